@@ -1,0 +1,55 @@
+#include "core/Database.h"
+#include "core/ui/QtSeams.h"
+#include "shell/MDIMain.h"
+#include "shell/modMain.h"
+
+#include <QApplication>
+#include <QTextStream>
+
+namespace {
+int CreateDatabaseCommand(const QStringList& args)
+{
+    const qsizetype at = args.indexOf(QStringLiteral("--create-database"));
+    QTextStream err(stderr);
+    if (at + 1 >= args.size()) {
+        err << "usage: zemharbour --create-database FILE\n";
+        return 2;
+    }
+    const QString path = args.at(at + 1);
+    QString error;
+    if (!Database::CreateDatabase(path, &error)) {
+        err << "zemharbour: cannot create the database: " << error << '\n';
+        return 1;
+    }
+    return 0;
+}
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    const QStringList args = [&] {
+        QStringList list;
+        for (int i = 0; i < argc; ++i)
+            list << QString::fromLocal8Bit(argv[i]);
+        return list;
+    }();
+    if (args.contains(QStringLiteral("--create-database"))) {
+        QCoreApplication app(argc, argv);
+        return CreateDatabaseCommand(args);
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Zem Harbour"));
+    QApplication::setOrganizationName(QStringLiteral("Zem Software"));
+
+    QtMessageBox messages;
+    QtFileDialog files;
+    QtDesktop desktop;
+    SystemClock clock;
+    Services services{messages, files, desktop, clock};
+
+    const auto window = modMain::Main(services);
+    if (!window)
+        return 1;
+    return app.exec();
+}

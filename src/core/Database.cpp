@@ -1,0 +1,164 @@
+#include "core/Database.h"
+
+#include "core/SqlHelpers.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTemporaryFile>
+#include <QUrl>
+#include <QUuid>
+
+// The schema is compiled into this static library; its resources must be registered by hand.
+static void InitCoreResources() { Q_INIT_RESOURCE(core); }
+
+namespace Database {
+
+QString SharedConnectionName() { return QStringLiteral("zem-shared"); }
+
+QSqlDatabase Shared() { return QSqlDatabase::database(SharedConnectionName(), false); }
+
+QString SchemaScript()
+{
+    InitCoreResources();
+    QFile file(QStringLiteral(":/core/schema.sql"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll());
+}
+
+namespace {
+// Cumulative upgrades: entry i brings a file of version i+1 to version i+2, in one transaction each.
+const char* const Upgrades[] = {nullptr};
+
+bool UpgradeSchema(QSqlDatabase& db, int fromVersion, QString* error)
+{
+    for (int version = fromVersion; version < CurrentSchemaVersion; ++version) {
+        const char* script = Upgrades[version - 1];
+        Sql::Transaction tx(db);
+        if (!tx.Started()) {
+            if (error)
+                *error = tx.Error();
+            return false;
+        }
+        if (script && !Sql::ExecScript(db, QString::fromUtf8(script), error))
+            return false;
+        if (!Sql::Exec(db, QStringLiteral("PRAGMA user_version = %1").arg(version + 1), {}, error))
+            return false;
+        if (!tx.Commit(error))
+            return false;
+    }
+    return true;
+}
+} // namespace
+
+bool CreateDatabase(const QString& path, QString* error)
+{
+    const QFileInfo target(path);
+    if (target.exists()) {
+        if (error)
+            *error = QStringLiteral("%1 already exists; it was left as it is.").arg(path);
+        return false;
+    }
+    if (!target.absoluteDir().exists()) {
+        if (error)
+            *error = QStringLiteral("The folder %1 does not exist.").arg(target.absolutePath());
+        return false;
+    }
+    const QString script = SchemaScript();
+    if (script.isEmpty()) {
+        if (error)
+            *error = QStringLiteral("The schema is missing from the program.");
+        return false;
+    }
+    const QString temp = target.absoluteFilePath() + QStringLiteral(".new-") +
+                         QUuid::createUuid().toString(QUuid::WithoutBraces).left(8);
+    const QString connection = QStringLiteral("zem-create-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
+    bool ok = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+        db.setDatabaseName(temp);
+        if (!db.open()) {
+            if (error)
+                *error = db.lastError().text();
+        } else {
+            Sql::Transaction tx(db);
+            ok = tx.Started() && Sql::ExecScript(db, script, error) && tx.Commit(error);
+            if (!tx.Started() && error)
+                *error = tx.Error();
+            db.close();
+        }
+    }
+    QSqlDatabase::removeDatabase(connection);
+    if (ok && !QFile::rename(temp, target.absoluteFilePath())) {
+        ok = false;
+        if (error)
+            *error = QStringLiteral("Cannot write %1.").arg(path);
+    }
+    if (!ok)
+        QFile::remove(temp);
+    return ok;
+}
+
+std::optional<QSqlDatabase> Open(const QString& path, const QString& connectionName, int busyTimeoutMs,
+                                 QString* error)
+{
+    if (!QFileInfo(path).isFile()) {
+        if (error)
+            *error = QStringLiteral("%1 does not exist.").arg(path);
+        return std::nullopt;
+    }
+    Close(connectionName);
+    bool ok = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
+        // mode=rw: SQLite must never create a missing file in our place.
+        QUrl url = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
+        url.setQuery(QStringLiteral("mode=rw"));
+        db.setDatabaseName(url.toString(QUrl::FullyEncoded));
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs));
+        if (!db.open()) {
+            if (error)
+                *error = db.lastError().text();
+        } else {
+            // Reading the catalogue proves the file is a database we can read (not locked, not something else).
+            const auto version = Sql::Scalar(db, QStringLiteral("PRAGMA user_version"), {}, error);
+            const auto tables = Sql::Scalar(
+                db, QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name IN "
+                                   "('Customer','Owner','Berth','Booking','BookingBerth','Settings','Company')"),
+                {}, error);
+            if (version && tables) {
+                const int v = version->toInt();
+                if (tables->toInt() != 7 || v < 1) {
+                    if (error)
+                        *error = QStringLiteral("%1 is not a Zem Harbour database.").arg(path);
+                } else if (v > CurrentSchemaVersion) {
+                    if (error)
+                        *error = QStringLiteral("%1 was written by a newer release.").arg(path);
+                } else {
+                    ok = UpgradeSchema(db, v, error);
+                }
+            }
+        }
+    }
+    if (!ok) {
+        Close(connectionName);
+        return std::nullopt;
+    }
+    return QSqlDatabase::database(connectionName, false);
+}
+
+void Close(const QString& connectionName)
+{
+    if (!QSqlDatabase::contains(connectionName))
+        return;
+    {
+        QSqlDatabase db = QSqlDatabase::database(connectionName, false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(connectionName);
+}
+
+} // namespace Database

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+#include <optional>
+
+/// The database file: its schema, its version and the shared connection every window uses.
+namespace Database {
+
+/// The schema version this program writes and understands; older files are upgraded on opening.
+inline constexpr int CurrentSchemaVersion = 1;
+
+/// The name of the one shared connection (opened by start-up, closed and reopened around maintenance).
+QString SharedConnectionName();
+/// The shared connection; invalid when it is not open.
+QSqlDatabase Shared();
+
+/// The text of resources/schema.sql, the one source of the schema.
+QString SchemaScript();
+
+/// Writes a new, empty database at path. Refuses an existing file; writes beside it and renames into place,
+/// so a failure leaves nothing behind.
+bool CreateDatabase(const QString& path, QString* error);
+
+/// Opens an existing database file as a connection named connectionName, checks that it is one of ours and
+/// brings an older schema up to date. Never creates a file. Nothing when anything fails.
+std::optional<QSqlDatabase> Open(const QString& path, const QString& connectionName, int busyTimeoutMs,
+                                 QString* error = nullptr);
+/// Closes and forgets a connection opened by Open.
+void Close(const QString& connectionName);
+
+} // namespace Database

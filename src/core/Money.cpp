@@ -1,0 +1,118 @@
+#include "core/Money.h"
+
+#include <cstdlib>
+#include <limits>
+
+namespace {
+// a / b rounded half away from zero; b > 0.
+qint64 DivideRounded(qint64 a, qint64 b)
+{
+    const qint64 q = a / b;
+    const qint64 r = a % b;
+    if (2 * std::llabs(r) >= b)
+        return a < 0 ? q - 1 : q + 1;
+    return q;
+}
+} // namespace
+
+std::optional<Money> Money::Parse(const QString& text, const QLocale& locale)
+{
+    QString s = text.trimmed();
+    if (s.isEmpty())
+        return Money();
+    bool negative = false;
+    auto takeSign = [&] {
+        if (s.startsWith(u'-') || s.startsWith(locale.negativeSign())) {
+            negative = !negative;
+            s = s.mid(1).trimmed();
+        } else if (s.startsWith(u'+')) {
+            s = s.mid(1).trimmed();
+        }
+    };
+    takeSign();
+    for (const QString& symbol : {QStringLiteral("£"), locale.currencySymbol()}) {
+        if (!symbol.isEmpty() && s.startsWith(symbol)) {
+            s = s.mid(symbol.size()).trimmed();
+            break;
+        }
+    }
+    takeSign();
+    const QString point = locale.decimalPoint();
+    const QString group = locale.groupSeparator();
+
+    qint64 whole = 0;
+    qint64 fraction = 0;
+    int fractionDigits = 0;
+    bool seenPoint = false;
+    bool seenDigit = false;
+    int roundDigit = -1; // the fifth decimal, for rounding
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        const QChar c = s.at(i);
+        if (c.isDigit()) {
+            const int d = c.digitValue();
+            seenDigit = true;
+            if (!seenPoint) {
+                if (whole > (std::numeric_limits<qint64>::max() / Scale - 9) / 10)
+                    return std::nullopt; // too large to hold
+                whole = whole * 10 + d;
+            } else if (fractionDigits < 4) {
+                fraction = fraction * 10 + d;
+                ++fractionDigits;
+            } else if (roundDigit < 0) {
+                roundDigit = d;
+            }
+        } else if (!seenPoint && QStringView(s).mid(i).startsWith(point)) {
+            seenPoint = true;
+            i += point.size() - 1;
+        } else if (!seenPoint && !group.isEmpty() && QStringView(s).mid(i).startsWith(group) && seenDigit) {
+            i += group.size() - 1;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!seenDigit)
+        return std::nullopt;
+    for (int i = fractionDigits; i < 4; ++i)
+        fraction *= 10;
+    qint64 units = whole * Scale + fraction;
+    if (roundDigit >= 5)
+        ++units;
+    return Money(negative ? -units : units);
+}
+
+Money Money::FromDb(const QVariant& value)
+{
+    if (value.isNull() || !value.isValid())
+        return Money();
+    return Money(value.toLongLong());
+}
+
+QString Money::Format() const
+{
+    const qint64 pence = DivideRounded(m_units, 100);
+    const qint64 absPence = std::llabs(pence);
+    return QStringLiteral("%1£%2.%3")
+        .arg(pence < 0 ? QStringLiteral("-") : QString())
+        .arg(absPence / 100)
+        .arg(absPence % 100, 2, 10, QChar(u'0'));
+}
+
+QString Money::PlainText() const
+{
+    const qint64 pence = DivideRounded(m_units, 100);
+    const qint64 absPence = std::llabs(pence);
+    return QStringLiteral("%1%2.%3")
+        .arg(pence < 0 ? QStringLiteral("-") : QString())
+        .arg(absPence / 100)
+        .arg(absPence % 100, 2, 10, QChar(u'0'));
+}
+
+Money Money::MulRatio(qint64 num, qint64 den) const
+{
+    if (den < 0) {
+        num = -num;
+        den = -den;
+    }
+    // Amounts up to a hundred million pounds times ratios with terms up to 10,000 stay well inside 64 bits.
+    return Money(DivideRounded(m_units * num, den));
+}

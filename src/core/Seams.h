@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QUrl>
+
+/// Everything that reaches a person or the outside world goes through these small interfaces, so that tests can
+/// script the answers and no test ever waits on a dialog, a printer, a browser or the real date.
+
+enum class MsgIcon { None, Information, Question, Exclamation, Critical };
+enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
+enum class MsgResult { Ok, Cancel, Yes, No, Retry };
+
+class IMessageBox
+{
+public:
+    virtual ~IMessageBox() = default;
+    /// Shows a message and waits for the answer.
+    virtual MsgResult Show(const QString& text, const QString& title, MsgIcon icon = MsgIcon::None,
+                           MsgButtons buttons = MsgButtons::Ok) = 0;
+};
+
+struct FileRequest
+{
+    QString title;
+    QString folder;         // where the dialog starts
+    QString proposedName;   // file name proposed in a save dialog
+    QString filter;         // Qt filter text: "Log Files (*.log);;All Files (*)"
+    QString selectedFilter; // one of the filter entries
+    bool save = false;
+};
+
+class IFileDialog
+{
+public:
+    virtual ~IFileDialog() = default;
+    /// The chosen file's full path, or an empty text when the user cancelled.
+    virtual QString Choose(const FileRequest& request) = 0;
+};
+
+class IDesktop
+{
+public:
+    virtual ~IDesktop() = default;
+    /// Hands a web or mailto: address to the desktop; reports whether it was accepted.
+    virtual bool Open(const QUrl& url) = 0;
+};
+
+/// All date-times in this program are wall-clock values without a time zone. They are held as QDateTime with
+/// Qt::UTC as a neutral spec, so adding minutes never meets a daylight-saving gap or fold.
+class IClock
+{
+public:
+    virtual ~IClock() = default;
+    virtual QDateTime Now() const = 0;
+};
+
+/// The local wall-clock time of the machine.
+class SystemClock final : public IClock
+{
+public:
+    QDateTime Now() const override;
+};
+
+/// The seams one window needs, passed in from the main window (never reached through globals).
+struct Services
+{
+    IMessageBox& messages;
+    IFileDialog& files;
+    IDesktop& desktop;
+    IClock& clock;
+};

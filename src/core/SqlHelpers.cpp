@@ -1,0 +1,135 @@
+#include "core/SqlHelpers.h"
+
+#include <QSqlError>
+
+namespace Sql {
+
+bool Exec(QSqlQuery& q, const QString& sql, const QVariantList& binds, QString* error)
+{
+    if (!q.prepare(sql)) {
+        if (error)
+            *error = q.lastError().text();
+        return false;
+    }
+    for (const QVariant& value : binds)
+        q.addBindValue(value);
+    if (!q.exec()) {
+        if (error)
+            *error = q.lastError().text();
+        return false;
+    }
+    return true;
+}
+
+bool Exec(const QSqlDatabase& db, const QString& sql, const QVariantList& binds, QString* error)
+{
+    QSqlQuery q(db);
+    return Exec(q, sql, binds, error);
+}
+
+std::optional<QVariant> Scalar(const QSqlDatabase& db, const QString& sql, const QVariantList& binds, QString* error)
+{
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    if (!Exec(q, sql, binds, error))
+        return std::nullopt;
+    if (!q.next()) {
+        if (error)
+            *error = QStringLiteral("The statement returned no row.");
+        return std::nullopt;
+    }
+    return q.value(0);
+}
+
+namespace {
+QStringList SplitScript(const QString& script)
+{
+    QStringList statements;
+    QString current;
+    bool inQuote = false;
+    for (qsizetype i = 0; i < script.size(); ++i) {
+        const QChar c = script.at(i);
+        if (!inQuote && c == u'-' && i + 1 < script.size() && script.at(i + 1) == u'-') {
+            while (i < script.size() && script.at(i) != u'\n')
+                ++i;
+            current += u'\n';
+            continue;
+        }
+        if (c == u'\'')
+            inQuote = !inQuote;
+        if (c == u';' && !inQuote) {
+            if (!current.trimmed().isEmpty())
+                statements << current.trimmed();
+            current.clear();
+            continue;
+        }
+        current += c;
+    }
+    if (!current.trimmed().isEmpty())
+        statements << current.trimmed();
+    return statements;
+}
+} // namespace
+
+bool ExecScript(const QSqlDatabase& db, const QString& script, QString* error)
+{
+    for (const QString& statement : SplitScript(script)) {
+        QSqlQuery q(db);
+        if (!q.exec(statement)) {
+            if (error)
+                *error = q.lastError().text() + QStringLiteral(" in: ") + statement.left(80);
+            return false;
+        }
+    }
+    return true;
+}
+
+QString LikePrefix(const QString& prefix)
+{
+    QString pattern;
+    pattern.reserve(prefix.size() + 2);
+    for (const QChar c : prefix) {
+        if (c == u'\\' || c == u'%' || c == u'_')
+            pattern += u'\\';
+        pattern += c;
+    }
+    pattern += u'%';
+    return pattern;
+}
+
+QVariant NullInt() { return QVariant(QMetaType::fromType<qlonglong>()); }
+QVariant NullText() { return QVariant(QMetaType::fromType<QString>()); }
+
+Transaction::Transaction(QSqlDatabase db) : m_db(std::move(db))
+{
+    m_started = m_db.transaction();
+    if (!m_started)
+        m_error = m_db.lastError().text();
+}
+
+Transaction::~Transaction()
+{
+    if (m_started && !m_done)
+        m_db.rollback();
+}
+
+bool Transaction::Commit(QString* error)
+{
+    if (!m_started || m_done) {
+        if (error)
+            *error = m_error.isEmpty() ? QStringLiteral("No transaction is open.") : m_error;
+        return false;
+    }
+    if (!m_db.commit()) {
+        m_error = m_db.lastError().text();
+        if (error)
+            *error = m_error;
+        m_db.rollback();
+        m_done = true;
+        return false;
+    }
+    m_done = true;
+    return true;
+}
+
+} // namespace Sql

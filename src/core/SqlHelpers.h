@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+#include <QVariant>
+#include <optional>
+
+/// One way to run a statement: SQL with '?' placeholders and the values bound in order. User text is never
+/// pasted into SQL. Every helper reports failure through its result and an error text.
+namespace Sql {
+
+/// Prepares and runs one statement on q; false (and the driver's message in *error) when it fails.
+bool Exec(QSqlQuery& q, const QString& sql, const QVariantList& binds = {}, QString* error = nullptr);
+/// Runs one statement that returns nothing on db.
+bool Exec(const QSqlDatabase& db, const QString& sql, const QVariantList& binds = {}, QString* error = nullptr);
+/// The first column of the first row, or nothing when the statement failed or returned no row.
+std::optional<QVariant> Scalar(const QSqlDatabase& db, const QString& sql, const QVariantList& binds = {},
+                               QString* error = nullptr);
+/// Runs a script of statements separated by ';' (quotes and "--" comments respected), stopping at the first failure.
+bool ExecScript(const QSqlDatabase& db, const QString& script, QString* error = nullptr);
+
+/// A LIKE pattern that matches text starting with prefix, to be used with "LIKE ? ESCAPE '\'".
+QString LikePrefix(const QString& prefix);
+
+/// A NULL of the right type for an absent value.
+QVariant NullInt();
+QVariant NullText();
+
+/// One transaction on a connection: rolled back on destruction unless committed.
+class Transaction final
+{
+public:
+    explicit Transaction(QSqlDatabase db);
+    ~Transaction();
+    Q_DISABLE_COPY_MOVE(Transaction)
+
+    bool Started() const { return m_started; }
+    const QString& Error() const { return m_error; }
+    bool Commit(QString* error = nullptr);
+
+private:
+    QSqlDatabase m_db;
+    bool m_started = false;
+    bool m_done = false;
+    QString m_error;
+};
+
+} // namespace Sql

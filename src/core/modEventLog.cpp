@@ -1,0 +1,130 @@
+#include "core/modEventLog.h"
+
+#include "core/Registry.h"
+#include "core/Seams.h"
+#include "core/modFunctions.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace modEventLog {
+
+namespace {
+QString& CurrentLogPath()
+{
+    static QString path;
+    return path;
+}
+
+const QString DayPattern = QStringLiteral("ddMMyyyy");
+} // namespace
+
+QString EventText(int code)
+{
+    static const char* const texts[] = {
+        "Application started",   "Application closed",      "Berth added",
+        "Berth modified",        "Berth deleted",           "Customer added",
+        "Customer modified",     "Customer deleted",        "Owner added",
+        "Owner modified",        "Owner deleted",           "Booking added",
+        "Booking modified",      "Booking cancelled",       "Settings modified",
+        "Web booking generated", "Customers exported",      "Reservations exported",
+        "Today's reservations exported", "Database compacted", "Database backup performed",
+        "Database restore performed", "Report generated",  "Report printed",
+        "Mailing list generated", "Configuration modified", "Regional settings modified",
+    };
+    constexpr int count = sizeof(texts) / sizeof(texts[0]);
+    if (code < 0 || code >= count)
+        return {};
+    return QString::fromLatin1(texts[code]);
+}
+
+QString DayFolderName(const QDate& day) { return day.toString(DayPattern); }
+
+void InitEventLog(const QDate& today)
+{
+    CurrentLogPath().clear();
+    const QString dayFolder = Settings::TracesFolder() + DayFolderName(today);
+    if (!QDir().mkpath(dayFolder))
+        return; // no event log for this run
+    CurrentLogPath() = dayFolder + QStringLiteral("/events.Log");
+}
+
+QString LogPath() { return CurrentLogPath(); }
+
+void LogEvent(const QDateTime& when, int code, const QString& description)
+{
+    if (CurrentLogPath().isEmpty())
+        return;
+    QFile file(CurrentLogPath());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+        return;
+    QString entry = u'[' + modFunctions::GeneralDateText(when) + QStringLiteral("]\r\n");
+    if (code >= 0 && code < 31)
+        entry += u'[' + EventText(code) + QStringLiteral("]\r\n");
+    if (!description.isEmpty())
+        entry += description + QStringLiteral("\r\n");
+    entry += QStringLiteral("\r\n");
+    file.write(entry.toUtf8());
+}
+
+QStringList OldTraceFolders(const QString& tracesFolder, const QDateTime& now)
+{
+    const QDateTime cutoff = modFunctions::DateOnly(now.addDays(-7));
+    QStringList old;
+    const QStringList names = QDir(tracesFolder).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
+    for (const QString& name : names) {
+        if (name.size() != DayPattern.size())
+            continue;
+        const auto day = modFunctions::ParseDateByFormat(name, DayPattern);
+        if (day && *day < cutoff)
+            old << name;
+    }
+    return old;
+}
+
+int DeleteOldTraces(IMessageBox& messages, const QDateTime& now)
+{
+    if (messages.Show(QStringLiteral("Do you want to delete traces older than 7 days?"),
+                      QStringLiteral("End of workday"), MsgIcon::None, MsgButtons::YesNo) != MsgResult::Yes)
+        return 0;
+    const QString traces = Settings::TracesFolder();
+    int deleted = 0;
+    for (const QString& name : OldTraceFolders(traces, now)) {
+        QDir folder(traces + name);
+        // Read-only files go too: make everything writable first.
+        const QStringList files = folder.entryList(QDir::Files | QDir::Hidden | QDir::System);
+        for (const QString& file : files)
+            QFile::setPermissions(folder.filePath(file), QFile::ReadOwner | QFile::WriteOwner);
+        if (folder.removeRecursively())
+            ++deleted;
+    }
+    return deleted;
+}
+
+} // namespace modEventLog
+
+namespace modEventLog {
+
+TraceText ReadTraceFile(const QString& path, qint64 maxBytes)
+{
+    TraceText result;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return result;
+    QByteArray bytes = file.read(maxBytes);
+    result.truncated = !file.atEnd();
+    // Binary content shows as replacement characters rather than cutting the text at the first NUL.
+    bytes.replace('\0', "\xEF\xBF\xBD");
+    QString text = QString::fromUtf8(bytes);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
+    QStringList lines = text.split(u'\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    for (const QString& line : lines)
+        result.text += line + QStringLiteral("\r\n");
+    result.ok = true;
+    return result;
+}
+
+} // namespace modEventLog

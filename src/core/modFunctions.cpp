@@ -1,0 +1,316 @@
+#include "core/modFunctions.h"
+
+#include "core/Database.h"
+#include "core/Seams.h"
+#include "core/SqlHelpers.h"
+#include "core/modLog.h"
+
+#include <QLocale>
+#include <functional>
+
+namespace modFunctions {
+
+namespace {
+const QString DbFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
+const QString ConfirmTitle = QStringLiteral("Confirm deletion");
+const QString PlainQuestion = QStringLiteral("Are you sure to delete this item?");
+
+// The half-hour rule shared by SqlDate and RoundToHalfHour: minutes since midnight after rounding (may be 1440).
+int RoundedMinutes(const QTime& time, bool downward)
+{
+    int h = time.hour();
+    int m = time.minute();
+    if (m != 0 && m != 30) {
+        if (m < 30) {
+            m = downward ? 0 : 30;
+        } else if (downward) {
+            m = 30;
+        } else {
+            m = 0;
+            ++h;
+        }
+    }
+    return h * 60 + m;
+}
+
+std::optional<int> Count(const QSqlDatabase& db, const QString& sql, int id, QString* error)
+{
+    const auto value = Sql::Scalar(db, sql, {id}, error);
+    if (!value)
+        return std::nullopt;
+    return value->toInt();
+}
+
+bool RunAll(const QSqlDatabase& db, std::initializer_list<QString> statements, int id, QString* error)
+{
+    for (const QString& sql : statements) {
+        if (!Sql::Exec(db, sql, {id}, error))
+            return false;
+    }
+    return true;
+}
+
+bool InOwnTransaction(const QSqlDatabase& db, QString* error, const std::function<bool()>& work)
+{
+    Sql::Transaction tx(db);
+    if (!tx.Started()) {
+        if (error)
+            *error = tx.Error();
+        return false;
+    }
+    return work() && tx.Commit(error);
+}
+
+// Removes every booking left without a berth (and so unreachable from any list).
+const QString DeleteBerthlessBookings =
+    QStringLiteral("DELETE FROM Booking WHERE NOT EXISTS (SELECT 1 FROM BookingBerth WHERE BookingID = Booking.ID)");
+} // namespace
+
+QDateTime WallTime(const QDate& date, const QTime& time) { return QDateTime(date, time, Qt::UTC); }
+
+QVariant DbDateTime(const QDateTime& when)
+{
+    if (!when.isValid())
+        return Sql::NullText();
+    return when.toString(DbFormat);
+}
+
+QDateTime ReadDateTime(const QVariant& value)
+{
+    if (value.isNull())
+        return {};
+    const QString text = value.toString().trimmed();
+    QDateTime when = QDateTime::fromString(text, DbFormat);
+    if (!when.isValid())
+        when = QDateTime::fromString(text, QStringLiteral("yyyy-MM-dd HH:mm"));
+    if (!when.isValid()) {
+        const QDate date = QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
+        if (!date.isValid())
+            return {};
+        return WallTime(date);
+    }
+    return WallTime(when.date(), when.time());
+}
+
+QString GeneralDateText(const QDateTime& when)
+{
+    const QLocale locale = QLocale::system();
+    QString timeFormat = locale.timeFormat(QLocale::LongFormat);
+    // The long time format may carry a zone name; wall-clock values have none.
+    timeFormat.remove(u't');
+    return locale.toString(when.date(), QLocale::ShortFormat) + u' ' + when.time().toString(timeFormat.trimmed());
+}
+
+QVariant SqlDate(const QDateTime& when, bool downward) { return DbDateTime(RoundToHalfHour(when, downward)); }
+
+QDateTime DateOnly(const QDateTime& when) { return WallTime(when.date()); }
+
+QDateTime RoundToHalfHour(const QDateTime& when, bool downward)
+{
+    if (!when.isValid())
+        return {};
+    return DateOnly(when).addSecs(qint64(RoundedMinutes(when.time(), downward)) * 60);
+}
+
+std::optional<QDateTime> ParseDateByFormat(const QString& text, const QString& pattern)
+{
+    int values[5] = {0, 0, 0, 0, 0};
+    const char letters[5] = {'y', 'M', 'd', 'h', 'm'};
+    for (int i = 0; i < 5; ++i) {
+        const qsizetype p = pattern.indexOf(QLatin1Char(letters[i]));
+        if (p < 0)
+            continue;
+        const qsizetype q = pattern.lastIndexOf(QLatin1Char(letters[i]));
+        const QString field = text.mid(p, q - p + 1);
+        bool ok = field.size() == q - p + 1;
+        for (const QChar c : field)
+            ok = ok && c.isDigit();
+        if (!ok)
+            return std::nullopt;
+        values[i] = field.toInt();
+    }
+    const QDate date(values[0], values[1], values[2]);
+    const QTime time(values[3], values[4]);
+    if (!date.isValid() || !time.isValid())
+        return std::nullopt;
+    return WallTime(date, time);
+}
+
+std::optional<QSqlDatabase> OpenConnection(const QString& path, const QString& connectionName, int timeoutMs,
+                                           QString* error)
+{
+    return Database::Open(path, connectionName, timeoutMs, error);
+}
+
+// ---- Customers ----
+
+bool ConfirmDeleteCustomer(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error)
+{
+    if (id <= 0)
+        return false;
+    const auto bookings = Count(db, QStringLiteral("SELECT COUNT(ID) AS c FROM Booking WHERE CustomerID = ?"), id, error);
+    if (!bookings)
+        return false;
+    const QString question =
+        *bookings == 0 ? PlainQuestion
+                       : QStringLiteral("Deleting this customer will also remove all past reservations. This would "
+                                        "affect historic reports. Are you sure you want to delete this customer?");
+    return messages.Show(question, ConfirmTitle, MsgIcon::None, MsgButtons::YesNo) == MsgResult::Yes;
+}
+
+bool DeleteCustomerRows(const QSqlDatabase& db, int id, QString* error)
+{
+    return RunAll(db,
+                  {QStringLiteral("DELETE FROM BookingBerth WHERE BookingID IN "
+                                  "(SELECT ID FROM Booking WHERE CustomerID = ?)"),
+                   QStringLiteral("DELETE FROM Booking WHERE CustomerID = ?"),
+                   QStringLiteral("DELETE FROM Customer WHERE ID = ?")},
+                  id, error);
+}
+
+bool DeleteCustomer(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error)
+{
+    return ConfirmDeleteCustomer(db, id, messages, error) &&
+           InOwnTransaction(db, error, [&] { return DeleteCustomerRows(db, id, error); });
+}
+
+// ---- Owners ----
+
+bool ConfirmDeleteOwner(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error)
+{
+    if (id <= 0)
+        return false;
+    const auto berths = Count(db, QStringLiteral("SELECT COUNT(ID) AS c FROM Berth WHERE OwnerID = ?"), id, error);
+    if (!berths)
+        return false;
+    const QString question =
+        *berths == 0 ? PlainQuestion
+                     : QStringLiteral("Deleting this owner will also remove all owners berth. This would affect "
+                                      "historic reports. Are you sure you want to delete this owner?");
+    return messages.Show(question, ConfirmTitle, MsgIcon::None, MsgButtons::YesNo) == MsgResult::Yes;
+}
+
+bool DeleteOwnerRows(const QSqlDatabase& db, int id, QString* error)
+{
+    // The owner's berths go, and with them their booking rows and any booking left without a berth.
+    return RunAll(db,
+                  {QStringLiteral("DELETE FROM BookingBerth WHERE BerthID IN (SELECT ID FROM Berth WHERE OwnerID = ?)"),
+                   QStringLiteral("DELETE FROM Berth WHERE OwnerID = ?"),
+                   QStringLiteral("DELETE FROM Owner WHERE ID = ?")},
+                  id, error) &&
+           Sql::Exec(db, DeleteBerthlessBookings, {}, error);
+}
+
+bool DeleteOwner(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error)
+{
+    return ConfirmDeleteOwner(db, id, messages, error) &&
+           InOwnTransaction(db, error, [&] { return DeleteOwnerRows(db, id, error); });
+}
+
+// ---- Berths ----
+
+bool ConfirmDeleteBerth(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error)
+{
+    const auto rows = Count(db, QStringLiteral("SELECT COUNT(*) AS c FROM BookingBerth WHERE BerthID = ?"), id, error);
+    if (!rows)
+        return false;
+    const QString question =
+        *rows == 0 ? PlainQuestion
+                   : QStringLiteral("Deleting this customer will also remove any reservations that have been made "
+                                    "with it. Are you sure you want to delete the berth?");
+    return messages.Show(question, ConfirmTitle, MsgIcon::None, MsgButtons::YesNo) == MsgResult::Yes;
+}
+
+bool DeleteBerthRows(const QSqlDatabase& db, int id, QString* error)
+{
+    return RunAll(db,
+                  {QStringLiteral("DELETE FROM BookingBerth WHERE BerthID = ?"),
+                   QStringLiteral("DELETE FROM Berth WHERE ID = ?")},
+                  id, error) &&
+           Sql::Exec(db, DeleteBerthlessBookings, {}, error);
+}
+
+bool DeleteBerth(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error)
+{
+    return ConfirmDeleteBerth(db, id, messages, error) &&
+           InOwnTransaction(db, error, [&] { return DeleteBerthRows(db, id, error); });
+}
+
+int RowAfterDelete(int deletedRow, int rowCountAfter)
+{
+    if (rowCountAfter <= 0)
+        return -1;
+    return deletedRow < rowCountAfter ? deletedRow : rowCountAfter - 1;
+}
+
+// ---- Texts ----
+
+QString ProductTitle() { return QStringLiteral("Zem Harbour").replace(u'&', QStringLiteral("&&")); }
+
+QString VersionText()
+{
+    return QStringLiteral("v %1.%2.%3").arg(ZEM_VERSION_MAJOR).arg(ZEM_VERSION_MINOR).arg(ZEM_VERSION_PATCH);
+}
+
+QString Sprintf(const QString& format, const QVariantList& args)
+{
+    QString result;
+    qsizetype next = 0;
+    QString failure;
+    auto take = [&](QVariant* out) {
+        if (next >= args.size()) {
+            failure = QStringLiteral("argument %1 is missing").arg(next + 1);
+            return false;
+        }
+        *out = args.at(next++);
+        return true;
+    };
+    for (qsizetype i = 0; i < format.size() && failure.isEmpty(); ++i) {
+        const QChar c = format.at(i);
+        if (c != u'%') {
+            result += c;
+            continue;
+        }
+        if (++i >= format.size())
+            break;
+        const QChar k = format.at(i);
+        QVariant arg;
+        switch (k.unicode()) {
+        case u'd':
+        case u'D':
+        case u's':
+        case u'S':
+            if (take(&arg))
+                result += arg.toString();
+            break;
+        case u'h':
+        case u'H':
+            if (take(&arg)) {
+                bool ok = false;
+                const double number = arg.toDouble(&ok);
+                if (!ok || number < -2147483648.0 || number > 2147483647.0) {
+                    failure = QStringLiteral("argument %1 is not a 32-bit number").arg(next);
+                    break;
+                }
+                const auto value = static_cast<quint32>(static_cast<qint32>(qRound64(number)));
+                result += QStringLiteral("&H") + QString::number(value, 16).toUpper();
+            }
+            break;
+        case u'n':
+            result += QStringLiteral("\r\n");
+            break;
+        case u't':
+            result += u'\t';
+            break;
+        default:
+            result += k;
+        }
+    }
+    if (!failure.isEmpty()) {
+        modLog::LogMessage(3, QStringLiteral("Sprintf: %s, [%s]"), {failure, format});
+        return {};
+    }
+    return result;
+}
+
+} // namespace modFunctions

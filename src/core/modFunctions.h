@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QDateTime>
+#include <QSqlDatabase>
+#include <QString>
+#include <QVariantList>
+#include <optional>
+
+class IMessageBox;
+
+/// The small shared operations every window's database work rests on.
+namespace modFunctions {
+
+// ---- Date-times: wall-clock values held with Qt::UTC as a neutral spec (see IClock) ----
+
+/// A wall-clock date-time from a date and a time of day.
+QDateTime WallTime(const QDate& date, const QTime& time = QTime(0, 0));
+/// The one way a date-time goes into the database: text 'yyyy-MM-dd HH:mm:ss', NULL for an invalid one.
+QVariant DbDateTime(const QDateTime& when);
+/// The one way a date-time comes out of the database; invalid for NULL or text that is not a date-time.
+QDateTime ReadDateTime(const QVariant& value);
+/// The date-time written as the system's general date (short date, a blank, long time), as logs and lists show it.
+QString GeneralDateText(const QDateTime& when);
+
+/// Rounds when to the half hour as the booking rules do (seconds dropped; a minute other than 0 or 30 goes
+/// down or up; up from above 30 in hour 23 is 00:00 of the next day) and gives the value to bind.
+QVariant SqlDate(const QDateTime& when, bool downward);
+/// when at 00:00 of the same day.
+QDateTime DateOnly(const QDateTime& when);
+/// when with the half-hour rule of SqlDate applied: the same day (or the next, from 23:31 upwards) at :00 or :30.
+QDateTime RoundToHalfHour(const QDateTime& when, bool downward);
+/// Reads a date-time from text using pattern as a template of positions (y, M, d, h, m); nothing when the text
+/// does not hold a valid date there.
+std::optional<QDateTime> ParseDateByFormat(const QString& text, const QString& pattern);
+
+// ---- Connections ----
+
+/// Opens the database file as a connection of the given name (the shared one by default); nothing on failure,
+/// with the reason in *error for the log.
+std::optional<QSqlDatabase> OpenConnection(const QString& path, const QString& connectionName,
+                                           int timeoutMs = 500, QString* error = nullptr);
+
+// ---- The cascade deletes: the only way customers, owners and berths are deleted ----
+// Each comes in three pieces: the question (which counts the dependent rows), the statements (which run inside
+// a transaction the caller owns), and the whole operation in one transaction of its own. None writes the event
+// log; the caller logs the "deleted" event when the result is true. A database error returns false with the
+// driver's message in *error and leaves the database as it was.
+
+bool ConfirmDeleteCustomer(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error = nullptr);
+bool DeleteCustomerRows(const QSqlDatabase& db, int id, QString* error = nullptr);
+bool DeleteCustomer(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error = nullptr);
+
+bool ConfirmDeleteOwner(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error = nullptr);
+bool DeleteOwnerRows(const QSqlDatabase& db, int id, QString* error = nullptr);
+bool DeleteOwner(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error = nullptr);
+
+bool ConfirmDeleteBerth(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error = nullptr);
+bool DeleteBerthRows(const QSqlDatabase& db, int id, QString* error = nullptr);
+bool DeleteBerth(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error = nullptr);
+
+/// Where a list stands after its row deletedRow went: the same position, or the new last row, or -1 when empty.
+int RowAfterDelete(int deletedRow, int rowCountAfter);
+
+// ---- Texts ----
+
+/// "Zem Harbour" with every "&" doubled, for labels.
+QString ProductTitle();
+/// "v 1.0.1": the program's version.
+QString VersionText();
+
+/// Fills %s %d (argument as text), %h (&H + hexadecimal), %n (CR LF) and %t (tab) in format; "%%" gives "%".
+/// A missing or unconvertible argument writes a line to the message log and gives an empty text.
+QString Sprintf(const QString& format, const QVariantList& args);
+
+} // namespace modFunctions

@@ -1,0 +1,43 @@
+#include "core/ui/FocusNextControl.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QTextEdit>
+#include <QWidget>
+
+FocusNextControl::FocusNextControl(QWidget* window) : QObject(window), m_window(window) {}
+
+void FocusNextControl::Install(QWidget* window)
+{
+    auto* filter = new FocusNextControl(window);
+    // Filters on the application see the key before the focused control (like a form's key preview); the
+    // filter acts only for controls inside its own window.
+    qApp->installEventFilter(filter);
+}
+
+bool FocusNextControl::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) || key->modifiers() & ~Qt::KeypadModifier)
+        return false;
+    auto* focus = QApplication::focusWidget();
+    if (!focus || focus != watched || !m_window->isAncestorOf(focus))
+        return false;
+    if (qobject_cast<QPlainTextEdit*>(focus) || qobject_cast<QTextEdit*>(focus) || qobject_cast<QAbstractButton*>(focus))
+        return false;
+    // Walk the tab chain to the next control that takes the focus, wrapping round inside the window.
+    QWidget* next = focus->nextInFocusChain();
+    while (next && next != focus) {
+        if (m_window->isAncestorOf(next) && next->isVisible() && next->isEnabled() &&
+            (next->focusPolicy() & Qt::TabFocus))
+            break;
+        next = next->nextInFocusChain();
+    }
+    if (next && next != focus)
+        next->setFocus(Qt::TabFocusReason);
+    return true;
+}

@@ -1,0 +1,74 @@
+#include "core/ui/QtSeams.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+
+MsgResult QtMessageBox::Show(const QString& text, const QString& title, MsgIcon icon, MsgButtons buttons)
+{
+    QMessageBox box(QApplication::activeWindow());
+    box.setText(text);
+    box.setWindowTitle(title);
+    switch (icon) {
+    case MsgIcon::None:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
+    case MsgIcon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case MsgIcon::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case MsgIcon::Exclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case MsgIcon::Critical:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    }
+    switch (buttons) {
+    case MsgButtons::Ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case MsgButtons::OkCancel:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        break;
+    case MsgButtons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
+    case MsgButtons::YesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        break;
+    case MsgButtons::RetryCancel:
+        box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
+        break;
+    }
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return MsgResult::Yes;
+    case QMessageBox::No:
+        return MsgResult::No;
+    case QMessageBox::Cancel:
+        return MsgResult::Cancel;
+    case QMessageBox::Retry:
+        return MsgResult::Retry;
+    default:
+        return buttons == MsgButtons::Ok ? MsgResult::Ok : MsgResult::Cancel;
+    }
+}
+
+QString QtFileDialog::Choose(const FileRequest& request)
+{
+    QString selected = request.selectedFilter;
+    QString start = request.folder;
+    if (!request.proposedName.isEmpty())
+        start = QDir(request.folder).filePath(request.proposedName);
+    if (request.save)
+        return QFileDialog::getSaveFileName(QApplication::activeWindow(), request.title, start, request.filter,
+                                            &selected);
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), request.title, start, request.filter, &selected);
+}
+
+bool QtDesktop::Open(const QUrl& url) { return QDesktopServices::openUrl(url); }

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "core/Seams.h"
+
+/// The seams as the user meets them: Qt message boxes, file dialogs and the desktop's URL handler.
+
+class QtMessageBox final : public IMessageBox
+{
+public:
+    MsgResult Show(const QString& text, const QString& title, MsgIcon icon, MsgButtons buttons) override;
+};
+
+class QtFileDialog final : public IFileDialog
+{
+public:
+    QString Choose(const FileRequest& request) override;
+};
+
+class QtDesktop final : public IDesktop
+{
+public:
+    bool Open(const QUrl& url) override;
+};

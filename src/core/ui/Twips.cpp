@@ -1,0 +1,24 @@
+#include "core/ui/Twips.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+namespace Twips {
+namespace {
+int Convert(int twips, double dpi) { return static_cast<int>(twips * dpi / 1440.0 + (twips >= 0 ? 0.5 : -0.5)); }
+
+double Dpi(const QWidget* widget, bool horizontal)
+{
+    if (widget)
+        return horizontal ? widget->logicalDpiX() : widget->logicalDpiY();
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return 96.0;
+    return horizontal ? screen->logicalDotsPerInchX() : screen->logicalDotsPerInchY();
+}
+} // namespace
+
+int ToPixelsX(int twips, const QWidget* widget) { return Convert(twips, Dpi(widget, true)); }
+int ToPixelsY(int twips, const QWidget* widget) { return Convert(twips, Dpi(widget, false)); }
+} // namespace Twips

@@ -1,0 +1,61 @@
+#include "shell/frmSplash.h"
+
+#include "core/modFunctions.h"
+#include "core/ui/Twips.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QVBoxLayout>
+
+frmSplash::frmSplash(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
+{
+    setObjectName(QStringLiteral("frmSplash"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    auto* frame = new QFrame(this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setFrameShape(QFrame::Box);
+    frame->setStyleSheet(QStringLiteral("#Frame1 { background: #0b3d5c; } QLabel { color: white; }"));
+
+    auto* product = new QLabel(QStringLiteral("Harbour, marina and campsite reservations"), frame);
+    product->setObjectName(QStringLiteral("lblProduct"));
+    auto* lblCompanyProduct = new QLabel(modFunctions::ProductTitle(), frame);
+    lblCompanyProduct->setObjectName(QStringLiteral("lblCompanyProduct"));
+    lblCompanyProduct->setTextFormat(Qt::PlainText);
+    QFont big = lblCompanyProduct->font();
+    big.setPointSize(big.pointSize() * 2);
+    big.setBold(true);
+    lblCompanyProduct->setFont(big);
+    lblCompanyProduct->adjustSize();
+    lblCompanyProduct->move(24, 40);
+    product->move(24, 100);
+    auto* lblVersion = new QLabel(modFunctions::VersionText(), frame);
+    lblVersion->setObjectName(QStringLiteral("lblVersion"));
+    auto* staticVersion = new QLabel(QStringLiteral("Version:  1.0.1"), frame);
+    staticVersion->setObjectName(QStringLiteral("lblStaticVersion"));
+    staticVersion->move(24, 130);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(frame);
+    setFixedSize(480, 200);
+    PlaceVersion();
+}
+
+void frmSplash::PlaceVersion()
+{
+    auto* product = findChild<QLabel*>(QStringLiteral("lblCompanyProduct"));
+    auto* version = findChild<QLabel*>(QStringLiteral("lblVersion"));
+    version->adjustSize();
+    // The version stands 300 twips to the right of the product name, however wide the name is.
+    version->move(product->x() + product->width() + Twips::ToPixelsX(300, this),
+                  product->y() + product->height() - version->height());
+}
+
+void frmSplash::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    PlaceVersion();
+}
+
+void frmSplash::keyPressEvent(QKeyEvent*) { close(); }
+void frmSplash::mousePressEvent(QMouseEvent*) { close(); }

@@ -1,0 +1,49 @@
+#include "shell/modMain.h"
+
+#include "core/Database.h"
+#include "core/Registry.h"
+#include "core/Seams.h"
+#include "core/modEventLog.h"
+#include "core/modFunctions.h"
+#include "core/modLog.h"
+#include "shell/MDIMain.h"
+#include "shell/frmSplash.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QThread>
+
+namespace modMain {
+
+std::unique_ptr<MDIMain> Main(Services& services, int splashMs)
+{
+    QPointer<frmSplash> splash = new frmSplash;
+    splash->show();
+    QElapsedTimer shown;
+    shown.start();
+    while (shown.elapsed() < splashMs) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        QThread::msleep(10);
+    }
+    if (splash)
+        splash->close();
+
+    const QString path = Settings::DatabasePath();
+    QString error;
+    if (!modFunctions::OpenConnection(path, Database::SharedConnectionName(), 500, &error)) {
+        modLog::LogMessage(3, QStringLiteral("%s.Main: %s"), {QStringLiteral("modMain"), error});
+        services.messages.Show(QStringLiteral("DB Connection Error"), MDIMain::Caption(), MsgIcon::Critical,
+                               MsgButtons::Ok);
+        return nullptr;
+    }
+    const QDateTime now = services.clock.Now();
+    modEventLog::InitEventLog(now.date());
+    modEventLog::LogEvent(now, modEventLog::ApplicationStarted);
+
+    auto window = std::make_unique<MDIMain>(services);
+    window->show();
+    return window;
+}
+
+} // namespace modMain

@@ -1,0 +1,28 @@
+#include "common/ScriptedSeams.h"
+
+MsgResult ScriptedMessageBox::Show(const QString& text, const QString& title, MsgIcon icon, MsgButtons buttons)
+{
+    calls.append({text, title, icon, buttons});
+    if (!answers.isEmpty())
+        return answers.dequeue();
+    switch (buttons) {
+    case MsgButtons::Ok:
+        return MsgResult::Ok;
+    case MsgButtons::YesNo:
+        return MsgResult::No;
+    default:
+        return MsgResult::Cancel;
+    }
+}
+
+QString ScriptedFileDialog::Choose(const FileRequest& request)
+{
+    calls.append(request);
+    return answers.isEmpty() ? QString() : answers.dequeue();
+}
+
+bool ScriptedDesktop::Open(const QUrl& url)
+{
+    opened.append(url);
+    return accept;
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "core/Seams.h"
+
+#include <QList>
+#include <QQueue>
+
+/// Test doubles for the seams: each records every call and answers from a queue.
+
+struct MessageCall
+{
+    QString text;
+    QString title;
+    MsgIcon icon;
+    MsgButtons buttons;
+};
+
+class ScriptedMessageBox final : public IMessageBox
+{
+public:
+    MsgResult Show(const QString& text, const QString& title, MsgIcon icon, MsgButtons buttons) override;
+
+    /// Answers for the next questions, in order. With none queued, an OK box answers Ok and any other Cancel/No.
+    QQueue<MsgResult> answers;
+    QList<MessageCall> calls;
+};
+
+class ScriptedFileDialog final : public IFileDialog
+{
+public:
+    QString Choose(const FileRequest& request) override;
+
+    QQueue<QString> answers; // an empty text means the user cancelled
+    QList<FileRequest> calls;
+};
+
+class ScriptedDesktop final : public IDesktop
+{
+public:
+    bool Open(const QUrl& url) override;
+
+    QList<QUrl> opened;
+    bool accept = true;
+};
+
+class FixedClock final : public IClock
+{
+public:
+    QDateTime Now() const override { return now; }
+    QDateTime now;
+};

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "common/ScriptedSeams.h"
+
+#include <QSqlDatabase>
+#include <QTemporaryDir>
+#include <QVariant>
+
+/// A fresh temporary installation for one test case: root/bin, root/data/DB.sqlite made from the schema,
+/// root/traces/, a settings file named by ZEMHARBOUR_SETTINGS, scripted seams, a fixed clock, the shared
+/// connection open and the event log started.
+class TestInstall final
+{
+public:
+    /// withDatabase false leaves the database missing and the connection closed (start-up tests).
+    explicit TestInstall(bool withDatabase = true);
+    ~TestInstall();
+    Q_DISABLE_COPY_MOVE(TestInstall)
+
+    QString Root() const { return m_dir.path(); }
+    QString DatabasePath() const { return Root() + QStringLiteral("/data/DB.sqlite"); }
+    QString SettingsPath() const { return Root() + QStringLiteral("/settings.ini"); }
+    QString TracesFolder() const { return Root() + QStringLiteral("/traces/"); }
+    QSqlDatabase Db() const;
+
+    /// The text of the event log written so far ("" when none).
+    QString EventLogText() const;
+    /// One value of the first row that sql returns, for checks.
+    QVariant Value(const QString& sql, const QVariantList& binds = {}) const;
+    /// Runs a statement for test set-up; fails the test through QVERIFY in the caller when false.
+    bool Exec(const QString& sql, const QVariantList& binds = {}) const;
+
+    ScriptedMessageBox messages;
+    ScriptedFileDialog files;
+    ScriptedDesktop desktop;
+    FixedClock clock;
+    Services services{messages, files, desktop, clock};
+
+private:
+    QTemporaryDir m_dir;
+};

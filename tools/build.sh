@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Configures and builds the program and its tests in build/ (the build tree has the shape of an installation).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+"$(dirname "$0")/ensure-packages.sh" cmake make g++ qt6-base-dev libqt6sql6-sqlite libzstd-dev libgl-dev
+cmake -S . -B build -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" ${CMAKE_EXTRA_ARGS:-} >/dev/null
+cmake --build build --parallel "$(nproc)"
