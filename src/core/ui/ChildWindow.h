@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QWidget>
+
+/// A non-modal window shown inside the main window's frame (lists, calendars, reports, the booking wizard).
+/// The frame owns the sub-window around it; the window itself holds only its controls and wiring.
+class ChildWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+
+    /// Runs each time the frame activates this window, and when a register or wizard that changed data asks the
+    /// active window to refresh. Lists and calendars re-read the database here.
+    virtual void Activated() {}
+    /// Whether the frame maximises this window whenever it is activated.
+    virtual bool MaximiseOnActivate() const { return false; }
+};
+
+/// What a window may ask of the main window without including it.
+class IWindowHost
+{
+public:
+    virtual ~IWindowHost() = default;
+    /// Shows a child window inside the frame (the frame takes ownership) and activates it.
+    virtual void ShowChild(ChildWindow* window) = 0;
+    /// Runs the activation handler of the active child window, so an open list or calendar shows a change.
+    virtual void RefreshActiveChild() = 0;
+    /// The parent for modal dialogs.
+    virtual QWidget* DialogParent() = 0;
+};
