@@ -1,9 +1,12 @@
+#include "core/DataGenerator.h"
 #include "core/Database.h"
+#include "core/Seams.h"
 #include "core/ui/QtSeams.h"
 #include "shell/MDIMain.h"
 #include "shell/modMain.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QTextStream>
 
 namespace {
@@ -12,7 +15,7 @@ int CreateDatabaseCommand(const QStringList& args)
     const qsizetype at = args.indexOf(QStringLiteral("--create-database"));
     QTextStream err(stderr);
     if (at + 1 >= args.size()) {
-        err << "usage: zemharbour --create-database FILE\n";
+        err << "usage: zemharbour --create-database FILE [--demo]\n";
         return 2;
     }
     const QString path = args.at(at + 1);
@@ -20,6 +23,19 @@ int CreateDatabaseCommand(const QStringList& args)
     if (!Database::CreateDatabase(path, &error)) {
         err << "zemharbour: cannot create the database: " << error << '\n';
         return 1;
+    }
+    if (args.contains(QStringLiteral("--demo"))) {
+        bool ok = false;
+        if (const auto db = Database::Open(path, QStringLiteral("demo"), 500, &error)) {
+            const QDateTime now = SystemClock().Now();
+            ok = DataGenerator::Generate(*db, DataGenerator::DemoSizes(now.date()), &error);
+        }
+        Database::Close(QStringLiteral("demo"));
+        if (!ok) {
+            QFile::remove(path);
+            err << "zemharbour: cannot fill the demonstration database: " << error << '\n';
+            return 1;
+        }
     }
     return 0;
 }

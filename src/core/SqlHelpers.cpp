@@ -132,4 +132,15 @@ bool Transaction::Commit(QString* error)
     return true;
 }
 
+bool InTransaction(const QSqlDatabase& db, QString* error, const std::function<bool()>& work)
+{
+    Transaction tx(db);
+    if (!tx.Started()) {
+        if (error)
+            *error = tx.Error();
+        return false;
+    }
+    return work() && tx.Commit(error);
+}
+
 } // namespace Sql

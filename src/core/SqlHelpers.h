@@ -4,6 +4,7 @@
 #include <QSqlQuery>
 #include <QString>
 #include <QVariant>
+#include <functional>
 #include <optional>
 
 /// One way to run a statement: SQL with '?' placeholders and the values bound in order. User text is never
@@ -45,5 +46,8 @@ private:
     bool m_done = false;
     QString m_error;
 };
+
+/// Runs work inside one transaction: committed when work returns true, rolled back otherwise.
+bool InTransaction(const QSqlDatabase& db, QString* error, const std::function<bool()>& work);
 
 } // namespace Sql

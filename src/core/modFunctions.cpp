@@ -50,16 +50,6 @@ bool RunAll(const QSqlDatabase& db, std::initializer_list<QString> statements, i
     return true;
 }
 
-bool InOwnTransaction(const QSqlDatabase& db, QString* error, const std::function<bool()>& work)
-{
-    Sql::Transaction tx(db);
-    if (!tx.Started()) {
-        if (error)
-            *error = tx.Error();
-        return false;
-    }
-    return work() && tx.Commit(error);
-}
 
 // Removes every booking left without a berth (and so unreachable from any list).
 const QString DeleteBerthlessBookings =
@@ -171,7 +161,7 @@ bool DeleteCustomerRows(const QSqlDatabase& db, int id, QString* error)
 bool DeleteCustomer(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error)
 {
     return ConfirmDeleteCustomer(db, id, messages, error) &&
-           InOwnTransaction(db, error, [&] { return DeleteCustomerRows(db, id, error); });
+           Sql::InTransaction(db, error, [&] { return DeleteCustomerRows(db, id, error); });
 }
 
 // ---- Owners ----
@@ -204,7 +194,7 @@ bool DeleteOwnerRows(const QSqlDatabase& db, int id, QString* error)
 bool DeleteOwner(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error)
 {
     return ConfirmDeleteOwner(db, id, messages, error) &&
-           InOwnTransaction(db, error, [&] { return DeleteOwnerRows(db, id, error); });
+           Sql::InTransaction(db, error, [&] { return DeleteOwnerRows(db, id, error); });
 }
 
 // ---- Berths ----
@@ -233,7 +223,7 @@ bool DeleteBerthRows(const QSqlDatabase& db, int id, QString* error)
 bool DeleteBerth(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error)
 {
     return ConfirmDeleteBerth(db, id, messages, error) &&
-           InOwnTransaction(db, error, [&] { return DeleteBerthRows(db, id, error); });
+           Sql::InTransaction(db, error, [&] { return DeleteBerthRows(db, id, error); });
 }
 
 int RowAfterDelete(int deletedRow, int rowCountAfter)

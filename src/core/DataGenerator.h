@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QDate>
+#include <QSqlDatabase>
+#include <QString>
+
+/// Realistic made-up harbour data for the demonstration database and the benchmarks: customers, owners,
+/// berths of several types and bookings that never overlap on a berth. The same seed gives the same data.
+namespace DataGenerator {
+
+struct Sizes
+{
+    int customers = 150;
+    int owners = 12;
+    int berths = 40;
+    int bookings = 600;
+    QDate from;  // first arrival day
+    QDate until; // last departure day
+    quint32 seed = 20261204;
+};
+
+/// The demonstration harbour: about 40 berths, 150 customers, 600 bookings from six months back to six ahead.
+Sizes DemoSizes(const QDate& today);
+
+/// Adds customers only (the customer list and search benchmarks).
+bool GenerateCustomers(const QSqlDatabase& db, int count, quint32 seed, QString* error = nullptr);
+
+/// Adds everything in Sizes to db in one transaction; a failure leaves db as it was.
+bool Generate(const QSqlDatabase& db, const Sizes& sizes, QString* error = nullptr);
+
+} // namespace DataGenerator
