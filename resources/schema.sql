@@ -133,6 +133,34 @@ CREATE INDEX IX_BookingBerth_Berth ON BookingBerth (BerthID);
 CREATE INDEX IX_BookingBerth_Booking ON BookingBerth (BookingID);
 CREATE INDEX IX_Berth_Owner ON Berth (OwnerID);
 
+-- The periods of the bookings in an integer R*Tree (minutes since 1970), kept by triggers: finding the
+-- bookings that overlap a period then costs the same whatever the length of the history.
+CREATE VIRTUAL TABLE BookingPeriod USING rtree_i32 (ID, FromMinute, ToMinute);
+
+CREATE TRIGGER Booking_Period_Insert AFTER INSERT ON Booking
+BEGIN
+    INSERT INTO BookingPeriod (ID, FromMinute, ToMinute) VALUES (
+        NEW.ID,
+        min(coalesce(CAST(strftime('%s', NEW.FromDate) AS INTEGER) / 60, 0), coalesce(CAST(strftime('%s', NEW.ToDate) AS INTEGER) / 60, 0)),
+        max(coalesce(CAST(strftime('%s', NEW.FromDate) AS INTEGER) / 60, 0), coalesce(CAST(strftime('%s', NEW.ToDate) AS INTEGER) / 60, 0)));
+END;
+
+CREATE TRIGGER Booking_Period_Update AFTER UPDATE OF ID, FromDate, ToDate ON Booking
+BEGIN
+    DELETE FROM BookingPeriod WHERE ID = OLD.ID;
+    INSERT INTO BookingPeriod (ID, FromMinute, ToMinute) VALUES (
+        NEW.ID,
+        min(coalesce(CAST(strftime('%s', NEW.FromDate) AS INTEGER) / 60, 0), coalesce(CAST(strftime('%s', NEW.ToDate) AS INTEGER) / 60, 0)),
+        max(coalesce(CAST(strftime('%s', NEW.FromDate) AS INTEGER) / 60, 0), coalesce(CAST(strftime('%s', NEW.ToDate) AS INTEGER) / 60, 0)));
+END;
+
+-- A booking's berth rows go with it, so a cancelled booking leaves nothing behind.
+CREATE TRIGGER Booking_Delete AFTER DELETE ON Booking
+BEGIN
+    DELETE FROM BookingPeriod WHERE ID = OLD.ID;
+    DELETE FROM BookingBerth WHERE BookingID = OLD.ID;
+END;
+
 INSERT INTO Settings (WebBookingEmail, WebBookingProviderIndex, WebBookingProviderCustom) VALUES ('', 0, '');
 
 INSERT INTO Company (CompanyID, [Company Name], [Trading Name], Street, Area, Town, County, Postcode,

@@ -57,7 +57,10 @@ QStringList SplitScript(const QString& script)
         }
         if (c == u'\'')
             inQuote = !inQuote;
-        if (c == u';' && !inQuote) {
+        // Inside a trigger body, statements end in ';' too: only the ';' after its END closes the trigger.
+        if (c == u';' && !inQuote &&
+            (!current.trimmed().startsWith(QStringLiteral("CREATE TRIGGER"), Qt::CaseInsensitive) ||
+             current.trimmed().endsWith(QStringLiteral("END"), Qt::CaseInsensitive))) {
             if (!current.trimmed().isEmpty())
                 statements << current.trimmed();
             current.clear();
@@ -100,8 +103,16 @@ QString LikePrefix(const QString& prefix)
 QVariant NullInt() { return QVariant(QMetaType::fromType<qlonglong>()); }
 QVariant NullText() { return QVariant(QMetaType::fromType<QString>()); }
 
-Transaction::Transaction(QSqlDatabase db) : m_db(std::move(db))
+Transaction::Transaction(QSqlDatabase db, bool immediate) : m_db(std::move(db))
 {
+    if (immediate) {
+        // The driver's COMMIT and ROLLBACK close a transaction opened by hand just as well.
+        QSqlQuery q(m_db);
+        m_started = q.exec(QStringLiteral("BEGIN IMMEDIATE"));
+        if (!m_started)
+            m_error = q.lastError().text();
+        return;
+    }
     m_started = m_db.transaction();
     if (!m_started)
         m_error = m_db.lastError().text();

@@ -32,7 +32,8 @@ QVariant NullText();
 class Transaction final
 {
 public:
-    explicit Transaction(QSqlDatabase db);
+    /// immediate takes the write lock at once, so what is read inside cannot change before the commit.
+    explicit Transaction(QSqlDatabase db, bool immediate = false);
     ~Transaction();
     Q_DISABLE_COPY_MOVE(Transaction)
 

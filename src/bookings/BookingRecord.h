@@ -1,0 +1,48 @@
+#pragma once
+
+#include "core/Money.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <optional>
+
+/// A berth as the booking wizard offers it.
+struct AvailableBerth
+{
+    int id = 0;
+    QString name;
+    double length = 0;
+    double width = 0;
+    bool hasPower = false;
+    std::optional<Money> dailyHireCharge; // nothing when the berth has no daily charge
+};
+
+/// One booking as the wizard builds it and the store saves it.
+struct BookingRecord
+{
+    int id = 0; // 0 until saved
+    int customerId = 0;
+    QDateTime fromDate;
+    QDateTime toDate;
+    QString bookedBy;
+    QString notes;
+    int noAdults = 0; // -1: not recorded
+    int noKids = 0;   // -1: not recorded
+    Money costOfHire;
+    Money otherCharges;
+    Money vat;
+    Money totalPayable;
+    Money amountPayed;
+    std::optional<int> paymentMethodId;
+    QString creditCardNo;
+    QString creditCardExpiry;
+    QString creditCardType;
+    QString creditCardCV2No;
+    std::optional<qint64> berthConfirmationNumber; // nothing when the box was left empty
+    QString guestConfirmationNumber;
+    QString powerRequirements;
+    bool clubMember = false;
+    QList<int> berthIds;     // in the order they were listed
+    QStringList berthNames;  // the same berths' names
+};

@@ -1,0 +1,61 @@
+#include "bookings/BookingRules.h"
+
+#include "core/modFunctions.h"
+
+namespace BookingRules {
+
+QDateTime ArrivalFrom(const QDate& date, const QTime& time)
+{
+    return modFunctions::RoundToHalfHour(modFunctions::WallTime(date, time), true);
+}
+
+QDateTime DepartureFrom(const QDate& date, const QTime& time)
+{
+    return modFunctions::RoundToHalfHour(modFunctions::WallTime(date, time), false);
+}
+
+IntervalCheck CheckInterval(const QDateTime& from, const QDateTime& to)
+{
+    if (!from.isValid() || !to.isValid() || to <= from)
+        return IntervalCheck::DepartureNotAfterArrival;
+    if (DaysOfHire(from, to) <= 1 && from.time() >= QTime(20, 0) && to.time() < QTime(8, 0))
+        return IntervalCheck::ShortNight;
+    return IntervalCheck::Ok;
+}
+
+qint64 DaysOfHire(const QDateTime& from, const QDateTime& to) { return from.date().daysTo(to.date()); }
+
+Money HireTotal(const QList<AvailableBerth>& marked, qint64 days)
+{
+    Money total;
+    for (const AvailableBerth& berth : marked)
+        total += berth.dailyHireCharge.value_or(Money()) * days;
+    return total;
+}
+
+Charges Recalculate(Money hire, Money other)
+{
+    const Money sum = hire + other;
+    const Money vat = sum.MulRatio(175, 1000);
+    return {vat, sum + vat};
+}
+
+QString DateTimeText(const QDateTime& when) { return when.toString(QStringLiteral("dd.MM.yyyy HH:mm")); }
+
+QString PeriodText(const QDateTime& from, const QDateTime& to)
+{
+    return DateTimeText(from) + QStringLiteral(" to ") + DateTimeText(to);
+}
+
+QString SavedDetails(const QString& periodText, const QString& customerLine, const QStringList& berthNames)
+{
+    return QStringLiteral("From: ") + periodText + QStringLiteral("\r\nCustomer:") + customerLine +
+           QStringLiteral("\r\nBerth(s): ") + berthNames.join(QStringLiteral(", "));
+}
+
+QString CancelledDetails(const QDateTime& from, const QDateTime& to, const QString& customerText)
+{
+    return QStringLiteral("From: ") + PeriodText(from, to) + QStringLiteral("\r\nCustomer: ") + customerText;
+}
+
+} // namespace BookingRules

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "bookings/BookingRecord.h"
+
+#include <QDateTime>
+#include <QString>
+
+/// The arithmetic and the texts of a booking, without a window.
+namespace BookingRules {
+
+enum class IntervalCheck { Ok, DepartureNotAfterArrival, ShortNight };
+
+/// The period from the pickers: the arrival rounded down and the departure rounded up to the half hour.
+QDateTime ArrivalFrom(const QDate& date, const QTime& time);
+QDateTime DepartureFrom(const QDate& date, const QTime& time);
+
+/// Departure must be after arrival; a stay over at most one night boundary that arrives at 20:00 or later and
+/// leaves before 08:00 is not a booking interval.
+IntervalCheck CheckInterval(const QDateTime& from, const QDateTime& to);
+
+/// Days of hire: calendar-day boundaries from arrival to departure (times of day do not count).
+qint64 DaysOfHire(const QDateTime& from, const QDateTime& to);
+
+/// The berth hire: each marked berth's daily charge (none counts as 0) times the days of hire.
+Money HireTotal(const QList<AvailableBerth>& marked, qint64 days);
+
+struct Charges
+{
+    Money vat;
+    Money total;
+};
+/// VAT at 17.5 % on hire plus other charges, and the total payable.
+Charges Recalculate(Money hire, Money other);
+
+/// "dd.MM.yyyy hh:mm" as the confirmation page and the log show a date-time.
+QString DateTimeText(const QDateTime& when);
+/// "05.06.2004 14:30 to 07.06.2004 10:00".
+QString PeriodText(const QDateTime& from, const QDateTime& to);
+
+/// The details of events 11 and 12: "From: " + dates, CR LF, "Customer:" + name line, CR LF, "Berth(s): " + names.
+QString SavedDetails(const QString& periodText, const QString& customerLine, const QStringList& berthNames);
+/// The details of event 13 from the wizard: "From: a to b", CR LF, "Customer: " + customer text.
+QString CancelledDetails(const QDateTime& from, const QDateTime& to, const QString& customerText);
+
+} // namespace BookingRules

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "bookings/BookingRecord.h"
+
+#include <QSqlDatabase>
+
+class IMessageBox;
+
+/// Reads, saves and deletes bookings with their berth rows.
+namespace BookingStore {
+
+/// The booking with its berths (in natural name order); nothing when it does not exist or cannot be read.
+std::optional<BookingRecord> LoadBooking(const QSqlDatabase& db, int id, QString* error = nullptr);
+
+/// The confirmation number a new booking proposes: the highest on record plus one, or 1.
+qint64 NextConfirmationNumber(const QSqlDatabase& db);
+
+struct SaveResult
+{
+    bool ok = false;
+    int id = 0;               // the booking's ID after saving
+    QStringList takenBerths;  // berths another booking took meanwhile (nothing was saved)
+    QString error;            // a database error (nothing was saved)
+};
+
+/// Writes the booking row and one BookingBerth row per berth in one transaction (a changed booking's berth rows
+/// are all rewritten). Inside the transaction it checks again that every berth is still free for the period;
+/// if one is not, nothing is written and the taken berths are named.
+SaveResult SaveBooking(const QSqlDatabase& db, const BookingRecord& booking);
+
+/// Deletes one booking (its berth rows go with it).
+bool DeleteBooking(const QSqlDatabase& db, int id, QString* error = nullptr);
+
+/// Asks "Do you want to delete existing reservation?" and deletes the booking on Yes. Writes no event: the caller
+/// does. False on No or when the delete failed (with the reason in *error).
+bool CancelBooking(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error = nullptr);
+
+/// "Name, HouseName" of a customer, as confirmations and cancellations show it; empty when there is none.
+QString CustomerLine(const QSqlDatabase& db, int customerId);
+
+} // namespace BookingStore
