@@ -24,6 +24,9 @@ public:
     virtual ~IWindowHost() = default;
     /// Shows a child window inside the frame (the frame takes ownership) and activates it.
     virtual void ShowChild(ChildWindow* window) = 0;
+    /// The open child window with this objectName, or nothing: windows that exist once (the booking wizard)
+    /// are reused through it.
+    virtual ChildWindow* FindChild(const QString& objectName) = 0;
     /// Runs the activation handler of the active child window, so an open list or calendar shows a change.
     virtual void RefreshActiveChild() = 0;
     /// The parent for modal dialogs.
