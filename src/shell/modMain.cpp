@@ -7,7 +7,9 @@
 #include "core/modFunctions.h"
 #include "core/modLog.h"
 #include "shell/MDIMain.h"
+#include "shell/TipsFile.h"
 #include "shell/frmSplash.h"
+#include "shell/frmTipOfTheDay.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -16,7 +18,7 @@
 
 namespace modMain {
 
-std::unique_ptr<MDIMain> Main(Services& services, int splashMs)
+std::unique_ptr<MDIMain> Main(Services& services, int splashMs, TipMode tipMode)
 {
     QPointer<frmSplash> splash = new frmSplash;
     splash->show();
@@ -43,6 +45,12 @@ std::unique_ptr<MDIMain> Main(Services& services, int splashMs)
 
     auto window = std::make_unique<MDIMain>(services);
     window->show();
+    if (TipsFile::ShowAtStartup()) {
+        if (tipMode == TipMode::Modal)
+            frmTipOfTheDay::Dispaly(window.get());
+        else
+            frmTipOfTheDay::Open(window.get());
+    }
     return window;
 }
 

@@ -5,11 +5,15 @@
 struct Services;
 class MDIMain;
 
-/// Start-up: splash, database, event log, main window.
+/// Start-up: splash, database, event log, main window, tip of the day.
 namespace modMain {
+
+/// How the tip of the day is shown at start-up: waiting for it (the program), or opened without waiting so that
+/// a caller can go on (tests).
+enum class TipMode { Modal, Open };
 
 /// Runs the start-up in its order. Returns the main window, or nothing when the database could not be opened
 /// (the user has been told "DB Connection Error" and the program ends). splashMs is one second in production.
-std::unique_ptr<MDIMain> Main(Services& services, int splashMs = 1000);
+std::unique_ptr<MDIMain> Main(Services& services, int splashMs = 1000, TipMode tipMode = TipMode::Modal);
 
 } // namespace modMain

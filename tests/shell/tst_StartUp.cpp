@@ -1,9 +1,11 @@
 #include "common/TestInstall.h"
 #include "common/TestMain.h"
 #include "core/Database.h"
+#include "core/InstallPaths.h"
 #include "core/Registry.h"
 #include "core/modEventLog.h"
 #include "shell/MDIMain.h"
+#include "shell/frmTipOfTheDay.h"
 #include "shell/frmViewEventLog.h"
 #include "shell/modMain.h"
 
@@ -22,7 +24,7 @@ private slots:
 
     void missingDatabaseEndsWithAMessage()
     {
-        auto window = modMain::Main(m_install->services, 0);
+        auto window = modMain::Main(m_install->services, 0, modMain::TipMode::Open);
         QVERIFY(!window);
         QCOMPARE(m_install->messages.calls.size(), 1);
         QCOMPARE(m_install->messages.calls[0].text, QStringLiteral("DB Connection Error"));
@@ -38,7 +40,7 @@ private slots:
     {
         QString error;
         QVERIFY2(Database::CreateDatabase(m_install->DatabasePath(), &error), qPrintable(error));
-        auto window = modMain::Main(m_install->services, 0);
+        auto window = modMain::Main(m_install->services, 0, modMain::TipMode::Open);
         QVERIFY(window);
         QVERIFY(window->isVisible());
         QCOMPARE(modEventLog::LogPath(), m_install->TracesFolder() + QStringLiteral("04122026/events.Log"));
@@ -51,6 +53,38 @@ private slots:
         QCOMPARE(lines.value(4), QStringLiteral("[Application closed]"));
         QCOMPARE(lines.value(5), QString(32, u'-'));
         QCOMPARE(m_install->EventLogText().count(QStringLiteral("[Application closed]")), 1);
+    }
+
+    void tipOfTheDayFollowsItsSetting_data()
+    {
+        QTest::addColumn<QString>("setting"); // "" for none stored
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("nothing stored") << "" << true;
+        QTest::newRow("0 shows") << "0" << true;
+        QTest::newRow("1 does not") << "1" << false;
+    }
+    void tipOfTheDayFollowsItsSetting()
+    {
+        QFETCH(QString, setting);
+        QFETCH(bool, shown);
+        QString error;
+        QVERIFY2(Database::CreateDatabase(m_install->DatabasePath(), &error), qPrintable(error));
+        QFile tips(InstallPaths::AppDir() + QStringLiteral("/TipOfTheDay.txt"));
+        QVERIFY(tips.open(QIODevice::WriteOnly));
+        tips.write("Book several berths at once.\n");
+        tips.close();
+        if (!setting.isEmpty())
+            Registry::SetRegistryValue(Settings::ShowTipAtStartup, setting);
+
+        auto window = modMain::Main(m_install->services, 0, modMain::TipMode::Open);
+        QVERIFY(window);
+        auto* tip = window->findChild<frmTipOfTheDay*>();
+        QCOMPARE(tip != nullptr, shown);
+        if (tip) {
+            QVERIFY(tip->isVisible());
+            QCOMPARE(tip->findChild<QPlainTextEdit*>(QStringLiteral("txtTip"))->toPlainText(),
+                     QStringLiteral("Book several berths at once."));
+        }
     }
 
     void traceViewer()

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <QTime>
+
+/// The installation's local preferences in the settings store: which postal-code label is used, the currency
+/// symbol, the default check-in and check-out times of day, and whether bookings record the numbers of adults
+/// and children. The regional settings window edits them; the booking windows read them.
+struct RegionalSettings
+{
+    int postCodeIndex = 0;        // 0 "Post Code", 1 "Zip Code"
+    QString currencySymbol;       // as shown: a stored "0" reads as the system's symbol
+    QTime checkInTime{9, 0};
+    QTime checkOutTime{14, 0};
+    bool showAdultsAndKids = true;
+
+    /// Reads the five values; each one missing or unreadable gives its default.
+    static RegionalSettings Load();
+    /// Writes the five values, and "traces" as the installation's own traces folder.
+    void Save() const;
+    /// The description of the "Regional settings modified" event:
+    /// "Postcode: 0, Currency Symbol: £, Check in time: 09:00:00, Check out time: 14:00:00".
+    QString EventDescription() const;
+
+    /// The system locale's currency symbol, or "0" (meaning "the system's") where the locale has none.
+    static QString SystemCurrencySymbol();
+    /// A stored time of day: "09:00:00", "09:00", "9:00" or the system's format; invalid when it is none.
+    static QTime ParseTime(const QString& text);
+    /// A time of day as it is stored and logged: "09:00:00".
+    static QString TimeText(const QTime& time);
+};

@@ -1,0 +1,47 @@
+#include "shell/TipsFile.h"
+
+#include "core/InstallPaths.h"
+#include "core/Registry.h"
+
+#include <QFile>
+
+namespace TipsFile {
+
+QString Path() { return InstallPaths::AppDir() + QStringLiteral("/TipOfTheDay.txt"); }
+
+std::optional<QStringList> ReadTips(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QString text = QString::fromUtf8(file.readAll());
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    text.remove(u'\r');
+    QStringList lines = text.split(u'\n');
+    // The newline that ends the last line does not start another tip.
+    if (!lines.isEmpty() && lines.constLast().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+std::optional<QString> TakeNextTip(const QString& path)
+{
+    const auto tips = ReadTips(path);
+    if (!tips || tips->isEmpty())
+        return std::nullopt;
+    const int n = Registry::GetRegistryNumber(Settings::NextTip, QStringLiteral("0"), -1);
+    if (n < 0 || n >= tips->size())
+        return std::nullopt;
+    Registry::SetRegistryValue(Settings::NextTip, QString::number(n < tips->size() - 1 ? n + 1 : 0));
+    return tips->at(n);
+}
+
+bool ShowAtStartup() { return Registry::GetRegistryNumber(Settings::ShowTipAtStartup, QStringLiteral("0"), 0) == 0; }
+
+void SetShowAtStartup(bool show)
+{
+    Registry::SetRegistryValue(Settings::ShowTipAtStartup, show ? QStringLiteral("0") : QStringLiteral("1"));
+}
+
+} // namespace TipsFile

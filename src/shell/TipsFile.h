@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+/// The tips of the day: TipOfTheDay.txt in the application directory, one tip per line, numbered from 0, and
+/// the number of the next one in the setting "Next Tip".
+namespace TipsFile {
+
+/// The application directory + "/TipOfTheDay.txt".
+QString Path();
+
+/// Every line of the file in order (UTF-8, CR LF or LF); nothing when it cannot be read.
+std::optional<QStringList> ReadTips(const QString& path);
+
+/// The tip "Next Tip" names, with "Next Tip" moved on (after the last tip the first comes again). Nothing, and
+/// "Next Tip" untouched, when the file is missing or empty or the stored number is not one of its tips.
+std::optional<QString> TakeNextTip(const QString& path = Path());
+
+/// "Show Tip at Startup" read as a number is 0 (text that is not a number counts as 0, the default).
+bool ShowAtStartup();
+/// Stores "0" (show) or "1" (do not show).
+void SetShowAtStartup(bool show);
+
+} // namespace TipsFile
