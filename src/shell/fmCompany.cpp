@@ -142,7 +142,8 @@ fmCompany::fmCompany(Services& services, QWidget* parent)
 fmCompany::~fmCompany()
 {
     // The model's queries must go before their connection does.
-    m_mapper->setModel(nullptr);
+    delete m_mapper;
+    m_mapper = nullptr;
     delete m_model;
     m_model = nullptr;
     Database::Close(m_connectionName);

@@ -2,6 +2,7 @@
 
 #include "core/modFunctions.h"
 #include "core/ui/Twips.h"
+#include "shell/ShellResources.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -33,6 +34,11 @@ frmSplash::frmSplash(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::F
     auto* staticVersion = new QLabel(QStringLiteral("Version:  1.0.1"), frame);
     staticVersion->setObjectName(QStringLiteral("lblStaticVersion"));
     staticVersion->move(24, 130);
+
+    auto* imgLogo = new QLabel(frame);
+    imgLogo->setObjectName(QStringLiteral("imgLogo"));
+    imgLogo->setPixmap(ShellResources::Logo());
+    imgLogo->setGeometry(360, 52, 96, 96);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
