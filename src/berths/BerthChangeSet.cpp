@@ -1,0 +1,244 @@
+#include "berths/BerthChangeSet.h"
+
+#include "core/SqlHelpers.h"
+#include "core/modEventLog.h"
+#include "core/modFunctions.h"
+#include "core/ui/InputChecks.h"
+
+#include <QSqlQuery>
+#include <algorithm>
+#include <map>
+
+bool ReadLookup(const QSqlDatabase& db, const QString& sql, std::vector<LookupItem>& items, QString* error)
+{
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    if (!Sql::Exec(q, sql, {}, error))
+        return false;
+    items.clear();
+    while (q.next())
+        items.push_back({q.value(0).toInt(), q.value(1).toString()});
+    return true;
+}
+
+QString BerthTypeLookupSql() { return QStringLiteral("SELECT ID, Type FROM BerthType ORDER BY ID"); }
+QString OwnerLookupSql() { return QStringLiteral("SELECT ID, Name FROM Owner ORDER BY Name COLLATE NOCASE, ID"); }
+
+std::variant<BerthFields, BerthRefusal> ReadNewBerth(const BerthInput& input, const QLocale& locale)
+{
+    using Field = BerthRefusal::Field;
+    BerthFields fields;
+
+    // An empty box leaves its column empty; anything else must be read whole.
+    const auto number = [&](const QString& text, std::optional<double>& out) {
+        if (text.isEmpty())
+            return true;
+        out = InputChecks::ReadNumber(text, locale);
+        return out.has_value();
+    };
+    const auto money = [&](const QString& text, std::optional<Money>& out) {
+        if (text.isEmpty())
+            return true;
+        out = InputChecks::ReadMoney(text, locale);
+        return out.has_value();
+    };
+    const auto refuse = [](Field field, const QString& title) {
+        return BerthRefusal{field, InputChecks::InvalidNumberText(), title};
+    };
+    if (!number(input.length, fields.length))
+        return refuse(Field::Length, BerthTitles::Length);
+    if (!number(input.width, fields.width))
+        return refuse(Field::Width, BerthTitles::Width);
+    if (!money(input.dailyHireCharge, fields.dailyHireCharge))
+        return refuse(Field::DailyHireCharge, BerthTitles::Daily);
+    if (!money(input.weeklyHireCharge, fields.weeklyHireCharge))
+        return refuse(Field::WeeklyHireCharge, BerthTitles::Weekly);
+    if (!money(input.monthlyHireCharge, fields.monthlyHireCharge))
+        return refuse(Field::MonthlyHireCharge, BerthTitles::Monthly);
+
+    fields.name = input.name.trimmed();
+    if (fields.name.isEmpty())
+        return BerthRefusal{Field::Name,
+                            QStringLiteral("No berth name has been entered. Please enter a berth name (or number) "
+                                           "to continue."),
+                            BerthTitles::Add};
+    if (input.ownerTicked && !input.ownerId)
+        return BerthRefusal{Field::Owner, QStringLiteral("Please select owner from the list"), BerthTitles::Add};
+    if (!input.typeId)
+        return BerthRefusal{Field::Type, QStringLiteral("Please select berth type from the list"), BerthTitles::Add};
+
+    fields.typeId = *input.typeId;
+    if (input.ownerTicked)
+        fields.ownerId = input.ownerId;
+    fields.hasPower = input.hasPower;
+    fields.notes = input.notes;
+    return fields;
+}
+
+QString BerthListText(const BerthRow& row, BerthListStyle style)
+{
+    if (style == BerthListStyle::PlainName)
+        return row.name;
+    return row.name + (row.booked ? QStringLiteral(" (booked)") : QString()) +
+           (row.active ? QStringLiteral(" - Active ") : QStringLiteral(" - Inactive"));
+}
+
+BerthChangeSet::BerthChangeSet(QSqlDatabase db) : m_db(std::move(db)) {}
+
+bool BerthChangeSet::Reload(QString* error)
+{
+    QSqlQuery q(m_db);
+    q.setForwardOnly(true);
+    if (!Sql::Exec(q,
+                   QStringLiteral("SELECT B.ID, B.Name, B.Active, "
+                                  "EXISTS (SELECT 1 FROM BookingBerth BB WHERE BB.BerthID = B.ID) FROM Berth B"),
+                   {}, error))
+        return false;
+    std::vector<BerthRow> rows;
+    while (q.next())
+        rows.push_back({q.value(0).toInt(), q.value(1).toString(), q.value(2).toInt() != 0, q.value(3).toInt() != 0});
+    m_stored = std::move(rows);
+    return true;
+}
+
+std::vector<BerthRow> BerthChangeSet::Current() const
+{
+    std::vector<BerthRow> rows = m_stored;
+    const auto at = [&rows](int id) {
+        return std::find_if(rows.begin(), rows.end(), [id](const BerthRow& row) { return row.id == id; });
+    };
+    for (const Operation& operation : m_operations) {
+        if (const auto* add = std::get_if<AddBerth>(&operation)) {
+            // A new berth takes the column's default, active.
+            rows.push_back({add->id, add->fields.name, true, false});
+        } else if (const auto* remove = std::get_if<RemoveBerth>(&operation)) {
+            if (const auto it = at(remove->id); it != rows.end())
+                rows.erase(it);
+        } else if (const auto* set = std::get_if<SetActive>(&operation)) {
+            if (const auto it = at(set->id); it != rows.end())
+                it->active = set->active;
+        }
+    }
+    return rows;
+}
+
+std::vector<BerthRow> BerthChangeSet::Rows(BerthListStyle style) const
+{
+    std::vector<BerthRow> rows = Current();
+    std::vector<std::pair<QString, BerthRow>> keyed;
+    keyed.reserve(rows.size());
+    for (BerthRow& row : rows)
+        keyed.emplace_back(BerthListText(row, style), std::move(row));
+    std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) {
+        const int order = QString::compare(a.first, b.first, Qt::CaseInsensitive);
+        if (order != 0)
+            return order < 0;
+        // Stored berths before those added in this visit, each in the order they came.
+        return std::pair(a.second.id < 0, std::abs(a.second.id)) < std::pair(b.second.id < 0, std::abs(b.second.id));
+    });
+    rows.clear();
+    for (auto& [text, row] : keyed)
+        rows.push_back(std::move(row));
+    return rows;
+}
+
+std::optional<BerthRow> BerthChangeSet::Find(int id) const
+{
+    for (const BerthRow& row : Current())
+        if (row.id == id)
+            return row;
+    return std::nullopt;
+}
+
+int BerthChangeSet::Add(const BerthFields& fields)
+{
+    const int id = m_nextNewId--;
+    m_operations.emplace_back(AddBerth{id, fields});
+    m_events.append({modEventLog::BerthAdded, QStringLiteral("Name: '") + fields.name + u'\''});
+    return id;
+}
+
+bool BerthChangeSet::Remove(int id, const QString& listText)
+{
+    if (!Find(id))
+        return false;
+    m_operations.emplace_back(RemoveBerth{id});
+    m_events.append({modEventLog::BerthDeleted, QStringLiteral("Name: '") + listText + u'\''});
+    return true;
+}
+
+std::optional<bool> BerthChangeSet::ToggleActive(int id)
+{
+    const auto row = Find(id);
+    if (!row)
+        return std::nullopt;
+    const bool active = !row->active;
+    m_operations.emplace_back(SetActive{id, active});
+    m_events.append({modEventLog::BerthModified, QStringLiteral("Berth '") + row->name + QStringLiteral("' ") +
+                                                     (active ? QStringLiteral("activated")
+                                                             : QStringLiteral("inactivated"))});
+    return active;
+}
+
+namespace {
+QVariant OrNull(const std::optional<double>& value)
+{
+    return value ? QVariant(*value) : QVariant(QMetaType::fromType<double>());
+}
+QVariant OrNull(const std::optional<Money>& value) { return value ? value->ToDb() : Sql::NullInt(); }
+QVariant OrNull(const std::optional<int>& value) { return value ? QVariant(*value) : Sql::NullInt(); }
+} // namespace
+
+bool BerthChangeSet::Apply(QString* error)
+{
+    std::map<int, int> storedIds; // the IDs the database gave the berths added in this visit
+    const auto storedId = [&storedIds, error](int id) -> std::optional<int> {
+        if (id >= 0)
+            return id;
+        const auto it = storedIds.find(id);
+        if (it != storedIds.end())
+            return it->second;
+        if (error)
+            *error = QStringLiteral("A berth added in this visit was not found.");
+        return std::nullopt;
+    };
+    const bool ok = Sql::InTransaction(m_db, error, [&] {
+        for (const Operation& operation : m_operations) {
+            if (const auto* add = std::get_if<AddBerth>(&operation)) {
+                const BerthFields& f = add->fields;
+                QSqlQuery q(m_db);
+                // Active is left to the column's default.
+                if (!Sql::Exec(q,
+                               QStringLiteral("INSERT INTO Berth (Name, Length, Width, TypeID, OwnerID, HasPower, "
+                                              "Notes, DailyHireCharge, WeeklyHireCharge, MonthlyHireCharge) "
+                                              "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                               {f.name, OrNull(f.length), OrNull(f.width), f.typeId, OrNull(f.ownerId),
+                                f.hasPower ? 1 : 0, f.notes, OrNull(f.dailyHireCharge), OrNull(f.weeklyHireCharge),
+                                OrNull(f.monthlyHireCharge)},
+                               error))
+                    return false;
+                storedIds[add->id] = q.lastInsertId().toInt();
+            } else if (const auto* remove = std::get_if<RemoveBerth>(&operation)) {
+                const auto id = storedId(remove->id);
+                if (!id || !modFunctions::DeleteBerthRows(m_db, *id, error))
+                    return false;
+            } else if (const auto* set = std::get_if<SetActive>(&operation)) {
+                const auto id = storedId(set->id);
+                if (!id || !Sql::Exec(m_db, QStringLiteral("UPDATE Berth SET Active = ? WHERE ID = ?"),
+                                      {set->active ? 1 : 0, *id}, error))
+                    return false;
+            }
+        }
+        return true;
+    });
+    if (ok)
+        m_operations.clear();
+    return ok;
+}
+
+void BerthChangeSet::LogEvents(const QDateTime& now)
+{
+    for (const PendingEvent& event : std::as_const(m_events))
+        modEventLog::LogEvent(now, event.code, event.description);
+    m_events.clear();
+}

@@ -1,0 +1,263 @@
+#include "berths/BerthEntry.h"
+
+#include "core/Seams.h"
+#include "core/modFunctions.h"
+#include "core/ui/InputChecks.h"
+#include "core/ui/Twips.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+template <typename T> T* Named(T* widget, const QString& name)
+{
+    widget->setObjectName(name);
+    return widget;
+}
+
+void FillCombo(QComboBox* combo, const std::vector<LookupItem>& items)
+{
+    combo->clear();
+    for (const LookupItem& item : items)
+        combo->addItem(item.text, item.id);
+    combo->setCurrentIndex(-1);
+}
+
+std::optional<int> ChosenId(const QComboBox* combo)
+{
+    if (combo->currentIndex() < 0)
+        return std::nullopt;
+    return combo->currentData().toInt();
+}
+} // namespace
+
+BerthEntry::BerthEntry(Services& services, BerthChangeSet& changes, BerthListStyle style, QWidget* parent)
+    : QWidget(parent), m_services(services), m_changes(changes), m_style(style)
+{
+    // Created in the order Tab and Enter walk through them.
+    m_txtName = Named(new QLineEdit(this), QStringLiteral("txtName"));
+    m_txtLength = Named(new QLineEdit(this), QStringLiteral("txtLength"));
+    m_txtWidth = Named(new QLineEdit(this), QStringLiteral("txtWidth"));
+    m_cboBerthType = Named(new QComboBox(this), QStringLiteral("cboBerthType"));
+    m_chkOwner = Named(new QCheckBox(QStringLiteral("Owner:"), this), QStringLiteral("chkOwner"));
+    m_cboOwner = Named(new QComboBox(this), QStringLiteral("cboOwner"));
+    m_chkHasPower = Named(new QCheckBox(QStringLiteral("Power:"), this), QStringLiteral("chkHasPower"));
+    m_txtDailyHireCharge = Named(new QLineEdit(this), QStringLiteral("txtDailyHireCharge"));
+    m_txtWeeklyHireCharge = Named(new QLineEdit(this), QStringLiteral("txtWeeklyHireCharge"));
+    m_txtMonthlyHireCharge = Named(new QLineEdit(this), QStringLiteral("txtMonthlyHireCharge"));
+    m_txtNotes = Named(new QPlainTextEdit(this), QStringLiteral("txtNotes"));
+    m_txtNotes->setTabChangesFocus(true);
+    m_cmdAdd = Named(new QPushButton(QStringLiteral("&Add"), this), QStringLiteral("cmdAdd"));
+    m_cmdRemove = Named(new QPushButton(QStringLiteral("&Remove"), this), QStringLiteral("cmdRemove"));
+    m_lstBerth = Named(new QListWidget(this), QStringLiteral("lstBerth"));
+    m_lstBerth->setSelectionMode(QAbstractItemView::SingleSelection);
+    for (QPushButton* button : {m_cmdAdd, m_cmdRemove})
+        button->setAutoDefault(false);
+
+    const QList<std::pair<QLineEdit*, QString>> numberBoxes = {
+        {m_txtLength, BerthTitles::Length},
+        {m_txtWidth, BerthTitles::Width},
+        {m_txtDailyHireCharge, BerthTitles::Daily},
+        {m_txtWeeklyHireCharge, BerthTitles::Weekly},
+        {m_txtMonthlyHireCharge, BerthTitles::Monthly}};
+    for (const auto& [box, title] : numberBoxes) {
+        const bool money = box != m_txtLength && box != m_txtWidth;
+        InputChecks::Watch(box, money ? InputChecks::Kind::Money : InputChecks::Kind::Number, title,
+                           services.messages);
+    }
+
+    auto* fields = new QFormLayout;
+    fields->addRow(QStringLiteral("Berth:"), m_txtName);
+    fields->addRow(QStringLiteral("Length:"), m_txtLength);
+    fields->addRow(QStringLiteral("Width:"), m_txtWidth);
+    fields->addRow(QStringLiteral("Type:"), m_cboBerthType);
+    fields->addRow(m_chkOwner, m_cboOwner);
+    fields->addRow(m_chkHasPower);
+    auto* charges = new QGroupBox(QStringLiteral("Hire charges"), this);
+    auto* chargeRows = new QFormLayout(charges);
+    chargeRows->addRow(QStringLiteral("Daily:"), m_txtDailyHireCharge);
+    chargeRows->addRow(QStringLiteral("Weekly:"), m_txtWeeklyHireCharge);
+    chargeRows->addRow(QStringLiteral("Monthly:"), m_txtMonthlyHireCharge);
+    fields->addRow(charges);
+    fields->addRow(QStringLiteral("Notes:"), m_txtNotes);
+    m_txtNotes->setMaximumHeight(Twips::ToPixelsY(900, this));
+
+    m_buttonRow = new QHBoxLayout;
+    m_buttonRow->addWidget(m_cmdAdd);
+    m_buttonRow->addWidget(m_cmdRemove);
+    m_buttonRow->addStretch();
+
+    auto* list = new QVBoxLayout;
+    list->addWidget(new QLabel(QStringLiteral("Available berths:"), this));
+    list->addWidget(m_lstBerth);
+    list->addLayout(m_buttonRow);
+    m_lstBerth->setMinimumWidth(Twips::ToPixelsX(3600, this));
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(fields, 1);
+    layout->addLayout(list, 1);
+
+    m_cboOwner->setEnabled(false);
+    connect(m_chkOwner, &QCheckBox::toggled, m_cboOwner, &QWidget::setEnabled);
+    connect(m_cmdAdd, &QPushButton::clicked, this, &BerthEntry::Add);
+    connect(m_cmdRemove, &QPushButton::clicked, this, &BerthEntry::Remove);
+    connect(m_lstBerth, &QListWidget::itemSelectionChanged, this, &BerthEntry::SelectionChanged);
+}
+
+bool BerthEntry::Load()
+{
+    std::vector<LookupItem> types;
+    std::vector<LookupItem> owners;
+    QString error;
+    const bool ok = ReadLookup(m_changes.Database(), BerthTypeLookupSql(), types, &error) &&
+                    ReadLookup(m_changes.Database(), OwnerLookupSql(), owners, &error) && m_changes.Reload(&error);
+    if (!ok) {
+        ShowDatabaseError(QStringLiteral("The berths could not be read."), error);
+        return false;
+    }
+    FillCombo(m_cboBerthType, types);
+    FillCombo(m_cboOwner, owners);
+    ShowRows();
+    return true;
+}
+
+void BerthEntry::Requery()
+{
+    QString error;
+    if (!m_changes.Reload(&error))
+        ShowDatabaseError(QStringLiteral("The berths could not be read again."), error);
+    ShowRows();
+}
+
+void BerthEntry::ShowRows()
+{
+    const std::optional<int> selected = SelectedId();
+    // Rebuilding the list is not a selection by the user.
+    const QSignalBlocker blocker(m_lstBerth);
+    m_lstBerth->clear();
+    for (const BerthRow& row : m_changes.Rows(m_style)) {
+        auto* item = new QListWidgetItem(BerthListText(row, m_style), m_lstBerth);
+        item->setData(Qt::UserRole, row.id);
+        if (selected == row.id) {
+            m_lstBerth->setCurrentItem(item);
+            item->setSelected(true);
+        }
+    }
+}
+
+std::optional<int> BerthEntry::SelectedId() const
+{
+    const QList<QListWidgetItem*> items = m_lstBerth->selectedItems();
+    if (items.isEmpty())
+        return std::nullopt;
+    return items.first()->data(Qt::UserRole).toInt();
+}
+
+void BerthEntry::ShowDatabaseError(const QString& what, const QString& error) const
+{
+    m_services.messages.Show(what + QStringLiteral("\n\n") + error, window()->windowTitle(), MsgIcon::Critical,
+                             MsgButtons::Ok);
+}
+
+BerthInput BerthEntry::Input() const
+{
+    BerthInput input;
+    input.name = m_txtName->text();
+    input.length = m_txtLength->text();
+    input.width = m_txtWidth->text();
+    input.typeId = ChosenId(m_cboBerthType);
+    input.ownerTicked = m_chkOwner->isChecked();
+    input.ownerId = ChosenId(m_cboOwner);
+    input.hasPower = m_chkHasPower->isChecked();
+    input.notes = m_txtNotes->toPlainText();
+    input.dailyHireCharge = m_txtDailyHireCharge->text();
+    input.weeklyHireCharge = m_txtWeeklyHireCharge->text();
+    input.monthlyHireCharge = m_txtMonthlyHireCharge->text();
+    return input;
+}
+
+void BerthEntry::Focus(BerthRefusal::Field field)
+{
+    using Field = BerthRefusal::Field;
+    QWidget* target = nullptr;
+    switch (field) {
+    case Field::Name:
+        target = m_txtName;
+        break;
+    case Field::Owner:
+        target = m_cboOwner;
+        break;
+    case Field::Type:
+        target = m_cboBerthType;
+        break;
+    case Field::Length:
+        target = m_txtLength;
+        break;
+    case Field::Width:
+        target = m_txtWidth;
+        break;
+    case Field::DailyHireCharge:
+        target = m_txtDailyHireCharge;
+        break;
+    case Field::WeeklyHireCharge:
+        target = m_txtWeeklyHireCharge;
+        break;
+    case Field::MonthlyHireCharge:
+        target = m_txtMonthlyHireCharge;
+        break;
+    }
+    target->setFocus();
+}
+
+void BerthEntry::Add()
+{
+    if (!InputChecks::CheckAll({m_txtLength, m_txtWidth, m_txtDailyHireCharge, m_txtWeeklyHireCharge,
+                                m_txtMonthlyHireCharge}))
+        return;
+    const auto result = ReadNewBerth(Input());
+    if (const auto* refusal = std::get_if<BerthRefusal>(&result)) {
+        m_services.messages.Show(refusal->text, refusal->title, MsgIcon::Exclamation, MsgButtons::Ok);
+        Focus(refusal->field);
+        return;
+    }
+    m_changes.Add(std::get<BerthFields>(result));
+    Requery();
+    ClearAfterAdd();
+}
+
+void BerthEntry::ClearAfterAdd()
+{
+    // Notes, the owner box and the power box keep their state for the next berth.
+    for (QLineEdit* box : {m_txtName, m_txtLength, m_txtWidth, m_txtDailyHireCharge, m_txtWeeklyHireCharge,
+                           m_txtMonthlyHireCharge})
+        box->clear();
+    m_cboBerthType->setCurrentIndex(-1);
+    m_cboOwner->setCurrentIndex(-1);
+}
+
+void BerthEntry::Remove()
+{
+    const std::optional<int> id = SelectedId();
+    if (!id)
+        return;
+    const QString listText = m_lstBerth->selectedItems().first()->text();
+    QString error;
+    if (!modFunctions::ConfirmDeleteBerth(m_changes.Database(), *id, m_services.messages, &error)) {
+        if (!error.isEmpty())
+            ShowDatabaseError(QStringLiteral("The berth's bookings could not be counted."), error);
+        return;
+    }
+    m_changes.Remove(*id, listText);
+    Requery();
+}

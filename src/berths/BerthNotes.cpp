@@ -1,0 +1,66 @@
+#include "berths/BerthNotes.h"
+
+#include "core/SqlHelpers.h"
+
+#include <QSqlQuery>
+
+BerthNotes::BerthNotes(QSqlDatabase db) : m_db(std::move(db)) {}
+
+bool BerthNotes::Load(QString* error)
+{
+    QSqlQuery q(m_db);
+    q.setForwardOnly(true);
+    if (!Sql::Exec(q, QStringLiteral("SELECT ID, Name, Notes FROM Berth ORDER BY Name COLLATE NOCASE, ID"), {},
+                   error))
+        return false;
+    m_berths.clear();
+    m_stored.clear();
+    m_edited.clear();
+    while (q.next()) {
+        const int id = q.value(0).toInt();
+        m_berths.push_back({id, q.value(1).toString()});
+        m_stored[id] = q.value(2).toString();
+    }
+    return true;
+}
+
+QString BerthNotes::Notes(int id) const
+{
+    if (const auto it = m_edited.find(id); it != m_edited.end())
+        return it->second;
+    const auto it = m_stored.find(id);
+    return it == m_stored.end() ? QString() : it->second;
+}
+
+void BerthNotes::SetNotes(int id, const QString& notes)
+{
+    if (m_stored.count(id))
+        m_edited[id] = notes;
+}
+
+bool BerthNotes::Changed() const
+{
+    for (const auto& [id, notes] : m_edited)
+        if (notes != m_stored.at(id))
+            return true;
+    return false;
+}
+
+bool BerthNotes::Save(QString* error)
+{
+    const bool ok = Sql::InTransaction(m_db, error, [&] {
+        for (const auto& [id, notes] : m_edited) {
+            if (notes == m_stored.at(id))
+                continue; // untouched notes are not written over what the table editor may have saved
+            if (!Sql::Exec(m_db, QStringLiteral("UPDATE Berth SET Notes = ? WHERE ID = ?"), {notes, id}, error))
+                return false;
+        }
+        return true;
+    });
+    if (ok) {
+        for (const auto& [id, notes] : m_edited)
+            m_stored[id] = notes;
+        m_edited.clear();
+    }
+    return ok;
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+#include <map>
+#include <vector>
+
+/// The notes of the berths edited in one visit of the berth notes window: read once, changed in memory for any
+/// number of berths, stored together in one transaction. Nothing is written until Save.
+class BerthNotes final
+{
+public:
+    struct Berth
+    {
+        int id = 0;
+        QString name;
+    };
+
+    explicit BerthNotes(QSqlDatabase db);
+    Q_DISABLE_COPY_MOVE(BerthNotes)
+
+    /// Reads the berths and their notes; false and the reason on failure.
+    bool Load(QString* error = nullptr);
+    /// The berths by name (case ignored), for the choice of a berth.
+    const std::vector<Berth>& Berths() const { return m_berths; }
+
+    /// The notes as edited so far (the stored notes where untouched); empty for an unknown berth.
+    QString Notes(int id) const;
+    void SetNotes(int id, const QString& notes);
+    /// Whether any berth's notes differ from what was read.
+    bool Changed() const;
+
+    /// Stores the changed notes in one transaction; on failure nothing is stored and the edits are kept.
+    bool Save(QString* error = nullptr);
+
+private:
+    QSqlDatabase m_db;
+    std::vector<Berth> m_berths;
+    std::map<int, QString> m_stored;
+    std::map<int, QString> m_edited;
+};

@@ -1,0 +1,379 @@
+#include "berths/frmEditBerths.h"
+
+#include "berths/BerthChangeSet.h"
+#include "core/Database.h"
+#include "core/Money.h"
+#include "core/Registry.h"
+#include "core/Seams.h"
+#include "core/SqlHelpers.h"
+#include "core/modFunctions.h"
+#include "core/ui/FocusNextControl.h"
+#include "core/ui/InputChecks.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDataWidgetMapper>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSqlError>
+#include <QSqlRecord>
+#include <QSqlTableModel>
+#include <QStyledItemDelegate>
+#include <QVBoxLayout>
+
+namespace {
+
+const char* const KindProperty = "zemColumnKind";
+enum class ColumnKind { Text, ReadOnly, Number, Money, Flag, Lookup };
+
+ColumnKind KindOf(const QWidget* editor) { return static_cast<ColumnKind>(editor->property(KindProperty).toInt()); }
+
+/// What a box shows for a stored value.
+QString ShownText(ColumnKind kind, const QVariant& value)
+{
+    if (value.isNull())
+        return {};
+    switch (kind) {
+    case ColumnKind::Number:
+        return QLocale().toString(value.toDouble(), 'g', 15);
+    case ColumnKind::Money:
+        return Money::FromDb(value).Format();
+    default:
+        return value.toString();
+    }
+}
+
+/// Moves values between the stored columns and the boxes: money as money, sizes in the user's notation, the
+/// Yes/No columns as 0 or 1, the lookups by ID. A box that still shows what the column holds writes nothing,
+/// so looking at a berth never changes it (a money box shows pence, the column holds ten-thousandths).
+class BerthFieldDelegate final : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override
+    {
+        const QVariant value = index.data(Qt::EditRole);
+        if (auto* box = qobject_cast<QLineEdit*>(editor)) {
+            box->setText(ShownText(KindOf(editor), value));
+        } else if (auto* check = qobject_cast<QCheckBox*>(editor)) {
+            check->setChecked(!value.isNull() && value.toInt() != 0);
+        } else if (auto* combo = qobject_cast<QComboBox*>(editor)) {
+            // Item 0 is the empty choice; an ID missing from the list shows nothing.
+            combo->setCurrentIndex(value.isNull() ? 0 : combo->findData(value.toInt()));
+        }
+    }
+
+    void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override
+    {
+        const QVariant current = index.data(Qt::EditRole);
+        const ColumnKind kind = KindOf(editor);
+        if (auto* box = qobject_cast<QLineEdit*>(editor)) {
+            const QString text = box->text();
+            if (kind == ColumnKind::ReadOnly || text == ShownText(kind, current))
+                return;
+            QVariant value;
+            if (kind == ColumnKind::Number) {
+                const auto number = InputChecks::ReadNumber(text);
+                if (!number && !text.isEmpty())
+                    return; // refused by the box's check
+                value = number ? QVariant(*number) : QVariant(QMetaType::fromType<double>());
+            } else if (kind == ColumnKind::Money) {
+                const auto amount = InputChecks::ReadMoney(text);
+                if (!amount && !text.isEmpty())
+                    return;
+                value = amount ? amount->ToDb() : Sql::NullInt();
+            } else {
+                value = text;
+            }
+            model->setData(index, value, Qt::EditRole);
+        } else if (auto* check = qobject_cast<QCheckBox*>(editor)) {
+            const int flag = check->isChecked() ? 1 : 0;
+            if (current.isNull() || (current.toInt() != 0) != check->isChecked())
+                model->setData(index, flag, Qt::EditRole);
+        } else if (auto* combo = qobject_cast<QComboBox*>(editor)) {
+            if (combo->currentIndex() < 0)
+                return;
+            const QVariant chosen = combo->currentData();
+            const bool none = !chosen.isValid();
+            if (none ? current.isNull() : (!current.isNull() && current.toInt() == chosen.toInt()))
+                return;
+            model->setData(index, none ? Sql::NullInt() : QVariant(chosen.toInt()), Qt::EditRole);
+        }
+    }
+};
+
+struct TextFieldInfo
+{
+    const char* column;
+    const char* label;
+    ColumnKind kind;
+    QString title; // for the number check
+};
+
+} // namespace
+
+frmEditBerths::frmEditBerths(Services& services, QWidget* parent) : QDialog(parent), m_services(services)
+{
+    static int openings = 0;
+    m_connectionName = QStringLiteral("frmEditBerths-%1").arg(++openings);
+    setObjectName(QStringLiteral("frmEditBerths"));
+    setWindowTitle(QStringLiteral("Edit Berths"));
+    BuildControls();
+    FocusNextControl::Install(this);
+    if (!Open()) {
+        for (QWidget* widget : m_editors + QList<QWidget*>{m_datPrimaryRS, m_cmdUpdate, m_cmdRefresh})
+            widget->setEnabled(false);
+    }
+}
+
+frmEditBerths::~frmEditBerths()
+{
+    // The model and its queries go before their connection.
+    delete m_mapper;
+    delete m_model;
+    Database::Close(m_connectionName);
+}
+
+void frmEditBerths::BuildControls()
+{
+    const std::array<TextFieldInfo, 8> texts = {{
+        {"ID", "ID:", ColumnKind::ReadOnly, {}},
+        {"Name", "Name:", ColumnKind::Text, {}},
+        {"Length", "Length:", ColumnKind::Number, BerthTitles::Length},
+        {"Width", "Width:", ColumnKind::Number, BerthTitles::Width},
+        {"Notes", "Notes:", ColumnKind::Text, {}},
+        {"DailyHireCharge", "DailyHireCharge:", ColumnKind::Money, BerthTitles::Daily},
+        {"MonthlyHireCharge", "MonthlyHireCharge:", ColumnKind::Money, BerthTitles::Monthly},
+        {"WeeklyHireCharge", "WeeklyHireCharge:", ColumnKind::Money, BerthTitles::Weekly},
+    }};
+    auto* form = new QFormLayout;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        auto* box = new QLineEdit(this);
+        box->setObjectName(QStringLiteral("txtFields%1").arg(i));
+        box->setProperty(KindProperty, static_cast<int>(texts[i].kind));
+        box->setProperty("column", QString::fromLatin1(texts[i].column));
+        if (texts[i].kind == ColumnKind::ReadOnly)
+            box->setReadOnly(true);
+        if (texts[i].kind == ColumnKind::Number || texts[i].kind == ColumnKind::Money)
+            InputChecks::Watch(box,
+                               texts[i].kind == ColumnKind::Money ? InputChecks::Kind::Money
+                                                                  : InputChecks::Kind::Number,
+                               texts[i].title, m_services.messages);
+        m_txtFields[i] = box;
+        form->addRow(QString::fromLatin1(texts[i].label), box);
+    }
+    const std::array<std::pair<const char*, const char*>, 2> checks = {{{"HasPower", "HasPower:"}, {"Active", "Active:"}}};
+    for (std::size_t i = 0; i < checks.size(); ++i) {
+        auto* check = new QCheckBox(this);
+        check->setObjectName(QStringLiteral("chkFields%1").arg(i));
+        check->setProperty(KindProperty, static_cast<int>(ColumnKind::Flag));
+        check->setProperty("column", QString::fromLatin1(checks[i].first));
+        m_chkFields[i] = check;
+        form->addRow(QString::fromLatin1(checks[i].second), check);
+    }
+    m_editors = QList<QWidget*>(m_txtFields.begin(), m_txtFields.end()) << m_chkFields[0] << m_chkFields[1];
+    m_DataCombo2 = new QComboBox(this);
+    m_DataCombo2->setObjectName(QStringLiteral("DataCombo2"));
+    m_DataCombo2->setProperty("column", QStringLiteral("TypeID"));
+    form->addRow(QStringLiteral("TypeID:"), m_DataCombo2);
+    m_DataCombo1 = new QComboBox(this);
+    m_DataCombo1->setObjectName(QStringLiteral("DataCombo1"));
+    m_DataCombo1->setProperty("column", QStringLiteral("OwnerID"));
+    form->addRow(QStringLiteral("OwnerID:"), m_DataCombo1);
+    for (QComboBox* combo : {m_DataCombo1, m_DataCombo2})
+        combo->setProperty(KindProperty, static_cast<int>(ColumnKind::Lookup));
+    m_editors << m_DataCombo1 << m_DataCombo2;
+
+    // The data control: the four arrows and its caption.
+    m_datPrimaryRS = new QWidget(this);
+    m_datPrimaryRS->setObjectName(QStringLiteral("datPrimaryRS"));
+    auto* navigation = new QHBoxLayout(m_datPrimaryRS);
+    navigation->setContentsMargins(0, 0, 0, 0);
+    const auto arrow = [this, navigation](const QString& text, const QString& name) {
+        auto* b = new QPushButton(text, m_datPrimaryRS);
+        b->setObjectName(name);
+        b->setAutoDefault(false);
+        navigation->addWidget(b);
+        return b;
+    };
+    m_cmdFirst = arrow(QStringLiteral("|<"), QStringLiteral("cmdFirst"));
+    m_cmdPrevious = arrow(QStringLiteral("<"), QStringLiteral("cmdPrevious"));
+    m_lblCaption = new QLabel(m_datPrimaryRS);
+    m_lblCaption->setObjectName(QStringLiteral("lblCaption"));
+    m_lblCaption->setAlignment(Qt::AlignCenter);
+    navigation->addWidget(m_lblCaption, 1);
+    m_cmdNext = arrow(QStringLiteral(">"), QStringLiteral("cmdNext"));
+    m_cmdLast = arrow(QStringLiteral(">|"), QStringLiteral("cmdLast"));
+
+    auto* picButtons = new QWidget(this);
+    picButtons->setObjectName(QStringLiteral("picButtons"));
+    auto* buttons = new QHBoxLayout(picButtons);
+    buttons->setContentsMargins(0, 0, 0, 0);
+    const auto button = [this, picButtons, buttons](const QString& text, const QString& name) {
+        auto* b = new QPushButton(text, picButtons);
+        b->setObjectName(name);
+        b->setAutoDefault(false);
+        buttons->addWidget(b);
+        return b;
+    };
+    m_cmdUpdate = button(QStringLiteral("&Update"), QStringLiteral("cmdUpdate"));
+    m_cmdRefresh = button(QStringLiteral("&Refresh"), QStringLiteral("cmdRefresh"));
+    m_cmdClose = button(QStringLiteral("&Close"), QStringLiteral("cmdClose"));
+    // Refresh throws the typed changes away, so a refused box need not be corrected first.
+    InputChecks::SkipChecks(m_cmdRefresh);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(m_datPrimaryRS);
+    layout->addWidget(picButtons);
+
+    connect(m_cmdFirst, &QPushButton::clicked, this, [this] { MoveTo(0); });
+    connect(m_cmdPrevious, &QPushButton::clicked, this, [this] { MoveTo(std::max(0, CurrentRow() - 1)); });
+    connect(m_cmdNext, &QPushButton::clicked, this, [this] { MoveTo(CurrentRow() + 1); });
+    connect(m_cmdLast, &QPushButton::clicked, this, [this] {
+        FetchAll();
+        MoveTo(m_model ? m_model->rowCount() - 1 : 0);
+    });
+    connect(m_cmdUpdate, &QPushButton::clicked, this, &frmEditBerths::Update);
+    connect(m_cmdRefresh, &QPushButton::clicked, this, &frmEditBerths::Refresh);
+    connect(m_cmdClose, &QPushButton::clicked, this, &frmEditBerths::reject);
+}
+
+bool frmEditBerths::Open()
+{
+    QString error;
+    const auto db = Database::Open(Settings::DatabasePath(), m_connectionName, 500, &error);
+    std::vector<LookupItem> types;
+    std::vector<LookupItem> owners;
+    if (!db || !ReadLookup(*db, BerthTypeLookupSql(), types, &error) ||
+        !ReadLookup(*db, OwnerLookupSql(), owners, &error)) {
+        m_services.messages.Show(error, modFunctions::ProductTitle(), MsgIcon::Critical, MsgButtons::Ok);
+        return false;
+    }
+    for (const auto& [combo, items] : {std::pair(m_DataCombo2, &types), std::pair(m_DataCombo1, &owners)}) {
+        combo->addItem(QString()); // no type or owner
+        for (const LookupItem& item : *items)
+            combo->addItem(item.text, item.id);
+    }
+
+    auto model = std::make_unique<QSqlTableModel>(nullptr, *db);
+    model->setTable(QStringLiteral("Berth"));
+    model->setEditStrategy(QSqlTableModel::OnManualSubmit);
+    if (!model->select()) {
+        m_services.messages.Show(model->lastError().text(), modFunctions::ProductTitle(), MsgIcon::Critical,
+                                 MsgButtons::Ok);
+        return false;
+    }
+    m_model = model.release();
+    m_mapper = new QDataWidgetMapper;
+    m_mapper->setModel(m_model);
+    m_mapper->setItemDelegate(new BerthFieldDelegate(m_mapper));
+    m_mapper->setSubmitPolicy(QDataWidgetMapper::ManualSubmit);
+    for (QWidget* editor : std::as_const(m_editors))
+        m_mapper->addMapping(editor, m_model->fieldIndex(editor->property("column").toString()));
+    ShowRow(0);
+    return true;
+}
+
+QList<QLineEdit*> frmEditBerths::NumberBoxes() const
+{
+    return {m_txtFields[FieldLength], m_txtFields[FieldWidth], m_txtFields[FieldDaily], m_txtFields[FieldMonthly],
+            m_txtFields[FieldWeekly]};
+}
+
+int frmEditBerths::CurrentRow() const { return m_mapper ? m_mapper->currentIndex() : -1; }
+
+void frmEditBerths::FetchAll()
+{
+    while (m_model && m_model->canFetchMore())
+        m_model->fetchMore();
+}
+
+void frmEditBerths::ShowRow(int row)
+{
+    while (m_model->canFetchMore() && row >= m_model->rowCount())
+        m_model->fetchMore();
+    const int count = m_model->rowCount();
+    row = std::clamp(row, 0, std::max(0, count - 1));
+    if (count == 0) {
+        // No berth to show: empty boxes that cannot be typed into.
+        for (QLineEdit* box : m_txtFields)
+            box->clear();
+        for (QCheckBox* check : m_chkFields)
+            check->setChecked(false);
+        m_DataCombo1->setCurrentIndex(-1);
+        m_DataCombo2->setCurrentIndex(-1);
+        m_lblCaption->setText(QStringLiteral("Record: "));
+    } else {
+        m_mapper->setCurrentIndex(row);
+        m_lblCaption->setText(QStringLiteral("Record: %1").arg(row + 1));
+    }
+    for (QWidget* editor : std::as_const(m_editors))
+        editor->setEnabled(count > 0);
+}
+
+bool frmEditBerths::SaveCurrent()
+{
+    if (!m_model || CurrentRow() < 0)
+        return true;
+    if (!InputChecks::CheckAll(NumberBoxes()))
+        return false;
+    m_mapper->submit();
+    if (!m_model->isDirty())
+        return true;
+    if (m_model->submitAll())
+        return true;
+    m_services.messages.Show(QStringLiteral("Data error event hit err:") + m_model->lastError().text(),
+                             modFunctions::ProductTitle(), MsgIcon::None, MsgButtons::Ok);
+    return false;
+}
+
+bool frmEditBerths::MoveTo(int row)
+{
+    if (!m_model)
+        return false;
+    const int from = CurrentRow();
+    if (!SaveCurrent())
+        return false;
+    ShowRow(row < 0 ? from : row);
+    return true;
+}
+
+void frmEditBerths::Update()
+{
+    if (!m_model)
+        return;
+    if (!InputChecks::CheckAll(NumberBoxes()))
+        return;
+    const int row = CurrentRow();
+    m_mapper->submit();
+    if (!m_model->submitAll()) {
+        m_services.messages.Show(m_model->lastError().text(), modFunctions::ProductTitle(), MsgIcon::None,
+                                 MsgButtons::Ok);
+        return;
+    }
+    ShowRow(row);
+}
+
+void frmEditBerths::Refresh()
+{
+    if (!m_model)
+        return;
+    const int row = CurrentRow();
+    m_model->revertAll();
+    if (!m_model->select())
+        m_services.messages.Show(m_model->lastError().text(), modFunctions::ProductTitle(), MsgIcon::None,
+                                 MsgButtons::Ok);
+    ShowRow(row);
+}
+
+void frmEditBerths::reject()
+{
+    if (!SaveCurrent())
+        return;
+    QDialog::reject();
+}

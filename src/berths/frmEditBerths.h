@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QDialog>
+#include <QList>
+#include <array>
+
+struct Services;
+class QCheckBox;
+class QComboBox;
+class QDataWidgetMapper;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSqlTableModel;
+
+/// The berth table editor: every stored column of the existing berths, one berth at a time. It works on a
+/// connection of its own, so what it saves is stored at once, whatever the berth register does with its own
+/// pending changes. Money columns are shown and read as money; empty boxes store nothing (NULL).
+class frmEditBerths final : public QDialog
+{
+    Q_OBJECT
+public:
+    /// The members of the txtFields and chkFields arrays, by the column they edit.
+    enum TextField { FieldID, FieldName, FieldLength, FieldWidth, FieldNotes, FieldDaily, FieldMonthly, FieldWeekly };
+    enum CheckField { FieldHasPower, FieldActive };
+
+    explicit frmEditBerths(Services& services, QWidget* parent = nullptr);
+    ~frmEditBerths() override;
+
+    /// Whether the editor's connection opened (the user has been told when it did not).
+    bool Connected() const { return m_model != nullptr; }
+    /// The current row, 0-based in the query's order; -1 when there is none.
+    int CurrentRow() const;
+
+public slots:
+    /// Closing saves what was typed into the current berth first; a failure keeps the window open.
+    void reject() override;
+
+private:
+    bool Open();
+    void BuildControls();
+    /// Saves the typed changes of the current row; on failure shows the data error and gives false.
+    bool SaveCurrent();
+    /// Saves the current row, then moves to row (clamped); false when the save failed.
+    bool MoveTo(int row);
+    void ShowRow(int row);
+    void Update();
+    void Refresh();
+    void FetchAll();
+    QList<QLineEdit*> NumberBoxes() const;
+
+    Services& m_services;
+    QString m_connectionName;
+    QSqlTableModel* m_model = nullptr;
+    QDataWidgetMapper* m_mapper = nullptr;
+
+    std::array<QLineEdit*, 8> m_txtFields{};
+    std::array<QCheckBox*, 2> m_chkFields{};
+    QList<QWidget*> m_editors; // every box bound to a column
+    QComboBox* m_DataCombo1 = nullptr; // owner
+    QComboBox* m_DataCombo2 = nullptr; // berth type
+    QWidget* m_datPrimaryRS = nullptr;
+    QLabel* m_lblCaption = nullptr;
+    QPushButton* m_cmdFirst = nullptr;
+    QPushButton* m_cmdPrevious = nullptr;
+    QPushButton* m_cmdNext = nullptr;
+    QPushButton* m_cmdLast = nullptr;
+    QPushButton* m_cmdUpdate = nullptr;
+    QPushButton* m_cmdRefresh = nullptr;
+    QPushButton* m_cmdClose = nullptr;
+};
