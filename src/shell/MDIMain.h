@@ -3,13 +3,14 @@
 #include "core/ui/ChildWindow.h"
 
 #include <QMainWindow>
+#include <QMdiSubWindow>
+#include <QPointer>
 #include <functional>
 #include <memory>
 
 struct Services;
 class cTextBoxEdit;
 class QMdiArea;
-class QMdiSubWindow;
 class QMenu;
 class QToolBar;
 
@@ -62,6 +63,6 @@ private:
     QToolBar* m_tbrMain = nullptr;
     QList<QAction*> m_editActions;              // by their index 0..7; 1 and 5 are separators
     std::unique_ptr<cTextBoxEdit> m_editTarget; // none when no text box has the focus
-    QMdiSubWindow* m_lastActivated = nullptr;   // only compared, never dereferenced
+    QPointer<QMdiSubWindow> m_lastActivated;    // the last window whose activation ran
     bool m_closed = false;
 };

@@ -3,6 +3,7 @@
 #include "core/Database.h"
 #include "core/Registry.h"
 #include "core/Seams.h"
+#include "core/ui/FocusNextControl.h"
 
 #include <QDataWidgetMapper>
 #include <QFormLayout>
@@ -136,6 +137,7 @@ fmCompany::fmCompany(Services& services, QWidget* parent)
     layout->addLayout(buttons);
     resize(520, 560);
 
+    FocusNextControl::Install(this);
     Open();
 }
 

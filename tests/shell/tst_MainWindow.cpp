@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QDialog>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -157,10 +158,22 @@ private slots:
 
         m_window->MdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(form->parentWidget()));
         QTRY_COMPARE(form->activations, 2);
+        // Coming back from a dialog is not a new activation; a refresh asked for is.
+        {
+            QDialog dialog(m_window.get());
+            dialog.show();
+            QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        }
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QCOMPARE(form->activations, 2);
         m_window->RefreshActiveChild();
         QCOMPARE(form->activations, 3);
         QCOMPARE(list->activations, 1);
         QCOMPARE(m_window->DialogParent(), m_window.get());
+
+        m_window->ShowChild(list); // shown again: brought forward, not wrapped twice
+        QCOMPARE(m_window->MdiArea()->subWindowList().size(), 2);
+        QCOMPARE(m_window->MdiArea()->activeSubWindow()->widget(), list);
 
         // A child that deletes itself takes its frame along.
         delete form;
