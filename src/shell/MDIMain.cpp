@@ -265,7 +265,10 @@ void MDIMain::ShowChild(ChildWindow* window)
         // A child that deletes itself takes its frame with it (queued: the frame may be what is deleting it).
         connect(window, &QObject::destroyed, sub, &QWidget::close, Qt::QueuedConnection);
     }
-    sub->show();
+    if (sub->isMinimized())
+        sub->showNormal();
+    else
+        sub->show();
     window->show();
     m_mdiArea->setActiveSubWindow(sub);
 }
