@@ -4,6 +4,7 @@
 #include "core/Seams.h"
 #include "core/modEventLog.h"
 #include "core/ui/FocusNextControl.h"
+#include "core/ui/Twips.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -44,6 +45,7 @@ frmBerthNotes::frmBerthNotes(Services& services, QWidget* parent)
     layout->addLayout(form);
     layout->addWidget(m_txtNotes, 1);
     layout->addLayout(buttons);
+    resize(Twips::ToPixelsX(5400, this), Twips::ToPixelsY(4200, this));
 
     QString error;
     m_loaded = m_notes.Load(&error);

@@ -156,8 +156,10 @@ void frmEditBerths::BuildControls()
         box->setObjectName(QStringLiteral("txtFields%1").arg(i));
         box->setProperty(KindProperty, static_cast<int>(texts[i].kind));
         box->setProperty("column", QString::fromLatin1(texts[i].column));
-        if (texts[i].kind == ColumnKind::ReadOnly)
+        if (texts[i].kind == ColumnKind::ReadOnly) {
             box->setReadOnly(true);
+            box->setFocusPolicy(Qt::ClickFocus); // the ID is shown, not edited
+        }
         if (texts[i].kind == ColumnKind::Number || texts[i].kind == ColumnKind::Money)
             InputChecks::Watch(box,
                                texts[i].kind == ColumnKind::Money ? InputChecks::Kind::Money

