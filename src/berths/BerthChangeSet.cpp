@@ -21,8 +21,14 @@ bool ReadLookup(const QSqlDatabase& db, const QString& sql, std::vector<LookupIt
     return true;
 }
 
-QString BerthTypeLookupSql() { return QStringLiteral("SELECT ID, Type FROM BerthType ORDER BY ID"); }
-QString OwnerLookupSql() { return QStringLiteral("SELECT ID, Name FROM Owner ORDER BY Name COLLATE NOCASE, ID"); }
+QString BerthTypeLookupSql()
+{
+    return QStringLiteral("SELECT ID, Type FROM BerthType ORDER BY ID");
+}
+QString OwnerLookupSql()
+{
+    return QStringLiteral("SELECT ID, Name FROM Owner ORDER BY Name COLLATE NOCASE, ID");
+}
 
 std::variant<BerthFields, BerthRefusal> ReadNewBerth(const BerthInput& input, const QLocale& locale)
 {
@@ -174,9 +180,9 @@ std::optional<bool> BerthChangeSet::ToggleActive(int id)
         return std::nullopt;
     const bool active = !row->active;
     m_operations.emplace_back(SetActive{id, active});
-    m_events.append({modEventLog::BerthModified, QStringLiteral("Berth '") + row->name + QStringLiteral("' ") +
-                                                     (active ? QStringLiteral("activated")
-                                                             : QStringLiteral("inactivated"))});
+    m_events.append(
+        {modEventLog::BerthModified, QStringLiteral("Berth '") + row->name + QStringLiteral("' ") +
+                                         (active ? QStringLiteral("activated") : QStringLiteral("inactivated"))});
     return active;
 }
 
@@ -185,8 +191,14 @@ QVariant OrNull(const std::optional<double>& value)
 {
     return value ? QVariant(*value) : QVariant(QMetaType::fromType<double>());
 }
-QVariant OrNull(const std::optional<Money>& value) { return value ? value->ToDb() : Sql::NullInt(); }
-QVariant OrNull(const std::optional<int>& value) { return value ? QVariant(*value) : Sql::NullInt(); }
+QVariant OrNull(const std::optional<Money>& value)
+{
+    return value ? value->ToDb() : Sql::NullInt();
+}
+QVariant OrNull(const std::optional<int>& value)
+{
+    return value ? QVariant(*value) : Sql::NullInt();
+}
 } // namespace
 
 bool BerthChangeSet::Apply(QString* error)

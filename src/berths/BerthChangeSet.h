@@ -58,7 +58,17 @@ struct BerthInput
 /// Why a berth cannot be added, and which field should take the focus.
 struct BerthRefusal
 {
-    enum class Field { Name, Owner, Type, Length, Width, DailyHireCharge, WeeklyHireCharge, MonthlyHireCharge };
+    enum class Field
+    {
+        Name,
+        Owner,
+        Type,
+        Length,
+        Width,
+        DailyHireCharge,
+        WeeklyHireCharge,
+        MonthlyHireCharge
+    };
     Field field;
     QString text;
     QString title;
@@ -89,7 +99,11 @@ struct BerthRow
 
 /// How a list names its berths: the register with " (booked)" and " - Active " / " - Inactive", the
 /// configuration wizard with the plain name.
-enum class BerthListStyle { Register, PlainName };
+enum class BerthListStyle
+{
+    Register,
+    PlainName
+};
 QString BerthListText(const BerthRow& row, BerthListStyle style);
 
 /// An entry of the event log that waits for the changes to be stored.

@@ -64,16 +64,14 @@ BerthEntry::BerthEntry(Services& services, BerthChangeSet& changes, BerthListSty
     for (QPushButton* button : {m_cmdAdd, m_cmdRemove})
         button->setAutoDefault(false);
 
-    const QList<std::pair<QLineEdit*, QString>> numberBoxes = {
-        {m_txtLength, BerthTitles::Length},
-        {m_txtWidth, BerthTitles::Width},
-        {m_txtDailyHireCharge, BerthTitles::Daily},
-        {m_txtWeeklyHireCharge, BerthTitles::Weekly},
-        {m_txtMonthlyHireCharge, BerthTitles::Monthly}};
+    const QList<std::pair<QLineEdit*, QString>> numberBoxes = {{m_txtLength, BerthTitles::Length},
+                                                               {m_txtWidth, BerthTitles::Width},
+                                                               {m_txtDailyHireCharge, BerthTitles::Daily},
+                                                               {m_txtWeeklyHireCharge, BerthTitles::Weekly},
+                                                               {m_txtMonthlyHireCharge, BerthTitles::Monthly}};
     for (const auto& [box, title] : numberBoxes) {
         const bool money = box != m_txtLength && box != m_txtWidth;
-        InputChecks::Watch(box, money ? InputChecks::Kind::Money : InputChecks::Kind::Number, title,
-                           services.messages);
+        InputChecks::Watch(box, money ? InputChecks::Kind::Money : InputChecks::Kind::Number, title, services.messages);
     }
 
     auto* fields = new QFormLayout;
@@ -222,8 +220,8 @@ void BerthEntry::Focus(BerthRefusal::Field field)
 
 void BerthEntry::Add()
 {
-    if (!InputChecks::CheckAll({m_txtLength, m_txtWidth, m_txtDailyHireCharge, m_txtWeeklyHireCharge,
-                                m_txtMonthlyHireCharge}))
+    if (!InputChecks::CheckAll(
+            {m_txtLength, m_txtWidth, m_txtDailyHireCharge, m_txtWeeklyHireCharge, m_txtMonthlyHireCharge}))
         return;
     const auto result = ReadNewBerth(Input());
     if (const auto* refusal = std::get_if<BerthRefusal>(&result)) {
@@ -239,8 +237,8 @@ void BerthEntry::Add()
 void BerthEntry::ClearAfterAdd()
 {
     // Notes, the owner box and the power box keep their state for the next berth.
-    for (QLineEdit* box : {m_txtName, m_txtLength, m_txtWidth, m_txtDailyHireCharge, m_txtWeeklyHireCharge,
-                           m_txtMonthlyHireCharge})
+    for (QLineEdit* box :
+         {m_txtName, m_txtLength, m_txtWidth, m_txtDailyHireCharge, m_txtWeeklyHireCharge, m_txtMonthlyHireCharge})
         box->clear();
     m_cboBerthType->setCurrentIndex(-1);
     m_cboOwner->setCurrentIndex(-1);

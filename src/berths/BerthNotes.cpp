@@ -10,8 +10,7 @@ bool BerthNotes::Load(QString* error)
 {
     QSqlQuery q(m_db);
     q.setForwardOnly(true);
-    if (!Sql::Exec(q, QStringLiteral("SELECT ID, Name, Notes FROM Berth ORDER BY Name COLLATE NOCASE, ID"), {},
-                   error))
+    if (!Sql::Exec(q, QStringLiteral("SELECT ID, Name, Notes FROM Berth ORDER BY Name COLLATE NOCASE, ID"), {}, error))
         return false;
     m_berths.clear();
     m_stored.clear();

@@ -27,9 +27,20 @@
 namespace {
 
 const char* const KindProperty = "zemColumnKind";
-enum class ColumnKind { Text, ReadOnly, Number, Money, Flag, Lookup };
+enum class ColumnKind
+{
+    Text,
+    ReadOnly,
+    Number,
+    Money,
+    Flag,
+    Lookup
+};
 
-ColumnKind KindOf(const QWidget* editor) { return static_cast<ColumnKind>(editor->property(KindProperty).toInt()); }
+ColumnKind KindOf(const QWidget* editor)
+{
+    return static_cast<ColumnKind>(editor->property(KindProperty).toInt());
+}
 
 /// What a box shows for a stored value.
 QString ShownText(ColumnKind kind, const QVariant& value)
@@ -161,14 +172,14 @@ void frmEditBerths::BuildControls()
             box->setFocusPolicy(Qt::ClickFocus); // the ID is shown, not edited
         }
         if (texts[i].kind == ColumnKind::Number || texts[i].kind == ColumnKind::Money)
-            InputChecks::Watch(box,
-                               texts[i].kind == ColumnKind::Money ? InputChecks::Kind::Money
-                                                                  : InputChecks::Kind::Number,
-                               texts[i].title, m_services.messages);
+            InputChecks::Watch(
+                box, texts[i].kind == ColumnKind::Money ? InputChecks::Kind::Money : InputChecks::Kind::Number,
+                texts[i].title, m_services.messages);
         m_txtFields[i] = box;
         form->addRow(QString::fromLatin1(texts[i].label), box);
     }
-    const std::array<std::pair<const char*, const char*>, 2> checks = {{{"HasPower", "HasPower:"}, {"Active", "Active:"}}};
+    const std::array<std::pair<const char*, const char*>, 2> checks = {
+        {{"HasPower", "HasPower:"}, {"Active", "Active:"}}};
     for (std::size_t i = 0; i < checks.size(); ++i) {
         auto* check = new QCheckBox(this);
         check->setObjectName(QStringLiteral("chkFields%1").arg(i));
@@ -287,7 +298,10 @@ QList<QLineEdit*> frmEditBerths::NumberBoxes() const
             m_txtFields[FieldWeekly]};
 }
 
-int frmEditBerths::CurrentRow() const { return m_mapper ? m_mapper->currentIndex() : -1; }
+int frmEditBerths::CurrentRow() const
+{
+    return m_mapper ? m_mapper->currentIndex() : -1;
+}
 
 void frmEditBerths::FetchAll()
 {

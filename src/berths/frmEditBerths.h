@@ -21,8 +21,22 @@ class frmEditBerths final : public QDialog
     Q_OBJECT
 public:
     /// The members of the txtFields and chkFields arrays, by the column they edit.
-    enum TextField { FieldID, FieldName, FieldLength, FieldWidth, FieldNotes, FieldDaily, FieldMonthly, FieldWeekly };
-    enum CheckField { FieldHasPower, FieldActive };
+    enum TextField
+    {
+        FieldID,
+        FieldName,
+        FieldLength,
+        FieldWidth,
+        FieldNotes,
+        FieldDaily,
+        FieldMonthly,
+        FieldWeekly
+    };
+    enum CheckField
+    {
+        FieldHasPower,
+        FieldActive
+    };
 
     explicit frmEditBerths(Services& services, QWidget* parent = nullptr);
     ~frmEditBerths() override;
@@ -56,7 +70,7 @@ private:
 
     std::array<QLineEdit*, 8> m_txtFields{};
     std::array<QCheckBox*, 2> m_chkFields{};
-    QList<QWidget*> m_editors; // every box bound to a column
+    QList<QWidget*> m_editors;         // every box bound to a column
     QComboBox* m_DataCombo1 = nullptr; // owner
     QComboBox* m_DataCombo2 = nullptr; // berth type
     QWidget* m_datPrimaryRS = nullptr;

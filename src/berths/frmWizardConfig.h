@@ -21,7 +21,13 @@ class frmWizardConfig final : public QDialog
 {
     Q_OBJECT
 public:
-    enum Page { Welcome, Regional, Berths, Finished };
+    enum Page
+    {
+        Welcome,
+        Regional,
+        Berths,
+        Finished
+    };
 
     /// host may be null (tests): then no child window is asked to refresh after "&Finish".
     frmWizardConfig(Services& services, IWindowHost* host, QWidget* parent = nullptr);

@@ -117,17 +117,28 @@ private slots:
         QTest::addColumn<QString>("title");
         const QString add = QStringLiteral("Add berth");
         const QString number = QStringLiteral("Please enter a valid number to continue");
-        QTest::newRow("no name") << "  " << "" << "" << false << true
+        QTest::newRow("no name") << "  "
+                                 << ""
+                                 << "" << false << true
                                  << "No berth name has been entered. Please enter a berth name (or number) to "
                                     "continue."
                                  << add;
-        QTest::newRow("owner ticked, none chosen")
-            << "A" << "" << "" << true << true << "Please select owner from the list" << add;
-        QTest::newRow("no type") << "A" << "" << "" << false << false << "Please select berth type from the list"
-                                 << add;
-        QTest::newRow("length not a number") << "A" << "10x" << "" << false << true << number << "Berth length";
-        QTest::newRow("monthly blanks") << "A" << "" << "  " << false << true << number << "Monthly Hire Charge";
-        QTest::newRow("accepted") << " A " << "" << "" << false << true << "" << "";
+        QTest::newRow("owner ticked, none chosen") << "A"
+                                                   << ""
+                                                   << "" << true << true << "Please select owner from the list" << add;
+        QTest::newRow("no type") << "A"
+                                 << ""
+                                 << "" << false << false << "Please select berth type from the list" << add;
+        QTest::newRow("length not a number") << "A"
+                                             << "10x"
+                                             << "" << false << true << number << "Berth length";
+        QTest::newRow("monthly blanks") << "A"
+                                        << ""
+                                        << "  " << false << true << number << "Monthly Hire Charge";
+        QTest::newRow("accepted") << " A "
+                                  << ""
+                                  << "" << false << true << ""
+                                  << "";
     }
     void readNewBerth()
     {

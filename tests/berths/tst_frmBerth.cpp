@@ -1,6 +1,6 @@
+#include "GuiSupport.h"
 #include "berths/frmBerth.h"
 #include "berths/frmEditBerths.h"
-#include "GuiSupport.h"
 #include "common/TestInstall.h"
 #include "common/TestMain.h"
 
@@ -59,7 +59,8 @@ private slots:
         m_install = std::make_unique<TestInstall>();
         m_host.refreshes = 0;
         // A1 is booked by booking 10 alone and by booking 11 together with B1.
-        QVERIFY(m_install->Exec(QStringLiteral("INSERT INTO Berth (ID, Name, TypeID) VALUES (1, 'A1', 1), (2, 'B1', 1)")));
+        QVERIFY(
+            m_install->Exec(QStringLiteral("INSERT INTO Berth (ID, Name, TypeID) VALUES (1, 'A1', 1), (2, 'B1', 1)")));
         QVERIFY(m_install->Exec(QStringLiteral("INSERT INTO Booking (ID, CustomerID, FromDate, ToDate) VALUES "
                                                "(10, 1, '2026-12-01 09:00:00', '2026-12-03 14:00:00'), "
                                                "(11, 1, '2026-12-01 09:00:00', '2026-12-03 14:00:00')")));
@@ -74,8 +75,8 @@ private slots:
         QCOMPARE(window->windowTitle(), QStringLiteral("Configure Berths "));
         AddBerth(*window, QStringLiteral("C1"));
         AddBerth(*window, QStringLiteral("C2"));
-        QCOMPARE(ListTexts(*window), QStringList({u"A1 (booked) - Active "_s, u"B1 (booked) - Active "_s, u"C1 - Active "_s,
-                                                  u"C2 - Active "_s}));
+        QCOMPARE(ListTexts(*window), QStringList({u"A1 (booked) - Active "_s, u"B1 (booked) - Active "_s,
+                                                  u"C1 - Active "_s, u"C2 - Active "_s}));
         QVERIFY(Control<QLineEdit>(*window, "txtName")->text().isEmpty());
         Click(*window, "cmdCancel");
         QVERIFY(!window->isVisible());
@@ -102,11 +103,16 @@ private slots:
     {
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("title");
-        QTest::newRow("length") << "txtLength" << "Berth length";
-        QTest::newRow("width") << "txtWidth" << "Berth width";
-        QTest::newRow("daily") << "txtDailyHireCharge" << "Daily Hire Charge";
-        QTest::newRow("weekly") << "txtWeeklyHireCharge" << "Weekly Hire Charge";
-        QTest::newRow("monthly") << "txtMonthlyHireCharge" << "Monthly Hire Charge";
+        QTest::newRow("length") << "txtLength"
+                                << "Berth length";
+        QTest::newRow("width") << "txtWidth"
+                               << "Berth width";
+        QTest::newRow("daily") << "txtDailyHireCharge"
+                               << "Daily Hire Charge";
+        QTest::newRow("weekly") << "txtWeeklyHireCharge"
+                                << "Weekly Hire Charge";
+        QTest::newRow("monthly") << "txtMonthlyHireCharge"
+                                 << "Monthly Hire Charge";
     }
     void numberBoxesAreCheckedOnLeaving()
     {
@@ -154,8 +160,8 @@ private slots:
         QCOMPARE(Count(QStringLiteral("SELECT COUNT(*) FROM BookingBerth WHERE BerthID = 1")), 0);
         QCOMPARE(Count(QStringLiteral("SELECT COUNT(*) FROM Booking WHERE ID = 10")), 0);
         QCOMPARE(Count(QStringLiteral("SELECT COUNT(*) FROM Booking WHERE ID = 11")), 1);
-        QVERIFY(m_install->EventLogText().contains(
-            QStringLiteral("[Berth deleted]\r\nName: 'A1 (booked) - Active '\r\n")));
+        QVERIFY(
+            m_install->EventLogText().contains(QStringLiteral("[Berth deleted]\r\nName: 'A1 (booked) - Active '\r\n")));
     }
 
     void twoActivationsLogTwoEntriesInOrder()

@@ -1,5 +1,5 @@
-#include "berths/frmBerthNotes.h"
 #include "GuiSupport.h"
+#include "berths/frmBerthNotes.h"
 #include "common/TestInstall.h"
 #include "common/TestMain.h"
 

@@ -1,5 +1,5 @@
-#include "berths/frmEditBerths.h"
 #include "GuiSupport.h"
+#include "berths/frmEditBerths.h"
 #include "common/TestInstall.h"
 #include "common/TestMain.h"
 

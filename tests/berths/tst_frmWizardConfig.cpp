@@ -1,5 +1,5 @@
-#include "berths/frmWizardConfig.h"
 #include "GuiSupport.h"
+#include "berths/frmWizardConfig.h"
 #include "common/TestInstall.h"
 #include "common/TestMain.h"
 #include "core/Registry.h"

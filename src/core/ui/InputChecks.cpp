@@ -54,7 +54,8 @@ protected:
         m_refusedText.reset(); // leaving the box again is refused again
         // The message waits until the focus change (and the click that caused it) is over.
         m_refusalQueued = true;
-        QMetaObject::invokeMethod(this, [this] { RefuseAfterLeaving(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { RefuseAfterLeaving(); }, Qt::QueuedConnection);
         return false;
     }
 
@@ -93,11 +94,17 @@ private:
     bool m_refusalQueued = false;
 };
 
-QString Trimmed(const QString& text) { return text.trimmed(); }
+QString Trimmed(const QString& text)
+{
+    return text.trimmed();
+}
 
 } // namespace
 
-QString InvalidNumberText() { return QStringLiteral("Please enter a valid number to continue"); }
+QString InvalidNumberText()
+{
+    return QStringLiteral("Please enter a valid number to continue");
+}
 
 std::optional<double> ReadNumber(const QString& text, const QLocale& locale)
 {
@@ -150,7 +157,10 @@ void Watch(QLineEdit* box, Kind kind, const QString& title, IMessageBox& message
     new Watcher(box, kind, title, messages);
 }
 
-void SkipChecks(QWidget* control) { control->setProperty(SkipProperty, true); }
+void SkipChecks(QWidget* control)
+{
+    control->setProperty(SkipProperty, true);
+}
 
 bool CheckAll(const QList<QLineEdit*>& boxes)
 {

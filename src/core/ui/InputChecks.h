@@ -16,7 +16,8 @@ class QLineEdit;
 /// not. Numbers are read in the user's notation (QLocale), money through Money::Parse.
 namespace InputChecks {
 
-enum class Kind {
+enum class Kind
+{
     Number,      // a decimal number (sizes)
     WholeNumber, // a whole number, sign allowed (counts, confirmation numbers)
     Money,       // an amount, "£" allowed in front
