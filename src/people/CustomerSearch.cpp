@@ -1,0 +1,147 @@
+#include "people/CustomerSearch.h"
+
+#include "core/SqlHelpers.h"
+
+#include <QSqlQuery>
+#include <numeric>
+
+bool CustomerCriteria::HasConditions() const
+{
+    if (club != Club::Undecided)
+        return true;
+    for (const QString& text : texts) {
+        if (!text.isEmpty())
+            return true;
+    }
+    return false;
+}
+
+CustomerSearchModel::CustomerSearchModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+bool CustomerSearchModel::Load(const QSqlDatabase& db, QString* error)
+{
+    beginResetModel();
+    m_rows.clear();
+    m_shown.clear();
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    const bool ok = Sql::Exec(q,
+                              QStringLiteral("SELECT ID, Name, HouseName, Street, Area, Town, PostCode, TelNo, "
+                                             "MobileNo, EmailAddress, MembershipNo, ClubMember, Notes "
+                                             "FROM Customer ORDER BY ID"),
+                              {}, error);
+    while (ok && q.next()) {
+        Row row;
+        row.id = q.value(0).toInt();
+        for (int f = 0; f < CustomerCriteria::FieldCount; ++f)
+            row.texts[f] = q.value(f + 1).toString();
+        row.clubMember = q.value(11).toInt() != 0;
+        row.notes = q.value(12).toString();
+        m_rows.push_back(std::move(row));
+    }
+    m_shown.resize(m_rows.size());
+    std::iota(m_shown.begin(), m_shown.end(), 0);
+    endResetModel();
+    return ok;
+}
+
+bool CustomerSearchModel::Matches(const Row& row, const CustomerCriteria& criteria)
+{
+    for (int f = 0; f < CustomerCriteria::FieldCount; ++f) {
+        const QString& typed = criteria.texts[f];
+        if (!typed.isEmpty() && !row.texts[f].startsWith(typed, Qt::CaseInsensitive))
+            return false;
+    }
+    if (criteria.club == CustomerCriteria::Club::Undecided)
+        return true;
+    return row.clubMember == (criteria.club == CustomerCriteria::Club::Ticked);
+}
+
+bool CustomerSearchModel::Apply(const CustomerCriteria& criteria)
+{
+    beginResetModel();
+    m_shown.clear();
+    const bool narrowed = criteria.HasConditions();
+    for (int i = 0; i < static_cast<int>(m_rows.size()); ++i) {
+        if (!narrowed || Matches(m_rows[i], criteria))
+            m_shown.push_back(i);
+    }
+    endResetModel();
+    return narrowed;
+}
+
+void CustomerSearchModel::Remove(int row)
+{
+    if (row < 0 || row >= rowCount())
+        return;
+    beginRemoveRows({}, row, row);
+    const int position = m_shown[row];
+    m_rows.erase(m_rows.begin() + position);
+    m_shown.erase(m_shown.begin() + row);
+    for (int& shown : m_shown) {
+        if (shown > position)
+            --shown;
+    }
+    endRemoveRows();
+}
+
+int CustomerSearchModel::IdAt(int row) const
+{
+    return row >= 0 && row < rowCount() ? m_rows[m_shown[row]].id : 0;
+}
+
+int CustomerSearchModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_shown.size());
+}
+
+int CustomerSearchModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant CustomerSearchModel::Display(const Row& row, int column) const
+{
+    switch (column) {
+    case ColId:
+        return row.id;
+    case ColClubMember:
+        return row.clubMember ? QStringLiteral("Yes") : QStringLiteral("No");
+    case ColMembershipNo:
+        return row.texts[CustomerCriteria::MembershipNo];
+    case ColNotes:
+        return row.notes;
+    default:
+        // Name to EmailAddress stand in the grid in the order of the search boxes.
+        return row.texts[column - ColName];
+    }
+}
+
+QVariant CustomerSearchModel::data(const QModelIndex& index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return {};
+    if (role != Qt::DisplayRole && role != Qt::EditRole)
+        return {};
+    return Display(m_rows[m_shown[index.row()]], index.column());
+}
+
+QVariant CustomerSearchModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    static const QStringList headings = {QString(),
+                                         QStringLiteral("Name"),
+                                         QStringLiteral("House Name"),
+                                         QStringLiteral("Street"),
+                                         QStringLiteral("Area"),
+                                         QStringLiteral("Town"),
+                                         QStringLiteral("Post Code"),
+                                         QStringLiteral("Tel. No."),
+                                         QStringLiteral("Mobile No."),
+                                         QStringLiteral("Email Address"),
+                                         QStringLiteral("Club Member"),
+                                         QStringLiteral("Membership No."),
+                                         QStringLiteral("Notes")};
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < headings.size())
+        return headings.at(section);
+    return QAbstractTableModel::headerData(section, orientation, role);
+}

@@ -1,0 +1,100 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QSqlDatabase>
+#include <QString>
+#include <array>
+#include <vector>
+
+/// What the user asks the customer search for: the start of any of ten text columns, and the club flag.
+struct CustomerCriteria
+{
+    /// The searched columns in the order of the search boxes.
+    enum Field
+    {
+        Name,
+        HouseName,
+        Street,
+        Area,
+        Town,
+        PostCode,
+        TelNo,
+        MobileNo,
+        EmailAddress,
+        MembershipNo,
+        FieldCount
+    };
+    /// The three states of the club box: clear, ticked, or undecided (no condition on its own).
+    enum class Club
+    {
+        Clear = 0,
+        Ticked = 1,
+        Undecided = 2
+    };
+
+    std::array<QString, FieldCount> texts;
+    Club club = Club::Undecided;
+
+    /// Whether these criteria narrow the list at all. The club box counts on its own, but when any text is
+    /// given an undecided box adds no condition.
+    bool HasConditions() const;
+};
+
+/// All customers, loaded once when the search opens, narrowed in memory by each search. A typed text matches the
+/// start of its column whatever the letter case (in any script), and literally: "%", "_" and quotes are plain
+/// characters. A search keeps only the positions of the matching rows, never a copy of them.
+class CustomerSearchModel final : public QAbstractTableModel
+{
+    Q_OBJECT
+public:
+    /// The grid's columns; the ID is hidden by the window.
+    enum Column
+    {
+        ColId,
+        ColName,
+        ColHouseName,
+        ColStreet,
+        ColArea,
+        ColTown,
+        ColPostCode,
+        ColTelNo,
+        ColMobileNo,
+        ColEmail,
+        ColClubMember,
+        ColMembershipNo,
+        ColNotes,
+        ColumnCount
+    };
+
+    explicit CustomerSearchModel(QObject* parent = nullptr);
+
+    /// Reads every customer; false (the list left empty, the reason in *error) when the table cannot be read.
+    bool Load(const QSqlDatabase& db, QString* error = nullptr);
+    /// Starts again from all loaded customers and keeps those matching; false when the criteria have no condition,
+    /// and then every customer is shown.
+    bool Apply(const CustomerCriteria& criteria);
+    /// Forgets a deleted customer.
+    void Remove(int row);
+
+    int IdAt(int row) const;
+    int LoadedCount() const { return static_cast<int>(m_rows.size()); }
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+private:
+    struct Row
+    {
+        int id = 0;
+        bool clubMember = false;
+        std::array<QString, CustomerCriteria::FieldCount> texts;
+        QString notes;
+    };
+    static bool Matches(const Row& row, const CustomerCriteria& criteria);
+    QVariant Display(const Row& row, int column) const;
+
+    std::vector<Row> m_rows;
+    std::vector<int> m_shown; // positions in m_rows of the rows the grid shows, in loaded order
+};

@@ -1,0 +1,93 @@
+#include "people/PeopleListModel.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace PeopleLists {
+
+const PeopleListDefinition& Customers()
+{
+    static const PeopleListDefinition definition{
+        QStringLiteral("SELECT ID, Name, HouseName, Street, Area, Town, PostCode, TelNo, MobileNo, EmailAddress, "
+                       "Notes, ClubMember, MembershipNo FROM Customer ORDER BY ID"),
+        {QString(), QStringLiteral("Name"), QStringLiteral("House Name"), QStringLiteral("Street"),
+         QStringLiteral("Area"), QStringLiteral("Town"), QStringLiteral("Post Code"), QStringLiteral("Tel No"),
+         QStringLiteral("Mobile No"), QStringLiteral("Email"), QStringLiteral("Notes"), QStringLiteral("Club Member"),
+         QStringLiteral("Membership No")},
+        11};
+    return definition;
+}
+
+const PeopleListDefinition& Owners()
+{
+    static const PeopleListDefinition definition{
+        QStringLiteral("SELECT ID, Name, HouseName, Street, Area, Town, PostCode, MobileNo, EmailAddress, Notes "
+                       "FROM Owner ORDER BY ID"),
+        {QString(), QStringLiteral("Name"), QStringLiteral("House Name"), QStringLiteral("Street"),
+         QStringLiteral("Area"), QStringLiteral("Town"), QStringLiteral("Post Code"), QStringLiteral("Mobile No"),
+         QStringLiteral("Email Address"), QStringLiteral("Notes")},
+        -1};
+    return definition;
+}
+
+} // namespace PeopleLists
+
+PeopleListModel::PeopleListModel(PeopleListDefinition definition, QObject* parent)
+    : QSqlQueryModel(parent), m_definition(std::move(definition))
+{
+}
+
+bool PeopleListModel::Requery(const QSqlDatabase& db, QString* error)
+{
+    // The model reads the rows in blocks as the grid reaches them (SQLite reports no row count up front).
+    QSqlQuery q(db);
+    if (!q.exec(m_definition.query)) {
+        if (error)
+            *error = q.lastError().text();
+        clear();
+        return false;
+    }
+    setQuery(std::move(q));
+    if (lastError().isValid()) {
+        if (error)
+            *error = lastError().text();
+        return false;
+    }
+    return true;
+}
+
+bool PeopleListModel::FetchUpTo(int row)
+{
+    while (row >= rowCount() && canFetchMore())
+        fetchMore();
+    return row >= 0 && row < rowCount();
+}
+
+int PeopleListModel::IdAt(int row) const
+{
+    return row >= 0 && row < rowCount() ? ValueAt(row, 0).toInt() : 0;
+}
+
+QVariant PeopleListModel::ValueAt(int row, int column) const
+{
+    return QSqlQueryModel::data(index(row, column));
+}
+
+QVariant PeopleListModel::data(const QModelIndex& index, int role) const
+{
+    if (index.column() == m_definition.yesNoColumn && (role == Qt::DisplayRole || role == Qt::EditRole)) {
+        const QVariant flag = QSqlQueryModel::data(index, Qt::DisplayRole);
+        if (!index.isValid() || !flag.isValid())
+            return {};
+        return flag.toInt() != 0 ? QStringLiteral("Yes") : QStringLiteral("No");
+    }
+    return QSqlQueryModel::data(index, role);
+}
+
+QVariant PeopleListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
+        section < m_definition.headings.size())
+        return m_definition.headings.at(section);
+    return QSqlQueryModel::headerData(section, orientation, role);
+}

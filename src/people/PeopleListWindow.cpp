@@ -1,0 +1,141 @@
+#include "people/PeopleListWindow.h"
+
+#include "core/Database.h"
+#include "core/Seams.h"
+#include "core/modEventLog.h"
+#include "core/modFunctions.h"
+#include "core/modLog.h"
+#include "core/ui/Twips.h"
+#include "people/PeopleRecords.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+PeopleListWindow::PeopleListWindow(Services& services, const PeopleListDefinition& definition, const Controls& controls,
+                                   QWidget* parent)
+    : ChildWindow(parent), m_services(services), m_model(new PeopleListModel(definition, this))
+{
+    setObjectName(controls.window);
+    setWindowTitle(controls.title);
+
+    auto* fraMain = new QFrame(this);
+    fraMain->setObjectName(QStringLiteral("fraMain"));
+    auto* lblFormTitle = new QLabel(controls.title, fraMain);
+    lblFormTitle->setObjectName(QStringLiteral("lblFormTitle"));
+    QFont titleFont = lblFormTitle->font();
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.6);
+    titleFont.setBold(true);
+    lblFormTitle->setFont(titleFont);
+    auto* rule = new QFrame(fraMain);
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+
+    m_grid = new QTableView(fraMain);
+    m_grid->setObjectName(controls.grid);
+    m_grid->setModel(m_model);
+    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->setAlternatingRowColors(true);
+    m_grid->setWordWrap(false);
+    m_grid->verticalHeader()->setDefaultSectionSize(Twips::ToPixelsY(300, this));
+    m_grid->horizontalHeader()->setDefaultSectionSize(Twips::ToPixelsX(1600, this));
+    m_grid->horizontalHeader()->setStretchLastSection(true);
+    m_grid->setColumnHidden(0, true);
+
+    auto* add = new QPushButton(controls.addCaption, fraMain);
+    add->setObjectName(controls.add);
+    auto* edit = new QPushButton(controls.editCaption, fraMain);
+    edit->setObjectName(controls.edit);
+    auto* remove = new QPushButton(controls.removeCaption, fraMain);
+    remove->setObjectName(controls.remove);
+    connect(add, &QPushButton::clicked, this, &PeopleListWindow::AddClicked);
+    connect(edit, &QPushButton::clicked, this, &PeopleListWindow::EditClicked);
+    connect(remove, &QPushButton::clicked, this, &PeopleListWindow::DeleteClicked);
+    connect(m_grid, &QTableView::doubleClicked, this, &PeopleListWindow::EditClicked);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(add);
+    buttons->addWidget(edit);
+    buttons->addWidget(remove);
+    buttons->addStretch(1);
+    auto* frameLayout = new QVBoxLayout(fraMain);
+    frameLayout->addWidget(lblFormTitle);
+    frameLayout->addWidget(rule);
+    frameLayout->addWidget(m_grid, 1);
+    frameLayout->addLayout(buttons);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(fraMain);
+    resize(Twips::ToPixelsX(12000, this), Twips::ToPixelsY(7000, this));
+
+    RequeryRst();
+}
+
+void PeopleListWindow::RequeryRst()
+{
+    const int row = CurrentRow();
+    QString error;
+    if (!m_model->Requery(Database::Shared(), &error))
+        modLog::LogMessage(3, QStringLiteral("%s.RequeryRst: %s"), {objectName(), error});
+    m_grid->setColumnHidden(0, true);
+    m_model->FetchUpTo(row);
+    SetCurrentRow(modFunctions::RowAfterDelete(qMax(row, 0), m_model->rowCount()));
+}
+
+int PeopleListWindow::CurrentRow() const
+{
+    const QModelIndex current = m_grid->currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+void PeopleListWindow::SetCurrentRow(int row)
+{
+    if (row < 0) {
+        m_grid->setCurrentIndex({});
+        return;
+    }
+    const QModelIndex index = m_model->index(row, 1);
+    m_grid->setCurrentIndex(index);
+    m_grid->selectRow(row);
+    m_grid->scrollTo(index);
+}
+
+void PeopleListWindow::AddClicked()
+{
+    OpenRecord(RecordMode::Add, 0);
+    RequeryRst();
+}
+
+void PeopleListWindow::EditClicked()
+{
+    const int row = CurrentRow();
+    if (row < 0)
+        return;
+    OpenRecord(RecordMode::Edit, m_model->IdAt(row));
+    RequeryRst();
+}
+
+void PeopleListWindow::DeleteClicked()
+{
+    const int row = CurrentRow();
+    if (row < 0)
+        return;
+    const int id = m_model->IdAt(row);
+    const QString details = PeopleEvents::DeletedDetails(m_model->ValueAt(row, 1), m_model->ValueAt(row, 2));
+    QString error;
+    if (!DeleteRecord(id, &error)) {
+        if (!error.isEmpty())
+            m_services.messages.Show(QStringLiteral("The record could not be deleted: ") + error, windowTitle(),
+                                     MsgIcon::Critical);
+        return;
+    }
+    modEventLog::LogEvent(m_services.clock.Now(), DeletedEvent(), details);
+    // The cursor stays on the deleted row's position: the next row, or the new last one.
+    RequeryRst();
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "core/ui/ChildWindow.h"
+#include "people/PeopleListModel.h"
+
+struct Services;
+class QPushButton;
+class QTableView;
+
+/// What the customer and owner lists share: a titled frame with a grid over one table and the buttons to add,
+/// view or edit, and delete the row under the grid's cursor. The subclasses name the controls and open their
+/// record dialog.
+class PeopleListWindow : public ChildWindow
+{
+    Q_OBJECT
+public:
+    bool MaximiseOnActivate() const override { return true; }
+    /// A list shows the table as it is whenever it comes to the front.
+    void Activated() override { RequeryRst(); }
+
+    /// Reads the table again; the cursor stays on the same position, or the last row when the list got shorter.
+    /// A failure leaves the list empty and is written to the message log.
+    void RequeryRst();
+
+    /// The row under the grid's cursor; -1 when the list is empty.
+    int CurrentRow() const;
+    PeopleListModel* Model() const { return m_model; }
+    QTableView* Grid() const { return m_grid; }
+
+protected:
+    /// The names and captions of the controls, which differ between the two lists.
+    struct Controls
+    {
+        QString window;
+        QString title;
+        QString grid;
+        QString add;
+        QString addCaption;
+        QString edit;
+        QString editCaption;
+        QString remove;
+        QString removeCaption;
+    };
+
+    PeopleListWindow(Services& services, const PeopleListDefinition& definition, const Controls& controls,
+                     QWidget* parent);
+
+    /// Opens the record dialog modally with (mode, id).
+    virtual void OpenRecord(int mode, int id) = 0;
+    /// The cascade delete (asks first); true when the row went.
+    virtual bool DeleteRecord(int id, QString* error) = 0;
+    /// The event written after a delete.
+    virtual int DeletedEvent() const = 0;
+
+    Services& m_services;
+
+private:
+    void AddClicked();
+    void EditClicked();
+    void DeleteClicked();
+    void SetCurrentRow(int row);
+
+    PeopleListModel* m_model;
+    QTableView* m_grid;
+};

@@ -1,0 +1,192 @@
+#include "people/PeopleRecords.h"
+
+#include "core/SqlHelpers.h"
+
+#include <QSqlQuery>
+#include <QStringList>
+
+namespace {
+
+// The column names are fixed texts of this file; only values travel as bound parameters.
+const QStringList CustomerColumns = {
+    QStringLiteral("Name"),  QStringLiteral("HouseName"),  QStringLiteral("Street"),
+    QStringLiteral("Area"),  QStringLiteral("Town"),       QStringLiteral("PostCode"),
+    QStringLiteral("TelNo"), QStringLiteral("MobileNo"),   QStringLiteral("EmailAddress"),
+    QStringLiteral("Notes"), QStringLiteral("ClubMember"), QStringLiteral("MembershipNo")};
+const QStringList OwnerColumns = {
+    QStringLiteral("Name"),     QStringLiteral("HouseName"),    QStringLiteral("Street"),
+    QStringLiteral("Area"),     QStringLiteral("Town"),         QStringLiteral("PostCode"),
+    QStringLiteral("MobileNo"), QStringLiteral("EmailAddress"), QStringLiteral("Notes")};
+
+// An empty box is stored as an empty text: a default-constructed QString would bind as Null.
+QVariant Text(const QString& value)
+{
+    return value.isNull() ? QStringLiteral("") : value;
+}
+
+QVariantList Values(const CustomerRecord& r)
+{
+    return {Text(r.name),         Text(r.houseName), Text(r.street),       Text(r.area),
+            Text(r.town),         Text(r.postCode),  Text(r.telNo),        Text(r.mobileNo),
+            Text(r.emailAddress), Text(r.notes),     r.clubMember ? 1 : 0, Text(r.membershipNo)};
+}
+
+QVariantList Values(const OwnerRecord& r)
+{
+    return {Text(r.name),     Text(r.houseName), Text(r.street),       Text(r.area), Text(r.town),
+            Text(r.postCode), Text(r.mobileNo),  Text(r.emailAddress), Text(r.notes)};
+}
+
+std::optional<QVariantList> LoadRow(const QSqlDatabase& db, const QString& table, const QStringList& columns, int id,
+                                    QString* error)
+{
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    if (!Sql::Exec(q, QStringLiteral("SELECT %1 FROM %2 WHERE ID = ?").arg(columns.join(QStringLiteral(", ")), table),
+                   {id}, error))
+        return std::nullopt;
+    if (!q.next()) {
+        if (error)
+            *error = QStringLiteral("There is no record with the ID %1.").arg(id);
+        return std::nullopt;
+    }
+    QVariantList values;
+    for (int i = 0; i < columns.size(); ++i)
+        values << q.value(i);
+    return values;
+}
+
+std::optional<int> InsertRow(const QSqlDatabase& db, const QString& table, const QStringList& columns,
+                             const QVariantList& values, QString* error)
+{
+    QStringList marks;
+    for (int i = 0; i < columns.size(); ++i)
+        marks << QStringLiteral("?");
+    const QString sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                            .arg(table, columns.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")));
+    Sql::Transaction tx(db);
+    if (!tx.Started()) {
+        if (error)
+            *error = tx.Error();
+        return std::nullopt;
+    }
+    QSqlQuery q(db);
+    if (!Sql::Exec(q, sql, values, error))
+        return std::nullopt;
+    // The ID given on this connection by this insert: the table's maximum right after it.
+    bool ok = false;
+    const int id = q.lastInsertId().toInt(&ok);
+    if (!ok || id <= 0) {
+        if (error)
+            *error = QStringLiteral("The database gave the new record no ID.");
+        return std::nullopt;
+    }
+    if (!tx.Commit(error))
+        return std::nullopt;
+    return id;
+}
+
+bool UpdateRow(const QSqlDatabase& db, const QString& table, const QStringList& columns, QVariantList values, int id,
+               QString* error)
+{
+    QStringList assignments;
+    for (const QString& column : columns)
+        assignments << column + QStringLiteral(" = ?");
+    const QString sql =
+        QStringLiteral("UPDATE %1 SET %2 WHERE ID = ?").arg(table, assignments.join(QStringLiteral(", ")));
+    values << id;
+    return Sql::InTransaction(db, error, [&] {
+        QSqlQuery q(db);
+        if (!Sql::Exec(q, sql, values, error))
+            return false;
+        if (q.numRowsAffected() != 1) {
+            if (error)
+                *error = QStringLiteral("The record with the ID %1 no longer exists.").arg(id);
+            return false;
+        }
+        return true;
+    });
+}
+
+} // namespace
+
+namespace CustomerStore {
+
+std::optional<CustomerRecord> Load(const QSqlDatabase& db, int id, QString* error)
+{
+    const auto v = LoadRow(db, QStringLiteral("Customer"), CustomerColumns, id, error);
+    if (!v)
+        return std::nullopt;
+    CustomerRecord r;
+    r.name = v->at(0).toString();
+    r.houseName = v->at(1).toString();
+    r.street = v->at(2).toString();
+    r.area = v->at(3).toString();
+    r.town = v->at(4).toString();
+    r.postCode = v->at(5).toString();
+    r.telNo = v->at(6).toString();
+    r.mobileNo = v->at(7).toString();
+    r.emailAddress = v->at(8).toString();
+    r.notes = v->at(9).toString();
+    r.clubMember = v->at(10).toInt() != 0; // older files store True as -1
+    r.membershipNo = v->at(11).toString();
+    return r;
+}
+
+std::optional<int> Add(const QSqlDatabase& db, const CustomerRecord& record, QString* error)
+{
+    return InsertRow(db, QStringLiteral("Customer"), CustomerColumns, Values(record), error);
+}
+
+bool Modify(const QSqlDatabase& db, int id, const CustomerRecord& record, QString* error)
+{
+    return UpdateRow(db, QStringLiteral("Customer"), CustomerColumns, Values(record), id, error);
+}
+
+} // namespace CustomerStore
+
+namespace OwnerStore {
+
+std::optional<OwnerRecord> Load(const QSqlDatabase& db, int id, QString* error)
+{
+    const auto v = LoadRow(db, QStringLiteral("Owner"), OwnerColumns, id, error);
+    if (!v)
+        return std::nullopt;
+    OwnerRecord r;
+    r.name = v->at(0).toString();
+    r.houseName = v->at(1).toString();
+    r.street = v->at(2).toString();
+    r.area = v->at(3).toString();
+    r.town = v->at(4).toString();
+    r.postCode = v->at(5).toString();
+    r.mobileNo = v->at(6).toString();
+    r.emailAddress = v->at(7).toString();
+    r.notes = v->at(8).toString();
+    return r;
+}
+
+std::optional<int> Add(const QSqlDatabase& db, const OwnerRecord& record, QString* error)
+{
+    return InsertRow(db, QStringLiteral("Owner"), OwnerColumns, Values(record), error);
+}
+
+bool Modify(const QSqlDatabase& db, int id, const OwnerRecord& record, QString* error)
+{
+    return UpdateRow(db, QStringLiteral("Owner"), OwnerColumns, Values(record), id, error);
+}
+
+} // namespace OwnerStore
+
+namespace PeopleEvents {
+
+QString SavedDetails(const QString& name, const QString& houseName)
+{
+    return QStringLiteral("Name: '") + name + QStringLiteral("' HouseName: '") + houseName + u'\'';
+}
+
+QString DeletedDetails(const QVariant& name, const QVariant& houseName)
+{
+    return QStringLiteral("Name: ") + name.toString() + QStringLiteral(", HouseName: ") + houseName.toString();
+}
+
+} // namespace PeopleEvents

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "people/CustomerSearch.h"
+
+#include <QDialog>
+
+struct Services;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableView;
+
+/// Finds customers by the start of any of their fields and by the club flag (modal, "Find Customer..."). All
+/// customers are read once when it opens; each search narrows that set in memory.
+class frmFindCustomer final : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit frmFindCustomer(Services& services, QWidget* parent = nullptr);
+
+    /// Loads the customers and shows the window modally; returns once it has closed.
+    static void Display(Services& services, QWidget* parent);
+    /// Reads every customer into the grid; false (an empty grid, the reason in the message log) on failure.
+    bool Load();
+
+    /// What the boxes ask for now.
+    CustomerCriteria Criteria() const;
+    CustomerSearchModel* Model() const { return m_model; }
+    /// Whether a search has narrowed the list since the window opened.
+    bool Searched() const { return m_searched; }
+
+private:
+    void StartSearch();
+    void AddCustomer();
+    void EditCustomer();
+    void DeleteCustomer();
+    int CurrentRow() const;
+    void SetCurrentRow(int row);
+
+    Services& m_services;
+    CustomerSearchModel* m_model;
+    bool m_searched = false;
+
+    std::array<QLineEdit*, CustomerCriteria::FieldCount> m_boxes{};
+    QCheckBox* m_chkClubMember;
+    QTableView* m_grdCustomer;
+    QLabel* m_lblTotalMatches;
+};

@@ -1,0 +1,44 @@
+#include "people/frmViewCustomers.h"
+
+#include "core/Database.h"
+#include "core/Seams.h"
+#include "core/modEventLog.h"
+#include "core/modFunctions.h"
+#include "people/frmAddCustomer.h"
+
+frmViewCustomers::frmViewCustomers(Services& services, QWidget* parent)
+    : PeopleListWindow(services, PeopleLists::Customers(),
+                       {QStringLiteral("frmViewCustomers"), QStringLiteral("Customers"), QStringLiteral("grdCustomer"),
+                        QStringLiteral("cmdAddCustomer"), QStringLiteral("Add Customer"),
+                        QStringLiteral("cmdEditCustomer"), QStringLiteral("View/Edit Customer"),
+                        QStringLiteral("cmdDeleteCustomer"), QStringLiteral("Delete Customer")},
+                       parent)
+{
+}
+
+frmViewCustomers* frmViewCustomers::Display(IWindowHost& host, Services& services)
+{
+    auto* window = qobject_cast<frmViewCustomers*>(host.FindChild(QStringLiteral("frmViewCustomers")));
+    if (window)
+        window->RequeryRst();
+    else
+        window = new frmViewCustomers(services);
+    host.ShowChild(window);
+    return window;
+}
+
+void frmViewCustomers::OpenRecord(int mode, int id)
+{
+    frmAddCustomer dialog(m_services, this);
+    dialog.Display(mode, id);
+}
+
+bool frmViewCustomers::DeleteRecord(int id, QString* error)
+{
+    return modFunctions::DeleteCustomer(Database::Shared(), id, m_services.messages, error);
+}
+
+int frmViewCustomers::DeletedEvent() const
+{
+    return modEventLog::CustomerDeleted;
+}
