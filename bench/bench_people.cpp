@@ -1,0 +1,132 @@
+// The customer windows on a harbour with 100,000 customers: opening the customer list (the grid reads only the
+// rows it shows), loading the customer search, and one prefix search over the loaded customers.
+#include "core/DataGenerator.h"
+#include "core/Database.h"
+#include "core/InstallPaths.h"
+#include "core/Seams.h"
+#include "core/modFunctions.h"
+#include "people/CustomerSearch.h"
+#include "people/PeopleListModel.h"
+#include "people/frmViewCustomers.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+constexpr int Customers = 100000;
+
+// Nothing in these paths asks the user anything; the seams only have to exist.
+class SilentMessages final : public IMessageBox
+{
+public:
+    MsgResult Show(const QString&, const QString&, MsgIcon, MsgButtons) override { return MsgResult::No; }
+};
+class NoFiles final : public IFileDialog
+{
+public:
+    QString Choose(const FileRequest&) override { return {}; }
+};
+class NoDesktop final : public IDesktop
+{
+public:
+    bool Open(const QUrl&) override { return false; }
+};
+
+// One installation with the generated customers, made on first use and shared by every benchmark.
+QSqlDatabase Harbour()
+{
+    static QTemporaryDir root;
+    static bool ready = false;
+    if (!ready) {
+        qputenv("ZEMHARBOUR_SETTINGS", (root.path() + QStringLiteral("/settings.ini")).toLocal8Bit());
+        InstallPaths::SetRoot(root.path());
+        const QString path = root.path() + QStringLiteral("/DB.sqlite");
+        QString error;
+        if (!Database::CreateDatabase(path, &error) ||
+            !modFunctions::OpenConnection(path, Database::SharedConnectionName(), 500, &error) ||
+            !DataGenerator::GenerateCustomers(Database::Shared(), Customers, 20261204, &error))
+            qFatal("%s", qPrintable(error));
+        ready = true;
+    }
+    return Database::Shared();
+}
+
+// The window as the main window opens it: built, laid out at a usual size and painted once.
+void BM_OpenCustomerList(benchmark::State& state)
+{
+    Harbour();
+    SilentMessages messages;
+    NoFiles files;
+    NoDesktop desktop;
+    SystemClock clock;
+    Services services{messages, files, desktop, clock};
+    int fetched = 0;
+    for (auto _ : state) {
+        frmViewCustomers window(services);
+        window.resize(1200, 700);
+        window.show();
+        QApplication::processEvents();
+        window.Activated(); // the frame activates it once shown
+        QApplication::processEvents();
+        fetched = window.Model()->rowCount();
+    }
+    state.counters["rows read"] = fetched;
+}
+BENCHMARK(BM_OpenCustomerList)->Unit(benchmark::kMillisecond);
+
+// The list's model alone: the statement and the cells of one screenful.
+void BM_CustomerListModel(benchmark::State& state)
+{
+    const QSqlDatabase db = Harbour();
+    PeopleListModel model(PeopleLists::Customers());
+    for (auto _ : state) {
+        model.Requery(db);
+        for (int row = 0; row < 30; ++row) {
+            for (int column = 0; column < model.columnCount(); ++column)
+                benchmark::DoNotOptimize(model.data(model.index(row, column)));
+        }
+    }
+    state.counters["rows read"] = model.rowCount();
+}
+BENCHMARK(BM_CustomerListModel)->Unit(benchmark::kMillisecond);
+
+// Opening the customer search reads every customer once.
+void BM_FindCustomerLoad(benchmark::State& state)
+{
+    const QSqlDatabase db = Harbour();
+    CustomerSearchModel model;
+    for (auto _ : state)
+        model.Load(db);
+    state.counters["customers"] = model.LoadedCount();
+}
+BENCHMARK(BM_FindCustomerLoad)->Unit(benchmark::kMillisecond);
+
+// One search: a name prefix, and a name with a town and the club box ticked.
+void BM_FindCustomerSearch(benchmark::State& state)
+{
+    CustomerSearchModel model;
+    model.Load(Harbour());
+    CustomerCriteria criteria;
+    criteria.texts[CustomerCriteria::Name] = QStringLiteral("ja"); // James, Jack: about one name in seven
+    if (state.range(0) == 1) {
+        criteria.texts[CustomerCriteria::Town] = QStringLiteral("Lon");
+        criteria.club = CustomerCriteria::Club::Ticked;
+    }
+    for (auto _ : state)
+        model.Apply(criteria);
+    state.counters["matches"] = model.rowCount();
+}
+BENCHMARK(BM_FindCustomerSearch)->Arg(0)->Arg(1)->ArgName("example")->Unit(benchmark::kMillisecond);
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
