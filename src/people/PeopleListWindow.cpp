@@ -57,7 +57,6 @@ PeopleListWindow::PeopleListWindow(Services& services, const PeopleListDefinitio
     connect(add, &QPushButton::clicked, this, &PeopleListWindow::AddClicked);
     connect(edit, &QPushButton::clicked, this, &PeopleListWindow::EditClicked);
     connect(remove, &QPushButton::clicked, this, &PeopleListWindow::DeleteClicked);
-    connect(m_grid, &QTableView::doubleClicked, this, &PeopleListWindow::EditClicked);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(add);

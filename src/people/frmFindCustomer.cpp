@@ -91,7 +91,6 @@ frmFindCustomer::frmFindCustomer(Services& services, QWidget* parent)
     m_grdCustomer->horizontalHeader()->setDefaultSectionSize(Twips::ToPixelsX(1500, this));
     m_grdCustomer->horizontalHeader()->setStretchLastSection(true);
     m_grdCustomer->setColumnHidden(CustomerSearchModel::ColId, true);
-    connect(m_grdCustomer, &QTableView::doubleClicked, this, &frmFindCustomer::EditCustomer);
 
     auto* lblMatches = new QLabel(QStringLiteral("Total customer matches:"), this);
     lblMatches->setObjectName(QStringLiteral("lblMatches"));
