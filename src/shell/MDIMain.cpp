@@ -11,6 +11,19 @@
 #include "shell/frmTipOfTheDay.h"
 #include "shell/frmViewEventLog.h"
 #include "shell/modHelp.h"
+#ifdef ZEM_WITH_PEOPLE
+#include "people/frmFindCustomer.h"
+#include "people/frmViewCustomers.h"
+#include "people/frmViewOwners.h"
+#endif
+#ifdef ZEM_WITH_BOOKINGS
+#include "bookings/frmBooking.h"
+#endif
+#ifdef ZEM_WITH_BERTHS
+#include "berths/frmBerth.h"
+#include "berths/frmBerthNotes.h"
+#include "berths/frmWizardConfig.h"
+#endif
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -251,6 +264,23 @@ void MDIMain::ConnectWindows()
         m_services.desktop.Open(QUrl(address.trimmed().isEmpty() ? DefaultSupportUrl : address.trimmed()));
     });
     ConnectItem(QStringLiteral("mnuHelpAbout"), [this] { frmAbout::Display(m_services, this); });
+#ifdef ZEM_WITH_PEOPLE
+    ConnectItem(QStringLiteral("mnuCustomersView"), [this] { frmViewCustomers::Display(*this, m_services); });
+    ConnectItem(QStringLiteral("mnuCustomersFind"), [this] { frmFindCustomer::Display(m_services, this); });
+    ConnectItem(QStringLiteral("mnuConfigBerthOwners"), [this] { frmViewOwners::Display(*this, m_services); });
+#endif
+#ifdef ZEM_WITH_BOOKINGS
+    ConnectItem(QStringLiteral("mnuBookingsAdd"), [this] { frmBooking::Display(*this, m_services, 1, 0); });
+#endif
+#ifdef ZEM_WITH_BERTHS
+    ConnectItem(QStringLiteral("mnuConfigBerths"), [this] { frmBerth::Display(m_services, this); });
+    ConnectItem(QStringLiteral("mnuBookingsSlipNotes"), [this] { frmBerthNotes::Display(m_services, this); });
+    ConnectItem(QStringLiteral("mnuConfigWizard"), [this] {
+        // The company's details come first, then the wizard.
+        fmCompany::Display(m_services, this);
+        frmWizardConfig::Display(m_services, this);
+    });
+#endif
 }
 
 void MDIMain::ShowChild(ChildWindow* window)

@@ -1,10 +1,11 @@
 #include "core/ui/FocusNextControl.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTextEdit>
+#include <QToolButton>
 #include <QWidget>
 
 FocusNextControl::FocusNextControl(QWidget* window) : QObject(window), m_window(window) {}
@@ -27,7 +28,9 @@ bool FocusNextControl::eventFilter(QObject* watched, QEvent* event)
     auto* focus = QApplication::focusWidget();
     if (!focus || focus != watched || !m_window->isAncestorOf(focus))
         return false;
-    if (qobject_cast<QPlainTextEdit*>(focus) || qobject_cast<QTextEdit*>(focus) || qobject_cast<QAbstractButton*>(focus))
+    // Multi-line boxes keep Enter for new lines, push buttons for pressing them; check boxes move on like fields.
+    if (qobject_cast<QPlainTextEdit*>(focus) || qobject_cast<QTextEdit*>(focus) || qobject_cast<QPushButton*>(focus) ||
+        qobject_cast<QToolButton*>(focus))
         return false;
     // Walk the tab chain to the next control that takes the focus, wrapping round inside the window.
     QWidget* next = focus->nextInFocusChain();

@@ -1,0 +1,102 @@
+#include "bookings/BerthGridModel.h"
+
+#include <QGuiApplication>
+#include <QPalette>
+
+void BerthGridModel::SetBerths(const QList<AvailableBerth>& berths)
+{
+    beginResetModel();
+    m_berths = berths;
+    m_marked = QList<bool>(berths.size(), false);
+    m_selectedCount = 0;
+    endResetModel();
+}
+
+void BerthGridModel::MarkBerthRow(int row, bool marked)
+{
+    if (row < 0 || row >= m_marked.size() || m_marked[row] == marked)
+        return;
+    m_marked[row] = marked;
+    m_selectedCount += marked ? 1 : -1;
+    emit dataChanged(index(row, 0), index(row, ColumnCount - 1), {Qt::BackgroundRole, Qt::ForegroundRole});
+}
+
+bool BerthGridModel::IsMarked(int row) const { return row >= 0 && row < m_marked.size() && m_marked[row]; }
+
+void BerthGridModel::Toggle(int row) { MarkBerthRow(row, !IsMarked(row)); }
+
+void BerthGridModel::MarkBerths(const QList<int>& ids)
+{
+    for (int row = 0; row < m_berths.size(); ++row) {
+        if (ids.contains(m_berths[row].id))
+            MarkBerthRow(row, true);
+    }
+}
+
+QList<AvailableBerth> BerthGridModel::Marked() const
+{
+    QList<AvailableBerth> marked;
+    for (int row = 0; row < m_berths.size(); ++row) {
+        if (m_marked[row])
+            marked.append(m_berths[row]);
+    }
+    return marked;
+}
+
+int BerthGridModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_berths.size());
+}
+
+int BerthGridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ColumnCount; }
+
+QVariant BerthGridModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_berths.size())
+        return {};
+    const AvailableBerth& berth = m_berths[index.row()];
+    const bool visibleColumn = index.column() >= ColName && index.column() <= ColHasPower;
+    switch (role) {
+    case Qt::DisplayRole:
+        switch (index.column()) {
+        case ColID:
+            return berth.id;
+        case ColName:
+            return berth.name;
+        case ColLength:
+            return QString::number(berth.length);
+        case ColWidth:
+            return QString::number(berth.width);
+        case ColHasPower:
+            return berth.hasPower ? QStringLiteral("Yes") : QStringLiteral("No");
+        case ColDailyHireCharge:
+            return berth.dailyHireCharge ? berth.dailyHireCharge->Format() : QString();
+        default:
+            return {};
+        }
+    case Qt::TextAlignmentRole:
+        return visibleColumn ? QVariant(Qt::AlignCenter) : QVariant();
+    case Qt::BackgroundRole:
+        if (visibleColumn && m_marked[index.row()])
+            return QGuiApplication::palette().brush(QPalette::Highlight);
+        return {};
+    case Qt::ForegroundRole:
+        if (visibleColumn && m_marked[index.row()])
+            return QGuiApplication::palette().brush(QPalette::HighlightedText);
+        return {};
+    default:
+        return {};
+    }
+}
+
+QVariant BerthGridModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal)
+        return {};
+    if (role == Qt::TextAlignmentRole)
+        return QVariant(Qt::AlignCenter);
+    if (role != Qt::DisplayRole)
+        return {};
+    static const char* const names[] = {"ID", "Name", "Length", "Width", "HasPower", "DailyHireCharge"};
+    return section >= 0 && section < ColumnCount ? QString::fromLatin1(names[section]) : QVariant();
+}

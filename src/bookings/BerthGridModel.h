@@ -1,0 +1,40 @@
+#pragma once
+
+#include "bookings/BookingRecord.h"
+
+#include <QAbstractTableModel>
+
+/// The berth grid of the booking wizard: the free berths with their marks. A marked row shows the system's
+/// highlight colours in its visible cells.
+class BerthGridModel final : public QAbstractTableModel
+{
+    Q_OBJECT
+public:
+    enum Column { ColID, ColName, ColLength, ColWidth, ColHasPower, ColDailyHireCharge, ColumnCount };
+
+    using QAbstractTableModel::QAbstractTableModel;
+
+    /// Replaces the rows; every mark is cleared.
+    void SetBerths(const QList<AvailableBerth>& berths);
+    const QList<AvailableBerth>& Berths() const { return m_berths; }
+
+    void MarkBerthRow(int row, bool marked);
+    bool IsMarked(int row) const;
+    /// Toggles a row's mark (a click on it).
+    void Toggle(int row);
+    /// Marks every row whose berth is in ids.
+    void MarkBerths(const QList<int>& ids);
+    int SelectedCount() const { return m_selectedCount; }
+    /// The marked berths in grid order.
+    QList<AvailableBerth> Marked() const;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    QList<AvailableBerth> m_berths;
+    QList<bool> m_marked;
+    int m_selectedCount = 0;
+};

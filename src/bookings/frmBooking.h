@@ -1,0 +1,123 @@
+#pragma once
+
+#include "bookings/BookingRecord.h"
+#include "core/ui/ChildWindow.h"
+
+#include <QDateTime>
+
+struct Services;
+class IWindowHost;
+class BerthGridModel;
+class QCheckBox;
+class QComboBox;
+class QDateEdit;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QStackedWidget;
+class QTableView;
+class QTimeEdit;
+
+/// The booking wizard: the one place where a booking is made or changed, in four pages (dates, berths,
+/// customer and charges, confirmation). One instance serves every caller.
+class frmBooking final : public ChildWindow
+{
+    Q_OBJECT
+public:
+    explicit frmBooking(Services& services, QWidget* parent = nullptr);
+
+    /// Opens the wizard for a new booking (mode 1, id 0) or to change booking id (mode 2): reuses the open
+    /// wizard when there is one, else makes it, and brings it to the front.
+    static frmBooking* Display(IWindowHost& host, Services& services, int mode, int bookingId);
+
+    /// Prepares the pages for mode and bookingId and shows page 1.
+    void Prepare(int mode, int bookingId);
+
+    int Mode() const { return m_mode; }
+    int BookingID() const { return m_bookingId; }
+    int Step() const { return m_step; }
+    int SelectedCount() const;
+    QDateTime FromDate() const { return m_fromDate; }
+    QDateTime ToDate() const { return m_toDate; }
+
+private:
+    QWidget* BuildDatesPage();
+    QWidget* BuildBerthsPage();
+    QWidget* BuildCustomerPage();
+    QWidget* BuildConfirmationPage();
+
+    void ShowStep();
+    void Next();
+    void Back();
+    void CancelBooking();
+    void LeaveDates();
+    void LeaveBerths();
+    void LeaveCustomer();
+    void Confirm();
+    void FillBerthGrid(const QList<int>& keepMarked);
+    void RecalculateCharges();
+    void AddCustomer();
+    void LoadCustomers();
+    void SelectCustomer(int id);
+    void LoadBooking();
+    void CloseWizard();
+    BookingRecord Typed() const;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    Services& m_services;
+    int m_mode = 1;
+    int m_bookingId = 0;
+    int m_step = 0;
+    QDateTime m_fromDate;
+    QDateTime m_toDate;
+    int m_loadedCustomerId = 0;
+    QList<int> m_storedBerths; // the berths of the booking being changed
+
+    BerthGridModel* m_berths;
+    QStackedWidget* m_pages;
+    QList<QLabel*> m_lblStep;
+    QPlainTextEdit* m_txtNotes;
+    QPushButton* m_cmdBack;
+    QPushButton* m_cmdNext;
+    QPushButton* m_cmdCancel;
+
+    QDateEdit* m_dtpFromDate;
+    QTimeEdit* m_dtpFromTime;
+    QDateEdit* m_dtpToDate;
+    QTimeEdit* m_dtpToTime;
+    QLineEdit* m_txtBookedBy;
+
+    QTableView* m_grdBerth;
+
+    QComboBox* m_cboCustomer;
+    QPushButton* m_cmdAddCustomer;
+    QLabel* m_lblNoAdultsEdit;
+    QLabel* m_lblNoKidsEdit;
+    QLineEdit* m_txtNoAdults;
+    QLineEdit* m_txtNoKids;
+    QLineEdit* m_txtPowerRequirements;
+    QCheckBox* m_chkClubMember;
+    QLineEdit* m_txtBerthConfirmationNumber;
+    QLineEdit* m_txtGuestConfNum;
+    QLineEdit* m_txtCostOfHire;
+    QLineEdit* m_txtOtherCharges;
+    QLineEdit* m_txtVAT;
+    QLineEdit* m_txtTotalPayable;
+    QLineEdit* m_txtAmountPayed;
+    QComboBox* m_cboPaymentMethod;
+    QLineEdit* m_txtCreditCardNo;
+    QLineEdit* m_txtCreditCardExpiry;
+    QLineEdit* m_txtCreditCardType;
+    QLineEdit* m_txtCreditCardCV2No;
+
+    QLabel* m_lblDates;
+    QLabel* m_lblName;
+    QLabel* m_lblAddress;
+    QLabel* m_lblPhone;
+    QLabel* m_lblMail;
+    QLabel* m_lblNoAdults;
+    QLabel* m_lblAdults;
+    QLabel* m_lblNoKids;
+    QLabel* m_lblKids;
+};
