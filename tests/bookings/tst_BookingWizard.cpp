@@ -1,5 +1,6 @@
 #include "bookings/frmBooking.h"
 #include "common/TestInstall.h"
+#include "shell/MDIMain.h"
 #include "common/TestMain.h"
 #include "core/Registry.h"
 
@@ -13,13 +14,16 @@
 #include <QTest>
 #include <QTimeEdit>
 #include <QTimer>
+#include <QPointer>
+#include <QAction>
 
 // The wizard driven through its controls, as the office uses it.
 class tst_BookingWizard : public QObject
 {
     Q_OBJECT
     std::unique_ptr<TestInstall> m_install;
-    std::unique_ptr<frmBooking> m_wizard;
+    std::unique_ptr<MDIMain> m_main;
+    QPointer<frmBooking> m_wizard;
 
     template <typename T> T* Find(const QString& name) const
     {
@@ -94,17 +98,31 @@ private slots:
             "INSERT INTO Berth (ID, Name, Length, Width, HasPower, DailyHireCharge, Active) VALUES "
             "(1, 'A1', 10, 3, 1, 125000, 1), (2, 'B2', 8, 3, 0, 80000, 1), (3, 'C3', 8, 3, 0, NULL, 1), "
             "(4, 'D4', 8, 3, 0, 10000, 0)")));
-        m_wizard = std::make_unique<frmBooking>(m_install->services);
-        m_wizard->resize(900, 700);
-        m_wizard->show();
-        QApplication::setActiveWindow(m_wizard.get());
-        QVERIFY(QTest::qWaitForWindowActive(m_wizard.get()));
-        m_wizard->Prepare(1, 0);
+        // The wizard as the office opens it: Bookings, Add Booking.
+        m_main = std::make_unique<MDIMain>(m_install->services);
+        m_main->resize(1100, 800);
+        m_main->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_main.get()));
+        OpenFromMenu();
     }
     void cleanup()
     {
-        m_wizard.reset();
+        m_main.reset();
         m_install.reset();
+    }
+
+    void OpenFromMenu()
+    {
+        m_main->findChild<QAction*>(QStringLiteral("mnuBookingsAdd"))->trigger();
+        m_wizard = qobject_cast<frmBooking*>(m_main->FindChild(QStringLiteral("frmBooking")));
+        QVERIFY(m_wizard);
+        QVERIFY(m_wizard->isVisible());
+    }
+    // Opens the one wizard again, as the calendar or the booking search do, to change a booking.
+    void OpenToChange(int id)
+    {
+        m_wizard = frmBooking::Display(*m_main, m_install->services, 2, id);
+        QCOMPARE(m_wizard->Mode(), 2);
     }
 
     void newBookingThenChangeItsBerths()
@@ -135,7 +153,7 @@ private slots:
 
         // Leaving other charges works out VAT and the total and moves on to the amount paid.
         auto* other = Find<QLineEdit>(QStringLiteral("txtOtherCharges"));
-        QApplication::setActiveWindow(m_wizard.get()); // the closed dialog took the activation with it
+        QApplication::setActiveWindow(m_main.get()); // the closed dialog took the activation with it
         other->setFocus();
         QTest::keyClicks(other, QStringLiteral("8.50"));
         QTest::keyClick(other, Qt::Key_Tab);
@@ -147,7 +165,7 @@ private slots:
         QCOMPARE(Find<QLabel>(QStringLiteral("lblName"))->text(), QStringLiteral("Bob Smith, Mill House"));
         QCOMPARE(Find<QPushButton>(QStringLiteral("cmdNext"))->text(), QStringLiteral("&Confirm"));
         Next();
-        QVERIFY(!m_wizard->isVisible());
+        QTRY_VERIFY(!m_wizard); // saved and closed
 
         const int id = m_install->Value(QStringLiteral("SELECT ID FROM Booking")).toInt();
         QCOMPARE(m_install->Value(QStringLiteral("SELECT TotalPayable FROM Booking")).toLongLong(), 822500LL);
@@ -160,8 +178,7 @@ private slots:
                            "House\r\nBerth(s): A1, B2\r\n")));
 
         // Changing it: its own berths are offered and marked; swap A1 for C3.
-        m_wizard->show();
-        m_wizard->Prepare(2, id);
+        OpenToChange(id);
         QCOMPARE(Find<QLineEdit>(QStringLiteral("txtOtherCharges"))->text(), QStringLiteral("8.50"));
         Next();
         QCOMPARE(m_wizard->SelectedCount(), 2);
@@ -191,7 +208,7 @@ private slots:
         QCOMPARE(m_install->messages.calls.size(), 1);
         QVERIFY(m_install->messages.calls[0].text.startsWith(QStringLiteral("B2 has been booked")));
         QCOMPARE(m_wizard->Step(), 1);
-        QVERIFY(m_wizard->isVisible());
+        QVERIFY(m_wizard && m_wizard->isVisible());
         QCOMPARE(Offered(), (QStringList{QStringLiteral("A1"), QStringLiteral("C3")}));
         QCOMPARE(m_wizard->SelectedCount(), 1); // A1 still marked
         QCOMPARE(m_install->Value(QStringLiteral("SELECT COUNT(*) FROM Booking")).toInt(), 1);
@@ -252,7 +269,7 @@ private slots:
     void countsHiddenWhenNotRecorded()
     {
         Registry::SetRegistryValue(Settings::ShowAdultsAndKids, QStringLiteral("0"));
-        m_wizard->Prepare(1, 0);
+        OpenFromMenu(); // the same wizard, prepared again
         QVERIFY(!Find<QLineEdit>(QStringLiteral("txtNoAdults"))->isVisible());
         QCOMPARE(Find<QLineEdit>(QStringLiteral("txtNoKids"))->text(), QStringLiteral("-1"));
         WalkToConfirmation({QStringLiteral("A1")});
@@ -269,11 +286,10 @@ private slots:
         Next();
         const int id = m_install->Value(QStringLiteral("SELECT ID FROM Booking")).toInt();
         for (MsgResult answer : {MsgResult::No, MsgResult::Yes}) {
-            m_wizard->show();
-            m_wizard->Prepare(2, id);
+            OpenToChange(id);
             m_install->messages.answers.enqueue(answer);
             QTest::mouseClick(Find<QPushButton>(QStringLiteral("cmdCancel")), Qt::LeftButton);
-            QVERIFY(!m_wizard->isVisible());
+            QTRY_VERIFY(!m_wizard);
         }
         QCOMPARE(m_install->messages.calls.size(), 2);
         QCOMPARE(m_install->messages.calls[0].text, QStringLiteral("Do you want to delete existing reservation?"));
@@ -282,8 +298,7 @@ private slots:
         QVERIFY(m_install->EventLogText().contains(QStringLiteral(
             "[Booking cancelled]\r\nFrom: 01.07.2026 14:00 to 04.07.2026 10:00\r\nCustomer: Ann O'Neill, 4\r\n")));
         // A new booking's cancel asks nothing.
-        m_wizard->show();
-        m_wizard->Prepare(1, 0);
+        OpenFromMenu();
         QTest::mouseClick(Find<QPushButton>(QStringLiteral("cmdCancel")), Qt::LeftButton);
         QCOMPARE(m_install->messages.calls.size(), 2);
     }
