@@ -89,12 +89,8 @@ Money Money::FromDb(const QVariant& value)
 
 QString Money::Format() const
 {
-    const qint64 pence = DivideRounded(m_units, 100);
-    const qint64 absPence = std::llabs(pence);
-    return QStringLiteral("%1£%2.%3")
-        .arg(pence < 0 ? QStringLiteral("-") : QString())
-        .arg(absPence / 100)
-        .arg(absPence % 100, 2, 10, QChar(u'0'));
+    const QString plain = PlainText();
+    return plain.startsWith(u'-') ? QStringLiteral("-£") + plain.mid(1) : QStringLiteral("£") + plain;
 }
 
 QString Money::PlainText() const
