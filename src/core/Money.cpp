@@ -37,8 +37,16 @@ std::optional<Money> Money::Parse(const QString& text, const QLocale& locale)
         }
     }
     takeSign();
-    const QString point = locale.decimalPoint();
+    QString point = locale.decimalPoint();
     const QString group = locale.groupSeparator();
+    // Amounts are shown as "£12.50" everywhere; where the locale writes "12,50", a lone point before one or two
+    // final digits is still the decimal point, so a shown amount always reads back as itself.
+    if (point != QStringLiteral(".") && !s.contains(point) && s.count(u'.') == 1) {
+        const qsizetype dot = s.indexOf(u'.');
+        const qsizetype decimals = s.size() - dot - 1;
+        if (decimals >= 1 && decimals <= 2)
+            point = QStringLiteral(".");
+    }
 
     qint64 whole = 0;
     qint64 fraction = 0;
