@@ -1,18 +1,14 @@
 #include "berths/BerthChangeSet.h"
-#include "common/TestInstall.h"
-#include "common/TestMain.h"
+#include "common/TestSupport.h"
+#include "core/ui/InputChecks.h"
 
-#include <QTest>
-
-using namespace Qt::StringLiterals;
-
-// The pending changes of the berth register and the wizard, without a window.
-class tst_BerthChangeSet : public QObject
+// What the berth register and the wizard accept and keep pending, without their windows: the one check of number
+// and money boxes, the new-berth rules and the pending change set.
+class tst_BerthChangeSet : public InstallTest
 {
     Q_OBJECT
-    std::unique_ptr<TestInstall> m_install;
 
-    int Count(const QString& sql) const { return m_install->Value(sql).toInt(); }
+    int Count(const QString& sql) const { return m_install->Int(sql); }
     static QStringList Texts(const BerthChangeSet& set, BerthListStyle style)
     {
         QStringList texts;
@@ -28,21 +24,18 @@ class tst_BerthChangeSet : public QObject
         return fields;
     }
 
-private slots:
-    void init()
+    void Seed() override
     {
-        m_install = std::make_unique<TestInstall>();
         // b2 is booked (bookings 10 alone, 11 with c3), c3 is inactive and booked, A1 never booked.
-        QVERIFY(m_install->Exec(QStringLiteral("INSERT INTO Berth (ID, Name, TypeID, Active) VALUES "
-                                               "(1, 'b2', 1, 1), (2, 'A1', 1, 1), (3, 'c3', 1, 0)")));
-        QVERIFY(m_install->Exec(QStringLiteral("INSERT INTO Booking (ID, CustomerID, FromDate, ToDate) VALUES "
-                                               "(10, 1, '2020-01-01 09:00:00', '2020-01-02 14:00:00'), "
-                                               "(11, 1, '2020-01-01 09:00:00', '2020-01-02 14:00:00')")));
-        QVERIFY(m_install->Exec(
-            QStringLiteral("INSERT INTO BookingBerth (BookingID, BerthID) VALUES (10, 1), (11, 1), (11, 3)")));
+        QVERIFY(m_install->Exec(u"INSERT INTO Berth (ID, Name, TypeID, Active) VALUES "
+                                u"(1, 'b2', 1, 1), (2, 'A1', 1, 1), (3, 'c3', 1, 0)"_s));
+        QVERIFY(m_install->Exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate) VALUES "
+                                u"(10, 1, '2020-01-01 09:00:00', '2020-01-02 14:00:00'), "
+                                u"(11, 1, '2020-01-01 09:00:00', '2020-01-02 14:00:00')"_s));
+        QVERIFY(m_install->Exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (10, 1), (11, 1), (11, 3)"_s));
     }
-    void cleanup() { m_install.reset(); }
 
+private slots:
     void listShowsStoredRowsWithPendingChanges()
     {
         BerthChangeSet set(m_install->Db());
@@ -50,9 +43,9 @@ private slots:
         // Past bookings count as booked; the sort ignores case.
         QCOMPARE(Texts(set, BerthListStyle::Register),
                  QStringList({u"A1 - Active "_s, u"b2 (booked) - Active "_s, u"c3 (booked) - Inactive"_s}));
-        const int added = set.Add(Named(QStringLiteral("a0")));
+        const int added = set.Add(Named(u"a0"_s));
         QVERIFY(added < 0);
-        QVERIFY(set.Remove(2, QStringLiteral("A1 - Active ")));
+        QVERIFY(set.Remove(2, u"A1 - Active "_s));
         QCOMPARE(set.ToggleActive(3), std::optional<bool>(true));
         QCOMPARE(set.ToggleActive(added), std::optional<bool>(false));
         QCOMPARE(Texts(set, BerthListStyle::Register),
@@ -61,8 +54,8 @@ private slots:
         QVERIFY(!set.ToggleActive(2)); // removed
         QVERIFY(!set.Remove(2, QString()));
         // Nothing is written while the set is pending.
-        QCOMPARE(Count(QStringLiteral("SELECT COUNT(*) FROM Berth")), 3);
-        QCOMPARE(Count(QStringLiteral("SELECT Active FROM Berth WHERE ID = 3")), 0);
+        QCOMPARE(Count(u"SELECT COUNT(*) FROM Berth"_s), 3);
+        QCOMPARE(Count(u"SELECT Active FROM Berth WHERE ID = 3"_s), 0);
     }
 
     void applyStoresEverythingInOrder()
@@ -70,24 +63,21 @@ private slots:
         BerthChangeSet set(m_install->Db());
         QVERIFY(set.Reload());
         // Changes to berths added in this visit reach the rows the database numbered.
-        const int added = set.Add(Named(QStringLiteral("D4")));
+        const int added = set.Add(Named(u"D4"_s));
         QVERIFY(set.ToggleActive(added));
-        set.Add(Named(QStringLiteral("gone")));
-        QVERIFY(set.Remove(added - 1, QStringLiteral("gone")));
+        set.Add(Named(u"gone"_s));
+        QVERIFY(set.Remove(added - 1, u"gone"_s));
         QVERIFY(set.ToggleActive(2));
         QVERIFY(set.ToggleActive(2));
         QString error;
         QVERIFY2(set.Apply(&error), qPrintable(error));
         QVERIFY(!set.HasChanges());
-        QCOMPARE(Count(QStringLiteral("SELECT Active FROM Berth WHERE Name = 'D4'")), 0);
-        QCOMPARE(Count(QStringLiteral("SELECT COUNT(*) FROM Berth WHERE Name = 'gone'")), 0);
-        QCOMPARE(Count(QStringLiteral("SELECT Active FROM Berth WHERE ID = 2")), 1);
-        const QList<PendingEvent> expected = {{2, QStringLiteral("Name: 'D4'")},
-                                              {3, QStringLiteral("Berth 'D4' inactivated")},
-                                              {2, QStringLiteral("Name: 'gone'")},
-                                              {4, QStringLiteral("Name: 'gone'")},
-                                              {3, QStringLiteral("Berth 'A1' inactivated")},
-                                              {3, QStringLiteral("Berth 'A1' activated")}};
+        QCOMPARE(
+            m_install->Text(u"SELECT group_concat(Name || ':' || Active) FROM (SELECT * FROM Berth ORDER BY ID)"_s),
+            u"b2:1,A1:1,c3:0,D4:0"_s);
+        const QList<PendingEvent> expected = {
+            {2, u"Name: 'D4'"_s},   {3, u"Berth 'D4' inactivated"_s}, {2, u"Name: 'gone'"_s},
+            {4, u"Name: 'gone'"_s}, {3, u"Berth 'A1' inactivated"_s}, {3, u"Berth 'A1' activated"_s}};
         QCOMPARE(set.Events(), expected);
     }
 
@@ -95,15 +85,15 @@ private slots:
     {
         BerthChangeSet set(m_install->Db());
         QVERIFY(set.Reload());
-        set.Add(Named(QStringLiteral("New")));
-        QVERIFY(set.Remove(1, QStringLiteral("b2")));
+        set.Add(Named(u"New"_s));
+        QVERIFY(set.Remove(1, u"b2"_s));
         // The removal fails after the add has run: the add must not stay.
-        QVERIFY(m_install->Exec(QStringLiteral("ALTER TABLE BookingBerth RENAME TO Elsewhere")));
+        QVERIFY(m_install->Exec(u"ALTER TABLE BookingBerth RENAME TO Elsewhere"_s));
         QString error;
         QVERIFY(!set.Apply(&error));
         QVERIFY(!error.isEmpty());
         QVERIFY(set.HasChanges());
-        QCOMPARE(Count(QStringLiteral("SELECT COUNT(*) FROM Berth")), 3);
+        QCOMPARE(Count(u"SELECT COUNT(*) FROM Berth"_s), 3);
     }
 
     void readNewBerth_data()
@@ -113,32 +103,23 @@ private slots:
         QTest::addColumn<QString>("monthly");
         QTest::addColumn<bool>("ownerTicked");
         QTest::addColumn<bool>("typeChosen");
+        QTest::addColumn<QString>("title"); // "" when accepted
         QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("title");
-        const QString add = QStringLiteral("Add berth");
-        const QString number = QStringLiteral("Please enter a valid number to continue");
-        QTest::newRow("no name") << "  "
-                                 << ""
-                                 << "" << false << true
-                                 << "No berth name has been entered. Please enter a berth name (or number) to "
-                                    "continue."
-                                 << add;
-        QTest::newRow("owner ticked, none chosen") << "A"
-                                                   << ""
-                                                   << "" << true << true << "Please select owner from the list" << add;
-        QTest::newRow("no type") << "A"
-                                 << ""
-                                 << "" << false << false << "Please select berth type from the list" << add;
-        QTest::newRow("length not a number") << "A"
-                                             << "10x"
-                                             << "" << false << true << number << "Berth length";
-        QTest::newRow("monthly blanks") << "A"
-                                        << ""
-                                        << "  " << false << true << number << "Monthly Hire Charge";
-        QTest::newRow("accepted") << " A "
-                                  << ""
-                                  << "" << false << true << ""
-                                  << "";
+        const QString none;
+        const QString add = u"Add berth"_s;
+        const QString number = u"Please enter a valid number to continue"_s;
+        QTest::newRow("no name") << u"  "_s << none << none << false << true << add
+                                 << u"No berth name has been entered. Please enter a berth name (or number) to "
+                                    u"continue."_s;
+        QTest::newRow("owner ticked, none chosen")
+            << u"A"_s << none << none << true << true << add << u"Please select owner from the list"_s;
+        QTest::newRow("no type") << u"A"_s << none << none << false << false << add
+                                 << u"Please select berth type from the list"_s;
+        QTest::newRow("length not a number")
+            << u"A"_s << u"10x"_s << none << false << true << u"Berth length"_s << number;
+        QTest::newRow("monthly blanks") << u"A"_s << none << u"  "_s << false << true << u"Monthly Hire Charge"_s
+                                        << number;
+        QTest::newRow("accepted") << u" A "_s << none << none << false << true << none << none;
     }
     void readNewBerth()
     {
@@ -155,7 +136,7 @@ private slots:
         input.monthlyHireCharge = monthly;
         input.ownerTicked = ownerTicked;
         input.ownerId = ownerTicked ? std::nullopt : std::optional<int>(5); // an owner left in the cleared box
-        input.dailyHireCharge = QStringLiteral("£12.50");
+        input.dailyHireCharge = u"£12.50"_s;
         input.typeId = typeChosen ? std::optional<int>(2) : std::nullopt;
         const auto result = ReadNewBerth(input, QLocale::c());
         if (const auto* refusal = std::get_if<BerthRefusal>(&result)) {
@@ -164,11 +145,74 @@ private slots:
         } else {
             QVERIFY(text.isEmpty());
             const auto& fields = std::get<BerthFields>(result);
-            QCOMPARE(fields.name, QStringLiteral("A"));
+            QCOMPARE(fields.name, u"A"_s);
             QVERIFY(!fields.length && !fields.monthlyHireCharge); // empty boxes stay empty, not 0
             QCOMPARE(fields.dailyHireCharge.value_or(Money()).Units(), 125000);
             QVERIFY(!fields.ownerId);
         }
+    }
+
+    void validity_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<bool>("valid");
+        const int number = int(InputChecks::Kind::Number);
+        const int whole = int(InputChecks::Kind::WholeNumber);
+        const int money = int(InputChecks::Kind::Money);
+        const QString c = u"C"_s;
+        const QString de = u"de_DE"_s;
+        QTest::newRow("empty number") << "" << number << c << true;
+        QTest::newRow("empty money") << "" << money << c << true;
+        QTest::newRow("blanks number") << "   " << number << c << false;
+        QTest::newRow("blanks money") << "  " << money << c << false;
+        QTest::newRow("decimal") << "12.5" << number << c << true;
+        QTest::newRow("letters") << "abc" << number << c << false;
+        QTest::newRow("infinity") << "inf" << number << c << false;
+        QTest::newRow("pound sign is not a number") << "£12" << number << c << false;
+        QTest::newRow("German decimal comma") << "12,5" << number << de << true;
+        QTest::newRow("whole") << "-1" << whole << c << true;
+        QTest::newRow("fraction is not whole") << "2.5" << whole << c << false;
+        QTest::newRow("money as shown") << "£250.50" << money << c << true;
+    }
+    void validity()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, kind);
+        QFETCH(QString, locale);
+        QFETCH(bool, valid);
+        QCOMPARE(InputChecks::IsValid(text, InputChecks::Kind(kind), QLocale(locale)), valid);
+    }
+
+    void refusedBoxKeepsFocusAndText()
+    {
+        QWidget window;
+        auto* box = new QLineEdit(&window);
+        auto* other = new QLineEdit(&window);
+        auto* cancel = new QPushButton(u"Cancel"_s, &window);
+        InputChecks::Watch(box, InputChecks::Kind::Money, u"Cost of Hire"_s, m_install->messages);
+        InputChecks::SkipChecks(cancel);
+        QVERIFY(ShowActive(window));
+
+        box->setFocus();
+        QTest::keyClicks(box, u"abc"_s);
+        other->setFocus(Qt::TabFocusReason);
+        QTRY_COMPARE(m_install->messages.Said(), u"Cost of Hire: Please enter a valid number to continue"_s);
+        QCOMPARE(m_install->messages.calls[0].icon, MsgIcon::Exclamation);
+        QVERIFY(box->hasFocus());
+        QCOMPARE(box->text(), u"abc"_s);
+
+        // A button that checks right after the refusal does not repeat it, but still refuses.
+        QVERIFY(!InputChecks::CheckAll({box}));
+        QCOMPARE(m_install->messages.calls.size(), 1);
+        // Leaving for Cancel is not checked.
+        cancel->setFocus(Qt::TabFocusReason);
+        QTest::qWait(20);
+        QCOMPARE(m_install->messages.calls.size(), 1);
+        // A corrected box passes.
+        box->setText(u"£5"_s);
+        QVERIFY(InputChecks::CheckAll({box}));
     }
 };
 

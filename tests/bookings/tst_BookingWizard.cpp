@@ -1,122 +1,38 @@
 #include "bookings/frmBooking.h"
-#include "common/TestInstall.h"
+#include "common/TestSupport.h"
 #include "shell/MDIMain.h"
-#include "common/TestMain.h"
-#include "core/Registry.h"
 
-#include <QApplication>
-#include <QComboBox>
 #include <QDateEdit>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTableView>
-#include <QTest>
 #include <QTimeEdit>
-#include <QTimer>
-#include <QPointer>
-#include <QAction>
 
-// The wizard driven through its controls, as the office uses it.
-class tst_BookingWizard : public QObject
+// The wizard driven through its controls, as the office uses it: opened from the main window's menu.
+class tst_BookingWizard : public InstallTest
 {
     Q_OBJECT
-    std::unique_ptr<TestInstall> m_install;
     std::unique_ptr<MDIMain> m_main;
     QPointer<frmBooking> m_wizard;
 
-    template <typename T> T* Find(const QString& name) const
+    void Seed() override
     {
-        auto* child = m_wizard->findChild<T*>(name);
-        if (!child)
-            qFatal("no control %s", qPrintable(name));
-        return child;
-    }
-    void Next() { QTest::mouseClick(Find<QPushButton>(QStringLiteral("cmdNext")), Qt::LeftButton); }
-
-    void SetPeriod(const QDate& fromDate, const QTime& fromTime, const QDate& toDate, const QTime& toTime)
-    {
-        Find<QDateEdit>(QStringLiteral("dtpFromDate"))->setDate(fromDate);
-        Find<QTimeEdit>(QStringLiteral("dtpFromTime"))->setTime(fromTime);
-        Find<QDateEdit>(QStringLiteral("dtpToDate"))->setDate(toDate);
-        Find<QTimeEdit>(QStringLiteral("dtpToTime"))->setTime(toTime);
-    }
-
-    // Clicks the grid row showing the berth called name.
-    void ClickBerth(const QString& name)
-    {
-        auto* grid = Find<QTableView>(QStringLiteral("grdBerth"));
-        for (int row = 0; row < grid->model()->rowCount(); ++row) {
-            const QModelIndex index = grid->model()->index(row, 1);
-            if (index.data().toString() == name) {
-                grid->scrollTo(index);
-                QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(index).center());
-                return;
-            }
-        }
-        QFAIL(qPrintable(QStringLiteral("berth %1 is not offered").arg(name)));
-    }
-
-    QStringList Offered() const
-    {
-        auto* grid = Find<QTableView>(QStringLiteral("grdBerth"));
-        QStringList names;
-        for (int row = 0; row < grid->model()->rowCount(); ++row)
-            names << grid->model()->index(row, 1).data().toString();
-        return names;
-    }
-
-    void SelectCustomer(const QString& name)
-    {
-        auto* combo = Find<QComboBox>(QStringLiteral("cboCustomer"));
-        combo->setCurrentIndex(combo->findText(name));
-    }
-
-    // Dates 1.7 14:00 to 4.7 10:00, berths, the customer: up to the confirmation page.
-    void WalkToConfirmation(const QStringList& berths)
-    {
-        SetPeriod(QDate(2026, 7, 1), QTime(14, 0), QDate(2026, 7, 4), QTime(10, 0));
-        Next();
-        QCOMPARE(m_wizard->Step(), 1);
-        for (const QString& berth : berths)
-            ClickBerth(berth);
-        Next();
-        QCOMPARE(m_wizard->Step(), 2);
-        SelectCustomer(QStringLiteral("Ann O'Neill"));
-        Next();
-        QCOMPARE(m_wizard->Step(), 3);
-    }
-
-private slots:
-    void init()
-    {
-        m_install = std::make_unique<TestInstall>();
-        QVERIFY(m_install->Exec(QStringLiteral(
-            "INSERT INTO Customer (ID, Name, HouseName, Street, Town, PostCode, TelNo, EmailAddress) VALUES "
-            "(1, 'Ann O''Neill', '4', 'Quay Street', 'Poole', 'BH15 1AA', '01202 123456', 'ann@example.co.uk')")));
-        QVERIFY(m_install->Exec(QStringLiteral(
-            "INSERT INTO Berth (ID, Name, Length, Width, HasPower, DailyHireCharge, Active) VALUES "
-            "(1, 'A1', 10, 3, 1, 125000, 1), (2, 'B2', 8, 3, 0, 80000, 1), (3, 'C3', 8, 3, 0, NULL, 1), "
-            "(4, 'D4', 8, 3, 0, 10000, 0)")));
-        // The wizard as the office opens it: Bookings, Add Booking.
+        QVERIFY(m_install->Exec(
+            u"INSERT INTO Customer (ID, Name, HouseName, Street, Town, PostCode, TelNo, EmailAddress) VALUES "
+            u"(1, 'Ann O''Neill', '4', 'Quay Street', 'Poole', 'BH15 1AA', '01202 123456', 'ann@example.co.uk')"_s));
+        QVERIFY(m_install->Exec(u"INSERT INTO Berth (ID, Name, Length, Width, HasPower, DailyHireCharge, Active) "
+                                u"VALUES (1, 'A1', 10, 3, 1, 125000, 1), (2, 'B2', 8, 3, 0, 80000, 1), "
+                                u"(3, 'C3', 8, 3, 0, NULL, 1), (4, 'D4', 8, 3, 0, 10000, 0)"_s));
         m_main = std::make_unique<MDIMain>(m_install->services);
         m_main->resize(1100, 800);
-        m_main->show();
-        QVERIFY(QTest::qWaitForWindowActive(m_main.get()));
+        QVERIFY(ShowActive(*m_main));
         OpenFromMenu();
     }
-    void cleanup()
-    {
-        m_main.reset();
-        m_install.reset();
-    }
+    void TearDown() override { m_main.reset(); }
 
+    // Bookings, Add Booking: the one wizard, prepared again.
     void OpenFromMenu()
     {
-        m_main->findChild<QAction*>(QStringLiteral("mnuBookingsAdd"))->trigger();
-        m_wizard = qobject_cast<frmBooking*>(m_main->FindChild(QStringLiteral("frmBooking")));
-        QVERIFY(m_wizard);
-        QVERIFY(m_wizard->isVisible());
+        Control<QAction>(*m_main, "mnuBookingsAdd")->trigger();
+        m_wizard = qobject_cast<frmBooking*>(m_main->FindChild(u"frmBooking"_s));
+        QVERIFY(m_wizard && m_wizard->isVisible());
     }
     // Opens the one wizard again, as the calendar or the booking search do, to change a booking.
     void OpenToChange(int id)
@@ -125,181 +41,220 @@ private slots:
         QCOMPARE(m_wizard->Mode(), 2);
     }
 
-    void newBookingThenChangeItsBerths()
+    template <typename T = QLineEdit> T* Find(const char* name) const { return Control<T>(*m_wizard, name); }
+    QString Text(const char* name) const { return Find(name)->text(); }
+    void Next() { Click(*m_wizard, "cmdNext"); }
+
+    void SetPeriod(const QDate& fromDate, const QTime& fromTime, const QDate& toDate, const QTime& toTime)
     {
-        QCOMPARE(Find<QLineEdit>(QStringLiteral("txtBerthConfirmationNumber"))->text(), QStringLiteral("1"));
-        QCOMPARE(Find<QTimeEdit>(QStringLiteral("dtpFromTime"))->time(), QTime(9, 0));
+        Find<QDateEdit>("dtpFromDate")->setDate(fromDate);
+        Find<QTimeEdit>("dtpFromTime")->setTime(fromTime);
+        Find<QDateEdit>("dtpToDate")->setDate(toDate);
+        Find<QTimeEdit>("dtpToTime")->setTime(toTime);
+    }
+
+    // Clicks the grid row showing the berth called name.
+    void ClickBerth(const QString& name)
+    {
+        auto* grid = Find<QTableView>("grdBerth");
+        const int row = Offered().indexOf(name);
+        QVERIFY2(row >= 0, qPrintable(u"berth %1 is not offered"_s.arg(name)));
+        const QModelIndex index = grid->model()->index(row, 1);
+        grid->scrollTo(index);
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(index).center());
+    }
+
+    QStringList Offered() const
+    {
+        auto* grid = Find<QTableView>("grdBerth");
+        QStringList names;
+        for (int row = 0; row < grid->model()->rowCount(); ++row)
+            names << grid->model()->index(row, 1).data().toString();
+        return names;
+    }
+
+    // Dates 1.7 14:00 to 4.7 10:00, berths, the customer: up to the confirmation page.
+    void WalkToConfirmation(const QStringList& berths)
+    {
         SetPeriod(QDate(2026, 7, 1), QTime(14, 0), QDate(2026, 7, 4), QTime(10, 0));
         Next();
-        QCOMPARE(Offered(), (QStringList{QStringLiteral("A1"), QStringLiteral("B2"), QStringLiteral("C3")}));
-        ClickBerth(QStringLiteral("A1"));
-        ClickBerth(QStringLiteral("C3"));
-        ClickBerth(QStringLiteral("C3")); // twice: unmarked again
-        ClickBerth(QStringLiteral("B2"));
+        for (const QString& berth : berths)
+            ClickBerth(berth);
+        Next();
+        auto* customers = Find<QComboBox>("cboCustomer");
+        customers->setCurrentIndex(customers->findText(u"Ann O'Neill"_s));
+        Next();
+        QCOMPARE(m_wizard->Step(), 3);
+    }
+
+    QString BerthRows() const
+    {
+        return m_install->Text(u"SELECT group_concat(BerthID) FROM (SELECT BerthID FROM BookingBerth ORDER BY 1)"_s);
+    }
+
+private slots:
+    void newBookingThenChangeItsBerths()
+    {
+        QCOMPARE(Text("txtBerthConfirmationNumber"), u"1"_s);
+        QCOMPARE(Find<QTimeEdit>("dtpFromTime")->time(), QTime(9, 0));
+        SetPeriod(QDate(2026, 7, 1), QTime(14, 0), QDate(2026, 7, 4), QTime(10, 0));
+        Next();
+        QCOMPARE(Offered(), (QStringList{u"A1"_s, u"B2"_s, u"C3"_s}));
+        for (const QString& berth : {u"A1"_s, u"C3"_s, u"C3"_s, u"B2"_s}) // C3 twice: unmarked again
+            ClickBerth(berth);
         QCOMPARE(m_wizard->SelectedCount(), 2);
         Next();
-        QCOMPARE(Find<QLineEdit>(QStringLiteral("txtCostOfHire"))->text(), QStringLiteral("£61.50"));
+        QCOMPARE(Text("txtCostOfHire"), u"£61.50"_s);
 
         // A customer added with New... is selected at once.
-        QTimer::singleShot(0, this, [] {
-            QWidget* dialog = QApplication::activeModalWidget();
-            QVERIFY(dialog);
-            QTest::keyClicks(dialog->findChild<QLineEdit*>(QStringLiteral("txtName")), QStringLiteral("Bob Smith"));
-            QTest::keyClicks(dialog->findChild<QLineEdit*>(QStringLiteral("txtHouseName")), QStringLiteral("Mill House"));
-            QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
+        OnNextModal([](QDialog* dialog) {
+            Type(*dialog, "txtName", u"Bob Smith"_s);
+            Type(*dialog, "txtHouseName", u"Mill House"_s);
+            Click(*dialog, "cmdOK");
         });
-        QTest::mouseClick(Find<QPushButton>(QStringLiteral("cmdAddCustomer")), Qt::LeftButton);
-        QCOMPARE(Find<QComboBox>(QStringLiteral("cboCustomer"))->currentText(), QStringLiteral("Bob Smith"));
+        Click(*m_wizard, "cmdAddCustomer");
+        QCOMPARE(Find<QComboBox>("cboCustomer")->currentText(), u"Bob Smith"_s);
 
         // Leaving other charges works out VAT and the total and moves on to the amount paid.
-        auto* other = Find<QLineEdit>(QStringLiteral("txtOtherCharges"));
+        auto* other = Find("txtOtherCharges");
         QApplication::setActiveWindow(m_main.get()); // the closed dialog took the activation with it
         other->setFocus();
-        QTest::keyClicks(other, QStringLiteral("8.50"));
+        QTest::keyClicks(other, u"8.50"_s);
         QTest::keyClick(other, Qt::Key_Tab);
-        QCOMPARE(Find<QLineEdit>(QStringLiteral("txtVAT"))->text(), QStringLiteral("£12.25"));
-        QCOMPARE(Find<QLineEdit>(QStringLiteral("txtTotalPayable"))->text(), QStringLiteral("£82.25"));
-        QTRY_COMPARE(QApplication::focusWidget(), Find<QLineEdit>(QStringLiteral("txtAmountPayed")));
+        QCOMPARE(Text("txtVAT") + u' ' + Text("txtTotalPayable"), u"£12.25 £82.25"_s);
+        QTRY_COMPARE(QApplication::focusWidget(), Find("txtAmountPayed"));
         Next();
-        QCOMPARE(Find<QLabel>(QStringLiteral("lblDates"))->text(), QStringLiteral("01.07.2026 14:00 to 04.07.2026 10:00"));
-        QCOMPARE(Find<QLabel>(QStringLiteral("lblName"))->text(), QStringLiteral("Bob Smith, Mill House"));
-        QCOMPARE(Find<QPushButton>(QStringLiteral("cmdNext"))->text(), QStringLiteral("&Confirm"));
+        QCOMPARE(Find<QLabel>("lblDates")->text(), u"01.07.2026 14:00 to 04.07.2026 10:00"_s);
+        QCOMPARE(Find<QLabel>("lblName")->text(), u"Bob Smith, Mill House"_s);
+        QCOMPARE(Find<QPushButton>("cmdNext")->text(), u"&Confirm"_s);
         Next();
         QTRY_VERIFY(!m_wizard); // saved and closed
 
-        const int id = m_install->Value(QStringLiteral("SELECT ID FROM Booking")).toInt();
-        QCOMPARE(m_install->Value(QStringLiteral("SELECT TotalPayable FROM Booking")).toLongLong(), 822500LL);
-        QCOMPARE(m_install->Value(QStringLiteral("SELECT NoAdults || '/' || NoKids FROM Booking")).toString(), QStringLiteral("2/0"));
-        QCOMPARE(m_install->Value(QStringLiteral("SELECT group_concat(BerthID) FROM (SELECT BerthID FROM BookingBerth "
-                                                 "WHERE BookingID = ? ORDER BY BerthID)"), {id}).toString(),
-                 QStringLiteral("1,2"));
-        QVERIFY(m_install->EventLogText().contains(
-            QStringLiteral("[Booking added]\r\nFrom: 01.07.2026 14:00 to 04.07.2026 10:00\r\nCustomer:Bob Smith, Mill "
-                           "House\r\nBerth(s): A1, B2\r\n")));
+        const int id = m_install->Int(u"SELECT ID FROM Booking"_s);
+        QCOMPARE(m_install->Text(u"SELECT TotalPayable || ' ' || NoAdults || '/' || NoKids FROM Booking"_s),
+                 u"822500 2/0"_s);
+        QCOMPARE(BerthRows(), u"1,2"_s);
+        QVERIFY(
+            m_install->EventLogText().contains(u"[Booking added]\r\nFrom: 01.07.2026 14:00 to 04.07.2026 "
+                                               u"10:00\r\nCustomer:Bob Smith, Mill House\r\nBerth(s): A1, B2\r\n"_s));
 
         // Changing it: its own berths are offered and marked; swap A1 for C3.
         OpenToChange(id);
-        QCOMPARE(Find<QLineEdit>(QStringLiteral("txtOtherCharges"))->text(), QStringLiteral("8.50"));
+        QCOMPARE(Text("txtOtherCharges"), u"8.50"_s);
         Next();
         QCOMPARE(m_wizard->SelectedCount(), 2);
-        ClickBerth(QStringLiteral("A1"));
-        ClickBerth(QStringLiteral("C3"));
+        ClickBerth(u"A1"_s);
+        ClickBerth(u"C3"_s);
         Next();
-        QCOMPARE(Find<QLineEdit>(QStringLiteral("txtCostOfHire"))->text(), QStringLiteral("£24.00"));
+        QCOMPARE(Text("txtCostOfHire"), u"£24.00"_s);
         Next();
         Next();
-        QCOMPARE(m_install->Value(QStringLiteral("SELECT COUNT(*) FROM Booking")).toInt(), 1);
-        QCOMPARE(m_install->Value(QStringLiteral("SELECT group_concat(BerthID) FROM (SELECT BerthID FROM BookingBerth "
-                                                 "ORDER BY BerthID)")).toString(),
-                 QStringLiteral("2,3"));
-        QVERIFY(m_install->EventLogText().contains(QStringLiteral("[Booking modified]\r\nFrom: 01.07.2026 14:00 to "
-                                                                  "04.07.2026 10:00\r\nCustomer:Bob Smith, Mill "
-                                                                  "House\r\nBerth(s): B2, C3\r\n")));
+        QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM Booking"_s), 1);
+        QCOMPARE(BerthRows(), u"2,3"_s);
+        QVERIFY(
+            m_install->EventLogText().contains(u"[Booking modified]\r\nFrom: 01.07.2026 14:00 to 04.07.2026 "
+                                               u"10:00\r\nCustomer:Bob Smith, Mill House\r\nBerth(s): B2, C3\r\n"_s));
     }
 
     void berthTakenBeforeConfirm()
     {
-        WalkToConfirmation({QStringLiteral("A1"), QStringLiteral("B2")});
+        WalkToConfirmation({u"A1"_s, u"B2"_s});
         // Another booking takes B2 meanwhile.
-        QVERIFY(m_install->Exec(QStringLiteral("INSERT INTO Booking (ID, CustomerID, FromDate, ToDate) VALUES "
-                                               "(50, 1, '2026-07-03 09:00:00', '2026-07-05 14:00:00')")));
-        QVERIFY(m_install->Exec(QStringLiteral("INSERT INTO BookingBerth VALUES (50, 2)")));
+        QVERIFY(m_install->Exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate) VALUES "
+                                u"(50, 1, '2026-07-03 09:00:00', '2026-07-05 14:00:00')"_s));
+        QVERIFY(m_install->Exec(u"INSERT INTO BookingBerth VALUES (50, 2)"_s));
         Next();
         QCOMPARE(m_install->messages.calls.size(), 1);
-        QVERIFY(m_install->messages.calls[0].text.startsWith(QStringLiteral("B2 has been booked")));
+        QVERIFY(m_install->messages.calls[0].text.startsWith(u"B2 has been booked"_s));
         QCOMPARE(m_wizard->Step(), 1);
         QVERIFY(m_wizard && m_wizard->isVisible());
-        QCOMPARE(Offered(), (QStringList{QStringLiteral("A1"), QStringLiteral("C3")}));
+        QCOMPARE(Offered(), (QStringList{u"A1"_s, u"C3"_s}));
         QCOMPARE(m_wizard->SelectedCount(), 1); // A1 still marked
-        QCOMPARE(m_install->Value(QStringLiteral("SELECT COUNT(*) FROM Booking")).toInt(), 1);
-        QVERIFY(!m_install->EventLogText().contains(QStringLiteral("[Booking added]")));
+        // Nothing of the refused booking was written.
+        QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM Booking"_s), 1);
+        QCOMPARE(BerthRows(), u"2"_s);
+        QVERIFY(!m_install->EventLogText().contains(u"[Booking added]"_s));
     }
 
     void pageChecks_data()
     {
         QTest::addColumn<int>("page");
+        QTest::addColumn<QTime>("fromTime"); // on 1.7
+        QTest::addColumn<QDateTime>("to");
         QTest::addColumn<QString>("message");
+        const QDateTime third = modFunctions::WallTime(QDate(2026, 7, 3), QTime(10, 0));
         QTest::newRow("departure not after arrival")
-            << 0 << "Departure date must be after the Arrival date. Please change the Departure date and try again.";
-        QTest::newRow("short night") << 0 << "Booking interval is invalid";
-        QTest::newRow("no unit") << 1 << "Please select one or more units";
-        QTest::newRow("no customer") << 2 << "Please select customer";
+            << 0 << QTime(14, 0) << modFunctions::WallTime(QDate(2026, 7, 1), QTime(14, 0))
+            << u"Departure date must be after the Arrival date. Please change the Departure date and try again."_s;
+        QTest::newRow("short night") << 0 << QTime(21, 10) << modFunctions::WallTime(QDate(2026, 7, 2), QTime(6, 45))
+                                     << u"Booking interval is invalid"_s;
+        QTest::newRow("no unit") << 1 << QTime(14, 0) << third << u"Please select one or more units"_s;
+        QTest::newRow("no customer") << 2 << QTime(14, 0) << third << u"Please select customer"_s;
     }
     void pageChecks()
     {
         QFETCH(int, page);
+        QFETCH(QTime, fromTime);
+        QFETCH(QDateTime, to);
         QFETCH(QString, message);
-        const QDate d(2026, 7, 1);
-        if (message.startsWith(QStringLiteral("Departure")))
-            SetPeriod(d, QTime(14, 0), d, QTime(14, 0));
-        else if (message.startsWith(QStringLiteral("Booking interval")))
-            SetPeriod(d, QTime(21, 10), d.addDays(1), QTime(6, 45));
-        else
-            SetPeriod(d, QTime(14, 0), d.addDays(2), QTime(10, 0));
+        SetPeriod(QDate(2026, 7, 1), fromTime, to.date(), to.time());
         if (page >= 1)
             Next();
         if (page >= 2) {
-            ClickBerth(QStringLiteral("A1"));
+            ClickBerth(u"A1"_s);
             Next();
         }
         QCOMPARE(m_wizard->Step(), page);
         Next();
         QCOMPARE(m_wizard->Step(), page);
-        QCOMPARE(m_install->messages.calls.size(), 1);
-        QCOMPARE(m_install->messages.calls[0].text, message);
-        QCOMPARE(m_install->messages.calls[0].title, QStringLiteral("Booking"));
+        QCOMPARE(m_install->messages.Said(), u"Booking: "_s + message);
         QCOMPARE(m_install->messages.calls[0].icon, MsgIcon::Exclamation);
     }
 
     void invalidAmountStopsThePage()
     {
-        SetPeriod(QDate(2026, 7, 1), QTime(14, 0), QDate(2026, 7, 2), QTime(10, 0));
-        Next();
-        ClickBerth(QStringLiteral("A1"));
-        Next();
-        SelectCustomer(QStringLiteral("Ann O'Neill"));
-        Find<QLineEdit>(QStringLiteral("txtAmountPayed"))->setText(QStringLiteral("abc"));
+        WalkToConfirmation({u"A1"_s});
+        Click(*m_wizard, "cmdBack");
+        Find("txtAmountPayed")->setText(u"abc"_s);
         Next();
         QCOMPARE(m_wizard->Step(), 2);
-        QCOMPARE(m_install->messages.calls.value(0).text, QStringLiteral("Please enter a valid number to continue"));
-        QCOMPARE(m_install->messages.calls.value(0).title, QStringLiteral("Amount Payed"));
-        QCOMPARE(Find<QLineEdit>(QStringLiteral("txtAmountPayed"))->text(), QStringLiteral("abc"));
+        QCOMPARE(m_install->messages.Said(), u"Amount Payed: Please enter a valid number to continue"_s);
+        QCOMPARE(Text("txtAmountPayed"), u"abc"_s);
     }
 
     void countsHiddenWhenNotRecorded()
     {
-        Registry::SetRegistryValue(Settings::ShowAdultsAndKids, QStringLiteral("0"));
-        OpenFromMenu(); // the same wizard, prepared again
-        QVERIFY(!Find<QLineEdit>(QStringLiteral("txtNoAdults"))->isVisible());
-        QCOMPARE(Find<QLineEdit>(QStringLiteral("txtNoKids"))->text(), QStringLiteral("-1"));
-        WalkToConfirmation({QStringLiteral("A1")});
-        QVERIFY(!Find<QLabel>(QStringLiteral("lblNoAdults"))->isVisible());
-        QVERIFY(!Find<QLabel>(QStringLiteral("lblKids"))->isVisible());
+        Registry::SetRegistryValue(Settings::ShowAdultsAndKids, u"0"_s);
+        OpenFromMenu();
+        QVERIFY(!Find("txtNoAdults")->isVisible());
+        QCOMPARE(Text("txtNoKids"), u"-1"_s);
+        WalkToConfirmation({u"A1"_s});
+        QVERIFY(!Find<QLabel>("lblNoAdults")->isVisible() && !Find<QLabel>("lblKids")->isVisible());
         Next();
-        QCOMPARE(m_install->Value(QStringLiteral("SELECT NoAdults || '/' || NoKids FROM Booking")).toString(),
-                 QStringLiteral("-1/-1"));
+        QCOMPARE(m_install->Text(u"SELECT NoAdults || '/' || NoKids FROM Booking"_s), u"-1/-1"_s);
     }
 
     void cancelChangedBooking()
     {
-        WalkToConfirmation({QStringLiteral("A1")});
+        WalkToConfirmation({u"A1"_s});
         Next();
-        const int id = m_install->Value(QStringLiteral("SELECT ID FROM Booking")).toInt();
+        const int id = m_install->Int(u"SELECT ID FROM Booking"_s);
         for (MsgResult answer : {MsgResult::No, MsgResult::Yes}) {
             OpenToChange(id);
             m_install->messages.answers.enqueue(answer);
-            QTest::mouseClick(Find<QPushButton>(QStringLiteral("cmdCancel")), Qt::LeftButton);
+            Click(*m_wizard, "cmdCancel");
             QTRY_VERIFY(!m_wizard);
+            QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM Booking"_s), answer == MsgResult::No ? 1 : 0);
         }
-        QCOMPARE(m_install->messages.calls.size(), 2);
-        QCOMPARE(m_install->messages.calls[0].text, QStringLiteral("Do you want to delete existing reservation?"));
-        QCOMPARE(m_install->Value(QStringLiteral("SELECT COUNT(*) FROM Booking")).toInt(), 0);
-        QCOMPARE(m_install->EventLogText().count(QStringLiteral("[Booking cancelled]")), 1);
-        QVERIFY(m_install->EventLogText().contains(QStringLiteral(
-            "[Booking cancelled]\r\nFrom: 01.07.2026 14:00 to 04.07.2026 10:00\r\nCustomer: Ann O'Neill, 4\r\n")));
+        QCOMPARE(m_install->messages.Said(), u"Booking: Do you want to delete existing reservation?\n"
+                                             u"Booking: Do you want to delete existing reservation?"_s);
+        QCOMPARE(BerthRows(), QString());
+        QCOMPARE(m_install->EventLogText().count(u"[Booking cancelled]"_s), 1);
+        QVERIFY(m_install->EventLogText().contains(u"[Booking cancelled]\r\nFrom: 01.07.2026 14:00 to 04.07.2026 "
+                                                   u"10:00\r\nCustomer: Ann O'Neill, 4\r\n"_s));
         // A new booking's cancel asks nothing.
         OpenFromMenu();
-        QTest::mouseClick(Find<QPushButton>(QStringLiteral("cmdCancel")), Qt::LeftButton);
+        Click(*m_wizard, "cmdCancel");
         QCOMPARE(m_install->messages.calls.size(), 2);
     }
 };

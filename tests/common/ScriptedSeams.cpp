@@ -15,6 +15,14 @@ MsgResult ScriptedMessageBox::Show(const QString& text, const QString& title, Ms
     }
 }
 
+QString ScriptedMessageBox::Said() const
+{
+    QStringList lines;
+    for (const MessageCall& call : calls)
+        lines << call.title + QStringLiteral(": ") + call.text;
+    return lines.join(u'\n');
+}
+
 QString ScriptedFileDialog::Choose(const FileRequest& request)
 {
     calls.append(request);

@@ -19,6 +19,8 @@ class ScriptedMessageBox final : public IMessageBox
 {
 public:
     MsgResult Show(const QString& text, const QString& title, MsgIcon icon, MsgButtons buttons) override;
+    /// Every message shown so far as "title: text", one a line.
+    QString Said() const;
 
     /// Answers for the next questions, in order. With none queued, an OK box answers Ok and any other Cancel/No.
     QQueue<MsgResult> answers;

@@ -8,8 +8,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSqlQuery>
-#include <QTest>
 
 TestInstall::TestInstall(bool withDatabase)
 {
@@ -37,8 +35,6 @@ TestInstall::~TestInstall()
     qunsetenv("ZEMHARBOUR_SETTINGS");
     InstallPaths::SetRoot(QString());
 }
-
-QSqlDatabase TestInstall::Db() const { return Database::Shared(); }
 
 QString TestInstall::EventLogText() const
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/ScriptedSeams.h"
+#include "core/Database.h"
 
 #include <QSqlDatabase>
 #include <QTemporaryDir>
@@ -21,12 +22,14 @@ public:
     QString DatabasePath() const { return Root() + QStringLiteral("/data/DB.sqlite"); }
     QString SettingsPath() const { return Root() + QStringLiteral("/settings.ini"); }
     QString TracesFolder() const { return Root() + QStringLiteral("/traces/"); }
-    QSqlDatabase Db() const;
+    QSqlDatabase Db() const { return Database::Shared(); }
 
     /// The text of the event log written so far ("" when none).
     QString EventLogText() const;
     /// One value of the first row that sql returns, for checks.
     QVariant Value(const QString& sql, const QVariantList& binds = {}) const;
+    int Int(const QString& sql, const QVariantList& binds = {}) const { return Value(sql, binds).toInt(); }
+    QString Text(const QString& sql, const QVariantList& binds = {}) const { return Value(sql, binds).toString(); }
     /// Runs a statement for test set-up; fails the test through QVERIFY in the caller when false.
     bool Exec(const QString& sql, const QVariantList& binds = {}) const;
 

@@ -1,19 +1,34 @@
-#include "common/TestInstall.h"
-#include "common/TestMain.h"
+#include "common/TestSupport.h"
+#include "core/ui/Twips.h"
 #include "people/CustomerSearch.h"
+#include "people/frmFindCustomer.h"
 
 #include <QAbstractItemModelTester>
-#include <QTest>
 
 using Club = CustomerCriteria::Club;
 Q_DECLARE_METATYPE(CustomerCriteria::Club)
 
-// The customer search's rule: the start of each typed text, whatever the case, taken literally; the club box.
-class tst_CustomerSearch : public QObject
+// The customer search's rule (the start of each typed text, whatever the case, taken literally; the club box),
+// then the search window driven through its boxes and buttons.
+class tst_CustomerSearch : public InstallTest
 {
     Q_OBJECT
-    std::unique_ptr<TestInstall> m_install;
     std::unique_ptr<CustomerSearchModel> m_model;
+
+    void Seed() override
+    {
+        QVERIFY(m_install->Exec(
+            u"INSERT INTO Customer (ID, Name, Town, ClubMember) VALUES (1, 'Smith', 'London', 1), "
+            u"(2, 'Smithson', 'Londonderry', 0), (3, 'Smyth', 'Barking, London', 1), (4, 'O''Neill', 'Lon', 0), "
+            u"(5, '%Off', 'Poole', -1), (6, 'Ab_c', NULL, 0), (7, 'Łukasz', 'Ελευσίνα', 1), (8, 'smart', 'london', 1)"_s));
+        // Every searched column holds its own text, so a box that searches the wrong column is caught.
+        QVERIFY(m_install->Exec(
+            u"INSERT INTO Customer (ID, Name, HouseName, Street, Area, Town, PostCode, TelNo, MobileNo, EmailAddress, "
+            u"MembershipNo, Notes) VALUES (9, 'q0', 'q1', 'q2', 'q3', 'q4', 'q5', 'q6', 'q7', 'q8', 'q9', 'n')"_s));
+        m_model = std::make_unique<CustomerSearchModel>();
+        QVERIFY(m_model->Load(m_install->Db()));
+    }
+    void TearDown() override { m_model.reset(); }
 
     QList<int> Shown() const
     {
@@ -23,28 +38,23 @@ class tst_CustomerSearch : public QObject
         return ids;
     }
 
-private slots:
-    void init()
+    /// Types into one box of the window and starts the search; the names found and the count.
+    static QString Search(frmFindCustomer& window, const char* box, const QString& text)
     {
-        m_install = std::make_unique<TestInstall>();
-        QVERIFY(m_install->Exec(QStringLiteral(
-            "INSERT INTO Customer (ID, Name, Town, ClubMember) VALUES "
-            "(1, 'Smith', 'London', 1), (2, 'Smithson', 'Londonderry', 0), (3, 'Smyth', 'Barking, London', 1), "
-            "(4, 'O''Neill', 'Lon', 0), (5, '%Off', 'Poole', -1), (6, 'Ab_c', NULL, 0), "
-            "(7, 'Łukasz', 'Ελευσίνα', 1), (8, 'smart', 'london', 1)")));
-        // Every searched column holds its own text, so a box that searches the wrong column is caught.
-        QVERIFY(m_install->Exec(QStringLiteral(
-            "INSERT INTO Customer (ID, Name, HouseName, Street, Area, Town, PostCode, TelNo, MobileNo, EmailAddress, "
-            "MembershipNo, Notes) VALUES (9, 'q0', 'q1', 'q2', 'q3', 'q4', 'q5', 'q6', 'q7', 'q8', 'q9', 'n')")));
-        m_model = std::make_unique<CustomerSearchModel>();
-        QVERIFY(m_model->Load(m_install->Db()));
+        Control(window, box)->clear();
+        TypeKeys(Control(window, box), text);
+        Click(window, "cmdStart");
+        return Shown(window);
     }
-    void cleanup()
+    static QString Shown(frmFindCustomer& window)
     {
-        m_model.reset();
-        m_install.reset();
+        QStringList names;
+        for (int row = 0; row < window.Model()->rowCount(); ++row)
+            names << window.Model()->index(row, 1).data().toString();
+        return names.join(u',') + u'=' + Control<QLabel>(window, "lblTotalMatches")->text();
     }
 
+private slots:
     void rules_data()
     {
         QTest::addColumn<QString>("name");
@@ -53,8 +63,7 @@ private slots:
         QTest::addColumn<bool>("narrowed");
         QTest::addColumn<QList<int>>("ids");
         const QString none;
-        QTest::newRow("example: Sm, Lon, ticked") << "Sm"
-                                                  << "Lon" << Club::Ticked << true << QList<int>{1, 8};
+        QTest::newRow("example: Sm, Lon, ticked") << u"Sm"_s << u"Lon"_s << Club::Ticked << true << QList<int>{1, 8};
         QTest::newRow("nothing asked") << none << none << Club::Undecided << false
                                        << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9};
         QTest::newRow("only non-members") << none << none << Club::Clear << true << QList<int>{2, 4, 6, 9};
@@ -66,8 +75,7 @@ private slots:
         QTest::newRow("underscore is literal") << "_" << none << Club::Undecided << true << QList<int>{};
         QTest::newRow("underscore inside") << "Ab_" << none << Club::Undecided << true << QList<int>{6};
         QTest::newRow("percent inside") << "A%" << none << Club::Undecided << true << QList<int>{};
-        QTest::newRow("non-Latin case") << "łU"
-                                        << "ελ" << Club::Ticked << true << QList<int>{7};
+        QTest::newRow("non-Latin case") << u"łU"_s << u"ελ"_s << Club::Ticked << true << QList<int>{7};
     }
     void rules()
     {
@@ -89,27 +97,49 @@ private slots:
     {
         for (int f = 0; f < CustomerCriteria::FieldCount; ++f) {
             CustomerCriteria criteria;
-            criteria.texts[f] = QStringLiteral("Q%1").arg(f);
+            criteria.texts[f] = u"Q%1"_s.arg(f);
             QVERIFY(m_model->Apply(criteria));
             QCOMPARE(Shown(), QList<int>{9});
-            criteria.texts[f] = QStringLiteral("q%1").arg((f + 1) % CustomerCriteria::FieldCount);
+            criteria.texts[f] = u"q%1"_s.arg((f + 1) % CustomerCriteria::FieldCount);
             m_model->Apply(criteria);
             QVERIFY2(Shown().isEmpty(), qPrintable(QString::number(f)));
         }
     }
 
-    void gridValuesAndRemoval()
+    void windowExampleSearch()
     {
-        CustomerCriteria criteria;
-        criteria.club = Club::Ticked;
-        m_model->Apply(criteria);
-        QCOMPARE(m_model->data(m_model->index(2, CustomerSearchModel::ColClubMember)).toString(),
-                 QStringLiteral("Yes"));
-        m_model->Remove(1); // customer 3
-        QCOMPARE(Shown(), (QList<int>{1, 5, 7, 8}));
-        QCOMPARE(m_model->LoadedCount(), 8);
-        m_model->Apply(CustomerCriteria()); // a search starts again from every loaded customer
-        QCOMPARE(Shown(), (QList<int>{1, 2, 4, 5, 6, 7, 8, 9}));
+        frmFindCustomer window(m_install->services);
+        QVERIFY(window.Load());
+        window.show();
+        QVERIFY(Control<QTableView>(window, "grdCustomer")->isColumnHidden(0));
+        QVERIFY(window.height() < Twips::ToPixelsY(7500, &window));
+        auto* club = Control<QCheckBox>(window, "chkClubMember");
+        QCOMPARE(club->checkState(), Qt::PartiallyChecked);
+        club->click();
+        QCOMPARE(club->checkState(), Qt::Checked);
+        Search(window, "txtTown", u"Lon"_s);
+        QCOMPARE(Search(window, "txtName", u"Sm"_s), u"Smith,smart=2"_s);
+        QCOMPARE(window.minimumSize(), QSize(Twips::ToPixelsX(9000, &window), Twips::ToPixelsY(7500, &window)));
+        QVERIFY(window.height() >= Twips::ToPixelsY(7500, &window));
+    }
+
+    void windowLiteralPercentEmptySearchAndDelete()
+    {
+        frmFindCustomer window(m_install->services);
+        QVERIFY(window.Load());
+        window.show();
+        QCOMPARE(Search(window, "txtName", u"%"_s), u"%Off=1"_s);
+        // Nothing asked: everyone, and the count keeps its text.
+        QCOMPARE(Search(window, "txtName", QString()), u"Smith,Smithson,Smyth,O'Neill,%Off,Ab_c,Łukasz,smart,q0=1"_s);
+        QCOMPARE(Search(window, "txtTown", u"London"_s), u"Smith,Smithson,smart=3"_s);
+        m_install->messages.answers.enqueue(MsgResult::Yes);
+        Click(window, "cmdDeleteCustomer");
+        QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM Customer WHERE ID = 1"_s), 0);
+        QCOMPARE(Shown(window), u"Smithson,smart=2"_s);
+        QCOMPARE(window.Model()->index(1, CustomerSearchModel::ColClubMember).data().toString(), u"Yes"_s);
+        // A search starts again from every customer loaded, less the one deleted.
+        QCOMPARE(Search(window, "txtTown", QString()), u"Smithson,Smyth,O'Neill,%Off,Ab_c,Łukasz,smart,q0=2"_s);
+        QCOMPARE(m_install->EventLogText(), QString()); // the search writes no event
     }
 };
 

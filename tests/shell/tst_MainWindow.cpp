@@ -1,18 +1,12 @@
-#include "common/TestInstall.h"
-#include "common/TestMain.h"
-#include "core/Registry.h"
+#include "common/TestSupport.h"
 #include "shell/MDIMain.h"
+#include "shell/cTextBoxEdit.h"
 
-#include <QAction>
 #include <QClipboard>
-#include <QDialog>
-#include <QGuiApplication>
-#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
-#include <QPlainTextEdit>
-#include <QTest>
+#include <QTextEdit>
 #include <QVBoxLayout>
 
 namespace {
@@ -20,42 +14,38 @@ namespace {
 class TestChild final : public ChildWindow
 {
 public:
-    explicit TestChild(bool maximise) : m_maximise(maximise)
+    explicit TestChild(bool maximised) : maximise(maximised)
     {
-        setObjectName(QStringLiteral("TestChild"));
+        setObjectName(u"TestChild"_s);
         auto* layout = new QVBoxLayout(this);
-        line = new QLineEdit(this);
-        text = new QPlainTextEdit(this);
         layout->addWidget(line);
         layout->addWidget(text);
     }
     void Activated() override { ++activations; }
-    bool MaximiseOnActivate() const override { return m_maximise; }
+    bool MaximiseOnActivate() const override { return maximise; }
 
-    QLineEdit* line;
-    QPlainTextEdit* text;
+    QLineEdit* line = new QLineEdit(this);
+    QPlainTextEdit* text = new QPlainTextEdit(this);
     int activations = 0;
-
-private:
-    bool m_maximise;
+    const bool maximise;
 };
 } // namespace
 
-class tst_MainWindow : public QObject
+// The main window, its menus and the Edit menu's text box editing.
+class tst_MainWindow : public InstallTest
 {
     Q_OBJECT
-    std::unique_ptr<TestInstall> m_install;
     std::unique_ptr<MDIMain> m_window;
 
-    QAction* Item(const char* name) const { return m_window->findChild<QAction*>(QString::fromLatin1(name)); }
+    QAction* Item(const char* name) const { return Control<QAction>(*m_window, name); }
 
     /// The enabled state of Undo, Cut, Copy, Paste, Clear and Select All after the Edit menu opens.
     QString EditState() const
     {
-        emit m_window->findChild<QMenu*>(QStringLiteral("mnuEdit"))->aboutToShow();
+        emit m_window->findChild<QMenu*>(u"mnuEdit"_s)->aboutToShow();
         QString state;
         for (int index : {0, 2, 3, 4, 6, 7})
-            state += Item(qPrintable(QStringLiteral("mnuEditAction%1").arg(index)))->isEnabled() ? u'1' : u'0';
+            state += m_window->Item(u"mnuEditAction%1"_s.arg(index))->isEnabled() ? u'1' : u'0';
         return state;
     }
 
@@ -66,58 +56,49 @@ class tst_MainWindow : public QObject
         return child;
     }
 
-private slots:
-    void init()
+    void Seed() override
     {
-        m_install = std::make_unique<TestInstall>();
         m_window = std::make_unique<MDIMain>(m_install->services);
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QVERIFY(ShowActive(*m_window));
     }
-    void cleanup()
-    {
-        m_window.reset();
-        m_install.reset();
-    }
+    void TearDown() override { m_window.reset(); }
 
+private slots:
     void menuItems_data()
     {
-        QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("shortcut");
         QTest::addColumn<bool>("enabled");
-        // Items whose windows exist run them; the others wait, disabled, to be connected.
-        QTest::newRow("compact") << "mnuFileCompactDB" << "&Compact && repair database" << "" << false;
-        QTest::newRow("day end") << "mnuFileDayEndTrace" << "End of &workday" << "" << true;
-        QTest::newRow("traces") << "mnuFileTracesView" << "View &trace log" << "" << true;
-        QTest::newRow("exit") << "mnuFileExit" << "Exit" << "" << true;
-        QTest::newRow("add booking") << "mnuBookingsAdd" << "Add Booking" << "Ctrl+B" << true;
-        QTest::newRow("find booking") << "mnuBookingsFind" << "Find Booking..." << "Ctrl+F" << false;
-        QTest::newRow("advanced") << "mnuBookingsCalendarAdvanced" << "View Advanced Calendar" << "Ctrl+D" << false;
-        QTest::newRow("simple") << "mnuBookingsCalendar" << "View Simple Calendar" << "Ctrl+S" << false;
-        QTest::newRow("notes") << "mnuBookingsSlipNotes" << "Berth / Rentals  Notes..." << "" << true;
-        QTest::newRow("customers") << "mnuCustomersView" << "View Customers" << "Ctrl+O" << true;
-        QTest::newRow("find customer") << "mnuCustomersFind" << "Find Customer..." << "Ctrl+M" << true;
-        QTest::newRow("company") << "mnuconfigcompany" << "Company..." << "" << true;
-        QTest::newRow("regional") << "mnuConfigRegionalSettings" << "Regional Settings..." << "" << true;
-        QTest::newRow("wizard") << "mnuConfigWizard" << "Configuration Wizard..." << "" << true;
-        QTest::newRow("support") << "mnuHelpSupport" << "Online Support" << "" << true;
-        QTest::newRow("about") << "mnuHelpAbout" << "About..." << "" << true;
-        QTest::newRow("clear") << "mnuEditAction6" << "Clear" << "Del" << false;
-        QTest::newRow("select all") << "mnuEditAction7" << "Select All" << "Ctrl+A" << false;
+        // Items whose windows exist run them; the others wait, disabled, to be connected. The items with neither
+        // a shortcut nor a window still to come are checked in connectedItemsAreEnabled.
+        QTest::newRow("mnuFileCompactDB") << u"&Compact && repair database"_s << "" << false;
+        QTest::newRow("mnuBookingsAdd") << u"Add Booking"_s << "Ctrl+B" << true;
+        QTest::newRow("mnuBookingsFind") << u"Find Booking..."_s << "Ctrl+F" << false;
+        QTest::newRow("mnuBookingsCalendarAdvanced") << u"View Advanced Calendar"_s << "Ctrl+D" << false;
+        QTest::newRow("mnuBookingsCalendar") << u"View Simple Calendar"_s << "Ctrl+S" << false;
+        QTest::newRow("mnuCustomersView") << u"View Customers"_s << "Ctrl+O" << true;
+        QTest::newRow("mnuCustomersFind") << u"Find Customer..."_s << "Ctrl+M" << true;
+        QTest::newRow("mnuEditAction6") << u"Clear"_s << "Del" << false;
+        QTest::newRow("mnuEditAction7") << u"Select All"_s << "Ctrl+A" << false;
     }
     void menuItems()
     {
-        QFETCH(QString, name);
         QFETCH(QString, caption);
         QFETCH(QString, shortcut);
         QFETCH(bool, enabled);
-        QAction* item = m_window->Item(name);
-        QVERIFY2(item, qPrintable(name));
+        QAction* item = Item(QTest::currentDataTag());
         QCOMPARE(item->text(), caption);
         QCOMPARE(item->shortcut().toString(), shortcut);
         QCOMPARE(item->isEnabled(), enabled);
         QVERIFY(item->isVisible());
+    }
+
+    void connectedItemsAreEnabled()
+    {
+        for (const char* name :
+             {"mnuFileDayEndTrace", "mnuFileTracesView", "mnuFileExit", "mnuBookingsSlipNotes", "mnuconfigcompany",
+              "mnuConfigRegionalSettings", "mnuConfigWizard", "mnuHelpSupport", "mnuHelpAbout"})
+            QVERIFY2(Item(name)->isEnabled() && Item(name)->isVisible(), name);
     }
 
     void toolbarButtonsFollowTheirItems()
@@ -127,14 +108,14 @@ private slots:
         QVERIFY(!calendar->isEnabled());
         QVERIFY(!Item("tbrFindReservation")->isEnabled());
         int opened = 0;
-        m_window->ConnectItem(QStringLiteral("mnuBookingsCalendar"), [&opened] { ++opened; });
+        m_window->ConnectItem(u"mnuBookingsCalendar"_s, [&opened] { ++opened; });
         QVERIFY(calendar->isEnabled());
         calendar->trigger();
         QCOMPARE(opened, 1);
 
         // "Find" does nothing itself; its "Reservation" runs "Find Booking...".
         int searched = 0;
-        m_window->ConnectItem(QStringLiteral("mnuBookingsFind"), [&searched] { ++searched; });
+        m_window->ConnectItem(u"mnuBookingsFind"_s, [&searched] { ++searched; });
         QVERIFY(find->isEnabled());
         QVERIFY(Item("tbrFindReservation")->isEnabled());
         find->trigger();
@@ -152,8 +133,8 @@ private slots:
         TestChild* list = OpenChild(true);
         QTRY_COMPARE(list->activations, 1);
         QVERIFY(qobject_cast<QMdiSubWindow*>(list->parentWidget())->isMaximized());
-        QCOMPARE(m_window->FindChild(QStringLiteral("TestChild")), form);
-        QVERIFY(!m_window->FindChild(QStringLiteral("frmReports")));
+        QCOMPARE(m_window->FindChild(u"TestChild"_s), form);
+        QVERIFY(!m_window->FindChild(u"frmReports"_s));
 
         m_window->MdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(form->parentWidget()));
         QTRY_COMPARE(form->activations, 2);
@@ -168,7 +149,6 @@ private slots:
         m_window->RefreshActiveChild();
         QCOMPARE(form->activations, 3);
         QCOMPARE(list->activations, 1);
-        QCOMPARE(m_window->DialogParent(), m_window.get());
 
         m_window->ShowChild(list); // shown again: brought forward, not wrapped twice
         QCOMPARE(m_window->MdiArea()->subWindowList().size(), 2);
@@ -181,42 +161,42 @@ private slots:
 
     void editMenuFollowsTheFocusedBox()
     {
-        QCOMPARE(EditState(), QStringLiteral("000000")); // no child window
+        QCOMPARE(EditState(), u"000000"_s); // no child window
 
         TestChild* child = OpenChild();
-        QGuiApplication::clipboard()->clear();
+        QApplication::clipboard()->clear();
         child->line->setFocus();
-        QCOMPARE(EditState(), QStringLiteral("000001")); // empty box, empty clipboard: only Select All
+        QCOMPARE(EditState(), u"000001"_s); // empty box, empty clipboard: only Select All
 
         child->line->setReadOnly(true);
-        child->line->setText(QStringLiteral("Harbour"));
+        child->line->setText(u"Harbour"_s);
         child->line->selectAll();
-        QCOMPARE(EditState(), QStringLiteral("001001")); // read-only with a selection: Copy, no Cut or Clear
+        QCOMPARE(EditState(), u"001001"_s); // read-only with a selection: Copy, no Cut or Clear
 
         child->text->setFocus();
-        QTest::keyClicks(child->text, QStringLiteral("Berth 12"));
+        QTest::keyClicks(child->text, u"Berth 12"_s);
         child->text->selectAll();
-        QCOMPARE(EditState(), QStringLiteral("111011"));
+        QCOMPARE(EditState(), u"111011"_s);
 
         Item("mnuEditAction3")->trigger(); // Copy
-        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Berth 12"));
-        QCOMPARE(EditState(), QStringLiteral("111111"));
+        QCOMPARE(QApplication::clipboard()->text(), u"Berth 12"_s);
+        QCOMPARE(EditState(), u"111111"_s);
         Item("mnuEditAction6")->trigger(); // Clear leaves nothing to undo
         QCOMPARE(child->text->toPlainText(), QString());
-        QCOMPARE(EditState(), QStringLiteral("000101"));
+        QCOMPARE(EditState(), u"000101"_s);
         Item("mnuEditAction4")->trigger(); // Paste
-        QCOMPARE(child->text->toPlainText(), QStringLiteral("Berth 12"));
+        QCOMPARE(child->text->toPlainText(), u"Berth 12"_s);
     }
 
     void onlineSupportOpensTheSupportAddress()
     {
         Item("mnuHelpSupport")->trigger();
-        Registry::SetRegistryValue(Settings::SupportUrl, QStringLiteral("https://support.example.org/harbour"));
+        Registry::SetRegistryValue(Settings::SupportUrl, u"https://support.example.org/harbour"_s);
         m_install->desktop.accept = false; // no browser: nothing is said
         Item("mnuHelpSupport")->trigger();
         QCOMPARE(m_install->desktop.opened.size(), 2);
-        QCOMPARE(m_install->desktop.opened[0].scheme(), QStringLiteral("https"));
-        QCOMPARE(m_install->desktop.opened[1], QUrl(QStringLiteral("https://support.example.org/harbour")));
+        QCOMPARE(m_install->desktop.opened[0].scheme(), u"https"_s);
+        QCOMPARE(m_install->desktop.opened[1], QUrl(u"https://support.example.org/harbour"_s));
         QVERIFY(m_install->messages.calls.isEmpty());
     }
 
@@ -225,12 +205,72 @@ private slots:
         OpenChild();
         m_window->resize(800, 600);
         QVERIFY(m_window->close());
-        const QStringList lines = m_install->EventLogText().split(QStringLiteral("\r\n"));
-        QCOMPARE(lines.value(1), QStringLiteral("[Application closed]"));
-        QCOMPARE(lines.value(2), QString(32, u'-'));
+        QCOMPARE(m_install->EventLogText().split(u"\r\n"_s).mid(1, 2),
+                 QStringList({u"[Application closed]"_s, QString(32, u'-')}));
 
         MDIMain again(m_install->services);
         QCOMPARE(again.size(), QSize(800, 600));
+    }
+
+    void replaceSelectionKeepsUndoOnlyWhenAsked_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("single line") << "line";
+        QTest::newRow("plain multi-line") << "plain";
+        QTest::newRow("rich multi-line") << "rich";
+    }
+    void replaceSelectionKeepsUndoOnlyWhenAsked()
+    {
+        QFETCH(QString, kind);
+        std::unique_ptr<QWidget> box;
+        if (kind == u"line"_s)
+            box = std::make_unique<QLineEdit>();
+        else if (kind == u"plain"_s)
+            box = std::make_unique<QPlainTextEdit>();
+        else
+            box = std::make_unique<QTextEdit>();
+        QVERIFY(cTextBoxEdit::IsTextBox(box.get()));
+        cTextBoxEdit edit;
+        edit.SetTextBox(box.get());
+        QTest::keyClicks(box.get(), u"Pontoon"_s);
+        const auto text = [&] { return box->property(kind == u"line"_s ? "text" : "plainText").toString(); };
+
+        edit.ReplaceSelection(u"x"_s, true); // no selection: nothing happens
+        QCOMPARE(text(), u"Pontoon"_s);
+        edit.SelectAll();
+        QVERIFY(edit.CanCut() && edit.CanCopy());
+        edit.ReplaceSelection(u"Slip"_s, true);
+        QCOMPARE(text(), u"Slip"_s);
+        QVERIFY(edit.CanUndo());
+        edit.Undo();
+        QCOMPARE(text(), u"Pontoon"_s);
+
+        edit.SelectAll();
+        edit.Delete();
+        QCOMPARE(text(), QString());
+        QVERIFY(!edit.CanUndo());
+    }
+
+    void readOnlyBoxRefusesChangesAndAGoneBoxIsForgotten()
+    {
+        cTextBoxEdit edit;
+        {
+            QLineEdit box(u"Mooring 4"_s);
+            box.setReadOnly(true);
+            box.selectAll();
+            edit.SetTextBox(&box);
+            QApplication::clipboard()->setText(u"pasted"_s);
+            QVERIFY(edit.CanPaste());
+            edit.Cut();
+            edit.Paste();
+            edit.Delete();
+            QCOMPARE(box.text(), u"Mooring 4"_s);
+            edit.Copy();
+            QCOMPARE(QApplication::clipboard()->text(), u"Mooring 4"_s);
+        }
+        QVERIFY(!edit.TextBox());
+        QVERIFY(!edit.CanCopy() && !edit.CanPaste() && !edit.CanUndo());
+        edit.SelectAll(); // does nothing, and does not crash
     }
 };
 

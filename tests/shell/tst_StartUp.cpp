@@ -1,58 +1,57 @@
-#include "common/TestInstall.h"
-#include "common/TestMain.h"
+#include "common/TestSupport.h"
 #include "core/Database.h"
 #include "core/InstallPaths.h"
-#include "core/Registry.h"
-#include "core/modEventLog.h"
 #include "shell/MDIMain.h"
+#include "shell/frmAbout.h"
 #include "shell/frmTipOfTheDay.h"
 #include "shell/frmViewEventLog.h"
 #include "shell/modMain.h"
 
-#include <QAction>
-#include <QPlainTextEdit>
-#include <QTest>
-
-class tst_StartUp : public QObject
+// Start-up and the small windows around it: the tip of the day, the about box and the trace viewer.
+class tst_StartUp : public InstallTest
 {
     Q_OBJECT
-    std::unique_ptr<TestInstall> m_install;
 
-private slots:
-    void init() { m_install = std::make_unique<TestInstall>(false); }
-    void cleanup() { m_install.reset(); }
-
-    void missingDatabaseEndsWithAMessage()
-    {
-        auto window = modMain::Main(m_install->services, 0, modMain::TipMode::Open);
-        QVERIFY(!window);
-        QCOMPARE(m_install->messages.calls.size(), 1);
-        QCOMPARE(m_install->messages.calls[0].text, QStringLiteral("DB Connection Error"));
-        QCOMPARE(m_install->messages.calls[0].icon, MsgIcon::Critical);
-        QCOMPARE(m_install->messages.calls[0].title, MDIMain::Caption());
-        // No event log was started, so no day folder exists.
-        QVERIFY(QDir(m_install->TracesFolder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot).isEmpty());
-        // The reason is kept for the support desk.
-        QVERIFY(QFile::exists(m_install->Root() + QStringLiteral("/bin/message.log")));
-    }
-
-    void startAndCloseWriteTheirEvents()
+    void CreateDatabase()
     {
         QString error;
         QVERIFY2(Database::CreateDatabase(m_install->DatabasePath(), &error), qPrintable(error));
-        auto window = modMain::Main(m_install->services, 0, modMain::TipMode::Open);
-        QVERIFY(window);
-        QVERIFY(window->isVisible());
-        QCOMPARE(modEventLog::LogPath(), m_install->TracesFolder() + QStringLiteral("04122026/events.Log"));
-        QStringList lines = m_install->EventLogText().split(QStringLiteral("\r\n"));
-        QCOMPARE(lines.value(1), QStringLiteral("[Application started]"));
+    }
+    static void WriteTips(const QByteArray& content)
+    {
+        QFile file(InstallPaths::AppDir() + u"/TipOfTheDay.txt"_s);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+    }
+    static QString NextTip() { return Registry::GetRegistryValue(Settings::NextTip, u"unset"_s); }
+    static QString TipShown(QWidget* window) { return Control<QPlainTextEdit>(*window, "txtTip")->toPlainText(); }
 
-        window->findChild<QAction*>(QStringLiteral("mnuFileExit"))->trigger();
+public:
+    tst_StartUp() : InstallTest(false) {}
+
+private slots:
+    void missingDatabaseEndsWithAMessage()
+    {
+        QVERIFY(!modMain::Main(m_install->services, 0, modMain::TipMode::Open));
+        QCOMPARE(m_install->messages.Said(), MDIMain::Caption() + u": DB Connection Error"_s);
+        QCOMPARE(m_install->messages.calls[0].icon, MsgIcon::Critical);
+        // No event log was started, so no day folder exists.
+        QVERIFY(QDir(m_install->TracesFolder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot).isEmpty());
+        // The reason is kept for the support desk.
+        QVERIFY(QFile::exists(m_install->Root() + u"/bin/message.log"_s));
+    }
+
+    void startAndExitWriteTheirEvents()
+    {
+        CreateDatabase();
+        auto window = modMain::Main(m_install->services, 0, modMain::TipMode::Open);
+        QVERIFY(window && window->isVisible());
+        QCOMPARE(modEventLog::LogPath(), m_install->TracesFolder() + u"04122026/events.Log"_s);
+        QCOMPARE(m_install->EventLogText().split(u"\r\n"_s).value(1), u"[Application started]"_s);
+
+        Control<QAction>(*window, "mnuFileExit")->trigger();
         QVERIFY(!window->isVisible());
-        lines = m_install->EventLogText().split(QStringLiteral("\r\n"));
-        QCOMPARE(lines.value(4), QStringLiteral("[Application closed]"));
-        QCOMPARE(lines.value(5), QString(32, u'-'));
-        QCOMPARE(m_install->EventLogText().count(QStringLiteral("[Application closed]")), 1);
+        QCOMPARE(m_install->EventLogText().split(u"\r\n"_s).value(4), u"[Application closed]"_s);
+        QCOMPARE(m_install->EventLogText().count(u"[Application closed]"_s), 1);
     }
 
     void tipOfTheDayFollowsItsSetting_data()
@@ -67,43 +66,95 @@ private slots:
     {
         QFETCH(QString, setting);
         QFETCH(bool, shown);
-        QString error;
-        QVERIFY2(Database::CreateDatabase(m_install->DatabasePath(), &error), qPrintable(error));
-        QFile tips(InstallPaths::AppDir() + QStringLiteral("/TipOfTheDay.txt"));
-        QVERIFY(tips.open(QIODevice::WriteOnly));
-        tips.write("Book several berths at once.\n");
-        tips.close();
+        CreateDatabase();
+        WriteTips("Book several berths at once.\n");
         if (!setting.isEmpty())
             Registry::SetRegistryValue(Settings::ShowTipAtStartup, setting);
-
         auto window = modMain::Main(m_install->services, 0, modMain::TipMode::Open);
         QVERIFY(window);
         auto* tip = window->findChild<frmTipOfTheDay*>();
         QCOMPARE(tip != nullptr, shown);
-        if (tip) {
-            QVERIFY(tip->isVisible());
-            QCOMPARE(tip->findChild<QPlainTextEdit*>(QStringLiteral("txtTip"))->toPlainText(),
-                     QStringLiteral("Book several berths at once."));
+        QVERIFY(!tip || (tip->isVisible() && TipShown(tip) == u"Book several berths at once."_s));
+    }
+
+    void tipsCycleThroughTheFile()
+    {
+        WriteTips("First tip\r\nSecond tip\r\nThird tip\r\n");
+        QPointer<frmTipOfTheDay> window = frmTipOfTheDay::Open(nullptr);
+        QVERIFY(window && window->isVisible());
+        QCOMPARE(TipShown(window) + NextTip(), u"First tip1"_s);
+        for (const QString& expected : {u"Second tip2"_s, u"Third tip0"_s, u"First tip1"_s}) {
+            Click(*window, "cmdNextTip");
+            QCOMPARE(TipShown(window) + NextTip(), expected);
         }
+        // Unticking the box and OK: no tip at the next start-up.
+        auto* show = Control<QCheckBox>(*window, "chkShowTipsAtStartup");
+        QVERIFY(show->isChecked());
+        show->setChecked(false);
+        Click(*window, "cmdOK");
+        QCOMPARE(Registry::GetRegistryValue(Settings::ShowTipAtStartup), u"1"_s);
+        QTRY_VERIFY(!window);
+    }
+
+    void noTipClosesTheWindow_data()
+    {
+        QTest::addColumn<QByteArray>("content"); // "-" for no file
+        QTest::addColumn<QString>("nextTip");
+        QTest::newRow("no tips file") << QByteArray("-") << "0";
+        QTest::newRow("empty file") << QByteArray("") << "0";
+        QTest::newRow("file shortened past the stored tip") << QByteArray("Only tip\n") << "3";
+        QTest::newRow("stored number is not a number") << QByteArray("Only tip\n") << "x";
+    }
+    void noTipClosesTheWindow()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, nextTip);
+        if (content != "-")
+            WriteTips(content);
+        Registry::SetRegistryValue(Settings::NextTip, nextTip);
+        QVERIFY(!frmTipOfTheDay::Open(nullptr));
+        QCOMPARE(NextTip(), nextTip);
+    }
+
+    void tipsFileGoingAwayClosesAnOpenWindow()
+    {
+        WriteTips("One\nTwo\n");
+        QPointer<frmTipOfTheDay> window = frmTipOfTheDay::Open(nullptr);
+        QVERIFY(window);
+        QVERIFY(QFile::remove(InstallPaths::AppDir() + u"/TipOfTheDay.txt"_s));
+        Click(*window, "cmdNextTip");
+        QTRY_VERIFY(!window);
+        QCOMPARE(NextTip(), u"1"_s);
+    }
+
+    void aboutBoxReportsNoSystemInfo()
+    {
+        if (!frmAbout::SystemInfoProgram().isEmpty())
+            QSKIP("this machine has a system-information program");
+        frmAbout about(m_install->services);
+        about.show();
+        Click(about, "cmdSystemInfo");
+        QCOMPARE(m_install->messages.Said(),
+                 modFunctions::ProductTitle() + u": System Information Is Unavailable At This Time"_s);
     }
 
     void traceViewer()
     {
-        const QString path = m_install->TracesFolder() + QStringLiteral("sample.log");
+        const QString path = m_install->TracesFolder() + u"sample.log"_s;
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("[x]\r\n[Customer added]\r\n");
         file.close();
         frmViewEventLog viewer;
         QVERIFY(viewer.Load(path));
-        auto* text = viewer.findChild<QPlainTextEdit*>(QStringLiteral("txtEvent"));
-        QCOMPARE(text->toPlainText(), QStringLiteral("[x]\n[Customer added]\n"));
+        auto* text = Control<QPlainTextEdit>(viewer, "txtEvent");
+        QCOMPARE(text->toPlainText(), u"[x]\n[Customer added]\n"_s);
         QVERIFY(text->isReadOnly());
 
         // Cancelling the file dialog shows nothing; the dialog starts in the traces folder on log files.
         frmViewEventLog::Display(m_install->services, nullptr);
         QCOMPARE(m_install->files.calls.size(), 1);
-        QCOMPARE(m_install->files.calls[0].title, QStringLiteral("Open Trace Log File"));
+        QCOMPARE(m_install->files.calls[0].title, u"Open Trace Log File"_s);
         QCOMPARE(m_install->files.calls[0].folder, Settings::TracesFolder());
     }
 };

@@ -1,0 +1,238 @@
+#include "bookings/BerthAvailability.h"
+#include "bookings/BookingRules.h"
+#include "bookings/BookingStore.h"
+#include "common/TestSupport.h"
+
+using namespace BookingRules;
+
+// What the wizard stands on, without its window: the period's rounding and checks, the charges, which berths
+// are free for a period, and saving and cancelling bookings. The wizard's tests cover the berth rows of a change,
+// the double-booking guard and the event texts.
+class tst_Bookings : public InstallTest
+{
+    Q_OBJECT
+
+    static QDateTime At(int d, int h, int m = 0) { return modFunctions::WallTime(QDate(2026, 6, d), QTime(h, m)); }
+
+    QStringList Free(const QDateTime& from, const QDateTime& to, int exclude = 0) const
+    {
+        QStringList names; // stays empty when the query fails; every case expects some berth free
+        for (const AvailableBerth& berth :
+             BerthAvailability::FreeBerths(m_install->Db(), from, to, exclude).value_or(QList<AvailableBerth>()))
+            names << berth.name;
+        return names;
+    }
+
+    void Seed() override
+    {
+        QVERIFY(m_install->Exec(u"INSERT INTO Customer (ID, Name, HouseName) VALUES (1, 'Ann O''Neill', '4')"_s));
+        // A1 booked 10.06 12:00 to 12.06 10:00 (booking 1); A2 free; A10 inactive; B2 in booking 2 with A1 later.
+        QVERIFY(
+            m_install->Exec(u"INSERT INTO Berth (ID, Name, Length, Width, HasPower, DailyHireCharge, Active) VALUES "
+                            u"(1, 'A1', 10, 3, 1, 125000, 1), (2, 'A2', 8, 3, 0, NULL, 1), (3, 'A10', 8, 3, 0, 1, 0), "
+                            u"(4, 'B2', 12, 4, 1, 80000, 1)"_s));
+        QVERIFY(m_install->Exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate) VALUES "
+                                u"(1, 1, '2026-06-10 12:00:00', '2026-06-12 10:00:00'), "
+                                u"(2, 1, '2026-06-20 09:00:00', '2026-06-25 14:00:00')"_s));
+        QVERIFY(m_install->Exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (1, 1), (2, 4), (2, 1)"_s));
+    }
+
+    static BookingRecord NewBooking(const QList<int>& berths, const QStringList& names)
+    {
+        BookingRecord b;
+        b.customerId = 1;
+        b.fromDate = modFunctions::WallTime(QDate(2026, 7, 1), QTime(9, 0));
+        b.toDate = modFunctions::WallTime(QDate(2026, 7, 3), QTime(14, 0));
+        b.bookedBy = u"Sue"_s;
+        b.notes = u"Quiet berth please"_s;
+        b.costOfHire = Money::FromPence(5000);
+        b.berthConfirmationNumber = 7;
+        b.berthIds = berths;
+        b.berthNames = names;
+        return b;
+    }
+
+private slots:
+    void interval_data()
+    {
+        QTest::addColumn<QDateTime>("from");
+        QTest::addColumn<QDateTime>("to");
+        QTest::addColumn<int>("check");
+        QTest::addColumn<QString>("rounded"); // arrival rounded down, departure rounded up: "day HH:mm, day HH:mm"
+        const int ok = int(IntervalCheck::Ok), bad = int(IntervalCheck::DepartureNotAfterArrival),
+                  shortNight = int(IntervalCheck::ShortNight);
+        QTest::newRow("21:10 to 06:45 next day is a short night")
+            << At(5, 21, 10) << At(6, 6, 45) << shortNight << u"5 21:00, 6 07:00"_s;
+        QTest::newRow("21:00 to 08:00 next day is fine") << At(5, 21, 0) << At(6, 8, 0) << ok << u"5 21:00, 6 08:00"_s;
+        QTest::newRow("19:59 rounds to 19:30, fine") << At(5, 19, 59) << At(6, 7, 0) << ok << u"5 19:30, 6 07:00"_s;
+        QTest::newRow("two nights is fine") << At(5, 21, 0) << At(7, 7, 0) << ok << u"5 21:00, 7 07:00"_s;
+        QTest::newRow("same day 10:00 to 10:20 rounds up to 10:30")
+            << At(5, 10, 0) << At(5, 10, 20) << ok << u"5 10:00, 5 10:30"_s;
+        QTest::newRow("rounding runs before the comparison")
+            << At(5, 10, 10) << At(5, 10, 5) << ok << u"5 10:00, 5 10:30"_s;
+        QTest::newRow("departure equal to arrival") << At(5, 10, 0) << At(5, 10, 0) << bad << u"5 10:00, 5 10:00"_s;
+        QTest::newRow("departure before arrival") << At(5, 14, 0) << At(4, 14, 0) << bad << u"5 14:00, 4 14:00"_s;
+        QTest::newRow("23:45 departure is midnight next day, a short night")
+            << At(5, 22, 0) << At(5, 23, 45) << shortNight << u"5 22:00, 6 00:00"_s;
+        QTest::newRow("23:45 departure from a morning arrival")
+            << At(5, 9, 0) << At(5, 23, 45) << ok << u"5 09:00, 6 00:00"_s;
+    }
+    void interval()
+    {
+        QFETCH(QDateTime, from);
+        QFETCH(QDateTime, to);
+        QFETCH(int, check);
+        QFETCH(QString, rounded);
+        const QDateTime arrival = ArrivalFrom(from.date(), from.time());
+        const QDateTime departure = DepartureFrom(to.date(), to.time());
+        QCOMPARE(arrival.toString(u"d HH:mm"_s) + u", "_s + departure.toString(u"d HH:mm"_s), rounded);
+        QCOMPARE(int(CheckInterval(arrival, departure)), check);
+    }
+
+    void hireAndCharges_data()
+    {
+        QTest::addColumn<QList<qlonglong>>("dailyPence"); // -1: no daily charge
+        QTest::addColumn<QDateTime>("from");
+        QTest::addColumn<QDateTime>("to");
+        QTest::addColumn<QString>("otherText");
+        QTest::addColumn<QString>("charges"); // hire, VAT, total
+        QTest::newRow("two berths, three days")
+            << QList<qlonglong>{1250, 800} << At(1, 14) << At(4, 10) << u""_s << u"£61.50 £10.76 £72.26"_s;
+        QTest::newRow("no daily charge adds nothing")
+            << QList<qlonglong>{-1} << At(1, 14) << At(4, 10) << u""_s << u"£0.00 £0.00 £0.00"_s;
+        QTest::newRow("same day is no day")
+            << QList<qlonglong>{5000} << At(1, 9) << At(1, 17) << u""_s << u"£0.00 £0.00 £0.00"_s;
+        QTest::newRow("overnight is one day")
+            << QList<qlonglong>{10000} << At(1, 14) << At(2, 9) << u"£20.00"_s << u"£100.00 £21.00 £141.00"_s;
+        QTest::newRow("other charges empty")
+            << QList<qlonglong>{1000} << At(1, 14) << At(2, 9) << u""_s << u"£10.00 £1.75 £11.75"_s;
+    }
+    void hireAndCharges()
+    {
+        QFETCH(QList<qlonglong>, dailyPence);
+        QFETCH(QDateTime, from);
+        QFETCH(QDateTime, to);
+        QFETCH(QString, otherText);
+        QFETCH(QString, charges);
+        QList<AvailableBerth> marked;
+        for (qlonglong pence : dailyPence) {
+            AvailableBerth berth;
+            if (pence >= 0)
+                berth.dailyHireCharge = Money::FromPence(pence);
+            marked.append(berth);
+        }
+        const Money hire = HireTotal(marked, DaysOfHire(from, to));
+        const auto other = Money::Parse(otherText, QLocale(QLocale::English, QLocale::UnitedKingdom));
+        QVERIFY(other);
+        const Charges result = Recalculate(hire, *other);
+        QCOMPARE(QStringList({hire.Format(), result.vat.Format(), result.total.Format()}).join(u' '), charges);
+    }
+
+    void overlap_data()
+    {
+        QTest::addColumn<QDateTime>("from");
+        QTest::addColumn<QDateTime>("to");
+        QTest::addColumn<int>("exclude");
+        QTest::addColumn<QStringList>("free");
+        const QStringList all{u"A1"_s, u"A2"_s, u"B2"_s};
+        QTest::newRow("starts when the booking ends") << At(12, 10) << At(14, 10) << 0 << all;
+        QTest::newRow("ends when the booking starts") << At(8, 10) << At(10, 12) << 0 << all;
+        QTest::newRow("inside the booking") << At(11, 0) << At(11, 23, 30) << 0 << QStringList{u"A2"_s, u"B2"_s};
+        QTest::newRow("one minute of overlap counts")
+            << At(12, 9, 30) << At(13, 9) << 0 << QStringList{u"A2"_s, u"B2"_s};
+        QTest::newRow("covering the whole booking") << At(1, 0) << At(30, 0) << 0 << QStringList{u"A2"_s};
+        QTest::newRow("the booking being changed does not block itself") << At(21, 9) << At(22, 9) << 2 << all;
+        QTest::newRow("a third booking still blocks when changing another")
+            << At(11, 9) << At(21, 9) << 2 << QStringList{u"A2"_s, u"B2"_s};
+    }
+    void overlap()
+    {
+        QFETCH(QDateTime, from);
+        QFETCH(QDateTime, to);
+        QFETCH(int, exclude);
+        QFETCH(QStringList, free);
+        QCOMPARE(Free(from, to, exclude), free);
+    }
+
+    void columnsAndNullCharge()
+    {
+        const auto berths = BerthAvailability::FreeBerths(m_install->Db(), At(1, 9), At(2, 9), 0);
+        QVERIFY(berths && berths->size() == 3);
+        const AvailableBerth& a1 = berths->at(0);
+        QVERIFY(a1.id == 1 && a1.length == 10.0 && a1.hasPower && !berths->at(1).dailyHireCharge); // A2 has none
+        QCOMPARE(a1.dailyHireCharge->Format(), u"£12.50"_s);
+    }
+
+    void movedBookingMovesItsIndexEntry()
+    {
+        // The period index follows an update of the dates, and a deleted booking frees its berths.
+        QVERIFY(m_install->Exec(u"UPDATE Booking SET FromDate = '2026-06-01 09:00:00', "
+                                u"ToDate = '2026-06-02 14:00:00' WHERE ID = 1"_s));
+        QVERIFY(Free(At(11, 0), At(11, 12)).contains(u"A1"_s));
+        QVERIFY(!Free(At(1, 12), At(1, 18)).contains(u"A1"_s));
+        QVERIFY(m_install->Exec(u"DELETE FROM Booking WHERE ID = 2"_s));
+        QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM BookingBerth WHERE BookingID = 2"_s), 0);
+        QVERIFY(Free(At(21, 0), At(22, 0)).contains(u"B2"_s));
+    }
+
+    void saveLoadAndSaveAgain()
+    {
+        const auto added = BookingStore::SaveBooking(m_install->Db(), NewBooking({1, 4}, {u"A1"_s, u"B2"_s}));
+        QVERIFY2(added.ok, qPrintable(added.error));
+        QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM BookingBerth WHERE BookingID = ?"_s, {added.id}), 2);
+        QCOMPARE(m_install->Text(u"SELECT ifnull(PaymentMethodID, 'none') || '|' || AmountPayed FROM Booking "
+                                 u"WHERE ID = ?"_s,
+                                 {added.id}),
+                 u"none|0"_s);
+
+        auto loaded = BookingStore::LoadBooking(m_install->Db(), added.id);
+        QVERIFY(loaded);
+        QCOMPARE(loaded->notes, u"Quiet berth please"_s);
+        QCOMPARE(loaded->fromDate, modFunctions::WallTime(QDate(2026, 7, 1), QTime(9, 0)));
+        QCOMPARE(loaded->costOfHire, Money::FromPence(5000));
+        QCOMPARE(loaded->berthNames, (QStringList{u"A1"_s, u"B2"_s}));
+
+        loaded->paymentMethodId = 2;
+        const auto changed = BookingStore::SaveBooking(m_install->Db(), *loaded);
+        QVERIFY2(changed.ok, qPrintable(changed.error));
+        QCOMPARE(changed.id, added.id);
+        // Saving again without a method keeps the one stored.
+        loaded->paymentMethodId.reset();
+        QVERIFY(BookingStore::SaveBooking(m_install->Db(), *loaded).ok);
+        QCOMPARE(m_install->Int(u"SELECT PaymentMethodID FROM Booking WHERE ID = ?"_s, {added.id}), 2);
+    }
+
+    void failedStatementRollsBack()
+    {
+        QVERIFY(m_install->Exec(u"CREATE TRIGGER NoBerths BEFORE INSERT ON BookingBerth "
+                                u"BEGIN SELECT RAISE(ABORT, 'disk trouble'); END"_s));
+        const auto result = BookingStore::SaveBooking(m_install->Db(), NewBooking({1}, {u"A1"_s}));
+        QVERIFY(!result.ok);
+        QVERIFY(result.error.contains(u"disk trouble"_s));
+        QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM Booking"_s), 2);
+    }
+
+    void confirmationNumbers()
+    {
+        QCOMPARE(BookingStore::NextConfirmationNumber(m_install->Db()), 1);
+        QVERIFY(m_install->Exec(u"INSERT INTO Booking (BerthConfirmationNumber) VALUES (41), (NULL)"_s));
+        QCOMPARE(BookingStore::NextConfirmationNumber(m_install->Db()), 42);
+    }
+
+    void cancelAsksThenDeletesTheBookingAndItsBerthRows()
+    {
+        const int id = BookingStore::SaveBooking(m_install->Db(), NewBooking({1, 4}, {u"A1"_s, u"B2"_s})).id;
+        for (MsgResult answer : {MsgResult::No, MsgResult::Yes}) {
+            m_install->messages.answers.enqueue(answer);
+            QCOMPARE(BookingStore::CancelBooking(m_install->Db(), id, m_install->messages), answer == MsgResult::Yes);
+            QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM BookingBerth WHERE BookingID = ?"_s, {id}),
+                     answer == MsgResult::Yes ? 0 : 2);
+        }
+        QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM Booking WHERE ID = ?"_s, {id}), 0);
+        QCOMPARE(m_install->messages.Said(), u"Cancel booking: Do you want to delete existing reservation?\n"
+                                             u"Cancel booking: Do you want to delete existing reservation?"_s);
+    }
+};
+
+ZEM_TEST(tst_Bookings)
+#include "tst_Bookings.moc"

@@ -1,0 +1,180 @@
+#include "common/TestSupport.h"
+#include "core/Database.h"
+#include "core/SqlHelpers.h"
+
+#include <QSqlQuery>
+
+// What an installation stores: the database file and the settings.
+class tst_Installation : public InstallTest
+{
+    Q_OBJECT
+
+private slots:
+    void tablesAndColumns_data()
+    {
+        QTest::addColumn<QString>("columns"); // "|" between names that hold blanks
+        QTest::newRow("Customer") << u"ID Name HouseName Street Area Town PostCode TelNo MobileNo EmailAddress Notes "
+                                     u"ClubMember MembershipNo"_s;
+        QTest::newRow("Owner") << u"ID Name HouseName Street Area Town PostCode MobileNo EmailAddress Notes"_s;
+        QTest::newRow("BerthType") << u"ID Type"_s;
+        QTest::newRow("Berth") << u"ID Name Length Width TypeID OwnerID HasPower Notes DailyHireCharge "
+                                  u"WeeklyHireCharge MonthlyHireCharge Active"_s;
+        QTest::newRow("PaymentMethod") << u"ID Name"_s;
+        QTest::newRow("Booking") << u"ID CustomerID FromDate ToDate Created BookedBy Notes NoAdults NoKids CostOfHire "
+                                    u"OtherCharges VAT TotalPayable AmountPayed PaymentMethodID CreditCardNo "
+                                    u"CreditCardExpiry CreditCardType CreditCardCV2No BerthConfirmationNumber "
+                                    u"GuestConfirmationNumber PowerRequirements ClubMember"_s;
+        QTest::newRow("BookingBerth") << u"BookingID BerthID"_s;
+        QTest::newRow("Settings") << u"WebBookingEmail WebBookingProviderIndex WebBookingProviderCustom"_s;
+        QTest::newRow("Company") << u"CompanyID|Company Name|Trading Name|Street|Area|Town|County|Postcode|"
+                                    u"Telephone No|VAT No|Receipt Footer|TermsandConditions"_s;
+        QTest::newRow("InvTemp") << u"ID CompanyID CustomerID FromDate ToDate BookedBy PaymentMethodID "
+                                    u"BerthConfirmationNumber GuestConfirmationNumber ClubMember CostOfHire "
+                                    u"OtherCharges VAT TotalPayable AmountPayed Notes"_s;
+    }
+    void tablesAndColumns()
+    {
+        QFETCH(QString, columns);
+        QStringList names;
+        QSqlQuery q(m_install->Db());
+        QVERIFY(q.exec(
+            u"SELECT name FROM pragma_table_info('%1') ORDER BY cid"_s.arg(QLatin1String(QTest::currentDataTag()))));
+        while (q.next())
+            names << q.value(0).toString();
+        QCOMPARE(names, columns.split(columns.contains(u'|') ? u'|' : u' '));
+    }
+
+    void deliveredRowsAndDefaults()
+    {
+        QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM Settings"_s), 1);
+        QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM Company"_s), 1);
+        QVERIFY(m_install->Int(u"SELECT COUNT(*) FROM BerthType"_s) >= 5);
+        QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM PaymentMethod"_s), 5);
+        QCOMPARE(m_install->Int(u"PRAGMA user_version"_s), Database::CurrentSchemaVersion);
+        for (const char* index : {"IX_Booking_Period", "IX_Booking_Customer", "IX_BookingBerth_Berth",
+                                  "IX_BookingBerth_Booking", "IX_Berth_Owner"})
+            QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM sqlite_master WHERE name = ?"_s, {QLatin1String(index)}), 1);
+
+        QVERIFY(m_install->Exec(u"INSERT INTO Berth (Name) VALUES ('A1')"_s));
+        QCOMPARE(m_install->Int(u"SELECT Active FROM Berth"_s), 1);
+        QVERIFY(m_install->Exec(u"INSERT INTO InvTemp (ID) VALUES (5)"_s));
+        QCOMPARE(m_install->Value(u"SELECT CompanyID FROM InvTemp"_s),
+                 m_install->Value(u"SELECT CompanyID FROM Company"_s));
+        // Created is filled with the local time of insertion.
+        QVERIFY(m_install->Exec(u"INSERT INTO Booking (CustomerID) VALUES (1)"_s));
+        const QDateTime created = modFunctions::ReadDateTime(m_install->Value(u"SELECT Created FROM Booking"_s));
+        const QDateTime now = QDateTime::currentDateTime();
+        QVERIFY(qAbs(created.secsTo(modFunctions::WallTime(now.date(), now.time()))) < 120);
+    }
+
+    void createRefusesExistingOrUnwritable()
+    {
+        QString error;
+        QVERIFY(!Database::CreateDatabase(m_install->DatabasePath(), &error));
+        QVERIFY(error.contains(u"already exists"_s));
+        QVERIFY(!Database::CreateDatabase(m_install->Root() + u"/no/such/folder/DB.sqlite"_s, &error));
+        QVERIFY(Database::CreateDatabase(m_install->Root() + u"/fresh.sqlite"_s, &error));
+        QCOMPARE(QDir(m_install->Root()).entryList({u"fresh.sqlite*"_s}, QDir::Files).size(), 1);
+    }
+
+    void openRefusesBadFiles_data()
+    {
+        QTest::addColumn<QByteArray>("content"); // "-": no file at all
+        QTest::addColumn<QString>("error");
+        QTest::newRow("missing") << QByteArray("-") << "does not exist";
+        QTest::newRow("empty file: a database without our tables") << QByteArray() << "not a Zem Harbour database";
+        QTest::newRow("text file") << QByteArray("this is not a database\n") << "";
+        QTest::newRow("truncated header") << QByteArray("SQLite format 3\0garbage", 24) << "";
+    }
+    void openRefusesBadFiles()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, error);
+        const QString path = m_install->Root() + u"/bad.sqlite"_s;
+        QFile file(path);
+        QVERIFY(content == "-" || (file.open(QIODevice::WriteOnly) && file.write(content) == content.size()));
+        file.close();
+        QString reason;
+        QVERIFY(!modFunctions::OpenConnection(path, u"probe"_s, 100, &reason));
+        QVERIFY2(!reason.isEmpty() && reason.contains(error), qPrintable(reason));
+        QVERIFY(!QSqlDatabase::contains(u"probe"_s));
+        // Never creates the file, never changes it.
+        QCOMPARE(QFileInfo(path).size(), content == "-" ? 0 : content.size());
+        QCOMPARE(QFile::exists(path), content != "-");
+    }
+
+    void openRefusesLockedFile()
+    {
+        // Another connection holds an exclusive lock: opening gives up after the busy timeout.
+        QVERIFY(Sql::Exec(m_install->Db(), u"PRAGMA locking_mode = EXCLUSIVE"_s));
+        QVERIFY(Sql::Exec(m_install->Db(), u"BEGIN EXCLUSIVE"_s));
+        QVERIFY(!modFunctions::OpenConnection(m_install->DatabasePath(), u"probe"_s, 100));
+        QVERIFY(Sql::Exec(m_install->Db(), u"COMMIT"_s));
+    }
+
+    void likePrefixMatchesLiterally()
+    {
+        QVERIFY(m_install->Exec(u"INSERT INTO Customer (Name) VALUES ('50% off'), ('500 Club'), ('a_b'), ('abc'), "
+                                u"('c\\d'), ('cd'), ('O''Neill')"_s));
+        // Wildcards and the escape character match only themselves; the case does not matter.
+        for (const QString& prefix : {u"50%"_s, u"a_"_s, u"c\\"_s, u"o'N"_s})
+            QVERIFY2(m_install->Int(u"SELECT COUNT(*) FROM Customer WHERE Name LIKE ? ESCAPE '\\'"_s,
+                                    {Sql::LikePrefix(prefix)}) == 1,
+                     qPrintable(prefix));
+    }
+
+    void defaultsWithoutAFile()
+    {
+        QCOMPARE(Registry::GetRegistryValue(Settings::CheckInTime, u"09:00"_s), u"09:00"_s);
+        QCOMPARE(Registry::GetRegistryValue(u"nothing"_s), QString());
+        QCOMPARE(Settings::DatabasePath(), m_install->Root() + u"/data/DB.sqlite"_s);
+        QCOMPARE(Settings::TracesFolder(), m_install->Root() + u"/traces/"_s);
+        QVERIFY(!QFile::exists(m_install->SettingsPath())); // reading never creates the store
+    }
+
+    void roundTripKeepsNamesWithBlanks()
+    {
+        Registry::SetRegistryValue(Settings::ShowTipAtStartup, u"1"_s);
+        Registry::SetRegistryValue(Settings::Data, u"/srv/harbour/DB.sqlite"_s);
+        QCOMPARE(Registry::GetRegistryValue(Settings::ShowTipAtStartup, u"0"_s), u"1"_s);
+        QCOMPARE(Settings::DatabasePath(), u"/srv/harbour/DB.sqlite"_s);
+        QFile file(m_install->SettingsPath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray ini = file.readAll();
+        QVERIFY2(ini.contains("[General]") && ini.contains("Show%20Tip%20at%20Startup=1"), ini.constData());
+        // Numbers are read with blanks around them; a text that is no number gives the default.
+        Registry::SetRegistryValue(Settings::NextTip, u" 3 "_s);
+        QCOMPARE(Registry::GetRegistryNumber(Settings::NextTip, u"0"_s, -1), 3);
+        Registry::SetRegistryValue(Settings::NextTip, u"three"_s);
+        QCOMPARE(Registry::GetRegistryNumber(Settings::NextTip, u"0"_s, -1), -1);
+    }
+
+    void garbageGivesDefaults_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("binary") << QByteArray("\x00\x01\x02\xff\xfe[[[=", 9);
+        QTest::newRow("no sections, junk lines") << QByteArray("=====\n;;;\n[\n");
+        QTest::newRow("number where text is expected")
+            << QByteArray("[General]\nCheckInTime=@Variant(\\0\\0\\0\\x2)\n");
+    }
+    void garbageGivesDefaults()
+    {
+        QFETCH(QByteArray, content);
+        QFile file(m_install->SettingsPath());
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+        file.close();
+        QCOMPARE(Registry::GetRegistryValue(Settings::CheckInTime, u"09:00"_s), u"09:00"_s);
+        QCOMPARE(Registry::GetRegistryNumber(Settings::ShowTipAtStartup, u"0"_s, 0), 0);
+    }
+
+    void legacyDefaultsMeanTheInstallation()
+    {
+        Registry::SetRegistryValue(Settings::Traces, u"C:\\Zemc\\Traces\\"_s);
+        QCOMPARE(Settings::TracesFolder(), m_install->Root() + u"/traces/"_s);
+        Registry::SetRegistryValue(Settings::Traces, m_install->Root() + u"/logs"_s);
+        QCOMPARE(Settings::TracesFolder(), m_install->Root() + u"/logs/"_s);
+    }
+};
+
+ZEM_TEST(tst_Installation)
+#include "tst_Installation.moc"

@@ -1,0 +1,190 @@
+#include "common/TestSupport.h"
+#include "core/modLog.h"
+
+// The event log and its trace folders, the message log, and the two formatters.
+class tst_Logs : public InstallTest
+{
+    Q_OBJECT
+
+    QString MessageLog() const
+    {
+        QFile file(modLog::LogPath());
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+
+private slots:
+    void entriesAppendToTheDayFile()
+    {
+        const QDateTime when = m_install->clock.now;
+        const QString date = u'[' + modFunctions::GeneralDateText(when) + u']';
+        modEventLog::LogEvent(when, modEventLog::CustomerAdded, u"Name: O'Neill"_s);
+        modEventLog::LogEvent(when, modEventLog::ApplicationStarted);
+        modEventLog::LogEvent(when, 31, u"no text for 31"_s);
+        modEventLog::LogEvent(when, 40);
+        const QString expected = date + u"\r\n[Customer added]\r\nName: O'Neill\r\n\r\n"_s + date +
+                                 u"\r\n[Application started]\r\n\r\n"_s + date + u"\r\nno text for 31\r\n\r\n"_s +
+                                 date + u"\r\n\r\n"_s;
+        QCOMPARE(m_install->EventLogText(), expected);
+        QCOMPARE(modEventLog::EventText(27), QString()); // the last text is 26's
+    }
+
+    void tracesFolder_data()
+    {
+        QTest::addColumn<bool>("blocked");
+        QTest::newRow("a missing folder is made") << false;
+        QTest::newRow("a file in the way: no log, nothing fails") << true;
+    }
+    void tracesFolder()
+    {
+        QFETCH(bool, blocked);
+        const QString traces = m_install->Root() + u"/elsewhere/traces/"_s;
+        QFile blocker(m_install->Root() + u"/elsewhere"_s);
+        QVERIFY(!blocked || blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        Registry::SetRegistryValue(Settings::Traces, traces);
+        modEventLog::InitEventLog(QDate(2026, 1, 2));
+        modEventLog::LogEvent(m_install->clock.now, 1);
+        QCOMPARE(modEventLog::LogPath(), blocked ? QString() : traces + u"02012026/events.Log"_s);
+        QCOMPARE(QFile::exists(traces + u"02012026/events.Log"_s), !blocked);
+    }
+
+    void endOfWorkday()
+    {
+        // Today is 4 December 2026: the cutoff is 27 November 00:00. Names that are not ddMMyyyy dates stay.
+        QDir traces(m_install->TracesFolder());
+        for (const char* name :
+             {"26112026", "27112026", "31122003", "notes", "2611202", "40112026", "+6112026", "26112026.old"})
+            QVERIFY(traces.mkdir(QString::fromLatin1(name)));
+        QFile readOnly(traces.filePath(u"26112026/events.Log"_s));
+        QVERIFY(readOnly.open(QIODevice::WriteOnly));
+        readOnly.close();
+        readOnly.setPermissions(QFile::ReadOwner);
+
+        m_install->messages.answers.enqueue(MsgResult::No);
+        QCOMPARE(modEventLog::DeleteOldTraces(m_install->messages, m_install->clock.now), 0);
+        QVERIFY(traces.exists(u"26112026"_s));
+        QCOMPARE(m_install->messages.Said(), u"End of workday: Do you want to delete traces older than 7 days?"_s);
+
+        m_install->messages.answers.enqueue(MsgResult::Yes);
+        QCOMPARE(modEventLog::DeleteOldTraces(m_install->messages, m_install->clock.now), 2);
+        QCOMPARE(traces.entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+                 QStringList({u"+6112026"_s, u"04122026"_s, u"2611202"_s, u"26112026.old"_s, u"27112026"_s,
+                              u"40112026"_s, u"notes"_s}));
+    }
+
+    void traceViewerReading()
+    {
+        const QString path = m_install->Root() + u"/trace.bin"_s;
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray("one\ntwo\0three\r\n", 15));
+        file.write(QByteArray(3000, 'x'));
+        file.close();
+        const auto whole = modEventLog::ReadTraceFile(path);
+        QVERIFY(whole.ok && !whole.truncated);
+        QVERIFY(whole.text.startsWith(u"one\r\ntwo\uFFFDthree\r\n"_s));
+        const auto capped = modEventLog::ReadTraceFile(path, 100);
+        QVERIFY(capped.truncated && capped.text.size() < 200);
+        QVERIFY(!modEventLog::ReadTraceFile(path + u".missing"_s).ok);
+    }
+
+    void sprintf_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QVariantList>("args");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("no conversions") << "Plain text." << QVariantList{} << "Plain text.";
+        QTest::newRow("doubled percent") << "100%%" << QVariantList{} << "100%";
+        QTest::newRow("new line and text") << "Can't create SPA file%nError:%s" << QVariantList{u"Write error"_s}
+                                           << "Can't create SPA file\r\nError:Write error";
+        QTest::newRow("tab and number") << "%d%t%S" << QVariantList{42, u"x"_s} << "42\tx";
+        QTest::newRow("hex") << "%h" << QVariantList{255} << "&HFF";
+        QTest::newRow("hex upper letter, negative") << "%H" << QVariantList{-1} << "&HFFFFFFFF";
+        QTest::newRow("x is not a conversion") << "%x" << QVariantList{} << "x";
+        QTest::newRow("capital N and T are copied") << "%N%T" << QVariantList{} << "NT";
+        QTest::newRow("percent at the end") << "50%" << QVariantList{} << "50";
+        QTest::newRow("arguments in order") << "%s-%s" << QVariantList{u"a"_s, u"b"_s} << "a-b";
+        // A failure gives an empty text and is logged.
+        QTest::newRow("missing argument") << "%s" << QVariantList{} << "";
+        QTest::newRow("second argument missing") << "%s and %s" << QVariantList{u"one"_s} << "";
+        QTest::newRow("hex of text") << "%h" << QVariantList{u"abc"_s} << "";
+    }
+    void sprintf()
+    {
+        QFETCH(QString, format);
+        QFETCH(QVariantList, args);
+        QFETCH(QString, expected);
+        QCOMPARE(modFunctions::Sprintf(format, args), expected);
+        const QString log = MessageLog();
+        if (expected.isEmpty()) {
+            QVERIFY2(log.contains(u" (ERR): Sprintf: "_s), qPrintable(log));
+            QVERIFY2(log.trimmed().endsWith(u'[' + format + u']'), qPrintable(log));
+        } else {
+            QCOMPARE(log, QString());
+        }
+    }
+
+    void logFormatter_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QVariantList>("args");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("hex zero padded") << "%x" << QVariantList{255} << "000000FF";
+        QTest::newRow("hex capital") << "%X" << QVariantList{0xABCDEF} << "00ABCDEF";
+        QTest::newRow("percent") << "100%%" << QVariantList{} << "100%";
+        QTest::newRow("other letter copied") << "%q%n" << QVariantList{} << "qn";
+        QTest::newRow("text and number") << "%s=%d" << QVariantList{u"a"_s, 7} << "a=7";
+        QTest::newRow("percent at the end") << "x%" << QVariantList{} << "x";
+    }
+    void logFormatter()
+    {
+        QFETCH(QString, format);
+        QFETCH(QVariantList, args);
+        QFETCH(QString, expected);
+        QCOMPARE(modLog::FormatLogMessage(format, args).value_or(u"<none>"_s), expected);
+    }
+
+    void logMessageLine()
+    {
+        modLog::LogMessage(3, u"%s.FileSelect: %s"_s, {u"MDIMain"_s, u"Disk full"_s});
+        modLog::LogMessage(1, u"info"_s, {});
+        const QStringList lines = MessageLog().split(u"\r\n"_s, Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 2);
+        QVERIFY(QDateTime::fromString(lines[0].left(19), u"dd/MM/yyyy HH:mm:ss"_s).isValid());
+        QCOMPARE(lines[0].mid(19), u" (ERR): MDIMain.FileSelect: Disk full"_s);
+        QCOMPARE(lines[1].mid(19), u" (INF): info"_s);
+        // A missing argument writes nothing.
+        modLog::LogMessage(3, u"%s %s"_s, {u"one"_s});
+        QCOMPARE(MessageLog().count(u"\r\n"_s), 2);
+    }
+
+    void rotation()
+    {
+        const QString path = modLog::LogPath();
+        auto fill = [&](qint64 bytes, char c) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(QByteArray(bytes, c));
+        };
+        // Exactly at the limit: no rotation.
+        fill(modLog::RotateAboveBytes, 'a');
+        modLog::LogMessage(3, u"first"_s, {});
+        QVERIFY(!QFile::exists(path + u".bak"_s));
+        QVERIFY(QFileInfo(path).size() > modLog::RotateAboveBytes);
+        // Above it: the file becomes .bak and the line starts a new file.
+        modLog::LogMessage(3, u"second"_s, {});
+        QVERIFY(QFile::exists(path + u".bak"_s));
+        QVERIFY(MessageLog().endsWith(u" (ERR): second\r\n"_s));
+        QCOMPARE(MessageLog().count(u"\r\n"_s), 1);
+        // A second rotation replaces the old backup instead of silencing the log.
+        fill(modLog::RotateAboveBytes + 1, 'b');
+        modLog::LogMessage(3, u"third"_s, {});
+        QFile bak(path + u".bak"_s);
+        QVERIFY(bak.open(QIODevice::ReadOnly));
+        QVERIFY(bak.readAll().startsWith("bbb"));
+        QVERIFY(MessageLog().endsWith(u" (ERR): third\r\n"_s));
+    }
+};
+
+ZEM_TEST(tst_Logs)
+#include "tst_Logs.moc"

@@ -1,0 +1,143 @@
+#include "common/TestSupport.h"
+#include "core/Money.h"
+
+using namespace modFunctions;
+
+// Money and date-time values: parsing, rounding, formatting and their database form.
+class tst_Values : public QObject
+{
+    Q_OBJECT
+private slots:
+    void roundToHalfHour_data()
+    {
+        QTest::addColumn<QDateTime>("when");
+        QTest::addColumn<bool>("downward");
+        QTest::addColumn<QDateTime>("expected");
+        const QDate d(2004, 5, 10);
+        auto at = [&](int h, int m, int s = 0) { return WallTime(d, QTime(h, m, s)); };
+        QTest::newRow("on the hour stays, down") << at(14, 0) << true << at(14, 0);
+        QTest::newRow("on the hour stays, up") << at(14, 0) << false << at(14, 0);
+        QTest::newRow("on the half hour stays") << at(14, 30) << false << at(14, 30);
+        QTest::newRow("20 down") << at(14, 20) << true << at(14, 0);
+        QTest::newRow("20 up") << at(14, 20) << false << at(14, 30);
+        QTest::newRow("31 down") << at(14, 31) << true << at(14, 30);
+        QTest::newRow("45 up goes to next hour")
+            << WallTime(QDate(2005, 1, 3), QTime(9, 45)) << false << WallTime(QDate(2005, 1, 3), QTime(10, 0));
+        QTest::newRow("seconds are dropped") << at(14, 0, 59) << false << at(14, 0);
+        QTest::newRow("23:45 up is midnight next day") << at(23, 45) << false << WallTime(QDate(2004, 5, 11));
+        QTest::newRow("23:59 up on new year's eve")
+            << WallTime(QDate(2004, 12, 31), QTime(23, 59)) << false << WallTime(QDate(2005, 1, 1));
+        QTest::newRow("23:45 down stays in the day") << at(23, 45) << true << at(23, 30);
+        QTest::newRow("00:10 up") << at(0, 10) << false << at(0, 30);
+    }
+    void roundToHalfHour()
+    {
+        QFETCH(QDateTime, when);
+        QFETCH(bool, downward);
+        QFETCH(QDateTime, expected);
+        QCOMPARE(RoundToHalfHour(when, downward), expected);
+        // SqlDate binds the same rounded value as database text.
+        QCOMPARE(SqlDate(when, downward).toString(), expected.toString(u"yyyy-MM-dd HH:mm:ss"_s));
+    }
+
+    void rowAfterDelete()
+    {
+        // The cursor after a delete: the same position, else the new last row, else none.
+        QCOMPARE(RowAfterDelete(2, 5), 2);
+        QCOMPARE(RowAfterDelete(5, 5), 4);
+        QCOMPARE(RowAfterDelete(0, 0), -1);
+    }
+
+    void dbTextRoundTrip()
+    {
+        const QDateTime when = WallTime(QDate(2026, 3, 29), QTime(1, 30));
+        QCOMPARE(DbDateTime(when).toString(), u"2026-03-29 01:30:00"_s);
+        QCOMPARE(ReadDateTime(DbDateTime(when)), when);
+        // Wall-clock arithmetic ignores daylight saving: 30 minutes are always 30 minutes.
+        QCOMPARE(when.addSecs(30 * 60).time(), QTime(2, 0));
+        QVERIFY(DbDateTime(QDateTime()).isNull());
+        QVERIFY(!ReadDateTime(u"not a date"_s).isValid());
+        QVERIFY(!ReadDateTime(QVariant()).isValid());
+    }
+
+    void parse_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<qlonglong>("units"); // -1 = refused
+        const QString gb = u"en_GB"_s;
+        QTest::newRow("empty box is zero") << "" << gb << 0LL;
+        QTest::newRow("blanks are zero") << "   " << gb << 0LL;
+        QTest::newRow("pounds and pence") << "61.50" << gb << 615000LL;
+        QTest::newRow("leading pound sign") << "£21.00" << gb << 210000LL;
+        QTest::newRow("group separator") << "£1,234.5" << gb << 12345000LL;
+        QTest::newRow("four decimals kept") << "1.7525" << gb << 17525LL;
+        QTest::newRow("fifth decimal rounds") << "0.00005" << gb << 1LL;
+        QTest::newRow("negative") << "-5" << gb << -50000LL;
+        QTest::newRow("negative before symbol") << "-£5" << gb << -50000LL;
+        QTest::newRow("decimal comma") << "12,50" << u"de_DE"_s << 125000LL;
+        QTest::newRow("text refused") << "abc" << gb << -1LL;
+        QTest::newRow("two points refused") << "1.2.3" << gb << -1LL;
+        QTest::newRow("symbol alone refused") << "£" << gb << -1LL;
+        QTest::newRow("trailing junk refused") << "12p" << gb << -1LL;
+        QTest::newRow("leading separator refused") << ",5" << gb << -1LL;
+    }
+    void parse()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, locale);
+        QFETCH(qlonglong, units);
+        const auto money = Money::Parse(text, QLocale(locale));
+        if (units == -1) {
+            QVERIFY(!money);
+        } else {
+            QVERIFY(money);
+            QCOMPARE(money->Units(), units);
+        }
+    }
+
+    void format_data()
+    {
+        QTest::addColumn<qlonglong>("units");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("zero") << 0LL << "£0.00";
+        QTest::newRow("pence") << 17500LL << "£1.75";
+        QTest::newRow("half penny rounds up") << 50LL << "£0.01";
+        QTest::newRow("below half rounds down") << 49LL << "£0.00";
+        QTest::newRow("no thousands separator") << 12345678900LL << "£1234567.89";
+        QTest::newRow("negative rounds away from zero") << -50LL << "-£0.01";
+    }
+    void format()
+    {
+        QFETCH(qlonglong, units);
+        QFETCH(QString, text);
+        QCOMPARE(Money::FromUnits(units).Format(), text);
+    }
+
+    void vat_data()
+    {
+        QTest::addColumn<qlonglong>("net");
+        QTest::addColumn<qlonglong>("vat");
+        QTest::newRow("£120.00 at 17.5%") << 1200000LL << 210000LL;
+        QTest::newRow("£10.00 at 17.5%") << 100000LL << 17500LL;
+        QTest::newRow("rounds half away") << 2LL << 0LL; // 0.35 → 0
+        QTest::newRow("rounds up") << 3LL << 1LL;        // 0.525 → 1
+        QTest::newRow("negative") << -3LL << -1LL;
+    }
+    void vat()
+    {
+        QFETCH(qlonglong, net);
+        QFETCH(qlonglong, vat);
+        QCOMPARE(Money::FromUnits(net).MulRatio(175, 1000).Units(), vat);
+    }
+
+    void storage()
+    {
+        QCOMPARE(Money::FromDb(QVariant()).Units(), 0);
+        QCOMPARE(Money::FromDb(Money::FromPence(6150).ToDb()), Money::FromPence(6150));
+        QCOMPARE((Money::FromPence(100) * 3 + Money::FromPence(50)).Format(), u"£3.50"_s);
+    }
+};
+
+ZEM_TEST(tst_Values)
+#include "tst_Values.moc"
