@@ -76,6 +76,8 @@ private slots:
         QTest::newRow("negative") << "-5" << gb << -50000LL;
         QTest::newRow("negative before symbol") << "-£5" << gb << -50000LL;
         QTest::newRow("decimal comma") << "12,50" << u"de_DE"_s << 125000LL;
+        QTest::newRow("shown amount under a decimal comma") << "£12.50" << u"de_DE"_s << 125000LL;
+        QTest::newRow("points as thousands under a decimal comma") << "1.250" << u"de_DE"_s << 12500000LL;
         QTest::newRow("text refused") << "abc" << gb << -1LL;
         QTest::newRow("two points refused") << "1.2.3" << gb << -1LL;
         QTest::newRow("symbol alone refused") << "£" << gb << -1LL;

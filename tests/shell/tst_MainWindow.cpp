@@ -1,6 +1,7 @@
 #include "common/TestSupport.h"
 #include "shell/MDIMain.h"
 #include "shell/cTextBoxEdit.h"
+#include "core/ui/FocusNextControl.h"
 
 #include <QClipboard>
 #include <QMdiArea>
@@ -186,6 +187,30 @@ private slots:
         QCOMPARE(EditState(), u"000101"_s);
         Item("mnuEditAction4")->trigger(); // Paste
         QCOMPARE(child->text->toPlainText(), u"Berth 12"_s);
+    }
+
+    void enterMovesToTheNextFieldAndWraps()
+    {
+        TestChild* child = OpenChild();
+        auto* second = new QLineEdit(child);
+        child->layout()->addWidget(second);
+        FocusNextControl::Install(child);
+        QWidget::setTabOrder(child->line, second);
+        QWidget::setTabOrder(second, child->text);
+        QTRY_VERIFY(second->isVisible());
+        child->line->setFocus();
+        QTest::keyClick(child->line, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), second);
+        // A multi-line box keeps Enter for a new line.
+        child->text->setFocus();
+        QTest::keyClick(child->text, Qt::Key_Return);
+        QCOMPARE(child->text->toPlainText(), u"\n"_s);
+        QCOMPARE(QApplication::focusWidget(), child->text);
+        // From the last field Enter goes round to the first.
+        QWidget::setTabOrder(child->text, second);
+        second->setFocus();
+        QTest::keyClick(second, Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(QApplication::focusWidget(), child->line);
     }
 
     void onlineSupportOpensTheSupportAddress()
