@@ -47,7 +47,7 @@ public:
 };
 
 /// All date-times in this program are wall-clock values without a time zone. They are held as QDateTime with
-/// Qt::UTC as a neutral spec, so adding minutes never meets a daylight-saving gap or fold.
+/// Qt::UTC as a neutral time setting, so adding minutes never meets a daylight-saving gap or fold.
 class IClock
 {
 public:

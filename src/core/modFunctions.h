@@ -11,7 +11,7 @@ class IMessageBox;
 /// The small shared operations every window's database work rests on.
 namespace modFunctions {
 
-// ---- Date-times: wall-clock values held with Qt::UTC as a neutral spec (see IClock) ----
+// ---- Date-times: wall-clock values held with Qt::UTC as a neutral time setting (see IClock) ----
 
 /// A wall-clock date-time from a date and a time of day.
 QDateTime WallTime(const QDate& date, const QTime& time = QTime(0, 0));

@@ -1,8 +1,15 @@
 #include "people/PeopleWidgets.h"
 
 #include "core/Seams.h"
+#include "core/ui/FocusNextControl.h"
+#include "core/ui/Twips.h"
 
+#include <QDialog>
 #include <QGridLayout>
+#include <QHBoxLayout>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -45,6 +52,50 @@ void SetText(QLineEdit* box, const QString& text, int maxLength)
     if (maxLength > 0)
         box->setMaxLength(qMax<qsizetype>(maxLength, text.size()));
     box->setText(text);
+}
+
+QPlainTextEdit* AddNotesBox(QGridLayout* layout, int row, QWidget* form)
+{
+    auto* notes = new QPlainTextEdit(form);
+    notes->setObjectName(QStringLiteral("txtNotes"));
+    notes->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    notes->setTabChangesFocus(true);
+    notes->setMinimumHeight(Twips::ToPixelsY(1200, form));
+    auto* caption = new QLabel(QStringLiteral("Notes:"), form);
+    caption->setBuddy(notes);
+    layout->addWidget(caption, row, 0, Qt::AlignTop);
+    layout->addWidget(notes, row, 1);
+    layout->setColumnMinimumWidth(1, Twips::ToPixelsX(4500, form));
+    return notes;
+}
+
+void AddEmailLink(QGridLayout* layout, int row, QWidget* form, Services& services, QLineEdit* email)
+{
+    auto* link = new ClickableLabel(QStringLiteral("Email"), form);
+    link->setObjectName(QStringLiteral("lblSendEmail"));
+    layout->addWidget(link, row, 2);
+    QObject::connect(link, &ClickableLabel::clicked, form, [&services, email, form] {
+        SendEmail(services, email->text(), form->window()->windowTitle());
+    });
+}
+
+void FinishRecordDialog(QDialog* dialog, QWidget* form, const std::function<void()>& save)
+{
+    auto* ok = new QPushButton(QStringLiteral("OK"), dialog);
+    ok->setObjectName(QStringLiteral("cmdOK"));
+    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), dialog);
+    cancel->setObjectName(QStringLiteral("cmdCancel"));
+    // Escape rejects the dialog, which is what Cancel does.
+    QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+    QObject::connect(ok, &QPushButton::clicked, dialog, save);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(dialog);
+    layout->addWidget(form, 1);
+    layout->addLayout(buttons);
+    FocusNextControl::Install(dialog);
 }
 
 void SendEmail(Services& services, const QString& address, const QString& title)

@@ -1,10 +1,13 @@
 #pragma once
 
 #include <QLabel>
+#include <functional>
 
 struct Services;
 class QGridLayout;
+class QDialog;
 class QLineEdit;
+class QPlainTextEdit;
 
 /// A label that acts as a link ("Email" beside an e-mail address).
 class ClickableLabel final : public QLabel
@@ -31,6 +34,16 @@ QLineEdit* AddTextBox(QGridLayout* layout, int row, const QString& name, const Q
 /// Puts a stored text into a box without cutting it: a value longer than the box's limit (written by another
 /// program) widens the limit to its length, so saving never loses what is there.
 void SetText(QLineEdit* box, const QString& text, int maxLength);
+
+/// The record dialogs' multi-line notes box txtNotes, with its caption, in the given row of layout.
+QPlainTextEdit* AddNotesBox(QGridLayout* layout, int row, QWidget* form);
+
+/// The clickable "Email" (lblSendEmail) beside the e-mail box in the given row: it starts a message to the address.
+void AddEmailLink(QGridLayout* layout, int row, QWidget* form, Services& services, QLineEdit* email);
+
+/// Puts the record dialog's fields above its OK (runs save) and "&Cancel" (and Escape: rejects) buttons, and
+/// makes Enter move from field to field.
+void FinishRecordDialog(QDialog* dialog, QWidget* form, const std::function<void()>& save);
 
 /// Starts a new message to address in the user's mail program (busy cursor meanwhile), and says so when none
 /// could be started.

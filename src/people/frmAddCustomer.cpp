@@ -45,44 +45,14 @@ frmAddCustomer::frmAddCustomer(Services& services, QWidget* parent) : QDialog(pa
     m_txtMembershipNo =
         AddTextBox(fields, 9, QStringLiteral("txtMembershipNo"), QStringLiteral("Membership No:"), MembershipNoLimit);
 
-    m_txtNotes = new QPlainTextEdit(form);
-    m_txtNotes->setObjectName(QStringLiteral("txtNotes"));
-    m_txtNotes->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_txtNotes->setTabChangesFocus(true);
-    m_txtNotes->setMinimumHeight(Twips::ToPixelsY(1200, this));
-    auto* notesLabel = new QLabel(QStringLiteral("Notes:"), form);
-    notesLabel->setBuddy(m_txtNotes);
-    fields->addWidget(notesLabel, 10, 0, Qt::AlignTop);
-    fields->addWidget(m_txtNotes, 10, 1);
-
-    auto* lblSendEmail = new ClickableLabel(QStringLiteral("Email"), form);
-    lblSendEmail->setObjectName(QStringLiteral("lblSendEmail"));
-    fields->addWidget(lblSendEmail, 8, 2);
-    connect(lblSendEmail, &ClickableLabel::clicked, this,
-            [this] { PeopleWidgets::SendEmail(m_services, m_txtEmail->text(), windowTitle()); });
+    m_txtNotes = PeopleWidgets::AddNotesBox(fields, 10, form);
+    PeopleWidgets::AddEmailLink(fields, 8, form, m_services, m_txtEmail);
 
     m_chkClubMember = new QCheckBox(QStringLiteral("Club Member"), form);
     m_chkClubMember->setObjectName(QStringLiteral("chkClubMember"));
     fields->addWidget(m_chkClubMember, 11, 1);
-    fields->setColumnMinimumWidth(1, Twips::ToPixelsX(4500, this));
 
-    m_cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    m_cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    m_cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    // Escape rejects the dialog, which is what Cancel does.
-    connect(m_cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(m_cmdOK, &QPushButton::clicked, this, &frmAddCustomer::Save);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(m_cmdOK);
-    buttons->addWidget(m_cmdCancel);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(form, 1);
-    layout->addLayout(buttons);
-
-    FocusNextControl::Install(this);
+    PeopleWidgets::FinishRecordDialog(this, form, [this] { Save(); });
 }
 
 int frmAddCustomer::Display(int mode, int id)

@@ -8,7 +8,6 @@ struct Services;
 class QCheckBox;
 class QLineEdit;
 class QPlainTextEdit;
-class QPushButton;
 
 /// Adds a customer or shows and changes one (modal). The customer list, the customer search and the booking
 /// wizard open it; after an add, ID() is the new customer's ID, or 0 when the user cancelled.
@@ -52,6 +51,4 @@ private:
     QLineEdit* m_txtMembershipNo;
     QPlainTextEdit* m_txtNotes;
     QCheckBox* m_chkClubMember;
-    QPushButton* m_cmdOK;
-    QPushButton* m_cmdCancel;
 };

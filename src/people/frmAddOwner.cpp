@@ -40,39 +40,10 @@ frmAddOwner::frmAddOwner(Services& services, QWidget* parent) : QDialog(parent),
     m_txtMobileNo = AddTextBox(fields, 6, QStringLiteral("txtMobileNo"), QStringLiteral("Mobile Phone:"), TextLimit);
     m_txtEmail = AddTextBox(fields, 7, QStringLiteral("txtEmail"), QStringLiteral("Email Address:"), TextLimit);
 
-    auto* lblSendEmail = new ClickableLabel(QStringLiteral("Email"), form);
-    lblSendEmail->setObjectName(QStringLiteral("lblSendEmail"));
-    fields->addWidget(lblSendEmail, 7, 2);
-    connect(lblSendEmail, &ClickableLabel::clicked, this,
-            [this] { PeopleWidgets::SendEmail(m_services, m_txtEmail->text(), windowTitle()); });
+    PeopleWidgets::AddEmailLink(fields, 7, form, m_services, m_txtEmail);
+    m_txtNotes = PeopleWidgets::AddNotesBox(fields, 8, form);
 
-    m_txtNotes = new QPlainTextEdit(form);
-    m_txtNotes->setObjectName(QStringLiteral("txtNotes"));
-    m_txtNotes->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_txtNotes->setTabChangesFocus(true);
-    m_txtNotes->setMinimumHeight(Twips::ToPixelsY(1200, this));
-    auto* notesLabel = new QLabel(QStringLiteral("Notes:"), form);
-    notesLabel->setBuddy(m_txtNotes);
-    fields->addWidget(notesLabel, 8, 0, Qt::AlignTop);
-    fields->addWidget(m_txtNotes, 8, 1);
-    fields->setColumnMinimumWidth(1, Twips::ToPixelsX(4500, this));
-
-    m_cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    m_cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    m_cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    connect(m_cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(m_cmdOK, &QPushButton::clicked, this, &frmAddOwner::Save);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(m_cmdOK);
-    buttons->addWidget(m_cmdCancel);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(form, 1);
-    layout->addLayout(buttons);
-
-    FocusNextControl::Install(this);
+    PeopleWidgets::FinishRecordDialog(this, form, [this] { Save(); });
 }
 
 void frmAddOwner::Display(int mode, int id)

@@ -7,7 +7,6 @@
 struct Services;
 class QLineEdit;
 class QPlainTextEdit;
-class QPushButton;
 
 /// Adds owners of berths or shows and changes one (modal, opened by the owner list). In add mode it stays open
 /// after each save, emptied for the next owner; Cancel ends the series.
@@ -46,6 +45,4 @@ private:
     QLineEdit* m_txtMobileNo;
     QLineEdit* m_txtEmail;
     QPlainTextEdit* m_txtNotes;
-    QPushButton* m_cmdOK;
-    QPushButton* m_cmdCancel;
 };
