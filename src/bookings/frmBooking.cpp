@@ -5,7 +5,7 @@
 #include "bookings/BookingRules.h"
 #include "bookings/BookingStore.h"
 #include "core/Database.h"
-#include "core/Registry.h"
+#include "core/RegionalSettings.h"
 #include "core/Seams.h"
 #include "core/SqlHelpers.h"
 #include "core/modEventLog.h"
@@ -378,18 +378,13 @@ void frmBooking::Prepare(int mode, int bookingId)
         const QDate today = m_services.clock.Now().date();
         m_dtpFromDate->setDate(today);
         m_dtpToDate->setDate(today);
-        auto timeSetting = [](const QString& name, const QString& fallback) {
-            QTime time = QTime::fromString(Registry::GetRegistryValue(name, fallback).trimmed(), QStringLiteral("H:mm"));
-            if (!time.isValid())
-                time = QTime::fromString(Registry::GetRegistryValue(name, fallback).trimmed(), QStringLiteral("H:mm:ss"));
-            return time.isValid() ? time : QTime::fromString(fallback, QStringLiteral("HH:mm"));
-        };
-        m_dtpFromTime->setTime(timeSetting(Settings::CheckInTime, QStringLiteral("09:00")));
-        m_dtpToTime->setTime(timeSetting(Settings::CheckoutTime, QStringLiteral("14:00")));
+        const RegionalSettings regional = RegionalSettings::Load();
+        m_dtpFromTime->setTime(regional.checkInTime);
+        m_dtpToTime->setTime(regional.checkOutTime);
         m_txtBerthConfirmationNumber->setText(QString::number(BookingStore::NextConfirmationNumber(Database::Shared())));
     }
 
-    const bool showCounts = Registry::GetRegistryNumber(Settings::ShowAdultsAndKids, QStringLiteral("1"), 1) != 0;
+    const bool showCounts = RegionalSettings::Load().showAdultsAndKids;
     for (QWidget* w : std::initializer_list<QWidget*>{m_lblNoAdultsEdit, m_lblNoKidsEdit, m_txtNoAdults, m_txtNoKids})
         w->setVisible(showCounts);
     if (!showCounts) {
@@ -429,7 +424,7 @@ void frmBooking::LoadBooking()
     m_loadedCustomerId = booking->customerId;
     SelectCustomer(booking->customerId);
     m_txtNotes->setPlainText(booking->notes);
-    if (Registry::GetRegistryNumber(Settings::ShowAdultsAndKids, QStringLiteral("1"), 1) == 1) {
+    if (RegionalSettings::Load().showAdultsAndKids) {
         m_txtNoAdults->setText(QString::number(qMax(0, booking->noAdults)));
         m_txtNoKids->setText(QString::number(qMax(0, booking->noKids)));
     }
