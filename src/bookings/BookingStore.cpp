@@ -176,6 +176,30 @@ bool CancelBooking(const QSqlDatabase& db, int id, IMessageBox& messages, QStrin
     return DeleteBooking(db, id, error);
 }
 
+namespace {
+QList<Choice> Choices(const QSqlDatabase& db, const QString& sql)
+{
+    QList<Choice> choices;
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    if (Sql::Exec(q, sql)) {
+        while (q.next())
+            choices.append({q.value(0).toInt(), Text(q.value(1))});
+    }
+    return choices;
+}
+} // namespace
+
+QList<Choice> CustomerChoices(const QSqlDatabase& db)
+{
+    return Choices(db, QStringLiteral("SELECT ID, Name FROM Customer ORDER BY Name COLLATE NOCASE, ID"));
+}
+
+QList<Choice> PaymentMethodChoices(const QSqlDatabase& db)
+{
+    return Choices(db, QStringLiteral("SELECT ID, Name FROM PaymentMethod ORDER BY ID"));
+}
+
 QString CustomerLine(const QSqlDatabase& db, int customerId)
 {
     QSqlQuery q(db);

@@ -35,6 +35,13 @@ bool DeleteBooking(const QSqlDatabase& db, int id, QString* error = nullptr);
 /// does. False on No or when the delete failed (with the reason in *error).
 bool CancelBooking(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error = nullptr);
 
+/// An (ID, name) pair for a pick list.
+using Choice = std::pair<int, QString>;
+/// The customers by name, for the wizard's customer list; empty when they cannot be read.
+QList<Choice> CustomerChoices(const QSqlDatabase& db);
+/// The payment methods in their stored order.
+QList<Choice> PaymentMethodChoices(const QSqlDatabase& db);
+
 /// "Name, HouseName" of a customer, as confirmations and cancellations show it; empty when there is none.
 QString CustomerLine(const QSqlDatabase& db, int customerId);
 

@@ -7,12 +7,12 @@
 #include "core/Database.h"
 #include "core/RegionalSettings.h"
 #include "core/Seams.h"
-#include "core/SqlHelpers.h"
 #include "core/modEventLog.h"
 #include "core/modFunctions.h"
 #include "core/ui/FocusNextControl.h"
 #include "core/ui/InputChecks.h"
 #include "core/ui/Twips.h"
+#include "people/PeopleRecords.h"
 #include "people/PeopleWidgets.h"
 #include "people/frmAddCustomer.h"
 
@@ -30,7 +30,6 @@
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSqlQuery>
 #include <QStackedWidget>
 #include <QTableView>
 #include <QTimeEdit>
@@ -365,11 +364,8 @@ void frmBooking::Prepare(int mode, int bookingId)
 
     LoadCustomers();
     m_cboPaymentMethod->clear();
-    QSqlQuery methods(Database::Shared());
-    if (Sql::Exec(methods, QStringLiteral("SELECT ID, Name FROM PaymentMethod ORDER BY ID"))) {
-        while (methods.next())
-            m_cboPaymentMethod->addItem(methods.value(1).toString(), methods.value(0).toInt());
-    }
+    for (const auto& [id, name] : BookingStore::PaymentMethodChoices(Database::Shared()))
+        m_cboPaymentMethod->addItem(name, id);
     m_cboPaymentMethod->setCurrentIndex(-1);
 
     if (m_mode == 2) {
@@ -398,12 +394,8 @@ void frmBooking::Prepare(int mode, int bookingId)
 void frmBooking::LoadCustomers()
 {
     m_cboCustomer->clear();
-    QSqlQuery q(Database::Shared());
-    q.setForwardOnly(true);
-    if (!Sql::Exec(q, QStringLiteral("SELECT ID, Name FROM Customer ORDER BY Name COLLATE NOCASE, ID")))
-        return;
-    while (q.next())
-        m_cboCustomer->addItem(q.value(1).toString(), q.value(0).toInt());
+    for (const auto& [id, name] : BookingStore::CustomerChoices(Database::Shared()))
+        m_cboCustomer->addItem(name, id);
     m_cboCustomer->setCurrentIndex(-1);
 }
 
@@ -588,18 +580,12 @@ void frmBooking::LeaveCustomer()
     m_lblAdults->setVisible(kidsShown);
     m_lblKids->setVisible(kidsShown);
 
-    QSqlQuery q(Database::Shared());
-    q.setForwardOnly(true);
-    if (Sql::Exec(q, QStringLiteral("SELECT Name, HouseName, Street, Area, Town, PostCode, TelNo, EmailAddress "
-                                    "FROM Customer WHERE ID = ?"),
-                  {m_cboCustomer->currentData()}) &&
-        q.next()) {
-        m_lblName->setText(q.value(0).toString() + QStringLiteral(", ") + q.value(1).toString());
-        m_lblAddress->setText(QStringList{q.value(2).toString(), q.value(3).toString(), q.value(4).toString(),
-                                          q.value(5).toString()}
+    if (const auto customer = CustomerStore::Load(Database::Shared(), m_cboCustomer->currentData().toInt())) {
+        m_lblName->setText(customer->name + QStringLiteral(", ") + customer->houseName);
+        m_lblAddress->setText(QStringList{customer->street, customer->area, customer->town, customer->postCode}
                                   .join(QStringLiteral(", ")));
-        m_lblPhone->setText(q.value(6).toString());
-        m_lblMail->setText(q.value(7).toString());
+        m_lblPhone->setText(customer->telNo);
+        m_lblMail->setText(customer->emailAddress);
     }
     m_step = 3;
     ShowStep();
