@@ -3,5 +3,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 "$(dirname "$0")/ensure-packages.sh" cmake make g++ qt6-base-dev libqt6sql6-sqlite libzstd-dev libgl-dev
-cmake -S . -B build -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" ${CMAKE_EXTRA_ARGS:-} >/dev/null
+# ccache, where the machine has it, makes rebuilds after a checkout cheap; the build does not need it.
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake -S . -B build -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" "${launcher[@]}" ${CMAKE_EXTRA_ARGS:-} >/dev/null
 cmake --build build --parallel "$(nproc)"

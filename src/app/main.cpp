@@ -62,7 +62,7 @@ int main(int argc, char* argv[])
     QtFileDialog files;
     QtDesktop desktop;
     SystemClock clock;
-    Services services{messages, files, desktop, clock};
+    Services services{messages, files, desktop, clock, Database::SharedConnectionName()};
 
     const auto window = modMain::Main(services);
     if (!window)

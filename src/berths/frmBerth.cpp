@@ -2,7 +2,6 @@
 
 #include "berths/BerthEntry.h"
 #include "berths/frmEditBerths.h"
-#include "core/Database.h"
 #include "core/Seams.h"
 #include "core/ui/ChildWindow.h"
 #include "core/ui/FocusNextControl.h"
@@ -14,7 +13,7 @@
 #include <QVBoxLayout>
 
 frmBerth::frmBerth(Services& services, IWindowHost* host, QWidget* parent)
-    : QDialog(parent), m_services(services), m_host(host), m_changes(Database::Shared())
+    : QDialog(parent), m_services(services), m_host(host), m_changes(services.Db())
 {
     setObjectName(QStringLiteral("frmBerth"));
     setWindowTitle(QStringLiteral("Configure Berths "));

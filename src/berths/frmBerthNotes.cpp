@@ -1,6 +1,5 @@
 #include "berths/frmBerthNotes.h"
 
-#include "core/Database.h"
 #include "core/Seams.h"
 #include "core/modEventLog.h"
 #include "core/ui/FocusNextControl.h"
@@ -15,7 +14,7 @@
 #include <QVBoxLayout>
 
 frmBerthNotes::frmBerthNotes(Services& services, QWidget* parent)
-    : QDialog(parent), m_services(services), m_notes(Database::Shared())
+    : QDialog(parent), m_services(services), m_notes(services.Db())
 {
     setObjectName(QStringLiteral("frmBerthNotes"));
     setWindowTitle(QStringLiteral("Berth  Notes"));

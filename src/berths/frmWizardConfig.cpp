@@ -1,7 +1,6 @@
 #include "berths/frmWizardConfig.h"
 
 #include "berths/BerthEntry.h"
-#include "core/Database.h"
 #include "core/Registry.h"
 #include "core/Seams.h"
 #include "core/modEventLog.h"
@@ -33,7 +32,7 @@ QLabel* Label(const QString& text, QWidget* parent)
 } // namespace
 
 frmWizardConfig::frmWizardConfig(Services& services, IWindowHost* host, QWidget* parent)
-    : QDialog(parent), m_services(services), m_host(host), m_changes(Database::Shared())
+    : QDialog(parent), m_services(services), m_host(host), m_changes(services.Db())
 {
     setObjectName(QStringLiteral("frmWizardConfig"));
     m_pages = new QStackedWidget(this);

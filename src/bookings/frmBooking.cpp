@@ -4,7 +4,6 @@
 #include "bookings/BerthGridModel.h"
 #include "bookings/BookingRules.h"
 #include "bookings/BookingStore.h"
-#include "core/Database.h"
 #include "core/RegionalSettings.h"
 #include "core/Seams.h"
 #include "core/modEventLog.h"
@@ -364,7 +363,7 @@ void frmBooking::Prepare(int mode, int bookingId)
 
     LoadCustomers();
     m_cboPaymentMethod->clear();
-    for (const auto& [id, name] : BookingStore::PaymentMethodChoices(Database::Shared()))
+    for (const auto& [id, name] : BookingStore::PaymentMethodChoices(m_services.Db()))
         m_cboPaymentMethod->addItem(name, id);
     m_cboPaymentMethod->setCurrentIndex(-1);
 
@@ -377,7 +376,7 @@ void frmBooking::Prepare(int mode, int bookingId)
         const RegionalSettings regional = RegionalSettings::Load();
         m_dtpFromTime->setTime(regional.checkInTime);
         m_dtpToTime->setTime(regional.checkOutTime);
-        m_txtBerthConfirmationNumber->setText(QString::number(BookingStore::NextConfirmationNumber(Database::Shared())));
+        m_txtBerthConfirmationNumber->setText(QString::number(BookingStore::NextConfirmationNumber(m_services.Db())));
     }
 
     const bool showCounts = RegionalSettings::Load().showAdultsAndKids;
@@ -394,7 +393,7 @@ void frmBooking::Prepare(int mode, int bookingId)
 void frmBooking::LoadCustomers()
 {
     m_cboCustomer->clear();
-    for (const auto& [id, name] : BookingStore::CustomerChoices(Database::Shared()))
+    for (const auto& [id, name] : BookingStore::CustomerChoices(m_services.Db()))
         m_cboCustomer->addItem(name, id);
     m_cboCustomer->setCurrentIndex(-1);
 }
@@ -403,7 +402,7 @@ void frmBooking::SelectCustomer(int id) { m_cboCustomer->setCurrentIndex(m_cboCu
 
 void frmBooking::LoadBooking()
 {
-    const auto booking = BookingStore::LoadBooking(Database::Shared(), m_bookingId);
+    const auto booking = BookingStore::LoadBooking(m_services.Db(), m_bookingId);
     if (!booking)
         return;
     m_fromDate = booking->fromDate;
@@ -507,7 +506,7 @@ void frmBooking::LeaveDates()
 void frmBooking::FillBerthGrid(const QList<int>& keepMarked)
 {
     QString error;
-    const auto berths = BerthAvailability::FreeBerths(Database::Shared(), m_fromDate, m_toDate, m_bookingId, &error);
+    const auto berths = BerthAvailability::FreeBerths(m_services.Db(), m_fromDate, m_toDate, m_bookingId, &error);
     if (!berths)
         m_services.messages.Show(QStringLiteral("The free berths could not be read.\n") + error, Title, MsgIcon::Critical);
     m_berths->SetBerths(berths.value_or(QList<AvailableBerth>()));
@@ -580,7 +579,7 @@ void frmBooking::LeaveCustomer()
     m_lblAdults->setVisible(kidsShown);
     m_lblKids->setVisible(kidsShown);
 
-    if (const auto customer = CustomerStore::Load(Database::Shared(), m_cboCustomer->currentData().toInt())) {
+    if (const auto customer = CustomerStore::Load(m_services.Db(), m_cboCustomer->currentData().toInt())) {
         m_lblName->setText(customer->name + QStringLiteral(", ") + customer->houseName);
         m_lblAddress->setText(QStringList{customer->street, customer->area, customer->town, customer->postCode}
                                   .join(QStringLiteral(", ")));
@@ -627,7 +626,7 @@ BookingRecord frmBooking::Typed() const
 void frmBooking::Confirm()
 {
     const BookingRecord booking = Typed();
-    const auto result = BookingStore::SaveBooking(Database::Shared(), booking);
+    const auto result = BookingStore::SaveBooking(m_services.Db(), booking);
     if (!result.takenBerths.isEmpty()) {
         // Someone else booked a marked berth since the list was shown: back to the berths, marks kept.
         m_services.messages.Show(
@@ -655,11 +654,11 @@ void frmBooking::CancelBooking()
 {
     if (m_mode == 2) {
         const QString details = BookingRules::CancelledDetails(
-            m_fromDate, m_toDate, BookingStore::CustomerLine(Database::Shared(), m_loadedCustomerId));
+            m_fromDate, m_toDate, BookingStore::CustomerLine(m_services.Db(), m_loadedCustomerId));
         if (m_services.messages.Show(QStringLiteral("Do you want to delete existing reservation?"), Title,
                                      MsgIcon::None, MsgButtons::YesNo) == MsgResult::Yes) {
             QString error;
-            if (BookingStore::DeleteBooking(Database::Shared(), m_bookingId, &error))
+            if (BookingStore::DeleteBooking(m_services.Db(), m_bookingId, &error))
                 modEventLog::LogEvent(m_services.clock.Now(), modEventLog::BookingCancelled, details);
             else
                 m_services.messages.Show(QStringLiteral("The booking could not be deleted.\n") + error, Title,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QSqlDatabase>
 #include <QString>
 #include <QUrl>
 
@@ -69,4 +70,9 @@ struct Services
     IFileDialog& files;
     IDesktop& desktop;
     IClock& clock;
+    /// The name of the database connection the windows work on. Looked up on every use, so a window never keeps a
+    /// handle that maintenance has closed and reopened.
+    QString connectionName;
+
+    QSqlDatabase Db() const { return QSqlDatabase::database(connectionName, false); }
 };

@@ -1,6 +1,5 @@
 #include "people/PeopleListWindow.h"
 
-#include "core/Database.h"
 #include "core/Seams.h"
 #include "core/modEventLog.h"
 #include "core/modFunctions.h"
@@ -80,7 +79,7 @@ void PeopleListWindow::RequeryRst()
 {
     const int row = CurrentRow();
     QString error;
-    if (!m_model->Requery(Database::Shared(), &error))
+    if (!m_model->Requery(m_services.Db(), &error))
         modLog::LogMessage(3, QStringLiteral("%s.RequeryRst: %s"), {objectName(), error});
     m_grid->setColumnHidden(0, true);
     m_model->FetchUpTo(row);

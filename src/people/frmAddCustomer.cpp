@@ -1,6 +1,5 @@
 #include "people/frmAddCustomer.h"
 
-#include "core/Database.h"
 #include "core/Seams.h"
 #include "core/modEventLog.h"
 #include "core/modLog.h"
@@ -70,7 +69,7 @@ void frmAddCustomer::Prepare(int mode, int id)
     CustomerRecord record;
     if (m_mode == RecordMode::Edit) {
         QString error;
-        if (auto stored = CustomerStore::Load(Database::Shared(), m_id, &error))
+        if (auto stored = CustomerStore::Load(m_services.Db(), m_id, &error))
             record = *stored;
         else
             modLog::LogMessage(3, QStringLiteral("%s.Display: %s"), {objectName(), error});
@@ -123,12 +122,12 @@ void frmAddCustomer::Save()
     QString error;
     bool saved = false;
     if (m_mode == RecordMode::Add) {
-        if (const auto id = CustomerStore::Add(Database::Shared(), record, &error)) {
+        if (const auto id = CustomerStore::Add(m_services.Db(), record, &error)) {
             m_id = *id;
             saved = true;
         }
     } else {
-        saved = CustomerStore::Modify(Database::Shared(), m_id, record, &error);
+        saved = CustomerStore::Modify(m_services.Db(), m_id, record, &error);
     }
     if (!saved) {
         // The dialog stays open with everything typed, so the user can correct it and press OK again.

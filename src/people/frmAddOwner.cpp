@@ -1,6 +1,5 @@
 #include "people/frmAddOwner.h"
 
-#include "core/Database.h"
 #include "core/Seams.h"
 #include "core/modEventLog.h"
 #include "core/modLog.h"
@@ -60,7 +59,7 @@ void frmAddOwner::Prepare(int mode, int id)
     OwnerRecord record;
     if (m_mode == RecordMode::Edit) {
         QString error;
-        if (auto stored = OwnerStore::Load(Database::Shared(), m_id, &error))
+        if (auto stored = OwnerStore::Load(m_services.Db(), m_id, &error))
             record = *stored;
         else
             modLog::LogMessage(3, QStringLiteral("%s.Display: %s"), {objectName(), error});
@@ -104,8 +103,8 @@ void frmAddOwner::Save()
         return;
     const OwnerRecord record = Typed();
     QString error;
-    const bool saved = m_mode == RecordMode::Add ? OwnerStore::Add(Database::Shared(), record, &error).has_value()
-                                                 : OwnerStore::Modify(Database::Shared(), m_id, record, &error);
+    const bool saved = m_mode == RecordMode::Add ? OwnerStore::Add(m_services.Db(), record, &error).has_value()
+                                                 : OwnerStore::Modify(m_services.Db(), m_id, record, &error);
     if (!saved) {
         // The dialog stays open with everything typed, so the user can correct it and press OK again.
         modLog::LogMessage(3, QStringLiteral("%s.cmdOK_Click: %s"), {objectName(), error});

@@ -1,6 +1,5 @@
 #include "people/frmFindCustomer.h"
 
-#include "core/Database.h"
 #include "core/Seams.h"
 #include "core/modFunctions.h"
 #include "core/modLog.h"
@@ -128,7 +127,7 @@ void frmFindCustomer::Display(Services& services, QWidget* parent)
 bool frmFindCustomer::Load()
 {
     QString error;
-    const bool ok = m_model->Load(Database::Shared(), &error);
+    const bool ok = m_model->Load(m_services.Db(), &error);
     if (!ok)
         modLog::LogMessage(3, QStringLiteral("%s.Form_Load: %s"), {objectName(), error});
     m_searched = false;
@@ -211,7 +210,7 @@ void frmFindCustomer::DeleteCustomer()
     if (row < 0)
         return;
     QString error;
-    if (!modFunctions::DeleteCustomer(Database::Shared(), m_model->IdAt(row), m_services.messages, &error)) {
+    if (!modFunctions::DeleteCustomer(m_services.Db(), m_model->IdAt(row), m_services.messages, &error)) {
         if (!error.isEmpty())
             m_services.messages.Show(QStringLiteral("The customer could not be deleted: ") + error, windowTitle(),
                                      MsgIcon::Critical);

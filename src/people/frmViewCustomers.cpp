@@ -1,6 +1,5 @@
 #include "people/frmViewCustomers.h"
 
-#include "core/Database.h"
 #include "core/Seams.h"
 #include "core/modEventLog.h"
 #include "core/modFunctions.h"
@@ -35,7 +34,7 @@ void frmViewCustomers::OpenRecord(int mode, int id)
 
 bool frmViewCustomers::DeleteRecord(int id, QString* error)
 {
-    return modFunctions::DeleteCustomer(Database::Shared(), id, m_services.messages, error);
+    return modFunctions::DeleteCustomer(m_services.Db(), id, m_services.messages, error);
 }
 
 int frmViewCustomers::DeletedEvent() const

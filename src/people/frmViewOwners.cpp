@@ -1,6 +1,5 @@
 #include "people/frmViewOwners.h"
 
-#include "core/Database.h"
 #include "core/Seams.h"
 #include "core/modEventLog.h"
 #include "core/modFunctions.h"
@@ -35,7 +34,7 @@ void frmViewOwners::OpenRecord(int mode, int id)
 
 bool frmViewOwners::DeleteRecord(int id, QString* error)
 {
-    return modFunctions::DeleteOwner(Database::Shared(), id, m_services.messages, error);
+    return modFunctions::DeleteOwner(m_services.Db(), id, m_services.messages, error);
 }
 
 int frmViewOwners::DeletedEvent() const

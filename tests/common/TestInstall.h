@@ -37,7 +37,7 @@ public:
     ScriptedFileDialog files;
     ScriptedDesktop desktop;
     FixedClock clock;
-    Services services{messages, files, desktop, clock};
+    Services services{messages, files, desktop, clock, Database::SharedConnectionName()};
 
 private:
     QTemporaryDir m_dir;
