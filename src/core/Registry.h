@@ -35,6 +35,10 @@ inline const QString ShowAdultsAndKids = QStringLiteral("Show No. of Adults and 
 inline const QString ConfigWelcome = QStringLiteral("Configuration Welcome Screen");
 inline const QString WebBookWelcome = QStringLiteral("Web Bookings Configuration Welcome Screen");
 inline const QString MailListWelcome = QStringLiteral("Mail list Welcome Screen");
+/// The default provider's form-mail address that a booking page posts to; kept here so a moved service needs no
+/// new program.
+inline const QString WebBookFormMailUrl = QStringLiteral("Web Booking Form Mail URL");
+inline const QString WebBookFormMailUrlDefault = QStringLiteral("https://www.response-o-matic.com/cgi-bin/rom.pl");
 inline const QString SupportUrl = QStringLiteral("Support URL");
 
 /// The old platform's default texts for "data" and "traces"; a value equal to one of them means "the default".

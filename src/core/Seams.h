@@ -28,6 +28,7 @@ struct FileRequest
     QString proposedName;   // file name proposed in a save dialog
     QString filter;         // Qt filter text: "Log Files (*.log);;All Files (*)"
     QString selectedFilter; // one of the filter entries
+    QString defaultSuffix;  // added to a saved name typed without one ("html")
     bool save = false;
 };
 

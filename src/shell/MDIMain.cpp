@@ -24,6 +24,11 @@
 #include "berths/frmBerthNotes.h"
 #include "berths/frmWizardConfig.h"
 #endif
+#ifdef ZEM_WITH_OUTPUTS
+#include "outputs/WebBookPage.h"
+#include "outputs/frmWizardMailList.h"
+#include "outputs/frmWizardWebBook.h"
+#endif
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -280,6 +285,12 @@ void MDIMain::ConnectWindows()
         fmCompany::Display(m_services, this);
         frmWizardConfig::Display(m_services, this);
     });
+#endif
+#ifdef ZEM_WITH_OUTPUTS
+    ConnectItem(QStringLiteral("mnuWebBookConfigure"), [this] { frmWizardWebBook::Display(m_services, this); });
+    ConnectItem(QStringLiteral("mnuWebBookCreatePage"), [this] { WebBookPage::CreateWebBookingPage(m_services); });
+    ConnectItem(QStringLiteral("mnuCustomersMailingListWizard"),
+                [this] { frmWizardMailList::Display(m_services, this); });
 #endif
 }
 

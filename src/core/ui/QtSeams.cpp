@@ -65,6 +65,16 @@ QString QtFileDialog::Choose(const FileRequest& request)
     QString start = request.folder;
     if (!request.proposedName.isEmpty())
         start = QDir(request.folder).filePath(request.proposedName);
+    if (request.save && !request.defaultSuffix.isEmpty()) {
+        // The dialog adds the suffix before it asks about overwriting, so the question names the real file.
+        QFileDialog dialog(QApplication::activeWindow(), request.title, start, request.filter);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setDefaultSuffix(request.defaultSuffix);
+        if (!selected.isEmpty())
+            dialog.selectNameFilter(selected);
+        return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    }
     if (request.save)
         return QFileDialog::getSaveFileName(QApplication::activeWindow(), request.title, start, request.filter,
                                             &selected);

@@ -1,0 +1,137 @@
+#include "outputs/StepWizard.h"
+
+#include "core/Registry.h"
+#include "core/Seams.h"
+#include "core/ui/FocusNextControl.h"
+#include "core/ui/Twips.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QStyle>
+#include <QVBoxLayout>
+
+StepWizard::StepWizard(Services& services, const QString& objectName, const QStringList& captions,
+                       const QString& welcomeFlag, const QString& usage, QWidget* parent)
+    : QDialog(parent), m_services(services), m_captions(captions), m_welcomeFlag(welcomeFlag)
+{
+    setObjectName(objectName);
+    m_pages = new QStackedWidget(this);
+    for (int i = 0; i < captions.size(); ++i) {
+        auto* page = new QWidget(m_pages);
+        page->setObjectName(QStringLiteral("fraStep%1").arg(i));
+        m_pages->addWidget(page);
+    }
+
+    QWidget* welcomePage = Page(0);
+    auto* welcome = new QVBoxLayout(welcomePage);
+    auto* heading = Text(QStringLiteral("Welcome to the ") + captions.value(0), welcomePage);
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+    welcome->addWidget(heading);
+    welcome->addWidget(Text(usage, welcomePage));
+    welcome->addWidget(Text(QStringLiteral("To contionue, click Next."), welcomePage));
+    welcome->addStretch();
+    m_chkWelcome = new QCheckBox(QStringLiteral("Display this welcome screen at startup"), welcomePage);
+    m_chkWelcome->setObjectName(QStringLiteral("chkWelcome"));
+    welcome->addWidget(m_chkWelcome);
+
+    auto* imgStep = new QLabel(this);
+    imgStep->setObjectName(QStringLiteral("imgStep"));
+    imgStep->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+    imgStep->setPixmap(style()->standardIcon(QStyle::SP_FileDialogDetailedView).pixmap(Twips::ToPixelsX(720, this)));
+
+    const auto button = [this](const QString& caption, const QString& name) {
+        auto* b = new QPushButton(caption, this);
+        b->setObjectName(name);
+        b->setAutoDefault(false);
+        return b;
+    };
+    m_cmdBack = button(QStringLiteral("&Back"), QStringLiteral("cmdBack"));
+    m_cmdNext = button(QStringLiteral("&Next"), QStringLiteral("cmdNext"));
+    m_cmdCancel = button(QStringLiteral("Cancel"), QStringLiteral("cmdCancel"));
+
+    auto* body = new QHBoxLayout;
+    body->addWidget(imgStep);
+    body->addWidget(m_pages, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_cmdBack);
+    buttons->addWidget(m_cmdNext);
+    buttons->addWidget(m_cmdCancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(body, 1);
+    layout->addLayout(buttons);
+    resize(Twips::ToPixelsX(7200, this), Twips::ToPixelsY(4200, this));
+
+    connect(m_cmdNext, &QPushButton::clicked, this, &StepWizard::Next);
+    connect(m_cmdBack, &QPushButton::clicked, this, &StepWizard::Back);
+    connect(m_cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    FocusNextControl::Install(this);
+}
+
+QWidget* StepWizard::Page(int step) const
+{
+    return m_pages->widget(step);
+}
+
+QLabel* StepWizard::Text(const QString& text, QWidget* page)
+{
+    auto* label = new QLabel(text, page);
+    label->setWordWrap(true);
+    return label;
+}
+
+void StepWizard::Start()
+{
+    // "1" opens on the step after the welcome; anything else shows the welcome.
+    const bool skipWelcome =
+        Registry::GetRegistryValue(m_welcomeFlag, QStringLiteral("0")).trimmed() == QLatin1String("1");
+    m_welcomeTickedAtStart = !skipWelcome;
+    m_chkWelcome->setChecked(m_welcomeTickedAtStart);
+    m_step = skipWelcome ? 1 : 0;
+    ShowStep();
+}
+
+bool StepWizard::LeaveStep(int)
+{
+    return true;
+}
+
+void StepWizard::StoreWelcomeFlag()
+{
+    if (m_chkWelcome->isChecked() != m_welcomeTickedAtStart)
+        Registry::SetRegistryValue(m_welcomeFlag,
+                                   m_chkWelcome->isChecked() ? QStringLiteral("0") : QStringLiteral("1"));
+}
+
+void StepWizard::ShowStep()
+{
+    m_pages->setCurrentIndex(m_step);
+    setWindowTitle(m_captions.value(m_step));
+    m_cmdBack->setVisible(m_step != 0);
+    m_cmdNext->setText(m_step == m_captions.size() - 1 ? QStringLiteral("&Finish") : QStringLiteral("&Next"));
+}
+
+void StepWizard::Next()
+{
+    if (!LeaveStep(m_step))
+        return;
+    if (m_step == m_captions.size() - 1) {
+        Finish();
+        return;
+    }
+    ++m_step;
+    ShowStep();
+}
+
+void StepWizard::Back()
+{
+    if (m_step == 0)
+        return;
+    --m_step;
+    ShowStep();
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QDialog>
+#include <QStringList>
+
+struct Services;
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QStackedWidget;
+
+/// The frame of the web booking and mailing-list wizards: one page (fraStep0, fraStep1, ...) per step, whose
+/// caption is also the window's; a welcome step whose "Display this welcome screen at startup" box is kept as a
+/// settings flag ("1" skips the welcome step); Back hidden on the welcome step, Next reading "&Finish" on the
+/// last. A subclass fills the other pages and says what leaving a step and finishing do.
+class StepWizard : public QDialog
+{
+    Q_OBJECT
+public:
+    int CurrentStep() const { return m_step; }
+
+protected:
+    /// captions: one per step, the first for the welcome step. welcomeFlag: the settings value of the box.
+    StepWizard(Services& services, const QString& objectName, const QStringList& captions, const QString& welcomeFlag,
+               const QString& usage, QWidget* parent);
+
+    /// The page of a step, for the subclass to fill.
+    QWidget* Page(int step) const;
+    /// A wrapping text label on a page.
+    static QLabel* Text(const QString& text, QWidget* page);
+    /// Reads the welcome flag and shows the start step; the subclass calls it once its pages are built.
+    void Start();
+    /// Whether Next may leave step (the subclass tells the user why not).
+    virtual bool LeaveStep(int step);
+    /// Next on the last step.
+    virtual void Finish() = 0;
+    /// Writes the welcome flag ("0" ticked, "1" clear), only when the box changed since the wizard opened.
+    void StoreWelcomeFlag();
+
+    Services& m_services;
+
+private:
+    void ShowStep();
+    void Next();
+    void Back();
+
+    QStringList m_captions;
+    QString m_welcomeFlag;
+    int m_step = 0;
+    bool m_welcomeTickedAtStart = true;
+    QStackedWidget* m_pages;
+    QCheckBox* m_chkWelcome;
+    QPushButton* m_cmdBack;
+    QPushButton* m_cmdNext;
+    QPushButton* m_cmdCancel;
+};

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "outputs/StepWizard.h"
+#include "outputs/WebBookSettings.h"
+
+#include <optional>
+
+class IWindowHost;
+class QComboBox;
+class QLineEdit;
+
+/// The web booking configuration wizard: the booking e-mail address and the form-mail provider, stored in the
+/// Settings table on "&Finish", which then offers to write the booking page.
+class frmWizardWebBook final : public StepWizard
+{
+    Q_OBJECT
+public:
+    enum Step
+    {
+        Welcome,
+        Email,
+        Provider,
+        Finished
+    };
+
+    explicit frmWizardWebBook(Services& services, QWidget* parent = nullptr);
+
+    /// Shows the wizard modally (the toolbar's Web Bookings button and "Configure Web Bookings...").
+    static void Display(Services& services, IWindowHost* host);
+
+    /// False when the settings could not be read; LoadError() says why.
+    bool Loaded() const { return m_loaded; }
+    const QString& LoadError() const { return m_loadError; }
+
+private:
+    void Finish() override;
+    WebBookSettings Values() const;
+
+    std::optional<WebBookSettings> m_shown; // the stored values the wizard opened with (nothing: no row)
+    bool m_loaded = false;
+    QString m_loadError;
+    QLineEdit* m_txtWebBookingEmail;
+    QComboBox* m_cboProvider;
+    QLineEdit* m_txtCustomProvider;
+};

@@ -1,0 +1,130 @@
+#include "common/TestSupport.h"
+#include "outputs/frmWizardMailList.h"
+#include "outputs/frmWizardWebBook.h"
+#include "shell/MDIMain.h"
+
+// What the web booking and mailing-list wizards share: the welcome flag decides the first step and is written
+// only when its box changed; Back, Next and Finish; and the main window's items that open them.
+class tst_StepWizard : public InstallTest
+{
+    Q_OBJECT
+
+    std::unique_ptr<StepWizard> Open(const QString& kind)
+    {
+        std::unique_ptr<StepWizard> wizard;
+        if (kind == u"web")
+            wizard = std::make_unique<frmWizardWebBook>(m_install->services);
+        else
+            wizard = std::make_unique<frmWizardMailList>(m_install->services);
+        if (!ShowActive(*wizard))
+            qWarning("the wizard did not become active");
+        return wizard;
+    }
+
+private slots:
+    void welcomeFlag_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("flag"); // "" = absent
+        QTest::addColumn<bool>("toggle");
+        QTest::addColumn<QString>("stored"); // "absent" = never written
+        QTest::addColumn<QStringList>("captions");
+        const QStringList web = {u"Web Booking Configuration Wizard"_s, u"Enter your email booking address"_s,
+                                 u"Choose your email provider"_s, u"Enter Your Room Information"_s};
+        const QStringList mail = {u"Email Mailing List Wizard"_s, u"Enter the Mailing List filename"_s, u"Finished"_s};
+        for (const QString& kind : {u"web"_s, u"mail"_s}) {
+            const QStringList& captions = kind == u"web" ? web : mail;
+            QTest::addRow("%s: no flag, untouched", qPrintable(kind)) << kind << "" << false << "absent" << captions;
+            QTest::addRow("%s: no flag, cleared", qPrintable(kind)) << kind << "" << true << "1" << captions;
+            QTest::addRow("%s: flag 1, untouched", qPrintable(kind)) << kind << "1" << false << "1" << captions;
+            QTest::addRow("%s: flag 1, ticked", qPrintable(kind)) << kind << "1" << true << "0" << captions;
+        }
+    }
+    void welcomeFlag()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, flag);
+        QFETCH(bool, toggle);
+        QFETCH(QString, stored);
+        QFETCH(QStringList, captions);
+        const QString setting = kind == u"web" ? Settings::WebBookWelcome : Settings::MailListWelcome;
+        if (!flag.isEmpty())
+            Registry::SetRegistryValue(setting, flag);
+        auto wizard = Open(kind);
+        auto* back = Control<QPushButton>(*wizard, "cmdBack");
+        auto* next = Control<QPushButton>(*wizard, "cmdNext");
+        auto* welcome = Control<QCheckBox>(*wizard, "chkWelcome");
+        QCOMPARE(wizard->CurrentStep(), flag == u"1" ? 1 : 0);
+        QCOMPARE(welcome->isChecked(), flag != u"1");
+        // Back reaches the welcome step even when the wizard opened past it, and hides itself there.
+        if (wizard->CurrentStep() == 1) {
+            QVERIFY(back->isVisible());
+            Click(*wizard, "cmdBack");
+        }
+        QCOMPARE(wizard->CurrentStep(), 0);
+        QVERIFY(back->isHidden());
+        QVERIFY(Control<QWidget>(*wizard, "fraStep0")->isVisible());
+        if (toggle)
+            welcome->setChecked(!welcome->isChecked());
+        QCOMPARE(Registry::GetRegistryValue(setting, u"absent"_s), flag.isEmpty() ? u"absent"_s : flag);
+
+        const QString list = m_install->Root() + u"/list.txt"_s;
+        for (int step = 0; step < captions.size(); ++step) {
+            QCOMPARE(wizard->CurrentStep(), step);
+            QCOMPARE(wizard->windowTitle(), captions[step]);
+            QCOMPARE(next->text(), step == captions.size() - 1 ? u"&Finish"_s : u"&Next"_s);
+            if (kind == u"mail" && step == frmWizardMailList::FileName)
+                Type(*wizard, "txtFileName", list);
+            Click(*wizard, "cmdNext");
+        }
+        QVERIFY(!wizard->isVisible());
+        QCOMPARE(wizard->result(), int(QDialog::Accepted));
+        QCOMPARE(Registry::GetRegistryValue(setting, u"absent"_s), stored);
+    }
+
+    void cancelWritesNothing()
+    {
+        QVERIFY(m_install->Exec(u"INSERT INTO Customer (Name, EmailAddress) VALUES ('A', 'a@x')"_s));
+        for (const QString& kind : {u"web"_s, u"mail"_s}) {
+            auto wizard = Open(kind);
+            Control<QCheckBox>(*wizard, "chkWelcome")->setChecked(false);
+            Click(*wizard, "cmdNext");
+            Type(*wizard, kind == u"web" ? "txtWebBookingEmail" : "txtFileName", m_install->Root() + u"/x"_s);
+            Click(*wizard, "cmdCancel");
+            QVERIFY(!wizard->isVisible());
+        }
+        QCOMPARE(Registry::GetRegistryValue(Settings::WebBookWelcome, u"absent"_s), u"absent"_s);
+        QCOMPARE(Registry::GetRegistryValue(Settings::MailListWelcome, u"absent"_s), u"absent"_s);
+        QCOMPARE(m_install->Text(u"SELECT WebBookingEmail FROM Settings"_s), QString());
+        QVERIFY(!QFile::exists(m_install->Root() + u"/x"_s));
+        QCOMPARE(m_install->EventLogText(), QString());
+    }
+
+    void mainWindowOpensTheWizards_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("window");
+        QTest::newRow("menu: configure") << "mnuWebBookConfigure"
+                                         << "frmWizardWebBook";
+        QTest::newRow("toolbar: Web Bookings") << "tbrWebBookings"
+                                               << "frmWizardWebBook";
+        QTest::newRow("menu: mailing list") << "mnuCustomersMailingListWizard"
+                                            << "frmWizardMailList";
+    }
+    void mainWindowOpensTheWizards()
+    {
+        QFETCH(QString, item);
+        QFETCH(QString, window);
+        MDIMain main(m_install->services);
+        QVERIFY(ShowActive(main));
+        QAction* action = main.Item(item);
+        QVERIFY(action && action->isEnabled());
+        QString opened;
+        OnNextModal([&opened](QDialog* dialog) { opened = dialog->objectName(); });
+        action->trigger();
+        QCOMPARE(opened, window);
+    }
+};
+
+ZEM_TEST(tst_StepWizard)
+#include "tst_StepWizard.moc"
