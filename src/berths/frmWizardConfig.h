@@ -1,23 +1,16 @@
 #pragma once
 
 #include "berths/BerthChangeSet.h"
+#include "core/ui/StepWizard.h"
 
-#include <QDialog>
-#include <array>
-
-struct Services;
 class BerthEntry;
 class IWindowHost;
-class QCheckBox;
 class QComboBox;
-class QLabel;
-class QPushButton;
-class QStackedWidget;
 
 /// The configuration wizard: a welcome page, the post code or zip code choice, the berths (the same entry as the
 /// berth register, with plain names) and a closing page. "&Finish" stores the berth changes in one transaction,
 /// then the settings, then writes the events; "Cancel" or closing the window writes nothing.
-class frmWizardConfig final : public QDialog
+class frmWizardConfig final : public StepWizard
 {
     Q_OBJECT
 public:
@@ -36,28 +29,14 @@ public:
     static void Display(Services& services, IWindowHost* host);
 
     bool Loaded() const { return m_loaded; }
-    int CurrentPage() const { return m_page; }
 
 private:
-    void ShowPage();
-    void Next();
-    void Back();
-    void Finish();
+    bool LeaveStep(int step) override;
+    void Finish() override;
 
-    Services& m_services;
     IWindowHost* m_host;
     BerthChangeSet m_changes;
-    int m_page = Welcome;
-    bool m_welcomeShownTicked = true; // chkWelcome as it was at opening
-
-    QStackedWidget* m_pages;
-    std::array<QWidget*, 4> m_fraStep{};
-    QLabel* m_imgStep;
-    QCheckBox* m_chkWelcome;
     QComboBox* m_cboPostCode;
     BerthEntry* m_entry;
-    QPushButton* m_cmdBack;
-    QPushButton* m_cmdNext;
-    QPushButton* m_cmdCancel;
     bool m_loaded = false;
 };

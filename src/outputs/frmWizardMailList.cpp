@@ -24,14 +24,14 @@ frmWizardMailList::frmWizardMailList(Services& services, QWidget* parent)
                  Settings::MailListWelcome,
                  QStringLiteral("Using this wizard you can create a mailing list of your customers."), parent)
 {
-    auto* fileName = new QVBoxLayout(Page(FileName));
+    auto* fileName = new QVBoxLayout(Frame(FileName));
     fileName->addWidget(
-        Text(QStringLiteral("Enter the filename you would like to populate with your email list."), Page(FileName)));
-    fileName->addWidget(Text(QStringLiteral("Mailing list filename:"), Page(FileName)));
+        Text(QStringLiteral("Enter the filename you would like to populate with your email list."), Frame(FileName)));
+    fileName->addWidget(Text(QStringLiteral("Mailing list filename:"), Frame(FileName)));
     auto* row = new QHBoxLayout;
-    m_txtFileName = new QLineEdit(Page(FileName));
+    m_txtFileName = new QLineEdit(Frame(FileName));
     m_txtFileName->setObjectName(QStringLiteral("txtFileName"));
-    m_cmdBrowse = new QPushButton(QStringLiteral("B&rowse..."), Page(FileName));
+    m_cmdBrowse = new QPushButton(QStringLiteral("B&rowse..."), Frame(FileName));
     m_cmdBrowse->setObjectName(QStringLiteral("cmdBrowse"));
     m_cmdBrowse->setAutoDefault(false);
     row->addWidget(m_txtFileName, 1);
@@ -40,8 +40,8 @@ frmWizardMailList::frmWizardMailList(Services& services, QWidget* parent)
     fileName->addStretch();
     connect(m_cmdBrowse, &QPushButton::clicked, this, &frmWizardMailList::Browse);
 
-    auto* finished = new QVBoxLayout(Page(Finished));
-    finished->addWidget(Text(QStringLiteral("Click Finish to complete your configuration"), Page(Finished)));
+    auto* finished = new QVBoxLayout(Frame(Finished));
+    finished->addWidget(Text(QStringLiteral("Click Finish to complete your configuration"), Frame(Finished)));
     finished->addStretch();
     Start();
 }

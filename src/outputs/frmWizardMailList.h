@@ -1,6 +1,6 @@
 #pragma once
 
-#include "outputs/StepWizard.h"
+#include "core/ui/StepWizard.h"
 
 class IWindowHost;
 class QLineEdit;

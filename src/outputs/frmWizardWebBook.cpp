@@ -23,26 +23,26 @@ frmWizardWebBook::frmWizardWebBook(Services& services, QWidget* parent)
                  Settings::WebBookWelcome,
                  QStringLiteral("Usin this wizard you can configure your website to accept online bookings."), parent)
 {
-    auto* email = new QVBoxLayout(Page(Email));
+    auto* email = new QVBoxLayout(Frame(Email));
     email->addWidget(
         Text(QStringLiteral("Enter the email address that should receive the bookings made from the website."),
-             Page(Email)));
+             Frame(Email)));
     auto* emailForm = new QFormLayout;
-    m_txtWebBookingEmail = new QLineEdit(Page(Email));
+    m_txtWebBookingEmail = new QLineEdit(Frame(Email));
     m_txtWebBookingEmail->setObjectName(QStringLiteral("txtWebBookingEmail"));
     emailForm->addRow(QStringLiteral("Booking email address:"), m_txtWebBookingEmail);
     email->addLayout(emailForm);
     email->addStretch();
 
-    auto* provider = new QVBoxLayout(Page(Provider));
+    auto* provider = new QVBoxLayout(Frame(Provider));
     provider->addWidget(Text(QStringLiteral("Select the email provider to use to send your email confirmations. If "
                                             "you are not sure, then leave the default setting."),
-                             Page(Provider)));
+                             Frame(Provider)));
     auto* providerForm = new QFormLayout;
-    m_cboProvider = new QComboBox(Page(Provider));
+    m_cboProvider = new QComboBox(Frame(Provider));
     m_cboProvider->setObjectName(QStringLiteral("cboProvider"));
     m_cboProvider->addItems(WebBookSettings::ProviderNames());
-    m_txtCustomProvider = new QLineEdit(Page(Provider));
+    m_txtCustomProvider = new QLineEdit(Frame(Provider));
     m_txtCustomProvider->setObjectName(QStringLiteral("txtCustomProvider"));
     providerForm->addRow(QStringLiteral("Email provider:"), m_cboProvider);
     providerForm->addRow(QStringLiteral("Custom provider:"), m_txtCustomProvider);
@@ -52,8 +52,8 @@ frmWizardWebBook::frmWizardWebBook(Services& services, QWidget* parent)
     connect(m_cboProvider, &QComboBox::currentIndexChanged, this,
             [this](int index) { m_txtCustomProvider->setEnabled(index == WebBookSettings::CustomProvider); });
 
-    auto* finished = new QVBoxLayout(Page(Finished));
-    finished->addWidget(Text(QStringLiteral("Click Finish to complete your configuration"), Page(Finished)));
+    auto* finished = new QVBoxLayout(Frame(Finished));
+    finished->addWidget(Text(QStringLiteral("Click Finish to complete your configuration"), Frame(Finished)));
     finished->addStretch();
 
     const WebBookStore::Loaded loaded = WebBookStore::Load(services.Db());

@@ -210,13 +210,13 @@ private slots:
     {
         Registry::SetRegistryValue(Settings::ConfigWelcome, u"1"_s);
         auto wizard = Open<frmWizardConfig>();
-        QCOMPARE(wizard->CurrentPage(), int(frmWizardConfig::Regional));
+        QCOMPARE(wizard->CurrentStep(), int(frmWizardConfig::Regional));
         QCOMPARE(wizard->windowTitle(), u"Enter Your Regional Information"_s);
         QVERIFY(!Control<QCheckBox>(*wizard, "chkWelcome")->isChecked());
         // No post code choice stored: Next refuses to leave the page.
         QCOMPARE(Control<QComboBox>(*wizard, "cboPostCode")->currentIndex(), -1);
         Click(*wizard, "cmdNext");
-        QCOMPARE(wizard->CurrentPage(), int(frmWizardConfig::Regional));
+        QCOMPARE(wizard->CurrentStep(), int(frmWizardConfig::Regional));
         QCOMPARE(m_install->messages.Said(), u"Enter Your Regional Information: Please select Post Code or Zip Code"_s);
         // Back still leads to the welcome page, where Back is hidden.
         Click(*wizard, "cmdBack");

@@ -38,7 +38,7 @@ class tst_WebBook : public InstallTest
     static QStringList FormFields(const QString& path)
     {
         QProcess python;
-        python.start(u"python3"_s, {QStringLiteral(ZEM_OUTPUTS_TEST_DIR "/form_fields.py"), path});
+        python.start(QStringLiteral(ZEM_PYTHON), {QStringLiteral(ZEM_FORM_FIELDS), path});
         if (!python.waitForFinished(30000) || python.exitCode() != 0)
             return {u"python3 failed: "_s + QString::fromUtf8(python.readAllStandardError())};
         QStringList lines;

@@ -9,9 +9,9 @@ class QLabel;
 class QPushButton;
 class QStackedWidget;
 
-/// The frame of the web booking and mailing-list wizards: one page (fraStep0, fraStep1, ...) per step, whose
-/// caption is also the window's; a welcome step whose "Display this welcome screen at startup" box is kept as a
-/// settings flag ("1" skips the welcome step); Back hidden on the welcome step, Next reading "&Finish" on the
+/// The frame of the step-by-step wizards (configuration, web booking, mailing list): one page (fraStep0, fraStep1, ...)
+/// per step, whose caption is also the window's; a welcome step whose "Display this welcome screen at startup" box is
+/// kept as a settings flag ("1" skips the welcome step); Back hidden on the welcome step, Next reading "&Finish" on the
 /// last. A subclass fills the other pages and says what leaving a step and finishing do.
 class StepWizard : public QDialog
 {
@@ -24,8 +24,8 @@ protected:
     StepWizard(Services& services, const QString& objectName, const QStringList& captions, const QString& welcomeFlag,
                const QString& usage, QWidget* parent);
 
-    /// The page of a step, for the subclass to fill.
-    QWidget* Page(int step) const;
+    /// The frame (fraStep<n>) of a step, for the subclass to fill.
+    QWidget* Frame(int step) const;
     /// A wrapping text label on a page.
     static QLabel* Text(const QString& text, QWidget* page);
     /// Reads the welcome flag and shows the start step; the subclass calls it once its pages are built.

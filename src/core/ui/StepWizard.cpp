@@ -1,8 +1,9 @@
-#include "outputs/StepWizard.h"
+#include "core/ui/StepWizard.h"
 
 #include "core/Registry.h"
 #include "core/Seams.h"
 #include "core/ui/FocusNextControl.h"
+#include "core/ui/InputChecks.h"
 #include "core/ui/Twips.h"
 
 #include <QCheckBox>
@@ -25,7 +26,7 @@ StepWizard::StepWizard(Services& services, const QString& objectName, const QStr
         m_pages->addWidget(page);
     }
 
-    QWidget* welcomePage = Page(0);
+    QWidget* welcomePage = Frame(0);
     auto* welcome = new QVBoxLayout(welcomePage);
     auto* heading = Text(QStringLiteral("Welcome to the ") + captions.value(0), welcomePage);
     QFont bold = heading->font();
@@ -53,6 +54,9 @@ StepWizard::StepWizard(Services& services, const QString& objectName, const QStr
     m_cmdBack = button(QStringLiteral("&Back"), QStringLiteral("cmdBack"));
     m_cmdNext = button(QStringLiteral("&Next"), QStringLiteral("cmdNext"));
     m_cmdCancel = button(QStringLiteral("Cancel"), QStringLiteral("cmdCancel"));
+    // Leaving a number box for Back or Cancel is not a reason to check it.
+    InputChecks::SkipChecks(m_cmdCancel);
+    InputChecks::SkipChecks(m_cmdBack);
 
     auto* body = new QHBoxLayout;
     body->addWidget(imgStep);
@@ -73,7 +77,7 @@ StepWizard::StepWizard(Services& services, const QString& objectName, const QStr
     FocusNextControl::Install(this);
 }
 
-QWidget* StepWizard::Page(int step) const
+QWidget* StepWizard::Frame(int step) const
 {
     return m_pages->widget(step);
 }
