@@ -7,8 +7,10 @@
 #include "core/ui/Twips.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QStyle>
@@ -118,6 +120,14 @@ void StepWizard::ShowStep()
     setWindowTitle(m_captions.value(m_step));
     m_cmdBack->setVisible(m_step != 0);
     m_cmdNext->setText(m_step == m_captions.size() - 1 ? QStringLiteral("&Finish") : QStringLiteral("&Next"));
+    // The step's first box takes the focus so the user can type at once; a step without one leaves it on Next.
+    for (QWidget* field : Frame(m_step)->findChildren<QWidget*>()) {
+        if ((qobject_cast<QLineEdit*>(field) || qobject_cast<QComboBox*>(field)) && field->isEnabled()) {
+            field->setFocus();
+            return;
+        }
+    }
+    m_cmdNext->setFocus();
 }
 
 void StepWizard::Next()
