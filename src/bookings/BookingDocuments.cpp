@@ -34,6 +34,7 @@ const Doc::Style Title{.pointSize = 20, .bold = true};
 const Doc::Style Heading{.pointSize = 16, .bold = true, .spaceAfter = 0};
 const Doc::Style Line{.spaceAfter = 0};
 const Doc::Style Bold{.bold = true, .spaceAfter = 4};
+const Doc::Style LastLine{.spaceAfter = 6}; // ends a group of lines
 
 /// The company's name and address, the non-empty parts of the address each on a line.
 Doc::Record CompanyHeading(const Company& company)
@@ -133,7 +134,7 @@ Doc::Document Receipt(const PrintData& d)
     constexpr double w = 170; // label column
     doc.body << Doc::Record{Doc::Field(QStringLiteral("Invoice Number:"), QString::number(d.id), w, Line),
                             Doc::Field(QStringLiteral("Booking Date:"), DateText(d.fromDate), w, Line),
-                            Doc::Field(QStringLiteral("Booked By:"), d.bookedBy, w, Bold)};
+                            Doc::Field(QStringLiteral("Booked By:"), d.bookedBy, w, LastLine)};
     Doc::Record customer;
     for (const QString& part : {d.customer.name, d.customer.houseName, d.customer.street, d.customer.area,
                                 d.customer.town, d.customer.postcode})
@@ -154,7 +155,7 @@ Doc::Document Receipt(const PrintData& d)
                             Doc::Space(10)};
     doc.body << Doc::Record{
         Doc::Field(QStringLiteral("Berth Confirmation Number:"), d.berthConfirmationNumber, w, Line),
-        Doc::Field(QStringLiteral("Guest Confirmation Number:"), d.guestConfirmationNumber, w, Bold)};
+        Doc::Field(QStringLiteral("Guest Confirmation Number:"), d.guestConfirmationNumber, w, LastLine)};
     doc.body << Paragraphs(QStringLiteral("Notes:"), d.notes, w);
     doc.body << Doc::Record{Doc::Space(12), Doc::Text(d.company.receiptFooter, {.italic = true})};
     return doc;
@@ -171,7 +172,7 @@ Doc::Document ReservationForm(const PrintData& d)
     doc.body << Doc::Record{Doc::Text(QStringLiteral("Reservation Form"), Title),
                             Doc::Field(QStringLiteral("Reservation Number:"), QString::number(d.id), w, Line),
                             Doc::Field(QStringLiteral("From Date:"), DateText(d.fromDate), w, Line),
-                            Doc::Field(QStringLiteral("To Date:"), DateText(d.toDate), w, Bold)};
+                            Doc::Field(QStringLiteral("To Date:"), DateText(d.toDate), w, LastLine)};
     const Customer& c = d.customer;
     Doc::Record customer;
     const QList<std::pair<QString, QString>> fields = {{QStringLiteral("Name:"), c.name},
@@ -189,7 +190,7 @@ Doc::Document ReservationForm(const PrintData& d)
     doc.body << Paragraphs(QStringLiteral("Client Notes:"), c.notes, w);
     doc.body << Doc::Record{
         Doc::Field(QStringLiteral("ClubMember:"), c.clubMember ? QStringLiteral("Yes") : QStringLiteral("No"), w, Line),
-        Doc::Field(QStringLiteral("MembershipNo:"), c.membershipNo, w, Bold)};
+        Doc::Field(QStringLiteral("MembershipNo:"), c.membershipNo, w, LastLine)};
     doc.body << Paragraphs(QStringLiteral("Reservation Notes:"), d.notes, w);
     doc.body << Doc::Record{Doc::Text(QStringLiteral("Reservation Terms and Conditions:"), Bold)};
     QList<Doc::Record> terms = Paragraphs(QString(), d.company.terms, 0);

@@ -115,6 +115,17 @@ private slots:
         QVERIFY(amount->top() > heading->bottom());
     }
 
+    void landscapeTurnsThePage()
+    {
+        Doc::Document doc = Numbered(1, 1);
+        doc.orientation = QPageLayout::Landscape;
+        QVERIFY(DocumentRenderer::WritePdf(doc, PdfPath()));
+        const QString info = PdfReader::Run(u"pdfinfo"_s, {PdfPath()}).value_or(QString());
+        const auto size = QRegularExpression(u"Page size:\\s+([\\d.]+) x ([\\d.]+)"_s).match(info);
+        QVERIFY2(size.hasMatch(), qPrintable(info));
+        QVERIFY(size.captured(1).toDouble() > size.captured(2).toDouble());
+    }
+
     void printNow_data()
     {
         QTest::addColumn<QString>("printerName");
