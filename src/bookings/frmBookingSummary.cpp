@@ -226,7 +226,16 @@ void frmBookingSummary::CancelBooking()
 std::optional<Doc::Document> frmBookingSummary::LoadDocument(bool receipt)
 {
     QString error;
-    const auto data = BookingDocuments::Load(m_services.Db(), &error);
+    auto data = BookingDocuments::Load(m_services.Db(), &error);
+    // Another desk may have shown another booking since: the documents print the booking shown here.
+    if (data && data->id != m_bookingId) {
+        if (!BookingSummaryData::FillInvTemp(m_services.Db(), m_bookingId, &error)) {
+            m_services.messages.Show(QStringLiteral("The booking shown could not be printed: ") + error, Title,
+                                     MsgIcon::Exclamation);
+            return std::nullopt;
+        }
+        data = BookingDocuments::Load(m_services.Db(), &error);
+    }
     if (!data) {
         m_services.messages.Show(error.isEmpty() ? QStringLiteral("There is no booking to print.")
                                                  : QStringLiteral("The document could not be read: ") + error,

@@ -79,6 +79,16 @@ private slots:
         QCOMPARE(model->index(row, 2).data().toString(), u"6/10/2004"_s);
     }
 
+    void enterMovesToTheNextField()
+    {
+        QVERIFY(ShowActive(*m_window));
+        auto* arriving = Control<QDateTimeEdit>(*m_window, "dtpArriving");
+        arriving->setFocus();
+        QTest::keyClick(arriving, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), Control<QCheckBox>(*m_window, "chkDeparting"));
+        QVERIFY(m_window->isVisible()); // Enter does not close the window
+    }
+
     void search_data()
     {
         using Bound = std::optional<QDateTime>;
