@@ -123,9 +123,16 @@ bool frmFindBooking::Load()
     const bool ok = m_model->Load(m_services.Db(), {}, &error);
     if (!ok)
         modLog::LogMessage(3, QStringLiteral("frmFindBooking.Form_Load: %s"), {error});
-    m_grdBooking->setColumnHidden(FindBookingModel::ColId, true);
-    m_grdBooking->setCurrentIndex(m_model->index(0, FindBookingModel::ColName));
+    ShowFirstRow();
     return ok;
+}
+
+void frmFindBooking::ShowFirstRow()
+{
+    // A new query resets the grid's columns.
+    m_grdBooking->setColumnHidden(FindBookingModel::ColId, true);
+    m_grdBooking->setColumnWidth(FindBookingModel::ColName, Twips::ToPixelsX(2700, this));
+    m_grdBooking->setCurrentIndex(m_model->index(0, FindBookingModel::ColName));
 }
 
 int frmFindBooking::CurrentBookingId() const
@@ -162,7 +169,6 @@ bool frmFindBooking::ShowRows(const FindBookingModel::Bounds& bounds)
     if (!ok)
         m_services.messages.Show(QStringLiteral("The bookings could not be searched: ") + error,
                                  QStringLiteral("Find Booking"), MsgIcon::Critical);
-    m_grdBooking->setColumnHidden(FindBookingModel::ColId, true);
-    m_grdBooking->setCurrentIndex(m_model->index(0, FindBookingModel::ColName));
+    ShowFirstRow();
     return ok;
 }

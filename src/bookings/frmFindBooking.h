@@ -38,6 +38,7 @@ public:
 private:
     void StartSearch();
     bool ShowRows(const FindBookingModel::Bounds& bounds);
+    void ShowFirstRow();
 
     Services& m_services;
     FindBookingModel* m_model;
