@@ -3,8 +3,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 "$(dirname "$0")/ensure-packages.sh" cmake make g++ qt6-base-dev libqt6sql6-sqlite libzstd-dev libgl-dev
-# The web booking page tests read the page back with tidy and with Python's html.parser.
-"$(dirname "$0")/ensure-packages.sh" tidy python3
+# What the tests read their output back with: tidy and Python's html.parser (the booking page), pdftotext and
+# pdfinfo from poppler-utils (printed documents).
+"$(dirname "$0")/ensure-packages.sh" tidy python3 poppler-utils
 # ccache, where the machine has it, makes rebuilds after a checkout cheap; the build does not need it.
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
