@@ -21,7 +21,7 @@ std::unique_ptr<QSettings> OpenStore()
     return std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER\\") + QString::fromLatin1(KeyPath),
                                        QSettings::NativeFormat);
 #else
-    return std::make_unique<QSettings>(InstallPaths::Root() + QStringLiteral("/Zem Harbour.ini"), QSettings::IniFormat);
+    return std::make_unique<QSettings>(InstallPaths::SettingsFile(), QSettings::IniFormat);
 #endif
 }
 } // namespace
@@ -49,7 +49,10 @@ void SetRegistryValue(const QString& valueName, const QString& value)
     store->sync();
 }
 
-QString StoreLocation() { return OpenStore()->fileName(); }
+QString StoreLocation()
+{
+    return OpenStore()->fileName();
+}
 
 int GetRegistryNumber(const QString& valueName, const QString& defaultValue, int fallback)
 {
