@@ -1,4 +1,4 @@
-#include "common/TestSupport.h"
+#include "common/InstallFixture.h"
 #include "core/Database.h"
 #include "core/SqlHelpers.h"
 

@@ -1,4 +1,4 @@
-#include "common/TestSupport.h"
+#include "common/InstallFixture.h"
 #include "core/Money.h"
 
 using namespace modFunctions;
