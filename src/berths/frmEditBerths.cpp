@@ -260,16 +260,20 @@ bool frmEditBerths::Open()
 {
     QString error;
     const auto db = Database::Open(Settings::DatabasePath(), m_connectionName, 500, &error);
-    std::vector<LookupItem> types;
-    std::vector<LookupItem> owners;
-    if (!db || !ReadLookup(*db, BerthTypeLookupSql(), types, &error) ||
-        !ReadLookup(*db, OwnerLookupSql(), owners, &error)) {
+    std::optional<QList<Sql::LookupItem>> types;
+    std::optional<QList<Sql::LookupItem>> owners;
+    if (db) {
+        types = Sql::ReadLookup(*db, BerthTypeLookupSql(), &error);
+        if (types)
+            owners = Sql::ReadLookup(*db, OwnerLookupSql(), &error);
+    }
+    if (!owners) {
         m_services.messages.Show(error, modFunctions::ProductTitle(), MsgIcon::Critical, MsgButtons::Ok);
         return false;
     }
-    for (const auto& [combo, items] : {std::pair(m_DataCombo2, &types), std::pair(m_DataCombo1, &owners)}) {
+    for (const auto& [combo, items] : {std::pair(m_DataCombo2, &*types), std::pair(m_DataCombo1, &*owners)}) {
         combo->addItem(QString()); // no type or owner
-        for (const LookupItem& item : *items)
+        for (const Sql::LookupItem& item : *items)
             combo->addItem(item.text, item.id);
     }
 

@@ -40,7 +40,10 @@ QVariantList Values(const BookingRecord& b)
             b.clubMember ? 1 : 0};
 }
 
-QString Text(const QVariant& v) { return v.isNull() ? QString() : v.toString(); }
+QString Text(const QVariant& v)
+{
+    return v.isNull() ? QString() : v.toString();
+}
 } // namespace
 
 std::optional<BookingRecord> LoadBooking(const QSqlDatabase& db, int id, QString* error)
@@ -138,7 +141,8 @@ SaveResult SaveBooking(const QSqlDatabase& db, const BookingRecord& booking)
         sets += QStringLiteral(" = ?");
         // A booking saved without a payment method keeps the method it had.
         if (!booking.paymentMethodId)
-            sets.replace(QStringLiteral("PaymentMethodID = ?"), QStringLiteral("PaymentMethodID = coalesce(?, PaymentMethodID)"));
+            sets.replace(QStringLiteral("PaymentMethodID = ?"),
+                         QStringLiteral("PaymentMethodID = coalesce(?, PaymentMethodID)"));
         QVariantList values = Values(booking);
         values.append(booking.id);
         if (!Sql::Exec(q, QStringLiteral("UPDATE Booking SET ") + sets + QStringLiteral(" WHERE ID = ?"), values,
@@ -179,14 +183,7 @@ bool CancelBooking(const QSqlDatabase& db, int id, IMessageBox& messages, QStrin
 namespace {
 QList<Choice> Choices(const QSqlDatabase& db, const QString& sql)
 {
-    QList<Choice> choices;
-    QSqlQuery q(db);
-    q.setForwardOnly(true);
-    if (Sql::Exec(q, sql)) {
-        while (q.next())
-            choices.append({q.value(0).toInt(), Text(q.value(1))});
-    }
-    return choices;
+    return Sql::ReadLookup(db, sql).value_or(QList<Choice>());
 }
 } // namespace
 
