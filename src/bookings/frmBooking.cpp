@@ -8,11 +8,12 @@
 #include "core/Seams.h"
 #include "core/modEventLog.h"
 #include "core/modFunctions.h"
+#include "core/ui/ClickableLabel.h"
 #include "core/ui/FocusNextControl.h"
 #include "core/ui/InputChecks.h"
+#include "core/ui/SendEmail.h"
 #include "core/ui/Twips.h"
 #include "people/PeopleRecords.h"
-#include "people/PeopleWidgets.h"
 #include "people/frmAddCustomer.h"
 
 #include <QApplication>
@@ -317,7 +318,7 @@ QWidget* frmBooking::BuildConfirmationPage()
     auto* email = new ClickableLabel(QStringLiteral("Email"), page);
     email->setObjectName(QStringLiteral("Label38"));
     connect(email, &ClickableLabel::clicked, this,
-            [this] { PeopleWidgets::SendEmail(m_services, m_lblMail->text(), Title); });
+            [this] { SendEmail(m_services, m_lblMail->text(), Title); });
     m_lblNoAdults = Named(new QLabel(page), QStringLiteral("lblNoAdults"));
     m_lblAdults = Named(new QLabel(QStringLiteral("Adults and"), page), QStringLiteral("lblAdults"));
     m_lblNoKids = Named(new QLabel(page), QStringLiteral("lblNoKids"));

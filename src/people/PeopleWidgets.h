@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QLabel>
+#include <QString>
 #include <functional>
 
 struct Services;
@@ -8,20 +8,7 @@ class QGridLayout;
 class QDialog;
 class QLineEdit;
 class QPlainTextEdit;
-
-/// A label that acts as a link ("Email" beside an e-mail address).
-class ClickableLabel final : public QLabel
-{
-    Q_OBJECT
-public:
-    ClickableLabel(const QString& text, QWidget* parent);
-
-signals:
-    void clicked();
-
-protected:
-    void mouseReleaseEvent(QMouseEvent* event) override;
-};
+class QWidget;
 
 /// Small pieces the record dialogs and the search share.
 namespace PeopleWidgets {
@@ -44,9 +31,5 @@ void AddEmailLink(QGridLayout* layout, int row, QWidget* form, Services& service
 /// Puts the record dialog's fields above its OK (runs save) and "&Cancel" (and Escape: rejects) buttons, and
 /// makes Enter move from field to field.
 void FinishRecordDialog(QDialog* dialog, QWidget* form, const std::function<void()>& save);
-
-/// Starts a new message to address in the user's mail program (busy cursor meanwhile), and says so when none
-/// could be started.
-void SendEmail(Services& services, const QString& address, const QString& title);
 
 } // namespace PeopleWidgets
