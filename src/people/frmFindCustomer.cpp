@@ -1,5 +1,6 @@
 #include "people/frmFindCustomer.h"
 
+#include "core/ListCursor.h"
 #include "core/Seams.h"
 #include "core/modFunctions.h"
 #include "core/modLog.h"
@@ -219,5 +220,5 @@ void frmFindCustomer::DeleteCustomer()
     m_model->Remove(row);
     if (m_searched)
         m_lblTotalMatches->setText(QString::number(m_model->rowCount()));
-    SetCurrentRow(modFunctions::RowAfterDelete(row, m_model->rowCount()));
+    SetCurrentRow(ListCursor::RowAfterDelete(row, m_model->rowCount()));
 }
