@@ -1,6 +1,7 @@
 #include "bookings/BookingStore.h"
 
 #include "bookings/BerthAvailability.h"
+#include "bookings/BookingRules.h"
 #include "core/Seams.h"
 #include "core/SqlHelpers.h"
 #include "core/modFunctions.h"
@@ -172,10 +173,10 @@ bool DeleteBooking(const QSqlDatabase& db, int id, QString* error)
     return Sql::Exec(db, QStringLiteral("DELETE FROM Booking WHERE ID = ?"), {id}, error);
 }
 
-bool CancelBooking(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error)
+bool CancelBooking(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error, const QString& title)
 {
-    if (messages.Show(QStringLiteral("Do you want to delete existing reservation?"), QStringLiteral("Cancel booking"),
-                      MsgIcon::None, MsgButtons::YesNo) != MsgResult::Yes)
+    if (messages.Show(QStringLiteral("Do you want to delete existing reservation?"), title, MsgIcon::None,
+                      MsgButtons::YesNo) != MsgResult::Yes)
         return false;
     return DeleteBooking(db, id, error);
 }
@@ -199,11 +200,8 @@ QList<Choice> PaymentMethodChoices(const QSqlDatabase& db)
 
 QString CustomerLine(const QSqlDatabase& db, int customerId)
 {
-    QSqlQuery q(db);
-    q.setForwardOnly(true);
-    if (!Sql::Exec(q, QStringLiteral("SELECT Name, HouseName FROM Customer WHERE ID = ?"), {customerId}) || !q.next())
-        return {};
-    return Text(q.value(0)) + QStringLiteral(", ") + Text(q.value(1));
+    const auto customer = CustomerStore::Load(db, customerId);
+    return customer ? BookingRules::CustomerLine(*customer) : QString();
 }
 
 } // namespace BookingStore

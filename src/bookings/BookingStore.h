@@ -32,9 +32,11 @@ SaveResult SaveBooking(const QSqlDatabase& db, const BookingRecord& booking);
 /// Deletes one booking (its berth rows go with it).
 bool DeleteBooking(const QSqlDatabase& db, int id, QString* error = nullptr);
 
-/// Asks "Do you want to delete existing reservation?" and deletes the booking on Yes. Writes no event: the caller
-/// does. False on No or when the delete failed (with the reason in *error).
-bool CancelBooking(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error = nullptr);
+/// The one way a booking is cancelled: asks "Do you want to delete existing reservation?" (titled "Cancel booking",
+/// or the caller's title) and deletes the booking on Yes. Writes no event: the caller does. False on No, or when
+/// the delete failed with the reason in *error.
+bool CancelBooking(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error = nullptr,
+                   const QString& title = QStringLiteral("Cancel booking"));
 
 /// An (ID, name) pair for a pick list.
 using Choice = Sql::LookupItem;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/RecordMode.h"
 #include "core/ui/ChildWindow.h"
 #include "people/PeopleListModel.h"
 
@@ -46,7 +47,7 @@ protected:
                      QWidget* parent);
 
     /// Opens the record dialog modally with (mode, id).
-    virtual void OpenRecord(int mode, int id) = 0;
+    virtual void OpenRecord(RecordMode mode, int id) = 0;
     /// The cascade delete (asks first); true when the row went.
     virtual bool DeleteRecord(int id, QString* error) = 0;
     /// The event written after a delete.

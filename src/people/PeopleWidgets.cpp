@@ -82,4 +82,14 @@ void FinishRecordDialog(QDialog* dialog, QWidget* form, const std::function<void
     FocusNextControl::Install(dialog);
 }
 
+QString NotesText(const QPlainTextEdit* notes)
+{
+    return notes->toPlainText();
+}
+
+void SetNotesText(QPlainTextEdit* notes, const QString& text)
+{
+    notes->setPlainText(text);
+}
+
 } // namespace PeopleWidgets

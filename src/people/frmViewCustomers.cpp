@@ -26,7 +26,7 @@ frmViewCustomers* frmViewCustomers::Display(IWindowHost& host, Services& service
     return window;
 }
 
-void frmViewCustomers::OpenRecord(int mode, int id)
+void frmViewCustomers::OpenRecord(RecordMode mode, int id)
 {
     frmAddCustomer dialog(m_services, this);
     dialog.Display(mode, id);

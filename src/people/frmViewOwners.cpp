@@ -26,7 +26,7 @@ frmViewOwners* frmViewOwners::Display(IWindowHost& host, Services& services)
     return window;
 }
 
-void frmViewOwners::OpenRecord(int mode, int id)
+void frmViewOwners::OpenRecord(RecordMode mode, int id)
 {
     frmAddOwner dialog(m_services, this);
     dialog.Display(mode, id);

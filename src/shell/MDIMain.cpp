@@ -270,7 +270,7 @@ void MDIMain::ConnectWindows()
     ConnectItem(QStringLiteral("mnuConfigBerthOwners"), [this] { frmViewOwners::Display(*this, m_services); });
 #endif
 #ifdef ZEM_WITH_BOOKINGS
-    ConnectItem(QStringLiteral("mnuBookingsAdd"), [this] { frmBooking::Display(*this, m_services, 1, 0); });
+    ConnectItem(QStringLiteral("mnuBookingsAdd"), [this] { frmBooking::Display(*this, m_services, RecordMode::Add, 0); });
 #endif
 #ifdef ZEM_WITH_BERTHS
     ConnectItem(QStringLiteral("mnuConfigBerths"), [this] { frmBerth::Display(m_services, this); });
