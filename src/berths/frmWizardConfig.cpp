@@ -113,10 +113,10 @@ frmWizardConfig::frmWizardConfig(Services& services, IWindowHost* host, QWidget*
     FocusNextControl::Install(this);
 
     // "1" skips the welcome page; any other value shows it.
-    const int postCode = Registry::GetRegistryNumber(Settings::PostCode, QStringLiteral("-1"), -1);
+    const int postCode = Registry::GetRegistryNumber(Settings::WizardPostCode, -1);
     m_cboPostCode->setCurrentIndex(postCode == 0 || postCode == 1 ? postCode : -1);
     const bool skipWelcome =
-        Registry::GetRegistryValue(Settings::ConfigWelcome, QStringLiteral("0")).trimmed() == QLatin1String("1");
+        Registry::GetRegistryValue(Settings::ConfigWelcome).trimmed() == QLatin1String("1");
     m_welcomeShownTicked = !skipWelcome;
     m_chkWelcome->setChecked(m_welcomeShownTicked);
     m_page = skipWelcome ? Regional : Welcome;

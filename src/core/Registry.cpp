@@ -49,6 +49,16 @@ void SetRegistryValue(const QString& valueName, const QString& value)
     store->sync();
 }
 
+QString GetRegistryValue(const Setting& setting)
+{
+    return GetRegistryValue(setting.name, setting.defaultValue);
+}
+
+int GetRegistryNumber(const Setting& setting, int fallback)
+{
+    return GetRegistryNumber(setting.name, setting.defaultValue, fallback);
+}
+
 QString StoreLocation()
 {
     return OpenStore()->fileName();
@@ -67,7 +77,7 @@ namespace Settings {
 
 QString DatabasePath()
 {
-    const QString value = Registry::GetRegistryValue(Data, LegacyDataDefault);
+    const QString value = Registry::GetRegistryValue(Data);
     if (value.isEmpty() || value == LegacyDataDefault)
         return InstallPaths::DefaultDatabasePath();
     return value;
@@ -75,7 +85,7 @@ QString DatabasePath()
 
 QString TracesFolder()
 {
-    const QString value = Registry::GetRegistryValue(Traces, LegacyTracesDefault);
+    const QString value = Registry::GetRegistryValue(Traces);
     // The old default (and the value the regional settings wrote) named the installation's own traces folder.
     if (value.isEmpty() || value == LegacyTracesDefault || value == QStringLiteral("C:\\Zemc\\Traces\\"))
         return InstallPaths::DefaultTracesFolder();

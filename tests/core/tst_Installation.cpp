@@ -125,7 +125,17 @@ private slots:
 
     void defaultsWithoutAFile()
     {
-        QCOMPARE(Registry::GetRegistryValue(Settings::CheckInTime, u"09:00"_s), u"09:00"_s);
+        // Each setting read without a stored value gives its documented default; a stored value wins.
+        const QList<std::pair<Setting, QString>> documented = {
+            {Settings::ShowTipAtStartup, u"0"_s}, {Settings::NextTip, u"0"_s},
+            {Settings::PostCode, u"0"_s},         {Settings::WizardPostCode, u"-1"_s},
+            {Settings::CurrencySymbol, u"0"_s},   {Settings::CheckInTime, u"09:00"_s},
+            {Settings::CheckoutTime, u"14:00"_s}, {Settings::ShowAdultsAndKids, u"1"_s},
+            {Settings::ConfigWelcome, u"0"_s},    {Settings::WebBookWelcome, u"0"_s},
+            {Settings::MailListWelcome, u"0"_s}};
+        for (const auto& [setting, value] : documented)
+            QCOMPARE(Registry::GetRegistryValue(setting), value);
+        QCOMPARE(Registry::GetRegistryNumber(Settings::WizardPostCode, 0), -1);
         QCOMPARE(Registry::GetRegistryValue(u"nothing"_s), QString());
         QCOMPARE(Settings::DatabasePath(), m_install->Root() + u"/data/DB.sqlite"_s);
         QCOMPARE(Settings::TracesFolder(), m_install->Root() + u"/traces/"_s);
@@ -138,6 +148,7 @@ private slots:
         Registry::SetRegistryValue(Settings::Data, u"/srv/harbour/DB.sqlite"_s);
         QCOMPARE(Registry::GetRegistryValue(Settings::ShowTipAtStartup, u"0"_s), u"1"_s);
         QCOMPARE(Settings::DatabasePath(), u"/srv/harbour/DB.sqlite"_s);
+        QCOMPARE(Registry::GetRegistryValue(Settings::ShowTipAtStartup), u"1"_s);
         QFile file(m_install->SettingsPath());
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray ini = file.readAll();
@@ -163,8 +174,8 @@ private slots:
         QFile file(m_install->SettingsPath());
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
         file.close();
-        QCOMPARE(Registry::GetRegistryValue(Settings::CheckInTime, u"09:00"_s), u"09:00"_s);
-        QCOMPARE(Registry::GetRegistryNumber(Settings::ShowTipAtStartup, u"0"_s, 0), 0);
+        QCOMPARE(Registry::GetRegistryValue(Settings::CheckInTime), u"09:00"_s);
+        QCOMPARE(Registry::GetRegistryNumber(Settings::ShowTipAtStartup, 0), 0);
     }
 
     void legacyDefaultsMeanTheInstallation()
