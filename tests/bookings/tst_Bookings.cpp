@@ -1,7 +1,11 @@
 #include "bookings/BerthAvailability.h"
+#include "bookings/BerthGridModel.h"
 #include "bookings/BookingRules.h"
 #include "bookings/BookingStore.h"
 #include "common/TestSupport.h"
+
+#include <QAbstractItemModelTester>
+#include <QSignalSpy>
 
 using namespace BookingRules;
 
@@ -248,6 +252,36 @@ private slots:
         QVERIFY(!hiddenLine.numbersShown && !hiddenLine.wordsShown);
         QCOMPARE(BookingRules::StartingCounts(true).adults, 2);
         QCOMPARE(BookingRules::ShownCount(BookingRules::NotRecorded), 0);
+    }
+
+    void berthGridMarks()
+    {
+        BerthGridModel grid;
+        QAbstractItemModelTester tester(&grid, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QSignalSpy changed(&grid, &QAbstractItemModel::dataChanged);
+        const auto free = BerthAvailability::FreeBerths(m_install->Db(), At(1, 9), At(2, 9), 0);
+        QVERIFY(free && free->size() >= 3);
+        grid.SetBerths(*free);
+        grid.MarkBerths({free->at(2).id, free->at(0).id, 999});
+        grid.Toggle(1);
+        grid.Toggle(2);             // unmarked again
+        grid.MarkBerthRow(0, true); // already marked: no change reported
+        grid.Toggle(-1);
+        grid.Toggle(static_cast<int>(free->size()));
+        QCOMPARE(grid.SelectedCount(), 2);
+        QCOMPARE(changed.size(), 4);
+        QList<int> marked;
+        for (const AvailableBerth& berth : grid.Marked())
+            marked << berth.id;
+        QCOMPARE(marked, (QList<int>{free->at(0).id, free->at(1).id})); // in grid order
+        // Marked rows take the highlight colours in their shown cells only.
+        const QVariant highlight = grid.index(0, BerthGridModel::ColName).data(Qt::BackgroundRole);
+        QVERIFY(highlight.isValid());
+        QCOMPARE(grid.index(2, BerthGridModel::ColName).data(Qt::BackgroundRole), QVariant());
+        QCOMPARE(grid.index(0, BerthGridModel::ColID).data(Qt::BackgroundRole), QVariant());
+        grid.SetBerths({});
+        QCOMPARE(grid.SelectedCount(), 0);
+        QVERIFY(grid.Marked().isEmpty());
     }
 
     void cancelAsksThenDeletesTheBookingAndItsBerthRows()
