@@ -17,13 +17,7 @@ frmViewOwners::frmViewOwners(Services& services, QWidget* parent)
 
 frmViewOwners* frmViewOwners::Display(IWindowHost& host, Services& services)
 {
-    auto* window = qobject_cast<frmViewOwners*>(host.FindChild(QStringLiteral("frmViewOwners")));
-    if (window)
-        window->RequeryRst();
-    else
-        window = new frmViewOwners(services);
-    host.ShowChild(window);
-    return window;
+    return ShowOnce<frmViewOwners>(host, services);
 }
 
 void frmViewOwners::OpenRecord(RecordMode mode, int id)
