@@ -1,8 +1,10 @@
 #include "common/InstallFixture.h"
 #include "core/Database.h"
+#include "core/InstallPaths.h"
 #include "core/SqlHelpers.h"
 
 #include <QSqlQuery>
+#include <QTemporaryDir>
 
 // What an installation stores: the database file and the settings.
 class tst_Installation : public InstallTest
@@ -176,6 +178,28 @@ private slots:
         file.close();
         QCOMPARE(Registry::GetRegistryValue(Settings::CheckInTime), u"09:00"_s);
         QCOMPARE(Registry::GetRegistryNumber(Settings::ShowTipAtStartup, 0), 0);
+    }
+
+    void userFoldersWhenTheRootCannotBeWritten()
+    {
+        QVERIFY(InstallPaths::RootWritable());
+        QCOMPARE(InstallPaths::MessageLogPath(), m_install->Root() + u"/bin/message.log"_s);
+        QCOMPARE(InstallPaths::SettingsFile(), m_install->Root() + u"/Zem Harbour.ini"_s);
+        // A root nobody can write (here: one that cannot even be made) sends everything written to the user.
+        const QTemporaryDir home;
+        qputenv("XDG_DATA_HOME", (home.path() + u"/data"_s).toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", (home.path() + u"/config"_s).toLocal8Bit());
+        InstallPaths::SetRoot(u"/proc/zemharbour-root"_s);
+        const QString user = home.path() + u"/data/Zem Software/Zem Harbour"_s;
+        QVERIFY(!InstallPaths::RootWritable());
+        QCOMPARE(Settings::DatabasePath(), user + u"/data/DB.sqlite"_s);
+        QCOMPARE(Settings::TracesFolder(), user + u"/traces/"_s);
+        QCOMPARE(InstallPaths::MessageLogPath(), user + u"/message.log"_s);
+        QCOMPARE(InstallPaths::SettingsFile(), home.path() + u"/config/Zem Software/Zem Harbour.ini"_s);
+        QCOMPARE(InstallPaths::AppDir(), u"/proc/zemharbour-root/bin"_s); // help and tips stay installed
+        InstallPaths::SetRoot(m_install->Root());
+        qunsetenv("XDG_DATA_HOME");
+        qunsetenv("XDG_CONFIG_HOME");
     }
 
     void legacyDefaultsMeanTheInstallation()
