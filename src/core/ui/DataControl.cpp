@@ -24,6 +24,8 @@ DataControl::DataControl(QWidget* window, const QString& barName, const QString&
         auto* b = new QPushButton(text, m_bar);
         b->setObjectName(name);
         b->setAutoDefault(false);
+        // Narrow arrows leave the room to the caption.
+        b->setFixedWidth(b->fontMetrics().horizontalAdvance(QStringLiteral("|<|<")) + 8);
         layout->addWidget(b);
         connect(b, &QPushButton::clicked, this, [this, row] { emit moveRequested(row()); });
         return b;
