@@ -1,5 +1,6 @@
 #include "core/DataGenerator.h"
 #include "core/Database.h"
+#include "core/Registry.h"
 #include "core/Seams.h"
 #include "core/ui/QtSeams.h"
 #include "shell/MDIMain.h"
@@ -39,6 +40,21 @@ int CreateDatabaseCommand(const QStringList& args)
     }
     return 0;
 }
+
+// Opens the database as a start would (making the user's empty one on the first start from a system-wide
+// installation), says where it is and ends: a check an installer or a packager can run without a window.
+int CheckDatabaseCommand()
+{
+    QString error;
+    const bool ok = modMain::OpenDatabase(&error);
+    Database::Close(Database::SharedConnectionName());
+    if (!ok) {
+        QTextStream(stderr) << "zemharbour: DB Connection Error: " << error << '\n';
+        return 1;
+    }
+    QTextStream(stdout) << Settings::DatabasePath() << '\n';
+    return 0;
+}
 } // namespace
 
 int main(int argc, char* argv[])
@@ -52,6 +68,11 @@ int main(int argc, char* argv[])
     if (args.contains(QStringLiteral("--create-database"))) {
         QCoreApplication app(argc, argv);
         return CreateDatabaseCommand(args);
+    }
+
+    if (args.contains(QStringLiteral("--check-database"))) {
+        QCoreApplication app(argc, argv);
+        return CheckDatabaseCommand();
     }
 
     QApplication app(argc, argv);

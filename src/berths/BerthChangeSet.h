@@ -1,92 +1,14 @@
 #pragma once
 
-#include "core/Money.h"
+#include "berths/BerthInput.h"
 
 #include <QDateTime>
 #include <QList>
-#include <QLocale>
 #include <QSqlDatabase>
 #include <QString>
 #include <optional>
 #include <variant>
 #include <vector>
-
-/// A row of a lookup table shown in a combo box (berth types, owners): the text shown and the ID bound.
-struct LookupItem
-{
-    int id = 0;
-    QString text;
-};
-
-/// Reads a lookup list with a statement that returns (ID, text) rows; false and the reason on failure.
-bool ReadLookup(const QSqlDatabase& db, const QString& sql, std::vector<LookupItem>& items, QString* error = nullptr);
-/// The berth types ("Type" of BerthType) and the owners ("Name" of Owner).
-QString BerthTypeLookupSql();
-QString OwnerLookupSql();
-
-/// A new berth as the user entered it, read and checked.
-struct BerthFields
-{
-    QString name; // trimmed
-    std::optional<double> length;
-    std::optional<double> width;
-    int typeId = 0;
-    std::optional<int> ownerId;
-    bool hasPower = false;
-    QString notes; // as typed
-    std::optional<Money> dailyHireCharge;
-    std::optional<Money> weeklyHireCharge;
-    std::optional<Money> monthlyHireCharge;
-};
-
-/// The texts of the berth entry fields, as the window holds them.
-struct BerthInput
-{
-    QString name;
-    QString length;
-    QString width;
-    std::optional<int> typeId; // nothing when no type is chosen
-    bool ownerTicked = false;
-    std::optional<int> ownerId; // nothing when no owner is chosen
-    bool hasPower = false;
-    QString notes;
-    QString dailyHireCharge;
-    QString weeklyHireCharge;
-    QString monthlyHireCharge;
-};
-
-/// Why a berth cannot be added, and which field should take the focus.
-struct BerthRefusal
-{
-    enum class Field
-    {
-        Name,
-        Owner,
-        Type,
-        Length,
-        Width,
-        DailyHireCharge,
-        WeeklyHireCharge,
-        MonthlyHireCharge
-    };
-    Field field;
-    QString text;
-    QString title;
-};
-
-/// The titles the number boxes of a berth are refused with.
-namespace BerthTitles {
-inline const QString Add = QStringLiteral("Add berth");
-inline const QString Length = QStringLiteral("Berth length");
-inline const QString Width = QStringLiteral("Berth width");
-inline const QString Daily = QStringLiteral("Daily Hire Charge");
-inline const QString Weekly = QStringLiteral("Weekly Hire Charge");
-inline const QString Monthly = QStringLiteral("Monthly Hire Charge");
-} // namespace BerthTitles
-
-/// Checks a new berth in the order the user is told: the number boxes, then the name, the owner, the type.
-/// Empty number boxes leave their columns empty (not zero); the owner counts only when its box is ticked.
-std::variant<BerthFields, BerthRefusal> ReadNewBerth(const BerthInput& input, const QLocale& locale = QLocale());
 
 /// One berth as a berth list shows it.
 struct BerthRow

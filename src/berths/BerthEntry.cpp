@@ -1,6 +1,7 @@
 #include "berths/BerthEntry.h"
 
 #include "core/Seams.h"
+#include "core/SqlHelpers.h"
 #include "core/modFunctions.h"
 #include "core/ui/InputChecks.h"
 #include "core/ui/Twips.h"
@@ -25,10 +26,10 @@ template <typename T> T* Named(T* widget, const QString& name)
     return widget;
 }
 
-void FillCombo(QComboBox* combo, const std::vector<LookupItem>& items)
+void FillCombo(QComboBox* combo, const QList<Sql::LookupItem>& items)
 {
     combo->clear();
-    for (const LookupItem& item : items)
+    for (const Sql::LookupItem& item : items)
         combo->addItem(item.text, item.id);
     combo->setCurrentIndex(-1);
 }
@@ -115,17 +116,15 @@ BerthEntry::BerthEntry(Services& services, BerthChangeSet& changes, BerthListSty
 
 bool BerthEntry::Load()
 {
-    std::vector<LookupItem> types;
-    std::vector<LookupItem> owners;
     QString error;
-    const bool ok = ReadLookup(m_changes.Database(), BerthTypeLookupSql(), types, &error) &&
-                    ReadLookup(m_changes.Database(), OwnerLookupSql(), owners, &error) && m_changes.Reload(&error);
-    if (!ok) {
+    const auto types = Sql::ReadLookup(m_changes.Database(), BerthTypeLookupSql(), &error);
+    const auto owners = types ? Sql::ReadLookup(m_changes.Database(), OwnerLookupSql(), &error) : std::nullopt;
+    if (!owners || !m_changes.Reload(&error)) {
         ShowDatabaseError(QStringLiteral("The berths could not be read."), error);
         return false;
     }
-    FillCombo(m_cboBerthType, types);
-    FillCombo(m_cboOwner, owners);
+    FillCombo(m_cboBerthType, *types);
+    FillCombo(m_cboOwner, *owners);
     ShowRows();
     return true;
 }

@@ -1,12 +1,11 @@
 #include "berths/frmEditBerths.h"
 
-#include "berths/BerthChangeSet.h"
-#include "core/Database.h"
+#include "berths/BerthInput.h"
 #include "core/Money.h"
-#include "core/Registry.h"
 #include "core/Seams.h"
 #include "core/SqlHelpers.h"
 #include "core/modFunctions.h"
+#include "core/ui/DataControl.h"
 #include "core/ui/FocusNextControl.h"
 #include "core/ui/InputChecks.h"
 
@@ -129,24 +128,19 @@ struct TextFieldInfo
 
 frmEditBerths::frmEditBerths(Services& services, QWidget* parent) : QDialog(parent), m_services(services)
 {
-    static int openings = 0;
-    m_connectionName = QStringLiteral("frmEditBerths-%1").arg(++openings);
     setObjectName(QStringLiteral("frmEditBerths"));
     setWindowTitle(QStringLiteral("Edit Berths"));
     BuildControls();
     FocusNextControl::Install(this);
     if (!Open()) {
-        for (QWidget* widget : m_editors + QList<QWidget*>{m_datPrimaryRS, m_cmdUpdate, m_cmdRefresh})
+        for (QWidget* widget : m_editors + QList<QWidget*>{m_data->Bar(), m_cmdUpdate, m_cmdRefresh})
             widget->setEnabled(false);
     }
 }
 
-frmEditBerths::~frmEditBerths()
+bool frmEditBerths::Connected() const
 {
-    // The model and its queries go before their connection.
-    delete m_mapper;
-    delete m_model;
-    Database::Close(m_connectionName);
+    return m_connected;
 }
 
 void frmEditBerths::BuildControls()
@@ -201,26 +195,9 @@ void frmEditBerths::BuildControls()
         combo->setProperty(KindProperty, static_cast<int>(ColumnKind::Lookup));
     m_editors << m_DataCombo1 << m_DataCombo2;
 
-    // The data control: the four arrows and its caption.
-    m_datPrimaryRS = new QWidget(this);
-    m_datPrimaryRS->setObjectName(QStringLiteral("datPrimaryRS"));
-    auto* navigation = new QHBoxLayout(m_datPrimaryRS);
-    navigation->setContentsMargins(0, 0, 0, 0);
-    const auto arrow = [this, navigation](const QString& text, const QString& name) {
-        auto* b = new QPushButton(text, m_datPrimaryRS);
-        b->setObjectName(name);
-        b->setAutoDefault(false);
-        navigation->addWidget(b);
-        return b;
-    };
-    m_cmdFirst = arrow(QStringLiteral("|<"), QStringLiteral("cmdFirst"));
-    m_cmdPrevious = arrow(QStringLiteral("<"), QStringLiteral("cmdPrevious"));
-    m_lblCaption = new QLabel(m_datPrimaryRS);
-    m_lblCaption->setObjectName(QStringLiteral("lblCaption"));
-    m_lblCaption->setAlignment(Qt::AlignCenter);
-    navigation->addWidget(m_lblCaption, 1);
-    m_cmdNext = arrow(QStringLiteral(">"), QStringLiteral("cmdNext"));
-    m_cmdLast = arrow(QStringLiteral(">|"), QStringLiteral("cmdLast"));
+    // The data control: the four arrows and its caption. Every move saves the current berth first.
+    m_data = new DataControl(this, QStringLiteral("datPrimaryRS"), QStringLiteral("lblCaption"));
+    connect(m_data, &DataControl::moveRequested, this, &frmEditBerths::MoveTo);
 
     auto* picButtons = new QWidget(this);
     picButtons->setObjectName(QStringLiteral("picButtons"));
@@ -241,16 +218,9 @@ void frmEditBerths::BuildControls()
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addWidget(m_datPrimaryRS);
+    layout->addWidget(m_data->Bar());
     layout->addWidget(picButtons);
 
-    connect(m_cmdFirst, &QPushButton::clicked, this, [this] { MoveTo(0); });
-    connect(m_cmdPrevious, &QPushButton::clicked, this, [this] { MoveTo(std::max(0, CurrentRow() - 1)); });
-    connect(m_cmdNext, &QPushButton::clicked, this, [this] { MoveTo(CurrentRow() + 1); });
-    connect(m_cmdLast, &QPushButton::clicked, this, [this] {
-        FetchAll();
-        MoveTo(m_model ? m_model->rowCount() - 1 : 0);
-    });
     connect(m_cmdUpdate, &QPushButton::clicked, this, &frmEditBerths::Update);
     connect(m_cmdRefresh, &QPushButton::clicked, this, &frmEditBerths::Refresh);
     connect(m_cmdClose, &QPushButton::clicked, this, &frmEditBerths::reject);
@@ -259,35 +229,29 @@ void frmEditBerths::BuildControls()
 bool frmEditBerths::Open()
 {
     QString error;
-    const auto db = Database::Open(Settings::DatabasePath(), m_connectionName, 500, &error);
-    std::vector<LookupItem> types;
-    std::vector<LookupItem> owners;
-    if (!db || !ReadLookup(*db, BerthTypeLookupSql(), types, &error) ||
-        !ReadLookup(*db, OwnerLookupSql(), owners, &error)) {
+    std::optional<QList<Sql::LookupItem>> types;
+    std::optional<QList<Sql::LookupItem>> owners;
+    if (m_data->Open(QStringLiteral("Berth"), &error)) {
+        const QSqlDatabase db = m_data->Model()->database();
+        types = Sql::ReadLookup(db, BerthTypeLookupSql(), &error);
+        if (types)
+            owners = Sql::ReadLookup(db, OwnerLookupSql(), &error);
+    }
+    if (!owners) {
         m_services.messages.Show(error, modFunctions::ProductTitle(), MsgIcon::Critical, MsgButtons::Ok);
         return false;
     }
-    for (const auto& [combo, items] : {std::pair(m_DataCombo2, &types), std::pair(m_DataCombo1, &owners)}) {
+    for (const auto& [combo, items] : {std::pair(m_DataCombo2, &*types), std::pair(m_DataCombo1, &*owners)}) {
         combo->addItem(QString()); // no type or owner
-        for (const LookupItem& item : *items)
+        for (const Sql::LookupItem& item : *items)
             combo->addItem(item.text, item.id);
     }
-
-    auto model = std::make_unique<QSqlTableModel>(nullptr, *db);
-    model->setTable(QStringLiteral("Berth"));
-    model->setEditStrategy(QSqlTableModel::OnManualSubmit);
-    if (!model->select()) {
-        m_services.messages.Show(model->lastError().text(), modFunctions::ProductTitle(), MsgIcon::Critical,
-                                 MsgButtons::Ok);
-        return false;
-    }
-    m_model = model.release();
-    m_mapper = new QDataWidgetMapper;
-    m_mapper->setModel(m_model);
-    m_mapper->setItemDelegate(new BerthFieldDelegate(m_mapper));
-    m_mapper->setSubmitPolicy(QDataWidgetMapper::ManualSubmit);
+    QDataWidgetMapper* mapper = m_data->Mapper();
+    mapper->setItemDelegate(new BerthFieldDelegate(mapper));
+    mapper->setSubmitPolicy(QDataWidgetMapper::ManualSubmit);
     for (QWidget* editor : std::as_const(m_editors))
-        m_mapper->addMapping(editor, m_model->fieldIndex(editor->property("column").toString()));
+        mapper->addMapping(editor, m_data->Model()->fieldIndex(editor->property("column").toString()));
+    m_connected = true;
     ShowRow(0);
     return true;
 }
@@ -300,20 +264,14 @@ QList<QLineEdit*> frmEditBerths::NumberBoxes() const
 
 int frmEditBerths::CurrentRow() const
 {
-    return m_mapper ? m_mapper->currentIndex() : -1;
-}
-
-void frmEditBerths::FetchAll()
-{
-    while (m_model && m_model->canFetchMore())
-        m_model->fetchMore();
+    return m_connected ? m_data->CurrentRow() : -1;
 }
 
 void frmEditBerths::ShowRow(int row)
 {
-    while (m_model->canFetchMore() && row >= m_model->rowCount())
-        m_model->fetchMore();
-    const int count = m_model->rowCount();
+    while (m_data->Model()->canFetchMore() && row >= m_data->Model()->rowCount())
+        m_data->Model()->fetchMore();
+    const int count = m_data->Model()->rowCount();
     row = std::clamp(row, 0, std::max(0, count - 1));
     if (count == 0) {
         // No berth to show: empty boxes that cannot be typed into.
@@ -323,10 +281,10 @@ void frmEditBerths::ShowRow(int row)
             check->setChecked(false);
         m_DataCombo1->setCurrentIndex(-1);
         m_DataCombo2->setCurrentIndex(-1);
-        m_lblCaption->setText(QStringLiteral("Record: "));
+        m_data->Caption()->setText(QStringLiteral("Record: "));
     } else {
-        m_mapper->setCurrentIndex(row);
-        m_lblCaption->setText(QStringLiteral("Record: %1").arg(row + 1));
+        m_data->Mapper()->setCurrentIndex(row);
+        m_data->ShowPosition(row);
     }
     for (QWidget* editor : std::as_const(m_editors))
         editor->setEnabled(count > 0);
@@ -334,23 +292,23 @@ void frmEditBerths::ShowRow(int row)
 
 bool frmEditBerths::SaveCurrent()
 {
-    if (!m_model || CurrentRow() < 0)
+    if (!m_connected || CurrentRow() < 0)
         return true;
     if (!InputChecks::CheckAll(NumberBoxes()))
         return false;
-    m_mapper->submit();
-    if (!m_model->isDirty())
+    m_data->Mapper()->submit();
+    if (!m_data->Model()->isDirty())
         return true;
-    if (m_model->submitAll())
+    if (m_data->Model()->submitAll())
         return true;
-    m_services.messages.Show(QStringLiteral("Data error event hit err:") + m_model->lastError().text(),
+    m_services.messages.Show(QStringLiteral("Data error event hit err:") + m_data->Model()->lastError().text(),
                              modFunctions::ProductTitle(), MsgIcon::None, MsgButtons::Ok);
     return false;
 }
 
 bool frmEditBerths::MoveTo(int row)
 {
-    if (!m_model)
+    if (!m_connected)
         return false;
     const int from = CurrentRow();
     if (!SaveCurrent())
@@ -361,14 +319,14 @@ bool frmEditBerths::MoveTo(int row)
 
 void frmEditBerths::Update()
 {
-    if (!m_model)
+    if (!m_connected)
         return;
     if (!InputChecks::CheckAll(NumberBoxes()))
         return;
     const int row = CurrentRow();
-    m_mapper->submit();
-    if (!m_model->submitAll()) {
-        m_services.messages.Show(m_model->lastError().text(), modFunctions::ProductTitle(), MsgIcon::None,
+    m_data->Mapper()->submit();
+    if (!m_data->Model()->submitAll()) {
+        m_services.messages.Show(m_data->Model()->lastError().text(), modFunctions::ProductTitle(), MsgIcon::None,
                                  MsgButtons::Ok);
         return;
     }
@@ -377,12 +335,12 @@ void frmEditBerths::Update()
 
 void frmEditBerths::Refresh()
 {
-    if (!m_model)
+    if (!m_connected)
         return;
     const int row = CurrentRow();
-    m_model->revertAll();
-    if (!m_model->select())
-        m_services.messages.Show(m_model->lastError().text(), modFunctions::ProductTitle(), MsgIcon::None,
+    m_data->Model()->revertAll();
+    if (!m_data->Model()->select())
+        m_services.messages.Show(m_data->Model()->lastError().text(), modFunctions::ProductTitle(), MsgIcon::None,
                                  MsgButtons::Ok);
     ShowRow(row);
 }

@@ -7,11 +7,9 @@
 struct Services;
 class QCheckBox;
 class QComboBox;
-class QDataWidgetMapper;
-class QLabel;
+class DataControl;
 class QLineEdit;
 class QPushButton;
-class QSqlTableModel;
 
 /// The berth table editor: every stored column of the existing berths, one berth at a time. It works on a
 /// connection of its own, so what it saves is stored at once, whatever the berth register does with its own
@@ -39,10 +37,9 @@ public:
     };
 
     explicit frmEditBerths(Services& services, QWidget* parent = nullptr);
-    ~frmEditBerths() override;
 
     /// Whether the editor's connection opened (the user has been told when it did not).
-    bool Connected() const { return m_model != nullptr; }
+    bool Connected() const;
     /// The current row, 0-based in the query's order; -1 when there is none.
     int CurrentRow() const;
 
@@ -60,25 +57,17 @@ private:
     void ShowRow(int row);
     void Update();
     void Refresh();
-    void FetchAll();
     QList<QLineEdit*> NumberBoxes() const;
 
     Services& m_services;
-    QString m_connectionName;
-    QSqlTableModel* m_model = nullptr;
-    QDataWidgetMapper* m_mapper = nullptr;
+    DataControl* m_data = nullptr; // the own connection, the model, the mapper and the record bar
+    bool m_connected = false;      // the connection, the table and the lookup lists were read
 
     std::array<QLineEdit*, 8> m_txtFields{};
     std::array<QCheckBox*, 2> m_chkFields{};
     QList<QWidget*> m_editors;         // every box bound to a column
     QComboBox* m_DataCombo1 = nullptr; // owner
     QComboBox* m_DataCombo2 = nullptr; // berth type
-    QWidget* m_datPrimaryRS = nullptr;
-    QLabel* m_lblCaption = nullptr;
-    QPushButton* m_cmdFirst = nullptr;
-    QPushButton* m_cmdPrevious = nullptr;
-    QPushButton* m_cmdNext = nullptr;
-    QPushButton* m_cmdLast = nullptr;
     QPushButton* m_cmdUpdate = nullptr;
     QPushButton* m_cmdRefresh = nullptr;
     QPushButton* m_cmdClose = nullptr;

@@ -41,7 +41,7 @@ frmWizardConfig::frmWizardConfig(Services& services, IWindowHost* host, QWidget*
     finished->addWidget(Text(QStringLiteral("Click Finish to complete your configuration"), Frame(Finished)));
     finished->addStretch();
 
-    const int postCode = Registry::GetRegistryNumber(Settings::PostCode, QStringLiteral("-1"), -1);
+    const int postCode = Registry::GetRegistryNumber(Settings::WizardPostCode, -1);
     m_cboPostCode->setCurrentIndex(postCode == 0 || postCode == 1 ? postCode : -1);
     Start();
 

@@ -23,7 +23,10 @@ IntervalCheck CheckInterval(const QDateTime& from, const QDateTime& to)
     return IntervalCheck::Ok;
 }
 
-qint64 DaysOfHire(const QDateTime& from, const QDateTime& to) { return from.date().daysTo(to.date()); }
+qint64 DaysOfHire(const QDateTime& from, const QDateTime& to)
+{
+    return from.date().daysTo(to.date());
+}
 
 Money HireTotal(const QList<AvailableBerth>& marked, qint64 days)
 {
@@ -40,7 +43,38 @@ Charges Recalculate(Money hire, Money other)
     return {vat, sum + vat};
 }
 
-QString DateTimeText(const QDateTime& when) { return when.toString(QStringLiteral("dd.MM.yyyy HH:mm")); }
+PartyCounts StartingCounts(bool countsShown)
+{
+    return countsShown ? PartyCounts{2, 0} : PartyCounts{NotRecorded, NotRecorded};
+}
+
+int ShownCount(int stored)
+{
+    return qMax(0, stored);
+}
+
+CountsLine ConfirmationCounts(const QString& adultsTyped, const QString& kidsTyped)
+{
+    const auto text = [](const QString& typed) {
+        const QString trimmed = typed.trimmed();
+        return trimmed.isEmpty() ? QStringLiteral("0") : trimmed;
+    };
+    CountsLine line{text(adultsTyped), text(kidsTyped)};
+    const QString notRecorded = QString::number(NotRecorded);
+    line.numbersShown = line.adults != notRecorded;
+    line.wordsShown = line.kids != notRecorded;
+    return line;
+}
+
+QString CustomerLine(const CustomerRecord& customer)
+{
+    return customer.name + QStringLiteral(", ") + customer.houseName;
+}
+
+QString DateTimeText(const QDateTime& when)
+{
+    return when.toString(QStringLiteral("dd.MM.yyyy HH:mm"));
+}
 
 QString PeriodText(const QDateTime& from, const QDateTime& to)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "bookings/BookingRecord.h"
+#include "people/PeopleRecords.h"
 
 #include <QDateTime>
 #include <QString>
@@ -8,7 +9,12 @@
 /// The arithmetic and the texts of a booking, without a window.
 namespace BookingRules {
 
-enum class IntervalCheck { Ok, DepartureNotAfterArrival, ShortNight };
+enum class IntervalCheck
+{
+    Ok,
+    DepartureNotAfterArrival,
+    ShortNight
+};
 
 /// The period from the pickers: the arrival rounded down and the departure rounded up to the half hour.
 QDateTime ArrivalFrom(const QDate& date, const QTime& time);
@@ -31,6 +37,34 @@ struct Charges
 };
 /// VAT at 17.5 % on hire plus other charges, and the total payable.
 Charges Recalculate(Money hire, Money other);
+
+/// A number of adults or kids not recorded (the regional settings hide the two boxes).
+inline constexpr int NotRecorded = -1;
+
+struct PartyCounts
+{
+    int adults = 0;
+    int kids = 0;
+};
+/// What the customer page starts with: two adults and no kids, or both not recorded when the boxes are hidden.
+PartyCounts StartingCounts(bool countsShown);
+/// A stored count as its box shows it when the boxes are shown: a count not recorded shows as 0.
+int ShownCount(int stored);
+
+/// The confirmation page's adults and kids line. An empty box counts as "0"; a box holding "-1" (not recorded)
+/// hides its part: the adults box decides whether the two numbers show, the kids box whether the two words
+/// ("Adults and", "Children") do.
+struct CountsLine
+{
+    QString adults;
+    QString kids;
+    bool numbersShown = true;
+    bool wordsShown = true;
+};
+CountsLine ConfirmationCounts(const QString& adultsTyped, const QString& kidsTyped);
+
+/// "Name, HouseName": the customer as confirmations and cancellations show it.
+QString CustomerLine(const CustomerRecord& customer);
 
 /// "dd.MM.yyyy hh:mm" as the confirmation page and the log show a date-time.
 QString DateTimeText(const QDateTime& when);

@@ -1,6 +1,7 @@
 #include "bookings/BookingStore.h"
 
 #include "bookings/BerthAvailability.h"
+#include "bookings/BookingRules.h"
 #include "core/Seams.h"
 #include "core/SqlHelpers.h"
 #include "core/modFunctions.h"
@@ -40,7 +41,10 @@ QVariantList Values(const BookingRecord& b)
             b.clubMember ? 1 : 0};
 }
 
-QString Text(const QVariant& v) { return v.isNull() ? QString() : v.toString(); }
+QString Text(const QVariant& v)
+{
+    return v.isNull() ? QString() : v.toString();
+}
 } // namespace
 
 std::optional<BookingRecord> LoadBooking(const QSqlDatabase& db, int id, QString* error)
@@ -138,7 +142,8 @@ SaveResult SaveBooking(const QSqlDatabase& db, const BookingRecord& booking)
         sets += QStringLiteral(" = ?");
         // A booking saved without a payment method keeps the method it had.
         if (!booking.paymentMethodId)
-            sets.replace(QStringLiteral("PaymentMethodID = ?"), QStringLiteral("PaymentMethodID = coalesce(?, PaymentMethodID)"));
+            sets.replace(QStringLiteral("PaymentMethodID = ?"),
+                         QStringLiteral("PaymentMethodID = coalesce(?, PaymentMethodID)"));
         QVariantList values = Values(booking);
         values.append(booking.id);
         if (!Sql::Exec(q, QStringLiteral("UPDATE Booking SET ") + sets + QStringLiteral(" WHERE ID = ?"), values,
@@ -168,10 +173,10 @@ bool DeleteBooking(const QSqlDatabase& db, int id, QString* error)
     return Sql::Exec(db, QStringLiteral("DELETE FROM Booking WHERE ID = ?"), {id}, error);
 }
 
-bool CancelBooking(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error)
+bool CancelBooking(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error, const QString& title)
 {
-    if (messages.Show(QStringLiteral("Do you want to delete existing reservation?"), QStringLiteral("Cancel booking"),
-                      MsgIcon::None, MsgButtons::YesNo) != MsgResult::Yes)
+    if (messages.Show(QStringLiteral("Do you want to delete existing reservation?"), title, MsgIcon::None,
+                      MsgButtons::YesNo) != MsgResult::Yes)
         return false;
     return DeleteBooking(db, id, error);
 }
@@ -179,14 +184,7 @@ bool CancelBooking(const QSqlDatabase& db, int id, IMessageBox& messages, QStrin
 namespace {
 QList<Choice> Choices(const QSqlDatabase& db, const QString& sql)
 {
-    QList<Choice> choices;
-    QSqlQuery q(db);
-    q.setForwardOnly(true);
-    if (Sql::Exec(q, sql)) {
-        while (q.next())
-            choices.append({q.value(0).toInt(), Text(q.value(1))});
-    }
-    return choices;
+    return Sql::ReadLookup(db, sql).value_or(QList<Choice>());
 }
 } // namespace
 
@@ -202,11 +200,8 @@ QList<Choice> PaymentMethodChoices(const QSqlDatabase& db)
 
 QString CustomerLine(const QSqlDatabase& db, int customerId)
 {
-    QSqlQuery q(db);
-    q.setForwardOnly(true);
-    if (!Sql::Exec(q, QStringLiteral("SELECT Name, HouseName FROM Customer WHERE ID = ?"), {customerId}) || !q.next())
-        return {};
-    return Text(q.value(0)) + QStringLiteral(", ") + Text(q.value(1));
+    const auto customer = CustomerStore::Load(db, customerId);
+    return customer ? BookingRules::CustomerLine(*customer) : QString();
 }
 
 } // namespace BookingStore

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "bookings/BookingRecord.h"
+#include "core/SqlHelpers.h"
 
 #include <QSqlDatabase>
 
@@ -18,9 +19,9 @@ qint64 NextConfirmationNumber(const QSqlDatabase& db);
 struct SaveResult
 {
     bool ok = false;
-    int id = 0;               // the booking's ID after saving
-    QStringList takenBerths;  // berths another booking took meanwhile (nothing was saved)
-    QString error;            // a database error (nothing was saved)
+    int id = 0;              // the booking's ID after saving
+    QStringList takenBerths; // berths another booking took meanwhile (nothing was saved)
+    QString error;           // a database error (nothing was saved)
 };
 
 /// Writes the booking row and one BookingBerth row per berth in one transaction (a changed booking's berth rows
@@ -31,12 +32,14 @@ SaveResult SaveBooking(const QSqlDatabase& db, const BookingRecord& booking);
 /// Deletes one booking (its berth rows go with it).
 bool DeleteBooking(const QSqlDatabase& db, int id, QString* error = nullptr);
 
-/// Asks "Do you want to delete existing reservation?" and deletes the booking on Yes. Writes no event: the caller
-/// does. False on No or when the delete failed (with the reason in *error).
-bool CancelBooking(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error = nullptr);
+/// The one way a booking is cancelled: asks "Do you want to delete existing reservation?" (titled "Cancel booking",
+/// or the caller's title) and deletes the booking on Yes. Writes no event: the caller does. False on No, or when
+/// the delete failed with the reason in *error.
+bool CancelBooking(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error = nullptr,
+                   const QString& title = QStringLiteral("Cancel booking"));
 
 /// An (ID, name) pair for a pick list.
-using Choice = std::pair<int, QString>;
+using Choice = Sql::LookupItem;
 /// The customers by name, for the wizard's customer list; empty when they cannot be read.
 QList<Choice> CustomerChoices(const QSqlDatabase& db);
 /// The payment methods in their stored order.

@@ -8,11 +8,12 @@
 #include "core/Seams.h"
 #include "core/modEventLog.h"
 #include "core/modFunctions.h"
+#include "core/ui/ClickableLabel.h"
 #include "core/ui/FocusNextControl.h"
 #include "core/ui/InputChecks.h"
+#include "core/ui/SendEmail.h"
 #include "core/ui/Twips.h"
 #include "people/PeopleRecords.h"
-#include "people/PeopleWidgets.h"
 #include "people/frmAddCustomer.h"
 
 #include <QApplication>
@@ -317,7 +318,7 @@ QWidget* frmBooking::BuildConfirmationPage()
     auto* email = new ClickableLabel(QStringLiteral("Email"), page);
     email->setObjectName(QStringLiteral("Label38"));
     connect(email, &ClickableLabel::clicked, this,
-            [this] { PeopleWidgets::SendEmail(m_services, m_lblMail->text(), Title); });
+            [this] { SendEmail(m_services, m_lblMail->text(), Title); });
     m_lblNoAdults = Named(new QLabel(page), QStringLiteral("lblNoAdults"));
     m_lblAdults = Named(new QLabel(QStringLiteral("Adults and"), page), QStringLiteral("lblAdults"));
     m_lblNoKids = Named(new QLabel(page), QStringLiteral("lblNoKids"));
@@ -333,7 +334,7 @@ QWidget* frmBooking::BuildConfirmationPage()
     return page;
 }
 
-frmBooking* frmBooking::Display(IWindowHost& host, Services& services, int mode, int bookingId)
+frmBooking* frmBooking::Display(IWindowHost& host, Services& services, RecordMode mode, int bookingId)
 {
     auto* wizard = qobject_cast<frmBooking*>(host.FindChild(QStringLiteral("frmBooking")));
     if (!wizard)
@@ -343,10 +344,12 @@ frmBooking* frmBooking::Display(IWindowHost& host, Services& services, int mode,
     return wizard;
 }
 
-void frmBooking::Prepare(int mode, int bookingId)
+void frmBooking::Prepare(RecordMode mode, int bookingId)
 {
+    const RegionalSettings regional = RegionalSettings::Load();
+    m_countsShown = regional.showAdultsAndKids;
     m_mode = mode;
-    m_bookingId = mode == 2 ? bookingId : 0;
+    m_bookingId = mode == RecordMode::Edit ? bookingId : 0;
     m_fromDate = {};
     m_toDate = {};
     m_loadedCustomerId = 0;
@@ -358,8 +361,9 @@ void frmBooking::Prepare(int mode, int bookingId)
         label->clear();
     m_txtNotes->clear();
     m_chkClubMember->setChecked(false);
-    m_txtNoAdults->setText(QStringLiteral("2"));
-    m_txtNoKids->setText(QStringLiteral("0"));
+    const BookingRules::PartyCounts counts = BookingRules::StartingCounts(m_countsShown);
+    m_txtNoAdults->setText(QString::number(counts.adults));
+    m_txtNoKids->setText(QString::number(counts.kids));
 
     LoadCustomers();
     m_cboPaymentMethod->clear();
@@ -367,25 +371,19 @@ void frmBooking::Prepare(int mode, int bookingId)
         m_cboPaymentMethod->addItem(name, id);
     m_cboPaymentMethod->setCurrentIndex(-1);
 
-    if (m_mode == 2) {
+    if (m_mode == RecordMode::Edit) {
         LoadBooking();
     } else {
         const QDate today = m_services.clock.Now().date();
         m_dtpFromDate->setDate(today);
         m_dtpToDate->setDate(today);
-        const RegionalSettings regional = RegionalSettings::Load();
         m_dtpFromTime->setTime(regional.checkInTime);
         m_dtpToTime->setTime(regional.checkOutTime);
         m_txtBerthConfirmationNumber->setText(QString::number(BookingStore::NextConfirmationNumber(m_services.Db())));
     }
 
-    const bool showCounts = RegionalSettings::Load().showAdultsAndKids;
     for (QWidget* w : std::initializer_list<QWidget*>{m_lblNoAdultsEdit, m_lblNoKidsEdit, m_txtNoAdults, m_txtNoKids})
-        w->setVisible(showCounts);
-    if (!showCounts) {
-        m_txtNoAdults->setText(QStringLiteral("-1"));
-        m_txtNoKids->setText(QStringLiteral("-1"));
-    }
+        w->setVisible(m_countsShown);
     m_step = 0;
     ShowStep();
 }
@@ -415,9 +413,9 @@ void frmBooking::LoadBooking()
     m_loadedCustomerId = booking->customerId;
     SelectCustomer(booking->customerId);
     m_txtNotes->setPlainText(booking->notes);
-    if (RegionalSettings::Load().showAdultsAndKids) {
-        m_txtNoAdults->setText(QString::number(qMax(0, booking->noAdults)));
-        m_txtNoKids->setText(QString::number(qMax(0, booking->noKids)));
+    if (m_countsShown) {
+        m_txtNoAdults->setText(QString::number(BookingRules::ShownCount(booking->noAdults)));
+        m_txtNoKids->setText(QString::number(BookingRules::ShownCount(booking->noKids)));
     }
     m_txtOtherCharges->setText(booking->otherCharges.PlainText());
     m_txtVAT->setText(booking->vat.PlainText());
@@ -498,7 +496,7 @@ void frmBooking::LeaveDates()
     case BookingRules::IntervalCheck::Ok:
         break;
     }
-    FillBerthGrid(m_mode == 2 ? m_storedBerths : QList<int>());
+    FillBerthGrid(m_mode == RecordMode::Edit ? m_storedBerths : QList<int>());
     m_step = 1;
     ShowStep();
 }
@@ -568,19 +566,16 @@ void frmBooking::LeaveCustomer()
         return;
     }
     m_lblDates->setText(BookingRules::PeriodText(m_fromDate, m_toDate));
-    const QString adults = m_txtNoAdults->text().trimmed().isEmpty() ? QStringLiteral("0") : m_txtNoAdults->text().trimmed();
-    const QString kids = m_txtNoKids->text().trimmed().isEmpty() ? QStringLiteral("0") : m_txtNoKids->text().trimmed();
-    m_lblNoAdults->setText(adults);
-    m_lblNoKids->setText(kids);
-    const bool adultsShown = adults != QLatin1String("-1");
-    const bool kidsShown = kids != QLatin1String("-1");
-    m_lblNoAdults->setVisible(adultsShown);
-    m_lblNoKids->setVisible(adultsShown);
-    m_lblAdults->setVisible(kidsShown);
-    m_lblKids->setVisible(kidsShown);
+    const BookingRules::CountsLine counts = BookingRules::ConfirmationCounts(m_txtNoAdults->text(), m_txtNoKids->text());
+    m_lblNoAdults->setText(counts.adults);
+    m_lblNoKids->setText(counts.kids);
+    m_lblNoAdults->setVisible(counts.numbersShown);
+    m_lblNoKids->setVisible(counts.numbersShown);
+    m_lblAdults->setVisible(counts.wordsShown);
+    m_lblKids->setVisible(counts.wordsShown);
 
     if (const auto customer = CustomerStore::Load(m_services.Db(), m_cboCustomer->currentData().toInt())) {
-        m_lblName->setText(customer->name + QStringLiteral(", ") + customer->houseName);
+        m_lblName->setText(BookingRules::CustomerLine(*customer));
         m_lblAddress->setText(QStringList{customer->street, customer->area, customer->town, customer->postCode}
                                   .join(QStringLiteral(", ")));
         m_lblPhone->setText(customer->telNo);
@@ -593,7 +588,7 @@ void frmBooking::LeaveCustomer()
 BookingRecord frmBooking::Typed() const
 {
     BookingRecord b;
-    b.id = m_mode == 2 ? m_bookingId : 0;
+    b.id = m_mode == RecordMode::Edit ? m_bookingId : 0;
     b.customerId = m_cboCustomer->currentData().toInt();
     b.fromDate = m_fromDate;
     b.toDate = m_toDate;
@@ -645,25 +640,22 @@ void frmBooking::Confirm()
         return;
     }
     modEventLog::LogEvent(m_services.clock.Now(),
-                          m_mode == 2 ? modEventLog::BookingModified : modEventLog::BookingAdded,
+                          m_mode == RecordMode::Edit ? modEventLog::BookingModified : modEventLog::BookingAdded,
                           BookingRules::SavedDetails(m_lblDates->text(), m_lblName->text(), booking.berthNames));
     CloseWizard();
 }
 
 void frmBooking::CancelBooking()
 {
-    if (m_mode == 2) {
+    if (m_mode == RecordMode::Edit) {
         const QString details = BookingRules::CancelledDetails(
             m_fromDate, m_toDate, BookingStore::CustomerLine(m_services.Db(), m_loadedCustomerId));
-        if (m_services.messages.Show(QStringLiteral("Do you want to delete existing reservation?"), Title,
-                                     MsgIcon::None, MsgButtons::YesNo) == MsgResult::Yes) {
-            QString error;
-            if (BookingStore::DeleteBooking(m_services.Db(), m_bookingId, &error))
-                modEventLog::LogEvent(m_services.clock.Now(), modEventLog::BookingCancelled, details);
-            else
-                m_services.messages.Show(QStringLiteral("The booking could not be deleted.\n") + error, Title,
-                                         MsgIcon::Critical, MsgButtons::Ok);
-        }
+        QString error;
+        if (BookingStore::CancelBooking(m_services.Db(), m_bookingId, m_services.messages, &error, Title))
+            modEventLog::LogEvent(m_services.clock.Now(), modEventLog::BookingCancelled, details);
+        else if (!error.isEmpty())
+            m_services.messages.Show(QStringLiteral("The booking could not be deleted.\n") + error, Title,
+                                     MsgIcon::Critical, MsgButtons::Ok);
     }
     CloseWizard();
 }
@@ -671,7 +663,7 @@ void frmBooking::CancelBooking()
 void frmBooking::AddCustomer()
 {
     frmAddCustomer dialog(m_services, this);
-    const int id = dialog.Display(1, 0);
+    const int id = dialog.Display(RecordMode::Add, 0);
     if (id == 0)
         return;
     LoadCustomers();

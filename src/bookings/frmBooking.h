@@ -1,6 +1,7 @@
 #pragma once
 
 #include "bookings/BookingRecord.h"
+#include "core/RecordMode.h"
 #include "core/ui/ChildWindow.h"
 
 #include <QDateTime>
@@ -27,14 +28,14 @@ class frmBooking final : public ChildWindow
 public:
     explicit frmBooking(Services& services, QWidget* parent = nullptr);
 
-    /// Opens the wizard for a new booking (mode 1, id 0) or to change booking id (mode 2): reuses the open
+    /// Opens the wizard for a new booking (Add, id 0) or to change booking id (Edit): reuses the open
     /// wizard when there is one, else makes it, and brings it to the front.
-    static frmBooking* Display(IWindowHost& host, Services& services, int mode, int bookingId);
+    static frmBooking* Display(IWindowHost& host, Services& services, RecordMode mode, int bookingId);
 
     /// Prepares the pages for mode and bookingId and shows page 1.
-    void Prepare(int mode, int bookingId);
+    void Prepare(RecordMode mode, int bookingId);
 
-    int Mode() const { return m_mode; }
+    RecordMode Mode() const { return m_mode; }
     int BookingID() const { return m_bookingId; }
     int Step() const { return m_step; }
     int SelectedCount() const;
@@ -66,7 +67,8 @@ private:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     Services& m_services;
-    int m_mode = 1;
+    RecordMode m_mode = RecordMode::Add;
+    bool m_countsShown = true; // the adults and kids boxes, as the regional settings said at Prepare
     int m_bookingId = 0;
     int m_step = 0;
     QDateTime m_fromDate;

@@ -166,7 +166,7 @@ void frmBookingSummary::Display(IWindowHost& host, Services& services, int booki
     }
     // The summary is gone before the wizard comes up on the same booking.
     if (edit)
-        frmBooking::Display(host, services, 2, bookingId);
+        frmBooking::Display(host, services, RecordMode::Edit, bookingId);
 }
 
 bool frmBookingSummary::Prepare(int bookingId)

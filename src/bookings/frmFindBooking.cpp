@@ -108,7 +108,7 @@ void frmFindBooking::Display(IWindowHost& host, Services& services)
     }
     // The window is gone before the wizard comes up; an empty list opens nothing.
     if (bookingId != 0)
-        frmBooking::Display(host, services, 2, bookingId);
+        frmBooking::Display(host, services, RecordMode::Edit, bookingId);
 }
 
 bool frmFindBooking::Load()

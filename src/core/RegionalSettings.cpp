@@ -6,25 +6,22 @@
 #include <QLocale>
 
 namespace {
-const QString DefaultCheckIn = QStringLiteral("09:00");
-const QString DefaultCheckOut = QStringLiteral("14:00");
-
-QTime TimeSetting(const QString& name, const QString& defaultText)
+QTime TimeSetting(const Setting& setting)
 {
-    const QTime stored = RegionalSettings::ParseTime(Registry::GetRegistryValue(name, defaultText));
-    return stored.isValid() ? stored : RegionalSettings::ParseTime(defaultText);
+    const QTime stored = RegionalSettings::ParseTime(Registry::GetRegistryValue(setting));
+    return stored.isValid() ? stored : RegionalSettings::ParseTime(setting.defaultValue);
 }
 } // namespace
 
 RegionalSettings RegionalSettings::Load()
 {
     RegionalSettings values;
-    values.postCodeIndex = Registry::GetRegistryNumber(Settings::PostCode, QStringLiteral("0"), 0) == 0 ? 0 : 1;
-    const QString symbol = Registry::GetRegistryValue(Settings::CurrencySymbol, QStringLiteral("0"));
-    values.currencySymbol = symbol == QStringLiteral("0") ? SystemCurrencySymbol() : symbol;
-    values.checkInTime = TimeSetting(Settings::CheckInTime, DefaultCheckIn);
-    values.checkOutTime = TimeSetting(Settings::CheckoutTime, DefaultCheckOut);
-    values.showAdultsAndKids = Registry::GetRegistryNumber(Settings::ShowAdultsAndKids, QStringLiteral("1"), 1) != 0;
+    values.postCodeIndex = Registry::GetRegistryNumber(Settings::PostCode, 0) == 0 ? 0 : 1;
+    const QString symbol = Registry::GetRegistryValue(Settings::CurrencySymbol);
+    values.currencySymbol = symbol == Settings::CurrencySymbol.defaultValue ? SystemCurrencySymbol() : symbol;
+    values.checkInTime = TimeSetting(Settings::CheckInTime);
+    values.checkOutTime = TimeSetting(Settings::CheckoutTime);
+    values.showAdultsAndKids = Registry::GetRegistryNumber(Settings::ShowAdultsAndKids, 1) != 0;
     return values;
 }
 
@@ -34,7 +31,8 @@ void RegionalSettings::Save() const
     Registry::SetRegistryValue(Settings::CurrencySymbol, currencySymbol);
     Registry::SetRegistryValue(Settings::CheckInTime, TimeText(checkInTime));
     Registry::SetRegistryValue(Settings::CheckoutTime, TimeText(checkOutTime));
-    Registry::SetRegistryValue(Settings::ShowAdultsAndKids, showAdultsAndKids ? QStringLiteral("1") : QStringLiteral("0"));
+    Registry::SetRegistryValue(Settings::ShowAdultsAndKids,
+                               showAdultsAndKids ? QStringLiteral("1") : QStringLiteral("0"));
     Registry::SetRegistryValue(Settings::Traces, InstallPaths::DefaultTracesFolder());
 }
 
@@ -54,8 +52,8 @@ QString RegionalSettings::SystemCurrencySymbol()
 QTime RegionalSettings::ParseTime(const QString& text)
 {
     const QString trimmed = text.trimmed();
-    for (const QString& format : {QStringLiteral("HH:mm:ss"), QStringLiteral("H:mm:ss"), QStringLiteral("HH:mm"),
-                                  QStringLiteral("H:mm")}) {
+    for (const QString& format :
+         {QStringLiteral("HH:mm:ss"), QStringLiteral("H:mm:ss"), QStringLiteral("HH:mm"), QStringLiteral("H:mm")}) {
         const QTime time = QTime::fromString(trimmed, format);
         if (time.isValid())
             return time;
@@ -69,4 +67,7 @@ QTime RegionalSettings::ParseTime(const QString& text)
     return {};
 }
 
-QString RegionalSettings::TimeText(const QTime& time) { return time.toString(QStringLiteral("HH:mm:ss")); }
+QString RegionalSettings::TimeText(const QTime& time)
+{
+    return time.toString(QStringLiteral("HH:mm:ss"));
+}

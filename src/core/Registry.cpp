@@ -21,7 +21,7 @@ std::unique_ptr<QSettings> OpenStore()
     return std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER\\") + QString::fromLatin1(KeyPath),
                                        QSettings::NativeFormat);
 #else
-    return std::make_unique<QSettings>(InstallPaths::Root() + QStringLiteral("/Zem Harbour.ini"), QSettings::IniFormat);
+    return std::make_unique<QSettings>(InstallPaths::SettingsFile(), QSettings::IniFormat);
 #endif
 }
 } // namespace
@@ -49,7 +49,20 @@ void SetRegistryValue(const QString& valueName, const QString& value)
     store->sync();
 }
 
-QString StoreLocation() { return OpenStore()->fileName(); }
+QString GetRegistryValue(const Setting& setting)
+{
+    return GetRegistryValue(setting.name, setting.defaultValue);
+}
+
+int GetRegistryNumber(const Setting& setting, int fallback)
+{
+    return GetRegistryNumber(setting.name, setting.defaultValue, fallback);
+}
+
+QString StoreLocation()
+{
+    return OpenStore()->fileName();
+}
 
 int GetRegistryNumber(const QString& valueName, const QString& defaultValue, int fallback)
 {
@@ -64,7 +77,7 @@ namespace Settings {
 
 QString DatabasePath()
 {
-    const QString value = Registry::GetRegistryValue(Data, LegacyDataDefault);
+    const QString value = Registry::GetRegistryValue(Data);
     if (value.isEmpty() || value == LegacyDataDefault)
         return InstallPaths::DefaultDatabasePath();
     return value;
@@ -72,7 +85,7 @@ QString DatabasePath()
 
 QString TracesFolder()
 {
-    const QString value = Registry::GetRegistryValue(Traces, LegacyTracesDefault);
+    const QString value = Registry::GetRegistryValue(Traces);
     // The old default (and the value the regional settings wrote) named the installation's own traces folder.
     if (value.isEmpty() || value == LegacyTracesDefault || value == QStringLiteral("C:\\Zemc\\Traces\\"))
         return InstallPaths::DefaultTracesFolder();

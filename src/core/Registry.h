@@ -4,13 +4,28 @@
 
 /// The installation settings: text values under one key ("Software\Zem Software\Zem Harbour").
 /// On Windows they live in the registry (machine-wide, or per user where that cannot be written); elsewhere in
-/// "Zem Harbour.ini" in the installation root. ZEMHARBOUR_SETTINGS names another INI file on every platform.
+/// "Zem Harbour.ini" in the installation root (or in the user's configuration folder where the root cannot be
+/// written). ZEMHARBOUR_SETTINGS names another INI file on every platform.
+
+/// A value kept under the key, with the text a read gives when it is missing or unreadable. The names and their
+/// defaults are listed once, in Settings below; a Setting converts to its name, so the name-based calls below
+/// still take one.
+struct Setting
+{
+    QString name;
+    QString defaultValue;
+
+    operator const QString&() const { return name; }
+};
+
 namespace Registry {
 
 inline constexpr auto KeyPath = "Software\\Zem Software\\Zem Harbour";
 
 /// Reads a value; a missing, unreadable or non-text value gives the default, silently.
 QString GetRegistryValue(const QString& valueName, const QString& defaultValue = {});
+/// Reads a setting; missing or unreadable, it gives the setting's default.
+QString GetRegistryValue(const Setting& setting);
 /// Stores a text value, creating the key (or file) when needed. Reports nothing.
 void SetRegistryValue(const QString& valueName, const QString& value);
 /// The settings file or registry path in use (shown in messages, used by tests).
@@ -18,35 +33,41 @@ QString StoreLocation();
 
 /// A value read as a whole number; text that is not a number gives the fallback.
 int GetRegistryNumber(const QString& valueName, const QString& defaultValue, int fallback);
+/// A setting read as a whole number (its default when missing); text that is not a number gives the fallback.
+int GetRegistryNumber(const Setting& setting, int fallback);
 
 } // namespace Registry
 
-/// The values kept under the key, with their defaults, so no caller spells a default twice.
+/// Every value kept under the key, with its default: the one table of names and defaults.
 namespace Settings {
-inline const QString Data = QStringLiteral("data");
-inline const QString Traces = QStringLiteral("traces");
-inline const QString ShowTipAtStartup = QStringLiteral("Show Tip at Startup");
-inline const QString NextTip = QStringLiteral("Next Tip");
-inline const QString PostCode = QStringLiteral("PostCode");
-inline const QString CurrencySymbol = QStringLiteral("CurrencySymbol");
-inline const QString CheckInTime = QStringLiteral("CheckInTime");
-inline const QString CheckoutTime = QStringLiteral("CheckoutTime");
-inline const QString ShowAdultsAndKids = QStringLiteral("Show No. of Adults and Kids");
-inline const QString ConfigWelcome = QStringLiteral("Configuration Welcome Screen");
-inline const QString WebBookWelcome = QStringLiteral("Web Bookings Configuration Welcome Screen");
-inline const QString MailListWelcome = QStringLiteral("Mail list Welcome Screen");
-/// The default provider's form-mail address that a booking page posts to; kept here so a moved service needs no
-/// new program.
-inline const QString WebBookFormMailUrl = QStringLiteral("Web Booking Form Mail URL");
-inline const QString WebBookFormMailUrlDefault = QStringLiteral("https://www.response-o-matic.com/cgi-bin/rom.pl");
-inline const QString SupportUrl = QStringLiteral("Support URL");
-
 /// The old platform's default texts for "data" and "traces"; a value equal to one of them means "the default".
 inline const QString LegacyDataDefault = QStringLiteral("c:\\Zemc\\data\\DB.mdb");
 inline const QString LegacyTracesDefault = QStringLiteral("c:\\Zemc\\traces\\");
 
-/// The database file: "data", or root/data/DB.sqlite.
+inline const Setting Data{QStringLiteral("data"), LegacyDataDefault};
+inline const Setting Traces{QStringLiteral("traces"), LegacyTracesDefault};
+inline const Setting ShowTipAtStartup{QStringLiteral("Show Tip at Startup"), QStringLiteral("0")};
+inline const Setting NextTip{QStringLiteral("Next Tip"), QStringLiteral("0")};
+inline const Setting PostCode{QStringLiteral("PostCode"), QStringLiteral("0")};
+/// The same value as the configuration wizard reads it: missing, no item is chosen.
+inline const Setting WizardPostCode{QStringLiteral("PostCode"), QStringLiteral("-1")};
+inline const Setting CurrencySymbol{QStringLiteral("CurrencySymbol"), QStringLiteral("0")};
+inline const Setting CheckInTime{QStringLiteral("CheckInTime"), QStringLiteral("09:00")};
+inline const Setting CheckoutTime{QStringLiteral("CheckoutTime"), QStringLiteral("14:00")};
+inline const Setting ShowAdultsAndKids{QStringLiteral("Show No. of Adults and Kids"), QStringLiteral("1")};
+inline const Setting ConfigWelcome{QStringLiteral("Configuration Welcome Screen"), QStringLiteral("0")};
+inline const Setting WebBookWelcome{QStringLiteral("Web Bookings Configuration Welcome Screen"), QStringLiteral("0")};
+inline const Setting MailListWelcome{QStringLiteral("Mail list Welcome Screen"), QStringLiteral("0")};
+/// The default provider's form-mail address that a booking page posts to; a setting, so a moved service needs no
+/// new program.
+inline const Setting WebBookFormMailUrl{QStringLiteral("Web Booking Form Mail URL"),
+                                       QStringLiteral("https://www.response-o-matic.com/cgi-bin/rom.pl")};
+inline const Setting SupportUrl{QStringLiteral("Support URL"), QStringLiteral("https://www.zemharbour.co.uk/support")};
+inline const Setting MainWindowGeometry{QStringLiteral("Main Window Geometry"), {}};
+inline const Setting MainWindowState{QStringLiteral("Main Window State"), {}};
+
+/// The database file: "data", or data/DB.sqlite in the installation's data folder.
 QString DatabasePath();
-/// The traces folder with a trailing '/': "traces", or root/traces/.
+/// The traces folder with a trailing '/': "traces", or traces/ in the installation's data folder.
 QString TracesFolder();
 } // namespace Settings

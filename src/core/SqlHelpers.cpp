@@ -100,8 +100,14 @@ QString LikePrefix(const QString& prefix)
     return pattern;
 }
 
-QVariant NullInt() { return QVariant(QMetaType::fromType<qlonglong>()); }
-QVariant NullText() { return QVariant(QMetaType::fromType<QString>()); }
+QVariant NullInt()
+{
+    return QVariant(QMetaType::fromType<qlonglong>());
+}
+QVariant NullText()
+{
+    return QVariant(QMetaType::fromType<QString>());
+}
 
 Transaction::Transaction(QSqlDatabase db, bool immediate) : m_db(std::move(db))
 {
@@ -141,6 +147,18 @@ bool Transaction::Commit(QString* error)
     }
     m_done = true;
     return true;
+}
+
+std::optional<QList<LookupItem>> ReadLookup(const QSqlDatabase& db, const QString& sql, QString* error)
+{
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    if (!Exec(q, sql, {}, error))
+        return std::nullopt;
+    QList<LookupItem> items;
+    while (q.next())
+        items.append({q.value(0).toInt(), q.value(1).isNull() ? QString() : q.value(1).toString()});
+    return items;
 }
 
 bool InTransaction(const QSqlDatabase& db, QString* error, const std::function<bool()>& work)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
@@ -20,6 +21,16 @@ std::optional<QVariant> Scalar(const QSqlDatabase& db, const QString& sql, const
                                QString* error = nullptr);
 /// Runs a script of statements separated by ';' (quotes and "--" comments respected), stopping at the first failure.
 bool ExecScript(const QSqlDatabase& db, const QString& script, QString* error = nullptr);
+
+/// A row of a lookup list (berth types, owners, customers, payment methods): the ID bound and the text shown.
+struct LookupItem
+{
+    int id = 0;
+    QString text;
+};
+/// Reads a lookup list with a statement that returns (ID, text) rows; nothing, and the reason in *error, when it
+/// fails. A Null text reads as an empty one.
+std::optional<QList<LookupItem>> ReadLookup(const QSqlDatabase& db, const QString& sql, QString* error = nullptr);
 
 /// A LIKE pattern that matches text starting with prefix, to be used with "LIKE ? ESCAPE '\'".
 QString LikePrefix(const QString& prefix);

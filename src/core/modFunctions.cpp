@@ -226,13 +226,6 @@ bool DeleteBerth(const QSqlDatabase& db, int id, IMessageBox& messages, QString*
            Sql::InTransaction(db, error, [&] { return DeleteBerthRows(db, id, error); });
 }
 
-int RowAfterDelete(int deletedRow, int rowCountAfter)
-{
-    if (rowCountAfter <= 0)
-        return -1;
-    return deletedRow < rowCountAfter ? deletedRow : rowCountAfter - 1;
-}
-
 // ---- Texts ----
 
 QString ProductTitle() { return QStringLiteral("Zem Harbour").replace(u'&', QStringLiteral("&&")); }

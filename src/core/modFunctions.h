@@ -58,9 +58,6 @@ bool ConfirmDeleteBerth(const QSqlDatabase& db, int id, IMessageBox& messages, Q
 bool DeleteBerthRows(const QSqlDatabase& db, int id, QString* error = nullptr);
 bool DeleteBerth(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error = nullptr);
 
-/// Where a list stands after its row deletedRow went: the same position, or the new last row, or -1 when empty.
-int RowAfterDelete(int deletedRow, int rowCountAfter);
-
 // ---- Texts ----
 
 /// "Zem Harbour" with every "&" doubled, for labels.

@@ -41,7 +41,10 @@ std::optional<QString> FormatLogMessage(const QString& format, const QVariantLis
     return result;
 }
 
-QString LogPath() { return InstallPaths::AppDir() + QStringLiteral("/message.log"); }
+QString LogPath()
+{
+    return InstallPaths::MessageLogPath();
+}
 
 void LogMessage(int level, const QString& format, const QVariantList& args)
 {
@@ -74,8 +77,8 @@ void LogMessage(int level, const QString& format, const QVariantList& args)
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
         return;
-    const QString line =
-        QDateTime::currentDateTime().toString(QStringLiteral("dd/MM/yyyy HH:mm:ss")) + tag + *message + QStringLiteral("\r\n");
+    const QString line = QDateTime::currentDateTime().toString(QStringLiteral("dd/MM/yyyy HH:mm:ss")) + tag + *message +
+                         QStringLiteral("\r\n");
     file.write(line.toUtf8());
 }
 

@@ -13,8 +13,8 @@ QString WebBookSettings::ActionUrl() const
 QString WebBookSettings::DefaultEndpoint()
 {
     const QString url =
-        Registry::GetRegistryValue(Settings::WebBookFormMailUrl, Settings::WebBookFormMailUrlDefault).trimmed();
-    return url.isEmpty() ? Settings::WebBookFormMailUrlDefault : url;
+        Registry::GetRegistryValue(Settings::WebBookFormMailUrl).trimmed();
+    return url.isEmpty() ? Settings::WebBookFormMailUrl.defaultValue : url;
 }
 
 QStringList WebBookSettings::ProviderNames()

@@ -25,11 +25,11 @@ bool CustomerSearchModel::Load(const QSqlDatabase& db, QString* error)
     m_shown.clear();
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    const bool ok = Sql::Exec(q,
-                              QStringLiteral("SELECT ID, Name, HouseName, Street, Area, Town, PostCode, TelNo, "
-                                             "MobileNo, EmailAddress, MembershipNo, ClubMember, Notes "
-                                             "FROM Customer ORDER BY ID"),
-                              {}, error);
+    QString columns;
+    for (const auto& field : PeopleFields::Customer)
+        columns += QString::fromUtf16(field.column) + QStringLiteral(", ");
+    const bool ok = Sql::Exec(
+        q, QStringLiteral("SELECT ID, %1ClubMember, Notes FROM Customer ORDER BY ID").arg(columns), {}, error);
     while (ok && q.next()) {
         Row row;
         row.id = q.value(0).toInt();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "people/PeopleRecords.h"
+
 #include <QAbstractTableModel>
 #include <QSqlDatabase>
 #include <QString>
@@ -39,6 +41,8 @@ struct CustomerCriteria
     /// given an undecided box adds no condition.
     bool HasConditions() const;
 };
+// The search boxes are the customer's one-line texts, in the order of the field table.
+static_assert(std::size(PeopleFields::Customer) == CustomerCriteria::FieldCount);
 
 /// All customers, loaded once when the search opens, narrowed in memory by each search. A typed text matches the
 /// start of its column whatever the letter case (in any script), and literally: "%", "_" and quotes are plain

@@ -1,5 +1,6 @@
 #include "people/PeopleListWindow.h"
 
+#include "core/ListCursor.h"
 #include "core/Seams.h"
 #include "core/modEventLog.h"
 #include "core/modFunctions.h"
@@ -83,7 +84,7 @@ void PeopleListWindow::RequeryRst()
         modLog::LogMessage(3, QStringLiteral("%s.RequeryRst: %s"), {objectName(), error});
     m_grid->setColumnHidden(0, true);
     m_model->FetchUpTo(row);
-    SetCurrentRow(modFunctions::RowAfterDelete(qMax(row, 0), m_model->rowCount()));
+    SetCurrentRow(ListCursor::RowAfterDelete(qMax(row, 0), m_model->rowCount()));
 }
 
 int PeopleListWindow::CurrentRow() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/RecordMode.h"
 #include "core/ui/ChildWindow.h"
 #include "people/PeopleListModel.h"
 
@@ -45,8 +46,21 @@ protected:
     PeopleListWindow(Services& services, const PeopleListDefinition& definition, const Controls& controls,
                      QWidget* parent);
 
+    /// Opens the list window List in the host's frame, or reads the open one again and brings it to the front:
+    /// there is only ever one of each.
+    template <typename List> static List* ShowOnce(IWindowHost& host, Services& services)
+    {
+        auto* window = qobject_cast<List*>(host.FindChild(QString::fromLatin1(List::staticMetaObject.className())));
+        if (window)
+            window->RequeryRst();
+        else
+            window = new List(services);
+        host.ShowChild(window);
+        return window;
+    }
+
     /// Opens the record dialog modally with (mode, id).
-    virtual void OpenRecord(int mode, int id) = 0;
+    virtual void OpenRecord(RecordMode mode, int id) = 0;
     /// The cascade delete (asks first); true when the row went.
     virtual bool DeleteRecord(int id, QString* error) = 0;
     /// The event written after a delete.

@@ -7,16 +7,17 @@
 
 namespace {
 
-// The column names are fixed texts of this file; only values travel as bound parameters.
-const QStringList CustomerColumns = {
-    QStringLiteral("Name"),  QStringLiteral("HouseName"),  QStringLiteral("Street"),
-    QStringLiteral("Area"),  QStringLiteral("Town"),       QStringLiteral("PostCode"),
-    QStringLiteral("TelNo"), QStringLiteral("MobileNo"),   QStringLiteral("EmailAddress"),
-    QStringLiteral("Notes"), QStringLiteral("ClubMember"), QStringLiteral("MembershipNo")};
-const QStringList OwnerColumns = {
-    QStringLiteral("Name"),     QStringLiteral("HouseName"),    QStringLiteral("Street"),
-    QStringLiteral("Area"),     QStringLiteral("Town"),         QStringLiteral("PostCode"),
-    QStringLiteral("MobileNo"), QStringLiteral("EmailAddress"), QStringLiteral("Notes")};
+// The column names are fixed texts of the field tables; only values travel as bound parameters. A record's
+// columns are its one-line texts, then Notes, then (customers only) ClubMember.
+template <typename Record, std::size_t N> QStringList Columns(const PersonField<Record> (&fields)[N])
+{
+    QStringList columns;
+    for (const auto& field : fields)
+        columns << QString::fromUtf16(field.column);
+    return columns << QStringLiteral("Notes");
+}
+const QStringList CustomerColumns = Columns(PeopleFields::Customer) << QStringLiteral("ClubMember");
+const QStringList OwnerColumns = Columns(PeopleFields::Owner);
 
 // An empty box is stored as an empty text: a default-constructed QString would bind as Null.
 QVariant Text(const QString& value)
@@ -24,17 +25,32 @@ QVariant Text(const QString& value)
     return value.isNull() ? QStringLiteral("") : value;
 }
 
-QVariantList Values(const CustomerRecord& r)
+template <typename Record, std::size_t N>
+QVariantList Values(const Record& record, const PersonField<Record> (&fields)[N])
 {
-    return {Text(r.name),         Text(r.houseName), Text(r.street),       Text(r.area),
-            Text(r.town),         Text(r.postCode),  Text(r.telNo),        Text(r.mobileNo),
-            Text(r.emailAddress), Text(r.notes),     r.clubMember ? 1 : 0, Text(r.membershipNo)};
+    QVariantList values;
+    for (const auto& field : fields)
+        values << Text(record.*field.member);
+    return values << Text(record.notes);
 }
 
+template <typename Record, std::size_t N>
+Record FromValues(const QVariantList& values, const PersonField<Record> (&fields)[N])
+{
+    Record record;
+    for (std::size_t i = 0; i < N; ++i)
+        record.*fields[i].member = values.at(static_cast<qsizetype>(i)).toString();
+    record.notes = values.at(static_cast<qsizetype>(N)).toString();
+    return record;
+}
+
+QVariantList Values(const CustomerRecord& r)
+{
+    return Values(r, PeopleFields::Customer) << (r.clubMember ? 1 : 0);
+}
 QVariantList Values(const OwnerRecord& r)
 {
-    return {Text(r.name),     Text(r.houseName), Text(r.street),       Text(r.area), Text(r.town),
-            Text(r.postCode), Text(r.mobileNo),  Text(r.emailAddress), Text(r.notes)};
+    return Values(r, PeopleFields::Owner);
 }
 
 std::optional<QVariantList> LoadRow(const QSqlDatabase& db, const QString& table, const QStringList& columns, int id,
@@ -73,7 +89,7 @@ std::optional<int> InsertRow(const QSqlDatabase& db, const QString& table, const
     QSqlQuery q(db);
     if (!Sql::Exec(q, sql, values, error))
         return std::nullopt;
-    // The ID given on this connection by this insert: the table's maximum right after it.
+    // The ID this insert gave the row, as the driver reports it for this connection.
     bool ok = false;
     const int id = q.lastInsertId().toInt(&ok);
     if (!ok || id <= 0) {
@@ -117,19 +133,8 @@ std::optional<CustomerRecord> Load(const QSqlDatabase& db, int id, QString* erro
     const auto v = LoadRow(db, QStringLiteral("Customer"), CustomerColumns, id, error);
     if (!v)
         return std::nullopt;
-    CustomerRecord r;
-    r.name = v->at(0).toString();
-    r.houseName = v->at(1).toString();
-    r.street = v->at(2).toString();
-    r.area = v->at(3).toString();
-    r.town = v->at(4).toString();
-    r.postCode = v->at(5).toString();
-    r.telNo = v->at(6).toString();
-    r.mobileNo = v->at(7).toString();
-    r.emailAddress = v->at(8).toString();
-    r.notes = v->at(9).toString();
-    r.clubMember = v->at(10).toInt() != 0; // older files store True as -1
-    r.membershipNo = v->at(11).toString();
+    CustomerRecord r = FromValues(*v, PeopleFields::Customer);
+    r.clubMember = v->constLast().toInt() != 0; // older files store True as -1
     return r;
 }
 
@@ -152,17 +157,7 @@ std::optional<OwnerRecord> Load(const QSqlDatabase& db, int id, QString* error)
     const auto v = LoadRow(db, QStringLiteral("Owner"), OwnerColumns, id, error);
     if (!v)
         return std::nullopt;
-    OwnerRecord r;
-    r.name = v->at(0).toString();
-    r.houseName = v->at(1).toString();
-    r.street = v->at(2).toString();
-    r.area = v->at(3).toString();
-    r.town = v->at(4).toString();
-    r.postCode = v->at(5).toString();
-    r.mobileNo = v->at(6).toString();
-    r.emailAddress = v->at(7).toString();
-    r.notes = v->at(8).toString();
-    return r;
+    return FromValues(*v, PeopleFields::Owner);
 }
 
 std::optional<int> Add(const QSqlDatabase& db, const OwnerRecord& record, QString* error)

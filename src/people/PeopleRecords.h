@@ -1,15 +1,11 @@
 #pragma once
 
+#include "core/RecordMode.h"
+
 #include <QSqlDatabase>
 #include <QString>
 #include <QVariant>
 #include <optional>
-
-/// The Mode a record dialog is opened with.
-namespace RecordMode {
-inline constexpr int Add = 1;
-inline constexpr int Edit = 2;
-} // namespace RecordMode
 
 /// One customer as the customer dialog edits it: every text as typed, empty for a Null column.
 struct CustomerRecord
@@ -41,6 +37,57 @@ struct OwnerRecord
     QString emailAddress;
     QString notes;
 };
+
+/// One one-line text of a person: where the record keeps it, the column that stores it, the box that edits (and
+/// searches) it, the box's caption and its longest text (0: no limit).
+template <typename Record> struct PersonField
+{
+    QString Record::*member;
+    const char16_t* column;
+    const char16_t* box;
+    const char16_t* caption;
+    int maxLength;
+};
+
+/// The field table of each kind of person, in the order of the dialog's boxes (the tab order). The stores, the
+/// record dialogs and the customer search are all built from these; the notes (and the customer's club flag)
+/// come after them.
+namespace PeopleFields {
+inline constexpr int TextLimit = 100;
+inline constexpr int MembershipNoLimit = 50;
+
+// The fields both kinds have, written once.
+template <typename R> inline constexpr PersonField<R> Name{&R::name, u"Name", u"txtName", u"Name:", TextLimit};
+template <typename R>
+inline constexpr PersonField<R> HouseName{&R::houseName, u"HouseName", u"txtHouseName", u"House Name:", TextLimit};
+template <typename R>
+inline constexpr PersonField<R> Street{&R::street, u"Street", u"txtStreet", u"Street:", TextLimit};
+template <typename R> inline constexpr PersonField<R> Area{&R::area, u"Area", u"txtArea", u"Area:", TextLimit};
+template <typename R> inline constexpr PersonField<R> Town{&R::town, u"Town", u"txtTown", u"Town:", TextLimit};
+template <typename R>
+inline constexpr PersonField<R> PostCode{&R::postCode, u"PostCode", u"txtPostCode", u"Post Code:", 0};
+template <typename R>
+inline constexpr PersonField<R> MobileNo{&R::mobileNo, u"MobileNo", u"txtMobileNo", u"Mobile Phone:", TextLimit};
+template <typename R>
+inline constexpr PersonField<R> Email{&R::emailAddress, u"EmailAddress", u"txtEmail", u"Email Address:", TextLimit};
+
+using C = CustomerRecord;
+inline constexpr PersonField<C> Customer[] = {
+    Name<C>,
+    HouseName<C>,
+    Street<C>,
+    Area<C>,
+    Town<C>,
+    PostCode<C>,
+    {&C::telNo, u"TelNo", u"txtTelNo", u"Phone:", TextLimit},
+    MobileNo<C>,
+    Email<C>,
+    {&C::membershipNo, u"MembershipNo", u"txtMembershipNo", u"Membership No:", MembershipNoLimit}};
+
+using O = OwnerRecord;
+inline constexpr PersonField<O> Owner[] = {Name<O>, HouseName<O>, Street<O>,   Area<O>,
+                                           Town<O>, PostCode<O>,  MobileNo<O>, Email<O>};
+} // namespace PeopleFields
 
 /// Reads and writes customers. Every text is bound exactly as typed (an empty box stores an empty text, never
 /// Null); each change is one transaction, so a failure leaves the table as it was and reports why in *error.

@@ -1,34 +1,19 @@
 #include "people/PeopleWidgets.h"
 
 #include "core/Seams.h"
+#include "core/ui/ClickableLabel.h"
 #include "core/ui/FocusNextControl.h"
+#include "core/ui/SendEmail.h"
 #include "core/ui/Twips.h"
 
 #include <QDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <QGuiApplication>
-#include <QLineEdit>
-#include <QMouseEvent>
-
-ClickableLabel::ClickableLabel(const QString& text, QWidget* parent) : QLabel(text, parent)
-{
-    QFont underlined = font();
-    underlined.setUnderline(true);
-    setFont(underlined);
-    setCursor(Qt::PointingHandCursor);
-    setStyleSheet(QStringLiteral("color: palette(link);"));
-}
-
-void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)
-{
-    QLabel::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked();
-}
 
 namespace PeopleWidgets {
 
@@ -74,9 +59,8 @@ void AddEmailLink(QGridLayout* layout, int row, QWidget* form, Services& service
     auto* link = new ClickableLabel(QStringLiteral("Email"), form);
     link->setObjectName(QStringLiteral("lblSendEmail"));
     layout->addWidget(link, row, 2);
-    QObject::connect(link, &ClickableLabel::clicked, form, [&services, email, form] {
-        SendEmail(services, email->text(), form->window()->windowTitle());
-    });
+    QObject::connect(link, &ClickableLabel::clicked, form,
+                     [&services, email, form] { SendEmail(services, email->text(), form->window()->windowTitle()); });
 }
 
 void FinishRecordDialog(QDialog* dialog, QWidget* form, const std::function<void()>& save)
@@ -98,15 +82,14 @@ void FinishRecordDialog(QDialog* dialog, QWidget* form, const std::function<void
     FocusNextControl::Install(dialog);
 }
 
-void SendEmail(Services& services, const QString& address, const QString& title)
+QString NotesText(const QPlainTextEdit* notes)
 {
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    // The address goes over as typed; an empty one opens a message without a recipient.
-    const bool opened = services.desktop.Open(QUrl(QStringLiteral("mailto:") + address));
-    QGuiApplication::restoreOverrideCursor();
-    if (!opened)
-        services.messages.Show(QStringLiteral("No e-mail program could be started for this address."), title,
-                               MsgIcon::Exclamation);
+    return notes->toPlainText();
+}
+
+void SetNotesText(QPlainTextEdit* notes, const QString& text)
+{
+    notes->setPlainText(text);
 }
 
 } // namespace PeopleWidgets

@@ -1,27 +1,18 @@
 #pragma once
 
-#include <QLabel>
+#include "people/PeopleRecords.h"
+
+#include <QLineEdit>
+#include <QString>
 #include <functional>
+#include <vector>
 
 struct Services;
 class QGridLayout;
 class QDialog;
 class QLineEdit;
 class QPlainTextEdit;
-
-/// A label that acts as a link ("Email" beside an e-mail address).
-class ClickableLabel final : public QLabel
-{
-    Q_OBJECT
-public:
-    ClickableLabel(const QString& text, QWidget* parent);
-
-signals:
-    void clicked();
-
-protected:
-    void mouseReleaseEvent(QMouseEvent* event) override;
-};
+class QWidget;
 
 /// Small pieces the record dialogs and the search share.
 namespace PeopleWidgets {
@@ -45,8 +36,54 @@ void AddEmailLink(QGridLayout* layout, int row, QWidget* form, Services& service
 /// makes Enter move from field to field.
 void FinishRecordDialog(QDialog* dialog, QWidget* form, const std::function<void()>& save);
 
-/// Starts a new message to address in the user's mail program (busy cursor meanwhile), and says so when none
-/// could be started.
-void SendEmail(Services& services, const QString& address, const QString& title);
+/// The notes box's text, and putting one into it (kept out of line, so this header needs no QPlainTextEdit).
+QString NotesText(const QPlainTextEdit* notes);
+void SetNotesText(QPlainTextEdit* notes, const QString& text);
+
+/// The boxes of a person's field table, one a row from row 0 of layout, with the clickable "Email" beside the
+/// e-mail box and the notes box in the row after them: what the customer and owner dialogs show, and how a record
+/// moves in and out of them.
+template <typename Record> class PersonForm final
+{
+public:
+    template <std::size_t N>
+    PersonForm(const PersonField<Record> (&fields)[N], QGridLayout* layout, QWidget* form, Services& services)
+        : m_fields(fields, fields + N)
+    {
+        for (std::size_t i = 0; i < N; ++i) {
+            const int row = static_cast<int>(i);
+            QLineEdit* box = AddTextBox(layout, row, QString::fromUtf16(fields[i].box),
+                                        QString::fromUtf16(fields[i].caption), fields[i].maxLength);
+            if (fields[i].member == &Record::emailAddress)
+                AddEmailLink(layout, row, form, services, box);
+            m_boxes.push_back(box);
+        }
+        m_notes = AddNotesBox(layout, static_cast<int>(N), form);
+    }
+
+    /// The row after the notes, for what a kind of person adds.
+    int NextRow() const { return static_cast<int>(m_fields.size()) + 1; }
+    QLineEdit* First() const { return m_boxes.front(); }
+
+    /// Every text as typed; what the form does not hold stays as in base.
+    Record Typed(Record base = {}) const
+    {
+        for (std::size_t i = 0; i < m_fields.size(); ++i)
+            base.*m_fields[i].member = m_boxes[i]->text();
+        base.notes = NotesText(m_notes);
+        return base;
+    }
+    void Show(const Record& record)
+    {
+        for (std::size_t i = 0; i < m_fields.size(); ++i)
+            SetText(m_boxes[i], record.*m_fields[i].member, m_fields[i].maxLength);
+        SetNotesText(m_notes, record.notes);
+    }
+
+private:
+    std::vector<PersonField<Record>> m_fields;
+    std::vector<QLineEdit*> m_boxes;
+    QPlainTextEdit* m_notes = nullptr;
+};
 
 } // namespace PeopleWidgets

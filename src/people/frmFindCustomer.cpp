@@ -1,5 +1,6 @@
 #include "people/frmFindCustomer.h"
 
+#include "core/ListCursor.h"
 #include "core/Seams.h"
 #include "core/modFunctions.h"
 #include "core/modLog.h"
@@ -24,19 +25,6 @@ namespace {
 constexpr int MinimumWidthTwips = 9000;
 constexpr int MinimumHeightTwips = 7500;
 
-struct SearchBox
-{
-    const char* name;
-    const char* caption;
-    int maxLength; // 0: no limit
-};
-// In the order of CustomerCriteria::Field, which is also the tab order.
-constexpr SearchBox Boxes[CustomerCriteria::FieldCount] = {
-    {"txtName", "Name:", 100},           {"txtHouseName", "House Name:", 100},
-    {"txtStreet", "Street:", 100},       {"txtArea", "Area:", 100},
-    {"txtTown", "Town:", 100},           {"txtPostCode", "Post Code:", 0},
-    {"txtTelNo", "Phone:", 100},         {"txtMobileNo", "Mobile Phone:", 100},
-    {"txtEmail", "Email Address:", 100}, {"txtMembershipNo", "Membership No:", 50}};
 } // namespace
 
 frmFindCustomer::frmFindCustomer(Services& services, QWidget* parent)
@@ -51,9 +39,10 @@ frmFindCustomer::frmFindCustomer(Services& services, QWidget* parent)
     auto* form = new QWidget(this);
     form->setLayout(fields);
     for (int f = 0; f < CustomerCriteria::FieldCount; ++f) {
-        const SearchBox& box = Boxes[f];
-        m_boxes[f] = PeopleWidgets::AddTextBox(fields, f % 5, QString::fromLatin1(box.name),
-                                               QString::fromLatin1(box.caption), box.maxLength, f < 5 ? 0 : 2);
+        // The search boxes are the customer dialog's, in the same order (CustomerCriteria::Field).
+        const auto& box = PeopleFields::Customer[f];
+        m_boxes[f] = PeopleWidgets::AddTextBox(fields, f % 5, QString::fromUtf16(box.box),
+                                               QString::fromUtf16(box.caption), box.maxLength, f < 5 ? 0 : 2);
     }
     m_chkClubMember = new QCheckBox(QStringLiteral("Club Member"), form);
     m_chkClubMember->setObjectName(QStringLiteral("chkClubMember"));
@@ -219,5 +208,5 @@ void frmFindCustomer::DeleteCustomer()
     m_model->Remove(row);
     if (m_searched)
         m_lblTotalMatches->setText(QString::number(m_model->rowCount()));
-    SetCurrentRow(modFunctions::RowAfterDelete(row, m_model->rowCount()));
+    SetCurrentRow(ListCursor::RowAfterDelete(row, m_model->rowCount()));
 }

@@ -17,16 +17,10 @@ frmViewCustomers::frmViewCustomers(Services& services, QWidget* parent)
 
 frmViewCustomers* frmViewCustomers::Display(IWindowHost& host, Services& services)
 {
-    auto* window = qobject_cast<frmViewCustomers*>(host.FindChild(QStringLiteral("frmViewCustomers")));
-    if (window)
-        window->RequeryRst();
-    else
-        window = new frmViewCustomers(services);
-    host.ShowChild(window);
-    return window;
+    return ShowOnce<frmViewCustomers>(host, services);
 }
 
-void frmViewCustomers::OpenRecord(int mode, int id)
+void frmViewCustomers::OpenRecord(RecordMode mode, int id)
 {
     frmAddCustomer dialog(m_services, this);
     dialog.Display(mode, id);

@@ -17,16 +17,10 @@ frmViewOwners::frmViewOwners(Services& services, QWidget* parent)
 
 frmViewOwners* frmViewOwners::Display(IWindowHost& host, Services& services)
 {
-    auto* window = qobject_cast<frmViewOwners*>(host.FindChild(QStringLiteral("frmViewOwners")));
-    if (window)
-        window->RequeryRst();
-    else
-        window = new frmViewOwners(services);
-    host.ShowChild(window);
-    return window;
+    return ShowOnce<frmViewOwners>(host, services);
 }
 
-void frmViewOwners::OpenRecord(int mode, int id)
+void frmViewOwners::OpenRecord(RecordMode mode, int id)
 {
     frmAddOwner dialog(m_services, this);
     dialog.Display(mode, id);

@@ -15,7 +15,7 @@ public:
     static frmViewOwners* Display(IWindowHost& host, Services& services);
 
 protected:
-    void OpenRecord(int mode, int id) override;
+    void OpenRecord(RecordMode mode, int id) override;
     bool DeleteRecord(int id, QString* error) override;
     int DeletedEvent() const override;
 };

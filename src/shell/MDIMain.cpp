@@ -41,9 +41,6 @@
 #include <QToolButton>
 
 namespace {
-const QString GeometrySetting = QStringLiteral("Main Window Geometry");
-const QString StateSetting = QStringLiteral("Main Window State");
-const QString DefaultSupportUrl = QStringLiteral("https://www.zemharbour.co.uk/support");
 
 // The Edit menu's items by index, as the edit handler numbers them.
 enum EditIndex { EditUndo = 0, EditCut = 2, EditCopy = 3, EditPaste = 4, EditClear = 6, EditSelectAll = 7 };
@@ -266,8 +263,8 @@ void MDIMain::ConnectWindows()
     ConnectItem(QStringLiteral("mnuHelpIndex"), [this] { modHelp::ShowIndex(m_services.desktop); });
     ConnectItem(QStringLiteral("mnuHelpTipOfTheDay"), [this] { frmTipOfTheDay::Dispaly(this); });
     ConnectItem(QStringLiteral("mnuHelpSupport"), [this] {
-        const QString address = Registry::GetRegistryValue(Settings::SupportUrl, DefaultSupportUrl);
-        m_services.desktop.Open(QUrl(address.trimmed().isEmpty() ? DefaultSupportUrl : address.trimmed()));
+        const QString address = Registry::GetRegistryValue(Settings::SupportUrl).trimmed();
+        m_services.desktop.Open(QUrl(address.isEmpty() ? Settings::SupportUrl.defaultValue : address));
     });
     ConnectItem(QStringLiteral("mnuHelpAbout"), [this] { frmAbout::Display(m_services, this); });
 #ifdef ZEM_WITH_PEOPLE
@@ -276,7 +273,7 @@ void MDIMain::ConnectWindows()
     ConnectItem(QStringLiteral("mnuConfigBerthOwners"), [this] { frmViewOwners::Display(*this, m_services); });
 #endif
 #ifdef ZEM_WITH_BOOKINGS
-    ConnectItem(QStringLiteral("mnuBookingsAdd"), [this] { frmBooking::Display(*this, m_services, 1, 0); });
+    ConnectItem(QStringLiteral("mnuBookingsAdd"), [this] { frmBooking::Display(*this, m_services, RecordMode::Add, 0); });
     ConnectItem(QStringLiteral("mnuBookingsFind"), [this] { frmFindBooking::Display(*this, m_services); });
 #endif
 #ifdef ZEM_WITH_BERTHS
@@ -402,16 +399,16 @@ void MDIMain::RunEditAction(int index)
 
 void MDIMain::SaveLayout() const
 {
-    Registry::SetRegistryValue(GeometrySetting, QString::fromLatin1(saveGeometry().toBase64()));
-    Registry::SetRegistryValue(StateSetting, QString::fromLatin1(saveState().toBase64()));
+    Registry::SetRegistryValue(Settings::MainWindowGeometry, QString::fromLatin1(saveGeometry().toBase64()));
+    Registry::SetRegistryValue(Settings::MainWindowState, QString::fromLatin1(saveState().toBase64()));
 }
 
 void MDIMain::RestoreLayout()
 {
-    const QByteArray geometry = QByteArray::fromBase64(Registry::GetRegistryValue(GeometrySetting).toLatin1());
+    const QByteArray geometry = QByteArray::fromBase64(Registry::GetRegistryValue(Settings::MainWindowGeometry).toLatin1());
     if (geometry.isEmpty() || !restoreGeometry(geometry))
         resize(1024, 720);
-    const QByteArray state = QByteArray::fromBase64(Registry::GetRegistryValue(StateSetting).toLatin1());
+    const QByteArray state = QByteArray::fromBase64(Registry::GetRegistryValue(Settings::MainWindowState).toLatin1());
     if (!state.isEmpty())
         restoreState(state);
 }

@@ -7,7 +7,10 @@
 
 namespace TipsFile {
 
-QString Path() { return InstallPaths::AppDir() + QStringLiteral("/TipOfTheDay.txt"); }
+QString Path()
+{
+    return InstallPaths::AppDir() + QStringLiteral("/TipOfTheDay.txt");
+}
 
 std::optional<QStringList> ReadTips(const QString& path)
 {
@@ -30,14 +33,17 @@ std::optional<QString> TakeNextTip(const QString& path)
     const auto tips = ReadTips(path);
     if (!tips || tips->isEmpty())
         return std::nullopt;
-    const int n = Registry::GetRegistryNumber(Settings::NextTip, QStringLiteral("0"), -1);
+    const int n = Registry::GetRegistryNumber(Settings::NextTip, -1);
     if (n < 0 || n >= tips->size())
         return std::nullopt;
     Registry::SetRegistryValue(Settings::NextTip, QString::number(n < tips->size() - 1 ? n + 1 : 0));
     return tips->at(n);
 }
 
-bool ShowAtStartup() { return Registry::GetRegistryNumber(Settings::ShowTipAtStartup, QStringLiteral("0"), 0) == 0; }
+bool ShowAtStartup()
+{
+    return Registry::GetRegistryNumber(Settings::ShowTipAtStartup, 0) == 0;
+}
 
 void SetShowAtStartup(bool show)
 {

@@ -1,8 +1,7 @@
 #include "shell/fmCompany.h"
 
-#include "core/Database.h"
-#include "core/Registry.h"
 #include "core/Seams.h"
+#include "core/ui/DataControl.h"
 #include "core/ui/FocusNextControl.h"
 
 #include <QDataWidgetMapper>
@@ -39,22 +38,15 @@ constexpr Field Fields[] = {
     {u"TermsandConditions", u"Terms and Conditions:"},
 };
 constexpr int TermsField = 11;
-
-int NextConnectionNumber()
-{
-    static int number = 0;
-    return ++number;
-}
 } // namespace
 
-fmCompany::fmCompany(Services& services, QWidget* parent)
-    : QDialog(parent), m_services(services),
-      m_connectionName(QStringLiteral("fmCompany-%1").arg(NextConnectionNumber()))
+fmCompany::fmCompany(Services& services, QWidget* parent) : QDialog(parent), m_services(services)
 {
     setObjectName(QStringLiteral("fmCompany"));
     setWindowTitle(QStringLiteral("Setup Company Information"));
 
-    m_mapper = new QDataWidgetMapper(this);
+    m_data = new DataControl(this, QStringLiteral("picRecordBar"), QStringLiteral("datPrimaryRS"));
+    connect(m_data, &DataControl::moveRequested, this, &fmCompany::MoveTo);
     auto* form = new QFormLayout;
     for (int i = 0; i < static_cast<int>(std::size(Fields)); ++i) {
         QWidget* box = nullptr;
@@ -85,35 +77,6 @@ fmCompany::fmCompany(Services& services, QWidget* parent)
         }
     }
 
-    // The record bar of the data control: moves and the position.
-    auto* bar = new QHBoxLayout;
-    const QStringList moveNames = {QStringLiteral("cmdFirst"), QStringLiteral("cmdPrevious"), QStringLiteral("cmdNext"),
-                                   QStringLiteral("cmdLast")};
-    const QStringList moveTexts = {QStringLiteral("|<"), QStringLiteral("<"), QStringLiteral(">"),
-                                   QStringLiteral(">|")};
-    for (int i = 0; i < moveNames.size(); ++i) {
-        auto* move = new QPushButton(moveTexts.at(i), this);
-        move->setObjectName(moveNames.at(i));
-        move->setAutoDefault(false);
-        move->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("|<|<")) + 8);
-        m_moves.append(move);
-    }
-    m_datPrimaryRS = new QLabel(this);
-    m_datPrimaryRS->setObjectName(QStringLiteral("datPrimaryRS"));
-    m_datPrimaryRS->setFrameShape(QFrame::StyledPanel);
-    m_datPrimaryRS->setAlignment(Qt::AlignCenter);
-    bar->addWidget(m_moves.at(0));
-    bar->addWidget(m_moves.at(1));
-    bar->addWidget(m_datPrimaryRS, 1);
-    bar->addWidget(m_moves.at(2));
-    bar->addWidget(m_moves.at(3));
-    connect(m_moves.at(0), &QPushButton::clicked, m_mapper, &QDataWidgetMapper::toFirst);
-    connect(m_moves.at(1), &QPushButton::clicked, m_mapper, &QDataWidgetMapper::toPrevious);
-    connect(m_moves.at(2), &QPushButton::clicked, m_mapper, &QDataWidgetMapper::toNext);
-    connect(m_moves.at(3), &QPushButton::clicked, m_mapper, &QDataWidgetMapper::toLast);
-    connect(m_mapper, &QDataWidgetMapper::currentIndexChanged, this,
-            [this](int row) { m_datPrimaryRS->setText(QStringLiteral("Record: %1").arg(row + 1)); });
-
     auto* cmdUpdate = new QPushButton(QStringLiteral("&Update"), this);
     cmdUpdate->setObjectName(QStringLiteral("cmdUpdate"));
     auto* cmdRefresh = new QPushButton(QStringLiteral("&Refresh"), this);
@@ -133,22 +96,12 @@ fmCompany::fmCompany(Services& services, QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form, 1);
-    layout->addLayout(bar);
+    layout->addWidget(m_data->Bar());
     layout->addLayout(buttons);
     resize(520, 560);
 
     FocusNextControl::Install(this);
     Open();
-}
-
-fmCompany::~fmCompany()
-{
-    // The model's queries must go before their connection does.
-    delete m_mapper;
-    m_mapper = nullptr;
-    delete m_model;
-    m_model = nullptr;
-    Database::Close(m_connectionName);
 }
 
 void fmCompany::Display(Services& services, QWidget* parent)
@@ -160,54 +113,50 @@ void fmCompany::Display(Services& services, QWidget* parent)
 void fmCompany::Open()
 {
     QString error;
-    const auto db = Database::Open(Settings::DatabasePath(), m_connectionName, 500, &error);
-    if (!db) {
+    if (!m_data->Open(QStringLiteral("Company"), &error, QStringLiteral("CompanyID"))) {
         ShowDataError(error);
         for (QWidget* box : m_txtFields)
             box->setEnabled(false);
         return;
     }
-    m_model = new QSqlTableModel(this, *db);
-    m_model->setTable(QStringLiteral("Company"));
-    m_model->setEditStrategy(QSqlTableModel::OnManualSubmit);
-    m_model->setSort(m_model->fieldIndex(QStringLiteral("CompanyID")), Qt::AscendingOrder);
-    if (!m_model->select())
-        ShowDataError(m_model->lastError().text());
-    m_mapper->setModel(m_model);
-    m_mapper->setSubmitPolicy(QDataWidgetMapper::AutoSubmit);
+    QSqlTableModel* model = m_data->Model();
+    QDataWidgetMapper* mapper = m_data->Mapper();
+    mapper->setSubmitPolicy(QDataWidgetMapper::AutoSubmit);
     for (int i = 0; i < m_txtFields.size(); ++i) {
-        const int section = m_model->fieldIndex(QString::fromUtf16(Fields[i].column));
+        const int section = model->fieldIndex(QString::fromUtf16(Fields[i].column));
         if (i == TermsField)
-            m_mapper->addMapping(m_txtFields.at(i), section, "plainText");
+            mapper->addMapping(m_txtFields.at(i), section, "plainText");
         else
-            m_mapper->addMapping(m_txtFields.at(i), section);
+            mapper->addMapping(m_txtFields.at(i), section);
     }
     MoveTo(0);
 }
 
 void fmCompany::MoveTo(int row)
 {
-    if (!m_model)
+    QSqlTableModel* model = m_data->Model();
+    if (!model)
         return;
-    const int rows = m_model->rowCount();
+    const int rows = model->rowCount();
     if (rows == 0) {
-        m_datPrimaryRS->setText(QStringLiteral("Record: 0"));
+        m_data->ShowPosition(-1);
         return;
     }
-    m_mapper->setCurrentIndex(qBound(0, row, rows - 1));
-    m_datPrimaryRS->setText(QStringLiteral("Record: %1").arg(m_mapper->currentIndex() + 1));
+    m_data->Mapper()->setCurrentIndex(qBound(0, row, rows - 1));
+    m_data->ShowPosition(m_data->CurrentRow());
 }
 
 void fmCompany::OnUpdate()
 {
-    if (!m_model)
+    QSqlTableModel* model = m_data->Model();
+    if (!model)
         return;
     // The box being typed in has not handed its text over yet.
-    m_mapper->submit();
-    const int row = m_mapper->currentIndex();
-    if (!m_model->submitAll()) {
+    m_data->Mapper()->submit();
+    const int row = m_data->CurrentRow();
+    if (!model->submitAll()) {
         // The typed values stay in the boxes and in the model's cache for another try.
-        ShowDataError(m_model->lastError().text());
+        ShowDataError(model->lastError().text());
         return;
     }
     MoveTo(row);
@@ -215,17 +164,18 @@ void fmCompany::OnUpdate()
 
 void fmCompany::OnRefresh()
 {
-    if (!m_model)
+    QSqlTableModel* model = m_data->Model();
+    if (!model)
         return;
-    const int row = m_mapper->currentIndex();
-    m_model->revertAll();
-    if (!m_model->select())
-        ShowDataError(m_model->lastError().text());
+    const int row = m_data->CurrentRow();
+    model->revertAll();
+    if (!model->select())
+        ShowDataError(model->lastError().text());
     MoveTo(row);
 }
 
 void fmCompany::ShowDataError(const QString& description)
 {
-    m_services.messages.Show(QStringLiteral("Data error event hit err:") + description, windowTitle(),
-                             MsgIcon::None, MsgButtons::Ok);
+    m_services.messages.Show(QStringLiteral("Data error event hit err:") + description, windowTitle(), MsgIcon::None,
+                             MsgButtons::Ok);
 }

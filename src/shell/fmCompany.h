@@ -4,10 +4,7 @@
 #include <QList>
 
 struct Services;
-class QDataWidgetMapper;
-class QLabel;
-class QPushButton;
-class QSqlTableModel;
+class DataControl;
 class QWidget;
 
 /// "Setup Company Information": the business's own details printed on receipts and booking forms, edited on a
@@ -17,7 +14,6 @@ class fmCompany final : public QDialog
     Q_OBJECT
 public:
     explicit fmCompany(Services& services, QWidget* parent = nullptr);
-    ~fmCompany() override;
     Q_DISABLE_COPY_MOVE(fmCompany)
 
     /// Shows the window modally.
@@ -31,10 +27,6 @@ private:
     void ShowDataError(const QString& description);
 
     Services& m_services;
-    QString m_connectionName;
-    QSqlTableModel* m_model = nullptr;
-    QDataWidgetMapper* m_mapper;
+    DataControl* m_data; // the own connection, the model, the mapper and the record bar ("Record: n" is datPrimaryRS)
     QList<QWidget*> m_txtFields; // CompanyID, then the eleven detail columns
-    QLabel* m_datPrimaryRS;      // "Record: n"
-    QList<QPushButton*> m_moves;
 };

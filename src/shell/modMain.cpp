@@ -1,6 +1,7 @@
 #include "shell/modMain.h"
 
 #include "core/Database.h"
+#include "core/InstallPaths.h"
 #include "core/Registry.h"
 #include "core/Seams.h"
 #include "core/modEventLog.h"
@@ -12,11 +13,30 @@
 #include "shell/frmTipOfTheDay.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QPointer>
 #include <QThread>
 
 namespace modMain {
+
+bool OpenDatabase(QString* error)
+{
+    const QString path = Settings::DatabasePath();
+    // A system-wide installation has no database of its own for this user: the first start makes an empty one in
+    // the user's data folder. Anywhere else a missing file stays an error (a file that went away is not replaced).
+    if (!InstallPaths::RootWritable() && path == InstallPaths::DefaultDatabasePath() && !QFileInfo::exists(path)) {
+        if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
+            if (error)
+                *error = QStringLiteral("The folder of %1 cannot be made.").arg(path);
+            return false;
+        }
+        if (!Database::CreateDatabase(path, error))
+            return false;
+    }
+    return modFunctions::OpenConnection(path, Database::SharedConnectionName(), 500, error).has_value();
+}
 
 std::unique_ptr<MDIMain> Main(Services& services, int splashMs, TipMode tipMode)
 {
@@ -31,9 +51,8 @@ std::unique_ptr<MDIMain> Main(Services& services, int splashMs, TipMode tipMode)
     if (splash)
         splash->close();
 
-    const QString path = Settings::DatabasePath();
     QString error;
-    if (!modFunctions::OpenConnection(path, Database::SharedConnectionName(), 500, &error)) {
+    if (!OpenDatabase(&error)) {
         modLog::LogMessage(3, QStringLiteral("%s.Main: %s"), {QStringLiteral("modMain"), error});
         services.messages.Show(QStringLiteral("DB Connection Error"), MDIMain::Caption(), MsgIcon::Critical,
                                MsgButtons::Ok);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <memory>
 
 struct Services;
@@ -10,7 +11,15 @@ namespace modMain {
 
 /// How the tip of the day is shown at start-up: waiting for it (the program), or opened without waiting so that
 /// a caller can go on (tests).
-enum class TipMode { Modal, Open };
+enum class TipMode
+{
+    Modal,
+    Open
+};
+
+/// Opens the shared connection on the database the settings name; on the first start from an installation root
+/// this user cannot write, it makes an empty database in the user's data folder first. False with the reason.
+bool OpenDatabase(QString* error);
 
 /// Runs the start-up in its order. Returns the main window, or nothing when the database could not be opened
 /// (the user has been told "DB Connection Error" and the program ends). splashMs is one second in production.

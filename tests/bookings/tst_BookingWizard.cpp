@@ -37,8 +37,8 @@ class tst_BookingWizard : public InstallTest
     // Opens the one wizard again, as the calendar or the booking search do, to change a booking.
     void OpenToChange(int id)
     {
-        m_wizard = frmBooking::Display(*m_main, m_install->services, 2, id);
-        QCOMPARE(m_wizard->Mode(), 2);
+        m_wizard = frmBooking::Display(*m_main, m_install->services, RecordMode::Edit, id);
+        QVERIFY(m_wizard->Mode() == RecordMode::Edit);
     }
 
     template <typename T = QLineEdit> T* Find(const char* name) const { return Control<T>(*m_wizard, name); }

@@ -1,7 +1,11 @@
 #include "bookings/BerthAvailability.h"
+#include "bookings/BerthGridModel.h"
 #include "bookings/BookingRules.h"
 #include "bookings/BookingStore.h"
 #include "common/TestSupport.h"
+
+#include <QAbstractItemModelTester>
+#include <QSignalSpy>
 
 using namespace BookingRules;
 
@@ -219,6 +223,67 @@ private slots:
         QCOMPARE(BookingStore::NextConfirmationNumber(m_install->Db()), 42);
     }
 
+    void adultsAndKids_data()
+    {
+        QTest::addColumn<QString>("adults");
+        QTest::addColumn<QString>("kids");
+        QTest::addColumn<QString>("shown"); // numbers, then whether the numbers and the words show
+        QTest::newRow("counts") << u"2"_s << u"1"_s << u"2 1 numbers words"_s;
+        QTest::newRow("empty boxes count as none") << u" "_s << u""_s << u"0 0 numbers words"_s;
+        QTest::newRow("not recorded") << u"-1"_s << u"-1"_s << u"-1 -1 - -"_s;
+        // The adults box decides both numbers, the kids box both words.
+        QTest::newRow("adults not recorded") << u"-1"_s << u"3"_s << u"-1 3 - words"_s;
+        QTest::newRow("kids not recorded") << u"4"_s << u"-1"_s << u"4 -1 numbers -"_s;
+    }
+    void adultsAndKids()
+    {
+        QFETCH(QString, adults);
+        QFETCH(QString, kids);
+        QFETCH(QString, shown);
+        const auto line = BookingRules::ConfirmationCounts(adults, kids);
+        QCOMPARE(QStringList({line.adults, line.kids, line.numbersShown ? u"numbers"_s : u"-"_s,
+                              line.wordsShown ? u"words"_s : u"-"_s})
+                     .join(u' '),
+                 shown);
+        // Hidden boxes start as "not recorded", which the confirmation page then hides; shown ones as 2 and 0.
+        const auto hidden = BookingRules::StartingCounts(false);
+        const auto hiddenLine =
+            BookingRules::ConfirmationCounts(QString::number(hidden.adults), QString::number(hidden.kids));
+        QVERIFY(!hiddenLine.numbersShown && !hiddenLine.wordsShown);
+        QCOMPARE(BookingRules::StartingCounts(true).adults, 2);
+        QCOMPARE(BookingRules::ShownCount(BookingRules::NotRecorded), 0);
+    }
+
+    void berthGridMarks()
+    {
+        BerthGridModel grid;
+        QAbstractItemModelTester tester(&grid, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QSignalSpy changed(&grid, &QAbstractItemModel::dataChanged);
+        const auto free = BerthAvailability::FreeBerths(m_install->Db(), At(1, 9), At(2, 9), 0);
+        QVERIFY(free && free->size() >= 3);
+        grid.SetBerths(*free);
+        grid.MarkBerths({free->at(2).id, free->at(0).id, 999});
+        grid.Toggle(1);
+        grid.Toggle(2);             // unmarked again
+        grid.MarkBerthRow(0, true); // already marked: no change reported
+        grid.Toggle(-1);
+        grid.Toggle(static_cast<int>(free->size()));
+        QCOMPARE(grid.SelectedCount(), 2);
+        QCOMPARE(changed.size(), 4);
+        QList<int> marked;
+        for (const AvailableBerth& berth : grid.Marked())
+            marked << berth.id;
+        QCOMPARE(marked, (QList<int>{free->at(0).id, free->at(1).id})); // in grid order
+        // Marked rows take the highlight colours in their shown cells only.
+        const QVariant highlight = grid.index(0, BerthGridModel::ColName).data(Qt::BackgroundRole);
+        QVERIFY(highlight.isValid());
+        QCOMPARE(grid.index(2, BerthGridModel::ColName).data(Qt::BackgroundRole), QVariant());
+        QCOMPARE(grid.index(0, BerthGridModel::ColID).data(Qt::BackgroundRole), QVariant());
+        grid.SetBerths({});
+        QCOMPARE(grid.SelectedCount(), 0);
+        QVERIFY(grid.Marked().isEmpty());
+    }
+
     void cancelAsksThenDeletesTheBookingAndItsBerthRows()
     {
         const int id = BookingStore::SaveBooking(m_install->Db(), NewBooking({1, 4}, {u"A1"_s, u"B2"_s})).id;
@@ -231,6 +296,15 @@ private slots:
         QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM Booking WHERE ID = ?"_s, {id}), 0);
         QCOMPARE(m_install->messages.Said(), u"Cancel booking: Do you want to delete existing reservation?\n"
                                              u"Cancel booking: Do you want to delete existing reservation?"_s);
+        // A failed delete is told apart from a No by its reason.
+        m_install->messages.answers.enqueue(MsgResult::Yes);
+        QString error;
+        QVERIFY(m_install->Exec(
+            u"CREATE TRIGGER NoDelete BEFORE DELETE ON Booking BEGIN SELECT RAISE(ABORT, 'kept'); END"_s));
+        const int kept = BookingStore::SaveBooking(m_install->Db(), NewBooking({1}, {u"A1"_s})).id;
+        QVERIFY(!BookingStore::CancelBooking(m_install->Db(), kept, m_install->messages, &error, u"Booking"_s));
+        QVERIFY(error.contains(u"kept"_s));
+        QVERIFY(m_install->messages.Said().endsWith(u"\nBooking: Do you want to delete existing reservation?"_s));
     }
 };
 

@@ -1,6 +1,6 @@
 #include "common/TestMain.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QTest>
 #include <memory>
 #include <vector>
@@ -24,11 +24,8 @@ int TestMain::Register(const char* name, std::function<QObject*()> make)
     return static_cast<int>(Entries().size());
 }
 
-int main(int argc, char* argv[])
+int TestMain::RunAll()
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
     // "-only Class" runs one class; every other argument goes to Qt Test.
     QStringList args = QCoreApplication::arguments();
     QString only;

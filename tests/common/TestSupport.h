@@ -1,12 +1,8 @@
 #pragma once
 
-// What the test files share: the installation fixture, the shared main, Qt Test, the widgets the tests look up,
-// and small helpers to drive windows by their control names.
-#include "common/TestInstall.h"
-#include "common/TestMain.h"
-#include "core/Registry.h"
-#include "core/modEventLog.h"
-#include "core/modFunctions.h"
+// The window side of the test support: the host child windows are shown in, and small helpers to drive windows
+// by their control names.
+#include "common/InstallFixture.h"
 #include "core/ui/ChildWindow.h"
 
 #include <QAction>
@@ -14,8 +10,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -23,45 +17,9 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTableView>
-#include <QTest>
 #include <QTimer>
 #include <algorithm>
 #include <functional>
-#include <memory>
-
-using namespace Qt::StringLiterals;
-
-/// The base of a test class whose cases each need a fresh installation: made before Seed(), dropped after
-/// TearDown().
-class InstallTest : public QObject
-{
-    Q_OBJECT
-public:
-    explicit InstallTest(bool withDatabase = true) : m_withDatabase(withDatabase) {}
-
-protected:
-    /// Adds the rows every case of the class starts from.
-    virtual void Seed() {}
-    /// Closes what a case keeps open, while its installation still exists.
-    virtual void TearDown() {}
-
-    std::unique_ptr<TestInstall> m_install;
-
-private slots:
-    void init()
-    {
-        m_install = std::make_unique<TestInstall>(m_withDatabase);
-        Seed();
-    }
-    void cleanup()
-    {
-        TearDown();
-        m_install.reset();
-    }
-
-private:
-    bool m_withDatabase;
-};
 
 /// The main window's part that child windows use: it keeps the windows shown and counts refresh requests.
 class TestHost final : public IWindowHost
@@ -142,11 +100,4 @@ inline void OnNextModal(std::function<void(QDialog*)> act)
         if (dialog->isVisible())
             dialog->reject();
     });
-}
-
-/// One event log entry as the log file holds it.
-inline QString Entry(const TestInstall& install, int code, const QString& details)
-{
-    return u'[' + modFunctions::GeneralDateText(install.clock.now) + u"]\r\n["_s + modEventLog::EventText(code) +
-           u"]\r\n"_s + details + u"\r\n\r\n"_s;
 }

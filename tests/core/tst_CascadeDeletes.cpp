@@ -1,4 +1,4 @@
-#include "common/TestSupport.h"
+#include "common/InstallFixture.h"
 
 // The three cascade deletes against a real database file, with the user's Yes and No.
 class tst_CascadeDeletes : public InstallTest

@@ -1,8 +1,10 @@
-#include "common/TestSupport.h"
+#include "common/InstallFixture.h"
 #include "core/Database.h"
+#include "core/InstallPaths.h"
 #include "core/SqlHelpers.h"
 
 #include <QSqlQuery>
+#include <QTemporaryDir>
 
 // What an installation stores: the database file and the settings.
 class tst_Installation : public InstallTest
@@ -125,7 +127,17 @@ private slots:
 
     void defaultsWithoutAFile()
     {
-        QCOMPARE(Registry::GetRegistryValue(Settings::CheckInTime, u"09:00"_s), u"09:00"_s);
+        // Each setting read without a stored value gives its documented default; a stored value wins.
+        const QList<std::pair<Setting, QString>> documented = {
+            {Settings::ShowTipAtStartup, u"0"_s}, {Settings::NextTip, u"0"_s},
+            {Settings::PostCode, u"0"_s},         {Settings::WizardPostCode, u"-1"_s},
+            {Settings::CurrencySymbol, u"0"_s},   {Settings::CheckInTime, u"09:00"_s},
+            {Settings::CheckoutTime, u"14:00"_s}, {Settings::ShowAdultsAndKids, u"1"_s},
+            {Settings::ConfigWelcome, u"0"_s},    {Settings::WebBookWelcome, u"0"_s},
+            {Settings::MailListWelcome, u"0"_s}};
+        for (const auto& [setting, value] : documented)
+            QCOMPARE(Registry::GetRegistryValue(setting), value);
+        QCOMPARE(Registry::GetRegistryNumber(Settings::WizardPostCode, 0), -1);
         QCOMPARE(Registry::GetRegistryValue(u"nothing"_s), QString());
         QCOMPARE(Settings::DatabasePath(), m_install->Root() + u"/data/DB.sqlite"_s);
         QCOMPARE(Settings::TracesFolder(), m_install->Root() + u"/traces/"_s);
@@ -138,6 +150,7 @@ private slots:
         Registry::SetRegistryValue(Settings::Data, u"/srv/harbour/DB.sqlite"_s);
         QCOMPARE(Registry::GetRegistryValue(Settings::ShowTipAtStartup, u"0"_s), u"1"_s);
         QCOMPARE(Settings::DatabasePath(), u"/srv/harbour/DB.sqlite"_s);
+        QCOMPARE(Registry::GetRegistryValue(Settings::ShowTipAtStartup), u"1"_s);
         QFile file(m_install->SettingsPath());
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray ini = file.readAll();
@@ -163,8 +176,30 @@ private slots:
         QFile file(m_install->SettingsPath());
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
         file.close();
-        QCOMPARE(Registry::GetRegistryValue(Settings::CheckInTime, u"09:00"_s), u"09:00"_s);
-        QCOMPARE(Registry::GetRegistryNumber(Settings::ShowTipAtStartup, u"0"_s, 0), 0);
+        QCOMPARE(Registry::GetRegistryValue(Settings::CheckInTime), u"09:00"_s);
+        QCOMPARE(Registry::GetRegistryNumber(Settings::ShowTipAtStartup, 0), 0);
+    }
+
+    void userFoldersWhenTheRootCannotBeWritten()
+    {
+        QVERIFY(InstallPaths::RootWritable());
+        QCOMPARE(InstallPaths::MessageLogPath(), m_install->Root() + u"/bin/message.log"_s);
+        QCOMPARE(InstallPaths::SettingsFile(), m_install->Root() + u"/Zem Harbour.ini"_s);
+        // A root nobody can write (here: one that cannot even be made) sends everything written to the user.
+        const QTemporaryDir home;
+        qputenv("XDG_DATA_HOME", (home.path() + u"/data"_s).toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", (home.path() + u"/config"_s).toLocal8Bit());
+        InstallPaths::SetRoot(u"/proc/zemharbour-root"_s);
+        const QString user = home.path() + u"/data/Zem Software/Zem Harbour"_s;
+        QVERIFY(!InstallPaths::RootWritable());
+        QCOMPARE(Settings::DatabasePath(), user + u"/data/DB.sqlite"_s);
+        QCOMPARE(Settings::TracesFolder(), user + u"/traces/"_s);
+        QCOMPARE(InstallPaths::MessageLogPath(), user + u"/message.log"_s);
+        QCOMPARE(InstallPaths::SettingsFile(), home.path() + u"/config/Zem Software/Zem Harbour.ini"_s);
+        QCOMPARE(InstallPaths::AppDir(), u"/proc/zemharbour-root/bin"_s); // help and tips stay installed
+        InstallPaths::SetRoot(m_install->Root());
+        qunsetenv("XDG_DATA_HOME");
+        qunsetenv("XDG_CONFIG_HOME");
     }
 
     void legacyDefaultsMeanTheInstallation()

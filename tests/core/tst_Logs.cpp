@@ -1,4 +1,4 @@
-#include "common/TestSupport.h"
+#include "common/InstallFixture.h"
 #include "core/modLog.h"
 
 // The event log and its trace folders, the message log, and the two formatters.

@@ -1,4 +1,5 @@
-#include "common/TestSupport.h"
+#include "common/InstallFixture.h"
+#include "core/ListCursor.h"
 #include "core/Money.h"
 
 using namespace modFunctions;
@@ -43,9 +44,9 @@ private slots:
     void rowAfterDelete()
     {
         // The cursor after a delete: the same position, else the new last row, else none.
-        QCOMPARE(RowAfterDelete(2, 5), 2);
-        QCOMPARE(RowAfterDelete(5, 5), 4);
-        QCOMPARE(RowAfterDelete(0, 0), -1);
+        QCOMPARE(ListCursor::RowAfterDelete(2, 5), 2);
+        QCOMPARE(ListCursor::RowAfterDelete(5, 5), 4);
+        QCOMPARE(ListCursor::RowAfterDelete(0, 0), -1);
     }
 
     void dbTextRoundTrip()

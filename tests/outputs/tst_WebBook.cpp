@@ -101,7 +101,7 @@ private slots:
         QTest::addColumn<QString>("action");
         const QString custom = u"https://forms.example/cgi-bin/mail?to=desk&lang=en"_s;
         QTest::newRow("custom provider") << 1 << QString() << custom;
-        QTest::newRow("default provider, custom box filled") << 0 << QString() << Settings::WebBookFormMailUrlDefault;
+        QTest::newRow("default provider, custom box filled") << 0 << QString() << Settings::WebBookFormMailUrl.defaultValue;
         QTest::newRow("default provider moved")
             << 0 << u"https://mail.example.net/cgi-bin/rom.pl"_s << u"https://mail.example.net/cgi-bin/rom.pl"_s;
     }
@@ -196,7 +196,7 @@ private slots:
         QCOMPARE(QFile::exists(PagePath()), written);
         if (written)
             QCOMPARE(FormFields(PagePath()).mid(2, 3),
-                     (QStringList{u"form post "_s + Settings::WebBookFormMailUrlDefault,
+                     (QStringList{u"form post "_s + Settings::WebBookFormMailUrl.defaultValue,
                                   u"hidden your_email_address=desk@harbour.example"_s,
                                   u"hidden your_name=desk@harbour.example"_s}));
         QCOMPARE(m_install->EventLogText(), QString());

@@ -10,7 +10,7 @@ class tst_PeopleDialogs : public InstallTest
 {
     Q_OBJECT
 
-    template <typename Dialog> std::unique_ptr<Dialog> Open(int mode, int id = 0)
+    template <typename Dialog> std::unique_ptr<Dialog> Open(RecordMode mode, int id = 0)
     {
         auto dialog = std::make_unique<Dialog>(m_install->services);
         dialog->Prepare(mode, id);

@@ -1,41 +1,16 @@
 #pragma once
 
-#include "core/Money.h"
+#include "core/InputParsing.h"
 
 #include <QList>
-#include <QLocale>
-#include <QString>
-#include <optional>
 
 class IMessageBox;
 class QLineEdit;
 
 /// The one check for number and money boxes: a box left with text that is not a number is refused with
 /// "Please enter a valid number to continue", titled after the box; the focus goes back to the box and the typed
-/// text stays as it is. An empty box always passes (windows read it as empty or as 0); a box of blanks only does
-/// not. Numbers are read in the user's notation (QLocale), money through Money::Parse.
+/// text stays as it is. What passes is decided by core/InputParsing.h.
 namespace InputChecks {
-
-enum class Kind
-{
-    Number,      // a decimal number (sizes)
-    WholeNumber, // a whole number, sign allowed (counts, confirmation numbers)
-    Money,       // an amount, "£" allowed in front
-};
-
-/// "Please enter a valid number to continue".
-QString InvalidNumberText();
-
-/// Whether the text of a box of this kind passes.
-bool IsValid(const QString& text, Kind kind, const QLocale& locale = QLocale());
-
-/// The number in a box; nothing for an empty box or text that is not a finite number.
-std::optional<double> ReadNumber(const QString& text, const QLocale& locale = QLocale());
-/// The whole number in a box; nothing for an empty box or text that is not one.
-std::optional<qint64> ReadWholeNumber(const QString& text, const QLocale& locale = QLocale());
-/// The amount in a box; nothing for an empty box or text that is not an amount (read an empty box as 0 with
-/// value_or where a window says so).
-std::optional<Money> ReadMoney(const QString& text, const QLocale& locale = QLocale());
 
 /// Checks box each time the focus leaves it for another control of the same window. A refusal is shown once the
 /// focus has moved (so a click that left the box is not half-handled inside the focus change) and puts the focus

@@ -17,7 +17,7 @@
 #include <QVBoxLayout>
 
 StepWizard::StepWizard(Services& services, const QString& objectName, const QStringList& captions,
-                       const QString& welcomeFlag, const QString& usage, QWidget* parent)
+                       const Setting& welcomeFlag, const QString& usage, QWidget* parent)
     : QDialog(parent), m_services(services), m_captions(captions), m_welcomeFlag(welcomeFlag)
 {
     setObjectName(objectName);
@@ -95,7 +95,7 @@ void StepWizard::Start()
 {
     // "1" opens on the step after the welcome; anything else shows the welcome.
     const bool skipWelcome =
-        Registry::GetRegistryValue(m_welcomeFlag, QStringLiteral("0")).trimmed() == QLatin1String("1");
+        Registry::GetRegistryValue(m_welcomeFlag).trimmed() == QLatin1String("1");
     m_welcomeTickedAtStart = !skipWelcome;
     m_chkWelcome->setChecked(m_welcomeTickedAtStart);
     m_step = skipWelcome ? 1 : 0;

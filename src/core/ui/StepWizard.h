@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Registry.h"
+
 #include <QDialog>
 #include <QStringList>
 
@@ -21,7 +23,7 @@ public:
 
 protected:
     /// captions: one per step, the first for the welcome step. welcomeFlag: the settings value of the box.
-    StepWizard(Services& services, const QString& objectName, const QStringList& captions, const QString& welcomeFlag,
+    StepWizard(Services& services, const QString& objectName, const QStringList& captions, const Setting& welcomeFlag,
                const QString& usage, QWidget* parent);
 
     /// The frame (fraStep<n>) of a step, for the subclass to fill.
@@ -45,7 +47,7 @@ private:
     void Back();
 
     QStringList m_captions;
-    QString m_welcomeFlag;
+    Setting m_welcomeFlag;
     int m_step = 0;
     bool m_welcomeTickedAtStart = true;
     QStackedWidget* m_pages;

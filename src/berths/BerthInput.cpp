@@ -1,0 +1,63 @@
+#include "berths/BerthInput.h"
+
+#include "core/InputParsing.h"
+
+QString BerthTypeLookupSql()
+{
+    return QStringLiteral("SELECT ID, Type FROM BerthType ORDER BY ID");
+}
+QString OwnerLookupSql()
+{
+    return QStringLiteral("SELECT ID, Name FROM Owner ORDER BY Name COLLATE NOCASE, ID");
+}
+
+std::variant<BerthFields, BerthRefusal> ReadNewBerth(const BerthInput& input, const QLocale& locale)
+{
+    using Field = BerthRefusal::Field;
+    BerthFields fields;
+
+    // An empty box leaves its column empty; anything else must be read whole.
+    const auto number = [&](const QString& text, std::optional<double>& out) {
+        if (text.isEmpty())
+            return true;
+        out = InputChecks::ReadNumber(text, locale);
+        return out.has_value();
+    };
+    const auto money = [&](const QString& text, std::optional<Money>& out) {
+        if (text.isEmpty())
+            return true;
+        out = InputChecks::ReadMoney(text, locale);
+        return out.has_value();
+    };
+    const auto refuse = [](Field field, const QString& title) {
+        return BerthRefusal{field, InputChecks::InvalidNumberText(), title};
+    };
+    if (!number(input.length, fields.length))
+        return refuse(Field::Length, BerthTitles::Length);
+    if (!number(input.width, fields.width))
+        return refuse(Field::Width, BerthTitles::Width);
+    if (!money(input.dailyHireCharge, fields.dailyHireCharge))
+        return refuse(Field::DailyHireCharge, BerthTitles::Daily);
+    if (!money(input.weeklyHireCharge, fields.weeklyHireCharge))
+        return refuse(Field::WeeklyHireCharge, BerthTitles::Weekly);
+    if (!money(input.monthlyHireCharge, fields.monthlyHireCharge))
+        return refuse(Field::MonthlyHireCharge, BerthTitles::Monthly);
+
+    fields.name = input.name.trimmed();
+    if (fields.name.isEmpty())
+        return BerthRefusal{Field::Name,
+                            QStringLiteral("No berth name has been entered. Please enter a berth name (or number) "
+                                           "to continue."),
+                            BerthTitles::Add};
+    if (input.ownerTicked && !input.ownerId)
+        return BerthRefusal{Field::Owner, QStringLiteral("Please select owner from the list"), BerthTitles::Add};
+    if (!input.typeId)
+        return BerthRefusal{Field::Type, QStringLiteral("Please select berth type from the list"), BerthTitles::Add};
+
+    fields.typeId = *input.typeId;
+    if (input.ownerTicked)
+        fields.ownerId = input.ownerId;
+    fields.hasPower = input.hasPower;
+    fields.notes = input.notes;
+    return fields;
+}

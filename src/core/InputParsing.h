@@ -1,0 +1,35 @@
+#pragma once
+
+#include "core/Money.h"
+
+#include <QLocale>
+#include <QString>
+#include <optional>
+
+/// Reading what was typed into number and money boxes, without a widget: numbers in the user's notation
+/// (QLocale), money through Money::Parse. An empty box always passes a check (windows read it as empty or as 0);
+/// a box of blanks only does not. The boxes themselves are watched by core/ui/InputChecks.h.
+namespace InputChecks {
+
+enum class Kind
+{
+    Number,      // a decimal number (sizes)
+    WholeNumber, // a whole number, sign allowed (counts, confirmation numbers)
+    Money,       // an amount, "£" allowed in front
+};
+
+/// "Please enter a valid number to continue".
+QString InvalidNumberText();
+
+/// Whether the text of a box of this kind passes.
+bool IsValid(const QString& text, Kind kind, const QLocale& locale = QLocale());
+
+/// The number in a box; nothing for an empty box or text that is not a finite number.
+std::optional<double> ReadNumber(const QString& text, const QLocale& locale = QLocale());
+/// The whole number in a box; nothing for an empty box or text that is not one.
+std::optional<qint64> ReadWholeNumber(const QString& text, const QLocale& locale = QLocale());
+/// The amount in a box; nothing for an empty box or text that is not an amount (read an empty box as 0 with
+/// value_or where a window says so).
+std::optional<Money> ReadMoney(const QString& text, const QLocale& locale = QLocale());
+
+} // namespace InputChecks

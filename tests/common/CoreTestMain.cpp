@@ -1,0 +1,9 @@
+#include "common/TestMain.h"
+
+#include <QCoreApplication>
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    return TestMain::RunAll();
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+// What every test file shares, without a window: the installation fixture, the shared main, Qt Test and the
+// event log entry as the log file holds it. core_tests builds on this alone, which keeps core free of widgets.
+#include "common/TestInstall.h"
+#include "common/TestMain.h"
+#include "core/Registry.h"
+#include "core/modEventLog.h"
+#include "core/modFunctions.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+/// The base of a test class whose cases each need a fresh installation: made before Seed(), dropped after
+/// TearDown().
+class InstallTest : public QObject
+{
+    Q_OBJECT
+public:
+    explicit InstallTest(bool withDatabase = true) : m_withDatabase(withDatabase) {}
+
+protected:
+    /// Adds the rows every case of the class starts from.
+    virtual void Seed() {}
+    /// Closes what a case keeps open, while its installation still exists.
+    virtual void TearDown() {}
+
+    std::unique_ptr<TestInstall> m_install;
+
+private slots:
+    void init()
+    {
+        m_install = std::make_unique<TestInstall>(m_withDatabase);
+        Seed();
+    }
+    void cleanup()
+    {
+        TearDown();
+        m_install.reset();
+    }
+
+private:
+    bool m_withDatabase;
+};
+
+/// One event log entry as the log file holds it.
+inline QString Entry(const TestInstall& install, int code, const QString& details)
+{
+    return u'[' + modFunctions::GeneralDateText(install.clock.now) + u"]\r\n["_s + modEventLog::EventText(code) +
+           u"]\r\n"_s + details + u"\r\n\r\n"_s;
+}
