@@ -11,7 +11,8 @@
 #include "core/ui/ChildWindow.h"
 #include "core/ui/DocumentRenderer.h"
 #include "core/ui/Twips.h"
-#include "people/PeopleWidgets.h"
+#include "core/ui/ClickableLabel.h"
+#include "core/ui/SendEmail.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -63,7 +64,7 @@ frmBookingSummary::frmBookingSummary(Services& services, QWidget* parent) : QDia
     auto* email = new ClickableLabel(QStringLiteral("Email"), this);
     email->setObjectName(QStringLiteral("Label38"));
     connect(email, &ClickableLabel::clicked, this,
-            [this] { PeopleWidgets::SendEmail(m_services, m_lblMail->text(), Title); });
+            [this] { SendEmail(m_services, m_lblMail->text(), Title); });
     m_lblNoAdults = Named(new QLabel(this), QStringLiteral("lblNoAdults"));
     m_lblAdults = Named(new QLabel(QStringLiteral("Adults and"), this), QStringLiteral("lblAdults"));
     m_lblNoKids = Named(new QLabel(this), QStringLiteral("lblNoKids"));

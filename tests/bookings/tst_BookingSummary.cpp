@@ -178,7 +178,7 @@ private slots:
         QVERIFY(!seen); // closed and gone before the wizard comes up
         auto* wizard = qobject_cast<frmBooking*>(main.FindChild(u"frmBooking"_s));
         QVERIFY(wizard);
-        QCOMPARE(wizard->Mode(), 2);
+        QCOMPARE(wizard->Mode(), RecordMode::Edit);
         QCOMPARE(wizard->BookingID(), 2);
         QCOMPARE(Control<QLineEdit>(*wizard, "txtBookedBy")->text(), u"Tom"_s);
 

@@ -164,7 +164,7 @@ private slots:
         auto* wizard = qobject_cast<frmBooking*>(main.FindChild(u"frmBooking"_s));
         QCOMPARE(wizard != nullptr, !empty);
         if (!empty) {
-            QCOMPARE(wizard->Mode(), 2);
+            QCOMPARE(wizard->Mode(), RecordMode::Edit);
             QCOMPARE(wizard->BookingID(), 2);
         }
         QVERIFY(!QApplication::activeModalWidget());

@@ -1,6 +1,5 @@
 #include "common/ScriptedSeams.h"
 
-#include <QPdfWriter>
 
 MsgResult ScriptedMessageBox::Show(const QString& text, const QString& title, MsgIcon icon, MsgButtons buttons)
 {
@@ -46,7 +45,10 @@ bool ScriptedPrinter::PrintOnDefault(const QString& jobName, const std::function
         return false;
     }
     jobs << jobName;
-    QPdfWriter paper(paperPath);
-    paper.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-    return paint(paper);
+    if (!paper) {
+        if (error)
+            *error = QStringLiteral("no paper");
+        return false;
+    }
+    return paper(paperPath, paint);
 }

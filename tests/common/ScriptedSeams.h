@@ -5,6 +5,7 @@
 #include <QList>
 #include <QQueue>
 #include <QStringList>
+#include <functional>
 
 /// Test doubles for the seams: each records every call and answers from a queue.
 
@@ -57,6 +58,11 @@ public:
     QString defaultName; // empty: no printer installed
     QString paperPath;   // the PDF file each job is written to (the last job wins)
     QStringList jobs;    // the job names printed
+
+    /// Lays one job onto the PDF file at path. The window suites' main sets it: the widget-free fixture has no
+    /// paint device of its own.
+    using Paper = std::function<bool(const QString& path, const std::function<bool(QPagedPaintDevice&)>& paint)>;
+    static inline Paper paper;
 };
 
 class FixedClock final : public IClock
