@@ -280,8 +280,8 @@ QWidget* frmBooking::BuildCustomerPage()
 
     using InputChecks::Kind;
     const QList<std::tuple<QLineEdit*, Kind, QString>> checks{
-        {m_txtNoAdults, Kind::WholeNumber, QStringLiteral("No Adults")},
-        {m_txtNoKids, Kind::WholeNumber, QStringLiteral("No Kids")},
+        {m_txtNoAdults, Kind::Count, QStringLiteral("No Adults")},
+        {m_txtNoKids, Kind::Count, QStringLiteral("No Kids")},
         {m_txtBerthConfirmationNumber, Kind::WholeNumber, QStringLiteral("Berth Confirmation No.")},
         {m_txtCostOfHire, Kind::Money, QStringLiteral("Cost of Hire")},
         {m_txtOtherCharges, Kind::Money, QStringLiteral("Other Charges")},
