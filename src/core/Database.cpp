@@ -1,5 +1,6 @@
 #include "core/Database.h"
 
+#include "core/FileSecurity.h"
 #include "core/SqlHelpers.h"
 
 #include <QDir>
@@ -83,6 +84,11 @@ bool CreateDatabase(const QString& path, QString* error)
         if (!db.open()) {
             if (error)
                 *error = db.lastError().text();
+        } else if (!Sql::Exec(db, QStringLiteral("PRAGMA user_version"), {}, error) ||
+                   !FileSecurity::RestrictToOwner(temp, error)) {
+            // The file exists once the first statement ran; nothing is written to it before only its owner can
+            // read it (SQLite gives its journal the same permissions).
+            db.close();
         } else {
             Sql::Transaction tx(db);
             ok = tx.Started() && Sql::ExecScript(db, script, error) && tx.Commit(error);

@@ -1,5 +1,6 @@
 #include "common/TestSupport.h"
 #include "core/Database.h"
+#include "core/FileSecurity.h"
 #include "core/SqlHelpers.h"
 
 #include <QSqlQuery>
@@ -75,6 +76,18 @@ private slots:
         QVERIFY(!Database::CreateDatabase(m_install->Root() + u"/no/such/folder/DB.sqlite"_s, &error));
         QVERIFY(Database::CreateDatabase(m_install->Root() + u"/fresh.sqlite"_s, &error));
         QCOMPARE(QDir(m_install->Root()).entryList({u"fresh.sqlite*"_s}, QDir::Files).size(), 1);
+#ifndef Q_OS_WIN
+        // Customers' details and card data: only the file's owner may read it.
+        const auto others =
+            QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ReadOther | QFileDevice::WriteOther;
+        QCOMPARE(QFileInfo(m_install->Root() + u"/fresh.sqlite"_s).permissions() & others, QFileDevice::Permissions());
+        QFile other(m_install->Root() + u"/copy.bak"_s);
+        QVERIFY(other.open(QIODevice::WriteOnly));
+        other.close();
+        QVERIFY(FileSecurity::RestrictToOwner(other.fileName()));
+        QCOMPARE(QFileInfo(other.fileName()).permissions() & others, QFileDevice::Permissions());
+        QVERIFY(!FileSecurity::RestrictToOwner(m_install->Root() + u"/missing.bak"_s));
+#endif
     }
 
     void openRefusesBadFiles_data()
