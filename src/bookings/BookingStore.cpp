@@ -1,6 +1,7 @@
 #include "bookings/BookingStore.h"
 
 #include "bookings/BerthAvailability.h"
+#include "bookings/BookingRules.h"
 #include "core/Seams.h"
 #include "core/SqlHelpers.h"
 #include "core/modFunctions.h"
@@ -29,10 +30,10 @@ QVariantList Values(const BookingRecord& b)
             b.totalPayable.ToDb(),
             b.amountPayed.ToDb(),
             b.paymentMethodId ? QVariant(*b.paymentMethodId) : Sql::NullInt(),
-            b.creditCardNo,
+            BookingRules::MaskedCardNumber(b.creditCardNo),
             b.creditCardExpiry,
             b.creditCardType,
-            b.creditCardCV2No,
+            QStringLiteral(""), // the security code is never kept
             b.costOfHire.ToDb(),
             b.berthConfirmationNumber ? QVariant::fromValue<qlonglong>(*b.berthConfirmationNumber) : Sql::NullInt(),
             b.guestConfirmationNumber,
@@ -41,6 +42,22 @@ QVariantList Values(const BookingRecord& b)
 }
 
 QString Text(const QVariant& v) { return v.isNull() ? QString() : v.toString(); }
+
+// What no box lets through; checked again here so no other caller can store it either.
+QString OutOfRange(const BookingRecord& b)
+{
+    if (!BookingRules::WithinDateRange(b.fromDate, b.toDate))
+        return QStringLiteral("Bookings can be made from %1 to %2.")
+            .arg(BookingRules::EarliestDate().toString(QStringLiteral("dd.MM.yyyy")),
+                 BookingRules::LatestDate().toString(QStringLiteral("dd.MM.yyyy")));
+    for (const Money amount : {b.costOfHire, b.otherCharges, b.vat, b.totalPayable, b.amountPayed})
+        if (!amount.WithinCeiling())
+            return QStringLiteral("An amount is above %1.").arg(Money::Ceiling().Format());
+    for (const int count : {b.noAdults, b.noKids})
+        if (count < -1 || count > 9999)
+            return QStringLiteral("The numbers of adults and children run from 0 to 9999.");
+    return {};
+}
 } // namespace
 
 std::optional<BookingRecord> LoadBooking(const QSqlDatabase& db, int id, QString* error)
@@ -69,7 +86,6 @@ std::optional<BookingRecord> LoadBooking(const QSqlDatabase& db, int id, QString
     b.creditCardNo = Text(q.value(13));
     b.creditCardExpiry = Text(q.value(14));
     b.creditCardType = Text(q.value(15));
-    b.creditCardCV2No = Text(q.value(16));
     b.costOfHire = Money::FromDb(q.value(17));
     if (!q.value(18).isNull())
         b.berthConfirmationNumber = q.value(18).toLongLong();
@@ -106,14 +122,38 @@ qint64 NextConfirmationNumber(const QSqlDatabase& db)
     return max->toLongLong() + 1;
 }
 
-SaveResult SaveBooking(const QSqlDatabase& db, const BookingRecord& booking)
+SaveResult SaveBooking(const QSqlDatabase& db, const BookingRecord& typed)
 {
     SaveResult result;
+    result.refused = OutOfRange(typed);
+    if (!result.refused.isEmpty())
+        return result;
+    BookingRecord booking = typed;
     Sql::Transaction tx(db, true);
     if (!tx.Started()) {
         result.error = tx.Error();
         return result;
     }
+    // The customer may have been deleted at another desk since the list was shown.
+    const auto customer = Sql::Scalar(db, QStringLiteral("SELECT COUNT(*) FROM Customer WHERE ID = ?"),
+                                      {booking.customerId}, &result.error);
+    if (!customer)
+        return result;
+    if (customer->toInt() == 0) {
+        result.customerGone = true;
+        return result;
+    }
+    // Two desks may have been proposed the same number: the later save takes the next free one.
+    if (booking.confirmationNumberProposed && booking.berthConfirmationNumber) {
+        const auto taken = Sql::Scalar(
+            db, QStringLiteral("SELECT COUNT(*) FROM Booking WHERE BerthConfirmationNumber = ? AND ID <> ?"),
+            {QVariant::fromValue<qlonglong>(*booking.berthConfirmationNumber), booking.id}, &result.error);
+        if (!taken)
+            return result;
+        if (taken->toInt() > 0)
+            booking.berthConfirmationNumber = NextConfirmationNumber(db);
+    }
+    result.confirmationNumber = booking.berthConfirmationNumber.value_or(0);
     // Another booking may have taken a berth since the list was shown.
     const auto busy = BerthAvailability::BusyBerths(db, booking.fromDate, booking.toDate, booking.id, &result.error);
     if (!busy)

@@ -149,6 +149,7 @@ QWidget* frmBooking::BuildDatesPage()
         date->setObjectName(name);
         date->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
         date->setCalendarPopup(true);
+        date->setDateRange(BookingRules::EarliestDate(), BookingRules::LatestDate());
         return date;
     };
     auto makeTime = [page](const QString& name) {
@@ -253,7 +254,6 @@ QWidget* frmBooking::BuildCustomerPage()
     m_txtCreditCardNo = Box(QStringLiteral("txtCreditCardNo"), page);
     m_txtCreditCardExpiry = Box(QStringLiteral("txtCreditCardExpiry"), page);
     m_txtCreditCardType = Box(QStringLiteral("txtCreditCardType"), page);
-    m_txtCreditCardCV2No = Box(QStringLiteral("txtCreditCardCV2No"), page);
     const QList<std::pair<QString, QWidget*>> left{{QStringLiteral("Berth Hire:"), m_txtCostOfHire},
                                                    {QStringLiteral("Other Charges:"), m_txtOtherCharges},
                                                    {QStringLiteral("VAT:"), m_txtVAT},
@@ -262,19 +262,21 @@ QWidget* frmBooking::BuildCustomerPage()
     const QList<std::pair<QString, QWidget*>> right{{QStringLiteral("Payment Method:"), m_cboPaymentMethod},
                                                     {QStringLiteral("Credit Card No.:"), m_txtCreditCardNo},
                                                     {QStringLiteral("Credit Card Expiry:"), m_txtCreditCardExpiry},
-                                                    {QStringLiteral("Credit Card Type:"), m_txtCreditCardType},
-                                                    {QStringLiteral("Credit Card CV2 No.:"), m_txtCreditCardCV2No}};
+                                                    {QStringLiteral("Credit Card Type:"), m_txtCreditCardType}};
+    // No box for the card's security code: it must not be kept once the payment is authorised.
     for (int i = 0; i < left.size(); ++i) {
         grid->addWidget(Caption(left[i].first, page), 5 + i, 0);
         grid->addWidget(left[i].second, 5 + i, 1);
-        grid->addWidget(Caption(right[i].first, page), 5 + i, 2);
-        grid->addWidget(right[i].second, 5 + i, 3);
+        if (i < right.size()) {
+            grid->addWidget(Caption(right[i].first, page), 5 + i, 2);
+            grid->addWidget(right[i].second, 5 + i, 3);
+        }
     }
     grid->setRowStretch(10, 1);
     QWidget* order[] = {m_cboCustomer, m_cmdAddCustomer, m_txtNoAdults, m_txtNoKids, m_txtPowerRequirements,
                         m_chkClubMember, m_txtBerthConfirmationNumber, m_txtGuestConfNum, m_txtCostOfHire,
                         m_txtOtherCharges, m_txtVAT, m_txtTotalPayable, m_txtAmountPayed, m_cboPaymentMethod,
-                        m_txtCreditCardNo, m_txtCreditCardExpiry, m_txtCreditCardType, m_txtCreditCardCV2No};
+                        m_txtCreditCardNo, m_txtCreditCardExpiry, m_txtCreditCardType};
     for (size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 
@@ -350,6 +352,7 @@ void frmBooking::Prepare(int mode, int bookingId)
     m_fromDate = {};
     m_toDate = {};
     m_loadedCustomerId = 0;
+    m_proposedNumber.clear();
     m_storedBerths.clear();
     m_berths->SetBerths({});
     for (QLineEdit* box : findChildren<QLineEdit*>())
@@ -376,7 +379,8 @@ void frmBooking::Prepare(int mode, int bookingId)
         const RegionalSettings regional = RegionalSettings::Load();
         m_dtpFromTime->setTime(regional.checkInTime);
         m_dtpToTime->setTime(regional.checkOutTime);
-        m_txtBerthConfirmationNumber->setText(QString::number(BookingStore::NextConfirmationNumber(m_services.Db())));
+        m_proposedNumber = QString::number(BookingStore::NextConfirmationNumber(m_services.Db()));
+        m_txtBerthConfirmationNumber->setText(m_proposedNumber);
     }
 
     const bool showCounts = RegionalSettings::Load().showAdultsAndKids;
@@ -427,7 +431,6 @@ void frmBooking::LoadBooking()
     m_txtCreditCardNo->setText(booking->creditCardNo);
     m_txtCreditCardExpiry->setText(booking->creditCardExpiry);
     m_txtCreditCardType->setText(booking->creditCardType);
-    m_txtCreditCardCV2No->setText(booking->creditCardCV2No);
     m_txtCostOfHire->setText(booking->costOfHire.PlainText());
     m_txtBerthConfirmationNumber->setText(booking->berthConfirmationNumber ? QString::number(*booking->berthConfirmationNumber)
                                                                            : QString());
@@ -611,8 +614,9 @@ BookingRecord frmBooking::Typed() const
     b.creditCardNo = m_txtCreditCardNo->text();
     b.creditCardExpiry = m_txtCreditCardExpiry->text();
     b.creditCardType = m_txtCreditCardType->text();
-    b.creditCardCV2No = m_txtCreditCardCV2No->text();
     b.berthConfirmationNumber = InputChecks::ReadWholeNumber(m_txtBerthConfirmationNumber->text());
+    b.confirmationNumberProposed =
+        !m_proposedNumber.isEmpty() && m_txtBerthConfirmationNumber->text().trimmed() == m_proposedNumber;
     b.guestConfirmationNumber = m_txtGuestConfNum->text();
     b.powerRequirements = m_txtPowerRequirements->text();
     b.clubMember = m_chkClubMember->isChecked();
@@ -637,6 +641,24 @@ void frmBooking::Confirm()
         FillBerthGrid(booking.berthIds);
         m_step = 1;
         ShowStep();
+        return;
+    }
+    if (result.customerGone) {
+        // Deleted at another desk since the list was shown: back to the customers, read afresh.
+        m_services.messages.Show(QStringLiteral("The customer %1 has been deleted since the list was shown. Nothing "
+                                                "was saved: please choose the customer again.")
+                                     .arg(m_cboCustomer->currentText()),
+                                 Title, MsgIcon::Exclamation, MsgButtons::Ok);
+        LoadCustomers();
+        m_step = 2;
+        ShowStep();
+        m_cboCustomer->setFocus();
+        return;
+    }
+    if (!result.refused.isEmpty()) {
+        m_services.messages.Show(QStringLiteral("The booking could not be saved. Nothing was changed.\n") +
+                                     result.refused,
+                                 Title, MsgIcon::Exclamation, MsgButtons::Ok);
         return;
     }
     if (!result.ok) {

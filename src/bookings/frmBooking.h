@@ -73,6 +73,7 @@ private:
     QDateTime m_toDate;
     int m_loadedCustomerId = 0;
     QList<int> m_storedBerths; // the berths of the booking being changed
+    QString m_proposedNumber;  // the confirmation number a new booking was offered
 
     BerthGridModel* m_berths;
     QStackedWidget* m_pages;
@@ -109,7 +110,6 @@ private:
     QLineEdit* m_txtCreditCardNo;
     QLineEdit* m_txtCreditCardExpiry;
     QLineEdit* m_txtCreditCardType;
-    QLineEdit* m_txtCreditCardCV2No;
 
     QLabel* m_lblDates;
     QLabel* m_lblName;

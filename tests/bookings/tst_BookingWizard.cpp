@@ -176,6 +176,40 @@ private slots:
         QVERIFY(!m_install->EventLogText().contains(u"[Booking added]"_s));
     }
 
+    void customerDeletedAtAnotherDesk()
+    {
+        const auto deskB = Database::Open(m_install->DatabasePath(), u"desk-b"_s, 2000);
+        QVERIFY(deskB);
+        WalkToConfirmation({u"A1"_s});
+        QVERIFY(modFunctions::DeleteCustomerRows(*deskB, 1));
+        Next();
+        QCOMPARE(m_wizard->Step(), 2);
+        QVERIFY(m_install->messages.Said().startsWith(u"Booking: The customer Ann O'Neill has been deleted"_s));
+        QCOMPARE(Find<QComboBox>("cboCustomer")->count(), 0); // the list is read afresh
+        QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM Booking"_s), 0);
+        Database::Close(u"desk-b"_s);
+    }
+
+    void datesCardAndGrid()
+    {
+        // The date boxes take 2000 to 2199 only; a year such as 6054 cannot be entered.
+        auto* from = Find<QDateEdit>("dtpFromDate");
+        QCOMPARE(from->minimumDate(), QDate(2000, 1, 1));
+        from->setDate(QDate(6054, 1, 1));
+        QCOMPARE(from->date(), QDate(2199, 12, 31));
+        QCOMPARE(Find<QDateEdit>("dtpToDate")->maximumDate(), QDate(2199, 12, 31));
+        // No box asks for the card's security code.
+        QVERIFY(!m_wizard->findChild<QLineEdit*>(u"txtCreditCardCV2No"_s));
+        // A berth without a recorded length or width shows empty cells, not "0".
+        QVERIFY(m_install->Exec(u"UPDATE Berth SET Length = NULL, Width = NULL WHERE ID = 3"_s));
+        SetPeriod(QDate(2026, 7, 1), QTime(14, 0), QDate(2026, 7, 4), QTime(10, 0));
+        Next();
+        const auto* model = Find<QTableView>("grdBerth")->model();
+        const int c3 = Offered().indexOf(u"C3"_s);
+        QCOMPARE(model->index(c3, 2).data().toString() + u'|' + model->index(c3, 3).data().toString(), u"|"_s);
+        QCOMPARE(model->index(Offered().indexOf(u"A1"_s), 2).data().toString(), u"10"_s);
+    }
+
     void pageChecks_data()
     {
         QTest::addColumn<int>("page");
