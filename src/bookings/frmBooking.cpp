@@ -293,6 +293,8 @@ QWidget* frmBooking::BuildCustomerPage()
     for (const auto& [box, kind, title] : checks)
         InputChecks::Watch(box, kind, title, m_services.messages);
     m_txtOtherCharges->installEventFilter(this);
+    for (QLineEdit* box : {m_txtVAT, m_txtTotalPayable})
+        connect(box, &QLineEdit::textEdited, this, [this] { m_chargesTyped = true; });
     return page;
 }
 
@@ -353,6 +355,7 @@ void frmBooking::Prepare(int mode, int bookingId)
     m_toDate = {};
     m_loadedCustomerId = 0;
     m_proposedNumber.clear();
+    m_chargesTyped = false;
     m_storedBerths.clear();
     m_berths->SetBerths({});
     for (QLineEdit* box : findChildren<QLineEdit*>())
@@ -438,6 +441,9 @@ void frmBooking::LoadBooking()
     m_txtPowerRequirements->setText(booking->powerRequirements);
     m_chkClubMember->setChecked(booking->clubMember);
     m_storedBerths = booking->berthIds;
+    // Stored amounts that the rule would not give were set by hand: leaving page 3 keeps them.
+    const auto rule = BookingRules::Recalculate(booking->costOfHire, booking->otherCharges);
+    m_chargesTyped = rule.vat != booking->vat || rule.total != booking->totalPayable;
 }
 
 int frmBooking::SelectedCount() const { return m_berths->SelectedCount(); }
@@ -525,7 +531,7 @@ void frmBooking::LeaveBerths()
     }
     const Money hire = BookingRules::HireTotal(m_berths->Marked(), BookingRules::DaysOfHire(m_fromDate, m_toDate));
     m_txtCostOfHire->setText(hire.Format());
-    for (QLineEdit* box : {m_txtOtherCharges, m_txtVAT, m_txtTotalPayable})
+    for (QLineEdit* box : {m_txtOtherCharges, m_txtVAT, m_txtTotalPayable, m_txtAmountPayed})
         ShowAmount(box);
     m_step = 2;
     ShowStep();
@@ -541,6 +547,7 @@ void frmBooking::RecalculateCharges()
         ShowAmount(box);
     m_txtVAT->setText(charges.vat.Format());
     m_txtTotalPayable->setText(charges.total.Format());
+    m_chargesTyped = false;
 }
 
 bool frmBooking::eventFilter(QObject* watched, QEvent* event)
@@ -562,6 +569,10 @@ bool frmBooking::eventFilter(QObject* watched, QEvent* event)
 
 void frmBooking::LeaveCustomer()
 {
+    // VAT and the total are worked out even when the other charges box was never visited, unless typed by hand
+    // (and checked like typed amounts: a sum past the ceiling is refused).
+    if (!m_chargesTyped)
+        RecalculateCharges();
     if (!InputChecks::CheckAll({m_txtNoAdults, m_txtNoKids, m_txtBerthConfirmationNumber, m_txtCostOfHire,
                                 m_txtOtherCharges, m_txtVAT, m_txtTotalPayable, m_txtAmountPayed}))
         return;
@@ -570,6 +581,7 @@ void frmBooking::LeaveCustomer()
         m_cboCustomer->setFocus();
         return;
     }
+    ShowAmount(m_txtAmountPayed);
     m_lblDates->setText(BookingRules::PeriodText(m_fromDate, m_toDate));
     const QString adults = m_txtNoAdults->text().trimmed().isEmpty() ? QStringLiteral("0") : m_txtNoAdults->text().trimmed();
     const QString kids = m_txtNoKids->text().trimmed().isEmpty() ? QStringLiteral("0") : m_txtNoKids->text().trimmed();

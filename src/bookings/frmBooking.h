@@ -74,6 +74,7 @@ private:
     int m_loadedCustomerId = 0;
     QList<int> m_storedBerths; // the berths of the booking being changed
     QString m_proposedNumber;  // the confirmation number a new booking was offered
+    bool m_chargesTyped = false; // VAT or the total typed by hand since they were last worked out
 
     BerthGridModel* m_berths;
     QStackedWidget* m_pages;

@@ -210,6 +210,29 @@ private slots:
         QCOMPARE(model->index(Offered().indexOf(u"A1"_s), 2).data().toString(), u"10"_s);
     }
 
+    void chargesWorkedOutWhenOtherChargesSkipped()
+    {
+        // A1 at £12.50 for three days; the other charges box is never visited.
+        SetPeriod(QDate(2026, 7, 1), QTime(14, 0), QDate(2026, 7, 4), QTime(10, 0));
+        Next();
+        ClickBerth(u"A1"_s);
+        Next();
+        Find("txtAmountPayed")->setText(u"20"_s);
+        auto* customers = Find<QComboBox>("cboCustomer");
+        customers->setCurrentIndex(customers->findText(u"Ann O'Neill"_s));
+        Next();
+        QCOMPARE(Text("txtVAT") + u' ' + Text("txtTotalPayable") + u' ' + Text("txtAmountPayed"),
+                 u"£6.56 £44.06 £20.00"_s);
+        // VAT typed by hand is kept.
+        Click(*m_wizard, "cmdBack");
+        Find("txtVAT")->setFocus();
+        Type(Find("txtVAT"), u"5"_s);
+        Next();
+        Next();
+        QCOMPARE(m_install->Text(u"SELECT CostOfHire || '/' || VAT || '/' || TotalPayable FROM Booking"_s),
+                 u"375000/50000/440600"_s);
+    }
+
     void pageChecks_data()
     {
         QTest::addColumn<int>("page");
