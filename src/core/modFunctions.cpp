@@ -50,10 +50,6 @@ bool RunAll(const QSqlDatabase& db, std::initializer_list<QString> statements, i
     return true;
 }
 
-
-// Removes every booking left without a berth (and so unreachable from any list).
-const QString DeleteBerthlessBookings =
-    QStringLiteral("DELETE FROM Booking WHERE NOT EXISTS (SELECT 1 FROM BookingBerth WHERE BookingID = Booking.ID)");
 } // namespace
 
 QDateTime WallTime(const QDate& date, const QTime& time) { return QDateTime(date, time, Qt::UTC); }
@@ -182,13 +178,10 @@ bool ConfirmDeleteOwner(const QSqlDatabase& db, int id, IMessageBox& messages, Q
 
 bool DeleteOwnerRows(const QSqlDatabase& db, int id, QString* error)
 {
-    // The owner's berths go, and with them their booking rows and any booking left without a berth.
-    return RunAll(db,
-                  {QStringLiteral("DELETE FROM BookingBerth WHERE BerthID IN (SELECT ID FROM Berth WHERE OwnerID = ?)"),
-                   QStringLiteral("DELETE FROM Berth WHERE OwnerID = ?"),
-                   QStringLiteral("DELETE FROM Owner WHERE ID = ?")},
-                  id, error) &&
-           Sql::Exec(db, DeleteBerthlessBookings, {}, error);
+    // The owner's berths go; the bookings made on them stay, with their money (the question names the berths
+    // only, so no reservation disappears unasked).
+    return RunAll(db, {QStringLiteral("DELETE FROM Berth WHERE OwnerID = ?"), QStringLiteral("DELETE FROM Owner WHERE ID = ?")},
+                  id, error);
 }
 
 bool DeleteOwner(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error)
@@ -199,11 +192,13 @@ bool DeleteOwner(const QSqlDatabase& db, int id, IMessageBox& messages, QString*
 
 // ---- Berths ----
 
-bool ConfirmDeleteBerth(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error)
+bool ConfirmDeleteBerth(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error, int* bookingRows)
 {
     const auto rows = Count(db, QStringLiteral("SELECT COUNT(*) AS c FROM BookingBerth WHERE BerthID = ?"), id, error);
     if (!rows)
         return false;
+    if (bookingRows)
+        *bookingRows = static_cast<int>(*rows);
     const QString question =
         *rows == 0 ? PlainQuestion
                    : QStringLiteral("Deleting this customer will also remove any reservations that have been made "
@@ -213,11 +208,15 @@ bool ConfirmDeleteBerth(const QSqlDatabase& db, int id, IMessageBox& messages, Q
 
 bool DeleteBerthRows(const QSqlDatabase& db, int id, QString* error)
 {
-    return RunAll(db,
-                  {QStringLiteral("DELETE FROM BookingBerth WHERE BerthID = ?"),
-                   QStringLiteral("DELETE FROM Berth WHERE ID = ?")},
-                  id, error) &&
-           Sql::Exec(db, DeleteBerthlessBookings, {}, error);
+    // Only the bookings that had this berth alone go with it; a booking left without berths by some other change
+    // is not this removal's to delete.
+    return Sql::Exec(db,
+                     QStringLiteral("DELETE FROM Booking WHERE ID IN (SELECT BookingID FROM BookingBerth WHERE BerthID = ?) "
+                                    "AND NOT EXISTS (SELECT 1 FROM BookingBerth BB WHERE BB.BookingID = Booking.ID AND "
+                                    "BB.BerthID <> ?)"),
+                     {id, id}, error) &&
+           RunAll(db, {QStringLiteral("DELETE FROM BookingBerth WHERE BerthID = ?"), QStringLiteral("DELETE FROM Berth WHERE ID = ?")},
+                  id, error);
 }
 
 bool DeleteBerth(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error)
@@ -234,6 +233,15 @@ int RowAfterDelete(int deletedRow, int rowCountAfter)
 }
 
 // ---- Texts ----
+
+QCollator NaturalOrder()
+{
+    const QLocale system;
+    QCollator collator(system.language() == QLocale::C ? QLocale(QLocale::English) : system);
+    collator.setNumericMode(true);
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    return collator;
+}
 
 QString ProductTitle() { return QStringLiteral("Zem Harbour").replace(u'&', QStringLiteral("&&")); }
 

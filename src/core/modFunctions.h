@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCollator>
 #include <QDateTime>
 #include <QSqlDatabase>
 #include <QString>
@@ -54,7 +55,9 @@ bool ConfirmDeleteOwner(const QSqlDatabase& db, int id, IMessageBox& messages, Q
 bool DeleteOwnerRows(const QSqlDatabase& db, int id, QString* error = nullptr);
 bool DeleteOwner(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error = nullptr);
 
-bool ConfirmDeleteBerth(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error = nullptr);
+/// *bookingRows (when given) receives the number of booking rows the question was about.
+bool ConfirmDeleteBerth(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error = nullptr,
+                        int* bookingRows = nullptr);
 bool DeleteBerthRows(const QSqlDatabase& db, int id, QString* error = nullptr);
 bool DeleteBerth(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error = nullptr);
 
@@ -62,6 +65,10 @@ bool DeleteBerth(const QSqlDatabase& db, int id, IMessageBox& messages, QString*
 int RowAfterDelete(int deletedRow, int rowCountAfter);
 
 // ---- Texts ----
+
+/// The collator that lists names in natural order (A1, A2, A10), case ignored. The C locale's collation knows no
+/// numbers, so there the English one is used.
+QCollator NaturalOrder();
 
 /// "Zem Harbour" with every "&" doubled, for labels.
 QString ProductTitle();

@@ -85,8 +85,9 @@ private slots:
         QTest::newRow("berth: keeps bookings that have another berth")
             << u"berth"_s << 1 << u"1,2 | 1,2 | 2,3,4 | 11,12 | 11-3,12-3"_s;
         QTest::newRow("unbooked berth") << u"berth"_s << 4 << u"1,2 | 1,2 | 1,2,3 | 10,11,12 | 10-1,11-1,11-3,12-3"_s;
-        QTest::newRow("owner: its berths and the bookings left without one")
-            << u"owner"_s << 1 << u"1,2 | 2 | 3,4 | 11,12 | 11-3,12-3"_s;
+        // Only the berth rows go: every booking, with its money, stays.
+        QTest::newRow("owner: its berths, not their bookings")
+            << u"owner"_s << 1 << u"1,2 | 2 | 3,4 | 10,11,12 | 10-1,11-1,11-3,12-3"_s;
     }
     void yesDeletesTheRowsThatDependOnIt()
     {
@@ -96,6 +97,15 @@ private slots:
         m_install->messages.answers.enqueue(MsgResult::Yes);
         QVERIFY(Delete(kind, id));
         QCOMPARE(State(), state);
+    }
+
+    void berthTakesOnlyItsOwnBookings()
+    {
+        // Booking 13 has no berth row at all (left so by another change): removing berth 3 is not its end.
+        QVERIFY(m_install->Exec(u"INSERT INTO Booking (ID, CustomerID) VALUES (13, 2)"_s));
+        m_install->messages.answers.enqueue(MsgResult::Yes);
+        QVERIFY(Delete(u"berth"_s, 3));
+        QCOMPARE(State(), u"1,2 | 1,2 | 1,2,4 | 10,11,13 | 10-1,11-1"_s);
     }
 
     void customerWithoutIdAsksNothing()
