@@ -64,9 +64,7 @@ std::optional<QList<AvailableBerth>> FreeBerths(const QSqlDatabase& db, const QD
             berth.dailyHireCharge = Money::FromDb(q.value(5));
         berths.append(berth);
     }
-    QCollator collator;
-    collator.setNumericMode(true);
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    const QCollator collator = modFunctions::NaturalOrder();
     std::stable_sort(berths.begin(), berths.end(), [&](const AvailableBerth& a, const AvailableBerth& b) {
         return collator.compare(a.name, b.name) < 0;
     });

@@ -103,8 +103,7 @@ std::optional<BookingRecord> LoadBooking(const QSqlDatabase& db, int id, QString
     QList<std::pair<int, QString>> rows;
     while (berths.next())
         rows.append({berths.value(0).toInt(), Text(berths.value(1))});
-    QCollator collator;
-    collator.setNumericMode(true);
+    const QCollator collator = modFunctions::NaturalOrder();
     std::stable_sort(rows.begin(), rows.end(),
                      [&](const auto& a, const auto& b) { return collator.compare(a.second, b.second) < 0; });
     for (const auto& [berthId, name] : rows) {
