@@ -233,6 +233,18 @@ private slots:
                  u"375000/50000/440600"_s);
     }
 
+    void enterMovesThroughTheDateBoxes()
+    {
+        Find<QDateEdit>("dtpFromDate")->setFocus();
+        QStringList visited;
+        for (int i = 0; i < 4; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QWidget* focus = QApplication::focusWidget();
+            visited << (focus->objectName().isEmpty() ? focus->parentWidget()->objectName() : focus->objectName());
+        }
+        QCOMPARE(visited, (QStringList{u"dtpFromTime"_s, u"dtpToDate"_s, u"dtpToTime"_s, u"txtBookedBy"_s}));
+    }
+
     void pageChecks_data()
     {
         QTest::addColumn<int>("page");

@@ -7,6 +7,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QSpinBox>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -211,6 +212,21 @@ private slots:
         second->setFocus();
         QTest::keyClick(second, Qt::Key_Enter, Qt::KeypadModifier);
         QCOMPARE(QApplication::focusWidget(), child->line);
+        // A spin box and an editable combo box move on too, though their inner line edit has the key.
+        auto* spin = new QSpinBox(child);
+        auto* combo = new QComboBox(child);
+        combo->setEditable(true);
+        child->layout()->addWidget(spin);
+        child->layout()->addWidget(combo);
+        QWidget::setTabOrder(child->line, spin);
+        QWidget::setTabOrder(spin, combo);
+        QWidget::setTabOrder(combo, second);
+        QTRY_VERIFY(combo->isVisible());
+        spin->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(combo->hasFocus());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), second);
     }
 
     void onlineSupportOpensTheSupportAddress()
