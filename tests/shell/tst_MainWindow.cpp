@@ -2,6 +2,7 @@
 #include "shell/MDIMain.h"
 #include "shell/cTextBoxEdit.h"
 #include "core/ui/FocusNextControl.h"
+#include "core/ui/QtSeams.h"
 
 #include <QClipboard>
 #include <QMdiArea>
@@ -227,6 +228,28 @@ private slots:
         QVERIFY(combo->hasFocus());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget(), second);
+    }
+
+    void yesNoQuestionsDefaultToNo_data()
+    {
+        QTest::addColumn<int>("buttons");
+        QTest::addColumn<int>("enterAnswers");
+        QTest::newRow("delete question") << int(MsgButtons::YesNo) << int(MsgResult::No);
+        QTest::newRow("plain message") << int(MsgButtons::Ok) << int(MsgResult::Ok);
+    }
+    void yesNoQuestionsDefaultToNo()
+    {
+        QFETCH(int, buttons);
+        QFETCH(int, enterAnswers);
+        // The real message box, answered with Enter alone.
+        QTimer::singleShot(0, [] {
+            if (QWidget* box = QApplication::activeModalWidget())
+                QTest::keyClick(box, Qt::Key_Return);
+        });
+        QtMessageBox messages;
+        QCOMPARE(int(messages.Show(u"Are you sure to delete this item?"_s, u"Confirm deletion"_s, MsgIcon::None,
+                                   MsgButtons(buttons))),
+                 enterAnswers);
     }
 
     void onlineSupportOpensTheSupportAddress()
