@@ -17,6 +17,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFocusEvent>
@@ -340,8 +341,17 @@ QWidget* frmBooking::BuildConfirmationPage()
 frmBooking* frmBooking::Display(IWindowHost& host, Services& services, int mode, int bookingId)
 {
     auto* wizard = qobject_cast<frmBooking*>(host.FindChild(QStringLiteral("frmBooking")));
-    if (!wizard)
+    if (!wizard) {
         wizard = new frmBooking(services);
+    } else if (wizard->HasUnsavedWork()) {
+        // A half-made booking is never thrown away unasked: the open wizard comes forward as it is.
+        host.ShowChild(wizard);
+        if (mode == 2 && !(wizard->m_mode == 2 && wizard->m_bookingId == bookingId))
+            services.messages.Show(QStringLiteral("The booking wizard holds a booking that has not been saved. "
+                                                  "Confirm or cancel it first."),
+                                   Title, MsgIcon::Exclamation, MsgButtons::Ok);
+        return wizard;
+    }
     wizard->Prepare(mode, bookingId);
     host.ShowChild(wizard);
     return wizard;
@@ -395,6 +405,37 @@ void frmBooking::Prepare(int mode, int bookingId)
     }
     m_step = 0;
     ShowStep();
+    m_closing = false;
+    m_prepared = Snapshot();
+}
+
+QStringList frmBooking::Snapshot() const
+{
+    QStringList state;
+    for (const QLineEdit* box : findChildren<QLineEdit*>())
+        state << box->text();
+    for (const QDateTimeEdit* edit : findChildren<QDateTimeEdit*>())
+        state << edit->dateTime().toString(Qt::ISODate);
+    for (const QComboBox* combo : {m_cboCustomer, m_cboPaymentMethod})
+        state << combo->currentData().toString();
+    state << m_txtNotes->toPlainText() << QString::number(m_chkClubMember->isChecked());
+    for (const AvailableBerth& berth : m_berths->Marked())
+        state << QString::number(berth.id);
+    return state;
+}
+
+bool frmBooking::HasUnsavedWork() const { return Snapshot() != m_prepared; }
+
+void frmBooking::closeEvent(QCloseEvent* event)
+{
+    // Closing the window or the program over a booking the user has started asks first (No keeps it open).
+    if (!m_closing && HasUnsavedWork() &&
+        m_services.messages.Show(QStringLiteral("The booking has not been saved. Close the wizard and lose it?"), Title,
+                                 MsgIcon::Question, MsgButtons::YesNo) != MsgResult::Yes) {
+        event->ignore();
+        return;
+    }
+    ChildWindow::closeEvent(event);
 }
 
 void frmBooking::LoadCustomers()
@@ -714,6 +755,7 @@ void frmBooking::AddCustomer()
 
 void frmBooking::CloseWizard()
 {
+    m_closing = true; // saved or cancelled: nothing left to ask about
     if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
         sub->close();
     else

@@ -34,6 +34,9 @@ public:
     /// Prepares the pages for mode and bookingId and shows page 1.
     void Prepare(int mode, int bookingId);
 
+    /// Whether the user has typed, chosen or marked anything since the wizard was prepared.
+    bool HasUnsavedWork() const;
+
     int Mode() const { return m_mode; }
     int BookingID() const { return m_bookingId; }
     int Step() const { return m_step; }
@@ -64,6 +67,8 @@ private:
     void CloseWizard();
     BookingRecord Typed() const;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    QStringList Snapshot() const;
 
     Services& m_services;
     int m_mode = 1;
@@ -74,7 +79,9 @@ private:
     int m_loadedCustomerId = 0;
     QList<int> m_storedBerths; // the berths of the booking being changed
     QString m_proposedNumber;  // the confirmation number a new booking was offered
-    bool m_chargesTyped = false; // VAT or the total typed by hand since they were last worked out
+    bool m_chargesTyped = false;
+    QStringList m_prepared; // the inputs as Prepare left them
+    bool m_closing = false; // saved or cancelled: close without asking // VAT or the total typed by hand since they were last worked out
 
     BerthGridModel* m_berths;
     QStackedWidget* m_pages;

@@ -245,6 +245,27 @@ private slots:
         QCOMPARE(visited, (QStringList{u"dtpFromTime"_s, u"dtpToDate"_s, u"dtpToTime"_s, u"txtBookedBy"_s}));
     }
 
+    void halfMadeBookingIsNotThrownAway()
+    {
+        // Untouched, the wizard is simply prepared again and closes without a question.
+        OpenFromMenu();
+        QVERIFY(m_install->messages.calls.isEmpty());
+        Type(*m_wizard, "txtBookedBy", u"Sue"_s);
+        // Add Reservation (Ctrl+B) again brings the same wizard forward with the typed work in it.
+        OpenFromMenu();
+        QCOMPARE(Text("txtBookedBy"), u"Sue"_s);
+        QVERIFY(m_install->messages.calls.isEmpty());
+        // Closing the program asks; No keeps the program and the booking open.
+        m_install->messages.answers.enqueue(MsgResult::No);
+        QVERIFY(!m_main->close());
+        QVERIFY(m_wizard && m_main->isVisible());
+        QCOMPARE(m_install->messages.Said(), u"Booking: The booking has not been saved. Close the wizard and lose it?"_s);
+        QCOMPARE(m_install->messages.calls[0].buttons, MsgButtons::YesNo);
+        m_install->messages.answers.enqueue(MsgResult::Yes);
+        QVERIFY(m_main->close());
+        QVERIFY(m_install->EventLogText().contains(u"[Application closed]"_s));
+    }
+
     void pageChecks_data()
     {
         QTest::addColumn<int>("page");
