@@ -8,8 +8,10 @@
 #include "core/Seams.h"
 #include "core/modEventLog.h"
 #include "core/modFunctions.h"
+#include "core/modLog.h"
 #include "core/ui/FocusNextControl.h"
 #include "core/ui/InputChecks.h"
+#include "core/ui/ReadErrorLine.h"
 #include "core/ui/Twips.h"
 #include "people/PeopleRecords.h"
 #include "people/PeopleWidgets.h"
@@ -199,6 +201,8 @@ QWidget* frmBooking::BuildBerthsPage()
         m_grdBerth->setCurrentIndex(index);
         m_berths->Toggle(index.row());
     });
+    m_berthReadError = new ReadErrorLine(page);
+    layout->addWidget(m_berthReadError);
     layout->addWidget(m_grdBerth, 1);
     layout->addWidget(Caption(QStringLiteral("Select the unit for this booking. (Items highlighted in blue have been booked)"), page));
     return page;
@@ -557,8 +561,10 @@ void frmBooking::FillBerthGrid(const QList<int>& keepMarked)
 {
     QString error;
     const auto berths = BerthAvailability::FreeBerths(m_services.Db(), m_fromDate, m_toDate, m_bookingId, &error);
+    // An empty grid must mean no free berth: a failed read says so above the grid and in the message log.
     if (!berths)
-        m_services.messages.Show(QStringLiteral("The free berths could not be read.\n") + error, Title, MsgIcon::Critical);
+        modLog::LogMessage(3, QStringLiteral("%s.FillBerthGrid: %s"), {objectName(), error});
+    m_berthReadError->ShowError(berths ? QString() : error);
     m_berths->SetBerths(berths.value_or(QList<AvailableBerth>()));
     m_berths->MarkBerths(keepMarked);
 }

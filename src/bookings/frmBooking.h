@@ -18,6 +18,7 @@ class QPushButton;
 class QStackedWidget;
 class QTableView;
 class QTimeEdit;
+class ReadErrorLine;
 
 /// The booking wizard: the one place where a booking is made or changed, in four pages (dates, berths,
 /// customer and charges, confirmation). One instance serves every caller.
@@ -98,6 +99,7 @@ private:
     QLineEdit* m_txtBookedBy;
 
     QTableView* m_grdBerth;
+    ReadErrorLine* m_berthReadError;
 
     QComboBox* m_cboCustomer;
     QPushButton* m_cmdAddCustomer;

@@ -208,6 +208,14 @@ private slots:
         const int c3 = Offered().indexOf(u"C3"_s);
         QCOMPARE(model->index(c3, 2).data().toString() + u'|' + model->index(c3, 3).data().toString(), u"|"_s);
         QCOMPARE(model->index(Offered().indexOf(u"A1"_s), 2).data().toString(), u"10"_s);
+        QVERIFY(Find<QLabel>("lblReadError")->isHidden());
+        // A berth list that cannot be read says so above the empty grid.
+        Click(*m_wizard, "cmdBack");
+        QVERIFY(m_install->Exec(u"ALTER TABLE Berth RENAME TO BerthGone"_s));
+        Next();
+        QVERIFY(Offered().isEmpty());
+        QVERIFY(Find<QLabel>("lblReadError")->text().startsWith(u"The rows could not be read: "_s));
+        QVERIFY(m_install->Exec(u"ALTER TABLE BerthGone RENAME TO Berth"_s));
     }
 
     void chargesWorkedOutWhenOtherChargesSkipped()
