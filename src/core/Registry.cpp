@@ -3,8 +3,11 @@
 #include "core/InstallPaths.h"
 
 #include <QDir>
+#include <QFile>
+#include <QUrl>
 #include <QSettings>
 #include <memory>
+#include <optional>
 
 namespace Registry {
 namespace {
@@ -24,6 +27,29 @@ std::unique_ptr<QSettings> OpenStore()
     return std::make_unique<QSettings>(InstallPaths::Root() + QStringLiteral("/Zem Harbour.ini"), QSettings::IniFormat);
 #endif
 }
+
+// A hand-edited INI value with a comma reads back as a list; the text on its line is what was meant.
+std::optional<QString> RawIniText(const QString& file, const QString& valueName)
+{
+    QFile ini(file);
+    if (!ini.open(QIODevice::ReadOnly | QIODevice::Text))
+        return std::nullopt;
+    bool topLevel = true;
+    while (!ini.atEnd()) {
+        const QString line = QString::fromUtf8(ini.readLine()).trimmed();
+        if (line.startsWith(u'[')) {
+            topLevel = line.compare(QStringLiteral("[General]"), Qt::CaseInsensitive) == 0;
+            continue;
+        }
+        const qsizetype equals = line.indexOf(u'=');
+        if (!topLevel || equals <= 0)
+            continue;
+        const QString key = QUrl::fromPercentEncoding(line.left(equals).trimmed().toUtf8());
+        if (key == valueName)
+            return line.mid(equals + 1).trimmed();
+    }
+    return std::nullopt;
+}
 } // namespace
 
 QString GetRegistryValue(const QString& valueName, const QString& defaultValue)
@@ -32,10 +58,15 @@ QString GetRegistryValue(const QString& valueName, const QString& defaultValue)
     if (store->status() != QSettings::NoError)
         return defaultValue;
     const QVariant value = store->value(valueName);
-    // Only text values count; anything else (a list, a missing value) gives the default.
-    if (!value.isValid() || value.typeId() != QMetaType::QString)
+    QString text;
+    if (value.typeId() == QMetaType::QStringList && store->format() == QSettings::IniFormat) {
+        text = RawIniText(store->fileName(), valueName).value_or(defaultValue);
+    } else if (!value.isValid() || value.typeId() != QMetaType::QString) {
+        // Only text values count; anything else (a number, a missing value) gives the default.
         return defaultValue;
-    QString text = value.toString();
+    } else {
+        text = value.toString();
+    }
     const qsizetype nul = text.indexOf(QChar(u'\0'));
     if (nul >= 0)
         text.truncate(nul);

@@ -180,6 +180,16 @@ private slots:
         QCOMPARE(Registry::GetRegistryNumber(Settings::ShowTipAtStartup, u"0"_s, 0), 0);
     }
 
+    void handEditedValueWithACommaIsText()
+    {
+        QFile file(m_install->SettingsPath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[General]\ntraces=/srv/My Files, 2024/traces\nShow%20Tip%20at%20Startup = 1,0\n");
+        file.close();
+        QCOMPARE(Settings::TracesFolder(), u"/srv/My Files, 2024/traces/"_s);
+        QCOMPARE(Registry::GetRegistryValue(Settings::ShowTipAtStartup), u"1,0"_s);
+    }
+
     void legacyDefaultsMeanTheInstallation()
     {
         Registry::SetRegistryValue(Settings::Traces, u"C:\\Zemc\\Traces\\"_s);
