@@ -3,6 +3,7 @@
 #include "core/FileSecurity.h"
 #include "core/SqlHelpers.h"
 
+#include <QSettings>
 #include <QSqlQuery>
 
 // What an installation stores: the database file and the settings.
@@ -188,6 +189,20 @@ private slots:
         file.close();
         QCOMPARE(Settings::TracesFolder(), u"/srv/My Files, 2024/traces/"_s);
         QCOMPARE(Registry::GetRegistryValue(Settings::ShowTipAtStartup), u"1,0"_s);
+    }
+
+    void perUserValueFirstThenMachineWide()
+    {
+        // The per-user store lacks "data" (an installer wrote it machine-wide): the machine-wide value is read.
+        QSettings user(m_install->Root() + u"/user.ini"_s, QSettings::IniFormat);
+        QSettings machine(m_install->Root() + u"/machine.ini"_s, QSettings::IniFormat);
+        machine.setValue(Settings::Data, u"/srv/harbour/DB.sqlite"_s);
+        machine.setValue(Settings::CheckInTime, u"08:00"_s);
+        user.setValue(Settings::CheckInTime, u"10:30"_s);
+        const std::vector<const QSettings*> order{&user, &machine};
+        QCOMPARE(Registry::ReadFirst(order, Settings::Data), u"/srv/harbour/DB.sqlite"_s);
+        QCOMPARE(Registry::ReadFirst(order, Settings::CheckInTime), u"10:30"_s);
+        QCOMPARE(Registry::ReadFirst(order, Settings::NextTip, u"0"_s), u"0"_s);
     }
 
     void legacyDefaultsMeanTheInstallation()
