@@ -41,6 +41,26 @@ std::optional<int> Count(const QSqlDatabase& db, const QString& sql, int id, QSt
     return value->toInt();
 }
 
+// What each question counts; counted again inside the delete's transaction.
+const QString CustomerBookingsSql = QStringLiteral("SELECT COUNT(ID) AS c FROM Booking WHERE CustomerID = ?");
+const QString OwnerBerthsSql = QStringLiteral("SELECT COUNT(ID) AS c FROM Berth WHERE OwnerID = ?");
+const QString BerthBookingsSql = QStringLiteral("SELECT COUNT(*) AS c FROM BookingBerth WHERE BerthID = ?");
+
+// Whether a delete still takes only what the user was asked about: another desk may have added rows meanwhile.
+bool AsAsked(const QSqlDatabase& db, const QString& countSql, int id, int asked, const QString& what, QString* error)
+{
+    const auto now = Count(db, countSql, id, error);
+    if (!now)
+        return false;
+    if (*now <= asked)
+        return true;
+    if (error)
+        *error = QStringLiteral("%1 %2%3 made at another desk since you were asked. Nothing was deleted.")
+                     .arg(*now - asked)
+                     .arg(what, *now - asked == 1 ? QStringLiteral(" was") : QStringLiteral("s were"));
+    return false;
+}
+
 bool RunAll(const QSqlDatabase& db, std::initializer_list<QString> statements, int id, QString* error)
 {
     for (const QString& sql : statements) {
@@ -130,13 +150,15 @@ std::optional<QSqlDatabase> OpenConnection(const QString& path, const QString& c
 
 // ---- Customers ----
 
-bool ConfirmDeleteCustomer(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error)
+bool ConfirmDeleteCustomer(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error, int* bookingsAsked)
 {
     if (id <= 0)
         return false;
-    const auto bookings = Count(db, QStringLiteral("SELECT COUNT(ID) AS c FROM Booking WHERE CustomerID = ?"), id, error);
+    const auto bookings = Count(db, CustomerBookingsSql, id, error);
     if (!bookings)
         return false;
+    if (bookingsAsked)
+        *bookingsAsked = *bookings;
     const QString question =
         *bookings == 0 ? PlainQuestion
                        : QStringLiteral("Deleting this customer will also remove all past reservations. This would "
@@ -156,19 +178,24 @@ bool DeleteCustomerRows(const QSqlDatabase& db, int id, QString* error)
 
 bool DeleteCustomer(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error)
 {
-    return ConfirmDeleteCustomer(db, id, messages, error) &&
-           Sql::InTransaction(db, error, [&] { return DeleteCustomerRows(db, id, error); });
+    int asked = 0;
+    return ConfirmDeleteCustomer(db, id, messages, error, &asked) && Sql::InTransaction(db, error, [&] {
+               return AsAsked(db, CustomerBookingsSql, id, asked, QStringLiteral("booking"), error) &&
+                      DeleteCustomerRows(db, id, error);
+           });
 }
 
 // ---- Owners ----
 
-bool ConfirmDeleteOwner(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error)
+bool ConfirmDeleteOwner(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error, int* berthsAsked)
 {
     if (id <= 0)
         return false;
-    const auto berths = Count(db, QStringLiteral("SELECT COUNT(ID) AS c FROM Berth WHERE OwnerID = ?"), id, error);
+    const auto berths = Count(db, OwnerBerthsSql, id, error);
     if (!berths)
         return false;
+    if (berthsAsked)
+        *berthsAsked = *berths;
     const QString question =
         *berths == 0 ? PlainQuestion
                      : QStringLiteral("Deleting this owner will also remove all owners berth. This would affect "
@@ -186,15 +213,18 @@ bool DeleteOwnerRows(const QSqlDatabase& db, int id, QString* error)
 
 bool DeleteOwner(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error)
 {
-    return ConfirmDeleteOwner(db, id, messages, error) &&
-           Sql::InTransaction(db, error, [&] { return DeleteOwnerRows(db, id, error); });
+    int asked = 0;
+    return ConfirmDeleteOwner(db, id, messages, error, &asked) && Sql::InTransaction(db, error, [&] {
+               return AsAsked(db, OwnerBerthsSql, id, asked, QStringLiteral("berth"), error) &&
+                      DeleteOwnerRows(db, id, error);
+           });
 }
 
 // ---- Berths ----
 
 bool ConfirmDeleteBerth(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error, int* bookingRows)
 {
-    const auto rows = Count(db, QStringLiteral("SELECT COUNT(*) AS c FROM BookingBerth WHERE BerthID = ?"), id, error);
+    const auto rows = Count(db, BerthBookingsSql, id, error);
     if (!rows)
         return false;
     if (bookingRows)
@@ -221,8 +251,11 @@ bool DeleteBerthRows(const QSqlDatabase& db, int id, QString* error)
 
 bool DeleteBerth(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error)
 {
-    return ConfirmDeleteBerth(db, id, messages, error) &&
-           Sql::InTransaction(db, error, [&] { return DeleteBerthRows(db, id, error); });
+    int asked = 0;
+    return ConfirmDeleteBerth(db, id, messages, error, &asked) && Sql::InTransaction(db, error, [&] {
+               return AsAsked(db, BerthBookingsSql, id, asked, QStringLiteral("booking"), error) &&
+                      DeleteBerthRows(db, id, error);
+           });
 }
 
 int RowAfterDelete(int deletedRow, int rowCountAfter)

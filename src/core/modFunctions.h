@@ -47,11 +47,15 @@ std::optional<QSqlDatabase> OpenConnection(const QString& path, const QString& c
 // log; the caller logs the "deleted" event when the result is true. A database error returns false with the
 // driver's message in *error and leaves the database as it was.
 
-bool ConfirmDeleteCustomer(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error = nullptr);
+// The questions give (when asked for) the number of dependent rows they were about; the whole operations count
+// again inside their transaction and delete nothing when another desk added rows meanwhile.
+bool ConfirmDeleteCustomer(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error = nullptr,
+                           int* bookingsAsked = nullptr);
 bool DeleteCustomerRows(const QSqlDatabase& db, int id, QString* error = nullptr);
 bool DeleteCustomer(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error = nullptr);
 
-bool ConfirmDeleteOwner(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error = nullptr);
+bool ConfirmDeleteOwner(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error = nullptr,
+                        int* berthsAsked = nullptr);
 bool DeleteOwnerRows(const QSqlDatabase& db, int id, QString* error = nullptr);
 bool DeleteOwner(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error = nullptr);
 

@@ -1,4 +1,5 @@
 #include "common/TestSupport.h"
+#include "core/SqlHelpers.h"
 
 // The three cascade deletes against a real database file, with the user's Yes and No.
 class tst_CascadeDeletes : public InstallTest
@@ -106,6 +107,61 @@ private slots:
         m_install->messages.answers.enqueue(MsgResult::Yes);
         QVERIFY(Delete(u"berth"_s, 3));
         QCOMPARE(State(), u"1,2 | 1,2 | 1,2,4 | 10,11,13 | 10-1,11-1"_s);
+    }
+
+    void rowsAddedAtAnotherDeskWhileAskingStopTheDelete_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QStringList>("deskB"); // what desk B does while desk A's question is open
+        QTest::newRow("customer booked meanwhile")
+            << u"customer"_s << 2
+            << QStringList{u"INSERT INTO Booking (ID, CustomerID) VALUES (20, 2)"_s,
+                           u"INSERT INTO BookingBerth VALUES (20, 4)"_s};
+        QTest::newRow("owner given a berth meanwhile")
+            << u"owner"_s << 2 << QStringList{u"INSERT INTO Berth (ID, Name, OwnerID) VALUES (5, 'D1', 2)"_s};
+        QTest::newRow("berth booked meanwhile")
+            << u"berth"_s << 4
+            << QStringList{u"INSERT INTO Booking (ID, CustomerID) VALUES (20, 2)"_s,
+                           u"INSERT INTO BookingBerth VALUES (20, 4)"_s};
+    }
+    void rowsAddedAtAnotherDeskWhileAskingStopTheDelete()
+    {
+        QFETCH(QString, kind);
+        QFETCH(int, id);
+        QFETCH(QStringList, deskB);
+        const auto desk = Database::Open(m_install->DatabasePath(), u"desk-b"_s, 2000);
+        QVERIFY(desk);
+        // Desk A's question stays open while desk B works; then A answers Yes.
+        class AskWhileDeskBWorks final : public IMessageBox
+        {
+        public:
+            std::function<void()> meanwhile;
+            MsgResult Show(const QString&, const QString&, MsgIcon, MsgButtons) override
+            {
+                meanwhile();
+                return MsgResult::Yes;
+            }
+        } question;
+        question.meanwhile = [&] {
+            for (const QString& sql : deskB)
+                QVERIFY(Sql::Exec(*desk, sql));
+        };
+        const QString before = State();
+        QString error;
+        const bool deleted =
+            kind == u"customer" ? modFunctions::DeleteCustomer(m_install->Db(), id, question, &error)
+            : kind == u"owner"  ? modFunctions::DeleteOwner(m_install->Db(), id, question, &error)
+                                : modFunctions::DeleteBerth(m_install->Db(), id, question, &error);
+        QVERIFY(!deleted);
+        QVERIFY2(error.contains(u"at another desk since you were asked. Nothing was deleted."_s), qPrintable(error));
+        QVERIFY(State() != before); // desk B's rows are there, and nothing of A's delete
+        QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM %1 WHERE ID = ?"_s.arg(kind == u"customer" ? u"Customer"_s
+                                                                              : kind == u"owner"  ? u"Owner"_s
+                                                                                                  : u"Berth"_s),
+                                {id}),
+                 1);
+        Database::Close(u"desk-b"_s);
     }
 
     void customerWithoutIdAsksNothing()
