@@ -320,6 +320,29 @@ private slots:
         QCOMPARE(Text("txtAmountPayed"), u"abc"_s);
     }
 
+    void hugeNumbersAreRefused_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("six trillion other charges") << u"txtOtherCharges"_s << u"6000000000000"_s << u"Other Charges"_s;
+        QTest::newRow("eleven-digit adults") << u"txtNoAdults"_s << u"99999999999"_s << u"No Adults"_s;
+        QTest::newRow("ten thousand kids") << u"txtNoKids"_s << u"10000"_s << u"No Kids"_s;
+    }
+    void hugeNumbersAreRefused()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, text);
+        QFETCH(QString, title);
+        WalkToConfirmation({u"A1"_s});
+        Click(*m_wizard, "cmdBack");
+        Control(*m_wizard, box)->setText(text);
+        Next();
+        QCOMPARE(m_wizard->Step(), 2);
+        QCOMPARE(m_install->messages.Said(), title + u": Please enter a valid number to continue"_s);
+        QCOMPARE(Control(*m_wizard, box)->text(), text);
+    }
+
     void countsHiddenWhenNotRecorded()
     {
         Registry::SetRegistryValue(Settings::ShowAdultsAndKids, u"0"_s);
