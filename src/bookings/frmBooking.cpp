@@ -476,7 +476,7 @@ void frmBooking::LoadBooking()
     m_txtTotalPayable->setText(booking->totalPayable.PlainText());
     m_txtAmountPayed->setText(booking->amountPayed.PlainText());
     m_cboPaymentMethod->setCurrentIndex(booking->paymentMethodId ? m_cboPaymentMethod->findData(*booking->paymentMethodId) : -1);
-    m_txtCreditCardNo->setText(booking->creditCardNo);
+    m_txtCreditCardNo->setText(BookingRules::MaskedCardNumber(booking->creditCardNo)); // older rows kept it whole
     m_txtCreditCardExpiry->setText(booking->creditCardExpiry);
     m_txtCreditCardType->setText(booking->creditCardType);
     m_txtCostOfHire->setText(booking->costOfHire.PlainText());
