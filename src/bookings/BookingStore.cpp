@@ -8,6 +8,7 @@
 
 #include <QCollator>
 #include <QSqlQuery>
+#include <QSqlRecord>
 
 namespace BookingStore {
 namespace {
@@ -57,6 +58,28 @@ QString OutOfRange(const BookingRecord& b)
         if (count < -1 || count > 9999)
             return QStringLiteral("The numbers of adults and children run from 0 to 9999.");
     return {};
+}
+} // namespace
+
+namespace {
+// Everything stored of a booking (its row and its berths) as one text, to tell whether it changed since it was
+// read.
+std::optional<QString> Stamp(const QSqlDatabase& db, int id, QString* error)
+{
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    if (!Sql::Exec(q,
+                   QStringLiteral("SELECT ") + Columns +
+                       QStringLiteral(", (SELECT group_concat(BerthID) FROM (SELECT BerthID FROM BookingBerth WHERE "
+                                      "BookingID = ? ORDER BY BerthID)) FROM Booking WHERE ID = ?"),
+                   {id, id}, error))
+        return std::nullopt;
+    if (!q.next())
+        return QString();
+    QStringList values;
+    for (int i = 0; i < q.record().count(); ++i)
+        values << (q.value(i).isNull() ? QStringLiteral("<null>") : q.value(i).toString());
+    return values.join(u'\x1f');
 }
 } // namespace
 
@@ -110,6 +133,10 @@ std::optional<BookingRecord> LoadBooking(const QSqlDatabase& db, int id, QString
         b.berthIds.append(berthId);
         b.berthNames.append(name);
     }
+    const auto stamp = Stamp(db, id, error);
+    if (!stamp)
+        return std::nullopt;
+    b.storedStamp = *stamp;
     return b;
 }
 
@@ -141,6 +168,16 @@ SaveResult SaveBooking(const QSqlDatabase& db, const BookingRecord& typed)
     if (customer->toInt() == 0) {
         result.customerGone = true;
         return result;
+    }
+    // Another desk may have changed or cancelled the booking since it was loaded: its work is not overwritten.
+    if (booking.id != 0 && !booking.storedStamp.isEmpty()) {
+        const auto now = Stamp(db, booking.id, &result.error);
+        if (!now)
+            return result;
+        if (*now != booking.storedStamp) {
+            result.changedMeanwhile = true;
+            return result;
+        }
     }
     // Two desks may have been proposed the same number: the later save takes the next free one.
     if (booking.confirmationNumberProposed && booking.berthConfirmationNumber) {

@@ -20,6 +20,8 @@ struct SaveResult
     bool ok = false;
     int id = 0;                    // the booking's ID after saving
     QStringList takenBerths;       // berths another booking took meanwhile (nothing was saved)
+    bool changedMeanwhile = false; // a changed booking was changed or cancelled at another desk since it was
+                                   // loaded (nothing was saved)
     bool customerGone = false;     // the customer was deleted meanwhile (nothing was saved)
     qint64 confirmationNumber = 0; // the number saved (a proposed one taken meanwhile is replaced)
     QString refused;               // dates, amounts or counts out of range (nothing was saved)

@@ -369,6 +369,7 @@ void frmBooking::Prepare(int mode, int bookingId)
     m_toDate = {};
     m_loadedCustomerId = 0;
     m_proposedNumber.clear();
+    m_storedStamp.clear();
     m_chargesTyped = false;
     m_storedBerths.clear();
     m_berths->SetBerths({});
@@ -486,6 +487,7 @@ void frmBooking::LoadBooking()
     m_txtPowerRequirements->setText(booking->powerRequirements);
     m_chkClubMember->setChecked(booking->clubMember);
     m_storedBerths = booking->berthIds;
+    m_storedStamp = booking->storedStamp;
     // Stored amounts that the rule would not give were set by hand: leaving page 3 keeps them.
     const auto rule = BookingRules::Recalculate(booking->costOfHire, booking->otherCharges);
     m_chargesTyped = rule.vat != booking->vat || rule.total != booking->totalPayable;
@@ -679,6 +681,7 @@ BookingRecord frmBooking::Typed() const
     b.guestConfirmationNumber = m_txtGuestConfNum->text();
     b.powerRequirements = m_txtPowerRequirements->text();
     b.clubMember = m_chkClubMember->isChecked();
+    b.storedStamp = m_storedStamp;
     for (const AvailableBerth& berth : m_berths->Marked()) {
         b.berthIds.append(berth.id);
         b.berthNames.append(berth.name);
@@ -700,6 +703,13 @@ void frmBooking::Confirm()
         FillBerthGrid(booking.berthIds);
         m_step = 1;
         ShowStep();
+        return;
+    }
+    if (result.changedMeanwhile) {
+        m_services.messages.Show(QStringLiteral("This booking has been changed or cancelled at another desk since you "
+                                                "opened it. Nothing was saved: cancel and open it again to see the "
+                                                "changes."),
+                                 Title, MsgIcon::Exclamation, MsgButtons::Ok);
         return;
     }
     if (result.customerGone) {

@@ -79,6 +79,7 @@ private:
     QDateTime m_toDate;
     int m_loadedCustomerId = 0;
     QList<int> m_storedBerths; // the berths of the booking being changed
+    QString m_storedStamp;     // the changed booking as it was stored when loaded
     QString m_proposedNumber;  // the confirmation number a new booking was offered
     bool m_chargesTyped = false;
     QStringList m_prepared; // the inputs as Prepare left them

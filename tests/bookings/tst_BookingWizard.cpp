@@ -1,5 +1,6 @@
 #include "bookings/frmBooking.h"
 #include "common/TestSupport.h"
+#include "core/SqlHelpers.h"
 #include "shell/MDIMain.h"
 
 #include <QDateEdit>
@@ -188,6 +189,26 @@ private slots:
         QCOMPARE(Find<QComboBox>("cboCustomer")->count(), 0); // the list is read afresh
         QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM Booking"_s), 0);
         Database::Close(u"desk-b"_s);
+    }
+
+    void changedAtAnotherDeskIsNotOverwritten()
+    {
+        WalkToConfirmation({u"A1"_s});
+        Next();
+        const int id = m_install->Int(u"SELECT ID FROM Booking"_s);
+        OpenToChange(id);
+        // Desk B records a payment while desk A changes the same booking.
+        const auto deskB = Database::Open(m_install->DatabasePath(), u"desk-b"_s, 2000);
+        QVERIFY(deskB && Sql::Exec(*deskB, u"UPDATE Booking SET AmountPayed = 100000 WHERE ID = ?"_s, {id}));
+        Database::Close(u"desk-b"_s);
+        Next();
+        Next();
+        Next();
+        Next();
+        QVERIFY(m_install->messages.Said().startsWith(u"Booking: This booking has been changed or cancelled at another desk"_s));
+        QVERIFY(m_wizard && m_wizard->isVisible());
+        QCOMPARE(m_install->Int(u"SELECT AmountPayed FROM Booking WHERE ID = ?"_s, {id}), 100000);
+        QVERIFY(!m_install->EventLogText().contains(u"[Booking modified]"_s));
     }
 
     void datesCardAndGrid()

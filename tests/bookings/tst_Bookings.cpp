@@ -196,7 +196,12 @@ private slots:
         const auto changed = BookingStore::SaveBooking(m_install->Db(), *loaded);
         QVERIFY2(changed.ok, qPrintable(changed.error));
         QCOMPARE(changed.id, added.id);
+        // A copy loaded before that save is refused: it would overwrite the change.
+        loaded->notes = u"stale"_s;
+        const auto stale = BookingStore::SaveBooking(m_install->Db(), *loaded);
+        QVERIFY(!stale.ok && stale.changedMeanwhile);
         // Saving again without a method keeps the one stored.
+        loaded = BookingStore::LoadBooking(m_install->Db(), added.id);
         loaded->paymentMethodId.reset();
         QVERIFY(BookingStore::SaveBooking(m_install->Db(), *loaded).ok);
         QCOMPARE(m_install->Int(u"SELECT PaymentMethodID FROM Booking WHERE ID = ?"_s, {added.id}), 2);
