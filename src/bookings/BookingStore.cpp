@@ -4,6 +4,7 @@
 #include "bookings/BookingRules.h"
 #include "core/Seams.h"
 #include "core/SqlHelpers.h"
+#include "core/ui/InputChecks.h"
 #include "core/modFunctions.h"
 
 #include <QCollator>
@@ -55,8 +56,8 @@ QString OutOfRange(const BookingRecord& b)
         if (!amount.WithinCeiling())
             return QStringLiteral("An amount is above %1.").arg(Money::Ceiling().Format());
     for (const int count : {b.noAdults, b.noKids})
-        if (count < -1 || count > 9999)
-            return QStringLiteral("The numbers of adults and children run from 0 to 9999.");
+        if (count < -1 || count > InputChecks::MaxCount)
+            return QStringLiteral("The numbers of adults and children run from 0 to %1.").arg(InputChecks::MaxCount);
     return {};
 }
 } // namespace
