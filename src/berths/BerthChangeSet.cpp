@@ -240,8 +240,8 @@ bool BerthChangeSet::Apply(QString* error)
                 const auto id = storedId(remove->id);
                 if (!id)
                     return false;
-                const auto rows = Sql::Scalar(m_db, QStringLiteral("SELECT COUNT(*) FROM BookingBerth WHERE BerthID = ?"),
-                                              {*id}, error);
+                const auto rows = Sql::Scalar(
+                    m_db, QStringLiteral("SELECT COUNT(*) FROM BookingBerth WHERE BerthID = ?"), {*id}, error);
                 if (!rows)
                     return false;
                 if (rows->toInt() > remove->bookingRowsAsked) {
@@ -266,7 +266,8 @@ bool BerthChangeSet::Apply(QString* error)
         m_operations.clear();
     if (refused) {
         const int id = std::get<RemoveBerth>(m_operations[*refused]).id;
-        const auto stored = std::find_if(m_stored.begin(), m_stored.end(), [id](const BerthRow& r) { return r.id == id; });
+        const auto stored =
+            std::find_if(m_stored.begin(), m_stored.end(), [id](const BerthRow& r) { return r.id == id; });
         const QString name = stored != m_stored.end() ? stored->name : QString::number(id);
         m_conflict = QStringLiteral("Berth '%1' has been booked at another desk since you removed it (%2 new "
                                     "booking%3). Nothing was saved, and the berth is listed again: remove it again "
@@ -281,7 +282,10 @@ bool BerthChangeSet::Apply(QString* error)
     return ok;
 }
 
-QString BerthChangeSet::TakeConflict() { return std::exchange(m_conflict, QString()); }
+QString BerthChangeSet::TakeConflict()
+{
+    return std::exchange(m_conflict, QString());
+}
 
 void BerthChangeSet::LogEvents(const QDateTime& now)
 {

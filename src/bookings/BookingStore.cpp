@@ -4,8 +4,8 @@
 #include "bookings/BookingRules.h"
 #include "core/Seams.h"
 #include "core/SqlHelpers.h"
-#include "core/ui/InputChecks.h"
 #include "core/modFunctions.h"
+#include "core/ui/InputChecks.h"
 
 #include <QCollator>
 #include <QSqlQuery>

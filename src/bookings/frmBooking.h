@@ -81,9 +81,9 @@ private:
     QList<int> m_storedBerths; // the berths of the booking being changed
     QString m_storedStamp;     // the changed booking as it was stored when loaded
     QString m_proposedNumber;  // the confirmation number a new booking was offered
-    bool m_chargesTyped = false;
-    QStringList m_prepared; // the inputs as Prepare left them
-    bool m_closing = false; // saved or cancelled: close without asking // VAT or the total typed by hand since they were last worked out
+    bool m_chargesTyped = false; // VAT or the total typed by hand since they were last worked out
+    QStringList m_prepared;      // the inputs as Prepare left them
+    bool m_closing = false;      // saved or cancelled: close without asking
 
     BerthGridModel* m_berths;
     QStackedWidget* m_pages;

@@ -59,8 +59,9 @@ std::optional<QMap<QString, QStringList>> TableColumns(const QSqlDatabase& db, Q
 {
     QSqlQuery tables(db);
     tables.setForwardOnly(true);
-    if (!Sql::Exec(tables, QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE "
-                                          "'sqlite\\_%' ESCAPE '\\'"),
+    if (!Sql::Exec(tables,
+                   QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE "
+                                  "'sqlite\\_%' ESCAPE '\\'"),
                    {}, error))
         return std::nullopt;
     QMap<QString, QStringList> result;

@@ -4,8 +4,8 @@
 
 #include <QDir>
 #include <QFile>
-#include <QUrl>
 #include <QSettings>
+#include <QUrl>
 #include <memory>
 #include <optional>
 #include <vector>

@@ -207,8 +207,9 @@ bool DeleteOwnerRows(const QSqlDatabase& db, int id, QString* error)
 {
     // The owner's berths go; the bookings made on them stay, with their money (the question names the berths
     // only, so no reservation disappears unasked).
-    return RunAll(db, {QStringLiteral("DELETE FROM Berth WHERE OwnerID = ?"), QStringLiteral("DELETE FROM Owner WHERE ID = ?")},
-                  id, error);
+    return RunAll(
+        db, {QStringLiteral("DELETE FROM Berth WHERE OwnerID = ?"), QStringLiteral("DELETE FROM Owner WHERE ID = ?")},
+        id, error);
 }
 
 bool DeleteOwner(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error)
@@ -240,12 +241,15 @@ bool DeleteBerthRows(const QSqlDatabase& db, int id, QString* error)
 {
     // Only the bookings that had this berth alone go with it; a booking left without berths by some other change
     // is not this removal's to delete.
-    return Sql::Exec(db,
-                     QStringLiteral("DELETE FROM Booking WHERE ID IN (SELECT BookingID FROM BookingBerth WHERE BerthID = ?) "
-                                    "AND NOT EXISTS (SELECT 1 FROM BookingBerth BB WHERE BB.BookingID = Booking.ID AND "
-                                    "BB.BerthID <> ?)"),
-                     {id, id}, error) &&
-           RunAll(db, {QStringLiteral("DELETE FROM BookingBerth WHERE BerthID = ?"), QStringLiteral("DELETE FROM Berth WHERE ID = ?")},
+    return Sql::Exec(
+               db,
+               QStringLiteral("DELETE FROM Booking WHERE ID IN (SELECT BookingID FROM BookingBerth WHERE BerthID = ?) "
+                              "AND NOT EXISTS (SELECT 1 FROM BookingBerth BB WHERE BB.BookingID = Booking.ID AND "
+                              "BB.BerthID <> ?)"),
+               {id, id}, error) &&
+           RunAll(db,
+                  {QStringLiteral("DELETE FROM BookingBerth WHERE BerthID = ?"),
+                   QStringLiteral("DELETE FROM Berth WHERE ID = ?")},
                   id, error);
 }
 

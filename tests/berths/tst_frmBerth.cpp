@@ -185,7 +185,8 @@ private slots:
                      u"Berth 'C1' has been booked at another desk since you removed it (1 new booking)."_s),
                  qPrintable(m_install->messages.Said()));
         QCOMPARE(Count(u"SELECT COUNT(*) FROM Berth"_s), 3);
-        QVERIFY(ListTexts(*window).contains(u"C1 (booked) - Active "_s) && ListTexts(*window).contains(u"D1 - Active "_s));
+        QVERIFY(ListTexts(*window).contains(u"C1 (booked) - Active "_s) &&
+                ListTexts(*window).contains(u"D1 - Active "_s));
         // OK again keeps the booking and stores the other change.
         Click(*window, "Command1");
         QVERIFY(!window->isVisible());

@@ -205,7 +205,8 @@ private slots:
         Next();
         Next();
         Next();
-        QVERIFY(m_install->messages.Said().startsWith(u"Booking: This booking has been changed or cancelled at another desk"_s));
+        QVERIFY(m_install->messages.Said().startsWith(
+            u"Booking: This booking has been changed or cancelled at another desk"_s));
         QVERIFY(m_wizard && m_wizard->isVisible());
         QCOMPARE(m_install->Int(u"SELECT AmountPayed FROM Booking WHERE ID = ?"_s, {id}), 100000);
         QVERIFY(!m_install->EventLogText().contains(u"[Booking modified]"_s));
@@ -215,9 +216,10 @@ private slots:
     {
         // No box asks for the card's security code, and a number an older release kept whole is shown masked.
         QVERIFY(!m_wizard->findChild<QLineEdit*>(u"txtCreditCardCV2No"_s));
-        QVERIFY(m_install->Exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, CreditCardNo, CreditCardCV2No) "
-                                u"VALUES (70, 1, '2026-08-01 09:00:00', '2026-08-02 14:00:00', '4111111111111234', "
-                                u"'123')"_s));
+        QVERIFY(
+            m_install->Exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, CreditCardNo, CreditCardCV2No) "
+                            u"VALUES (70, 1, '2026-08-01 09:00:00', '2026-08-02 14:00:00', '4111111111111234', "
+                            u"'123')"_s));
         OpenToChange(70);
         QCOMPARE(Text("txtCreditCardNo"), u"************1234"_s);
         OpenFromMenu();
@@ -294,7 +296,8 @@ private slots:
         m_install->messages.answers.enqueue(MsgResult::No);
         QVERIFY(!m_main->close());
         QVERIFY(m_wizard && m_main->isVisible());
-        QCOMPARE(m_install->messages.Said(), u"Booking: The booking has not been saved. Close the wizard and lose it?"_s);
+        QCOMPARE(m_install->messages.Said(),
+                 u"Booking: The booking has not been saved. Close the wizard and lose it?"_s);
         QCOMPARE(m_install->messages.calls[0].buttons, MsgButtons::YesNo);
         m_install->messages.answers.enqueue(MsgResult::Yes);
         QVERIFY(m_main->close());

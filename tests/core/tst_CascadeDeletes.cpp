@@ -120,10 +120,9 @@ private slots:
                            u"INSERT INTO BookingBerth VALUES (20, 4)"_s};
         QTest::newRow("owner given a berth meanwhile")
             << u"owner"_s << 2 << QStringList{u"INSERT INTO Berth (ID, Name, OwnerID) VALUES (5, 'D1', 2)"_s};
-        QTest::newRow("berth booked meanwhile")
-            << u"berth"_s << 4
-            << QStringList{u"INSERT INTO Booking (ID, CustomerID) VALUES (20, 2)"_s,
-                           u"INSERT INTO BookingBerth VALUES (20, 4)"_s};
+        QTest::newRow("berth booked meanwhile") << u"berth"_s << 4
+                                                << QStringList{u"INSERT INTO Booking (ID, CustomerID) VALUES (20, 2)"_s,
+                                                               u"INSERT INTO BookingBerth VALUES (20, 4)"_s};
     }
     void rowsAddedAtAnotherDeskWhileAskingStopTheDelete()
     {
@@ -149,10 +148,9 @@ private slots:
         };
         const QString before = State();
         QString error;
-        const bool deleted =
-            kind == u"customer" ? modFunctions::DeleteCustomer(m_install->Db(), id, question, &error)
-            : kind == u"owner"  ? modFunctions::DeleteOwner(m_install->Db(), id, question, &error)
-                                : modFunctions::DeleteBerth(m_install->Db(), id, question, &error);
+        const bool deleted = kind == u"customer" ? modFunctions::DeleteCustomer(m_install->Db(), id, question, &error)
+                             : kind == u"owner"  ? modFunctions::DeleteOwner(m_install->Db(), id, question, &error)
+                                                 : modFunctions::DeleteBerth(m_install->Db(), id, question, &error);
         QVERIFY(!deleted);
         QVERIFY2(error.contains(u"at another desk since you were asked. Nothing was deleted."_s), qPrintable(error));
         QVERIFY(State() != before); // desk B's rows are there, and nothing of A's delete

@@ -1,8 +1,8 @@
 #include "common/TestSupport.h"
-#include "shell/MDIMain.h"
-#include "shell/cTextBoxEdit.h"
 #include "core/ui/FocusNextControl.h"
 #include "core/ui/QtSeams.h"
+#include "shell/MDIMain.h"
+#include "shell/cTextBoxEdit.h"
 
 #include <QClipboard>
 #include <QMdiArea>

@@ -76,8 +76,8 @@ private slots:
         Database::Close(u"ro"_s);
         // The whole start-up, on a file and folder the user may not write.
         const auto restore = qScopeGuard([this] {
-            QFile::setPermissions(m_install->Root() + u"/data"_s, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                                     QFileDevice::ExeOwner);
+            QFile::setPermissions(m_install->Root() + u"/data"_s,
+                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
             QFile::setPermissions(m_install->DatabasePath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         });
         QFile::setPermissions(m_install->DatabasePath(), QFileDevice::ReadOwner);
