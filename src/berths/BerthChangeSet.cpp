@@ -219,6 +219,7 @@ bool BerthChangeSet::Apply(QString* error)
     };
     std::optional<size_t> refused; // the removal that would take bookings the user was not asked about
     int appeared = 0;
+    bool gone = false;
     const bool ok = Sql::InTransaction(m_db, error, [&] {
         for (size_t i = 0; i < m_operations.size(); ++i) {
             const Operation& operation = m_operations[i];
@@ -255,9 +256,17 @@ bool BerthChangeSet::Apply(QString* error)
                     return false;
             } else if (const auto* set = std::get_if<SetActive>(&operation)) {
                 const auto id = storedId(set->id);
-                if (!id || !Sql::Exec(m_db, QStringLiteral("UPDATE Berth SET Active = ? WHERE ID = ?"),
+                QSqlQuery q(m_db);
+                if (!id || !Sql::Exec(q, QStringLiteral("UPDATE Berth SET Active = ? WHERE ID = ?"),
                                       {set->active ? 1 : 0, *id}, error))
                     return false;
+                if (q.numRowsAffected() == 0) {
+                    refused = i; // deleted at another desk: nothing to switch
+                    gone = true;
+                    if (error)
+                        *error = QStringLiteral("A berth was deleted meanwhile.");
+                    return false;
+                }
             }
         }
         return true;
@@ -265,19 +274,31 @@ bool BerthChangeSet::Apply(QString* error)
     if (ok)
         m_operations.clear();
     if (refused) {
-        const int id = std::get<RemoveBerth>(m_operations[*refused]).id;
+        const int id = std::visit([](const auto& operation) { return operation.id; }, m_operations[*refused]);
         const auto stored =
             std::find_if(m_stored.begin(), m_stored.end(), [id](const BerthRow& r) { return r.id == id; });
         const QString name = stored != m_stored.end() ? stored->name : QString::number(id);
-        m_conflict = QStringLiteral("Berth '%1' has been booked at another desk since you removed it (%2 new "
-                                    "booking%3). Nothing was saved, and the berth is listed again: remove it again "
-                                    "to delete it with its bookings, or press OK to save the other changes.")
-                         .arg(name)
-                         .arg(appeared)
-                         .arg(appeared == 1 ? QString() : QStringLiteral("s"));
-        // Each change appended one event, so the two lists share their positions.
-        m_operations.erase(m_operations.begin() + static_cast<std::ptrdiff_t>(*refused));
-        m_events.removeAt(static_cast<qsizetype>(*refused));
+        if (gone) {
+            m_conflict = QStringLiteral("Berth '%1' has been deleted at another desk meanwhile. Nothing was saved, "
+                                        "and the changes to it are dropped: press OK to save the other changes.")
+                             .arg(name);
+        } else {
+            m_conflict = QStringLiteral("Berth '%1' has been booked at another desk since you removed it (%2 new "
+                                        "booking%3). Nothing was saved, and the berth is listed again: remove it "
+                                        "again to delete it with its bookings, or press OK to save the other changes.")
+                             .arg(name)
+                             .arg(appeared)
+                             .arg(appeared == 1 ? QString() : QStringLiteral("s"));
+        }
+        // The refused change goes (with every change to a berth that no longer exists). Each change appended one
+        // event, so the two lists share their positions.
+        for (size_t i = m_operations.size(); i-- > 0;) {
+            const int opId = std::visit([](const auto& operation) { return operation.id; }, m_operations[i]);
+            if (i == *refused || (gone && opId == id)) {
+                m_operations.erase(m_operations.begin() + static_cast<std::ptrdiff_t>(i));
+                m_events.removeAt(static_cast<qsizetype>(i));
+            }
+        }
     }
     return ok;
 }

@@ -152,6 +152,7 @@ public:
     /// changes stay pending. After success only the events are left, for LogEvents.
     /// A berth booked at another desk since the user agreed to remove it is not removed unasked: Apply stores
     /// nothing, drops that removal from the pending changes (the berth is listed again) and TakeConflict says so.
+    /// So too for a berth switched on or off that another desk deleted meanwhile (its changes are dropped).
     bool Apply(QString* error = nullptr);
     /// The message for the last removal Apply refused, once; empty when there was none.
     QString TakeConflict();

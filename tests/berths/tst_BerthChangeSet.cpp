@@ -124,6 +124,25 @@ private slots:
         QCOMPARE(set.Events().constFirst().code, int(modEventLog::BerthAdded));
     }
 
+    void switchedBerthDeletedAtAnotherDesk()
+    {
+        BerthChangeSet set(m_install->Db());
+        QVERIFY(set.Reload());
+        QVERIFY(set.ToggleActive(2));
+        set.Add(Named(u"D4"_s));
+        {
+            const auto deskB = Database::Open(m_install->DatabasePath(), u"desk-b"_s, 2000);
+            QVERIFY(deskB && Sql::Exec(*deskB, u"DELETE FROM Berth WHERE ID = 2"_s));
+        }
+        Database::Close(u"desk-b"_s);
+        QVERIFY(!set.Apply());
+        QVERIFY(set.TakeConflict().startsWith(u"Berth 'A1' has been deleted at another desk meanwhile."_s));
+        QCOMPARE(Count(u"SELECT COUNT(*) FROM Berth"_s), 2);
+        QVERIFY(set.Apply());
+        QCOMPARE(Count(u"SELECT COUNT(*) FROM Berth"_s), 3);
+        QCOMPARE(set.Events().size(), 1);
+    }
+
     void naturalOrder()
     {
         BerthChangeSet set(m_install->Db());
