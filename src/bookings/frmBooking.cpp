@@ -738,6 +738,12 @@ void frmBooking::Confirm()
     modEventLog::LogEvent(m_services.clock.Now(),
                           m_mode == 2 ? modEventLog::BookingModified : modEventLog::BookingAdded,
                           BookingRules::SavedDetails(m_lblDates->text(), m_lblName->text(), booking.berthNames));
+    if (booking.berthConfirmationNumber && result.confirmationNumber != *booking.berthConfirmationNumber)
+        m_services.messages.Show(QStringLiteral("Confirmation number %1 was given to a booking made at another desk "
+                                                "meanwhile. This booking has been saved with number %2.")
+                                     .arg(*booking.berthConfirmationNumber)
+                                     .arg(result.confirmationNumber),
+                                 Title, MsgIcon::Information, MsgButtons::Ok);
     CloseWizard();
 }
 

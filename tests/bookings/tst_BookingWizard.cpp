@@ -191,6 +191,23 @@ private slots:
         Database::Close(u"desk-b"_s);
     }
 
+    void proposedNumberTakenAtAnotherDesk()
+    {
+        QCOMPARE(Text("txtBerthConfirmationNumber"), u"1"_s);
+        // Desk B saves a booking with the same proposed number first.
+        const auto deskB = Database::Open(m_install->DatabasePath(), u"desk-b"_s, 2000);
+        QVERIFY(deskB && Sql::Exec(*deskB, u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, "
+                                           u"BerthConfirmationNumber) VALUES (60, 1, '2026-09-01 09:00:00', "
+                                           u"'2026-09-02 14:00:00', 1)"_s));
+        Database::Close(u"desk-b"_s);
+        WalkToConfirmation({u"A1"_s});
+        Next();
+        QTRY_VERIFY(!m_wizard);
+        QCOMPARE(m_install->Int(u"SELECT BerthConfirmationNumber FROM Booking WHERE ID <> 60"_s), 2);
+        QCOMPARE(m_install->messages.Said(), u"Booking: Confirmation number 1 was given to a booking made at another "
+                                             u"desk meanwhile. This booking has been saved with number 2."_s);
+    }
+
     void changedAtAnotherDeskIsNotOverwritten()
     {
         WalkToConfirmation({u"A1"_s});
