@@ -7,6 +7,7 @@
 #include <QSqlQuery>
 #include <algorithm>
 #include <map>
+#include <utility>
 
 QString BerthListText(const BerthRow& row, BerthListStyle style)
 {
@@ -62,8 +63,10 @@ std::vector<BerthRow> BerthChangeSet::Rows(BerthListStyle style) const
     keyed.reserve(rows.size());
     for (BerthRow& row : rows)
         keyed.emplace_back(BerthListText(row, style), std::move(row));
-    std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) {
-        const int order = QString::compare(a.first, b.first, Qt::CaseInsensitive);
+    // Natural order, as the booking wizard lists berths: A1, A2, A10.
+    const QCollator collator = modFunctions::NaturalOrder();
+    std::stable_sort(keyed.begin(), keyed.end(), [&collator](const auto& a, const auto& b) {
+        const int order = collator.compare(a.first, b.first);
         if (order != 0)
             return order < 0;
         // Stored berths before those added in this visit, each in the order they came.
@@ -91,11 +94,11 @@ int BerthChangeSet::Add(const BerthFields& fields)
     return id;
 }
 
-bool BerthChangeSet::Remove(int id, const QString& listText)
+bool BerthChangeSet::Remove(int id, const QString& listText, int bookingRowsAsked)
 {
     if (!Find(id))
         return false;
-    m_operations.emplace_back(RemoveBerth{id});
+    m_operations.emplace_back(RemoveBerth{id, bookingRowsAsked});
     m_events.append({modEventLog::BerthDeleted, QStringLiteral("Name: '") + listText + u'\''});
     return true;
 }
@@ -141,8 +144,12 @@ bool BerthChangeSet::Apply(QString* error)
             *error = QStringLiteral("A berth added in this visit was not found.");
         return std::nullopt;
     };
+    std::optional<size_t> refused; // the removal that would take bookings the user was not asked about
+    int appeared = 0;
+    bool gone = false;
     const bool ok = Sql::InTransaction(m_db, error, [&] {
-        for (const Operation& operation : m_operations) {
+        for (size_t i = 0; i < m_operations.size(); ++i) {
+            const Operation& operation = m_operations[i];
             if (const auto* add = std::get_if<AddBerth>(&operation)) {
                 const BerthFields& f = add->fields;
                 QSqlQuery q(m_db);
@@ -159,20 +166,73 @@ bool BerthChangeSet::Apply(QString* error)
                 storedIds[add->id] = q.lastInsertId().toInt();
             } else if (const auto* remove = std::get_if<RemoveBerth>(&operation)) {
                 const auto id = storedId(remove->id);
-                if (!id || !modFunctions::DeleteBerthRows(m_db, *id, error))
+                if (!id)
+                    return false;
+                const auto rows = Sql::Scalar(
+                    m_db, QStringLiteral("SELECT COUNT(*) FROM BookingBerth WHERE BerthID = ?"), {*id}, error);
+                if (!rows)
+                    return false;
+                if (rows->toInt() > remove->bookingRowsAsked) {
+                    refused = i;
+                    appeared = rows->toInt() - remove->bookingRowsAsked;
+                    if (error)
+                        *error = QStringLiteral("A berth was booked meanwhile.");
+                    return false;
+                }
+                if (!modFunctions::DeleteBerthRows(m_db, *id, error))
                     return false;
             } else if (const auto* set = std::get_if<SetActive>(&operation)) {
                 const auto id = storedId(set->id);
-                if (!id || !Sql::Exec(m_db, QStringLiteral("UPDATE Berth SET Active = ? WHERE ID = ?"),
+                QSqlQuery q(m_db);
+                if (!id || !Sql::Exec(q, QStringLiteral("UPDATE Berth SET Active = ? WHERE ID = ?"),
                                       {set->active ? 1 : 0, *id}, error))
                     return false;
+                if (q.numRowsAffected() == 0) {
+                    refused = i; // deleted at another desk: nothing to switch
+                    gone = true;
+                    if (error)
+                        *error = QStringLiteral("A berth was deleted meanwhile.");
+                    return false;
+                }
             }
         }
         return true;
     });
     if (ok)
         m_operations.clear();
+    if (refused) {
+        const int id = std::visit([](const auto& operation) { return operation.id; }, m_operations[*refused]);
+        const auto stored =
+            std::find_if(m_stored.begin(), m_stored.end(), [id](const BerthRow& r) { return r.id == id; });
+        const QString name = stored != m_stored.end() ? stored->name : QString::number(id);
+        if (gone) {
+            m_conflict = QStringLiteral("Berth '%1' has been deleted at another desk meanwhile. Nothing was saved, "
+                                        "and the changes to it are dropped: press OK to save the other changes.")
+                             .arg(name);
+        } else {
+            m_conflict = QStringLiteral("Berth '%1' has been booked at another desk since you removed it (%2 new "
+                                        "booking%3). Nothing was saved, and the berth is listed again: remove it "
+                                        "again to delete it with its bookings, or press OK to save the other changes.")
+                             .arg(name)
+                             .arg(appeared)
+                             .arg(appeared == 1 ? QString() : QStringLiteral("s"));
+        }
+        // The refused change goes (with every change to a berth that no longer exists). Each change appended one
+        // event, so the two lists share their positions.
+        for (size_t i = m_operations.size(); i-- > 0;) {
+            const int opId = std::visit([](const auto& operation) { return operation.id; }, m_operations[i]);
+            if (i == *refused || (gone && opId == id)) {
+                m_operations.erase(m_operations.begin() + static_cast<std::ptrdiff_t>(i));
+                m_events.removeAt(static_cast<qsizetype>(i));
+            }
+        }
+    }
     return ok;
+}
+
+QString BerthChangeSet::TakeConflict()
+{
+    return std::exchange(m_conflict, QString());
 }
 
 void BerthChangeSet::LogEvents(const QDateTime& now)

@@ -59,9 +59,10 @@ public:
 
     /// Adds a berth; gives its ID in this visit. Event "Berth added", "Name: '<name>'".
     int Add(const BerthFields& fields);
-    /// Removes a berth (the question has been asked); with a stored berth go its BookingBerth rows and the
-    /// bookings left without a berth. Event "Berth deleted", "Name: '<listText>'". False for an unknown ID.
-    bool Remove(int id, const QString& listText);
+    /// Removes a berth (the question has been asked, about bookingRowsAsked booking rows); with a stored berth go
+    /// its BookingBerth rows and the bookings left without a berth. Event "Berth deleted", "Name: '<listText>'".
+    /// False for an unknown ID.
+    bool Remove(int id, const QString& listText, int bookingRowsAsked);
     /// Switches a berth between active and inactive; its new state, or nothing for an unknown ID.
     /// Event "Berth modified", "Berth '<name>' activated" or "... inactivated".
     std::optional<bool> ToggleActive(int id);
@@ -71,7 +72,12 @@ public:
 
     /// Stores every change in one transaction; on failure nothing is stored, the reason is in *error and the
     /// changes stay pending. After success only the events are left, for LogEvents.
+    /// A berth booked at another desk since the user agreed to remove it is not removed unasked: Apply stores
+    /// nothing, drops that removal from the pending changes (the berth is listed again) and TakeConflict says so.
+    /// So too for a berth switched on or off that another desk deleted meanwhile (its changes are dropped).
     bool Apply(QString* error = nullptr);
+    /// The message for the last removal Apply refused, once; empty when there was none.
+    QString TakeConflict();
     /// Writes the events of the applied changes to the event log, first to last, and forgets them.
     void LogEvents(const QDateTime& now);
 
@@ -84,6 +90,7 @@ private:
     struct RemoveBerth
     {
         int id;
+        int bookingRowsAsked; // what the user was told the removal takes
     };
     struct SetActive
     {
@@ -99,4 +106,5 @@ private:
     std::vector<Operation> m_operations;
     QList<PendingEvent> m_events;
     int m_nextNewId = -1;
+    QString m_conflict;
 };

@@ -250,11 +250,12 @@ void BerthEntry::Remove()
         return;
     const QString listText = m_lstBerth->selectedItems().first()->text();
     QString error;
-    if (!modFunctions::ConfirmDeleteBerth(m_changes.Database(), *id, m_services.messages, &error)) {
+    int bookingRows = 0;
+    if (!modFunctions::ConfirmDeleteBerth(m_changes.Database(), *id, m_services.messages, &error, &bookingRows)) {
         if (!error.isEmpty())
             ShowDatabaseError(QStringLiteral("The berth's bookings could not be counted."), error);
         return;
     }
-    m_changes.Remove(*id, listText);
+    m_changes.Remove(*id, listText, bookingRows);
     Requery();
 }

@@ -91,6 +91,11 @@ void frmBerth::Ok()
 {
     QString error;
     if (!m_changes.Apply(&error)) {
+        if (const QString conflict = m_changes.TakeConflict(); !conflict.isEmpty()) {
+            m_services.messages.Show(conflict, windowTitle(), MsgIcon::Exclamation, MsgButtons::Ok);
+            m_entry->Requery();
+            return;
+        }
         m_entry->ShowDatabaseError(QStringLiteral("The changes to the berths could not be saved; nothing was "
                                                   "changed. Press OK to try again or Cancel to drop the changes."),
                                    error);

@@ -70,6 +70,11 @@ void frmWizardConfig::Finish()
     // The berths first: if they cannot be stored, nothing at all is written and the wizard stays open.
     QString error;
     if (!m_changes.Apply(&error)) {
+        if (const QString conflict = m_changes.TakeConflict(); !conflict.isEmpty()) {
+            m_services.messages.Show(conflict, windowTitle(), MsgIcon::Exclamation, MsgButtons::Ok);
+            m_entry->Requery();
+            return;
+        }
         m_entry->ShowDatabaseError(QStringLiteral("The berths could not be saved; nothing was changed. Press "
                                                   "Finish to try again or Cancel to drop the changes."),
                                    error);

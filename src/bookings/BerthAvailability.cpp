@@ -55,16 +55,16 @@ std::optional<QList<AvailableBerth>> FreeBerths(const QSqlDatabase& db, const QD
         AvailableBerth berth;
         berth.id = q.value(0).toInt();
         berth.name = q.value(1).toString();
-        berth.length = q.value(2).toDouble();
-        berth.width = q.value(3).toDouble();
+        if (!q.value(2).isNull())
+            berth.length = q.value(2).toDouble();
+        if (!q.value(3).isNull())
+            berth.width = q.value(3).toDouble();
         berth.hasPower = q.value(4).toInt() != 0;
         if (!q.value(5).isNull())
             berth.dailyHireCharge = Money::FromDb(q.value(5));
         berths.append(berth);
     }
-    QCollator collator;
-    collator.setNumericMode(true);
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    const QCollator collator = modFunctions::NaturalOrder();
     std::stable_sort(berths.begin(), berths.end(), [&](const AvailableBerth& a, const AvailableBerth& b) {
         return collator.compare(a.name, b.name) < 0;
     });

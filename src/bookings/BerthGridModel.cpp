@@ -64,9 +64,9 @@ QVariant BerthGridModel::data(const QModelIndex& index, int role) const
         case ColName:
             return berth.name;
         case ColLength:
-            return QString::number(berth.length);
+            return berth.length ? QString::number(*berth.length) : QString(); // none recorded: no "0"
         case ColWidth:
-            return QString::number(berth.width);
+            return berth.width ? QString::number(*berth.width) : QString();
         case ColHasPower:
             return berth.hasPower ? QStringLiteral("Yes") : QStringLiteral("No");
         case ColDailyHireCharge:

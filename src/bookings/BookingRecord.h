@@ -12,8 +12,8 @@ struct AvailableBerth
 {
     int id = 0;
     QString name;
-    double length = 0;
-    double width = 0;
+    std::optional<double> length; // nothing when the berth has no length recorded
+    std::optional<double> width;
     bool hasPower = false;
     std::optional<Money> dailyHireCharge; // nothing when the berth has no daily charge
 };
@@ -35,14 +35,15 @@ struct BookingRecord
     Money totalPayable;
     Money amountPayed;
     std::optional<int> paymentMethodId;
-    QString creditCardNo;
+    QString creditCardNo; // stored masked to its last four digits
     QString creditCardExpiry;
-    QString creditCardType;
-    QString creditCardCV2No;
+    QString creditCardType;                        // the card's security code is never kept (its column stays empty)
     std::optional<qint64> berthConfirmationNumber; // nothing when the box was left empty
+    bool confirmationNumberProposed = false;       // the number is the one proposed, not one the user typed
     QString guestConfirmationNumber;
     QString powerRequirements;
     bool clubMember = false;
+    QString storedStamp;     // what was stored when the booking was loaded; empty for a new booking
     QList<int> berthIds;     // in the order they were listed
     QStringList berthNames;  // the same berths' names
 };

@@ -2,6 +2,8 @@
 
 #include "core/modFunctions.h"
 
+#include <algorithm>
+
 namespace BookingRules {
 
 QDateTime ArrivalFrom(const QDate& date, const QTime& time)
@@ -23,10 +25,30 @@ IntervalCheck CheckInterval(const QDateTime& from, const QDateTime& to)
     return IntervalCheck::Ok;
 }
 
-qint64 DaysOfHire(const QDateTime& from, const QDateTime& to)
+QDate EarliestDate() { return QDate(2000, 1, 1); }
+QDate LatestDate() { return QDate(2199, 12, 31); }
+
+bool WithinDateRange(const QDateTime& from, const QDateTime& to)
 {
-    return from.date().daysTo(to.date());
+    return from.isValid() && to.isValid() && from >= modFunctions::WallTime(EarliestDate()) &&
+           to <= modFunctions::WallTime(LatestDate().addDays(1));
 }
+
+QString MaskedCardNumber(const QString& typed)
+{
+    if (std::none_of(typed.cbegin(), typed.cend(), [](QChar c) { return c.isDigit(); }))
+        return typed;
+    QString kept;
+    for (const QChar c : typed) {
+        if (c.isDigit() || c == u'*')
+            kept += c;
+    }
+    if (kept.size() <= 4)
+        return kept;
+    return QString(kept.size() - 4, u'*') + kept.right(4);
+}
+
+qint64 DaysOfHire(const QDateTime& from, const QDateTime& to) { return from.date().daysTo(to.date()); }
 
 Money HireTotal(const QList<AvailableBerth>& marked, qint64 days)
 {

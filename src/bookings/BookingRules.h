@@ -16,6 +16,17 @@ enum class IntervalCheck
     ShortNight
 };
 
+/// The first and last dates a booking may touch, for the date boxes and for saving: a typing slip of a century
+/// is caught, and every accepted date is well inside what the period index holds exactly.
+QDate EarliestDate();
+QDate LatestDate();
+/// Whether the period lies inside those dates (a departure rounded up to midnight after the last date counts).
+bool WithinDateRange(const QDateTime& from, const QDateTime& to);
+
+/// A card number as it may be kept: every digit but the last four replaced by "*", anything else dropped.
+/// A number already masked stays as it is; text without digits is kept (it is no card number).
+QString MaskedCardNumber(const QString& typed);
+
 /// The period from the pickers: the arrival rounded down and the departure rounded up to the half hour.
 QDateTime ArrivalFrom(const QDate& date, const QTime& time);
 QDateTime DepartureFrom(const QDate& date, const QTime& time);

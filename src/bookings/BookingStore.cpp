@@ -5,9 +5,11 @@
 #include "core/Seams.h"
 #include "core/SqlHelpers.h"
 #include "core/modFunctions.h"
+#include "core/InputParsing.h"
 
 #include <QCollator>
 #include <QSqlQuery>
+#include <QSqlRecord>
 
 namespace BookingStore {
 namespace {
@@ -30,10 +32,10 @@ QVariantList Values(const BookingRecord& b)
             b.totalPayable.ToDb(),
             b.amountPayed.ToDb(),
             b.paymentMethodId ? QVariant(*b.paymentMethodId) : Sql::NullInt(),
-            b.creditCardNo,
+            BookingRules::MaskedCardNumber(b.creditCardNo),
             b.creditCardExpiry,
             b.creditCardType,
-            b.creditCardCV2No,
+            QStringLiteral(""), // the security code is never kept
             b.costOfHire.ToDb(),
             b.berthConfirmationNumber ? QVariant::fromValue<qlonglong>(*b.berthConfirmationNumber) : Sql::NullInt(),
             b.guestConfirmationNumber,
@@ -41,9 +43,44 @@ QVariantList Values(const BookingRecord& b)
             b.clubMember ? 1 : 0};
 }
 
-QString Text(const QVariant& v)
+QString Text(const QVariant& v) { return v.isNull() ? QString() : v.toString(); }
+
+// What no box lets through; checked again here so no other caller can store it either.
+QString OutOfRange(const BookingRecord& b)
 {
-    return v.isNull() ? QString() : v.toString();
+    if (!BookingRules::WithinDateRange(b.fromDate, b.toDate))
+        return QStringLiteral("Bookings can be made from %1 to %2.")
+            .arg(BookingRules::EarliestDate().toString(QStringLiteral("dd.MM.yyyy")),
+                 BookingRules::LatestDate().toString(QStringLiteral("dd.MM.yyyy")));
+    for (const Money amount : {b.costOfHire, b.otherCharges, b.vat, b.totalPayable, b.amountPayed})
+        if (!amount.WithinCeiling())
+            return QStringLiteral("An amount is above %1.").arg(Money::Ceiling().Format());
+    for (const int count : {b.noAdults, b.noKids})
+        if (count < -1 || count > InputChecks::MaxCount)
+            return QStringLiteral("The numbers of adults and children run from 0 to %1.").arg(InputChecks::MaxCount);
+    return {};
+}
+} // namespace
+
+namespace {
+// Everything stored of a booking (its row and its berths) as one text, to tell whether it changed since it was
+// read.
+std::optional<QString> Stamp(const QSqlDatabase& db, int id, QString* error)
+{
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    if (!Sql::Exec(q,
+                   QStringLiteral("SELECT ") + Columns +
+                       QStringLiteral(", (SELECT group_concat(BerthID) FROM (SELECT BerthID FROM BookingBerth WHERE "
+                                      "BookingID = ? ORDER BY BerthID)) FROM Booking WHERE ID = ?"),
+                   {id, id}, error))
+        return std::nullopt;
+    if (!q.next())
+        return QString();
+    QStringList values;
+    for (int i = 0; i < q.record().count(); ++i)
+        values << (q.value(i).isNull() ? QStringLiteral("<null>") : q.value(i).toString());
+    return values.join(u'\x1f');
 }
 } // namespace
 
@@ -73,7 +110,6 @@ std::optional<BookingRecord> LoadBooking(const QSqlDatabase& db, int id, QString
     b.creditCardNo = Text(q.value(13));
     b.creditCardExpiry = Text(q.value(14));
     b.creditCardType = Text(q.value(15));
-    b.creditCardCV2No = Text(q.value(16));
     b.costOfHire = Money::FromDb(q.value(17));
     if (!q.value(18).isNull())
         b.berthConfirmationNumber = q.value(18).toLongLong();
@@ -91,14 +127,17 @@ std::optional<BookingRecord> LoadBooking(const QSqlDatabase& db, int id, QString
     QList<std::pair<int, QString>> rows;
     while (berths.next())
         rows.append({berths.value(0).toInt(), Text(berths.value(1))});
-    QCollator collator;
-    collator.setNumericMode(true);
+    const QCollator collator = modFunctions::NaturalOrder();
     std::stable_sort(rows.begin(), rows.end(),
                      [&](const auto& a, const auto& b) { return collator.compare(a.second, b.second) < 0; });
     for (const auto& [berthId, name] : rows) {
         b.berthIds.append(berthId);
         b.berthNames.append(name);
     }
+    const auto stamp = Stamp(db, id, error);
+    if (!stamp)
+        return std::nullopt;
+    b.storedStamp = *stamp;
     return b;
 }
 
@@ -110,14 +149,48 @@ qint64 NextConfirmationNumber(const QSqlDatabase& db)
     return max->toLongLong() + 1;
 }
 
-SaveResult SaveBooking(const QSqlDatabase& db, const BookingRecord& booking)
+SaveResult SaveBooking(const QSqlDatabase& db, const BookingRecord& typed)
 {
     SaveResult result;
+    result.refused = OutOfRange(typed);
+    if (!result.refused.isEmpty())
+        return result;
+    BookingRecord booking = typed;
     Sql::Transaction tx(db, true);
     if (!tx.Started()) {
         result.error = tx.Error();
         return result;
     }
+    // The customer may have been deleted at another desk since the list was shown.
+    const auto customer = Sql::Scalar(db, QStringLiteral("SELECT COUNT(*) FROM Customer WHERE ID = ?"),
+                                      {booking.customerId}, &result.error);
+    if (!customer)
+        return result;
+    if (customer->toInt() == 0) {
+        result.customerGone = true;
+        return result;
+    }
+    // Another desk may have changed or cancelled the booking since it was loaded: its work is not overwritten.
+    if (booking.id != 0 && !booking.storedStamp.isEmpty()) {
+        const auto now = Stamp(db, booking.id, &result.error);
+        if (!now)
+            return result;
+        if (*now != booking.storedStamp) {
+            result.changedMeanwhile = true;
+            return result;
+        }
+    }
+    // Two desks may have been proposed the same number: the later save takes the next free one.
+    if (booking.confirmationNumberProposed && booking.berthConfirmationNumber) {
+        const auto taken = Sql::Scalar(
+            db, QStringLiteral("SELECT COUNT(*) FROM Booking WHERE BerthConfirmationNumber = ? AND ID <> ?"),
+            {QVariant::fromValue<qlonglong>(*booking.berthConfirmationNumber), booking.id}, &result.error);
+        if (!taken)
+            return result;
+        if (taken->toInt() > 0)
+            booking.berthConfirmationNumber = NextConfirmationNumber(db);
+    }
+    result.confirmationNumber = booking.berthConfirmationNumber.value_or(0);
     // Another booking may have taken a berth since the list was shown.
     const auto busy = BerthAvailability::BusyBerths(db, booking.fromDate, booking.toDate, booking.id, &result.error);
     if (!busy)

@@ -19,14 +19,21 @@ qint64 NextConfirmationNumber(const QSqlDatabase& db);
 struct SaveResult
 {
     bool ok = false;
-    int id = 0;              // the booking's ID after saving
-    QStringList takenBerths; // berths another booking took meanwhile (nothing was saved)
-    QString error;           // a database error (nothing was saved)
+    int id = 0;                    // the booking's ID after saving
+    QStringList takenBerths;       // berths another booking took meanwhile (nothing was saved)
+    bool changedMeanwhile = false; // a changed booking was changed or cancelled at another desk since it was
+                                   // loaded (nothing was saved)
+    bool customerGone = false;     // the customer was deleted meanwhile (nothing was saved)
+    qint64 confirmationNumber = 0; // the number saved (a proposed one taken meanwhile is replaced)
+    QString refused;               // dates, amounts or counts out of range (nothing was saved)
+    QString error;                 // a database error (nothing was saved)
 };
 
 /// Writes the booking row and one BookingBerth row per berth in one transaction (a changed booking's berth rows
-/// are all rewritten). Inside the transaction it checks again that every berth is still free for the period;
-/// if one is not, nothing is written and the taken berths are named.
+/// are all rewritten). Inside the transaction it checks again that the customer still exists and every berth
+/// is still free for the period; if not, nothing is written and the result says why. A proposed confirmation
+/// number that another booking took meanwhile becomes the next free one. The card number is stored masked and
+/// the security code never.
 SaveResult SaveBooking(const QSqlDatabase& db, const BookingRecord& booking);
 
 /// Deletes one booking (its berth rows go with it).

@@ -8,9 +8,11 @@
 #include "core/Seams.h"
 #include "core/modEventLog.h"
 #include "core/modFunctions.h"
+#include "core/modLog.h"
 #include "core/ui/ClickableLabel.h"
 #include "core/ui/FocusNextControl.h"
 #include "core/ui/InputChecks.h"
+#include "core/ui/ReadErrorLine.h"
 #include "core/ui/SendEmail.h"
 #include "core/ui/Twips.h"
 #include "people/PeopleRecords.h"
@@ -18,6 +20,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFocusEvent>
@@ -150,6 +153,7 @@ QWidget* frmBooking::BuildDatesPage()
         date->setObjectName(name);
         date->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
         date->setCalendarPopup(true);
+        date->setDateRange(BookingRules::EarliestDate(), BookingRules::LatestDate());
         return date;
     };
     auto makeTime = [page](const QString& name) {
@@ -198,6 +202,8 @@ QWidget* frmBooking::BuildBerthsPage()
         m_grdBerth->setCurrentIndex(index);
         m_berths->Toggle(index.row());
     });
+    m_berthReadError = new ReadErrorLine(page);
+    layout->addWidget(m_berthReadError);
     layout->addWidget(m_grdBerth, 1);
     layout->addWidget(Caption(QStringLiteral("Select the unit for this booking. (Items highlighted in blue have been booked)"), page));
     return page;
@@ -254,7 +260,6 @@ QWidget* frmBooking::BuildCustomerPage()
     m_txtCreditCardNo = Box(QStringLiteral("txtCreditCardNo"), page);
     m_txtCreditCardExpiry = Box(QStringLiteral("txtCreditCardExpiry"), page);
     m_txtCreditCardType = Box(QStringLiteral("txtCreditCardType"), page);
-    m_txtCreditCardCV2No = Box(QStringLiteral("txtCreditCardCV2No"), page);
     const QList<std::pair<QString, QWidget*>> left{{QStringLiteral("Berth Hire:"), m_txtCostOfHire},
                                                    {QStringLiteral("Other Charges:"), m_txtOtherCharges},
                                                    {QStringLiteral("VAT:"), m_txtVAT},
@@ -263,26 +268,28 @@ QWidget* frmBooking::BuildCustomerPage()
     const QList<std::pair<QString, QWidget*>> right{{QStringLiteral("Payment Method:"), m_cboPaymentMethod},
                                                     {QStringLiteral("Credit Card No.:"), m_txtCreditCardNo},
                                                     {QStringLiteral("Credit Card Expiry:"), m_txtCreditCardExpiry},
-                                                    {QStringLiteral("Credit Card Type:"), m_txtCreditCardType},
-                                                    {QStringLiteral("Credit Card CV2 No.:"), m_txtCreditCardCV2No}};
+                                                    {QStringLiteral("Credit Card Type:"), m_txtCreditCardType}};
+    // No box for the card's security code: it must not be kept once the payment is authorised.
     for (int i = 0; i < left.size(); ++i) {
         grid->addWidget(Caption(left[i].first, page), 5 + i, 0);
         grid->addWidget(left[i].second, 5 + i, 1);
-        grid->addWidget(Caption(right[i].first, page), 5 + i, 2);
-        grid->addWidget(right[i].second, 5 + i, 3);
+        if (i < right.size()) {
+            grid->addWidget(Caption(right[i].first, page), 5 + i, 2);
+            grid->addWidget(right[i].second, 5 + i, 3);
+        }
     }
     grid->setRowStretch(10, 1);
     QWidget* order[] = {m_cboCustomer, m_cmdAddCustomer, m_txtNoAdults, m_txtNoKids, m_txtPowerRequirements,
                         m_chkClubMember, m_txtBerthConfirmationNumber, m_txtGuestConfNum, m_txtCostOfHire,
                         m_txtOtherCharges, m_txtVAT, m_txtTotalPayable, m_txtAmountPayed, m_cboPaymentMethod,
-                        m_txtCreditCardNo, m_txtCreditCardExpiry, m_txtCreditCardType, m_txtCreditCardCV2No};
+                        m_txtCreditCardNo, m_txtCreditCardExpiry, m_txtCreditCardType};
     for (size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 
     using InputChecks::Kind;
     const QList<std::tuple<QLineEdit*, Kind, QString>> checks{
-        {m_txtNoAdults, Kind::WholeNumber, QStringLiteral("No Adults")},
-        {m_txtNoKids, Kind::WholeNumber, QStringLiteral("No Kids")},
+        {m_txtNoAdults, Kind::Count, QStringLiteral("No Adults")},
+        {m_txtNoKids, Kind::Count, QStringLiteral("No Kids")},
         {m_txtBerthConfirmationNumber, Kind::WholeNumber, QStringLiteral("Berth Confirmation No.")},
         {m_txtCostOfHire, Kind::Money, QStringLiteral("Cost of Hire")},
         {m_txtOtherCharges, Kind::Money, QStringLiteral("Other Charges")},
@@ -292,6 +299,8 @@ QWidget* frmBooking::BuildCustomerPage()
     for (const auto& [box, kind, title] : checks)
         InputChecks::Watch(box, kind, title, m_services.messages);
     m_txtOtherCharges->installEventFilter(this);
+    for (QLineEdit* box : {m_txtVAT, m_txtTotalPayable})
+        connect(box, &QLineEdit::textEdited, this, [this] { m_chargesTyped = true; });
     return page;
 }
 
@@ -337,8 +346,17 @@ QWidget* frmBooking::BuildConfirmationPage()
 frmBooking* frmBooking::Display(IWindowHost& host, Services& services, RecordMode mode, int bookingId)
 {
     auto* wizard = qobject_cast<frmBooking*>(host.FindChild(QStringLiteral("frmBooking")));
-    if (!wizard)
+    if (!wizard) {
         wizard = new frmBooking(services);
+    } else if (wizard->HasUnsavedWork()) {
+        // A half-made booking is never thrown away unasked: the open wizard comes forward as it is.
+        host.ShowChild(wizard);
+        if (mode == RecordMode::Edit && !(wizard->m_mode == RecordMode::Edit && wizard->m_bookingId == bookingId))
+            services.messages.Show(QStringLiteral("The booking wizard holds a booking that has not been saved. "
+                                                  "Confirm or cancel it first."),
+                                   Title, MsgIcon::Exclamation, MsgButtons::Ok);
+        return wizard;
+    }
     wizard->Prepare(mode, bookingId);
     host.ShowChild(wizard);
     return wizard;
@@ -353,6 +371,9 @@ void frmBooking::Prepare(RecordMode mode, int bookingId)
     m_fromDate = {};
     m_toDate = {};
     m_loadedCustomerId = 0;
+    m_proposedNumber.clear();
+    m_storedStamp.clear();
+    m_chargesTyped = false;
     m_storedBerths.clear();
     m_berths->SetBerths({});
     for (QLineEdit* box : findChildren<QLineEdit*>())
@@ -379,13 +400,45 @@ void frmBooking::Prepare(RecordMode mode, int bookingId)
         m_dtpToDate->setDate(today);
         m_dtpFromTime->setTime(regional.checkInTime);
         m_dtpToTime->setTime(regional.checkOutTime);
-        m_txtBerthConfirmationNumber->setText(QString::number(BookingStore::NextConfirmationNumber(m_services.Db())));
+        m_proposedNumber = QString::number(BookingStore::NextConfirmationNumber(m_services.Db()));
+        m_txtBerthConfirmationNumber->setText(m_proposedNumber);
     }
 
     for (QWidget* w : std::initializer_list<QWidget*>{m_lblNoAdultsEdit, m_lblNoKidsEdit, m_txtNoAdults, m_txtNoKids})
         w->setVisible(m_countsShown);
     m_step = 0;
     ShowStep();
+    m_closing = false;
+    m_prepared = Snapshot();
+}
+
+QStringList frmBooking::Snapshot() const
+{
+    QStringList state;
+    for (const QLineEdit* box : findChildren<QLineEdit*>())
+        state << box->text();
+    for (const QDateTimeEdit* edit : findChildren<QDateTimeEdit*>())
+        state << edit->dateTime().toString(Qt::ISODate);
+    for (const QComboBox* combo : {m_cboCustomer, m_cboPaymentMethod})
+        state << combo->currentData().toString();
+    state << m_txtNotes->toPlainText() << QString::number(m_chkClubMember->isChecked());
+    for (const AvailableBerth& berth : m_berths->Marked())
+        state << QString::number(berth.id);
+    return state;
+}
+
+bool frmBooking::HasUnsavedWork() const { return Snapshot() != m_prepared; }
+
+void frmBooking::closeEvent(QCloseEvent* event)
+{
+    // Closing the window or the program over a booking the user has started asks first (No keeps it open).
+    if (!m_closing && HasUnsavedWork() &&
+        m_services.messages.Show(QStringLiteral("The booking has not been saved. Close the wizard and lose it?"), Title,
+                                 MsgIcon::Question, MsgButtons::YesNo) != MsgResult::Yes) {
+        event->ignore();
+        return;
+    }
+    ChildWindow::closeEvent(event);
 }
 
 void frmBooking::LoadCustomers()
@@ -422,10 +475,9 @@ void frmBooking::LoadBooking()
     m_txtTotalPayable->setText(booking->totalPayable.PlainText());
     m_txtAmountPayed->setText(booking->amountPayed.PlainText());
     m_cboPaymentMethod->setCurrentIndex(booking->paymentMethodId ? m_cboPaymentMethod->findData(*booking->paymentMethodId) : -1);
-    m_txtCreditCardNo->setText(booking->creditCardNo);
+    m_txtCreditCardNo->setText(BookingRules::MaskedCardNumber(booking->creditCardNo)); // older rows kept it whole
     m_txtCreditCardExpiry->setText(booking->creditCardExpiry);
     m_txtCreditCardType->setText(booking->creditCardType);
-    m_txtCreditCardCV2No->setText(booking->creditCardCV2No);
     m_txtCostOfHire->setText(booking->costOfHire.PlainText());
     m_txtBerthConfirmationNumber->setText(booking->berthConfirmationNumber ? QString::number(*booking->berthConfirmationNumber)
                                                                            : QString());
@@ -433,6 +485,10 @@ void frmBooking::LoadBooking()
     m_txtPowerRequirements->setText(booking->powerRequirements);
     m_chkClubMember->setChecked(booking->clubMember);
     m_storedBerths = booking->berthIds;
+    m_storedStamp = booking->storedStamp;
+    // Stored amounts that the rule would not give were set by hand: leaving page 3 keeps them.
+    const auto rule = BookingRules::Recalculate(booking->costOfHire, booking->otherCharges);
+    m_chargesTyped = rule.vat != booking->vat || rule.total != booking->totalPayable;
 }
 
 int frmBooking::SelectedCount() const { return m_berths->SelectedCount(); }
@@ -505,8 +561,10 @@ void frmBooking::FillBerthGrid(const QList<int>& keepMarked)
 {
     QString error;
     const auto berths = BerthAvailability::FreeBerths(m_services.Db(), m_fromDate, m_toDate, m_bookingId, &error);
+    // An empty grid must mean no free berth: a failed read says so above the grid and in the message log.
     if (!berths)
-        m_services.messages.Show(QStringLiteral("The free berths could not be read.\n") + error, Title, MsgIcon::Critical);
+        modLog::LogMessage(3, QStringLiteral("%s.FillBerthGrid: %s"), {objectName(), error});
+    m_berthReadError->ShowError(berths ? QString() : error);
     m_berths->SetBerths(berths.value_or(QList<AvailableBerth>()));
     m_berths->MarkBerths(keepMarked);
 }
@@ -520,7 +578,7 @@ void frmBooking::LeaveBerths()
     }
     const Money hire = BookingRules::HireTotal(m_berths->Marked(), BookingRules::DaysOfHire(m_fromDate, m_toDate));
     m_txtCostOfHire->setText(hire.Format());
-    for (QLineEdit* box : {m_txtOtherCharges, m_txtVAT, m_txtTotalPayable})
+    for (QLineEdit* box : {m_txtOtherCharges, m_txtVAT, m_txtTotalPayable, m_txtAmountPayed})
         ShowAmount(box);
     m_step = 2;
     ShowStep();
@@ -536,6 +594,7 @@ void frmBooking::RecalculateCharges()
         ShowAmount(box);
     m_txtVAT->setText(charges.vat.Format());
     m_txtTotalPayable->setText(charges.total.Format());
+    m_chargesTyped = false;
 }
 
 bool frmBooking::eventFilter(QObject* watched, QEvent* event)
@@ -557,6 +616,10 @@ bool frmBooking::eventFilter(QObject* watched, QEvent* event)
 
 void frmBooking::LeaveCustomer()
 {
+    // VAT and the total are worked out even when the other charges box was never visited, unless typed by hand
+    // (and checked like typed amounts: a sum past the ceiling is refused).
+    if (!m_chargesTyped)
+        RecalculateCharges();
     if (!InputChecks::CheckAll({m_txtNoAdults, m_txtNoKids, m_txtBerthConfirmationNumber, m_txtCostOfHire,
                                 m_txtOtherCharges, m_txtVAT, m_txtTotalPayable, m_txtAmountPayed}))
         return;
@@ -565,6 +628,7 @@ void frmBooking::LeaveCustomer()
         m_cboCustomer->setFocus();
         return;
     }
+    ShowAmount(m_txtAmountPayed);
     m_lblDates->setText(BookingRules::PeriodText(m_fromDate, m_toDate));
     const BookingRules::CountsLine counts = BookingRules::ConfirmationCounts(m_txtNoAdults->text(), m_txtNoKids->text());
     m_lblNoAdults->setText(counts.adults);
@@ -606,11 +670,13 @@ BookingRecord frmBooking::Typed() const
     b.creditCardNo = m_txtCreditCardNo->text();
     b.creditCardExpiry = m_txtCreditCardExpiry->text();
     b.creditCardType = m_txtCreditCardType->text();
-    b.creditCardCV2No = m_txtCreditCardCV2No->text();
     b.berthConfirmationNumber = InputChecks::ReadWholeNumber(m_txtBerthConfirmationNumber->text());
+    b.confirmationNumberProposed =
+        !m_proposedNumber.isEmpty() && m_txtBerthConfirmationNumber->text().trimmed() == m_proposedNumber;
     b.guestConfirmationNumber = m_txtGuestConfNum->text();
     b.powerRequirements = m_txtPowerRequirements->text();
     b.clubMember = m_chkClubMember->isChecked();
+    b.storedStamp = m_storedStamp;
     for (const AvailableBerth& berth : m_berths->Marked()) {
         b.berthIds.append(berth.id);
         b.berthNames.append(berth.name);
@@ -634,6 +700,31 @@ void frmBooking::Confirm()
         ShowStep();
         return;
     }
+    if (result.changedMeanwhile) {
+        m_services.messages.Show(QStringLiteral("This booking has been changed or cancelled at another desk since you "
+                                                "opened it. Nothing was saved: cancel and open it again to see the "
+                                                "changes."),
+                                 Title, MsgIcon::Exclamation, MsgButtons::Ok);
+        return;
+    }
+    if (result.customerGone) {
+        // Deleted at another desk since the list was shown: back to the customers, read afresh.
+        m_services.messages.Show(QStringLiteral("The customer %1 has been deleted since the list was shown. Nothing "
+                                                "was saved: please choose the customer again.")
+                                     .arg(m_cboCustomer->currentText()),
+                                 Title, MsgIcon::Exclamation, MsgButtons::Ok);
+        LoadCustomers();
+        m_step = 2;
+        ShowStep();
+        m_cboCustomer->setFocus();
+        return;
+    }
+    if (!result.refused.isEmpty()) {
+        m_services.messages.Show(QStringLiteral("The booking could not be saved. Nothing was changed.\n") +
+                                     result.refused,
+                                 Title, MsgIcon::Exclamation, MsgButtons::Ok);
+        return;
+    }
     if (!result.ok) {
         m_services.messages.Show(QStringLiteral("The booking could not be saved. Nothing was changed.\n") + result.error,
                                  Title, MsgIcon::Critical, MsgButtons::Ok);
@@ -642,6 +733,12 @@ void frmBooking::Confirm()
     modEventLog::LogEvent(m_services.clock.Now(),
                           m_mode == RecordMode::Edit ? modEventLog::BookingModified : modEventLog::BookingAdded,
                           BookingRules::SavedDetails(m_lblDates->text(), m_lblName->text(), booking.berthNames));
+    if (booking.berthConfirmationNumber && result.confirmationNumber != *booking.berthConfirmationNumber)
+        m_services.messages.Show(QStringLiteral("Confirmation number %1 was given to a booking made at another desk "
+                                                "meanwhile. This booking has been saved with number %2.")
+                                     .arg(*booking.berthConfirmationNumber)
+                                     .arg(result.confirmationNumber),
+                                 Title, MsgIcon::Information, MsgButtons::Ok);
     CloseWizard();
 }
 
@@ -672,6 +769,7 @@ void frmBooking::AddCustomer()
 
 void frmBooking::CloseWizard()
 {
+    m_closing = true; // saved or cancelled: nothing left to ask about
     if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
         sub->close();
     else

@@ -19,6 +19,7 @@ class QPushButton;
 class QStackedWidget;
 class QTableView;
 class QTimeEdit;
+class ReadErrorLine;
 
 /// The booking wizard: the one place where a booking is made or changed, in four pages (dates, berths,
 /// customer and charges, confirmation). One instance serves every caller.
@@ -34,6 +35,9 @@ public:
 
     /// Prepares the pages for mode and bookingId and shows page 1.
     void Prepare(RecordMode mode, int bookingId);
+
+    /// Whether the user has typed, chosen or marked anything since the wizard was prepared.
+    bool HasUnsavedWork() const;
 
     RecordMode Mode() const { return m_mode; }
     int BookingID() const { return m_bookingId; }
@@ -65,6 +69,8 @@ private:
     void CloseWizard();
     BookingRecord Typed() const;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    QStringList Snapshot() const;
 
     Services& m_services;
     RecordMode m_mode = RecordMode::Add;
@@ -75,6 +81,11 @@ private:
     QDateTime m_toDate;
     int m_loadedCustomerId = 0;
     QList<int> m_storedBerths; // the berths of the booking being changed
+    QString m_storedStamp;     // the changed booking as it was stored when loaded
+    QString m_proposedNumber;  // the confirmation number a new booking was offered
+    bool m_chargesTyped = false; // VAT or the total typed by hand since they were last worked out
+    QStringList m_prepared;      // the inputs as Prepare left them
+    bool m_closing = false;      // saved or cancelled: close without asking
 
     BerthGridModel* m_berths;
     QStackedWidget* m_pages;
@@ -91,6 +102,7 @@ private:
     QLineEdit* m_txtBookedBy;
 
     QTableView* m_grdBerth;
+    ReadErrorLine* m_berthReadError;
 
     QComboBox* m_cboCustomer;
     QPushButton* m_cmdAddCustomer;
@@ -111,7 +123,6 @@ private:
     QLineEdit* m_txtCreditCardNo;
     QLineEdit* m_txtCreditCardExpiry;
     QLineEdit* m_txtCreditCardType;
-    QLineEdit* m_txtCreditCardCV2No;
 
     QLabel* m_lblDates;
     QLabel* m_lblName;

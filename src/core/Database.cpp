@@ -1,10 +1,12 @@
 #include "core/Database.h"
 
+#include "core/FileSecurity.h"
 #include "core/SqlHelpers.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMap>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryFile>
@@ -52,6 +54,69 @@ bool UpgradeSchema(QSqlDatabase& db, int fromVersion, QString* error)
     }
     return true;
 }
+// The columns of every table in a database: name -> columns.
+std::optional<QMap<QString, QStringList>> TableColumns(const QSqlDatabase& db, QString* error)
+{
+    QSqlQuery tables(db);
+    tables.setForwardOnly(true);
+    if (!Sql::Exec(tables,
+                   QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE "
+                                  "'sqlite\\_%' ESCAPE '\\'"),
+                   {}, error))
+        return std::nullopt;
+    QMap<QString, QStringList> result;
+    while (tables.next())
+        result.insert(tables.value(0).toString(), {});
+    for (auto it = result.begin(); it != result.end(); ++it) {
+        QSqlQuery columns(db);
+        columns.setForwardOnly(true);
+        if (!Sql::Exec(columns, QStringLiteral("SELECT name FROM pragma_table_info(?)"), {it.key()}, error))
+            return std::nullopt;
+        while (columns.next())
+            it.value().append(columns.value(0).toString());
+    }
+    return result;
+}
+
+// The tables and columns the schema script makes, read once from a database built in memory.
+const QMap<QString, QStringList>& ExpectedColumns()
+{
+    static const QMap<QString, QStringList> expected = [] {
+        const QString name = QStringLiteral("zem-schema-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
+        QMap<QString, QStringList> columns;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+            db.setDatabaseName(QStringLiteral(":memory:"));
+            if (db.open() && Sql::ExecScript(db, SchemaScript()))
+                columns = TableColumns(db, nullptr).value_or(QMap<QString, QStringList>());
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(name);
+        return columns;
+    }();
+    return expected;
+}
+
+// What the file lacks of the schema, as a reason for message.log; empty when nothing is missing.
+QString MissingColumns(const QSqlDatabase& db, QString* error)
+{
+    const auto actual = TableColumns(db, error);
+    if (!actual)
+        return error ? *error : QStringLiteral("The tables cannot be read.");
+    if (ExpectedColumns().isEmpty())
+        return QStringLiteral("The schema is missing from the program.");
+    QStringList missing;
+    for (auto it = ExpectedColumns().cbegin(); it != ExpectedColumns().cend(); ++it) {
+        if (!actual->contains(it.key())) {
+            missing << QStringLiteral("table %1").arg(it.key());
+            continue;
+        }
+        for (const QString& column : it.value())
+            if (!actual->value(it.key()).contains(column, Qt::CaseInsensitive))
+                missing << QStringLiteral("column %1.%2").arg(it.key(), column);
+    }
+    return missing.isEmpty() ? QString() : QStringLiteral("missing ") + missing.join(QStringLiteral(", "));
+}
 } // namespace
 
 bool CreateDatabase(const QString& path, QString* error)
@@ -83,6 +148,11 @@ bool CreateDatabase(const QString& path, QString* error)
         if (!db.open()) {
             if (error)
                 *error = db.lastError().text();
+        } else if (!Sql::Exec(db, QStringLiteral("PRAGMA user_version"), {}, error) ||
+                   !FileSecurity::RestrictToOwner(temp, error)) {
+            // The file exists once the first statement ran; nothing is written to it before only its owner can
+            // read it (SQLite gives its journal the same permissions).
+            db.close();
         } else {
             Sql::Transaction tx(db);
             ok = tx.Started() && Sql::ExecScript(db, script, error) && tx.Commit(error);
@@ -137,8 +207,11 @@ std::optional<QSqlDatabase> Open(const QString& path, const QString& connectionN
                 } else if (v > CurrentSchemaVersion) {
                     if (error)
                         *error = QStringLiteral("%1 was written by a newer release.").arg(path);
-                } else {
-                    ok = UpgradeSchema(db, v, error);
+                } else if (UpgradeSchema(db, v, error)) {
+                    const QString missing = MissingColumns(db, error);
+                    ok = missing.isEmpty();
+                    if (!ok && error)
+                        *error = QStringLiteral("%1 is not a Zem Harbour database: %2.").arg(path, missing);
                 }
             }
         }
@@ -148,6 +221,28 @@ std::optional<QSqlDatabase> Open(const QString& path, const QString& connectionN
         return std::nullopt;
     }
     return QSqlDatabase::database(connectionName, false);
+}
+
+bool CanWrite(const QSqlDatabase& db, QString* reason)
+{
+    QSqlDatabase probe = db;
+    const auto version = Sql::Scalar(probe, QStringLiteral("PRAGMA user_version"), {}, reason);
+    if (!version)
+        return false;
+    QSqlQuery q(probe);
+    bool ok = q.exec(QStringLiteral("BEGIN IMMEDIATE"));
+    // Writing the header needs the file and a journal beside it: it fails on a read-only file or folder.
+    ok = ok && q.exec(QStringLiteral("PRAGMA user_version = %1").arg(version->toInt()));
+    const QSqlError failure = q.lastError();
+    QSqlQuery(probe).exec(QStringLiteral("ROLLBACK"));
+    if (ok)
+        return true;
+    const QString code = failure.nativeErrorCode();
+    if (code == QStringLiteral("5") || code == QStringLiteral("6"))
+        return true; // busy or locked at another desk, not read-only
+    if (reason)
+        *reason = failure.text();
+    return false;
 }
 
 void Close(const QString& connectionName)

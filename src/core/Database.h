@@ -22,10 +22,15 @@ QString SchemaScript();
 /// so a failure leaves nothing behind.
 bool CreateDatabase(const QString& path, QString* error);
 
-/// Opens an existing database file as a connection named connectionName, checks that it is one of ours and
-/// brings an older schema up to date. Never creates a file. Nothing when anything fails.
+/// Opens an existing database file as a connection named connectionName, checks that it is one of ours (every
+/// table of the schema with every column) and brings an older schema up to date. Never creates a file. Nothing
+/// when anything fails.
 std::optional<QSqlDatabase> Open(const QString& path, const QString& connectionName, int busyTimeoutMs,
                                  QString* error = nullptr);
+/// Whether changes can be saved through db: a write is tried and rolled back. False, with the reason, for a
+/// read-only file or folder; a file another desk keeps busy counts as writable (it will be once the lock goes).
+bool CanWrite(const QSqlDatabase& db, QString* reason = nullptr);
+
 /// Closes and forgets a connection opened by Open.
 void Close(const QString& connectionName);
 

@@ -57,6 +57,10 @@ bool IsValid(const QString& text, Kind kind, const QLocale& locale)
         return ReadWholeNumber(text, locale).has_value();
     case Kind::Money:
         return ReadMoney(text, locale).has_value();
+    case Kind::Count: {
+        const auto count = ReadWholeNumber(text, locale);
+        return count && *count >= -1 && *count <= MaxCount;
+    }
     }
     return false;
 }

@@ -15,8 +15,11 @@ enum class Kind
 {
     Number,      // a decimal number (sizes)
     WholeNumber, // a whole number, sign allowed (counts, confirmation numbers)
-    Money,       // an amount, "£" allowed in front
+    Money,       // an amount, "£" allowed in front, up to Money::Ceiling() either way
+    Count,       // a number of people: 0 to MaxCount, or -1 for "not asked"
 };
+
+inline constexpr qint64 MaxCount = 9999;
 
 /// "Please enter a valid number to continue".
 QString InvalidNumberText();

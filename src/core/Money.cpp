@@ -9,7 +9,7 @@ qint64 DivideRounded(qint64 a, qint64 b)
 {
     const qint64 q = a / b;
     const qint64 r = a % b;
-    if (2 * std::llabs(r) >= b)
+    if (std::llabs(r) >= b - std::llabs(r))
         return a < 0 ? q - 1 : q + 1;
     return q;
 }
@@ -85,7 +85,10 @@ std::optional<Money> Money::Parse(const QString& text, const QLocale& locale)
     qint64 units = whole * Scale + fraction;
     if (roundDigit >= 5)
         ++units;
-    return Money(negative ? -units : units);
+    const Money amount(negative ? -units : units);
+    if (!amount.WithinCeiling())
+        return std::nullopt;
+    return amount;
 }
 
 Money Money::FromDb(const QVariant& value)
@@ -123,9 +126,16 @@ QString Money::PlainText() const
 Money Money::MulRatio(qint64 num, qint64 den) const
 {
     if (den < 0) {
-        num = -num;
-        den = -den;
+        // Negating the smallest value would not fit; one unit less makes no difference at that size.
+        num = num == Min ? Max : -num;
+        den = den == Min ? Max : -den;
     }
-    // Amounts up to a hundred million pounds times ratios with terms up to 10,000 stay well inside 64 bits.
-    return Money(DivideRounded(m_units * num, den));
+    if (den == 0)
+        return Money(m_units == 0 ? 0 : m_units < 0 ? Min : Max);
+    const qint64 product = Multiplied(m_units, num);
+    if (product != Max && product != Min)
+        return Money(DivideRounded(product, den));
+    // The product does not fit: divide first; the remainder's share is below one unit of the ratio.
+    const qint64 whole = Multiplied(m_units / den, num);
+    return Money(Added(whole, DivideRounded(Multiplied(m_units % den, num), den)));
 }

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QVariant>
 #include <compare>
+#include <limits>
 #include <optional>
 
 /// An exact amount of money in ten-thousandths of a pound, the precision the old currency type had.
@@ -15,10 +16,16 @@ public:
 
     constexpr Money() = default;
     static constexpr Money FromUnits(qint64 tenThousandths) { return Money(tenThousandths); }
-    static constexpr Money FromPence(qint64 pence) { return Money(pence * 100); }
+    static constexpr Money FromPence(qint64 pence) { return Money(Multiplied(pence, 100)); }
+
+    /// The largest amount a box accepts, either way of zero: £999,999,999.99. Sums beyond it are not refused by
+    /// the arithmetic (which never wraps) but by the checks that read or save amounts.
+    static constexpr Money Ceiling() { return Money(99999999999 * 100); }
+    constexpr bool WithinCeiling() const { return m_units >= -Ceiling().m_units && m_units <= Ceiling().m_units; }
 
     /// Reads a user's entry: optional "£" (or the locale's symbol), sign, group separators and up to four
-    /// decimals in the locale's notation. An empty box is 0; anything else that is not an amount is nothing.
+    /// decimals in the locale's notation. An empty box is 0; anything else that is not an amount, or an amount
+    /// beyond the ceiling, is nothing.
     static std::optional<Money> Parse(const QString& text, const QLocale& locale = QLocale());
     /// Reads a stored value; NULL counts as 0.
     static Money FromDb(const QVariant& value);
@@ -35,22 +42,43 @@ public:
     /// This amount times num / den, rounded half away from zero to a ten-thousandth (VAT, shares).
     Money MulRatio(qint64 num, qint64 den) const;
 
-    constexpr Money operator+(Money other) const { return Money(m_units + other.m_units); }
-    constexpr Money operator-(Money other) const { return Money(m_units - other.m_units); }
-    constexpr Money operator*(qint64 factor) const { return Money(m_units * factor); }
-    constexpr Money& operator+=(Money other)
+    // The arithmetic is checked: a result that does not fit stops at the largest (or smallest) value instead of
+    // wrapping round to an amount of the other sign.
+    constexpr Money operator+(Money other) const { return Money(Added(m_units, other.m_units)); }
+    constexpr Money operator-(Money other) const
     {
-        m_units += other.m_units;
-        return *this;
+        return Money(other.m_units == Min ? Added(Added(m_units, Max), 1) : Added(m_units, -other.m_units));
     }
-    constexpr Money& operator-=(Money other)
-    {
-        m_units -= other.m_units;
-        return *this;
-    }
+    constexpr Money operator*(qint64 factor) const { return Money(Multiplied(m_units, factor)); }
+    constexpr Money& operator+=(Money other) { return *this = *this + other; }
+    constexpr Money& operator-=(Money other) { return *this = *this - other; }
     constexpr auto operator<=>(const Money&) const = default;
 
 private:
+    static constexpr qint64 Max = std::numeric_limits<qint64>::max();
+    static constexpr qint64 Min = std::numeric_limits<qint64>::min();
+    static constexpr qint64 Added(qint64 a, qint64 b)
+    {
+        if (b > 0 && a > Max - b)
+            return Max;
+        if (b < 0 && a < Min - b)
+            return Min;
+        return a + b;
+    }
+    static constexpr qint64 Multiplied(qint64 a, qint64 b)
+    {
+        if (a == 0 || b == 0)
+            return 0;
+        const bool negative = (a < 0) != (b < 0);
+        const quint64 ua = a < 0 ? quint64(0) - quint64(a) : quint64(a);
+        const quint64 ub = b < 0 ? quint64(0) - quint64(b) : quint64(b);
+        const quint64 limit = negative ? quint64(Max) + 1 : quint64(Max);
+        if (ua > limit / ub)
+            return negative ? Min : Max;
+        const quint64 product = ua * ub;
+        return negative ? qint64(quint64(0) - product) : qint64(product);
+    }
+
     constexpr explicit Money(qint64 units) : m_units(units) {}
     qint64 m_units = 0;
 };

@@ -3,43 +3,104 @@
 #include "core/InstallPaths.h"
 
 #include <QDir>
+#include <QFile>
 #include <QSettings>
+#include <QUrl>
 #include <memory>
+#include <optional>
+#include <vector>
 
 namespace Registry {
 namespace {
+// Where values are read, first to last. On Windows a standard user cannot write the machine-wide key, so what
+// such a user saved is under the per-user key: it comes first, and the machine-wide key (where an installer
+// wrote "data") is the fallback.
+std::vector<std::unique_ptr<QSettings>> OpenStores()
+{
+    std::vector<std::unique_ptr<QSettings>> stores;
+    const QString overridePath = qEnvironmentVariable("ZEMHARBOUR_SETTINGS");
+    if (!overridePath.isEmpty()) {
+        stores.push_back(std::make_unique<QSettings>(overridePath, QSettings::IniFormat));
+        return stores;
+    }
+#ifdef Q_OS_WIN
+    stores.push_back(std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER\\") + QString::fromLatin1(KeyPath),
+                                                 QSettings::NativeFormat));
+    stores.push_back(std::make_unique<QSettings>(QStringLiteral("HKEY_LOCAL_MACHINE\\") + QString::fromLatin1(KeyPath),
+                                                 QSettings::NativeFormat));
+#else
+    stores.push_back(
+        std::make_unique<QSettings>(InstallPaths::SettingsFile(), QSettings::IniFormat));
+#endif
+    return stores;
+}
+
+// The store written to: the machine-wide one where it can be written, else the per-user one.
 std::unique_ptr<QSettings> OpenStore()
 {
-    const QString overridePath = qEnvironmentVariable("ZEMHARBOUR_SETTINGS");
-    if (!overridePath.isEmpty())
-        return std::make_unique<QSettings>(overridePath, QSettings::IniFormat);
-#ifdef Q_OS_WIN
-    const QString key = QStringLiteral("HKEY_LOCAL_MACHINE\\") + QString::fromLatin1(KeyPath);
-    auto machine = std::make_unique<QSettings>(key, QSettings::NativeFormat);
-    if (machine->isWritable())
-        return machine;
-    return std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER\\") + QString::fromLatin1(KeyPath),
-                                       QSettings::NativeFormat);
-#else
-    return std::make_unique<QSettings>(InstallPaths::SettingsFile(), QSettings::IniFormat);
-#endif
+    auto stores = OpenStores();
+    if (stores.size() > 1 && stores.back()->isWritable())
+        return std::move(stores.back());
+    return std::move(stores.front());
+}
+
+// A hand-edited INI value with a comma reads back as a list; the text on its line is what was meant.
+std::optional<QString> RawIniText(const QString& file, const QString& valueName)
+{
+    QFile ini(file);
+    if (!ini.open(QIODevice::ReadOnly | QIODevice::Text))
+        return std::nullopt;
+    bool topLevel = true;
+    while (!ini.atEnd()) {
+        const QString line = QString::fromUtf8(ini.readLine()).trimmed();
+        if (line.startsWith(u'[')) {
+            topLevel = line.compare(QStringLiteral("[General]"), Qt::CaseInsensitive) == 0;
+            continue;
+        }
+        const qsizetype equals = line.indexOf(u'=');
+        if (!topLevel || equals <= 0)
+            continue;
+        const QString key = QUrl::fromPercentEncoding(line.left(equals).trimmed().toUtf8());
+        if (key == valueName)
+            return line.mid(equals + 1).trimmed();
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> ReadText(const QSettings& store, const QString& valueName)
+{
+    if (store.status() != QSettings::NoError || !store.contains(valueName))
+        return std::nullopt;
+    const QVariant value = store.value(valueName);
+    if (value.typeId() == QMetaType::QStringList && store.format() == QSettings::IniFormat)
+        return RawIniText(store.fileName(), valueName);
+    // Only text values count; anything else gives the default.
+    if (!value.isValid() || value.typeId() != QMetaType::QString)
+        return std::nullopt;
+    return value.toString();
 }
 } // namespace
 
+QString ReadFirst(const std::vector<const QSettings*>& stores, const QString& valueName, const QString& defaultValue)
+{
+    for (const QSettings* store : stores) {
+        if (auto text = ReadText(*store, valueName)) {
+            const qsizetype nul = text->indexOf(QChar(u'\0'));
+            if (nul >= 0)
+                text->truncate(nul);
+            return *text;
+        }
+    }
+    return defaultValue;
+}
+
 QString GetRegistryValue(const QString& valueName, const QString& defaultValue)
 {
-    const auto store = OpenStore();
-    if (store->status() != QSettings::NoError)
-        return defaultValue;
-    const QVariant value = store->value(valueName);
-    // Only text values count; anything else (a list, a missing value) gives the default.
-    if (!value.isValid() || value.typeId() != QMetaType::QString)
-        return defaultValue;
-    QString text = value.toString();
-    const qsizetype nul = text.indexOf(QChar(u'\0'));
-    if (nul >= 0)
-        text.truncate(nul);
-    return text;
+    const auto stores = OpenStores();
+    std::vector<const QSettings*> order;
+    for (const auto& store : stores)
+        order.push_back(store.get());
+    return ReadFirst(order, valueName, defaultValue);
 }
 
 void SetRegistryValue(const QString& valueName, const QString& value)

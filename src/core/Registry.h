@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <vector>
+
+class QSettings;
 
 /// The installation settings: text values under one key ("Software\Zem Software\Zem Harbour").
 /// On Windows they live in the registry (machine-wide, or per user where that cannot be written); elsewhere in
@@ -30,6 +33,12 @@ QString GetRegistryValue(const Setting& setting);
 void SetRegistryValue(const QString& valueName, const QString& value);
 /// The settings file or registry path in use (shown in messages, used by tests).
 QString StoreLocation();
+
+/// The first of stores that holds valueName as text gives it (an INI value with a comma is read as the text on
+/// its line, not as a list); none gives the default. The settings are read so: the per-user store, then the
+/// machine-wide one.
+QString ReadFirst(const std::vector<const QSettings*>& stores, const QString& valueName,
+                  const QString& defaultValue = {});
 
 /// A value read as a whole number; text that is not a number gives the fallback.
 int GetRegistryNumber(const QString& valueName, const QString& defaultValue, int fallback);

@@ -12,6 +12,7 @@ class QPagedPaintDevice;
 /// script the answers and no test ever waits on a dialog, a printer, a browser or the real date.
 
 enum class MsgIcon { None, Information, Question, Exclamation, Critical };
+/// YesNo questions (deletions, end of workday) have No as their default button.
 enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
 enum class MsgResult { Ok, Cancel, Yes, No, Retry };
 

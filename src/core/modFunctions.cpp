@@ -41,6 +41,26 @@ std::optional<int> Count(const QSqlDatabase& db, const QString& sql, int id, QSt
     return value->toInt();
 }
 
+// What each question counts; counted again inside the delete's transaction.
+const QString CustomerBookingsSql = QStringLiteral("SELECT COUNT(ID) AS c FROM Booking WHERE CustomerID = ?");
+const QString OwnerBerthsSql = QStringLiteral("SELECT COUNT(ID) AS c FROM Berth WHERE OwnerID = ?");
+const QString BerthBookingsSql = QStringLiteral("SELECT COUNT(*) AS c FROM BookingBerth WHERE BerthID = ?");
+
+// Whether a delete still takes only what the user was asked about: another desk may have added rows meanwhile.
+bool AsAsked(const QSqlDatabase& db, const QString& countSql, int id, int asked, const QString& what, QString* error)
+{
+    const auto now = Count(db, countSql, id, error);
+    if (!now)
+        return false;
+    if (*now <= asked)
+        return true;
+    if (error)
+        *error = QStringLiteral("%1 %2%3 made at another desk since you were asked. Nothing was deleted.")
+                     .arg(*now - asked)
+                     .arg(what, *now - asked == 1 ? QStringLiteral(" was") : QStringLiteral("s were"));
+    return false;
+}
+
 bool RunAll(const QSqlDatabase& db, std::initializer_list<QString> statements, int id, QString* error)
 {
     for (const QString& sql : statements) {
@@ -50,10 +70,6 @@ bool RunAll(const QSqlDatabase& db, std::initializer_list<QString> statements, i
     return true;
 }
 
-
-// Removes every booking left without a berth (and so unreachable from any list).
-const QString DeleteBerthlessBookings =
-    QStringLiteral("DELETE FROM Booking WHERE NOT EXISTS (SELECT 1 FROM BookingBerth WHERE BookingID = Booking.ID)");
 } // namespace
 
 QDateTime WallTime(const QDate& date, const QTime& time) { return QDateTime(date, time, Qt::UTC); }
@@ -134,13 +150,15 @@ std::optional<QSqlDatabase> OpenConnection(const QString& path, const QString& c
 
 // ---- Customers ----
 
-bool ConfirmDeleteCustomer(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error)
+bool ConfirmDeleteCustomer(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error, int* bookingsAsked)
 {
     if (id <= 0)
         return false;
-    const auto bookings = Count(db, QStringLiteral("SELECT COUNT(ID) AS c FROM Booking WHERE CustomerID = ?"), id, error);
+    const auto bookings = Count(db, CustomerBookingsSql, id, error);
     if (!bookings)
         return false;
+    if (bookingsAsked)
+        *bookingsAsked = *bookings;
     const QString question =
         *bookings == 0 ? PlainQuestion
                        : QStringLiteral("Deleting this customer will also remove all past reservations. This would "
@@ -160,19 +178,24 @@ bool DeleteCustomerRows(const QSqlDatabase& db, int id, QString* error)
 
 bool DeleteCustomer(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error)
 {
-    return ConfirmDeleteCustomer(db, id, messages, error) &&
-           Sql::InTransaction(db, error, [&] { return DeleteCustomerRows(db, id, error); });
+    int asked = 0;
+    return ConfirmDeleteCustomer(db, id, messages, error, &asked) && Sql::InTransaction(db, error, [&] {
+               return AsAsked(db, CustomerBookingsSql, id, asked, QStringLiteral("booking"), error) &&
+                      DeleteCustomerRows(db, id, error);
+           });
 }
 
 // ---- Owners ----
 
-bool ConfirmDeleteOwner(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error)
+bool ConfirmDeleteOwner(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error, int* berthsAsked)
 {
     if (id <= 0)
         return false;
-    const auto berths = Count(db, QStringLiteral("SELECT COUNT(ID) AS c FROM Berth WHERE OwnerID = ?"), id, error);
+    const auto berths = Count(db, OwnerBerthsSql, id, error);
     if (!berths)
         return false;
+    if (berthsAsked)
+        *berthsAsked = *berths;
     const QString question =
         *berths == 0 ? PlainQuestion
                      : QStringLiteral("Deleting this owner will also remove all owners berth. This would affect "
@@ -182,28 +205,31 @@ bool ConfirmDeleteOwner(const QSqlDatabase& db, int id, IMessageBox& messages, Q
 
 bool DeleteOwnerRows(const QSqlDatabase& db, int id, QString* error)
 {
-    // The owner's berths go, and with them their booking rows and any booking left without a berth.
-    return RunAll(db,
-                  {QStringLiteral("DELETE FROM BookingBerth WHERE BerthID IN (SELECT ID FROM Berth WHERE OwnerID = ?)"),
-                   QStringLiteral("DELETE FROM Berth WHERE OwnerID = ?"),
-                   QStringLiteral("DELETE FROM Owner WHERE ID = ?")},
-                  id, error) &&
-           Sql::Exec(db, DeleteBerthlessBookings, {}, error);
+    // The owner's berths go; the bookings made on them stay, with their money (the question names the berths
+    // only, so no reservation disappears unasked).
+    return RunAll(
+        db, {QStringLiteral("DELETE FROM Berth WHERE OwnerID = ?"), QStringLiteral("DELETE FROM Owner WHERE ID = ?")},
+        id, error);
 }
 
 bool DeleteOwner(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error)
 {
-    return ConfirmDeleteOwner(db, id, messages, error) &&
-           Sql::InTransaction(db, error, [&] { return DeleteOwnerRows(db, id, error); });
+    int asked = 0;
+    return ConfirmDeleteOwner(db, id, messages, error, &asked) && Sql::InTransaction(db, error, [&] {
+               return AsAsked(db, OwnerBerthsSql, id, asked, QStringLiteral("berth"), error) &&
+                      DeleteOwnerRows(db, id, error);
+           });
 }
 
 // ---- Berths ----
 
-bool ConfirmDeleteBerth(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error)
+bool ConfirmDeleteBerth(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error, int* bookingRows)
 {
-    const auto rows = Count(db, QStringLiteral("SELECT COUNT(*) AS c FROM BookingBerth WHERE BerthID = ?"), id, error);
+    const auto rows = Count(db, BerthBookingsSql, id, error);
     if (!rows)
         return false;
+    if (bookingRows)
+        *bookingRows = static_cast<int>(*rows);
     const QString question =
         *rows == 0 ? PlainQuestion
                    : QStringLiteral("Deleting this customer will also remove any reservations that have been made "
@@ -213,20 +239,39 @@ bool ConfirmDeleteBerth(const QSqlDatabase& db, int id, IMessageBox& messages, Q
 
 bool DeleteBerthRows(const QSqlDatabase& db, int id, QString* error)
 {
-    return RunAll(db,
+    // Only the bookings that had this berth alone go with it; a booking left without berths by some other change
+    // is not this removal's to delete.
+    return Sql::Exec(
+               db,
+               QStringLiteral("DELETE FROM Booking WHERE ID IN (SELECT BookingID FROM BookingBerth WHERE BerthID = ?) "
+                              "AND NOT EXISTS (SELECT 1 FROM BookingBerth BB WHERE BB.BookingID = Booking.ID AND "
+                              "BB.BerthID <> ?)"),
+               {id, id}, error) &&
+           RunAll(db,
                   {QStringLiteral("DELETE FROM BookingBerth WHERE BerthID = ?"),
                    QStringLiteral("DELETE FROM Berth WHERE ID = ?")},
-                  id, error) &&
-           Sql::Exec(db, DeleteBerthlessBookings, {}, error);
+                  id, error);
 }
 
 bool DeleteBerth(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error)
 {
-    return ConfirmDeleteBerth(db, id, messages, error) &&
-           Sql::InTransaction(db, error, [&] { return DeleteBerthRows(db, id, error); });
+    int asked = 0;
+    return ConfirmDeleteBerth(db, id, messages, error, &asked) && Sql::InTransaction(db, error, [&] {
+               return AsAsked(db, BerthBookingsSql, id, asked, QStringLiteral("booking"), error) &&
+                      DeleteBerthRows(db, id, error);
+           });
 }
 
 // ---- Texts ----
+
+QCollator NaturalOrder()
+{
+    const QLocale system;
+    QCollator collator(system.language() == QLocale::C ? QLocale(QLocale::English) : system);
+    collator.setNumericMode(true);
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    return collator;
+}
 
 QString ProductTitle() { return QStringLiteral("Zem Harbour").replace(u'&', QStringLiteral("&&")); }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCollator>
 #include <QDateTime>
 #include <QSqlDatabase>
 #include <QString>
@@ -46,19 +47,29 @@ std::optional<QSqlDatabase> OpenConnection(const QString& path, const QString& c
 // log; the caller logs the "deleted" event when the result is true. A database error returns false with the
 // driver's message in *error and leaves the database as it was.
 
-bool ConfirmDeleteCustomer(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error = nullptr);
+// The questions give (when asked for) the number of dependent rows they were about; the whole operations count
+// again inside their transaction and delete nothing when another desk added rows meanwhile.
+bool ConfirmDeleteCustomer(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error = nullptr,
+                           int* bookingsAsked = nullptr);
 bool DeleteCustomerRows(const QSqlDatabase& db, int id, QString* error = nullptr);
 bool DeleteCustomer(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error = nullptr);
 
-bool ConfirmDeleteOwner(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error = nullptr);
+bool ConfirmDeleteOwner(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error = nullptr,
+                        int* berthsAsked = nullptr);
 bool DeleteOwnerRows(const QSqlDatabase& db, int id, QString* error = nullptr);
 bool DeleteOwner(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error = nullptr);
 
-bool ConfirmDeleteBerth(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error = nullptr);
+/// *bookingRows (when given) receives the number of booking rows the question was about.
+bool ConfirmDeleteBerth(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error = nullptr,
+                        int* bookingRows = nullptr);
 bool DeleteBerthRows(const QSqlDatabase& db, int id, QString* error = nullptr);
 bool DeleteBerth(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error = nullptr);
 
 // ---- Texts ----
+
+/// The collator that lists names in natural order (A1, A2, A10), case ignored. The C locale's collation knows no
+/// numbers, so there the English one is used.
+QCollator NaturalOrder();
 
 /// "Zem Harbour" with every "&" doubled, for labels.
 QString ProductTitle();

@@ -5,6 +5,7 @@
 #include "core/modEventLog.h"
 #include "core/modFunctions.h"
 #include "core/modLog.h"
+#include "core/ui/ReadErrorLine.h"
 #include "core/ui/Twips.h"
 #include "people/PeopleRecords.h"
 
@@ -66,6 +67,8 @@ PeopleListWindow::PeopleListWindow(Services& services, const PeopleListDefinitio
     auto* frameLayout = new QVBoxLayout(fraMain);
     frameLayout->addWidget(lblFormTitle);
     frameLayout->addWidget(rule);
+    m_readError = new ReadErrorLine(fraMain);
+    frameLayout->addWidget(m_readError);
     frameLayout->addWidget(m_grid, 1);
     frameLayout->addLayout(buttons);
     auto* layout = new QVBoxLayout(this);
@@ -80,8 +83,10 @@ void PeopleListWindow::RequeryRst()
 {
     const int row = CurrentRow();
     QString error;
-    if (!m_model->Requery(m_services.Db(), &error))
+    const bool read = m_model->Requery(m_services.Db(), &error);
+    if (!read)
         modLog::LogMessage(3, QStringLiteral("%s.RequeryRst: %s"), {objectName(), error});
+    m_readError->ShowError(read ? QString() : error);
     m_grid->setColumnHidden(0, true);
     m_model->FetchUpTo(row);
     SetCurrentRow(ListCursor::RowAfterDelete(qMax(row, 0), m_model->rowCount()));

@@ -6,6 +6,7 @@
 
 struct Services;
 class QPushButton;
+class ReadErrorLine;
 class QTableView;
 
 /// What the customer and owner lists share: a titled frame with a grid over one table and the buttons to add,
@@ -20,7 +21,7 @@ public:
     void Activated() override { RequeryRst(); }
 
     /// Reads the table again; the cursor stays on the same position, or the last row when the list got shorter.
-    /// A failure leaves the list empty and is written to the message log.
+    /// A failure leaves the list empty, says so in a line above it and is written to the message log.
     void RequeryRst();
 
     /// The row under the grid's cursor; -1 when the list is empty.
@@ -76,4 +77,5 @@ private:
 
     PeopleListModel* m_model;
     QTableView* m_grid;
+    ReadErrorLine* m_readError;
 };

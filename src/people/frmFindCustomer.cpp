@@ -5,6 +5,7 @@
 #include "core/modFunctions.h"
 #include "core/modLog.h"
 #include "core/ui/FocusNextControl.h"
+#include "core/ui/ReadErrorLine.h"
 #include "core/ui/Twips.h"
 #include "people/PeopleRecords.h"
 #include "people/PeopleWidgets.h"
@@ -99,6 +100,8 @@ frmFindCustomer::frmFindCustomer(Services& services, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(form);
     layout->addLayout(buttons);
+    m_readError = new ReadErrorLine(this);
+    layout->addWidget(m_readError);
     layout->addWidget(m_grdCustomer, 1);
     layout->addLayout(count);
     resize(Twips::ToPixelsX(MinimumWidthTwips, this), Twips::ToPixelsY(6000, this));
@@ -119,6 +122,7 @@ bool frmFindCustomer::Load()
     const bool ok = m_model->Load(m_services.Db(), &error);
     if (!ok)
         modLog::LogMessage(3, QStringLiteral("%s.Form_Load: %s"), {objectName(), error});
+    m_readError->ShowError(ok ? QString() : error);
     m_searched = false;
     SetCurrentRow(m_model->rowCount() > 0 ? 0 : -1);
     return ok;

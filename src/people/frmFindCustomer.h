@@ -6,6 +6,7 @@
 
 struct Services;
 class QCheckBox;
+class ReadErrorLine;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -44,6 +45,7 @@ private:
 
     std::array<QLineEdit*, CustomerCriteria::FieldCount> m_boxes{};
     QCheckBox* m_chkClubMember;
+    ReadErrorLine* m_readError;
     QTableView* m_grdCustomer;
     QLabel* m_lblTotalMatches;
 };

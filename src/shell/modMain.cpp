@@ -64,6 +64,13 @@ std::unique_ptr<MDIMain> Main(Services& services, int splashMs, TipMode tipMode)
 
     auto window = std::make_unique<MDIMain>(services);
     window->show();
+    // Said once, now, rather than after the user has filled a whole booking that cannot be saved.
+    if (QString reason; !Database::CanWrite(services.Db(), &reason)) {
+        modLog::LogMessage(3, QStringLiteral("%s.Main: read-only: %s"), {QStringLiteral("modMain"), reason});
+        services.messages.Show(QStringLiteral("Database opened read-only: changes cannot be saved.\n\n") +
+                                   Settings::DatabasePath(),
+                               MDIMain::Caption(), MsgIcon::Exclamation, MsgButtons::Ok);
+    }
     if (TipsFile::ShowAtStartup()) {
         if (tipMode == TipMode::Modal)
             frmTipOfTheDay::Dispaly(window.get());

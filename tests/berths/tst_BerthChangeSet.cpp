@@ -1,5 +1,6 @@
 #include "berths/BerthChangeSet.h"
 #include "common/TestSupport.h"
+#include "core/SqlHelpers.h"
 #include "core/ui/InputChecks.h"
 
 // What the berth register and the wizard accept and keep pending, without their windows: the one check of number
@@ -45,14 +46,14 @@ private slots:
                  QStringList({u"A1 - Active "_s, u"b2 (booked) - Active "_s, u"c3 (booked) - Inactive"_s}));
         const int added = set.Add(Named(u"a0"_s));
         QVERIFY(added < 0);
-        QVERIFY(set.Remove(2, u"A1 - Active "_s));
+        QVERIFY(set.Remove(2, u"A1 - Active "_s, 0));
         QCOMPARE(set.ToggleActive(3), std::optional<bool>(true));
         QCOMPARE(set.ToggleActive(added), std::optional<bool>(false));
         QCOMPARE(Texts(set, BerthListStyle::Register),
                  QStringList({u"a0 - Inactive"_s, u"b2 (booked) - Active "_s, u"c3 (booked) - Active "_s}));
         QCOMPARE(Texts(set, BerthListStyle::PlainName), QStringList({u"a0"_s, u"b2"_s, u"c3"_s}));
         QVERIFY(!set.ToggleActive(2)); // removed
-        QVERIFY(!set.Remove(2, QString()));
+        QVERIFY(!set.Remove(2, QString(), 0));
         // Nothing is written while the set is pending.
         QCOMPARE(Count(u"SELECT COUNT(*) FROM Berth"_s), 3);
         QCOMPARE(Count(u"SELECT Active FROM Berth WHERE ID = 3"_s), 0);
@@ -66,7 +67,7 @@ private slots:
         const int added = set.Add(Named(u"D4"_s));
         QVERIFY(set.ToggleActive(added));
         set.Add(Named(u"gone"_s));
-        QVERIFY(set.Remove(added - 1, u"gone"_s));
+        QVERIFY(set.Remove(added - 1, u"gone"_s, 0));
         QVERIFY(set.ToggleActive(2));
         QVERIFY(set.ToggleActive(2));
         QString error;
@@ -86,7 +87,7 @@ private slots:
         BerthChangeSet set(m_install->Db());
         QVERIFY(set.Reload());
         set.Add(Named(u"New"_s));
-        QVERIFY(set.Remove(1, u"b2"_s));
+        QVERIFY(set.Remove(1, u"b2"_s, 2));
         // The removal fails after the add has run: the add must not stay.
         QVERIFY(m_install->Exec(u"ALTER TABLE BookingBerth RENAME TO Elsewhere"_s));
         QString error;
@@ -94,6 +95,61 @@ private slots:
         QVERIFY(!error.isEmpty());
         QVERIFY(set.HasChanges());
         QCOMPARE(Count(u"SELECT COUNT(*) FROM Berth"_s), 3);
+    }
+
+    void bookedAtAnotherDeskIsNotRemoved()
+    {
+        // Desk A removes A1 (no bookings when asked) and adds a berth; desk B books A1 before A's OK.
+        BerthChangeSet set(m_install->Db());
+        QVERIFY(set.Reload());
+        QVERIFY(set.Remove(2, u"A1 - Active "_s, 0));
+        set.Add(Named(u"D4"_s));
+        const auto deskB = Database::Open(m_install->DatabasePath(), u"desk-b"_s, 2000);
+        QVERIFY(deskB);
+        QVERIFY(Sql::Exec(*deskB, u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate) VALUES "
+                                  u"(20, 1, '2026-12-05 09:00:00', '2026-12-06 14:00:00')"_s));
+        QVERIFY(Sql::Exec(*deskB, u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (20, 2)"_s));
+        Database::Close(u"desk-b"_s);
+
+        QVERIFY(!set.Apply());
+        QCOMPARE(set.TakeConflict().left(61), u"Berth 'A1' has been booked at another desk since you removed "_s);
+        QVERIFY(set.TakeConflict().isEmpty());
+        QCOMPARE(Count(u"SELECT COUNT(*) FROM Booking WHERE ID = 20"_s) + Count(u"SELECT COUNT(*) FROM Berth"_s), 4);
+        // The removal is dropped, the rest is still pending and goes in on the next OK.
+        QVERIFY(set.Find(2));
+        QVERIFY(set.Apply());
+        QCOMPARE(m_install->Text(u"SELECT group_concat(Name) FROM (SELECT Name FROM Berth ORDER BY ID)"_s),
+                 u"b2,A1,c3,D4"_s);
+        QCOMPARE(set.Events().size(), 1);
+        QCOMPARE(set.Events().constFirst().code, int(modEventLog::BerthAdded));
+    }
+
+    void switchedBerthDeletedAtAnotherDesk()
+    {
+        BerthChangeSet set(m_install->Db());
+        QVERIFY(set.Reload());
+        QVERIFY(set.ToggleActive(2));
+        set.Add(Named(u"D4"_s));
+        {
+            const auto deskB = Database::Open(m_install->DatabasePath(), u"desk-b"_s, 2000);
+            QVERIFY(deskB && Sql::Exec(*deskB, u"DELETE FROM Berth WHERE ID = 2"_s));
+        }
+        Database::Close(u"desk-b"_s);
+        QVERIFY(!set.Apply());
+        QVERIFY(set.TakeConflict().startsWith(u"Berth 'A1' has been deleted at another desk meanwhile."_s));
+        QCOMPARE(Count(u"SELECT COUNT(*) FROM Berth"_s), 2);
+        QVERIFY(set.Apply());
+        QCOMPARE(Count(u"SELECT COUNT(*) FROM Berth"_s), 3);
+        QCOMPARE(set.Events().size(), 1);
+    }
+
+    void naturalOrder()
+    {
+        BerthChangeSet set(m_install->Db());
+        QVERIFY(set.Reload());
+        set.Add(Named(u"A10"_s));
+        set.Add(Named(u"a2"_s));
+        QCOMPARE(Texts(set, BerthListStyle::PlainName), (QStringList{u"A1"_s, u"a2"_s, u"A10"_s, u"b2"_s, u"c3"_s}));
     }
 
     void readNewBerth_data()

@@ -3,6 +3,7 @@
 #include "berths/frmEditBerths.h"
 #include "berths/frmWizardConfig.h"
 #include "common/TestSupport.h"
+#include "core/SqlHelpers.h"
 
 // The berth windows driven through their controls: the register and the configuration wizard, which keep their
 // changes pending until OK or Finish; the table editor on its own connection (navigation, money shown as money,
@@ -160,6 +161,39 @@ private slots:
         QCOMPARE(Count(u"SELECT COUNT(*) FROM BookingBerth"_s), ok ? 1 : 3);
         QCOMPARE(m_install->EventLogText().contains(u"[Berth deleted]\r\nName: 'A1 (booked) - Active '\r\n"_s), ok);
         QCOMPARE(m_install->EventLogText().isEmpty(), !ok);
+    }
+
+    void berthBookedAtAnotherDeskStaysWithItsBooking()
+    {
+        // Desk A removes C1, which had no bookings, and adds D1; desk B books C1; desk A presses OK.
+        QVERIFY(m_install->Exec(u"INSERT INTO Berth (ID, Name, TypeID, Active) VALUES (3, 'C1', 1, 1)"_s));
+        auto window = Open();
+        Select(*window, u"C1 - Active "_s);
+        m_install->messages.answers.enqueue(MsgResult::Yes);
+        Click(*window, "cmdRemove");
+        AddBerth(*window, u"D1"_s);
+        {
+            const auto deskB = Database::Open(m_install->DatabasePath(), u"desk-b"_s, 2000);
+            QVERIFY(deskB && Sql::Exec(*deskB, u"INSERT INTO Booking (ID, CustomerID) VALUES (12, 1)"_s) &&
+                    Sql::Exec(*deskB, u"INSERT INTO BookingBerth VALUES (12, 3)"_s));
+        }
+        Database::Close(u"desk-b"_s);
+        Click(*window, "Command1");
+        // Nothing was applied; the user is told which berth and how many bookings; the register stays open.
+        QVERIFY(window->isVisible());
+        QVERIFY2(m_install->messages.calls.last().text.startsWith(
+                     u"Berth 'C1' has been booked at another desk since you removed it (1 new booking)."_s),
+                 qPrintable(m_install->messages.Said()));
+        QCOMPARE(Count(u"SELECT COUNT(*) FROM Berth"_s), 3);
+        QVERIFY(ListTexts(*window).contains(u"C1 (booked) - Active "_s) &&
+                ListTexts(*window).contains(u"D1 - Active "_s));
+        // OK again keeps the booking and stores the other change.
+        Click(*window, "Command1");
+        QVERIFY(!window->isVisible());
+        QCOMPARE(m_install->Text(u"SELECT group_concat(Name) FROM (SELECT Name FROM Berth ORDER BY ID)"_s),
+                 u"A1,B1,C1,D1"_s);
+        QCOMPARE(Count(u"SELECT COUNT(*) FROM BookingBerth WHERE BookingID = 12"_s), 1);
+        QVERIFY(!m_install->EventLogText().contains(u"[Berth deleted]"_s));
     }
 
     void twoActivationsLogTwoEntriesInOrder()

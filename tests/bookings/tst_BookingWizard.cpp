@@ -1,5 +1,6 @@
 #include "bookings/frmBooking.h"
 #include "common/TestSupport.h"
+#include "core/SqlHelpers.h"
 #include "shell/MDIMain.h"
 
 #include <QDateEdit>
@@ -176,6 +177,150 @@ private slots:
         QVERIFY(!m_install->EventLogText().contains(u"[Booking added]"_s));
     }
 
+    void customerDeletedAtAnotherDesk()
+    {
+        const auto deskB = Database::Open(m_install->DatabasePath(), u"desk-b"_s, 2000);
+        QVERIFY(deskB);
+        WalkToConfirmation({u"A1"_s});
+        QVERIFY(modFunctions::DeleteCustomerRows(*deskB, 1));
+        Next();
+        QCOMPARE(m_wizard->Step(), 2);
+        QVERIFY(m_install->messages.Said().startsWith(u"Booking: The customer Ann O'Neill has been deleted"_s));
+        QCOMPARE(Find<QComboBox>("cboCustomer")->count(), 0); // the list is read afresh
+        QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM Booking"_s), 0);
+        Database::Close(u"desk-b"_s);
+    }
+
+    void proposedNumberTakenAtAnotherDesk()
+    {
+        QCOMPARE(Text("txtBerthConfirmationNumber"), u"1"_s);
+        // Desk B saves a booking with the same proposed number first.
+        const auto deskB = Database::Open(m_install->DatabasePath(), u"desk-b"_s, 2000);
+        QVERIFY(deskB && Sql::Exec(*deskB, u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, "
+                                           u"BerthConfirmationNumber) VALUES (60, 1, '2026-09-01 09:00:00', "
+                                           u"'2026-09-02 14:00:00', 1)"_s));
+        Database::Close(u"desk-b"_s);
+        WalkToConfirmation({u"A1"_s});
+        Next();
+        QTRY_VERIFY(!m_wizard);
+        QCOMPARE(m_install->Int(u"SELECT BerthConfirmationNumber FROM Booking WHERE ID <> 60"_s), 2);
+        QCOMPARE(m_install->messages.Said(), u"Booking: Confirmation number 1 was given to a booking made at another "
+                                             u"desk meanwhile. This booking has been saved with number 2."_s);
+    }
+
+    void changedAtAnotherDeskIsNotOverwritten()
+    {
+        WalkToConfirmation({u"A1"_s});
+        Next();
+        const int id = m_install->Int(u"SELECT ID FROM Booking"_s);
+        OpenToChange(id);
+        // Desk B records a payment while desk A changes the same booking.
+        const auto deskB = Database::Open(m_install->DatabasePath(), u"desk-b"_s, 2000);
+        QVERIFY(deskB && Sql::Exec(*deskB, u"UPDATE Booking SET AmountPayed = 100000 WHERE ID = ?"_s, {id}));
+        Database::Close(u"desk-b"_s);
+        Next();
+        Next();
+        Next();
+        Next();
+        QVERIFY(m_install->messages.Said().startsWith(
+            u"Booking: This booking has been changed or cancelled at another desk"_s));
+        QVERIFY(m_wizard && m_wizard->isVisible());
+        QCOMPARE(m_install->Int(u"SELECT AmountPayed FROM Booking WHERE ID = ?"_s, {id}), 100000);
+        QVERIFY(!m_install->EventLogText().contains(u"[Booking modified]"_s));
+    }
+
+    void datesCardAndGrid()
+    {
+        // No box asks for the card's security code, and a number an older release kept whole is shown masked.
+        QVERIFY(!m_wizard->findChild<QLineEdit*>(u"txtCreditCardCV2No"_s));
+        QVERIFY(
+            m_install->Exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, CreditCardNo, CreditCardCV2No) "
+                            u"VALUES (70, 1, '2026-08-01 09:00:00', '2026-08-02 14:00:00', '4111111111111234', "
+                            u"'123')"_s));
+        OpenToChange(70);
+        QCOMPARE(Text("txtCreditCardNo"), u"************1234"_s);
+        OpenFromMenu();
+        // The date boxes take 2000 to 2199 only; a year such as 6054 cannot be entered.
+        auto* from = Find<QDateEdit>("dtpFromDate");
+        QCOMPARE(from->minimumDate(), QDate(2000, 1, 1));
+        from->setDate(QDate(6054, 1, 1));
+        QCOMPARE(from->date(), QDate(2199, 12, 31));
+        QCOMPARE(Find<QDateEdit>("dtpToDate")->maximumDate(), QDate(2199, 12, 31));
+        // A berth without a recorded length or width shows empty cells, not "0".
+        QVERIFY(m_install->Exec(u"UPDATE Berth SET Length = NULL, Width = NULL WHERE ID = 3"_s));
+        SetPeriod(QDate(2026, 7, 1), QTime(14, 0), QDate(2026, 7, 4), QTime(10, 0));
+        Next();
+        const auto* model = Find<QTableView>("grdBerth")->model();
+        const int c3 = Offered().indexOf(u"C3"_s);
+        QCOMPARE(model->index(c3, 2).data().toString() + u'|' + model->index(c3, 3).data().toString(), u"|"_s);
+        QCOMPARE(model->index(Offered().indexOf(u"A1"_s), 2).data().toString(), u"10"_s);
+        QVERIFY(Find<QLabel>("lblReadError")->isHidden());
+        // A berth list that cannot be read says so above the empty grid.
+        Click(*m_wizard, "cmdBack");
+        QVERIFY(m_install->Exec(u"ALTER TABLE Berth RENAME TO BerthGone"_s));
+        Next();
+        QVERIFY(Offered().isEmpty());
+        QVERIFY(Find<QLabel>("lblReadError")->text().startsWith(u"The rows could not be read: "_s));
+        QVERIFY(m_install->Exec(u"ALTER TABLE BerthGone RENAME TO Berth"_s));
+    }
+
+    void chargesWorkedOutWhenOtherChargesSkipped()
+    {
+        // A1 at £12.50 for three days; the other charges box is never visited.
+        SetPeriod(QDate(2026, 7, 1), QTime(14, 0), QDate(2026, 7, 4), QTime(10, 0));
+        Next();
+        ClickBerth(u"A1"_s);
+        Next();
+        Find("txtAmountPayed")->setText(u"20"_s);
+        auto* customers = Find<QComboBox>("cboCustomer");
+        customers->setCurrentIndex(customers->findText(u"Ann O'Neill"_s));
+        Next();
+        QCOMPARE(Text("txtVAT") + u' ' + Text("txtTotalPayable") + u' ' + Text("txtAmountPayed"),
+                 u"£6.56 £44.06 £20.00"_s);
+        // VAT typed by hand is kept.
+        Click(*m_wizard, "cmdBack");
+        Find("txtVAT")->setFocus();
+        Type(Find("txtVAT"), u"5"_s);
+        Next();
+        Next();
+        QCOMPARE(m_install->Text(u"SELECT CostOfHire || '/' || VAT || '/' || TotalPayable FROM Booking"_s),
+                 u"375000/50000/440600"_s);
+    }
+
+    void enterMovesThroughTheDateBoxes()
+    {
+        Find<QDateEdit>("dtpFromDate")->setFocus();
+        QStringList visited;
+        for (int i = 0; i < 4; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QWidget* focus = QApplication::focusWidget();
+            visited << (focus->objectName().isEmpty() ? focus->parentWidget()->objectName() : focus->objectName());
+        }
+        QCOMPARE(visited, (QStringList{u"dtpFromTime"_s, u"dtpToDate"_s, u"dtpToTime"_s, u"txtBookedBy"_s}));
+    }
+
+    void halfMadeBookingIsNotThrownAway()
+    {
+        // Untouched, the wizard is simply prepared again and closes without a question.
+        OpenFromMenu();
+        QVERIFY(m_install->messages.calls.isEmpty());
+        Type(*m_wizard, "txtBookedBy", u"Sue"_s);
+        // Add Reservation (Ctrl+B) again brings the same wizard forward with the typed work in it.
+        OpenFromMenu();
+        QCOMPARE(Text("txtBookedBy"), u"Sue"_s);
+        QVERIFY(m_install->messages.calls.isEmpty());
+        // Closing the program asks; No keeps the program and the booking open.
+        m_install->messages.answers.enqueue(MsgResult::No);
+        QVERIFY(!m_main->close());
+        QVERIFY(m_wizard && m_main->isVisible());
+        QCOMPARE(m_install->messages.Said(),
+                 u"Booking: The booking has not been saved. Close the wizard and lose it?"_s);
+        QCOMPARE(m_install->messages.calls[0].buttons, MsgButtons::YesNo);
+        m_install->messages.answers.enqueue(MsgResult::Yes);
+        QVERIFY(m_main->close());
+        QVERIFY(m_install->EventLogText().contains(u"[Application closed]"_s));
+    }
+
     void pageChecks_data()
     {
         QTest::addColumn<int>("page");
@@ -220,6 +365,29 @@ private slots:
         QCOMPARE(m_wizard->Step(), 2);
         QCOMPARE(m_install->messages.Said(), u"Amount Payed: Please enter a valid number to continue"_s);
         QCOMPARE(Text("txtAmountPayed"), u"abc"_s);
+    }
+
+    void hugeNumbersAreRefused_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("six trillion other charges") << u"txtOtherCharges"_s << u"6000000000000"_s << u"Other Charges"_s;
+        QTest::newRow("eleven-digit adults") << u"txtNoAdults"_s << u"99999999999"_s << u"No Adults"_s;
+        QTest::newRow("ten thousand kids") << u"txtNoKids"_s << u"10000"_s << u"No Kids"_s;
+    }
+    void hugeNumbersAreRefused()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, text);
+        QFETCH(QString, title);
+        WalkToConfirmation({u"A1"_s});
+        Click(*m_wizard, "cmdBack");
+        Control(*m_wizard, box)->setText(text);
+        Next();
+        QCOMPARE(m_wizard->Step(), 2);
+        QCOMPARE(m_install->messages.Said(), title + u": Please enter a valid number to continue"_s);
+        QCOMPARE(Control(*m_wizard, box)->text(), text);
     }
 
     void countsHiddenWhenNotRecorded()

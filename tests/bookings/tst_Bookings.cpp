@@ -200,7 +200,12 @@ private slots:
         const auto changed = BookingStore::SaveBooking(m_install->Db(), *loaded);
         QVERIFY2(changed.ok, qPrintable(changed.error));
         QCOMPARE(changed.id, added.id);
+        // A copy loaded before that save is refused: it would overwrite the change.
+        loaded->notes = u"stale"_s;
+        const auto stale = BookingStore::SaveBooking(m_install->Db(), *loaded);
+        QVERIFY(!stale.ok && stale.changedMeanwhile);
         // Saving again without a method keeps the one stored.
+        loaded = BookingStore::LoadBooking(m_install->Db(), added.id);
         loaded->paymentMethodId.reset();
         QVERIFY(BookingStore::SaveBooking(m_install->Db(), *loaded).ok);
         QCOMPARE(m_install->Int(u"SELECT PaymentMethodID FROM Booking WHERE ID = ?"_s, {added.id}), 2);
@@ -282,6 +287,104 @@ private slots:
         grid.SetBerths({});
         QCOMPARE(grid.SelectedCount(), 0);
         QVERIFY(grid.Marked().isEmpty());
+    }
+
+    void cardDataIsNotKept()
+    {
+        BookingRecord b = NewBooking({2}, {u"A2"_s});
+        b.creditCardNo = u"4111 1111-1111 1234"_s;
+        const auto saved = BookingStore::SaveBooking(m_install->Db(), b);
+        QVERIFY2(saved.ok, qPrintable(saved.error));
+        QCOMPARE(
+            m_install->Text(u"SELECT CreditCardNo || '|' || CreditCardCV2No FROM Booking WHERE ID = ?"_s, {saved.id}),
+            u"************1234|"_s);
+        // Saved again after loading, the masked number stays masked.
+        const auto loaded = BookingStore::LoadBooking(m_install->Db(), saved.id);
+        QVERIFY(loaded && BookingStore::SaveBooking(m_install->Db(), *loaded).ok);
+        QCOMPARE(m_install->Text(u"SELECT CreditCardNo FROM Booking WHERE ID = ?"_s, {saved.id}),
+                 u"************1234"_s);
+        QCOMPARE(MaskedCardNumber(u"see notes"_s), u"see notes"_s);
+        QCOMPARE(MaskedCardNumber(u"123"_s), u"123"_s);
+    }
+
+    // Desk B works on the same file through a connection of its own.
+    void twoDesksOneFile()
+    {
+        QString error;
+        const auto deskB = Database::Open(m_install->DatabasePath(), u"desk-b"_s, 2000, &error);
+        QVERIFY2(deskB, qPrintable(error));
+
+        // Both desks were proposed number 1; B saves first, A's save takes the next free number.
+        BookingRecord a = NewBooking({2}, {u"A2"_s});
+        a.berthConfirmationNumber = BookingStore::NextConfirmationNumber(m_install->Db());
+        a.confirmationNumberProposed = true;
+        BookingRecord b = a;
+        b.fromDate = b.fromDate.addDays(10);
+        b.toDate = b.toDate.addDays(10);
+        QVERIFY(BookingStore::SaveBooking(*deskB, b).ok);
+        const auto savedA = BookingStore::SaveBooking(m_install->Db(), a);
+        QVERIFY2(savedA.ok, qPrintable(savedA.error));
+        QCOMPARE(savedA.confirmationNumber, 2);
+        QCOMPARE(m_install->Text(u"SELECT group_concat(BerthConfirmationNumber) FROM "
+                                 u"(SELECT BerthConfirmationNumber FROM Booking WHERE BerthConfirmationNumber "
+                                 u"IS NOT NULL ORDER BY 1)"_s),
+                 u"1,2"_s);
+        // A number typed by hand is the user's choice and is kept.
+        BookingRecord typed = NewBooking({2}, {u"A2"_s});
+        typed.fromDate = typed.fromDate.addDays(20);
+        typed.toDate = typed.toDate.addDays(20);
+        typed.berthConfirmationNumber = 1;
+        QCOMPARE(BookingStore::SaveBooking(m_install->Db(), typed).confirmationNumber, 1);
+
+        // Desk B deletes the customer desk A is booking for: A's save is refused and writes nothing.
+        QVERIFY(m_install->Exec(u"INSERT INTO Customer (ID, Name) VALUES (9, 'Gone Soon')"_s));
+        QVERIFY(modFunctions::DeleteCustomerRows(*deskB, 9));
+        BookingRecord forGone = NewBooking({2}, {u"A2"_s});
+        forGone.customerId = 9;
+        forGone.fromDate = forGone.fromDate.addDays(30);
+        forGone.toDate = forGone.toDate.addDays(30);
+        const int bookings = m_install->Int(u"SELECT COUNT(*) FROM Booking"_s);
+        const auto refused = BookingStore::SaveBooking(m_install->Db(), forGone);
+        QVERIFY(!refused.ok && refused.customerGone);
+        QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM Booking"_s), bookings);
+        Database::Close(u"desk-b"_s);
+    }
+
+    void outOfRangeIsRefused_data()
+    {
+        QTest::addColumn<QDateTime>("from");
+        QTest::addColumn<QDateTime>("to");
+        QTest::addColumn<qlonglong>("otherUnits");
+        QTest::addColumn<int>("adults");
+        QTest::addColumn<bool>("saved");
+        const auto at = [](int y, int mo, int d, int h = 0) {
+            return modFunctions::WallTime(QDate(y, mo, d), QTime(h, 0));
+        };
+        QTest::newRow("first day") << at(2000, 1, 1) << at(2000, 1, 2) << 0LL << 2 << true;
+        QTest::newRow("to midnight after the last day") << at(2199, 12, 31, 9) << at(2200, 1, 1) << 0LL << 2 << true;
+        QTest::newRow("before 2000") << at(1999, 12, 31, 9) << at(2000, 1, 2) << 0LL << 2 << false;
+        QTest::newRow("past 2199") << at(2199, 12, 31, 9) << at(2200, 1, 1, 9) << 0LL << 2 << false;
+        QTest::newRow("year 6054") << at(6054, 1, 1, 9) << at(6054, 1, 2, 9) << 0LL << 2 << false;
+        QTest::newRow("amount over the ceiling")
+            << at(2026, 8, 1) << at(2026, 8, 2) << Money::Ceiling().Units() + 1 << 2 << false;
+        QTest::newRow("too many adults") << at(2026, 8, 1) << at(2026, 8, 2) << 0LL << 10000 << false;
+    }
+    void outOfRangeIsRefused()
+    {
+        QFETCH(QDateTime, from);
+        QFETCH(QDateTime, to);
+        QFETCH(qlonglong, otherUnits);
+        QFETCH(int, adults);
+        QFETCH(bool, saved);
+        BookingRecord b = NewBooking({2}, {u"A2"_s});
+        b.fromDate = from;
+        b.toDate = to;
+        b.otherCharges = Money::FromUnits(otherUnits);
+        b.noAdults = adults;
+        const auto result = BookingStore::SaveBooking(m_install->Db(), b);
+        QCOMPARE(result.ok, saved);
+        QCOMPARE(result.refused.isEmpty(), saved);
+        QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM Booking"_s), saved ? 3 : 2);
     }
 
     void cancelAsksThenDeletesTheBookingAndItsBerthRows()

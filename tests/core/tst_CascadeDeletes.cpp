@@ -1,4 +1,5 @@
 #include "common/InstallFixture.h"
+#include "core/SqlHelpers.h"
 
 // The three cascade deletes against a real database file, with the user's Yes and No.
 class tst_CascadeDeletes : public InstallTest
@@ -85,8 +86,9 @@ private slots:
         QTest::newRow("berth: keeps bookings that have another berth")
             << u"berth"_s << 1 << u"1,2 | 1,2 | 2,3,4 | 11,12 | 11-3,12-3"_s;
         QTest::newRow("unbooked berth") << u"berth"_s << 4 << u"1,2 | 1,2 | 1,2,3 | 10,11,12 | 10-1,11-1,11-3,12-3"_s;
-        QTest::newRow("owner: its berths and the bookings left without one")
-            << u"owner"_s << 1 << u"1,2 | 2 | 3,4 | 11,12 | 11-3,12-3"_s;
+        // Only the berth rows go: every booking, with its money, stays.
+        QTest::newRow("owner: its berths, not their bookings")
+            << u"owner"_s << 1 << u"1,2 | 2 | 3,4 | 10,11,12 | 10-1,11-1,11-3,12-3"_s;
     }
     void yesDeletesTheRowsThatDependOnIt()
     {
@@ -96,6 +98,68 @@ private slots:
         m_install->messages.answers.enqueue(MsgResult::Yes);
         QVERIFY(Delete(kind, id));
         QCOMPARE(State(), state);
+    }
+
+    void berthTakesOnlyItsOwnBookings()
+    {
+        // Booking 13 has no berth row at all (left so by another change): removing berth 3 is not its end.
+        QVERIFY(m_install->Exec(u"INSERT INTO Booking (ID, CustomerID) VALUES (13, 2)"_s));
+        m_install->messages.answers.enqueue(MsgResult::Yes);
+        QVERIFY(Delete(u"berth"_s, 3));
+        QCOMPARE(State(), u"1,2 | 1,2 | 1,2,4 | 10,11,13 | 10-1,11-1"_s);
+    }
+
+    void rowsAddedAtAnotherDeskWhileAskingStopTheDelete_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QStringList>("deskB"); // what desk B does while desk A's question is open
+        QTest::newRow("customer booked meanwhile")
+            << u"customer"_s << 2
+            << QStringList{u"INSERT INTO Booking (ID, CustomerID) VALUES (20, 2)"_s,
+                           u"INSERT INTO BookingBerth VALUES (20, 4)"_s};
+        QTest::newRow("owner given a berth meanwhile")
+            << u"owner"_s << 2 << QStringList{u"INSERT INTO Berth (ID, Name, OwnerID) VALUES (5, 'D1', 2)"_s};
+        QTest::newRow("berth booked meanwhile") << u"berth"_s << 4
+                                                << QStringList{u"INSERT INTO Booking (ID, CustomerID) VALUES (20, 2)"_s,
+                                                               u"INSERT INTO BookingBerth VALUES (20, 4)"_s};
+    }
+    void rowsAddedAtAnotherDeskWhileAskingStopTheDelete()
+    {
+        QFETCH(QString, kind);
+        QFETCH(int, id);
+        QFETCH(QStringList, deskB);
+        const auto desk = Database::Open(m_install->DatabasePath(), u"desk-b"_s, 2000);
+        QVERIFY(desk);
+        // Desk A's question stays open while desk B works; then A answers Yes.
+        class AskWhileDeskBWorks final : public IMessageBox
+        {
+        public:
+            std::function<void()> meanwhile;
+            MsgResult Show(const QString&, const QString&, MsgIcon, MsgButtons) override
+            {
+                meanwhile();
+                return MsgResult::Yes;
+            }
+        } question;
+        question.meanwhile = [&] {
+            for (const QString& sql : deskB)
+                QVERIFY(Sql::Exec(*desk, sql));
+        };
+        const QString before = State();
+        QString error;
+        const bool deleted = kind == u"customer" ? modFunctions::DeleteCustomer(m_install->Db(), id, question, &error)
+                             : kind == u"owner"  ? modFunctions::DeleteOwner(m_install->Db(), id, question, &error)
+                                                 : modFunctions::DeleteBerth(m_install->Db(), id, question, &error);
+        QVERIFY(!deleted);
+        QVERIFY2(error.contains(u"at another desk since you were asked. Nothing was deleted."_s), qPrintable(error));
+        QVERIFY(State() != before); // desk B's rows are there, and nothing of A's delete
+        QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM %1 WHERE ID = ?"_s.arg(kind == u"customer" ? u"Customer"_s
+                                                                              : kind == u"owner"  ? u"Owner"_s
+                                                                                                  : u"Berth"_s),
+                                {id}),
+                 1);
+        Database::Close(u"desk-b"_s);
     }
 
     void customerWithoutIdAsksNothing()

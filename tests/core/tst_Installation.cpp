@@ -1,8 +1,10 @@
 #include "common/InstallFixture.h"
 #include "core/Database.h"
+#include "core/FileSecurity.h"
 #include "core/InstallPaths.h"
 #include "core/SqlHelpers.h"
 
+#include <QSettings>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 
@@ -77,6 +79,18 @@ private slots:
         QVERIFY(!Database::CreateDatabase(m_install->Root() + u"/no/such/folder/DB.sqlite"_s, &error));
         QVERIFY(Database::CreateDatabase(m_install->Root() + u"/fresh.sqlite"_s, &error));
         QCOMPARE(QDir(m_install->Root()).entryList({u"fresh.sqlite*"_s}, QDir::Files).size(), 1);
+#ifndef Q_OS_WIN
+        // Customers' details and card data: only the file's owner may read it.
+        const auto others =
+            QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ReadOther | QFileDevice::WriteOther;
+        QCOMPARE(QFileInfo(m_install->Root() + u"/fresh.sqlite"_s).permissions() & others, QFileDevice::Permissions());
+        QFile other(m_install->Root() + u"/copy.bak"_s);
+        QVERIFY(other.open(QIODevice::WriteOnly));
+        other.close();
+        QVERIFY(FileSecurity::RestrictToOwner(other.fileName()));
+        QCOMPARE(QFileInfo(other.fileName()).permissions() & others, QFileDevice::Permissions());
+        QVERIFY(!FileSecurity::RestrictToOwner(m_install->Root() + u"/missing.bak"_s));
+#endif
     }
 
     void openRefusesBadFiles_data()
@@ -200,6 +214,30 @@ private slots:
         InstallPaths::SetRoot(m_install->Root());
         qunsetenv("XDG_DATA_HOME");
         qunsetenv("XDG_CONFIG_HOME");
+    }
+
+    void handEditedValueWithACommaIsText()
+    {
+        QFile file(m_install->SettingsPath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[General]\ntraces=/srv/My Files, 2024/traces\nShow%20Tip%20at%20Startup = 1,0\n");
+        file.close();
+        QCOMPARE(Settings::TracesFolder(), u"/srv/My Files, 2024/traces/"_s);
+        QCOMPARE(Registry::GetRegistryValue(Settings::ShowTipAtStartup), u"1,0"_s);
+    }
+
+    void perUserValueFirstThenMachineWide()
+    {
+        // The per-user store lacks "data" (an installer wrote it machine-wide): the machine-wide value is read.
+        QSettings user(m_install->Root() + u"/user.ini"_s, QSettings::IniFormat);
+        QSettings machine(m_install->Root() + u"/machine.ini"_s, QSettings::IniFormat);
+        machine.setValue(Settings::Data.name, u"/srv/harbour/DB.sqlite"_s);
+        machine.setValue(Settings::CheckInTime.name, u"08:00"_s);
+        user.setValue(Settings::CheckInTime.name, u"10:30"_s);
+        const std::vector<const QSettings*> order{&user, &machine};
+        QCOMPARE(Registry::ReadFirst(order, Settings::Data), u"/srv/harbour/DB.sqlite"_s);
+        QCOMPARE(Registry::ReadFirst(order, Settings::CheckInTime), u"10:30"_s);
+        QCOMPARE(Registry::ReadFirst(order, Settings::NextTip, u"0"_s), u"0"_s);
     }
 
     void legacyDefaultsMeanTheInstallation()

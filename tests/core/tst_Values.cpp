@@ -1,6 +1,7 @@
 #include "common/InstallFixture.h"
 #include "core/ListCursor.h"
 #include "core/Money.h"
+#include "core/InputParsing.h"
 
 using namespace modFunctions;
 
@@ -84,6 +85,10 @@ private slots:
         QTest::newRow("symbol alone refused") << "£" << gb << -1LL;
         QTest::newRow("trailing junk refused") << "12p" << gb << -1LL;
         QTest::newRow("leading separator refused") << ",5" << gb << -1LL;
+        QTest::newRow("the ceiling itself") << "£999,999,999.99" << gb << 9999999999900LL;
+        QTest::newRow("a penny over the ceiling refused") << "1000000000" << gb << -1LL;
+        QTest::newRow("six trillion refused") << "6000000000000" << gb << -1LL;
+        QTest::newRow("below minus the ceiling refused") << "-1000000000" << gb << -1LL;
     }
     void parse()
     {
@@ -132,6 +137,26 @@ private slots:
         QCOMPARE(Money::FromUnits(units).FormatGrouped(), grouped);
     }
 
+    void counts_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("valid");
+        QTest::newRow("empty") << "" << true;
+        QTest::newRow("zero") << "0" << true;
+        QTest::newRow("not asked") << "-1" << true;
+        QTest::newRow("largest") << "9999" << true;
+        QTest::newRow("one over") << "10000" << false;
+        QTest::newRow("eleven digits") << "99999999999" << false;
+        QTest::newRow("below not asked") << "-2" << false;
+        QTest::newRow("a fraction") << "2.5" << false;
+    }
+    void counts()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, valid);
+        QCOMPARE(InputChecks::IsValid(text, InputChecks::Kind::Count, QLocale(u"en_GB"_s)), valid);
+    }
+
     void vat_data()
     {
         QTest::addColumn<qlonglong>("net");
@@ -147,6 +172,23 @@ private slots:
         QFETCH(qlonglong, net);
         QFETCH(qlonglong, vat);
         QCOMPARE(Money::FromUnits(net).MulRatio(175, 1000).Units(), vat);
+    }
+
+    void checkedArithmetic()
+    {
+        // A result that does not fit stays at the far end with its sign: it never wraps to the other sign.
+        const Money huge = Money::FromUnits(std::numeric_limits<qint64>::max() / 2 + 1);
+        QVERIFY(huge + huge > Money());
+        QVERIFY(Money() - huge - huge - huge < Money());
+        QVERIFY(huge * 3 > Money());
+        QVERIFY(huge * -3 < Money());
+        QVERIFY(Money::Ceiling().MulRatio(175, 1000) > Money());
+        QCOMPARE(Money::Ceiling().MulRatio(175, 1000).Units(), 1749999999983LL);
+        QVERIFY(huge.MulRatio(175, 1000) > Money());
+        QVERIFY(huge.MulRatio(-175, 1000) < Money());
+        // The sum of hire and charges past the ceiling is not within it, so its VAT and total are refused.
+        QVERIFY(!(Money::Ceiling() + Money::FromPence(1)).WithinCeiling());
+        QVERIFY((-Money::Ceiling().Units() == (Money() - Money::Ceiling()).Units()));
     }
 
     void storage()

@@ -1,4 +1,5 @@
 #include "common/TestSupport.h"
+#include "core/SqlHelpers.h"
 #include "people/frmViewCustomers.h"
 #include "people/frmViewOwners.h"
 
@@ -89,6 +90,26 @@ private slots:
         Click(list, "cmdEditCustomer");
         QCOMPARE(Cell(list, 2, 1), u"Ng-Ho"_s);
         QCOMPARE(list.CurrentRow(), 2);
+    }
+
+    void unreadableListSaysSo()
+    {
+        frmViewCustomers list(m_install->services);
+        auto* line = Control<QLabel>(list, "lblReadError");
+        QVERIFY(line->isHidden());
+        // Desk B holds the file locked: the list is empty and says why, not as if there were no customers.
+        const auto deskB = Database::Open(m_install->DatabasePath(), u"desk-b"_s, 500);
+        QVERIFY(deskB && Sql::Exec(*deskB, u"PRAGMA locking_mode = EXCLUSIVE"_s) &&
+                Sql::Exec(*deskB, u"BEGIN EXCLUSIVE"_s));
+        list.RequeryRst();
+        QVERIFY(!line->isHidden());
+        QVERIFY2(line->text().startsWith(u"The rows could not be read: "_s) && line->text().contains(u"locked"_s),
+                 qPrintable(line->text()));
+        QVERIFY(Sql::Exec(*deskB, u"COMMIT"_s));
+        Database::Close(u"desk-b"_s);
+        list.RequeryRst();
+        QVERIFY(line->isHidden());
+        QCOMPARE(list.Model()->rowCount(), 3);
     }
 
     void ownerList()

@@ -77,6 +77,22 @@ private slots:
                  qPrintable(log));
     }
 
+    void enterMovesOnFromEveryKindOfBox()
+    {
+        // The time boxes hand Enter to their own inner line edit; it must still move on.
+        frmRegionalSettings window(m_install->services);
+        QVERIFY(ShowActive(window));
+        Control<QComboBox>(window, "cboPostCode")->setFocus();
+        QStringList visited;
+        for (int i = 0; i < 4; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QWidget* focus = QApplication::focusWidget();
+            visited << (focus->objectName().isEmpty() ? focus->parentWidget()->objectName() : focus->objectName());
+        }
+        QCOMPARE(visited, (QStringList{u"txtCurrencySymbol"_s, u"dtpCheckInTime"_s, u"dtpCheckOutTime"_s,
+                                       u"chkShowKidsAdults"_s}));
+    }
+
     void regionalCancelWritesNothingOkStoresTheChanges()
     {
         {

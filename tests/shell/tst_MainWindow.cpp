@@ -1,12 +1,14 @@
 #include "common/TestSupport.h"
+#include "core/ui/FocusNextControl.h"
+#include "core/ui/QtSeams.h"
 #include "shell/MDIMain.h"
 #include "shell/cTextBoxEdit.h"
-#include "core/ui/FocusNextControl.h"
 
 #include <QClipboard>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QSpinBox>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -216,6 +218,43 @@ private slots:
         second->setFocus();
         QTest::keyClick(second, Qt::Key_Enter, Qt::KeypadModifier);
         QCOMPARE(QApplication::focusWidget(), child->line);
+        // A spin box and an editable combo box move on too, though their inner line edit has the key.
+        auto* spin = new QSpinBox(child);
+        auto* combo = new QComboBox(child);
+        combo->setEditable(true);
+        child->layout()->addWidget(spin);
+        child->layout()->addWidget(combo);
+        QWidget::setTabOrder(child->line, spin);
+        QWidget::setTabOrder(spin, combo);
+        QWidget::setTabOrder(combo, second);
+        QTRY_VERIFY(combo->isVisible());
+        spin->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(combo->hasFocus());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), second);
+    }
+
+    void yesNoQuestionsDefaultToNo_data()
+    {
+        QTest::addColumn<int>("buttons");
+        QTest::addColumn<int>("enterAnswers");
+        QTest::newRow("delete question") << int(MsgButtons::YesNo) << int(MsgResult::No);
+        QTest::newRow("plain message") << int(MsgButtons::Ok) << int(MsgResult::Ok);
+    }
+    void yesNoQuestionsDefaultToNo()
+    {
+        QFETCH(int, buttons);
+        QFETCH(int, enterAnswers);
+        // The real message box, answered with Enter alone.
+        QTimer::singleShot(0, [] {
+            if (QWidget* box = QApplication::activeModalWidget())
+                QTest::keyClick(box, Qt::Key_Return);
+        });
+        QtMessageBox messages;
+        QCOMPARE(int(messages.Show(u"Are you sure to delete this item?"_s, u"Confirm deletion"_s, MsgIcon::None,
+                                   MsgButtons(buttons))),
+                 enterAnswers);
     }
 
     void onlineSupportOpensTheSupportAddress()

@@ -1,6 +1,8 @@
 #include "core/ui/FocusNextControl.h"
 
+#include <QAbstractSpinBox>
 #include <QApplication>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -32,16 +34,21 @@ bool FocusNextControl::eventFilter(QObject* watched, QEvent* event)
     if (qobject_cast<QPlainTextEdit*>(focus) || qobject_cast<QTextEdit*>(focus) || qobject_cast<QPushButton*>(focus) ||
         qobject_cast<QToolButton*>(focus))
         return false;
-    // Walk the tab chain to the next control that takes the focus, wrapping round inside the window. The inner
-    // box of a date picker or spin box is part of the focused control, not the next one.
-    QWidget* next = focus->nextInFocusChain();
-    while (next && next != focus) {
-        if (m_window->isAncestorOf(next) && !focus->isAncestorOf(next) && next->isVisible() && next->isEnabled() &&
+    // Date, time, spin and editable combo boxes give the key to their own inner line edit: the box is the
+    // control that moves on, and its inner line edit is no next control.
+    QWidget* control = focus;
+    if (QWidget* parent = focus->parentWidget();
+        parent && (qobject_cast<QAbstractSpinBox*>(parent) || qobject_cast<QComboBox*>(parent)))
+        control = parent;
+    // Walk the tab chain to the next control that takes the focus, wrapping round inside the window.
+    QWidget* next = control->nextInFocusChain();
+    while (next && next != control) {
+        if (!control->isAncestorOf(next) && m_window->isAncestorOf(next) && next->isVisible() && next->isEnabled() &&
             (next->focusPolicy() & Qt::TabFocus))
             break;
         next = next->nextInFocusChain();
     }
-    if (next && next != focus)
+    if (next && next != control)
         next->setFocus(Qt::TabFocusReason);
     return true;
 }

@@ -38,7 +38,9 @@ MsgResult QtMessageBox::Show(const QString& text, const QString& title, MsgIcon 
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
         break;
     case MsgButtons::YesNo:
+        // Every Yes/No question deletes something or ends something: Enter must not do it by accident.
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::No);
         break;
     case MsgButtons::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);

@@ -1,0 +1,16 @@
+#include "core/ui/ReadErrorLine.h"
+
+ReadErrorLine::ReadErrorLine(QWidget* parent) : QLabel(parent)
+{
+    setObjectName(QStringLiteral("lblReadError"));
+    setTextFormat(Qt::PlainText);
+    setWordWrap(true);
+    setStyleSheet(QStringLiteral("color: #b00020; font-weight: bold;"));
+    hide();
+}
+
+void ReadErrorLine::ShowError(const QString& reason)
+{
+    setText(reason.isEmpty() ? QString() : QStringLiteral("The rows could not be read: ") + reason);
+    setVisible(!reason.isEmpty());
+}
