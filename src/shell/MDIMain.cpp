@@ -43,20 +43,9 @@ const QString StateSetting = QStringLiteral("Main Window State");
 const QString DefaultSupportUrl = QStringLiteral("https://www.zemharbour.co.uk/support");
 
 // The Edit menu's items by index, as the edit handler numbers them.
-enum EditIndex
-{
-    EditUndo = 0,
-    EditCut = 2,
-    EditCopy = 3,
-    EditPaste = 4,
-    EditClear = 6,
-    EditSelectAll = 7
-};
+enum EditIndex { EditUndo = 0, EditCut = 2, EditCopy = 3, EditPaste = 4, EditClear = 6, EditSelectAll = 7 };
 
-QKeySequence Ctrl(Qt::Key key)
-{
-    return QKeySequence(Qt::CTRL | key);
-}
+QKeySequence Ctrl(Qt::Key key) { return QKeySequence(Qt::CTRL | key); }
 } // namespace
 
 MDIMain::MDIMain(Services& services, QWidget* parent) : QMainWindow(parent), m_services(services)
@@ -86,10 +75,7 @@ MDIMain::~MDIMain()
     m_mdiArea->disconnect(this);
 }
 
-QString MDIMain::Caption()
-{
-    return QStringLiteral("Zem Harbour and Campsite Reservation");
-}
+QString MDIMain::Caption() { return QStringLiteral("Zem Harbour and Campsite Reservation"); }
 
 QAction* MDIMain::AddItem(QMenu* menu, const QString& name, const QString& caption, const QKeySequence& shortcut)
 {
@@ -131,10 +117,10 @@ void MDIMain::BuildMenus()
 
     QMenu* mnuEdit = addMenu(QStringLiteral("mnuEdit"), QStringLiteral("Edit"));
     const QList<std::pair<QString, QKeySequence>> editItems = {
-        {QStringLiteral("Undo"), Ctrl(Qt::Key_Z)},  {QStringLiteral("-"), {}},
-        {QStringLiteral("Cut"), Ctrl(Qt::Key_X)},   {QStringLiteral("Copy"), Ctrl(Qt::Key_C)},
-        {QStringLiteral("Paste"), Ctrl(Qt::Key_V)}, {QStringLiteral("-"), {}},
-        {QStringLiteral("Clear"), Qt::Key_Delete},  {QStringLiteral("Select All"), Ctrl(Qt::Key_A)},
+        {QStringLiteral("Undo"), Ctrl(Qt::Key_Z)},   {QStringLiteral("-"), {}},
+        {QStringLiteral("Cut"), Ctrl(Qt::Key_X)},    {QStringLiteral("Copy"), Ctrl(Qt::Key_C)},
+        {QStringLiteral("Paste"), Ctrl(Qt::Key_V)},  {QStringLiteral("-"), {}},
+        {QStringLiteral("Clear"), Qt::Key_Delete},   {QStringLiteral("Select All"), Ctrl(Qt::Key_A)},
     };
     for (int index = 0; index < editItems.size(); ++index) {
         const QString name = QStringLiteral("mnuEditAction%1").arg(index);
@@ -252,10 +238,7 @@ void MDIMain::BuildToolbar()
               QStringLiteral("mnuWebBookConfigure"));
 }
 
-QAction* MDIMain::Item(const QString& objectName) const
-{
-    return findChild<QAction*>(objectName);
-}
+QAction* MDIMain::Item(const QString& objectName) const { return findChild<QAction*>(objectName); }
 
 void MDIMain::ConnectItem(const QString& objectName, std::function<void()> handler)
 {
