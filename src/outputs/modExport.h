@@ -34,10 +34,13 @@ class ValueText final
 public:
     explicit ValueText(const QLocale& locale = QLocale::system());
     QString Text(const QVariant& value, ValueKind kind);
+    /// Whether whole numbers read as the C locale writes them (ASCII digits, "-"), so they need no conversion.
+    bool PlainDigits() const { return m_plainDigits; }
 
 private:
     QLocale m_locale;
     QChar m_decimalPoint;
+    bool m_plainDigits = false;
     QHash<QString, QString> m_dates;
 };
 
