@@ -115,6 +115,15 @@ QString Money::PlainText() const
     return text;
 }
 
+QString Money::FormatGrouped() const
+{
+    QString text = Format();
+    const qsizetype firstDigit = text.indexOf(u'£') + 1;
+    for (qsizetype at = text.indexOf(u'.') - 3; at > firstDigit; at -= 3)
+        text.insert(at, u',');
+    return text;
+}
+
 Money Money::MulRatio(qint64 num, qint64 den) const
 {
     if (den < 0) {

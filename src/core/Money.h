@@ -29,6 +29,8 @@ public:
     QString Format() const;
     /// The amount as a plain number with two decimals for files ("12.50").
     QString PlainText() const;
+    /// "£#,##0.00" as printed reports show amounts: "£1,234.50", "-£1,234.50".
+    QString FormatGrouped() const;
 
     /// This amount times num / den, rounded half away from zero to a ten-thousandth (VAT, shares).
     Money MulRatio(qint64 num, qint64 den) const;

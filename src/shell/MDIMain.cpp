@@ -25,6 +25,7 @@
 #include "berths/frmWizardConfig.h"
 #endif
 #ifdef ZEM_WITH_OUTPUTS
+#include "outputs/frmReports.h"
 #include "outputs/modExport.h"
 #endif
 
@@ -285,6 +286,7 @@ void MDIMain::ConnectWindows()
     });
 #endif
 #ifdef ZEM_WITH_OUTPUTS
+    ConnectItem(QStringLiteral("mnuBookingsReport"), [this] { frmReports::Display(*this, m_services); });
     ConnectItem(QStringLiteral("mnuFileExportCustomers"), [this] { modExport::ExportCustomers(m_services); });
     ConnectItem(QStringLiteral("mnuFileExportReservations"), [this] { modExport::ExportReservations(m_services); });
     ConnectItem(QStringLiteral("mnuFileExportTodaysReservations"),

@@ -118,6 +118,14 @@ private slots:
         QFETCH(QString, text);
         QCOMPARE(Money::FromUnits(units).Format(), text);
     }
+    void formatGrouped()
+    {
+        // Reports group the thousands.
+        QCOMPARE(Money::FromUnits(12345678900LL).FormatGrouped(), u"£1,234,567.89"_s);
+        QCOMPARE(Money::FromUnits(-10000000LL).FormatGrouped(), u"-£1,000.00"_s);
+        QCOMPARE(Money::FromUnits(9999500LL).FormatGrouped(), u"£999.95"_s);
+        QCOMPARE(Money::FromUnits(1000000000LL).FormatGrouped(), u"£100,000.00"_s);
+    }
 
     void vat_data()
     {
