@@ -1,12 +1,15 @@
 // The outputs on a large harbour: the CSV export of 200,000 reservations, and a booking list of about 10,000
-// bookings read for printing.
+// bookings read and laid out for its preview.
 #include "BenchData.h"
 #include "core/modFunctions.h"
+#include "core/ui/DocumentRenderer.h"
 #include "outputs/ReportData.h"
+#include "outputs/ReportLayouts.h"
 #include "outputs/modExport.h"
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QPrinter>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTemporaryDir>
@@ -93,24 +96,36 @@ void BM_ReservationsReadOnly(benchmark::State& state)
 }
 BENCHMARK(BM_ReservationsReadOnly)->Unit(benchmark::kMillisecond);
 
-// The period of about 10,000 bookings: the last months of the generated history.
-void BM_BookingListRows(benchmark::State& state)
+// A list of about 10,000 bookings (a period of 174 days at the end of the generated history), read and laid
+// out on the printer the preview uses (range 0), or also painted page by page into a PDF file (range 1).
+void BM_BookingList(benchmark::State& state)
 {
     const QSqlDatabase db = BenchData::Open(Bookings, Years, QStringLiteral("list"), false);
     const QDateTime to = modFunctions::WallTime(BenchData::HistoryEnd.addDays(-30), QTime(12, 0));
-    const QDateTime from = to.addDays(-int(state.range(0)));
+    const QDateTime from = to.addDays(-174);
+    const bool paint = state.range(0) == 1;
+    QTemporaryDir folder;
     qint64 rows = 0;
+    qint64 pages = 0;
     for (auto _ : state) {
-        const auto list = ReportData::Build(db, ReportData::List::PeriodSales, from, to, to);
+        const auto list = ReportData::Build(db, ReportData::List::AllBookings, from, to, to);
         if (!list) {
             state.SkipWithError("list failed");
             break;
         }
+        const Doc::Document document = ReportLayouts::Layout(ReportData::List::AllBookings, *list);
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(folder.filePath(QStringLiteral("list.pdf")));
+        printer.setPageMargins(document.marginsMm, QPageLayout::Millimeter);
+        pages =
+            paint ? DocumentRenderer::Render(document, printer) : DocumentRenderer::Paginate(document, printer).size();
         rows = list->rows.size();
     }
     state.counters["rows"] = double(rows);
+    state.counters["pages"] = double(pages);
 }
-BENCHMARK(BM_BookingListRows)->Arg(150)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BookingList)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv)

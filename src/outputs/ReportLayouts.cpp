@@ -37,7 +37,7 @@ Doc::Record Detail(const ReportData::ListRow& row)
             Doc::Field(QStringLiteral("To:"), row.to, LabelWidth),
             Doc::Field(QStringLiteral("Customer:"), row.customer, LabelWidth),
             Doc::Field(QStringLiteral("Berth(s):"), row.berths, LabelWidth),
-            Doc::Rule(0.5)};
+            Doc::Rule()};
 }
 
 Doc::Record SalesDetail(const ReportData::ListRow& row)
@@ -52,7 +52,7 @@ Doc::Record SalesDetail(const ReportData::ListRow& row)
                       Money(row.vat.FormatGrouped()),
                       Money(row.totalPayable.FormatGrouped())},
                      CellStyle),
-            Doc::Rule(0.5)};
+            Doc::Rule()};
 }
 } // namespace
 
@@ -125,7 +125,7 @@ Doc::Document Outstanding(const QList<ReportData::BalanceDueRow>& rows, const QD
                       Amount(row.totalPayable.FormatGrouped()),
                       Amount(row.amountPayed.FormatGrouped())},
                      CellStyle),
-            Doc::Rule(0.5)};
+            Doc::Rule()};
     }
     return doc;
 }
