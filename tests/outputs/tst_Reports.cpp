@@ -6,6 +6,7 @@
 #include "outputs/frmReports.h"
 #include "shell/MDIMain.h"
 
+#include <QMdiArea>
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
@@ -24,38 +25,37 @@ class tst_Reports : public InstallTest
         QVERIFY(m_install->Exec(u"INSERT INTO Berth (ID, Name) VALUES (1, 'A1'), (2, 'B7'), (3, 'C12')"_s));
     }
 
-    /// count bookings, one a day from 1 June 2026, each on berths C12 and A1; every other one for Ng.
+    /// count more bookings, one a day from 1 June 2026, each on berths C12 and A1; every other one for Ng.
     void AddBookings(int count, qint64 totalUnits = 12345000, qint64 paidUnits = 12345000)
     {
         for (int i = 0; i < count; ++i) {
-            const QDateTime from = modFunctions::WallTime(QDate(2026, 6, 1).addDays(i), QTime(14, 0));
+            const int id = m_install->Int(u"SELECT count(*) FROM Booking"_s) + 1;
+            const QDateTime from = modFunctions::WallTime(QDate(2026, 6, 1).addDays(id - 1), QTime(14, 0));
             QVERIFY(m_install->Exec(
                 u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, Created, CostOfHire, OtherCharges, VAT, "
                 u"TotalPayable, AmountPayed) VALUES (?, ?, ?, ?, '2026-05-20 10:30:00', ?, 0, 0, ?, ?)"_s,
-                {i + 1, 1 + i % 2, modFunctions::DbDateTime(from), modFunctions::DbDateTime(from.addDays(2)),
-                 totalUnits, totalUnits, paidUnits}));
-            QVERIFY(m_install->Exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (?, 3), (?, 1)"_s,
-                                    {i + 1, i + 1}));
+                {id, 2 - id % 2, modFunctions::DbDateTime(from), modFunctions::DbDateTime(from.addDays(2)), totalUnits,
+                 totalUnits, paidUnits}));
+            QVERIFY(m_install->Exec(u"INSERT INTO BookingBerth VALUES (?, 3), (?, 1)"_s, {id, id}));
         }
     }
 
     QString Pdf(const QString& name) const { return m_install->Root() + u'/' + name + u".pdf"_s; }
 
-    /// The report manager as the main window opens it, with a host standing in for the frame.
+    /// The report manager as the main window opens it from View Reports; opened again, it is the same window.
     frmReports* Open()
     {
-        frmReports* window = frmReports::Display(m_host, m_install->services);
-        frmReports::Display(m_host, m_install->services); // opened again: the same window
-        return m_host.shown.size() == 1 ? window : nullptr;
+        m_main = std::make_unique<MDIMain>(m_install->services);
+        if (!ShowActive(*m_main))
+            return nullptr;
+        m_main->Item(u"mnuBookingsReport"_s)->trigger();
+        auto* window = qobject_cast<frmReports*>(m_main->FindChild(u"frmReports"_s));
+        m_main->Item(u"mnuBookingsReport"_s)->trigger();
+        return m_main->MdiArea()->subWindowList().size() == 1 ? window : nullptr;
     }
+    void TearDown() override { m_main.reset(); }
 
-    void TearDown() override
-    {
-        qDeleteAll(m_host.shown);
-        m_host.shown.clear();
-    }
-
-    TestHost m_host;
+    std::unique_ptr<MDIMain> m_main;
 
 private slots:
     void threePageListReadsBack()
@@ -105,20 +105,34 @@ private slots:
         const QStringList lines = PdfReader::Lines(PdfReader::Pages(Pdf(u"sales"_s)).value(0));
         QCOMPARE(lines.value(0), u"Client: Date: Unit Hire Other VAT Total"_s);
         QVERIFY(lines.contains(u"Smith, Rose Cottage 01.06.2026 14:00 C12, A1 £1,234.50 £0.00 £0.00 £1,234.50"_s));
+    }
 
-        // The balance-due report goes straight to the default printer.
+    void balanceDueIsPrintedAtOnce()
+    {
+        AddBookings(2, 12345000, 5000000); // £1,234.50 payable, £500.00 paid
+        AddBookings(1);                    // a paid-up booking is not listed
+        frmReports* window = Open();
+        QVERIFY(window);
+        // Without a printer the report is offered as a PDF file.
+        m_install->messages.answers << MsgResult::Yes;
+        m_install->files.answers << Pdf(u"outstanding"_s);
+        Click(*window, "cmdAvailableBerths");
+        QCOMPARE(m_install->messages.calls.value(0).buttons, MsgButtons::YesNo);
+        QVERIFY(QFile::exists(Pdf(u"outstanding"_s)));
+
         m_install->printer.defaultName = u"Office"_s;
         m_install->printer.paperPath = Pdf(u"paper"_s);
-        Click(*Open(), "cmdAvailableBerths");
+        Click(*window, "cmdAvailableBerths");
         QCOMPARE(m_install->printer.jobs, QStringList({u"Reservations With Balance Due"_s}));
         const QStringList paper = PdfReader::Lines(PdfReader::Pages(Pdf(u"paper"_s)).value(0));
         QVERIFY(paper.contains(u"Reservations With Balance Due"_s));
-        QVERIFY(std::any_of(paper.cbegin(), paper.cend(), [](const QString& line) {
-            return line.startsWith(u"Smith "_s) && line.endsWith(u" £1,234.50 £0.00 £0.00 £1,234.50 £500.00"_s);
-        }));
-        QVERIFY(std::any_of(paper.cbegin(), paper.cend(),
-                            [](const QString& l) { return l.startsWith(u"01983 123456"_s); }));
-        QVERIFY(m_install->messages.calls.isEmpty());
+        const auto starting = [&paper](const QString& start) {
+            return std::count_if(paper.cbegin(), paper.cend(), [&](const QString& l) { return l.startsWith(start); });
+        };
+        QCOMPARE(starting(u"Smith "_s) + starting(u"Ng "_s), 2);
+        QVERIFY(paper.filter(u" £1,234.50 £0.00 £0.00 £1,234.50 £500.00"_s).size() == 2);
+        QCOMPARE(starting(u"01983 123456"_s), 1);
+        QCOMPARE(m_install->messages.calls.size(), 1);
     }
 
     void windowListsAndPreviews()
@@ -148,31 +162,11 @@ private slots:
         });
         Click(*window, "Command4");
         QCOMPARE(title + u'|' + QString::number(pages), u"Period Sales|1"_s);
-        QCOMPARE(m_install->files.calls.value(0).proposedName.isEmpty(), false);
         QVERIFY(PdfReader::Pages(Pdf(u"saved"_s)).value(0).contains(u"Period Sales"_s));
         QCOMPARE(m_install->messages.calls.size(), 1);
-    }
 
-    void balanceDueWithoutPrinterIsOfferedAsPdf()
-    {
-        AddBookings(1, 12345000, 0);
-        m_install->messages.answers << MsgResult::Yes;
-        m_install->files.answers << Pdf(u"outstanding"_s);
-        Click(*Open(), "cmdAvailableBerths");
-        QCOMPARE(m_install->messages.calls.size(), 1);
-        QCOMPARE(m_install->messages.calls[0].buttons, MsgButtons::YesNo);
-        QVERIFY(PdfReader::Pages(Pdf(u"outstanding"_s)).value(0).contains(u"Reservations With Balance Due"_s));
-    }
-
-    void mainWindowOpensAndClosesIt()
-    {
-        MDIMain main(m_install->services);
-        QVERIFY(ShowActive(main));
-        main.Item(u"mnuBookingsReport"_s)->trigger();
-        ChildWindow* reports = main.FindChild(u"frmReports"_s);
-        QVERIFY(reports);
-        Click(*reports, "cmdExit");
-        QTRY_VERIFY(!main.FindChild(u"frmReports"_s));
+        Click(*window, "cmdExit");
+        QTRY_VERIFY(!m_main->FindChild(u"frmReports"_s));
     }
 };
 
