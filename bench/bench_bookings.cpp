@@ -3,6 +3,7 @@
 #include "BenchData.h"
 #include "bookings/BerthAvailability.h"
 #include "bookings/BookingStore.h"
+#include "bookings/FindBookingModel.h"
 #include "core/modFunctions.h"
 
 #include <QCoreApplication>
@@ -65,6 +66,68 @@ void BM_SaveTwoBerthBooking(benchmark::State& state)
     }
 }
 BENCHMARK(BM_SaveTwoBerthBooking)->Args({200000, 10})->Args({2000000, 100})->Unit(benchmark::kMillisecond);
+
+// Find Booking as it opens: the one query over every booking with its customer and a screenful of cells.
+void BM_FindBookingOpen(benchmark::State& state)
+{
+    const QSqlDatabase db =
+        BenchData::Open(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)), QStringLiteral("find"), false);
+    qint64 fetched = 0;
+    for (auto _ : state) {
+        FindBookingModel model;
+        if (!model.Load(db)) {
+            state.SkipWithError("query failed");
+            break;
+        }
+        for (int row = 0; row < 30; ++row)
+            for (int column = 0; column < 3; ++column)
+                benchmark::DoNotOptimize(model.index(row, column).data());
+        fetched += model.rowCount();
+    }
+    state.counters["rows_fetched"] = benchmark::Counter(double(fetched), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_FindBookingOpen)->Args({200000, 10})->Unit(benchmark::kMillisecond);
+
+// "Start Search": the bounded query, a screenful of cells and the count of matches. Range 2 picks the bounds:
+// 0 a fortnight somewhere in the history (both bounds), 1 arrivals from the history's first day (nearly every
+// booking matches and is counted), 2 departures before a day in the middle.
+void BM_FindBookingSearch(benchmark::State& state)
+{
+    const int years = static_cast<int>(state.range(1));
+    const QSqlDatabase db = BenchData::Open(static_cast<int>(state.range(0)), years, QStringLiteral("find"), false);
+    QRandomGenerator random(11);
+    qint64 matches = 0;
+    for (auto _ : state) {
+        const QDateTime day = modFunctions::WallTime(HistoryStart(years).addDays(random.bounded(years * 360)));
+        FindBookingModel::Bounds bounds;
+        switch (state.range(2)) {
+        case 0:
+            bounds = {day, day.addDays(14)};
+            break;
+        case 1:
+            bounds.arriving = modFunctions::WallTime(HistoryStart(years));
+            break;
+        default:
+            bounds.departing = modFunctions::WallTime(HistoryStart(years).addDays(years * 180));
+            break;
+        }
+        FindBookingModel model;
+        const auto count = FindBookingModel::Count(db, bounds);
+        if (!model.Load(db, bounds) || !count) {
+            state.SkipWithError("query failed");
+            break;
+        }
+        for (int row = 0; row < 30; ++row)
+            benchmark::DoNotOptimize(model.index(row, 1).data());
+        matches += *count;
+    }
+    state.counters["matches"] = benchmark::Counter(double(matches), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_FindBookingSearch)
+    ->Args({200000, 10, 0})
+    ->Args({200000, 10, 1})
+    ->Args({200000, 10, 2})
+    ->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv)

@@ -104,6 +104,8 @@ Doc::Document Outstanding(const QList<ReportData::BalanceDueRow>& rows, const QD
 {
     Doc::Document doc;
     doc.title = QStringLiteral("Reservations With Balance Due");
+    // Seven columns of names, dates and amounts read best across a landscape page.
+    doc.orientation = QPageLayout::Landscape;
     doc.pageHeader << Doc::Row({{QStringLiteral("Name:"), 1.7},
                                 {QStringLiteral("Date:"), 1.5},
                                 Amount(QStringLiteral("Reservation:")),

@@ -44,12 +44,13 @@ inline int PageCount(const QString& path)
     return 0;
 }
 
-/// The lines of a page with their blanks squeezed to one, so a test need not know the column positions.
+/// The lines of a page with their blanks squeezed to one, so a test need not know the column positions, and
+/// the font's ligatures ("ﬁ") written out as their letters.
 inline QStringList Lines(const QString& page)
 {
     QStringList lines;
     for (const QString& line : page.split(u'\n'))
-        if (const QString simple = line.simplified(); !simple.isEmpty())
+        if (const QString simple = line.normalized(QString::NormalizationForm_KC).simplified(); !simple.isEmpty())
             lines << simple;
     return lines;
 }

@@ -3,6 +3,8 @@
 #include "core/ui/DocumentRenderer.h"
 
 #include <QPdfWriter>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QRegularExpression>
 
 // The document renderer: page breaks between records, wrapping, real page numbers, and the three ways out.
@@ -113,6 +115,31 @@ private slots:
         QVERIFY(name->left() < 100);
         QVERIFY(qAbs(amount->center().y() - name->center().y()) < 1);
         QVERIFY(amount->top() > heading->bottom());
+    }
+
+    void landscapeTurnsThePage()
+    {
+        Doc::Document doc = Numbered(1, 1);
+        doc.orientation = QPageLayout::Landscape;
+        QVERIFY(DocumentRenderer::WritePdf(doc, PdfPath()));
+        const QString info = PdfReader::Run(u"pdfinfo"_s, {PdfPath()}).value_or(QString());
+        const auto size = QRegularExpression(u"Page size:\\s+([\\d.]+) x ([\\d.]+)"_s).match(info);
+        QVERIFY2(size.hasMatch(), qPrintable(info));
+        QVERIFY(size.captured(1).toDouble() > size.captured(2).toDouble());
+    }
+
+    void previewShowsEveryPage()
+    {
+        int pages = -1;
+        OnNextModal([&pages](QDialog* dialog) {
+            auto* preview = dialog->findChild<QPrintPreviewWidget*>();
+            if (preview)
+                pages = preview->pageCount();
+        });
+        DocumentRenderer::Preview(Numbered(150, 1), nullptr);
+        QPrinter printer(QPrinter::HighResolution); // the preview's paper
+        QCOMPARE(pages, DocumentRenderer::Paginate(Numbered(150, 1), printer).size());
+        QVERIFY(pages > 1);
     }
 
     void printNow_data()

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QList>
 #include <QMarginsF>
+#include <QPageLayout>
 #include <QPageSize>
 #include <QString>
 
@@ -63,6 +64,7 @@ struct Document
     QList<Block> pageFooter;           // foot of every page
     QList<Record> body;                // laid out in order
     QPageSize pageSize{QPageSize::A4}; // for PDF files; a printer keeps its own paper
+    QPageLayout::Orientation orientation = QPageLayout::Portrait;
     QMarginsF marginsMm{15, 15, 15, 15};
 };
 

@@ -196,6 +196,8 @@ double BandHeight(const std::vector<Laid>& band)
 
 Pages LayOutPages(const Doc::Document& document, QPagedPaintDevice& device)
 {
+    device.setPageOrientation(document.orientation);
+    device.setPageMargins(document.marginsMm, QPageLayout::Millimeter);
     Pages result;
     Metrics& m = result.metrics;
     m.device = &device;
@@ -376,7 +378,6 @@ bool WritePdf(const Doc::Document& document, const QString& path, QString* error
         writer.setTitle(document.title);
         writer.setCreator(QStringLiteral("Zem Harbour"));
         writer.setPageSize(document.pageSize);
-        writer.setPageMargins(document.marginsMm, QPageLayout::Millimeter);
         if (Render(document, writer) == 0) {
             file.cancelWriting();
             if (error)
@@ -396,7 +397,6 @@ void Preview(const Doc::Document& document, QWidget* parent, Services* services,
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(document.title);
-    printer.setPageMargins(document.marginsMm, QPageLayout::Millimeter);
     QPrintPreviewDialog dialog(&printer, parent);
     dialog.setWindowTitle(document.title);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
