@@ -7,6 +7,7 @@
 #include "core/modFunctions.h"
 #include "core/modLog.h"
 
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -227,9 +228,12 @@ bool Export(const Services& services, QSqlQuery& rows, const QString& proposedNa
     request.filter = Filters;
     request.selectedFilter = CsvFilter;
     request.save = true;
-    const QString path = services.files.Choose(request);
+    QString path = services.files.Choose(request);
     if (path.isEmpty())
         return false;
+    // A name typed without an extension takes that of the preselected entry, so spreadsheet programs know the file.
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".csv");
 
     QSaveFile file(path);
     WriteResult result;
