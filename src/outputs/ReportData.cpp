@@ -20,28 +20,9 @@ QString Text(const QVariant& value)
 {
     return value.isNull() ? QString() : value.toString();
 }
-} // namespace
 
-PeriodCondition Period(const std::optional<QDateTime>& from, const std::optional<QDateTime>& to)
-{
-    PeriodCondition condition;
-    if (from && to) {
-        condition.where = QStringLiteral("Booking.FromDate <= ? AND Booking.ToDate >= ?");
-        condition.binds = {Literal(to->addDays(1)), Literal(*from)};
-        condition.heading = QStringLiteral("From: ") + from->toString(HeadingDate) + QStringLiteral(" to: ") +
-                            to->toString(HeadingDate);
-    } else if (from) {
-        condition.where = QStringLiteral("(Booking.FromDate >= ? OR Booking.ToDate >= ?)");
-        condition.binds = {Literal(*from), Literal(*from)};
-        condition.heading = QStringLiteral("From: ") + from->toString(HeadingDate);
-    } else if (to) {
-        condition.where = QStringLiteral("(Booking.FromDate <= ? OR Booking.ToDate <= ?)");
-        condition.binds = {Literal(to->addDays(1)), Literal(to->addDays(1))};
-        condition.heading = QStringLiteral("To: ") + to->toString(HeadingDate);
-    }
-    return condition;
-}
-
+// The SELECT of a list (the period condition or the "today" window goes into its WHERE), with each booking's
+// berth names read in the same statement.
 QString ListSql(List list, const QString& where)
 {
     // The berth names come with each booking (a correlated look-up on the BookingBerth index), in the order the
@@ -62,6 +43,27 @@ QString ListSql(List list, const QString& where)
     else
         sql += QStringLiteral(" ORDER BY Booking.ID");
     return sql;
+}
+} // namespace
+
+PeriodCondition Period(const std::optional<QDateTime>& from, const std::optional<QDateTime>& to)
+{
+    PeriodCondition condition;
+    if (from && to) {
+        condition.where = QStringLiteral("Booking.FromDate <= ? AND Booking.ToDate >= ?");
+        condition.binds = {Literal(to->addDays(1)), Literal(*from)};
+        condition.heading = QStringLiteral("From: ") + from->toString(HeadingDate) + QStringLiteral(" to: ") +
+                            to->toString(HeadingDate);
+    } else if (from) {
+        condition.where = QStringLiteral("(Booking.FromDate >= ? OR Booking.ToDate >= ?)");
+        condition.binds = {Literal(*from), Literal(*from)};
+        condition.heading = QStringLiteral("From: ") + from->toString(HeadingDate);
+    } else if (to) {
+        condition.where = QStringLiteral("(Booking.FromDate <= ? OR Booking.ToDate <= ?)");
+        condition.binds = {Literal(to->addDays(1)), Literal(to->addDays(1))};
+        condition.heading = QStringLiteral("To: ") + to->toString(HeadingDate);
+    }
+    return condition;
 }
 
 std::optional<BookingList> Build(const QSqlDatabase& db, List list, const std::optional<QDateTime>& from,

@@ -53,10 +53,6 @@ struct BookingList
     QList<ListRow> rows;
 };
 
-/// The SELECT of a list (the period condition or the "today" window goes into its WHERE), with each booking's
-/// berth names read in the same statement.
-QString ListSql(List list, const QString& where);
-
 /// Reads one list. from and to are the pickers of that list (used by AllBookings and PeriodSales); now is the
 /// current date-time. Nothing when the statement fails (the reason in *error).
 std::optional<BookingList> Build(const QSqlDatabase& db, List list, const std::optional<QDateTime>& from,
