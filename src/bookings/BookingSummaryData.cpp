@@ -18,11 +18,6 @@ std::optional<Shown> Load(const QSqlDatabase& db, int bookingId, QString* error)
     return Shown{std::move(*booking), std::move(*customer)};
 }
 
-QString NameLine(const CustomerRecord& customer)
-{
-    return customer.name + QStringLiteral(", ") + customer.houseName;
-}
-
 QString AddressLine(const CustomerRecord& customer)
 {
     return QStringList{customer.street, customer.area, customer.town, customer.postCode}.join(QStringLiteral(", "));

@@ -20,8 +20,6 @@ struct Shown
 /// for a database failure, empty when a row is simply missing).
 std::optional<Shown> Load(const QSqlDatabase& db, int bookingId, QString* error = nullptr);
 
-/// "Name, HouseName".
-QString NameLine(const CustomerRecord& customer);
 /// Street, Area, Town and PostCode joined with ", ".
 QString AddressLine(const CustomerRecord& customer);
 

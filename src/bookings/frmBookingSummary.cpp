@@ -198,7 +198,7 @@ bool frmBookingSummary::Prepare(int bookingId)
     m_lblAdults->setHidden(b.noKids == -1);
     m_lblKids->setHidden(b.noKids == -1);
     m_txtNotes->setPlainText(b.notes);
-    m_lblName->setText(BookingSummaryData::NameLine(c));
+    m_lblName->setText(BookingStore::CustomerLine(m_services.Db(), b.customerId));
     m_lblAddress->setText(BookingSummaryData::AddressLine(c));
     m_lblPhone->setText(c.telNo);
     m_lblMail->setText(c.emailAddress);

@@ -15,7 +15,8 @@ class tst_BookingSummary : public InstallTest
     void Seed() override
     {
         QVERIFY(m_install->Exec(
-            u"UPDATE Company SET [Company Name] = 'Poole Quay Marina', Street = '1 Quay Street', Area = 'Old Town', "
+            u"UPDATE Company SET CompanyID = 7, [Company Name] = 'Poole Quay Marina', Street = '1 Quay Street', Area = "
+            u"'Old Town', "
             u"Town = 'Poole', County = 'Dorset', Postcode = 'BH15 1HJ', [Telephone No] = '01202 000111', "
             u"[VAT No] = 'GB 123 4567 89', [Receipt Footer] = 'Thank you for mooring with us', "
             u"TermsandConditions = 'Berths are let by the night.'"_s));
@@ -86,7 +87,7 @@ private slots:
         QCOMPARE(m_install->Text(u"SELECT ID || '|' || CompanyID || '|' || CustomerID || '|' || FromDate || '|' || "
                                  u"BookedBy || '|' || TotalPayable || '|' || GuestConfirmationNumber || '|' || Notes "
                                  u"FROM InvTemp"_s),
-                 u"2|1|2|2026-07-01 09:00:00|Tom|587500|G-10|Bob's notes"_s);
+                 u"2|7|2|2026-07-01 09:00:00|Tom|587500|G-10|Bob's notes"_s); // the company's own ID, not the default
         // A booking that does not exist is not shown and leaves the row as it was.
         QVERIFY(!Summary(99));
         QCOMPARE(m_install->Text(u"SELECT group_concat(ID) FROM InvTemp"_s), u"2"_s);

@@ -80,6 +80,20 @@ private slots:
         QCOMPARE(model->index(row, 2).data().toString(), u"6/10/2004"_s);
     }
 
+    void rowsAreFetchedAsTheGridNeedsThem()
+    {
+        QVERIFY(m_install->Exec(u"WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 1000) "
+                                u"INSERT INTO Booking (CustomerID, FromDate, ToDate) SELECT 1, '2005-01-01 10:00:00', "
+                                u"'2005-01-02 10:00:00' FROM n"_s));
+        QVERIFY(m_window->Load());
+        FindBookingModel* model = m_window->Model();
+        QVERIFY(model->rowCount() < 1000);
+        QVERIFY(model->canFetchMore());
+        while (model->canFetchMore())
+            model->fetchMore();
+        QCOMPARE(model->rowCount(), 1004);
+    }
+
     void enterMovesToTheNextField()
     {
         QVERIFY(ShowActive(*m_window));
