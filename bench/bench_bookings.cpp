@@ -1,76 +1,24 @@
 // The booking wizard's two database costs on a large harbour: listing the berths free for a week, and saving a
 // two-berth booking. Both must not grow with the length of the booking history.
+#include "BenchData.h"
 #include "bookings/BerthAvailability.h"
 #include "bookings/BookingStore.h"
 #include "bookings/FindBookingModel.h"
-#include "core/DataGenerator.h"
-#include "core/Database.h"
 #include "core/modFunctions.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
 #include <QRandomGenerator>
 #include <benchmark/benchmark.h>
-#include <cstdio>
 
 namespace {
-// Every history ends here; a longer history starts earlier.
-const QDate HistoryEnd(2027, 1, 1);
-
-QDate HistoryStart(int years) { return HistoryEnd.addYears(-years); }
-
-// A generated database of 2,000 berths and `bookings` bookings over `years` years, made once and kept in the
-// temp folder (generating two million bookings takes minutes).
-QString GeneratedDatabase(int bookings, int years)
-{
-    const QString path = QDir::temp().filePath(QStringLiteral("zem-bench-%1-%2y.sqlite").arg(bookings).arg(years));
-    if (QFile::exists(path))
-        return path;
-    const QString temp = path + QStringLiteral(".part");
-    QFile::remove(temp);
-    QString error;
-    if (!Database::CreateDatabase(temp, &error))
-        qFatal("%s", qPrintable(error));
-    {
-        const auto db = Database::Open(temp, QStringLiteral("generate"), 500, &error);
-        DataGenerator::Sizes sizes;
-        sizes.customers = 20000;
-        sizes.owners = 200;
-        sizes.berths = 2000;
-        sizes.bookings = bookings;
-        sizes.from = HistoryStart(years);
-        sizes.until = HistoryEnd;
-        std::fprintf(stderr, "generating %d bookings into %s ...\n", bookings, qPrintable(path));
-        if (!db || !DataGenerator::Generate(*db, sizes, &error))
-            qFatal("%s", qPrintable(error));
-    }
-    Database::Close(QStringLiteral("generate"));
-    QFile::rename(temp, path);
-    return path;
-}
-
-QSqlDatabase OpenCopy(int bookings, int years, const QString& name, bool copy)
-{
-    QString path = GeneratedDatabase(bookings, years);
-    if (copy) {
-        const QString scratch = QDir::temp().filePath(QStringLiteral("zem-bench-scratch.sqlite"));
-        QFile::remove(scratch);
-        QFile::copy(path, scratch);
-        path = scratch;
-    }
-    QString error;
-    const auto db = Database::Open(path, name, 500, &error);
-    if (!db)
-        qFatal("%s", qPrintable(error));
-    return *db;
-}
+using BenchData::HistoryEnd;
+using BenchData::HistoryStart;
 
 void BM_FreeBerthsOneWeek(benchmark::State& state)
 {
     const int bookings = static_cast<int>(state.range(0));
     const int years = static_cast<int>(state.range(1));
-    const QSqlDatabase db = OpenCopy(bookings, years, QStringLiteral("free"), false);
+    const QSqlDatabase db = BenchData::Open(bookings, years, QStringLiteral("free"), false);
     // One-week periods spread over the whole history, so no part of it is favoured.
     QRandomGenerator random(7);
     std::vector<QDateTime> starts;
@@ -98,7 +46,7 @@ void BM_SaveTwoBerthBooking(benchmark::State& state)
 {
     const int bookings = static_cast<int>(state.range(0));
     const int years = static_cast<int>(state.range(1));
-    const QSqlDatabase db = OpenCopy(bookings, years, QStringLiteral("save"), true);
+    const QSqlDatabase db = BenchData::Open(bookings, years, QStringLiteral("save"), true);
     // Each booking goes after the generated history, on berths that are free then.
     QDateTime from = modFunctions::WallTime(HistoryEnd.addDays(30), QTime(9, 0));
     for (auto _ : state) {
@@ -123,7 +71,7 @@ BENCHMARK(BM_SaveTwoBerthBooking)->Args({200000, 10})->Args({2000000, 100})->Uni
 void BM_FindBookingOpen(benchmark::State& state)
 {
     const QSqlDatabase db =
-        OpenCopy(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)), QStringLiteral("find"), false);
+        BenchData::Open(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)), QStringLiteral("find"), false);
     qint64 fetched = 0;
     for (auto _ : state) {
         FindBookingModel model;
@@ -146,7 +94,7 @@ BENCHMARK(BM_FindBookingOpen)->Args({200000, 10})->Unit(benchmark::kMillisecond)
 void BM_FindBookingSearch(benchmark::State& state)
 {
     const int years = static_cast<int>(state.range(1));
-    const QSqlDatabase db = OpenCopy(static_cast<int>(state.range(0)), years, QStringLiteral("find"), false);
+    const QSqlDatabase db = BenchData::Open(static_cast<int>(state.range(0)), years, QStringLiteral("find"), false);
     QRandomGenerator random(11);
     qint64 matches = 0;
     for (auto _ : state) {

@@ -4,7 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 "$(dirname "$0")/ensure-packages.sh" cmake make g++ qt6-base-dev libqt6sql6-sqlite libzstd-dev libgl-dev dpkg-dev
 # What the tests read their output back with: tidy and Python's html.parser (the booking page), pdftotext and
-# pdfinfo from poppler-utils (printed documents).
+# pdfinfo from poppler-utils (printed documents), Python's csv module (the exports).
 "$(dirname "$0")/ensure-packages.sh" tidy python3 poppler-utils
 # ccache, where the machine has it, makes rebuilds after a checkout cheap; the build does not need it.
 launcher=()

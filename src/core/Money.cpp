@@ -117,10 +117,14 @@ QString Money::PlainText() const
 {
     const qint64 pence = DivideRounded(m_units, 100);
     const qint64 absPence = std::llabs(pence);
-    return QStringLiteral("%1%2.%3")
-        .arg(pence < 0 ? QStringLiteral("-") : QString())
-        .arg(absPence / 100)
-        .arg(absPence % 100, 2, 10, QChar(u'0'));
+    // Built by hand rather than with arg(): exports write millions of amounts.
+    QString text = pence < 0 ? QStringLiteral("-") : QString();
+    text += QString::number(absPence / 100);
+    const int cents = int(absPence % 100);
+    text += u'.';
+    text += QChar(u'0' + cents / 10);
+    text += QChar(u'0' + cents % 10);
+    return text;
 }
 
 Money Money::MulRatio(qint64 num, qint64 den) const

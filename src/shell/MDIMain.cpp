@@ -29,6 +29,8 @@
 #include "outputs/WebBookPage.h"
 #include "outputs/frmWizardMailList.h"
 #include "outputs/frmWizardWebBook.h"
+#include "outputs/frmReports.h"
+#include "outputs/modExport.h"
 #endif
 
 #include <QApplication>
@@ -290,6 +292,11 @@ void MDIMain::ConnectWindows()
     ConnectItem(QStringLiteral("mnuWebBookCreatePage"), [this] { WebBookPage::CreateWebBookingPage(m_services); });
     ConnectItem(QStringLiteral("mnuCustomersMailingListWizard"),
                 [this] { frmWizardMailList::Display(m_services, this); });
+    ConnectItem(QStringLiteral("mnuBookingsReport"), [this] { frmReports::Display(*this, m_services); });
+    ConnectItem(QStringLiteral("mnuFileExportCustomers"), [this] { modExport::ExportCustomers(m_services); });
+    ConnectItem(QStringLiteral("mnuFileExportReservations"), [this] { modExport::ExportReservations(m_services); });
+    ConnectItem(QStringLiteral("mnuFileExportTodaysReservations"),
+                [this] { modExport::ExportTodaysReservations(m_services); });
 #endif
 }
 

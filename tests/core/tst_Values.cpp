@@ -59,6 +59,9 @@ private slots:
         QCOMPARE(when.addSecs(30 * 60).time(), QTime(2, 0));
         QVERIFY(DbDateTime(QDateTime()).isNull());
         QVERIFY(!ReadDateTime(u"not a date"_s).isValid());
+        QVERIFY(!ReadDateTime(u"2026-02-30 10:00:00"_s).isValid());
+        QVERIFY(!ReadDateTime(u"2026-1x-01 10:00:00"_s).isValid());
+        QCOMPARE(ReadDateTime(u" 2026-12-31 23:59:59"_s), WallTime(QDate(2026, 12, 31), QTime(23, 59, 59)));
         QVERIFY(!ReadDateTime(QVariant()).isValid());
     }
 

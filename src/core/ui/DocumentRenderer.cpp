@@ -12,6 +12,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QTextLayout>
+#include <QToolBar>
 #include <memory>
 #include <vector>
 
@@ -392,7 +393,7 @@ bool WritePdf(const Doc::Document& document, const QString& path, QString* error
     return true;
 }
 
-void Preview(const Doc::Document& document, QWidget* parent)
+void Preview(const Doc::Document& document, QWidget* parent, Services* services, const QString& proposedPdfName)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(document.title);
@@ -400,6 +401,13 @@ void Preview(const Doc::Document& document, QWidget* parent)
     dialog.setWindowTitle(document.title);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&document](QPrinter* target) { Render(document, *target); });
+    if (auto* toolbar = dialog.findChild<QToolBar*>(); toolbar && services) {
+        toolbar->addSeparator();
+        QAction* save = toolbar->addAction(QStringLiteral("Save as PDF…"));
+        save->setObjectName(QStringLiteral("actSaveAsPdf"));
+        QObject::connect(save, &QAction::triggered, &dialog,
+                         [&document, services, proposedPdfName] { SaveAsPdf(document, *services, proposedPdfName); });
+    }
     dialog.exec();
 }
 

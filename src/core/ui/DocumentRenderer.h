@@ -31,8 +31,10 @@ int Render(const Doc::Document& document, QPagedPaintDevice& device);
 /// Writes the document to a PDF file on the document's page size and margins.
 bool WritePdf(const Doc::Document& document, const QString& path, QString* error = nullptr);
 
-/// Shows the print preview window (modal), from which the user may print.
-void Preview(const Doc::Document& document, QWidget* parent);
+/// Shows the print preview window (modal), from which the user may print. Given services, its toolbar also
+/// offers "Save as PDF…" (proposedPdfName in the file dialog).
+void Preview(const Doc::Document& document, QWidget* parent, Services* services = nullptr,
+             const QString& proposedPdfName = {});
 
 /// Prints at once on the default printer, all pages, without a print dialog. Where no printer is installed it
 /// says so and offers to save a PDF file instead (proposedPdfName in the file dialog). True when printed or saved.

@@ -1,0 +1,51 @@
+#include "outputs/OptionalDateEdit.h"
+
+#include "core/modFunctions.h"
+
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QHBoxLayout>
+
+OptionalDateEdit::OptionalDateEdit(const QString& objectName, QWidget* parent)
+    : QWidget(parent), m_check(new QCheckBox(this)), m_date(new QDateEdit(this))
+{
+    setObjectName(objectName);
+    m_check->setObjectName(objectName + QStringLiteral("Check"));
+    m_date->setObjectName(objectName + QStringLiteral("Date"));
+    m_date->setCalendarPopup(true);
+    m_date->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    // A sane range: nothing before the first bookings could have been taken, nothing beyond a lifetime ahead.
+    m_date->setDateRange(QDate(1990, 1, 1), QDate(2099, 12, 31));
+    m_date->setEnabled(false);
+    connect(m_check, &QCheckBox::toggled, m_date, &QWidget::setEnabled);
+    setFocusProxy(m_date);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_check);
+    layout->addWidget(m_date, 1);
+}
+
+std::optional<QDateTime> OptionalDateEdit::Value() const
+{
+    if (!m_check->isChecked())
+        return std::nullopt;
+    return modFunctions::WallTime(m_date->date(), m_time);
+}
+
+void OptionalDateEdit::SetValue(const QDateTime& when)
+{
+    SetEmpty(when);
+    SetChecked(true);
+}
+
+void OptionalDateEdit::SetEmpty(const QDateTime& when)
+{
+    m_date->setDate(when.date());
+    m_time = when.time();
+    SetChecked(false);
+}
+
+void OptionalDateEdit::SetChecked(bool checked)
+{
+    m_check->setChecked(checked);
+}

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "core/Money.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QSqlDatabase>
+#include <QString>
+#include <QVariantList>
+#include <optional>
+
+/// What the printed booking lists show, read from the database without a window: the period condition of the
+/// report manager's pickers, the four booking lists as rows of text, and the reservations with a balance due.
+namespace ReportData {
+
+/// A WHERE clause (with '?' values) and the heading that tells the reader which period a list covers.
+struct PeriodCondition
+{
+    QString where; // empty: every booking
+    QVariantList binds;
+    QString heading;
+};
+
+/// The bookings that overlap the period between two pickers; a picker left empty leaves that end unbounded.
+/// Both times are rounded down to the half hour, and the period runs to the day after To (time kept).
+PeriodCondition Period(const std::optional<QDateTime>& from, const std::optional<QDateTime>& to);
+
+enum class List
+{
+    AllBookings,    // the bookings overlapping the first period, by arrival
+    TakenToday,     // created from now (rounded down to the half hour) to the same time tomorrow
+    CheckOutsToday, // leaving from now to the same time tomorrow
+    PeriodSales,    // as AllBookings, on the sales summary's period, with the money columns
+};
+
+/// One booking as a list prints it.
+struct ListRow
+{
+    QString from;     // "dd.MM.yyyy HH:mm"
+    QString to;       // "dd.MM.yyyy HH:mm"
+    QString created;  // "dd.MM.yyyy HH:mm"; empty when unknown
+    QString customer; // name + ", " + house name
+    QString berths;   // the booking's berth names joined with ", "; empty for a booking without berths
+    Money costOfHire;
+    Money otherCharges;
+    Money vat;
+    Money totalPayable;
+};
+
+struct BookingList
+{
+    QString heading;
+    QList<ListRow> rows;
+};
+
+/// Reads one list. from and to are the pickers of that list (used by AllBookings and PeriodSales); now is the
+/// current date-time. Nothing when the statement fails (the reason in *error).
+std::optional<BookingList> Build(const QSqlDatabase& db, List list, const std::optional<QDateTime>& from,
+                                 const std::optional<QDateTime>& to, const QDateTime& now, QString* error = nullptr);
+
+/// A booking whose amount paid is below its total payable.
+struct BalanceDueRow
+{
+    QDateTime fromDate;
+    QDateTime toDate;
+    Money costOfHire;
+    Money otherCharges;
+    Money vat;
+    Money totalPayable;
+    Money amountPayed;
+    QString name;
+    QString telNo;
+};
+
+/// Every reservation with a balance due, by arrival. Nothing when the statement fails.
+std::optional<QList<BalanceDueRow>> BalanceDue(const QSqlDatabase& db, QString* error = nullptr);
+
+/// A list's date-time as it prints: "dd.MM.yyyy HH:mm"; empty for an unknown one.
+QString ListDateTime(const QDateTime& when);
+
+} // namespace ReportData

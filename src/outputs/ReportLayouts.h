@@ -1,0 +1,26 @@
+#pragma once
+
+#include "core/ui/Document.h"
+#include "outputs/ReportData.h"
+
+/// The printed layouts of the report manager, built as documents for the renderer: the four booking lists
+/// (rptAllBooking, rptTodaysBooking, rptTodayLeft, rptPeriodsales) and the balance-due report (Outstanding).
+namespace ReportLayouts {
+
+/// A layout's name, the caption of its preview window (also the print job's title) and its title label.
+struct Names
+{
+    QString layout;
+    QString caption;
+    QString title;
+};
+Names NamesOf(ReportData::List list);
+
+/// One booking list: the report header (title and heading) at the top of the first page, one record per
+/// booking, and the page footer "List: %p of %P".
+Doc::Document Layout(ReportData::List list, const ReportData::BookingList& table);
+
+/// "Reservations With Balance Due", stamped with now.
+Doc::Document Outstanding(const QList<ReportData::BalanceDueRow>& rows, const QDateTime& now);
+
+} // namespace ReportLayouts

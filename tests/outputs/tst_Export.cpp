@@ -1,0 +1,204 @@
+#include "common/TestSupport.h"
+#include "outputs/modExport.h"
+#include "shell/MDIMain.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QProcess>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+/// A device that refuses every write, as a full disk does.
+class FullDevice final : public QIODevice
+{
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char*, qint64) override
+    {
+        setErrorString(u"No space left on device"_s);
+        return -1;
+    }
+};
+
+// The CSV exports, read back by an independent reader and compared with the database field by field.
+class tst_Export : public InstallTest
+{
+    Q_OBJECT
+
+    void Seed() override
+    {
+        QVERIFY(
+            m_install->Exec(u"INSERT INTO Customer (ID, Name, HouseName, Town, Notes, ClubMember) VALUES "
+                            u"(1, 'Smith, John', 'Rose Cottage', 'Cowes', 'Pays late, \"always\"\r\nsecond line', 1), "
+                            u"(2, 'Þórunn Ægisdóttir', NULL, 'Akureyri', 'Ισαάκ — 漢字', 0)"_s));
+        QVERIFY(m_install->Exec(
+            u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, BookedBy, Notes, NoAdults, NoKids, CostOfHire, "
+            u"OtherCharges, VAT, TotalPayable, AmountPayed, PaymentMethodID, BerthConfirmationNumber, ClubMember) "
+            u"VALUES (1, 1, '2026-12-03 14:00:00', '2026-12-05 10:00:00', 'Ann', 'Late \"arrival\"', 2, 1, "
+            u"1000000, 52500, 184188, 1236688, 500000, 3, 4711, 1), "
+            u"(2, 2, '2026-12-04 09:00:00', '2026-12-06 10:00:00', NULL, NULL, -1, -1, 0, 0, 0, 0, 0, NULL, NULL, 0)"_s));
+    }
+
+    /// An event entry without details: the date-time and the event text only.
+    QString Logged(int code) const
+    {
+        return u'[' + modFunctions::GeneralDateText(m_install->clock.now) + u"]\r\n["_s + modEventLog::EventText(code) +
+               u"]\r\n\r\n"_s;
+    }
+
+    QString Target(const QString& name) const { return m_install->Root() + u'/' + name; }
+
+    /// The file's records as Python's csv module reads them.
+    static QList<QStringList> ReadBack(const QString& path)
+    {
+        QProcess python;
+        python.start(QStringLiteral(ZEM_PYTHON), {QStringLiteral(ZEM_READ_CSV), path});
+        if (!python.waitForFinished(30000) || python.exitCode() != 0)
+            qWarning() << python.readAllStandardError();
+        QList<QStringList> records;
+        for (const QJsonValue& record : QJsonDocument::fromJson(python.readAllStandardOutput()).array()) {
+            QStringList fields;
+            for (const QJsonValue& field : record.toArray())
+                fields << field.toString();
+            records << fields;
+        }
+        return records;
+    }
+
+    /// What a stored value must read as, worked out here from the column's meaning.
+    static QString Expected(const QString& column, const QVariant& value)
+    {
+        static const QStringList money = {u"CostOfHire"_s, u"OtherCharges"_s, u"VAT"_s, u"TotalPayable"_s,
+                                          u"AmountPayed"_s};
+        if (value.isNull())
+            return {};
+        if (column == u"FromDate"_s || column == u"ToDate"_s)
+            return modFunctions::GeneralDateText(modFunctions::ReadDateTime(value));
+        if (money.contains(column))
+            return QString::number(value.toLongLong() / 10000.0, 'f', 2);
+        if (column == u"ClubMember"_s)
+            return value.toInt() ? u"True"_s : u"False"_s;
+        return value.toString();
+    }
+
+    /// Compares the file with what sql returns, header and every field.
+    void CompareWithDatabase(const QString& path, const QString& sql, int expectedRows)
+    {
+        const QList<QStringList> records = ReadBack(path);
+        QSqlQuery q(m_install->Db());
+        QVERIFY(q.exec(sql));
+        const QSqlRecord columns = q.record();
+        QCOMPARE(records.size(), expectedRows + 1);
+        QStringList header;
+        for (int i = 0; i < columns.count(); ++i)
+            header << columns.fieldName(i);
+        QCOMPARE(records[0], header);
+        for (int row = 1; q.next(); ++row) {
+            QCOMPARE(records[row].size(), columns.count());
+            for (int i = 0; i < columns.count(); ++i)
+                QCOMPARE(records[row][i], Expected(header[i], q.value(i)));
+        }
+    }
+
+private slots:
+    void customersAndReservations()
+    {
+        // A name without an extension gets ".csv".
+        m_install->files.answers << Target(u"Customer"_s) << Target(u"Reservations.csv"_s);
+        QVERIFY(modExport::ExportCustomers(m_install->services));
+        QVERIFY(modExport::ExportReservations(m_install->services));
+        CompareWithDatabase(Target(u"Customer.csv"_s), u"SELECT * FROM Customer ORDER BY ID"_s, 2);
+        CompareWithDatabase(Target(u"Reservations.csv"_s), modExport::ReservationsSql(), 2);
+        const QList<QStringList> reservations = ReadBack(Target(u"Reservations.csv"_s));
+        QCOMPARE(reservations[1][11] + u'|' + reservations[2][11], u"Debit card|"_s); // the second has no method
+
+        // The bytes themselves: a byte-order mark, quoted fields, CR LF line ends, no trailing comma.
+        QFile file(Target(u"Customer.csv"_s));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QVERIFY(bytes.startsWith("\xEF\xBB\xBF\"ID\",\"Name\",\"HouseName\","));
+        QVERIFY(bytes.contains("\"MembershipNo\"\r\n\"1\",\"Smith, John\","));
+        QVERIFY(bytes.contains("\"Pays late, \"\"always\"\"\r\nsecond line\",\"True\",\"\"\r\n"));
+        QVERIFY(bytes.endsWith("\"False\",\"\"\r\n"));
+
+        const FileRequest& asked = m_install->files.calls.at(0);
+        QCOMPARE(asked.title + u'|' + asked.proposedName, u"Export Customers|Customer"_s);
+        QVERIFY(asked.save);
+        QCOMPARE(asked.filter.split(u";;"_s).indexOf(asked.selectedFilter), 1);
+        QCOMPARE(asked.filter, u"All Files (*.*);;CSV Files (*.csv);;Text Files (*.txt)"_s);
+        QCOMPARE(m_install->files.calls.at(1).proposedName, u"Reservations"_s);
+        QCOMPARE(m_install->EventLogText(),
+                 Logged(modEventLog::CustomersExported) + Logged(modEventLog::ReservationsExported));
+        QVERIFY(m_install->messages.calls.isEmpty());
+    }
+
+    void todaysReservations_data()
+    {
+        // The clock stands on 4 December 2026.
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<bool>("listed");
+        QTest::newRow("yesterday to tomorrow") << u"2026-12-03 14:00:00"_s << u"2026-12-05 10:00:00"_s << true;
+        QTest::newRow("whole day exactly") << u"2026-12-04 00:00:00"_s << u"2026-12-05 00:00:00"_s << true;
+        QTest::newRow("arriving today") << u"2026-12-04 00:30:00"_s << u"2026-12-05 10:00:00"_s << false;
+        QTest::newRow("leaving today") << u"2026-12-01 14:00:00"_s << u"2026-12-04 23:30:00"_s << false;
+        QTest::newRow("yesterday") << u"2026-12-01 14:00:00"_s << u"2026-12-03 10:00:00"_s << false;
+    }
+    void todaysReservations()
+    {
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QFETCH(bool, listed);
+        QVERIFY(m_install->Exec(u"DELETE FROM Booking"_s));
+        QVERIFY(m_install->Exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate) VALUES (7, 1, ?, ?)"_s,
+                                {from, to}));
+        m_install->files.answers << Target(u"today.csv"_s);
+        QCOMPARE(modExport::ExportTodaysReservations(m_install->services), listed);
+        QCOMPARE(QFile::exists(Target(u"today.csv"_s)), listed);
+        if (listed)
+            QCOMPARE(ReadBack(Target(u"today.csv"_s)).size(), 2);
+        else
+            QCOMPARE(m_install->messages.Said(), u"Export: There is no data to export"_s);
+        QCOMPARE(m_install->EventLogText(), Logged(modEventLog::TodaysReservationsExported));
+    }
+
+    void nothingWrittenOnCancelOrFailure()
+    {
+        // Cancelled (from the File menu): no file, no message, the event all the same.
+        {
+            MDIMain window(m_install->services);
+            m_install->files.answers << QString();
+            window.Item(u"mnuFileExportReservations"_s)->trigger();
+            QCOMPARE(m_install->files.calls.size(), 1);
+        }
+        // A folder that does not exist: no file, no message.
+        m_install->files.answers << Target(u"missing/Reservations.csv"_s);
+        QVERIFY(!modExport::ExportReservations(m_install->services));
+        QVERIFY(!QDir(Target(u"missing"_s)).exists());
+        QVERIFY(m_install->messages.calls.isEmpty());
+        QCOMPARE(m_install->EventLogText().count(modEventLog::EventText(modEventLog::ReservationsExported)), 2);
+
+        // A device that stops taking bytes part-way: the writer reports it instead of carrying on.
+        FullDevice full;
+        QVERIFY(full.open(QIODevice::WriteOnly));
+        QSqlQuery rows(m_install->Db());
+        QVERIFY(rows.exec(modExport::ReservationsSql()) && rows.next());
+        const modExport::WriteResult result = modExport::WriteRows(rows, full);
+        QVERIFY(!result.ok);
+        QVERIFY(!result.error.isEmpty());
+    }
+
+    void regionalValues()
+    {
+        modExport::ValueText german{QLocale(QLocale::German, QLocale::Germany)};
+        QCOMPARE(german.Text(QVariant(qlonglong(1236688)), modExport::ValueKind::Money), u"123,67"_s);
+        QCOMPARE(german.Text(QVariant(qlonglong(-55)), modExport::ValueKind::Money), u"-0,01"_s);
+        QCOMPARE(german.Text(QVariant(qlonglong(1234567)), modExport::ValueKind::Plain), u"1234567"_s);
+        QCOMPARE(german.Text(QVariant(qlonglong(0)), modExport::ValueKind::YesNo), u"False"_s);
+        QCOMPARE(german.Text(QVariant(QMetaType::fromType<qlonglong>()), modExport::ValueKind::Money), QString());
+        QCOMPARE(german.Text(QVariant(u"not a date"_s), modExport::ValueKind::DateTime), u"not a date"_s);
+    }
+};
+
+ZEM_TEST(tst_Export)
+#include "tst_Export.moc"
