@@ -25,6 +25,10 @@
 #include "berths/frmWizardConfig.h"
 #endif
 
+#ifdef ZEM_WITH_MAINTENANCE
+#include "maintenance/MaintenanceMenu.h"
+#endif
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMdiArea>
@@ -272,6 +276,14 @@ void MDIMain::ConnectWindows()
 #ifdef ZEM_WITH_BOOKINGS
     ConnectItem(QStringLiteral("mnuBookingsAdd"), [this] { frmBooking::Display(*this, m_services, 1, 0); });
 #endif
+#ifdef ZEM_WITH_MAINTENANCE
+    ConnectItem(QStringLiteral("mnuFileBackupDB"),
+                [this] { MaintenanceMenu::mnuFileBackupDB_Click(m_services, *this); });
+    ConnectItem(QStringLiteral("mnuFileRestoreDB"),
+                [this] { MaintenanceMenu::mnuFileRestoreDB_Click(m_services, *this); });
+    ConnectItem(QStringLiteral("mnuFileCompactDB"),
+                [this] { MaintenanceMenu::mnuFileCompactDB_Click(m_services, *this); });
+#endif
 #ifdef ZEM_WITH_BERTHS
     ConnectItem(QStringLiteral("mnuConfigBerths"), [this] { frmBerth::Display(m_services, this); });
     ConnectItem(QStringLiteral("mnuBookingsSlipNotes"), [this] { frmBerthNotes::Display(m_services, this); });
@@ -335,6 +347,27 @@ void MDIMain::RefreshActiveChild()
     if (QMdiSubWindow* sub = m_mdiArea->currentSubWindow())
         if (auto* child = qobject_cast<ChildWindow*>(sub->widget()))
             child->Activated();
+}
+
+QList<ChildWindow*> MDIMain::OpenChildren() const
+{
+    QList<ChildWindow*> children;
+    for (QMdiSubWindow* sub : m_mdiArea->subWindowList())
+        if (auto* child = qobject_cast<ChildWindow*>(sub->widget()))
+            children << child;
+    return children;
+}
+
+void MDIMain::ReleaseChildData()
+{
+    for (ChildWindow* child : OpenChildren())
+        child->ReleaseData();
+}
+
+void MDIMain::ReloadChildData()
+{
+    for (ChildWindow* child : OpenChildren())
+        child->Activated();
 }
 
 void MDIMain::UpdateEditMenu()
