@@ -1,5 +1,6 @@
 // The booking wizard's two database costs on a large harbour: listing the berths free for a week, and saving a
 // two-berth booking. Both must not grow with the length of the booking history.
+#include "GeneratedData.h"
 #include "bookings/BerthAvailability.h"
 #include "bookings/BookingStore.h"
 #include "core/DataGenerator.h"
@@ -14,40 +15,9 @@
 #include <cstdio>
 
 namespace {
-// Every history ends here; a longer history starts earlier.
-const QDate HistoryEnd(2027, 1, 1);
-
-QDate HistoryStart(int years) { return HistoryEnd.addYears(-years); }
-
-// A generated database of 2,000 berths and `bookings` bookings over `years` years, made once and kept in the
-// temp folder (generating two million bookings takes minutes).
-QString GeneratedDatabase(int bookings, int years)
-{
-    const QString path = QDir::temp().filePath(QStringLiteral("zem-bench-%1-%2y.sqlite").arg(bookings).arg(years));
-    if (QFile::exists(path))
-        return path;
-    const QString temp = path + QStringLiteral(".part");
-    QFile::remove(temp);
-    QString error;
-    if (!Database::CreateDatabase(temp, &error))
-        qFatal("%s", qPrintable(error));
-    {
-        const auto db = Database::Open(temp, QStringLiteral("generate"), 500, &error);
-        DataGenerator::Sizes sizes;
-        sizes.customers = 20000;
-        sizes.owners = 200;
-        sizes.berths = 2000;
-        sizes.bookings = bookings;
-        sizes.from = HistoryStart(years);
-        sizes.until = HistoryEnd;
-        std::fprintf(stderr, "generating %d bookings into %s ...\n", bookings, qPrintable(path));
-        if (!db || !DataGenerator::Generate(*db, sizes, &error))
-            qFatal("%s", qPrintable(error));
-    }
-    Database::Close(QStringLiteral("generate"));
-    QFile::rename(temp, path);
-    return path;
-}
+using BenchData::GeneratedDatabase;
+using BenchData::HistoryEnd;
+using BenchData::HistoryStart;
 
 QSqlDatabase OpenCopy(int bookings, int years, const QString& name, bool copy)
 {
