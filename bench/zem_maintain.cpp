@@ -38,14 +38,14 @@ int Check(const QString& path)
         std::printf("unsound %s\n", qPrintable(error));
         return 1;
     }
-    const auto db = Database::Open(path, QStringLiteral("check"), 0, &error);
     QString content;
-    for (const char* table : {"Customer", "Berth", "Booking", "BookingBerth"})
-        content += Sql::Scalar(*db, QStringLiteral("SELECT COUNT(*) || '/' || TOTAL(rowid) FROM ") +
-                                        QLatin1String(table))
-                       .value_or(QVariant())
-                       .toString() +
-                   u' ';
+    if (const auto db = Database::Open(path, QStringLiteral("check"), 0, &error))
+        for (const char* table : {"Customer", "Berth", "Booking", "BookingBerth"})
+            content += Sql::Scalar(*db, QStringLiteral("SELECT COUNT(*) || '/' || TOTAL(rowid) FROM ") +
+                                            QLatin1String(table))
+                           .value_or(QVariant())
+                           .toString() +
+                       u' ';
     Database::Close(QStringLiteral("check"));
     std::printf("ok %s\n", qPrintable(content.trimmed()));
     return 0;
