@@ -41,11 +41,11 @@ int Check(const QString& path)
     QString content;
     if (const auto db = Database::Open(path, QStringLiteral("check"), 0, &error))
         for (const char* table : {"Customer", "Berth", "Booking", "BookingBerth"})
-            content += Sql::Scalar(*db, QStringLiteral("SELECT COUNT(*) || '/' || TOTAL(rowid) FROM ") +
-                                            QLatin1String(table))
-                           .value_or(QVariant())
-                           .toString() +
-                       u' ';
+            content +=
+                Sql::Scalar(*db, QStringLiteral("SELECT COUNT(*) || '/' || TOTAL(rowid) FROM ") + QLatin1String(table))
+                    .value_or(QVariant())
+                    .toString() +
+                u' ';
     Database::Close(QStringLiteral("check"));
     std::printf("ok %s\n", qPrintable(content.trimmed()));
     return 0;

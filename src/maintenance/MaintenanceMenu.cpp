@@ -14,37 +14,11 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QUrl>
+#include <functional>
 
 namespace MaintenanceMenu {
 
 namespace {
-
-/// Closes the shared connection for as long as it lives, the windows' data released first; Reopen opens it
-/// again and has the windows read afresh.
-class ConnectionClosed final
-{
-public:
-    ConnectionClosed(Services& services, IWindowHost& host, const QString& path)
-        : m_services(services), m_host(host), m_path(path)
-    {
-        m_host.ReleaseChildData();
-        Database::Close(m_services.connectionName);
-    }
-    Q_DISABLE_COPY_MOVE(ConnectionClosed)
-
-    /// False (and the reason) when the database does not open again; the windows then show nothing.
-    bool Reopen(QString* error)
-    {
-        const bool opened = modFunctions::OpenConnection(m_path, m_services.connectionName, 500, error).has_value();
-        m_host.ReloadChildData();
-        return opened;
-    }
-
-private:
-    Services& m_services;
-    IWindowHost& m_host;
-    QString m_path;
-};
 
 /// A handler's error: logged with the handler's name, then shown once.
 void Report(Services& services, const QString& handler, const QString& title, const QString& description)
@@ -52,6 +26,23 @@ void Report(Services& services, const QString& handler, const QString& title, co
     modLog::LogMessage(3, QStringLiteral("%s.") + handler + QStringLiteral(": %s"),
                        {QStringLiteral("MDIMain"), description});
     services.messages.Show(description, title, MsgIcon::Critical, MsgButtons::Ok);
+}
+
+/// Runs work with the shared connection closed, the windows' data released first; then opens it again, has the
+/// windows read afresh, writes the event whatever the outcome, and says once when the database does not open.
+void WithConnectionClosed(Services& services, IWindowHost& host, const QString& database, int event,
+                          const QString& handler, const QString& errorTitle, const std::function<void()>& work)
+{
+    host.ReleaseChildData();
+    Database::Close(services.connectionName);
+    work();
+    QString error;
+    const bool reopened = modFunctions::OpenConnection(database, services.connectionName, 500, &error).has_value();
+    host.ReloadChildData();
+    modEventLog::LogEvent(services.clock.Now(), event);
+    // The windows then show nothing, and the next click finds the connection closed without crashing.
+    if (!reopened)
+        Report(services, handler, errorTitle, error);
 }
 
 } // namespace
@@ -102,17 +93,11 @@ void mnuFileBackupDB_Click(Services& services, IWindowHost& host)
     const QString archive = FileSelect(services, QStringLiteral("Select your database backup file ..."), true);
     if (archive.isEmpty())
         return;
-    ConnectionClosed closed(services, host, database);
-    {
-        frmBackup progress(services.messages, host.DialogParent());
-        modSpas::SpasavanjeExecute(database, archive, -1, QString(), services.messages, progress);
-    }
-    QString error;
-    const bool reopened = closed.Reopen(&error);
-    modEventLog::LogEvent(services.clock.Now(), modEventLog::DatabaseBackup);
-    if (!reopened)
-        Report(services, QStringLiteral("mnuFileBackupDB_Click"),
-               QStringLiteral("Error detected when make database backup!"), error);
+    WithConnectionClosed(services, host, database, modEventLog::DatabaseBackup, QStringLiteral("mnuFileBackupDB_Click"),
+                         QStringLiteral("Error detected when make database backup!"), [&] {
+                             frmBackup progress(services.messages, host.DialogParent());
+                             modSpas::SpasavanjeExecute(database, archive, -1, QString(), services.messages, progress);
+                         });
 }
 
 void mnuFileRestoreDB_Click(Services& services, IWindowHost& host)
@@ -121,37 +106,28 @@ void mnuFileRestoreDB_Click(Services& services, IWindowHost& host)
     const QString archive = FileSelect(services, QStringLiteral("Select your backuped database ..."), false);
     if (archive.isEmpty())
         return;
-    ConnectionClosed closed(services, host, database);
-    {
-        frmBackup progress(services.messages, host.DialogParent());
-        modSpas::RestoreExecute(archive, database, QString(), services.messages, progress);
-    }
-    QString error;
-    const bool reopened = closed.Reopen(&error);
-    modEventLog::LogEvent(services.clock.Now(), modEventLog::DatabaseRestore);
-    if (!reopened)
-        Report(services, QStringLiteral("mnuFileRestoreDB_Click"),
-               QStringLiteral("Error detected when restoring database backup!"), error);
+    WithConnectionClosed(services, host, database, modEventLog::DatabaseRestore,
+                         QStringLiteral("mnuFileRestoreDB_Click"),
+                         QStringLiteral("Error detected when restoring database backup!"), [&] {
+                             frmBackup progress(services.messages, host.DialogParent());
+                             modSpas::RestoreExecute(archive, database, QString(), services.messages, progress);
+                         });
 }
 
 void mnuFileCompactDB_Click(Services& services, IWindowHost& host)
 {
     const QString database = DatabaseFile(services);
-    ConnectionClosed closed(services, host, database);
-    QString error;
-    {
-        frmCompact window(host.DialogParent());
-        window.Execute();
-        // The outcome is not shown: a failed compaction leaves the database as it was.
-        if (!modFunctions::CompactDatabase(database, true, &error))
-            modLog::LogMessage(3, QStringLiteral("%s.CompactDatabase: %s"), {QStringLiteral("modFunctions"), error});
-        window.Destroy();
-    }
-    const bool reopened = closed.Reopen(&error);
-    modEventLog::LogEvent(services.clock.Now(), modEventLog::DatabaseCompacted);
-    // A database that no longer opens is said once; the windows then show nothing and nothing crashes.
-    if (!reopened)
-        Report(services, QStringLiteral("mnuFileCompactDB_Click"), QStringLiteral("Error!"), error);
+    WithConnectionClosed(services, host, database, modEventLog::DatabaseCompacted,
+                         QStringLiteral("mnuFileCompactDB_Click"), QStringLiteral("Error!"), [&] {
+                             frmCompact window(host.DialogParent());
+                             window.Execute();
+                             // The outcome is not shown: a failed compaction leaves the database as it was.
+                             QString error;
+                             if (!modFunctions::CompactDatabase(database, true, &error))
+                                 modLog::LogMessage(3, QStringLiteral("%s.CompactDatabase: %s"),
+                                                    {QStringLiteral("modFunctions"), error});
+                             window.Destroy();
+                         });
 }
 
 } // namespace MaintenanceMenu
