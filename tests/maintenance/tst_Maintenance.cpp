@@ -82,8 +82,9 @@ private slots:
         QCOMPARE(save.filter, u"SPA Datoteke (*.SPA)"_s);
 
         Backup(m_install->Root() + u"/no-such-folder/a.SPA"_s);
-        QCOMPARE(Said(), u"Bad file name: The folder "_s + QDir::toNativeSeparators(m_install->Root()) +
-                             u"/no-such-folder does not exist."_s);
+        QCOMPARE(Said(), u"Bad file name: The folder "_s +
+                             QDir::toNativeSeparators(m_install->Root() + u"/no-such-folder"_s) +
+                             u" does not exist."_s);
         QVERIFY(Bytes(modLog::LogPath()).contains("(ERR): MDIMain.FileSelect: The folder"));
         QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM temp.Marker"_s), 0);
         QCOMPARE(Events(), QStringList());
