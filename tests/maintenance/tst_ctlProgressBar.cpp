@@ -10,14 +10,6 @@ class tst_ctlProgressBar : public QObject
     {
         return qRgb(255 - color.red(), 255 - color.green(), 255 - color.blue());
     }
-    /// The pixels of a column that are not the background: where the text is.
-    static int TextPixels(const QImage& picture, int x, QRgb background)
-    {
-        int count = 0;
-        for (int y = 0; y < picture.height(); ++y)
-            count += picture.pixel(x, y) != background;
-        return count;
-    }
 
 private slots:
     void textAndBar()
@@ -55,11 +47,6 @@ private slots:
             for (int y = 0; y < full.height(); ++y)
                 textInverted |= full.pixel(x, y) == Inverted(Qt::blue);
         QVERIFY(textInverted);
-        int textColumns = 0;
-        for (int x = 0; x < full.width(); ++x)
-            textColumns += TextPixels(full, x, Inverted(Qt::white)) > 0;
-        QVERIFY(textColumns > 10);
-        QVERIFY(TextPixels(full, 150, Inverted(Qt::white)) + TextPixels(full, 140, Inverted(Qt::white)) > 0);
     }
 
     void limits_data()
