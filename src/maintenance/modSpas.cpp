@@ -126,7 +126,10 @@ bool TargetWritable(const QString& path)
 int SpasavanjeExecute(const QString& source, const QString& archive, int flag, const QString& option,
                       IMessageBox& messages, IProgress& progress)
 {
-    if (!TargetWritable(archive)) {
+    // The save dialog lets a person pick the database itself and agree to overwrite it: that file is never
+    // deleted to make room for its own archive.
+    const QString sourceFile = QFileInfo(source).canonicalFilePath();
+    if ((!sourceFile.isEmpty() && QFileInfo(archive).canonicalFilePath() == sourceFile) || !TargetWritable(archive)) {
         messages.Show(QStringLiteral("Can't continue if file exist!"), QStringLiteral("Error!"), MsgIcon::Critical,
                       MsgButtons::Ok);
         return NotRun;

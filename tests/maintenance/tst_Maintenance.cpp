@@ -114,7 +114,12 @@ private slots:
         QCOMPARE(Said(), u"Error!: Can't continue if file exist!"_s);
         QCOMPARE(m_install->messages.calls[0].icon, MsgIcon::Critical);
         QCOMPARE(Bytes(readOnly), QByteArray("kept"));
-        QCOMPARE(Events(), QStringList(2, u"[Database backup performed]"_s));
+        // The database itself is never deleted to make room for its archive.
+        Backup(m_install->DatabasePath());
+        QCOMPARE(m_install->messages.calls.size(), 2);
+        QCOMPARE(m_install->messages.calls[1].text, u"Can't continue if file exist!"_s);
+        QCOMPARE(Names(), u"Smith"_s);
+        QCOMPARE(Events(), QStringList(3, u"[Database backup performed]"_s));
     }
 
     void cancelAsksAndGoesOnOrStops()
