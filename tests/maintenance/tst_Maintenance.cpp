@@ -4,6 +4,8 @@
 #include "core/modLog.h"
 #include "maintenance/ArchiveCodec.h"
 #include "maintenance/MaintenanceMenu.h"
+#include "maintenance/ctlProgressBar.h"
+#include "maintenance/frmBackup.h"
 #include "maintenance/frmCompact.h"
 #include "maintenance/modSpas.h"
 #include "shell/MDIMain.h"
@@ -252,6 +254,24 @@ private slots:
         QCOMPARE(m_install->messages.calls[2].text, u"Can't create SPA file\r\nError:Bad file name"_s);
         QCOMPARE(m_install->messages.calls[3].title, u"Error detected when make database backup!"_s);
         QCOMPARE(Events().size(), 3);
+    }
+
+    void progressWindowShowsTheShareDone()
+    {
+        frmBackup window(m_install->messages);
+        window.StartProgress();
+        QCOMPARE(window.windowTitle(), u"Database backup..."_s);
+        auto* bar = Control<ctlProgressBar>(window, "ctlProgressBar1");
+        QCOMPARE(bar->Value(), 0.0);
+        // done of total, and the share shown: a total of 0 is complete, and more than the total shows a full bar.
+        const QList<std::tuple<qint64, qint64, double>> cases = {
+            {200, 50, 25.0}, {0, 0, 100.0}, {10, 20, 100.0}, {3, 1, 100 / 3.0}};
+        for (const auto& [total, done, shown] : cases) {
+            QVERIFY(!window.Progress(total, done));
+            QCOMPARE(bar->Value(), shown);
+        }
+        window.StopProgress();
+        QVERIFY(!window.isVisible());
     }
 
     void compactWindowCyclesItsDots()
