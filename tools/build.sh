@@ -4,8 +4,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 "$(dirname "$0")/ensure-packages.sh" cmake make g++ qt6-base-dev libqt6sql6-sqlite libzstd-dev libgl-dev dpkg-dev
 # What the tests read their output back with: tidy and Python's html.parser (the booking page), pdftotext and
-# pdfinfo from poppler-utils (printed documents), Python's csv module (the exports).
-"$(dirname "$0")/ensure-packages.sh" tidy python3 poppler-utils
+# pdfinfo from poppler-utils (printed documents), Python's csv module (the exports), the zstd command (backup archives).
+"$(dirname "$0")/ensure-packages.sh" tidy python3 poppler-utils zstd
 # ccache, where the machine has it, makes rebuilds after a checkout cheap; the build does not need it.
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)

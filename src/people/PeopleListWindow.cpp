@@ -92,6 +92,8 @@ void PeopleListWindow::RequeryRst()
     SetCurrentRow(ListCursor::RowAfterDelete(qMax(row, 0), m_model->rowCount()));
 }
 
+void PeopleListWindow::ReleaseData() { m_model->clear(); }
+
 int PeopleListWindow::CurrentRow() const
 {
     const QModelIndex current = m_grid->currentIndex();

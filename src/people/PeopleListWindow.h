@@ -19,6 +19,8 @@ public:
     bool MaximiseOnActivate() const override { return true; }
     /// A list shows the table as it is whenever it comes to the front.
     void Activated() override { RequeryRst(); }
+    /// The list's statement reads rows as the grid scrolls, so it stays open on the database until released.
+    void ReleaseData() override;
 
     /// Reads the table again; the cursor stays on the same position, or the last row when the list got shorter.
     /// A failure leaves the list empty, says so in a line above it and is written to the message log.

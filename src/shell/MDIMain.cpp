@@ -33,6 +33,10 @@
 #include "outputs/modExport.h"
 #endif
 
+#ifdef ZEM_WITH_MAINTENANCE
+#include "maintenance/MaintenanceMenu.h"
+#endif
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMdiArea>
@@ -278,6 +282,14 @@ void MDIMain::ConnectWindows()
     ConnectItem(QStringLiteral("mnuBookingsAdd"), [this] { frmBooking::Display(*this, m_services, RecordMode::Add, 0); });
     ConnectItem(QStringLiteral("mnuBookingsFind"), [this] { frmFindBooking::Display(*this, m_services); });
 #endif
+#ifdef ZEM_WITH_MAINTENANCE
+    ConnectItem(QStringLiteral("mnuFileBackupDB"),
+                [this] { MaintenanceMenu::mnuFileBackupDB_Click(m_services, *this); });
+    ConnectItem(QStringLiteral("mnuFileRestoreDB"),
+                [this] { MaintenanceMenu::mnuFileRestoreDB_Click(m_services, *this); });
+    ConnectItem(QStringLiteral("mnuFileCompactDB"),
+                [this] { MaintenanceMenu::mnuFileCompactDB_Click(m_services, *this); });
+#endif
 #ifdef ZEM_WITH_BERTHS
     ConnectItem(QStringLiteral("mnuConfigBerths"), [this] { frmBerth::Display(m_services, this); });
     ConnectItem(QStringLiteral("mnuBookingsSlipNotes"), [this] { frmBerthNotes::Display(m_services, this); });
@@ -352,6 +364,27 @@ void MDIMain::RefreshActiveChild()
     if (QMdiSubWindow* sub = m_mdiArea->currentSubWindow())
         if (auto* child = qobject_cast<ChildWindow*>(sub->widget()))
             child->Activated();
+}
+
+QList<ChildWindow*> MDIMain::OpenChildren() const
+{
+    QList<ChildWindow*> children;
+    for (QMdiSubWindow* sub : m_mdiArea->subWindowList())
+        if (auto* child = qobject_cast<ChildWindow*>(sub->widget()))
+            children << child;
+    return children;
+}
+
+void MDIMain::ReleaseChildData()
+{
+    for (ChildWindow* child : OpenChildren())
+        child->ReleaseData();
+}
+
+void MDIMain::ReloadChildData()
+{
+    for (ChildWindow* child : OpenChildren())
+        child->Activated();
 }
 
 void MDIMain::UpdateEditMenu()

@@ -35,6 +35,8 @@ public:
     ChildWindow* FindChild(const QString& objectName) override;
     void RefreshActiveChild() override;
     QWidget* DialogParent() override { return this; }
+    void ReleaseChildData() override;
+    void ReloadChildData() override;
 
     /// Makes the menu item objectName ("mnu...") run handler and enables it; the toolbar buttons that run that
     /// item follow it. An item nobody connects stays disabled.
@@ -55,6 +57,7 @@ private:
     void UpdateEditMenu();
     void RunEditAction(int index);
     void OnSubWindowActivated(QMdiSubWindow* window);
+    QList<ChildWindow*> OpenChildren() const;
     void SaveLayout() const;
     void RestoreLayout();
 

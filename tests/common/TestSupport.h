@@ -38,9 +38,23 @@ public:
     }
     void RefreshActiveChild() override { ++refreshes; }
     QWidget* DialogParent() override { return nullptr; }
+    void ReleaseChildData() override
+    {
+        for (ChildWindow* window : std::as_const(shown))
+            window->ReleaseData();
+        ++releases;
+    }
+    void ReloadChildData() override
+    {
+        for (ChildWindow* window : std::as_const(shown))
+            window->Activated();
+        ++reloads;
+    }
 
     QList<ChildWindow*> shown;
     int refreshes = 0;
+    int releases = 0;
+    int reloads = 0;
 };
 
 /// A control of window by its name; the run stops when it is missing.

@@ -13,6 +13,9 @@ public:
     /// Runs each time the frame activates this window, and when a register or wizard that changed data asks the
     /// active window to refresh. Lists and calendars re-read the database here.
     virtual void Activated() {}
+    /// Runs before maintenance closes or replaces the database file: a window lets go of every query it holds
+    /// open on it (a lazily-read list, for example). Activated runs afterwards to show the data as it is then.
+    virtual void ReleaseData() {}
     /// Whether the frame maximises this window whenever it is activated.
     virtual bool MaximiseOnActivate() const { return false; }
 };
@@ -31,4 +34,8 @@ public:
     virtual void RefreshActiveChild() = 0;
     /// The parent for modal dialogs.
     virtual QWidget* DialogParent() = 0;
+    /// Before the database file is closed or replaced: every open child window lets go of its data.
+    virtual void ReleaseChildData() {}
+    /// After it was opened again: every open child window reads the database afresh.
+    virtual void ReloadChildData() {}
 };

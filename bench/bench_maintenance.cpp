@@ -1,0 +1,146 @@
+// Backup and restore throughput on the 200,000-booking database, each against the zstd command doing the same
+// work on the same file in the same run: the archive codec must keep up with the tool it is compatible with.
+#include "BenchData.h"
+#include "maintenance/ArchiveCodec.h"
+#include "maintenance/modSpas.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+
+namespace {
+
+// A folder of its own: compaction writes DB.bak and temp.sqlite beside the database it works on.
+QString ScratchFolder()
+{
+    return QDir::temp().filePath(QStringLiteral("zem-bench-maintenance"));
+}
+QString Scratch(const QString& name)
+{
+    return QDir(ScratchFolder()).filePath(name);
+}
+
+QString Database()
+{
+    return BenchData::GeneratedDatabase(200000, 10);
+}
+
+/// The database's archive, made once for the two restore benchmarks.
+QString Archive()
+{
+    const QString archive = Scratch(QStringLiteral("r.SPA"));
+    if (!QFile::exists(archive))
+        ttsgz::Zcompress(Database(), archive, QStringLiteral("0"), -1);
+    return archive;
+}
+
+void RunZstd(benchmark::State& state, const QStringList& arguments)
+{
+    if (QProcess::execute(QStringLiteral("zstd"), arguments) != 0)
+        state.SkipWithError("the zstd command failed");
+}
+
+/// CPU seconds of this process (all its threads) and of the children it waited for: the machine may be shared,
+/// so the work done is compared as well as the wall time.
+double CpuSeconds()
+{
+    double seconds = 0;
+    for (int who : {RUSAGE_SELF, RUSAGE_CHILDREN}) {
+        rusage usage{};
+        getrusage(who, &usage);
+        seconds += double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+                   double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    }
+    return seconds;
+}
+
+void Throughput(benchmark::State& state, qint64 bytes, double cpuStart)
+{
+    state.SetBytesProcessed(state.iterations() * bytes);
+    state.counters["MB"] = double(bytes) / 1e6;
+    state.counters["cpu_ms"] = (CpuSeconds() - cpuStart) * 1000 / double(state.iterations());
+}
+
+void BM_Backup(benchmark::State& state)
+{
+    const QString source = Database();
+    const double cpu = CpuSeconds();
+    for (auto _ : state) {
+        QFile::remove(Scratch(QStringLiteral("a.SPA")));
+        if (ttsgz::Zcompress(source, Scratch(QStringLiteral("a.SPA")), QStringLiteral("0"), -1) != 0)
+            state.SkipWithError("Zcompress failed");
+    }
+    Throughput(state, QFileInfo(source).size(), cpu);
+}
+
+void BM_ZstdCommand3(benchmark::State& state)
+{
+    const QString source = Database();
+    const double cpu = CpuSeconds();
+    for (auto _ : state)
+        RunZstd(state, {QStringLiteral("-q"), QStringLiteral("-f"), QStringLiteral("-3"), source, QStringLiteral("-o"),
+                        Scratch(QStringLiteral("tool.zst"))});
+    Throughput(state, QFileInfo(source).size(), cpu);
+}
+
+void BM_Restore(benchmark::State& state)
+{
+    const QString source = Database();
+    const QString archive = Archive();
+    const double cpu = CpuSeconds();
+    for (auto _ : state)
+        if (ttsgz::Zuncompress(archive, Scratch(QStringLiteral("restored.sqlite")), QStringLiteral("0")) != 0)
+            state.SkipWithError("Zuncompress failed");
+    Throughput(state, QFileInfo(source).size(), cpu);
+}
+
+void BM_ZstdCommandD(benchmark::State& state)
+{
+    const QString source = Database();
+    const QString archive = Archive();
+    const double cpu = CpuSeconds();
+    for (auto _ : state)
+        RunZstd(state, {QStringLiteral("-q"), QStringLiteral("-f"), QStringLiteral("-d"), archive, QStringLiteral("-o"),
+                        Scratch(QStringLiteral("tool.sqlite"))});
+    Throughput(state, QFileInfo(source).size(), cpu);
+}
+
+// The whole compaction as the menu runs it (safety copy, VACUUM INTO, integrity check, rename), for the record.
+void BM_CompactDatabase(benchmark::State& state)
+{
+    const QString copy = Scratch(QStringLiteral("compact.sqlite"));
+    const double cpu = CpuSeconds();
+    for (auto _ : state) {
+        state.PauseTiming();
+        QFile::remove(copy);
+        QFile::copy(Database(), copy);
+        state.ResumeTiming();
+        if (!modFunctions::CompactDatabase(copy, true))
+            state.SkipWithError("CompactDatabase failed");
+    }
+    Throughput(state, QFileInfo(Database()).size(), cpu);
+}
+
+// Wall time: the zstd command works in a process of its own, so this process's CPU time would say nothing.
+BENCHMARK(BM_Backup)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2);
+BENCHMARK(BM_ZstdCommand3)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2);
+BENCHMARK(BM_Restore)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2);
+BENCHMARK(BM_ZstdCommandD)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2);
+BENCHMARK(BM_CompactDatabase)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QDir().mkpath(ScratchFolder());
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    QDir(ScratchFolder()).removeRecursively();
+    return 0;
+}

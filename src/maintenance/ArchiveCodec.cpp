@@ -1,0 +1,279 @@
+#include "maintenance/ArchiveCodec.h"
+
+#include "core/FileSecurity.h"
+#include "maintenance/SafeFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cstring>
+#include <memory>
+#include <zstd.h>
+#include <zstd_errors.h>
+
+namespace ttsgz {
+
+namespace {
+
+ProgressCallback& Callback()
+{
+    static ProgressCallback callback;
+    return callback;
+}
+
+/// Asks the registered callback; true when it wants the work stopped.
+bool Aborted(qint64 total, qint64 done)
+{
+    if (!Callback())
+        return false;
+    int abort = 0;
+    Callback()(total, done, abort);
+    return abort != 0;
+}
+
+// Large blocks keep the number of system calls and callback calls small on a file of hundreds of megabytes.
+constexpr qsizetype BlockSize = 1 << 20;
+
+/// The output written under the ".part" name; it takes the final name only through Commit, and a file that
+/// was never committed is removed.
+class PartFile final
+{
+public:
+    explicit PartFile(const QString& target) : m_target(target), m_file(SafeFiles::PartName(target)) {}
+    ~PartFile()
+    {
+        if (!m_committed) {
+            m_file.close();
+            QFile::remove(m_file.fileName());
+        }
+    }
+    Q_DISABLE_COPY_MOVE(PartFile)
+
+    bool Open()
+    {
+        if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
+            return false;
+        FileSecurity::RestrictToOwner(m_file.fileName());
+        return true;
+    }
+    bool Write(const void* data, size_t size)
+    {
+        return size == 0 || m_file.write(static_cast<const char*>(data), qint64(size)) == qint64(size);
+    }
+    bool Commit()
+    {
+        const bool synced = SafeFiles::Sync(m_file);
+        m_file.close();
+        m_committed = synced && SafeFiles::Replace(m_file.fileName(), m_target);
+        return m_committed;
+    }
+
+private:
+    QString m_target;
+    QFile m_file;
+    bool m_committed = false;
+};
+
+bool FolderExists(const QString& path)
+{
+    return QFileInfo(path).absoluteDir().exists();
+}
+
+int CodeOf(size_t zstdResult, int otherwise)
+{
+    switch (ZSTD_getErrorCode(zstdResult)) {
+    case ZSTD_error_memory_allocation:
+    case ZSTD_error_frameParameter_windowTooLarge:
+        return OutOfMemory;
+    default:
+        return otherwise;
+    }
+}
+
+constexpr quint32 FrameMagic = 0xFD2FB528U;
+constexpr quint32 SkippableMagic = 0x184D2A50U; // the low four bits are free
+constexpr unsigned char ChecksumFlag = 0x04;    // in the frame header descriptor after the magic number
+
+quint32 ReadLe32(const char* p)
+{
+    const auto* b = reinterpret_cast<const unsigned char*>(p);
+    return quint32(b[0]) | quint32(b[1]) << 8 | quint32(b[2]) << 16 | quint32(b[3]) << 24;
+}
+
+} // namespace
+
+void RegisterCallback(ProgressCallback callback)
+{
+    Callback() = std::move(callback);
+}
+
+void UnregisterCallback()
+{
+    Callback() = nullptr;
+}
+
+int Zcompress(const QString& source, const QString& archive, const QString& option, int flag)
+{
+    Q_UNUSED(flag); // the callers always pass -1; the archive always carries its checksum
+    if (source.isEmpty() || archive.isEmpty() || !QFileInfo(source).isFile() || !FolderExists(archive))
+        return BadFileName;
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return BadFileName;
+    bool isNumber = false;
+    int level = option.trimmed().toInt(&isNumber);
+    if (!isNumber || level <= 0 || level > ZSTD_maxCLevel())
+        level = 3;
+
+    std::unique_ptr<ZSTD_CCtx, decltype(&ZSTD_freeCCtx)> context(ZSTD_createCCtx(), &ZSTD_freeCCtx);
+    QByteArray inBuffer(BlockSize, Qt::Uninitialized);
+    QByteArray outBuffer(BlockSize, Qt::Uninitialized);
+    if (!context)
+        return OutOfMemory;
+    const qint64 total = in.size();
+    ZSTD_CCtx_setParameter(context.get(), ZSTD_c_compressionLevel, level);
+    ZSTD_CCtx_setParameter(context.get(), ZSTD_c_checksumFlag, 1);
+    // One worker compresses while this thread reads and writes, as the zstd command does; a library built
+    // without threads refuses the setting and compresses in line.
+    ZSTD_CCtx_setParameter(context.get(), ZSTD_c_nbWorkers, 1);
+    ZSTD_CCtx_setPledgedSrcSize(context.get(), static_cast<unsigned long long>(total));
+
+    PartFile out(archive);
+    if (!out.Open())
+        return WriteError;
+    if (Aborted(total, 0))
+        return UserAbort;
+    qint64 done = 0;
+    for (;;) {
+        const qint64 got = in.read(inBuffer.data(), inBuffer.size());
+        if (got < 0)
+            return ReadError;
+        const bool last = got == 0;
+        ZSTD_inBuffer input{inBuffer.constData(), size_t(got), 0};
+        bool finished = false;
+        while (!finished) {
+            ZSTD_outBuffer output{outBuffer.data(), size_t(outBuffer.size()), 0};
+            const size_t remaining =
+                ZSTD_compressStream2(context.get(), &output, &input, last ? ZSTD_e_end : ZSTD_e_continue);
+            // A file that changed size while it was read no longer matches its header: a read error.
+            if (ZSTD_isError(remaining))
+                return CodeOf(remaining, ReadError);
+            if (!out.Write(output.dst, output.pos))
+                return WriteError;
+            finished = last ? remaining == 0 : input.pos == input.size;
+        }
+        if (last)
+            break;
+        done += got;
+        if (Aborted(total, done))
+            return UserAbort;
+    }
+    return out.Commit() ? NoError : WriteError;
+}
+
+int Zuncompress(const QString& archive, const QString& target, const QString& option)
+{
+    Q_UNUSED(option); // the callers always pass "0"
+    if (archive.isEmpty() || target.isEmpty() || !QFileInfo(archive).isFile() || !FolderExists(target))
+        return BadFileName;
+    QFile in(archive);
+    if (!in.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return BadFileName;
+    std::unique_ptr<ZSTD_DCtx, decltype(&ZSTD_freeDCtx)> context(ZSTD_createDCtx(), &ZSTD_freeDCtx);
+    QByteArray inBuffer(BlockSize, Qt::Uninitialized);
+    QByteArray outBuffer(BlockSize, Qt::Uninitialized);
+    if (!context)
+        return OutOfMemory;
+    PartFile out(target);
+    if (!out.Open())
+        return WriteError;
+
+    const qint64 total = in.size();
+    qint64 done = 0;
+    if (Aborted(total, 0))
+        return UserAbort;
+    char* const buffer = inBuffer.data();
+    size_t length = 0;       // bytes held in the input buffer
+    size_t position = 0;     // the first of them not yet decoded
+    bool atEnd = false;      // the archive has been read to its end
+    bool frameStart = true;  // the next byte begins a frame
+    bool outputFull = false; // the decoder may hold more output for the same input
+    int frames = 0;
+    for (;;) {
+        const size_t held = length - position;
+        // A frame's magic number and header descriptor are read whole, even across two blocks.
+        const bool needInput = !outputFull && (held == 0 || (frameStart && held < 5));
+        if (needInput && !atEnd) {
+            std::memmove(buffer, buffer + position, held);
+            length = held;
+            position = 0;
+            const qint64 got = in.read(buffer + length, inBuffer.size() - qint64(length));
+            if (got < 0)
+                return ReadError;
+            atEnd = got == 0;
+            length += size_t(got);
+            done += got;
+            if (got > 0 && Aborted(total, done))
+                return UserAbort;
+            continue;
+        }
+        if (needInput && held == 0)
+            break; // the archive ends here: it must end at a frame's end
+        if (frameStart) {
+            if (held < 5)
+                return ReadError;
+            const quint32 magic = ReadLe32(buffer + position);
+            if (magic == FrameMagic) {
+                // Only a frame that carries its checksum can prove that it came back whole.
+                if (!(static_cast<unsigned char>(buffer[position + 4]) & ChecksumFlag))
+                    return ReadError;
+                ++frames;
+            } else if ((magic & 0xFFFFFFF0U) != SkippableMagic) {
+                return ReadError;
+            }
+            frameStart = false;
+        }
+        ZSTD_inBuffer input{buffer, length, position};
+        ZSTD_outBuffer output{outBuffer.data(), size_t(outBuffer.size()), 0};
+        const size_t hint = ZSTD_decompressStream(context.get(), &output, &input);
+        if (ZSTD_isError(hint))
+            return CodeOf(hint, ReadError);
+        if (!out.Write(output.dst, output.pos))
+            return WriteError;
+        position = input.pos;
+        outputFull = output.pos == output.size;
+        if (hint == 0) {
+            frameStart = true; // the frame ended, was flushed whole, and its checksum matched
+            outputFull = false;
+        }
+    }
+    if (!frameStart || frames == 0)
+        return ReadError;
+    return out.Commit() ? NoError : WriteError;
+}
+
+} // namespace ttsgz
+
+namespace modttgz_api {
+
+QString ZipErrorText(int code)
+{
+    switch (code) {
+    case ttsgz::NoError:
+        return QStringLiteral("No error");
+    case ttsgz::BadFileName:
+        return QStringLiteral("Bad file name");
+    case ttsgz::UserAbort:
+        return QStringLiteral("User abort");
+    case ttsgz::ReadError:
+        return QStringLiteral("Read error");
+    case ttsgz::WriteError:
+        return QStringLiteral("Write error");
+    case ttsgz::OutOfMemory:
+        return QStringLiteral("Out of memory");
+    default:
+        return QStringLiteral("Unknown error");
+    }
+}
+
+} // namespace modttgz_api

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+/// The backup archive codec: a ".SPA" archive is one standard zstd frame with its content checksum, so the
+/// `zstd` command opens it and an archive packed by that command restores. Its calls keep the contract the
+/// backup and restore rest on: a result code 0-5, a progress callback (total, done, abort) called on the
+/// caller's thread, and a stop with code 2 once the callback has set abort to -1.
+namespace ttsgz {
+
+enum Result : int
+{
+    NoError = 0,
+    BadFileName = 1,
+    UserAbort = 2,
+    ReadError = 3,
+    WriteError = 4,
+    OutOfMemory = 5,
+};
+
+/// total and done count bytes of the file being read; abort is 0 on entry, -1 asks to stop.
+using ProgressCallback = std::function<void(qint64 total, qint64 done, int& abort)>;
+
+/// The callback called by the next Zcompress and Zuncompress calls; it replaces an earlier one.
+void RegisterCallback(ProgressCallback callback);
+void UnregisterCallback();
+
+/// Packs source into archive. option is a compression level ("0" or empty: the standard level 3); flag is
+/// accepted as the callers pass it (-1). The archive appears under its name only when it is complete.
+int Zcompress(const QString& source, const QString& archive, const QString& option, int flag);
+
+/// Unpacks archive into target. The data is written beside the target and renamed into place only after every
+/// frame has ended and its checksum matched, so 0 means a complete file and any other code leaves target as it
+/// was. option is accepted as the callers pass it ("0").
+int Zuncompress(const QString& archive, const QString& target, const QString& option);
+
+} // namespace ttsgz
+
+namespace modttgz_api {
+
+/// The text of a codec result: "No error", "Bad file name", ... "Unknown error" for a code outside 0-5.
+QString ZipErrorText(int code);
+
+} // namespace modttgz_api

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+struct Services;
+class IWindowHost;
+
+/// The File menu's three maintenance items. Each closes the shared connection around its work, after the open
+/// windows have let go of their data, then opens it again and has the windows read the database afresh.
+namespace MaintenanceMenu {
+
+/// The database file the program has open (the shared connection's file; the "data" setting when it is
+/// closed).
+QString DatabaseFile(const Services& services);
+
+/// Asks for an archive: a save dialog proposing "SPA_ddMMyyyy.SPA", or an open dialog. Empty when the user
+/// cancelled (silently) or chose a path that cannot be used ("Bad file name", written to message.log).
+QString FileSelect(Services& services, const QString& title, bool save);
+
+/// "&Backup database ...": the chosen archive gets the database; event 20 whatever the outcome.
+void mnuFileBackupDB_Click(Services& services, IWindowHost& host);
+/// "&Restore database ...": the database is replaced from the chosen archive; event 21 whatever the outcome.
+void mnuFileRestoreDB_Click(Services& services, IWindowHost& host);
+/// "&Compact && repair database": the database is rewritten in place; event 19 whatever the outcome.
+void mnuFileCompactDB_Click(Services& services, IWindowHost& host);
+
+} // namespace MaintenanceMenu

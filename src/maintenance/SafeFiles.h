@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+class QFile;
+
+/// The file steps every maintenance operation is built from, each safe against a power cut or a killed
+/// process: a file is written beside its final name under a ".part" name, forced to the disk, and only then
+/// renamed over the old one, so the old or the new file is there, never half of one.
+namespace SafeFiles {
+
+/// The name a file is written under before it takes its final name.
+QString PartName(const QString& path);
+/// Forces what was written to file onto the disk.
+bool Sync(QFile& file);
+/// Forces a folder's entries (a rename just made) onto the disk; a no-op where the system has no such call.
+void SyncFolder(const QString& folder);
+/// Renames from over to in one step, replacing to when it exists.
+bool Replace(const QString& from, const QString& to, QString* error = nullptr);
+/// Copies from to to through PartName(to), readable by the owner only; to is replaced only by a complete copy.
+bool Copy(const QString& from, const QString& to, QString* error = nullptr);
+/// Removes a file and a leftover ".part" of it; true when neither is there afterwards.
+bool Remove(const QString& path);
+
+} // namespace SafeFiles

@@ -1,0 +1,247 @@
+#include "maintenance/modSpas.h"
+
+#include "core/Database.h"
+#include "core/Seams.h"
+#include "core/SqlHelpers.h"
+#include "core/modFunctions.h"
+#include "core/modLog.h"
+#include "maintenance/ArchiveCodec.h"
+#include "maintenance/SafeFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+QString UniqueConnectionName()
+{
+    static int next = 0;
+    return QStringLiteral("zem-maintenance-%1").arg(++next);
+}
+
+/// Holds a read lock on a database file while it is copied byte by byte, so no other desk can commit half a
+/// change into the copy; opening it also rolls back a transaction a crashed program left behind. A file that
+/// does not open as ours is copied as it is.
+class ReadLock final
+{
+public:
+    explicit ReadLock(const QString& path) : m_name(UniqueConnectionName())
+    {
+        if (auto db = Database::Open(path, m_name, 5000)) {
+            m_transaction = std::make_unique<Sql::Transaction>(*db);
+            Sql::Scalar(*db, QStringLiteral("SELECT COUNT(*) FROM sqlite_master"));
+        }
+    }
+    ~ReadLock()
+    {
+        m_transaction.reset();
+        Database::Close(m_name);
+    }
+    Q_DISABLE_COPY_MOVE(ReadLock)
+
+private:
+    QString m_name;
+    std::unique_ptr<Sql::Transaction> m_transaction;
+};
+
+/// Shows the progress window and feeds it the codec's callback for as long as it lives.
+class ProgressShown final
+{
+public:
+    explicit ProgressShown(IProgress& progress) : m_progress(progress)
+    {
+        m_progress.StartProgress();
+        ttsgz::RegisterCallback(
+            [this](qint64 total, qint64 done, int& abort) { abort = m_progress.Progress(total, done) ? -1 : 0; });
+    }
+    ~ProgressShown()
+    {
+        m_progress.StopProgress();
+        ttsgz::UnregisterCallback();
+    }
+    Q_DISABLE_COPY_MOVE(ProgressShown)
+
+private:
+    IProgress& m_progress;
+};
+
+QString OptionOrZero(const QString& option)
+{
+    return option.isEmpty() ? QStringLiteral("0") : option;
+}
+
+/// An unexpected failure around the codec: logged, then shown.
+void ReportUnexpected(IMessageBox& messages, const QString& description)
+{
+    modLog::LogMessage(3, QStringLiteral("%s.SpasavanjeExecute: %s"), {QStringLiteral("modSpas"), description});
+    messages.Show(description, QStringLiteral("Error!"), MsgIcon::Critical, MsgButtons::Ok);
+}
+
+/// Puts a checked file in place of the database. A journal left beside a database that is not there belongs
+/// to no file any more, and SQLite would play it into the new one.
+bool PutInPlace(const QString& from, const QString& database, QString* error)
+{
+    const QString journal = database + QStringLiteral("-journal");
+    if (QFileInfo::exists(database))
+        QFile::setPermissions(from, QFile::permissions(database));
+    else if (QFileInfo::exists(journal))
+        QFile::remove(journal);
+    return SafeFiles::Replace(from, database, error);
+}
+
+bool RemoveTemp(const QString& temp)
+{
+    QFile::remove(temp + QStringLiteral("-journal"));
+    return SafeFiles::Remove(temp);
+}
+
+} // namespace
+
+namespace modSpas {
+
+QString SafetyCopyPath(const QString& database)
+{
+    const QFileInfo info(database);
+    return info.absoluteDir().filePath(info.completeBaseName() + QStringLiteral(".bak"));
+}
+
+QString TempPath(const QString& database)
+{
+    return QFileInfo(database).absoluteDir().filePath(QStringLiteral("temp.sqlite"));
+}
+
+bool TargetWritable(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return true;
+    // The owner's write bit, not the access check: an administrator may write anything, yet a file marked
+    // read-only is still refused.
+    if (info.isSymLink() || !info.isFile() || !(info.permissions() & QFileDevice::WriteOwner))
+        return false;
+    return QFile::remove(path);
+}
+
+int SpasavanjeExecute(const QString& source, const QString& archive, int flag, const QString& option,
+                      IMessageBox& messages, IProgress& progress)
+{
+    // The save dialog lets a person pick the database itself and agree to overwrite it: that file is never
+    // deleted to make room for its own archive.
+    const QString sourceFile = QFileInfo(source).canonicalFilePath();
+    if ((!sourceFile.isEmpty() && QFileInfo(archive).canonicalFilePath() == sourceFile) || !TargetWritable(archive)) {
+        messages.Show(QStringLiteral("Can't continue if file exist!"), QStringLiteral("Error!"), MsgIcon::Critical,
+                      MsgButtons::Ok);
+        return NotRun;
+    }
+    int result;
+    {
+        const ReadLock lock(source);
+        const ProgressShown shown(progress);
+        result = ttsgz::Zcompress(source, archive, OptionOrZero(option), flag);
+    }
+    if (result == ttsgz::NoError)
+        messages.Show(QStringLiteral("Database backuped"), QStringLiteral("Information"), MsgIcon::Information,
+                      MsgButtons::Ok);
+    else if (result != ttsgz::UserAbort)
+        messages.Show(modFunctions::Sprintf(QStringLiteral("Can't create SPA file%nError:%s"),
+                                            {modttgz_api::ZipErrorText(result)}),
+                      QStringLiteral("Error!"), MsgIcon::Critical, MsgButtons::Ok);
+    return result;
+}
+
+bool IsSoundDatabase(const QString& path, QString* error)
+{
+    const QString name = UniqueConnectionName();
+    bool sound = false;
+    if (auto db = Database::Open(path, name, 0, error)) {
+        const auto check = Sql::Scalar(*db, QStringLiteral("PRAGMA integrity_check"), {}, error);
+        sound = check && check->toString() == QStringLiteral("ok");
+        if (check && !sound && error)
+            *error = check->toString();
+    }
+    Database::Close(name);
+    return sound;
+}
+
+int RestoreExecute(const QString& archive, const QString& target, const QString& option, IMessageBox& messages,
+                   IProgress& progress)
+{
+    const QString temp = TempPath(target);
+    QString error;
+    if (QFileInfo::exists(target)) {
+        const ReadLock lock(target);
+        if (!SafeFiles::Copy(target, SafetyCopyPath(target), &error)) {
+            ReportUnexpected(messages, error);
+            return NotRun;
+        }
+    }
+    if (!RemoveTemp(temp)) {
+        ReportUnexpected(messages, QStringLiteral("Cannot remove %1.").arg(temp));
+        return NotRun;
+    }
+    int result;
+    {
+        const ProgressShown shown(progress);
+        result = ttsgz::Zuncompress(archive, temp, OptionOrZero(option));
+    }
+    // The database is replaced only by a file that is whole and ours; until then it has not been touched, so
+    // after a failure or a cancel the previous database is still where it was and DB.bak holds its copy.
+    if (result == ttsgz::NoError && !IsSoundDatabase(temp, &error)) {
+        modLog::LogMessage(3, QStringLiteral("%s.RestoreExecute: %s"), {QStringLiteral("modSpas"), error});
+        result = ttsgz::ReadError;
+    }
+    if (result == ttsgz::NoError && !PutInPlace(temp, target, &error)) {
+        RemoveTemp(temp);
+        ReportUnexpected(messages, error);
+        return ttsgz::WriteError;
+    }
+    RemoveTemp(temp);
+    if (result == ttsgz::NoError)
+        messages.Show(QStringLiteral("Database restored"), QStringLiteral("Information"), MsgIcon::Information,
+                      MsgButtons::Ok);
+    else if (result != ttsgz::UserAbort)
+        messages.Show(QStringLiteral("Can't add "), QStringLiteral("Error!"), MsgIcon::Critical, MsgButtons::Ok);
+    return result;
+}
+
+} // namespace modSpas
+
+namespace modFunctions {
+
+bool CompactDatabase(const QString& path, bool makeBackup, QString* error)
+{
+    if (!QFileInfo(path).isFile()) {
+        if (error)
+            *error = QStringLiteral("%1 does not exist.").arg(path);
+        return false;
+    }
+    if (makeBackup && !SafeFiles::Copy(path, modSpas::SafetyCopyPath(path), error))
+        return false;
+    const QString temp = modSpas::TempPath(path);
+    if (!RemoveTemp(temp)) {
+        if (error)
+            *error = QStringLiteral("Cannot remove %1.").arg(temp);
+        return false;
+    }
+    const QString name = UniqueConnectionName();
+    bool written = false;
+    if (auto db = Database::Open(path, name, 5000, error))
+        written = Sql::Exec(*db, QStringLiteral("VACUUM INTO ?"), {QDir::toNativeSeparators(temp)}, error);
+    Database::Close(name);
+    bool ok = written && modSpas::IsSoundDatabase(temp, error);
+    if (ok) {
+        // VACUUM INTO does not force its file onto the disk; the rename must not overtake the data.
+        QFile file(temp);
+        ok = file.open(QIODevice::ReadWrite) && SafeFiles::Sync(file);
+        file.close();
+        if (!ok && error)
+            *error = QStringLiteral("Cannot write %1.").arg(temp);
+    }
+    ok = ok && PutInPlace(temp, path, error);
+    if (!ok)
+        RemoveTemp(temp);
+    return ok;
+}
+
+} // namespace modFunctions

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QString>
+
+class IMessageBox;
+
+/// What the backup and restore show while the codec works: frmBackup in the program, a console line in the
+/// drill driver, a script in tests.
+class IProgress
+{
+public:
+    virtual ~IProgress() = default;
+    virtual void StartProgress() = 0;
+    virtual void StopProgress() = 0;
+    /// Shows done of total (bytes; a total of 0 is complete) and answers whether the user confirmed
+    /// cancelling. Called on the window thread from inside the codec.
+    virtual bool Progress(qint64 total, qint64 done) = 0;
+};
+
+/// Backup and restore of the database file, without a window: the checks around the codec, the safety copy,
+/// and the messages that report the outcome.
+namespace modSpas {
+
+/// The result of an operation that stopped before the codec ran.
+inline constexpr int NotRun = -1;
+
+/// The safety copy beside a database: its folder + its base name + ".bak" (DB.bak for DB.sqlite).
+QString SafetyCopyPath(const QString& database);
+/// The temporary file beside a database that a restored or compacted file is written to: temp.sqlite.
+QString TempPath(const QString& database);
+
+/// Whether an archive may be written to path: true when nothing is there, or when a plain writable file was
+/// there and has been deleted (the save dialog already asked before overwriting). A read-only file, a folder
+/// or anything else is false.
+bool TargetWritable(const QString& path);
+
+/// Packs the database source into archive with the progress shown, and tells the user the outcome:
+/// "Database backuped", nothing after a cancel, or the codec's error. Returns the codec's result, or NotRun
+/// when the target could not be written ("Can't continue if file exist!").
+int SpasavanjeExecute(const QString& source, const QString& archive, int flag, const QString& option,
+                      IMessageBox& messages, IProgress& progress);
+
+/// Replaces the database target with the one in archive: a safety copy (DB.bak) first, then the archive is
+/// unpacked beside the database, and only a file that opens as a sound database of ours replaces it. Tells the
+/// user "Database restored", nothing after a cancel, or "Can't add "; after anything but success the previous
+/// database is still in place. Returns the codec's result (3 for a file that is not one of ours), or NotRun.
+int RestoreExecute(const QString& archive, const QString& target, const QString& option, IMessageBox& messages,
+                   IProgress& progress);
+
+/// Whether path is a sound database of ours: it opens with our tables and a schema version this program
+/// understands, and passes SQLite's integrity check. The reason in *error when not.
+bool IsSoundDatabase(const QString& path, QString* error = nullptr);
+
+} // namespace modSpas
+
+namespace modFunctions {
+
+/// Rewrites the database at path through SQLite's VACUUM INTO the temporary file beside it, checks the result
+/// and puts it in place in one rename. With makeBackup the file is first copied to DB.bak. True when the
+/// compacted file is in place; on false the database is as it was (reason in *error).
+bool CompactDatabase(const QString& path, bool makeBackup, QString* error = nullptr);
+
+} // namespace modFunctions
