@@ -1,7 +1,7 @@
 #include "common/TestSupport.h"
+#include "core/ui/FocusNextControl.h"
 #include "shell/MDIMain.h"
 #include "shell/cTextBoxEdit.h"
-#include "core/ui/FocusNextControl.h"
 
 #include <QClipboard>
 #include <QMdiArea>
@@ -75,8 +75,8 @@ private slots:
         QTest::newRow("mnuFileCompactDB") << u"&Compact && repair database"_s << "" << false;
         QTest::newRow("mnuBookingsAdd") << u"Add Booking"_s << "Ctrl+B" << true;
         QTest::newRow("mnuBookingsFind") << u"Find Booking..."_s << "Ctrl+F" << false;
-        QTest::newRow("mnuBookingsCalendarAdvanced") << u"View Advanced Calendar"_s << "Ctrl+D" << false;
-        QTest::newRow("mnuBookingsCalendar") << u"View Simple Calendar"_s << "Ctrl+S" << false;
+        QTest::newRow("mnuBookingsCalendarAdvanced") << u"View Advanced Calendar"_s << "Ctrl+D" << true;
+        QTest::newRow("mnuBookingsCalendar") << u"View Simple Calendar"_s << "Ctrl+S" << true;
         QTest::newRow("mnuCustomersView") << u"View Customers"_s << "Ctrl+O" << true;
         QTest::newRow("mnuCustomersFind") << u"Find Customer..."_s << "Ctrl+M" << true;
         QTest::newRow("mnuEditAction6") << u"Clear"_s << "Del" << false;
@@ -104,14 +104,14 @@ private slots:
 
     void toolbarButtonsFollowTheirItems()
     {
-        QAction* calendar = Item("tbrCalendar");
+        QAction* reports = Item("tbrReports");
         QAction* find = Item("tbrFind");
-        QVERIFY(!calendar->isEnabled());
+        QVERIFY(!reports->isEnabled());
         QVERIFY(!Item("tbrFindReservation")->isEnabled());
         int opened = 0;
-        m_window->ConnectItem(u"mnuBookingsCalendar"_s, [&opened] { ++opened; });
-        QVERIFY(calendar->isEnabled());
-        calendar->trigger();
+        m_window->ConnectItem(u"mnuBookingsReport"_s, [&opened] { ++opened; });
+        QVERIFY(reports->isEnabled());
+        reports->trigger();
         QCOMPARE(opened, 1);
 
         // "Find" does nothing itself; its "Reservation" runs "Find Booking...".
