@@ -62,7 +62,22 @@ QString OccupancyModel::Text(int row, int column) const
 {
     if (State(row, column) != CellState::Booked)
         return {};
-    return m_names.value(m_rows[size_t(row)].bookings[size_t(column)]);
+    return CustomerName(m_rows[size_t(row)].bookings[size_t(column)]);
+}
+
+QString OccupancyModel::CustomerName(int bookingId) const
+{
+    const auto known = m_names.constFind(bookingId);
+    if (known != m_names.cend())
+        return *known;
+    const auto name = Sql::Scalar(QSqlDatabase::database(m_connection, false),
+                                  QStringLiteral("SELECT C.Name FROM Booking B LEFT JOIN Customer C ON C.ID = "
+                                                 "B.CustomerID WHERE B.ID = ?"),
+                                  {bookingId});
+    // A booking without a customer shows no name; one that cannot be read is asked for again next time.
+    if (name)
+        m_names.insert(bookingId, name->toString());
+    return name ? name->toString() : QString();
 }
 
 OccupancyModel::Row OccupancyModel::MakeRow(const QDateTime& slot) const
@@ -99,29 +114,25 @@ std::vector<QDateTime> OccupancyModel::Slots(int count) const
 }
 
 std::optional<std::vector<OccupancyModel::Entry>> OccupancyModel::Read(const QSqlDatabase& db, qint64 fromMinute,
-                                                                       qint64 toMinute, QHash<int, QString>& names,
-                                                                       QString* error)
+                                                                       qint64 toMinute, QString* error)
 {
     ++m_queries;
     m_lastQuery = {fromMinute, toMinute};
-    // The index gives the booked berths; only the bookings shown are read, for their customer's name.
+    m_connection = db.connectionName();
+    // The index alone: who holds which berth when. No booking row is read here.
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    const QString sql = QStringLiteral("SELECT %1, %2, P.FromMinute, P.ToMinute, C.Name FROM BookingPeriod P "
-                                       "LEFT JOIN Booking B ON B.ID = %1 "
-                                       "LEFT JOIN Customer C ON C.ID = B.CustomerID "
-                                       "WHERE P.FromMinute < ? AND P.ToMinute > ?")
-                            .arg(PeriodIndex::BookingIdSql(), PeriodIndex::BerthIdSql());
-    if (!Sql::Exec(q, sql, {toMinute, fromMinute}, error))
+    if (!Sql::Exec(q,
+                   QStringLiteral("SELECT P.ID, P.FromMinute, P.ToMinute FROM BookingPeriod P "
+                                  "WHERE P.FromMinute < ? AND P.ToMinute > ?"),
+                   {toMinute, fromMinute}, error))
         return std::nullopt;
     std::vector<Entry> entries;
     while (q.next()) {
-        const int booking = q.value(0).toInt();
-        const int berth = q.value(1).toInt();
-        if (!m_berthColumns.contains(berth))
-            continue; // a berth without a column (berth 0: a booking without berths)
-        entries.push_back({booking, berth, q.value(2).toLongLong(), q.value(3).toLongLong()});
-        names.insert(booking, q.value(4).toString());
+        const qint64 id = q.value(0).toLongLong();
+        const int booking = int(id >> 31); // the entry's ID is BookingID * 2^31 + BerthID
+        const int berth = int(id & 0x7FFFFFFF);
+        entries.push_back({booking, berth, q.value(1).toLongLong(), q.value(2).toLongLong()});
     }
     // The first booking of a berth in ID order is the one a cell shows.
     std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
@@ -130,15 +141,20 @@ std::optional<std::vector<OccupancyModel::Entry>> OccupancyModel::Read(const QSq
     return entries;
 }
 
-void OccupancyModel::Paint(Row& row, const std::vector<Entry>& entries) const
+void OccupancyModel::Paint(std::deque<Row>& rows, const std::vector<Entry>& entries) const
 {
+    // The rows' slots ascend, so each entry marks one run of rows, found by its ends.
     for (const Entry& e : entries) {
-        // Strict: a booking that ends when the slot starts, or starts when it ends, does not occupy it.
-        if (e.fromMinute >= row.endMinute || e.toMinute <= row.startMinute)
+        const auto columns = m_berthColumns.constFind(e.berthId);
+        if (columns == m_berthColumns.cend())
             continue;
-        for (const int column : m_berthColumns.value(e.berthId))
-            if (row.bookings[size_t(column)] == 0)
-                row.bookings[size_t(column)] = e.bookingId;
+        // Strict: a booking that ends when a slot starts, or starts when it ends, does not occupy it.
+        auto row = std::upper_bound(rows.begin(), rows.end(), e.fromMinute,
+                                    [](qint64 minute, const Row& r) { return minute < r.endMinute; });
+        for (; row != rows.end() && row->startMinute < e.toMinute; ++row)
+            for (const int column : *columns)
+                if (row->bookings[size_t(column)] == 0)
+                    row->bookings[size_t(column)] = e.bookingId;
     }
 }
 
@@ -148,18 +164,16 @@ bool OccupancyModel::Fill(const QSqlDatabase& db, QString* error)
     std::deque<Row> rows;
     for (const QDateTime& slot : starts)
         rows.push_back(MakeRow(slot));
-    QHash<int, QString> names;
     if (!rows.empty() && !m_columns.empty()) {
         // One query for the whole window; each entry then marks the rows it overlaps.
-        const auto entries = Read(db, rows.front().startMinute, rows.back().endMinute, names, error);
+        const auto entries = Read(db, rows.front().startMinute, rows.back().endMinute, error);
         if (!entries)
             return false;
-        for (Row& row : rows)
-            Paint(row, *entries);
+        Paint(rows, *entries);
     }
     beginResetModel();
     m_rows = std::move(rows);
-    m_names = std::move(names);
+    m_names.clear(); // names are read afresh as the cells are shown
     endResetModel();
     return true;
 }
@@ -250,15 +264,14 @@ bool OccupancyModel::Scroll(const QSqlDatabase& db, int direction, QString* erro
     } else {
         slot = earlier ? m_rows.front().slot.addDays(-1) : m_rows.back().slot.addDays(1);
     }
-    Row row = MakeRow(slot);
-    QHash<int, QString> names;
+    std::deque<Row> added{MakeRow(slot)};
     if (!m_columns.empty()) {
-        const auto entries = Read(db, row.startMinute, row.endMinute, names, error);
+        const auto entries = Read(db, added.front().startMinute, added.front().endMinute, error);
         if (!entries)
             return false;
-        Paint(row, *entries);
+        Paint(added, *entries);
     }
-    m_names.insert(names);
+    Row row = std::move(added.front());
 
     // The other rows move by one; the row pushed off the far end goes.
     const int last = rowCount() - 1;

@@ -13,6 +13,7 @@
 /// The advanced calendar's occupancy grid: one column per berth, one row per time slot, each cell booked (with
 /// the customer's name), available or inactive. The cells of the whole window come from one query on the period
 /// index and are painted from memory; a scroll by one slot reads only the new slot and moves the other rows.
+/// A booked cell's name is read when the cell is first shown (one booking row each), and kept until the next fill.
 class OccupancyModel final : public QAbstractTableModel
 {
     Q_OBJECT
@@ -44,7 +45,7 @@ public:
     QDateTime SlotEnd(int row) const;
     CellState State(int row, int column) const;
     QString Text(int row, int column) const;
-    /// How many statements the model has run, so a check can see what one step costs.
+    /// How many queries for slots the model has run, so a check can see what one step costs.
     int Queries() const { return m_queries; }
     /// The period (index minutes) the last bookings query asked for.
     std::pair<qint64, qint64> LastQueryMinutes() const { return m_lastQuery; }
@@ -98,10 +99,11 @@ private:
 
     Row MakeRow(const QDateTime& slot) const;
     std::vector<QDateTime> Slots(int count) const;
-    /// Reads the entries (and the customers' names) overlapping [from, to), sorted by booking.
-    std::optional<std::vector<Entry>> Read(const QSqlDatabase& db, qint64 fromMinute, qint64 toMinute,
-                                           QHash<int, QString>& names, QString* error);
-    void Paint(Row& row, const std::vector<Entry>& entries) const;
+    /// Reads the entries overlapping [from, to), sorted by booking.
+    std::optional<std::vector<Entry>> Read(const QSqlDatabase& db, qint64 fromMinute, qint64 toMinute, QString* error);
+    QString CustomerName(int bookingId) const;
+    /// Marks the cells of rows (ascending, not overlapping) that entries occupy; the first booking keeps a cell.
+    void Paint(std::deque<Row>& rows, const std::vector<Entry>& entries) const;
     bool Fill(const QSqlDatabase& db, QString* error);
 
     View m_view = View::HalfHourly;
@@ -109,7 +111,8 @@ private:
     int m_slotRows = 0;
     std::vector<Column> m_columns;
     QHash<int, std::vector<int>> m_berthColumns; // berth ID -> every column showing that name
-    QHash<int, QString> m_names;                 // booking ID -> customer name
+    QString m_connection;                        // where the names are read
+    mutable QHash<int, QString> m_names;         // booking ID -> customer name, as cells are shown
     std::deque<Row> m_rows;
     QColor m_colours[3];
     QPixmap m_pictures[3];
