@@ -26,7 +26,7 @@ constexpr int LegendBox = 255;
 // Right edges of the legend boxes and of their labels, left of the frame's right edge.
 constexpr int LegendBoxRight[3] = {4085, 2645, 1205};
 constexpr int LegendLabelRight[3] = {3425, 1895, 530};
-constexpr int LegendLabelWidth[3] = {600, 700, 620};
+constexpr int LegendGap = 45; // between a box and its label
 } // namespace
 
 frmCalendarPlus::frmCalendarPlus(IWindowHost& host, Services& services, QWidget* parent)
@@ -52,6 +52,7 @@ frmCalendarPlus::frmCalendarPlus(IWindowHost& host, Services& services, QWidget*
     m_grdBooking->setModel(m_model);
     m_grdBooking->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grdBooking->setSelectionMode(QAbstractItemView::NoSelection);
+    m_grdBooking->setFocusPolicy(Qt::NoFocus); // cells are not picked, only double-clicked
     m_grdBooking->setWordWrap(false);
     m_grdBooking->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_grdBooking->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -113,6 +114,9 @@ frmCalendarPlus::frmCalendarPlus(IWindowHost& host, Services& services, QWidget*
         m_picBooked[i]->installEventFilter(this);
         m_legend[i] = new QLabel(names[i], m_fraGrid);
         m_legend[i]->setObjectName(QStringLiteral("Label%1").arg(i + 2));
+        QFont small = m_legend[i]->font();
+        small.setPointSizeF(small.pointSizeF() * 0.8); // the legend's texts fit between the boxes
+        m_legend[i]->setFont(small);
     }
     m_label5 =
         new QLabel(QStringLiteral("Double click on booking to view details and financial information"), m_fraGrid);
@@ -252,8 +256,9 @@ void frmCalendarPlus::LayOut()
     for (int i = 0; i < 3; ++i) {
         m_picBooked[i]->setGeometry(right - x(LegendBoxRight[i]) - x(LegendBox), bottom - y(120) - y(LegendBox),
                                     x(LegendBox), y(LegendBox));
-        m_legend[i]->setGeometry(right - x(LegendLabelRight[i]) - x(LegendLabelWidth[i]), bottom - y(180) - y(240),
-                                 x(LegendLabelWidth[i]), y(240));
+        const int labelLeft = right - x(LegendBoxRight[i]) + x(LegendGap);
+        m_legend[i]->setGeometry(labelLeft, bottom - y(180) - y(240), right - x(LegendLabelRight[i]) - labelLeft,
+                                 y(240));
     }
     m_command2->setGeometry(x(GridLeft), bottom - y(240) - y(360), x(600), y(360));
     m_frame1->setGeometry(x(GridLeft + 720), bottom - y(240) - y(600), x(2700), y(600));

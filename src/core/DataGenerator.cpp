@@ -235,7 +235,8 @@ bool InsertBookings(const QSqlDatabase& db, const Sizes& sizes, Random& r, const
     // Every berth runs through its own sequence of stays and gaps, the one free soonest taking the next booking,
     // so bookings are numbered roughly in date order and no two stays of a berth overlap. The gaps are sized so
     // that the bookings fill the period from..until; a two-berth booking takes the neighbour when it is free too.
-    const qint64 days = qMax<qint64>(1, sizes.from.daysTo(sizes.until));
+    // The last month is left as slack for the random lengths, so that every booking asked for fits.
+    const qint64 days = qMax<qint64>(1, sizes.from.daysTo(sizes.until) - 30);
     const double cycleDays = double(days) * berthCount / sizes.bookings;
     const int maxNights = qBound(1, int(cycleDays * 0.6 * 2 - 1), 12);
     const double meanGapDays = qMax(0.0, cycleDays - (maxNights + 1) / 2.0);
@@ -310,9 +311,9 @@ Sizes BusyHarbour(int berths, int bookings, const QDate& from)
     sizes.berths = berths;
     sizes.bookings = bookings;
     sizes.from = from;
-    // A berth turns over about every 17.75 days (stays of 1 to 12 nights, gaps of up to three weeks): in any week
+    // A berth turns over about every 16.75 days (stays of 1 to 12 nights, gaps of up to three weeks): in any week
     // about seven berths in ten are taken at some time, as in the busy season of a full harbour.
-    sizes.until = from.addDays(qint64(17.75 * bookings / qMax(1, berths)) + 30);
+    sizes.until = from.addDays(qint64(16.75 * bookings / qMax(1, berths)) + 30);
     return sizes;
 }
 

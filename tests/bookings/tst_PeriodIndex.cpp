@@ -1,6 +1,7 @@
 #include "bookings/BerthAvailability.h"
 #include "bookings/PeriodIndex.h"
 #include "common/TestSupport.h"
+#include "core/DataGenerator.h"
 #include "core/SqlHelpers.h"
 
 #include <QRandomGenerator>
@@ -100,6 +101,25 @@ private slots:
         QVERIFY(step(u"UPDATE Booking SET FromDate = NULL WHERE ID = 2"_s));
         QVERIFY(step(u"DELETE FROM Booking"_s));
         QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM BookingPeriod"_s), 0);
+    }
+
+    void generatedHarbourIsBusyWithoutDoubleBookings()
+    {
+        const auto sizes = DataGenerator::BusyHarbour(40, 1500, QDate(2026, 1, 1));
+        QString error;
+        QVERIFY2(DataGenerator::Generate(m_install->Db(), sizes, &error), qPrintable(error));
+        QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM Booking"_s), 1500);
+        QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM Booking B JOIN BookingBerth X ON X.BookingID = B.ID "
+                                u"JOIN BookingBerth Y ON Y.BerthID = X.BerthID AND Y.BookingID > X.BookingID "
+                                u"JOIN Booking C ON C.ID = Y.BookingID "
+                                u"WHERE B.FromDate < C.ToDate AND C.FromDate < B.ToDate"_s),
+                 0);
+        QCOMPARE(Mismatches(), 0);
+        // In a week of the middle of the history about seven berths in ten are taken.
+        const QDateTime week = modFunctions::WallTime(sizes.from.addDays(sizes.from.daysTo(sizes.until) / 2));
+        const auto taken = BerthAvailability::BusyBerths(m_install->Db(), week, week.addDays(7), 0);
+        QVERIFY(taken);
+        QVERIFY2(taken->size() >= 22 && taken->size() <= 34, qPrintable(QString::number(taken->size())));
     }
 
     void olderFileIsRebuiltWhenOpened()
