@@ -163,10 +163,13 @@ void frmCalendar::LayOut()
 
     const int buttonTop = frame.height() - y(120) - y(ButtonHeight);
     const int gridTop = m_mwDate->geometry().bottom() + y(120);
-    for (int i = 0; i < 3; ++i) {
-        QPushButton* b = QList<QPushButton*>{m_cmdAdd, m_cmdEdit, m_cmdSummary}[i];
-        b->setGeometry(x(120) + i * x(ButtonWidth + 120), buttonTop, x(ButtonWidth), y(ButtonHeight));
+    int left = x(120);
+    for (QPushButton* b : {m_cmdAdd, m_cmdEdit, m_cmdSummary}) {
+        const int w = qMax(x(ButtonWidth), b->sizeHint().width());
+        b->setGeometry(left, buttonTop, w, y(ButtonHeight));
+        left += w + x(120);
     }
-    m_cmdCancel->setGeometry(frame.width() - x(120) - x(ButtonWidth), buttonTop, x(ButtonWidth), y(ButtonHeight));
+    const int cancelWidth = qMax(x(ButtonWidth), m_cmdCancel->sizeHint().width());
+    m_cmdCancel->setGeometry(frame.width() - x(120) - cancelWidth, buttonTop, cancelWidth, y(ButtonHeight));
     m_grdBooking->setGeometry(x(120), gridTop, frame.width() - x(240), qMax(y(400), buttonTop - y(120) - gridTop));
 }
