@@ -3,6 +3,7 @@
 #include "BenchData.h"
 #include "bookings/BerthAvailability.h"
 #include "bookings/BookingStore.h"
+#include "bookings/FindBookingModel.h"
 #include "core/SqlHelpers.h"
 
 #include <QCoreApplication>
@@ -109,6 +110,65 @@ void BM_SaveTwoBerthBooking(benchmark::State& state)
     }
 }
 BENCHMARK(BM_SaveTwoBerthBooking)->Arg(200000)->Arg(2000000)->Unit(benchmark::kMillisecond);
+
+// Find Booking as it opens: the one query over every booking with its customer and a screenful of cells.
+void BM_FindBookingOpen(benchmark::State& state)
+{
+    const QSqlDatabase db = BenchData::Open(static_cast<int>(state.range(0)), QStringLiteral("find"));
+    qint64 fetched = 0;
+    for (auto _ : state) {
+        FindBookingModel model;
+        if (!model.Load(db)) {
+            state.SkipWithError("query failed");
+            break;
+        }
+        for (int row = 0; row < 30; ++row)
+            for (int column = 0; column < 3; ++column)
+                benchmark::DoNotOptimize(model.index(row, column).data());
+        fetched += model.rowCount();
+    }
+    state.counters["rows_fetched"] = benchmark::Counter(double(fetched), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_FindBookingOpen)->Arg(200000)->Unit(benchmark::kMillisecond);
+
+// "Start Search": the bounded query, a screenful of cells and the count of matches. Range 1 picks the bounds:
+// 0 a fortnight somewhere in the history (both bounds), 1 arrivals from the history's first day (nearly every
+// booking matches and is counted), 2 departures before a day in the middle.
+void BM_FindBookingSearch(benchmark::State& state)
+{
+    const int bookings = static_cast<int>(state.range(0));
+    const QSqlDatabase db = BenchData::Open(bookings, QStringLiteral("find"));
+    const QDate first = BenchData::Sizes(bookings).from;
+    const int days = int(first.daysTo(BenchData::Sizes(bookings).until));
+    QRandomGenerator random(11);
+    qint64 matches = 0;
+    for (auto _ : state) {
+        const QDateTime day = modFunctions::WallTime(first.addDays(random.bounded(days)));
+        FindBookingModel::Bounds bounds;
+        switch (state.range(1)) {
+        case 0:
+            bounds = {day, day.addDays(14)};
+            break;
+        case 1:
+            bounds.arriving = modFunctions::WallTime(first);
+            break;
+        default:
+            bounds.departing = modFunctions::WallTime(first.addDays(days / 2));
+            break;
+        }
+        FindBookingModel model;
+        const auto count = FindBookingModel::Count(db, bounds);
+        if (!model.Load(db, bounds) || !count) {
+            state.SkipWithError("query failed");
+            break;
+        }
+        for (int row = 0; row < 30; ++row)
+            benchmark::DoNotOptimize(model.index(row, 1).data());
+        matches += *count;
+    }
+    state.counters["matches"] = benchmark::Counter(double(matches), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_FindBookingSearch)->Args({200000, 0})->Args({200000, 1})->Args({200000, 2})->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv)

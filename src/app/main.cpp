@@ -62,7 +62,8 @@ int main(int argc, char* argv[])
     QtFileDialog files;
     QtDesktop desktop;
     SystemClock clock;
-    Services services{messages, files, desktop, clock, Database::SharedConnectionName()};
+    QtPrinter printer;
+    Services services{messages, files, desktop, clock, Database::SharedConnectionName(), &printer};
 
     const auto window = modMain::Main(services);
     if (!window)

@@ -3,6 +3,7 @@
 #include "berths/DayList.h"
 #include "bookings/BookingStore.h"
 #include "bookings/frmBooking.h"
+#include "bookings/frmBookingSummary.h"
 #include "core/Seams.h"
 #include "core/modEventLog.h"
 #include "core/ui/Twips.h"
@@ -73,7 +74,6 @@ frmCalendar::frmCalendar(IWindowHost& host, Services& services, QWidget* parent)
     connect(m_cmdAdd, &QPushButton::clicked, this, [this] { frmBooking::Display(m_host, m_services, 1, 0); });
     connect(m_cmdEdit, &QPushButton::clicked, this, &frmCalendar::Edit);
     connect(m_cmdSummary, &QPushButton::clicked, this, &frmCalendar::Summary);
-    m_cmdSummary->setEnabled(false);
     connect(m_cmdCancel, &QPushButton::clicked, this, &frmCalendar::CancelReservation);
 
     // The design layout; resizing then follows the window's size.
@@ -118,7 +118,10 @@ void frmCalendar::Edit()
 
 void frmCalendar::Summary()
 {
-    // The booking summary is not part of this build yet; the button stays disabled (see the constructor).
+    if (const int id = SelectedId()) {
+        frmBookingSummary::Display(m_host, m_services, id);
+        Refresh();
+    }
 }
 
 void frmCalendar::CancelReservation()

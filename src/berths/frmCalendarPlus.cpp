@@ -1,5 +1,6 @@
 #include "berths/frmCalendarPlus.h"
 
+#include "bookings/frmBookingSummary.h"
 #include "core/Seams.h"
 #include "core/ui/Twips.h"
 
@@ -209,8 +210,11 @@ void frmCalendarPlus::DoubleClicked(const QModelIndex& index)
         return;
     QString error;
     const auto booking = m_model->BookingToOpen(m_services.Db(), index.row(), index.column(), &error);
-    Report(booking.has_value() || error.isEmpty(), error);
-    // Opening the booking summary comes with the summary window; the grid is read again either way.
+    if (booking)
+        frmBookingSummary::Display(m_host, m_services, *booking);
+    else
+        Report(false, error);
+    // The grid is read again either way; the first row keeps its slot.
     Activated();
 }
 

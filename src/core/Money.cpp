@@ -101,6 +101,15 @@ QString Money::Format() const
     return plain.startsWith(u'-') ? QStringLiteral("-£") + plain.mid(1) : QStringLiteral("£") + plain;
 }
 
+QString Money::FormatGrouped() const
+{
+    QString text = Format();
+    const qsizetype firstDigit = text.indexOf(u'£') + 1;
+    for (qsizetype at = text.indexOf(u'.') - 3; at > firstDigit; at -= 3)
+        text.insert(at, u',');
+    return text;
+}
+
 QString Money::PlainText() const
 {
     const qint64 pence = DivideRounded(m_units, 100);

@@ -27,6 +27,8 @@ public:
     QVariant ToDb() const { return QVariant::fromValue<qlonglong>(m_units); }
     /// "£##0.00", rounded half away from zero to the penny; negative amounts as "-£5.00".
     QString Format() const;
+    /// "£#,##0.00" as printed documents show amounts: the display pattern with thousands grouped by commas.
+    QString FormatGrouped() const;
     /// The amount as a plain number with two decimals for files ("12.50").
     QString PlainText() const;
 

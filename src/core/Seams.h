@@ -4,6 +4,9 @@
 #include <QSqlDatabase>
 #include <QString>
 #include <QUrl>
+#include <functional>
+
+class QPagedPaintDevice;
 
 /// Everything that reaches a person or the outside world goes through these small interfaces, so that tests can
 /// script the answers and no test ever waits on a dialog, a printer, a browser or the real date.
@@ -47,6 +50,20 @@ public:
     virtual bool Open(const QUrl& url) = 0;
 };
 
+/// The hand-off to the default printer. Documents are painted by the caller onto the device it is given, so a
+/// test can stand in a PDF file for the printer and no test depends on an installed printer.
+class IPrinter
+{
+public:
+    virtual ~IPrinter() = default;
+    /// The default printer's name; empty when no printer is installed.
+    virtual QString DefaultPrinterName() const = 0;
+    /// Prints at once on the default printer, all pages, without a dialog: paint draws every page onto the
+    /// device. False (with the reason in *error) when the printer cannot be reached or paint failed.
+    virtual bool PrintOnDefault(const QString& jobName, const std::function<bool(QPagedPaintDevice&)>& paint,
+                                QString* error) = 0;
+};
+
 /// All date-times in this program are wall-clock values without a time zone. They are held as QDateTime with
 /// Qt::UTC as a neutral time setting, so adding minutes never meets a daylight-saving gap or fold.
 class IClock
@@ -73,6 +90,8 @@ struct Services
     /// The name of the database connection the windows work on. Looked up on every use, so a window never keeps a
     /// handle that maintenance has closed and reopened.
     QString connectionName;
+    /// The printer hand-off; nothing means no printer can be reached (documents are offered as PDF files).
+    IPrinter* printer = nullptr;
 
     QSqlDatabase Db() const { return QSqlDatabase::database(connectionName, false); }
 };

@@ -18,6 +18,7 @@
 #endif
 #ifdef ZEM_WITH_BOOKINGS
 #include "bookings/frmBooking.h"
+#include "bookings/frmFindBooking.h"
 #endif
 #ifdef ZEM_WITH_BERTHS
 #include "berths/frmBerth.h"
@@ -290,6 +291,7 @@ void MDIMain::ConnectWindows()
 #endif
 #ifdef ZEM_WITH_BOOKINGS
     ConnectItem(QStringLiteral("mnuBookingsAdd"), [this] { frmBooking::Display(*this, m_services, 1, 0); });
+    ConnectItem(QStringLiteral("mnuBookingsFind"), [this] { frmFindBooking::Display(*this, m_services); });
 #endif
 #ifdef ZEM_WITH_BERTHS
     ConnectItem(QStringLiteral("mnuConfigBerths"), [this] { frmBerth::Display(m_services, this); });

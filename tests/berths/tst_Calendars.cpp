@@ -3,6 +3,7 @@
 #include "berths/frmCalendar.h"
 #include "berths/frmCalendarPlus.h"
 #include "bookings/PeriodIndex.h"
+#include "bookings/frmBookingSummary.h"
 #include "common/TestSupport.h"
 #include "core/ui/Twips.h"
 #include "shell/MDIMain.h"
@@ -78,6 +79,19 @@ class tst_Calendars : public InstallTest
         for (const DayBooking& b : DayList::Read(db, day).value_or(QList<DayBooking>()))
             rows << QStringList{b.name, b.berths, b.arrival, b.departure}.join(u'|');
         return rows.join(u';');
+    }
+
+    // The booking whose summary act opened (0: none), the summary closed at once.
+    static int SummaryOpenedBy(const std::function<void()>& act)
+    {
+        int opened = 0;
+        OnNextModal([&opened](QDialog* dialog) {
+            if (auto* summary = qobject_cast<frmBookingSummary*>(dialog))
+                opened = summary->BookingID();
+        });
+        act();
+        QApplication::processEvents();
+        return opened;
     }
 
 private slots:
@@ -254,6 +268,16 @@ private slots:
         QCOMPARE(window->Model()->data(window->Model()->index(0, 0), Qt::BackgroundRole).value<QBrush>().color(),
                  QColor(Qt::magenta));
 
+        // A double-click on a booked cell opens the summary of the booking that touches the slot first.
+        Click(*window, "Option1_0");
+        Control<QDateEdit>(*window, "DTPicker1")->setDate(QDate(2026, 12, 4));
+        auto* grid = Control<QTableView>(*window, "grdBooking");
+        QCOMPARE(window->Model()->Text(6, 3), u"Ann Smith"_s);
+        QCOMPARE(SummaryOpenedBy([&] { emit grid->doubleClicked(window->Model()->index(6, 3)); }), 6);
+        QCOMPARE(window->Model()->Start(), At(4, 8));
+        Control<QDateEdit>(*window, "DTPicker1")->setDate(QDate(2026, 12, 10));
+        Click(*window, "Option1_1");
+
         // A booking made elsewhere shows when the register or a wizard asks the active child to refresh.
         QVERIFY(m_install->Exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate) VALUES "
                                 u"(8, 2, '2026-12-11 08:00:00', '2026-12-12 08:00:00')"_s));
@@ -273,6 +297,7 @@ private slots:
         QCOMPARE(window->Model()->rowCount(), 4); // today, 4 December
         Control<QCalendarWidget>(*window, "mwDate")->setSelectedDate(QDate(2026, 12, 10));
         QCOMPARE(window->Model()->Booking(0)->id, 3);
+        QCOMPARE(SummaryOpenedBy([&] { Click(*window, "cmdSummary"); }), 3);
 
         m_install->messages.answers.enqueue(MsgResult::No);
         Click(*window, "cmdCancel");
@@ -288,6 +313,7 @@ private slots:
         // On an empty day the buttons do nothing.
         Click(*window, "cmdCancel");
         Click(*window, "cmdEdit");
+        QCOMPARE(SummaryOpenedBy([&] { Click(*window, "cmdSummary"); }), 0);
         QCOMPARE(m_install->messages.calls.size(), 2);
         QVERIFY(!main.FindChild(u"frmBooking"_s));
     }

@@ -1,5 +1,7 @@
 #include "common/ScriptedSeams.h"
 
+#include <QPdfWriter>
+
 MsgResult ScriptedMessageBox::Show(const QString& text, const QString& title, MsgIcon icon, MsgButtons buttons)
 {
     calls.append({text, title, icon, buttons});
@@ -33,4 +35,18 @@ bool ScriptedDesktop::Open(const QUrl& url)
 {
     opened.append(url);
     return accept;
+}
+
+bool ScriptedPrinter::PrintOnDefault(const QString& jobName, const std::function<bool(QPagedPaintDevice&)>& paint,
+                                     QString* error)
+{
+    if (defaultName.isEmpty()) {
+        if (error)
+            *error = QStringLiteral("no printer");
+        return false;
+    }
+    jobs << jobName;
+    QPdfWriter paper(paperPath);
+    paper.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    return paint(paper);
 }

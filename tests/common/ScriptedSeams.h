@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QQueue>
+#include <QStringList>
 
 /// Test doubles for the seams: each records every call and answers from a queue.
 
@@ -43,6 +44,19 @@ public:
 
     QList<QUrl> opened;
     bool accept = true;
+};
+
+/// A printer that prints onto a PDF file, so a test reads back what went to the paper.
+class ScriptedPrinter final : public IPrinter
+{
+public:
+    QString DefaultPrinterName() const override { return defaultName; }
+    bool PrintOnDefault(const QString& jobName, const std::function<bool(QPagedPaintDevice&)>& paint,
+                        QString* error) override;
+
+    QString defaultName; // empty: no printer installed
+    QString paperPath;   // the PDF file each job is written to (the last job wins)
+    QStringList jobs;    // the job names printed
 };
 
 class FixedClock final : public IClock

@@ -17,6 +17,7 @@ TestInstall::TestInstall(bool withDatabase)
     root.mkpath(QStringLiteral("traces"));
     qputenv("ZEMHARBOUR_SETTINGS", SettingsPath().toLocal8Bit());
     InstallPaths::SetRoot(m_dir.path());
+    printer.paperPath = Root() + QStringLiteral("/printed.pdf");
     clock.now = modFunctions::WallTime(QDate(2026, 12, 4), QTime(9, 15, 2));
     if (withDatabase) {
         QString error;

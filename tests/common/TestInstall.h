@@ -37,7 +37,8 @@ public:
     ScriptedFileDialog files;
     ScriptedDesktop desktop;
     FixedClock clock;
-    Services services{messages, files, desktop, clock, Database::SharedConnectionName()};
+    ScriptedPrinter printer; // no printer installed until a test names one
+    Services services{messages, files, desktop, clock, Database::SharedConnectionName(), &printer};
 
 private:
     QTemporaryDir m_dir;

@@ -108,18 +108,33 @@ private slots:
     {
         QTest::addColumn<qlonglong>("units");
         QTest::addColumn<QString>("text");
-        QTest::newRow("zero") << 0LL << "£0.00";
-        QTest::newRow("pence") << 17500LL << "£1.75";
-        QTest::newRow("half penny rounds up") << 50LL << "£0.01";
-        QTest::newRow("below half rounds down") << 49LL << "£0.00";
-        QTest::newRow("no thousands separator") << 12345678900LL << "£1234567.89";
-        QTest::newRow("negative rounds away from zero") << -50LL << "-£0.01";
+        QTest::addColumn<QString>("grouped"); // as printed documents show it
+        QTest::newRow("zero") << 0LL << "£0.00"
+                              << "£0.00";
+        QTest::newRow("pence") << 17500LL << "£1.75"
+                               << "£1.75";
+        QTest::newRow("half penny rounds up") << 50LL << "£0.01"
+                                              << "£0.01";
+        QTest::newRow("below half rounds down") << 49LL << "£0.00"
+                                                << "£0.00";
+        QTest::newRow("no thousands separator") << 12345678900LL << "£1234567.89"
+                                                << "£1,234,567.89";
+        QTest::newRow("three digits stay alone") << 9999900LL << "£999.99"
+                                                 << "£999.99";
+        QTest::newRow("one thousand") << 10000000LL << "£1000.00"
+                                      << "£1,000.00";
+        QTest::newRow("negative rounds away from zero") << -50LL << "-£0.01"
+                                                        << "-£0.01";
+        QTest::newRow("negative thousands") << -123456780000LL << "-£12345678.00"
+                                            << "-£12,345,678.00";
     }
     void format()
     {
         QFETCH(qlonglong, units);
         QFETCH(QString, text);
+        QFETCH(QString, grouped);
         QCOMPARE(Money::FromUnits(units).Format(), text);
+        QCOMPARE(Money::FromUnits(units).FormatGrouped(), grouped);
     }
 
     void vat_data()

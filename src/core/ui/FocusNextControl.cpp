@@ -32,10 +32,11 @@ bool FocusNextControl::eventFilter(QObject* watched, QEvent* event)
     if (qobject_cast<QPlainTextEdit*>(focus) || qobject_cast<QTextEdit*>(focus) || qobject_cast<QPushButton*>(focus) ||
         qobject_cast<QToolButton*>(focus))
         return false;
-    // Walk the tab chain to the next control that takes the focus, wrapping round inside the window.
+    // Walk the tab chain to the next control that takes the focus, wrapping round inside the window. The inner
+    // box of a date picker or spin box is part of the focused control, not the next one.
     QWidget* next = focus->nextInFocusChain();
     while (next && next != focus) {
-        if (m_window->isAncestorOf(next) && next->isVisible() && next->isEnabled() &&
+        if (m_window->isAncestorOf(next) && !focus->isAncestorOf(next) && next->isVisible() && next->isEnabled() &&
             (next->focusPolicy() & Qt::TabFocus))
             break;
         next = next->nextInFocusChain();

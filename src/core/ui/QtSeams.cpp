@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrinter>
+#include <QPrinterInfo>
 
 MsgResult QtMessageBox::Show(const QString& text, const QString& title, MsgIcon icon, MsgButtons buttons)
 {
@@ -71,4 +73,32 @@ QString QtFileDialog::Choose(const FileRequest& request)
     return QFileDialog::getOpenFileName(QApplication::activeWindow(), request.title, start, request.filter, &selected);
 }
 
-bool QtDesktop::Open(const QUrl& url) { return QDesktopServices::openUrl(url); }
+bool QtDesktop::Open(const QUrl& url)
+{
+    return QDesktopServices::openUrl(url);
+}
+
+QString QtPrinter::DefaultPrinterName() const
+{
+    return QPrinterInfo::defaultPrinterName();
+}
+
+bool QtPrinter::PrintOnDefault(const QString& jobName, const std::function<bool(QPagedPaintDevice&)>& paint,
+                               QString* error)
+{
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) {
+        if (error)
+            *error = QStringLiteral("No default printer is installed.");
+        return false;
+    }
+    QPrinter printer(info, QPrinter::HighResolution);
+    printer.setDocName(jobName);
+    printer.setPrintRange(QPrinter::AllPages);
+    if (!printer.isValid() || !paint(printer)) {
+        if (error)
+            *error = QStringLiteral("The printer %1 did not accept the document.").arg(info.printerName());
+        return false;
+    }
+    return true;
+}

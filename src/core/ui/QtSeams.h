@@ -2,7 +2,7 @@
 
 #include "core/Seams.h"
 
-/// The seams as the user meets them: Qt message boxes, file dialogs and the desktop's URL handler.
+/// The seams as the user meets them: Qt message boxes, file dialogs, the desktop's URL handler and the printer.
 
 class QtMessageBox final : public IMessageBox
 {
@@ -20,4 +20,12 @@ class QtDesktop final : public IDesktop
 {
 public:
     bool Open(const QUrl& url) override;
+};
+
+class QtPrinter final : public IPrinter
+{
+public:
+    QString DefaultPrinterName() const override;
+    bool PrintOnDefault(const QString& jobName, const std::function<bool(QPagedPaintDevice&)>& paint,
+                        QString* error) override;
 };

@@ -1,0 +1,205 @@
+#include "bookings/BookingDocuments.h"
+
+#include "bookings/BookingRules.h"
+#include "core/SqlHelpers.h"
+#include "core/modFunctions.h"
+
+#include <QSqlQuery>
+
+// The logo lives in a static library: nothing references it, so it is registered by hand once.
+static void InitBookingResources()
+{
+    Q_INIT_RESOURCE(bookings);
+}
+
+namespace BookingDocuments {
+namespace {
+
+QString Text(const QVariant& value)
+{
+    return value.isNull() ? QString() : value.toString();
+}
+
+QImage Logo()
+{
+    static const bool loaded = [] {
+        InitBookingResources();
+        return true;
+    }();
+    Q_UNUSED(loaded);
+    return QImage(QStringLiteral(":/bookings/logo.png"));
+}
+
+const Doc::Style Title{.pointSize = 20, .bold = true};
+const Doc::Style Heading{.pointSize = 16, .bold = true, .spaceAfter = 0};
+const Doc::Style Line{.spaceAfter = 0};
+const Doc::Style Bold{.bold = true, .spaceAfter = 4};
+const Doc::Style LastLine{.spaceAfter = 6}; // ends a group of lines
+
+/// The company's name and address, the non-empty parts of the address each on a line.
+Doc::Record CompanyHeading(const Company& company)
+{
+    Doc::Record record{Doc::Text(company.name, Heading)};
+    for (const QString& part : {company.street, company.area, company.town, company.county, company.postcode})
+        if (!part.trimmed().isEmpty())
+            record << Doc::Text(part, Line);
+    record << Doc::Space(4) << Doc::Field(QStringLiteral("Telephone No:"), company.telephone, 110, Line);
+    return record;
+}
+
+/// A label with a long text: each paragraph its own record, so pages break between paragraphs, the label kept
+/// with the first.
+QList<Doc::Record> Paragraphs(const QString& label, const QString& text, double labelWidth)
+{
+    QString plain = text;
+    plain.remove(u'\r');
+    QStringList paragraphs = plain.split(u'\n');
+    while (paragraphs.size() > 1 && paragraphs.last().trimmed().isEmpty())
+        paragraphs.removeLast();
+    QList<Doc::Record> records;
+    for (int i = 0; i < paragraphs.size(); ++i)
+        records << Doc::Record{Doc::Field(i == 0 ? label : QString(), paragraphs[i], labelWidth, Line)};
+    records.last().last().style.spaceAfter = 6;
+    return records;
+}
+
+QString DateText(const QDateTime& when)
+{
+    return when.isValid() ? BookingRules::DateTimeText(when) : QString();
+}
+
+} // namespace
+
+std::optional<PrintData> Load(const QSqlDatabase& db, QString* error)
+{
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    const QString sql = QStringLiteral(
+        "SELECT c.[Company Name], c.Street, c.Area, c.Town, c.County, c.Postcode, c.[Telephone No], c.[VAT No], "
+        "c.[Receipt Footer], c.TermsandConditions, "
+        "u.Name, u.HouseName, u.Street, u.Area, u.Town, u.PostCode, u.TelNo, u.MobileNo, u.EmailAddress, u.Notes, "
+        "u.ClubMember, u.MembershipNo, "
+        "i.ID, i.FromDate, i.ToDate, i.BookedBy, i.CostOfHire, i.OtherCharges, i.VAT, i.TotalPayable, "
+        "i.AmountPayed, i.BerthConfirmationNumber, i.GuestConfirmationNumber, i.Notes "
+        "FROM Company c INNER JOIN InvTemp i ON i.CompanyID = c.CompanyID "
+        "LEFT JOIN Customer u ON u.ID = i.CustomerID ORDER BY c.CompanyID LIMIT 1");
+    if (!Sql::Exec(q, sql, {}, error) || !q.next())
+        return std::nullopt;
+    int at = 0;
+    auto next = [&] { return q.value(at++); };
+    auto text = [&] { return Text(next()); };
+    PrintData d;
+    d.company = {text(), text(), text(), text(), text(), text(), text(), text(), text(), text()};
+    d.customer.name = text();
+    d.customer.houseName = text();
+    d.customer.street = text();
+    d.customer.area = text();
+    d.customer.town = text();
+    d.customer.postcode = text();
+    d.customer.telNo = text();
+    d.customer.mobileNo = text();
+    d.customer.emailAddress = text();
+    d.customer.notes = text();
+    d.customer.clubMember = next().toInt() != 0;
+    d.customer.membershipNo = text();
+    d.id = next().toInt();
+    d.fromDate = modFunctions::ReadDateTime(next());
+    d.toDate = modFunctions::ReadDateTime(next());
+    d.bookedBy = text();
+    d.costOfHire = Money::FromDb(next());
+    d.otherCharges = Money::FromDb(next());
+    d.vat = Money::FromDb(next());
+    d.totalPayable = Money::FromDb(next());
+    d.amountPayed = Money::FromDb(next());
+    d.berthConfirmationNumber = text();
+    d.guestConfirmationNumber = text();
+    d.notes = text();
+    return d;
+}
+
+QString SignatureLine()
+{
+    return QStringLiteral("Signature: ") + QString(36, u'_') + QStringLiteral(" Date: ") + QString(19, u'_');
+}
+
+Doc::Document Receipt(const PrintData& d)
+{
+    Doc::Document doc;
+    doc.title = QStringLiteral("INVOICE");
+    Doc::Record heading = CompanyHeading(d.company);
+    heading << Doc::Field(QStringLiteral("VAT No:"), d.company.vatNo, 110, Line) << Doc::Space(6)
+            << Doc::Picture(Logo(), 48) << Doc::Space(4) << Doc::Rule() << Doc::Text(QStringLiteral("INVOICE"), Title);
+    doc.body << heading;
+
+    constexpr double w = 170; // label column
+    doc.body << Doc::Record{Doc::Field(QStringLiteral("Invoice Number:"), QString::number(d.id), w, Line),
+                            Doc::Field(QStringLiteral("Booking Date:"), DateText(d.fromDate), w, Line),
+                            Doc::Field(QStringLiteral("Booked By:"), d.bookedBy, w, LastLine)};
+    Doc::Record customer;
+    for (const QString& part : {d.customer.name, d.customer.houseName, d.customer.street, d.customer.area,
+                                d.customer.town, d.customer.postcode})
+        customer << Doc::Text(part, Line);
+    customer.last().style.spaceAfter = 10;
+    doc.body << customer;
+
+    const Qt::Alignment right = Qt::AlignRight;
+    auto amount = [&](const QString& label, Money value) {
+        return Doc::Row({{label, 2}, {value.FormatGrouped(), 1, right}, {QString(), 2}}, Line);
+    };
+    doc.body << Doc::Record{Doc::Text(QStringLiteral("Booking charges,"), Bold),
+                            amount(QStringLiteral("Cost Of Hire:"), d.costOfHire),
+                            amount(QStringLiteral("Other Charges:"), d.otherCharges),
+                            amount(QStringLiteral("VAT:"), d.vat),
+                            amount(QStringLiteral("Total Payable:"), d.totalPayable),
+                            amount(QStringLiteral("Amount Payed:"), d.amountPayed),
+                            Doc::Space(10)};
+    doc.body << Doc::Record{
+        Doc::Field(QStringLiteral("Berth Confirmation Number:"), d.berthConfirmationNumber, w, Line),
+        Doc::Field(QStringLiteral("Guest Confirmation Number:"), d.guestConfirmationNumber, w, LastLine)};
+    doc.body << Paragraphs(QStringLiteral("Notes:"), d.notes, w);
+    doc.body << Doc::Record{Doc::Space(12), Doc::Text(d.company.receiptFooter, {.italic = true})};
+    return doc;
+}
+
+Doc::Document ReservationForm(const PrintData& d)
+{
+    Doc::Document doc;
+    doc.title = QStringLiteral("Reservation Form");
+    doc.pageFooter << Doc::Text(SignatureLine(), Line);
+    doc.body << (CompanyHeading(d.company) << Doc::Space(6) << Doc::Picture(Logo(), 48) << Doc::Rule());
+
+    constexpr double w = 150;
+    doc.body << Doc::Record{Doc::Text(QStringLiteral("Reservation Form"), Title),
+                            Doc::Field(QStringLiteral("Reservation Number:"), QString::number(d.id), w, Line),
+                            Doc::Field(QStringLiteral("From Date:"), DateText(d.fromDate), w, Line),
+                            Doc::Field(QStringLiteral("To Date:"), DateText(d.toDate), w, LastLine)};
+    const Customer& c = d.customer;
+    Doc::Record customer;
+    const QList<std::pair<QString, QString>> fields = {{QStringLiteral("Name:"), c.name},
+                                                       {QStringLiteral("HouseName:"), c.houseName},
+                                                       {QStringLiteral("Street:"), c.street},
+                                                       {QStringLiteral("Area:"), c.area},
+                                                       {QStringLiteral("Town:"), c.town},
+                                                       {QStringLiteral("Postcode:"), c.postcode},
+                                                       {QStringLiteral("TelNo:"), c.telNo},
+                                                       {QStringLiteral("MobileNo:"), c.mobileNo},
+                                                       {QStringLiteral("EmailAddress:"), c.emailAddress}};
+    for (const auto& [label, value] : fields)
+        customer << Doc::Field(label, value, w, Line);
+    doc.body << customer;
+    doc.body << Paragraphs(QStringLiteral("Client Notes:"), c.notes, w);
+    doc.body << Doc::Record{
+        Doc::Field(QStringLiteral("ClubMember:"), c.clubMember ? QStringLiteral("Yes") : QStringLiteral("No"), w, Line),
+        Doc::Field(QStringLiteral("MembershipNo:"), c.membershipNo, w, LastLine)};
+    doc.body << Paragraphs(QStringLiteral("Reservation Notes:"), d.notes, w);
+    doc.body << Doc::Record{Doc::Text(QStringLiteral("Reservation Terms and Conditions:"), Bold)};
+    QList<Doc::Record> terms = Paragraphs(QString(), d.company.terms, 0);
+    for (Doc::Record& record : terms)
+        record = {Doc::Text(record.first().value, Line)};
+    // The heading stays with the first paragraph of the terms.
+    doc.body.last() << terms.takeFirst();
+    doc.body << terms;
+    return doc;
+}
+
+} // namespace BookingDocuments

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "core/Money.h"
+#include "core/ui/Document.h"
+
+#include <QDateTime>
+#include <QSqlDatabase>
+#include <optional>
+
+/// The booking's two printed documents, the receipt ("INVOICE") and the reservation form, fed from the one
+/// InvTemp row joined with the company and the customer.
+namespace BookingDocuments {
+
+struct Company
+{
+    QString name, street, area, town, county, postcode, telephone, vatNo, receiptFooter, terms;
+};
+
+struct Customer
+{
+    QString name, houseName, street, area, town, postcode, telNo, mobileNo, emailAddress, notes, membershipNo;
+    bool clubMember = false;
+};
+
+/// One InvTemp row with its company and customer (a missing customer reads as empty texts).
+struct PrintData
+{
+    Company company;
+    Customer customer;
+    int id = 0;
+    QDateTime fromDate;
+    QDateTime toDate;
+    QString bookedBy;
+    Money costOfHire, otherCharges, vat, totalPayable, amountPayed;
+    QString berthConfirmationNumber; // empty when none was given
+    QString guestConfirmationNumber;
+    QString notes;
+};
+
+/// The InvTemp row with its company; nothing when there is none (the reason in *error for a database failure).
+std::optional<PrintData> Load(const QSqlDatabase& db, QString* error = nullptr);
+
+/// "Signature: " and 36 underscores, " Date: " and 19 underscores: the reservation form's page foot.
+QString SignatureLine();
+
+Doc::Document Receipt(const PrintData& data);
+Doc::Document ReservationForm(const PrintData& data);
+
+} // namespace BookingDocuments

@@ -1,0 +1,56 @@
+#include "bookings/BookingSummaryData.h"
+
+#include "bookings/BookingStore.h"
+#include "core/SqlHelpers.h"
+
+#include <QSqlQuery>
+
+namespace BookingSummaryData {
+
+std::optional<Shown> Load(const QSqlDatabase& db, int bookingId, QString* error)
+{
+    auto booking = BookingStore::LoadBooking(db, bookingId, error);
+    if (!booking)
+        return std::nullopt;
+    auto customer = CustomerStore::Load(db, booking->customerId, error);
+    if (!customer)
+        return std::nullopt;
+    return Shown{std::move(*booking), std::move(*customer)};
+}
+
+QString AddressLine(const CustomerRecord& customer)
+{
+    return QStringList{customer.street, customer.area, customer.town, customer.postCode}.join(QStringLiteral(", "));
+}
+
+QString CancelledDetails(const QString& datesLine, const QString& nameLine)
+{
+    return QStringLiteral("From: ") + datesLine + QStringLiteral(", Customer:") + nameLine;
+}
+
+bool FillInvTemp(const QSqlDatabase& db, int bookingId, QString* error)
+{
+    return Sql::InTransaction(db, error, [&] {
+        if (!Sql::Exec(db, QStringLiteral("DELETE FROM InvTemp"), {}, error))
+            return false;
+        QSqlQuery q(db);
+        // Copied inside the transaction from the row itself, so the documents print what is stored now.
+        const QString copy = QStringLiteral(
+            "INSERT INTO InvTemp (ID, CompanyID, CustomerID, FromDate, ToDate, BookedBy, PaymentMethodID, "
+            "BerthConfirmationNumber, GuestConfirmationNumber, ClubMember, CostOfHire, OtherCharges, VAT, "
+            "TotalPayable, AmountPayed, Notes) "
+            "SELECT ID, (SELECT CompanyID FROM Company ORDER BY CompanyID LIMIT 1), CustomerID, FromDate, ToDate, "
+            "BookedBy, PaymentMethodID, BerthConfirmationNumber, GuestConfirmationNumber, COALESCE(ClubMember, 0), "
+            "CostOfHire, OtherCharges, VAT, TotalPayable, AmountPayed, Notes FROM Booking WHERE ID = ?");
+        if (!Sql::Exec(q, copy, {bookingId}, error))
+            return false;
+        if (q.numRowsAffected() != 1) {
+            if (error)
+                *error = QStringLiteral("The booking no longer exists.");
+            return false;
+        }
+        return true;
+    });
+}
+
+} // namespace BookingSummaryData

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QDateTime>
+#include <QSqlDatabase>
+#include <QSqlQueryModel>
+#include <optional>
+
+/// The bookings that have a customer, with the customer's name, over one query: the grid fetches rows as they
+/// are shown, so even a long history opens at once.
+class FindBookingModel final : public QSqlQueryModel
+{
+    Q_OBJECT
+public:
+    enum Column
+    {
+        ColName,
+        ColFromDate,
+        ColToDate,
+        ColId
+    };
+
+    /// Found = arrives on or after arriving and leaves on or before departing; each bound rounded down to the
+    /// half hour. A bound left out does not narrow the list.
+    struct Bounds
+    {
+        std::optional<QDateTime> arriving;
+        std::optional<QDateTime> departing;
+        bool IsEmpty() const { return !arriving && !departing; }
+    };
+
+    explicit FindBookingModel(QObject* parent = nullptr);
+
+    /// Runs the query for bounds; false (an empty list) with the reason in *error when it failed.
+    bool Load(const QSqlDatabase& db, const Bounds& bounds = {}, QString* error = nullptr);
+    /// The number of bookings within bounds, by one count; nothing when it failed.
+    static std::optional<qint64> Count(const QSqlDatabase& db, const Bounds& bounds, QString* error = nullptr);
+
+    /// The booking ID of a row, 0 outside the rows fetched.
+    int BookingId(int row) const;
+
+    /// Dates shown as "M/d/yyyy".
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+};

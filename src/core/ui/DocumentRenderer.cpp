@@ -1,0 +1,446 @@
+#include "core/ui/DocumentRenderer.h"
+
+#include "core/Seams.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QTextLayout>
+#include <memory>
+#include <vector>
+
+namespace DocumentRenderer {
+namespace {
+
+constexpr double PointsPerInch = 72.0;
+constexpr double HeaderGap = 8; // points between the header or footer and the body
+
+using LayoutPtr = std::shared_ptr<QTextLayout>;
+
+QFont FontOf(const Doc::Style& style)
+{
+    QFont font;
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(style.pointSize > 0 ? style.pointSize : 10);
+    font.setBold(style.bold);
+    font.setItalic(style.italic);
+    return font;
+}
+
+/// Wraps text to width (device units); each line positioned one under the other from 0.
+LayoutPtr Wrap(const QString& text, const QFont& font, QPaintDevice* device, double width, Qt::Alignment align)
+{
+    QString plain = text;
+    plain.remove(u'\r');
+    plain.replace(u'\n', QChar::LineSeparator);
+    auto layout = std::make_shared<QTextLayout>(plain, font, device);
+    QTextOption option(align);
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout->setTextOption(option);
+    layout->beginLayout();
+    double y = 0;
+    for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine()) {
+        line.setLineWidth(std::max(1.0, width));
+        line.setPosition(QPointF(0, y));
+        y += line.height();
+    }
+    layout->endLayout();
+    return layout;
+}
+
+double LineHeight(const LayoutPtr& layout, int index)
+{
+    return index < layout->lineCount() ? layout->lineAt(index).height() : 0;
+}
+
+QString LineText(const LayoutPtr& layout, int index)
+{
+    if (index >= layout->lineCount())
+        return {};
+    const QTextLine line = layout->lineAt(index);
+    QString text = layout->text().mid(line.textStart(), line.textLength());
+    text.replace(QChar::LineSeparator, u' ');
+    return text.trimmed();
+}
+
+/// A block measured for the page width: its wrapped text and the heights of its slices (the pieces a page may
+/// break between: a line of text or of a field, or the whole of any other block).
+struct Laid
+{
+    Doc::Block block;
+    LayoutPtr main;  // Text: the text; Field: the value
+    LayoutPtr label; // Field
+    std::vector<LayoutPtr> cells;
+    std::vector<double> cellX;
+    QList<double> slices;
+};
+
+struct Metrics
+{
+    QPaintDevice* device;
+    double scale; // device units per point
+    double width; // of the paint area, in device units
+    double height;
+};
+
+Laid LayOut(const Doc::Block& block, const Metrics& m)
+{
+    Laid laid;
+    laid.block = block;
+    const QFont font = FontOf(block.style);
+    const double fallback = QFontMetricsF(font, m.device).height();
+    switch (block.kind) {
+    case Doc::Block::Kind::Text:
+        laid.main = Wrap(block.text, font, m.device, m.width, block.style.align);
+        for (int i = 0; i < laid.main->lineCount(); ++i)
+            laid.slices << LineHeight(laid.main, i);
+        break;
+    case Doc::Block::Kind::Field: {
+        const double labelWidth = std::min(block.labelWidth * m.scale, m.width / 2);
+        laid.label = Wrap(block.text, font, m.device, labelWidth - 4 * m.scale, Qt::AlignLeft);
+        laid.main = Wrap(block.value, font, m.device, m.width - labelWidth, block.style.align);
+        const int lines = std::max(laid.label->lineCount(), laid.main->lineCount());
+        for (int i = 0; i < lines; ++i)
+            laid.slices << std::max(LineHeight(laid.label, i), LineHeight(laid.main, i));
+        break;
+    }
+    case Doc::Block::Kind::Row: {
+        double total = 0;
+        for (const Doc::Cell& cell : block.cells)
+            total += std::max(0.0, cell.share);
+        double x = 0;
+        double tallest = 0;
+        for (const Doc::Cell& cell : block.cells) {
+            const double width = total > 0 ? m.width * std::max(0.0, cell.share) / total : 0;
+            // A small gap keeps neighbouring cells' texts apart.
+            laid.cells.push_back(Wrap(cell.text, font, m.device, width - 4 * m.scale, cell.align));
+            laid.cellX.push_back(x);
+            tallest = std::max(tallest, laid.cells.back()->boundingRect().height());
+            x += width;
+        }
+        laid.slices << tallest;
+        break;
+    }
+    case Doc::Block::Kind::Rule:
+    case Doc::Block::Kind::Picture:
+    case Doc::Block::Kind::Space:
+        laid.slices << std::max(0.0, block.height) * m.scale;
+        break;
+    }
+    if (laid.slices.isEmpty())
+        laid.slices << fallback;
+    laid.slices.last() += std::max(0.0, block.style.spaceAfter) * m.scale;
+    return laid;
+}
+
+struct Placed
+{
+    int laid;
+    int slice;
+    double y;
+};
+
+/// Where every slice of the body goes: the pages with their placed slices.
+struct Pages
+{
+    Metrics metrics;
+    std::vector<Laid> body;
+    QList<QList<Placed>> pages;
+    double headerHeight = 0;
+    double footerHeight = 0;
+};
+
+QString FillPageNumbers(QString text, int page, int count)
+{
+    // "%P" first: it must not be read as "%p" followed by "P".
+    text.replace(QStringLiteral("%P"), QString::number(count));
+    text.replace(QStringLiteral("%p"), QString::number(page));
+    return text;
+}
+
+std::vector<Laid> LayOutBand(const QList<Doc::Block>& blocks, const Metrics& m, int page, int count)
+{
+    std::vector<Laid> band;
+    for (Doc::Block block : blocks) {
+        block.text = FillPageNumbers(block.text, page, count);
+        block.value = FillPageNumbers(block.value, page, count);
+        for (Doc::Cell& cell : block.cells)
+            cell.text = FillPageNumbers(cell.text, page, count);
+        band.push_back(LayOut(block, m));
+    }
+    return band;
+}
+
+double Height(const Laid& laid)
+{
+    double height = 0;
+    for (double slice : laid.slices)
+        height += slice;
+    return height;
+}
+
+double BandHeight(const std::vector<Laid>& band)
+{
+    double height = 0;
+    for (const Laid& laid : band)
+        height += Height(laid);
+    return height;
+}
+
+Pages LayOutPages(const Doc::Document& document, QPagedPaintDevice& device)
+{
+    device.setPageOrientation(document.orientation);
+    device.setPageMargins(document.marginsMm, QPageLayout::Millimeter);
+    Pages result;
+    Metrics& m = result.metrics;
+    m.device = &device;
+    m.scale = device.logicalDpiY() / PointsPerInch;
+    m.width = device.width();
+    m.height = device.height();
+
+    // The bands are measured with wide page numbers; their line count does not depend on the digits.
+    result.headerHeight = BandHeight(LayOutBand(document.pageHeader, m, 8888, 8888));
+    result.footerHeight = BandHeight(LayOutBand(document.pageFooter, m, 8888, 8888));
+    const double top = result.headerHeight > 0 ? result.headerHeight + HeaderGap * m.scale : 0;
+    const double bottom = m.height - (result.footerHeight > 0 ? result.footerHeight + HeaderGap * m.scale : 0);
+
+    result.pages.append(QList<Placed>());
+    double y = top;
+    auto newPage = [&] {
+        result.pages.append(QList<Placed>());
+        y = top;
+    };
+    for (const Doc::Record& record : document.body) {
+        const int first = static_cast<int>(result.body.size());
+        double height = 0;
+        for (const Doc::Block& block : record) {
+            result.body.push_back(LayOut(block, m));
+            height += Height(result.body.back());
+        }
+        if (y + height > bottom && y > top)
+            newPage();
+        // A record taller than a whole page is the one case broken, between its slices.
+        const bool breakInside = y + height > bottom;
+        for (int i = first; i < static_cast<int>(result.body.size()); ++i) {
+            for (int s = 0; s < result.body[i].slices.size(); ++s) {
+                const double slice = result.body[i].slices[s];
+                if (breakInside && y + slice > bottom && y > top)
+                    newPage();
+                result.pages.last().append({i, s, y});
+                y += slice;
+            }
+        }
+    }
+    return result;
+}
+
+QString SliceText(const Laid& laid, int slice)
+{
+    switch (laid.block.kind) {
+    case Doc::Block::Kind::Text:
+        return LineText(laid.main, slice);
+    case Doc::Block::Kind::Field:
+        return (LineText(laid.label, slice) + u' ' + LineText(laid.main, slice)).trimmed();
+    case Doc::Block::Kind::Row: {
+        QStringList cells;
+        for (const Doc::Cell& cell : laid.block.cells)
+            cells << cell.text;
+        return cells.join(u'\t');
+    }
+    default:
+        return {};
+    }
+}
+
+void PaintSlice(QPainter& painter, const Laid& laid, int slice, double y, const Metrics& m)
+{
+    const Doc::Block& block = laid.block;
+    switch (block.kind) {
+    case Doc::Block::Kind::Text:
+        if (slice < laid.main->lineCount()) {
+            const QTextLine line = laid.main->lineAt(slice);
+            line.draw(&painter, QPointF(0, y - line.y()));
+        }
+        break;
+    case Doc::Block::Kind::Field: {
+        const double labelWidth = std::min(block.labelWidth * m.scale, m.width / 2);
+        if (slice < laid.label->lineCount()) {
+            const QTextLine line = laid.label->lineAt(slice);
+            line.draw(&painter, QPointF(0, y - line.y()));
+        }
+        if (slice < laid.main->lineCount()) {
+            const QTextLine line = laid.main->lineAt(slice);
+            line.draw(&painter, QPointF(labelWidth, y - line.y()));
+        }
+        break;
+    }
+    case Doc::Block::Kind::Row:
+        for (size_t i = 0; i < laid.cells.size(); ++i)
+            laid.cells[i]->draw(&painter, QPointF(laid.cellX[i], y));
+        break;
+    case Doc::Block::Kind::Rule:
+        painter.fillRect(QRectF(0, y, m.width, std::max(1.0, block.height * m.scale)), Qt::black);
+        break;
+    case Doc::Block::Kind::Picture: {
+        if (block.picture.isNull() || block.picture.height() == 0)
+            break;
+        const double height = block.height * m.scale;
+        const double width = std::min(m.width, height * block.picture.width() / block.picture.height());
+        double x = 0;
+        if (block.style.align & Qt::AlignHCenter)
+            x = (m.width - width) / 2;
+        else if (block.style.align & Qt::AlignRight)
+            x = m.width - width;
+        painter.drawImage(QRectF(x, y, width, height), block.picture);
+        break;
+    }
+    case Doc::Block::Kind::Space:
+        break;
+    }
+}
+
+void PaintBand(QPainter& painter, const std::vector<Laid>& band, double y, const Metrics& m)
+{
+    for (const Laid& laid : band) {
+        for (int s = 0; s < laid.slices.size(); ++s) {
+            PaintSlice(painter, laid, s, y, m);
+            y += laid.slices[s];
+        }
+    }
+}
+
+QStringList BandTexts(const std::vector<Laid>& band)
+{
+    QStringList texts;
+    for (const Laid& laid : band)
+        for (int s = 0; s < laid.slices.size(); ++s)
+            if (const QString text = SliceText(laid, s); !text.isEmpty())
+                texts << text;
+    return texts;
+}
+
+} // namespace
+
+QList<QStringList> Paginate(const Doc::Document& document, QPagedPaintDevice& device)
+{
+    const Pages pages = LayOutPages(document, device);
+    const int count = static_cast<int>(pages.pages.size());
+    QList<QStringList> result;
+    for (int p = 0; p < count; ++p) {
+        QStringList texts = BandTexts(LayOutBand(document.pageHeader, pages.metrics, p + 1, count));
+        for (const Placed& placed : pages.pages[p])
+            if (const QString text = SliceText(pages.body[placed.laid], placed.slice); !text.isEmpty())
+                texts << text;
+        texts << BandTexts(LayOutBand(document.pageFooter, pages.metrics, p + 1, count));
+        result << texts;
+    }
+    return result;
+}
+
+int Render(const Doc::Document& document, QPagedPaintDevice& device)
+{
+    const Pages pages = LayOutPages(document, device);
+    const Metrics& m = pages.metrics;
+    QPainter painter;
+    if (!painter.begin(&device))
+        return 0;
+    painter.setPen(Qt::black);
+    const int count = static_cast<int>(pages.pages.size());
+    for (int p = 0; p < count; ++p) {
+        if (p > 0 && !device.newPage())
+            return 0;
+        PaintBand(painter, LayOutBand(document.pageHeader, m, p + 1, count), 0, m);
+        for (const Placed& placed : pages.pages[p])
+            PaintSlice(painter, pages.body[placed.laid], placed.slice, placed.y, m);
+        const std::vector<Laid> footer = LayOutBand(document.pageFooter, m, p + 1, count);
+        PaintBand(painter, footer, m.height - BandHeight(footer), m);
+    }
+    return painter.end() ? count : 0;
+}
+
+bool WritePdf(const Doc::Document& document, const QString& path, QString* error)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    {
+        QPdfWriter writer(&file);
+        writer.setTitle(document.title);
+        writer.setCreator(QStringLiteral("Zem Harbour"));
+        writer.setPageSize(document.pageSize);
+        if (Render(document, writer) == 0) {
+            file.cancelWriting();
+            if (error)
+                *error = QStringLiteral("The document could not be laid out.");
+            return false;
+        }
+    }
+    if (!file.commit()) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+void Preview(const Doc::Document& document, QWidget* parent)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(document.title);
+    QPrintPreviewDialog dialog(&printer, parent);
+    dialog.setWindowTitle(document.title);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&document](QPrinter* target) { Render(document, *target); });
+    dialog.exec();
+}
+
+bool PrintNow(const Doc::Document& document, Services& services, const QString& proposedPdfName)
+{
+    if (services.printer && !services.printer->DefaultPrinterName().isEmpty()) {
+        QString error;
+        const auto paint = [&document](QPagedPaintDevice& device) { return Render(document, device) > 0; };
+        if (services.printer->PrintOnDefault(document.title, paint, &error))
+            return true;
+        services.messages.Show(QStringLiteral("The document could not be printed: %1").arg(error), document.title,
+                               MsgIcon::Critical);
+        return false;
+    }
+    const MsgResult answer = services.messages.Show(
+        QStringLiteral("No printer is installed. Do you want to save the document as a PDF file instead?"),
+        document.title, MsgIcon::Question, MsgButtons::YesNo);
+    return answer == MsgResult::Yes && SaveAsPdf(document, services, proposedPdfName);
+}
+
+bool SaveAsPdf(const Doc::Document& document, Services& services, const QString& proposedPdfName)
+{
+    FileRequest request;
+    request.title = QStringLiteral("Save as PDF");
+    request.folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    request.proposedName = proposedPdfName;
+    request.filter = QStringLiteral("PDF Files (*.pdf)");
+    request.selectedFilter = request.filter;
+    request.save = true;
+    QString path = services.files.Choose(request);
+    if (path.isEmpty())
+        return false;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".pdf");
+    QString error;
+    if (WritePdf(document, path, &error))
+        return true;
+    services.messages.Show(
+        QStringLiteral("The PDF file %1 could not be written: %2").arg(QDir::toNativeSeparators(path), error),
+        document.title, MsgIcon::Critical);
+    return false;
+}
+
+} // namespace DocumentRenderer

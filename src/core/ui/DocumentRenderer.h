@@ -1,0 +1,45 @@
+#pragma once
+
+#include "core/ui/Document.h"
+
+#include <QStringList>
+
+struct Services;
+class QPagedPaintDevice;
+class QWidget;
+
+/// Lays a Doc::Document out onto pages and hands it to one of three outlets: the print preview, the default
+/// printer (through Services::printer) or a PDF file.
+///
+///     Doc::Document doc;
+///     doc.title = u"Bookings"_s;
+///     doc.pageFooter << Doc::Text(u"List: %p of %P"_s);
+///     doc.body << Doc::Record{Doc::Field(u"Name:"_s, name)};
+///     DocumentRenderer::Preview(doc, this);              // or PrintNow(doc, services), SaveAsPdf(...)
+namespace DocumentRenderer {
+
+/// Paginate and Render first give the device the document's orientation and margins, so every outlet lays the
+/// document out alike.
+///
+/// Each page's texts in reading order (header, body lines, footer), one entry per laid-out line; a field reads
+/// "label value", a row's cells are joined with a tab. Lays out without painting, for tests and page counts.
+QList<QStringList> Paginate(const Doc::Document& document, QPagedPaintDevice& device);
+
+/// Lays the document out on the device's paint area and paints every page. The number of pages, 0 on failure.
+int Render(const Doc::Document& document, QPagedPaintDevice& device);
+
+/// Writes the document to a PDF file on the document's page size and margins.
+bool WritePdf(const Doc::Document& document, const QString& path, QString* error = nullptr);
+
+/// Shows the print preview window (modal), from which the user may print.
+void Preview(const Doc::Document& document, QWidget* parent);
+
+/// Prints at once on the default printer, all pages, without a print dialog. Where no printer is installed it
+/// says so and offers to save a PDF file instead (proposedPdfName in the file dialog). True when printed or saved.
+bool PrintNow(const Doc::Document& document, Services& services, const QString& proposedPdfName);
+
+/// Asks for a file name through the file dialog seam and writes the PDF there. False when cancelled or failed
+/// (a failure is told to the user).
+bool SaveAsPdf(const Doc::Document& document, Services& services, const QString& proposedPdfName);
+
+} // namespace DocumentRenderer

@@ -1,0 +1,175 @@
+#include "bookings/frmBooking.h"
+#include "bookings/frmFindBooking.h"
+#include "common/TestSupport.h"
+#include "shell/MDIMain.h"
+
+#include <QAbstractItemModelTester>
+#include <QDateTimeEdit>
+
+// The booking search: the full list, the range rules with their half-hour rounding, and opening the wizard.
+class tst_FindBooking : public InstallTest
+{
+    Q_OBJECT
+    std::unique_ptr<frmFindBooking> m_window;
+
+    static QDateTime At(int day, int h, int m) { return modFunctions::WallTime(QDate(2004, 6, day), QTime(h, m)); }
+
+    void Seed() override
+    {
+        QVERIFY(m_install->Exec(u"INSERT INTO Customer (ID, Name) VALUES (1, 'Ann'), (2, 'Bob')"_s));
+        QVERIFY(m_install->Exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate) VALUES "
+                                u"(1, 1, '2004-06-05 10:00:00', '2004-06-07 10:00:00'), "
+                                u"(2, 1, '2004-06-05 10:30:00', '2004-06-08 12:00:00'), "
+                                u"(3, 2, '2004-06-05 09:30:00', '2004-06-06 10:00:00'), "
+                                u"(4, 2, '2004-06-01 10:00:00', '2004-06-10 10:00:00'), "
+                                u"(5, 99, '2004-06-05 11:00:00', '2004-06-06 11:00:00'), "
+                                u"(6, NULL, '2004-06-05 11:00:00', '2004-06-06 11:00:00')"_s));
+        m_window = std::make_unique<frmFindBooking>(m_install->services);
+        QVERIFY(m_window->Load());
+    }
+    void TearDown() override { m_window.reset(); }
+
+    QString Listed() const
+    {
+        QList<int> ids;
+        for (int row = 0; row < m_window->Model()->rowCount(); ++row)
+            ids << m_window->Model()->BookingId(row);
+        std::sort(ids.begin(), ids.end());
+        QStringList text;
+        for (int id : ids)
+            text << QString::number(id);
+        return text.join(u',');
+    }
+    QString Matches() const { return Control<QLabel>(*m_window, "lblTotalMatches")->text(); }
+
+    void Search(const std::optional<QDateTime>& arriving, const std::optional<QDateTime>& departing)
+    {
+        Control<QCheckBox>(*m_window, "chkArriving")->setChecked(arriving.has_value());
+        Control<QCheckBox>(*m_window, "chkDeparting")->setChecked(departing.has_value());
+        if (arriving)
+            Control<QDateTimeEdit>(*m_window, "dtpArriving")->setDateTime(*arriving);
+        if (departing)
+            Control<QDateTimeEdit>(*m_window, "dtpDeparting")->setDateTime(*departing);
+        Click(*m_window, "cmdStart");
+    }
+
+private slots:
+    void opensWithEveryBookingThatHasACustomer()
+    {
+        QAbstractItemModelTester tester(m_window->Model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QCOMPARE(m_window->windowTitle(), u"Find Booking"_s);
+        QCOMPARE(Listed(), u"1,2,3,4"_s);
+        QCOMPARE(Matches(), QString());
+        QCOMPARE(Control<QDateTimeEdit>(*m_window, "dtpArriving")->dateTime(), m_install->clock.now);
+        QCOMPARE(Control<QDateTimeEdit>(*m_window, "dtpDeparting")->dateTime(), m_install->clock.now);
+        auto* grid = Control<QTableView>(*m_window, "grdBooking");
+        const QAbstractItemModel* model = grid->model();
+        QStringList headers;
+        for (int c = 0; c < model->columnCount(); ++c)
+            if (!grid->isColumnHidden(c))
+                headers << model->headerData(c, Qt::Horizontal).toString();
+        QCOMPARE(headers, (QStringList{u"Name"_s, u"Arriving on"_s, u"Depating on"_s}));
+        const int row = [&] {
+            for (int r = 0; r < model->rowCount(); ++r)
+                if (m_window->Model()->BookingId(r) == 4)
+                    return r;
+            return -1;
+        }();
+        QCOMPARE(model->index(row, 0).data().toString(), u"Bob"_s);
+        QCOMPARE(model->index(row, 1).data().toString(), u"6/1/2004"_s);
+        QCOMPARE(model->index(row, 2).data().toString(), u"6/10/2004"_s);
+    }
+
+    void rowsAreFetchedAsTheGridNeedsThem()
+    {
+        QVERIFY(m_install->Exec(u"WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 1000) "
+                                u"INSERT INTO Booking (CustomerID, FromDate, ToDate) SELECT 1, '2005-01-01 10:00:00', "
+                                u"'2005-01-02 10:00:00' FROM n"_s));
+        QVERIFY(m_window->Load());
+        FindBookingModel* model = m_window->Model();
+        QVERIFY(model->rowCount() < 1000);
+        QVERIFY(model->canFetchMore());
+        while (model->canFetchMore())
+            model->fetchMore();
+        QCOMPARE(model->rowCount(), 1004);
+    }
+
+    void enterMovesToTheNextField()
+    {
+        QVERIFY(ShowActive(*m_window));
+        auto* arriving = Control<QDateTimeEdit>(*m_window, "dtpArriving");
+        arriving->setFocus();
+        QTest::keyClick(arriving, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), Control<QCheckBox>(*m_window, "chkDeparting"));
+        QVERIFY(m_window->isVisible()); // Enter does not close the window
+    }
+
+    void search_data()
+    {
+        using Bound = std::optional<QDateTime>;
+        QTest::addColumn<Bound>("arriving");
+        QTest::addColumn<Bound>("departing");
+        QTest::addColumn<QString>("found");
+        QTest::newRow("arriving 10:00 finds 10:00 and 10:30, not 09:30") << Bound(At(5, 10, 0)) << Bound() << u"1,2"_s;
+        QTest::newRow("arriving 10:20 rounds down to 10:00") << Bound(At(5, 10, 20)) << Bound() << u"1,2"_s;
+        QTest::newRow("arriving 10:31 rounds down to 10:30") << Bound(At(5, 10, 31)) << Bound() << u"2"_s;
+        QTest::newRow("leaving exactly at the bound") << Bound() << Bound(At(7, 10, 0)) << u"1,3"_s;
+        QTest::newRow("departing 10:29 rounds down to 10:00") << Bound() << Bound(At(7, 10, 29)) << u"1,3"_s;
+        QTest::newRow("departing 09:59 rounds down to 09:30") << Bound() << Bound(At(7, 9, 59)) << u"3"_s;
+        QTest::newRow("01.06-10.06 is not within 02.06-08.06")
+            << Bound(At(2, 0, 0)) << Bound(At(8, 23, 0)) << u"1,2,3"_s;
+        QTest::newRow("nothing in range") << Bound(At(9, 0, 0)) << Bound(At(9, 12, 0)) << QString();
+    }
+    void search()
+    {
+        QFETCH(std::optional<QDateTime>, arriving);
+        QFETCH(std::optional<QDateTime>, departing);
+        QFETCH(QString, found);
+        Search(arriving, departing);
+        QCOMPARE(Listed(), found);
+        QCOMPARE(Matches(), QString::number(found.isEmpty() ? 0 : found.count(u',') + 1));
+        QVERIFY(m_install->messages.calls.isEmpty());
+    }
+
+    void bothPickersOffRestoresTheFullList()
+    {
+        Search(At(5, 10, 30), std::nullopt);
+        QCOMPARE(Listed(), u"2"_s);
+        QCOMPARE(Matches(), u"1"_s);
+        Search(std::nullopt, std::nullopt);
+        QCOMPARE(Listed(), u"1,2,3,4"_s);
+        QCOMPARE(Matches(), u"1"_s); // the count is not changed
+    }
+
+    void viewEditOpensTheWizardOnTheCurrentRow_data()
+    {
+        QTest::addColumn<bool>("empty");
+        QTest::newRow("a booking found") << false;
+        QTest::newRow("an empty result") << true;
+    }
+    void viewEditOpensTheWizardOnTheCurrentRow()
+    {
+        QFETCH(bool, empty);
+        MDIMain main(m_install->services);
+        QVERIFY(ShowActive(main));
+        OnNextModal([&](QDialog* dialog) {
+            auto* window = qobject_cast<frmFindBooking*>(dialog);
+            QVERIFY(window);
+            Control<QCheckBox>(*window, "chkDeparting")->setChecked(false);
+            Control<QDateTimeEdit>(*window, "dtpArriving")->setDateTime(empty ? At(20, 0, 0) : At(5, 10, 30));
+            Click(*window, "cmdStart");
+            Click(*window, "cmdEditBooking");
+        });
+        Control<QAction>(main, "mnuBookingsFind")->trigger();
+        auto* wizard = qobject_cast<frmBooking*>(main.FindChild(u"frmBooking"_s));
+        QCOMPARE(wizard != nullptr, !empty);
+        if (!empty) {
+            QCOMPARE(wizard->Mode(), 2);
+            QCOMPARE(wizard->BookingID(), 2);
+        }
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+};
+
+ZEM_TEST(tst_FindBooking)
+#include "tst_FindBooking.moc"

@@ -1,0 +1,200 @@
+#include "common/PdfReader.h"
+#include "common/TestSupport.h"
+#include "core/ui/DocumentRenderer.h"
+
+#include <QPdfWriter>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QRegularExpression>
+
+// The document renderer: page breaks between records, wrapping, real page numbers, and the three ways out.
+class tst_DocumentRenderer : public InstallTest
+{
+    Q_OBJECT
+
+    QString PdfPath() const { return m_install->Root() + u"/doc.pdf"_s; }
+
+    /// records of lines lines each, "Record r line l", between a header and a numbered footer.
+    static Doc::Document Numbered(int records, int lines)
+    {
+        Doc::Document doc;
+        doc.title = u"Numbered"_s;
+        doc.pageHeader << Doc::Text(u"Harbour list"_s, {.pointSize = 14, .bold = true}) << Doc::Rule();
+        doc.pageFooter << Doc::Text(u"List: %p of %P"_s, {.align = Qt::AlignRight});
+        for (int r = 1; r <= records; ++r) {
+            Doc::Record record;
+            for (int l = 1; l <= lines; ++l)
+                record << Doc::Field(u"Record %1"_s.arg(r), u"line %1"_s.arg(l));
+            doc.body << record;
+        }
+        return doc;
+    }
+
+private slots:
+    void recordsStayWholeAndPagesAreNumbered_data()
+    {
+        QTest::addColumn<int>("records");
+        QTest::addColumn<int>("lines");
+        QTest::newRow("one page") << 3 << 2;
+        QTest::newRow("many one-line records") << 150 << 1;
+        QTest::newRow("records of seven lines") << 40 << 7;
+    }
+    void recordsStayWholeAndPagesAreNumbered()
+    {
+        QFETCH(int, records);
+        QFETCH(int, lines);
+        const Doc::Document doc = Numbered(records, lines);
+        QString error;
+        QVERIFY2(DocumentRenderer::WritePdf(doc, PdfPath(), &error), qPrintable(error));
+        const int pageCount = PdfReader::PageCount(PdfPath());
+        const QStringList pages = PdfReader::Pages(PdfPath());
+        QVERIFY2(pageCount > 0, "pdfinfo (poppler-utils) must be installed: tools/ensure-packages.sh");
+        QCOMPARE(pages.size(), pageCount);
+        if (records * lines > 100)
+            QVERIFY(pageCount > 1);
+
+        int nextRecord = 1;
+        for (int p = 0; p < pageCount; ++p) {
+            const QStringList text = PdfReader::Lines(pages[p]);
+            QCOMPARE(text.first(), u"Harbour list"_s);
+            QCOMPARE(text.last(), u"List: %1 of %2"_s.arg(p + 1).arg(pageCount));
+            // Every record on this page is whole: its lines in order, none left for the next page.
+            const QStringList body = text.mid(1, text.size() - 2);
+            QVERIFY(!body.isEmpty());
+            QCOMPARE(body.size() % lines, 0);
+            for (int i = 0; i < body.size(); ++i) {
+                const int record = nextRecord + i / lines;
+                QCOMPARE(body[i], u"Record %1 line %2"_s.arg(record).arg(i % lines + 1));
+            }
+            nextRecord += static_cast<int>(body.size()) / lines;
+        }
+        QCOMPARE(nextRecord, records + 1);
+    }
+
+    void longTextWrapsAndBreaksBetweenLines()
+    {
+        // One record far taller than a page: the only case broken, between wrapped lines, nothing lost.
+        QStringList words;
+        for (int i = 0; i < 2500; ++i)
+            words << u"w%1"_s.arg(i);
+        Doc::Document doc;
+        doc.pageFooter << Doc::Text(u"Signature: ____"_s);
+        doc.body << Doc::Record{Doc::Field(u"Notes:"_s, words.join(u' '))};
+
+        QPdfWriter writer(PdfPath());
+        const QList<QStringList> pages = DocumentRenderer::Paginate(doc, writer);
+        QVERIFY(pages.size() >= 2);
+        QStringList found;
+        for (const QStringList& page : pages) {
+            QCOMPARE(page.last(), u"Signature: ____"_s);
+            for (const QString& line : page.mid(0, page.size() - 1)) {
+                QString text = line;
+                if (text.startsWith(u"Notes: "_s))
+                    text = text.mid(7);
+                found << text.split(u' ', Qt::SkipEmptyParts);
+            }
+        }
+        QCOMPARE(found, words);
+        QVERIFY(pages.first().size() > 20); // wrapped onto many lines, not one
+    }
+
+    void rowsKeepTheirColumns()
+    {
+        Doc::Document doc;
+        doc.body << Doc::Record{Doc::Row({{u"Name"_s, 3}, {u"Total"_s, 1, Qt::AlignRight}}, {.bold = true})};
+        doc.body << Doc::Record{Doc::Row({{u"A. Ferry"_s, 3}, {u"£1,234.50"_s, 1, Qt::AlignRight}})};
+        QVERIFY(DocumentRenderer::WritePdf(doc, PdfPath()));
+        const auto name = PdfReader::WordBox(PdfPath(), u"Ferry"_s);
+        const auto amount = PdfReader::WordBox(PdfPath(), u"£1,234.50"_s);
+        const auto heading = PdfReader::WordBox(PdfPath(), u"Total"_s);
+        QVERIFY(name && amount && heading);
+        // A4 is 595 points wide with 15 mm (42.5 points) margins: the amounts end at the right margin, on one
+        // line with the name, below their heading.
+        QVERIFY2(amount->right() > 530 && amount->right() < 553, qPrintable(QString::number(amount->right())));
+        QVERIFY(qAbs(amount->right() - heading->right()) < 1);
+        QVERIFY(name->left() < 100);
+        QVERIFY(qAbs(amount->center().y() - name->center().y()) < 1);
+        QVERIFY(amount->top() > heading->bottom());
+    }
+
+    void landscapeTurnsThePage()
+    {
+        Doc::Document doc = Numbered(1, 1);
+        doc.orientation = QPageLayout::Landscape;
+        QVERIFY(DocumentRenderer::WritePdf(doc, PdfPath()));
+        const QString info = PdfReader::Run(u"pdfinfo"_s, {PdfPath()}).value_or(QString());
+        const auto size = QRegularExpression(u"Page size:\\s+([\\d.]+) x ([\\d.]+)"_s).match(info);
+        QVERIFY2(size.hasMatch(), qPrintable(info));
+        QVERIFY(size.captured(1).toDouble() > size.captured(2).toDouble());
+    }
+
+    void previewShowsEveryPage()
+    {
+        int pages = -1;
+        OnNextModal([&pages](QDialog* dialog) {
+            auto* preview = dialog->findChild<QPrintPreviewWidget*>();
+            if (preview)
+                pages = preview->pageCount();
+        });
+        DocumentRenderer::Preview(Numbered(150, 1), nullptr);
+        QPrinter printer(QPrinter::HighResolution); // the preview's paper
+        QCOMPARE(pages, DocumentRenderer::Paginate(Numbered(150, 1), printer).size());
+        QVERIFY(pages > 1);
+    }
+
+    void printNow_data()
+    {
+        QTest::addColumn<QString>("printerName");
+        QTest::addColumn<bool>("saveAnswer");
+        QTest::addColumn<QString>("fileAnswer");
+        QTest::addColumn<bool>("printed");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("on the default printer") << u"Office"_s << false << QString() << true << false;
+        QTest::newRow("no printer, PDF accepted") << QString() << true << u"receipt"_s << false << true;
+        QTest::newRow("no printer, PDF declined") << QString() << false << QString() << false << false;
+        QTest::newRow("no printer, file dialog cancelled") << QString() << true << QString() << false << false;
+    }
+    void printNow()
+    {
+        QFETCH(QString, printerName);
+        QFETCH(bool, saveAnswer);
+        QFETCH(QString, fileAnswer);
+        QFETCH(bool, printed);
+        QFETCH(bool, saved);
+        m_install->printer.defaultName = printerName;
+        m_install->messages.answers << (saveAnswer ? MsgResult::Yes : MsgResult::No);
+        const QString chosen = fileAnswer.isEmpty() ? QString() : m_install->Root() + u'/' + fileAnswer;
+        m_install->files.answers << chosen;
+
+        const Doc::Document doc = Numbered(2, 1);
+        QCOMPARE(DocumentRenderer::PrintNow(doc, m_install->services, u"Numbered.pdf"_s), printed || saved);
+
+        QCOMPARE(m_install->printer.jobs, printed ? QStringList{u"Numbered"_s} : QStringList());
+        QCOMPARE(QFile::exists(m_install->printer.paperPath), printed);
+        if (printed)
+            QVERIFY(PdfReader::Pages(m_install->printer.paperPath).value(0).contains(u"Record 2"_s));
+        // Without a printer the user is told and asked; with one nothing is asked.
+        QCOMPARE(m_install->messages.calls.size(), printerName.isEmpty() ? 1 : 0);
+        if (printerName.isEmpty()) {
+            QVERIFY(m_install->messages.calls[0].text.startsWith(u"No printer is installed."_s));
+            QCOMPARE(m_install->files.calls.size(), saveAnswer ? 1 : 0);
+        }
+        if (saveAnswer && printerName.isEmpty())
+            QCOMPARE(m_install->files.calls[0].proposedName, u"Numbered.pdf"_s);
+        QCOMPARE(QFile::exists(chosen + u".pdf"_s), saved);
+        if (saved)
+            QCOMPARE(PdfReader::PageCount(chosen + u".pdf"_s), 1);
+    }
+
+    void unwritablePdfIsTold()
+    {
+        m_install->files.answers << m_install->Root() + u"/no such folder/x.pdf"_s;
+        QVERIFY(!DocumentRenderer::SaveAsPdf(Numbered(1, 1), m_install->services, u"x.pdf"_s));
+        QCOMPARE(m_install->messages.calls.size(), 1);
+        QCOMPARE(m_install->messages.calls[0].icon, MsgIcon::Critical);
+        QVERIFY(m_install->messages.calls[0].text.contains(u"could not be written"_s));
+    }
+};
+
+ZEM_TEST(tst_DocumentRenderer)
+#include "tst_DocumentRenderer.moc"
