@@ -1,5 +1,6 @@
 #include "berths/frmCalendar.h"
 
+#include "berths/CalendarLayout.h"
 #include "berths/DayList.h"
 #include "bookings/BookingStore.h"
 #include "bookings/frmBooking.h"
@@ -19,8 +20,6 @@ namespace {
 const QString Title = QStringLiteral("Simple Calendar");
 
 // The design size of the window, in twips; below it the controls keep their places.
-constexpr int MinWidth = 6990;
-constexpr int MinHeight = 3890;
 constexpr int ButtonHeight = 375;
 constexpr int ButtonWidth = 1700;
 } // namespace
@@ -33,15 +32,9 @@ frmCalendar::frmCalendar(IWindowHost& host, Services& services, QWidget* parent)
     auto x = [this](int twips) { return Twips::ToPixelsX(twips, this); };
     auto y = [this](int twips) { return Twips::ToPixelsY(twips, this); };
 
-    m_fraMain = new QFrame(this);
-    m_fraMain->setObjectName(QStringLiteral("fraMain"));
-    m_fraMain->setFrameShape(QFrame::StyledPanel);
-    m_lblCaption = new QLabel(Title, m_fraMain);
-    m_lblCaption->setObjectName(QStringLiteral("lblCaption"));
-    QFont captionFont = m_lblCaption->font();
-    captionFont.setPointSizeF(captionFont.pointSizeF() * 1.6);
-    captionFont.setBold(true);
-    m_lblCaption->setFont(captionFont);
+    const auto frame = CalendarLayout::MakeFrame(this, QStringLiteral("fraMain"), Title);
+    m_fraMain = frame.frame;
+    m_lblCaption = frame.caption;
 
     m_mwDate = new QCalendarWidget(m_fraMain);
     m_mwDate->setObjectName(QStringLiteral("mwDate"));
@@ -154,14 +147,8 @@ void frmCalendar::LayOut()
     // Widths: the frame is 340 twips narrower than the window; the caption and the grid follow it, and
     // "Cancel Reservation" keeps 120 twips from its right edge. Heights: the frame is 540 twips shorter; the
     // buttons sit 120 twips above its bottom and the grid fills the height down to them.
-    QRect frame = m_fraMain->geometry();
-    if (frame.isEmpty())
-        frame = QRect(x(120), y(120), x(MinWidth - 340), y(MinHeight - 540));
-    if (width() >= x(MinWidth))
-        frame.setWidth(width() - x(340));
-    if (height() >= y(MinHeight))
-        frame.setHeight(height() - y(540));
-    m_fraMain->setGeometry(frame);
+    CalendarLayout::FitFrame(this, m_fraMain);
+    const QRect frame = m_fraMain->geometry();
     m_lblCaption->resize(frame.width() - x(240), m_lblCaption->height());
 
     const int buttonTop = frame.height() - y(120) - y(ButtonHeight);

@@ -1,5 +1,6 @@
 #include "berths/frmCalendarPlus.h"
 
+#include "berths/CalendarLayout.h"
 #include "bookings/frmBookingSummary.h"
 #include "core/Seams.h"
 #include "core/ui/Twips.h"
@@ -17,8 +18,6 @@
 namespace {
 const QString Title = QStringLiteral("Advanced Calendar");
 
-constexpr int MinWidth = 6990;
-constexpr int MinHeight = 3890;
 constexpr int ColumnWidth = 1000;
 constexpr int RowHeight = 400;
 constexpr int GridTop = 1020;
@@ -38,15 +37,9 @@ frmCalendarPlus::frmCalendarPlus(IWindowHost& host, Services& services, QWidget*
     auto x = [this](int twips) { return Twips::ToPixelsX(twips, this); };
     auto y = [this](int twips) { return Twips::ToPixelsY(twips, this); };
 
-    m_fraGrid = new QFrame(this);
-    m_fraGrid->setObjectName(QStringLiteral("fraGrid"));
-    m_fraGrid->setFrameShape(QFrame::StyledPanel);
-    m_lblCaption = new QLabel(Title, m_fraGrid);
-    m_lblCaption->setObjectName(QStringLiteral("lblCaption"));
-    QFont captionFont = m_lblCaption->font();
-    captionFont.setPointSizeF(captionFont.pointSizeF() * 1.6);
-    captionFont.setBold(true);
-    m_lblCaption->setFont(captionFont);
+    const auto frame = CalendarLayout::MakeFrame(this, QStringLiteral("fraGrid"), Title);
+    m_fraGrid = frame.frame;
+    m_lblCaption = frame.caption;
 
     m_grdBooking = new QTableView(m_fraGrid);
     m_grdBooking->setObjectName(QStringLiteral("grdBooking"));
@@ -63,7 +56,6 @@ frmCalendarPlus::frmCalendarPlus(IWindowHost& host, Services& services, QWidget*
     m_grdBooking->verticalHeader()->setDefaultSectionSize(y(RowHeight));
     m_grdBooking->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_grdBooking->verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
-    m_grdBooking->verticalHeader()->setFixedWidth(x(ColumnWidth));
     connect(m_grdBooking, &QTableView::doubleClicked, this, &frmCalendarPlus::DoubleClicked);
 
     m_command1 = new QToolButton(m_fraGrid);
@@ -245,14 +237,8 @@ void frmCalendarPlus::LayOut()
 {
     auto x = [this](int twips) { return Twips::ToPixelsX(twips, this); };
     auto y = [this](int twips) { return Twips::ToPixelsY(twips, this); };
-    QRect frame = m_fraGrid->geometry();
-    if (frame.isEmpty())
-        frame = QRect(x(120), y(120), x(MinWidth - 340), y(MinHeight - 540));
-    if (width() >= x(MinWidth))
-        frame.setWidth(width() - x(340));
-    if (height() >= y(MinHeight))
-        frame.setHeight(height() - y(540));
-    m_fraGrid->setGeometry(frame);
+    CalendarLayout::FitFrame(this, m_fraGrid);
+    const QRect frame = m_fraGrid->geometry();
     const int right = frame.width();
     const int bottom = frame.height();
 
