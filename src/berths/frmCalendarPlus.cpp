@@ -56,6 +56,9 @@ frmCalendarPlus::frmCalendarPlus(IWindowHost& host, Services& services, QWidget*
     m_grdBooking->verticalHeader()->setDefaultSectionSize(y(RowHeight));
     m_grdBooking->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_grdBooking->verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    // The slot labels column is as wide as the longer label (a date); it keeps that width in either view.
+    m_grdBooking->verticalHeader()->setFixedWidth(
+        m_grdBooking->verticalHeader()->fontMetrics().horizontalAdvance(QStringLiteral("00.00.0000")) + x(240));
     connect(m_grdBooking, &QTableView::doubleClicked, this, &frmCalendarPlus::DoubleClicked);
 
     m_command1 = new QToolButton(m_fraGrid);
