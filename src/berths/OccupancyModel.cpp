@@ -182,7 +182,6 @@ bool OccupancyModel::Refresh(const QSqlDatabase& db, QString* error)
 {
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    ++m_queries;
     if (!Sql::Exec(q, QStringLiteral("SELECT ID, Name, Active FROM Berth ORDER BY ID"), {}, error))
         return false;
     std::vector<Column> columns;
