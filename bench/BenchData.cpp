@@ -1,17 +1,21 @@
 #include "BenchData.h"
 
-#include "core/DataGenerator.h"
 #include "core/Database.h"
+#include "core/SqlHelpers.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QRandomGenerator>
 #include <cstdio>
 
 namespace BenchData {
+namespace {
 
-QString GeneratedDatabase(int bookings, int years)
+// Generates the harbour of sizes into path unless it is there already; written beside it and renamed, so an
+// interrupted run leaves no half-made file to be measured later.
+QString MakeOnce(const QString& path, const DataGenerator::Sizes& sizes)
 {
-    const QString path = QDir::temp().filePath(QStringLiteral("zem-bench-%1-%2y.sqlite").arg(bookings).arg(years));
     if (QFile::exists(path))
         return path;
     const QString temp = path + QStringLiteral(".part");
@@ -21,25 +25,25 @@ QString GeneratedDatabase(int bookings, int years)
         qFatal("%s", qPrintable(error));
     {
         const auto db = Database::Open(temp, QStringLiteral("generate"), 500, &error);
-        DataGenerator::Sizes sizes;
-        sizes.customers = 20000;
-        sizes.owners = 200;
-        sizes.berths = 2000;
-        sizes.bookings = bookings;
-        sizes.from = HistoryStart(years);
-        sizes.until = HistoryEnd;
-        std::fprintf(stderr, "generating %d bookings into %s ...\n", bookings, qPrintable(path));
-        if (!db || !DataGenerator::Generate(*db, sizes, &error))
+        std::fprintf(stderr, "generating %d bookings into %s ...\n", sizes.bookings, qPrintable(path));
+        // A file being made from nothing needs no journal: a failure throws the whole file away.
+        if (!db || !Sql::Exec(*db, QStringLiteral("PRAGMA journal_mode = OFF")) ||
+            !Sql::Exec(*db, QStringLiteral("PRAGMA synchronous = OFF")) ||
+            !Sql::Exec(*db, QStringLiteral("PRAGMA cache_size = -1048576")))
+            qFatal("cannot prepare %s", qPrintable(temp));
+        QElapsedTimer timer;
+        timer.start();
+        if (!DataGenerator::Generate(*db, sizes, &error))
             qFatal("%s", qPrintable(error));
+        std::fprintf(stderr, "generated in %.1f s\n", double(timer.elapsed()) / 1000.0);
     }
     Database::Close(QStringLiteral("generate"));
     QFile::rename(temp, path);
     return path;
 }
 
-QSqlDatabase Open(int bookings, int years, const QString& name, bool copy)
+QSqlDatabase OpenFile(QString path, const QString& name, bool copy)
 {
-    QString path = GeneratedDatabase(bookings, years);
     if (copy) {
         const QString scratch = QDir::temp().filePath(QStringLiteral("zem-bench-scratch.sqlite"));
         QFile::remove(scratch);
@@ -51,6 +55,53 @@ QSqlDatabase Open(int bookings, int years, const QString& name, bool copy)
     if (!db)
         qFatal("%s", qPrintable(error));
     return *db;
+}
+
+} // namespace
+
+DataGenerator::Sizes Sizes(int bookings)
+{
+    return DataGenerator::BusyHarbour(Berths, bookings, BusyHistoryStart);
+}
+
+QString GeneratedHarbour(int bookings)
+{
+    return MakeOnce(QDir::temp().filePath(QStringLiteral("zem-bench-busy-%1.sqlite").arg(bookings)), Sizes(bookings));
+}
+
+QSqlDatabase Open(int bookings, const QString& name, bool copy)
+{
+    return OpenFile(GeneratedHarbour(bookings), name, copy);
+}
+
+std::vector<QDate> Days(int bookings, int count, quint32 seed)
+{
+    const auto sizes = Sizes(bookings);
+    const QDate first = sizes.from.addDays(60);
+    const qint64 span = first.daysTo(sizes.until.addDays(-90));
+    QRandomGenerator random(seed);
+    std::vector<QDate> days;
+    for (int i = 0; i < count; ++i)
+        days.push_back(first.addDays(qint64(random.bounded(quint32(span)))));
+    return days;
+}
+
+QString GeneratedDatabase(int bookings, int years)
+{
+    DataGenerator::Sizes sizes;
+    sizes.customers = 20000;
+    sizes.owners = 200;
+    sizes.berths = Berths;
+    sizes.bookings = bookings;
+    sizes.from = HistoryStart(years);
+    sizes.until = HistoryEnd;
+    return MakeOnce(QDir::temp().filePath(QStringLiteral("zem-bench-%1-%2y.sqlite").arg(bookings).arg(years)),
+                    sizes);
+}
+
+QSqlDatabase Open(int bookings, int years, const QString& name, bool copy)
+{
+    return OpenFile(GeneratedDatabase(bookings, years), name, copy);
 }
 
 } // namespace BenchData

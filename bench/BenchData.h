@@ -1,27 +1,45 @@
 #pragma once
 
+#include "core/DataGenerator.h"
 #include "core/Seams.h"
 
 #include <QDate>
 #include <QSqlDatabase>
 #include <QString>
+#include <vector>
 
-/// The generated harbours the benchmarks run on, and seams that answer without anyone there.
+/// The generated harbours the benchmarks run on, made once per size and kept in the temp folder (never in the
+/// source tree), and seams that answer without anyone there.
 namespace BenchData {
 
-/// Every generated history ends here; a longer history starts earlier.
+inline constexpr int Berths = 2000;
+
+// ---- The busy harbour: 2,000 berths in their busy season (about seven in ten taken in any week) ----
+
+inline const QDate BusyHistoryStart(2000, 1, 1);
+
+DataGenerator::Sizes Sizes(int bookings);
+/// The busy harbour with `bookings` bookings, as zem-bench-busy-<bookings>.sqlite.
+QString GeneratedHarbour(int bookings);
+/// Opens the busy harbour (or a scratch copy of it, for benchmarks that write) as connection name.
+QSqlDatabase Open(int bookings, const QString& name, bool copy = false);
+/// Days spread over the busy harbour's history (its first and last months left out), so no part is favoured.
+std::vector<QDate> Days(int bookings, int count, quint32 seed);
+
+// ---- A long history: 2,000 berths, 20,000 customers, `bookings` bookings spread over `years` years ----
+
+/// Every long history ends here; a longer one starts earlier.
 inline const QDate HistoryEnd(2027, 1, 1);
 inline QDate HistoryStart(int years)
 {
     return HistoryEnd.addYears(-years);
 }
-
-/// A database of 2,000 berths, 20,000 customers and `bookings` bookings over `years` years, made once and kept
-/// in the temp folder as zem-bench-<bookings>-<years>y.sqlite (two million bookings take minutes to generate).
+/// The long history, as zem-bench-<bookings>-<years>y.sqlite.
 QString GeneratedDatabase(int bookings, int years);
-
 /// Opens that database (or, with copy, a scratch copy that may be changed) as connection name.
 QSqlDatabase Open(int bookings, int years, const QString& name, bool copy);
+
+// ---- Seams ----
 
 /// Message boxes answer OK; the file dialog answers the path it is given.
 class QuietMessages final : public IMessageBox

@@ -1,4 +1,4 @@
--- Zem Harbour database, schema version 1.
+-- Zem Harbour database, schema version 2.
 -- Money columns hold ten-thousandths of a pound as whole numbers; date-times are wall-clock text
 -- 'yyyy-MM-dd HH:mm:ss'; Yes/No columns are 0 or 1. Relations are kept by the program's own statements.
 
@@ -133,33 +133,78 @@ CREATE INDEX IX_BookingBerth_Berth ON BookingBerth (BerthID);
 CREATE INDEX IX_BookingBerth_Booking ON BookingBerth (BookingID);
 CREATE INDEX IX_Berth_Owner ON Berth (OwnerID);
 
--- The periods of the bookings in an integer R*Tree (minutes since 1970), kept by triggers: finding the
--- bookings that overlap a period then costs the same whatever the length of the history.
+-- period index: begin
+-- Which berths are held when, as an integer R*Tree kept by triggers: one entry per booked berth (a booking
+-- without berths has one entry for berth 0), so overlap searches for availability and the calendars are answered
+-- by the index alone, whatever the length of the history. An entry's ID is BookingID * 2^31 + BerthID; its
+-- coordinates are minutes since 2000-01-01 00:00 (32-bit: exact from the year -2083 to 6083), the arrival
+-- rounded down and the departure rounded up to the minute. Times are written on the half hour, so the
+-- minutes are the exact times.
 CREATE VIRTUAL TABLE BookingPeriod USING rtree_i32 (ID, FromMinute, ToMinute);
+
+-- The entries that BookingPeriod should hold; a period whose dates do not read as date-times has none.
+CREATE VIEW BookingPeriodEntry AS
+SELECT BookingID, BookingID * 2147483648 + BerthID AS Entry,
+       max(-2147483648, min(2147483647, min(F, T))) AS FromMinute,
+       max(-2147483648, min(2147483647, max(F, T))) AS ToMinute
+FROM (SELECT BookingID, BerthID, (FS - ((FS % 60 + 60) % 60)) / 60 AS F, (TS + ((60 - TS % 60) % 60)) / 60 AS T
+      FROM (SELECT B.ID AS BookingID, coalesce(BB.BerthID, 0) AS BerthID,
+                   CAST(strftime('%s', B.FromDate) AS INTEGER) - 946684800 AS FS,
+                   CAST(strftime('%s', B.ToDate) AS INTEGER) - 946684800 AS TS
+            FROM Booking B LEFT JOIN BookingBerth BB ON BB.BookingID = B.ID))
+WHERE F IS NOT NULL AND T IS NOT NULL AND BookingID BETWEEN 1 AND 4294967295 AND BerthID BETWEEN 0 AND 2147483647;
 
 CREATE TRIGGER Booking_Period_Insert AFTER INSERT ON Booking
 BEGIN
-    INSERT INTO BookingPeriod (ID, FromMinute, ToMinute) VALUES (
-        NEW.ID,
-        min(coalesce(CAST(strftime('%s', NEW.FromDate) AS INTEGER) / 60, 0), coalesce(CAST(strftime('%s', NEW.ToDate) AS INTEGER) / 60, 0)),
-        max(coalesce(CAST(strftime('%s', NEW.FromDate) AS INTEGER) / 60, 0), coalesce(CAST(strftime('%s', NEW.ToDate) AS INTEGER) / 60, 0)));
+    INSERT OR REPLACE INTO BookingPeriod (ID, FromMinute, ToMinute)
+        SELECT Entry, FromMinute, ToMinute FROM BookingPeriodEntry WHERE BookingID = NEW.ID;
 END;
 
 CREATE TRIGGER Booking_Period_Update AFTER UPDATE OF ID, FromDate, ToDate ON Booking
 BEGIN
-    DELETE FROM BookingPeriod WHERE ID = OLD.ID;
-    INSERT INTO BookingPeriod (ID, FromMinute, ToMinute) VALUES (
-        NEW.ID,
-        min(coalesce(CAST(strftime('%s', NEW.FromDate) AS INTEGER) / 60, 0), coalesce(CAST(strftime('%s', NEW.ToDate) AS INTEGER) / 60, 0)),
-        max(coalesce(CAST(strftime('%s', NEW.FromDate) AS INTEGER) / 60, 0), coalesce(CAST(strftime('%s', NEW.ToDate) AS INTEGER) / 60, 0)));
+    DELETE FROM BookingPeriod WHERE ID IN (
+        SELECT OLD.ID * 2147483648 + BerthID FROM BookingBerth WHERE BookingID = OLD.ID
+        UNION ALL SELECT OLD.ID * 2147483648);
+    INSERT OR REPLACE INTO BookingPeriod (ID, FromMinute, ToMinute)
+        SELECT Entry, FromMinute, ToMinute FROM BookingPeriodEntry WHERE BookingID = NEW.ID;
 END;
 
 -- A booking's berth rows go with it, so a cancelled booking leaves nothing behind.
 CREATE TRIGGER Booking_Delete AFTER DELETE ON Booking
 BEGIN
-    DELETE FROM BookingPeriod WHERE ID = OLD.ID;
+    DELETE FROM BookingPeriod WHERE ID IN (
+        SELECT OLD.ID * 2147483648 + BerthID FROM BookingBerth WHERE BookingID = OLD.ID
+        UNION ALL SELECT OLD.ID * 2147483648);
     DELETE FROM BookingBerth WHERE BookingID = OLD.ID;
 END;
+
+-- A berth row added, removed or changed: the booking's entries are written again (this also takes away or
+-- brings back the berth-0 entry of a booking without berths).
+CREATE TRIGGER BookingBerth_Period_Insert AFTER INSERT ON BookingBerth
+BEGIN
+    DELETE FROM BookingPeriod WHERE ID = NEW.BookingID * 2147483648;
+    INSERT OR REPLACE INTO BookingPeriod (ID, FromMinute, ToMinute)
+        SELECT Entry, FromMinute, ToMinute FROM BookingPeriodEntry WHERE BookingID = NEW.BookingID;
+END;
+
+CREATE TRIGGER BookingBerth_Period_Delete AFTER DELETE ON BookingBerth
+BEGIN
+    DELETE FROM BookingPeriod WHERE ID = OLD.BookingID * 2147483648 + OLD.BerthID;
+    INSERT OR REPLACE INTO BookingPeriod (ID, FromMinute, ToMinute)
+        SELECT Entry, FromMinute, ToMinute FROM BookingPeriodEntry WHERE BookingID = OLD.BookingID;
+END;
+
+CREATE TRIGGER BookingBerth_Period_Update AFTER UPDATE OF BookingID, BerthID ON BookingBerth
+BEGIN
+    DELETE FROM BookingPeriod WHERE ID IN (OLD.BookingID * 2147483648 + OLD.BerthID, NEW.BookingID * 2147483648);
+    INSERT OR REPLACE INTO BookingPeriod (ID, FromMinute, ToMinute)
+        SELECT Entry, FromMinute, ToMinute FROM BookingPeriodEntry WHERE BookingID IN (OLD.BookingID, NEW.BookingID);
+END;
+
+-- Fills the index from the bookings already stored (nothing in a new file; everything when upgrading).
+INSERT OR REPLACE INTO BookingPeriod (ID, FromMinute, ToMinute)
+    SELECT Entry, FromMinute, ToMinute FROM BookingPeriodEntry ORDER BY FromMinute;
+-- period index: end
 
 INSERT INTO Settings (WebBookingEmail, WebBookingProviderIndex, WebBookingProviderCustom) VALUES ('', 0, '');
 
@@ -185,4 +230,4 @@ INSERT INTO PaymentMethod (ID, Name) VALUES
     (4, 'Credit card'),
     (5, 'Bank transfer');
 
-PRAGMA user_version = 1;
+PRAGMA user_version = 2;

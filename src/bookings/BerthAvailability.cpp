@@ -1,5 +1,6 @@
 #include "bookings/BerthAvailability.h"
 
+#include "bookings/PeriodIndex.h"
 #include "core/SqlHelpers.h"
 #include "core/modFunctions.h"
 
@@ -9,21 +10,16 @@
 
 namespace BerthAvailability {
 namespace {
-// Minutes since 1970 of a wall-clock time, as the BookingPeriod index keeps them.
-qint64 IndexMinute(const QDateTime& when) { return when.toSecsSinceEpoch() / 60; }
-
-// The index narrows the search to bookings whose minutes overlap; the exact text comparison then decides.
-const QString BusySql = QStringLiteral(
-    "SELECT DISTINCT BB.BerthID FROM BookingPeriod P "
-    "JOIN Booking BO ON BO.ID = P.ID "
-    "JOIN BookingBerth BB ON BB.BookingID = BO.ID "
-    "WHERE P.FromMinute < ? AND P.ToMinute > ? AND BO.FromDate < ? AND BO.ToDate > ? AND BO.ID <> ?");
-
-QVariantList BusyBinds(const QDateTime& from, const QDateTime& to, int excludeBookingId)
+// The index answers alone: each entry carries its berth and its period, so no booking row is read.
+QString BusySql(const PeriodIndex::Condition& overlap)
 {
-    // One minute of slack on the index side: seconds are cut off there, the exact test follows.
-    return {IndexMinute(to) + 1, IndexMinute(from) - 1, modFunctions::DbDateTime(to), modFunctions::DbDateTime(from),
-            excludeBookingId};
+    return QStringLiteral("SELECT DISTINCT %1 FROM BookingPeriod P WHERE %2 AND %3 <> ?")
+        .arg(PeriodIndex::BerthIdSql(), overlap.sql, PeriodIndex::BookingIdSql());
+}
+
+PeriodIndex::Condition Overlap(const QDateTime& from, const QDateTime& to)
+{
+    return PeriodIndex::Touching(from, false, to, false);
 }
 } // namespace
 
@@ -32,7 +28,8 @@ std::optional<QSet<int>> BusyBerths(const QSqlDatabase& db, const QDateTime& fro
 {
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    if (!Sql::Exec(q, BusySql, BusyBinds(from, to, excludeBookingId), error))
+    const auto overlap = Overlap(from, to);
+    if (!Sql::Exec(q, BusySql(overlap), overlap.binds + QVariantList{excludeBookingId}, error))
         return std::nullopt;
     QSet<int> busy;
     while (q.next())
@@ -45,10 +42,11 @@ std::optional<QList<AvailableBerth>> FreeBerths(const QSqlDatabase& db, const QD
 {
     QSqlQuery q(db);
     q.setForwardOnly(true);
+    const auto overlap = Overlap(from, to);
     const QString sql = QStringLiteral("SELECT ID, Name, Length, Width, HasPower, DailyHireCharge FROM Berth "
                                        "WHERE Active <> 0 AND ID NOT IN (") +
-                        BusySql + u')';
-    if (!Sql::Exec(q, sql, BusyBinds(from, to, excludeBookingId), error))
+                        BusySql(overlap) + u')';
+    if (!Sql::Exec(q, sql, overlap.binds + QVariantList{excludeBookingId}, error))
         return std::nullopt;
     QList<AvailableBerth> berths;
     while (q.next()) {

@@ -8,43 +8,51 @@
 #include <QSqlQuery>
 #include <QStringList>
 #include <functional>
+#include <queue>
 #include <vector>
 
 namespace DataGenerator {
 namespace {
 
 const QStringList FirstNames = {
-    QStringLiteral("James"),  QStringLiteral("Mary"),   QStringLiteral("Oliver"),  QStringLiteral("Amelia"),
-    QStringLiteral("George"), QStringLiteral("Isla"),   QStringLiteral("Harry"),   QStringLiteral("Ava"),
-    QStringLiteral("Jack"),   QStringLiteral("Emily"),  QStringLiteral("Thomas"),  QStringLiteral("Sophie"),
-    QStringLiteral("William"), QStringLiteral("Grace"), QStringLiteral("Rhys"),    QStringLiteral("Niamh"),
-    QStringLiteral("Callum"), QStringLiteral("Eilidh"), QStringLiteral("Dafydd"),  QStringLiteral("Siobhan"),
-    QStringLiteral("Peter"),  QStringLiteral("Helen"),  QStringLiteral("Richard"), QStringLiteral("Margaret"),
-    QStringLiteral("Zoë"),    QStringLiteral("José"),   QStringLiteral("Anne-Marie"), QStringLiteral("Łukasz")};
-const QStringList Surnames = {
-    QStringLiteral("Smith"),    QStringLiteral("Jones"),   QStringLiteral("Taylor"),   QStringLiteral("Brown"),
-    QStringLiteral("Williams"), QStringLiteral("Wilson"),  QStringLiteral("Johnson"),  QStringLiteral("Davies"),
-    QStringLiteral("Robinson"), QStringLiteral("Wright"),  QStringLiteral("Thompson"), QStringLiteral("Evans"),
-    QStringLiteral("Walker"),   QStringLiteral("White"),   QStringLiteral("Roberts"),  QStringLiteral("Green"),
-    QStringLiteral("Hall"),     QStringLiteral("Wood"),    QStringLiteral("Jackson"),  QStringLiteral("Clarke"),
-    QStringLiteral("O'Neill"),  QStringLiteral("McAllister"), QStringLiteral("Pritchard"), QStringLiteral("Fitzgerald"),
-    QStringLiteral("Ng"),       QStringLiteral("Kowalski"), QStringLiteral("Smythe"),  QStringLiteral("Penhaligon")};
+    QStringLiteral("James"),   QStringLiteral("Mary"),   QStringLiteral("Oliver"),     QStringLiteral("Amelia"),
+    QStringLiteral("George"),  QStringLiteral("Isla"),   QStringLiteral("Harry"),      QStringLiteral("Ava"),
+    QStringLiteral("Jack"),    QStringLiteral("Emily"),  QStringLiteral("Thomas"),     QStringLiteral("Sophie"),
+    QStringLiteral("William"), QStringLiteral("Grace"),  QStringLiteral("Rhys"),       QStringLiteral("Niamh"),
+    QStringLiteral("Callum"),  QStringLiteral("Eilidh"), QStringLiteral("Dafydd"),     QStringLiteral("Siobhan"),
+    QStringLiteral("Peter"),   QStringLiteral("Helen"),  QStringLiteral("Richard"),    QStringLiteral("Margaret"),
+    QStringLiteral("Zoë"),     QStringLiteral("José"),   QStringLiteral("Anne-Marie"), QStringLiteral("Łukasz")};
+const QStringList Surnames = {QStringLiteral("Smith"),      QStringLiteral("Jones"),     QStringLiteral("Taylor"),
+                              QStringLiteral("Brown"),      QStringLiteral("Williams"),  QStringLiteral("Wilson"),
+                              QStringLiteral("Johnson"),    QStringLiteral("Davies"),    QStringLiteral("Robinson"),
+                              QStringLiteral("Wright"),     QStringLiteral("Thompson"),  QStringLiteral("Evans"),
+                              QStringLiteral("Walker"),     QStringLiteral("White"),     QStringLiteral("Roberts"),
+                              QStringLiteral("Green"),      QStringLiteral("Hall"),      QStringLiteral("Wood"),
+                              QStringLiteral("Jackson"),    QStringLiteral("Clarke"),    QStringLiteral("O'Neill"),
+                              QStringLiteral("McAllister"), QStringLiteral("Pritchard"), QStringLiteral("Fitzgerald"),
+                              QStringLiteral("Ng"),         QStringLiteral("Kowalski"),  QStringLiteral("Smythe"),
+                              QStringLiteral("Penhaligon")};
 const QStringList Streets = {
-    QStringLiteral("Harbour Road"), QStringLiteral("Quay Street"), QStringLiteral("Church Lane"),
+    QStringLiteral("Harbour Road"), QStringLiteral("Quay Street"),   QStringLiteral("Church Lane"),
     QStringLiteral("High Street"),  QStringLiteral("Marine Parade"), QStringLiteral("Mill Lane"),
-    QStringLiteral("Station Road"), QStringLiteral("The Strand"),  QStringLiteral("Victoria Road"),
-    QStringLiteral("Anchor Way"),   QStringLiteral("Ferry Road"),  QStringLiteral("Castle Hill")};
-const QStringList Areas = {QString(), QString(), QStringLiteral("Old Town"), QStringLiteral("Westbourne"),
-                           QStringLiteral("St Mary's"), QStringLiteral("Northfield"), QStringLiteral("Seaview")};
+    QStringLiteral("Station Road"), QStringLiteral("The Strand"),    QStringLiteral("Victoria Road"),
+    QStringLiteral("Anchor Way"),   QStringLiteral("Ferry Road"),    QStringLiteral("Castle Hill")};
+const QStringList Areas = {QString(),
+                           QString(),
+                           QStringLiteral("Old Town"),
+                           QStringLiteral("Westbourne"),
+                           QStringLiteral("St Mary's"),
+                           QStringLiteral("Northfield"),
+                           QStringLiteral("Seaview")};
 struct Town
 {
     const char* name;
     const char* postcode;
 };
-const Town Towns[] = {{"London", "SW1"},  {"Southampton", "SO14"}, {"Plymouth", "PL1"}, {"Falmouth", "TR11"},
-                      {"Brighton", "BN1"}, {"Bristol", "BS1"},     {"Cardiff", "CF10"},  {"Swansea", "SA1"},
-                      {"Oban", "PA34"},    {"Whitby", "YO21"},     {"Lymington", "SO41"}, {"Poole", "BH15"},
-                      {"Leeds", "LS1"},    {"Manchester", "M1"},   {"Birmingham", "B1"}, {"Norwich", "NR1"}};
+const Town Towns[] = {{"London", "SW1"},   {"Southampton", "SO14"}, {"Plymouth", "PL1"},   {"Falmouth", "TR11"},
+                      {"Brighton", "BN1"}, {"Bristol", "BS1"},      {"Cardiff", "CF10"},   {"Swansea", "SA1"},
+                      {"Oban", "PA34"},    {"Whitby", "YO21"},      {"Lymington", "SO41"}, {"Poole", "BH15"},
+                      {"Leeds", "LS1"},    {"Manchester", "M1"},    {"Birmingham", "B1"},  {"Norwich", "NR1"}};
 const QStringList HouseNames = {QStringLiteral("Rose Cottage"), QStringLiteral("The Old Forge"),
                                 QStringLiteral("Seaview"), QStringLiteral("Flat 2"), QStringLiteral("Mariners")};
 const QStringList Domains = {QStringLiteral("example.co.uk"), QStringLiteral("mail.example.com"),
@@ -112,9 +120,9 @@ bool InsertCustomers(const QSqlDatabase& db, int count, Random& r, QString* erro
         QString notes;
         if (r.Chance(10))
             notes = QStringLiteral("Prefers a berth near the slipway.\nCall before arrival.");
-        for (const QVariant& v : QVariantList{p.name, p.house, p.street, p.area, p.town, p.postcode, p.tel, p.mobile,
-                                              p.email, notes, club ? 1 : 0,
-                                              club ? QStringLiteral("M%1").arg(10000 + i) : QString()})
+        for (const QVariant& v :
+             QVariantList{p.name, p.house, p.street, p.area, p.town, p.postcode, p.tel, p.mobile, p.email, notes,
+                          club ? 1 : 0, club ? QStringLiteral("M%1").arg(10000 + i) : QString()})
             q.addBindValue(v);
         if (!q.exec()) {
             if (error)
@@ -143,8 +151,7 @@ struct BerthRow
     qint64 daily = 0; // Money units
 };
 
-bool InsertBerths(const QSqlDatabase& db, const Sizes& sizes, Random& r, std::vector<BerthRow>& berths,
-                  QString* error)
+bool InsertBerths(const QSqlDatabase& db, const Sizes& sizes, Random& r, std::vector<BerthRow>& berths, QString* error)
 {
     QSqlQuery q(db);
     q.prepare(QStringLiteral("INSERT INTO Berth (ID, Name, Length, Width, TypeID, OwnerID, HasPower, Notes, "
@@ -165,9 +172,9 @@ bool InsertBerths(const QSqlDatabase& db, const Sizes& sizes, Random& r, std::ve
         QString notes;
         if (r.Chance(10))
             notes = QStringLiteral("Shallow at low water.");
-        for (const QVariant& v :
-             QVariantList{i + 1, name, length, width, type, owned ? QVariant(r.Between(1, sizes.owners)) : Sql::NullInt(),
-                          r.Chance(60) ? 1 : 0, notes, daily, daily * 6, daily * 22, r.Chance(92) ? 1 : 0})
+        for (const QVariant& v : QVariantList{
+                 i + 1, name, length, width, type, owned ? QVariant(r.Between(1, sizes.owners)) : Sql::NullInt(),
+                 r.Chance(60) ? 1 : 0, notes, daily, daily * 6, daily * 22, r.Chance(92) ? 1 : 0})
             q.addBindValue(v);
         if (!q.exec()) {
             if (error)
@@ -176,6 +183,38 @@ bool InsertBerths(const QSqlDatabase& db, const Sizes& sizes, Random& r, std::ve
         }
     }
     return true;
+}
+
+// One booking as the generator makes it: its berths and its period.
+struct Stay
+{
+    QDateTime from;
+    QDateTime to;
+    int nights = 0;
+};
+
+// The next stay of a berth that is free from `free` on: a gap, then whole nights from an afternoon arrival to a
+// morning departure (now and then a visit of a few hours). Gaps average meanGapDays, so the harbour is as full as
+// the sizes ask.
+Stay NextStay(Random& r, const QDateTime& free, double meanGapDays, int maxNights)
+{
+    const int gapDays = r.Below(qMax(1, int(2 * meanGapDays * 48 + 1))) / 48;
+    const QDate day = free.date().addDays(gapDays);
+    Stay stay;
+    if (r.Chance(5)) {
+        stay.from = modFunctions::WallTime(day, QTime(9, 0).addSecs(1800 * r.Below(12)));
+        stay.to = stay.from.addSecs(1800 * r.Between(2, 8));
+    } else {
+        stay.nights = r.Between(1, maxNights);
+        stay.from = modFunctions::WallTime(day, QTime(12, 0).addSecs(1800 * r.Below(12)));
+        stay.to = modFunctions::WallTime(day.addDays(stay.nights), QTime(9, 0).addSecs(1800 * r.Below(6)));
+    }
+    if (stay.from < free) { // an arrival the same day as the last departure comes after it
+        const qint64 shift = free.secsTo(stay.from);
+        stay.from = stay.from.addSecs(-shift);
+        stay.to = stay.to.addSecs(-shift);
+    }
+    return stay;
 }
 
 bool InsertBookings(const QSqlDatabase& db, const Sizes& sizes, Random& r, const std::vector<BerthRow>& berths,
@@ -193,71 +232,90 @@ bool InsertBookings(const QSqlDatabase& db, const Sizes& sizes, Random& r, const
     QSqlQuery link(db);
     link.prepare(QStringLiteral("INSERT INTO BookingBerth (BookingID, BerthID) VALUES (?, ?)"));
 
-    // Each berth's calendar is cut into equal slots; a stay lies inside its slot, so no two stays of a berth
-    // overlap. A two-berth booking takes the neighbouring berth's slot as well.
-    const qint64 days = qMax<qint64>(1, sizes.from.daysTo(sizes.until));
-    const int slotsPerBerth = qMax(1, static_cast<int>((qint64(sizes.bookings) * 11 / 10 + berthCount - 1) / berthCount));
-    const double slotDays = double(days) / slotsPerBerth;
+    // Every berth runs through its own sequence of stays and gaps, the one free soonest taking the next booking,
+    // so bookings are numbered roughly in date order and no two stays of a berth overlap. The gaps are sized so
+    // that the bookings fill the period from..until; a two-berth booking takes the neighbour when it is free too.
+    // The last month is left as slack for the random lengths, so that every booking asked for fits.
+    const qint64 days = qMax<qint64>(1, sizes.from.daysTo(sizes.until) - 30);
+    const double cycleDays = double(days) * berthCount / sizes.bookings;
+    const int maxNights = qBound(1, int(cycleDays * 0.6 * 2 - 1), 12);
+    const double meanGapDays = qMax(0.0, cycleDays - (maxNights + 1) / 2.0);
+    const QDateTime until = modFunctions::WallTime(sizes.until);
+    std::vector<QDateTime> freeFrom(size_t(berthCount), modFunctions::WallTime(sizes.from));
+    using Next = std::pair<QDateTime, int>;
+    std::priority_queue<Next, std::vector<Next>, std::greater<Next>> queue;
+    for (int b = 0; b < berthCount; ++b)
+        queue.push({freeFrom[size_t(b)], b});
     int written = 0;
-    std::vector<int> takenInSlot(berthCount, -1);
-    for (int slot = 0; slot < slotsPerBerth && written < sizes.bookings; ++slot) {
-        const QDate slotStart = sizes.from.addDays(static_cast<qint64>(slot * slotDays));
-        const int slotLength = qMax(1, static_cast<int>(sizes.from.addDays(static_cast<qint64>((slot + 1) * slotDays))
-                                                            .toJulianDay() - slotStart.toJulianDay()));
-        for (int b = 0; b < berthCount && written < sizes.bookings; ++b) {
-            if (takenInSlot[b] == slot)
-                continue;
-            // A stay of whole nights inside the slot: arrive at 09:00 or later, leave by 14:00.
-            const int nights = slotLength <= 1 ? 0 : r.Between(1, qMin(14, slotLength - 1));
-            const int offset = slotLength - nights <= 1 ? 0 : r.Below(slotLength - nights);
-            const QDate arrival = slotStart.addDays(offset);
-            QDateTime from = modFunctions::WallTime(arrival, QTime(9, 0).addSecs(1800 * r.Below(6)));
-            QDateTime to = nights == 0 ? from.addSecs(1800 * r.Between(2, 8))
-                                       : modFunctions::WallTime(arrival.addDays(nights), QTime(14, 0).addSecs(-1800 * r.Below(4)));
-            std::vector<int> held{b};
-            if (b + 1 < berthCount && takenInSlot[b + 1] != slot && r.Chance(10)) {
-                held.push_back(b + 1);
-                takenInSlot[b + 1] = slot;
-            }
-            Money hire;
-            for (int h : held)
-                hire += Money::FromUnits(berths[h].daily) * qMax(1, nights);
-            const Money other = r.Chance(30) ? Money::FromPence(r.Between(1, 20) * 250) : Money();
-            const Money vat = (hire + other).MulRatio(175, 1000);
-            const Money total = hire + other + vat;
-            const int paid = r.Below(10);
-            const Money payed = paid < 7 ? total : paid < 9 ? total.MulRatio(1, 4) : Money();
-            const int id = ++written;
-            const QDateTime created = modFunctions::WallTime(arrival.addDays(-r.Between(0, 90)), QTime(10, 0).addSecs(60 * r.Below(480)));
-            const bool club = r.Chance(25);
-            for (const QVariant& v : QVariantList{
-                     id, r.Between(1, sizes.customers), modFunctions::DbDateTime(from), modFunctions::DbDateTime(to),
-                     modFunctions::DbDateTime(created), r.Pick(Staff), r.Chance(10) ? QStringLiteral("Late arrival") : QString(),
-                     r.Between(1, 4), r.Between(0, 3), hire.ToDb(), other.ToDb(), vat.ToDb(), total.ToDb(), payed.ToDb(),
-                     paid < 9 ? QVariant(r.Between(1, 5)) : Sql::NullInt(), id, QString(),
-                     r.Chance(50) ? QStringLiteral("16A") : QString(), club ? 1 : 0})
-                booking.addBindValue(v);
-            if (!booking.exec()) {
+    while (!queue.empty() && written < sizes.bookings) {
+        const auto [when, b] = queue.top();
+        queue.pop();
+        if (when != freeFrom[size_t(b)])
+            continue; // taken meanwhile as a neighbour: its entry with the later time is queued
+        const Stay stay = NextStay(r, when, meanGapDays, maxNights);
+        if (stay.to > until)
+            continue;
+        std::vector<int> held{b};
+        if (b + 1 < berthCount && freeFrom[size_t(b + 1)] <= stay.from && r.Chance(10))
+            held.push_back(b + 1);
+        for (int h : held) {
+            freeFrom[size_t(h)] = stay.to;
+            queue.push({stay.to, h});
+        }
+
+        Money hire;
+        for (int h : held)
+            hire += Money::FromUnits(berths[size_t(h)].daily) * qMax(1, stay.nights);
+        const Money other = r.Chance(30) ? Money::FromPence(r.Between(1, 20) * 250) : Money();
+        const Money vat = (hire + other).MulRatio(175, 1000);
+        const Money total = hire + other + vat;
+        const int paid = r.Below(10);
+        const Money payed = paid < 7 ? total : paid < 9 ? total.MulRatio(1, 4) : Money();
+        const int id = ++written;
+        const QDateTime created = modFunctions::WallTime(stay.from.date().addDays(-r.Between(0, 90)),
+                                                         QTime(10, 0).addSecs(60 * r.Below(480)));
+        const bool club = r.Chance(25);
+        for (const QVariant& v :
+             QVariantList{id, r.Between(1, sizes.customers), modFunctions::DbDateTime(stay.from),
+                          modFunctions::DbDateTime(stay.to), modFunctions::DbDateTime(created), r.Pick(Staff),
+                          r.Chance(10) ? QStringLiteral("Late arrival") : QString(), r.Between(1, 4), r.Between(0, 3),
+                          hire.ToDb(), other.ToDb(), vat.ToDb(), total.ToDb(), payed.ToDb(),
+                          paid < 9 ? QVariant(r.Between(1, 5)) : Sql::NullInt(), id, QString(),
+                          r.Chance(50) ? QStringLiteral("16A") : QString(), club ? 1 : 0})
+            booking.addBindValue(v);
+        if (!booking.exec()) {
+            if (error)
+                *error = QStringLiteral("Cannot add generated bookings.");
+            return false;
+        }
+        for (int h : held) {
+            link.addBindValue(id);
+            link.addBindValue(h + 1);
+            if (!link.exec()) {
                 if (error)
-                    *error = QStringLiteral("Cannot add generated bookings.");
+                    *error = QStringLiteral("Cannot add generated booking berths.");
                 return false;
-            }
-            for (int h : held) {
-                link.addBindValue(id);
-                link.addBindValue(h + 1);
-                if (!link.exec()) {
-                    if (error)
-                        *error = QStringLiteral("Cannot add generated booking berths.");
-                    return false;
-                }
             }
         }
     }
     return true;
 }
 
-
 } // namespace
+
+Sizes BusyHarbour(int berths, int bookings, const QDate& from)
+{
+    Sizes sizes;
+    sizes.customers = 20000;
+    sizes.owners = 200;
+    sizes.berths = berths;
+    sizes.bookings = bookings;
+    sizes.from = from;
+    // A berth turns over about every 16.75 days (stays of 1 to 12 nights, gaps of up to three weeks): in any week
+    // about seven berths in ten are taken at some time, as in the busy season of a full harbour.
+    sizes.until = from.addDays(qint64(16.75 * bookings / qMax(1, berths)) + 30);
+    return sizes;
+}
 
 Sizes DemoSizes(const QDate& today)
 {

@@ -12,15 +12,25 @@
 #include <QTemporaryFile>
 #include <QUrl>
 #include <QUuid>
+#include <iterator>
 
 // The schema is compiled into this static library; its resources must be registered by hand.
-static void InitCoreResources() { Q_INIT_RESOURCE(core); }
+static void InitCoreResources()
+{
+    Q_INIT_RESOURCE(core);
+}
 
 namespace Database {
 
-QString SharedConnectionName() { return QStringLiteral("zem-shared"); }
+QString SharedConnectionName()
+{
+    return QStringLiteral("zem-shared");
+}
 
-QSqlDatabase Shared() { return QSqlDatabase::database(SharedConnectionName(), false); }
+QSqlDatabase Shared()
+{
+    return QSqlDatabase::database(SharedConnectionName(), false);
+}
 
 QString SchemaScript()
 {
@@ -32,20 +42,52 @@ QString SchemaScript()
 }
 
 namespace {
+// The part of the schema that holds the period index, between its two marker lines: a new file runs it with the
+// rest, an upgrade runs it again to rebuild the index from the bookings already stored.
+QString PeriodIndexScript()
+{
+    const QString script = SchemaScript();
+    const QString begin = QStringLiteral("-- period index: begin");
+    const QString end = QStringLiteral("-- period index: end");
+    const qsizetype from = script.indexOf(begin);
+    const qsizetype to = script.indexOf(end);
+    if (from < 0 || to < from)
+        return {};
+    return script.mid(from, to - from);
+}
+
+// Version 1 kept one index entry per booking (minutes since 1970), so every search read the booking rows.
+QString UpgradeTo2()
+{
+    const QString index = PeriodIndexScript();
+    if (index.isEmpty())
+        return {};
+    return QStringLiteral("DROP TRIGGER IF EXISTS Booking_Period_Insert; DROP TRIGGER IF EXISTS Booking_Period_Update; "
+                          "DROP TRIGGER IF EXISTS Booking_Delete; DROP TABLE IF EXISTS BookingPeriod; ") +
+           index;
+}
+
 // Cumulative upgrades: entry i brings a file of version i+1 to version i+2, in one transaction each.
-const char* const Upgrades[] = {nullptr};
+using UpgradeScript = QString (*)();
+const UpgradeScript Upgrades[] = {UpgradeTo2};
+static_assert(std::size(Upgrades) == CurrentSchemaVersion - 1, "one upgrade per version");
 
 bool UpgradeSchema(QSqlDatabase& db, int fromVersion, QString* error)
 {
     for (int version = fromVersion; version < CurrentSchemaVersion; ++version) {
-        const char* script = Upgrades[version - 1];
+        const QString script = Upgrades[version - 1]();
+        if (script.isEmpty()) {
+            if (error)
+                *error = QStringLiteral("The schema is missing from the program.");
+            return false;
+        }
         Sql::Transaction tx(db);
         if (!tx.Started()) {
             if (error)
                 *error = tx.Error();
             return false;
         }
-        if (script && !Sql::ExecScript(db, QString::fromUtf8(script), error))
+        if (!Sql::ExecScript(db, script, error))
             return false;
         if (!Sql::Exec(db, QStringLiteral("PRAGMA user_version = %1").arg(version + 1), {}, error))
             return false;
@@ -172,8 +214,7 @@ bool CreateDatabase(const QString& path, QString* error)
     return ok;
 }
 
-std::optional<QSqlDatabase> Open(const QString& path, const QString& connectionName, int busyTimeoutMs,
-                                 QString* error)
+std::optional<QSqlDatabase> Open(const QString& path, const QString& connectionName, int busyTimeoutMs, QString* error)
 {
     if (!QFileInfo(path).isFile()) {
         if (error)
@@ -196,8 +237,9 @@ std::optional<QSqlDatabase> Open(const QString& path, const QString& connectionN
             // Reading the catalogue proves the file is a database we can read (not locked, not something else).
             const auto version = Sql::Scalar(db, QStringLiteral("PRAGMA user_version"), {}, error);
             const auto tables = Sql::Scalar(
-                db, QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name IN "
-                                   "('Customer','Owner','Berth','Booking','BookingBerth','Settings','Company')"),
+                db,
+                QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name IN "
+                               "('Customer','Owner','Berth','Booking','BookingBerth','Settings','Company')"),
                 {}, error);
             if (version && tables) {
                 const int v = version->toInt();
@@ -207,7 +249,10 @@ std::optional<QSqlDatabase> Open(const QString& path, const QString& connectionN
                 } else if (v > CurrentSchemaVersion) {
                     if (error)
                         *error = QStringLiteral("%1 was written by a newer release.").arg(path);
-                } else if (UpgradeSchema(db, v, error)) {
+                } else if (Sql::Exec(db, QStringLiteral("PRAGMA cache_size = -%1").arg(PageCacheKiB), {}, error) &&
+                           UpgradeSchema(db, v, error)) {
+                    // The page cache is for a large harbour's file (2,000 berths, millions of bookings): the
+                    // period index and the rows a calendar shows stay in memory between fills.
                     const QString missing = MissingColumns(db, error);
                     ok = missing.isEmpty();
                     if (!ok && error)

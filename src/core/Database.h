@@ -8,7 +8,9 @@
 namespace Database {
 
 /// The schema version this program writes and understands; older files are upgraded on opening.
-inline constexpr int CurrentSchemaVersion = 1;
+inline constexpr int CurrentSchemaVersion = 2;
+/// The page cache of every connection Open makes, in KiB.
+inline constexpr int PageCacheKiB = 64 * 1024;
 
 /// The name of the one shared connection (opened by start-up, closed and reopened around maintenance).
 QString SharedConnectionName();

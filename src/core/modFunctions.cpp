@@ -72,7 +72,10 @@ bool RunAll(const QSqlDatabase& db, std::initializer_list<QString> statements, i
 
 } // namespace
 
-QDateTime WallTime(const QDate& date, const QTime& time) { return QDateTime(date, time, Qt::UTC); }
+QDateTime WallTime(const QDate& date, const QTime& time)
+{
+    return QDateTime(date, time, Qt::UTC);
+}
 
 QVariant DbDateTime(const QDateTime& when)
 {
@@ -81,32 +84,42 @@ QVariant DbDateTime(const QDateTime& when)
     return when.toString(DbFormat);
 }
 
+namespace {
+// The stored form 'yyyy-MM-dd HH:mm:ss' read digit by digit: lists read thousands of these, and the general
+// format parser costs tens of microseconds each. Nothing when text is not exactly that form.
+std::optional<QDateTime> ReadStoredForm(const QString& text)
+{
+    if (text.size() != 19)
+        return std::nullopt;
+    int fields[6] = {0, 0, 0, 0, 0, 0};
+    const int starts[6] = {0, 5, 8, 11, 14, 17};
+    const int lengths[6] = {4, 2, 2, 2, 2, 2};
+    const char separators[5] = {'-', '-', ' ', ':', ':'};
+    for (int f = 0; f < 6; ++f) {
+        for (int i = starts[f]; i < starts[f] + lengths[f]; ++i) {
+            const QChar c = text.at(i);
+            if (c < u'0' || c > u'9')
+                return std::nullopt;
+            fields[f] = fields[f] * 10 + (c.unicode() - u'0');
+        }
+        if (f < 5 && text.at(starts[f] + lengths[f]) != QLatin1Char(separators[f]))
+            return std::nullopt;
+    }
+    const QDate date(fields[0], fields[1], fields[2]);
+    const QTime time(fields[3], fields[4], fields[5]);
+    if (!date.isValid() || !time.isValid())
+        return std::nullopt;
+    return WallTime(date, time);
+}
+} // namespace
+
 QDateTime ReadDateTime(const QVariant& value)
 {
     if (value.isNull())
         return {};
     const QString text = value.toString().trimmed();
-    // The stored shape is read digit by digit: the general parser consults the system's time zone several
-    // times a value, which dominates reading long lists.
-    if (text.size() == 19 && text[4] == u'-' && text[7] == u'-' && text[10] == u' ' && text[13] == u':' &&
-        text[16] == u':') {
-        int fields[6] = {};
-        const int starts[6] = {0, 5, 8, 11, 14, 17};
-        const int widths[6] = {4, 2, 2, 2, 2, 2};
-        bool digits = true;
-        for (int f = 0; f < 6 && digits; ++f) {
-            for (int i = starts[f]; i < starts[f] + widths[f]; ++i) {
-                const char16_t c = text[i].unicode();
-                digits = digits && c >= u'0' && c <= u'9';
-                fields[f] = fields[f] * 10 + (c - u'0');
-            }
-        }
-        const QDate date(fields[0], fields[1], fields[2]);
-        const QTime time(fields[3], fields[4], fields[5]);
-        if (digits && date.isValid() && time.isValid())
-            return WallTime(date, time);
-        return {};
-    }
+    if (const auto stored = ReadStoredForm(text))
+        return *stored;
     QDateTime when = QDateTime::fromString(text, DbFormat);
     if (!when.isValid())
         when = QDateTime::fromString(text, QStringLiteral("yyyy-MM-dd HH:mm"));
@@ -128,9 +141,15 @@ QString GeneralDateText(const QDateTime& when)
     return locale.toString(when.date(), QLocale::ShortFormat) + u' ' + when.time().toString(timeFormat.trimmed());
 }
 
-QVariant SqlDate(const QDateTime& when, bool downward) { return DbDateTime(RoundToHalfHour(when, downward)); }
+QVariant SqlDate(const QDateTime& when, bool downward)
+{
+    return DbDateTime(RoundToHalfHour(when, downward));
+}
 
-QDateTime DateOnly(const QDateTime& when) { return WallTime(when.date()); }
+QDateTime DateOnly(const QDateTime& when)
+{
+    return WallTime(when.date());
+}
 
 QDateTime RoundToHalfHour(const QDateTime& when, bool downward)
 {

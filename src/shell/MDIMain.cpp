@@ -23,6 +23,8 @@
 #ifdef ZEM_WITH_BERTHS
 #include "berths/frmBerth.h"
 #include "berths/frmBerthNotes.h"
+#include "berths/frmCalendar.h"
+#include "berths/frmCalendarPlus.h"
 #include "berths/frmWizardConfig.h"
 #endif
 #ifdef ZEM_WITH_OUTPUTS
@@ -49,9 +51,20 @@
 namespace {
 
 // The Edit menu's items by index, as the edit handler numbers them.
-enum EditIndex { EditUndo = 0, EditCut = 2, EditCopy = 3, EditPaste = 4, EditClear = 6, EditSelectAll = 7 };
+enum EditIndex
+{
+    EditUndo = 0,
+    EditCut = 2,
+    EditCopy = 3,
+    EditPaste = 4,
+    EditClear = 6,
+    EditSelectAll = 7
+};
 
-QKeySequence Ctrl(Qt::Key key) { return QKeySequence(Qt::CTRL | key); }
+QKeySequence Ctrl(Qt::Key key)
+{
+    return QKeySequence(Qt::CTRL | key);
+}
 } // namespace
 
 MDIMain::MDIMain(Services& services, QWidget* parent) : QMainWindow(parent), m_services(services)
@@ -81,7 +94,10 @@ MDIMain::~MDIMain()
     m_mdiArea->disconnect(this);
 }
 
-QString MDIMain::Caption() { return QStringLiteral("Zem Harbour and Campsite Reservation"); }
+QString MDIMain::Caption()
+{
+    return QStringLiteral("Zem Harbour and Campsite Reservation");
+}
 
 QAction* MDIMain::AddItem(QMenu* menu, const QString& name, const QString& caption, const QKeySequence& shortcut)
 {
@@ -123,10 +139,10 @@ void MDIMain::BuildMenus()
 
     QMenu* mnuEdit = addMenu(QStringLiteral("mnuEdit"), QStringLiteral("Edit"));
     const QList<std::pair<QString, QKeySequence>> editItems = {
-        {QStringLiteral("Undo"), Ctrl(Qt::Key_Z)},   {QStringLiteral("-"), {}},
-        {QStringLiteral("Cut"), Ctrl(Qt::Key_X)},    {QStringLiteral("Copy"), Ctrl(Qt::Key_C)},
-        {QStringLiteral("Paste"), Ctrl(Qt::Key_V)},  {QStringLiteral("-"), {}},
-        {QStringLiteral("Clear"), Qt::Key_Delete},   {QStringLiteral("Select All"), Ctrl(Qt::Key_A)},
+        {QStringLiteral("Undo"), Ctrl(Qt::Key_Z)},  {QStringLiteral("-"), {}},
+        {QStringLiteral("Cut"), Ctrl(Qt::Key_X)},   {QStringLiteral("Copy"), Ctrl(Qt::Key_C)},
+        {QStringLiteral("Paste"), Ctrl(Qt::Key_V)}, {QStringLiteral("-"), {}},
+        {QStringLiteral("Clear"), Qt::Key_Delete},  {QStringLiteral("Select All"), Ctrl(Qt::Key_A)},
     };
     for (int index = 0; index < editItems.size(); ++index) {
         const QString name = QStringLiteral("mnuEditAction%1").arg(index);
@@ -244,7 +260,10 @@ void MDIMain::BuildToolbar()
               QStringLiteral("mnuWebBookConfigure"));
 }
 
-QAction* MDIMain::Item(const QString& objectName) const { return findChild<QAction*>(objectName); }
+QAction* MDIMain::Item(const QString& objectName) const
+{
+    return findChild<QAction*>(objectName);
+}
 
 void MDIMain::ConnectItem(const QString& objectName, std::function<void()> handler)
 {
@@ -293,6 +312,8 @@ void MDIMain::ConnectWindows()
 #ifdef ZEM_WITH_BERTHS
     ConnectItem(QStringLiteral("mnuConfigBerths"), [this] { frmBerth::Display(m_services, this); });
     ConnectItem(QStringLiteral("mnuBookingsSlipNotes"), [this] { frmBerthNotes::Display(m_services, this); });
+    ConnectItem(QStringLiteral("mnuBookingsCalendar"), [this] { frmCalendar::Display(*this, m_services); });
+    ConnectItem(QStringLiteral("mnuBookingsCalendarAdvanced"), [this] { frmCalendarPlus::Display(*this, m_services); });
     ConnectItem(QStringLiteral("mnuConfigWizard"), [this] {
         // The company's details come first, then the wizard.
         fmCompany::Display(m_services, this);

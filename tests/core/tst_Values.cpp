@@ -63,6 +63,12 @@ private slots:
         QVERIFY(!ReadDateTime(u"2026-1x-01 10:00:00"_s).isValid());
         QCOMPARE(ReadDateTime(u" 2026-12-31 23:59:59"_s), WallTime(QDate(2026, 12, 31), QTime(23, 59, 59)));
         QVERIFY(!ReadDateTime(QVariant()).isValid());
+        // Stored text that is not a real date-time reads as none; the shorter forms still read.
+        QVERIFY(!ReadDateTime(u"2026-02-30 10:00:00"_s).isValid());
+        QVERIFY(!ReadDateTime(u"2026-06-01 24:00:00"_s).isValid());
+        QVERIFY(!ReadDateTime(u"2026-06-01T10:00:00"_s).isValid());
+        QCOMPARE(ReadDateTime(u"2199-12-31 23:59:59"_s), WallTime(QDate(2199, 12, 31), QTime(23, 59, 59)));
+        QCOMPARE(ReadDateTime(u"2026-06-01 10:30"_s), WallTime(QDate(2026, 6, 1), QTime(10, 30)));
     }
 
     void parse_data()

@@ -6,7 +6,10 @@
 
 namespace Twips {
 namespace {
-int Convert(int twips, double dpi) { return static_cast<int>(twips * dpi / 1440.0 + (twips >= 0 ? 0.5 : -0.5)); }
+int Convert(int twips, double dpi)
+{
+    return static_cast<int>(twips * dpi / 1440.0 + (twips >= 0 ? 0.5 : -0.5));
+}
 
 double Dpi(const QWidget* widget, bool horizontal)
 {
@@ -19,6 +22,16 @@ double Dpi(const QWidget* widget, bool horizontal)
 }
 } // namespace
 
-int ToPixelsX(int twips, const QWidget* widget) { return Convert(twips, Dpi(widget, true)); }
-int ToPixelsY(int twips, const QWidget* widget) { return Convert(twips, Dpi(widget, false)); }
+int ToPixelsX(int twips, const QWidget* widget)
+{
+    return Convert(twips, Dpi(widget, true));
+}
+int ToPixelsY(int twips, const QWidget* widget)
+{
+    return Convert(twips, Dpi(widget, false));
+}
+int FromPixelsY(int pixels, const QWidget* widget)
+{
+    return static_cast<int>(pixels * 1440.0 / Dpi(widget, false) + (pixels >= 0 ? 0.5 : -0.5));
+}
 } // namespace Twips

@@ -6,4 +6,6 @@ class QWidget;
 namespace Twips {
 int ToPixelsX(int twips, const QWidget* widget = nullptr);
 int ToPixelsY(int twips, const QWidget* widget = nullptr);
+/// Pixels back to twips (rounded), for rules stated in twips such as "as many 400-twip rows as fit".
+int FromPixelsY(int pixels, const QWidget* widget = nullptr);
 } // namespace Twips

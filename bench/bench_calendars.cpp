@@ -1,0 +1,199 @@
+// The calendars on a large harbour (2,000 berths): the occupancy grid's full fill and one-slot scroll in both
+// views, against the per-cell method (a filter of every booked berth per row, then a search per cell) in the
+// same run; and the simple calendar's day list.
+#include "BenchData.h"
+#include "berths/DayList.h"
+#include "berths/OccupancyModel.h"
+#include "bookings/PeriodIndex.h"
+#include "core/SqlHelpers.h"
+
+#include <QCoreApplication>
+#include <QSqlQuery>
+#include <benchmark/benchmark.h>
+
+namespace {
+// The slot rows of the grid in a maximised window 1080 pixels high (400-twip rows of 27 pixels).
+constexpr int SlotRows = 36;
+
+using View = OccupancyModel::View;
+
+std::unique_ptr<OccupancyModel> OpenGrid(const QSqlDatabase& db, View view, const QDate& day)
+{
+    auto model = std::make_unique<OccupancyModel>();
+    if (!model->SetStartDay(db, day) || !model->Refresh(db) || !model->SetView(db, view) ||
+        !model->SetSlotRows(db, SlotRows))
+        qFatal("the grid could not be filled");
+    return model;
+}
+
+void BM_GridFill(benchmark::State& state)
+{
+    const int bookings = static_cast<int>(state.range(0));
+    const View view = View(state.range(1));
+    const QSqlDatabase db = BenchData::Open(bookings, QStringLiteral("fill"));
+    const auto days = BenchData::Days(bookings, 64, 11);
+    const auto model = OpenGrid(db, view, days.front());
+    size_t next = 0;
+    qint64 booked = 0;
+    for (auto _ : state) {
+        if (!model->SetStartDay(db, days[next++ % days.size()]))
+            state.SkipWithError("fill failed");
+        state.PauseTiming();
+        for (int c = 0; c < model->columnCount(); ++c)
+            booked += model->State(0, c) == OccupancyModel::CellState::Booked;
+        state.ResumeTiming();
+    }
+    state.counters["cells"] = double(model->rowCount()) * model->columnCount();
+    state.counters["booked_in_row_1"] = benchmark::Counter(double(booked), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_GridFill)
+    ->ArgsProduct({{200000, 2000000}, {int(View::HalfHourly), int(View::Daily)}})
+    ->Unit(benchmark::kMillisecond);
+
+// The fill and then the names of the cells a maximised 1920-pixel window shows (28 berth columns of 1000 twips),
+// which are read as the cells are painted.
+void BM_GridFillAndShow(benchmark::State& state)
+{
+    const int bookings = static_cast<int>(state.range(0));
+    const View view = View(state.range(1));
+    const QSqlDatabase db = BenchData::Open(bookings, QStringLiteral("show"));
+    const auto days = BenchData::Days(bookings, 64, 11);
+    const auto model = OpenGrid(db, view, days.front());
+    size_t next = 0;
+    for (auto _ : state) {
+        const QDate day = days[next++ % days.size()];
+        if (!model->SetStartDay(db, day))
+            state.SkipWithError("fill failed");
+        const int first = int((next * 97) % 1900); // somewhere along the harbour
+        for (int r = 0; r < model->rowCount(); ++r)
+            for (int c = first; c < first + 28; ++c)
+                benchmark::DoNotOptimize(model->Text(r, c));
+    }
+}
+BENCHMARK(BM_GridFillAndShow)
+    ->ArgsProduct({{200000, 2000000}, {int(View::HalfHourly), int(View::Daily)}})
+    ->Unit(benchmark::kMillisecond);
+
+void BM_GridScroll(benchmark::State& state)
+{
+    const int bookings = static_cast<int>(state.range(0));
+    const View view = View(state.range(1));
+    const QSqlDatabase db = BenchData::Open(bookings, QStringLiteral("scroll"));
+    const auto days = BenchData::Days(bookings, 64, 11);
+    const auto model = OpenGrid(db, view, days[7]);
+    // From 12:00 the half-hourly rows run to 17:30 the next day, so both arrows move it.
+    for (int i = 0; view == View::HalfHourly && i < 8; ++i)
+        model->Scroll(db, 1);
+    int direction = 1;
+    for (auto _ : state) {
+        if (!model->Scroll(db, direction))
+            state.SkipWithError("scroll refused");
+        direction = -direction;
+    }
+}
+BENCHMARK(BM_GridScroll)
+    ->ArgsProduct({{200000, 2000000}, {int(View::HalfHourly), int(View::Daily)}})
+    ->Unit(benchmark::kMillisecond);
+
+// The per-cell method on the booked-berths record set held in memory (as the window holds it open): for each
+// row a filter of every booked berth on the slot, then for each column a search of the filtered rows for the
+// berth's name, or else a search of the berths from the first for its active flag.
+struct BookedBerth
+{
+    int id;
+    QString customer;
+    qint64 from; // minutes
+    qint64 to;
+    QString berthName;
+};
+struct BerthRow
+{
+    QString name;
+    bool active;
+};
+
+void BM_GridFillPerCell(benchmark::State& state)
+{
+    const int bookings = static_cast<int>(state.range(0));
+    const View view = View(state.range(1));
+    const QSqlDatabase db = BenchData::Open(bookings, QStringLiteral("percell"));
+    std::vector<BookedBerth> booked;
+    std::vector<BerthRow> berths;
+    {
+        QSqlQuery q(db);
+        q.setForwardOnly(true);
+        Sql::Exec(q, QStringLiteral("SELECT B.ID, C.Name, B.FromDate, B.ToDate, BE.Name FROM Booking B "
+                                    "LEFT JOIN Customer C ON B.CustomerID = C.ID "
+                                    "JOIN BookingBerth BB ON B.ID = BB.BookingID JOIN Berth BE ON BB.BerthID = BE.ID"));
+        while (q.next())
+            booked.push_back({q.value(0).toInt(), q.value(1).toString(),
+                              PeriodIndex::FloorMinute(modFunctions::ReadDateTime(q.value(2))),
+                              PeriodIndex::FloorMinute(modFunctions::ReadDateTime(q.value(3))), q.value(4).toString()});
+        Sql::Exec(q, QStringLiteral("SELECT Name, Active FROM Berth"));
+        while (q.next())
+            berths.push_back({q.value(0).toString(), q.value(1).toInt() != 0});
+    }
+    const auto days = BenchData::Days(bookings, 64, 11);
+    const auto model = OpenGrid(db, view, days.front()); // for the slots, so both methods fill the same rows
+    size_t next = 0;
+    std::vector<QString> cells(berths.size() * SlotRows);
+    for (auto _ : state) {
+        state.PauseTiming();
+        model->SetStartDay(db, days[next++ % days.size()]);
+        state.ResumeTiming();
+        for (int r = 0; r < model->rowCount(); ++r) {
+            const qint64 a = PeriodIndex::FloorMinute(model->Slot(r));
+            const qint64 b = PeriodIndex::FloorMinute(model->SlotEnd(r));
+            std::vector<const BookedBerth*> filtered;
+            for (const BookedBerth& row : booked)
+                if (row.from < b && row.to > a)
+                    filtered.push_back(&row);
+            for (size_t c = 0; c < berths.size(); ++c) {
+                const QString& name = berths[c].name;
+                QString text = QStringLiteral("available");
+                const auto hit = std::find_if(filtered.cbegin(), filtered.cend(),
+                                              [&](const BookedBerth* row) { return row->berthName == name; });
+                if (hit != filtered.cend()) {
+                    text = (*hit)->customer;
+                } else {
+                    const auto berth = std::find_if(berths.cbegin(), berths.cend(),
+                                                    [&](const BerthRow& row) { return row.name == name; });
+                    text = berth != berths.cend() && berth->active ? QStringLiteral("available")
+                                                                   : QStringLiteral("inactive");
+                }
+                cells[size_t(r) * berths.size() + c] = text;
+            }
+        }
+        benchmark::DoNotOptimize(cells.data());
+    }
+    state.counters["record_set_rows"] = double(booked.size());
+}
+BENCHMARK(BM_GridFillPerCell)
+    ->ArgsProduct({{200000, 2000000}, {int(View::HalfHourly), int(View::Daily)}})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5);
+
+void BM_DayList(benchmark::State& state)
+{
+    const int bookings = static_cast<int>(state.range(0));
+    const QSqlDatabase db = BenchData::Open(bookings, QStringLiteral("day"));
+    const auto days = BenchData::Days(bookings, 256, 13);
+    size_t next = 0;
+    qint64 rows = 0;
+    for (auto _ : state) {
+        const auto list = DayList::Read(db, days[next++ % days.size()]);
+        rows += list ? list->size() : 0;
+    }
+    state.counters["rows"] = benchmark::Counter(double(rows), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_DayList)->Arg(200000)->Arg(2000000)->Unit(benchmark::kMillisecond);
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QDateTime>
+#include <QSqlDatabase>
+#include <optional>
+
+/// One booking as the simple calendar lists it for a day.
+struct DayBooking
+{
+    int id = 0;
+    int customerId = 0;
+    QString name;      // the customer's
+    QString houseName; // the customer's
+    QString berths;    // the berth names joined by ", "
+    QString arrival;   // " hh:mm" on the arrival day, else "n/a"
+    QString departure; // the same for the departure
+    QDateTime fromDate;
+    QDateTime toDate;
+};
+
+/// The bookings that touch a day, read through the period index.
+namespace DayList {
+
+/// The bookings that start before the end of day and end at or after its start (so one that ends at midnight at
+/// the start of day is listed), by booking ID; each with its berth names in the order they were saved.
+std::optional<QList<DayBooking>> Read(const QSqlDatabase& db, const QDate& day, QString* error = nullptr);
+
+/// " hh:mm" when when falls within day (its midnight at either end included), else "n/a".
+QString TimeText(const QDateTime& when, const QDate& day);
+
+/// The details of the "Booking cancelled" event written from the calendar:
+/// "From: dd.MM.yyyy hh:mm to dd.MM.yyyy hh:mm, Customer: Name, HouseName".
+QString CancelledDetails(const DayBooking& booking);
+
+} // namespace DayList
+
+/// The simple calendar's day list: Name, Berth(s), Arrival, Departure. A day without bookings shows one row,
+/// "No reservations exist for this date", which stands for no booking.
+class DayListModel final : public QAbstractTableModel
+{
+    Q_OBJECT
+public:
+    enum Column
+    {
+        ColName,
+        ColBerths,
+        ColArrival,
+        ColDeparture,
+        ColumnCount
+    };
+    /// The caption of the row of an empty day.
+    static QString NoneText();
+
+    using QAbstractTableModel::QAbstractTableModel;
+
+    void SetBookings(const QList<DayBooking>& bookings);
+    /// The booking of a row; nothing for the row of an empty day or a row that does not exist.
+    const DayBooking* Booking(int row) const;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    QList<DayBooking> m_bookings;
+};

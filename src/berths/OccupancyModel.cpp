@@ -1,0 +1,364 @@
+#include "berths/OccupancyModel.h"
+
+#include "bookings/PeriodIndex.h"
+#include "core/SqlHelpers.h"
+#include "core/modFunctions.h"
+
+#include <QBrush>
+#include <QSqlQuery>
+#include <algorithm>
+
+namespace {
+// The working day of the half-hourly view, and its step.
+const QTime DayStart(8, 0);
+const QTime DayEnd(20, 0);
+constexpr qint64 HalfHour = 30 * 60;
+
+int Index(OccupancyModel::CellState state)
+{
+    return static_cast<int>(state);
+}
+} // namespace
+
+OccupancyModel::OccupancyModel(QObject* parent) : QAbstractTableModel(parent)
+{
+    m_colours[Index(CellState::Booked)] = QColor(0xFF, 0xFF, 0x00);
+    m_colours[Index(CellState::Available)] = QColor(0xFF, 0xFF, 0xFF);
+    m_colours[Index(CellState::Inactive)] = QColor(0x00, 0xC0, 0x00);
+}
+
+void OccupancyModel::SetLook(CellState state, const QColor& colour, const QPixmap& picture)
+{
+    m_colours[Index(state)] = colour;
+    m_pictures[Index(state)] = picture;
+    if (!m_rows.empty() && !m_columns.empty())
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1),
+                         {Qt::BackgroundRole, Qt::DecorationRole});
+}
+
+QDateTime OccupancyModel::Slot(int row) const
+{
+    return row >= 0 && row < rowCount() ? m_rows[size_t(row)].slot : QDateTime();
+}
+
+QDateTime OccupancyModel::SlotEnd(int row) const
+{
+    const QDateTime slot = Slot(row);
+    if (!slot.isValid())
+        return {};
+    return m_view == View::HalfHourly ? slot.addSecs(HalfHour) : slot.addDays(1);
+}
+
+OccupancyModel::CellState OccupancyModel::State(int row, int column) const
+{
+    if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount())
+        return CellState::Available;
+    if (m_rows[size_t(row)].bookings[size_t(column)] != 0)
+        return CellState::Booked;
+    return m_columns[size_t(column)].active ? CellState::Available : CellState::Inactive;
+}
+
+QString OccupancyModel::Text(int row, int column) const
+{
+    if (State(row, column) != CellState::Booked)
+        return {};
+    return CustomerName(m_rows[size_t(row)].bookings[size_t(column)]);
+}
+
+QString OccupancyModel::CustomerName(int bookingId) const
+{
+    const auto known = m_names.constFind(bookingId);
+    if (known != m_names.cend())
+        return *known;
+    const auto name = Sql::Scalar(QSqlDatabase::database(m_connection, false),
+                                  QStringLiteral("SELECT C.Name FROM Booking B LEFT JOIN Customer C ON C.ID = "
+                                                 "B.CustomerID WHERE B.ID = ?"),
+                                  {bookingId});
+    // A booking without a customer shows no name; one that cannot be read is asked for again next time.
+    if (name)
+        m_names.insert(bookingId, name->toString());
+    return name ? name->toString() : QString();
+}
+
+OccupancyModel::Row OccupancyModel::MakeRow(const QDateTime& slot) const
+{
+    Row row;
+    row.slot = slot;
+    row.startMinute = PeriodIndex::FloorMinute(slot);
+    row.endMinute = PeriodIndex::FloorMinute(m_view == View::HalfHourly ? slot.addSecs(HalfHour) : slot.addDays(1));
+    row.bookings.assign(m_columns.size(), 0);
+    return row;
+}
+
+std::vector<QDateTime> OccupancyModel::Slots(int count) const
+{
+    std::vector<QDateTime> starts;
+    if (!m_start.isValid())
+        return starts;
+    starts.reserve(size_t(qMax(0, count)));
+    if (m_view == View::Daily) {
+        const QDateTime day = modFunctions::DateOnly(m_start);
+        for (int r = 0; r < count; ++r)
+            starts.push_back(day.addDays(r));
+        return starts;
+    }
+    // Half-hourly: 08:00 to 19:30, then on with 08:00 of the next day.
+    QDateTime t = m_start;
+    for (int r = 0; r < count; ++r) {
+        if (modFunctions::RoundToHalfHour(t, true).time() >= DayEnd)
+            t = modFunctions::WallTime(t.date().addDays(1), DayStart);
+        starts.push_back(t);
+        t = t.addSecs(HalfHour);
+    }
+    return starts;
+}
+
+std::optional<std::vector<OccupancyModel::Entry>> OccupancyModel::Read(const QSqlDatabase& db, qint64 fromMinute,
+                                                                       qint64 toMinute, QString* error)
+{
+    ++m_queries;
+    m_lastQuery = {fromMinute, toMinute};
+    m_connection = db.connectionName();
+    // The index alone: who holds which berth when. No booking row is read here.
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    if (!Sql::Exec(q,
+                   QStringLiteral("SELECT P.ID, P.FromMinute, P.ToMinute FROM BookingPeriod P "
+                                  "WHERE P.FromMinute < ? AND P.ToMinute > ?"),
+                   {toMinute, fromMinute}, error))
+        return std::nullopt;
+    std::vector<Entry> entries;
+    while (q.next()) {
+        const qint64 id = q.value(0).toLongLong();
+        const int booking = int(id >> 31); // the entry's ID is BookingID * 2^31 + BerthID
+        const int berth = int(id & 0x7FFFFFFF);
+        entries.push_back({booking, berth, q.value(1).toLongLong(), q.value(2).toLongLong()});
+    }
+    // The first booking of a berth in ID order is the one a cell shows.
+    std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
+        return a.bookingId != b.bookingId ? a.bookingId < b.bookingId : a.berthId < b.berthId;
+    });
+    return entries;
+}
+
+void OccupancyModel::Paint(std::deque<Row>& rows, const std::vector<Entry>& entries) const
+{
+    // The rows' slots ascend, so each entry marks one run of rows, found by its ends.
+    for (const Entry& e : entries) {
+        const auto columns = m_berthColumns.constFind(e.berthId);
+        if (columns == m_berthColumns.cend())
+            continue;
+        // Strict: a booking that ends when a slot starts, or starts when it ends, does not occupy it.
+        auto row = std::upper_bound(rows.begin(), rows.end(), e.fromMinute,
+                                    [](qint64 minute, const Row& r) { return minute < r.endMinute; });
+        for (; row != rows.end() && row->startMinute < e.toMinute; ++row)
+            for (const int column : *columns)
+                if (row->bookings[size_t(column)] == 0)
+                    row->bookings[size_t(column)] = e.bookingId;
+    }
+}
+
+bool OccupancyModel::Fill(const QSqlDatabase& db, QString* error)
+{
+    const std::vector<QDateTime> starts = Slots(m_slotRows);
+    std::deque<Row> rows;
+    for (const QDateTime& slot : starts)
+        rows.push_back(MakeRow(slot));
+    if (!rows.empty() && !m_columns.empty()) {
+        // One query for the whole window; each entry then marks the rows it overlaps.
+        const auto entries = Read(db, rows.front().startMinute, rows.back().endMinute, error);
+        if (!entries)
+            return false;
+        Paint(rows, *entries);
+    }
+    beginResetModel();
+    m_rows = std::move(rows);
+    m_names.clear(); // names are read afresh as the cells are shown
+    endResetModel();
+    return true;
+}
+
+bool OccupancyModel::Refresh(const QSqlDatabase& db, QString* error)
+{
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    if (!Sql::Exec(q, QStringLiteral("SELECT ID, Name, Active FROM Berth ORDER BY ID"), {}, error))
+        return false;
+    std::vector<Column> columns;
+    QHash<int, QString> berthNames;
+    QHash<QString, int> firstOfName; // name -> the column of the first berth with it
+    QHash<QString, std::vector<int>> columnsOfName;
+    while (q.next()) {
+        const int id = q.value(0).toInt();
+        const QString name = q.value(1).toString();
+        const int column = int(columns.size());
+        // Columns match berths by name: a berth's bookings show in every column of its name, and a column's
+        // active flag is that of the first berth of the name.
+        const auto first = firstOfName.constFind(name);
+        const bool active = first == firstOfName.cend() ? q.value(2).toInt() != 0 : columns[size_t(*first)].active;
+        firstOfName.insert(name, first == firstOfName.cend() ? column : *first);
+        columns.push_back({name, active});
+        berthNames.insert(id, name);
+        columnsOfName[name].push_back(column);
+    }
+    QHash<int, std::vector<int>> berthColumns;
+    for (auto it = berthNames.cbegin(); it != berthNames.cend(); ++it)
+        berthColumns.insert(it.key(), columnsOfName.value(it.value()));
+
+    std::swap(m_columns, columns);
+    std::swap(m_berthColumns, berthColumns);
+    if (!Fill(db, error)) {
+        std::swap(m_columns, columns);
+        std::swap(m_berthColumns, berthColumns);
+        return false;
+    }
+    return true;
+}
+
+bool OccupancyModel::SetSlotRows(const QSqlDatabase& db, int rows, QString* error)
+{
+    const int before = m_slotRows;
+    m_slotRows = qMax(0, rows);
+    if (Fill(db, error))
+        return true;
+    m_slotRows = before;
+    return false;
+}
+
+bool OccupancyModel::SetView(const QSqlDatabase& db, View view, QString* error)
+{
+    const View viewBefore = m_view;
+    const QDateTime startBefore = m_start;
+    m_view = view;
+    if (view == View::HalfHourly)
+        m_start = modFunctions::WallTime(m_start.date(), DayStart);
+    if (Fill(db, error))
+        return true;
+    m_view = viewBefore;
+    m_start = startBefore;
+    return false;
+}
+
+bool OccupancyModel::SetStartDay(const QSqlDatabase& db, const QDate& day, QString* error)
+{
+    const QDateTime before = m_start;
+    m_start = modFunctions::WallTime(day, DayStart);
+    if (Fill(db, error))
+        return true;
+    m_start = before;
+    return false;
+}
+
+bool OccupancyModel::Scroll(const QSqlDatabase& db, int direction, QString* error)
+{
+    if (m_rows.empty() || direction == 0)
+        return false;
+    const bool earlier = direction < 0;
+    QDateTime slot;
+    if (m_view == View::HalfHourly) {
+        slot = earlier ? m_rows.front().slot.addSecs(-HalfHour) : m_rows.back().slot.addSecs(HalfHour);
+        const QTime rounded = modFunctions::RoundToHalfHour(slot, true).time();
+        if (rounded < DayStart || rounded >= DayEnd)
+            return false; // the arrows never cross the ends of the working day
+    } else {
+        slot = earlier ? m_rows.front().slot.addDays(-1) : m_rows.back().slot.addDays(1);
+    }
+    std::deque<Row> added{MakeRow(slot)};
+    if (!m_columns.empty()) {
+        const auto entries = Read(db, added.front().startMinute, added.front().endMinute, error);
+        if (!entries)
+            return false;
+        Paint(added, *entries);
+    }
+    Row row = std::move(added.front());
+
+    // The other rows move by one; the row pushed off the far end goes.
+    const int last = rowCount() - 1;
+    if (earlier) {
+        beginRemoveRows({}, last, last);
+        m_rows.pop_back();
+        endRemoveRows();
+        beginInsertRows({}, 0, 0);
+        m_rows.push_front(std::move(row));
+    } else {
+        beginRemoveRows({}, 0, 0);
+        m_rows.pop_front();
+        endRemoveRows();
+        beginInsertRows({}, last, last);
+        m_rows.push_back(std::move(row));
+    }
+    endInsertRows();
+    m_start = m_rows.front().slot;
+    return true;
+}
+
+std::optional<int> OccupancyModel::BookingToOpen(const QSqlDatabase& db, int row, int column, QString* error) const
+{
+    if (State(row, column) != CellState::Booked)
+        return std::nullopt;
+    const QString name = m_columns[size_t(column)].name;
+    // Edges included, unlike the painting rule: a booking ending exactly at the slot's start counts.
+    const auto touching = PeriodIndex::Touching(Slot(row), true, SlotEnd(row), true);
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    if (!Sql::Exec(q,
+                   QStringLiteral("SELECT %1, %2 FROM BookingPeriod P WHERE %3")
+                       .arg(PeriodIndex::BookingIdSql(), PeriodIndex::BerthIdSql(), touching.sql),
+                   touching.binds, error))
+        return std::nullopt;
+    std::optional<int> first;
+    while (q.next()) {
+        const int booking = q.value(0).toInt();
+        const auto columns = m_berthColumns.value(q.value(1).toInt());
+        const bool named =
+            std::any_of(columns.cbegin(), columns.cend(), [&](int c) { return m_columns[size_t(c)].name == name; });
+        if (named && (!first || booking < *first))
+            first = booking;
+    }
+    return first;
+}
+
+int OccupancyModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+int OccupancyModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(m_columns.size());
+}
+
+QVariant OccupancyModel::data(const QModelIndex& index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+        return {};
+    const CellState state = State(index.row(), index.column());
+    switch (role) {
+    case Qt::DisplayRole:
+        return Text(index.row(), index.column());
+    case Qt::BackgroundRole:
+        return QBrush(m_colours[Index(state)]);
+    case Qt::DecorationRole:
+        return m_pictures[Index(state)].isNull() ? QVariant() : QVariant(m_pictures[Index(state)]);
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
+    case StateRole:
+        return Index(state);
+    default:
+        return {};
+    }
+}
+
+QVariant OccupancyModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
+    if (role != Qt::DisplayRole)
+        return {};
+    if (orientation == Qt::Horizontal)
+        return section >= 0 && section < columnCount() ? m_columns[size_t(section)].name : QVariant();
+    const QDateTime slot = Slot(section);
+    if (!slot.isValid())
+        return {};
+    return slot.toString(m_view == View::HalfHourly ? QStringLiteral("hh:mm") : QStringLiteral("dd.MM.yyyy"));
+}

@@ -1,0 +1,121 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QColor>
+#include <QDateTime>
+#include <QHash>
+#include <QPixmap>
+#include <QSqlDatabase>
+#include <deque>
+#include <optional>
+#include <vector>
+
+/// The advanced calendar's occupancy grid: one column per berth, one row per time slot, each cell booked (with
+/// the customer's name), available or inactive. The cells of the whole window come from one query on the period
+/// index and are painted from memory; a scroll by one slot reads only the new slot and moves the other rows.
+/// A booked cell's name is read when the cell is first shown (one booking row each), and kept until the next fill.
+class OccupancyModel final : public QAbstractTableModel
+{
+    Q_OBJECT
+public:
+    enum class CellState
+    {
+        Booked = 0,
+        Available = 1,
+        Inactive = 2
+    };
+    enum class View
+    {
+        Daily = 0,
+        HalfHourly = 1
+    };
+    /// data() under this role gives the cell's CellState as an int.
+    static constexpr int StateRole = Qt::UserRole;
+
+    explicit OccupancyModel(QObject* parent = nullptr);
+
+    /// The look of a state: the legend box's colour and picture (none by default).
+    void SetLook(CellState state, const QColor& colour, const QPixmap& picture = {});
+
+    View CurrentView() const { return m_view; }
+    /// The slot of the first row.
+    QDateTime Start() const { return m_start; }
+    /// The start and end of a row's slot (half an hour or a day).
+    QDateTime Slot(int row) const;
+    QDateTime SlotEnd(int row) const;
+    CellState State(int row, int column) const;
+    QString Text(int row, int column) const;
+    /// How many queries for slots the model has run, so a check can see what one step costs.
+    int Queries() const { return m_queries; }
+    /// The period (index minutes) the last bookings query asked for.
+    std::pair<qint64, qint64> LastQueryMinutes() const { return m_lastQuery; }
+
+    // Each of these reads the database and fills the rows again; false (and the reason) when a statement fails,
+    // leaving the grid as it was.
+
+    /// Re-reads the berths (the columns) and fills every row from start; the first row keeps its slot.
+    bool Refresh(const QSqlDatabase& db, QString* error = nullptr);
+    /// Sets the number of slot rows and fills them from start.
+    bool SetSlotRows(const QSqlDatabase& db, int rows, QString* error = nullptr);
+    /// Half-hourly: start moves to 08:00 of its day. Daily: start stays.
+    bool SetView(const QSqlDatabase& db, View view, QString* error = nullptr);
+    /// start becomes day at 08:00, in either view.
+    bool SetStartDay(const QSqlDatabase& db, const QDate& day, QString* error = nullptr);
+
+    /// One slot earlier (direction -1) or later (+1): the rows move by one, the row that leaves is dropped and only
+    /// the new slot is read. False, with nothing changed, when the half-hourly view would leave the working day
+    /// (08:00 to 20:00) or a statement fails (then *error says why).
+    bool Scroll(const QSqlDatabase& db, int direction, QString* error = nullptr);
+
+    /// The booking a double-click on a booked cell opens: the first booking (lowest ID) of a berth of the
+    /// column's name whose period touches the slot, its edges included. Nothing for a cell that is not booked.
+    std::optional<int> BookingToOpen(const QSqlDatabase& db, int row, int column, QString* error = nullptr) const;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    struct Column
+    {
+        QString name;
+        bool active = true; // of the first berth of that name
+    };
+    struct Row
+    {
+        QDateTime slot;
+        qint64 startMinute = 0; // the slot in index minutes
+        qint64 endMinute = 0;
+        std::vector<qint32> bookings; // per column: the booking shown, 0 when none
+    };
+    struct Entry
+    {
+        int bookingId;
+        int berthId;
+        qint64 fromMinute;
+        qint64 toMinute;
+    };
+
+    Row MakeRow(const QDateTime& slot) const;
+    std::vector<QDateTime> Slots(int count) const;
+    /// Reads the entries overlapping [from, to), sorted by booking.
+    std::optional<std::vector<Entry>> Read(const QSqlDatabase& db, qint64 fromMinute, qint64 toMinute, QString* error);
+    QString CustomerName(int bookingId) const;
+    /// Marks the cells of rows (ascending, not overlapping) that entries occupy; the first booking keeps a cell.
+    void Paint(std::deque<Row>& rows, const std::vector<Entry>& entries) const;
+    bool Fill(const QSqlDatabase& db, QString* error);
+
+    View m_view = View::HalfHourly;
+    QDateTime m_start;
+    int m_slotRows = 0;
+    std::vector<Column> m_columns;
+    QHash<int, std::vector<int>> m_berthColumns; // berth ID -> every column showing that name
+    QString m_connection;                        // where the names are read
+    mutable QHash<int, QString> m_names;         // booking ID -> customer name, as cells are shown
+    std::deque<Row> m_rows;
+    QColor m_colours[3];
+    QPixmap m_pictures[3];
+    int m_queries = 0;
+    std::pair<qint64, qint64> m_lastQuery{0, 0};
+};

@@ -1,0 +1,165 @@
+#include "berths/frmCalendar.h"
+
+#include "berths/CalendarLayout.h"
+#include "berths/DayList.h"
+#include "bookings/BookingStore.h"
+#include "bookings/frmBooking.h"
+#include "bookings/frmBookingSummary.h"
+#include "core/Seams.h"
+#include "core/modEventLog.h"
+#include "core/ui/Twips.h"
+
+#include <QCalendarWidget>
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+
+namespace {
+const QString Title = QStringLiteral("Simple Calendar");
+
+// The design size of the window, in twips; below it the controls keep their places.
+constexpr int ButtonHeight = 375;
+constexpr int ButtonWidth = 1700;
+} // namespace
+
+frmCalendar::frmCalendar(IWindowHost& host, Services& services, QWidget* parent)
+    : ChildWindow(parent), m_host(host), m_services(services), m_model(new DayListModel(this))
+{
+    setObjectName(QStringLiteral("frmCalendar"));
+    setWindowTitle(Title);
+    auto x = [this](int twips) { return Twips::ToPixelsX(twips, this); };
+    auto y = [this](int twips) { return Twips::ToPixelsY(twips, this); };
+
+    const auto frame = CalendarLayout::MakeFrame(this, QStringLiteral("fraMain"), Title);
+    m_fraMain = frame.frame;
+    m_lblCaption = frame.caption;
+
+    m_mwDate = new QCalendarWidget(m_fraMain);
+    m_mwDate->setObjectName(QStringLiteral("mwDate"));
+    m_mwDate->setSelectedDate(m_services.clock.Now().date());
+    m_mwDate->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    m_mwDate->setGridVisible(true);
+    connect(m_mwDate, &QCalendarWidget::selectionChanged, this, &frmCalendar::Refresh);
+
+    m_grdBooking = new QTableView(m_fraMain);
+    m_grdBooking->setObjectName(QStringLiteral("grdBooking"));
+    m_grdBooking->setModel(m_model);
+    m_grdBooking->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_grdBooking->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_grdBooking->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grdBooking->setWordWrap(false);
+    m_grdBooking->verticalHeader()->hide();
+    const int widths[] = {2500, 3000, 1000, 1000};
+    for (int column = 0; column < DayListModel::ColumnCount; ++column)
+        m_grdBooking->setColumnWidth(column, x(widths[column]));
+
+    auto button = [this](const QString& caption, const QString& name) {
+        auto* b = new QPushButton(caption, m_fraMain);
+        b->setObjectName(name);
+        return b;
+    };
+    m_cmdAdd = button(QStringLiteral("Add Reservation"), QStringLiteral("cmdAdd"));
+    m_cmdEdit = button(QStringLiteral("Edit Reservation"), QStringLiteral("cmdEdit"));
+    m_cmdSummary = button(QStringLiteral("Show Summary"), QStringLiteral("cmdSummary"));
+    m_cmdCancel = button(QStringLiteral("Cancel Reservation"), QStringLiteral("cmdCancel"));
+    connect(m_cmdAdd, &QPushButton::clicked, this, [this] { frmBooking::Display(m_host, m_services, RecordMode::Add, 0); });
+    connect(m_cmdEdit, &QPushButton::clicked, this, &frmCalendar::Edit);
+    connect(m_cmdSummary, &QPushButton::clicked, this, &frmCalendar::Summary);
+    connect(m_cmdCancel, &QPushButton::clicked, this, &frmCalendar::CancelReservation);
+
+    // The design layout; resizing then follows the window's size.
+    m_lblCaption->setGeometry(x(120), y(120), x(9000 - 240), y(450));
+    m_mwDate->setGeometry(x(120), y(660), x(4200), y(2900));
+    resize(x(9600), y(8400));
+    LayOut();
+}
+
+frmCalendar* frmCalendar::Display(IWindowHost& host, Services& services)
+{
+    auto* calendar = qobject_cast<frmCalendar*>(host.FindChild(QStringLiteral("frmCalendar")));
+    if (!calendar)
+        calendar = new frmCalendar(host, services);
+    host.ShowChild(calendar);
+    return calendar;
+}
+
+void frmCalendar::Refresh()
+{
+    QString error;
+    const auto bookings = DayList::Read(m_services.Db(), m_mwDate->selectedDate(), &error);
+    if (!bookings)
+        m_services.messages.Show(QStringLiteral("The bookings could not be read.\n") + error, Title, MsgIcon::Critical,
+                                 MsgButtons::Ok);
+    m_model->SetBookings(bookings.value_or(QList<DayBooking>()));
+    m_grdBooking->selectRow(0);
+}
+
+int frmCalendar::SelectedId() const
+{
+    const QModelIndex current = m_grdBooking->currentIndex();
+    const DayBooking* booking = m_model->Booking(current.isValid() ? current.row() : 0);
+    return booking ? booking->id : 0;
+}
+
+void frmCalendar::Edit()
+{
+    if (const int id = SelectedId())
+        frmBooking::Display(m_host, m_services, RecordMode::Edit, id);
+}
+
+void frmCalendar::Summary()
+{
+    if (const int id = SelectedId()) {
+        frmBookingSummary::Display(m_host, m_services, id);
+        Refresh();
+    }
+}
+
+void frmCalendar::CancelReservation()
+{
+    const QModelIndex current = m_grdBooking->currentIndex();
+    const DayBooking* selected = m_model->Booking(current.isValid() ? current.row() : 0);
+    if (!selected)
+        return;
+    const DayBooking booking = *selected;
+    QString error;
+    if (BookingStore::CancelBooking(m_services.Db(), booking.id, m_services.messages, &error))
+        modEventLog::LogEvent(m_services.clock.Now(), modEventLog::BookingCancelled,
+                              DayList::CancelledDetails(booking));
+    else if (!error.isEmpty())
+        m_services.messages.Show(QStringLiteral("The booking could not be deleted.\n") + error, Title,
+                                 MsgIcon::Critical, MsgButtons::Ok);
+    Refresh();
+}
+
+void frmCalendar::resizeEvent(QResizeEvent* event)
+{
+    ChildWindow::resizeEvent(event);
+    LayOut();
+}
+
+void frmCalendar::LayOut()
+{
+    auto x = [this](int twips) { return Twips::ToPixelsX(twips, this); };
+    auto y = [this](int twips) { return Twips::ToPixelsY(twips, this); };
+    // Widths: the frame is 340 twips narrower than the window; the caption and the grid follow it, and
+    // "Cancel Reservation" keeps 120 twips from its right edge. Heights: the frame is 540 twips shorter; the
+    // buttons sit 120 twips above its bottom and the grid fills the height down to them.
+    CalendarLayout::FitFrame(this, m_fraMain);
+    const QRect frame = m_fraMain->geometry();
+    m_lblCaption->resize(frame.width() - x(240), m_lblCaption->height());
+
+    const int buttonTop = frame.height() - y(120) - y(ButtonHeight);
+    const int gridTop = m_mwDate->geometry().bottom() + y(120);
+    int left = x(120);
+    for (QPushButton* b : {m_cmdAdd, m_cmdEdit, m_cmdSummary}) {
+        const int w = qMax(x(ButtonWidth), b->sizeHint().width());
+        b->setGeometry(left, buttonTop, w, y(ButtonHeight));
+        left += w + x(120);
+    }
+    const int cancelWidth = qMax(x(ButtonWidth), m_cmdCancel->sizeHint().width());
+    m_cmdCancel->setGeometry(frame.width() - x(120) - cancelWidth, buttonTop, cancelWidth, y(ButtonHeight));
+    m_grdBooking->setGeometry(x(120), gridTop, frame.width() - x(240), qMax(y(400), buttonTop - y(120) - gridTop));
+}

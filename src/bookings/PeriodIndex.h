@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QVariantList>
+
+/// The booking period index (the BookingPeriod table of the schema): one entry per booked berth, its ID made of
+/// the booking and the berth, its coordinates the period in minutes. Availability, the occupancy grid and the day
+/// list find who holds what when from the index alone.
+namespace PeriodIndex {
+
+/// Minutes since 2000-01-01 00:00 of a wall-clock time, rounded down or up to the whole minute.
+qint64 FloorMinute(const QDateTime& when);
+qint64 CeilMinute(const QDateTime& when);
+
+/// The booking and the berth of an entry, as SQL over the index's alias (berth 0: a booking without berths).
+QString BookingIdSql(const QString& alias = QStringLiteral("P"));
+QString BerthIdSql(const QString& alias = QStringLiteral("P"));
+
+/// A WHERE condition on the index (alias P) with its values, in the order they bind.
+struct Condition
+{
+    QString sql;
+    QVariantList binds;
+};
+
+/// The entries whose period starts before end and ends after start; startInclusive / endInclusive let a period
+/// that ends exactly at start / begins exactly at end count too. The minutes are rounded so that the condition
+/// gives what the same comparison on the booking's stored date-times gives.
+Condition Touching(const QDateTime& start, bool startInclusive, const QDateTime& end, bool endInclusive);
+
+} // namespace PeriodIndex
