@@ -11,33 +11,22 @@
 #include "shell/frmTipOfTheDay.h"
 #include "shell/frmViewEventLog.h"
 #include "shell/modHelp.h"
-#ifdef ZEM_WITH_PEOPLE
+#include "maintenance/MaintenanceMenu.h"
 #include "people/frmFindCustomer.h"
 #include "people/frmViewCustomers.h"
 #include "people/frmViewOwners.h"
-#endif
-#ifdef ZEM_WITH_BOOKINGS
 #include "bookings/frmBooking.h"
 #include "bookings/frmFindBooking.h"
-#endif
-#ifdef ZEM_WITH_BERTHS
 #include "berths/frmBerth.h"
 #include "berths/frmBerthNotes.h"
 #include "berths/frmCalendar.h"
 #include "berths/frmCalendarPlus.h"
 #include "berths/frmWizardConfig.h"
-#endif
-#ifdef ZEM_WITH_OUTPUTS
 #include "outputs/WebBookPage.h"
 #include "outputs/frmWizardMailList.h"
 #include "outputs/frmWizardWebBook.h"
 #include "outputs/frmReports.h"
 #include "outputs/modExport.h"
-#endif
-
-#ifdef ZEM_WITH_MAINTENANCE
-#include "maintenance/MaintenanceMenu.h"
-#endif
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -292,24 +281,17 @@ void MDIMain::ConnectWindows()
         m_services.desktop.Open(QUrl(address.isEmpty() ? Settings::SupportUrl.defaultValue : address));
     });
     ConnectItem(QStringLiteral("mnuHelpAbout"), [this] { frmAbout::Display(m_services, this); });
-#ifdef ZEM_WITH_PEOPLE
     ConnectItem(QStringLiteral("mnuCustomersView"), [this] { frmViewCustomers::Display(*this, m_services); });
     ConnectItem(QStringLiteral("mnuCustomersFind"), [this] { frmFindCustomer::Display(m_services, this); });
     ConnectItem(QStringLiteral("mnuConfigBerthOwners"), [this] { frmViewOwners::Display(*this, m_services); });
-#endif
-#ifdef ZEM_WITH_BOOKINGS
     ConnectItem(QStringLiteral("mnuBookingsAdd"), [this] { frmBooking::Display(*this, m_services, RecordMode::Add, 0); });
     ConnectItem(QStringLiteral("mnuBookingsFind"), [this] { frmFindBooking::Display(*this, m_services); });
-#endif
-#ifdef ZEM_WITH_MAINTENANCE
     ConnectItem(QStringLiteral("mnuFileBackupDB"),
                 [this] { MaintenanceMenu::mnuFileBackupDB_Click(m_services, *this); });
     ConnectItem(QStringLiteral("mnuFileRestoreDB"),
                 [this] { MaintenanceMenu::mnuFileRestoreDB_Click(m_services, *this); });
     ConnectItem(QStringLiteral("mnuFileCompactDB"),
                 [this] { MaintenanceMenu::mnuFileCompactDB_Click(m_services, *this); });
-#endif
-#ifdef ZEM_WITH_BERTHS
     ConnectItem(QStringLiteral("mnuConfigBerths"), [this] { frmBerth::Display(m_services, this); });
     ConnectItem(QStringLiteral("mnuBookingsSlipNotes"), [this] { frmBerthNotes::Display(m_services, this); });
     ConnectItem(QStringLiteral("mnuBookingsCalendar"), [this] { frmCalendar::Display(*this, m_services); });
@@ -319,8 +301,6 @@ void MDIMain::ConnectWindows()
         fmCompany::Display(m_services, this);
         frmWizardConfig::Display(m_services, this);
     });
-#endif
-#ifdef ZEM_WITH_OUTPUTS
     ConnectItem(QStringLiteral("mnuWebBookConfigure"), [this] { frmWizardWebBook::Display(m_services, this); });
     ConnectItem(QStringLiteral("mnuWebBookCreatePage"), [this] { WebBookPage::CreateWebBookingPage(m_services); });
     ConnectItem(QStringLiteral("mnuCustomersMailingListWizard"),
@@ -330,7 +310,6 @@ void MDIMain::ConnectWindows()
     ConnectItem(QStringLiteral("mnuFileExportReservations"), [this] { modExport::ExportReservations(m_services); });
     ConnectItem(QStringLiteral("mnuFileExportTodaysReservations"),
                 [this] { modExport::ExportTodaysReservations(m_services); });
-#endif
 }
 
 void MDIMain::ShowChild(ChildWindow* window)
