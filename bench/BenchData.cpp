@@ -95,8 +95,7 @@ QString GeneratedDatabase(int bookings, int years)
     sizes.bookings = bookings;
     sizes.from = HistoryStart(years);
     sizes.until = HistoryEnd;
-    return MakeOnce(QDir::temp().filePath(QStringLiteral("zem-bench-%1-%2y.sqlite").arg(bookings).arg(years)),
-                    sizes);
+    return MakeOnce(QDir::temp().filePath(QStringLiteral("zem-bench-%1-%2y.sqlite").arg(bookings).arg(years)), sizes);
 }
 
 QSqlDatabase Open(int bookings, int years, const QString& name, bool copy)

@@ -64,7 +64,8 @@ frmCalendar::frmCalendar(IWindowHost& host, Services& services, QWidget* parent)
     m_cmdEdit = button(QStringLiteral("Edit Reservation"), QStringLiteral("cmdEdit"));
     m_cmdSummary = button(QStringLiteral("Show Summary"), QStringLiteral("cmdSummary"));
     m_cmdCancel = button(QStringLiteral("Cancel Reservation"), QStringLiteral("cmdCancel"));
-    connect(m_cmdAdd, &QPushButton::clicked, this, [this] { frmBooking::Display(m_host, m_services, RecordMode::Add, 0); });
+    connect(m_cmdAdd, &QPushButton::clicked, this,
+            [this] { frmBooking::Display(m_host, m_services, RecordMode::Add, 0); });
     connect(m_cmdEdit, &QPushButton::clicked, this, &frmCalendar::Edit);
     connect(m_cmdSummary, &QPushButton::clicked, this, &frmCalendar::Summary);
     connect(m_cmdCancel, &QPushButton::clicked, this, &frmCalendar::CancelReservation);

@@ -21,9 +21,15 @@ void BerthGridModel::MarkBerthRow(int row, bool marked)
     emit dataChanged(index(row, 0), index(row, ColumnCount - 1), {Qt::BackgroundRole, Qt::ForegroundRole});
 }
 
-bool BerthGridModel::IsMarked(int row) const { return row >= 0 && row < m_marked.size() && m_marked[row]; }
+bool BerthGridModel::IsMarked(int row) const
+{
+    return row >= 0 && row < m_marked.size() && m_marked[row];
+}
 
-void BerthGridModel::Toggle(int row) { MarkBerthRow(row, !IsMarked(row)); }
+void BerthGridModel::Toggle(int row)
+{
+    MarkBerthRow(row, !IsMarked(row));
+}
 
 void BerthGridModel::MarkBerths(const QList<int>& ids)
 {
@@ -48,7 +54,10 @@ int BerthGridModel::rowCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : static_cast<int>(m_berths.size());
 }
 
-int BerthGridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ColumnCount; }
+int BerthGridModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
 
 QVariant BerthGridModel::data(const QModelIndex& index, int role) const
 {

@@ -10,7 +10,16 @@ class BerthGridModel final : public QAbstractTableModel
 {
     Q_OBJECT
 public:
-    enum Column { ColID, ColName, ColLength, ColWidth, ColHasPower, ColDailyHireCharge, ColumnCount };
+    enum Column
+    {
+        ColID,
+        ColName,
+        ColLength,
+        ColWidth,
+        ColHasPower,
+        ColDailyHireCharge,
+        ColumnCount
+    };
 
     using QAbstractTableModel::QAbstractTableModel;
 

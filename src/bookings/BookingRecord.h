@@ -43,7 +43,7 @@ struct BookingRecord
     QString guestConfirmationNumber;
     QString powerRequirements;
     bool clubMember = false;
-    QString storedStamp;     // what was stored when the booking was loaded; empty for a new booking
-    QList<int> berthIds;     // in the order they were listed
-    QStringList berthNames;  // the same berths' names
+    QString storedStamp;    // what was stored when the booking was loaded; empty for a new booking
+    QList<int> berthIds;    // in the order they were listed
+    QStringList berthNames; // the same berths' names
 };

@@ -25,8 +25,14 @@ IntervalCheck CheckInterval(const QDateTime& from, const QDateTime& to)
     return IntervalCheck::Ok;
 }
 
-QDate EarliestDate() { return QDate(2000, 1, 1); }
-QDate LatestDate() { return QDate(2199, 12, 31); }
+QDate EarliestDate()
+{
+    return QDate(2000, 1, 1);
+}
+QDate LatestDate()
+{
+    return QDate(2199, 12, 31);
+}
 
 bool WithinDateRange(const QDateTime& from, const QDateTime& to)
 {
@@ -48,7 +54,10 @@ QString MaskedCardNumber(const QString& typed)
     return QString(kept.size() - 4, u'*') + kept.right(4);
 }
 
-qint64 DaysOfHire(const QDateTime& from, const QDateTime& to) { return from.date().daysTo(to.date()); }
+qint64 DaysOfHire(const QDateTime& from, const QDateTime& to)
+{
+    return from.date().daysTo(to.date());
+}
 
 Money HireTotal(const QList<AvailableBerth>& marked, qint64 days)
 {

@@ -2,10 +2,10 @@
 
 #include "bookings/BerthAvailability.h"
 #include "bookings/BookingRules.h"
+#include "core/InputParsing.h"
 #include "core/Seams.h"
 #include "core/SqlHelpers.h"
 #include "core/modFunctions.h"
-#include "core/InputParsing.h"
 
 #include <QCollator>
 #include <QSqlQuery>
@@ -43,7 +43,10 @@ QVariantList Values(const BookingRecord& b)
             b.clubMember ? 1 : 0};
 }
 
-QString Text(const QVariant& v) { return v.isNull() ? QString() : v.toString(); }
+QString Text(const QVariant& v)
+{
+    return v.isNull() ? QString() : v.toString();
+}
 
 // What no box lets through; checked again here so no other caller can store it either.
 QString OutOfRange(const BookingRecord& b)

@@ -70,7 +70,10 @@ void ShowAmount(QLineEdit* box)
         box->setText(amount->Format());
 }
 
-Money Amount(const QLineEdit* box) { return InputChecks::ReadMoney(box->text()).value_or(Money()); }
+Money Amount(const QLineEdit* box)
+{
+    return InputChecks::ReadMoney(box->text()).value_or(Money());
+}
 } // namespace
 
 frmBooking::frmBooking(Services& services, QWidget* parent) : ChildWindow(parent), m_services(services)
@@ -79,7 +82,8 @@ frmBooking::frmBooking(Services& services, QWidget* parent) : ChildWindow(parent
     setWindowTitle(QStringLiteral("Booking"));
     m_berths = new BerthGridModel(this);
 
-    auto* lblCaption = Named(new QLabel(QStringLiteral("Berth / Caravan Reservation"), this), QStringLiteral("lblCaption"));
+    auto* lblCaption =
+        Named(new QLabel(QStringLiteral("Berth / Caravan Reservation"), this), QStringLiteral("lblCaption"));
     QFont big = lblCaption->font();
     big.setPointSizeF(big.pointSizeF() * 1.5);
     big.setBold(true);
@@ -146,8 +150,9 @@ QWidget* frmBooking::BuildDatesPage()
     auto* page = new QWidget(this);
     page->setObjectName(QStringLiteral("fraStep_0"));
     auto* grid = new QGridLayout(page);
-    grid->addWidget(Caption(QStringLiteral("Set Arrival date and Arrival time, then set Departure date and Departure time"), page),
-                    0, 0, 1, 3);
+    grid->addWidget(
+        Caption(QStringLiteral("Set Arrival date and Arrival time, then set Departure date and Departure time"), page),
+        0, 0, 1, 3);
     auto makeDate = [page](const QString& name) {
         auto* date = new QDateEdit(page);
         date->setObjectName(name);
@@ -205,7 +210,8 @@ QWidget* frmBooking::BuildBerthsPage()
     m_berthReadError = new ReadErrorLine(page);
     layout->addWidget(m_berthReadError);
     layout->addWidget(m_grdBerth, 1);
-    layout->addWidget(Caption(QStringLiteral("Select the unit for this booking. (Items highlighted in blue have been booked)"), page));
+    layout->addWidget(Caption(
+        QStringLiteral("Select the unit for this booking. (Items highlighted in blue have been booked)"), page));
     return page;
 }
 
@@ -279,10 +285,23 @@ QWidget* frmBooking::BuildCustomerPage()
         }
     }
     grid->setRowStretch(10, 1);
-    QWidget* order[] = {m_cboCustomer, m_cmdAddCustomer, m_txtNoAdults, m_txtNoKids, m_txtPowerRequirements,
-                        m_chkClubMember, m_txtBerthConfirmationNumber, m_txtGuestConfNum, m_txtCostOfHire,
-                        m_txtOtherCharges, m_txtVAT, m_txtTotalPayable, m_txtAmountPayed, m_cboPaymentMethod,
-                        m_txtCreditCardNo, m_txtCreditCardExpiry, m_txtCreditCardType};
+    QWidget* order[] = {m_cboCustomer,
+                        m_cmdAddCustomer,
+                        m_txtNoAdults,
+                        m_txtNoKids,
+                        m_txtPowerRequirements,
+                        m_chkClubMember,
+                        m_txtBerthConfirmationNumber,
+                        m_txtGuestConfNum,
+                        m_txtCostOfHire,
+                        m_txtOtherCharges,
+                        m_txtVAT,
+                        m_txtTotalPayable,
+                        m_txtAmountPayed,
+                        m_cboPaymentMethod,
+                        m_txtCreditCardNo,
+                        m_txtCreditCardExpiry,
+                        m_txtCreditCardType};
     for (size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 
@@ -326,8 +345,7 @@ QWidget* frmBooking::BuildConfirmationPage()
     m_lblMail = Named(new QLabel(page), QStringLiteral("lblMail"));
     auto* email = new ClickableLabel(QStringLiteral("Email"), page);
     email->setObjectName(QStringLiteral("Label38"));
-    connect(email, &ClickableLabel::clicked, this,
-            [this] { SendEmail(m_services, m_lblMail->text(), Title); });
+    connect(email, &ClickableLabel::clicked, this, [this] { SendEmail(m_services, m_lblMail->text(), Title); });
     m_lblNoAdults = Named(new QLabel(page), QStringLiteral("lblNoAdults"));
     m_lblAdults = Named(new QLabel(QStringLiteral("Adults and"), page), QStringLiteral("lblAdults"));
     m_lblNoKids = Named(new QLabel(page), QStringLiteral("lblNoKids"));
@@ -427,7 +445,10 @@ QStringList frmBooking::Snapshot() const
     return state;
 }
 
-bool frmBooking::HasUnsavedWork() const { return Snapshot() != m_prepared; }
+bool frmBooking::HasUnsavedWork() const
+{
+    return Snapshot() != m_prepared;
+}
 
 void frmBooking::closeEvent(QCloseEvent* event)
 {
@@ -449,7 +470,10 @@ void frmBooking::LoadCustomers()
     m_cboCustomer->setCurrentIndex(-1);
 }
 
-void frmBooking::SelectCustomer(int id) { m_cboCustomer->setCurrentIndex(m_cboCustomer->findData(id)); }
+void frmBooking::SelectCustomer(int id)
+{
+    m_cboCustomer->setCurrentIndex(m_cboCustomer->findData(id));
+}
 
 void frmBooking::LoadBooking()
 {
@@ -474,13 +498,14 @@ void frmBooking::LoadBooking()
     m_txtVAT->setText(booking->vat.PlainText());
     m_txtTotalPayable->setText(booking->totalPayable.PlainText());
     m_txtAmountPayed->setText(booking->amountPayed.PlainText());
-    m_cboPaymentMethod->setCurrentIndex(booking->paymentMethodId ? m_cboPaymentMethod->findData(*booking->paymentMethodId) : -1);
+    m_cboPaymentMethod->setCurrentIndex(
+        booking->paymentMethodId ? m_cboPaymentMethod->findData(*booking->paymentMethodId) : -1);
     m_txtCreditCardNo->setText(BookingRules::MaskedCardNumber(booking->creditCardNo)); // older rows kept it whole
     m_txtCreditCardExpiry->setText(booking->creditCardExpiry);
     m_txtCreditCardType->setText(booking->creditCardType);
     m_txtCostOfHire->setText(booking->costOfHire.PlainText());
-    m_txtBerthConfirmationNumber->setText(booking->berthConfirmationNumber ? QString::number(*booking->berthConfirmationNumber)
-                                                                           : QString());
+    m_txtBerthConfirmationNumber->setText(
+        booking->berthConfirmationNumber ? QString::number(*booking->berthConfirmationNumber) : QString());
     m_txtGuestConfNum->setText(booking->guestConfirmationNumber);
     m_txtPowerRequirements->setText(booking->powerRequirements);
     m_chkClubMember->setChecked(booking->clubMember);
@@ -491,7 +516,10 @@ void frmBooking::LoadBooking()
     m_chargesTyped = rule.vat != booking->vat || rule.total != booking->totalPayable;
 }
 
-int frmBooking::SelectedCount() const { return m_berths->SelectedCount(); }
+int frmBooking::SelectedCount() const
+{
+    return m_berths->SelectedCount();
+}
 
 void frmBooking::ShowStep()
 {
@@ -630,7 +658,8 @@ void frmBooking::LeaveCustomer()
     }
     ShowAmount(m_txtAmountPayed);
     m_lblDates->setText(BookingRules::PeriodText(m_fromDate, m_toDate));
-    const BookingRules::CountsLine counts = BookingRules::ConfirmationCounts(m_txtNoAdults->text(), m_txtNoKids->text());
+    const BookingRules::CountsLine counts =
+        BookingRules::ConfirmationCounts(m_txtNoAdults->text(), m_txtNoKids->text());
     m_lblNoAdults->setText(counts.adults);
     m_lblNoKids->setText(counts.kids);
     m_lblNoAdults->setVisible(counts.numbersShown);
@@ -640,8 +669,8 @@ void frmBooking::LeaveCustomer()
 
     if (const auto customer = CustomerStore::Load(m_services.Db(), m_cboCustomer->currentData().toInt())) {
         m_lblName->setText(BookingRules::CustomerLine(*customer));
-        m_lblAddress->setText(QStringList{customer->street, customer->area, customer->town, customer->postCode}
-                                  .join(QStringLiteral(", ")));
+        m_lblAddress->setText(QStringList{customer->street, customer->area, customer->town, customer->postCode}.join(
+            QStringLiteral(", ")));
         m_lblPhone->setText(customer->telNo);
         m_lblMail->setText(customer->emailAddress);
     }
@@ -726,7 +755,8 @@ void frmBooking::Confirm()
         return;
     }
     if (!result.ok) {
-        m_services.messages.Show(QStringLiteral("The booking could not be saved. Nothing was changed.\n") + result.error,
+        m_services.messages.Show(QStringLiteral("The booking could not be saved. Nothing was changed.\n") +
+                                     result.error,
                                  Title, MsgIcon::Critical, MsgButtons::Ok);
         return;
     }

@@ -80,9 +80,9 @@ private:
     QDateTime m_fromDate;
     QDateTime m_toDate;
     int m_loadedCustomerId = 0;
-    QList<int> m_storedBerths; // the berths of the booking being changed
-    QString m_storedStamp;     // the changed booking as it was stored when loaded
-    QString m_proposedNumber;  // the confirmation number a new booking was offered
+    QList<int> m_storedBerths;   // the berths of the booking being changed
+    QString m_storedStamp;       // the changed booking as it was stored when loaded
+    QString m_proposedNumber;    // the confirmation number a new booking was offered
     bool m_chargesTyped = false; // VAT or the total typed by hand since they were last worked out
     QStringList m_prepared;      // the inputs as Prepare left them
     bool m_closing = false;      // saved or cancelled: close without asking

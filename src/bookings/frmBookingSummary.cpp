@@ -9,10 +9,10 @@
 #include "core/modEventLog.h"
 #include "core/modLog.h"
 #include "core/ui/ChildWindow.h"
-#include "core/ui/DocumentRenderer.h"
-#include "core/ui/Twips.h"
 #include "core/ui/ClickableLabel.h"
+#include "core/ui/DocumentRenderer.h"
 #include "core/ui/SendEmail.h"
+#include "core/ui/Twips.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -63,8 +63,7 @@ frmBookingSummary::frmBookingSummary(Services& services, QWidget* parent) : QDia
     m_lblMail = Named(new QLabel(this), QStringLiteral("lblMail"));
     auto* email = new ClickableLabel(QStringLiteral("Email"), this);
     email->setObjectName(QStringLiteral("Label38"));
-    connect(email, &ClickableLabel::clicked, this,
-            [this] { SendEmail(m_services, m_lblMail->text(), Title); });
+    connect(email, &ClickableLabel::clicked, this, [this] { SendEmail(m_services, m_lblMail->text(), Title); });
     m_lblNoAdults = Named(new QLabel(this), QStringLiteral("lblNoAdults"));
     m_lblAdults = Named(new QLabel(QStringLiteral("Adults and"), this), QStringLiteral("lblAdults"));
     m_lblNoKids = Named(new QLabel(this), QStringLiteral("lblNoKids"));

@@ -8,8 +8,8 @@
 /// and children. The regional settings window edits them; the booking windows read them.
 struct RegionalSettings
 {
-    int postCodeIndex = 0;        // 0 "Post Code", 1 "Zip Code"
-    QString currencySymbol;       // as shown: a stored "0" reads as the system's symbol
+    int postCodeIndex = 0;  // 0 "Post Code", 1 "Zip Code"
+    QString currencySymbol; // as shown: a stored "0" reads as the system's symbol
     QTime checkInTime{9, 0};
     QTime checkOutTime{14, 0};
     bool showAdultsAndKids = true;

@@ -29,8 +29,7 @@ std::vector<std::unique_ptr<QSettings>> OpenStores()
     stores.push_back(std::make_unique<QSettings>(QStringLiteral("HKEY_LOCAL_MACHINE\\") + QString::fromLatin1(KeyPath),
                                                  QSettings::NativeFormat));
 #else
-    stores.push_back(
-        std::make_unique<QSettings>(InstallPaths::SettingsFile(), QSettings::IniFormat));
+    stores.push_back(std::make_unique<QSettings>(InstallPaths::SettingsFile(), QSettings::IniFormat));
 #endif
     return stores;
 }

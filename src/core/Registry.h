@@ -70,7 +70,7 @@ inline const Setting MailListWelcome{QStringLiteral("Mail list Welcome Screen"),
 /// The default provider's form-mail address that a booking page posts to; a setting, so a moved service needs no
 /// new program.
 inline const Setting WebBookFormMailUrl{QStringLiteral("Web Booking Form Mail URL"),
-                                       QStringLiteral("https://www.response-o-matic.com/cgi-bin/rom.pl")};
+                                        QStringLiteral("https://www.response-o-matic.com/cgi-bin/rom.pl")};
 inline const Setting SupportUrl{QStringLiteral("Support URL"), QStringLiteral("https://www.zemharbour.co.uk/support")};
 inline const Setting MainWindowGeometry{QStringLiteral("Main Window Geometry"), {}};
 inline const Setting MainWindowState{QStringLiteral("Main Window State"), {}};

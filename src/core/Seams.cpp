@@ -5,6 +5,6 @@
 QDateTime SystemClock::Now() const
 {
     const QDateTime local = QDateTime::currentDateTime();
-    return modFunctions::WallTime(local.date(), QTime(local.time().hour(), local.time().minute(),
-                                                       local.time().second()));
+    return modFunctions::WallTime(local.date(),
+                                  QTime(local.time().hour(), local.time().minute(), local.time().second()));
 }

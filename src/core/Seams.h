@@ -11,10 +11,31 @@ class QPagedPaintDevice;
 /// Everything that reaches a person or the outside world goes through these small interfaces, so that tests can
 /// script the answers and no test ever waits on a dialog, a printer, a browser or the real date.
 
-enum class MsgIcon { None, Information, Question, Exclamation, Critical };
+enum class MsgIcon
+{
+    None,
+    Information,
+    Question,
+    Exclamation,
+    Critical
+};
 /// YesNo questions (deletions, end of workday) have No as their default button.
-enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
-enum class MsgResult { Ok, Cancel, Yes, No, Retry };
+enum class MsgButtons
+{
+    Ok,
+    OkCancel,
+    YesNo,
+    YesNoCancel,
+    RetryCancel
+};
+enum class MsgResult
+{
+    Ok,
+    Cancel,
+    Yes,
+    No,
+    Retry
+};
 
 class IMessageBox
 {

@@ -22,15 +22,33 @@ const QString DayPattern = QStringLiteral("ddMMyyyy");
 QString EventText(int code)
 {
     static const char* const texts[] = {
-        "Application started",   "Application closed",      "Berth added",
-        "Berth modified",        "Berth deleted",           "Customer added",
-        "Customer modified",     "Customer deleted",        "Owner added",
-        "Owner modified",        "Owner deleted",           "Booking added",
-        "Booking modified",      "Booking cancelled",       "Settings modified",
-        "Web booking generated", "Customers exported",      "Reservations exported",
-        "Today's reservations exported", "Database compacted", "Database backup performed",
-        "Database restore performed", "Report generated",  "Report printed",
-        "Mailing list generated", "Configuration modified", "Regional settings modified",
+        "Application started",
+        "Application closed",
+        "Berth added",
+        "Berth modified",
+        "Berth deleted",
+        "Customer added",
+        "Customer modified",
+        "Customer deleted",
+        "Owner added",
+        "Owner modified",
+        "Owner deleted",
+        "Booking added",
+        "Booking modified",
+        "Booking cancelled",
+        "Settings modified",
+        "Web booking generated",
+        "Customers exported",
+        "Reservations exported",
+        "Today's reservations exported",
+        "Database compacted",
+        "Database backup performed",
+        "Database restore performed",
+        "Report generated",
+        "Report printed",
+        "Mailing list generated",
+        "Configuration modified",
+        "Regional settings modified",
     };
     constexpr int count = sizeof(texts) / sizeof(texts[0]);
     if (code < 0 || code >= count)
@@ -38,7 +56,10 @@ QString EventText(int code)
     return QString::fromLatin1(texts[code]);
 }
 
-QString DayFolderName(const QDate& day) { return day.toString(DayPattern); }
+QString DayFolderName(const QDate& day)
+{
+    return day.toString(DayPattern);
+}
 
 void InitEventLog(const QDate& today)
 {
@@ -49,7 +70,10 @@ void InitEventLog(const QDate& today)
     CurrentLogPath() = dayFolder + QStringLiteral("/events.Log");
 }
 
-QString LogPath() { return CurrentLogPath(); }
+QString LogPath()
+{
+    return CurrentLogPath();
+}
 
 void LogEvent(const QDateTime& when, int code, const QString& description)
 {

@@ -13,7 +13,8 @@ class IMessageBox;
 namespace modEventLog {
 
 /// Event codes used by the windows that make changes.
-enum Event : int {
+enum Event : int
+{
     ApplicationStarted = 0,
     ApplicationClosed = 1,
     BerthAdded = 2,

@@ -313,7 +313,10 @@ QCollator NaturalOrder()
     return collator;
 }
 
-QString ProductTitle() { return QStringLiteral("Zem Harbour").replace(u'&', QStringLiteral("&&")); }
+QString ProductTitle()
+{
+    return QStringLiteral("Zem Harbour").replace(u'&', QStringLiteral("&&"));
+}
 
 QString VersionText()
 {

@@ -38,8 +38,8 @@ std::optional<QDateTime> ParseDateByFormat(const QString& text, const QString& p
 
 /// Opens the database file as a connection of the given name (the shared one by default); nothing on failure,
 /// with the reason in *error for the log.
-std::optional<QSqlDatabase> OpenConnection(const QString& path, const QString& connectionName,
-                                           int timeoutMs = 500, QString* error = nullptr);
+std::optional<QSqlDatabase> OpenConnection(const QString& path, const QString& connectionName, int timeoutMs = 500,
+                                           QString* error = nullptr);
 
 // ---- The cascade deletes: the only way customers, owners and berths are deleted ----
 // Each comes in three pieces: the question (which counts the dependent rows), the statements (which run inside

@@ -12,8 +12,7 @@ QString WebBookSettings::ActionUrl() const
 
 QString WebBookSettings::DefaultEndpoint()
 {
-    const QString url =
-        Registry::GetRegistryValue(Settings::WebBookFormMailUrl).trimmed();
+    const QString url = Registry::GetRegistryValue(Settings::WebBookFormMailUrl).trimmed();
     return url.isEmpty() ? Settings::WebBookFormMailUrl.defaultValue : url;
 }
 

@@ -92,7 +92,10 @@ void PeopleListWindow::RequeryRst()
     SetCurrentRow(ListCursor::RowAfterDelete(qMax(row, 0), m_model->rowCount()));
 }
 
-void PeopleListWindow::ReleaseData() { m_model->clear(); }
+void PeopleListWindow::ReleaseData()
+{
+    m_model->clear();
+}
 
 int PeopleListWindow::CurrentRow() const
 {

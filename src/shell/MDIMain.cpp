@@ -1,8 +1,24 @@
 #include "shell/MDIMain.h"
 
+#include "berths/frmBerth.h"
+#include "berths/frmBerthNotes.h"
+#include "berths/frmCalendar.h"
+#include "berths/frmCalendarPlus.h"
+#include "berths/frmWizardConfig.h"
+#include "bookings/frmBooking.h"
+#include "bookings/frmFindBooking.h"
 #include "core/Registry.h"
 #include "core/Seams.h"
 #include "core/modEventLog.h"
+#include "maintenance/MaintenanceMenu.h"
+#include "outputs/WebBookPage.h"
+#include "outputs/frmReports.h"
+#include "outputs/frmWizardMailList.h"
+#include "outputs/frmWizardWebBook.h"
+#include "outputs/modExport.h"
+#include "people/frmFindCustomer.h"
+#include "people/frmViewCustomers.h"
+#include "people/frmViewOwners.h"
 #include "shell/ShellResources.h"
 #include "shell/cTextBoxEdit.h"
 #include "shell/fmCompany.h"
@@ -11,22 +27,6 @@
 #include "shell/frmTipOfTheDay.h"
 #include "shell/frmViewEventLog.h"
 #include "shell/modHelp.h"
-#include "maintenance/MaintenanceMenu.h"
-#include "people/frmFindCustomer.h"
-#include "people/frmViewCustomers.h"
-#include "people/frmViewOwners.h"
-#include "bookings/frmBooking.h"
-#include "bookings/frmFindBooking.h"
-#include "berths/frmBerth.h"
-#include "berths/frmBerthNotes.h"
-#include "berths/frmCalendar.h"
-#include "berths/frmCalendarPlus.h"
-#include "berths/frmWizardConfig.h"
-#include "outputs/WebBookPage.h"
-#include "outputs/frmWizardMailList.h"
-#include "outputs/frmWizardWebBook.h"
-#include "outputs/frmReports.h"
-#include "outputs/modExport.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -284,7 +284,8 @@ void MDIMain::ConnectWindows()
     ConnectItem(QStringLiteral("mnuCustomersView"), [this] { frmViewCustomers::Display(*this, m_services); });
     ConnectItem(QStringLiteral("mnuCustomersFind"), [this] { frmFindCustomer::Display(m_services, this); });
     ConnectItem(QStringLiteral("mnuConfigBerthOwners"), [this] { frmViewOwners::Display(*this, m_services); });
-    ConnectItem(QStringLiteral("mnuBookingsAdd"), [this] { frmBooking::Display(*this, m_services, RecordMode::Add, 0); });
+    ConnectItem(QStringLiteral("mnuBookingsAdd"),
+                [this] { frmBooking::Display(*this, m_services, RecordMode::Add, 0); });
     ConnectItem(QStringLiteral("mnuBookingsFind"), [this] { frmFindBooking::Display(*this, m_services); });
     ConnectItem(QStringLiteral("mnuFileBackupDB"),
                 [this] { MaintenanceMenu::mnuFileBackupDB_Click(m_services, *this); });
@@ -445,7 +446,8 @@ void MDIMain::SaveLayout() const
 
 void MDIMain::RestoreLayout()
 {
-    const QByteArray geometry = QByteArray::fromBase64(Registry::GetRegistryValue(Settings::MainWindowGeometry).toLatin1());
+    const QByteArray geometry =
+        QByteArray::fromBase64(Registry::GetRegistryValue(Settings::MainWindowGeometry).toLatin1());
     if (geometry.isEmpty() || !restoreGeometry(geometry))
         resize(1024, 720);
     const QByteArray state = QByteArray::fromBase64(Registry::GetRegistryValue(Settings::MainWindowState).toLatin1());

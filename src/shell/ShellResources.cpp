@@ -1,7 +1,10 @@
 #include "shell/ShellResources.h"
 
 // The resources live in a static library: nothing references them, so they are registered by hand once.
-static void InitShellResources() { Q_INIT_RESOURCE(shell); }
+static void InitShellResources()
+{
+    Q_INIT_RESOURCE(shell);
+}
 
 namespace ShellResources {
 namespace {

@@ -72,9 +72,15 @@ bool cTextBoxEdit::IsReadOnly() const
     return !m_rich || m_rich->isReadOnly();
 }
 
-bool cTextBoxEdit::CanCut() const { return SelectionLength() > 0 && !IsReadOnly(); }
+bool cTextBoxEdit::CanCut() const
+{
+    return SelectionLength() > 0 && !IsReadOnly();
+}
 
-bool cTextBoxEdit::CanCopy() const { return SelectionLength() >= 1; }
+bool cTextBoxEdit::CanCopy() const
+{
+    return SelectionLength() >= 1;
+}
 
 bool cTextBoxEdit::CanPaste() const
 {
@@ -170,7 +176,10 @@ void cTextBoxEdit::ReplaceSelection(const QString& text, bool allowUndo)
     SetCursor(m_plain, m_rich, cursor);
 }
 
-void cTextBoxEdit::Delete() { ReplaceSelection(QString(), false); }
+void cTextBoxEdit::Delete()
+{
+    ReplaceSelection(QString(), false);
+}
 
 void cTextBoxEdit::SelectAll()
 {

@@ -15,14 +15,13 @@
 #include <QTimeEdit>
 #include <QVBoxLayout>
 
-frmRegionalSettings::frmRegionalSettings(Services& services, QWidget* parent)
-    : QDialog(parent), m_services(services)
+frmRegionalSettings::frmRegionalSettings(Services& services, QWidget* parent) : QDialog(parent), m_services(services)
 {
     setObjectName(QStringLiteral("frmRegionalSettings"));
     setWindowTitle(QStringLiteral("Regional Settings"));
 
-    auto* heading = new QLabel(QStringLiteral("Configure the system to show your regional settings and preferences"),
-                               this);
+    auto* heading =
+        new QLabel(QStringLiteral("Configure the system to show your regional settings and preferences"), this);
     heading->setObjectName(QStringLiteral("lblHeading"));
     heading->setWordWrap(true);
 

@@ -63,5 +63,11 @@ void frmSplash::showEvent(QShowEvent* event)
     PlaceVersion();
 }
 
-void frmSplash::keyPressEvent(QKeyEvent*) { close(); }
-void frmSplash::mousePressEvent(QMouseEvent*) { close(); }
+void frmSplash::keyPressEvent(QKeyEvent*)
+{
+    close();
+}
+void frmSplash::mousePressEvent(QMouseEvent*)
+{
+    close();
+}

@@ -15,10 +15,19 @@ void OpenPage(IDesktop& desktop, const QString& page)
 }
 } // namespace
 
-QString HelpFolder() { return InstallPaths::AppDir() + QStringLiteral("/help"); }
+QString HelpFolder()
+{
+    return InstallPaths::AppDir() + QStringLiteral("/help");
+}
 
-void ShowContents(IDesktop& desktop) { OpenPage(desktop, QStringLiteral("index.html")); }
+void ShowContents(IDesktop& desktop)
+{
+    OpenPage(desktop, QStringLiteral("index.html"));
+}
 
-void ShowIndex(IDesktop& desktop) { OpenPage(desktop, QStringLiteral("keywords.html")); }
+void ShowIndex(IDesktop& desktop)
+{
+    OpenPage(desktop, QStringLiteral("keywords.html"));
+}
 
 } // namespace modHelp

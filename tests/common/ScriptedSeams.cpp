@@ -1,6 +1,5 @@
 #include "common/ScriptedSeams.h"
 
-
 MsgResult ScriptedMessageBox::Show(const QString& text, const QString& title, MsgIcon icon, MsgButtons buttons)
 {
     calls.append({text, title, icon, buttons});

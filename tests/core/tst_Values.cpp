@@ -1,7 +1,7 @@
 #include "common/InstallFixture.h"
+#include "core/InputParsing.h"
 #include "core/ListCursor.h"
 #include "core/Money.h"
-#include "core/InputParsing.h"
 
 using namespace modFunctions;
 

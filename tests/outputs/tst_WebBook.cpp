@@ -101,7 +101,8 @@ private slots:
         QTest::addColumn<QString>("action");
         const QString custom = u"https://forms.example/cgi-bin/mail?to=desk&lang=en"_s;
         QTest::newRow("custom provider") << 1 << QString() << custom;
-        QTest::newRow("default provider, custom box filled") << 0 << QString() << Settings::WebBookFormMailUrl.defaultValue;
+        QTest::newRow("default provider, custom box filled")
+            << 0 << QString() << Settings::WebBookFormMailUrl.defaultValue;
         QTest::newRow("default provider moved")
             << 0 << u"https://mail.example.net/cgi-bin/rom.pl"_s << u"https://mail.example.net/cgi-bin/rom.pl"_s;
     }

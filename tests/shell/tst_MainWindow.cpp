@@ -98,10 +98,9 @@ private slots:
 
     void connectedItemsAreEnabled()
     {
-        for (const char* name :
-             {"mnuFileBackupDB", "mnuFileRestoreDB", "mnuFileDayEndTrace", "mnuFileTracesView", "mnuFileExit",
-              "mnuBookingsSlipNotes", "mnuconfigcompany", "mnuConfigRegionalSettings", "mnuConfigWizard",
-              "mnuHelpSupport", "mnuHelpAbout"})
+        for (const char* name : {"mnuFileBackupDB", "mnuFileRestoreDB", "mnuFileDayEndTrace", "mnuFileTracesView",
+                                 "mnuFileExit", "mnuBookingsSlipNotes", "mnuconfigcompany", "mnuConfigRegionalSettings",
+                                 "mnuConfigWizard", "mnuHelpSupport", "mnuHelpAbout"})
             QVERIFY2(Item(name)->isEnabled() && Item(name)->isVisible(), name);
     }
 

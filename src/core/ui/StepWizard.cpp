@@ -94,8 +94,7 @@ QLabel* StepWizard::Text(const QString& text, QWidget* page)
 void StepWizard::Start()
 {
     // "1" opens on the step after the welcome; anything else shows the welcome.
-    const bool skipWelcome =
-        Registry::GetRegistryValue(m_welcomeFlag).trimmed() == QLatin1String("1");
+    const bool skipWelcome = Registry::GetRegistryValue(m_welcomeFlag).trimmed() == QLatin1String("1");
     m_welcomeTickedAtStart = !skipWelcome;
     m_chkWelcome->setChecked(m_welcomeTickedAtStart);
     m_step = skipWelcome ? 1 : 0;
