@@ -5,8 +5,10 @@
 #include "bookings/BookingStore.h"
 #include "bookings/FindBookingModel.h"
 #include "core/SqlHelpers.h"
+#include "core/modFunctions.h"
 
 #include <QCoreApplication>
+#include <QRandomGenerator>
 #include <QSqlQuery>
 #include <benchmark/benchmark.h>
 

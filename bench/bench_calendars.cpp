@@ -6,8 +6,10 @@
 #include "berths/OccupancyModel.h"
 #include "bookings/PeriodIndex.h"
 #include "core/SqlHelpers.h"
+#include "core/modFunctions.h"
 
 #include <QCoreApplication>
+#include <QRandomGenerator>
 #include <QSqlQuery>
 #include <benchmark/benchmark.h>
 
