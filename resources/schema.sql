@@ -230,4 +230,4 @@ INSERT INTO PaymentMethod (ID, Name) VALUES
     (4, 'Credit card'),
     (5, 'Bank transfer');
 
-PRAGMA user_version = 2;
+PRAGMA user_version = 3;

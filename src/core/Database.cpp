@@ -67,9 +67,21 @@ QString UpgradeTo2()
            index;
 }
 
+// Version 2 kept card security codes and whole card numbers as they were typed. A stored code goes, and a card
+// number keeps its last four digits (separators dropped), as a booking saved today keeps it.
+QString UpgradeTo3()
+{
+    return QStringLiteral(
+        "UPDATE Booking SET CreditCardCV2No = '' WHERE CreditCardCV2No IS NOT NULL AND CreditCardCV2No <> ''; "
+        "UPDATE Booking SET CreditCardNo = (SELECT CASE WHEN length(n) > 4 "
+        "THEN replace(hex(zeroblob(length(n) - 4)), '00', '*') || substr(n, -4) ELSE n END "
+        "FROM (SELECT replace(replace(replace(CreditCardNo, ' ', ''), '-', ''), '.', '') AS n)) "
+        "WHERE CreditCardNo GLOB '*[0-9]*' AND CreditCardNo NOT GLOB '*[^0-9 .*-]*';");
+}
+
 // Cumulative upgrades: entry i brings a file of version i+1 to version i+2, in one transaction each.
 using UpgradeScript = QString (*)();
-const UpgradeScript Upgrades[] = {UpgradeTo2};
+const UpgradeScript Upgrades[] = {UpgradeTo2, UpgradeTo3};
 static_assert(std::size(Upgrades) == CurrentSchemaVersion - 1, "one upgrade per version");
 
 bool UpgradeSchema(QSqlDatabase& db, int fromVersion, QString* error)

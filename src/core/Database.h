@@ -8,7 +8,7 @@
 namespace Database {
 
 /// The schema version this program writes and understands; older files are upgraded on opening.
-inline constexpr int CurrentSchemaVersion = 2;
+inline constexpr int CurrentSchemaVersion = 3;
 /// The page cache of every connection Open makes, in KiB.
 inline constexpr int PageCacheKiB = 64 * 1024;
 

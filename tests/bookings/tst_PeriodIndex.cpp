@@ -1,4 +1,5 @@
 #include "bookings/BerthAvailability.h"
+#include "bookings/BookingRules.h"
 #include "bookings/PeriodIndex.h"
 #include "common/TestSupport.h"
 #include "core/DataGenerator.h"
@@ -122,7 +123,7 @@ private slots:
         QVERIFY2(taken->size() >= 22 && taken->size() <= 34, qPrintable(QString::number(taken->size())));
     }
 
-    void olderFileIsRebuiltWhenOpened()
+    void olderFileIsUpgradedWhenOpened()
     {
         const QString path = m_install->Root() + u"/data/old.sqlite"_s;
         QVERIFY(Database::CreateDatabase(path, nullptr));
@@ -139,8 +140,9 @@ private slots:
                 u"CREATE VIRTUAL TABLE BookingPeriod USING rtree_i32 (ID, FromMinute, ToMinute); "
                 u"CREATE TRIGGER Booking_Delete AFTER DELETE ON Booking BEGIN DELETE FROM BookingPeriod WHERE "
                 u"ID = OLD.ID; DELETE FROM BookingBerth WHERE BookingID = OLD.ID; END; "
-                u"INSERT INTO Booking (ID, FromDate, ToDate) VALUES (1, '2026-06-01 09:00:00', "
-                u"'2026-06-03 14:00:00'), (2, '2199-12-30 09:00:00', '2199-12-31 23:30:00'); "
+                u"INSERT INTO Booking (ID, FromDate, ToDate, CreditCardNo, CreditCardCV2No) VALUES (1, "
+                u"'2026-06-01 09:00:00', '2026-06-03 14:00:00', '4111 1111-1111 1234', '737'), (2, "
+                u"'2199-12-30 09:00:00', '2199-12-31 23:30:00', 'on account', NULL); "
                 u"INSERT INTO BookingPeriod VALUES (1, 29667240, 29670360); "
                 u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (1, 3), (1, 4), (2, 3); "
                 u"PRAGMA user_version = 1"_s));
@@ -154,6 +156,11 @@ private slots:
         QCOMPARE(Sql::Scalar(*db, u"SELECT COUNT(*) FROM BookingPeriod"_s)->toInt(), 3);
         QCOMPARE(*BerthAvailability::BusyBerths(*db, Wall(2199, 12, 31, 23, 0), Wall(2200, 1, 1, 0, 0), 0),
                  QSet<int>{3});
+        // Card data as a save keeps it today: no security code, the number masked to its last four digits.
+        QCOMPARE(
+            Sql::Scalar(*db, u"SELECT CreditCardNo || '/' || CreditCardCV2No FROM Booking WHERE ID = 1"_s)->toString(),
+            BookingRules::MaskedCardNumber(u"4111 1111-1111 1234"_s) + u"/"_s);
+        QCOMPARE(Sql::Scalar(*db, u"SELECT CreditCardNo FROM Booking WHERE ID = 2"_s)->toString(), u"on account"_s);
         QVERIFY(Sql::Exec(*db, u"DELETE FROM Booking WHERE ID = 1"_s));
         QCOMPARE(Sql::Scalar(*db, u"SELECT COUNT(*) FROM BookingPeriod"_s)->toInt(), 1);
         Database::Close(u"upgraded"_s);
