@@ -35,13 +35,14 @@ class tst_CascadeDeletes : public InstallTest
         return tables.join(u" | "_s);
     }
 
-    bool Delete(const QString& kind, int id, QString* error = nullptr)
+    bool Delete(const QString& kind, int id, QString* error = nullptr, IMessageBox* asked = nullptr)
     {
+        IMessageBox& messages = asked ? *asked : m_install->messages;
         if (kind == u"customer")
-            return modFunctions::DeleteCustomer(m_install->Db(), id, m_install->messages, error);
+            return modFunctions::DeleteCustomer(m_install->Db(), id, messages, error);
         if (kind == u"owner")
-            return modFunctions::DeleteOwner(m_install->Db(), id, m_install->messages, error);
-        return modFunctions::DeleteBerth(m_install->Db(), id, m_install->messages, error);
+            return modFunctions::DeleteOwner(m_install->Db(), id, messages, error);
+        return modFunctions::DeleteBerth(m_install->Db(), id, messages, error);
     }
 
 private slots:
@@ -148,17 +149,11 @@ private slots:
         };
         const QString before = State();
         QString error;
-        const bool deleted = kind == u"customer" ? modFunctions::DeleteCustomer(m_install->Db(), id, question, &error)
-                             : kind == u"owner"  ? modFunctions::DeleteOwner(m_install->Db(), id, question, &error)
-                                                 : modFunctions::DeleteBerth(m_install->Db(), id, question, &error);
-        QVERIFY(!deleted);
+        QVERIFY(!Delete(kind, id, &error, &question));
         QVERIFY2(error.contains(u"at another desk since you were asked. Nothing was deleted."_s), qPrintable(error));
         QVERIFY(State() != before); // desk B's rows are there, and nothing of A's delete
-        QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM %1 WHERE ID = ?"_s.arg(kind == u"customer" ? u"Customer"_s
-                                                                              : kind == u"owner"  ? u"Owner"_s
-                                                                                                  : u"Berth"_s),
-                                {id}),
-                 1);
+        const QString table = kind == u"customer" ? u"Customer"_s : kind == u"owner" ? u"Owner"_s : u"Berth"_s;
+        QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM %1 WHERE ID = ?"_s.arg(table), {id}), 1);
         Database::Close(u"desk-b"_s);
     }
 
