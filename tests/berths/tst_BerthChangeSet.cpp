@@ -3,8 +3,8 @@
 #include "core/SqlHelpers.h"
 #include "core/ui/InputChecks.h"
 
-// What the berth register and the wizard accept and keep pending, without their windows: the one check of number
-// and money boxes, the new-berth rules and the pending change set.
+// What the berth register and the wizard accept and keep pending, without their windows: the refusal of a number
+// or money box, the new-berth rules and the pending change set. (Which texts are valid: tst_Values.)
 class tst_BerthChangeSet : public InstallTest
 {
     Q_OBJECT
@@ -206,39 +206,6 @@ private slots:
             QCOMPARE(fields.dailyHireCharge.value_or(Money()).Units(), 125000);
             QVERIFY(!fields.ownerId);
         }
-    }
-
-    void validity_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<bool>("valid");
-        const int number = int(InputChecks::Kind::Number);
-        const int whole = int(InputChecks::Kind::WholeNumber);
-        const int money = int(InputChecks::Kind::Money);
-        const QString c = u"C"_s;
-        const QString de = u"de_DE"_s;
-        QTest::newRow("empty number") << "" << number << c << true;
-        QTest::newRow("empty money") << "" << money << c << true;
-        QTest::newRow("blanks number") << "   " << number << c << false;
-        QTest::newRow("blanks money") << "  " << money << c << false;
-        QTest::newRow("decimal") << "12.5" << number << c << true;
-        QTest::newRow("letters") << "abc" << number << c << false;
-        QTest::newRow("infinity") << "inf" << number << c << false;
-        QTest::newRow("pound sign is not a number") << "£12" << number << c << false;
-        QTest::newRow("German decimal comma") << "12,5" << number << de << true;
-        QTest::newRow("whole") << "-1" << whole << c << true;
-        QTest::newRow("fraction is not whole") << "2.5" << whole << c << false;
-        QTest::newRow("money as shown") << "£250.50" << money << c << true;
-    }
-    void validity()
-    {
-        QFETCH(QString, text);
-        QFETCH(int, kind);
-        QFETCH(QString, locale);
-        QFETCH(bool, valid);
-        QCOMPARE(InputChecks::IsValid(text, InputChecks::Kind(kind), QLocale(locale)), valid);
     }
 
     void refusedBoxKeepsFocusAndText()
