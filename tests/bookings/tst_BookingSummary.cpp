@@ -61,20 +61,18 @@ class tst_BookingSummary : public InstallTest
     }
     static QStringList Texts(const QString& joined) { return joined.split(u'|'); }
 
-    /// Whether each expected text stands in the lines, in this order.
-    static bool InOrder(const QStringList& lines, const QStringList& expected, QString* missing)
+    /// The first expected text missing from the lines in this order, followed by the lines; empty when all stand.
+    static QString Missing(const QStringList& lines, const QStringList& expected)
     {
         const QString all = lines.join(u'\n');
         qsizetype at = 0;
         for (const QString& text : expected) {
             const qsizetype found = all.indexOf(text, at);
-            if (found < 0) {
-                *missing = text;
-                return false;
-            }
+            if (found < 0)
+                return text + u"\n--- in:\n"_s + all;
             at = found + text.size();
         }
-        return true;
+        return {};
     }
 
 private slots:
@@ -160,7 +158,6 @@ private slots:
         const QString entry =
             Entry(*m_install, 13, u"From: 05.06.2026 14:30 to 07.06.2026 10:00, Customer:Ann O'Neill, Gull House"_s);
         QCOMPARE(m_install->EventLogText().contains(entry), yes);
-        QCOMPARE(m_install->EventLogText().contains(modEventLog::EventText(13)), yes);
         QCOMPARE(Control<QPushButton>(*summary, "Command1")->isEnabled(), !yes);
     }
 
@@ -200,17 +197,15 @@ private slots:
         QCOMPARE(m_install->printer.jobs, QStringList{u"INVOICE"_s});
         const QList<QStringList> pages = PdfPages(m_install->printer.paperPath);
         QCOMPARE(pages.size(), 1);
-        QString missing;
-        QVERIFY2(InOrder(pages[0],
+        QCOMPARE(Missing(pages[0],
                          Heading() +
                              Texts(u"VAT No: GB 123 4567 89|INVOICE|Invoice Number: 1|Booking Date: 05.06.2026 14:30|"
                                    u"Booked By: Sue|Ann O'Neill|Gull House|Quay Street|Hamworthy|Poole|BH15 1AA|"
                                    u"Booking charges,|Cost Of Hire: £1,234.50|Other Charges: £50.00|VAT: £224.88|"
                                    u"Total Payable: £1,509.38|Amount Payed: £1,000.00|Berth Confirmation Number: 41|"
                                    u"Guest Confirmation Number: G-9|Notes: Arrives late|"
-                                   u"Thank you for mooring with us"_s),
-                         &missing),
-                 qPrintable(missing + u"\n"_s + pages[0].join(u'\n')));
+                                   u"Thank you for mooring with us"_s)),
+                 QString());
     }
 
     void reservationFormWithoutAPrinterBecomesAPdf()
@@ -225,18 +220,16 @@ private slots:
         QCOMPARE(m_install->files.calls.value(0).proposedName, u"Reservation Form 1.pdf"_s);
         const QList<QStringList> pages = PdfPages(path);
         QCOMPARE(pages.size(), 1);
-        QString missing;
-        QVERIFY2(
-            InOrder(pages[0],
+        QCOMPARE(
+            Missing(pages[0],
                     Heading() + Texts(u"Reservation Form|Reservation Number: 1|From Date: 05.06.2026 14:30|"
                                       u"To Date: 07.06.2026 10:00|Name: Ann O'Neill|HouseName: Gull House|"
                                       u"Street: Quay Street|Area: Hamworthy|Town: Poole|Postcode: BH15 1AA|"
                                       u"TelNo: 01202 123456|MobileNo: 07700 900123|EmailAddress: ann@example.co.uk|"
                                       u"Client Notes: Prefers the east pontoon|ClubMember: Yes|MembershipNo: M-77|"
                                       u"Reservation Notes: Arrives late|Reservation Terms and Conditions:|"
-                                      u"Berths are let by the night."_s),
-                    &missing),
-            qPrintable(missing + u"\n"_s + pages[0].join(u'\n')));
+                                      u"Berths are let by the night."_s)),
+            QString());
         QCOMPARE(pages[0].last(), BookingDocuments::SignatureLine());
         // 36 and 19 underscores.
         QCOMPARE(BookingDocuments::SignatureLine(),
@@ -259,7 +252,6 @@ private slots:
         QVERIFY(data);
         const QString path = m_install->Root() + u"/form.pdf"_s;
         QVERIFY(DocumentRenderer::WritePdf(BookingDocuments::ReservationForm(*data), path));
-        QCOMPARE(PdfReader::PageCount(path), 2);
         const QList<QStringList> pages = PdfPages(path);
         QCOMPARE(pages.size(), 2);
         QString all;
@@ -268,11 +260,10 @@ private slots:
             all += page.join(u'\n') + u'\n';
         }
         // Every note once, in order; the customer's block whole on one page.
-        QString missing;
-        QVERIFY2(InOrder(all.split(u'\n'), notes, &missing), qPrintable(missing));
+        QCOMPARE(Missing(all.split(u'\n'), notes), QString());
         for (const QString& note : notes)
             QCOMPARE(all.count(note), 1);
-        QVERIFY(InOrder(pages[0], {u"Name: Ann O'Neill"_s, u"EmailAddress: ann@example.co.uk"_s}, &missing));
+        QCOMPARE(Missing(pages[0], {u"Name: Ann O'Neill"_s, u"EmailAddress: ann@example.co.uk"_s}), QString());
         QVERIFY(pages[1].join(u'\n').contains(u"Reservation Terms and Conditions:"_s));
     }
 };
