@@ -100,12 +100,9 @@ private slots:
     {
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("window");
-        QTest::newRow("menu: configure") << "mnuWebBookConfigure"
-                                         << "frmWizardWebBook";
-        QTest::newRow("toolbar: Web Bookings") << "tbrWebBookings"
-                                               << "frmWizardWebBook";
-        QTest::newRow("menu: mailing list") << "mnuCustomersMailingListWizard"
-                                            << "frmWizardMailList";
+        QTest::newRow("menu: configure") << u"mnuWebBookConfigure"_s << u"frmWizardWebBook"_s;
+        QTest::newRow("toolbar: Web Bookings") << u"tbrWebBookings"_s << u"frmWizardWebBook"_s;
+        QTest::newRow("menu: mailing list") << u"mnuCustomersMailingListWizard"_s << u"frmWizardMailList"_s;
     }
     void mainWindowOpensTheWizards()
     {

@@ -161,22 +161,15 @@ private slots:
         QTest::addColumn<QString>("said");
         QTest::addColumn<bool>("written");
         const QString error = u"Error: Can't generate Webbook:\r\n"_s;
-        QTest::newRow("no settings row") << "DELETE FROM Settings"
-                                         << "page.html" << error << false;
+        const QString page = u"page.html"_s, none;
+        QTest::newRow("no settings row") << u"DELETE FROM Settings"_s << page << error << false;
         QTest::newRow("no address stored")
-            << "UPDATE Settings SET WebBookingEmail = NULL"
-            << "page.html" << error + u"No value is stored for WebBookingEmail. Configure the web bookings first."_s
-            << false;
-        QTest::newRow("folder missing") << ""
-                                        << "missing/page.html"
-                                        << "Error: Can't save HTML file:\r\n"
+            << u"UPDATE Settings SET WebBookingEmail = NULL"_s << page
+            << error + u"No value is stored for WebBookingEmail. Configure the web bookings first."_s << false;
+        QTest::newRow("folder missing") << none << u"missing/page.html"_s << u"Error: Can't save HTML file:\r\n"_s
                                         << false;
-        QTest::newRow("cancelled") << ""
-                                   << ""
-                                   << "" << false;
-        QTest::newRow("written") << ""
-                                 << "page.html"
-                                 << "" << true;
+        QTest::newRow("cancelled") << none << none << none << false;
+        QTest::newRow("written") << none << page << none << true;
     }
     void createPageFromTheMenu()
     {
