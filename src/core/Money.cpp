@@ -113,9 +113,14 @@ QString Money::FormatGrouped() const
     return text;
 }
 
+qint64 Money::RoundedPence() const
+{
+    return DivideRounded(m_units, 100);
+}
+
 QString Money::PlainText() const
 {
-    const qint64 pence = DivideRounded(m_units, 100);
+    const qint64 pence = RoundedPence();
     const qint64 absPence = std::llabs(pence);
     // Built by hand rather than with arg(): exports write millions of amounts.
     QString text = pence < 0 ? QStringLiteral("-") : QString();

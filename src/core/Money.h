@@ -38,6 +38,8 @@ public:
     QString FormatGrouped() const;
     /// The amount as a plain number with two decimals for files ("12.50").
     QString PlainText() const;
+    /// The whole pence PlainText shows: rounded half away from zero.
+    qint64 RoundedPence() const;
 
     /// This amount times num / den, rounded half away from zero to a ten-thousandth (VAT, shares).
     Money MulRatio(qint64 num, qint64 den) const;

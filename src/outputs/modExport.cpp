@@ -14,7 +14,9 @@
 #include <QSqlRecord>
 #include <QStandardPaths>
 #include <QStringEncoder>
+#include <algorithm>
 #include <charconv>
+#include <cstring>
 #include <vector>
 
 namespace modExport {
@@ -38,47 +40,244 @@ const QString ReservationSource =
     QStringLiteral("FROM Customer INNER JOIN Booking ON Customer.ID = Booking.CustomerID "
                    "LEFT JOIN PaymentMethod ON PaymentMethod.ID = Booking.PaymentMethodID");
 
-void AppendField(QString& line, const QString& text)
+// The file's bytes, gathered in one buffer and handed to the device in large pieces. Fields are written straight
+// into it, so the common values need no QString, no QByteArray and no call per character.
+class CsvBuffer final
 {
-    line += u'"';
-    if (text.contains(u'"')) {
-        QString doubled = text;
-        line += doubled.replace(u'"', QStringLiteral("\"\""));
-    } else {
-        line += text;
-    }
-    line += u'"';
-}
+public:
+    explicit CsvBuffer(qsizetype capacity) { m_bytes.resize(capacity); }
 
-void AppendNumber(QString& line, qint64 number)
-{
-    char digits[24];
-    char* end = std::to_chars(digits, digits + sizeof digits, number).ptr;
-    line += u'"';
-    line += QLatin1StringView(digits, end - digits);
-    line += u'"';
-}
-
-// One CSV line: every field in double quotes, separated by commas, ended by CR LF.
-void AppendLine(QString& line, const QStringList& fields)
-{
-    for (qsizetype i = 0; i < fields.size(); ++i) {
-        if (i > 0)
-            line += u',';
-        AppendField(line, fields[i]);
+    // Where the next n bytes go; Done() takes the position after the last one written.
+    char* Room(qsizetype n)
+    {
+        if (m_used + n > m_bytes.size())
+            m_bytes.resize(std::max(m_bytes.size() * 2, m_used + n));
+        return m_bytes.data() + m_used;
     }
-    line += QStringLiteral("\r\n");
-}
-
-bool Flush(QIODevice& out, QByteArray& buffer, WriteResult& result)
-{
-    if (!buffer.isEmpty() && out.write(buffer) != buffer.size()) {
-        result.error = out.errorString();
-        return false;
+    void Done(const char* end) { m_used = end - m_bytes.constData(); }
+    void Append(const char* text, qsizetype n)
+    {
+        char* at = Room(n);
+        std::memcpy(at, text, size_t(n));
+        Done(at + n);
     }
-    buffer.resize(0);
-    return true;
-}
+    void Append(const QByteArray& bytes) { Append(bytes.constData(), bytes.size()); }
+    qsizetype Size() const { return m_used; }
+    QByteArray Bytes() const { return m_bytes.first(m_used); }
+
+    bool Flush(QIODevice& out, WriteResult& result)
+    {
+        if (m_used > 0 && out.write(m_bytes.constData(), m_used) != m_used) {
+            result.error = out.errorString();
+            return false;
+        }
+        m_used = 0;
+        return true;
+    }
+
+private:
+    QByteArray m_bytes;
+    qsizetype m_used = 0;
+};
+
+// Every field in double quotes, a quote inside doubled, the text in UTF-8.
+class FieldWriter final
+{
+public:
+    explicit FieldWriter(const QLocale& locale) : m_values(locale), m_plainDigits(m_values.PlainDigits())
+    {
+        m_decimalPoint = QString(locale.decimalPoint().at(0)).toUtf8();
+    }
+
+    void Text(CsvBuffer& out, QStringView text)
+    {
+        // Most stored text is ASCII without quotes: copied byte for byte. Anything else goes through the encoder.
+        const qsizetype size = text.size();
+        char* const start = out.Room(size + 2);
+        char* at = start;
+        *at++ = '"';
+        const char16_t* const chars = text.utf16();
+        for (qsizetype i = 0; i < size; ++i) {
+            const char16_t c = chars[i];
+            if (c >= 0x80 || c == u'"') {
+                Encoded(out, text);
+                return;
+            }
+            *at++ = char(c);
+        }
+        *at++ = '"';
+        out.Done(at);
+    }
+
+    void Value(CsvBuffer& out, const QVariant& value, ValueKind kind)
+    {
+        // The driver hands over whole numbers and text (NULL as a null text): those two are written without the
+        // general conversions. NULL is the empty field whatever the column's kind (an empty text is not NULL: as
+        // an amount it reads as 0).
+        const int type = value.typeId();
+        if (type == QMetaType::LongLong) {
+            const qint64 number = *static_cast<const qlonglong*>(value.constData());
+            switch (kind) {
+            case ValueKind::Plain:
+                if (m_plainDigits) {
+                    Number(out, number);
+                    return;
+                }
+                break;
+            case ValueKind::Money:
+                Amount(out, Money::FromUnits(number).RoundedPence());
+                return;
+            case ValueKind::YesNo:
+                YesNo(out, number != 0);
+                return;
+            case ValueKind::DateTime:
+                break;
+            }
+        } else if (type == QMetaType::QString) {
+            const QString& text = *static_cast<const QString*>(value.constData());
+            if (kind == ValueKind::Plain || text.isNull()) {
+                Text(out, text);
+                return;
+            }
+            if (kind == ValueKind::DateTime) {
+                Date(out, text, value);
+                return;
+            }
+        }
+        if (value.isNull()) {
+            out.Append("\"\"", 2);
+            return;
+        }
+        switch (kind) {
+        case ValueKind::Plain:
+            if (type == QMetaType::Int && m_plainDigits) {
+                Number(out, value.toLongLong());
+                return;
+            }
+            break;
+        case ValueKind::Money:
+            Amount(out, Money::FromDb(value).RoundedPence());
+            return;
+        case ValueKind::YesNo:
+            YesNo(out, value.toLongLong() != 0);
+            return;
+        case ValueKind::DateTime:
+            Date(out, value.toString(), value);
+            return;
+        }
+        Text(out, m_values.Text(value, kind));
+    }
+
+private:
+    void Encoded(CsvBuffer& out, QStringView text)
+    {
+        // The quotes are encoded with the text, so no half of a surrogate pair is left pending in the encoder.
+        QString quoted;
+        quoted.reserve(text.size() + 2);
+        quoted += u'"';
+        for (const QChar c : text) {
+            if (c == u'"')
+                quoted += u'"';
+            quoted += c;
+        }
+        quoted += u'"';
+        char* const at = out.Room(m_toUtf8.requiredSpace(quoted.size()));
+        out.Done(m_toUtf8.appendToBuffer(at, quoted));
+    }
+
+    void Number(CsvBuffer& out, qint64 number)
+    {
+        char* at = out.Room(24);
+        *at++ = '"';
+        at = std::to_chars(at, at + 21, number).ptr;
+        *at++ = '"';
+        out.Done(at);
+    }
+
+    // Two decimals, no currency sign, the regional decimal point.
+    void Amount(CsvBuffer& out, qint64 pence)
+    {
+        const quint64 absPence = pence < 0 ? quint64(0) - quint64(pence) : quint64(pence);
+        char* at = out.Room(32 + m_decimalPoint.size());
+        *at++ = '"';
+        if (pence < 0)
+            *at++ = '-';
+        at = std::to_chars(at, at + 21, absPence / 100).ptr;
+        std::memcpy(at, m_decimalPoint.constData(), size_t(m_decimalPoint.size()));
+        at += m_decimalPoint.size();
+        const int cents = int(absPence % 100);
+        *at++ = char('0' + cents / 10);
+        *at++ = char('0' + cents % 10);
+        *at++ = '"';
+        out.Done(at);
+    }
+
+    void YesNo(CsvBuffer& out, bool yes)
+    {
+        if (yes)
+            out.Append("\"True\"", 6);
+        else
+            out.Append("\"False\"", 7);
+    }
+
+    // The stored form "yyyy-MM-dd HH:mm:ss" as one number (its fourteen digits), so a remembered date is found
+    // without comparing texts; 0 for any other form.
+    static quint64 StoredKey(const QString& stored)
+    {
+        if (stored.size() != 19)
+            return 0;
+        const char16_t* const c = QStringView(stored).utf16();
+        if (c[4] != u'-' || c[7] != u'-' || c[10] != u' ' || c[13] != u':' || c[16] != u':')
+            return 0;
+        quint64 key = 0;
+        for (int i = 0; i < 19; ++i) {
+            if (i == 4 || i == 7 || i == 10 || i == 13 || i == 16)
+                continue;
+            if (c[i] < u'0' || c[i] > u'9')
+                return 0;
+            key = key * 10 + (c[i] - u'0');
+        }
+        return key + 1;
+    }
+
+    // 200,000 bookings hold only tens of thousands of distinct times: each is formatted once.
+    void Date(CsvBuffer& out, const QString& stored, const QVariant& value)
+    {
+        const quint64 key = StoredKey(stored);
+        if (key != 0) {
+            const auto known = m_storedDates.constFind(key);
+            if (known != m_storedDates.constEnd()) {
+                out.Append(*known);
+                return;
+            }
+        } else {
+            const auto known = m_otherDates.constFind(stored);
+            if (known != m_otherDates.constEnd()) {
+                out.Append(*known);
+                return;
+            }
+        }
+        CsvBuffer field(64);
+        Text(field, m_values.Text(value, ValueKind::DateTime));
+        const QByteArray bytes = field.Bytes();
+        if (m_storedDates.size() + m_otherDates.size() >= MaxRememberedDates) {
+            m_storedDates.clear();
+            m_otherDates.clear();
+        }
+        if (key != 0)
+            m_storedDates.insert(key, bytes);
+        else
+            m_otherDates.insert(stored, bytes);
+        out.Append(bytes);
+    }
+
+    ValueText m_values;
+    bool m_plainDigits;
+    QByteArray m_decimalPoint;
+    QStringEncoder m_toUtf8{QStringEncoder::Utf8};
+    QHash<quint64, QByteArray> m_storedDates;
+    QHash<QString, QByteArray> m_otherDates;
+};
 
 bool RunCommand(const Services& services, const QString& sql, const QVariantList& binds, const QString& proposedName,
                 const QString& title, int event)
@@ -126,17 +325,9 @@ QString ValueText::Text(const QVariant& value, ValueKind kind)
         return {};
     switch (kind) {
     case ValueKind::DateTime: {
-        const QString stored = value.toString();
-        const auto known = m_dates.constFind(stored);
-        if (known != m_dates.constEnd())
-            return *known;
         const QDateTime when = modFunctions::ReadDateTime(value);
         // Text that is not a date is written as it stands: nothing the database holds is lost.
-        const QString text = when.isValid() ? modFunctions::GeneralDateText(when) : stored;
-        if (m_dates.size() >= MaxRememberedDates)
-            m_dates.clear();
-        m_dates.insert(stored, text);
-        return text;
+        return when.isValid() ? modFunctions::GeneralDateText(when) : value.toString();
     }
     case ValueKind::Money: {
         QString text = Money::FromDb(value).PlainText();
@@ -166,43 +357,30 @@ WriteResult WriteRows(QSqlQuery& rows, QIODevice& out, const QLocale& locale)
     const QSqlRecord record = rows.record();
     const int columns = record.count();
     std::vector<ValueKind> kinds;
-    QStringList names;
-    for (int i = 0; i < columns; ++i) {
-        names << record.fieldName(i);
+    for (int i = 0; i < columns; ++i)
         kinds.push_back(KindOf(record.fieldName(i)));
+
+    CsvBuffer buffer(ChunkBytes + ChunkBytes / 4);
+    FieldWriter fields(locale);
+    // UTF-8 byte-order mark, then the header line of the column names.
+    buffer.Append("\xEF\xBB\xBF", 3);
+    for (int i = 0; i < columns; ++i) {
+        if (i > 0)
+            buffer.Append(",", 1);
+        fields.Text(buffer, record.fieldName(i));
     }
+    buffer.Append("\r\n", 2);
 
-    QStringEncoder toUtf8(QStringEncoder::Utf8, QStringEncoder::Flag::WriteBom);
-    QByteArray buffer;
-    buffer.reserve(ChunkBytes + ChunkBytes / 4);
-    QString line;
-    AppendLine(line, names);
-    buffer += toUtf8.encode(line);
-
-    ValueText values(locale);
-    const bool plainDigits = values.PlainDigits();
     if (rows.isValid()) {
         do {
-            line.resize(0);
             for (int i = 0; i < columns; ++i) {
                 if (i > 0)
-                    line += u',';
-                const QVariant value = rows.value(i);
-                // Stored text and whole numbers go in without a converted copy: they are most of the fields.
-                if (kinds[i] == ValueKind::Plain && value.typeId() == QMetaType::QString)
-                    AppendField(line, *static_cast<const QString*>(value.constData()));
-                else if (kinds[i] == ValueKind::Plain && value.typeId() == QMetaType::LongLong && plainDigits)
-                    AppendNumber(line, value.toLongLong());
-                else
-                    AppendField(line, values.Text(value, kinds[i]));
+                    buffer.Append(",", 1);
+                fields.Value(buffer, rows.value(i), kinds[i]);
             }
-            line += QStringLiteral("\r\n");
-            // Encoded straight into the buffer, without a byte array for every line.
-            const qsizetype used = buffer.size();
-            buffer.resize(used + toUtf8.requiredSpace(line.size()));
-            buffer.resize(toUtf8.appendToBuffer(buffer.data() + used, line) - buffer.data());
+            buffer.Append("\r\n", 2);
             ++result.rows;
-            if (buffer.size() >= ChunkBytes && !Flush(out, buffer, result))
+            if (buffer.Size() >= ChunkBytes && !buffer.Flush(out, result))
                 return result;
         } while (rows.next());
     }
@@ -210,7 +388,7 @@ WriteResult WriteRows(QSqlQuery& rows, QIODevice& out, const QLocale& locale)
         result.error = rows.lastError().text();
         return result;
     }
-    result.ok = Flush(out, buffer, result);
+    result.ok = buffer.Flush(out, result);
     return result;
 }
 

@@ -28,7 +28,7 @@ ValueKind KindOf(const QString& columnName);
 
 /// Turns stored values into the text a spreadsheet user expects in the regional format: dates as the system's
 /// general date, numbers without group separators, money with two decimals and no currency sign, yes/no as
-/// True/False, NULL as nothing. Remembers recent dates, which repeat across thousands of bookings.
+/// True/False, NULL as nothing.
 class ValueText final
 {
 public:
@@ -41,7 +41,6 @@ private:
     QLocale m_locale;
     QChar m_decimalPoint;
     bool m_plainDigits = false;
-    QHash<QString, QString> m_dates;
 };
 
 struct WriteResult
