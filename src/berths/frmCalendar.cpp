@@ -7,6 +7,7 @@
 #include "bookings/frmBookingSummary.h"
 #include "core/Seams.h"
 #include "core/modEventLog.h"
+#include "core/ui/RecordGrid.h"
 #include "core/ui/Twips.h"
 
 #include <QCalendarWidget>
@@ -43,13 +44,7 @@ frmCalendar::frmCalendar(IWindowHost& host, Services& services, QWidget* parent)
     m_mwDate->setGridVisible(true);
     connect(m_mwDate, &QCalendarWidget::selectionChanged, this, &frmCalendar::Refresh);
 
-    m_grdBooking = new QTableView(m_fraMain);
-    m_grdBooking->setObjectName(QStringLiteral("grdBooking"));
-    m_grdBooking->setModel(m_model);
-    m_grdBooking->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_grdBooking->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_grdBooking->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_grdBooking->setWordWrap(false);
+    m_grdBooking = RecordGrid(QStringLiteral("grdBooking"), m_model, m_fraMain);
     m_grdBooking->verticalHeader()->hide();
     const int widths[] = {2500, 3000, 1000, 1000};
     for (int column = 0; column < DayListModel::ColumnCount; ++column)

@@ -5,6 +5,7 @@
 #include "core/modLog.h"
 #include "core/ui/ChildWindow.h"
 #include "core/ui/FocusNextControl.h"
+#include "core/ui/RecordGrid.h"
 #include "core/ui/Twips.h"
 
 #include <QCheckBox>
@@ -58,13 +59,7 @@ frmFindBooking::frmFindBooking(Services& services, QWidget* parent)
     connect(cmdEditBooking, &QPushButton::clicked, this, [this] { done(EditRequested); });
     connect(cmdColse, &QPushButton::clicked, this, [this] { done(Closed); });
 
-    m_grdBooking = new QTableView(this);
-    m_grdBooking->setObjectName(QStringLiteral("grdBooking"));
-    m_grdBooking->setModel(m_model);
-    m_grdBooking->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_grdBooking->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_grdBooking->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_grdBooking->setWordWrap(false);
+    m_grdBooking = RecordGrid(QStringLiteral("grdBooking"), m_model, this);
     m_grdBooking->verticalHeader()->setDefaultSectionSize(Twips::ToPixelsY(300, this));
     m_grdBooking->horizontalHeader()->setDefaultSectionSize(Twips::ToPixelsX(1500, this));
     m_grdBooking->horizontalHeader()->setStretchLastSection(true);

@@ -6,6 +6,7 @@
 #include "core/modFunctions.h"
 #include "core/modLog.h"
 #include "core/ui/ReadErrorLine.h"
+#include "core/ui/RecordGrid.h"
 #include "core/ui/Twips.h"
 #include "people/PeopleRecords.h"
 
@@ -36,14 +37,8 @@ PeopleListWindow::PeopleListWindow(Services& services, const PeopleListDefinitio
     rule->setFrameShape(QFrame::HLine);
     rule->setFrameShadow(QFrame::Sunken);
 
-    m_grid = new QTableView(fraMain);
-    m_grid->setObjectName(controls.grid);
-    m_grid->setModel(m_model);
-    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid = RecordGrid(controls.grid, m_model, fraMain);
     m_grid->setAlternatingRowColors(true);
-    m_grid->setWordWrap(false);
     m_grid->verticalHeader()->setDefaultSectionSize(Twips::ToPixelsY(300, this));
     m_grid->horizontalHeader()->setDefaultSectionSize(Twips::ToPixelsX(1600, this));
     m_grid->horizontalHeader()->setStretchLastSection(true);

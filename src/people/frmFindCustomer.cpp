@@ -6,6 +6,7 @@
 #include "core/modLog.h"
 #include "core/ui/FocusNextControl.h"
 #include "core/ui/ReadErrorLine.h"
+#include "core/ui/RecordGrid.h"
 #include "core/ui/Twips.h"
 #include "people/PeopleRecords.h"
 #include "people/PeopleWidgets.h"
@@ -69,13 +70,7 @@ frmFindCustomer::frmFindCustomer(Services& services, QWidget* parent)
     connect(cmdEditCustomer, &QPushButton::clicked, this, &frmFindCustomer::EditCustomer);
     connect(cmdDeleteCustomer, &QPushButton::clicked, this, &frmFindCustomer::DeleteCustomer);
 
-    m_grdCustomer = new QTableView(this);
-    m_grdCustomer->setObjectName(QStringLiteral("grdCustomer"));
-    m_grdCustomer->setModel(m_model);
-    m_grdCustomer->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_grdCustomer->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_grdCustomer->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_grdCustomer->setWordWrap(false);
+    m_grdCustomer = RecordGrid(QStringLiteral("grdCustomer"), m_model, this);
     m_grdCustomer->verticalHeader()->setDefaultSectionSize(Twips::ToPixelsY(300, this));
     m_grdCustomer->horizontalHeader()->setDefaultSectionSize(Twips::ToPixelsX(1500, this));
     m_grdCustomer->horizontalHeader()->setStretchLastSection(true);
