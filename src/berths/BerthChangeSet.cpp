@@ -152,18 +152,18 @@ bool BerthChangeSet::Apply(QString* error)
             const Operation& operation = m_operations[i];
             if (const auto* add = std::get_if<AddBerth>(&operation)) {
                 const BerthFields& f = add->fields;
-                QSqlQuery q(m_db);
                 // Active is left to the column's default.
-                if (!Sql::Exec(q,
-                               QStringLiteral("INSERT INTO Berth (Name, Length, Width, TypeID, OwnerID, HasPower, "
-                                              "Notes, DailyHireCharge, WeeklyHireCharge, MonthlyHireCharge) "
-                                              "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-                               {f.name, OrNull(f.length), OrNull(f.width), f.typeId, OrNull(f.ownerId),
-                                f.hasPower ? 1 : 0, f.notes, OrNull(f.dailyHireCharge), OrNull(f.weeklyHireCharge),
-                                OrNull(f.monthlyHireCharge)},
-                               error))
+                const auto newId = Sql::InsertReturningId(
+                    m_db,
+                    QStringLiteral("INSERT INTO Berth (Name, Length, Width, TypeID, OwnerID, HasPower, "
+                                   "Notes, DailyHireCharge, WeeklyHireCharge, MonthlyHireCharge) "
+                                   "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                    {f.name, OrNull(f.length), OrNull(f.width), f.typeId, OrNull(f.ownerId), f.hasPower ? 1 : 0,
+                     f.notes, OrNull(f.dailyHireCharge), OrNull(f.weeklyHireCharge), OrNull(f.monthlyHireCharge)},
+                    error);
+                if (!newId)
                     return false;
-                storedIds[add->id] = q.lastInsertId().toInt();
+                storedIds[add->id] = static_cast<int>(*newId);
             } else if (const auto* remove = std::get_if<RemoveBerth>(&operation)) {
                 const auto id = storedId(remove->id);
                 if (!id)

@@ -118,7 +118,8 @@ bool BerthEntry::Load()
 {
     QString error;
     const auto types = Sql::ReadLookup(m_changes.Database(), BerthTypeLookupSql(), &error);
-    const auto owners = types ? Sql::ReadLookup(m_changes.Database(), OwnerLookupSql(), &error) : std::nullopt;
+    const auto owners =
+        types ? Sql::ReadLookup(m_changes.Database(), OwnerLookupSql(m_changes.Database()), &error) : std::nullopt;
     if (!owners || !m_changes.Reload(&error)) {
         ShowDatabaseError(QStringLiteral("The berths could not be read."), error);
         return false;

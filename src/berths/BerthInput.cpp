@@ -1,14 +1,16 @@
 #include "berths/BerthInput.h"
 
+#include "core/Dialect.h"
 #include "core/InputParsing.h"
 
 QString BerthTypeLookupSql()
 {
     return QStringLiteral("SELECT ID, Type FROM BerthType ORDER BY ID");
 }
-QString OwnerLookupSql()
+QString OwnerLookupSql(const QSqlDatabase& db)
 {
-    return QStringLiteral("SELECT ID, Name FROM Owner ORDER BY Name COLLATE NOCASE, ID");
+    return QStringLiteral("SELECT ID, Name FROM Owner ORDER BY %1, ID")
+        .arg(Dialect::Of(db).NoCase(QStringLiteral("Name")));
 }
 
 std::variant<BerthFields, BerthRefusal> ReadNewBerth(const BerthInput& input, const QLocale& locale)

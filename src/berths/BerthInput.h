@@ -3,6 +3,7 @@
 #include "core/Money.h"
 
 #include <QLocale>
+#include <QSqlDatabase>
 #include <QString>
 #include <optional>
 #include <variant>
@@ -12,7 +13,7 @@
 /// The lookup lists of a berth, read with Sql::ReadLookup: the berth types ("Type" of BerthType) and the owners ("Name"
 /// of Owner).
 QString BerthTypeLookupSql();
-QString OwnerLookupSql();
+QString OwnerLookupSql(const QSqlDatabase& db);
 
 /// A new berth as the user entered it, read and checked.
 struct BerthFields

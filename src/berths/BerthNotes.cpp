@@ -1,5 +1,6 @@
 #include "berths/BerthNotes.h"
 
+#include "core/Dialect.h"
 #include "core/SqlHelpers.h"
 
 #include <QSqlQuery>
@@ -10,7 +11,10 @@ bool BerthNotes::Load(QString* error)
 {
     QSqlQuery q(m_db);
     q.setForwardOnly(true);
-    if (!Sql::Exec(q, QStringLiteral("SELECT ID, Name, Notes FROM Berth ORDER BY Name COLLATE NOCASE, ID"), {}, error))
+    if (!Sql::Exec(q,
+                   QStringLiteral("SELECT ID, Name, Notes FROM Berth ORDER BY %1, ID")
+                       .arg(Dialect::Of(m_db).NoCase(QStringLiteral("Name"))),
+                   {}, error))
         return false;
     m_berths.clear();
     m_stored.clear();

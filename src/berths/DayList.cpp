@@ -1,6 +1,7 @@
 #include "berths/DayList.h"
 
 #include "bookings/PeriodIndex.h"
+#include "core/Dialect.h"
 #include "core/SqlHelpers.h"
 #include "core/modFunctions.h"
 
@@ -23,8 +24,8 @@ std::optional<QList<DayBooking>> Read(const QSqlDatabase& db, const QDate& day, 
                        "LEFT JOIN Customer C ON C.ID = B.CustomerID "
                        "LEFT JOIN BookingBerth BB ON BB.BookingID = B.ID "
                        "LEFT JOIN Berth BE ON BE.ID = BB.BerthID "
-                       "ORDER BY B.ID, BB.rowid")
-            .arg(PeriodIndex::BookingIdSql(), touching.sql);
+                       "ORDER BY B.ID, %3")
+            .arg(PeriodIndex::BookingIdSql(), touching.sql, Dialect::Of(db).InsertOrder(QStringLiteral("BB")));
     if (!Sql::Exec(q, sql, touching.binds, error))
         return std::nullopt;
     QList<DayBooking> bookings;

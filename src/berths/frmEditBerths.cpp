@@ -235,7 +235,7 @@ bool frmEditBerths::Open()
         const QSqlDatabase db = m_data->Model()->database();
         types = Sql::ReadLookup(db, BerthTypeLookupSql(), &error);
         if (types)
-            owners = Sql::ReadLookup(db, OwnerLookupSql(), &error);
+            owners = Sql::ReadLookup(db, OwnerLookupSql(db), &error);
     }
     if (!owners) {
         m_services.messages.Show(error, modFunctions::ProductTitle(), MsgIcon::Critical, MsgButtons::Ok);

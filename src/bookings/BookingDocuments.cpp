@@ -75,8 +75,8 @@ std::optional<PrintData> Load(const QSqlDatabase& db, QString* error)
     QSqlQuery q(db);
     q.setForwardOnly(true);
     const QString sql = QStringLiteral(
-        "SELECT c.[Company Name], c.Street, c.Area, c.Town, c.County, c.Postcode, c.[Telephone No], c.[VAT No], "
-        "c.[Receipt Footer], c.TermsandConditions, "
+        "SELECT c.\"Company Name\", c.Street, c.Area, c.Town, c.County, c.Postcode, c.\"Telephone No\", "
+        "c.\"VAT No\", c.\"Receipt Footer\", c.TermsandConditions, "
         "u.Name, u.HouseName, u.Street, u.Area, u.Town, u.PostCode, u.TelNo, u.MobileNo, u.EmailAddress, u.Notes, "
         "u.ClubMember, u.MembershipNo, "
         "i.ID, i.FromDate, i.ToDate, i.BookedBy, i.CostOfHire, i.OtherCharges, i.VAT, i.TotalPayable, "

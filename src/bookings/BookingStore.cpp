@@ -2,6 +2,7 @@
 
 #include "bookings/BerthAvailability.h"
 #include "bookings/BookingRules.h"
+#include "core/Dialect.h"
 #include "core/InputParsing.h"
 #include "core/Seams.h"
 #include "core/SqlHelpers.h"
@@ -74,8 +75,10 @@ std::optional<QString> Stamp(const QSqlDatabase& db, int id, QString* error)
     q.setForwardOnly(true);
     if (!Sql::Exec(q,
                    QStringLiteral("SELECT ") + Columns +
-                       QStringLiteral(", (SELECT group_concat(BerthID) FROM (SELECT BerthID FROM BookingBerth WHERE "
-                                      "BookingID = ? ORDER BY BerthID)) FROM Booking WHERE ID = ?"),
+                       QStringLiteral(", (SELECT %1 FROM (SELECT BerthID FROM BookingBerth WHERE "
+                                      "BookingID = ? ORDER BY BerthID) S) FROM Booking WHERE ID = ?")
+                           .arg(Dialect::Of(db).JoinTexts(QStringLiteral("BerthID"), QStringLiteral(","),
+                                                          QStringLiteral("BerthID"))),
                    {id, id}, error))
         return std::nullopt;
     if (!q.next())
@@ -209,9 +212,10 @@ SaveResult SaveBooking(const QSqlDatabase& db, const BookingRecord& typed)
     if (booking.id == 0) {
         const QString sql = QStringLiteral("INSERT INTO Booking (") + Columns +
                             QStringLiteral(") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
-        if (!Sql::Exec(q, sql, Values(booking), &result.error))
+        const auto id = Sql::InsertReturningId(db, sql, Values(booking), &result.error);
+        if (!id)
             return result;
-        result.id = q.lastInsertId().toInt();
+        result.id = static_cast<int>(*id);
     } else {
         QString sets = Columns;
         sets.replace(QStringLiteral(", "), QStringLiteral(" = ?, "));
@@ -266,7 +270,8 @@ QList<Choice> Choices(const QSqlDatabase& db, const QString& sql)
 
 QList<Choice> CustomerChoices(const QSqlDatabase& db)
 {
-    return Choices(db, QStringLiteral("SELECT ID, Name FROM Customer ORDER BY Name COLLATE NOCASE, ID"));
+    return Choices(db, QStringLiteral("SELECT ID, Name FROM Customer ORDER BY %1, ID")
+                           .arg(Dialect::Of(db).NoCase(QStringLiteral("Name"))));
 }
 
 QList<Choice> PaymentMethodChoices(const QSqlDatabase& db)

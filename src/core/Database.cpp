@@ -1,5 +1,6 @@
 #include "core/Database.h"
 
+#include "core/Dialect.h"
 #include "core/FileSecurity.h"
 #include "core/SqlHelpers.h"
 
@@ -13,12 +14,6 @@
 #include <QUrl>
 #include <QUuid>
 #include <iterator>
-
-// The schema is compiled into this static library; its resources must be registered by hand.
-static void InitCoreResources()
-{
-    Q_INIT_RESOURCE(core);
-}
 
 namespace Database {
 
@@ -34,11 +29,7 @@ QSqlDatabase Shared()
 
 QString SchemaScript()
 {
-    InitCoreResources();
-    QFile file(QStringLiteral(":/core/schema.sql"));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(file.readAll());
+    return Dialect::For(Engine::SQLite).SchemaScript();
 }
 
 namespace {
@@ -84,10 +75,14 @@ using UpgradeScript = QString (*)();
 const UpgradeScript Upgrades[] = {UpgradeTo2, UpgradeTo3};
 static_assert(std::size(Upgrades) == CurrentSchemaVersion - 1, "one upgrade per version");
 
+// A server database starts at version 3; its upgrades begin with version 4.
+constexpr int FirstServerVersion = 3;
+
 bool UpgradeSchema(QSqlDatabase& db, int fromVersion, QString* error)
 {
+    const Dialect& dialect = Dialect::Of(db);
     for (int version = fromVersion; version < CurrentSchemaVersion; ++version) {
-        const QString script = Upgrades[version - 1]();
+        const QString script = dialect.Kind() == Engine::SQLite ? Upgrades[version - 1]() : QString();
         if (script.isEmpty()) {
             if (error)
                 *error = QStringLiteral("The schema is missing from the program.");
@@ -101,7 +96,7 @@ bool UpgradeSchema(QSqlDatabase& db, int fromVersion, QString* error)
         }
         if (!Sql::ExecScript(db, script, error))
             return false;
-        if (!Sql::Exec(db, QStringLiteral("PRAGMA user_version = %1").arg(version + 1), {}, error))
+        if (!Sql::Exec(db, dialect.SetSchemaVersionSql(version + 1), {}, error))
             return false;
         if (!tx.Commit(error))
             return false;
@@ -111,12 +106,10 @@ bool UpgradeSchema(QSqlDatabase& db, int fromVersion, QString* error)
 // The columns of every table in a database: name -> columns.
 std::optional<QMap<QString, QStringList>> TableColumns(const QSqlDatabase& db, QString* error)
 {
+    const Dialect& dialect = Dialect::Of(db);
     QSqlQuery tables(db);
     tables.setForwardOnly(true);
-    if (!Sql::Exec(tables,
-                   QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE "
-                                  "'sqlite\\_%' ESCAPE '\\'"),
-                   {}, error))
+    if (!Sql::Exec(tables, dialect.TablesSql(), {}, error))
         return std::nullopt;
     QMap<QString, QStringList> result;
     while (tables.next())
@@ -124,7 +117,7 @@ std::optional<QMap<QString, QStringList>> TableColumns(const QSqlDatabase& db, Q
     for (auto it = result.begin(); it != result.end(); ++it) {
         QSqlQuery columns(db);
         columns.setForwardOnly(true);
-        if (!Sql::Exec(columns, QStringLiteral("SELECT name FROM pragma_table_info(?)"), {it.key()}, error))
+        if (!Sql::Exec(columns, dialect.ColumnsSql(), {it.key()}, error))
             return std::nullopt;
         while (columns.next())
             it.value().append(columns.value(0).toString());
@@ -159,22 +152,135 @@ QString MissingColumns(const QSqlDatabase& db, QString* error)
         return error ? *error : QStringLiteral("The tables cannot be read.");
     if (ExpectedColumns().isEmpty())
         return QStringLiteral("The schema is missing from the program.");
+    // Names are compared without regard to case: a server folds the names it was given.
+    QMap<QString, QStringList> found;
+    for (auto it = actual->cbegin(); it != actual->cend(); ++it)
+        found.insert(it.key().toLower(), it.value());
     QStringList missing;
     for (auto it = ExpectedColumns().cbegin(); it != ExpectedColumns().cend(); ++it) {
-        if (!actual->contains(it.key())) {
+        if (!found.contains(it.key().toLower())) {
             missing << QStringLiteral("table %1").arg(it.key());
             continue;
         }
         for (const QString& column : it.value())
-            if (!actual->value(it.key()).contains(column, Qt::CaseInsensitive))
+            if (!found.value(it.key().toLower()).contains(column, Qt::CaseInsensitive))
                 missing << QStringLiteral("column %1.%2").arg(it.key(), column);
     }
     return missing.isEmpty() ? QString() : QStringLiteral("missing ") + missing.join(QStringLiteral(", "));
+}
+
+// The seven tables every version has; a database without them is not ours.
+const QStringList CoreTables = {QStringLiteral("Customer"), QStringLiteral("Owner"),        QStringLiteral("Berth"),
+                                QStringLiteral("Booking"),  QStringLiteral("BookingBerth"), QStringLiteral("Settings"),
+                                QStringLiteral("Company")};
+
+// A connection to a server address, not yet opened. The password is left to libpq (PGPASSWORD, the password file).
+std::optional<QSqlDatabase> AddServerConnection(const QString& uri, const QString& connectionName, QString* error)
+{
+    const auto address = ParseServerAddress(uri, error);
+    if (!address)
+        return std::nullopt;
+    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QPSQL"))) {
+        if (error)
+            *error = QStringLiteral("The PostgreSQL driver of Qt is not installed (Debian: libqt6sql6-psql).");
+        return std::nullopt;
+    }
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connectionName);
+    db.setHostName(address->host);
+    if (address->port > 0)
+        db.setPort(address->port);
+    db.setUserName(address->user);
+    db.setDatabaseName(address->database);
+    QString options = QStringLiteral("connect_timeout=10");
+    if (!address->options.isEmpty())
+        options += u';' + address->options;
+    db.setConnectOptions(options);
+    return db;
+}
+
+// Opens db and checks that it holds a Zem Harbour schema this program can use, upgrading an older one; label names
+// the database in the reasons.
+bool OpenAndCheck(QSqlDatabase& db, const QString& label, QString* error)
+{
+    if (!db.open()) {
+        if (error)
+            *error = db.lastError().text().trimmed();
+        return false;
+    }
+    const Dialect& dialect = Dialect::Of(db);
+    for (const QString& statement : dialect.SessionSetup())
+        if (!Sql::Exec(db, statement, {}, error))
+            return false;
+    // Reading the catalogue proves the database is one we can read (not locked, not something else).
+    const auto tables = Sql::Scalar(db, dialect.CountTablesSql(CoreTables), {}, error);
+    if (!tables)
+        return false;
+    const int lowest = dialect.Kind() == Engine::SQLite ? 1 : FirstServerVersion;
+    const int version =
+        tables->toInt() == CoreTables.size() ? dialect.SchemaVersion(db, error).value_or(lowest - 1) : lowest - 1;
+    if (version < lowest) {
+        if (error)
+            *error = QStringLiteral("%1 is not a Zem Harbour database.").arg(label);
+        return false;
+    }
+    if (version > CurrentSchemaVersion) {
+        if (error)
+            *error = QStringLiteral("%1 was written by a newer release.").arg(label);
+        return false;
+    }
+    if (!UpgradeSchema(db, version, error))
+        return false;
+    const QString missing = MissingColumns(db, error);
+    if (!missing.isEmpty() && error)
+        *error = QStringLiteral("%1 is not a Zem Harbour database: %2.").arg(label, missing);
+    return missing.isEmpty();
+}
+
+// Writes the schema into an empty database on a server; one that holds any table is left alone.
+bool CreateOnServer(const QString& uri, QString* error)
+{
+    const QString connection = QStringLiteral("zem-create-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
+    bool ok = false;
+    {
+        const auto added = AddServerConnection(uri, connection, error);
+        if (added) {
+            QSqlDatabase db = *added;
+            const QString script = Dialect::Of(db).SchemaScript();
+            if (script.isEmpty()) {
+                if (error)
+                    *error = QStringLiteral("The schema is missing from the program.");
+            } else if (!db.open()) {
+                if (error)
+                    *error = db.lastError().text().trimmed();
+            } else {
+                Sql::Transaction tx(db);
+                const auto tables = Sql::Scalar(db,
+                                                QStringLiteral("SELECT COUNT(*) FROM information_schema.tables "
+                                                               "WHERE table_schema = current_schema()"),
+                                                {}, error);
+                if (!tx.Started()) {
+                    if (error)
+                        *error = tx.Error();
+                } else if (tables && tables->toInt() > 0) {
+                    if (error)
+                        *error = QStringLiteral("The database %1 already holds tables; it was left as it is.")
+                                     .arg(db.databaseName());
+                } else if (tables) {
+                    ok = Sql::ExecScript(db, script, error) && tx.Commit(error);
+                }
+            }
+            db.close();
+        }
+    }
+    QSqlDatabase::removeDatabase(connection);
+    return ok;
 }
 } // namespace
 
 bool CreateDatabase(const QString& path, QString* error)
 {
+    if (Dialect::IsServerAddress(path))
+        return CreateOnServer(path, error);
     const QFileInfo target(path);
     if (target.exists()) {
         if (error)
@@ -228,50 +334,25 @@ bool CreateDatabase(const QString& path, QString* error)
 
 std::optional<QSqlDatabase> Open(const QString& path, const QString& connectionName, int busyTimeoutMs, QString* error)
 {
-    if (!QFileInfo(path).isFile()) {
+    const bool server = Dialect::IsServerAddress(path);
+    if (!server && !QFileInfo(path).isFile()) {
         if (error)
             *error = QStringLiteral("%1 does not exist.").arg(path);
         return std::nullopt;
     }
     Close(connectionName);
     bool ok = false;
-    {
+    if (server) {
+        if (auto db = AddServerConnection(path, connectionName, error))
+            ok = OpenAndCheck(*db, path, error);
+    } else {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
         // mode=rw: SQLite must never create a missing file in our place.
         QUrl url = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
         url.setQuery(QStringLiteral("mode=rw"));
         db.setDatabaseName(url.toString(QUrl::FullyEncoded));
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs));
-        if (!db.open()) {
-            if (error)
-                *error = db.lastError().text();
-        } else {
-            // Reading the catalogue proves the file is a database we can read (not locked, not something else).
-            const auto version = Sql::Scalar(db, QStringLiteral("PRAGMA user_version"), {}, error);
-            const auto tables = Sql::Scalar(
-                db,
-                QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name IN "
-                               "('Customer','Owner','Berth','Booking','BookingBerth','Settings','Company')"),
-                {}, error);
-            if (version && tables) {
-                const int v = version->toInt();
-                if (tables->toInt() != 7 || v < 1) {
-                    if (error)
-                        *error = QStringLiteral("%1 is not a Zem Harbour database.").arg(path);
-                } else if (v > CurrentSchemaVersion) {
-                    if (error)
-                        *error = QStringLiteral("%1 was written by a newer release.").arg(path);
-                } else if (Sql::Exec(db, QStringLiteral("PRAGMA cache_size = -%1").arg(PageCacheKiB), {}, error) &&
-                           UpgradeSchema(db, v, error)) {
-                    // The page cache is for a large harbour's file (2,000 berths, millions of bookings): the
-                    // period index and the rows a calendar shows stay in memory between fills.
-                    const QString missing = MissingColumns(db, error);
-                    ok = missing.isEmpty();
-                    if (!ok && error)
-                        *error = QStringLiteral("%1 is not a Zem Harbour database: %2.").arg(path, missing);
-                }
-            }
-        }
+        ok = OpenAndCheck(db, path, error);
     }
     if (!ok) {
         Close(connectionName);
@@ -283,6 +364,20 @@ std::optional<QSqlDatabase> Open(const QString& path, const QString& connectionN
 bool CanWrite(const QSqlDatabase& db, QString* reason)
 {
     QSqlDatabase probe = db;
+    if (Dialect::Of(db).Kind() == Engine::PostgreSQL) {
+        // A server says itself whether this role may change the bookings and whether it takes writes at all.
+        const auto allowed = Sql::Scalar(
+            probe,
+            QStringLiteral("SELECT CASE WHEN current_setting('transaction_read_only') = 'on' THEN 'the server takes "
+                           "no changes' WHEN NOT has_table_privilege('booking', 'INSERT, UPDATE, DELETE') THEN "
+                           "'the role ' || current_user || ' may not change the bookings' ELSE '' END"),
+            {}, reason);
+        if (!allowed)
+            return false;
+        if (reason && !allowed->toString().isEmpty())
+            *reason = allowed->toString();
+        return allowed->toString().isEmpty();
+    }
     const auto version = Sql::Scalar(probe, QStringLiteral("PRAGMA user_version"), {}, reason);
     if (!version)
         return false;

@@ -4,13 +4,12 @@
 #include <QString>
 #include <optional>
 
-/// The database file: its schema, its version and the shared connection every window uses.
+/// The database (a SQLite file, or a database on a PostgreSQL server named by a postgresql:// address): its schema,
+/// its version and the shared connection every window uses.
 namespace Database {
 
 /// The schema version this program writes and understands; older files are upgraded on opening.
 inline constexpr int CurrentSchemaVersion = 3;
-/// The page cache of every connection Open makes, in KiB.
-inline constexpr int PageCacheKiB = 64 * 1024;
 
 /// The name of the one shared connection (opened by start-up, closed and reopened around maintenance).
 QString SharedConnectionName();
@@ -21,12 +20,13 @@ QSqlDatabase Shared();
 QString SchemaScript();
 
 /// Writes a new, empty database at path. Refuses an existing file; writes beside it and renames into place,
-/// so a failure leaves nothing behind.
+/// so a failure leaves nothing behind. For a server address, writes the schema into the (empty) database there in
+/// one transaction, and refuses a database that holds any table.
 bool CreateDatabase(const QString& path, QString* error);
 
-/// Opens an existing database file as a connection named connectionName, checks that it is one of ours (every
-/// table of the schema with every column) and brings an older schema up to date. Never creates a file. Nothing
-/// when anything fails.
+/// Opens an existing database file (or server database) as a connection named connectionName, checks that it is one of
+/// ours (every table of the schema with every column) and brings an older schema up to date. Never creates a file.
+/// Nothing when anything fails.
 std::optional<QSqlDatabase> Open(const QString& path, const QString& connectionName, int busyTimeoutMs,
                                  QString* error = nullptr);
 /// Whether changes can be saved through db: a write is tried and rolled back. False, with the reason, for a

@@ -1,5 +1,7 @@
 #include "core/SqlHelpers.h"
 
+#include "core/Dialect.h"
+
 #include <QSqlError>
 
 namespace Sql {
@@ -47,8 +49,19 @@ QStringList SplitScript(const QString& script)
     QStringList statements;
     QString current;
     bool inQuote = false;
+    bool inBody = false; // a function body between $$ marks, whose statements end in ';' too
     for (qsizetype i = 0; i < script.size(); ++i) {
         const QChar c = script.at(i);
+        if (!inQuote && c == u'$' && i + 1 < script.size() && script.at(i + 1) == u'$') {
+            inBody = !inBody;
+            current += QStringLiteral("$$");
+            ++i;
+            continue;
+        }
+        if (inBody) {
+            current += c;
+            continue;
+        }
         if (!inQuote && c == u'-' && i + 1 < script.size() && script.at(i + 1) == u'-') {
             while (i < script.size() && script.at(i) != u'\n')
                 ++i;
@@ -73,6 +86,25 @@ QStringList SplitScript(const QString& script)
     return statements;
 }
 } // namespace
+
+std::optional<qint64> InsertReturningId(const QSqlDatabase& db, const QString& insertSql, const QVariantList& binds,
+                                        QString* error)
+{
+    // Both engines give the new row back from the statement itself, so no second question can see another
+    // desk's row.
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    if (!Exec(q, insertSql + QStringLiteral(" RETURNING ID"), binds, error))
+        return std::nullopt;
+    bool ok = false;
+    const qint64 id = q.next() ? q.value(0).toLongLong(&ok) : 0;
+    if (!ok || id <= 0) {
+        if (error)
+            *error = QStringLiteral("The database gave the new record no ID.");
+        return std::nullopt;
+    }
+    return id;
+}
 
 bool ExecScript(const QSqlDatabase& db, const QString& script, QString* error)
 {
@@ -114,9 +146,17 @@ Transaction::Transaction(QSqlDatabase db, bool immediate) : m_db(std::move(db))
     if (immediate) {
         // The driver's COMMIT and ROLLBACK close a transaction opened by hand just as well.
         QSqlQuery q(m_db);
-        m_started = q.exec(QStringLiteral("BEGIN IMMEDIATE"));
-        if (!m_started)
-            m_error = q.lastError().text();
+        m_started = false;
+        for (const QString& statement : Dialect::Of(m_db).BeginImmediate()) {
+            if (!q.exec(statement)) {
+                m_error = q.lastError().text();
+                if (m_started)
+                    m_db.rollback();
+                m_started = false;
+                return;
+            }
+            m_started = true;
+        }
         return;
     }
     m_started = m_db.transaction();
@@ -138,7 +178,8 @@ bool Transaction::Commit(QString* error)
         return false;
     }
     if (!m_db.commit()) {
-        m_error = m_db.lastError().text();
+        m_commitError = m_db.lastError();
+        m_error = m_commitError.text();
         if (error)
             *error = m_error;
         m_db.rollback();

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QString>
 #include <QVariant>
@@ -19,6 +20,9 @@ bool Exec(const QSqlDatabase& db, const QString& sql, const QVariantList& binds 
 /// The first column of the first row, or nothing when the statement failed or returned no row.
 std::optional<QVariant> Scalar(const QSqlDatabase& db, const QString& sql, const QVariantList& binds = {},
                                QString* error = nullptr);
+/// Runs an INSERT (without its RETURNING clause, which this adds) and gives the ID of the new row.
+std::optional<qint64> InsertReturningId(const QSqlDatabase& db, const QString& insertSql, const QVariantList& binds,
+                                        QString* error = nullptr);
 /// Runs a script of statements separated by ';' (quotes and "--" comments respected), stopping at the first failure.
 bool ExecScript(const QSqlDatabase& db, const QString& script, QString* error = nullptr);
 
@@ -50,6 +54,8 @@ public:
 
     bool Started() const { return m_started; }
     const QString& Error() const { return m_error; }
+    /// The driver's error of a failed Commit (a constraint the server checks at commit is reported there).
+    const QSqlError& CommitError() const { return m_commitError; }
     bool Commit(QString* error = nullptr);
 
 private:
@@ -57,6 +63,7 @@ private:
     bool m_started = false;
     bool m_done = false;
     QString m_error;
+    QSqlError m_commitError;
 };
 
 /// Runs work inside one transaction: committed when work returns true, rolled back otherwise.

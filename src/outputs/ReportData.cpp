@@ -1,5 +1,6 @@
 #include "outputs/ReportData.h"
 
+#include "core/Dialect.h"
 #include "core/SqlHelpers.h"
 #include "core/modFunctions.h"
 
@@ -23,15 +24,17 @@ QString Text(const QVariant& value)
 
 // The SELECT of a list (the period condition or the "today" window goes into its WHERE), with each booking's
 // berth names read in the same statement.
-QString ListSql(List list, const QString& where)
+QString ListSql(const Dialect& dialect, List list, const QString& where)
 {
     // The berth names come with each booking (a correlated look-up on the BookingBerth index), in the order the
     // berths were booked, so a long list costs one statement.
-    QString sql = QStringLiteral(
-        "SELECT Booking.FromDate, Booking.ToDate, Booking.Created, Customer.Name, Customer.HouseName, "
-        "(SELECT group_concat(coalesce(Name, ''), ', ') FROM (SELECT Berth.Name AS Name FROM BookingBerth "
-        "INNER JOIN Berth ON Berth.ID = BookingBerth.BerthID WHERE BookingBerth.BookingID = Booking.ID "
-        "ORDER BY BookingBerth.rowid)) AS Berths");
+    QString sql =
+        QStringLiteral("SELECT Booking.FromDate, Booking.ToDate, Booking.Created, Customer.Name, Customer.HouseName, "
+                       "(SELECT %1 FROM (SELECT Berth.Name AS Name, %2 AS Added FROM BookingBerth "
+                       "INNER JOIN Berth ON Berth.ID = BookingBerth.BerthID WHERE BookingBerth.BookingID = Booking.ID "
+                       "ORDER BY Added) S) AS Berths")
+            .arg(dialect.JoinTexts(QStringLiteral("coalesce(Name, '')"), QStringLiteral(", "), QStringLiteral("Added")),
+                 dialect.InsertOrder(QStringLiteral("BookingBerth")));
     if (list == List::PeriodSales)
         sql += QStringLiteral(", Booking.CostOfHire, Booking.OtherCharges, Booking.VAT, Booking.TotalPayable");
     sql += QStringLiteral(" FROM Customer INNER JOIN Booking ON Customer.ID = Booking.CustomerID");
@@ -95,7 +98,7 @@ std::optional<BookingList> Build(const QSqlDatabase& db, List list, const std::o
 
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    if (!Sql::Exec(q, ListSql(list, where), binds, error))
+    if (!Sql::Exec(q, ListSql(Dialect::Of(db), list, where), binds, error))
         return std::nullopt;
     const bool sales = list == List::PeriodSales;
     while (q.next()) {

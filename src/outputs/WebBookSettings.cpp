@@ -1,5 +1,6 @@
 #include "outputs/WebBookSettings.h"
 
+#include "core/Dialect.h"
 #include "core/Registry.h"
 #include "core/SqlHelpers.h"
 
@@ -29,8 +30,12 @@ QString WebBookSettings::ProviderName() const
 namespace WebBookStore {
 namespace {
 // The first row stands for the table: the program keeps one, and writes every row alike.
-const QString SelectFirst = QStringLiteral("SELECT WebBookingEmail, WebBookingProviderIndex, WebBookingProviderCustom "
-                                           "FROM Settings ORDER BY rowid LIMIT 1");
+QString SelectFirst(const QSqlDatabase& db)
+{
+    return QStringLiteral("SELECT WebBookingEmail, WebBookingProviderIndex, WebBookingProviderCustom FROM Settings "
+                          "ORDER BY %1 LIMIT 1")
+        .arg(Dialect::Of(db).InsertOrder(QString()));
+}
 
 QString Quoted(const QString& text)
 {
@@ -59,7 +64,7 @@ Loaded Load(const QSqlDatabase& db)
 {
     Loaded result;
     QSqlQuery q(db);
-    if (!Sql::Exec(q, SelectFirst, {}, &result.error))
+    if (!Sql::Exec(q, SelectFirst(db), {}, &result.error))
         return result;
     result.ok = true;
     if (!q.next())

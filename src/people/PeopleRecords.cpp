@@ -86,20 +86,12 @@ std::optional<int> InsertRow(const QSqlDatabase& db, const QString& table, const
             *error = tx.Error();
         return std::nullopt;
     }
-    QSqlQuery q(db);
-    if (!Sql::Exec(q, sql, values, error))
+    const auto id = Sql::InsertReturningId(db, sql, values, error);
+    if (!id)
         return std::nullopt;
-    // The ID this insert gave the row, as the driver reports it for this connection.
-    bool ok = false;
-    const int id = q.lastInsertId().toInt(&ok);
-    if (!ok || id <= 0) {
-        if (error)
-            *error = QStringLiteral("The database gave the new record no ID.");
-        return std::nullopt;
-    }
     if (!tx.Commit(error))
         return std::nullopt;
-    return id;
+    return static_cast<int>(*id);
 }
 
 bool UpdateRow(const QSqlDatabase& db, const QString& table, const QStringList& columns, QVariantList values, int id,

@@ -1,6 +1,7 @@
 #include "core/ui/DataControl.h"
 
 #include "core/Database.h"
+#include "core/Dialect.h"
 #include "core/Registry.h"
 
 #include <QDataWidgetMapper>
@@ -58,7 +59,7 @@ bool DataControl::Open(const QString& table, QString* error, const QString& sort
     if (!db)
         return false;
     auto model = std::make_unique<QSqlTableModel>(nullptr, *db);
-    model->setTable(table);
+    model->setTable(Dialect::Of(*db).TableName(table));
     model->setEditStrategy(QSqlTableModel::OnManualSubmit);
     if (!sortColumn.isEmpty())
         model->setSort(model->fieldIndex(sortColumn), Qt::AscendingOrder);

@@ -1,0 +1,270 @@
+#include "core/Dialect.h"
+
+#include <QFile>
+#include <QSqlDriver>
+#include <QSqlQuery>
+#include <QUrl>
+#include <QUrlQuery>
+
+// The schemas are compiled into this static library; its resources must be registered by hand.
+static void InitSchemaResources()
+{
+    Q_INIT_RESOURCE(core);
+}
+
+namespace {
+
+QString ReadResource(const QString& path)
+{
+    InitSchemaResources();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll());
+}
+
+QString QuotedList(const QStringList& names)
+{
+    QStringList quoted;
+    for (const QString& name : names)
+        quoted << u'\'' + QString(name).replace(u'\'', QStringLiteral("''")) + u'\'';
+    return quoted.join(u',');
+}
+
+class SQLiteDialect final : public Dialect
+{
+public:
+    Engine Kind() const override { return Engine::SQLite; }
+    QString Driver() const override { return QStringLiteral("QSQLITE"); }
+    QString SchemaScript() const override { return ReadResource(QStringLiteral(":/core/schema.sql")); }
+
+    QString NoCase(const QString& expr) const override { return expr + QStringLiteral(" COLLATE NOCASE"); }
+    QString InsertOrder(const QString& alias) const override
+    {
+        return alias.isEmpty() ? QStringLiteral("rowid") : alias + QStringLiteral(".rowid");
+    }
+    QString JoinTexts(const QString& expr, const QString& separator, const QString&) const override
+    {
+        // SQLite joins in the order the rows arrive; callers feed it from an ordered subquery.
+        return QStringLiteral("group_concat(%1, '%2')").arg(expr, separator);
+    }
+    QString TableName(const QString& name) const override { return name; }
+
+    // The page cache is for a large harbour's file (2,000 berths, millions of bookings): the period index and the
+    // rows a calendar shows stay in memory between fills.
+    QStringList SessionSetup() const override { return {QStringLiteral("PRAGMA cache_size = -65536")}; }
+    QStringList BeginImmediate() const override { return {QStringLiteral("BEGIN IMMEDIATE")}; }
+
+    std::optional<int> SchemaVersion(const QSqlDatabase& db, QString* error) const override
+    {
+        QSqlQuery q(db);
+        if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) {
+            if (error)
+                *error = q.lastError().text();
+            return std::nullopt;
+        }
+        return q.value(0).toInt();
+    }
+    QString SetSchemaVersionSql(int version) const override
+    {
+        return QStringLiteral("PRAGMA user_version = %1").arg(version);
+    }
+    QString CountTablesSql(const QStringList& names) const override
+    {
+        return QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name IN (%1)")
+            .arg(QuotedList(names));
+    }
+    QString TablesSql() const override
+    {
+        // Ordinary tables only: an index's own storage (the R*Tree's shadow tables) is the engine's business.
+        return QStringLiteral("SELECT name FROM pragma_table_list WHERE schema = 'main' AND type = 'table' AND name "
+                              "NOT LIKE 'sqlite\\_%' ESCAPE '\\'");
+    }
+    QString ColumnsSql() const override { return QStringLiteral("SELECT name FROM pragma_table_info(?)"); }
+
+    QString CompactSql() const override { return QStringLiteral("VACUUM INTO ?"); }
+
+    bool IsOverlapRefusal(const QSqlError&) const override { return false; }
+    bool IsConnectionLost(const QSqlDatabase&, const QSqlError&) const override { return false; }
+};
+
+class PostgreSQLDialect final : public Dialect
+{
+public:
+    Engine Kind() const override { return Engine::PostgreSQL; }
+    QString Driver() const override { return QStringLiteral("QPSQL"); }
+    QString SchemaScript() const override { return ReadResource(QStringLiteral(":/core/schema-postgresql.sql")); }
+
+    QString NoCase(const QString& expr) const override { return QStringLiteral("lower(%1)").arg(expr); }
+    QString InsertOrder(const QString& alias) const override
+    {
+        // The tables SQLite orders by rowid carry an identity column of that name here.
+        return alias.isEmpty() ? QStringLiteral("RowSeq") : alias + QStringLiteral(".RowSeq");
+    }
+    QString JoinTexts(const QString& expr, const QString& separator, const QString& orderBy) const override
+    {
+        return QStringLiteral("string_agg(CAST(%1 AS TEXT), '%2'%3)")
+            .arg(expr, separator, orderBy.isEmpty() ? QString() : QStringLiteral(" ORDER BY ") + orderBy);
+    }
+    // Unquoted names are folded to lower case by the server; Qt's table model quotes what it is given.
+    QString TableName(const QString& name) const override { return name.toLower(); }
+
+    // A desk that waits for another's lock says so after a while rather than hanging.
+    QStringList SessionSetup() const override
+    {
+        return {QStringLiteral("SELECT set_config('lock_timeout', '10s', false), "
+                               "set_config('application_name', 'zemharbour', false)")};
+    }
+    // The advisory lock stands for SQLite's single writer: what an immediate transaction reads stays as it was
+    // until it commits, at every desk that saves through one.
+    QStringList BeginImmediate() const override
+    {
+        return {QStringLiteral("BEGIN"), QStringLiteral("SELECT pg_advisory_xact_lock(727001)")};
+    }
+
+    std::optional<int> SchemaVersion(const QSqlDatabase& db, QString* error) const override
+    {
+        QSqlQuery q(db);
+        if (!q.exec(QStringLiteral("SELECT Version FROM SchemaVersion")) || !q.next()) {
+            if (error)
+                *error = q.lastError().isValid() ? q.lastError().text() : QStringLiteral("No schema version.");
+            return std::nullopt;
+        }
+        return q.value(0).toInt();
+    }
+    QString SetSchemaVersionSql(int version) const override
+    {
+        return QStringLiteral("UPDATE SchemaVersion SET Version = %1").arg(version);
+    }
+    QString CountTablesSql(const QStringList& names) const override
+    {
+        QStringList lower;
+        for (const QString& name : names)
+            lower << name.toLower();
+        return QStringLiteral("SELECT COUNT(*) FROM information_schema.tables WHERE table_schema = current_schema() "
+                              "AND table_type = 'BASE TABLE' AND table_name IN (%1)")
+            .arg(QuotedList(lower));
+    }
+    QString TablesSql() const override
+    {
+        return QStringLiteral("SELECT table_name FROM information_schema.tables WHERE table_schema = "
+                              "current_schema() AND table_type = 'BASE TABLE'");
+    }
+    QString ColumnsSql() const override
+    {
+        return QStringLiteral("SELECT column_name FROM information_schema.columns WHERE table_schema = "
+                              "current_schema() AND table_name = ?");
+    }
+
+    QString CompactSql() const override { return QStringLiteral("VACUUM (ANALYZE)"); }
+
+    bool IsOverlapRefusal(const QSqlError& error) const override
+    {
+        return error.nativeErrorCode() == QStringLiteral("23P01"); // exclusion_violation
+    }
+    bool IsConnectionLost(const QSqlDatabase& db, const QSqlError& error) const override
+    {
+        const QString code = error.nativeErrorCode();
+        // Class 08 (connection exception) and 57P (the server shutting down or restarting).
+        if (code.startsWith(QStringLiteral("08")) || code.startsWith(QStringLiteral("57P")))
+            return true;
+        if (!code.isEmpty())
+            return false;
+        // A failure without a state came from the client library: ask the server once whether it still answers.
+        QSqlQuery probe(db);
+        return !probe.exec(QStringLiteral("SELECT 1"));
+    }
+};
+
+} // namespace
+
+const Dialect& Dialect::For(Engine engine)
+{
+    static const SQLiteDialect sqlite;
+    static const PostgreSQLDialect postgresql;
+    return engine == Engine::PostgreSQL ? static_cast<const Dialect&>(postgresql) : sqlite;
+}
+
+const Dialect& Dialect::Of(const QSqlDatabase& db)
+{
+    return For(db.driverName() == QStringLiteral("QPSQL") ? Engine::PostgreSQL : Engine::SQLite);
+}
+
+bool Dialect::IsServerAddress(const QString& data)
+{
+    const QString text = data.trimmed();
+    return text.startsWith(QStringLiteral("postgresql://"), Qt::CaseInsensitive) ||
+           text.startsWith(QStringLiteral("postgres://"), Qt::CaseInsensitive);
+}
+
+std::optional<ServerAddress> ParseServerAddress(const QString& uri, QString* error)
+{
+    const auto fail = [&](const QString& why) -> std::optional<ServerAddress> {
+        if (error)
+            *error = QStringLiteral("%1 is not a usable PostgreSQL address: %2").arg(uri, why);
+        return std::nullopt;
+    };
+    if (!Dialect::IsServerAddress(uri))
+        return fail(QStringLiteral("it must start with postgresql://."));
+    // Read by hand rather than as a web address: libpq's form allows what QUrl refuses (a user with an empty host,
+    // several hosts are not taken here).
+    const QString text = uri.trimmed();
+    const QString rest = text.mid(text.indexOf(QStringLiteral("://")) + 3);
+    const qsizetype pathAt = rest.indexOf(u'/');
+    const qsizetype queryAt = rest.indexOf(u'?');
+    if (pathAt < 0 || (queryAt >= 0 && queryAt < pathAt))
+        return fail(QStringLiteral("it must name one database, as in postgresql://user@host/harbour."));
+    QString authority = rest.left(pathAt);
+    const QString path = queryAt < 0 ? rest.mid(pathAt + 1) : rest.mid(pathAt + 1, queryAt - pathAt - 1);
+    ServerAddress address;
+    const qsizetype at = authority.lastIndexOf(u'@');
+    if (at >= 0) {
+        const QString userInfo = authority.left(at);
+        if (userInfo.contains(u':'))
+            return fail(QStringLiteral("a password does not belong in the settings; put it in the .pgpass file."));
+        address.user = QUrl::fromPercentEncoding(userInfo.toUtf8());
+        authority = authority.mid(at + 1);
+    }
+    qsizetype colon = authority.lastIndexOf(u':');
+    if (authority.startsWith(u'[')) { // an IPv6 address
+        const qsizetype close = authority.indexOf(u']');
+        if (close < 0)
+            return fail(QStringLiteral("the host cannot be read."));
+        address.host = authority.mid(1, close - 1);
+        colon = authority.indexOf(u':', close);
+    } else {
+        address.host = QUrl::fromPercentEncoding(authority.left(colon < 0 ? authority.size() : colon).toUtf8());
+    }
+    const auto readPort = [&](const QString& value) {
+        bool ok = false;
+        address.port = value.toInt(&ok);
+        return ok && address.port > 0 && address.port <= 65535;
+    };
+    if (colon >= 0 && !readPort(authority.mid(colon + 1)))
+        return fail(QStringLiteral("the port must be a number from 1 to 65535."));
+    if (address.host.contains(u','))
+        return fail(QStringLiteral("only one host can be named."));
+    address.database = QUrl::fromPercentEncoding(path.toUtf8());
+    if (address.database.isEmpty() || address.database.contains(u'/'))
+        return fail(QStringLiteral("it must name one database, as in postgresql://user@host/harbour."));
+    const QUrlQuery query(queryAt < 0 ? QString() : rest.mid(queryAt + 1));
+    QStringList options;
+    const auto items = query.queryItems(QUrl::FullyDecoded);
+    for (const auto& [key, value] : items) {
+        if (key == QStringLiteral("host"))
+            address.host = value;
+        else if (key == QStringLiteral("port")) {
+            if (!readPort(value))
+                return fail(QStringLiteral("the port must be a number from 1 to 65535."));
+        } else if (key == QStringLiteral("user"))
+            address.user = value;
+        else if (key == QStringLiteral("password"))
+            return fail(QStringLiteral("a password does not belong in the settings; put it in the .pgpass file."));
+        else if (key.isEmpty() || value.contains(u';') || value.contains(u'\'') || key.contains(u'='))
+            return fail(QStringLiteral("the option %1 cannot be read.").arg(key));
+        else
+            options << key + u'=' + value;
+    }
+    address.options = options.join(u';');
+    return address;
+}
