@@ -27,7 +27,8 @@ const QString kAdminUser = QStringLiteral("postgres");
 struct Server
 {
     QString bin;
-    QString dir; // the temporary folder: data/, log, owner and the socket
+    QString dir;     // the temporary folder: data/, log, owner and the socket
+    pid_t owner = 0; // the process that started it
     int port = 0;
     int cases = 0;
     bool fileCopy = false; // CREATE DATABASE ... STRATEGY FILE_COPY (15 and later)
@@ -257,6 +258,7 @@ bool PgServer::Start(QString* error)
     }
     server.bin = bin;
     server.dir = dir;
+    server.owner = ::getpid();
     // The socket lives in a folder of its own, so any port is free; the pid keeps names apart in logs.
     server.port = 20000 + static_cast<int>(::getpid() % 40000);
     std::atexit(StopAtExit);
@@ -331,7 +333,8 @@ void PgServer::DropDatabase(const QString& uri)
 void PgServer::Stop()
 {
     Server& server = State();
-    if (server.dir.isEmpty())
+    // A forked child that exits (a desk in a drill) must not stop its parent's server.
+    if (server.dir.isEmpty() || server.owner != ::getpid())
         return;
     StopCluster(server.dir);
     server = Server{};
