@@ -6,6 +6,8 @@ cd "$(dirname "$0")/.."
 # What the tests read their output back with: tidy and Python's html.parser (the booking page), pdftotext and
 # pdfinfo from poppler-utils (printed documents), Python's csv module (the exports), the zstd command (backup archives).
 "$(dirname "$0")/ensure-packages.sh" tidy python3 poppler-utils zstd
+# The PostgreSQL runs of the tests: a private server (initdb, pg_ctl; btree_gist ships with it) and Qt's driver.
+"$(dirname "$0")/ensure-packages.sh" postgresql libqt6sql6-psql
 # ccache, where the machine has it, makes rebuilds after a checkout cheap; the build does not need it.
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)

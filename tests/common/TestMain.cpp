@@ -1,7 +1,10 @@
 #include "common/TestMain.h"
 
+#include "common/PgServer.h"
+
 #include <QCoreApplication>
 #include <QTest>
+#include <cstdio>
 #include <memory>
 #include <vector>
 
@@ -10,36 +13,94 @@ struct Entry
 {
     const char* name;
     std::function<QObject*()> make;
+    TestMain::Runs runs;
 };
 std::vector<Entry>& Entries()
 {
     static std::vector<Entry> entries;
     return entries;
 }
+TestMain::Engine g_engine = TestMain::Engine::SQLite;
+
+// Removes "-name value" from args; value is "" when the option is absent, null when its value is missing.
+QString TakeOption(QStringList& args, const QString& name, bool* missingValue)
+{
+    const qsizetype at = args.indexOf(name);
+    if (at < 0)
+        return {};
+    if (at + 1 >= args.size()) {
+        *missingValue = true;
+        args.remove(at);
+        return {};
+    }
+    const QString value = args.at(at + 1);
+    args.remove(at, 2);
+    return value;
+}
+
+bool RunsOn(TestMain::Runs runs, TestMain::Engine engine)
+{
+    switch (runs) {
+    case TestMain::Runs::OnBoth:
+        return true;
+    case TestMain::Runs::SQLiteOnly:
+        return engine == TestMain::Engine::SQLite;
+    case TestMain::Runs::PostgreSQLOnly:
+        return engine == TestMain::Engine::PostgreSQL;
+    }
+    return false;
+}
 } // namespace
 
-int TestMain::Register(const char* name, std::function<QObject*()> make)
+int TestMain::Register(const char* name, std::function<QObject*()> make, Runs runs)
 {
-    Entries().push_back({name, std::move(make)});
+    Entries().push_back({name, std::move(make), runs});
     return static_cast<int>(Entries().size());
+}
+
+TestMain::Engine TestMain::CurrentEngine()
+{
+    return g_engine;
 }
 
 int TestMain::RunAll()
 {
-    // "-only Class" runs one class; every other argument goes to Qt Test.
+    // "-only Class" runs one class, "-engine sqlite|postgresql" picks the engine; the rest goes to Qt Test.
     QStringList args = QCoreApplication::arguments();
-    QString only;
-    const qsizetype at = args.indexOf(QStringLiteral("-only"));
-    if (at >= 0 && at + 1 < args.size()) {
-        only = args.at(at + 1);
-        args.remove(at, 2);
+    bool missingValue = false;
+    const QString only = TakeOption(args, QStringLiteral("-only"), &missingValue);
+    const QString engine = TakeOption(args, QStringLiteral("-engine"), &missingValue);
+    if (missingValue) {
+        std::fprintf(stderr, "-only and -engine need a value\n");
+        return 1;
+    }
+    if (engine.isEmpty() || engine == QLatin1String("sqlite")) {
+        g_engine = Engine::SQLite;
+    } else if (engine == QLatin1String("postgresql")) {
+        g_engine = Engine::PostgreSQL;
+        // A PostgreSQL run without its server fails: it is never quietly skipped.
+        QString error;
+        if (!PgServer::Start(&error)) {
+            std::fprintf(stderr, "cannot start the PostgreSQL test server: %s\n", qPrintable(error));
+            return 1;
+        }
+    } else {
+        std::fprintf(stderr, "unknown engine \"%s\" (sqlite or postgresql)\n", qPrintable(engine));
+        return 1;
     }
     int failed = 0;
+    int ran = 0;
     for (const Entry& entry : Entries()) {
-        if (!only.isEmpty() && only != QLatin1String(entry.name))
+        if (!RunsOn(entry.runs, g_engine) || (!only.isEmpty() && only != QLatin1String(entry.name)))
             continue;
         std::unique_ptr<QObject> test(entry.make());
         failed += QTest::qExec(test.get(), args);
+        ++ran;
+    }
+    // A misspelt -only, or a class that does not run on this engine, must not pass as an empty success.
+    if (!only.isEmpty() && ran == 0) {
+        std::fprintf(stderr, "no test class \"%s\" runs on this engine\n", qPrintable(only));
+        return 1;
     }
     return failed == 0 ? 0 : 1;
 }
