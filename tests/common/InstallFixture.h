@@ -34,6 +34,9 @@ protected:
 private slots:
     void init()
     {
+        // A case whose init failed had no cleanup: its installation goes before the next one is made, or closing it
+        // would close the new one's shared connection.
+        m_install.reset();
         m_install = std::make_unique<TestInstall>(m_withDatabase);
         Seed();
     }

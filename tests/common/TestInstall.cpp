@@ -2,11 +2,16 @@
 
 #include "core/Database.h"
 #include "core/InstallPaths.h"
+#include "common/PgServer.h"
+#include "common/TestMain.h"
+#include "core/Registry.h"
 #include "core/SqlHelpers.h"
 #include "core/modEventLog.h"
 #include "core/modFunctions.h"
 
 #include <QDir>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QFile>
 
 TestInstall::TestInstall(bool withDatabase)
@@ -21,6 +26,12 @@ TestInstall::TestInstall(bool withDatabase)
     clock.now = modFunctions::WallTime(QDate(2026, 12, 4), QTime(9, 15, 2));
     if (withDatabase) {
         QString error;
+        if (TestMain::CurrentEngine() == TestMain::Engine::PostgreSQL) {
+            m_serverDatabase = PgServer::NewDatabase(&error);
+            if (m_serverDatabase.isEmpty())
+                qFatal("test server database: %s", qPrintable(error));
+            Registry::SetRegistryValue(Settings::Data.name, m_serverDatabase);
+        }
         if (!Database::CreateDatabase(DatabasePath(), &error))
             qFatal("test database: %s", qPrintable(error));
         if (!modFunctions::OpenConnection(DatabasePath(), Database::SharedConnectionName(), 500, &error))
@@ -32,6 +43,8 @@ TestInstall::TestInstall(bool withDatabase)
 TestInstall::~TestInstall()
 {
     Database::Close(Database::SharedConnectionName());
+    if (!m_serverDatabase.isEmpty())
+        PgServer::DropDatabase(m_serverDatabase);
     modEventLog::InitEventLog(QDate()); // forget the log path of this installation
     qunsetenv("ZEMHARBOUR_SETTINGS");
     InstallPaths::SetRoot(QString());
@@ -53,8 +66,37 @@ QVariant TestInstall::Value(const QString& sql, const QVariantList& binds) const
 bool TestInstall::Exec(const QString& sql, const QVariantList& binds) const
 {
     QString error;
-    const bool ok = Sql::Exec(Db(), sql, binds, &error);
+    bool ok = false;
+    if (binds.isEmpty()) {
+        QSqlQuery q(Db());
+        ok = q.exec(sql);
+        error = q.lastError().text();
+    } else {
+        ok = Sql::Exec(Db(), sql, binds, &error);
+    }
     if (!ok)
         qWarning("%s: %s", qPrintable(sql), qPrintable(error));
     return ok;
+}
+
+bool TestInstall::FailOn(const QString& table, const QString& kind, const QString& message) const
+{
+    const QString name = QStringLiteral("Fail%1%2").arg(table, kind.left(1).toUpper() + kind.mid(1).toLower());
+    QString quoted = message;
+    quoted.replace(u'\'', QStringLiteral("''"));
+    if (TestMain::CurrentEngine() == TestMain::Engine::SQLite)
+        return Exec(QStringLiteral("CREATE TRIGGER %1 BEFORE %2 ON %3 BEGIN SELECT RAISE(ABORT, '%4'); END")
+                        .arg(name, kind, table, quoted));
+    return Exec(QStringLiteral("CREATE FUNCTION %1() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN RAISE EXCEPTION "
+                               "'%2'; END $$")
+                    .arg(name, quoted)) &&
+           Exec(QStringLiteral("CREATE TRIGGER %1 BEFORE %2 ON %3 FOR EACH ROW EXECUTE FUNCTION %1()")
+                    .arg(name, kind, table));
+}
+
+bool TestInstall::RefuseChanges(bool refuse) const
+{
+    if (TestMain::CurrentEngine() == TestMain::Engine::SQLite)
+        return Exec(QStringLiteral("PRAGMA query_only = %1").arg(refuse ? 1 : 0));
+    return Exec(QStringLiteral("SET default_transaction_read_only = %1").arg(refuse ? u"on"_qs : u"off"_qs));
 }

@@ -7,7 +7,8 @@
 #include <QTemporaryDir>
 #include <QVariant>
 
-/// A fresh temporary installation for one test case: root/bin, root/data/DB.sqlite made from the schema,
+/// A fresh temporary installation for one test case: root/bin, root/data/DB.sqlite made from the schema (or, in a
+/// run on PostgreSQL, a fresh database on the run's private server, named by the data setting),
 /// root/traces/, a settings file named by ZEMHARBOUR_SETTINGS, scripted seams, a fixed clock, the shared
 /// connection open and the event log started.
 class TestInstall final
@@ -19,7 +20,10 @@ public:
     Q_DISABLE_COPY_MOVE(TestInstall)
 
     QString Root() const { return m_dir.path(); }
-    QString DatabasePath() const { return Root() + QStringLiteral("/data/DB.sqlite"); }
+    /// The file, or the server address in a run on PostgreSQL.
+    QString DatabasePath() const { return m_serverDatabase.isEmpty() ? FilePath() : m_serverDatabase; }
+    /// Where the file of a SQLite installation lives (the default data setting).
+    QString FilePath() const { return Root() + QStringLiteral("/data/DB.sqlite"); }
     QString SettingsPath() const { return Root() + QStringLiteral("/settings.ini"); }
     QString TracesFolder() const { return Root() + QStringLiteral("/traces/"); }
     QSqlDatabase Db() const { return Database::Shared(); }
@@ -30,8 +34,13 @@ public:
     QVariant Value(const QString& sql, const QVariantList& binds = {}) const;
     int Int(const QString& sql, const QVariantList& binds = {}) const { return Value(sql, binds).toInt(); }
     QString Text(const QString& sql, const QVariantList& binds = {}) const { return Value(sql, binds).toString(); }
-    /// Runs a statement for test set-up; fails the test through QVERIFY in the caller when false.
+    /// Runs a statement for test set-up; fails the test through QVERIFY in the caller when false. Without values
+    /// it is run unprepared, so schema changes (which a server does not prepare) pass too.
     bool Exec(const QString& sql, const QVariantList& binds = {}) const;
+    /// Makes every statement of kind ("INSERT", "UPDATE" or "DELETE") on table fail with message, on either engine.
+    bool FailOn(const QString& table, const QString& kind, const QString& message) const;
+    /// Refuses (or allows again) every change made through the shared connection.
+    bool RefuseChanges(bool refuse) const;
 
     ScriptedMessageBox messages;
     ScriptedFileDialog files;
@@ -42,4 +51,5 @@ public:
 
 private:
     QTemporaryDir m_dir;
+    QString m_serverDatabase;
 };
