@@ -2,22 +2,121 @@
 
 #include "core/Dialect.h"
 
+#include <QHash>
+#include <QMutex>
+#include <QSqlDriver>
 #include <QSqlError>
 
 namespace Sql {
 
+namespace {
+// A server connection that went away: marked when a statement finds it gone, opened again by the next statement
+// outside a transaction (never inside one: what the transaction wrote went with the old connection, and the rest
+// must not be saved on its own).
+struct ConnectionState
+{
+    bool lost = false;
+    int transactions = 0;
+};
+QHash<const QSqlDriver*, ConnectionState>& States()
+{
+    static QHash<const QSqlDriver*, ConnectionState> states;
+    return states;
+}
+QMutex& StatesLock()
+{
+    static QMutex lock;
+    return lock;
+}
+
+std::optional<QSqlDatabase> ConnectionOf(const QSqlDriver* driver)
+{
+    for (const QString& name : QSqlDatabase::connectionNames()) {
+        QSqlDatabase db = QSqlDatabase::database(name, false);
+        if (db.driver() == driver)
+            return db;
+    }
+    return std::nullopt;
+}
+
+// False, with the reason, when the connection is still gone.
+bool ReconnectIfLost(const QSqlDriver* driver, QString* error)
+{
+    {
+        QMutexLocker locker(&StatesLock());
+        const auto it = States().constFind(driver);
+        if (it == States().cend() || !it->lost)
+            return true;
+        if (it->transactions > 0) {
+            if (error)
+                *error = LostConnectionMessage();
+            return false;
+        }
+    }
+    auto db = ConnectionOf(driver);
+    if (!db)
+        return true;
+    db->close();
+    bool ok = db->open();
+    QString reason = ok ? QString() : db->lastError().text().trimmed();
+    for (const QString& statement : Dialect::Of(*db).SessionSetup()) {
+        QSqlQuery setup(*db);
+        if (ok && !setup.exec(statement)) {
+            ok = false;
+            reason = setup.lastError().text();
+        }
+    }
+    if (!ok) {
+        if (error)
+            *error = LostConnectionMessage() + QStringLiteral("\n\n") + reason;
+        return false;
+    }
+    QMutexLocker locker(&StatesLock());
+    States()[driver].lost = false;
+    return true;
+}
+
+// The error of a failed statement: the one clear message when the connection has gone, the driver's text otherwise.
+QString Failure(QSqlQuery& q)
+{
+    const QSqlError failure = q.lastError();
+    const auto db = ConnectionOf(q.driver());
+    if (db && Dialect::Of(*db).IsConnectionLost(*db, failure)) {
+        QMutexLocker locker(&StatesLock());
+        States()[q.driver()].lost = true;
+        return LostConnectionMessage();
+    }
+    return failure.text();
+}
+
+void CountTransaction(const QSqlDatabase& db, int change)
+{
+    QMutexLocker locker(&StatesLock());
+    States()[db.driver()].transactions += change;
+}
+} // namespace
+
+QString LostConnectionMessage()
+{
+    return QStringLiteral("The connection to the database server was lost, so this change was not saved. The "
+                          "program connects again with your next action.");
+}
+
 bool Exec(QSqlQuery& q, const QString& sql, const QVariantList& binds, QString* error)
 {
+    if (!ReconnectIfLost(q.driver(), error))
+        return false;
     if (!q.prepare(sql)) {
         if (error)
-            *error = q.lastError().text();
+            *error = Failure(q);
         return false;
     }
     for (const QVariant& value : binds)
         q.addBindValue(value);
     if (!q.exec()) {
+        const QString reason = Failure(q);
         if (error)
-            *error = q.lastError().text();
+            *error = reason;
         return false;
     }
     return true;
@@ -143,31 +242,30 @@ QVariant NullText()
 
 Transaction::Transaction(QSqlDatabase db, bool immediate) : m_db(std::move(db))
 {
-    if (immediate) {
-        // The driver's COMMIT and ROLLBACK close a transaction opened by hand just as well.
-        QSqlQuery q(m_db);
-        m_started = false;
-        for (const QString& statement : Dialect::Of(m_db).BeginImmediate()) {
-            if (!q.exec(statement)) {
-                m_error = q.lastError().text();
-                if (m_started)
-                    m_db.rollback();
-                m_started = false;
-                return;
-            }
-            m_started = true;
-        }
+    if (!ReconnectIfLost(m_db.driver(), &m_error))
         return;
+    // The driver's COMMIT and ROLLBACK close a transaction opened by hand just as well.
+    const QStringList begin = immediate ? Dialect::Of(m_db).BeginImmediate() : QStringList{QStringLiteral("BEGIN")};
+    QSqlQuery q(m_db);
+    for (const QString& statement : begin) {
+        if (!q.exec(statement)) {
+            m_error = Failure(q);
+            if (m_started)
+                m_db.rollback();
+            m_started = false;
+            return;
+        }
+        m_started = true;
     }
-    m_started = m_db.transaction();
-    if (!m_started)
-        m_error = m_db.lastError().text();
+    CountTransaction(m_db, +1);
 }
 
 Transaction::~Transaction()
 {
-    if (m_started && !m_done)
+    if (m_started && !m_done) {
         m_db.rollback();
+        CountTransaction(m_db, -1);
+    }
 }
 
 bool Transaction::Commit(QString* error)
@@ -177,16 +275,21 @@ bool Transaction::Commit(QString* error)
             *error = m_error.isEmpty() ? QStringLiteral("No transaction is open.") : m_error;
         return false;
     }
+    m_done = true;
+    CountTransaction(m_db, -1);
     if (!m_db.commit()) {
         m_commitError = m_db.lastError();
         m_error = m_commitError.text();
+        if (Dialect::Of(m_db).IsConnectionLost(m_db, m_commitError)) {
+            QMutexLocker locker(&StatesLock());
+            States()[m_db.driver()].lost = true;
+            m_error = LostConnectionMessage();
+        }
         if (error)
             *error = m_error;
         m_db.rollback();
-        m_done = true;
         return false;
     }
-    m_done = true;
     return true;
 }
 

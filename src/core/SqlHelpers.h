@@ -13,6 +13,10 @@
 /// pasted into SQL. Every helper reports failure through its result and an error text.
 namespace Sql {
 
+/// What a statement reports when the connection to the database server has gone. The next statement outside a
+/// transaction connects again.
+QString LostConnectionMessage();
+
 /// Prepares and runs one statement on q; false (and the driver's message in *error) when it fails.
 bool Exec(QSqlQuery& q, const QString& sql, const QVariantList& binds = {}, QString* error = nullptr);
 /// Runs one statement that returns nothing on db.

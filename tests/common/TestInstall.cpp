@@ -1,18 +1,18 @@
 #include "common/TestInstall.h"
 
-#include "core/Database.h"
-#include "core/InstallPaths.h"
 #include "common/PgServer.h"
 #include "common/TestMain.h"
+#include "core/Database.h"
+#include "core/InstallPaths.h"
 #include "core/Registry.h"
 #include "core/SqlHelpers.h"
 #include "core/modEventLog.h"
 #include "core/modFunctions.h"
 
 #include <QDir>
+#include <QFile>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QFile>
 
 TestInstall::TestInstall(bool withDatabase)
 {
