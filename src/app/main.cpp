@@ -1,5 +1,6 @@
 #include "core/DataGenerator.h"
 #include "core/Database.h"
+#include "core/Dialect.h"
 #include "core/Registry.h"
 #include "core/Seams.h"
 #include "core/ui/QtSeams.h"
@@ -16,7 +17,7 @@ int CreateDatabaseCommand(const QStringList& args)
     const qsizetype at = args.indexOf(QStringLiteral("--create-database"));
     QTextStream err(stderr);
     if (at + 1 >= args.size()) {
-        err << "usage: zemharbour --create-database FILE [--demo]\n";
+        err << "usage: zemharbour --create-database FILE|postgresql://USER@HOST[:PORT]/DATABASE [--demo]\n";
         return 2;
     }
     const QString path = args.at(at + 1);
@@ -33,7 +34,9 @@ int CreateDatabaseCommand(const QStringList& args)
         }
         Database::Close(QStringLiteral("demo"));
         if (!ok) {
-            QFile::remove(path);
+            // A file is ours to take away again; a server database is left for its administrator to drop.
+            if (!Dialect::IsServerAddress(path))
+                QFile::remove(path);
             err << "zemharbour: cannot fill the demonstration database: " << error << '\n';
             return 1;
         }
