@@ -169,6 +169,27 @@ private slots:
         Database::Close(u"desk-b"_s);
     }
 
+    void waitsForADeskThatIsSaving()
+    {
+        // Desk B is saving a booking for customer 2 when desk A's user says Yes: A must not delete around it.
+        auto desk = Database::Open(m_install->DatabasePath(), u"desk-b"_s, 2000);
+        QVERIFY(desk);
+        if (TestMain::CurrentEngine() == TestMain::Engine::PostgreSQL)
+            QVERIFY(m_install->Exec(u"SET lock_timeout = '300ms'"_s)); // rather than the usual ten seconds
+        {
+            Sql::Transaction saving(*desk, true);
+            QVERIFY(saving.Started());
+            QVERIFY(Sql::Exec(*desk, u"INSERT INTO Booking (ID, CustomerID) VALUES (20, 2)"_s));
+            m_install->messages.answers.enqueue(MsgResult::Yes);
+            QString error;
+            QVERIFY(!Delete(u"customer"_s, 2, &error));
+            QVERIFY(!error.isEmpty());
+            QVERIFY(saving.Commit());
+        }
+        Database::Close(u"desk-b"_s);
+        QCOMPARE(State(), u"1,2 | 1,2 | 1,2,3,4 | 10,11,12,20 | 10-1,11-1,11-3,12-3"_s);
+    }
+
     void customerWithoutIdAsksNothing()
     {
         QVERIFY(!Delete(u"customer"_s, 0));
