@@ -1,6 +1,7 @@
 #include "core/Dialect.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QSqlDriver>
 #include <QSqlQuery>
 #include <QUrl>
@@ -153,7 +154,7 @@ public:
     QString ColumnsSql() const override
     {
         return QStringLiteral("SELECT column_name FROM information_schema.columns WHERE table_schema = "
-                              "current_schema() AND table_name = ?");
+                              "current_schema() AND table_name = ? ORDER BY ordinal_position");
     }
 
     QString CompactSql() const override { return QStringLiteral("VACUUM (ANALYZE)"); }
@@ -200,8 +201,14 @@ bool Dialect::IsServerAddress(const QString& data)
 std::optional<ServerAddress> ParseServerAddress(const QString& uri, QString* error)
 {
     const auto fail = [&](const QString& why) -> std::optional<ServerAddress> {
+        // The reason goes to message.log: a password written into the address stays out of it.
+        static const QRegularExpression userPassword(QStringLiteral("(://[^/?@]*?:)[^/?]*@"));
+        static const QRegularExpression queryPassword(QStringLiteral("([?&]password=)[^&]*"));
+        const QString shown = QString(uri)
+                                  .replace(userPassword, QStringLiteral("\\1***@"))
+                                  .replace(queryPassword, QStringLiteral("\\1***"));
         if (error)
-            *error = QStringLiteral("%1 is not a usable PostgreSQL address: %2").arg(uri, why);
+            *error = QStringLiteral("%1 is not a usable PostgreSQL address: %2").arg(shown, why);
         return std::nullopt;
     };
     if (!Dialect::IsServerAddress(uri))

@@ -61,6 +61,19 @@ bool AsAsked(const QSqlDatabase& db, const QString& countSql, int id, int asked,
     return false;
 }
 
+// The deletes take the write lock before they count again, as a booking's save does: a booking saved at another
+// desk meanwhile is either counted or waits until the delete is done, never deleted unasked.
+bool InWriteTransaction(const QSqlDatabase& db, QString* error, const std::function<bool()>& work)
+{
+    Sql::Transaction tx(db, true);
+    if (!tx.Started()) {
+        if (error)
+            *error = tx.Error();
+        return false;
+    }
+    return work() && tx.Commit(error);
+}
+
 bool RunAll(const QSqlDatabase& db, std::initializer_list<QString> statements, int id, QString* error)
 {
     for (const QString& sql : statements) {
@@ -219,7 +232,7 @@ bool DeleteCustomerRows(const QSqlDatabase& db, int id, QString* error)
 bool DeleteCustomer(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error)
 {
     int asked = 0;
-    return ConfirmDeleteCustomer(db, id, messages, error, &asked) && Sql::InTransaction(db, error, [&] {
+    return ConfirmDeleteCustomer(db, id, messages, error, &asked) && InWriteTransaction(db, error, [&] {
                return AsAsked(db, CustomerBookingsSql, id, asked, QStringLiteral("booking"), error) &&
                       DeleteCustomerRows(db, id, error);
            });
@@ -255,7 +268,7 @@ bool DeleteOwnerRows(const QSqlDatabase& db, int id, QString* error)
 bool DeleteOwner(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error)
 {
     int asked = 0;
-    return ConfirmDeleteOwner(db, id, messages, error, &asked) && Sql::InTransaction(db, error, [&] {
+    return ConfirmDeleteOwner(db, id, messages, error, &asked) && InWriteTransaction(db, error, [&] {
                return AsAsked(db, OwnerBerthsSql, id, asked, QStringLiteral("berth"), error) &&
                       DeleteOwnerRows(db, id, error);
            });
@@ -296,7 +309,7 @@ bool DeleteBerthRows(const QSqlDatabase& db, int id, QString* error)
 bool DeleteBerth(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error)
 {
     int asked = 0;
-    return ConfirmDeleteBerth(db, id, messages, error, &asked) && Sql::InTransaction(db, error, [&] {
+    return ConfirmDeleteBerth(db, id, messages, error, &asked) && InWriteTransaction(db, error, [&] {
                return AsAsked(db, BerthBookingsSql, id, asked, QStringLiteral("booking"), error) &&
                       DeleteBerthRows(db, id, error);
            });

@@ -1,5 +1,6 @@
 #include "common/InstallFixture.h"
 #include "core/Database.h"
+#include "core/Dialect.h"
 #include "core/FileSecurity.h"
 #include "core/InstallPaths.h"
 #include "core/SqlHelpers.h"
@@ -39,13 +40,34 @@ private slots:
     void tablesAndColumns()
     {
         QFETCH(QString, columns);
+        const QSqlDatabase db = m_install->Db();
+        const Dialect& dialect = Dialect::Of(db);
+        const QString table = QLatin1String(QTest::currentDataTag());
         QStringList names;
+        QSqlQuery q(db);
+        QVERIFY(Sql::Exec(q, dialect.ColumnsSql(), {dialect.TableName(table)}));
+        while (q.next()) {
+            // A server keeps the order rows were added in a column of its own, where a file has its rowid.
+            if (q.value(0).toString().compare(dialect.InsertOrder({}), Qt::CaseInsensitive) != 0)
+                names << q.value(0).toString();
+        }
+        QCOMPARE(names.join(u'|').toLower(), columns.split(columns.contains(u'|') ? u'|' : u' ').join(u'|').toLower());
+    }
+
+    void noOtherTables()
+    {
+        QStringList tables;
         QSqlQuery q(m_install->Db());
-        QVERIFY(q.exec(
-            u"SELECT name FROM pragma_table_info('%1') ORDER BY cid"_s.arg(QLatin1String(QTest::currentDataTag()))));
+        QVERIFY(Sql::Exec(q, Dialect::Of(m_install->Db()).TablesSql()));
         while (q.next())
-            names << q.value(0).toString();
-        QCOMPARE(names, columns.split(columns.contains(u'|') ? u'|' : u' '));
+            tables << q.value(0).toString().toLower();
+        // The server's own: its schema version (a file keeps it in its header) and the period index with its
+        // overlap rule (a file's is a virtual table).
+        tables.removeAll(u"schemaversion"_s);
+        tables.removeAll(u"bookingperiod"_s);
+        tables.sort();
+        QCOMPARE(tables.join(u' '), u"berth berthtype booking bookingberth company customer invtemp owner "
+                                    u"paymentmethod settings"_s);
     }
 
     void deliveredRowsAndDefaults()
@@ -54,16 +76,19 @@ private slots:
         QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM Company"_s), 1);
         QVERIFY(m_install->Int(u"SELECT COUNT(*) FROM BerthType"_s) >= 5);
         QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM PaymentMethod"_s), 5);
-        QCOMPARE(m_install->Int(u"PRAGMA user_version"_s), Database::CurrentSchemaVersion);
+        QCOMPARE(Dialect::Of(m_install->Db()).SchemaVersion(m_install->Db(), nullptr), Database::CurrentSchemaVersion);
+        const QString indexes = TestMain::CurrentEngine() == TestMain::Engine::SQLite
+                                    ? u"SELECT COUNT(*) FROM sqlite_master WHERE type = 'index' AND name = ?"_s
+                                    : u"SELECT COUNT(*) FROM pg_indexes WHERE indexname = lower(?)"_s;
         for (const char* index : {"IX_Booking_Period", "IX_Booking_Customer", "IX_BookingBerth_Berth",
                                   "IX_BookingBerth_Booking", "IX_Berth_Owner"})
-            QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM sqlite_master WHERE name = ?"_s, {QLatin1String(index)}), 1);
+            QCOMPARE(m_install->Int(indexes, {QLatin1String(index)}), 1);
 
         QVERIFY(m_install->Exec(u"INSERT INTO Berth (Name) VALUES ('A1')"_s));
         QCOMPARE(m_install->Int(u"SELECT Active FROM Berth"_s), 1);
         QVERIFY(m_install->Exec(u"INSERT INTO InvTemp (ID) VALUES (5)"_s));
-        QCOMPARE(m_install->Value(u"SELECT CompanyID FROM InvTemp"_s),
-                 m_install->Value(u"SELECT CompanyID FROM Company"_s));
+        QCOMPARE(m_install->Value(u"SELECT CompanyID FROM InvTemp"_s).toInt(),
+                 m_install->Value(u"SELECT CompanyID FROM Company"_s).toInt());
         // Created is filled with the local time of insertion.
         QVERIFY(m_install->Exec(u"INSERT INTO Booking (CustomerID) VALUES (1)"_s));
         const QDateTime created = modFunctions::ReadDateTime(m_install->Value(u"SELECT Created FROM Booking"_s));
@@ -71,11 +96,127 @@ private slots:
         QVERIFY(qAbs(created.secsTo(modFunctions::WallTime(now.date(), now.time()))) < 120);
     }
 
-    void createRefusesExistingOrUnwritable()
+    void givenIdsAreFollowedByNewOnes_data()
     {
+        QTest::addColumn<QString>("table");
+        for (const char* table : {"Customer", "Owner", "Berth", "Booking"})
+            QTest::newRow(table) << QString::fromLatin1(table);
+    }
+    void givenIdsAreFollowedByNewOnes()
+    {
+        // Rows imported with their own IDs, then rows the program adds: never the same ID twice.
+        QFETCH(QString, table);
+        QVERIFY(m_install->Exec(u"INSERT INTO %1 (ID) VALUES (7), (3)"_s.arg(table)));
+        QCOMPARE(Sql::InsertReturningId(m_install->Db(), u"INSERT INTO %1 (Notes) VALUES ('new')"_s.arg(table), {}),
+                 qint64(8));
+        QVERIFY(m_install->Exec(u"INSERT INTO %1 (ID) VALUES (20)"_s.arg(table)));
+        QCOMPARE(Sql::InsertReturningId(m_install->Db(), u"INSERT INTO %1 (Notes) VALUES ('new')"_s.arg(table), {}),
+                 qint64(21));
+    }
+
+    void createRefusesAnExistingDatabase()
+    {
+        QVERIFY(m_install->Exec(u"INSERT INTO Customer (ID, Name) VALUES (1, 'Smith')"_s));
         QString error;
         QVERIFY(!Database::CreateDatabase(m_install->DatabasePath(), &error));
-        QVERIFY(error.contains(u"already exists"_s));
+        QVERIFY2(error.contains(u"it was left as it is"_s), qPrintable(error));
+        QCOMPARE(m_install->Text(u"SELECT Name FROM Customer"_s), u"Smith"_s);
+        QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM Settings"_s), 1);
+        QVERIFY(Database::Open(m_install->DatabasePath(), u"probe"_s, 500));
+        Database::Close(u"probe"_s);
+    }
+
+    void likePrefixMatchesLiterally()
+    {
+        QVERIFY(m_install->Exec(u"INSERT INTO Customer (Name) VALUES ('50% off'), ('500 Club'), ('a_b'), ('abc'), "
+                                u"('c\\d'), ('cd'), ('O''Neill')"_s));
+        // Wildcards and the escape character match only themselves.
+        for (const QString& prefix : {u"50%"_s, u"a_"_s, u"c\\"_s, u"O'N"_s})
+            QVERIFY2(m_install->Int(u"SELECT COUNT(*) FROM Customer WHERE Name LIKE ? ESCAPE '\\'"_s,
+                                    {Sql::LikePrefix(prefix)}) == 1,
+                     qPrintable(prefix));
+    }
+
+    void roundTripKeepsNamesWithBlanks()
+    {
+        Registry::SetRegistryValue(Settings::ShowTipAtStartup, u"1"_s);
+        Registry::SetRegistryValue(Settings::Data, u"/srv/harbour/DB.sqlite"_s);
+        QCOMPARE(Registry::GetRegistryValue(Settings::ShowTipAtStartup, u"0"_s), u"1"_s);
+        QCOMPARE(Settings::DatabasePath(), u"/srv/harbour/DB.sqlite"_s);
+        QFile file(m_install->SettingsPath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray ini = file.readAll();
+        QVERIFY2(ini.contains("[General]") && ini.contains("Show%20Tip%20at%20Startup=1"), ini.constData());
+        // Numbers are read with blanks around them; a text that is no number gives the default.
+        Registry::SetRegistryValue(Settings::NextTip, u" 3 "_s);
+        QCOMPARE(Registry::GetRegistryNumber(Settings::NextTip, u"0"_s, -1), 3);
+        Registry::SetRegistryValue(Settings::NextTip, u"three"_s);
+        QCOMPARE(Registry::GetRegistryNumber(Settings::NextTip, u"0"_s, -1), -1);
+    }
+
+    void garbageGivesDefaults_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("binary") << QByteArray("\x00\x01\x02\xff\xfe[[[=", 9);
+        QTest::newRow("no sections, junk lines") << QByteArray("=====\n;;;\n[\n");
+        QTest::newRow("number where text is expected")
+            << QByteArray("[General]\nCheckInTime=@Variant(\\0\\0\\0\\x2)\n");
+    }
+    void garbageGivesDefaults()
+    {
+        QFETCH(QByteArray, content);
+        QFile file(m_install->SettingsPath());
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+        file.close();
+        QCOMPARE(Registry::GetRegistryValue(Settings::CheckInTime), u"09:00"_s);
+        QCOMPARE(Registry::GetRegistryNumber(Settings::ShowTipAtStartup, 0), 0);
+    }
+
+    void handEditedValueWithACommaIsText()
+    {
+        QFile file(m_install->SettingsPath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[General]\ntraces=/srv/My Files, 2024/traces\nShow%20Tip%20at%20Startup = 1,0\n");
+        file.close();
+        QCOMPARE(Settings::TracesFolder(), u"/srv/My Files, 2024/traces/"_s);
+        QCOMPARE(Registry::GetRegistryValue(Settings::ShowTipAtStartup), u"1,0"_s);
+    }
+
+    void perUserValueFirstThenMachineWide()
+    {
+        // The per-user store lacks "data" (an installer wrote it machine-wide): the machine-wide value is read.
+        QSettings user(m_install->Root() + u"/user.ini"_s, QSettings::IniFormat);
+        QSettings machine(m_install->Root() + u"/machine.ini"_s, QSettings::IniFormat);
+        machine.setValue(Settings::Data.name, u"/srv/harbour/DB.sqlite"_s);
+        machine.setValue(Settings::CheckInTime.name, u"08:00"_s);
+        user.setValue(Settings::CheckInTime.name, u"10:30"_s);
+        const std::vector<const QSettings*> order{&user, &machine};
+        QCOMPARE(Registry::ReadFirst(order, Settings::Data), u"/srv/harbour/DB.sqlite"_s);
+        QCOMPARE(Registry::ReadFirst(order, Settings::CheckInTime), u"10:30"_s);
+        QCOMPARE(Registry::ReadFirst(order, Settings::NextTip, u"0"_s), u"0"_s);
+    }
+
+    void legacyDefaultsMeanTheInstallation()
+    {
+        Registry::SetRegistryValue(Settings::Traces, u"C:\\Zemc\\Traces\\"_s);
+        QCOMPARE(Settings::TracesFolder(), m_install->Root() + u"/traces/"_s);
+        Registry::SetRegistryValue(Settings::Traces, m_install->Root() + u"/logs"_s);
+        QCOMPARE(Settings::TracesFolder(), m_install->Root() + u"/logs/"_s);
+    }
+};
+
+ZEM_TEST(tst_Installation)
+
+// What belongs to a database kept in a file: where it lies by default, its permissions, and files that are not
+// one.
+class tst_InstallationFile : public InstallTest
+{
+    Q_OBJECT
+
+private slots:
+    void createMakesAFileOnlyItsOwnerReads()
+    {
+        QString error;
         QVERIFY(!Database::CreateDatabase(m_install->Root() + u"/no/such/folder/DB.sqlite"_s, &error));
         QVERIFY(Database::CreateDatabase(m_install->Root() + u"/fresh.sqlite"_s, &error));
         QCOMPARE(QDir(m_install->Root()).entryList({u"fresh.sqlite*"_s}, QDir::Files).size(), 1);
@@ -128,17 +269,6 @@ private slots:
         QVERIFY(Sql::Exec(m_install->Db(), u"COMMIT"_s));
     }
 
-    void likePrefixMatchesLiterally()
-    {
-        QVERIFY(m_install->Exec(u"INSERT INTO Customer (Name) VALUES ('50% off'), ('500 Club'), ('a_b'), ('abc'), "
-                                u"('c\\d'), ('cd'), ('O''Neill')"_s));
-        // Wildcards and the escape character match only themselves; the case does not matter.
-        for (const QString& prefix : {u"50%"_s, u"a_"_s, u"c\\"_s, u"o'N"_s})
-            QVERIFY2(m_install->Int(u"SELECT COUNT(*) FROM Customer WHERE Name LIKE ? ESCAPE '\\'"_s,
-                                    {Sql::LikePrefix(prefix)}) == 1,
-                     qPrintable(prefix));
-    }
-
     void defaultsWithoutAFile()
     {
         // Each setting read without a stored value gives its documented default; a stored value wins.
@@ -156,41 +286,6 @@ private slots:
         QCOMPARE(Settings::DatabasePath(), m_install->Root() + u"/data/DB.sqlite"_s);
         QCOMPARE(Settings::TracesFolder(), m_install->Root() + u"/traces/"_s);
         QVERIFY(!QFile::exists(m_install->SettingsPath())); // reading never creates the store
-    }
-
-    void roundTripKeepsNamesWithBlanks()
-    {
-        Registry::SetRegistryValue(Settings::ShowTipAtStartup, u"1"_s);
-        Registry::SetRegistryValue(Settings::Data, u"/srv/harbour/DB.sqlite"_s);
-        QCOMPARE(Registry::GetRegistryValue(Settings::ShowTipAtStartup, u"0"_s), u"1"_s);
-        QCOMPARE(Settings::DatabasePath(), u"/srv/harbour/DB.sqlite"_s);
-        QFile file(m_install->SettingsPath());
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray ini = file.readAll();
-        QVERIFY2(ini.contains("[General]") && ini.contains("Show%20Tip%20at%20Startup=1"), ini.constData());
-        // Numbers are read with blanks around them; a text that is no number gives the default.
-        Registry::SetRegistryValue(Settings::NextTip, u" 3 "_s);
-        QCOMPARE(Registry::GetRegistryNumber(Settings::NextTip, u"0"_s, -1), 3);
-        Registry::SetRegistryValue(Settings::NextTip, u"three"_s);
-        QCOMPARE(Registry::GetRegistryNumber(Settings::NextTip, u"0"_s, -1), -1);
-    }
-
-    void garbageGivesDefaults_data()
-    {
-        QTest::addColumn<QByteArray>("content");
-        QTest::newRow("binary") << QByteArray("\x00\x01\x02\xff\xfe[[[=", 9);
-        QTest::newRow("no sections, junk lines") << QByteArray("=====\n;;;\n[\n");
-        QTest::newRow("number where text is expected")
-            << QByteArray("[General]\nCheckInTime=@Variant(\\0\\0\\0\\x2)\n");
-    }
-    void garbageGivesDefaults()
-    {
-        QFETCH(QByteArray, content);
-        QFile file(m_install->SettingsPath());
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
-        file.close();
-        QCOMPARE(Registry::GetRegistryValue(Settings::CheckInTime), u"09:00"_s);
-        QCOMPARE(Registry::GetRegistryNumber(Settings::ShowTipAtStartup, 0), 0);
     }
 
     void userFoldersWhenTheRootCannotBeWritten()
@@ -214,39 +309,7 @@ private slots:
         qunsetenv("XDG_DATA_HOME");
         qunsetenv("XDG_CONFIG_HOME");
     }
-
-    void handEditedValueWithACommaIsText()
-    {
-        QFile file(m_install->SettingsPath());
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("[General]\ntraces=/srv/My Files, 2024/traces\nShow%20Tip%20at%20Startup = 1,0\n");
-        file.close();
-        QCOMPARE(Settings::TracesFolder(), u"/srv/My Files, 2024/traces/"_s);
-        QCOMPARE(Registry::GetRegistryValue(Settings::ShowTipAtStartup), u"1,0"_s);
-    }
-
-    void perUserValueFirstThenMachineWide()
-    {
-        // The per-user store lacks "data" (an installer wrote it machine-wide): the machine-wide value is read.
-        QSettings user(m_install->Root() + u"/user.ini"_s, QSettings::IniFormat);
-        QSettings machine(m_install->Root() + u"/machine.ini"_s, QSettings::IniFormat);
-        machine.setValue(Settings::Data.name, u"/srv/harbour/DB.sqlite"_s);
-        machine.setValue(Settings::CheckInTime.name, u"08:00"_s);
-        user.setValue(Settings::CheckInTime.name, u"10:30"_s);
-        const std::vector<const QSettings*> order{&user, &machine};
-        QCOMPARE(Registry::ReadFirst(order, Settings::Data), u"/srv/harbour/DB.sqlite"_s);
-        QCOMPARE(Registry::ReadFirst(order, Settings::CheckInTime), u"10:30"_s);
-        QCOMPARE(Registry::ReadFirst(order, Settings::NextTip, u"0"_s), u"0"_s);
-    }
-
-    void legacyDefaultsMeanTheInstallation()
-    {
-        Registry::SetRegistryValue(Settings::Traces, u"C:\\Zemc\\Traces\\"_s);
-        QCOMPARE(Settings::TracesFolder(), m_install->Root() + u"/traces/"_s);
-        Registry::SetRegistryValue(Settings::Traces, m_install->Root() + u"/logs"_s);
-        QCOMPARE(Settings::TracesFolder(), m_install->Root() + u"/logs/"_s);
-    }
 };
 
-ZEM_TEST(tst_Installation)
+ZEM_TEST_SQLITE_ONLY(tst_InstallationFile)
 #include "tst_Installation.moc"

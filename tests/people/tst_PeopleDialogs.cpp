@@ -1,8 +1,11 @@
 #include "common/TestSupport.h"
+#include "core/Dialect.h"
 #include "people/PeopleListModel.h"
 #include "people/PeopleRecords.h"
 #include "people/frmAddCustomer.h"
 #include "people/frmAddOwner.h"
+
+#include <QSqlDriver>
 
 // Customer and owner records: saved and read without a window, and the dialogs driven through their controls,
 // checked against the database and the event log.
@@ -114,7 +117,7 @@ private slots:
         Click(*dialog, "cmdOK");
         QVERIFY(dialog->isVisible());
 
-        QVERIFY(m_install->Exec(u"PRAGMA query_only = 1"_s));
+        QVERIFY(m_install->RefuseChanges(true));
         Type(*dialog, "txtName", u"Smith"_s);
         Click(*dialog, "cmdOK");
         QVERIFY(dialog->isVisible());
@@ -163,7 +166,9 @@ private slots:
         Type(*dialog, "txtName", u"Żak"_s);
         Click(*dialog, "cmdOK");
         QVERIFY(dialog->isVisible());
-        QCOMPARE(m_install->Text(u"SELECT group_concat(Name || HouseName, '|') FROM Owner"_s), u"D'ArcyMariners|Żak"_s);
+        QCOMPARE(m_install->Text(u"SELECT %1 FROM Owner"_s.arg(
+                     Dialect::Of(m_install->Db()).JoinTexts(u"Name || HouseName"_s, u"|"_s, u"ID"_s))),
+                 u"D'ArcyMariners|Żak"_s);
 
         const int id = m_install->Int(u"SELECT ID FROM Owner WHERE Name = 'D''Arcy'"_s);
         dialog->Prepare(RecordMode::Edit, id);
@@ -216,9 +221,9 @@ private slots:
         QVERIFY(!CustomerStore::Modify(m_install->Db(), 99, AllFields(u"x"_s, false), &error));
         QVERIFY(!error.isEmpty());
         QVERIFY(!OwnerStore::Load(m_install->Db(), 99));
-        QVERIFY(m_install->Exec(u"PRAGMA query_only = 1"_s));
+        QVERIFY(m_install->RefuseChanges(true));
         QVERIFY(!OwnerStore::Add(m_install->Db(), OwnerRecord{u"x"_s, {}, {}, {}, {}, {}, {}, {}, {}}));
-        QVERIFY(m_install->Exec(u"PRAGMA query_only = 0"_s));
+        QVERIFY(m_install->RefuseChanges(false));
         QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM Owner"_s), 0);
     }
 
@@ -228,7 +233,9 @@ private slots:
                                 u"INSERT INTO Customer (Name, ClubMember) SELECT 'C' || i, i % 2 FROM n"_s));
         PeopleListModel model(PeopleLists::Customers());
         QVERIFY(model.Requery(m_install->Db()));
-        QVERIFY(model.rowCount() < 1000);
+        // A server hands over the whole result at once; from a file the rows come a block at a time.
+        if (!m_install->Db().driver()->hasFeature(QSqlDriver::QuerySize))
+            QVERIFY(model.rowCount() < 1000);
         QVERIFY(model.FetchUpTo(999));
         QCOMPARE(model.data(model.index(999, 1)).toString(), u"C1000"_s);
         QCOMPARE(model.data(model.index(998, 11)).toString(), u"Yes"_s);
