@@ -305,9 +305,9 @@ std::optional<QList<LookupItem>> ReadLookup(const QSqlDatabase& db, const QStrin
     return items;
 }
 
-bool InTransaction(const QSqlDatabase& db, QString* error, const std::function<bool()>& work)
+bool InTransaction(const QSqlDatabase& db, QString* error, const std::function<bool()>& work, bool immediate)
 {
-    Transaction tx(db);
+    Transaction tx(db, immediate);
     if (!tx.Started()) {
         if (error)
             *error = tx.Error();

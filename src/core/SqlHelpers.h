@@ -70,7 +70,8 @@ private:
     QSqlError m_commitError;
 };
 
-/// Runs work inside one transaction: committed when work returns true, rolled back otherwise.
-bool InTransaction(const QSqlDatabase& db, QString* error, const std::function<bool()>& work);
+/// Runs work inside one transaction: committed when work returns true, rolled back otherwise. immediate as for
+/// Transaction.
+bool InTransaction(const QSqlDatabase& db, QString* error, const std::function<bool()>& work, bool immediate = false);
 
 } // namespace Sql

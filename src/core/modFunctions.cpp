@@ -65,13 +65,7 @@ bool AsAsked(const QSqlDatabase& db, const QString& countSql, int id, int asked,
 // desk meanwhile is either counted or waits until the delete is done, never deleted unasked.
 bool InWriteTransaction(const QSqlDatabase& db, QString* error, const std::function<bool()>& work)
 {
-    Sql::Transaction tx(db, true);
-    if (!tx.Started()) {
-        if (error)
-            *error = tx.Error();
-        return false;
-    }
-    return work() && tx.Commit(error);
+    return Sql::InTransaction(db, error, work, true);
 }
 
 bool RunAll(const QSqlDatabase& db, std::initializer_list<QString> statements, int id, QString* error)
