@@ -213,10 +213,11 @@ void WaitForRestoreSessionToEnd(const QString& uri)
     waited.start();
     QString ignored;
     while (waited.elapsed() < 10000) {
-        const auto left = Count(uri,
-                                QStringLiteral("SELECT COUNT(*) FROM pg_stat_activity WHERE datname = current_database() "
-                                               "AND application_name = ?"),
-                                {RestoreSession}, &ignored);
+        const auto left =
+            Count(uri,
+                  QStringLiteral("SELECT COUNT(*) FROM pg_stat_activity WHERE datname = current_database() "
+                                 "AND application_name = ?"),
+                  {RestoreSession}, &ignored);
         if (!left || *left == 0)
             return;
         QThread::msleep(100);
@@ -355,9 +356,28 @@ std::optional<ArchiveContents> ReadArchive(const QString& archive, QString* erro
                                  QStringLiteral("booking"), QStringLiteral("bookingberth"), QStringLiteral("settings"),
                                  QStringLiteral("company"), QStringLiteral("schemaversion")}) {
         if (!contents.tables.contains(table)) {
-            *error = QStringLiteral("%1 holds no table %2: it is not a backup of a harbour database.").arg(archive, table);
+            *error =
+                QStringLiteral("%1 holds no table %2: it is not a backup of a harbour database.").arg(archive, table);
             return std::nullopt;
         }
+    }
+    // An older schema is brought up to date when the database opens again; a newer one this program cannot use.
+    QString data;
+    if (!RunToEnd(program,
+                  {QStringLiteral("--data-only"), QStringLiteral("--table=schemaversion"), QStringLiteral("--file=-"),
+                   archive},
+                  &data)) {
+        *error = data;
+        return std::nullopt;
+    }
+    const qsizetype copy = data.indexOf(QStringLiteral("FROM stdin;\n"));
+    const int version = copy < 0 ? 0 : data.mid(copy + 12).section(u'\n', 0, 0).trimmed().toInt();
+    if (version < 1 || version > Database::CurrentSchemaVersion) {
+        *error = QStringLiteral("%1 holds schema version %2; this program understands 1 to %3.")
+                     .arg(archive)
+                     .arg(version)
+                     .arg(Database::CurrentSchemaVersion);
+        return std::nullopt;
     }
     return contents;
 }

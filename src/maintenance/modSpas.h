@@ -40,9 +40,9 @@ QString TempPath(const QString& database);
 /// or anything else is false.
 bool TargetWritable(const QString& path);
 
-/// Packs the database source into archive (a pg_dump archive when source is a server address) with the progress shown, and tells the user the outcome:
-/// "Database backuped", nothing after a cancel, or the codec's error. Returns the codec's result, or NotRun
-/// when the target could not be written ("Can't continue if file exist!").
+/// Packs the database source into archive (a pg_dump archive when source is a server address) with the progress shown,
+/// and tells the user the outcome: "Database backuped", nothing after a cancel, or the codec's error. Returns the
+/// codec's result, or NotRun when the target could not be written ("Can't continue if file exist!").
 int SpasavanjeExecute(const QString& source, const QString& archive, int flag, const QString& option,
                       IMessageBox& messages, IProgress& progress);
 

@@ -1,14 +1,14 @@
+#include "MaintenanceTest.h"
+#include "core/modLog.h"
 #include "maintenance/ArchiveCodec.h"
 #include "maintenance/ctlProgressBar.h"
 #include "maintenance/frmBackup.h"
 #include "maintenance/frmCompact.h"
 #include "maintenance/modSpas.h"
-#include "core/modLog.h"
 #include "shell/MDIMain.h"
-#include "MaintenanceTest.h"
 
-// Backup, restore and compaction as the File menu runs them, on either engine (a pg_dump archive on a server): the dialogs, the messages, the event
-// log, the shared connection around the work and the open windows.
+// Backup, restore and compaction as the File menu runs them, on either engine (a pg_dump archive on a server): the
+// dialogs, the messages, the event log, the shared connection around the work and the open windows.
 class tst_Maintenance : public MaintenanceTest
 {
     Q_OBJECT

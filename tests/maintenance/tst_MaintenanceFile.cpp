@@ -1,7 +1,7 @@
+#include "MaintenanceTest.h"
 #include "maintenance/ArchiveCodec.h"
 #include "maintenance/modSpas.h"
 #include "shell/MDIMain.h"
-#include "MaintenanceTest.h"
 
 // What backup, restore and compaction do to the database file itself: the archive's bytes, a read-only target, the
 // safety copy beside the file, the compacted file and a file that has gone.

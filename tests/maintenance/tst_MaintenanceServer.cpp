@@ -52,6 +52,20 @@ class tst_MaintenanceServer : public MaintenanceTest
         int m_calls = 0;
     };
 
+    /// Records what the bar was shown.
+    class Recorded final : public IProgress
+    {
+    public:
+        void StartProgress() override {}
+        void StopProgress() override {}
+        bool Progress(qint64 total, qint64 done) override
+        {
+            shown << std::pair(total, done);
+            return false;
+        }
+        QList<std::pair<qint64, qint64>> shown;
+    };
+
 private slots:
     void backupChangeRestoreBringsTheRowsBack()
     {
@@ -77,6 +91,18 @@ private slots:
                                         u"[Database restore performed]"_s}));
     }
 
+    void backupBarRunsFromNothingToFull()
+    {
+        Recorded progress;
+        QString error;
+        QCOMPARE(ServerArchive::Dump(m_install->DatabasePath(), Archive(), progress, &error), int(ttsgz::NoError));
+        QVERIFY(progress.shown.size() >= 2);
+        QCOMPARE(progress.shown.first().second, 0);
+        QCOMPARE(progress.shown.last().second, progress.shown.last().first);
+        QVERIFY(std::is_sorted(progress.shown.cbegin(), progress.shown.cend(),
+                               [](const auto& a, const auto& b) { return a.second < b.second; }));
+    }
+
     void cancelledRestoreLeavesTheDatabaseAsItWas()
     {
         AddCustomer(u"Before"_s);
@@ -85,8 +111,9 @@ private slots:
         Database::Close(Database::SharedConnectionName());
         CancelInsideTheTransaction progress(m_install->DatabasePath());
         m_install->messages.calls.clear();
-        QCOMPARE(modSpas::RestoreExecute(Archive(), m_install->DatabasePath(), QString(), m_install->messages, progress),
-                 int(ttsgz::UserAbort));
+        QCOMPARE(
+            modSpas::RestoreExecute(Archive(), m_install->DatabasePath(), QString(), m_install->messages, progress),
+            int(ttsgz::UserAbort));
         QVERIFY(progress.sawWaiting);
         QCOMPARE(Said(), QString());
         QCOMPARE(Names(m_install->DatabasePath()), u"Before,After"_s);
@@ -107,6 +134,16 @@ private slots:
         QVERIFY(Bytes(modLog::LogPath()).contains("modSpas.RestoreExecute:"));
         QVERIFY(!QFile::exists(File(u"DB.bak"_s)));
 
+        // An archive of a newer program's database.
+        Recorded progress;
+        QVERIFY(m_install->Exec(u"UPDATE SchemaVersion SET Version = 99"_s));
+        QCOMPARE(ServerArchive::Dump(m_install->DatabasePath(), fileArchive, progress, &error), int(ttsgz::NoError));
+        QVERIFY(m_install->Exec(u"UPDATE SchemaVersion SET Version = 3"_s));
+        m_install->messages.calls.clear();
+        Restore(fileArchive);
+        QCOMPARE(Said(), u"Error!: Can't add "_s);
+        QVERIFY(Bytes(modLog::LogPath()).contains("holds schema version 99"));
+
         // Another desk keeps its connection: the tables cannot be replaced under it.
         QVERIFY(Database::Open(m_install->DatabasePath(), u"desk-b"_s, 2000));
         m_install->messages.calls.clear();
@@ -114,7 +151,7 @@ private slots:
         Database::Close(u"desk-b"_s);
         QCOMPARE(Said(), u"Error!: "_s + modSpas::OtherDesksConnected);
         QCOMPARE(Names(), u"Kept"_s);
-        QCOMPARE(Events().size(), 3);
+        QCOMPARE(Events().size(), 4);
     }
 
     void compactionVacuumsAndWritesTheEvent()
@@ -132,10 +169,10 @@ private slots:
 
     void connectionStringCarriesNoPassword()
     {
-        QCOMPARE(ServerArchive::ConnectionString(u"postgresql://o%27brien@db.harbour:5433/zem?sslmode=require"_s,
-                                                 u"app"_s),
-                 u"dbname='zem' host='db.harbour' port='5433' user='o\\'brien' application_name='app' "
-                 u"connect_timeout='10' sslmode='require'"_s);
+        QCOMPARE(
+            ServerArchive::ConnectionString(u"postgresql://o%27brien@db.harbour:5433/zem?sslmode=require"_s, u"app"_s),
+            u"dbname='zem' host='db.harbour' port='5433' user='o\\'brien' application_name='app' "
+            u"connect_timeout='10' sslmode='require'"_s);
         QString error;
         QVERIFY(ServerArchive::ConnectionString(u"postgresql://u:secret@db/zem"_s, u"app"_s, &error).isEmpty());
         QVERIFY(error.contains(u".pgpass"_s));
