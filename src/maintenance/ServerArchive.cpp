@@ -18,6 +18,7 @@
 #include <QThread>
 #include <QTimer>
 #include <QVersionNumber>
+#include <functional>
 
 #ifndef _WIN32
 #include <csignal>
@@ -56,10 +57,12 @@ QString TableOfLine(const QString& line)
 }
 
 /// Runs a client program with the progress window live: the bar follows the tables the program reports (by their
-/// weight) and is fed every 100 ms, which is also when a cancel is looked for. A confirmed cancel interrupts the
-/// program the way Ctrl+C would, so it asks the server to cancel its statement before it exits.
+/// weight), and inside the current one what withinTable says (when given; never more than that table's weight). It
+/// is fed every 100 ms, which is also when a cancel is looked for. A confirmed cancel interrupts the program the
+/// way Ctrl+C would, so it asks the server to cancel its statement before it exits.
 int RunWithProgress(const QString& program, const QStringList& args, const QHash<QString, qint64>& weights,
-                    IProgress& progress, int phase, int phases, QString* output)
+                    const std::function<qint64()>& withinTable, IProgress& progress, int phase, int phases,
+                    QString* output)
 {
     qint64 total = 0;
     for (const qint64 weight : weights)
@@ -102,7 +105,8 @@ int RunWithProgress(const QString& program, const QStringList& args, const QHash
             loop.quit();
             return;
         }
-        if (show(done)) {
+        const qint64 within = withinTable && !current.isEmpty() ? std::min(withinTable(), weights.value(current)) : 0;
+        if (show(done + within)) {
             cancelled = true;
 #ifdef _WIN32
             process.kill();
@@ -287,13 +291,14 @@ int Dump(const QString& uri, const QString& archive, IProgress& progress, QStrin
     const QString connection = ConnectionString(uri, DumpSession, error);
     if (connection.isEmpty())
         return ttsgz::ReadError;
-    // The bar moves by the tables' sizes on the server: pg_dump names each table as it starts on it.
+    // The bar moves by the tables' sizes on the server: pg_dump names each table as it starts on it, and inside a
+    // table the server's own count of the bytes its COPY has sent so far (PostgreSQL 14 and later) moves it on.
+    const CheckConnection check(uri, error);
+    const auto db = check.Db();
+    if (!db)
+        return ttsgz::ReadError;
     QHash<QString, qint64> weights;
     {
-        const CheckConnection check(uri, error);
-        const auto db = check.Db();
-        if (!db)
-            return ttsgz::ReadError;
         QSqlQuery q(*db);
         if (!q.exec(QStringLiteral("SELECT c.relname, pg_relation_size(c.oid) FROM pg_class c JOIN pg_namespace n ON "
                                    "n.oid = c.relnamespace WHERE c.relkind = 'r' AND n.nspname = current_schema()"))) {
@@ -302,16 +307,22 @@ int Dump(const QString& uri, const QString& archive, IProgress& progress, QStrin
         }
         while (q.next())
             weights.insert(q.value(0).toString(), q.value(1).toLongLong() + 8192);
-        q.finish();
-        QSqlDatabase(*db).close();
     }
+    const auto copied = [&]() -> qint64 {
+        const auto bytes =
+            Sql::Scalar(*db,
+                        QStringLiteral("SELECT p.bytes_processed FROM pg_stat_progress_copy p JOIN "
+                                       "pg_stat_activity a ON a.pid = p.pid WHERE a.application_name = ?"),
+                        {DumpSession});
+        return bytes ? bytes->toLongLong() : 0;
+    };
     const QString part = SafeFiles::PartName(archive);
     QFile::remove(part);
     const int result = RunWithProgress(program,
                                        {QStringLiteral("--format=custom"), QStringLiteral("--verbose"),
                                         QStringLiteral("--no-password"), QStringLiteral("--file=") + part,
                                         QStringLiteral("--dbname=") + connection},
-                                       weights, progress, phase, phases, error);
+                                       weights, copied, progress, phase, phases, error);
     if (result != ttsgz::NoError) {
         QFile::remove(part);
         return result;
@@ -407,7 +418,7 @@ int Restore(const QString& uri, const QString& archive, const ArchiveContents& c
         {QStringLiteral("--single-transaction"), QStringLiteral("--clean"), QStringLiteral("--if-exists"),
          QStringLiteral("--no-owner"), QStringLiteral("--verbose"), QStringLiteral("--no-password"),
          QStringLiteral("--schema=") + contents.schema, QStringLiteral("--dbname=") + connection, archive},
-        weights, progress, phase, phases, error);
+        weights, {}, progress, phase, phases, error);
     if (result != ttsgz::NoError)
         WaitForRestoreSessionToEnd(uri);
     return result;
