@@ -108,11 +108,14 @@ int RunWithProgress(const QString& program, const QStringList& args, const QHash
         const qint64 within = withinTable && !current.isEmpty() ? std::min(withinTable(), weights.value(current)) : 0;
         if (show(done + within)) {
             cancelled = true;
+            // The program may have ended while the question waited: a pid of 0 would signal our own process group.
+            if (process.state() != QProcess::NotRunning && process.processId() > 0) {
 #ifdef _WIN32
-            process.kill();
+                process.kill();
 #else
-            ::kill(static_cast<pid_t>(process.processId()), SIGINT);
+                ::kill(static_cast<pid_t>(process.processId()), SIGINT);
 #endif
+            }
             loop.quit();
             return;
         }
