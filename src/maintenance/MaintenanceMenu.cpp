@@ -1,6 +1,7 @@
 #include "maintenance/MaintenanceMenu.h"
 
 #include "core/Database.h"
+#include "core/Dialect.h"
 #include "core/Registry.h"
 #include "core/Seams.h"
 #include "core/modEventLog.h"
@@ -49,8 +50,10 @@ void WithConnectionClosed(Services& services, IWindowHost& host, const QString& 
 
 QString DatabaseFile(const Services& services)
 {
-    const QString name = services.Db().databaseName();
-    if (name.isEmpty())
+    const QSqlDatabase db = services.Db();
+    const QString name = db.databaseName();
+    // A server connection knows only the database's name; the setting holds the whole address.
+    if (name.isEmpty() || Dialect::Of(db).Kind() == Engine::PostgreSQL)
         return Settings::DatabasePath();
     // The connection is opened through a file: address so that SQLite never creates a missing file.
     const QUrl url(name);

@@ -10,7 +10,7 @@ class IWindowHost;
 namespace MaintenanceMenu {
 
 /// The database file the program has open (the shared connection's file; the "data" setting when it is
-/// closed).
+/// closed or on a server, where it is the server's address).
 QString DatabaseFile(const Services& services);
 
 /// Asks for an archive: a save dialog proposing "SPA_ddMMyyyy.SPA", or an open dialog. Empty when the user

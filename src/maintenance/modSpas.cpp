@@ -1,12 +1,15 @@
 #include "maintenance/modSpas.h"
 
 #include "core/Database.h"
+#include "core/Dialect.h"
+#include "core/InstallPaths.h"
 #include "core/Seams.h"
 #include "core/SqlHelpers.h"
 #include "core/modFunctions.h"
 #include "core/modLog.h"
 #include "maintenance/ArchiveCodec.h"
 #include "maintenance/SafeFiles.h"
+#include "maintenance/ServerArchive.h"
 
 #include <QDir>
 #include <QFile>
@@ -96,6 +99,68 @@ bool RemoveTemp(const QString& temp)
     return SafeFiles::Remove(temp);
 }
 
+void ShowOutcome(IMessageBox& messages, int result)
+{
+    if (result == ttsgz::NoError)
+        messages.Show(QStringLiteral("Database restored"), QStringLiteral("Information"), MsgIcon::Information,
+                      MsgButtons::Ok);
+    else if (result != ttsgz::UserAbort)
+        messages.Show(QStringLiteral("Can't add "), QStringLiteral("Error!"), MsgIcon::Critical, MsgButtons::Ok);
+}
+
+/// A restore on a server: pg_restore in one transaction into the same database, so a failure or a cancel leaves it
+/// exactly as it was. Only an archive pg_dump made of a harbour database is taken, and only while no other desk is
+/// connected, since dropping and recreating the tables needs every desk to let go of them.
+int RestoreServer(const QString& archive, const QString& uri, IMessageBox& messages, IProgress& progress)
+{
+    QString error;
+    const auto contents = ServerArchive::ReadArchive(archive, &error);
+    if (!contents) {
+        modLog::LogMessage(3, QStringLiteral("%s.RestoreExecute: %s"), {QStringLiteral("modSpas"), error});
+        ShowOutcome(messages, ttsgz::ReadError);
+        return ttsgz::ReadError;
+    }
+    const auto others = ServerArchive::OtherSessions(uri, &error);
+    if (!others) {
+        ReportUnexpected(messages, error);
+        return modSpas::NotRun;
+    }
+    if (*others > 0) {
+        messages.Show(modSpas::OtherDesksConnected, QStringLiteral("Error!"), MsgIcon::Critical, MsgButtons::Ok);
+        return modSpas::NotRun;
+    }
+    // The transaction already undoes a failed restore; the copy is there to undo one that succeeded with the wrong
+    // archive. It goes to this desk's data folder, which is ours and writable, unlike the archive's folder (a stick,
+    // a share); it is a server archive like any other and restores through the same menu item.
+    // The new copy takes DB.bak's name only after the restore, since the archive chosen may be DB.bak itself.
+    const QString safetyCopy = modSpas::ServerSafetyCopyPath();
+    const QString newCopy = safetyCopy + QStringLiteral(".new");
+    QDir().mkpath(QFileInfo(safetyCopy).absolutePath());
+    int result;
+    bool copied = false;
+    {
+        const ProgressShown shown(progress);
+        result = ServerArchive::Dump(uri, newCopy, progress, &error, 0, 2);
+        copied = result == ttsgz::NoError;
+        if (copied)
+            result = ServerArchive::Restore(uri, archive, *contents, progress, &error, 1, 2);
+    }
+    if (!copied && result != ttsgz::UserAbort) {
+        ReportUnexpected(messages, error);
+        return modSpas::NotRun;
+    }
+    // After a failed restore the copy still shows the database as it is; it replaces DB.bak all the same.
+    QString copyError;
+    if (copied && !SafeFiles::Replace(newCopy, safetyCopy, &copyError)) {
+        SafeFiles::Remove(newCopy);
+        modLog::LogMessage(3, QStringLiteral("%s.RestoreExecute: %s"), {QStringLiteral("modSpas"), copyError});
+    }
+    if (result != ttsgz::NoError && result != ttsgz::UserAbort)
+        modLog::LogMessage(3, QStringLiteral("%s.RestoreExecute: %s"), {QStringLiteral("modSpas"), error});
+    ShowOutcome(messages, result);
+    return result;
+}
+
 } // namespace
 
 namespace modSpas {
@@ -135,7 +200,15 @@ int SpasavanjeExecute(const QString& source, const QString& archive, int flag, c
         return NotRun;
     }
     int result;
-    {
+    if (Dialect::IsServerAddress(source)) {
+        QString error;
+        {
+            const ProgressShown shown(progress);
+            result = ServerArchive::Dump(source, archive, progress, &error);
+        }
+        if (result != ttsgz::NoError && result != ttsgz::UserAbort)
+            modLog::LogMessage(3, QStringLiteral("%s.SpasavanjeExecute: %s"), {QStringLiteral("modSpas"), error});
+    } else {
         const ReadLock lock(source);
         const ProgressShown shown(progress);
         result = ttsgz::Zcompress(source, archive, OptionOrZero(option), flag);
@@ -164,9 +237,16 @@ bool IsSoundDatabase(const QString& path, QString* error)
     return sound;
 }
 
+QString ServerSafetyCopyPath()
+{
+    return SafetyCopyPath(InstallPaths::DefaultDatabasePath());
+}
+
 int RestoreExecute(const QString& archive, const QString& target, const QString& option, IMessageBox& messages,
                    IProgress& progress)
 {
+    if (Dialect::IsServerAddress(target))
+        return RestoreServer(archive, target, messages, progress);
     const QString temp = TempPath(target);
     QString error;
     if (QFileInfo::exists(target)) {
@@ -197,11 +277,7 @@ int RestoreExecute(const QString& archive, const QString& target, const QString&
         return ttsgz::WriteError;
     }
     RemoveTemp(temp);
-    if (result == ttsgz::NoError)
-        messages.Show(QStringLiteral("Database restored"), QStringLiteral("Information"), MsgIcon::Information,
-                      MsgButtons::Ok);
-    else if (result != ttsgz::UserAbort)
-        messages.Show(QStringLiteral("Can't add "), QStringLiteral("Error!"), MsgIcon::Critical, MsgButtons::Ok);
+    ShowOutcome(messages, result);
     return result;
 }
 
@@ -211,6 +287,9 @@ namespace modFunctions {
 
 bool CompactDatabase(const QString& path, bool makeBackup, QString* error)
 {
+    // On a server the compaction rewrites nothing a person could lose, so there is no copy to keep.
+    if (Dialect::IsServerAddress(path))
+        return ServerArchive::Compact(path, error);
     if (!QFileInfo(path).isFile()) {
         if (error)
             *error = QStringLiteral("%1 does not exist.").arg(path);

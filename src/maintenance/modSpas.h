@@ -26,6 +26,12 @@ inline constexpr int NotRun = -1;
 
 /// The safety copy beside a database: its folder + its base name + ".bak" (DB.bak for DB.sqlite).
 QString SafetyCopyPath(const QString& database);
+/// Where a restore on a server keeps its safety copy (a pg_dump archive of the database as it was): DB.bak in this
+/// desk's data folder.
+QString ServerSafetyCopyPath();
+/// Why a restore on a server did not start: the tables cannot be replaced while another desk holds them.
+inline const QString OtherDesksConnected = QStringLiteral(
+    "Other desks are connected to the database. Close Zem Harbour at the other desks, then restore again.");
 /// The temporary file beside a database that a restored or compacted file is written to: temp.sqlite.
 QString TempPath(const QString& database);
 
@@ -34,13 +40,14 @@ QString TempPath(const QString& database);
 /// or anything else is false.
 bool TargetWritable(const QString& path);
 
-/// Packs the database source into archive with the progress shown, and tells the user the outcome:
-/// "Database backuped", nothing after a cancel, or the codec's error. Returns the codec's result, or NotRun
-/// when the target could not be written ("Can't continue if file exist!").
+/// Packs the database source into archive (a pg_dump archive when source is a server address) with the progress shown,
+/// and tells the user the outcome: "Database backuped", nothing after a cancel, or the codec's error. Returns the
+/// codec's result, or NotRun when the target could not be written ("Can't continue if file exist!").
 int SpasavanjeExecute(const QString& source, const QString& archive, int flag, const QString& option,
                       IMessageBox& messages, IProgress& progress);
 
-/// Replaces the database target with the one in archive: a safety copy (DB.bak) first, then the archive is
+/// Replaces the database target with the one in archive. On a server: a pg_dump archive of ours, restored in one
+/// transaction while no other desk is connected. On a file: a safety copy (DB.bak) first, then the archive is
 /// unpacked beside the database, and only a file that opens as a sound database of ours replaces it. Tells the
 /// user "Database restored", nothing after a cancel, or "Can't add "; after anything but success the previous
 /// database is still in place. Returns the codec's result (3 for a file that is not one of ours), or NotRun.
