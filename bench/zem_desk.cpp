@@ -1,7 +1,7 @@
 // One desk without a person, for the concurrency and kill drills (bench/concurrency-drill.sh, bench/kill-drill.sh):
 //   zem_desk create DATABASE             a fresh database with 20 berths and 20 customers
-//   zem_desk run DATABASE DESK ROUNDS LOG
-//                                        saves ROUNDS random bookings of 1-3 of the berths over a few weeks through
+//   zem_desk run DATABASE DESK ROUNDS LOG [WEEKS]
+//                                        saves ROUNDS random bookings of 1-3 of the berths over WEEKS (3) weeks through
 //                                        BookingStore::SaveBooking and prints the desk's counts; LOG gets one line
 //                                        per attempt ("try NOTE BERTHS") and per outcome ("saved NOTE ID",
 //                                        "taken NOTE", "busy NOTE", "lost NOTE", "error NOTE")
@@ -67,12 +67,12 @@ struct Counts
     int saved = 0, taken = 0, busy = 0, lost = 0, errors = 0;
 };
 
-BookingRecord RandomBooking(QRandomGenerator& random, const QString& note)
+BookingRecord RandomBooking(QRandomGenerator& random, const QString& note, int weeks)
 {
-    // Three weeks of the summer, whole hours, one to four nights: desks collide often.
+    // Weeks from the start of July, whole hours, half a day to four days: desks collide often.
     BookingRecord b;
     b.customerId = random.bounded(1, Berths + 1);
-    b.fromDate = modFunctions::WallTime(QDate(2027, 7, 1), QTime(0, 0)).addSecs(3600 * random.bounded(21 * 24));
+    b.fromDate = modFunctions::WallTime(QDate(2027, 7, 1), QTime(0, 0)).addSecs(3600 * random.bounded(weeks * 7 * 24));
     b.toDate = b.fromDate.addSecs(3600 * random.bounded(12, 4 * 24));
     b.bookedBy = note.section(u'-', 0, 0);
     b.notes = note;
@@ -87,7 +87,7 @@ BookingRecord RandomBooking(QRandomGenerator& random, const QString& note)
     return b;
 }
 
-int Run(const QString& data, const QString& desk, int rounds, const QString& logPath)
+int Run(const QString& data, const QString& desk, int rounds, const QString& logPath, int weeks)
 {
     QFile logFile(logPath);
     if (!logFile.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text)) {
@@ -114,7 +114,7 @@ int Run(const QString& data, const QString& desk, int rounds, const QString& log
             }
         }
         const QString note = QStringLiteral("%1-%2").arg(desk).arg(round);
-        const BookingRecord booking = RandomBooking(random, note);
+        const BookingRecord booking = RandomBooking(random, note, weeks);
         log << "try " << note << ' ' << booking.berthIds.size() << Qt::endl;
         BookingStore::SaveResult result;
         // A busy file is tried again a few times, as a person would press Confirm again.
@@ -244,10 +244,13 @@ int main(int argc, char** argv)
     const QStringList args = app.arguments().mid(1);
     if (args.size() == 2 && args[0] == QStringLiteral("create"))
         return Create(args[1]);
-    if (args.size() == 5 && args[0] == QStringLiteral("run") && args[3].toInt() > 0)
-        return Run(args[1], args[2], args[3].toInt(), args[4]);
+    const int weeks = args.size() == 6 ? args[5].toInt() : 3;
+    if ((args.size() == 5 || args.size() == 6) && args[0] == QStringLiteral("run") && args[3].toInt() > 0 &&
+        weeks > 0 && weeks <= 520)
+        return Run(args[1], args[2], args[3].toInt(), args[4], weeks);
     if (args.size() >= 2 && args[0] == QStringLiteral("check"))
         return Check(args[1], args.mid(2));
-    std::fprintf(stderr, "usage: zem_desk create DATABASE | run DATABASE DESK ROUNDS LOG | check DATABASE [LOG...]\n");
+    std::fprintf(stderr,
+                 "usage: zem_desk create DATABASE | run DATABASE DESK ROUNDS LOG [WEEKS] | check DATABASE [LOG...]\n");
     return 2;
 }

@@ -1,5 +1,14 @@
-# Sourced by the drills: a private PostgreSQL server in a temporary folder, listening on a Unix socket there only
-# (as the postgres system user when run as root, since the server refuses root).
+# Sourced by the desk drills (concurrency-drill.sh, kill-drill.sh) from the repository's root: the packages, the
+# zem_desk build ($desk), and a private PostgreSQL server in a temporary folder, listening on a Unix socket there
+# only (as the postgres system user when run as root, since the server refuses root).
+tools/ensure-packages.sh cmake make g++ qt6-base-dev libqt6sql6-sqlite libqt6sql6-psql libbenchmark-dev \
+    postgresql postgresql-contrib >/dev/null
+# ZEM_BUILD names another build folder (the drills count outcomes and do not time the code, so a debug build does).
+build=${ZEM_BUILD:-build-bench}
+[ "$build" = build-bench ] && cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DZEM_BENCHMARKS=ON >/dev/null
+cmake --build "$build" --target zem_desk >/dev/null
+desk=$PWD/$build/bin/zem_desk
+
 pg_bin=$(ls -d /usr/lib/postgresql/*/bin 2>/dev/null | sort -V | tail -1)
 [ -n "$pg_bin" ] || pg_bin=$(pg_config --bindir)
 
