@@ -155,6 +155,22 @@ qint64 NextConfirmationNumber(const QSqlDatabase& db)
     return max->toLongLong() + 1;
 }
 
+namespace {
+// The berths of the booking that another booking holds for its period; empty when none is or they cannot be read.
+QStringList TakenBerths(const QSqlDatabase& db, const BookingRecord& booking, QString* error = nullptr)
+{
+    QStringList taken;
+    const auto busy = BerthAvailability::BusyBerths(db, booking.fromDate, booking.toDate, booking.id, error);
+    if (!busy)
+        return taken;
+    for (qsizetype i = 0; i < booking.berthIds.size(); ++i) {
+        if (busy->contains(booking.berthIds.at(i)))
+            taken.append(booking.berthNames.value(i));
+    }
+    return taken;
+}
+} // namespace
+
 SaveResult SaveBooking(const QSqlDatabase& db, const BookingRecord& typed)
 {
     SaveResult result;
@@ -198,14 +214,8 @@ SaveResult SaveBooking(const QSqlDatabase& db, const BookingRecord& typed)
     }
     result.confirmationNumber = booking.berthConfirmationNumber.value_or(0);
     // Another booking may have taken a berth since the list was shown.
-    const auto busy = BerthAvailability::BusyBerths(db, booking.fromDate, booking.toDate, booking.id, &result.error);
-    if (!busy)
-        return result;
-    for (qsizetype i = 0; i < booking.berthIds.size(); ++i) {
-        if (busy->contains(booking.berthIds.at(i)))
-            result.takenBerths.append(booking.berthNames.value(i));
-    }
-    if (!result.takenBerths.isEmpty())
+    result.takenBerths = TakenBerths(db, booking, &result.error);
+    if (!result.error.isEmpty() || !result.takenBerths.isEmpty())
         return result;
 
     QSqlQuery q(db);
@@ -243,8 +253,17 @@ SaveResult SaveBooking(const QSqlDatabase& db, const BookingRecord& typed)
             return result;
     }
     result.ok = tx.Commit(&result.error);
-    if (!result.ok)
-        result.id = 0;
+    if (result.ok)
+        return result;
+    result.id = 0;
+    // A server checks that no berth is booked twice over when the transaction commits: another desk's booking
+    // committed after the re-check above. That is the same "taken" answer, with the berths asked for afresh.
+    if (Dialect::Of(db).IsOverlapRefusal(tx.CommitError())) {
+        result.error.clear();
+        result.takenBerths = TakenBerths(db, booking);
+        if (result.takenBerths.isEmpty()) // the other booking went again meanwhile: name every berth asked for
+            result.takenBerths = booking.berthNames;
+    }
     return result;
 }
 

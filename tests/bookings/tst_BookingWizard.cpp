@@ -1,5 +1,6 @@
 #include "bookings/frmBooking.h"
 #include "common/TestSupport.h"
+#include "core/Dialect.h"
 #include "core/SqlHelpers.h"
 #include "shell/MDIMain.h"
 
@@ -90,7 +91,8 @@ class tst_BookingWizard : public InstallTest
 
     QString BerthRows() const
     {
-        return m_install->Text(u"SELECT group_concat(BerthID) FROM (SELECT BerthID FROM BookingBerth ORDER BY 1)"_s);
+        return m_install->Text(u"SELECT %1 FROM (SELECT BerthID FROM BookingBerth ORDER BY 1) B"_s.arg(
+            Dialect::Of(m_install->Db()).JoinTexts(u"BerthID"_s, u","_s, u"BerthID"_s)));
     }
 
 private slots:
@@ -163,7 +165,7 @@ private slots:
         // Another booking takes B2 meanwhile.
         QVERIFY(m_install->Exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate) VALUES "
                                 u"(50, 1, '2026-07-03 09:00:00', '2026-07-05 14:00:00')"_s));
-        QVERIFY(m_install->Exec(u"INSERT INTO BookingBerth VALUES (50, 2)"_s));
+        QVERIFY(m_install->Exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (50, 2)"_s));
         Next();
         QCOMPARE(m_install->messages.calls.size(), 1);
         QVERIFY(m_install->messages.calls[0].text.startsWith(u"B2 has been booked"_s));

@@ -5,7 +5,11 @@
 #include "common/TestSupport.h"
 
 #include <QAbstractItemModelTester>
+#include <QSemaphore>
 #include <QSignalSpy>
+#include <QThread>
+#include <atomic>
+#include <thread>
 
 using namespace BookingRules;
 
@@ -184,7 +188,8 @@ private slots:
         const auto added = BookingStore::SaveBooking(m_install->Db(), NewBooking({1, 4}, {u"A1"_s, u"B2"_s}));
         QVERIFY2(added.ok, qPrintable(added.error));
         QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM BookingBerth WHERE BookingID = ?"_s, {added.id}), 2);
-        QCOMPARE(m_install->Text(u"SELECT ifnull(PaymentMethodID, 'none') || '|' || AmountPayed FROM Booking "
+        QCOMPARE(m_install->Text(u"SELECT coalesce(CAST(PaymentMethodID AS TEXT), 'none') || '|' || CAST(AmountPayed "
+                                 u"AS TEXT) FROM Booking "
                                  u"WHERE ID = ?"_s,
                                  {added.id}),
                  u"none|0"_s);
@@ -213,8 +218,7 @@ private slots:
 
     void failedStatementRollsBack()
     {
-        QVERIFY(m_install->Exec(u"CREATE TRIGGER NoBerths BEFORE INSERT ON BookingBerth "
-                                u"BEGIN SELECT RAISE(ABORT, 'disk trouble'); END"_s));
+        QVERIFY(m_install->FailOn(u"BookingBerth"_s, u"INSERT"_s, u"disk trouble"_s));
         const auto result = BookingStore::SaveBooking(m_install->Db(), NewBooking({1}, {u"A1"_s}));
         QVERIFY(!result.ok);
         QVERIFY(result.error.contains(u"disk trouble"_s));
@@ -388,8 +392,7 @@ private slots:
         // A failed delete is told apart from a No by its reason.
         m_install->messages.answers.enqueue(MsgResult::Yes);
         QString error;
-        QVERIFY(m_install->Exec(
-            u"CREATE TRIGGER NoDelete BEFORE DELETE ON Booking BEGIN SELECT RAISE(ABORT, 'kept'); END"_s));
+        QVERIFY(m_install->FailOn(u"Booking"_s, u"DELETE"_s, u"kept"_s));
         const int kept = BookingStore::SaveBooking(m_install->Db(), NewBooking({1}, {u"A1"_s})).id;
         QVERIFY(!BookingStore::CancelBooking(m_install->Db(), kept, m_install->messages, &error, u"Booking"_s));
         QVERIFY(error.contains(u"kept"_s));
@@ -398,4 +401,68 @@ private slots:
 };
 
 ZEM_TEST(tst_Bookings)
+
+// On a server the database itself refuses a berth booked twice over, when the transaction commits: a booking that
+// another desk commits after the re-check of a save must still turn that save into the same "taken" answer.
+class tst_BookingsOnServer : public InstallTest
+{
+    Q_OBJECT
+
+    void Seed() override
+    {
+        QVERIFY(m_install->Exec(u"INSERT INTO Customer (ID, Name) VALUES (1, 'Ann O''Neill')"_s));
+        QVERIFY(m_install->Exec(u"INSERT INTO Berth (ID, Name, Active) VALUES (1, 'A1', 1), (4, 'B2', 1)"_s));
+    }
+
+private slots:
+    void overlapCommittedAfterTheRecheckIsTaken()
+    {
+        // Desk B writes with plain statements (it does not wait for our write lock) and keeps its transaction
+        // open, so desk A's re-check cannot see its booking; A's commit then waits for B's, and B commits.
+        QSemaphore inserted;
+        std::atomic<bool> committed = false;
+        const QString address = m_install->DatabasePath();
+        std::thread deskB([&] {
+            if (auto db = Database::Open(address, u"desk-b"_s, 2000)) {
+                const bool written = db->transaction() &&
+                                     Sql::Exec(*db, u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate) VALUES "
+                                                    u"(60, 1, '2026-07-02 09:00:00', '2026-07-05 14:00:00')"_s) &&
+                                     Sql::Exec(*db, u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (60, 4)"_s);
+                inserted.release();
+                // Until desk A waits for this transaction (at most ten seconds: then A was not held up at all).
+                for (int i = 0; written && i < 200; ++i) {
+                    if (Sql::Scalar(*db, u"SELECT COUNT(*) FROM pg_locks WHERE NOT granted"_s).value_or(0).toInt() > 0)
+                        break;
+                    QThread::msleep(50);
+                }
+                committed = written && db->commit();
+            } else {
+                inserted.release();
+            }
+            Database::Close(u"desk-b"_s);
+        });
+        BookingRecord b;
+        b.customerId = 1;
+        b.fromDate = modFunctions::WallTime(QDate(2026, 7, 1), QTime(9, 0));
+        b.toDate = modFunctions::WallTime(QDate(2026, 7, 3), QTime(14, 0));
+        b.berthIds = {1, 4};
+        b.berthNames = {u"A1"_s, u"B2"_s};
+        inserted.acquire();
+        const auto result = BookingStore::SaveBooking(m_install->Db(), b);
+        deskB.join();
+        QVERIFY(committed);
+        QVERIFY(!result.ok);
+        QVERIFY2(result.error.isEmpty(), qPrintable(result.error));
+        QCOMPARE(result.takenBerths, QStringList{u"B2"_s});
+        QCOMPARE(result.id, 0);
+        // Nothing of A's booking was written; B's stands.
+        QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM Booking"_s), 1);
+        QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM BookingBerth WHERE BookingID <> 60"_s), 0);
+        // The same save once B's booking is known is refused by the re-check, with the same answer.
+        const auto again = BookingStore::SaveBooking(m_install->Db(), b);
+        QCOMPARE(again.takenBerths, QStringList{u"B2"_s});
+    }
+};
+
+ZEM_TEST_POSTGRESQL_ONLY(tst_BookingsOnServer)
 #include "tst_Bookings.moc"

@@ -87,8 +87,11 @@ private slots:
                                 u"'2005-01-02 10:00:00' FROM n"_s));
         QVERIFY(m_window->Load());
         FindBookingModel* model = m_window->Model();
-        QVERIFY(model->rowCount() < 1000);
-        QVERIFY(model->canFetchMore());
+        // A file hands the rows over in batches; a server's client library has the whole result at once.
+        if (TestMain::CurrentEngine() == TestMain::Engine::SQLite) {
+            QVERIFY(model->rowCount() < 1000);
+            QVERIFY(model->canFetchMore());
+        }
         while (model->canFetchMore())
             model->fetchMore();
         QCOMPARE(model->rowCount(), 1004);
