@@ -98,8 +98,10 @@ void CountTransaction(const QSqlDatabase& db, int change)
 
 QString LostConnectionMessage()
 {
-    return QStringLiteral("The connection to the database server was lost, so this change was not saved. The "
-                          "program connects again with your next action.");
+    // A commit sent as the server went away may have arrived: the user is told to look rather than told it failed.
+    return QStringLiteral("The connection to the database server was lost. What you were saving may not have been "
+                          "saved: look it up before you enter it again. The program connects again with your next "
+                          "action.");
 }
 
 bool Exec(QSqlQuery& q, const QString& sql, const QVariantList& binds, QString* error)
