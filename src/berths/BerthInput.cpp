@@ -9,7 +9,7 @@ QString BerthTypeLookupSql()
 }
 QString OwnerLookupSql(const QSqlDatabase& db)
 {
-    return QStringLiteral("SELECT ID, Name FROM Owner ORDER BY %1, ID")
+    return QStringLiteral("SELECT ID, Name FROM Owner ORDER BY %1 NULLS FIRST, ID")
         .arg(Dialect::Of(db).NoCase(QStringLiteral("Name")));
 }
 

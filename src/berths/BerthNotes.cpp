@@ -12,7 +12,7 @@ bool BerthNotes::Load(QString* error)
     QSqlQuery q(m_db);
     q.setForwardOnly(true);
     if (!Sql::Exec(q,
-                   QStringLiteral("SELECT ID, Name, Notes FROM Berth ORDER BY %1, ID")
+                   QStringLiteral("SELECT ID, Name, Notes FROM Berth ORDER BY %1 NULLS FIRST, ID")
                        .arg(Dialect::Of(m_db).NoCase(QStringLiteral("Name"))),
                    {}, error))
         return false;

@@ -42,7 +42,7 @@ QString ListSql(const Dialect& dialect, List list, const QString& where)
         sql += QStringLiteral(" WHERE ") + where;
     // The period lists go by arrival; the two lists of today in the order the bookings were taken.
     if (list == List::AllBookings || list == List::PeriodSales)
-        sql += QStringLiteral(" ORDER BY Booking.FromDate, Booking.ID");
+        sql += QStringLiteral(" ORDER BY Booking.FromDate NULLS FIRST, Booking.ID");
     else
         sql += QStringLiteral(" ORDER BY Booking.ID");
     return sql;
@@ -132,7 +132,7 @@ std::optional<QList<BalanceDueRow>> BalanceDue(const QSqlDatabase& db, QString* 
         "SELECT Booking.FromDate, Booking.ToDate, Booking.CostOfHire, Booking.OtherCharges, Booking.VAT, "
         "Booking.TotalPayable, Booking.AmountPayed, Customer.Name, Customer.TelNo "
         "FROM Customer INNER JOIN Booking ON Customer.ID = Booking.CustomerID "
-        "WHERE Booking.AmountPayed < Booking.TotalPayable ORDER BY Booking.FromDate, Booking.ID");
+        "WHERE Booking.AmountPayed < Booking.TotalPayable ORDER BY Booking.FromDate NULLS FIRST, Booking.ID");
     if (!Sql::Exec(q, sql, {}, error))
         return std::nullopt;
     QList<BalanceDueRow> rows;

@@ -29,12 +29,42 @@ constexpr qsizetype ChunkBytes = 1 << 20;
 // The remembered dates are dropped when there are this many, so a long history cannot grow the cache unbounded.
 constexpr qsizetype MaxRememberedDates = 50000;
 
-const QString ReservationColumns = QStringLiteral(
-    "SELECT Booking.FromDate, Booking.ToDate, Booking.BookedBy, Customer.Name AS Customer, Booking.Notes, "
-    "Booking.NoAdults, Booking.NoKids, Booking.OtherCharges, Booking.VAT, Booking.TotalPayable, "
-    "Booking.AmountPayed, PaymentMethod.Name AS PaymentMethod, Booking.CreditCardNo, Booking.CreditCardExpiry, "
-    "Booking.CreditCardType, Booking.CreditCardCV2No, Booking.CostOfHire, Booking.BerthConfirmationNumber, "
-    "Booking.GuestConfirmationNumber, Booking.PowerRequirements, Booking.ClubMember ");
+// Each column under its own spelling: a server folds unquoted names to lower case, and the file's header and the
+// kind of each value are read from these names.
+QString As(const QString& expr, const QString& name)
+{
+    return expr + QStringLiteral(" AS \"") + name + u'"';
+}
+QString Columns(const QString& table, const QStringList& names)
+{
+    QStringList columns;
+    for (const QString& name : names)
+        columns << As(table + u'.' + name, name);
+    return columns.join(QStringLiteral(", "));
+}
+
+const QString CustomerColumns =
+    Columns(QStringLiteral("Customer"),
+            {QStringLiteral("ID"), QStringLiteral("Name"), QStringLiteral("HouseName"), QStringLiteral("Street"),
+             QStringLiteral("Area"), QStringLiteral("Town"), QStringLiteral("PostCode"), QStringLiteral("TelNo"),
+             QStringLiteral("MobileNo"), QStringLiteral("EmailAddress"), QStringLiteral("Notes"),
+             QStringLiteral("ClubMember"), QStringLiteral("MembershipNo")});
+const QString ReservationColumns =
+    QStringLiteral("SELECT ") +
+    Columns(QStringLiteral("Booking"),
+            {QStringLiteral("FromDate"), QStringLiteral("ToDate"), QStringLiteral("BookedBy")}) +
+    QStringLiteral(", ") + As(QStringLiteral("Customer.Name"), QStringLiteral("Customer")) + QStringLiteral(", ") +
+    Columns(QStringLiteral("Booking"), {QStringLiteral("Notes"), QStringLiteral("NoAdults"), QStringLiteral("NoKids"),
+                                        QStringLiteral("OtherCharges"), QStringLiteral("VAT"),
+                                        QStringLiteral("TotalPayable"), QStringLiteral("AmountPayed")}) +
+    QStringLiteral(", ") + As(QStringLiteral("PaymentMethod.Name"), QStringLiteral("PaymentMethod")) +
+    QStringLiteral(", ") +
+    Columns(QStringLiteral("Booking"),
+            {QStringLiteral("CreditCardNo"), QStringLiteral("CreditCardExpiry"), QStringLiteral("CreditCardType"),
+             QStringLiteral("CreditCardCV2No"), QStringLiteral("CostOfHire"), QStringLiteral("BerthConfirmationNumber"),
+             QStringLiteral("GuestConfirmationNumber"), QStringLiteral("PowerRequirements"),
+             QStringLiteral("ClubMember")}) +
+    u' ';
 // Bookings without a payment method are kept, with an empty method.
 const QString ReservationSource =
     QStringLiteral("FROM Customer INNER JOIN Booking ON Customer.ID = Booking.CustomerID "
@@ -111,11 +141,11 @@ public:
 
     void Value(CsvBuffer& out, const QVariant& value, ValueKind kind)
     {
-        // The driver hands over whole numbers and text (NULL as a null text): those two are written without the
-        // general conversions. NULL is the empty field whatever the column's kind (an empty text is not NULL: as
-        // an amount it reads as 0).
+        // The driver hands over whole numbers and text (NULL as a null value of the column's type): those two are
+        // written without the general conversions. NULL is the empty field whatever the column's kind (an empty text is
+        // not NULL: as an amount it reads as 0).
         const int type = value.typeId();
-        if (type == QMetaType::LongLong) {
+        if (type == QMetaType::LongLong && !value.isNull()) {
             const qint64 number = *static_cast<const qlonglong*>(value.constData());
             switch (kind) {
             case ValueKind::Plain:
@@ -434,7 +464,7 @@ bool Export(const Services& services, QSqlQuery& rows, const QString& proposedNa
 
 QString CustomersSql()
 {
-    return QStringLiteral("SELECT Customer.* FROM Customer ORDER BY Customer.ID");
+    return QStringLiteral("SELECT ") + CustomerColumns + QStringLiteral(" FROM Customer ORDER BY Customer.ID");
 }
 
 QString ReservationsSql()

@@ -5,6 +5,8 @@
 #include "common/TestSupport.h"
 #include "core/SqlHelpers.h"
 
+#include <QSqlQuery>
+
 // The berth windows driven through their controls: the register and the configuration wizard, which keep their
 // changes pending until OK or Finish; the table editor on its own connection (navigation, money shown as money,
 // saving on a move); the notes of several berths edited in one visit. The database, the settings and the event
@@ -24,10 +26,20 @@ class tst_frmBerth : public InstallTest
                                 u"'old B')"_s));
         QVERIFY(m_install->Exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate) VALUES "
                                 u"(10, 1, '2026-12-01 09:00:00', '2026-12-03 14:00:00'), "
-                                u"(11, 1, '2026-12-01 09:00:00', '2026-12-03 14:00:00')"_s));
+                                u"(11, 1, '2026-12-03 14:00:00', '2026-12-05 14:00:00')"_s));
         QVERIFY(m_install->Exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (10, 1), (11, 1), (11, 2)"_s));
     }
 
+    /// The first column of every row, joined by commas.
+    QString Joined(const QString& sql) const
+    {
+        QSqlQuery q(m_install->Db());
+        QStringList texts;
+        if (q.exec(sql))
+            while (q.next())
+                texts << q.value(0).toString();
+        return texts.join(u',');
+    }
     int Count(const QString& sql) const { return m_install->Int(sql); }
     QString Notes(int id) const { return m_install->Text(u"SELECT Notes FROM Berth WHERE ID = ?"_s, {id}); }
     static QLineEdit* Field(const QWidget& editor, int field) { return Control(editor, u"txtFields%1"_s.arg(field)); }
@@ -106,9 +118,11 @@ private slots:
         AddBerth(*window, u" C1 "_s, u"12.50"_s);
         Click(*window, "Command1");
         QVERIFY(!window->isVisible());
-        QCOMPARE(m_install->Text(u"SELECT DailyHireCharge || '|' || Active || '|' || ifnull(Length, 'null') || '|' || "
-                                 u"ifnull(OwnerID, 'null') FROM Berth WHERE Name = 'C1'"_s),
-                 u"125000|1|null|null"_s);
+        QCOMPARE(
+            m_install->Text(
+                u"SELECT DailyHireCharge || '|' || Active || '|' || COALESCE(CAST(Length AS TEXT), 'null') || '|' || "
+                u"COALESCE(CAST(OwnerID AS TEXT), 'null') FROM Berth WHERE Name = 'C1'"_s),
+            u"125000|1|null|null"_s);
         QVERIFY(m_install->EventLogText().contains(u"[Berth added]\r\nName: 'C1'\r\n"_s));
         QCOMPARE(m_host.refreshes, 1);
     }
@@ -156,8 +170,8 @@ private slots:
         Click(*window, ok ? "Command1" : "cmdCancel");
         QVERIFY(!window->isVisible());
         // OK deletes the berth, its berth rows and only the bookings left without a berth.
-        QCOMPARE(m_install->Text(u"SELECT group_concat(ID) FROM Berth"_s), ok ? u"2"_s : u"1,2"_s);
-        QCOMPARE(m_install->Text(u"SELECT group_concat(ID) FROM Booking"_s), ok ? u"11"_s : u"10,11"_s);
+        QCOMPARE(Joined(u"SELECT ID FROM Berth ORDER BY ID"_s), ok ? u"2"_s : u"1,2"_s);
+        QCOMPARE(Joined(u"SELECT ID FROM Booking ORDER BY ID"_s), ok ? u"11"_s : u"10,11"_s);
         QCOMPARE(Count(u"SELECT COUNT(*) FROM BookingBerth"_s), ok ? 1 : 3);
         QCOMPARE(m_install->EventLogText().contains(u"[Berth deleted]\r\nName: 'A1 (booked) - Active '\r\n"_s), ok);
         QCOMPARE(m_install->EventLogText().isEmpty(), !ok);
@@ -190,8 +204,7 @@ private slots:
         // OK again keeps the booking and stores the other change.
         Click(*window, "Command1");
         QVERIFY(!window->isVisible());
-        QCOMPARE(m_install->Text(u"SELECT group_concat(Name) FROM (SELECT Name FROM Berth ORDER BY ID)"_s),
-                 u"A1,B1,C1,D1"_s);
+        QCOMPARE(Joined(u"SELECT Name FROM Berth ORDER BY ID"_s), u"A1,B1,C1,D1"_s);
         QCOMPARE(Count(u"SELECT COUNT(*) FROM BookingBerth WHERE BookingID = 12"_s), 1);
         QVERIFY(!m_install->EventLogText().contains(u"[Berth deleted]"_s));
     }
@@ -236,7 +249,7 @@ private slots:
         // The register still lists the old name until it reads the table again.
         QVERIFY(ListTexts(*window).contains(u"A1 (booked) - Active "_s));
         Click(*window, "cmdCancel");
-        QCOMPARE(m_install->Text(u"SELECT group_concat(Name) FROM Berth"_s), u"Renamed,B1"_s);
+        QCOMPARE(Joined(u"SELECT Name FROM Berth ORDER BY ID"_s), u"Renamed,B1"_s);
         QCOMPARE(m_install->EventLogText(), QString());
     }
 
@@ -277,7 +290,7 @@ private slots:
 
         QCOMPARE(Registry::GetRegistryValue(Settings::ConfigWelcome), u"1"_s);
         QCOMPARE(Registry::GetRegistryValue(Settings::PostCode), u"0"_s);
-        QCOMPARE(m_install->Text(u"SELECT group_concat(Name) FROM Berth"_s), u"A1,C1"_s);
+        QCOMPARE(Joined(u"SELECT Name FROM Berth ORDER BY ID"_s), u"A1,C1"_s);
         const QString log = m_install->EventLogText();
         const qsizetype code = log.indexOf(u"[Regional settings modified]\r\nCode: Post Code\r\n"_s);
         const qsizetype added = log.indexOf(u"[Berth added]\r\nName: 'C1'\r\n"_s);
@@ -309,7 +322,7 @@ private slots:
         Click(editor, "cmdFirst");
         QCOMPARE(caption->text(), u"Record: 1"_s);
         QCOMPARE(m_install->Text(u"SELECT DailyHireCharge || ' ' || WeeklyHireCharge || ' ' || Active || ' ' || "
-                                 u"ifnull(Length, 'null') FROM Berth WHERE ID = 2"_s),
+                                 u"COALESCE(CAST(Length AS TEXT), 'null') FROM Berth WHERE ID = 2"_s),
                  u"130000 805000 0 null"_s);
 
         // Emptying a money box stores nothing, not zero; "&Update" saves without moving.

@@ -15,16 +15,18 @@ class tst_ExportFields : public InstallTest
     {
         QVERIFY(m_install->Exec(u"INSERT INTO Customer (ID, Name, Notes) VALUES "
                                 u"(1, 'Smith, \"Jack\"', 'Ισαάκ — 漢字 \U0001F6A4'), (2, '', NULL)"_s));
-        // Amounts around the rounding point and the sign, a date that is not one, an empty text as a yes/no, a lone
-        // half of a surrogate pair.
+        // Amounts around the rounding point and the sign, a date that is not one, a lone half of a surrogate pair.
         QVERIFY(m_install->Exec(
             u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, BookedBy, Notes, NoAdults, NoKids, CostOfHire, "
             u"OtherCharges, VAT, TotalPayable, AmountPayed, PaymentMethodID, BerthConfirmationNumber, ClubMember) "
             u"VALUES (1, 1, '2026-12-03 14:00:00', 'soon', 'Ann', ?, 2, -7, 50, -50, -49, 1236688, "
             u"-9223372036854775807, 3, 4711, 1), "
             u"(2, 2, '2026-12-04', ' 2026-12-06 10:00 ', NULL, '\"\"', 0, NULL, NULL, 149, 99999999999999, -1, 0, "
-            u"NULL, -9223372036854775807, '')"_s,
+            u"NULL, -9223372036854775807, 0)"_s,
             {u"end \""_s + QChar(0xD83D)}));
+        // Only a file holds text in a number column: an empty text as a yes/no.
+        if (TestMain::CurrentEngine() == TestMain::Engine::SQLite)
+            QVERIFY(m_install->Exec(u"UPDATE Booking SET ClubMember = '' WHERE ID = 2"_s));
     }
 
     static QByteArray Expected(QSqlQuery& rows, const QLocale& locale)

@@ -25,7 +25,8 @@ class tst_Reports : public InstallTest
         QVERIFY(m_install->Exec(u"INSERT INTO Berth (ID, Name) VALUES (1, 'A1'), (2, 'B7'), (3, 'C12')"_s));
     }
 
-    /// count more bookings, one a day from 1 June 2026, each on berths C12 and A1; every other one for Ng.
+    /// count more bookings, one a day from 1 June 2026 for one night, each on berths C12 and A1; every other one for
+    /// Ng.
     void AddBookings(int count, qint64 totalUnits = 12345000, qint64 paidUnits = 12345000)
     {
         for (int i = 0; i < count; ++i) {
@@ -34,7 +35,7 @@ class tst_Reports : public InstallTest
             QVERIFY(m_install->Exec(
                 u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, Created, CostOfHire, OtherCharges, VAT, "
                 u"TotalPayable, AmountPayed) VALUES (?, ?, ?, ?, '2026-05-20 10:30:00', ?, 0, 0, ?, ?)"_s,
-                {id, 2 - id % 2, modFunctions::DbDateTime(from), modFunctions::DbDateTime(from.addDays(2)), totalUnits,
+                {id, 2 - id % 2, modFunctions::DbDateTime(from), modFunctions::DbDateTime(from.addDays(1)), totalUnits,
                  totalUnits, paidUnits}));
             QVERIFY(m_install->Exec(u"INSERT INTO BookingBerth VALUES (?, 3), (?, 1)"_s, {id, id}));
         }
@@ -92,7 +93,7 @@ private slots:
         QCOMPARE(labels.size(), part.rows.size() * 5);
         QCOMPARE(labels.mid(0, 5),
                  QStringList({u"Booking added: 20.05.2026 10:30"_s, u"From: 01.06.2026 14:00"_s,
-                              u"To: 03.06.2026 14:00"_s, u"Customer: Smith, Rose Cottage"_s, u"Berth(s): C12, A1"_s}));
+                              u"To: 02.06.2026 14:00"_s, u"Customer: Smith, Rose Cottage"_s, u"Berth(s): C12, A1"_s}));
         QCOMPARE(labels.last(), u"Berth(s): C12, A1"_s);
         QCOMPARE(labels[8], u"Customer: Ng,"_s);
     }

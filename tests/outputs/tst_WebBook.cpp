@@ -1,4 +1,5 @@
 #include "common/TestSupport.h"
+#include "core/Dialect.h"
 #include "outputs/WebBookPage.h"
 #include "outputs/WebBookSettings.h"
 #include "outputs/frmWizardWebBook.h"
@@ -81,8 +82,11 @@ private slots:
         m_install->messages.answers.enqueue(MsgResult::No);
         Click(*wizard, "cmdNext");
         QVERIFY(!wizard->isVisible());
-        QCOMPARE(m_install->Text(u"SELECT group_concat(WebBookingEmail || '|' || WebBookingProviderIndex || '|' || "
-                                 u"WebBookingProviderCustom, ';') FROM Settings"_s),
+        const Dialect& dialect = Dialect::Of(m_install->Db());
+        const QString row = u"WebBookingEmail || '|' || CAST(WebBookingProviderIndex AS TEXT) || '|' || "
+                            u"WebBookingProviderCustom"_s;
+        QCOMPARE(m_install->Text(u"SELECT "_s + dialect.JoinTexts(row, u";"_s, dialect.InsertOrder({})) +
+                                 u" FROM Settings"_s),
                  u"o'brien@harbour.example|1|https://forms.example/mail?a=1&b='2';"
                  u"o'brien@harbour.example|1|https://forms.example/mail?a=1&b='2'"_s);
         QCOMPARE(m_install->EventLogText(),

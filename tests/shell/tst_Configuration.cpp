@@ -27,7 +27,7 @@ private slots:
             Type(window, "txtFields11", u"Deposits are not refundable."_s);
             Click(window, "cmdUpdate");
             QVERIFY(m_install->messages.calls.isEmpty());
-            QCOMPARE(m_install->Text(u"SELECT [Company Name] || '|' || Postcode || '|' || TermsandConditions "
+            QCOMPARE(m_install->Text(u"SELECT \"Company Name\" || '|' || Postcode || '|' || TermsandConditions "
                                      u"FROM Company"_s),
                      u"Zem Harbour Ltd|PL1 2AB|Deposits are not refundable."_s);
 
@@ -44,8 +44,7 @@ private slots:
 
     void companyRefusedUpdateIsReportedAndKeepsTheTyping()
     {
-        QVERIFY(m_install->Exec(u"CREATE TRIGGER NoChange BEFORE UPDATE ON Company BEGIN SELECT RAISE(ABORT, "
-                                u"'company locked'); END"_s));
+        QVERIFY(m_install->FailOn(u"Company"_s, u"UPDATE"_s, u"company locked"_s));
         fmCompany window(m_install->services);
         QVERIFY(ShowActive(window));
         Type(Field(window, 1), u"Marina Ltd"_s);
@@ -55,7 +54,7 @@ private slots:
         QVERIFY2(message.startsWith(u"Data error event hit err:"_s) && message.contains(u"company locked"_s),
                  qPrintable(message));
         QCOMPARE(Field(window, 1)->text(), u"Marina Ltd"_s);
-        QCOMPARE(m_install->Text(u"SELECT [Company Name] FROM Company"_s), QString());
+        QCOMPARE(m_install->Text(u"SELECT \"Company Name\" FROM Company"_s), QString());
     }
 
     void regionalOkWithoutChangesWritesEveryValue()

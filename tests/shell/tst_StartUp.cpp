@@ -8,16 +8,12 @@
 #include "shell/frmViewEventLog.h"
 #include "shell/modMain.h"
 
-// Start-up and the small windows around it: the tip of the day, the about box and the trace viewer.
+// Start-up on the installation's database and the small windows around it: the tip of the day, the about box and
+// the trace viewer.
 class tst_StartUp : public InstallTest
 {
     Q_OBJECT
 
-    void CreateDatabase()
-    {
-        QString error;
-        QVERIFY2(Database::CreateDatabase(m_install->DatabasePath(), &error), qPrintable(error));
-    }
     static void WriteTips(const QByteArray& content)
     {
         QFile file(InstallPaths::AppDir() + u"/TipOfTheDay.txt"_s);
@@ -26,29 +22,10 @@ class tst_StartUp : public InstallTest
     static QString NextTip() { return Registry::GetRegistryValue(Settings::NextTip, u"unset"_s); }
     static QString TipShown(QWidget* window) { return Control<QPlainTextEdit>(*window, "txtTip")->toPlainText(); }
 
-public:
-    tst_StartUp() : InstallTest(false) {}
-
 private slots:
-    void missingDatabaseEndsWithAMessage()
+    void databaseWithAMissingColumnIsRefused()
     {
-        QVERIFY(!modMain::Main(m_install->services, 0, modMain::TipMode::Open));
-        QCOMPARE(m_install->messages.Said(), MDIMain::Caption() + u": DB Connection Error"_s);
-        QCOMPARE(m_install->messages.calls[0].icon, MsgIcon::Critical);
-        // No event log was started, so no day folder exists.
-        QVERIFY(QDir(m_install->TracesFolder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot).isEmpty());
-        // The reason is kept for the support desk.
-        QVERIFY(QFile::exists(m_install->Root() + u"/bin/message.log"_s));
-    }
-
-    void fileWithAMissingColumnIsRefused()
-    {
-        CreateDatabase();
-        {
-            const auto db = Database::Open(m_install->DatabasePath(), u"surgery"_s, 500);
-            QVERIFY(db && Sql::Exec(*db, u"ALTER TABLE Booking DROP COLUMN GuestConfirmationNumber"_s));
-        }
-        Database::Close(u"surgery"_s);
+        QVERIFY(m_install->Exec(u"ALTER TABLE Booking DROP COLUMN GuestConfirmationNumber"_s));
         QVERIFY(!modMain::Main(m_install->services, 0, modMain::TipMode::Open));
         QCOMPARE(m_install->messages.Said(), MDIMain::Caption() + u": DB Connection Error"_s);
         QFile log(m_install->Root() + u"/bin/message.log"_s);
@@ -56,44 +33,8 @@ private slots:
         QVERIFY(log.readAll().contains("missing column Booking.GuestConfirmationNumber"));
     }
 
-    void readOnlyDatabaseIsSaidOnceAtStart()
-    {
-        CreateDatabase();
-        // A connection that cannot write is told apart from one that can.
-        QVERIFY(Database::CanWrite(*Database::Open(m_install->DatabasePath(), u"rw"_s, 500)));
-        Database::Close(u"rw"_s);
-        {
-            QSqlDatabase ro = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"ro"_s);
-            QUrl url = QUrl::fromLocalFile(m_install->DatabasePath());
-            url.setQuery(u"mode=ro"_s);
-            ro.setDatabaseName(url.toString(QUrl::FullyEncoded));
-            ro.setConnectOptions(u"QSQLITE_OPEN_URI"_s);
-            QVERIFY(ro.open());
-            QString reason;
-            QVERIFY(!Database::CanWrite(ro, &reason));
-            QVERIFY(reason.contains(u"readonly"_s));
-        }
-        Database::Close(u"ro"_s);
-        // The whole start-up, on a file and folder the user may not write.
-        const auto restore = qScopeGuard([this] {
-            QFile::setPermissions(m_install->Root() + u"/data"_s,
-                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-            QFile::setPermissions(m_install->DatabasePath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-        });
-        QFile::setPermissions(m_install->DatabasePath(), QFileDevice::ReadOwner);
-        QFile::setPermissions(m_install->Root() + u"/data"_s, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        if (QFileInfo(m_install->DatabasePath()).isWritable())
-            QSKIP("the administrator may write any file: the read-only start cannot be tried here");
-        auto window = modMain::Main(m_install->services, 0, modMain::TipMode::Open);
-        QVERIFY(window);
-        QVERIFY(m_install->messages.Said().contains(u"Database opened read-only: changes cannot be saved."_s));
-        QCOMPARE(m_install->messages.calls.size(), 1);
-        window.reset();
-    }
-
     void startAndExitWriteTheirEvents()
     {
-        CreateDatabase();
         auto window = modMain::Main(m_install->services, 0, modMain::TipMode::Open);
         QVERIFY(window && window->isVisible());
         QCOMPARE(modEventLog::LogPath(), m_install->TracesFolder() + u"04122026/events.Log"_s);
@@ -117,7 +58,6 @@ private slots:
     {
         QFETCH(QString, setting);
         QFETCH(bool, shown);
-        CreateDatabase();
         WriteTips("Book several berths at once.\n");
         if (!setting.isEmpty())
             Registry::SetRegistryValue(Settings::ShowTipAtStartup, setting);

@@ -1,0 +1,71 @@
+#include "common/TestSupport.h"
+#include "core/Database.h"
+#include "shell/MDIMain.h"
+#include "shell/modMain.h"
+
+#include <QUrl>
+
+// Start-up on a database file that is not there or may not be written.
+class tst_StartUpFile : public InstallTest
+{
+    Q_OBJECT
+
+    void CreateDatabase()
+    {
+        QString error;
+        QVERIFY2(Database::CreateDatabase(m_install->DatabasePath(), &error), qPrintable(error));
+    }
+
+public:
+    tst_StartUpFile() : InstallTest(false) {}
+
+private slots:
+    void missingDatabaseEndsWithAMessage()
+    {
+        QVERIFY(!modMain::Main(m_install->services, 0, modMain::TipMode::Open));
+        QCOMPARE(m_install->messages.Said(), MDIMain::Caption() + u": DB Connection Error"_s);
+        QCOMPARE(m_install->messages.calls[0].icon, MsgIcon::Critical);
+        // No event log was started, so no day folder exists.
+        QVERIFY(QDir(m_install->TracesFolder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot).isEmpty());
+        // The reason is kept for the support desk.
+        QVERIFY(QFile::exists(m_install->Root() + u"/bin/message.log"_s));
+    }
+
+    void readOnlyDatabaseIsSaidOnceAtStart()
+    {
+        CreateDatabase();
+        // A connection that cannot write is told apart from one that can.
+        QVERIFY(Database::CanWrite(*Database::Open(m_install->DatabasePath(), u"rw"_s, 500)));
+        Database::Close(u"rw"_s);
+        {
+            QSqlDatabase ro = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"ro"_s);
+            QUrl url = QUrl::fromLocalFile(m_install->DatabasePath());
+            url.setQuery(u"mode=ro"_s);
+            ro.setDatabaseName(url.toString(QUrl::FullyEncoded));
+            ro.setConnectOptions(u"QSQLITE_OPEN_URI"_s);
+            QVERIFY(ro.open());
+            QString reason;
+            QVERIFY(!Database::CanWrite(ro, &reason));
+            QVERIFY(reason.contains(u"readonly"_s));
+        }
+        Database::Close(u"ro"_s);
+        // The whole start-up, on a file and folder the user may not write.
+        const auto restore = qScopeGuard([this] {
+            QFile::setPermissions(m_install->Root() + u"/data"_s,
+                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+            QFile::setPermissions(m_install->DatabasePath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        });
+        QFile::setPermissions(m_install->DatabasePath(), QFileDevice::ReadOwner);
+        QFile::setPermissions(m_install->Root() + u"/data"_s, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        if (QFileInfo(m_install->DatabasePath()).isWritable())
+            QSKIP("the administrator may write any file: the read-only start cannot be tried here");
+        auto window = modMain::Main(m_install->services, 0, modMain::TipMode::Open);
+        QVERIFY(window);
+        QVERIFY(m_install->messages.Said().contains(u"Database opened read-only: changes cannot be saved."_s));
+        QCOMPARE(m_install->messages.calls.size(), 1);
+        window.reset();
+    }
+};
+
+ZEM_TEST_SQLITE_ONLY(tst_StartUpFile)
+#include "tst_StartUpFile.moc"
