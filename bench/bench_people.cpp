@@ -60,7 +60,7 @@ void BM_OpenCustomerList(benchmark::State& state)
     NoFiles files;
     NoDesktop desktop;
     SystemClock clock;
-    Services services{messages, files, desktop, clock};
+    Services services{messages, files, desktop, clock, Database::SharedConnectionName()};
     int fetched = 0;
     for (auto _ : state) {
         frmViewCustomers window(services);
