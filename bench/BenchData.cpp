@@ -6,8 +6,11 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QRandomGenerator>
+#include <QSqlQuery>
 #include <cstdio>
+#include <unistd.h>
 
 namespace BenchData {
 namespace {
@@ -57,6 +60,17 @@ QSqlDatabase OpenFile(QString path, const QString& name, bool copy)
     return *db;
 }
 
+// Runs bench/pg-server.sh with args and returns what it printed; stops the run if it fails.
+QString ServerScript(const QStringList& args)
+{
+    QProcess script;
+    script.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    script.start(QStringLiteral(ZEM_BENCH_DIR "/pg-server.sh"), args);
+    if (!script.waitForFinished(-1) || script.exitStatus() != QProcess::NormalExit || script.exitCode() != 0)
+        qFatal("bench/pg-server.sh %s failed", qPrintable(args.join(QLatin1Char(' '))));
+    return QString::fromLocal8Bit(script.readAllStandardOutput()).trimmed();
+}
+
 } // namespace
 
 DataGenerator::Sizes Sizes(int bookings)
@@ -72,6 +86,35 @@ QString GeneratedHarbour(int bookings)
 QSqlDatabase Open(int bookings, const QString& name, bool copy)
 {
     return OpenFile(GeneratedHarbour(bookings), name, copy);
+}
+
+QSqlDatabase Open(Engine engine, int bookings, const QString& name)
+{
+    if (engine == Engine::SQLite)
+        return Open(bookings, name);
+    const QString count = QString::number(bookings);
+    ServerScript({QStringLiteral("load"), GeneratedHarbour(bookings), count});
+    QString error;
+    const auto db = Database::Open(ServerScript({QStringLiteral("uri"), count}), name, 500, &error);
+    if (!db)
+        qFatal("%s", qPrintable(error));
+    return *db;
+}
+
+double ServerCpuSeconds(const QSqlDatabase& db)
+{
+    if (Dialect::Of(db).Kind() != Engine::PostgreSQL)
+        return 0;
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("SELECT pg_backend_pid()")) || !q.next())
+        qFatal("cannot ask the server for its process");
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(q.value(0).toLongLong()));
+    if (!stat.open(QIODevice::ReadOnly))
+        qFatal("cannot read %s", qPrintable(stat.fileName()));
+    // After the command in brackets: state is field 3, user and system time (clock ticks) fields 14 and 15.
+    const QByteArray line = stat.readAll();
+    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+    return double(fields.value(11).toLongLong() + fields.value(12).toLongLong()) / double(::sysconf(_SC_CLK_TCK));
 }
 
 std::vector<QDate> Days(int bookings, int count, quint32 seed)

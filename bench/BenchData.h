@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/DataGenerator.h"
+#include "core/Dialect.h"
 #include "core/Seams.h"
 
 #include <QDate>
@@ -23,6 +24,12 @@ DataGenerator::Sizes Sizes(int bookings);
 QString GeneratedHarbour(int bookings);
 /// Opens the busy harbour (or a scratch copy of it, for benchmarks that write) as connection name.
 QSqlDatabase Open(int bookings, const QString& name, bool copy = false);
+/// The same harbour on either engine: on PostgreSQL the file's rows copied into database zem_busy_<bookings> of
+/// the benchmarks' own server (bench/pg-server.sh starts it and copies the file the first time).
+QSqlDatabase Open(Engine engine, int bookings, const QString& name);
+/// Seconds of CPU the server process behind a PostgreSQL connection has used so far (read from /proc: the
+/// server runs on this machine); 0 on SQLite, whose work is done in this process and counted by the benchmark.
+double ServerCpuSeconds(const QSqlDatabase& db);
 /// Days spread over the busy harbour's history (its first and last months left out), so no part is favoured.
 std::vector<QDate> Days(int bookings, int count, quint32 seed);
 

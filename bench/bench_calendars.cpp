@@ -28,15 +28,16 @@ std::unique_ptr<OccupancyModel> OpenGrid(const QSqlDatabase& db, View view, cons
     return model;
 }
 
-void BM_GridFill(benchmark::State& state)
+void BM_GridFill(benchmark::State& state, Engine engine)
 {
     const int bookings = static_cast<int>(state.range(0));
     const View view = View(state.range(1));
-    const QSqlDatabase db = BenchData::Open(bookings, QStringLiteral("fill"));
+    const QSqlDatabase db = BenchData::Open(engine, bookings, QStringLiteral("fill"));
     const auto days = BenchData::Days(bookings, 64, 11);
     const auto model = OpenGrid(db, view, days.front());
     size_t next = 0;
     qint64 booked = 0;
+    const double serverCpu = BenchData::ServerCpuSeconds(db);
     for (auto _ : state) {
         if (!model->SetStartDay(db, days[next++ % days.size()]))
             state.SkipWithError("fill failed");
@@ -47,21 +48,27 @@ void BM_GridFill(benchmark::State& state)
     }
     state.counters["cells"] = double(model->rowCount()) * model->columnCount();
     state.counters["booked_in_row_1"] = benchmark::Counter(double(booked), benchmark::Counter::kAvgIterations);
+    state.counters["server_cpu_ms"] =
+        benchmark::Counter((BenchData::ServerCpuSeconds(db) - serverCpu) * 1000.0, benchmark::Counter::kAvgIterations);
 }
-BENCHMARK(BM_GridFill)
+BENCHMARK_CAPTURE(BM_GridFill, sqlite, Engine::SQLite)
+    ->ArgsProduct({{200000, 2000000}, {int(View::HalfHourly), int(View::Daily)}})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_GridFill, postgresql, Engine::PostgreSQL)
     ->ArgsProduct({{200000, 2000000}, {int(View::HalfHourly), int(View::Daily)}})
     ->Unit(benchmark::kMillisecond);
 
 // The fill and then the names of the cells a maximised 1920-pixel window shows (28 berth columns of 1000 twips),
 // which are read as the cells are painted.
-void BM_GridFillAndShow(benchmark::State& state)
+void BM_GridFillAndShow(benchmark::State& state, Engine engine)
 {
     const int bookings = static_cast<int>(state.range(0));
     const View view = View(state.range(1));
-    const QSqlDatabase db = BenchData::Open(bookings, QStringLiteral("show"));
+    const QSqlDatabase db = BenchData::Open(engine, bookings, QStringLiteral("show"));
     const auto days = BenchData::Days(bookings, 64, 11);
     const auto model = OpenGrid(db, view, days.front());
     size_t next = 0;
+    const double serverCpu = BenchData::ServerCpuSeconds(db);
     for (auto _ : state) {
         const QDate day = days[next++ % days.size()];
         if (!model->SetStartDay(db, day))
@@ -71,29 +78,40 @@ void BM_GridFillAndShow(benchmark::State& state)
             for (int c = first; c < first + 28; ++c)
                 benchmark::DoNotOptimize(model->Text(r, c));
     }
+    state.counters["server_cpu_ms"] =
+        benchmark::Counter((BenchData::ServerCpuSeconds(db) - serverCpu) * 1000.0, benchmark::Counter::kAvgIterations);
 }
-BENCHMARK(BM_GridFillAndShow)
+BENCHMARK_CAPTURE(BM_GridFillAndShow, sqlite, Engine::SQLite)
+    ->ArgsProduct({{200000, 2000000}, {int(View::HalfHourly), int(View::Daily)}})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_GridFillAndShow, postgresql, Engine::PostgreSQL)
     ->ArgsProduct({{200000, 2000000}, {int(View::HalfHourly), int(View::Daily)}})
     ->Unit(benchmark::kMillisecond);
 
-void BM_GridScroll(benchmark::State& state)
+void BM_GridScroll(benchmark::State& state, Engine engine)
 {
     const int bookings = static_cast<int>(state.range(0));
     const View view = View(state.range(1));
-    const QSqlDatabase db = BenchData::Open(bookings, QStringLiteral("scroll"));
+    const QSqlDatabase db = BenchData::Open(engine, bookings, QStringLiteral("scroll"));
     const auto days = BenchData::Days(bookings, 64, 11);
     const auto model = OpenGrid(db, view, days[7]);
     // From 12:00 the half-hourly rows run to 17:30 the next day, so both arrows move it.
     for (int i = 0; view == View::HalfHourly && i < 8; ++i)
         model->Scroll(db, 1);
     int direction = 1;
+    const double serverCpu = BenchData::ServerCpuSeconds(db);
     for (auto _ : state) {
         if (!model->Scroll(db, direction))
             state.SkipWithError("scroll refused");
         direction = -direction;
     }
+    state.counters["server_cpu_ms"] =
+        benchmark::Counter((BenchData::ServerCpuSeconds(db) - serverCpu) * 1000.0, benchmark::Counter::kAvgIterations);
 }
-BENCHMARK(BM_GridScroll)
+BENCHMARK_CAPTURE(BM_GridScroll, sqlite, Engine::SQLite)
+    ->ArgsProduct({{200000, 2000000}, {int(View::HalfHourly), int(View::Daily)}})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_GridScroll, postgresql, Engine::PostgreSQL)
     ->ArgsProduct({{200000, 2000000}, {int(View::HalfHourly), int(View::Daily)}})
     ->Unit(benchmark::kMillisecond);
 
@@ -175,20 +193,24 @@ BENCHMARK(BM_GridFillPerCell)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(5);
 
-void BM_DayList(benchmark::State& state)
+void BM_DayList(benchmark::State& state, Engine engine)
 {
     const int bookings = static_cast<int>(state.range(0));
-    const QSqlDatabase db = BenchData::Open(bookings, QStringLiteral("day"));
+    const QSqlDatabase db = BenchData::Open(engine, bookings, QStringLiteral("day"));
     const auto days = BenchData::Days(bookings, 256, 13);
     size_t next = 0;
     qint64 rows = 0;
+    const double serverCpu = BenchData::ServerCpuSeconds(db);
     for (auto _ : state) {
         const auto list = DayList::Read(db, days[next++ % days.size()]);
         rows += list ? list->size() : 0;
     }
     state.counters["rows"] = benchmark::Counter(double(rows), benchmark::Counter::kAvgIterations);
+    state.counters["server_cpu_ms"] =
+        benchmark::Counter((BenchData::ServerCpuSeconds(db) - serverCpu) * 1000.0, benchmark::Counter::kAvgIterations);
 }
-BENCHMARK(BM_DayList)->Arg(200000)->Arg(2000000)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DayList, sqlite, Engine::SQLite)->Arg(200000)->Arg(2000000)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DayList, postgresql, Engine::PostgreSQL)->Arg(200000)->Arg(2000000)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv)

@@ -179,7 +179,9 @@ CREATE TABLE BookingPeriod (
     CONSTRAINT BookingPeriod_NoOverlap EXCLUDE USING gist (BerthID WITH =, Period WITH &&) WHERE (BerthID <> 0)
         DEFERRABLE INITIALLY DEFERRED
 );
-CREATE INDEX IX_BookingPeriod_Minutes ON BookingPeriod USING gist (FromMinute, ToMinute);
+-- Overlap searches ask for the closed range of minutes: the server keeps statistics on the expression and
+-- estimates a search from them (two separate comparisons on the columns would look like a quarter of the table).
+CREATE INDEX IX_BookingPeriod_Minutes ON BookingPeriod USING gist (int4range(FromMinute, ToMinute, '[]'));
 CREATE INDEX IX_BookingPeriod_Booking ON BookingPeriod (BookingID);
 
 -- A stored date-time as a timestamp; nothing for text that does not read as one (such a booking holds no berth).

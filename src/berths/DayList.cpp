@@ -14,7 +14,7 @@ std::optional<QList<DayBooking>> Read(const QSqlDatabase& db, const QDate& day, 
     const QDateTime start = modFunctions::WallTime(day);
     const QDateTime end = modFunctions::WallTime(day.addDays(1));
     // The index finds the bookings of the day; only those rows are read, with their berths in saved order.
-    const auto touching = PeriodIndex::Touching(start, true, end, false);
+    const auto touching = PeriodIndex::Touching(db, start, true, end, false);
     QSqlQuery q(db);
     q.setForwardOnly(true);
     const QString sql =

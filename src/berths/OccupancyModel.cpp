@@ -120,12 +120,12 @@ std::optional<std::vector<OccupancyModel::Entry>> OccupancyModel::Read(const QSq
     m_lastQuery = {fromMinute, toMinute};
     m_connection = db.connectionName();
     // The index alone: who holds which berth when. No booking row is read here.
+    const auto overlapping = PeriodIndex::Overlapping(db, fromMinute, toMinute);
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    if (!Sql::Exec(q,
-                   QStringLiteral("SELECT P.ID, P.FromMinute, P.ToMinute FROM BookingPeriod P "
-                                  "WHERE P.FromMinute < ? AND P.ToMinute > ?"),
-                   {toMinute, fromMinute}, error))
+    if (!Sql::Exec(
+            q, QStringLiteral("SELECT P.ID, P.FromMinute, P.ToMinute FROM BookingPeriod P WHERE ") + overlapping.sql,
+            overlapping.binds, error))
         return std::nullopt;
     std::vector<Entry> entries;
     while (q.next()) {
@@ -298,7 +298,7 @@ std::optional<int> OccupancyModel::BookingToOpen(const QSqlDatabase& db, int row
         return std::nullopt;
     const QString name = m_columns[size_t(column)].name;
     // Edges included, unlike the painting rule: a booking ending exactly at the slot's start counts.
-    const auto touching = PeriodIndex::Touching(Slot(row), true, SlotEnd(row), true);
+    const auto touching = PeriodIndex::Touching(db, Slot(row), true, SlotEnd(row), true);
     QSqlQuery q(db);
     q.setForwardOnly(true);
     if (!Sql::Exec(q,

@@ -17,9 +17,9 @@ QString BusySql(const PeriodIndex::Condition& overlap)
         .arg(PeriodIndex::BerthIdSql(), overlap.sql, PeriodIndex::BookingIdSql());
 }
 
-PeriodIndex::Condition Overlap(const QDateTime& from, const QDateTime& to)
+PeriodIndex::Condition Overlap(const QSqlDatabase& db, const QDateTime& from, const QDateTime& to)
 {
-    return PeriodIndex::Touching(from, false, to, false);
+    return PeriodIndex::Touching(db, from, false, to, false);
 }
 } // namespace
 
@@ -28,7 +28,7 @@ std::optional<QSet<int>> BusyBerths(const QSqlDatabase& db, const QDateTime& fro
 {
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    const auto overlap = Overlap(from, to);
+    const auto overlap = Overlap(db, from, to);
     if (!Sql::Exec(q, BusySql(overlap), overlap.binds + QVariantList{excludeBookingId}, error))
         return std::nullopt;
     QSet<int> busy;
@@ -42,7 +42,7 @@ std::optional<QList<AvailableBerth>> FreeBerths(const QSqlDatabase& db, const QD
 {
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    const auto overlap = Overlap(from, to);
+    const auto overlap = Overlap(db, from, to);
     const QString sql = QStringLiteral("SELECT ID, Name, Length, Width, HasPower, DailyHireCharge FROM Berth "
                                        "WHERE Active <> 0 AND ID NOT IN (") +
                         BusySql(overlap) + u')';

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QSqlDatabase>
 #include <QString>
 #include <QVariantList>
 
@@ -24,9 +25,13 @@ struct Condition
     QVariantList binds;
 };
 
+/// The entries whose period starts before beforeMinute and ends after afterMinute, written for db's engine.
+Condition Overlapping(const QSqlDatabase& db, qint64 afterMinute, qint64 beforeMinute);
+
 /// The entries whose period starts before end and ends after start; startInclusive / endInclusive let a period
 /// that ends exactly at start / begins exactly at end count too. The minutes are rounded so that the condition
-/// gives what the same comparison on the booking's stored date-times gives.
-Condition Touching(const QDateTime& start, bool startInclusive, const QDateTime& end, bool endInclusive);
+/// gives what the same comparison on the booking's stored date-times gives. Written for db's engine.
+Condition Touching(const QSqlDatabase& db, const QDateTime& start, bool startInclusive, const QDateTime& end,
+                   bool endInclusive);
 
 } // namespace PeriodIndex

@@ -63,6 +63,12 @@ public:
     virtual bool IsOverlapRefusal(const QSqlError& error) const = 0;
     /// Whether a failed statement failed because the connection to the server is gone.
     virtual bool IsConnectionLost(const QSqlDatabase& db, const QSqlError& error) const = 0;
+
+    /// A condition true when the whole-number interval from low to high (both included; columns or expressions)
+    /// shares a point with the one from the first bound value to the second; the caller binds a first value no
+    /// greater than the second. A server estimates a range overlap from its statistics, where two separate
+    /// comparisons look like a quarter of the table and lead it to plans for a quarter of the table.
+    virtual QString IntervalOverlap(const QString& low, const QString& high) const = 0;
 };
 
 /// The parts of a postgresql:// address Qt's driver takes one by one; the password is never among them (libpq reads
