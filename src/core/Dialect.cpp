@@ -115,11 +115,13 @@ public:
     // Unquoted names are folded to lower case by the server; Qt's table model quotes what it is given.
     QString TableName(const QString& name) const override { return name.toLower(); }
 
-    // A desk that waits for another's lock says so after a while rather than hanging.
+    // A desk that waits for another's lock says so after a while rather than hanging. A desk's statements are
+    // short index searches: compiling a plan or starting parallel workers costs more than it saves.
     QStringList SessionSetup() const override
     {
         return {QStringLiteral("SELECT set_config('lock_timeout', '10s', false), "
-                               "set_config('application_name', 'zemharbour', false)")};
+                               "set_config('application_name', 'zemharbour', false), set_config('jit', 'off', false), "
+                               "set_config('max_parallel_workers_per_gather', '0', false)")};
     }
     // The advisory lock stands for SQLite's single writer: what an immediate transaction reads stays as it was
     // until it commits, at every desk that saves through one.
