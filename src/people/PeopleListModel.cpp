@@ -1,5 +1,7 @@
 #include "people/PeopleListModel.h"
 
+#include "core/SqlHelpers.h"
+
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -41,9 +43,7 @@ bool PeopleListModel::Requery(const QSqlDatabase& db, QString* error)
 {
     // The model reads the rows in blocks as the grid reaches them (SQLite reports no row count up front).
     QSqlQuery q(db);
-    if (!q.exec(m_definition.query)) {
-        if (error)
-            *error = q.lastError().text();
+    if (!Sql::Exec(q, m_definition.query, {}, error)) {
         clear();
         return false;
     }
