@@ -16,7 +16,7 @@ QString SharedConnectionName();
 /// The shared connection; invalid when it is not open.
 QSqlDatabase Shared();
 
-/// The text of resources/schema.sql, the one source of the schema.
+/// The schema of a new file (resources/schema.sql) with the rows every new database starts with.
 QString SchemaScript();
 
 /// Writes a new, empty database at path. Refuses an existing file; writes beside it and renames into place,

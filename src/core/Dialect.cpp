@@ -24,6 +24,14 @@ QString ReadResource(const QString& path)
     return QString::fromUtf8(file.readAll());
 }
 
+// A schema followed by the rows a new database is delivered with; nothing when either is missing.
+QString WithDeliveredRows(const QString& schema)
+{
+    const QString tables = ReadResource(schema);
+    const QString rows = ReadResource(QStringLiteral(":/core/delivered-rows.sql"));
+    return tables.isEmpty() || rows.isEmpty() ? QString() : tables + u'\n' + rows;
+}
+
 QString QuotedList(const QStringList& names)
 {
     QStringList quoted;
@@ -37,7 +45,7 @@ class SQLiteDialect final : public Dialect
 public:
     Engine Kind() const override { return Engine::SQLite; }
     QString Driver() const override { return QStringLiteral("QSQLITE"); }
-    QString SchemaScript() const override { return ReadResource(QStringLiteral(":/core/schema.sql")); }
+    QString SchemaScript() const override { return WithDeliveredRows(QStringLiteral(":/core/schema.sql")); }
 
     QString NoCase(const QString& expr) const override { return expr + QStringLiteral(" COLLATE NOCASE"); }
     QString InsertOrder(const QString& alias) const override
@@ -99,7 +107,7 @@ class PostgreSQLDialect final : public Dialect
 public:
     Engine Kind() const override { return Engine::PostgreSQL; }
     QString Driver() const override { return QStringLiteral("QPSQL"); }
-    QString SchemaScript() const override { return ReadResource(QStringLiteral(":/core/schema-postgresql.sql")); }
+    QString SchemaScript() const override { return WithDeliveredRows(QStringLiteral(":/core/schema-postgresql.sql")); }
 
     QString NoCase(const QString& expr) const override { return QStringLiteral("lower(%1)").arg(expr); }
     QString InsertOrder(const QString& alias) const override
