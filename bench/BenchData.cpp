@@ -17,35 +17,35 @@ namespace {
 
 // Generates the harbour of sizes into path unless it is there already; written beside it and renamed, so an
 // interrupted run leaves no half-made file to be measured later.
-QString MakeOnce(const QString& path, const DataGenerator::Sizes& sizes)
+QString makeOnce(const QString& path, const DataGenerator::Sizes& sizes)
 {
     if (QFile::exists(path))
         return path;
     const QString temp = path + QStringLiteral(".part");
     QFile::remove(temp);
     QString error;
-    if (!Database::CreateDatabase(temp, &error))
+    if (!Database::createDatabase(temp, &error))
         qFatal("%s", qPrintable(error));
     {
-        const auto db = Database::Open(temp, QStringLiteral("generate"), 500, &error);
+        const auto db = Database::open(temp, QStringLiteral("generate"), 500, &error);
         std::fprintf(stderr, "generating %d bookings into %s ...\n", sizes.bookings, qPrintable(path));
         // A file being made from nothing needs no journal: a failure throws the whole file away.
-        if (!db || !Sql::Exec(*db, QStringLiteral("PRAGMA journal_mode = OFF")) ||
-            !Sql::Exec(*db, QStringLiteral("PRAGMA synchronous = OFF")) ||
-            !Sql::Exec(*db, QStringLiteral("PRAGMA cache_size = -1048576")))
+        if (!db || !Sql::exec(*db, QStringLiteral("PRAGMA journal_mode = OFF")) ||
+            !Sql::exec(*db, QStringLiteral("PRAGMA synchronous = OFF")) ||
+            !Sql::exec(*db, QStringLiteral("PRAGMA cache_size = -1048576")))
             qFatal("cannot prepare %s", qPrintable(temp));
         QElapsedTimer timer;
         timer.start();
-        if (!DataGenerator::Generate(*db, sizes, &error))
+        if (!DataGenerator::generate(*db, sizes, &error))
             qFatal("%s", qPrintable(error));
         std::fprintf(stderr, "generated in %.1f s\n", double(timer.elapsed()) / 1000.0);
     }
-    Database::Close(QStringLiteral("generate"));
+    Database::close(QStringLiteral("generate"));
     QFile::rename(temp, path);
     return path;
 }
 
-QSqlDatabase OpenFile(QString path, const QString& name, bool copy)
+QSqlDatabase openFile(QString path, const QString& name, bool copy)
 {
     if (copy) {
         const QString scratch = QDir::temp().filePath(QStringLiteral("zem-bench-scratch.sqlite"));
@@ -54,14 +54,14 @@ QSqlDatabase OpenFile(QString path, const QString& name, bool copy)
         path = scratch;
     }
     QString error;
-    const auto db = Database::Open(path, name, 500, &error);
+    const auto db = Database::open(path, name, 500, &error);
     if (!db)
         qFatal("%s", qPrintable(error));
     return *db;
 }
 
 // Runs bench/pg-server.sh with args and returns what it printed; stops the run if it fails.
-QString ServerScript(const QStringList& args)
+QString serverScript(const QStringList& args)
 {
     QProcess script;
     script.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -73,37 +73,37 @@ QString ServerScript(const QStringList& args)
 
 } // namespace
 
-DataGenerator::Sizes Sizes(int bookings)
+DataGenerator::Sizes sizes(int bookings)
 {
-    return DataGenerator::BusyHarbour(Berths, bookings, BusyHistoryStart);
+    return DataGenerator::busyHarbour(Berths, bookings, BusyHistoryStart);
 }
 
-QString GeneratedHarbour(int bookings)
+QString generatedHarbour(int bookings)
 {
-    return MakeOnce(QDir::temp().filePath(QStringLiteral("zem-bench-busy-%1.sqlite").arg(bookings)), Sizes(bookings));
+    return makeOnce(QDir::temp().filePath(QStringLiteral("zem-bench-busy-%1.sqlite").arg(bookings)), sizes(bookings));
 }
 
-QSqlDatabase Open(int bookings, const QString& name, bool copy)
+QSqlDatabase open(int bookings, const QString& name, bool copy)
 {
-    return OpenFile(GeneratedHarbour(bookings), name, copy);
+    return openFile(generatedHarbour(bookings), name, copy);
 }
 
-QSqlDatabase Open(Engine engine, int bookings, const QString& name)
+QSqlDatabase open(Engine engine, int bookings, const QString& name)
 {
     if (engine == Engine::SQLite)
-        return Open(bookings, name);
+        return open(bookings, name);
     const QString count = QString::number(bookings);
-    ServerScript({QStringLiteral("load"), GeneratedHarbour(bookings), count});
+    serverScript({QStringLiteral("load"), generatedHarbour(bookings), count});
     QString error;
-    const auto db = Database::Open(ServerScript({QStringLiteral("uri"), count}), name, 500, &error);
+    const auto db = Database::open(serverScript({QStringLiteral("uri"), count}), name, 500, &error);
     if (!db)
         qFatal("%s", qPrintable(error));
     return *db;
 }
 
-double ServerCpuSeconds(const QSqlDatabase& db)
+double serverCpuSeconds(const QSqlDatabase& db)
 {
-    if (Dialect::Of(db).Kind() != Engine::PostgreSQL)
+    if (Dialect::of(db).kind() != Engine::PostgreSQL)
         return 0;
     QSqlQuery q(db);
     if (!q.exec(QStringLiteral("SELECT pg_backend_pid()")) || !q.next())
@@ -117,11 +117,11 @@ double ServerCpuSeconds(const QSqlDatabase& db)
     return double(fields.value(11).toLongLong() + fields.value(12).toLongLong()) / double(::sysconf(_SC_CLK_TCK));
 }
 
-std::vector<QDate> Days(int bookings, int count, quint32 seed)
+std::vector<QDate> days(int bookings, int count, quint32 seed)
 {
-    const auto sizes = Sizes(bookings);
-    const QDate first = sizes.from.addDays(60);
-    const qint64 span = first.daysTo(sizes.until.addDays(-90));
+    const auto harbour = sizes(bookings);
+    const QDate first = harbour.from.addDays(60);
+    const qint64 span = first.daysTo(harbour.until.addDays(-90));
     QRandomGenerator random(seed);
     std::vector<QDate> days;
     for (int i = 0; i < count; ++i)
@@ -129,21 +129,21 @@ std::vector<QDate> Days(int bookings, int count, quint32 seed)
     return days;
 }
 
-QString GeneratedDatabase(int bookings, int years)
+QString generatedDatabase(int bookings, int years)
 {
     DataGenerator::Sizes sizes;
     sizes.customers = 20000;
     sizes.owners = 200;
     sizes.berths = Berths;
     sizes.bookings = bookings;
-    sizes.from = HistoryStart(years);
+    sizes.from = historyStart(years);
     sizes.until = HistoryEnd;
-    return MakeOnce(QDir::temp().filePath(QStringLiteral("zem-bench-%1-%2y.sqlite").arg(bookings).arg(years)), sizes);
+    return makeOnce(QDir::temp().filePath(QStringLiteral("zem-bench-%1-%2y.sqlite").arg(bookings).arg(years)), sizes);
 }
 
-QSqlDatabase Open(int bookings, int years, const QString& name, bool copy)
+QSqlDatabase open(int bookings, int years, const QString& name, bool copy)
 {
-    return OpenFile(GeneratedDatabase(bookings, years), name, copy);
+    return openFile(generatedDatabase(bookings, years), name, copy);
 }
 
 } // namespace BenchData

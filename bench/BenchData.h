@@ -19,32 +19,32 @@ inline constexpr int Berths = 2000;
 
 inline const QDate BusyHistoryStart(2000, 1, 1);
 
-DataGenerator::Sizes Sizes(int bookings);
+DataGenerator::Sizes sizes(int bookings);
 /// The busy harbour with `bookings` bookings, as zem-bench-busy-<bookings>.sqlite.
-QString GeneratedHarbour(int bookings);
+QString generatedHarbour(int bookings);
 /// Opens the busy harbour (or a scratch copy of it, for benchmarks that write) as connection name.
-QSqlDatabase Open(int bookings, const QString& name, bool copy = false);
+QSqlDatabase open(int bookings, const QString& name, bool copy = false);
 /// The same harbour on either engine: on PostgreSQL the file's rows copied into database zem_busy_<bookings> of
 /// the benchmarks' own server (bench/pg-server.sh starts it and copies the file the first time).
-QSqlDatabase Open(Engine engine, int bookings, const QString& name);
+QSqlDatabase open(Engine engine, int bookings, const QString& name);
 /// Seconds of CPU the server process behind a PostgreSQL connection has used so far (read from /proc: the
 /// server runs on this machine); 0 on SQLite, whose work is done in this process and counted by the benchmark.
-double ServerCpuSeconds(const QSqlDatabase& db);
+double serverCpuSeconds(const QSqlDatabase& db);
 /// Days spread over the busy harbour's history (its first and last months left out), so no part is favoured.
-std::vector<QDate> Days(int bookings, int count, quint32 seed);
+std::vector<QDate> days(int bookings, int count, quint32 seed);
 
 // ---- A long history: 2,000 berths, 20,000 customers, `bookings` bookings spread over `years` years ----
 
 /// Every long history ends here; a longer one starts earlier.
 inline const QDate HistoryEnd(2027, 1, 1);
-inline QDate HistoryStart(int years)
+inline QDate historyStart(int years)
 {
     return HistoryEnd.addYears(-years);
 }
 /// The long history, as zem-bench-<bookings>-<years>y.sqlite.
-QString GeneratedDatabase(int bookings, int years);
+QString generatedDatabase(int bookings, int years);
 /// Opens that database (or, with copy, a scratch copy that may be changed) as connection name.
-QSqlDatabase Open(int bookings, int years, const QString& name, bool copy);
+QSqlDatabase open(int bookings, int years, const QString& name, bool copy);
 
 // ---- Seams ----
 
@@ -52,18 +52,18 @@ QSqlDatabase Open(int bookings, int years, const QString& name, bool copy);
 class QuietMessages final : public IMessageBox
 {
 public:
-    MsgResult Show(const QString&, const QString&, MsgIcon, MsgButtons) override { return MsgResult::Ok; }
+    MsgResult show(const QString&, const QString&, MsgIcon, MsgButtons) override { return MsgResult::Ok; }
 };
 class FixedFile final : public IFileDialog
 {
 public:
-    QString Choose(const FileRequest&) override { return path; }
+    QString choose(const FileRequest&) override { return path; }
     QString path;
 };
 class NoDesktop final : public IDesktop
 {
 public:
-    bool Open(const QUrl&) override { return false; }
+    bool open(const QUrl&) override { return false; }
 };
 
 } // namespace BenchData

@@ -21,11 +21,11 @@ const QString PlainFreeBerths =
                    " WHERE BO.FromDate < ? AND BO.ToDate > ? AND BO.ID <> 0) AS BE ON B.ID = BE.BerthID "
                    "WHERE BE.BerthID IS NULL AND B.Active <> 0");
 
-std::vector<QDateTime> Weeks(int bookings)
+std::vector<QDateTime> weeks(int bookings)
 {
     std::vector<QDateTime> starts;
-    for (const QDate& day : BenchData::Days(bookings, 256, 7))
-        starts.push_back(modFunctions::WallTime(day, QTime(14, 0)));
+    for (const QDate& day : BenchData::days(bookings, 256, 7))
+        starts.push_back(modFunctions::wallTime(day, QTime(14, 0)));
     return starts;
 }
 
@@ -33,20 +33,20 @@ std::vector<QDateTime> Weeks(int bookings)
 void BM_FreeBerthsOneWeek(benchmark::State& state, Engine engine)
 {
     const int bookings = static_cast<int>(state.range(0));
-    const QSqlDatabase db = BenchData::Open(engine, bookings, QStringLiteral("free"));
-    const auto starts = Weeks(bookings);
+    const QSqlDatabase db = BenchData::open(engine, bookings, QStringLiteral("free"));
+    const auto starts = weeks(bookings);
     size_t next = 0;
     qint64 offered = 0;
-    const double serverCpu = BenchData::ServerCpuSeconds(db);
+    const double serverCpu = BenchData::serverCpuSeconds(db);
     for (auto _ : state) {
         const QDateTime from = starts[next++ % starts.size()];
-        const auto berths = BerthAvailability::FreeBerths(db, from, from.addDays(7).addSecs(-4 * 3600), 0);
+        const auto berths = BerthAvailability::freeBerths(db, from, from.addDays(7).addSecs(-4 * 3600), 0);
         offered += berths ? berths->size() : 0;
         benchmark::DoNotOptimize(berths);
     }
     state.counters["berths_offered"] = benchmark::Counter(double(offered), benchmark::Counter::kAvgIterations);
     state.counters["server_cpu_ms"] =
-        benchmark::Counter((BenchData::ServerCpuSeconds(db) - serverCpu) * 1000.0, benchmark::Counter::kAvgIterations);
+        benchmark::Counter((BenchData::serverCpuSeconds(db) - serverCpu) * 1000.0, benchmark::Counter::kAvgIterations);
 }
 BENCHMARK_CAPTURE(BM_FreeBerthsOneWeek, sqlite, Engine::SQLite)
     ->Arg(200000)
@@ -61,19 +61,19 @@ BENCHMARK_CAPTURE(BM_FreeBerthsOneWeek, postgresql, Engine::PostgreSQL)
 void BM_BusyBerthsOneWeek(benchmark::State& state, Engine engine)
 {
     const int bookings = static_cast<int>(state.range(0));
-    const QSqlDatabase db = BenchData::Open(engine, bookings, QStringLiteral("busy"));
-    const auto starts = Weeks(bookings);
+    const QSqlDatabase db = BenchData::open(engine, bookings, QStringLiteral("busy"));
+    const auto starts = weeks(bookings);
     size_t next = 0;
     qint64 busy = 0;
-    const double serverCpu = BenchData::ServerCpuSeconds(db);
+    const double serverCpu = BenchData::serverCpuSeconds(db);
     for (auto _ : state) {
         const QDateTime from = starts[next++ % starts.size()];
-        const auto berths = BerthAvailability::BusyBerths(db, from, from.addDays(7).addSecs(-4 * 3600), 0);
+        const auto berths = BerthAvailability::busyBerths(db, from, from.addDays(7).addSecs(-4 * 3600), 0);
         busy += berths ? berths->size() : 0;
     }
     state.counters["berths_taken"] = benchmark::Counter(double(busy), benchmark::Counter::kAvgIterations);
     state.counters["server_cpu_ms"] =
-        benchmark::Counter((BenchData::ServerCpuSeconds(db) - serverCpu) * 1000.0, benchmark::Counter::kAvgIterations);
+        benchmark::Counter((BenchData::serverCpuSeconds(db) - serverCpu) * 1000.0, benchmark::Counter::kAvgIterations);
 }
 BENCHMARK_CAPTURE(BM_BusyBerthsOneWeek, sqlite, Engine::SQLite)
     ->Arg(200000)
@@ -88,17 +88,17 @@ BENCHMARK_CAPTURE(BM_BusyBerthsOneWeek, postgresql, Engine::PostgreSQL)
 void BM_PlainOverlapOneWeek(benchmark::State& state)
 {
     const int bookings = static_cast<int>(state.range(0));
-    const QSqlDatabase db = BenchData::Open(bookings, QStringLiteral("plain"));
-    const auto starts = Weeks(bookings);
+    const QSqlDatabase db = BenchData::open(bookings, QStringLiteral("plain"));
+    const auto starts = weeks(bookings);
     size_t next = 0;
     qint64 offered = 0;
     for (auto _ : state) {
         const QDateTime from = starts[next++ % starts.size()];
         QSqlQuery q(db);
         q.setForwardOnly(true);
-        if (!Sql::Exec(
+        if (!Sql::exec(
                 q, PlainFreeBerths,
-                {modFunctions::DbDateTime(from.addDays(7).addSecs(-4 * 3600)), modFunctions::DbDateTime(from)})) {
+                {modFunctions::dbDateTime(from.addDays(7).addSecs(-4 * 3600)), modFunctions::dbDateTime(from)})) {
             state.SkipWithError("query failed");
             break;
         }
@@ -112,18 +112,18 @@ BENCHMARK(BM_PlainOverlapOneWeek)->Arg(200000)->Arg(2000000)->Unit(benchmark::kM
 void BM_SaveTwoBerthBooking(benchmark::State& state)
 {
     const int bookings = static_cast<int>(state.range(0));
-    const QSqlDatabase db = BenchData::Open(bookings, QStringLiteral("save"), true);
+    const QSqlDatabase db = BenchData::open(bookings, QStringLiteral("save"), true);
     // Each booking goes after the generated history, on berths that are free then.
-    QDateTime from = modFunctions::WallTime(BenchData::Sizes(bookings).until.addDays(30), QTime(9, 0));
+    QDateTime from = modFunctions::wallTime(BenchData::sizes(bookings).until.addDays(30), QTime(9, 0));
     for (auto _ : state) {
         BookingRecord b;
         b.customerId = 1;
         b.fromDate = from;
         b.toDate = from.addDays(3).addSecs(5 * 3600);
-        b.costOfHire = Money::FromPence(12000);
+        b.costOfHire = Money::fromPence(12000);
         b.berthIds = {11, 12};
         b.berthNames = {QStringLiteral("A11"), QStringLiteral("A12")};
-        const auto result = BookingStore::SaveBooking(db, b);
+        const auto result = BookingStore::saveBooking(db, b);
         if (!result.ok) {
             state.SkipWithError("save failed");
             break;
@@ -136,11 +136,11 @@ BENCHMARK(BM_SaveTwoBerthBooking)->Arg(200000)->Arg(2000000)->Unit(benchmark::kM
 // Find Booking as it opens: the one query over every booking with its customer and a screenful of cells.
 void BM_FindBookingOpen(benchmark::State& state)
 {
-    const QSqlDatabase db = BenchData::Open(static_cast<int>(state.range(0)), QStringLiteral("find"));
+    const QSqlDatabase db = BenchData::open(static_cast<int>(state.range(0)), QStringLiteral("find"));
     qint64 fetched = 0;
     for (auto _ : state) {
         FindBookingModel model;
-        if (!model.Load(db)) {
+        if (!model.load(db)) {
             state.SkipWithError("query failed");
             break;
         }
@@ -159,28 +159,28 @@ BENCHMARK(BM_FindBookingOpen)->Arg(200000)->Unit(benchmark::kMillisecond);
 void BM_FindBookingSearch(benchmark::State& state)
 {
     const int bookings = static_cast<int>(state.range(0));
-    const QSqlDatabase db = BenchData::Open(bookings, QStringLiteral("find"));
-    const QDate first = BenchData::Sizes(bookings).from;
-    const int days = int(first.daysTo(BenchData::Sizes(bookings).until));
+    const QSqlDatabase db = BenchData::open(bookings, QStringLiteral("find"));
+    const QDate first = BenchData::sizes(bookings).from;
+    const int days = int(first.daysTo(BenchData::sizes(bookings).until));
     QRandomGenerator random(11);
     qint64 matches = 0;
     for (auto _ : state) {
-        const QDateTime day = modFunctions::WallTime(first.addDays(random.bounded(days)));
+        const QDateTime day = modFunctions::wallTime(first.addDays(random.bounded(days)));
         FindBookingModel::Bounds bounds;
         switch (state.range(1)) {
         case 0:
             bounds = {day, day.addDays(14)};
             break;
         case 1:
-            bounds.arriving = modFunctions::WallTime(first);
+            bounds.arriving = modFunctions::wallTime(first);
             break;
         default:
-            bounds.departing = modFunctions::WallTime(first.addDays(days / 2));
+            bounds.departing = modFunctions::wallTime(first.addDays(days / 2));
             break;
         }
         FindBookingModel model;
-        const auto count = FindBookingModel::Count(db, bounds);
-        if (!model.Load(db, bounds) || !count) {
+        const auto count = FindBookingModel::count(db, bounds);
+        if (!model.load(db, bounds) || !count) {
             state.SkipWithError("query failed");
             break;
         }

@@ -19,11 +19,11 @@ constexpr int SlotRows = 36;
 
 using View = OccupancyModel::View;
 
-std::unique_ptr<OccupancyModel> OpenGrid(const QSqlDatabase& db, View view, const QDate& day)
+std::unique_ptr<OccupancyModel> openGrid(const QSqlDatabase& db, View view, const QDate& day)
 {
     auto model = std::make_unique<OccupancyModel>();
-    if (!model->SetStartDay(db, day) || !model->Refresh(db) || !model->SetView(db, view) ||
-        !model->SetSlotRows(db, SlotRows))
+    if (!model->setStartDay(db, day) || !model->refresh(db) || !model->setView(db, view) ||
+        !model->setSlotRows(db, SlotRows))
         qFatal("the grid could not be filled");
     return model;
 }
@@ -32,24 +32,24 @@ void BM_GridFill(benchmark::State& state, Engine engine)
 {
     const int bookings = static_cast<int>(state.range(0));
     const View view = View(state.range(1));
-    const QSqlDatabase db = BenchData::Open(engine, bookings, QStringLiteral("fill"));
-    const auto days = BenchData::Days(bookings, 64, 11);
-    const auto model = OpenGrid(db, view, days.front());
+    const QSqlDatabase db = BenchData::open(engine, bookings, QStringLiteral("fill"));
+    const auto days = BenchData::days(bookings, 64, 11);
+    const auto model = openGrid(db, view, days.front());
     size_t next = 0;
     qint64 booked = 0;
-    const double serverCpu = BenchData::ServerCpuSeconds(db);
+    const double serverCpu = BenchData::serverCpuSeconds(db);
     for (auto _ : state) {
-        if (!model->SetStartDay(db, days[next++ % days.size()]))
+        if (!model->setStartDay(db, days[next++ % days.size()]))
             state.SkipWithError("fill failed");
         state.PauseTiming();
         for (int c = 0; c < model->columnCount(); ++c)
-            booked += model->State(0, c) == OccupancyModel::CellState::Booked;
+            booked += model->state(0, c) == OccupancyModel::CellState::Booked;
         state.ResumeTiming();
     }
     state.counters["cells"] = double(model->rowCount()) * model->columnCount();
     state.counters["booked_in_row_1"] = benchmark::Counter(double(booked), benchmark::Counter::kAvgIterations);
     state.counters["server_cpu_ms"] =
-        benchmark::Counter((BenchData::ServerCpuSeconds(db) - serverCpu) * 1000.0, benchmark::Counter::kAvgIterations);
+        benchmark::Counter((BenchData::serverCpuSeconds(db) - serverCpu) * 1000.0, benchmark::Counter::kAvgIterations);
 }
 BENCHMARK_CAPTURE(BM_GridFill, sqlite, Engine::SQLite)
     ->ArgsProduct({{200000, 2000000}, {int(View::HalfHourly), int(View::Daily)}})
@@ -64,22 +64,22 @@ void BM_GridFillAndShow(benchmark::State& state, Engine engine)
 {
     const int bookings = static_cast<int>(state.range(0));
     const View view = View(state.range(1));
-    const QSqlDatabase db = BenchData::Open(engine, bookings, QStringLiteral("show"));
-    const auto days = BenchData::Days(bookings, 64, 11);
-    const auto model = OpenGrid(db, view, days.front());
+    const QSqlDatabase db = BenchData::open(engine, bookings, QStringLiteral("show"));
+    const auto days = BenchData::days(bookings, 64, 11);
+    const auto model = openGrid(db, view, days.front());
     size_t next = 0;
-    const double serverCpu = BenchData::ServerCpuSeconds(db);
+    const double serverCpu = BenchData::serverCpuSeconds(db);
     for (auto _ : state) {
         const QDate day = days[next++ % days.size()];
-        if (!model->SetStartDay(db, day))
+        if (!model->setStartDay(db, day))
             state.SkipWithError("fill failed");
         const int first = int((next * 97) % 1900); // somewhere along the harbour
         for (int r = 0; r < model->rowCount(); ++r)
             for (int c = first; c < first + 28; ++c)
-                benchmark::DoNotOptimize(model->Text(r, c));
+                benchmark::DoNotOptimize(model->text(r, c));
     }
     state.counters["server_cpu_ms"] =
-        benchmark::Counter((BenchData::ServerCpuSeconds(db) - serverCpu) * 1000.0, benchmark::Counter::kAvgIterations);
+        benchmark::Counter((BenchData::serverCpuSeconds(db) - serverCpu) * 1000.0, benchmark::Counter::kAvgIterations);
 }
 BENCHMARK_CAPTURE(BM_GridFillAndShow, sqlite, Engine::SQLite)
     ->ArgsProduct({{200000, 2000000}, {int(View::HalfHourly), int(View::Daily)}})
@@ -92,21 +92,21 @@ void BM_GridScroll(benchmark::State& state, Engine engine)
 {
     const int bookings = static_cast<int>(state.range(0));
     const View view = View(state.range(1));
-    const QSqlDatabase db = BenchData::Open(engine, bookings, QStringLiteral("scroll"));
-    const auto days = BenchData::Days(bookings, 64, 11);
-    const auto model = OpenGrid(db, view, days[7]);
+    const QSqlDatabase db = BenchData::open(engine, bookings, QStringLiteral("scroll"));
+    const auto days = BenchData::days(bookings, 64, 11);
+    const auto model = openGrid(db, view, days[7]);
     // From 12:00 the half-hourly rows run to 17:30 the next day, so both arrows move it.
     for (int i = 0; view == View::HalfHourly && i < 8; ++i)
-        model->Scroll(db, 1);
+        model->scroll(db, 1);
     int direction = 1;
-    const double serverCpu = BenchData::ServerCpuSeconds(db);
+    const double serverCpu = BenchData::serverCpuSeconds(db);
     for (auto _ : state) {
-        if (!model->Scroll(db, direction))
+        if (!model->scroll(db, direction))
             state.SkipWithError("scroll refused");
         direction = -direction;
     }
     state.counters["server_cpu_ms"] =
-        benchmark::Counter((BenchData::ServerCpuSeconds(db) - serverCpu) * 1000.0, benchmark::Counter::kAvgIterations);
+        benchmark::Counter((BenchData::serverCpuSeconds(db) - serverCpu) * 1000.0, benchmark::Counter::kAvgIterations);
 }
 BENCHMARK_CAPTURE(BM_GridScroll, sqlite, Engine::SQLite)
     ->ArgsProduct({{200000, 2000000}, {int(View::HalfHourly), int(View::Daily)}})
@@ -136,34 +136,34 @@ void BM_GridFillPerCell(benchmark::State& state)
 {
     const int bookings = static_cast<int>(state.range(0));
     const View view = View(state.range(1));
-    const QSqlDatabase db = BenchData::Open(bookings, QStringLiteral("percell"));
+    const QSqlDatabase db = BenchData::open(bookings, QStringLiteral("percell"));
     std::vector<BookedBerth> booked;
     std::vector<BerthRow> berths;
     {
         QSqlQuery q(db);
         q.setForwardOnly(true);
-        Sql::Exec(q, QStringLiteral("SELECT B.ID, C.Name, B.FromDate, B.ToDate, BE.Name FROM Booking B "
+        Sql::exec(q, QStringLiteral("SELECT B.ID, C.Name, B.FromDate, B.ToDate, BE.Name FROM Booking B "
                                     "LEFT JOIN Customer C ON B.CustomerID = C.ID "
                                     "JOIN BookingBerth BB ON B.ID = BB.BookingID JOIN Berth BE ON BB.BerthID = BE.ID"));
         while (q.next())
             booked.push_back({q.value(0).toInt(), q.value(1).toString(),
-                              PeriodIndex::FloorMinute(modFunctions::ReadDateTime(q.value(2))),
-                              PeriodIndex::FloorMinute(modFunctions::ReadDateTime(q.value(3))), q.value(4).toString()});
-        Sql::Exec(q, QStringLiteral("SELECT Name, Active FROM Berth"));
+                              PeriodIndex::floorMinute(modFunctions::readDateTime(q.value(2))),
+                              PeriodIndex::floorMinute(modFunctions::readDateTime(q.value(3))), q.value(4).toString()});
+        Sql::exec(q, QStringLiteral("SELECT Name, Active FROM Berth"));
         while (q.next())
             berths.push_back({q.value(0).toString(), q.value(1).toInt() != 0});
     }
-    const auto days = BenchData::Days(bookings, 64, 11);
-    const auto model = OpenGrid(db, view, days.front()); // for the slots, so both methods fill the same rows
+    const auto days = BenchData::days(bookings, 64, 11);
+    const auto model = openGrid(db, view, days.front()); // for the slots, so both methods fill the same rows
     size_t next = 0;
     std::vector<QString> cells(berths.size() * SlotRows);
     for (auto _ : state) {
         state.PauseTiming();
-        model->SetStartDay(db, days[next++ % days.size()]);
+        model->setStartDay(db, days[next++ % days.size()]);
         state.ResumeTiming();
         for (int r = 0; r < model->rowCount(); ++r) {
-            const qint64 a = PeriodIndex::FloorMinute(model->Slot(r));
-            const qint64 b = PeriodIndex::FloorMinute(model->SlotEnd(r));
+            const qint64 a = PeriodIndex::floorMinute(model->slot(r));
+            const qint64 b = PeriodIndex::floorMinute(model->slotEnd(r));
             std::vector<const BookedBerth*> filtered;
             for (const BookedBerth& row : booked)
                 if (row.from < b && row.to > a)
@@ -196,18 +196,18 @@ BENCHMARK(BM_GridFillPerCell)
 void BM_DayList(benchmark::State& state, Engine engine)
 {
     const int bookings = static_cast<int>(state.range(0));
-    const QSqlDatabase db = BenchData::Open(engine, bookings, QStringLiteral("day"));
-    const auto days = BenchData::Days(bookings, 256, 13);
+    const QSqlDatabase db = BenchData::open(engine, bookings, QStringLiteral("day"));
+    const auto days = BenchData::days(bookings, 256, 13);
     size_t next = 0;
     qint64 rows = 0;
-    const double serverCpu = BenchData::ServerCpuSeconds(db);
+    const double serverCpu = BenchData::serverCpuSeconds(db);
     for (auto _ : state) {
-        const auto list = DayList::Read(db, days[next++ % days.size()]);
+        const auto list = DayList::read(db, days[next++ % days.size()]);
         rows += list ? list->size() : 0;
     }
     state.counters["rows"] = benchmark::Counter(double(rows), benchmark::Counter::kAvgIterations);
     state.counters["server_cpu_ms"] =
-        benchmark::Counter((BenchData::ServerCpuSeconds(db) - serverCpu) * 1000.0, benchmark::Counter::kAvgIterations);
+        benchmark::Counter((BenchData::serverCpuSeconds(db) - serverCpu) * 1000.0, benchmark::Counter::kAvgIterations);
 }
 BENCHMARK_CAPTURE(BM_DayList, sqlite, Engine::SQLite)->Arg(200000)->Arg(2000000)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_DayList, postgresql, Engine::PostgreSQL)->Arg(200000)->Arg(2000000)->Unit(benchmark::kMillisecond);

@@ -1,7 +1,7 @@
 // The costs every change pays: one event log entry, and opening the database file.
 #include "core/Database.h"
+#include "core/EventLog.h"
 #include "core/InstallPaths.h"
-#include "core/modEventLog.h"
 #include "core/modFunctions.h"
 
 #include <QCoreApplication>
@@ -10,7 +10,7 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-QTemporaryDir& Root()
+QTemporaryDir& root()
 {
     static QTemporaryDir dir;
     return dir;
@@ -18,23 +18,23 @@ QTemporaryDir& Root()
 
 void BM_LogEvent(benchmark::State& state)
 {
-    qputenv("ZEMHARBOUR_SETTINGS", (Root().path() + QStringLiteral("/settings.ini")).toLocal8Bit());
-    InstallPaths::SetRoot(Root().path());
-    modEventLog::InitEventLog(QDate(2026, 12, 4));
-    const QDateTime when = modFunctions::WallTime(QDate(2026, 12, 4), QTime(9, 0));
+    qputenv("ZEMHARBOUR_SETTINGS", (root().path() + QStringLiteral("/settings.ini")).toLocal8Bit());
+    InstallPaths::setRoot(root().path());
+    EventLog::initEventLog(QDate(2026, 12, 4));
+    const QDateTime when = modFunctions::wallTime(QDate(2026, 12, 4), QTime(9, 0));
     for (auto _ : state)
-        modEventLog::LogEvent(when, modEventLog::CustomerModified, QStringLiteral("Name: Smith, Town: London"));
+        EventLog::logEvent(when, EventLog::CustomerModified, QStringLiteral("Name: Smith, Town: London"));
 }
 BENCHMARK(BM_LogEvent);
 
 void BM_OpenDatabase(benchmark::State& state)
 {
-    const QString path = Root().path() + QStringLiteral("/DB.sqlite");
+    const QString path = root().path() + QStringLiteral("/DB.sqlite");
     if (!QFile::exists(path))
-        Database::CreateDatabase(path, nullptr);
+        Database::createDatabase(path, nullptr);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(modFunctions::OpenConnection(path, QStringLiteral("bench")));
-        Database::Close(QStringLiteral("bench"));
+        benchmark::DoNotOptimize(modFunctions::openConnection(path, QStringLiteral("bench")));
+        Database::close(QStringLiteral("bench"));
     }
 }
 BENCHMARK(BM_OpenDatabase);

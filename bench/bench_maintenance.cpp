@@ -2,7 +2,7 @@
 // work on the same file in the same run: the archive codec must keep up with the tool it is compatible with.
 #include "BenchData.h"
 #include "maintenance/ArchiveCodec.h"
-#include "maintenance/modSpas.h"
+#include "maintenance/BackupRestore.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -15,30 +15,30 @@
 namespace {
 
 // A folder of its own: compaction writes DB.bak and temp.sqlite beside the database it works on.
-QString ScratchFolder()
+QString scratchFolder()
 {
     return QDir::temp().filePath(QStringLiteral("zem-bench-maintenance"));
 }
-QString Scratch(const QString& name)
+QString scratch(const QString& name)
 {
-    return QDir(ScratchFolder()).filePath(name);
+    return QDir(scratchFolder()).filePath(name);
 }
 
-QString Database()
+QString database()
 {
-    return BenchData::GeneratedDatabase(200000, 10);
+    return BenchData::generatedDatabase(200000, 10);
 }
 
 /// The database's archive, made once for the two restore benchmarks.
-QString Archive()
+QString archivePath()
 {
-    const QString archive = Scratch(QStringLiteral("r.SPA"));
+    const QString archive = scratch(QStringLiteral("r.SPA"));
     if (!QFile::exists(archive))
-        ttsgz::Zcompress(Database(), archive, QStringLiteral("0"), -1);
+        ttsgz::zcompress(database(), archive, QStringLiteral("0"), -1);
     return archive;
 }
 
-void RunZstd(benchmark::State& state, const QStringList& arguments)
+void runZstd(benchmark::State& state, const QStringList& arguments)
 {
     if (QProcess::execute(QStringLiteral("zstd"), arguments) != 0)
         state.SkipWithError("the zstd command failed");
@@ -46,7 +46,7 @@ void RunZstd(benchmark::State& state, const QStringList& arguments)
 
 /// CPU seconds of this process (all its threads) and of the children it waited for: the machine may be shared,
 /// so the work done is compared as well as the wall time.
-double CpuSeconds()
+double cpuSeconds()
 {
     double seconds = 0;
     for (int who : {RUSAGE_SELF, RUSAGE_CHILDREN}) {
@@ -58,71 +58,71 @@ double CpuSeconds()
     return seconds;
 }
 
-void Throughput(benchmark::State& state, qint64 bytes, double cpuStart)
+void throughput(benchmark::State& state, qint64 bytes, double cpuStart)
 {
     state.SetBytesProcessed(state.iterations() * bytes);
     state.counters["MB"] = double(bytes) / 1e6;
-    state.counters["cpu_ms"] = (CpuSeconds() - cpuStart) * 1000 / double(state.iterations());
+    state.counters["cpu_ms"] = (cpuSeconds() - cpuStart) * 1000 / double(state.iterations());
 }
 
 void BM_Backup(benchmark::State& state)
 {
-    const QString source = Database();
-    const double cpu = CpuSeconds();
+    const QString source = database();
+    const double cpu = cpuSeconds();
     for (auto _ : state) {
-        QFile::remove(Scratch(QStringLiteral("a.SPA")));
-        if (ttsgz::Zcompress(source, Scratch(QStringLiteral("a.SPA")), QStringLiteral("0"), -1) != 0)
+        QFile::remove(scratch(QStringLiteral("a.SPA")));
+        if (ttsgz::zcompress(source, scratch(QStringLiteral("a.SPA")), QStringLiteral("0"), -1) != 0)
             state.SkipWithError("Zcompress failed");
     }
-    Throughput(state, QFileInfo(source).size(), cpu);
+    throughput(state, QFileInfo(source).size(), cpu);
 }
 
 void BM_ZstdCommand3(benchmark::State& state)
 {
-    const QString source = Database();
-    const double cpu = CpuSeconds();
+    const QString source = database();
+    const double cpu = cpuSeconds();
     for (auto _ : state)
-        RunZstd(state, {QStringLiteral("-q"), QStringLiteral("-f"), QStringLiteral("-3"), source, QStringLiteral("-o"),
-                        Scratch(QStringLiteral("tool.zst"))});
-    Throughput(state, QFileInfo(source).size(), cpu);
+        runZstd(state, {QStringLiteral("-q"), QStringLiteral("-f"), QStringLiteral("-3"), source, QStringLiteral("-o"),
+                        scratch(QStringLiteral("tool.zst"))});
+    throughput(state, QFileInfo(source).size(), cpu);
 }
 
 void BM_Restore(benchmark::State& state)
 {
-    const QString source = Database();
-    const QString archive = Archive();
-    const double cpu = CpuSeconds();
+    const QString source = database();
+    const QString archive = archivePath();
+    const double cpu = cpuSeconds();
     for (auto _ : state)
-        if (ttsgz::Zuncompress(archive, Scratch(QStringLiteral("restored.sqlite")), QStringLiteral("0")) != 0)
+        if (ttsgz::zuncompress(archive, scratch(QStringLiteral("restored.sqlite")), QStringLiteral("0")) != 0)
             state.SkipWithError("Zuncompress failed");
-    Throughput(state, QFileInfo(source).size(), cpu);
+    throughput(state, QFileInfo(source).size(), cpu);
 }
 
 void BM_ZstdCommandD(benchmark::State& state)
 {
-    const QString source = Database();
-    const QString archive = Archive();
-    const double cpu = CpuSeconds();
+    const QString source = database();
+    const QString archive = archivePath();
+    const double cpu = cpuSeconds();
     for (auto _ : state)
-        RunZstd(state, {QStringLiteral("-q"), QStringLiteral("-f"), QStringLiteral("-d"), archive, QStringLiteral("-o"),
-                        Scratch(QStringLiteral("tool.sqlite"))});
-    Throughput(state, QFileInfo(source).size(), cpu);
+        runZstd(state, {QStringLiteral("-q"), QStringLiteral("-f"), QStringLiteral("-d"), archive, QStringLiteral("-o"),
+                        scratch(QStringLiteral("tool.sqlite"))});
+    throughput(state, QFileInfo(source).size(), cpu);
 }
 
 // The whole compaction as the menu runs it (safety copy, VACUUM INTO, integrity check, rename), for the record.
 void BM_CompactDatabase(benchmark::State& state)
 {
-    const QString copy = Scratch(QStringLiteral("compact.sqlite"));
-    const double cpu = CpuSeconds();
+    const QString copy = scratch(QStringLiteral("compact.sqlite"));
+    const double cpu = cpuSeconds();
     for (auto _ : state) {
         state.PauseTiming();
         QFile::remove(copy);
-        QFile::copy(Database(), copy);
+        QFile::copy(database(), copy);
         state.ResumeTiming();
-        if (!modFunctions::CompactDatabase(copy, true))
+        if (!modFunctions::compactDatabase(copy, true))
             state.SkipWithError("CompactDatabase failed");
     }
-    Throughput(state, QFileInfo(Database()).size(), cpu);
+    throughput(state, QFileInfo(database()).size(), cpu);
 }
 
 // Wall time: the zstd command works in a process of its own, so this process's CPU time would say nothing.
@@ -137,10 +137,10 @@ BENCHMARK(BM_CompactDatabase)->Unit(benchmark::kMillisecond)->UseRealTime()->Ite
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    QDir().mkpath(ScratchFolder());
+    QDir().mkpath(scratchFolder());
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    QDir(ScratchFolder()).removeRecursively();
+    QDir(scratchFolder()).removeRecursively();
     return 0;
 }

@@ -3,9 +3,9 @@
 #include "BenchData.h"
 #include "core/modFunctions.h"
 #include "core/ui/DocumentRenderer.h"
+#include "outputs/CsvExport.h"
 #include "outputs/ReportData.h"
 #include "outputs/ReportLayouts.h"
-#include "outputs/modExport.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -22,12 +22,12 @@ constexpr int Years = 10;
 class Clock final : public IClock
 {
 public:
-    QDateTime Now() const override { return modFunctions::WallTime(QDate(2026, 12, 4), QTime(9, 15, 2)); }
+    QDateTime now() const override { return modFunctions::wallTime(QDate(2026, 12, 4), QTime(9, 15, 2)); }
 };
 
 void BM_ExportReservations(benchmark::State& state)
 {
-    const QSqlDatabase db = BenchData::Open(Bookings, Years, QStringLiteral("export"), false);
+    const QSqlDatabase db = BenchData::open(Bookings, Years, QStringLiteral("export"), false);
     QTemporaryDir folder;
     BenchData::QuietMessages messages;
     BenchData::FixedFile files;
@@ -37,7 +37,7 @@ void BM_ExportReservations(benchmark::State& state)
     const Services services{messages, files, desktop, clock, db.connectionName()};
     qint64 bytes = 0;
     for (auto _ : state) {
-        if (!modExport::ExportReservations(services)) {
+        if (!CsvExport::exportReservations(services)) {
             state.SkipWithError("export failed");
             break;
         }
@@ -59,14 +59,14 @@ protected:
 
 void BM_ReservationsFormattedOnly(benchmark::State& state)
 {
-    const QSqlDatabase db = BenchData::Open(Bookings, Years, QStringLiteral("format"), false);
+    const QSqlDatabase db = BenchData::open(Bookings, Years, QStringLiteral("format"), false);
     qint64 bytes = 0;
     for (auto _ : state) {
         QSqlQuery rows(db);
         rows.setForwardOnly(true);
         NullDevice out;
-        if (!rows.exec(modExport::ReservationsSql()) || !rows.next() || !out.open(QIODevice::WriteOnly) ||
-            !modExport::WriteRows(rows, out).ok) {
+        if (!rows.exec(CsvExport::reservationsSql()) || !rows.next() || !out.open(QIODevice::WriteOnly) ||
+            !CsvExport::writeRows(rows, out).ok) {
             state.SkipWithError("export failed");
             break;
         }
@@ -78,11 +78,11 @@ BENCHMARK(BM_ReservationsFormattedOnly)->Unit(benchmark::kMillisecond);
 
 void BM_ReservationsReadOnly(benchmark::State& state)
 {
-    const QSqlDatabase db = BenchData::Open(Bookings, Years, QStringLiteral("read"), false);
+    const QSqlDatabase db = BenchData::open(Bookings, Years, QStringLiteral("read"), false);
     for (auto _ : state) {
         QSqlQuery rows(db);
         rows.setForwardOnly(true);
-        if (!rows.exec(modExport::ReservationsSql())) {
+        if (!rows.exec(CsvExport::reservationsSql())) {
             state.SkipWithError("query failed");
             break;
         }
@@ -100,26 +100,26 @@ BENCHMARK(BM_ReservationsReadOnly)->Unit(benchmark::kMillisecond);
 // out on the printer the preview uses (range 0), or also painted page by page into a PDF file (range 1).
 void BM_BookingList(benchmark::State& state)
 {
-    const QSqlDatabase db = BenchData::Open(Bookings, Years, QStringLiteral("list"), false);
-    const QDateTime to = modFunctions::WallTime(BenchData::HistoryEnd.addDays(-30), QTime(12, 0));
+    const QSqlDatabase db = BenchData::open(Bookings, Years, QStringLiteral("list"), false);
+    const QDateTime to = modFunctions::wallTime(BenchData::HistoryEnd.addDays(-30), QTime(12, 0));
     const QDateTime from = to.addDays(-174);
     const bool paint = state.range(0) == 1;
     QTemporaryDir folder;
     qint64 rows = 0;
     qint64 pages = 0;
     for (auto _ : state) {
-        const auto list = ReportData::Build(db, ReportData::List::AllBookings, from, to, to);
+        const auto list = ReportData::build(db, ReportData::List::AllBookings, from, to, to);
         if (!list) {
             state.SkipWithError("list failed");
             break;
         }
-        const Doc::Document document = ReportLayouts::Layout(ReportData::List::AllBookings, *list);
+        const Doc::Document document = ReportLayouts::layout(ReportData::List::AllBookings, *list);
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(folder.filePath(QStringLiteral("list.pdf")));
         printer.setPageMargins(document.marginsMm, QPageLayout::Millimeter);
         pages =
-            paint ? DocumentRenderer::Render(document, printer) : DocumentRenderer::Paginate(document, printer).size();
+            paint ? DocumentRenderer::render(document, printer) : DocumentRenderer::paginate(document, printer).size();
         rows = list->rows.size();
     }
     state.counters["rows"] = double(rows);

@@ -5,9 +5,9 @@
 #include "core/InstallPaths.h"
 #include "core/Seams.h"
 #include "core/modFunctions.h"
+#include "people/CustomerListWindow.h"
 #include "people/CustomerSearch.h"
 #include "people/PeopleListModel.h"
-#include "people/frmViewCustomers.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -20,56 +20,56 @@ constexpr int Customers = 100000;
 class SilentMessages final : public IMessageBox
 {
 public:
-    MsgResult Show(const QString&, const QString&, MsgIcon, MsgButtons) override { return MsgResult::No; }
+    MsgResult show(const QString&, const QString&, MsgIcon, MsgButtons) override { return MsgResult::No; }
 };
 class NoFiles final : public IFileDialog
 {
 public:
-    QString Choose(const FileRequest&) override { return {}; }
+    QString choose(const FileRequest&) override { return {}; }
 };
 class NoDesktop final : public IDesktop
 {
 public:
-    bool Open(const QUrl&) override { return false; }
+    bool open(const QUrl&) override { return false; }
 };
 
 // One installation with the generated customers, made on first use and shared by every benchmark.
-QSqlDatabase Harbour()
+QSqlDatabase harbour()
 {
     static QTemporaryDir root;
     static bool ready = false;
     if (!ready) {
         qputenv("ZEMHARBOUR_SETTINGS", (root.path() + QStringLiteral("/settings.ini")).toLocal8Bit());
-        InstallPaths::SetRoot(root.path());
+        InstallPaths::setRoot(root.path());
         const QString path = root.path() + QStringLiteral("/DB.sqlite");
         QString error;
-        if (!Database::CreateDatabase(path, &error) ||
-            !modFunctions::OpenConnection(path, Database::SharedConnectionName(), 500, &error) ||
-            !DataGenerator::GenerateCustomers(Database::Shared(), Customers, 20261204, &error))
+        if (!Database::createDatabase(path, &error) ||
+            !modFunctions::openConnection(path, Database::sharedConnectionName(), 500, &error) ||
+            !DataGenerator::generateCustomers(Database::shared(), Customers, 20261204, &error))
             qFatal("%s", qPrintable(error));
         ready = true;
     }
-    return Database::Shared();
+    return Database::shared();
 }
 
 // The window as the main window opens it: built, laid out at a usual size and painted once.
 void BM_OpenCustomerList(benchmark::State& state)
 {
-    Harbour();
+    harbour();
     SilentMessages messages;
     NoFiles files;
     NoDesktop desktop;
     SystemClock clock;
-    Services services{messages, files, desktop, clock, Database::SharedConnectionName()};
+    Services services{messages, files, desktop, clock, Database::sharedConnectionName()};
     int fetched = 0;
     for (auto _ : state) {
-        frmViewCustomers window(services);
+        CustomerListWindow window(services);
         window.resize(1200, 700);
         window.show();
         QApplication::processEvents();
-        window.Activated(); // the frame activates it once shown
+        window.activated(); // the frame activates it once shown
         QApplication::processEvents();
-        fetched = window.Model()->rowCount();
+        fetched = window.model()->rowCount();
     }
     state.counters["rows read"] = fetched;
 }
@@ -78,10 +78,10 @@ BENCHMARK(BM_OpenCustomerList)->Unit(benchmark::kMillisecond);
 // The list's model alone: the statement and the cells of one screenful.
 void BM_CustomerListModel(benchmark::State& state)
 {
-    const QSqlDatabase db = Harbour();
-    PeopleListModel model(PeopleLists::Customers());
+    const QSqlDatabase db = harbour();
+    PeopleListModel model(PeopleLists::customers());
     for (auto _ : state) {
-        model.Requery(db);
+        model.requery(db);
         for (int row = 0; row < 30; ++row) {
             for (int column = 0; column < model.columnCount(); ++column)
                 benchmark::DoNotOptimize(model.data(model.index(row, column)));
@@ -94,11 +94,11 @@ BENCHMARK(BM_CustomerListModel)->Unit(benchmark::kMillisecond);
 // Opening the customer search reads every customer once.
 void BM_FindCustomerLoad(benchmark::State& state)
 {
-    const QSqlDatabase db = Harbour();
+    const QSqlDatabase db = harbour();
     CustomerSearchModel model;
     for (auto _ : state)
-        model.Load(db);
-    state.counters["customers"] = model.LoadedCount();
+        model.load(db);
+    state.counters["customers"] = model.loadedCount();
 }
 BENCHMARK(BM_FindCustomerLoad)->Unit(benchmark::kMillisecond);
 
@@ -106,7 +106,7 @@ BENCHMARK(BM_FindCustomerLoad)->Unit(benchmark::kMillisecond);
 void BM_FindCustomerSearch(benchmark::State& state)
 {
     CustomerSearchModel model;
-    model.Load(Harbour());
+    model.load(harbour());
     CustomerCriteria criteria;
     criteria.texts[CustomerCriteria::Name] = QStringLiteral("ja"); // James, Jack: about one name in seven
     if (state.range(0) == 1) {
@@ -114,7 +114,7 @@ void BM_FindCustomerSearch(benchmark::State& state)
         criteria.club = CustomerCriteria::Club::Ticked;
     }
     for (auto _ : state)
-        model.Apply(criteria);
+        model.apply(criteria);
     state.counters["matches"] = model.rowCount();
 }
 BENCHMARK(BM_FindCustomerSearch)->Arg(0)->Arg(1)->ArgName("example")->Unit(benchmark::kMillisecond);

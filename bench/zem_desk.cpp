@@ -2,7 +2,7 @@
 //   zem_desk create DATABASE             a fresh database with 20 berths and 20 customers
 //   zem_desk run DATABASE DESK ROUNDS LOG [WEEKS]
 //                                        saves ROUNDS random bookings of 1-3 of the berths over WEEKS (3) weeks through
-//                                        BookingStore::SaveBooking and prints the desk's counts; LOG gets one line
+//                                        BookingStore::saveBooking and prints the desk's counts; LOG gets one line
 //                                        per attempt ("try NOTE BERTHS") and per outcome ("saved NOTE ID",
 //                                        "taken NOTE", "busy NOTE", "lost NOTE", "error NOTE")
 //   zem_desk check DATABASE [LOG...]     overlapping booked berths, bookings without berths and, against the logs,
@@ -31,32 +31,32 @@ constexpr int Berths = 20;
 constexpr int BusyTimeoutMs = 500; // as a desk's own connection waits for a busy file
 const QString Connection = QStringLiteral("desk");
 
-int Create(const QString& data)
+int create(const QString& data)
 {
     QString error;
-    if (!Database::CreateDatabase(data, &error)) {
+    if (!Database::createDatabase(data, &error)) {
         std::fprintf(stderr, "%s\n", qPrintable(error));
         return 1;
     }
-    auto db = Database::Open(data, Connection, BusyTimeoutMs, &error);
+    auto db = Database::open(data, Connection, BusyTimeoutMs, &error);
     if (!db) {
         std::fprintf(stderr, "%s\n", qPrintable(error));
         return 1;
     }
-    const bool ok = Sql::InTransaction(*db, &error, [&] {
+    const bool ok = Sql::inTransaction(*db, &error, [&] {
         for (int i = 1; i <= Berths; ++i) {
-            if (!Sql::Exec(*db,
+            if (!Sql::exec(*db,
                            QStringLiteral("INSERT INTO Berth (ID, Name, Length, Width, HasPower, Active) "
                                           "VALUES (?, ?, 12, 4, 1, 1)"),
                            {i, QStringLiteral("P%1").arg(i)}, &error) ||
-                !Sql::Exec(*db, QStringLiteral("INSERT INTO Customer (ID, Name) VALUES (?, ?)"),
+                !Sql::exec(*db, QStringLiteral("INSERT INTO Customer (ID, Name) VALUES (?, ?)"),
                            {i, QStringLiteral("Skipper %1").arg(i)}, &error))
                 return false;
         }
         return true;
     });
     db.reset();
-    Database::Close(Connection);
+    Database::close(Connection);
     if (!ok)
         std::fprintf(stderr, "%s\n", qPrintable(error));
     return ok ? 0 : 1;
@@ -67,12 +67,12 @@ struct Counts
     int saved = 0, taken = 0, busy = 0, lost = 0, errors = 0;
 };
 
-BookingRecord RandomBooking(QRandomGenerator& random, const QString& note, int weeks)
+BookingRecord randomBooking(QRandomGenerator& random, const QString& note, int weeks)
 {
     // Weeks from the start of July, whole hours, half a day to four days: desks collide often.
     BookingRecord b;
     b.customerId = random.bounded(1, Berths + 1);
-    b.fromDate = modFunctions::WallTime(QDate(2027, 7, 1), QTime(0, 0)).addSecs(3600 * random.bounded(weeks * 7 * 24));
+    b.fromDate = modFunctions::wallTime(QDate(2027, 7, 1), QTime(0, 0)).addSecs(3600 * random.bounded(weeks * 7 * 24));
     b.toDate = b.fromDate.addSecs(3600 * random.bounded(12, 4 * 24));
     b.bookedBy = note.section(u'-', 0, 0);
     b.notes = note;
@@ -87,7 +87,7 @@ BookingRecord RandomBooking(QRandomGenerator& random, const QString& note, int w
     return b;
 }
 
-int Run(const QString& data, const QString& desk, int rounds, const QString& logPath, int weeks)
+int run(const QString& data, const QString& desk, int rounds, const QString& logPath, int weeks)
 {
     QFile logFile(logPath);
     if (!logFile.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text)) {
@@ -102,7 +102,7 @@ int Run(const QString& data, const QString& desk, int rounds, const QString& log
     for (int round = 1; round <= rounds; ++round) {
         QString error;
         if (!db) {
-            db = Database::Open(data, Connection, BusyTimeoutMs, &error);
+            db = Database::open(data, Connection, BusyTimeoutMs, &error);
             if (!db) {
                 // The server is away: this round is lost to the desk, the next one tries again.
                 ++counts.lost;
@@ -114,12 +114,12 @@ int Run(const QString& data, const QString& desk, int rounds, const QString& log
             }
         }
         const QString note = QStringLiteral("%1-%2").arg(desk).arg(round);
-        const BookingRecord booking = RandomBooking(random, note, weeks);
+        const BookingRecord booking = randomBooking(random, note, weeks);
         log << "try " << note << ' ' << booking.berthIds.size() << Qt::endl;
         BookingStore::SaveResult result;
         // A busy file is tried again a few times, as a person would press Confirm again.
         for (int attempt = 0; attempt < 3; ++attempt) {
-            result = BookingStore::SaveBooking(*db, booking);
+            result = BookingStore::saveBooking(*db, booking);
             if (result.ok || !result.error.contains(QStringLiteral("database is locked")))
                 break;
         }
@@ -132,12 +132,12 @@ int Run(const QString& data, const QString& desk, int rounds, const QString& log
         } else if (result.error.contains(QStringLiteral("database is locked"))) {
             ++counts.busy;
             log << "busy " << note << Qt::endl;
-        } else if (Dialect::Of(*db).IsConnectionLost(*db, db->lastError()) || !db->isOpen()) {
+        } else if (Dialect::of(*db).isConnectionLost(*db, db->lastError()) || !db->isOpen()) {
             ++counts.lost;
             log << "lost " << note << Qt::endl;
             std::fprintf(stderr, "%s: connection lost: %s\n", qPrintable(desk), qPrintable(result.error));
             db.reset();
-            Database::Close(Connection);
+            Database::close(Connection);
         } else {
             ++counts.errors;
             log << "error " << note << ' ' << result.error.simplified() << Qt::endl;
@@ -145,30 +145,30 @@ int Run(const QString& data, const QString& desk, int rounds, const QString& log
         }
     }
     db.reset();
-    Database::Close(Connection);
+    Database::close(Connection);
     std::printf("%s saved %d taken %d busy %d lost %d errors %d\n", qPrintable(desk), counts.saved, counts.taken,
                 counts.busy, counts.lost, counts.errors);
     return 0;
 }
 
-int CheckOpen(const QString& data, const QStringList& logs)
+int checkOpen(const QString& data, const QStringList& logs)
 {
     QString error;
-    const auto db = Database::Open(data, Connection, 5000, &error);
+    const auto db = Database::open(data, Connection, 5000, &error);
     if (!db) {
         std::fprintf(stderr, "%s\n", qPrintable(error));
         return 1;
     }
     // Two bookings holding one berth at overlapping times (a departure at the next arrival is no overlap).
-    const auto overlaps = Sql::Scalar(
+    const auto overlaps = Sql::scalar(
         *db,
         QStringLiteral("SELECT COUNT(*) FROM BookingBerth X JOIN Booking B ON B.ID = X.BookingID "
                        "JOIN BookingBerth Y ON Y.BerthID = X.BerthID AND Y.BookingID > X.BookingID "
                        "JOIN Booking C ON C.ID = Y.BookingID WHERE B.FromDate < C.ToDate AND C.FromDate < B.ToDate"),
         {}, &error);
-    const auto bookings = Sql::Scalar(*db, QStringLiteral("SELECT COUNT(*) FROM Booking"), {}, &error);
+    const auto bookings = Sql::scalar(*db, QStringLiteral("SELECT COUNT(*) FROM Booking"), {}, &error);
     const auto bare =
-        Sql::Scalar(*db,
+        Sql::scalar(*db,
                     QStringLiteral("SELECT COUNT(*) FROM Booking B WHERE NOT EXISTS (SELECT 1 FROM BookingBerth X "
                                    "WHERE X.BookingID = B.ID)"),
                     {}, &error);
@@ -197,7 +197,7 @@ int CheckOpen(const QString& data, const QStringList& logs)
             }
         }
         QSqlQuery q(*db);
-        if (!Sql::Exec(q,
+        if (!Sql::exec(q,
                        QStringLiteral("SELECT B.Notes, COUNT(X.BerthID) FROM Booking B LEFT JOIN BookingBerth X "
                                       "ON X.BookingID = B.ID GROUP BY B.ID, B.Notes"),
                        {}, &error)) {
@@ -229,10 +229,10 @@ int CheckOpen(const QString& data, const QStringList& logs)
     return failures == 0 ? 0 : 3;
 }
 
-int Check(const QString& data, const QStringList& logs)
+int check(const QString& data, const QStringList& logs)
 {
-    const int failures = CheckOpen(data, logs);
-    Database::Close(Connection);
+    const int failures = checkOpen(data, logs);
+    Database::close(Connection);
     return failures;
 }
 
@@ -243,13 +243,13 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
     if (args.size() == 2 && args[0] == QStringLiteral("create"))
-        return Create(args[1]);
+        return create(args[1]);
     const int weeks = args.size() == 6 ? args[5].toInt() : 3;
     if ((args.size() == 5 || args.size() == 6) && args[0] == QStringLiteral("run") && args[3].toInt() > 0 &&
         weeks > 0 && weeks <= 520)
-        return Run(args[1], args[2], args[3].toInt(), args[4], weeks);
+        return run(args[1], args[2], args[3].toInt(), args[4], weeks);
     if (args.size() >= 2 && args[0] == QStringLiteral("check"))
-        return Check(args[1], args.mid(2));
+        return check(args[1], args.mid(2));
     std::fprintf(stderr,
                  "usage: zem_desk create DATABASE | run DATABASE DESK ROUNDS LOG [WEEKS] | check DATABASE [LOG...]\n");
     return 2;

@@ -4,7 +4,7 @@
 #include "core/Database.h"
 #include "core/Seams.h"
 #include "core/SqlHelpers.h"
-#include "maintenance/modSpas.h"
+#include "maintenance/BackupRestore.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -15,7 +15,7 @@ namespace {
 class ConsoleMessages final : public IMessageBox
 {
 public:
-    MsgResult Show(const QString& text, const QString& title, MsgIcon, MsgButtons) override
+    MsgResult show(const QString& text, const QString& title, MsgIcon, MsgButtons) override
     {
         std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
         return MsgResult::Ok;
@@ -25,28 +25,28 @@ public:
 class NoProgress final : public IProgress
 {
 public:
-    void StartProgress() override {}
-    void StopProgress() override {}
-    bool Progress(qint64, qint64) override { return false; }
+    void startProgress() override {}
+    void stopProgress() override {}
+    bool progress(qint64, qint64) override { return false; }
 };
 
 /// "ok" and what the file holds (counts and sums of the keys of its main tables), or why it is not sound.
-int Check(const QString& path)
+int check(const QString& path)
 {
     QString error;
-    if (!modSpas::IsSoundDatabase(path, &error)) {
+    if (!BackupRestore::isSoundDatabase(path, &error)) {
         std::printf("unsound %s\n", qPrintable(error));
         return 1;
     }
     QString content;
-    if (const auto db = Database::Open(path, QStringLiteral("check"), 0, &error))
+    if (const auto db = Database::open(path, QStringLiteral("check"), 0, &error))
         for (const char* table : {"Customer", "Berth", "Booking", "BookingBerth"})
             content +=
-                Sql::Scalar(*db, QStringLiteral("SELECT COUNT(*) || '/' || TOTAL(rowid) FROM ") + QLatin1String(table))
+                Sql::scalar(*db, QStringLiteral("SELECT COUNT(*) || '/' || TOTAL(rowid) FROM ") + QLatin1String(table))
                     .value_or(QVariant())
                     .toString() +
                 u' ';
-    Database::Close(QStringLiteral("check"));
+    Database::close(QStringLiteral("check"));
     std::printf("ok %s\n", qPrintable(content.trimmed()));
     return 0;
 }
@@ -60,18 +60,18 @@ int main(int argc, char** argv)
     ConsoleMessages messages;
     NoProgress progress;
     if (args.size() == 3 && args[0] == QStringLiteral("backup"))
-        return modSpas::SpasavanjeExecute(args[1], args[2], -1, QString(), messages, progress) == 0 ? 0 : 1;
+        return BackupRestore::backUpDatabase(args[1], args[2], -1, QString(), messages, progress) == 0 ? 0 : 1;
     if (args.size() == 3 && args[0] == QStringLiteral("restore"))
-        return modSpas::RestoreExecute(args[1], args[2], QString(), messages, progress) == 0 ? 0 : 1;
+        return BackupRestore::restoreDatabase(args[1], args[2], QString(), messages, progress) == 0 ? 0 : 1;
     if (args.size() == 2 && args[0] == QStringLiteral("compact")) {
         QString error;
-        if (modFunctions::CompactDatabase(args[1], true, &error))
+        if (modFunctions::compactDatabase(args[1], true, &error))
             return 0;
         std::fprintf(stderr, "%s\n", qPrintable(error));
         return 1;
     }
     if (args.size() == 2 && args[0] == QStringLiteral("check"))
-        return Check(args[1]);
+        return check(args[1]);
     std::fprintf(stderr, "usage: zem_maintain backup DATABASE ARCHIVE | restore ARCHIVE DATABASE | "
                          "compact DATABASE | check DATABASE\n");
     return 2;

@@ -4,15 +4,15 @@
 #include "core/Registry.h"
 #include "core/Seams.h"
 #include "core/ui/QtSeams.h"
-#include "shell/MDIMain.h"
-#include "shell/modMain.h"
+#include "shell/MainWindow.h"
+#include "shell/Startup.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QTextStream>
 
 namespace {
-int CreateDatabaseCommand(const QStringList& args)
+int createDatabaseCommand(const QStringList& args)
 {
     const qsizetype at = args.indexOf(QStringLiteral("--create-database"));
     QTextStream err(stderr);
@@ -22,20 +22,20 @@ int CreateDatabaseCommand(const QStringList& args)
     }
     const QString path = args.at(at + 1);
     QString error;
-    if (!Database::CreateDatabase(path, &error)) {
+    if (!Database::createDatabase(path, &error)) {
         err << "zemharbour: cannot create the database: " << error << '\n';
         return 1;
     }
     if (args.contains(QStringLiteral("--demo"))) {
         bool ok = false;
-        if (const auto db = Database::Open(path, QStringLiteral("demo"), 500, &error)) {
-            const QDateTime now = SystemClock().Now();
-            ok = DataGenerator::Generate(*db, DataGenerator::DemoSizes(now.date()), &error);
+        if (const auto db = Database::open(path, QStringLiteral("demo"), 500, &error)) {
+            const QDateTime now = SystemClock().now();
+            ok = DataGenerator::generate(*db, DataGenerator::demoSizes(now.date()), &error);
         }
-        Database::Close(QStringLiteral("demo"));
+        Database::close(QStringLiteral("demo"));
         if (!ok) {
             // A file is ours to take away again; a server database is left for its administrator to drop.
-            if (!Dialect::IsServerAddress(path))
+            if (!Dialect::isServerAddress(path))
                 QFile::remove(path);
             err << "zemharbour: cannot fill the demonstration database: " << error << '\n';
             return 1;
@@ -46,16 +46,16 @@ int CreateDatabaseCommand(const QStringList& args)
 
 // Opens the database as a start would (making the user's empty one on the first start from a system-wide
 // installation), says where it is and ends: a check an installer or a packager can run without a window.
-int CheckDatabaseCommand()
+int checkDatabaseCommand()
 {
     QString error;
-    const bool ok = modMain::OpenDatabase(&error);
-    Database::Close(Database::SharedConnectionName());
+    const bool ok = Startup::openDatabase(&error);
+    Database::close(Database::sharedConnectionName());
     if (!ok) {
         QTextStream(stderr) << "zemharbour: DB Connection Error: " << error << '\n';
         return 1;
     }
-    QTextStream(stdout) << Settings::DatabasePath() << '\n';
+    QTextStream(stdout) << Settings::databasePath() << '\n';
     return 0;
 }
 } // namespace
@@ -70,12 +70,12 @@ int main(int argc, char* argv[])
     }();
     if (args.contains(QStringLiteral("--create-database"))) {
         QCoreApplication app(argc, argv);
-        return CreateDatabaseCommand(args);
+        return createDatabaseCommand(args);
     }
 
     if (args.contains(QStringLiteral("--check-database"))) {
         QCoreApplication app(argc, argv);
-        return CheckDatabaseCommand();
+        return checkDatabaseCommand();
     }
 
     QApplication app(argc, argv);
@@ -87,9 +87,9 @@ int main(int argc, char* argv[])
     QtDesktop desktop;
     SystemClock clock;
     QtPrinter printer;
-    Services services{messages, files, desktop, clock, Database::SharedConnectionName(), &printer};
+    Services services{messages, files, desktop, clock, Database::sharedConnectionName(), &printer};
 
-    const auto window = modMain::Main(services);
+    const auto window = Startup::main(services);
     if (!window)
         return 1;
     return app.exec();

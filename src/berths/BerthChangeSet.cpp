@@ -1,7 +1,7 @@
 #include "berths/BerthChangeSet.h"
 
+#include "core/EventLog.h"
 #include "core/SqlHelpers.h"
-#include "core/modEventLog.h"
 #include "core/modFunctions.h"
 
 #include <QSqlQuery>
@@ -9,7 +9,7 @@
 #include <map>
 #include <utility>
 
-QString BerthListText(const BerthRow& row, BerthListStyle style)
+QString berthListText(const BerthRow& row, BerthListStyle style)
 {
     if (style == BerthListStyle::PlainName)
         return row.name;
@@ -19,11 +19,11 @@ QString BerthListText(const BerthRow& row, BerthListStyle style)
 
 BerthChangeSet::BerthChangeSet(QSqlDatabase db) : m_db(std::move(db)) {}
 
-bool BerthChangeSet::Reload(QString* error)
+bool BerthChangeSet::reload(QString* error)
 {
     QSqlQuery q(m_db);
     q.setForwardOnly(true);
-    if (!Sql::Exec(q,
+    if (!Sql::exec(q,
                    QStringLiteral("SELECT B.ID, B.Name, B.Active, "
                                   "EXISTS (SELECT 1 FROM BookingBerth BB WHERE BB.BerthID = B.ID) FROM Berth B"),
                    {}, error))
@@ -35,7 +35,7 @@ bool BerthChangeSet::Reload(QString* error)
     return true;
 }
 
-std::vector<BerthRow> BerthChangeSet::Current() const
+std::vector<BerthRow> BerthChangeSet::current() const
 {
     std::vector<BerthRow> rows = m_stored;
     const auto at = [&rows](int id) {
@@ -56,15 +56,15 @@ std::vector<BerthRow> BerthChangeSet::Current() const
     return rows;
 }
 
-std::vector<BerthRow> BerthChangeSet::Rows(BerthListStyle style) const
+std::vector<BerthRow> BerthChangeSet::rows(BerthListStyle style) const
 {
-    std::vector<BerthRow> rows = Current();
+    std::vector<BerthRow> rows = current();
     std::vector<std::pair<QString, BerthRow>> keyed;
     keyed.reserve(rows.size());
     for (BerthRow& row : rows)
-        keyed.emplace_back(BerthListText(row, style), std::move(row));
+        keyed.emplace_back(berthListText(row, style), std::move(row));
     // Natural order, as the booking wizard lists berths: A1, A2, A10.
-    const QCollator collator = modFunctions::NaturalOrder();
+    const QCollator collator = modFunctions::naturalOrder();
     std::stable_sort(keyed.begin(), keyed.end(), [&collator](const auto& a, const auto& b) {
         const int order = collator.compare(a.first, b.first);
         if (order != 0)
@@ -78,60 +78,60 @@ std::vector<BerthRow> BerthChangeSet::Rows(BerthListStyle style) const
     return rows;
 }
 
-std::optional<BerthRow> BerthChangeSet::Find(int id) const
+std::optional<BerthRow> BerthChangeSet::find(int id) const
 {
-    for (const BerthRow& row : Current())
+    for (const BerthRow& row : current())
         if (row.id == id)
             return row;
     return std::nullopt;
 }
 
-int BerthChangeSet::Add(const BerthFields& fields)
+int BerthChangeSet::add(const BerthFields& fields)
 {
     const int id = m_nextNewId--;
     m_operations.emplace_back(AddBerth{id, fields});
-    m_events.append({modEventLog::BerthAdded, QStringLiteral("Name: '") + fields.name + u'\''});
+    m_events.append({EventLog::BerthAdded, QStringLiteral("Name: '") + fields.name + u'\''});
     return id;
 }
 
-bool BerthChangeSet::Remove(int id, const QString& listText, int bookingRowsAsked)
+bool BerthChangeSet::remove(int id, const QString& listText, int bookingRowsAsked)
 {
-    if (!Find(id))
+    if (!find(id))
         return false;
     m_operations.emplace_back(RemoveBerth{id, bookingRowsAsked});
-    m_events.append({modEventLog::BerthDeleted, QStringLiteral("Name: '") + listText + u'\''});
+    m_events.append({EventLog::BerthDeleted, QStringLiteral("Name: '") + listText + u'\''});
     return true;
 }
 
-std::optional<bool> BerthChangeSet::ToggleActive(int id)
+std::optional<bool> BerthChangeSet::toggleActive(int id)
 {
-    const auto row = Find(id);
+    const auto row = find(id);
     if (!row)
         return std::nullopt;
     const bool active = !row->active;
     m_operations.emplace_back(SetActive{id, active});
     m_events.append(
-        {modEventLog::BerthModified, QStringLiteral("Berth '") + row->name + QStringLiteral("' ") +
-                                         (active ? QStringLiteral("activated") : QStringLiteral("inactivated"))});
+        {EventLog::BerthModified, QStringLiteral("Berth '") + row->name + QStringLiteral("' ") +
+                                      (active ? QStringLiteral("activated") : QStringLiteral("inactivated"))});
     return active;
 }
 
 namespace {
-QVariant OrNull(const std::optional<double>& value)
+QVariant orNull(const std::optional<double>& value)
 {
     return value ? QVariant(*value) : QVariant(QMetaType::fromType<double>());
 }
-QVariant OrNull(const std::optional<Money>& value)
+QVariant orNull(const std::optional<Money>& value)
 {
-    return value ? value->ToDb() : Sql::NullInt();
+    return value ? value->toDb() : Sql::nullInt();
 }
-QVariant OrNull(const std::optional<int>& value)
+QVariant orNull(const std::optional<int>& value)
 {
-    return value ? QVariant(*value) : Sql::NullInt();
+    return value ? QVariant(*value) : Sql::nullInt();
 }
 } // namespace
 
-bool BerthChangeSet::Apply(QString* error)
+bool BerthChangeSet::apply(QString* error)
 {
     std::map<int, int> storedIds; // the IDs the database gave the berths added in this visit
     const auto storedId = [&storedIds, error](int id) -> std::optional<int> {
@@ -147,19 +147,19 @@ bool BerthChangeSet::Apply(QString* error)
     std::optional<size_t> refused; // the removal that would take bookings the user was not asked about
     int appeared = 0;
     bool gone = false;
-    const bool ok = Sql::InTransaction(m_db, error, [&] {
+    const bool ok = Sql::inTransaction(m_db, error, [&] {
         for (size_t i = 0; i < m_operations.size(); ++i) {
             const Operation& operation = m_operations[i];
             if (const auto* add = std::get_if<AddBerth>(&operation)) {
                 const BerthFields& f = add->fields;
                 // Active is left to the column's default.
-                const auto newId = Sql::InsertReturningId(
+                const auto newId = Sql::insertReturningId(
                     m_db,
                     QStringLiteral("INSERT INTO Berth (Name, Length, Width, TypeID, OwnerID, HasPower, "
                                    "Notes, DailyHireCharge, WeeklyHireCharge, MonthlyHireCharge) "
                                    "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-                    {f.name, OrNull(f.length), OrNull(f.width), f.typeId, OrNull(f.ownerId), f.hasPower ? 1 : 0,
-                     f.notes, OrNull(f.dailyHireCharge), OrNull(f.weeklyHireCharge), OrNull(f.monthlyHireCharge)},
+                    {f.name, orNull(f.length), orNull(f.width), f.typeId, orNull(f.ownerId), f.hasPower ? 1 : 0,
+                     f.notes, orNull(f.dailyHireCharge), orNull(f.weeklyHireCharge), orNull(f.monthlyHireCharge)},
                     error);
                 if (!newId)
                     return false;
@@ -168,7 +168,7 @@ bool BerthChangeSet::Apply(QString* error)
                 const auto id = storedId(remove->id);
                 if (!id)
                     return false;
-                const auto rows = Sql::Scalar(
+                const auto rows = Sql::scalar(
                     m_db, QStringLiteral("SELECT COUNT(*) FROM BookingBerth WHERE BerthID = ?"), {*id}, error);
                 if (!rows)
                     return false;
@@ -179,12 +179,12 @@ bool BerthChangeSet::Apply(QString* error)
                         *error = QStringLiteral("A berth was booked meanwhile.");
                     return false;
                 }
-                if (!modFunctions::DeleteBerthRows(m_db, *id, error))
+                if (!modFunctions::deleteBerthRows(m_db, *id, error))
                     return false;
             } else if (const auto* set = std::get_if<SetActive>(&operation)) {
                 const auto id = storedId(set->id);
                 QSqlQuery q(m_db);
-                if (!id || !Sql::Exec(q, QStringLiteral("UPDATE Berth SET Active = ? WHERE ID = ?"),
+                if (!id || !Sql::exec(q, QStringLiteral("UPDATE Berth SET Active = ? WHERE ID = ?"),
                                       {set->active ? 1 : 0, *id}, error))
                     return false;
                 if (q.numRowsAffected() == 0) {
@@ -230,14 +230,14 @@ bool BerthChangeSet::Apply(QString* error)
     return ok;
 }
 
-QString BerthChangeSet::TakeConflict()
+QString BerthChangeSet::takeConflict()
 {
     return std::exchange(m_conflict, QString());
 }
 
-void BerthChangeSet::LogEvents(const QDateTime& now)
+void BerthChangeSet::logEvents(const QDateTime& now)
 {
     for (const PendingEvent& event : std::as_const(m_events))
-        modEventLog::LogEvent(now, event.code, event.description);
+        EventLog::logEvent(now, event.code, event.description);
     m_events.clear();
 }

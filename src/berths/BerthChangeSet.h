@@ -26,7 +26,7 @@ enum class BerthListStyle
     Register,
     PlainName
 };
-QString BerthListText(const BerthRow& row, BerthListStyle style);
+QString berthListText(const BerthRow& row, BerthListStyle style);
 
 /// An entry of the event log that waits for the changes to be stored.
 struct PendingEvent
@@ -48,38 +48,38 @@ public:
     Q_DISABLE_COPY_MOVE(BerthChangeSet)
 
     /// The connection the berths are read from and stored through.
-    const QSqlDatabase& Database() const { return m_db; }
+    const QSqlDatabase& database() const { return m_db; }
 
     /// Re-reads the stored berths (the list's query); false and the reason on failure, the old rows kept.
-    bool Reload(QString* error = nullptr);
+    bool reload(QString* error = nullptr);
 
     /// The berths as they will be after Apply, sorted by their list text (case ignored, then by ID).
-    std::vector<BerthRow> Rows(BerthListStyle style) const;
-    std::optional<BerthRow> Find(int id) const;
+    std::vector<BerthRow> rows(BerthListStyle style) const;
+    std::optional<BerthRow> find(int id) const;
 
     /// Adds a berth; gives its ID in this visit. Event "Berth added", "Name: '<name>'".
-    int Add(const BerthFields& fields);
+    int add(const BerthFields& fields);
     /// Removes a berth (the question has been asked, about bookingRowsAsked booking rows); with a stored berth go
     /// its BookingBerth rows and the bookings left without a berth. Event "Berth deleted", "Name: '<listText>'".
     /// False for an unknown ID.
-    bool Remove(int id, const QString& listText, int bookingRowsAsked);
+    bool remove(int id, const QString& listText, int bookingRowsAsked);
     /// Switches a berth between active and inactive; its new state, or nothing for an unknown ID.
     /// Event "Berth modified", "Berth '<name>' activated" or "... inactivated".
-    std::optional<bool> ToggleActive(int id);
+    std::optional<bool> toggleActive(int id);
 
-    bool HasChanges() const { return !m_operations.empty(); }
-    const QList<PendingEvent>& Events() const { return m_events; }
+    bool hasChanges() const { return !m_operations.empty(); }
+    const QList<PendingEvent>& events() const { return m_events; }
 
     /// Stores every change in one transaction; on failure nothing is stored, the reason is in *error and the
-    /// changes stay pending. After success only the events are left, for LogEvents.
+    /// changes stay pending. After success only the events are left, for logEvents.
     /// A berth booked at another desk since the user agreed to remove it is not removed unasked: Apply stores
-    /// nothing, drops that removal from the pending changes (the berth is listed again) and TakeConflict says so.
+    /// nothing, drops that removal from the pending changes (the berth is listed again) and takeConflict says so.
     /// So too for a berth switched on or off that another desk deleted meanwhile (its changes are dropped).
-    bool Apply(QString* error = nullptr);
+    bool apply(QString* error = nullptr);
     /// The message for the last removal Apply refused, once; empty when there was none.
-    QString TakeConflict();
+    QString takeConflict();
     /// Writes the events of the applied changes to the event log, first to last, and forgets them.
-    void LogEvents(const QDateTime& now);
+    void logEvents(const QDateTime& now);
 
 private:
     struct AddBerth
@@ -99,7 +99,7 @@ private:
     };
     using Operation = std::variant<AddBerth, RemoveBerth, SetActive>;
 
-    std::vector<BerthRow> Current() const;
+    std::vector<BerthRow> current() const;
 
     QSqlDatabase m_db;
     std::vector<BerthRow> m_stored;

@@ -20,13 +20,13 @@
 #include <QVBoxLayout>
 
 namespace {
-template <typename T> T* Named(T* widget, const QString& name)
+template <typename T> T* named(T* widget, const QString& name)
 {
     widget->setObjectName(name);
     return widget;
 }
 
-void FillCombo(QComboBox* combo, const QList<Sql::LookupItem>& items)
+void fillCombo(QComboBox* combo, const QList<Sql::LookupItem>& items)
 {
     combo->clear();
     for (const Sql::LookupItem& item : items)
@@ -34,7 +34,7 @@ void FillCombo(QComboBox* combo, const QList<Sql::LookupItem>& items)
     combo->setCurrentIndex(-1);
 }
 
-std::optional<int> ChosenId(const QComboBox* combo)
+std::optional<int> chosenId(const QComboBox* combo)
 {
     if (combo->currentIndex() < 0)
         return std::nullopt;
@@ -46,21 +46,21 @@ BerthEntry::BerthEntry(Services& services, BerthChangeSet& changes, BerthListSty
     : QWidget(parent), m_services(services), m_changes(changes), m_style(style)
 {
     // Created in the order Tab and Enter walk through them.
-    m_txtName = Named(new QLineEdit(this), QStringLiteral("txtName"));
-    m_txtLength = Named(new QLineEdit(this), QStringLiteral("txtLength"));
-    m_txtWidth = Named(new QLineEdit(this), QStringLiteral("txtWidth"));
-    m_cboBerthType = Named(new QComboBox(this), QStringLiteral("cboBerthType"));
-    m_chkOwner = Named(new QCheckBox(QStringLiteral("Owner:"), this), QStringLiteral("chkOwner"));
-    m_cboOwner = Named(new QComboBox(this), QStringLiteral("cboOwner"));
-    m_chkHasPower = Named(new QCheckBox(QStringLiteral("Power:"), this), QStringLiteral("chkHasPower"));
-    m_txtDailyHireCharge = Named(new QLineEdit(this), QStringLiteral("txtDailyHireCharge"));
-    m_txtWeeklyHireCharge = Named(new QLineEdit(this), QStringLiteral("txtWeeklyHireCharge"));
-    m_txtMonthlyHireCharge = Named(new QLineEdit(this), QStringLiteral("txtMonthlyHireCharge"));
-    m_txtNotes = Named(new QPlainTextEdit(this), QStringLiteral("txtNotes"));
+    m_txtName = named(new QLineEdit(this), QStringLiteral("txtName"));
+    m_txtLength = named(new QLineEdit(this), QStringLiteral("txtLength"));
+    m_txtWidth = named(new QLineEdit(this), QStringLiteral("txtWidth"));
+    m_cboBerthType = named(new QComboBox(this), QStringLiteral("cboBerthType"));
+    m_chkOwner = named(new QCheckBox(QStringLiteral("Owner:"), this), QStringLiteral("chkOwner"));
+    m_cboOwner = named(new QComboBox(this), QStringLiteral("cboOwner"));
+    m_chkHasPower = named(new QCheckBox(QStringLiteral("Power:"), this), QStringLiteral("chkHasPower"));
+    m_txtDailyHireCharge = named(new QLineEdit(this), QStringLiteral("txtDailyHireCharge"));
+    m_txtWeeklyHireCharge = named(new QLineEdit(this), QStringLiteral("txtWeeklyHireCharge"));
+    m_txtMonthlyHireCharge = named(new QLineEdit(this), QStringLiteral("txtMonthlyHireCharge"));
+    m_txtNotes = named(new QPlainTextEdit(this), QStringLiteral("txtNotes"));
     m_txtNotes->setTabChangesFocus(true);
-    m_cmdAdd = Named(new QPushButton(QStringLiteral("&Add"), this), QStringLiteral("cmdAdd"));
-    m_cmdRemove = Named(new QPushButton(QStringLiteral("&Remove"), this), QStringLiteral("cmdRemove"));
-    m_lstBerth = Named(new QListWidget(this), QStringLiteral("lstBerth"));
+    m_cmdAdd = named(new QPushButton(QStringLiteral("&Add"), this), QStringLiteral("cmdAdd"));
+    m_cmdRemove = named(new QPushButton(QStringLiteral("&Remove"), this), QStringLiteral("cmdRemove"));
+    m_lstBerth = named(new QListWidget(this), QStringLiteral("lstBerth"));
     m_lstBerth->setSelectionMode(QAbstractItemView::SingleSelection);
     for (QPushButton* button : {m_cmdAdd, m_cmdRemove})
         button->setAutoDefault(false);
@@ -72,7 +72,7 @@ BerthEntry::BerthEntry(Services& services, BerthChangeSet& changes, BerthListSty
                                                                {m_txtMonthlyHireCharge, BerthTitles::Monthly}};
     for (const auto& [box, title] : numberBoxes) {
         const bool money = box != m_txtLength && box != m_txtWidth;
-        InputChecks::Watch(box, money ? InputChecks::Kind::Money : InputChecks::Kind::Number, title, services.messages);
+        InputChecks::watch(box, money ? InputChecks::Kind::Money : InputChecks::Kind::Number, title, services.messages);
     }
 
     auto* fields = new QFormLayout;
@@ -89,7 +89,7 @@ BerthEntry::BerthEntry(Services& services, BerthChangeSet& changes, BerthListSty
     chargeRows->addRow(QStringLiteral("Monthly:"), m_txtMonthlyHireCharge);
     fields->addRow(charges);
     fields->addRow(QStringLiteral("Notes:"), m_txtNotes);
-    m_txtNotes->setMaximumHeight(Twips::ToPixelsY(900, this));
+    m_txtNotes->setMaximumHeight(Twips::toPixelsY(900, this));
 
     m_buttonRow = new QHBoxLayout;
     m_buttonRow->addWidget(m_cmdAdd);
@@ -100,7 +100,7 @@ BerthEntry::BerthEntry(Services& services, BerthChangeSet& changes, BerthListSty
     list->addWidget(new QLabel(QStringLiteral("Available berths:"), this));
     list->addWidget(m_lstBerth);
     list->addLayout(m_buttonRow);
-    m_lstBerth->setMinimumWidth(Twips::ToPixelsX(3600, this));
+    m_lstBerth->setMinimumWidth(Twips::toPixelsX(3600, this));
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -109,43 +109,43 @@ BerthEntry::BerthEntry(Services& services, BerthChangeSet& changes, BerthListSty
 
     m_cboOwner->setEnabled(false);
     connect(m_chkOwner, &QCheckBox::toggled, m_cboOwner, &QWidget::setEnabled);
-    connect(m_cmdAdd, &QPushButton::clicked, this, &BerthEntry::Add);
-    connect(m_cmdRemove, &QPushButton::clicked, this, &BerthEntry::Remove);
-    connect(m_lstBerth, &QListWidget::itemSelectionChanged, this, &BerthEntry::SelectionChanged);
+    connect(m_cmdAdd, &QPushButton::clicked, this, &BerthEntry::add);
+    connect(m_cmdRemove, &QPushButton::clicked, this, &BerthEntry::remove);
+    connect(m_lstBerth, &QListWidget::itemSelectionChanged, this, &BerthEntry::selectionChanged);
 }
 
-bool BerthEntry::Load()
+bool BerthEntry::load()
 {
     QString error;
-    const auto types = Sql::ReadLookup(m_changes.Database(), BerthTypeLookupSql(), &error);
+    const auto types = Sql::readLookup(m_changes.database(), berthTypeLookupSql(), &error);
     const auto owners =
-        types ? Sql::ReadLookup(m_changes.Database(), OwnerLookupSql(m_changes.Database()), &error) : std::nullopt;
-    if (!owners || !m_changes.Reload(&error)) {
-        ShowDatabaseError(QStringLiteral("The berths could not be read."), error);
+        types ? Sql::readLookup(m_changes.database(), ownerLookupSql(m_changes.database()), &error) : std::nullopt;
+    if (!owners || !m_changes.reload(&error)) {
+        showDatabaseError(QStringLiteral("The berths could not be read."), error);
         return false;
     }
-    FillCombo(m_cboBerthType, *types);
-    FillCombo(m_cboOwner, *owners);
-    ShowRows();
+    fillCombo(m_cboBerthType, *types);
+    fillCombo(m_cboOwner, *owners);
+    showRows();
     return true;
 }
 
-void BerthEntry::Requery()
+void BerthEntry::requery()
 {
     QString error;
-    if (!m_changes.Reload(&error))
-        ShowDatabaseError(QStringLiteral("The berths could not be read again."), error);
-    ShowRows();
+    if (!m_changes.reload(&error))
+        showDatabaseError(QStringLiteral("The berths could not be read again."), error);
+    showRows();
 }
 
-void BerthEntry::ShowRows()
+void BerthEntry::showRows()
 {
-    const std::optional<int> selected = SelectedId();
+    const std::optional<int> selected = selectedId();
     // Rebuilding the list is not a selection by the user.
     const QSignalBlocker blocker(m_lstBerth);
     m_lstBerth->clear();
-    for (const BerthRow& row : m_changes.Rows(m_style)) {
-        auto* item = new QListWidgetItem(BerthListText(row, m_style), m_lstBerth);
+    for (const BerthRow& row : m_changes.rows(m_style)) {
+        auto* item = new QListWidgetItem(berthListText(row, m_style), m_lstBerth);
         item->setData(Qt::UserRole, row.id);
         if (selected == row.id) {
             m_lstBerth->setCurrentItem(item);
@@ -154,7 +154,7 @@ void BerthEntry::ShowRows()
     }
 }
 
-std::optional<int> BerthEntry::SelectedId() const
+std::optional<int> BerthEntry::selectedId() const
 {
     const QList<QListWidgetItem*> items = m_lstBerth->selectedItems();
     if (items.isEmpty())
@@ -162,21 +162,21 @@ std::optional<int> BerthEntry::SelectedId() const
     return items.first()->data(Qt::UserRole).toInt();
 }
 
-void BerthEntry::ShowDatabaseError(const QString& what, const QString& error) const
+void BerthEntry::showDatabaseError(const QString& what, const QString& error) const
 {
-    m_services.messages.Show(what + QStringLiteral("\n\n") + error, window()->windowTitle(), MsgIcon::Critical,
+    m_services.messages.show(what + QStringLiteral("\n\n") + error, window()->windowTitle(), MsgIcon::Critical,
                              MsgButtons::Ok);
 }
 
-BerthInput BerthEntry::Input() const
+BerthInput BerthEntry::input() const
 {
     BerthInput input;
     input.name = m_txtName->text();
     input.length = m_txtLength->text();
     input.width = m_txtWidth->text();
-    input.typeId = ChosenId(m_cboBerthType);
+    input.typeId = chosenId(m_cboBerthType);
     input.ownerTicked = m_chkOwner->isChecked();
-    input.ownerId = ChosenId(m_cboOwner);
+    input.ownerId = chosenId(m_cboOwner);
     input.hasPower = m_chkHasPower->isChecked();
     input.notes = m_txtNotes->toPlainText();
     input.dailyHireCharge = m_txtDailyHireCharge->text();
@@ -185,7 +185,7 @@ BerthInput BerthEntry::Input() const
     return input;
 }
 
-void BerthEntry::Focus(BerthRefusal::Field field)
+void BerthEntry::focus(BerthRefusal::Field field)
 {
     using Field = BerthRefusal::Field;
     QWidget* target = nullptr;
@@ -218,23 +218,23 @@ void BerthEntry::Focus(BerthRefusal::Field field)
     target->setFocus();
 }
 
-void BerthEntry::Add()
+void BerthEntry::add()
 {
-    if (!InputChecks::CheckAll(
+    if (!InputChecks::checkAll(
             {m_txtLength, m_txtWidth, m_txtDailyHireCharge, m_txtWeeklyHireCharge, m_txtMonthlyHireCharge}))
         return;
-    const auto result = ReadNewBerth(Input());
+    const auto result = readNewBerth(input());
     if (const auto* refusal = std::get_if<BerthRefusal>(&result)) {
-        m_services.messages.Show(refusal->text, refusal->title, MsgIcon::Exclamation, MsgButtons::Ok);
-        Focus(refusal->field);
+        m_services.messages.show(refusal->text, refusal->title, MsgIcon::Exclamation, MsgButtons::Ok);
+        focus(refusal->field);
         return;
     }
-    m_changes.Add(std::get<BerthFields>(result));
-    Requery();
-    ClearAfterAdd();
+    m_changes.add(std::get<BerthFields>(result));
+    requery();
+    clearAfterAdd();
 }
 
-void BerthEntry::ClearAfterAdd()
+void BerthEntry::clearAfterAdd()
 {
     // Notes, the owner box and the power box keep their state for the next berth.
     for (QLineEdit* box :
@@ -244,19 +244,19 @@ void BerthEntry::ClearAfterAdd()
     m_cboOwner->setCurrentIndex(-1);
 }
 
-void BerthEntry::Remove()
+void BerthEntry::remove()
 {
-    const std::optional<int> id = SelectedId();
+    const std::optional<int> id = selectedId();
     if (!id)
         return;
     const QString listText = m_lstBerth->selectedItems().first()->text();
     QString error;
     int bookingRows = 0;
-    if (!modFunctions::ConfirmDeleteBerth(m_changes.Database(), *id, m_services.messages, &error, &bookingRows)) {
+    if (!modFunctions::confirmDeleteBerth(m_changes.database(), *id, m_services.messages, &error, &bookingRows)) {
         if (!error.isEmpty())
-            ShowDatabaseError(QStringLiteral("The berth's bookings could not be counted."), error);
+            showDatabaseError(QStringLiteral("The berth's bookings could not be counted."), error);
         return;
     }
-    m_changes.Remove(*id, listText, bookingRows);
-    Requery();
+    m_changes.remove(*id, listText, bookingRows);
+    requery();
 }

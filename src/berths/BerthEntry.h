@@ -23,27 +23,27 @@ public:
     BerthEntry(Services& services, BerthChangeSet& changes, BerthListStyle style, QWidget* parent = nullptr);
 
     /// Reads the berth types, the owners and the berths; false after telling the user what could not be read.
-    bool Load();
+    bool load();
     /// Re-reads the stored berths and shows them with the pending changes; the selection stays on its berth.
-    void Requery();
+    void requery();
     /// The berth selected in the list, if any.
-    std::optional<int> SelectedId() const;
+    std::optional<int> selectedId() const;
     /// The row of buttons under the list, where a window adds its own.
-    QHBoxLayout* ButtonRow() const { return m_buttonRow; }
+    QHBoxLayout* buttonRow() const { return m_buttonRow; }
     /// Tells the user that the database did not answer, titled after the window.
-    void ShowDatabaseError(const QString& what, const QString& error) const;
+    void showDatabaseError(const QString& what, const QString& error) const;
 
 signals:
     /// The user selected another berth in the list.
-    void SelectionChanged();
+    void selectionChanged();
 
 private:
-    void Add();
-    void Remove();
-    void ShowRows();
-    BerthInput Input() const;
-    void Focus(BerthRefusal::Field field);
-    void ClearAfterAdd();
+    void add();
+    void remove();
+    void showRows();
+    BerthInput input() const;
+    void focus(BerthRefusal::Field field);
+    void clearAfterAdd();
 
     Services& m_services;
     BerthChangeSet& m_changes;

@@ -3,17 +3,17 @@
 #include "core/Dialect.h"
 #include "core/InputParsing.h"
 
-QString BerthTypeLookupSql()
+QString berthTypeLookupSql()
 {
     return QStringLiteral("SELECT ID, Type FROM BerthType ORDER BY ID");
 }
-QString OwnerLookupSql(const QSqlDatabase& db)
+QString ownerLookupSql(const QSqlDatabase& db)
 {
     return QStringLiteral("SELECT ID, Name FROM Owner ORDER BY %1 NULLS FIRST, ID")
-        .arg(Dialect::Of(db).NoCase(QStringLiteral("Name")));
+        .arg(Dialect::of(db).noCase(QStringLiteral("Name")));
 }
 
-std::variant<BerthFields, BerthRefusal> ReadNewBerth(const BerthInput& input, const QLocale& locale)
+std::variant<BerthFields, BerthRefusal> readNewBerth(const BerthInput& input, const QLocale& locale)
 {
     using Field = BerthRefusal::Field;
     BerthFields fields;
@@ -22,17 +22,17 @@ std::variant<BerthFields, BerthRefusal> ReadNewBerth(const BerthInput& input, co
     const auto number = [&](const QString& text, std::optional<double>& out) {
         if (text.isEmpty())
             return true;
-        out = InputChecks::ReadNumber(text, locale);
+        out = InputChecks::readNumber(text, locale);
         return out.has_value();
     };
     const auto money = [&](const QString& text, std::optional<Money>& out) {
         if (text.isEmpty())
             return true;
-        out = InputChecks::ReadMoney(text, locale);
+        out = InputChecks::readMoney(text, locale);
         return out.has_value();
     };
     const auto refuse = [](Field field, const QString& title) {
-        return BerthRefusal{field, InputChecks::InvalidNumberText(), title};
+        return BerthRefusal{field, InputChecks::invalidNumberText(), title};
     };
     if (!number(input.length, fields.length))
         return refuse(Field::Length, BerthTitles::Length);

@@ -10,10 +10,10 @@
 
 // A new berth as the entry fields hold it, read and checked without a window.
 
-/// The lookup lists of a berth, read with Sql::ReadLookup: the berth types ("Type" of BerthType) and the owners ("Name"
+/// The lookup lists of a berth, read with Sql::readLookup: the berth types ("Type" of BerthType) and the owners ("Name"
 /// of Owner).
-QString BerthTypeLookupSql();
-QString OwnerLookupSql(const QSqlDatabase& db);
+QString berthTypeLookupSql();
+QString ownerLookupSql(const QSqlDatabase& db);
 
 /// A new berth as the user entered it, read and checked.
 struct BerthFields
@@ -77,4 +77,4 @@ inline const QString Monthly = QStringLiteral("Monthly Hire Charge");
 
 /// Checks a new berth in the order the user is told: the number boxes, then the name, the owner, the type.
 /// Empty number boxes leave their columns empty (not zero); the owner counts only when its box is ticked.
-std::variant<BerthFields, BerthRefusal> ReadNewBerth(const BerthInput& input, const QLocale& locale = QLocale());
+std::variant<BerthFields, BerthRefusal> readNewBerth(const BerthInput& input, const QLocale& locale = QLocale());

@@ -7,13 +7,13 @@
 
 BerthNotes::BerthNotes(QSqlDatabase db) : m_db(std::move(db)) {}
 
-bool BerthNotes::Load(QString* error)
+bool BerthNotes::load(QString* error)
 {
     QSqlQuery q(m_db);
     q.setForwardOnly(true);
-    if (!Sql::Exec(q,
+    if (!Sql::exec(q,
                    QStringLiteral("SELECT ID, Name, Notes FROM Berth ORDER BY %1 NULLS FIRST, ID")
-                       .arg(Dialect::Of(m_db).NoCase(QStringLiteral("Name"))),
+                       .arg(Dialect::of(m_db).noCase(QStringLiteral("Name"))),
                    {}, error))
         return false;
     m_berths.clear();
@@ -27,7 +27,7 @@ bool BerthNotes::Load(QString* error)
     return true;
 }
 
-QString BerthNotes::Notes(int id) const
+QString BerthNotes::notes(int id) const
 {
     if (const auto it = m_edited.find(id); it != m_edited.end())
         return it->second;
@@ -35,13 +35,13 @@ QString BerthNotes::Notes(int id) const
     return it == m_stored.end() ? QString() : it->second;
 }
 
-void BerthNotes::SetNotes(int id, const QString& notes)
+void BerthNotes::setNotes(int id, const QString& notes)
 {
     if (m_stored.count(id))
         m_edited[id] = notes;
 }
 
-bool BerthNotes::Changed() const
+bool BerthNotes::changed() const
 {
     for (const auto& [id, notes] : m_edited)
         if (notes != m_stored.at(id))
@@ -49,13 +49,13 @@ bool BerthNotes::Changed() const
     return false;
 }
 
-bool BerthNotes::Save(QString* error)
+bool BerthNotes::save(QString* error)
 {
-    const bool ok = Sql::InTransaction(m_db, error, [&] {
+    const bool ok = Sql::inTransaction(m_db, error, [&] {
         for (const auto& [id, notes] : m_edited) {
             if (notes == m_stored.at(id))
                 continue; // untouched notes are not written over what the table editor may have saved
-            if (!Sql::Exec(m_db, QStringLiteral("UPDATE Berth SET Notes = ? WHERE ID = ?"), {notes, id}, error))
+            if (!Sql::exec(m_db, QStringLiteral("UPDATE Berth SET Notes = ? WHERE ID = ?"), {notes, id}, error))
                 return false;
         }
         return true;

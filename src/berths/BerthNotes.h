@@ -20,18 +20,18 @@ public:
     Q_DISABLE_COPY_MOVE(BerthNotes)
 
     /// Reads the berths and their notes; false and the reason on failure.
-    bool Load(QString* error = nullptr);
+    bool load(QString* error = nullptr);
     /// The berths by name (case ignored), for the choice of a berth.
-    const std::vector<Berth>& Berths() const { return m_berths; }
+    const std::vector<Berth>& berths() const { return m_berths; }
 
     /// The notes as edited so far (the stored notes where untouched); empty for an unknown berth.
-    QString Notes(int id) const;
-    void SetNotes(int id, const QString& notes);
+    QString notes(int id) const;
+    void setNotes(int id, const QString& notes);
     /// Whether any berth's notes differ from what was read.
-    bool Changed() const;
+    bool changed() const;
 
     /// Stores the changed notes in one transaction; on failure nothing is stored and the edits are kept.
-    bool Save(QString* error = nullptr);
+    bool save(QString* error = nullptr);
 
 private:
     QSqlDatabase m_db;

@@ -7,7 +7,7 @@
 
 namespace CalendarLayout {
 
-Frame MakeFrame(QWidget* window, const QString& frameName, const QString& caption)
+Frame makeFrame(QWidget* window, const QString& frameName, const QString& caption)
 {
     auto* frame = new QFrame(window);
     frame->setObjectName(frameName);
@@ -21,10 +21,10 @@ Frame MakeFrame(QWidget* window, const QString& frameName, const QString& captio
     return {frame, label};
 }
 
-void FitFrame(const QWidget* window, QFrame* frame)
+void fitFrame(const QWidget* window, QFrame* frame)
 {
-    auto x = [window](int twips) { return Twips::ToPixelsX(twips, window); };
-    auto y = [window](int twips) { return Twips::ToPixelsY(twips, window); };
+    auto x = [window](int twips) { return Twips::toPixelsX(twips, window); };
+    auto y = [window](int twips) { return Twips::toPixelsY(twips, window); };
     QRect geometry = frame->geometry();
     if (geometry.isEmpty())
         geometry = QRect(x(120), y(120), x(6990 - 340), y(3890 - 540));

@@ -16,10 +16,10 @@ struct Frame
 };
 
 /// The frame (objectName frameName) inside window, and its caption label lblCaption.
-Frame MakeFrame(QWidget* window, const QString& frameName, const QString& caption);
+Frame makeFrame(QWidget* window, const QString& frameName, const QString& caption);
 
 /// The frame becomes 340 twips narrower than a window at least 6990 twips wide and 540 twips shorter than one at
 /// least 3890 twips high; below those sizes it keeps its width or height.
-void FitFrame(const QWidget* window, QFrame* frame);
+void fitFrame(const QWidget* window, QFrame* frame);
 
 } // namespace CalendarLayout

@@ -9,12 +9,12 @@
 
 namespace DayList {
 
-std::optional<QList<DayBooking>> Read(const QSqlDatabase& db, const QDate& day, QString* error)
+std::optional<QList<DayBooking>> read(const QSqlDatabase& db, const QDate& day, QString* error)
 {
-    const QDateTime start = modFunctions::WallTime(day);
-    const QDateTime end = modFunctions::WallTime(day.addDays(1));
+    const QDateTime start = modFunctions::wallTime(day);
+    const QDateTime end = modFunctions::wallTime(day.addDays(1));
     // The index finds the bookings of the day; only those rows are read, with their berths in saved order.
-    const auto touching = PeriodIndex::Touching(db, start, true, end, false);
+    const auto touching = PeriodIndex::touching(db, start, true, end, false);
     QSqlQuery q(db);
     q.setForwardOnly(true);
     const QString sql =
@@ -25,8 +25,8 @@ std::optional<QList<DayBooking>> Read(const QSqlDatabase& db, const QDate& day, 
                        "LEFT JOIN BookingBerth BB ON BB.BookingID = B.ID "
                        "LEFT JOIN Berth BE ON BE.ID = BB.BerthID "
                        "ORDER BY B.ID, %3")
-            .arg(PeriodIndex::BookingIdSql(), touching.sql, Dialect::Of(db).InsertOrder(QStringLiteral("BB")));
-    if (!Sql::Exec(q, sql, touching.binds, error))
+            .arg(PeriodIndex::bookingIdSql(), touching.sql, Dialect::of(db).insertOrder(QStringLiteral("BB")));
+    if (!Sql::exec(q, sql, touching.binds, error))
         return std::nullopt;
     QList<DayBooking> bookings;
     QStringList names;
@@ -44,10 +44,10 @@ std::optional<QList<DayBooking>> Read(const QSqlDatabase& db, const QDate& day, 
             b.customerId = q.value(1).toInt();
             b.name = q.value(2).toString();
             b.houseName = q.value(3).toString();
-            b.fromDate = modFunctions::ReadDateTime(q.value(4));
-            b.toDate = modFunctions::ReadDateTime(q.value(5));
-            b.arrival = TimeText(b.fromDate, day);
-            b.departure = TimeText(b.toDate, day);
+            b.fromDate = modFunctions::readDateTime(q.value(4));
+            b.toDate = modFunctions::readDateTime(q.value(5));
+            b.arrival = timeText(b.fromDate, day);
+            b.departure = timeText(b.toDate, day);
             bookings.append(b);
         }
         if (!q.value(6).isNull()) // a berth row whose berth is gone names nothing
@@ -57,15 +57,15 @@ std::optional<QList<DayBooking>> Read(const QSqlDatabase& db, const QDate& day, 
     return bookings;
 }
 
-QString TimeText(const QDateTime& when, const QDate& day)
+QString timeText(const QDateTime& when, const QDate& day)
 {
-    const QDateTime start = modFunctions::WallTime(day);
+    const QDateTime start = modFunctions::wallTime(day);
     if (!when.isValid() || when < start || when > start.addDays(1))
         return QStringLiteral("n/a");
     return when.toString(QStringLiteral(" hh:mm"));
 }
 
-QString CancelledDetails(const DayBooking& booking)
+QString cancelledDetails(const DayBooking& booking)
 {
     const QString format = QStringLiteral("dd.MM.yyyy hh:mm");
     return QStringLiteral("From: ") + booking.fromDate.toString(format) + QStringLiteral(" to ") +
@@ -75,19 +75,19 @@ QString CancelledDetails(const DayBooking& booking)
 
 } // namespace DayList
 
-QString DayListModel::NoneText()
+QString DayListModel::noneText()
 {
     return QStringLiteral("No reservations exist for this date");
 }
 
-void DayListModel::SetBookings(const QList<DayBooking>& bookings)
+void DayListModel::setBookings(const QList<DayBooking>& bookings)
 {
     beginResetModel();
     m_bookings = bookings;
     endResetModel();
 }
 
-const DayBooking* DayListModel::Booking(int row) const
+const DayBooking* DayListModel::booking(int row) const
 {
     return row >= 0 && row < m_bookings.size() ? &m_bookings[row] : nullptr;
 }
@@ -110,9 +110,9 @@ QVariant DayListModel::data(const QModelIndex& index, int role) const
         return index.column() >= ColArrival ? QVariant::fromValue(Qt::Alignment(Qt::AlignCenter)) : QVariant();
     if (role != Qt::DisplayRole)
         return {};
-    const DayBooking* b = Booking(index.row());
+    const DayBooking* b = booking(index.row());
     if (!b)
-        return index.column() == ColName ? NoneText() : QString();
+        return index.column() == ColName ? noneText() : QString();
     switch (index.column()) {
     case ColName:
         return b->name;

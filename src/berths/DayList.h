@@ -24,14 +24,14 @@ namespace DayList {
 
 /// The bookings that start before the end of day and end at or after its start (so one that ends at midnight at
 /// the start of day is listed), by booking ID; each with its berth names in the order they were saved.
-std::optional<QList<DayBooking>> Read(const QSqlDatabase& db, const QDate& day, QString* error = nullptr);
+std::optional<QList<DayBooking>> read(const QSqlDatabase& db, const QDate& day, QString* error = nullptr);
 
 /// " hh:mm" when when falls within day (its midnight at either end included), else "n/a".
-QString TimeText(const QDateTime& when, const QDate& day);
+QString timeText(const QDateTime& when, const QDate& day);
 
 /// The details of the "Booking cancelled" event written from the calendar:
 /// "From: dd.MM.yyyy hh:mm to dd.MM.yyyy hh:mm, Customer: Name, HouseName".
-QString CancelledDetails(const DayBooking& booking);
+QString cancelledDetails(const DayBooking& booking);
 
 } // namespace DayList
 
@@ -50,13 +50,13 @@ public:
         ColumnCount
     };
     /// The caption of the row of an empty day.
-    static QString NoneText();
+    static QString noneText();
 
     using QAbstractTableModel::QAbstractTableModel;
 
-    void SetBookings(const QList<DayBooking>& bookings);
+    void setBookings(const QList<DayBooking>& bookings);
     /// The booking of a row; nothing for the row of an empty day or a row that does not exist.
-    const DayBooking* Booking(int row) const;
+    const DayBooking* booking(int row) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

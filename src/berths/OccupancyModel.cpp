@@ -14,7 +14,7 @@ const QTime DayStart(8, 0);
 const QTime DayEnd(20, 0);
 constexpr qint64 HalfHour = 30 * 60;
 
-int Index(OccupancyModel::CellState state)
+int stateNumber(OccupancyModel::CellState state)
 {
     return static_cast<int>(state);
 }
@@ -22,34 +22,34 @@ int Index(OccupancyModel::CellState state)
 
 OccupancyModel::OccupancyModel(QObject* parent) : QAbstractTableModel(parent)
 {
-    m_colours[Index(CellState::Booked)] = QColor(0xFF, 0xFF, 0x00);
-    m_colours[Index(CellState::Available)] = QColor(0xFF, 0xFF, 0xFF);
-    m_colours[Index(CellState::Inactive)] = QColor(0x00, 0xC0, 0x00);
+    m_colours[stateNumber(CellState::Booked)] = QColor(0xFF, 0xFF, 0x00);
+    m_colours[stateNumber(CellState::Available)] = QColor(0xFF, 0xFF, 0xFF);
+    m_colours[stateNumber(CellState::Inactive)] = QColor(0x00, 0xC0, 0x00);
 }
 
-void OccupancyModel::SetLook(CellState state, const QColor& colour, const QPixmap& picture)
+void OccupancyModel::setLook(CellState state, const QColor& colour, const QPixmap& picture)
 {
-    m_colours[Index(state)] = colour;
-    m_pictures[Index(state)] = picture;
+    m_colours[stateNumber(state)] = colour;
+    m_pictures[stateNumber(state)] = picture;
     if (!m_rows.empty() && !m_columns.empty())
         emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1),
                          {Qt::BackgroundRole, Qt::DecorationRole});
 }
 
-QDateTime OccupancyModel::Slot(int row) const
+QDateTime OccupancyModel::slot(int row) const
 {
     return row >= 0 && row < rowCount() ? m_rows[size_t(row)].slot : QDateTime();
 }
 
-QDateTime OccupancyModel::SlotEnd(int row) const
+QDateTime OccupancyModel::slotEnd(int row) const
 {
-    const QDateTime slot = Slot(row);
-    if (!slot.isValid())
+    const QDateTime start = slot(row);
+    if (!start.isValid())
         return {};
-    return m_view == View::HalfHourly ? slot.addSecs(HalfHour) : slot.addDays(1);
+    return m_view == View::HalfHourly ? start.addSecs(HalfHour) : start.addDays(1);
 }
 
-OccupancyModel::CellState OccupancyModel::State(int row, int column) const
+OccupancyModel::CellState OccupancyModel::state(int row, int column) const
 {
     if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount())
         return CellState::Available;
@@ -58,19 +58,19 @@ OccupancyModel::CellState OccupancyModel::State(int row, int column) const
     return m_columns[size_t(column)].active ? CellState::Available : CellState::Inactive;
 }
 
-QString OccupancyModel::Text(int row, int column) const
+QString OccupancyModel::text(int row, int column) const
 {
-    if (State(row, column) != CellState::Booked)
+    if (state(row, column) != CellState::Booked)
         return {};
-    return CustomerName(m_rows[size_t(row)].bookings[size_t(column)]);
+    return customerName(m_rows[size_t(row)].bookings[size_t(column)]);
 }
 
-QString OccupancyModel::CustomerName(int bookingId) const
+QString OccupancyModel::customerName(int bookingId) const
 {
     const auto known = m_names.constFind(bookingId);
     if (known != m_names.cend())
         return *known;
-    const auto name = Sql::Scalar(QSqlDatabase::database(m_connection, false),
+    const auto name = Sql::scalar(QSqlDatabase::database(m_connection, false),
                                   QStringLiteral("SELECT C.Name FROM Booking B LEFT JOIN Customer C ON C.ID = "
                                                  "B.CustomerID WHERE B.ID = ?"),
                                   {bookingId});
@@ -80,24 +80,24 @@ QString OccupancyModel::CustomerName(int bookingId) const
     return name ? name->toString() : QString();
 }
 
-OccupancyModel::Row OccupancyModel::MakeRow(const QDateTime& slot) const
+OccupancyModel::Row OccupancyModel::makeRow(const QDateTime& slot) const
 {
     Row row;
     row.slot = slot;
-    row.startMinute = PeriodIndex::FloorMinute(slot);
-    row.endMinute = PeriodIndex::FloorMinute(m_view == View::HalfHourly ? slot.addSecs(HalfHour) : slot.addDays(1));
+    row.startMinute = PeriodIndex::floorMinute(slot);
+    row.endMinute = PeriodIndex::floorMinute(m_view == View::HalfHourly ? slot.addSecs(HalfHour) : slot.addDays(1));
     row.bookings.assign(m_columns.size(), 0);
     return row;
 }
 
-std::vector<QDateTime> OccupancyModel::Slots(int count) const
+std::vector<QDateTime> OccupancyModel::slotStarts(int count) const
 {
     std::vector<QDateTime> starts;
     if (!m_start.isValid())
         return starts;
     starts.reserve(size_t(qMax(0, count)));
     if (m_view == View::Daily) {
-        const QDateTime day = modFunctions::DateOnly(m_start);
+        const QDateTime day = modFunctions::dateOnly(m_start);
         for (int r = 0; r < count; ++r)
             starts.push_back(day.addDays(r));
         return starts;
@@ -105,25 +105,25 @@ std::vector<QDateTime> OccupancyModel::Slots(int count) const
     // Half-hourly: 08:00 to 19:30, then on with 08:00 of the next day.
     QDateTime t = m_start;
     for (int r = 0; r < count; ++r) {
-        if (modFunctions::RoundToHalfHour(t, true).time() >= DayEnd)
-            t = modFunctions::WallTime(t.date().addDays(1), DayStart);
+        if (modFunctions::roundToHalfHour(t, true).time() >= DayEnd)
+            t = modFunctions::wallTime(t.date().addDays(1), DayStart);
         starts.push_back(t);
         t = t.addSecs(HalfHour);
     }
     return starts;
 }
 
-std::optional<std::vector<OccupancyModel::Entry>> OccupancyModel::Read(const QSqlDatabase& db, qint64 fromMinute,
+std::optional<std::vector<OccupancyModel::Entry>> OccupancyModel::read(const QSqlDatabase& db, qint64 fromMinute,
                                                                        qint64 toMinute, QString* error)
 {
     ++m_queries;
     m_lastQuery = {fromMinute, toMinute};
     m_connection = db.connectionName();
     // The index alone: who holds which berth when. No booking row is read here.
-    const auto overlapping = PeriodIndex::Overlapping(db, fromMinute, toMinute);
+    const auto overlapping = PeriodIndex::overlapping(db, fromMinute, toMinute);
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    if (!Sql::Exec(
+    if (!Sql::exec(
             q, QStringLiteral("SELECT P.ID, P.FromMinute, P.ToMinute FROM BookingPeriod P WHERE ") + overlapping.sql,
             overlapping.binds, error))
         return std::nullopt;
@@ -141,7 +141,7 @@ std::optional<std::vector<OccupancyModel::Entry>> OccupancyModel::Read(const QSq
     return entries;
 }
 
-void OccupancyModel::Paint(std::deque<Row>& rows, const std::vector<Entry>& entries) const
+void OccupancyModel::paint(std::deque<Row>& rows, const std::vector<Entry>& entries) const
 {
     // The rows' slots ascend, so each entry marks one run of rows, found by its ends.
     for (const Entry& e : entries) {
@@ -158,18 +158,18 @@ void OccupancyModel::Paint(std::deque<Row>& rows, const std::vector<Entry>& entr
     }
 }
 
-bool OccupancyModel::Fill(const QSqlDatabase& db, QString* error)
+bool OccupancyModel::fill(const QSqlDatabase& db, QString* error)
 {
-    const std::vector<QDateTime> starts = Slots(m_slotRows);
+    const std::vector<QDateTime> starts = slotStarts(m_slotRows);
     std::deque<Row> rows;
     for (const QDateTime& slot : starts)
-        rows.push_back(MakeRow(slot));
+        rows.push_back(makeRow(slot));
     if (!rows.empty() && !m_columns.empty()) {
         // One query for the whole window; each entry then marks the rows it overlaps.
-        const auto entries = Read(db, rows.front().startMinute, rows.back().endMinute, error);
+        const auto entries = read(db, rows.front().startMinute, rows.back().endMinute, error);
         if (!entries)
             return false;
-        Paint(rows, *entries);
+        paint(rows, *entries);
     }
     beginResetModel();
     m_rows = std::move(rows);
@@ -178,11 +178,11 @@ bool OccupancyModel::Fill(const QSqlDatabase& db, QString* error)
     return true;
 }
 
-bool OccupancyModel::Refresh(const QSqlDatabase& db, QString* error)
+bool OccupancyModel::refresh(const QSqlDatabase& db, QString* error)
 {
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    if (!Sql::Exec(q, QStringLiteral("SELECT ID, Name, Active FROM Berth ORDER BY ID"), {}, error))
+    if (!Sql::exec(q, QStringLiteral("SELECT ID, Name, Active FROM Berth ORDER BY ID"), {}, error))
         return false;
     std::vector<Column> columns;
     QHash<int, QString> berthNames;
@@ -207,7 +207,7 @@ bool OccupancyModel::Refresh(const QSqlDatabase& db, QString* error)
 
     std::swap(m_columns, columns);
     std::swap(m_berthColumns, berthColumns);
-    if (!Fill(db, error)) {
+    if (!fill(db, error)) {
         std::swap(m_columns, columns);
         std::swap(m_berthColumns, berthColumns);
         return false;
@@ -215,41 +215,41 @@ bool OccupancyModel::Refresh(const QSqlDatabase& db, QString* error)
     return true;
 }
 
-bool OccupancyModel::SetSlotRows(const QSqlDatabase& db, int rows, QString* error)
+bool OccupancyModel::setSlotRows(const QSqlDatabase& db, int rows, QString* error)
 {
     const int before = m_slotRows;
     m_slotRows = qMax(0, rows);
-    if (Fill(db, error))
+    if (fill(db, error))
         return true;
     m_slotRows = before;
     return false;
 }
 
-bool OccupancyModel::SetView(const QSqlDatabase& db, View view, QString* error)
+bool OccupancyModel::setView(const QSqlDatabase& db, View view, QString* error)
 {
     const View viewBefore = m_view;
     const QDateTime startBefore = m_start;
     m_view = view;
     if (view == View::HalfHourly)
-        m_start = modFunctions::WallTime(m_start.date(), DayStart);
-    if (Fill(db, error))
+        m_start = modFunctions::wallTime(m_start.date(), DayStart);
+    if (fill(db, error))
         return true;
     m_view = viewBefore;
     m_start = startBefore;
     return false;
 }
 
-bool OccupancyModel::SetStartDay(const QSqlDatabase& db, const QDate& day, QString* error)
+bool OccupancyModel::setStartDay(const QSqlDatabase& db, const QDate& day, QString* error)
 {
     const QDateTime before = m_start;
-    m_start = modFunctions::WallTime(day, DayStart);
-    if (Fill(db, error))
+    m_start = modFunctions::wallTime(day, DayStart);
+    if (fill(db, error))
         return true;
     m_start = before;
     return false;
 }
 
-bool OccupancyModel::Scroll(const QSqlDatabase& db, int direction, QString* error)
+bool OccupancyModel::scroll(const QSqlDatabase& db, int direction, QString* error)
 {
     if (m_rows.empty() || direction == 0)
         return false;
@@ -257,18 +257,18 @@ bool OccupancyModel::Scroll(const QSqlDatabase& db, int direction, QString* erro
     QDateTime slot;
     if (m_view == View::HalfHourly) {
         slot = earlier ? m_rows.front().slot.addSecs(-HalfHour) : m_rows.back().slot.addSecs(HalfHour);
-        const QTime rounded = modFunctions::RoundToHalfHour(slot, true).time();
+        const QTime rounded = modFunctions::roundToHalfHour(slot, true).time();
         if (rounded < DayStart || rounded >= DayEnd)
             return false; // the arrows never cross the ends of the working day
     } else {
         slot = earlier ? m_rows.front().slot.addDays(-1) : m_rows.back().slot.addDays(1);
     }
-    std::deque<Row> added{MakeRow(slot)};
+    std::deque<Row> added{makeRow(slot)};
     if (!m_columns.empty()) {
-        const auto entries = Read(db, added.front().startMinute, added.front().endMinute, error);
+        const auto entries = read(db, added.front().startMinute, added.front().endMinute, error);
         if (!entries)
             return false;
-        Paint(added, *entries);
+        paint(added, *entries);
     }
     Row row = std::move(added.front());
 
@@ -292,18 +292,18 @@ bool OccupancyModel::Scroll(const QSqlDatabase& db, int direction, QString* erro
     return true;
 }
 
-std::optional<int> OccupancyModel::BookingToOpen(const QSqlDatabase& db, int row, int column, QString* error) const
+std::optional<int> OccupancyModel::bookingToOpen(const QSqlDatabase& db, int row, int column, QString* error) const
 {
-    if (State(row, column) != CellState::Booked)
+    if (state(row, column) != CellState::Booked)
         return std::nullopt;
     const QString name = m_columns[size_t(column)].name;
     // Edges included, unlike the painting rule: a booking ending exactly at the slot's start counts.
-    const auto touching = PeriodIndex::Touching(db, Slot(row), true, SlotEnd(row), true);
+    const auto touching = PeriodIndex::touching(db, slot(row), true, slotEnd(row), true);
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    if (!Sql::Exec(q,
+    if (!Sql::exec(q,
                    QStringLiteral("SELECT %1, %2 FROM BookingPeriod P WHERE %3")
-                       .arg(PeriodIndex::BookingIdSql(), PeriodIndex::BerthIdSql(), touching.sql),
+                       .arg(PeriodIndex::bookingIdSql(), PeriodIndex::berthIdSql(), touching.sql),
                    touching.binds, error))
         return std::nullopt;
     std::optional<int> first;
@@ -332,18 +332,18 @@ QVariant OccupancyModel::data(const QModelIndex& index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
-    const CellState state = State(index.row(), index.column());
+    const CellState cell = state(index.row(), index.column());
     switch (role) {
     case Qt::DisplayRole:
-        return Text(index.row(), index.column());
+        return text(index.row(), index.column());
     case Qt::BackgroundRole:
-        return QBrush(m_colours[Index(state)]);
+        return QBrush(m_colours[stateNumber(cell)]);
     case Qt::DecorationRole:
-        return m_pictures[Index(state)].isNull() ? QVariant() : QVariant(m_pictures[Index(state)]);
+        return m_pictures[stateNumber(cell)].isNull() ? QVariant() : QVariant(m_pictures[stateNumber(cell)]);
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
     case StateRole:
-        return Index(state);
+        return stateNumber(cell);
     default:
         return {};
     }
@@ -357,8 +357,8 @@ QVariant OccupancyModel::headerData(int section, Qt::Orientation orientation, in
         return {};
     if (orientation == Qt::Horizontal)
         return section >= 0 && section < columnCount() ? m_columns[size_t(section)].name : QVariant();
-    const QDateTime slot = Slot(section);
-    if (!slot.isValid())
+    const QDateTime start = slot(section);
+    if (!start.isValid())
         return {};
-    return slot.toString(m_view == View::HalfHourly ? QStringLiteral("hh:mm") : QStringLiteral("dd.MM.yyyy"));
+    return start.toString(m_view == View::HalfHourly ? QStringLiteral("hh:mm") : QStringLiteral("dd.MM.yyyy"));
 }

@@ -35,41 +35,41 @@ public:
     explicit OccupancyModel(QObject* parent = nullptr);
 
     /// The look of a state: the legend box's colour and picture (none by default).
-    void SetLook(CellState state, const QColor& colour, const QPixmap& picture = {});
+    void setLook(CellState state, const QColor& colour, const QPixmap& picture = {});
 
-    View CurrentView() const { return m_view; }
+    View currentView() const { return m_view; }
     /// The slot of the first row.
-    QDateTime Start() const { return m_start; }
+    QDateTime start() const { return m_start; }
     /// The start and end of a row's slot (half an hour or a day).
-    QDateTime Slot(int row) const;
-    QDateTime SlotEnd(int row) const;
-    CellState State(int row, int column) const;
-    QString Text(int row, int column) const;
+    QDateTime slot(int row) const;
+    QDateTime slotEnd(int row) const;
+    CellState state(int row, int column) const;
+    QString text(int row, int column) const;
     /// How many queries for slots the model has run, so a check can see what one step costs.
-    int Queries() const { return m_queries; }
+    int queries() const { return m_queries; }
     /// The period (index minutes) the last bookings query asked for.
-    std::pair<qint64, qint64> LastQueryMinutes() const { return m_lastQuery; }
+    std::pair<qint64, qint64> lastQueryMinutes() const { return m_lastQuery; }
 
     // Each of these reads the database and fills the rows again; false (and the reason) when a statement fails,
     // leaving the grid as it was.
 
     /// Re-reads the berths (the columns) and fills every row from start; the first row keeps its slot.
-    bool Refresh(const QSqlDatabase& db, QString* error = nullptr);
+    bool refresh(const QSqlDatabase& db, QString* error = nullptr);
     /// Sets the number of slot rows and fills them from start.
-    bool SetSlotRows(const QSqlDatabase& db, int rows, QString* error = nullptr);
+    bool setSlotRows(const QSqlDatabase& db, int rows, QString* error = nullptr);
     /// Half-hourly: start moves to 08:00 of its day. Daily: start stays.
-    bool SetView(const QSqlDatabase& db, View view, QString* error = nullptr);
+    bool setView(const QSqlDatabase& db, View view, QString* error = nullptr);
     /// start becomes day at 08:00, in either view.
-    bool SetStartDay(const QSqlDatabase& db, const QDate& day, QString* error = nullptr);
+    bool setStartDay(const QSqlDatabase& db, const QDate& day, QString* error = nullptr);
 
     /// One slot earlier (direction -1) or later (+1): the rows move by one, the row that leaves is dropped and only
     /// the new slot is read. False, with nothing changed, when the half-hourly view would leave the working day
     /// (08:00 to 20:00) or a statement fails (then *error says why).
-    bool Scroll(const QSqlDatabase& db, int direction, QString* error = nullptr);
+    bool scroll(const QSqlDatabase& db, int direction, QString* error = nullptr);
 
     /// The booking a double-click on a booked cell opens: the first booking (lowest ID) of a berth of the
     /// column's name whose period touches the slot, its edges included. Nothing for a cell that is not booked.
-    std::optional<int> BookingToOpen(const QSqlDatabase& db, int row, int column, QString* error = nullptr) const;
+    std::optional<int> bookingToOpen(const QSqlDatabase& db, int row, int column, QString* error = nullptr) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -97,14 +97,14 @@ private:
         qint64 toMinute;
     };
 
-    Row MakeRow(const QDateTime& slot) const;
-    std::vector<QDateTime> Slots(int count) const;
+    Row makeRow(const QDateTime& slot) const;
+    std::vector<QDateTime> slotStarts(int count) const;
     /// Reads the entries overlapping [from, to), sorted by booking.
-    std::optional<std::vector<Entry>> Read(const QSqlDatabase& db, qint64 fromMinute, qint64 toMinute, QString* error);
-    QString CustomerName(int bookingId) const;
+    std::optional<std::vector<Entry>> read(const QSqlDatabase& db, qint64 fromMinute, qint64 toMinute, QString* error);
+    QString customerName(int bookingId) const;
     /// Marks the cells of rows (ascending, not overlapping) that entries occupy; the first booking keeps a cell.
-    void Paint(std::deque<Row>& rows, const std::vector<Entry>& entries) const;
-    bool Fill(const QSqlDatabase& db, QString* error);
+    void paint(std::deque<Row>& rows, const std::vector<Entry>& entries) const;
+    bool fill(const QSqlDatabase& db, QString* error);
 
     View m_view = View::HalfHourly;
     QDateTime m_start;

@@ -11,25 +11,25 @@
 namespace BerthAvailability {
 namespace {
 // The index answers alone: each entry carries its berth and its period, so no booking row is read.
-QString BusySql(const PeriodIndex::Condition& overlap)
+QString busySql(const PeriodIndex::Condition& overlap)
 {
     return QStringLiteral("SELECT DISTINCT %1 FROM BookingPeriod P WHERE %2 AND %3 <> ?")
-        .arg(PeriodIndex::BerthIdSql(), overlap.sql, PeriodIndex::BookingIdSql());
+        .arg(PeriodIndex::berthIdSql(), overlap.sql, PeriodIndex::bookingIdSql());
 }
 
-PeriodIndex::Condition Overlap(const QSqlDatabase& db, const QDateTime& from, const QDateTime& to)
+PeriodIndex::Condition overlapCondition(const QSqlDatabase& db, const QDateTime& from, const QDateTime& to)
 {
-    return PeriodIndex::Touching(db, from, false, to, false);
+    return PeriodIndex::touching(db, from, false, to, false);
 }
 } // namespace
 
-std::optional<QSet<int>> BusyBerths(const QSqlDatabase& db, const QDateTime& from, const QDateTime& to,
+std::optional<QSet<int>> busyBerths(const QSqlDatabase& db, const QDateTime& from, const QDateTime& to,
                                     int excludeBookingId, QString* error)
 {
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    const auto overlap = Overlap(db, from, to);
-    if (!Sql::Exec(q, BusySql(overlap), overlap.binds + QVariantList{excludeBookingId}, error))
+    const auto overlap = overlapCondition(db, from, to);
+    if (!Sql::exec(q, busySql(overlap), overlap.binds + QVariantList{excludeBookingId}, error))
         return std::nullopt;
     QSet<int> busy;
     while (q.next())
@@ -37,16 +37,16 @@ std::optional<QSet<int>> BusyBerths(const QSqlDatabase& db, const QDateTime& fro
     return busy;
 }
 
-std::optional<QList<AvailableBerth>> FreeBerths(const QSqlDatabase& db, const QDateTime& from, const QDateTime& to,
+std::optional<QList<AvailableBerth>> freeBerths(const QSqlDatabase& db, const QDateTime& from, const QDateTime& to,
                                                 int excludeBookingId, QString* error)
 {
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    const auto overlap = Overlap(db, from, to);
+    const auto overlap = overlapCondition(db, from, to);
     const QString sql = QStringLiteral("SELECT ID, Name, Length, Width, HasPower, DailyHireCharge FROM Berth "
                                        "WHERE Active <> 0 AND ID NOT IN (") +
-                        BusySql(overlap) + u')';
-    if (!Sql::Exec(q, sql, overlap.binds + QVariantList{excludeBookingId}, error))
+                        busySql(overlap) + u')';
+    if (!Sql::exec(q, sql, overlap.binds + QVariantList{excludeBookingId}, error))
         return std::nullopt;
     QList<AvailableBerth> berths;
     while (q.next()) {
@@ -59,10 +59,10 @@ std::optional<QList<AvailableBerth>> FreeBerths(const QSqlDatabase& db, const QD
             berth.width = q.value(3).toDouble();
         berth.hasPower = q.value(4).toInt() != 0;
         if (!q.value(5).isNull())
-            berth.dailyHireCharge = Money::FromDb(q.value(5));
+            berth.dailyHireCharge = Money::fromDb(q.value(5));
         berths.append(berth);
     }
-    const QCollator collator = modFunctions::NaturalOrder();
+    const QCollator collator = modFunctions::naturalOrder();
     std::stable_sort(berths.begin(), berths.end(), [&](const AvailableBerth& a, const AvailableBerth& b) {
         return collator.compare(a.name, b.name) < 0;
     });

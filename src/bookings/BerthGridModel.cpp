@@ -3,7 +3,7 @@
 #include <QGuiApplication>
 #include <QPalette>
 
-void BerthGridModel::SetBerths(const QList<AvailableBerth>& berths)
+void BerthGridModel::setBerths(const QList<AvailableBerth>& berths)
 {
     beginResetModel();
     m_berths = berths;
@@ -12,7 +12,7 @@ void BerthGridModel::SetBerths(const QList<AvailableBerth>& berths)
     endResetModel();
 }
 
-void BerthGridModel::MarkBerthRow(int row, bool marked)
+void BerthGridModel::markBerthRow(int row, bool marked)
 {
     if (row < 0 || row >= m_marked.size() || m_marked[row] == marked)
         return;
@@ -21,25 +21,25 @@ void BerthGridModel::MarkBerthRow(int row, bool marked)
     emit dataChanged(index(row, 0), index(row, ColumnCount - 1), {Qt::BackgroundRole, Qt::ForegroundRole});
 }
 
-bool BerthGridModel::IsMarked(int row) const
+bool BerthGridModel::isMarked(int row) const
 {
     return row >= 0 && row < m_marked.size() && m_marked[row];
 }
 
-void BerthGridModel::Toggle(int row)
+void BerthGridModel::toggle(int row)
 {
-    MarkBerthRow(row, !IsMarked(row));
+    markBerthRow(row, !isMarked(row));
 }
 
-void BerthGridModel::MarkBerths(const QList<int>& ids)
+void BerthGridModel::markBerths(const QList<int>& ids)
 {
     for (int row = 0; row < m_berths.size(); ++row) {
         if (ids.contains(m_berths[row].id))
-            MarkBerthRow(row, true);
+            markBerthRow(row, true);
     }
 }
 
-QList<AvailableBerth> BerthGridModel::Marked() const
+QList<AvailableBerth> BerthGridModel::marked() const
 {
     QList<AvailableBerth> marked;
     for (int row = 0; row < m_berths.size(); ++row) {
@@ -79,7 +79,7 @@ QVariant BerthGridModel::data(const QModelIndex& index, int role) const
         case ColHasPower:
             return berth.hasPower ? QStringLiteral("Yes") : QStringLiteral("No");
         case ColDailyHireCharge:
-            return berth.dailyHireCharge ? berth.dailyHireCharge->Format() : QString();
+            return berth.dailyHireCharge ? berth.dailyHireCharge->format() : QString();
         default:
             return {};
         }

@@ -24,18 +24,18 @@ public:
     using QAbstractTableModel::QAbstractTableModel;
 
     /// Replaces the rows; every mark is cleared.
-    void SetBerths(const QList<AvailableBerth>& berths);
-    const QList<AvailableBerth>& Berths() const { return m_berths; }
+    void setBerths(const QList<AvailableBerth>& berths);
+    const QList<AvailableBerth>& berths() const { return m_berths; }
 
-    void MarkBerthRow(int row, bool marked);
-    bool IsMarked(int row) const;
+    void markBerthRow(int row, bool marked);
+    bool isMarked(int row) const;
     /// Toggles a row's mark (a click on it).
-    void Toggle(int row);
+    void toggle(int row);
     /// Marks every row whose berth is in ids.
-    void MarkBerths(const QList<int>& ids);
-    int SelectedCount() const { return m_selectedCount; }
+    void markBerths(const QList<int>& ids);
+    int selectedCount() const { return m_selectedCount; }
     /// The marked berths in grid order.
-    QList<AvailableBerth> Marked() const;
+    QList<AvailableBerth> marked() const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

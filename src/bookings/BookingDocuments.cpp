@@ -7,7 +7,7 @@
 #include <QSqlQuery>
 
 // The logo lives in a static library: nothing references it, so it is registered by hand once.
-static void InitBookingResources()
+static void initBookingResources()
 {
     Q_INIT_RESOURCE(bookings);
 }
@@ -15,15 +15,15 @@ static void InitBookingResources()
 namespace BookingDocuments {
 namespace {
 
-QString Text(const QVariant& value)
+QString textOf(const QVariant& value)
 {
     return value.isNull() ? QString() : value.toString();
 }
 
-QImage Logo()
+QImage logo()
 {
     static const bool loaded = [] {
-        InitBookingResources();
+        initBookingResources();
         return true;
     }();
     Q_UNUSED(loaded);
@@ -37,19 +37,19 @@ const Doc::Style Bold{.bold = true, .spaceAfter = 4};
 const Doc::Style LastLine{.spaceAfter = 6}; // ends a group of lines
 
 /// The company's name and address, the non-empty parts of the address each on a line.
-Doc::Record CompanyHeading(const Company& company)
+Doc::Record companyHeading(const Company& company)
 {
-    Doc::Record record{Doc::Text(company.name, Heading)};
+    Doc::Record record{Doc::text(company.name, Heading)};
     for (const QString& part : {company.street, company.area, company.town, company.county, company.postcode})
         if (!part.trimmed().isEmpty())
-            record << Doc::Text(part, Line);
-    record << Doc::Space(4) << Doc::Field(QStringLiteral("Telephone No:"), company.telephone, 110, Line);
+            record << Doc::text(part, Line);
+    record << Doc::space(4) << Doc::field(QStringLiteral("Telephone No:"), company.telephone, 110, Line);
     return record;
 }
 
 /// A label with a long text: each paragraph its own record, so pages break between paragraphs, the label kept
 /// with the first.
-QList<Doc::Record> Paragraphs(const QString& label, const QString& text, double labelWidth)
+QList<Doc::Record> paragraphs(const QString& label, const QString& text, double labelWidth)
 {
     QString plain = text;
     plain.remove(u'\r');
@@ -58,19 +58,19 @@ QList<Doc::Record> Paragraphs(const QString& label, const QString& text, double 
         paragraphs.removeLast();
     QList<Doc::Record> records;
     for (int i = 0; i < paragraphs.size(); ++i)
-        records << Doc::Record{Doc::Field(i == 0 ? label : QString(), paragraphs[i], labelWidth, Line)};
+        records << Doc::Record{Doc::field(i == 0 ? label : QString(), paragraphs[i], labelWidth, Line)};
     records.last().last().style.spaceAfter = 6;
     return records;
 }
 
-QString DateText(const QDateTime& when)
+QString dateText(const QDateTime& when)
 {
-    return when.isValid() ? BookingRules::DateTimeText(when) : QString();
+    return when.isValid() ? BookingRules::dateTimeText(when) : QString();
 }
 
 } // namespace
 
-std::optional<PrintData> Load(const QSqlDatabase& db, QString* error)
+std::optional<PrintData> load(const QSqlDatabase& db, QString* error)
 {
     QSqlQuery q(db);
     q.setForwardOnly(true);
@@ -83,11 +83,11 @@ std::optional<PrintData> Load(const QSqlDatabase& db, QString* error)
         "i.AmountPayed, i.BerthConfirmationNumber, i.GuestConfirmationNumber, i.Notes "
         "FROM Company c INNER JOIN InvTemp i ON i.CompanyID = c.CompanyID "
         "LEFT JOIN Customer u ON u.ID = i.CustomerID ORDER BY c.CompanyID LIMIT 1");
-    if (!Sql::Exec(q, sql, {}, error) || !q.next())
+    if (!Sql::exec(q, sql, {}, error) || !q.next())
         return std::nullopt;
     int at = 0;
     auto next = [&] { return q.value(at++); };
-    auto text = [&] { return Text(next()); };
+    auto text = [&] { return textOf(next()); };
     PrintData d;
     d.company = {text(), text(), text(), text(), text(), text(), text(), text(), text(), text()};
     d.customer.name = text();
@@ -103,76 +103,76 @@ std::optional<PrintData> Load(const QSqlDatabase& db, QString* error)
     d.customer.clubMember = next().toInt() != 0;
     d.customer.membershipNo = text();
     d.id = next().toInt();
-    d.fromDate = modFunctions::ReadDateTime(next());
-    d.toDate = modFunctions::ReadDateTime(next());
+    d.fromDate = modFunctions::readDateTime(next());
+    d.toDate = modFunctions::readDateTime(next());
     d.bookedBy = text();
-    d.costOfHire = Money::FromDb(next());
-    d.otherCharges = Money::FromDb(next());
-    d.vat = Money::FromDb(next());
-    d.totalPayable = Money::FromDb(next());
-    d.amountPayed = Money::FromDb(next());
+    d.costOfHire = Money::fromDb(next());
+    d.otherCharges = Money::fromDb(next());
+    d.vat = Money::fromDb(next());
+    d.totalPayable = Money::fromDb(next());
+    d.amountPayed = Money::fromDb(next());
     d.berthConfirmationNumber = text();
     d.guestConfirmationNumber = text();
     d.notes = text();
     return d;
 }
 
-QString SignatureLine()
+QString signatureLine()
 {
     return QStringLiteral("Signature: ") + QString(36, u'_') + QStringLiteral(" Date: ") + QString(19, u'_');
 }
 
-Doc::Document Receipt(const PrintData& d)
+Doc::Document receipt(const PrintData& d)
 {
     Doc::Document doc;
     doc.title = QStringLiteral("INVOICE");
-    Doc::Record heading = CompanyHeading(d.company);
-    heading << Doc::Field(QStringLiteral("VAT No:"), d.company.vatNo, 110, Line) << Doc::Space(6)
-            << Doc::Picture(Logo(), 48) << Doc::Space(4) << Doc::Rule() << Doc::Text(QStringLiteral("INVOICE"), Title);
+    Doc::Record heading = companyHeading(d.company);
+    heading << Doc::field(QStringLiteral("VAT No:"), d.company.vatNo, 110, Line) << Doc::space(6)
+            << Doc::picture(logo(), 48) << Doc::space(4) << Doc::rule() << Doc::text(QStringLiteral("INVOICE"), Title);
     doc.body << heading;
 
     constexpr double w = 170; // label column
-    doc.body << Doc::Record{Doc::Field(QStringLiteral("Invoice Number:"), QString::number(d.id), w, Line),
-                            Doc::Field(QStringLiteral("Booking Date:"), DateText(d.fromDate), w, Line),
-                            Doc::Field(QStringLiteral("Booked By:"), d.bookedBy, w, LastLine)};
+    doc.body << Doc::Record{Doc::field(QStringLiteral("Invoice Number:"), QString::number(d.id), w, Line),
+                            Doc::field(QStringLiteral("Booking Date:"), dateText(d.fromDate), w, Line),
+                            Doc::field(QStringLiteral("Booked By:"), d.bookedBy, w, LastLine)};
     Doc::Record customer;
     for (const QString& part : {d.customer.name, d.customer.houseName, d.customer.street, d.customer.area,
                                 d.customer.town, d.customer.postcode})
-        customer << Doc::Text(part, Line);
+        customer << Doc::text(part, Line);
     customer.last().style.spaceAfter = 10;
     doc.body << customer;
 
     const Qt::Alignment right = Qt::AlignRight;
     auto amount = [&](const QString& label, Money value) {
-        return Doc::Row({{label, 2}, {value.FormatGrouped(), 1, right}, {QString(), 2}}, Line);
+        return Doc::row({{label, 2}, {value.formatGrouped(), 1, right}, {QString(), 2}}, Line);
     };
-    doc.body << Doc::Record{Doc::Text(QStringLiteral("Booking charges,"), Bold),
+    doc.body << Doc::Record{Doc::text(QStringLiteral("Booking charges,"), Bold),
                             amount(QStringLiteral("Cost Of Hire:"), d.costOfHire),
                             amount(QStringLiteral("Other Charges:"), d.otherCharges),
                             amount(QStringLiteral("VAT:"), d.vat),
                             amount(QStringLiteral("Total Payable:"), d.totalPayable),
                             amount(QStringLiteral("Amount Payed:"), d.amountPayed),
-                            Doc::Space(10)};
+                            Doc::space(10)};
     doc.body << Doc::Record{
-        Doc::Field(QStringLiteral("Berth Confirmation Number:"), d.berthConfirmationNumber, w, Line),
-        Doc::Field(QStringLiteral("Guest Confirmation Number:"), d.guestConfirmationNumber, w, LastLine)};
-    doc.body << Paragraphs(QStringLiteral("Notes:"), d.notes, w);
-    doc.body << Doc::Record{Doc::Space(12), Doc::Text(d.company.receiptFooter, {.italic = true})};
+        Doc::field(QStringLiteral("Berth Confirmation Number:"), d.berthConfirmationNumber, w, Line),
+        Doc::field(QStringLiteral("Guest Confirmation Number:"), d.guestConfirmationNumber, w, LastLine)};
+    doc.body << paragraphs(QStringLiteral("Notes:"), d.notes, w);
+    doc.body << Doc::Record{Doc::space(12), Doc::text(d.company.receiptFooter, {.italic = true})};
     return doc;
 }
 
-Doc::Document ReservationForm(const PrintData& d)
+Doc::Document reservationForm(const PrintData& d)
 {
     Doc::Document doc;
     doc.title = QStringLiteral("Reservation Form");
-    doc.pageFooter << Doc::Text(SignatureLine(), Line);
-    doc.body << (CompanyHeading(d.company) << Doc::Space(6) << Doc::Picture(Logo(), 48) << Doc::Rule());
+    doc.pageFooter << Doc::text(signatureLine(), Line);
+    doc.body << (companyHeading(d.company) << Doc::space(6) << Doc::picture(logo(), 48) << Doc::rule());
 
     constexpr double w = 150;
-    doc.body << Doc::Record{Doc::Text(QStringLiteral("Reservation Form"), Title),
-                            Doc::Field(QStringLiteral("Reservation Number:"), QString::number(d.id), w, Line),
-                            Doc::Field(QStringLiteral("From Date:"), DateText(d.fromDate), w, Line),
-                            Doc::Field(QStringLiteral("To Date:"), DateText(d.toDate), w, LastLine)};
+    doc.body << Doc::Record{Doc::text(QStringLiteral("Reservation Form"), Title),
+                            Doc::field(QStringLiteral("Reservation Number:"), QString::number(d.id), w, Line),
+                            Doc::field(QStringLiteral("From Date:"), dateText(d.fromDate), w, Line),
+                            Doc::field(QStringLiteral("To Date:"), dateText(d.toDate), w, LastLine)};
     const Customer& c = d.customer;
     Doc::Record customer;
     const QList<std::pair<QString, QString>> fields = {{QStringLiteral("Name:"), c.name},
@@ -185,17 +185,17 @@ Doc::Document ReservationForm(const PrintData& d)
                                                        {QStringLiteral("MobileNo:"), c.mobileNo},
                                                        {QStringLiteral("EmailAddress:"), c.emailAddress}};
     for (const auto& [label, value] : fields)
-        customer << Doc::Field(label, value, w, Line);
+        customer << Doc::field(label, value, w, Line);
     doc.body << customer;
-    doc.body << Paragraphs(QStringLiteral("Client Notes:"), c.notes, w);
+    doc.body << paragraphs(QStringLiteral("Client Notes:"), c.notes, w);
     doc.body << Doc::Record{
-        Doc::Field(QStringLiteral("ClubMember:"), c.clubMember ? QStringLiteral("Yes") : QStringLiteral("No"), w, Line),
-        Doc::Field(QStringLiteral("MembershipNo:"), c.membershipNo, w, LastLine)};
-    doc.body << Paragraphs(QStringLiteral("Reservation Notes:"), d.notes, w);
-    doc.body << Doc::Record{Doc::Text(QStringLiteral("Reservation Terms and Conditions:"), Bold)};
-    QList<Doc::Record> terms = Paragraphs(QString(), d.company.terms, 0);
+        Doc::field(QStringLiteral("ClubMember:"), c.clubMember ? QStringLiteral("Yes") : QStringLiteral("No"), w, Line),
+        Doc::field(QStringLiteral("MembershipNo:"), c.membershipNo, w, LastLine)};
+    doc.body << paragraphs(QStringLiteral("Reservation Notes:"), d.notes, w);
+    doc.body << Doc::Record{Doc::text(QStringLiteral("Reservation Terms and Conditions:"), Bold)};
+    QList<Doc::Record> terms = paragraphs(QString(), d.company.terms, 0);
     for (Doc::Record& record : terms)
-        record = {Doc::Text(record.first().value, Line)};
+        record = {Doc::text(record.first().value, Line)};
     // The heading stays with the first paragraph of the terms.
     doc.body.last() << terms.takeFirst();
     doc.body << terms;

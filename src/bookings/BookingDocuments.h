@@ -38,12 +38,12 @@ struct PrintData
 };
 
 /// The InvTemp row with its company; nothing when there is none (the reason in *error for a database failure).
-std::optional<PrintData> Load(const QSqlDatabase& db, QString* error = nullptr);
+std::optional<PrintData> load(const QSqlDatabase& db, QString* error = nullptr);
 
 /// "Signature: " and 36 underscores, " Date: " and 19 underscores: the reservation form's page foot.
-QString SignatureLine();
+QString signatureLine();
 
-Doc::Document Receipt(const PrintData& data);
-Doc::Document ReservationForm(const PrintData& data);
+Doc::Document receipt(const PrintData& data);
+Doc::Document reservationForm(const PrintData& data);
 
 } // namespace BookingDocuments

@@ -6,41 +6,41 @@
 
 namespace BookingRules {
 
-QDateTime ArrivalFrom(const QDate& date, const QTime& time)
+QDateTime arrivalFrom(const QDate& date, const QTime& time)
 {
-    return modFunctions::RoundToHalfHour(modFunctions::WallTime(date, time), true);
+    return modFunctions::roundToHalfHour(modFunctions::wallTime(date, time), true);
 }
 
-QDateTime DepartureFrom(const QDate& date, const QTime& time)
+QDateTime departureFrom(const QDate& date, const QTime& time)
 {
-    return modFunctions::RoundToHalfHour(modFunctions::WallTime(date, time), false);
+    return modFunctions::roundToHalfHour(modFunctions::wallTime(date, time), false);
 }
 
-IntervalCheck CheckInterval(const QDateTime& from, const QDateTime& to)
+IntervalCheck checkInterval(const QDateTime& from, const QDateTime& to)
 {
     if (!from.isValid() || !to.isValid() || to <= from)
         return IntervalCheck::DepartureNotAfterArrival;
-    if (DaysOfHire(from, to) <= 1 && from.time() >= QTime(20, 0) && to.time() < QTime(8, 0))
+    if (daysOfHire(from, to) <= 1 && from.time() >= QTime(20, 0) && to.time() < QTime(8, 0))
         return IntervalCheck::ShortNight;
     return IntervalCheck::Ok;
 }
 
-QDate EarliestDate()
+QDate earliestDate()
 {
     return QDate(2000, 1, 1);
 }
-QDate LatestDate()
+QDate latestDate()
 {
     return QDate(2199, 12, 31);
 }
 
-bool WithinDateRange(const QDateTime& from, const QDateTime& to)
+bool withinDateRange(const QDateTime& from, const QDateTime& to)
 {
-    return from.isValid() && to.isValid() && from >= modFunctions::WallTime(EarliestDate()) &&
-           to <= modFunctions::WallTime(LatestDate().addDays(1));
+    return from.isValid() && to.isValid() && from >= modFunctions::wallTime(earliestDate()) &&
+           to <= modFunctions::wallTime(latestDate().addDays(1));
 }
 
-QString MaskedCardNumber(const QString& typed)
+QString maskedCardNumber(const QString& typed)
 {
     if (std::none_of(typed.cbegin(), typed.cend(), [](QChar c) { return c.isDigit(); }))
         return typed;
@@ -54,12 +54,12 @@ QString MaskedCardNumber(const QString& typed)
     return QString(kept.size() - 4, u'*') + kept.right(4);
 }
 
-qint64 DaysOfHire(const QDateTime& from, const QDateTime& to)
+qint64 daysOfHire(const QDateTime& from, const QDateTime& to)
 {
     return from.date().daysTo(to.date());
 }
 
-Money HireTotal(const QList<AvailableBerth>& marked, qint64 days)
+Money hireTotal(const QList<AvailableBerth>& marked, qint64 days)
 {
     Money total;
     for (const AvailableBerth& berth : marked)
@@ -67,24 +67,24 @@ Money HireTotal(const QList<AvailableBerth>& marked, qint64 days)
     return total;
 }
 
-Charges Recalculate(Money hire, Money other)
+Charges recalculate(Money hire, Money other)
 {
     const Money sum = hire + other;
-    const Money vat = sum.MulRatio(175, 1000);
+    const Money vat = sum.mulRatio(175, 1000);
     return {vat, sum + vat};
 }
 
-PartyCounts StartingCounts(bool countsShown)
+PartyCounts startingCounts(bool countsShown)
 {
     return countsShown ? PartyCounts{2, 0} : PartyCounts{NotRecorded, NotRecorded};
 }
 
-int ShownCount(int stored)
+int shownCount(int stored)
 {
     return qMax(0, stored);
 }
 
-CountsLine ConfirmationCounts(const QString& adultsTyped, const QString& kidsTyped)
+CountsLine confirmationCounts(const QString& adultsTyped, const QString& kidsTyped)
 {
     const auto text = [](const QString& typed) {
         const QString trimmed = typed.trimmed();
@@ -97,30 +97,30 @@ CountsLine ConfirmationCounts(const QString& adultsTyped, const QString& kidsTyp
     return line;
 }
 
-QString CustomerLine(const CustomerRecord& customer)
+QString customerLine(const CustomerRecord& customer)
 {
     return customer.name + QStringLiteral(", ") + customer.houseName;
 }
 
-QString DateTimeText(const QDateTime& when)
+QString dateTimeText(const QDateTime& when)
 {
     return when.toString(QStringLiteral("dd.MM.yyyy HH:mm"));
 }
 
-QString PeriodText(const QDateTime& from, const QDateTime& to)
+QString periodText(const QDateTime& from, const QDateTime& to)
 {
-    return DateTimeText(from) + QStringLiteral(" to ") + DateTimeText(to);
+    return dateTimeText(from) + QStringLiteral(" to ") + dateTimeText(to);
 }
 
-QString SavedDetails(const QString& periodText, const QString& customerLine, const QStringList& berthNames)
+QString savedDetails(const QString& periodText, const QString& customerLine, const QStringList& berthNames)
 {
     return QStringLiteral("From: ") + periodText + QStringLiteral("\r\nCustomer:") + customerLine +
            QStringLiteral("\r\nBerth(s): ") + berthNames.join(QStringLiteral(", "));
 }
 
-QString CancelledDetails(const QDateTime& from, const QDateTime& to, const QString& customerText)
+QString cancelledDetails(const QDateTime& from, const QDateTime& to, const QString& customerText)
 {
-    return QStringLiteral("From: ") + PeriodText(from, to) + QStringLiteral("\r\nCustomer: ") + customerText;
+    return QStringLiteral("From: ") + periodText(from, to) + QStringLiteral("\r\nCustomer: ") + customerText;
 }
 
 } // namespace BookingRules

@@ -18,28 +18,28 @@ enum class IntervalCheck
 
 /// The first and last dates a booking may touch, for the date boxes and for saving: a typing slip of a century
 /// is caught, and every accepted date is well inside what the period index holds exactly.
-QDate EarliestDate();
-QDate LatestDate();
+QDate earliestDate();
+QDate latestDate();
 /// Whether the period lies inside those dates (a departure rounded up to midnight after the last date counts).
-bool WithinDateRange(const QDateTime& from, const QDateTime& to);
+bool withinDateRange(const QDateTime& from, const QDateTime& to);
 
 /// A card number as it may be kept: every digit but the last four replaced by "*", anything else dropped.
 /// A number already masked stays as it is; text without digits is kept (it is no card number).
-QString MaskedCardNumber(const QString& typed);
+QString maskedCardNumber(const QString& typed);
 
 /// The period from the pickers: the arrival rounded down and the departure rounded up to the half hour.
-QDateTime ArrivalFrom(const QDate& date, const QTime& time);
-QDateTime DepartureFrom(const QDate& date, const QTime& time);
+QDateTime arrivalFrom(const QDate& date, const QTime& time);
+QDateTime departureFrom(const QDate& date, const QTime& time);
 
 /// Departure must be after arrival; a stay over at most one night boundary that arrives at 20:00 or later and
 /// leaves before 08:00 is not a booking interval.
-IntervalCheck CheckInterval(const QDateTime& from, const QDateTime& to);
+IntervalCheck checkInterval(const QDateTime& from, const QDateTime& to);
 
 /// Days of hire: calendar-day boundaries from arrival to departure (times of day do not count).
-qint64 DaysOfHire(const QDateTime& from, const QDateTime& to);
+qint64 daysOfHire(const QDateTime& from, const QDateTime& to);
 
 /// The berth hire: each marked berth's daily charge (none counts as 0) times the days of hire.
-Money HireTotal(const QList<AvailableBerth>& marked, qint64 days);
+Money hireTotal(const QList<AvailableBerth>& marked, qint64 days);
 
 struct Charges
 {
@@ -47,7 +47,7 @@ struct Charges
     Money total;
 };
 /// VAT at 17.5 % on hire plus other charges, and the total payable.
-Charges Recalculate(Money hire, Money other);
+Charges recalculate(Money hire, Money other);
 
 /// A number of adults or kids not recorded (the regional settings hide the two boxes).
 inline constexpr int NotRecorded = -1;
@@ -58,9 +58,9 @@ struct PartyCounts
     int kids = 0;
 };
 /// What the customer page starts with: two adults and no kids, or both not recorded when the boxes are hidden.
-PartyCounts StartingCounts(bool countsShown);
+PartyCounts startingCounts(bool countsShown);
 /// A stored count as its box shows it when the boxes are shown: a count not recorded shows as 0.
-int ShownCount(int stored);
+int shownCount(int stored);
 
 /// The confirmation page's adults and kids line. An empty box counts as "0"; a box holding "-1" (not recorded)
 /// hides its part: the adults box decides whether the two numbers show, the kids box whether the two words
@@ -72,19 +72,19 @@ struct CountsLine
     bool numbersShown = true;
     bool wordsShown = true;
 };
-CountsLine ConfirmationCounts(const QString& adultsTyped, const QString& kidsTyped);
+CountsLine confirmationCounts(const QString& adultsTyped, const QString& kidsTyped);
 
 /// "Name, HouseName": the customer as confirmations and cancellations show it.
-QString CustomerLine(const CustomerRecord& customer);
+QString customerLine(const CustomerRecord& customer);
 
 /// "dd.MM.yyyy hh:mm" as the confirmation page and the log show a date-time.
-QString DateTimeText(const QDateTime& when);
+QString dateTimeText(const QDateTime& when);
 /// "05.06.2004 14:30 to 07.06.2004 10:00".
-QString PeriodText(const QDateTime& from, const QDateTime& to);
+QString periodText(const QDateTime& from, const QDateTime& to);
 
 /// The details of events 11 and 12: "From: " + dates, CR LF, "Customer:" + name line, CR LF, "Berth(s): " + names.
-QString SavedDetails(const QString& periodText, const QString& customerLine, const QStringList& berthNames);
+QString savedDetails(const QString& periodText, const QString& customerLine, const QStringList& berthNames);
 /// The details of event 13 from the wizard: "From: a to b", CR LF, "Customer: " + customer text.
-QString CancelledDetails(const QDateTime& from, const QDateTime& to, const QString& customerText);
+QString cancelledDetails(const QDateTime& from, const QDateTime& to, const QString& customerText);
 
 } // namespace BookingRules

@@ -19,46 +19,46 @@ const QString Columns = QStringLiteral(
     "PaymentMethodID, CreditCardNo, CreditCardExpiry, CreditCardType, CreditCardCV2No, CostOfHire, "
     "BerthConfirmationNumber, GuestConfirmationNumber, PowerRequirements, ClubMember");
 
-QVariantList Values(const BookingRecord& b)
+QVariantList columnValues(const BookingRecord& b)
 {
-    return {modFunctions::DbDateTime(b.fromDate),
-            modFunctions::DbDateTime(b.toDate),
+    return {modFunctions::dbDateTime(b.fromDate),
+            modFunctions::dbDateTime(b.toDate),
             b.bookedBy,
             b.customerId,
             b.notes,
             b.noAdults,
             b.noKids,
-            b.otherCharges.ToDb(),
-            b.vat.ToDb(),
-            b.totalPayable.ToDb(),
-            b.amountPayed.ToDb(),
-            b.paymentMethodId ? QVariant(*b.paymentMethodId) : Sql::NullInt(),
-            BookingRules::MaskedCardNumber(b.creditCardNo),
+            b.otherCharges.toDb(),
+            b.vat.toDb(),
+            b.totalPayable.toDb(),
+            b.amountPayed.toDb(),
+            b.paymentMethodId ? QVariant(*b.paymentMethodId) : Sql::nullInt(),
+            BookingRules::maskedCardNumber(b.creditCardNo),
             b.creditCardExpiry,
             b.creditCardType,
             QStringLiteral(""), // the security code is never kept
-            b.costOfHire.ToDb(),
-            b.berthConfirmationNumber ? QVariant::fromValue<qlonglong>(*b.berthConfirmationNumber) : Sql::NullInt(),
+            b.costOfHire.toDb(),
+            b.berthConfirmationNumber ? QVariant::fromValue<qlonglong>(*b.berthConfirmationNumber) : Sql::nullInt(),
             b.guestConfirmationNumber,
             b.powerRequirements,
             b.clubMember ? 1 : 0};
 }
 
-QString Text(const QVariant& v)
+QString text(const QVariant& v)
 {
     return v.isNull() ? QString() : v.toString();
 }
 
 // What no box lets through; checked again here so no other caller can store it either.
-QString OutOfRange(const BookingRecord& b)
+QString outOfRange(const BookingRecord& b)
 {
-    if (!BookingRules::WithinDateRange(b.fromDate, b.toDate))
+    if (!BookingRules::withinDateRange(b.fromDate, b.toDate))
         return QStringLiteral("Bookings can be made from %1 to %2.")
-            .arg(BookingRules::EarliestDate().toString(QStringLiteral("dd.MM.yyyy")),
-                 BookingRules::LatestDate().toString(QStringLiteral("dd.MM.yyyy")));
+            .arg(BookingRules::earliestDate().toString(QStringLiteral("dd.MM.yyyy")),
+                 BookingRules::latestDate().toString(QStringLiteral("dd.MM.yyyy")));
     for (const Money amount : {b.costOfHire, b.otherCharges, b.vat, b.totalPayable, b.amountPayed})
-        if (!amount.WithinCeiling())
-            return QStringLiteral("An amount is above %1.").arg(Money::Ceiling().Format());
+        if (!amount.withinCeiling())
+            return QStringLiteral("An amount is above %1.").arg(Money::ceiling().format());
     for (const int count : {b.noAdults, b.noKids})
         if (count < -1 || count > InputChecks::MaxCount)
             return QStringLiteral("The numbers of adults and children run from 0 to %1.").arg(InputChecks::MaxCount);
@@ -69,15 +69,15 @@ QString OutOfRange(const BookingRecord& b)
 namespace {
 // Everything stored of a booking (its row and its berths) as one text, to tell whether it changed since it was
 // read.
-std::optional<QString> Stamp(const QSqlDatabase& db, int id, QString* error)
+std::optional<QString> changeStamp(const QSqlDatabase& db, int id, QString* error)
 {
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    if (!Sql::Exec(q,
+    if (!Sql::exec(q,
                    QStringLiteral("SELECT ") + Columns +
                        QStringLiteral(", (SELECT %1 FROM (SELECT BerthID FROM BookingBerth WHERE "
                                       "BookingID = ? ORDER BY BerthID) S) FROM Booking WHERE ID = ?")
-                           .arg(Dialect::Of(db).JoinTexts(QStringLiteral("BerthID"), QStringLiteral(","),
+                           .arg(Dialect::of(db).joinTexts(QStringLiteral("BerthID"), QStringLiteral(","),
                                                           QStringLiteral("BerthID"))),
                    {id, id}, error))
         return std::nullopt;
@@ -90,66 +90,66 @@ std::optional<QString> Stamp(const QSqlDatabase& db, int id, QString* error)
 }
 } // namespace
 
-std::optional<BookingRecord> LoadBooking(const QSqlDatabase& db, int id, QString* error)
+std::optional<BookingRecord> loadBooking(const QSqlDatabase& db, int id, QString* error)
 {
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    if (!Sql::Exec(q, QStringLiteral("SELECT ID, ") + Columns + QStringLiteral(" FROM Booking WHERE ID = ?"), {id},
+    if (!Sql::exec(q, QStringLiteral("SELECT ID, ") + Columns + QStringLiteral(" FROM Booking WHERE ID = ?"), {id},
                    error) ||
         !q.next())
         return std::nullopt;
     BookingRecord b;
     b.id = q.value(0).toInt();
-    b.fromDate = modFunctions::ReadDateTime(q.value(1));
-    b.toDate = modFunctions::ReadDateTime(q.value(2));
-    b.bookedBy = Text(q.value(3));
+    b.fromDate = modFunctions::readDateTime(q.value(1));
+    b.toDate = modFunctions::readDateTime(q.value(2));
+    b.bookedBy = text(q.value(3));
     b.customerId = q.value(4).toInt();
-    b.notes = Text(q.value(5));
+    b.notes = text(q.value(5));
     b.noAdults = q.value(6).toInt();
     b.noKids = q.value(7).toInt();
-    b.otherCharges = Money::FromDb(q.value(8));
-    b.vat = Money::FromDb(q.value(9));
-    b.totalPayable = Money::FromDb(q.value(10));
-    b.amountPayed = Money::FromDb(q.value(11));
+    b.otherCharges = Money::fromDb(q.value(8));
+    b.vat = Money::fromDb(q.value(9));
+    b.totalPayable = Money::fromDb(q.value(10));
+    b.amountPayed = Money::fromDb(q.value(11));
     if (!q.value(12).isNull())
         b.paymentMethodId = q.value(12).toInt();
-    b.creditCardNo = Text(q.value(13));
-    b.creditCardExpiry = Text(q.value(14));
-    b.creditCardType = Text(q.value(15));
-    b.costOfHire = Money::FromDb(q.value(17));
+    b.creditCardNo = text(q.value(13));
+    b.creditCardExpiry = text(q.value(14));
+    b.creditCardType = text(q.value(15));
+    b.costOfHire = Money::fromDb(q.value(17));
     if (!q.value(18).isNull())
         b.berthConfirmationNumber = q.value(18).toLongLong();
-    b.guestConfirmationNumber = Text(q.value(19));
-    b.powerRequirements = Text(q.value(20));
+    b.guestConfirmationNumber = text(q.value(19));
+    b.powerRequirements = text(q.value(20));
     b.clubMember = q.value(21).toInt() != 0;
 
     QSqlQuery berths(db);
     berths.setForwardOnly(true);
-    if (!Sql::Exec(berths,
+    if (!Sql::exec(berths,
                    QStringLiteral("SELECT Berth.ID, Berth.Name FROM BookingBerth JOIN Berth ON Berth.ID = "
                                   "BookingBerth.BerthID WHERE BookingBerth.BookingID = ?"),
                    {id}, error))
         return std::nullopt;
     QList<std::pair<int, QString>> rows;
     while (berths.next())
-        rows.append({berths.value(0).toInt(), Text(berths.value(1))});
-    const QCollator collator = modFunctions::NaturalOrder();
+        rows.append({berths.value(0).toInt(), text(berths.value(1))});
+    const QCollator collator = modFunctions::naturalOrder();
     std::stable_sort(rows.begin(), rows.end(),
                      [&](const auto& a, const auto& b) { return collator.compare(a.second, b.second) < 0; });
     for (const auto& [berthId, name] : rows) {
         b.berthIds.append(berthId);
         b.berthNames.append(name);
     }
-    const auto stamp = Stamp(db, id, error);
+    const auto stamp = changeStamp(db, id, error);
     if (!stamp)
         return std::nullopt;
     b.storedStamp = *stamp;
     return b;
 }
 
-qint64 NextConfirmationNumber(const QSqlDatabase& db)
+qint64 nextConfirmationNumber(const QSqlDatabase& db)
 {
-    const auto max = Sql::Scalar(db, QStringLiteral("SELECT Max(BerthConfirmationNumber) AS M FROM Booking"));
+    const auto max = Sql::scalar(db, QStringLiteral("SELECT Max(BerthConfirmationNumber) AS M FROM Booking"));
     if (!max || max->isNull())
         return 1;
     return max->toLongLong() + 1;
@@ -157,10 +157,10 @@ qint64 NextConfirmationNumber(const QSqlDatabase& db)
 
 namespace {
 // The berths of the booking that another booking holds for its period; empty when none is or they cannot be read.
-QStringList TakenBerths(const QSqlDatabase& db, const BookingRecord& booking, QString* error = nullptr)
+QStringList takenBerths(const QSqlDatabase& db, const BookingRecord& booking, QString* error = nullptr)
 {
     QStringList taken;
-    const auto busy = BerthAvailability::BusyBerths(db, booking.fromDate, booking.toDate, booking.id, error);
+    const auto busy = BerthAvailability::busyBerths(db, booking.fromDate, booking.toDate, booking.id, error);
     if (!busy)
         return taken;
     for (qsizetype i = 0; i < booking.berthIds.size(); ++i) {
@@ -171,20 +171,20 @@ QStringList TakenBerths(const QSqlDatabase& db, const BookingRecord& booking, QS
 }
 } // namespace
 
-SaveResult SaveBooking(const QSqlDatabase& db, const BookingRecord& typed)
+SaveResult saveBooking(const QSqlDatabase& db, const BookingRecord& typed)
 {
     SaveResult result;
-    result.refused = OutOfRange(typed);
+    result.refused = outOfRange(typed);
     if (!result.refused.isEmpty())
         return result;
     BookingRecord booking = typed;
     Sql::Transaction tx(db, true);
-    if (!tx.Started()) {
-        result.error = tx.Error();
+    if (!tx.started()) {
+        result.error = tx.error();
         return result;
     }
     // The customer may have been deleted at another desk since the list was shown.
-    const auto customer = Sql::Scalar(db, QStringLiteral("SELECT COUNT(*) FROM Customer WHERE ID = ?"),
+    const auto customer = Sql::scalar(db, QStringLiteral("SELECT COUNT(*) FROM Customer WHERE ID = ?"),
                                       {booking.customerId}, &result.error);
     if (!customer)
         return result;
@@ -194,7 +194,7 @@ SaveResult SaveBooking(const QSqlDatabase& db, const BookingRecord& typed)
     }
     // Another desk may have changed or cancelled the booking since it was loaded: its work is not overwritten.
     if (booking.id != 0 && !booking.storedStamp.isEmpty()) {
-        const auto now = Stamp(db, booking.id, &result.error);
+        const auto now = changeStamp(db, booking.id, &result.error);
         if (!now)
             return result;
         if (*now != booking.storedStamp) {
@@ -204,17 +204,17 @@ SaveResult SaveBooking(const QSqlDatabase& db, const BookingRecord& typed)
     }
     // Two desks may have been proposed the same number: the later save takes the next free one.
     if (booking.confirmationNumberProposed && booking.berthConfirmationNumber) {
-        const auto taken = Sql::Scalar(
+        const auto taken = Sql::scalar(
             db, QStringLiteral("SELECT COUNT(*) FROM Booking WHERE BerthConfirmationNumber = ? AND ID <> ?"),
             {QVariant::fromValue<qlonglong>(*booking.berthConfirmationNumber), booking.id}, &result.error);
         if (!taken)
             return result;
         if (taken->toInt() > 0)
-            booking.berthConfirmationNumber = NextConfirmationNumber(db);
+            booking.berthConfirmationNumber = nextConfirmationNumber(db);
     }
     result.confirmationNumber = booking.berthConfirmationNumber.value_or(0);
     // Another booking may have taken a berth since the list was shown.
-    result.takenBerths = TakenBerths(db, booking, &result.error);
+    result.takenBerths = takenBerths(db, booking, &result.error);
     if (!result.error.isEmpty() || !result.takenBerths.isEmpty())
         return result;
 
@@ -222,7 +222,7 @@ SaveResult SaveBooking(const QSqlDatabase& db, const BookingRecord& typed)
     if (booking.id == 0) {
         const QString sql = QStringLiteral("INSERT INTO Booking (") + Columns +
                             QStringLiteral(") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
-        const auto id = Sql::InsertReturningId(db, sql, Values(booking), &result.error);
+        const auto id = Sql::insertReturningId(db, sql, columnValues(booking), &result.error);
         if (!id)
             return result;
         result.id = static_cast<int>(*id);
@@ -234,9 +234,9 @@ SaveResult SaveBooking(const QSqlDatabase& db, const BookingRecord& typed)
         if (!booking.paymentMethodId)
             sets.replace(QStringLiteral("PaymentMethodID = ?"),
                          QStringLiteral("PaymentMethodID = coalesce(?, PaymentMethodID)"));
-        QVariantList values = Values(booking);
+        QVariantList values = columnValues(booking);
         values.append(booking.id);
-        if (!Sql::Exec(q, QStringLiteral("UPDATE Booking SET ") + sets + QStringLiteral(" WHERE ID = ?"), values,
+        if (!Sql::exec(q, QStringLiteral("UPDATE Booking SET ") + sets + QStringLiteral(" WHERE ID = ?"), values,
                        &result.error))
             return result;
         if (q.numRowsAffected() != 1) {
@@ -244,64 +244,64 @@ SaveResult SaveBooking(const QSqlDatabase& db, const BookingRecord& typed)
             return result;
         }
         result.id = booking.id;
-        if (!Sql::Exec(db, QStringLiteral("DELETE FROM BookingBerth WHERE BookingID = ?"), {booking.id}, &result.error))
+        if (!Sql::exec(db, QStringLiteral("DELETE FROM BookingBerth WHERE BookingID = ?"), {booking.id}, &result.error))
             return result;
     }
     for (int berthId : booking.berthIds) {
-        if (!Sql::Exec(db, QStringLiteral("INSERT INTO BookingBerth (BookingID, BerthID) VALUES (?, ?)"),
+        if (!Sql::exec(db, QStringLiteral("INSERT INTO BookingBerth (BookingID, BerthID) VALUES (?, ?)"),
                        {result.id, berthId}, &result.error))
             return result;
     }
-    result.ok = tx.Commit(&result.error);
+    result.ok = tx.commit(&result.error);
     if (result.ok)
         return result;
     result.id = 0;
     // A server checks that no berth is booked twice over when the transaction commits: another desk's booking
     // committed after the re-check above. That is the same "taken" answer, with the berths asked for afresh.
-    if (Dialect::Of(db).IsOverlapRefusal(tx.CommitError())) {
+    if (Dialect::of(db).isOverlapRefusal(tx.commitError())) {
         result.error.clear();
-        result.takenBerths = TakenBerths(db, booking);
+        result.takenBerths = takenBerths(db, booking);
         if (result.takenBerths.isEmpty()) // the other booking went again meanwhile: name every berth asked for
             result.takenBerths = booking.berthNames;
     }
     return result;
 }
 
-bool DeleteBooking(const QSqlDatabase& db, int id, QString* error)
+bool deleteBooking(const QSqlDatabase& db, int id, QString* error)
 {
-    return Sql::Exec(db, QStringLiteral("DELETE FROM Booking WHERE ID = ?"), {id}, error);
+    return Sql::exec(db, QStringLiteral("DELETE FROM Booking WHERE ID = ?"), {id}, error);
 }
 
-bool CancelBooking(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error, const QString& title)
+bool cancelBooking(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error, const QString& title)
 {
-    if (messages.Show(QStringLiteral("Do you want to delete existing reservation?"), title, MsgIcon::None,
+    if (messages.show(QStringLiteral("Do you want to delete existing reservation?"), title, MsgIcon::None,
                       MsgButtons::YesNo) != MsgResult::Yes)
         return false;
-    return DeleteBooking(db, id, error);
+    return deleteBooking(db, id, error);
 }
 
 namespace {
-QList<Choice> Choices(const QSqlDatabase& db, const QString& sql)
+QList<Choice> choices(const QSqlDatabase& db, const QString& sql)
 {
-    return Sql::ReadLookup(db, sql).value_or(QList<Choice>());
+    return Sql::readLookup(db, sql).value_or(QList<Choice>());
 }
 } // namespace
 
-QList<Choice> CustomerChoices(const QSqlDatabase& db)
+QList<Choice> customerChoices(const QSqlDatabase& db)
 {
-    return Choices(db, QStringLiteral("SELECT ID, Name FROM Customer ORDER BY %1, ID")
-                           .arg(Dialect::Of(db).NoCase(QStringLiteral("Name"))));
+    return choices(db, QStringLiteral("SELECT ID, Name FROM Customer ORDER BY %1, ID")
+                           .arg(Dialect::of(db).noCase(QStringLiteral("Name"))));
 }
 
-QList<Choice> PaymentMethodChoices(const QSqlDatabase& db)
+QList<Choice> paymentMethodChoices(const QSqlDatabase& db)
 {
-    return Choices(db, QStringLiteral("SELECT ID, Name FROM PaymentMethod ORDER BY ID"));
+    return choices(db, QStringLiteral("SELECT ID, Name FROM PaymentMethod ORDER BY ID"));
 }
 
-QString CustomerLine(const QSqlDatabase& db, int customerId)
+QString customerLine(const QSqlDatabase& db, int customerId)
 {
-    const auto customer = CustomerStore::Load(db, customerId);
-    return customer ? BookingRules::CustomerLine(*customer) : QString();
+    const auto customer = CustomerStore::load(db, customerId);
+    return customer ? BookingRules::customerLine(*customer) : QString();
 }
 
 } // namespace BookingStore

@@ -11,10 +11,10 @@ class IMessageBox;
 namespace BookingStore {
 
 /// The booking with its berths (in natural name order); nothing when it does not exist or cannot be read.
-std::optional<BookingRecord> LoadBooking(const QSqlDatabase& db, int id, QString* error = nullptr);
+std::optional<BookingRecord> loadBooking(const QSqlDatabase& db, int id, QString* error = nullptr);
 
 /// The confirmation number a new booking proposes: the highest on record plus one, or 1.
-qint64 NextConfirmationNumber(const QSqlDatabase& db);
+qint64 nextConfirmationNumber(const QSqlDatabase& db);
 
 struct SaveResult
 {
@@ -34,25 +34,25 @@ struct SaveResult
 /// is still free for the period; if not, nothing is written and the result says why. A proposed confirmation
 /// number that another booking took meanwhile becomes the next free one. The card number is stored masked and
 /// the security code never.
-SaveResult SaveBooking(const QSqlDatabase& db, const BookingRecord& booking);
+SaveResult saveBooking(const QSqlDatabase& db, const BookingRecord& booking);
 
 /// Deletes one booking (its berth rows go with it).
-bool DeleteBooking(const QSqlDatabase& db, int id, QString* error = nullptr);
+bool deleteBooking(const QSqlDatabase& db, int id, QString* error = nullptr);
 
 /// The one way a booking is cancelled: asks "Do you want to delete existing reservation?" (titled "Cancel booking",
 /// or the caller's title) and deletes the booking on Yes. Writes no event: the caller does. False on No, or when
 /// the delete failed with the reason in *error.
-bool CancelBooking(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error = nullptr,
+bool cancelBooking(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error = nullptr,
                    const QString& title = QStringLiteral("Cancel booking"));
 
 /// An (ID, name) pair for a pick list.
 using Choice = Sql::LookupItem;
 /// The customers by name, for the wizard's customer list; empty when they cannot be read.
-QList<Choice> CustomerChoices(const QSqlDatabase& db);
+QList<Choice> customerChoices(const QSqlDatabase& db);
 /// The payment methods in their stored order.
-QList<Choice> PaymentMethodChoices(const QSqlDatabase& db);
+QList<Choice> paymentMethodChoices(const QSqlDatabase& db);
 
 /// "Name, HouseName" of a customer, as confirmations and cancellations show it; empty when there is none.
-QString CustomerLine(const QSqlDatabase& db, int customerId);
+QString customerLine(const QSqlDatabase& db, int customerId);
 
 } // namespace BookingStore

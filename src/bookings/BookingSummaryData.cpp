@@ -7,31 +7,31 @@
 
 namespace BookingSummaryData {
 
-std::optional<Shown> Load(const QSqlDatabase& db, int bookingId, QString* error)
+std::optional<Shown> load(const QSqlDatabase& db, int bookingId, QString* error)
 {
-    auto booking = BookingStore::LoadBooking(db, bookingId, error);
+    auto booking = BookingStore::loadBooking(db, bookingId, error);
     if (!booking)
         return std::nullopt;
-    auto customer = CustomerStore::Load(db, booking->customerId, error);
+    auto customer = CustomerStore::load(db, booking->customerId, error);
     if (!customer)
         return std::nullopt;
     return Shown{std::move(*booking), std::move(*customer)};
 }
 
-QString AddressLine(const CustomerRecord& customer)
+QString addressLine(const CustomerRecord& customer)
 {
     return QStringList{customer.street, customer.area, customer.town, customer.postCode}.join(QStringLiteral(", "));
 }
 
-QString CancelledDetails(const QString& datesLine, const QString& nameLine)
+QString cancelledDetails(const QString& datesLine, const QString& nameLine)
 {
     return QStringLiteral("From: ") + datesLine + QStringLiteral(", Customer:") + nameLine;
 }
 
-bool FillInvTemp(const QSqlDatabase& db, int bookingId, QString* error)
+bool prepareInvoiceRows(const QSqlDatabase& db, int bookingId, QString* error)
 {
-    return Sql::InTransaction(db, error, [&] {
-        if (!Sql::Exec(db, QStringLiteral("DELETE FROM InvTemp"), {}, error))
+    return Sql::inTransaction(db, error, [&] {
+        if (!Sql::exec(db, QStringLiteral("DELETE FROM InvTemp"), {}, error))
             return false;
         QSqlQuery q(db);
         // Copied inside the transaction from the row itself, so the documents print what is stored now.
@@ -42,7 +42,7 @@ bool FillInvTemp(const QSqlDatabase& db, int bookingId, QString* error)
             "SELECT ID, (SELECT CompanyID FROM Company ORDER BY CompanyID LIMIT 1), CustomerID, FromDate, ToDate, "
             "BookedBy, PaymentMethodID, BerthConfirmationNumber, GuestConfirmationNumber, COALESCE(ClubMember, 0), "
             "CostOfHire, OtherCharges, VAT, TotalPayable, AmountPayed, Notes FROM Booking WHERE ID = ?");
-        if (!Sql::Exec(q, copy, {bookingId}, error))
+        if (!Sql::exec(q, copy, {bookingId}, error))
             return false;
         if (q.numRowsAffected() != 1) {
             if (error)

@@ -11,16 +11,16 @@ namespace {
 const QString From = QStringLiteral("FROM Customer INNER JOIN Booking ON Customer.ID = Booking.CustomerID");
 
 /// The WHERE clause for bounds with its values, the bounds rounded down to the half hour.
-QString Where(const FindBookingModel::Bounds& bounds, QVariantList* binds)
+QString whereClause(const FindBookingModel::Bounds& bounds, QVariantList* binds)
 {
     QStringList terms;
     if (bounds.arriving) {
         terms << QStringLiteral("Booking.FromDate >= ?");
-        *binds << modFunctions::SqlDate(*bounds.arriving, true);
+        *binds << modFunctions::sqlDate(*bounds.arriving, true);
     }
     if (bounds.departing) {
         terms << QStringLiteral("Booking.ToDate <= ?");
-        *binds << modFunctions::SqlDate(*bounds.departing, true);
+        *binds << modFunctions::sqlDate(*bounds.departing, true);
     }
     return terms.isEmpty() ? QString() : QStringLiteral(" WHERE ") + terms.join(QStringLiteral(" AND "));
 }
@@ -28,14 +28,14 @@ QString Where(const FindBookingModel::Bounds& bounds, QVariantList* binds)
 
 FindBookingModel::FindBookingModel(QObject* parent) : QSqlQueryModel(parent) {}
 
-bool FindBookingModel::Load(const QSqlDatabase& db, const Bounds& bounds, QString* error)
+bool FindBookingModel::load(const QSqlDatabase& db, const Bounds& bounds, QString* error)
 {
     QVariantList binds;
     const QString sql = QStringLiteral("SELECT Customer.Name, Booking.FromDate, Booking.ToDate, Booking.ID ") + From +
-                        Where(bounds, &binds);
+                        whereClause(bounds, &binds);
     // The model scrolls back over fetched rows, so the query is not forward-only.
     QSqlQuery q(db);
-    const bool ok = Sql::Exec(q, sql, binds, error);
+    const bool ok = Sql::exec(q, sql, binds, error);
     if (!ok)
         q.clear();
     setQuery(std::move(q));
@@ -46,26 +46,26 @@ bool FindBookingModel::Load(const QSqlDatabase& db, const Bounds& bounds, QStrin
     return ok;
 }
 
-std::optional<qint64> FindBookingModel::Count(const QSqlDatabase& db, const Bounds& bounds, QString* error)
+std::optional<qint64> FindBookingModel::count(const QSqlDatabase& db, const Bounds& bounds, QString* error)
 {
     // Counting the join row by row reads every booking in range from the table (0.4 s for 200,000 bookings); the
     // bookings in range are counted on the period index alone instead, less those without a customer, which are
     // found on the customer index.
     QVariantList binds;
-    const QString where = Where(bounds, &binds);
+    const QString where = whereClause(bounds, &binds);
     const QString sql =
         QStringLiteral("SELECT (SELECT COUNT(*) FROM Booking") + where +
         QStringLiteral(") - (SELECT COUNT(*) FROM Booking") +
         (where.isEmpty() ? QStringLiteral(" WHERE ") : where + QStringLiteral(" AND ")) +
         QStringLiteral("Booking.ID IN (SELECT ID FROM Booking WHERE CustomerID IS NULL OR CustomerID NOT IN "
                        "(SELECT ID FROM Customer)))");
-    const auto count = Sql::Scalar(db, sql, binds + binds, error);
+    const auto count = Sql::scalar(db, sql, binds + binds, error);
     if (!count)
         return std::nullopt;
     return count->toLongLong();
 }
 
-int FindBookingModel::BookingId(int row) const
+int FindBookingModel::bookingId(int row) const
 {
     return row >= 0 && row < rowCount() ? record(row).value(ColId).toInt() : 0;
 }
@@ -74,6 +74,6 @@ QVariant FindBookingModel::data(const QModelIndex& index, int role) const
 {
     const QVariant value = QSqlQueryModel::data(index, role);
     if (role == Qt::DisplayRole && (index.column() == ColFromDate || index.column() == ColToDate))
-        return modFunctions::ReadDateTime(value).toString(QStringLiteral("M/d/yyyy"));
+        return modFunctions::readDateTime(value).toString(QStringLiteral("M/d/yyyy"));
     return value;
 }

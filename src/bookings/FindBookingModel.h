@@ -25,18 +25,18 @@ public:
     {
         std::optional<QDateTime> arriving;
         std::optional<QDateTime> departing;
-        bool IsEmpty() const { return !arriving && !departing; }
+        bool isEmpty() const { return !arriving && !departing; }
     };
 
     explicit FindBookingModel(QObject* parent = nullptr);
 
     /// Runs the query for bounds; false (an empty list) with the reason in *error when it failed.
-    bool Load(const QSqlDatabase& db, const Bounds& bounds = {}, QString* error = nullptr);
+    bool load(const QSqlDatabase& db, const Bounds& bounds = {}, QString* error = nullptr);
     /// The number of bookings within bounds, by one count; nothing when it failed.
-    static std::optional<qint64> Count(const QSqlDatabase& db, const Bounds& bounds, QString* error = nullptr);
+    static std::optional<qint64> count(const QSqlDatabase& db, const Bounds& bounds, QString* error = nullptr);
 
     /// The booking ID of a row, 0 outside the rows fetched.
-    int BookingId(int row) const;
+    int bookingId(int row) const;
 
     /// Dates shown as "M/d/yyyy".
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;

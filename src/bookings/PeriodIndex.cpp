@@ -9,34 +9,34 @@ namespace {
 // 2000-01-01 00:00 as seconds since 1970: the index's epoch, so 32-bit minutes reach far beyond 2199.
 constexpr qint64 Epoch = 946684800;
 
-qint64 Seconds(const QDateTime& when)
+qint64 seconds(const QDateTime& when)
 {
     return when.toSecsSinceEpoch() - Epoch;
 }
 } // namespace
 
-qint64 FloorMinute(const QDateTime& when)
+qint64 floorMinute(const QDateTime& when)
 {
-    const qint64 s = Seconds(when);
+    const qint64 s = seconds(when);
     return (s - ((s % 60 + 60) % 60)) / 60;
 }
 
-qint64 CeilMinute(const QDateTime& when)
+qint64 ceilMinute(const QDateTime& when)
 {
-    const qint64 s = Seconds(when);
+    const qint64 s = seconds(when);
     return (s + ((60 - s % 60) % 60)) / 60;
 }
 
-QString BookingIdSql(const QString& alias)
+QString bookingIdSql(const QString& alias)
 {
     return QStringLiteral("(%1.ID >> 31)").arg(alias);
 }
-QString BerthIdSql(const QString& alias)
+QString berthIdSql(const QString& alias)
 {
     return QStringLiteral("(%1.ID & 2147483647)").arg(alias);
 }
 
-Condition Overlapping(const QSqlDatabase& db, qint64 afterMinute, qint64 beforeMinute)
+Condition overlapping(const QSqlDatabase& db, qint64 afterMinute, qint64 beforeMinute)
 {
     // Periods are whole minutes, so this is two closed intervals sharing a minute.
     constexpr qint64 Lowest = -2147483647 - 1;
@@ -45,7 +45,7 @@ Condition Overlapping(const QSqlDatabase& db, qint64 afterMinute, qint64 beforeM
     const qint64 high = std::clamp(beforeMinute - 1, Lowest, Highest);
     Condition c;
     if (low <= high) {
-        c.sql = Dialect::Of(db).IntervalOverlap(QStringLiteral("P.FromMinute"), QStringLiteral("P.ToMinute"));
+        c.sql = Dialect::of(db).intervalOverlap(QStringLiteral("P.FromMinute"), QStringLiteral("P.ToMinute"));
         c.binds = {low, high};
     } else {
         // Less than a minute between the two (or none): the periods that span the whole of it.
@@ -55,14 +55,14 @@ Condition Overlapping(const QSqlDatabase& db, qint64 afterMinute, qint64 beforeM
     return c;
 }
 
-Condition Touching(const QSqlDatabase& db, const QDateTime& start, bool startInclusive, const QDateTime& end,
+Condition touching(const QSqlDatabase& db, const QDateTime& start, bool startInclusive, const QDateTime& end,
                    bool endInclusive)
 {
     // Stored arrivals are rounded down and departures up to the minute (exact for what the program writes).
     // A period starts before end when its minute is below end's minute rounded up; it starts at or before end
     // when its minute is below the minute after end's rounded down; and the mirror images for the departure.
-    return Overlapping(db, startInclusive ? CeilMinute(start) - 1 : FloorMinute(start),
-                       endInclusive ? FloorMinute(end) + 1 : CeilMinute(end));
+    return overlapping(db, startInclusive ? ceilMinute(start) - 1 : floorMinute(start),
+                       endInclusive ? floorMinute(end) + 1 : ceilMinute(end));
 }
 
 } // namespace PeriodIndex

@@ -11,12 +11,12 @@
 namespace PeriodIndex {
 
 /// Minutes since 2000-01-01 00:00 of a wall-clock time, rounded down or up to the whole minute.
-qint64 FloorMinute(const QDateTime& when);
-qint64 CeilMinute(const QDateTime& when);
+qint64 floorMinute(const QDateTime& when);
+qint64 ceilMinute(const QDateTime& when);
 
 /// The booking and the berth of an entry, as SQL over the index's alias (berth 0: a booking without berths).
-QString BookingIdSql(const QString& alias = QStringLiteral("P"));
-QString BerthIdSql(const QString& alias = QStringLiteral("P"));
+QString bookingIdSql(const QString& alias = QStringLiteral("P"));
+QString berthIdSql(const QString& alias = QStringLiteral("P"));
 
 /// A WHERE condition on the index (alias P) with its values, in the order they bind.
 struct Condition
@@ -26,12 +26,12 @@ struct Condition
 };
 
 /// The entries whose period starts before beforeMinute and ends after afterMinute, written for db's engine.
-Condition Overlapping(const QSqlDatabase& db, qint64 afterMinute, qint64 beforeMinute);
+Condition overlapping(const QSqlDatabase& db, qint64 afterMinute, qint64 beforeMinute);
 
 /// The entries whose period starts before end and ends after start; startInclusive / endInclusive let a period
 /// that ends exactly at start / begins exactly at end count too. The minutes are rounded so that the condition
 /// gives what the same comparison on the booking's stored date-times gives. Written for db's engine.
-Condition Touching(const QSqlDatabase& db, const QDateTime& start, bool startInclusive, const QDateTime& end,
+Condition touching(const QSqlDatabase& db, const QDateTime& start, bool startInclusive, const QDateTime& end,
                    bool endInclusive);
 
 } // namespace PeriodIndex

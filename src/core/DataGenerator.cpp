@@ -64,10 +64,10 @@ class Random
 {
 public:
     explicit Random(quint32 seed) : m_gen(seed) {}
-    int Below(int n) { return n <= 1 ? 0 : static_cast<int>(m_gen.bounded(static_cast<quint32>(n))); }
-    int Between(int low, int high) { return low + Below(high - low + 1); }
-    bool Chance(int percent) { return Below(100) < percent; }
-    const QString& Pick(const QStringList& list) { return list.at(Below(static_cast<int>(list.size()))); }
+    int below(int n) { return n <= 1 ? 0 : static_cast<int>(m_gen.bounded(static_cast<quint32>(n))); }
+    int between(int low, int high) { return low + below(high - low + 1); }
+    bool chance(int percent) { return below(100) < percent; }
+    const QString& pick(const QStringList& list) { return list.at(below(static_cast<int>(list.size()))); }
 
 private:
     QRandomGenerator m_gen;
@@ -78,33 +78,33 @@ struct Person
     QString name, house, street, area, town, postcode, tel, mobile, email;
 };
 
-Person MakePerson(Random& r)
+Person makePerson(Random& r)
 {
     Person p;
-    const QString first = r.Pick(FirstNames);
-    const QString last = r.Pick(Surnames);
+    const QString first = r.pick(FirstNames);
+    const QString last = r.pick(Surnames);
     p.name = first + u' ' + last;
-    p.house = r.Chance(30) ? r.Pick(HouseNames) : QString::number(r.Between(1, 240));
-    p.street = r.Pick(Streets);
-    p.area = r.Pick(Areas);
-    const Town& town = Towns[r.Below(static_cast<int>(std::size(Towns)))];
+    p.house = r.chance(30) ? r.pick(HouseNames) : QString::number(r.between(1, 240));
+    p.street = r.pick(Streets);
+    p.area = r.pick(Areas);
+    const Town& town = Towns[r.below(static_cast<int>(std::size(Towns)))];
     p.town = QString::fromLatin1(town.name);
     p.postcode = QStringLiteral("%1 %2%3%4")
                      .arg(QString::fromLatin1(town.postcode))
-                     .arg(r.Between(1, 9))
-                     .arg(QChar(u'A' + r.Below(26)))
-                     .arg(QChar(u'A' + r.Below(26)));
-    p.tel = QStringLiteral("01%1 %2").arg(r.Between(100, 999)).arg(r.Between(100000, 999999));
-    p.mobile = QStringLiteral("07%1 %2").arg(r.Between(100, 999)).arg(r.Between(100000, 999999));
-    if (!r.Chance(15)) {
+                     .arg(r.between(1, 9))
+                     .arg(QChar(u'A' + r.below(26)))
+                     .arg(QChar(u'A' + r.below(26)));
+    p.tel = QStringLiteral("01%1 %2").arg(r.between(100, 999)).arg(r.between(100000, 999999));
+    p.mobile = QStringLiteral("07%1 %2").arg(r.between(100, 999)).arg(r.between(100000, 999999));
+    if (!r.chance(15)) {
         QString local = (first + u'.' + last).toLower();
         local.remove(u'\'');
-        p.email = local + QString::number(r.Below(100)) + u'@' + r.Pick(Domains);
+        p.email = local + QString::number(r.below(100)) + u'@' + r.pick(Domains);
     }
     return p;
 }
 
-bool InsertCustomers(const QSqlDatabase& db, int count, Random& r, QString* error)
+bool insertCustomers(const QSqlDatabase& db, int count, Random& r, QString* error)
 {
     QSqlQuery q(db);
     if (!q.prepare(QStringLiteral("INSERT INTO Customer (Name, HouseName, Street, Area, Town, PostCode, TelNo, "
@@ -115,10 +115,10 @@ bool InsertCustomers(const QSqlDatabase& db, int count, Random& r, QString* erro
         return false;
     }
     for (int i = 0; i < count; ++i) {
-        const Person p = MakePerson(r);
-        const bool club = r.Chance(25);
+        const Person p = makePerson(r);
+        const bool club = r.chance(25);
         QString notes;
-        if (r.Chance(10))
+        if (r.chance(10))
             notes = QStringLiteral("Prefers a berth near the slipway.\nCall before arrival.");
         for (const QVariant& v :
              QVariantList{p.name, p.house, p.street, p.area, p.town, p.postcode, p.tel, p.mobile, p.email, notes,
@@ -133,11 +133,11 @@ bool InsertCustomers(const QSqlDatabase& db, int count, Random& r, QString* erro
     return true;
 }
 
-bool InsertOwners(const QSqlDatabase& db, int count, Random& r, QString* error)
+bool insertOwners(const QSqlDatabase& db, int count, Random& r, QString* error)
 {
     for (int i = 0; i < count; ++i) {
-        const Person p = MakePerson(r);
-        if (!Sql::Exec(db,
+        const Person p = makePerson(r);
+        if (!Sql::exec(db,
                        QStringLiteral("INSERT INTO Owner (Name, HouseName, Street, Area, Town, PostCode, MobileNo, "
                                       "EmailAddress, Notes) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"),
                        {p.name, p.house, p.street, p.area, p.town, p.postcode, p.mobile, p.email, QString()}, error))
@@ -151,7 +151,7 @@ struct BerthRow
     qint64 daily = 0; // Money units
 };
 
-bool InsertBerths(const QSqlDatabase& db, const Sizes& sizes, Random& r, std::vector<BerthRow>& berths, QString* error)
+bool insertBerths(const QSqlDatabase& db, const Sizes& sizes, Random& r, std::vector<BerthRow>& berths, QString* error)
 {
     QSqlQuery q(db);
     q.prepare(QStringLiteral("INSERT INTO Berth (ID, Name, Length, Width, TypeID, OwnerID, HasPower, Notes, "
@@ -163,18 +163,18 @@ bool InsertBerths(const QSqlDatabase& db, const Sizes& sizes, Random& r, std::ve
         QString name = QString(QChar(u'A' + pontoon % 26)) + QString::number(i % perPontoon + 1);
         if (pontoon >= 26)
             name.prepend(QString(QChar(u'A' + pontoon / 26 - 1)));
-        const int type = pontoon % 3 == 2 ? r.Between(6, 8) : r.Between(1, 3);
-        const double length = r.Between(12, 40) / 2.0;
-        const double width = r.Between(5, 12) / 2.0;
-        const bool owned = sizes.owners > 0 && r.Chance(25);
-        const qint64 daily = Money::FromPence(r.Between(3, 16) * 250).Units();
+        const int type = pontoon % 3 == 2 ? r.between(6, 8) : r.between(1, 3);
+        const double length = r.between(12, 40) / 2.0;
+        const double width = r.between(5, 12) / 2.0;
+        const bool owned = sizes.owners > 0 && r.chance(25);
+        const qint64 daily = Money::fromPence(r.between(3, 16) * 250).units();
         berths.push_back({daily});
         QString notes;
-        if (r.Chance(10))
+        if (r.chance(10))
             notes = QStringLiteral("Shallow at low water.");
         for (const QVariant& v : QVariantList{
-                 i + 1, name, length, width, type, owned ? QVariant(r.Between(1, sizes.owners)) : Sql::NullInt(),
-                 r.Chance(60) ? 1 : 0, notes, daily, daily * 6, daily * 22, r.Chance(92) ? 1 : 0})
+                 i + 1, name, length, width, type, owned ? QVariant(r.between(1, sizes.owners)) : Sql::nullInt(),
+                 r.chance(60) ? 1 : 0, notes, daily, daily * 6, daily * 22, r.chance(92) ? 1 : 0})
             q.addBindValue(v);
         if (!q.exec()) {
             if (error)
@@ -196,18 +196,18 @@ struct Stay
 // The next stay of a berth that is free from `free` on: a gap, then whole nights from an afternoon arrival to a
 // morning departure (now and then a visit of a few hours). Gaps average meanGapDays, so the harbour is as full as
 // the sizes ask.
-Stay NextStay(Random& r, const QDateTime& free, double meanGapDays, int maxNights)
+Stay nextStay(Random& r, const QDateTime& free, double meanGapDays, int maxNights)
 {
-    const int gapDays = r.Below(qMax(1, int(2 * meanGapDays * 48 + 1))) / 48;
+    const int gapDays = r.below(qMax(1, int(2 * meanGapDays * 48 + 1))) / 48;
     const QDate day = free.date().addDays(gapDays);
     Stay stay;
-    if (r.Chance(5)) {
-        stay.from = modFunctions::WallTime(day, QTime(9, 0).addSecs(1800 * r.Below(12)));
-        stay.to = stay.from.addSecs(1800 * r.Between(2, 8));
+    if (r.chance(5)) {
+        stay.from = modFunctions::wallTime(day, QTime(9, 0).addSecs(1800 * r.below(12)));
+        stay.to = stay.from.addSecs(1800 * r.between(2, 8));
     } else {
-        stay.nights = r.Between(1, maxNights);
-        stay.from = modFunctions::WallTime(day, QTime(12, 0).addSecs(1800 * r.Below(12)));
-        stay.to = modFunctions::WallTime(day.addDays(stay.nights), QTime(9, 0).addSecs(1800 * r.Below(6)));
+        stay.nights = r.between(1, maxNights);
+        stay.from = modFunctions::wallTime(day, QTime(12, 0).addSecs(1800 * r.below(12)));
+        stay.to = modFunctions::wallTime(day.addDays(stay.nights), QTime(9, 0).addSecs(1800 * r.below(6)));
     }
     if (stay.from < free) { // an arrival the same day as the last departure comes after it
         const qint64 shift = free.secsTo(stay.from);
@@ -217,7 +217,7 @@ Stay NextStay(Random& r, const QDateTime& free, double meanGapDays, int maxNight
     return stay;
 }
 
-bool InsertBookings(const QSqlDatabase& db, const Sizes& sizes, Random& r, const std::vector<BerthRow>& berths,
+bool insertBookings(const QSqlDatabase& db, const Sizes& sizes, Random& r, const std::vector<BerthRow>& berths,
                     QString* error)
 {
     const int berthCount = static_cast<int>(berths.size());
@@ -240,8 +240,8 @@ bool InsertBookings(const QSqlDatabase& db, const Sizes& sizes, Random& r, const
     const double cycleDays = double(days) * berthCount / sizes.bookings;
     const int maxNights = qBound(1, int(cycleDays * 0.6 * 2 - 1), 12);
     const double meanGapDays = qMax(0.0, cycleDays - (maxNights + 1) / 2.0);
-    const QDateTime until = modFunctions::WallTime(sizes.until);
-    std::vector<QDateTime> freeFrom(size_t(berthCount), modFunctions::WallTime(sizes.from));
+    const QDateTime until = modFunctions::wallTime(sizes.until);
+    std::vector<QDateTime> freeFrom(size_t(berthCount), modFunctions::wallTime(sizes.from));
     using Next = std::pair<QDateTime, int>;
     std::priority_queue<Next, std::vector<Next>, std::greater<Next>> queue;
     for (int b = 0; b < berthCount; ++b)
@@ -252,11 +252,11 @@ bool InsertBookings(const QSqlDatabase& db, const Sizes& sizes, Random& r, const
         queue.pop();
         if (when != freeFrom[size_t(b)])
             continue; // taken meanwhile as a neighbour: its entry with the later time is queued
-        const Stay stay = NextStay(r, when, meanGapDays, maxNights);
+        const Stay stay = nextStay(r, when, meanGapDays, maxNights);
         if (stay.to > until)
             continue;
         std::vector<int> held{b};
-        if (b + 1 < berthCount && freeFrom[size_t(b + 1)] <= stay.from && r.Chance(10))
+        if (b + 1 < berthCount && freeFrom[size_t(b + 1)] <= stay.from && r.chance(10))
             held.push_back(b + 1);
         for (int h : held) {
             freeFrom[size_t(h)] = stay.to;
@@ -265,23 +265,23 @@ bool InsertBookings(const QSqlDatabase& db, const Sizes& sizes, Random& r, const
 
         Money hire;
         for (int h : held)
-            hire += Money::FromUnits(berths[size_t(h)].daily) * qMax(1, stay.nights);
-        const Money other = r.Chance(30) ? Money::FromPence(r.Between(1, 20) * 250) : Money();
-        const Money vat = (hire + other).MulRatio(175, 1000);
+            hire += Money::fromUnits(berths[size_t(h)].daily) * qMax(1, stay.nights);
+        const Money other = r.chance(30) ? Money::fromPence(r.between(1, 20) * 250) : Money();
+        const Money vat = (hire + other).mulRatio(175, 1000);
         const Money total = hire + other + vat;
-        const int paid = r.Below(10);
-        const Money payed = paid < 7 ? total : paid < 9 ? total.MulRatio(1, 4) : Money();
+        const int paid = r.below(10);
+        const Money payed = paid < 7 ? total : paid < 9 ? total.mulRatio(1, 4) : Money();
         const int id = ++written;
-        const QDateTime created = modFunctions::WallTime(stay.from.date().addDays(-r.Between(0, 90)),
-                                                         QTime(10, 0).addSecs(60 * r.Below(480)));
-        const bool club = r.Chance(25);
+        const QDateTime created = modFunctions::wallTime(stay.from.date().addDays(-r.between(0, 90)),
+                                                         QTime(10, 0).addSecs(60 * r.below(480)));
+        const bool club = r.chance(25);
         for (const QVariant& v :
-             QVariantList{id, r.Between(1, sizes.customers), modFunctions::DbDateTime(stay.from),
-                          modFunctions::DbDateTime(stay.to), modFunctions::DbDateTime(created), r.Pick(Staff),
-                          r.Chance(10) ? QStringLiteral("Late arrival") : QString(), r.Between(1, 4), r.Between(0, 3),
-                          hire.ToDb(), other.ToDb(), vat.ToDb(), total.ToDb(), payed.ToDb(),
-                          paid < 9 ? QVariant(r.Between(1, 5)) : Sql::NullInt(), id, QString(),
-                          r.Chance(50) ? QStringLiteral("16A") : QString(), club ? 1 : 0})
+             QVariantList{id, r.between(1, sizes.customers), modFunctions::dbDateTime(stay.from),
+                          modFunctions::dbDateTime(stay.to), modFunctions::dbDateTime(created), r.pick(Staff),
+                          r.chance(10) ? QStringLiteral("Late arrival") : QString(), r.between(1, 4), r.between(0, 3),
+                          hire.toDb(), other.toDb(), vat.toDb(), total.toDb(), payed.toDb(),
+                          paid < 9 ? QVariant(r.between(1, 5)) : Sql::nullInt(), id, QString(),
+                          r.chance(50) ? QStringLiteral("16A") : QString(), club ? 1 : 0})
             booking.addBindValue(v);
         if (!booking.exec()) {
             if (error)
@@ -303,7 +303,7 @@ bool InsertBookings(const QSqlDatabase& db, const Sizes& sizes, Random& r, const
 
 } // namespace
 
-Sizes BusyHarbour(int berths, int bookings, const QDate& from)
+Sizes busyHarbour(int berths, int bookings, const QDate& from)
 {
     Sizes sizes;
     sizes.customers = 20000;
@@ -317,7 +317,7 @@ Sizes BusyHarbour(int berths, int bookings, const QDate& from)
     return sizes;
 }
 
-Sizes DemoSizes(const QDate& today)
+Sizes demoSizes(const QDate& today)
 {
     Sizes sizes;
     sizes.from = today.addMonths(-6);
@@ -325,20 +325,20 @@ Sizes DemoSizes(const QDate& today)
     return sizes;
 }
 
-bool GenerateCustomers(const QSqlDatabase& db, int count, quint32 seed, QString* error)
+bool generateCustomers(const QSqlDatabase& db, int count, quint32 seed, QString* error)
 {
     Random r(seed);
-    return Sql::InTransaction(db, error, [&] { return InsertCustomers(db, count, r, error); });
+    return Sql::inTransaction(db, error, [&] { return insertCustomers(db, count, r, error); });
 }
 
-bool Generate(const QSqlDatabase& db, const Sizes& sizes, QString* error)
+bool generate(const QSqlDatabase& db, const Sizes& sizes, QString* error)
 {
     Random r(sizes.seed);
     std::vector<BerthRow> berths;
     berths.reserve(static_cast<size_t>(qMax(0, sizes.berths)));
-    return Sql::InTransaction(db, error, [&] {
-        return InsertCustomers(db, sizes.customers, r, error) && InsertOwners(db, sizes.owners, r, error) &&
-               InsertBerths(db, sizes, r, berths, error) && InsertBookings(db, sizes, r, berths, error);
+    return Sql::inTransaction(db, error, [&] {
+        return insertCustomers(db, sizes.customers, r, error) && insertOwners(db, sizes.owners, r, error) &&
+               insertBerths(db, sizes, r, berths, error) && insertBookings(db, sizes, r, berths, error);
     });
 }
 

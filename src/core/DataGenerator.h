@@ -20,16 +20,16 @@ struct Sizes
 };
 
 /// The demonstration harbour: about 40 berths, 150 customers, 600 bookings from six months back to six ahead.
-Sizes DemoSizes(const QDate& today);
+Sizes demoSizes(const QDate& today);
 
 /// A large harbour in its busy season throughout: berths berths, bookings bookings from `from` on, about seven
 /// berths in ten taken in any one week; 20,000 customers.
-Sizes BusyHarbour(int berths, int bookings, const QDate& from);
+Sizes busyHarbour(int berths, int bookings, const QDate& from);
 
 /// Adds customers only (the customer list and search benchmarks).
-bool GenerateCustomers(const QSqlDatabase& db, int count, quint32 seed, QString* error = nullptr);
+bool generateCustomers(const QSqlDatabase& db, int count, quint32 seed, QString* error = nullptr);
 
 /// Adds everything in Sizes to db in one transaction (prepared statements); a failure leaves db as it was.
-bool Generate(const QSqlDatabase& db, const Sizes& sizes, QString* error = nullptr);
+bool generate(const QSqlDatabase& db, const Sizes& sizes, QString* error = nullptr);
 
 } // namespace DataGenerator

@@ -17,27 +17,27 @@
 
 namespace Database {
 
-QString SharedConnectionName()
+QString sharedConnectionName()
 {
     return QStringLiteral("zem-shared");
 }
 
-QSqlDatabase Shared()
+QSqlDatabase shared()
 {
-    return QSqlDatabase::database(SharedConnectionName(), false);
+    return QSqlDatabase::database(sharedConnectionName(), false);
 }
 
-QString SchemaScript()
+QString schemaScript()
 {
-    return Dialect::For(Engine::SQLite).SchemaScript();
+    return Dialect::forEngine(Engine::SQLite).schemaScript();
 }
 
 namespace {
 // The part of the schema that holds the period index, between its two marker lines: a new file runs it with the
 // rest, an upgrade runs it again to rebuild the index from the bookings already stored.
-QString PeriodIndexScript()
+QString periodIndexScript()
 {
-    const QString script = SchemaScript();
+    const QString script = schemaScript();
     const QString begin = QStringLiteral("-- period index: begin");
     const QString end = QStringLiteral("-- period index: end");
     const qsizetype from = script.indexOf(begin);
@@ -48,9 +48,9 @@ QString PeriodIndexScript()
 }
 
 // Version 1 kept one index entry per booking (minutes since 1970), so every search read the booking rows.
-QString UpgradeTo2()
+QString upgradeTo2()
 {
-    const QString index = PeriodIndexScript();
+    const QString index = periodIndexScript();
     if (index.isEmpty())
         return {};
     return QStringLiteral("DROP TRIGGER IF EXISTS Booking_Period_Insert; DROP TRIGGER IF EXISTS Booking_Period_Update; "
@@ -60,7 +60,7 @@ QString UpgradeTo2()
 
 // Version 2 kept card security codes and whole card numbers as they were typed. A stored code goes, and a card
 // number keeps its last four digits (separators dropped), as a booking saved today keeps it.
-QString UpgradeTo3()
+QString upgradeTo3()
 {
     return QStringLiteral(
         "UPDATE Booking SET CreditCardCV2No = '' WHERE CreditCardCV2No IS NOT NULL AND CreditCardCV2No <> ''; "
@@ -72,44 +72,44 @@ QString UpgradeTo3()
 
 // Cumulative upgrades: entry i brings a file of version i+1 to version i+2, in one transaction each.
 using UpgradeScript = QString (*)();
-const UpgradeScript Upgrades[] = {UpgradeTo2, UpgradeTo3};
+const UpgradeScript Upgrades[] = {upgradeTo2, upgradeTo3};
 static_assert(std::size(Upgrades) == CurrentSchemaVersion - 1, "one upgrade per version");
 
 // A server database starts at version 3; its upgrades begin with version 4.
 constexpr int FirstServerVersion = 3;
 
-bool UpgradeSchema(QSqlDatabase& db, int fromVersion, QString* error)
+bool upgradeSchema(QSqlDatabase& db, int fromVersion, QString* error)
 {
-    const Dialect& dialect = Dialect::Of(db);
+    const Dialect& dialect = Dialect::of(db);
     for (int version = fromVersion; version < CurrentSchemaVersion; ++version) {
-        const QString script = dialect.Kind() == Engine::SQLite ? Upgrades[version - 1]() : QString();
+        const QString script = dialect.kind() == Engine::SQLite ? Upgrades[version - 1]() : QString();
         if (script.isEmpty()) {
             if (error)
                 *error = QStringLiteral("The schema is missing from the program.");
             return false;
         }
         Sql::Transaction tx(db);
-        if (!tx.Started()) {
+        if (!tx.started()) {
             if (error)
-                *error = tx.Error();
+                *error = tx.error();
             return false;
         }
-        if (!Sql::ExecScript(db, script, error))
+        if (!Sql::execScript(db, script, error))
             return false;
-        if (!Sql::Exec(db, dialect.SetSchemaVersionSql(version + 1), {}, error))
+        if (!Sql::exec(db, dialect.setSchemaVersionSql(version + 1), {}, error))
             return false;
-        if (!tx.Commit(error))
+        if (!tx.commit(error))
             return false;
     }
     return true;
 }
 // The columns of every table in a database: name -> columns.
-std::optional<QMap<QString, QStringList>> TableColumns(const QSqlDatabase& db, QString* error)
+std::optional<QMap<QString, QStringList>> tableColumns(const QSqlDatabase& db, QString* error)
 {
-    const Dialect& dialect = Dialect::Of(db);
+    const Dialect& dialect = Dialect::of(db);
     QSqlQuery tables(db);
     tables.setForwardOnly(true);
-    if (!Sql::Exec(tables, dialect.TablesSql(), {}, error))
+    if (!Sql::exec(tables, dialect.tablesSql(), {}, error))
         return std::nullopt;
     QMap<QString, QStringList> result;
     while (tables.next())
@@ -117,7 +117,7 @@ std::optional<QMap<QString, QStringList>> TableColumns(const QSqlDatabase& db, Q
     for (auto it = result.begin(); it != result.end(); ++it) {
         QSqlQuery columns(db);
         columns.setForwardOnly(true);
-        if (!Sql::Exec(columns, dialect.ColumnsSql(), {it.key()}, error))
+        if (!Sql::exec(columns, dialect.columnsSql(), {it.key()}, error))
             return std::nullopt;
         while (columns.next())
             it.value().append(columns.value(0).toString());
@@ -126,7 +126,7 @@ std::optional<QMap<QString, QStringList>> TableColumns(const QSqlDatabase& db, Q
 }
 
 // The tables and columns the schema script makes, read once from a database built in memory.
-const QMap<QString, QStringList>& ExpectedColumns()
+const QMap<QString, QStringList>& expectedColumns()
 {
     static const QMap<QString, QStringList> expected = [] {
         const QString name = QStringLiteral("zem-schema-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
@@ -134,8 +134,8 @@ const QMap<QString, QStringList>& ExpectedColumns()
         {
             QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
             db.setDatabaseName(QStringLiteral(":memory:"));
-            if (db.open() && Sql::ExecScript(db, SchemaScript()))
-                columns = TableColumns(db, nullptr).value_or(QMap<QString, QStringList>());
+            if (db.open() && Sql::execScript(db, schemaScript()))
+                columns = tableColumns(db, nullptr).value_or(QMap<QString, QStringList>());
             db.close();
         }
         QSqlDatabase::removeDatabase(name);
@@ -145,19 +145,19 @@ const QMap<QString, QStringList>& ExpectedColumns()
 }
 
 // What the file lacks of the schema, as a reason for message.log; empty when nothing is missing.
-QString MissingColumns(const QSqlDatabase& db, QString* error)
+QString missingColumns(const QSqlDatabase& db, QString* error)
 {
-    const auto actual = TableColumns(db, error);
+    const auto actual = tableColumns(db, error);
     if (!actual)
         return error ? *error : QStringLiteral("The tables cannot be read.");
-    if (ExpectedColumns().isEmpty())
+    if (expectedColumns().isEmpty())
         return QStringLiteral("The schema is missing from the program.");
     // Names are compared without regard to case: a server folds the names it was given.
     QMap<QString, QStringList> found;
     for (auto it = actual->cbegin(); it != actual->cend(); ++it)
         found.insert(it.key().toLower(), it.value());
     QStringList missing;
-    for (auto it = ExpectedColumns().cbegin(); it != ExpectedColumns().cend(); ++it) {
+    for (auto it = expectedColumns().cbegin(); it != expectedColumns().cend(); ++it) {
         if (!found.contains(it.key().toLower())) {
             missing << QStringLiteral("table %1").arg(it.key());
             continue;
@@ -175,9 +175,9 @@ const QStringList CoreTables = {QStringLiteral("Customer"), QStringLiteral("Owne
                                 QStringLiteral("Company")};
 
 // A connection to a server address, not yet opened. The password is left to libpq (PGPASSWORD, the password file).
-std::optional<QSqlDatabase> AddServerConnection(const QString& uri, const QString& connectionName, QString* error)
+std::optional<QSqlDatabase> addServerConnection(const QString& uri, const QString& connectionName, QString* error)
 {
-    const auto address = ParseServerAddress(uri, error);
+    const auto address = parseServerAddress(uri, error);
     if (!address)
         return std::nullopt;
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QPSQL"))) {
@@ -200,24 +200,24 @@ std::optional<QSqlDatabase> AddServerConnection(const QString& uri, const QStrin
 
 // Opens db and checks that it holds a Zem Harbour schema this program can use, upgrading an older one; label names
 // the database in the reasons.
-bool OpenAndCheck(QSqlDatabase& db, const QString& label, QString* error)
+bool openAndCheck(QSqlDatabase& db, const QString& label, QString* error)
 {
     if (!db.open()) {
         if (error)
             *error = db.lastError().text().trimmed();
         return false;
     }
-    const Dialect& dialect = Dialect::Of(db);
-    for (const QString& statement : dialect.SessionSetup())
-        if (!Sql::Exec(db, statement, {}, error))
+    const Dialect& dialect = Dialect::of(db);
+    for (const QString& statement : dialect.sessionSetup())
+        if (!Sql::exec(db, statement, {}, error))
             return false;
     // Reading the catalogue proves the database is one we can read (not locked, not something else).
-    const auto tables = Sql::Scalar(db, dialect.CountTablesSql(CoreTables), {}, error);
+    const auto tables = Sql::scalar(db, dialect.countTablesSql(CoreTables), {}, error);
     if (!tables)
         return false;
-    const int lowest = dialect.Kind() == Engine::SQLite ? 1 : FirstServerVersion;
+    const int lowest = dialect.kind() == Engine::SQLite ? 1 : FirstServerVersion;
     const int version =
-        tables->toInt() == CoreTables.size() ? dialect.SchemaVersion(db, error).value_or(lowest - 1) : lowest - 1;
+        tables->toInt() == CoreTables.size() ? dialect.schemaVersion(db, error).value_or(lowest - 1) : lowest - 1;
     if (version < lowest) {
         if (error)
             *error = QStringLiteral("%1 is not a Zem Harbour database.").arg(label);
@@ -228,24 +228,24 @@ bool OpenAndCheck(QSqlDatabase& db, const QString& label, QString* error)
             *error = QStringLiteral("%1 was written by a newer release.").arg(label);
         return false;
     }
-    if (!UpgradeSchema(db, version, error))
+    if (!upgradeSchema(db, version, error))
         return false;
-    const QString missing = MissingColumns(db, error);
+    const QString missing = missingColumns(db, error);
     if (!missing.isEmpty() && error)
         *error = QStringLiteral("%1 is not a Zem Harbour database: %2.").arg(label, missing);
     return missing.isEmpty();
 }
 
 // Writes the schema into an empty database on a server; one that holds any table is left alone.
-bool CreateOnServer(const QString& uri, QString* error)
+bool createOnServer(const QString& uri, QString* error)
 {
     const QString connection = QStringLiteral("zem-create-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
     bool ok = false;
     {
-        const auto added = AddServerConnection(uri, connection, error);
+        const auto added = addServerConnection(uri, connection, error);
         if (added) {
             QSqlDatabase db = *added;
-            const QString script = Dialect::Of(db).SchemaScript();
+            const QString script = Dialect::of(db).schemaScript();
             if (script.isEmpty()) {
                 if (error)
                     *error = QStringLiteral("The schema is missing from the program.");
@@ -254,19 +254,19 @@ bool CreateOnServer(const QString& uri, QString* error)
                     *error = db.lastError().text().trimmed();
             } else {
                 Sql::Transaction tx(db);
-                const auto tables = Sql::Scalar(db,
+                const auto tables = Sql::scalar(db,
                                                 QStringLiteral("SELECT COUNT(*) FROM information_schema.tables "
                                                                "WHERE table_schema = current_schema()"),
                                                 {}, error);
-                if (!tx.Started()) {
+                if (!tx.started()) {
                     if (error)
-                        *error = tx.Error();
+                        *error = tx.error();
                 } else if (tables && tables->toInt() > 0) {
                     if (error)
                         *error = QStringLiteral("The database %1 already holds tables; it was left as it is.")
                                      .arg(db.databaseName());
                 } else if (tables) {
-                    ok = Sql::ExecScript(db, script, error) && tx.Commit(error);
+                    ok = Sql::execScript(db, script, error) && tx.commit(error);
                 }
             }
             db.close();
@@ -277,10 +277,10 @@ bool CreateOnServer(const QString& uri, QString* error)
 }
 } // namespace
 
-bool CreateDatabase(const QString& path, QString* error)
+bool createDatabase(const QString& path, QString* error)
 {
-    if (Dialect::IsServerAddress(path))
-        return CreateOnServer(path, error);
+    if (Dialect::isServerAddress(path))
+        return createOnServer(path, error);
     const QFileInfo target(path);
     if (target.exists()) {
         if (error)
@@ -292,7 +292,7 @@ bool CreateDatabase(const QString& path, QString* error)
             *error = QStringLiteral("The folder %1 does not exist.").arg(target.absolutePath());
         return false;
     }
-    const QString script = SchemaScript();
+    const QString script = schemaScript();
     if (script.isEmpty()) {
         if (error)
             *error = QStringLiteral("The schema is missing from the program.");
@@ -308,16 +308,16 @@ bool CreateDatabase(const QString& path, QString* error)
         if (!db.open()) {
             if (error)
                 *error = db.lastError().text();
-        } else if (!Sql::Exec(db, QStringLiteral("PRAGMA user_version"), {}, error) ||
-                   !FileSecurity::RestrictToOwner(temp, error)) {
+        } else if (!Sql::exec(db, QStringLiteral("PRAGMA user_version"), {}, error) ||
+                   !FileSecurity::restrictToOwner(temp, error)) {
             // The file exists once the first statement ran; nothing is written to it before only its owner can
             // read it (SQLite gives its journal the same permissions).
             db.close();
         } else {
             Sql::Transaction tx(db);
-            ok = tx.Started() && Sql::ExecScript(db, script, error) && tx.Commit(error);
-            if (!tx.Started() && error)
-                *error = tx.Error();
+            ok = tx.started() && Sql::execScript(db, script, error) && tx.commit(error);
+            if (!tx.started() && error)
+                *error = tx.error();
             db.close();
         }
     }
@@ -332,19 +332,19 @@ bool CreateDatabase(const QString& path, QString* error)
     return ok;
 }
 
-std::optional<QSqlDatabase> Open(const QString& path, const QString& connectionName, int busyTimeoutMs, QString* error)
+std::optional<QSqlDatabase> open(const QString& path, const QString& connectionName, int busyTimeoutMs, QString* error)
 {
-    const bool server = Dialect::IsServerAddress(path);
+    const bool server = Dialect::isServerAddress(path);
     if (!server && !QFileInfo(path).isFile()) {
         if (error)
             *error = QStringLiteral("%1 does not exist.").arg(path);
         return std::nullopt;
     }
-    Close(connectionName);
+    close(connectionName);
     bool ok = false;
     if (server) {
-        if (auto db = AddServerConnection(path, connectionName, error))
-            ok = OpenAndCheck(*db, path, error);
+        if (auto db = addServerConnection(path, connectionName, error))
+            ok = openAndCheck(*db, path, error);
     } else {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
         // mode=rw: SQLite must never create a missing file in our place.
@@ -352,21 +352,21 @@ std::optional<QSqlDatabase> Open(const QString& path, const QString& connectionN
         url.setQuery(QStringLiteral("mode=rw"));
         db.setDatabaseName(url.toString(QUrl::FullyEncoded));
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs));
-        ok = OpenAndCheck(db, path, error);
+        ok = openAndCheck(db, path, error);
     }
     if (!ok) {
-        Close(connectionName);
+        close(connectionName);
         return std::nullopt;
     }
     return QSqlDatabase::database(connectionName, false);
 }
 
-bool CanWrite(const QSqlDatabase& db, QString* reason)
+bool canWrite(const QSqlDatabase& db, QString* reason)
 {
     QSqlDatabase probe = db;
-    if (Dialect::Of(db).Kind() == Engine::PostgreSQL) {
+    if (Dialect::of(db).kind() == Engine::PostgreSQL) {
         // A server says itself whether this role may change the bookings and whether it takes writes at all.
-        const auto allowed = Sql::Scalar(
+        const auto allowed = Sql::scalar(
             probe,
             QStringLiteral("SELECT CASE WHEN current_setting('transaction_read_only') = 'on' THEN 'the server takes "
                            "no changes' WHEN NOT has_table_privilege('booking', 'INSERT, UPDATE, DELETE') THEN "
@@ -378,7 +378,7 @@ bool CanWrite(const QSqlDatabase& db, QString* reason)
             *reason = allowed->toString();
         return allowed->toString().isEmpty();
     }
-    const auto version = Sql::Scalar(probe, QStringLiteral("PRAGMA user_version"), {}, reason);
+    const auto version = Sql::scalar(probe, QStringLiteral("PRAGMA user_version"), {}, reason);
     if (!version)
         return false;
     QSqlQuery q(probe);
@@ -397,7 +397,7 @@ bool CanWrite(const QSqlDatabase& db, QString* reason)
     return false;
 }
 
-void Close(const QString& connectionName)
+void close(const QString& connectionName)
 {
     if (!QSqlDatabase::contains(connectionName))
         return;

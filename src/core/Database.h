@@ -12,28 +12,28 @@ namespace Database {
 inline constexpr int CurrentSchemaVersion = 3;
 
 /// The name of the one shared connection (opened by start-up, closed and reopened around maintenance).
-QString SharedConnectionName();
+QString sharedConnectionName();
 /// The shared connection; invalid when it is not open.
-QSqlDatabase Shared();
+QSqlDatabase shared();
 
 /// The schema of a new file (resources/schema.sql) with the rows every new database starts with.
-QString SchemaScript();
+QString schemaScript();
 
 /// Writes a new, empty database at path. Refuses an existing file; writes beside it and renames into place,
 /// so a failure leaves nothing behind. For a server address, writes the schema into the (empty) database there in
 /// one transaction, and refuses a database that holds any table.
-bool CreateDatabase(const QString& path, QString* error);
+bool createDatabase(const QString& path, QString* error);
 
 /// Opens an existing database file (or server database) as a connection named connectionName, checks that it is one of
 /// ours (every table of the schema with every column) and brings an older schema up to date. Never creates a file.
 /// Nothing when anything fails.
-std::optional<QSqlDatabase> Open(const QString& path, const QString& connectionName, int busyTimeoutMs,
+std::optional<QSqlDatabase> open(const QString& path, const QString& connectionName, int busyTimeoutMs,
                                  QString* error = nullptr);
 /// Whether changes can be saved through db: a write is tried and rolled back. False, with the reason, for a
 /// read-only file or folder; a file another desk keeps busy counts as writable (it will be once the lock goes).
-bool CanWrite(const QSqlDatabase& db, QString* reason = nullptr);
+bool canWrite(const QSqlDatabase& db, QString* reason = nullptr);
 
 /// Closes and forgets a connection opened by Open.
-void Close(const QString& connectionName);
+void close(const QString& connectionName);
 
 } // namespace Database

@@ -8,16 +8,16 @@
 #include <QUrlQuery>
 
 // The schemas are compiled into this static library; its resources must be registered by hand.
-static void InitSchemaResources()
+static void initSchemaResources()
 {
     Q_INIT_RESOURCE(core);
 }
 
 namespace {
 
-QString ReadResource(const QString& path)
+QString readResource(const QString& path)
 {
-    InitSchemaResources();
+    initSchemaResources();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
@@ -25,14 +25,14 @@ QString ReadResource(const QString& path)
 }
 
 // A schema followed by the rows a new database is delivered with; nothing when either is missing.
-QString WithDeliveredRows(const QString& schema)
+QString withDeliveredRows(const QString& schema)
 {
-    const QString tables = ReadResource(schema);
-    const QString rows = ReadResource(QStringLiteral(":/core/delivered-rows.sql"));
+    const QString tables = readResource(schema);
+    const QString rows = readResource(QStringLiteral(":/core/delivered-rows.sql"));
     return tables.isEmpty() || rows.isEmpty() ? QString() : tables + u'\n' + rows;
 }
 
-QString QuotedList(const QStringList& names)
+QString quotedList(const QStringList& names)
 {
     QStringList quoted;
     for (const QString& name : names)
@@ -43,28 +43,28 @@ QString QuotedList(const QStringList& names)
 class SQLiteDialect final : public Dialect
 {
 public:
-    Engine Kind() const override { return Engine::SQLite; }
-    QString Driver() const override { return QStringLiteral("QSQLITE"); }
-    QString SchemaScript() const override { return WithDeliveredRows(QStringLiteral(":/core/schema.sql")); }
+    Engine kind() const override { return Engine::SQLite; }
+    QString driver() const override { return QStringLiteral("QSQLITE"); }
+    QString schemaScript() const override { return withDeliveredRows(QStringLiteral(":/core/schema.sql")); }
 
-    QString NoCase(const QString& expr) const override { return expr + QStringLiteral(" COLLATE NOCASE"); }
-    QString InsertOrder(const QString& alias) const override
+    QString noCase(const QString& expr) const override { return expr + QStringLiteral(" COLLATE NOCASE"); }
+    QString insertOrder(const QString& alias) const override
     {
         return alias.isEmpty() ? QStringLiteral("rowid") : alias + QStringLiteral(".rowid");
     }
-    QString JoinTexts(const QString& expr, const QString& separator, const QString&) const override
+    QString joinTexts(const QString& expr, const QString& separator, const QString&) const override
     {
         // SQLite joins in the order the rows arrive; callers feed it from an ordered subquery.
         return QStringLiteral("group_concat(%1, '%2')").arg(expr, separator);
     }
-    QString TableName(const QString& name) const override { return name; }
+    QString tableName(const QString& name) const override { return name; }
 
     // The page cache is for a large harbour's file (2,000 berths, millions of bookings): the period index and the
     // rows a calendar shows stay in memory between fills.
-    QStringList SessionSetup() const override { return {QStringLiteral("PRAGMA cache_size = -65536")}; }
-    QStringList BeginImmediate() const override { return {QStringLiteral("BEGIN IMMEDIATE")}; }
+    QStringList sessionSetup() const override { return {QStringLiteral("PRAGMA cache_size = -65536")}; }
+    QStringList beginImmediate() const override { return {QStringLiteral("BEGIN IMMEDIATE")}; }
 
-    std::optional<int> SchemaVersion(const QSqlDatabase& db, QString* error) const override
+    std::optional<int> schemaVersion(const QSqlDatabase& db, QString* error) const override
     {
         QSqlQuery q(db);
         if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) {
@@ -74,29 +74,29 @@ public:
         }
         return q.value(0).toInt();
     }
-    QString SetSchemaVersionSql(int version) const override
+    QString setSchemaVersionSql(int version) const override
     {
         return QStringLiteral("PRAGMA user_version = %1").arg(version);
     }
-    QString CountTablesSql(const QStringList& names) const override
+    QString countTablesSql(const QStringList& names) const override
     {
         return QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name IN (%1)")
-            .arg(QuotedList(names));
+            .arg(quotedList(names));
     }
-    QString TablesSql() const override
+    QString tablesSql() const override
     {
         // Ordinary tables only: an index's own storage (the R*Tree's shadow tables) is the engine's business.
         return QStringLiteral("SELECT name FROM pragma_table_list WHERE schema = 'main' AND type = 'table' AND name "
                               "NOT LIKE 'sqlite\\_%' ESCAPE '\\'");
     }
-    QString ColumnsSql() const override { return QStringLiteral("SELECT name FROM pragma_table_info(?)"); }
+    QString columnsSql() const override { return QStringLiteral("SELECT name FROM pragma_table_info(?)"); }
 
-    QString CompactSql() const override { return QStringLiteral("VACUUM INTO ?"); }
+    QString compactSql() const override { return QStringLiteral("VACUUM INTO ?"); }
 
-    bool IsOverlapRefusal(const QSqlError&) const override { return false; }
-    bool IsConnectionLost(const QSqlDatabase&, const QSqlError&) const override { return false; }
+    bool isOverlapRefusal(const QSqlError&) const override { return false; }
+    bool isConnectionLost(const QSqlDatabase&, const QSqlError&) const override { return false; }
 
-    QString IntervalOverlap(const QString& low, const QString& high) const override
+    QString intervalOverlap(const QString& low, const QString& high) const override
     {
         return QStringLiteral("%2 >= ? AND %1 <= ?").arg(low, high);
     }
@@ -105,27 +105,27 @@ public:
 class PostgreSQLDialect final : public Dialect
 {
 public:
-    Engine Kind() const override { return Engine::PostgreSQL; }
-    QString Driver() const override { return QStringLiteral("QPSQL"); }
-    QString SchemaScript() const override { return WithDeliveredRows(QStringLiteral(":/core/schema-postgresql.sql")); }
+    Engine kind() const override { return Engine::PostgreSQL; }
+    QString driver() const override { return QStringLiteral("QPSQL"); }
+    QString schemaScript() const override { return withDeliveredRows(QStringLiteral(":/core/schema-postgresql.sql")); }
 
-    QString NoCase(const QString& expr) const override { return QStringLiteral("lower(%1)").arg(expr); }
-    QString InsertOrder(const QString& alias) const override
+    QString noCase(const QString& expr) const override { return QStringLiteral("lower(%1)").arg(expr); }
+    QString insertOrder(const QString& alias) const override
     {
         // The tables SQLite orders by rowid carry an identity column of that name here.
         return alias.isEmpty() ? QStringLiteral("RowSeq") : alias + QStringLiteral(".RowSeq");
     }
-    QString JoinTexts(const QString& expr, const QString& separator, const QString& orderBy) const override
+    QString joinTexts(const QString& expr, const QString& separator, const QString& orderBy) const override
     {
         return QStringLiteral("string_agg(CAST(%1 AS TEXT), '%2'%3)")
             .arg(expr, separator, orderBy.isEmpty() ? QString() : QStringLiteral(" ORDER BY ") + orderBy);
     }
     // Unquoted names are folded to lower case by the server; Qt's table model quotes what it is given.
-    QString TableName(const QString& name) const override { return name.toLower(); }
+    QString tableName(const QString& name) const override { return name.toLower(); }
 
     // A desk that waits for another's lock says so after a while rather than hanging. A desk's statements are
     // short index searches: compiling a plan or starting parallel workers costs more than it saves.
-    QStringList SessionSetup() const override
+    QStringList sessionSetup() const override
     {
         return {QStringLiteral("SELECT set_config('lock_timeout', '10s', false), "
                                "set_config('application_name', 'zemharbour', false), set_config('jit', 'off', false), "
@@ -133,12 +133,12 @@ public:
     }
     // The advisory lock stands for SQLite's single writer: what an immediate transaction reads stays as it was
     // until it commits, at every desk that saves through one.
-    QStringList BeginImmediate() const override
+    QStringList beginImmediate() const override
     {
         return {QStringLiteral("BEGIN"), QStringLiteral("SELECT pg_advisory_xact_lock(727001)")};
     }
 
-    std::optional<int> SchemaVersion(const QSqlDatabase& db, QString* error) const override
+    std::optional<int> schemaVersion(const QSqlDatabase& db, QString* error) const override
     {
         QSqlQuery q(db);
         if (!q.exec(QStringLiteral("SELECT Version FROM SchemaVersion")) || !q.next()) {
@@ -148,37 +148,37 @@ public:
         }
         return q.value(0).toInt();
     }
-    QString SetSchemaVersionSql(int version) const override
+    QString setSchemaVersionSql(int version) const override
     {
         return QStringLiteral("UPDATE SchemaVersion SET Version = %1").arg(version);
     }
-    QString CountTablesSql(const QStringList& names) const override
+    QString countTablesSql(const QStringList& names) const override
     {
         QStringList lower;
         for (const QString& name : names)
             lower << name.toLower();
         return QStringLiteral("SELECT COUNT(*) FROM information_schema.tables WHERE table_schema = current_schema() "
                               "AND table_type = 'BASE TABLE' AND table_name IN (%1)")
-            .arg(QuotedList(lower));
+            .arg(quotedList(lower));
     }
-    QString TablesSql() const override
+    QString tablesSql() const override
     {
         return QStringLiteral("SELECT table_name FROM information_schema.tables WHERE table_schema = "
                               "current_schema() AND table_type = 'BASE TABLE'");
     }
-    QString ColumnsSql() const override
+    QString columnsSql() const override
     {
         return QStringLiteral("SELECT column_name FROM information_schema.columns WHERE table_schema = "
                               "current_schema() AND table_name = ? ORDER BY ordinal_position");
     }
 
-    QString CompactSql() const override { return QStringLiteral("VACUUM (ANALYZE)"); }
+    QString compactSql() const override { return QStringLiteral("VACUUM (ANALYZE)"); }
 
-    bool IsOverlapRefusal(const QSqlError& error) const override
+    bool isOverlapRefusal(const QSqlError& error) const override
     {
         return error.nativeErrorCode() == QStringLiteral("23P01"); // exclusion_violation
     }
-    bool IsConnectionLost(const QSqlDatabase& db, const QSqlError& error) const override
+    bool isConnectionLost(const QSqlDatabase& db, const QSqlError& error) const override
     {
         const QString code = error.nativeErrorCode();
         // Class 08 (connection exception) and 57P (the server shutting down or restarting).
@@ -192,7 +192,7 @@ public:
     }
 
     // The same expression as the index on BookingPeriod, so the index and its statistics serve.
-    QString IntervalOverlap(const QString& low, const QString& high) const override
+    QString intervalOverlap(const QString& low, const QString& high) const override
     {
         return QStringLiteral("int4range(%1, %2, '[]') && int4range(CAST(? AS INTEGER), CAST(? AS INTEGER), '[]')")
             .arg(low, high);
@@ -201,26 +201,26 @@ public:
 
 } // namespace
 
-const Dialect& Dialect::For(Engine engine)
+const Dialect& Dialect::forEngine(Engine engine)
 {
     static const SQLiteDialect sqlite;
     static const PostgreSQLDialect postgresql;
     return engine == Engine::PostgreSQL ? static_cast<const Dialect&>(postgresql) : sqlite;
 }
 
-const Dialect& Dialect::Of(const QSqlDatabase& db)
+const Dialect& Dialect::of(const QSqlDatabase& db)
 {
-    return For(db.driverName() == QStringLiteral("QPSQL") ? Engine::PostgreSQL : Engine::SQLite);
+    return forEngine(db.driverName() == QStringLiteral("QPSQL") ? Engine::PostgreSQL : Engine::SQLite);
 }
 
-bool Dialect::IsServerAddress(const QString& data)
+bool Dialect::isServerAddress(const QString& data)
 {
     const QString text = data.trimmed();
     return text.startsWith(QStringLiteral("postgresql://"), Qt::CaseInsensitive) ||
            text.startsWith(QStringLiteral("postgres://"), Qt::CaseInsensitive);
 }
 
-std::optional<ServerAddress> ParseServerAddress(const QString& uri, QString* error)
+std::optional<ServerAddress> parseServerAddress(const QString& uri, QString* error)
 {
     const auto fail = [&](const QString& why) -> std::optional<ServerAddress> {
         // The reason goes to message.log: a password written into the address stays out of it.
@@ -233,7 +233,7 @@ std::optional<ServerAddress> ParseServerAddress(const QString& uri, QString* err
             *error = QStringLiteral("%1 is not a usable PostgreSQL address: %2").arg(shown, why);
         return std::nullopt;
     };
-    if (!Dialect::IsServerAddress(uri))
+    if (!Dialect::isServerAddress(uri))
         return fail(QStringLiteral("it must start with postgresql://."));
     // Read by hand rather than as a web address: libpq's form allows what QUrl refuses (a user with an empty host,
     // several hosts are not taken here).

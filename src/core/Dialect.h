@@ -21,54 +21,54 @@ public:
     virtual ~Dialect() = default;
 
     /// The dialect of a connection (by its driver); SQLite for anything that is not PostgreSQL.
-    static const Dialect& Of(const QSqlDatabase& db);
-    static const Dialect& For(Engine engine);
+    static const Dialect& of(const QSqlDatabase& db);
+    static const Dialect& forEngine(Engine engine);
     /// Whether a data setting names a PostgreSQL server (a postgresql:// or postgres:// URI) rather than a file.
-    static bool IsServerAddress(const QString& data);
-    static Engine EngineOf(const QString& data) { return IsServerAddress(data) ? Engine::PostgreSQL : Engine::SQLite; }
+    static bool isServerAddress(const QString& data);
+    static Engine engineOf(const QString& data) { return isServerAddress(data) ? Engine::PostgreSQL : Engine::SQLite; }
 
-    virtual Engine Kind() const = 0;
+    virtual Engine kind() const = 0;
     /// The Qt SQL driver of the engine.
-    virtual QString Driver() const = 0;
+    virtual QString driver() const = 0;
     /// The schema script of a new database.
-    virtual QString SchemaScript() const = 0;
+    virtual QString schemaScript() const = 0;
 
     /// An ORDER BY key that sorts text without regard to case.
-    virtual QString NoCase(const QString& expr) const = 0;
+    virtual QString noCase(const QString& expr) const = 0;
     /// An expression that orders a table's rows as they were added (BookingBerth and Settings).
-    virtual QString InsertOrder(const QString& alias) const = 0;
+    virtual QString insertOrder(const QString& alias) const = 0;
     /// The texts of expr over a group joined by separator, in the order of orderBy.
-    virtual QString JoinTexts(const QString& expr, const QString& separator, const QString& orderBy) const = 0;
+    virtual QString joinTexts(const QString& expr, const QString& separator, const QString& orderBy) const = 0;
     /// A table's name as the engine's catalogue and Qt's table model spell it.
-    virtual QString TableName(const QString& name) const = 0;
+    virtual QString tableName(const QString& name) const = 0;
 
     /// The statements every new connection runs first.
-    virtual QStringList SessionSetup() const = 0;
+    virtual QStringList sessionSetup() const = 0;
     /// The statements that open a transaction holding the write lock at once (one writer at a time, as on a file).
-    virtual QStringList BeginImmediate() const = 0;
+    virtual QStringList beginImmediate() const = 0;
 
     /// The schema version stored in a database, or nothing (and the reason) when it cannot be read.
-    virtual std::optional<int> SchemaVersion(const QSqlDatabase& db, QString* error) const = 0;
-    virtual QString SetSchemaVersionSql(int version) const = 0;
+    virtual std::optional<int> schemaVersion(const QSqlDatabase& db, QString* error) const = 0;
+    virtual QString setSchemaVersionSql(int version) const = 0;
     /// How many of the named tables the database holds.
-    virtual QString CountTablesSql(const QStringList& names) const = 0;
+    virtual QString countTablesSql(const QStringList& names) const = 0;
     /// The names of every table of ours in the database, and the columns of one of them (one bound value).
-    virtual QString TablesSql() const = 0;
-    virtual QString ColumnsSql() const = 0;
+    virtual QString tablesSql() const = 0;
+    virtual QString columnsSql() const = 0;
 
     /// The statement that gives free pages back and refreshes the planner's figures.
-    virtual QString CompactSql() const = 0;
+    virtual QString compactSql() const = 0;
 
     /// Whether a failed statement was refused because a berth would have been booked twice over.
-    virtual bool IsOverlapRefusal(const QSqlError& error) const = 0;
+    virtual bool isOverlapRefusal(const QSqlError& error) const = 0;
     /// Whether a failed statement failed because the connection to the server is gone.
-    virtual bool IsConnectionLost(const QSqlDatabase& db, const QSqlError& error) const = 0;
+    virtual bool isConnectionLost(const QSqlDatabase& db, const QSqlError& error) const = 0;
 
     /// A condition true when the whole-number interval from low to high (both included; columns or expressions)
     /// shares a point with the one from the first bound value to the second; the caller binds a first value no
     /// greater than the second. A server estimates a range overlap from its statistics, where two separate
     /// comparisons look like a quarter of the table and lead it to plans for a quarter of the table.
-    virtual QString IntervalOverlap(const QString& low, const QString& high) const = 0;
+    virtual QString intervalOverlap(const QString& low, const QString& high) const = 0;
 };
 
 /// The parts of a postgresql:// address Qt's driver takes one by one; the password is never among them (libpq reads
@@ -82,4 +82,4 @@ struct ServerAddress
     QString options; // further libpq key=value pairs, ';'-separated as the driver takes them
 };
 /// Reads an address; nothing, and the reason, when it is not one.
-std::optional<ServerAddress> ParseServerAddress(const QString& uri, QString* error = nullptr);
+std::optional<ServerAddress> parseServerAddress(const QString& uri, QString* error = nullptr);

@@ -4,7 +4,7 @@
 
 namespace FileSecurity {
 
-bool RestrictToOwner(const QString& path, QString* error)
+bool restrictToOwner(const QString& path, QString* error)
 {
     QFile file(path);
     if (file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))

@@ -8,6 +8,6 @@ namespace FileSecurity {
 
 /// Takes every permission but the owner's read and write from path. False, with the reason, when that fails. On
 /// Windows only the read-only flag is set this way; access there follows the folder's access list.
-bool RestrictToOwner(const QString& path, QString* error = nullptr);
+bool restrictToOwner(const QString& path, QString* error = nullptr);
 
 } // namespace FileSecurity

@@ -4,20 +4,20 @@
 
 namespace InputChecks {
 namespace {
-QString Trimmed(const QString& text)
+QString trimmed(const QString& text)
 {
     return text.trimmed();
 }
 } // namespace
 
-QString InvalidNumberText()
+QString invalidNumberText()
 {
     return QStringLiteral("Please enter a valid number to continue");
 }
 
-std::optional<double> ReadNumber(const QString& text, const QLocale& locale)
+std::optional<double> readNumber(const QString& text, const QLocale& locale)
 {
-    const QString s = Trimmed(text);
+    const QString s = trimmed(text);
     if (s.isEmpty())
         return std::nullopt;
     bool ok = false;
@@ -27,9 +27,9 @@ std::optional<double> ReadNumber(const QString& text, const QLocale& locale)
     return value;
 }
 
-std::optional<qint64> ReadWholeNumber(const QString& text, const QLocale& locale)
+std::optional<qint64> readWholeNumber(const QString& text, const QLocale& locale)
 {
-    const QString s = Trimmed(text);
+    const QString s = trimmed(text);
     if (s.isEmpty())
         return std::nullopt;
     bool ok = false;
@@ -39,26 +39,26 @@ std::optional<qint64> ReadWholeNumber(const QString& text, const QLocale& locale
     return value;
 }
 
-std::optional<Money> ReadMoney(const QString& text, const QLocale& locale)
+std::optional<Money> readMoney(const QString& text, const QLocale& locale)
 {
-    if (Trimmed(text).isEmpty())
+    if (trimmed(text).isEmpty())
         return std::nullopt; // Money::Parse would read blanks as 0
-    return Money::Parse(text, locale);
+    return Money::parse(text, locale);
 }
 
-bool IsValid(const QString& text, Kind kind, const QLocale& locale)
+bool isValid(const QString& text, Kind kind, const QLocale& locale)
 {
     if (text.isEmpty())
         return true;
     switch (kind) {
     case Kind::Number:
-        return ReadNumber(text, locale).has_value();
+        return readNumber(text, locale).has_value();
     case Kind::WholeNumber:
-        return ReadWholeNumber(text, locale).has_value();
+        return readWholeNumber(text, locale).has_value();
     case Kind::Money:
-        return ReadMoney(text, locale).has_value();
+        return readMoney(text, locale).has_value();
     case Kind::Count: {
-        const auto count = ReadWholeNumber(text, locale);
+        const auto count = readWholeNumber(text, locale);
         return count && *count >= -1 && *count <= MaxCount;
     }
     }

@@ -22,17 +22,17 @@ enum class Kind
 inline constexpr qint64 MaxCount = 9999;
 
 /// "Please enter a valid number to continue".
-QString InvalidNumberText();
+QString invalidNumberText();
 
 /// Whether the text of a box of this kind passes.
-bool IsValid(const QString& text, Kind kind, const QLocale& locale = QLocale());
+bool isValid(const QString& text, Kind kind, const QLocale& locale = QLocale());
 
 /// The number in a box; nothing for an empty box or text that is not a finite number.
-std::optional<double> ReadNumber(const QString& text, const QLocale& locale = QLocale());
+std::optional<double> readNumber(const QString& text, const QLocale& locale = QLocale());
 /// The whole number in a box; nothing for an empty box or text that is not one.
-std::optional<qint64> ReadWholeNumber(const QString& text, const QLocale& locale = QLocale());
+std::optional<qint64> readWholeNumber(const QString& text, const QLocale& locale = QLocale());
 /// The amount in a box; nothing for an empty box or text that is not an amount (read an empty box as 0 with
 /// value_or where a window says so).
-std::optional<Money> ReadMoney(const QString& text, const QLocale& locale = QLocale());
+std::optional<Money> readMoney(const QString& text, const QLocale& locale = QLocale());
 
 } // namespace InputChecks

@@ -7,7 +7,7 @@
 
 namespace InstallPaths {
 namespace {
-QString& OverrideRoot()
+QString& overrideRoot()
 {
     static QString root;
     return root;
@@ -15,60 +15,60 @@ QString& OverrideRoot()
 
 // The standard folder names are fixed here rather than taken from the application's names, so every part of the
 // program (and the command-line steps, which set no names) finds the same files.
-QString UserFolder(QStandardPaths::StandardLocation location)
+QString userFolder(QStandardPaths::StandardLocation location)
 {
     return QStandardPaths::writableLocation(location) + QStringLiteral("/Zem Software");
 }
 } // namespace
 
-QString Root()
+QString root()
 {
-    if (!OverrideRoot().isEmpty())
-        return OverrideRoot();
+    if (!overrideRoot().isEmpty())
+        return overrideRoot();
     QDir bin(QCoreApplication::applicationDirPath());
     bin.cdUp();
     return QDir::cleanPath(bin.absolutePath());
 }
 
-void SetRoot(const QString& root)
+void setRoot(const QString& root)
 {
-    OverrideRoot() = QDir::cleanPath(root);
+    overrideRoot() = QDir::cleanPath(root);
 }
 
-QString AppDir()
+QString appDir()
 {
-    return Root() + QStringLiteral("/bin");
+    return root() + QStringLiteral("/bin");
 }
 
-bool RootWritable()
+bool rootWritable()
 {
-    return QFileInfo(Root()).isWritable();
+    return QFileInfo(root()).isWritable();
 }
 
-QString DataHome()
+QString dataHome()
 {
-    return RootWritable() ? Root() : UserFolder(QStandardPaths::GenericDataLocation) + QStringLiteral("/Zem Harbour");
+    return rootWritable() ? root() : userFolder(QStandardPaths::GenericDataLocation) + QStringLiteral("/Zem Harbour");
 }
 
-QString DefaultDatabasePath()
+QString defaultDatabasePath()
 {
-    return DataHome() + QStringLiteral("/data/DB.sqlite");
+    return dataHome() + QStringLiteral("/data/DB.sqlite");
 }
 
-QString DefaultTracesFolder()
+QString defaultTracesFolder()
 {
-    return DataHome() + QStringLiteral("/traces/");
+    return dataHome() + QStringLiteral("/traces/");
 }
 
-QString MessageLogPath()
+QString messageLogPath()
 {
-    return (RootWritable() ? AppDir() : DataHome()) + QStringLiteral("/message.log");
+    return (rootWritable() ? appDir() : dataHome()) + QStringLiteral("/message.log");
 }
 
-QString SettingsFile()
+QString settingsFile()
 {
-    return RootWritable() ? Root() + QStringLiteral("/Zem Harbour.ini")
-                          : UserFolder(QStandardPaths::GenericConfigLocation) + QStringLiteral("/Zem Harbour.ini");
+    return rootWritable() ? root() + QStringLiteral("/Zem Harbour.ini")
+                          : userFolder(QStandardPaths::GenericConfigLocation) + QStringLiteral("/Zem Harbour.ini");
 }
 
 } // namespace InstallPaths

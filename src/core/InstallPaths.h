@@ -11,24 +11,24 @@
 namespace InstallPaths {
 
 /// The installation root, without a trailing separator.
-QString Root();
+QString root();
 /// Replaces the root for the rest of the run (tests give every case a fresh installation).
-void SetRoot(const QString& root);
+void setRoot(const QString& root);
 /// root/bin: the application directory of the documented paths (tips, help).
-QString AppDir();
+QString appDir();
 /// Whether this user may write the installation root.
-bool RootWritable();
+bool rootWritable();
 /// The folder that holds the data, traces and message.log by default: the root, or the user's data folder
 /// ("Zem Software/Zem Harbour" under the standard data location) when the root is not writable.
-QString DataHome();
-/// data/DB.sqlite under DataHome(): the database used when the settings name none.
-QString DefaultDatabasePath();
-/// traces/ under DataHome(): the folder that holds the event log's day folders when the settings name none.
-QString DefaultTracesFolder();
-/// message.log: in root/bin, or in DataHome() when the root is not writable.
-QString MessageLogPath();
+QString dataHome();
+/// data/DB.sqlite under dataHome(): the database used when the settings name none.
+QString defaultDatabasePath();
+/// traces/ under dataHome(): the folder that holds the event log's day folders when the settings name none.
+QString defaultTracesFolder();
+/// message.log: in root/bin, or in dataHome() when the root is not writable.
+QString messageLogPath();
 /// The settings file outside Windows: root/Zem Harbour.ini, or "Zem Software/Zem Harbour.ini" in the user's
 /// configuration folder when the root is not writable.
-QString SettingsFile();
+QString settingsFile();
 
 } // namespace InstallPaths

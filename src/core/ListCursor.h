@@ -4,7 +4,7 @@
 namespace ListCursor {
 
 /// Where a list stands after its row deletedRow went: the same position, or the new last row, or -1 when empty.
-constexpr int RowAfterDelete(int deletedRow, int rowCountAfter)
+constexpr int rowAfterDelete(int deletedRow, int rowCountAfter)
 {
     if (rowCountAfter <= 0)
         return -1;

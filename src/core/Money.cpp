@@ -5,7 +5,7 @@
 
 namespace {
 // a / b rounded half away from zero; b > 0.
-qint64 DivideRounded(qint64 a, qint64 b)
+qint64 divideRounded(qint64 a, qint64 b)
 {
     const qint64 q = a / b;
     const qint64 r = a % b;
@@ -15,7 +15,7 @@ qint64 DivideRounded(qint64 a, qint64 b)
 }
 } // namespace
 
-std::optional<Money> Money::Parse(const QString& text, const QLocale& locale)
+std::optional<Money> Money::parse(const QString& text, const QLocale& locale)
 {
     QString s = text.trimmed();
     if (s.isEmpty())
@@ -86,41 +86,41 @@ std::optional<Money> Money::Parse(const QString& text, const QLocale& locale)
     if (roundDigit >= 5)
         ++units;
     const Money amount(negative ? -units : units);
-    if (!amount.WithinCeiling())
+    if (!amount.withinCeiling())
         return std::nullopt;
     return amount;
 }
 
-Money Money::FromDb(const QVariant& value)
+Money Money::fromDb(const QVariant& value)
 {
     if (value.isNull() || !value.isValid())
         return Money();
     return Money(value.toLongLong());
 }
 
-QString Money::Format() const
+QString Money::format() const
 {
-    const QString plain = PlainText();
+    const QString plain = plainText();
     return plain.startsWith(u'-') ? QStringLiteral("-£") + plain.mid(1) : QStringLiteral("£") + plain;
 }
 
-QString Money::FormatGrouped() const
+QString Money::formatGrouped() const
 {
-    QString text = Format();
+    QString text = format();
     const qsizetype firstDigit = text.indexOf(u'£') + 1;
     for (qsizetype at = text.indexOf(u'.') - 3; at > firstDigit; at -= 3)
         text.insert(at, u',');
     return text;
 }
 
-qint64 Money::RoundedPence() const
+qint64 Money::roundedPence() const
 {
-    return DivideRounded(m_units, 100);
+    return divideRounded(m_units, 100);
 }
 
-QString Money::PlainText() const
+QString Money::plainText() const
 {
-    const qint64 pence = RoundedPence();
+    const qint64 pence = roundedPence();
     const qint64 absPence = std::llabs(pence);
     // Built by hand rather than with arg(): exports write millions of amounts.
     QString text = pence < 0 ? QStringLiteral("-") : QString();
@@ -132,7 +132,7 @@ QString Money::PlainText() const
     return text;
 }
 
-Money Money::MulRatio(qint64 num, qint64 den) const
+Money Money::mulRatio(qint64 num, qint64 den) const
 {
     if (den < 0) {
         // Negating the smallest value would not fit; one unit less makes no difference at that size.
@@ -141,10 +141,10 @@ Money Money::MulRatio(qint64 num, qint64 den) const
     }
     if (den == 0)
         return Money(m_units == 0 ? 0 : m_units < 0 ? Min : Max);
-    const qint64 product = Multiplied(m_units, num);
+    const qint64 product = multiplied(m_units, num);
     if (product != Max && product != Min)
-        return Money(DivideRounded(product, den));
+        return Money(divideRounded(product, den));
     // The product does not fit: divide first; the remainder's share is below one unit of the ratio.
-    const qint64 whole = Multiplied(m_units / den, num);
-    return Money(Added(whole, DivideRounded(Multiplied(m_units % den, num), den)));
+    const qint64 whole = multiplied(m_units / den, num);
+    return Money(added(whole, divideRounded(multiplied(m_units % den, num), den)));
 }

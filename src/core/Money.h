@@ -15,43 +15,43 @@ public:
     static constexpr qint64 Scale = 10000;
 
     constexpr Money() = default;
-    static constexpr Money FromUnits(qint64 tenThousandths) { return Money(tenThousandths); }
-    static constexpr Money FromPence(qint64 pence) { return Money(Multiplied(pence, 100)); }
+    static constexpr Money fromUnits(qint64 tenThousandths) { return Money(tenThousandths); }
+    static constexpr Money fromPence(qint64 pence) { return Money(multiplied(pence, 100)); }
 
     /// The largest amount a box accepts, either way of zero: £999,999,999.99. Sums beyond it are not refused by
     /// the arithmetic (which never wraps) but by the checks that read or save amounts.
-    static constexpr Money Ceiling() { return Money(99999999999 * 100); }
-    constexpr bool WithinCeiling() const { return m_units >= -Ceiling().m_units && m_units <= Ceiling().m_units; }
+    static constexpr Money ceiling() { return Money(99999999999 * 100); }
+    constexpr bool withinCeiling() const { return m_units >= -ceiling().m_units && m_units <= ceiling().m_units; }
 
     /// Reads a user's entry: optional "£" (or the locale's symbol), sign, group separators and up to four
     /// decimals in the locale's notation. An empty box is 0; anything else that is not an amount, or an amount
     /// beyond the ceiling, is nothing.
-    static std::optional<Money> Parse(const QString& text, const QLocale& locale = QLocale());
+    static std::optional<Money> parse(const QString& text, const QLocale& locale = QLocale());
     /// Reads a stored value; NULL counts as 0.
-    static Money FromDb(const QVariant& value);
+    static Money fromDb(const QVariant& value);
 
-    constexpr qint64 Units() const { return m_units; }
-    QVariant ToDb() const { return QVariant::fromValue<qlonglong>(m_units); }
+    constexpr qint64 units() const { return m_units; }
+    QVariant toDb() const { return QVariant::fromValue<qlonglong>(m_units); }
     /// "£##0.00", rounded half away from zero to the penny; negative amounts as "-£5.00".
-    QString Format() const;
+    QString format() const;
     /// "£#,##0.00" as printed documents show amounts: the display pattern with thousands grouped by commas.
-    QString FormatGrouped() const;
+    QString formatGrouped() const;
     /// The amount as a plain number with two decimals for files ("12.50").
-    QString PlainText() const;
-    /// The whole pence PlainText shows: rounded half away from zero.
-    qint64 RoundedPence() const;
+    QString plainText() const;
+    /// The whole pence plainText shows: rounded half away from zero.
+    qint64 roundedPence() const;
 
     /// This amount times num / den, rounded half away from zero to a ten-thousandth (VAT, shares).
-    Money MulRatio(qint64 num, qint64 den) const;
+    Money mulRatio(qint64 num, qint64 den) const;
 
     // The arithmetic is checked: a result that does not fit stops at the largest (or smallest) value instead of
     // wrapping round to an amount of the other sign.
-    constexpr Money operator+(Money other) const { return Money(Added(m_units, other.m_units)); }
+    constexpr Money operator+(Money other) const { return Money(added(m_units, other.m_units)); }
     constexpr Money operator-(Money other) const
     {
-        return Money(other.m_units == Min ? Added(Added(m_units, Max), 1) : Added(m_units, -other.m_units));
+        return Money(other.m_units == Min ? added(added(m_units, Max), 1) : added(m_units, -other.m_units));
     }
-    constexpr Money operator*(qint64 factor) const { return Money(Multiplied(m_units, factor)); }
+    constexpr Money operator*(qint64 factor) const { return Money(multiplied(m_units, factor)); }
     constexpr Money& operator+=(Money other) { return *this = *this + other; }
     constexpr Money& operator-=(Money other) { return *this = *this - other; }
     constexpr auto operator<=>(const Money&) const = default;
@@ -59,7 +59,7 @@ public:
 private:
     static constexpr qint64 Max = std::numeric_limits<qint64>::max();
     static constexpr qint64 Min = std::numeric_limits<qint64>::min();
-    static constexpr qint64 Added(qint64 a, qint64 b)
+    static constexpr qint64 added(qint64 a, qint64 b)
     {
         if (b > 0 && a > Max - b)
             return Max;
@@ -67,7 +67,7 @@ private:
             return Min;
         return a + b;
     }
-    static constexpr qint64 Multiplied(qint64 a, qint64 b)
+    static constexpr qint64 multiplied(qint64 a, qint64 b)
     {
         if (a == 0 || b == 0)
             return 0;

@@ -6,50 +6,50 @@
 #include <QLocale>
 
 namespace {
-QTime TimeSetting(const Setting& setting)
+QTime timeSetting(const Setting& setting)
 {
-    const QTime stored = RegionalSettings::ParseTime(Registry::GetRegistryValue(setting));
-    return stored.isValid() ? stored : RegionalSettings::ParseTime(setting.defaultValue);
+    const QTime stored = RegionalSettings::parseTime(Registry::getRegistryValue(setting));
+    return stored.isValid() ? stored : RegionalSettings::parseTime(setting.defaultValue);
 }
 } // namespace
 
-RegionalSettings RegionalSettings::Load()
+RegionalSettings RegionalSettings::load()
 {
     RegionalSettings values;
-    values.postCodeIndex = Registry::GetRegistryNumber(Settings::PostCode, 0) == 0 ? 0 : 1;
-    const QString symbol = Registry::GetRegistryValue(Settings::CurrencySymbol);
-    values.currencySymbol = symbol == Settings::CurrencySymbol.defaultValue ? SystemCurrencySymbol() : symbol;
-    values.checkInTime = TimeSetting(Settings::CheckInTime);
-    values.checkOutTime = TimeSetting(Settings::CheckoutTime);
-    values.showAdultsAndKids = Registry::GetRegistryNumber(Settings::ShowAdultsAndKids, 1) != 0;
+    values.postCodeIndex = Registry::getRegistryNumber(Settings::PostCode, 0) == 0 ? 0 : 1;
+    const QString symbol = Registry::getRegistryValue(Settings::CurrencySymbol);
+    values.currencySymbol = symbol == Settings::CurrencySymbol.defaultValue ? systemCurrencySymbol() : symbol;
+    values.checkInTime = timeSetting(Settings::CheckInTime);
+    values.checkOutTime = timeSetting(Settings::CheckoutTime);
+    values.showAdultsAndKids = Registry::getRegistryNumber(Settings::ShowAdultsAndKids, 1) != 0;
     return values;
 }
 
-void RegionalSettings::Save() const
+void RegionalSettings::save() const
 {
-    Registry::SetRegistryValue(Settings::PostCode, QString::number(postCodeIndex == 0 ? 0 : 1));
-    Registry::SetRegistryValue(Settings::CurrencySymbol, currencySymbol);
-    Registry::SetRegistryValue(Settings::CheckInTime, TimeText(checkInTime));
-    Registry::SetRegistryValue(Settings::CheckoutTime, TimeText(checkOutTime));
-    Registry::SetRegistryValue(Settings::ShowAdultsAndKids,
+    Registry::setRegistryValue(Settings::PostCode, QString::number(postCodeIndex == 0 ? 0 : 1));
+    Registry::setRegistryValue(Settings::CurrencySymbol, currencySymbol);
+    Registry::setRegistryValue(Settings::CheckInTime, timeText(checkInTime));
+    Registry::setRegistryValue(Settings::CheckoutTime, timeText(checkOutTime));
+    Registry::setRegistryValue(Settings::ShowAdultsAndKids,
                                showAdultsAndKids ? QStringLiteral("1") : QStringLiteral("0"));
-    Registry::SetRegistryValue(Settings::Traces, InstallPaths::DefaultTracesFolder());
+    Registry::setRegistryValue(Settings::Traces, InstallPaths::defaultTracesFolder());
 }
 
-QString RegionalSettings::EventDescription() const
+QString RegionalSettings::eventDescription() const
 {
     return QStringLiteral("Postcode: %1, Currency Symbol: %2, Check in time: %3, Check out time: %4")
-        .arg(QString::number(postCodeIndex == 0 ? 0 : 1), currencySymbol, TimeText(checkInTime),
-             TimeText(checkOutTime));
+        .arg(QString::number(postCodeIndex == 0 ? 0 : 1), currencySymbol, timeText(checkInTime),
+             timeText(checkOutTime));
 }
 
-QString RegionalSettings::SystemCurrencySymbol()
+QString RegionalSettings::systemCurrencySymbol()
 {
     const QString symbol = QLocale::system().currencySymbol();
     return symbol.isEmpty() ? QStringLiteral("0") : symbol;
 }
 
-QTime RegionalSettings::ParseTime(const QString& text)
+QTime RegionalSettings::parseTime(const QString& text)
 {
     const QString trimmed = text.trimmed();
     for (const QString& format :
@@ -67,7 +67,7 @@ QTime RegionalSettings::ParseTime(const QString& text)
     return {};
 }
 
-QString RegionalSettings::TimeText(const QTime& time)
+QString RegionalSettings::timeText(const QTime& time)
 {
     return time.toString(QStringLiteral("HH:mm:ss"));
 }

@@ -15,17 +15,17 @@ struct RegionalSettings
     bool showAdultsAndKids = true;
 
     /// Reads the five values; each one missing or unreadable gives its default.
-    static RegionalSettings Load();
+    static RegionalSettings load();
     /// Writes the five values, and "traces" as the installation's own traces folder.
-    void Save() const;
+    void save() const;
     /// The description of the "Regional settings modified" event:
     /// "Postcode: 0, Currency Symbol: £, Check in time: 09:00:00, Check out time: 14:00:00".
-    QString EventDescription() const;
+    QString eventDescription() const;
 
     /// The system locale's currency symbol, or "0" (meaning "the system's") where the locale has none.
-    static QString SystemCurrencySymbol();
+    static QString systemCurrencySymbol();
     /// A stored time of day: "09:00:00", "09:00", "9:00" or the system's format; invalid when it is none.
-    static QTime ParseTime(const QString& text);
+    static QTime parseTime(const QString& text);
     /// A time of day as it is stored and logged: "09:00:00".
-    static QString TimeText(const QTime& time);
+    static QString timeText(const QTime& time);
 };

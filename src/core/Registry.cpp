@@ -15,7 +15,7 @@ namespace {
 // Where values are read, first to last. On Windows a standard user cannot write the machine-wide key, so what
 // such a user saved is under the per-user key: it comes first, and the machine-wide key (where an installer
 // wrote "data") is the fallback.
-std::vector<std::unique_ptr<QSettings>> OpenStores()
+std::vector<std::unique_ptr<QSettings>> openStores()
 {
     std::vector<std::unique_ptr<QSettings>> stores;
     const QString overridePath = qEnvironmentVariable("ZEMHARBOUR_SETTINGS");
@@ -29,22 +29,22 @@ std::vector<std::unique_ptr<QSettings>> OpenStores()
     stores.push_back(std::make_unique<QSettings>(QStringLiteral("HKEY_LOCAL_MACHINE\\") + QString::fromLatin1(KeyPath),
                                                  QSettings::NativeFormat));
 #else
-    stores.push_back(std::make_unique<QSettings>(InstallPaths::SettingsFile(), QSettings::IniFormat));
+    stores.push_back(std::make_unique<QSettings>(InstallPaths::settingsFile(), QSettings::IniFormat));
 #endif
     return stores;
 }
 
 // The store written to: the machine-wide one where it can be written, else the per-user one.
-std::unique_ptr<QSettings> OpenStore()
+std::unique_ptr<QSettings> openStore()
 {
-    auto stores = OpenStores();
+    auto stores = openStores();
     if (stores.size() > 1 && stores.back()->isWritable())
         return std::move(stores.back());
     return std::move(stores.front());
 }
 
 // A hand-edited INI value with a comma reads back as a list; the text on its line is what was meant.
-std::optional<QString> RawIniText(const QString& file, const QString& valueName)
+std::optional<QString> rawIniText(const QString& file, const QString& valueName)
 {
     QFile ini(file);
     if (!ini.open(QIODevice::ReadOnly | QIODevice::Text))
@@ -66,13 +66,13 @@ std::optional<QString> RawIniText(const QString& file, const QString& valueName)
     return std::nullopt;
 }
 
-std::optional<QString> ReadText(const QSettings& store, const QString& valueName)
+std::optional<QString> readText(const QSettings& store, const QString& valueName)
 {
     if (store.status() != QSettings::NoError || !store.contains(valueName))
         return std::nullopt;
     const QVariant value = store.value(valueName);
     if (value.typeId() == QMetaType::QStringList && store.format() == QSettings::IniFormat)
-        return RawIniText(store.fileName(), valueName);
+        return rawIniText(store.fileName(), valueName);
     // Only text values count; anything else gives the default.
     if (!value.isValid() || value.typeId() != QMetaType::QString)
         return std::nullopt;
@@ -80,10 +80,10 @@ std::optional<QString> ReadText(const QSettings& store, const QString& valueName
 }
 } // namespace
 
-QString ReadFirst(const std::vector<const QSettings*>& stores, const QString& valueName, const QString& defaultValue)
+QString readFirst(const std::vector<const QSettings*>& stores, const QString& valueName, const QString& defaultValue)
 {
     for (const QSettings* store : stores) {
-        if (auto text = ReadText(*store, valueName)) {
+        if (auto text = readText(*store, valueName)) {
             const qsizetype nul = text->indexOf(QChar(u'\0'));
             if (nul >= 0)
                 text->truncate(nul);
@@ -93,41 +93,41 @@ QString ReadFirst(const std::vector<const QSettings*>& stores, const QString& va
     return defaultValue;
 }
 
-QString GetRegistryValue(const QString& valueName, const QString& defaultValue)
+QString getRegistryValue(const QString& valueName, const QString& defaultValue)
 {
-    const auto stores = OpenStores();
+    const auto stores = openStores();
     std::vector<const QSettings*> order;
     for (const auto& store : stores)
         order.push_back(store.get());
-    return ReadFirst(order, valueName, defaultValue);
+    return readFirst(order, valueName, defaultValue);
 }
 
-void SetRegistryValue(const QString& valueName, const QString& value)
+void setRegistryValue(const QString& valueName, const QString& value)
 {
-    const auto store = OpenStore();
+    const auto store = openStore();
     store->setValue(valueName, value);
     store->sync();
 }
 
-QString GetRegistryValue(const Setting& setting)
+QString getRegistryValue(const Setting& setting)
 {
-    return GetRegistryValue(setting.name, setting.defaultValue);
+    return getRegistryValue(setting.name, setting.defaultValue);
 }
 
-int GetRegistryNumber(const Setting& setting, int fallback)
+int getRegistryNumber(const Setting& setting, int fallback)
 {
-    return GetRegistryNumber(setting.name, setting.defaultValue, fallback);
+    return getRegistryNumber(setting.name, setting.defaultValue, fallback);
 }
 
-QString StoreLocation()
+QString storeLocation()
 {
-    return OpenStore()->fileName();
+    return openStore()->fileName();
 }
 
-int GetRegistryNumber(const QString& valueName, const QString& defaultValue, int fallback)
+int getRegistryNumber(const QString& valueName, const QString& defaultValue, int fallback)
 {
     bool ok = false;
-    const int number = GetRegistryValue(valueName, defaultValue).trimmed().toInt(&ok);
+    const int number = getRegistryValue(valueName, defaultValue).trimmed().toInt(&ok);
     return ok ? number : fallback;
 }
 
@@ -135,20 +135,20 @@ int GetRegistryNumber(const QString& valueName, const QString& defaultValue, int
 
 namespace Settings {
 
-QString DatabasePath()
+QString databasePath()
 {
-    const QString value = Registry::GetRegistryValue(Data);
+    const QString value = Registry::getRegistryValue(Data);
     if (value.isEmpty() || value == LegacyDataDefault)
-        return InstallPaths::DefaultDatabasePath();
+        return InstallPaths::defaultDatabasePath();
     return value;
 }
 
-QString TracesFolder()
+QString tracesFolder()
 {
-    const QString value = Registry::GetRegistryValue(Traces);
+    const QString value = Registry::getRegistryValue(Traces);
     // The old default (and the value the regional settings wrote) named the installation's own traces folder.
     if (value.isEmpty() || value == LegacyTracesDefault || value == QStringLiteral("C:\\Zemc\\Traces\\"))
-        return InstallPaths::DefaultTracesFolder();
+        return InstallPaths::defaultTracesFolder();
     QString folder = QDir::fromNativeSeparators(value);
     if (!folder.endsWith(u'/'))
         folder += u'/';

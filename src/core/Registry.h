@@ -26,24 +26,24 @@ namespace Registry {
 inline constexpr auto KeyPath = "Software\\Zem Software\\Zem Harbour";
 
 /// Reads a value; a missing, unreadable or non-text value gives the default, silently.
-QString GetRegistryValue(const QString& valueName, const QString& defaultValue = {});
+QString getRegistryValue(const QString& valueName, const QString& defaultValue = {});
 /// Reads a setting; missing or unreadable, it gives the setting's default.
-QString GetRegistryValue(const Setting& setting);
+QString getRegistryValue(const Setting& setting);
 /// Stores a text value, creating the key (or file) when needed. Reports nothing.
-void SetRegistryValue(const QString& valueName, const QString& value);
+void setRegistryValue(const QString& valueName, const QString& value);
 /// The settings file or registry path in use (shown in messages, used by tests).
-QString StoreLocation();
+QString storeLocation();
 
 /// The first of stores that holds valueName as text gives it (an INI value with a comma is read as the text on
 /// its line, not as a list); none gives the default. The settings are read so: the per-user store, then the
 /// machine-wide one.
-QString ReadFirst(const std::vector<const QSettings*>& stores, const QString& valueName,
+QString readFirst(const std::vector<const QSettings*>& stores, const QString& valueName,
                   const QString& defaultValue = {});
 
 /// A value read as a whole number; text that is not a number gives the fallback.
-int GetRegistryNumber(const QString& valueName, const QString& defaultValue, int fallback);
+int getRegistryNumber(const QString& valueName, const QString& defaultValue, int fallback);
 /// A setting read as a whole number (its default when missing); text that is not a number gives the fallback.
-int GetRegistryNumber(const Setting& setting, int fallback);
+int getRegistryNumber(const Setting& setting, int fallback);
 
 } // namespace Registry
 
@@ -76,7 +76,7 @@ inline const Setting MainWindowGeometry{QStringLiteral("Main Window Geometry"), 
 inline const Setting MainWindowState{QStringLiteral("Main Window State"), {}};
 
 /// The database file: "data", or data/DB.sqlite in the installation's data folder.
-QString DatabasePath();
+QString databasePath();
 /// The traces folder with a trailing '/': "traces", or traces/ in the installation's data folder.
-QString TracesFolder();
+QString tracesFolder();
 } // namespace Settings

@@ -2,9 +2,9 @@
 
 #include "core/modFunctions.h"
 
-QDateTime SystemClock::Now() const
+QDateTime SystemClock::now() const
 {
     const QDateTime local = QDateTime::currentDateTime();
-    return modFunctions::WallTime(local.date(),
+    return modFunctions::wallTime(local.date(),
                                   QTime(local.time().hour(), local.time().minute(), local.time().second()));
 }

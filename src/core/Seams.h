@@ -42,7 +42,7 @@ class IMessageBox
 public:
     virtual ~IMessageBox() = default;
     /// Shows a message and waits for the answer.
-    virtual MsgResult Show(const QString& text, const QString& title, MsgIcon icon = MsgIcon::None,
+    virtual MsgResult show(const QString& text, const QString& title, MsgIcon icon = MsgIcon::None,
                            MsgButtons buttons = MsgButtons::Ok) = 0;
 };
 
@@ -62,7 +62,7 @@ class IFileDialog
 public:
     virtual ~IFileDialog() = default;
     /// The chosen file's full path, or an empty text when the user cancelled.
-    virtual QString Choose(const FileRequest& request) = 0;
+    virtual QString choose(const FileRequest& request) = 0;
 };
 
 class IDesktop
@@ -70,7 +70,7 @@ class IDesktop
 public:
     virtual ~IDesktop() = default;
     /// Hands a web or mailto: address to the desktop; reports whether it was accepted.
-    virtual bool Open(const QUrl& url) = 0;
+    virtual bool open(const QUrl& url) = 0;
 };
 
 /// The hand-off to the default printer. Documents are painted by the caller onto the device it is given, so a
@@ -80,10 +80,10 @@ class IPrinter
 public:
     virtual ~IPrinter() = default;
     /// The default printer's name; empty when no printer is installed.
-    virtual QString DefaultPrinterName() const = 0;
+    virtual QString defaultPrinterName() const = 0;
     /// Prints at once on the default printer, all pages, without a dialog: paint draws every page onto the
     /// device. False (with the reason in *error) when the printer cannot be reached or paint failed.
-    virtual bool PrintOnDefault(const QString& jobName, const std::function<bool(QPagedPaintDevice&)>& paint,
+    virtual bool printOnDefault(const QString& jobName, const std::function<bool(QPagedPaintDevice&)>& paint,
                                 QString* error) = 0;
 };
 
@@ -93,14 +93,14 @@ class IClock
 {
 public:
     virtual ~IClock() = default;
-    virtual QDateTime Now() const = 0;
+    virtual QDateTime now() const = 0;
 };
 
 /// The local wall-clock time of the machine.
 class SystemClock final : public IClock
 {
 public:
-    QDateTime Now() const override;
+    QDateTime now() const override;
 };
 
 /// The seams one window needs, passed in from the main window (never reached through globals).
@@ -116,5 +116,5 @@ struct Services
     /// The printer hand-off; nothing means no printer can be reached (documents are offered as PDF files).
     IPrinter* printer = nullptr;
 
-    QSqlDatabase Db() const { return QSqlDatabase::database(connectionName, false); }
+    QSqlDatabase db() const { return QSqlDatabase::database(connectionName, false); }
 };

@@ -18,18 +18,18 @@ struct ConnectionState
     bool lost = false;
     int transactions = 0;
 };
-QHash<const QSqlDriver*, ConnectionState>& States()
+QHash<const QSqlDriver*, ConnectionState>& states()
 {
     static QHash<const QSqlDriver*, ConnectionState> states;
     return states;
 }
-QMutex& StatesLock()
+QMutex& statesLock()
 {
     static QMutex lock;
     return lock;
 }
 
-std::optional<QSqlDatabase> ConnectionOf(const QSqlDriver* driver)
+std::optional<QSqlDatabase> connectionOf(const QSqlDriver* driver)
 {
     for (const QString& name : QSqlDatabase::connectionNames()) {
         QSqlDatabase db = QSqlDatabase::database(name, false);
@@ -40,26 +40,26 @@ std::optional<QSqlDatabase> ConnectionOf(const QSqlDriver* driver)
 }
 
 // False, with the reason, when the connection is still gone.
-bool ReconnectIfLost(const QSqlDriver* driver, QString* error)
+bool reconnectIfLost(const QSqlDriver* driver, QString* error)
 {
     {
-        QMutexLocker locker(&StatesLock());
-        const auto it = States().constFind(driver);
-        if (it == States().cend() || !it->lost)
+        QMutexLocker locker(&statesLock());
+        const auto it = states().constFind(driver);
+        if (it == states().cend() || !it->lost)
             return true;
         if (it->transactions > 0) {
             if (error)
-                *error = LostConnectionMessage();
+                *error = lostConnectionMessage();
             return false;
         }
     }
-    auto db = ConnectionOf(driver);
+    auto db = connectionOf(driver);
     if (!db)
         return true;
     db->close();
     bool ok = db->open();
     QString reason = ok ? QString() : db->lastError().text().trimmed();
-    for (const QString& statement : Dialect::Of(*db).SessionSetup()) {
+    for (const QString& statement : Dialect::of(*db).sessionSetup()) {
         QSqlQuery setup(*db);
         if (ok && !setup.exec(statement)) {
             ok = false;
@@ -68,35 +68,35 @@ bool ReconnectIfLost(const QSqlDriver* driver, QString* error)
     }
     if (!ok) {
         if (error)
-            *error = LostConnectionMessage() + QStringLiteral("\n\n") + reason;
+            *error = lostConnectionMessage() + QStringLiteral("\n\n") + reason;
         return false;
     }
-    QMutexLocker locker(&StatesLock());
-    States()[driver].lost = false;
+    QMutexLocker locker(&statesLock());
+    states()[driver].lost = false;
     return true;
 }
 
 // The error of a failed statement: the one clear message when the connection has gone, the driver's text otherwise.
-QString Failure(QSqlQuery& q)
+QString failure(QSqlQuery& q)
 {
     const QSqlError failure = q.lastError();
-    const auto db = ConnectionOf(q.driver());
-    if (db && Dialect::Of(*db).IsConnectionLost(*db, failure)) {
-        QMutexLocker locker(&StatesLock());
-        States()[q.driver()].lost = true;
-        return LostConnectionMessage();
+    const auto db = connectionOf(q.driver());
+    if (db && Dialect::of(*db).isConnectionLost(*db, failure)) {
+        QMutexLocker locker(&statesLock());
+        states()[q.driver()].lost = true;
+        return lostConnectionMessage();
     }
     return failure.text();
 }
 
-void CountTransaction(const QSqlDatabase& db, int change)
+void countTransaction(const QSqlDatabase& db, int change)
 {
-    QMutexLocker locker(&StatesLock());
-    States()[db.driver()].transactions += change;
+    QMutexLocker locker(&statesLock());
+    states()[db.driver()].transactions += change;
 }
 } // namespace
 
-QString LostConnectionMessage()
+QString lostConnectionMessage()
 {
     // A commit sent as the server went away may have arrived: the user is told to look rather than told it failed.
     return QStringLiteral("The connection to the database server was lost. What you were saving may not have been "
@@ -104,19 +104,19 @@ QString LostConnectionMessage()
                           "action.");
 }
 
-bool Exec(QSqlQuery& q, const QString& sql, const QVariantList& binds, QString* error)
+bool exec(QSqlQuery& q, const QString& sql, const QVariantList& binds, QString* error)
 {
-    if (!ReconnectIfLost(q.driver(), error))
+    if (!reconnectIfLost(q.driver(), error))
         return false;
     if (!q.prepare(sql)) {
         if (error)
-            *error = Failure(q);
+            *error = failure(q);
         return false;
     }
     for (const QVariant& value : binds)
         q.addBindValue(value);
     if (!q.exec()) {
-        const QString reason = Failure(q);
+        const QString reason = failure(q);
         if (error)
             *error = reason;
         return false;
@@ -124,17 +124,17 @@ bool Exec(QSqlQuery& q, const QString& sql, const QVariantList& binds, QString* 
     return true;
 }
 
-bool Exec(const QSqlDatabase& db, const QString& sql, const QVariantList& binds, QString* error)
+bool exec(const QSqlDatabase& db, const QString& sql, const QVariantList& binds, QString* error)
 {
     QSqlQuery q(db);
-    return Exec(q, sql, binds, error);
+    return exec(q, sql, binds, error);
 }
 
-std::optional<QVariant> Scalar(const QSqlDatabase& db, const QString& sql, const QVariantList& binds, QString* error)
+std::optional<QVariant> scalar(const QSqlDatabase& db, const QString& sql, const QVariantList& binds, QString* error)
 {
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    if (!Exec(q, sql, binds, error))
+    if (!exec(q, sql, binds, error))
         return std::nullopt;
     if (!q.next()) {
         if (error)
@@ -145,7 +145,7 @@ std::optional<QVariant> Scalar(const QSqlDatabase& db, const QString& sql, const
 }
 
 namespace {
-QStringList SplitScript(const QString& script)
+QStringList splitScript(const QString& script)
 {
     QStringList statements;
     QString current;
@@ -188,14 +188,14 @@ QStringList SplitScript(const QString& script)
 }
 } // namespace
 
-std::optional<qint64> InsertReturningId(const QSqlDatabase& db, const QString& insertSql, const QVariantList& binds,
+std::optional<qint64> insertReturningId(const QSqlDatabase& db, const QString& insertSql, const QVariantList& binds,
                                         QString* error)
 {
     // Both engines give the new row back from the statement itself, so no second question can see another
     // desk's row.
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    if (!Exec(q, insertSql + QStringLiteral(" RETURNING ID"), binds, error))
+    if (!exec(q, insertSql + QStringLiteral(" RETURNING ID"), binds, error))
         return std::nullopt;
     bool ok = false;
     const qint64 id = q.next() ? q.value(0).toLongLong(&ok) : 0;
@@ -207,9 +207,9 @@ std::optional<qint64> InsertReturningId(const QSqlDatabase& db, const QString& i
     return id;
 }
 
-bool ExecScript(const QSqlDatabase& db, const QString& script, QString* error)
+bool execScript(const QSqlDatabase& db, const QString& script, QString* error)
 {
-    for (const QString& statement : SplitScript(script)) {
+    for (const QString& statement : splitScript(script)) {
         QSqlQuery q(db);
         if (!q.exec(statement)) {
             if (error)
@@ -220,7 +220,7 @@ bool ExecScript(const QSqlDatabase& db, const QString& script, QString* error)
     return true;
 }
 
-QString LikePrefix(const QString& prefix)
+QString likePrefix(const QString& prefix)
 {
     QString pattern;
     pattern.reserve(prefix.size() + 2);
@@ -233,25 +233,25 @@ QString LikePrefix(const QString& prefix)
     return pattern;
 }
 
-QVariant NullInt()
+QVariant nullInt()
 {
     return QVariant(QMetaType::fromType<qlonglong>());
 }
-QVariant NullText()
+QVariant nullText()
 {
     return QVariant(QMetaType::fromType<QString>());
 }
 
 Transaction::Transaction(QSqlDatabase db, bool immediate) : m_db(std::move(db))
 {
-    if (!ReconnectIfLost(m_db.driver(), &m_error))
+    if (!reconnectIfLost(m_db.driver(), &m_error))
         return;
     // The driver's COMMIT and ROLLBACK close a transaction opened by hand just as well.
-    const QStringList begin = immediate ? Dialect::Of(m_db).BeginImmediate() : QStringList{QStringLiteral("BEGIN")};
+    const QStringList begin = immediate ? Dialect::of(m_db).beginImmediate() : QStringList{QStringLiteral("BEGIN")};
     QSqlQuery q(m_db);
     for (const QString& statement : begin) {
         if (!q.exec(statement)) {
-            m_error = Failure(q);
+            m_error = failure(q);
             if (m_started)
                 m_db.rollback();
             m_started = false;
@@ -259,18 +259,18 @@ Transaction::Transaction(QSqlDatabase db, bool immediate) : m_db(std::move(db))
         }
         m_started = true;
     }
-    CountTransaction(m_db, +1);
+    countTransaction(m_db, +1);
 }
 
 Transaction::~Transaction()
 {
     if (m_started && !m_done) {
         m_db.rollback();
-        CountTransaction(m_db, -1);
+        countTransaction(m_db, -1);
     }
 }
 
-bool Transaction::Commit(QString* error)
+bool Transaction::commit(QString* error)
 {
     if (!m_started || m_done) {
         if (error)
@@ -278,14 +278,14 @@ bool Transaction::Commit(QString* error)
         return false;
     }
     m_done = true;
-    CountTransaction(m_db, -1);
+    countTransaction(m_db, -1);
     if (!m_db.commit()) {
         m_commitError = m_db.lastError();
         m_error = m_commitError.text();
-        if (Dialect::Of(m_db).IsConnectionLost(m_db, m_commitError)) {
-            QMutexLocker locker(&StatesLock());
-            States()[m_db.driver()].lost = true;
-            m_error = LostConnectionMessage();
+        if (Dialect::of(m_db).isConnectionLost(m_db, m_commitError)) {
+            QMutexLocker locker(&statesLock());
+            states()[m_db.driver()].lost = true;
+            m_error = lostConnectionMessage();
         }
         if (error)
             *error = m_error;
@@ -295,11 +295,11 @@ bool Transaction::Commit(QString* error)
     return true;
 }
 
-std::optional<QList<LookupItem>> ReadLookup(const QSqlDatabase& db, const QString& sql, QString* error)
+std::optional<QList<LookupItem>> readLookup(const QSqlDatabase& db, const QString& sql, QString* error)
 {
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    if (!Exec(q, sql, {}, error))
+    if (!exec(q, sql, {}, error))
         return std::nullopt;
     QList<LookupItem> items;
     while (q.next())
@@ -307,15 +307,15 @@ std::optional<QList<LookupItem>> ReadLookup(const QSqlDatabase& db, const QStrin
     return items;
 }
 
-bool InTransaction(const QSqlDatabase& db, QString* error, const std::function<bool()>& work, bool immediate)
+bool inTransaction(const QSqlDatabase& db, QString* error, const std::function<bool()>& work, bool immediate)
 {
     Transaction tx(db, immediate);
-    if (!tx.Started()) {
+    if (!tx.started()) {
         if (error)
-            *error = tx.Error();
+            *error = tx.error();
         return false;
     }
-    return work() && tx.Commit(error);
+    return work() && tx.commit(error);
 }
 
 } // namespace Sql

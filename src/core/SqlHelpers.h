@@ -15,20 +15,20 @@ namespace Sql {
 
 /// What a statement reports when the connection to the database server has gone. The next statement outside a
 /// transaction connects again.
-QString LostConnectionMessage();
+QString lostConnectionMessage();
 
 /// Prepares and runs one statement on q; false (and the driver's message in *error) when it fails.
-bool Exec(QSqlQuery& q, const QString& sql, const QVariantList& binds = {}, QString* error = nullptr);
+bool exec(QSqlQuery& q, const QString& sql, const QVariantList& binds = {}, QString* error = nullptr);
 /// Runs one statement that returns nothing on db.
-bool Exec(const QSqlDatabase& db, const QString& sql, const QVariantList& binds = {}, QString* error = nullptr);
+bool exec(const QSqlDatabase& db, const QString& sql, const QVariantList& binds = {}, QString* error = nullptr);
 /// The first column of the first row, or nothing when the statement failed or returned no row.
-std::optional<QVariant> Scalar(const QSqlDatabase& db, const QString& sql, const QVariantList& binds = {},
+std::optional<QVariant> scalar(const QSqlDatabase& db, const QString& sql, const QVariantList& binds = {},
                                QString* error = nullptr);
 /// Runs an INSERT (without its RETURNING clause, which this adds) and gives the ID of the new row.
-std::optional<qint64> InsertReturningId(const QSqlDatabase& db, const QString& insertSql, const QVariantList& binds,
+std::optional<qint64> insertReturningId(const QSqlDatabase& db, const QString& insertSql, const QVariantList& binds,
                                         QString* error = nullptr);
 /// Runs a script of statements separated by ';' (quotes and "--" comments respected), stopping at the first failure.
-bool ExecScript(const QSqlDatabase& db, const QString& script, QString* error = nullptr);
+bool execScript(const QSqlDatabase& db, const QString& script, QString* error = nullptr);
 
 /// A row of a lookup list (berth types, owners, customers, payment methods): the ID bound and the text shown.
 struct LookupItem
@@ -38,14 +38,14 @@ struct LookupItem
 };
 /// Reads a lookup list with a statement that returns (ID, text) rows; nothing, and the reason in *error, when it
 /// fails. A Null text reads as an empty one.
-std::optional<QList<LookupItem>> ReadLookup(const QSqlDatabase& db, const QString& sql, QString* error = nullptr);
+std::optional<QList<LookupItem>> readLookup(const QSqlDatabase& db, const QString& sql, QString* error = nullptr);
 
 /// A LIKE pattern that matches text starting with prefix, to be used with "LIKE ? ESCAPE '\'".
-QString LikePrefix(const QString& prefix);
+QString likePrefix(const QString& prefix);
 
 /// A NULL of the right type for an absent value.
-QVariant NullInt();
-QVariant NullText();
+QVariant nullInt();
+QVariant nullText();
 
 /// One transaction on a connection: rolled back on destruction unless committed.
 class Transaction final
@@ -56,11 +56,11 @@ public:
     ~Transaction();
     Q_DISABLE_COPY_MOVE(Transaction)
 
-    bool Started() const { return m_started; }
-    const QString& Error() const { return m_error; }
+    bool started() const { return m_started; }
+    const QString& error() const { return m_error; }
     /// The driver's error of a failed Commit (a constraint the server checks at commit is reported there).
-    const QSqlError& CommitError() const { return m_commitError; }
-    bool Commit(QString* error = nullptr);
+    const QSqlError& commitError() const { return m_commitError; }
+    bool commit(QString* error = nullptr);
 
 private:
     QSqlDatabase m_db;
@@ -72,6 +72,6 @@ private:
 
 /// Runs work inside one transaction: committed when work returns true, rolled back otherwise. immediate as for
 /// Transaction.
-bool InTransaction(const QSqlDatabase& db, QString* error, const std::function<bool()>& work, bool immediate = false);
+bool inTransaction(const QSqlDatabase& db, QString* error, const std::function<bool()>& work, bool immediate = false);
 
 } // namespace Sql

@@ -1,9 +1,9 @@
 #include "core/modFunctions.h"
 
 #include "core/Database.h"
+#include "core/MessageLog.h"
 #include "core/Seams.h"
 #include "core/SqlHelpers.h"
-#include "core/modLog.h"
 
 #include <QLocale>
 #include <functional>
@@ -15,8 +15,8 @@ const QString DbFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
 const QString ConfirmTitle = QStringLiteral("Confirm deletion");
 const QString PlainQuestion = QStringLiteral("Are you sure to delete this item?");
 
-// The half-hour rule shared by SqlDate and RoundToHalfHour: minutes since midnight after rounding (may be 1440).
-int RoundedMinutes(const QTime& time, bool downward)
+// The half-hour rule shared by sqlDate and roundToHalfHour: minutes since midnight after rounding (may be 1440).
+int roundedMinutes(const QTime& time, bool downward)
 {
     int h = time.hour();
     int m = time.minute();
@@ -33,9 +33,9 @@ int RoundedMinutes(const QTime& time, bool downward)
     return h * 60 + m;
 }
 
-std::optional<int> Count(const QSqlDatabase& db, const QString& sql, int id, QString* error)
+std::optional<int> count(const QSqlDatabase& db, const QString& sql, int id, QString* error)
 {
-    const auto value = Sql::Scalar(db, sql, {id}, error);
+    const auto value = Sql::scalar(db, sql, {id}, error);
     if (!value)
         return std::nullopt;
     return value->toInt();
@@ -47,9 +47,9 @@ const QString OwnerBerthsSql = QStringLiteral("SELECT COUNT(ID) AS c FROM Berth 
 const QString BerthBookingsSql = QStringLiteral("SELECT COUNT(*) AS c FROM BookingBerth WHERE BerthID = ?");
 
 // Whether a delete still takes only what the user was asked about: another desk may have added rows meanwhile.
-bool AsAsked(const QSqlDatabase& db, const QString& countSql, int id, int asked, const QString& what, QString* error)
+bool asAsked(const QSqlDatabase& db, const QString& countSql, int id, int asked, const QString& what, QString* error)
 {
-    const auto now = Count(db, countSql, id, error);
+    const auto now = count(db, countSql, id, error);
     if (!now)
         return false;
     if (*now <= asked)
@@ -63,15 +63,15 @@ bool AsAsked(const QSqlDatabase& db, const QString& countSql, int id, int asked,
 
 // The deletes take the write lock before they count again, as a booking's save does: a booking saved at another
 // desk meanwhile is either counted or waits until the delete is done, never deleted unasked.
-bool InWriteTransaction(const QSqlDatabase& db, QString* error, const std::function<bool()>& work)
+bool inWriteTransaction(const QSqlDatabase& db, QString* error, const std::function<bool()>& work)
 {
-    return Sql::InTransaction(db, error, work, true);
+    return Sql::inTransaction(db, error, work, true);
 }
 
-bool RunAll(const QSqlDatabase& db, std::initializer_list<QString> statements, int id, QString* error)
+bool runAll(const QSqlDatabase& db, std::initializer_list<QString> statements, int id, QString* error)
 {
     for (const QString& sql : statements) {
-        if (!Sql::Exec(db, sql, {id}, error))
+        if (!Sql::exec(db, sql, {id}, error))
             return false;
     }
     return true;
@@ -79,22 +79,22 @@ bool RunAll(const QSqlDatabase& db, std::initializer_list<QString> statements, i
 
 } // namespace
 
-QDateTime WallTime(const QDate& date, const QTime& time)
+QDateTime wallTime(const QDate& date, const QTime& time)
 {
     return QDateTime(date, time, Qt::UTC);
 }
 
-QVariant DbDateTime(const QDateTime& when)
+QVariant dbDateTime(const QDateTime& when)
 {
     if (!when.isValid())
-        return Sql::NullText();
+        return Sql::nullText();
     return when.toString(DbFormat);
 }
 
 namespace {
 // The stored form 'yyyy-MM-dd HH:mm:ss' read digit by digit: lists read thousands of these, and the general
 // format parser costs tens of microseconds each. Nothing when text is not exactly that form.
-std::optional<QDateTime> ReadStoredForm(const QString& text)
+std::optional<QDateTime> readStoredForm(const QString& text)
 {
     if (text.size() != 19)
         return std::nullopt;
@@ -116,16 +116,16 @@ std::optional<QDateTime> ReadStoredForm(const QString& text)
     const QTime time(fields[3], fields[4], fields[5]);
     if (!date.isValid() || !time.isValid())
         return std::nullopt;
-    return WallTime(date, time);
+    return wallTime(date, time);
 }
 } // namespace
 
-QDateTime ReadDateTime(const QVariant& value)
+QDateTime readDateTime(const QVariant& value)
 {
     if (value.isNull())
         return {};
     const QString text = value.toString().trimmed();
-    if (const auto stored = ReadStoredForm(text))
+    if (const auto stored = readStoredForm(text))
         return *stored;
     QDateTime when = QDateTime::fromString(text, DbFormat);
     if (!when.isValid())
@@ -134,12 +134,12 @@ QDateTime ReadDateTime(const QVariant& value)
         const QDate date = QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
         if (!date.isValid())
             return {};
-        return WallTime(date);
+        return wallTime(date);
     }
-    return WallTime(when.date(), when.time());
+    return wallTime(when.date(), when.time());
 }
 
-QString GeneralDateText(const QDateTime& when)
+QString generalDateText(const QDateTime& when)
 {
     const QLocale locale = QLocale::system();
     QString timeFormat = locale.timeFormat(QLocale::LongFormat);
@@ -148,24 +148,24 @@ QString GeneralDateText(const QDateTime& when)
     return locale.toString(when.date(), QLocale::ShortFormat) + u' ' + when.time().toString(timeFormat.trimmed());
 }
 
-QVariant SqlDate(const QDateTime& when, bool downward)
+QVariant sqlDate(const QDateTime& when, bool downward)
 {
-    return DbDateTime(RoundToHalfHour(when, downward));
+    return dbDateTime(roundToHalfHour(when, downward));
 }
 
-QDateTime DateOnly(const QDateTime& when)
+QDateTime dateOnly(const QDateTime& when)
 {
-    return WallTime(when.date());
+    return wallTime(when.date());
 }
 
-QDateTime RoundToHalfHour(const QDateTime& when, bool downward)
+QDateTime roundToHalfHour(const QDateTime& when, bool downward)
 {
     if (!when.isValid())
         return {};
-    return DateOnly(when).addSecs(qint64(RoundedMinutes(when.time(), downward)) * 60);
+    return dateOnly(when).addSecs(qint64(roundedMinutes(when.time(), downward)) * 60);
 }
 
-std::optional<QDateTime> ParseDateByFormat(const QString& text, const QString& pattern)
+std::optional<QDateTime> parseDateByFormat(const QString& text, const QString& pattern)
 {
     int values[5] = {0, 0, 0, 0, 0};
     const char letters[5] = {'y', 'M', 'd', 'h', 'm'};
@@ -186,22 +186,22 @@ std::optional<QDateTime> ParseDateByFormat(const QString& text, const QString& p
     const QTime time(values[3], values[4]);
     if (!date.isValid() || !time.isValid())
         return std::nullopt;
-    return WallTime(date, time);
+    return wallTime(date, time);
 }
 
-std::optional<QSqlDatabase> OpenConnection(const QString& path, const QString& connectionName, int timeoutMs,
+std::optional<QSqlDatabase> openConnection(const QString& path, const QString& connectionName, int timeoutMs,
                                            QString* error)
 {
-    return Database::Open(path, connectionName, timeoutMs, error);
+    return Database::open(path, connectionName, timeoutMs, error);
 }
 
 // ---- Customers ----
 
-bool ConfirmDeleteCustomer(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error, int* bookingsAsked)
+bool confirmDeleteCustomer(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error, int* bookingsAsked)
 {
     if (id <= 0)
         return false;
-    const auto bookings = Count(db, CustomerBookingsSql, id, error);
+    const auto bookings = count(db, CustomerBookingsSql, id, error);
     if (!bookings)
         return false;
     if (bookingsAsked)
@@ -210,12 +210,12 @@ bool ConfirmDeleteCustomer(const QSqlDatabase& db, int id, IMessageBox& messages
         *bookings == 0 ? PlainQuestion
                        : QStringLiteral("Deleting this customer will also remove all past reservations. This would "
                                         "affect historic reports. Are you sure you want to delete this customer?");
-    return messages.Show(question, ConfirmTitle, MsgIcon::None, MsgButtons::YesNo) == MsgResult::Yes;
+    return messages.show(question, ConfirmTitle, MsgIcon::None, MsgButtons::YesNo) == MsgResult::Yes;
 }
 
-bool DeleteCustomerRows(const QSqlDatabase& db, int id, QString* error)
+bool deleteCustomerRows(const QSqlDatabase& db, int id, QString* error)
 {
-    return RunAll(db,
+    return runAll(db,
                   {QStringLiteral("DELETE FROM BookingBerth WHERE BookingID IN "
                                   "(SELECT ID FROM Booking WHERE CustomerID = ?)"),
                    QStringLiteral("DELETE FROM Booking WHERE CustomerID = ?"),
@@ -223,22 +223,22 @@ bool DeleteCustomerRows(const QSqlDatabase& db, int id, QString* error)
                   id, error);
 }
 
-bool DeleteCustomer(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error)
+bool deleteCustomer(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error)
 {
     int asked = 0;
-    return ConfirmDeleteCustomer(db, id, messages, error, &asked) && InWriteTransaction(db, error, [&] {
-               return AsAsked(db, CustomerBookingsSql, id, asked, QStringLiteral("booking"), error) &&
-                      DeleteCustomerRows(db, id, error);
+    return confirmDeleteCustomer(db, id, messages, error, &asked) && inWriteTransaction(db, error, [&] {
+               return asAsked(db, CustomerBookingsSql, id, asked, QStringLiteral("booking"), error) &&
+                      deleteCustomerRows(db, id, error);
            });
 }
 
 // ---- Owners ----
 
-bool ConfirmDeleteOwner(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error, int* berthsAsked)
+bool confirmDeleteOwner(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error, int* berthsAsked)
 {
     if (id <= 0)
         return false;
-    const auto berths = Count(db, OwnerBerthsSql, id, error);
+    const auto berths = count(db, OwnerBerthsSql, id, error);
     if (!berths)
         return false;
     if (berthsAsked)
@@ -247,32 +247,32 @@ bool ConfirmDeleteOwner(const QSqlDatabase& db, int id, IMessageBox& messages, Q
         *berths == 0 ? PlainQuestion
                      : QStringLiteral("Deleting this owner will also remove all owners berth. This would affect "
                                       "historic reports. Are you sure you want to delete this owner?");
-    return messages.Show(question, ConfirmTitle, MsgIcon::None, MsgButtons::YesNo) == MsgResult::Yes;
+    return messages.show(question, ConfirmTitle, MsgIcon::None, MsgButtons::YesNo) == MsgResult::Yes;
 }
 
-bool DeleteOwnerRows(const QSqlDatabase& db, int id, QString* error)
+bool deleteOwnerRows(const QSqlDatabase& db, int id, QString* error)
 {
     // The owner's berths go; the bookings made on them stay, with their money (the question names the berths
     // only, so no reservation disappears unasked).
-    return RunAll(
+    return runAll(
         db, {QStringLiteral("DELETE FROM Berth WHERE OwnerID = ?"), QStringLiteral("DELETE FROM Owner WHERE ID = ?")},
         id, error);
 }
 
-bool DeleteOwner(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error)
+bool deleteOwner(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error)
 {
     int asked = 0;
-    return ConfirmDeleteOwner(db, id, messages, error, &asked) && InWriteTransaction(db, error, [&] {
-               return AsAsked(db, OwnerBerthsSql, id, asked, QStringLiteral("berth"), error) &&
-                      DeleteOwnerRows(db, id, error);
+    return confirmDeleteOwner(db, id, messages, error, &asked) && inWriteTransaction(db, error, [&] {
+               return asAsked(db, OwnerBerthsSql, id, asked, QStringLiteral("berth"), error) &&
+                      deleteOwnerRows(db, id, error);
            });
 }
 
 // ---- Berths ----
 
-bool ConfirmDeleteBerth(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error, int* bookingRows)
+bool confirmDeleteBerth(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error, int* bookingRows)
 {
-    const auto rows = Count(db, BerthBookingsSql, id, error);
+    const auto rows = count(db, BerthBookingsSql, id, error);
     if (!rows)
         return false;
     if (bookingRows)
@@ -281,37 +281,37 @@ bool ConfirmDeleteBerth(const QSqlDatabase& db, int id, IMessageBox& messages, Q
         *rows == 0 ? PlainQuestion
                    : QStringLiteral("Deleting this customer will also remove any reservations that have been made "
                                     "with it. Are you sure you want to delete the berth?");
-    return messages.Show(question, ConfirmTitle, MsgIcon::None, MsgButtons::YesNo) == MsgResult::Yes;
+    return messages.show(question, ConfirmTitle, MsgIcon::None, MsgButtons::YesNo) == MsgResult::Yes;
 }
 
-bool DeleteBerthRows(const QSqlDatabase& db, int id, QString* error)
+bool deleteBerthRows(const QSqlDatabase& db, int id, QString* error)
 {
     // Only the bookings that had this berth alone go with it; a booking left without berths by some other change
     // is not this removal's to delete.
-    return Sql::Exec(
+    return Sql::exec(
                db,
                QStringLiteral("DELETE FROM Booking WHERE ID IN (SELECT BookingID FROM BookingBerth WHERE BerthID = ?) "
                               "AND NOT EXISTS (SELECT 1 FROM BookingBerth BB WHERE BB.BookingID = Booking.ID AND "
                               "BB.BerthID <> ?)"),
                {id, id}, error) &&
-           RunAll(db,
+           runAll(db,
                   {QStringLiteral("DELETE FROM BookingBerth WHERE BerthID = ?"),
                    QStringLiteral("DELETE FROM Berth WHERE ID = ?")},
                   id, error);
 }
 
-bool DeleteBerth(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error)
+bool deleteBerth(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error)
 {
     int asked = 0;
-    return ConfirmDeleteBerth(db, id, messages, error, &asked) && InWriteTransaction(db, error, [&] {
-               return AsAsked(db, BerthBookingsSql, id, asked, QStringLiteral("booking"), error) &&
-                      DeleteBerthRows(db, id, error);
+    return confirmDeleteBerth(db, id, messages, error, &asked) && inWriteTransaction(db, error, [&] {
+               return asAsked(db, BerthBookingsSql, id, asked, QStringLiteral("booking"), error) &&
+                      deleteBerthRows(db, id, error);
            });
 }
 
 // ---- Texts ----
 
-QCollator NaturalOrder()
+QCollator naturalOrder()
 {
     const QLocale system;
     QCollator collator(system.language() == QLocale::C ? QLocale(QLocale::English) : system);
@@ -320,17 +320,17 @@ QCollator NaturalOrder()
     return collator;
 }
 
-QString ProductTitle()
+QString productTitle()
 {
     return QStringLiteral("Zem Harbour").replace(u'&', QStringLiteral("&&"));
 }
 
-QString VersionText()
+QString versionText()
 {
     return QStringLiteral("v %1.%2.%3").arg(ZEM_VERSION_MAJOR).arg(ZEM_VERSION_MINOR).arg(ZEM_VERSION_PATCH);
 }
 
-QString Sprintf(const QString& format, const QVariantList& args)
+QString sprintf(const QString& format, const QVariantList& args)
 {
     QString result;
     qsizetype next = 0;
@@ -385,7 +385,7 @@ QString Sprintf(const QString& format, const QVariantList& args)
         }
     }
     if (!failure.isEmpty()) {
-        modLog::LogMessage(3, QStringLiteral("Sprintf: %s, [%s]"), {failure, format});
+        MessageLog::logMessage(3, QStringLiteral("Sprintf: %s, [%s]"), {failure, format});
         return {};
     }
     return result;

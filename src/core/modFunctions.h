@@ -15,30 +15,30 @@ namespace modFunctions {
 // ---- Date-times: wall-clock values held with Qt::UTC as a neutral time setting (see IClock) ----
 
 /// A wall-clock date-time from a date and a time of day.
-QDateTime WallTime(const QDate& date, const QTime& time = QTime(0, 0));
+QDateTime wallTime(const QDate& date, const QTime& time = QTime(0, 0));
 /// The one way a date-time goes into the database: text 'yyyy-MM-dd HH:mm:ss', NULL for an invalid one.
-QVariant DbDateTime(const QDateTime& when);
+QVariant dbDateTime(const QDateTime& when);
 /// The one way a date-time comes out of the database; invalid for NULL or text that is not a date-time.
-QDateTime ReadDateTime(const QVariant& value);
+QDateTime readDateTime(const QVariant& value);
 /// The date-time written as the system's general date (short date, a blank, long time), as logs and lists show it.
-QString GeneralDateText(const QDateTime& when);
+QString generalDateText(const QDateTime& when);
 
 /// Rounds when to the half hour as the booking rules do (seconds dropped; a minute other than 0 or 30 goes
 /// down or up; up from above 30 in hour 23 is 00:00 of the next day) and gives the value to bind.
-QVariant SqlDate(const QDateTime& when, bool downward);
+QVariant sqlDate(const QDateTime& when, bool downward);
 /// when at 00:00 of the same day.
-QDateTime DateOnly(const QDateTime& when);
-/// when with the half-hour rule of SqlDate applied: the same day (or the next, from 23:31 upwards) at :00 or :30.
-QDateTime RoundToHalfHour(const QDateTime& when, bool downward);
+QDateTime dateOnly(const QDateTime& when);
+/// when with the half-hour rule of sqlDate applied: the same day (or the next, from 23:31 upwards) at :00 or :30.
+QDateTime roundToHalfHour(const QDateTime& when, bool downward);
 /// Reads a date-time from text using pattern as a template of positions (y, M, d, h, m); nothing when the text
 /// does not hold a valid date there.
-std::optional<QDateTime> ParseDateByFormat(const QString& text, const QString& pattern);
+std::optional<QDateTime> parseDateByFormat(const QString& text, const QString& pattern);
 
 // ---- Connections ----
 
 /// Opens the database file as a connection of the given name (the shared one by default); nothing on failure,
 /// with the reason in *error for the log.
-std::optional<QSqlDatabase> OpenConnection(const QString& path, const QString& connectionName, int timeoutMs = 500,
+std::optional<QSqlDatabase> openConnection(const QString& path, const QString& connectionName, int timeoutMs = 500,
                                            QString* error = nullptr);
 
 // ---- The cascade deletes: the only way customers, owners and berths are deleted ----
@@ -49,35 +49,35 @@ std::optional<QSqlDatabase> OpenConnection(const QString& path, const QString& c
 
 // The questions give (when asked for) the number of dependent rows they were about; the whole operations count
 // again inside their transaction and delete nothing when another desk added rows meanwhile.
-bool ConfirmDeleteCustomer(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error = nullptr,
+bool confirmDeleteCustomer(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error = nullptr,
                            int* bookingsAsked = nullptr);
-bool DeleteCustomerRows(const QSqlDatabase& db, int id, QString* error = nullptr);
-bool DeleteCustomer(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error = nullptr);
+bool deleteCustomerRows(const QSqlDatabase& db, int id, QString* error = nullptr);
+bool deleteCustomer(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error = nullptr);
 
-bool ConfirmDeleteOwner(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error = nullptr,
+bool confirmDeleteOwner(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error = nullptr,
                         int* berthsAsked = nullptr);
-bool DeleteOwnerRows(const QSqlDatabase& db, int id, QString* error = nullptr);
-bool DeleteOwner(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error = nullptr);
+bool deleteOwnerRows(const QSqlDatabase& db, int id, QString* error = nullptr);
+bool deleteOwner(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error = nullptr);
 
 /// *bookingRows (when given) receives the number of booking rows the question was about.
-bool ConfirmDeleteBerth(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error = nullptr,
+bool confirmDeleteBerth(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error = nullptr,
                         int* bookingRows = nullptr);
-bool DeleteBerthRows(const QSqlDatabase& db, int id, QString* error = nullptr);
-bool DeleteBerth(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error = nullptr);
+bool deleteBerthRows(const QSqlDatabase& db, int id, QString* error = nullptr);
+bool deleteBerth(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error = nullptr);
 
 // ---- Texts ----
 
 /// The collator that lists names in natural order (A1, A2, A10), case ignored. The C locale's collation knows no
 /// numbers, so there the English one is used.
-QCollator NaturalOrder();
+QCollator naturalOrder();
 
 /// "Zem Harbour" with every "&" doubled, for labels.
-QString ProductTitle();
+QString productTitle();
 /// "v 1.0.1": the program's version.
-QString VersionText();
+QString versionText();
 
 /// Fills %s %d (argument as text), %h (&H + hexadecimal), %n (CR LF) and %t (tab) in format; "%%" gives "%".
 /// A missing or unconvertible argument writes a line to the message log and gives an empty text.
-QString Sprintf(const QString& format, const QVariantList& args);
+QString sprintf(const QString& format, const QVariantList& args);
 
 } // namespace modFunctions

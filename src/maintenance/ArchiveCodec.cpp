@@ -15,19 +15,19 @@ namespace ttsgz {
 
 namespace {
 
-ProgressCallback& Callback()
+ProgressCallback& registeredCallback()
 {
     static ProgressCallback callback;
     return callback;
 }
 
 /// Asks the registered callback; true when it wants the work stopped.
-bool Aborted(qint64 total, qint64 done)
+bool aborted(qint64 total, qint64 done)
 {
-    if (!Callback())
+    if (!registeredCallback())
         return false;
     int abort = 0;
-    Callback()(total, done, abort);
+    registeredCallback()(total, done, abort);
     return abort != 0;
 }
 
@@ -39,7 +39,7 @@ constexpr qsizetype BlockSize = 1 << 20;
 class PartFile final
 {
 public:
-    explicit PartFile(const QString& target) : m_target(target), m_file(SafeFiles::PartName(target)) {}
+    explicit PartFile(const QString& target) : m_target(target), m_file(SafeFiles::partName(target)) {}
     ~PartFile()
     {
         if (!m_committed) {
@@ -49,22 +49,22 @@ public:
     }
     Q_DISABLE_COPY_MOVE(PartFile)
 
-    bool Open()
+    bool open()
     {
         if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
             return false;
-        FileSecurity::RestrictToOwner(m_file.fileName());
+        FileSecurity::restrictToOwner(m_file.fileName());
         return true;
     }
-    bool Write(const void* data, size_t size)
+    bool write(const void* data, size_t size)
     {
         return size == 0 || m_file.write(static_cast<const char*>(data), qint64(size)) == qint64(size);
     }
-    bool Commit()
+    bool commit()
     {
-        const bool synced = SafeFiles::Sync(m_file);
+        const bool synced = SafeFiles::sync(m_file);
         m_file.close();
-        m_committed = synced && SafeFiles::Replace(m_file.fileName(), m_target);
+        m_committed = synced && SafeFiles::replace(m_file.fileName(), m_target);
         return m_committed;
     }
 
@@ -74,12 +74,12 @@ private:
     bool m_committed = false;
 };
 
-bool FolderExists(const QString& path)
+bool folderExists(const QString& path)
 {
     return QFileInfo(path).absoluteDir().exists();
 }
 
-int CodeOf(size_t zstdResult, int otherwise)
+int codeOf(size_t zstdResult, int otherwise)
 {
     switch (ZSTD_getErrorCode(zstdResult)) {
     case ZSTD_error_memory_allocation:
@@ -94,7 +94,7 @@ constexpr quint32 FrameMagic = 0xFD2FB528U;
 constexpr quint32 SkippableMagic = 0x184D2A50U; // the low four bits are free
 constexpr unsigned char ChecksumFlag = 0x04;    // in the frame header descriptor after the magic number
 
-quint32 ReadLe32(const char* p)
+quint32 readLe32(const char* p)
 {
     const auto* b = reinterpret_cast<const unsigned char*>(p);
     return quint32(b[0]) | quint32(b[1]) << 8 | quint32(b[2]) << 16 | quint32(b[3]) << 24;
@@ -102,20 +102,20 @@ quint32 ReadLe32(const char* p)
 
 } // namespace
 
-void RegisterCallback(ProgressCallback callback)
+void registerCallback(ProgressCallback callback)
 {
-    Callback() = std::move(callback);
+    registeredCallback() = std::move(callback);
 }
 
-void UnregisterCallback()
+void unregisterCallback()
 {
-    Callback() = nullptr;
+    registeredCallback() = nullptr;
 }
 
-int Zcompress(const QString& source, const QString& archive, const QString& option, int flag)
+int zcompress(const QString& source, const QString& archive, const QString& option, int flag)
 {
     Q_UNUSED(flag); // the callers always pass -1; the archive always carries its checksum
-    if (source.isEmpty() || archive.isEmpty() || !QFileInfo(source).isFile() || !FolderExists(archive))
+    if (source.isEmpty() || archive.isEmpty() || !QFileInfo(source).isFile() || !folderExists(archive))
         return BadFileName;
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
@@ -139,9 +139,9 @@ int Zcompress(const QString& source, const QString& archive, const QString& opti
     ZSTD_CCtx_setPledgedSrcSize(context.get(), static_cast<unsigned long long>(total));
 
     PartFile out(archive);
-    if (!out.Open())
+    if (!out.open())
         return WriteError;
-    if (Aborted(total, 0))
+    if (aborted(total, 0))
         return UserAbort;
     qint64 done = 0;
     for (;;) {
@@ -157,24 +157,24 @@ int Zcompress(const QString& source, const QString& archive, const QString& opti
                 ZSTD_compressStream2(context.get(), &output, &input, last ? ZSTD_e_end : ZSTD_e_continue);
             // A file that changed size while it was read no longer matches its header: a read error.
             if (ZSTD_isError(remaining))
-                return CodeOf(remaining, ReadError);
-            if (!out.Write(output.dst, output.pos))
+                return codeOf(remaining, ReadError);
+            if (!out.write(output.dst, output.pos))
                 return WriteError;
             finished = last ? remaining == 0 : input.pos == input.size;
         }
         if (last)
             break;
         done += got;
-        if (Aborted(total, done))
+        if (aborted(total, done))
             return UserAbort;
     }
-    return out.Commit() ? NoError : WriteError;
+    return out.commit() ? NoError : WriteError;
 }
 
-int Zuncompress(const QString& archive, const QString& target, const QString& option)
+int zuncompress(const QString& archive, const QString& target, const QString& option)
 {
     Q_UNUSED(option); // the callers always pass "0"
-    if (archive.isEmpty() || target.isEmpty() || !QFileInfo(archive).isFile() || !FolderExists(target))
+    if (archive.isEmpty() || target.isEmpty() || !QFileInfo(archive).isFile() || !folderExists(target))
         return BadFileName;
     QFile in(archive);
     if (!in.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
@@ -185,12 +185,12 @@ int Zuncompress(const QString& archive, const QString& target, const QString& op
     if (!context)
         return OutOfMemory;
     PartFile out(target);
-    if (!out.Open())
+    if (!out.open())
         return WriteError;
 
     const qint64 total = in.size();
     qint64 done = 0;
-    if (Aborted(total, 0))
+    if (aborted(total, 0))
         return UserAbort;
     char* const buffer = inBuffer.data();
     size_t length = 0;       // bytes held in the input buffer
@@ -213,7 +213,7 @@ int Zuncompress(const QString& archive, const QString& target, const QString& op
             atEnd = got == 0;
             length += size_t(got);
             done += got;
-            if (got > 0 && Aborted(total, done))
+            if (got > 0 && aborted(total, done))
                 return UserAbort;
             continue;
         }
@@ -222,7 +222,7 @@ int Zuncompress(const QString& archive, const QString& target, const QString& op
         if (frameStart) {
             if (held < 5)
                 return ReadError;
-            const quint32 magic = ReadLe32(buffer + position);
+            const quint32 magic = readLe32(buffer + position);
             if (magic == FrameMagic) {
                 // Only a frame that carries its checksum can prove that it came back whole.
                 if (!(static_cast<unsigned char>(buffer[position + 4]) & ChecksumFlag))
@@ -237,8 +237,8 @@ int Zuncompress(const QString& archive, const QString& target, const QString& op
         ZSTD_outBuffer output{outBuffer.data(), size_t(outBuffer.size()), 0};
         const size_t hint = ZSTD_decompressStream(context.get(), &output, &input);
         if (ZSTD_isError(hint))
-            return CodeOf(hint, ReadError);
-        if (!out.Write(output.dst, output.pos))
+            return codeOf(hint, ReadError);
+        if (!out.write(output.dst, output.pos))
             return WriteError;
         position = input.pos;
         outputFull = output.pos == output.size;
@@ -249,14 +249,14 @@ int Zuncompress(const QString& archive, const QString& target, const QString& op
     }
     if (!frameStart || frames == 0)
         return ReadError;
-    return out.Commit() ? NoError : WriteError;
+    return out.commit() ? NoError : WriteError;
 }
 
 } // namespace ttsgz
 
 namespace modttgz_api {
 
-QString ZipErrorText(int code)
+QString zipErrorText(int code)
 {
     switch (code) {
     case ttsgz::NoError:

@@ -23,23 +23,23 @@ enum Result : int
 using ProgressCallback = std::function<void(qint64 total, qint64 done, int& abort)>;
 
 /// The callback called by the next Zcompress and Zuncompress calls; it replaces an earlier one.
-void RegisterCallback(ProgressCallback callback);
-void UnregisterCallback();
+void registerCallback(ProgressCallback callback);
+void unregisterCallback();
 
 /// Packs source into archive. option is a compression level ("0" or empty: the standard level 3); flag is
 /// accepted as the callers pass it (-1). The archive appears under its name only when it is complete.
-int Zcompress(const QString& source, const QString& archive, const QString& option, int flag);
+int zcompress(const QString& source, const QString& archive, const QString& option, int flag);
 
 /// Unpacks archive into target. The data is written beside the target and renamed into place only after every
 /// frame has ended and its checksum matched, so 0 means a complete file and any other code leaves target as it
 /// was. option is accepted as the callers pass it ("0").
-int Zuncompress(const QString& archive, const QString& target, const QString& option);
+int zuncompress(const QString& archive, const QString& target, const QString& option);
 
 } // namespace ttsgz
 
 namespace modttgz_api {
 
 /// The text of a codec result: "No error", "Bad file name", ... "Unknown error" for a code outside 0-5.
-QString ZipErrorText(int code);
+QString zipErrorText(int code);
 
 } // namespace modttgz_api

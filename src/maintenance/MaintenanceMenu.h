@@ -11,17 +11,17 @@ namespace MaintenanceMenu {
 
 /// The database file the program has open (the shared connection's file; the "data" setting when it is
 /// closed or on a server, where it is the server's address).
-QString DatabaseFile(const Services& services);
+QString databaseFile(const Services& services);
 
 /// Asks for an archive: a save dialog proposing "SPA_ddMMyyyy.SPA", or an open dialog. Empty when the user
 /// cancelled (silently) or chose a path that cannot be used ("Bad file name", written to message.log).
-QString FileSelect(Services& services, const QString& title, bool save);
+QString fileSelect(Services& services, const QString& title, bool save);
 
 /// "&Backup database ...": the chosen archive gets the database; event 20 whatever the outcome.
-void mnuFileBackupDB_Click(Services& services, IWindowHost& host);
+void backUp(Services& services, IWindowHost& host);
 /// "&Restore database ...": the database is replaced from the chosen archive; event 21 whatever the outcome.
-void mnuFileRestoreDB_Click(Services& services, IWindowHost& host);
+void restore(Services& services, IWindowHost& host);
 /// "&Compact && repair database": the database is rewritten in place; event 19 whatever the outcome.
-void mnuFileCompactDB_Click(Services& services, IWindowHost& host);
+void compact(Services& services, IWindowHost& host);
 
 } // namespace MaintenanceMenu

@@ -16,12 +16,12 @@
 
 namespace SafeFiles {
 
-QString PartName(const QString& path)
+QString partName(const QString& path)
 {
     return path + QStringLiteral(".part");
 }
 
-bool Sync(QFile& file)
+bool sync(QFile& file)
 {
     if (!file.flush())
         return false;
@@ -32,7 +32,7 @@ bool Sync(QFile& file)
 #endif
 }
 
-void SyncFolder(const QString& folder)
+void syncFolder(const QString& folder)
 {
 #ifndef _WIN32
     const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
@@ -45,7 +45,7 @@ void SyncFolder(const QString& folder)
 #endif
 }
 
-bool Replace(const QString& from, const QString& to, QString* error)
+bool replace(const QString& from, const QString& to, QString* error)
 {
 #ifdef _WIN32
     const bool ok =
@@ -59,11 +59,11 @@ bool Replace(const QString& from, const QString& to, QString* error)
             *error = QStringLiteral("Cannot rename %1 to %2.").arg(from, to);
         return false;
     }
-    SyncFolder(QFileInfo(to).absolutePath());
+    syncFolder(QFileInfo(to).absolutePath());
     return true;
 }
 
-bool Copy(const QString& from, const QString& to, QString* error)
+bool copy(const QString& from, const QString& to, QString* error)
 {
     QFile source(from);
     if (!source.open(QIODevice::ReadOnly)) {
@@ -71,11 +71,11 @@ bool Copy(const QString& from, const QString& to, QString* error)
             *error = QStringLiteral("Cannot read %1: %2").arg(from, source.errorString());
         return false;
     }
-    const QString part = PartName(to);
+    const QString part = partName(to);
     QFile target(part);
     bool ok = target.open(QIODevice::WriteOnly | QIODevice::Truncate);
     if (ok)
-        FileSecurity::RestrictToOwner(part);
+        FileSecurity::restrictToOwner(part);
     QByteArray buffer(1 << 20, Qt::Uninitialized);
     while (ok) {
         const qint64 got = source.read(buffer.data(), buffer.size());
@@ -89,21 +89,21 @@ bool Copy(const QString& from, const QString& to, QString* error)
             break;
         ok = target.write(buffer.constData(), got) == got;
     }
-    ok = ok && Sync(target);
+    ok = ok && sync(target);
     if (!ok && error && error->isEmpty())
         *error = QStringLiteral("Cannot write %1: %2").arg(part, target.errorString());
     target.close();
-    ok = ok && Replace(part, to, error);
+    ok = ok && replace(part, to, error);
     if (!ok)
         QFile::remove(part);
     return ok;
 }
 
-bool Remove(const QString& path)
+bool remove(const QString& path)
 {
-    QFile::remove(PartName(path));
+    QFile::remove(partName(path));
     QFile::remove(path);
-    return !QFileInfo::exists(path) && !QFileInfo::exists(PartName(path));
+    return !QFileInfo::exists(path) && !QFileInfo::exists(partName(path));
 }
 
 } // namespace SafeFiles

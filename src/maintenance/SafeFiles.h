@@ -10,16 +10,16 @@ class QFile;
 namespace SafeFiles {
 
 /// The name a file is written under before it takes its final name.
-QString PartName(const QString& path);
+QString partName(const QString& path);
 /// Forces what was written to file onto the disk.
-bool Sync(QFile& file);
+bool sync(QFile& file);
 /// Forces a folder's entries (a rename just made) onto the disk; a no-op where the system has no such call.
-void SyncFolder(const QString& folder);
+void syncFolder(const QString& folder);
 /// Renames from over to in one step, replacing to when it exists.
-bool Replace(const QString& from, const QString& to, QString* error = nullptr);
-/// Copies from to to through PartName(to), readable by the owner only; to is replaced only by a complete copy.
-bool Copy(const QString& from, const QString& to, QString* error = nullptr);
+bool replace(const QString& from, const QString& to, QString* error = nullptr);
+/// Copies from to to through partName(to), readable by the owner only; to is replaced only by a complete copy.
+bool copy(const QString& from, const QString& to, QString* error = nullptr);
 /// Removes a file and a leftover ".part" of it; true when neither is there afterwards.
-bool Remove(const QString& path);
+bool remove(const QString& path);
 
 } // namespace SafeFiles

@@ -4,8 +4,8 @@
 #include "core/Dialect.h"
 #include "core/SqlHelpers.h"
 #include "maintenance/ArchiveCodec.h"
+#include "maintenance/BackupRestore.h"
 #include "maintenance/SafeFiles.h"
-#include "maintenance/modSpas.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -29,14 +29,14 @@ namespace {
 const QString DumpSession = QStringLiteral("zemharbour-backup");
 const QString RestoreSession = QStringLiteral("zemharbour-restore");
 
-QString UniqueConnectionName()
+QString uniqueConnectionName()
 {
     static int next = 0;
     return QStringLiteral("zem-server-maintenance-%1").arg(++next);
 }
 
 /// The last lines a program wrote, for the message log.
-QString Tail(const QString& text)
+QString tail(const QString& text)
 {
     QStringList lines = text.trimmed().split(u'\n');
     if (lines.size() > 8)
@@ -46,7 +46,7 @@ QString Tail(const QString& text)
 
 /// The table a verbose line of pg_dump ("dumping contents of table "s.t"") or pg_restore ("processing data for
 /// table "s.t"") names; "" for any other line.
-QString TableOfLine(const QString& line)
+QString tableOfLine(const QString& line)
 {
     if (!line.contains(QStringLiteral("contents of table \"")) && !line.contains(QStringLiteral("data for table \"")))
         return {};
@@ -60,7 +60,7 @@ QString TableOfLine(const QString& line)
 /// weight), and inside the current one what withinTable says (when given; never more than that table's weight). It
 /// is fed every 100 ms, which is also when a cancel is looked for. A confirmed cancel interrupts the program the
 /// way Ctrl+C would, so it asks the server to cancel its statement before it exits.
-int RunWithProgress(const QString& program, const QStringList& args, const QHash<QString, qint64>& weights,
+int runWithProgress(const QString& program, const QStringList& args, const QHash<QString, qint64>& weights,
                     const std::function<qint64()>& withinTable, IProgress& progress, int phase, int phases,
                     QString* output)
 {
@@ -70,7 +70,7 @@ int RunWithProgress(const QString& program, const QStringList& args, const QHash
     total = std::max<qint64>(total, 1);
     constexpr qint64 Scale = 1000;
     const auto show = [&](qint64 done) {
-        return progress.Progress(Scale * phases, Scale * phase + Scale * std::min(done, total) / total);
+        return progress.progress(Scale * phases, Scale * phase + Scale * std::min(done, total) / total);
     };
 
     QProcess process;
@@ -95,7 +95,7 @@ int RunWithProgress(const QString& program, const QStringList& args, const QHash
         while (process.canReadLine()) {
             const QString line = QString::fromLocal8Bit(process.readLine());
             text += line;
-            const QString table = TableOfLine(line);
+            const QString table = tableOfLine(line);
             if (!table.isEmpty()) {
                 done += weights.value(current);
                 current = table;
@@ -135,7 +135,7 @@ int RunWithProgress(const QString& program, const QStringList& args, const QHash
     if (process.state() != QProcess::NotRunning)
         process.waitForFinished(-1);
     text += QString::fromLocal8Bit(process.readAllStandardError());
-    *output = Tail(text);
+    *output = tail(text);
     if (cancelled)
         return ttsgz::UserAbort;
     if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
@@ -145,7 +145,7 @@ int RunWithProgress(const QString& program, const QStringList& args, const QHash
 }
 
 /// A short program run to its end (the archive's table of contents); false with its messages when it failed.
-bool RunToEnd(const QString& program, const QStringList& args, QString* output)
+bool runToEnd(const QString& program, const QStringList& args, QString* output)
 {
     QProcess process;
     process.setStandardInputFile(QProcess::nullDevice());
@@ -158,7 +158,7 @@ bool RunToEnd(const QString& program, const QStringList& args, QString* output)
     const QString messages = QString::fromLocal8Bit(process.readAllStandardError());
     if (finished && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0)
         return true;
-    *output = finished ? Tail(messages) : QStringLiteral("%1 did not finish: %2").arg(program, process.errorString());
+    *output = finished ? tail(messages) : QStringLiteral("%1 did not finish: %2").arg(program, process.errorString());
     return false;
 }
 
@@ -166,9 +166,9 @@ bool RunToEnd(const QString& program, const QStringList& args, QString* output)
 class CheckConnection final
 {
 public:
-    CheckConnection(const QString& uri, QString* error) : m_name(UniqueConnectionName())
+    CheckConnection(const QString& uri, QString* error) : m_name(uniqueConnectionName())
     {
-        const auto address = ParseServerAddress(uri, error);
+        const auto address = parseServerAddress(uri, error);
         if (!address)
             return;
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), m_name);
@@ -186,7 +186,7 @@ public:
     ~CheckConnection() { QSqlDatabase::removeDatabase(m_name); }
     Q_DISABLE_COPY_MOVE(CheckConnection)
 
-    std::optional<QSqlDatabase> Db() const
+    std::optional<QSqlDatabase> db() const
     {
         if (!m_open)
             return std::nullopt;
@@ -198,15 +198,15 @@ private:
     bool m_open = false;
 };
 
-std::optional<int> Count(const QString& uri, const QString& sql, const QVariantList& binds, QString* error)
+std::optional<int> count(const QString& uri, const QString& sql, const QVariantList& binds, QString* error)
 {
     std::optional<int> count;
     {
         const CheckConnection check(uri, error);
-        if (const auto db = check.Db())
-            if (const auto value = Sql::Scalar(*db, sql, binds, error))
+        if (const auto db = check.db())
+            if (const auto value = Sql::scalar(*db, sql, binds, error))
                 count = value->toInt();
-        if (const auto db = check.Db())
+        if (const auto db = check.db())
             QSqlDatabase(*db).close();
     }
     return count;
@@ -214,14 +214,14 @@ std::optional<int> Count(const QString& uri, const QString& sql, const QVariantL
 
 /// After a cancelled or failed restore: waits (up to ten seconds) until the server has rolled back and ended the
 /// restore's session, so the program's own connection does not queue behind its locks.
-void WaitForRestoreSessionToEnd(const QString& uri)
+void waitForRestoreSessionToEnd(const QString& uri)
 {
     QElapsedTimer waited;
     waited.start();
     QString ignored;
     while (waited.elapsed() < 10000) {
         const auto left =
-            Count(uri,
+            count(uri,
                   QStringLiteral("SELECT COUNT(*) FROM pg_stat_activity WHERE datname = current_database() "
                                  "AND application_name = ?"),
                   {RestoreSession}, &ignored);
@@ -235,7 +235,7 @@ void WaitForRestoreSessionToEnd(const QString& uri)
 
 namespace ServerArchive {
 
-QString FindTool(const QString& name)
+QString findTool(const QString& name)
 {
     const QString onPath = QStandardPaths::findExecutable(name);
     if (!onPath.isEmpty())
@@ -255,9 +255,9 @@ QString FindTool(const QString& name)
     return found;
 }
 
-QString ConnectionString(const QString& uri, const QString& applicationName, QString* error)
+QString connectionString(const QString& uri, const QString& applicationName, QString* error)
 {
-    const auto address = ParseServerAddress(uri, error);
+    const auto address = parseServerAddress(uri, error);
     if (!address)
         return {};
     QStringList parts;
@@ -284,20 +284,20 @@ QString ConnectionString(const QString& uri, const QString& applicationName, QSt
     return parts.join(u' ');
 }
 
-int Dump(const QString& uri, const QString& archive, IProgress& progress, QString* error, int phase, int phases)
+int dump(const QString& uri, const QString& archive, IProgress& progress, QString* error, int phase, int phases)
 {
-    const QString program = FindTool(QStringLiteral("pg_dump"));
+    const QString program = findTool(QStringLiteral("pg_dump"));
     if (program.isEmpty()) {
         *error = QStringLiteral("pg_dump is not installed (Debian: postgresql-client).");
         return ttsgz::ReadError;
     }
-    const QString connection = ConnectionString(uri, DumpSession, error);
+    const QString connection = connectionString(uri, DumpSession, error);
     if (connection.isEmpty())
         return ttsgz::ReadError;
     // The bar moves by the tables' sizes on the server: pg_dump names each table as it starts on it, and inside a
     // table the server's own count of the bytes its COPY has sent so far (PostgreSQL 14 and later) moves it on.
     const CheckConnection check(uri, error);
-    const auto db = check.Db();
+    const auto db = check.db();
     if (!db)
         return ttsgz::ReadError;
     QHash<QString, qint64> weights;
@@ -313,15 +313,15 @@ int Dump(const QString& uri, const QString& archive, IProgress& progress, QStrin
     }
     const auto copied = [&]() -> qint64 {
         const auto bytes =
-            Sql::Scalar(*db,
+            Sql::scalar(*db,
                         QStringLiteral("SELECT p.bytes_processed FROM pg_stat_progress_copy p JOIN "
                                        "pg_stat_activity a ON a.pid = p.pid WHERE a.application_name = ?"),
                         {DumpSession});
         return bytes ? bytes->toLongLong() : 0;
     };
-    const QString part = SafeFiles::PartName(archive);
+    const QString part = SafeFiles::partName(archive);
     QFile::remove(part);
-    const int result = RunWithProgress(program,
+    const int result = runWithProgress(program,
                                        {QStringLiteral("--format=custom"), QStringLiteral("--verbose"),
                                         QStringLiteral("--no-password"), QStringLiteral("--file=") + part,
                                         QStringLiteral("--dbname=") + connection},
@@ -331,9 +331,9 @@ int Dump(const QString& uri, const QString& archive, IProgress& progress, QStrin
         return result;
     }
     QFile file(part);
-    const bool synced = file.open(QIODevice::ReadWrite) && SafeFiles::Sync(file);
+    const bool synced = file.open(QIODevice::ReadWrite) && SafeFiles::sync(file);
     file.close();
-    if (!synced || !SafeFiles::Replace(part, archive, error)) {
+    if (!synced || !SafeFiles::replace(part, archive, error)) {
         if (synced == false)
             *error = QStringLiteral("Cannot write %1.").arg(part);
         QFile::remove(part);
@@ -342,15 +342,15 @@ int Dump(const QString& uri, const QString& archive, IProgress& progress, QStrin
     return ttsgz::NoError;
 }
 
-std::optional<ArchiveContents> ReadArchive(const QString& archive, QString* error)
+std::optional<ArchiveContents> readArchive(const QString& archive, QString* error)
 {
-    const QString program = FindTool(QStringLiteral("pg_restore"));
+    const QString program = findTool(QStringLiteral("pg_restore"));
     if (program.isEmpty()) {
         *error = QStringLiteral("pg_restore is not installed (Debian: postgresql-client).");
         return std::nullopt;
     }
     QString list;
-    if (!RunToEnd(program, {QStringLiteral("--list"), archive}, &list)) {
+    if (!runToEnd(program, {QStringLiteral("--list"), archive}, &list)) {
         *error = list;
         return std::nullopt;
     }
@@ -377,7 +377,7 @@ std::optional<ArchiveContents> ReadArchive(const QString& archive, QString* erro
     }
     // An older schema is brought up to date when the database opens again; a newer one this program cannot use.
     QString data;
-    if (!RunToEnd(program,
+    if (!runToEnd(program,
                   {QStringLiteral("--data-only"), QStringLiteral("--table=schemaversion"), QStringLiteral("--file=-"),
                    archive},
                   &data)) {
@@ -396,19 +396,19 @@ std::optional<ArchiveContents> ReadArchive(const QString& archive, QString* erro
     return contents;
 }
 
-std::optional<int> OtherSessions(const QString& uri, QString* error)
+std::optional<int> otherSessions(const QString& uri, QString* error)
 {
-    return Count(uri,
+    return count(uri,
                  QStringLiteral("SELECT COUNT(*) FROM pg_stat_activity WHERE datname = current_database() AND pid <> "
                                 "pg_backend_pid() AND backend_type = 'client backend'"),
                  {}, error);
 }
 
-int Restore(const QString& uri, const QString& archive, const ArchiveContents& contents, IProgress& progress,
+int restore(const QString& uri, const QString& archive, const ArchiveContents& contents, IProgress& progress,
             QString* error, int phase, int phases)
 {
-    const QString program = FindTool(QStringLiteral("pg_restore"));
-    const QString connection = ConnectionString(uri, RestoreSession, error);
+    const QString program = findTool(QStringLiteral("pg_restore"));
+    const QString connection = connectionString(uri, RestoreSession, error);
     if (program.isEmpty() || connection.isEmpty())
         return ttsgz::ReadError;
     QHash<QString, qint64> weights;
@@ -416,25 +416,25 @@ int Restore(const QString& uri, const QString& archive, const ArchiveContents& c
         weights.insert(table, 1);
     // Only the schema of our tables: the btree_gist extension the exclusion constraint rests on stays as it is, and
     // may belong to another role than the harbour's.
-    const int result = RunWithProgress(
+    const int result = runWithProgress(
         program,
         {QStringLiteral("--single-transaction"), QStringLiteral("--clean"), QStringLiteral("--if-exists"),
          QStringLiteral("--no-owner"), QStringLiteral("--verbose"), QStringLiteral("--no-password"),
          QStringLiteral("--schema=") + contents.schema, QStringLiteral("--dbname=") + connection, archive},
         weights, {}, progress, phase, phases, error);
     if (result != ttsgz::NoError)
-        WaitForRestoreSessionToEnd(uri);
+        waitForRestoreSessionToEnd(uri);
     return result;
 }
 
-bool Compact(const QString& uri, QString* error)
+bool compact(const QString& uri, QString* error)
 {
-    const QString name = UniqueConnectionName();
+    const QString name = uniqueConnectionName();
     bool ok = false;
     // VACUUM refuses to run inside a transaction or as a prepared statement: it goes as a script line.
-    if (auto db = Database::Open(uri, name, 5000, error))
-        ok = Sql::ExecScript(*db, Dialect::Of(*db).CompactSql(), error);
-    Database::Close(name);
+    if (auto db = Database::open(uri, name, 5000, error))
+        ok = Sql::execScript(*db, Dialect::of(*db).compactSql(), error);
+    Database::close(name);
     return ok;
 }
 

@@ -7,10 +7,10 @@
 
 namespace MailingList {
 
-std::optional<QString> AddressLine(const QSqlDatabase& db, QString* error)
+std::optional<QString> addressLine(const QSqlDatabase& db, QString* error)
 {
     QSqlQuery q(db);
-    if (!Sql::Exec(q,
+    if (!Sql::exec(q,
                    QStringLiteral("SELECT EmailAddress FROM Customer WHERE EmailAddress IS NOT NULL AND "
                                   "EmailAddress <> '' ORDER BY ID"),
                    {}, error))
@@ -21,7 +21,7 @@ std::optional<QString> AddressLine(const QSqlDatabase& db, QString* error)
     return addresses.join(QStringLiteral(", "));
 }
 
-bool Write(const QString& path, const QString& line, QString* error)
+bool write(const QString& path, const QString& line, QString* error)
 {
     QSaveFile file(path);
     const QByteArray bytes = (line + QStringLiteral("\r\n")).toUtf8();

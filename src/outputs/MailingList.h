@@ -9,9 +9,9 @@ namespace MailingList {
 
 /// The addresses that are neither Null nor empty, in customer order, joined by ", " exactly as stored (no
 /// trimming, no de-duplication). Nothing when the customers cannot be read (error says why).
-std::optional<QString> AddressLine(const QSqlDatabase& db, QString* error = nullptr);
+std::optional<QString> addressLine(const QSqlDatabase& db, QString* error = nullptr);
 
 /// Replaces path with the line ended by CR LF (UTF-8), all or nothing. False, with the reason, when it cannot.
-bool Write(const QString& path, const QString& line, QString* error = nullptr);
+bool write(const QString& path, const QString& line, QString* error = nullptr);
 
 } // namespace MailingList

@@ -25,27 +25,27 @@ OptionalDateEdit::OptionalDateEdit(const QString& objectName, QWidget* parent)
     layout->addWidget(m_date, 1);
 }
 
-std::optional<QDateTime> OptionalDateEdit::Value() const
+std::optional<QDateTime> OptionalDateEdit::value() const
 {
     if (!m_check->isChecked())
         return std::nullopt;
-    return modFunctions::WallTime(m_date->date(), m_time);
+    return modFunctions::wallTime(m_date->date(), m_time);
 }
 
-void OptionalDateEdit::SetValue(const QDateTime& when)
+void OptionalDateEdit::setValue(const QDateTime& when)
 {
-    SetEmpty(when);
-    SetChecked(true);
+    setEmpty(when);
+    setChecked(true);
 }
 
-void OptionalDateEdit::SetEmpty(const QDateTime& when)
+void OptionalDateEdit::setEmpty(const QDateTime& when)
 {
     m_date->setDate(when.date());
     m_time = when.time();
-    SetChecked(false);
+    setChecked(false);
 }
 
-void OptionalDateEdit::SetChecked(bool checked)
+void OptionalDateEdit::setChecked(bool checked)
 {
     m_check->setChecked(checked);
 }

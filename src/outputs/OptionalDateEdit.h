@@ -16,12 +16,12 @@ public:
     explicit OptionalDateEdit(const QString& objectName, QWidget* parent = nullptr);
 
     /// The chosen date at the kept time of day; nothing while the picker is switched off.
-    std::optional<QDateTime> Value() const;
+    std::optional<QDateTime> value() const;
     /// Fills the picker (switched on) with when's date and keeps its time of day.
-    void SetValue(const QDateTime& when);
+    void setValue(const QDateTime& when);
     /// Shows when's date and keeps its time, but leaves the picker switched off.
-    void SetEmpty(const QDateTime& when);
-    void SetChecked(bool checked);
+    void setEmpty(const QDateTime& when);
+    void setChecked(bool checked);
 
 private:
     QCheckBox* m_check;

@@ -12,19 +12,19 @@ namespace ReportData {
 namespace {
 const QString HeadingDate = QStringLiteral("dd.MM.yyyy");
 
-QVariant Literal(const QDateTime& when)
+QVariant literal(const QDateTime& when)
 {
-    return modFunctions::SqlDate(when, true);
+    return modFunctions::sqlDate(when, true);
 }
 
-QString Text(const QVariant& value)
+QString text(const QVariant& value)
 {
     return value.isNull() ? QString() : value.toString();
 }
 
 // The SELECT of a list (the period condition or the "today" window goes into its WHERE), with each booking's
 // berth names read in the same statement.
-QString ListSql(const Dialect& dialect, List list, const QString& where)
+QString listSql(const Dialect& dialect, List list, const QString& where)
 {
     // The berth names come with each booking (a correlated look-up on the BookingBerth index), in the order the
     // berths were booked, so a long list costs one statement.
@@ -33,8 +33,8 @@ QString ListSql(const Dialect& dialect, List list, const QString& where)
                        "(SELECT %1 FROM (SELECT Berth.Name AS Name, %2 AS Added FROM BookingBerth "
                        "INNER JOIN Berth ON Berth.ID = BookingBerth.BerthID WHERE BookingBerth.BookingID = Booking.ID "
                        "ORDER BY Added) S) AS Berths")
-            .arg(dialect.JoinTexts(QStringLiteral("coalesce(Name, '')"), QStringLiteral(", "), QStringLiteral("Added")),
-                 dialect.InsertOrder(QStringLiteral("BookingBerth")));
+            .arg(dialect.joinTexts(QStringLiteral("coalesce(Name, '')"), QStringLiteral(", "), QStringLiteral("Added")),
+                 dialect.insertOrder(QStringLiteral("BookingBerth")));
     if (list == List::PeriodSales)
         sql += QStringLiteral(", Booking.CostOfHire, Booking.OtherCharges, Booking.VAT, Booking.TotalPayable");
     sql += QStringLiteral(" FROM Customer INNER JOIN Booking ON Customer.ID = Booking.CustomerID");
@@ -49,27 +49,27 @@ QString ListSql(const Dialect& dialect, List list, const QString& where)
 }
 } // namespace
 
-PeriodCondition Period(const std::optional<QDateTime>& from, const std::optional<QDateTime>& to)
+PeriodCondition periodCondition(const std::optional<QDateTime>& from, const std::optional<QDateTime>& to)
 {
     PeriodCondition condition;
     if (from && to) {
         condition.where = QStringLiteral("Booking.FromDate <= ? AND Booking.ToDate >= ?");
-        condition.binds = {Literal(to->addDays(1)), Literal(*from)};
+        condition.binds = {literal(to->addDays(1)), literal(*from)};
         condition.heading = QStringLiteral("From: ") + from->toString(HeadingDate) + QStringLiteral(" to: ") +
                             to->toString(HeadingDate);
     } else if (from) {
         condition.where = QStringLiteral("(Booking.FromDate >= ? OR Booking.ToDate >= ?)");
-        condition.binds = {Literal(*from), Literal(*from)};
+        condition.binds = {literal(*from), literal(*from)};
         condition.heading = QStringLiteral("From: ") + from->toString(HeadingDate);
     } else if (to) {
         condition.where = QStringLiteral("(Booking.FromDate <= ? OR Booking.ToDate <= ?)");
-        condition.binds = {Literal(to->addDays(1)), Literal(to->addDays(1))};
+        condition.binds = {literal(to->addDays(1)), literal(to->addDays(1))};
         condition.heading = QStringLiteral("To: ") + to->toString(HeadingDate);
     }
     return condition;
 }
 
-std::optional<BookingList> Build(const QSqlDatabase& db, List list, const std::optional<QDateTime>& from,
+std::optional<BookingList> build(const QSqlDatabase& db, List list, const std::optional<QDateTime>& from,
                                  const std::optional<QDateTime>& to, const QDateTime& now, QString* error)
 {
     BookingList result;
@@ -78,7 +78,7 @@ std::optional<BookingList> Build(const QSqlDatabase& db, List list, const std::o
     switch (list) {
     case List::AllBookings:
     case List::PeriodSales: {
-        const PeriodCondition period = Period(from, to);
+        const PeriodCondition period = periodCondition(from, to);
         where = period.where;
         binds = period.binds;
         result.heading = period.heading;
@@ -86,33 +86,33 @@ std::optional<BookingList> Build(const QSqlDatabase& db, List list, const std::o
     }
     case List::TakenToday:
         where = QStringLiteral("Booking.Created < ? AND Booking.Created >= ?");
-        binds = {Literal(now.addDays(1)), Literal(now)};
+        binds = {literal(now.addDays(1)), literal(now)};
         result.heading = now.toString(HeadingDate);
         break;
     case List::CheckOutsToday:
         where = QStringLiteral("Booking.ToDate < ? AND Booking.ToDate >= ?");
-        binds = {Literal(now.addDays(1)), Literal(now)};
+        binds = {literal(now.addDays(1)), literal(now)};
         result.heading = now.toString(HeadingDate);
         break;
     }
 
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    if (!Sql::Exec(q, ListSql(Dialect::Of(db), list, where), binds, error))
+    if (!Sql::exec(q, listSql(Dialect::of(db), list, where), binds, error))
         return std::nullopt;
     const bool sales = list == List::PeriodSales;
     while (q.next()) {
         ListRow row;
-        row.from = ListDateTime(modFunctions::ReadDateTime(q.value(0)));
-        row.to = ListDateTime(modFunctions::ReadDateTime(q.value(1)));
-        row.created = ListDateTime(modFunctions::ReadDateTime(q.value(2)));
-        row.customer = Text(q.value(3)) + QStringLiteral(", ") + Text(q.value(4));
-        row.berths = Text(q.value(5));
+        row.from = listDateTime(modFunctions::readDateTime(q.value(0)));
+        row.to = listDateTime(modFunctions::readDateTime(q.value(1)));
+        row.created = listDateTime(modFunctions::readDateTime(q.value(2)));
+        row.customer = text(q.value(3)) + QStringLiteral(", ") + text(q.value(4));
+        row.berths = text(q.value(5));
         if (sales) {
-            row.costOfHire = Money::FromDb(q.value(6));
-            row.otherCharges = Money::FromDb(q.value(7));
-            row.vat = Money::FromDb(q.value(8));
-            row.totalPayable = Money::FromDb(q.value(9));
+            row.costOfHire = Money::fromDb(q.value(6));
+            row.otherCharges = Money::fromDb(q.value(7));
+            row.vat = Money::fromDb(q.value(8));
+            row.totalPayable = Money::fromDb(q.value(9));
         }
         result.rows.append(row);
     }
@@ -124,7 +124,7 @@ std::optional<BookingList> Build(const QSqlDatabase& db, List list, const std::o
     return result;
 }
 
-std::optional<QList<BalanceDueRow>> BalanceDue(const QSqlDatabase& db, QString* error)
+std::optional<QList<BalanceDueRow>> balanceDue(const QSqlDatabase& db, QString* error)
 {
     QSqlQuery q(db);
     q.setForwardOnly(true);
@@ -133,20 +133,20 @@ std::optional<QList<BalanceDueRow>> BalanceDue(const QSqlDatabase& db, QString* 
         "Booking.TotalPayable, Booking.AmountPayed, Customer.Name, Customer.TelNo "
         "FROM Customer INNER JOIN Booking ON Customer.ID = Booking.CustomerID "
         "WHERE Booking.AmountPayed < Booking.TotalPayable ORDER BY Booking.FromDate NULLS FIRST, Booking.ID");
-    if (!Sql::Exec(q, sql, {}, error))
+    if (!Sql::exec(q, sql, {}, error))
         return std::nullopt;
     QList<BalanceDueRow> rows;
     while (q.next()) {
         BalanceDueRow row;
-        row.fromDate = modFunctions::ReadDateTime(q.value(0));
-        row.toDate = modFunctions::ReadDateTime(q.value(1));
-        row.costOfHire = Money::FromDb(q.value(2));
-        row.otherCharges = Money::FromDb(q.value(3));
-        row.vat = Money::FromDb(q.value(4));
-        row.totalPayable = Money::FromDb(q.value(5));
-        row.amountPayed = Money::FromDb(q.value(6));
-        row.name = Text(q.value(7));
-        row.telNo = Text(q.value(8));
+        row.fromDate = modFunctions::readDateTime(q.value(0));
+        row.toDate = modFunctions::readDateTime(q.value(1));
+        row.costOfHire = Money::fromDb(q.value(2));
+        row.otherCharges = Money::fromDb(q.value(3));
+        row.vat = Money::fromDb(q.value(4));
+        row.totalPayable = Money::fromDb(q.value(5));
+        row.amountPayed = Money::fromDb(q.value(6));
+        row.name = text(q.value(7));
+        row.telNo = text(q.value(8));
         rows.append(row);
     }
     if (q.lastError().isValid()) {
@@ -157,7 +157,7 @@ std::optional<QList<BalanceDueRow>> BalanceDue(const QSqlDatabase& db, QString* 
     return rows;
 }
 
-QString ListDateTime(const QDateTime& when)
+QString listDateTime(const QDateTime& when)
 {
     return when.isValid() ? when.toString(QStringLiteral("dd.MM.yyyy HH:mm")) : QString();
 }

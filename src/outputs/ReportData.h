@@ -23,7 +23,7 @@ struct PeriodCondition
 
 /// The bookings that overlap the period between two pickers; a picker left empty leaves that end unbounded.
 /// Both times are rounded down to the half hour, and the period runs to the day after To (time kept).
-PeriodCondition Period(const std::optional<QDateTime>& from, const std::optional<QDateTime>& to);
+PeriodCondition period(const std::optional<QDateTime>& from, const std::optional<QDateTime>& to);
 
 enum class List
 {
@@ -55,7 +55,7 @@ struct BookingList
 
 /// Reads one list. from and to are the pickers of that list (used by AllBookings and PeriodSales); now is the
 /// current date-time. Nothing when the statement fails (the reason in *error).
-std::optional<BookingList> Build(const QSqlDatabase& db, List list, const std::optional<QDateTime>& from,
+std::optional<BookingList> build(const QSqlDatabase& db, List list, const std::optional<QDateTime>& from,
                                  const std::optional<QDateTime>& to, const QDateTime& now, QString* error = nullptr);
 
 /// A booking whose amount paid is below its total payable.
@@ -73,9 +73,9 @@ struct BalanceDueRow
 };
 
 /// Every reservation with a balance due, by arrival. Nothing when the statement fails.
-std::optional<QList<BalanceDueRow>> BalanceDue(const QSqlDatabase& db, QString* error = nullptr);
+std::optional<QList<BalanceDueRow>> balanceDue(const QSqlDatabase& db, QString* error = nullptr);
 
 /// A list's date-time as it prints: "dd.MM.yyyy HH:mm"; empty for an unknown one.
-QString ListDateTime(const QDateTime& when);
+QString listDateTime(const QDateTime& when);
 
 } // namespace ReportData

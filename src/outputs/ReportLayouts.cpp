@@ -15,48 +15,48 @@ const Doc::Style ColumnHeadStyle{.pointSize = 8, .bold = true};
 const Doc::Style CellStyle{.pointSize = 9, .spaceAfter = 0};
 
 // A money column of the sales summary.
-Doc::Cell Money(const QString& text)
+Doc::Cell money(const QString& text)
 {
     return {text, 1.1, Qt::AlignRight};
 }
 // The balance-due report has more amounts and longer labels over them.
-Doc::Cell Amount(const QString& text)
+Doc::Cell amount(const QString& text)
 {
     return {text, 1.6, Qt::AlignRight};
 }
 
-Doc::Record ReportHeader(const QString& title, const QString& heading)
+Doc::Record reportHeader(const QString& title, const QString& heading)
 {
-    return {Doc::Text(title, TitleStyle), Doc::Text(heading, HeadingStyle), Doc::Rule()};
+    return {Doc::text(title, TitleStyle), Doc::text(heading, HeadingStyle), Doc::rule()};
 }
 
-Doc::Record Detail(const ReportData::ListRow& row)
+Doc::Record detail(const ReportData::ListRow& row)
 {
-    return {Doc::Field(QStringLiteral("Booking added:"), row.created, LabelWidth),
-            Doc::Field(QStringLiteral("From:"), row.from, LabelWidth),
-            Doc::Field(QStringLiteral("To:"), row.to, LabelWidth),
-            Doc::Field(QStringLiteral("Customer:"), row.customer, LabelWidth),
-            Doc::Field(QStringLiteral("Berth(s):"), row.berths, LabelWidth),
-            Doc::Rule()};
+    return {Doc::field(QStringLiteral("Booking added:"), row.created, LabelWidth),
+            Doc::field(QStringLiteral("From:"), row.from, LabelWidth),
+            Doc::field(QStringLiteral("To:"), row.to, LabelWidth),
+            Doc::field(QStringLiteral("Customer:"), row.customer, LabelWidth),
+            Doc::field(QStringLiteral("Berth(s):"), row.berths, LabelWidth),
+            Doc::rule()};
 }
 
-Doc::Record SalesDetail(const ReportData::ListRow& row)
+Doc::Record salesDetail(const ReportData::ListRow& row)
 {
     // Three lines under "Date:": arrival, departure and when the booking was taken.
     const QString dates = row.from + u'\n' + row.to + u'\n' + row.created;
-    return {Doc::Row({{row.customer, 2.2},
+    return {Doc::row({{row.customer, 2.2},
                       {dates, 2.0},
                       {row.berths, 1.4},
-                      Money(row.costOfHire.FormatGrouped()),
-                      Money(row.otherCharges.FormatGrouped()),
-                      Money(row.vat.FormatGrouped()),
-                      Money(row.totalPayable.FormatGrouped())},
+                      money(row.costOfHire.formatGrouped()),
+                      money(row.otherCharges.formatGrouped()),
+                      money(row.vat.formatGrouped()),
+                      money(row.totalPayable.formatGrouped())},
                      CellStyle),
-            Doc::Rule()};
+            Doc::rule()};
 }
 } // namespace
 
-Names NamesOf(List list)
+Names namesOf(List list)
 {
     switch (list) {
     case List::AllBookings:
@@ -74,60 +74,60 @@ Names NamesOf(List list)
     return {QStringLiteral("rptPeriodsales"), QStringLiteral("Period Sales"), QStringLiteral("Period Sales")};
 }
 
-Doc::Document Layout(List list, const ReportData::BookingList& table)
+Doc::Document layout(List list, const ReportData::BookingList& table)
 {
-    const Names names = NamesOf(list);
+    const Names names = namesOf(list);
     Doc::Document doc;
     doc.title = names.caption;
-    doc.pageFooter << Doc::Text(QStringLiteral("List: %p of %P"), {.pointSize = 9, .align = Qt::AlignRight});
-    doc.body << ReportHeader(names.title, table.heading);
+    doc.pageFooter << Doc::text(QStringLiteral("List: %p of %P"), {.pointSize = 9, .align = Qt::AlignRight});
+    doc.body << reportHeader(names.title, table.heading);
     if (list == List::PeriodSales) {
-        doc.pageHeader << Doc::Row({{QStringLiteral("Client:"), 2.2},
+        doc.pageHeader << Doc::row({{QStringLiteral("Client:"), 2.2},
                                     {QStringLiteral("Date:"), 2.0},
                                     {QStringLiteral("Unit"), 1.4},
-                                    Money(QStringLiteral("Hire ")),
-                                    Money(QStringLiteral("Other ")),
-                                    Money(QStringLiteral("VAT ")),
-                                    Money(QStringLiteral("Total "))},
+                                    money(QStringLiteral("Hire ")),
+                                    money(QStringLiteral("Other ")),
+                                    money(QStringLiteral("VAT ")),
+                                    money(QStringLiteral("Total "))},
                                    ColumnHeadStyle)
-                       << Doc::Rule();
+                       << Doc::rule();
         for (const auto& row : table.rows)
-            doc.body << SalesDetail(row);
+            doc.body << salesDetail(row);
     } else {
         for (const auto& row : table.rows)
-            doc.body << Detail(row);
+            doc.body << detail(row);
     }
     return doc;
 }
 
-Doc::Document Outstanding(const QList<ReportData::BalanceDueRow>& rows, const QDateTime& now)
+Doc::Document outstanding(const QList<ReportData::BalanceDueRow>& rows, const QDateTime& now)
 {
     Doc::Document doc;
     doc.title = QStringLiteral("Reservations With Balance Due");
     // Seven columns of names, dates and amounts read best across a landscape page.
     doc.orientation = QPageLayout::Landscape;
-    doc.pageHeader << Doc::Row({{QStringLiteral("Name:"), 1.7},
+    doc.pageHeader << Doc::row({{QStringLiteral("Name:"), 1.7},
                                 {QStringLiteral("Date:"), 1.5},
-                                Amount(QStringLiteral("Reservation:")),
-                                Amount(QStringLiteral("Other Charges:")),
-                                Amount(QStringLiteral("VAT:")),
-                                Amount(QStringLiteral("Payable:")),
-                                Amount(QStringLiteral("Payed:"))},
+                                amount(QStringLiteral("Reservation:")),
+                                amount(QStringLiteral("Other Charges:")),
+                                amount(QStringLiteral("VAT:")),
+                                amount(QStringLiteral("Payable:")),
+                                amount(QStringLiteral("Payed:"))},
                                ColumnHeadStyle)
-                   << Doc::Rule();
-    doc.body << ReportHeader(doc.title, modFunctions::GeneralDateText(now));
+                   << Doc::rule();
+    doc.body << reportHeader(doc.title, modFunctions::generalDateText(now));
     for (const auto& row : rows) {
         // The telephone number under the name, so the office can ring about the balance.
         doc.body << Doc::Record{
-            Doc::Row({{row.name + u'\n' + row.telNo, 1.7},
-                      {row.fromDate.isValid() ? modFunctions::GeneralDateText(row.fromDate) : QString(), 1.5},
-                      Amount(row.costOfHire.FormatGrouped()),
-                      Amount(row.otherCharges.FormatGrouped()),
-                      Amount(row.vat.FormatGrouped()),
-                      Amount(row.totalPayable.FormatGrouped()),
-                      Amount(row.amountPayed.FormatGrouped())},
+            Doc::row({{row.name + u'\n' + row.telNo, 1.7},
+                      {row.fromDate.isValid() ? modFunctions::generalDateText(row.fromDate) : QString(), 1.5},
+                      amount(row.costOfHire.formatGrouped()),
+                      amount(row.otherCharges.formatGrouped()),
+                      amount(row.vat.formatGrouped()),
+                      amount(row.totalPayable.formatGrouped()),
+                      amount(row.amountPayed.formatGrouped())},
                      CellStyle),
-            Doc::Rule()};
+            Doc::rule()};
     }
     return doc;
 }

@@ -14,13 +14,13 @@ struct Names
     QString caption;
     QString title;
 };
-Names NamesOf(ReportData::List list);
+Names namesOf(ReportData::List list);
 
 /// One booking list: the report header (title and heading) at the top of the first page, one record per
 /// booking, and the page footer "List: %p of %P".
-Doc::Document Layout(ReportData::List list, const ReportData::BookingList& table);
+Doc::Document layout(ReportData::List list, const ReportData::BookingList& table);
 
 /// "Reservations With Balance Due", stamped with now.
-Doc::Document Outstanding(const QList<ReportData::BalanceDueRow>& rows, const QDateTime& now);
+Doc::Document outstanding(const QList<ReportData::BalanceDueRow>& rows, const QDateTime& now);
 
 } // namespace ReportLayouts

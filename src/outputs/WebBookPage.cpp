@@ -8,7 +8,7 @@
 #include <QSaveFile>
 
 // The resources live in a static library: nothing references them, so they are registered by hand once.
-static void InitOutputsResources()
+static void initOutputsResources()
 {
     Q_INIT_RESOURCE(webbook);
 }
@@ -19,16 +19,16 @@ const QString ErrorTitle = QStringLiteral("Error");
 const QStringList YearLists = {QStringLiteral("arrive_year"), QStringLiteral("departure_year")};
 constexpr int YearsOffered = 3;
 
-void ShowError(Services& services, const QString& format, const QString& description)
+void showError(Services& services, const QString& format, const QString& description)
 {
-    services.messages.Show(modFunctions::Sprintf(format, {description}), ErrorTitle, MsgIcon::Critical, MsgButtons::Ok);
+    services.messages.show(modFunctions::sprintf(format, {description}), ErrorTitle, MsgIcon::Critical, MsgButtons::Ok);
 }
 } // namespace
 
 std::optional<QString> Template(const QString& path)
 {
     static const bool registered = [] {
-        InitOutputsResources();
+        initOutputsResources();
         return true;
     }();
     Q_UNUSED(registered);
@@ -38,7 +38,7 @@ std::optional<QString> Template(const QString& path)
     return QString::fromUtf8(file.readAll());
 }
 
-std::optional<QString> Fill(const QString& pageTemplate, const QString& action, const QString& email, int firstYear)
+std::optional<QString> fill(const QString& pageTemplate, const QString& action, const QString& email, int firstYear)
 {
     QString page = pageTemplate;
     // The years go in before the values, so nothing in a value can be taken for a year list.
@@ -57,13 +57,13 @@ std::optional<QString> Fill(const QString& pageTemplate, const QString& action, 
     return page;
 }
 
-bool Generate(Services& services, const QString& action, const QString& email, const QString& templatePath)
+bool generate(Services& services, const QString& action, const QString& email, const QString& templatePath)
 {
     const std::optional<QString> pageTemplate = Template(templatePath);
     const std::optional<QString> page =
-        pageTemplate ? Fill(*pageTemplate, action, email, services.clock.Now().date().year()) : std::nullopt;
+        pageTemplate ? fill(*pageTemplate, action, email, services.clock.now().date().year()) : std::nullopt;
     if (!page) {
-        services.messages.Show(QStringLiteral("Invalid HTML resource"), ErrorTitle, MsgIcon::Critical, MsgButtons::Ok);
+        services.messages.show(QStringLiteral("Invalid HTML resource"), ErrorTitle, MsgIcon::Critical, MsgButtons::Ok);
         return false;
     }
     FileRequest request;
@@ -72,28 +72,28 @@ bool Generate(Services& services, const QString& action, const QString& email, c
     request.selectedFilter = request.filter;
     request.defaultSuffix = QStringLiteral("html");
     request.save = true;
-    const QString path = services.files.Choose(request);
+    const QString path = services.files.choose(request);
     if (path.isEmpty())
         return false;
     QSaveFile file(path);
     const QByteArray bytes = page->toUtf8();
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        ShowError(services, QStringLiteral("Can't save HTML file:%n%s"), file.errorString());
+        showError(services, QStringLiteral("Can't save HTML file:%n%s"), file.errorString());
         return false;
     }
     return true;
 }
 
-void CreateWebBookingPage(Services& services)
+void createWebBookingPage(Services& services)
 {
     const QString format = QStringLiteral("Can't generate Webbook:%n%s");
-    const WebBookStore::Loaded loaded = WebBookStore::Load(services.Db());
+    const WebBookStore::Loaded loaded = WebBookStore::load(services.db());
     if (!loaded.ok) {
-        ShowError(services, format, loaded.error);
+        showError(services, format, loaded.error);
         return;
     }
     if (!loaded.row) {
-        ShowError(services, format, QString());
+        showError(services, format, QString());
         return;
     }
     // A custom address matters only when the custom provider is chosen.
@@ -101,12 +101,12 @@ void CreateWebBookingPage(Services& services)
     if (loaded.row->providerIndex != WebBookSettings::CustomProvider)
         missing.removeAll(QStringLiteral("WebBookingProviderCustom"));
     if (!missing.isEmpty()) {
-        ShowError(services, format,
+        showError(services, format,
                   QStringLiteral("No value is stored for %1. Configure the web bookings first.")
                       .arg(missing.join(QStringLiteral(", "))));
         return;
     }
-    Generate(services, loaded.row->ActionUrl(), loaded.row->email);
+    generate(services, loaded.row->actionUrl(), loaded.row->email);
 }
 
 } // namespace WebBookPage

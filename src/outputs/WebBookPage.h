@@ -16,14 +16,14 @@ std::optional<QString> Template(const QString& path = TemplatePath);
 
 /// The page: action and email HTML-escaped into the placeholders, the year lists holding firstYear and the two
 /// years after it. Nothing when the template has no year lists to fill.
-std::optional<QString> Fill(const QString& pageTemplate, const QString& action, const QString& email, int firstYear);
+std::optional<QString> fill(const QString& pageTemplate, const QString& action, const QString& email, int firstYear);
 
 /// Fills the page and asks where to save it ("Save Web Book as..."); tells the user about every failure. True
 /// when a file was written; a cancelled dialog is false, silently.
-bool Generate(Services& services, const QString& action, const QString& email,
+bool generate(Services& services, const QString& action, const QString& email,
               const QString& templatePath = TemplatePath);
 
 /// "Create Web Booking Page...": the page from the stored web booking settings.
-void CreateWebBookingPage(Services& services);
+void createWebBookingPage(Services& services);
 
 } // namespace WebBookPage

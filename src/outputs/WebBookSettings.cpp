@@ -6,43 +6,43 @@
 
 #include <QSqlQuery>
 
-QString WebBookSettings::ActionUrl() const
+QString WebBookSettings::actionUrl() const
 {
-    return providerIndex == CustomProvider ? customUrl : DefaultEndpoint();
+    return providerIndex == CustomProvider ? customUrl : defaultEndpoint();
 }
 
-QString WebBookSettings::DefaultEndpoint()
+QString WebBookSettings::defaultEndpoint()
 {
-    const QString url = Registry::GetRegistryValue(Settings::WebBookFormMailUrl).trimmed();
+    const QString url = Registry::getRegistryValue(Settings::WebBookFormMailUrl).trimmed();
     return url.isEmpty() ? Settings::WebBookFormMailUrl.defaultValue : url;
 }
 
-QStringList WebBookSettings::ProviderNames()
+QStringList WebBookSettings::providerNames()
 {
     return {QStringLiteral("Response-o-Matic (default)"), QStringLiteral("Custom...")};
 }
 
-QString WebBookSettings::ProviderName() const
+QString WebBookSettings::providerName() const
 {
-    return ProviderNames().value(providerIndex);
+    return providerNames().value(providerIndex);
 }
 
 namespace WebBookStore {
 namespace {
 // The first row stands for the table: the program keeps one, and writes every row alike.
-QString SelectFirst(const QSqlDatabase& db)
+QString selectFirst(const QSqlDatabase& db)
 {
     return QStringLiteral("SELECT WebBookingEmail, WebBookingProviderIndex, WebBookingProviderCustom FROM Settings "
                           "ORDER BY %1 LIMIT 1")
-        .arg(Dialect::Of(db).InsertOrder(QString()));
+        .arg(Dialect::of(db).insertOrder(QString()));
 }
 
-QString Quoted(const QString& text)
+QString quoted(const QString& text)
 {
     return u'\'' + text + u'\'';
 }
 
-QString Differences(const std::optional<WebBookSettings>& shown, const std::optional<WebBookSettings>& now)
+QString differences(const std::optional<WebBookSettings>& shown, const std::optional<WebBookSettings>& now)
 {
     if (!shown)
         return QStringLiteral("The web booking settings have been created.");
@@ -50,21 +50,21 @@ QString Differences(const std::optional<WebBookSettings>& shown, const std::opti
         return QStringLiteral("The web booking settings have been removed.");
     QStringList lines;
     if (shown->email != now->email)
-        lines << QStringLiteral("Booking email address: now %1, was %2").arg(Quoted(now->email), Quoted(shown->email));
+        lines << QStringLiteral("Booking email address: now %1, was %2").arg(quoted(now->email), quoted(shown->email));
     if (shown->providerIndex != now->providerIndex)
-        lines << QStringLiteral("Email provider: now %1, was %2").arg(now->ProviderName(), shown->ProviderName());
+        lines << QStringLiteral("Email provider: now %1, was %2").arg(now->providerName(), shown->providerName());
     if (shown->customUrl != now->customUrl)
         lines
-            << QStringLiteral("Custom provider: now %1, was %2").arg(Quoted(now->customUrl), Quoted(shown->customUrl));
+            << QStringLiteral("Custom provider: now %1, was %2").arg(quoted(now->customUrl), quoted(shown->customUrl));
     return lines.join(u'\n');
 }
 } // namespace
 
-Loaded Load(const QSqlDatabase& db)
+Loaded load(const QSqlDatabase& db)
 {
     Loaded result;
     QSqlQuery q(db);
-    if (!Sql::Exec(q, SelectFirst(db), {}, &result.error))
+    if (!Sql::exec(q, selectFirst(db), {}, &result.error))
         return result;
     result.ok = true;
     if (!q.next())
@@ -83,32 +83,32 @@ Loaded Load(const QSqlDatabase& db)
     return result;
 }
 
-Saved Save(const QSqlDatabase& db, const std::optional<WebBookSettings>& shown, const WebBookSettings& values)
+Saved save(const QSqlDatabase& db, const std::optional<WebBookSettings>& shown, const WebBookSettings& values)
 {
     Saved result;
     // Taken at once, so nothing can change between the check and the update.
     Sql::Transaction tx(db, true);
-    if (!tx.Started()) {
-        result.text = tx.Error();
+    if (!tx.started()) {
+        result.text = tx.error();
         return result;
     }
-    const Loaded current = Load(db);
+    const Loaded current = load(db);
     if (!current.ok) {
         result.text = current.error;
         return result;
     }
     if (current.row != shown) {
         result.outcome = Saved::ChangedMeanwhile;
-        result.text = Differences(shown, current.row);
+        result.text = differences(shown, current.row);
         result.now = current.row;
         return result;
     }
     // No WHERE clause: every row carries the same settings.
-    if (!Sql::Exec(db,
+    if (!Sql::exec(db,
                    QStringLiteral("UPDATE Settings SET WebBookingEmail = ?, WebBookingProviderIndex = ?, "
                                   "WebBookingProviderCustom = ?"),
                    {values.email, values.providerIndex, values.customUrl}, &result.text) ||
-        !tx.Commit(&result.text))
+        !tx.commit(&result.text))
         return result;
     result.outcome = Saved::Stored;
     return result;

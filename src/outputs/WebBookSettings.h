@@ -22,12 +22,12 @@ struct WebBookSettings
     bool operator==(const WebBookSettings&) const = default;
 
     /// The address the page's form posts to: the custom service when chosen, else the default endpoint.
-    QString ActionUrl() const;
+    QString actionUrl() const;
     /// The default endpoint: a settings value, so a moved service needs no new program.
-    static QString DefaultEndpoint();
+    static QString defaultEndpoint();
     /// The provider list's texts, by index.
-    static QStringList ProviderNames();
-    QString ProviderName() const;
+    static QStringList providerNames();
+    QString providerName() const;
 };
 
 /// Reads and stores the web booking columns of Settings. A missing row is a normal state (an empty table).
@@ -42,7 +42,7 @@ struct Loaded
     QStringList nullColumns;
 };
 
-Loaded Load(const QSqlDatabase& db);
+Loaded load(const QSqlDatabase& db);
 
 struct Saved
 {
@@ -58,6 +58,6 @@ struct Saved
 
 /// Sets the three columns on every row of Settings in one transaction, after checking that the stored values
 /// are still the ones the user was shown (shown: nothing when the table had no row).
-Saved Save(const QSqlDatabase& db, const std::optional<WebBookSettings>& shown, const WebBookSettings& values);
+Saved save(const QSqlDatabase& db, const std::optional<WebBookSettings>& shown, const WebBookSettings& values);
 
 } // namespace WebBookStore

@@ -5,7 +5,7 @@
 #include <QSqlQuery>
 #include <numeric>
 
-bool CustomerCriteria::HasConditions() const
+bool CustomerCriteria::hasConditions() const
 {
     if (club != Club::Undecided)
         return true;
@@ -18,7 +18,7 @@ bool CustomerCriteria::HasConditions() const
 
 CustomerSearchModel::CustomerSearchModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-bool CustomerSearchModel::Load(const QSqlDatabase& db, QString* error)
+bool CustomerSearchModel::load(const QSqlDatabase& db, QString* error)
 {
     beginResetModel();
     m_rows.clear();
@@ -28,7 +28,7 @@ bool CustomerSearchModel::Load(const QSqlDatabase& db, QString* error)
     QString columns;
     for (const auto& field : PeopleFields::Customer)
         columns += QString::fromUtf16(field.column) + QStringLiteral(", ");
-    const bool ok = Sql::Exec(
+    const bool ok = Sql::exec(
         q, QStringLiteral("SELECT ID, %1ClubMember, Notes FROM Customer ORDER BY ID").arg(columns), {}, error);
     while (ok && q.next()) {
         Row row;
@@ -45,7 +45,7 @@ bool CustomerSearchModel::Load(const QSqlDatabase& db, QString* error)
     return ok;
 }
 
-bool CustomerSearchModel::Matches(const Row& row, const CustomerCriteria& criteria)
+bool CustomerSearchModel::matches(const Row& row, const CustomerCriteria& criteria)
 {
     for (int f = 0; f < CustomerCriteria::FieldCount; ++f) {
         const QString& typed = criteria.texts[f];
@@ -57,20 +57,20 @@ bool CustomerSearchModel::Matches(const Row& row, const CustomerCriteria& criter
     return row.clubMember == (criteria.club == CustomerCriteria::Club::Ticked);
 }
 
-bool CustomerSearchModel::Apply(const CustomerCriteria& criteria)
+bool CustomerSearchModel::apply(const CustomerCriteria& criteria)
 {
     beginResetModel();
     m_shown.clear();
-    const bool narrowed = criteria.HasConditions();
+    const bool narrowed = criteria.hasConditions();
     for (int i = 0; i < static_cast<int>(m_rows.size()); ++i) {
-        if (!narrowed || Matches(m_rows[i], criteria))
+        if (!narrowed || matches(m_rows[i], criteria))
             m_shown.push_back(i);
     }
     endResetModel();
     return narrowed;
 }
 
-void CustomerSearchModel::Remove(int row)
+void CustomerSearchModel::remove(int row)
 {
     if (row < 0 || row >= rowCount())
         return;
@@ -85,7 +85,7 @@ void CustomerSearchModel::Remove(int row)
     endRemoveRows();
 }
 
-int CustomerSearchModel::IdAt(int row) const
+int CustomerSearchModel::idAt(int row) const
 {
     return row >= 0 && row < rowCount() ? m_rows[m_shown[row]].id : 0;
 }
@@ -100,7 +100,7 @@ int CustomerSearchModel::columnCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : ColumnCount;
 }
 
-QVariant CustomerSearchModel::Display(const Row& row, int column) const
+QVariant CustomerSearchModel::display(const Row& row, int column) const
 {
     switch (column) {
     case ColId:
@@ -123,7 +123,7 @@ QVariant CustomerSearchModel::data(const QModelIndex& index, int role) const
         return {};
     if (role != Qt::DisplayRole && role != Qt::EditRole)
         return {};
-    return Display(m_rows[m_shown[index.row()]], index.column());
+    return display(m_rows[m_shown[index.row()]], index.column());
 }
 
 QVariant CustomerSearchModel::headerData(int section, Qt::Orientation orientation, int role) const

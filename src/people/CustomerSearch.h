@@ -39,7 +39,7 @@ struct CustomerCriteria
 
     /// Whether these criteria narrow the list at all. The club box counts on its own, but when any text is
     /// given an undecided box adds no condition.
-    bool HasConditions() const;
+    bool hasConditions() const;
 };
 // The search boxes are the customer's one-line texts, in the order of the field table.
 static_assert(std::size(PeopleFields::Customer) == CustomerCriteria::FieldCount);
@@ -73,15 +73,15 @@ public:
     explicit CustomerSearchModel(QObject* parent = nullptr);
 
     /// Reads every customer; false (the list left empty, the reason in *error) when the table cannot be read.
-    bool Load(const QSqlDatabase& db, QString* error = nullptr);
+    bool load(const QSqlDatabase& db, QString* error = nullptr);
     /// Starts again from all loaded customers and keeps those matching; false when the criteria have no condition,
     /// and then every customer is shown.
-    bool Apply(const CustomerCriteria& criteria);
+    bool apply(const CustomerCriteria& criteria);
     /// Forgets a deleted customer.
-    void Remove(int row);
+    void remove(int row);
 
-    int IdAt(int row) const;
-    int LoadedCount() const { return static_cast<int>(m_rows.size()); }
+    int idAt(int row) const;
+    int loadedCount() const { return static_cast<int>(m_rows.size()); }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -96,8 +96,8 @@ private:
         std::array<QString, CustomerCriteria::FieldCount> texts;
         QString notes;
     };
-    static bool Matches(const Row& row, const CustomerCriteria& criteria);
-    QVariant Display(const Row& row, int column) const;
+    static bool matches(const Row& row, const CustomerCriteria& criteria);
+    QVariant display(const Row& row, int column) const;
 
     std::vector<Row> m_rows;
     std::vector<int> m_shown; // positions in m_rows of the rows the grid shows, in loaded order

@@ -7,7 +7,7 @@
 
 namespace PeopleLists {
 
-const PeopleListDefinition& Customers()
+const PeopleListDefinition& customers()
 {
     static const PeopleListDefinition definition{
         QStringLiteral("SELECT ID, Name, HouseName, Street, Area, Town, PostCode, TelNo, MobileNo, EmailAddress, "
@@ -20,7 +20,7 @@ const PeopleListDefinition& Customers()
     return definition;
 }
 
-const PeopleListDefinition& Owners()
+const PeopleListDefinition& owners()
 {
     static const PeopleListDefinition definition{
         QStringLiteral("SELECT ID, Name, HouseName, Street, Area, Town, PostCode, MobileNo, EmailAddress, Notes "
@@ -39,11 +39,11 @@ PeopleListModel::PeopleListModel(PeopleListDefinition definition, QObject* paren
 {
 }
 
-bool PeopleListModel::Requery(const QSqlDatabase& db, QString* error)
+bool PeopleListModel::requery(const QSqlDatabase& db, QString* error)
 {
     // The model reads the rows in blocks as the grid reaches them (SQLite reports no row count up front).
     QSqlQuery q(db);
-    if (!Sql::Exec(q, m_definition.query, {}, error)) {
+    if (!Sql::exec(q, m_definition.query, {}, error)) {
         clear();
         return false;
     }
@@ -56,19 +56,19 @@ bool PeopleListModel::Requery(const QSqlDatabase& db, QString* error)
     return true;
 }
 
-bool PeopleListModel::FetchUpTo(int row)
+bool PeopleListModel::fetchUpTo(int row)
 {
     while (row >= rowCount() && canFetchMore())
         fetchMore();
     return row >= 0 && row < rowCount();
 }
 
-int PeopleListModel::IdAt(int row) const
+int PeopleListModel::idAt(int row) const
 {
-    return row >= 0 && row < rowCount() ? ValueAt(row, 0).toInt() : 0;
+    return row >= 0 && row < rowCount() ? valueAt(row, 0).toInt() : 0;
 }
 
-QVariant PeopleListModel::ValueAt(int row, int column) const
+QVariant PeopleListModel::valueAt(int row, int column) const
 {
     return QSqlQueryModel::data(index(row, column));
 }

@@ -13,8 +13,8 @@ struct PeopleListDefinition
 };
 
 namespace PeopleLists {
-const PeopleListDefinition& Customers();
-const PeopleListDefinition& Owners();
+const PeopleListDefinition& customers();
+const PeopleListDefinition& owners();
 } // namespace PeopleLists
 
 /// The rows of a list window, read from the database in blocks as the grid scrolls to them (never all at once),
@@ -26,14 +26,14 @@ public:
     explicit PeopleListModel(PeopleListDefinition definition, QObject* parent = nullptr);
 
     /// Runs the statement again so the list shows the table as it is now; false (and the reason) on failure.
-    bool Requery(const QSqlDatabase& db, QString* error = nullptr);
+    bool requery(const QSqlDatabase& db, QString* error = nullptr);
     /// Reads further blocks until row exists or the table has no more; false when it does not exist.
-    bool FetchUpTo(int row);
+    bool fetchUpTo(int row);
 
     /// The ID of a row; 0 outside the list.
-    int IdAt(int row) const;
+    int idAt(int row) const;
     /// A column's raw value (Null stays Null), for the details of events.
-    QVariant ValueAt(int row, int column) const;
+    QVariant valueAt(int row, int column) const;
 
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;

@@ -1,10 +1,10 @@
 #include "people/PeopleListWindow.h"
 
+#include "core/EventLog.h"
 #include "core/ListCursor.h"
+#include "core/MessageLog.h"
 #include "core/Seams.h"
-#include "core/modEventLog.h"
 #include "core/modFunctions.h"
-#include "core/modLog.h"
 #include "core/ui/ReadErrorLine.h"
 #include "core/ui/RecordGrid.h"
 #include "core/ui/Twips.h"
@@ -37,10 +37,10 @@ PeopleListWindow::PeopleListWindow(Services& services, const PeopleListDefinitio
     rule->setFrameShape(QFrame::HLine);
     rule->setFrameShadow(QFrame::Sunken);
 
-    m_grid = RecordGrid(controls.grid, m_model, fraMain);
+    m_grid = recordGrid(controls.grid, m_model, fraMain);
     m_grid->setAlternatingRowColors(true);
-    m_grid->verticalHeader()->setDefaultSectionSize(Twips::ToPixelsY(300, this));
-    m_grid->horizontalHeader()->setDefaultSectionSize(Twips::ToPixelsX(1600, this));
+    m_grid->verticalHeader()->setDefaultSectionSize(Twips::toPixelsY(300, this));
+    m_grid->horizontalHeader()->setDefaultSectionSize(Twips::toPixelsX(1600, this));
     m_grid->horizontalHeader()->setStretchLastSection(true);
     m_grid->setColumnHidden(0, true);
 
@@ -50,9 +50,9 @@ PeopleListWindow::PeopleListWindow(Services& services, const PeopleListDefinitio
     edit->setObjectName(controls.edit);
     auto* remove = new QPushButton(controls.removeCaption, fraMain);
     remove->setObjectName(controls.remove);
-    connect(add, &QPushButton::clicked, this, &PeopleListWindow::AddClicked);
-    connect(edit, &QPushButton::clicked, this, &PeopleListWindow::EditClicked);
-    connect(remove, &QPushButton::clicked, this, &PeopleListWindow::DeleteClicked);
+    connect(add, &QPushButton::clicked, this, &PeopleListWindow::addClicked);
+    connect(edit, &QPushButton::clicked, this, &PeopleListWindow::editClicked);
+    connect(remove, &QPushButton::clicked, this, &PeopleListWindow::deleteClicked);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(add);
@@ -69,36 +69,36 @@ PeopleListWindow::PeopleListWindow(Services& services, const PeopleListDefinitio
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(fraMain);
-    resize(Twips::ToPixelsX(12000, this), Twips::ToPixelsY(7000, this));
+    resize(Twips::toPixelsX(12000, this), Twips::toPixelsY(7000, this));
 
-    RequeryRst();
+    requeryRst();
 }
 
-void PeopleListWindow::RequeryRst()
+void PeopleListWindow::requeryRst()
 {
-    const int row = CurrentRow();
+    const int row = currentRow();
     QString error;
-    const bool read = m_model->Requery(m_services.Db(), &error);
+    const bool read = m_model->requery(m_services.db(), &error);
     if (!read)
-        modLog::LogMessage(3, QStringLiteral("%s.RequeryRst: %s"), {objectName(), error});
-    m_readError->ShowError(read ? QString() : error);
+        MessageLog::logMessage(3, QStringLiteral("%s.RequeryRst: %s"), {objectName(), error});
+    m_readError->showError(read ? QString() : error);
     m_grid->setColumnHidden(0, true);
-    m_model->FetchUpTo(row);
-    SetCurrentRow(ListCursor::RowAfterDelete(qMax(row, 0), m_model->rowCount()));
+    m_model->fetchUpTo(row);
+    setCurrentRow(ListCursor::rowAfterDelete(qMax(row, 0), m_model->rowCount()));
 }
 
-void PeopleListWindow::ReleaseData()
+void PeopleListWindow::releaseData()
 {
     m_model->clear();
 }
 
-int PeopleListWindow::CurrentRow() const
+int PeopleListWindow::currentRow() const
 {
     const QModelIndex current = m_grid->currentIndex();
     return current.isValid() ? current.row() : -1;
 }
 
-void PeopleListWindow::SetCurrentRow(int row)
+void PeopleListWindow::setCurrentRow(int row)
 {
     if (row < 0) {
         m_grid->setCurrentIndex({});
@@ -110,36 +110,36 @@ void PeopleListWindow::SetCurrentRow(int row)
     m_grid->scrollTo(index);
 }
 
-void PeopleListWindow::AddClicked()
+void PeopleListWindow::addClicked()
 {
-    OpenRecord(RecordMode::Add, 0);
-    RequeryRst();
+    openRecord(RecordMode::Add, 0);
+    requeryRst();
 }
 
-void PeopleListWindow::EditClicked()
+void PeopleListWindow::editClicked()
 {
-    const int row = CurrentRow();
+    const int row = currentRow();
     if (row < 0)
         return;
-    OpenRecord(RecordMode::Edit, m_model->IdAt(row));
-    RequeryRst();
+    openRecord(RecordMode::Edit, m_model->idAt(row));
+    requeryRst();
 }
 
-void PeopleListWindow::DeleteClicked()
+void PeopleListWindow::deleteClicked()
 {
-    const int row = CurrentRow();
+    const int row = currentRow();
     if (row < 0)
         return;
-    const int id = m_model->IdAt(row);
-    const QString details = PeopleEvents::DeletedDetails(m_model->ValueAt(row, 1), m_model->ValueAt(row, 2));
+    const int id = m_model->idAt(row);
+    const QString details = PeopleEvents::deletedDetails(m_model->valueAt(row, 1), m_model->valueAt(row, 2));
     QString error;
-    if (!DeleteRecord(id, &error)) {
+    if (!deleteRecord(id, &error)) {
         if (!error.isEmpty())
-            m_services.messages.Show(QStringLiteral("The record could not be deleted: ") + error, windowTitle(),
+            m_services.messages.show(QStringLiteral("The record could not be deleted: ") + error, windowTitle(),
                                      MsgIcon::Critical);
         return;
     }
-    modEventLog::LogEvent(m_services.clock.Now(), DeletedEvent(), details);
+    EventLog::logEvent(m_services.clock.now(), deletedEvent(), details);
     // The cursor stays on the deleted row's position: the next row, or the new last one.
-    RequeryRst();
+    requeryRst();
 }

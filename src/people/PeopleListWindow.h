@@ -16,20 +16,20 @@ class PeopleListWindow : public ChildWindow
 {
     Q_OBJECT
 public:
-    bool MaximiseOnActivate() const override { return true; }
+    bool maximiseOnActivate() const override { return true; }
     /// A list shows the table as it is whenever it comes to the front.
-    void Activated() override { RequeryRst(); }
+    void activated() override { requeryRst(); }
     /// The list's statement reads rows as the grid scrolls, so it stays open on the database until released.
-    void ReleaseData() override;
+    void releaseData() override;
 
     /// Reads the table again; the cursor stays on the same position, or the last row when the list got shorter.
     /// A failure leaves the list empty, says so in a line above it and is written to the message log.
-    void RequeryRst();
+    void requeryRst();
 
     /// The row under the grid's cursor; -1 when the list is empty.
-    int CurrentRow() const;
-    PeopleListModel* Model() const { return m_model; }
-    QTableView* Grid() const { return m_grid; }
+    int currentRow() const;
+    PeopleListModel* model() const { return m_model; }
+    QTableView* grid() const { return m_grid; }
 
 protected:
     /// The names and captions of the controls, which differ between the two lists.
@@ -51,31 +51,31 @@ protected:
 
     /// Opens the list window List in the host's frame, or reads the open one again and brings it to the front:
     /// there is only ever one of each.
-    template <typename List> static List* ShowOnce(IWindowHost& host, Services& services)
+    template <typename List> static List* showOnce(IWindowHost& host, Services& services)
     {
-        auto* window = qobject_cast<List*>(host.FindChild(QString::fromLatin1(List::staticMetaObject.className())));
+        auto* window = qobject_cast<List*>(host.findWindow(List::WindowName));
         if (window)
-            window->RequeryRst();
+            window->requeryRst();
         else
             window = new List(services);
-        host.ShowChild(window);
+        host.showChild(window);
         return window;
     }
 
     /// Opens the record dialog modally with (mode, id).
-    virtual void OpenRecord(RecordMode mode, int id) = 0;
+    virtual void openRecord(RecordMode mode, int id) = 0;
     /// The cascade delete (asks first); true when the row went.
-    virtual bool DeleteRecord(int id, QString* error) = 0;
+    virtual bool deleteRecord(int id, QString* error) = 0;
     /// The event written after a delete.
-    virtual int DeletedEvent() const = 0;
+    virtual int deletedEvent() const = 0;
 
     Services& m_services;
 
 private:
-    void AddClicked();
-    void EditClicked();
-    void DeleteClicked();
-    void SetCurrentRow(int row);
+    void addClicked();
+    void editClicked();
+    void deleteClicked();
+    void setCurrentRow(int row);
 
     PeopleListModel* m_model;
     QTableView* m_grid;

@@ -9,33 +9,33 @@ namespace {
 
 // The column names are fixed texts of the field tables; only values travel as bound parameters. A record's
 // columns are its one-line texts, then Notes, then (customers only) ClubMember.
-template <typename Record, std::size_t N> QStringList Columns(const PersonField<Record> (&fields)[N])
+template <typename Record, std::size_t N> QStringList columns(const PersonField<Record> (&fields)[N])
 {
     QStringList columns;
     for (const auto& field : fields)
         columns << QString::fromUtf16(field.column);
     return columns << QStringLiteral("Notes");
 }
-const QStringList CustomerColumns = Columns(PeopleFields::Customer) << QStringLiteral("ClubMember");
-const QStringList OwnerColumns = Columns(PeopleFields::Owner);
+const QStringList CustomerColumns = columns(PeopleFields::Customer) << QStringLiteral("ClubMember");
+const QStringList OwnerColumns = columns(PeopleFields::Owner);
 
 // An empty box is stored as an empty text: a default-constructed QString would bind as Null.
-QVariant Text(const QString& value)
+QVariant text(const QString& value)
 {
     return value.isNull() ? QStringLiteral("") : value;
 }
 
 template <typename Record, std::size_t N>
-QVariantList Values(const Record& record, const PersonField<Record> (&fields)[N])
+QVariantList values(const Record& record, const PersonField<Record> (&fields)[N])
 {
     QVariantList values;
     for (const auto& field : fields)
-        values << Text(record.*field.member);
-    return values << Text(record.notes);
+        values << text(record.*field.member);
+    return values << text(record.notes);
 }
 
 template <typename Record, std::size_t N>
-Record FromValues(const QVariantList& values, const PersonField<Record> (&fields)[N])
+Record fromValues(const QVariantList& values, const PersonField<Record> (&fields)[N])
 {
     Record record;
     for (std::size_t i = 0; i < N; ++i)
@@ -44,21 +44,21 @@ Record FromValues(const QVariantList& values, const PersonField<Record> (&fields
     return record;
 }
 
-QVariantList Values(const CustomerRecord& r)
+QVariantList values(const CustomerRecord& r)
 {
-    return Values(r, PeopleFields::Customer) << (r.clubMember ? 1 : 0);
+    return values(r, PeopleFields::Customer) << (r.clubMember ? 1 : 0);
 }
-QVariantList Values(const OwnerRecord& r)
+QVariantList values(const OwnerRecord& r)
 {
-    return Values(r, PeopleFields::Owner);
+    return values(r, PeopleFields::Owner);
 }
 
-std::optional<QVariantList> LoadRow(const QSqlDatabase& db, const QString& table, const QStringList& columns, int id,
+std::optional<QVariantList> loadRow(const QSqlDatabase& db, const QString& table, const QStringList& columns, int id,
                                     QString* error)
 {
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    if (!Sql::Exec(q, QStringLiteral("SELECT %1 FROM %2 WHERE ID = ?").arg(columns.join(QStringLiteral(", ")), table),
+    if (!Sql::exec(q, QStringLiteral("SELECT %1 FROM %2 WHERE ID = ?").arg(columns.join(QStringLiteral(", ")), table),
                    {id}, error))
         return std::nullopt;
     if (!q.next()) {
@@ -72,7 +72,7 @@ std::optional<QVariantList> LoadRow(const QSqlDatabase& db, const QString& table
     return values;
 }
 
-std::optional<int> InsertRow(const QSqlDatabase& db, const QString& table, const QStringList& columns,
+std::optional<int> insertRow(const QSqlDatabase& db, const QString& table, const QStringList& columns,
                              const QVariantList& values, QString* error)
 {
     QStringList marks;
@@ -81,20 +81,20 @@ std::optional<int> InsertRow(const QSqlDatabase& db, const QString& table, const
     const QString sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                             .arg(table, columns.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")));
     Sql::Transaction tx(db);
-    if (!tx.Started()) {
+    if (!tx.started()) {
         if (error)
-            *error = tx.Error();
+            *error = tx.error();
         return std::nullopt;
     }
-    const auto id = Sql::InsertReturningId(db, sql, values, error);
+    const auto id = Sql::insertReturningId(db, sql, values, error);
     if (!id)
         return std::nullopt;
-    if (!tx.Commit(error))
+    if (!tx.commit(error))
         return std::nullopt;
     return static_cast<int>(*id);
 }
 
-bool UpdateRow(const QSqlDatabase& db, const QString& table, const QStringList& columns, QVariantList values, int id,
+bool updateRow(const QSqlDatabase& db, const QString& table, const QStringList& columns, QVariantList values, int id,
                QString* error)
 {
     QStringList assignments;
@@ -103,9 +103,9 @@ bool UpdateRow(const QSqlDatabase& db, const QString& table, const QStringList& 
     const QString sql =
         QStringLiteral("UPDATE %1 SET %2 WHERE ID = ?").arg(table, assignments.join(QStringLiteral(", ")));
     values << id;
-    return Sql::InTransaction(db, error, [&] {
+    return Sql::inTransaction(db, error, [&] {
         QSqlQuery q(db);
-        if (!Sql::Exec(q, sql, values, error))
+        if (!Sql::exec(q, sql, values, error))
             return false;
         if (q.numRowsAffected() != 1) {
             if (error)
@@ -120,58 +120,58 @@ bool UpdateRow(const QSqlDatabase& db, const QString& table, const QStringList& 
 
 namespace CustomerStore {
 
-std::optional<CustomerRecord> Load(const QSqlDatabase& db, int id, QString* error)
+std::optional<CustomerRecord> load(const QSqlDatabase& db, int id, QString* error)
 {
-    const auto v = LoadRow(db, QStringLiteral("Customer"), CustomerColumns, id, error);
+    const auto v = loadRow(db, QStringLiteral("Customer"), CustomerColumns, id, error);
     if (!v)
         return std::nullopt;
-    CustomerRecord r = FromValues(*v, PeopleFields::Customer);
+    CustomerRecord r = fromValues(*v, PeopleFields::Customer);
     r.clubMember = v->constLast().toInt() != 0; // older files store True as -1
     return r;
 }
 
-std::optional<int> Add(const QSqlDatabase& db, const CustomerRecord& record, QString* error)
+std::optional<int> add(const QSqlDatabase& db, const CustomerRecord& record, QString* error)
 {
-    return InsertRow(db, QStringLiteral("Customer"), CustomerColumns, Values(record), error);
+    return insertRow(db, QStringLiteral("Customer"), CustomerColumns, values(record), error);
 }
 
-bool Modify(const QSqlDatabase& db, int id, const CustomerRecord& record, QString* error)
+bool modify(const QSqlDatabase& db, int id, const CustomerRecord& record, QString* error)
 {
-    return UpdateRow(db, QStringLiteral("Customer"), CustomerColumns, Values(record), id, error);
+    return updateRow(db, QStringLiteral("Customer"), CustomerColumns, values(record), id, error);
 }
 
 } // namespace CustomerStore
 
 namespace OwnerStore {
 
-std::optional<OwnerRecord> Load(const QSqlDatabase& db, int id, QString* error)
+std::optional<OwnerRecord> load(const QSqlDatabase& db, int id, QString* error)
 {
-    const auto v = LoadRow(db, QStringLiteral("Owner"), OwnerColumns, id, error);
+    const auto v = loadRow(db, QStringLiteral("Owner"), OwnerColumns, id, error);
     if (!v)
         return std::nullopt;
-    return FromValues(*v, PeopleFields::Owner);
+    return fromValues(*v, PeopleFields::Owner);
 }
 
-std::optional<int> Add(const QSqlDatabase& db, const OwnerRecord& record, QString* error)
+std::optional<int> add(const QSqlDatabase& db, const OwnerRecord& record, QString* error)
 {
-    return InsertRow(db, QStringLiteral("Owner"), OwnerColumns, Values(record), error);
+    return insertRow(db, QStringLiteral("Owner"), OwnerColumns, values(record), error);
 }
 
-bool Modify(const QSqlDatabase& db, int id, const OwnerRecord& record, QString* error)
+bool modify(const QSqlDatabase& db, int id, const OwnerRecord& record, QString* error)
 {
-    return UpdateRow(db, QStringLiteral("Owner"), OwnerColumns, Values(record), id, error);
+    return updateRow(db, QStringLiteral("Owner"), OwnerColumns, values(record), id, error);
 }
 
 } // namespace OwnerStore
 
 namespace PeopleEvents {
 
-QString SavedDetails(const QString& name, const QString& houseName)
+QString savedDetails(const QString& name, const QString& houseName)
 {
     return QStringLiteral("Name: '") + name + QStringLiteral("' HouseName: '") + houseName + u'\'';
 }
 
-QString DeletedDetails(const QVariant& name, const QVariant& houseName)
+QString deletedDetails(const QVariant& name, const QVariant& houseName)
 {
     return QStringLiteral("Name: ") + name.toString() + QStringLiteral(", HouseName: ") + houseName.toString();
 }

@@ -93,24 +93,24 @@ inline constexpr PersonField<O> Owner[] = {Name<O>, HouseName<O>, Street<O>,   A
 /// Null); each change is one transaction, so a failure leaves the table as it was and reports why in *error.
 namespace CustomerStore {
 /// The row with this ID; nothing when it does not exist or cannot be read.
-std::optional<CustomerRecord> Load(const QSqlDatabase& db, int id, QString* error = nullptr);
+std::optional<CustomerRecord> load(const QSqlDatabase& db, int id, QString* error = nullptr);
 /// Inserts a new customer; the ID the database gave it, or nothing.
-std::optional<int> Add(const QSqlDatabase& db, const CustomerRecord& record, QString* error = nullptr);
+std::optional<int> add(const QSqlDatabase& db, const CustomerRecord& record, QString* error = nullptr);
 /// Overwrites every column of the customer with this ID; false when it failed or the row is gone.
-bool Modify(const QSqlDatabase& db, int id, const CustomerRecord& record, QString* error = nullptr);
+bool modify(const QSqlDatabase& db, int id, const CustomerRecord& record, QString* error = nullptr);
 } // namespace CustomerStore
 
 /// The same for owners.
 namespace OwnerStore {
-std::optional<OwnerRecord> Load(const QSqlDatabase& db, int id, QString* error = nullptr);
-std::optional<int> Add(const QSqlDatabase& db, const OwnerRecord& record, QString* error = nullptr);
-bool Modify(const QSqlDatabase& db, int id, const OwnerRecord& record, QString* error = nullptr);
+std::optional<OwnerRecord> load(const QSqlDatabase& db, int id, QString* error = nullptr);
+std::optional<int> add(const QSqlDatabase& db, const OwnerRecord& record, QString* error = nullptr);
+bool modify(const QSqlDatabase& db, int id, const OwnerRecord& record, QString* error = nullptr);
 } // namespace OwnerStore
 
 /// The details texts written to the event log for customers and owners.
 namespace PeopleEvents {
 /// After an add or a change: Name: 'name' HouseName: 'house', the texts as typed.
-QString SavedDetails(const QString& name, const QString& houseName);
+QString savedDetails(const QString& name, const QString& houseName);
 /// After a delete from a list: Name: name, HouseName: house; a Null value contributes nothing.
-QString DeletedDetails(const QVariant& name, const QVariant& houseName);
+QString deletedDetails(const QVariant& name, const QVariant& houseName);
 } // namespace PeopleEvents

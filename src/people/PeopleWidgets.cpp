@@ -17,7 +17,7 @@
 
 namespace PeopleWidgets {
 
-QLineEdit* AddTextBox(QGridLayout* layout, int row, const QString& name, const QString& caption, int maxLength,
+QLineEdit* addTextBox(QGridLayout* layout, int row, const QString& name, const QString& caption, int maxLength,
                       int column)
 {
     auto* parent = layout->parentWidget();
@@ -32,38 +32,38 @@ QLineEdit* AddTextBox(QGridLayout* layout, int row, const QString& name, const Q
     return box;
 }
 
-void SetText(QLineEdit* box, const QString& text, int maxLength)
+void setText(QLineEdit* box, const QString& text, int maxLength)
 {
     if (maxLength > 0)
         box->setMaxLength(qMax<qsizetype>(maxLength, text.size()));
     box->setText(text);
 }
 
-QPlainTextEdit* AddNotesBox(QGridLayout* layout, int row, QWidget* form)
+QPlainTextEdit* addNotesBox(QGridLayout* layout, int row, QWidget* form)
 {
     auto* notes = new QPlainTextEdit(form);
     notes->setObjectName(QStringLiteral("txtNotes"));
     notes->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     notes->setTabChangesFocus(true);
-    notes->setMinimumHeight(Twips::ToPixelsY(1200, form));
+    notes->setMinimumHeight(Twips::toPixelsY(1200, form));
     auto* caption = new QLabel(QStringLiteral("Notes:"), form);
     caption->setBuddy(notes);
     layout->addWidget(caption, row, 0, Qt::AlignTop);
     layout->addWidget(notes, row, 1);
-    layout->setColumnMinimumWidth(1, Twips::ToPixelsX(4500, form));
+    layout->setColumnMinimumWidth(1, Twips::toPixelsX(4500, form));
     return notes;
 }
 
-void AddEmailLink(QGridLayout* layout, int row, QWidget* form, Services& services, QLineEdit* email)
+void addEmailLink(QGridLayout* layout, int row, QWidget* form, Services& services, QLineEdit* email)
 {
     auto* link = new ClickableLabel(QStringLiteral("Email"), form);
     link->setObjectName(QStringLiteral("lblSendEmail"));
     layout->addWidget(link, row, 2);
     QObject::connect(link, &ClickableLabel::clicked, form,
-                     [&services, email, form] { SendEmail(services, email->text(), form->window()->windowTitle()); });
+                     [&services, email, form] { sendEmail(services, email->text(), form->window()->windowTitle()); });
 }
 
-void FinishRecordDialog(QDialog* dialog, QWidget* form, const std::function<void()>& save)
+void finishRecordDialog(QDialog* dialog, QWidget* form, const std::function<void()>& save)
 {
     auto* ok = new QPushButton(QStringLiteral("OK"), dialog);
     ok->setObjectName(QStringLiteral("cmdOK"));
@@ -79,15 +79,15 @@ void FinishRecordDialog(QDialog* dialog, QWidget* form, const std::function<void
     auto* layout = new QVBoxLayout(dialog);
     layout->addWidget(form, 1);
     layout->addLayout(buttons);
-    FocusNextControl::Install(dialog);
+    FocusNextControl::install(dialog);
 }
 
-QString NotesText(const QPlainTextEdit* notes)
+QString notesText(const QPlainTextEdit* notes)
 {
     return notes->toPlainText();
 }
 
-void SetNotesText(QPlainTextEdit* notes, const QString& text)
+void setNotesText(QPlainTextEdit* notes, const QString& text)
 {
     notes->setPlainText(text);
 }

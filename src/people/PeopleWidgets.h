@@ -19,26 +19,26 @@ namespace PeopleWidgets {
 
 /// A one-line box named name that takes at most maxLength characters (0: no limit), with its caption on the
 /// left in the given row of layout.
-QLineEdit* AddTextBox(QGridLayout* layout, int row, const QString& name, const QString& caption, int maxLength,
+QLineEdit* addTextBox(QGridLayout* layout, int row, const QString& name, const QString& caption, int maxLength,
                       int column = 0);
 
 /// Puts a stored text into a box without cutting it: a value longer than the box's limit (written by another
 /// program) widens the limit to its length, so saving never loses what is there.
-void SetText(QLineEdit* box, const QString& text, int maxLength);
+void setText(QLineEdit* box, const QString& text, int maxLength);
 
 /// The record dialogs' multi-line notes box txtNotes, with its caption, in the given row of layout.
-QPlainTextEdit* AddNotesBox(QGridLayout* layout, int row, QWidget* form);
+QPlainTextEdit* addNotesBox(QGridLayout* layout, int row, QWidget* form);
 
 /// The clickable "Email" (lblSendEmail) beside the e-mail box in the given row: it starts a message to the address.
-void AddEmailLink(QGridLayout* layout, int row, QWidget* form, Services& services, QLineEdit* email);
+void addEmailLink(QGridLayout* layout, int row, QWidget* form, Services& services, QLineEdit* email);
 
 /// Puts the record dialog's fields above its OK (runs save) and "&Cancel" (and Escape: rejects) buttons, and
 /// makes Enter move from field to field.
-void FinishRecordDialog(QDialog* dialog, QWidget* form, const std::function<void()>& save);
+void finishRecordDialog(QDialog* dialog, QWidget* form, const std::function<void()>& save);
 
 /// The notes box's text, and putting one into it (kept out of line, so this header needs no QPlainTextEdit).
-QString NotesText(const QPlainTextEdit* notes);
-void SetNotesText(QPlainTextEdit* notes, const QString& text);
+QString notesText(const QPlainTextEdit* notes);
+void setNotesText(QPlainTextEdit* notes, const QString& text);
 
 /// The boxes of a person's field table, one a row from row 0 of layout, with the clickable "Email" beside the
 /// e-mail box and the notes box in the row after them: what the customer and owner dialogs show, and how a record
@@ -52,32 +52,32 @@ public:
     {
         for (std::size_t i = 0; i < N; ++i) {
             const int row = static_cast<int>(i);
-            QLineEdit* box = AddTextBox(layout, row, QString::fromUtf16(fields[i].box),
+            QLineEdit* box = addTextBox(layout, row, QString::fromUtf16(fields[i].box),
                                         QString::fromUtf16(fields[i].caption), fields[i].maxLength);
             if (fields[i].member == &Record::emailAddress)
-                AddEmailLink(layout, row, form, services, box);
+                addEmailLink(layout, row, form, services, box);
             m_boxes.push_back(box);
         }
-        m_notes = AddNotesBox(layout, static_cast<int>(N), form);
+        m_notes = addNotesBox(layout, static_cast<int>(N), form);
     }
 
     /// The row after the notes, for what a kind of person adds.
-    int NextRow() const { return static_cast<int>(m_fields.size()) + 1; }
-    QLineEdit* First() const { return m_boxes.front(); }
+    int nextRow() const { return static_cast<int>(m_fields.size()) + 1; }
+    QLineEdit* first() const { return m_boxes.front(); }
 
     /// Every text as typed; what the form does not hold stays as in base.
-    Record Typed(Record base = {}) const
+    Record typed(Record base = {}) const
     {
         for (std::size_t i = 0; i < m_fields.size(); ++i)
             base.*m_fields[i].member = m_boxes[i]->text();
-        base.notes = NotesText(m_notes);
+        base.notes = notesText(m_notes);
         return base;
     }
-    void Show(const Record& record)
+    void showRecord(const Record& record)
     {
         for (std::size_t i = 0; i < m_fields.size(); ++i)
-            SetText(m_boxes[i], record.*m_fields[i].member, m_fields[i].maxLength);
-        SetNotesText(m_notes, record.notes);
+            setText(m_boxes[i], record.*m_fields[i].member, m_fields[i].maxLength);
+        setNotesText(m_notes, record.notes);
     }
 
 private:

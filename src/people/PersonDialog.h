@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/EventLog.h"
+#include "core/MessageLog.h"
 #include "core/Seams.h"
-#include "core/modEventLog.h"
-#include "core/modLog.h"
 #include "people/PeopleRecords.h"
 #include "people/PeopleWidgets.h"
 
@@ -16,32 +16,32 @@ template <typename Record> struct PersonKind;
 template <> struct PersonKind<CustomerRecord>
 {
     static constexpr const auto& Fields = PeopleFields::Customer;
-    static constexpr int Added = modEventLog::CustomerAdded;
-    static constexpr int Modified = modEventLog::CustomerModified;
-    static auto Load(const QSqlDatabase& db, int id, QString* error) { return CustomerStore::Load(db, id, error); }
-    static auto Add(const QSqlDatabase& db, const CustomerRecord& r, QString* e)
+    static constexpr int Added = EventLog::CustomerAdded;
+    static constexpr int Modified = EventLog::CustomerModified;
+    static auto load(const QSqlDatabase& db, int id, QString* error) { return CustomerStore::load(db, id, error); }
+    static auto add(const QSqlDatabase& db, const CustomerRecord& r, QString* e)
     {
-        return CustomerStore::Add(db, r, e);
+        return CustomerStore::add(db, r, e);
     }
-    static bool Modify(const QSqlDatabase& db, int id, const CustomerRecord& r, QString* error)
+    static bool modify(const QSqlDatabase& db, int id, const CustomerRecord& r, QString* error)
     {
-        return CustomerStore::Modify(db, id, r, error);
+        return CustomerStore::modify(db, id, r, error);
     }
 };
 
 template <> struct PersonKind<OwnerRecord>
 {
     static constexpr const auto& Fields = PeopleFields::Owner;
-    static constexpr int Added = modEventLog::OwnerAdded;
-    static constexpr int Modified = modEventLog::OwnerModified;
-    static auto Load(const QSqlDatabase& db, int id, QString* error) { return OwnerStore::Load(db, id, error); }
-    static auto Add(const QSqlDatabase& db, const OwnerRecord& r, QString* error)
+    static constexpr int Added = EventLog::OwnerAdded;
+    static constexpr int Modified = EventLog::OwnerModified;
+    static auto load(const QSqlDatabase& db, int id, QString* error) { return OwnerStore::load(db, id, error); }
+    static auto add(const QSqlDatabase& db, const OwnerRecord& r, QString* error)
     {
-        return OwnerStore::Add(db, r, error);
+        return OwnerStore::add(db, r, error);
     }
-    static bool Modify(const QSqlDatabase& db, int id, const OwnerRecord& r, QString* error)
+    static bool modify(const QSqlDatabase& db, int id, const OwnerRecord& r, QString* error)
     {
-        return OwnerStore::Modify(db, id, r, error);
+        return OwnerStore::modify(db, id, r, error);
     }
 };
 
@@ -52,14 +52,14 @@ template <typename Record> class PersonDialog : public QDialog
 {
 public:
     /// Prepares the dialog, shows it modally and returns ID() once it has closed.
-    int Display(RecordMode mode, int id)
+    int display(RecordMode mode, int id)
     {
-        Prepare(mode, id);
+        prepare(mode, id);
         exec();
         return m_id;
     }
     /// Display's preparation without showing.
-    void Prepare(RecordMode mode, int id)
+    void prepare(RecordMode mode, int id)
     {
         m_mode = mode;
         m_id = mode == RecordMode::Edit ? id : 0;
@@ -67,18 +67,18 @@ public:
         Record record;
         if (mode == RecordMode::Edit) {
             QString error;
-            if (auto stored = PersonKind<Record>::Load(m_services.Db(), m_id, &error))
+            if (auto stored = PersonKind<Record>::load(m_services.db(), m_id, &error))
                 record = *stored;
             else
-                modLog::LogMessage(3, QStringLiteral("%s.Display: %s"), {objectName(), error});
+                MessageLog::logMessage(3, QStringLiteral("%s.Display: %s"), {objectName(), error});
         }
-        Show(record);
-        m_form->First()->setFocus();
+        showRecord(record);
+        m_form->first()->setFocus();
     }
 
     /// The ID of the record shown: the one edited, or the one added last (0 before).
-    int ID() const { return m_id; }
-    RecordMode Mode() const { return m_mode; }
+    int id() const { return m_id; }
+    RecordMode mode() const { return m_mode; }
 
 protected:
     PersonDialog(Services& services, QWidget* parent, const QString& name, QString addCaption, QString editCaption)
@@ -93,44 +93,44 @@ protected:
         form->setLayout(m_fields);
         m_form =
             std::make_unique<PeopleWidgets::PersonForm<Record>>(PersonKind<Record>::Fields, m_fields, form, services);
-        PeopleWidgets::FinishRecordDialog(this, form, [this] { Save(); });
+        PeopleWidgets::finishRecordDialog(this, form, [this] { save(); });
     }
 
     /// What the boxes hold; a kind with more than texts adds its own.
-    virtual Record Typed() const { return m_form->Typed(); }
-    virtual void Show(const Record& record) { m_form->Show(record); }
+    virtual Record typed() const { return m_form->typed(); }
+    virtual void showRecord(const Record& record) { m_form->showRecord(record); }
     /// After a successful save.
-    virtual void Saved() { accept(); }
+    virtual void saved() { accept(); }
 
-    QGridLayout* Fields() const { return m_fields; }
-    PeopleWidgets::PersonForm<Record>& Form() const { return *m_form; }
+    QGridLayout* fields() const { return m_fields; }
+    PeopleWidgets::PersonForm<Record>& form() const { return *m_form; }
 
 private:
-    void Save()
+    void save()
     {
-        const Record record = Typed();
+        const Record record = typed();
         // Without a name OK does nothing at all.
         if (record.name.isEmpty())
             return;
         QString error;
-        bool saved = false;
+        bool stored = false;
         if (m_mode == RecordMode::Add) {
-            if (const auto id = PersonKind<Record>::Add(m_services.Db(), record, &error)) {
+            if (const auto id = PersonKind<Record>::add(m_services.db(), record, &error)) {
                 m_id = *id;
-                saved = true;
+                stored = true;
             }
         } else {
-            saved = PersonKind<Record>::Modify(m_services.Db(), m_id, record, &error);
+            stored = PersonKind<Record>::modify(m_services.db(), m_id, record, &error);
         }
-        if (!saved) {
+        if (!stored) {
             // The dialog stays open with everything typed, so the user can correct it and press OK again.
-            modLog::LogMessage(3, QStringLiteral("%s.cmdOK_Click: %s"), {objectName(), error});
+            MessageLog::logMessage(3, QStringLiteral("%s.cmdOK_Click: %s"), {objectName(), error});
             return;
         }
-        modEventLog::LogEvent(m_services.clock.Now(),
-                              m_mode == RecordMode::Add ? PersonKind<Record>::Added : PersonKind<Record>::Modified,
-                              PeopleEvents::SavedDetails(record.name, record.houseName));
-        Saved();
+        EventLog::logEvent(m_services.clock.now(),
+                           m_mode == RecordMode::Add ? PersonKind<Record>::Added : PersonKind<Record>::Modified,
+                           PeopleEvents::savedDetails(record.name, record.houseName));
+        saved();
     }
 
     Services& m_services;

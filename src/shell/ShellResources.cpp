@@ -1,32 +1,32 @@
 #include "shell/ShellResources.h"
 
 // The resources live in a static library: nothing references them, so they are registered by hand once.
-static void InitShellResources()
+static void initShellResources()
 {
     Q_INIT_RESOURCE(shell);
 }
 
 namespace ShellResources {
 namespace {
-void EnsureLoaded()
+void ensureLoaded()
 {
     static const bool loaded = [] {
-        InitShellResources();
+        initShellResources();
         return true;
     }();
     Q_UNUSED(loaded);
 }
 } // namespace
 
-QIcon Icon(const QString& name)
+QIcon icon(const QString& name)
 {
-    EnsureLoaded();
+    ensureLoaded();
     return QIcon(QStringLiteral(":/shell/icons/%1.png").arg(name));
 }
 
-QPixmap Logo()
+QPixmap logo()
 {
-    EnsureLoaded();
+    ensureLoaded();
     return QPixmap(QStringLiteral(":/shell/icons/logo.png"));
 }
 

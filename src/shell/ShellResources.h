@@ -9,8 +9,8 @@ namespace ShellResources {
 
 /// A toolbar picture by its file name without extension ("calendar"); the @2x variant is picked up on
 /// high-density screens.
-QIcon Icon(const QString& name);
+QIcon icon(const QString& name);
 /// The product logo of the splash and the about box.
-QPixmap Logo();
+QPixmap logo();
 
 } // namespace ShellResources

@@ -7,12 +7,12 @@
 
 namespace TipsFile {
 
-QString Path()
+QString path()
 {
-    return InstallPaths::AppDir() + QStringLiteral("/TipOfTheDay.txt");
+    return InstallPaths::appDir() + QStringLiteral("/TipOfTheDay.txt");
 }
 
-std::optional<QStringList> ReadTips(const QString& path)
+std::optional<QStringList> readTips(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -28,26 +28,26 @@ std::optional<QStringList> ReadTips(const QString& path)
     return lines;
 }
 
-std::optional<QString> TakeNextTip(const QString& path)
+std::optional<QString> takeNextTip(const QString& path)
 {
-    const auto tips = ReadTips(path);
+    const auto tips = readTips(path);
     if (!tips || tips->isEmpty())
         return std::nullopt;
-    const int n = Registry::GetRegistryNumber(Settings::NextTip, -1);
+    const int n = Registry::getRegistryNumber(Settings::NextTip, -1);
     if (n < 0 || n >= tips->size())
         return std::nullopt;
-    Registry::SetRegistryValue(Settings::NextTip, QString::number(n < tips->size() - 1 ? n + 1 : 0));
+    Registry::setRegistryValue(Settings::NextTip, QString::number(n < tips->size() - 1 ? n + 1 : 0));
     return tips->at(n);
 }
 
-bool ShowAtStartup()
+bool showAtStartup()
 {
-    return Registry::GetRegistryNumber(Settings::ShowTipAtStartup, 0) == 0;
+    return Registry::getRegistryNumber(Settings::ShowTipAtStartup, 0) == 0;
 }
 
-void SetShowAtStartup(bool show)
+void setShowAtStartup(bool show)
 {
-    Registry::SetRegistryValue(Settings::ShowTipAtStartup, show ? QStringLiteral("0") : QStringLiteral("1"));
+    Registry::setRegistryValue(Settings::ShowTipAtStartup, show ? QStringLiteral("0") : QStringLiteral("1"));
 }
 
 } // namespace TipsFile

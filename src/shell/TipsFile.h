@@ -9,18 +9,18 @@
 namespace TipsFile {
 
 /// The application directory + "/TipOfTheDay.txt".
-QString Path();
+QString path();
 
 /// Every line of the file in order (UTF-8, CR LF or LF); nothing when it cannot be read.
-std::optional<QStringList> ReadTips(const QString& path);
+std::optional<QStringList> readTips(const QString& path);
 
 /// The tip "Next Tip" names, with "Next Tip" moved on (after the last tip the first comes again). Nothing, and
 /// "Next Tip" untouched, when the file is missing or empty or the stored number is not one of its tips.
-std::optional<QString> TakeNextTip(const QString& path = Path());
+std::optional<QString> takeNextTip(const QString& path = path());
 
 /// "Show Tip at Startup" read as a number is 0 (text that is not a number counts as 0, the default).
-bool ShowAtStartup();
+bool showAtStartup();
 /// Stores "0" (show) or "1" (do not show).
-void SetShowAtStartup(bool show);
+void setShowAtStartup(bool show);
 
 } // namespace TipsFile

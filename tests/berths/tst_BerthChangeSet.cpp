@@ -11,15 +11,15 @@ class tst_BerthChangeSet : public InstallTest
 {
     Q_OBJECT
 
-    int Count(const QString& sql) const { return m_install->Int(sql); }
-    static QStringList Texts(const BerthChangeSet& set, BerthListStyle style)
+    int count(const QString& sql) const { return m_install->scalarInt(sql); }
+    static QStringList texts(const BerthChangeSet& set, BerthListStyle style)
     {
         QStringList texts;
-        for (const BerthRow& row : set.Rows(style))
-            texts << BerthListText(row, style);
+        for (const BerthRow& row : set.rows(style))
+            texts << berthListText(row, style);
         return texts;
     }
-    static BerthFields Named(const QString& name)
+    static BerthFields named(const QString& name)
     {
         BerthFields fields;
         fields.name = name;
@@ -28,9 +28,9 @@ class tst_BerthChangeSet : public InstallTest
     }
 
     /// The first column of every row, joined by commas.
-    QString Joined(const QString& sql) const
+    QString joined(const QString& sql) const
     {
-        QSqlQuery q(m_install->Db());
+        QSqlQuery q(m_install->db());
         QStringList texts;
         if (q.exec(sql))
             while (q.next())
@@ -38,129 +38,129 @@ class tst_BerthChangeSet : public InstallTest
         return texts.join(u',');
     }
 
-    void Seed() override
+    void seed() override
     {
         // b2 is booked (bookings 10 alone, 11 with c3), c3 is inactive and booked, A1 never booked.
-        QVERIFY(m_install->Exec(u"INSERT INTO Berth (ID, Name, TypeID, Active) VALUES "
+        QVERIFY(m_install->exec(u"INSERT INTO Berth (ID, Name, TypeID, Active) VALUES "
                                 u"(1, 'b2', 1, 1), (2, 'A1', 1, 1), (3, 'c3', 1, 0)"_s));
-        QVERIFY(m_install->Exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate) VALUES "
+        QVERIFY(m_install->exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate) VALUES "
                                 u"(10, 1, '2020-01-01 09:00:00', '2020-01-02 14:00:00'), "
                                 u"(11, 1, '2020-01-02 14:00:00', '2020-01-03 14:00:00')"_s));
-        QVERIFY(m_install->Exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (10, 1), (11, 1), (11, 3)"_s));
+        QVERIFY(m_install->exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (10, 1), (11, 1), (11, 3)"_s));
     }
 
 private slots:
     void listShowsStoredRowsWithPendingChanges()
     {
-        BerthChangeSet set(m_install->Db());
-        QVERIFY(set.Reload());
+        BerthChangeSet set(m_install->db());
+        QVERIFY(set.reload());
         // Past bookings count as booked; the sort ignores case.
-        QCOMPARE(Texts(set, BerthListStyle::Register),
+        QCOMPARE(texts(set, BerthListStyle::Register),
                  QStringList({u"A1 - Active "_s, u"b2 (booked) - Active "_s, u"c3 (booked) - Inactive"_s}));
-        const int added = set.Add(Named(u"a0"_s));
+        const int added = set.add(named(u"a0"_s));
         QVERIFY(added < 0);
-        QVERIFY(set.Remove(2, u"A1 - Active "_s, 0));
-        QCOMPARE(set.ToggleActive(3), std::optional<bool>(true));
-        QCOMPARE(set.ToggleActive(added), std::optional<bool>(false));
-        QCOMPARE(Texts(set, BerthListStyle::Register),
+        QVERIFY(set.remove(2, u"A1 - Active "_s, 0));
+        QCOMPARE(set.toggleActive(3), std::optional<bool>(true));
+        QCOMPARE(set.toggleActive(added), std::optional<bool>(false));
+        QCOMPARE(texts(set, BerthListStyle::Register),
                  QStringList({u"a0 - Inactive"_s, u"b2 (booked) - Active "_s, u"c3 (booked) - Active "_s}));
-        QCOMPARE(Texts(set, BerthListStyle::PlainName), QStringList({u"a0"_s, u"b2"_s, u"c3"_s}));
-        QVERIFY(!set.ToggleActive(2)); // removed
-        QVERIFY(!set.Remove(2, QString(), 0));
+        QCOMPARE(texts(set, BerthListStyle::PlainName), QStringList({u"a0"_s, u"b2"_s, u"c3"_s}));
+        QVERIFY(!set.toggleActive(2)); // removed
+        QVERIFY(!set.remove(2, QString(), 0));
         // Nothing is written while the set is pending.
-        QCOMPARE(Count(u"SELECT COUNT(*) FROM Berth"_s), 3);
-        QCOMPARE(Count(u"SELECT Active FROM Berth WHERE ID = 3"_s), 0);
+        QCOMPARE(count(u"SELECT COUNT(*) FROM Berth"_s), 3);
+        QCOMPARE(count(u"SELECT Active FROM Berth WHERE ID = 3"_s), 0);
     }
 
     void applyStoresEverythingInOrder()
     {
-        BerthChangeSet set(m_install->Db());
-        QVERIFY(set.Reload());
+        BerthChangeSet set(m_install->db());
+        QVERIFY(set.reload());
         // Changes to berths added in this visit reach the rows the database numbered.
-        const int added = set.Add(Named(u"D4"_s));
-        QVERIFY(set.ToggleActive(added));
-        set.Add(Named(u"gone"_s));
-        QVERIFY(set.Remove(added - 1, u"gone"_s, 0));
-        QVERIFY(set.ToggleActive(2));
-        QVERIFY(set.ToggleActive(2));
+        const int added = set.add(named(u"D4"_s));
+        QVERIFY(set.toggleActive(added));
+        set.add(named(u"gone"_s));
+        QVERIFY(set.remove(added - 1, u"gone"_s, 0));
+        QVERIFY(set.toggleActive(2));
+        QVERIFY(set.toggleActive(2));
         QString error;
-        QVERIFY2(set.Apply(&error), qPrintable(error));
-        QVERIFY(!set.HasChanges());
-        QCOMPARE(Joined(u"SELECT Name || ':' || CAST(Active AS TEXT) FROM Berth ORDER BY ID"_s),
+        QVERIFY2(set.apply(&error), qPrintable(error));
+        QVERIFY(!set.hasChanges());
+        QCOMPARE(joined(u"SELECT Name || ':' || CAST(Active AS TEXT) FROM Berth ORDER BY ID"_s),
                  u"b2:1,A1:1,c3:0,D4:0"_s);
         const QList<PendingEvent> expected = {
             {2, u"Name: 'D4'"_s},   {3, u"Berth 'D4' inactivated"_s}, {2, u"Name: 'gone'"_s},
             {4, u"Name: 'gone'"_s}, {3, u"Berth 'A1' inactivated"_s}, {3, u"Berth 'A1' activated"_s}};
-        QCOMPARE(set.Events(), expected);
+        QCOMPARE(set.events(), expected);
     }
 
     void failedApplyWritesNothing()
     {
-        BerthChangeSet set(m_install->Db());
-        QVERIFY(set.Reload());
-        set.Add(Named(u"New"_s));
-        QVERIFY(set.Remove(1, u"b2"_s, 2));
+        BerthChangeSet set(m_install->db());
+        QVERIFY(set.reload());
+        set.add(named(u"New"_s));
+        QVERIFY(set.remove(1, u"b2"_s, 2));
         // The removal fails after the add has run: the add must not stay.
-        QVERIFY(m_install->Exec(u"ALTER TABLE BookingBerth RENAME TO Elsewhere"_s));
+        QVERIFY(m_install->exec(u"ALTER TABLE BookingBerth RENAME TO Elsewhere"_s));
         QString error;
-        QVERIFY(!set.Apply(&error));
+        QVERIFY(!set.apply(&error));
         QVERIFY(!error.isEmpty());
-        QVERIFY(set.HasChanges());
-        QCOMPARE(Count(u"SELECT COUNT(*) FROM Berth"_s), 3);
+        QVERIFY(set.hasChanges());
+        QCOMPARE(count(u"SELECT COUNT(*) FROM Berth"_s), 3);
     }
 
     void bookedAtAnotherDeskIsNotRemoved()
     {
         // Desk A removes A1 (no bookings when asked) and adds a berth; desk B books A1 before A's OK.
-        BerthChangeSet set(m_install->Db());
-        QVERIFY(set.Reload());
-        QVERIFY(set.Remove(2, u"A1 - Active "_s, 0));
-        set.Add(Named(u"D4"_s));
-        const auto deskB = Database::Open(m_install->DatabasePath(), u"desk-b"_s, 2000);
+        BerthChangeSet set(m_install->db());
+        QVERIFY(set.reload());
+        QVERIFY(set.remove(2, u"A1 - Active "_s, 0));
+        set.add(named(u"D4"_s));
+        const auto deskB = Database::open(m_install->databasePath(), u"desk-b"_s, 2000);
         QVERIFY(deskB);
-        QVERIFY(Sql::Exec(*deskB, u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate) VALUES "
+        QVERIFY(Sql::exec(*deskB, u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate) VALUES "
                                   u"(20, 1, '2026-12-05 09:00:00', '2026-12-06 14:00:00')"_s));
-        QVERIFY(Sql::Exec(*deskB, u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (20, 2)"_s));
-        Database::Close(u"desk-b"_s);
+        QVERIFY(Sql::exec(*deskB, u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (20, 2)"_s));
+        Database::close(u"desk-b"_s);
 
-        QVERIFY(!set.Apply());
-        QCOMPARE(set.TakeConflict().left(61), u"Berth 'A1' has been booked at another desk since you removed "_s);
-        QVERIFY(set.TakeConflict().isEmpty());
-        QCOMPARE(Count(u"SELECT COUNT(*) FROM Booking WHERE ID = 20"_s) + Count(u"SELECT COUNT(*) FROM Berth"_s), 4);
+        QVERIFY(!set.apply());
+        QCOMPARE(set.takeConflict().left(61), u"Berth 'A1' has been booked at another desk since you removed "_s);
+        QVERIFY(set.takeConflict().isEmpty());
+        QCOMPARE(count(u"SELECT COUNT(*) FROM Booking WHERE ID = 20"_s) + count(u"SELECT COUNT(*) FROM Berth"_s), 4);
         // The removal is dropped, the rest is still pending and goes in on the next OK.
-        QVERIFY(set.Find(2));
-        QVERIFY(set.Apply());
-        QCOMPARE(Joined(u"SELECT Name FROM Berth ORDER BY ID"_s), u"b2,A1,c3,D4"_s);
-        QCOMPARE(set.Events().size(), 1);
-        QCOMPARE(set.Events().constFirst().code, int(modEventLog::BerthAdded));
+        QVERIFY(set.find(2));
+        QVERIFY(set.apply());
+        QCOMPARE(joined(u"SELECT Name FROM Berth ORDER BY ID"_s), u"b2,A1,c3,D4"_s);
+        QCOMPARE(set.events().size(), 1);
+        QCOMPARE(set.events().constFirst().code, int(EventLog::BerthAdded));
     }
 
     void switchedBerthDeletedAtAnotherDesk()
     {
-        BerthChangeSet set(m_install->Db());
-        QVERIFY(set.Reload());
-        QVERIFY(set.ToggleActive(2));
-        set.Add(Named(u"D4"_s));
+        BerthChangeSet set(m_install->db());
+        QVERIFY(set.reload());
+        QVERIFY(set.toggleActive(2));
+        set.add(named(u"D4"_s));
         {
-            const auto deskB = Database::Open(m_install->DatabasePath(), u"desk-b"_s, 2000);
-            QVERIFY(deskB && Sql::Exec(*deskB, u"DELETE FROM Berth WHERE ID = 2"_s));
+            const auto deskB = Database::open(m_install->databasePath(), u"desk-b"_s, 2000);
+            QVERIFY(deskB && Sql::exec(*deskB, u"DELETE FROM Berth WHERE ID = 2"_s));
         }
-        Database::Close(u"desk-b"_s);
-        QVERIFY(!set.Apply());
-        QVERIFY(set.TakeConflict().startsWith(u"Berth 'A1' has been deleted at another desk meanwhile."_s));
-        QCOMPARE(Count(u"SELECT COUNT(*) FROM Berth"_s), 2);
-        QVERIFY(set.Apply());
-        QCOMPARE(Count(u"SELECT COUNT(*) FROM Berth"_s), 3);
-        QCOMPARE(set.Events().size(), 1);
+        Database::close(u"desk-b"_s);
+        QVERIFY(!set.apply());
+        QVERIFY(set.takeConflict().startsWith(u"Berth 'A1' has been deleted at another desk meanwhile."_s));
+        QCOMPARE(count(u"SELECT COUNT(*) FROM Berth"_s), 2);
+        QVERIFY(set.apply());
+        QCOMPARE(count(u"SELECT COUNT(*) FROM Berth"_s), 3);
+        QCOMPARE(set.events().size(), 1);
     }
 
     void naturalOrder()
     {
-        BerthChangeSet set(m_install->Db());
-        QVERIFY(set.Reload());
-        set.Add(Named(u"A10"_s));
-        set.Add(Named(u"a2"_s));
-        QCOMPARE(Texts(set, BerthListStyle::PlainName), (QStringList{u"A1"_s, u"a2"_s, u"A10"_s, u"b2"_s, u"c3"_s}));
+        BerthChangeSet set(m_install->db());
+        QVERIFY(set.reload());
+        set.add(named(u"A10"_s));
+        set.add(named(u"a2"_s));
+        QCOMPARE(texts(set, BerthListStyle::PlainName), (QStringList{u"A1"_s, u"a2"_s, u"A10"_s, u"b2"_s, u"c3"_s}));
     }
 
     void readNewBerth_data()
@@ -205,7 +205,7 @@ private slots:
         input.ownerId = ownerTicked ? std::nullopt : std::optional<int>(5); // an owner left in the cleared box
         input.dailyHireCharge = u"£12.50"_s;
         input.typeId = typeChosen ? std::optional<int>(2) : std::nullopt;
-        const auto result = ReadNewBerth(input, QLocale::c());
+        const auto result = ::readNewBerth(input, QLocale::c());
         if (const auto* refusal = std::get_if<BerthRefusal>(&result)) {
             QCOMPARE(refusal->text, text);
             QCOMPARE(refusal->title, title);
@@ -214,7 +214,7 @@ private slots:
             const auto& fields = std::get<BerthFields>(result);
             QCOMPARE(fields.name, u"A"_s);
             QVERIFY(!fields.length && !fields.monthlyHireCharge); // empty boxes stay empty, not 0
-            QCOMPARE(fields.dailyHireCharge.value_or(Money()).Units(), 125000);
+            QCOMPARE(fields.dailyHireCharge.value_or(Money()).units(), 125000);
             QVERIFY(!fields.ownerId);
         }
     }
@@ -225,20 +225,20 @@ private slots:
         auto* box = new QLineEdit(&window);
         auto* other = new QLineEdit(&window);
         auto* cancel = new QPushButton(u"Cancel"_s, &window);
-        InputChecks::Watch(box, InputChecks::Kind::Money, u"Cost of Hire"_s, m_install->messages);
-        InputChecks::SkipChecks(cancel);
-        QVERIFY(ShowActive(window));
+        InputChecks::watch(box, InputChecks::Kind::Money, u"Cost of Hire"_s, m_install->messages);
+        InputChecks::skipChecks(cancel);
+        QVERIFY(showActive(window));
 
         box->setFocus();
         QTest::keyClicks(box, u"abc"_s);
         other->setFocus(Qt::TabFocusReason);
-        QTRY_COMPARE(m_install->messages.Said(), u"Cost of Hire: Please enter a valid number to continue"_s);
+        QTRY_COMPARE(m_install->messages.said(), u"Cost of Hire: Please enter a valid number to continue"_s);
         QCOMPARE(m_install->messages.calls[0].icon, MsgIcon::Exclamation);
         QVERIFY(box->hasFocus());
         QCOMPARE(box->text(), u"abc"_s);
 
         // A button that checks right after the refusal does not repeat it, but still refuses.
-        QVERIFY(!InputChecks::CheckAll({box}));
+        QVERIFY(!InputChecks::checkAll({box}));
         QCOMPARE(m_install->messages.calls.size(), 1);
         // Leaving for Cancel is not checked.
         cancel->setFocus(Qt::TabFocusReason);
@@ -246,7 +246,7 @@ private slots:
         QCOMPARE(m_install->messages.calls.size(), 1);
         // A corrected box passes.
         box->setText(u"£5"_s);
-        QVERIFY(InputChecks::CheckAll({box}));
+        QVERIFY(InputChecks::checkAll({box}));
     }
 };
 

@@ -1,10 +1,10 @@
 #include "bookings/BookingDocuments.h"
-#include "bookings/frmBooking.h"
-#include "bookings/frmBookingSummary.h"
+#include "bookings/BookingSummaryWindow.h"
+#include "bookings/BookingWizard.h"
 #include "common/PdfReader.h"
 #include "common/TestSupport.h"
 #include "core/ui/DocumentRenderer.h"
-#include "shell/MDIMain.h"
+#include "shell/MainWindow.h"
 
 // The booking summary, its InvTemp row, cancelling and editing from it, and its two printed documents read back
 // from PDF files.
@@ -12,58 +12,58 @@ class tst_BookingSummary : public InstallTest
 {
     Q_OBJECT
 
-    void Seed() override
+    void seed() override
     {
-        QVERIFY(m_install->Exec(
+        QVERIFY(m_install->exec(
             u"UPDATE Company SET CompanyID = 7, \"Company Name\" = 'Poole Quay Marina', Street = '1 Quay Street', Area "
             u"= "
             u"'Old Town', "
             u"Town = 'Poole', County = 'Dorset', Postcode = 'BH15 1HJ', \"Telephone No\" = '01202 000111', "
             u"\"VAT No\" = 'GB 123 4567 89', \"Receipt Footer\" = 'Thank you for mooring with us', "
             u"TermsandConditions = 'Berths are let by the night.'"_s));
-        QVERIFY(m_install->Exec(
+        QVERIFY(m_install->exec(
             u"INSERT INTO Customer (ID, Name, HouseName, Street, Area, Town, PostCode, TelNo, MobileNo, EmailAddress, "
             u"Notes, ClubMember, MembershipNo) VALUES (1, 'Ann O''Neill', 'Gull House', 'Quay Street', 'Hamworthy', "
             u"'Poole', 'BH15 1AA', '01202 123456', '07700 900123', 'ann@example.co.uk', 'Prefers the east pontoon', "
             u"1, 'M-77'), (2, 'Bob Hale', '9', 'High St', 'Centre', 'Wareham', 'BH20 4AA', '', '', '', '', 0, '')"_s));
         // Booking 1: Ann, 2 adults, 1 child; booking 2: Bob, counts not recorded.
-        QVERIFY(m_install->Exec(
+        QVERIFY(m_install->exec(
             u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, BookedBy, Notes, NoAdults, NoKids, CostOfHire, "
             u"OtherCharges, VAT, TotalPayable, AmountPayed, BerthConfirmationNumber, GuestConfirmationNumber) VALUES "
             u"(1, 1, '2026-06-05 14:30:00', '2026-06-07 10:00:00', 'Sue', 'Arrives late', 2, 1, 12345000, 500000, "
             u"2248750, 15093750, 10000000, 41, 'G-9'), "
             u"(2, 2, '2026-07-01 09:00:00', '2026-07-02 14:00:00', 'Tom', 'Bob''s notes', -1, -1, 500000, 0, "
             u"87500, 587500, 0, 42, 'G-10')"_s));
-        QVERIFY(m_install->Exec(u"INSERT INTO Berth (ID, Name, Active) VALUES (1, 'A1', 1)"_s));
-        QVERIFY(m_install->Exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (1, 1), (2, 1)"_s));
+        QVERIFY(m_install->exec(u"INSERT INTO Berth (ID, Name, Active) VALUES (1, 'A1', 1)"_s));
+        QVERIFY(m_install->exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (1, 1), (2, 1)"_s));
     }
 
-    std::unique_ptr<frmBookingSummary> Summary(int id)
+    std::unique_ptr<BookingSummaryWindow> openSummary(int id)
     {
-        auto summary = std::make_unique<frmBookingSummary>(m_install->services);
-        if (!summary->Prepare(id))
+        auto summary = std::make_unique<BookingSummaryWindow>(m_install->services);
+        if (!summary->prepare(id))
             return nullptr;
         return summary;
     }
 
     /// The lines of every page of a PDF, blanks squeezed.
-    static QList<QStringList> PdfPages(const QString& path)
+    static QList<QStringList> pdfPages(const QString& path)
     {
         QList<QStringList> pages;
-        for (const QString& page : PdfReader::Pages(path))
-            pages << PdfReader::Lines(page);
+        for (const QString& page : PdfReader::pages(path))
+            pages << PdfReader::lines(page);
         return pages;
     }
 
     /// The company heading both documents start with.
-    static QStringList Heading()
+    static QStringList heading()
     {
-        return Texts(u"Poole Quay Marina|1 Quay Street|Old Town|Poole|Dorset|BH15 1HJ|Telephone No: 01202 000111"_s);
+        return texts(u"Poole Quay Marina|1 Quay Street|Old Town|Poole|Dorset|BH15 1HJ|Telephone No: 01202 000111"_s);
     }
-    static QStringList Texts(const QString& joined) { return joined.split(u'|'); }
+    static QStringList texts(const QString& joined) { return joined.split(u'|'); }
 
     /// The first expected text missing from the lines in this order, followed by the lines; empty when all stand.
-    static QString Missing(const QStringList& lines, const QStringList& expected)
+    static QString missing(const QStringList& lines, const QStringList& expected)
     {
         const QString all = lines.join(u'\n');
         qsizetype at = 0;
@@ -79,43 +79,43 @@ class tst_BookingSummary : public InstallTest
 private slots:
     void invTempHoldsTheLastBookingShown()
     {
-        QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM InvTemp"_s), 0);
-        QVERIFY(Summary(1));
-        QVERIFY(Summary(2));
-        QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM InvTemp"_s), 1);
-        QCOMPARE(m_install->Text(u"SELECT ID || '|' || CompanyID || '|' || CustomerID || '|' || FromDate || '|' || "
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM InvTemp"_s), 0);
+        QVERIFY(openSummary(1));
+        QVERIFY(openSummary(2));
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM InvTemp"_s), 1);
+        QCOMPARE(m_install->text(u"SELECT ID || '|' || CompanyID || '|' || CustomerID || '|' || FromDate || '|' || "
                                  u"BookedBy || '|' || TotalPayable || '|' || GuestConfirmationNumber || '|' || Notes "
                                  u"FROM InvTemp"_s),
                  u"2|7|2|2026-07-01 09:00:00|Tom|587500|G-10|Bob's notes"_s); // the company's own ID, not the default
         // A booking that does not exist is not shown and leaves the row as it was.
-        QVERIFY(!Summary(99));
-        QCOMPARE(m_install->Text(u"SELECT CAST(COUNT(*) AS TEXT) || ':' || CAST(max(ID) AS TEXT) FROM InvTemp"_s),
+        QVERIFY(!openSummary(99));
+        QCOMPARE(m_install->text(u"SELECT CAST(COUNT(*) AS TEXT) || ':' || CAST(max(ID) AS TEXT) FROM InvTemp"_s),
                  u"1:2"_s);
         // Nor one whose customer is gone.
-        QVERIFY(m_install->Exec(u"DELETE FROM Customer WHERE ID = 1"_s));
-        QVERIFY(!Summary(1));
-        QCOMPARE(m_install->Text(u"SELECT CAST(COUNT(*) AS TEXT) || ':' || CAST(max(ID) AS TEXT) FROM InvTemp"_s),
+        QVERIFY(m_install->exec(u"DELETE FROM Customer WHERE ID = 1"_s));
+        QVERIFY(!openSummary(1));
+        QCOMPARE(m_install->text(u"SELECT CAST(COUNT(*) AS TEXT) || ':' || CAST(max(ID) AS TEXT) FROM InvTemp"_s),
                  u"1:2"_s);
-        QVERIFY2(m_install->messages.calls.isEmpty(), qPrintable(m_install->messages.Said()));
+        QVERIFY2(m_install->messages.calls.isEmpty(), qPrintable(m_install->messages.said()));
     }
 
     void showsTheBooking()
     {
-        const auto summary = Summary(1);
+        const auto summary = openSummary(1);
         QVERIFY(summary);
         QCOMPARE(summary->windowTitle(), u"Reservation summary"_s);
-        QCOMPARE(Control<QLabel>(*summary, "lblDates")->text(), u"05.06.2026 14:30 to 07.06.2026 10:00"_s);
-        QCOMPARE(Control<QLabel>(*summary, "lblName")->text(), u"Ann O'Neill, Gull House"_s);
-        QCOMPARE(Control<QLabel>(*summary, "lblAddress")->text(), u"Quay Street, Hamworthy, Poole, BH15 1AA"_s);
-        QCOMPARE(Control<QLabel>(*summary, "lblPhone")->text(), u"01202 123456"_s);
+        QCOMPARE(control<QLabel>(*summary, "lblDates")->text(), u"05.06.2026 14:30 to 07.06.2026 10:00"_s);
+        QCOMPARE(control<QLabel>(*summary, "lblName")->text(), u"Ann O'Neill, Gull House"_s);
+        QCOMPARE(control<QLabel>(*summary, "lblAddress")->text(), u"Quay Street, Hamworthy, Poole, BH15 1AA"_s);
+        QCOMPARE(control<QLabel>(*summary, "lblPhone")->text(), u"01202 123456"_s);
         QStringList amounts;
         for (int i = 1; i <= 5; ++i)
-            amounts << Control(*summary, u"Text%1"_s.arg(i))->text();
+            amounts << control(*summary, u"Text%1"_s.arg(i))->text();
         QCOMPARE(amounts, (QStringList{u"£1234.50"_s, u"£50.00"_s, u"£224.88"_s, u"£1509.38"_s, u"£1000.00"_s}));
-        QCOMPARE(Control<QPlainTextEdit>(*summary, "txtNotes")->toPlainText(), u"Arrives late"_s);
-        QCOMPARE(Control<QPlainTextEdit>(*summary, "txtCnotes")->toPlainText(), u"Prefers the east pontoon"_s);
+        QCOMPARE(control<QPlainTextEdit>(*summary, "txtNotes")->toPlainText(), u"Arrives late"_s);
+        QCOMPARE(control<QPlainTextEdit>(*summary, "txtCnotes")->toPlainText(), u"Prefers the east pontoon"_s);
 
-        QTest::mouseClick(Control<QLabel>(*summary, "Label38"), Qt::LeftButton);
+        QTest::mouseClick(control<QLabel>(*summary, "Label38"), Qt::LeftButton);
         QCOMPARE(m_install->desktop.opened, QList<QUrl>{QUrl(u"mailto:ann@example.co.uk"_s)});
     }
 
@@ -134,12 +134,12 @@ private slots:
         QFETCH(int, adults);
         QFETCH(int, kids);
         QFETCH(QString, shown);
-        QVERIFY(m_install->Exec(u"UPDATE Booking SET NoAdults = ?, NoKids = ? WHERE ID = 1"_s, {adults, kids}));
-        const auto summary = Summary(1);
+        QVERIFY(m_install->exec(u"UPDATE Booking SET NoAdults = ?, NoKids = ? WHERE ID = 1"_s, {adults, kids}));
+        const auto summary = openSummary(1);
         QVERIFY(summary);
         QString seen;
         for (const char* name : {"lblNoAdults", "lblAdults", "lblNoKids", "lblKids"})
-            seen += Control<QLabel>(*summary, name)->isHidden() ? u'0' : u'1';
+            seen += control<QLabel>(*summary, name)->isHidden() ? u'0' : u'1';
         QCOMPARE(seen, shown);
     }
 
@@ -152,57 +152,57 @@ private slots:
     void cancelFromTheSummary()
     {
         QFETCH(bool, yes);
-        const auto summary = Summary(1);
+        const auto summary = openSummary(1);
         QVERIFY(summary);
         m_install->messages.answers << (yes ? MsgResult::Yes : MsgResult::No);
-        Click(*summary, "Command2");
-        QCOMPARE(m_install->messages.Said(), u"Cancel booking: Do you want to delete existing reservation?"_s);
-        QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM Booking WHERE ID = 1"_s), yes ? 0 : 1);
+        click(*summary, "Command2");
+        QCOMPARE(m_install->messages.said(), u"Cancel booking: Do you want to delete existing reservation?"_s);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Booking WHERE ID = 1"_s), yes ? 0 : 1);
         const QString entry =
-            Entry(*m_install, 13, u"From: 05.06.2026 14:30 to 07.06.2026 10:00, Customer:Ann O'Neill, Gull House"_s);
-        QCOMPARE(m_install->EventLogText().contains(entry), yes);
-        QCOMPARE(Control<QPushButton>(*summary, "Command1")->isEnabled(), !yes);
+            ::entry(*m_install, 13, u"From: 05.06.2026 14:30 to 07.06.2026 10:00, Customer:Ann O'Neill, Gull House"_s);
+        QCOMPARE(m_install->eventLogText().contains(entry), yes);
+        QCOMPARE(control<QPushButton>(*summary, "Command1")->isEnabled(), !yes);
     }
 
     void editOpensTheWizardOnTheSameBooking()
     {
-        MDIMain main(m_install->services);
-        QVERIFY(ShowActive(main));
+        MainWindow main(m_install->services);
+        QVERIFY(showActive(main));
         QPointer<QDialog> seen;
-        OnNextModal([&](QDialog* dialog) {
+        onNextModal([&](QDialog* dialog) {
             seen = dialog;
             QCOMPARE(dialog->objectName(), u"frmBookingSummary"_s);
-            Click(*dialog, "Command1");
+            click(*dialog, "Command1");
         });
-        frmBookingSummary::Display(main, m_install->services, 2);
+        BookingSummaryWindow::display(main, m_install->services, 2);
         QVERIFY(!seen); // closed and gone before the wizard comes up
-        auto* wizard = qobject_cast<frmBooking*>(main.FindChild(u"frmBooking"_s));
+        auto* wizard = qobject_cast<BookingWizard*>(main.findWindow(u"frmBooking"_s));
         QVERIFY(wizard);
-        QCOMPARE(wizard->Mode(), RecordMode::Edit);
-        QCOMPARE(wizard->BookingID(), 2);
-        QCOMPARE(Control<QLineEdit>(*wizard, "txtBookedBy")->text(), u"Tom"_s);
+        QCOMPARE(wizard->mode(), RecordMode::Edit);
+        QCOMPARE(wizard->bookingId(), 2);
+        QCOMPARE(control<QLineEdit>(*wizard, "txtBookedBy")->text(), u"Tom"_s);
 
         // Close and a booking that does not exist open nothing more.
-        OnNextModal([](QDialog* dialog) { Click(*dialog, "Command3"); });
-        frmBookingSummary::Display(main, m_install->services, 1);
-        QCOMPARE(qobject_cast<frmBooking*>(main.FindChild(u"frmBooking"_s))->BookingID(), 2);
-        frmBookingSummary::Display(main, m_install->services, 99);
-        QCOMPARE(qobject_cast<frmBooking*>(main.FindChild(u"frmBooking"_s))->BookingID(), 2);
+        onNextModal([](QDialog* dialog) { click(*dialog, "Command3"); });
+        BookingSummaryWindow::display(main, m_install->services, 1);
+        QCOMPARE(qobject_cast<BookingWizard*>(main.findWindow(u"frmBooking"_s))->bookingId(), 2);
+        BookingSummaryWindow::display(main, m_install->services, 99);
+        QCOMPARE(qobject_cast<BookingWizard*>(main.findWindow(u"frmBooking"_s))->bookingId(), 2);
     }
 
     void receiptPrintsEveryFieldInOrder()
     {
-        const auto summary = Summary(1);
+        const auto summary = openSummary(1);
         QVERIFY(summary);
-        QVERIFY(Summary(2)); // shown at another desk meanwhile: this desk still prints booking 1
+        QVERIFY(openSummary(2)); // shown at another desk meanwhile: this desk still prints booking 1
         m_install->printer.defaultName = u"Office"_s;
-        Click(*summary, "Command4");
+        click(*summary, "Command4");
         QCOMPARE(m_install->printer.jobs, QStringList{u"INVOICE"_s});
-        const QList<QStringList> pages = PdfPages(m_install->printer.paperPath);
+        const QList<QStringList> pages = pdfPages(m_install->printer.paperPath);
         QCOMPARE(pages.size(), 1);
-        QCOMPARE(Missing(pages[0],
-                         Heading() +
-                             Texts(u"VAT No: GB 123 4567 89|INVOICE|Invoice Number: 1|Booking Date: 05.06.2026 14:30|"
+        QCOMPARE(missing(pages[0],
+                         heading() +
+                             texts(u"VAT No: GB 123 4567 89|INVOICE|Invoice Number: 1|Booking Date: 05.06.2026 14:30|"
                                    u"Booked By: Sue|Ann O'Neill|Gull House|Quay Street|Hamworthy|Poole|BH15 1AA|"
                                    u"Booking charges,|Cost Of Hire: £1,234.50|Other Charges: £50.00|VAT: £224.88|"
                                    u"Total Payable: £1,509.38|Amount Payed: £1,000.00|Berth Confirmation Number: 41|"
@@ -213,19 +213,19 @@ private slots:
 
     void reservationFormWithoutAPrinterBecomesAPdf()
     {
-        const auto summary = Summary(1);
+        const auto summary = openSummary(1);
         QVERIFY(summary);
-        const QString path = m_install->Root() + u"/form.pdf"_s;
+        const QString path = m_install->root() + u"/form.pdf"_s;
         m_install->messages.answers << MsgResult::Yes;
         m_install->files.answers << path;
-        Click(*summary, "Command5");
+        click(*summary, "Command5");
         QVERIFY(m_install->messages.calls.value(0).text.startsWith(u"No printer is installed."_s));
         QCOMPARE(m_install->files.calls.value(0).proposedName, u"Reservation Form 1.pdf"_s);
-        const QList<QStringList> pages = PdfPages(path);
+        const QList<QStringList> pages = pdfPages(path);
         QCOMPARE(pages.size(), 1);
         QCOMPARE(
-            Missing(pages[0],
-                    Heading() + Texts(u"Reservation Form|Reservation Number: 1|From Date: 05.06.2026 14:30|"
+            missing(pages[0],
+                    heading() + texts(u"Reservation Form|Reservation Number: 1|From Date: 05.06.2026 14:30|"
                                       u"To Date: 07.06.2026 10:00|Name: Ann O'Neill|HouseName: Gull House|"
                                       u"Street: Quay Street|Area: Hamworthy|Town: Poole|Postcode: BH15 1AA|"
                                       u"TelNo: 01202 123456|MobileNo: 07700 900123|EmailAddress: ann@example.co.uk|"
@@ -233,15 +233,15 @@ private slots:
                                       u"Reservation Notes: Arrives late|Reservation Terms and Conditions:|"
                                       u"Berths are let by the night."_s)),
             QString());
-        QCOMPARE(pages[0].last(), BookingDocuments::SignatureLine());
+        QCOMPARE(pages[0].last(), BookingDocuments::signatureLine());
         // 36 and 19 underscores.
-        QCOMPARE(BookingDocuments::SignatureLine(),
+        QCOMPARE(BookingDocuments::signatureLine(),
                  u"Signature: ____________________________________ Date: ___________________"_s);
         // The same through "Save as PDF...", with no question asked.
-        m_install->files.answers << m_install->Root() + u"/receipt.pdf"_s;
-        Control<QAction>(*summary, "mnuPdfReceipt")->trigger();
+        m_install->files.answers << m_install->root() + u"/receipt.pdf"_s;
+        control<QAction>(*summary, "mnuPdfReceipt")->trigger();
         QCOMPARE(m_install->messages.calls.size(), 1);
-        QVERIFY(PdfPages(m_install->Root() + u"/receipt.pdf"_s).value(0).contains(u"INVOICE"_s));
+        QVERIFY(pdfPages(m_install->root() + u"/receipt.pdf"_s).value(0).contains(u"INVOICE"_s));
     }
 
     void longNotesRunOntoASecondPage()
@@ -249,24 +249,24 @@ private slots:
         QStringList notes;
         for (int i = 1; i <= 50; ++i)
             notes << u"Note %1: the tender waits at the slipway."_s.arg(i);
-        QVERIFY(m_install->Exec(u"UPDATE Booking SET Notes = ? WHERE ID = 1"_s, {notes.join(u'\n')}));
-        QVERIFY(Summary(1));
-        const auto data = BookingDocuments::Load(m_install->Db());
+        QVERIFY(m_install->exec(u"UPDATE Booking SET Notes = ? WHERE ID = 1"_s, {notes.join(u'\n')}));
+        QVERIFY(openSummary(1));
+        const auto data = BookingDocuments::load(m_install->db());
         QVERIFY(data);
-        const QString path = m_install->Root() + u"/form.pdf"_s;
-        QVERIFY(DocumentRenderer::WritePdf(BookingDocuments::ReservationForm(*data), path));
-        const QList<QStringList> pages = PdfPages(path);
+        const QString path = m_install->root() + u"/form.pdf"_s;
+        QVERIFY(DocumentRenderer::writePdf(BookingDocuments::reservationForm(*data), path));
+        const QList<QStringList> pages = pdfPages(path);
         QCOMPARE(pages.size(), 2);
         QString all;
         for (const QStringList& page : pages) {
-            QCOMPARE(page.last(), BookingDocuments::SignatureLine());
+            QCOMPARE(page.last(), BookingDocuments::signatureLine());
             all += page.join(u'\n') + u'\n';
         }
         // Every note once, in order; the customer's block whole on one page.
-        QCOMPARE(Missing(all.split(u'\n'), notes), QString());
+        QCOMPARE(missing(all.split(u'\n'), notes), QString());
         for (const QString& note : notes)
             QCOMPARE(all.count(note), 1);
-        QCOMPARE(Missing(pages[0], {u"Name: Ann O'Neill"_s, u"EmailAddress: ann@example.co.uk"_s}), QString());
+        QCOMPARE(missing(pages[0], {u"Name: Ann O'Neill"_s, u"EmailAddress: ann@example.co.uk"_s}), QString());
         QVERIFY(pages[1].join(u'\n').contains(u"Reservation Terms and Conditions:"_s));
     }
 };

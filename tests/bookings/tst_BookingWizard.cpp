@@ -1,8 +1,8 @@
-#include "bookings/frmBooking.h"
+#include "bookings/BookingWizard.h"
 #include "common/TestSupport.h"
 #include "core/Dialect.h"
 #include "core/SqlHelpers.h"
-#include "shell/MDIMain.h"
+#include "shell/MainWindow.h"
 
 #include <QDateEdit>
 #include <QTimeEdit>
@@ -11,64 +11,64 @@
 class tst_BookingWizard : public InstallTest
 {
     Q_OBJECT
-    std::unique_ptr<MDIMain> m_main;
-    QPointer<frmBooking> m_wizard;
+    std::unique_ptr<MainWindow> m_main;
+    QPointer<BookingWizard> m_wizard;
 
-    void Seed() override
+    void seed() override
     {
-        QVERIFY(m_install->Exec(
+        QVERIFY(m_install->exec(
             u"INSERT INTO Customer (ID, Name, HouseName, Street, Town, PostCode, TelNo, EmailAddress) VALUES "
             u"(1, 'Ann O''Neill', '4', 'Quay Street', 'Poole', 'BH15 1AA', '01202 123456', 'ann@example.co.uk')"_s));
-        QVERIFY(m_install->Exec(u"INSERT INTO Berth (ID, Name, Length, Width, HasPower, DailyHireCharge, Active) "
+        QVERIFY(m_install->exec(u"INSERT INTO Berth (ID, Name, Length, Width, HasPower, DailyHireCharge, Active) "
                                 u"VALUES (1, 'A1', 10, 3, 1, 125000, 1), (2, 'B2', 8, 3, 0, 80000, 1), "
                                 u"(3, 'C3', 8, 3, 0, NULL, 1), (4, 'D4', 8, 3, 0, 10000, 0)"_s));
-        m_main = std::make_unique<MDIMain>(m_install->services);
+        m_main = std::make_unique<MainWindow>(m_install->services);
         m_main->resize(1100, 800);
-        QVERIFY(ShowActive(*m_main));
-        OpenFromMenu();
+        QVERIFY(showActive(*m_main));
+        openFromMenu();
     }
-    void TearDown() override { m_main.reset(); }
+    void tearDown() override { m_main.reset(); }
 
     // Bookings, Add Booking: the one wizard, prepared again.
-    void OpenFromMenu()
+    void openFromMenu()
     {
-        Control<QAction>(*m_main, "mnuBookingsAdd")->trigger();
-        m_wizard = qobject_cast<frmBooking*>(m_main->FindChild(u"frmBooking"_s));
+        control<QAction>(*m_main, "mnuBookingsAdd")->trigger();
+        m_wizard = qobject_cast<BookingWizard*>(m_main->findWindow(u"frmBooking"_s));
         QVERIFY(m_wizard && m_wizard->isVisible());
     }
     // Opens the one wizard again, as the calendar or the booking search do, to change a booking.
-    void OpenToChange(int id)
+    void openToChange(int id)
     {
-        m_wizard = frmBooking::Display(*m_main, m_install->services, RecordMode::Edit, id);
-        QVERIFY(m_wizard->Mode() == RecordMode::Edit);
+        m_wizard = BookingWizard::display(*m_main, m_install->services, RecordMode::Edit, id);
+        QVERIFY(m_wizard->mode() == RecordMode::Edit);
     }
 
-    template <typename T = QLineEdit> T* Find(const char* name) const { return Control<T>(*m_wizard, name); }
-    QString Text(const char* name) const { return Find(name)->text(); }
-    void Next() { Click(*m_wizard, "cmdNext"); }
+    template <typename T = QLineEdit> T* find(const char* name) const { return control<T>(*m_wizard, name); }
+    QString text(const char* name) const { return find(name)->text(); }
+    void next() { click(*m_wizard, "cmdNext"); }
 
-    void SetPeriod(const QDate& fromDate, const QTime& fromTime, const QDate& toDate, const QTime& toTime)
+    void setPeriod(const QDate& fromDate, const QTime& fromTime, const QDate& toDate, const QTime& toTime)
     {
-        Find<QDateEdit>("dtpFromDate")->setDate(fromDate);
-        Find<QTimeEdit>("dtpFromTime")->setTime(fromTime);
-        Find<QDateEdit>("dtpToDate")->setDate(toDate);
-        Find<QTimeEdit>("dtpToTime")->setTime(toTime);
+        find<QDateEdit>("dtpFromDate")->setDate(fromDate);
+        find<QTimeEdit>("dtpFromTime")->setTime(fromTime);
+        find<QDateEdit>("dtpToDate")->setDate(toDate);
+        find<QTimeEdit>("dtpToTime")->setTime(toTime);
     }
 
     // Clicks the grid row showing the berth called name.
-    void ClickBerth(const QString& name)
+    void clickBerth(const QString& name)
     {
-        auto* grid = Find<QTableView>("grdBerth");
-        const int row = Offered().indexOf(name);
+        auto* grid = find<QTableView>("grdBerth");
+        const int row = offered().indexOf(name);
         QVERIFY2(row >= 0, qPrintable(u"berth %1 is not offered"_s.arg(name)));
         const QModelIndex index = grid->model()->index(row, 1);
         grid->scrollTo(index);
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(index).center());
     }
 
-    QStringList Offered() const
+    QStringList offered() const
     {
-        auto* grid = Find<QTableView>("grdBerth");
+        auto* grid = find<QTableView>("grdBerth");
         QStringList names;
         for (int row = 0; row < grid->model()->rowCount(); ++row)
             names << grid->model()->index(row, 1).data().toString();
@@ -76,159 +76,159 @@ class tst_BookingWizard : public InstallTest
     }
 
     // Dates 1.7 14:00 to 4.7 10:00, berths, the customer: up to the confirmation page.
-    void WalkToConfirmation(const QStringList& berths)
+    void walkToConfirmation(const QStringList& berths)
     {
-        SetPeriod(QDate(2026, 7, 1), QTime(14, 0), QDate(2026, 7, 4), QTime(10, 0));
-        Next();
+        setPeriod(QDate(2026, 7, 1), QTime(14, 0), QDate(2026, 7, 4), QTime(10, 0));
+        next();
         for (const QString& berth : berths)
-            ClickBerth(berth);
-        Next();
-        auto* customers = Find<QComboBox>("cboCustomer");
+            clickBerth(berth);
+        next();
+        auto* customers = find<QComboBox>("cboCustomer");
         customers->setCurrentIndex(customers->findText(u"Ann O'Neill"_s));
-        Next();
-        QCOMPARE(m_wizard->Step(), 3);
+        next();
+        QCOMPARE(m_wizard->step(), 3);
     }
 
-    QString BerthRows() const
+    QString berthRows() const
     {
-        return m_install->Text(u"SELECT %1 FROM (SELECT BerthID FROM BookingBerth ORDER BY 1) B"_s.arg(
-            Dialect::Of(m_install->Db()).JoinTexts(u"BerthID"_s, u","_s, u"BerthID"_s)));
+        return m_install->text(u"SELECT %1 FROM (SELECT BerthID FROM BookingBerth ORDER BY 1) B"_s.arg(
+            Dialect::of(m_install->db()).joinTexts(u"BerthID"_s, u","_s, u"BerthID"_s)));
     }
 
 private slots:
     void newBookingThenChangeItsBerths()
     {
-        QCOMPARE(Text("txtBerthConfirmationNumber"), u"1"_s);
-        QCOMPARE(Find<QTimeEdit>("dtpFromTime")->time(), QTime(9, 0));
-        SetPeriod(QDate(2026, 7, 1), QTime(14, 0), QDate(2026, 7, 4), QTime(10, 0));
-        Next();
-        QCOMPARE(Offered(), (QStringList{u"A1"_s, u"B2"_s, u"C3"_s}));
+        QCOMPARE(text("txtBerthConfirmationNumber"), u"1"_s);
+        QCOMPARE(find<QTimeEdit>("dtpFromTime")->time(), QTime(9, 0));
+        setPeriod(QDate(2026, 7, 1), QTime(14, 0), QDate(2026, 7, 4), QTime(10, 0));
+        next();
+        QCOMPARE(offered(), (QStringList{u"A1"_s, u"B2"_s, u"C3"_s}));
         for (const QString& berth : {u"A1"_s, u"C3"_s, u"C3"_s, u"B2"_s}) // C3 twice: unmarked again
-            ClickBerth(berth);
-        QCOMPARE(m_wizard->SelectedCount(), 2);
-        Next();
-        QCOMPARE(Text("txtCostOfHire"), u"£61.50"_s);
+            clickBerth(berth);
+        QCOMPARE(m_wizard->selectedCount(), 2);
+        next();
+        QCOMPARE(text("txtCostOfHire"), u"£61.50"_s);
 
         // A customer added with New... is selected at once.
-        OnNextModal([](QDialog* dialog) {
-            Type(*dialog, "txtName", u"Bob Smith"_s);
-            Type(*dialog, "txtHouseName", u"Mill House"_s);
-            Click(*dialog, "cmdOK");
+        onNextModal([](QDialog* dialog) {
+            type(*dialog, "txtName", u"Bob Smith"_s);
+            type(*dialog, "txtHouseName", u"Mill House"_s);
+            click(*dialog, "cmdOK");
         });
-        Click(*m_wizard, "cmdAddCustomer");
-        QCOMPARE(Find<QComboBox>("cboCustomer")->currentText(), u"Bob Smith"_s);
+        click(*m_wizard, "cmdAddCustomer");
+        QCOMPARE(find<QComboBox>("cboCustomer")->currentText(), u"Bob Smith"_s);
 
         // Leaving other charges works out VAT and the total and moves on to the amount paid.
-        auto* other = Find("txtOtherCharges");
+        auto* other = find("txtOtherCharges");
         QApplication::setActiveWindow(m_main.get()); // the closed dialog took the activation with it
         other->setFocus();
         QTest::keyClicks(other, u"8.50"_s);
         QTest::keyClick(other, Qt::Key_Tab);
-        QCOMPARE(Text("txtVAT") + u' ' + Text("txtTotalPayable"), u"£12.25 £82.25"_s);
-        QTRY_COMPARE(QApplication::focusWidget(), Find("txtAmountPayed"));
-        Next();
-        QCOMPARE(Find<QLabel>("lblDates")->text(), u"01.07.2026 14:00 to 04.07.2026 10:00"_s);
-        QCOMPARE(Find<QLabel>("lblName")->text(), u"Bob Smith, Mill House"_s);
-        QCOMPARE(Find<QPushButton>("cmdNext")->text(), u"&Confirm"_s);
-        Next();
+        QCOMPARE(text("txtVAT") + u' ' + text("txtTotalPayable"), u"£12.25 £82.25"_s);
+        QTRY_COMPARE(QApplication::focusWidget(), find("txtAmountPayed"));
+        next();
+        QCOMPARE(find<QLabel>("lblDates")->text(), u"01.07.2026 14:00 to 04.07.2026 10:00"_s);
+        QCOMPARE(find<QLabel>("lblName")->text(), u"Bob Smith, Mill House"_s);
+        QCOMPARE(find<QPushButton>("cmdNext")->text(), u"&Confirm"_s);
+        next();
         QTRY_VERIFY(!m_wizard); // saved and closed
 
-        const int id = m_install->Int(u"SELECT ID FROM Booking"_s);
-        QCOMPARE(m_install->Text(u"SELECT TotalPayable || ' ' || NoAdults || '/' || NoKids FROM Booking"_s),
+        const int id = m_install->scalarInt(u"SELECT ID FROM Booking"_s);
+        QCOMPARE(m_install->text(u"SELECT TotalPayable || ' ' || NoAdults || '/' || NoKids FROM Booking"_s),
                  u"822500 2/0"_s);
-        QCOMPARE(BerthRows(), u"1,2"_s);
+        QCOMPARE(berthRows(), u"1,2"_s);
         QVERIFY(
-            m_install->EventLogText().contains(u"[Booking added]\r\nFrom: 01.07.2026 14:00 to 04.07.2026 "
+            m_install->eventLogText().contains(u"[Booking added]\r\nFrom: 01.07.2026 14:00 to 04.07.2026 "
                                                u"10:00\r\nCustomer:Bob Smith, Mill House\r\nBerth(s): A1, B2\r\n"_s));
 
         // Changing it: its own berths are offered and marked; swap A1 for C3.
-        OpenToChange(id);
-        QCOMPARE(Text("txtOtherCharges"), u"8.50"_s);
-        Next();
-        QCOMPARE(m_wizard->SelectedCount(), 2);
-        ClickBerth(u"A1"_s);
-        ClickBerth(u"C3"_s);
-        Next();
-        QCOMPARE(Text("txtCostOfHire"), u"£24.00"_s);
-        Next();
-        Next();
-        QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM Booking"_s), 1);
-        QCOMPARE(BerthRows(), u"2,3"_s);
+        openToChange(id);
+        QCOMPARE(text("txtOtherCharges"), u"8.50"_s);
+        next();
+        QCOMPARE(m_wizard->selectedCount(), 2);
+        clickBerth(u"A1"_s);
+        clickBerth(u"C3"_s);
+        next();
+        QCOMPARE(text("txtCostOfHire"), u"£24.00"_s);
+        next();
+        next();
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Booking"_s), 1);
+        QCOMPARE(berthRows(), u"2,3"_s);
         QVERIFY(
-            m_install->EventLogText().contains(u"[Booking modified]\r\nFrom: 01.07.2026 14:00 to 04.07.2026 "
+            m_install->eventLogText().contains(u"[Booking modified]\r\nFrom: 01.07.2026 14:00 to 04.07.2026 "
                                                u"10:00\r\nCustomer:Bob Smith, Mill House\r\nBerth(s): B2, C3\r\n"_s));
     }
 
     void berthTakenBeforeConfirm()
     {
-        WalkToConfirmation({u"A1"_s, u"B2"_s});
+        walkToConfirmation({u"A1"_s, u"B2"_s});
         // Another booking takes B2 meanwhile.
-        QVERIFY(m_install->Exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate) VALUES "
+        QVERIFY(m_install->exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate) VALUES "
                                 u"(50, 1, '2026-07-03 09:00:00', '2026-07-05 14:00:00')"_s));
-        QVERIFY(m_install->Exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (50, 2)"_s));
-        Next();
+        QVERIFY(m_install->exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (50, 2)"_s));
+        next();
         QCOMPARE(m_install->messages.calls.size(), 1);
         QVERIFY(m_install->messages.calls[0].text.startsWith(u"B2 has been booked"_s));
-        QCOMPARE(m_wizard->Step(), 1);
+        QCOMPARE(m_wizard->step(), 1);
         QVERIFY(m_wizard && m_wizard->isVisible());
-        QCOMPARE(Offered(), (QStringList{u"A1"_s, u"C3"_s}));
-        QCOMPARE(m_wizard->SelectedCount(), 1); // A1 still marked
+        QCOMPARE(offered(), (QStringList{u"A1"_s, u"C3"_s}));
+        QCOMPARE(m_wizard->selectedCount(), 1); // A1 still marked
         // Nothing of the refused booking was written.
-        QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM Booking"_s), 1);
-        QCOMPARE(BerthRows(), u"2"_s);
-        QVERIFY(!m_install->EventLogText().contains(u"[Booking added]"_s));
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Booking"_s), 1);
+        QCOMPARE(berthRows(), u"2"_s);
+        QVERIFY(!m_install->eventLogText().contains(u"[Booking added]"_s));
     }
 
     void customerDeletedAtAnotherDesk()
     {
-        const auto deskB = Database::Open(m_install->DatabasePath(), u"desk-b"_s, 2000);
+        const auto deskB = Database::open(m_install->databasePath(), u"desk-b"_s, 2000);
         QVERIFY(deskB);
-        WalkToConfirmation({u"A1"_s});
-        QVERIFY(modFunctions::DeleteCustomerRows(*deskB, 1));
-        Next();
-        QCOMPARE(m_wizard->Step(), 2);
-        QVERIFY(m_install->messages.Said().startsWith(u"Booking: The customer Ann O'Neill has been deleted"_s));
-        QCOMPARE(Find<QComboBox>("cboCustomer")->count(), 0); // the list is read afresh
-        QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM Booking"_s), 0);
-        Database::Close(u"desk-b"_s);
+        walkToConfirmation({u"A1"_s});
+        QVERIFY(modFunctions::deleteCustomerRows(*deskB, 1));
+        next();
+        QCOMPARE(m_wizard->step(), 2);
+        QVERIFY(m_install->messages.said().startsWith(u"Booking: The customer Ann O'Neill has been deleted"_s));
+        QCOMPARE(find<QComboBox>("cboCustomer")->count(), 0); // the list is read afresh
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Booking"_s), 0);
+        Database::close(u"desk-b"_s);
     }
 
     void proposedNumberTakenAtAnotherDesk()
     {
-        QCOMPARE(Text("txtBerthConfirmationNumber"), u"1"_s);
+        QCOMPARE(text("txtBerthConfirmationNumber"), u"1"_s);
         // Desk B saves a booking with the same proposed number first.
-        const auto deskB = Database::Open(m_install->DatabasePath(), u"desk-b"_s, 2000);
-        QVERIFY(deskB && Sql::Exec(*deskB, u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, "
+        const auto deskB = Database::open(m_install->databasePath(), u"desk-b"_s, 2000);
+        QVERIFY(deskB && Sql::exec(*deskB, u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, "
                                            u"BerthConfirmationNumber) VALUES (60, 1, '2026-09-01 09:00:00', "
                                            u"'2026-09-02 14:00:00', 1)"_s));
-        Database::Close(u"desk-b"_s);
-        WalkToConfirmation({u"A1"_s});
-        Next();
+        Database::close(u"desk-b"_s);
+        walkToConfirmation({u"A1"_s});
+        next();
         QTRY_VERIFY(!m_wizard);
-        QCOMPARE(m_install->Int(u"SELECT BerthConfirmationNumber FROM Booking WHERE ID <> 60"_s), 2);
-        QCOMPARE(m_install->messages.Said(), u"Booking: Confirmation number 1 was given to a booking made at another "
+        QCOMPARE(m_install->scalarInt(u"SELECT BerthConfirmationNumber FROM Booking WHERE ID <> 60"_s), 2);
+        QCOMPARE(m_install->messages.said(), u"Booking: Confirmation number 1 was given to a booking made at another "
                                              u"desk meanwhile. This booking has been saved with number 2."_s);
     }
 
     void changedAtAnotherDeskIsNotOverwritten()
     {
-        WalkToConfirmation({u"A1"_s});
-        Next();
-        const int id = m_install->Int(u"SELECT ID FROM Booking"_s);
-        OpenToChange(id);
+        walkToConfirmation({u"A1"_s});
+        next();
+        const int id = m_install->scalarInt(u"SELECT ID FROM Booking"_s);
+        openToChange(id);
         // Desk B records a payment while desk A changes the same booking.
-        const auto deskB = Database::Open(m_install->DatabasePath(), u"desk-b"_s, 2000);
-        QVERIFY(deskB && Sql::Exec(*deskB, u"UPDATE Booking SET AmountPayed = 100000 WHERE ID = ?"_s, {id}));
-        Database::Close(u"desk-b"_s);
-        Next();
-        Next();
-        Next();
-        Next();
-        QVERIFY(m_install->messages.Said().startsWith(
+        const auto deskB = Database::open(m_install->databasePath(), u"desk-b"_s, 2000);
+        QVERIFY(deskB && Sql::exec(*deskB, u"UPDATE Booking SET AmountPayed = 100000 WHERE ID = ?"_s, {id}));
+        Database::close(u"desk-b"_s);
+        next();
+        next();
+        next();
+        next();
+        QVERIFY(m_install->messages.said().startsWith(
             u"Booking: This booking has been changed or cancelled at another desk"_s));
         QVERIFY(m_wizard && m_wizard->isVisible());
-        QCOMPARE(m_install->Int(u"SELECT AmountPayed FROM Booking WHERE ID = ?"_s, {id}), 100000);
-        QVERIFY(!m_install->EventLogText().contains(u"[Booking modified]"_s));
+        QCOMPARE(m_install->scalarInt(u"SELECT AmountPayed FROM Booking WHERE ID = ?"_s, {id}), 100000);
+        QVERIFY(!m_install->eventLogText().contains(u"[Booking modified]"_s));
     }
 
     void datesCardAndGrid()
@@ -236,62 +236,62 @@ private slots:
         // No box asks for the card's security code, and a number an older release kept whole is shown masked.
         QVERIFY(!m_wizard->findChild<QLineEdit*>(u"txtCreditCardCV2No"_s));
         QVERIFY(
-            m_install->Exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, CreditCardNo, CreditCardCV2No) "
+            m_install->exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, CreditCardNo, CreditCardCV2No) "
                             u"VALUES (70, 1, '2026-08-01 09:00:00', '2026-08-02 14:00:00', '4111111111111234', "
                             u"'123')"_s));
-        OpenToChange(70);
-        QCOMPARE(Text("txtCreditCardNo"), u"************1234"_s);
-        OpenFromMenu();
+        openToChange(70);
+        QCOMPARE(text("txtCreditCardNo"), u"************1234"_s);
+        openFromMenu();
         // The date boxes take 2000 to 2199 only; a year such as 6054 cannot be entered.
-        auto* from = Find<QDateEdit>("dtpFromDate");
+        auto* from = find<QDateEdit>("dtpFromDate");
         QCOMPARE(from->minimumDate(), QDate(2000, 1, 1));
         from->setDate(QDate(6054, 1, 1));
         QCOMPARE(from->date(), QDate(2199, 12, 31));
-        QCOMPARE(Find<QDateEdit>("dtpToDate")->maximumDate(), QDate(2199, 12, 31));
+        QCOMPARE(find<QDateEdit>("dtpToDate")->maximumDate(), QDate(2199, 12, 31));
         // A berth without a recorded length or width shows empty cells, not "0".
-        QVERIFY(m_install->Exec(u"UPDATE Berth SET Length = NULL, Width = NULL WHERE ID = 3"_s));
-        SetPeriod(QDate(2026, 7, 1), QTime(14, 0), QDate(2026, 7, 4), QTime(10, 0));
-        Next();
-        const auto* model = Find<QTableView>("grdBerth")->model();
-        const int c3 = Offered().indexOf(u"C3"_s);
+        QVERIFY(m_install->exec(u"UPDATE Berth SET Length = NULL, Width = NULL WHERE ID = 3"_s));
+        setPeriod(QDate(2026, 7, 1), QTime(14, 0), QDate(2026, 7, 4), QTime(10, 0));
+        next();
+        const auto* model = find<QTableView>("grdBerth")->model();
+        const int c3 = offered().indexOf(u"C3"_s);
         QCOMPARE(model->index(c3, 2).data().toString() + u'|' + model->index(c3, 3).data().toString(), u"|"_s);
-        QCOMPARE(model->index(Offered().indexOf(u"A1"_s), 2).data().toString(), u"10"_s);
-        QVERIFY(Find<QLabel>("lblReadError")->isHidden());
+        QCOMPARE(model->index(offered().indexOf(u"A1"_s), 2).data().toString(), u"10"_s);
+        QVERIFY(find<QLabel>("lblReadError")->isHidden());
         // A berth list that cannot be read says so above the empty grid.
-        Click(*m_wizard, "cmdBack");
-        QVERIFY(m_install->Exec(u"ALTER TABLE Berth RENAME TO BerthGone"_s));
-        Next();
-        QVERIFY(Offered().isEmpty());
-        QVERIFY(Find<QLabel>("lblReadError")->text().startsWith(u"The rows could not be read: "_s));
-        QVERIFY(m_install->Exec(u"ALTER TABLE BerthGone RENAME TO Berth"_s));
+        click(*m_wizard, "cmdBack");
+        QVERIFY(m_install->exec(u"ALTER TABLE Berth RENAME TO BerthGone"_s));
+        next();
+        QVERIFY(offered().isEmpty());
+        QVERIFY(find<QLabel>("lblReadError")->text().startsWith(u"The rows could not be read: "_s));
+        QVERIFY(m_install->exec(u"ALTER TABLE BerthGone RENAME TO Berth"_s));
     }
 
     void chargesWorkedOutWhenOtherChargesSkipped()
     {
         // A1 at £12.50 for three days; the other charges box is never visited.
-        SetPeriod(QDate(2026, 7, 1), QTime(14, 0), QDate(2026, 7, 4), QTime(10, 0));
-        Next();
-        ClickBerth(u"A1"_s);
-        Next();
-        Find("txtAmountPayed")->setText(u"20"_s);
-        auto* customers = Find<QComboBox>("cboCustomer");
+        setPeriod(QDate(2026, 7, 1), QTime(14, 0), QDate(2026, 7, 4), QTime(10, 0));
+        next();
+        clickBerth(u"A1"_s);
+        next();
+        find("txtAmountPayed")->setText(u"20"_s);
+        auto* customers = find<QComboBox>("cboCustomer");
         customers->setCurrentIndex(customers->findText(u"Ann O'Neill"_s));
-        Next();
-        QCOMPARE(Text("txtVAT") + u' ' + Text("txtTotalPayable") + u' ' + Text("txtAmountPayed"),
+        next();
+        QCOMPARE(text("txtVAT") + u' ' + text("txtTotalPayable") + u' ' + text("txtAmountPayed"),
                  u"£6.56 £44.06 £20.00"_s);
         // VAT typed by hand is kept.
-        Click(*m_wizard, "cmdBack");
-        Find("txtVAT")->setFocus();
-        Type(Find("txtVAT"), u"5"_s);
-        Next();
-        Next();
-        QCOMPARE(m_install->Text(u"SELECT CostOfHire || '/' || VAT || '/' || TotalPayable FROM Booking"_s),
+        click(*m_wizard, "cmdBack");
+        find("txtVAT")->setFocus();
+        type(find("txtVAT"), u"5"_s);
+        next();
+        next();
+        QCOMPARE(m_install->text(u"SELECT CostOfHire || '/' || VAT || '/' || TotalPayable FROM Booking"_s),
                  u"375000/50000/440600"_s);
     }
 
     void enterMovesThroughTheDateBoxes()
     {
-        Find<QDateEdit>("dtpFromDate")->setFocus();
+        find<QDateEdit>("dtpFromDate")->setFocus();
         QStringList visited;
         for (int i = 0; i < 4; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
@@ -304,23 +304,23 @@ private slots:
     void halfMadeBookingIsNotThrownAway()
     {
         // Untouched, the wizard is simply prepared again and closes without a question.
-        OpenFromMenu();
+        openFromMenu();
         QVERIFY(m_install->messages.calls.isEmpty());
-        Type(*m_wizard, "txtBookedBy", u"Sue"_s);
-        // Add Reservation (Ctrl+B) again brings the same wizard forward with the typed work in it.
-        OpenFromMenu();
-        QCOMPARE(Text("txtBookedBy"), u"Sue"_s);
+        type(*m_wizard, "txtBookedBy", u"Sue"_s);
+        // Add reservation (Ctrl+B) again brings the same wizard forward with the typed work in it.
+        openFromMenu();
+        QCOMPARE(text("txtBookedBy"), u"Sue"_s);
         QVERIFY(m_install->messages.calls.isEmpty());
         // Closing the program asks; No keeps the program and the booking open.
         m_install->messages.answers.enqueue(MsgResult::No);
         QVERIFY(!m_main->close());
         QVERIFY(m_wizard && m_main->isVisible());
-        QCOMPARE(m_install->messages.Said(),
+        QCOMPARE(m_install->messages.said(),
                  u"Booking: The booking has not been saved. Close the wizard and lose it?"_s);
         QCOMPARE(m_install->messages.calls[0].buttons, MsgButtons::YesNo);
         m_install->messages.answers.enqueue(MsgResult::Yes);
         QVERIFY(m_main->close());
-        QVERIFY(m_install->EventLogText().contains(u"[Application closed]"_s));
+        QVERIFY(m_install->eventLogText().contains(u"[Application closed]"_s));
     }
 
     void pageChecks_data()
@@ -329,11 +329,11 @@ private slots:
         QTest::addColumn<QTime>("fromTime"); // on 1.7
         QTest::addColumn<QDateTime>("to");
         QTest::addColumn<QString>("message");
-        const QDateTime third = modFunctions::WallTime(QDate(2026, 7, 3), QTime(10, 0));
+        const QDateTime third = modFunctions::wallTime(QDate(2026, 7, 3), QTime(10, 0));
         QTest::newRow("departure not after arrival")
-            << 0 << QTime(14, 0) << modFunctions::WallTime(QDate(2026, 7, 1), QTime(14, 0))
+            << 0 << QTime(14, 0) << modFunctions::wallTime(QDate(2026, 7, 1), QTime(14, 0))
             << u"Departure date must be after the Arrival date. Please change the Departure date and try again."_s;
-        QTest::newRow("short night") << 0 << QTime(21, 10) << modFunctions::WallTime(QDate(2026, 7, 2), QTime(6, 45))
+        QTest::newRow("short night") << 0 << QTime(21, 10) << modFunctions::wallTime(QDate(2026, 7, 2), QTime(6, 45))
                                      << u"Booking interval is invalid"_s;
         QTest::newRow("no unit") << 1 << QTime(14, 0) << third << u"Please select one or more units"_s;
         QTest::newRow("no customer") << 2 << QTime(14, 0) << third << u"Please select customer"_s;
@@ -344,17 +344,17 @@ private slots:
         QFETCH(QTime, fromTime);
         QFETCH(QDateTime, to);
         QFETCH(QString, message);
-        SetPeriod(QDate(2026, 7, 1), fromTime, to.date(), to.time());
+        setPeriod(QDate(2026, 7, 1), fromTime, to.date(), to.time());
         if (page >= 1)
-            Next();
+            next();
         if (page >= 2) {
-            ClickBerth(u"A1"_s);
-            Next();
+            clickBerth(u"A1"_s);
+            next();
         }
-        QCOMPARE(m_wizard->Step(), page);
-        Next();
-        QCOMPARE(m_wizard->Step(), page);
-        QCOMPARE(m_install->messages.Said(), u"Booking: "_s + message);
+        QCOMPARE(m_wizard->step(), page);
+        next();
+        QCOMPARE(m_wizard->step(), page);
+        QCOMPARE(m_install->messages.said(), u"Booking: "_s + message);
         QCOMPARE(m_install->messages.calls[0].icon, MsgIcon::Exclamation);
     }
 
@@ -373,48 +373,48 @@ private slots:
         QFETCH(QString, box);
         QFETCH(QString, text);
         QFETCH(QString, title);
-        WalkToConfirmation({u"A1"_s});
-        Click(*m_wizard, "cmdBack");
-        Control(*m_wizard, box)->setText(text);
-        Next();
-        QCOMPARE(m_wizard->Step(), 2);
-        QCOMPARE(m_install->messages.Said(), title + u": Please enter a valid number to continue"_s);
-        QCOMPARE(Control(*m_wizard, box)->text(), text);
+        walkToConfirmation({u"A1"_s});
+        click(*m_wizard, "cmdBack");
+        control(*m_wizard, box)->setText(text);
+        next();
+        QCOMPARE(m_wizard->step(), 2);
+        QCOMPARE(m_install->messages.said(), title + u": Please enter a valid number to continue"_s);
+        QCOMPARE(control(*m_wizard, box)->text(), text);
     }
 
     void countsHiddenWhenNotRecorded()
     {
-        Registry::SetRegistryValue(Settings::ShowAdultsAndKids, u"0"_s);
-        OpenFromMenu();
-        QVERIFY(!Find("txtNoAdults")->isVisible());
-        QCOMPARE(Text("txtNoKids"), u"-1"_s);
-        WalkToConfirmation({u"A1"_s});
-        QVERIFY(!Find<QLabel>("lblNoAdults")->isVisible() && !Find<QLabel>("lblKids")->isVisible());
-        Next();
-        QCOMPARE(m_install->Text(u"SELECT NoAdults || '/' || NoKids FROM Booking"_s), u"-1/-1"_s);
+        Registry::setRegistryValue(Settings::ShowAdultsAndKids, u"0"_s);
+        openFromMenu();
+        QVERIFY(!find("txtNoAdults")->isVisible());
+        QCOMPARE(text("txtNoKids"), u"-1"_s);
+        walkToConfirmation({u"A1"_s});
+        QVERIFY(!find<QLabel>("lblNoAdults")->isVisible() && !find<QLabel>("lblKids")->isVisible());
+        next();
+        QCOMPARE(m_install->text(u"SELECT NoAdults || '/' || NoKids FROM Booking"_s), u"-1/-1"_s);
     }
 
     void cancelChangedBooking()
     {
-        WalkToConfirmation({u"A1"_s});
-        Next();
-        const int id = m_install->Int(u"SELECT ID FROM Booking"_s);
+        walkToConfirmation({u"A1"_s});
+        next();
+        const int id = m_install->scalarInt(u"SELECT ID FROM Booking"_s);
         for (MsgResult answer : {MsgResult::No, MsgResult::Yes}) {
-            OpenToChange(id);
+            openToChange(id);
             m_install->messages.answers.enqueue(answer);
-            Click(*m_wizard, "cmdCancel");
+            click(*m_wizard, "cmdCancel");
             QTRY_VERIFY(!m_wizard);
-            QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM Booking"_s), answer == MsgResult::No ? 1 : 0);
+            QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Booking"_s), answer == MsgResult::No ? 1 : 0);
         }
-        QCOMPARE(m_install->messages.Said(), u"Booking: Do you want to delete existing reservation?\n"
+        QCOMPARE(m_install->messages.said(), u"Booking: Do you want to delete existing reservation?\n"
                                              u"Booking: Do you want to delete existing reservation?"_s);
-        QCOMPARE(BerthRows(), QString());
-        QCOMPARE(m_install->EventLogText().count(u"[Booking cancelled]"_s), 1);
-        QVERIFY(m_install->EventLogText().contains(u"[Booking cancelled]\r\nFrom: 01.07.2026 14:00 to 04.07.2026 "
+        QCOMPARE(berthRows(), QString());
+        QCOMPARE(m_install->eventLogText().count(u"[Booking cancelled]"_s), 1);
+        QVERIFY(m_install->eventLogText().contains(u"[Booking cancelled]\r\nFrom: 01.07.2026 14:00 to 04.07.2026 "
                                                    u"10:00\r\nCustomer: Ann O'Neill, 4\r\n"_s));
         // A new booking's cancel asks nothing.
-        OpenFromMenu();
-        Click(*m_wizard, "cmdCancel");
+        openFromMenu();
+        click(*m_wizard, "cmdCancel");
         QCOMPARE(m_install->messages.calls.size(), 2);
     }
 };

@@ -20,40 +20,40 @@ class tst_Bookings : public InstallTest
 {
     Q_OBJECT
 
-    static QDateTime At(int d, int h, int m = 0) { return modFunctions::WallTime(QDate(2026, 6, d), QTime(h, m)); }
+    static QDateTime at(int d, int h, int m = 0) { return modFunctions::wallTime(QDate(2026, 6, d), QTime(h, m)); }
 
-    QStringList Free(const QDateTime& from, const QDateTime& to, int exclude = 0) const
+    QStringList freeBerthNames(const QDateTime& from, const QDateTime& to, int exclude = 0) const
     {
         QStringList names; // stays empty when the query fails; every case expects some berth free
         for (const AvailableBerth& berth :
-             BerthAvailability::FreeBerths(m_install->Db(), from, to, exclude).value_or(QList<AvailableBerth>()))
+             BerthAvailability::freeBerths(m_install->db(), from, to, exclude).value_or(QList<AvailableBerth>()))
             names << berth.name;
         return names;
     }
 
-    void Seed() override
+    void seed() override
     {
-        QVERIFY(m_install->Exec(u"INSERT INTO Customer (ID, Name, HouseName) VALUES (1, 'Ann O''Neill', '4')"_s));
+        QVERIFY(m_install->exec(u"INSERT INTO Customer (ID, Name, HouseName) VALUES (1, 'Ann O''Neill', '4')"_s));
         // A1 booked 10.06 12:00 to 12.06 10:00 (booking 1); A2 free; A10 inactive; B2 in booking 2 with A1 later.
         QVERIFY(
-            m_install->Exec(u"INSERT INTO Berth (ID, Name, Length, Width, HasPower, DailyHireCharge, Active) VALUES "
+            m_install->exec(u"INSERT INTO Berth (ID, Name, Length, Width, HasPower, DailyHireCharge, Active) VALUES "
                             u"(1, 'A1', 10, 3, 1, 125000, 1), (2, 'A2', 8, 3, 0, NULL, 1), (3, 'A10', 8, 3, 0, 1, 0), "
                             u"(4, 'B2', 12, 4, 1, 80000, 1)"_s));
-        QVERIFY(m_install->Exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate) VALUES "
+        QVERIFY(m_install->exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate) VALUES "
                                 u"(1, 1, '2026-06-10 12:00:00', '2026-06-12 10:00:00'), "
                                 u"(2, 1, '2026-06-20 09:00:00', '2026-06-25 14:00:00')"_s));
-        QVERIFY(m_install->Exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (1, 1), (2, 4), (2, 1)"_s));
+        QVERIFY(m_install->exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (1, 1), (2, 4), (2, 1)"_s));
     }
 
-    static BookingRecord NewBooking(const QList<int>& berths, const QStringList& names)
+    static BookingRecord newBooking(const QList<int>& berths, const QStringList& names)
     {
         BookingRecord b;
         b.customerId = 1;
-        b.fromDate = modFunctions::WallTime(QDate(2026, 7, 1), QTime(9, 0));
-        b.toDate = modFunctions::WallTime(QDate(2026, 7, 3), QTime(14, 0));
+        b.fromDate = modFunctions::wallTime(QDate(2026, 7, 1), QTime(9, 0));
+        b.toDate = modFunctions::wallTime(QDate(2026, 7, 3), QTime(14, 0));
         b.bookedBy = u"Sue"_s;
         b.notes = u"Quiet berth please"_s;
-        b.costOfHire = Money::FromPence(5000);
+        b.costOfHire = Money::fromPence(5000);
         b.berthConfirmationNumber = 7;
         b.berthIds = berths;
         b.berthNames = names;
@@ -70,20 +70,20 @@ private slots:
         const int ok = int(IntervalCheck::Ok), bad = int(IntervalCheck::DepartureNotAfterArrival),
                   shortNight = int(IntervalCheck::ShortNight);
         QTest::newRow("21:10 to 06:45 next day is a short night")
-            << At(5, 21, 10) << At(6, 6, 45) << shortNight << u"5 21:00, 6 07:00"_s;
-        QTest::newRow("21:00 to 08:00 next day is fine") << At(5, 21, 0) << At(6, 8, 0) << ok << u"5 21:00, 6 08:00"_s;
-        QTest::newRow("19:59 rounds to 19:30, fine") << At(5, 19, 59) << At(6, 7, 0) << ok << u"5 19:30, 6 07:00"_s;
-        QTest::newRow("two nights is fine") << At(5, 21, 0) << At(7, 7, 0) << ok << u"5 21:00, 7 07:00"_s;
+            << at(5, 21, 10) << at(6, 6, 45) << shortNight << u"5 21:00, 6 07:00"_s;
+        QTest::newRow("21:00 to 08:00 next day is fine") << at(5, 21, 0) << at(6, 8, 0) << ok << u"5 21:00, 6 08:00"_s;
+        QTest::newRow("19:59 rounds to 19:30, fine") << at(5, 19, 59) << at(6, 7, 0) << ok << u"5 19:30, 6 07:00"_s;
+        QTest::newRow("two nights is fine") << at(5, 21, 0) << at(7, 7, 0) << ok << u"5 21:00, 7 07:00"_s;
         QTest::newRow("same day 10:00 to 10:20 rounds up to 10:30")
-            << At(5, 10, 0) << At(5, 10, 20) << ok << u"5 10:00, 5 10:30"_s;
+            << at(5, 10, 0) << at(5, 10, 20) << ok << u"5 10:00, 5 10:30"_s;
         QTest::newRow("rounding runs before the comparison")
-            << At(5, 10, 10) << At(5, 10, 5) << ok << u"5 10:00, 5 10:30"_s;
-        QTest::newRow("departure equal to arrival") << At(5, 10, 0) << At(5, 10, 0) << bad << u"5 10:00, 5 10:00"_s;
-        QTest::newRow("departure before arrival") << At(5, 14, 0) << At(4, 14, 0) << bad << u"5 14:00, 4 14:00"_s;
+            << at(5, 10, 10) << at(5, 10, 5) << ok << u"5 10:00, 5 10:30"_s;
+        QTest::newRow("departure equal to arrival") << at(5, 10, 0) << at(5, 10, 0) << bad << u"5 10:00, 5 10:00"_s;
+        QTest::newRow("departure before arrival") << at(5, 14, 0) << at(4, 14, 0) << bad << u"5 14:00, 4 14:00"_s;
         QTest::newRow("23:45 departure is midnight next day, a short night")
-            << At(5, 22, 0) << At(5, 23, 45) << shortNight << u"5 22:00, 6 00:00"_s;
+            << at(5, 22, 0) << at(5, 23, 45) << shortNight << u"5 22:00, 6 00:00"_s;
         QTest::newRow("23:45 departure from a morning arrival")
-            << At(5, 9, 0) << At(5, 23, 45) << ok << u"5 09:00, 6 00:00"_s;
+            << at(5, 9, 0) << at(5, 23, 45) << ok << u"5 09:00, 6 00:00"_s;
     }
     void interval()
     {
@@ -91,10 +91,10 @@ private slots:
         QFETCH(QDateTime, to);
         QFETCH(int, check);
         QFETCH(QString, rounded);
-        const QDateTime arrival = ArrivalFrom(from.date(), from.time());
-        const QDateTime departure = DepartureFrom(to.date(), to.time());
+        const QDateTime arrival = arrivalFrom(from.date(), from.time());
+        const QDateTime departure = departureFrom(to.date(), to.time());
         QCOMPARE(arrival.toString(u"d HH:mm"_s) + u", "_s + departure.toString(u"d HH:mm"_s), rounded);
-        QCOMPARE(int(CheckInterval(arrival, departure)), check);
+        QCOMPARE(int(checkInterval(arrival, departure)), check);
     }
 
     void hireAndCharges_data()
@@ -105,15 +105,15 @@ private slots:
         QTest::addColumn<QString>("otherText");
         QTest::addColumn<QString>("charges"); // hire, VAT, total
         QTest::newRow("two berths, three days")
-            << QList<qlonglong>{1250, 800} << At(1, 14) << At(4, 10) << u""_s << u"£61.50 £10.76 £72.26"_s;
+            << QList<qlonglong>{1250, 800} << at(1, 14) << at(4, 10) << u""_s << u"£61.50 £10.76 £72.26"_s;
         QTest::newRow("no daily charge adds nothing")
-            << QList<qlonglong>{-1} << At(1, 14) << At(4, 10) << u""_s << u"£0.00 £0.00 £0.00"_s;
+            << QList<qlonglong>{-1} << at(1, 14) << at(4, 10) << u""_s << u"£0.00 £0.00 £0.00"_s;
         QTest::newRow("same day is no day")
-            << QList<qlonglong>{5000} << At(1, 9) << At(1, 17) << u""_s << u"£0.00 £0.00 £0.00"_s;
+            << QList<qlonglong>{5000} << at(1, 9) << at(1, 17) << u""_s << u"£0.00 £0.00 £0.00"_s;
         QTest::newRow("overnight is one day")
-            << QList<qlonglong>{10000} << At(1, 14) << At(2, 9) << u"£20.00"_s << u"£100.00 £21.00 £141.00"_s;
+            << QList<qlonglong>{10000} << at(1, 14) << at(2, 9) << u"£20.00"_s << u"£100.00 £21.00 £141.00"_s;
         QTest::newRow("other charges empty")
-            << QList<qlonglong>{1000} << At(1, 14) << At(2, 9) << u""_s << u"£10.00 £1.75 £11.75"_s;
+            << QList<qlonglong>{1000} << at(1, 14) << at(2, 9) << u""_s << u"£10.00 £1.75 £11.75"_s;
     }
     void hireAndCharges()
     {
@@ -126,14 +126,14 @@ private slots:
         for (qlonglong pence : dailyPence) {
             AvailableBerth berth;
             if (pence >= 0)
-                berth.dailyHireCharge = Money::FromPence(pence);
+                berth.dailyHireCharge = Money::fromPence(pence);
             marked.append(berth);
         }
-        const Money hire = HireTotal(marked, DaysOfHire(from, to));
-        const auto other = Money::Parse(otherText, QLocale(QLocale::English, QLocale::UnitedKingdom));
+        const Money hire = hireTotal(marked, daysOfHire(from, to));
+        const auto other = Money::parse(otherText, QLocale(QLocale::English, QLocale::UnitedKingdom));
         QVERIFY(other);
-        const Charges result = Recalculate(hire, *other);
-        QCOMPARE(QStringList({hire.Format(), result.vat.Format(), result.total.Format()}).join(u' '), charges);
+        const Charges result = recalculate(hire, *other);
+        QCOMPARE(QStringList({hire.format(), result.vat.format(), result.total.format()}).join(u' '), charges);
     }
 
     void overlap_data()
@@ -143,15 +143,15 @@ private slots:
         QTest::addColumn<int>("exclude");
         QTest::addColumn<QStringList>("free");
         const QStringList all{u"A1"_s, u"A2"_s, u"B2"_s};
-        QTest::newRow("starts when the booking ends") << At(12, 10) << At(14, 10) << 0 << all;
-        QTest::newRow("ends when the booking starts") << At(8, 10) << At(10, 12) << 0 << all;
-        QTest::newRow("inside the booking") << At(11, 0) << At(11, 23, 30) << 0 << QStringList{u"A2"_s, u"B2"_s};
+        QTest::newRow("starts when the booking ends") << at(12, 10) << at(14, 10) << 0 << all;
+        QTest::newRow("ends when the booking starts") << at(8, 10) << at(10, 12) << 0 << all;
+        QTest::newRow("inside the booking") << at(11, 0) << at(11, 23, 30) << 0 << QStringList{u"A2"_s, u"B2"_s};
         QTest::newRow("one minute of overlap counts")
-            << At(12, 9, 30) << At(13, 9) << 0 << QStringList{u"A2"_s, u"B2"_s};
-        QTest::newRow("covering the whole booking") << At(1, 0) << At(30, 0) << 0 << QStringList{u"A2"_s};
-        QTest::newRow("the booking being changed does not block itself") << At(21, 9) << At(22, 9) << 2 << all;
+            << at(12, 9, 30) << at(13, 9) << 0 << QStringList{u"A2"_s, u"B2"_s};
+        QTest::newRow("covering the whole booking") << at(1, 0) << at(30, 0) << 0 << QStringList{u"A2"_s};
+        QTest::newRow("the booking being changed does not block itself") << at(21, 9) << at(22, 9) << 2 << all;
         QTest::newRow("a third booking still blocks when changing another")
-            << At(11, 9) << At(21, 9) << 2 << QStringList{u"A2"_s, u"B2"_s};
+            << at(11, 9) << at(21, 9) << 2 << QStringList{u"A2"_s, u"B2"_s};
     }
     void overlap()
     {
@@ -159,77 +159,77 @@ private slots:
         QFETCH(QDateTime, to);
         QFETCH(int, exclude);
         QFETCH(QStringList, free);
-        QCOMPARE(Free(from, to, exclude), free);
+        QCOMPARE(freeBerthNames(from, to, exclude), free);
     }
 
     void columnsAndNullCharge()
     {
-        const auto berths = BerthAvailability::FreeBerths(m_install->Db(), At(1, 9), At(2, 9), 0);
+        const auto berths = BerthAvailability::freeBerths(m_install->db(), at(1, 9), at(2, 9), 0);
         QVERIFY(berths && berths->size() == 3);
         const AvailableBerth& a1 = berths->at(0);
         QVERIFY(a1.id == 1 && a1.length == 10.0 && a1.hasPower && !berths->at(1).dailyHireCharge); // A2 has none
-        QCOMPARE(a1.dailyHireCharge->Format(), u"£12.50"_s);
+        QCOMPARE(a1.dailyHireCharge->format(), u"£12.50"_s);
     }
 
     void movedBookingMovesItsIndexEntry()
     {
         // The period index follows an update of the dates, and a deleted booking frees its berths.
-        QVERIFY(m_install->Exec(u"UPDATE Booking SET FromDate = '2026-06-01 09:00:00', "
+        QVERIFY(m_install->exec(u"UPDATE Booking SET FromDate = '2026-06-01 09:00:00', "
                                 u"ToDate = '2026-06-02 14:00:00' WHERE ID = 1"_s));
-        QVERIFY(Free(At(11, 0), At(11, 12)).contains(u"A1"_s));
-        QVERIFY(!Free(At(1, 12), At(1, 18)).contains(u"A1"_s));
-        QVERIFY(m_install->Exec(u"DELETE FROM Booking WHERE ID = 2"_s));
-        QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM BookingBerth WHERE BookingID = 2"_s), 0);
-        QVERIFY(Free(At(21, 0), At(22, 0)).contains(u"B2"_s));
+        QVERIFY(freeBerthNames(at(11, 0), at(11, 12)).contains(u"A1"_s));
+        QVERIFY(!freeBerthNames(at(1, 12), at(1, 18)).contains(u"A1"_s));
+        QVERIFY(m_install->exec(u"DELETE FROM Booking WHERE ID = 2"_s));
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM BookingBerth WHERE BookingID = 2"_s), 0);
+        QVERIFY(freeBerthNames(at(21, 0), at(22, 0)).contains(u"B2"_s));
     }
 
     void saveLoadAndSaveAgain()
     {
-        const auto added = BookingStore::SaveBooking(m_install->Db(), NewBooking({1, 4}, {u"A1"_s, u"B2"_s}));
+        const auto added = BookingStore::saveBooking(m_install->db(), newBooking({1, 4}, {u"A1"_s, u"B2"_s}));
         QVERIFY2(added.ok, qPrintable(added.error));
-        QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM BookingBerth WHERE BookingID = ?"_s, {added.id}), 2);
-        QCOMPARE(m_install->Text(u"SELECT coalesce(CAST(PaymentMethodID AS TEXT), 'none') || '|' || CAST(AmountPayed "
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM BookingBerth WHERE BookingID = ?"_s, {added.id}), 2);
+        QCOMPARE(m_install->text(u"SELECT coalesce(CAST(PaymentMethodID AS TEXT), 'none') || '|' || CAST(AmountPayed "
                                  u"AS TEXT) FROM Booking "
                                  u"WHERE ID = ?"_s,
                                  {added.id}),
                  u"none|0"_s);
 
-        auto loaded = BookingStore::LoadBooking(m_install->Db(), added.id);
+        auto loaded = BookingStore::loadBooking(m_install->db(), added.id);
         QVERIFY(loaded);
         QCOMPARE(loaded->notes, u"Quiet berth please"_s);
-        QCOMPARE(loaded->fromDate, modFunctions::WallTime(QDate(2026, 7, 1), QTime(9, 0)));
-        QCOMPARE(loaded->costOfHire, Money::FromPence(5000));
+        QCOMPARE(loaded->fromDate, modFunctions::wallTime(QDate(2026, 7, 1), QTime(9, 0)));
+        QCOMPARE(loaded->costOfHire, Money::fromPence(5000));
         QCOMPARE(loaded->berthNames, (QStringList{u"A1"_s, u"B2"_s}));
 
         loaded->paymentMethodId = 2;
-        const auto changed = BookingStore::SaveBooking(m_install->Db(), *loaded);
+        const auto changed = BookingStore::saveBooking(m_install->db(), *loaded);
         QVERIFY2(changed.ok, qPrintable(changed.error));
         QCOMPARE(changed.id, added.id);
         // A copy loaded before that save is refused: it would overwrite the change.
         loaded->notes = u"stale"_s;
-        const auto stale = BookingStore::SaveBooking(m_install->Db(), *loaded);
+        const auto stale = BookingStore::saveBooking(m_install->db(), *loaded);
         QVERIFY(!stale.ok && stale.changedMeanwhile);
         // Saving again without a method keeps the one stored.
-        loaded = BookingStore::LoadBooking(m_install->Db(), added.id);
+        loaded = BookingStore::loadBooking(m_install->db(), added.id);
         loaded->paymentMethodId.reset();
-        QVERIFY(BookingStore::SaveBooking(m_install->Db(), *loaded).ok);
-        QCOMPARE(m_install->Int(u"SELECT PaymentMethodID FROM Booking WHERE ID = ?"_s, {added.id}), 2);
+        QVERIFY(BookingStore::saveBooking(m_install->db(), *loaded).ok);
+        QCOMPARE(m_install->scalarInt(u"SELECT PaymentMethodID FROM Booking WHERE ID = ?"_s, {added.id}), 2);
     }
 
     void failedStatementRollsBack()
     {
-        QVERIFY(m_install->FailOn(u"BookingBerth"_s, u"INSERT"_s, u"disk trouble"_s));
-        const auto result = BookingStore::SaveBooking(m_install->Db(), NewBooking({1}, {u"A1"_s}));
+        QVERIFY(m_install->failOn(u"BookingBerth"_s, u"INSERT"_s, u"disk trouble"_s));
+        const auto result = BookingStore::saveBooking(m_install->db(), newBooking({1}, {u"A1"_s}));
         QVERIFY(!result.ok);
         QVERIFY(result.error.contains(u"disk trouble"_s));
-        QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM Booking"_s), 2);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Booking"_s), 2);
     }
 
     void confirmationNumbers()
     {
-        QCOMPARE(BookingStore::NextConfirmationNumber(m_install->Db()), 1);
-        QVERIFY(m_install->Exec(u"INSERT INTO Booking (BerthConfirmationNumber) VALUES (41), (NULL)"_s));
-        QCOMPARE(BookingStore::NextConfirmationNumber(m_install->Db()), 42);
+        QCOMPARE(BookingStore::nextConfirmationNumber(m_install->db()), 1);
+        QVERIFY(m_install->exec(u"INSERT INTO Booking (BerthConfirmationNumber) VALUES (41), (NULL)"_s));
+        QCOMPARE(BookingStore::nextConfirmationNumber(m_install->db()), 42);
     }
 
     void adultsAndKids_data()
@@ -249,18 +249,18 @@ private slots:
         QFETCH(QString, adults);
         QFETCH(QString, kids);
         QFETCH(QString, shown);
-        const auto line = BookingRules::ConfirmationCounts(adults, kids);
+        const auto line = BookingRules::confirmationCounts(adults, kids);
         QCOMPARE(QStringList({line.adults, line.kids, line.numbersShown ? u"numbers"_s : u"-"_s,
                               line.wordsShown ? u"words"_s : u"-"_s})
                      .join(u' '),
                  shown);
         // Hidden boxes start as "not recorded", which the confirmation page then hides; shown ones as 2 and 0.
-        const auto hidden = BookingRules::StartingCounts(false);
+        const auto hidden = BookingRules::startingCounts(false);
         const auto hiddenLine =
-            BookingRules::ConfirmationCounts(QString::number(hidden.adults), QString::number(hidden.kids));
+            BookingRules::confirmationCounts(QString::number(hidden.adults), QString::number(hidden.kids));
         QVERIFY(!hiddenLine.numbersShown && !hiddenLine.wordsShown);
-        QCOMPARE(BookingRules::StartingCounts(true).adults, 2);
-        QCOMPARE(BookingRules::ShownCount(BookingRules::NotRecorded), 0);
+        QCOMPARE(BookingRules::startingCounts(true).adults, 2);
+        QCOMPARE(BookingRules::shownCount(BookingRules::NotRecorded), 0);
     }
 
     void berthGridMarks()
@@ -268,19 +268,19 @@ private slots:
         BerthGridModel grid;
         QAbstractItemModelTester tester(&grid, QAbstractItemModelTester::FailureReportingMode::QtTest);
         QSignalSpy changed(&grid, &QAbstractItemModel::dataChanged);
-        const auto free = BerthAvailability::FreeBerths(m_install->Db(), At(1, 9), At(2, 9), 0);
+        const auto free = BerthAvailability::freeBerths(m_install->db(), at(1, 9), at(2, 9), 0);
         QVERIFY(free && free->size() >= 3);
-        grid.SetBerths(*free);
-        grid.MarkBerths({free->at(2).id, free->at(0).id, 999});
-        grid.Toggle(1);
-        grid.Toggle(2);             // unmarked again
-        grid.MarkBerthRow(0, true); // already marked: no change reported
-        grid.Toggle(-1);
-        grid.Toggle(static_cast<int>(free->size()));
-        QCOMPARE(grid.SelectedCount(), 2);
+        grid.setBerths(*free);
+        grid.markBerths({free->at(2).id, free->at(0).id, 999});
+        grid.toggle(1);
+        grid.toggle(2);             // unmarked again
+        grid.markBerthRow(0, true); // already marked: no change reported
+        grid.toggle(-1);
+        grid.toggle(static_cast<int>(free->size()));
+        QCOMPARE(grid.selectedCount(), 2);
         QCOMPARE(changed.size(), 4);
         QList<int> marked;
-        for (const AvailableBerth& berth : grid.Marked())
+        for (const AvailableBerth& berth : grid.marked())
             marked << berth.id;
         QCOMPARE(marked, (QList<int>{free->at(0).id, free->at(1).id})); // in grid order
         // Marked rows take the highlight colours in their shown cells only.
@@ -288,56 +288,56 @@ private slots:
         QVERIFY(highlight.isValid());
         QCOMPARE(grid.index(2, BerthGridModel::ColName).data(Qt::BackgroundRole), QVariant());
         QCOMPARE(grid.index(0, BerthGridModel::ColID).data(Qt::BackgroundRole), QVariant());
-        grid.SetBerths({});
-        QCOMPARE(grid.SelectedCount(), 0);
-        QVERIFY(grid.Marked().isEmpty());
+        grid.setBerths({});
+        QCOMPARE(grid.selectedCount(), 0);
+        QVERIFY(grid.marked().isEmpty());
     }
 
     void cardDataIsNotKept()
     {
-        BookingRecord b = NewBooking({2}, {u"A2"_s});
+        BookingRecord b = newBooking({2}, {u"A2"_s});
         b.creditCardNo = u"4111 1111-1111 1234"_s;
-        const auto saved = BookingStore::SaveBooking(m_install->Db(), b);
+        const auto saved = BookingStore::saveBooking(m_install->db(), b);
         QVERIFY2(saved.ok, qPrintable(saved.error));
         QCOMPARE(
-            m_install->Text(u"SELECT CreditCardNo || '|' || CreditCardCV2No FROM Booking WHERE ID = ?"_s, {saved.id}),
+            m_install->text(u"SELECT CreditCardNo || '|' || CreditCardCV2No FROM Booking WHERE ID = ?"_s, {saved.id}),
             u"************1234|"_s);
         // Saved again after loading, the masked number stays masked.
-        const auto loaded = BookingStore::LoadBooking(m_install->Db(), saved.id);
-        QVERIFY(loaded && BookingStore::SaveBooking(m_install->Db(), *loaded).ok);
-        QCOMPARE(m_install->Text(u"SELECT CreditCardNo FROM Booking WHERE ID = ?"_s, {saved.id}),
+        const auto loaded = BookingStore::loadBooking(m_install->db(), saved.id);
+        QVERIFY(loaded && BookingStore::saveBooking(m_install->db(), *loaded).ok);
+        QCOMPARE(m_install->text(u"SELECT CreditCardNo FROM Booking WHERE ID = ?"_s, {saved.id}),
                  u"************1234"_s);
-        QCOMPARE(MaskedCardNumber(u"see notes"_s), u"see notes"_s);
-        QCOMPARE(MaskedCardNumber(u"123"_s), u"123"_s);
+        QCOMPARE(maskedCardNumber(u"see notes"_s), u"see notes"_s);
+        QCOMPARE(maskedCardNumber(u"123"_s), u"123"_s);
     }
 
     // Desk B works on the same file through a connection of its own.
     void twoDesksOneFile()
     {
         QString error;
-        const auto deskB = Database::Open(m_install->DatabasePath(), u"desk-b"_s, 2000, &error);
+        const auto deskB = Database::open(m_install->databasePath(), u"desk-b"_s, 2000, &error);
         QVERIFY2(deskB, qPrintable(error));
 
         // Both desks were proposed number 1; B saves first, A's save takes the next free number. (The wizard's
         // tests cover a customer deleted at the other desk.)
-        BookingRecord a = NewBooking({2}, {u"A2"_s});
-        a.berthConfirmationNumber = BookingStore::NextConfirmationNumber(m_install->Db());
+        BookingRecord a = newBooking({2}, {u"A2"_s});
+        a.berthConfirmationNumber = BookingStore::nextConfirmationNumber(m_install->db());
         a.confirmationNumberProposed = true;
         BookingRecord b = a;
         b.fromDate = b.fromDate.addDays(10);
         b.toDate = b.toDate.addDays(10);
-        QVERIFY(BookingStore::SaveBooking(*deskB, b).ok);
-        const auto savedA = BookingStore::SaveBooking(m_install->Db(), a);
+        QVERIFY(BookingStore::saveBooking(*deskB, b).ok);
+        const auto savedA = BookingStore::saveBooking(m_install->db(), a);
         QVERIFY2(savedA.ok, qPrintable(savedA.error));
         QCOMPARE(savedA.confirmationNumber, 2);
         // A number typed by hand is the user's choice and is kept.
-        BookingRecord typed = NewBooking({2}, {u"A2"_s});
+        BookingRecord typed = newBooking({2}, {u"A2"_s});
         typed.fromDate = typed.fromDate.addDays(20);
         typed.toDate = typed.toDate.addDays(20);
         typed.berthConfirmationNumber = 1;
-        QCOMPARE(BookingStore::SaveBooking(m_install->Db(), typed).confirmationNumber, 1);
+        QCOMPARE(BookingStore::saveBooking(m_install->db(), typed).confirmationNumber, 1);
 
-        Database::Close(u"desk-b"_s);
+        Database::close(u"desk-b"_s);
     }
 
     void outOfRangeIsRefused_data()
@@ -348,7 +348,7 @@ private slots:
         QTest::addColumn<int>("adults");
         QTest::addColumn<bool>("saved");
         const auto at = [](int y, int mo, int d, int h = 0) {
-            return modFunctions::WallTime(QDate(y, mo, d), QTime(h, 0));
+            return modFunctions::wallTime(QDate(y, mo, d), QTime(h, 0));
         };
         QTest::newRow("first day") << at(2000, 1, 1) << at(2000, 1, 2) << 0LL << 2 << true;
         QTest::newRow("to midnight after the last day") << at(2199, 12, 31, 9) << at(2200, 1, 1) << 0LL << 2 << true;
@@ -356,7 +356,7 @@ private slots:
         QTest::newRow("past 2199") << at(2199, 12, 31, 9) << at(2200, 1, 1, 9) << 0LL << 2 << false;
         QTest::newRow("year 6054") << at(6054, 1, 1, 9) << at(6054, 1, 2, 9) << 0LL << 2 << false;
         QTest::newRow("amount over the ceiling")
-            << at(2026, 8, 1) << at(2026, 8, 2) << Money::Ceiling().Units() + 1 << 2 << false;
+            << at(2026, 8, 1) << at(2026, 8, 2) << Money::ceiling().units() + 1 << 2 << false;
         QTest::newRow("too many adults") << at(2026, 8, 1) << at(2026, 8, 2) << 0LL << 10000 << false;
     }
     void outOfRangeIsRefused()
@@ -366,37 +366,37 @@ private slots:
         QFETCH(qlonglong, otherUnits);
         QFETCH(int, adults);
         QFETCH(bool, saved);
-        BookingRecord b = NewBooking({2}, {u"A2"_s});
+        BookingRecord b = newBooking({2}, {u"A2"_s});
         b.fromDate = from;
         b.toDate = to;
-        b.otherCharges = Money::FromUnits(otherUnits);
+        b.otherCharges = Money::fromUnits(otherUnits);
         b.noAdults = adults;
-        const auto result = BookingStore::SaveBooking(m_install->Db(), b);
+        const auto result = BookingStore::saveBooking(m_install->db(), b);
         QCOMPARE(result.ok, saved);
         QCOMPARE(result.refused.isEmpty(), saved);
-        QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM Booking"_s), saved ? 3 : 2);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Booking"_s), saved ? 3 : 2);
     }
 
     void cancelAsksThenDeletesTheBookingAndItsBerthRows()
     {
-        const int id = BookingStore::SaveBooking(m_install->Db(), NewBooking({1, 4}, {u"A1"_s, u"B2"_s})).id;
+        const int id = BookingStore::saveBooking(m_install->db(), newBooking({1, 4}, {u"A1"_s, u"B2"_s})).id;
         for (MsgResult answer : {MsgResult::No, MsgResult::Yes}) {
             m_install->messages.answers.enqueue(answer);
-            QCOMPARE(BookingStore::CancelBooking(m_install->Db(), id, m_install->messages), answer == MsgResult::Yes);
-            QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM BookingBerth WHERE BookingID = ?"_s, {id}),
+            QCOMPARE(BookingStore::cancelBooking(m_install->db(), id, m_install->messages), answer == MsgResult::Yes);
+            QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM BookingBerth WHERE BookingID = ?"_s, {id}),
                      answer == MsgResult::Yes ? 0 : 2);
         }
-        QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM Booking WHERE ID = ?"_s, {id}), 0);
-        QCOMPARE(m_install->messages.Said(), u"Cancel booking: Do you want to delete existing reservation?\n"
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Booking WHERE ID = ?"_s, {id}), 0);
+        QCOMPARE(m_install->messages.said(), u"Cancel booking: Do you want to delete existing reservation?\n"
                                              u"Cancel booking: Do you want to delete existing reservation?"_s);
         // A failed delete is told apart from a No by its reason.
         m_install->messages.answers.enqueue(MsgResult::Yes);
         QString error;
-        QVERIFY(m_install->FailOn(u"Booking"_s, u"DELETE"_s, u"kept"_s));
-        const int kept = BookingStore::SaveBooking(m_install->Db(), NewBooking({1}, {u"A1"_s})).id;
-        QVERIFY(!BookingStore::CancelBooking(m_install->Db(), kept, m_install->messages, &error, u"Booking"_s));
+        QVERIFY(m_install->failOn(u"Booking"_s, u"DELETE"_s, u"kept"_s));
+        const int kept = BookingStore::saveBooking(m_install->db(), newBooking({1}, {u"A1"_s})).id;
+        QVERIFY(!BookingStore::cancelBooking(m_install->db(), kept, m_install->messages, &error, u"Booking"_s));
         QVERIFY(error.contains(u"kept"_s));
-        QVERIFY(m_install->messages.Said().endsWith(u"\nBooking: Do you want to delete existing reservation?"_s));
+        QVERIFY(m_install->messages.said().endsWith(u"\nBooking: Do you want to delete existing reservation?"_s));
     }
 };
 
@@ -408,10 +408,10 @@ class tst_BookingsOnServer : public InstallTest
 {
     Q_OBJECT
 
-    void Seed() override
+    void seed() override
     {
-        QVERIFY(m_install->Exec(u"INSERT INTO Customer (ID, Name) VALUES (1, 'Ann O''Neill')"_s));
-        QVERIFY(m_install->Exec(u"INSERT INTO Berth (ID, Name, Active) VALUES (1, 'A1', 1), (4, 'B2', 1)"_s));
+        QVERIFY(m_install->exec(u"INSERT INTO Customer (ID, Name) VALUES (1, 'Ann O''Neill')"_s));
+        QVERIFY(m_install->exec(u"INSERT INTO Berth (ID, Name, Active) VALUES (1, 'A1', 1), (4, 'B2', 1)"_s));
     }
 
 private slots:
@@ -421,17 +421,17 @@ private slots:
         // open, so desk A's re-check cannot see its booking; A's commit then waits for B's, and B commits.
         QSemaphore inserted;
         std::atomic<bool> committed = false;
-        const QString address = m_install->DatabasePath();
+        const QString address = m_install->databasePath();
         std::thread deskB([&] {
-            if (auto db = Database::Open(address, u"desk-b"_s, 2000)) {
+            if (auto db = Database::open(address, u"desk-b"_s, 2000)) {
                 const bool written = db->transaction() &&
-                                     Sql::Exec(*db, u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate) VALUES "
+                                     Sql::exec(*db, u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate) VALUES "
                                                     u"(60, 1, '2026-07-02 09:00:00', '2026-07-05 14:00:00')"_s) &&
-                                     Sql::Exec(*db, u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (60, 4)"_s);
+                                     Sql::exec(*db, u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (60, 4)"_s);
                 inserted.release();
                 // Until desk A waits for this transaction (at most ten seconds: then A was not held up at all).
                 for (int i = 0; written && i < 200; ++i) {
-                    if (Sql::Scalar(*db, u"SELECT COUNT(*) FROM pg_locks WHERE NOT granted"_s).value_or(0).toInt() > 0)
+                    if (Sql::scalar(*db, u"SELECT COUNT(*) FROM pg_locks WHERE NOT granted"_s).value_or(0).toInt() > 0)
                         break;
                     QThread::msleep(50);
                 }
@@ -439,16 +439,16 @@ private slots:
             } else {
                 inserted.release();
             }
-            Database::Close(u"desk-b"_s);
+            Database::close(u"desk-b"_s);
         });
         BookingRecord b;
         b.customerId = 1;
-        b.fromDate = modFunctions::WallTime(QDate(2026, 7, 1), QTime(9, 0));
-        b.toDate = modFunctions::WallTime(QDate(2026, 7, 3), QTime(14, 0));
+        b.fromDate = modFunctions::wallTime(QDate(2026, 7, 1), QTime(9, 0));
+        b.toDate = modFunctions::wallTime(QDate(2026, 7, 3), QTime(14, 0));
         b.berthIds = {1, 4};
         b.berthNames = {u"A1"_s, u"B2"_s};
         inserted.acquire();
-        const auto result = BookingStore::SaveBooking(m_install->Db(), b);
+        const auto result = BookingStore::saveBooking(m_install->db(), b);
         deskB.join();
         QVERIFY(committed);
         QVERIFY(!result.ok);
@@ -456,10 +456,10 @@ private slots:
         QCOMPARE(result.takenBerths, QStringList{u"B2"_s});
         QCOMPARE(result.id, 0);
         // Nothing of A's booking was written; B's stands.
-        QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM Booking"_s), 1);
-        QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM BookingBerth WHERE BookingID <> 60"_s), 0);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Booking"_s), 1);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM BookingBerth WHERE BookingID <> 60"_s), 0);
         // The same save once B's booking is known is refused by the re-check, with the same answer.
-        const auto again = BookingStore::SaveBooking(m_install->Db(), b);
+        const auto again = BookingStore::saveBooking(m_install->db(), b);
         QCOMPARE(again.takenBerths, QStringList{u"B2"_s});
     }
 };

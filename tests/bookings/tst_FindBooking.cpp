@@ -1,7 +1,7 @@
-#include "bookings/frmBooking.h"
-#include "bookings/frmFindBooking.h"
+#include "bookings/BookingWizard.h"
+#include "bookings/FindBookingWindow.h"
 #include "common/TestSupport.h"
-#include "shell/MDIMain.h"
+#include "shell/MainWindow.h"
 
 #include <QAbstractItemModelTester>
 #include <QDateTimeEdit>
@@ -10,59 +10,59 @@
 class tst_FindBooking : public InstallTest
 {
     Q_OBJECT
-    std::unique_ptr<frmFindBooking> m_window;
+    std::unique_ptr<FindBookingWindow> m_window;
 
-    static QDateTime At(int day, int h, int m) { return modFunctions::WallTime(QDate(2004, 6, day), QTime(h, m)); }
+    static QDateTime at(int day, int h, int m) { return modFunctions::wallTime(QDate(2004, 6, day), QTime(h, m)); }
 
-    void Seed() override
+    void seed() override
     {
-        QVERIFY(m_install->Exec(u"INSERT INTO Customer (ID, Name) VALUES (1, 'Ann'), (2, 'Bob')"_s));
-        QVERIFY(m_install->Exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate) VALUES "
+        QVERIFY(m_install->exec(u"INSERT INTO Customer (ID, Name) VALUES (1, 'Ann'), (2, 'Bob')"_s));
+        QVERIFY(m_install->exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate) VALUES "
                                 u"(1, 1, '2004-06-05 10:00:00', '2004-06-07 10:00:00'), "
                                 u"(2, 1, '2004-06-05 10:30:00', '2004-06-08 12:00:00'), "
                                 u"(3, 2, '2004-06-05 09:30:00', '2004-06-06 10:00:00'), "
                                 u"(4, 2, '2004-06-01 10:00:00', '2004-06-10 10:00:00'), "
                                 u"(5, 99, '2004-06-05 11:00:00', '2004-06-06 11:00:00'), "
                                 u"(6, NULL, '2004-06-05 11:00:00', '2004-06-06 11:00:00')"_s));
-        m_window = std::make_unique<frmFindBooking>(m_install->services);
-        QVERIFY(m_window->Load());
+        m_window = std::make_unique<FindBookingWindow>(m_install->services);
+        QVERIFY(m_window->load());
     }
-    void TearDown() override { m_window.reset(); }
+    void tearDown() override { m_window.reset(); }
 
-    QString Listed() const
+    QString listed() const
     {
         QList<int> ids;
-        for (int row = 0; row < m_window->Model()->rowCount(); ++row)
-            ids << m_window->Model()->BookingId(row);
+        for (int row = 0; row < m_window->model()->rowCount(); ++row)
+            ids << m_window->model()->bookingId(row);
         std::sort(ids.begin(), ids.end());
         QStringList text;
         for (int id : ids)
             text << QString::number(id);
         return text.join(u',');
     }
-    QString Matches() const { return Control<QLabel>(*m_window, "lblTotalMatches")->text(); }
+    QString matches() const { return control<QLabel>(*m_window, "lblTotalMatches")->text(); }
 
-    void Search(const std::optional<QDateTime>& arriving, const std::optional<QDateTime>& departing)
+    void search(const std::optional<QDateTime>& arriving, const std::optional<QDateTime>& departing)
     {
-        Control<QCheckBox>(*m_window, "chkArriving")->setChecked(arriving.has_value());
-        Control<QCheckBox>(*m_window, "chkDeparting")->setChecked(departing.has_value());
+        control<QCheckBox>(*m_window, "chkArriving")->setChecked(arriving.has_value());
+        control<QCheckBox>(*m_window, "chkDeparting")->setChecked(departing.has_value());
         if (arriving)
-            Control<QDateTimeEdit>(*m_window, "dtpArriving")->setDateTime(*arriving);
+            control<QDateTimeEdit>(*m_window, "dtpArriving")->setDateTime(*arriving);
         if (departing)
-            Control<QDateTimeEdit>(*m_window, "dtpDeparting")->setDateTime(*departing);
-        Click(*m_window, "cmdStart");
+            control<QDateTimeEdit>(*m_window, "dtpDeparting")->setDateTime(*departing);
+        click(*m_window, "cmdStart");
     }
 
 private slots:
     void opensWithEveryBookingThatHasACustomer()
     {
-        QAbstractItemModelTester tester(m_window->Model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QAbstractItemModelTester tester(m_window->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         QCOMPARE(m_window->windowTitle(), u"Find Booking"_s);
-        QCOMPARE(Listed(), u"1,2,3,4"_s);
-        QCOMPARE(Matches(), QString());
-        QCOMPARE(Control<QDateTimeEdit>(*m_window, "dtpArriving")->dateTime(), m_install->clock.now);
-        QCOMPARE(Control<QDateTimeEdit>(*m_window, "dtpDeparting")->dateTime(), m_install->clock.now);
-        auto* grid = Control<QTableView>(*m_window, "grdBooking");
+        QCOMPARE(listed(), u"1,2,3,4"_s);
+        QCOMPARE(matches(), QString());
+        QCOMPARE(control<QDateTimeEdit>(*m_window, "dtpArriving")->dateTime(), m_install->clock.current);
+        QCOMPARE(control<QDateTimeEdit>(*m_window, "dtpDeparting")->dateTime(), m_install->clock.current);
+        auto* grid = control<QTableView>(*m_window, "grdBooking");
         const QAbstractItemModel* model = grid->model();
         QStringList headers;
         for (int c = 0; c < model->columnCount(); ++c)
@@ -71,7 +71,7 @@ private slots:
         QCOMPARE(headers, (QStringList{u"Name"_s, u"Arriving on"_s, u"Depating on"_s}));
         const int row = [&] {
             for (int r = 0; r < model->rowCount(); ++r)
-                if (m_window->Model()->BookingId(r) == 4)
+                if (m_window->model()->bookingId(r) == 4)
                     return r;
             return -1;
         }();
@@ -82,13 +82,13 @@ private slots:
 
     void rowsAreFetchedAsTheGridNeedsThem()
     {
-        QVERIFY(m_install->Exec(u"WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 1000) "
+        QVERIFY(m_install->exec(u"WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 1000) "
                                 u"INSERT INTO Booking (CustomerID, FromDate, ToDate) SELECT 1, '2005-01-01 10:00:00', "
                                 u"'2005-01-02 10:00:00' FROM n"_s));
-        QVERIFY(m_window->Load());
-        FindBookingModel* model = m_window->Model();
+        QVERIFY(m_window->load());
+        FindBookingModel* model = m_window->model();
         // A file hands the rows over in batches; a server's client library has the whole result at once.
-        if (TestMain::CurrentEngine() == TestMain::Engine::SQLite) {
+        if (TestMain::currentEngine() == TestMain::Engine::SQLite) {
             QVERIFY(model->rowCount() < 1000);
             QVERIFY(model->canFetchMore());
         }
@@ -99,11 +99,11 @@ private slots:
 
     void enterMovesToTheNextField()
     {
-        QVERIFY(ShowActive(*m_window));
-        auto* arriving = Control<QDateTimeEdit>(*m_window, "dtpArriving");
+        QVERIFY(showActive(*m_window));
+        auto* arriving = control<QDateTimeEdit>(*m_window, "dtpArriving");
         arriving->setFocus();
         QTest::keyClick(arriving, Qt::Key_Return);
-        QCOMPARE(QApplication::focusWidget(), Control<QCheckBox>(*m_window, "chkDeparting"));
+        QCOMPARE(QApplication::focusWidget(), control<QCheckBox>(*m_window, "chkDeparting"));
         QVERIFY(m_window->isVisible()); // Enter does not close the window
     }
 
@@ -113,35 +113,35 @@ private slots:
         QTest::addColumn<Bound>("arriving");
         QTest::addColumn<Bound>("departing");
         QTest::addColumn<QString>("found");
-        QTest::newRow("arriving 10:00 finds 10:00 and 10:30, not 09:30") << Bound(At(5, 10, 0)) << Bound() << u"1,2"_s;
-        QTest::newRow("arriving 10:20 rounds down to 10:00") << Bound(At(5, 10, 20)) << Bound() << u"1,2"_s;
-        QTest::newRow("arriving 10:31 rounds down to 10:30") << Bound(At(5, 10, 31)) << Bound() << u"2"_s;
-        QTest::newRow("leaving exactly at the bound") << Bound() << Bound(At(7, 10, 0)) << u"1,3"_s;
-        QTest::newRow("departing 10:29 rounds down to 10:00") << Bound() << Bound(At(7, 10, 29)) << u"1,3"_s;
-        QTest::newRow("departing 09:59 rounds down to 09:30") << Bound() << Bound(At(7, 9, 59)) << u"3"_s;
+        QTest::newRow("arriving 10:00 finds 10:00 and 10:30, not 09:30") << Bound(at(5, 10, 0)) << Bound() << u"1,2"_s;
+        QTest::newRow("arriving 10:20 rounds down to 10:00") << Bound(at(5, 10, 20)) << Bound() << u"1,2"_s;
+        QTest::newRow("arriving 10:31 rounds down to 10:30") << Bound(at(5, 10, 31)) << Bound() << u"2"_s;
+        QTest::newRow("leaving exactly at the bound") << Bound() << Bound(at(7, 10, 0)) << u"1,3"_s;
+        QTest::newRow("departing 10:29 rounds down to 10:00") << Bound() << Bound(at(7, 10, 29)) << u"1,3"_s;
+        QTest::newRow("departing 09:59 rounds down to 09:30") << Bound() << Bound(at(7, 9, 59)) << u"3"_s;
         QTest::newRow("01.06-10.06 is not within 02.06-08.06")
-            << Bound(At(2, 0, 0)) << Bound(At(8, 23, 0)) << u"1,2,3"_s;
-        QTest::newRow("nothing in range") << Bound(At(9, 0, 0)) << Bound(At(9, 12, 0)) << QString();
+            << Bound(at(2, 0, 0)) << Bound(at(8, 23, 0)) << u"1,2,3"_s;
+        QTest::newRow("nothing in range") << Bound(at(9, 0, 0)) << Bound(at(9, 12, 0)) << QString();
     }
     void search()
     {
         QFETCH(std::optional<QDateTime>, arriving);
         QFETCH(std::optional<QDateTime>, departing);
         QFETCH(QString, found);
-        Search(arriving, departing);
-        QCOMPARE(Listed(), found);
-        QCOMPARE(Matches(), QString::number(found.isEmpty() ? 0 : found.count(u',') + 1));
+        search(arriving, departing);
+        QCOMPARE(listed(), found);
+        QCOMPARE(matches(), QString::number(found.isEmpty() ? 0 : found.count(u',') + 1));
         QVERIFY(m_install->messages.calls.isEmpty());
     }
 
     void bothPickersOffRestoresTheFullList()
     {
-        Search(At(5, 10, 30), std::nullopt);
-        QCOMPARE(Listed(), u"2"_s);
-        QCOMPARE(Matches(), u"1"_s);
-        Search(std::nullopt, std::nullopt);
-        QCOMPARE(Listed(), u"1,2,3,4"_s);
-        QCOMPARE(Matches(), u"1"_s); // the count is not changed
+        search(at(5, 10, 30), std::nullopt);
+        QCOMPARE(listed(), u"2"_s);
+        QCOMPARE(matches(), u"1"_s);
+        search(std::nullopt, std::nullopt);
+        QCOMPARE(listed(), u"1,2,3,4"_s);
+        QCOMPARE(matches(), u"1"_s); // the count is not changed
     }
 
     void viewEditOpensTheWizardOnTheCurrentRow_data()
@@ -153,22 +153,22 @@ private slots:
     void viewEditOpensTheWizardOnTheCurrentRow()
     {
         QFETCH(bool, empty);
-        MDIMain main(m_install->services);
-        QVERIFY(ShowActive(main));
-        OnNextModal([&](QDialog* dialog) {
-            auto* window = qobject_cast<frmFindBooking*>(dialog);
+        MainWindow main(m_install->services);
+        QVERIFY(showActive(main));
+        onNextModal([&](QDialog* dialog) {
+            auto* window = qobject_cast<FindBookingWindow*>(dialog);
             QVERIFY(window);
-            Control<QCheckBox>(*window, "chkDeparting")->setChecked(false);
-            Control<QDateTimeEdit>(*window, "dtpArriving")->setDateTime(empty ? At(20, 0, 0) : At(5, 10, 30));
-            Click(*window, "cmdStart");
-            Click(*window, "cmdEditBooking");
+            control<QCheckBox>(*window, "chkDeparting")->setChecked(false);
+            control<QDateTimeEdit>(*window, "dtpArriving")->setDateTime(empty ? at(20, 0, 0) : at(5, 10, 30));
+            click(*window, "cmdStart");
+            click(*window, "cmdEditBooking");
         });
-        Control<QAction>(main, "mnuBookingsFind")->trigger();
-        auto* wizard = qobject_cast<frmBooking*>(main.FindChild(u"frmBooking"_s));
+        control<QAction>(main, "mnuBookingsFind")->trigger();
+        auto* wizard = qobject_cast<BookingWizard*>(main.findWindow(u"frmBooking"_s));
         QCOMPARE(wizard != nullptr, !empty);
         if (!empty) {
-            QCOMPARE(wizard->Mode(), RecordMode::Edit);
-            QCOMPARE(wizard->BookingID(), 2);
+            QCOMPARE(wizard->mode(), RecordMode::Edit);
+            QCOMPARE(wizard->bookingId(), 2);
         }
         QVERIFY(!QApplication::activeModalWidget());
     }

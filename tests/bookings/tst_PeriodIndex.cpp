@@ -15,109 +15,109 @@ class tst_PeriodIndex : public InstallTest
     Q_OBJECT
 
     // What the plain overlap query on the booking rows says is busy.
-    QSet<int> PlainBusy(const QDateTime& from, const QDateTime& to) const
+    QSet<int> plainBusy(const QDateTime& from, const QDateTime& to) const
     {
-        QSqlQuery q(m_install->Db());
+        QSqlQuery q(m_install->db());
         QSet<int> busy;
-        if (!Sql::Exec(q,
+        if (!Sql::exec(q,
                        u"SELECT DISTINCT BB.BerthID FROM Booking B JOIN BookingBerth BB ON BB.BookingID = B.ID "
                        u"WHERE B.FromDate < ? AND B.ToDate > ?"_s,
-                       {modFunctions::DbDateTime(to), modFunctions::DbDateTime(from)}))
+                       {modFunctions::dbDateTime(to), modFunctions::dbDateTime(from)}))
             return {-1};
         while (q.next())
             busy.insert(q.value(0).toInt());
         return busy;
     }
     // Entries in the index that the rows do not call for, plus rows' entries missing from the index.
-    int Mismatches() const
+    int mismatches() const
     {
-        return m_install->Int(
+        return m_install->scalarInt(
             u"SELECT (SELECT COUNT(*) FROM (SELECT ID, FromMinute, ToMinute FROM BookingPeriod EXCEPT "
             u"SELECT Entry, FromMinute, ToMinute FROM BookingPeriodEntry)) + (SELECT COUNT(*) FROM (SELECT Entry, "
             u"FromMinute, ToMinute FROM BookingPeriodEntry EXCEPT SELECT ID, FromMinute, ToMinute FROM BookingPeriod))"_s);
     }
-    static QDateTime Wall(int y, int mo, int d, int h, int mi)
+    static QDateTime wall(int y, int mo, int d, int h, int mi)
     {
-        return modFunctions::WallTime(QDate(y, mo, d), QTime(h, mi));
+        return modFunctions::wallTime(QDate(y, mo, d), QTime(h, mi));
     }
 
 private slots:
     void sameAsTheRowsAcrossTheAcceptedDates()
     {
         // Bookings at both ends of the accepted range and random half-hour periods between.
-        QVERIFY(m_install->Exec(u"INSERT INTO Booking (ID, FromDate, ToDate) VALUES "
+        QVERIFY(m_install->exec(u"INSERT INTO Booking (ID, FromDate, ToDate) VALUES "
                                 u"(1, '2000-01-01 00:00:00', '2000-01-01 00:30:00'), "
                                 u"(2, '2199-12-31 23:00:00', '2199-12-31 23:30:00')"_s));
-        QVERIFY(m_install->Exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (1, 1), (2, 2)"_s));
+        QVERIFY(m_install->exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (1, 1), (2, 2)"_s));
         QRandomGenerator random(12);
-        const QDateTime first = Wall(2000, 1, 1, 0, 0);
+        const QDateTime first = wall(2000, 1, 1, 0, 0);
         auto somewhen = [&] { return first.addSecs(1800 * qint64(random.bounded(200 * 17532))); };
-        QSqlDatabase db = m_install->Db();
+        QSqlDatabase db = m_install->db();
         QVERIFY(db.transaction());
         for (int id = 3; id < 400; ++id) {
             const QDateTime from = somewhen();
             const QDateTime to = from.addSecs(1800 * qint64(random.bounded(1, 2000)));
-            QVERIFY(m_install->Exec(u"INSERT INTO Booking (ID, FromDate, ToDate) VALUES (?, ?, ?)"_s,
-                                    {id, modFunctions::DbDateTime(from), modFunctions::DbDateTime(to)}));
+            QVERIFY(m_install->exec(u"INSERT INTO Booking (ID, FromDate, ToDate) VALUES (?, ?, ?)"_s,
+                                    {id, modFunctions::dbDateTime(from), modFunctions::dbDateTime(to)}));
             // A berth of its own: the periods overlap at random, and a berth is never booked twice over.
-            QVERIFY(m_install->Exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (?, ?)"_s, {id, id}));
+            QVERIFY(m_install->exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (?, ?)"_s, {id, id}));
         }
         QVERIFY(db.commit());
-        QList<std::pair<QDateTime, QDateTime>> periods = {{Wall(2000, 1, 1, 0, 0), Wall(2000, 1, 1, 0, 30)},
-                                                          {Wall(2000, 1, 1, 0, 30), Wall(2000, 1, 1, 1, 0)},
-                                                          {Wall(1999, 12, 31, 23, 30), Wall(2000, 1, 1, 0, 0)},
-                                                          {Wall(2199, 12, 31, 23, 0), Wall(2199, 12, 31, 23, 30)},
-                                                          {Wall(2199, 12, 31, 23, 30), Wall(2200, 1, 1, 0, 0)},
-                                                          {Wall(2199, 12, 31, 22, 30), Wall(2199, 12, 31, 23, 0)}};
+        QList<std::pair<QDateTime, QDateTime>> periods = {{wall(2000, 1, 1, 0, 0), wall(2000, 1, 1, 0, 30)},
+                                                          {wall(2000, 1, 1, 0, 30), wall(2000, 1, 1, 1, 0)},
+                                                          {wall(1999, 12, 31, 23, 30), wall(2000, 1, 1, 0, 0)},
+                                                          {wall(2199, 12, 31, 23, 0), wall(2199, 12, 31, 23, 30)},
+                                                          {wall(2199, 12, 31, 23, 30), wall(2200, 1, 1, 0, 0)},
+                                                          {wall(2199, 12, 31, 22, 30), wall(2199, 12, 31, 23, 0)}};
         for (int i = 0; i < 200; ++i) {
             const QDateTime from = somewhen();
             periods.append({from, from.addSecs(1800 * qint64(random.bounded(1, 700)))});
         }
         for (const auto& [from, to] : periods) {
-            const auto busy = BerthAvailability::BusyBerths(m_install->Db(), from, to, 0);
+            const auto busy = BerthAvailability::busyBerths(m_install->db(), from, to, 0);
             QVERIFY(busy);
-            QVERIFY2(*busy == PlainBusy(from, to), qPrintable(from.toString(Qt::ISODate)));
+            QVERIFY2(*busy == plainBusy(from, to), qPrintable(from.toString(Qt::ISODate)));
         }
-        QCOMPARE(*BerthAvailability::BusyBerths(m_install->Db(), periods[0].first, periods[0].second, 0), QSet<int>{1});
-        QCOMPARE(*BerthAvailability::BusyBerths(m_install->Db(), periods[3].first, periods[3].second, 0), QSet<int>{2});
-        QVERIFY(BerthAvailability::BusyBerths(m_install->Db(), periods[4].first, periods[4].second, 0)->isEmpty());
-        QCOMPARE(Mismatches(), 0);
+        QCOMPARE(*BerthAvailability::busyBerths(m_install->db(), periods[0].first, periods[0].second, 0), QSet<int>{1});
+        QCOMPARE(*BerthAvailability::busyBerths(m_install->db(), periods[3].first, periods[3].second, 0), QSet<int>{2});
+        QVERIFY(BerthAvailability::busyBerths(m_install->db(), periods[4].first, periods[4].second, 0)->isEmpty());
+        QCOMPARE(mismatches(), 0);
     }
 
     void followsEveryChange()
     {
-        auto step = [this](const QString& sql) { return m_install->Exec(sql) && Mismatches() == 0; };
+        auto step = [this](const QString& sql) { return m_install->exec(sql) && mismatches() == 0; };
         QVERIFY(step(u"INSERT INTO Booking (ID, FromDate, ToDate) VALUES (1, '2026-06-01 09:00:00', "
                      u"'2026-06-03 14:00:00'), (2, '2026-06-02 09:00:00', '2026-06-04 14:00:00')"_s));
-        QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM BookingPeriod"_s), 2); // berth 0: no berths yet
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM BookingPeriod"_s), 2); // berth 0: no berths yet
         QVERIFY(step(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (1, 5), (1, 6), (2, 7)"_s));
-        QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM BookingPeriod"_s), 3);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM BookingPeriod"_s), 3);
         QVERIFY(step(u"UPDATE Booking SET ToDate = '2026-06-10 10:00:00' WHERE ID = 1"_s));
         QVERIFY(step(u"UPDATE BookingBerth SET BerthID = 8 WHERE BookingID = 1 AND BerthID = 6"_s));
         QVERIFY(step(u"UPDATE BookingBerth SET BookingID = 1 WHERE BookingID = 2"_s));
         QVERIFY(step(u"DELETE FROM BookingBerth WHERE BerthID = 5"_s));
         QVERIFY(step(u"DELETE FROM BookingBerth WHERE BookingID = 1"_s));
-        QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM BookingPeriod WHERE ID & 2147483647 = 0"_s), 2);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM BookingPeriod WHERE ID & 2147483647 = 0"_s), 2);
         QVERIFY(step(u"UPDATE Booking SET FromDate = NULL WHERE ID = 2"_s));
         QVERIFY(step(u"DELETE FROM Booking"_s));
-        QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM BookingPeriod"_s), 0);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM BookingPeriod"_s), 0);
     }
 
     void generatedHarbourIsBusyWithoutDoubleBookings()
     {
-        const auto sizes = DataGenerator::BusyHarbour(40, 1500, QDate(2026, 1, 1));
+        const auto sizes = DataGenerator::busyHarbour(40, 1500, QDate(2026, 1, 1));
         QString error;
-        QVERIFY2(DataGenerator::Generate(m_install->Db(), sizes, &error), qPrintable(error));
-        QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM Booking"_s), 1500);
-        QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM Booking B JOIN BookingBerth X ON X.BookingID = B.ID "
-                                u"JOIN BookingBerth Y ON Y.BerthID = X.BerthID AND Y.BookingID > X.BookingID "
-                                u"JOIN Booking C ON C.ID = Y.BookingID "
-                                u"WHERE B.FromDate < C.ToDate AND C.FromDate < B.ToDate"_s),
+        QVERIFY2(DataGenerator::generate(m_install->db(), sizes, &error), qPrintable(error));
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Booking"_s), 1500);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Booking B JOIN BookingBerth X ON X.BookingID = B.ID "
+                                      u"JOIN BookingBerth Y ON Y.BerthID = X.BerthID AND Y.BookingID > X.BookingID "
+                                      u"JOIN Booking C ON C.ID = Y.BookingID "
+                                      u"WHERE B.FromDate < C.ToDate AND C.FromDate < B.ToDate"_s),
                  0);
-        QCOMPARE(Mismatches(), 0);
+        QCOMPARE(mismatches(), 0);
         // In a week of the middle of the history about seven berths in ten are taken.
-        const QDateTime week = modFunctions::WallTime(sizes.from.addDays(sizes.from.daysTo(sizes.until) / 2));
-        const auto taken = BerthAvailability::BusyBerths(m_install->Db(), week, week.addDays(7), 0);
+        const QDateTime week = modFunctions::wallTime(sizes.from.addDays(sizes.from.daysTo(sizes.until) / 2));
+        const auto taken = BerthAvailability::busyBerths(m_install->db(), week, week.addDays(7), 0);
         QVERIFY(taken);
         QVERIFY2(taken->size() >= 22 && taken->size() <= 34, qPrintable(QString::number(taken->size())));
     }
@@ -130,22 +130,22 @@ class tst_PeriodIndexFile : public InstallTest
 {
     Q_OBJECT
 
-    static QDateTime Wall(int y, int mo, int d, int h, int mi)
+    static QDateTime wall(int y, int mo, int d, int h, int mi)
     {
-        return modFunctions::WallTime(QDate(y, mo, d), QTime(h, mi));
+        return modFunctions::wallTime(QDate(y, mo, d), QTime(h, mi));
     }
 
 private slots:
     void olderFileIsUpgradedWhenOpened()
     {
-        const QString path = m_install->Root() + u"/data/old.sqlite"_s;
-        QVERIFY(Database::CreateDatabase(path, nullptr));
+        const QString path = m_install->root() + u"/data/old.sqlite"_s;
+        QVERIFY(Database::createDatabase(path, nullptr));
         {
             // The index as the first release kept it: one entry per booking, minutes since 1970.
             QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"old"_s);
             db.setDatabaseName(path);
             QVERIFY(db.open());
-            QVERIFY(Sql::ExecScript(
+            QVERIFY(Sql::execScript(
                 db,
                 u"DROP TRIGGER Booking_Period_Insert; DROP TRIGGER Booking_Period_Update; DROP TRIGGER "
                 u"Booking_Delete; DROP TRIGGER BookingBerth_Period_Insert; DROP TRIGGER BookingBerth_Period_Delete; "
@@ -163,20 +163,20 @@ private slots:
         }
         QSqlDatabase::removeDatabase(u"old"_s);
         QString error;
-        const auto db = Database::Open(path, u"upgraded"_s, 500, &error);
+        const auto db = Database::open(path, u"upgraded"_s, 500, &error);
         QVERIFY2(db, qPrintable(error));
-        QCOMPARE(Sql::Scalar(*db, u"PRAGMA user_version"_s)->toInt(), Database::CurrentSchemaVersion);
-        QCOMPARE(Sql::Scalar(*db, u"SELECT COUNT(*) FROM BookingPeriod"_s)->toInt(), 3);
-        QCOMPARE(*BerthAvailability::BusyBerths(*db, Wall(2199, 12, 31, 23, 0), Wall(2200, 1, 1, 0, 0), 0),
+        QCOMPARE(Sql::scalar(*db, u"PRAGMA user_version"_s)->toInt(), Database::CurrentSchemaVersion);
+        QCOMPARE(Sql::scalar(*db, u"SELECT COUNT(*) FROM BookingPeriod"_s)->toInt(), 3);
+        QCOMPARE(*BerthAvailability::busyBerths(*db, wall(2199, 12, 31, 23, 0), wall(2200, 1, 1, 0, 0), 0),
                  QSet<int>{3});
         // Card data as a save keeps it today: no security code, the number masked to its last four digits.
         QCOMPARE(
-            Sql::Scalar(*db, u"SELECT CreditCardNo || '/' || CreditCardCV2No FROM Booking WHERE ID = 1"_s)->toString(),
-            BookingRules::MaskedCardNumber(u"4111 1111-1111 1234"_s) + u"/"_s);
-        QCOMPARE(Sql::Scalar(*db, u"SELECT CreditCardNo FROM Booking WHERE ID = 2"_s)->toString(), u"on account"_s);
-        QVERIFY(Sql::Exec(*db, u"DELETE FROM Booking WHERE ID = 1"_s));
-        QCOMPARE(Sql::Scalar(*db, u"SELECT COUNT(*) FROM BookingPeriod"_s)->toInt(), 1);
-        Database::Close(u"upgraded"_s);
+            Sql::scalar(*db, u"SELECT CreditCardNo || '/' || CreditCardCV2No FROM Booking WHERE ID = 1"_s)->toString(),
+            BookingRules::maskedCardNumber(u"4111 1111-1111 1234"_s) + u"/"_s);
+        QCOMPARE(Sql::scalar(*db, u"SELECT CreditCardNo FROM Booking WHERE ID = 2"_s)->toString(), u"on account"_s);
+        QVERIFY(Sql::exec(*db, u"DELETE FROM Booking WHERE ID = 1"_s));
+        QCOMPARE(Sql::scalar(*db, u"SELECT COUNT(*) FROM BookingPeriod"_s)->toInt(), 1);
+        Database::close(u"upgraded"_s);
     }
 };
 

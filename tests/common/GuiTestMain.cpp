@@ -15,5 +15,5 @@ int main(int argc, char* argv[])
         sheet.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
         return paint(sheet);
     };
-    return TestMain::RunAll();
+    return TestMain::runAll();
 }

@@ -4,8 +4,8 @@
 // event log entry as the log file holds it. core_tests builds on this alone, which keeps core free of widgets.
 #include "common/TestInstall.h"
 #include "common/TestMain.h"
+#include "core/EventLog.h"
 #include "core/Registry.h"
-#include "core/modEventLog.h"
 #include "core/modFunctions.h"
 
 #include <QDir>
@@ -15,8 +15,8 @@
 
 using namespace Qt::StringLiterals;
 
-/// The base of a test class whose cases each need a fresh installation: made before Seed(), dropped after
-/// TearDown().
+/// The base of a test class whose cases each need a fresh installation: made before seed(), dropped after
+/// tearDown().
 class InstallTest : public QObject
 {
     Q_OBJECT
@@ -25,9 +25,9 @@ public:
 
 protected:
     /// Adds the rows every case of the class starts from.
-    virtual void Seed() {}
+    virtual void seed() {}
     /// Closes what a case keeps open, while its installation still exists.
-    virtual void TearDown() {}
+    virtual void tearDown() {}
 
     std::unique_ptr<TestInstall> m_install;
 
@@ -38,11 +38,11 @@ private slots:
         // would close the new one's shared connection.
         m_install.reset();
         m_install = std::make_unique<TestInstall>(m_withDatabase);
-        Seed();
+        seed();
     }
     void cleanup()
     {
-        TearDown();
+        tearDown();
         m_install.reset();
     }
 
@@ -51,8 +51,8 @@ private:
 };
 
 /// One event log entry as the log file holds it.
-inline QString Entry(const TestInstall& install, int code, const QString& details)
+inline QString entry(const TestInstall& install, int code, const QString& details)
 {
-    return u'[' + modFunctions::GeneralDateText(install.clock.now) + u"]\r\n["_s + modEventLog::EventText(code) +
+    return u'[' + modFunctions::generalDateText(install.clock.current) + u"]\r\n["_s + EventLog::eventText(code) +
            u"]\r\n"_s + details + u"\r\n\r\n"_s;
 }

@@ -11,7 +11,7 @@
 /// refuses the file.
 namespace PdfReader {
 
-inline std::optional<QString> Run(const QString& program, const QStringList& arguments)
+inline std::optional<QString> run(const QString& program, const QStringList& arguments)
 {
     QProcess process;
     process.start(program, arguments);
@@ -21,9 +21,9 @@ inline std::optional<QString> Run(const QString& program, const QStringList& arg
 }
 
 /// The text of each page as `pdftotext -layout` lays it out.
-inline QStringList Pages(const QString& path)
+inline QStringList pages(const QString& path)
 {
-    const auto text = Run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    const auto text = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
     if (!text)
         return {};
     QStringList pages = text->split(u'\f');
@@ -33,9 +33,9 @@ inline QStringList Pages(const QString& path)
 }
 
 /// The page count `pdfinfo` reports; 0 when it cannot read the file.
-inline int PageCount(const QString& path)
+inline int pageCount(const QString& path)
 {
-    const auto info = Run(QStringLiteral("pdfinfo"), {path});
+    const auto info = run(QStringLiteral("pdfinfo"), {path});
     if (!info)
         return 0;
     for (const QString& line : info->split(u'\n'))
@@ -46,7 +46,7 @@ inline int PageCount(const QString& path)
 
 /// The lines of a page with their blanks squeezed to one, so a test need not know the column positions, and
 /// the font's ligatures ("ﬁ") written out as their letters.
-inline QStringList Lines(const QString& page)
+inline QStringList lines(const QString& page)
 {
     QStringList lines;
     for (const QString& line : page.split(u'\n'))
@@ -56,9 +56,9 @@ inline QStringList Lines(const QString& page)
 }
 
 /// Where a word stands on the first page it appears on, in points from the page's top left (`pdftotext -bbox`).
-inline std::optional<QRectF> WordBox(const QString& path, const QString& word)
+inline std::optional<QRectF> wordBox(const QString& path, const QString& word)
 {
-    const auto html = Run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
+    const auto html = run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
     if (!html)
         return std::nullopt;
     static const QRegularExpression pattern(

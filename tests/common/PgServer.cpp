@@ -33,18 +33,18 @@ struct Server
     int cases = 0;
     bool fileCopy = false; // CREATE DATABASE ... STRATEGY FILE_COPY (15 and later)
 };
-Server& State()
+Server& state()
 {
     static Server server;
     return server;
 }
 
-QString DataDir(const QString& dir)
+QString dataDir(const QString& dir)
 {
     return dir + QStringLiteral("/data");
 }
 
-QString Tail(const QString& text, int lines = 15)
+QString tail(const QString& text, int lines = 15)
 {
     QStringList all = text.trimmed().split(QLatin1Char('\n'));
     if (all.size() > lines)
@@ -52,25 +52,25 @@ QString Tail(const QString& text, int lines = 15)
     return all.join(QLatin1Char('\n'));
 }
 
-QString FileTail(const QString& path)
+QString fileTail(const QString& path)
 {
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? Tail(QString::fromUtf8(file.readAll())) : QString();
+    return file.open(QIODevice::ReadOnly) ? tail(QString::fromUtf8(file.readAll())) : QString();
 }
 
 // initdb and postgres refuse to run as root: then they run as the postgres system user.
-bool AsRoot()
+bool asRoot()
 {
     return ::getuid() == 0;
 }
 
-bool Run(const QString& program, const QStringList& args, const QString& workDir, QString* output)
+bool run(const QString& program, const QStringList& args, const QString& workDir, QString* output)
 {
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
     // The postgres user may not be able to enter the test's own folder.
     process.setWorkingDirectory(workDir);
-    if (AsRoot())
+    if (asRoot())
         process.start(QStringLiteral("runuser"),
                       QStringList{QStringLiteral("-u"), kAdminUser, QStringLiteral("--"), program} + args);
     else
@@ -84,16 +84,16 @@ bool Run(const QString& program, const QStringList& args, const QString& workDir
         return false;
     }
     if (process.error() == QProcess::FailedToStart) {
-        *output = QStringLiteral("%1 could not be started").arg(AsRoot() ? QStringLiteral("runuser") : program);
+        *output = QStringLiteral("%1 could not be started").arg(asRoot() ? QStringLiteral("runuser") : program);
         return false;
     }
     return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
 }
 
 // The postmaster of a cluster, from the first line of its lock file; 0 when it is not running.
-pid_t Postmaster(const QString& dir)
+pid_t postmaster(const QString& dir)
 {
-    QFile lock(DataDir(dir) + QStringLiteral("/postmaster.pid"));
+    QFile lock(dataDir(dir) + QStringLiteral("/postmaster.pid"));
     if (!lock.open(QIODevice::ReadOnly))
         return 0;
     const pid_t pid = static_cast<pid_t>(lock.readLine().trimmed().toLongLong());
@@ -107,10 +107,10 @@ pid_t Postmaster(const QString& dir)
 }
 
 // Immediate shutdown (SIGQUIT) needs no other process, so it also works while the process is exiting.
-void StopCluster(const QString& dir)
+void stopCluster(const QString& dir)
 {
-    if (const pid_t pid = Postmaster(dir); pid > 0 && ::kill(pid, SIGQUIT) == 0) {
-        for (int i = 0; i < 200 && QFile::exists(DataDir(dir) + QStringLiteral("/postmaster.pid")); ++i) {
+    if (const pid_t pid = postmaster(dir); pid > 0 && ::kill(pid, SIGQUIT) == 0) {
+        for (int i = 0; i < 200 && QFile::exists(dataDir(dir) + QStringLiteral("/postmaster.pid")); ++i) {
             if (::kill(pid, 0) != 0 && errno == ESRCH)
                 break;
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
@@ -120,7 +120,7 @@ void StopCluster(const QString& dir)
 }
 
 // A run that was killed could not stop its server: stop the ones whose test process is gone.
-void SweepAbandoned()
+void sweepAbandoned()
 {
     const QDir tmp(QStringLiteral("/tmp"));
     for (const QString& name : tmp.entryList({QStringLiteral("zem-pg-*")}, QDir::Dirs | QDir::NoDotAndDotDot)) {
@@ -131,25 +131,25 @@ void SweepAbandoned()
         const pid_t pid = static_cast<pid_t>(owner.readAll().trimmed().toLongLong());
         owner.close();
         if (pid > 0 && ::kill(pid, 0) != 0 && errno == ESRCH)
-            StopCluster(dir);
+            stopCluster(dir);
     }
 }
 
-void StopAtExit()
+void stopAtExit()
 {
-    PgServer::Stop();
+    PgServer::stop();
 }
 
 // Runs statements on the server through a short-lived connection of its own; result, when given, receives the
 // first value the last statement returned.
-bool Admin(const QString& database, const QStringList& statements, QString* error, QVariant* result = nullptr)
+bool admin(const QString& database, const QStringList& statements, QString* error, QVariant* result = nullptr)
 {
     const QString name = QStringLiteral("zem_pg_admin");
     bool ok = true;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
-        db.setHostName(State().dir);
-        db.setPort(State().port);
+        db.setHostName(state().dir);
+        db.setPort(state().port);
         db.setUserName(kAdminUser);
         db.setDatabaseName(database);
         if (!db.open()) {
@@ -175,7 +175,7 @@ bool Admin(const QString& database, const QStringList& statements, QString* erro
 }
 } // namespace
 
-QString PgServer::BinDir()
+QString PgServer::binDir()
 {
     // The newest server Debian has installed side by side; pg_config where the layout is another.
     const QDir root(QStringLiteral("/usr/lib/postgresql"));
@@ -201,23 +201,23 @@ QString PgServer::BinDir()
     return {};
 }
 
-QString PgServer::SocketDir()
+QString PgServer::socketDir()
 {
-    return State().dir;
+    return state().dir;
 }
 
-int PgServer::Port()
+int PgServer::port()
 {
-    return State().port;
+    return state().port;
 }
 
-bool PgServer::Start(QString* error)
+bool PgServer::start(QString* error)
 {
-    Server& server = State();
+    Server& server = state();
     if (!server.dir.isEmpty())
         return true;
-    SweepAbandoned();
-    const QString bin = BinDir();
+    sweepAbandoned();
+    const QString bin = binDir();
     if (bin.isEmpty()) {
         *error = QStringLiteral("no PostgreSQL server found (initdb in /usr/lib/postgresql/*/bin or pg_config "
                                 "--bindir); tools/build.sh installs the postgresql package");
@@ -225,7 +225,7 @@ bool PgServer::Start(QString* error)
     }
     uid_t uid = ::getuid();
     gid_t gid = ::getgid();
-    if (AsRoot()) {
+    if (asRoot()) {
         const passwd* user = ::getpwnam("postgres");
         if (user == nullptr) {
             *error = QStringLiteral("the tests run as root, and there is no postgres system user to run the server");
@@ -250,7 +250,7 @@ bool PgServer::Start(QString* error)
             return false;
         }
     }
-    if (AsRoot() && ::chown(pattern.constData(), uid, gid) != 0) {
+    if (asRoot() && ::chown(pattern.constData(), uid, gid) != 0) {
         *error = QStringLiteral("cannot hand %1 to the postgres user: %2")
                      .arg(dir, QString::fromLocal8Bit(std::strerror(errno)));
         QDir(dir).removeRecursively();
@@ -261,16 +261,16 @@ bool PgServer::Start(QString* error)
     server.owner = ::getpid();
     // The socket lives in a folder of its own, so any port is free; the pid keeps names apart in logs.
     server.port = 20000 + static_cast<int>(::getpid() % 40000);
-    std::atexit(StopAtExit);
+    std::atexit(stopAtExit);
 
     QString output;
-    if (!Run(bin + QStringLiteral("/initdb"),
-             {QStringLiteral("-D"), DataDir(dir), QStringLiteral("-A"), QStringLiteral("trust"), QStringLiteral("-U"),
+    if (!run(bin + QStringLiteral("/initdb"),
+             {QStringLiteral("-D"), dataDir(dir), QStringLiteral("-A"), QStringLiteral("trust"), QStringLiteral("-U"),
               kAdminUser, QStringLiteral("--no-sync"), QStringLiteral("-E"), QStringLiteral("UTF8"),
               QStringLiteral("--locale=C.UTF-8")},
              dir, &output)) {
-        *error = QStringLiteral("initdb failed:\n%1").arg(Tail(output));
-        Stop();
+        *error = QStringLiteral("initdb failed:\n%1").arg(tail(output));
+        stop();
         return false;
     }
     // No TCP at all: only the socket in the folder. Durability is not wanted from a throw-away cluster.
@@ -279,29 +279,29 @@ bool PgServer::Start(QString* error)
                                 .arg(dir)
                                 .arg(server.port);
     const QString log = dir + QStringLiteral("/log");
-    if (!Run(bin + QStringLiteral("/pg_ctl"),
-             {QStringLiteral("-D"), DataDir(dir), QStringLiteral("-o"), options, QStringLiteral("-w"),
+    if (!run(bin + QStringLiteral("/pg_ctl"),
+             {QStringLiteral("-D"), dataDir(dir), QStringLiteral("-o"), options, QStringLiteral("-w"),
               QStringLiteral("-l"), log, QStringLiteral("start")},
              dir, &output)) {
-        *error = QStringLiteral("the test server did not start:\n%1\n%2").arg(Tail(output), FileTail(log));
-        Stop();
+        *error = QStringLiteral("the test server did not start:\n%1\n%2").arg(tail(output), fileTail(log));
+        stop();
         return false;
     }
     QVariant version;
-    if (!Admin(QStringLiteral("postgres"), {QStringLiteral("CREATE DATABASE %1").arg(kTemplate)}, error) ||
-        !Admin(kTemplate, {QStringLiteral("CREATE EXTENSION btree_gist")}, error) ||
-        !Admin(kTemplate, {QStringLiteral("SHOW server_version_num")}, error, &version)) {
-        *error += QStringLiteral("\n") + FileTail(log);
-        Stop();
+    if (!admin(QStringLiteral("postgres"), {QStringLiteral("CREATE DATABASE %1").arg(kTemplate)}, error) ||
+        !admin(kTemplate, {QStringLiteral("CREATE EXTENSION btree_gist")}, error) ||
+        !admin(kTemplate, {QStringLiteral("SHOW server_version_num")}, error, &version)) {
+        *error += QStringLiteral("\n") + fileTail(log);
+        stop();
         return false;
     }
     server.fileCopy = version.toInt() >= 150000;
     return true;
 }
 
-QString PgServer::NewDatabase(QString* error)
+QString PgServer::newDatabase(QString* error)
 {
-    Server& server = State();
+    Server& server = state();
     if (server.dir.isEmpty()) {
         *error = QStringLiteral("the test server is not running");
         return {};
@@ -309,7 +309,7 @@ QString PgServer::NewDatabase(QString* error)
     const QString name = QStringLiteral("zem_case_%1").arg(++server.cases);
     // A file copy of the small template is quicker than writing it block by block through the WAL.
     const QString strategy = server.fileCopy ? QStringLiteral(" STRATEGY FILE_COPY") : QString();
-    if (!Admin(QStringLiteral("postgres"),
+    if (!admin(QStringLiteral("postgres"),
                {QStringLiteral("CREATE DATABASE %1 TEMPLATE %2%3").arg(name, kTemplate, strategy)}, error))
         return {};
     // An empty host part and host= naming the socket folder: libpq's form for a Unix socket.
@@ -319,23 +319,23 @@ QString PgServer::NewDatabase(QString* error)
            QString::number(server.port);
 }
 
-void PgServer::DropDatabase(const QString& uri)
+void PgServer::dropDatabase(const QString& uri)
 {
     const QString name = QUrl(uri).path().mid(1);
-    // Only names NewDatabase makes: nothing else is ever pasted into the statement.
+    // Only names newDatabase makes: nothing else is ever pasted into the statement.
     static const QRegularExpression ours(QStringLiteral("^zem_case_[0-9]+$"));
-    if (State().dir.isEmpty() || !ours.match(name).hasMatch())
+    if (state().dir.isEmpty() || !ours.match(name).hasMatch())
         return;
     QString ignored;
-    Admin(QStringLiteral("postgres"), {QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(name)}, &ignored);
+    admin(QStringLiteral("postgres"), {QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(name)}, &ignored);
 }
 
-void PgServer::Stop()
+void PgServer::stop()
 {
-    Server& server = State();
+    Server& server = state();
     // A forked child that exits (a desk in a drill) must not stop its parent's server.
     if (server.dir.isEmpty() || server.owner != ::getpid())
         return;
-    StopCluster(server.dir);
+    stopCluster(server.dir);
     server = Server{};
 }

@@ -7,17 +7,17 @@
 /// gets a fresh database copied from a template that already holds btree_gist.
 namespace PgServer {
 /// Starts the server the first time (later calls return at once); false with the reason in error.
-bool Start(QString* error);
+bool start(QString* error);
 /// A new empty database copied from the template, as a libpq URI
 /// (postgresql://postgres@/zem_case_<n>?host=<socket folder>&port=<port>); "" with the reason in error.
-QString NewDatabase(QString* error);
-/// Drops a database NewDatabase made, closing whatever is still connected to it; failures are ignored.
-void DropDatabase(const QString& uri);
+QString newDatabase(QString* error);
+/// Drops a database newDatabase made, closing whatever is still connected to it; failures are ignored.
+void dropDatabase(const QString& uri);
 /// Stops the server at once and removes its folder; also runs by itself at exit.
-void Stop();
+void stop();
 /// The folder with initdb, pg_ctl, pg_dump and pg_restore ("" when no server is installed).
-QString BinDir();
+QString binDir();
 /// Where the server listens, for connecting without a URI ("" / 0 before Start).
-QString SocketDir();
-int Port();
+QString socketDir();
+int port();
 } // namespace PgServer

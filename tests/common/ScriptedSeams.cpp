@@ -1,6 +1,6 @@
 #include "common/ScriptedSeams.h"
 
-MsgResult ScriptedMessageBox::Show(const QString& text, const QString& title, MsgIcon icon, MsgButtons buttons)
+MsgResult ScriptedMessageBox::show(const QString& text, const QString& title, MsgIcon icon, MsgButtons buttons)
 {
     calls.append({text, title, icon, buttons});
     if (!answers.isEmpty())
@@ -15,7 +15,7 @@ MsgResult ScriptedMessageBox::Show(const QString& text, const QString& title, Ms
     }
 }
 
-QString ScriptedMessageBox::Said() const
+QString ScriptedMessageBox::said() const
 {
     QStringList lines;
     for (const MessageCall& call : calls)
@@ -23,19 +23,19 @@ QString ScriptedMessageBox::Said() const
     return lines.join(u'\n');
 }
 
-QString ScriptedFileDialog::Choose(const FileRequest& request)
+QString ScriptedFileDialog::choose(const FileRequest& request)
 {
     calls.append(request);
     return answers.isEmpty() ? QString() : answers.dequeue();
 }
 
-bool ScriptedDesktop::Open(const QUrl& url)
+bool ScriptedDesktop::open(const QUrl& url)
 {
     opened.append(url);
     return accept;
 }
 
-bool ScriptedPrinter::PrintOnDefault(const QString& jobName, const std::function<bool(QPagedPaintDevice&)>& paint,
+bool ScriptedPrinter::printOnDefault(const QString& jobName, const std::function<bool(QPagedPaintDevice&)>& paint,
                                      QString* error)
 {
     if (defaultName.isEmpty()) {

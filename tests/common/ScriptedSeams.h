@@ -20,9 +20,9 @@ struct MessageCall
 class ScriptedMessageBox final : public IMessageBox
 {
 public:
-    MsgResult Show(const QString& text, const QString& title, MsgIcon icon, MsgButtons buttons) override;
+    MsgResult show(const QString& text, const QString& title, MsgIcon icon, MsgButtons buttons) override;
     /// Every message shown so far as "title: text", one a line.
-    QString Said() const;
+    QString said() const;
 
     /// Answers for the next questions, in order. With none queued, an OK box answers Ok and any other Cancel/No.
     QQueue<MsgResult> answers;
@@ -32,7 +32,7 @@ public:
 class ScriptedFileDialog final : public IFileDialog
 {
 public:
-    QString Choose(const FileRequest& request) override;
+    QString choose(const FileRequest& request) override;
 
     QQueue<QString> answers; // an empty text means the user cancelled
     QList<FileRequest> calls;
@@ -41,7 +41,7 @@ public:
 class ScriptedDesktop final : public IDesktop
 {
 public:
-    bool Open(const QUrl& url) override;
+    bool open(const QUrl& url) override;
 
     QList<QUrl> opened;
     bool accept = true;
@@ -51,8 +51,8 @@ public:
 class ScriptedPrinter final : public IPrinter
 {
 public:
-    QString DefaultPrinterName() const override { return defaultName; }
-    bool PrintOnDefault(const QString& jobName, const std::function<bool(QPagedPaintDevice&)>& paint,
+    QString defaultPrinterName() const override { return defaultName; }
+    bool printOnDefault(const QString& jobName, const std::function<bool(QPagedPaintDevice&)>& paint,
                         QString* error) override;
 
     QString defaultName; // empty: no printer installed
@@ -68,6 +68,6 @@ public:
 class FixedClock final : public IClock
 {
 public:
-    QDateTime Now() const override { return now; }
-    QDateTime now;
+    QDateTime now() const override { return current; }
+    QDateTime current;
 };

@@ -19,35 +19,35 @@ public:
     ~TestInstall();
     Q_DISABLE_COPY_MOVE(TestInstall)
 
-    QString Root() const { return m_dir.path(); }
+    QString root() const { return m_dir.path(); }
     /// The file, or the server address in a run on PostgreSQL.
-    QString DatabasePath() const { return m_serverDatabase.isEmpty() ? FilePath() : m_serverDatabase; }
+    QString databasePath() const { return m_serverDatabase.isEmpty() ? filePath() : m_serverDatabase; }
     /// Where the file of a SQLite installation lives (the default data setting).
-    QString FilePath() const { return Root() + QStringLiteral("/data/DB.sqlite"); }
-    QString SettingsPath() const { return Root() + QStringLiteral("/settings.ini"); }
-    QString TracesFolder() const { return Root() + QStringLiteral("/traces/"); }
-    QSqlDatabase Db() const { return Database::Shared(); }
+    QString filePath() const { return root() + QStringLiteral("/data/DB.sqlite"); }
+    QString settingsPath() const { return root() + QStringLiteral("/settings.ini"); }
+    QString tracesFolder() const { return root() + QStringLiteral("/traces/"); }
+    QSqlDatabase db() const { return Database::shared(); }
 
     /// The text of the event log written so far ("" when none).
-    QString EventLogText() const;
+    QString eventLogText() const;
     /// One value of the first row that sql returns, for checks.
-    QVariant Value(const QString& sql, const QVariantList& binds = {}) const;
-    int Int(const QString& sql, const QVariantList& binds = {}) const { return Value(sql, binds).toInt(); }
-    QString Text(const QString& sql, const QVariantList& binds = {}) const { return Value(sql, binds).toString(); }
+    QVariant value(const QString& sql, const QVariantList& binds = {}) const;
+    int scalarInt(const QString& sql, const QVariantList& binds = {}) const { return value(sql, binds).toInt(); }
+    QString text(const QString& sql, const QVariantList& binds = {}) const { return value(sql, binds).toString(); }
     /// Runs a statement for test set-up; fails the test through QVERIFY in the caller when false. Without values
     /// it is run unprepared, so schema changes (which a server does not prepare) pass too.
-    bool Exec(const QString& sql, const QVariantList& binds = {}) const;
+    bool exec(const QString& sql, const QVariantList& binds = {}) const;
     /// Makes every statement of kind ("INSERT", "UPDATE" or "DELETE") on table fail with message, on either engine.
-    bool FailOn(const QString& table, const QString& kind, const QString& message) const;
-    /// Refuses (or allows again) every change made through the shared connection.
-    bool RefuseChanges(bool refuse) const;
+    bool failOn(const QString& table, const QString& kind, const QString& message) const;
+    /// refuses (or allows again) every change made through the shared connection.
+    bool refuseChanges(bool refuse) const;
 
     ScriptedMessageBox messages;
     ScriptedFileDialog files;
     ScriptedDesktop desktop;
     FixedClock clock;
     ScriptedPrinter printer; // no printer installed until a test names one
-    Services services{messages, files, desktop, clock, Database::SharedConnectionName(), &printer};
+    Services services{messages, files, desktop, clock, Database::sharedConnectionName(), &printer};
 
 private:
     QTemporaryDir m_dir;

@@ -15,7 +15,7 @@ struct Entry
     std::function<QObject*()> make;
     TestMain::Runs runs;
 };
-std::vector<Entry>& Entries()
+std::vector<Entry>& entries()
 {
     static std::vector<Entry> entries;
     return entries;
@@ -23,7 +23,7 @@ std::vector<Entry>& Entries()
 TestMain::Engine g_engine = TestMain::Engine::SQLite;
 
 // Removes "-name value" from args; value is "" when the option is absent, null when its value is missing.
-QString TakeOption(QStringList& args, const QString& name, bool* missingValue)
+QString takeOption(QStringList& args, const QString& name, bool* missingValue)
 {
     const qsizetype at = args.indexOf(name);
     if (at < 0)
@@ -38,7 +38,7 @@ QString TakeOption(QStringList& args, const QString& name, bool* missingValue)
     return value;
 }
 
-bool RunsOn(TestMain::Runs runs, TestMain::Engine engine)
+bool runsOn(TestMain::Runs runs, TestMain::Engine engine)
 {
     switch (runs) {
     case TestMain::Runs::OnBoth:
@@ -52,24 +52,24 @@ bool RunsOn(TestMain::Runs runs, TestMain::Engine engine)
 }
 } // namespace
 
-int TestMain::Register(const char* name, std::function<QObject*()> make, Runs runs)
+int TestMain::registerSuite(const char* name, std::function<QObject*()> make, Runs runs)
 {
-    Entries().push_back({name, std::move(make), runs});
-    return static_cast<int>(Entries().size());
+    entries().push_back({name, std::move(make), runs});
+    return static_cast<int>(entries().size());
 }
 
-TestMain::Engine TestMain::CurrentEngine()
+TestMain::Engine TestMain::currentEngine()
 {
     return g_engine;
 }
 
-int TestMain::RunAll()
+int TestMain::runAll()
 {
     // "-only Class" runs one class, "-engine sqlite|postgresql" picks the engine; the rest goes to Qt Test.
     QStringList args = QCoreApplication::arguments();
     bool missingValue = false;
-    const QString only = TakeOption(args, QStringLiteral("-only"), &missingValue);
-    const QString engine = TakeOption(args, QStringLiteral("-engine"), &missingValue);
+    const QString only = takeOption(args, QStringLiteral("-only"), &missingValue);
+    const QString engine = takeOption(args, QStringLiteral("-engine"), &missingValue);
     if (missingValue) {
         std::fprintf(stderr, "-only and -engine need a value\n");
         return 1;
@@ -80,7 +80,7 @@ int TestMain::RunAll()
         g_engine = Engine::PostgreSQL;
         // A PostgreSQL run without its server fails: it is never quietly skipped.
         QString error;
-        if (!PgServer::Start(&error)) {
+        if (!PgServer::start(&error)) {
             std::fprintf(stderr, "cannot start the PostgreSQL test server: %s\n", qPrintable(error));
             return 1;
         }
@@ -90,8 +90,8 @@ int TestMain::RunAll()
     }
     int failed = 0;
     int ran = 0;
-    for (const Entry& entry : Entries()) {
-        if (!RunsOn(entry.runs, g_engine) || (!only.isEmpty() && only != QLatin1String(entry.name)))
+    for (const Entry& entry : entries()) {
+        if (!runsOn(entry.runs, g_engine) || (!only.isEmpty() && only != QLatin1String(entry.name)))
             continue;
         std::unique_ptr<QObject> test(entry.make());
         failed += QTest::qExec(test.get(), args);

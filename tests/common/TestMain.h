@@ -20,16 +20,16 @@ enum class Runs
     SQLiteOnly,
     PostgreSQLOnly
 };
-int Register(const char* name, std::function<QObject*()> make, Runs runs = Runs::OnBoth);
+int registerSuite(const char* name, std::function<QObject*()> make, Runs runs = Runs::OnBoth);
 /// Runs the registered classes (after main has made the application object); 0 when every case passed.
-int RunAll();
+int runAll();
 /// The engine this run uses (SQLite unless "-engine postgresql" was given).
-Engine CurrentEngine();
+Engine currentEngine();
 } // namespace TestMain
 
 #define ZEM_TEST_RUNS(Class, runs)                                                                                     \
     namespace {                                                                                                        \
-    const int registered##Class = TestMain::Register(                                                                  \
+    const int registered##Class = TestMain::registerSuite(                                                             \
         #Class, [] { return new Class; }, TestMain::Runs::runs);                                                       \
     }
 #define ZEM_TEST(Class) ZEM_TEST_RUNS(Class, OnBoth)

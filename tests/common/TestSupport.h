@@ -26,28 +26,28 @@ class TestHost final : public IWindowHost
 {
 public:
     ~TestHost() override { qDeleteAll(shown); }
-    void ShowChild(ChildWindow* window) override
+    void showChild(ChildWindow* window) override
     {
         if (!shown.contains(window))
             shown << window;
     }
-    ChildWindow* FindChild(const QString& name) override
+    ChildWindow* findWindow(const QString& name) override
     {
         const auto it = std::find_if(shown.cbegin(), shown.cend(), [&](auto* w) { return w->objectName() == name; });
         return it == shown.cend() ? nullptr : *it;
     }
-    void RefreshActiveChild() override { ++refreshes; }
-    QWidget* DialogParent() override { return nullptr; }
-    void ReleaseChildData() override
+    void refreshActiveChild() override { ++refreshes; }
+    QWidget* dialogParent() override { return nullptr; }
+    void releaseChildData() override
     {
         for (ChildWindow* window : std::as_const(shown))
-            window->ReleaseData();
+            window->releaseData();
         ++releases;
     }
-    void ReloadChildData() override
+    void reloadChildData() override
     {
         for (ChildWindow* window : std::as_const(shown))
-            window->Activated();
+            window->activated();
         ++reloads;
     }
 
@@ -58,7 +58,7 @@ public:
 };
 
 /// A control of window by its name; the run stops when it is missing.
-template <typename T = QLineEdit> T* Control(const QObject& window, QAnyStringView name)
+template <typename T = QLineEdit> T* control(const QObject& window, QAnyStringView name)
 {
     auto* control = window.findChild<T*>(name.toString());
     if (!control)
@@ -67,21 +67,21 @@ template <typename T = QLineEdit> T* Control(const QObject& window, QAnyStringVi
 }
 
 /// Shows a window and waits until it has the focus, so leaving a box is a real focus change.
-inline bool ShowActive(QWidget& window)
+inline bool showActive(QWidget& window)
 {
     window.show();
     window.activateWindow();
     return QTest::qWaitForWindowActive(&window);
 }
 
-inline void Click(const QObject& window, QAnyStringView button)
+inline void click(const QObject& window, QAnyStringView button)
 {
-    QTest::mouseClick(Control<QAbstractButton>(window, button), Qt::LeftButton);
+    QTest::mouseClick(control<QAbstractButton>(window, button), Qt::LeftButton);
 }
 
 /// Types text key by key; letters outside ASCII arrive as key events carrying their text, as an input method
 /// delivers them.
-inline void TypeKeys(QWidget* widget, const QString& text)
+inline void typeKeys(QWidget* widget, const QString& text)
 {
     for (const QChar c : text) {
         if (c.unicode() < 0x80)
@@ -92,19 +92,19 @@ inline void TypeKeys(QWidget* widget, const QString& text)
 }
 
 /// Replaces what a one-line or multi-line box holds by typing text over it.
-inline void Type(QWidget* box, const QString& text)
+inline void type(QWidget* box, const QString& text)
 {
     QMetaObject::invokeMethod(box, "selectAll");
     QTest::keyClick(box, Qt::Key_Delete);
-    TypeKeys(box, text);
+    typeKeys(box, text);
 }
-inline void Type(const QObject& window, QAnyStringView box, const QString& text)
+inline void type(const QObject& window, QAnyStringView box, const QString& text)
 {
-    Type(Control<QWidget>(window, box), text);
+    type(control<QWidget>(window, box), text);
 }
 
 /// Acts on the modal dialog the next exec() shows; a dialog the action left open is rejected, so no test hangs.
-inline void OnNextModal(std::function<void(QDialog*)> act)
+inline void onNextModal(std::function<void(QDialog*)> act)
 {
     QTimer::singleShot(0, [act] {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());

@@ -13,26 +13,26 @@ class tst_CascadeDeletes : public InstallTest
     // Booking 10 is on berth 1 only, 11 on berths 1 and 3 (the week after), 12 on berth 3 only.
     const QString m_seeded = u"1,2 | 1,2 | 1,2,3,4 | 10,11,12 | 10-1,11-1,11-3,12-3"_s;
 
-    void Seed() override
+    void seed() override
     {
-        QVERIFY(m_install->Exec(u"INSERT INTO Customer (ID, Name) VALUES (1, 'Smith'), (2, 'Jones')"_s));
-        QVERIFY(m_install->Exec(u"INSERT INTO Owner (ID, Name) VALUES (1, 'Owner'), (2, 'Nobody')"_s));
-        QVERIFY(m_install->Exec(u"INSERT INTO Berth (ID, Name, OwnerID) VALUES (1, 'A1', 1), (2, 'A2', 1), "
+        QVERIFY(m_install->exec(u"INSERT INTO Customer (ID, Name) VALUES (1, 'Smith'), (2, 'Jones')"_s));
+        QVERIFY(m_install->exec(u"INSERT INTO Owner (ID, Name) VALUES (1, 'Owner'), (2, 'Nobody')"_s));
+        QVERIFY(m_install->exec(u"INSERT INTO Berth (ID, Name, OwnerID) VALUES (1, 'A1', 1), (2, 'A2', 1), "
                                 u"(3, 'B1', NULL), (4, 'C1', NULL)"_s));
-        QVERIFY(m_install->Exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate) VALUES "
+        QVERIFY(m_install->exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate) VALUES "
                                 u"(10, 1, '2026-12-01 09:00:00', '2026-12-03 14:00:00'), "
                                 u"(11, 1, '2026-12-05 09:00:00', '2026-12-07 14:00:00'), "
                                 u"(12, 2, '2026-12-01 09:00:00', '2026-12-03 14:00:00')"_s));
-        QVERIFY(m_install->Exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (10, 1), (11, 1), (11, 3), "
+        QVERIFY(m_install->exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (10, 1), (11, 1), (11, 3), "
                                 u"(12, 3)"_s));
     }
 
     /// Every row left: the IDs of customers, owners, berths and bookings, then the booking-berth pairs.
-    QString State() const
+    QString tableState() const
     {
         const auto rows = [&](const QString& sql) {
             QStringList values;
-            QSqlQuery q(m_install->Db());
+            QSqlQuery q(m_install->db());
             if (!q.exec(sql))
                 return u"failed: "_s + q.lastError().text();
             while (q.next())
@@ -47,14 +47,14 @@ class tst_CascadeDeletes : public InstallTest
         return tables.join(u" | "_s);
     }
 
-    bool Delete(const QString& kind, int id, QString* error = nullptr, IMessageBox* asked = nullptr)
+    bool deleteSelection(const QString& kind, int id, QString* error = nullptr, IMessageBox* asked = nullptr)
     {
         IMessageBox& messages = asked ? *asked : m_install->messages;
         if (kind == u"customer")
-            return modFunctions::DeleteCustomer(m_install->Db(), id, messages, error);
+            return modFunctions::deleteCustomer(m_install->db(), id, messages, error);
         if (kind == u"owner")
-            return modFunctions::DeleteOwner(m_install->Db(), id, messages, error);
-        return modFunctions::DeleteBerth(m_install->Db(), id, messages, error);
+            return modFunctions::deleteOwner(m_install->db(), id, messages, error);
+        return modFunctions::deleteBerth(m_install->db(), id, messages, error);
     }
 
 private slots:
@@ -83,10 +83,10 @@ private slots:
         QFETCH(int, id);
         QFETCH(QString, question);
         m_install->messages.answers.enqueue(MsgResult::No);
-        QVERIFY(!Delete(kind, id));
-        QCOMPARE(m_install->messages.Said(), u"Confirm deletion: "_s + question);
+        QVERIFY(!deleteSelection(kind, id));
+        QCOMPARE(m_install->messages.said(), u"Confirm deletion: "_s + question);
         QCOMPARE(m_install->messages.calls[0].buttons, MsgButtons::YesNo);
-        QCOMPARE(State(), m_seeded);
+        QCOMPARE(tableState(), m_seeded);
     }
 
     void yesDeletesTheRowsThatDependOnIt_data()
@@ -109,17 +109,17 @@ private slots:
         QFETCH(int, id);
         QFETCH(QString, state);
         m_install->messages.answers.enqueue(MsgResult::Yes);
-        QVERIFY(Delete(kind, id));
-        QCOMPARE(State(), state);
+        QVERIFY(deleteSelection(kind, id));
+        QCOMPARE(tableState(), state);
     }
 
     void berthTakesOnlyItsOwnBookings()
     {
         // Booking 13 has no berth row at all (left so by another change): removing berth 3 is not its end.
-        QVERIFY(m_install->Exec(u"INSERT INTO Booking (ID, CustomerID) VALUES (13, 2)"_s));
+        QVERIFY(m_install->exec(u"INSERT INTO Booking (ID, CustomerID) VALUES (13, 2)"_s));
         m_install->messages.answers.enqueue(MsgResult::Yes);
-        QVERIFY(Delete(u"berth"_s, 3));
-        QCOMPARE(State(), u"1,2 | 1,2 | 1,2,4 | 10,11,13 | 10-1,11-1"_s);
+        QVERIFY(deleteSelection(u"berth"_s, 3));
+        QCOMPARE(tableState(), u"1,2 | 1,2 | 1,2,4 | 10,11,13 | 10-1,11-1"_s);
     }
 
     void rowsAddedAtAnotherDeskWhileAskingStopTheDelete_data()
@@ -142,14 +142,14 @@ private slots:
         QFETCH(QString, kind);
         QFETCH(int, id);
         QFETCH(QStringList, deskB);
-        const auto desk = Database::Open(m_install->DatabasePath(), u"desk-b"_s, 2000);
+        const auto desk = Database::open(m_install->databasePath(), u"desk-b"_s, 2000);
         QVERIFY(desk);
         // Desk A's question stays open while desk B works; then A answers Yes.
         class AskWhileDeskBWorks final : public IMessageBox
         {
         public:
             std::function<void()> meanwhile;
-            MsgResult Show(const QString&, const QString&, MsgIcon, MsgButtons) override
+            MsgResult show(const QString&, const QString&, MsgIcon, MsgButtons) override
             {
                 meanwhile();
                 return MsgResult::Yes;
@@ -157,55 +157,55 @@ private slots:
         } question;
         question.meanwhile = [&] {
             for (const QString& sql : deskB)
-                QVERIFY(Sql::Exec(*desk, sql));
+                QVERIFY(Sql::exec(*desk, sql));
         };
-        const QString before = State();
+        const QString before = tableState();
         QString error;
-        QVERIFY(!Delete(kind, id, &error, &question));
+        QVERIFY(!deleteSelection(kind, id, &error, &question));
         QVERIFY2(error.contains(u"at another desk since you were asked. Nothing was deleted."_s), qPrintable(error));
-        QVERIFY(State() != before); // desk B's rows are there, and nothing of A's delete
+        QVERIFY(tableState() != before); // desk B's rows are there, and nothing of A's delete
         const QString table = kind == u"customer" ? u"Customer"_s : kind == u"owner" ? u"Owner"_s : u"Berth"_s;
-        QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM %1 WHERE ID = ?"_s.arg(table), {id}), 1);
-        Database::Close(u"desk-b"_s);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM %1 WHERE ID = ?"_s.arg(table), {id}), 1);
+        Database::close(u"desk-b"_s);
     }
 
     void waitsForADeskThatIsSaving()
     {
         // Desk B is saving a booking for customer 2 when desk A's user says Yes: A must not delete around it.
-        auto desk = Database::Open(m_install->DatabasePath(), u"desk-b"_s, 2000);
+        auto desk = Database::open(m_install->databasePath(), u"desk-b"_s, 2000);
         QVERIFY(desk);
-        if (TestMain::CurrentEngine() == TestMain::Engine::PostgreSQL)
-            QVERIFY(m_install->Exec(u"SET lock_timeout = '300ms'"_s)); // rather than the usual ten seconds
+        if (TestMain::currentEngine() == TestMain::Engine::PostgreSQL)
+            QVERIFY(m_install->exec(u"SET lock_timeout = '300ms'"_s)); // rather than the usual ten seconds
         {
             Sql::Transaction saving(*desk, true);
-            QVERIFY(saving.Started());
-            QVERIFY(Sql::Exec(*desk, u"INSERT INTO Booking (ID, CustomerID) VALUES (20, 2)"_s));
+            QVERIFY(saving.started());
+            QVERIFY(Sql::exec(*desk, u"INSERT INTO Booking (ID, CustomerID) VALUES (20, 2)"_s));
             m_install->messages.answers.enqueue(MsgResult::Yes);
             QString error;
-            QVERIFY(!Delete(u"customer"_s, 2, &error));
+            QVERIFY(!deleteSelection(u"customer"_s, 2, &error));
             QVERIFY(!error.isEmpty());
-            QVERIFY(saving.Commit());
+            QVERIFY(saving.commit());
         }
-        Database::Close(u"desk-b"_s);
-        QCOMPARE(State(), u"1,2 | 1,2 | 1,2,3,4 | 10,11,12,20 | 10-1,11-1,11-3,12-3"_s);
+        Database::close(u"desk-b"_s);
+        QCOMPARE(tableState(), u"1,2 | 1,2 | 1,2,3,4 | 10,11,12,20 | 10-1,11-1,11-3,12-3"_s);
     }
 
     void customerWithoutIdAsksNothing()
     {
-        QVERIFY(!Delete(u"customer"_s, 0));
+        QVERIFY(!deleteSelection(u"customer"_s, 0));
         QVERIFY(m_install->messages.calls.isEmpty());
     }
 
     void failureRollsBackEverything()
     {
         // A statement that fails half-way (the customer table is gone) must leave the bookings in place.
-        QVERIFY(m_install->Exec(u"ALTER TABLE Customer RENAME TO CustomerGone"_s));
+        QVERIFY(m_install->exec(u"ALTER TABLE Customer RENAME TO CustomerGone"_s));
         m_install->messages.answers.enqueue(MsgResult::Yes);
         QString error;
-        QVERIFY(!Delete(u"customer"_s, 1, &error));
+        QVERIFY(!deleteSelection(u"customer"_s, 1, &error));
         QVERIFY(!error.isEmpty());
-        QVERIFY(m_install->Exec(u"ALTER TABLE CustomerGone RENAME TO Customer"_s));
-        QCOMPARE(State(), m_seeded);
+        QVERIFY(m_install->exec(u"ALTER TABLE CustomerGone RENAME TO Customer"_s));
+        QCOMPARE(tableState(), m_seeded);
     }
 };
 

@@ -40,15 +40,15 @@ private slots:
     void tablesAndColumns()
     {
         QFETCH(QString, columns);
-        const QSqlDatabase db = m_install->Db();
-        const Dialect& dialect = Dialect::Of(db);
+        const QSqlDatabase db = m_install->db();
+        const Dialect& dialect = Dialect::of(db);
         const QString table = QLatin1String(QTest::currentDataTag());
         QStringList names;
         QSqlQuery q(db);
-        QVERIFY(Sql::Exec(q, dialect.ColumnsSql(), {dialect.TableName(table)}));
+        QVERIFY(Sql::exec(q, dialect.columnsSql(), {dialect.tableName(table)}));
         while (q.next()) {
             // A server keeps the order rows were added in a column of its own, where a file has its rowid.
-            if (q.value(0).toString().compare(dialect.InsertOrder({}), Qt::CaseInsensitive) != 0)
+            if (q.value(0).toString().compare(dialect.insertOrder({}), Qt::CaseInsensitive) != 0)
                 names << q.value(0).toString();
         }
         QCOMPARE(names.join(u'|').toLower(), columns.split(columns.contains(u'|') ? u'|' : u' ').join(u'|').toLower());
@@ -57,8 +57,8 @@ private slots:
     void noOtherTables()
     {
         QStringList tables;
-        QSqlQuery q(m_install->Db());
-        QVERIFY(Sql::Exec(q, Dialect::Of(m_install->Db()).TablesSql()));
+        QSqlQuery q(m_install->db());
+        QVERIFY(Sql::exec(q, Dialect::of(m_install->db()).tablesSql()));
         while (q.next())
             tables << q.value(0).toString().toLower();
         // The server's own: its schema version (a file keeps it in its header) and the period index with its
@@ -72,28 +72,28 @@ private slots:
 
     void deliveredRowsAndDefaults()
     {
-        QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM Settings"_s), 1);
-        QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM Company"_s), 1);
-        QVERIFY(m_install->Int(u"SELECT COUNT(*) FROM BerthType"_s) >= 5);
-        QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM PaymentMethod"_s), 5);
-        QCOMPARE(Dialect::Of(m_install->Db()).SchemaVersion(m_install->Db(), nullptr), Database::CurrentSchemaVersion);
-        const QString indexes = TestMain::CurrentEngine() == TestMain::Engine::SQLite
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Settings"_s), 1);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Company"_s), 1);
+        QVERIFY(m_install->scalarInt(u"SELECT COUNT(*) FROM BerthType"_s) >= 5);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM PaymentMethod"_s), 5);
+        QCOMPARE(Dialect::of(m_install->db()).schemaVersion(m_install->db(), nullptr), Database::CurrentSchemaVersion);
+        const QString indexes = TestMain::currentEngine() == TestMain::Engine::SQLite
                                     ? u"SELECT COUNT(*) FROM sqlite_master WHERE type = 'index' AND name = ?"_s
                                     : u"SELECT COUNT(*) FROM pg_indexes WHERE indexname = lower(?)"_s;
         for (const char* index : {"IX_Booking_Period", "IX_Booking_Customer", "IX_BookingBerth_Berth",
                                   "IX_BookingBerth_Booking", "IX_Berth_Owner"})
-            QCOMPARE(m_install->Int(indexes, {QLatin1String(index)}), 1);
+            QCOMPARE(m_install->scalarInt(indexes, {QLatin1String(index)}), 1);
 
-        QVERIFY(m_install->Exec(u"INSERT INTO Berth (Name) VALUES ('A1')"_s));
-        QCOMPARE(m_install->Int(u"SELECT Active FROM Berth"_s), 1);
-        QVERIFY(m_install->Exec(u"INSERT INTO InvTemp (ID) VALUES (5)"_s));
-        QCOMPARE(m_install->Value(u"SELECT CompanyID FROM InvTemp"_s).toInt(),
-                 m_install->Value(u"SELECT CompanyID FROM Company"_s).toInt());
+        QVERIFY(m_install->exec(u"INSERT INTO Berth (Name) VALUES ('A1')"_s));
+        QCOMPARE(m_install->scalarInt(u"SELECT Active FROM Berth"_s), 1);
+        QVERIFY(m_install->exec(u"INSERT INTO InvTemp (ID) VALUES (5)"_s));
+        QCOMPARE(m_install->value(u"SELECT CompanyID FROM InvTemp"_s).toInt(),
+                 m_install->value(u"SELECT CompanyID FROM Company"_s).toInt());
         // Created is filled with the local time of insertion.
-        QVERIFY(m_install->Exec(u"INSERT INTO Booking (CustomerID) VALUES (1)"_s));
-        const QDateTime created = modFunctions::ReadDateTime(m_install->Value(u"SELECT Created FROM Booking"_s));
+        QVERIFY(m_install->exec(u"INSERT INTO Booking (CustomerID) VALUES (1)"_s));
+        const QDateTime created = modFunctions::readDateTime(m_install->value(u"SELECT Created FROM Booking"_s));
         const QDateTime now = QDateTime::currentDateTime();
-        QVERIFY(qAbs(created.secsTo(modFunctions::WallTime(now.date(), now.time()))) < 120);
+        QVERIFY(qAbs(created.secsTo(modFunctions::wallTime(now.date(), now.time()))) < 120);
     }
 
     void givenIdsAreFollowedByNewOnes_data()
@@ -106,52 +106,52 @@ private slots:
     {
         // Rows imported with their own IDs, then rows the program adds: never the same ID twice.
         QFETCH(QString, table);
-        QVERIFY(m_install->Exec(u"INSERT INTO %1 (ID) VALUES (7), (3)"_s.arg(table)));
-        QCOMPARE(Sql::InsertReturningId(m_install->Db(), u"INSERT INTO %1 (Notes) VALUES ('new')"_s.arg(table), {}),
+        QVERIFY(m_install->exec(u"INSERT INTO %1 (ID) VALUES (7), (3)"_s.arg(table)));
+        QCOMPARE(Sql::insertReturningId(m_install->db(), u"INSERT INTO %1 (Notes) VALUES ('new')"_s.arg(table), {}),
                  qint64(8));
-        QVERIFY(m_install->Exec(u"INSERT INTO %1 (ID) VALUES (20)"_s.arg(table)));
-        QCOMPARE(Sql::InsertReturningId(m_install->Db(), u"INSERT INTO %1 (Notes) VALUES ('new')"_s.arg(table), {}),
+        QVERIFY(m_install->exec(u"INSERT INTO %1 (ID) VALUES (20)"_s.arg(table)));
+        QCOMPARE(Sql::insertReturningId(m_install->db(), u"INSERT INTO %1 (Notes) VALUES ('new')"_s.arg(table), {}),
                  qint64(21));
     }
 
     void createRefusesAnExistingDatabase()
     {
-        QVERIFY(m_install->Exec(u"INSERT INTO Customer (ID, Name) VALUES (1, 'Smith')"_s));
+        QVERIFY(m_install->exec(u"INSERT INTO Customer (ID, Name) VALUES (1, 'Smith')"_s));
         QString error;
-        QVERIFY(!Database::CreateDatabase(m_install->DatabasePath(), &error));
+        QVERIFY(!Database::createDatabase(m_install->databasePath(), &error));
         QVERIFY2(error.contains(u"it was left as it is"_s), qPrintable(error));
-        QCOMPARE(m_install->Text(u"SELECT Name FROM Customer"_s), u"Smith"_s);
-        QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM Settings"_s), 1);
-        QVERIFY(Database::Open(m_install->DatabasePath(), u"probe"_s, 500));
-        Database::Close(u"probe"_s);
+        QCOMPARE(m_install->text(u"SELECT Name FROM Customer"_s), u"Smith"_s);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Settings"_s), 1);
+        QVERIFY(Database::open(m_install->databasePath(), u"probe"_s, 500));
+        Database::close(u"probe"_s);
     }
 
     void likePrefixMatchesLiterally()
     {
-        QVERIFY(m_install->Exec(u"INSERT INTO Customer (Name) VALUES ('50% off'), ('500 Club'), ('a_b'), ('abc'), "
+        QVERIFY(m_install->exec(u"INSERT INTO Customer (Name) VALUES ('50% off'), ('500 Club'), ('a_b'), ('abc'), "
                                 u"('c\\d'), ('cd'), ('O''Neill')"_s));
         // Wildcards and the escape character match only themselves.
         for (const QString& prefix : {u"50%"_s, u"a_"_s, u"c\\"_s, u"O'N"_s})
-            QVERIFY2(m_install->Int(u"SELECT COUNT(*) FROM Customer WHERE Name LIKE ? ESCAPE '\\'"_s,
-                                    {Sql::LikePrefix(prefix)}) == 1,
+            QVERIFY2(m_install->scalarInt(u"SELECT COUNT(*) FROM Customer WHERE Name LIKE ? ESCAPE '\\'"_s,
+                                          {Sql::likePrefix(prefix)}) == 1,
                      qPrintable(prefix));
     }
 
     void roundTripKeepsNamesWithBlanks()
     {
-        Registry::SetRegistryValue(Settings::ShowTipAtStartup, u"1"_s);
-        Registry::SetRegistryValue(Settings::Data, u"/srv/harbour/DB.sqlite"_s);
-        QCOMPARE(Registry::GetRegistryValue(Settings::ShowTipAtStartup, u"0"_s), u"1"_s);
-        QCOMPARE(Settings::DatabasePath(), u"/srv/harbour/DB.sqlite"_s);
-        QFile file(m_install->SettingsPath());
+        Registry::setRegistryValue(Settings::ShowTipAtStartup, u"1"_s);
+        Registry::setRegistryValue(Settings::Data, u"/srv/harbour/DB.sqlite"_s);
+        QCOMPARE(Registry::getRegistryValue(Settings::ShowTipAtStartup, u"0"_s), u"1"_s);
+        QCOMPARE(Settings::databasePath(), u"/srv/harbour/DB.sqlite"_s);
+        QFile file(m_install->settingsPath());
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray ini = file.readAll();
         QVERIFY2(ini.contains("[General]") && ini.contains("Show%20Tip%20at%20Startup=1"), ini.constData());
         // Numbers are read with blanks around them; a text that is no number gives the default.
-        Registry::SetRegistryValue(Settings::NextTip, u" 3 "_s);
-        QCOMPARE(Registry::GetRegistryNumber(Settings::NextTip, u"0"_s, -1), 3);
-        Registry::SetRegistryValue(Settings::NextTip, u"three"_s);
-        QCOMPARE(Registry::GetRegistryNumber(Settings::NextTip, u"0"_s, -1), -1);
+        Registry::setRegistryValue(Settings::NextTip, u" 3 "_s);
+        QCOMPARE(Registry::getRegistryNumber(Settings::NextTip, u"0"_s, -1), 3);
+        Registry::setRegistryValue(Settings::NextTip, u"three"_s);
+        QCOMPARE(Registry::getRegistryNumber(Settings::NextTip, u"0"_s, -1), -1);
     }
 
     void garbageGivesDefaults_data()
@@ -165,43 +165,43 @@ private slots:
     void garbageGivesDefaults()
     {
         QFETCH(QByteArray, content);
-        QFile file(m_install->SettingsPath());
+        QFile file(m_install->settingsPath());
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
         file.close();
-        QCOMPARE(Registry::GetRegistryValue(Settings::CheckInTime), u"09:00"_s);
-        QCOMPARE(Registry::GetRegistryNumber(Settings::ShowTipAtStartup, 0), 0);
+        QCOMPARE(Registry::getRegistryValue(Settings::CheckInTime), u"09:00"_s);
+        QCOMPARE(Registry::getRegistryNumber(Settings::ShowTipAtStartup, 0), 0);
     }
 
     void handEditedValueWithACommaIsText()
     {
-        QFile file(m_install->SettingsPath());
+        QFile file(m_install->settingsPath());
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("[General]\ntraces=/srv/My Files, 2024/traces\nShow%20Tip%20at%20Startup = 1,0\n");
         file.close();
-        QCOMPARE(Settings::TracesFolder(), u"/srv/My Files, 2024/traces/"_s);
-        QCOMPARE(Registry::GetRegistryValue(Settings::ShowTipAtStartup), u"1,0"_s);
+        QCOMPARE(Settings::tracesFolder(), u"/srv/My Files, 2024/traces/"_s);
+        QCOMPARE(Registry::getRegistryValue(Settings::ShowTipAtStartup), u"1,0"_s);
     }
 
     void perUserValueFirstThenMachineWide()
     {
         // The per-user store lacks "data" (an installer wrote it machine-wide): the machine-wide value is read.
-        QSettings user(m_install->Root() + u"/user.ini"_s, QSettings::IniFormat);
-        QSettings machine(m_install->Root() + u"/machine.ini"_s, QSettings::IniFormat);
+        QSettings user(m_install->root() + u"/user.ini"_s, QSettings::IniFormat);
+        QSettings machine(m_install->root() + u"/machine.ini"_s, QSettings::IniFormat);
         machine.setValue(Settings::Data.name, u"/srv/harbour/DB.sqlite"_s);
         machine.setValue(Settings::CheckInTime.name, u"08:00"_s);
         user.setValue(Settings::CheckInTime.name, u"10:30"_s);
         const std::vector<const QSettings*> order{&user, &machine};
-        QCOMPARE(Registry::ReadFirst(order, Settings::Data), u"/srv/harbour/DB.sqlite"_s);
-        QCOMPARE(Registry::ReadFirst(order, Settings::CheckInTime), u"10:30"_s);
-        QCOMPARE(Registry::ReadFirst(order, Settings::NextTip, u"0"_s), u"0"_s);
+        QCOMPARE(Registry::readFirst(order, Settings::Data), u"/srv/harbour/DB.sqlite"_s);
+        QCOMPARE(Registry::readFirst(order, Settings::CheckInTime), u"10:30"_s);
+        QCOMPARE(Registry::readFirst(order, Settings::NextTip, u"0"_s), u"0"_s);
     }
 
     void legacyDefaultsMeanTheInstallation()
     {
-        Registry::SetRegistryValue(Settings::Traces, u"C:\\Zemc\\Traces\\"_s);
-        QCOMPARE(Settings::TracesFolder(), m_install->Root() + u"/traces/"_s);
-        Registry::SetRegistryValue(Settings::Traces, m_install->Root() + u"/logs"_s);
-        QCOMPARE(Settings::TracesFolder(), m_install->Root() + u"/logs/"_s);
+        Registry::setRegistryValue(Settings::Traces, u"C:\\Zemc\\Traces\\"_s);
+        QCOMPARE(Settings::tracesFolder(), m_install->root() + u"/traces/"_s);
+        Registry::setRegistryValue(Settings::Traces, m_install->root() + u"/logs"_s);
+        QCOMPARE(Settings::tracesFolder(), m_install->root() + u"/logs/"_s);
     }
 };
 
@@ -217,20 +217,20 @@ private slots:
     void createMakesAFileOnlyItsOwnerReads()
     {
         QString error;
-        QVERIFY(!Database::CreateDatabase(m_install->Root() + u"/no/such/folder/DB.sqlite"_s, &error));
-        QVERIFY(Database::CreateDatabase(m_install->Root() + u"/fresh.sqlite"_s, &error));
-        QCOMPARE(QDir(m_install->Root()).entryList({u"fresh.sqlite*"_s}, QDir::Files).size(), 1);
+        QVERIFY(!Database::createDatabase(m_install->root() + u"/no/such/folder/DB.sqlite"_s, &error));
+        QVERIFY(Database::createDatabase(m_install->root() + u"/fresh.sqlite"_s, &error));
+        QCOMPARE(QDir(m_install->root()).entryList({u"fresh.sqlite*"_s}, QDir::Files).size(), 1);
 #ifndef Q_OS_WIN
         // Customers' details and card data: only the file's owner may read it.
         const auto others =
             QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ReadOther | QFileDevice::WriteOther;
-        QCOMPARE(QFileInfo(m_install->Root() + u"/fresh.sqlite"_s).permissions() & others, QFileDevice::Permissions());
-        QFile other(m_install->Root() + u"/copy.bak"_s);
+        QCOMPARE(QFileInfo(m_install->root() + u"/fresh.sqlite"_s).permissions() & others, QFileDevice::Permissions());
+        QFile other(m_install->root() + u"/copy.bak"_s);
         QVERIFY(other.open(QIODevice::WriteOnly));
         other.close();
-        QVERIFY(FileSecurity::RestrictToOwner(other.fileName()));
+        QVERIFY(FileSecurity::restrictToOwner(other.fileName()));
         QCOMPARE(QFileInfo(other.fileName()).permissions() & others, QFileDevice::Permissions());
-        QVERIFY(!FileSecurity::RestrictToOwner(m_install->Root() + u"/missing.bak"_s));
+        QVERIFY(!FileSecurity::restrictToOwner(m_install->root() + u"/missing.bak"_s));
 #endif
     }
 
@@ -247,12 +247,12 @@ private slots:
     {
         QFETCH(QByteArray, content);
         QFETCH(QString, error);
-        const QString path = m_install->Root() + u"/bad.sqlite"_s;
+        const QString path = m_install->root() + u"/bad.sqlite"_s;
         QFile file(path);
         QVERIFY(content == "-" || (file.open(QIODevice::WriteOnly) && file.write(content) == content.size()));
         file.close();
         QString reason;
-        QVERIFY(!modFunctions::OpenConnection(path, u"probe"_s, 100, &reason));
+        QVERIFY(!modFunctions::openConnection(path, u"probe"_s, 100, &reason));
         QVERIFY2(!reason.isEmpty() && reason.contains(error), qPrintable(reason));
         QVERIFY(!QSqlDatabase::contains(u"probe"_s));
         // Never creates the file, never changes it.
@@ -263,10 +263,10 @@ private slots:
     void openRefusesLockedFile()
     {
         // Another connection holds an exclusive lock: opening gives up after the busy timeout.
-        QVERIFY(Sql::Exec(m_install->Db(), u"PRAGMA locking_mode = EXCLUSIVE"_s));
-        QVERIFY(Sql::Exec(m_install->Db(), u"BEGIN EXCLUSIVE"_s));
-        QVERIFY(!modFunctions::OpenConnection(m_install->DatabasePath(), u"probe"_s, 100));
-        QVERIFY(Sql::Exec(m_install->Db(), u"COMMIT"_s));
+        QVERIFY(Sql::exec(m_install->db(), u"PRAGMA locking_mode = EXCLUSIVE"_s));
+        QVERIFY(Sql::exec(m_install->db(), u"BEGIN EXCLUSIVE"_s));
+        QVERIFY(!modFunctions::openConnection(m_install->databasePath(), u"probe"_s, 100));
+        QVERIFY(Sql::exec(m_install->db(), u"COMMIT"_s));
     }
 
     void defaultsWithoutAFile()
@@ -280,32 +280,32 @@ private slots:
             {Settings::ConfigWelcome, u"0"_s},    {Settings::WebBookWelcome, u"0"_s},
             {Settings::MailListWelcome, u"0"_s}};
         for (const auto& [setting, value] : documented)
-            QCOMPARE(Registry::GetRegistryValue(setting), value);
-        QCOMPARE(Registry::GetRegistryNumber(Settings::WizardPostCode, 0), -1);
-        QCOMPARE(Registry::GetRegistryValue(u"nothing"_s), QString());
-        QCOMPARE(Settings::DatabasePath(), m_install->Root() + u"/data/DB.sqlite"_s);
-        QCOMPARE(Settings::TracesFolder(), m_install->Root() + u"/traces/"_s);
-        QVERIFY(!QFile::exists(m_install->SettingsPath())); // reading never creates the store
+            QCOMPARE(Registry::getRegistryValue(setting), value);
+        QCOMPARE(Registry::getRegistryNumber(Settings::WizardPostCode, 0), -1);
+        QCOMPARE(Registry::getRegistryValue(u"nothing"_s), QString());
+        QCOMPARE(Settings::databasePath(), m_install->root() + u"/data/DB.sqlite"_s);
+        QCOMPARE(Settings::tracesFolder(), m_install->root() + u"/traces/"_s);
+        QVERIFY(!QFile::exists(m_install->settingsPath())); // reading never creates the store
     }
 
     void userFoldersWhenTheRootCannotBeWritten()
     {
-        QVERIFY(InstallPaths::RootWritable());
-        QCOMPARE(InstallPaths::MessageLogPath(), m_install->Root() + u"/bin/message.log"_s);
-        QCOMPARE(InstallPaths::SettingsFile(), m_install->Root() + u"/Zem Harbour.ini"_s);
+        QVERIFY(InstallPaths::rootWritable());
+        QCOMPARE(InstallPaths::messageLogPath(), m_install->root() + u"/bin/message.log"_s);
+        QCOMPARE(InstallPaths::settingsFile(), m_install->root() + u"/Zem Harbour.ini"_s);
         // A root nobody can write (here: one that cannot even be made) sends everything written to the user.
         const QTemporaryDir home;
         qputenv("XDG_DATA_HOME", (home.path() + u"/data"_s).toLocal8Bit());
         qputenv("XDG_CONFIG_HOME", (home.path() + u"/config"_s).toLocal8Bit());
-        InstallPaths::SetRoot(u"/proc/zemharbour-root"_s);
+        InstallPaths::setRoot(u"/proc/zemharbour-root"_s);
         const QString user = home.path() + u"/data/Zem Software/Zem Harbour"_s;
-        QVERIFY(!InstallPaths::RootWritable());
-        QCOMPARE(Settings::DatabasePath(), user + u"/data/DB.sqlite"_s);
-        QCOMPARE(Settings::TracesFolder(), user + u"/traces/"_s);
-        QCOMPARE(InstallPaths::MessageLogPath(), user + u"/message.log"_s);
-        QCOMPARE(InstallPaths::SettingsFile(), home.path() + u"/config/Zem Software/Zem Harbour.ini"_s);
-        QCOMPARE(InstallPaths::AppDir(), u"/proc/zemharbour-root/bin"_s); // help and tips stay installed
-        InstallPaths::SetRoot(m_install->Root());
+        QVERIFY(!InstallPaths::rootWritable());
+        QCOMPARE(Settings::databasePath(), user + u"/data/DB.sqlite"_s);
+        QCOMPARE(Settings::tracesFolder(), user + u"/traces/"_s);
+        QCOMPARE(InstallPaths::messageLogPath(), user + u"/message.log"_s);
+        QCOMPARE(InstallPaths::settingsFile(), home.path() + u"/config/Zem Software/Zem Harbour.ini"_s);
+        QCOMPARE(InstallPaths::appDir(), u"/proc/zemharbour-root/bin"_s); // help and tips stay installed
+        InstallPaths::setRoot(m_install->root());
         qunsetenv("XDG_DATA_HOME");
         qunsetenv("XDG_CONFIG_HOME");
     }

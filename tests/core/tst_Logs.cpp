@@ -1,31 +1,31 @@
 #include "common/InstallFixture.h"
-#include "core/modLog.h"
+#include "core/MessageLog.h"
 
 // The event log and its trace folders, the message log, and the two formatters.
 class tst_Logs : public InstallTest
 {
     Q_OBJECT
 
-    QString MessageLog() const
+    QString messageLog() const
     {
-        QFile file(modLog::LogPath());
+        QFile file(MessageLog::logPath());
         return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
     }
 
 private slots:
     void entriesAppendToTheDayFile()
     {
-        const QDateTime when = m_install->clock.now;
-        const QString date = u'[' + modFunctions::GeneralDateText(when) + u']';
-        modEventLog::LogEvent(when, modEventLog::CustomerAdded, u"Name: O'Neill"_s);
-        modEventLog::LogEvent(when, modEventLog::ApplicationStarted);
-        modEventLog::LogEvent(when, 31, u"no text for 31"_s);
-        modEventLog::LogEvent(when, 40);
+        const QDateTime when = m_install->clock.current;
+        const QString date = u'[' + modFunctions::generalDateText(when) + u']';
+        EventLog::logEvent(when, EventLog::CustomerAdded, u"Name: O'Neill"_s);
+        EventLog::logEvent(when, EventLog::ApplicationStarted);
+        EventLog::logEvent(when, 31, u"no text for 31"_s);
+        EventLog::logEvent(when, 40);
         const QString expected = date + u"\r\n[Customer added]\r\nName: O'Neill\r\n\r\n"_s + date +
                                  u"\r\n[Application started]\r\n\r\n"_s + date + u"\r\nno text for 31\r\n\r\n"_s +
                                  date + u"\r\n\r\n"_s;
-        QCOMPARE(m_install->EventLogText(), expected);
-        QCOMPARE(modEventLog::EventText(27), QString()); // the last text is 26's
+        QCOMPARE(m_install->eventLogText(), expected);
+        QCOMPARE(EventLog::eventText(27), QString()); // the last text is 26's
     }
 
     void tracesFolder_data()
@@ -37,21 +37,21 @@ private slots:
     void tracesFolder()
     {
         QFETCH(bool, blocked);
-        const QString traces = m_install->Root() + u"/elsewhere/traces/"_s;
-        QFile blocker(m_install->Root() + u"/elsewhere"_s);
+        const QString traces = m_install->root() + u"/elsewhere/traces/"_s;
+        QFile blocker(m_install->root() + u"/elsewhere"_s);
         QVERIFY(!blocked || blocker.open(QIODevice::WriteOnly));
         blocker.close();
-        Registry::SetRegistryValue(Settings::Traces, traces);
-        modEventLog::InitEventLog(QDate(2026, 1, 2));
-        modEventLog::LogEvent(m_install->clock.now, 1);
-        QCOMPARE(modEventLog::LogPath(), blocked ? QString() : traces + u"02012026/events.Log"_s);
+        Registry::setRegistryValue(Settings::Traces, traces);
+        EventLog::initEventLog(QDate(2026, 1, 2));
+        EventLog::logEvent(m_install->clock.current, 1);
+        QCOMPARE(EventLog::logPath(), blocked ? QString() : traces + u"02012026/events.Log"_s);
         QCOMPARE(QFile::exists(traces + u"02012026/events.Log"_s), !blocked);
     }
 
     void endOfWorkday()
     {
         // Today is 4 December 2026: the cutoff is 27 November 00:00. Names that are not ddMMyyyy dates stay.
-        QDir traces(m_install->TracesFolder());
+        QDir traces(m_install->tracesFolder());
         for (const char* name :
              {"26112026", "27112026", "31122003", "notes", "2611202", "40112026", "+6112026", "26112026.old"})
             QVERIFY(traces.mkdir(QString::fromLatin1(name)));
@@ -61,12 +61,12 @@ private slots:
         readOnly.setPermissions(QFile::ReadOwner);
 
         m_install->messages.answers.enqueue(MsgResult::No);
-        QCOMPARE(modEventLog::DeleteOldTraces(m_install->messages, m_install->clock.now), 0);
+        QCOMPARE(EventLog::deleteOldTraces(m_install->messages, m_install->clock.current), 0);
         QVERIFY(traces.exists(u"26112026"_s));
-        QCOMPARE(m_install->messages.Said(), u"End of workday: Do you want to delete traces older than 7 days?"_s);
+        QCOMPARE(m_install->messages.said(), u"End of workday: Do you want to delete traces older than 7 days?"_s);
 
         m_install->messages.answers.enqueue(MsgResult::Yes);
-        QCOMPARE(modEventLog::DeleteOldTraces(m_install->messages, m_install->clock.now), 2);
+        QCOMPARE(EventLog::deleteOldTraces(m_install->messages, m_install->clock.current), 2);
         QCOMPARE(traces.entryList(QDir::Dirs | QDir::NoDotAndDotDot),
                  QStringList({u"+6112026"_s, u"04122026"_s, u"2611202"_s, u"26112026.old"_s, u"27112026"_s,
                               u"40112026"_s, u"notes"_s}));
@@ -74,18 +74,18 @@ private slots:
 
     void traceViewerReading()
     {
-        const QString path = m_install->Root() + u"/trace.bin"_s;
+        const QString path = m_install->root() + u"/trace.bin"_s;
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(QByteArray("one\ntwo\0three\r\n", 15));
         file.write(QByteArray(3000, 'x'));
         file.close();
-        const auto whole = modEventLog::ReadTraceFile(path);
+        const auto whole = EventLog::readTraceFile(path);
         QVERIFY(whole.ok && !whole.truncated);
         QVERIFY(whole.text.startsWith(u"one\r\ntwo\uFFFDthree\r\n"_s));
-        const auto capped = modEventLog::ReadTraceFile(path, 100);
+        const auto capped = EventLog::readTraceFile(path, 100);
         QVERIFY(capped.truncated && capped.text.size() < 200);
-        QVERIFY(!modEventLog::ReadTraceFile(path + u".missing"_s).ok);
+        QVERIFY(!EventLog::readTraceFile(path + u".missing"_s).ok);
     }
 
     void sprintf_data()
@@ -114,8 +114,8 @@ private slots:
         QFETCH(QString, format);
         QFETCH(QVariantList, args);
         QFETCH(QString, expected);
-        QCOMPARE(modFunctions::Sprintf(format, args), expected);
-        const QString log = MessageLog();
+        QCOMPARE(modFunctions::sprintf(format, args), expected);
+        const QString log = messageLog();
         if (expected.isEmpty()) {
             QVERIFY2(log.contains(u" (ERR): Sprintf: "_s), qPrintable(log));
             QVERIFY2(log.trimmed().endsWith(u'[' + format + u']'), qPrintable(log));
@@ -141,48 +141,48 @@ private slots:
         QFETCH(QString, format);
         QFETCH(QVariantList, args);
         QFETCH(QString, expected);
-        QCOMPARE(modLog::FormatLogMessage(format, args).value_or(u"<none>"_s), expected);
+        QCOMPARE(MessageLog::formatLogMessage(format, args).value_or(u"<none>"_s), expected);
     }
 
     void logMessageLine()
     {
-        modLog::LogMessage(3, u"%s.FileSelect: %s"_s, {u"MDIMain"_s, u"Disk full"_s});
-        modLog::LogMessage(1, u"info"_s, {});
-        const QStringList lines = MessageLog().split(u"\r\n"_s, Qt::SkipEmptyParts);
+        MessageLog::logMessage(3, u"%s.FileSelect: %s"_s, {u"MDIMain"_s, u"Disk full"_s});
+        MessageLog::logMessage(1, u"info"_s, {});
+        const QStringList lines = messageLog().split(u"\r\n"_s, Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 2);
         QVERIFY(QDateTime::fromString(lines[0].left(19), u"dd/MM/yyyy HH:mm:ss"_s).isValid());
         QCOMPARE(lines[0].mid(19), u" (ERR): MDIMain.FileSelect: Disk full"_s);
         QCOMPARE(lines[1].mid(19), u" (INF): info"_s);
         // A missing argument writes nothing.
-        modLog::LogMessage(3, u"%s %s"_s, {u"one"_s});
-        QCOMPARE(MessageLog().count(u"\r\n"_s), 2);
+        MessageLog::logMessage(3, u"%s %s"_s, {u"one"_s});
+        QCOMPARE(messageLog().count(u"\r\n"_s), 2);
     }
 
     void rotation()
     {
-        const QString path = modLog::LogPath();
+        const QString path = MessageLog::logPath();
         auto fill = [&](qint64 bytes, char c) {
             QFile file(path);
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(QByteArray(bytes, c));
         };
         // Exactly at the limit: no rotation.
-        fill(modLog::RotateAboveBytes, 'a');
-        modLog::LogMessage(3, u"first"_s, {});
+        fill(MessageLog::RotateAboveBytes, 'a');
+        MessageLog::logMessage(3, u"first"_s, {});
         QVERIFY(!QFile::exists(path + u".bak"_s));
-        QVERIFY(QFileInfo(path).size() > modLog::RotateAboveBytes);
+        QVERIFY(QFileInfo(path).size() > MessageLog::RotateAboveBytes);
         // Above it: the file becomes .bak and the line starts a new file.
-        modLog::LogMessage(3, u"second"_s, {});
+        MessageLog::logMessage(3, u"second"_s, {});
         QVERIFY(QFile::exists(path + u".bak"_s));
-        QVERIFY(MessageLog().endsWith(u" (ERR): second\r\n"_s));
-        QCOMPARE(MessageLog().count(u"\r\n"_s), 1);
+        QVERIFY(messageLog().endsWith(u" (ERR): second\r\n"_s));
+        QCOMPARE(messageLog().count(u"\r\n"_s), 1);
         // A second rotation replaces the old backup instead of silencing the log.
-        fill(modLog::RotateAboveBytes + 1, 'b');
-        modLog::LogMessage(3, u"third"_s, {});
+        fill(MessageLog::RotateAboveBytes + 1, 'b');
+        MessageLog::logMessage(3, u"third"_s, {});
         QFile bak(path + u".bak"_s);
         QVERIFY(bak.open(QIODevice::ReadOnly));
         QVERIFY(bak.readAll().startsWith("bbb"));
-        QVERIFY(MessageLog().endsWith(u" (ERR): third\r\n"_s));
+        QVERIFY(messageLog().endsWith(u" (ERR): third\r\n"_s));
     }
 };
 

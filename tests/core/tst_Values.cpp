@@ -16,7 +16,7 @@ private slots:
         QTest::addColumn<bool>("downward");
         QTest::addColumn<QDateTime>("expected");
         const QDate d(2004, 5, 10);
-        auto at = [&](int h, int m, int s = 0) { return WallTime(d, QTime(h, m, s)); };
+        auto at = [&](int h, int m, int s = 0) { return wallTime(d, QTime(h, m, s)); };
         QTest::newRow("on the hour stays, down") << at(14, 0) << true << at(14, 0);
         QTest::newRow("on the hour stays, up") << at(14, 0) << false << at(14, 0);
         QTest::newRow("on the half hour stays") << at(14, 30) << false << at(14, 30);
@@ -24,11 +24,11 @@ private slots:
         QTest::newRow("20 up") << at(14, 20) << false << at(14, 30);
         QTest::newRow("31 down") << at(14, 31) << true << at(14, 30);
         QTest::newRow("45 up goes to next hour")
-            << WallTime(QDate(2005, 1, 3), QTime(9, 45)) << false << WallTime(QDate(2005, 1, 3), QTime(10, 0));
+            << wallTime(QDate(2005, 1, 3), QTime(9, 45)) << false << wallTime(QDate(2005, 1, 3), QTime(10, 0));
         QTest::newRow("seconds are dropped") << at(14, 0, 59) << false << at(14, 0);
-        QTest::newRow("23:45 up is midnight next day") << at(23, 45) << false << WallTime(QDate(2004, 5, 11));
+        QTest::newRow("23:45 up is midnight next day") << at(23, 45) << false << wallTime(QDate(2004, 5, 11));
         QTest::newRow("23:59 up on new year's eve")
-            << WallTime(QDate(2004, 12, 31), QTime(23, 59)) << false << WallTime(QDate(2005, 1, 1));
+            << wallTime(QDate(2004, 12, 31), QTime(23, 59)) << false << wallTime(QDate(2005, 1, 1));
         QTest::newRow("23:45 down stays in the day") << at(23, 45) << true << at(23, 30);
         QTest::newRow("00:10 up") << at(0, 10) << false << at(0, 30);
     }
@@ -37,37 +37,37 @@ private slots:
         QFETCH(QDateTime, when);
         QFETCH(bool, downward);
         QFETCH(QDateTime, expected);
-        QCOMPARE(RoundToHalfHour(when, downward), expected);
-        // SqlDate binds the same rounded value as database text.
-        QCOMPARE(SqlDate(when, downward).toString(), expected.toString(u"yyyy-MM-dd HH:mm:ss"_s));
+        QCOMPARE(modFunctions::roundToHalfHour(when, downward), expected);
+        // sqlDate binds the same rounded value as database text.
+        QCOMPARE(sqlDate(when, downward).toString(), expected.toString(u"yyyy-MM-dd HH:mm:ss"_s));
     }
 
     void rowAfterDelete()
     {
         // The cursor after a delete: the same position, else the new last row, else none.
-        QCOMPARE(ListCursor::RowAfterDelete(2, 5), 2);
-        QCOMPARE(ListCursor::RowAfterDelete(5, 5), 4);
-        QCOMPARE(ListCursor::RowAfterDelete(0, 0), -1);
+        QCOMPARE(ListCursor::rowAfterDelete(2, 5), 2);
+        QCOMPARE(ListCursor::rowAfterDelete(5, 5), 4);
+        QCOMPARE(ListCursor::rowAfterDelete(0, 0), -1);
     }
 
     void dbTextRoundTrip()
     {
-        const QDateTime when = WallTime(QDate(2026, 3, 29), QTime(1, 30));
-        QCOMPARE(DbDateTime(when).toString(), u"2026-03-29 01:30:00"_s);
-        QCOMPARE(ReadDateTime(DbDateTime(when)), when);
+        const QDateTime when = wallTime(QDate(2026, 3, 29), QTime(1, 30));
+        QCOMPARE(dbDateTime(when).toString(), u"2026-03-29 01:30:00"_s);
+        QCOMPARE(readDateTime(dbDateTime(when)), when);
         // Wall-clock arithmetic ignores daylight saving: 30 minutes are always 30 minutes.
         QCOMPARE(when.addSecs(30 * 60).time(), QTime(2, 0));
-        QVERIFY(DbDateTime(QDateTime()).isNull());
-        QVERIFY(!ReadDateTime(u"not a date"_s).isValid());
-        QVERIFY(!ReadDateTime(u"2026-02-30 10:00:00"_s).isValid());
-        QVERIFY(!ReadDateTime(u"2026-1x-01 10:00:00"_s).isValid());
-        QCOMPARE(ReadDateTime(u" 2026-12-31 23:59:59"_s), WallTime(QDate(2026, 12, 31), QTime(23, 59, 59)));
-        QVERIFY(!ReadDateTime(QVariant()).isValid());
+        QVERIFY(dbDateTime(QDateTime()).isNull());
+        QVERIFY(!readDateTime(u"not a date"_s).isValid());
+        QVERIFY(!readDateTime(u"2026-02-30 10:00:00"_s).isValid());
+        QVERIFY(!readDateTime(u"2026-1x-01 10:00:00"_s).isValid());
+        QCOMPARE(readDateTime(u" 2026-12-31 23:59:59"_s), wallTime(QDate(2026, 12, 31), QTime(23, 59, 59)));
+        QVERIFY(!readDateTime(QVariant()).isValid());
         // Stored text that is not a real date-time reads as none; the shorter forms still read.
-        QVERIFY(!ReadDateTime(u"2026-06-01 24:00:00"_s).isValid());
-        QVERIFY(!ReadDateTime(u"2026-06-01T10:00:00"_s).isValid());
-        QCOMPARE(ReadDateTime(u"2199-12-31 23:59:59"_s), WallTime(QDate(2199, 12, 31), QTime(23, 59, 59)));
-        QCOMPARE(ReadDateTime(u"2026-06-01 10:30"_s), WallTime(QDate(2026, 6, 1), QTime(10, 30)));
+        QVERIFY(!readDateTime(u"2026-06-01 24:00:00"_s).isValid());
+        QVERIFY(!readDateTime(u"2026-06-01T10:00:00"_s).isValid());
+        QCOMPARE(readDateTime(u"2199-12-31 23:59:59"_s), wallTime(QDate(2199, 12, 31), QTime(23, 59, 59)));
+        QCOMPARE(readDateTime(u"2026-06-01 10:30"_s), wallTime(QDate(2026, 6, 1), QTime(10, 30)));
     }
 
     void parse_data()
@@ -103,12 +103,12 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, locale);
         QFETCH(qlonglong, units);
-        const auto money = Money::Parse(text, QLocale(locale));
+        const auto money = Money::parse(text, QLocale(locale));
         if (units == -1) {
             QVERIFY(!money);
         } else {
             QVERIFY(money);
-            QCOMPARE(money->Units(), units);
+            QCOMPARE(money->units(), units);
         }
     }
 
@@ -130,7 +130,7 @@ private slots:
     {
         QFETCH(qlonglong, units);
         QFETCH(QString, texts);
-        QCOMPARE(Money::FromUnits(units).Format() + u'|' + Money::FromUnits(units).FormatGrouped(), texts);
+        QCOMPARE(Money::fromUnits(units).format() + u'|' + Money::fromUnits(units).formatGrouped(), texts);
     }
 
     void validity_data()
@@ -172,7 +172,7 @@ private slots:
         QFETCH(int, kind);
         QFETCH(QString, locale);
         QFETCH(bool, valid);
-        QCOMPARE(InputChecks::IsValid(text, InputChecks::Kind(kind), QLocale(locale)), valid);
+        QCOMPARE(InputChecks::isValid(text, InputChecks::Kind(kind), QLocale(locale)), valid);
     }
 
     void vat_data()
@@ -189,30 +189,30 @@ private slots:
     {
         QFETCH(qlonglong, net);
         QFETCH(qlonglong, vat);
-        QCOMPARE(Money::FromUnits(net).MulRatio(175, 1000).Units(), vat);
+        QCOMPARE(Money::fromUnits(net).mulRatio(175, 1000).units(), vat);
     }
 
     void checkedArithmetic()
     {
         // A result that does not fit stays at the far end with its sign: it never wraps to the other sign.
-        const Money huge = Money::FromUnits(std::numeric_limits<qint64>::max() / 2 + 1);
+        const Money huge = Money::fromUnits(std::numeric_limits<qint64>::max() / 2 + 1);
         QVERIFY(huge + huge > Money());
         QVERIFY(Money() - huge - huge - huge < Money());
         QVERIFY(huge * 3 > Money());
         QVERIFY(huge * -3 < Money());
-        QCOMPARE(Money::Ceiling().MulRatio(175, 1000).Units(), 1749999999983LL);
-        QVERIFY(huge.MulRatio(175, 1000) > Money());
-        QVERIFY(huge.MulRatio(-175, 1000) < Money());
+        QCOMPARE(Money::ceiling().mulRatio(175, 1000).units(), 1749999999983LL);
+        QVERIFY(huge.mulRatio(175, 1000) > Money());
+        QVERIFY(huge.mulRatio(-175, 1000) < Money());
         // The sum of hire and charges past the ceiling is not within it, so its VAT and total are refused.
-        QVERIFY(!(Money::Ceiling() + Money::FromPence(1)).WithinCeiling());
-        QVERIFY((-Money::Ceiling().Units() == (Money() - Money::Ceiling()).Units()));
+        QVERIFY(!(Money::ceiling() + Money::fromPence(1)).withinCeiling());
+        QVERIFY((-Money::ceiling().units() == (Money() - Money::ceiling()).units()));
     }
 
     void storage()
     {
-        QCOMPARE(Money::FromDb(QVariant()).Units(), 0);
-        QCOMPARE(Money::FromDb(Money::FromPence(6150).ToDb()), Money::FromPence(6150));
-        QCOMPARE((Money::FromPence(100) * 3 + Money::FromPence(50)).Format(), u"£3.50"_s);
+        QCOMPARE(Money::fromDb(QVariant()).units(), 0);
+        QCOMPARE(Money::fromDb(Money::fromPence(6150).toDb()), Money::fromPence(6150));
+        QCOMPARE((Money::fromPence(100) * 3 + Money::fromPence(50)).format(), u"£3.50"_s);
     }
 };
 

@@ -13,58 +13,58 @@ class MaintenanceTest : public InstallTest
 protected:
     TestHost m_host;
 
-    QString File(const QString& name) const { return m_install->Root() + u"/data/"_s + name; }
-    QString Said() const { return m_install->messages.Said(); }
-    static QByteArray Bytes(const QString& path)
+    QString file(const QString& name) const { return m_install->root() + u"/data/"_s + name; }
+    QString messagesSaid() const { return m_install->messages.said(); }
+    static QByteArray bytes(const QString& path)
     {
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
     }
-    static QString NamesSql(const QSqlDatabase& db)
+    static QString namesSql(const QSqlDatabase& db)
     {
-        return u"SELECT "_s + Dialect::Of(db).JoinTexts(u"Name"_s, u","_s, u"ID"_s) +
+        return u"SELECT "_s + Dialect::of(db).joinTexts(u"Name"_s, u","_s, u"ID"_s) +
                u" FROM (SELECT ID, Name FROM Customer ORDER BY ID) c"_s;
     }
     /// The customers' names in a database (a file or a server address), read through a connection of its own.
-    static QString Names(const QString& path)
+    static QString names(const QString& path)
     {
         QString names = u"<not a database>"_s;
-        if (auto db = Database::Open(path, u"names"_s, 0))
-            names = Sql::Scalar(*db, NamesSql(*db))->toString();
-        Database::Close(u"names"_s);
+        if (auto db = Database::open(path, u"names"_s, 0))
+            names = Sql::scalar(*db, namesSql(*db))->toString();
+        Database::close(u"names"_s);
         return names;
     }
-    QString Names() const { return m_install->Text(NamesSql(m_install->Db())); }
+    QString names() const { return m_install->text(namesSql(m_install->db())); }
     /// The event log entries written, by event text.
-    QStringList Events() const
+    QStringList events() const
     {
         QStringList texts;
-        for (const QString& line : m_install->EventLogText().split(u"\r\n"_s))
+        for (const QString& line : m_install->eventLogText().split(u"\r\n"_s))
             if (line.startsWith(u"[Database"_s))
                 texts << line;
         return texts;
     }
     /// Presses "&Cancel" on the progress window as soon as it shows.
-    static void CancelWhenShown()
+    static void cancelWhenShown()
     {
         QTimer::singleShot(0, [] {
             for (QWidget* window : QApplication::topLevelWidgets())
                 if (window->objectName() == u"frmBackup"_s && window->isVisible())
-                    Control<QPushButton>(*window, "btnPrekid")->click();
+                    control<QPushButton>(*window, "btnPrekid")->click();
         });
     }
-    void Backup(const QString& archive)
+    void backup(const QString& archive)
     {
         m_install->files.answers.enqueue(archive);
-        MaintenanceMenu::mnuFileBackupDB_Click(m_install->services, m_host);
+        MaintenanceMenu::backUp(m_install->services, m_host);
     }
-    void Restore(const QString& archive)
+    void restore(const QString& archive)
     {
         m_install->files.answers.enqueue(archive);
-        MaintenanceMenu::mnuFileRestoreDB_Click(m_install->services, m_host);
+        MaintenanceMenu::restore(m_install->services, m_host);
     }
-    void AddCustomer(const QString& name)
+    void addCustomer(const QString& name)
     {
-        QVERIFY(m_install->Exec(u"INSERT INTO Customer (Name) VALUES (?)"_s, {name}));
+        QVERIFY(m_install->exec(u"INSERT INTO Customer (Name) VALUES (?)"_s, {name}));
     }
 };

@@ -1,11 +1,11 @@
 #include "MaintenanceTest.h"
-#include "core/modLog.h"
+#include "core/MessageLog.h"
 #include "maintenance/ArchiveCodec.h"
-#include "maintenance/ctlProgressBar.h"
-#include "maintenance/frmBackup.h"
-#include "maintenance/frmCompact.h"
-#include "maintenance/modSpas.h"
-#include "shell/MDIMain.h"
+#include "maintenance/BackupRestore.h"
+#include "maintenance/BackupWindow.h"
+#include "maintenance/CompactWindow.h"
+#include "maintenance/ProgressBar.h"
+#include "shell/MainWindow.h"
 
 // Backup, restore and compaction as the File menu runs them, on either engine (a pg_dump archive on a server): the
 // dialogs, the messages, the event log, the shared connection around the work and the open windows.
@@ -17,9 +17,9 @@ private slots:
     void cancelledOrBadDialogsDoNothing()
     {
         // A temporary table lives only as long as its connection: it shows the connection was never closed.
-        QVERIFY(m_install->Exec(u"CREATE TEMP TABLE Marker (x INTEGER)"_s));
-        MaintenanceMenu::mnuFileBackupDB_Click(m_install->services, m_host);
-        MaintenanceMenu::mnuFileRestoreDB_Click(m_install->services, m_host);
+        QVERIFY(m_install->exec(u"CREATE TEMP TABLE Marker (x INTEGER)"_s));
+        MaintenanceMenu::backUp(m_install->services, m_host);
+        MaintenanceMenu::restore(m_install->services, m_host);
         QCOMPARE(m_install->files.calls.size(), 2);
         const FileRequest save = m_install->files.calls[0];
         QVERIFY(save.save && !m_install->files.calls[1].save);
@@ -28,60 +28,61 @@ private slots:
         QCOMPARE(save.proposedName, u"SPA_04122026.SPA"_s);
         QCOMPARE(save.filter, u"SPA Datoteke (*.SPA)"_s);
 
-        Backup(m_install->Root() + u"/no-such-folder/a.SPA"_s);
-        QCOMPARE(Said(), u"Bad file name: The folder "_s +
-                             QDir::toNativeSeparators(m_install->Root() + u"/no-such-folder"_s) +
-                             u" does not exist."_s);
-        QVERIFY(Bytes(modLog::LogPath()).contains("(ERR): MDIMain.FileSelect: The folder"));
-        QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM Marker"_s), 0);
-        QCOMPARE(Events(), QStringList());
+        backup(m_install->root() + u"/no-such-folder/a.SPA"_s);
+        QCOMPARE(messagesSaid(), u"Bad file name: The folder "_s +
+                                     QDir::toNativeSeparators(m_install->root() + u"/no-such-folder"_s) +
+                                     u" does not exist."_s);
+        QVERIFY(bytes(MessageLog::logPath()).contains("(ERR): MDIMain.FileSelect: The folder"));
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Marker"_s), 0);
+        QCOMPARE(events(), QStringList());
         QCOMPARE(m_host.releases, 0);
     }
 
     void cancelAsksAndGoesOnOrStops()
     {
-        const QString archive = m_install->Root() + u"/a.SPA"_s;
-        CancelWhenShown();
+        const QString archive = m_install->root() + u"/a.SPA"_s;
+        cancelWhenShown();
         m_install->messages.answers.enqueue(MsgResult::No);
-        Backup(archive);
-        QCOMPARE(Said(), u"Confirm: Do you really want to cancel current operation\nInformation: Database backuped"_s);
+        backup(archive);
+        QCOMPARE(messagesSaid(),
+                 u"Confirm: Do you really want to cancel current operation\nInformation: Database backuped"_s);
         QCOMPARE(m_install->messages.calls[0].buttons, MsgButtons::YesNo);
         QVERIFY(QFile::exists(archive));
 
         m_install->messages.calls.clear();
         QVERIFY(QFile::remove(archive));
-        CancelWhenShown();
+        cancelWhenShown();
         m_install->messages.answers.enqueue(MsgResult::Yes);
-        Backup(archive);
-        QCOMPARE(Said(), u"Confirm: Do you really want to cancel current operation"_s);
+        backup(archive);
+        QCOMPARE(messagesSaid(), u"Confirm: Do you really want to cancel current operation"_s);
         QVERIFY(!QFile::exists(archive) && !QFile::exists(archive + u".part"_s));
-        QCOMPARE(Events().size(), 2);
+        QCOMPARE(events().size(), 2);
     }
 
     void restoreReplacesTheDatabaseAndKeepsTheOldOne()
     {
-        AddCustomer(u"Before"_s);
-        const QString archive = m_install->Root() + u"/a.SPA"_s;
-        Backup(archive);
-        AddCustomer(u"After"_s);
+        addCustomer(u"Before"_s);
+        const QString archive = m_install->root() + u"/a.SPA"_s;
+        backup(archive);
+        addCustomer(u"After"_s);
         // An open list lets go of its rows while the file is replaced and then shows the restored ones.
-        MDIMain window(m_install->services);
-        window.Item(u"mnuCustomersView"_s)->trigger();
-        ChildWindow* list = window.FindChild(u"frmViewCustomers"_s);
+        MainWindow window(m_install->services);
+        window.menuItem(u"mnuCustomersView"_s)->trigger();
+        ChildWindow* list = window.findWindow(u"frmViewCustomers"_s);
         QVERIFY(list);
         auto* grid = list->findChild<QTableView*>(u"grdCustomer"_s);
         QCOMPARE(grid->model()->rowCount(), 2);
 
         m_install->messages.calls.clear();
         m_install->files.answers.enqueue(archive);
-        window.Item(u"mnuFileRestoreDB"_s)->trigger();
-        QCOMPARE(Said(), u"Information: Database restored"_s);
-        QCOMPARE(Names(), u"Before"_s);
-        QVERIFY(QFile::exists(File(u"DB.bak"_s)));
+        window.menuItem(u"mnuFileRestoreDB"_s)->trigger();
+        QCOMPARE(messagesSaid(), u"Information: Database restored"_s);
+        QCOMPARE(names(), u"Before"_s);
+        QVERIFY(QFile::exists(file(u"DB.bak"_s)));
         QCOMPARE(grid->model()->rowCount(), 1);
         QCOMPARE(grid->model()->index(0, 1).data().toString(), u"Before"_s);
-        QVERIFY(!QFile::exists(File(u"temp.sqlite"_s)));
-        QCOMPARE(Events(), QStringList({u"[Database backup performed]"_s, u"[Database restore performed]"_s}));
+        QVERIFY(!QFile::exists(file(u"temp.sqlite"_s)));
+        QCOMPARE(events(), QStringList({u"[Database backup performed]"_s, u"[Database restore performed]"_s}));
     }
 
     void failedRestoreKeepsTheDatabase_data()
@@ -97,61 +98,61 @@ private slots:
     {
         QFETCH(QByteArray, content);
         QFETCH(QString, said);
-        AddCustomer(u"Kept"_s);
-        const QString archive = m_install->Root() + u"/a.SPA"_s;
+        addCustomer(u"Kept"_s);
+        const QString archive = m_install->root() + u"/a.SPA"_s;
         if (said.startsWith(u"Confirm"_s)) {
-            Backup(archive);
-            AddCustomer(u"Also kept"_s);
-            CancelWhenShown();
+            backup(archive);
+            addCustomer(u"Also kept"_s);
+            cancelWhenShown();
             m_install->messages.answers.enqueue(MsgResult::Yes);
         } else if (content.startsWith("a packed")) {
-            QFile text(File(u"text.txt"_s));
+            QFile text(file(u"text.txt"_s));
             QVERIFY(text.open(QIODevice::WriteOnly) && text.write(content) == content.size());
             text.close();
-            QCOMPARE(ttsgz::Zcompress(File(u"text.txt"_s), archive, u"0"_s, -1), 0);
+            QCOMPARE(ttsgz::zcompress(file(u"text.txt"_s), archive, u"0"_s, -1), 0);
         } else {
             QFile file(archive);
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
         }
-        const QString before = Names();
+        const QString before = names();
         m_install->messages.calls.clear();
-        Restore(archive);
-        QCOMPARE(Said(), said);
-        QCOMPARE(Names(), before);
-        QVERIFY(!QFile::exists(File(u"temp.sqlite"_s)) && !QFile::exists(File(u"temp.sqlite.part"_s)));
-        QVERIFY(Events().endsWith(u"[Database restore performed]"_s));
+        restore(archive);
+        QCOMPARE(messagesSaid(), said);
+        QCOMPARE(names(), before);
+        QVERIFY(!QFile::exists(file(u"temp.sqlite"_s)) && !QFile::exists(file(u"temp.sqlite.part"_s)));
+        QVERIFY(events().endsWith(u"[Database restore performed]"_s));
     }
 
     void progressWindowShowsTheShareDone()
     {
-        frmBackup window(m_install->messages);
-        window.StartProgress();
+        BackupWindow window(m_install->messages);
+        window.startProgress();
         QCOMPARE(window.windowTitle(), u"Database backup..."_s);
-        auto* bar = Control<ctlProgressBar>(window, "ctlProgressBar1");
-        QCOMPARE(bar->Value(), 0.0);
+        auto* bar = control<ProgressBar>(window, "ctlProgressBar1");
+        QCOMPARE(bar->value(), 0.0);
         // done of total, and the share shown: a total of 0 is complete, and more than the total shows a full bar.
         const QList<std::tuple<qint64, qint64, double>> cases = {
             {200, 50, 25.0}, {0, 0, 100.0}, {10, 20, 100.0}, {3, 1, 100 / 3.0}};
         for (const auto& [total, done, shown] : cases) {
-            QVERIFY(!window.Progress(total, done));
-            QCOMPARE(bar->Value(), shown);
+            QVERIFY(!window.progress(total, done));
+            QCOMPARE(bar->value(), shown);
         }
-        window.StopProgress();
+        window.stopProgress();
         QVERIFY(!window.isVisible());
     }
 
     void compactWindowCyclesItsDots()
     {
-        frmCompact window;
-        window.Execute();
-        auto* label = Control<QLabel>(window, "lblInfo");
+        CompactWindow window;
+        window.execute();
+        auto* label = control<QLabel>(window, "lblInfo");
         QCOMPARE(label->text(), u"Operation in progress"_s);
         QCOMPARE(window.windowTitle(), u"Compacting & repairing database ..."_s);
         QStringList seen;
         QTRY_VERIFY_WITH_TIMEOUT((seen << label->text(), seen.contains(u"Operation in progress..."_s)), 3000);
         QVERIFY(seen.contains(u"Operation in progress."_s) && seen.contains(u"Operation in progress.."_s));
         QVERIFY(!seen.contains(u"Operation in progress...."_s));
-        window.Destroy();
+        window.closeWindow();
         QVERIFY(!window.isVisible() && !QApplication::overrideCursor());
     }
 };

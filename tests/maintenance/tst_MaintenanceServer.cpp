@@ -1,8 +1,8 @@
 #include "MaintenanceTest.h"
-#include "core/modLog.h"
+#include "core/MessageLog.h"
 #include "maintenance/ArchiveCodec.h"
+#include "maintenance/BackupRestore.h"
 #include "maintenance/ServerArchive.h"
-#include "maintenance/modSpas.h"
 
 #include <QSqlQuery>
 
@@ -12,7 +12,7 @@ class tst_MaintenanceServer : public MaintenanceTest
 {
     Q_OBJECT
 
-    QString Archive() const { return m_install->Root() + u"/a.SPA"_s; }
+    QString archive() const { return m_install->root() + u"/a.SPA"_s; }
 
     /// Cancels a restore while pg_restore is inside its transaction: from the restore's first report it holds a lock
     /// on SchemaVersion (a table without references, dropped after every constraint, trigger, index and several
@@ -24,23 +24,23 @@ class tst_MaintenanceServer : public MaintenanceTest
         ~CancelInsideTheTransaction() override
         {
             m_locker.reset();
-            Database::Close(u"locker"_s);
+            Database::close(u"locker"_s);
         }
-        void StartProgress() override {}
-        void StopProgress() override {}
-        bool Progress(qint64 total, qint64 done) override
+        void startProgress() override {}
+        void stopProgress() override {}
+        bool progress(qint64 total, qint64 done) override
         {
             if (done < total / 2)
                 return false; // the safety copy
             if (!m_locker) {
-                m_locker = Database::Open(m_uri, u"locker"_s, 0);
+                m_locker = Database::open(m_uri, u"locker"_s, 0);
                 QSqlQuery(*m_locker).exec(u"BEGIN"_s);
                 return !QSqlQuery(*m_locker).exec(u"LOCK TABLE SchemaVersion IN ACCESS SHARE MODE"_s);
             }
             // The server keeps one view of the session list per transaction: a fresh one on every look.
-            Sql::Scalar(*m_locker, u"SELECT pg_stat_clear_snapshot()"_s);
+            Sql::scalar(*m_locker, u"SELECT pg_stat_clear_snapshot()"_s);
             const auto waiting =
-                Sql::Scalar(*m_locker, u"SELECT COUNT(*) FROM pg_stat_activity WHERE application_name = "
+                Sql::scalar(*m_locker, u"SELECT COUNT(*) FROM pg_stat_activity WHERE application_name = "
                                        u"'zemharbour-restore' AND wait_event_type = 'Lock'"_s);
             sawWaiting = waiting && waiting->toInt() == 1;
             return sawWaiting || ++m_calls > 100;
@@ -57,9 +57,9 @@ class tst_MaintenanceServer : public MaintenanceTest
     class Recorded final : public IProgress
     {
     public:
-        void StartProgress() override {}
-        void StopProgress() override {}
-        bool Progress(qint64 total, qint64 done) override
+        void startProgress() override {}
+        void stopProgress() override {}
+        bool progress(qint64 total, qint64 done) override
         {
             shown << std::pair(total, done);
             return false;
@@ -70,25 +70,26 @@ class tst_MaintenanceServer : public MaintenanceTest
 private slots:
     void backupChangeRestoreBringsTheRowsBack()
     {
-        AddCustomer(u"Before"_s);
-        Backup(Archive());
-        QCOMPARE(Said(), u"Information: Database backuped"_s);
-        QVERIFY(Bytes(Archive()).startsWith("PGDMP")); // pg_dump's custom format
-        QVERIFY(!QFile::exists(Archive() + u".part"_s));
-        AddCustomer(u"After"_s);
+        addCustomer(u"Before"_s);
+        backup(archive());
+        QCOMPARE(messagesSaid(), u"Information: Database backuped"_s);
+        QVERIFY(bytes(archive()).startsWith("PGDMP")); // pg_dump's custom format
+        QVERIFY(!QFile::exists(archive() + u".part"_s));
+        addCustomer(u"After"_s);
         m_install->messages.calls.clear();
-        Restore(Archive());
-        QCOMPARE(Said(), u"Information: Database restored"_s);
-        QCOMPARE(Names(), u"Before"_s);
+        restore(archive());
+        QCOMPARE(messagesSaid(), u"Information: Database restored"_s);
+        QCOMPARE(names(), u"Before"_s);
         // The counters, triggers and the overlap constraint came back with the tables.
-        AddCustomer(u"New"_s);
-        QCOMPARE(Names(), u"Before,New"_s);
-        QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM pg_constraint WHERE conname = 'bookingperiod_nooverlap'"_s), 1);
+        addCustomer(u"New"_s);
+        QCOMPARE(names(), u"Before,New"_s);
+        QCOMPARE(
+            m_install->scalarInt(u"SELECT COUNT(*) FROM pg_constraint WHERE conname = 'bookingperiod_nooverlap'"_s), 1);
         // The safety copy is the database as it was before the restore, and restores like any archive.
-        QCOMPARE(modSpas::ServerSafetyCopyPath(), File(u"DB.bak"_s));
-        Restore(File(u"DB.bak"_s));
-        QCOMPARE(Names(), u"Before,After"_s);
-        QCOMPARE(Events(), QStringList({u"[Database backup performed]"_s, u"[Database restore performed]"_s,
+        QCOMPARE(BackupRestore::serverSafetyCopyPath(), file(u"DB.bak"_s));
+        restore(file(u"DB.bak"_s));
+        QCOMPARE(names(), u"Before,After"_s);
+        QCOMPARE(events(), QStringList({u"[Database backup performed]"_s, u"[Database restore performed]"_s,
                                         u"[Database restore performed]"_s}));
     }
 
@@ -96,7 +97,7 @@ private slots:
     {
         Recorded progress;
         QString error;
-        QCOMPARE(ServerArchive::Dump(m_install->DatabasePath(), Archive(), progress, &error), int(ttsgz::NoError));
+        QCOMPARE(ServerArchive::dump(m_install->databasePath(), archive(), progress, &error), int(ttsgz::NoError));
         QVERIFY(progress.shown.size() >= 2);
         QCOMPARE(progress.shown.first().second, 0);
         QCOMPARE(progress.shown.last().second, progress.shown.last().first);
@@ -106,81 +107,81 @@ private slots:
 
     void cancelledRestoreLeavesTheDatabaseAsItWas()
     {
-        AddCustomer(u"Before"_s);
-        Backup(Archive());
-        AddCustomer(u"After"_s);
+        addCustomer(u"Before"_s);
+        backup(archive());
+        addCustomer(u"After"_s);
         const QString objects = u"SELECT (SELECT COUNT(*) FROM pg_constraint) + (SELECT COUNT(*) FROM pg_trigger) + "
                                 u"(SELECT COUNT(*) FROM pg_class WHERE relnamespace = 'public'::regnamespace)"_s;
-        const int before = m_install->Int(objects);
-        Database::Close(Database::SharedConnectionName());
-        CancelInsideTheTransaction progress(m_install->DatabasePath());
+        const int before = m_install->scalarInt(objects);
+        Database::close(Database::sharedConnectionName());
+        CancelInsideTheTransaction progress(m_install->databasePath());
         m_install->messages.calls.clear();
-        QCOMPARE(
-            modSpas::RestoreExecute(Archive(), m_install->DatabasePath(), QString(), m_install->messages, progress),
-            int(ttsgz::UserAbort));
+        QCOMPARE(BackupRestore::restoreDatabase(archive(), m_install->databasePath(), QString(), m_install->messages,
+                                                progress),
+                 int(ttsgz::UserAbort));
         QVERIFY(progress.sawWaiting);
-        QCOMPARE(Said(), QString());
-        QVERIFY(modFunctions::OpenConnection(m_install->DatabasePath(), Database::SharedConnectionName()));
-        QCOMPARE(Names(), u"Before,After"_s);
-        QCOMPARE(m_install->Int(objects), before);
+        QCOMPARE(messagesSaid(), QString());
+        QVERIFY(modFunctions::openConnection(m_install->databasePath(), Database::sharedConnectionName()));
+        QCOMPARE(names(), u"Before,After"_s);
+        QCOMPARE(m_install->scalarInt(objects), before);
     }
 
     void refusedRestoresChangeNothing()
     {
-        AddCustomer(u"Kept"_s);
-        Backup(Archive());
+        addCustomer(u"Kept"_s);
+        backup(archive());
         // A file desk's archive: a packed SQLite database.
         QString error;
-        QVERIFY(Database::CreateDatabase(File(u"file.sqlite"_s), &error));
-        const QString fileArchive = m_install->Root() + u"/file.SPA"_s;
-        QCOMPARE(ttsgz::Zcompress(File(u"file.sqlite"_s), fileArchive, u"0"_s, -1), 0);
+        QVERIFY(Database::createDatabase(file(u"file.sqlite"_s), &error));
+        const QString fileArchive = m_install->root() + u"/file.SPA"_s;
+        QCOMPARE(ttsgz::zcompress(file(u"file.sqlite"_s), fileArchive, u"0"_s, -1), 0);
         m_install->messages.calls.clear();
-        Restore(fileArchive);
-        QCOMPARE(Said(), u"Error!: Can't add "_s);
-        QVERIFY(Bytes(modLog::LogPath()).contains("modSpas.RestoreExecute:"));
-        QVERIFY(!QFile::exists(File(u"DB.bak"_s)));
+        restore(fileArchive);
+        QCOMPARE(messagesSaid(), u"Error!: Can't add "_s);
+        QVERIFY(bytes(MessageLog::logPath()).contains("modSpas.RestoreExecute:"));
+        QVERIFY(!QFile::exists(file(u"DB.bak"_s)));
 
         // An archive of a newer program's database.
         Recorded progress;
-        QVERIFY(m_install->Exec(u"UPDATE SchemaVersion SET Version = 99"_s));
-        QCOMPARE(ServerArchive::Dump(m_install->DatabasePath(), fileArchive, progress, &error), int(ttsgz::NoError));
-        QVERIFY(m_install->Exec(u"UPDATE SchemaVersion SET Version = 3"_s));
+        QVERIFY(m_install->exec(u"UPDATE SchemaVersion SET Version = 99"_s));
+        QCOMPARE(ServerArchive::dump(m_install->databasePath(), fileArchive, progress, &error), int(ttsgz::NoError));
+        QVERIFY(m_install->exec(u"UPDATE SchemaVersion SET Version = 3"_s));
         m_install->messages.calls.clear();
-        Restore(fileArchive);
-        QCOMPARE(Said(), u"Error!: Can't add "_s);
-        QVERIFY(Bytes(modLog::LogPath()).contains("holds schema version 99"));
+        restore(fileArchive);
+        QCOMPARE(messagesSaid(), u"Error!: Can't add "_s);
+        QVERIFY(bytes(MessageLog::logPath()).contains("holds schema version 99"));
 
         // Another desk keeps its connection: the tables cannot be replaced under it.
-        QVERIFY(Database::Open(m_install->DatabasePath(), u"desk-b"_s, 2000));
+        QVERIFY(Database::open(m_install->databasePath(), u"desk-b"_s, 2000));
         m_install->messages.calls.clear();
-        Restore(Archive());
-        Database::Close(u"desk-b"_s);
-        QCOMPARE(Said(), u"Error!: "_s + modSpas::OtherDesksConnected);
-        QCOMPARE(Names(), u"Kept"_s);
-        QCOMPARE(Events().size(), 4);
+        restore(archive());
+        Database::close(u"desk-b"_s);
+        QCOMPARE(messagesSaid(), u"Error!: "_s + BackupRestore::OtherDesksConnected);
+        QCOMPARE(names(), u"Kept"_s);
+        QCOMPARE(events().size(), 4);
     }
 
     void compactionVacuumsAndWritesTheEvent()
     {
-        AddCustomer(u"Kept"_s);
-        MaintenanceMenu::mnuFileCompactDB_Click(m_install->services, m_host);
-        QCOMPARE(Said(), QString());
-        QCOMPARE(Events(), QStringList(1, u"[Database compacted]"_s));
-        QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM pg_stat_user_tables WHERE relname = 'customer' AND "
-                                u"last_vacuum IS NOT NULL AND last_analyze IS NOT NULL"_s),
+        addCustomer(u"Kept"_s);
+        MaintenanceMenu::compact(m_install->services, m_host);
+        QCOMPARE(messagesSaid(), QString());
+        QCOMPARE(events(), QStringList(1, u"[Database compacted]"_s));
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM pg_stat_user_tables WHERE relname = 'customer' AND "
+                                      u"last_vacuum IS NOT NULL AND last_analyze IS NOT NULL"_s),
                  1);
-        QCOMPARE(Names(), u"Kept"_s);
-        QVERIFY(!QFile::exists(File(u"DB.bak"_s)));
+        QCOMPARE(names(), u"Kept"_s);
+        QVERIFY(!QFile::exists(file(u"DB.bak"_s)));
     }
 
     void connectionStringCarriesNoPassword()
     {
         QCOMPARE(
-            ServerArchive::ConnectionString(u"postgresql://o%27brien@db.harbour:5433/zem?sslmode=require"_s, u"app"_s),
+            ServerArchive::connectionString(u"postgresql://o%27brien@db.harbour:5433/zem?sslmode=require"_s, u"app"_s),
             u"dbname='zem' host='db.harbour' port='5433' user='o\\'brien' application_name='app' "
             u"connect_timeout='10' sslmode='require'"_s);
         QString error;
-        QVERIFY(ServerArchive::ConnectionString(u"postgresql://u:secret@db/zem"_s, u"app"_s, &error).isEmpty());
+        QVERIFY(ServerArchive::connectionString(u"postgresql://u:secret@db/zem"_s, u"app"_s, &error).isEmpty());
         QVERIFY(error.contains(u".pgpass"_s));
     }
 };

@@ -1,6 +1,6 @@
 #include "common/TestSupport.h"
-#include "outputs/modExport.h"
-#include "shell/MDIMain.h"
+#include "outputs/CsvExport.h"
+#include "shell/MainWindow.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -25,13 +25,13 @@ class tst_Export : public InstallTest
 {
     Q_OBJECT
 
-    void Seed() override
+    void seed() override
     {
         QVERIFY(
-            m_install->Exec(u"INSERT INTO Customer (ID, Name, HouseName, Town, Notes, ClubMember) VALUES "
+            m_install->exec(u"INSERT INTO Customer (ID, Name, HouseName, Town, Notes, ClubMember) VALUES "
                             u"(1, 'Smith, John', 'Rose Cottage', 'Cowes', 'Pays late, \"always\"\r\nsecond line', 1), "
                             u"(2, 'Þórunn Ægisdóttir', NULL, 'Akureyri', 'Ισαάκ — 漢字', 0)"_s));
-        QVERIFY(m_install->Exec(
+        QVERIFY(m_install->exec(
             u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, BookedBy, Notes, NoAdults, NoKids, CostOfHire, "
             u"OtherCharges, VAT, TotalPayable, AmountPayed, PaymentMethodID, BerthConfirmationNumber, ClubMember) "
             u"VALUES (1, 1, '2026-12-03 14:00:00', '2026-12-05 10:00:00', 'Ann', 'Late \"arrival\"', 2, 1, "
@@ -40,16 +40,16 @@ class tst_Export : public InstallTest
     }
 
     /// An event entry without details: the date-time and the event text only.
-    QString Logged(int code) const
+    QString logged(int code) const
     {
-        return u'[' + modFunctions::GeneralDateText(m_install->clock.now) + u"]\r\n["_s + modEventLog::EventText(code) +
-               u"]\r\n\r\n"_s;
+        return u'[' + modFunctions::generalDateText(m_install->clock.current) + u"]\r\n["_s +
+               EventLog::eventText(code) + u"]\r\n\r\n"_s;
     }
 
-    QString Target(const QString& name) const { return m_install->Root() + u'/' + name; }
+    QString target(const QString& name) const { return m_install->root() + u'/' + name; }
 
     /// The file's records as Python's csv module reads them.
-    static QList<QStringList> ReadBack(const QString& path)
+    static QList<QStringList> readBack(const QString& path)
     {
         QProcess python;
         python.start(QStringLiteral(ZEM_PYTHON), {QStringLiteral(ZEM_READ_CSV), path});
@@ -66,14 +66,14 @@ class tst_Export : public InstallTest
     }
 
     /// What a stored value must read as, worked out here from the column's meaning.
-    static QString Expected(const QString& column, const QVariant& value)
+    static QString expected(const QString& column, const QVariant& value)
     {
         static const QStringList money = {u"CostOfHire"_s, u"OtherCharges"_s, u"VAT"_s, u"TotalPayable"_s,
                                           u"AmountPayed"_s};
         if (value.isNull())
             return {};
         if (column == u"FromDate"_s || column == u"ToDate"_s)
-            return modFunctions::GeneralDateText(modFunctions::ReadDateTime(value));
+            return modFunctions::generalDateText(modFunctions::readDateTime(value));
         if (money.contains(column))
             return QString::number(value.toLongLong() / 10000.0, 'f', 2);
         if (column == u"ClubMember"_s)
@@ -82,10 +82,10 @@ class tst_Export : public InstallTest
     }
 
     /// Compares the file with what sql returns, header and every field.
-    void CompareWithDatabase(const QString& path, const QString& sql, int expectedRows)
+    void compareWithDatabase(const QString& path, const QString& sql, int expectedRows)
     {
-        const QList<QStringList> records = ReadBack(path);
-        QSqlQuery q(m_install->Db());
+        const QList<QStringList> records = readBack(path);
+        QSqlQuery q(m_install->db());
         QVERIFY(q.exec(sql));
         const QSqlRecord columns = q.record();
         QCOMPARE(records.size(), expectedRows + 1);
@@ -96,7 +96,7 @@ class tst_Export : public InstallTest
         for (int row = 1; q.next(); ++row) {
             QCOMPARE(records[row].size(), columns.count());
             for (int i = 0; i < columns.count(); ++i)
-                QCOMPARE(records[row][i], Expected(header[i], q.value(i)));
+                QCOMPARE(records[row][i], expected(header[i], q.value(i)));
         }
     }
 
@@ -104,16 +104,16 @@ private slots:
     void customersAndReservations()
     {
         // A name without an extension gets ".csv".
-        m_install->files.answers << Target(u"Customer"_s) << Target(u"Reservations.csv"_s);
-        QVERIFY(modExport::ExportCustomers(m_install->services));
-        QVERIFY(modExport::ExportReservations(m_install->services));
-        CompareWithDatabase(Target(u"Customer.csv"_s), modExport::CustomersSql(), 2);
-        CompareWithDatabase(Target(u"Reservations.csv"_s), modExport::ReservationsSql(), 2);
-        const QList<QStringList> reservations = ReadBack(Target(u"Reservations.csv"_s));
+        m_install->files.answers << target(u"Customer"_s) << target(u"Reservations.csv"_s);
+        QVERIFY(CsvExport::exportCustomers(m_install->services));
+        QVERIFY(CsvExport::exportReservations(m_install->services));
+        compareWithDatabase(target(u"Customer.csv"_s), CsvExport::customersSql(), 2);
+        compareWithDatabase(target(u"Reservations.csv"_s), CsvExport::reservationsSql(), 2);
+        const QList<QStringList> reservations = readBack(target(u"Reservations.csv"_s));
         QCOMPARE(reservations[1][11] + u'|' + reservations[2][11], u"Debit card|"_s); // the second has no method
 
         // The bytes themselves: a byte-order mark, quoted fields, CR LF line ends, no trailing comma.
-        QFile file(Target(u"Customer.csv"_s));
+        QFile file(target(u"Customer.csv"_s));
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
         QVERIFY(bytes.startsWith("\xEF\xBB\xBF\"ID\",\"Name\",\"HouseName\","));
@@ -127,8 +127,8 @@ private slots:
         QCOMPARE(asked.filter.split(u";;"_s).indexOf(asked.selectedFilter), 1);
         QCOMPARE(asked.filter, u"All Files (*.*);;CSV Files (*.csv);;Text Files (*.txt)"_s);
         QCOMPARE(m_install->files.calls.at(1).proposedName, u"Reservations"_s);
-        QCOMPARE(m_install->EventLogText(),
-                 Logged(modEventLog::CustomersExported) + Logged(modEventLog::ReservationsExported));
+        QCOMPARE(m_install->eventLogText(),
+                 logged(EventLog::CustomersExported) + logged(EventLog::ReservationsExported));
         QVERIFY(m_install->messages.calls.isEmpty());
     }
 
@@ -149,54 +149,54 @@ private slots:
         QFETCH(QString, from);
         QFETCH(QString, to);
         QFETCH(bool, listed);
-        QVERIFY(m_install->Exec(u"DELETE FROM Booking"_s));
-        QVERIFY(m_install->Exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate) VALUES (7, 1, ?, ?)"_s,
+        QVERIFY(m_install->exec(u"DELETE FROM Booking"_s));
+        QVERIFY(m_install->exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate) VALUES (7, 1, ?, ?)"_s,
                                 {from, to}));
-        m_install->files.answers << Target(u"today.csv"_s);
-        QCOMPARE(modExport::ExportTodaysReservations(m_install->services), listed);
-        QCOMPARE(QFile::exists(Target(u"today.csv"_s)), listed);
+        m_install->files.answers << target(u"today.csv"_s);
+        QCOMPARE(CsvExport::exportTodaysReservations(m_install->services), listed);
+        QCOMPARE(QFile::exists(target(u"today.csv"_s)), listed);
         if (listed)
-            QCOMPARE(ReadBack(Target(u"today.csv"_s)).size(), 2);
+            QCOMPARE(readBack(target(u"today.csv"_s)).size(), 2);
         else
-            QCOMPARE(m_install->messages.Said(), u"Export: There is no data to export"_s);
-        QCOMPARE(m_install->EventLogText(), Logged(modEventLog::TodaysReservationsExported));
+            QCOMPARE(m_install->messages.said(), u"Export: There is no data to export"_s);
+        QCOMPARE(m_install->eventLogText(), logged(EventLog::TodaysReservationsExported));
     }
 
     void nothingWrittenOnCancelOrFailure()
     {
-        // Cancelled (from the File menu): no file, no message, the event all the same.
+        // cancelled (from the File menu): no file, no message, the event all the same.
         {
-            MDIMain window(m_install->services);
+            MainWindow window(m_install->services);
             m_install->files.answers << QString();
-            window.Item(u"mnuFileExportReservations"_s)->trigger();
+            window.menuItem(u"mnuFileExportReservations"_s)->trigger();
             QCOMPARE(m_install->files.calls.size(), 1);
         }
         // A folder that does not exist: no file, no message.
-        m_install->files.answers << Target(u"missing/Reservations.csv"_s);
-        QVERIFY(!modExport::ExportReservations(m_install->services));
-        QVERIFY(!QDir(Target(u"missing"_s)).exists());
+        m_install->files.answers << target(u"missing/Reservations.csv"_s);
+        QVERIFY(!CsvExport::exportReservations(m_install->services));
+        QVERIFY(!QDir(target(u"missing"_s)).exists());
         QVERIFY(m_install->messages.calls.isEmpty());
-        QCOMPARE(m_install->EventLogText().count(modEventLog::EventText(modEventLog::ReservationsExported)), 2);
+        QCOMPARE(m_install->eventLogText().count(EventLog::eventText(EventLog::ReservationsExported)), 2);
 
         // A device that stops taking bytes part-way: the writer reports it instead of carrying on.
         FullDevice full;
         QVERIFY(full.open(QIODevice::WriteOnly));
-        QSqlQuery rows(m_install->Db());
-        QVERIFY(rows.exec(modExport::ReservationsSql()) && rows.next());
-        const modExport::WriteResult result = modExport::WriteRows(rows, full);
+        QSqlQuery rows(m_install->db());
+        QVERIFY(rows.exec(CsvExport::reservationsSql()) && rows.next());
+        const CsvExport::WriteResult result = CsvExport::writeRows(rows, full);
         QVERIFY(!result.ok);
         QVERIFY(!result.error.isEmpty());
     }
 
     void regionalValues()
     {
-        modExport::ValueText german{QLocale(QLocale::German, QLocale::Germany)};
-        QCOMPARE(german.Text(QVariant(qlonglong(1236688)), modExport::ValueKind::Money), u"123,67"_s);
-        QCOMPARE(german.Text(QVariant(qlonglong(-55)), modExport::ValueKind::Money), u"-0,01"_s);
-        QCOMPARE(german.Text(QVariant(qlonglong(1234567)), modExport::ValueKind::Plain), u"1234567"_s);
-        QCOMPARE(german.Text(QVariant(qlonglong(0)), modExport::ValueKind::YesNo), u"False"_s);
-        QCOMPARE(german.Text(QVariant(QMetaType::fromType<qlonglong>()), modExport::ValueKind::Money), QString());
-        QCOMPARE(german.Text(QVariant(u"not a date"_s), modExport::ValueKind::DateTime), u"not a date"_s);
+        CsvExport::ValueText german{QLocale(QLocale::German, QLocale::Germany)};
+        QCOMPARE(german.text(QVariant(qlonglong(1236688)), CsvExport::ValueKind::Money), u"123,67"_s);
+        QCOMPARE(german.text(QVariant(qlonglong(-55)), CsvExport::ValueKind::Money), u"-0,01"_s);
+        QCOMPARE(german.text(QVariant(qlonglong(1234567)), CsvExport::ValueKind::Plain), u"1234567"_s);
+        QCOMPARE(german.text(QVariant(qlonglong(0)), CsvExport::ValueKind::YesNo), u"False"_s);
+        QCOMPARE(german.text(QVariant(QMetaType::fromType<qlonglong>()), CsvExport::ValueKind::Money), QString());
+        QCOMPARE(german.text(QVariant(u"not a date"_s), CsvExport::ValueKind::DateTime), u"not a date"_s);
     }
 };
 

@@ -1,5 +1,5 @@
 #include "common/TestSupport.h"
-#include "outputs/modExport.h"
+#include "outputs/CsvExport.h"
 
 #include <QBuffer>
 #include <QSqlQuery>
@@ -11,12 +11,12 @@ class tst_ExportFields : public InstallTest
 {
     Q_OBJECT
 
-    void Seed() override
+    void seed() override
     {
-        QVERIFY(m_install->Exec(u"INSERT INTO Customer (ID, Name, Notes) VALUES "
+        QVERIFY(m_install->exec(u"INSERT INTO Customer (ID, Name, Notes) VALUES "
                                 u"(1, 'Smith, \"Jack\"', 'Ισαάκ — 漢字 \U0001F6A4'), (2, '', NULL)"_s));
         // Amounts around the rounding point and the sign, a date that is not one, a lone half of a surrogate pair.
-        QVERIFY(m_install->Exec(
+        QVERIFY(m_install->exec(
             u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, BookedBy, Notes, NoAdults, NoKids, CostOfHire, "
             u"OtherCharges, VAT, TotalPayable, AmountPayed, PaymentMethodID, BerthConfirmationNumber, ClubMember) "
             u"VALUES (1, 1, '2026-12-03 14:00:00', 'soon', 'Ann', ?, 2, -7, 50, -50, -49, 1236688, "
@@ -25,13 +25,13 @@ class tst_ExportFields : public InstallTest
             u"NULL, -9223372036854775807, 0)"_s,
             {u"end \""_s + QChar(0xD83D)}));
         // Only a file holds text in a number column: an empty text as a yes/no.
-        if (TestMain::CurrentEngine() == TestMain::Engine::SQLite)
-            QVERIFY(m_install->Exec(u"UPDATE Booking SET ClubMember = '' WHERE ID = 2"_s));
+        if (TestMain::currentEngine() == TestMain::Engine::SQLite)
+            QVERIFY(m_install->exec(u"UPDATE Booking SET ClubMember = '' WHERE ID = 2"_s));
     }
 
-    static QByteArray Expected(QSqlQuery& rows, const QLocale& locale)
+    static QByteArray expected(QSqlQuery& rows, const QLocale& locale)
     {
-        modExport::ValueText values(locale);
+        CsvExport::ValueText values(locale);
         const QSqlRecord record = rows.record();
         auto field = [](QString text) { return u'"' + text.replace(u'"', u"\"\""_s) + u'"'; };
         QString text;
@@ -41,7 +41,7 @@ class tst_ExportFields : public InstallTest
         while (rows.next()) {
             for (int i = 0; i < record.count(); ++i)
                 text += (i > 0 ? u","_s : QString()) +
-                        field(values.Text(rows.value(i), modExport::KindOf(record.fieldName(i))));
+                        field(values.text(rows.value(i), CsvExport::kindOf(record.fieldName(i))));
             text += u"\r\n"_s;
         }
         return "\xEF\xBB\xBF" + text.toUtf8();
@@ -53,28 +53,28 @@ private slots:
         QTest::addColumn<QLocale>("locale");
         QTest::addColumn<QString>("sql");
         QTest::newRow("en_GB reservations")
-            << QLocale(QLocale::English, QLocale::UnitedKingdom) << modExport::ReservationsSql();
+            << QLocale(QLocale::English, QLocale::UnitedKingdom) << CsvExport::reservationsSql();
         QTest::newRow("de_DE reservations")
-            << QLocale(QLocale::German, QLocale::Germany) << modExport::ReservationsSql();
-        QTest::newRow("ar_EG reservations") << QLocale(QLocale::Arabic, QLocale::Egypt) << modExport::ReservationsSql();
-        QTest::newRow("de_DE customers") << QLocale(QLocale::German, QLocale::Germany) << modExport::CustomersSql();
+            << QLocale(QLocale::German, QLocale::Germany) << CsvExport::reservationsSql();
+        QTest::newRow("ar_EG reservations") << QLocale(QLocale::Arabic, QLocale::Egypt) << CsvExport::reservationsSql();
+        QTest::newRow("de_DE customers") << QLocale(QLocale::German, QLocale::Germany) << CsvExport::customersSql();
     }
 
     void bytesEqualTheValueTexts()
     {
         QFETCH(QLocale, locale);
         QFETCH(QString, sql);
-        QSqlQuery rows(m_install->Db());
+        QSqlQuery rows(m_install->db());
         QVERIFY(rows.exec(sql) && rows.next());
         QBuffer file;
         QVERIFY(file.open(QIODevice::WriteOnly));
-        const modExport::WriteResult result = modExport::WriteRows(rows, file, locale);
+        const CsvExport::WriteResult result = CsvExport::writeRows(rows, file, locale);
         QVERIFY(result.ok);
         QCOMPARE(result.rows, 2);
 
-        QSqlQuery again(m_install->Db());
+        QSqlQuery again(m_install->db());
         QVERIFY(again.exec(sql));
-        QCOMPARE(file.data(), Expected(again, locale));
+        QCOMPARE(file.data(), expected(again, locale));
     }
 };
 

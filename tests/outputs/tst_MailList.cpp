@@ -1,5 +1,5 @@
 #include "common/TestSupport.h"
-#include "outputs/frmWizardMailList.h"
+#include "outputs/MailingListWizard.h"
 
 // The mailing-list wizard: the file it writes (one CR LF line of addresses), and the file names it refuses: a
 // blank one, and one that cannot be written, which keeps the wizard open with Browse offered and nothing logged.
@@ -7,20 +7,20 @@ class tst_MailList : public InstallTest
 {
     Q_OBJECT
 
-    QString ListPath() const { return m_install->Root() + u"/maillist.txt"_s; }
+    QString listPath() const { return m_install->root() + u"/maillist.txt"_s; }
 
     /// The wizard on its last step, with fileName typed.
-    std::unique_ptr<frmWizardMailList> OpenOnLastStep(const QString& fileName)
+    std::unique_ptr<MailingListWizard> openOnLastStep(const QString& fileName)
     {
-        auto wizard = std::make_unique<frmWizardMailList>(m_install->services);
-        if (!ShowActive(*wizard))
+        auto wizard = std::make_unique<MailingListWizard>(m_install->services);
+        if (!showActive(*wizard))
             qWarning("the wizard did not become active");
-        Click(*wizard, "cmdNext");
-        Type(*wizard, "txtFileName", fileName);
-        Click(*wizard, "cmdNext");
+        click(*wizard, "cmdNext");
+        type(*wizard, "txtFileName", fileName);
+        click(*wizard, "cmdNext");
         return wizard;
     }
-    static QByteArray Read(const QString& path)
+    static QByteArray read(const QString& path)
     {
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
@@ -41,54 +41,54 @@ private slots:
     {
         QFETCH(QString, addresses);
         QFETCH(QByteArray, line);
-        QVERIFY(m_install->Exec(u"INSERT INTO Customer (Name, EmailAddress) VALUES "_s + addresses));
+        QVERIFY(m_install->exec(u"INSERT INTO Customer (Name, EmailAddress) VALUES "_s + addresses));
         // An earlier, longer list is replaced, not overwritten in part.
-        QFile old(ListPath());
+        QFile old(listPath());
         QVERIFY(old.open(QIODevice::WriteOnly) && old.write(QByteArray(200, 'x')) == 200);
         old.close();
-        auto wizard = OpenOnLastStep(ListPath());
-        Click(*wizard, "cmdNext");
+        auto wizard = openOnLastStep(listPath());
+        click(*wizard, "cmdNext");
         QVERIFY(!wizard->isVisible());
-        QCOMPARE(Read(ListPath()), line);
-        QCOMPARE(m_install->EventLogText(),
-                 Entry(*m_install, modEventLog::MailingListGenerated, u"Filename: "_s + ListPath()));
-        QCOMPARE(m_install->messages.Said(), QString());
+        QCOMPARE(read(listPath()), line);
+        QCOMPARE(m_install->eventLogText(),
+                 entry(*m_install, EventLog::MailingListGenerated, u"Filename: "_s + listPath()));
+        QCOMPARE(m_install->messages.said(), QString());
     }
 
     void badFileNamesKeepTheWizardOpen()
     {
-        QVERIFY(m_install->Exec(u"INSERT INTO Customer (Name, EmailAddress) VALUES ('1', 'a')"_s));
-        auto wizard = OpenOnLastStep(u"   "_s);
-        QCOMPARE(wizard->CurrentStep(), int(frmWizardMailList::FileName));
-        QCOMPARE(m_install->messages.Said(), u"Mailing list: Please enter a file name"_s);
-        QTRY_VERIFY(Control(*wizard, "txtFileName")->hasFocus());
+        QVERIFY(m_install->exec(u"INSERT INTO Customer (Name, EmailAddress) VALUES ('1', 'a')"_s));
+        auto wizard = openOnLastStep(u"   "_s);
+        QCOMPARE(wizard->currentStep(), int(MailingListWizard::FileName));
+        QCOMPARE(m_install->messages.said(), u"Mailing list: Please enter a file name"_s);
+        QTRY_VERIFY(control(*wizard, "txtFileName")->hasFocus());
         // A cancelled Browse leaves the name as typed.
-        const QString missing = m_install->Root() + u"/no such folder/list.txt"_s;
-        Type(*wizard, "txtFileName", missing);
-        Click(*wizard, "cmdBrowse");
-        QCOMPARE(Control(*wizard, "txtFileName")->text(), missing);
-        Click(*wizard, "cmdNext");
-        Control<QCheckBox>(*wizard, "chkWelcome")->setChecked(false);
+        const QString missing = m_install->root() + u"/no such folder/list.txt"_s;
+        type(*wizard, "txtFileName", missing);
+        click(*wizard, "cmdBrowse");
+        QCOMPARE(control(*wizard, "txtFileName")->text(), missing);
+        click(*wizard, "cmdNext");
+        control<QCheckBox>(*wizard, "chkWelcome")->setChecked(false);
         m_install->messages.calls.clear();
-        m_install->files.answers.enqueue(ListPath());
-        Click(*wizard, "cmdNext");
+        m_install->files.answers.enqueue(listPath());
+        click(*wizard, "cmdNext");
         QVERIFY(wizard->isVisible());
-        QCOMPARE(wizard->CurrentStep(), int(frmWizardMailList::Finished));
-        QCOMPARE(m_install->messages.Said(), u"Mailing list: Invalid filename"_s);
+        QCOMPARE(wizard->currentStep(), int(MailingListWizard::Finished));
+        QCOMPARE(m_install->messages.said(), u"Mailing list: Invalid filename"_s);
         QCOMPARE(m_install->messages.calls.first().icon, MsgIcon::Exclamation);
-        QCOMPARE(m_install->EventLogText(), QString());
+        QCOMPARE(m_install->eventLogText(), QString());
         // The welcome flag written before the failure stays written.
-        QCOMPARE(Registry::GetRegistryValue(Settings::MailListWelcome), u"1"_s);
+        QCOMPARE(Registry::getRegistryValue(Settings::MailListWelcome), u"1"_s);
         // The failure opened Browse, whose choice Finish then writes.
         QCOMPARE(m_install->files.calls.size(), 2);
         QCOMPARE(m_install->files.calls.last().title, u"Mailing list file"_s);
         QCOMPARE(m_install->files.calls.last().proposedName, u"maillist.txt"_s);
-        QCOMPARE(Control(*wizard, "txtFileName")->text(), ListPath());
-        Click(*wizard, "cmdNext");
+        QCOMPARE(control(*wizard, "txtFileName")->text(), listPath());
+        click(*wizard, "cmdNext");
         QVERIFY(!wizard->isVisible());
-        QCOMPARE(Read(ListPath()), QByteArray("a\r\n"));
-        QCOMPARE(m_install->EventLogText(),
-                 Entry(*m_install, modEventLog::MailingListGenerated, u"Filename: "_s + ListPath()));
+        QCOMPARE(read(listPath()), QByteArray("a\r\n"));
+        QCOMPARE(m_install->eventLogText(),
+                 entry(*m_install, EventLog::MailingListGenerated, u"Filename: "_s + listPath()));
     }
 };
 

@@ -8,28 +8,28 @@ class tst_ReportData : public InstallTest
 {
     Q_OBJECT
 
-    void Seed() override
+    void seed() override
     {
-        QVERIFY(m_install->Exec(u"INSERT INTO Customer (ID, Name, HouseName) VALUES (1, 'Smith', 'Rose Cottage'), "
+        QVERIFY(m_install->exec(u"INSERT INTO Customer (ID, Name, HouseName) VALUES (1, 'Smith', 'Rose Cottage'), "
                                 u"(2, 'Ng', NULL)"_s));
-        QVERIFY(m_install->Exec(u"INSERT INTO Berth (ID, Name) VALUES (1, 'A1'), (2, 'B7'), (3, 'C12')"_s));
+        QVERIFY(m_install->exec(u"INSERT INTO Berth (ID, Name) VALUES (1, 'A1'), (2, 'B7'), (3, 'C12')"_s));
     }
 
     /// A booking of £123.67 in all; stay is "arrival|departure" as stored.
-    void AddBooking(int id, const QString& stay, const QString& created = u"2026-11-01 10:00:00"_s)
+    void addBooking(int id, const QString& stay, const QString& created = u"2026-11-01 10:00:00"_s)
     {
-        QVERIFY(m_install->Exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, Created, CostOfHire, "
+        QVERIFY(m_install->exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, Created, CostOfHire, "
                                 u"OtherCharges, VAT, TotalPayable) VALUES (?, 1, ?, ?, ?, 1000000, 52500, 184188, "
                                 u"1236688)"_s,
                                 {id, stay.section(u'|', 0, 0), stay.section(u'|', 1, 1), created}));
     }
 
-    std::optional<ReportData::BookingList> Build(List list, const QString& from = {}, const QString& to = {})
+    std::optional<ReportData::BookingList> build(List list, const QString& from = {}, const QString& to = {})
     {
         const auto at = [](const QString& text) {
-            return text.isEmpty() ? std::nullopt : std::optional(modFunctions::ReadDateTime(text));
+            return text.isEmpty() ? std::nullopt : std::optional(modFunctions::readDateTime(text));
         };
-        return ReportData::Build(m_install->Db(), list, at(from), at(to), m_install->clock.now);
+        return ReportData::build(m_install->db(), list, at(from), at(to), m_install->clock.current);
     }
 
 private slots:
@@ -67,11 +67,11 @@ private slots:
         QFETCH(QString, to);
         QFETCH(QString, stay);
         QFETCH(bool, listed);
-        AddBooking(1, stay);
+        addBooking(1, stay);
         const QString headings[] = {QString(), u"To: 03.06.2026"_s, u"From: 01.06.2026"_s,
                                     u"From: 01.06.2026 to: 03.06.2026"_s};
         for (List list : {List::AllBookings, List::PeriodSales}) {
-            const auto built = Build(list, from, to);
+            const auto built = build(list, from, to);
             QVERIFY(built);
             QCOMPARE(built->rows.size(), listed ? 1 : 0);
             QCOMPARE(built->heading, headings[(from.isEmpty() ? 0 : 2) + (to.isEmpty() ? 0 : 1)]);
@@ -80,15 +80,15 @@ private slots:
 
     void rows()
     {
-        AddBooking(1, u"2026-07-10 14:00:00|2026-07-12 10:00:00"_s, u"2026-06-30 16:45:12"_s);
-        AddBooking(2, u"2026-07-01 09:30:00|2026-07-03 10:00:00"_s);
-        AddBooking(3, u"2026-07-05 09:00:00|2026-07-06 10:00:00"_s);
-        AddBooking(4, u"|2026-07-02 10:00:00"_s);
-        QVERIFY(m_install->Exec(u"UPDATE Booking SET CustomerID = 2, Created = NULL WHERE ID = 3"_s));
-        QVERIFY(m_install->Exec(u"UPDATE Booking SET FromDate = NULL WHERE ID = 4"_s));
+        addBooking(1, u"2026-07-10 14:00:00|2026-07-12 10:00:00"_s, u"2026-06-30 16:45:12"_s);
+        addBooking(2, u"2026-07-01 09:30:00|2026-07-03 10:00:00"_s);
+        addBooking(3, u"2026-07-05 09:00:00|2026-07-06 10:00:00"_s);
+        addBooking(4, u"|2026-07-02 10:00:00"_s);
+        QVERIFY(m_install->exec(u"UPDATE Booking SET CustomerID = 2, Created = NULL WHERE ID = 3"_s));
+        QVERIFY(m_install->exec(u"UPDATE Booking SET FromDate = NULL WHERE ID = 4"_s));
         // Booked in the order C12, A1, B7; booking 2 has no berth at all.
-        QVERIFY(m_install->Exec(u"INSERT INTO BookingBerth VALUES (1, 3), (3, 2), (1, 1), (1, 2)"_s));
-        const auto built = Build(List::PeriodSales);
+        QVERIFY(m_install->exec(u"INSERT INTO BookingBerth VALUES (1, 3), (3, 2), (1, 1), (1, 2)"_s));
+        const auto built = build(List::PeriodSales);
         QVERIFY(built && built->rows.size() == 4);
         // A booking without an arrival comes first on either engine.
         QCOMPARE(built->rows[0].from + u'|' + built->rows[0].to, u"|02.07.2026 10:00"_s);
@@ -98,7 +98,7 @@ private slots:
         QCOMPARE(built->rows[2].customer + u'|' + built->rows[2].created, u"Ng, |"_s);
         const ReportData::ListRow& last = built->rows[3];
         QCOMPARE(last.created + u'|' + last.berths, u"30.06.2026 16:45|C12, A1, B7"_s);
-        QCOMPARE(last.costOfHire.Units() + last.otherCharges.Units() + last.vat.Units(), last.totalPayable.Units());
+        QCOMPARE(last.costOfHire.units() + last.otherCharges.units() + last.vat.units(), last.totalPayable.units());
     }
 
     void today_data()
@@ -121,10 +121,10 @@ private slots:
         QFETCH(bool, listed);
         // The other column of the booking lies outside the window, so only the one under test decides.
         if (List(list) == List::TakenToday)
-            AddBooking(1, u"2026-11-01 09:00:00|2026-11-20 10:00:00"_s, stamp);
+            addBooking(1, u"2026-11-01 09:00:00|2026-11-20 10:00:00"_s, stamp);
         else
-            AddBooking(1, u"2026-11-01 09:00:00|"_s + stamp, u"2026-10-01 10:00:00"_s);
-        const auto built = Build(List(list));
+            addBooking(1, u"2026-11-01 09:00:00|"_s + stamp, u"2026-10-01 10:00:00"_s);
+        const auto built = build(List(list));
         QVERIFY(built);
         QCOMPARE(built->rows.size(), listed ? 1 : 0);
         QCOMPARE(built->heading, u"04.12.2026"_s);

@@ -1,7 +1,7 @@
 #include "common/TestSupport.h"
-#include "outputs/frmWizardMailList.h"
-#include "outputs/frmWizardWebBook.h"
-#include "shell/MDIMain.h"
+#include "outputs/MailingListWizard.h"
+#include "outputs/WebBookWizard.h"
+#include "shell/MainWindow.h"
 
 // What the web booking and mailing-list wizards share: the welcome flag decides the first step and is written
 // only when its box changed; Back, Next and Finish; and the main window's items that open them.
@@ -9,14 +9,14 @@ class tst_StepWizard : public InstallTest
 {
     Q_OBJECT
 
-    std::unique_ptr<StepWizard> Open(const QString& kind)
+    std::unique_ptr<StepWizard> open(const QString& kind)
     {
         std::unique_ptr<StepWizard> wizard;
         if (kind == u"web")
-            wizard = std::make_unique<frmWizardWebBook>(m_install->services);
+            wizard = std::make_unique<WebBookWizard>(m_install->services);
         else
-            wizard = std::make_unique<frmWizardMailList>(m_install->services);
-        if (!ShowActive(*wizard))
+            wizard = std::make_unique<MailingListWizard>(m_install->services);
+        if (!showActive(*wizard))
             qWarning("the wizard did not become active");
         return wizard;
     }
@@ -50,50 +50,50 @@ private slots:
         QFETCH(QStringList, captions);
         const QString setting = kind == u"web" ? Settings::WebBookWelcome : Settings::MailListWelcome;
         if (!flag.isEmpty())
-            Registry::SetRegistryValue(setting, flag);
-        auto wizard = Open(kind);
-        auto* back = Control<QPushButton>(*wizard, "cmdBack");
-        auto* next = Control<QPushButton>(*wizard, "cmdNext");
-        auto* welcome = Control<QCheckBox>(*wizard, "chkWelcome");
-        QCOMPARE(wizard->CurrentStep(), flag == u"1" ? 1 : 0);
+            Registry::setRegistryValue(setting, flag);
+        auto wizard = open(kind);
+        auto* back = control<QPushButton>(*wizard, "cmdBack");
+        auto* next = control<QPushButton>(*wizard, "cmdNext");
+        auto* welcome = control<QCheckBox>(*wizard, "chkWelcome");
+        QCOMPARE(wizard->currentStep(), flag == u"1" ? 1 : 0);
         QCOMPARE(welcome->isChecked(), flag != u"1");
         // Back reaches the welcome step even when the wizard opened past it, and hides itself there.
-        if (wizard->CurrentStep() == 1) {
+        if (wizard->currentStep() == 1) {
             QVERIFY(back->isVisible());
-            Click(*wizard, "cmdBack");
+            click(*wizard, "cmdBack");
         }
-        QCOMPARE(wizard->CurrentStep(), 0);
+        QCOMPARE(wizard->currentStep(), 0);
         QVERIFY(back->isHidden());
-        QVERIFY(Control<QWidget>(*wizard, "fraStep0")->isVisible());
+        QVERIFY(control<QWidget>(*wizard, "fraStep0")->isVisible());
         if (toggle)
             welcome->setChecked(!welcome->isChecked());
-        QCOMPARE(Registry::GetRegistryValue(setting, u"absent"_s), flag.isEmpty() ? u"absent"_s : flag);
+        QCOMPARE(Registry::getRegistryValue(setting, u"absent"_s), flag.isEmpty() ? u"absent"_s : flag);
 
-        const QString list = m_install->Root() + u"/list.txt"_s;
+        const QString list = m_install->root() + u"/list.txt"_s;
         for (int step = 0; step < captions.size(); ++step) {
-            QCOMPARE(wizard->CurrentStep(), step);
+            QCOMPARE(wizard->currentStep(), step);
             QCOMPARE(wizard->windowTitle(), captions[step]);
             QCOMPARE(next->text(), step == captions.size() - 1 ? u"&Finish"_s : u"&Next"_s);
             if (step == 1)
                 QTRY_VERIFY(
-                    Control<QWidget>(*wizard, kind == u"web" ? "txtWebBookingEmail" : "txtFileName")->hasFocus());
-            if (kind == u"mail" && step == frmWizardMailList::FileName)
-                Type(*wizard, "txtFileName", list);
-            if (kind == u"web" && step == frmWizardWebBook::Email)
-                Type(*wizard, "txtWebBookingEmail", u"desk@harbour.example"_s);
+                    control<QWidget>(*wizard, kind == u"web" ? "txtWebBookingEmail" : "txtFileName")->hasFocus());
+            if (kind == u"mail" && step == MailingListWizard::FileName)
+                type(*wizard, "txtFileName", list);
+            if (kind == u"web" && step == WebBookWizard::Email)
+                type(*wizard, "txtWebBookingEmail", u"desk@harbour.example"_s);
             const bool cancel = stored == u"cancelled" && step == captions.size() - 1;
-            Click(*wizard, cancel ? "cmdCancel" : "cmdNext");
+            click(*wizard, cancel ? "cmdCancel" : "cmdNext");
         }
         QVERIFY(!wizard->isVisible());
         if (stored == u"cancelled") {
-            QCOMPARE(Registry::GetRegistryValue(setting, u"absent"_s), u"absent"_s);
+            QCOMPARE(Registry::getRegistryValue(setting, u"absent"_s), u"absent"_s);
             QVERIFY(!QFile::exists(list));
-            QCOMPARE(m_install->Text(u"SELECT WebBookingEmail FROM Settings"_s), QString());
-            QCOMPARE(m_install->EventLogText(), QString());
+            QCOMPARE(m_install->text(u"SELECT WebBookingEmail FROM Settings"_s), QString());
+            QCOMPARE(m_install->eventLogText(), QString());
             return;
         }
         QCOMPARE(wizard->result(), int(QDialog::Accepted));
-        QCOMPARE(Registry::GetRegistryValue(setting, u"absent"_s), stored);
+        QCOMPARE(Registry::getRegistryValue(setting, u"absent"_s), stored);
     }
 
     void mainWindowOpensTheWizards_data()
@@ -108,12 +108,12 @@ private slots:
     {
         QFETCH(QString, item);
         QFETCH(QString, window);
-        MDIMain main(m_install->services);
-        QVERIFY(ShowActive(main));
-        QAction* action = main.Item(item);
+        MainWindow main(m_install->services);
+        QVERIFY(showActive(main));
+        QAction* action = main.menuItem(item);
         QVERIFY(action && action->isEnabled());
         QString opened;
-        OnNextModal([&opened](QDialog* dialog) { opened = dialog->objectName(); });
+        onNextModal([&opened](QDialog* dialog) { opened = dialog->objectName(); });
         action->trigger();
         QCOMPARE(opened, window);
     }

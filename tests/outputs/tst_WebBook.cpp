@@ -2,8 +2,8 @@
 #include "core/Dialect.h"
 #include "outputs/WebBookPage.h"
 #include "outputs/WebBookSettings.h"
-#include "outputs/frmWizardWebBook.h"
-#include "shell/MDIMain.h"
+#include "outputs/WebBookWizard.h"
+#include "shell/MainWindow.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -15,28 +15,28 @@ class tst_WebBook : public InstallTest
 {
     Q_OBJECT
 
-    QString PagePath() const { return m_install->Root() + u"/page.html"_s; }
+    QString pagePath() const { return m_install->root() + u"/page.html"_s; }
 
-    std::unique_ptr<frmWizardWebBook> Open()
+    std::unique_ptr<WebBookWizard> open()
     {
-        auto wizard = std::make_unique<frmWizardWebBook>(m_install->services);
-        if (!ShowActive(*wizard))
+        auto wizard = std::make_unique<WebBookWizard>(m_install->services);
+        if (!showActive(*wizard))
             qWarning("the wizard did not become active");
         return wizard;
     }
-    static void Enter(frmWizardWebBook& wizard, const QString& email, int provider, const QString& custom)
+    static void enter(WebBookWizard& wizard, const QString& email, int provider, const QString& custom)
     {
-        Click(wizard, "cmdNext");
-        Type(wizard, "txtWebBookingEmail", email);
-        Click(wizard, "cmdNext");
-        Control<QComboBox>(wizard, "cboProvider")->setCurrentIndex(1);
-        Type(wizard, "txtCustomProvider", custom);
-        Control<QComboBox>(wizard, "cboProvider")->setCurrentIndex(provider);
-        Click(wizard, "cmdNext");
+        click(wizard, "cmdNext");
+        type(wizard, "txtWebBookingEmail", email);
+        click(wizard, "cmdNext");
+        control<QComboBox>(wizard, "cboProvider")->setCurrentIndex(1);
+        type(wizard, "txtCustomProvider", custom);
+        control<QComboBox>(wizard, "cboProvider")->setCurrentIndex(provider);
+        click(wizard, "cmdNext");
     }
 
     /// The page's charset, title, form and fields as Python's html.parser reads them.
-    static QStringList FormFields(const QString& path)
+    static QStringList formFields(const QString& path)
     {
         QProcess python;
         python.start(QStringLiteral(ZEM_PYTHON), {QStringLiteral(ZEM_FORM_FIELDS), path});
@@ -47,7 +47,7 @@ class tst_WebBook : public InstallTest
             lines << line.toString();
         return lines;
     }
-    static QStringList ExpectedFields(const QString& action, const QString& email)
+    static QStringList expectedFields(const QString& action, const QString& email)
     {
         QStringList days, months;
         for (int day = 1; day <= 31; ++day)
@@ -75,25 +75,25 @@ class tst_WebBook : public InstallTest
 private slots:
     void finishStoresEveryRowAndLogs()
     {
-        QVERIFY(m_install->Exec(u"INSERT INTO Settings (WebBookingEmail) VALUES ('second@row')"_s));
-        auto wizard = Open();
-        QCOMPARE(Control(*wizard, "txtWebBookingEmail")->text(), QString());
-        Enter(*wizard, u"o'brien@harbour.example"_s, 1, u"https://forms.example/mail?a=1&b='2'"_s);
+        QVERIFY(m_install->exec(u"INSERT INTO Settings (WebBookingEmail) VALUES ('second@row')"_s));
+        auto wizard = open();
+        QCOMPARE(control(*wizard, "txtWebBookingEmail")->text(), QString());
+        enter(*wizard, u"o'brien@harbour.example"_s, 1, u"https://forms.example/mail?a=1&b='2'"_s);
         m_install->messages.answers.enqueue(MsgResult::No);
-        Click(*wizard, "cmdNext");
+        click(*wizard, "cmdNext");
         QVERIFY(!wizard->isVisible());
-        const Dialect& dialect = Dialect::Of(m_install->Db());
+        const Dialect& dialect = Dialect::of(m_install->db());
         const QString row = u"WebBookingEmail || '|' || CAST(WebBookingProviderIndex AS TEXT) || '|' || "
                             u"WebBookingProviderCustom"_s;
-        QCOMPARE(m_install->Text(u"SELECT "_s + dialect.JoinTexts(row, u";"_s, dialect.InsertOrder({})) +
+        QCOMPARE(m_install->text(u"SELECT "_s + dialect.joinTexts(row, u";"_s, dialect.insertOrder({})) +
                                  u" FROM Settings"_s),
                  u"o'brien@harbour.example|1|https://forms.example/mail?a=1&b='2';"
                  u"o'brien@harbour.example|1|https://forms.example/mail?a=1&b='2'"_s);
-        QCOMPARE(m_install->EventLogText(),
-                 Entry(*m_install, modEventLog::SettingsModified,
+        QCOMPARE(m_install->eventLogText(),
+                 entry(*m_install, EventLog::SettingsModified,
                        u"Web Booking Email: 'o'brien@harbour.example', Web Booking Provider: Custom..., Web Booking "
                        u"Custom Provider: 'https://forms.example/mail?a=1&b='2''"_s));
-        QCOMPARE(m_install->messages.Said(),
+        QCOMPARE(m_install->messages.said(),
                  u"Web Booking Configuration Wizard: Would you like to create a booking web page now?"_s);
         QCOMPARE(m_install->files.calls.size(), 0);
     }
@@ -116,14 +116,14 @@ private slots:
         QFETCH(QString, endpointSetting);
         QFETCH(QString, action);
         if (!endpointSetting.isEmpty())
-            Registry::SetRegistryValue(Settings::WebBookFormMailUrl, endpointSetting);
+            Registry::setRegistryValue(Settings::WebBookFormMailUrl, endpointSetting);
         // Markup in the address must come back as the same text, not as markup.
         const QString email = u"bookings&co\"<b>@harbour.example"_s;
-        auto wizard = Open();
-        Enter(*wizard, email, provider, u"https://forms.example/cgi-bin/mail?to=desk&lang=en"_s);
+        auto wizard = open();
+        enter(*wizard, email, provider, u"https://forms.example/cgi-bin/mail?to=desk&lang=en"_s);
         m_install->messages.answers.enqueue(MsgResult::Yes);
-        m_install->files.answers.enqueue(PagePath());
-        Click(*wizard, "cmdNext");
+        m_install->files.answers.enqueue(pagePath());
+        click(*wizard, "cmdNext");
         QVERIFY(!wizard->isVisible());
 
         QCOMPARE(m_install->files.calls.size(), 1);
@@ -131,14 +131,14 @@ private slots:
         QCOMPARE(request.title, u"Save Web Book as..."_s);
         QVERIFY(request.save);
         QCOMPARE(request.defaultSuffix, u"html"_s);
-        QCOMPARE(FormFields(PagePath()), ExpectedFields(action, email));
+        QCOMPARE(formFields(pagePath()), expectedFields(action, email));
 
-        QFile page(PagePath());
+        QFile page(pagePath());
         QVERIFY(page.open(QIODevice::ReadOnly));
         const QByteArray bytes = page.readAll();
         QVERIFY(!bytes.contains("{ACTION}") && !bytes.contains("{YOUREMAIL}"));
         QProcess tidy;
-        tidy.start(u"tidy"_s, {u"-errors"_s, u"-quiet"_s, PagePath()});
+        tidy.start(u"tidy"_s, {u"-errors"_s, u"-quiet"_s, pagePath()});
         QVERIFY2(tidy.waitForFinished(30000), "tidy is missing: tools/ensure-packages.sh installs it");
         QCOMPARE(QString::fromUtf8(tidy.readAllStandardError()), QString());
         QCOMPARE(tidy.exitCode(), 0);
@@ -146,16 +146,16 @@ private slots:
 
     void emptySettingsTable()
     {
-        QVERIFY(m_install->Exec(u"DELETE FROM Settings"_s));
-        auto wizard = Open();
-        QCOMPARE(Control(*wizard, "txtWebBookingEmail")->text(), QString());
-        QCOMPARE(Control<QComboBox>(*wizard, "cboProvider")->currentText(), u"Response-o-Matic (default)"_s);
-        QCOMPARE(Control(*wizard, "txtCustomProvider")->text(), QString());
-        Enter(*wizard, u"a@b.example"_s, 0, QString());
-        Click(*wizard, "cmdNext");
+        QVERIFY(m_install->exec(u"DELETE FROM Settings"_s));
+        auto wizard = open();
+        QCOMPARE(control(*wizard, "txtWebBookingEmail")->text(), QString());
+        QCOMPARE(control<QComboBox>(*wizard, "cboProvider")->currentText(), u"Response-o-Matic (default)"_s);
+        QCOMPARE(control(*wizard, "txtCustomProvider")->text(), QString());
+        enter(*wizard, u"a@b.example"_s, 0, QString());
+        click(*wizard, "cmdNext");
         QVERIFY(!wizard->isVisible());
-        QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM Settings"_s), 0);
-        QVERIFY(m_install->EventLogText().contains(u"[Settings modified]\r\nWeb Booking Email: 'a@b.example'"_s));
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Settings"_s), 0);
+        QVERIFY(m_install->eventLogText().contains(u"[Settings modified]\r\nWeb Booking Email: 'a@b.example'"_s));
     }
 
     void createPageFromTheMenu_data()
@@ -181,48 +181,48 @@ private slots:
         QFETCH(QString, answer);
         QFETCH(QString, said);
         QFETCH(bool, written);
-        QVERIFY(m_install->Exec(u"UPDATE Settings SET WebBookingEmail = 'desk@harbour.example', "
+        QVERIFY(m_install->exec(u"UPDATE Settings SET WebBookingEmail = 'desk@harbour.example', "
                                 u"WebBookingProviderIndex = 0, WebBookingProviderCustom = NULL"_s));
         if (!setup.isEmpty())
-            QVERIFY(m_install->Exec(setup));
-        m_install->files.answers.enqueue(answer.isEmpty() ? QString() : m_install->Root() + u'/' + answer);
-        MDIMain main(m_install->services);
-        main.Item(u"mnuWebBookCreatePage"_s)->trigger();
+            QVERIFY(m_install->exec(setup));
+        m_install->files.answers.enqueue(answer.isEmpty() ? QString() : m_install->root() + u'/' + answer);
+        MainWindow main(m_install->services);
+        main.menuItem(u"mnuWebBookCreatePage"_s)->trigger();
         // The description after the line break is the system's own for a failed save.
-        const QString shown = m_install->messages.Said();
+        const QString shown = m_install->messages.said();
         QVERIFY2(said.isEmpty() ? shown.isEmpty() : shown.startsWith(said), qPrintable(shown));
-        QCOMPARE(QFile::exists(PagePath()), written);
+        QCOMPARE(QFile::exists(pagePath()), written);
         if (written)
-            QCOMPARE(FormFields(PagePath()).mid(2, 3),
+            QCOMPARE(formFields(pagePath()).mid(2, 3),
                      (QStringList{u"form post "_s + Settings::WebBookFormMailUrl.defaultValue,
                                   u"hidden your_email_address=desk@harbour.example"_s,
                                   u"hidden your_name=desk@harbour.example"_s}));
-        QCOMPARE(m_install->EventLogText(), QString());
+        QCOMPARE(m_install->eventLogText(), QString());
     }
 
     void missingTemplate()
     {
-        QVERIFY(!WebBookPage::Generate(m_install->services, u"x"_s, u"y"_s, u":/outputs/missing.html"_s));
-        QCOMPARE(m_install->messages.Said(), u"Error: Invalid HTML resource"_s);
+        QVERIFY(!WebBookPage::generate(m_install->services, u"x"_s, u"y"_s, u":/outputs/missing.html"_s));
+        QCOMPARE(m_install->messages.said(), u"Error: Invalid HTML resource"_s);
         QCOMPARE(m_install->files.calls.size(), 0);
     }
 
     void changedElsewhereIsNotOverwritten()
     {
-        auto wizard = Open();
-        Enter(*wizard, u"mine@harbour.example"_s, 0, QString());
-        QVERIFY(m_install->Exec(u"UPDATE Settings SET WebBookingEmail = 'other@harbour.example'"_s));
-        Click(*wizard, "cmdNext");
+        auto wizard = open();
+        enter(*wizard, u"mine@harbour.example"_s, 0, QString());
+        QVERIFY(m_install->exec(u"UPDATE Settings SET WebBookingEmail = 'other@harbour.example'"_s));
+        click(*wizard, "cmdNext");
         QVERIFY(wizard->isVisible());
-        QVERIFY2(m_install->messages.Said().contains(u"Booking email address: now 'other@harbour.example', was ''"_s),
-                 qPrintable(m_install->messages.Said()));
-        QCOMPARE(m_install->Text(u"SELECT WebBookingEmail FROM Settings"_s), u"other@harbour.example"_s);
-        QCOMPARE(m_install->EventLogText(), QString());
+        QVERIFY2(m_install->messages.said().contains(u"Booking email address: now 'other@harbour.example', was ''"_s),
+                 qPrintable(m_install->messages.said()));
+        QCOMPARE(m_install->text(u"SELECT WebBookingEmail FROM Settings"_s), u"other@harbour.example"_s);
+        QCOMPARE(m_install->eventLogText(), QString());
         // Told, the user may store their own entries over the other desk's.
-        Click(*wizard, "cmdNext");
+        click(*wizard, "cmdNext");
         QVERIFY(!wizard->isVisible());
-        QCOMPARE(m_install->Text(u"SELECT WebBookingEmail FROM Settings"_s), u"mine@harbour.example"_s);
-        QVERIFY(!m_install->EventLogText().isEmpty());
+        QCOMPARE(m_install->text(u"SELECT WebBookingEmail FROM Settings"_s), u"mine@harbour.example"_s);
+        QVERIFY(!m_install->eventLogText().isEmpty());
     }
 };
 

@@ -1,7 +1,7 @@
 #include "common/TestSupport.h"
 #include "core/ui/Twips.h"
 #include "people/CustomerSearch.h"
-#include "people/frmFindCustomer.h"
+#include "people/FindCustomerDialog.h"
 
 #include <QAbstractItemModelTester>
 
@@ -15,43 +15,43 @@ class tst_CustomerSearch : public InstallTest
     Q_OBJECT
     std::unique_ptr<CustomerSearchModel> m_model;
 
-    void Seed() override
+    void seed() override
     {
-        QVERIFY(m_install->Exec(
+        QVERIFY(m_install->exec(
             u"INSERT INTO Customer (ID, Name, Town, ClubMember) VALUES (1, 'Smith', 'London', 1), "
             u"(2, 'Smithson', 'Londonderry', 0), (3, 'Smyth', 'Barking, London', 1), (4, 'O''Neill', 'Lon', 0), "
             u"(5, '%Off', 'Poole', -1), (6, 'Ab_c', NULL, 0), (7, 'Łukasz', 'Ελευσίνα', 1), (8, 'smart', 'london', 1)"_s));
         // Every searched column holds its own text, so a box that searches the wrong column is caught.
-        QVERIFY(m_install->Exec(
+        QVERIFY(m_install->exec(
             u"INSERT INTO Customer (ID, Name, HouseName, Street, Area, Town, PostCode, TelNo, MobileNo, EmailAddress, "
             u"MembershipNo, Notes) VALUES (9, 'q0', 'q1', 'q2', 'q3', 'q4', 'q5', 'q6', 'q7', 'q8', 'q9', 'n')"_s));
         m_model = std::make_unique<CustomerSearchModel>();
-        QVERIFY(m_model->Load(m_install->Db()));
+        QVERIFY(m_model->load(m_install->db()));
     }
-    void TearDown() override { m_model.reset(); }
+    void tearDown() override { m_model.reset(); }
 
-    QList<int> Shown() const
+    QList<int> shown() const
     {
         QList<int> ids;
         for (int row = 0; row < m_model->rowCount(); ++row)
-            ids << m_model->IdAt(row);
+            ids << m_model->idAt(row);
         return ids;
     }
 
     /// Types into one box of the window and starts the search; the names found and the count.
-    static QString Search(frmFindCustomer& window, const char* box, const QString& text)
+    static QString search(FindCustomerDialog& window, const char* box, const QString& text)
     {
-        Control(window, box)->clear();
-        TypeKeys(Control(window, box), text);
-        Click(window, "cmdStart");
-        return Shown(window);
+        control(window, box)->clear();
+        typeKeys(control(window, box), text);
+        click(window, "cmdStart");
+        return shown(window);
     }
-    static QString Shown(frmFindCustomer& window)
+    static QString shown(FindCustomerDialog& window)
     {
         QStringList names;
-        for (int row = 0; row < window.Model()->rowCount(); ++row)
-            names << window.Model()->index(row, 1).data().toString();
-        return names.join(u',') + u'=' + Control<QLabel>(window, "lblTotalMatches")->text();
+        for (int row = 0; row < window.model()->rowCount(); ++row)
+            names << window.model()->index(row, 1).data().toString();
+        return names.join(u',') + u'=' + control<QLabel>(window, "lblTotalMatches")->text();
     }
 
 private slots:
@@ -89,8 +89,8 @@ private slots:
         criteria.texts[CustomerCriteria::Name] = name;
         criteria.texts[CustomerCriteria::Town] = town;
         criteria.club = club;
-        QCOMPARE(m_model->Apply(criteria), narrowed);
-        QCOMPARE(Shown(), ids);
+        QCOMPARE(m_model->apply(criteria), narrowed);
+        QCOMPARE(shown(), ids);
     }
 
     void eachBoxSearchesItsColumn()
@@ -98,48 +98,48 @@ private slots:
         for (int f = 0; f < CustomerCriteria::FieldCount; ++f) {
             CustomerCriteria criteria;
             criteria.texts[f] = u"Q%1"_s.arg(f);
-            QVERIFY(m_model->Apply(criteria));
-            QCOMPARE(Shown(), QList<int>{9});
+            QVERIFY(m_model->apply(criteria));
+            QCOMPARE(shown(), QList<int>{9});
             criteria.texts[f] = u"q%1"_s.arg((f + 1) % CustomerCriteria::FieldCount);
-            m_model->Apply(criteria);
-            QVERIFY2(Shown().isEmpty(), qPrintable(QString::number(f)));
+            m_model->apply(criteria);
+            QVERIFY2(shown().isEmpty(), qPrintable(QString::number(f)));
         }
     }
 
     void windowExampleSearch()
     {
-        frmFindCustomer window(m_install->services);
-        QVERIFY(window.Load());
+        FindCustomerDialog window(m_install->services);
+        QVERIFY(window.load());
         window.show();
-        QVERIFY(Control<QTableView>(window, "grdCustomer")->isColumnHidden(0));
-        QVERIFY(window.height() < Twips::ToPixelsY(7500, &window));
-        auto* club = Control<QCheckBox>(window, "chkClubMember");
+        QVERIFY(control<QTableView>(window, "grdCustomer")->isColumnHidden(0));
+        QVERIFY(window.height() < Twips::toPixelsY(7500, &window));
+        auto* club = control<QCheckBox>(window, "chkClubMember");
         QCOMPARE(club->checkState(), Qt::PartiallyChecked);
         club->click();
         QCOMPARE(club->checkState(), Qt::Checked);
-        Search(window, "txtTown", u"Lon"_s);
-        QCOMPARE(Search(window, "txtName", u"Sm"_s), u"Smith,smart=2"_s);
-        QCOMPARE(window.minimumSize(), QSize(Twips::ToPixelsX(9000, &window), Twips::ToPixelsY(7500, &window)));
-        QVERIFY(window.height() >= Twips::ToPixelsY(7500, &window));
+        search(window, "txtTown", u"Lon"_s);
+        QCOMPARE(search(window, "txtName", u"Sm"_s), u"Smith,smart=2"_s);
+        QCOMPARE(window.minimumSize(), QSize(Twips::toPixelsX(9000, &window), Twips::toPixelsY(7500, &window)));
+        QVERIFY(window.height() >= Twips::toPixelsY(7500, &window));
     }
 
     void windowLiteralPercentEmptySearchAndDelete()
     {
-        frmFindCustomer window(m_install->services);
-        QVERIFY(window.Load());
+        FindCustomerDialog window(m_install->services);
+        QVERIFY(window.load());
         window.show();
-        QCOMPARE(Search(window, "txtName", u"%"_s), u"%Off=1"_s);
+        QCOMPARE(search(window, "txtName", u"%"_s), u"%Off=1"_s);
         // Nothing asked: everyone, and the count keeps its text.
-        QCOMPARE(Search(window, "txtName", QString()), u"Smith,Smithson,Smyth,O'Neill,%Off,Ab_c,Łukasz,smart,q0=1"_s);
-        QCOMPARE(Search(window, "txtTown", u"London"_s), u"Smith,Smithson,smart=3"_s);
+        QCOMPARE(search(window, "txtName", QString()), u"Smith,Smithson,Smyth,O'Neill,%Off,Ab_c,Łukasz,smart,q0=1"_s);
+        QCOMPARE(search(window, "txtTown", u"London"_s), u"Smith,Smithson,smart=3"_s);
         m_install->messages.answers.enqueue(MsgResult::Yes);
-        Click(window, "cmdDeleteCustomer");
-        QCOMPARE(m_install->Int(u"SELECT COUNT(*) FROM Customer WHERE ID = 1"_s), 0);
-        QCOMPARE(Shown(window), u"Smithson,smart=2"_s);
-        QCOMPARE(window.Model()->index(1, CustomerSearchModel::ColClubMember).data().toString(), u"Yes"_s);
+        click(window, "cmdDeleteCustomer");
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Customer WHERE ID = 1"_s), 0);
+        QCOMPARE(shown(window), u"Smithson,smart=2"_s);
+        QCOMPARE(window.model()->index(1, CustomerSearchModel::ColClubMember).data().toString(), u"Yes"_s);
         // A search starts again from every customer loaded, less the one deleted.
-        QCOMPARE(Search(window, "txtTown", QString()), u"Smithson,Smyth,O'Neill,%Off,Ab_c,Łukasz,smart,q0=2"_s);
-        QCOMPARE(m_install->EventLogText(), QString()); // the search writes no event
+        QCOMPARE(search(window, "txtTown", QString()), u"Smithson,Smyth,O'Neill,%Off,Ab_c,Łukasz,smart,q0=2"_s);
+        QCOMPARE(m_install->eventLogText(), QString()); // the search writes no event
     }
 };
 

@@ -1,8 +1,8 @@
 #include "common/TestSupport.h"
 #include "core/InstallPaths.h"
 #include "core/RegionalSettings.h"
-#include "shell/fmCompany.h"
-#include "shell/frmRegionalSettings.h"
+#include "shell/CompanyDialog.h"
+#include "shell/RegionalSettingsDialog.h"
 
 #include <QTimeEdit>
 
@@ -11,31 +11,31 @@ class tst_Configuration : public InstallTest
 {
     Q_OBJECT
 
-    static QLineEdit* Field(const QWidget& window, int index) { return Control(window, u"txtFields%1"_s.arg(index)); }
+    static QLineEdit* field(const QWidget& window, int index) { return control(window, u"txtFields%1"_s.arg(index)); }
 
 private slots:
     void companyUpdateStoresAndRefreshRereads()
     {
         const QStringList before = QSqlDatabase::connectionNames();
         {
-            fmCompany window(m_install->services);
-            QVERIFY(ShowActive(window));
-            QCOMPARE(Control<QLabel>(window, "datPrimaryRS")->text(), u"Record: 1"_s);
-            QCOMPARE(Field(window, 10)->text(), u"Thank you for your custom."_s);
-            Type(Field(window, 1), u"Zem Harbour Ltd"_s);
-            Type(Field(window, 7), u"PL1 2AB"_s);
-            Type(window, "txtFields11", u"Deposits are not refundable."_s);
-            Click(window, "cmdUpdate");
+            CompanyDialog window(m_install->services);
+            QVERIFY(showActive(window));
+            QCOMPARE(control<QLabel>(window, "datPrimaryRS")->text(), u"Record: 1"_s);
+            QCOMPARE(field(window, 10)->text(), u"Thank you for your custom."_s);
+            type(field(window, 1), u"Zem Harbour Ltd"_s);
+            type(field(window, 7), u"PL1 2AB"_s);
+            type(window, "txtFields11", u"Deposits are not refundable."_s);
+            click(window, "cmdUpdate");
             QVERIFY(m_install->messages.calls.isEmpty());
-            QCOMPARE(m_install->Text(u"SELECT \"Company Name\" || '|' || Postcode || '|' || TermsandConditions "
+            QCOMPARE(m_install->text(u"SELECT \"Company Name\" || '|' || Postcode || '|' || TermsandConditions "
                                      u"FROM Company"_s),
                      u"Zem Harbour Ltd|PL1 2AB|Deposits are not refundable."_s);
 
             // A change made elsewhere shows after "&Refresh"; typing not yet updated is dropped.
-            QVERIFY(m_install->Exec(u"UPDATE Company SET Town = 'Plymouth'"_s));
-            Type(Field(window, 2), u"never saved"_s);
-            Click(window, "cmdRefresh");
-            QCOMPARE(QStringList({Field(window, 1)->text(), Field(window, 2)->text(), Field(window, 5)->text()}),
+            QVERIFY(m_install->exec(u"UPDATE Company SET Town = 'Plymouth'"_s));
+            type(field(window, 2), u"never saved"_s);
+            click(window, "cmdRefresh");
+            QCOMPARE(QStringList({field(window, 1)->text(), field(window, 2)->text(), field(window, 5)->text()}),
                      QStringList({u"Zem Harbour Ltd"_s, QString(), u"Plymouth"_s}));
         }
         // The window's own connection goes with it.
@@ -44,34 +44,34 @@ private slots:
 
     void companyRefusedUpdateIsReportedAndKeepsTheTyping()
     {
-        QVERIFY(m_install->FailOn(u"Company"_s, u"UPDATE"_s, u"company locked"_s));
-        fmCompany window(m_install->services);
-        QVERIFY(ShowActive(window));
-        Type(Field(window, 1), u"Marina Ltd"_s);
-        Click(window, "cmdUpdate");
+        QVERIFY(m_install->failOn(u"Company"_s, u"UPDATE"_s, u"company locked"_s));
+        CompanyDialog window(m_install->services);
+        QVERIFY(showActive(window));
+        type(field(window, 1), u"Marina Ltd"_s);
+        click(window, "cmdUpdate");
         QCOMPARE(m_install->messages.calls.size(), 1);
         const QString message = m_install->messages.calls[0].text;
         QVERIFY2(message.startsWith(u"Data error event hit err:"_s) && message.contains(u"company locked"_s),
                  qPrintable(message));
-        QCOMPARE(Field(window, 1)->text(), u"Marina Ltd"_s);
-        QCOMPARE(m_install->Text(u"SELECT \"Company Name\" FROM Company"_s), QString());
+        QCOMPARE(field(window, 1)->text(), u"Marina Ltd"_s);
+        QCOMPARE(m_install->text(u"SELECT \"Company Name\" FROM Company"_s), QString());
     }
 
     void regionalOkWithoutChangesWritesEveryValue()
     {
-        frmRegionalSettings window(m_install->services);
+        RegionalSettingsDialog window(m_install->services);
         window.show();
-        Click(window, "cmdOK");
+        click(window, "cmdOK");
         QVERIFY(!window.isVisible());
-        QCOMPARE(Registry::GetRegistryValue(Settings::PostCode), u"0"_s);
-        QCOMPARE(Registry::GetRegistryValue(Settings::CurrencySymbol), RegionalSettings::SystemCurrencySymbol());
-        QCOMPARE(Registry::GetRegistryValue(Settings::CheckInTime), u"09:00:00"_s);
-        QCOMPARE(Registry::GetRegistryValue(Settings::CheckoutTime), u"14:00:00"_s);
-        QCOMPARE(Registry::GetRegistryValue(Settings::ShowAdultsAndKids), u"1"_s);
-        QCOMPARE(Registry::GetRegistryValue(Settings::Traces), InstallPaths::DefaultTracesFolder());
-        const QString log = m_install->EventLogText();
+        QCOMPARE(Registry::getRegistryValue(Settings::PostCode), u"0"_s);
+        QCOMPARE(Registry::getRegistryValue(Settings::CurrencySymbol), RegionalSettings::systemCurrencySymbol());
+        QCOMPARE(Registry::getRegistryValue(Settings::CheckInTime), u"09:00:00"_s);
+        QCOMPARE(Registry::getRegistryValue(Settings::CheckoutTime), u"14:00:00"_s);
+        QCOMPARE(Registry::getRegistryValue(Settings::ShowAdultsAndKids), u"1"_s);
+        QCOMPARE(Registry::getRegistryValue(Settings::Traces), InstallPaths::defaultTracesFolder());
+        const QString log = m_install->eventLogText();
         QCOMPARE(log.count(u"[Regional settings modified]"_s), 1);
-        QVERIFY2(log.contains(u"\r\nPostcode: 0, Currency Symbol: "_s + RegionalSettings::SystemCurrencySymbol() +
+        QVERIFY2(log.contains(u"\r\nPostcode: 0, Currency Symbol: "_s + RegionalSettings::systemCurrencySymbol() +
                               u", Check in time: 09:00:00, Check out time: 14:00:00\r\n"_s),
                  qPrintable(log));
     }
@@ -79,9 +79,9 @@ private slots:
     void enterMovesOnFromEveryKindOfBox()
     {
         // The time boxes hand Enter to their own inner line edit; it must still move on.
-        frmRegionalSettings window(m_install->services);
-        QVERIFY(ShowActive(window));
-        Control<QComboBox>(window, "cboPostCode")->setFocus();
+        RegionalSettingsDialog window(m_install->services);
+        QVERIFY(showActive(window));
+        control<QComboBox>(window, "cboPostCode")->setFocus();
         QStringList visited;
         for (int i = 0; i < 4; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
@@ -95,34 +95,34 @@ private slots:
     void regionalCancelWritesNothingOkStoresTheChanges()
     {
         {
-            frmRegionalSettings window(m_install->services);
+            RegionalSettingsDialog window(m_install->services);
             window.show();
-            Control<QComboBox>(window, "cboPostCode")->setCurrentIndex(1);
-            Click(window, "cmdCancel");
-            QCOMPARE(Registry::GetRegistryValue(Settings::PostCode, u"unset"_s), u"unset"_s);
-            QVERIFY(!m_install->EventLogText().contains(u"Regional"_s));
+            control<QComboBox>(window, "cboPostCode")->setCurrentIndex(1);
+            click(window, "cmdCancel");
+            QCOMPARE(Registry::getRegistryValue(Settings::PostCode, u"unset"_s), u"unset"_s);
+            QVERIFY(!m_install->eventLogText().contains(u"Regional"_s));
         }
         {
-            frmRegionalSettings window(m_install->services);
-            QVERIFY(ShowActive(window));
-            Control<QComboBox>(window, "cboPostCode")->setCurrentIndex(1);
-            auto* symbol = Control(window, "txtCurrencySymbol");
+            RegionalSettingsDialog window(m_install->services);
+            QVERIFY(showActive(window));
+            control<QComboBox>(window, "cboPostCode")->setCurrentIndex(1);
+            auto* symbol = control(window, "txtCurrencySymbol");
             symbol->setFocus();
-            Type(symbol, u"€"_s);
+            type(symbol, u"€"_s);
             QTest::keyClick(symbol, Qt::Key_Return); // Enter moves on, it does not press OK
             QVERIFY(window.isVisible());
-            QVERIFY(Control<QTimeEdit>(window, "dtpCheckInTime")->hasFocus());
-            Control<QTimeEdit>(window, "dtpCheckInTime")->setTime(QTime(10, 30));
-            Control<QCheckBox>(window, "chkShowKidsAdults")->setChecked(false);
-            Click(window, "cmdOK");
+            QVERIFY(control<QTimeEdit>(window, "dtpCheckInTime")->hasFocus());
+            control<QTimeEdit>(window, "dtpCheckInTime")->setTime(QTime(10, 30));
+            control<QCheckBox>(window, "chkShowKidsAdults")->setChecked(false);
+            click(window, "cmdOK");
         }
-        QVERIFY(m_install->EventLogText().contains(
+        QVERIFY(m_install->eventLogText().contains(
             u"Postcode: 1, Currency Symbol: €, Check in time: 10:30:00, Check out time: 14:00:00"_s));
-        frmRegionalSettings again(m_install->services);
-        QCOMPARE(Control<QComboBox>(again, "cboPostCode")->currentText(), u"Zip Code"_s);
-        QCOMPARE(Control(again, "txtCurrencySymbol")->text(), u"€"_s);
-        QCOMPARE(Control<QTimeEdit>(again, "dtpCheckInTime")->time(), QTime(10, 30));
-        QVERIFY(!Control<QCheckBox>(again, "chkShowKidsAdults")->isChecked());
+        RegionalSettingsDialog again(m_install->services);
+        QCOMPARE(control<QComboBox>(again, "cboPostCode")->currentText(), u"Zip Code"_s);
+        QCOMPARE(control(again, "txtCurrencySymbol")->text(), u"€"_s);
+        QCOMPARE(control<QTimeEdit>(again, "dtpCheckInTime")->time(), QTime(10, 30));
+        QVERIFY(!control<QCheckBox>(again, "chkShowKidsAdults")->isChecked());
     }
 
     void regionalValuesAreReadForgivingly_data()
@@ -137,12 +137,12 @@ private slots:
     {
         QFETCH(QString, stored);
         QFETCH(QTime, time);
-        Registry::SetRegistryValue(Settings::CheckInTime, stored);
-        Registry::SetRegistryValue(Settings::CurrencySymbol, u"0"_s);
-        Registry::SetRegistryValue(Settings::PostCode, u"7"_s);
-        const RegionalSettings values = RegionalSettings::Load();
+        Registry::setRegistryValue(Settings::CheckInTime, stored);
+        Registry::setRegistryValue(Settings::CurrencySymbol, u"0"_s);
+        Registry::setRegistryValue(Settings::PostCode, u"7"_s);
+        const RegionalSettings values = RegionalSettings::load();
         QCOMPARE(values.checkInTime, time);
-        QCOMPARE(values.currencySymbol, RegionalSettings::SystemCurrencySymbol());
+        QCOMPARE(values.currencySymbol, RegionalSettings::systemCurrencySymbol());
         QCOMPARE(values.postCodeIndex, 1);
     }
 };

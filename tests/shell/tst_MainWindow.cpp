@@ -1,8 +1,8 @@
 #include "common/TestSupport.h"
 #include "core/ui/FocusNextControl.h"
 #include "core/ui/QtSeams.h"
-#include "shell/MDIMain.h"
-#include "shell/cTextBoxEdit.h"
+#include "shell/EditActions.h"
+#include "shell/MainWindow.h"
 
 #include <QClipboard>
 #include <QMdiArea>
@@ -24,8 +24,8 @@ public:
         layout->addWidget(line);
         layout->addWidget(text);
     }
-    void Activated() override { ++activations; }
-    bool MaximiseOnActivate() const override { return maximise; }
+    void activated() override { ++activations; }
+    bool maximiseOnActivate() const override { return maximise; }
 
     QLineEdit* line = new QLineEdit(this);
     QPlainTextEdit* text = new QPlainTextEdit(this);
@@ -38,33 +38,33 @@ public:
 class tst_MainWindow : public InstallTest
 {
     Q_OBJECT
-    std::unique_ptr<MDIMain> m_window;
+    std::unique_ptr<MainWindow> m_window;
 
-    QAction* Item(const char* name) const { return Control<QAction>(*m_window, name); }
+    QAction* menuItem(const char* name) const { return control<QAction>(*m_window, name); }
 
     /// The enabled state of Undo, Cut, Copy, Paste, Clear and Select All after the Edit menu opens.
-    QString EditState() const
+    QString editState() const
     {
         emit m_window->findChild<QMenu*>(u"mnuEdit"_s)->aboutToShow();
         QString state;
         for (int index : {0, 2, 3, 4, 6, 7})
-            state += m_window->Item(u"mnuEditAction%1"_s.arg(index))->isEnabled() ? u'1' : u'0';
+            state += m_window->menuItem(u"mnuEditAction%1"_s.arg(index))->isEnabled() ? u'1' : u'0';
         return state;
     }
 
-    TestChild* OpenChild(bool maximise = false)
+    TestChild* openChild(bool maximise = false)
     {
         auto* child = new TestChild(maximise);
-        m_window->ShowChild(child);
+        m_window->showChild(child);
         return child;
     }
 
-    void Seed() override
+    void seed() override
     {
-        m_window = std::make_unique<MDIMain>(m_install->services);
-        QVERIFY(ShowActive(*m_window));
+        m_window = std::make_unique<MainWindow>(m_install->services);
+        QVERIFY(showActive(*m_window));
     }
-    void TearDown() override { m_window.reset(); }
+    void tearDown() override { m_window.reset(); }
 
 private slots:
     void menuItems_data()
@@ -89,7 +89,7 @@ private slots:
         QFETCH(QString, caption);
         QFETCH(QString, shortcut);
         QFETCH(bool, enabled);
-        QAction* item = Item(QTest::currentDataTag());
+        QAction* item = menuItem(QTest::currentDataTag());
         QCOMPARE(item->text(), caption);
         QCOMPARE(item->shortcut().toString(), shortcut);
         QCOMPARE(item->isEnabled(), enabled);
@@ -101,14 +101,14 @@ private slots:
         for (const char* name : {"mnuFileBackupDB", "mnuFileRestoreDB", "mnuFileDayEndTrace", "mnuFileTracesView",
                                  "mnuFileExit", "mnuBookingsSlipNotes", "mnuconfigcompany", "mnuConfigRegionalSettings",
                                  "mnuConfigWizard", "mnuHelpSupport", "mnuHelpAbout"})
-            QVERIFY2(Item(name)->isEnabled() && Item(name)->isVisible(), name);
+            QVERIFY2(menuItem(name)->isEnabled() && menuItem(name)->isVisible(), name);
     }
 
     void toolbarButtonsFollowTheirItems()
     {
-        QAction* reports = Item("tbrReports");
-        QAction* find = Item("tbrFind");
-        QAction* item = Item("mnuBookingsReport");
+        QAction* reports = menuItem("tbrReports");
+        QAction* find = menuItem("tbrFind");
+        QAction* item = menuItem("mnuBookingsReport");
         item->setEnabled(false);
         QVERIFY(!reports->isEnabled());
         item->setEnabled(true);
@@ -125,29 +125,29 @@ private slots:
             dialog->reject();
         };
         QVERIFY(find->isEnabled());
-        QVERIFY(Item("tbrFindReservation")->isEnabled());
-        OnNextModal(closeSearch);
+        QVERIFY(menuItem("tbrFindReservation")->isEnabled());
+        onNextModal(closeSearch);
         find->trigger();
         QApplication::processEvents();
         QCOMPARE(searched, QStringList());
-        OnNextModal(closeSearch);
-        Item("tbrFindReservation")->trigger();
+        onNextModal(closeSearch);
+        menuItem("tbrFindReservation")->trigger();
         QCOMPARE(searched, QStringList{u"frmFindBooking"_s});
     }
 
     void childWindowsAreActivatedAndMaximised()
     {
-        TestChild* form = OpenChild(false);
+        TestChild* form = openChild(false);
         QTRY_COMPARE(form->activations, 1);
         QVERIFY(!qobject_cast<QMdiSubWindow*>(form->parentWidget())->isMaximized());
 
-        TestChild* list = OpenChild(true);
+        TestChild* list = openChild(true);
         QTRY_COMPARE(list->activations, 1);
         QVERIFY(qobject_cast<QMdiSubWindow*>(list->parentWidget())->isMaximized());
-        QCOMPARE(m_window->FindChild(u"TestChild"_s), form);
-        QVERIFY(!m_window->FindChild(u"frmReports"_s));
+        QCOMPARE(m_window->findWindow(u"TestChild"_s), form);
+        QVERIFY(!m_window->findWindow(u"frmReports"_s));
 
-        m_window->MdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(form->parentWidget()));
+        m_window->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(form->parentWidget()));
         QTRY_COMPARE(form->activations, 2);
         // Coming back from a dialog is not a new activation; a refresh asked for is.
         {
@@ -157,54 +157,54 @@ private slots:
         }
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
         QCOMPARE(form->activations, 2);
-        m_window->RefreshActiveChild();
+        m_window->refreshActiveChild();
         QCOMPARE(form->activations, 3);
         QCOMPARE(list->activations, 1);
 
-        m_window->ShowChild(list); // shown again: brought forward, not wrapped twice
-        QCOMPARE(m_window->MdiArea()->subWindowList().size(), 2);
-        QCOMPARE(m_window->MdiArea()->activeSubWindow()->widget(), list);
+        m_window->showChild(list); // shown again: brought forward, not wrapped twice
+        QCOMPARE(m_window->mdiArea()->subWindowList().size(), 2);
+        QCOMPARE(m_window->mdiArea()->activeSubWindow()->widget(), list);
 
         // A child that deletes itself takes its frame along.
         delete form;
-        QTRY_COMPARE(m_window->MdiArea()->subWindowList().size(), 1);
+        QTRY_COMPARE(m_window->mdiArea()->subWindowList().size(), 1);
     }
 
     void editMenuFollowsTheFocusedBox()
     {
-        QCOMPARE(EditState(), u"000000"_s); // no child window
+        QCOMPARE(editState(), u"000000"_s); // no child window
 
-        TestChild* child = OpenChild();
+        TestChild* child = openChild();
         QApplication::clipboard()->clear();
         child->line->setFocus();
-        QCOMPARE(EditState(), u"000001"_s); // empty box, empty clipboard: only Select All
+        QCOMPARE(editState(), u"000001"_s); // empty box, empty clipboard: only Select All
 
         child->line->setReadOnly(true);
         child->line->setText(u"Harbour"_s);
         child->line->selectAll();
-        QCOMPARE(EditState(), u"001001"_s); // read-only with a selection: Copy, no Cut or Clear
+        QCOMPARE(editState(), u"001001"_s); // read-only with a selection: Copy, no Cut or Clear
 
         child->text->setFocus();
         QTest::keyClicks(child->text, u"Berth 12"_s);
         child->text->selectAll();
-        QCOMPARE(EditState(), u"111011"_s);
+        QCOMPARE(editState(), u"111011"_s);
 
-        Item("mnuEditAction3")->trigger(); // Copy
+        menuItem("mnuEditAction3")->trigger(); // Copy
         QCOMPARE(QApplication::clipboard()->text(), u"Berth 12"_s);
-        QCOMPARE(EditState(), u"111111"_s);
-        Item("mnuEditAction6")->trigger(); // Clear leaves nothing to undo
+        QCOMPARE(editState(), u"111111"_s);
+        menuItem("mnuEditAction6")->trigger(); // Clear leaves nothing to undo
         QCOMPARE(child->text->toPlainText(), QString());
-        QCOMPARE(EditState(), u"000101"_s);
-        Item("mnuEditAction4")->trigger(); // Paste
+        QCOMPARE(editState(), u"000101"_s);
+        menuItem("mnuEditAction4")->trigger(); // Paste
         QCOMPARE(child->text->toPlainText(), u"Berth 12"_s);
     }
 
     void enterMovesToTheNextFieldAndWraps()
     {
-        TestChild* child = OpenChild();
+        TestChild* child = openChild();
         auto* second = new QLineEdit(child);
         child->layout()->addWidget(second);
-        FocusNextControl::Install(child);
+        FocusNextControl::install(child);
         QWidget::setTabOrder(child->line, second);
         QWidget::setTabOrder(second, child->text);
         QTRY_VERIFY(second->isVisible());
@@ -255,17 +255,17 @@ private slots:
                 QTest::keyClick(box, Qt::Key_Return);
         });
         QtMessageBox messages;
-        QCOMPARE(int(messages.Show(u"Are you sure to delete this item?"_s, u"Confirm deletion"_s, MsgIcon::None,
+        QCOMPARE(int(messages.show(u"Are you sure to delete this item?"_s, u"Confirm deletion"_s, MsgIcon::None,
                                    MsgButtons(buttons))),
                  enterAnswers);
     }
 
     void onlineSupportOpensTheSupportAddress()
     {
-        Item("mnuHelpSupport")->trigger();
-        Registry::SetRegistryValue(Settings::SupportUrl, u"https://support.example.org/harbour"_s);
+        menuItem("mnuHelpSupport")->trigger();
+        Registry::setRegistryValue(Settings::SupportUrl, u"https://support.example.org/harbour"_s);
         m_install->desktop.accept = false; // no browser: nothing is said
-        Item("mnuHelpSupport")->trigger();
+        menuItem("mnuHelpSupport")->trigger();
         QCOMPARE(m_install->desktop.opened.size(), 2);
         QCOMPARE(m_install->desktop.opened[0].scheme(), u"https"_s);
         QCOMPARE(m_install->desktop.opened[1], QUrl(u"https://support.example.org/harbour"_s));
@@ -274,13 +274,13 @@ private slots:
 
     void closingWritesEventOneAndKeepsTheLayout()
     {
-        OpenChild();
+        openChild();
         m_window->resize(800, 600);
         QVERIFY(m_window->close());
-        QCOMPARE(m_install->EventLogText().split(u"\r\n"_s).mid(1, 2),
+        QCOMPARE(m_install->eventLogText().split(u"\r\n"_s).mid(1, 2),
                  QStringList({u"[Application closed]"_s, QString(32, u'-')}));
 
-        MDIMain again(m_install->services);
+        MainWindow again(m_install->services);
         QCOMPARE(again.size(), QSize(800, 600));
     }
 
@@ -301,48 +301,48 @@ private slots:
             box = std::make_unique<QPlainTextEdit>();
         else
             box = std::make_unique<QTextEdit>();
-        QVERIFY(cTextBoxEdit::IsTextBox(box.get()));
-        cTextBoxEdit edit;
-        edit.SetTextBox(box.get());
+        QVERIFY(EditActions::isTextBox(box.get()));
+        EditActions edit;
+        edit.setTextBox(box.get());
         QTest::keyClicks(box.get(), u"Pontoon"_s);
         const auto text = [&] { return box->property(kind == u"line"_s ? "text" : "plainText").toString(); };
 
-        edit.ReplaceSelection(u"x"_s, true); // no selection: nothing happens
+        edit.replaceSelection(u"x"_s, true); // no selection: nothing happens
         QCOMPARE(text(), u"Pontoon"_s);
-        edit.SelectAll();
-        QVERIFY(edit.CanCut() && edit.CanCopy());
-        edit.ReplaceSelection(u"Slip"_s, true);
+        edit.selectAll();
+        QVERIFY(edit.canCut() && edit.canCopy());
+        edit.replaceSelection(u"Slip"_s, true);
         QCOMPARE(text(), u"Slip"_s);
-        QVERIFY(edit.CanUndo());
-        edit.Undo();
+        QVERIFY(edit.canUndo());
+        edit.undo();
         QCOMPARE(text(), u"Pontoon"_s);
 
-        edit.SelectAll();
-        edit.Delete();
+        edit.selectAll();
+        edit.deleteSelection();
         QCOMPARE(text(), QString());
-        QVERIFY(!edit.CanUndo());
+        QVERIFY(!edit.canUndo());
     }
 
     void readOnlyBoxRefusesChangesAndAGoneBoxIsForgotten()
     {
-        cTextBoxEdit edit;
+        EditActions edit;
         {
             QLineEdit box(u"Mooring 4"_s);
             box.setReadOnly(true);
             box.selectAll();
-            edit.SetTextBox(&box);
+            edit.setTextBox(&box);
             QApplication::clipboard()->setText(u"pasted"_s);
-            QVERIFY(edit.CanPaste());
-            edit.Cut();
-            edit.Paste();
-            edit.Delete();
+            QVERIFY(edit.canPaste());
+            edit.cut();
+            edit.paste();
+            edit.deleteSelection();
             QCOMPARE(box.text(), u"Mooring 4"_s);
-            edit.Copy();
+            edit.copy();
             QCOMPARE(QApplication::clipboard()->text(), u"Mooring 4"_s);
         }
-        QVERIFY(!edit.TextBox());
-        QVERIFY(!edit.CanCopy() && !edit.CanPaste() && !edit.CanUndo());
-        edit.SelectAll(); // does nothing, and does not crash
+        QVERIFY(!edit.textBox());
+        QVERIFY(!edit.canCopy() && !edit.canPaste() && !edit.canUndo());
+        edit.selectAll(); // does nothing, and does not crash
     }
 };
 

@@ -2,11 +2,11 @@
 #include "core/Database.h"
 #include "core/InstallPaths.h"
 #include "core/SqlHelpers.h"
-#include "shell/MDIMain.h"
-#include "shell/frmAbout.h"
-#include "shell/frmTipOfTheDay.h"
-#include "shell/frmViewEventLog.h"
-#include "shell/modMain.h"
+#include "shell/AboutDialog.h"
+#include "shell/EventLogViewer.h"
+#include "shell/MainWindow.h"
+#include "shell/Startup.h"
+#include "shell/TipOfTheDayDialog.h"
 
 // Start-up on the installation's database and the small windows around it: the tip of the day, the about box and
 // the trace viewer.
@@ -14,36 +14,36 @@ class tst_StartUp : public InstallTest
 {
     Q_OBJECT
 
-    static void WriteTips(const QByteArray& content)
+    static void writeTips(const QByteArray& content)
     {
-        QFile file(InstallPaths::AppDir() + u"/TipOfTheDay.txt"_s);
+        QFile file(InstallPaths::appDir() + u"/TipOfTheDay.txt"_s);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
     }
-    static QString NextTip() { return Registry::GetRegistryValue(Settings::NextTip, u"unset"_s); }
-    static QString TipShown(QWidget* window) { return Control<QPlainTextEdit>(*window, "txtTip")->toPlainText(); }
+    static QString storedNextTip() { return Registry::getRegistryValue(Settings::NextTip, u"unset"_s); }
+    static QString tipShown(QWidget* window) { return control<QPlainTextEdit>(*window, "txtTip")->toPlainText(); }
 
 private slots:
     void databaseWithAMissingColumnIsRefused()
     {
-        QVERIFY(m_install->Exec(u"ALTER TABLE Booking DROP COLUMN GuestConfirmationNumber"_s));
-        QVERIFY(!modMain::Main(m_install->services, 0, modMain::TipMode::Open));
-        QCOMPARE(m_install->messages.Said(), MDIMain::Caption() + u": DB Connection Error"_s);
-        QFile log(m_install->Root() + u"/bin/message.log"_s);
+        QVERIFY(m_install->exec(u"ALTER TABLE Booking DROP COLUMN GuestConfirmationNumber"_s));
+        QVERIFY(!Startup::main(m_install->services, 0, Startup::TipMode::Open));
+        QCOMPARE(m_install->messages.said(), MainWindow::caption() + u": DB Connection Error"_s);
+        QFile log(m_install->root() + u"/bin/message.log"_s);
         QVERIFY(log.open(QIODevice::ReadOnly));
         QVERIFY(log.readAll().contains("missing column Booking.GuestConfirmationNumber"));
     }
 
     void startAndExitWriteTheirEvents()
     {
-        auto window = modMain::Main(m_install->services, 0, modMain::TipMode::Open);
+        auto window = Startup::main(m_install->services, 0, Startup::TipMode::Open);
         QVERIFY(window && window->isVisible());
-        QCOMPARE(modEventLog::LogPath(), m_install->TracesFolder() + u"04122026/events.Log"_s);
-        QCOMPARE(m_install->EventLogText().split(u"\r\n"_s).value(1), u"[Application started]"_s);
+        QCOMPARE(EventLog::logPath(), m_install->tracesFolder() + u"04122026/events.Log"_s);
+        QCOMPARE(m_install->eventLogText().split(u"\r\n"_s).value(1), u"[Application started]"_s);
 
-        Control<QAction>(*window, "mnuFileExit")->trigger();
+        control<QAction>(*window, "mnuFileExit")->trigger();
         QVERIFY(!window->isVisible());
-        QCOMPARE(m_install->EventLogText().split(u"\r\n"_s).value(4), u"[Application closed]"_s);
-        QCOMPARE(m_install->EventLogText().count(u"[Application closed]"_s), 1);
+        QCOMPARE(m_install->eventLogText().split(u"\r\n"_s).value(4), u"[Application closed]"_s);
+        QCOMPARE(m_install->eventLogText().count(u"[Application closed]"_s), 1);
     }
 
     void tipOfTheDayFollowsItsSetting_data()
@@ -58,32 +58,32 @@ private slots:
     {
         QFETCH(QString, setting);
         QFETCH(bool, shown);
-        WriteTips("Book several berths at once.\n");
+        writeTips("Book several berths at once.\n");
         if (!setting.isEmpty())
-            Registry::SetRegistryValue(Settings::ShowTipAtStartup, setting);
-        auto window = modMain::Main(m_install->services, 0, modMain::TipMode::Open);
+            Registry::setRegistryValue(Settings::ShowTipAtStartup, setting);
+        auto window = Startup::main(m_install->services, 0, Startup::TipMode::Open);
         QVERIFY(window);
-        auto* tip = window->findChild<frmTipOfTheDay*>();
+        auto* tip = window->findChild<TipOfTheDayDialog*>();
         QCOMPARE(tip != nullptr, shown);
-        QVERIFY(!tip || (tip->isVisible() && TipShown(tip) == u"Book several berths at once."_s));
+        QVERIFY(!tip || (tip->isVisible() && tipShown(tip) == u"Book several berths at once."_s));
     }
 
     void tipsCycleThroughTheFile()
     {
-        WriteTips("First tip\r\nSecond tip\r\nThird tip\r\n");
-        QPointer<frmTipOfTheDay> window = frmTipOfTheDay::Open(nullptr);
+        writeTips("First tip\r\nSecond tip\r\nThird tip\r\n");
+        QPointer<TipOfTheDayDialog> window = TipOfTheDayDialog::openWithoutWaiting(nullptr);
         QVERIFY(window && window->isVisible());
-        QCOMPARE(TipShown(window) + NextTip(), u"First tip1"_s);
+        QCOMPARE(tipShown(window) + storedNextTip(), u"First tip1"_s);
         for (const QString& expected : {u"Second tip2"_s, u"Third tip0"_s, u"First tip1"_s}) {
-            Click(*window, "cmdNextTip");
-            QCOMPARE(TipShown(window) + NextTip(), expected);
+            click(*window, "cmdNextTip");
+            QCOMPARE(tipShown(window) + storedNextTip(), expected);
         }
         // Unticking the box and OK: no tip at the next start-up.
-        auto* show = Control<QCheckBox>(*window, "chkShowTipsAtStartup");
+        auto* show = control<QCheckBox>(*window, "chkShowTipsAtStartup");
         QVERIFY(show->isChecked());
         show->setChecked(false);
-        Click(*window, "cmdOK");
-        QCOMPARE(Registry::GetRegistryValue(Settings::ShowTipAtStartup), u"1"_s);
+        click(*window, "cmdOK");
+        QCOMPARE(Registry::getRegistryValue(Settings::ShowTipAtStartup), u"1"_s);
         QTRY_VERIFY(!window);
     }
 
@@ -101,52 +101,52 @@ private slots:
         QFETCH(QByteArray, content);
         QFETCH(QString, nextTip);
         if (content != "-")
-            WriteTips(content);
-        Registry::SetRegistryValue(Settings::NextTip, nextTip);
-        QVERIFY(!frmTipOfTheDay::Open(nullptr));
-        QCOMPARE(NextTip(), nextTip);
+            writeTips(content);
+        Registry::setRegistryValue(Settings::NextTip, nextTip);
+        QVERIFY(!TipOfTheDayDialog::openWithoutWaiting(nullptr));
+        QCOMPARE(storedNextTip(), nextTip);
     }
 
     void tipsFileGoingAwayClosesAnOpenWindow()
     {
-        WriteTips("One\nTwo\n");
-        QPointer<frmTipOfTheDay> window = frmTipOfTheDay::Open(nullptr);
+        writeTips("One\nTwo\n");
+        QPointer<TipOfTheDayDialog> window = TipOfTheDayDialog::openWithoutWaiting(nullptr);
         QVERIFY(window);
-        QVERIFY(QFile::remove(InstallPaths::AppDir() + u"/TipOfTheDay.txt"_s));
-        Click(*window, "cmdNextTip");
+        QVERIFY(QFile::remove(InstallPaths::appDir() + u"/TipOfTheDay.txt"_s));
+        click(*window, "cmdNextTip");
         QTRY_VERIFY(!window);
-        QCOMPARE(NextTip(), u"1"_s);
+        QCOMPARE(storedNextTip(), u"1"_s);
     }
 
     void aboutBoxReportsNoSystemInfo()
     {
-        if (!frmAbout::SystemInfoProgram().isEmpty())
+        if (!AboutDialog::systemInfoProgram().isEmpty())
             QSKIP("this machine has a system-information program");
-        frmAbout about(m_install->services);
+        AboutDialog about(m_install->services);
         about.show();
-        Click(about, "cmdSystemInfo");
-        QCOMPARE(m_install->messages.Said(),
-                 modFunctions::ProductTitle() + u": System Information Is Unavailable At This Time"_s);
+        click(about, "cmdSystemInfo");
+        QCOMPARE(m_install->messages.said(),
+                 modFunctions::productTitle() + u": System Information Is Unavailable At This Time"_s);
     }
 
     void traceViewer()
     {
-        const QString path = m_install->TracesFolder() + u"sample.log"_s;
+        const QString path = m_install->tracesFolder() + u"sample.log"_s;
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("[x]\r\n[Customer added]\r\n");
         file.close();
-        frmViewEventLog viewer;
-        QVERIFY(viewer.Load(path));
-        auto* text = Control<QPlainTextEdit>(viewer, "txtEvent");
+        EventLogViewer viewer;
+        QVERIFY(viewer.load(path));
+        auto* text = control<QPlainTextEdit>(viewer, "txtEvent");
         QCOMPARE(text->toPlainText(), u"[x]\n[Customer added]\n"_s);
         QVERIFY(text->isReadOnly());
 
         // Cancelling the file dialog shows nothing; the dialog starts in the traces folder on log files.
-        frmViewEventLog::Display(m_install->services, nullptr);
+        EventLogViewer::display(m_install->services, nullptr);
         QCOMPARE(m_install->files.calls.size(), 1);
         QCOMPARE(m_install->files.calls[0].title, u"Open Trace Log File"_s);
-        QCOMPARE(m_install->files.calls[0].folder, Settings::TracesFolder());
+        QCOMPARE(m_install->files.calls[0].folder, Settings::tracesFolder());
     }
 };
 

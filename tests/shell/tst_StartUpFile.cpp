@@ -1,7 +1,7 @@
 #include "common/TestSupport.h"
 #include "core/Database.h"
-#include "shell/MDIMain.h"
-#include "shell/modMain.h"
+#include "shell/MainWindow.h"
+#include "shell/Startup.h"
 
 #include <QUrl>
 
@@ -10,10 +10,10 @@ class tst_StartUpFile : public InstallTest
 {
     Q_OBJECT
 
-    void CreateDatabase()
+    void createDatabase()
     {
         QString error;
-        QVERIFY2(Database::CreateDatabase(m_install->DatabasePath(), &error), qPrintable(error));
+        QVERIFY2(Database::createDatabase(m_install->databasePath(), &error), qPrintable(error));
     }
 
 public:
@@ -22,46 +22,46 @@ public:
 private slots:
     void missingDatabaseEndsWithAMessage()
     {
-        QVERIFY(!modMain::Main(m_install->services, 0, modMain::TipMode::Open));
-        QCOMPARE(m_install->messages.Said(), MDIMain::Caption() + u": DB Connection Error"_s);
+        QVERIFY(!Startup::main(m_install->services, 0, Startup::TipMode::Open));
+        QCOMPARE(m_install->messages.said(), MainWindow::caption() + u": DB Connection Error"_s);
         QCOMPARE(m_install->messages.calls[0].icon, MsgIcon::Critical);
         // No event log was started, so no day folder exists.
-        QVERIFY(QDir(m_install->TracesFolder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot).isEmpty());
+        QVERIFY(QDir(m_install->tracesFolder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot).isEmpty());
         // The reason is kept for the support desk.
-        QVERIFY(QFile::exists(m_install->Root() + u"/bin/message.log"_s));
+        QVERIFY(QFile::exists(m_install->root() + u"/bin/message.log"_s));
     }
 
     void readOnlyDatabaseIsSaidOnceAtStart()
     {
-        CreateDatabase();
+        createDatabase();
         // A connection that cannot write is told apart from one that can.
-        QVERIFY(Database::CanWrite(*Database::Open(m_install->DatabasePath(), u"rw"_s, 500)));
-        Database::Close(u"rw"_s);
+        QVERIFY(Database::canWrite(*Database::open(m_install->databasePath(), u"rw"_s, 500)));
+        Database::close(u"rw"_s);
         {
             QSqlDatabase ro = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"ro"_s);
-            QUrl url = QUrl::fromLocalFile(m_install->DatabasePath());
+            QUrl url = QUrl::fromLocalFile(m_install->databasePath());
             url.setQuery(u"mode=ro"_s);
             ro.setDatabaseName(url.toString(QUrl::FullyEncoded));
             ro.setConnectOptions(u"QSQLITE_OPEN_URI"_s);
             QVERIFY(ro.open());
             QString reason;
-            QVERIFY(!Database::CanWrite(ro, &reason));
+            QVERIFY(!Database::canWrite(ro, &reason));
             QVERIFY(reason.contains(u"readonly"_s));
         }
-        Database::Close(u"ro"_s);
+        Database::close(u"ro"_s);
         // The whole start-up, on a file and folder the user may not write.
         const auto restore = qScopeGuard([this] {
-            QFile::setPermissions(m_install->Root() + u"/data"_s,
+            QFile::setPermissions(m_install->root() + u"/data"_s,
                                   QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-            QFile::setPermissions(m_install->DatabasePath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+            QFile::setPermissions(m_install->databasePath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         });
-        QFile::setPermissions(m_install->DatabasePath(), QFileDevice::ReadOwner);
-        QFile::setPermissions(m_install->Root() + u"/data"_s, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        if (QFileInfo(m_install->DatabasePath()).isWritable())
+        QFile::setPermissions(m_install->databasePath(), QFileDevice::ReadOwner);
+        QFile::setPermissions(m_install->root() + u"/data"_s, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        if (QFileInfo(m_install->databasePath()).isWritable())
             QSKIP("the administrator may write any file: the read-only start cannot be tried here");
-        auto window = modMain::Main(m_install->services, 0, modMain::TipMode::Open);
+        auto window = Startup::main(m_install->services, 0, Startup::TipMode::Open);
         QVERIFY(window);
-        QVERIFY(m_install->messages.Said().contains(u"Database opened read-only: changes cannot be saved."_s));
+        QVERIFY(m_install->messages.said().contains(u"Database opened read-only: changes cannot be saved."_s));
         QCOMPARE(m_install->messages.calls.size(), 1);
         window.reset();
     }

@@ -1,6 +1,6 @@
 #include "common/TestSupport.h"
-#include "shell/MDIMain.h"
-#include "shell/modMain.h"
+#include "shell/MainWindow.h"
+#include "shell/Startup.h"
 
 #include <QUrl>
 
@@ -12,13 +12,13 @@ class tst_StartUpServer : public InstallTest
 private slots:
     void missingServerDatabaseEndsWithAMessage()
     {
-        QUrl address(m_install->DatabasePath());
+        QUrl address(m_install->databasePath());
         address.setPath(u"/zem_no_such_database"_s);
-        Registry::SetRegistryValue(Settings::Data.name, address.toString());
-        QVERIFY(!modMain::Main(m_install->services, 0, modMain::TipMode::Open));
-        QCOMPARE(m_install->messages.Said(), MDIMain::Caption() + u": DB Connection Error"_s);
+        Registry::setRegistryValue(Settings::Data.name, address.toString());
+        QVERIFY(!Startup::main(m_install->services, 0, Startup::TipMode::Open));
+        QCOMPARE(m_install->messages.said(), MainWindow::caption() + u": DB Connection Error"_s);
         QCOMPARE(m_install->messages.calls[0].icon, MsgIcon::Critical);
-        QFile log(m_install->Root() + u"/bin/message.log"_s);
+        QFile log(m_install->root() + u"/bin/message.log"_s);
         QVERIFY(log.open(QIODevice::ReadOnly));
         QVERIFY(log.readAll().contains("zem_no_such_database"));
     }

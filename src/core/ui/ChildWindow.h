@@ -12,12 +12,12 @@ public:
 
     /// Runs each time the frame activates this window, and when a register or wizard that changed data asks the
     /// active window to refresh. Lists and calendars re-read the database here.
-    virtual void Activated() {}
+    virtual void activated() {}
     /// Runs before maintenance closes or replaces the database file: a window lets go of every query it holds
     /// open on it (a lazily-read list, for example). Activated runs afterwards to show the data as it is then.
-    virtual void ReleaseData() {}
+    virtual void releaseData() {}
     /// Whether the frame maximises this window whenever it is activated.
-    virtual bool MaximiseOnActivate() const { return false; }
+    virtual bool maximiseOnActivate() const { return false; }
 };
 
 /// What a window may ask of the main window without including it.
@@ -26,16 +26,16 @@ class IWindowHost
 public:
     virtual ~IWindowHost() = default;
     /// Shows a child window inside the frame (the frame takes ownership) and activates it.
-    virtual void ShowChild(ChildWindow* window) = 0;
+    virtual void showChild(ChildWindow* window) = 0;
     /// The open child window with this objectName, or nothing: windows that exist once (the booking wizard)
     /// are reused through it.
-    virtual ChildWindow* FindChild(const QString& objectName) = 0;
+    virtual ChildWindow* findWindow(const QString& objectName) = 0;
     /// Runs the activation handler of the active child window, so an open list or calendar shows a change.
-    virtual void RefreshActiveChild() = 0;
+    virtual void refreshActiveChild() = 0;
     /// The parent for modal dialogs.
-    virtual QWidget* DialogParent() = 0;
+    virtual QWidget* dialogParent() = 0;
     /// Before the database file is closed or replaced: every open child window lets go of its data.
-    virtual void ReleaseChildData() {}
+    virtual void releaseChildData() {}
     /// After it was opened again: every open child window reads the database afresh.
-    virtual void ReloadChildData() {}
+    virtual void reloadChildData() {}
 };

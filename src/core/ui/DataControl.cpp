@@ -32,15 +32,15 @@ DataControl::DataControl(QWidget* window, const QString& barName, const QString&
         return b;
     };
     button(QStringLiteral("|<"), QStringLiteral("cmdFirst"), [] { return 0; });
-    button(QStringLiteral("<"), QStringLiteral("cmdPrevious"), [this] { return std::max(0, CurrentRow() - 1); });
+    button(QStringLiteral("<"), QStringLiteral("cmdPrevious"), [this] { return std::max(0, currentRow() - 1); });
     m_caption = new QLabel(m_bar);
     m_caption->setObjectName(captionName);
     m_caption->setFrameShape(QFrame::StyledPanel);
     m_caption->setAlignment(Qt::AlignCenter);
     layout->addWidget(m_caption, 1);
-    button(QStringLiteral(">"), QStringLiteral("cmdNext"), [this] { return CurrentRow() + 1; });
+    button(QStringLiteral(">"), QStringLiteral("cmdNext"), [this] { return currentRow() + 1; });
     button(QStringLiteral(">|"), QStringLiteral("cmdLast"), [this] {
-        FetchAll();
+        fetchAll();
         return m_model ? m_model->rowCount() - 1 : 0;
     });
 }
@@ -50,16 +50,16 @@ DataControl::~DataControl()
     // The model's queries must go before their connection does.
     delete m_mapper;
     delete m_model;
-    Database::Close(m_connectionName);
+    Database::close(m_connectionName);
 }
 
-bool DataControl::Open(const QString& table, QString* error, const QString& sortColumn)
+bool DataControl::open(const QString& table, QString* error, const QString& sortColumn)
 {
-    const auto db = Database::Open(Settings::DatabasePath(), m_connectionName, 500, error);
+    const auto db = Database::open(Settings::databasePath(), m_connectionName, 500, error);
     if (!db)
         return false;
     auto model = std::make_unique<QSqlTableModel>(nullptr, *db);
-    model->setTable(Dialect::Of(*db).TableName(table));
+    model->setTable(Dialect::of(*db).tableName(table));
     model->setEditStrategy(QSqlTableModel::OnManualSubmit);
     if (!sortColumn.isEmpty())
         model->setSort(model->fieldIndex(sortColumn), Qt::AscendingOrder);
@@ -67,7 +67,7 @@ bool DataControl::Open(const QString& table, QString* error, const QString& sort
         if (error)
             *error = model->lastError().text();
         model.reset();
-        Database::Close(m_connectionName);
+        Database::close(m_connectionName);
         return false;
     }
     m_model = model.release();
@@ -76,18 +76,18 @@ bool DataControl::Open(const QString& table, QString* error, const QString& sort
     return true;
 }
 
-int DataControl::CurrentRow() const
+int DataControl::currentRow() const
 {
     return m_mapper ? m_mapper->currentIndex() : -1;
 }
 
-void DataControl::FetchAll()
+void DataControl::fetchAll()
 {
     while (m_model && m_model->canFetchMore())
         m_model->fetchMore();
 }
 
-void DataControl::ShowPosition(int row)
+void DataControl::showPosition(int row)
 {
     m_caption->setText(QStringLiteral("Record: %1").arg(row + 1));
 }

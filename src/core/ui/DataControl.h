@@ -26,20 +26,20 @@ public:
     /// Opens the window's connection on the database file the settings name (the shared connection's file) and
     /// selects table, ordered by sortColumn when one is given (rows are fetched as they are needed). False with
     /// the reason; nothing stays open then.
-    bool Open(const QString& table, QString* error, const QString& sortColumn = {});
+    bool open(const QString& table, QString* error, const QString& sortColumn = {});
 
     /// Nothing before a successful Open.
-    QSqlTableModel* Model() const { return m_model; }
-    QDataWidgetMapper* Mapper() const { return m_mapper; }
-    QWidget* Bar() const { return m_bar; }
-    QLabel* Caption() const { return m_caption; }
+    QSqlTableModel* model() const { return m_model; }
+    QDataWidgetMapper* mapper() const { return m_mapper; }
+    QWidget* bar() const { return m_bar; }
+    QLabel* caption() const { return m_caption; }
 
     /// The current row, 0-based; -1 when there is none.
-    int CurrentRow() const;
+    int currentRow() const;
     /// Fetches every row of the table, so the last one is known.
-    void FetchAll();
+    void fetchAll();
     /// Shows the position as the bar's caption: "Record: n", with n = row + 1.
-    void ShowPosition(int row);
+    void showPosition(int row);
 
 signals:
     /// A button of the bar asks for this row: 0, one back (not below 0), one on, or the last row.

@@ -68,7 +68,7 @@ struct Document
     QMarginsF marginsMm{15, 15, 15, 15};
 };
 
-inline Block Text(const QString& text, Style style = {})
+inline Block text(const QString& text, Style style = {})
 {
     Block b;
     b.text = text;
@@ -76,7 +76,7 @@ inline Block Text(const QString& text, Style style = {})
     return b;
 }
 
-inline Block Field(const QString& label, const QString& value, double labelWidth = 140, Style style = {})
+inline Block field(const QString& label, const QString& value, double labelWidth = 140, Style style = {})
 {
     Block b;
     b.kind = Block::Kind::Field;
@@ -87,7 +87,7 @@ inline Block Field(const QString& label, const QString& value, double labelWidth
     return b;
 }
 
-inline Block Row(const QList<Cell>& cells, Style style = {})
+inline Block row(const QList<Cell>& cells, Style style = {})
 {
     Block b;
     b.kind = Block::Kind::Row;
@@ -96,7 +96,7 @@ inline Block Row(const QList<Cell>& cells, Style style = {})
     return b;
 }
 
-inline Block Rule(double lineWidth = 0.75)
+inline Block rule(double lineWidth = 0.75)
 {
     Block b;
     b.kind = Block::Kind::Rule;
@@ -105,7 +105,7 @@ inline Block Rule(double lineWidth = 0.75)
     return b;
 }
 
-inline Block Picture(const QImage& image, double height, Qt::Alignment align = Qt::AlignLeft)
+inline Block picture(const QImage& image, double height, Qt::Alignment align = Qt::AlignLeft)
 {
     Block b;
     b.kind = Block::Kind::Picture;
@@ -115,7 +115,7 @@ inline Block Picture(const QImage& image, double height, Qt::Alignment align = Q
     return b;
 }
 
-inline Block Space(double points)
+inline Block space(double points)
 {
     Block b;
     b.kind = Block::Kind::Space;

@@ -24,7 +24,7 @@ constexpr double HeaderGap = 8; // points between the header or footer and the b
 
 using LayoutPtr = std::shared_ptr<QTextLayout>;
 
-QFont FontOf(const Doc::Style& style)
+QFont fontOf(const Doc::Style& style)
 {
     QFont font;
     font.setStyleHint(QFont::SansSerif);
@@ -35,7 +35,7 @@ QFont FontOf(const Doc::Style& style)
 }
 
 /// Wraps text to width (device units); each line positioned one under the other from 0.
-LayoutPtr Wrap(const QString& text, const QFont& font, QPaintDevice* device, double width, Qt::Alignment align)
+LayoutPtr wrap(const QString& text, const QFont& font, QPaintDevice* device, double width, Qt::Alignment align)
 {
     QString plain = text;
     plain.remove(u'\r');
@@ -55,12 +55,12 @@ LayoutPtr Wrap(const QString& text, const QFont& font, QPaintDevice* device, dou
     return layout;
 }
 
-double LineHeight(const LayoutPtr& layout, int index)
+double lineHeight(const LayoutPtr& layout, int index)
 {
     return index < layout->lineCount() ? layout->lineAt(index).height() : 0;
 }
 
-QString LineText(const LayoutPtr& layout, int index)
+QString lineText(const LayoutPtr& layout, int index)
 {
     if (index >= layout->lineCount())
         return {};
@@ -90,25 +90,25 @@ struct Metrics
     double height;
 };
 
-Laid LayOut(const Doc::Block& block, const Metrics& m)
+Laid layOut(const Doc::Block& block, const Metrics& m)
 {
     Laid laid;
     laid.block = block;
-    const QFont font = FontOf(block.style);
+    const QFont font = fontOf(block.style);
     const double fallback = QFontMetricsF(font, m.device).height();
     switch (block.kind) {
     case Doc::Block::Kind::Text:
-        laid.main = Wrap(block.text, font, m.device, m.width, block.style.align);
+        laid.main = wrap(block.text, font, m.device, m.width, block.style.align);
         for (int i = 0; i < laid.main->lineCount(); ++i)
-            laid.slices << LineHeight(laid.main, i);
+            laid.slices << lineHeight(laid.main, i);
         break;
     case Doc::Block::Kind::Field: {
         const double labelWidth = std::min(block.labelWidth * m.scale, m.width / 2);
-        laid.label = Wrap(block.text, font, m.device, labelWidth - 4 * m.scale, Qt::AlignLeft);
-        laid.main = Wrap(block.value, font, m.device, m.width - labelWidth, block.style.align);
+        laid.label = wrap(block.text, font, m.device, labelWidth - 4 * m.scale, Qt::AlignLeft);
+        laid.main = wrap(block.value, font, m.device, m.width - labelWidth, block.style.align);
         const int lines = std::max(laid.label->lineCount(), laid.main->lineCount());
         for (int i = 0; i < lines; ++i)
-            laid.slices << std::max(LineHeight(laid.label, i), LineHeight(laid.main, i));
+            laid.slices << std::max(lineHeight(laid.label, i), lineHeight(laid.main, i));
         break;
     }
     case Doc::Block::Kind::Row: {
@@ -120,7 +120,7 @@ Laid LayOut(const Doc::Block& block, const Metrics& m)
         for (const Doc::Cell& cell : block.cells) {
             const double width = total > 0 ? m.width * std::max(0.0, cell.share) / total : 0;
             // A small gap keeps neighbouring cells' texts apart.
-            laid.cells.push_back(Wrap(cell.text, font, m.device, width - 4 * m.scale, cell.align));
+            laid.cells.push_back(wrap(cell.text, font, m.device, width - 4 * m.scale, cell.align));
             laid.cellX.push_back(x);
             tallest = std::max(tallest, laid.cells.back()->boundingRect().height());
             x += width;
@@ -157,7 +157,7 @@ struct Pages
     double footerHeight = 0;
 };
 
-QString FillPageNumbers(QString text, int page, int count)
+QString fillPageNumbers(QString text, int page, int count)
 {
     // "%P" first: it must not be read as "%p" followed by "P".
     text.replace(QStringLiteral("%P"), QString::number(count));
@@ -165,20 +165,20 @@ QString FillPageNumbers(QString text, int page, int count)
     return text;
 }
 
-std::vector<Laid> LayOutBand(const QList<Doc::Block>& blocks, const Metrics& m, int page, int count)
+std::vector<Laid> layOutBand(const QList<Doc::Block>& blocks, const Metrics& m, int page, int count)
 {
     std::vector<Laid> band;
     for (Doc::Block block : blocks) {
-        block.text = FillPageNumbers(block.text, page, count);
-        block.value = FillPageNumbers(block.value, page, count);
+        block.text = fillPageNumbers(block.text, page, count);
+        block.value = fillPageNumbers(block.value, page, count);
         for (Doc::Cell& cell : block.cells)
-            cell.text = FillPageNumbers(cell.text, page, count);
-        band.push_back(LayOut(block, m));
+            cell.text = fillPageNumbers(cell.text, page, count);
+        band.push_back(layOut(block, m));
     }
     return band;
 }
 
-double Height(const Laid& laid)
+double height(const Laid& laid)
 {
     double height = 0;
     for (double slice : laid.slices)
@@ -186,15 +186,15 @@ double Height(const Laid& laid)
     return height;
 }
 
-double BandHeight(const std::vector<Laid>& band)
+double bandHeight(const std::vector<Laid>& band)
 {
-    double height = 0;
+    double total = 0;
     for (const Laid& laid : band)
-        height += Height(laid);
-    return height;
+        total += height(laid);
+    return total;
 }
 
-Pages LayOutPages(const Doc::Document& document, QPagedPaintDevice& device)
+Pages layOutPages(const Doc::Document& document, QPagedPaintDevice& device)
 {
     device.setPageOrientation(document.orientation);
     device.setPageMargins(document.marginsMm, QPageLayout::Millimeter);
@@ -206,8 +206,8 @@ Pages LayOutPages(const Doc::Document& document, QPagedPaintDevice& device)
     m.height = device.height();
 
     // The bands are measured with wide page numbers; their line count does not depend on the digits.
-    result.headerHeight = BandHeight(LayOutBand(document.pageHeader, m, 8888, 8888));
-    result.footerHeight = BandHeight(LayOutBand(document.pageFooter, m, 8888, 8888));
+    result.headerHeight = bandHeight(layOutBand(document.pageHeader, m, 8888, 8888));
+    result.footerHeight = bandHeight(layOutBand(document.pageFooter, m, 8888, 8888));
     const double top = result.headerHeight > 0 ? result.headerHeight + HeaderGap * m.scale : 0;
     const double bottom = m.height - (result.footerHeight > 0 ? result.footerHeight + HeaderGap * m.scale : 0);
 
@@ -219,15 +219,15 @@ Pages LayOutPages(const Doc::Document& document, QPagedPaintDevice& device)
     };
     for (const Doc::Record& record : document.body) {
         const int first = static_cast<int>(result.body.size());
-        double height = 0;
+        double recordHeight = 0;
         for (const Doc::Block& block : record) {
-            result.body.push_back(LayOut(block, m));
-            height += Height(result.body.back());
+            result.body.push_back(layOut(block, m));
+            recordHeight += height(result.body.back());
         }
-        if (y + height > bottom && y > top)
+        if (y + recordHeight > bottom && y > top)
             newPage();
         // A record taller than a whole page is the one case broken, between its slices.
-        const bool breakInside = y + height > bottom;
+        const bool breakInside = y + recordHeight > bottom;
         for (int i = first; i < static_cast<int>(result.body.size()); ++i) {
             for (int s = 0; s < result.body[i].slices.size(); ++s) {
                 const double slice = result.body[i].slices[s];
@@ -241,13 +241,13 @@ Pages LayOutPages(const Doc::Document& document, QPagedPaintDevice& device)
     return result;
 }
 
-QString SliceText(const Laid& laid, int slice)
+QString sliceText(const Laid& laid, int slice)
 {
     switch (laid.block.kind) {
     case Doc::Block::Kind::Text:
-        return LineText(laid.main, slice);
+        return lineText(laid.main, slice);
     case Doc::Block::Kind::Field:
-        return (LineText(laid.label, slice) + u' ' + LineText(laid.main, slice)).trimmed();
+        return (lineText(laid.label, slice) + u' ' + lineText(laid.main, slice)).trimmed();
     case Doc::Block::Kind::Row: {
         QStringList cells;
         for (const Doc::Cell& cell : laid.block.cells)
@@ -259,7 +259,7 @@ QString SliceText(const Laid& laid, int slice)
     }
 }
 
-void PaintSlice(QPainter& painter, const Laid& laid, int slice, double y, const Metrics& m)
+void paintSlice(QPainter& painter, const Laid& laid, int slice, double y, const Metrics& m)
 {
     const Doc::Block& block = laid.block;
     switch (block.kind) {
@@ -306,47 +306,47 @@ void PaintSlice(QPainter& painter, const Laid& laid, int slice, double y, const 
     }
 }
 
-void PaintBand(QPainter& painter, const std::vector<Laid>& band, double y, const Metrics& m)
+void paintBand(QPainter& painter, const std::vector<Laid>& band, double y, const Metrics& m)
 {
     for (const Laid& laid : band) {
         for (int s = 0; s < laid.slices.size(); ++s) {
-            PaintSlice(painter, laid, s, y, m);
+            paintSlice(painter, laid, s, y, m);
             y += laid.slices[s];
         }
     }
 }
 
-QStringList BandTexts(const std::vector<Laid>& band)
+QStringList bandTexts(const std::vector<Laid>& band)
 {
     QStringList texts;
     for (const Laid& laid : band)
         for (int s = 0; s < laid.slices.size(); ++s)
-            if (const QString text = SliceText(laid, s); !text.isEmpty())
+            if (const QString text = sliceText(laid, s); !text.isEmpty())
                 texts << text;
     return texts;
 }
 
 } // namespace
 
-QList<QStringList> Paginate(const Doc::Document& document, QPagedPaintDevice& device)
+QList<QStringList> paginate(const Doc::Document& document, QPagedPaintDevice& device)
 {
-    const Pages pages = LayOutPages(document, device);
+    const Pages pages = layOutPages(document, device);
     const int count = static_cast<int>(pages.pages.size());
     QList<QStringList> result;
     for (int p = 0; p < count; ++p) {
-        QStringList texts = BandTexts(LayOutBand(document.pageHeader, pages.metrics, p + 1, count));
+        QStringList texts = bandTexts(layOutBand(document.pageHeader, pages.metrics, p + 1, count));
         for (const Placed& placed : pages.pages[p])
-            if (const QString text = SliceText(pages.body[placed.laid], placed.slice); !text.isEmpty())
+            if (const QString text = sliceText(pages.body[placed.laid], placed.slice); !text.isEmpty())
                 texts << text;
-        texts << BandTexts(LayOutBand(document.pageFooter, pages.metrics, p + 1, count));
+        texts << bandTexts(layOutBand(document.pageFooter, pages.metrics, p + 1, count));
         result << texts;
     }
     return result;
 }
 
-int Render(const Doc::Document& document, QPagedPaintDevice& device)
+int render(const Doc::Document& document, QPagedPaintDevice& device)
 {
-    const Pages pages = LayOutPages(document, device);
+    const Pages pages = layOutPages(document, device);
     const Metrics& m = pages.metrics;
     QPainter painter;
     if (!painter.begin(&device))
@@ -356,16 +356,16 @@ int Render(const Doc::Document& document, QPagedPaintDevice& device)
     for (int p = 0; p < count; ++p) {
         if (p > 0 && !device.newPage())
             return 0;
-        PaintBand(painter, LayOutBand(document.pageHeader, m, p + 1, count), 0, m);
+        paintBand(painter, layOutBand(document.pageHeader, m, p + 1, count), 0, m);
         for (const Placed& placed : pages.pages[p])
-            PaintSlice(painter, pages.body[placed.laid], placed.slice, placed.y, m);
-        const std::vector<Laid> footer = LayOutBand(document.pageFooter, m, p + 1, count);
-        PaintBand(painter, footer, m.height - BandHeight(footer), m);
+            paintSlice(painter, pages.body[placed.laid], placed.slice, placed.y, m);
+        const std::vector<Laid> footer = layOutBand(document.pageFooter, m, p + 1, count);
+        paintBand(painter, footer, m.height - bandHeight(footer), m);
     }
     return painter.end() ? count : 0;
 }
 
-bool WritePdf(const Doc::Document& document, const QString& path, QString* error)
+bool writePdf(const Doc::Document& document, const QString& path, QString* error)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
@@ -378,7 +378,7 @@ bool WritePdf(const Doc::Document& document, const QString& path, QString* error
         writer.setTitle(document.title);
         writer.setCreator(QStringLiteral("Zem Harbour"));
         writer.setPageSize(document.pageSize);
-        if (Render(document, writer) == 0) {
+        if (render(document, writer) == 0) {
             file.cancelWriting();
             if (error)
                 *error = QStringLiteral("The document could not be laid out.");
@@ -393,42 +393,42 @@ bool WritePdf(const Doc::Document& document, const QString& path, QString* error
     return true;
 }
 
-void Preview(const Doc::Document& document, QWidget* parent, Services* services, const QString& proposedPdfName)
+void preview(const Doc::Document& document, QWidget* parent, Services* services, const QString& proposedPdfName)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(document.title);
     QPrintPreviewDialog dialog(&printer, parent);
     dialog.setWindowTitle(document.title);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [&document](QPrinter* target) { Render(document, *target); });
+                     [&document](QPrinter* target) { render(document, *target); });
     if (auto* toolbar = dialog.findChild<QToolBar*>(); toolbar && services) {
         toolbar->addSeparator();
         QAction* save = toolbar->addAction(QStringLiteral("Save as PDF…"));
         save->setObjectName(QStringLiteral("actSaveAsPdf"));
         QObject::connect(save, &QAction::triggered, &dialog,
-                         [&document, services, proposedPdfName] { SaveAsPdf(document, *services, proposedPdfName); });
+                         [&document, services, proposedPdfName] { saveAsPdf(document, *services, proposedPdfName); });
     }
     dialog.exec();
 }
 
-bool PrintNow(const Doc::Document& document, Services& services, const QString& proposedPdfName)
+bool printNow(const Doc::Document& document, Services& services, const QString& proposedPdfName)
 {
-    if (services.printer && !services.printer->DefaultPrinterName().isEmpty()) {
+    if (services.printer && !services.printer->defaultPrinterName().isEmpty()) {
         QString error;
-        const auto paint = [&document](QPagedPaintDevice& device) { return Render(document, device) > 0; };
-        if (services.printer->PrintOnDefault(document.title, paint, &error))
+        const auto paint = [&document](QPagedPaintDevice& device) { return render(document, device) > 0; };
+        if (services.printer->printOnDefault(document.title, paint, &error))
             return true;
-        services.messages.Show(QStringLiteral("The document could not be printed: %1").arg(error), document.title,
+        services.messages.show(QStringLiteral("The document could not be printed: %1").arg(error), document.title,
                                MsgIcon::Critical);
         return false;
     }
-    const MsgResult answer = services.messages.Show(
+    const MsgResult answer = services.messages.show(
         QStringLiteral("No printer is installed. Do you want to save the document as a PDF file instead?"),
         document.title, MsgIcon::Question, MsgButtons::YesNo);
-    return answer == MsgResult::Yes && SaveAsPdf(document, services, proposedPdfName);
+    return answer == MsgResult::Yes && saveAsPdf(document, services, proposedPdfName);
 }
 
-bool SaveAsPdf(const Doc::Document& document, Services& services, const QString& proposedPdfName)
+bool saveAsPdf(const Doc::Document& document, Services& services, const QString& proposedPdfName)
 {
     FileRequest request;
     request.title = QStringLiteral("Save as PDF");
@@ -437,15 +437,15 @@ bool SaveAsPdf(const Doc::Document& document, Services& services, const QString&
     request.filter = QStringLiteral("PDF Files (*.pdf)");
     request.selectedFilter = request.filter;
     request.save = true;
-    QString path = services.files.Choose(request);
+    QString path = services.files.choose(request);
     if (path.isEmpty())
         return false;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".pdf");
     QString error;
-    if (WritePdf(document, path, &error))
+    if (writePdf(document, path, &error))
         return true;
-    services.messages.Show(
+    services.messages.show(
         QStringLiteral("The PDF file %1 could not be written: %2").arg(QDir::toNativeSeparators(path), error),
         document.title, MsgIcon::Critical);
     return false;

@@ -15,7 +15,7 @@ class QWidget;
 ///     doc.title = u"Bookings"_s;
 ///     doc.pageFooter << Doc::Text(u"List: %p of %P"_s);
 ///     doc.body << Doc::Record{Doc::Field(u"Name:"_s, name)};
-///     DocumentRenderer::Preview(doc, this);              // or PrintNow(doc, services), SaveAsPdf(...)
+///     DocumentRenderer::Preview(doc, this);              // or printNow(doc, services), saveAsPdf(...)
 namespace DocumentRenderer {
 
 /// Paginate and Render first give the device the document's orientation and margins, so every outlet lays the
@@ -23,25 +23,25 @@ namespace DocumentRenderer {
 ///
 /// Each page's texts in reading order (header, body lines, footer), one entry per laid-out line; a field reads
 /// "label value", a row's cells are joined with a tab. Lays out without painting, for tests and page counts.
-QList<QStringList> Paginate(const Doc::Document& document, QPagedPaintDevice& device);
+QList<QStringList> paginate(const Doc::Document& document, QPagedPaintDevice& device);
 
 /// Lays the document out on the device's paint area and paints every page. The number of pages, 0 on failure.
-int Render(const Doc::Document& document, QPagedPaintDevice& device);
+int render(const Doc::Document& document, QPagedPaintDevice& device);
 
 /// Writes the document to a PDF file on the document's page size and margins.
-bool WritePdf(const Doc::Document& document, const QString& path, QString* error = nullptr);
+bool writePdf(const Doc::Document& document, const QString& path, QString* error = nullptr);
 
 /// Shows the print preview window (modal), from which the user may print. Given services, its toolbar also
 /// offers "Save as PDF…" (proposedPdfName in the file dialog).
-void Preview(const Doc::Document& document, QWidget* parent, Services* services = nullptr,
+void preview(const Doc::Document& document, QWidget* parent, Services* services = nullptr,
              const QString& proposedPdfName = {});
 
 /// Prints at once on the default printer, all pages, without a print dialog. Where no printer is installed it
 /// says so and offers to save a PDF file instead (proposedPdfName in the file dialog). True when printed or saved.
-bool PrintNow(const Doc::Document& document, Services& services, const QString& proposedPdfName);
+bool printNow(const Doc::Document& document, Services& services, const QString& proposedPdfName);
 
 /// Asks for a file name through the file dialog seam and writes the PDF there. False when cancelled or failed
 /// (a failure is told to the user).
-bool SaveAsPdf(const Doc::Document& document, Services& services, const QString& proposedPdfName);
+bool saveAsPdf(const Doc::Document& document, Services& services, const QString& proposedPdfName);
 
 } // namespace DocumentRenderer

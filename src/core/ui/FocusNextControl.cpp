@@ -12,7 +12,7 @@
 
 FocusNextControl::FocusNextControl(QWidget* window) : QObject(window), m_window(window) {}
 
-void FocusNextControl::Install(QWidget* window)
+void FocusNextControl::install(QWidget* window)
 {
     auto* filter = new FocusNextControl(window);
     // Filters on the application see the key before the focused control (like a form's key preview); the

@@ -11,7 +11,7 @@ class FocusNextControl final : public QObject
 {
     Q_OBJECT
 public:
-    static void Install(QWidget* window);
+    static void install(QWidget* window);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -30,13 +30,13 @@ public:
     }
 
     /// Refuses the box's text now unless it passes; silent when this text was just refused.
-    bool CheckNow()
+    bool checkNow()
     {
-        if (IsValid(m_box->text(), m_kind))
+        if (isValid(m_box->text(), m_kind))
             return true;
         if (m_refusedText != m_box->text())
-            Refuse();
-        TakeFocusBack();
+            refuse();
+        takeFocusBack();
         return false;
     }
 
@@ -48,37 +48,37 @@ protected:
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
             return false;
-        if (IsValid(m_box->text(), m_kind))
+        if (isValid(m_box->text(), m_kind))
             return false;
         m_refusedText.reset(); // leaving the box again is refused again
         // The message waits until the focus change (and the click that caused it) is over.
         m_refusalQueued = true;
         QMetaObject::invokeMethod(
-            this, [this] { RefuseAfterLeaving(); }, Qt::QueuedConnection);
+            this, [this] { refuseAfterLeaving(); }, Qt::QueuedConnection);
         return false;
     }
 
 private:
-    void RefuseAfterLeaving()
+    void refuseAfterLeaving()
     {
         m_refusalQueued = false;
         QWidget* window = m_box->window();
         QWidget* now = QApplication::focusWidget();
-        if (!window->isVisible() || IsValid(m_box->text(), m_kind) || m_refusedText == m_box->text())
+        if (!window->isVisible() || isValid(m_box->text(), m_kind) || m_refusedText == m_box->text())
             return; // closed, corrected, or already refused by a button that checked first
         if (now && (now->window() != window || now->property(SkipProperty).toBool()))
             return;
-        Refuse();
-        TakeFocusBack();
+        refuse();
+        takeFocusBack();
     }
 
-    void Refuse()
+    void refuse()
     {
         m_refusedText = m_box->text();
-        m_messages.Show(InvalidNumberText(), m_title, MsgIcon::Exclamation, MsgButtons::Ok);
+        m_messages.show(invalidNumberText(), m_title, MsgIcon::Exclamation, MsgButtons::Ok);
     }
 
-    void TakeFocusBack()
+    void takeFocusBack()
     {
         g_refocusing = true;
         m_box->setFocus(Qt::OtherFocusReason);
@@ -95,21 +95,21 @@ private:
 
 } // namespace
 
-void Watch(QLineEdit* box, Kind kind, const QString& title, IMessageBox& messages)
+void watch(QLineEdit* box, Kind kind, const QString& title, IMessageBox& messages)
 {
     new Watcher(box, kind, title, messages);
 }
 
-void SkipChecks(QWidget* control)
+void skipChecks(QWidget* control)
 {
     control->setProperty(SkipProperty, true);
 }
 
-bool CheckAll(const QList<QLineEdit*>& boxes)
+bool checkAll(const QList<QLineEdit*>& boxes)
 {
     for (QLineEdit* box : boxes) {
         auto* watcher = dynamic_cast<Watcher*>(box->findChild<QObject*>(WatcherName, Qt::FindDirectChildrenOnly));
-        if (watcher && !watcher->CheckNow())
+        if (watcher && !watcher->checkNow())
             return false;
     }
     return true;

@@ -8,7 +8,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
-MsgResult QtMessageBox::Show(const QString& text, const QString& title, MsgIcon icon, MsgButtons buttons)
+MsgResult QtMessageBox::show(const QString& text, const QString& title, MsgIcon icon, MsgButtons buttons)
 {
     QMessageBox box(QApplication::activeWindow());
     box.setText(text);
@@ -63,7 +63,7 @@ MsgResult QtMessageBox::Show(const QString& text, const QString& title, MsgIcon 
     }
 }
 
-QString QtFileDialog::Choose(const FileRequest& request)
+QString QtFileDialog::choose(const FileRequest& request)
 {
     QString selected = request.selectedFilter;
     QString start = request.folder;
@@ -85,17 +85,17 @@ QString QtFileDialog::Choose(const FileRequest& request)
     return QFileDialog::getOpenFileName(QApplication::activeWindow(), request.title, start, request.filter, &selected);
 }
 
-bool QtDesktop::Open(const QUrl& url)
+bool QtDesktop::open(const QUrl& url)
 {
     return QDesktopServices::openUrl(url);
 }
 
-QString QtPrinter::DefaultPrinterName() const
+QString QtPrinter::defaultPrinterName() const
 {
     return QPrinterInfo::defaultPrinterName();
 }
 
-bool QtPrinter::PrintOnDefault(const QString& jobName, const std::function<bool(QPagedPaintDevice&)>& paint,
+bool QtPrinter::printOnDefault(const QString& jobName, const std::function<bool(QPagedPaintDevice&)>& paint,
                                QString* error)
 {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();

@@ -7,25 +7,25 @@
 class QtMessageBox final : public IMessageBox
 {
 public:
-    MsgResult Show(const QString& text, const QString& title, MsgIcon icon, MsgButtons buttons) override;
+    MsgResult show(const QString& text, const QString& title, MsgIcon icon, MsgButtons buttons) override;
 };
 
 class QtFileDialog final : public IFileDialog
 {
 public:
-    QString Choose(const FileRequest& request) override;
+    QString choose(const FileRequest& request) override;
 };
 
 class QtDesktop final : public IDesktop
 {
 public:
-    bool Open(const QUrl& url) override;
+    bool open(const QUrl& url) override;
 };
 
 class QtPrinter final : public IPrinter
 {
 public:
-    QString DefaultPrinterName() const override;
-    bool PrintOnDefault(const QString& jobName, const std::function<bool(QPagedPaintDevice&)>& paint,
+    QString defaultPrinterName() const override;
+    bool printOnDefault(const QString& jobName, const std::function<bool(QPagedPaintDevice&)>& paint,
                         QString* error) override;
 };

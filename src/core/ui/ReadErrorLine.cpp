@@ -9,7 +9,7 @@ ReadErrorLine::ReadErrorLine(QWidget* parent) : QLabel(parent)
     hide();
 }
 
-void ReadErrorLine::ShowError(const QString& reason)
+void ReadErrorLine::showError(const QString& reason)
 {
     setText(reason.isEmpty() ? QString() : QStringLiteral("The rows could not be read: ") + reason);
     setVisible(!reason.isEmpty());

@@ -11,6 +11,6 @@ public:
     explicit ReadErrorLine(QWidget* parent = nullptr);
 
     /// Shows "The rows could not be read: <reason>" (an empty reason hides the line).
-    void ShowError(const QString& reason);
-    void Clear() { ShowError(QString()); }
+    void showError(const QString& reason);
+    void clearError() { showError(QString()); }
 };

@@ -2,7 +2,7 @@
 
 #include <QTableView>
 
-QTableView* RecordGrid(const QString& objectName, QAbstractItemModel* model, QWidget* parent)
+QTableView* recordGrid(const QString& objectName, QAbstractItemModel* model, QWidget* parent)
 {
     auto* grid = new QTableView(parent);
     grid->setObjectName(objectName);

@@ -6,4 +6,4 @@ struct Services;
 
 /// Starts a new message to address in the user's mail program (busy cursor meanwhile), and says so under title
 /// when none could be started.
-void SendEmail(Services& services, const QString& address, const QString& title);
+void sendEmail(Services& services, const QString& address, const QString& title);

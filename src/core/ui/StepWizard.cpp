@@ -28,15 +28,15 @@ StepWizard::StepWizard(Services& services, const QString& objectName, const QStr
         m_pages->addWidget(page);
     }
 
-    QWidget* welcomePage = Frame(0);
+    QWidget* welcomePage = frame(0);
     auto* welcome = new QVBoxLayout(welcomePage);
-    auto* heading = Text(QStringLiteral("Welcome to the ") + captions.value(0), welcomePage);
+    auto* heading = text(QStringLiteral("Welcome to the ") + captions.value(0), welcomePage);
     QFont bold = heading->font();
     bold.setBold(true);
     heading->setFont(bold);
     welcome->addWidget(heading);
-    welcome->addWidget(Text(usage, welcomePage));
-    welcome->addWidget(Text(QStringLiteral("To contionue, click Next."), welcomePage));
+    welcome->addWidget(text(usage, welcomePage));
+    welcome->addWidget(text(QStringLiteral("To contionue, click Next."), welcomePage));
     welcome->addStretch();
     m_chkWelcome = new QCheckBox(QStringLiteral("Display this welcome screen at startup"), welcomePage);
     m_chkWelcome->setObjectName(QStringLiteral("chkWelcome"));
@@ -45,7 +45,7 @@ StepWizard::StepWizard(Services& services, const QString& objectName, const QStr
     auto* imgStep = new QLabel(this);
     imgStep->setObjectName(QStringLiteral("imgStep"));
     imgStep->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
-    imgStep->setPixmap(style()->standardIcon(QStyle::SP_FileDialogDetailedView).pixmap(Twips::ToPixelsX(720, this)));
+    imgStep->setPixmap(style()->standardIcon(QStyle::SP_FileDialogDetailedView).pixmap(Twips::toPixelsX(720, this)));
 
     const auto button = [this](const QString& caption, const QString& name) {
         auto* b = new QPushButton(caption, this);
@@ -57,8 +57,8 @@ StepWizard::StepWizard(Services& services, const QString& objectName, const QStr
     m_cmdNext = button(QStringLiteral("&Next"), QStringLiteral("cmdNext"));
     m_cmdCancel = button(QStringLiteral("Cancel"), QStringLiteral("cmdCancel"));
     // Leaving a number box for Back or Cancel is not a reason to check it.
-    InputChecks::SkipChecks(m_cmdCancel);
-    InputChecks::SkipChecks(m_cmdBack);
+    InputChecks::skipChecks(m_cmdCancel);
+    InputChecks::skipChecks(m_cmdBack);
 
     auto* body = new QHBoxLayout;
     body->addWidget(imgStep);
@@ -71,56 +71,56 @@ StepWizard::StepWizard(Services& services, const QString& objectName, const QStr
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(body, 1);
     layout->addLayout(buttons);
-    resize(Twips::ToPixelsX(7200, this), Twips::ToPixelsY(4200, this));
+    resize(Twips::toPixelsX(7200, this), Twips::toPixelsY(4200, this));
 
-    connect(m_cmdNext, &QPushButton::clicked, this, &StepWizard::Next);
-    connect(m_cmdBack, &QPushButton::clicked, this, &StepWizard::Back);
+    connect(m_cmdNext, &QPushButton::clicked, this, &StepWizard::next);
+    connect(m_cmdBack, &QPushButton::clicked, this, &StepWizard::back);
     connect(m_cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
-    FocusNextControl::Install(this);
+    FocusNextControl::install(this);
 }
 
-QWidget* StepWizard::Frame(int step) const
+QWidget* StepWizard::frame(int step) const
 {
     return m_pages->widget(step);
 }
 
-QLabel* StepWizard::Text(const QString& text, QWidget* page)
+QLabel* StepWizard::text(const QString& text, QWidget* page)
 {
     auto* label = new QLabel(text, page);
     label->setWordWrap(true);
     return label;
 }
 
-void StepWizard::Start()
+void StepWizard::start()
 {
     // "1" opens on the step after the welcome; anything else shows the welcome.
-    const bool skipWelcome = Registry::GetRegistryValue(m_welcomeFlag).trimmed() == QLatin1String("1");
+    const bool skipWelcome = Registry::getRegistryValue(m_welcomeFlag).trimmed() == QLatin1String("1");
     m_welcomeTickedAtStart = !skipWelcome;
     m_chkWelcome->setChecked(m_welcomeTickedAtStart);
     m_step = skipWelcome ? 1 : 0;
-    ShowStep();
+    showStep();
 }
 
-bool StepWizard::LeaveStep(int)
+bool StepWizard::leaveStep(int)
 {
     return true;
 }
 
-void StepWizard::StoreWelcomeFlag()
+void StepWizard::storeWelcomeFlag()
 {
     if (m_chkWelcome->isChecked() != m_welcomeTickedAtStart)
-        Registry::SetRegistryValue(m_welcomeFlag,
+        Registry::setRegistryValue(m_welcomeFlag,
                                    m_chkWelcome->isChecked() ? QStringLiteral("0") : QStringLiteral("1"));
 }
 
-void StepWizard::ShowStep()
+void StepWizard::showStep()
 {
     m_pages->setCurrentIndex(m_step);
     setWindowTitle(m_captions.value(m_step));
     m_cmdBack->setVisible(m_step != 0);
     m_cmdNext->setText(m_step == m_captions.size() - 1 ? QStringLiteral("&Finish") : QStringLiteral("&Next"));
     // The step's first box takes the focus so the user can type at once; a step without one leaves it on Next.
-    for (QWidget* field : Frame(m_step)->findChildren<QWidget*>()) {
+    for (QWidget* field : frame(m_step)->findChildren<QWidget*>()) {
         if ((qobject_cast<QLineEdit*>(field) || qobject_cast<QComboBox*>(field)) && field->isEnabled()) {
             field->setFocus();
             return;
@@ -129,22 +129,22 @@ void StepWizard::ShowStep()
     m_cmdNext->setFocus();
 }
 
-void StepWizard::Next()
+void StepWizard::next()
 {
-    if (!LeaveStep(m_step))
+    if (!leaveStep(m_step))
         return;
     if (m_step == m_captions.size() - 1) {
-        Finish();
+        finish();
         return;
     }
     ++m_step;
-    ShowStep();
+    showStep();
 }
 
-void StepWizard::Back()
+void StepWizard::back()
 {
     if (m_step == 0)
         return;
     --m_step;
-    ShowStep();
+    showStep();
 }

@@ -19,7 +19,7 @@ class StepWizard : public QDialog
 {
     Q_OBJECT
 public:
-    int CurrentStep() const { return m_step; }
+    int currentStep() const { return m_step; }
 
 protected:
     /// captions: one per step, the first for the welcome step. welcomeFlag: the settings value of the box.
@@ -27,24 +27,24 @@ protected:
                const QString& usage, QWidget* parent);
 
     /// The frame (fraStep<n>) of a step, for the subclass to fill.
-    QWidget* Frame(int step) const;
+    QWidget* frame(int step) const;
     /// A wrapping text label on a page.
-    static QLabel* Text(const QString& text, QWidget* page);
+    static QLabel* text(const QString& text, QWidget* page);
     /// Reads the welcome flag and shows the start step; the subclass calls it once its pages are built.
-    void Start();
+    void start();
     /// Whether Next may leave step (the subclass tells the user why not).
-    virtual bool LeaveStep(int step);
+    virtual bool leaveStep(int step);
     /// Next on the last step.
-    virtual void Finish() = 0;
+    virtual void finish() = 0;
     /// Writes the welcome flag ("0" ticked, "1" clear), only when the box changed since the wizard opened.
-    void StoreWelcomeFlag();
+    void storeWelcomeFlag();
 
     Services& m_services;
 
 private:
-    void ShowStep();
-    void Next();
-    void Back();
+    void showStep();
+    void next();
+    void back();
 
     QStringList m_captions;
     Setting m_welcomeFlag;

@@ -6,12 +6,12 @@
 
 namespace Twips {
 namespace {
-int Convert(int twips, double dpi)
+int convert(int twips, double dpi)
 {
     return static_cast<int>(twips * dpi / 1440.0 + (twips >= 0 ? 0.5 : -0.5));
 }
 
-double Dpi(const QWidget* widget, bool horizontal)
+double dpi(const QWidget* widget, bool horizontal)
 {
     if (widget)
         return horizontal ? widget->logicalDpiX() : widget->logicalDpiY();
@@ -22,16 +22,16 @@ double Dpi(const QWidget* widget, bool horizontal)
 }
 } // namespace
 
-int ToPixelsX(int twips, const QWidget* widget)
+int toPixelsX(int twips, const QWidget* widget)
 {
-    return Convert(twips, Dpi(widget, true));
+    return convert(twips, dpi(widget, true));
 }
-int ToPixelsY(int twips, const QWidget* widget)
+int toPixelsY(int twips, const QWidget* widget)
 {
-    return Convert(twips, Dpi(widget, false));
+    return convert(twips, dpi(widget, false));
 }
-int FromPixelsY(int pixels, const QWidget* widget)
+int fromPixelsY(int pixels, const QWidget* widget)
 {
-    return static_cast<int>(pixels * 1440.0 / Dpi(widget, false) + (pixels >= 0 ? 0.5 : -0.5));
+    return static_cast<int>(pixels * 1440.0 / dpi(widget, false) + (pixels >= 0 ? 0.5 : -0.5));
 }
 } // namespace Twips

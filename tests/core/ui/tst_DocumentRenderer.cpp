@@ -12,19 +12,19 @@ class tst_DocumentRenderer : public InstallTest
 {
     Q_OBJECT
 
-    QString PdfPath() const { return m_install->Root() + u"/doc.pdf"_s; }
+    QString pdfPath() const { return m_install->root() + u"/doc.pdf"_s; }
 
     /// records of lines lines each, "Record r line l", between a header and a numbered footer.
-    static Doc::Document Numbered(int records, int lines)
+    static Doc::Document numbered(int records, int lines)
     {
         Doc::Document doc;
         doc.title = u"Numbered"_s;
-        doc.pageHeader << Doc::Text(u"Harbour list"_s, {.pointSize = 14, .bold = true}) << Doc::Rule();
-        doc.pageFooter << Doc::Text(u"List: %p of %P"_s, {.align = Qt::AlignRight});
+        doc.pageHeader << Doc::text(u"Harbour list"_s, {.pointSize = 14, .bold = true}) << Doc::rule();
+        doc.pageFooter << Doc::text(u"List: %p of %P"_s, {.align = Qt::AlignRight});
         for (int r = 1; r <= records; ++r) {
             Doc::Record record;
             for (int l = 1; l <= lines; ++l)
-                record << Doc::Field(u"Record %1"_s.arg(r), u"line %1"_s.arg(l));
+                record << Doc::field(u"Record %1"_s.arg(r), u"line %1"_s.arg(l));
             doc.body << record;
         }
         return doc;
@@ -43,11 +43,11 @@ private slots:
     {
         QFETCH(int, records);
         QFETCH(int, lines);
-        const Doc::Document doc = Numbered(records, lines);
+        const Doc::Document doc = numbered(records, lines);
         QString error;
-        QVERIFY2(DocumentRenderer::WritePdf(doc, PdfPath(), &error), qPrintable(error));
-        const int pageCount = PdfReader::PageCount(PdfPath());
-        const QStringList pages = PdfReader::Pages(PdfPath());
+        QVERIFY2(DocumentRenderer::writePdf(doc, pdfPath(), &error), qPrintable(error));
+        const int pageCount = PdfReader::pageCount(pdfPath());
+        const QStringList pages = PdfReader::pages(pdfPath());
         QVERIFY2(pageCount > 0, "pdfinfo (poppler-utils) must be installed: tools/ensure-packages.sh");
         QCOMPARE(pages.size(), pageCount);
         if (records * lines > 100)
@@ -55,7 +55,7 @@ private slots:
 
         int nextRecord = 1;
         for (int p = 0; p < pageCount; ++p) {
-            const QStringList text = PdfReader::Lines(pages[p]);
+            const QStringList text = PdfReader::lines(pages[p]);
             QCOMPARE(text.first(), u"Harbour list"_s);
             QCOMPARE(text.last(), u"List: %1 of %2"_s.arg(p + 1).arg(pageCount));
             // Every record on this page is whole: its lines in order, none left for the next page.
@@ -78,11 +78,11 @@ private slots:
         for (int i = 0; i < 2500; ++i)
             words << u"w%1"_s.arg(i);
         Doc::Document doc;
-        doc.pageFooter << Doc::Text(u"Signature: ____"_s);
-        doc.body << Doc::Record{Doc::Field(u"Notes:"_s, words.join(u' '))};
+        doc.pageFooter << Doc::text(u"Signature: ____"_s);
+        doc.body << Doc::Record{Doc::field(u"Notes:"_s, words.join(u' '))};
 
-        QPdfWriter writer(PdfPath());
-        const QList<QStringList> pages = DocumentRenderer::Paginate(doc, writer);
+        QPdfWriter writer(pdfPath());
+        const QList<QStringList> pages = DocumentRenderer::paginate(doc, writer);
         QVERIFY(pages.size() >= 2);
         QStringList found;
         for (const QStringList& page : pages) {
@@ -101,12 +101,12 @@ private slots:
     void rowsKeepTheirColumns()
     {
         Doc::Document doc;
-        doc.body << Doc::Record{Doc::Row({{u"Name"_s, 3}, {u"Total"_s, 1, Qt::AlignRight}}, {.bold = true})};
-        doc.body << Doc::Record{Doc::Row({{u"A. Ferry"_s, 3}, {u"£1,234.50"_s, 1, Qt::AlignRight}})};
-        QVERIFY(DocumentRenderer::WritePdf(doc, PdfPath()));
-        const auto name = PdfReader::WordBox(PdfPath(), u"Ferry"_s);
-        const auto amount = PdfReader::WordBox(PdfPath(), u"£1,234.50"_s);
-        const auto heading = PdfReader::WordBox(PdfPath(), u"Total"_s);
+        doc.body << Doc::Record{Doc::row({{u"Name"_s, 3}, {u"Total"_s, 1, Qt::AlignRight}}, {.bold = true})};
+        doc.body << Doc::Record{Doc::row({{u"A. Ferry"_s, 3}, {u"£1,234.50"_s, 1, Qt::AlignRight}})};
+        QVERIFY(DocumentRenderer::writePdf(doc, pdfPath()));
+        const auto name = PdfReader::wordBox(pdfPath(), u"Ferry"_s);
+        const auto amount = PdfReader::wordBox(pdfPath(), u"£1,234.50"_s);
+        const auto heading = PdfReader::wordBox(pdfPath(), u"Total"_s);
         QVERIFY(name && amount && heading);
         // A4 is 595 points wide with 15 mm (42.5 points) margins: the amounts end at the right margin, on one
         // line with the name, below their heading.
@@ -119,10 +119,10 @@ private slots:
 
     void landscapeTurnsThePage()
     {
-        Doc::Document doc = Numbered(1, 1);
+        Doc::Document doc = numbered(1, 1);
         doc.orientation = QPageLayout::Landscape;
-        QVERIFY(DocumentRenderer::WritePdf(doc, PdfPath()));
-        const QString info = PdfReader::Run(u"pdfinfo"_s, {PdfPath()}).value_or(QString());
+        QVERIFY(DocumentRenderer::writePdf(doc, pdfPath()));
+        const QString info = PdfReader::run(u"pdfinfo"_s, {pdfPath()}).value_or(QString());
         const auto size = QRegularExpression(u"Page size:\\s+([\\d.]+) x ([\\d.]+)"_s).match(info);
         QVERIFY2(size.hasMatch(), qPrintable(info));
         QVERIFY(size.captured(1).toDouble() > size.captured(2).toDouble());
@@ -131,14 +131,14 @@ private slots:
     void previewShowsEveryPage()
     {
         int pages = -1;
-        OnNextModal([&pages](QDialog* dialog) {
+        onNextModal([&pages](QDialog* dialog) {
             auto* preview = dialog->findChild<QPrintPreviewWidget*>();
             if (preview)
                 pages = preview->pageCount();
         });
-        DocumentRenderer::Preview(Numbered(150, 1), nullptr);
+        DocumentRenderer::preview(numbered(150, 1), nullptr);
         QPrinter printer(QPrinter::HighResolution); // the preview's paper
-        QCOMPARE(pages, DocumentRenderer::Paginate(Numbered(150, 1), printer).size());
+        QCOMPARE(pages, DocumentRenderer::paginate(numbered(150, 1), printer).size());
         QVERIFY(pages > 1);
     }
 
@@ -163,16 +163,16 @@ private slots:
         QFETCH(bool, saved);
         m_install->printer.defaultName = printerName;
         m_install->messages.answers << (saveAnswer ? MsgResult::Yes : MsgResult::No);
-        const QString chosen = fileAnswer.isEmpty() ? QString() : m_install->Root() + u'/' + fileAnswer;
+        const QString chosen = fileAnswer.isEmpty() ? QString() : m_install->root() + u'/' + fileAnswer;
         m_install->files.answers << chosen;
 
-        const Doc::Document doc = Numbered(2, 1);
-        QCOMPARE(DocumentRenderer::PrintNow(doc, m_install->services, u"Numbered.pdf"_s), printed || saved);
+        const Doc::Document doc = numbered(2, 1);
+        QCOMPARE(DocumentRenderer::printNow(doc, m_install->services, u"Numbered.pdf"_s), printed || saved);
 
         QCOMPARE(m_install->printer.jobs, printed ? QStringList{u"Numbered"_s} : QStringList());
         QCOMPARE(QFile::exists(m_install->printer.paperPath), printed);
         if (printed)
-            QVERIFY(PdfReader::Pages(m_install->printer.paperPath).value(0).contains(u"Record 2"_s));
+            QVERIFY(PdfReader::pages(m_install->printer.paperPath).value(0).contains(u"Record 2"_s));
         // Without a printer the user is told and asked; with one nothing is asked.
         QCOMPARE(m_install->messages.calls.size(), printerName.isEmpty() ? 1 : 0);
         if (printerName.isEmpty()) {
@@ -183,13 +183,13 @@ private slots:
             QCOMPARE(m_install->files.calls[0].proposedName, u"Numbered.pdf"_s);
         QCOMPARE(QFile::exists(chosen + u".pdf"_s), saved);
         if (saved)
-            QCOMPARE(PdfReader::PageCount(chosen + u".pdf"_s), 1);
+            QCOMPARE(PdfReader::pageCount(chosen + u".pdf"_s), 1);
     }
 
     void unwritablePdfIsTold()
     {
-        m_install->files.answers << m_install->Root() + u"/no such folder/x.pdf"_s;
-        QVERIFY(!DocumentRenderer::SaveAsPdf(Numbered(1, 1), m_install->services, u"x.pdf"_s));
+        m_install->files.answers << m_install->root() + u"/no such folder/x.pdf"_s;
+        QVERIFY(!DocumentRenderer::saveAsPdf(numbered(1, 1), m_install->services, u"x.pdf"_s));
         QCOMPARE(m_install->messages.calls.size(), 1);
         QCOMPARE(m_install->messages.calls[0].icon, MsgIcon::Critical);
         QVERIFY(m_install->messages.calls[0].text.contains(u"could not be written"_s));

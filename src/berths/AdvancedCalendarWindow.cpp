@@ -1,0 +1,261 @@
+#include "berths/AdvancedCalendarWindow.h"
+
+#include "berths/CalendarLayout.h"
+#include "bookings/BookingSummaryWindow.h"
+#include "core/Seams.h"
+#include "core/ui/Twips.h"
+
+#include <QDateEdit>
+#include <QEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTableView>
+#include <QToolButton>
+
+namespace {
+const QString Title = QStringLiteral("Advanced Calendar");
+
+constexpr int ColumnWidth = 1000;
+constexpr int RowHeight = 400;
+constexpr int GridTop = 1020;
+constexpr int GridLeft = 120;
+constexpr int LegendBox = 255;
+// Right edges of the legend boxes and of their labels, left of the frame's right edge.
+constexpr int LegendBoxRight[3] = {4085, 2645, 1205};
+constexpr int LegendLabelRight[3] = {3425, 1895, 530};
+constexpr int LegendGap = 45; // between a box and its label
+} // namespace
+
+AdvancedCalendarWindow::AdvancedCalendarWindow(IWindowHost& host, Services& services, QWidget* parent)
+    : ChildWindow(parent), m_host(host), m_services(services), m_model(new OccupancyModel(this))
+{
+    setObjectName(QStringLiteral("frmCalendarPlus"));
+    setWindowTitle(Title);
+    auto x = [this](int twips) { return Twips::toPixelsX(twips, this); };
+    auto y = [this](int twips) { return Twips::toPixelsY(twips, this); };
+
+    const auto frame = CalendarLayout::makeFrame(this, QStringLiteral("fraGrid"), Title);
+    m_fraGrid = frame.frame;
+    m_lblCaption = frame.caption;
+
+    m_grdBooking = new QTableView(m_fraGrid);
+    m_grdBooking->setObjectName(QStringLiteral("grdBooking"));
+    m_grdBooking->setModel(m_model);
+    m_grdBooking->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grdBooking->setSelectionMode(QAbstractItemView::NoSelection);
+    m_grdBooking->setFocusPolicy(Qt::NoFocus); // cells are not picked, only double-clicked
+    m_grdBooking->setWordWrap(false);
+    m_grdBooking->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_grdBooking->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_grdBooking->horizontalHeader()->setDefaultSectionSize(x(ColumnWidth));
+    m_grdBooking->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_grdBooking->horizontalHeader()->setFixedHeight(y(RowHeight));
+    m_grdBooking->verticalHeader()->setDefaultSectionSize(y(RowHeight));
+    m_grdBooking->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_grdBooking->verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    // The slot labels column is as wide as the longer label (a date); it keeps that width in either view.
+    m_grdBooking->verticalHeader()->setFixedWidth(
+        m_grdBooking->verticalHeader()->fontMetrics().horizontalAdvance(QStringLiteral("00.00.0000")) + x(240));
+    connect(m_grdBooking, &QTableView::doubleClicked, this, &AdvancedCalendarWindow::doubleClicked);
+
+    m_command1 = new QToolButton(m_fraGrid);
+    m_command1->setObjectName(QStringLiteral("Command1"));
+    m_command1->setArrowType(Qt::UpArrow);
+    m_command1->setToolTip(QStringLiteral("One slot earlier"));
+    m_command2 = new QToolButton(m_fraGrid);
+    m_command2->setObjectName(QStringLiteral("Command2"));
+    m_command2->setArrowType(Qt::DownArrow);
+    m_command2->setToolTip(QStringLiteral("One slot later"));
+    connect(m_command1, &QToolButton::clicked, this, [this] { scrollBy(-1); });
+    connect(m_command2, &QToolButton::clicked, this, [this] { scrollBy(1); });
+
+    m_frame1 = new QGroupBox(QStringLiteral("View"), m_fraGrid);
+    m_frame1->setObjectName(QStringLiteral("Frame1"));
+    m_halfHourly = new QRadioButton(QStringLiteral("Half Hourly"), m_frame1);
+    m_halfHourly->setObjectName(QStringLiteral("Option1_0"));
+    m_halfHourly->setChecked(true);
+    m_daily = new QRadioButton(QStringLiteral("Daily"), m_frame1);
+    m_daily->setObjectName(QStringLiteral("Option1_1"));
+    m_halfHourly->setGeometry(x(120), y(260), x(1400), y(280));
+    m_daily->setGeometry(x(1560), y(260), x(1000), y(280));
+    connect(m_halfHourly, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            viewChosen();
+    });
+    connect(m_daily, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            viewChosen();
+    });
+
+    m_dtPicker1 = new QDateEdit(m_fraGrid);
+    m_dtPicker1->setObjectName(QStringLiteral("DTPicker1"));
+    m_dtPicker1->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+    m_dtPicker1->setCalendarPopup(true);
+    connect(m_dtPicker1, &QDateEdit::dateChanged, this, &AdvancedCalendarWindow::dayPicked);
+
+    const QString names[3] = {QStringLiteral("Booked"), QStringLiteral("Available"), QStringLiteral("Inactive")};
+    const QColor colours[3] = {QColor(0xFF, 0xFF, 0x00), QColor(0xFF, 0xFF, 0xFF), QColor(0x00, 0xC0, 0x00)};
+    for (int i = 0; i < 3; ++i) {
+        // The legend boxes are where the grid's colours come from: a box's colour changed is the grid's changed.
+        m_picBooked[i] = new QLabel(m_fraGrid);
+        m_picBooked[i]->setObjectName(QStringLiteral("picBooked_%1").arg(i));
+        m_picBooked[i]->setFrameShape(QFrame::Box);
+        m_picBooked[i]->setAutoFillBackground(true);
+        QPalette palette = m_picBooked[i]->palette();
+        palette.setColor(QPalette::Window, colours[i]);
+        m_picBooked[i]->setPalette(palette);
+        m_picBooked[i]->installEventFilter(this);
+        m_legend[i] = new QLabel(names[i], m_fraGrid);
+        m_legend[i]->setObjectName(QStringLiteral("Label%1").arg(i + 2));
+        QFont small = m_legend[i]->font();
+        small.setPointSizeF(small.pointSizeF() * 0.8); // the legend's texts fit between the boxes
+        m_legend[i]->setFont(small);
+    }
+    m_label5 =
+        new QLabel(QStringLiteral("Double click on booking to view details and financial information"), m_fraGrid);
+    m_label5->setObjectName(QStringLiteral("Label5"));
+    takeLegendColours();
+
+    // The design layout; resizing then follows the window's size.
+    m_lblCaption->setGeometry(x(120), y(120), x(6000), y(450));
+    m_command1->setGeometry(x(GridLeft), y(GridTop - 420), x(600), y(360));
+    m_label5->setGeometry(x(GridLeft + 720), y(GridTop - 420), x(7000), y(360));
+    m_grdBooking->move(x(GridLeft), y(GridTop));
+    resize(x(12000), y(8400));
+    layOut();
+}
+
+AdvancedCalendarWindow* AdvancedCalendarWindow::display(IWindowHost& host, Services& services)
+{
+    auto* calendar = qobject_cast<AdvancedCalendarWindow*>(host.findWindow(QStringLiteral("frmCalendarPlus")));
+    if (!calendar) {
+        calendar = new AdvancedCalendarWindow(host, services);
+        QString error;
+        calendar->report(calendar->m_model->setStartDay(services.db(), services.clock.now().date(), &error), error);
+        calendar->showPickerDate();
+    }
+    host.showChild(calendar);
+    return calendar;
+}
+
+bool AdvancedCalendarWindow::report(bool ok, const QString& error)
+{
+    if (!ok && !error.isEmpty())
+        m_services.messages.show(QStringLiteral("The bookings could not be read.\n") + error, Title, MsgIcon::Critical,
+                                 MsgButtons::Ok);
+    return ok;
+}
+
+void AdvancedCalendarWindow::activated()
+{
+    QString error;
+    if (report(m_model->refresh(m_services.db(), &error), error))
+        fitRows();
+}
+
+int AdvancedCalendarWindow::slotRowsForHeight() const
+{
+    return qMax(0, Twips::fromPixelsY(m_grdBooking->height(), this) / RowHeight);
+}
+
+void AdvancedCalendarWindow::fitRows()
+{
+    const int rows = slotRowsForHeight();
+    if (rows == m_model->rowCount())
+        return;
+    QString error;
+    report(m_model->setSlotRows(m_services.db(), rows, &error), error);
+}
+
+void AdvancedCalendarWindow::showPickerDate()
+{
+    m_settingPicker = true;
+    m_dtPicker1->setDate(m_model->start().date());
+    m_settingPicker = false;
+}
+
+void AdvancedCalendarWindow::scrollBy(int direction)
+{
+    QString error;
+    if (report(m_model->scroll(m_services.db(), direction, &error), error))
+        showPickerDate();
+}
+
+void AdvancedCalendarWindow::viewChosen()
+{
+    QString error;
+    const auto view = m_daily->isChecked() ? OccupancyModel::View::Daily : OccupancyModel::View::HalfHourly;
+    report(m_model->setView(m_services.db(), view, &error), error);
+}
+
+void AdvancedCalendarWindow::dayPicked()
+{
+    if (m_settingPicker)
+        return;
+    QString error;
+    report(m_model->setStartDay(m_services.db(), m_dtPicker1->date(), &error), error);
+}
+
+void AdvancedCalendarWindow::doubleClicked(const QModelIndex& index)
+{
+    if (!index.isValid())
+        return;
+    QString error;
+    const auto booking = m_model->bookingToOpen(m_services.db(), index.row(), index.column(), &error);
+    if (booking)
+        BookingSummaryWindow::display(m_host, m_services, *booking);
+    else
+        report(false, error);
+    // The grid is read again either way; the first row keeps its slot.
+    activated();
+}
+
+void AdvancedCalendarWindow::takeLegendColours()
+{
+    const OccupancyModel::CellState states[3] = {
+        OccupancyModel::CellState::Booked, OccupancyModel::CellState::Available, OccupancyModel::CellState::Inactive};
+    for (int i = 0; i < 3; ++i)
+        m_model->setLook(states[i], m_picBooked[i]->palette().color(QPalette::Window), m_picBooked[i]->pixmap());
+}
+
+bool AdvancedCalendarWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::PaletteChange &&
+        std::find(std::begin(m_picBooked), std::end(m_picBooked), watched) != std::end(m_picBooked))
+        takeLegendColours();
+    return ChildWindow::eventFilter(watched, event);
+}
+
+void AdvancedCalendarWindow::resizeEvent(QResizeEvent* event)
+{
+    ChildWindow::resizeEvent(event);
+    layOut();
+    fitRows();
+}
+
+void AdvancedCalendarWindow::layOut()
+{
+    auto x = [this](int twips) { return Twips::toPixelsX(twips, this); };
+    auto y = [this](int twips) { return Twips::toPixelsY(twips, this); };
+    CalendarLayout::fitFrame(this, m_fraGrid);
+    const QRect frame = m_fraGrid->geometry();
+    const int right = frame.width();
+    const int bottom = frame.height();
+
+    // The legend: boxes and labels at fixed distances from the frame's right edge, near its bottom.
+    for (int i = 0; i < 3; ++i) {
+        m_picBooked[i]->setGeometry(right - x(LegendBoxRight[i]) - x(LegendBox), bottom - y(120) - y(LegendBox),
+                                    x(LegendBox), y(LegendBox));
+        const int labelLeft = right - x(LegendBoxRight[i]) + x(LegendGap);
+        m_legend[i]->setGeometry(labelLeft, bottom - y(180) - y(240), right - x(LegendLabelRight[i]) - labelLeft,
+                                 y(240));
+    }
+    m_command2->setGeometry(x(GridLeft), bottom - y(240) - y(360), x(600), y(360));
+    m_frame1->setGeometry(x(GridLeft + 720), bottom - y(240) - y(600), x(2700), y(600));
+    m_dtPicker1->setGeometry(x(GridLeft + 3540), bottom - y(300) - y(340), x(1500), y(340));
+    m_grdBooking->setGeometry(x(GridLeft), y(GridTop), qMax(x(ColumnWidth), right - x(GridLeft) - x(120)),
+                              qMax(y(RowHeight), bottom - y(GridTop) - y(840)));
+}

@@ -1,0 +1,353 @@
+#include "berths/BerthTableEditor.h"
+
+#include "berths/BerthInput.h"
+#include "core/Money.h"
+#include "core/Seams.h"
+#include "core/SqlHelpers.h"
+#include "core/modFunctions.h"
+#include "core/ui/DataControl.h"
+#include "core/ui/FocusNextControl.h"
+#include "core/ui/InputChecks.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDataWidgetMapper>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSqlError>
+#include <QSqlRecord>
+#include <QSqlTableModel>
+#include <QStyledItemDelegate>
+#include <QVBoxLayout>
+
+namespace {
+
+const char* const KindProperty = "zemColumnKind";
+enum class ColumnKind
+{
+    Text,
+    ReadOnly,
+    Number,
+    Money,
+    Flag,
+    Lookup
+};
+
+ColumnKind kindOf(const QWidget* editor)
+{
+    return static_cast<ColumnKind>(editor->property(KindProperty).toInt());
+}
+
+/// What a box shows for a stored value.
+QString shownText(ColumnKind kind, const QVariant& value)
+{
+    if (value.isNull())
+        return {};
+    switch (kind) {
+    case ColumnKind::Number:
+        return QLocale().toString(value.toDouble(), 'g', 15);
+    case ColumnKind::Money:
+        return Money::fromDb(value).format();
+    default:
+        return value.toString();
+    }
+}
+
+/// Moves values between the stored columns and the boxes: money as money, sizes in the user's notation, the
+/// Yes/No columns as 0 or 1, the lookups by ID. A box that still shows what the column holds writes nothing,
+/// so looking at a berth never changes it (a money box shows pence, the column holds ten-thousandths).
+class BerthFieldDelegate final : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override
+    {
+        const QVariant value = index.data(Qt::EditRole);
+        if (auto* box = qobject_cast<QLineEdit*>(editor)) {
+            box->setText(shownText(kindOf(editor), value));
+        } else if (auto* check = qobject_cast<QCheckBox*>(editor)) {
+            check->setChecked(!value.isNull() && value.toInt() != 0);
+        } else if (auto* combo = qobject_cast<QComboBox*>(editor)) {
+            // Item 0 is the empty choice; an ID missing from the list shows nothing.
+            combo->setCurrentIndex(value.isNull() ? 0 : combo->findData(value.toInt()));
+        }
+    }
+
+    void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override
+    {
+        const QVariant current = index.data(Qt::EditRole);
+        const ColumnKind kind = kindOf(editor);
+        if (auto* box = qobject_cast<QLineEdit*>(editor)) {
+            const QString text = box->text();
+            if (kind == ColumnKind::ReadOnly || text == shownText(kind, current))
+                return;
+            QVariant value;
+            if (kind == ColumnKind::Number) {
+                const auto number = InputChecks::readNumber(text);
+                if (!number && !text.isEmpty())
+                    return; // refused by the box's check
+                value = number ? QVariant(*number) : QVariant(QMetaType::fromType<double>());
+            } else if (kind == ColumnKind::Money) {
+                const auto amount = InputChecks::readMoney(text);
+                if (!amount && !text.isEmpty())
+                    return;
+                value = amount ? amount->toDb() : Sql::nullInt();
+            } else {
+                value = text;
+            }
+            model->setData(index, value, Qt::EditRole);
+        } else if (auto* check = qobject_cast<QCheckBox*>(editor)) {
+            const int flag = check->isChecked() ? 1 : 0;
+            if (current.isNull() || (current.toInt() != 0) != check->isChecked())
+                model->setData(index, flag, Qt::EditRole);
+        } else if (auto* combo = qobject_cast<QComboBox*>(editor)) {
+            if (combo->currentIndex() < 0)
+                return;
+            const QVariant chosen = combo->currentData();
+            const bool none = !chosen.isValid();
+            if (none ? current.isNull() : (!current.isNull() && current.toInt() == chosen.toInt()))
+                return;
+            model->setData(index, none ? Sql::nullInt() : QVariant(chosen.toInt()), Qt::EditRole);
+        }
+    }
+};
+
+struct TextFieldInfo
+{
+    const char* column;
+    const char* label;
+    ColumnKind kind;
+    QString title; // for the number check
+};
+
+} // namespace
+
+BerthTableEditor::BerthTableEditor(Services& services, QWidget* parent) : QDialog(parent), m_services(services)
+{
+    setObjectName(QStringLiteral("frmEditBerths"));
+    setWindowTitle(QStringLiteral("Edit Berths"));
+    buildControls();
+    FocusNextControl::install(this);
+    if (!openTable()) {
+        for (QWidget* widget : m_editors + QList<QWidget*>{m_data->bar(), m_cmdUpdate, m_cmdRefresh})
+            widget->setEnabled(false);
+    }
+}
+
+bool BerthTableEditor::connected() const
+{
+    return m_connected;
+}
+
+void BerthTableEditor::buildControls()
+{
+    const std::array<TextFieldInfo, 8> texts = {{
+        {"ID", "ID:", ColumnKind::ReadOnly, {}},
+        {"Name", "Name:", ColumnKind::Text, {}},
+        {"Length", "Length:", ColumnKind::Number, BerthTitles::Length},
+        {"Width", "Width:", ColumnKind::Number, BerthTitles::Width},
+        {"Notes", "Notes:", ColumnKind::Text, {}},
+        {"DailyHireCharge", "DailyHireCharge:", ColumnKind::Money, BerthTitles::Daily},
+        {"MonthlyHireCharge", "MonthlyHireCharge:", ColumnKind::Money, BerthTitles::Monthly},
+        {"WeeklyHireCharge", "WeeklyHireCharge:", ColumnKind::Money, BerthTitles::Weekly},
+    }};
+    auto* form = new QFormLayout;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        auto* box = new QLineEdit(this);
+        box->setObjectName(QStringLiteral("txtFields%1").arg(i));
+        box->setProperty(KindProperty, static_cast<int>(texts[i].kind));
+        box->setProperty("column", QString::fromLatin1(texts[i].column));
+        if (texts[i].kind == ColumnKind::ReadOnly) {
+            box->setReadOnly(true);
+            box->setFocusPolicy(Qt::ClickFocus); // the ID is shown, not edited
+        }
+        if (texts[i].kind == ColumnKind::Number || texts[i].kind == ColumnKind::Money)
+            InputChecks::watch(
+                box, texts[i].kind == ColumnKind::Money ? InputChecks::Kind::Money : InputChecks::Kind::Number,
+                texts[i].title, m_services.messages);
+        m_txtFields[i] = box;
+        form->addRow(QString::fromLatin1(texts[i].label), box);
+    }
+    const std::array<std::pair<const char*, const char*>, 2> checks = {
+        {{"HasPower", "HasPower:"}, {"Active", "Active:"}}};
+    for (std::size_t i = 0; i < checks.size(); ++i) {
+        auto* check = new QCheckBox(this);
+        check->setObjectName(QStringLiteral("chkFields%1").arg(i));
+        check->setProperty(KindProperty, static_cast<int>(ColumnKind::Flag));
+        check->setProperty("column", QString::fromLatin1(checks[i].first));
+        m_chkFields[i] = check;
+        form->addRow(QString::fromLatin1(checks[i].second), check);
+    }
+    m_editors = QList<QWidget*>(m_txtFields.begin(), m_txtFields.end()) << m_chkFields[0] << m_chkFields[1];
+    m_DataCombo2 = new QComboBox(this);
+    m_DataCombo2->setObjectName(QStringLiteral("DataCombo2"));
+    m_DataCombo2->setProperty("column", QStringLiteral("TypeID"));
+    form->addRow(QStringLiteral("TypeID:"), m_DataCombo2);
+    m_DataCombo1 = new QComboBox(this);
+    m_DataCombo1->setObjectName(QStringLiteral("DataCombo1"));
+    m_DataCombo1->setProperty("column", QStringLiteral("OwnerID"));
+    form->addRow(QStringLiteral("OwnerID:"), m_DataCombo1);
+    for (QComboBox* combo : {m_DataCombo1, m_DataCombo2})
+        combo->setProperty(KindProperty, static_cast<int>(ColumnKind::Lookup));
+    m_editors << m_DataCombo1 << m_DataCombo2;
+
+    // The data control: the four arrows and its caption. Every move saves the current berth first.
+    m_data = new DataControl(this, QStringLiteral("datPrimaryRS"), QStringLiteral("lblCaption"));
+    connect(m_data, &DataControl::moveRequested, this, &BerthTableEditor::moveTo);
+
+    auto* picButtons = new QWidget(this);
+    picButtons->setObjectName(QStringLiteral("picButtons"));
+    auto* buttons = new QHBoxLayout(picButtons);
+    buttons->setContentsMargins(0, 0, 0, 0);
+    const auto button = [this, picButtons, buttons](const QString& text, const QString& name) {
+        auto* b = new QPushButton(text, picButtons);
+        b->setObjectName(name);
+        b->setAutoDefault(false);
+        buttons->addWidget(b);
+        return b;
+    };
+    m_cmdUpdate = button(QStringLiteral("&Update"), QStringLiteral("cmdUpdate"));
+    m_cmdRefresh = button(QStringLiteral("&Refresh"), QStringLiteral("cmdRefresh"));
+    m_cmdClose = button(QStringLiteral("&Close"), QStringLiteral("cmdClose"));
+    // Refresh throws the typed changes away, so a refused box need not be corrected first.
+    InputChecks::skipChecks(m_cmdRefresh);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(m_data->bar());
+    layout->addWidget(picButtons);
+
+    connect(m_cmdUpdate, &QPushButton::clicked, this, &BerthTableEditor::saveRecord);
+    connect(m_cmdRefresh, &QPushButton::clicked, this, &BerthTableEditor::refresh);
+    connect(m_cmdClose, &QPushButton::clicked, this, &BerthTableEditor::reject);
+}
+
+bool BerthTableEditor::openTable()
+{
+    QString error;
+    std::optional<QList<Sql::LookupItem>> types;
+    std::optional<QList<Sql::LookupItem>> owners;
+    if (m_data->open(QStringLiteral("Berth"), &error)) {
+        const QSqlDatabase db = m_data->model()->database();
+        types = Sql::readLookup(db, berthTypeLookupSql(), &error);
+        if (types)
+            owners = Sql::readLookup(db, ownerLookupSql(db), &error);
+    }
+    if (!owners) {
+        m_services.messages.show(error, modFunctions::productTitle(), MsgIcon::Critical, MsgButtons::Ok);
+        return false;
+    }
+    for (const auto& [combo, items] : {std::pair(m_DataCombo2, &*types), std::pair(m_DataCombo1, &*owners)}) {
+        combo->addItem(QString()); // no type or owner
+        for (const Sql::LookupItem& item : *items)
+            combo->addItem(item.text, item.id);
+    }
+    QDataWidgetMapper* mapper = m_data->mapper();
+    mapper->setItemDelegate(new BerthFieldDelegate(mapper));
+    mapper->setSubmitPolicy(QDataWidgetMapper::ManualSubmit);
+    for (QWidget* editor : std::as_const(m_editors))
+        mapper->addMapping(editor, m_data->model()->fieldIndex(editor->property("column").toString()));
+    m_connected = true;
+    showRow(0);
+    return true;
+}
+
+QList<QLineEdit*> BerthTableEditor::numberBoxes() const
+{
+    return {m_txtFields[FieldLength], m_txtFields[FieldWidth], m_txtFields[FieldDaily], m_txtFields[FieldMonthly],
+            m_txtFields[FieldWeekly]};
+}
+
+int BerthTableEditor::currentRow() const
+{
+    return m_connected ? m_data->currentRow() : -1;
+}
+
+void BerthTableEditor::showRow(int row)
+{
+    while (m_data->model()->canFetchMore() && row >= m_data->model()->rowCount())
+        m_data->model()->fetchMore();
+    const int count = m_data->model()->rowCount();
+    row = std::clamp(row, 0, std::max(0, count - 1));
+    if (count == 0) {
+        // No berth to show: empty boxes that cannot be typed into.
+        for (QLineEdit* box : m_txtFields)
+            box->clear();
+        for (QCheckBox* check : m_chkFields)
+            check->setChecked(false);
+        m_DataCombo1->setCurrentIndex(-1);
+        m_DataCombo2->setCurrentIndex(-1);
+        m_data->caption()->setText(QStringLiteral("Record: "));
+    } else {
+        m_data->mapper()->setCurrentIndex(row);
+        m_data->showPosition(row);
+    }
+    for (QWidget* editor : std::as_const(m_editors))
+        editor->setEnabled(count > 0);
+}
+
+bool BerthTableEditor::saveCurrent()
+{
+    if (!m_connected || currentRow() < 0)
+        return true;
+    if (!InputChecks::checkAll(numberBoxes()))
+        return false;
+    m_data->mapper()->submit();
+    if (!m_data->model()->isDirty())
+        return true;
+    if (m_data->model()->submitAll())
+        return true;
+    m_services.messages.show(QStringLiteral("Data error event hit err:") + m_data->model()->lastError().text(),
+                             modFunctions::productTitle(), MsgIcon::None, MsgButtons::Ok);
+    return false;
+}
+
+bool BerthTableEditor::moveTo(int row)
+{
+    if (!m_connected)
+        return false;
+    const int from = currentRow();
+    if (!saveCurrent())
+        return false;
+    showRow(row < 0 ? from : row);
+    return true;
+}
+
+void BerthTableEditor::saveRecord()
+{
+    if (!m_connected)
+        return;
+    if (!InputChecks::checkAll(numberBoxes()))
+        return;
+    const int row = currentRow();
+    m_data->mapper()->submit();
+    if (!m_data->model()->submitAll()) {
+        m_services.messages.show(m_data->model()->lastError().text(), modFunctions::productTitle(), MsgIcon::None,
+                                 MsgButtons::Ok);
+        return;
+    }
+    showRow(row);
+}
+
+void BerthTableEditor::refresh()
+{
+    if (!m_connected)
+        return;
+    const int row = currentRow();
+    m_data->model()->revertAll();
+    if (!m_data->model()->select())
+        m_services.messages.show(m_data->model()->lastError().text(), modFunctions::productTitle(), MsgIcon::None,
+                                 MsgButtons::Ok);
+    showRow(row);
+}
+
+void BerthTableEditor::reject()
+{
+    if (!saveCurrent())
+        return;
+    QDialog::reject();
+}

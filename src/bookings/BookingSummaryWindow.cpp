@@ -1,0 +1,263 @@
+#include "bookings/BookingSummaryWindow.h"
+
+#include "bookings/BookingDocuments.h"
+#include "bookings/BookingRules.h"
+#include "bookings/BookingStore.h"
+#include "bookings/BookingSummaryData.h"
+#include "bookings/BookingWizard.h"
+#include "core/EventLog.h"
+#include "core/MessageLog.h"
+#include "core/Seams.h"
+#include "core/ui/ChildWindow.h"
+#include "core/ui/ClickableLabel.h"
+#include "core/ui/DocumentRenderer.h"
+#include "core/ui/SendEmail.h"
+#include "core/ui/Twips.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+const QString Title = QStringLiteral("Reservation summary");
+
+QLabel* named(QLabel* label, const QString& name)
+{
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QPushButton* button(const QString& caption, const QString& name, QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QPlainTextEdit* notesBox(const QString& name, QWidget* parent)
+{
+    auto* box = new QPlainTextEdit(parent);
+    box->setObjectName(name);
+    box->setReadOnly(true);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    return box;
+}
+} // namespace
+
+BookingSummaryWindow::BookingSummaryWindow(Services& services, QWidget* parent) : QDialog(parent), m_services(services)
+{
+    setObjectName(QStringLiteral("frmBookingSummary"));
+    setWindowTitle(Title);
+
+    m_lblDates = named(new QLabel(this), QStringLiteral("lblDates"));
+    m_lblName = named(new QLabel(this), QStringLiteral("lblName"));
+    m_lblAddress = named(new QLabel(this), QStringLiteral("lblAddress"));
+    m_lblPhone = named(new QLabel(this), QStringLiteral("lblPhone"));
+    m_lblMail = named(new QLabel(this), QStringLiteral("lblMail"));
+    auto* email = new ClickableLabel(QStringLiteral("Email"), this);
+    email->setObjectName(QStringLiteral("Label38"));
+    connect(email, &ClickableLabel::clicked, this, [this] { sendEmail(m_services, m_lblMail->text(), Title); });
+    m_lblNoAdults = named(new QLabel(this), QStringLiteral("lblNoAdults"));
+    m_lblAdults = named(new QLabel(QStringLiteral("Adults and"), this), QStringLiteral("lblAdults"));
+    m_lblNoKids = named(new QLabel(this), QStringLiteral("lblNoKids"));
+    m_lblKids = named(new QLabel(QStringLiteral("Children"), this), QStringLiteral("lblKids"));
+    QFont bold = m_lblName->font();
+    bold.setBold(true);
+    m_lblDates->setFont(bold);
+    m_lblName->setFont(bold);
+
+    auto* details = new QVBoxLayout;
+    auto row = [&](const QList<QWidget*>& widgets, int gap = 6) {
+        auto* line = new QHBoxLayout;
+        line->setSpacing(gap);
+        for (QWidget* w : widgets)
+            line->addWidget(w);
+        line->addStretch(1);
+        details->addLayout(line);
+    };
+    row({new QLabel(QStringLiteral("Booking from"), this), m_lblDates});
+    row({m_lblName});
+    row({m_lblAddress});
+    row({new QLabel(QStringLiteral("Ph:"), this), m_lblPhone});
+    // The e-mail address stands 100 twips after the telephone number.
+    row({email, m_lblMail}, Twips::toPixelsX(100, this));
+    row({m_lblNoAdults, m_lblAdults, m_lblNoKids, m_lblKids});
+
+    auto* money = new QGridLayout;
+    const QStringList captions{QStringLiteral("Berth  Charges"), QStringLiteral("Other Charges"), QStringLiteral("VAT"),
+                               QStringLiteral("Total Payable"), QStringLiteral("Amount Payed")};
+    for (int i = 0; i < captions.size(); ++i) {
+        auto* box = new QLineEdit(this);
+        box->setObjectName(QStringLiteral("Text%1").arg(i + 1));
+        box->setReadOnly(true);
+        box->setAlignment(Qt::AlignRight);
+        box->setMaximumWidth(Twips::toPixelsX(1500, this));
+        money->addWidget(new QLabel(captions[i], this), i, 0);
+        money->addWidget(box, i, 1);
+        m_amounts << box;
+    }
+    money->setColumnStretch(2, 1);
+
+    m_txtNotes = notesBox(QStringLiteral("txtNotes"), this);
+    m_txtCnotes = notesBox(QStringLiteral("txtCnotes"), this);
+    auto* notes = new QGridLayout;
+    notes->addWidget(new QLabel(QStringLiteral("Reservation notes:"), this), 0, 0);
+    notes->addWidget(m_txtNotes, 1, 0);
+    notes->addWidget(new QLabel(QStringLiteral("Customer Notes"), this), 0, 1);
+    notes->addWidget(m_txtCnotes, 1, 1);
+
+    auto* hint = new QLabel(QStringLiteral("To amend financial details press the Edit Booking Button"), this);
+    hint->setObjectName(QStringLiteral("lblHint"));
+
+    m_cmdEdit = button(QStringLiteral("&Edit booking"), QStringLiteral("Command1"), this);
+    m_cmdCancel = button(QStringLiteral("&Cancel booking"), QStringLiteral("Command2"), this);
+    auto* cmdClose = button(QStringLiteral("Close"), QStringLiteral("Command3"), this);
+    auto* cmdReceipt = button(QStringLiteral("&Print Receipt"), QStringLiteral("Command4"), this);
+    auto* cmdForm = button(QStringLiteral("&Booking Form"), QStringLiteral("Command5"), this);
+    // Beside printing at once: the same documents as PDF files, for when no printer is at hand.
+    auto* cmdPdf = button(QStringLiteral("Save as P&DF..."), QStringLiteral("cmdSaveAsPdf"), this);
+    auto* pdfMenu = new QMenu(cmdPdf);
+    pdfMenu->setObjectName(QStringLiteral("mnuSaveAsPdf"));
+    QAction* pdfReceipt = pdfMenu->addAction(QStringLiteral("Receipt"));
+    pdfReceipt->setObjectName(QStringLiteral("mnuPdfReceipt"));
+    QAction* pdfForm = pdfMenu->addAction(QStringLiteral("Booking Form"));
+    pdfForm->setObjectName(QStringLiteral("mnuPdfBookingForm"));
+    cmdPdf->setMenu(pdfMenu);
+
+    connect(m_cmdEdit, &QPushButton::clicked, this, [this] { done(EditRequested); });
+    connect(m_cmdCancel, &QPushButton::clicked, this, &BookingSummaryWindow::cancelBooking);
+    connect(cmdClose, &QPushButton::clicked, this, [this] { done(Closed); });
+    connect(cmdReceipt, &QPushButton::clicked, this, [this] { print(true); });
+    connect(cmdForm, &QPushButton::clicked, this, [this] { print(false); });
+    connect(pdfReceipt, &QAction::triggered, this, [this] { saveAsPdf(true); });
+    connect(pdfForm, &QAction::triggered, this, [this] { saveAsPdf(false); });
+
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* b : {m_cmdEdit, m_cmdCancel, cmdReceipt, cmdForm, cmdPdf})
+        buttons->addWidget(b);
+    buttons->addStretch(1);
+    buttons->addWidget(cmdClose);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(details);
+    layout->addSpacing(8);
+    layout->addLayout(money);
+    layout->addLayout(notes, 1);
+    layout->addWidget(hint);
+    layout->addLayout(buttons);
+    resize(Twips::toPixelsX(9600, this), Twips::toPixelsY(7200, this));
+}
+
+void BookingSummaryWindow::display(IWindowHost& host, Services& services, int bookingId)
+{
+    bool edit = false;
+    {
+        BookingSummaryWindow summary(services, host.dialogParent());
+        if (!summary.prepare(bookingId))
+            return;
+        edit = summary.exec() == EditRequested;
+    }
+    // The summary is gone before the wizard comes up on the same booking.
+    if (edit)
+        BookingWizard::display(host, services, RecordMode::Edit, bookingId);
+}
+
+bool BookingSummaryWindow::prepare(int bookingId)
+{
+    QString error;
+    const auto shown = BookingSummaryData::load(m_services.db(), bookingId, &error);
+    if (shown && !BookingSummaryData::prepareInvoiceRows(m_services.db(), bookingId, &error)) {
+        m_services.messages.show(QStringLiteral("The booking could not be shown: ") + error, Title, MsgIcon::Critical);
+        return false;
+    }
+    if (!shown) {
+        // As before: a booking or customer that is not there shows nothing; the reason goes to the message log.
+        if (!error.isEmpty())
+            MessageLog::logMessage(3, QStringLiteral("frmBookingSummary.Display: %s"), {error});
+        return false;
+    }
+    m_bookingId = bookingId;
+    const BookingRecord& b = shown->booking;
+    const CustomerRecord& c = shown->customer;
+    m_lblDates->setText(BookingRules::periodText(b.fromDate, b.toDate));
+    const Money amounts[] = {b.costOfHire, b.otherCharges, b.vat, b.totalPayable, b.amountPayed};
+    for (int i = 0; i < m_amounts.size(); ++i)
+        m_amounts[i]->setText(amounts[i].format());
+    m_lblNoAdults->setText(QString::number(b.noAdults));
+    m_lblNoKids->setText(QString::number(b.noKids));
+    // -1 is a count that was not recorded.
+    m_lblNoAdults->setHidden(b.noAdults == -1);
+    m_lblNoKids->setHidden(b.noAdults == -1);
+    m_lblAdults->setHidden(b.noKids == -1);
+    m_lblKids->setHidden(b.noKids == -1);
+    m_txtNotes->setPlainText(b.notes);
+    m_lblName->setText(BookingStore::customerLine(m_services.db(), b.customerId));
+    m_lblAddress->setText(BookingSummaryData::addressLine(c));
+    m_lblPhone->setText(c.telNo);
+    m_lblMail->setText(c.emailAddress);
+    m_txtCnotes->setPlainText(c.notes);
+    m_cmdEdit->setEnabled(true);
+    m_cmdCancel->setEnabled(true);
+    return true;
+}
+
+void BookingSummaryWindow::cancelBooking()
+{
+    QString error;
+    if (BookingStore::cancelBooking(m_services.db(), m_bookingId, m_services.messages, &error)) {
+        EventLog::logEvent(m_services.clock.now(), 13,
+                           BookingSummaryData::cancelledDetails(m_lblDates->text(), m_lblName->text()));
+        // The summary stays open for its documents; the booking itself is gone.
+        m_cmdEdit->setEnabled(false);
+        m_cmdCancel->setEnabled(false);
+    } else if (!error.isEmpty()) {
+        m_services.messages.show(QStringLiteral("The booking could not be cancelled: ") + error,
+                                 QStringLiteral("Cancel booking"), MsgIcon::Critical);
+    }
+}
+
+std::optional<Doc::Document> BookingSummaryWindow::loadDocument(bool receipt)
+{
+    QString error;
+    auto data = BookingDocuments::load(m_services.db(), &error);
+    // Another desk may have shown another booking since: the documents print the booking shown here.
+    if (data && data->id != m_bookingId) {
+        if (!BookingSummaryData::prepareInvoiceRows(m_services.db(), m_bookingId, &error)) {
+            m_services.messages.show(QStringLiteral("The booking shown could not be printed: ") + error, Title,
+                                     MsgIcon::Exclamation);
+            return std::nullopt;
+        }
+        data = BookingDocuments::load(m_services.db(), &error);
+    }
+    if (!data) {
+        m_services.messages.show(error.isEmpty() ? QStringLiteral("There is no booking to print.")
+                                                 : QStringLiteral("The document could not be read: ") + error,
+                                 Title, MsgIcon::Exclamation);
+        return std::nullopt;
+    }
+    return receipt ? BookingDocuments::receipt(*data) : BookingDocuments::reservationForm(*data);
+}
+
+QString BookingSummaryWindow::pdfName(bool receipt) const
+{
+    return (receipt ? QStringLiteral("Receipt %1.pdf") : QStringLiteral("Reservation Form %1.pdf")).arg(m_bookingId);
+}
+
+void BookingSummaryWindow::print(bool receipt)
+{
+    if (const auto document = loadDocument(receipt))
+        DocumentRenderer::printNow(*document, m_services, pdfName(receipt));
+}
+
+void BookingSummaryWindow::saveAsPdf(bool receipt)
+{
+    if (const auto document = loadDocument(receipt))
+        DocumentRenderer::saveAsPdf(*document, m_services, pdfName(receipt));
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "core/ui/Document.h"
+
+#include <QDialog>
+#include <optional>
+
+struct Services;
+class IWindowHost;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+/// "Reservation summary": one booking with its customer, read-only; from here the booking is changed in the
+/// wizard, cancelled, and its receipt and reservation form are printed (or saved as PDF files).
+class BookingSummaryWindow final : public QDialog
+{
+    Q_OBJECT
+public:
+    /// What the summary was closed with.
+    enum Outcome
+    {
+        Closed = QDialog::Rejected,
+        EditRequested = QDialog::Accepted
+    };
+
+    explicit BookingSummaryWindow(Services& services, QWidget* parent = nullptr);
+
+    /// Shows booking bookingId modally and returns once the summary has closed; "&Edit booking" then opens the
+    /// wizard on it. Nothing is shown when the booking or its customer does not exist.
+    static void display(IWindowHost& host, Services& services, int bookingId);
+
+    /// Fills the summary for the booking and leaves it as the one InvTemp row the documents print from. False
+    /// (InvTemp unchanged) when the booking or its customer does not exist or the row could not be written.
+    bool prepare(int bookingId);
+
+    int bookingId() const { return m_bookingId; }
+
+private:
+    void cancelBooking();
+    void print(bool receipt);
+    void saveAsPdf(bool receipt);
+    /// The receipt or the reservation form from the InvTemp row; nothing (the user told) when it cannot be read.
+    std::optional<Doc::Document> loadDocument(bool receipt);
+    QString pdfName(bool receipt) const;
+
+    Services& m_services;
+    int m_bookingId = 0;
+
+    QLabel* m_lblDates;
+    QLabel* m_lblName;
+    QLabel* m_lblAddress;
+    QLabel* m_lblPhone;
+    QLabel* m_lblMail;
+    QLabel* m_lblNoAdults;
+    QLabel* m_lblAdults;
+    QLabel* m_lblNoKids;
+    QLabel* m_lblKids;
+    QList<QLineEdit*> m_amounts; // Text1 to Text5
+    QPlainTextEdit* m_txtNotes;
+    QPlainTextEdit* m_txtCnotes;
+    QPushButton* m_cmdEdit;
+    QPushButton* m_cmdCancel;
+};

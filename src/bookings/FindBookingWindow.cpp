@@ -1,0 +1,169 @@
+#include "bookings/FindBookingWindow.h"
+
+#include "bookings/BookingWizard.h"
+#include "core/MessageLog.h"
+#include "core/Seams.h"
+#include "core/ui/ChildWindow.h"
+#include "core/ui/FocusNextControl.h"
+#include "core/ui/RecordGrid.h"
+#include "core/ui/Twips.h"
+
+#include <QCheckBox>
+#include <QDateTimeEdit>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+/// A date picker that can be switched off: the box in front of it says whether it bounds the search.
+QDateTimeEdit* picker(const QString& name, QCheckBox* onOff, QWidget* parent)
+{
+    auto* picker = new QDateTimeEdit(parent);
+    picker->setObjectName(name);
+    picker->setDisplayFormat(QStringLiteral("dd.MM.yyyy HH:mm"));
+    picker->setCalendarPopup(true);
+    picker->setTimeSpec(Qt::UTC); // wall-clock values, see IClock
+    onOff->setChecked(true);
+    QObject::connect(onOff, &QCheckBox::toggled, picker, &QWidget::setEnabled);
+    return picker;
+}
+} // namespace
+
+FindBookingWindow::FindBookingWindow(Services& services, QWidget* parent)
+    : QDialog(parent), m_services(services), m_model(new FindBookingModel(this))
+{
+    setObjectName(QStringLiteral("frmFindBooking"));
+    setWindowTitle(QStringLiteral("Find Booking"));
+    setModal(true);
+
+    m_chkArriving = new QCheckBox(QStringLiteral("Arriving on:"), this);
+    m_chkArriving->setObjectName(QStringLiteral("chkArriving"));
+    m_dtpArriving = picker(QStringLiteral("dtpArriving"), m_chkArriving, this);
+    m_chkDeparting = new QCheckBox(QStringLiteral("Departing on:"), this);
+    m_chkDeparting->setObjectName(QStringLiteral("chkDeparting"));
+    m_dtpDeparting = picker(QStringLiteral("dtpDeparting"), m_chkDeparting, this);
+
+    auto* cmdStart = new QPushButton(QStringLiteral("&Start Search"), this);
+    cmdStart->setObjectName(QStringLiteral("cmdStart"));
+    auto* cmdEditBooking = new QPushButton(QStringLiteral("View/Edit Booking"), this);
+    cmdEditBooking->setObjectName(QStringLiteral("cmdEditBooking"));
+    auto* cmdColse = new QPushButton(QStringLiteral("&Close"), this);
+    cmdColse->setObjectName(QStringLiteral("cmdColse"));
+    for (QPushButton* b : {cmdStart, cmdEditBooking, cmdColse})
+        b->setAutoDefault(false);
+    connect(cmdStart, &QPushButton::clicked, this, &FindBookingWindow::startSearch);
+    connect(cmdEditBooking, &QPushButton::clicked, this, [this] { done(EditRequested); });
+    connect(cmdColse, &QPushButton::clicked, this, [this] { done(Closed); });
+
+    m_grdBooking = recordGrid(QStringLiteral("grdBooking"), m_model, this);
+    m_grdBooking->verticalHeader()->setDefaultSectionSize(Twips::toPixelsY(300, this));
+    m_grdBooking->horizontalHeader()->setDefaultSectionSize(Twips::toPixelsX(1500, this));
+    m_grdBooking->horizontalHeader()->setStretchLastSection(true);
+
+    auto* lblMatches = new QLabel(QStringLiteral("Total matches:"), this);
+    lblMatches->setObjectName(QStringLiteral("lblMatches"));
+    m_lblTotalMatches = new QLabel(this);
+    m_lblTotalMatches->setObjectName(QStringLiteral("lblTotalMatches"));
+
+    auto* bounds = new QGridLayout;
+    bounds->addWidget(m_chkArriving, 0, 0);
+    bounds->addWidget(m_dtpArriving, 0, 1);
+    bounds->addWidget(m_chkDeparting, 1, 0);
+    bounds->addWidget(m_dtpDeparting, 1, 1);
+    bounds->addWidget(cmdStart, 1, 2);
+    bounds->setColumnStretch(3, 1);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(lblMatches);
+    bottom->addWidget(m_lblTotalMatches);
+    bottom->addStretch(1);
+    bottom->addWidget(cmdEditBooking);
+    bottom->addWidget(cmdColse);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(bounds);
+    layout->addWidget(m_grdBooking, 1);
+    layout->addLayout(bottom);
+    setMinimumSize(Twips::toPixelsX(6000, this), Twips::toPixelsY(4500, this));
+    resize(Twips::toPixelsX(7500, this), Twips::toPixelsY(6000, this));
+
+    FocusNextControl::install(this);
+}
+
+void FindBookingWindow::display(IWindowHost& host, Services& services)
+{
+    int bookingId = 0;
+    {
+        FindBookingWindow window(services, host.dialogParent());
+        window.load();
+        if (window.exec() == EditRequested)
+            bookingId = window.currentBookingId();
+    }
+    // The window is gone before the wizard comes up; an empty list opens nothing.
+    if (bookingId != 0)
+        BookingWizard::display(host, services, RecordMode::Edit, bookingId);
+}
+
+bool FindBookingWindow::load()
+{
+    const QDateTime now = m_services.clock.now();
+    m_dtpArriving->setDateTime(now);
+    m_dtpDeparting->setDateTime(now);
+    m_chkArriving->setChecked(true);
+    m_chkDeparting->setChecked(true);
+    m_lblTotalMatches->clear();
+    QString error;
+    const bool ok = m_model->load(m_services.db(), {}, &error);
+    if (!ok)
+        MessageLog::logMessage(3, QStringLiteral("frmFindBooking.Form_Load: %s"), {error});
+    showFirstRow();
+    return ok;
+}
+
+void FindBookingWindow::showFirstRow()
+{
+    // A new query resets the grid's columns.
+    m_grdBooking->setColumnHidden(FindBookingModel::ColId, true);
+    m_grdBooking->setColumnWidth(FindBookingModel::ColName, Twips::toPixelsX(2700, this));
+    m_grdBooking->setCurrentIndex(m_model->index(0, FindBookingModel::ColName));
+}
+
+int FindBookingWindow::currentBookingId() const
+{
+    const QModelIndex current = m_grdBooking->currentIndex();
+    return current.isValid() ? m_model->bookingId(current.row()) : 0;
+}
+
+void FindBookingWindow::startSearch()
+{
+    FindBookingModel::Bounds bounds;
+    if (m_chkArriving->isChecked())
+        bounds.arriving = m_dtpArriving->dateTime();
+    if (m_chkDeparting->isChecked())
+        bounds.departing = m_dtpDeparting->dateTime();
+    if (!showRows(bounds))
+        return;
+    // With both pickers off the full list is back and the count stays as it was.
+    if (bounds.isEmpty())
+        return;
+    QString error;
+    const auto count = FindBookingModel::count(m_services.db(), bounds, &error);
+    if (count)
+        m_lblTotalMatches->setText(QString::number(*count));
+    else
+        m_services.messages.show(QStringLiteral("The bookings could not be searched: ") + error,
+                                 QStringLiteral("Find Booking"), MsgIcon::Critical);
+}
+
+bool FindBookingWindow::showRows(const FindBookingModel::Bounds& bounds)
+{
+    QString error;
+    const bool ok = m_model->load(m_services.db(), bounds, &error);
+    if (!ok)
+        m_services.messages.show(QStringLiteral("The bookings could not be searched: ") + error,
+                                 QStringLiteral("Find Booking"), MsgIcon::Critical);
+    showFirstRow();
+    return ok;
+}

@@ -1,0 +1,154 @@
+#include "core/EventLog.h"
+
+#include "core/Registry.h"
+#include "core/Seams.h"
+#include "core/modFunctions.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace EventLog {
+
+namespace {
+QString& currentLogPath()
+{
+    static QString path;
+    return path;
+}
+
+const QString DayPattern = QStringLiteral("ddMMyyyy");
+} // namespace
+
+QString eventText(int code)
+{
+    static const char* const texts[] = {
+        "Application started",
+        "Application closed",
+        "Berth added",
+        "Berth modified",
+        "Berth deleted",
+        "Customer added",
+        "Customer modified",
+        "Customer deleted",
+        "Owner added",
+        "Owner modified",
+        "Owner deleted",
+        "Booking added",
+        "Booking modified",
+        "Booking cancelled",
+        "Settings modified",
+        "Web booking generated",
+        "Customers exported",
+        "Reservations exported",
+        "Today's reservations exported",
+        "Database compacted",
+        "Database backup performed",
+        "Database restore performed",
+        "Report generated",
+        "Report printed",
+        "Mailing list generated",
+        "Configuration modified",
+        "Regional settings modified",
+    };
+    constexpr int count = sizeof(texts) / sizeof(texts[0]);
+    if (code < 0 || code >= count)
+        return {};
+    return QString::fromLatin1(texts[code]);
+}
+
+QString dayFolderName(const QDate& day)
+{
+    return day.toString(DayPattern);
+}
+
+void initEventLog(const QDate& today)
+{
+    currentLogPath().clear();
+    const QString dayFolder = Settings::tracesFolder() + dayFolderName(today);
+    if (!QDir().mkpath(dayFolder))
+        return; // no event log for this run
+    currentLogPath() = dayFolder + QStringLiteral("/events.Log");
+}
+
+QString logPath()
+{
+    return currentLogPath();
+}
+
+void logEvent(const QDateTime& when, int code, const QString& description)
+{
+    if (currentLogPath().isEmpty())
+        return;
+    QFile file(currentLogPath());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+        return;
+    QString entry = u'[' + modFunctions::generalDateText(when) + QStringLiteral("]\r\n");
+    if (code >= 0 && code < 31)
+        entry += u'[' + eventText(code) + QStringLiteral("]\r\n");
+    if (!description.isEmpty())
+        entry += description + QStringLiteral("\r\n");
+    entry += QStringLiteral("\r\n");
+    file.write(entry.toUtf8());
+}
+
+QStringList oldTraceFolders(const QString& tracesFolder, const QDateTime& now)
+{
+    const QDateTime cutoff = modFunctions::dateOnly(now.addDays(-7));
+    QStringList old;
+    const QStringList names = QDir(tracesFolder).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
+    for (const QString& name : names) {
+        if (name.size() != DayPattern.size())
+            continue;
+        const auto day = modFunctions::parseDateByFormat(name, DayPattern);
+        if (day && *day < cutoff)
+            old << name;
+    }
+    return old;
+}
+
+int deleteOldTraces(IMessageBox& messages, const QDateTime& now)
+{
+    if (messages.show(QStringLiteral("Do you want to delete traces older than 7 days?"),
+                      QStringLiteral("End of workday"), MsgIcon::None, MsgButtons::YesNo) != MsgResult::Yes)
+        return 0;
+    const QString traces = Settings::tracesFolder();
+    int deleted = 0;
+    for (const QString& name : oldTraceFolders(traces, now)) {
+        QDir folder(traces + name);
+        // Read-only files go too: make everything writable first.
+        const QStringList files = folder.entryList(QDir::Files | QDir::Hidden | QDir::System);
+        for (const QString& file : files)
+            QFile::setPermissions(folder.filePath(file), QFile::ReadOwner | QFile::WriteOwner);
+        if (folder.removeRecursively())
+            ++deleted;
+    }
+    return deleted;
+}
+
+} // namespace EventLog
+
+namespace EventLog {
+
+TraceText readTraceFile(const QString& path, qint64 maxBytes)
+{
+    TraceText result;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return result;
+    QByteArray bytes = file.read(maxBytes);
+    result.truncated = !file.atEnd();
+    // Binary content shows as replacement characters rather than cutting the text at the first NUL.
+    bytes.replace('\0', "\xEF\xBF\xBD");
+    QString text = QString::fromUtf8(bytes);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
+    QStringList lines = text.split(u'\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    for (const QString& line : lines)
+        result.text += line + QStringLiteral("\r\n");
+    result.ok = true;
+    return result;
+}
+
+} // namespace EventLog

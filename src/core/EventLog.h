@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+class IMessageBox;
+
+/// The plain-text event log: one events.Log a day in a day folder (ddMMyyyy) under the traces folder, four-line
+/// entries ending in CR LF. It never shows a message and never reports an error: a log that cannot be written
+/// is silently not written.
+namespace EventLog {
+
+/// Event codes used by the windows that make changes.
+enum Event : int
+{
+    ApplicationStarted = 0,
+    ApplicationClosed = 1,
+    BerthAdded = 2,
+    BerthModified = 3,
+    BerthDeleted = 4,
+    CustomerAdded = 5,
+    CustomerModified = 6,
+    CustomerDeleted = 7,
+    OwnerAdded = 8,
+    OwnerModified = 9,
+    OwnerDeleted = 10,
+    BookingAdded = 11,
+    BookingModified = 12,
+    BookingCancelled = 13,
+    SettingsModified = 14,
+    WebBookingGenerated = 15,
+    CustomersExported = 16,
+    ReservationsExported = 17,
+    TodaysReservationsExported = 18,
+    DatabaseCompacted = 19,
+    DatabaseBackup = 20,
+    DatabaseRestore = 21,
+    ReportGenerated = 22,
+    ReportPrinted = 23,
+    MailingListGenerated = 24,
+    ConfigurationModified = 25,
+    RegionalSettingsModified = 26,
+};
+
+/// The text of an event code; empty for codes without one.
+QString eventText(int code);
+/// The day folder's name for a date: ddMMyyyy.
+QString dayFolderName(const QDate& day);
+
+/// Resolves the traces folder, creates today's day folder and keeps its events.Log as the log for this run
+/// (a run past midnight keeps writing into the folder of the day it started).
+void initEventLog(const QDate& today);
+/// The log file of this run; empty before initEventLog.
+QString logPath();
+
+/// Appends one entry: [date-time], [event text] (codes below 31), the description when not empty, an empty line.
+void logEvent(const QDateTime& when, int code, const QString& description = {});
+
+/// The day folders under tracesFolder dated before now minus 7 days (at 00:00). Names that are not ddMMyyyy
+/// dates are never listed.
+QStringList oldTraceFolders(const QString& tracesFolder, const QDateTime& now);
+
+/// End of workday: asks, then deletes the old day folders with their contents. Returns how many went.
+int deleteOldTraces(IMessageBox& messages, const QDateTime& now);
+
+} // namespace EventLog
+
+namespace EventLog {
+
+/// A trace file read for showing: its text with CR LF line ends, capped so a huge or binary file cannot hang
+/// the viewer.
+struct TraceText
+{
+    bool ok = false;
+    QString text;
+    bool truncated = false; // only the first maxBytes were read
+};
+TraceText readTraceFile(const QString& path, qint64 maxBytes = 2 * 1024 * 1024);
+
+} // namespace EventLog

@@ -1,0 +1,81 @@
+#include "maintenance/BackupWindow.h"
+
+#include "core/Seams.h"
+#include "core/ui/Twips.h"
+#include "maintenance/ProgressBar.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+BackupWindow::BackupWindow(IMessageBox& messages, QWidget* parent)
+    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_messages(messages),
+      m_progressBar(new ProgressBar(this)), m_cancel(new QPushButton(QStringLiteral("&Cancel"), this))
+{
+    setObjectName(QStringLiteral("frmBackup"));
+    setWindowTitle(QStringLiteral("Database backup..."));
+    setWindowModality(Qt::ApplicationModal);
+    m_progressBar->setObjectName(QStringLiteral("ctlProgressBar1"));
+    m_cancel->setObjectName(QStringLiteral("btnPrekid"));
+    connect(m_cancel, &QPushButton::clicked, this, [this] { m_cancelRequested = true; });
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_progressBar);
+    layout->addLayout(buttons);
+    m_progressBar->setMinimumHeight(Twips::toPixelsY(375, this));
+    resize(Twips::toPixelsX(5400, this), sizeHint().height());
+}
+
+void BackupWindow::startProgress()
+{
+    m_cancelRequested = false;
+    m_stopped = false;
+    m_progressBar->setMin(0);
+    m_progressBar->setMax(100);
+    m_progressBar->setValue(0);
+    show();
+    QCoreApplication::processEvents();
+}
+
+void BackupWindow::stopProgress()
+{
+    m_stopped = true;
+    hide();
+}
+
+bool BackupWindow::progress(qint64 total, qint64 done)
+{
+    // Nothing to do is all done; a count past the total still shows a full bar.
+    const double fraction = total <= 0 ? 1.0 : double(done) / double(total);
+    m_progressBar->setValue(fraction > 1 ? 100.0 : std::max(fraction, 0.0) * 100.0);
+    const bool abort = checkAbort();
+    QCoreApplication::processEvents();
+    return abort;
+}
+
+bool BackupWindow::checkAbort()
+{
+    if (!m_cancelRequested)
+        return false;
+    if (m_messages.show(QStringLiteral("Do you really want to cancel current operation"), QStringLiteral("Confirm"),
+                        MsgIcon::Question, MsgButtons::YesNo) == MsgResult::Yes)
+        return true;
+    m_cancelRequested = false;
+    return false;
+}
+
+void BackupWindow::closeEvent(QCloseEvent* event)
+{
+    // Closing the window while the work runs is a request to cancel, asked like the button's.
+    if (!m_stopped) {
+        m_cancelRequested = true;
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
+}

@@ -1,0 +1,503 @@
+#include "outputs/CsvExport.h"
+
+#include "core/EventLog.h"
+#include "core/MessageLog.h"
+#include "core/Money.h"
+#include "core/Seams.h"
+#include "core/SqlHelpers.h"
+#include "core/modFunctions.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QStandardPaths>
+#include <QStringEncoder>
+#include <algorithm>
+#include <charconv>
+#include <cstring>
+#include <vector>
+
+namespace CsvExport {
+
+namespace {
+const QString CsvFilter = QStringLiteral("CSV Files (*.csv)");
+const QString Filters = QStringLiteral("All Files (*.*);;") + CsvFilter + QStringLiteral(";;Text Files (*.txt)");
+// Written in pieces of about this size, so a large export never holds the whole file in memory.
+constexpr qsizetype ChunkBytes = 1 << 20;
+// The remembered dates are dropped when there are this many, so a long history cannot grow the cache unbounded.
+constexpr qsizetype MaxRememberedDates = 50000;
+
+// Each column under its own spelling: a server folds unquoted names to lower case, and the file's header and the
+// kind of each value are read from these names.
+QString as(const QString& expr, const QString& name)
+{
+    return expr + QStringLiteral(" AS \"") + name + u'"';
+}
+QString columns(const QString& table, const QStringList& names)
+{
+    QStringList columns;
+    for (const QString& name : names)
+        columns << as(table + u'.' + name, name);
+    return columns.join(QStringLiteral(", "));
+}
+
+const QString CustomerColumns =
+    columns(QStringLiteral("Customer"),
+            {QStringLiteral("ID"), QStringLiteral("Name"), QStringLiteral("HouseName"), QStringLiteral("Street"),
+             QStringLiteral("Area"), QStringLiteral("Town"), QStringLiteral("PostCode"), QStringLiteral("TelNo"),
+             QStringLiteral("MobileNo"), QStringLiteral("EmailAddress"), QStringLiteral("Notes"),
+             QStringLiteral("ClubMember"), QStringLiteral("MembershipNo")});
+const QString ReservationColumns =
+    QStringLiteral("SELECT ") +
+    columns(QStringLiteral("Booking"),
+            {QStringLiteral("FromDate"), QStringLiteral("ToDate"), QStringLiteral("BookedBy")}) +
+    QStringLiteral(", ") + as(QStringLiteral("Customer.Name"), QStringLiteral("Customer")) + QStringLiteral(", ") +
+    columns(QStringLiteral("Booking"), {QStringLiteral("Notes"), QStringLiteral("NoAdults"), QStringLiteral("NoKids"),
+                                        QStringLiteral("OtherCharges"), QStringLiteral("VAT"),
+                                        QStringLiteral("TotalPayable"), QStringLiteral("AmountPayed")}) +
+    QStringLiteral(", ") + as(QStringLiteral("PaymentMethod.Name"), QStringLiteral("PaymentMethod")) +
+    QStringLiteral(", ") +
+    columns(QStringLiteral("Booking"),
+            {QStringLiteral("CreditCardNo"), QStringLiteral("CreditCardExpiry"), QStringLiteral("CreditCardType"),
+             QStringLiteral("CreditCardCV2No"), QStringLiteral("CostOfHire"), QStringLiteral("BerthConfirmationNumber"),
+             QStringLiteral("GuestConfirmationNumber"), QStringLiteral("PowerRequirements"),
+             QStringLiteral("ClubMember")}) +
+    u' ';
+// Bookings without a payment method are kept, with an empty method.
+const QString ReservationSource =
+    QStringLiteral("FROM Customer INNER JOIN Booking ON Customer.ID = Booking.CustomerID "
+                   "LEFT JOIN PaymentMethod ON PaymentMethod.ID = Booking.PaymentMethodID");
+
+// The file's bytes, gathered in one buffer and handed to the device in large pieces. Fields are written straight
+// into it, so the common values need no QString, no QByteArray and no call per character.
+class CsvBuffer final
+{
+public:
+    explicit CsvBuffer(qsizetype capacity) { m_bytes.resize(capacity); }
+
+    // Where the next n bytes go; Done() takes the position after the last one written.
+    char* room(qsizetype n)
+    {
+        if (m_used + n > m_bytes.size())
+            m_bytes.resize(std::max(m_bytes.size() * 2, m_used + n));
+        return m_bytes.data() + m_used;
+    }
+    void done(const char* end) { m_used = end - m_bytes.constData(); }
+    void append(const char* text, qsizetype n)
+    {
+        char* at = room(n);
+        std::memcpy(at, text, size_t(n));
+        done(at + n);
+    }
+    void append(const QByteArray& bytes) { append(bytes.constData(), bytes.size()); }
+    qsizetype size() const { return m_used; }
+    QByteArray bytes() const { return m_bytes.first(m_used); }
+
+    bool flush(QIODevice& out, WriteResult& result)
+    {
+        if (m_used > 0 && out.write(m_bytes.constData(), m_used) != m_used) {
+            result.error = out.errorString();
+            return false;
+        }
+        m_used = 0;
+        return true;
+    }
+
+private:
+    QByteArray m_bytes;
+    qsizetype m_used = 0;
+};
+
+// Every field in double quotes, a quote inside doubled, the text in UTF-8.
+class FieldWriter final
+{
+public:
+    explicit FieldWriter(const QLocale& locale) : m_values(locale), m_plainDigits(m_values.plainDigits())
+    {
+        m_decimalPoint = QString(locale.decimalPoint().at(0)).toUtf8();
+    }
+
+    void writeText(CsvBuffer& out, QStringView text)
+    {
+        // Most stored text is ASCII without quotes: copied byte for byte. Anything else goes through the encoder.
+        const qsizetype size = text.size();
+        char* const start = out.room(size + 2);
+        char* at = start;
+        *at++ = '"';
+        const char16_t* const chars = text.utf16();
+        for (qsizetype i = 0; i < size; ++i) {
+            const char16_t c = chars[i];
+            if (c >= 0x80 || c == u'"') {
+                encoded(out, text);
+                return;
+            }
+            *at++ = char(c);
+        }
+        *at++ = '"';
+        out.done(at);
+    }
+
+    void value(CsvBuffer& out, const QVariant& value, ValueKind kind)
+    {
+        // The driver hands over whole numbers and text (NULL as a null value of the column's type): those two are
+        // written without the general conversions. NULL is the empty field whatever the column's kind (an empty text is
+        // not NULL: as an amount it reads as 0).
+        const int type = value.typeId();
+        if (type == QMetaType::LongLong && !value.isNull()) {
+            const qint64 number = *static_cast<const qlonglong*>(value.constData());
+            switch (kind) {
+            case ValueKind::Plain:
+                if (m_plainDigits) {
+                    writeNumber(out, number);
+                    return;
+                }
+                break;
+            case ValueKind::Money:
+                amount(out, Money::fromUnits(number).roundedPence());
+                return;
+            case ValueKind::YesNo:
+                yesNo(out, number != 0);
+                return;
+            case ValueKind::DateTime:
+                break;
+            }
+        } else if (type == QMetaType::QString) {
+            const QString& text = *static_cast<const QString*>(value.constData());
+            if (kind == ValueKind::Plain || text.isNull()) {
+                writeText(out, text);
+                return;
+            }
+            if (kind == ValueKind::DateTime) {
+                date(out, text, value);
+                return;
+            }
+        }
+        if (value.isNull()) {
+            out.append("\"\"", 2);
+            return;
+        }
+        switch (kind) {
+        case ValueKind::Plain:
+            if (type == QMetaType::Int && m_plainDigits) {
+                writeNumber(out, value.toLongLong());
+                return;
+            }
+            break;
+        case ValueKind::Money:
+            amount(out, Money::fromDb(value).roundedPence());
+            return;
+        case ValueKind::YesNo:
+            yesNo(out, value.toLongLong() != 0);
+            return;
+        case ValueKind::DateTime:
+            date(out, value.toString(), value);
+            return;
+        }
+        writeText(out, m_values.text(value, kind));
+    }
+
+private:
+    void encoded(CsvBuffer& out, QStringView text)
+    {
+        // The quotes are encoded with the text, so no half of a surrogate pair is left pending in the encoder.
+        QString quoted;
+        quoted.reserve(text.size() + 2);
+        quoted += u'"';
+        for (const QChar c : text) {
+            if (c == u'"')
+                quoted += u'"';
+            quoted += c;
+        }
+        quoted += u'"';
+        char* const at = out.room(m_toUtf8.requiredSpace(quoted.size()));
+        out.done(m_toUtf8.appendToBuffer(at, quoted));
+    }
+
+    void writeNumber(CsvBuffer& out, qint64 number)
+    {
+        char* at = out.room(24);
+        *at++ = '"';
+        at = std::to_chars(at, at + 21, number).ptr;
+        *at++ = '"';
+        out.done(at);
+    }
+
+    // Two decimals, no currency sign, the regional decimal point.
+    void amount(CsvBuffer& out, qint64 pence)
+    {
+        const quint64 absPence = pence < 0 ? quint64(0) - quint64(pence) : quint64(pence);
+        char* at = out.room(32 + m_decimalPoint.size());
+        *at++ = '"';
+        if (pence < 0)
+            *at++ = '-';
+        at = std::to_chars(at, at + 21, absPence / 100).ptr;
+        std::memcpy(at, m_decimalPoint.constData(), size_t(m_decimalPoint.size()));
+        at += m_decimalPoint.size();
+        const int cents = int(absPence % 100);
+        *at++ = char('0' + cents / 10);
+        *at++ = char('0' + cents % 10);
+        *at++ = '"';
+        out.done(at);
+    }
+
+    void yesNo(CsvBuffer& out, bool yes)
+    {
+        if (yes)
+            out.append("\"True\"", 6);
+        else
+            out.append("\"False\"", 7);
+    }
+
+    // The stored form "yyyy-MM-dd HH:mm:ss" as one number (its fourteen digits), so a remembered date is found
+    // without comparing texts; 0 for any other form.
+    static quint64 storedKey(const QString& stored)
+    {
+        if (stored.size() != 19)
+            return 0;
+        const char16_t* const c = QStringView(stored).utf16();
+        if (c[4] != u'-' || c[7] != u'-' || c[10] != u' ' || c[13] != u':' || c[16] != u':')
+            return 0;
+        quint64 key = 0;
+        for (int i = 0; i < 19; ++i) {
+            if (i == 4 || i == 7 || i == 10 || i == 13 || i == 16)
+                continue;
+            if (c[i] < u'0' || c[i] > u'9')
+                return 0;
+            key = key * 10 + (c[i] - u'0');
+        }
+        return key + 1;
+    }
+
+    // 200,000 bookings hold only tens of thousands of distinct times: each is formatted once.
+    void date(CsvBuffer& out, const QString& stored, const QVariant& value)
+    {
+        const quint64 key = storedKey(stored);
+        if (key != 0) {
+            const auto known = m_storedDates.constFind(key);
+            if (known != m_storedDates.constEnd()) {
+                out.append(*known);
+                return;
+            }
+        } else {
+            const auto known = m_otherDates.constFind(stored);
+            if (known != m_otherDates.constEnd()) {
+                out.append(*known);
+                return;
+            }
+        }
+        CsvBuffer field(64);
+        writeText(field, m_values.text(value, ValueKind::DateTime));
+        const QByteArray bytes = field.bytes();
+        if (m_storedDates.size() + m_otherDates.size() >= MaxRememberedDates) {
+            m_storedDates.clear();
+            m_otherDates.clear();
+        }
+        if (key != 0)
+            m_storedDates.insert(key, bytes);
+        else
+            m_otherDates.insert(stored, bytes);
+        out.append(bytes);
+    }
+
+    ValueText m_values;
+    bool m_plainDigits;
+    QByteArray m_decimalPoint;
+    QStringEncoder m_toUtf8{QStringEncoder::Utf8};
+    QHash<quint64, QByteArray> m_storedDates;
+    QHash<QString, QByteArray> m_otherDates;
+};
+
+bool runCommand(const Services& services, const QString& sql, const QVariantList& binds, const QString& proposedName,
+                const QString& title, int event)
+{
+    QSqlQuery rows(services.db());
+    rows.setForwardOnly(true);
+    QString error;
+    bool written = false;
+    if (!Sql::exec(rows, sql, binds, &error)) {
+        // An unreadable result counts as an empty one; the reason goes to the diagnostic log.
+        MessageLog::logMessage(3, QStringLiteral("modExport.%s: %s"), {proposedName, error});
+        services.messages.show(QStringLiteral("There is no data to export"), QStringLiteral("Export"),
+                               MsgIcon::Exclamation);
+    } else {
+        written = exportRows(services, rows, proposedName, title);
+    }
+    EventLog::logEvent(services.clock.now(), event);
+    return written;
+}
+} // namespace
+
+ValueKind kindOf(const QString& columnName)
+{
+    static const QHash<QString, ValueKind> kinds = {
+        {QStringLiteral("FromDate"), ValueKind::DateTime},  {QStringLiteral("ToDate"), ValueKind::DateTime},
+        {QStringLiteral("Created"), ValueKind::DateTime},   {QStringLiteral("CostOfHire"), ValueKind::Money},
+        {QStringLiteral("OtherCharges"), ValueKind::Money}, {QStringLiteral("VAT"), ValueKind::Money},
+        {QStringLiteral("TotalPayable"), ValueKind::Money}, {QStringLiteral("AmountPayed"), ValueKind::Money},
+        {QStringLiteral("ClubMember"), ValueKind::YesNo},   {QStringLiteral("HasPower"), ValueKind::YesNo},
+        {QStringLiteral("Active"), ValueKind::YesNo},
+    };
+    return kinds.value(columnName, ValueKind::Plain);
+}
+
+ValueText::ValueText(const QLocale& locale) : m_locale(locale), m_decimalPoint(locale.decimalPoint().at(0))
+{
+    m_locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    // Where the locale writes whole numbers as the C locale does, the much cheaper plain conversion is the same.
+    m_plainDigits = m_locale.zeroDigit() == QStringLiteral("0") && m_locale.negativeSign() == QStringLiteral("-");
+}
+
+QString ValueText::text(const QVariant& value, ValueKind kind)
+{
+    if (value.isNull())
+        return {};
+    switch (kind) {
+    case ValueKind::DateTime: {
+        const QDateTime when = modFunctions::readDateTime(value);
+        // Text that is not a date is written as it stands: nothing the database holds is lost.
+        return when.isValid() ? modFunctions::generalDateText(when) : value.toString();
+    }
+    case ValueKind::Money: {
+        QString text = Money::fromDb(value).plainText();
+        if (m_decimalPoint != u'.')
+            text.replace(u'.', m_decimalPoint);
+        return text;
+    }
+    case ValueKind::YesNo:
+        return value.toLongLong() != 0 ? QStringLiteral("True") : QStringLiteral("False");
+    case ValueKind::Plain:
+        break;
+    }
+    switch (value.typeId()) {
+    case QMetaType::LongLong:
+    case QMetaType::Int:
+        return m_plainDigits ? QString::number(value.toLongLong()) : m_locale.toString(value.toLongLong());
+    case QMetaType::Double:
+        return m_locale.toString(value.toDouble(), 'g', 15);
+    default:
+        return value.toString();
+    }
+}
+
+WriteResult writeRows(QSqlQuery& rows, QIODevice& out, const QLocale& locale)
+{
+    WriteResult result;
+    const QSqlRecord record = rows.record();
+    const int columns = record.count();
+    std::vector<ValueKind> kinds;
+    for (int i = 0; i < columns; ++i)
+        kinds.push_back(kindOf(record.fieldName(i)));
+
+    CsvBuffer buffer(ChunkBytes + ChunkBytes / 4);
+    FieldWriter fields(locale);
+    // UTF-8 byte-order mark, then the header line of the column names.
+    buffer.append("\xEF\xBB\xBF", 3);
+    for (int i = 0; i < columns; ++i) {
+        if (i > 0)
+            buffer.append(",", 1);
+        fields.writeText(buffer, record.fieldName(i));
+    }
+    buffer.append("\r\n", 2);
+
+    if (rows.isValid()) {
+        do {
+            for (int i = 0; i < columns; ++i) {
+                if (i > 0)
+                    buffer.append(",", 1);
+                fields.value(buffer, rows.value(i), kinds[i]);
+            }
+            buffer.append("\r\n", 2);
+            ++result.rows;
+            if (buffer.size() >= ChunkBytes && !buffer.flush(out, result))
+                return result;
+        } while (rows.next());
+    }
+    if (rows.lastError().isValid()) {
+        result.error = rows.lastError().text();
+        return result;
+    }
+    result.ok = buffer.flush(out, result);
+    return result;
+}
+
+bool exportRows(const Services& services, QSqlQuery& rows, const QString& proposedName, const QString& title)
+{
+    if (!rows.next()) {
+        services.messages.show(QStringLiteral("There is no data to export"), QStringLiteral("Export"),
+                               MsgIcon::Exclamation);
+        return false;
+    }
+    FileRequest request;
+    request.title = title;
+    request.folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    request.proposedName = proposedName;
+    request.filter = Filters;
+    request.selectedFilter = CsvFilter;
+    request.save = true;
+    QString path = services.files.choose(request);
+    if (path.isEmpty())
+        return false;
+    // A name typed without an extension takes that of the preselected entry, so spreadsheet programs know the file.
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".csv");
+
+    QSaveFile file(path);
+    WriteResult result;
+    if (file.open(QIODevice::WriteOnly)) {
+        result = writeRows(rows, file);
+        if (result.ok && !file.commit()) {
+            result.ok = false;
+            result.error = file.errorString();
+        }
+    } else {
+        result.error = file.errorString();
+    }
+    if (!result.ok) {
+        // Nothing is written in place of the chosen file; the user is not troubled with a message.
+        file.cancelWriting();
+        MessageLog::logMessage(3, QStringLiteral("modExport.Export: %s: %s"), {path, result.error});
+    }
+    return result.ok;
+}
+
+QString customersSql()
+{
+    return QStringLiteral("SELECT ") + CustomerColumns + QStringLiteral(" FROM Customer ORDER BY Customer.ID");
+}
+
+QString reservationsSql()
+{
+    return ReservationColumns + ReservationSource + QStringLiteral(" ORDER BY Booking.ID");
+}
+
+QString todaysReservationsSql()
+{
+    return ReservationColumns + ReservationSource +
+           QStringLiteral(" WHERE Booking.FromDate <= ? AND Booking.ToDate >= ? ORDER BY Booking.ID");
+}
+
+bool exportCustomers(const Services& services)
+{
+    return runCommand(services, customersSql(), {}, QStringLiteral("Customer"), QStringLiteral("Export Customers"),
+                      EventLog::CustomersExported);
+}
+
+bool exportReservations(const Services& services)
+{
+    return runCommand(services, reservationsSql(), {}, QStringLiteral("Reservations"),
+                      QStringLiteral("Export Reservations"), EventLog::ReservationsExported);
+}
+
+bool exportTodaysReservations(const Services& services)
+{
+    // The stays that cover the whole of the current day: in before its first second, out after its last.
+    const QDate today = services.clock.now().date();
+    const QVariantList binds = {modFunctions::dbDateTime(modFunctions::wallTime(today, QTime(0, 0, 1))),
+                                modFunctions::dbDateTime(modFunctions::wallTime(today, QTime(23, 59, 59)))};
+    return runCommand(services, todaysReservationsSql(), binds, QStringLiteral("ToDayReservations"),
+                      QStringLiteral("Export Today's Reservations"), EventLog::TodaysReservationsExported);
+}
+
+} // namespace CsvExport

@@ -1,0 +1,148 @@
+#include "outputs/ReportManager.h"
+
+#include "core/Seams.h"
+#include "core/modFunctions.h"
+#include "core/ui/DocumentRenderer.h"
+#include "outputs/OptionalDateEdit.h"
+#include "outputs/ReportLayouts.h"
+
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using ReportData::List;
+
+namespace {
+const QString MessageTitle = QStringLiteral("Zem Harbour");
+
+QPushButton* button(const QString& name, const QString& caption, QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    return button;
+}
+
+QGroupBox* periodFrame(const QString& name, OptionalDateEdit* from, OptionalDateEdit* to, QWidget* parent)
+{
+    auto* frame = new QGroupBox(parent);
+    frame->setObjectName(name);
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("From:"), from);
+    form->addRow(QStringLiteral("To:"), to);
+    auto* layout = new QVBoxLayout(frame);
+    layout->addLayout(form);
+    return frame;
+}
+} // namespace
+
+ReportManager::ReportManager(Services& services, QWidget* parent)
+    : ChildWindow(parent), m_services(services), m_dtpFrom(new OptionalDateEdit(QStringLiteral("dtpFrom"), this)),
+      m_dtpTo(new OptionalDateEdit(QStringLiteral("dtpTo"), this)),
+      m_dtpFrom1(new OptionalDateEdit(QStringLiteral("dtpFrom1"), this)),
+      m_dtpTo1(new OptionalDateEdit(QStringLiteral("dtpTo1"), this))
+{
+    setObjectName(QStringLiteral("frmReports"));
+    setWindowTitle(QStringLiteral("Report Manager"));
+
+    QGroupBox* frame1 = periodFrame(QStringLiteral("Frame1"), m_dtpFrom, m_dtpTo, this);
+    auto* cmdAllBooking =
+        button(QStringLiteral("cmdAllBooking"), QStringLiteral("List of all up comming bookings"), frame1);
+    frame1->layout()->addWidget(cmdAllBooking);
+
+    auto* cmdTodaysBooking =
+        button(QStringLiteral("cmdTodaysBooking"), QStringLiteral("List of bookings taken today"), this);
+    auto* cmdTodaysCheckOuts = button(QStringLiteral("cmdTodaysCheckOuts"),
+                                      QStringLiteral("List of todays checkouts left to be completed"), this);
+    auto* cmdAvailableBerths =
+        button(QStringLiteral("cmdAvailableBerths"), QStringLiteral("Outstanding Balance A/Cs"), this);
+
+    QGroupBox* frame2 = periodFrame(QStringLiteral("Frame2"), m_dtpFrom1, m_dtpTo1, this);
+    auto* command4 = button(QStringLiteral("Command4"), QStringLiteral("Period sales summary"), frame2);
+    frame2->layout()->addWidget(command4);
+
+    auto* label3 =
+        new QLabel(QStringLiteral("** If you have the need for a specific report, please contact our support "
+                                  "team and we will endevour to create the report that you are looking "
+                                  "for **"),
+                   this);
+    label3->setObjectName(QStringLiteral("Label3"));
+    label3->setWordWrap(true);
+    auto* cmdExit = button(QStringLiteral("cmdExit"), QStringLiteral("Close"), this);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(frame1);
+    layout->addWidget(cmdTodaysBooking);
+    layout->addWidget(cmdTodaysCheckOuts);
+    layout->addWidget(cmdAvailableBerths);
+    layout->addWidget(frame2);
+    layout->addWidget(label3);
+    layout->addStretch(1);
+    layout->addWidget(cmdExit, 0, Qt::AlignRight);
+
+    connect(cmdAllBooking, &QPushButton::clicked, this, [this] { showList(List::AllBookings); });
+    connect(cmdTodaysBooking, &QPushButton::clicked, this, [this] { showList(List::TakenToday); });
+    connect(cmdTodaysCheckOuts, &QPushButton::clicked, this, [this] { showList(List::CheckOutsToday); });
+    connect(command4, &QPushButton::clicked, this, [this] { showList(List::PeriodSales); });
+    connect(cmdAvailableBerths, &QPushButton::clicked, this, &ReportManager::printBalanceDue);
+    connect(cmdExit, &QPushButton::clicked, this, [this] {
+        // The frame around the window goes with it.
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+            sub->close();
+        else
+            close();
+    });
+
+    // The sales period starts empty, on today's whole day: From at its first minute, To taking in all of it.
+    const QDateTime today = modFunctions::dateOnly(m_services.clock.now());
+    m_dtpFrom1->setEmpty(today);
+    m_dtpTo1->setEmpty(today);
+    resize(460, 520);
+}
+
+ReportManager* ReportManager::display(IWindowHost& host, Services& services)
+{
+    auto* window = qobject_cast<ReportManager*>(host.findWindow(QStringLiteral("frmReports")));
+    if (!window)
+        window = new ReportManager(services);
+    const QDateTime now = services.clock.now();
+    window->m_dtpFrom->setValue(now);
+    window->m_dtpTo->setValue(now);
+    host.showChild(window);
+    return window;
+}
+
+void ReportManager::showList(List list)
+{
+    const bool sales = list == List::PeriodSales;
+    QString error;
+    const auto table = ReportData::build(m_services.db(), list, (sales ? m_dtpFrom1 : m_dtpFrom)->value(),
+                                         (sales ? m_dtpTo1 : m_dtpTo)->value(), m_services.clock.now(), &error);
+    if (!table) {
+        m_services.messages.show(QStringLiteral("The list could not be read: %1").arg(error), MessageTitle,
+                                 MsgIcon::Critical);
+        return;
+    }
+    if (table->rows.isEmpty()) {
+        m_services.messages.show(QStringLiteral("Nothing to print!"), MessageTitle);
+        return;
+    }
+    const Doc::Document document = ReportLayouts::layout(list, *table);
+    DocumentRenderer::preview(document, this, &m_services, ReportLayouts::namesOf(list).caption);
+}
+
+void ReportManager::printBalanceDue()
+{
+    QString error;
+    const auto rows = ReportData::balanceDue(m_services.db(), &error);
+    if (!rows) {
+        m_services.messages.show(QStringLiteral("The list could not be read: %1").arg(error), MessageTitle,
+                                 MsgIcon::Critical);
+        return;
+    }
+    // Printed whatever it holds, an empty list included; without a printer it is offered as a PDF file.
+    DocumentRenderer::printNow(ReportLayouts::outstanding(*rows, m_services.clock.now()), m_services,
+                               QStringLiteral("Outstanding"));
+}

@@ -1,0 +1,121 @@
+#include "outputs/WebBookWizard.h"
+
+#include "core/EventLog.h"
+#include "core/Registry.h"
+#include "core/Seams.h"
+#include "core/ui/ChildWindow.h"
+#include "outputs/WebBookPage.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace {
+const QString Title = QStringLiteral("Web Booking Configuration Wizard");
+}
+
+WebBookWizard::WebBookWizard(Services& services, QWidget* parent)
+    : StepWizard(services, QStringLiteral("frmWizardWebBook"),
+                 {Title, QStringLiteral("Enter your email booking address"),
+                  QStringLiteral("Choose your email provider"), QStringLiteral("Enter Your Room Information")},
+                 Settings::WebBookWelcome,
+                 QStringLiteral("Usin this wizard you can configure your website to accept online bookings."), parent)
+{
+    auto* email = new QVBoxLayout(frame(Email));
+    email->addWidget(
+        text(QStringLiteral("Enter the email address that should receive the bookings made from the website."),
+             frame(Email)));
+    auto* emailForm = new QFormLayout;
+    m_txtWebBookingEmail = new QLineEdit(frame(Email));
+    m_txtWebBookingEmail->setObjectName(QStringLiteral("txtWebBookingEmail"));
+    emailForm->addRow(QStringLiteral("Booking email address:"), m_txtWebBookingEmail);
+    email->addLayout(emailForm);
+    email->addStretch();
+
+    auto* provider = new QVBoxLayout(frame(Provider));
+    provider->addWidget(text(QStringLiteral("Select the email provider to use to send your email confirmations. If "
+                                            "you are not sure, then leave the default setting."),
+                             frame(Provider)));
+    auto* providerForm = new QFormLayout;
+    m_cboProvider = new QComboBox(frame(Provider));
+    m_cboProvider->setObjectName(QStringLiteral("cboProvider"));
+    m_cboProvider->addItems(WebBookSettings::providerNames());
+    m_txtCustomProvider = new QLineEdit(frame(Provider));
+    m_txtCustomProvider->setObjectName(QStringLiteral("txtCustomProvider"));
+    providerForm->addRow(QStringLiteral("Email provider:"), m_cboProvider);
+    providerForm->addRow(QStringLiteral("Custom provider:"), m_txtCustomProvider);
+    provider->addLayout(providerForm);
+    provider->addStretch();
+    // The custom address is kept while the default provider is chosen, only not editable.
+    connect(m_cboProvider, &QComboBox::currentIndexChanged, this,
+            [this](int index) { m_txtCustomProvider->setEnabled(index == WebBookSettings::CustomProvider); });
+
+    auto* finished = new QVBoxLayout(frame(Finished));
+    finished->addWidget(text(QStringLiteral("Click Finish to complete your configuration"), frame(Finished)));
+    finished->addStretch();
+
+    const WebBookStore::Loaded loaded = WebBookStore::load(services.db());
+    m_loaded = loaded.ok;
+    m_loadError = loaded.error;
+    m_shown = loaded.row;
+    const WebBookSettings shown = m_shown.value_or(WebBookSettings{});
+    m_txtWebBookingEmail->setText(shown.email);
+    m_cboProvider->setCurrentIndex(shown.providerIndex == WebBookSettings::CustomProvider ? 1 : 0);
+    m_txtCustomProvider->setText(shown.customUrl);
+    m_txtCustomProvider->setEnabled(m_cboProvider->currentIndex() == WebBookSettings::CustomProvider);
+    start();
+}
+
+void WebBookWizard::display(Services& services, IWindowHost* host)
+{
+    WebBookWizard wizard(services, host ? host->dialogParent() : nullptr);
+    if (!wizard.loaded()) {
+        services.messages.show(QStringLiteral("The web booking settings could not be read.\n\n") + wizard.loadError(),
+                               Title, MsgIcon::Critical, MsgButtons::Ok);
+        return;
+    }
+    wizard.exec();
+}
+
+WebBookSettings WebBookWizard::typedSettings() const
+{
+    WebBookSettings values;
+    values.email = m_txtWebBookingEmail->text();
+    values.providerIndex = m_cboProvider->currentIndex();
+    values.customUrl = m_txtCustomProvider->text();
+    return values;
+}
+
+void WebBookWizard::finish()
+{
+    storeWelcomeFlag();
+    const WebBookSettings values = typedSettings();
+    const WebBookStore::Saved saved = WebBookStore::save(m_services.db(), m_shown, values);
+    if (saved.outcome == WebBookStore::Saved::ChangedMeanwhile) {
+        // What the user typed stays; a second Finish stores it over the other desk's values.
+        m_shown = saved.now;
+        m_services.messages.show(QStringLiteral("The web booking settings were changed elsewhere while this wizard "
+                                                "was open:\n\n%1\n\nNothing was saved. Click Finish again to store "
+                                                "your entries instead, or Cancel to keep the stored ones.")
+                                     .arg(saved.text),
+                                 Title, MsgIcon::Exclamation, MsgButtons::Ok);
+        return;
+    }
+    if (saved.outcome == WebBookStore::Saved::Failed) {
+        m_services.messages.show(QStringLiteral("The web booking settings could not be saved; nothing was changed."
+                                                "\n\n") +
+                                     saved.text,
+                                 Title, MsgIcon::Critical, MsgButtons::Ok);
+        return;
+    }
+    EventLog::logEvent(m_services.clock.now(), EventLog::SettingsModified,
+                       QStringLiteral("Web Booking Email: '%1', Web Booking Provider: %2, Web Booking Custom "
+                                      "Provider: '%3'")
+                           .arg(values.email, m_cboProvider->currentText(), values.customUrl));
+    if (m_services.messages.show(QStringLiteral("Would you like to create a booking web page now?"), Title,
+                                 MsgIcon::Question, MsgButtons::YesNo) == MsgResult::Yes)
+        WebBookPage::generate(m_services, values.actionUrl(), values.email);
+    accept();
+}

@@ -1,0 +1,211 @@
+#include "people/FindCustomerDialog.h"
+
+#include "core/ListCursor.h"
+#include "core/MessageLog.h"
+#include "core/Seams.h"
+#include "core/modFunctions.h"
+#include "core/ui/FocusNextControl.h"
+#include "core/ui/ReadErrorLine.h"
+#include "core/ui/RecordGrid.h"
+#include "core/ui/Twips.h"
+#include "people/CustomerDialog.h"
+#include "people/PeopleRecords.h"
+#include "people/PeopleWidgets.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+// Once results are shown the window keeps at least this size (twips), so the grid stays usable.
+constexpr int MinimumWidthTwips = 9000;
+constexpr int MinimumHeightTwips = 7500;
+
+} // namespace
+
+FindCustomerDialog::FindCustomerDialog(Services& services, QWidget* parent)
+    : QDialog(parent), m_services(services), m_model(new CustomerSearchModel(this))
+{
+    setObjectName(QStringLiteral("frmFindCustomer"));
+    setWindowTitle(QStringLiteral("Find Customer"));
+    setModal(true);
+
+    // Two columns of five boxes: the left column first, so the tab order runs down it and then down the right.
+    auto* fields = new QGridLayout;
+    auto* form = new QWidget(this);
+    form->setLayout(fields);
+    for (int f = 0; f < CustomerCriteria::FieldCount; ++f) {
+        // The search boxes are the customer dialog's, in the same order (CustomerCriteria::Field).
+        const auto& box = PeopleFields::Customer[f];
+        m_boxes[f] = PeopleWidgets::addTextBox(fields, f % 5, QString::fromUtf16(box.box),
+                                               QString::fromUtf16(box.caption), box.maxLength, f < 5 ? 0 : 2);
+    }
+    m_chkClubMember = new QCheckBox(QStringLiteral("Club Member"), form);
+    m_chkClubMember->setObjectName(QStringLiteral("chkClubMember"));
+    m_chkClubMember->setTristate(true);
+    m_chkClubMember->setCheckState(Qt::PartiallyChecked);
+    fields->addWidget(m_chkClubMember, 5, 3);
+    fields->setColumnStretch(1, 1);
+    fields->setColumnStretch(3, 1);
+
+    auto* cmdStart = new QPushButton(QStringLiteral("&Start Search"), this);
+    cmdStart->setObjectName(QStringLiteral("cmdStart"));
+    auto* cmdColse = new QPushButton(QStringLiteral("&Close"), this);
+    cmdColse->setObjectName(QStringLiteral("cmdColse"));
+    auto* cmdAddCustomer = new QPushButton(QStringLiteral("Add Customer"), this);
+    cmdAddCustomer->setObjectName(QStringLiteral("cmdAddCustomer"));
+    auto* cmdEditCustomer = new QPushButton(QStringLiteral("View/Edit Customer"), this);
+    cmdEditCustomer->setObjectName(QStringLiteral("cmdEditCustomer"));
+    auto* cmdDeleteCustomer = new QPushButton(QStringLiteral("Delete Customer"), this);
+    cmdDeleteCustomer->setObjectName(QStringLiteral("cmdDeleteCustomer"));
+    connect(cmdStart, &QPushButton::clicked, this, &FindCustomerDialog::startSearch);
+    connect(cmdColse, &QPushButton::clicked, this, &QDialog::reject); // Escape does the same
+    connect(cmdAddCustomer, &QPushButton::clicked, this, &FindCustomerDialog::addCustomer);
+    connect(cmdEditCustomer, &QPushButton::clicked, this, &FindCustomerDialog::editCustomer);
+    connect(cmdDeleteCustomer, &QPushButton::clicked, this, &FindCustomerDialog::deleteCustomer);
+
+    m_grdCustomer = recordGrid(QStringLiteral("grdCustomer"), m_model, this);
+    m_grdCustomer->verticalHeader()->setDefaultSectionSize(Twips::toPixelsY(300, this));
+    m_grdCustomer->horizontalHeader()->setDefaultSectionSize(Twips::toPixelsX(1500, this));
+    m_grdCustomer->horizontalHeader()->setStretchLastSection(true);
+    m_grdCustomer->setColumnHidden(CustomerSearchModel::ColId, true);
+
+    auto* lblMatches = new QLabel(QStringLiteral("Total customer matches:"), this);
+    lblMatches->setObjectName(QStringLiteral("lblMatches"));
+    m_lblTotalMatches = new QLabel(this);
+    m_lblTotalMatches->setObjectName(QStringLiteral("lblTotalMatches"));
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdStart);
+    buttons->addWidget(cmdAddCustomer);
+    buttons->addWidget(cmdEditCustomer);
+    buttons->addWidget(cmdDeleteCustomer);
+    buttons->addStretch(1);
+    buttons->addWidget(cmdColse);
+    auto* count = new QHBoxLayout;
+    count->addWidget(lblMatches);
+    count->addWidget(m_lblTotalMatches);
+    count->addStretch(1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(form);
+    layout->addLayout(buttons);
+    m_readError = new ReadErrorLine(this);
+    layout->addWidget(m_readError);
+    layout->addWidget(m_grdCustomer, 1);
+    layout->addLayout(count);
+    resize(Twips::toPixelsX(MinimumWidthTwips, this), Twips::toPixelsY(6000, this));
+
+    FocusNextControl::install(this);
+}
+
+void FindCustomerDialog::display(Services& services, QWidget* parent)
+{
+    FindCustomerDialog window(services, parent);
+    window.load();
+    window.exec();
+}
+
+bool FindCustomerDialog::load()
+{
+    QString error;
+    const bool ok = m_model->load(m_services.db(), &error);
+    if (!ok)
+        MessageLog::logMessage(3, QStringLiteral("%s.Form_Load: %s"), {objectName(), error});
+    m_readError->showError(ok ? QString() : error);
+    m_searched = false;
+    setCurrentRow(m_model->rowCount() > 0 ? 0 : -1);
+    return ok;
+}
+
+CustomerCriteria FindCustomerDialog::criteria() const
+{
+    CustomerCriteria criteria;
+    for (int f = 0; f < CustomerCriteria::FieldCount; ++f)
+        criteria.texts[f] = m_boxes[f]->text();
+    switch (m_chkClubMember->checkState()) {
+    case Qt::Checked:
+        criteria.club = CustomerCriteria::Club::Ticked;
+        break;
+    case Qt::Unchecked:
+        criteria.club = CustomerCriteria::Club::Clear;
+        break;
+    case Qt::PartiallyChecked:
+        criteria.club = CustomerCriteria::Club::Undecided;
+        break;
+    }
+    return criteria;
+}
+
+void FindCustomerDialog::startSearch()
+{
+    // Every search starts again from all loaded customers.
+    if (!m_model->apply(criteria())) {
+        // Nothing asked for: every customer is shown and the count keeps its text.
+        setCurrentRow(m_model->rowCount() > 0 ? 0 : -1);
+        return;
+    }
+    m_lblTotalMatches->setText(QString::number(m_model->rowCount()));
+    setCurrentRow(m_model->rowCount() > 0 ? 0 : -1);
+    if (!m_searched) {
+        m_searched = true;
+        setMinimumSize(Twips::toPixelsX(MinimumWidthTwips, this), Twips::toPixelsY(MinimumHeightTwips, this));
+        if (width() < minimumWidth() || height() < minimumHeight())
+            resize(qMax(width(), minimumWidth()), qMax(height(), minimumHeight()));
+    }
+}
+
+int FindCustomerDialog::currentRow() const
+{
+    const QModelIndex current = m_grdCustomer->currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+void FindCustomerDialog::setCurrentRow(int row)
+{
+    if (row < 0) {
+        m_grdCustomer->setCurrentIndex({});
+        return;
+    }
+    m_grdCustomer->setCurrentIndex(m_model->index(row, CustomerSearchModel::ColName));
+    m_grdCustomer->selectRow(row);
+}
+
+void FindCustomerDialog::addCustomer()
+{
+    // The loaded set is not refreshed: a new customer shows when the search is opened again.
+    CustomerDialog dialog(m_services, this);
+    dialog.display(RecordMode::Add, 0);
+}
+
+void FindCustomerDialog::editCustomer()
+{
+    const int row = currentRow();
+    if (row < 0)
+        return;
+    CustomerDialog dialog(m_services, this);
+    dialog.display(RecordMode::Edit, m_model->idAt(row));
+}
+
+void FindCustomerDialog::deleteCustomer()
+{
+    const int row = currentRow();
+    if (row < 0)
+        return;
+    QString error;
+    if (!modFunctions::deleteCustomer(m_services.db(), m_model->idAt(row), m_services.messages, &error)) {
+        if (!error.isEmpty())
+            m_services.messages.show(QStringLiteral("The customer could not be deleted: ") + error, windowTitle(),
+                                     MsgIcon::Critical);
+        return;
+    }
+    m_model->remove(row);
+    if (m_searched)
+        m_lblTotalMatches->setText(QString::number(m_model->rowCount()));
+    setCurrentRow(ListCursor::rowAfterDelete(row, m_model->rowCount()));
+}

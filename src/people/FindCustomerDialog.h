@@ -1,0 +1,51 @@
+#pragma once
+
+#include "people/CustomerSearch.h"
+
+#include <QDialog>
+
+struct Services;
+class QCheckBox;
+class ReadErrorLine;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableView;
+
+/// Finds customers by the start of any of their fields and by the club flag (modal, "Find Customer..."). All
+/// customers are read once when it opens; each search narrows that set in memory.
+class FindCustomerDialog final : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit FindCustomerDialog(Services& services, QWidget* parent = nullptr);
+
+    /// Loads the customers and shows the window modally; returns once it has closed.
+    static void display(Services& services, QWidget* parent);
+    /// Reads every customer into the grid; false (an empty grid, the reason in the message log) on failure.
+    bool load();
+
+    /// What the boxes ask for now.
+    CustomerCriteria criteria() const;
+    CustomerSearchModel* model() const { return m_model; }
+    /// Whether a search has narrowed the list since the window opened.
+    bool searched() const { return m_searched; }
+
+private:
+    void startSearch();
+    void addCustomer();
+    void editCustomer();
+    void deleteCustomer();
+    int currentRow() const;
+    void setCurrentRow(int row);
+
+    Services& m_services;
+    CustomerSearchModel* m_model;
+    bool m_searched = false;
+
+    std::array<QLineEdit*, CustomerCriteria::FieldCount> m_boxes{};
+    QCheckBox* m_chkClubMember;
+    ReadErrorLine* m_readError;
+    QTableView* m_grdCustomer;
+    QLabel* m_lblTotalMatches;
+};

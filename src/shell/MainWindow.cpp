@@ -1,0 +1,475 @@
+#include "shell/MainWindow.h"
+
+#include "berths/AdvancedCalendarWindow.h"
+#include "berths/BerthNotesDialog.h"
+#include "berths/BerthRegister.h"
+#include "berths/BerthSetupWizard.h"
+#include "berths/CalendarWindow.h"
+#include "bookings/BookingWizard.h"
+#include "bookings/FindBookingWindow.h"
+#include "core/EventLog.h"
+#include "core/Registry.h"
+#include "core/Seams.h"
+#include "maintenance/MaintenanceMenu.h"
+#include "outputs/CsvExport.h"
+#include "outputs/MailingListWizard.h"
+#include "outputs/ReportManager.h"
+#include "outputs/WebBookPage.h"
+#include "outputs/WebBookWizard.h"
+#include "people/CustomerListWindow.h"
+#include "people/FindCustomerDialog.h"
+#include "people/OwnerListWindow.h"
+#include "shell/AboutDialog.h"
+#include "shell/CompanyDialog.h"
+#include "shell/EditActions.h"
+#include "shell/EventLogViewer.h"
+#include "shell/HelpPages.h"
+#include "shell/RegionalSettingsDialog.h"
+#include "shell/ShellResources.h"
+#include "shell/TipOfTheDayDialog.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+// The Edit menu's items by index, as the edit handler numbers them.
+enum EditIndex
+{
+    EditUndo = 0,
+    EditCut = 2,
+    EditCopy = 3,
+    EditPaste = 4,
+    EditClear = 6,
+    EditSelectAll = 7
+};
+
+QKeySequence ctrl(Qt::Key key)
+{
+    return QKeySequence(Qt::CTRL | key);
+}
+} // namespace
+
+MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent), m_services(services)
+{
+    setObjectName(QStringLiteral("MDIMain"));
+    setWindowTitle(caption());
+    setWindowIcon(QIcon(ShellResources::logo()));
+    m_mdiArea = new QMdiArea(this);
+    m_mdiArea->setObjectName(QStringLiteral("mdiArea"));
+    m_mdiArea->setBackground(QColor(0x5f, 0x7f, 0x93));
+    setCentralWidget(m_mdiArea);
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &MainWindow::onSubWindowActivated);
+
+    buildMenus();
+    buildToolbar();
+    connectWindows();
+    updateEditMenu();
+    // The Edit items follow the focus, so their shortcuts never compete with a child window's own keys.
+    connect(qApp, &QApplication::focusChanged, this, [this] { updateEditMenu(); });
+    restoreLayout();
+}
+
+MainWindow::~MainWindow()
+{
+    // Closing the frame moves the focus and activation once more; nothing here may answer that any longer.
+    disconnect(qApp, nullptr, this, nullptr);
+    m_mdiArea->disconnect(this);
+}
+
+QString MainWindow::caption()
+{
+    return QStringLiteral("Zem Harbour and Campsite Reservation");
+}
+
+QAction* MainWindow::addItem(QMenu* menu, const QString& name, const QString& caption, const QKeySequence& shortcut)
+{
+    QAction* item = menu->addAction(caption);
+    item->setObjectName(name);
+    item->setShortcut(shortcut);
+    item->setEnabled(false); // until a window is connected to it
+    return item;
+}
+
+void MainWindow::addSeparator(QMenu* menu, const QString& name, bool visible)
+{
+    QAction* separator = menu->addSeparator();
+    separator->setObjectName(name);
+    separator->setVisible(visible);
+}
+
+void MainWindow::buildMenus()
+{
+    auto addMenu = [this](const QString& name, const QString& caption) {
+        QMenu* menu = menuBar()->addMenu(caption);
+        menu->setObjectName(name);
+        return menu;
+    };
+
+    QMenu* mnuFile = addMenu(QStringLiteral("mnuFile"), QStringLiteral("File"));
+    addItem(mnuFile, QStringLiteral("mnuFileExportCustomers"), QStringLiteral("Export Customers..."));
+    addItem(mnuFile, QStringLiteral("mnuFileExportReservations"), QStringLiteral("Export Reservations"));
+    addItem(mnuFile, QStringLiteral("mnuFileExportTodaysReservations"), QStringLiteral("Export Today's Reservations"));
+    addSeparator(mnuFile, QStringLiteral("mnuFile1"));
+    addItem(mnuFile, QStringLiteral("mnuFileCompactDB"), QStringLiteral("&Compact && repair database"));
+    addItem(mnuFile, QStringLiteral("mnuFileBackupDB"), QStringLiteral("&Backup database ..."));
+    addItem(mnuFile, QStringLiteral("mnuFileRestoreDB"), QStringLiteral("&Restore database ..."));
+    addSeparator(mnuFile, QStringLiteral("mnuFile2"));
+    addItem(mnuFile, QStringLiteral("mnuFileDayEndTrace"), QStringLiteral("End of &workday"));
+    addItem(mnuFile, QStringLiteral("mnuFileTracesView"), QStringLiteral("View &trace log"));
+    addSeparator(mnuFile, QStringLiteral("mnuFile4"));
+    addItem(mnuFile, QStringLiteral("mnuFileExit"), QStringLiteral("Exit"));
+
+    QMenu* mnuEdit = addMenu(QStringLiteral("mnuEdit"), QStringLiteral("Edit"));
+    const QList<std::pair<QString, QKeySequence>> editItems = {
+        {QStringLiteral("Undo"), ctrl(Qt::Key_Z)},  {QStringLiteral("-"), {}},
+        {QStringLiteral("Cut"), ctrl(Qt::Key_X)},   {QStringLiteral("Copy"), ctrl(Qt::Key_C)},
+        {QStringLiteral("Paste"), ctrl(Qt::Key_V)}, {QStringLiteral("-"), {}},
+        {QStringLiteral("Clear"), Qt::Key_Delete},  {QStringLiteral("Select All"), ctrl(Qt::Key_A)},
+    };
+    for (int index = 0; index < editItems.size(); ++index) {
+        const QString name = QStringLiteral("mnuEditAction%1").arg(index);
+        if (editItems[index].first == QStringLiteral("-")) {
+            QAction* separator = mnuEdit->addSeparator();
+            separator->setObjectName(name);
+            m_editActions.append(separator);
+            continue;
+        }
+        QAction* item = addItem(mnuEdit, name, editItems[index].first, editItems[index].second);
+        connect(item, &QAction::triggered, this, [this, index] { runEditAction(index); });
+        m_editActions.append(item);
+    }
+    connect(mnuEdit, &QMenu::aboutToShow, this, &MainWindow::updateEditMenu);
+
+    QMenu* mnuWebBook = addMenu(QStringLiteral("mnuWebBook"), QStringLiteral("Web Bookings"));
+    addItem(mnuWebBook, QStringLiteral("mnuWebBookConfigure"), QStringLiteral("Configure Web Bookings..."));
+    addItem(mnuWebBook, QStringLiteral("mnuWebBookCreatePage"), QStringLiteral("Create Web Booking Page..."));
+
+    QMenu* mnuBookings = addMenu(QStringLiteral("mnuBookings"), QStringLiteral("Bookings"));
+    addItem(mnuBookings, QStringLiteral("mnuBookingsAdd"), QStringLiteral("Add Booking"), ctrl(Qt::Key_B));
+    addItem(mnuBookings, QStringLiteral("mnuBookingsFind"), QStringLiteral("Find Booking..."), ctrl(Qt::Key_F));
+    addItem(mnuBookings, QStringLiteral("mnuBookingsReport"), QStringLiteral("View Reports"));
+    addSeparator(mnuBookings, QStringLiteral("mnuBookings1"));
+    addItem(mnuBookings, QStringLiteral("mnuBookingsCalendarAdvanced"), QStringLiteral("View Advanced Calendar"),
+            ctrl(Qt::Key_D));
+    addItem(mnuBookings, QStringLiteral("mnuBookingsCalendar"), QStringLiteral("View Simple Calendar"),
+            ctrl(Qt::Key_S));
+    addSeparator(mnuBookings, QStringLiteral("mnuBookings2"));
+    addItem(mnuBookings, QStringLiteral("mnuBookingsSlipNotes"), QStringLiteral("Berth / Rentals  Notes..."));
+
+    QMenu* mnuCustomers = addMenu(QStringLiteral("mnuCustomers"), QStringLiteral("Customers"));
+    addItem(mnuCustomers, QStringLiteral("mnuCustomersView"), QStringLiteral("View Customers"), ctrl(Qt::Key_O));
+    addItem(mnuCustomers, QStringLiteral("mnuCustomersFind"), QStringLiteral("Find Customer..."), ctrl(Qt::Key_M));
+    addSeparator(mnuCustomers, QStringLiteral("mnuCustomers1"));
+    addItem(mnuCustomers, QStringLiteral("mnuCustomersMailingListWizard"),
+            QStringLiteral("Email Mailing List Wizard..."));
+
+    QMenu* mnuconfig = addMenu(QStringLiteral("mnuconfig"), QStringLiteral("Configure"));
+    addItem(mnuconfig, QStringLiteral("mnuConfigWizard"), QStringLiteral("Configuration Wizard..."));
+    addSeparator(mnuconfig, QStringLiteral("mnuConfig1"));
+    addItem(mnuconfig, QStringLiteral("mnuconfigcompany"), QStringLiteral("Company..."));
+    addItem(mnuconfig, QStringLiteral("mnuConfigRegionalSettings"), QStringLiteral("Regional Settings..."));
+    addItem(mnuconfig, QStringLiteral("mnuConfigBerths"), QStringLiteral("Berths..."));
+    addItem(mnuconfig, QStringLiteral("mnuConfigBerthOwners"), QStringLiteral("Berth Owners..."));
+
+    // Contents, Index and Tip of the Day are kept but not shown.
+    QMenu* mnuHelp = addMenu(QStringLiteral("mnuHelp"), QStringLiteral("Help"));
+    addItem(mnuHelp, QStringLiteral("mnuHelpContents"), QStringLiteral("Contents..."))->setVisible(false);
+    addItem(mnuHelp, QStringLiteral("mnuHelpIndex"), QStringLiteral("Index..."))->setVisible(false);
+    addItem(mnuHelp, QStringLiteral("mnuHelpTipOfTheDay"), QStringLiteral("Tip of the Day..."))->setVisible(false);
+    addSeparator(mnuHelp, QStringLiteral("mnuHelp1"), false);
+    addItem(mnuHelp, QStringLiteral("mnuHelpSupport"), QStringLiteral("Online Support"));
+    addSeparator(mnuHelp, QStringLiteral("mnuHelp3"));
+    addItem(mnuHelp, QStringLiteral("mnuHelpAbout"), QStringLiteral("About..."));
+}
+
+QAction* MainWindow::addButton(const QString& name, const QString& caption, const QString& icon, const QString& item)
+{
+    QAction* target = menuItem(item);
+    Q_ASSERT(target);
+    QAction* button = m_tbrMain->addAction(ShellResources::icon(icon), caption);
+    button->setObjectName(name);
+    button->setEnabled(target->isEnabled());
+    connect(target, &QAction::enabledChanged, button, &QAction::setEnabled);
+    connect(button, &QAction::triggered, target, &QAction::trigger);
+    return button;
+}
+
+void MainWindow::buildToolbar()
+{
+    m_tbrMain = addToolBar(QStringLiteral("Toolbar"));
+    m_tbrMain->setObjectName(QStringLiteral("tbrMain"));
+    m_tbrMain->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    m_tbrMain->setIconSize(QSize(32, 32));
+    m_tbrMain->setMovable(false);
+    addButton(QStringLiteral("tbrAddReservation"), QStringLiteral("Add Reservation"), QStringLiteral("add-reservation"),
+              QStringLiteral("mnuBookingsAdd"));
+    addButton(QStringLiteral("tbrCalendar"), QStringLiteral("Calendar"), QStringLiteral("calendar"),
+              QStringLiteral("mnuBookingsCalendar"));
+    addButton(QStringLiteral("tbrAdvancedCalendar"), QStringLiteral("Advanced Calendar"),
+              QStringLiteral("advanced-calendar"), QStringLiteral("mnuBookingsCalendarAdvanced"));
+    addButton(QStringLiteral("tbrViewCustomers"), QStringLiteral("View Customers"), QStringLiteral("customers"),
+              QStringLiteral("mnuCustomersView"));
+    addButton(QStringLiteral("tbrReports"), QStringLiteral("Reports"), QStringLiteral("reports"),
+              QStringLiteral("mnuBookingsReport"));
+
+    // "Find" runs nothing itself: it only drops down its two searches.
+    auto* findMenu = new QMenu(this);
+    findMenu->setObjectName(QStringLiteral("tbrFindMenu"));
+    QAction* find = m_tbrMain->addAction(ShellResources::icon(QStringLiteral("find")), QStringLiteral("Find"));
+    find->setObjectName(QStringLiteral("tbrFind"));
+    find->setMenu(findMenu);
+    QAction* customer = menuItem(QStringLiteral("mnuCustomersFind"));
+    QAction* reservation = menuItem(QStringLiteral("mnuBookingsFind"));
+    const QList<std::pair<QAction*, QString>> searches = {{customer, QStringLiteral("Customer")},
+                                                          {reservation, QStringLiteral("Reservation")}};
+    for (const auto& [target, caption] : searches) {
+        QAction* entry = findMenu->addAction(caption);
+        entry->setObjectName(QStringLiteral("tbrFind") + caption);
+        entry->setEnabled(target->isEnabled());
+        connect(target, &QAction::enabledChanged, entry, &QAction::setEnabled);
+        connect(entry, &QAction::triggered, target, &QAction::trigger);
+    }
+    auto followSearches = [find, customer, reservation] {
+        find->setEnabled(customer->isEnabled() || reservation->isEnabled());
+    };
+    connect(customer, &QAction::enabledChanged, this, followSearches);
+    connect(reservation, &QAction::enabledChanged, this, followSearches);
+    followSearches();
+    if (auto* button = qobject_cast<QToolButton*>(m_tbrMain->widgetForAction(find)))
+        button->setPopupMode(QToolButton::InstantPopup);
+
+    addButton(QStringLiteral("tbrWebBookings"), QStringLiteral("Web Bookings"), QStringLiteral("web-bookings"),
+              QStringLiteral("mnuWebBookConfigure"));
+}
+
+QAction* MainWindow::menuItem(const QString& objectName) const
+{
+    return findChild<QAction*>(objectName);
+}
+
+void MainWindow::connectItem(const QString& objectName, std::function<void()> handler)
+{
+    QAction* item = menuItem(objectName);
+    Q_ASSERT_X(item, "MDIMain::ConnectItem", "no such menu item");
+    if (!item)
+        return;
+    connect(item, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
+    item->setEnabled(true);
+}
+
+void MainWindow::connectWindows()
+{
+    connectItem(QStringLiteral("mnuFileDayEndTrace"),
+                [this] { EventLog::deleteOldTraces(m_services.messages, m_services.clock.now()); });
+    connectItem(QStringLiteral("mnuFileTracesView"), [this] { EventLogViewer::display(m_services, this); });
+    connectItem(QStringLiteral("mnuFileExit"), [this] { close(); });
+    connectItem(QStringLiteral("mnuconfigcompany"), [this] { CompanyDialog::display(m_services, this); });
+    connectItem(QStringLiteral("mnuConfigRegionalSettings"),
+                [this] { RegionalSettingsDialog::showModal(m_services, this); });
+    connectItem(QStringLiteral("mnuHelpContents"), [this] { HelpPages::showContents(m_services.desktop); });
+    connectItem(QStringLiteral("mnuHelpIndex"), [this] { HelpPages::showIndex(m_services.desktop); });
+    connectItem(QStringLiteral("mnuHelpTipOfTheDay"), [this] { TipOfTheDayDialog::showModal(this); });
+    connectItem(QStringLiteral("mnuHelpSupport"), [this] {
+        const QString address = Registry::getRegistryValue(Settings::SupportUrl).trimmed();
+        m_services.desktop.open(QUrl(address.isEmpty() ? Settings::SupportUrl.defaultValue : address));
+    });
+    connectItem(QStringLiteral("mnuHelpAbout"), [this] { AboutDialog::display(m_services, this); });
+    connectItem(QStringLiteral("mnuCustomersView"), [this] { CustomerListWindow::display(*this, m_services); });
+    connectItem(QStringLiteral("mnuCustomersFind"), [this] { FindCustomerDialog::display(m_services, this); });
+    connectItem(QStringLiteral("mnuConfigBerthOwners"), [this] { OwnerListWindow::display(*this, m_services); });
+    connectItem(QStringLiteral("mnuBookingsAdd"),
+                [this] { BookingWizard::display(*this, m_services, RecordMode::Add, 0); });
+    connectItem(QStringLiteral("mnuBookingsFind"), [this] { FindBookingWindow::display(*this, m_services); });
+    connectItem(QStringLiteral("mnuFileBackupDB"), [this] { MaintenanceMenu::backUp(m_services, *this); });
+    connectItem(QStringLiteral("mnuFileRestoreDB"), [this] { MaintenanceMenu::restore(m_services, *this); });
+    connectItem(QStringLiteral("mnuFileCompactDB"), [this] { MaintenanceMenu::compact(m_services, *this); });
+    connectItem(QStringLiteral("mnuConfigBerths"), [this] { BerthRegister::display(m_services, this); });
+    connectItem(QStringLiteral("mnuBookingsSlipNotes"), [this] { BerthNotesDialog::display(m_services, this); });
+    connectItem(QStringLiteral("mnuBookingsCalendar"), [this] { CalendarWindow::display(*this, m_services); });
+    connectItem(QStringLiteral("mnuBookingsCalendarAdvanced"),
+                [this] { AdvancedCalendarWindow::display(*this, m_services); });
+    connectItem(QStringLiteral("mnuConfigWizard"), [this] {
+        // The company's details come first, then the wizard.
+        CompanyDialog::display(m_services, this);
+        BerthSetupWizard::display(m_services, this);
+    });
+    connectItem(QStringLiteral("mnuWebBookConfigure"), [this] { WebBookWizard::display(m_services, this); });
+    connectItem(QStringLiteral("mnuWebBookCreatePage"), [this] { WebBookPage::createWebBookingPage(m_services); });
+    connectItem(QStringLiteral("mnuCustomersMailingListWizard"),
+                [this] { MailingListWizard::display(m_services, this); });
+    connectItem(QStringLiteral("mnuBookingsReport"), [this] { ReportManager::display(*this, m_services); });
+    connectItem(QStringLiteral("mnuFileExportCustomers"), [this] { CsvExport::exportCustomers(m_services); });
+    connectItem(QStringLiteral("mnuFileExportReservations"), [this] { CsvExport::exportReservations(m_services); });
+    connectItem(QStringLiteral("mnuFileExportTodaysReservations"),
+                [this] { CsvExport::exportTodaysReservations(m_services); });
+}
+
+void MainWindow::showChild(ChildWindow* window)
+{
+    if (!window)
+        return;
+    // A window shown again is brought forward rather than wrapped twice.
+    auto* sub = qobject_cast<QMdiSubWindow*>(window->parentWidget());
+    if (!sub || sub->mdiArea() != m_mdiArea) {
+        sub = m_mdiArea->addSubWindow(window);
+        sub->setAttribute(Qt::WA_DeleteOnClose);
+        // A child that deletes itself takes its frame with it (queued: the frame may be what is deleting it).
+        connect(window, &QObject::destroyed, sub, &QWidget::close, Qt::QueuedConnection);
+    }
+    if (sub->isMinimized())
+        sub->showNormal();
+    else
+        sub->show();
+    window->show();
+    m_mdiArea->setActiveSubWindow(sub);
+}
+
+ChildWindow* MainWindow::findWindow(const QString& objectName)
+{
+    for (QMdiSubWindow* sub : m_mdiArea->subWindowList()) {
+        auto* child = qobject_cast<ChildWindow*>(sub->widget());
+        // A closed window waits hidden for its deletion: it is not open any more.
+        if (child && !sub->isHidden() && child->objectName() == objectName)
+            return child;
+    }
+    return nullptr;
+}
+
+void MainWindow::onSubWindowActivated(QMdiSubWindow* window)
+{
+    updateEditMenu();
+    // Returning from a modal dialog re-activates the same window: that is not a new activation.
+    if (!window || window == m_lastActivated)
+        return;
+    m_lastActivated = window;
+    auto* child = qobject_cast<ChildWindow*>(window->widget());
+    if (!child)
+        return;
+    if (child->maximiseOnActivate() && !window->isMaximized())
+        window->showMaximized();
+    child->activated();
+}
+
+void MainWindow::refreshActiveChild()
+{
+    // The current window stays current while a dialog has the focus, which is when this is asked for.
+    if (QMdiSubWindow* sub = m_mdiArea->currentSubWindow())
+        if (auto* child = qobject_cast<ChildWindow*>(sub->widget()))
+            child->activated();
+}
+
+QList<ChildWindow*> MainWindow::openChildren() const
+{
+    QList<ChildWindow*> children;
+    for (QMdiSubWindow* sub : m_mdiArea->subWindowList())
+        if (auto* child = qobject_cast<ChildWindow*>(sub->widget()))
+            children << child;
+    return children;
+}
+
+void MainWindow::releaseChildData()
+{
+    for (ChildWindow* child : openChildren())
+        child->releaseData();
+}
+
+void MainWindow::reloadChildData()
+{
+    for (ChildWindow* child : openChildren())
+        child->activated();
+}
+
+void MainWindow::updateEditMenu()
+{
+    m_editTarget.reset();
+    QWidget* focus = nullptr;
+    if (QMdiSubWindow* sub = m_mdiArea->currentSubWindow(); sub && sub->widget())
+        focus = sub->widget()->focusWidget();
+    if (EditActions::isTextBox(focus)) {
+        m_editTarget = std::make_unique<EditActions>();
+        m_editTarget->setTextBox(focus);
+    }
+    const EditActions* target = m_editTarget.get();
+    m_editActions[EditUndo]->setEnabled(target && target->canUndo());
+    m_editActions[EditCut]->setEnabled(target && target->canCut());
+    m_editActions[EditCopy]->setEnabled(target && target->canCopy());
+    m_editActions[EditPaste]->setEnabled(target && target->canPaste());
+    m_editActions[EditClear]->setEnabled(target && target->canCut());
+    m_editActions[EditSelectAll]->setEnabled(target != nullptr);
+}
+
+void MainWindow::runEditAction(int index)
+{
+    // A shortcut can arrive without the menu having opened: take the target afresh.
+    updateEditMenu();
+    if (!m_editTarget || !m_editActions[index]->isEnabled())
+        return;
+    switch (index) {
+    case EditUndo:
+        m_editTarget->undo();
+        break;
+    case EditCut:
+        m_editTarget->cut();
+        break;
+    case EditCopy:
+        m_editTarget->copy();
+        break;
+    case EditPaste:
+        m_editTarget->paste();
+        break;
+    case EditClear:
+        m_editTarget->deleteSelection();
+        break;
+    case EditSelectAll:
+        m_editTarget->selectAll();
+        break;
+    default:
+        break;
+    }
+    updateEditMenu();
+}
+
+void MainWindow::saveLayout() const
+{
+    Registry::setRegistryValue(Settings::MainWindowGeometry, QString::fromLatin1(saveGeometry().toBase64()));
+    Registry::setRegistryValue(Settings::MainWindowState, QString::fromLatin1(saveState().toBase64()));
+}
+
+void MainWindow::restoreLayout()
+{
+    const QByteArray geometry =
+        QByteArray::fromBase64(Registry::getRegistryValue(Settings::MainWindowGeometry).toLatin1());
+    if (geometry.isEmpty() || !restoreGeometry(geometry))
+        resize(1024, 720);
+    const QByteArray state = QByteArray::fromBase64(Registry::getRegistryValue(Settings::MainWindowState).toLatin1());
+    if (!state.isEmpty())
+        restoreState(state);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (m_closed) {
+        event->accept();
+        return;
+    }
+    // The reports window goes first; then the others. One that refuses to close keeps the frame open.
+    if (ChildWindow* reports = findWindow(QStringLiteral("frmReports")))
+        reports->parentWidget()->close();
+    m_mdiArea->closeAllSubWindows();
+    const auto open = m_mdiArea->subWindowList();
+    if (std::any_of(open.begin(), open.end(), [](const QMdiSubWindow* sub) { return !sub->isHidden(); })) {
+        event->ignore();
+        return;
+    }
+    m_closed = true;
+    saveLayout();
+    EventLog::logEvent(m_services.clock.now(), EventLog::ApplicationClosed, QString(32, u'-'));
+    event->accept();
+}

@@ -1,0 +1,100 @@
+#include "shell/RegionalSettingsDialog.h"
+
+#include "core/EventLog.h"
+#include "core/RegionalSettings.h"
+#include "core/Seams.h"
+#include "core/ui/FocusNextControl.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimeEdit>
+#include <QVBoxLayout>
+
+RegionalSettingsDialog::RegionalSettingsDialog(Services& services, QWidget* parent)
+    : QDialog(parent), m_services(services)
+{
+    setObjectName(QStringLiteral("frmRegionalSettings"));
+    setWindowTitle(QStringLiteral("Regional Settings"));
+
+    auto* heading =
+        new QLabel(QStringLiteral("Configure the system to show your regional settings and preferences"), this);
+    heading->setObjectName(QStringLiteral("lblHeading"));
+    heading->setWordWrap(true);
+
+    m_cboPostCode = new QComboBox(this);
+    m_cboPostCode->setObjectName(QStringLiteral("cboPostCode"));
+    m_cboPostCode->addItems({QStringLiteral("Post Code"), QStringLiteral("Zip Code")});
+    m_txtCurrencySymbol = new QLineEdit(this);
+    m_txtCurrencySymbol->setObjectName(QStringLiteral("txtCurrencySymbol"));
+    m_dtpCheckInTime = new QTimeEdit(this);
+    m_dtpCheckInTime->setObjectName(QStringLiteral("dtpCheckInTime"));
+    m_dtpCheckInTime->setDisplayFormat(QStringLiteral("HH:mm"));
+    m_dtpCheckOutTime = new QTimeEdit(this);
+    m_dtpCheckOutTime->setObjectName(QStringLiteral("dtpCheckOutTime"));
+    m_dtpCheckOutTime->setDisplayFormat(QStringLiteral("HH:mm"));
+    m_chkShowKidsAdults = new QCheckBox(QStringLiteral("No Adults and No Kids"), this);
+    m_chkShowKidsAdults->setObjectName(QStringLiteral("chkShowKidsAdults"));
+
+    auto* cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    auto* cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    // Enter moves between the fields, so no button takes it as a default.
+    cmdOK->setAutoDefault(false);
+    cmdCancel->setAutoDefault(false);
+    connect(cmdOK, &QPushButton::clicked, this, &RegionalSettingsDialog::onOk);
+    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("Post Code / Zip Code:"), m_cboPostCode);
+    form->addRow(QStringLiteral("Currency Symbol:"), m_txtCurrencySymbol);
+    form->addRow(QStringLiteral("Check-in time:"), m_dtpCheckInTime);
+    form->addRow(QStringLiteral("Check out time:"), m_dtpCheckOutTime);
+    form->addRow(QString(), m_chkShowKidsAdults);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdOK);
+    buttons->addWidget(cmdCancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(heading);
+    layout->addLayout(form);
+    layout->addStretch(1);
+    layout->addLayout(buttons);
+
+    FocusNextControl::install(this);
+    load();
+}
+
+void RegionalSettingsDialog::showModal(Services& services, QWidget* parent)
+{
+    RegionalSettingsDialog window(services, parent);
+    window.exec();
+}
+
+void RegionalSettingsDialog::load()
+{
+    const RegionalSettings values = RegionalSettings::load();
+    m_cboPostCode->setCurrentIndex(values.postCodeIndex);
+    m_txtCurrencySymbol->setText(values.currencySymbol);
+    m_dtpCheckInTime->setTime(values.checkInTime);
+    m_dtpCheckOutTime->setTime(values.checkOutTime);
+    m_chkShowKidsAdults->setChecked(values.showAdultsAndKids);
+}
+
+void RegionalSettingsDialog::onOk()
+{
+    RegionalSettings values;
+    values.postCodeIndex = m_cboPostCode->currentIndex();
+    values.currencySymbol = m_txtCurrencySymbol->text();
+    values.checkInTime = m_dtpCheckInTime->time();
+    values.checkOutTime = m_dtpCheckOutTime->time();
+    values.showAdultsAndKids = m_chkShowKidsAdults->isChecked();
+    values.save();
+    EventLog::logEvent(m_services.clock.now(), EventLog::RegionalSettingsModified, values.eventDescription());
+    accept();
+}

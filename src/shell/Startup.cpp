@@ -1,0 +1,83 @@
+#include "shell/Startup.h"
+
+#include "core/Database.h"
+#include "core/EventLog.h"
+#include "core/InstallPaths.h"
+#include "core/MessageLog.h"
+#include "core/Registry.h"
+#include "core/Seams.h"
+#include "core/modFunctions.h"
+#include "shell/MainWindow.h"
+#include "shell/SplashWindow.h"
+#include "shell/TipOfTheDayDialog.h"
+#include "shell/TipsFile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QPointer>
+#include <QThread>
+
+namespace Startup {
+
+bool openDatabase(QString* error)
+{
+    const QString path = Settings::databasePath();
+    // A system-wide installation has no database of its own for this user: the first start makes an empty one in
+    // the user's data folder. Anywhere else a missing file stays an error (a file that went away is not replaced).
+    if (!InstallPaths::rootWritable() && path == InstallPaths::defaultDatabasePath() && !QFileInfo::exists(path)) {
+        if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
+            if (error)
+                *error = QStringLiteral("The folder of %1 cannot be made.").arg(path);
+            return false;
+        }
+        if (!Database::createDatabase(path, error))
+            return false;
+    }
+    return modFunctions::openConnection(path, Database::sharedConnectionName(), 500, error).has_value();
+}
+
+std::unique_ptr<MainWindow> main(Services& services, int splashMs, TipMode tipMode)
+{
+    QPointer<SplashWindow> splash = new SplashWindow;
+    splash->show();
+    QElapsedTimer shown;
+    shown.start();
+    while (shown.elapsed() < splashMs) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        QThread::msleep(10);
+    }
+    if (splash)
+        splash->close();
+
+    QString error;
+    if (!openDatabase(&error)) {
+        MessageLog::logMessage(3, QStringLiteral("%s.Main: %s"), {QStringLiteral("modMain"), error});
+        services.messages.show(QStringLiteral("DB Connection Error"), MainWindow::caption(), MsgIcon::Critical,
+                               MsgButtons::Ok);
+        return nullptr;
+    }
+    const QDateTime now = services.clock.now();
+    EventLog::initEventLog(now.date());
+    EventLog::logEvent(now, EventLog::ApplicationStarted);
+
+    auto window = std::make_unique<MainWindow>(services);
+    window->show();
+    // Said once, now, rather than after the user has filled a whole booking that cannot be saved.
+    if (QString reason; !Database::canWrite(services.db(), &reason)) {
+        MessageLog::logMessage(3, QStringLiteral("%s.Main: read-only: %s"), {QStringLiteral("modMain"), reason});
+        services.messages.show(QStringLiteral("Database opened read-only: changes cannot be saved.\n\n") +
+                                   Settings::databasePath(),
+                               MainWindow::caption(), MsgIcon::Exclamation, MsgButtons::Ok);
+    }
+    if (TipsFile::showAtStartup()) {
+        if (tipMode == TipMode::Modal)
+            TipOfTheDayDialog::showModal(window.get());
+        else
+            TipOfTheDayDialog::openWithoutWaiting(window.get());
+    }
+    return window;
+}
+
+} // namespace Startup

@@ -1,0 +1,391 @@
+#include "berths/BerthNotesDialog.h"
+#include "berths/BerthRegister.h"
+#include "berths/BerthSetupWizard.h"
+#include "berths/BerthTableEditor.h"
+#include "common/TestSupport.h"
+#include "core/SqlHelpers.h"
+
+#include <QSqlQuery>
+
+// The berth windows driven through their controls: the register and the configuration wizard, which keep their
+// changes pending until OK or Finish; the table editor on its own connection (navigation, money shown as money,
+// saving on a move); the notes of several berths edited in one visit. The database, the settings and the event
+// log are read afterwards.
+class tst_BerthRegister : public InstallTest
+{
+    Q_OBJECT
+    TestHost m_host;
+
+    void seed() override
+    {
+        m_host.refreshes = 0;
+        // A1 is booked by booking 10 alone and by booking 11 together with B1. A1's daily charge has more decimals
+        // than a money box shows.
+        QVERIFY(m_install->exec(u"INSERT INTO Berth (ID, Name, TypeID, Length, DailyHireCharge, Active, Notes) "
+                                u"VALUES (1, 'A1', 1, 7.25, 123456, 1, 'old A'), (2, 'B1', 1, NULL, 125000, 1, "
+                                u"'old B')"_s));
+        QVERIFY(m_install->exec(u"INSERT INTO booking (ID, CustomerID, FromDate, ToDate) VALUES "
+                                u"(10, 1, '2026-12-01 09:00:00', '2026-12-03 14:00:00'), "
+                                u"(11, 1, '2026-12-03 14:00:00', '2026-12-05 14:00:00')"_s));
+        QVERIFY(m_install->exec(u"INSERT INTO bookingBerth (BookingID, BerthID) VALUES (10, 1), (11, 1), (11, 2)"_s));
+    }
+
+    /// The first column of every row, joined by commas.
+    QString joined(const QString& sql) const
+    {
+        QSqlQuery q(m_install->db());
+        QStringList texts;
+        if (q.exec(sql))
+            while (q.next())
+                texts << q.value(0).toString();
+        return texts.join(u',');
+    }
+    int count(const QString& sql) const { return m_install->scalarInt(sql); }
+    QString storedNotes(int id) const { return m_install->text(u"SELECT Notes FROM Berth WHERE ID = ?"_s, {id}); }
+    static QLineEdit* field(const QWidget& editor, int field) { return control(editor, u"txtFields%1"_s.arg(field)); }
+    static void chooseAndType(BerthNotesDialog& window, const QString& name, const QString& notes = {})
+    {
+        auto* combo = control<QComboBox>(window, "cboName");
+        combo->setCurrentIndex(combo->findText(name));
+        if (!notes.isEmpty())
+            type(window, "txtNotes", notes);
+    }
+    static void select(QWidget& window, const QString& text)
+    {
+        const auto items = control<QListWidget>(window, "lstBerth")->findItems(text, Qt::MatchExactly);
+        QCOMPARE(items.size(), 1);
+        control<QListWidget>(window, "lstBerth")->setCurrentItem(items.first());
+    }
+    static QStringList listTexts(QWidget& window)
+    {
+        QStringList texts;
+        auto* list = control<QListWidget>(window, "lstBerth");
+        for (int i = 0; i < list->count(); ++i)
+            texts << list->item(i)->text();
+        return texts;
+    }
+    static void addBerth(QWidget& window, const QString& name, const QString& daily = {})
+    {
+        QTest::keyClicks(control(window, "txtName"), name);
+        QTest::keyClicks(control(window, "txtDailyHireCharge"), daily);
+        control<QComboBox>(window, "cboBerthType")->setCurrentIndex(1);
+        click(window, "cmdAdd");
+    }
+    /// The register or the configuration wizard, shown and active.
+    template <typename Window = BerthRegister> std::unique_ptr<Window> open()
+    {
+        auto window = std::make_unique<Window>(m_install->services, &m_host);
+        if (!showActive(*window))
+            qWarning("the window did not become active");
+        return window;
+    }
+
+private slots:
+    void addTwoThenCancelChangesNothing_data()
+    {
+        QTest::addColumn<bool>("wizard");
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("register") << false
+                                  << QStringList{u"A1 (booked) - Active "_s, u"a2 - Active "_s,
+                                                 u"B1 (booked) - Active "_s, u"C1 - Active "_s};
+        QTest::newRow("wizard: plain names") << true << QStringList{u"A1"_s, u"a2"_s, u"B1"_s, u"C1"_s};
+    }
+    void addTwoThenCancelChangesNothing()
+    {
+        QFETCH(bool, wizard);
+        QFETCH(QStringList, texts);
+        std::unique_ptr<QWidget> window = wizard ? std::unique_ptr<QWidget>(open<BerthSetupWizard>()) : open();
+        if (wizard) {
+            click(*window, "cmdNext");
+            control<QComboBox>(*window, "cboPostCode")->setCurrentIndex(1);
+            click(*window, "cmdNext");
+        }
+        addBerth(*window, u"C1"_s);
+        addBerth(*window, u"a2"_s);
+        QCOMPARE(listTexts(*window), texts);
+        QVERIFY(control(*window, "txtName")->text().isEmpty());
+        click(*window, "cmdCancel");
+        QVERIFY(!window->isVisible());
+        QCOMPARE(count(u"SELECT COUNT(*) FROM Berth"_s), 2);
+        QCOMPARE(m_install->eventLogText(), QString());
+        QCOMPARE(Registry::getRegistryValue(Settings::PostCode, u"missing"_s), u"missing"_s);
+        QCOMPARE(m_host.refreshes, 0);
+    }
+
+    void addThenOkStoresTheBerth()
+    {
+        auto window = open();
+        addBerth(*window, u" C1 "_s, u"12.50"_s);
+        click(*window, "Command1");
+        QVERIFY(!window->isVisible());
+        QCOMPARE(
+            m_install->text(
+                u"SELECT DailyHireCharge || '|' || Active || '|' || COALESCE(CAST(Length AS TEXT), 'null') || '|' || "
+                u"COALESCE(CAST(OwnerID AS TEXT), 'null') FROM Berth WHERE Name = 'C1'"_s),
+            u"125000|1|null|null"_s);
+        QVERIFY(m_install->eventLogText().contains(u"[Berth added]\r\nName: 'C1'\r\n"_s));
+        QCOMPARE(m_host.refreshes, 1);
+    }
+
+    void numberBoxesAreCheckedOnLeaving_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::newRow("txtLength") << "Berth length";
+        QTest::newRow("txtWidth") << "Berth width";
+        QTest::newRow("txtDailyHireCharge") << "Daily Hire Charge";
+        QTest::newRow("txtWeeklyHireCharge") << "Weekly Hire Charge";
+        QTest::newRow("txtMonthlyHireCharge") << "Monthly Hire Charge";
+    }
+    void numberBoxesAreCheckedOnLeaving()
+    {
+        QFETCH(QString, title);
+        auto window = open();
+        auto* edit = control(*window, QTest::currentDataTag());
+        edit->setFocus();
+        QTest::keyClicks(edit, u"ten"_s);
+        QTest::keyClick(edit, Qt::Key_Return); // Enter moves on, which leaves the box
+        QTRY_COMPARE(m_install->messages.said(), title + u": Please enter a valid number to continue"_s);
+        QVERIFY(edit->hasFocus());
+        // Add refuses without a second message and writes nothing.
+        addBerth(*window, u"C1"_s);
+        QCOMPARE(listTexts(*window).size(), 2);
+        QCOMPARE(edit->text(), u"ten"_s);
+    }
+
+    void removeBookedBerth_data()
+    {
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("cancel") << false;
+        QTest::newRow("ok") << true;
+    }
+    void removeBookedBerth()
+    {
+        QFETCH(bool, ok);
+        auto window = open();
+        select(*window, u"A1 (booked) - Active "_s);
+        m_install->messages.answers.enqueue(MsgResult::Yes);
+        click(*window, "cmdRemove");
+        QVERIFY(m_install->messages.calls[0].text.startsWith(u"Deleting this customer"_s));
+        QCOMPARE(listTexts(*window), QStringList({u"B1 (booked) - Active "_s}));
+        click(*window, ok ? "Command1" : "cmdCancel");
+        QVERIFY(!window->isVisible());
+        // OK deletes the berth, its berth rows and only the bookings left without a berth.
+        QCOMPARE(joined(u"SELECT ID FROM Berth ORDER BY ID"_s), ok ? u"2"_s : u"1,2"_s);
+        QCOMPARE(joined(u"SELECT ID FROM Booking ORDER BY ID"_s), ok ? u"11"_s : u"10,11"_s);
+        QCOMPARE(count(u"SELECT COUNT(*) FROM BookingBerth"_s), ok ? 1 : 3);
+        QCOMPARE(m_install->eventLogText().contains(u"[Berth deleted]\r\nName: 'A1 (booked) - Active '\r\n"_s), ok);
+        QCOMPARE(m_install->eventLogText().isEmpty(), !ok);
+    }
+
+    void berthBookedAtAnotherDeskStaysWithItsBooking()
+    {
+        // Desk A removes C1, which had no bookings, and adds D1; desk B books C1; desk A presses OK.
+        QVERIFY(m_install->exec(u"INSERT INTO Berth (ID, Name, TypeID, Active) VALUES (3, 'C1', 1, 1)"_s));
+        auto window = open();
+        select(*window, u"C1 - Active "_s);
+        m_install->messages.answers.enqueue(MsgResult::Yes);
+        click(*window, "cmdRemove");
+        addBerth(*window, u"D1"_s);
+        {
+            const auto deskB = Database::open(m_install->databasePath(), u"desk-b"_s, 2000);
+            QVERIFY(deskB && Sql::exec(*deskB, u"INSERT INTO booking (ID, CustomerID) VALUES (12, 1)"_s) &&
+                    Sql::exec(*deskB, u"INSERT INTO BookingBerth VALUES (12, 3)"_s));
+        }
+        Database::close(u"desk-b"_s);
+        click(*window, "Command1");
+        // Nothing was applied; the user is told which berth and how many bookings; the register stays open.
+        QVERIFY(window->isVisible());
+        QVERIFY2(m_install->messages.calls.last().text.startsWith(
+                     u"Berth 'C1' has been booked at another desk since you removed it (1 new booking)."_s),
+                 qPrintable(m_install->messages.said()));
+        QCOMPARE(count(u"SELECT COUNT(*) FROM Berth"_s), 3);
+        QVERIFY(listTexts(*window).contains(u"C1 (booked) - Active "_s) &&
+                listTexts(*window).contains(u"D1 - Active "_s));
+        // OK again keeps the booking and stores the other change.
+        click(*window, "Command1");
+        QVERIFY(!window->isVisible());
+        QCOMPARE(joined(u"SELECT Name FROM Berth ORDER BY ID"_s), u"A1,B1,C1,D1"_s);
+        QCOMPARE(count(u"SELECT COUNT(*) FROM BookingBerth WHERE BookingID = 12"_s), 1);
+        QVERIFY(!m_install->eventLogText().contains(u"[Berth deleted]"_s));
+    }
+
+    void twoActivationsLogTwoEntriesInOrder()
+    {
+        auto window = open();
+        auto* activate = control<QPushButton>(*window, "cmdActivate");
+        click(*window, "cmdActivate"); // nothing selected: nothing happens
+        select(*window, u"B1 (booked) - Active "_s);
+        QCOMPARE(activate->text(), u"Inac&tivate"_s);
+        click(*window, "cmdActivate");
+        QCOMPARE(listTexts(*window).value(1), u"B1 (booked) - Inactive"_s);
+        QCOMPARE(activate->text(), u"Inac&tivate"_s); // set again at the next selection only
+        click(*window, "cmdActivate");
+        QCOMPARE(listTexts(*window).value(1), u"B1 (booked) - Active "_s);
+        click(*window, "Command1");
+        QCOMPARE(count(u"SELECT Active FROM Berth WHERE ID = 2"_s), 1);
+        const QString log = m_install->eventLogText();
+        QCOMPARE(log.count(u"[Berth modified]"_s), 2);
+        const qsizetype first = log.indexOf(u"Berth 'B1' inactivated"_s);
+        QVERIFY(first > 0);
+        QVERIFY(log.indexOf(u"Berth 'B1' activated"_s) > first);
+    }
+
+    void editorChangeSurvivesCancel()
+    {
+        auto window = open();
+        addBerth(*window, u"C1"_s);
+        bool edited = false;
+        QTimer::singleShot(0, this, [&edited] {
+            auto* editor = qobject_cast<BerthTableEditor*>(QApplication::activeModalWidget());
+            if (!editor)
+                return;
+            type(*editor, "txtFields1", u"Renamed"_s);
+            click(*editor, "cmdUpdate");
+            click(*editor, "cmdClose");
+            edited = !editor->isVisible();
+        });
+        click(*window, "Command2");
+        QVERIFY(edited);
+        // The register still lists the old name until it reads the table again.
+        QVERIFY(listTexts(*window).contains(u"A1 (booked) - Active "_s));
+        click(*window, "cmdCancel");
+        QCOMPARE(joined(u"SELECT Name FROM Berth ORDER BY ID"_s), u"Renamed,B1"_s);
+        QCOMPARE(m_install->eventLogText(), QString());
+    }
+
+    void welcomeFlagOpensOnTheRegionalPage()
+    {
+        Registry::setRegistryValue(Settings::ConfigWelcome, u"1"_s);
+        auto wizard = open<BerthSetupWizard>();
+        QCOMPARE(wizard->currentStep(), int(BerthSetupWizard::Regional));
+        QCOMPARE(wizard->windowTitle(), u"Enter Your Regional Information"_s);
+        QVERIFY(!control<QCheckBox>(*wizard, "chkWelcome")->isChecked());
+        // No post code choice stored: Next refuses to leave the page.
+        QCOMPARE(control<QComboBox>(*wizard, "cboPostCode")->currentIndex(), -1);
+        click(*wizard, "cmdNext");
+        QCOMPARE(wizard->currentStep(), int(BerthSetupWizard::Regional));
+        QCOMPARE(m_install->messages.said(), u"Enter Your Regional Information: Please select Post Code or Zip Code"_s);
+        // Back still leads to the welcome page, where Back is hidden.
+        click(*wizard, "cmdBack");
+        QCOMPARE(wizard->windowTitle(), u"Configuration Wizard"_s);
+        QVERIFY(control<QPushButton>(*wizard, "cmdBack")->isHidden());
+    }
+
+    void finishStoresSettingsBerthsAndEvents()
+    {
+        Registry::setRegistryValue(Settings::PostCode, u"0"_s);
+        auto wizard = open<BerthSetupWizard>();
+        QVERIFY(control<QCheckBox>(*wizard, "chkWelcome")->isChecked());
+        control<QCheckBox>(*wizard, "chkWelcome")->setChecked(false);
+        click(*wizard, "cmdNext");
+        click(*wizard, "cmdNext");
+        addBerth(*wizard, u"C1"_s);
+        select(*wizard, u"B1"_s);
+        m_install->messages.answers.enqueue(MsgResult::Yes);
+        click(*wizard, "cmdRemove");
+        click(*wizard, "cmdNext");
+        QCOMPARE(control<QPushButton>(*wizard, "cmdNext")->text(), u"&Finish"_s);
+        click(*wizard, "cmdNext");
+        QVERIFY(!wizard->isVisible());
+
+        QCOMPARE(Registry::getRegistryValue(Settings::ConfigWelcome), u"1"_s);
+        QCOMPARE(Registry::getRegistryValue(Settings::PostCode), u"0"_s);
+        QCOMPARE(joined(u"SELECT Name FROM Berth ORDER BY ID"_s), u"A1,C1"_s);
+        const QString log = m_install->eventLogText();
+        const qsizetype code = log.indexOf(u"[Regional settings modified]\r\nCode: Post Code\r\n"_s);
+        const qsizetype added = log.indexOf(u"[Berth added]\r\nName: 'C1'\r\n"_s);
+        const qsizetype deleted = log.indexOf(u"[Berth deleted]\r\nName: 'B1'\r\n"_s);
+        QVERIFY(code >= 0 && code < added && added < deleted);
+        QCOMPARE(m_host.refreshes, 1);
+    }
+
+    void editorNavigationShowsAndSavesRows()
+    {
+        BerthTableEditor editor(m_install->services);
+        QVERIFY(editor.connected());
+        editor.show();
+        auto* caption = control<QLabel>(editor, "lblCaption");
+        QCOMPARE(caption->text(), u"Record: 1"_s);
+        QCOMPARE(field(editor, BerthTableEditor::FieldDaily)->text(), u"£12.35"_s);
+        QCOMPARE(field(editor, BerthTableEditor::FieldLength)->text(), u"7.25"_s);
+
+        click(editor, "cmdNext");
+        QCOMPARE(caption->text(), u"Record: 2"_s);
+        QCOMPARE(count(u"SELECT DailyHireCharge FROM Berth WHERE ID = 1"_s), 123456);
+        QCOMPARE(field(editor, BerthTableEditor::FieldDaily)->text(), u"£12.50"_s);
+        QVERIFY(field(editor, BerthTableEditor::FieldLength)->text().isEmpty());
+
+        // Changes are stored when the user moves on, through the editor's own connection.
+        type(field(editor, BerthTableEditor::FieldDaily), u"13"_s);
+        type(field(editor, BerthTableEditor::FieldWeekly), u"£80.5"_s);
+        control<QCheckBox>(editor, "chkFields1")->setChecked(false);
+        click(editor, "cmdFirst");
+        QCOMPARE(caption->text(), u"Record: 1"_s);
+        QCOMPARE(m_install->text(u"SELECT DailyHireCharge || ' ' || WeeklyHireCharge || ' ' || Active || ' ' || "
+                                 u"COALESCE(CAST(Length AS TEXT), 'null') FROM Berth WHERE ID = 2"_s),
+                 u"130000 805000 0 null"_s);
+
+        // Emptying a money box stores nothing, not zero; "&Update" saves without moving.
+        type(field(editor, BerthTableEditor::FieldDaily), QString());
+        click(editor, "cmdUpdate");
+        QVERIFY(m_install->value(u"SELECT DailyHireCharge FROM Berth WHERE ID = 1"_s).isNull());
+        QCOMPARE(caption->text(), u"Record: 1"_s);
+        QVERIFY(m_install->messages.calls.isEmpty());
+    }
+
+    void editorRefusedAmountStopsTheMoveAndRefreshDropsIt()
+    {
+        BerthTableEditor editor(m_install->services);
+        QVERIFY(showActive(editor));
+        auto* monthly = field(editor, BerthTableEditor::FieldMonthly);
+        monthly->setFocus();
+        QTest::keyClicks(monthly, u"lots"_s);
+        click(editor, "cmdLast");
+        QTRY_COMPARE(m_install->messages.said(), u"Monthly Hire Charge: Please enter a valid number to continue"_s);
+        QCOMPARE(control<QLabel>(editor, "lblCaption")->text(), u"Record: 1"_s);
+
+        click(editor, "cmdRefresh");
+        QVERIFY(monthly->text().isEmpty());
+        click(editor, "cmdLast");
+        QCOMPARE(control<QLabel>(editor, "lblCaption")->text(), u"Record: 2"_s);
+        QCOMPARE(m_install->messages.calls.size(), 1);
+    }
+
+    void notesOfTwoBerthsThenOk()
+    {
+        BerthNotesDialog window(m_install->services);
+        window.show();
+        auto* notes = control<QPlainTextEdit>(window, "txtNotes");
+        QVERIFY(!notes->isEnabled()); // no berth chosen yet
+        chooseAndType(window, u"A1"_s);
+        QCOMPARE(notes->toPlainText(), u"old A"_s);
+        type(notes, u"new A"_s);
+        chooseAndType(window, u"B1"_s, u"new B"_s);
+        chooseAndType(window, u"A1"_s);
+        QCOMPARE(notes->toPlainText(), u"new A"_s); // kept while the window is open
+        QCOMPARE(storedNotes(1), u"old A"_s);
+        click(window, "cmdOK");
+        QVERIFY(!window.isVisible());
+        QCOMPARE(storedNotes(1) + storedNotes(2), u"new Anew B"_s);
+        QCOMPARE(m_install->eventLogText().count(u"[Berth modified]\r\nNotes modified\r\n"_s), 1);
+    }
+
+    void notesCancelKeepsTheStoredOnesAndOkAlwaysLogs()
+    {
+        {
+            BerthNotesDialog window(m_install->services);
+            window.show();
+            chooseAndType(window, u"B1"_s, u"new B"_s);
+            click(window, "cmdCancel");
+            QCOMPARE(storedNotes(2), u"old B"_s);
+            QCOMPARE(m_install->eventLogText(), QString());
+        }
+        BerthNotesDialog window(m_install->services);
+        window.show();
+        click(window, "cmdOK");
+        QVERIFY(m_install->eventLogText().contains(u"Notes modified"_s));
+    }
+};
+
+ZEM_TEST(tst_BerthRegister)
+#include "tst_BerthRegister.moc"
