@@ -4,8 +4,8 @@
 #include "bookings/BerthAvailability.h"
 #include "bookings/BookingStore.h"
 #include "bookings/FindBookingModel.h"
+#include "core/DateTimes.h"
 #include "core/SqlHelpers.h"
-#include "core/modFunctions.h"
 
 #include <QCoreApplication>
 #include <QRandomGenerator>
@@ -25,7 +25,7 @@ std::vector<QDateTime> weeks(int bookings)
 {
     std::vector<QDateTime> starts;
     for (const QDate& day : BenchData::days(bookings, 256, 7))
-        starts.push_back(modFunctions::wallTime(day, QTime(14, 0)));
+        starts.push_back(DateTimes::wallTime(day, QTime(14, 0)));
     return starts;
 }
 
@@ -96,9 +96,8 @@ void BM_PlainOverlapOneWeek(benchmark::State& state)
         const QDateTime from = starts[next++ % starts.size()];
         QSqlQuery q(db);
         q.setForwardOnly(true);
-        if (!Sql::exec(
-                q, PlainFreeBerths,
-                {modFunctions::dbDateTime(from.addDays(7).addSecs(-4 * 3600)), modFunctions::dbDateTime(from)})) {
+        if (!Sql::exec(q, PlainFreeBerths,
+                       {DateTimes::dbDateTime(from.addDays(7).addSecs(-4 * 3600)), DateTimes::dbDateTime(from)})) {
             state.SkipWithError("query failed");
             break;
         }
@@ -114,7 +113,7 @@ void BM_SaveTwoBerthBooking(benchmark::State& state)
     const int bookings = static_cast<int>(state.range(0));
     const QSqlDatabase db = BenchData::open(bookings, QStringLiteral("save"), true);
     // Each booking goes after the generated history, on berths that are free then.
-    QDateTime from = modFunctions::wallTime(BenchData::sizes(bookings).until.addDays(30), QTime(9, 0));
+    QDateTime from = DateTimes::wallTime(BenchData::sizes(bookings).until.addDays(30), QTime(9, 0));
     for (auto _ : state) {
         BookingRecord b;
         b.customerId = 1;
@@ -165,17 +164,17 @@ void BM_FindBookingSearch(benchmark::State& state)
     QRandomGenerator random(11);
     qint64 matches = 0;
     for (auto _ : state) {
-        const QDateTime day = modFunctions::wallTime(first.addDays(random.bounded(days)));
+        const QDateTime day = DateTimes::wallTime(first.addDays(random.bounded(days)));
         FindBookingModel::Bounds bounds;
         switch (state.range(1)) {
         case 0:
             bounds = {day, day.addDays(14)};
             break;
         case 1:
-            bounds.arriving = modFunctions::wallTime(first);
+            bounds.arriving = DateTimes::wallTime(first);
             break;
         default:
-            bounds.departing = modFunctions::wallTime(first.addDays(days / 2));
+            bounds.departing = DateTimes::wallTime(first.addDays(days / 2));
             break;
         }
         FindBookingModel model;

@@ -5,8 +5,8 @@
 #include "berths/DayList.h"
 #include "berths/OccupancyModel.h"
 #include "bookings/PeriodIndex.h"
+#include "core/DateTimes.h"
 #include "core/SqlHelpers.h"
-#include "core/modFunctions.h"
 
 #include <QCoreApplication>
 #include <QRandomGenerator>
@@ -147,8 +147,8 @@ void BM_GridFillPerCell(benchmark::State& state)
                                     "JOIN BookingBerth BB ON B.ID = BB.BookingID JOIN Berth BE ON BB.BerthID = BE.ID"));
         while (q.next())
             booked.push_back({q.value(0).toInt(), q.value(1).toString(),
-                              PeriodIndex::floorMinute(modFunctions::readDateTime(q.value(2))),
-                              PeriodIndex::floorMinute(modFunctions::readDateTime(q.value(3))), q.value(4).toString()});
+                              PeriodIndex::floorMinute(DateTimes::readDateTime(q.value(2))),
+                              PeriodIndex::floorMinute(DateTimes::readDateTime(q.value(3))), q.value(4).toString()});
         Sql::exec(q, QStringLiteral("SELECT Name, Active FROM Berth"));
         while (q.next())
             berths.push_back({q.value(0).toString(), q.value(1).toInt() != 0});

@@ -1,8 +1,8 @@
 // The costs every change pays: one event log entry, and opening the database file.
 #include "core/Database.h"
+#include "core/DateTimes.h"
 #include "core/EventLog.h"
 #include "core/InstallPaths.h"
-#include "core/modFunctions.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -21,7 +21,7 @@ void BM_LogEvent(benchmark::State& state)
     qputenv("ZEMHARBOUR_SETTINGS", (root().path() + QStringLiteral("/settings.ini")).toLocal8Bit());
     InstallPaths::setRoot(root().path());
     EventLog::initEventLog(QDate(2026, 12, 4));
-    const QDateTime when = modFunctions::wallTime(QDate(2026, 12, 4), QTime(9, 0));
+    const QDateTime when = DateTimes::wallTime(QDate(2026, 12, 4), QTime(9, 0));
     for (auto _ : state)
         EventLog::logEvent(when, EventLog::CustomerModified, QStringLiteral("Name: Smith, Town: London"));
 }
@@ -33,7 +33,7 @@ void BM_OpenDatabase(benchmark::State& state)
     if (!QFile::exists(path))
         Database::createDatabase(path, nullptr);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(modFunctions::openConnection(path, QStringLiteral("bench")));
+        benchmark::DoNotOptimize(Database::open(path, QStringLiteral("bench")));
         Database::close(QStringLiteral("bench"));
     }
 }

@@ -119,7 +119,7 @@ void BM_CompactDatabase(benchmark::State& state)
         QFile::remove(copy);
         QFile::copy(database(), copy);
         state.ResumeTiming();
-        if (!modFunctions::compactDatabase(copy, true))
+        if (!BackupRestore::compactDatabase(copy, true))
             state.SkipWithError("CompactDatabase failed");
     }
     throughput(state, QFileInfo(database()).size(), cpu);

@@ -1,7 +1,7 @@
 // The outputs on a large harbour: the CSV export of 200,000 reservations, and a booking list of about 10,000
 // bookings read and laid out for its preview.
 #include "BenchData.h"
-#include "core/modFunctions.h"
+#include "core/DateTimes.h"
 #include "core/ui/DocumentRenderer.h"
 #include "outputs/CsvExport.h"
 #include "outputs/ReportData.h"
@@ -22,7 +22,7 @@ constexpr int Years = 10;
 class Clock final : public IClock
 {
 public:
-    QDateTime now() const override { return modFunctions::wallTime(QDate(2026, 12, 4), QTime(9, 15, 2)); }
+    QDateTime now() const override { return DateTimes::wallTime(QDate(2026, 12, 4), QTime(9, 15, 2)); }
 };
 
 void BM_ExportReservations(benchmark::State& state)
@@ -101,7 +101,7 @@ BENCHMARK(BM_ReservationsReadOnly)->Unit(benchmark::kMillisecond);
 void BM_BookingList(benchmark::State& state)
 {
     const QSqlDatabase db = BenchData::open(Bookings, Years, QStringLiteral("list"), false);
-    const QDateTime to = modFunctions::wallTime(BenchData::HistoryEnd.addDays(-30), QTime(12, 0));
+    const QDateTime to = DateTimes::wallTime(BenchData::HistoryEnd.addDays(-30), QTime(12, 0));
     const QDateTime from = to.addDays(-174);
     const bool paint = state.range(0) == 1;
     QTemporaryDir folder;

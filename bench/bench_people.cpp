@@ -4,7 +4,6 @@
 #include "core/Database.h"
 #include "core/InstallPaths.h"
 #include "core/Seams.h"
-#include "core/modFunctions.h"
 #include "people/CustomerListWindow.h"
 #include "people/CustomerSearch.h"
 #include "people/PeopleListModel.h"
@@ -44,7 +43,7 @@ QSqlDatabase harbour()
         const QString path = root.path() + QStringLiteral("/DB.sqlite");
         QString error;
         if (!Database::createDatabase(path, &error) ||
-            !modFunctions::openConnection(path, Database::sharedConnectionName(), 500, &error) ||
+            !Database::open(path, Database::sharedConnectionName(), 500, &error) ||
             !DataGenerator::generateCustomers(Database::shared(), Customers, 20261204, &error))
             qFatal("%s", qPrintable(error));
         ready = true;

@@ -10,9 +10,9 @@
 // DATABASE is a file path or a postgresql:// address.
 #include "bookings/BookingStore.h"
 #include "core/Database.h"
+#include "core/DateTimes.h"
 #include "core/Dialect.h"
 #include "core/SqlHelpers.h"
-#include "core/modFunctions.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -72,7 +72,7 @@ BookingRecord randomBooking(QRandomGenerator& random, const QString& note, int w
     // Weeks from the start of July, whole hours, half a day to four days: desks collide often.
     BookingRecord b;
     b.customerId = random.bounded(1, Berths + 1);
-    b.fromDate = modFunctions::wallTime(QDate(2027, 7, 1), QTime(0, 0)).addSecs(3600 * random.bounded(weeks * 7 * 24));
+    b.fromDate = DateTimes::wallTime(QDate(2027, 7, 1), QTime(0, 0)).addSecs(3600 * random.bounded(weeks * 7 * 24));
     b.toDate = b.fromDate.addSecs(3600 * random.bounded(12, 4 * 24));
     b.bookedBy = note.section(u'-', 0, 0);
     b.notes = note;

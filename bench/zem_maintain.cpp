@@ -65,7 +65,7 @@ int main(int argc, char** argv)
         return BackupRestore::restoreDatabase(args[1], args[2], QString(), messages, progress) == 0 ? 0 : 1;
     if (args.size() == 2 && args[0] == QStringLiteral("compact")) {
         QString error;
-        if (modFunctions::compactDatabase(args[1], true, &error))
+        if (BackupRestore::compactDatabase(args[1], true, &error))
             return 0;
         std::fprintf(stderr, "%s\n", qPrintable(error));
         return 1;

@@ -2,6 +2,7 @@
 
 #include "core/EventLog.h"
 #include "core/SqlHelpers.h"
+#include "core/Texts.h"
 #include "core/modFunctions.h"
 
 #include <QSqlQuery>
@@ -64,7 +65,7 @@ std::vector<BerthRow> BerthChangeSet::rows(BerthListStyle style) const
     for (BerthRow& row : rows)
         keyed.emplace_back(berthListText(row, style), std::move(row));
     // Natural order, as the booking wizard lists berths: A1, A2, A10.
-    const QCollator collator = modFunctions::naturalOrder();
+    const QCollator collator = Texts::naturalOrder();
     std::stable_sort(keyed.begin(), keyed.end(), [&collator](const auto& a, const auto& b) {
         const int order = collator.compare(a.first, b.first);
         if (order != 0)

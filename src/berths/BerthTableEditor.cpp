@@ -4,7 +4,7 @@
 #include "core/Money.h"
 #include "core/Seams.h"
 #include "core/SqlHelpers.h"
-#include "core/modFunctions.h"
+#include "core/Texts.h"
 #include "core/ui/DataControl.h"
 #include "core/ui/FocusNextControl.h"
 #include "core/ui/InputChecks.h"
@@ -238,7 +238,7 @@ bool BerthTableEditor::openTable()
             owners = Sql::readLookup(db, ownerLookupSql(db), &error);
     }
     if (!owners) {
-        m_services.messages.show(error, modFunctions::productTitle(), MsgIcon::Critical, MsgButtons::Ok);
+        m_services.messages.show(error, Texts::productTitle(), MsgIcon::Critical, MsgButtons::Ok);
         return false;
     }
     for (const auto& [combo, items] : {std::pair(m_DataCombo2, &*types), std::pair(m_DataCombo1, &*owners)}) {
@@ -302,7 +302,7 @@ bool BerthTableEditor::saveCurrent()
     if (m_data->model()->submitAll())
         return true;
     m_services.messages.show(QStringLiteral("Data error event hit err:") + m_data->model()->lastError().text(),
-                             modFunctions::productTitle(), MsgIcon::None, MsgButtons::Ok);
+                             Texts::productTitle(), MsgIcon::None, MsgButtons::Ok);
     return false;
 }
 
@@ -326,7 +326,7 @@ void BerthTableEditor::saveRecord()
     const int row = currentRow();
     m_data->mapper()->submit();
     if (!m_data->model()->submitAll()) {
-        m_services.messages.show(m_data->model()->lastError().text(), modFunctions::productTitle(), MsgIcon::None,
+        m_services.messages.show(m_data->model()->lastError().text(), Texts::productTitle(), MsgIcon::None,
                                  MsgButtons::Ok);
         return;
     }
@@ -340,7 +340,7 @@ void BerthTableEditor::refresh()
     const int row = currentRow();
     m_data->model()->revertAll();
     if (!m_data->model()->select())
-        m_services.messages.show(m_data->model()->lastError().text(), modFunctions::productTitle(), MsgIcon::None,
+        m_services.messages.show(m_data->model()->lastError().text(), Texts::productTitle(), MsgIcon::None,
                                  MsgButtons::Ok);
     showRow(row);
 }

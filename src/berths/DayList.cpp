@@ -1,9 +1,9 @@
 #include "berths/DayList.h"
 
 #include "bookings/PeriodIndex.h"
+#include "core/DateTimes.h"
 #include "core/Dialect.h"
 #include "core/SqlHelpers.h"
-#include "core/modFunctions.h"
 
 #include <QSqlQuery>
 
@@ -11,8 +11,8 @@ namespace DayList {
 
 std::optional<QList<DayBooking>> read(const QSqlDatabase& db, const QDate& day, QString* error)
 {
-    const QDateTime start = modFunctions::wallTime(day);
-    const QDateTime end = modFunctions::wallTime(day.addDays(1));
+    const QDateTime start = DateTimes::wallTime(day);
+    const QDateTime end = DateTimes::wallTime(day.addDays(1));
     // The index finds the bookings of the day; only those rows are read, with their berths in saved order.
     const auto touching = PeriodIndex::touching(db, start, true, end, false);
     QSqlQuery q(db);
@@ -44,8 +44,8 @@ std::optional<QList<DayBooking>> read(const QSqlDatabase& db, const QDate& day, 
             b.customerId = q.value(1).toInt();
             b.name = q.value(2).toString();
             b.houseName = q.value(3).toString();
-            b.fromDate = modFunctions::readDateTime(q.value(4));
-            b.toDate = modFunctions::readDateTime(q.value(5));
+            b.fromDate = DateTimes::readDateTime(q.value(4));
+            b.toDate = DateTimes::readDateTime(q.value(5));
             b.arrival = timeText(b.fromDate, day);
             b.departure = timeText(b.toDate, day);
             bookings.append(b);
@@ -59,7 +59,7 @@ std::optional<QList<DayBooking>> read(const QSqlDatabase& db, const QDate& day, 
 
 QString timeText(const QDateTime& when, const QDate& day)
 {
-    const QDateTime start = modFunctions::wallTime(day);
+    const QDateTime start = DateTimes::wallTime(day);
     if (!when.isValid() || when < start || when > start.addDays(1))
         return QStringLiteral("n/a");
     return when.toString(QStringLiteral(" hh:mm"));

@@ -1,8 +1,9 @@
 #include "berths/OccupancyModel.h"
 
 #include "bookings/PeriodIndex.h"
+#include "core/Database.h"
+#include "core/DateTimes.h"
 #include "core/SqlHelpers.h"
-#include "core/modFunctions.h"
 
 #include <QBrush>
 #include <QSqlQuery>
@@ -97,7 +98,7 @@ std::vector<QDateTime> OccupancyModel::slotStarts(int count) const
         return starts;
     starts.reserve(size_t(qMax(0, count)));
     if (m_view == View::Daily) {
-        const QDateTime day = modFunctions::dateOnly(m_start);
+        const QDateTime day = DateTimes::dateOnly(m_start);
         for (int r = 0; r < count; ++r)
             starts.push_back(day.addDays(r));
         return starts;
@@ -105,8 +106,8 @@ std::vector<QDateTime> OccupancyModel::slotStarts(int count) const
     // Half-hourly: 08:00 to 19:30, then on with 08:00 of the next day.
     QDateTime t = m_start;
     for (int r = 0; r < count; ++r) {
-        if (modFunctions::roundToHalfHour(t, true).time() >= DayEnd)
-            t = modFunctions::wallTime(t.date().addDays(1), DayStart);
+        if (DateTimes::roundToHalfHour(t, true).time() >= DayEnd)
+            t = DateTimes::wallTime(t.date().addDays(1), DayStart);
         starts.push_back(t);
         t = t.addSecs(HalfHour);
     }
@@ -231,7 +232,7 @@ bool OccupancyModel::setView(const QSqlDatabase& db, View view, QString* error)
     const QDateTime startBefore = m_start;
     m_view = view;
     if (view == View::HalfHourly)
-        m_start = modFunctions::wallTime(m_start.date(), DayStart);
+        m_start = DateTimes::wallTime(m_start.date(), DayStart);
     if (fill(db, error))
         return true;
     m_view = viewBefore;
@@ -242,7 +243,7 @@ bool OccupancyModel::setView(const QSqlDatabase& db, View view, QString* error)
 bool OccupancyModel::setStartDay(const QSqlDatabase& db, const QDate& day, QString* error)
 {
     const QDateTime before = m_start;
-    m_start = modFunctions::wallTime(day, DayStart);
+    m_start = DateTimes::wallTime(day, DayStart);
     if (fill(db, error))
         return true;
     m_start = before;
@@ -257,7 +258,7 @@ bool OccupancyModel::scroll(const QSqlDatabase& db, int direction, QString* erro
     QDateTime slot;
     if (m_view == View::HalfHourly) {
         slot = earlier ? m_rows.front().slot.addSecs(-HalfHour) : m_rows.back().slot.addSecs(HalfHour);
-        const QTime rounded = modFunctions::roundToHalfHour(slot, true).time();
+        const QTime rounded = DateTimes::roundToHalfHour(slot, true).time();
         if (rounded < DayStart || rounded >= DayEnd)
             return false; // the arrows never cross the ends of the working day
     } else {

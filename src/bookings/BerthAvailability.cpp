@@ -2,7 +2,7 @@
 
 #include "bookings/PeriodIndex.h"
 #include "core/SqlHelpers.h"
-#include "core/modFunctions.h"
+#include "core/Texts.h"
 
 #include <QCollator>
 #include <QSqlQuery>
@@ -62,7 +62,7 @@ std::optional<QList<AvailableBerth>> freeBerths(const QSqlDatabase& db, const QD
             berth.dailyHireCharge = Money::fromDb(q.value(5));
         berths.append(berth);
     }
-    const QCollator collator = modFunctions::naturalOrder();
+    const QCollator collator = Texts::naturalOrder();
     std::stable_sort(berths.begin(), berths.end(), [&](const AvailableBerth& a, const AvailableBerth& b) {
         return collator.compare(a.name, b.name) < 0;
     });

@@ -1,8 +1,8 @@
 #include "bookings/BookingDocuments.h"
 
 #include "bookings/BookingRules.h"
+#include "core/DateTimes.h"
 #include "core/SqlHelpers.h"
-#include "core/modFunctions.h"
 
 #include <QSqlQuery>
 
@@ -103,8 +103,8 @@ std::optional<PrintData> load(const QSqlDatabase& db, QString* error)
     d.customer.clubMember = next().toInt() != 0;
     d.customer.membershipNo = text();
     d.id = next().toInt();
-    d.fromDate = modFunctions::readDateTime(next());
-    d.toDate = modFunctions::readDateTime(next());
+    d.fromDate = DateTimes::readDateTime(next());
+    d.toDate = DateTimes::readDateTime(next());
     d.bookedBy = text();
     d.costOfHire = Money::fromDb(next());
     d.otherCharges = Money::fromDb(next());

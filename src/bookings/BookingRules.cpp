@@ -1,6 +1,6 @@
 #include "bookings/BookingRules.h"
 
-#include "core/modFunctions.h"
+#include "core/DateTimes.h"
 
 #include <algorithm>
 
@@ -8,12 +8,12 @@ namespace BookingRules {
 
 QDateTime arrivalFrom(const QDate& date, const QTime& time)
 {
-    return modFunctions::roundToHalfHour(modFunctions::wallTime(date, time), true);
+    return DateTimes::roundToHalfHour(DateTimes::wallTime(date, time), true);
 }
 
 QDateTime departureFrom(const QDate& date, const QTime& time)
 {
-    return modFunctions::roundToHalfHour(modFunctions::wallTime(date, time), false);
+    return DateTimes::roundToHalfHour(DateTimes::wallTime(date, time), false);
 }
 
 IntervalCheck checkInterval(const QDateTime& from, const QDateTime& to)
@@ -36,8 +36,8 @@ QDate latestDate()
 
 bool withinDateRange(const QDateTime& from, const QDateTime& to)
 {
-    return from.isValid() && to.isValid() && from >= modFunctions::wallTime(earliestDate()) &&
-           to <= modFunctions::wallTime(latestDate().addDays(1));
+    return from.isValid() && to.isValid() && from >= DateTimes::wallTime(earliestDate()) &&
+           to <= DateTimes::wallTime(latestDate().addDays(1));
 }
 
 QString maskedCardNumber(const QString& typed)

@@ -2,11 +2,12 @@
 
 #include "bookings/BerthAvailability.h"
 #include "bookings/BookingRules.h"
+#include "core/DateTimes.h"
 #include "core/Dialect.h"
 #include "core/InputParsing.h"
 #include "core/Seams.h"
 #include "core/SqlHelpers.h"
-#include "core/modFunctions.h"
+#include "core/Texts.h"
 
 #include <QCollator>
 #include <QSqlQuery>
@@ -21,8 +22,8 @@ const QString Columns = QStringLiteral(
 
 QVariantList columnValues(const BookingRecord& b)
 {
-    return {modFunctions::dbDateTime(b.fromDate),
-            modFunctions::dbDateTime(b.toDate),
+    return {DateTimes::dbDateTime(b.fromDate),
+            DateTimes::dbDateTime(b.toDate),
             b.bookedBy,
             b.customerId,
             b.notes,
@@ -100,8 +101,8 @@ std::optional<BookingRecord> loadBooking(const QSqlDatabase& db, int id, QString
         return std::nullopt;
     BookingRecord b;
     b.id = q.value(0).toInt();
-    b.fromDate = modFunctions::readDateTime(q.value(1));
-    b.toDate = modFunctions::readDateTime(q.value(2));
+    b.fromDate = DateTimes::readDateTime(q.value(1));
+    b.toDate = DateTimes::readDateTime(q.value(2));
     b.bookedBy = text(q.value(3));
     b.customerId = q.value(4).toInt();
     b.notes = text(q.value(5));
@@ -133,7 +134,7 @@ std::optional<BookingRecord> loadBooking(const QSqlDatabase& db, int id, QString
     QList<std::pair<int, QString>> rows;
     while (berths.next())
         rows.append({berths.value(0).toInt(), text(berths.value(1))});
-    const QCollator collator = modFunctions::naturalOrder();
+    const QCollator collator = Texts::naturalOrder();
     std::stable_sort(rows.begin(), rows.end(),
                      [&](const auto& a, const auto& b) { return collator.compare(a.second, b.second) < 0; });
     for (const auto& [berthId, name] : rows) {

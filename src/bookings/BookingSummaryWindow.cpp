@@ -180,7 +180,7 @@ bool BookingSummaryWindow::prepare(int bookingId)
     if (!shown) {
         // As before: a booking or customer that is not there shows nothing; the reason goes to the message log.
         if (!error.isEmpty())
-            MessageLog::logMessage(3, QStringLiteral("frmBookingSummary.Display: %s"), {error});
+            MessageLog::logError(QStringLiteral("frmBookingSummary.Display: %1").arg(error));
         return false;
     }
     m_bookingId = bookingId;

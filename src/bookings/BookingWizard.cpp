@@ -4,11 +4,11 @@
 #include "bookings/BerthGridModel.h"
 #include "bookings/BookingRules.h"
 #include "bookings/BookingStore.h"
+#include "core/DateTimes.h"
 #include "core/EventLog.h"
 #include "core/MessageLog.h"
 #include "core/RegionalSettings.h"
 #include "core/Seams.h"
-#include "core/modFunctions.h"
 #include "core/ui/ClickableLabel.h"
 #include "core/ui/FocusNextControl.h"
 #include "core/ui/InputChecks.h"
@@ -483,9 +483,9 @@ void BookingWizard::loadBooking()
     m_fromDate = booking->fromDate;
     m_toDate = booking->toDate;
     m_dtpFromDate->setDate(m_fromDate.date());
-    m_dtpFromTime->setTime(modFunctions::roundToHalfHour(m_fromDate, true).time());
+    m_dtpFromTime->setTime(DateTimes::roundToHalfHour(m_fromDate, true).time());
     m_dtpToDate->setDate(m_toDate.date());
-    m_dtpToTime->setTime(modFunctions::roundToHalfHour(m_toDate, false).time());
+    m_dtpToTime->setTime(DateTimes::roundToHalfHour(m_toDate, false).time());
     m_txtBookedBy->setText(booking->bookedBy);
     m_loadedCustomerId = booking->customerId;
     selectCustomer(booking->customerId);
@@ -591,7 +591,7 @@ void BookingWizard::fillBerthGrid(const QList<int>& keepMarked)
     const auto berths = BerthAvailability::freeBerths(m_services.db(), m_fromDate, m_toDate, m_bookingId, &error);
     // An empty grid must mean no free berth: a failed read says so above the grid and in the message log.
     if (!berths)
-        MessageLog::logMessage(3, QStringLiteral("%s.FillBerthGrid: %s"), {objectName(), error});
+        MessageLog::logError(QStringLiteral("%1.FillBerthGrid: %2").arg(objectName(), error));
     m_berthReadError->showError(berths ? QString() : error);
     m_berths->setBerths(berths.value_or(QList<AvailableBerth>()));
     m_berths->markBerths(keepMarked);

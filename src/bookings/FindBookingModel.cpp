@@ -1,7 +1,7 @@
 #include "bookings/FindBookingModel.h"
 
+#include "core/DateTimes.h"
 #include "core/SqlHelpers.h"
-#include "core/modFunctions.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -16,11 +16,11 @@ QString whereClause(const FindBookingModel::Bounds& bounds, QVariantList* binds)
     QStringList terms;
     if (bounds.arriving) {
         terms << QStringLiteral("Booking.FromDate >= ?");
-        *binds << modFunctions::sqlDate(*bounds.arriving, true);
+        *binds << DateTimes::sqlDate(*bounds.arriving, true);
     }
     if (bounds.departing) {
         terms << QStringLiteral("Booking.ToDate <= ?");
-        *binds << modFunctions::sqlDate(*bounds.departing, true);
+        *binds << DateTimes::sqlDate(*bounds.departing, true);
     }
     return terms.isEmpty() ? QString() : QStringLiteral(" WHERE ") + terms.join(QStringLiteral(" AND "));
 }
@@ -74,6 +74,6 @@ QVariant FindBookingModel::data(const QModelIndex& index, int role) const
 {
     const QVariant value = QSqlQueryModel::data(index, role);
     if (role == Qt::DisplayRole && (index.column() == ColFromDate || index.column() == ColToDate))
-        return modFunctions::readDateTime(value).toString(QStringLiteral("M/d/yyyy"));
+        return DateTimes::readDateTime(value).toString(QStringLiteral("M/d/yyyy"));
     return value;
 }

@@ -117,7 +117,7 @@ bool FindBookingWindow::load()
     QString error;
     const bool ok = m_model->load(m_services.db(), {}, &error);
     if (!ok)
-        MessageLog::logMessage(3, QStringLiteral("frmFindBooking.Form_Load: %s"), {error});
+        MessageLog::logError(QStringLiteral("frmFindBooking.Form_Load: %1").arg(error));
     showFirstRow();
     return ok;
 }

@@ -1,8 +1,8 @@
 #include "core/DataGenerator.h"
 
+#include "core/DateTimes.h"
 #include "core/Money.h"
 #include "core/SqlHelpers.h"
-#include "core/modFunctions.h"
 
 #include <QRandomGenerator>
 #include <QSqlQuery>
@@ -202,12 +202,12 @@ Stay nextStay(Random& r, const QDateTime& free, double meanGapDays, int maxNight
     const QDate day = free.date().addDays(gapDays);
     Stay stay;
     if (r.chance(5)) {
-        stay.from = modFunctions::wallTime(day, QTime(9, 0).addSecs(1800 * r.below(12)));
+        stay.from = DateTimes::wallTime(day, QTime(9, 0).addSecs(1800 * r.below(12)));
         stay.to = stay.from.addSecs(1800 * r.between(2, 8));
     } else {
         stay.nights = r.between(1, maxNights);
-        stay.from = modFunctions::wallTime(day, QTime(12, 0).addSecs(1800 * r.below(12)));
-        stay.to = modFunctions::wallTime(day.addDays(stay.nights), QTime(9, 0).addSecs(1800 * r.below(6)));
+        stay.from = DateTimes::wallTime(day, QTime(12, 0).addSecs(1800 * r.below(12)));
+        stay.to = DateTimes::wallTime(day.addDays(stay.nights), QTime(9, 0).addSecs(1800 * r.below(6)));
     }
     if (stay.from < free) { // an arrival the same day as the last departure comes after it
         const qint64 shift = free.secsTo(stay.from);
@@ -240,8 +240,8 @@ bool insertBookings(const QSqlDatabase& db, const Sizes& sizes, Random& r, const
     const double cycleDays = double(days) * berthCount / sizes.bookings;
     const int maxNights = qBound(1, int(cycleDays * 0.6 * 2 - 1), 12);
     const double meanGapDays = qMax(0.0, cycleDays - (maxNights + 1) / 2.0);
-    const QDateTime until = modFunctions::wallTime(sizes.until);
-    std::vector<QDateTime> freeFrom(size_t(berthCount), modFunctions::wallTime(sizes.from));
+    const QDateTime until = DateTimes::wallTime(sizes.until);
+    std::vector<QDateTime> freeFrom(size_t(berthCount), DateTimes::wallTime(sizes.from));
     using Next = std::pair<QDateTime, int>;
     std::priority_queue<Next, std::vector<Next>, std::greater<Next>> queue;
     for (int b = 0; b < berthCount; ++b)
@@ -272,12 +272,12 @@ bool insertBookings(const QSqlDatabase& db, const Sizes& sizes, Random& r, const
         const int paid = r.below(10);
         const Money payed = paid < 7 ? total : paid < 9 ? total.mulRatio(1, 4) : Money();
         const int id = ++written;
-        const QDateTime created = modFunctions::wallTime(stay.from.date().addDays(-r.between(0, 90)),
-                                                         QTime(10, 0).addSecs(60 * r.below(480)));
+        const QDateTime created =
+            DateTimes::wallTime(stay.from.date().addDays(-r.between(0, 90)), QTime(10, 0).addSecs(60 * r.below(480)));
         const bool club = r.chance(25);
         for (const QVariant& v :
-             QVariantList{id, r.between(1, sizes.customers), modFunctions::dbDateTime(stay.from),
-                          modFunctions::dbDateTime(stay.to), modFunctions::dbDateTime(created), r.pick(Staff),
+             QVariantList{id, r.between(1, sizes.customers), DateTimes::dbDateTime(stay.from),
+                          DateTimes::dbDateTime(stay.to), DateTimes::dbDateTime(created), r.pick(Staff),
                           r.chance(10) ? QStringLiteral("Late arrival") : QString(), r.between(1, 4), r.between(0, 3),
                           hire.toDb(), other.toDb(), vat.toDb(), total.toDb(), payed.toDb(),
                           paid < 9 ? QVariant(r.between(1, 5)) : Sql::nullInt(), id, QString(),

@@ -27,7 +27,7 @@ bool createDatabase(const QString& path, QString* error);
 /// Opens an existing database file (or server database) as a connection named connectionName, checks that it is one of
 /// ours (every table of the schema with every column) and brings an older schema up to date. Never creates a file.
 /// Nothing when anything fails.
-std::optional<QSqlDatabase> open(const QString& path, const QString& connectionName, int busyTimeoutMs,
+std::optional<QSqlDatabase> open(const QString& path, const QString& connectionName, int busyTimeoutMs = 500,
                                  QString* error = nullptr);
 /// Whether changes can be saved through db: a write is tried and rolled back. False, with the reason, for a
 /// read-only file or folder; a file another desk keeps busy counts as writable (it will be once the lock goes).

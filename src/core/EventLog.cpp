@@ -1,8 +1,8 @@
 #include "core/EventLog.h"
 
+#include "core/DateTimes.h"
 #include "core/Registry.h"
 #include "core/Seams.h"
-#include "core/modFunctions.h"
 
 #include <QDir>
 #include <QFile>
@@ -82,7 +82,7 @@ void logEvent(const QDateTime& when, int code, const QString& description)
     QFile file(currentLogPath());
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
         return;
-    QString entry = u'[' + modFunctions::generalDateText(when) + QStringLiteral("]\r\n");
+    QString entry = u'[' + DateTimes::generalDateText(when) + QStringLiteral("]\r\n");
     if (code >= 0 && code < 31)
         entry += u'[' + eventText(code) + QStringLiteral("]\r\n");
     if (!description.isEmpty())
@@ -93,13 +93,13 @@ void logEvent(const QDateTime& when, int code, const QString& description)
 
 QStringList oldTraceFolders(const QString& tracesFolder, const QDateTime& now)
 {
-    const QDateTime cutoff = modFunctions::dateOnly(now.addDays(-7));
+    const QDateTime cutoff = DateTimes::dateOnly(now.addDays(-7));
     QStringList old;
     const QStringList names = QDir(tracesFolder).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
     for (const QString& name : names) {
         if (name.size() != DayPattern.size())
             continue;
-        const auto day = modFunctions::parseDateByFormat(name, DayPattern);
+        const auto day = DateTimes::parseDateByFormat(name, DayPattern);
         if (day && *day < cutoff)
             old << name;
     }

@@ -8,49 +8,13 @@
 
 namespace MessageLog {
 
-std::optional<QString> formatLogMessage(const QString& format, const QVariantList& args)
-{
-    QString result;
-    qsizetype next = 0;
-    for (qsizetype i = 0; i < format.size(); ++i) {
-        const QChar c = format.at(i);
-        if (c != u'%') {
-            result += c;
-            continue;
-        }
-        if (++i >= format.size())
-            break;
-        const QChar k = format.at(i).toLower();
-        if (k == u's' || k == u'd' || k == u'x') {
-            if (next >= args.size())
-                return std::nullopt;
-            const QVariant arg = args.at(next++);
-            if (k == u'x') {
-                bool ok = false;
-                const qlonglong value = arg.toLongLong(&ok);
-                if (!ok)
-                    return std::nullopt;
-                result += QStringLiteral("%1").arg(static_cast<quint32>(value), 8, 16, QChar(u'0')).toUpper();
-            } else {
-                result += arg.toString();
-            }
-        } else {
-            result += format.at(i);
-        }
-    }
-    return result;
-}
-
 QString logPath()
 {
     return InstallPaths::messageLogPath();
 }
 
-void logMessage(int level, const QString& format, const QVariantList& args)
+void logMessage(Level level, const QString& message)
 {
-    const auto message = formatLogMessage(format, args);
-    if (!message)
-        return;
     const QString path = logPath();
     const QFileInfo info(path);
     if (info.exists() && info.size() > RotateAboveBytes) {
@@ -62,22 +26,20 @@ void logMessage(int level, const QString& format, const QVariantList& args)
     }
     QString tag;
     switch (level) {
-    case 1:
+    case Level::Info:
         tag = QStringLiteral(" (INF): ");
         break;
-    case 2:
+    case Level::Debug:
         tag = QStringLiteral(" (DBG): ");
         break;
-    case 3:
+    case Level::Error:
         tag = QStringLiteral(" (ERR): ");
-        break;
-    default:
         break;
     }
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
         return;
-    const QString line = QDateTime::currentDateTime().toString(QStringLiteral("dd/MM/yyyy HH:mm:ss")) + tag + *message +
+    const QString line = QDateTime::currentDateTime().toString(QStringLiteral("dd/MM/yyyy HH:mm:ss")) + tag + message +
                          QStringLiteral("\r\n");
     file.write(line.toUtf8());
 }

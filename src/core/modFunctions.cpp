@@ -1,37 +1,16 @@
 #include "core/modFunctions.h"
 
 #include "core/Database.h"
-#include "core/MessageLog.h"
 #include "core/Seams.h"
 #include "core/SqlHelpers.h"
 
-#include <QLocale>
 #include <functional>
 
 namespace modFunctions {
 
 namespace {
-const QString DbFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
 const QString ConfirmTitle = QStringLiteral("Confirm deletion");
 const QString PlainQuestion = QStringLiteral("Are you sure to delete this item?");
-
-// The half-hour rule shared by sqlDate and roundToHalfHour: minutes since midnight after rounding (may be 1440).
-int roundedMinutes(const QTime& time, bool downward)
-{
-    int h = time.hour();
-    int m = time.minute();
-    if (m != 0 && m != 30) {
-        if (m < 30) {
-            m = downward ? 0 : 30;
-        } else if (downward) {
-            m = 30;
-        } else {
-            m = 0;
-            ++h;
-        }
-    }
-    return h * 60 + m;
-}
 
 std::optional<int> count(const QSqlDatabase& db, const QString& sql, int id, QString* error)
 {
@@ -78,122 +57,6 @@ bool runAll(const QSqlDatabase& db, std::initializer_list<QString> statements, i
 }
 
 } // namespace
-
-QDateTime wallTime(const QDate& date, const QTime& time)
-{
-    return QDateTime(date, time, Qt::UTC);
-}
-
-QVariant dbDateTime(const QDateTime& when)
-{
-    if (!when.isValid())
-        return Sql::nullText();
-    return when.toString(DbFormat);
-}
-
-namespace {
-// The stored form 'yyyy-MM-dd HH:mm:ss' read digit by digit: lists read thousands of these, and the general
-// format parser costs tens of microseconds each. Nothing when text is not exactly that form.
-std::optional<QDateTime> readStoredForm(const QString& text)
-{
-    if (text.size() != 19)
-        return std::nullopt;
-    int fields[6] = {0, 0, 0, 0, 0, 0};
-    const int starts[6] = {0, 5, 8, 11, 14, 17};
-    const int lengths[6] = {4, 2, 2, 2, 2, 2};
-    const char separators[5] = {'-', '-', ' ', ':', ':'};
-    for (int f = 0; f < 6; ++f) {
-        for (int i = starts[f]; i < starts[f] + lengths[f]; ++i) {
-            const QChar c = text.at(i);
-            if (c < u'0' || c > u'9')
-                return std::nullopt;
-            fields[f] = fields[f] * 10 + (c.unicode() - u'0');
-        }
-        if (f < 5 && text.at(starts[f] + lengths[f]) != QLatin1Char(separators[f]))
-            return std::nullopt;
-    }
-    const QDate date(fields[0], fields[1], fields[2]);
-    const QTime time(fields[3], fields[4], fields[5]);
-    if (!date.isValid() || !time.isValid())
-        return std::nullopt;
-    return wallTime(date, time);
-}
-} // namespace
-
-QDateTime readDateTime(const QVariant& value)
-{
-    if (value.isNull())
-        return {};
-    const QString text = value.toString().trimmed();
-    if (const auto stored = readStoredForm(text))
-        return *stored;
-    QDateTime when = QDateTime::fromString(text, DbFormat);
-    if (!when.isValid())
-        when = QDateTime::fromString(text, QStringLiteral("yyyy-MM-dd HH:mm"));
-    if (!when.isValid()) {
-        const QDate date = QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
-        if (!date.isValid())
-            return {};
-        return wallTime(date);
-    }
-    return wallTime(when.date(), when.time());
-}
-
-QString generalDateText(const QDateTime& when)
-{
-    const QLocale locale = QLocale::system();
-    QString timeFormat = locale.timeFormat(QLocale::LongFormat);
-    // The long time format may carry a zone name; wall-clock values have none.
-    timeFormat.remove(u't');
-    return locale.toString(when.date(), QLocale::ShortFormat) + u' ' + when.time().toString(timeFormat.trimmed());
-}
-
-QVariant sqlDate(const QDateTime& when, bool downward)
-{
-    return dbDateTime(roundToHalfHour(when, downward));
-}
-
-QDateTime dateOnly(const QDateTime& when)
-{
-    return wallTime(when.date());
-}
-
-QDateTime roundToHalfHour(const QDateTime& when, bool downward)
-{
-    if (!when.isValid())
-        return {};
-    return dateOnly(when).addSecs(qint64(roundedMinutes(when.time(), downward)) * 60);
-}
-
-std::optional<QDateTime> parseDateByFormat(const QString& text, const QString& pattern)
-{
-    int values[5] = {0, 0, 0, 0, 0};
-    const char letters[5] = {'y', 'M', 'd', 'h', 'm'};
-    for (int i = 0; i < 5; ++i) {
-        const qsizetype p = pattern.indexOf(QLatin1Char(letters[i]));
-        if (p < 0)
-            continue;
-        const qsizetype q = pattern.lastIndexOf(QLatin1Char(letters[i]));
-        const QString field = text.mid(p, q - p + 1);
-        bool ok = field.size() == q - p + 1;
-        for (const QChar c : field)
-            ok = ok && c.isDigit();
-        if (!ok)
-            return std::nullopt;
-        values[i] = field.toInt();
-    }
-    const QDate date(values[0], values[1], values[2]);
-    const QTime time(values[3], values[4]);
-    if (!date.isValid() || !time.isValid())
-        return std::nullopt;
-    return wallTime(date, time);
-}
-
-std::optional<QSqlDatabase> openConnection(const QString& path, const QString& connectionName, int timeoutMs,
-                                           QString* error)
-{
-    return Database::open(path, connectionName, timeoutMs, error);
-}
 
 // ---- Customers ----
 
@@ -307,88 +170,6 @@ bool deleteBerth(const QSqlDatabase& db, int id, IMessageBox& messages, QString*
                return asAsked(db, BerthBookingsSql, id, asked, QStringLiteral("booking"), error) &&
                       deleteBerthRows(db, id, error);
            });
-}
-
-// ---- Texts ----
-
-QCollator naturalOrder()
-{
-    const QLocale system;
-    QCollator collator(system.language() == QLocale::C ? QLocale(QLocale::English) : system);
-    collator.setNumericMode(true);
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    return collator;
-}
-
-QString productTitle()
-{
-    return QStringLiteral("Zem Harbour").replace(u'&', QStringLiteral("&&"));
-}
-
-QString versionText()
-{
-    return QStringLiteral("v %1.%2.%3").arg(ZEM_VERSION_MAJOR).arg(ZEM_VERSION_MINOR).arg(ZEM_VERSION_PATCH);
-}
-
-QString sprintf(const QString& format, const QVariantList& args)
-{
-    QString result;
-    qsizetype next = 0;
-    QString failure;
-    auto take = [&](QVariant* out) {
-        if (next >= args.size()) {
-            failure = QStringLiteral("argument %1 is missing").arg(next + 1);
-            return false;
-        }
-        *out = args.at(next++);
-        return true;
-    };
-    for (qsizetype i = 0; i < format.size() && failure.isEmpty(); ++i) {
-        const QChar c = format.at(i);
-        if (c != u'%') {
-            result += c;
-            continue;
-        }
-        if (++i >= format.size())
-            break;
-        const QChar k = format.at(i);
-        QVariant arg;
-        switch (k.unicode()) {
-        case u'd':
-        case u'D':
-        case u's':
-        case u'S':
-            if (take(&arg))
-                result += arg.toString();
-            break;
-        case u'h':
-        case u'H':
-            if (take(&arg)) {
-                bool ok = false;
-                const double number = arg.toDouble(&ok);
-                if (!ok || number < -2147483648.0 || number > 2147483647.0) {
-                    failure = QStringLiteral("argument %1 is not a 32-bit number").arg(next);
-                    break;
-                }
-                const auto value = static_cast<quint32>(static_cast<qint32>(qRound64(number)));
-                result += QStringLiteral("&H") + QString::number(value, 16).toUpper();
-            }
-            break;
-        case u'n':
-            result += QStringLiteral("\r\n");
-            break;
-        case u't':
-            result += u'\t';
-            break;
-        default:
-            result += k;
-        }
-    }
-    if (!failure.isEmpty()) {
-        MessageLog::logMessage(3, QStringLiteral("Sprintf: %s, [%s]"), {failure, format});
-        return {};
-    }
-    return result;
 }
 
 } // namespace modFunctions

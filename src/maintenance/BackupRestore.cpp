@@ -6,7 +6,6 @@
 #include "core/MessageLog.h"
 #include "core/Seams.h"
 #include "core/SqlHelpers.h"
-#include "core/modFunctions.h"
 #include "maintenance/ArchiveCodec.h"
 #include "maintenance/SafeFiles.h"
 #include "maintenance/ServerArchive.h"
@@ -77,7 +76,7 @@ QString optionOrZero(const QString& option)
 /// An unexpected failure around the codec: logged, then shown.
 void reportUnexpected(IMessageBox& messages, const QString& description)
 {
-    MessageLog::logMessage(3, QStringLiteral("%s.SpasavanjeExecute: %s"), {QStringLiteral("modSpas"), description});
+    MessageLog::logError(QStringLiteral("%1.SpasavanjeExecute: %2").arg(QStringLiteral("modSpas"), description));
     messages.show(description, QStringLiteral("Error!"), MsgIcon::Critical, MsgButtons::Ok);
 }
 
@@ -116,7 +115,7 @@ int restoreServer(const QString& archive, const QString& uri, IMessageBox& messa
     QString error;
     const auto contents = ServerArchive::readArchive(archive, &error);
     if (!contents) {
-        MessageLog::logMessage(3, QStringLiteral("%s.RestoreExecute: %s"), {QStringLiteral("modSpas"), error});
+        MessageLog::logError(QStringLiteral("%1.RestoreExecute: %2").arg(QStringLiteral("modSpas"), error));
         showOutcome(messages, ttsgz::ReadError);
         return ttsgz::ReadError;
     }
@@ -153,10 +152,10 @@ int restoreServer(const QString& archive, const QString& uri, IMessageBox& messa
     QString copyError;
     if (copied && !SafeFiles::replace(newCopy, safetyCopy, &copyError)) {
         SafeFiles::remove(newCopy);
-        MessageLog::logMessage(3, QStringLiteral("%s.RestoreExecute: %s"), {QStringLiteral("modSpas"), copyError});
+        MessageLog::logError(QStringLiteral("%1.RestoreExecute: %2").arg(QStringLiteral("modSpas"), copyError));
     }
     if (result != ttsgz::NoError && result != ttsgz::UserAbort)
-        MessageLog::logMessage(3, QStringLiteral("%s.RestoreExecute: %s"), {QStringLiteral("modSpas"), error});
+        MessageLog::logError(QStringLiteral("%1.RestoreExecute: %2").arg(QStringLiteral("modSpas"), error));
     showOutcome(messages, result);
     return result;
 }
@@ -207,7 +206,7 @@ int backUpDatabase(const QString& source, const QString& archive, int flag, cons
             result = ServerArchive::dump(source, archive, progress, &error);
         }
         if (result != ttsgz::NoError && result != ttsgz::UserAbort)
-            MessageLog::logMessage(3, QStringLiteral("%s.SpasavanjeExecute: %s"), {QStringLiteral("modSpas"), error});
+            MessageLog::logError(QStringLiteral("%1.SpasavanjeExecute: %2").arg(QStringLiteral("modSpas"), error));
     } else {
         const ReadLock lock(source);
         const ProgressShown shown(progress);
@@ -217,8 +216,7 @@ int backUpDatabase(const QString& source, const QString& archive, int flag, cons
         messages.show(QStringLiteral("Database backuped"), QStringLiteral("Information"), MsgIcon::Information,
                       MsgButtons::Ok);
     else if (result != ttsgz::UserAbort)
-        messages.show(modFunctions::sprintf(QStringLiteral("Can't create SPA file%nError:%s"),
-                                            {modttgz_api::zipErrorText(result)}),
+        messages.show(QStringLiteral("Can't create SPA file\r\nError:%1").arg(modttgz_api::zipErrorText(result)),
                       QStringLiteral("Error!"), MsgIcon::Critical, MsgButtons::Ok);
     return result;
 }
@@ -268,7 +266,7 @@ int restoreDatabase(const QString& archive, const QString& target, const QString
     // The database is replaced only by a file that is whole and ours; until then it has not been touched, so
     // after a failure or a cancel the previous database is still where it was and DB.bak holds its copy.
     if (result == ttsgz::NoError && !isSoundDatabase(temp, &error)) {
-        MessageLog::logMessage(3, QStringLiteral("%s.RestoreExecute: %s"), {QStringLiteral("modSpas"), error});
+        MessageLog::logError(QStringLiteral("%1.RestoreExecute: %2").arg(QStringLiteral("modSpas"), error));
         result = ttsgz::ReadError;
     }
     if (result == ttsgz::NoError && !putInPlace(temp, target, &error)) {
@@ -283,7 +281,7 @@ int restoreDatabase(const QString& archive, const QString& target, const QString
 
 } // namespace BackupRestore
 
-namespace modFunctions {
+namespace BackupRestore {
 
 bool compactDatabase(const QString& path, bool makeBackup, QString* error)
 {
@@ -323,4 +321,4 @@ bool compactDatabase(const QString& path, bool makeBackup, QString* error)
     return ok;
 }
 
-} // namespace modFunctions
+} // namespace BackupRestore

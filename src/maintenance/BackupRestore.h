@@ -58,13 +58,9 @@ int restoreDatabase(const QString& archive, const QString& target, const QString
 /// understands, and passes SQLite's integrity check. The reason in *error when not.
 bool isSoundDatabase(const QString& path, QString* error = nullptr);
 
-} // namespace BackupRestore
-
-namespace modFunctions {
-
 /// Rewrites the database at path through SQLite's VACUUM INTO the temporary file beside it, checks the result
 /// and puts it in place in one rename. With makeBackup the file is first copied to DB.bak. True when the
 /// compacted file is in place; on false the database is as it was (reason in *error).
 bool compactDatabase(const QString& path, bool makeBackup, QString* error = nullptr);
 
-} // namespace modFunctions
+} // namespace BackupRestore

@@ -6,7 +6,6 @@
 #include "core/MessageLog.h"
 #include "core/Registry.h"
 #include "core/Seams.h"
-#include "core/modFunctions.h"
 #include "core/ui/ChildWindow.h"
 #include "maintenance/BackupRestore.h"
 #include "maintenance/BackupWindow.h"
@@ -24,8 +23,7 @@ namespace {
 /// A handler's error: logged with the handler's name, then shown once.
 void report(Services& services, const QString& handler, const QString& title, const QString& description)
 {
-    MessageLog::logMessage(3, QStringLiteral("%s.") + handler + QStringLiteral(": %s"),
-                           {QStringLiteral("MDIMain"), description});
+    MessageLog::logError(QStringLiteral("MDIMain.") + handler + QStringLiteral(": ") + description);
     services.messages.show(description, title, MsgIcon::Critical, MsgButtons::Ok);
 }
 
@@ -38,7 +36,7 @@ void withConnectionClosed(Services& services, IWindowHost& host, const QString& 
     Database::close(services.connectionName);
     work();
     QString error;
-    const bool reopened = modFunctions::openConnection(database, services.connectionName, 500, &error).has_value();
+    const bool reopened = Database::open(database, services.connectionName, 500, &error).has_value();
     host.reloadChildData();
     EventLog::logEvent(services.clock.now(), event);
     // The windows then show nothing, and the next click finds the connection closed without crashing.
@@ -85,7 +83,7 @@ QString fileSelect(Services& services, const QString& title, bool save)
         error = QStringLiteral("The file %1 does not exist.").arg(QDir::toNativeSeparators(path));
     if (error.isEmpty())
         return chosen.absoluteFilePath();
-    MessageLog::logMessage(3, QStringLiteral("%s.FileSelect: %s"), {QStringLiteral("MDIMain"), error});
+    MessageLog::logError(QStringLiteral("%1.FileSelect: %2").arg(QStringLiteral("MDIMain"), error));
     services.messages.show(error, QStringLiteral("Bad file name"), MsgIcon::Critical, MsgButtons::Ok);
     return {};
 }
@@ -120,17 +118,18 @@ void restore(Services& services, IWindowHost& host)
 void compact(Services& services, IWindowHost& host)
 {
     const QString database = databaseFile(services);
-    withConnectionClosed(services, host, database, EventLog::DatabaseCompacted,
-                         QStringLiteral("mnuFileCompactDB_Click"), QStringLiteral("Error!"), [&] {
-                             CompactWindow window(host.dialogParent());
-                             window.execute();
-                             // The outcome is not shown: a failed compaction leaves the database as it was.
-                             QString error;
-                             if (!modFunctions::compactDatabase(database, true, &error))
-                                 MessageLog::logMessage(3, QStringLiteral("%s.CompactDatabase: %s"),
-                                                        {QStringLiteral("modFunctions"), error});
-                             window.closeWindow();
-                         });
+    withConnectionClosed(
+        services, host, database, EventLog::DatabaseCompacted, QStringLiteral("mnuFileCompactDB_Click"),
+        QStringLiteral("Error!"), [&] {
+            CompactWindow window(host.dialogParent());
+            window.execute();
+            // The outcome is not shown: a failed compaction leaves the database as it was.
+            QString error;
+            if (!BackupRestore::compactDatabase(database, true, &error))
+                MessageLog::logError(
+                    QStringLiteral("%1.CompactDatabase: %2").arg(QStringLiteral("modFunctions"), error));
+            window.closeWindow();
+        });
 }
 
 } // namespace MaintenanceMenu

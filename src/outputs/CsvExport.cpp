@@ -1,11 +1,11 @@
 #include "outputs/CsvExport.h"
 
+#include "core/DateTimes.h"
 #include "core/EventLog.h"
 #include "core/MessageLog.h"
 #include "core/Money.h"
 #include "core/Seams.h"
 #include "core/SqlHelpers.h"
-#include "core/modFunctions.h"
 
 #include <QFileInfo>
 #include <QSaveFile>
@@ -318,7 +318,7 @@ bool runCommand(const Services& services, const QString& sql, const QVariantList
     bool written = false;
     if (!Sql::exec(rows, sql, binds, &error)) {
         // An unreadable result counts as an empty one; the reason goes to the diagnostic log.
-        MessageLog::logMessage(3, QStringLiteral("modExport.%s: %s"), {proposedName, error});
+        MessageLog::logError(QStringLiteral("modExport.%1: %2").arg(proposedName, error));
         services.messages.show(QStringLiteral("There is no data to export"), QStringLiteral("Export"),
                                MsgIcon::Exclamation);
     } else {
@@ -355,9 +355,9 @@ QString ValueText::text(const QVariant& value, ValueKind kind)
         return {};
     switch (kind) {
     case ValueKind::DateTime: {
-        const QDateTime when = modFunctions::readDateTime(value);
+        const QDateTime when = DateTimes::readDateTime(value);
         // Text that is not a date is written as it stands: nothing the database holds is lost.
-        return when.isValid() ? modFunctions::generalDateText(when) : value.toString();
+        return when.isValid() ? DateTimes::generalDateText(when) : value.toString();
     }
     case ValueKind::Money: {
         QString text = Money::fromDb(value).plainText();
@@ -457,7 +457,7 @@ bool exportRows(const Services& services, QSqlQuery& rows, const QString& propos
     if (!result.ok) {
         // Nothing is written in place of the chosen file; the user is not troubled with a message.
         file.cancelWriting();
-        MessageLog::logMessage(3, QStringLiteral("modExport.Export: %s: %s"), {path, result.error});
+        MessageLog::logError(QStringLiteral("modExport.Export: %1: %2").arg(path, result.error));
     }
     return result.ok;
 }
@@ -494,8 +494,8 @@ bool exportTodaysReservations(const Services& services)
 {
     // The stays that cover the whole of the current day: in before its first second, out after its last.
     const QDate today = services.clock.now().date();
-    const QVariantList binds = {modFunctions::dbDateTime(modFunctions::wallTime(today, QTime(0, 0, 1))),
-                                modFunctions::dbDateTime(modFunctions::wallTime(today, QTime(23, 59, 59)))};
+    const QVariantList binds = {DateTimes::dbDateTime(DateTimes::wallTime(today, QTime(0, 0, 1))),
+                                DateTimes::dbDateTime(DateTimes::wallTime(today, QTime(23, 59, 59)))};
     return runCommand(services, todaysReservationsSql(), binds, QStringLiteral("ToDayReservations"),
                       QStringLiteral("Export Today's Reservations"), EventLog::TodaysReservationsExported);
 }

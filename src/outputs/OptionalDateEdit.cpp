@@ -1,6 +1,6 @@
 #include "outputs/OptionalDateEdit.h"
 
-#include "core/modFunctions.h"
+#include "core/DateTimes.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -29,7 +29,7 @@ std::optional<QDateTime> OptionalDateEdit::value() const
 {
     if (!m_check->isChecked())
         return std::nullopt;
-    return modFunctions::wallTime(m_date->date(), m_time);
+    return DateTimes::wallTime(m_date->date(), m_time);
 }
 
 void OptionalDateEdit::setValue(const QDateTime& when)

@@ -1,8 +1,8 @@
 #include "outputs/ReportData.h"
 
+#include "core/DateTimes.h"
 #include "core/Dialect.h"
 #include "core/SqlHelpers.h"
-#include "core/modFunctions.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -14,7 +14,7 @@ const QString HeadingDate = QStringLiteral("dd.MM.yyyy");
 
 QVariant literal(const QDateTime& when)
 {
-    return modFunctions::sqlDate(when, true);
+    return DateTimes::sqlDate(when, true);
 }
 
 QString text(const QVariant& value)
@@ -103,9 +103,9 @@ std::optional<BookingList> build(const QSqlDatabase& db, List list, const std::o
     const bool sales = list == List::PeriodSales;
     while (q.next()) {
         ListRow row;
-        row.from = listDateTime(modFunctions::readDateTime(q.value(0)));
-        row.to = listDateTime(modFunctions::readDateTime(q.value(1)));
-        row.created = listDateTime(modFunctions::readDateTime(q.value(2)));
+        row.from = listDateTime(DateTimes::readDateTime(q.value(0)));
+        row.to = listDateTime(DateTimes::readDateTime(q.value(1)));
+        row.created = listDateTime(DateTimes::readDateTime(q.value(2)));
         row.customer = text(q.value(3)) + QStringLiteral(", ") + text(q.value(4));
         row.berths = text(q.value(5));
         if (sales) {
@@ -138,8 +138,8 @@ std::optional<QList<BalanceDueRow>> balanceDue(const QSqlDatabase& db, QString* 
     QList<BalanceDueRow> rows;
     while (q.next()) {
         BalanceDueRow row;
-        row.fromDate = modFunctions::readDateTime(q.value(0));
-        row.toDate = modFunctions::readDateTime(q.value(1));
+        row.fromDate = DateTimes::readDateTime(q.value(0));
+        row.toDate = DateTimes::readDateTime(q.value(1));
         row.costOfHire = Money::fromDb(q.value(2));
         row.otherCharges = Money::fromDb(q.value(3));
         row.vat = Money::fromDb(q.value(4));

@@ -1,6 +1,6 @@
 #include "outputs/ReportLayouts.h"
 
-#include "core/modFunctions.h"
+#include "core/DateTimes.h"
 
 namespace ReportLayouts {
 
@@ -115,12 +115,12 @@ Doc::Document outstanding(const QList<ReportData::BalanceDueRow>& rows, const QD
                                 amount(QStringLiteral("Payed:"))},
                                ColumnHeadStyle)
                    << Doc::rule();
-    doc.body << reportHeader(doc.title, modFunctions::generalDateText(now));
+    doc.body << reportHeader(doc.title, DateTimes::generalDateText(now));
     for (const auto& row : rows) {
         // The telephone number under the name, so the office can ring about the balance.
         doc.body << Doc::Record{
             Doc::row({{row.name + u'\n' + row.telNo, 1.7},
-                      {row.fromDate.isValid() ? modFunctions::generalDateText(row.fromDate) : QString(), 1.5},
+                      {row.fromDate.isValid() ? DateTimes::generalDateText(row.fromDate) : QString(), 1.5},
                       amount(row.costOfHire.formatGrouped()),
                       amount(row.otherCharges.formatGrouped()),
                       amount(row.vat.formatGrouped()),

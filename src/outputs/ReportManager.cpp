@@ -1,7 +1,7 @@
 #include "outputs/ReportManager.h"
 
+#include "core/DateTimes.h"
 #include "core/Seams.h"
-#include "core/modFunctions.h"
 #include "core/ui/DocumentRenderer.h"
 #include "outputs/OptionalDateEdit.h"
 #include "outputs/ReportLayouts.h"
@@ -96,7 +96,7 @@ ReportManager::ReportManager(Services& services, QWidget* parent)
     });
 
     // The sales period starts empty, on today's whole day: From at its first minute, To taking in all of it.
-    const QDateTime today = modFunctions::dateOnly(m_services.clock.now());
+    const QDateTime today = DateTimes::dateOnly(m_services.clock.now());
     m_dtpFrom1->setEmpty(today);
     m_dtpTo1->setEmpty(today);
     resize(460, 520);

@@ -1,7 +1,6 @@
 #include "outputs/WebBookPage.h"
 
 #include "core/Seams.h"
-#include "core/modFunctions.h"
 #include "outputs/WebBookSettings.h"
 
 #include <QFile>
@@ -21,7 +20,7 @@ constexpr int YearsOffered = 3;
 
 void showError(Services& services, const QString& format, const QString& description)
 {
-    services.messages.show(modFunctions::sprintf(format, {description}), ErrorTitle, MsgIcon::Critical, MsgButtons::Ok);
+    services.messages.show(format.arg(description), ErrorTitle, MsgIcon::Critical, MsgButtons::Ok);
 }
 } // namespace
 
@@ -78,7 +77,7 @@ bool generate(Services& services, const QString& action, const QString& email, c
     QSaveFile file(path);
     const QByteArray bytes = page->toUtf8();
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        showError(services, QStringLiteral("Can't save HTML file:%n%s"), file.errorString());
+        showError(services, QStringLiteral("Can't save HTML file:\r\n%1"), file.errorString());
         return false;
     }
     return true;
@@ -86,7 +85,7 @@ bool generate(Services& services, const QString& action, const QString& email, c
 
 void createWebBookingPage(Services& services)
 {
-    const QString format = QStringLiteral("Can't generate Webbook:%n%s");
+    const QString format = QStringLiteral("Can't generate Webbook:\r\n%1");
     const WebBookStore::Loaded loaded = WebBookStore::load(services.db());
     if (!loaded.ok) {
         showError(services, format, loaded.error);

@@ -116,7 +116,7 @@ bool FindCustomerDialog::load()
     QString error;
     const bool ok = m_model->load(m_services.db(), &error);
     if (!ok)
-        MessageLog::logMessage(3, QStringLiteral("%s.Form_Load: %s"), {objectName(), error});
+        MessageLog::logError(QStringLiteral("%1.Form_Load: %2").arg(objectName(), error));
     m_readError->showError(ok ? QString() : error);
     m_searched = false;
     setCurrentRow(m_model->rowCount() > 0 ? 0 : -1);

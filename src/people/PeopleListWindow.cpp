@@ -80,7 +80,7 @@ void PeopleListWindow::requeryRst()
     QString error;
     const bool read = m_model->requery(m_services.db(), &error);
     if (!read)
-        MessageLog::logMessage(3, QStringLiteral("%s.RequeryRst: %s"), {objectName(), error});
+        MessageLog::logError(QStringLiteral("%1.RequeryRst: %2").arg(objectName(), error));
     m_readError->showError(read ? QString() : error);
     m_grid->setColumnHidden(0, true);
     m_model->fetchUpTo(row);

@@ -70,7 +70,7 @@ public:
             if (auto stored = PersonKind<Record>::load(m_services.db(), m_id, &error))
                 record = *stored;
             else
-                MessageLog::logMessage(3, QStringLiteral("%s.Display: %s"), {objectName(), error});
+                MessageLog::logError(QStringLiteral("%1.Display: %2").arg(objectName(), error));
         }
         showRecord(record);
         m_form->first()->setFocus();
@@ -124,7 +124,7 @@ private:
         }
         if (!stored) {
             // The dialog stays open with everything typed, so the user can correct it and press OK again.
-            MessageLog::logMessage(3, QStringLiteral("%s.cmdOK_Click: %s"), {objectName(), error});
+            MessageLog::logError(QStringLiteral("%1.cmdOK_Click: %2").arg(objectName(), error));
             return;
         }
         EventLog::logEvent(m_services.clock.now(),

@@ -1,7 +1,7 @@
 #include "shell/AboutDialog.h"
 
 #include "core/Seams.h"
-#include "core/modFunctions.h"
+#include "core/Texts.h"
 #include "core/ui/Twips.h"
 #include "shell/ShellResources.h"
 
@@ -53,8 +53,8 @@ AboutDialog::AboutDialog(Services& services, QWidget* parent) : QDialog(parent),
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(cmdSystemInfo, &QPushButton::clicked, this, &AboutDialog::onSystemInfo);
 
-    m_lblCompanyProduct->setText(modFunctions::productTitle());
-    m_lblVersion->setText(modFunctions::versionText());
+    m_lblCompanyProduct->setText(Texts::productTitle());
+    m_lblVersion->setText(Texts::versionText());
     title->setMinimumSize(Twips::toPixelsX(5400, this), Twips::toPixelsY(600, this));
 
     auto* text = new QVBoxLayout;
@@ -119,5 +119,5 @@ void AboutDialog::onSystemInfo()
     const QString program = systemInfoProgram();
     if (program.isEmpty() || !QProcess::startDetached(program, {}))
         m_services.messages.show(QStringLiteral("System Information Is Unavailable At This Time"),
-                                 modFunctions::productTitle(), MsgIcon::None, MsgButtons::Ok);
+                                 Texts::productTitle(), MsgIcon::None, MsgButtons::Ok);
 }

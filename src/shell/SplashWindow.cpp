@@ -1,6 +1,6 @@
 #include "shell/SplashWindow.h"
 
-#include "core/modFunctions.h"
+#include "core/Texts.h"
 #include "core/ui/Twips.h"
 #include "shell/ShellResources.h"
 
@@ -19,7 +19,7 @@ SplashWindow::SplashWindow(QWidget* parent) : QWidget(parent, Qt::SplashScreen |
 
     auto* product = new QLabel(QStringLiteral("Harbour, marina and campsite reservations"), frame);
     product->setObjectName(QStringLiteral("lblProduct"));
-    auto* lblCompanyProduct = new QLabel(modFunctions::productTitle(), frame);
+    auto* lblCompanyProduct = new QLabel(Texts::productTitle(), frame);
     lblCompanyProduct->setObjectName(QStringLiteral("lblCompanyProduct"));
     lblCompanyProduct->setTextFormat(Qt::PlainText);
     QFont big = lblCompanyProduct->font();
@@ -29,7 +29,7 @@ SplashWindow::SplashWindow(QWidget* parent) : QWidget(parent, Qt::SplashScreen |
     lblCompanyProduct->adjustSize();
     lblCompanyProduct->move(24, 40);
     product->move(24, 100);
-    auto* lblVersion = new QLabel(modFunctions::versionText(), frame);
+    auto* lblVersion = new QLabel(Texts::versionText(), frame);
     lblVersion->setObjectName(QStringLiteral("lblVersion"));
     auto* staticVersion = new QLabel(QStringLiteral("Version:  1.0.1"), frame);
     staticVersion->setObjectName(QStringLiteral("lblStaticVersion"));

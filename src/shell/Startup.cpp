@@ -6,7 +6,6 @@
 #include "core/MessageLog.h"
 #include "core/Registry.h"
 #include "core/Seams.h"
-#include "core/modFunctions.h"
 #include "shell/MainWindow.h"
 #include "shell/SplashWindow.h"
 #include "shell/TipOfTheDayDialog.h"
@@ -35,7 +34,7 @@ bool openDatabase(QString* error)
         if (!Database::createDatabase(path, error))
             return false;
     }
-    return modFunctions::openConnection(path, Database::sharedConnectionName(), 500, error).has_value();
+    return Database::open(path, Database::sharedConnectionName(), 500, error).has_value();
 }
 
 std::unique_ptr<MainWindow> main(Services& services, int splashMs, TipMode tipMode)
@@ -53,7 +52,7 @@ std::unique_ptr<MainWindow> main(Services& services, int splashMs, TipMode tipMo
 
     QString error;
     if (!openDatabase(&error)) {
-        MessageLog::logMessage(3, QStringLiteral("%s.Main: %s"), {QStringLiteral("modMain"), error});
+        MessageLog::logError(QStringLiteral("%1.Main: %2").arg(QStringLiteral("modMain"), error));
         services.messages.show(QStringLiteral("DB Connection Error"), MainWindow::caption(), MsgIcon::Critical,
                                MsgButtons::Ok);
         return nullptr;
@@ -66,7 +65,7 @@ std::unique_ptr<MainWindow> main(Services& services, int splashMs, TipMode tipMo
     window->show();
     // Said once, now, rather than after the user has filled a whole booking that cannot be saved.
     if (QString reason; !Database::canWrite(services.db(), &reason)) {
-        MessageLog::logMessage(3, QStringLiteral("%s.Main: read-only: %s"), {QStringLiteral("modMain"), reason});
+        MessageLog::logError(QStringLiteral("%1.Main: read-only: %2").arg(QStringLiteral("modMain"), reason));
         services.messages.show(QStringLiteral("Database opened read-only: changes cannot be saved.\n\n") +
                                    Settings::databasePath(),
                                MainWindow::caption(), MsgIcon::Exclamation, MsgButtons::Ok);

@@ -26,7 +26,7 @@ class tst_Calendars : public InstallTest
 {
     Q_OBJECT
 
-    static QDateTime at(int day, int h, int m = 0) { return modFunctions::wallTime(QDate(2026, 12, day), QTime(h, m)); }
+    static QDateTime at(int day, int h, int m = 0) { return DateTimes::wallTime(QDate(2026, 12, day), QTime(h, m)); }
 
     void seed() override
     {
@@ -181,7 +181,7 @@ private slots:
         QVERIFY(!model->scroll(db, 1));
         QVERIFY(model->setView(db, View::Daily));
         QVERIFY(model->scroll(db, -1));
-        QCOMPARE(model->start(), modFunctions::wallTime(QDate(2026, 12, 3)));
+        QCOMPARE(model->start(), DateTimes::wallTime(QDate(2026, 12, 3)));
     }
 
     void doubleClickTouchesTheSlotEdges_data()

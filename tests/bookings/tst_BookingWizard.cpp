@@ -2,6 +2,7 @@
 #include "common/TestSupport.h"
 #include "core/Dialect.h"
 #include "core/SqlHelpers.h"
+#include "core/modFunctions.h"
 #include "shell/MainWindow.h"
 
 #include <QDateEdit>
@@ -329,11 +330,11 @@ private slots:
         QTest::addColumn<QTime>("fromTime"); // on 1.7
         QTest::addColumn<QDateTime>("to");
         QTest::addColumn<QString>("message");
-        const QDateTime third = modFunctions::wallTime(QDate(2026, 7, 3), QTime(10, 0));
+        const QDateTime third = DateTimes::wallTime(QDate(2026, 7, 3), QTime(10, 0));
         QTest::newRow("departure not after arrival")
-            << 0 << QTime(14, 0) << modFunctions::wallTime(QDate(2026, 7, 1), QTime(14, 0))
+            << 0 << QTime(14, 0) << DateTimes::wallTime(QDate(2026, 7, 1), QTime(14, 0))
             << u"Departure date must be after the Arrival date. Please change the Departure date and try again."_s;
-        QTest::newRow("short night") << 0 << QTime(21, 10) << modFunctions::wallTime(QDate(2026, 7, 2), QTime(6, 45))
+        QTest::newRow("short night") << 0 << QTime(21, 10) << DateTimes::wallTime(QDate(2026, 7, 2), QTime(6, 45))
                                      << u"Booking interval is invalid"_s;
         QTest::newRow("no unit") << 1 << QTime(14, 0) << third << u"Please select one or more units"_s;
         QTest::newRow("no customer") << 2 << QTime(14, 0) << third << u"Please select customer"_s;

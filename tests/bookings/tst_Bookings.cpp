@@ -20,7 +20,7 @@ class tst_Bookings : public InstallTest
 {
     Q_OBJECT
 
-    static QDateTime at(int d, int h, int m = 0) { return modFunctions::wallTime(QDate(2026, 6, d), QTime(h, m)); }
+    static QDateTime at(int d, int h, int m = 0) { return DateTimes::wallTime(QDate(2026, 6, d), QTime(h, m)); }
 
     QStringList freeBerthNames(const QDateTime& from, const QDateTime& to, int exclude = 0) const
     {
@@ -49,8 +49,8 @@ class tst_Bookings : public InstallTest
     {
         BookingRecord b;
         b.customerId = 1;
-        b.fromDate = modFunctions::wallTime(QDate(2026, 7, 1), QTime(9, 0));
-        b.toDate = modFunctions::wallTime(QDate(2026, 7, 3), QTime(14, 0));
+        b.fromDate = DateTimes::wallTime(QDate(2026, 7, 1), QTime(9, 0));
+        b.toDate = DateTimes::wallTime(QDate(2026, 7, 3), QTime(14, 0));
         b.bookedBy = u"Sue"_s;
         b.notes = u"Quiet berth please"_s;
         b.costOfHire = Money::fromPence(5000);
@@ -197,7 +197,7 @@ private slots:
         auto loaded = BookingStore::loadBooking(m_install->db(), added.id);
         QVERIFY(loaded);
         QCOMPARE(loaded->notes, u"Quiet berth please"_s);
-        QCOMPARE(loaded->fromDate, modFunctions::wallTime(QDate(2026, 7, 1), QTime(9, 0)));
+        QCOMPARE(loaded->fromDate, DateTimes::wallTime(QDate(2026, 7, 1), QTime(9, 0)));
         QCOMPARE(loaded->costOfHire, Money::fromPence(5000));
         QCOMPARE(loaded->berthNames, (QStringList{u"A1"_s, u"B2"_s}));
 
@@ -348,7 +348,7 @@ private slots:
         QTest::addColumn<int>("adults");
         QTest::addColumn<bool>("saved");
         const auto at = [](int y, int mo, int d, int h = 0) {
-            return modFunctions::wallTime(QDate(y, mo, d), QTime(h, 0));
+            return DateTimes::wallTime(QDate(y, mo, d), QTime(h, 0));
         };
         QTest::newRow("first day") << at(2000, 1, 1) << at(2000, 1, 2) << 0LL << 2 << true;
         QTest::newRow("to midnight after the last day") << at(2199, 12, 31, 9) << at(2200, 1, 1) << 0LL << 2 << true;
@@ -443,8 +443,8 @@ private slots:
         });
         BookingRecord b;
         b.customerId = 1;
-        b.fromDate = modFunctions::wallTime(QDate(2026, 7, 1), QTime(9, 0));
-        b.toDate = modFunctions::wallTime(QDate(2026, 7, 3), QTime(14, 0));
+        b.fromDate = DateTimes::wallTime(QDate(2026, 7, 1), QTime(9, 0));
+        b.toDate = DateTimes::wallTime(QDate(2026, 7, 3), QTime(14, 0));
         b.berthIds = {1, 4};
         b.berthNames = {u"A1"_s, u"B2"_s};
         inserted.acquire();

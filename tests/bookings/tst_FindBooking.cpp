@@ -12,7 +12,7 @@ class tst_FindBooking : public InstallTest
     Q_OBJECT
     std::unique_ptr<FindBookingWindow> m_window;
 
-    static QDateTime at(int day, int h, int m) { return modFunctions::wallTime(QDate(2004, 6, day), QTime(h, m)); }
+    static QDateTime at(int day, int h, int m) { return DateTimes::wallTime(QDate(2004, 6, day), QTime(h, m)); }
 
     void seed() override
     {

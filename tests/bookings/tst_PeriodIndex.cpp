@@ -22,7 +22,7 @@ class tst_PeriodIndex : public InstallTest
         if (!Sql::exec(q,
                        u"SELECT DISTINCT BB.BerthID FROM Booking B JOIN BookingBerth BB ON BB.BookingID = B.ID "
                        u"WHERE B.FromDate < ? AND B.ToDate > ?"_s,
-                       {modFunctions::dbDateTime(to), modFunctions::dbDateTime(from)}))
+                       {DateTimes::dbDateTime(to), DateTimes::dbDateTime(from)}))
             return {-1};
         while (q.next())
             busy.insert(q.value(0).toInt());
@@ -38,7 +38,7 @@ class tst_PeriodIndex : public InstallTest
     }
     static QDateTime wall(int y, int mo, int d, int h, int mi)
     {
-        return modFunctions::wallTime(QDate(y, mo, d), QTime(h, mi));
+        return DateTimes::wallTime(QDate(y, mo, d), QTime(h, mi));
     }
 
 private slots:
@@ -58,7 +58,7 @@ private slots:
             const QDateTime from = somewhen();
             const QDateTime to = from.addSecs(1800 * qint64(random.bounded(1, 2000)));
             QVERIFY(m_install->exec(u"INSERT INTO Booking (ID, FromDate, ToDate) VALUES (?, ?, ?)"_s,
-                                    {id, modFunctions::dbDateTime(from), modFunctions::dbDateTime(to)}));
+                                    {id, DateTimes::dbDateTime(from), DateTimes::dbDateTime(to)}));
             // A berth of its own: the periods overlap at random, and a berth is never booked twice over.
             QVERIFY(m_install->exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (?, ?)"_s, {id, id}));
         }
@@ -116,7 +116,7 @@ private slots:
                  0);
         QCOMPARE(mismatches(), 0);
         // In a week of the middle of the history about seven berths in ten are taken.
-        const QDateTime week = modFunctions::wallTime(sizes.from.addDays(sizes.from.daysTo(sizes.until) / 2));
+        const QDateTime week = DateTimes::wallTime(sizes.from.addDays(sizes.from.daysTo(sizes.until) / 2));
         const auto taken = BerthAvailability::busyBerths(m_install->db(), week, week.addDays(7), 0);
         QVERIFY(taken);
         QVERIFY2(taken->size() >= 22 && taken->size() <= 34, qPrintable(QString::number(taken->size())));
@@ -132,7 +132,7 @@ class tst_PeriodIndexFile : public InstallTest
 
     static QDateTime wall(int y, int mo, int d, int h, int mi)
     {
-        return modFunctions::wallTime(QDate(y, mo, d), QTime(h, mi));
+        return DateTimes::wallTime(QDate(y, mo, d), QTime(h, mi));
     }
 
 private slots:

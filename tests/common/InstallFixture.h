@@ -4,9 +4,9 @@
 // event log entry as the log file holds it. core_tests builds on this alone, which keeps core free of widgets.
 #include "common/TestInstall.h"
 #include "common/TestMain.h"
+#include "core/DateTimes.h"
 #include "core/EventLog.h"
 #include "core/Registry.h"
-#include "core/modFunctions.h"
 
 #include <QDir>
 #include <QFile>
@@ -53,6 +53,6 @@ private:
 /// One event log entry as the log file holds it.
 inline QString entry(const TestInstall& install, int code, const QString& details)
 {
-    return u'[' + modFunctions::generalDateText(install.clock.current) + u"]\r\n["_s + EventLog::eventText(code) +
+    return u'[' + DateTimes::generalDateText(install.clock.current) + u"]\r\n["_s + EventLog::eventText(code) +
            u"]\r\n"_s + details + u"\r\n\r\n"_s;
 }

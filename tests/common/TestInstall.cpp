@@ -3,11 +3,11 @@
 #include "common/PgServer.h"
 #include "common/TestMain.h"
 #include "core/Database.h"
+#include "core/DateTimes.h"
 #include "core/EventLog.h"
 #include "core/InstallPaths.h"
 #include "core/Registry.h"
 #include "core/SqlHelpers.h"
-#include "core/modFunctions.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,7 +23,7 @@ TestInstall::TestInstall(bool withDatabase)
     qputenv("ZEMHARBOUR_SETTINGS", settingsPath().toLocal8Bit());
     InstallPaths::setRoot(m_dir.path());
     printer.paperPath = root() + QStringLiteral("/printed.pdf");
-    clock.current = modFunctions::wallTime(QDate(2026, 12, 4), QTime(9, 15, 2));
+    clock.current = DateTimes::wallTime(QDate(2026, 12, 4), QTime(9, 15, 2));
     if (withDatabase) {
         QString error;
         if (TestMain::currentEngine() == TestMain::Engine::PostgreSQL) {
@@ -34,7 +34,7 @@ TestInstall::TestInstall(bool withDatabase)
         }
         if (!Database::createDatabase(databasePath(), &error))
             qFatal("test database: %s", qPrintable(error));
-        if (!modFunctions::openConnection(databasePath(), Database::sharedConnectionName(), 500, &error))
+        if (!Database::open(databasePath(), Database::sharedConnectionName(), 500, &error))
             qFatal("test connection: %s", qPrintable(error));
         EventLog::initEventLog(clock.current.date());
     }

@@ -1,5 +1,6 @@
 #include "common/InstallFixture.h"
 #include "core/SqlHelpers.h"
+#include "core/modFunctions.h"
 
 #include <QSqlError>
 #include <QSqlQuery>

@@ -91,9 +91,9 @@ private slots:
                  m_install->value(u"SELECT CompanyID FROM Company"_s).toInt());
         // Created is filled with the local time of insertion.
         QVERIFY(m_install->exec(u"INSERT INTO Booking (CustomerID) VALUES (1)"_s));
-        const QDateTime created = modFunctions::readDateTime(m_install->value(u"SELECT Created FROM Booking"_s));
+        const QDateTime created = DateTimes::readDateTime(m_install->value(u"SELECT Created FROM Booking"_s));
         const QDateTime now = QDateTime::currentDateTime();
-        QVERIFY(qAbs(created.secsTo(modFunctions::wallTime(now.date(), now.time()))) < 120);
+        QVERIFY(qAbs(created.secsTo(DateTimes::wallTime(now.date(), now.time()))) < 120);
     }
 
     void givenIdsAreFollowedByNewOnes_data()
@@ -252,7 +252,7 @@ private slots:
         QVERIFY(content == "-" || (file.open(QIODevice::WriteOnly) && file.write(content) == content.size()));
         file.close();
         QString reason;
-        QVERIFY(!modFunctions::openConnection(path, u"probe"_s, 100, &reason));
+        QVERIFY(!Database::open(path, u"probe"_s, 100, &reason));
         QVERIFY2(!reason.isEmpty() && reason.contains(error), qPrintable(reason));
         QVERIFY(!QSqlDatabase::contains(u"probe"_s));
         // Never creates the file, never changes it.
@@ -265,7 +265,7 @@ private slots:
         // Another connection holds an exclusive lock: opening gives up after the busy timeout.
         QVERIFY(Sql::exec(m_install->db(), u"PRAGMA locking_mode = EXCLUSIVE"_s));
         QVERIFY(Sql::exec(m_install->db(), u"BEGIN EXCLUSIVE"_s));
-        QVERIFY(!modFunctions::openConnection(m_install->databasePath(), u"probe"_s, 100));
+        QVERIFY(!Database::open(m_install->databasePath(), u"probe"_s, 100));
         QVERIFY(Sql::exec(m_install->db(), u"COMMIT"_s));
     }
 

@@ -16,7 +16,7 @@ private slots:
     void entriesAppendToTheDayFile()
     {
         const QDateTime when = m_install->clock.current;
-        const QString date = u'[' + modFunctions::generalDateText(when) + u']';
+        const QString date = u'[' + DateTimes::generalDateText(when) + u']';
         EventLog::logEvent(when, EventLog::CustomerAdded, u"Name: O'Neill"_s);
         EventLog::logEvent(when, EventLog::ApplicationStarted);
         EventLog::logEvent(when, 31, u"no text for 31"_s);
@@ -88,74 +88,15 @@ private slots:
         QVERIFY(!EventLog::readTraceFile(path + u".missing"_s).ok);
     }
 
-    void sprintf_data()
-    {
-        QTest::addColumn<QString>("format");
-        QTest::addColumn<QVariantList>("args");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("no conversions") << "Plain text." << QVariantList{} << "Plain text.";
-        QTest::newRow("doubled percent") << "100%%" << QVariantList{} << "100%";
-        QTest::newRow("new line and text") << "Can't create SPA file%nError:%s" << QVariantList{u"Write error"_s}
-                                           << "Can't create SPA file\r\nError:Write error";
-        QTest::newRow("tab and number") << "%d%t%S" << QVariantList{42, u"x"_s} << "42\tx";
-        QTest::newRow("hex") << "%h" << QVariantList{255} << "&HFF";
-        QTest::newRow("hex upper letter, negative") << "%H" << QVariantList{-1} << "&HFFFFFFFF";
-        QTest::newRow("x is not a conversion") << "%x" << QVariantList{} << "x";
-        QTest::newRow("capital N and T are copied") << "%N%T" << QVariantList{} << "NT";
-        QTest::newRow("percent at the end") << "50%" << QVariantList{} << "50";
-        QTest::newRow("arguments in order") << "%s-%s" << QVariantList{u"a"_s, u"b"_s} << "a-b";
-        // A failure gives an empty text and is logged.
-        QTest::newRow("missing argument") << "%s" << QVariantList{} << "";
-        QTest::newRow("second argument missing") << "%s and %s" << QVariantList{u"one"_s} << "";
-        QTest::newRow("hex of text") << "%h" << QVariantList{u"abc"_s} << "";
-    }
-    void sprintf()
-    {
-        QFETCH(QString, format);
-        QFETCH(QVariantList, args);
-        QFETCH(QString, expected);
-        QCOMPARE(modFunctions::sprintf(format, args), expected);
-        const QString log = messageLog();
-        if (expected.isEmpty()) {
-            QVERIFY2(log.contains(u" (ERR): Sprintf: "_s), qPrintable(log));
-            QVERIFY2(log.trimmed().endsWith(u'[' + format + u']'), qPrintable(log));
-        } else {
-            QCOMPARE(log, QString());
-        }
-    }
-
-    void logFormatter_data()
-    {
-        QTest::addColumn<QString>("format");
-        QTest::addColumn<QVariantList>("args");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("hex zero padded") << "%x" << QVariantList{255} << "000000FF";
-        QTest::newRow("hex capital") << "%X" << QVariantList{0xABCDEF} << "00ABCDEF";
-        QTest::newRow("percent") << "100%%" << QVariantList{} << "100%";
-        QTest::newRow("other letter copied") << "%q%n" << QVariantList{} << "qn";
-        QTest::newRow("text and number") << "%s=%d" << QVariantList{u"a"_s, 7} << "a=7";
-        QTest::newRow("percent at the end") << "x%" << QVariantList{} << "x";
-    }
-    void logFormatter()
-    {
-        QFETCH(QString, format);
-        QFETCH(QVariantList, args);
-        QFETCH(QString, expected);
-        QCOMPARE(MessageLog::formatLogMessage(format, args).value_or(u"<none>"_s), expected);
-    }
-
     void logMessageLine()
     {
-        MessageLog::logMessage(3, u"%s.FileSelect: %s"_s, {u"MDIMain"_s, u"Disk full"_s});
-        MessageLog::logMessage(1, u"info"_s, {});
+        MessageLog::logError(u"MDIMain.FileSelect: Disk full"_s);
+        MessageLog::logMessage(MessageLog::Level::Info, u"info"_s);
         const QStringList lines = messageLog().split(u"\r\n"_s, Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 2);
         QVERIFY(QDateTime::fromString(lines[0].left(19), u"dd/MM/yyyy HH:mm:ss"_s).isValid());
         QCOMPARE(lines[0].mid(19), u" (ERR): MDIMain.FileSelect: Disk full"_s);
         QCOMPARE(lines[1].mid(19), u" (INF): info"_s);
-        // A missing argument writes nothing.
-        MessageLog::logMessage(3, u"%s %s"_s, {u"one"_s});
-        QCOMPARE(messageLog().count(u"\r\n"_s), 2);
     }
 
     void rotation()
@@ -168,17 +109,17 @@ private slots:
         };
         // Exactly at the limit: no rotation.
         fill(MessageLog::RotateAboveBytes, 'a');
-        MessageLog::logMessage(3, u"first"_s, {});
+        MessageLog::logError(u"first"_s);
         QVERIFY(!QFile::exists(path + u".bak"_s));
         QVERIFY(QFileInfo(path).size() > MessageLog::RotateAboveBytes);
         // Above it: the file becomes .bak and the line starts a new file.
-        MessageLog::logMessage(3, u"second"_s, {});
+        MessageLog::logError(u"second"_s);
         QVERIFY(QFile::exists(path + u".bak"_s));
         QVERIFY(messageLog().endsWith(u" (ERR): second\r\n"_s));
         QCOMPARE(messageLog().count(u"\r\n"_s), 1);
         // A second rotation replaces the old backup instead of silencing the log.
         fill(MessageLog::RotateAboveBytes + 1, 'b');
-        MessageLog::logMessage(3, u"third"_s, {});
+        MessageLog::logError(u"third"_s);
         QFile bak(path + u".bak"_s);
         QVERIFY(bak.open(QIODevice::ReadOnly));
         QVERIFY(bak.readAll().startsWith("bbb"));

@@ -3,7 +3,7 @@
 #include "core/ListCursor.h"
 #include "core/Money.h"
 
-using namespace modFunctions;
+using namespace DateTimes;
 
 // Money and date-time values: parsing, rounding, formatting and their database form; which box texts are valid.
 class tst_Values : public QObject
@@ -37,7 +37,7 @@ private slots:
         QFETCH(QDateTime, when);
         QFETCH(bool, downward);
         QFETCH(QDateTime, expected);
-        QCOMPARE(modFunctions::roundToHalfHour(when, downward), expected);
+        QCOMPARE(DateTimes::roundToHalfHour(when, downward), expected);
         // sqlDate binds the same rounded value as database text.
         QCOMPARE(sqlDate(when, downward).toString(), expected.toString(u"yyyy-MM-dd HH:mm:ss"_s));
     }

@@ -62,7 +62,7 @@ private slots:
         QVERIFY(m_install->exec(u"DELETE FROM Customer WHERE ID > 3"_s));
         Database::close(Database::sharedConnectionName());
         const QByteArray original = bytes(m_install->databasePath());
-        QVERIFY(modFunctions::openConnection(m_install->databasePath(), Database::sharedConnectionName()));
+        QVERIFY(Database::open(m_install->databasePath(), Database::sharedConnectionName()));
         // A file left by a run that failed is removed first (SQLite would refuse to write over it).
         QFile leftover(file(u"temp.sqlite"_s));
         QVERIFY(leftover.open(QIODevice::WriteOnly) && leftover.write("left over") == 9);

@@ -121,7 +121,7 @@ private slots:
                  int(ttsgz::UserAbort));
         QVERIFY(progress.sawWaiting);
         QCOMPARE(messagesSaid(), QString());
-        QVERIFY(modFunctions::openConnection(m_install->databasePath(), Database::sharedConnectionName()));
+        QVERIFY(Database::open(m_install->databasePath(), Database::sharedConnectionName()));
         QCOMPARE(names(), u"Before,After"_s);
         QCOMPARE(m_install->scalarInt(objects), before);
     }

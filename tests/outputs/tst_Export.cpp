@@ -42,8 +42,8 @@ class tst_Export : public InstallTest
     /// An event entry without details: the date-time and the event text only.
     QString logged(int code) const
     {
-        return u'[' + modFunctions::generalDateText(m_install->clock.current) + u"]\r\n["_s +
-               EventLog::eventText(code) + u"]\r\n\r\n"_s;
+        return u'[' + DateTimes::generalDateText(m_install->clock.current) + u"]\r\n["_s + EventLog::eventText(code) +
+               u"]\r\n\r\n"_s;
     }
 
     QString target(const QString& name) const { return m_install->root() + u'/' + name; }
@@ -73,7 +73,7 @@ class tst_Export : public InstallTest
         if (value.isNull())
             return {};
         if (column == u"FromDate"_s || column == u"ToDate"_s)
-            return modFunctions::generalDateText(modFunctions::readDateTime(value));
+            return DateTimes::generalDateText(DateTimes::readDateTime(value));
         if (money.contains(column))
             return QString::number(value.toLongLong() / 10000.0, 'f', 2);
         if (column == u"ClubMember"_s)

@@ -27,7 +27,7 @@ class tst_ReportData : public InstallTest
     std::optional<ReportData::BookingList> build(List list, const QString& from = {}, const QString& to = {})
     {
         const auto at = [](const QString& text) {
-            return text.isEmpty() ? std::nullopt : std::optional(modFunctions::readDateTime(text));
+            return text.isEmpty() ? std::nullopt : std::optional(DateTimes::readDateTime(text));
         };
         return ReportData::build(m_install->db(), list, at(from), at(to), m_install->clock.current);
     }

@@ -31,11 +31,11 @@ class tst_Reports : public InstallTest
     {
         for (int i = 0; i < count; ++i) {
             const int id = m_install->scalarInt(u"SELECT count(*) FROM Booking"_s) + 1;
-            const QDateTime from = modFunctions::wallTime(QDate(2026, 6, 1).addDays(id - 1), QTime(14, 0));
+            const QDateTime from = DateTimes::wallTime(QDate(2026, 6, 1).addDays(id - 1), QTime(14, 0));
             QVERIFY(m_install->exec(
                 u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, Created, CostOfHire, OtherCharges, VAT, "
                 u"TotalPayable, AmountPayed) VALUES (?, ?, ?, ?, '2026-05-20 10:30:00', ?, 0, 0, ?, ?)"_s,
-                {id, 2 - id % 2, modFunctions::dbDateTime(from), modFunctions::dbDateTime(from.addDays(1)), totalUnits,
+                {id, 2 - id % 2, DateTimes::dbDateTime(from), DateTimes::dbDateTime(from.addDays(1)), totalUnits,
                  totalUnits, paidUnits}));
             QVERIFY(m_install->exec(u"INSERT INTO BookingBerth VALUES (?, 3), (?, 1)"_s, {id, id}));
         }
@@ -62,7 +62,7 @@ private slots:
     void threePageListReadsBack()
     {
         addBookings(60);
-        const QDateTime june1 = modFunctions::wallTime(QDate(2026, 6, 1), QTime(9, 15));
+        const QDateTime june1 = DateTimes::wallTime(QDate(2026, 6, 1), QTime(9, 15));
         const auto table =
             ReportData::build(m_install->db(), List::AllBookings, june1, june1.addDays(59), m_install->clock.current);
         QVERIFY(table && table->rows.size() == 60);

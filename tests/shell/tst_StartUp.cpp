@@ -2,6 +2,7 @@
 #include "core/Database.h"
 #include "core/InstallPaths.h"
 #include "core/SqlHelpers.h"
+#include "core/Texts.h"
 #include "shell/AboutDialog.h"
 #include "shell/EventLogViewer.h"
 #include "shell/MainWindow.h"
@@ -126,7 +127,7 @@ private slots:
         about.show();
         click(about, "cmdSystemInfo");
         QCOMPARE(m_install->messages.said(),
-                 modFunctions::productTitle() + u": System Information Is Unavailable At This Time"_s);
+                 Texts::productTitle() + u": System Information Is Unavailable At This Time"_s);
     }
 
     void traceViewer()
