@@ -1,5 +1,6 @@
 // The customer windows on a harbour with 100,000 customers: opening the customer list (the grid reads only the
 // rows it shows), loading the customer search, and one prefix search over the loaded customers.
+#include "bookings/DependentBookings.h"
 #include "core/DataGenerator.h"
 #include "core/Database.h"
 #include "core/InstallPaths.h"
@@ -62,7 +63,7 @@ void BM_OpenCustomerList(benchmark::State& state)
     Services services{messages, files, desktop, clock, Database::sharedConnectionName()};
     int fetched = 0;
     for (auto _ : state) {
-        CustomerListWindow window(services);
+        CustomerListWindow window(services, DependentBookings::ofCustomer());
         window.resize(1200, 700);
         window.show();
         QApplication::processEvents();

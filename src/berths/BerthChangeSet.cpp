@@ -1,9 +1,9 @@
 #include "berths/BerthChangeSet.h"
 
+#include "berths/BerthRemoval.h"
 #include "core/EventLog.h"
 #include "core/SqlHelpers.h"
 #include "core/Texts.h"
-#include "core/modFunctions.h"
 
 #include <QSqlQuery>
 #include <algorithm>
@@ -180,8 +180,11 @@ bool BerthChangeSet::apply(QString* error)
                         *error = QStringLiteral("A berth was booked meanwhile.");
                     return false;
                 }
-                if (!modFunctions::deleteBerthRows(m_db, *id, error))
+                if (const Status removed = BerthRemoval::removeRows(m_db, *id); !removed) {
+                    if (error)
+                        *error = removed.error();
                     return false;
+                }
             } else if (const auto* set = std::get_if<SetActive>(&operation)) {
                 const auto id = storedId(set->id);
                 QSqlQuery q(m_db);

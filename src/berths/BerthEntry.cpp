@@ -1,8 +1,8 @@
 #include "berths/BerthEntry.h"
 
+#include "berths/BerthRemoval.h"
 #include "core/Seams.h"
 #include "core/SqlHelpers.h"
-#include "core/modFunctions.h"
 #include "core/ui/InputChecks.h"
 #include "core/ui/Twips.h"
 
@@ -250,13 +250,13 @@ void BerthEntry::remove()
     if (!id)
         return;
     const QString listText = m_lstBerth->selectedItems().first()->text();
-    QString error;
-    int bookingRows = 0;
-    if (!modFunctions::confirmDeleteBerth(m_changes.database(), *id, m_services.messages, &error, &bookingRows)) {
-        if (!error.isEmpty())
-            showDatabaseError(QStringLiteral("The berth's bookings could not be counted."), error);
+    const Result<Removal::Question> question = BerthRemoval::askRemove(m_changes.database(), *id);
+    if (!question) {
+        showDatabaseError(QStringLiteral("The berth's bookings could not be counted."), question.error());
         return;
     }
-    m_changes.remove(*id, listText, bookingRows);
+    if (m_services.messages.show(question->text, Removal::Title, MsgIcon::None, MsgButtons::YesNo) != MsgResult::Yes)
+        return;
+    m_changes.remove(*id, listText, question->dependents);
     requery();
 }

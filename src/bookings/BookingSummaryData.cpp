@@ -12,9 +12,12 @@ std::optional<Shown> load(const QSqlDatabase& db, int bookingId, QString* error)
     auto booking = BookingStore::loadBooking(db, bookingId, error);
     if (!booking)
         return std::nullopt;
-    auto customer = CustomerStore::load(db, booking->customerId, error);
-    if (!customer)
+    auto customer = CustomerStore::load(db, booking->customerId);
+    if (!customer) {
+        if (error)
+            *error = customer.error();
         return std::nullopt;
+    }
     return Shown{std::move(*booking), std::move(*customer)};
 }
 

@@ -106,13 +106,11 @@ QStringList oldTraceFolders(const QString& tracesFolder, const QDateTime& now)
     return old;
 }
 
-int deleteOldTraces(IMessageBox& messages, const QDateTime& now)
+Result<int> deleteOldTraces(const QDateTime& now)
 {
-    if (messages.show(QStringLiteral("Do you want to delete traces older than 7 days?"),
-                      QStringLiteral("End of workday"), MsgIcon::None, MsgButtons::YesNo) != MsgResult::Yes)
-        return 0;
     const QString traces = Settings::tracesFolder();
     int deleted = 0;
+    QStringList kept;
     for (const QString& name : oldTraceFolders(traces, now)) {
         QDir folder(traces + name);
         // Read-only files go too: make everything writable first.
@@ -121,7 +119,11 @@ int deleteOldTraces(IMessageBox& messages, const QDateTime& now)
             QFile::setPermissions(folder.filePath(file), QFile::ReadOwner | QFile::WriteOwner);
         if (folder.removeRecursively())
             ++deleted;
+        else
+            kept << QDir::toNativeSeparators(folder.path());
     }
+    if (!kept.isEmpty())
+        return fileFailure(QStringLiteral("These trace folders could not be deleted:\n%1").arg(kept.join(u'\n')));
     return deleted;
 }
 

@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-class IMessageBox;
+#include "core/Result.h"
 
 /// The plain-text event log: one events.Log a day in a day folder (ddMMyyyy) under the traces folder, four-line
 /// entries ending in CR LF. It never shows a message and never reports an error: a log that cannot be written
@@ -62,8 +62,12 @@ void logEvent(const QDateTime& when, int code, const QString& description = {});
 /// dates are never listed.
 QStringList oldTraceFolders(const QString& tracesFolder, const QDateTime& now);
 
-/// End of workday: asks, then deletes the old day folders with their contents. Returns how many went.
-int deleteOldTraces(IMessageBox& messages, const QDateTime& now);
+/// The question the end of workday asks before deleteOldTraces.
+inline const QString DeleteOldTracesQuestion = QStringLiteral("Do you want to delete traces older than 7 days?");
+inline const QString EndOfWorkdayTitle = QStringLiteral("End of workday");
+
+/// Deletes the old day folders with their contents; how many went, or a File failure naming those that stay.
+Result<int> deleteOldTraces(const QDateTime& now);
 
 } // namespace EventLog
 

@@ -2,22 +2,23 @@
 
 #include "core/EventLog.h"
 #include "core/Seams.h"
-#include "core/modFunctions.h"
 #include "people/CustomerDialog.h"
 
-CustomerListWindow::CustomerListWindow(Services& services, QWidget* parent)
+CustomerListWindow::CustomerListWindow(Services& services, Removal::Dependents bookings, QWidget* parent)
     : PeopleListWindow(services, PeopleLists::customers(),
                        {WindowName, QStringLiteral("Customers"), QStringLiteral("grdCustomer"),
                         QStringLiteral("cmdAddCustomer"), QStringLiteral("Add Customer"),
                         QStringLiteral("cmdEditCustomer"), QStringLiteral("View/Edit Customer"),
                         QStringLiteral("cmdDeleteCustomer"), QStringLiteral("Delete Customer")},
-                       parent)
+                       parent),
+      m_bookings(std::move(bookings))
 {
 }
 
-CustomerListWindow* CustomerListWindow::display(IWindowHost& host, Services& services)
+CustomerListWindow* CustomerListWindow::display(IWindowHost& host, Services& services,
+                                                const Removal::Dependents& bookings)
 {
-    return showOnce<CustomerListWindow>(host, services);
+    return showOnce<CustomerListWindow>(host, services, bookings);
 }
 
 void CustomerListWindow::openRecord(RecordMode mode, int id)
@@ -26,9 +27,14 @@ void CustomerListWindow::openRecord(RecordMode mode, int id)
     dialog.display(mode, id);
 }
 
-bool CustomerListWindow::deleteRecord(int id, QString* error)
+Result<Removal::Question> CustomerListWindow::askRemove(int id) const
 {
-    return modFunctions::deleteCustomer(m_services.db(), id, m_services.messages, error);
+    return CustomerStore::askRemove(m_services.db(), id, m_bookings);
+}
+
+Status CustomerListWindow::remove(int id, int asked)
+{
+    return CustomerStore::remove(m_services.db(), id, asked, m_bookings);
 }
 
 int CustomerListWindow::deletedEvent() const

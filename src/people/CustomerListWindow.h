@@ -11,13 +11,18 @@ class CustomerListWindow final : public PeopleListWindow
 public:
     /// The window's object name, by which the host finds the one open list.
     static inline const QString WindowName = QStringLiteral("frmViewCustomers");
-    explicit CustomerListWindow(Services& services, QWidget* parent = nullptr);
+    /// bookings: what goes with a customer (the bookings folder counts and removes them).
+    CustomerListWindow(Services& services, Removal::Dependents bookings, QWidget* parent = nullptr);
 
     /// Opens the list in the host's frame, or brings the open one to the front (there is only ever one).
-    static CustomerListWindow* display(IWindowHost& host, Services& services);
+    static CustomerListWindow* display(IWindowHost& host, Services& services, const Removal::Dependents& bookings);
 
 protected:
     void openRecord(RecordMode mode, int id) override;
-    bool deleteRecord(int id, QString* error) override;
+    Result<Removal::Question> askRemove(int id) const override;
+    Status remove(int id, int asked) override;
     int deletedEvent() const override;
+
+private:
+    Removal::Dependents m_bookings;
 };

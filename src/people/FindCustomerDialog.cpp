@@ -3,7 +3,6 @@
 #include "core/ListCursor.h"
 #include "core/MessageLog.h"
 #include "core/Seams.h"
-#include "core/modFunctions.h"
 #include "core/ui/FocusNextControl.h"
 #include "core/ui/ReadErrorLine.h"
 #include "core/ui/RecordGrid.h"
@@ -29,8 +28,8 @@ constexpr int MinimumHeightTwips = 7500;
 
 } // namespace
 
-FindCustomerDialog::FindCustomerDialog(Services& services, QWidget* parent)
-    : QDialog(parent), m_services(services), m_model(new CustomerSearchModel(this))
+FindCustomerDialog::FindCustomerDialog(Services& services, Removal::Dependents bookings, QWidget* parent)
+    : QDialog(parent), m_services(services), m_bookings(std::move(bookings)), m_model(new CustomerSearchModel(this))
 {
     setObjectName(QStringLiteral("frmFindCustomer"));
     setWindowTitle(QStringLiteral("Find Customer"));
@@ -104,9 +103,9 @@ FindCustomerDialog::FindCustomerDialog(Services& services, QWidget* parent)
     FocusNextControl::install(this);
 }
 
-void FindCustomerDialog::display(Services& services, QWidget* parent)
+void FindCustomerDialog::display(Services& services, const Removal::Dependents& bookings, QWidget* parent)
 {
-    FindCustomerDialog window(services, parent);
+    FindCustomerDialog window(services, bookings, parent);
     window.load();
     window.exec();
 }
@@ -197,11 +196,14 @@ void FindCustomerDialog::deleteCustomer()
     const int row = currentRow();
     if (row < 0)
         return;
-    QString error;
-    if (!modFunctions::deleteCustomer(m_services.db(), m_model->idAt(row), m_services.messages, &error)) {
-        if (!error.isEmpty())
-            m_services.messages.show(QStringLiteral("The customer could not be deleted: ") + error, windowTitle(),
-                                     MsgIcon::Critical);
+    const int id = m_model->idAt(row);
+    const Status removed = PeopleWidgets::confirmAndRemove(
+        m_services.messages, CustomerStore::askRemove(m_services.db(), id, m_bookings),
+        [&](int asked) { return CustomerStore::remove(m_services.db(), id, asked, m_bookings); });
+    if (!removed) {
+        if (removed.kind() != FailureKind::Cancelled && !removed.error().isEmpty())
+            m_services.messages.show(QStringLiteral("The customer could not be deleted: ") + removed.error(),
+                                     windowTitle(), MsgIcon::Critical);
         return;
     }
     m_model->remove(row);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Removal.h"
 #include "people/CustomerSearch.h"
 
 #include <QDialog>
@@ -18,10 +19,11 @@ class FindCustomerDialog final : public QDialog
 {
     Q_OBJECT
 public:
-    explicit FindCustomerDialog(Services& services, QWidget* parent = nullptr);
+    /// bookings: what goes with a deleted customer (the bookings folder counts and removes them).
+    FindCustomerDialog(Services& services, Removal::Dependents bookings, QWidget* parent = nullptr);
 
     /// Loads the customers and shows the window modally; returns once it has closed.
-    static void display(Services& services, QWidget* parent);
+    static void display(Services& services, const Removal::Dependents& bookings, QWidget* parent);
     /// Reads every customer into the grid; false (an empty grid, the reason in the message log) on failure.
     bool load();
 
@@ -40,6 +42,7 @@ private:
     void setCurrentRow(int row);
 
     Services& m_services;
+    Removal::Dependents m_bookings;
     CustomerSearchModel* m_model;
     bool m_searched = false;
 

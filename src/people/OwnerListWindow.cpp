@@ -2,22 +2,22 @@
 
 #include "core/EventLog.h"
 #include "core/Seams.h"
-#include "core/modFunctions.h"
 #include "people/OwnerDialog.h"
 
-OwnerListWindow::OwnerListWindow(Services& services, QWidget* parent)
+OwnerListWindow::OwnerListWindow(Services& services, Removal::Dependents berths, QWidget* parent)
     : PeopleListWindow(services, PeopleLists::owners(),
                        {WindowName, QStringLiteral("Owners"), QStringLiteral("grdOwners"),
                         QStringLiteral("cmdAddOwner"), QStringLiteral("Add Owner"), QStringLiteral("cmdEditOwner"),
                         QStringLiteral("View/Edit Owner"), QStringLiteral("cmdDeleteOwner"),
                         QStringLiteral("Delete Owner")},
-                       parent)
+                       parent),
+      m_berths(std::move(berths))
 {
 }
 
-OwnerListWindow* OwnerListWindow::display(IWindowHost& host, Services& services)
+OwnerListWindow* OwnerListWindow::display(IWindowHost& host, Services& services, const Removal::Dependents& berths)
 {
-    return showOnce<OwnerListWindow>(host, services);
+    return showOnce<OwnerListWindow>(host, services, berths);
 }
 
 void OwnerListWindow::openRecord(RecordMode mode, int id)
@@ -26,9 +26,14 @@ void OwnerListWindow::openRecord(RecordMode mode, int id)
     dialog.display(mode, id);
 }
 
-bool OwnerListWindow::deleteRecord(int id, QString* error)
+Result<Removal::Question> OwnerListWindow::askRemove(int id) const
 {
-    return modFunctions::deleteOwner(m_services.db(), id, m_services.messages, error);
+    return OwnerStore::askRemove(m_services.db(), id, m_berths);
+}
+
+Status OwnerListWindow::remove(int id, int asked)
+{
+    return OwnerStore::remove(m_services.db(), id, asked, m_berths);
 }
 
 int OwnerListWindow::deletedEvent() const

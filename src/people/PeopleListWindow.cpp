@@ -1,10 +1,10 @@
 #include "people/PeopleListWindow.h"
+#include "people/PeopleWidgets.h"
 
 #include "core/EventLog.h"
 #include "core/ListCursor.h"
 #include "core/MessageLog.h"
 #include "core/Seams.h"
-#include "core/modFunctions.h"
 #include "core/ui/ReadErrorLine.h"
 #include "core/ui/RecordGrid.h"
 #include "core/ui/Twips.h"
@@ -132,11 +132,12 @@ void PeopleListWindow::deleteClicked()
         return;
     const int id = m_model->idAt(row);
     const QString details = PeopleEvents::deletedDetails(m_model->valueAt(row, 1), m_model->valueAt(row, 2));
-    QString error;
-    if (!deleteRecord(id, &error)) {
-        if (!error.isEmpty())
-            m_services.messages.show(QStringLiteral("The record could not be deleted: ") + error, windowTitle(),
-                                     MsgIcon::Critical);
+    const Status removed = PeopleWidgets::confirmAndRemove(m_services.messages, askRemove(id),
+                                                           [&](int asked) { return remove(id, asked); });
+    if (!removed) {
+        if (removed.kind() != FailureKind::Cancelled && !removed.error().isEmpty())
+            m_services.messages.show(QStringLiteral("The record could not be deleted: ") + removed.error(),
+                                     windowTitle(), MsgIcon::Critical);
         return;
     }
     EventLog::logEvent(m_services.clock.now(), deletedEvent(), details);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/RecordMode.h"
+#include "core/Removal.h"
 #include "core/ui/ChildWindow.h"
 #include "people/PeopleListModel.h"
 
@@ -51,21 +52,22 @@ protected:
 
     /// Opens the list window List in the host's frame, or reads the open one again and brings it to the front:
     /// there is only ever one of each.
-    template <typename List> static List* showOnce(IWindowHost& host, Services& services)
+    template <typename List, typename... Args> static List* showOnce(IWindowHost& host, Args&&... args)
     {
         auto* window = qobject_cast<List*>(host.findWindow(List::WindowName));
         if (window)
             window->requeryRst();
         else
-            window = new List(services);
+            window = new List(std::forward<Args>(args)...);
         host.showChild(window);
         return window;
     }
 
     /// Opens the record dialog modally with (mode, id).
     virtual void openRecord(RecordMode mode, int id) = 0;
-    /// The cascade delete (asks first); true when the row went.
-    virtual bool deleteRecord(int id, QString* error) = 0;
+    /// The question before deleting the row with what hangs on it, and the delete itself.
+    virtual Result<Removal::Question> askRemove(int id) const = 0;
+    virtual Status remove(int id, int asked) = 0;
     /// The event written after a delete.
     virtual int deletedEvent() const = 0;
 

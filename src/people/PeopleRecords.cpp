@@ -1,5 +1,7 @@
 #include "people/PeopleRecords.h"
 
+#include "core/Removal.h"
+
 #include "core/SqlHelpers.h"
 
 #include <QSqlQuery>
@@ -53,27 +55,24 @@ QVariantList values(const OwnerRecord& r)
     return values(r, PeopleFields::Owner);
 }
 
-std::optional<QVariantList> loadRow(const QSqlDatabase& db, const QString& table, const QStringList& columns, int id,
-                                    QString* error)
+Result<QVariantList> loadRow(const QSqlDatabase& db, const QString& table, const QStringList& columns, int id)
 {
     QSqlQuery q(db);
     q.setForwardOnly(true);
+    QString error;
     if (!Sql::exec(q, QStringLiteral("SELECT %1 FROM %2 WHERE ID = ?").arg(columns.join(QStringLiteral(", ")), table),
-                   {id}, error))
-        return std::nullopt;
-    if (!q.next()) {
-        if (error)
-            *error = QStringLiteral("There is no record with the ID %1.").arg(id);
-        return std::nullopt;
-    }
+                   {id}, &error))
+        return databaseFailure(error);
+    if (!q.next())
+        return conflict(QStringLiteral("There is no record with the ID %1.").arg(id));
     QVariantList values;
     for (int i = 0; i < columns.size(); ++i)
         values << q.value(i);
     return values;
 }
 
-std::optional<int> insertRow(const QSqlDatabase& db, const QString& table, const QStringList& columns,
-                             const QVariantList& values, QString* error)
+Result<int> insertRow(const QSqlDatabase& db, const QString& table, const QStringList& columns,
+                      const QVariantList& values)
 {
     QStringList marks;
     for (int i = 0; i < columns.size(); ++i)
@@ -81,21 +80,16 @@ std::optional<int> insertRow(const QSqlDatabase& db, const QString& table, const
     const QString sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                             .arg(table, columns.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")));
     Sql::Transaction tx(db);
-    if (!tx.started()) {
-        if (error)
-            *error = tx.error();
-        return std::nullopt;
-    }
-    const auto id = Sql::insertReturningId(db, sql, values, error);
-    if (!id)
-        return std::nullopt;
-    if (!tx.commit(error))
-        return std::nullopt;
+    if (!tx.started())
+        return databaseFailure(tx.error());
+    QString error;
+    const auto id = Sql::insertReturningId(db, sql, values, &error);
+    if (!id || !tx.commit(&error))
+        return databaseFailure(error);
     return static_cast<int>(*id);
 }
 
-bool updateRow(const QSqlDatabase& db, const QString& table, const QStringList& columns, QVariantList values, int id,
-               QString* error)
+Status updateRow(const QSqlDatabase& db, const QString& table, const QStringList& columns, QVariantList values, int id)
 {
     QStringList assignments;
     for (const QString& column : columns)
@@ -103,63 +97,93 @@ bool updateRow(const QSqlDatabase& db, const QString& table, const QStringList& 
     const QString sql =
         QStringLiteral("UPDATE %1 SET %2 WHERE ID = ?").arg(table, assignments.join(QStringLiteral(", ")));
     values << id;
-    return Sql::inTransaction(db, error, [&] {
-        QSqlQuery q(db);
-        if (!Sql::exec(q, sql, values, error))
-            return false;
-        if (q.numRowsAffected() != 1) {
-            if (error)
-                *error = QStringLiteral("The record with the ID %1 no longer exists.").arg(id);
-            return false;
-        }
-        return true;
-    });
+    Sql::Transaction tx(db);
+    if (!tx.started())
+        return databaseFailure(tx.error());
+    QSqlQuery q(db);
+    QString error;
+    if (!Sql::exec(q, sql, values, &error))
+        return databaseFailure(error);
+    if (q.numRowsAffected() != 1)
+        return conflict(QStringLiteral("The record with the ID %1 no longer exists.").arg(id));
+    if (!tx.commit(&error))
+        return databaseFailure(error);
+    return Done{};
 }
 
 } // namespace
 
 namespace CustomerStore {
 
-std::optional<CustomerRecord> load(const QSqlDatabase& db, int id, QString* error)
+Result<CustomerRecord> load(const QSqlDatabase& db, int id)
 {
-    const auto v = loadRow(db, QStringLiteral("Customer"), CustomerColumns, id, error);
+    const auto v = loadRow(db, QStringLiteral("Customer"), CustomerColumns, id);
     if (!v)
-        return std::nullopt;
+        return v.failure();
     CustomerRecord r = fromValues(*v, PeopleFields::Customer);
     r.clubMember = v->constLast().toInt() != 0; // older files store True as -1
     return r;
 }
 
-std::optional<int> add(const QSqlDatabase& db, const CustomerRecord& record, QString* error)
+Result<int> add(const QSqlDatabase& db, const CustomerRecord& record)
 {
-    return insertRow(db, QStringLiteral("Customer"), CustomerColumns, values(record), error);
+    return insertRow(db, QStringLiteral("Customer"), CustomerColumns, values(record));
 }
 
-bool modify(const QSqlDatabase& db, int id, const CustomerRecord& record, QString* error)
+Status modify(const QSqlDatabase& db, int id, const CustomerRecord& record)
 {
-    return updateRow(db, QStringLiteral("Customer"), CustomerColumns, values(record), id, error);
+    return updateRow(db, QStringLiteral("Customer"), CustomerColumns, values(record), id);
+}
+
+Result<Removal::Question> askRemove(const QSqlDatabase& db, int id, const Removal::Dependents& bookings)
+{
+    if (id <= 0)
+        return refused(QString()); // nothing chosen: nothing to ask
+    return Removal::ask(db, id, bookings,
+                        QStringLiteral("Deleting this customer will also remove all past reservations. This would "
+                                       "affect historic reports. Are you sure you want to delete this customer?"));
+}
+
+Status remove(const QSqlDatabase& db, int id, int asked, const Removal::Dependents& bookings)
+{
+    return Removal::remove(db, id, asked, bookings,
+                           Removal::statement(QStringLiteral("DELETE FROM Customer WHERE ID = ?")));
 }
 
 } // namespace CustomerStore
 
 namespace OwnerStore {
 
-std::optional<OwnerRecord> load(const QSqlDatabase& db, int id, QString* error)
+Result<OwnerRecord> load(const QSqlDatabase& db, int id)
 {
-    const auto v = loadRow(db, QStringLiteral("Owner"), OwnerColumns, id, error);
+    const auto v = loadRow(db, QStringLiteral("Owner"), OwnerColumns, id);
     if (!v)
-        return std::nullopt;
+        return v.failure();
     return fromValues(*v, PeopleFields::Owner);
 }
 
-std::optional<int> add(const QSqlDatabase& db, const OwnerRecord& record, QString* error)
+Result<int> add(const QSqlDatabase& db, const OwnerRecord& record)
 {
-    return insertRow(db, QStringLiteral("Owner"), OwnerColumns, values(record), error);
+    return insertRow(db, QStringLiteral("Owner"), OwnerColumns, values(record));
 }
 
-bool modify(const QSqlDatabase& db, int id, const OwnerRecord& record, QString* error)
+Status modify(const QSqlDatabase& db, int id, const OwnerRecord& record)
 {
-    return updateRow(db, QStringLiteral("Owner"), OwnerColumns, values(record), id, error);
+    return updateRow(db, QStringLiteral("Owner"), OwnerColumns, values(record), id);
+}
+
+Result<Removal::Question> askRemove(const QSqlDatabase& db, int id, const Removal::Dependents& berths)
+{
+    if (id <= 0)
+        return refused(QString());
+    return Removal::ask(db, id, berths,
+                        QStringLiteral("Deleting this owner will also remove all owners berth. This would affect "
+                                       "historic reports. Are you sure you want to delete this owner?"));
+}
+
+Status remove(const QSqlDatabase& db, int id, int asked, const Removal::Dependents& berths)
+{
+    return Removal::remove(db, id, asked, berths, Removal::statement(QStringLiteral("DELETE FROM Owner WHERE ID = ?")));
 }
 
 } // namespace OwnerStore

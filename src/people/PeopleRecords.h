@@ -1,6 +1,8 @@
 #pragma once
 
 #include "core/RecordMode.h"
+#include "core/Removal.h"
+#include "core/Result.h"
 
 #include <QSqlDatabase>
 #include <QString>
@@ -89,22 +91,29 @@ inline constexpr PersonField<O> Owner[] = {Name<O>, HouseName<O>, Street<O>,   A
                                            Town<O>, PostCode<O>,  MobileNo<O>, Email<O>};
 } // namespace PeopleFields
 
-/// Reads and writes customers. Every text is bound exactly as typed (an empty box stores an empty text, never
-/// Null); each change is one transaction, so a failure leaves the table as it was and reports why in *error.
+/// Reads, writes and deletes customers. Every text is bound exactly as typed (an empty box stores an empty text,
+/// never Null); each change is one transaction, so a failure leaves the table as it was. A row that is not there
+/// (deleted at another desk) is a Conflict.
 namespace CustomerStore {
-/// The row with this ID; nothing when it does not exist or cannot be read.
-std::optional<CustomerRecord> load(const QSqlDatabase& db, int id, QString* error = nullptr);
-/// Inserts a new customer; the ID the database gave it, or nothing.
-std::optional<int> add(const QSqlDatabase& db, const CustomerRecord& record, QString* error = nullptr);
-/// Overwrites every column of the customer with this ID; false when it failed or the row is gone.
-bool modify(const QSqlDatabase& db, int id, const CustomerRecord& record, QString* error = nullptr);
+Result<CustomerRecord> load(const QSqlDatabase& db, int id);
+/// Inserts a new customer; the ID the database gave it.
+Result<int> add(const QSqlDatabase& db, const CustomerRecord& record);
+/// Overwrites every column of the customer with this ID.
+Status modify(const QSqlDatabase& db, int id, const CustomerRecord& record);
+/// The question before deleting the customer with their bookings (counted by the bookings folder, which owns
+/// them); Refused without a text for no customer.
+Result<Removal::Question> askRemove(const QSqlDatabase& db, int id, const Removal::Dependents& bookings);
+/// Deletes the customer and their bookings, unless bookings were made since the question counted asked.
+Status remove(const QSqlDatabase& db, int id, int asked, const Removal::Dependents& bookings);
 } // namespace CustomerStore
 
-/// The same for owners.
+/// The same for owners; an owner's berths (owned by the berths folder) go with them, their bookings stay.
 namespace OwnerStore {
-std::optional<OwnerRecord> load(const QSqlDatabase& db, int id, QString* error = nullptr);
-std::optional<int> add(const QSqlDatabase& db, const OwnerRecord& record, QString* error = nullptr);
-bool modify(const QSqlDatabase& db, int id, const OwnerRecord& record, QString* error = nullptr);
+Result<OwnerRecord> load(const QSqlDatabase& db, int id);
+Result<int> add(const QSqlDatabase& db, const OwnerRecord& record);
+Status modify(const QSqlDatabase& db, int id, const OwnerRecord& record);
+Result<Removal::Question> askRemove(const QSqlDatabase& db, int id, const Removal::Dependents& berths);
+Status remove(const QSqlDatabase& db, int id, int asked, const Removal::Dependents& berths);
 } // namespace OwnerStore
 
 /// The details texts written to the event log for customers and owners.

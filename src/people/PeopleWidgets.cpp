@@ -82,6 +82,16 @@ void finishRecordDialog(QDialog* dialog, QWidget* form, const std::function<void
     FocusNextControl::install(dialog);
 }
 
+Status confirmAndRemove(IMessageBox& messages, const Result<Removal::Question>& question,
+                        const std::function<Status(int asked)>& remove)
+{
+    if (!question)
+        return question.failure();
+    if (messages.show(question->text, Removal::Title, MsgIcon::None, MsgButtons::YesNo) != MsgResult::Yes)
+        return cancelled();
+    return remove(question->dependents);
+}
+
 QString notesText(const QPlainTextEdit* notes)
 {
     return notes->toPlainText();

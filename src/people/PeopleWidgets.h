@@ -2,6 +2,8 @@
 
 #include "people/PeopleRecords.h"
 
+class IMessageBox;
+
 #include <QLineEdit>
 #include <QString>
 #include <functional>
@@ -37,6 +39,11 @@ void addEmailLink(QGridLayout* layout, int row, QWidget* form, Services& service
 void finishRecordDialog(QDialog* dialog, QWidget* form, const std::function<void()>& save);
 
 /// The notes box's text, and putting one into it (kept out of line, so this header needs no QPlainTextEdit).
+/// Asks a removal's question (Yes/No) and on Yes runs remove with the count it was about. Cancelled on No; the
+/// question's own failure (a Refused without text for nothing chosen) otherwise.
+Status confirmAndRemove(IMessageBox& messages, const Result<Removal::Question>& question,
+                        const std::function<Status(int asked)>& remove);
+
 QString notesText(const QPlainTextEdit* notes);
 void setNotesText(QPlainTextEdit* notes, const QString& text);
 

@@ -18,14 +18,11 @@ template <> struct PersonKind<CustomerRecord>
     static constexpr const auto& Fields = PeopleFields::Customer;
     static constexpr int Added = EventLog::CustomerAdded;
     static constexpr int Modified = EventLog::CustomerModified;
-    static auto load(const QSqlDatabase& db, int id, QString* error) { return CustomerStore::load(db, id, error); }
-    static auto add(const QSqlDatabase& db, const CustomerRecord& r, QString* e)
+    static auto load(const QSqlDatabase& db, int id) { return CustomerStore::load(db, id); }
+    static auto add(const QSqlDatabase& db, const CustomerRecord& r) { return CustomerStore::add(db, r); }
+    static auto modify(const QSqlDatabase& db, int id, const CustomerRecord& r)
     {
-        return CustomerStore::add(db, r, e);
-    }
-    static bool modify(const QSqlDatabase& db, int id, const CustomerRecord& r, QString* error)
-    {
-        return CustomerStore::modify(db, id, r, error);
+        return CustomerStore::modify(db, id, r);
     }
 };
 
@@ -34,15 +31,9 @@ template <> struct PersonKind<OwnerRecord>
     static constexpr const auto& Fields = PeopleFields::Owner;
     static constexpr int Added = EventLog::OwnerAdded;
     static constexpr int Modified = EventLog::OwnerModified;
-    static auto load(const QSqlDatabase& db, int id, QString* error) { return OwnerStore::load(db, id, error); }
-    static auto add(const QSqlDatabase& db, const OwnerRecord& r, QString* error)
-    {
-        return OwnerStore::add(db, r, error);
-    }
-    static bool modify(const QSqlDatabase& db, int id, const OwnerRecord& r, QString* error)
-    {
-        return OwnerStore::modify(db, id, r, error);
-    }
+    static auto load(const QSqlDatabase& db, int id) { return OwnerStore::load(db, id); }
+    static auto add(const QSqlDatabase& db, const OwnerRecord& r) { return OwnerStore::add(db, r); }
+    static auto modify(const QSqlDatabase& db, int id, const OwnerRecord& r) { return OwnerStore::modify(db, id, r); }
 };
 
 /// The record dialog of a kind of person (modal): Add empties the boxes, Edit loads the record with the given ID.
@@ -66,11 +57,10 @@ public:
         setWindowTitle(mode == RecordMode::Edit ? m_editCaption : m_addCaption);
         Record record;
         if (mode == RecordMode::Edit) {
-            QString error;
-            if (auto stored = PersonKind<Record>::load(m_services.db(), m_id, &error))
+            if (auto stored = PersonKind<Record>::load(m_services.db(), m_id))
                 record = *stored;
             else
-                MessageLog::logError(QStringLiteral("%1.Display: %2").arg(objectName(), error));
+                MessageLog::logError(QStringLiteral("%1.Display: %2").arg(objectName(), stored.error()));
         }
         showRecord(record);
         m_form->first()->setFocus();
@@ -112,19 +102,19 @@ private:
         // Without a name OK does nothing at all.
         if (record.name.isEmpty())
             return;
-        QString error;
-        bool stored = false;
+        Status stored = Done{};
         if (m_mode == RecordMode::Add) {
-            if (const auto id = PersonKind<Record>::add(m_services.db(), record, &error)) {
+            const Result<int> id = PersonKind<Record>::add(m_services.db(), record);
+            if (id)
                 m_id = *id;
-                stored = true;
-            }
+            else
+                stored = id.failure();
         } else {
-            stored = PersonKind<Record>::modify(m_services.db(), m_id, record, &error);
+            stored = PersonKind<Record>::modify(m_services.db(), m_id, record);
         }
         if (!stored) {
             // The dialog stays open with everything typed, so the user can correct it and press OK again.
-            MessageLog::logError(QStringLiteral("%1.cmdOK_Click: %2").arg(objectName(), error));
+            MessageLog::logError(QStringLiteral("%1.cmdOK_Click: %2").arg(objectName(), stored.error()));
             return;
         }
         EventLog::logEvent(m_services.clock.now(),

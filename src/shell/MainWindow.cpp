@@ -3,9 +3,11 @@
 #include "berths/AdvancedCalendarWindow.h"
 #include "berths/BerthNotesDialog.h"
 #include "berths/BerthRegister.h"
+#include "berths/BerthRemoval.h"
 #include "berths/BerthSetupWizard.h"
 #include "berths/CalendarWindow.h"
 #include "bookings/BookingWizard.h"
+#include "bookings/DependentBookings.h"
 #include "bookings/FindBookingWindow.h"
 #include "core/EventLog.h"
 #include "core/Registry.h"
@@ -264,10 +266,19 @@ void MainWindow::connectItem(const QString& objectName, std::function<void()> ha
     item->setEnabled(true);
 }
 
+void MainWindow::endOfWorkday()
+{
+    if (m_services.messages.show(EventLog::DeleteOldTracesQuestion, EventLog::EndOfWorkdayTitle, MsgIcon::None,
+                                 MsgButtons::YesNo) != MsgResult::Yes)
+        return;
+    const Result<int> deleted = EventLog::deleteOldTraces(m_services.clock.now());
+    if (!deleted)
+        m_services.messages.show(deleted.error(), EventLog::EndOfWorkdayTitle, MsgIcon::Critical, MsgButtons::Ok);
+}
+
 void MainWindow::connectWindows()
 {
-    connectItem(QStringLiteral("mnuFileDayEndTrace"),
-                [this] { EventLog::deleteOldTraces(m_services.messages, m_services.clock.now()); });
+    connectItem(QStringLiteral("mnuFileDayEndTrace"), [this] { endOfWorkday(); });
     connectItem(QStringLiteral("mnuFileTracesView"), [this] { EventLogViewer::display(m_services, this); });
     connectItem(QStringLiteral("mnuFileExit"), [this] { close(); });
     connectItem(QStringLiteral("mnuconfigcompany"), [this] { CompanyDialog::display(m_services, this); });
@@ -281,9 +292,12 @@ void MainWindow::connectWindows()
         m_services.desktop.open(QUrl(address.isEmpty() ? Settings::SupportUrl.defaultValue : address));
     });
     connectItem(QStringLiteral("mnuHelpAbout"), [this] { AboutDialog::display(m_services, this); });
-    connectItem(QStringLiteral("mnuCustomersView"), [this] { CustomerListWindow::display(*this, m_services); });
-    connectItem(QStringLiteral("mnuCustomersFind"), [this] { FindCustomerDialog::display(m_services, this); });
-    connectItem(QStringLiteral("mnuConfigBerthOwners"), [this] { OwnerListWindow::display(*this, m_services); });
+    connectItem(QStringLiteral("mnuCustomersView"),
+                [this] { CustomerListWindow::display(*this, m_services, DependentBookings::ofCustomer()); });
+    connectItem(QStringLiteral("mnuCustomersFind"),
+                [this] { FindCustomerDialog::display(m_services, DependentBookings::ofCustomer(), this); });
+    connectItem(QStringLiteral("mnuConfigBerthOwners"),
+                [this] { OwnerListWindow::display(*this, m_services, BerthRemoval::ofOwner()); });
     connectItem(QStringLiteral("mnuBookingsAdd"),
                 [this] { BookingWizard::display(*this, m_services, RecordMode::Add, 0); });
     connectItem(QStringLiteral("mnuBookingsFind"), [this] { FindBookingWindow::display(*this, m_services); });

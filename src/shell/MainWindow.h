@@ -51,6 +51,8 @@ private:
     void buildMenus();
     void buildToolbar();
     void connectWindows();
+    /// "End of workday": asks, then deletes the old trace folders.
+    void endOfWorkday();
     QAction* addItem(QMenu* menu, const QString& name, const QString& caption, const QKeySequence& shortcut = {});
     void addSeparator(QMenu* menu, const QString& name, bool visible = true);
     QAction* addButton(const QString& name, const QString& caption, const QString& icon, const QString& item);

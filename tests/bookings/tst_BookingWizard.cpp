@@ -1,8 +1,9 @@
 #include "bookings/BookingWizard.h"
+#include "bookings/DependentBookings.h"
 #include "common/TestSupport.h"
 #include "core/Dialect.h"
 #include "core/SqlHelpers.h"
-#include "core/modFunctions.h"
+#include "people/PeopleRecords.h"
 #include "shell/MainWindow.h"
 
 #include <QDateEdit>
@@ -185,7 +186,7 @@ private slots:
         const auto deskB = Database::open(m_install->databasePath(), u"desk-b"_s, 2000);
         QVERIFY(deskB);
         walkToConfirmation({u"A1"_s});
-        QVERIFY(modFunctions::deleteCustomerRows(*deskB, 1));
+        QVERIFY(CustomerStore::remove(*deskB, 1, 1, DependentBookings::ofCustomer()));
         next();
         QCOMPARE(m_wizard->step(), 2);
         QVERIFY(m_install->messages.said().startsWith(u"Booking: The customer Ann O'Neill has been deleted"_s));

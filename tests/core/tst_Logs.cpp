@@ -60,13 +60,7 @@ private slots:
         readOnly.close();
         readOnly.setPermissions(QFile::ReadOwner);
 
-        m_install->messages.answers.enqueue(MsgResult::No);
-        QCOMPARE(EventLog::deleteOldTraces(m_install->messages, m_install->clock.current), 0);
-        QVERIFY(traces.exists(u"26112026"_s));
-        QCOMPARE(m_install->messages.said(), u"End of workday: Do you want to delete traces older than 7 days?"_s);
-
-        m_install->messages.answers.enqueue(MsgResult::Yes);
-        QCOMPARE(EventLog::deleteOldTraces(m_install->messages, m_install->clock.current), 2);
+        QCOMPARE(EventLog::deleteOldTraces(m_install->clock.current).valueOr(-1), 2);
         QCOMPARE(traces.entryList(QDir::Dirs | QDir::NoDotAndDotDot),
                  QStringList({u"+6112026"_s, u"04122026"_s, u"2611202"_s, u"26112026.old"_s, u"27112026"_s,
                               u"40112026"_s, u"notes"_s}));

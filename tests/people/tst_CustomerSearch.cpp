@@ -1,3 +1,4 @@
+#include "bookings/DependentBookings.h"
 #include "common/TestSupport.h"
 #include "core/ui/Twips.h"
 #include "people/CustomerSearch.h"
@@ -108,7 +109,7 @@ private slots:
 
     void windowExampleSearch()
     {
-        FindCustomerDialog window(m_install->services);
+        FindCustomerDialog window(m_install->services, DependentBookings::ofCustomer());
         QVERIFY(window.load());
         window.show();
         QVERIFY(control<QTableView>(window, "grdCustomer")->isColumnHidden(0));
@@ -125,7 +126,7 @@ private slots:
 
     void windowLiteralPercentEmptySearchAndDelete()
     {
-        FindCustomerDialog window(m_install->services);
+        FindCustomerDialog window(m_install->services, DependentBookings::ofCustomer());
         QVERIFY(window.load());
         window.show();
         QCOMPARE(search(window, "txtName", u"%"_s), u"%Off=1"_s);

@@ -1,3 +1,5 @@
+#include "berths/BerthRemoval.h"
+#include "bookings/DependentBookings.h"
 #include "common/TestSupport.h"
 #include "core/Dialect.h"
 #include "core/SqlHelpers.h"
@@ -43,7 +45,7 @@ class tst_PeopleLists : public InstallTest
 private slots:
     void deleteCustomerWithBookings()
     {
-        CustomerListWindow list(m_install->services);
+        CustomerListWindow list(m_install->services, DependentBookings::ofCustomer());
         // The model keeps Qt's rules through every requery and delete below.
         QAbstractItemModelTester tester(list.model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         auto* grid = control<QTableView>(list, "grdCustomer");
@@ -83,7 +85,7 @@ private slots:
 
     void addAndEditRequery()
     {
-        CustomerListWindow list(m_install->services);
+        CustomerListWindow list(m_install->services, DependentBookings::ofCustomer());
         QAbstractItemModelTester tester(list.model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         onNextModal([](QDialog* dialog) { dialog->reject(); });
         click(list, "cmdAddCustomer");
@@ -101,7 +103,7 @@ private slots:
 
     void unreadableListSaysSo()
     {
-        CustomerListWindow list(m_install->services);
+        CustomerListWindow list(m_install->services, DependentBookings::ofCustomer());
         auto* line = control<QLabel>(list, "lblReadError");
         QVERIFY(line->isHidden());
         // Desk B holds the file locked: the list is empty and says why, not as if there were no customers.
@@ -131,8 +133,9 @@ private slots:
         QVERIFY(m_install->exec(u"INSERT INTO Owner (ID, Name, HouseName) VALUES (1, 'Hall', 'Mill')"_s));
         QVERIFY(m_install->exec(u"INSERT INTO Berth (ID, Name, OwnerID) VALUES (1, 'A1', 1)"_s));
         TestHost host;
-        OwnerListWindow* list = OwnerListWindow::display(host, m_install->services);
-        QCOMPARE(OwnerListWindow::display(host, m_install->services), list); // one window, shown again
+        OwnerListWindow* list = OwnerListWindow::display(host, m_install->services, BerthRemoval::ofOwner());
+        QCOMPARE(OwnerListWindow::display(host, m_install->services, BerthRemoval::ofOwner()),
+                 list); // one window, shown again
         QCOMPARE(host.shown.size(), 1);
         QVERIFY(control<QTableView>(*list, "grdOwners")->isColumnHidden(0));
         QCOMPARE(list->model()->headerData(7, Qt::Horizontal).toString(), u"Mobile No"_s);

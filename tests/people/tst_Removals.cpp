@@ -1,13 +1,15 @@
+#include "berths/BerthRemoval.h"
+#include "bookings/DependentBookings.h"
 #include "common/InstallFixture.h"
 #include "core/SqlHelpers.h"
-#include "core/modFunctions.h"
+#include "people/PeopleRecords.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 
-// The three cascade deletes against a real database file, with the user's Yes and No.
-class tst_CascadeDeletes : public InstallTest
+// The deletes that take dependent rows with them (customer, owner, berth) against a real database.
+class tst_Removals : public InstallTest
 {
     Q_OBJECT
     // Customers 1 and 2; owner 1 owns berths 1 and 2, owner 2 none; berths 3 and 4 have no owner, 4 no bookings.
@@ -48,49 +50,71 @@ class tst_CascadeDeletes : public InstallTest
         return tables.join(u" | "_s);
     }
 
-    bool deleteSelection(const QString& kind, int id, QString* error = nullptr, IMessageBox* asked = nullptr)
+    Result<Removal::Question> ask(const QString& kind, int id) const
     {
-        IMessageBox& messages = asked ? *asked : m_install->messages;
         if (kind == u"customer")
-            return modFunctions::deleteCustomer(m_install->db(), id, messages, error);
+            return CustomerStore::askRemove(m_install->db(), id, DependentBookings::ofCustomer());
         if (kind == u"owner")
-            return modFunctions::deleteOwner(m_install->db(), id, messages, error);
-        return modFunctions::deleteBerth(m_install->db(), id, messages, error);
+            return OwnerStore::askRemove(m_install->db(), id, BerthRemoval::ofOwner());
+        return BerthRemoval::askRemove(m_install->db(), id);
+    }
+    Status remove(const QString& kind, int id, int asked) const
+    {
+        if (kind == u"customer")
+            return CustomerStore::remove(m_install->db(), id, asked, DependentBookings::ofCustomer());
+        if (kind == u"owner")
+            return OwnerStore::remove(m_install->db(), id, asked, BerthRemoval::ofOwner());
+        // A berth goes inside the berth changes' own transaction, which counts again itself.
+        Sql::Transaction tx(m_install->db(), true);
+        const Status removed = BerthRemoval::removeRows(m_install->db(), id);
+        if (removed && !tx.commit())
+            return databaseFailure(u"commit"_s);
+        return removed;
+    }
+    /// Asks, then deletes with the count asked about.
+    Status askAndRemove(const QString& kind, int id) const
+    {
+        const auto question = ask(kind, id);
+        if (!question)
+            return question.failure();
+        return remove(kind, id, question->dependents);
     }
 
 private slots:
-    void noKeepsEverything_data()
+    void questionCountsWhatWouldGo_data()
     {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<int>("id");
+        QTest::addColumn<int>("dependents");
         QTest::addColumn<QString>("question");
         const QString plain = u"Are you sure to delete this item?"_s;
         QTest::newRow("customer with bookings")
-            << u"customer"_s << 1
+            << u"customer"_s << 1 << 2
             << u"Deleting this customer will also remove all past reservations. This would affect historic reports. "
                u"Are you sure you want to delete this customer?"_s;
-        QTest::newRow("owner with berths") << u"owner"_s << 1
+        QTest::newRow("owner with berths") << u"owner"_s << 1 << 2
                                            << u"Deleting this owner will also remove all owners berth. This would "
                                               u"affect historic reports. Are you sure you want to delete this owner?"_s;
-        QTest::newRow("owner without berths") << u"owner"_s << 2 << plain;
-        QTest::newRow("booked berth") << u"berth"_s << 3
+        QTest::newRow("owner without berths") << u"owner"_s << 2 << 0 << plain;
+        QTest::newRow("booked berth") << u"berth"_s << 3 << 2
                                       << u"Deleting this customer will also remove any reservations that have been "
                                          u"made with it. Are you sure you want to delete the berth?"_s;
-        QTest::newRow("unbooked berth") << u"berth"_s << 4 << plain;
+        QTest::newRow("unbooked berth") << u"berth"_s << 4 << 0 << plain;
     }
-    void noKeepsEverything()
+    void questionCountsWhatWouldGo()
     {
         QFETCH(QString, kind);
         QFETCH(int, id);
+        QFETCH(int, dependents);
         QFETCH(QString, question);
-        m_install->messages.answers.enqueue(MsgResult::No);
-        QVERIFY(!deleteSelection(kind, id));
-        QCOMPARE(m_install->messages.said(), u"Confirm deletion: "_s + question);
-        QCOMPARE(m_install->messages.calls[0].buttons, MsgButtons::YesNo);
-        QCOMPARE(tableState(), m_seeded);
+        const auto asked = ask(kind, id);
+        QVERIFY2(asked, qPrintable(asked.error()));
+        QCOMPARE(asked->text, question);
+        QCOMPARE(asked->dependents, dependents);
+        QCOMPARE(tableState(), m_seeded); // asking deletes nothing
     }
 
-    void yesDeletesTheRowsThatDependOnIt_data()
+    void removesTheRowsThatDependOnIt_data()
     {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<int>("id");
@@ -104,13 +128,13 @@ private slots:
         QTest::newRow("owner: its berths, not their bookings")
             << u"owner"_s << 1 << u"1,2 | 2 | 3,4 | 10,11,12 | 10-1,11-1,11-3,12-3"_s;
     }
-    void yesDeletesTheRowsThatDependOnIt()
+    void removesTheRowsThatDependOnIt()
     {
         QFETCH(QString, kind);
         QFETCH(int, id);
         QFETCH(QString, state);
-        m_install->messages.answers.enqueue(MsgResult::Yes);
-        QVERIFY(deleteSelection(kind, id));
+        const Status removed = askAndRemove(kind, id);
+        QVERIFY2(removed, qPrintable(removed.error()));
         QCOMPARE(tableState(), state);
     }
 
@@ -118,12 +142,11 @@ private slots:
     {
         // Booking 13 has no berth row at all (left so by another change): removing berth 3 is not its end.
         QVERIFY(m_install->exec(u"INSERT INTO Booking (ID, CustomerID) VALUES (13, 2)"_s));
-        m_install->messages.answers.enqueue(MsgResult::Yes);
-        QVERIFY(deleteSelection(u"berth"_s, 3));
+        QVERIFY(askAndRemove(u"berth"_s, 3));
         QCOMPARE(tableState(), u"1,2 | 1,2 | 1,2,4 | 10,11,13 | 10-1,11-1"_s);
     }
 
-    void rowsAddedAtAnotherDeskWhileAskingStopTheDelete_data()
+    void rowsAddedAtAnotherDeskSinceTheQuestionStopTheDelete_data()
     {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<int>("id");
@@ -134,39 +157,26 @@ private slots:
                            u"INSERT INTO BookingBerth VALUES (20, 4)"_s};
         QTest::newRow("owner given a berth meanwhile")
             << u"owner"_s << 2 << QStringList{u"INSERT INTO Berth (ID, Name, OwnerID) VALUES (5, 'D1', 2)"_s};
-        QTest::newRow("berth booked meanwhile") << u"berth"_s << 4
-                                                << QStringList{u"INSERT INTO Booking (ID, CustomerID) VALUES (20, 2)"_s,
-                                                               u"INSERT INTO BookingBerth VALUES (20, 4)"_s};
     }
-    void rowsAddedAtAnotherDeskWhileAskingStopTheDelete()
+    void rowsAddedAtAnotherDeskSinceTheQuestionStopTheDelete()
     {
         QFETCH(QString, kind);
         QFETCH(int, id);
         QFETCH(QStringList, deskB);
         const auto desk = Database::open(m_install->databasePath(), u"desk-b"_s, 2000);
         QVERIFY(desk);
-        // Desk A's question stays open while desk B works; then A answers Yes.
-        class AskWhileDeskBWorks final : public IMessageBox
-        {
-        public:
-            std::function<void()> meanwhile;
-            MsgResult show(const QString&, const QString&, MsgIcon, MsgButtons) override
-            {
-                meanwhile();
-                return MsgResult::Yes;
-            }
-        } question;
-        question.meanwhile = [&] {
-            for (const QString& sql : deskB)
-                QVERIFY(Sql::exec(*desk, sql));
-        };
+        const auto question = ask(kind, id);
+        QVERIFY(question);
+        for (const QString& sql : deskB)
+            QVERIFY(Sql::exec(*desk, sql));
         const QString before = tableState();
-        QString error;
-        QVERIFY(!deleteSelection(kind, id, &error, &question));
-        QVERIFY2(error.contains(u"at another desk since you were asked. Nothing was deleted."_s), qPrintable(error));
-        QVERIFY(tableState() != before); // desk B's rows are there, and nothing of A's delete
-        const QString table = kind == u"customer" ? u"Customer"_s : kind == u"owner" ? u"Owner"_s : u"Berth"_s;
-        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM %1 WHERE ID = ?"_s.arg(table), {id}), 1);
+        const Status removed = remove(kind, id, question->dependents);
+        QCOMPARE(removed.kind(), FailureKind::Conflict);
+        QVERIFY2(
+            removed.error().startsWith(u"1 "_s) &&
+                removed.error().endsWith(u" was made at another desk since you were asked. Nothing was deleted."_s),
+            qPrintable(removed.error()));
+        QCOMPARE(tableState(), before); // desk B's rows are there, and nothing of A's delete
         Database::close(u"desk-b"_s);
     }
 
@@ -181,34 +191,32 @@ private slots:
             Sql::Transaction saving(*desk, true);
             QVERIFY(saving.started());
             QVERIFY(Sql::exec(*desk, u"INSERT INTO Booking (ID, CustomerID) VALUES (20, 2)"_s));
-            m_install->messages.answers.enqueue(MsgResult::Yes);
-            QString error;
-            QVERIFY(!deleteSelection(u"customer"_s, 2, &error));
-            QVERIFY(!error.isEmpty());
+            const Status removed = remove(u"customer"_s, 2, 1);
+            QVERIFY(!removed);
+            QVERIFY(!removed.error().isEmpty());
             QVERIFY(saving.commit());
         }
         Database::close(u"desk-b"_s);
         QCOMPARE(tableState(), u"1,2 | 1,2 | 1,2,3,4 | 10,11,12,20 | 10-1,11-1,11-3,12-3"_s);
     }
 
-    void customerWithoutIdAsksNothing()
+    void customerWithoutIdIsNotAsked()
     {
-        QVERIFY(!deleteSelection(u"customer"_s, 0));
-        QVERIFY(m_install->messages.calls.isEmpty());
+        const auto question = ask(u"customer"_s, 0);
+        QCOMPARE(question.kind(), FailureKind::Refused);
+        QCOMPARE(question.error(), QString());
     }
 
     void failureRollsBackEverything()
     {
         // A statement that fails half-way (the customer table is gone) must leave the bookings in place.
         QVERIFY(m_install->exec(u"ALTER TABLE Customer RENAME TO CustomerGone"_s));
-        m_install->messages.answers.enqueue(MsgResult::Yes);
-        QString error;
-        QVERIFY(!deleteSelection(u"customer"_s, 1, &error));
-        QVERIFY(!error.isEmpty());
+        const Status removed = remove(u"customer"_s, 1, 2);
+        QCOMPARE(removed.kind(), FailureKind::Database);
         QVERIFY(m_install->exec(u"ALTER TABLE CustomerGone RENAME TO Customer"_s));
         QCOMPARE(tableState(), m_seeded);
     }
 };
 
-ZEM_TEST(tst_CascadeDeletes)
-#include "tst_CascadeDeletes.moc"
+ZEM_TEST(tst_Removals)
+#include "tst_Removals.moc"
