@@ -36,8 +36,8 @@ QString makeOnce(const QString& path, const DataGenerator::Sizes& sizes)
             qFatal("cannot prepare %s", qPrintable(temp));
         QElapsedTimer timer;
         timer.start();
-        if (!DataGenerator::generate(*db, sizes, &error))
-            qFatal("%s", qPrintable(error));
+        if (const Status made = DataGenerator::generate(*db, sizes); !made)
+            qFatal("%s", qPrintable(made.error()));
         std::fprintf(stderr, "generated in %.1f s\n", double(timer.elapsed()) / 1000.0);
     }
     Database::close(QStringLiteral("generate"));

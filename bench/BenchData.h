@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/DataGenerator.h"
+#include "bookings/DataGenerator.h"
 #include "core/Dialect.h"
 #include "core/Seams.h"
 

@@ -1,7 +1,7 @@
 // The customer windows on a harbour with 100,000 customers: opening the customer list (the grid reads only the
 // rows it shows), loading the customer search, and one prefix search over the loaded customers.
+#include "bookings/DataGenerator.h"
 #include "bookings/DependentBookings.h"
-#include "core/DataGenerator.h"
 #include "core/Database.h"
 #include "core/InstallPaths.h"
 #include "core/Seams.h"
@@ -44,9 +44,10 @@ QSqlDatabase harbour()
         const QString path = root.path() + QStringLiteral("/DB.sqlite");
         QString error;
         if (!Database::createDatabase(path, &error) ||
-            !Database::open(path, Database::sharedConnectionName(), 500, &error) ||
-            !DataGenerator::generateCustomers(Database::shared(), Customers, 20261204, &error))
+            !Database::open(path, Database::sharedConnectionName(), 500, &error))
             qFatal("%s", qPrintable(error));
+        if (const Status made = DataGenerator::generateCustomers(Database::shared(), Customers, 20261204); !made)
+            qFatal("%s", qPrintable(made.error()));
         ready = true;
     }
     return Database::shared();

@@ -1,4 +1,4 @@
-#include "core/DataGenerator.h"
+#include "bookings/DataGenerator.h"
 #include "core/Database.h"
 #include "core/Dialect.h"
 #include "core/Registry.h"
@@ -30,7 +30,9 @@ int createDatabaseCommand(const QStringList& args)
         bool ok = false;
         if (const auto db = Database::open(path, QStringLiteral("demo"), 500, &error)) {
             const QDateTime now = SystemClock().now();
-            ok = DataGenerator::generate(*db, DataGenerator::demoSizes(now.date()), &error);
+            const Status filled = DataGenerator::generate(*db, DataGenerator::demoSizes(now.date()));
+            ok = filled.ok();
+            error = filled.error();
         }
         Database::close(QStringLiteral("demo"));
         if (!ok) {

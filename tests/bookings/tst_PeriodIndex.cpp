@@ -1,8 +1,8 @@
 #include "bookings/BerthAvailability.h"
 #include "bookings/BookingRules.h"
+#include "bookings/DataGenerator.h"
 #include "bookings/PeriodIndex.h"
 #include "common/TestSupport.h"
-#include "core/DataGenerator.h"
 #include "core/SqlHelpers.h"
 
 #include <QRandomGenerator>
@@ -106,8 +106,8 @@ private slots:
     void generatedHarbourIsBusyWithoutDoubleBookings()
     {
         const auto sizes = DataGenerator::busyHarbour(40, 1500, QDate(2026, 1, 1));
-        QString error;
-        QVERIFY2(DataGenerator::generate(m_install->db(), sizes, &error), qPrintable(error));
+        const Status made = DataGenerator::generate(m_install->db(), sizes);
+        QVERIFY2(made, qPrintable(made.error()));
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Booking"_s), 1500);
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Booking B JOIN BookingBerth X ON X.BookingID = B.ID "
                                       u"JOIN BookingBerth Y ON Y.BerthID = X.BerthID AND Y.BookingID > X.BookingID "

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Result.h"
+
 #include <QDate>
 #include <QSqlDatabase>
 #include <QString>
@@ -27,9 +29,9 @@ Sizes demoSizes(const QDate& today);
 Sizes busyHarbour(int berths, int bookings, const QDate& from);
 
 /// Adds customers only (the customer list and search benchmarks).
-bool generateCustomers(const QSqlDatabase& db, int count, quint32 seed, QString* error = nullptr);
+Status generateCustomers(const QSqlDatabase& db, int count, quint32 seed);
 
 /// Adds everything in Sizes to db in one transaction (prepared statements); a failure leaves db as it was.
-bool generate(const QSqlDatabase& db, const Sizes& sizes, QString* error = nullptr);
+Status generate(const QSqlDatabase& db, const Sizes& sizes);
 
 } // namespace DataGenerator

@@ -1,4 +1,4 @@
-#include "core/DataGenerator.h"
+#include "bookings/DataGenerator.h"
 
 #include "core/DateTimes.h"
 #include "core/Money.h"
@@ -325,21 +325,28 @@ Sizes demoSizes(const QDate& today)
     return sizes;
 }
 
-bool generateCustomers(const QSqlDatabase& db, int count, quint32 seed, QString* error)
+Status generateCustomers(const QSqlDatabase& db, int count, quint32 seed)
 {
     Random r(seed);
-    return Sql::inTransaction(db, error, [&] { return insertCustomers(db, count, r, error); });
+    QString error;
+    if (!Sql::inTransaction(db, &error, [&] { return insertCustomers(db, count, r, &error); }))
+        return databaseFailure(error);
+    return Done{};
 }
 
-bool generate(const QSqlDatabase& db, const Sizes& sizes, QString* error)
+Status generate(const QSqlDatabase& db, const Sizes& sizes)
 {
+    QString text;
+    QString* error = &text;
     Random r(sizes.seed);
     std::vector<BerthRow> berths;
     berths.reserve(static_cast<size_t>(qMax(0, sizes.berths)));
-    return Sql::inTransaction(db, error, [&] {
-        return insertCustomers(db, sizes.customers, r, error) && insertOwners(db, sizes.owners, r, error) &&
-               insertBerths(db, sizes, r, berths, error) && insertBookings(db, sizes, r, berths, error);
-    });
+    if (!Sql::inTransaction(db, error, [&] {
+            return insertCustomers(db, sizes.customers, r, error) && insertOwners(db, sizes.owners, r, error) &&
+                   insertBerths(db, sizes, r, berths, error) && insertBookings(db, sizes, r, berths, error);
+        }))
+        return databaseFailure(text);
+    return Done{};
 }
 
 } // namespace DataGenerator
