@@ -18,7 +18,7 @@ bool CustomerCriteria::hasConditions() const
 
 CustomerSearchModel::CustomerSearchModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-bool CustomerSearchModel::load(const QSqlDatabase& db, QString* error)
+Status CustomerSearchModel::load(const QSqlDatabase& db)
 {
     beginResetModel();
     m_rows.clear();
@@ -28,8 +28,9 @@ bool CustomerSearchModel::load(const QSqlDatabase& db, QString* error)
     QString columns;
     for (const auto& field : PeopleFields::Customer)
         columns += QString::fromUtf16(field.column) + QStringLiteral(", ");
+    QString error;
     const bool ok = Sql::exec(
-        q, QStringLiteral("SELECT ID, %1ClubMember, Notes FROM Customer ORDER BY ID").arg(columns), {}, error);
+        q, QStringLiteral("SELECT ID, %1ClubMember, Notes FROM Customer ORDER BY ID").arg(columns), {}, &error);
     while (ok && q.next()) {
         Row row;
         row.id = q.value(0).toInt();
@@ -42,7 +43,9 @@ bool CustomerSearchModel::load(const QSqlDatabase& db, QString* error)
     m_shown.resize(m_rows.size());
     std::iota(m_shown.begin(), m_shown.end(), 0);
     endResetModel();
-    return ok;
+    if (!ok)
+        return databaseFailure(error);
+    return Done{};
 }
 
 bool CustomerSearchModel::matches(const Row& row, const CustomerCriteria& criteria)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Result.h"
 #include "people/PeopleRecords.h"
 
 #include <QAbstractTableModel>
@@ -73,7 +74,7 @@ public:
     explicit CustomerSearchModel(QObject* parent = nullptr);
 
     /// Reads every customer; false (the list left empty, the reason in *error) when the table cannot be read.
-    bool load(const QSqlDatabase& db, QString* error = nullptr);
+    Status load(const QSqlDatabase& db);
     /// Starts again from all loaded customers and keeps those matching; false when the criteria have no condition,
     /// and then every customer is shown.
     bool apply(const CustomerCriteria& criteria);

@@ -112,14 +112,13 @@ void FindCustomerDialog::display(Services& services, const Removal::Dependents& 
 
 bool FindCustomerDialog::load()
 {
-    QString error;
-    const bool ok = m_model->load(m_services.db(), &error);
-    if (!ok)
-        MessageLog::logError(QStringLiteral("%1.Form_Load: %2").arg(objectName(), error));
-    m_readError->showError(ok ? QString() : error);
+    const Status read = m_model->load(m_services.db());
+    if (!read)
+        MessageLog::logError(QStringLiteral("%1.Form_Load: %2").arg(objectName(), read.error()));
+    m_readError->showError(read.error());
     m_searched = false;
     setCurrentRow(m_model->rowCount() > 0 ? 0 : -1);
-    return ok;
+    return read.ok();
 }
 
 CustomerCriteria FindCustomerDialog::criteria() const

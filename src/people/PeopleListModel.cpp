@@ -39,21 +39,19 @@ PeopleListModel::PeopleListModel(PeopleListDefinition definition, QObject* paren
 {
 }
 
-bool PeopleListModel::requery(const QSqlDatabase& db, QString* error)
+Status PeopleListModel::requery(const QSqlDatabase& db)
 {
     // The model reads the rows in blocks as the grid reaches them (SQLite reports no row count up front).
     QSqlQuery q(db);
-    if (!Sql::exec(q, m_definition.query, {}, error)) {
+    QString error;
+    if (!Sql::exec(q, m_definition.query, {}, &error)) {
         clear();
-        return false;
+        return databaseFailure(error);
     }
     setQuery(std::move(q));
-    if (lastError().isValid()) {
-        if (error)
-            *error = lastError().text();
-        return false;
-    }
-    return true;
+    if (lastError().isValid())
+        return databaseFailure(lastError().text());
+    return Done{};
 }
 
 bool PeopleListModel::fetchUpTo(int row)

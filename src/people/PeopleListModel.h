@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Result.h"
+
 #include <QSqlQueryModel>
 #include <QStringList>
 
@@ -26,7 +28,7 @@ public:
     explicit PeopleListModel(PeopleListDefinition definition, QObject* parent = nullptr);
 
     /// Runs the statement again so the list shows the table as it is now; false (and the reason) on failure.
-    bool requery(const QSqlDatabase& db, QString* error = nullptr);
+    Status requery(const QSqlDatabase& db);
     /// Reads further blocks until row exists or the table has no more; false when it does not exist.
     bool fetchUpTo(int row);
 

@@ -77,11 +77,10 @@ PeopleListWindow::PeopleListWindow(Services& services, const PeopleListDefinitio
 void PeopleListWindow::requeryRst()
 {
     const int row = currentRow();
-    QString error;
-    const bool read = m_model->requery(m_services.db(), &error);
+    const Status read = m_model->requery(m_services.db());
     if (!read)
-        MessageLog::logError(QStringLiteral("%1.RequeryRst: %2").arg(objectName(), error));
-    m_readError->showError(read ? QString() : error);
+        MessageLog::logError(QStringLiteral("%1.RequeryRst: %2").arg(objectName(), read.error()));
+    m_readError->showError(read.error());
     m_grid->setColumnHidden(0, true);
     m_model->fetchUpTo(row);
     setCurrentRow(ListCursor::rowAfterDelete(qMax(row, 0), m_model->rowCount()));
