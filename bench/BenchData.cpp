@@ -23,11 +23,10 @@ QString makeOnce(const QString& path, const DataGenerator::Sizes& sizes)
         return path;
     const QString temp = path + QStringLiteral(".part");
     QFile::remove(temp);
-    QString error;
-    if (!Database::createDatabase(temp, &error))
-        qFatal("%s", qPrintable(error));
+    if (const Status made = Database::createDatabase(temp); !made)
+        qFatal("%s", qPrintable(made.error()));
     {
-        const auto db = Database::open(temp, QStringLiteral("generate"), 500, &error);
+        const auto db = Database::open(temp, QStringLiteral("generate"));
         std::fprintf(stderr, "generating %d bookings into %s ...\n", sizes.bookings, qPrintable(path));
         // A file being made from nothing needs no journal: a failure throws the whole file away.
         if (!db || !Sql::exec(*db, QStringLiteral("PRAGMA journal_mode = OFF")) ||
@@ -53,10 +52,9 @@ QSqlDatabase openFile(QString path, const QString& name, bool copy)
         QFile::copy(path, scratch);
         path = scratch;
     }
-    QString error;
-    const auto db = Database::open(path, name, 500, &error);
+    const auto db = Database::open(path, name);
     if (!db)
-        qFatal("%s", qPrintable(error));
+        qFatal("%s", qPrintable(db.error()));
     return *db;
 }
 
@@ -94,10 +92,9 @@ QSqlDatabase open(Engine engine, int bookings, const QString& name)
         return open(bookings, name);
     const QString count = QString::number(bookings);
     serverScript({QStringLiteral("load"), generatedHarbour(bookings), count});
-    QString error;
-    const auto db = Database::open(serverScript({QStringLiteral("uri"), count}), name, 500, &error);
+    const auto db = Database::open(serverScript({QStringLiteral("uri"), count}), name);
     if (!db)
-        qFatal("%s", qPrintable(error));
+        qFatal("%s", qPrintable(db.error()));
     return *db;
 }
 

@@ -30,8 +30,8 @@ BENCHMARK(BM_LogEvent);
 void BM_OpenDatabase(benchmark::State& state)
 {
     const QString path = root().path() + QStringLiteral("/DB.sqlite");
-    if (!QFile::exists(path))
-        Database::createDatabase(path, nullptr);
+    if (!QFile::exists(path) && !Database::createDatabase(path))
+        qFatal("cannot create %s", qPrintable(path));
     for (auto _ : state) {
         benchmark::DoNotOptimize(Database::open(path, QStringLiteral("bench")));
         Database::close(QStringLiteral("bench"));

@@ -42,10 +42,10 @@ QSqlDatabase harbour()
         qputenv("ZEMHARBOUR_SETTINGS", (root.path() + QStringLiteral("/settings.ini")).toLocal8Bit());
         InstallPaths::setRoot(root.path());
         const QString path = root.path() + QStringLiteral("/DB.sqlite");
-        QString error;
-        if (!Database::createDatabase(path, &error) ||
-            !Database::open(path, Database::sharedConnectionName(), 500, &error))
-            qFatal("%s", qPrintable(error));
+        if (const Status made = Database::createDatabase(path); !made)
+            qFatal("%s", qPrintable(made.error()));
+        if (const auto db = Database::open(path, Database::sharedConnectionName()); !db)
+            qFatal("%s", qPrintable(db.error()));
         if (const Status made = DataGenerator::generateCustomers(Database::shared(), Customers, 20261204); !made)
             qFatal("%s", qPrintable(made.error()));
         ready = true;

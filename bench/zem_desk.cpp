@@ -33,16 +33,17 @@ const QString Connection = QStringLiteral("desk");
 
 int create(const QString& data)
 {
+    if (const Status made = Database::createDatabase(data); !made) {
+        std::fprintf(stderr, "%s\n", qPrintable(made.error()));
+        return 1;
+    }
+    auto opened = Database::open(data, Connection, BusyTimeoutMs);
+    if (!opened) {
+        std::fprintf(stderr, "%s\n", qPrintable(opened.error()));
+        return 1;
+    }
+    std::optional<QSqlDatabase> db = *opened;
     QString error;
-    if (!Database::createDatabase(data, &error)) {
-        std::fprintf(stderr, "%s\n", qPrintable(error));
-        return 1;
-    }
-    auto db = Database::open(data, Connection, BusyTimeoutMs, &error);
-    if (!db) {
-        std::fprintf(stderr, "%s\n", qPrintable(error));
-        return 1;
-    }
     const bool ok = Sql::inTransaction(*db, &error, [&] {
         for (int i = 1; i <= Berths; ++i) {
             if (!Sql::exec(*db,
@@ -102,7 +103,10 @@ int run(const QString& data, const QString& desk, int rounds, const QString& log
     for (int round = 1; round <= rounds; ++round) {
         QString error;
         if (!db) {
-            db = Database::open(data, Connection, BusyTimeoutMs, &error);
+            auto opened = Database::open(data, Connection, BusyTimeoutMs);
+            error = opened.error();
+            if (opened)
+                db = *opened;
             if (!db) {
                 // The server is away: this round is lost to the desk, the next one tries again.
                 ++counts.lost;
@@ -154,9 +158,9 @@ int run(const QString& data, const QString& desk, int rounds, const QString& log
 int checkOpen(const QString& data, const QStringList& logs)
 {
     QString error;
-    const auto db = Database::open(data, Connection, 5000, &error);
+    const auto db = Database::open(data, Connection, 5000);
     if (!db) {
-        std::fprintf(stderr, "%s\n", qPrintable(error));
+        std::fprintf(stderr, "%s\n", qPrintable(db.error()));
         return 1;
     }
     // Two bookings holding one berth at overlapping times (a departure at the next arrival is no overlap).

@@ -39,7 +39,7 @@ int check(const QString& path)
         return 1;
     }
     QString content;
-    if (const auto db = Database::open(path, QStringLiteral("check"), 0, &error))
+    if (const auto db = Database::open(path, QStringLiteral("check"), 0))
         for (const char* table : {"Customer", "Berth", "Booking", "BookingBerth"})
             content +=
                 Sql::scalar(*db, QStringLiteral("SELECT COUNT(*) || '/' || TOTAL(rowid) FROM ") + QLatin1String(table))

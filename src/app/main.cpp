@@ -22,13 +22,15 @@ int createDatabaseCommand(const QStringList& args)
     }
     const QString path = args.at(at + 1);
     QString error;
-    if (!Database::createDatabase(path, &error)) {
-        err << "zemharbour: cannot create the database: " << error << '\n';
+    if (const Status made = Database::createDatabase(path); !made) {
+        err << "zemharbour: cannot create the database: " << made.error() << '\n';
         return 1;
     }
     if (args.contains(QStringLiteral("--demo"))) {
         bool ok = false;
-        if (const auto db = Database::open(path, QStringLiteral("demo"), 500, &error)) {
+        const auto db = Database::open(path, QStringLiteral("demo"));
+        error = db.error();
+        if (db) {
             const QDateTime now = SystemClock().now();
             const Status filled = DataGenerator::generate(*db, DataGenerator::demoSizes(now.date()));
             ok = filled.ok();

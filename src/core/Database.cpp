@@ -177,9 +177,12 @@ const QStringList CoreTables = {QStringLiteral("Customer"), QStringLiteral("Owne
 // A connection to a server address, not yet opened. The password is left to libpq (PGPASSWORD, the password file).
 std::optional<QSqlDatabase> addServerConnection(const QString& uri, const QString& connectionName, QString* error)
 {
-    const auto address = parseServerAddress(uri, error);
-    if (!address)
+    const auto address = parseServerAddress(uri);
+    if (!address) {
+        if (error)
+            *error = address.error();
         return std::nullopt;
+    }
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QPSQL"))) {
         if (error)
             *error = QStringLiteral("The PostgreSQL driver of Qt is not installed (Debian: libqt6sql6-psql).");
@@ -275,12 +278,16 @@ bool createOnServer(const QString& uri, QString* error)
     QSqlDatabase::removeDatabase(connection);
     return ok;
 }
-} // namespace
-
-bool createDatabase(const QString& path, QString* error)
+bool restrictedToOwner(const QString& path, QString* error)
 {
-    if (Dialect::isServerAddress(path))
-        return createOnServer(path, error);
+    const Status owned = FileSecurity::restrictToOwner(path);
+    if (!owned && error)
+        *error = owned.error();
+    return owned.ok();
+}
+
+bool createFile(const QString& path, QString* error)
+{
     const QFileInfo target(path);
     if (target.exists()) {
         if (error)
@@ -309,7 +316,7 @@ bool createDatabase(const QString& path, QString* error)
             if (error)
                 *error = db.lastError().text();
         } else if (!Sql::exec(db, QStringLiteral("PRAGMA user_version"), {}, error) ||
-                   !FileSecurity::restrictToOwner(temp, error)) {
+                   !restrictedToOwner(temp, error)) {
             // The file exists once the first statement ran; nothing is written to it before only its owner can
             // read it (SQLite gives its journal the same permissions).
             db.close();
@@ -332,7 +339,8 @@ bool createDatabase(const QString& path, QString* error)
     return ok;
 }
 
-std::optional<QSqlDatabase> open(const QString& path, const QString& connectionName, int busyTimeoutMs, QString* error)
+std::optional<QSqlDatabase> openChecked(const QString& path, const QString& connectionName, int busyTimeoutMs,
+                                        QString* error)
 {
     const bool server = Dialect::isServerAddress(path);
     if (!server && !QFileInfo(path).isFile()) {
@@ -361,7 +369,7 @@ std::optional<QSqlDatabase> open(const QString& path, const QString& connectionN
     return QSqlDatabase::database(connectionName, false);
 }
 
-bool canWrite(const QSqlDatabase& db, QString* reason)
+bool writable(const QSqlDatabase& db, QString* reason)
 {
     QSqlDatabase probe = db;
     if (Dialect::of(db).kind() == Engine::PostgreSQL) {
@@ -395,6 +403,33 @@ bool canWrite(const QSqlDatabase& db, QString* reason)
     if (reason)
         *reason = failure.text();
     return false;
+}
+
+} // namespace
+
+Status createDatabase(const QString& path)
+{
+    QString error;
+    const bool server = Dialect::isServerAddress(path);
+    if (server ? createOnServer(path, &error) : createFile(path, &error))
+        return Done{};
+    return server ? databaseFailure(error) : fileFailure(error);
+}
+
+Result<QSqlDatabase> open(const QString& path, const QString& connectionName, int busyTimeoutMs)
+{
+    QString error;
+    if (auto db = openChecked(path, connectionName, busyTimeoutMs, &error))
+        return *db;
+    return databaseFailure(error);
+}
+
+Status canWrite(const QSqlDatabase& db)
+{
+    QString reason;
+    if (writable(db, &reason))
+        return Done{};
+    return refused(reason);
 }
 
 void close(const QString& connectionName)

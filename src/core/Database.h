@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Result.h"
+
 #include <QSqlDatabase>
 #include <QString>
 #include <optional>
@@ -22,16 +24,15 @@ QString schemaScript();
 /// Writes a new, empty database at path. Refuses an existing file; writes beside it and renames into place,
 /// so a failure leaves nothing behind. For a server address, writes the schema into the (empty) database there in
 /// one transaction, and refuses a database that holds any table.
-bool createDatabase(const QString& path, QString* error);
+Status createDatabase(const QString& path);
 
 /// Opens an existing database file (or server database) as a connection named connectionName, checks that it is one of
 /// ours (every table of the schema with every column) and brings an older schema up to date. Never creates a file.
-/// Nothing when anything fails.
-std::optional<QSqlDatabase> open(const QString& path, const QString& connectionName, int busyTimeoutMs = 500,
-                                 QString* error = nullptr);
-/// Whether changes can be saved through db: a write is tried and rolled back. False, with the reason, for a
+/// A Database failure with the reason when anything fails.
+Result<QSqlDatabase> open(const QString& path, const QString& connectionName, int busyTimeoutMs = 500);
+/// Whether changes can be saved through db: a write is tried and rolled back. Refused, with the reason, for a
 /// read-only file or folder; a file another desk keeps busy counts as writable (it will be once the lock goes).
-bool canWrite(const QSqlDatabase& db, QString* reason = nullptr);
+Status canWrite(const QSqlDatabase& db);
 
 /// Closes and forgets a connection opened by Open.
 void close(const QString& connectionName);

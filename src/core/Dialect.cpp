@@ -220,18 +220,16 @@ bool Dialect::isServerAddress(const QString& data)
            text.startsWith(QStringLiteral("postgres://"), Qt::CaseInsensitive);
 }
 
-std::optional<ServerAddress> parseServerAddress(const QString& uri, QString* error)
+Result<ServerAddress> parseServerAddress(const QString& uri)
 {
-    const auto fail = [&](const QString& why) -> std::optional<ServerAddress> {
+    const auto fail = [&](const QString& why) -> Result<ServerAddress> {
         // The reason goes to message.log: a password written into the address stays out of it.
         static const QRegularExpression userPassword(QStringLiteral("(://[^/?@]*?:)[^/?]*@"));
         static const QRegularExpression queryPassword(QStringLiteral("([?&]password=)[^&]*"));
         const QString shown = QString(uri)
                                   .replace(userPassword, QStringLiteral("\\1***@"))
                                   .replace(queryPassword, QStringLiteral("\\1***"));
-        if (error)
-            *error = QStringLiteral("%1 is not a usable PostgreSQL address: %2").arg(shown, why);
-        return std::nullopt;
+        return refused(QStringLiteral("%1 is not a usable PostgreSQL address: %2").arg(shown, why));
     };
     if (!Dialect::isServerAddress(uri))
         return fail(QStringLiteral("it must start with postgresql://."));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Result.h"
+
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QString>
@@ -82,4 +84,4 @@ struct ServerAddress
     QString options; // further libpq key=value pairs, ';'-separated as the driver takes them
 };
 /// Reads an address; nothing, and the reason, when it is not one.
-std::optional<ServerAddress> parseServerAddress(const QString& uri, QString* error = nullptr);
+Result<ServerAddress> parseServerAddress(const QString& uri);

@@ -4,14 +4,12 @@
 
 namespace FileSecurity {
 
-bool restrictToOwner(const QString& path, QString* error)
+Status restrictToOwner(const QString& path)
 {
     QFile file(path);
     if (file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
-        return true;
-    if (error)
-        *error = QStringLiteral("Cannot restrict %1 to its owner: %2").arg(path, file.errorString());
-    return false;
+        return Done{};
+    return fileFailure(QStringLiteral("Cannot restrict %1 to its owner: %2").arg(path, file.errorString()));
 }
 
 } // namespace FileSecurity

@@ -53,7 +53,8 @@ public:
     {
         if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
             return false;
-        FileSecurity::restrictToOwner(m_file.fileName());
+        // A file system without owners (a memory stick) cannot restrict it; the copy is still wanted there.
+        static_cast<void>(FileSecurity::restrictToOwner(m_file.fileName()));
         return true;
     }
     bool write(const void* data, size_t size)

@@ -225,7 +225,10 @@ bool isSoundDatabase(const QString& path, QString* error)
 {
     const QString name = uniqueConnectionName();
     bool sound = false;
-    if (auto db = Database::open(path, name, 0, error)) {
+    auto db = Database::open(path, name, 0);
+    if (!db && error)
+        *error = db.error();
+    if (db) {
         const auto check = Sql::scalar(*db, QStringLiteral("PRAGMA integrity_check"), {}, error);
         sound = check && check->toString() == QStringLiteral("ok");
         if (check && !sound && error)
@@ -303,7 +306,9 @@ bool compactDatabase(const QString& path, bool makeBackup, QString* error)
     }
     const QString name = uniqueConnectionName();
     bool written = false;
-    if (auto db = Database::open(path, name, 5000, error))
+    if (auto db = Database::open(path, name, 5000); !db && error)
+        *error = db.error();
+    else if (db)
         written = Sql::exec(*db, QStringLiteral("VACUUM INTO ?"), {QDir::toNativeSeparators(temp)}, error);
     Database::close(name);
     bool ok = written && BackupRestore::isSoundDatabase(temp, error);

@@ -36,7 +36,9 @@ void withConnectionClosed(Services& services, IWindowHost& host, const QString& 
     Database::close(services.connectionName);
     work();
     QString error;
-    const bool reopened = Database::open(database, services.connectionName, 500, &error).has_value();
+    const auto opened = Database::open(database, services.connectionName);
+    error = opened.error();
+    const bool reopened = opened.ok();
     host.reloadChildData();
     EventLog::logEvent(services.clock.now(), event);
     // The windows then show nothing, and the next click finds the connection closed without crashing.

@@ -75,7 +75,8 @@ bool copy(const QString& from, const QString& to, QString* error)
     QFile target(part);
     bool ok = target.open(QIODevice::WriteOnly | QIODevice::Truncate);
     if (ok)
-        FileSecurity::restrictToOwner(part);
+        // A file system without owners (a memory stick) cannot restrict it; the copy is still wanted there.
+        static_cast<void>(FileSecurity::restrictToOwner(part));
     QByteArray buffer(1 << 20, Qt::Uninitialized);
     while (ok) {
         const qint64 got = source.read(buffer.data(), buffer.size());

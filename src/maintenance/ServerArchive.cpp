@@ -168,9 +168,12 @@ class CheckConnection final
 public:
     CheckConnection(const QString& uri, QString* error) : m_name(uniqueConnectionName())
     {
-        const auto address = parseServerAddress(uri, error);
-        if (!address)
+        const auto address = parseServerAddress(uri);
+        if (!address) {
+            if (error)
+                *error = address.error();
             return;
+        }
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), m_name);
         db.setHostName(address->host);
         if (address->port > 0)
@@ -257,9 +260,12 @@ QString findTool(const QString& name)
 
 QString connectionString(const QString& uri, const QString& applicationName, QString* error)
 {
-    const auto address = parseServerAddress(uri, error);
-    if (!address)
+    const auto address = parseServerAddress(uri);
+    if (!address) {
+        if (error)
+            *error = address.error();
         return {};
+    }
     QStringList parts;
     const auto add = [&](const QString& key, QString value) {
         if (value.isEmpty())
@@ -432,7 +438,9 @@ bool compact(const QString& uri, QString* error)
     const QString name = uniqueConnectionName();
     bool ok = false;
     // VACUUM refuses to run inside a transaction or as a prepared statement: it goes as a script line.
-    if (auto db = Database::open(uri, name, 5000, error))
+    if (auto db = Database::open(uri, name, 5000); !db && error)
+        *error = db.error();
+    else if (db)
         ok = Sql::execScript(*db, Dialect::of(*db).compactSql(), error);
     Database::close(name);
     return ok;

@@ -31,10 +31,16 @@ bool openDatabase(QString* error)
                 *error = QStringLiteral("The folder of %1 cannot be made.").arg(path);
             return false;
         }
-        if (!Database::createDatabase(path, error))
+        if (const Status made = Database::createDatabase(path); !made) {
+            if (error)
+                *error = made.error();
             return false;
+        }
     }
-    return Database::open(path, Database::sharedConnectionName(), 500, error).has_value();
+    const auto db = Database::open(path, Database::sharedConnectionName());
+    if (!db && error)
+        *error = db.error();
+    return db.ok();
 }
 
 std::unique_ptr<MainWindow> main(Services& services, int splashMs, TipMode tipMode)
@@ -64,8 +70,8 @@ std::unique_ptr<MainWindow> main(Services& services, int splashMs, TipMode tipMo
     auto window = std::make_unique<MainWindow>(services);
     window->show();
     // Said once, now, rather than after the user has filled a whole booking that cannot be saved.
-    if (QString reason; !Database::canWrite(services.db(), &reason)) {
-        MessageLog::logError(QStringLiteral("%1.Main: read-only: %2").arg(QStringLiteral("modMain"), reason));
+    if (const Status writable = Database::canWrite(services.db()); !writable) {
+        MessageLog::logError(QStringLiteral("%1.Main: read-only: %2").arg(QStringLiteral("modMain"), writable.error()));
         services.messages.show(QStringLiteral("Database opened read-only: changes cannot be saved.\n\n") +
                                    Settings::databasePath(),
                                MainWindow::caption(), MsgIcon::Exclamation, MsgButtons::Ok);

@@ -314,9 +314,8 @@ private slots:
     // Desk B works on the same file through a connection of its own.
     void twoDesksOneFile()
     {
-        QString error;
-        const auto deskB = Database::open(m_install->databasePath(), u"desk-b"_s, 2000, &error);
-        QVERIFY2(deskB, qPrintable(error));
+        const auto deskB = Database::open(m_install->databasePath(), u"desk-b"_s, 2000);
+        QVERIFY2(deskB, qPrintable(deskB.error()));
 
         // Both desks were proposed number 1; B saves first, A's save takes the next free number. (The wizard's
         // tests cover a customer deleted at the other desk.)

@@ -32,10 +32,10 @@ TestInstall::TestInstall(bool withDatabase)
                 qFatal("test server database: %s", qPrintable(error));
             Registry::setRegistryValue(Settings::Data.name, m_serverDatabase);
         }
-        if (!Database::createDatabase(databasePath(), &error))
-            qFatal("test database: %s", qPrintable(error));
-        if (!Database::open(databasePath(), Database::sharedConnectionName(), 500, &error))
-            qFatal("test connection: %s", qPrintable(error));
+        if (const Status made = Database::createDatabase(databasePath()); !made)
+            qFatal("test database: %s", qPrintable(made.error()));
+        if (const auto db = Database::open(databasePath(), Database::sharedConnectionName()); !db)
+            qFatal("test connection: %s", qPrintable(db.error()));
         EventLog::initEventLog(clock.current.date());
     }
 }

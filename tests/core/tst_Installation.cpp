@@ -118,7 +118,7 @@ private slots:
     {
         QVERIFY(m_install->exec(u"INSERT INTO Customer (ID, Name) VALUES (1, 'Smith')"_s));
         QString error;
-        QVERIFY(!Database::createDatabase(m_install->databasePath(), &error));
+        error = Database::createDatabase(m_install->databasePath()).error();
         QVERIFY2(error.contains(u"it was left as it is"_s), qPrintable(error));
         QCOMPARE(m_install->text(u"SELECT Name FROM Customer"_s), u"Smith"_s);
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Settings"_s), 1);
@@ -216,9 +216,9 @@ class tst_InstallationFile : public InstallTest
 private slots:
     void createMakesAFileOnlyItsOwnerReads()
     {
-        QString error;
-        QVERIFY(!Database::createDatabase(m_install->root() + u"/no/such/folder/DB.sqlite"_s, &error));
-        QVERIFY(Database::createDatabase(m_install->root() + u"/fresh.sqlite"_s, &error));
+        QCOMPARE(Database::createDatabase(m_install->root() + u"/no/such/folder/DB.sqlite"_s).kind(),
+                 FailureKind::File);
+        QVERIFY(Database::createDatabase(m_install->root() + u"/fresh.sqlite"_s));
         QCOMPARE(QDir(m_install->root()).entryList({u"fresh.sqlite*"_s}, QDir::Files).size(), 1);
 #ifndef Q_OS_WIN
         // Customers' details and card data: only the file's owner may read it.
@@ -251,8 +251,7 @@ private slots:
         QFile file(path);
         QVERIFY(content == "-" || (file.open(QIODevice::WriteOnly) && file.write(content) == content.size()));
         file.close();
-        QString reason;
-        QVERIFY(!Database::open(path, u"probe"_s, 100, &reason));
+        const QString reason = Database::open(path, u"probe"_s, 100).error();
         QVERIFY2(!reason.isEmpty() && reason.contains(error), qPrintable(reason));
         QVERIFY(!QSqlDatabase::contains(u"probe"_s));
         // Never creates the file, never changes it.

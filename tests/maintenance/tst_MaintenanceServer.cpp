@@ -33,7 +33,8 @@ class tst_MaintenanceServer : public MaintenanceTest
             if (done < total / 2)
                 return false; // the safety copy
             if (!m_locker) {
-                m_locker = Database::open(m_uri, u"locker"_s, 0);
+                if (auto db = Database::open(m_uri, u"locker"_s, 0))
+                    m_locker = *db;
                 QSqlQuery(*m_locker).exec(u"BEGIN"_s);
                 return !QSqlQuery(*m_locker).exec(u"LOCK TABLE SchemaVersion IN ACCESS SHARE MODE"_s);
             }
@@ -132,7 +133,7 @@ private slots:
         backup(archive());
         // A file desk's archive: a packed SQLite database.
         QString error;
-        QVERIFY(Database::createDatabase(file(u"file.sqlite"_s), &error));
+        QVERIFY(Database::createDatabase(file(u"file.sqlite"_s)));
         const QString fileArchive = m_install->root() + u"/file.SPA"_s;
         QCOMPARE(ttsgz::zcompress(file(u"file.sqlite"_s), fileArchive, u"0"_s, -1), 0);
         m_install->messages.calls.clear();

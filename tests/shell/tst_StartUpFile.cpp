@@ -12,8 +12,8 @@ class tst_StartUpFile : public InstallTest
 
     void createDatabase()
     {
-        QString error;
-        QVERIFY2(Database::createDatabase(m_install->databasePath(), &error), qPrintable(error));
+        const Status made = Database::createDatabase(m_install->databasePath());
+        QVERIFY2(made, qPrintable(made.error()));
     }
 
 public:
@@ -44,9 +44,8 @@ private slots:
             ro.setDatabaseName(url.toString(QUrl::FullyEncoded));
             ro.setConnectOptions(u"QSQLITE_OPEN_URI"_s);
             QVERIFY(ro.open());
-            QString reason;
-            QVERIFY(!Database::canWrite(ro, &reason));
-            QVERIFY(reason.contains(u"readonly"_s));
+            const Status writable = Database::canWrite(ro);
+            QVERIFY2(!writable && writable.error().contains(u"readonly"_s), qPrintable(writable.error()));
         }
         Database::close(u"ro"_s);
         // The whole start-up, on a file and folder the user may not write.

@@ -55,9 +55,12 @@ DataControl::~DataControl()
 
 bool DataControl::open(const QString& table, QString* error, const QString& sortColumn)
 {
-    const auto db = Database::open(Settings::databasePath(), m_connectionName, 500, error);
-    if (!db)
+    const auto db = Database::open(Settings::databasePath(), m_connectionName);
+    if (!db) {
+        if (error)
+            *error = db.error();
         return false;
+    }
     auto model = std::make_unique<QSqlTableModel>(nullptr, *db);
     model->setTable(Dialect::of(*db).tableName(table));
     model->setEditStrategy(QSqlTableModel::OnManualSubmit);

@@ -365,14 +365,11 @@ int render(const Doc::Document& document, QPagedPaintDevice& device)
     return painter.end() ? count : 0;
 }
 
-bool writePdf(const Doc::Document& document, const QString& path, QString* error)
+Status writePdf(const Doc::Document& document, const QString& path)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
+    if (!file.open(QIODevice::WriteOnly))
+        return fileFailure(file.errorString());
     {
         QPdfWriter writer(&file);
         writer.setTitle(document.title);
@@ -380,17 +377,12 @@ bool writePdf(const Doc::Document& document, const QString& path, QString* error
         writer.setPageSize(document.pageSize);
         if (render(document, writer) == 0) {
             file.cancelWriting();
-            if (error)
-                *error = QStringLiteral("The document could not be laid out.");
-            return false;
+            return fileFailure(QStringLiteral("The document could not be laid out."));
         }
     }
-    if (!file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    if (!file.commit())
+        return fileFailure(file.errorString());
+    return Done{};
 }
 
 void preview(const Doc::Document& document, QWidget* parent, Services* services, const QString& proposedPdfName)
@@ -442,11 +434,11 @@ bool saveAsPdf(const Doc::Document& document, Services& services, const QString&
         return false;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".pdf");
-    QString error;
-    if (writePdf(document, path, &error))
+    const Status written = writePdf(document, path);
+    if (written)
         return true;
     services.messages.show(
-        QStringLiteral("The PDF file %1 could not be written: %2").arg(QDir::toNativeSeparators(path), error),
+        QStringLiteral("The PDF file %1 could not be written: %2").arg(QDir::toNativeSeparators(path), written.error()),
         document.title, MsgIcon::Critical);
     return false;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Result.h"
 #include "core/ui/Document.h"
 
 #include <QStringList>
@@ -29,7 +30,7 @@ QList<QStringList> paginate(const Doc::Document& document, QPagedPaintDevice& de
 int render(const Doc::Document& document, QPagedPaintDevice& device);
 
 /// Writes the document to a PDF file on the document's page size and margins.
-bool writePdf(const Doc::Document& document, const QString& path, QString* error = nullptr);
+Status writePdf(const Doc::Document& document, const QString& path);
 
 /// Shows the print preview window (modal), from which the user may print. Given services, its toolbar also
 /// offers "Save as PDF…" (proposedPdfName in the file dialog).

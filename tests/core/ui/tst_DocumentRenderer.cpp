@@ -44,8 +44,8 @@ private slots:
         QFETCH(int, records);
         QFETCH(int, lines);
         const Doc::Document doc = numbered(records, lines);
-        QString error;
-        QVERIFY2(DocumentRenderer::writePdf(doc, pdfPath(), &error), qPrintable(error));
+        const Status written = DocumentRenderer::writePdf(doc, pdfPath());
+        QVERIFY2(written, qPrintable(written.error()));
         const int pageCount = PdfReader::pageCount(pdfPath());
         const QStringList pages = PdfReader::pages(pdfPath());
         QVERIFY2(pageCount > 0, "pdfinfo (poppler-utils) must be installed: tools/ensure-packages.sh");
