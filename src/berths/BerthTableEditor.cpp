@@ -231,7 +231,9 @@ bool BerthTableEditor::openTable()
     QString error;
     std::optional<QList<Sql::LookupItem>> types;
     std::optional<QList<Sql::LookupItem>> owners;
-    if (m_data->open(QStringLiteral("Berth"), &error)) {
+    if (const Status opened = m_data->open(QStringLiteral("Berth")); !opened) {
+        error = opened.error();
+    } else {
         const QSqlDatabase db = m_data->model()->database();
         types = Sql::readLookup(db, berthTypeLookupSql(), &error);
         if (types)

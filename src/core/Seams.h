@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Result.h"
+
 #include <QDateTime>
 #include <QSqlDatabase>
 #include <QString>
@@ -82,9 +84,8 @@ public:
     /// The default printer's name; empty when no printer is installed.
     virtual QString defaultPrinterName() const = 0;
     /// Prints at once on the default printer, all pages, without a dialog: paint draws every page onto the
-    /// device. False (with the reason in *error) when the printer cannot be reached or paint failed.
-    virtual bool printOnDefault(const QString& jobName, const std::function<bool(QPagedPaintDevice&)>& paint,
-                                QString* error) = 0;
+    /// device. A File failure with the reason when the printer cannot be reached or paint failed.
+    virtual Status printOnDefault(const QString& jobName, const std::function<bool(QPagedPaintDevice&)>& paint) = 0;
 };
 
 /// All date-times in this program are wall-clock values without a time zone. They are held as QDateTime with

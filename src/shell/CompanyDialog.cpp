@@ -112,9 +112,8 @@ void CompanyDialog::display(Services& services, QWidget* parent)
 
 void CompanyDialog::openCompany()
 {
-    QString error;
-    if (!m_data->open(QStringLiteral("Company"), &error, QStringLiteral("CompanyID"))) {
-        showDataError(error);
+    if (const Status opened = m_data->open(QStringLiteral("Company"), QStringLiteral("CompanyID")); !opened) {
+        showDataError(opened.error());
         for (QWidget* box : m_txtFields)
             box->setEnabled(false);
         return;

@@ -35,19 +35,14 @@ bool ScriptedDesktop::open(const QUrl& url)
     return accept;
 }
 
-bool ScriptedPrinter::printOnDefault(const QString& jobName, const std::function<bool(QPagedPaintDevice&)>& paint,
-                                     QString* error)
+Status ScriptedPrinter::printOnDefault(const QString& jobName, const std::function<bool(QPagedPaintDevice&)>& paint)
 {
-    if (defaultName.isEmpty()) {
-        if (error)
-            *error = QStringLiteral("no printer");
-        return false;
-    }
+    if (defaultName.isEmpty())
+        return fileFailure(QStringLiteral("no printer"));
     jobs << jobName;
-    if (!paper) {
-        if (error)
-            *error = QStringLiteral("no paper");
-        return false;
-    }
-    return paper(paperPath, paint);
+    if (!paper)
+        return fileFailure(QStringLiteral("no paper"));
+    if (!paper(paperPath, paint))
+        return fileFailure(QStringLiteral("the paper took no pages"));
+    return Done{};
 }

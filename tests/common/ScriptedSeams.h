@@ -52,8 +52,7 @@ class ScriptedPrinter final : public IPrinter
 {
 public:
     QString defaultPrinterName() const override { return defaultName; }
-    bool printOnDefault(const QString& jobName, const std::function<bool(QPagedPaintDevice&)>& paint,
-                        QString* error) override;
+    Status printOnDefault(const QString& jobName, const std::function<bool(QPagedPaintDevice&)>& paint) override;
 
     QString defaultName; // empty: no printer installed
     QString paperPath;   // the PDF file each job is written to (the last job wins)

@@ -53,30 +53,26 @@ DataControl::~DataControl()
     Database::close(m_connectionName);
 }
 
-bool DataControl::open(const QString& table, QString* error, const QString& sortColumn)
+Status DataControl::open(const QString& table, const QString& sortColumn)
 {
     const auto db = Database::open(Settings::databasePath(), m_connectionName);
-    if (!db) {
-        if (error)
-            *error = db.error();
-        return false;
-    }
+    if (!db)
+        return db.failure();
     auto model = std::make_unique<QSqlTableModel>(nullptr, *db);
     model->setTable(Dialect::of(*db).tableName(table));
     model->setEditStrategy(QSqlTableModel::OnManualSubmit);
     if (!sortColumn.isEmpty())
         model->setSort(model->fieldIndex(sortColumn), Qt::AscendingOrder);
     if (!model->select()) {
-        if (error)
-            *error = model->lastError().text();
+        const QString error = model->lastError().text();
         model.reset();
         Database::close(m_connectionName);
-        return false;
+        return databaseFailure(error);
     }
     m_model = model.release();
     m_mapper = new QDataWidgetMapper;
     m_mapper->setModel(m_model);
-    return true;
+    return Done{};
 }
 
 int DataControl::currentRow() const

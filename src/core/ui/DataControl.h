@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Result.h"
+
 #include <QObject>
 #include <QString>
 
@@ -24,9 +26,9 @@ public:
     Q_DISABLE_COPY_MOVE(DataControl)
 
     /// Opens the window's connection on the database file the settings name (the shared connection's file) and
-    /// selects table, ordered by sortColumn when one is given (rows are fetched as they are needed). False with
+    /// selects table, ordered by sortColumn when one is given (rows are fetched as they are needed). A failure with
     /// the reason; nothing stays open then.
-    bool open(const QString& table, QString* error, const QString& sortColumn = {});
+    Status open(const QString& table, const QString& sortColumn = {});
 
     /// Nothing before a successful Open.
     QSqlTableModel* model() const { return m_model; }

@@ -406,12 +406,12 @@ void preview(const Doc::Document& document, QWidget* parent, Services* services,
 bool printNow(const Doc::Document& document, Services& services, const QString& proposedPdfName)
 {
     if (services.printer && !services.printer->defaultPrinterName().isEmpty()) {
-        QString error;
         const auto paint = [&document](QPagedPaintDevice& device) { return render(document, device) > 0; };
-        if (services.printer->printOnDefault(document.title, paint, &error))
+        const Status printed = services.printer->printOnDefault(document.title, paint);
+        if (printed)
             return true;
-        services.messages.show(QStringLiteral("The document could not be printed: %1").arg(error), document.title,
-                               MsgIcon::Critical);
+        services.messages.show(QStringLiteral("The document could not be printed: %1").arg(printed.error()),
+                               document.title, MsgIcon::Critical);
         return false;
     }
     const MsgResult answer = services.messages.show(

@@ -95,22 +95,15 @@ QString QtPrinter::defaultPrinterName() const
     return QPrinterInfo::defaultPrinterName();
 }
 
-bool QtPrinter::printOnDefault(const QString& jobName, const std::function<bool(QPagedPaintDevice&)>& paint,
-                               QString* error)
+Status QtPrinter::printOnDefault(const QString& jobName, const std::function<bool(QPagedPaintDevice&)>& paint)
 {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull()) {
-        if (error)
-            *error = QStringLiteral("No default printer is installed.");
-        return false;
-    }
+    if (info.isNull())
+        return fileFailure(QStringLiteral("No default printer is installed."));
     QPrinter printer(info, QPrinter::HighResolution);
     printer.setDocName(jobName);
     printer.setPrintRange(QPrinter::AllPages);
-    if (!printer.isValid() || !paint(printer)) {
-        if (error)
-            *error = QStringLiteral("The printer %1 did not accept the document.").arg(info.printerName());
-        return false;
-    }
-    return true;
+    if (!printer.isValid() || !paint(printer))
+        return fileFailure(QStringLiteral("The printer %1 did not accept the document.").arg(info.printerName()));
+    return Done{};
 }

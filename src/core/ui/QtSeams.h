@@ -26,6 +26,5 @@ class QtPrinter final : public IPrinter
 {
 public:
     QString defaultPrinterName() const override;
-    bool printOnDefault(const QString& jobName, const std::function<bool(QPagedPaintDevice&)>& paint,
-                        QString* error) override;
+    Status printOnDefault(const QString& jobName, const std::function<bool(QPagedPaintDevice&)>& paint) override;
 };
