@@ -41,7 +41,8 @@ BerthSetupWizard::BerthSetupWizard(Services& services, IWindowHost* host, QWidge
     finished->addWidget(text(QStringLiteral("Click Finish to complete your configuration"), frame(Finished)));
     finished->addStretch();
 
-    const int postCode = Registry::getRegistryNumber(Settings::WizardPostCode, -1);
+    // Without a stored choice the wizard proposes none: the user picks one.
+    const int postCode = Registry::isStored(Settings::PostCode) ? Registry::getRegistryNumber(Settings::PostCode) : -1;
     m_cboPostCode->setCurrentIndex(postCode == 0 || postCode == 1 ? postCode : -1);
     start();
 

@@ -16,12 +16,12 @@ QTime timeSetting(const Setting& setting)
 RegionalSettings RegionalSettings::load()
 {
     RegionalSettings values;
-    values.postCodeIndex = Registry::getRegistryNumber(Settings::PostCode, 0) == 0 ? 0 : 1;
+    values.postCodeIndex = Registry::getRegistryNumber(Settings::PostCode) == 0 ? 0 : 1;
     const QString symbol = Registry::getRegistryValue(Settings::CurrencySymbol);
     values.currencySymbol = symbol == Settings::CurrencySymbol.defaultValue ? systemCurrencySymbol() : symbol;
     values.checkInTime = timeSetting(Settings::CheckInTime);
     values.checkOutTime = timeSetting(Settings::CheckoutTime);
-    values.showAdultsAndKids = Registry::getRegistryNumber(Settings::ShowAdultsAndKids, 1) != 0;
+    values.showAdultsAndKids = Registry::getRegistryNumber(Settings::ShowAdultsAndKids) != 0;
     return values;
 }
 

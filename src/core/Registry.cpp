@@ -114,21 +114,23 @@ QString getRegistryValue(const Setting& setting)
     return getRegistryValue(setting.name, setting.defaultValue);
 }
 
-int getRegistryNumber(const Setting& setting, int fallback)
+int getRegistryNumber(const Setting& setting)
 {
-    return getRegistryNumber(setting.name, setting.defaultValue, fallback);
+    bool ok = false;
+    const int number = getRegistryValue(setting).trimmed().toInt(&ok);
+    return ok ? number : setting.defaultValue.toInt();
+}
+
+bool isStored(const Setting& setting)
+{
+    // A text no reader would take counts as stored: the reader then gives the setting's default.
+    const QString absent = QStringLiteral("\x01absent");
+    return getRegistryValue(setting.name, absent) != absent;
 }
 
 QString storeLocation()
 {
     return openStore()->fileName();
-}
-
-int getRegistryNumber(const QString& valueName, const QString& defaultValue, int fallback)
-{
-    bool ok = false;
-    const int number = getRegistryValue(valueName, defaultValue).trimmed().toInt(&ok);
-    return ok ? number : fallback;
 }
 
 } // namespace Registry

@@ -40,10 +40,10 @@ QString storeLocation();
 QString readFirst(const std::vector<const QSettings*>& stores, const QString& valueName,
                   const QString& defaultValue = {});
 
-/// A value read as a whole number; text that is not a number gives the fallback.
-int getRegistryNumber(const QString& valueName, const QString& defaultValue, int fallback);
-/// A setting read as a whole number (its default when missing); text that is not a number gives the fallback.
-int getRegistryNumber(const Setting& setting, int fallback);
+/// A setting read as a whole number: its default when missing or not a number.
+int getRegistryNumber(const Setting& setting);
+/// Whether a value is stored for the setting at all (the configuration wizard chooses nothing without one).
+bool isStored(const Setting& setting);
 
 } // namespace Registry
 
@@ -58,8 +58,6 @@ inline const Setting Traces{QStringLiteral("traces"), LegacyTracesDefault};
 inline const Setting ShowTipAtStartup{QStringLiteral("Show Tip at Startup"), QStringLiteral("0")};
 inline const Setting NextTip{QStringLiteral("Next Tip"), QStringLiteral("0")};
 inline const Setting PostCode{QStringLiteral("PostCode"), QStringLiteral("0")};
-/// The same value as the configuration wizard reads it: missing, no item is chosen.
-inline const Setting WizardPostCode{QStringLiteral("PostCode"), QStringLiteral("-1")};
 inline const Setting CurrencySymbol{QStringLiteral("CurrencySymbol"), QStringLiteral("0")};
 inline const Setting CheckInTime{QStringLiteral("CheckInTime"), QStringLiteral("09:00")};
 inline const Setting CheckoutTime{QStringLiteral("CheckoutTime"), QStringLiteral("14:00")};

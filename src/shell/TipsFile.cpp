@@ -33,7 +33,7 @@ std::optional<QString> takeNextTip(const QString& path)
     const auto tips = readTips(path);
     if (!tips || tips->isEmpty())
         return std::nullopt;
-    const int n = Registry::getRegistryNumber(Settings::NextTip, -1);
+    const int n = Registry::getRegistryNumber(Settings::NextTip);
     if (n < 0 || n >= tips->size())
         return std::nullopt;
     Registry::setRegistryValue(Settings::NextTip, QString::number(n < tips->size() - 1 ? n + 1 : 0));
@@ -42,7 +42,7 @@ std::optional<QString> takeNextTip(const QString& path)
 
 bool showAtStartup()
 {
-    return Registry::getRegistryNumber(Settings::ShowTipAtStartup, 0) == 0;
+    return Registry::getRegistryNumber(Settings::ShowTipAtStartup) == 0;
 }
 
 void setShowAtStartup(bool show)

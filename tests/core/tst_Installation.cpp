@@ -147,11 +147,12 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray ini = file.readAll();
         QVERIFY2(ini.contains("[General]") && ini.contains("Show%20Tip%20at%20Startup=1"), ini.constData());
-        // Numbers are read with blanks around them; a text that is no number gives the default.
+        // Numbers are read with blanks around them; a text that is no number gives the setting's default.
         Registry::setRegistryValue(Settings::NextTip, u" 3 "_s);
-        QCOMPARE(Registry::getRegistryNumber(Settings::NextTip, u"0"_s, -1), 3);
-        Registry::setRegistryValue(Settings::NextTip, u"three"_s);
-        QCOMPARE(Registry::getRegistryNumber(Settings::NextTip, u"0"_s, -1), -1);
+        QCOMPARE(Registry::getRegistryNumber(Settings::NextTip), 3);
+        Registry::setRegistryValue(Settings::ShowAdultsAndKids, u"three"_s);
+        QCOMPARE(Registry::getRegistryNumber(Settings::ShowAdultsAndKids), 1);
+        QVERIFY(Registry::isStored(Settings::ShowAdultsAndKids) && !Registry::isStored(Settings::PostCode));
     }
 
     void garbageGivesDefaults_data()
@@ -169,7 +170,7 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
         file.close();
         QCOMPARE(Registry::getRegistryValue(Settings::CheckInTime), u"09:00"_s);
-        QCOMPARE(Registry::getRegistryNumber(Settings::ShowTipAtStartup, 0), 0);
+        QCOMPARE(Registry::getRegistryNumber(Settings::ShowTipAtStartup), 0);
     }
 
     void handEditedValueWithACommaIsText()
@@ -272,15 +273,13 @@ private slots:
     {
         // Each setting read without a stored value gives its documented default; a stored value wins.
         const QList<std::pair<Setting, QString>> documented = {
-            {Settings::ShowTipAtStartup, u"0"_s}, {Settings::NextTip, u"0"_s},
-            {Settings::PostCode, u"0"_s},         {Settings::WizardPostCode, u"-1"_s},
-            {Settings::CurrencySymbol, u"0"_s},   {Settings::CheckInTime, u"09:00"_s},
-            {Settings::CheckoutTime, u"14:00"_s}, {Settings::ShowAdultsAndKids, u"1"_s},
-            {Settings::ConfigWelcome, u"0"_s},    {Settings::WebBookWelcome, u"0"_s},
-            {Settings::MailListWelcome, u"0"_s}};
+            {Settings::ShowTipAtStartup, u"0"_s},  {Settings::NextTip, u"0"_s},
+            {Settings::PostCode, u"0"_s},          {Settings::CurrencySymbol, u"0"_s},
+            {Settings::CheckInTime, u"09:00"_s},   {Settings::CheckoutTime, u"14:00"_s},
+            {Settings::ShowAdultsAndKids, u"1"_s}, {Settings::ConfigWelcome, u"0"_s},
+            {Settings::WebBookWelcome, u"0"_s},    {Settings::MailListWelcome, u"0"_s}};
         for (const auto& [setting, value] : documented)
             QCOMPARE(Registry::getRegistryValue(setting), value);
-        QCOMPARE(Registry::getRegistryNumber(Settings::WizardPostCode, 0), -1);
         QCOMPARE(Registry::getRegistryValue(u"nothing"_s), QString());
         QCOMPARE(Settings::databasePath(), m_install->root() + u"/data/DB.sqlite"_s);
         QCOMPARE(Settings::tracesFolder(), m_install->root() + u"/traces/"_s);

@@ -95,7 +95,7 @@ private slots:
         QTest::newRow("no tips file") << QByteArray("-") << "0";
         QTest::newRow("empty file") << QByteArray("") << "0";
         QTest::newRow("file shortened past the stored tip") << QByteArray("Only tip\n") << "3";
-        QTest::newRow("stored number is not a number") << QByteArray("Only tip\n") << "x";
+        QTest::newRow("stored number is negative") << QByteArray("Only tip\n") << "-1";
     }
     void noTipClosesTheWindow()
     {
