@@ -119,7 +119,7 @@ void BM_CompactDatabase(benchmark::State& state)
         QFile::remove(copy);
         QFile::copy(database(), copy);
         state.ResumeTiming();
-        if (!BackupRestore::compactDatabase(copy, true))
+        if (!BackupRestore::compactDatabase(copy, true).ok())
             state.SkipWithError("CompactDatabase failed");
     }
     throughput(state, QFileInfo(database()).size(), cpu);

@@ -2,7 +2,6 @@
 // stderr), and checks a database file afterwards: what bench/drill.sh kills at random moments.
 //   zem_maintain backup DATABASE ARCHIVE | restore ARCHIVE DATABASE | compact DATABASE | check DATABASE
 #include "core/Database.h"
-#include "core/Seams.h"
 #include "core/SqlHelpers.h"
 #include "maintenance/BackupRestore.h"
 
@@ -12,16 +11,6 @@
 
 namespace {
 
-class ConsoleMessages final : public IMessageBox
-{
-public:
-    MsgResult show(const QString& text, const QString& title, MsgIcon, MsgButtons) override
-    {
-        std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
-        return MsgResult::Ok;
-    }
-};
-
 class NoProgress final : public IProgress
 {
 public:
@@ -30,12 +19,21 @@ public:
     bool progress(qint64, qint64) override { return false; }
 };
 
+/// The outcome as the File menu would show it, on stderr; 0 on success.
+int report(const Status& outcome, const QString& success)
+{
+    if (outcome)
+        std::fprintf(stderr, "Information: %s\n", qPrintable(success));
+    else if (outcome.kind() != FailureKind::Cancelled)
+        std::fprintf(stderr, "Error!: %s\n", qPrintable(outcome.error()));
+    return outcome ? 0 : 1;
+}
+
 /// "ok" and what the file holds (counts and sums of the keys of its main tables), or why it is not sound.
 int check(const QString& path)
 {
-    QString error;
-    if (!BackupRestore::isSoundDatabase(path, &error)) {
-        std::printf("unsound %s\n", qPrintable(error));
+    if (const Status sound = BackupRestore::isSoundDatabase(path); !sound) {
+        std::printf("unsound %s\n", qPrintable(sound.error()));
         return 1;
     }
     QString content;
@@ -57,17 +55,18 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
-    ConsoleMessages messages;
     NoProgress progress;
     if (args.size() == 3 && args[0] == QStringLiteral("backup"))
-        return BackupRestore::backUpDatabase(args[1], args[2], -1, QString(), messages, progress) == 0 ? 0 : 1;
+        return report(BackupRestore::backUpDatabase(args[1], args[2], -1, QString(), progress),
+                      QStringLiteral("Database backuped"));
     if (args.size() == 3 && args[0] == QStringLiteral("restore"))
-        return BackupRestore::restoreDatabase(args[1], args[2], QString(), messages, progress) == 0 ? 0 : 1;
+        return report(BackupRestore::restoreDatabase(args[1], args[2], QString(), progress),
+                      QStringLiteral("Database restored"));
     if (args.size() == 2 && args[0] == QStringLiteral("compact")) {
-        QString error;
-        if (BackupRestore::compactDatabase(args[1], true, &error))
+        const Status compacted = BackupRestore::compactDatabase(args[1], true);
+        if (compacted)
             return 0;
-        std::fprintf(stderr, "%s\n", qPrintable(error));
+        std::fprintf(stderr, "%s\n", qPrintable(compacted.error()));
         return 1;
     }
     if (args.size() == 2 && args[0] == QStringLiteral("check"))

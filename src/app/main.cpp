@@ -52,11 +52,10 @@ int createDatabaseCommand(const QStringList& args)
 // installation), says where it is and ends: a check an installer or a packager can run without a window.
 int checkDatabaseCommand()
 {
-    QString error;
-    const bool ok = Startup::openDatabase(&error);
+    const Status opened = Startup::openDatabase();
     Database::close(Database::sharedConnectionName());
-    if (!ok) {
-        QTextStream(stderr) << "zemharbour: DB Connection Error: " << error << '\n';
+    if (!opened) {
+        QTextStream(stderr) << "zemharbour: DB Connection Error: " << opened.error() << '\n';
         return 1;
     }
     QTextStream(stdout) << Settings::databasePath() << '\n';

@@ -65,7 +65,7 @@ public:
     {
         const bool synced = SafeFiles::sync(m_file);
         m_file.close();
-        m_committed = synced && SafeFiles::replace(m_file.fileName(), m_target);
+        m_committed = synced && SafeFiles::replace(m_file.fileName(), m_target).ok();
         return m_committed;
     }
 

@@ -4,7 +4,6 @@
 #include "core/Dialect.h"
 #include "core/InstallPaths.h"
 #include "core/MessageLog.h"
-#include "core/Seams.h"
 #include "core/SqlHelpers.h"
 #include "maintenance/ArchiveCodec.h"
 #include "maintenance/SafeFiles.h"
@@ -73,23 +72,23 @@ QString optionOrZero(const QString& option)
     return option.isEmpty() ? QStringLiteral("0") : option;
 }
 
-/// An unexpected failure around the codec: logged, then shown.
-void reportUnexpected(IMessageBox& messages, const QString& description)
+/// An unexpected failure around the codec: logged here, shown by the window with its text as it is.
+Failure unexpected(Failure failure)
 {
-    MessageLog::logError(QStringLiteral("%1.SpasavanjeExecute: %2").arg(QStringLiteral("modSpas"), description));
-    messages.show(description, QStringLiteral("Error!"), MsgIcon::Critical, MsgButtons::Ok);
+    MessageLog::logError(QStringLiteral("%1.SpasavanjeExecute: %2").arg(QStringLiteral("modSpas"), failure.text));
+    return failure;
 }
 
 /// Puts a checked file in place of the database. A journal left beside a database that is not there belongs
 /// to no file any more, and SQLite would play it into the new one.
-bool putInPlace(const QString& from, const QString& database, QString* error)
+Status putInPlace(const QString& from, const QString& database)
 {
     const QString journal = database + QStringLiteral("-journal");
     if (QFileInfo::exists(database))
         QFile::setPermissions(from, QFile::permissions(database));
     else if (QFileInfo::exists(journal))
         QFile::remove(journal);
-    return SafeFiles::replace(from, database, error);
+    return SafeFiles::replace(from, database);
 }
 
 bool removeTemp(const QString& temp)
@@ -98,36 +97,34 @@ bool removeTemp(const QString& temp)
     return SafeFiles::remove(temp);
 }
 
-void showOutcome(IMessageBox& messages, int result)
+const QString CantAdd = QStringLiteral("Can't add ");
+
+/// A restore's outcome from the codec's code: the window says "Can't add " for any failure but a cancel. A file
+/// that is not one of ours (ReadError once the checks ran) is refused rather than failed.
+Status restoreOutcome(int result)
 {
     if (result == ttsgz::NoError)
-        messages.show(QStringLiteral("Database restored"), QStringLiteral("Information"), MsgIcon::Information,
-                      MsgButtons::Ok);
-    else if (result != ttsgz::UserAbort)
-        messages.show(QStringLiteral("Can't add "), QStringLiteral("Error!"), MsgIcon::Critical, MsgButtons::Ok);
+        return Done{};
+    if (result == ttsgz::UserAbort)
+        return cancelled();
+    return result == ttsgz::ReadError ? refused(CantAdd) : fileFailure(CantAdd);
 }
 
 /// A restore on a server: pg_restore in one transaction into the same database, so a failure or a cancel leaves it
 /// exactly as it was. Only an archive pg_dump made of a harbour database is taken, and only while no other desk is
 /// connected, since dropping and recreating the tables needs every desk to let go of them.
-int restoreServer(const QString& archive, const QString& uri, IMessageBox& messages, IProgress& progress)
+Status restoreServer(const QString& archive, const QString& uri, IProgress& progress)
 {
-    QString error;
-    const auto contents = ServerArchive::readArchive(archive, &error);
+    const auto contents = ServerArchive::readArchive(archive);
     if (!contents) {
-        MessageLog::logError(QStringLiteral("%1.RestoreExecute: %2").arg(QStringLiteral("modSpas"), error));
-        showOutcome(messages, ttsgz::ReadError);
-        return ttsgz::ReadError;
+        MessageLog::logError(QStringLiteral("%1.RestoreExecute: %2").arg(QStringLiteral("modSpas"), contents.error()));
+        return Failure{contents.kind(), CantAdd};
     }
-    const auto others = ServerArchive::otherSessions(uri, &error);
-    if (!others) {
-        reportUnexpected(messages, error);
-        return BackupRestore::NotRun;
-    }
-    if (*others > 0) {
-        messages.show(BackupRestore::OtherDesksConnected, QStringLiteral("Error!"), MsgIcon::Critical, MsgButtons::Ok);
-        return BackupRestore::NotRun;
-    }
+    const auto others = ServerArchive::otherSessions(uri);
+    if (!others)
+        return unexpected(others.failure());
+    if (*others > 0)
+        return refused(BackupRestore::OtherDesksConnected);
     // The transaction already undoes a failed restore; the copy is there to undo one that succeeded with the wrong
     // archive. It goes to this desk's data folder, which is ours and writable, unlike the archive's folder (a stick,
     // a share); it is a server archive like any other and restores through the same menu item.
@@ -135,29 +132,40 @@ int restoreServer(const QString& archive, const QString& uri, IMessageBox& messa
     const QString safetyCopy = BackupRestore::serverSafetyCopyPath();
     const QString newCopy = safetyCopy + QStringLiteral(".new");
     QDir().mkpath(QFileInfo(safetyCopy).absolutePath());
-    int result;
-    bool copied = false;
+    Status copied = cancelled();
+    Status restored = cancelled();
     {
         const ProgressShown shown(progress);
-        result = ServerArchive::dump(uri, newCopy, progress, &error, 0, 2);
-        copied = result == ttsgz::NoError;
+        copied = ServerArchive::dump(uri, newCopy, progress, 0, 2);
         if (copied)
-            result = ServerArchive::restore(uri, archive, *contents, progress, &error, 1, 2);
+            restored = ServerArchive::restore(uri, archive, *contents, progress, 1, 2);
     }
-    if (!copied && result != ttsgz::UserAbort) {
-        reportUnexpected(messages, error);
-        return BackupRestore::NotRun;
-    }
+    if (!copied)
+        return copied.kind() == FailureKind::Cancelled ? copied : unexpected(copied.failure());
     // After a failed restore the copy still shows the database as it is; it replaces DB.bak all the same.
-    QString copyError;
-    if (copied && !SafeFiles::replace(newCopy, safetyCopy, &copyError)) {
+    if (const Status kept = SafeFiles::replace(newCopy, safetyCopy); !kept) {
         SafeFiles::remove(newCopy);
-        MessageLog::logError(QStringLiteral("%1.RestoreExecute: %2").arg(QStringLiteral("modSpas"), copyError));
+        MessageLog::logError(QStringLiteral("%1.RestoreExecute: %2").arg(QStringLiteral("modSpas"), kept.error()));
     }
-    if (result != ttsgz::NoError && result != ttsgz::UserAbort)
-        MessageLog::logError(QStringLiteral("%1.RestoreExecute: %2").arg(QStringLiteral("modSpas"), error));
-    showOutcome(messages, result);
-    return result;
+    if (restored || restored.kind() == FailureKind::Cancelled)
+        return restored;
+    MessageLog::logError(QStringLiteral("%1.RestoreExecute: %2").arg(QStringLiteral("modSpas"), restored.error()));
+    return Failure{restored.kind(), CantAdd};
+}
+
+/// The codec's code of a server dump's result, for the error text a backup shows ("Read error", "Write error").
+int codecCode(const Status& status)
+{
+    if (status)
+        return ttsgz::NoError;
+    switch (status.kind()) {
+    case FailureKind::Cancelled:
+        return ttsgz::UserAbort;
+    case FailureKind::File:
+        return ttsgz::WriteError;
+    default:
+        return ttsgz::ReadError;
+    }
 }
 
 } // namespace
@@ -175,67 +183,70 @@ QString tempPath(const QString& database)
     return QFileInfo(database).absoluteDir().filePath(QStringLiteral("temp.sqlite"));
 }
 
-bool targetWritable(const QString& path)
+Status targetWritable(const QString& path)
 {
     const QFileInfo info(path);
     if (!info.exists() && !info.isSymLink())
-        return true;
+        return Done{};
     // The owner's write bit, not the access check: an administrator may write anything, yet a file marked
     // read-only is still refused.
     if (info.isSymLink() || !info.isFile() || !(info.permissions() & QFileDevice::WriteOwner))
-        return false;
-    return QFile::remove(path);
+        return refused(TargetExists);
+    if (!QFile::remove(path))
+        return refused(TargetExists);
+    return Done{};
 }
 
-int backUpDatabase(const QString& source, const QString& archive, int flag, const QString& option,
-                   IMessageBox& messages, IProgress& progress)
+Status backUpDatabase(const QString& source, const QString& archive, int flag, const QString& option,
+                      IProgress& progress)
 {
     // The save dialog lets a person pick the database itself and agree to overwrite it: that file is never
     // deleted to make room for its own archive.
     const QString sourceFile = QFileInfo(source).canonicalFilePath();
-    if ((!sourceFile.isEmpty() && QFileInfo(archive).canonicalFilePath() == sourceFile) || !targetWritable(archive)) {
-        messages.show(QStringLiteral("Can't continue if file exist!"), QStringLiteral("Error!"), MsgIcon::Critical,
-                      MsgButtons::Ok);
-        return NotRun;
-    }
+    if (!sourceFile.isEmpty() && QFileInfo(archive).canonicalFilePath() == sourceFile)
+        return refused(TargetExists);
+    if (const Status writable = targetWritable(archive); !writable)
+        return writable;
     int result;
     if (Dialect::isServerAddress(source)) {
-        QString error;
-        {
+        const Status dumped = [&] {
             const ProgressShown shown(progress);
-            result = ServerArchive::dump(source, archive, progress, &error);
-        }
+            return ServerArchive::dump(source, archive, progress);
+        }();
+        result = codecCode(dumped);
         if (result != ttsgz::NoError && result != ttsgz::UserAbort)
-            MessageLog::logError(QStringLiteral("%1.SpasavanjeExecute: %2").arg(QStringLiteral("modSpas"), error));
+            MessageLog::logError(
+                QStringLiteral("%1.SpasavanjeExecute: %2").arg(QStringLiteral("modSpas"), dumped.error()));
     } else {
         const ReadLock lock(source);
         const ProgressShown shown(progress);
         result = ttsgz::zcompress(source, archive, optionOrZero(option), flag);
     }
     if (result == ttsgz::NoError)
-        messages.show(QStringLiteral("Database backuped"), QStringLiteral("Information"), MsgIcon::Information,
-                      MsgButtons::Ok);
-    else if (result != ttsgz::UserAbort)
-        messages.show(QStringLiteral("Can't create SPA file\r\nError:%1").arg(modttgz_api::zipErrorText(result)),
-                      QStringLiteral("Error!"), MsgIcon::Critical, MsgButtons::Ok);
-    return result;
+        return Done{};
+    if (result == ttsgz::UserAbort)
+        return cancelled();
+    return fileFailure(QStringLiteral("Can't create SPA file\r\nError:%1").arg(modttgz_api::zipErrorText(result)));
 }
 
-bool isSoundDatabase(const QString& path, QString* error)
+Status isSoundDatabase(const QString& path)
 {
     const QString name = uniqueConnectionName();
+    QString error;
     bool sound = false;
     auto db = Database::open(path, name, 0);
-    if (!db && error)
-        *error = db.error();
-    if (db) {
-        const auto check = Sql::scalar(*db, QStringLiteral("PRAGMA integrity_check"), {}, error);
+    if (!db)
+        error = db.error();
+    else {
+        const auto check = Sql::scalar(*db, QStringLiteral("PRAGMA integrity_check"), {}, &error);
         sound = check && check->toString() == QStringLiteral("ok");
-        if (check && !sound && error)
-            *error = check->toString();
+        if (check && !sound)
+            error = check->toString();
     }
     Database::close(name);
-    return sound;
+    if (!sound)
+        return databaseFailure(error);
+    return Done{};
 }
 
 QString serverSafetyCopyPath()
@@ -243,24 +254,18 @@ QString serverSafetyCopyPath()
     return safetyCopyPath(InstallPaths::defaultDatabasePath());
 }
 
-int restoreDatabase(const QString& archive, const QString& target, const QString& option, IMessageBox& messages,
-                    IProgress& progress)
+Status restoreDatabase(const QString& archive, const QString& target, const QString& option, IProgress& progress)
 {
     if (Dialect::isServerAddress(target))
-        return restoreServer(archive, target, messages, progress);
+        return restoreServer(archive, target, progress);
     const QString temp = tempPath(target);
-    QString error;
     if (QFileInfo::exists(target)) {
         const ReadLock lock(target);
-        if (!SafeFiles::copy(target, safetyCopyPath(target), &error)) {
-            reportUnexpected(messages, error);
-            return NotRun;
-        }
+        if (const Status copied = SafeFiles::copy(target, safetyCopyPath(target)); !copied)
+            return unexpected(copied.failure());
     }
-    if (!removeTemp(temp)) {
-        reportUnexpected(messages, QStringLiteral("Cannot remove %1.").arg(temp));
-        return NotRun;
-    }
+    if (!removeTemp(temp))
+        return unexpected(fileFailure(QStringLiteral("Cannot remove %1.").arg(temp)));
     int result;
     {
         const ProgressShown shown(progress);
@@ -268,62 +273,65 @@ int restoreDatabase(const QString& archive, const QString& target, const QString
     }
     // The database is replaced only by a file that is whole and ours; until then it has not been touched, so
     // after a failure or a cancel the previous database is still where it was and DB.bak holds its copy.
-    if (result == ttsgz::NoError && !isSoundDatabase(temp, &error)) {
-        MessageLog::logError(QStringLiteral("%1.RestoreExecute: %2").arg(QStringLiteral("modSpas"), error));
-        result = ttsgz::ReadError;
+    if (result == ttsgz::NoError) {
+        if (const Status sound = isSoundDatabase(temp); !sound) {
+            MessageLog::logError(QStringLiteral("%1.RestoreExecute: %2").arg(QStringLiteral("modSpas"), sound.error()));
+            result = ttsgz::ReadError;
+        }
     }
-    if (result == ttsgz::NoError && !putInPlace(temp, target, &error)) {
-        removeTemp(temp);
-        reportUnexpected(messages, error);
-        return ttsgz::WriteError;
+    if (result == ttsgz::NoError) {
+        if (const Status placed = putInPlace(temp, target); !placed) {
+            removeTemp(temp);
+            return unexpected(placed.failure());
+        }
     }
     removeTemp(temp);
-    showOutcome(messages, result);
-    return result;
+    return restoreOutcome(result);
 }
 
 } // namespace BackupRestore
 
 namespace BackupRestore {
 
-bool compactDatabase(const QString& path, bool makeBackup, QString* error)
+Status compactDatabase(const QString& path, bool makeBackup)
 {
     // On a server the compaction rewrites nothing a person could lose, so there is no copy to keep.
-    if (Dialect::isServerAddress(path))
-        return ServerArchive::compact(path, error);
-    if (!QFileInfo(path).isFile()) {
-        if (error)
-            *error = QStringLiteral("%1 does not exist.").arg(path);
-        return false;
+    if (Dialect::isServerAddress(path)) {
+        return ServerArchive::compact(path);
     }
-    if (makeBackup && !SafeFiles::copy(path, BackupRestore::safetyCopyPath(path), error))
-        return false;
+    if (!QFileInfo(path).isFile())
+        return fileFailure(QStringLiteral("%1 does not exist.").arg(path));
+    if (makeBackup) {
+        if (const Status copied = SafeFiles::copy(path, BackupRestore::safetyCopyPath(path)); !copied)
+            return copied;
+    }
     const QString temp = BackupRestore::tempPath(path);
-    if (!removeTemp(temp)) {
-        if (error)
-            *error = QStringLiteral("Cannot remove %1.").arg(temp);
-        return false;
-    }
-    const QString name = uniqueConnectionName();
-    bool written = false;
-    if (auto db = Database::open(path, name, 5000); !db && error)
-        *error = db.error();
-    else if (db)
-        written = Sql::exec(*db, QStringLiteral("VACUUM INTO ?"), {QDir::toNativeSeparators(temp)}, error);
-    Database::close(name);
-    bool ok = written && BackupRestore::isSoundDatabase(temp, error);
-    if (ok) {
+    if (!removeTemp(temp))
+        return fileFailure(QStringLiteral("Cannot remove %1.").arg(temp));
+    const Status done = [&]() -> Status {
+        const QString name = uniqueConnectionName();
+        QString error;
+        bool written = false;
+        if (auto db = Database::open(path, name, 5000); !db)
+            error = db.error();
+        else
+            written = Sql::exec(*db, QStringLiteral("VACUUM INTO ?"), {QDir::toNativeSeparators(temp)}, &error);
+        Database::close(name);
+        if (!written)
+            return databaseFailure(error);
+        if (const Status sound = BackupRestore::isSoundDatabase(temp); !sound)
+            return sound;
         // VACUUM INTO does not force its file onto the disk; the rename must not overtake the data.
         QFile file(temp);
-        ok = file.open(QIODevice::ReadWrite) && SafeFiles::sync(file);
+        const bool synced = file.open(QIODevice::ReadWrite) && SafeFiles::sync(file);
         file.close();
-        if (!ok && error)
-            *error = QStringLiteral("Cannot write %1.").arg(temp);
-    }
-    ok = ok && putInPlace(temp, path, error);
-    if (!ok)
+        if (!synced)
+            return fileFailure(QStringLiteral("Cannot write %1.").arg(temp));
+        return putInPlace(temp, path);
+    }();
+    if (!done)
         removeTemp(temp);
-    return ok;
+    return done;
 }
 
 } // namespace BackupRestore

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QString>
+#include "core/Result.h"
 
-class IMessageBox;
+#include <QString>
 
 /// What the backup and restore show while the codec works: BackupWindow in the program, a console line in the
 /// drill driver, a script in tests.
@@ -17,12 +17,9 @@ public:
     virtual bool progress(qint64 total, qint64 done) = 0;
 };
 
-/// Backup and restore of the database file, without a window: the checks around the codec, the safety copy,
-/// and the messages that report the outcome.
+/// Backup and restore of the database file, without a window: the checks around the codec and the safety copy.
+/// They return the outcome; the window that asked shows it (a failure's text as it is, under "Error!").
 namespace BackupRestore {
-
-/// The result of an operation that stopped before the codec ran.
-inline constexpr int NotRun = -1;
 
 /// The safety copy beside a database: its folder + its base name + ".bak" (DB.bak for DB.sqlite).
 QString safetyCopyPath(const QString& database);
@@ -35,32 +32,35 @@ inline const QString OtherDesksConnected = QStringLiteral(
 /// The temporary file beside a database that a restored or compacted file is written to: temp.sqlite.
 QString tempPath(const QString& database);
 
-/// Whether an archive may be written to path: true when nothing is there, or when a plain writable file was
-/// there and has been deleted (the save dialog already asked before overwriting). A read-only file, a folder
-/// or anything else is false.
-bool targetWritable(const QString& path);
+/// The text every refused backup target gets.
+inline const QString TargetExists = QStringLiteral("Can't continue if file exist!");
 
-/// Packs the database source into archive (a pg_dump archive when source is a server address) with the progress shown,
-/// and tells the user the outcome: "Database backuped", nothing after a cancel, or the codec's error. Returns the
-/// codec's result, or NotRun when the target could not be written ("Can't continue if file exist!").
-int backUpDatabase(const QString& source, const QString& archive, int flag, const QString& option,
-                   IMessageBox& messages, IProgress& progress);
+/// Whether an archive may be written to path: done when nothing is there, or when a plain writable file was
+/// there and has been deleted (the save dialog already asked before overwriting). A read-only file, a folder
+/// or anything else is refused with TargetExists.
+Status targetWritable(const QString& path);
+
+/// Packs the database source into archive (a pg_dump archive when source is a server address) with the progress
+/// shown. Failures: Refused (TargetExists) when the target cannot be written, Cancelled after a confirmed cancel
+/// (nothing to show), File with "Can't create SPA file\r\nError:" and the codec's error text otherwise.
+Status backUpDatabase(const QString& source, const QString& archive, int flag, const QString& option,
+                      IProgress& progress);
 
 /// Replaces the database target with the one in archive. On a server: a pg_dump archive of ours, restored in one
 /// transaction while no other desk is connected. On a file: a safety copy (DB.bak) first, then the archive is
-/// unpacked beside the database, and only a file that opens as a sound database of ours replaces it. Tells the
-/// user "Database restored", nothing after a cancel, or "Can't add "; after anything but success the previous
-/// database is still in place. Returns the codec's result (3 for a file that is not one of ours), or NotRun.
-int restoreDatabase(const QString& archive, const QString& target, const QString& option, IMessageBox& messages,
-                    IProgress& progress);
+/// unpacked beside the database, and only a file that opens as a sound database of ours replaces it. Failures:
+/// Refused "Can't add " for an archive not ours, Refused OtherDesksConnected, Cancelled (nothing to show), File
+/// "Can't add " when the codec failed, or File/Database with the reason of an unexpected failure (logged already).
+/// After anything but success the previous database is still in place.
+Status restoreDatabase(const QString& archive, const QString& target, const QString& option, IProgress& progress);
 
 /// Whether path is a sound database of ours: it opens with our tables and a schema version this program
-/// understands, and passes SQLite's integrity check. The reason in *error when not.
-bool isSoundDatabase(const QString& path, QString* error = nullptr);
+/// understands, and passes SQLite's integrity check. A Database failure with the reason when not.
+Status isSoundDatabase(const QString& path);
 
 /// Rewrites the database at path through SQLite's VACUUM INTO the temporary file beside it, checks the result
-/// and puts it in place in one rename. With makeBackup the file is first copied to DB.bak. True when the
-/// compacted file is in place; on false the database is as it was (reason in *error).
-bool compactDatabase(const QString& path, bool makeBackup, QString* error = nullptr);
+/// and puts it in place in one rename. With makeBackup the file is first copied to DB.bak. On a failure the
+/// database is as it was.
+Status compactDatabase(const QString& path, bool makeBackup);
 
 } // namespace BackupRestore

@@ -35,9 +35,10 @@ void BackupWindow::startProgress()
 {
     m_cancelRequested = false;
     m_stopped = false;
-    m_progressBar->setMin(0);
-    m_progressBar->setMax(100);
-    m_progressBar->setValue(0);
+    // 0 to 100 always fits whatever limits were set before: nothing can be refused here.
+    (void)m_progressBar->setMin(0);
+    (void)m_progressBar->setMax(100);
+    (void)m_progressBar->setValue(0);
     show();
     QCoreApplication::processEvents();
 }
@@ -52,7 +53,8 @@ bool BackupWindow::progress(qint64 total, qint64 done)
 {
     // Nothing to do is all done; a count past the total still shows a full bar.
     const double fraction = total <= 0 ? 1.0 : double(done) / double(total);
-    m_progressBar->setValue(fraction > 1 ? 100.0 : std::max(fraction, 0.0) * 100.0);
+    // Clamped to the bar's 0 to 100, so never refused.
+    (void)m_progressBar->setValue(fraction > 1 ? 100.0 : std::max(fraction, 0.0) * 100.0);
     const bool abort = checkAbort();
     QCoreApplication::processEvents();
     return abort;

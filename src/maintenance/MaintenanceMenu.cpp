@@ -27,6 +27,16 @@ void report(Services& services, const QString& handler, const QString& title, co
     services.messages.show(description, title, MsgIcon::Critical, MsgButtons::Ok);
 }
 
+/// A backup's or restore's outcome, told once: the success under "Information", a failure's text as it is under
+/// "Error!", nothing after a cancel (the user asked for it).
+void tell(Services& services, const Status& outcome, const QString& success)
+{
+    if (outcome)
+        services.messages.show(success, QStringLiteral("Information"), MsgIcon::Information, MsgButtons::Ok);
+    else if (outcome.kind() != FailureKind::Cancelled)
+        services.messages.show(outcome.error(), QStringLiteral("Error!"), MsgIcon::Critical, MsgButtons::Ok);
+}
+
 /// Runs work with the shared connection closed, the windows' data released first; then opens it again, has the
 /// windows read afresh, writes the event whatever the outcome, and says once when the database does not open.
 void withConnectionClosed(Services& services, IWindowHost& host, const QString& database, int event,
@@ -99,8 +109,8 @@ void backUp(Services& services, IWindowHost& host)
     withConnectionClosed(services, host, database, EventLog::DatabaseBackup, QStringLiteral("mnuFileBackupDB_Click"),
                          QStringLiteral("Error detected when make database backup!"), [&] {
                              BackupWindow progress(services.messages, host.dialogParent());
-                             BackupRestore::backUpDatabase(database, archive, -1, QString(), services.messages,
-                                                           progress);
+                             tell(services, BackupRestore::backUpDatabase(database, archive, -1, QString(), progress),
+                                  QStringLiteral("Database backuped"));
                          });
 }
 
@@ -113,7 +123,8 @@ void restore(Services& services, IWindowHost& host)
     withConnectionClosed(services, host, database, EventLog::DatabaseRestore, QStringLiteral("mnuFileRestoreDB_Click"),
                          QStringLiteral("Error detected when restoring database backup!"), [&] {
                              BackupWindow progress(services.messages, host.dialogParent());
-                             BackupRestore::restoreDatabase(archive, database, QString(), services.messages, progress);
+                             tell(services, BackupRestore::restoreDatabase(archive, database, QString(), progress),
+                                  QStringLiteral("Database restored"));
                          });
 }
 
@@ -126,10 +137,9 @@ void compact(Services& services, IWindowHost& host)
             CompactWindow window(host.dialogParent());
             window.execute();
             // The outcome is not shown: a failed compaction leaves the database as it was.
-            QString error;
-            if (!BackupRestore::compactDatabase(database, true, &error))
+            if (const Status compacted = BackupRestore::compactDatabase(database, true); !compacted)
                 MessageLog::logError(
-                    QStringLiteral("%1.CompactDatabase: %2").arg(QStringLiteral("modFunctions"), error));
+                    QStringLiteral("%1.CompactDatabase: %2").arg(QStringLiteral("modFunctions"), compacted.error()));
             window.closeWindow();
         });
 }

@@ -14,46 +14,37 @@ ProgressBar::ProgressBar(QWidget* parent)
     redraw();
 }
 
-namespace {
-bool fail(QString* error)
-{
-    if (error)
-        *error = ProgressBar::illegalPropertyValue();
-    return false;
-}
-} // namespace
-
-bool ProgressBar::setMin(double value, QString* error)
+Status ProgressBar::setMin(double value)
 {
     if (value > m_max || std::isnan(value))
-        return fail(error);
+        return refused(illegalPropertyValue());
     if (value != m_min) {
         m_min = value;
         redraw();
     }
-    return true;
+    return Done{};
 }
 
-bool ProgressBar::setMax(double value, QString* error)
+Status ProgressBar::setMax(double value)
 {
     if (value < m_min || std::isnan(value))
-        return fail(error);
+        return refused(illegalPropertyValue());
     if (value != m_max) {
         m_max = value;
         redraw();
     }
-    return true;
+    return Done{};
 }
 
-bool ProgressBar::setValue(double value, QString* error)
+Status ProgressBar::setValue(double value)
 {
     if (value < m_min || value > m_max || std::isnan(value))
-        return fail(error);
+        return refused(illegalPropertyValue());
     if (value != m_value) {
         m_value = value;
         redraw();
     }
-    return true;
+    return Done{};
 }
 
 void ProgressBar::setForeColor(const QColor& color)

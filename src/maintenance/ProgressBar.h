@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Result.h"
+
 #include <QColor>
 #include <QImage>
 #include <QWidget>
@@ -19,10 +21,10 @@ public:
     double max() const { return m_max; }
     double value() const { return m_value; }
     /// Each setter refuses a value outside the limits (Min above Max, Max below Min, Value outside both) with
-    /// "Illegal property value" in *error and changes nothing; the same value again changes nothing either.
-    bool setMin(double value, QString* error = nullptr);
-    bool setMax(double value, QString* error = nullptr);
-    bool setValue(double value, QString* error = nullptr);
+    /// Refused "Illegal property value" and changes nothing; the same value again changes nothing either.
+    Status setMin(double value);
+    Status setMax(double value);
+    Status setValue(double value);
 
     QColor foreColor() const { return m_foreColor; }
     QColor backColor() const { return m_backColor; }

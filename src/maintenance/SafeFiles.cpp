@@ -45,7 +45,7 @@ void syncFolder(const QString& folder)
 #endif
 }
 
-bool replace(const QString& from, const QString& to, QString* error)
+Status replace(const QString& from, const QString& to)
 {
 #ifdef _WIN32
     const bool ok =
@@ -54,23 +54,17 @@ bool replace(const QString& from, const QString& to, QString* error)
 #else
     const bool ok = std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
 #endif
-    if (!ok) {
-        if (error)
-            *error = QStringLiteral("Cannot rename %1 to %2.").arg(from, to);
-        return false;
-    }
+    if (!ok)
+        return fileFailure(QStringLiteral("Cannot rename %1 to %2.").arg(from, to));
     syncFolder(QFileInfo(to).absolutePath());
-    return true;
+    return Done{};
 }
 
-bool copy(const QString& from, const QString& to, QString* error)
+Status copy(const QString& from, const QString& to)
 {
     QFile source(from);
-    if (!source.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = QStringLiteral("Cannot read %1: %2").arg(from, source.errorString());
-        return false;
-    }
+    if (!source.open(QIODevice::ReadOnly))
+        return fileFailure(QStringLiteral("Cannot read %1: %2").arg(from, source.errorString()));
     const QString part = partName(to);
     QFile target(part);
     bool ok = target.open(QIODevice::WriteOnly | QIODevice::Truncate);
@@ -78,12 +72,12 @@ bool copy(const QString& from, const QString& to, QString* error)
         // A file system without owners (a memory stick) cannot restrict it; the copy is still wanted there.
         static_cast<void>(FileSecurity::restrictToOwner(part));
     QByteArray buffer(1 << 20, Qt::Uninitialized);
+    QString error;
     while (ok) {
         const qint64 got = source.read(buffer.data(), buffer.size());
         if (got < 0) {
+            error = QStringLiteral("Cannot read %1: %2").arg(from, source.errorString());
             ok = false;
-            if (error)
-                *error = QStringLiteral("Cannot read %1: %2").arg(from, source.errorString());
             break;
         }
         if (got == 0)
@@ -91,13 +85,17 @@ bool copy(const QString& from, const QString& to, QString* error)
         ok = target.write(buffer.constData(), got) == got;
     }
     ok = ok && sync(target);
-    if (!ok && error && error->isEmpty())
-        *error = QStringLiteral("Cannot write %1: %2").arg(part, target.errorString());
+    if (!ok && error.isEmpty())
+        error = QStringLiteral("Cannot write %1: %2").arg(part, target.errorString());
     target.close();
-    ok = ok && replace(part, to, error);
-    if (!ok)
-        QFile::remove(part);
-    return ok;
+    if (ok) {
+        Status replaced = replace(part, to);
+        if (replaced)
+            return replaced;
+        error = replaced.error();
+    }
+    QFile::remove(part);
+    return fileFailure(error);
 }
 
 bool remove(const QString& path)

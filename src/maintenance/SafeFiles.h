@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Result.h"
+
 #include <QString>
 
 class QFile;
@@ -15,10 +17,10 @@ QString partName(const QString& path);
 bool sync(QFile& file);
 /// Forces a folder's entries (a rename just made) onto the disk; a no-op where the system has no such call.
 void syncFolder(const QString& folder);
-/// Renames from over to in one step, replacing to when it exists.
-bool replace(const QString& from, const QString& to, QString* error = nullptr);
+/// Renames from over to in one step, replacing to when it exists; a File failure leaves both as they were.
+Status replace(const QString& from, const QString& to);
 /// Copies from to to through partName(to), readable by the owner only; to is replaced only by a complete copy.
-bool copy(const QString& from, const QString& to, QString* error = nullptr);
+Status copy(const QString& from, const QString& to);
 /// Removes a file and a leftover ".part" of it; true when neither is there afterwards.
 bool remove(const QString& path);
 

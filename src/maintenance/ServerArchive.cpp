@@ -258,14 +258,11 @@ QString findTool(const QString& name)
     return found;
 }
 
-QString connectionString(const QString& uri, const QString& applicationName, QString* error)
+Result<QString> connectionString(const QString& uri, const QString& applicationName)
 {
     const auto address = parseServerAddress(uri);
-    if (!address) {
-        if (error)
-            *error = address.error();
-        return {};
-    }
+    if (!address)
+        return address.failure();
     QStringList parts;
     const auto add = [&](const QString& key, QString value) {
         if (value.isEmpty())
@@ -290,16 +287,36 @@ QString connectionString(const QString& uri, const QString& applicationName, QSt
     return parts.join(u' ');
 }
 
-int dump(const QString& uri, const QString& archive, IProgress& progress, QString* error, int phase, int phases)
+namespace {
+
+/// A codec code from a pg_dump or pg_restore run as the result the callers take: the server could not be read
+/// (Database), the archive could not be written (File), a confirmed cancel.
+Status asStatus(int result, const QString& error)
+{
+    switch (result) {
+    case ttsgz::NoError:
+        return Done{};
+    case ttsgz::UserAbort:
+        return cancelled();
+    case ttsgz::WriteError:
+        return fileFailure(error);
+    default:
+        return databaseFailure(error);
+    }
+}
+
+int dumpWithCode(const QString& uri, const QString& archive, IProgress& progress, QString* error, int phase, int phases)
 {
     const QString program = findTool(QStringLiteral("pg_dump"));
     if (program.isEmpty()) {
         *error = QStringLiteral("pg_dump is not installed (Debian: postgresql-client).");
         return ttsgz::ReadError;
     }
-    const QString connection = connectionString(uri, DumpSession, error);
-    if (connection.isEmpty())
+    const auto connection = connectionString(uri, DumpSession);
+    if (!connection) {
+        *error = connection.error();
         return ttsgz::ReadError;
+    }
     // The bar moves by the tables' sizes on the server: pg_dump names each table as it starts on it, and inside a
     // table the server's own count of the bytes its COPY has sent so far (PostgreSQL 14 and later) moves it on.
     const CheckConnection check(uri, error);
@@ -330,7 +347,7 @@ int dump(const QString& uri, const QString& archive, IProgress& progress, QStrin
     const int result = runWithProgress(program,
                                        {QStringLiteral("--format=custom"), QStringLiteral("--verbose"),
                                         QStringLiteral("--no-password"), QStringLiteral("--file=") + part,
-                                        QStringLiteral("--dbname=") + connection},
+                                        QStringLiteral("--dbname=") + *connection},
                                        weights, copied, progress, phase, phases, error);
     if (result != ttsgz::NoError) {
         QFile::remove(part);
@@ -339,27 +356,34 @@ int dump(const QString& uri, const QString& archive, IProgress& progress, QStrin
     QFile file(part);
     const bool synced = file.open(QIODevice::ReadWrite) && SafeFiles::sync(file);
     file.close();
-    if (!synced || !SafeFiles::replace(part, archive, error)) {
-        if (synced == false)
-            *error = QStringLiteral("Cannot write %1.").arg(part);
+    const Status replaced =
+        synced ? SafeFiles::replace(part, archive) : fileFailure(QStringLiteral("Cannot write %1.").arg(part));
+    if (!replaced) {
+        *error = replaced.error();
         QFile::remove(part);
         return ttsgz::WriteError;
     }
     return ttsgz::NoError;
 }
 
-std::optional<ArchiveContents> readArchive(const QString& archive, QString* error)
+} // namespace
+
+Status dump(const QString& uri, const QString& archive, IProgress& progress, int phase, int phases)
+{
+    QString error;
+    const int result = dumpWithCode(uri, archive, progress, &error, phase, phases);
+    return asStatus(result, error);
+}
+
+Result<ArchiveContents> readArchive(const QString& archive)
 {
     const QString program = findTool(QStringLiteral("pg_restore"));
     if (program.isEmpty()) {
-        *error = QStringLiteral("pg_restore is not installed (Debian: postgresql-client).");
-        return std::nullopt;
+        return fileFailure(QStringLiteral("pg_restore is not installed (Debian: postgresql-client)."));
     }
     QString list;
-    if (!runToEnd(program, {QStringLiteral("--list"), archive}, &list)) {
-        *error = list;
-        return std::nullopt;
-    }
+    if (!runToEnd(program, {QStringLiteral("--list"), archive}, &list))
+        return refused(list);
     // Lines such as "3709; 0 17040 TABLE DATA public customer postgres".
     ArchiveContents contents;
     for (const QString& line : list.split(u'\n')) {
@@ -376,9 +400,8 @@ std::optional<ArchiveContents> readArchive(const QString& archive, QString* erro
                                  QStringLiteral("booking"), QStringLiteral("bookingberth"), QStringLiteral("settings"),
                                  QStringLiteral("company"), QStringLiteral("schemaversion")}) {
         if (!contents.tables.contains(table)) {
-            *error =
-                QStringLiteral("%1 holds no table %2: it is not a backup of a harbour database.").arg(archive, table);
-            return std::nullopt;
+            return refused(
+                QStringLiteral("%1 holds no table %2: it is not a backup of a harbour database.").arg(archive, table));
         }
     }
     // An older schema is brought up to date when the database opens again; a newer one this program cannot use.
@@ -386,64 +409,72 @@ std::optional<ArchiveContents> readArchive(const QString& archive, QString* erro
     if (!runToEnd(program,
                   {QStringLiteral("--data-only"), QStringLiteral("--table=schemaversion"), QStringLiteral("--file=-"),
                    archive},
-                  &data)) {
-        *error = data;
-        return std::nullopt;
-    }
+                  &data))
+        return refused(data);
     const qsizetype copy = data.indexOf(QStringLiteral("FROM stdin;\n"));
     const int version = copy < 0 ? 0 : data.mid(copy + 12).section(u'\n', 0, 0).trimmed().toInt();
     if (version < 1 || version > Database::CurrentSchemaVersion) {
-        *error = QStringLiteral("%1 holds schema version %2; this program understands 1 to %3.")
-                     .arg(archive)
-                     .arg(version)
-                     .arg(Database::CurrentSchemaVersion);
-        return std::nullopt;
+        return refused(QStringLiteral("%1 holds schema version %2; this program understands 1 to %3.")
+                           .arg(archive)
+                           .arg(version)
+                           .arg(Database::CurrentSchemaVersion));
     }
     return contents;
 }
 
-std::optional<int> otherSessions(const QString& uri, QString* error)
+Result<int> otherSessions(const QString& uri)
 {
-    return count(uri,
-                 QStringLiteral("SELECT COUNT(*) FROM pg_stat_activity WHERE datname = current_database() AND pid <> "
-                                "pg_backend_pid() AND backend_type = 'client backend'"),
-                 {}, error);
+    QString error;
+    const auto others =
+        count(uri,
+              QStringLiteral("SELECT COUNT(*) FROM pg_stat_activity WHERE datname = current_database() AND pid <> "
+                             "pg_backend_pid() AND backend_type = 'client backend'"),
+              {}, &error);
+    if (!others)
+        return databaseFailure(error);
+    return *others;
 }
 
-int restore(const QString& uri, const QString& archive, const ArchiveContents& contents, IProgress& progress,
-            QString* error, int phase, int phases)
+Status restore(const QString& uri, const QString& archive, const ArchiveContents& contents, IProgress& progress,
+               int phase, int phases)
 {
     const QString program = findTool(QStringLiteral("pg_restore"));
-    const QString connection = connectionString(uri, RestoreSession, error);
-    if (program.isEmpty() || connection.isEmpty())
-        return ttsgz::ReadError;
+    if (program.isEmpty())
+        return fileFailure(QStringLiteral("pg_restore is not installed (Debian: postgresql-client)."));
+    const auto connection = connectionString(uri, RestoreSession);
+    if (!connection)
+        return connection.failure();
     QHash<QString, qint64> weights;
     for (const QString& table : contents.tables)
         weights.insert(table, 1);
+    QString error;
     // Only the schema of our tables: the btree_gist extension the exclusion constraint rests on stays as it is, and
     // may belong to another role than the harbour's.
     const int result = runWithProgress(
         program,
         {QStringLiteral("--single-transaction"), QStringLiteral("--clean"), QStringLiteral("--if-exists"),
          QStringLiteral("--no-owner"), QStringLiteral("--verbose"), QStringLiteral("--no-password"),
-         QStringLiteral("--schema=") + contents.schema, QStringLiteral("--dbname=") + connection, archive},
-        weights, {}, progress, phase, phases, error);
+         QStringLiteral("--schema=") + contents.schema, QStringLiteral("--dbname=") + *connection, archive},
+        weights, {}, progress, phase, phases, &error);
     if (result != ttsgz::NoError)
         waitForRestoreSessionToEnd(uri);
-    return result;
+    return asStatus(result, error);
 }
 
-bool compact(const QString& uri, QString* error)
+Status compact(const QString& uri)
 {
     const QString name = uniqueConnectionName();
+    QString error;
     bool ok = false;
     // VACUUM refuses to run inside a transaction or as a prepared statement: it goes as a script line.
-    if (auto db = Database::open(uri, name, 5000); !db && error)
-        *error = db.error();
-    else if (db)
-        ok = Sql::execScript(*db, Dialect::of(*db).compactSql(), error);
+    if (auto db = Database::open(uri, name, 5000); !db)
+        error = db.error();
+    else
+        ok = Sql::execScript(*db, Dialect::of(*db).compactSql(), &error);
     Database::close(name);
-    return ok;
+    if (!ok)
+        return databaseFailure(error);
+    return Done{};
 }
 
 } // namespace ServerArchive

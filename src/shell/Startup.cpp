@@ -20,27 +20,20 @@
 
 namespace Startup {
 
-bool openDatabase(QString* error)
+Status openDatabase()
 {
     const QString path = Settings::databasePath();
     // A system-wide installation has no database of its own for this user: the first start makes an empty one in
     // the user's data folder. Anywhere else a missing file stays an error (a file that went away is not replaced).
     if (!InstallPaths::rootWritable() && path == InstallPaths::defaultDatabasePath() && !QFileInfo::exists(path)) {
-        if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
-            if (error)
-                *error = QStringLiteral("The folder of %1 cannot be made.").arg(path);
-            return false;
-        }
-        if (const Status made = Database::createDatabase(path); !made) {
-            if (error)
-                *error = made.error();
-            return false;
-        }
+        if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+            return fileFailure(QStringLiteral("The folder of %1 cannot be made.").arg(path));
+        if (const Status made = Database::createDatabase(path); !made)
+            return made;
     }
-    const auto db = Database::open(path, Database::sharedConnectionName());
-    if (!db && error)
-        *error = db.error();
-    return db.ok();
+    if (const auto db = Database::open(path, Database::sharedConnectionName()); !db)
+        return db.failure();
+    return Done{};
 }
 
 std::unique_ptr<MainWindow> main(Services& services, int splashMs, TipMode tipMode)
@@ -56,9 +49,8 @@ std::unique_ptr<MainWindow> main(Services& services, int splashMs, TipMode tipMo
     if (splash)
         splash->close();
 
-    QString error;
-    if (!openDatabase(&error)) {
-        MessageLog::logError(QStringLiteral("%1.Main: %2").arg(QStringLiteral("modMain"), error));
+    if (const Status opened = openDatabase(); !opened) {
+        MessageLog::logError(QStringLiteral("%1.Main: %2").arg(QStringLiteral("modMain"), opened.error()));
         services.messages.show(QStringLiteral("DB Connection Error"), MainWindow::caption(), MsgIcon::Critical,
                                MsgButtons::Ok);
         return nullptr;

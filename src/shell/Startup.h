@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Result.h"
+
 #include <QString>
 #include <memory>
 
@@ -18,8 +20,9 @@ enum class TipMode
 };
 
 /// Opens the shared connection on the database the settings name; on the first start from an installation root
-/// this user cannot write, it makes an empty database in the user's data folder first. False with the reason.
-bool openDatabase(QString* error);
+/// this user cannot write, it makes an empty database in the user's data folder first. A File or Database failure
+/// with the reason (for the log; the user is told "DB Connection Error").
+Status openDatabase();
 
 /// Runs the start-up in its order. Returns the main window, or nothing when the database could not be opened
 /// (the user has been told "DB Connection Error" and the program ends). splashMs is one second in production.

@@ -12,14 +12,14 @@ QString path()
     return InstallPaths::appDir() + QStringLiteral("/TipOfTheDay.txt");
 }
 
-std::optional<QStringList> readTips(const QString& path)
+Result<QStringList> readTips(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
+        return fileFailure(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
     QString text = QString::fromUtf8(file.readAll());
     if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
+        return fileFailure(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
     text.remove(u'\r');
     QStringList lines = text.split(u'\n');
     // The newline that ends the last line does not start another tip.
@@ -28,14 +28,14 @@ std::optional<QStringList> readTips(const QString& path)
     return lines;
 }
 
-std::optional<QString> takeNextTip(const QString& path)
+Result<QString> takeNextTip(const QString& path)
 {
     const auto tips = readTips(path);
-    if (!tips || tips->isEmpty())
-        return std::nullopt;
+    if (!tips)
+        return tips.failure();
     const int n = Registry::getRegistryNumber(Settings::NextTip);
     if (n < 0 || n >= tips->size())
-        return std::nullopt;
+        return refused(QStringLiteral("No tip %1 in %2.").arg(n).arg(path));
     Registry::setRegistryValue(Settings::NextTip, QString::number(n < tips->size() - 1 ? n + 1 : 0));
     return tips->at(n);
 }

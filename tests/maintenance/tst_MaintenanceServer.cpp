@@ -97,8 +97,7 @@ private slots:
     void backupBarRunsFromNothingToFull()
     {
         Recorded progress;
-        QString error;
-        QCOMPARE(ServerArchive::dump(m_install->databasePath(), archive(), progress, &error), int(ttsgz::NoError));
+        QVERIFY(ServerArchive::dump(m_install->databasePath(), archive(), progress).ok());
         QVERIFY(progress.shown.size() >= 2);
         QCOMPARE(progress.shown.first().second, 0);
         QCOMPARE(progress.shown.last().second, progress.shown.last().first);
@@ -117,9 +116,10 @@ private slots:
         Database::close(Database::sharedConnectionName());
         CancelInsideTheTransaction progress(m_install->databasePath());
         m_install->messages.calls.clear();
-        QCOMPARE(BackupRestore::restoreDatabase(archive(), m_install->databasePath(), QString(), m_install->messages,
-                                                progress),
-                 int(ttsgz::UserAbort));
+        const Status restored =
+            BackupRestore::restoreDatabase(archive(), m_install->databasePath(), QString(), progress);
+        QVERIFY(!restored);
+        QCOMPARE(restored.kind(), FailureKind::Cancelled);
         QVERIFY(progress.sawWaiting);
         QCOMPARE(messagesSaid(), QString());
         QVERIFY(Database::open(m_install->databasePath(), Database::sharedConnectionName()));
@@ -145,7 +145,7 @@ private slots:
         // An archive of a newer program's database.
         Recorded progress;
         QVERIFY(m_install->exec(u"UPDATE SchemaVersion SET Version = 99"_s));
-        QCOMPARE(ServerArchive::dump(m_install->databasePath(), fileArchive, progress, &error), int(ttsgz::NoError));
+        QVERIFY(ServerArchive::dump(m_install->databasePath(), fileArchive, progress).ok());
         QVERIFY(m_install->exec(u"UPDATE SchemaVersion SET Version = 3"_s));
         m_install->messages.calls.clear();
         restore(fileArchive);
@@ -178,12 +178,13 @@ private slots:
     void connectionStringCarriesNoPassword()
     {
         QCOMPARE(
-            ServerArchive::connectionString(u"postgresql://o%27brien@db.harbour:5433/zem?sslmode=require"_s, u"app"_s),
+            ServerArchive::connectionString(u"postgresql://o%27brien@db.harbour:5433/zem?sslmode=require"_s, u"app"_s)
+                .valueOr(QString()),
             u"dbname='zem' host='db.harbour' port='5433' user='o\\'brien' application_name='app' "
             u"connect_timeout='10' sslmode='require'"_s);
-        QString error;
-        QVERIFY(ServerArchive::connectionString(u"postgresql://u:secret@db/zem"_s, u"app"_s, &error).isEmpty());
-        QVERIFY(error.contains(u".pgpass"_s));
+        const auto refused = ServerArchive::connectionString(u"postgresql://u:secret@db/zem"_s, u"app"_s);
+        QVERIFY(!refused);
+        QVERIFY(refused.error().contains(u".pgpass"_s));
     }
 };
 

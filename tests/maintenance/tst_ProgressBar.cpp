@@ -23,21 +23,21 @@ private slots:
         QCOMPARE(bar.text(), u"Done 50.00%"_s);
         bar.setTextBefore(QString());
 
-        QVERIFY(bar.setValue(0));
+        QVERIFY(bar.setValue(0).ok());
         QCOMPARE(bar.text(), u"0.00%"_s);
         const QImage empty = bar.picture1();
         QCOMPARE(empty.size(), QSize(300, 30));
         QCOMPARE(empty.pixel(0, 0), qRgb(255, 255, 255)); // no bar at all
         QCOMPARE(empty.pixel(299, 29), qRgb(255, 255, 255));
 
-        QVERIFY(bar.setValue(37.5));
+        QVERIFY(bar.setValue(37.5).ok());
         QCOMPARE(bar.text(), u"37.50%"_s);
         QCOMPARE(bar.picture1().pixel(0, 0), inverted(Qt::white));
         QCOMPARE(bar.picture1().pixel(int(300 * 0.375) - 1, 0), inverted(Qt::white));
         QCOMPARE(bar.picture1().pixel(int(300 * 0.375) + 1, 0), qRgb(255, 255, 255));
 
         // Full: the whole width inverted, and the text still there, in the inverse of its colour.
-        QVERIFY(bar.setValue(100));
+        QVERIFY(bar.setValue(100).ok());
         QCOMPARE(bar.text(), u"100.00%"_s);
         const QImage full = bar.picture1();
         QCOMPARE(full.pixel(0, 0), inverted(Qt::white));
@@ -68,12 +68,11 @@ private slots:
         QFETCH(double, value);
         QFETCH(bool, accepted);
         ProgressBar bar;
-        QString error;
-        const bool ok = property == u"Min"_s   ? bar.setMin(value, &error)
-                        : property == u"Max"_s ? bar.setMax(value, &error)
-                                               : bar.setValue(value, &error);
-        QCOMPARE(ok, accepted);
-        QCOMPARE(error, accepted ? QString() : u"Illegal property value"_s);
+        const Status set = property == u"Min"_s   ? bar.setMin(value)
+                           : property == u"Max"_s ? bar.setMax(value)
+                                                  : bar.setValue(value);
+        QCOMPARE(set.ok(), accepted);
+        QCOMPARE(set.error(), accepted ? QString() : u"Illegal property value"_s);
         const double now = property == u"Min"_s ? bar.min() : property == u"Max"_s ? bar.max() : bar.value();
         QCOMPARE(now, accepted ? value : (property == u"Min"_s ? 0.0 : property == u"Max"_s ? 100.0 : 50.0));
     }
