@@ -97,7 +97,8 @@ void BM_GridScroll(benchmark::State& state, Engine engine)
     const auto model = openGrid(db, view, days[7]);
     // From 12:00 the half-hourly rows run to 17:30 the next day, so both arrows move it.
     for (int i = 0; view == View::HalfHourly && i < 8; ++i)
-        model->scroll(db, 1);
+        if (!model->scroll(db, 1))
+            qFatal("the grid could not be scrolled");
     int direction = 1;
     const double serverCpu = BenchData::serverCpuSeconds(db);
     for (auto _ : state) {
@@ -159,7 +160,8 @@ void BM_GridFillPerCell(benchmark::State& state)
     std::vector<QString> cells(berths.size() * SlotRows);
     for (auto _ : state) {
         state.PauseTiming();
-        model->setStartDay(db, days[next++ % days.size()]);
+        if (!model->setStartDay(db, days[next++ % days.size()]))
+            state.SkipWithError("fill failed");
         state.ResumeTiming();
         for (int r = 0; r < model->rowCount(); ++r) {
             const qint64 a = PeriodIndex::floorMinute(model->slot(r));

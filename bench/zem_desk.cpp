@@ -120,32 +120,30 @@ int run(const QString& data, const QString& desk, int rounds, const QString& log
         const QString note = QStringLiteral("%1-%2").arg(desk).arg(round);
         const BookingRecord booking = randomBooking(random, note, weeks);
         log << "try " << note << ' ' << booking.berthIds.size() << Qt::endl;
-        BookingStore::SaveResult result;
+        BookingStore::Overtaken overtaken = BookingStore::Overtaken::Nothing;
+        auto result = BookingStore::saveBooking(*db, booking, &overtaken);
         // A busy file is tried again a few times, as a person would press Confirm again.
-        for (int attempt = 0; attempt < 3; ++attempt) {
-            result = BookingStore::saveBooking(*db, booking);
-            if (result.ok || !result.error.contains(QStringLiteral("database is locked")))
-                break;
-        }
-        if (result.ok) {
+        for (int attempt = 1; attempt < 3 && result.error().contains(QStringLiteral("database is locked")); ++attempt)
+            result = BookingStore::saveBooking(*db, booking, &overtaken);
+        if (result) {
             ++counts.saved;
-            log << "saved " << note << ' ' << result.id << Qt::endl;
-        } else if (!result.takenBerths.isEmpty()) {
+            log << "saved " << note << ' ' << result->id << Qt::endl;
+        } else if (overtaken == BookingStore::Overtaken::BerthsTaken) {
             ++counts.taken;
             log << "taken " << note << Qt::endl;
-        } else if (result.error.contains(QStringLiteral("database is locked"))) {
+        } else if (result.error().contains(QStringLiteral("database is locked"))) {
             ++counts.busy;
             log << "busy " << note << Qt::endl;
         } else if (Dialect::of(*db).isConnectionLost(*db, db->lastError()) || !db->isOpen()) {
             ++counts.lost;
             log << "lost " << note << Qt::endl;
-            std::fprintf(stderr, "%s: connection lost: %s\n", qPrintable(desk), qPrintable(result.error));
+            std::fprintf(stderr, "%s: connection lost: %s\n", qPrintable(desk), qPrintable(result.error()));
             db.reset();
             Database::close(Connection);
         } else {
             ++counts.errors;
-            log << "error " << note << ' ' << result.error.simplified() << Qt::endl;
-            std::fprintf(stderr, "%s: %s\n", qPrintable(desk), qPrintable(result.error));
+            log << "error " << note << ' ' << result.error().simplified() << Qt::endl;
+            std::fprintf(stderr, "%s: %s\n", qPrintable(desk), qPrintable(result.error()));
         }
     }
     db.reset();

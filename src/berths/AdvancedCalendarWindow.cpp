@@ -133,26 +133,25 @@ AdvancedCalendarWindow* AdvancedCalendarWindow::display(IWindowHost& host, Servi
     auto* calendar = qobject_cast<AdvancedCalendarWindow*>(host.findWindow(QStringLiteral("frmCalendarPlus")));
     if (!calendar) {
         calendar = new AdvancedCalendarWindow(host, services);
-        QString error;
-        calendar->report(calendar->m_model->setStartDay(services.db(), services.clock.now().date(), &error), error);
+        calendar->report(calendar->m_model->setStartDay(services.db(), services.clock.now().date()));
         calendar->showPickerDate();
     }
     host.showChild(calendar);
     return calendar;
 }
 
-bool AdvancedCalendarWindow::report(bool ok, const QString& error)
+bool AdvancedCalendarWindow::report(const Status& status)
 {
-    if (!ok && !error.isEmpty())
-        m_services.messages.show(QStringLiteral("The bookings could not be read.\n") + error, Title, MsgIcon::Critical,
-                                 MsgButtons::Ok);
-    return ok;
+    // A scroll that stops at the end of the working day is refused without a text: nothing to tell.
+    if (!status && !status.error().isEmpty())
+        m_services.messages.show(QStringLiteral("The bookings could not be read.\n") + status.error(), Title,
+                                 MsgIcon::Critical, MsgButtons::Ok);
+    return status.ok();
 }
 
 void AdvancedCalendarWindow::activated()
 {
-    QString error;
-    if (report(m_model->refresh(m_services.db(), &error), error))
+    if (report(m_model->refresh(m_services.db())))
         fitRows();
 }
 
@@ -166,8 +165,7 @@ void AdvancedCalendarWindow::fitRows()
     const int rows = slotRowsForHeight();
     if (rows == m_model->rowCount())
         return;
-    QString error;
-    report(m_model->setSlotRows(m_services.db(), rows, &error), error);
+    report(m_model->setSlotRows(m_services.db(), rows));
 }
 
 void AdvancedCalendarWindow::showPickerDate()
@@ -179,36 +177,32 @@ void AdvancedCalendarWindow::showPickerDate()
 
 void AdvancedCalendarWindow::scrollBy(int direction)
 {
-    QString error;
-    if (report(m_model->scroll(m_services.db(), direction, &error), error))
+    if (report(m_model->scroll(m_services.db(), direction)))
         showPickerDate();
 }
 
 void AdvancedCalendarWindow::viewChosen()
 {
-    QString error;
     const auto view = m_daily->isChecked() ? OccupancyModel::View::Daily : OccupancyModel::View::HalfHourly;
-    report(m_model->setView(m_services.db(), view, &error), error);
+    report(m_model->setView(m_services.db(), view));
 }
 
 void AdvancedCalendarWindow::dayPicked()
 {
     if (m_settingPicker)
         return;
-    QString error;
-    report(m_model->setStartDay(m_services.db(), m_dtPicker1->date(), &error), error);
+    report(m_model->setStartDay(m_services.db(), m_dtPicker1->date()));
 }
 
 void AdvancedCalendarWindow::doubleClicked(const QModelIndex& index)
 {
     if (!index.isValid())
         return;
-    QString error;
-    const auto booking = m_model->bookingToOpen(m_services.db(), index.row(), index.column(), &error);
-    if (booking)
-        BookingSummaryWindow::display(m_host, m_services, *booking);
-    else
-        report(false, error);
+    const auto booking = m_model->bookingToOpen(m_services.db(), index.row(), index.column());
+    if (!booking)
+        report(booking.failure());
+    else if (*booking)
+        BookingSummaryWindow::display(m_host, m_services, **booking);
     // The grid is read again either way; the first row keeps its slot.
     activated();
 }

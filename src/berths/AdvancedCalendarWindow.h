@@ -43,7 +43,7 @@ private:
     void dayPicked();
     void doubleClicked(const QModelIndex& index);
     void showPickerDate();
-    bool report(bool ok, const QString& error);
+    bool report(const Status& status);
     void layOut();
 
     IWindowHost& m_host;

@@ -1,6 +1,7 @@
 #include "berths/BerthChangeSet.h"
 
 #include "berths/BerthRemoval.h"
+#include "bookings/BookingReads.h"
 #include "core/EventLog.h"
 #include "core/SqlHelpers.h"
 #include "core/Texts.h"
@@ -20,20 +21,22 @@ QString berthListText(const BerthRow& row, BerthListStyle style)
 
 BerthChangeSet::BerthChangeSet(QSqlDatabase db) : m_db(std::move(db)) {}
 
-bool BerthChangeSet::reload(QString* error)
+Status BerthChangeSet::reload()
 {
     QSqlQuery q(m_db);
     q.setForwardOnly(true);
+    QString error;
+    // The booked flag is the bookings folder's question, asked inside this one query (not once per berth).
     if (!Sql::exec(q,
-                   QStringLiteral("SELECT B.ID, B.Name, B.Active, "
-                                  "EXISTS (SELECT 1 FROM BookingBerth BB WHERE BB.BerthID = B.ID) FROM Berth B"),
-                   {}, error))
-        return false;
+                   QStringLiteral("SELECT B.ID, B.Name, B.Active, %1 FROM Berth B")
+                       .arg(BookingReads::berthHasBookingsSql(QStringLiteral("B"))),
+                   {}, &error))
+        return databaseFailure(error);
     std::vector<BerthRow> rows;
     while (q.next())
         rows.push_back({q.value(0).toInt(), q.value(1).toString(), q.value(2).toInt() != 0, q.value(3).toInt() != 0});
     m_stored = std::move(rows);
-    return true;
+    return Done{};
 }
 
 std::vector<BerthRow> BerthChangeSet::current() const
@@ -132,8 +135,11 @@ QVariant orNull(const std::optional<int>& value)
 }
 } // namespace
 
-bool BerthChangeSet::apply(QString* error)
+Status BerthChangeSet::apply()
 {
+    // Every statement below (the cascade delete too) reports its driver text here.
+    QString errorText;
+    QString* const error = &errorText;
     std::map<int, int> storedIds; // the IDs the database gave the berths added in this visit
     const auto storedId = [&storedIds, error](int id) -> std::optional<int> {
         if (id >= 0)
@@ -169,13 +175,14 @@ bool BerthChangeSet::apply(QString* error)
                 const auto id = storedId(remove->id);
                 if (!id)
                     return false;
-                const auto rows = Sql::scalar(
-                    m_db, QStringLiteral("SELECT COUNT(*) FROM BookingBerth WHERE BerthID = ?"), {*id}, error);
-                if (!rows)
+                const auto rows = BookingReads::bookingRowsOnBerth(m_db, *id);
+                if (!rows) {
+                    *error = rows.error();
                     return false;
-                if (rows->toInt() > remove->bookingRowsAsked) {
+                }
+                if (*rows > remove->bookingRowsAsked) {
                     refused = i;
-                    appeared = rows->toInt() - remove->bookingRowsAsked;
+                    appeared = *rows - remove->bookingRowsAsked;
                     if (error)
                         *error = QStringLiteral("A berth was booked meanwhile.");
                     return false;
@@ -202,24 +209,29 @@ bool BerthChangeSet::apply(QString* error)
         }
         return true;
     });
-    if (ok)
+    if (ok) {
         m_operations.clear();
-    if (refused) {
+        return Done{};
+    }
+    if (!refused)
+        return databaseFailure(errorText);
+    QString message;
+    {
         const int id = std::visit([](const auto& operation) { return operation.id; }, m_operations[*refused]);
         const auto stored =
             std::find_if(m_stored.begin(), m_stored.end(), [id](const BerthRow& r) { return r.id == id; });
         const QString name = stored != m_stored.end() ? stored->name : QString::number(id);
         if (gone) {
-            m_conflict = QStringLiteral("Berth '%1' has been deleted at another desk meanwhile. Nothing was saved, "
-                                        "and the changes to it are dropped: press OK to save the other changes.")
-                             .arg(name);
+            message = QStringLiteral("Berth '%1' has been deleted at another desk meanwhile. Nothing was saved, "
+                                     "and the changes to it are dropped: press OK to save the other changes.")
+                          .arg(name);
         } else {
-            m_conflict = QStringLiteral("Berth '%1' has been booked at another desk since you removed it (%2 new "
-                                        "booking%3). Nothing was saved, and the berth is listed again: remove it "
-                                        "again to delete it with its bookings, or press OK to save the other changes.")
-                             .arg(name)
-                             .arg(appeared)
-                             .arg(appeared == 1 ? QString() : QStringLiteral("s"));
+            message = QStringLiteral("Berth '%1' has been booked at another desk since you removed it (%2 new "
+                                     "booking%3). Nothing was saved, and the berth is listed again: remove it "
+                                     "again to delete it with its bookings, or press OK to save the other changes.")
+                          .arg(name)
+                          .arg(appeared)
+                          .arg(appeared == 1 ? QString() : QStringLiteral("s"));
         }
         // The refused change goes (with every change to a berth that no longer exists). Each change appended one
         // event, so the two lists share their positions.
@@ -231,12 +243,7 @@ bool BerthChangeSet::apply(QString* error)
             }
         }
     }
-    return ok;
-}
-
-QString BerthChangeSet::takeConflict()
-{
-    return std::exchange(m_conflict, QString());
+    return conflict(message);
 }
 
 void BerthChangeSet::logEvents(const QDateTime& now)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "berths/BerthInput.h"
+#include "core/Result.h"
 
 #include <QDateTime>
 #include <QList>
@@ -50,8 +51,8 @@ public:
     /// The connection the berths are read from and stored through.
     const QSqlDatabase& database() const { return m_db; }
 
-    /// Re-reads the stored berths (the list's query); false and the reason on failure, the old rows kept.
-    bool reload(QString* error = nullptr);
+    /// Re-reads the stored berths (the list's query); on failure the old rows are kept.
+    Status reload();
 
     /// The berths as they will be after Apply, sorted by their list text (case ignored, then by ID).
     std::vector<BerthRow> rows(BerthListStyle style) const;
@@ -70,14 +71,13 @@ public:
     bool hasChanges() const { return !m_operations.empty(); }
     const QList<PendingEvent>& events() const { return m_events; }
 
-    /// Stores every change in one transaction; on failure nothing is stored, the reason is in *error and the
-    /// changes stay pending. After success only the events are left, for logEvents.
+    /// Stores every change in one transaction; on failure nothing is stored and the changes stay pending. After
+    /// success only the events are left, for logEvents.
     /// A berth booked at another desk since the user agreed to remove it is not removed unasked: Apply stores
-    /// nothing, drops that removal from the pending changes (the berth is listed again) and takeConflict says so.
-    /// So too for a berth switched on or off that another desk deleted meanwhile (its changes are dropped).
-    bool apply(QString* error = nullptr);
-    /// The message for the last removal Apply refused, once; empty when there was none.
-    QString takeConflict();
+    /// nothing, drops that removal from the pending changes (the berth is listed again) and fails as a Conflict
+    /// whose text is the message to show. So too for a berth switched on or off that another desk deleted
+    /// meanwhile (its changes are dropped).
+    Status apply();
     /// Writes the events of the applied changes to the event log, first to last, and forgets them.
     void logEvents(const QDateTime& now);
 
@@ -106,5 +106,4 @@ private:
     std::vector<Operation> m_operations;
     QList<PendingEvent> m_events;
     int m_nextNewId = -1;
-    QString m_conflict;
 };

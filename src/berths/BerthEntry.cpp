@@ -120,8 +120,9 @@ bool BerthEntry::load()
     const auto types = Sql::readLookup(m_changes.database(), berthTypeLookupSql(), &error);
     const auto owners =
         types ? Sql::readLookup(m_changes.database(), ownerLookupSql(m_changes.database()), &error) : std::nullopt;
-    if (!owners || !m_changes.reload(&error)) {
-        showDatabaseError(QStringLiteral("The berths could not be read."), error);
+    const Status stored = owners ? m_changes.reload() : databaseFailure(error);
+    if (!stored) {
+        showDatabaseError(QStringLiteral("The berths could not be read."), stored.error());
         return false;
     }
     fillCombo(m_cboBerthType, *types);
@@ -132,9 +133,8 @@ bool BerthEntry::load()
 
 void BerthEntry::requery()
 {
-    QString error;
-    if (!m_changes.reload(&error))
-        showDatabaseError(QStringLiteral("The berths could not be read again."), error);
+    if (const Status stored = m_changes.reload(); !stored)
+        showDatabaseError(QStringLiteral("The berths could not be read again."), stored.error());
     showRows();
 }
 

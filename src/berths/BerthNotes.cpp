@@ -7,15 +7,16 @@
 
 BerthNotes::BerthNotes(QSqlDatabase db) : m_db(std::move(db)) {}
 
-bool BerthNotes::load(QString* error)
+Status BerthNotes::load()
 {
     QSqlQuery q(m_db);
     q.setForwardOnly(true);
+    QString error;
     if (!Sql::exec(q,
                    QStringLiteral("SELECT ID, Name, Notes FROM Berth ORDER BY %1 NULLS FIRST, ID")
                        .arg(Dialect::of(m_db).noCase(QStringLiteral("Name"))),
-                   {}, error))
-        return false;
+                   {}, &error))
+        return databaseFailure(error);
     m_berths.clear();
     m_stored.clear();
     m_edited.clear();
@@ -24,7 +25,7 @@ bool BerthNotes::load(QString* error)
         m_berths.push_back({id, q.value(1).toString()});
         m_stored[id] = q.value(2).toString();
     }
-    return true;
+    return Done{};
 }
 
 QString BerthNotes::notes(int id) const
@@ -49,21 +50,22 @@ bool BerthNotes::changed() const
     return false;
 }
 
-bool BerthNotes::save(QString* error)
+Status BerthNotes::save()
 {
-    const bool ok = Sql::inTransaction(m_db, error, [&] {
+    QString error;
+    const bool ok = Sql::inTransaction(m_db, &error, [&] {
         for (const auto& [id, notes] : m_edited) {
             if (notes == m_stored.at(id))
                 continue; // untouched notes are not written over what the table editor may have saved
-            if (!Sql::exec(m_db, QStringLiteral("UPDATE Berth SET Notes = ? WHERE ID = ?"), {notes, id}, error))
+            if (!Sql::exec(m_db, QStringLiteral("UPDATE Berth SET Notes = ? WHERE ID = ?"), {notes, id}, &error))
                 return false;
         }
         return true;
     });
-    if (ok) {
-        for (const auto& [id, notes] : m_edited)
-            m_stored[id] = notes;
-        m_edited.clear();
-    }
-    return ok;
+    if (!ok)
+        return databaseFailure(error);
+    for (const auto& [id, notes] : m_edited)
+        m_stored[id] = notes;
+    m_edited.clear();
+    return Done{};
 }

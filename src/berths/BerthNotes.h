@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Result.h"
+
 #include <QSqlDatabase>
 #include <QString>
 #include <map>
@@ -19,8 +21,8 @@ public:
     explicit BerthNotes(QSqlDatabase db);
     Q_DISABLE_COPY_MOVE(BerthNotes)
 
-    /// Reads the berths and their notes; false and the reason on failure.
-    bool load(QString* error = nullptr);
+    /// Reads the berths and their notes.
+    Status load();
     /// The berths by name (case ignored), for the choice of a berth.
     const std::vector<Berth>& berths() const { return m_berths; }
 
@@ -31,7 +33,7 @@ public:
     bool changed() const;
 
     /// Stores the changed notes in one transaction; on failure nothing is stored and the edits are kept.
-    bool save(QString* error = nullptr);
+    Status save();
 
 private:
     QSqlDatabase m_db;

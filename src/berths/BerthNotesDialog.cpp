@@ -46,10 +46,10 @@ BerthNotesDialog::BerthNotesDialog(Services& services, QWidget* parent)
     layout->addLayout(buttons);
     resize(Twips::toPixelsX(5400, this), Twips::toPixelsY(4200, this));
 
-    QString error;
-    m_loaded = m_notes.load(&error);
+    const Status loaded = m_notes.load();
+    m_loaded = loaded.ok();
     if (!m_loaded)
-        m_services.messages.show(QStringLiteral("The berths could not be read.\n\n") + error, windowTitle(),
+        m_services.messages.show(QStringLiteral("The berths could not be read.\n\n") + loaded.error(), windowTitle(),
                                  MsgIcon::Critical, MsgButtons::Ok);
     for (const BerthNotes::Berth& berth : m_notes.berths())
         m_cboName->addItem(berth.name, berth.id);
@@ -93,10 +93,10 @@ void BerthNotesDialog::select()
 void BerthNotesDialog::ok()
 {
     keepTypedNotes();
-    QString error;
-    if (!m_notes.save(&error)) {
+    if (const Status saved = m_notes.save(); !saved) {
         // The typed notes stay in the window, so the user can try again or cancel.
-        m_services.messages.show(QStringLiteral("The notes could not be saved; nothing was changed.\n\n") + error,
+        m_services.messages.show(QStringLiteral("The notes could not be saved; nothing was changed.\n\n") +
+                                     saved.error(),
                                  windowTitle(), MsgIcon::Critical, MsgButtons::Ok);
         return;
     }

@@ -89,16 +89,16 @@ void BerthRegister::editBerths()
 
 void BerthRegister::ok()
 {
-    QString error;
-    if (!m_changes.apply(&error)) {
-        if (const QString conflict = m_changes.takeConflict(); !conflict.isEmpty()) {
-            m_services.messages.show(conflict, windowTitle(), MsgIcon::Exclamation, MsgButtons::Ok);
+    const Status applied = m_changes.apply();
+    if (!applied) {
+        if (applied.kind() == FailureKind::Conflict) {
+            m_services.messages.show(applied.error(), windowTitle(), MsgIcon::Exclamation, MsgButtons::Ok);
             m_entry->requery();
             return;
         }
         m_entry->showDatabaseError(QStringLiteral("The changes to the berths could not be saved; nothing was "
                                                   "changed. Press OK to try again or Cancel to drop the changes."),
-                                   error);
+                                   applied.error());
         return;
     }
     m_changes.logEvents(m_services.clock.now());

@@ -69,16 +69,16 @@ bool BerthSetupWizard::leaveStep(int step)
 void BerthSetupWizard::finish()
 {
     // The berths first: if they cannot be stored, nothing at all is written and the wizard stays open.
-    QString error;
-    if (!m_changes.apply(&error)) {
-        if (const QString conflict = m_changes.takeConflict(); !conflict.isEmpty()) {
-            m_services.messages.show(conflict, windowTitle(), MsgIcon::Exclamation, MsgButtons::Ok);
+    const Status applied = m_changes.apply();
+    if (!applied) {
+        if (applied.kind() == FailureKind::Conflict) {
+            m_services.messages.show(applied.error(), windowTitle(), MsgIcon::Exclamation, MsgButtons::Ok);
             m_entry->requery();
             return;
         }
         m_entry->showDatabaseError(QStringLiteral("The berths could not be saved; nothing was changed. Press "
                                                   "Finish to try again or Cancel to drop the changes."),
-                                   error);
+                                   applied.error());
         return;
     }
     storeWelcomeFlag();

@@ -83,12 +83,11 @@ CalendarWindow* CalendarWindow::display(IWindowHost& host, Services& services)
 
 void CalendarWindow::refresh()
 {
-    QString error;
-    const auto bookings = DayList::read(m_services.db(), m_mwDate->selectedDate(), &error);
+    const auto bookings = DayList::read(m_services.db(), m_mwDate->selectedDate());
     if (!bookings)
-        m_services.messages.show(QStringLiteral("The bookings could not be read.\n") + error, Title, MsgIcon::Critical,
-                                 MsgButtons::Ok);
-    m_model->setBookings(bookings.value_or(QList<DayBooking>()));
+        m_services.messages.show(QStringLiteral("The bookings could not be read.\n") + bookings.error(), Title,
+                                 MsgIcon::Critical, MsgButtons::Ok);
+    m_model->setBookings(bookings.valueOr({}));
     m_grdBooking->selectRow(0);
 }
 
@@ -120,12 +119,13 @@ void CalendarWindow::cancelReservation()
     if (!selected)
         return;
     const DayBooking booking = *selected;
-    QString error;
-    if (BookingStore::cancelBooking(m_services.db(), booking.id, m_services.messages, &error))
-        EventLog::logEvent(m_services.clock.now(), EventLog::BookingCancelled, DayList::cancelledDetails(booking));
-    else if (!error.isEmpty())
-        m_services.messages.show(QStringLiteral("The booking could not be deleted.\n") + error, Title,
-                                 MsgIcon::Critical, MsgButtons::Ok);
+    if (BookingWizard::askToCancel(m_services.messages, QStringLiteral("Cancel booking"))) {
+        if (const Status deleted = BookingStore::deleteBooking(m_services.db(), booking.id); deleted)
+            EventLog::logEvent(m_services.clock.now(), EventLog::BookingCancelled, DayList::cancelledDetails(booking));
+        else
+            m_services.messages.show(QStringLiteral("The booking could not be deleted.\n") + deleted.error(), Title,
+                                     MsgIcon::Critical, MsgButtons::Ok);
+    }
     refresh();
 }
 

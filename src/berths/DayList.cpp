@@ -1,59 +1,20 @@
 #include "berths/DayList.h"
 
-#include "bookings/PeriodIndex.h"
+#include "bookings/BookingReads.h"
 #include "core/DateTimes.h"
-#include "core/Dialect.h"
-#include "core/SqlHelpers.h"
-
-#include <QSqlQuery>
 
 namespace DayList {
 
-std::optional<QList<DayBooking>> read(const QSqlDatabase& db, const QDate& day, QString* error)
+Result<QList<DayBooking>> read(const QSqlDatabase& db, const QDate& day)
 {
-    const QDateTime start = DateTimes::wallTime(day);
-    const QDateTime end = DateTimes::wallTime(day.addDays(1));
-    // The index finds the bookings of the day; only those rows are read, with their berths in saved order.
-    const auto touching = PeriodIndex::touching(db, start, true, end, false);
-    QSqlQuery q(db);
-    q.setForwardOnly(true);
-    const QString sql =
-        QStringLiteral("SELECT B.ID, B.CustomerID, C.Name, C.HouseName, B.FromDate, B.ToDate, BE.ID, BE.Name "
-                       "FROM (SELECT DISTINCT %1 AS BookingID FROM BookingPeriod P WHERE %2) D "
-                       "JOIN Booking B ON B.ID = D.BookingID "
-                       "LEFT JOIN Customer C ON C.ID = B.CustomerID "
-                       "LEFT JOIN BookingBerth BB ON BB.BookingID = B.ID "
-                       "LEFT JOIN Berth BE ON BE.ID = BB.BerthID "
-                       "ORDER BY B.ID, %3")
-            .arg(PeriodIndex::bookingIdSql(), touching.sql, Dialect::of(db).insertOrder(QStringLiteral("BB")));
-    if (!Sql::exec(q, sql, touching.binds, error))
-        return std::nullopt;
+    const auto entries = BookingReads::bookingsOfDay(db, day);
+    if (!entries)
+        return entries.failure();
     QList<DayBooking> bookings;
-    QStringList names;
-    auto finish = [&] {
-        if (!bookings.isEmpty())
-            bookings.last().berths = names.join(QStringLiteral(", "));
-        names.clear();
-    };
-    while (q.next()) {
-        const int id = q.value(0).toInt();
-        if (bookings.isEmpty() || bookings.last().id != id) {
-            finish();
-            DayBooking b;
-            b.id = id;
-            b.customerId = q.value(1).toInt();
-            b.name = q.value(2).toString();
-            b.houseName = q.value(3).toString();
-            b.fromDate = DateTimes::readDateTime(q.value(4));
-            b.toDate = DateTimes::readDateTime(q.value(5));
-            b.arrival = timeText(b.fromDate, day);
-            b.departure = timeText(b.toDate, day);
-            bookings.append(b);
-        }
-        if (!q.value(6).isNull()) // a berth row whose berth is gone names nothing
-            names << q.value(7).toString();
-    }
-    finish();
+    bookings.reserve(entries->size());
+    for (const BookingReads::DayEntry& e : *entries)
+        bookings.append({e.id, e.customerId, e.name, e.houseName, e.berths.join(QStringLiteral(", ")),
+                         timeText(e.fromDate, day), timeText(e.toDate, day), e.fromDate, e.toDate});
     return bookings;
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "core/Result.h"
+
 #include <QAbstractTableModel>
 #include <QDateTime>
 #include <QSqlDatabase>
-#include <optional>
 
 /// One booking as the simple calendar lists it for a day.
 struct DayBooking
@@ -19,12 +20,12 @@ struct DayBooking
     QDateTime toDate;
 };
 
-/// The bookings that touch a day, read through the period index.
+/// The bookings that touch a day, as BookingReads finds them, with the texts the day list shows.
 namespace DayList {
 
 /// The bookings that start before the end of day and end at or after its start (so one that ends at midnight at
 /// the start of day is listed), by booking ID; each with its berth names in the order they were saved.
-std::optional<QList<DayBooking>> read(const QSqlDatabase& db, const QDate& day, QString* error = nullptr);
+Result<QList<DayBooking>> read(const QSqlDatabase& db, const QDate& day);
 
 /// " hh:mm" when when falls within day (its midnight at either end included), else "n/a".
 QString timeText(const QDateTime& when, const QDate& day);

@@ -71,14 +71,12 @@ QString OccupancyModel::customerName(int bookingId) const
     const auto known = m_names.constFind(bookingId);
     if (known != m_names.cend())
         return *known;
-    const auto name = Sql::scalar(QSqlDatabase::database(m_connection, false),
-                                  QStringLiteral("SELECT C.Name FROM Booking B LEFT JOIN Customer C ON C.ID = "
-                                                 "B.CustomerID WHERE B.ID = ?"),
-                                  {bookingId});
-    // A booking without a customer shows no name; one that cannot be read is asked for again next time.
+    const auto name = BookingReads::customerNameOf(QSqlDatabase::database(m_connection, false), bookingId);
+    // A booking without a customer shows no name; one that cannot be read (or is gone) is asked for again next
+    // time.
     if (name)
-        m_names.insert(bookingId, name->toString());
-    return name ? name->toString() : QString();
+        m_names.insert(bookingId, *name);
+    return name.valueOr(QString());
 }
 
 OccupancyModel::Row OccupancyModel::makeRow(const QDateTime& slot) const
@@ -114,29 +112,17 @@ std::vector<QDateTime> OccupancyModel::slotStarts(int count) const
     return starts;
 }
 
-std::optional<std::vector<OccupancyModel::Entry>> OccupancyModel::read(const QSqlDatabase& db, qint64 fromMinute,
-                                                                       qint64 toMinute, QString* error)
+Result<std::vector<OccupancyModel::Entry>> OccupancyModel::read(const QSqlDatabase& db, qint64 fromMinute,
+                                                                qint64 toMinute)
 {
     ++m_queries;
     m_lastQuery = {fromMinute, toMinute};
     m_connection = db.connectionName();
-    // The index alone: who holds which berth when. No booking row is read here.
-    const auto overlapping = PeriodIndex::overlapping(db, fromMinute, toMinute);
-    QSqlQuery q(db);
-    q.setForwardOnly(true);
-    if (!Sql::exec(
-            q, QStringLiteral("SELECT P.ID, P.FromMinute, P.ToMinute FROM BookingPeriod P WHERE ") + overlapping.sql,
-            overlapping.binds, error))
-        return std::nullopt;
-    std::vector<Entry> entries;
-    while (q.next()) {
-        const qint64 id = q.value(0).toLongLong();
-        const int booking = int(id >> 31); // the entry's ID is BookingID * 2^31 + BerthID
-        const int berth = int(id & 0x7FFFFFFF);
-        entries.push_back({booking, berth, q.value(1).toLongLong(), q.value(2).toLongLong()});
-    }
+    auto entries = BookingReads::occupancy(db, fromMinute, toMinute);
+    if (!entries)
+        return entries;
     // The first booking of a berth in ID order is the one a cell shows.
-    std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
+    std::sort(entries->begin(), entries->end(), [](const Entry& a, const Entry& b) {
         return a.bookingId != b.bookingId ? a.bookingId < b.bookingId : a.berthId < b.berthId;
     });
     return entries;
@@ -159,7 +145,7 @@ void OccupancyModel::paint(std::deque<Row>& rows, const std::vector<Entry>& entr
     }
 }
 
-bool OccupancyModel::fill(const QSqlDatabase& db, QString* error)
+Status OccupancyModel::fill(const QSqlDatabase& db)
 {
     const std::vector<QDateTime> starts = slotStarts(m_slotRows);
     std::deque<Row> rows;
@@ -167,24 +153,25 @@ bool OccupancyModel::fill(const QSqlDatabase& db, QString* error)
         rows.push_back(makeRow(slot));
     if (!rows.empty() && !m_columns.empty()) {
         // One query for the whole window; each entry then marks the rows it overlaps.
-        const auto entries = read(db, rows.front().startMinute, rows.back().endMinute, error);
+        const auto entries = read(db, rows.front().startMinute, rows.back().endMinute);
         if (!entries)
-            return false;
+            return entries.failure();
         paint(rows, *entries);
     }
     beginResetModel();
     m_rows = std::move(rows);
     m_names.clear(); // names are read afresh as the cells are shown
     endResetModel();
-    return true;
+    return Done{};
 }
 
-bool OccupancyModel::refresh(const QSqlDatabase& db, QString* error)
+Status OccupancyModel::refresh(const QSqlDatabase& db)
 {
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    if (!Sql::exec(q, QStringLiteral("SELECT ID, Name, Active FROM Berth ORDER BY ID"), {}, error))
-        return false;
+    QString error;
+    if (!Sql::exec(q, QStringLiteral("SELECT ID, Name, Active FROM Berth ORDER BY ID"), {}, &error))
+        return databaseFailure(error);
     std::vector<Column> columns;
     QHash<int, QString> berthNames;
     QHash<QString, int> firstOfName; // name -> the column of the first berth with it
@@ -208,67 +195,68 @@ bool OccupancyModel::refresh(const QSqlDatabase& db, QString* error)
 
     std::swap(m_columns, columns);
     std::swap(m_berthColumns, berthColumns);
-    if (!fill(db, error)) {
+    Status filled = fill(db);
+    if (!filled) {
         std::swap(m_columns, columns);
         std::swap(m_berthColumns, berthColumns);
-        return false;
     }
-    return true;
+    return filled;
 }
 
-bool OccupancyModel::setSlotRows(const QSqlDatabase& db, int rows, QString* error)
+Status OccupancyModel::setSlotRows(const QSqlDatabase& db, int rows)
 {
     const int before = m_slotRows;
     m_slotRows = qMax(0, rows);
-    if (fill(db, error))
-        return true;
-    m_slotRows = before;
-    return false;
+    Status filled = fill(db);
+    if (!filled)
+        m_slotRows = before;
+    return filled;
 }
 
-bool OccupancyModel::setView(const QSqlDatabase& db, View view, QString* error)
+Status OccupancyModel::setView(const QSqlDatabase& db, View view)
 {
     const View viewBefore = m_view;
     const QDateTime startBefore = m_start;
     m_view = view;
     if (view == View::HalfHourly)
         m_start = DateTimes::wallTime(m_start.date(), DayStart);
-    if (fill(db, error))
-        return true;
-    m_view = viewBefore;
-    m_start = startBefore;
-    return false;
+    Status filled = fill(db);
+    if (!filled) {
+        m_view = viewBefore;
+        m_start = startBefore;
+    }
+    return filled;
 }
 
-bool OccupancyModel::setStartDay(const QSqlDatabase& db, const QDate& day, QString* error)
+Status OccupancyModel::setStartDay(const QSqlDatabase& db, const QDate& day)
 {
     const QDateTime before = m_start;
     m_start = DateTimes::wallTime(day, DayStart);
-    if (fill(db, error))
-        return true;
-    m_start = before;
-    return false;
+    Status filled = fill(db);
+    if (!filled)
+        m_start = before;
+    return filled;
 }
 
-bool OccupancyModel::scroll(const QSqlDatabase& db, int direction, QString* error)
+Status OccupancyModel::scroll(const QSqlDatabase& db, int direction)
 {
     if (m_rows.empty() || direction == 0)
-        return false;
+        return refused(QString());
     const bool earlier = direction < 0;
     QDateTime slot;
     if (m_view == View::HalfHourly) {
         slot = earlier ? m_rows.front().slot.addSecs(-HalfHour) : m_rows.back().slot.addSecs(HalfHour);
         const QTime rounded = DateTimes::roundToHalfHour(slot, true).time();
         if (rounded < DayStart || rounded >= DayEnd)
-            return false; // the arrows never cross the ends of the working day
+            return refused(QString()); // the arrows never cross the ends of the working day
     } else {
         slot = earlier ? m_rows.front().slot.addDays(-1) : m_rows.back().slot.addDays(1);
     }
     std::deque<Row> added{makeRow(slot)};
     if (!m_columns.empty()) {
-        const auto entries = read(db, added.front().startMinute, added.front().endMinute, error);
+        const auto entries = read(db, added.front().startMinute, added.front().endMinute);
         if (!entries)
-            return false;
+            return entries.failure();
         paint(added, *entries);
     }
     Row row = std::move(added.front());
@@ -290,27 +278,21 @@ bool OccupancyModel::scroll(const QSqlDatabase& db, int direction, QString* erro
     }
     endInsertRows();
     m_start = m_rows.front().slot;
-    return true;
+    return Done{};
 }
 
-std::optional<int> OccupancyModel::bookingToOpen(const QSqlDatabase& db, int row, int column, QString* error) const
+Result<std::optional<int>> OccupancyModel::bookingToOpen(const QSqlDatabase& db, int row, int column) const
 {
     if (state(row, column) != CellState::Booked)
-        return std::nullopt;
+        return std::optional<int>();
     const QString name = m_columns[size_t(column)].name;
     // Edges included, unlike the painting rule: a booking ending exactly at the slot's start counts.
-    const auto touching = PeriodIndex::touching(db, slot(row), true, slotEnd(row), true);
-    QSqlQuery q(db);
-    q.setForwardOnly(true);
-    if (!Sql::exec(q,
-                   QStringLiteral("SELECT %1, %2 FROM BookingPeriod P WHERE %3")
-                       .arg(PeriodIndex::bookingIdSql(), PeriodIndex::berthIdSql(), touching.sql),
-                   touching.binds, error))
-        return std::nullopt;
+    const auto touching = BookingReads::bookedBerthsTouching(db, slot(row), slotEnd(row));
+    if (!touching)
+        return touching.failure();
     std::optional<int> first;
-    while (q.next()) {
-        const int booking = q.value(0).toInt();
-        const auto columns = m_berthColumns.value(q.value(1).toInt());
+    for (const auto& [booking, berth] : *touching) {
+        const auto columns = m_berthColumns.value(berth);
         const bool named =
             std::any_of(columns.cbegin(), columns.cend(), [&](int c) { return m_columns[size_t(c)].name == name; });
         if (named && (!first || booking < *first))

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "bookings/BookingReads.h"
+#include "core/Result.h"
+
 #include <QAbstractTableModel>
 #include <QColor>
 #include <QDateTime>
@@ -50,26 +53,26 @@ public:
     /// The period (index minutes) the last bookings query asked for.
     std::pair<qint64, qint64> lastQueryMinutes() const { return m_lastQuery; }
 
-    // Each of these reads the database and fills the rows again; false (and the reason) when a statement fails,
+    // Each of these reads the database and fills the rows again; a Database failure when a statement fails,
     // leaving the grid as it was.
 
     /// Re-reads the berths (the columns) and fills every row from start; the first row keeps its slot.
-    bool refresh(const QSqlDatabase& db, QString* error = nullptr);
+    Status refresh(const QSqlDatabase& db);
     /// Sets the number of slot rows and fills them from start.
-    bool setSlotRows(const QSqlDatabase& db, int rows, QString* error = nullptr);
+    Status setSlotRows(const QSqlDatabase& db, int rows);
     /// Half-hourly: start moves to 08:00 of its day. Daily: start stays.
-    bool setView(const QSqlDatabase& db, View view, QString* error = nullptr);
+    Status setView(const QSqlDatabase& db, View view);
     /// start becomes day at 08:00, in either view.
-    bool setStartDay(const QSqlDatabase& db, const QDate& day, QString* error = nullptr);
+    Status setStartDay(const QSqlDatabase& db, const QDate& day);
 
     /// One slot earlier (direction -1) or later (+1): the rows move by one, the row that leaves is dropped and only
-    /// the new slot is read. False, with nothing changed, when the half-hourly view would leave the working day
-    /// (08:00 to 20:00) or a statement fails (then *error says why).
-    bool scroll(const QSqlDatabase& db, int direction, QString* error = nullptr);
+    /// the new slot is read. Refused (without a text), nothing changed, when the half-hourly view would leave the
+    /// working day (08:00 to 20:00) or there is nothing to move; a Database failure when a statement fails.
+    Status scroll(const QSqlDatabase& db, int direction);
 
     /// The booking a double-click on a booked cell opens: the first booking (lowest ID) of a berth of the
     /// column's name whose period touches the slot, its edges included. Nothing for a cell that is not booked.
-    std::optional<int> bookingToOpen(const QSqlDatabase& db, int row, int column, QString* error = nullptr) const;
+    Result<std::optional<int>> bookingToOpen(const QSqlDatabase& db, int row, int column) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -89,22 +92,16 @@ private:
         qint64 endMinute = 0;
         std::vector<qint32> bookings; // per column: the booking shown, 0 when none
     };
-    struct Entry
-    {
-        int bookingId;
-        int berthId;
-        qint64 fromMinute;
-        qint64 toMinute;
-    };
+    using Entry = BookingReads::Occupation;
 
     Row makeRow(const QDateTime& slot) const;
     std::vector<QDateTime> slotStarts(int count) const;
     /// Reads the entries overlapping [from, to), sorted by booking.
-    std::optional<std::vector<Entry>> read(const QSqlDatabase& db, qint64 fromMinute, qint64 toMinute, QString* error);
+    Result<std::vector<Entry>> read(const QSqlDatabase& db, qint64 fromMinute, qint64 toMinute);
     QString customerName(int bookingId) const;
     /// Marks the cells of rows (ascending, not overlapping) that entries occupy; the first booking keeps a cell.
     void paint(std::deque<Row>& rows, const std::vector<Entry>& entries) const;
-    bool fill(const QSqlDatabase& db, QString* error);
+    Status fill(const QSqlDatabase& db);
 
     View m_view = View::HalfHourly;
     QDateTime m_start;

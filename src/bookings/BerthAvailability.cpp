@@ -23,22 +23,22 @@ PeriodIndex::Condition overlapCondition(const QSqlDatabase& db, const QDateTime&
 }
 } // namespace
 
-std::optional<QSet<int>> busyBerths(const QSqlDatabase& db, const QDateTime& from, const QDateTime& to,
-                                    int excludeBookingId, QString* error)
+Result<QSet<int>> busyBerths(const QSqlDatabase& db, const QDateTime& from, const QDateTime& to, int excludeBookingId)
 {
     QSqlQuery q(db);
     q.setForwardOnly(true);
     const auto overlap = overlapCondition(db, from, to);
-    if (!Sql::exec(q, busySql(overlap), overlap.binds + QVariantList{excludeBookingId}, error))
-        return std::nullopt;
+    QString error;
+    if (!Sql::exec(q, busySql(overlap), overlap.binds + QVariantList{excludeBookingId}, &error))
+        return databaseFailure(error);
     QSet<int> busy;
     while (q.next())
         busy.insert(q.value(0).toInt());
     return busy;
 }
 
-std::optional<QList<AvailableBerth>> freeBerths(const QSqlDatabase& db, const QDateTime& from, const QDateTime& to,
-                                                int excludeBookingId, QString* error)
+Result<QList<AvailableBerth>> freeBerths(const QSqlDatabase& db, const QDateTime& from, const QDateTime& to,
+                                         int excludeBookingId)
 {
     QSqlQuery q(db);
     q.setForwardOnly(true);
@@ -46,8 +46,9 @@ std::optional<QList<AvailableBerth>> freeBerths(const QSqlDatabase& db, const QD
     const QString sql = QStringLiteral("SELECT ID, Name, Length, Width, HasPower, DailyHireCharge FROM Berth "
                                        "WHERE Active <> 0 AND ID NOT IN (") +
                         busySql(overlap) + u')';
-    if (!Sql::exec(q, sql, overlap.binds + QVariantList{excludeBookingId}, error))
-        return std::nullopt;
+    QString error;
+    if (!Sql::exec(q, sql, overlap.binds + QVariantList{excludeBookingId}, &error))
+        return databaseFailure(error);
     QList<AvailableBerth> berths;
     while (q.next()) {
         AvailableBerth berth;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "bookings/BookingRecord.h"
+#include "core/Result.h"
 
 #include <QSet>
 #include <QSqlDatabase>
@@ -9,12 +10,11 @@
 namespace BerthAvailability {
 
 /// The berths held by bookings that overlap [from, to): a booking overlaps when it starts before `to` and ends
-/// after `from` (back-to-back stays do not clash). The booking excludeBookingId never counts. Nothing on error.
-std::optional<QSet<int>> busyBerths(const QSqlDatabase& db, const QDateTime& from, const QDateTime& to,
-                                    int excludeBookingId, QString* error = nullptr);
+/// after `from` (back-to-back stays do not clash). The booking excludeBookingId never counts.
+Result<QSet<int>> busyBerths(const QSqlDatabase& db, const QDateTime& from, const QDateTime& to, int excludeBookingId);
 
 /// The active berths that no overlapping booking holds, in natural name order (A2 before A10).
-std::optional<QList<AvailableBerth>> freeBerths(const QSqlDatabase& db, const QDateTime& from, const QDateTime& to,
-                                                int excludeBookingId, QString* error = nullptr);
+Result<QList<AvailableBerth>> freeBerths(const QSqlDatabase& db, const QDateTime& from, const QDateTime& to,
+                                         int excludeBookingId);
 
 } // namespace BerthAvailability

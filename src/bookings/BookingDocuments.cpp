@@ -70,7 +70,7 @@ QString dateText(const QDateTime& when)
 
 } // namespace
 
-std::optional<PrintData> load(const QSqlDatabase& db, QString* error)
+Result<PrintData> load(const QSqlDatabase& db)
 {
     QSqlQuery q(db);
     q.setForwardOnly(true);
@@ -83,8 +83,11 @@ std::optional<PrintData> load(const QSqlDatabase& db, QString* error)
         "i.AmountPayed, i.BerthConfirmationNumber, i.GuestConfirmationNumber, i.Notes "
         "FROM Company c INNER JOIN InvTemp i ON i.CompanyID = c.CompanyID "
         "LEFT JOIN Customer u ON u.ID = i.CustomerID ORDER BY c.CompanyID LIMIT 1");
-    if (!Sql::exec(q, sql, {}, error) || !q.next())
-        return std::nullopt;
+    QString error;
+    if (!Sql::exec(q, sql, {}, &error))
+        return databaseFailure(error);
+    if (!q.next())
+        return refused(QStringLiteral("There is no booking to print."));
     int at = 0;
     auto next = [&] { return q.value(at++); };
     auto text = [&] { return textOf(next()); };

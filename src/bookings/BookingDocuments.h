@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Money.h"
+#include "core/Result.h"
 #include "core/ui/Document.h"
 
 #include <QDateTime>
@@ -37,8 +38,8 @@ struct PrintData
     QString notes;
 };
 
-/// The InvTemp row with its company; nothing when there is none (the reason in *error for a database failure).
-std::optional<PrintData> load(const QSqlDatabase& db, QString* error = nullptr);
+/// The InvTemp row with its company; Refused (with the text to show) when there is none.
+Result<PrintData> load(const QSqlDatabase& db);
 
 /// "Signature: " and 36 underscores, " Date: " and 19 underscores: the reservation form's page foot.
 QString signatureLine();

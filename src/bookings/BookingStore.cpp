@@ -69,19 +69,20 @@ QString outOfRange(const BookingRecord& b)
 
 namespace {
 // Everything stored of a booking (its row and its berths) as one text, to tell whether it changed since it was
-// read.
-std::optional<QString> changeStamp(const QSqlDatabase& db, int id, QString* error)
+// read; empty when the booking is gone.
+Result<QString> changeStamp(const QSqlDatabase& db, int id)
 {
     QSqlQuery q(db);
     q.setForwardOnly(true);
+    QString error;
     if (!Sql::exec(q,
                    QStringLiteral("SELECT ") + Columns +
                        QStringLiteral(", (SELECT %1 FROM (SELECT BerthID FROM BookingBerth WHERE "
                                       "BookingID = ? ORDER BY BerthID) S) FROM Booking WHERE ID = ?")
                            .arg(Dialect::of(db).joinTexts(QStringLiteral("BerthID"), QStringLiteral(","),
                                                           QStringLiteral("BerthID"))),
-                   {id, id}, error))
-        return std::nullopt;
+                   {id, id}, &error))
+        return databaseFailure(error);
     if (!q.next())
         return QString();
     QStringList values;
@@ -89,16 +90,20 @@ std::optional<QString> changeStamp(const QSqlDatabase& db, int id, QString* erro
         values << (q.value(i).isNull() ? QStringLiteral("<null>") : q.value(i).toString());
     return values.join(u'\x1f');
 }
+
+const QString GoneText = QStringLiteral("The booking no longer exists.");
 } // namespace
 
-std::optional<BookingRecord> loadBooking(const QSqlDatabase& db, int id, QString* error)
+Result<BookingRecord> loadBooking(const QSqlDatabase& db, int id)
 {
     QSqlQuery q(db);
     q.setForwardOnly(true);
+    QString error;
     if (!Sql::exec(q, QStringLiteral("SELECT ID, ") + Columns + QStringLiteral(" FROM Booking WHERE ID = ?"), {id},
-                   error) ||
-        !q.next())
-        return std::nullopt;
+                   &error))
+        return databaseFailure(error);
+    if (!q.next())
+        return conflict(GoneText); // deleted at another desk since it was listed
     BookingRecord b;
     b.id = q.value(0).toInt();
     b.fromDate = DateTimes::readDateTime(q.value(1));
@@ -129,8 +134,8 @@ std::optional<BookingRecord> loadBooking(const QSqlDatabase& db, int id, QString
     if (!Sql::exec(berths,
                    QStringLiteral("SELECT Berth.ID, Berth.Name FROM BookingBerth JOIN Berth ON Berth.ID = "
                                   "BookingBerth.BerthID WHERE BookingBerth.BookingID = ?"),
-                   {id}, error))
-        return std::nullopt;
+                   {id}, &error))
+        return databaseFailure(error);
     QList<std::pair<int, QString>> rows;
     while (berths.next())
         rows.append({berths.value(0).toInt(), text(berths.value(1))});
@@ -141,92 +146,120 @@ std::optional<BookingRecord> loadBooking(const QSqlDatabase& db, int id, QString
         b.berthIds.append(berthId);
         b.berthNames.append(name);
     }
-    const auto stamp = changeStamp(db, id, error);
+    const auto stamp = changeStamp(db, id);
     if (!stamp)
-        return std::nullopt;
+        return stamp.failure();
     b.storedStamp = *stamp;
     return b;
 }
 
-qint64 nextConfirmationNumber(const QSqlDatabase& db)
+Result<qint64> nextConfirmationNumber(const QSqlDatabase& db)
 {
-    const auto max = Sql::scalar(db, QStringLiteral("SELECT Max(BerthConfirmationNumber) AS M FROM Booking"));
-    if (!max || max->isNull())
-        return 1;
+    QString error;
+    const auto max =
+        Sql::scalar(db, QStringLiteral("SELECT Max(BerthConfirmationNumber) AS M FROM Booking"), {}, &error);
+    // An aggregate always gives a row: nothing at all means the statement failed (not "start at 1").
+    if (!max)
+        return databaseFailure(error);
+    if (max->isNull())
+        return qint64(1);
     return max->toLongLong() + 1;
 }
 
 namespace {
-// The berths of the booking that another booking holds for its period; empty when none is or they cannot be read.
-QStringList takenBerths(const QSqlDatabase& db, const BookingRecord& booking, QString* error = nullptr)
+// The berths of the booking that another booking holds for its period.
+Result<QStringList> takenBerths(const QSqlDatabase& db, const BookingRecord& booking)
 {
-    QStringList taken;
-    const auto busy = BerthAvailability::busyBerths(db, booking.fromDate, booking.toDate, booking.id, error);
+    const auto busy = BerthAvailability::busyBerths(db, booking.fromDate, booking.toDate, booking.id);
     if (!busy)
-        return taken;
+        return busy.failure();
+    QStringList taken;
     for (qsizetype i = 0; i < booking.berthIds.size(); ++i) {
         if (busy->contains(booking.berthIds.at(i)))
             taken.append(booking.berthNames.value(i));
     }
     return taken;
 }
+
+Failure overtakenBy(Overtaken what, Overtaken* overtaken, const QStringList& taken = {})
+{
+    if (overtaken)
+        *overtaken = what;
+    switch (what) {
+    case Overtaken::BerthsTaken:
+        return conflict(QStringLiteral("%1 has been booked for this period since the list was shown. Nothing was "
+                                       "saved: please choose the units again.")
+                            .arg(taken.join(QStringLiteral(", "))));
+    case Overtaken::BookingChanged:
+        return conflict(QStringLiteral("This booking has been changed or cancelled at another desk since you "
+                                       "opened it. Nothing was saved: cancel and open it again to see the "
+                                       "changes."));
+    case Overtaken::CustomerGone:
+    case Overtaken::Nothing:
+        break;
+    }
+    // The wizard names the customer as its list showed it; the row that had the name is gone.
+    return conflict(QStringLiteral("The customer has been deleted since the list was shown. Nothing was saved."));
+}
 } // namespace
 
-SaveResult saveBooking(const QSqlDatabase& db, const BookingRecord& typed)
+Result<SavedBooking> saveBooking(const QSqlDatabase& db, const BookingRecord& typed, Overtaken* overtaken)
 {
-    SaveResult result;
-    result.refused = outOfRange(typed);
-    if (!result.refused.isEmpty())
-        return result;
+    if (overtaken)
+        *overtaken = Overtaken::Nothing;
+    if (const QString reason = outOfRange(typed); !reason.isEmpty())
+        return refused(reason);
     BookingRecord booking = typed;
     Sql::Transaction tx(db, true);
-    if (!tx.started()) {
-        result.error = tx.error();
-        return result;
-    }
+    if (!tx.started())
+        return databaseFailure(tx.error());
+    QString error;
     // The customer may have been deleted at another desk since the list was shown.
-    const auto customer = Sql::scalar(db, QStringLiteral("SELECT COUNT(*) FROM Customer WHERE ID = ?"),
-                                      {booking.customerId}, &result.error);
+    const auto customer =
+        Sql::scalar(db, QStringLiteral("SELECT COUNT(*) FROM Customer WHERE ID = ?"), {booking.customerId}, &error);
     if (!customer)
-        return result;
-    if (customer->toInt() == 0) {
-        result.customerGone = true;
-        return result;
-    }
+        return databaseFailure(error);
+    if (customer->toInt() == 0)
+        return overtakenBy(Overtaken::CustomerGone, overtaken);
     // Another desk may have changed or cancelled the booking since it was loaded: its work is not overwritten.
     if (booking.id != 0 && !booking.storedStamp.isEmpty()) {
-        const auto now = changeStamp(db, booking.id, &result.error);
+        const auto now = changeStamp(db, booking.id);
         if (!now)
-            return result;
-        if (*now != booking.storedStamp) {
-            result.changedMeanwhile = true;
-            return result;
-        }
+            return now.failure();
+        if (*now != booking.storedStamp)
+            return overtakenBy(Overtaken::BookingChanged, overtaken);
     }
     // Two desks may have been proposed the same number: the later save takes the next free one.
     if (booking.confirmationNumberProposed && booking.berthConfirmationNumber) {
         const auto taken = Sql::scalar(
             db, QStringLiteral("SELECT COUNT(*) FROM Booking WHERE BerthConfirmationNumber = ? AND ID <> ?"),
-            {QVariant::fromValue<qlonglong>(*booking.berthConfirmationNumber), booking.id}, &result.error);
+            {QVariant::fromValue<qlonglong>(*booking.berthConfirmationNumber), booking.id}, &error);
         if (!taken)
-            return result;
-        if (taken->toInt() > 0)
-            booking.berthConfirmationNumber = nextConfirmationNumber(db);
+            return databaseFailure(error);
+        if (taken->toInt() > 0) {
+            const auto next = nextConfirmationNumber(db);
+            if (!next)
+                return next.failure();
+            booking.berthConfirmationNumber = *next;
+        }
     }
-    result.confirmationNumber = booking.berthConfirmationNumber.value_or(0);
+    SavedBooking saved;
+    saved.confirmationNumber = booking.berthConfirmationNumber.value_or(0);
     // Another booking may have taken a berth since the list was shown.
-    result.takenBerths = takenBerths(db, booking, &result.error);
-    if (!result.error.isEmpty() || !result.takenBerths.isEmpty())
-        return result;
+    const auto taken = takenBerths(db, booking);
+    if (!taken)
+        return taken.failure();
+    if (!taken->isEmpty())
+        return overtakenBy(Overtaken::BerthsTaken, overtaken, *taken);
 
     QSqlQuery q(db);
     if (booking.id == 0) {
         const QString sql = QStringLiteral("INSERT INTO Booking (") + Columns +
                             QStringLiteral(") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
-        const auto id = Sql::insertReturningId(db, sql, columnValues(booking), &result.error);
+        const auto id = Sql::insertReturningId(db, sql, columnValues(booking), &error);
         if (!id)
-            return result;
-        result.id = static_cast<int>(*id);
+            return databaseFailure(error);
+        saved.id = static_cast<int>(*id);
     } else {
         QString sets = Columns;
         sets.replace(QStringLiteral(", "), QStringLiteral(" = ?, "));
@@ -238,71 +271,72 @@ SaveResult saveBooking(const QSqlDatabase& db, const BookingRecord& typed)
         QVariantList values = columnValues(booking);
         values.append(booking.id);
         if (!Sql::exec(q, QStringLiteral("UPDATE Booking SET ") + sets + QStringLiteral(" WHERE ID = ?"), values,
-                       &result.error))
-            return result;
-        if (q.numRowsAffected() != 1) {
-            result.error = QStringLiteral("The booking no longer exists.");
-            return result;
-        }
-        result.id = booking.id;
-        if (!Sql::exec(db, QStringLiteral("DELETE FROM BookingBerth WHERE BookingID = ?"), {booking.id}, &result.error))
-            return result;
+                       &error))
+            return databaseFailure(error);
+        if (q.numRowsAffected() != 1)
+            return databaseFailure(GoneText);
+        saved.id = booking.id;
+        if (!Sql::exec(db, QStringLiteral("DELETE FROM BookingBerth WHERE BookingID = ?"), {booking.id}, &error))
+            return databaseFailure(error);
     }
     for (int berthId : booking.berthIds) {
         if (!Sql::exec(db, QStringLiteral("INSERT INTO BookingBerth (BookingID, BerthID) VALUES (?, ?)"),
-                       {result.id, berthId}, &result.error))
-            return result;
+                       {saved.id, berthId}, &error))
+            return databaseFailure(error);
     }
-    result.ok = tx.commit(&result.error);
-    if (result.ok)
-        return result;
-    result.id = 0;
+    if (tx.commit(&error))
+        return saved;
     // A server checks that no berth is booked twice over when the transaction commits: another desk's booking
     // committed after the re-check above. That is the same "taken" answer, with the berths asked for afresh.
     if (Dialect::of(db).isOverlapRefusal(tx.commitError())) {
-        result.error.clear();
-        result.takenBerths = takenBerths(db, booking);
-        if (result.takenBerths.isEmpty()) // the other booking went again meanwhile: name every berth asked for
-            result.takenBerths = booking.berthNames;
+        QStringList names = takenBerths(db, booking).valueOr(QStringList());
+        if (names.isEmpty()) // the other booking went again meanwhile: name every berth asked for
+            names = booking.berthNames;
+        return overtakenBy(Overtaken::BerthsTaken, overtaken, names);
     }
-    return result;
+    return databaseFailure(error);
 }
 
-bool deleteBooking(const QSqlDatabase& db, int id, QString* error)
+Status deleteBooking(const QSqlDatabase& db, int id)
 {
-    return Sql::exec(db, QStringLiteral("DELETE FROM Booking WHERE ID = ?"), {id}, error);
-}
-
-bool cancelBooking(const QSqlDatabase& db, int id, IMessageBox& messages, QString* error, const QString& title)
-{
-    if (messages.show(QStringLiteral("Do you want to delete existing reservation?"), title, MsgIcon::None,
-                      MsgButtons::YesNo) != MsgResult::Yes)
-        return false;
-    return deleteBooking(db, id, error);
+    QString error;
+    if (!Sql::exec(db, QStringLiteral("DELETE FROM Booking WHERE ID = ?"), {id}, &error))
+        return databaseFailure(error);
+    return Done{};
 }
 
 namespace {
-QList<Choice> choices(const QSqlDatabase& db, const QString& sql)
+Result<QList<Choice>> choices(const QSqlDatabase& db, const QString& sql)
 {
-    return Sql::readLookup(db, sql).value_or(QList<Choice>());
+    QString error;
+    auto items = Sql::readLookup(db, sql, &error);
+    if (!items)
+        return databaseFailure(error);
+    return std::move(*items);
 }
 } // namespace
 
-QList<Choice> customerChoices(const QSqlDatabase& db)
+Result<QList<Choice>> customerChoices(const QSqlDatabase& db)
 {
     return choices(db, QStringLiteral("SELECT ID, Name FROM Customer ORDER BY %1, ID")
                            .arg(Dialect::of(db).noCase(QStringLiteral("Name"))));
 }
 
-QList<Choice> paymentMethodChoices(const QSqlDatabase& db)
+Result<QList<Choice>> paymentMethodChoices(const QSqlDatabase& db)
 {
     return choices(db, QStringLiteral("SELECT ID, Name FROM PaymentMethod ORDER BY ID"));
 }
 
-QString customerLine(const QSqlDatabase& db, int customerId)
+Result<QString> customerLine(const QSqlDatabase& db, int customerId)
 {
-    const auto customer = CustomerStore::load(db, customerId);
-    return customer ? BookingRules::customerLine(*customer) : QString();
+    QString error;
+    const auto customer = CustomerStore::load(db, customerId, &error);
+    if (customer)
+        return BookingRules::customerLine(*customer);
+    // A booking without a customer (or one deleted since) names nobody; a failed read is a failure.
+    if (!error.isEmpty())
+        return databaseFailure(error);
+    return QString();
 }
 
 } // namespace BookingStore

@@ -7,17 +7,14 @@
 
 namespace BookingSummaryData {
 
-std::optional<Shown> load(const QSqlDatabase& db, int bookingId, QString* error)
+Result<Shown> load(const QSqlDatabase& db, int bookingId)
 {
-    auto booking = BookingStore::loadBooking(db, bookingId, error);
+    auto booking = BookingStore::loadBooking(db, bookingId);
     if (!booking)
-        return std::nullopt;
+        return booking.failure();
     auto customer = CustomerStore::load(db, booking->customerId);
-    if (!customer) {
-        if (error)
-            *error = customer.error();
-        return std::nullopt;
-    }
+    if (!customer)
+        return customer.failure();
     return Shown{std::move(*booking), std::move(*customer)};
 }
 
@@ -31,10 +28,12 @@ QString cancelledDetails(const QString& datesLine, const QString& nameLine)
     return QStringLiteral("From: ") + datesLine + QStringLiteral(", Customer:") + nameLine;
 }
 
-bool prepareInvoiceRows(const QSqlDatabase& db, int bookingId, QString* error)
+Status prepareInvoiceRows(const QSqlDatabase& db, int bookingId)
 {
-    return Sql::inTransaction(db, error, [&] {
-        if (!Sql::exec(db, QStringLiteral("DELETE FROM InvTemp"), {}, error))
+    QString error;
+    bool gone = false;
+    const bool ok = Sql::inTransaction(db, &error, [&] {
+        if (!Sql::exec(db, QStringLiteral("DELETE FROM InvTemp"), {}, &error))
             return false;
         QSqlQuery q(db);
         // Copied inside the transaction from the row itself, so the documents print what is stored now.
@@ -45,15 +44,18 @@ bool prepareInvoiceRows(const QSqlDatabase& db, int bookingId, QString* error)
             "SELECT ID, (SELECT CompanyID FROM Company ORDER BY CompanyID LIMIT 1), CustomerID, FromDate, ToDate, "
             "BookedBy, PaymentMethodID, BerthConfirmationNumber, GuestConfirmationNumber, COALESCE(ClubMember, 0), "
             "CostOfHire, OtherCharges, VAT, TotalPayable, AmountPayed, Notes FROM Booking WHERE ID = ?");
-        if (!Sql::exec(q, copy, {bookingId}, error))
+        if (!Sql::exec(q, copy, {bookingId}, &error))
             return false;
         if (q.numRowsAffected() != 1) {
-            if (error)
-                *error = QStringLiteral("The booking no longer exists.");
+            gone = true;
+            error = QStringLiteral("The booking no longer exists.");
             return false;
         }
         return true;
     });
+    if (ok)
+        return Done{};
+    return gone ? conflict(error) : databaseFailure(error);
 }
 
 } // namespace BookingSummaryData

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "bookings/BookingRecord.h"
+#include "core/Result.h"
 #include "people/PeopleRecords.h"
 
 #include <QSqlDatabase>
@@ -16,9 +17,8 @@ struct Shown
     CustomerRecord customer;
 };
 
-/// The booking and its customer; nothing when either does not exist or cannot be read (the reason in *error
-/// for a database failure, empty when a row is simply missing).
-std::optional<Shown> load(const QSqlDatabase& db, int bookingId, QString* error = nullptr);
+/// The booking and its customer; a Conflict when either no longer exists.
+Result<Shown> load(const QSqlDatabase& db, int bookingId);
 
 /// Street, Area, Town and PostCode joined with ", ".
 QString addressLine(const CustomerRecord& customer);
@@ -27,8 +27,8 @@ QString addressLine(const CustomerRecord& customer);
 QString cancelledDetails(const QString& datesLine, const QString& nameLine);
 
 /// Leaves exactly one InvTemp row, copied from the booking in one transaction: every InvTemp column the
-/// documents print, with CompanyID the Company row's, so the documents always find the company. False (nothing
-/// changed) when the booking is gone or the database failed, with the reason in *error.
-bool prepareInvoiceRows(const QSqlDatabase& db, int bookingId, QString* error = nullptr);
+/// documents print, with CompanyID the Company row's, so the documents always find the company. Nothing changes
+/// when the booking is gone (a Conflict) or a statement failed.
+Status prepareInvoiceRows(const QSqlDatabase& db, int bookingId);
 
 } // namespace BookingSummaryData

@@ -171,16 +171,16 @@ void BookingSummaryWindow::display(IWindowHost& host, Services& services, int bo
 
 bool BookingSummaryWindow::prepare(int bookingId)
 {
-    QString error;
-    const auto shown = BookingSummaryData::load(m_services.db(), bookingId, &error);
-    if (shown && !BookingSummaryData::prepareInvoiceRows(m_services.db(), bookingId, &error)) {
-        m_services.messages.show(QStringLiteral("The booking could not be shown: ") + error, Title, MsgIcon::Critical);
+    const auto shown = BookingSummaryData::load(m_services.db(), bookingId);
+    if (!shown) {
+        // A booking or customer that is not there shows nothing; a failed read goes to the message log.
+        if (shown.kind() == FailureKind::Database)
+            MessageLog::logError(QStringLiteral("frmBookingSummary.Display: %1").arg(shown.error()));
         return false;
     }
-    if (!shown) {
-        // As before: a booking or customer that is not there shows nothing; the reason goes to the message log.
-        if (!error.isEmpty())
-            MessageLog::logError(QStringLiteral("frmBookingSummary.Display: %1").arg(error));
+    if (const Status prepared = BookingSummaryData::prepareInvoiceRows(m_services.db(), bookingId); !prepared) {
+        m_services.messages.show(QStringLiteral("The booking could not be shown: ") + prepared.error(), Title,
+                                 MsgIcon::Critical);
         return false;
     }
     m_bookingId = bookingId;
@@ -198,7 +198,7 @@ bool BookingSummaryWindow::prepare(int bookingId)
     m_lblAdults->setHidden(b.noKids == -1);
     m_lblKids->setHidden(b.noKids == -1);
     m_txtNotes->setPlainText(b.notes);
-    m_lblName->setText(BookingStore::customerLine(m_services.db(), b.customerId));
+    m_lblName->setText(BookingRules::customerLine(c));
     m_lblAddress->setText(BookingSummaryData::addressLine(c));
     m_lblPhone->setText(c.telNo);
     m_lblMail->setText(c.emailAddress);
@@ -210,35 +210,36 @@ bool BookingSummaryWindow::prepare(int bookingId)
 
 void BookingSummaryWindow::cancelBooking()
 {
-    QString error;
-    if (BookingStore::cancelBooking(m_services.db(), m_bookingId, m_services.messages, &error)) {
-        EventLog::logEvent(m_services.clock.now(), 13,
-                           BookingSummaryData::cancelledDetails(m_lblDates->text(), m_lblName->text()));
-        // The summary stays open for its documents; the booking itself is gone.
-        m_cmdEdit->setEnabled(false);
-        m_cmdCancel->setEnabled(false);
-    } else if (!error.isEmpty()) {
-        m_services.messages.show(QStringLiteral("The booking could not be cancelled: ") + error,
+    if (!BookingWizard::askToCancel(m_services.messages, QStringLiteral("Cancel booking")))
+        return;
+    if (const Status deleted = BookingStore::deleteBooking(m_services.db(), m_bookingId); !deleted) {
+        m_services.messages.show(QStringLiteral("The booking could not be cancelled: ") + deleted.error(),
                                  QStringLiteral("Cancel booking"), MsgIcon::Critical);
+        return;
     }
+    EventLog::logEvent(m_services.clock.now(), 13,
+                       BookingSummaryData::cancelledDetails(m_lblDates->text(), m_lblName->text()));
+    // The summary stays open for its documents; the booking itself is gone.
+    m_cmdEdit->setEnabled(false);
+    m_cmdCancel->setEnabled(false);
 }
 
 std::optional<Doc::Document> BookingSummaryWindow::loadDocument(bool receipt)
 {
-    QString error;
-    auto data = BookingDocuments::load(m_services.db(), &error);
+    auto data = BookingDocuments::load(m_services.db());
     // Another desk may have shown another booking since: the documents print the booking shown here.
     if (data && data->id != m_bookingId) {
-        if (!BookingSummaryData::prepareInvoiceRows(m_services.db(), m_bookingId, &error)) {
-            m_services.messages.show(QStringLiteral("The booking shown could not be printed: ") + error, Title,
-                                     MsgIcon::Exclamation);
+        if (const Status prepared = BookingSummaryData::prepareInvoiceRows(m_services.db(), m_bookingId); !prepared) {
+            m_services.messages.show(QStringLiteral("The booking shown could not be printed: ") + prepared.error(),
+                                     Title, MsgIcon::Exclamation);
             return std::nullopt;
         }
-        data = BookingDocuments::load(m_services.db(), &error);
+        data = BookingDocuments::load(m_services.db());
     }
     if (!data) {
-        m_services.messages.show(error.isEmpty() ? QStringLiteral("There is no booking to print.")
-                                                 : QStringLiteral("The document could not be read: ") + error,
+        m_services.messages.show(data.kind() == FailureKind::Database
+                                     ? QStringLiteral("The document could not be read: ") + data.error()
+                                     : data.error(),
                                  Title, MsgIcon::Exclamation);
         return std::nullopt;
     }

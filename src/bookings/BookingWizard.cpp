@@ -406,7 +406,10 @@ void BookingWizard::prepare(RecordMode mode, int bookingId)
 
     loadCustomers();
     m_cboPaymentMethod->clear();
-    for (const auto& [id, name] : BookingStore::paymentMethodChoices(m_services.db()))
+    const auto methods = BookingStore::paymentMethodChoices(m_services.db());
+    if (!methods)
+        MessageLog::logError(QStringLiteral("%1.Prepare: %2").arg(objectName(), methods.error()));
+    for (const auto& [id, name] : methods.valueOr({}))
         m_cboPaymentMethod->addItem(name, id);
     m_cboPaymentMethod->setCurrentIndex(-1);
 
@@ -418,7 +421,12 @@ void BookingWizard::prepare(RecordMode mode, int bookingId)
         m_dtpToDate->setDate(today);
         m_dtpFromTime->setTime(regional.checkInTime);
         m_dtpToTime->setTime(regional.checkOutTime);
-        m_proposedNumber = QString::number(BookingStore::nextConfirmationNumber(m_services.db()));
+        // A number that cannot be worked out is not guessed: the box stays empty for the user to fill.
+        const auto next = BookingStore::nextConfirmationNumber(m_services.db());
+        if (next)
+            m_proposedNumber = QString::number(*next);
+        else
+            MessageLog::logError(QStringLiteral("%1.Prepare: %2").arg(objectName(), next.error()));
         m_txtBerthConfirmationNumber->setText(m_proposedNumber);
     }
 
@@ -465,7 +473,10 @@ void BookingWizard::closeEvent(QCloseEvent* event)
 void BookingWizard::loadCustomers()
 {
     m_cboCustomer->clear();
-    for (const auto& [id, name] : BookingStore::customerChoices(m_services.db()))
+    const auto customers = BookingStore::customerChoices(m_services.db());
+    if (!customers)
+        MessageLog::logError(QStringLiteral("%1.LoadCustomers: %2").arg(objectName(), customers.error()));
+    for (const auto& [id, name] : customers.valueOr({}))
         m_cboCustomer->addItem(name, id);
     m_cboCustomer->setCurrentIndex(-1);
 }
@@ -478,8 +489,11 @@ void BookingWizard::selectCustomer(int id)
 void BookingWizard::loadBooking()
 {
     const auto booking = BookingStore::loadBooking(m_services.db(), m_bookingId);
-    if (!booking)
+    if (!booking) {
+        if (booking.kind() == FailureKind::Database)
+            MessageLog::logError(QStringLiteral("%1.LoadBooking: %2").arg(objectName(), booking.error()));
         return;
+    }
     m_fromDate = booking->fromDate;
     m_toDate = booking->toDate;
     m_dtpFromDate->setDate(m_fromDate.date());
@@ -587,13 +601,12 @@ void BookingWizard::leaveDates()
 
 void BookingWizard::fillBerthGrid(const QList<int>& keepMarked)
 {
-    QString error;
-    const auto berths = BerthAvailability::freeBerths(m_services.db(), m_fromDate, m_toDate, m_bookingId, &error);
+    const auto berths = BerthAvailability::freeBerths(m_services.db(), m_fromDate, m_toDate, m_bookingId);
     // An empty grid must mean no free berth: a failed read says so above the grid and in the message log.
     if (!berths)
-        MessageLog::logError(QStringLiteral("%1.FillBerthGrid: %2").arg(objectName(), error));
-    m_berthReadError->showError(berths ? QString() : error);
-    m_berths->setBerths(berths.value_or(QList<AvailableBerth>()));
+        MessageLog::logError(QStringLiteral("%1.FillBerthGrid: %2").arg(objectName(), berths.error()));
+    m_berthReadError->showError(berths.error());
+    m_berths->setBerths(berths.valueOr({}));
     m_berths->markBerths(keepMarked);
 }
 
@@ -716,73 +729,70 @@ BookingRecord BookingWizard::typed() const
 void BookingWizard::confirm()
 {
     const BookingRecord booking = typed();
-    const auto result = BookingStore::saveBooking(m_services.db(), booking);
-    if (!result.takenBerths.isEmpty()) {
-        // Someone else booked a marked berth since the list was shown: back to the berths, marks kept.
+    BookingStore::Overtaken overtaken = BookingStore::Overtaken::Nothing;
+    const auto saved = BookingStore::saveBooking(m_services.db(), booking, &overtaken);
+    if (!saved) {
+        switch (overtaken) {
+        case BookingStore::Overtaken::BerthsTaken:
+            // Someone else booked a marked berth since the list was shown: back to the berths, marks kept.
+            m_services.messages.show(saved.error(), Title, MsgIcon::Exclamation, MsgButtons::Ok);
+            fillBerthGrid(booking.berthIds);
+            m_step = 1;
+            showStep();
+            return;
+        case BookingStore::Overtaken::BookingChanged:
+            m_services.messages.show(saved.error(), Title, MsgIcon::Exclamation, MsgButtons::Ok);
+            return;
+        case BookingStore::Overtaken::CustomerGone:
+            // Deleted at another desk since the list was shown: back to the customers, read afresh.
+            m_services.messages.show(QStringLiteral("The customer %1 has been deleted since the list was shown. "
+                                                    "Nothing was saved: please choose the customer again.")
+                                         .arg(m_cboCustomer->currentText()),
+                                     Title, MsgIcon::Exclamation, MsgButtons::Ok);
+            loadCustomers();
+            m_step = 2;
+            showStep();
+            m_cboCustomer->setFocus();
+            return;
+        case BookingStore::Overtaken::Nothing:
+            break;
+        }
+        // Out of range (refused) or a failed statement; either way nothing was written.
         m_services.messages.show(
-            QStringLiteral("%1 has been booked for this period since the list was shown. Nothing was saved: "
-                           "please choose the units again.")
-                .arg(result.takenBerths.join(QStringLiteral(", "))),
-            Title, MsgIcon::Exclamation, MsgButtons::Ok);
-        fillBerthGrid(booking.berthIds);
-        m_step = 1;
-        showStep();
-        return;
-    }
-    if (result.changedMeanwhile) {
-        m_services.messages.show(QStringLiteral("This booking has been changed or cancelled at another desk since you "
-                                                "opened it. Nothing was saved: cancel and open it again to see the "
-                                                "changes."),
-                                 Title, MsgIcon::Exclamation, MsgButtons::Ok);
-        return;
-    }
-    if (result.customerGone) {
-        // Deleted at another desk since the list was shown: back to the customers, read afresh.
-        m_services.messages.show(QStringLiteral("The customer %1 has been deleted since the list was shown. Nothing "
-                                                "was saved: please choose the customer again.")
-                                     .arg(m_cboCustomer->currentText()),
-                                 Title, MsgIcon::Exclamation, MsgButtons::Ok);
-        loadCustomers();
-        m_step = 2;
-        showStep();
-        m_cboCustomer->setFocus();
-        return;
-    }
-    if (!result.refused.isEmpty()) {
-        m_services.messages.show(QStringLiteral("The booking could not be saved. Nothing was changed.\n") +
-                                     result.refused,
-                                 Title, MsgIcon::Exclamation, MsgButtons::Ok);
-        return;
-    }
-    if (!result.ok) {
-        m_services.messages.show(QStringLiteral("The booking could not be saved. Nothing was changed.\n") +
-                                     result.error,
-                                 Title, MsgIcon::Critical, MsgButtons::Ok);
+            QStringLiteral("The booking could not be saved. Nothing was changed.\n") + saved.error(), Title,
+            saved.kind() == FailureKind::Refused ? MsgIcon::Exclamation : MsgIcon::Critical, MsgButtons::Ok);
         return;
     }
     EventLog::logEvent(m_services.clock.now(),
                        m_mode == RecordMode::Edit ? EventLog::BookingModified : EventLog::BookingAdded,
                        BookingRules::savedDetails(m_lblDates->text(), m_lblName->text(), booking.berthNames));
-    if (booking.berthConfirmationNumber && result.confirmationNumber != *booking.berthConfirmationNumber)
+    if (booking.berthConfirmationNumber && saved->confirmationNumber != *booking.berthConfirmationNumber)
         m_services.messages.show(QStringLiteral("Confirmation number %1 was given to a booking made at another desk "
                                                 "meanwhile. This booking has been saved with number %2.")
                                      .arg(*booking.berthConfirmationNumber)
-                                     .arg(result.confirmationNumber),
+                                     .arg(saved->confirmationNumber),
                                  Title, MsgIcon::Information, MsgButtons::Ok);
     closeWizard();
+}
+
+bool BookingWizard::askToCancel(IMessageBox& messages, const QString& title)
+{
+    return messages.show(QStringLiteral("Do you want to delete existing reservation?"), title, MsgIcon::None,
+                         MsgButtons::YesNo) == MsgResult::Yes;
 }
 
 void BookingWizard::cancelBooking()
 {
     if (m_mode == RecordMode::Edit) {
         const QString details = BookingRules::cancelledDetails(
-            m_fromDate, m_toDate, BookingStore::customerLine(m_services.db(), m_loadedCustomerId));
-        QString error;
-        if (BookingStore::cancelBooking(m_services.db(), m_bookingId, m_services.messages, &error, Title))
-            EventLog::logEvent(m_services.clock.now(), EventLog::BookingCancelled, details);
-        else if (!error.isEmpty())
-            m_services.messages.show(QStringLiteral("The booking could not be deleted.\n") + error, Title,
-                                     MsgIcon::Critical, MsgButtons::Ok);
+            m_fromDate, m_toDate, BookingStore::customerLine(m_services.db(), m_loadedCustomerId).valueOr(QString()));
+        if (askToCancel(m_services.messages, Title)) {
+            if (const Status deleted = BookingStore::deleteBooking(m_services.db(), m_bookingId); deleted)
+                EventLog::logEvent(m_services.clock.now(), EventLog::BookingCancelled, details);
+            else
+                m_services.messages.show(QStringLiteral("The booking could not be deleted.\n") + deleted.error(), Title,
+                                         MsgIcon::Critical, MsgButtons::Ok);
+        }
     }
     closeWizard();
 }

@@ -7,6 +7,7 @@
 #include <QDateTime>
 
 struct Services;
+class IMessageBox;
 class IWindowHost;
 class BerthGridModel;
 class QCheckBox;
@@ -32,6 +33,10 @@ public:
     /// Opens the wizard for a new booking (Add, id 0) or to change booking id (Edit): reuses the open
     /// wizard when there is one, else makes it, and brings it to the front.
     static BookingWizard* display(IWindowHost& host, Services& services, RecordMode mode, int bookingId);
+
+    /// The one question before a booking is cancelled, "Do you want to delete existing reservation?" under
+    /// title; true on Yes. Every window that cancels a booking asks it, then deletes through BookingStore.
+    static bool askToCancel(IMessageBox& messages, const QString& title);
 
     /// Prepares the pages for mode and bookingId and shows page 1.
     void prepare(RecordMode mode, int bookingId);

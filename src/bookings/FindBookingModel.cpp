@@ -28,14 +28,15 @@ QString whereClause(const FindBookingModel::Bounds& bounds, QVariantList* binds)
 
 FindBookingModel::FindBookingModel(QObject* parent) : QSqlQueryModel(parent) {}
 
-bool FindBookingModel::load(const QSqlDatabase& db, const Bounds& bounds, QString* error)
+Status FindBookingModel::load(const QSqlDatabase& db, const Bounds& bounds)
 {
     QVariantList binds;
     const QString sql = QStringLiteral("SELECT Customer.Name, Booking.FromDate, Booking.ToDate, Booking.ID ") + From +
                         whereClause(bounds, &binds);
     // The model scrolls back over fetched rows, so the query is not forward-only.
     QSqlQuery q(db);
-    const bool ok = Sql::exec(q, sql, binds, error);
+    QString error;
+    const bool ok = Sql::exec(q, sql, binds, &error);
     if (!ok)
         q.clear();
     setQuery(std::move(q));
@@ -43,10 +44,12 @@ bool FindBookingModel::load(const QSqlDatabase& db, const Bounds& bounds, QStrin
                                QStringLiteral("ID")};
     for (int c = 0; c < captions.size(); ++c)
         setHeaderData(c, Qt::Horizontal, captions[c]);
-    return ok;
+    if (!ok)
+        return databaseFailure(error);
+    return Done{};
 }
 
-std::optional<qint64> FindBookingModel::count(const QSqlDatabase& db, const Bounds& bounds, QString* error)
+Result<qint64> FindBookingModel::count(const QSqlDatabase& db, const Bounds& bounds)
 {
     // Counting the join row by row reads every booking in range from the table (0.4 s for 200,000 bookings); the
     // bookings in range are counted on the period index alone instead, less those without a customer, which are
@@ -59,9 +62,10 @@ std::optional<qint64> FindBookingModel::count(const QSqlDatabase& db, const Boun
         (where.isEmpty() ? QStringLiteral(" WHERE ") : where + QStringLiteral(" AND ")) +
         QStringLiteral("Booking.ID IN (SELECT ID FROM Booking WHERE CustomerID IS NULL OR CustomerID NOT IN "
                        "(SELECT ID FROM Customer)))");
-    const auto count = Sql::scalar(db, sql, binds + binds, error);
+    QString error;
+    const auto count = Sql::scalar(db, sql, binds + binds, &error);
     if (!count)
-        return std::nullopt;
+        return databaseFailure(error);
     return count->toLongLong();
 }
 

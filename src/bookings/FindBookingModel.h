@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Result.h"
+
 #include <QDateTime>
 #include <QSqlDatabase>
 #include <QSqlQueryModel>
@@ -30,10 +32,10 @@ public:
 
     explicit FindBookingModel(QObject* parent = nullptr);
 
-    /// Runs the query for bounds; false (an empty list) with the reason in *error when it failed.
-    bool load(const QSqlDatabase& db, const Bounds& bounds = {}, QString* error = nullptr);
-    /// The number of bookings within bounds, by one count; nothing when it failed.
-    static std::optional<qint64> count(const QSqlDatabase& db, const Bounds& bounds, QString* error = nullptr);
+    /// Runs the query for bounds; on failure the list is empty.
+    Status load(const QSqlDatabase& db, const Bounds& bounds = {});
+    /// The number of bookings within bounds, by one count.
+    static Result<qint64> count(const QSqlDatabase& db, const Bounds& bounds);
 
     /// The booking ID of a row, 0 outside the rows fetched.
     int bookingId(int row) const;

@@ -114,12 +114,11 @@ bool FindBookingWindow::load()
     m_chkArriving->setChecked(true);
     m_chkDeparting->setChecked(true);
     m_lblTotalMatches->clear();
-    QString error;
-    const bool ok = m_model->load(m_services.db(), {}, &error);
-    if (!ok)
-        MessageLog::logError(QStringLiteral("frmFindBooking.Form_Load: %1").arg(error));
+    const Status loaded = m_model->load(m_services.db());
+    if (!loaded)
+        MessageLog::logError(QStringLiteral("frmFindBooking.Form_Load: %1").arg(loaded.error()));
     showFirstRow();
-    return ok;
+    return loaded.ok();
 }
 
 void FindBookingWindow::showFirstRow()
@@ -148,22 +147,20 @@ void FindBookingWindow::startSearch()
     // With both pickers off the full list is back and the count stays as it was.
     if (bounds.isEmpty())
         return;
-    QString error;
-    const auto count = FindBookingModel::count(m_services.db(), bounds, &error);
+    const auto count = FindBookingModel::count(m_services.db(), bounds);
     if (count)
         m_lblTotalMatches->setText(QString::number(*count));
     else
-        m_services.messages.show(QStringLiteral("The bookings could not be searched: ") + error,
+        m_services.messages.show(QStringLiteral("The bookings could not be searched: ") + count.error(),
                                  QStringLiteral("Find Booking"), MsgIcon::Critical);
 }
 
 bool FindBookingWindow::showRows(const FindBookingModel::Bounds& bounds)
 {
-    QString error;
-    const bool ok = m_model->load(m_services.db(), bounds, &error);
-    if (!ok)
-        m_services.messages.show(QStringLiteral("The bookings could not be searched: ") + error,
+    const Status loaded = m_model->load(m_services.db(), bounds);
+    if (!loaded)
+        m_services.messages.show(QStringLiteral("The bookings could not be searched: ") + loaded.error(),
                                  QStringLiteral("Find Booking"), MsgIcon::Critical);
     showFirstRow();
-    return ok;
+    return loaded.ok();
 }

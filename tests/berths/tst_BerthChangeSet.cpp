@@ -83,8 +83,8 @@ private slots:
         QVERIFY(set.remove(added - 1, u"gone"_s, 0));
         QVERIFY(set.toggleActive(2));
         QVERIFY(set.toggleActive(2));
-        QString error;
-        QVERIFY2(set.apply(&error), qPrintable(error));
+        const Status applied = set.apply();
+        QVERIFY2(applied, qPrintable(applied.error()));
         QVERIFY(!set.hasChanges());
         QCOMPARE(joined(u"SELECT Name || ':' || CAST(Active AS TEXT) FROM Berth ORDER BY ID"_s),
                  u"b2:1,A1:1,c3:0,D4:0"_s);
@@ -102,9 +102,9 @@ private slots:
         QVERIFY(set.remove(1, u"b2"_s, 2));
         // The removal fails after the add has run: the add must not stay.
         QVERIFY(m_install->exec(u"ALTER TABLE BookingBerth RENAME TO Elsewhere"_s));
-        QString error;
-        QVERIFY(!set.apply(&error));
-        QVERIFY(!error.isEmpty());
+        const Status applied = set.apply();
+        QCOMPARE(applied.kind(), FailureKind::Database);
+        QVERIFY(!applied.error().isEmpty());
         QVERIFY(set.hasChanges());
         QCOMPARE(count(u"SELECT COUNT(*) FROM Berth"_s), 3);
     }
@@ -123,9 +123,9 @@ private slots:
         QVERIFY(Sql::exec(*deskB, u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (20, 2)"_s));
         Database::close(u"desk-b"_s);
 
-        QVERIFY(!set.apply());
-        QCOMPARE(set.takeConflict().left(61), u"Berth 'A1' has been booked at another desk since you removed "_s);
-        QVERIFY(set.takeConflict().isEmpty());
+        const Status applied = set.apply();
+        QCOMPARE(applied.kind(), FailureKind::Conflict);
+        QCOMPARE(applied.error().left(61), u"Berth 'A1' has been booked at another desk since you removed "_s);
         QCOMPARE(count(u"SELECT COUNT(*) FROM Booking WHERE ID = 20"_s) + count(u"SELECT COUNT(*) FROM Berth"_s), 4);
         // The removal is dropped, the rest is still pending and goes in on the next OK.
         QVERIFY(set.find(2));
@@ -146,8 +146,9 @@ private slots:
             QVERIFY(deskB && Sql::exec(*deskB, u"DELETE FROM Berth WHERE ID = 2"_s));
         }
         Database::close(u"desk-b"_s);
-        QVERIFY(!set.apply());
-        QVERIFY(set.takeConflict().startsWith(u"Berth 'A1' has been deleted at another desk meanwhile."_s));
+        const Status applied = set.apply();
+        QCOMPARE(applied.kind(), FailureKind::Conflict);
+        QVERIFY(applied.error().startsWith(u"Berth 'A1' has been deleted at another desk meanwhile."_s));
         QCOMPARE(count(u"SELECT COUNT(*) FROM Berth"_s), 2);
         QVERIFY(set.apply());
         QCOMPARE(count(u"SELECT COUNT(*) FROM Berth"_s), 3);

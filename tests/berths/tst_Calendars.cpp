@@ -76,7 +76,7 @@ class tst_Calendars : public InstallTest
     static QString dayRows(const QDate& day, const QSqlDatabase& db)
     {
         QStringList rows;
-        for (const DayBooking& b : DayList::read(db, day).value_or(QList<DayBooking>()))
+        for (const DayBooking& b : DayList::read(db, day).valueOr({}))
             rows << QStringList{b.name, b.berths, b.arrival, b.departure}.join(u'|');
         return rows.join(u';');
     }
@@ -201,7 +201,9 @@ private slots:
         QFETCH(int, booking);
         const auto model = grid(View::HalfHourly, 10);
         QVERIFY(model);
-        QCOMPARE(model->bookingToOpen(m_install->db(), row, column).value_or(0), booking);
+        const auto opened = model->bookingToOpen(m_install->db(), row, column);
+        QVERIFY(opened);
+        QCOMPARE(opened->value_or(0), booking);
     }
 
     void dayList_data()
@@ -232,7 +234,7 @@ private slots:
         QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
         QCOMPARE(model.data(model.index(0, 0), Qt::DisplayRole).toString(), u"No reservations exist for this date"_s);
         QVERIFY(!model.booking(0));
-        model.setBookings(DayList::read(m_install->db(), QDate(2026, 12, 4)).value_or(QList<DayBooking>()));
+        model.setBookings(DayList::read(m_install->db(), QDate(2026, 12, 4)).valueOr({}));
         QCOMPARE(model.rowCount(), 4);
         QCOMPARE(model.data(model.index(1, DayListModel::ColArrival), Qt::DisplayRole).toString(), u" 08:00"_s);
         QCOMPARE(model.booking(1)->id, 2);

@@ -1,0 +1,119 @@
+#include "bookings/BookingReads.h"
+
+#include "bookings/PeriodIndex.h"
+#include "core/DateTimes.h"
+#include "core/Dialect.h"
+#include "core/SqlHelpers.h"
+
+#include <QSqlQuery>
+
+namespace BookingReads {
+
+Result<QList<DayEntry>> bookingsOfDay(const QSqlDatabase& db, const QDate& day)
+{
+    const QDateTime start = DateTimes::wallTime(day);
+    const QDateTime end = DateTimes::wallTime(day.addDays(1));
+    // The index finds the bookings of the day; only those rows are read, with their berths in saved order.
+    const auto touching = PeriodIndex::touching(db, start, true, end, false);
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    const QString sql =
+        QStringLiteral("SELECT B.ID, B.CustomerID, C.Name, C.HouseName, B.FromDate, B.ToDate, BE.ID, BE.Name "
+                       "FROM (SELECT DISTINCT %1 AS BookingID FROM BookingPeriod P WHERE %2) D "
+                       "JOIN Booking B ON B.ID = D.BookingID "
+                       "LEFT JOIN Customer C ON C.ID = B.CustomerID "
+                       "LEFT JOIN BookingBerth BB ON BB.BookingID = B.ID "
+                       "LEFT JOIN Berth BE ON BE.ID = BB.BerthID "
+                       "ORDER BY B.ID, %3")
+            .arg(PeriodIndex::bookingIdSql(), touching.sql, Dialect::of(db).insertOrder(QStringLiteral("BB")));
+    QString error;
+    if (!Sql::exec(q, sql, touching.binds, &error))
+        return databaseFailure(error);
+    QList<DayEntry> bookings;
+    while (q.next()) {
+        const int id = q.value(0).toInt();
+        if (bookings.isEmpty() || bookings.last().id != id) {
+            DayEntry b;
+            b.id = id;
+            b.customerId = q.value(1).toInt();
+            b.name = q.value(2).toString();
+            b.houseName = q.value(3).toString();
+            b.fromDate = DateTimes::readDateTime(q.value(4));
+            b.toDate = DateTimes::readDateTime(q.value(5));
+            bookings.append(b);
+        }
+        if (!q.value(6).isNull()) // a berth row whose berth is gone names nothing
+            bookings.last().berths << q.value(7).toString();
+    }
+    return bookings;
+}
+
+Result<std::vector<Occupation>> occupancy(const QSqlDatabase& db, qint64 fromMinute, qint64 toMinute)
+{
+    const auto overlapping = PeriodIndex::overlapping(db, fromMinute, toMinute);
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    QString error;
+    if (!Sql::exec(
+            q, QStringLiteral("SELECT P.ID, P.FromMinute, P.ToMinute FROM BookingPeriod P WHERE ") + overlapping.sql,
+            overlapping.binds, &error))
+        return databaseFailure(error);
+    std::vector<Occupation> entries;
+    while (q.next()) {
+        const qint64 id = q.value(0).toLongLong();
+        const int booking = int(id >> 31); // the entry's ID is BookingID * 2^31 + BerthID
+        const int berth = int(id & 0x7FFFFFFF);
+        entries.push_back({booking, berth, q.value(1).toLongLong(), q.value(2).toLongLong()});
+    }
+    return entries;
+}
+
+Result<QList<std::pair<int, int>>> bookedBerthsTouching(const QSqlDatabase& db, const QDateTime& start,
+                                                        const QDateTime& end)
+{
+    const auto touching = PeriodIndex::touching(db, start, true, end, true);
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    QString error;
+    if (!Sql::exec(q,
+                   QStringLiteral("SELECT %1, %2 FROM BookingPeriod P WHERE %3")
+                       .arg(PeriodIndex::bookingIdSql(), PeriodIndex::berthIdSql(), touching.sql),
+                   touching.binds, &error))
+        return databaseFailure(error);
+    QList<std::pair<int, int>> pairs;
+    while (q.next())
+        pairs.append({q.value(0).toInt(), q.value(1).toInt()});
+    return pairs;
+}
+
+Result<QString> customerNameOf(const QSqlDatabase& db, int bookingId)
+{
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    QString error;
+    if (!Sql::exec(q,
+                   QStringLiteral("SELECT C.Name FROM Booking B LEFT JOIN Customer C ON C.ID = "
+                                  "B.CustomerID WHERE B.ID = ?"),
+                   {bookingId}, &error))
+        return databaseFailure(error);
+    if (!q.next())
+        return conflict(QStringLiteral("The booking no longer exists."));
+    return q.value(0).toString();
+}
+
+Result<int> bookingRowsOnBerth(const QSqlDatabase& db, int berthId)
+{
+    QString error;
+    const auto rows =
+        Sql::scalar(db, QStringLiteral("SELECT COUNT(*) FROM BookingBerth WHERE BerthID = ?"), {berthId}, &error);
+    if (!rows)
+        return databaseFailure(error);
+    return rows->toInt();
+}
+
+QString berthHasBookingsSql(const QString& berthAlias)
+{
+    return QStringLiteral("EXISTS (SELECT 1 FROM BookingBerth BB WHERE BB.BerthID = %1.ID)").arg(berthAlias);
+}
+
+} // namespace BookingReads

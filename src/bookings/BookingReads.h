@@ -1,0 +1,61 @@
+#pragma once
+
+#include "core/Result.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QSqlDatabase>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+/// What the other folders read of the Booking and BookingBerth tables (and the period index over them): each
+/// function answers one question with one set query, so the calendars and the berth lists never read booking rows
+/// themselves.
+namespace BookingReads {
+
+/// One booking of a day, as the simple calendar lists it.
+struct DayEntry
+{
+    int id = 0;
+    int customerId = 0;
+    QString name;       // the customer's
+    QString houseName;  // the customer's
+    QStringList berths; // the names, in the order the berth rows were saved
+    QDateTime fromDate;
+    QDateTime toDate;
+};
+
+/// The bookings that start before the end of day and end at or after its start (so one that ends at midnight at
+/// the start of day is listed), by booking ID.
+Result<QList<DayEntry>> bookingsOfDay(const QSqlDatabase& db, const QDate& day);
+
+/// One booked berth over a period, in index minutes.
+struct Occupation
+{
+    int bookingId;
+    int berthId;
+    qint64 fromMinute;
+    qint64 toMinute;
+};
+
+/// Who holds which berth in the period [fromMinute, toMinute): from the index alone, no booking row is read. In no
+/// particular order.
+Result<std::vector<Occupation>> occupancy(const QSqlDatabase& db, qint64 fromMinute, qint64 toMinute);
+
+/// The (booking, berth) pairs whose period touches [start, end], both edges included: a booking ending exactly at
+/// start counts, and so does one starting exactly at end.
+Result<QList<std::pair<int, int>>> bookedBerthsTouching(const QSqlDatabase& db, const QDateTime& start,
+                                                        const QDateTime& end);
+
+/// The name of a booking's customer; empty for a booking without one. A Conflict when the booking is gone.
+Result<QString> customerNameOf(const QSqlDatabase& db, int bookingId);
+
+/// The number of booking rows that hold a berth, whatever the bookings' dates.
+Result<int> bookingRowsOnBerth(const QSqlDatabase& db, int berthId);
+
+/// A column for a query over Berth under alias: true when some booking row holds that berth. One EXISTS per row
+/// of the query, answered on the berth's index, rather than a count per berth.
+QString berthHasBookingsSql(const QString& berthAlias);
+
+} // namespace BookingReads
