@@ -1,10 +1,11 @@
 // The outputs on a large harbour: the CSV export of 200,000 reservations, and a booking list of about 10,000
 // bookings read and laid out for its preview.
 #include "BenchData.h"
+#include "bookings/BookingReports.h"
 #include "core/DateTimes.h"
 #include "core/ui/DocumentRenderer.h"
 #include "outputs/CsvExport.h"
-#include "outputs/ReportData.h"
+#include "outputs/ExportMenu.h"
 #include "outputs/ReportLayouts.h"
 
 #include <QApplication>
@@ -37,7 +38,7 @@ void BM_ExportReservations(benchmark::State& state)
     const Services services{messages, files, desktop, clock, db.connectionName()};
     qint64 bytes = 0;
     for (auto _ : state) {
-        if (!CsvExport::exportReservations(services)) {
+        if (!ExportMenu::exportReservations(services)) {
             state.SkipWithError("export failed");
             break;
         }
@@ -65,8 +66,8 @@ void BM_ReservationsFormattedOnly(benchmark::State& state)
         QSqlQuery rows(db);
         rows.setForwardOnly(true);
         NullDevice out;
-        if (!rows.exec(CsvExport::reservationsSql()) || !rows.next() || !out.open(QIODevice::WriteOnly) ||
-            !CsvExport::writeRows(rows, out).ok) {
+        if (!rows.exec(BookingReports::reservationsSql()) || !rows.next() || !out.open(QIODevice::WriteOnly) ||
+            !CsvExport::writeRows(rows, out)) {
             state.SkipWithError("export failed");
             break;
         }
@@ -82,7 +83,7 @@ void BM_ReservationsReadOnly(benchmark::State& state)
     for (auto _ : state) {
         QSqlQuery rows(db);
         rows.setForwardOnly(true);
-        if (!rows.exec(CsvExport::reservationsSql())) {
+        if (!rows.exec(BookingReports::reservationsSql())) {
             state.SkipWithError("query failed");
             break;
         }
@@ -108,12 +109,12 @@ void BM_BookingList(benchmark::State& state)
     qint64 rows = 0;
     qint64 pages = 0;
     for (auto _ : state) {
-        const auto list = ReportData::build(db, ReportData::List::AllBookings, from, to, to);
+        const auto list = BookingReports::build(db, BookingReports::List::AllBookings, from, to, to);
         if (!list) {
             state.SkipWithError("list failed");
             break;
         }
-        const Doc::Document document = ReportLayouts::layout(ReportData::List::AllBookings, *list);
+        const Doc::Document document = ReportLayouts::layout(BookingReports::List::AllBookings, *list);
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(folder.filePath(QStringLiteral("list.pdf")));

@@ -329,14 +329,13 @@ Result<QList<Choice>> paymentMethodChoices(const QSqlDatabase& db)
 
 Result<QString> customerLine(const QSqlDatabase& db, int customerId)
 {
-    QString error;
-    const auto customer = CustomerStore::load(db, customerId, &error);
+    const auto customer = CustomerStore::load(db, customerId);
     if (customer)
         return BookingRules::customerLine(*customer);
     // A booking without a customer (or one deleted since) names nobody; a failed read is a failure.
-    if (!error.isEmpty())
-        return databaseFailure(error);
-    return QString();
+    if (customer.kind() == FailureKind::Conflict)
+        return QString();
+    return customer.failure();
 }
 
 } // namespace BookingStore

@@ -220,6 +220,19 @@ bool execScript(const QSqlDatabase& db, const QString& script, QString* error)
     return true;
 }
 
+QString named(const QString& expr, const QString& name)
+{
+    return expr + QStringLiteral(" AS \"") + name + u'"';
+}
+
+QString namedColumns(const QString& table, const QStringList& names)
+{
+    QStringList columns;
+    for (const QString& name : names)
+        columns << named(table + u'.' + name, name);
+    return columns.join(QStringLiteral(", "));
+}
+
 QString likePrefix(const QString& prefix)
 {
     QString pattern;

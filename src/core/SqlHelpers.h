@@ -40,6 +40,12 @@ struct LookupItem
 /// fails. A Null text reads as an empty one.
 std::optional<QList<LookupItem>> readLookup(const QSqlDatabase& db, const QString& sql, QString* error = nullptr);
 
+/// An expression under a quoted column name, "expr AS \"name\"": a server folds unquoted names to lower case,
+/// and readers that go by the result's column names (the CSV header) see them as written.
+QString named(const QString& expr, const QString& name);
+/// Table.Column AS "Column" for each name, joined with ", ".
+QString namedColumns(const QString& table, const QStringList& names);
+
 /// A LIKE pattern that matches text starting with prefix, to be used with "LIKE ? ESCAPE '\'".
 QString likePrefix(const QString& prefix);
 

@@ -1,10 +1,10 @@
 #include "outputs/CsvExport.h"
 
+#include "bookings/BookingReports.h"
 #include "core/DateTimes.h"
 #include "core/EventLog.h"
 #include "core/MessageLog.h"
 #include "core/Money.h"
-#include "core/Seams.h"
 #include "core/SqlHelpers.h"
 
 #include <QFileInfo>
@@ -22,6 +22,7 @@
 namespace CsvExport {
 
 namespace {
+const QString NoData = QStringLiteral("There is no data to export");
 const QString CsvFilter = QStringLiteral("CSV Files (*.csv)");
 const QString Filters = QStringLiteral("All Files (*.*);;") + CsvFilter + QStringLiteral(";;Text Files (*.txt)");
 // Written in pieces of about this size, so a large export never holds the whole file in memory.
@@ -29,47 +30,12 @@ constexpr qsizetype ChunkBytes = 1 << 20;
 // The remembered dates are dropped when there are this many, so a long history cannot grow the cache unbounded.
 constexpr qsizetype MaxRememberedDates = 50000;
 
-// Each column under its own spelling: a server folds unquoted names to lower case, and the file's header and the
-// kind of each value are read from these names.
-QString as(const QString& expr, const QString& name)
-{
-    return expr + QStringLiteral(" AS \"") + name + u'"';
-}
-QString columns(const QString& table, const QStringList& names)
-{
-    QStringList columns;
-    for (const QString& name : names)
-        columns << as(table + u'.' + name, name);
-    return columns.join(QStringLiteral(", "));
-}
-
-const QString CustomerColumns =
-    columns(QStringLiteral("Customer"),
-            {QStringLiteral("ID"), QStringLiteral("Name"), QStringLiteral("HouseName"), QStringLiteral("Street"),
-             QStringLiteral("Area"), QStringLiteral("Town"), QStringLiteral("PostCode"), QStringLiteral("TelNo"),
-             QStringLiteral("MobileNo"), QStringLiteral("EmailAddress"), QStringLiteral("Notes"),
-             QStringLiteral("ClubMember"), QStringLiteral("MembershipNo")});
-const QString ReservationColumns =
-    QStringLiteral("SELECT ") +
-    columns(QStringLiteral("Booking"),
-            {QStringLiteral("FromDate"), QStringLiteral("ToDate"), QStringLiteral("BookedBy")}) +
-    QStringLiteral(", ") + as(QStringLiteral("Customer.Name"), QStringLiteral("Customer")) + QStringLiteral(", ") +
-    columns(QStringLiteral("Booking"), {QStringLiteral("Notes"), QStringLiteral("NoAdults"), QStringLiteral("NoKids"),
-                                        QStringLiteral("OtherCharges"), QStringLiteral("VAT"),
-                                        QStringLiteral("TotalPayable"), QStringLiteral("AmountPayed")}) +
-    QStringLiteral(", ") + as(QStringLiteral("PaymentMethod.Name"), QStringLiteral("PaymentMethod")) +
-    QStringLiteral(", ") +
-    columns(QStringLiteral("Booking"),
-            {QStringLiteral("CreditCardNo"), QStringLiteral("CreditCardExpiry"), QStringLiteral("CreditCardType"),
-             QStringLiteral("CreditCardCV2No"), QStringLiteral("CostOfHire"), QStringLiteral("BerthConfirmationNumber"),
-             QStringLiteral("GuestConfirmationNumber"), QStringLiteral("PowerRequirements"),
-             QStringLiteral("ClubMember")}) +
-    u' ';
-// Bookings without a payment method are kept, with an empty method.
-const QString ReservationSource =
-    QStringLiteral("FROM Customer INNER JOIN Booking ON Customer.ID = Booking.CustomerID "
-                   "LEFT JOIN PaymentMethod ON PaymentMethod.ID = Booking.PaymentMethodID");
-
+const QString CustomerColumns = Sql::namedColumns(
+    QStringLiteral("Customer"),
+    {QStringLiteral("ID"), QStringLiteral("Name"), QStringLiteral("HouseName"), QStringLiteral("Street"),
+     QStringLiteral("Area"), QStringLiteral("Town"), QStringLiteral("PostCode"), QStringLiteral("TelNo"),
+     QStringLiteral("MobileNo"), QStringLiteral("EmailAddress"), QStringLiteral("Notes"), QStringLiteral("ClubMember"),
+     QStringLiteral("MembershipNo")});
 // The file's bytes, gathered in one buffer and handed to the device in large pieces. Fields are written straight
 // into it, so the common values need no QString, no QByteArray and no call per character.
 class CsvBuffer final
@@ -95,14 +61,13 @@ public:
     qsizetype size() const { return m_used; }
     QByteArray bytes() const { return m_bytes.first(m_used); }
 
-    bool flush(QIODevice& out, WriteResult& result)
+    // The device's complaint when it did not take every byte; nothing when it did.
+    std::optional<QString> flush(QIODevice& out)
     {
-        if (m_used > 0 && out.write(m_bytes.constData(), m_used) != m_used) {
-            result.error = out.errorString();
-            return false;
-        }
+        if (m_used > 0 && out.write(m_bytes.constData(), m_used) != m_used)
+            return out.errorString();
         m_used = 0;
-        return true;
+        return std::nullopt;
     }
 
 private:
@@ -309,24 +274,6 @@ private:
     QHash<QString, QByteArray> m_otherDates;
 };
 
-bool runCommand(const Services& services, const QString& sql, const QVariantList& binds, const QString& proposedName,
-                const QString& title, int event)
-{
-    QSqlQuery rows(services.db());
-    rows.setForwardOnly(true);
-    QString error;
-    bool written = false;
-    if (!Sql::exec(rows, sql, binds, &error)) {
-        // An unreadable result counts as an empty one; the reason goes to the diagnostic log.
-        MessageLog::logError(QStringLiteral("modExport.%1: %2").arg(proposedName, error));
-        services.messages.show(QStringLiteral("There is no data to export"), QStringLiteral("Export"),
-                               MsgIcon::Exclamation);
-    } else {
-        written = exportRows(services, rows, proposedName, title);
-    }
-    EventLog::logEvent(services.clock.now(), event);
-    return written;
-}
 } // namespace
 
 ValueKind kindOf(const QString& columnName)
@@ -381,9 +328,9 @@ QString ValueText::text(const QVariant& value, ValueKind kind)
     }
 }
 
-WriteResult writeRows(QSqlQuery& rows, QIODevice& out, const QLocale& locale)
+Result<qint64> writeRows(QSqlQuery& rows, QIODevice& out, const QLocale& locale)
 {
-    WriteResult result;
+    qint64 written = 0;
     const QSqlRecord record = rows.record();
     const int columns = record.count();
     std::vector<ValueKind> kinds;
@@ -409,95 +356,102 @@ WriteResult writeRows(QSqlQuery& rows, QIODevice& out, const QLocale& locale)
                 fields.value(buffer, rows.value(i), kinds[i]);
             }
             buffer.append("\r\n", 2);
-            ++result.rows;
-            if (buffer.size() >= ChunkBytes && !buffer.flush(out, result))
-                return result;
+            ++written;
+            if (buffer.size() >= ChunkBytes)
+                if (const auto refusal = buffer.flush(out))
+                    return fileFailure(*refusal);
         } while (rows.next());
     }
-    if (rows.lastError().isValid()) {
-        result.error = rows.lastError().text();
-        return result;
-    }
-    result.ok = buffer.flush(out, result);
-    return result;
+    if (rows.lastError().isValid())
+        return databaseFailure(rows.lastError().text());
+    if (const auto refusal = buffer.flush(out))
+        return fileFailure(*refusal);
+    return written;
 }
 
-bool exportRows(const Services& services, QSqlQuery& rows, const QString& proposedName, const QString& title)
+Command customers()
 {
-    if (!rows.next()) {
-        services.messages.show(QStringLiteral("There is no data to export"), QStringLiteral("Export"),
-                               MsgIcon::Exclamation);
-        return false;
+    return {customersSql(),
+            {},
+            QStringLiteral("Customer"),
+            QStringLiteral("Export Customers"),
+            EventLog::CustomersExported};
+}
+
+Command reservations()
+{
+    return {BookingReports::reservationsSql(),
+            {},
+            QStringLiteral("Reservations"),
+            QStringLiteral("Export Reservations"),
+            EventLog::ReservationsExported};
+}
+
+Command todaysReservations(const QDate& today)
+{
+    // The stays that cover the whole of the current day: in before its first second, out after its last.
+    const QVariantList binds = {DateTimes::dbDateTime(DateTimes::wallTime(today, QTime(0, 0, 1))),
+                                DateTimes::dbDateTime(DateTimes::wallTime(today, QTime(23, 59, 59)))};
+    return {BookingReports::todaysReservationsSql(), binds, QStringLiteral("ToDayReservations"),
+            QStringLiteral("Export Today's Reservations"), EventLog::TodaysReservationsExported};
+}
+
+Result<std::unique_ptr<QSqlQuery>> firstRow(const QSqlDatabase& db, const Command& command)
+{
+    auto rows = std::make_unique<QSqlQuery>(db);
+    rows->setForwardOnly(true);
+    QString error;
+    if (!Sql::exec(*rows, command.sql, command.binds, &error)) {
+        // An unreadable result counts as an empty one; the reason goes to the diagnostic log.
+        MessageLog::logError(QStringLiteral("modExport.%1: %2").arg(command.proposedName, error));
+        return refused(NoData);
     }
+    if (!rows->next())
+        return refused(NoData);
+    return rows;
+}
+
+FileRequest saveRequest(const Command& command)
+{
     FileRequest request;
-    request.title = title;
+    request.title = command.title;
     request.folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    request.proposedName = proposedName;
+    request.proposedName = command.proposedName;
     request.filter = Filters;
     request.selectedFilter = CsvFilter;
     request.save = true;
-    QString path = services.files.choose(request);
-    if (path.isEmpty())
-        return false;
-    // A name typed without an extension takes that of the preselected entry, so spreadsheet programs know the file.
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".csv");
+    return request;
+}
 
+QString withCsvExtension(const QString& path)
+{
+    // A name typed without an extension takes that of the preselected entry, so spreadsheet programs know the file.
+    return QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".csv") : path;
+}
+
+Status writeFile(QSqlQuery& rows, const QString& path)
+{
     QSaveFile file(path);
-    WriteResult result;
+    Result<qint64> written = fileFailure(QString());
     if (file.open(QIODevice::WriteOnly)) {
-        result = writeRows(rows, file);
-        if (result.ok && !file.commit()) {
-            result.ok = false;
-            result.error = file.errorString();
-        }
+        written = writeRows(rows, file);
+        if (written && !file.commit())
+            written = fileFailure(file.errorString());
     } else {
-        result.error = file.errorString();
+        written = fileFailure(file.errorString());
     }
-    if (!result.ok) {
-        // Nothing is written in place of the chosen file; the user is not troubled with a message.
+    if (!written) {
+        // Nothing is written in place of the chosen file.
         file.cancelWriting();
-        MessageLog::logError(QStringLiteral("modExport.Export: %1: %2").arg(path, result.error));
+        MessageLog::logError(QStringLiteral("modExport.Export: %1: %2").arg(path, written.error()));
+        return written.failure();
     }
-    return result.ok;
+    return Done{};
 }
 
 QString customersSql()
 {
     return QStringLiteral("SELECT ") + CustomerColumns + QStringLiteral(" FROM Customer ORDER BY Customer.ID");
-}
-
-QString reservationsSql()
-{
-    return ReservationColumns + ReservationSource + QStringLiteral(" ORDER BY Booking.ID");
-}
-
-QString todaysReservationsSql()
-{
-    return ReservationColumns + ReservationSource +
-           QStringLiteral(" WHERE Booking.FromDate <= ? AND Booking.ToDate >= ? ORDER BY Booking.ID");
-}
-
-bool exportCustomers(const Services& services)
-{
-    return runCommand(services, customersSql(), {}, QStringLiteral("Customer"), QStringLiteral("Export Customers"),
-                      EventLog::CustomersExported);
-}
-
-bool exportReservations(const Services& services)
-{
-    return runCommand(services, reservationsSql(), {}, QStringLiteral("Reservations"),
-                      QStringLiteral("Export Reservations"), EventLog::ReservationsExported);
-}
-
-bool exportTodaysReservations(const Services& services)
-{
-    // The stays that cover the whole of the current day: in before its first second, out after its last.
-    const QDate today = services.clock.now().date();
-    const QVariantList binds = {DateTimes::dbDateTime(DateTimes::wallTime(today, QTime(0, 0, 1))),
-                                DateTimes::dbDateTime(DateTimes::wallTime(today, QTime(23, 59, 59)))};
-    return runCommand(services, todaysReservationsSql(), binds, QStringLiteral("ToDayReservations"),
-                      QStringLiteral("Export Today's Reservations"), EventLog::TodaysReservationsExported);
 }
 
 } // namespace CsvExport

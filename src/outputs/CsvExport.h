@@ -1,16 +1,22 @@
 #pragma once
 
+#include "core/Result.h"
+#include "core/Seams.h"
+
+#include <QDate>
 #include <QHash>
 #include <QLocale>
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
+#include <QVariantList>
+#include <memory>
 
 class QIODevice;
 class QSqlQuery;
-struct Services;
 
-/// The three File menu exports: a query's result written as a comma-separated file the user names.
+/// The three File menu exports: a query's result written as a comma-separated file. What the user is asked and
+/// told is the File menu's (ExportMenu).
 namespace CsvExport {
 
 /// How one column's values become text in the file.
@@ -43,31 +49,40 @@ private:
     bool m_plainDigits = false;
 };
 
-struct WriteResult
-{
-    bool ok = false;
-    qint64 rows = 0;
-    QString error; // for the diagnostic log; never shown
-};
-
 /// Writes the header line of the result's column names and then every row, starting at the row the query
-/// stands on (already fetched with next()). UTF-8 with a byte-order mark; written to out as it goes.
-WriteResult writeRows(QSqlQuery& rows, QIODevice& out, const QLocale& locale = QLocale::system());
+/// stands on (already fetched with next()). UTF-8 with a byte-order mark; written to out as it goes. The number of
+/// rows written, or why the device or the query stopped.
+Result<qint64> writeRows(QSqlQuery& rows, QIODevice& out, const QLocale& locale = QLocale::system());
 
-/// The shared writer: "There is no data to export" when the query has no row; otherwise the save dialog (the
-/// proposed name, CSV preselected) and the file, written through QSaveFile so that a failure or a cancel leaves
-/// no partial file. A failed write is silent for the user (it goes to the diagnostic log). True when written.
-bool exportRows(const Services& services, QSqlQuery& rows, const QString& proposedName, const QString& title);
+/// One File menu export: its statement and values, the file name the save dialog proposes, the dialog's title and
+/// the event written after every use (also when there was nothing to export or the dialog was cancelled).
+struct Command
+{
+    QString sql;
+    QVariantList binds;
+    QString proposedName;
+    QString title;
+    int event = 0;
+};
+Command customers();
+Command reservations();
+Command todaysReservations(const QDate& today);
 
-/// The statements of the three exports (today's takes the day's first and last second as its two values).
+/// The customers export's statement.
 QString customersSql();
-QString reservationsSql();
-QString todaysReservationsSql();
 
-/// The File menu commands: run the query, hand it to the writer, log the command's event (after every use,
-/// also when there was nothing to export or the dialog was cancelled). True when a file was written.
-bool exportCustomers(const Services& services);
-bool exportReservations(const Services& services);
-bool exportTodaysReservations(const Services& services);
+/// The export's rows, standing on the first. "There is no data to export" (refused) when there is no row or the
+/// statement fails; the reason for a failure goes to the diagnostic log.
+Result<std::unique_ptr<QSqlQuery>> firstRow(const QSqlDatabase& db, const Command& command);
+
+/// The save dialog for the export: the documents folder, the proposed name, CSV preselected.
+FileRequest saveRequest(const Command& command);
+
+/// A path typed without an extension gets ".csv".
+QString withCsvExtension(const QString& path);
+
+/// Writes the rows to the file through QSaveFile, so a failure leaves no partial file (and the previous file, if
+/// any, in place). A failure also goes to the diagnostic log.
+Status writeFile(QSqlQuery& rows, const QString& path);
 
 } // namespace CsvExport

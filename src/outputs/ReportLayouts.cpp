@@ -4,7 +4,7 @@
 
 namespace ReportLayouts {
 
-using ReportData::List;
+using BookingReports::List;
 
 namespace {
 constexpr double LabelWidth = 110; // points: the label column of the detail blocks
@@ -30,7 +30,7 @@ Doc::Record reportHeader(const QString& title, const QString& heading)
     return {Doc::text(title, TitleStyle), Doc::text(heading, HeadingStyle), Doc::rule()};
 }
 
-Doc::Record detail(const ReportData::ListRow& row)
+Doc::Record detail(const BookingReports::ListRow& row)
 {
     return {Doc::field(QStringLiteral("Booking added:"), row.created, LabelWidth),
             Doc::field(QStringLiteral("From:"), row.from, LabelWidth),
@@ -40,7 +40,7 @@ Doc::Record detail(const ReportData::ListRow& row)
             Doc::rule()};
 }
 
-Doc::Record salesDetail(const ReportData::ListRow& row)
+Doc::Record salesDetail(const BookingReports::ListRow& row)
 {
     // Three lines under "Date:": arrival, departure and when the booking was taken.
     const QString dates = row.from + u'\n' + row.to + u'\n' + row.created;
@@ -74,7 +74,7 @@ Names namesOf(List list)
     return {QStringLiteral("rptPeriodsales"), QStringLiteral("Period Sales"), QStringLiteral("Period Sales")};
 }
 
-Doc::Document layout(List list, const ReportData::BookingList& table)
+Doc::Document layout(List list, const BookingReports::BookingList& table)
 {
     const Names names = namesOf(list);
     Doc::Document doc;
@@ -100,7 +100,7 @@ Doc::Document layout(List list, const ReportData::BookingList& table)
     return doc;
 }
 
-Doc::Document outstanding(const QList<ReportData::BalanceDueRow>& rows, const QDateTime& now)
+Doc::Document outstanding(const QList<BookingReports::BalanceDueRow>& rows, const QDateTime& now)
 {
     Doc::Document doc;
     doc.title = QStringLiteral("Reservations With Balance Due");

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "bookings/BookingReports.h"
 #include "core/ui/Document.h"
-#include "outputs/ReportData.h"
 
 /// The printed layouts of the report manager, built as documents for the renderer: the four booking lists
 /// (rptAllBooking, rptTodaysBooking, rptTodayLeft, rptPeriodsales) and the balance-due report (Outstanding).
@@ -14,13 +14,13 @@ struct Names
     QString caption;
     QString title;
 };
-Names namesOf(ReportData::List list);
+Names namesOf(BookingReports::List list);
 
 /// One booking list: the report header (title and heading) at the top of the first page, one record per
 /// booking, and the page footer "List: %p of %P".
-Doc::Document layout(ReportData::List list, const ReportData::BookingList& table);
+Doc::Document layout(BookingReports::List list, const BookingReports::BookingList& table);
 
 /// "Reservations With Balance Due", stamped with now.
-Doc::Document outstanding(const QList<ReportData::BalanceDueRow>& rows, const QDateTime& now);
+Doc::Document outstanding(const QList<BookingReports::BalanceDueRow>& rows, const QDateTime& now);
 
 } // namespace ReportLayouts

@@ -13,7 +13,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-using ReportData::List;
+using BookingReports::List;
 
 namespace {
 const QString MessageTitle = QStringLiteral("Zem Harbour");
@@ -117,11 +117,10 @@ ReportManager* ReportManager::display(IWindowHost& host, Services& services)
 void ReportManager::showList(List list)
 {
     const bool sales = list == List::PeriodSales;
-    QString error;
-    const auto table = ReportData::build(m_services.db(), list, (sales ? m_dtpFrom1 : m_dtpFrom)->value(),
-                                         (sales ? m_dtpTo1 : m_dtpTo)->value(), m_services.clock.now(), &error);
+    const auto table = BookingReports::build(m_services.db(), list, (sales ? m_dtpFrom1 : m_dtpFrom)->value(),
+                                             (sales ? m_dtpTo1 : m_dtpTo)->value(), m_services.clock.now());
     if (!table) {
-        m_services.messages.show(QStringLiteral("The list could not be read: %1").arg(error), MessageTitle,
+        m_services.messages.show(QStringLiteral("The list could not be read: %1").arg(table.error()), MessageTitle,
                                  MsgIcon::Critical);
         return;
     }
@@ -135,10 +134,9 @@ void ReportManager::showList(List list)
 
 void ReportManager::printBalanceDue()
 {
-    QString error;
-    const auto rows = ReportData::balanceDue(m_services.db(), &error);
+    const auto rows = BookingReports::balanceDue(m_services.db());
     if (!rows) {
-        m_services.messages.show(QStringLiteral("The list could not be read: %1").arg(error), MessageTitle,
+        m_services.messages.show(QStringLiteral("The list could not be read: %1").arg(rows.error()), MessageTitle,
                                  MsgIcon::Critical);
         return;
     }

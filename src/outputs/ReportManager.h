@@ -1,7 +1,7 @@
 #pragma once
 
+#include "bookings/BookingReports.h"
 #include "core/ui/ChildWindow.h"
-#include "outputs/ReportData.h"
 
 class IWindowHost;
 class OptionalDateEdit;
@@ -20,7 +20,7 @@ public:
 
 private:
     /// Reads one list and shows it in the print preview; "Nothing to print!" when it has no rows.
-    void showList(ReportData::List list);
+    void showList(BookingReports::List list);
     void printBalanceDue();
 
     Services& m_services;

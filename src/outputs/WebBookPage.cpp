@@ -1,6 +1,5 @@
 #include "outputs/WebBookPage.h"
 
-#include "core/Seams.h"
 #include "outputs/WebBookSettings.h"
 
 #include <QFile>
@@ -14,17 +13,11 @@ static void initOutputsResources()
 
 namespace WebBookPage {
 namespace {
-const QString ErrorTitle = QStringLiteral("Error");
 const QStringList YearLists = {QStringLiteral("arrive_year"), QStringLiteral("departure_year")};
 constexpr int YearsOffered = 3;
+const QString InvalidTemplate = QStringLiteral("Invalid HTML resource");
 
-void showError(Services& services, const QString& format, const QString& description)
-{
-    services.messages.show(format.arg(description), ErrorTitle, MsgIcon::Critical, MsgButtons::Ok);
-}
-} // namespace
-
-std::optional<QString> Template(const QString& path)
+std::optional<QString> templateText(const QString& path)
 {
     static const bool registered = [] {
         initOutputsResources();
@@ -37,9 +30,18 @@ std::optional<QString> Template(const QString& path)
     return QString::fromUtf8(file.readAll());
 }
 
-std::optional<QString> fill(const QString& pageTemplate, const QString& action, const QString& email, int firstYear)
+QString cannotGenerate(const QString& description)
 {
-    QString page = pageTemplate;
+    return QStringLiteral("Can't generate Webbook:\r\n%1").arg(description);
+}
+} // namespace
+
+Result<QString> page(const QString& action, const QString& email, int firstYear, const QString& templatePath)
+{
+    const std::optional<QString> pageTemplate = templateText(templatePath);
+    if (!pageTemplate)
+        return refused(InvalidTemplate);
+    QString page = *pageTemplate;
     // The years go in before the values, so nothing in a value can be taken for a year list.
     QString years;
     for (int year = firstYear; year < firstYear + YearsOffered; ++year)
@@ -48,7 +50,7 @@ std::optional<QString> fill(const QString& pageTemplate, const QString& action, 
         const qsizetype start = page.indexOf(QStringLiteral("<select name=\"%1\"").arg(list));
         const qsizetype end = start < 0 ? -1 : page.indexOf(u'>', start);
         if (end < 0)
-            return std::nullopt;
+            return refused(InvalidTemplate);
         page.insert(end + 1, years);
     }
     page.replace(QStringLiteral("{ACTION}"), action.toHtmlEscaped());
@@ -56,56 +58,41 @@ std::optional<QString> fill(const QString& pageTemplate, const QString& action, 
     return page;
 }
 
-bool generate(Services& services, const QString& action, const QString& email, const QString& templatePath)
+Result<WebBookSettings> storedSettings(const QSqlDatabase& db)
 {
-    const std::optional<QString> pageTemplate = Template(templatePath);
-    const std::optional<QString> page =
-        pageTemplate ? fill(*pageTemplate, action, email, services.clock.now().date().year()) : std::nullopt;
-    if (!page) {
-        services.messages.show(QStringLiteral("Invalid HTML resource"), ErrorTitle, MsgIcon::Critical, MsgButtons::Ok);
-        return false;
-    }
+    const auto stored = WebBookStore::load(db);
+    if (!stored)
+        return refused(cannotGenerate(stored.error()));
+    if (!stored->row)
+        return refused(cannotGenerate(QString()));
+    // A custom address matters only when the custom provider is chosen.
+    QStringList missing = stored->nullColumns;
+    if (stored->row->providerIndex != WebBookSettings::CustomProvider)
+        missing.removeAll(QStringLiteral("WebBookingProviderCustom"));
+    if (!missing.isEmpty())
+        return refused(cannotGenerate(QStringLiteral("No value is stored for %1. Configure the web bookings first.")
+                                          .arg(missing.join(QStringLiteral(", ")))));
+    return *stored->row;
+}
+
+FileRequest saveRequest()
+{
     FileRequest request;
     request.title = QStringLiteral("Save Web Book as...");
     request.filter = QStringLiteral("HTML files (*.HTML)");
     request.selectedFilter = request.filter;
     request.defaultSuffix = QStringLiteral("html");
     request.save = true;
-    const QString path = services.files.choose(request);
-    if (path.isEmpty())
-        return false;
-    QSaveFile file(path);
-    const QByteArray bytes = page->toUtf8();
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        showError(services, QStringLiteral("Can't save HTML file:\r\n%1"), file.errorString());
-        return false;
-    }
-    return true;
+    return request;
 }
 
-void createWebBookingPage(Services& services)
+Status save(const QString& path, const QString& page)
 {
-    const QString format = QStringLiteral("Can't generate Webbook:\r\n%1");
-    const WebBookStore::Loaded loaded = WebBookStore::load(services.db());
-    if (!loaded.ok) {
-        showError(services, format, loaded.error);
-        return;
-    }
-    if (!loaded.row) {
-        showError(services, format, QString());
-        return;
-    }
-    // A custom address matters only when the custom provider is chosen.
-    QStringList missing = loaded.nullColumns;
-    if (loaded.row->providerIndex != WebBookSettings::CustomProvider)
-        missing.removeAll(QStringLiteral("WebBookingProviderCustom"));
-    if (!missing.isEmpty()) {
-        showError(services, format,
-                  QStringLiteral("No value is stored for %1. Configure the web bookings first.")
-                      .arg(missing.join(QStringLiteral(", "))));
-        return;
-    }
-    generate(services, loaded.row->actionUrl(), loaded.row->email);
+    QSaveFile file(path);
+    const QByteArray bytes = page.toUtf8();
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        return fileFailure(QStringLiteral("Can't save HTML file:\r\n%1").arg(file.errorString()));
+    return Done{};
 }
 
 } // namespace WebBookPage

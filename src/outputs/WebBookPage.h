@@ -1,29 +1,35 @@
 #pragma once
 
-#include <QString>
-#include <optional>
+#include "core/Result.h"
+#include "core/Seams.h"
 
-struct Services;
+#include <QSqlDatabase>
+#include <QString>
+
+struct WebBookSettings;
 
 /// The booking request page for the harbour's web site: a template kept in the program, filled with the form's
-/// action address, the booking e-mail address and the years a guest can choose, then saved where the user says.
+/// action address, the booking e-mail address and the years a guest can choose. What the user is asked and told
+/// is the web booking menu's (WebBookMenu).
 namespace WebBookPage {
 
 inline const QString TemplatePath = QStringLiteral(":/outputs/WebBook.html");
 
-/// The template's text; nothing when the resource is missing.
-std::optional<QString> Template(const QString& path = TemplatePath);
+/// The page: action and email HTML-escaped into the template's placeholders, the year lists holding firstYear
+/// and the two years after it. "Invalid HTML resource" (refused) when the template is missing or has no year
+/// lists to fill.
+Result<QString> page(const QString& action, const QString& email, int firstYear,
+                     const QString& templatePath = TemplatePath);
 
-/// The page: action and email HTML-escaped into the placeholders, the year lists holding firstYear and the two
-/// years after it. Nothing when the template has no year lists to fill.
-std::optional<QString> fill(const QString& pageTemplate, const QString& action, const QString& email, int firstYear);
+/// The stored web booking settings a page is made from. Refused, with the text to show, when they cannot be
+/// read, there is no row, or a value the page needs is missing.
+Result<WebBookSettings> storedSettings(const QSqlDatabase& db);
 
-/// Fills the page and asks where to save it ("Save Web Book as..."); tells the user about every failure. True
-/// when a file was written; a cancelled dialog is false, silently.
-bool generate(Services& services, const QString& action, const QString& email,
-              const QString& templatePath = TemplatePath);
+/// The save dialog for the page ("Save Web Book as...").
+FileRequest saveRequest();
 
-/// "Create Web Booking Page...": the page from the stored web booking settings.
-void createWebBookingPage(Services& services);
+/// Writes the page through QSaveFile: the previous file stays when it fails (a File failure, with the text to
+/// show).
+Status save(const QString& path, const QString& page);
 
 } // namespace WebBookPage

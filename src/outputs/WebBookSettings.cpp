@@ -60,13 +60,12 @@ QString differences(const std::optional<WebBookSettings>& shown, const std::opti
 }
 } // namespace
 
-Loaded load(const QSqlDatabase& db)
+Result<Stored> load(const QSqlDatabase& db)
 {
-    Loaded result;
+    Stored result;
     QSqlQuery q(db);
-    if (!Sql::exec(q, selectFirst(db), {}, &result.error))
-        return result;
-    result.ok = true;
+    if (QString error; !Sql::exec(q, selectFirst(db), {}, &error))
+        return databaseFailure(error);
     if (!q.next())
         return result;
     WebBookSettings row;
@@ -83,35 +82,26 @@ Loaded load(const QSqlDatabase& db)
     return result;
 }
 
-Saved save(const QSqlDatabase& db, const std::optional<WebBookSettings>& shown, const WebBookSettings& values)
+Status save(const QSqlDatabase& db, const std::optional<WebBookSettings>& shown, const WebBookSettings& values)
 {
-    Saved result;
     // Taken at once, so nothing can change between the check and the update.
     Sql::Transaction tx(db, true);
-    if (!tx.started()) {
-        result.text = tx.error();
-        return result;
-    }
-    const Loaded current = load(db);
-    if (!current.ok) {
-        result.text = current.error;
-        return result;
-    }
-    if (current.row != shown) {
-        result.outcome = Saved::ChangedMeanwhile;
-        result.text = differences(shown, current.row);
-        result.now = current.row;
-        return result;
-    }
+    if (!tx.started())
+        return databaseFailure(tx.error());
+    const auto current = load(db);
+    if (!current)
+        return current.failure();
+    if (current->row != shown)
+        return conflict(differences(shown, current->row));
     // No WHERE clause: every row carries the same settings.
+    QString error;
     if (!Sql::exec(db,
                    QStringLiteral("UPDATE Settings SET WebBookingEmail = ?, WebBookingProviderIndex = ?, "
                                   "WebBookingProviderCustom = ?"),
-                   {values.email, values.providerIndex, values.customUrl}, &result.text) ||
-        !tx.commit(&result.text))
-        return result;
-    result.outcome = Saved::Stored;
-    return result;
+                   {values.email, values.providerIndex, values.customUrl}, &error) ||
+        !tx.commit(&error))
+        return databaseFailure(error);
+    return Done{};
 }
 
 } // namespace WebBookStore

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Result.h"
+
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
@@ -33,31 +35,19 @@ struct WebBookSettings
 /// Reads and stores the web booking columns of Settings. A missing row is a normal state (an empty table).
 namespace WebBookStore {
 
-struct Loaded
+/// The stored row as read.
+struct Stored
 {
-    bool ok = false; // false: the table could not be read (error says why)
-    QString error;
     std::optional<WebBookSettings> row; // nothing when the table has no row
     /// Columns that hold Null, by name; the page cannot be made from such a row.
     QStringList nullColumns;
 };
 
-Loaded load(const QSqlDatabase& db);
-
-struct Saved
-{
-    enum Outcome
-    {
-        Stored,
-        ChangedMeanwhile, // the stored values are no longer those shown: nothing written
-        Failed
-    } outcome = Failed;
-    QString text;                       // the changes found, or the database error
-    std::optional<WebBookSettings> now; // the stored values found (ChangedMeanwhile)
-};
+Result<Stored> load(const QSqlDatabase& db);
 
 /// Sets the three columns on every row of Settings in one transaction, after checking that the stored values
-/// are still the ones the user was shown (shown: nothing when the table had no row).
-Saved save(const QSqlDatabase& db, const std::optional<WebBookSettings>& shown, const WebBookSettings& values);
+/// are still the ones the user was shown (shown: nothing when the table had no row). A Conflict, naming the
+/// changes found, when they are not: nothing is written.
+Status save(const QSqlDatabase& db, const std::optional<WebBookSettings>& shown, const WebBookSettings& values);
 
 } // namespace WebBookStore

@@ -4,7 +4,7 @@
 #include "core/Registry.h"
 #include "core/Seams.h"
 #include "core/ui/ChildWindow.h"
-#include "outputs/WebBookPage.h"
+#include "outputs/WebBookMenu.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -56,10 +56,10 @@ WebBookWizard::WebBookWizard(Services& services, QWidget* parent)
     finished->addWidget(text(QStringLiteral("Click Finish to complete your configuration"), frame(Finished)));
     finished->addStretch();
 
-    const WebBookStore::Loaded loaded = WebBookStore::load(services.db());
-    m_loaded = loaded.ok;
-    m_loadError = loaded.error;
-    m_shown = loaded.row;
+    const auto loaded = WebBookStore::load(services.db());
+    m_loaded = loaded.ok();
+    m_loadError = loaded.error();
+    m_shown = loaded ? loaded->row : std::nullopt;
     const WebBookSettings shown = m_shown.value_or(WebBookSettings{});
     m_txtWebBookingEmail->setText(shown.email);
     m_cboProvider->setCurrentIndex(shown.providerIndex == WebBookSettings::CustomProvider ? 1 : 0);
@@ -92,21 +92,22 @@ void WebBookWizard::finish()
 {
     storeWelcomeFlag();
     const WebBookSettings values = typedSettings();
-    const WebBookStore::Saved saved = WebBookStore::save(m_services.db(), m_shown, values);
-    if (saved.outcome == WebBookStore::Saved::ChangedMeanwhile) {
+    const Status saved = WebBookStore::save(m_services.db(), m_shown, values);
+    if (!saved && saved.kind() == FailureKind::Conflict) {
         // What the user typed stays; a second Finish stores it over the other desk's values.
-        m_shown = saved.now;
+        if (const auto now = WebBookStore::load(m_services.db()))
+            m_shown = now->row;
         m_services.messages.show(QStringLiteral("The web booking settings were changed elsewhere while this wizard "
                                                 "was open:\n\n%1\n\nNothing was saved. Click Finish again to store "
                                                 "your entries instead, or Cancel to keep the stored ones.")
-                                     .arg(saved.text),
+                                     .arg(saved.error()),
                                  Title, MsgIcon::Exclamation, MsgButtons::Ok);
         return;
     }
-    if (saved.outcome == WebBookStore::Saved::Failed) {
+    if (!saved) {
         m_services.messages.show(QStringLiteral("The web booking settings could not be saved; nothing was changed."
                                                 "\n\n") +
-                                     saved.text,
+                                     saved.error(),
                                  Title, MsgIcon::Critical, MsgButtons::Ok);
         return;
     }
@@ -116,6 +117,6 @@ void WebBookWizard::finish()
                            .arg(values.email, m_cboProvider->currentText(), values.customUrl));
     if (m_services.messages.show(QStringLiteral("Would you like to create a booking web page now?"), Title,
                                  MsgIcon::Question, MsgButtons::YesNo) == MsgResult::Yes)
-        WebBookPage::generate(m_services, values.actionUrl(), values.email);
+        WebBookMenu::createPage(m_services, values.actionUrl(), values.email);
     accept();
 }

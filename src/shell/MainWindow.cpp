@@ -13,10 +13,10 @@
 #include "core/Registry.h"
 #include "core/Seams.h"
 #include "maintenance/MaintenanceMenu.h"
-#include "outputs/CsvExport.h"
+#include "outputs/ExportMenu.h"
 #include "outputs/MailingListWizard.h"
 #include "outputs/ReportManager.h"
-#include "outputs/WebBookPage.h"
+#include "outputs/WebBookMenu.h"
 #include "outputs/WebBookWizard.h"
 #include "people/CustomerListWindow.h"
 #include "people/FindCustomerDialog.h"
@@ -315,14 +315,14 @@ void MainWindow::connectWindows()
         BerthSetupWizard::display(m_services, this);
     });
     connectItem(QStringLiteral("mnuWebBookConfigure"), [this] { WebBookWizard::display(m_services, this); });
-    connectItem(QStringLiteral("mnuWebBookCreatePage"), [this] { WebBookPage::createWebBookingPage(m_services); });
+    connectItem(QStringLiteral("mnuWebBookCreatePage"), [this] { WebBookMenu::createStoredPage(m_services); });
     connectItem(QStringLiteral("mnuCustomersMailingListWizard"),
                 [this] { MailingListWizard::display(m_services, this); });
     connectItem(QStringLiteral("mnuBookingsReport"), [this] { ReportManager::display(*this, m_services); });
-    connectItem(QStringLiteral("mnuFileExportCustomers"), [this] { CsvExport::exportCustomers(m_services); });
-    connectItem(QStringLiteral("mnuFileExportReservations"), [this] { CsvExport::exportReservations(m_services); });
+    connectItem(QStringLiteral("mnuFileExportCustomers"), [this] { ExportMenu::exportCustomers(m_services); });
+    connectItem(QStringLiteral("mnuFileExportReservations"), [this] { ExportMenu::exportReservations(m_services); });
     connectItem(QStringLiteral("mnuFileExportTodaysReservations"),
-                [this] { CsvExport::exportTodaysReservations(m_services); });
+                [this] { ExportMenu::exportTodaysReservations(m_services); });
 }
 
 void MainWindow::showChild(ChildWindow* window)

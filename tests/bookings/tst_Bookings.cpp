@@ -170,10 +170,11 @@ private slots:
         QVERIFY2(added, qPrintable(added.error()));
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM BookingBerth WHERE BookingID = ?"_s, {added->id}), 2);
         // No method stays Null; the card number is kept masked and the security code never.
-        QCOMPARE(m_install->text(u"SELECT coalesce(CAST(PaymentMethodID AS TEXT), 'none') || '|' || CAST(AmountPayed "
-                                 u"AS TEXT) || '|' || CreditCardNo || '|' || CreditCardCV2No FROM Booking WHERE ID = ?"_s,
-                                 {added->id}),
-                 u"none|0|************1234|"_s);
+        QCOMPARE(
+            m_install->text(u"SELECT coalesce(CAST(PaymentMethodID AS TEXT), 'none') || '|' || CAST(AmountPayed "
+                            u"AS TEXT) || '|' || CreditCardNo || '|' || CreditCardCV2No FROM Booking WHERE ID = ?"_s,
+                            {added->id}),
+            u"none|0|************1234|"_s);
 
         auto loaded = BookingStore::loadBooking(m_install->db(), added->id);
         QVERIFY(loaded);
@@ -196,9 +197,9 @@ private slots:
         loaded = BookingStore::loadBooking(m_install->db(), added->id);
         loaded->paymentMethodId.reset();
         QVERIFY(BookingStore::saveBooking(m_install->db(), *loaded));
-        QCOMPARE(m_install->text(u"SELECT PaymentMethodID || '|' || CreditCardNo FROM Booking WHERE ID = ?"_s,
-                                 {added->id}),
-                 u"2|************1234"_s);
+        QCOMPARE(
+            m_install->text(u"SELECT PaymentMethodID || '|' || CreditCardNo FROM Booking WHERE ID = ?"_s, {added->id}),
+            u"2|************1234"_s);
         QCOMPARE(maskedCardNumber(u"see notes"_s), u"see notes"_s);
         QCOMPARE(maskedCardNumber(u"123"_s), u"123"_s);
         // A booking deleted meanwhile does not load.

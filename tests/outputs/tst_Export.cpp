@@ -1,5 +1,7 @@
+#include "bookings/BookingReports.h"
 #include "common/TestSupport.h"
 #include "outputs/CsvExport.h"
+#include "outputs/ExportMenu.h"
 #include "shell/MainWindow.h"
 
 #include <QJsonArray>
@@ -105,10 +107,10 @@ private slots:
     {
         // A name without an extension gets ".csv".
         m_install->files.answers << target(u"Customer"_s) << target(u"Reservations.csv"_s);
-        QVERIFY(CsvExport::exportCustomers(m_install->services));
-        QVERIFY(CsvExport::exportReservations(m_install->services));
+        QVERIFY(ExportMenu::exportCustomers(m_install->services));
+        QVERIFY(ExportMenu::exportReservations(m_install->services));
         compareWithDatabase(target(u"Customer.csv"_s), CsvExport::customersSql(), 2);
-        compareWithDatabase(target(u"Reservations.csv"_s), CsvExport::reservationsSql(), 2);
+        compareWithDatabase(target(u"Reservations.csv"_s), BookingReports::reservationsSql(), 2);
         const QList<QStringList> reservations = readBack(target(u"Reservations.csv"_s));
         QCOMPARE(reservations[1][11] + u'|' + reservations[2][11], u"Debit card|"_s); // the second has no method
 
@@ -153,7 +155,7 @@ private slots:
         QVERIFY(m_install->exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate) VALUES (7, 1, ?, ?)"_s,
                                 {from, to}));
         m_install->files.answers << target(u"today.csv"_s);
-        QCOMPARE(CsvExport::exportTodaysReservations(m_install->services), listed);
+        QCOMPARE(ExportMenu::exportTodaysReservations(m_install->services), listed);
         QCOMPARE(QFile::exists(target(u"today.csv"_s)), listed);
         if (listed)
             QCOMPARE(readBack(target(u"today.csv"_s)).size(), 2);
@@ -173,7 +175,7 @@ private slots:
         }
         // A folder that does not exist: no file, no message.
         m_install->files.answers << target(u"missing/Reservations.csv"_s);
-        QVERIFY(!CsvExport::exportReservations(m_install->services));
+        QVERIFY(!ExportMenu::exportReservations(m_install->services));
         QVERIFY(!QDir(target(u"missing"_s)).exists());
         QVERIFY(m_install->messages.calls.isEmpty());
         QCOMPARE(m_install->eventLogText().count(EventLog::eventText(EventLog::ReservationsExported)), 2);
@@ -182,10 +184,10 @@ private slots:
         FullDevice full;
         QVERIFY(full.open(QIODevice::WriteOnly));
         QSqlQuery rows(m_install->db());
-        QVERIFY(rows.exec(CsvExport::reservationsSql()) && rows.next());
-        const CsvExport::WriteResult result = CsvExport::writeRows(rows, full);
-        QVERIFY(!result.ok);
-        QVERIFY(!result.error.isEmpty());
+        QVERIFY(rows.exec(BookingReports::reservationsSql()) && rows.next());
+        const Result<qint64> written = CsvExport::writeRows(rows, full);
+        QCOMPARE(written.kind(), FailureKind::File);
+        QVERIFY(!written.error().isEmpty());
     }
 
     void regionalValues()

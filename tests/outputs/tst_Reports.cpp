@@ -11,7 +11,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 
-using ReportData::List;
+using BookingReports::List;
 
 // The report manager and its printed layouts, read back from PDF files with poppler's tools.
 class tst_Reports : public InstallTest
@@ -63,11 +63,11 @@ private slots:
     {
         addBookings(60);
         const QDateTime june1 = DateTimes::wallTime(QDate(2026, 6, 1), QTime(9, 15));
-        const auto table =
-            ReportData::build(m_install->db(), List::AllBookings, june1, june1.addDays(59), m_install->clock.current);
+        const auto table = BookingReports::build(m_install->db(), List::AllBookings, june1, june1.addDays(59),
+                                                 m_install->clock.current);
         QVERIFY(table && table->rows.size() == 60);
         // As many bookings as fill exactly three pages on this machine's fonts.
-        ReportData::BookingList part{table->heading, {}};
+        BookingReports::BookingList part{table->heading, {}};
         QPdfWriter probe(pdf(u"probe"_s));
         probe.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
         while (DocumentRenderer::paginate(ReportLayouts::layout(List::AllBookings, part), probe).size() < 4)
@@ -101,7 +101,7 @@ private slots:
     void salesAndBalanceDueShowGroupedPounds()
     {
         addBookings(2, 12345000, 5000000); // £1,234.50 payable, £500.00 paid
-        const auto sales = ReportData::build(m_install->db(), List::PeriodSales, {}, {}, m_install->clock.current);
+        const auto sales = BookingReports::build(m_install->db(), List::PeriodSales, {}, {}, m_install->clock.current);
         QVERIFY(DocumentRenderer::writePdf(ReportLayouts::layout(List::PeriodSales, *sales), pdf(u"sales"_s)));
         const QStringList lines = PdfReader::lines(PdfReader::pages(pdf(u"sales"_s)).value(0));
         QCOMPARE(lines.value(0), u"Client: Date: Unit Hire Other VAT Total"_s);

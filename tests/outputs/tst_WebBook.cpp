@@ -1,6 +1,6 @@
 #include "common/TestSupport.h"
 #include "core/Dialect.h"
-#include "outputs/WebBookPage.h"
+#include "outputs/WebBookMenu.h"
 #include "outputs/WebBookSettings.h"
 #include "outputs/WebBookWizard.h"
 #include "shell/MainWindow.h"
@@ -202,7 +202,7 @@ private slots:
 
     void missingTemplate()
     {
-        QVERIFY(!WebBookPage::generate(m_install->services, u"x"_s, u"y"_s, u":/outputs/missing.html"_s));
+        QVERIFY(!WebBookMenu::createPage(m_install->services, u"x"_s, u"y"_s, u":/outputs/missing.html"_s));
         QCOMPARE(m_install->messages.said(), u"Error: Invalid HTML resource"_s);
         QCOMPARE(m_install->files.calls.size(), 0);
     }

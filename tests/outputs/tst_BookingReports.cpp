@@ -1,10 +1,10 @@
+#include "bookings/BookingReports.h"
 #include "common/TestSupport.h"
-#include "outputs/ReportData.h"
 
-using ReportData::List;
+using BookingReports::List;
 
 // The booking lists' rows: which bookings each list takes, in which order, and how a row reads.
-class tst_ReportData : public InstallTest
+class tst_BookingReports : public InstallTest
 {
     Q_OBJECT
 
@@ -24,12 +24,12 @@ class tst_ReportData : public InstallTest
                                 {id, stay.section(u'|', 0, 0), stay.section(u'|', 1, 1), created}));
     }
 
-    std::optional<ReportData::BookingList> build(List list, const QString& from = {}, const QString& to = {})
+    Result<BookingReports::BookingList> build(List list, const QString& from = {}, const QString& to = {})
     {
         const auto at = [](const QString& text) {
             return text.isEmpty() ? std::nullopt : std::optional(DateTimes::readDateTime(text));
         };
-        return ReportData::build(m_install->db(), list, at(from), at(to), m_install->clock.current);
+        return BookingReports::build(m_install->db(), list, at(from), at(to), m_install->clock.current);
     }
 
 private slots:
@@ -92,11 +92,11 @@ private slots:
         QVERIFY(built && built->rows.size() == 4);
         // A booking without an arrival comes first on either engine.
         QCOMPARE(built->rows[0].from + u'|' + built->rows[0].to, u"|02.07.2026 10:00"_s);
-        const ReportData::ListRow& first = built->rows[1];
+        const BookingReports::ListRow& first = built->rows[1];
         QCOMPARE(first.from + u'|' + first.to + u'|' + first.berths + u'|' + first.customer,
                  u"01.07.2026 09:30|03.07.2026 10:00||Smith, Rose Cottage"_s);
         QCOMPARE(built->rows[2].customer + u'|' + built->rows[2].created, u"Ng, |"_s);
-        const ReportData::ListRow& last = built->rows[3];
+        const BookingReports::ListRow& last = built->rows[3];
         QCOMPARE(last.created + u'|' + last.berths, u"30.06.2026 16:45|C12, A1, B7"_s);
         QCOMPARE(last.costOfHire.units() + last.otherCharges.units() + last.vat.units(), last.totalPayable.units());
     }
@@ -131,5 +131,5 @@ private slots:
     }
 };
 
-ZEM_TEST(tst_ReportData)
-#include "tst_ReportData.moc"
+ZEM_TEST(tst_BookingReports)
+#include "tst_BookingReports.moc"

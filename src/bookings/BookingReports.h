@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Money.h"
+#include "core/Result.h"
 
 #include <QDateTime>
 #include <QList>
@@ -9,9 +10,10 @@
 #include <QVariantList>
 #include <optional>
 
-/// What the printed booking lists show, read from the database without a window: the period condition of the
-/// report manager's pickers, the four booking lists as rows of text, and the reservations with a balance due.
-namespace ReportData {
+/// What the printed booking lists and the reservation exports read of the bookings: the period condition of the
+/// report manager's pickers, the four booking lists as rows of text, the reservations with a balance due and the
+/// statements of the two reservation exports.
+namespace BookingReports {
 
 /// A WHERE clause (with '?' values) and the heading that tells the reader which period a list covers.
 struct PeriodCondition
@@ -23,7 +25,7 @@ struct PeriodCondition
 
 /// The bookings that overlap the period between two pickers; a picker left empty leaves that end unbounded.
 /// Both times are rounded down to the half hour, and the period runs to the day after To (time kept).
-PeriodCondition period(const std::optional<QDateTime>& from, const std::optional<QDateTime>& to);
+PeriodCondition periodCondition(const std::optional<QDateTime>& from, const std::optional<QDateTime>& to);
 
 enum class List
 {
@@ -54,9 +56,9 @@ struct BookingList
 };
 
 /// Reads one list. from and to are the pickers of that list (used by AllBookings and PeriodSales); now is the
-/// current date-time. Nothing when the statement fails (the reason in *error).
-std::optional<BookingList> build(const QSqlDatabase& db, List list, const std::optional<QDateTime>& from,
-                                 const std::optional<QDateTime>& to, const QDateTime& now, QString* error = nullptr);
+/// current date-time.
+Result<BookingList> build(const QSqlDatabase& db, List list, const std::optional<QDateTime>& from,
+                          const std::optional<QDateTime>& to, const QDateTime& now);
 
 /// A booking whose amount paid is below its total payable.
 struct BalanceDueRow
@@ -72,10 +74,15 @@ struct BalanceDueRow
     QString telNo;
 };
 
-/// Every reservation with a balance due, by arrival. Nothing when the statement fails.
-std::optional<QList<BalanceDueRow>> balanceDue(const QSqlDatabase& db, QString* error = nullptr);
+/// Every reservation with a balance due, by arrival.
+Result<QList<BalanceDueRow>> balanceDue(const QSqlDatabase& db);
 
 /// A list's date-time as it prints: "dd.MM.yyyy HH:mm"; empty for an unknown one.
 QString listDateTime(const QDateTime& when);
 
-} // namespace ReportData
+/// The statements of the reservation exports, each column under the name the file's header shows; today's takes
+/// the day's first and last second as its two values.
+QString reservationsSql();
+QString todaysReservationsSql();
+
+} // namespace BookingReports

@@ -1,4 +1,4 @@
-#include "outputs/ReportData.h"
+#include "bookings/BookingReports.h"
 
 #include "core/DateTimes.h"
 #include "core/Dialect.h"
@@ -7,7 +7,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
-namespace ReportData {
+namespace BookingReports {
 
 namespace {
 const QString HeadingDate = QStringLiteral("dd.MM.yyyy");
@@ -16,6 +16,30 @@ QVariant literal(const QDateTime& when)
 {
     return DateTimes::sqlDate(when, true);
 }
+
+const QString ReservationColumns =
+    QStringLiteral("SELECT ") +
+    Sql::namedColumns(QStringLiteral("Booking"),
+                      {QStringLiteral("FromDate"), QStringLiteral("ToDate"), QStringLiteral("BookedBy")}) +
+    QStringLiteral(", ") + Sql::named(QStringLiteral("Customer.Name"), QStringLiteral("Customer")) +
+    QStringLiteral(", ") +
+    Sql::namedColumns(QStringLiteral("Booking"),
+                      {QStringLiteral("Notes"), QStringLiteral("NoAdults"), QStringLiteral("NoKids"),
+                       QStringLiteral("OtherCharges"), QStringLiteral("VAT"), QStringLiteral("TotalPayable"),
+                       QStringLiteral("AmountPayed")}) +
+    QStringLiteral(", ") + Sql::named(QStringLiteral("PaymentMethod.Name"), QStringLiteral("PaymentMethod")) +
+    QStringLiteral(", ") +
+    Sql::namedColumns(QStringLiteral("Booking"),
+                      {QStringLiteral("CreditCardNo"), QStringLiteral("CreditCardExpiry"),
+                       QStringLiteral("CreditCardType"), QStringLiteral("CreditCardCV2No"),
+                       QStringLiteral("CostOfHire"), QStringLiteral("BerthConfirmationNumber"),
+                       QStringLiteral("GuestConfirmationNumber"), QStringLiteral("PowerRequirements"),
+                       QStringLiteral("ClubMember")}) +
+    u' ';
+// Bookings without a payment method are kept, with an empty method.
+const QString ReservationSource =
+    QStringLiteral("FROM Customer INNER JOIN Booking ON Customer.ID = Booking.CustomerID "
+                   "LEFT JOIN PaymentMethod ON PaymentMethod.ID = Booking.PaymentMethodID");
 
 QString text(const QVariant& value)
 {
@@ -69,8 +93,8 @@ PeriodCondition periodCondition(const std::optional<QDateTime>& from, const std:
     return condition;
 }
 
-std::optional<BookingList> build(const QSqlDatabase& db, List list, const std::optional<QDateTime>& from,
-                                 const std::optional<QDateTime>& to, const QDateTime& now, QString* error)
+Result<BookingList> build(const QSqlDatabase& db, List list, const std::optional<QDateTime>& from,
+                          const std::optional<QDateTime>& to, const QDateTime& now)
 {
     BookingList result;
     QString where;
@@ -98,8 +122,9 @@ std::optional<BookingList> build(const QSqlDatabase& db, List list, const std::o
 
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    if (!Sql::exec(q, listSql(Dialect::of(db), list, where), binds, error))
-        return std::nullopt;
+    QString error;
+    if (!Sql::exec(q, listSql(Dialect::of(db), list, where), binds, &error))
+        return databaseFailure(error);
     const bool sales = list == List::PeriodSales;
     while (q.next()) {
         ListRow row;
@@ -116,15 +141,12 @@ std::optional<BookingList> build(const QSqlDatabase& db, List list, const std::o
         }
         result.rows.append(row);
     }
-    if (q.lastError().isValid()) {
-        if (error)
-            *error = q.lastError().text();
-        return std::nullopt;
-    }
+    if (q.lastError().isValid())
+        return databaseFailure(q.lastError().text());
     return result;
 }
 
-std::optional<QList<BalanceDueRow>> balanceDue(const QSqlDatabase& db, QString* error)
+Result<QList<BalanceDueRow>> balanceDue(const QSqlDatabase& db)
 {
     QSqlQuery q(db);
     q.setForwardOnly(true);
@@ -133,8 +155,9 @@ std::optional<QList<BalanceDueRow>> balanceDue(const QSqlDatabase& db, QString* 
         "Booking.TotalPayable, Booking.AmountPayed, Customer.Name, Customer.TelNo "
         "FROM Customer INNER JOIN Booking ON Customer.ID = Booking.CustomerID "
         "WHERE Booking.AmountPayed < Booking.TotalPayable ORDER BY Booking.FromDate NULLS FIRST, Booking.ID");
-    if (!Sql::exec(q, sql, {}, error))
-        return std::nullopt;
+    QString error;
+    if (!Sql::exec(q, sql, {}, &error))
+        return databaseFailure(error);
     QList<BalanceDueRow> rows;
     while (q.next()) {
         BalanceDueRow row;
@@ -149,12 +172,20 @@ std::optional<QList<BalanceDueRow>> balanceDue(const QSqlDatabase& db, QString* 
         row.telNo = text(q.value(8));
         rows.append(row);
     }
-    if (q.lastError().isValid()) {
-        if (error)
-            *error = q.lastError().text();
-        return std::nullopt;
-    }
+    if (q.lastError().isValid())
+        return databaseFailure(q.lastError().text());
     return rows;
+}
+
+QString reservationsSql()
+{
+    return ReservationColumns + ReservationSource + QStringLiteral(" ORDER BY Booking.ID");
+}
+
+QString todaysReservationsSql()
+{
+    return ReservationColumns + ReservationSource +
+           QStringLiteral(" WHERE Booking.FromDate <= ? AND Booking.ToDate >= ? ORDER BY Booking.ID");
 }
 
 QString listDateTime(const QDateTime& when)
@@ -162,4 +193,4 @@ QString listDateTime(const QDateTime& when)
     return when.isValid() ? when.toString(QStringLiteral("dd.MM.yyyy HH:mm")) : QString();
 }
 
-} // namespace ReportData
+} // namespace BookingReports

@@ -1,0 +1,41 @@
+#include "outputs/ExportMenu.h"
+
+#include "core/EventLog.h"
+#include "core/Seams.h"
+#include "outputs/CsvExport.h"
+
+#include <QSqlQuery>
+
+namespace ExportMenu {
+
+namespace {
+bool run(const Services& services, const CsvExport::Command& command)
+{
+    bool written = false;
+    if (auto rows = CsvExport::firstRow(services.db(), command); !rows) {
+        services.messages.show(rows.error(), QStringLiteral("Export"), MsgIcon::Exclamation);
+    } else if (const QString path = services.files.choose(CsvExport::saveRequest(command)); !path.isEmpty()) {
+        // A file that cannot be written is not the user's to hear about: the reason is logged.
+        written = CsvExport::writeFile(**rows, CsvExport::withCsvExtension(path)).ok();
+    }
+    EventLog::logEvent(services.clock.now(), command.event);
+    return written;
+}
+} // namespace
+
+bool exportCustomers(const Services& services)
+{
+    return run(services, CsvExport::customers());
+}
+
+bool exportReservations(const Services& services)
+{
+    return run(services, CsvExport::reservations());
+}
+
+bool exportTodaysReservations(const Services& services)
+{
+    return run(services, CsvExport::todaysReservations(services.clock.now().date()));
+}
+
+} // namespace ExportMenu
