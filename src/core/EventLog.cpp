@@ -131,12 +131,12 @@ Result<int> deleteOldTraces(const QDateTime& now)
 
 namespace EventLog {
 
-TraceText readTraceFile(const QString& path, qint64 maxBytes)
+Result<TraceText> readTraceFile(const QString& path, qint64 maxBytes)
 {
     TraceText result;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return result;
+        return fileFailure(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
     QByteArray bytes = file.read(maxBytes);
     result.truncated = !file.atEnd();
     // Binary content shows as replacement characters rather than cutting the text at the first NUL.
@@ -149,7 +149,6 @@ TraceText readTraceFile(const QString& path, qint64 maxBytes)
         lines.removeLast();
     for (const QString& line : lines)
         result.text += line + QStringLiteral("\r\n");
-    result.ok = true;
     return result;
 }
 

@@ -77,10 +77,9 @@ namespace EventLog {
 /// the viewer.
 struct TraceText
 {
-    bool ok = false;
     QString text;
     bool truncated = false; // only the first maxBytes were read
 };
-TraceText readTraceFile(const QString& path, qint64 maxBytes = 2 * 1024 * 1024);
+Result<TraceText> readTraceFile(const QString& path, qint64 maxBytes = 2 * 1024 * 1024);
 
 } // namespace EventLog

@@ -79,17 +79,16 @@ void MailingListWizard::browse()
 void MailingListWizard::finish()
 {
     storeWelcomeFlag();
-    QString error;
-    const std::optional<QString> line = MailingList::addressLine(m_services.db(), &error);
+    const auto line = MailingList::addressLine(m_services.db());
     if (!line) {
         m_services.messages.show(QStringLiteral("The customers' email addresses could not be read; no file was "
                                                 "written.\n\n") +
-                                     error,
+                                     line.error(),
                                  Title, MsgIcon::Critical, MsgButtons::Ok);
         return;
     }
     const QString fileName = m_txtFileName->text();
-    if (!MailingList::write(fileName, *line, &error)) {
+    if (!MailingList::write(fileName, *line)) {
         m_services.messages.show(QStringLiteral("Invalid filename"), Title, MsgIcon::Exclamation, MsgButtons::Ok);
         browse();
         m_txtFileName->setFocus();

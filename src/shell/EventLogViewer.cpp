@@ -39,10 +39,10 @@ EventLogViewer::EventLogViewer(QWidget* parent) : QDialog(parent)
 bool EventLogViewer::load(const QString& path)
 {
     const auto trace = EventLog::readTraceFile(path);
-    if (!trace.ok)
+    if (!trace)
         return false;
-    m_txtEvent->setPlainText(trace.text);
-    m_lblTruncated->setVisible(trace.truncated);
+    m_txtEvent->setPlainText(trace->text);
+    m_lblTruncated->setVisible(trace->truncated);
     m_lblTruncated->setText(QStringLiteral("The file is too large to show whole: only its beginning is shown."));
     return true;
 }

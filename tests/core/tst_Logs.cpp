@@ -75,11 +75,11 @@ private slots:
         file.write(QByteArray(3000, 'x'));
         file.close();
         const auto whole = EventLog::readTraceFile(path);
-        QVERIFY(whole.ok && !whole.truncated);
-        QVERIFY(whole.text.startsWith(u"one\r\ntwo\uFFFDthree\r\n"_s));
+        QVERIFY(whole && !whole->truncated);
+        QVERIFY(whole->text.startsWith(u"one\r\ntwo\uFFFDthree\r\n"_s));
         const auto capped = EventLog::readTraceFile(path, 100);
-        QVERIFY(capped.truncated && capped.text.size() < 200);
-        QVERIFY(!EventLog::readTraceFile(path + u".missing"_s).ok);
+        QVERIFY(capped->truncated && capped->text.size() < 200);
+        QCOMPARE(EventLog::readTraceFile(path + u".missing"_s).kind(), FailureKind::File);
     }
 
     void logMessageLine()
