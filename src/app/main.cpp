@@ -21,27 +21,24 @@ int createDatabaseCommand(const QStringList& args)
         return 2;
     }
     const QString path = args.at(at + 1);
-    QString error;
     if (const Status made = Database::createDatabase(path); !made) {
         err << "zemharbour: cannot create the database: " << made.error() << '\n';
         return 1;
     }
     if (args.contains(QStringLiteral("--demo"))) {
-        bool ok = false;
-        const auto db = Database::open(path, QStringLiteral("demo"));
-        error = db.error();
-        if (db) {
-            const QDateTime now = SystemClock().now();
-            const Status filled = DataGenerator::generate(*db, DataGenerator::demoSizes(now.date()));
-            ok = filled.ok();
-            error = filled.error();
-        }
+        // The connection's handle goes before the connection is closed.
+        const Status filled = [&]() -> Status {
+            const auto db = Database::open(path, QStringLiteral("demo"));
+            if (!db)
+                return db.failure();
+            return DataGenerator::generate(*db, DataGenerator::demoSizes(SystemClock().now().date()));
+        }();
         Database::close(QStringLiteral("demo"));
-        if (!ok) {
+        if (!filled) {
             // A file is ours to take away again; a server database is left for its administrator to drop.
             if (!Dialect::isServerAddress(path))
                 QFile::remove(path);
-            err << "zemharbour: cannot fill the demonstration database: " << error << '\n';
+            err << "zemharbour: cannot fill the demonstration database: " << filled.error() << '\n';
             return 1;
         }
     }
