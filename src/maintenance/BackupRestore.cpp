@@ -234,10 +234,10 @@ Status isSoundDatabase(const QString& path)
     const QString name = uniqueConnectionName();
     QString error;
     bool sound = false;
-    auto db = Database::open(path, name, 0);
-    if (!db)
+    // The handle goes out of scope before the connection is closed.
+    if (auto db = Database::open(path, name, 0); !db) {
         error = db.error();
-    else {
+    } else {
         const auto check = Sql::scalar(*db, QStringLiteral("PRAGMA integrity_check"), {}, &error);
         sound = check && check->toString() == QStringLiteral("ok");
         if (check && !sound)
