@@ -231,7 +231,7 @@ bool BerthTableEditor::openTable()
     QString error;
     std::optional<QList<Sql::LookupItem>> types;
     std::optional<QList<Sql::LookupItem>> owners;
-    if (const Status opened = m_data->open(QStringLiteral("Berth")); !opened) {
+    if (const Status opened = m_data->open(m_services, QStringLiteral("Berth")); !opened) {
         error = opened.error();
     } else {
         const QSqlDatabase db = m_data->model()->database();

@@ -7,7 +7,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QMap>
+#include <QMutex>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryFile>
@@ -405,6 +407,18 @@ bool writable(const QSqlDatabase& db, QString* reason)
     return false;
 }
 
+// The address each open connection was opened on: a server connection knows only its database's name.
+QHash<QString, QString>& addresses()
+{
+    static QHash<QString, QString> byConnection;
+    return byConnection;
+}
+QMutex& addressesLock()
+{
+    static QMutex lock;
+    return lock;
+}
+
 } // namespace
 
 Status createDatabase(const QString& path)
@@ -419,8 +433,11 @@ Status createDatabase(const QString& path)
 Result<QSqlDatabase> open(const QString& path, const QString& connectionName, int busyTimeoutMs)
 {
     QString error;
-    if (auto db = openChecked(path, connectionName, busyTimeoutMs, &error))
+    if (auto db = openChecked(path, connectionName, busyTimeoutMs, &error)) {
+        const QMutexLocker lock(&addressesLock());
+        addresses().insert(connectionName, path);
         return *db;
+    }
     return databaseFailure(error);
 }
 
@@ -441,6 +458,16 @@ void close(const QString& connectionName)
         db.close();
     }
     QSqlDatabase::removeDatabase(connectionName);
+    const QMutexLocker lock(&addressesLock());
+    addresses().remove(connectionName);
+}
+
+QString addressOf(const QString& connectionName)
+{
+    if (!QSqlDatabase::contains(connectionName))
+        return {};
+    const QMutexLocker lock(&addressesLock());
+    return addresses().value(connectionName);
 }
 
 } // namespace Database

@@ -37,4 +37,8 @@ Status canWrite(const QSqlDatabase& db);
 /// Closes and forgets a connection opened by Open.
 void close(const QString& connectionName);
 
+/// The file or server address the connection was opened on; empty when no such connection is open. A window
+/// that needs a connection of its own opens it on this address.
+QString addressOf(const QString& connectionName);
+
 } // namespace Database

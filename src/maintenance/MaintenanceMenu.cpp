@@ -1,7 +1,6 @@
 #include "maintenance/MaintenanceMenu.h"
 
 #include "core/Database.h"
-#include "core/Dialect.h"
 #include "core/EventLog.h"
 #include "core/MessageLog.h"
 #include "core/Registry.h"
@@ -13,7 +12,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QUrl>
 #include <functional>
 
 namespace MaintenanceMenu {
@@ -60,14 +58,8 @@ void withConnectionClosed(Services& services, IWindowHost& host, const QString& 
 
 QString databaseFile(const Services& services)
 {
-    const QSqlDatabase db = services.db();
-    const QString name = db.databaseName();
-    // A server connection knows only the database's name; the setting holds the whole address.
-    if (name.isEmpty() || Dialect::of(db).kind() == Engine::PostgreSQL)
-        return Settings::databasePath();
-    // The connection is opened through a file: address so that SQLite never creates a missing file.
-    const QUrl url(name);
-    return url.isLocalFile() ? url.toLocalFile() : name;
+    const QString address = Database::addressOf(services.connectionName);
+    return address.isEmpty() ? Settings::databasePath() : address;
 }
 
 QString fileSelect(Services& services, const QString& title, bool save)

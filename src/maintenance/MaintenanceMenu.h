@@ -9,8 +9,8 @@ class IWindowHost;
 /// windows have let go of their data, then opens it again and has the windows read the database afresh.
 namespace MaintenanceMenu {
 
-/// The database file the program has open (the shared connection's file; the "data" setting when it is
-/// closed or on a server, where it is the server's address).
+/// The database the program has open: the file or server address the shared connection was opened on; the
+/// "data" setting while it is closed.
 QString databaseFile(const Services& services);
 
 /// Asks for an archive: a save dialog proposing "SPA_ddMMyyyy.SPA", or an open dialog. Empty when the user

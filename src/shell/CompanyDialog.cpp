@@ -112,7 +112,8 @@ void CompanyDialog::display(Services& services, QWidget* parent)
 
 void CompanyDialog::openCompany()
 {
-    if (const Status opened = m_data->open(QStringLiteral("Company"), QStringLiteral("CompanyID")); !opened) {
+    if (const Status opened = m_data->open(m_services, QStringLiteral("Company"), QStringLiteral("CompanyID"));
+        !opened) {
         showDataError(opened.error());
         for (QWidget* box : m_txtFields)
             box->setEnabled(false);

@@ -1,8 +1,9 @@
 #include "core/ui/DataControl.h"
 
+#include "core/Seams.h"
+
 #include "core/Database.h"
 #include "core/Dialect.h"
-#include "core/Registry.h"
 
 #include <QDataWidgetMapper>
 #include <QHBoxLayout>
@@ -53,9 +54,12 @@ DataControl::~DataControl()
     Database::close(m_connectionName);
 }
 
-Status DataControl::open(const QString& table, const QString& sortColumn)
+Status DataControl::open(const Services& services, const QString& table, const QString& sortColumn)
 {
-    const auto db = Database::open(Settings::databasePath(), m_connectionName);
+    const QString address = Database::addressOf(services.connectionName);
+    if (address.isEmpty())
+        return databaseFailure(QStringLiteral("The database is not open."));
+    const auto db = Database::open(address, m_connectionName);
     if (!db)
         return db.failure();
     auto model = std::make_unique<QSqlTableModel>(nullptr, *db);

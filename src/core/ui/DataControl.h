@@ -10,6 +10,7 @@ class QLabel;
 class QPushButton;
 class QSqlTableModel;
 class QWidget;
+struct Services;
 
 /// The data control of a record window (company details, berth table editor): a table model on a connection of
 /// the window's own, so what it saves is stored at once whatever the shared connection has pending; a widget
@@ -25,10 +26,10 @@ public:
     ~DataControl() override;
     Q_DISABLE_COPY_MOVE(DataControl)
 
-    /// Opens the window's connection on the database file the settings name (the shared connection's file) and
-    /// selects table, ordered by sortColumn when one is given (rows are fetched as they are needed). A failure with
-    /// the reason; nothing stays open then.
-    Status open(const QString& table, const QString& sortColumn = {});
+    /// Opens the window's connection on the database the services' connection is open on and selects table,
+    /// ordered by sortColumn when one is given (rows are fetched as they are needed). A failure with the reason;
+    /// nothing stays open then.
+    Status open(const Services& services, const QString& table, const QString& sortColumn = {});
 
     /// Nothing before a successful Open.
     QSqlTableModel* model() const { return m_model; }
