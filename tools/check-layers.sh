@@ -25,7 +25,7 @@ hits=$(grep -rnE '(FROM|JOIN|INTO|UPDATE) +(Booking|BookingBerth)\b' src --inclu
 # Names say what a thing is: no type prefixes on files or classes.
 hits=$(find src -name '*.cpp' -o -name '*.h' | grep -E '/(frm|fm|mod|ctl|MDI|c[A-Z])[A-Za-z]*\.(cpp|h)$')
 [ -n "$hits" ] && fail "files named with a type prefix:"$'\n'"$hits"
-hits=$(grep -rnE '^(class|struct|namespace) +(frm|fm|mod|ctl|MDI|c[A-Z])[A-Za-z]*\b' src)
+hits=$(grep -rnE '^(class|struct|namespace) +(frm|fm|mod|ctl|MDI|c[A-Z])[A-Za-z_]*\b' src)
 [ -n "$hits" ] && fail "types named with a type prefix:"$'\n'"$hits"
 
 exit $status

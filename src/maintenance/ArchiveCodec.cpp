@@ -253,11 +253,7 @@ int zuncompress(const QString& archive, const QString& target, const QString& op
     return out.commit() ? NoError : WriteError;
 }
 
-} // namespace ttsgz
-
-namespace modttgz_api {
-
-QString zipErrorText(int code)
+QString errorText(int code)
 {
     switch (code) {
     case ttsgz::NoError:
@@ -277,4 +273,4 @@ QString zipErrorText(int code)
     }
 }
 
-} // namespace modttgz_api
+} // namespace ttsgz

@@ -35,11 +35,7 @@ int zcompress(const QString& source, const QString& archive, const QString& opti
 /// was. option is accepted as the callers pass it ("0").
 int zuncompress(const QString& archive, const QString& target, const QString& option);
 
-} // namespace ttsgz
-
-namespace modttgz_api {
-
 /// The text of a codec result: "No error", "Bad file name", ... "Unknown error" for a code outside 0-5.
-QString zipErrorText(int code);
+QString errorText(int code);
 
-} // namespace modttgz_api
+} // namespace ttsgz

@@ -226,7 +226,7 @@ Status backUpDatabase(const QString& source, const QString& archive, int flag, c
         return Done{};
     if (result == ttsgz::UserAbort)
         return cancelled();
-    return fileFailure(QStringLiteral("Can't create SPA file\r\nError:%1").arg(modttgz_api::zipErrorText(result)));
+    return fileFailure(QStringLiteral("Can't create SPA file\r\nError:%1").arg(ttsgz::errorText(result)));
 }
 
 Status isSoundDatabase(const QString& path)

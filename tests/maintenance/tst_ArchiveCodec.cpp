@@ -121,7 +121,7 @@ private slots:
                                    u"Write error"_s, u"Out of memory"_s, u"Unknown error"_s, u"Unknown error"_s};
         const QList<int> codes = {0, 1, 2, 3, 4, 5, 6, -1};
         for (int i = 0; i < codes.size(); ++i)
-            QCOMPARE(modttgz_api::zipErrorText(codes[i]), texts[i]);
+            QCOMPARE(ttsgz::errorText(codes[i]), texts[i]);
     }
 
     /// Truncated, bit-flipped and foreign archives: never 0, never a crash, the target never touched.
