@@ -3,6 +3,7 @@
 #include "BenchData.h"
 #include "bookings/BookingReports.h"
 #include "core/DateTimes.h"
+#include "core/EventLog.h"
 #include "core/ui/DocumentRenderer.h"
 #include "outputs/CsvExport.h"
 #include "outputs/ExportMenu.h"
@@ -35,7 +36,8 @@ void BM_ExportReservations(benchmark::State& state)
     files.path = folder.filePath(QStringLiteral("Reservations.csv"));
     BenchData::NoDesktop desktop;
     Clock clock;
-    const Services services{messages, files, desktop, clock, db.connectionName()};
+    EventLogFile events(clock);
+    const Services services{messages, files, desktop, clock, events, db.connectionName()};
     qint64 bytes = 0;
     for (auto _ : state) {
         if (!ExportMenu::exportReservations(services)) {

@@ -3,6 +3,7 @@
 #include "bookings/DataGenerator.h"
 #include "bookings/DependentBookings.h"
 #include "core/Database.h"
+#include "core/EventLog.h"
 #include "core/InstallPaths.h"
 #include "core/Seams.h"
 #include "people/CustomerListWindow.h"
@@ -61,7 +62,8 @@ void BM_OpenCustomerList(benchmark::State& state)
     NoFiles files;
     NoDesktop desktop;
     SystemClock clock;
-    Services services{messages, files, desktop, clock, Database::sharedConnectionName()};
+    EventLogFile events(clock);
+    Services services{messages, files, desktop, clock, events, Database::sharedConnectionName()};
     int fetched = 0;
     for (auto _ : state) {
         CustomerListWindow window(services, DependentBookings::ofCustomer());

@@ -1,6 +1,7 @@
 #include "bookings/DataGenerator.h"
 #include "core/Database.h"
 #include "core/Dialect.h"
+#include "core/EventLog.h"
 #include "core/Registry.h"
 #include "core/Seams.h"
 #include "core/ui/QtSeams.h"
@@ -87,7 +88,8 @@ int main(int argc, char* argv[])
     QtDesktop desktop;
     SystemClock clock;
     QtPrinter printer;
-    Services services{messages, files, desktop, clock, Database::sharedConnectionName(), &printer};
+    EventLogFile events(clock);
+    Services services{messages, files, desktop, clock, events, Database::sharedConnectionName(), &printer};
 
     const auto window = Startup::main(services);
     if (!window)

@@ -246,9 +246,9 @@ Status BerthChangeSet::apply()
     return conflict(message);
 }
 
-void BerthChangeSet::logEvents(const QDateTime& now)
+void BerthChangeSet::logEvents(IEventLog& events)
 {
     for (const PendingEvent& event : std::as_const(m_events))
-        EventLog::logEvent(now, event.code, event.description);
+        events.log(event.code, event.description);
     m_events.clear();
 }

@@ -12,6 +12,8 @@
 #include <vector>
 
 /// One berth as a berth list shows it.
+class IEventLog;
+
 struct BerthRow
 {
     int id = 0; // the stored ID, or a negative number for a berth added in this visit
@@ -79,7 +81,7 @@ public:
     /// meanwhile (its changes are dropped).
     Status apply();
     /// Writes the events of the applied changes to the event log, first to last, and forgets them.
-    void logEvents(const QDateTime& now);
+    void logEvents(IEventLog& events);
 
 private:
     struct AddBerth

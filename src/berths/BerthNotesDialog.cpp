@@ -100,6 +100,6 @@ void BerthNotesDialog::ok()
                                  windowTitle(), MsgIcon::Critical, MsgButtons::Ok);
         return;
     }
-    EventLog::logEvent(m_services.clock.now(), EventLog::BerthModified, QStringLiteral("Notes modified"));
+    m_services.events.log(EventLog::BerthModified, QStringLiteral("Notes modified"));
     accept();
 }

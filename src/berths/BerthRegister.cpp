@@ -101,7 +101,7 @@ void BerthRegister::ok()
                                    applied.error());
         return;
     }
-    m_changes.logEvents(m_services.clock.now());
+    m_changes.logEvents(m_services.events);
     accept();
     if (m_host)
         m_host->refreshActiveChild();

@@ -83,10 +83,8 @@ void BerthSetupWizard::finish()
     }
     storeWelcomeFlag();
     Registry::setRegistryValue(Settings::PostCode, QString::number(m_cboPostCode->currentIndex()));
-    const QDateTime now = m_services.clock.now();
-    EventLog::logEvent(now, EventLog::RegionalSettingsModified,
-                       QStringLiteral("Code: ") + m_cboPostCode->currentText());
-    m_changes.logEvents(now);
+    m_services.events.log(EventLog::RegionalSettingsModified, QStringLiteral("Code: ") + m_cboPostCode->currentText());
+    m_changes.logEvents(m_services.events);
     accept();
     if (m_host)
         m_host->refreshActiveChild();

@@ -121,7 +121,7 @@ void CalendarWindow::cancelReservation()
     const DayBooking booking = *selected;
     if (BookingWizard::askToCancel(m_services.messages, QStringLiteral("Cancel booking"))) {
         if (const Status deleted = BookingStore::deleteBooking(m_services.db(), booking.id); deleted)
-            EventLog::logEvent(m_services.clock.now(), EventLog::BookingCancelled, DayList::cancelledDetails(booking));
+            m_services.events.log(EventLog::BookingCancelled, DayList::cancelledDetails(booking));
         else
             m_services.messages.show(QStringLiteral("The booking could not be deleted.\n") + deleted.error(), Title,
                                      MsgIcon::Critical, MsgButtons::Ok);

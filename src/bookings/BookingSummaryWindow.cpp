@@ -217,8 +217,8 @@ void BookingSummaryWindow::cancelBooking()
                                  QStringLiteral("Cancel booking"), MsgIcon::Critical);
         return;
     }
-    EventLog::logEvent(m_services.clock.now(), 13,
-                       BookingSummaryData::cancelledDetails(m_lblDates->text(), m_lblName->text()));
+    m_services.events.log(EventLog::BookingCancelled,
+                          BookingSummaryData::cancelledDetails(m_lblDates->text(), m_lblName->text()));
     // The summary stays open for its documents; the booking itself is gone.
     m_cmdEdit->setEnabled(false);
     m_cmdCancel->setEnabled(false);

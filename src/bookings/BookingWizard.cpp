@@ -763,9 +763,8 @@ void BookingWizard::confirm()
             saved.kind() == FailureKind::Refused ? MsgIcon::Exclamation : MsgIcon::Critical, MsgButtons::Ok);
         return;
     }
-    EventLog::logEvent(m_services.clock.now(),
-                       m_mode == RecordMode::Edit ? EventLog::BookingModified : EventLog::BookingAdded,
-                       BookingRules::savedDetails(m_lblDates->text(), m_lblName->text(), booking.berthNames));
+    m_services.events.log(m_mode == RecordMode::Edit ? EventLog::BookingModified : EventLog::BookingAdded,
+                          BookingRules::savedDetails(m_lblDates->text(), m_lblName->text(), booking.berthNames));
     if (booking.berthConfirmationNumber && saved->confirmationNumber != *booking.berthConfirmationNumber)
         m_services.messages.show(QStringLiteral("Confirmation number %1 was given to a booking made at another desk "
                                                 "meanwhile. This booking has been saved with number %2.")
@@ -788,7 +787,7 @@ void BookingWizard::cancelBooking()
             m_fromDate, m_toDate, BookingStore::customerLine(m_services.db(), m_loadedCustomerId).valueOr(QString()));
         if (askToCancel(m_services.messages, Title)) {
             if (const Status deleted = BookingStore::deleteBooking(m_services.db(), m_bookingId); deleted)
-                EventLog::logEvent(m_services.clock.now(), EventLog::BookingCancelled, details);
+                m_services.events.log(EventLog::BookingCancelled, details);
             else
                 m_services.messages.show(QStringLiteral("The booking could not be deleted.\n") + deleted.error(), Title,
                                          MsgIcon::Critical, MsgButtons::Ok);

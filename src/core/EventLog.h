@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include "core/Result.h"
+#include "core/Seams.h"
 
 /// The plain-text event log: one events.Log a day in a day folder (ddMMyyyy) under the traces folder, four-line
 /// entries ending in CR LF. It never shows a message and never reports an error: a log that cannot be written
@@ -70,6 +71,20 @@ inline const QString EndOfWorkdayTitle = QStringLiteral("End of workday");
 Result<int> deleteOldTraces(const QDateTime& now);
 
 } // namespace EventLog
+
+/// The event log the windows write through: entries go to this run's file, stamped with the clock's time.
+class EventLogFile final : public IEventLog
+{
+public:
+    explicit EventLogFile(IClock& clock) : m_clock(clock) {}
+    void log(int code, const QString& description = {}) override
+    {
+        EventLog::logEvent(m_clock.now(), code, description);
+    }
+
+private:
+    IClock& m_clock;
+};
 
 namespace EventLog {
 

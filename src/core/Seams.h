@@ -104,6 +104,14 @@ public:
     QDateTime now() const override;
 };
 
+/// The office's event log: one entry for each thing done (a booking saved, a backup made), stamped with the time.
+class IEventLog
+{
+public:
+    virtual ~IEventLog() = default;
+    virtual void log(int code, const QString& description = {}) = 0;
+};
+
 /// The seams one window needs, passed in from the main window (never reached through globals).
 struct Services
 {
@@ -111,6 +119,7 @@ struct Services
     IFileDialog& files;
     IDesktop& desktop;
     IClock& clock;
+    IEventLog& events;
     /// The name of the database connection the windows work on. Looked up on every use, so a window never keeps a
     /// handle that maintenance has closed and reopened.
     QString connectionName;

@@ -48,7 +48,7 @@ void withConnectionClosed(Services& services, IWindowHost& host, const QString& 
     error = opened.error();
     const bool reopened = opened.ok();
     host.reloadChildData();
-    EventLog::logEvent(services.clock.now(), event);
+    services.events.log(event);
     // The windows then show nothing, and the next click finds the connection closed without crashing.
     if (!reopened)
         report(services, handler, errorTitle, error);

@@ -18,7 +18,7 @@ bool run(const Services& services, const CsvExport::Command& command)
         // A file that cannot be written is not the user's to hear about: the reason is logged.
         written = CsvExport::writeFile(**rows, CsvExport::withCsvExtension(path)).ok();
     }
-    EventLog::logEvent(services.clock.now(), command.event);
+    services.events.log(command.event);
     return written;
 }
 } // namespace

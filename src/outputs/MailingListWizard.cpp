@@ -94,6 +94,6 @@ void MailingListWizard::finish()
         m_txtFileName->setFocus();
         return;
     }
-    EventLog::logEvent(m_services.clock.now(), EventLog::MailingListGenerated, QStringLiteral("Filename: ") + fileName);
+    m_services.events.log(EventLog::MailingListGenerated, QStringLiteral("Filename: ") + fileName);
     accept();
 }

@@ -111,10 +111,10 @@ void WebBookWizard::finish()
                                  Title, MsgIcon::Critical, MsgButtons::Ok);
         return;
     }
-    EventLog::logEvent(m_services.clock.now(), EventLog::SettingsModified,
-                       QStringLiteral("Web Booking Email: '%1', Web Booking Provider: %2, Web Booking Custom "
-                                      "Provider: '%3'")
-                           .arg(values.email, m_cboProvider->currentText(), values.customUrl));
+    m_services.events.log(EventLog::SettingsModified,
+                          QStringLiteral("Web Booking Email: '%1', Web Booking Provider: %2, Web Booking Custom "
+                                         "Provider: '%3'")
+                              .arg(values.email, m_cboProvider->currentText(), values.customUrl));
     if (m_services.messages.show(QStringLiteral("Would you like to create a booking web page now?"), Title,
                                  MsgIcon::Question, MsgButtons::YesNo) == MsgResult::Yes)
         WebBookMenu::createPage(m_services, values.actionUrl(), values.email);

@@ -139,7 +139,7 @@ void PeopleListWindow::deleteClicked()
                                      windowTitle(), MsgIcon::Critical);
         return;
     }
-    EventLog::logEvent(m_services.clock.now(), deletedEvent(), details);
+    m_services.events.log(deletedEvent(), details);
     // The cursor stays on the deleted row's position: the next row, or the new last one.
     requeryRst();
 }

@@ -117,9 +117,8 @@ private:
             MessageLog::logError(QStringLiteral("%1.cmdOK_Click: %2").arg(objectName(), stored.error()));
             return;
         }
-        EventLog::logEvent(m_services.clock.now(),
-                           m_mode == RecordMode::Add ? PersonKind<Record>::Added : PersonKind<Record>::Modified,
-                           PeopleEvents::savedDetails(record.name, record.houseName));
+        m_services.events.log(m_mode == RecordMode::Add ? PersonKind<Record>::Added : PersonKind<Record>::Modified,
+                              PeopleEvents::savedDetails(record.name, record.houseName));
         saved();
     }
 

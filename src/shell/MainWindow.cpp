@@ -484,6 +484,6 @@ void MainWindow::closeEvent(QCloseEvent* event)
     }
     m_closed = true;
     saveLayout();
-    EventLog::logEvent(m_services.clock.now(), EventLog::ApplicationClosed, QString(32, u'-'));
+    m_services.events.log(EventLog::ApplicationClosed, QString(32, u'-'));
     event->accept();
 }

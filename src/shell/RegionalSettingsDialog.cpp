@@ -95,6 +95,6 @@ void RegionalSettingsDialog::onOk()
     values.checkOutTime = m_dtpCheckOutTime->time();
     values.showAdultsAndKids = m_chkShowKidsAdults->isChecked();
     values.save();
-    EventLog::logEvent(m_services.clock.now(), EventLog::RegionalSettingsModified, values.eventDescription());
+    m_services.events.log(EventLog::RegionalSettingsModified, values.eventDescription());
     accept();
 }

@@ -57,7 +57,7 @@ std::unique_ptr<MainWindow> main(Services& services, int splashMs, TipMode tipMo
     }
     const QDateTime now = services.clock.now();
     EventLog::initEventLog(now.date());
-    EventLog::logEvent(now, EventLog::ApplicationStarted);
+    services.events.log(EventLog::ApplicationStarted);
 
     auto window = std::make_unique<MainWindow>(services);
     window->show();

@@ -2,6 +2,7 @@
 
 #include "common/ScriptedSeams.h"
 #include "core/Database.h"
+#include "core/EventLog.h"
 
 #include <QSqlDatabase>
 #include <QTemporaryDir>
@@ -46,8 +47,9 @@ public:
     ScriptedFileDialog files;
     ScriptedDesktop desktop;
     FixedClock clock;
-    ScriptedPrinter printer; // no printer installed until a test names one
-    Services services{messages, files, desktop, clock, Database::sharedConnectionName(), &printer};
+    ScriptedPrinter printer;    // no printer installed until a test names one
+    EventLogFile events{clock}; // the real file: tests read the day's log back
+    Services services{messages, files, desktop, clock, events, Database::sharedConnectionName(), &printer};
 
 private:
     QTemporaryDir m_dir;
