@@ -4,6 +4,7 @@
 #include "bookings/BerthGridModel.h"
 #include "bookings/BookingRules.h"
 #include "bookings/BookingStore.h"
+#include "bookings/BookingWizardPages.h"
 #include "core/DateTimes.h"
 #include "core/EventLog.h"
 #include "core/MessageLog.h"
@@ -14,7 +15,6 @@
 #include "core/ui/InputChecks.h"
 #include "core/ui/ReadErrorLine.h"
 #include "core/ui/SendEmail.h"
-#include "core/ui/Twips.h"
 #include "people/CustomerDialog.h"
 #include "people/PeopleRecords.h"
 
@@ -24,10 +24,8 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFocusEvent>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
@@ -39,22 +37,10 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+using BookingWizardParts::caption;
+
 namespace {
 const QString Title = QStringLiteral("Booking");
-
-QLabel* caption(const QString& text, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
-
-QLineEdit* box(const QString& name, QWidget* parent)
-{
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(name);
-    return box;
-}
 
 QLabel* named(QLabel* label, const QString& name)
 {
@@ -103,10 +89,18 @@ BookingWizard::BookingWizard(Services& services, QWidget* parent) : ChildWindow(
 
     m_pages = new QStackedWidget(this);
     m_pages->setObjectName(QStringLiteral("fraSteps"));
-    m_pages->addWidget(buildDatesPage());
-    m_pages->addWidget(buildBerthsPage());
-    m_pages->addWidget(buildCustomerPage());
-    m_pages->addWidget(buildConfirmationPage());
+    m_dates = new BookingDatesPage(this);
+    m_berthList = new BookingBerthsPage(m_berths, this);
+    m_customer = new BookingCustomerPage(services.messages, this);
+    m_confirmation = new BookingConfirmationPage(this);
+    for (QWidget* page : std::initializer_list<QWidget*>{m_dates, m_berthList, m_customer, m_confirmation})
+        m_pages->addWidget(page);
+    connect(m_customer->cmdAddCustomer, &QPushButton::clicked, this, &BookingWizard::addCustomer);
+    m_customer->txtOtherCharges->installEventFilter(this);
+    for (QLineEdit* box : {m_customer->txtVAT, m_customer->txtTotalPayable})
+        connect(box, &QLineEdit::textEdited, this, [this] { m_chargesTyped = true; });
+    connect(m_confirmation->email, &ClickableLabel::clicked, this,
+            [this] { sendEmail(m_services, m_confirmation->lblMail->text(), Title); });
 
     m_txtNotes = new QPlainTextEdit(this);
     m_txtNotes->setObjectName(QStringLiteral("txtNotes"));
@@ -145,222 +139,6 @@ BookingWizard::BookingWizard(Services& services, QWidget* parent) : ChildWindow(
     FocusNextControl::install(this);
 }
 
-QWidget* BookingWizard::buildDatesPage()
-{
-    auto* page = new QWidget(this);
-    page->setObjectName(QStringLiteral("fraStep_0"));
-    auto* grid = new QGridLayout(page);
-    grid->addWidget(
-        caption(QStringLiteral("Set Arrival date and Arrival time, then set Departure date and Departure time"), page),
-        0, 0, 1, 3);
-    auto makeDate = [page](const QString& name) {
-        auto* date = new QDateEdit(page);
-        date->setObjectName(name);
-        date->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
-        date->setCalendarPopup(true);
-        date->setDateRange(BookingRules::earliestDate(), BookingRules::latestDate());
-        return date;
-    };
-    auto makeTime = [page](const QString& name) {
-        auto* time = new QTimeEdit(page);
-        time->setObjectName(name);
-        time->setDisplayFormat(QStringLiteral("HH:mm"));
-        return time;
-    };
-    m_dtpFromDate = makeDate(QStringLiteral("dtpFromDate"));
-    m_dtpFromTime = makeTime(QStringLiteral("dtpFromTime"));
-    m_dtpToDate = makeDate(QStringLiteral("dtpToDate"));
-    m_dtpToTime = makeTime(QStringLiteral("dtpToTime"));
-    m_txtBookedBy = box(QStringLiteral("txtBookedBy"), page);
-    grid->addWidget(caption(QStringLiteral("Arrival Date:"), page), 1, 0);
-    grid->addWidget(m_dtpFromDate, 1, 1);
-    grid->addWidget(m_dtpFromTime, 1, 2);
-    grid->addWidget(caption(QStringLiteral("Departure Date:"), page), 2, 0);
-    grid->addWidget(m_dtpToDate, 2, 1);
-    grid->addWidget(m_dtpToTime, 2, 2);
-    grid->addWidget(caption(QStringLiteral("Booked by (your name):"), page), 3, 0);
-    grid->addWidget(m_txtBookedBy, 3, 1, 1, 2);
-    grid->setRowStretch(4, 1);
-    grid->setColumnStretch(3, 1);
-    return page;
-}
-
-QWidget* BookingWizard::buildBerthsPage()
-{
-    auto* page = new QWidget(this);
-    page->setObjectName(QStringLiteral("fraStep_1"));
-    auto* layout = new QVBoxLayout(page);
-    layout->addWidget(caption(QStringLiteral("Berth / slips  available:"), page));
-    layout->addWidget(caption(QStringLiteral("Select the Berth to use. (Items selected will appear in blue)"), page));
-    m_grdBerth = new QTableView(page);
-    m_grdBerth->setObjectName(QStringLiteral("grdBerth"));
-    m_grdBerth->setModel(m_berths);
-    m_grdBerth->setSelectionMode(QAbstractItemView::NoSelection);
-    m_grdBerth->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_grdBerth->verticalHeader()->hide();
-    m_grdBerth->setColumnHidden(BerthGridModel::ColID, true);
-    m_grdBerth->setColumnHidden(BerthGridModel::ColDailyHireCharge, true);
-    m_grdBerth->setColumnWidth(BerthGridModel::ColName, Twips::toPixelsX(3000, this));
-    for (int column : {BerthGridModel::ColLength, BerthGridModel::ColWidth, BerthGridModel::ColHasPower})
-        m_grdBerth->setColumnWidth(column, Twips::toPixelsX(1000, this));
-    connect(m_grdBerth, &QTableView::clicked, this, [this](const QModelIndex& index) {
-        m_grdBerth->setCurrentIndex(index);
-        m_berths->toggle(index.row());
-    });
-    m_berthReadError = new ReadErrorLine(page);
-    layout->addWidget(m_berthReadError);
-    layout->addWidget(m_grdBerth, 1);
-    layout->addWidget(caption(
-        QStringLiteral("Select the unit for this booking. (Items highlighted in blue have been booked)"), page));
-    return page;
-}
-
-QWidget* BookingWizard::buildCustomerPage()
-{
-    auto* page = new QWidget(this);
-    page->setObjectName(QStringLiteral("fraStep_2"));
-    auto* grid = new QGridLayout(page);
-    grid->addWidget(caption(QStringLiteral("Enter your customer's details."), page), 0, 0, 1, 4);
-
-    m_cboCustomer = new QComboBox(page);
-    m_cboCustomer->setObjectName(QStringLiteral("cboCustomer"));
-    m_cboCustomer->setMinimumContentsLength(24);
-    m_cmdAddCustomer = new QPushButton(QStringLiteral("&New..."), page);
-    m_cmdAddCustomer->setObjectName(QStringLiteral("cmdAddCustomer"));
-    connect(m_cmdAddCustomer, &QPushButton::clicked, this, &BookingWizard::addCustomer);
-    grid->addWidget(caption(QStringLiteral("Select customer:"), page), 1, 0);
-    grid->addWidget(m_cboCustomer, 1, 1, 1, 2);
-    grid->addWidget(m_cmdAddCustomer, 1, 3);
-
-    m_lblNoAdultsEdit = named(new QLabel(QStringLiteral("No Adults:"), page), QStringLiteral("lblNoAdultsEdit"));
-    m_txtNoAdults = box(QStringLiteral("txtNoAdults"), page);
-    m_lblNoKidsEdit = named(new QLabel(QStringLiteral("No Kids:"), page), QStringLiteral("lblNoKidsEdit"));
-    m_txtNoKids = box(QStringLiteral("txtNoKids"), page);
-    grid->addWidget(m_lblNoAdultsEdit, 2, 0);
-    grid->addWidget(m_txtNoAdults, 2, 1);
-    grid->addWidget(m_lblNoKidsEdit, 2, 2);
-    grid->addWidget(m_txtNoKids, 2, 3);
-
-    m_txtPowerRequirements = box(QStringLiteral("txtPowerRequirements"), page);
-    m_chkClubMember = new QCheckBox(QStringLiteral("Club Member"), page);
-    m_chkClubMember->setObjectName(QStringLiteral("chkClubMember"));
-    grid->addWidget(caption(QStringLiteral("Power requirements:"), page), 3, 0);
-    grid->addWidget(m_txtPowerRequirements, 3, 1);
-    grid->addWidget(m_chkClubMember, 3, 2, 1, 2);
-
-    m_txtBerthConfirmationNumber = box(QStringLiteral("txtBerthConfirmationNumber"), page);
-    m_txtGuestConfNum = box(QStringLiteral("txtGuestConfNum"), page);
-    grid->addWidget(caption(QStringLiteral("Confirmation No.:"), page), 4, 0);
-    grid->addWidget(m_txtBerthConfirmationNumber, 4, 1);
-    grid->addWidget(caption(QStringLiteral("Guest Confirmation No.:"), page), 4, 2);
-    grid->addWidget(m_txtGuestConfNum, 4, 3);
-
-    // Money boxes in the left column, in their tab order; payment details on the right.
-    m_txtCostOfHire = box(QStringLiteral("txtCostOfHire"), page);
-    m_txtOtherCharges = box(QStringLiteral("txtOtherCharges"), page);
-    m_txtVAT = box(QStringLiteral("txtVAT"), page);
-    m_txtTotalPayable = box(QStringLiteral("txtTotalPayable"), page);
-    m_txtAmountPayed = box(QStringLiteral("txtAmountPayed"), page);
-    m_cboPaymentMethod = new QComboBox(page);
-    m_cboPaymentMethod->setObjectName(QStringLiteral("cboPaymentMethod"));
-    m_txtCreditCardNo = box(QStringLiteral("txtCreditCardNo"), page);
-    m_txtCreditCardExpiry = box(QStringLiteral("txtCreditCardExpiry"), page);
-    m_txtCreditCardType = box(QStringLiteral("txtCreditCardType"), page);
-    const QList<std::pair<QString, QWidget*>> left{{QStringLiteral("Berth Hire:"), m_txtCostOfHire},
-                                                   {QStringLiteral("Other Charges:"), m_txtOtherCharges},
-                                                   {QStringLiteral("VAT:"), m_txtVAT},
-                                                   {QStringLiteral("Total Payable:"), m_txtTotalPayable},
-                                                   {QStringLiteral("Amount Payed:"), m_txtAmountPayed}};
-    const QList<std::pair<QString, QWidget*>> right{{QStringLiteral("Payment Method:"), m_cboPaymentMethod},
-                                                    {QStringLiteral("Credit Card No.:"), m_txtCreditCardNo},
-                                                    {QStringLiteral("Credit Card Expiry:"), m_txtCreditCardExpiry},
-                                                    {QStringLiteral("Credit Card Type:"), m_txtCreditCardType}};
-    // No box for the card's security code: it must not be kept once the payment is authorised.
-    for (int i = 0; i < left.size(); ++i) {
-        grid->addWidget(caption(left[i].first, page), 5 + i, 0);
-        grid->addWidget(left[i].second, 5 + i, 1);
-        if (i < right.size()) {
-            grid->addWidget(caption(right[i].first, page), 5 + i, 2);
-            grid->addWidget(right[i].second, 5 + i, 3);
-        }
-    }
-    grid->setRowStretch(10, 1);
-    QWidget* order[] = {m_cboCustomer,
-                        m_cmdAddCustomer,
-                        m_txtNoAdults,
-                        m_txtNoKids,
-                        m_txtPowerRequirements,
-                        m_chkClubMember,
-                        m_txtBerthConfirmationNumber,
-                        m_txtGuestConfNum,
-                        m_txtCostOfHire,
-                        m_txtOtherCharges,
-                        m_txtVAT,
-                        m_txtTotalPayable,
-                        m_txtAmountPayed,
-                        m_cboPaymentMethod,
-                        m_txtCreditCardNo,
-                        m_txtCreditCardExpiry,
-                        m_txtCreditCardType};
-    for (size_t i = 1; i < std::size(order); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
-
-    using InputChecks::Kind;
-    const QList<std::tuple<QLineEdit*, Kind, QString>> checks{
-        {m_txtNoAdults, Kind::Count, QStringLiteral("No Adults")},
-        {m_txtNoKids, Kind::Count, QStringLiteral("No Kids")},
-        {m_txtBerthConfirmationNumber, Kind::WholeNumber, QStringLiteral("Berth Confirmation No.")},
-        {m_txtCostOfHire, Kind::Money, QStringLiteral("Cost of Hire")},
-        {m_txtOtherCharges, Kind::Money, QStringLiteral("Other Charges")},
-        {m_txtVAT, Kind::Money, QStringLiteral("VAT")},
-        {m_txtTotalPayable, Kind::Money, QStringLiteral("Total Payable")},
-        {m_txtAmountPayed, Kind::Money, QStringLiteral("Amount Payed")}};
-    for (const auto& [box, kind, title] : checks)
-        InputChecks::watch(box, kind, title, m_services.messages);
-    m_txtOtherCharges->installEventFilter(this);
-    for (QLineEdit* box : {m_txtVAT, m_txtTotalPayable})
-        connect(box, &QLineEdit::textEdited, this, [this] { m_chargesTyped = true; });
-    return page;
-}
-
-QWidget* BookingWizard::buildConfirmationPage()
-{
-    auto* page = new QWidget(this);
-    page->setObjectName(QStringLiteral("fraStep_3"));
-    auto* layout = new QVBoxLayout(page);
-    layout->addWidget(caption(QStringLiteral("Booking confirmation details:"), page));
-    auto row = [&](std::initializer_list<QWidget*> widgets, int spacing = -1) {
-        auto* line = new QHBoxLayout;
-        if (spacing >= 0)
-            line->setSpacing(spacing);
-        for (QWidget* w : widgets)
-            line->addWidget(w);
-        line->addStretch(1);
-        layout->addLayout(line);
-    };
-    m_lblDates = named(new QLabel(page), QStringLiteral("lblDates"));
-    m_lblName = named(new QLabel(page), QStringLiteral("lblName"));
-    m_lblAddress = named(new QLabel(page), QStringLiteral("lblAddress"));
-    m_lblPhone = named(new QLabel(page), QStringLiteral("lblPhone"));
-    m_lblMail = named(new QLabel(page), QStringLiteral("lblMail"));
-    auto* email = new ClickableLabel(QStringLiteral("Email"), page);
-    email->setObjectName(QStringLiteral("Label38"));
-    connect(email, &ClickableLabel::clicked, this, [this] { sendEmail(m_services, m_lblMail->text(), Title); });
-    m_lblNoAdults = named(new QLabel(page), QStringLiteral("lblNoAdults"));
-    m_lblAdults = named(new QLabel(QStringLiteral("Adults and"), page), QStringLiteral("lblAdults"));
-    m_lblNoKids = named(new QLabel(page), QStringLiteral("lblNoKids"));
-    m_lblKids = named(new QLabel(QStringLiteral("Children"), page), QStringLiteral("lblKids"));
-    row({caption(QStringLiteral("Booking from"), page), m_lblDates});
-    row({m_lblName});
-    row({m_lblAddress});
-    // The e-mail address stands 100 twips after the telephone number.
-    row({caption(QStringLiteral("ph:"), page), m_lblPhone});
-    row({email, m_lblMail}, Twips::toPixelsX(100, this));
-    row({m_lblNoAdults, m_lblAdults, m_lblNoKids, m_lblKids});
-    layout->addStretch(1);
-    return page;
-}
-
 BookingWizard* BookingWizard::display(IWindowHost& host, Services& services, RecordMode mode, int bookingId)
 {
     auto* wizard = qobject_cast<BookingWizard*>(host.findWindow(QStringLiteral("frmBooking")));
@@ -396,41 +174,44 @@ void BookingWizard::prepare(RecordMode mode, int bookingId)
     m_berths->setBerths({});
     for (QLineEdit* box : findChildren<QLineEdit*>())
         box->clear();
-    for (QLabel* label : {m_lblDates, m_lblName, m_lblAddress, m_lblPhone, m_lblMail, m_lblNoAdults, m_lblNoKids})
+    for (QLabel* label :
+         {m_confirmation->lblDates, m_confirmation->lblName, m_confirmation->lblAddress, m_confirmation->lblPhone,
+          m_confirmation->lblMail, m_confirmation->lblNoAdults, m_confirmation->lblNoKids})
         label->clear();
     m_txtNotes->clear();
-    m_chkClubMember->setChecked(false);
+    m_customer->chkClubMember->setChecked(false);
     const BookingRules::PartyCounts counts = BookingRules::startingCounts(m_countsShown);
-    m_txtNoAdults->setText(QString::number(counts.adults));
-    m_txtNoKids->setText(QString::number(counts.kids));
+    m_customer->txtNoAdults->setText(QString::number(counts.adults));
+    m_customer->txtNoKids->setText(QString::number(counts.kids));
 
     loadCustomers();
-    m_cboPaymentMethod->clear();
+    m_customer->cboPaymentMethod->clear();
     const auto methods = BookingStore::paymentMethodChoices(m_services.db());
     if (!methods)
         MessageLog::logError(QStringLiteral("%1.Prepare: %2").arg(objectName(), methods.error()));
     for (const auto& [id, name] : methods.valueOr({}))
-        m_cboPaymentMethod->addItem(name, id);
-    m_cboPaymentMethod->setCurrentIndex(-1);
+        m_customer->cboPaymentMethod->addItem(name, id);
+    m_customer->cboPaymentMethod->setCurrentIndex(-1);
 
     if (m_mode == RecordMode::Edit) {
         loadBooking();
     } else {
         const QDate today = m_services.clock.now().date();
-        m_dtpFromDate->setDate(today);
-        m_dtpToDate->setDate(today);
-        m_dtpFromTime->setTime(regional.checkInTime);
-        m_dtpToTime->setTime(regional.checkOutTime);
+        m_dates->dtpFromDate->setDate(today);
+        m_dates->dtpToDate->setDate(today);
+        m_dates->dtpFromTime->setTime(regional.checkInTime);
+        m_dates->dtpToTime->setTime(regional.checkOutTime);
         // A number that cannot be worked out is not guessed: the box stays empty for the user to fill.
         const auto next = BookingStore::nextConfirmationNumber(m_services.db());
         if (next)
             m_proposedNumber = QString::number(*next);
         else
             MessageLog::logError(QStringLiteral("%1.Prepare: %2").arg(objectName(), next.error()));
-        m_txtBerthConfirmationNumber->setText(m_proposedNumber);
+        m_customer->txtBerthConfirmationNumber->setText(m_proposedNumber);
     }
 
-    for (QWidget* w : std::initializer_list<QWidget*>{m_lblNoAdultsEdit, m_lblNoKidsEdit, m_txtNoAdults, m_txtNoKids})
+    for (QWidget* w : std::initializer_list<QWidget*>{m_customer->lblNoAdultsEdit, m_customer->lblNoKidsEdit,
+                                                      m_customer->txtNoAdults, m_customer->txtNoKids})
         w->setVisible(m_countsShown);
     m_step = 0;
     showStep();
@@ -445,9 +226,9 @@ QStringList BookingWizard::snapshot() const
         state << box->text();
     for (const QDateTimeEdit* edit : findChildren<QDateTimeEdit*>())
         state << edit->dateTime().toString(Qt::ISODate);
-    for (const QComboBox* combo : {m_cboCustomer, m_cboPaymentMethod})
+    for (const QComboBox* combo : {m_customer->cboCustomer, m_customer->cboPaymentMethod})
         state << combo->currentData().toString();
-    state << m_txtNotes->toPlainText() << QString::number(m_chkClubMember->isChecked());
+    state << m_txtNotes->toPlainText() << QString::number(m_customer->chkClubMember->isChecked());
     for (const AvailableBerth& berth : m_berths->marked())
         state << QString::number(berth.id);
     return state;
@@ -472,18 +253,18 @@ void BookingWizard::closeEvent(QCloseEvent* event)
 
 void BookingWizard::loadCustomers()
 {
-    m_cboCustomer->clear();
+    m_customer->cboCustomer->clear();
     const auto customers = BookingStore::customerChoices(m_services.db());
     if (!customers)
         MessageLog::logError(QStringLiteral("%1.LoadCustomers: %2").arg(objectName(), customers.error()));
     for (const auto& [id, name] : customers.valueOr({}))
-        m_cboCustomer->addItem(name, id);
-    m_cboCustomer->setCurrentIndex(-1);
+        m_customer->cboCustomer->addItem(name, id);
+    m_customer->cboCustomer->setCurrentIndex(-1);
 }
 
 void BookingWizard::selectCustomer(int id)
 {
-    m_cboCustomer->setCurrentIndex(m_cboCustomer->findData(id));
+    m_customer->cboCustomer->setCurrentIndex(m_customer->cboCustomer->findData(id));
 }
 
 void BookingWizard::loadBooking()
@@ -496,33 +277,34 @@ void BookingWizard::loadBooking()
     }
     m_fromDate = booking->fromDate;
     m_toDate = booking->toDate;
-    m_dtpFromDate->setDate(m_fromDate.date());
-    m_dtpFromTime->setTime(DateTimes::roundToHalfHour(m_fromDate, true).time());
-    m_dtpToDate->setDate(m_toDate.date());
-    m_dtpToTime->setTime(DateTimes::roundToHalfHour(m_toDate, false).time());
-    m_txtBookedBy->setText(booking->bookedBy);
+    m_dates->dtpFromDate->setDate(m_fromDate.date());
+    m_dates->dtpFromTime->setTime(DateTimes::roundToHalfHour(m_fromDate, true).time());
+    m_dates->dtpToDate->setDate(m_toDate.date());
+    m_dates->dtpToTime->setTime(DateTimes::roundToHalfHour(m_toDate, false).time());
+    m_dates->txtBookedBy->setText(booking->bookedBy);
     m_loadedCustomerId = booking->customerId;
     selectCustomer(booking->customerId);
     m_txtNotes->setPlainText(booking->notes);
     if (m_countsShown) {
-        m_txtNoAdults->setText(QString::number(BookingRules::shownCount(booking->noAdults)));
-        m_txtNoKids->setText(QString::number(BookingRules::shownCount(booking->noKids)));
+        m_customer->txtNoAdults->setText(QString::number(BookingRules::shownCount(booking->noAdults)));
+        m_customer->txtNoKids->setText(QString::number(BookingRules::shownCount(booking->noKids)));
     }
-    m_txtOtherCharges->setText(booking->otherCharges.plainText());
-    m_txtVAT->setText(booking->vat.plainText());
-    m_txtTotalPayable->setText(booking->totalPayable.plainText());
-    m_txtAmountPayed->setText(booking->amountPayed.plainText());
-    m_cboPaymentMethod->setCurrentIndex(
-        booking->paymentMethodId ? m_cboPaymentMethod->findData(*booking->paymentMethodId) : -1);
-    m_txtCreditCardNo->setText(BookingRules::maskedCardNumber(booking->creditCardNo)); // older rows kept it whole
-    m_txtCreditCardExpiry->setText(booking->creditCardExpiry);
-    m_txtCreditCardType->setText(booking->creditCardType);
-    m_txtCostOfHire->setText(booking->costOfHire.plainText());
-    m_txtBerthConfirmationNumber->setText(
+    m_customer->txtOtherCharges->setText(booking->otherCharges.plainText());
+    m_customer->txtVAT->setText(booking->vat.plainText());
+    m_customer->txtTotalPayable->setText(booking->totalPayable.plainText());
+    m_customer->txtAmountPayed->setText(booking->amountPayed.plainText());
+    m_customer->cboPaymentMethod->setCurrentIndex(
+        booking->paymentMethodId ? m_customer->cboPaymentMethod->findData(*booking->paymentMethodId) : -1);
+    m_customer->txtCreditCardNo->setText(
+        BookingRules::maskedCardNumber(booking->creditCardNo)); // older rows kept it whole
+    m_customer->txtCreditCardExpiry->setText(booking->creditCardExpiry);
+    m_customer->txtCreditCardType->setText(booking->creditCardType);
+    m_customer->txtCostOfHire->setText(booking->costOfHire.plainText());
+    m_customer->txtBerthConfirmationNumber->setText(
         booking->berthConfirmationNumber ? QString::number(*booking->berthConfirmationNumber) : QString());
-    m_txtGuestConfNum->setText(booking->guestConfirmationNumber);
-    m_txtPowerRequirements->setText(booking->powerRequirements);
-    m_chkClubMember->setChecked(booking->clubMember);
+    m_customer->txtGuestConfNum->setText(booking->guestConfirmationNumber);
+    m_customer->txtPowerRequirements->setText(booking->powerRequirements);
+    m_customer->chkClubMember->setChecked(booking->clubMember);
     m_storedBerths = booking->berthIds;
     m_storedStamp = booking->storedStamp;
     // Stored amounts that the rule would not give were set by hand: leaving page 3 keeps them.
@@ -575,8 +357,8 @@ void BookingWizard::back()
 
 void BookingWizard::leaveDates()
 {
-    const QDateTime from = BookingRules::arrivalFrom(m_dtpFromDate->date(), m_dtpFromTime->time());
-    const QDateTime to = BookingRules::departureFrom(m_dtpToDate->date(), m_dtpToTime->time());
+    const QDateTime from = BookingRules::arrivalFrom(m_dates->dtpFromDate->date(), m_dates->dtpFromTime->time());
+    const QDateTime to = BookingRules::departureFrom(m_dates->dtpToDate->date(), m_dates->dtpToTime->time());
     m_fromDate = from;
     m_toDate = to;
     switch (BookingRules::checkInterval(from, to)) {
@@ -584,12 +366,12 @@ void BookingWizard::leaveDates()
         m_services.messages.show(QStringLiteral("Departure date must be after the Arrival date. Please change the "
                                                 "Departure date and try again."),
                                  Title, MsgIcon::Exclamation, MsgButtons::Ok);
-        m_dtpToDate->setFocus();
+        m_dates->dtpToDate->setFocus();
         return;
     case BookingRules::IntervalCheck::ShortNight:
         m_services.messages.show(QStringLiteral("Booking interval is invalid"), Title, MsgIcon::Exclamation,
                                  MsgButtons::Ok);
-        m_dtpToDate->setFocus();
+        m_dates->dtpToDate->setFocus();
         return;
     case BookingRules::IntervalCheck::Ok:
         break;
@@ -605,7 +387,7 @@ void BookingWizard::fillBerthGrid(const QList<int>& keepMarked)
     // An empty grid must mean no free berth: a failed read says so above the grid and in the message log.
     if (!berths)
         MessageLog::logError(QStringLiteral("%1.FillBerthGrid: %2").arg(objectName(), berths.error()));
-    m_berthReadError->showError(berths.error());
+    m_berthList->berthReadError->showError(berths.error());
     m_berths->setBerths(berths.valueOr({}));
     m_berths->markBerths(keepMarked);
 }
@@ -618,8 +400,9 @@ void BookingWizard::leaveBerths()
         return;
     }
     const Money hire = BookingRules::hireTotal(m_berths->marked(), BookingRules::daysOfHire(m_fromDate, m_toDate));
-    m_txtCostOfHire->setText(hire.format());
-    for (QLineEdit* box : {m_txtOtherCharges, m_txtVAT, m_txtTotalPayable, m_txtAmountPayed})
+    m_customer->txtCostOfHire->setText(hire.format());
+    for (QLineEdit* box :
+         {m_customer->txtOtherCharges, m_customer->txtVAT, m_customer->txtTotalPayable, m_customer->txtAmountPayed})
         showAmount(box);
     m_step = 2;
     showStep();
@@ -627,28 +410,29 @@ void BookingWizard::leaveBerths()
 
 void BookingWizard::recalculateCharges()
 {
-    if (!InputChecks::isValid(m_txtCostOfHire->text(), InputChecks::Kind::Money) ||
-        !InputChecks::isValid(m_txtOtherCharges->text(), InputChecks::Kind::Money))
+    if (!InputChecks::isValid(m_customer->txtCostOfHire->text(), InputChecks::Kind::Money) ||
+        !InputChecks::isValid(m_customer->txtOtherCharges->text(), InputChecks::Kind::Money))
         return;
-    const auto charges = BookingRules::recalculate(amount(m_txtCostOfHire), amount(m_txtOtherCharges));
-    for (QLineEdit* box : {m_txtCostOfHire, m_txtOtherCharges})
+    const auto charges =
+        BookingRules::recalculate(amount(m_customer->txtCostOfHire), amount(m_customer->txtOtherCharges));
+    for (QLineEdit* box : {m_customer->txtCostOfHire, m_customer->txtOtherCharges})
         showAmount(box);
-    m_txtVAT->setText(charges.vat.format());
-    m_txtTotalPayable->setText(charges.total.format());
+    m_customer->txtVAT->setText(charges.vat.format());
+    m_customer->txtTotalPayable->setText(charges.total.format());
     m_chargesTyped = false;
 }
 
 bool BookingWizard::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_txtOtherCharges && event->type() == QEvent::FocusOut) {
+    if (watched == m_customer->txtOtherCharges && event->type() == QEvent::FocusOut) {
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
-            InputChecks::isValid(m_txtOtherCharges->text(), InputChecks::Kind::Money)) {
+            InputChecks::isValid(m_customer->txtOtherCharges->text(), InputChecks::Kind::Money)) {
             recalculateCharges();
             // The amount paid comes next, unless the user went for a button.
             QTimer::singleShot(0, this, [this] {
                 if (!qobject_cast<QPushButton*>(QApplication::focusWidget()) && m_step == 2)
-                    m_txtAmountPayed->setFocus(Qt::OtherFocusReason);
+                    m_customer->txtAmountPayed->setFocus(Qt::OtherFocusReason);
             });
         }
     }
@@ -661,31 +445,33 @@ void BookingWizard::leaveCustomer()
     // (and checked like typed amounts: a sum past the ceiling is refused).
     if (!m_chargesTyped)
         recalculateCharges();
-    if (!InputChecks::checkAll({m_txtNoAdults, m_txtNoKids, m_txtBerthConfirmationNumber, m_txtCostOfHire,
-                                m_txtOtherCharges, m_txtVAT, m_txtTotalPayable, m_txtAmountPayed}))
+    if (!InputChecks::checkAll({m_customer->txtNoAdults, m_customer->txtNoKids, m_customer->txtBerthConfirmationNumber,
+                                m_customer->txtCostOfHire, m_customer->txtOtherCharges, m_customer->txtVAT,
+                                m_customer->txtTotalPayable, m_customer->txtAmountPayed}))
         return;
-    if (m_cboCustomer->currentIndex() < 0) {
+    if (m_customer->cboCustomer->currentIndex() < 0) {
         m_services.messages.show(QStringLiteral("Please select customer"), Title, MsgIcon::Exclamation, MsgButtons::Ok);
-        m_cboCustomer->setFocus();
+        m_customer->cboCustomer->setFocus();
         return;
     }
-    showAmount(m_txtAmountPayed);
-    m_lblDates->setText(BookingRules::periodText(m_fromDate, m_toDate));
+    showAmount(m_customer->txtAmountPayed);
+    m_confirmation->lblDates->setText(BookingRules::periodText(m_fromDate, m_toDate));
     const BookingRules::CountsLine counts =
-        BookingRules::confirmationCounts(m_txtNoAdults->text(), m_txtNoKids->text());
-    m_lblNoAdults->setText(counts.adults);
-    m_lblNoKids->setText(counts.kids);
-    m_lblNoAdults->setVisible(counts.numbersShown);
-    m_lblNoKids->setVisible(counts.numbersShown);
-    m_lblAdults->setVisible(counts.wordsShown);
-    m_lblKids->setVisible(counts.wordsShown);
+        BookingRules::confirmationCounts(m_customer->txtNoAdults->text(), m_customer->txtNoKids->text());
+    m_confirmation->lblNoAdults->setText(counts.adults);
+    m_confirmation->lblNoKids->setText(counts.kids);
+    m_confirmation->lblNoAdults->setVisible(counts.numbersShown);
+    m_confirmation->lblNoKids->setVisible(counts.numbersShown);
+    m_confirmation->lblAdults->setVisible(counts.wordsShown);
+    m_confirmation->lblKids->setVisible(counts.wordsShown);
 
-    if (const auto customer = CustomerStore::load(m_services.db(), m_cboCustomer->currentData().toInt())) {
-        m_lblName->setText(BookingRules::customerLine(*customer));
-        m_lblAddress->setText(QStringList{customer->street, customer->area, customer->town, customer->postCode}.join(
-            QStringLiteral(", ")));
-        m_lblPhone->setText(customer->telNo);
-        m_lblMail->setText(customer->emailAddress);
+    if (const auto customer = CustomerStore::load(m_services.db(), m_customer->cboCustomer->currentData().toInt())) {
+        m_confirmation->lblName->setText(BookingRules::customerLine(*customer));
+        m_confirmation->lblAddress->setText(
+            QStringList{customer->street, customer->area, customer->town, customer->postCode}.join(
+                QStringLiteral(", ")));
+        m_confirmation->lblPhone->setText(customer->telNo);
+        m_confirmation->lblMail->setText(customer->emailAddress);
     }
     m_step = 3;
     showStep();
@@ -695,29 +481,29 @@ BookingRecord BookingWizard::typed() const
 {
     BookingRecord b;
     b.id = m_mode == RecordMode::Edit ? m_bookingId : 0;
-    b.customerId = m_cboCustomer->currentData().toInt();
+    b.customerId = m_customer->cboCustomer->currentData().toInt();
     b.fromDate = m_fromDate;
     b.toDate = m_toDate;
-    b.bookedBy = m_txtBookedBy->text();
+    b.bookedBy = m_dates->txtBookedBy->text();
     b.notes = m_txtNotes->toPlainText();
-    b.noAdults = static_cast<int>(InputChecks::readWholeNumber(m_txtNoAdults->text()).value_or(0));
-    b.noKids = static_cast<int>(InputChecks::readWholeNumber(m_txtNoKids->text()).value_or(0));
-    b.costOfHire = amount(m_txtCostOfHire);
-    b.otherCharges = amount(m_txtOtherCharges);
-    b.vat = amount(m_txtVAT);
-    b.totalPayable = amount(m_txtTotalPayable);
-    b.amountPayed = amount(m_txtAmountPayed);
-    if (m_cboPaymentMethod->currentIndex() >= 0)
-        b.paymentMethodId = m_cboPaymentMethod->currentData().toInt();
-    b.creditCardNo = m_txtCreditCardNo->text();
-    b.creditCardExpiry = m_txtCreditCardExpiry->text();
-    b.creditCardType = m_txtCreditCardType->text();
-    b.berthConfirmationNumber = InputChecks::readWholeNumber(m_txtBerthConfirmationNumber->text());
+    b.noAdults = static_cast<int>(InputChecks::readWholeNumber(m_customer->txtNoAdults->text()).value_or(0));
+    b.noKids = static_cast<int>(InputChecks::readWholeNumber(m_customer->txtNoKids->text()).value_or(0));
+    b.costOfHire = amount(m_customer->txtCostOfHire);
+    b.otherCharges = amount(m_customer->txtOtherCharges);
+    b.vat = amount(m_customer->txtVAT);
+    b.totalPayable = amount(m_customer->txtTotalPayable);
+    b.amountPayed = amount(m_customer->txtAmountPayed);
+    if (m_customer->cboPaymentMethod->currentIndex() >= 0)
+        b.paymentMethodId = m_customer->cboPaymentMethod->currentData().toInt();
+    b.creditCardNo = m_customer->txtCreditCardNo->text();
+    b.creditCardExpiry = m_customer->txtCreditCardExpiry->text();
+    b.creditCardType = m_customer->txtCreditCardType->text();
+    b.berthConfirmationNumber = InputChecks::readWholeNumber(m_customer->txtBerthConfirmationNumber->text());
     b.confirmationNumberProposed =
-        !m_proposedNumber.isEmpty() && m_txtBerthConfirmationNumber->text().trimmed() == m_proposedNumber;
-    b.guestConfirmationNumber = m_txtGuestConfNum->text();
-    b.powerRequirements = m_txtPowerRequirements->text();
-    b.clubMember = m_chkClubMember->isChecked();
+        !m_proposedNumber.isEmpty() && m_customer->txtBerthConfirmationNumber->text().trimmed() == m_proposedNumber;
+    b.guestConfirmationNumber = m_customer->txtGuestConfNum->text();
+    b.powerRequirements = m_customer->txtPowerRequirements->text();
+    b.clubMember = m_customer->chkClubMember->isChecked();
     b.storedStamp = m_storedStamp;
     for (const AvailableBerth& berth : m_berths->marked()) {
         b.berthIds.append(berth.id);
@@ -747,12 +533,12 @@ void BookingWizard::confirm()
             // Deleted at another desk since the list was shown: back to the customers, read afresh.
             m_services.messages.show(QStringLiteral("The customer %1 has been deleted since the list was shown. "
                                                     "Nothing was saved: please choose the customer again.")
-                                         .arg(m_cboCustomer->currentText()),
+                                         .arg(m_customer->cboCustomer->currentText()),
                                      Title, MsgIcon::Exclamation, MsgButtons::Ok);
             loadCustomers();
             m_step = 2;
             showStep();
-            m_cboCustomer->setFocus();
+            m_customer->cboCustomer->setFocus();
             return;
         case BookingStore::Overtaken::Nothing:
             break;
@@ -764,7 +550,8 @@ void BookingWizard::confirm()
         return;
     }
     m_services.events.log(m_mode == RecordMode::Edit ? EventLog::BookingModified : EventLog::BookingAdded,
-                          BookingRules::savedDetails(m_lblDates->text(), m_lblName->text(), booking.berthNames));
+                          BookingRules::savedDetails(m_confirmation->lblDates->text(), m_confirmation->lblName->text(),
+                                                     booking.berthNames));
     if (booking.berthConfirmationNumber && saved->confirmationNumber != *booking.berthConfirmationNumber)
         m_services.messages.show(QStringLiteral("Confirmation number %1 was given to a booking made at another desk "
                                                 "meanwhile. This booking has been saved with number %2.")

@@ -10,20 +10,18 @@ struct Services;
 class IMessageBox;
 class IWindowHost;
 class BerthGridModel;
-class QCheckBox;
-class QComboBox;
-class QDateEdit;
+class BookingBerthsPage;
+class BookingConfirmationPage;
+class BookingCustomerPage;
+class BookingDatesPage;
 class QLabel;
-class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QStackedWidget;
-class QTableView;
-class QTimeEdit;
-class ReadErrorLine;
 
 /// The booking wizard: the one place where a booking is made or changed, in four pages (dates, berths,
-/// customer and charges, confirmation). One instance serves every caller.
+/// customer and charges, confirmation; BookingWizardPages). The wizard moves between the steps, fills the pages
+/// from the booking and reads back what was typed. One instance serves every caller.
 class BookingWizard final : public ChildWindow
 {
     Q_OBJECT
@@ -52,11 +50,6 @@ public:
     QDateTime toDate() const { return m_toDate; }
 
 private:
-    QWidget* buildDatesPage();
-    QWidget* buildBerthsPage();
-    QWidget* buildCustomerPage();
-    QWidget* buildConfirmationPage();
-
     void showStep();
     void next();
     void back();
@@ -100,42 +93,8 @@ private:
     QPushButton* m_cmdNext;
     QPushButton* m_cmdCancel;
 
-    QDateEdit* m_dtpFromDate;
-    QTimeEdit* m_dtpFromTime;
-    QDateEdit* m_dtpToDate;
-    QTimeEdit* m_dtpToTime;
-    QLineEdit* m_txtBookedBy;
-
-    QTableView* m_grdBerth;
-    ReadErrorLine* m_berthReadError;
-
-    QComboBox* m_cboCustomer;
-    QPushButton* m_cmdAddCustomer;
-    QLabel* m_lblNoAdultsEdit;
-    QLabel* m_lblNoKidsEdit;
-    QLineEdit* m_txtNoAdults;
-    QLineEdit* m_txtNoKids;
-    QLineEdit* m_txtPowerRequirements;
-    QCheckBox* m_chkClubMember;
-    QLineEdit* m_txtBerthConfirmationNumber;
-    QLineEdit* m_txtGuestConfNum;
-    QLineEdit* m_txtCostOfHire;
-    QLineEdit* m_txtOtherCharges;
-    QLineEdit* m_txtVAT;
-    QLineEdit* m_txtTotalPayable;
-    QLineEdit* m_txtAmountPayed;
-    QComboBox* m_cboPaymentMethod;
-    QLineEdit* m_txtCreditCardNo;
-    QLineEdit* m_txtCreditCardExpiry;
-    QLineEdit* m_txtCreditCardType;
-
-    QLabel* m_lblDates;
-    QLabel* m_lblName;
-    QLabel* m_lblAddress;
-    QLabel* m_lblPhone;
-    QLabel* m_lblMail;
-    QLabel* m_lblNoAdults;
-    QLabel* m_lblAdults;
-    QLabel* m_lblNoKids;
-    QLabel* m_lblKids;
+    BookingDatesPage* m_dates;
+    BookingBerthsPage* m_berthList;
+    BookingCustomerPage* m_customer;
+    BookingConfirmationPage* m_confirmation;
 };

@@ -1,0 +1,249 @@
+#include "bookings/BookingWizardPages.h"
+
+#include "bookings/BerthGridModel.h"
+#include "bookings/BookingRules.h"
+#include "core/ui/ClickableLabel.h"
+#include "core/ui/InputChecks.h"
+#include "core/ui/ReadErrorLine.h"
+#include "core/ui/Twips.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTimeEdit>
+#include <QVBoxLayout>
+
+using BookingWizardParts::caption;
+
+namespace {
+QLineEdit* box(const QString& name, QWidget* parent)
+{
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    return box;
+}
+
+QLabel* named(QLabel* label, const QString& name)
+{
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+} // namespace
+
+QLabel* BookingWizardParts::caption(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+BookingDatesPage::BookingDatesPage(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("fraStep_0"));
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(
+        caption(QStringLiteral("Set Arrival date and Arrival time, then set Departure date and Departure time"), this),
+        0, 0, 1, 3);
+    auto makeDate = [this](const QString& name) {
+        auto* date = new QDateEdit(this);
+        date->setObjectName(name);
+        date->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+        date->setCalendarPopup(true);
+        date->setDateRange(BookingRules::earliestDate(), BookingRules::latestDate());
+        return date;
+    };
+    auto makeTime = [this](const QString& name) {
+        auto* time = new QTimeEdit(this);
+        time->setObjectName(name);
+        time->setDisplayFormat(QStringLiteral("HH:mm"));
+        return time;
+    };
+    dtpFromDate = makeDate(QStringLiteral("dtpFromDate"));
+    dtpFromTime = makeTime(QStringLiteral("dtpFromTime"));
+    dtpToDate = makeDate(QStringLiteral("dtpToDate"));
+    dtpToTime = makeTime(QStringLiteral("dtpToTime"));
+    txtBookedBy = box(QStringLiteral("txtBookedBy"), this);
+    grid->addWidget(caption(QStringLiteral("Arrival Date:"), this), 1, 0);
+    grid->addWidget(dtpFromDate, 1, 1);
+    grid->addWidget(dtpFromTime, 1, 2);
+    grid->addWidget(caption(QStringLiteral("Departure Date:"), this), 2, 0);
+    grid->addWidget(dtpToDate, 2, 1);
+    grid->addWidget(dtpToTime, 2, 2);
+    grid->addWidget(caption(QStringLiteral("Booked by (your name):"), this), 3, 0);
+    grid->addWidget(txtBookedBy, 3, 1, 1, 2);
+    grid->setRowStretch(4, 1);
+    grid->setColumnStretch(3, 1);
+}
+
+BookingBerthsPage::BookingBerthsPage(BerthGridModel* berths, QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("fraStep_1"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(caption(QStringLiteral("Berth / slips  available:"), this));
+    layout->addWidget(caption(QStringLiteral("Select the Berth to use. (Items selected will appear in blue)"), this));
+    grdBerth = new QTableView(this);
+    grdBerth->setObjectName(QStringLiteral("grdBerth"));
+    grdBerth->setModel(berths);
+    grdBerth->setSelectionMode(QAbstractItemView::NoSelection);
+    grdBerth->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdBerth->verticalHeader()->hide();
+    grdBerth->setColumnHidden(BerthGridModel::ColID, true);
+    grdBerth->setColumnHidden(BerthGridModel::ColDailyHireCharge, true);
+    grdBerth->setColumnWidth(BerthGridModel::ColName, Twips::toPixelsX(3000, this));
+    for (int column : {BerthGridModel::ColLength, BerthGridModel::ColWidth, BerthGridModel::ColHasPower})
+        grdBerth->setColumnWidth(column, Twips::toPixelsX(1000, this));
+    connect(grdBerth, &QTableView::clicked, this, [this, berths](const QModelIndex& index) {
+        grdBerth->setCurrentIndex(index);
+        berths->toggle(index.row());
+    });
+    berthReadError = new ReadErrorLine(this);
+    layout->addWidget(berthReadError);
+    layout->addWidget(grdBerth, 1);
+    layout->addWidget(caption(
+        QStringLiteral("Select the unit for this booking. (Items highlighted in blue have been booked)"), this));
+}
+
+BookingCustomerPage::BookingCustomerPage(IMessageBox& messages, QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("fraStep_2"));
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(caption(QStringLiteral("Enter your customer's details."), this), 0, 0, 1, 4);
+
+    cboCustomer = new QComboBox(this);
+    cboCustomer->setObjectName(QStringLiteral("cboCustomer"));
+    cboCustomer->setMinimumContentsLength(24);
+    cmdAddCustomer = new QPushButton(QStringLiteral("&New..."), this);
+    cmdAddCustomer->setObjectName(QStringLiteral("cmdAddCustomer"));
+    grid->addWidget(caption(QStringLiteral("Select customer:"), this), 1, 0);
+    grid->addWidget(cboCustomer, 1, 1, 1, 2);
+    grid->addWidget(cmdAddCustomer, 1, 3);
+
+    lblNoAdultsEdit = named(new QLabel(QStringLiteral("No Adults:"), this), QStringLiteral("lblNoAdultsEdit"));
+    txtNoAdults = box(QStringLiteral("txtNoAdults"), this);
+    lblNoKidsEdit = named(new QLabel(QStringLiteral("No Kids:"), this), QStringLiteral("lblNoKidsEdit"));
+    txtNoKids = box(QStringLiteral("txtNoKids"), this);
+    grid->addWidget(lblNoAdultsEdit, 2, 0);
+    grid->addWidget(txtNoAdults, 2, 1);
+    grid->addWidget(lblNoKidsEdit, 2, 2);
+    grid->addWidget(txtNoKids, 2, 3);
+
+    txtPowerRequirements = box(QStringLiteral("txtPowerRequirements"), this);
+    chkClubMember = new QCheckBox(QStringLiteral("Club Member"), this);
+    chkClubMember->setObjectName(QStringLiteral("chkClubMember"));
+    grid->addWidget(caption(QStringLiteral("Power requirements:"), this), 3, 0);
+    grid->addWidget(txtPowerRequirements, 3, 1);
+    grid->addWidget(chkClubMember, 3, 2, 1, 2);
+
+    txtBerthConfirmationNumber = box(QStringLiteral("txtBerthConfirmationNumber"), this);
+    txtGuestConfNum = box(QStringLiteral("txtGuestConfNum"), this);
+    grid->addWidget(caption(QStringLiteral("Confirmation No.:"), this), 4, 0);
+    grid->addWidget(txtBerthConfirmationNumber, 4, 1);
+    grid->addWidget(caption(QStringLiteral("Guest Confirmation No.:"), this), 4, 2);
+    grid->addWidget(txtGuestConfNum, 4, 3);
+
+    // Money boxes in the left column, in their tab order; payment details on the right.
+    txtCostOfHire = box(QStringLiteral("txtCostOfHire"), this);
+    txtOtherCharges = box(QStringLiteral("txtOtherCharges"), this);
+    txtVAT = box(QStringLiteral("txtVAT"), this);
+    txtTotalPayable = box(QStringLiteral("txtTotalPayable"), this);
+    txtAmountPayed = box(QStringLiteral("txtAmountPayed"), this);
+    cboPaymentMethod = new QComboBox(this);
+    cboPaymentMethod->setObjectName(QStringLiteral("cboPaymentMethod"));
+    txtCreditCardNo = box(QStringLiteral("txtCreditCardNo"), this);
+    txtCreditCardExpiry = box(QStringLiteral("txtCreditCardExpiry"), this);
+    txtCreditCardType = box(QStringLiteral("txtCreditCardType"), this);
+    const QList<std::pair<QString, QWidget*>> left{{QStringLiteral("Berth Hire:"), txtCostOfHire},
+                                                   {QStringLiteral("Other Charges:"), txtOtherCharges},
+                                                   {QStringLiteral("VAT:"), txtVAT},
+                                                   {QStringLiteral("Total Payable:"), txtTotalPayable},
+                                                   {QStringLiteral("Amount Payed:"), txtAmountPayed}};
+    const QList<std::pair<QString, QWidget*>> right{{QStringLiteral("Payment Method:"), cboPaymentMethod},
+                                                    {QStringLiteral("Credit Card No.:"), txtCreditCardNo},
+                                                    {QStringLiteral("Credit Card Expiry:"), txtCreditCardExpiry},
+                                                    {QStringLiteral("Credit Card Type:"), txtCreditCardType}};
+    // No box for the card's security code: it must not be kept once the payment is authorised.
+    for (int i = 0; i < left.size(); ++i) {
+        grid->addWidget(caption(left[i].first, this), 5 + i, 0);
+        grid->addWidget(left[i].second, 5 + i, 1);
+        if (i < right.size()) {
+            grid->addWidget(caption(right[i].first, this), 5 + i, 2);
+            grid->addWidget(right[i].second, 5 + i, 3);
+        }
+    }
+    grid->setRowStretch(10, 1);
+    QWidget* order[] = {cboCustomer,
+                        cmdAddCustomer,
+                        txtNoAdults,
+                        txtNoKids,
+                        txtPowerRequirements,
+                        chkClubMember,
+                        txtBerthConfirmationNumber,
+                        txtGuestConfNum,
+                        txtCostOfHire,
+                        txtOtherCharges,
+                        txtVAT,
+                        txtTotalPayable,
+                        txtAmountPayed,
+                        cboPaymentMethod,
+                        txtCreditCardNo,
+                        txtCreditCardExpiry,
+                        txtCreditCardType};
+    for (size_t i = 1; i < std::size(order); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+
+    using InputChecks::Kind;
+    const QList<std::tuple<QLineEdit*, Kind, QString>> checks{
+        {txtNoAdults, Kind::Count, QStringLiteral("No Adults")},
+        {txtNoKids, Kind::Count, QStringLiteral("No Kids")},
+        {txtBerthConfirmationNumber, Kind::WholeNumber, QStringLiteral("Berth Confirmation No.")},
+        {txtCostOfHire, Kind::Money, QStringLiteral("Cost of Hire")},
+        {txtOtherCharges, Kind::Money, QStringLiteral("Other Charges")},
+        {txtVAT, Kind::Money, QStringLiteral("VAT")},
+        {txtTotalPayable, Kind::Money, QStringLiteral("Total Payable")},
+        {txtAmountPayed, Kind::Money, QStringLiteral("Amount Payed")}};
+    for (const auto& [box, kind, title] : checks)
+        InputChecks::watch(box, kind, title, messages);
+}
+
+BookingConfirmationPage::BookingConfirmationPage(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("fraStep_3"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(caption(QStringLiteral("Booking confirmation details:"), this));
+    auto row = [&](std::initializer_list<QWidget*> widgets, int spacing = -1) {
+        auto* line = new QHBoxLayout;
+        if (spacing >= 0)
+            line->setSpacing(spacing);
+        for (QWidget* w : widgets)
+            line->addWidget(w);
+        line->addStretch(1);
+        layout->addLayout(line);
+    };
+    lblDates = named(new QLabel(this), QStringLiteral("lblDates"));
+    lblName = named(new QLabel(this), QStringLiteral("lblName"));
+    lblAddress = named(new QLabel(this), QStringLiteral("lblAddress"));
+    lblPhone = named(new QLabel(this), QStringLiteral("lblPhone"));
+    lblMail = named(new QLabel(this), QStringLiteral("lblMail"));
+    email = new ClickableLabel(QStringLiteral("Email"), this);
+    email->setObjectName(QStringLiteral("Label38"));
+    lblNoAdults = named(new QLabel(this), QStringLiteral("lblNoAdults"));
+    lblAdults = named(new QLabel(QStringLiteral("Adults and"), this), QStringLiteral("lblAdults"));
+    lblNoKids = named(new QLabel(this), QStringLiteral("lblNoKids"));
+    lblKids = named(new QLabel(QStringLiteral("Children"), this), QStringLiteral("lblKids"));
+    row({caption(QStringLiteral("Booking from"), this), lblDates});
+    row({lblName});
+    row({lblAddress});
+    // The e-mail address stands 100 twips after the telephone number.
+    row({caption(QStringLiteral("ph:"), this), lblPhone});
+    row({email, lblMail}, Twips::toPixelsX(100, this));
+    row({lblNoAdults, lblAdults, lblNoKids, lblKids});
+    layout->addStretch(1);
+}
