@@ -1,5 +1,6 @@
 #include "bookings/BookingSummaryWindow.h"
 
+#include "bookings/BookingDetailsPanel.h"
 #include "bookings/BookingDocuments.h"
 #include "bookings/BookingRules.h"
 #include "bookings/BookingStore.h"
@@ -26,13 +27,6 @@
 namespace {
 const QString Title = QStringLiteral("Reservation summary");
 
-QLabel* named(QLabel* label, const QString& name)
-{
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
-
 QPushButton* button(const QString& caption, const QString& name, QWidget* parent)
 {
     auto* button = new QPushButton(caption, parent);
@@ -56,39 +50,13 @@ BookingSummaryWindow::BookingSummaryWindow(Services& services, QWidget* parent) 
     setObjectName(QStringLiteral("frmBookingSummary"));
     setWindowTitle(Title);
 
-    m_lblDates = named(new QLabel(this), QStringLiteral("lblDates"));
-    m_lblName = named(new QLabel(this), QStringLiteral("lblName"));
-    m_lblAddress = named(new QLabel(this), QStringLiteral("lblAddress"));
-    m_lblPhone = named(new QLabel(this), QStringLiteral("lblPhone"));
-    m_lblMail = named(new QLabel(this), QStringLiteral("lblMail"));
-    auto* email = new ClickableLabel(QStringLiteral("Email"), this);
-    email->setObjectName(QStringLiteral("Label38"));
-    connect(email, &ClickableLabel::clicked, this, [this] { sendEmail(m_services, m_lblMail->text(), Title); });
-    m_lblNoAdults = named(new QLabel(this), QStringLiteral("lblNoAdults"));
-    m_lblAdults = named(new QLabel(QStringLiteral("Adults and"), this), QStringLiteral("lblAdults"));
-    m_lblNoKids = named(new QLabel(this), QStringLiteral("lblNoKids"));
-    m_lblKids = named(new QLabel(QStringLiteral("Children"), this), QStringLiteral("lblKids"));
-    QFont bold = m_lblName->font();
+    m_details = new BookingDetailsPanel(QStringLiteral("Ph:"), 6, this);
+    connect(m_details->email, &ClickableLabel::clicked, this,
+            [this] { sendEmail(m_services, m_details->lblMail->text(), Title); });
+    QFont bold = m_details->lblName->font();
     bold.setBold(true);
-    m_lblDates->setFont(bold);
-    m_lblName->setFont(bold);
-
-    auto* details = new QVBoxLayout;
-    auto row = [&](const QList<QWidget*>& widgets, int gap = 6) {
-        auto* line = new QHBoxLayout;
-        line->setSpacing(gap);
-        for (QWidget* w : widgets)
-            line->addWidget(w);
-        line->addStretch(1);
-        details->addLayout(line);
-    };
-    row({new QLabel(QStringLiteral("Booking from"), this), m_lblDates});
-    row({m_lblName});
-    row({m_lblAddress});
-    row({new QLabel(QStringLiteral("Ph:"), this), m_lblPhone});
-    // The e-mail address stands 100 twips after the telephone number.
-    row({email, m_lblMail}, Twips::toPixelsX(100, this));
-    row({m_lblNoAdults, m_lblAdults, m_lblNoKids, m_lblKids});
+    m_details->lblDates->setFont(bold);
+    m_details->lblName->setFont(bold);
 
     auto* money = new QGridLayout;
     const QStringList captions{QStringLiteral("Berth  Charges"), QStringLiteral("Other Charges"), QStringLiteral("VAT"),
@@ -146,7 +114,7 @@ BookingSummaryWindow::BookingSummaryWindow(Services& services, QWidget* parent) 
     buttons->addWidget(cmdClose);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(details);
+    layout->addWidget(m_details);
     layout->addSpacing(8);
     layout->addLayout(money);
     layout->addLayout(notes, 1);
@@ -186,22 +154,22 @@ bool BookingSummaryWindow::prepare(int bookingId)
     m_bookingId = bookingId;
     const BookingRecord& b = shown->booking;
     const CustomerRecord& c = shown->customer;
-    m_lblDates->setText(BookingRules::periodText(b.fromDate, b.toDate));
+    m_details->lblDates->setText(BookingRules::periodText(b.fromDate, b.toDate));
     const Money amounts[] = {b.costOfHire, b.otherCharges, b.vat, b.totalPayable, b.amountPayed};
     for (int i = 0; i < m_amounts.size(); ++i)
         m_amounts[i]->setText(amounts[i].format());
-    m_lblNoAdults->setText(QString::number(b.noAdults));
-    m_lblNoKids->setText(QString::number(b.noKids));
+    m_details->lblNoAdults->setText(QString::number(b.noAdults));
+    m_details->lblNoKids->setText(QString::number(b.noKids));
     // -1 is a count that was not recorded.
-    m_lblNoAdults->setHidden(b.noAdults == -1);
-    m_lblNoKids->setHidden(b.noAdults == -1);
-    m_lblAdults->setHidden(b.noKids == -1);
-    m_lblKids->setHidden(b.noKids == -1);
+    m_details->lblNoAdults->setHidden(b.noAdults == -1);
+    m_details->lblNoKids->setHidden(b.noAdults == -1);
+    m_details->lblAdults->setHidden(b.noKids == -1);
+    m_details->lblKids->setHidden(b.noKids == -1);
     m_txtNotes->setPlainText(b.notes);
-    m_lblName->setText(BookingRules::customerLine(c));
-    m_lblAddress->setText(BookingSummaryData::addressLine(c));
-    m_lblPhone->setText(c.telNo);
-    m_lblMail->setText(c.emailAddress);
+    m_details->lblName->setText(BookingRules::customerLine(c));
+    m_details->lblAddress->setText(BookingSummaryData::addressLine(c));
+    m_details->lblPhone->setText(c.telNo);
+    m_details->lblMail->setText(c.emailAddress);
     m_txtCnotes->setPlainText(c.notes);
     m_cmdEdit->setEnabled(true);
     m_cmdCancel->setEnabled(true);
@@ -217,8 +185,8 @@ void BookingSummaryWindow::cancelBooking()
                                  QStringLiteral("Cancel booking"), MsgIcon::Critical);
         return;
     }
-    m_services.events.log(EventLog::BookingCancelled,
-                          BookingSummaryData::cancelledDetails(m_lblDates->text(), m_lblName->text()));
+    m_services.events.log(EventLog::BookingCancelled, BookingSummaryData::cancelledDetails(m_details->lblDates->text(),
+                                                                                           m_details->lblName->text()));
     // The summary stays open for its documents; the booking itself is gone.
     m_cmdEdit->setEnabled(false);
     m_cmdCancel->setEnabled(false);

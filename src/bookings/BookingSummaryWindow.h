@@ -6,6 +6,7 @@
 #include <optional>
 
 struct Services;
+class BookingDetailsPanel;
 class IWindowHost;
 class QLabel;
 class QLineEdit;
@@ -48,15 +49,7 @@ private:
     Services& m_services;
     int m_bookingId = 0;
 
-    QLabel* m_lblDates;
-    QLabel* m_lblName;
-    QLabel* m_lblAddress;
-    QLabel* m_lblPhone;
-    QLabel* m_lblMail;
-    QLabel* m_lblNoAdults;
-    QLabel* m_lblAdults;
-    QLabel* m_lblNoKids;
-    QLabel* m_lblKids;
+    BookingDetailsPanel* m_details;
     QList<QLineEdit*> m_amounts; // Text1 to Text5
     QPlainTextEdit* m_txtNotes;
     QPlainTextEdit* m_txtCnotes;

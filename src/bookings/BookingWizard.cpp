@@ -2,6 +2,7 @@
 
 #include "bookings/BerthAvailability.h"
 #include "bookings/BerthGridModel.h"
+#include "bookings/BookingDetailsPanel.h"
 #include "bookings/BookingRules.h"
 #include "bookings/BookingStore.h"
 #include "bookings/BookingWizardPages.h"
@@ -99,8 +100,8 @@ BookingWizard::BookingWizard(Services& services, QWidget* parent) : ChildWindow(
     m_customer->txtOtherCharges->installEventFilter(this);
     for (QLineEdit* box : {m_customer->txtVAT, m_customer->txtTotalPayable})
         connect(box, &QLineEdit::textEdited, this, [this] { m_chargesTyped = true; });
-    connect(m_confirmation->email, &ClickableLabel::clicked, this,
-            [this] { sendEmail(m_services, m_confirmation->lblMail->text(), Title); });
+    connect(m_confirmation->details->email, &ClickableLabel::clicked, this,
+            [this] { sendEmail(m_services, m_confirmation->details->lblMail->text(), Title); });
 
     m_txtNotes = new QPlainTextEdit(this);
     m_txtNotes->setObjectName(QStringLiteral("txtNotes"));
@@ -175,8 +176,9 @@ void BookingWizard::prepare(RecordMode mode, int bookingId)
     for (QLineEdit* box : findChildren<QLineEdit*>())
         box->clear();
     for (QLabel* label :
-         {m_confirmation->lblDates, m_confirmation->lblName, m_confirmation->lblAddress, m_confirmation->lblPhone,
-          m_confirmation->lblMail, m_confirmation->lblNoAdults, m_confirmation->lblNoKids})
+         {m_confirmation->details->lblDates, m_confirmation->details->lblName, m_confirmation->details->lblAddress,
+          m_confirmation->details->lblPhone, m_confirmation->details->lblMail, m_confirmation->details->lblNoAdults,
+          m_confirmation->details->lblNoKids})
         label->clear();
     m_txtNotes->clear();
     m_customer->chkClubMember->setChecked(false);
@@ -455,23 +457,23 @@ void BookingWizard::leaveCustomer()
         return;
     }
     showAmount(m_customer->txtAmountPayed);
-    m_confirmation->lblDates->setText(BookingRules::periodText(m_fromDate, m_toDate));
+    m_confirmation->details->lblDates->setText(BookingRules::periodText(m_fromDate, m_toDate));
     const BookingRules::CountsLine counts =
         BookingRules::confirmationCounts(m_customer->txtNoAdults->text(), m_customer->txtNoKids->text());
-    m_confirmation->lblNoAdults->setText(counts.adults);
-    m_confirmation->lblNoKids->setText(counts.kids);
-    m_confirmation->lblNoAdults->setVisible(counts.numbersShown);
-    m_confirmation->lblNoKids->setVisible(counts.numbersShown);
-    m_confirmation->lblAdults->setVisible(counts.wordsShown);
-    m_confirmation->lblKids->setVisible(counts.wordsShown);
+    m_confirmation->details->lblNoAdults->setText(counts.adults);
+    m_confirmation->details->lblNoKids->setText(counts.kids);
+    m_confirmation->details->lblNoAdults->setVisible(counts.numbersShown);
+    m_confirmation->details->lblNoKids->setVisible(counts.numbersShown);
+    m_confirmation->details->lblAdults->setVisible(counts.wordsShown);
+    m_confirmation->details->lblKids->setVisible(counts.wordsShown);
 
     if (const auto customer = CustomerStore::load(m_services.db(), m_customer->cboCustomer->currentData().toInt())) {
-        m_confirmation->lblName->setText(BookingRules::customerLine(*customer));
-        m_confirmation->lblAddress->setText(
+        m_confirmation->details->lblName->setText(BookingRules::customerLine(*customer));
+        m_confirmation->details->lblAddress->setText(
             QStringList{customer->street, customer->area, customer->town, customer->postCode}.join(
                 QStringLiteral(", ")));
-        m_confirmation->lblPhone->setText(customer->telNo);
-        m_confirmation->lblMail->setText(customer->emailAddress);
+        m_confirmation->details->lblPhone->setText(customer->telNo);
+        m_confirmation->details->lblMail->setText(customer->emailAddress);
     }
     m_step = 3;
     showStep();
@@ -550,8 +552,8 @@ void BookingWizard::confirm()
         return;
     }
     m_services.events.log(m_mode == RecordMode::Edit ? EventLog::BookingModified : EventLog::BookingAdded,
-                          BookingRules::savedDetails(m_confirmation->lblDates->text(), m_confirmation->lblName->text(),
-                                                     booking.berthNames));
+                          BookingRules::savedDetails(m_confirmation->details->lblDates->text(),
+                                                     m_confirmation->details->lblName->text(), booking.berthNames));
     if (booking.berthConfirmationNumber && saved->confirmationNumber != *booking.berthConfirmationNumber)
         m_services.messages.show(QStringLiteral("Confirmation number %1 was given to a booking made at another desk "
                                                 "meanwhile. This booking has been saved with number %2.")

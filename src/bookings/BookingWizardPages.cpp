@@ -1,8 +1,8 @@
 #include "bookings/BookingWizardPages.h"
 
 #include "bookings/BerthGridModel.h"
+#include "bookings/BookingDetailsPanel.h"
 #include "bookings/BookingRules.h"
-#include "core/ui/ClickableLabel.h"
 #include "core/ui/InputChecks.h"
 #include "core/ui/ReadErrorLine.h"
 #include "core/ui/Twips.h"
@@ -218,32 +218,7 @@ BookingConfirmationPage::BookingConfirmationPage(QWidget* parent) : QWidget(pare
     setObjectName(QStringLiteral("fraStep_3"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(caption(QStringLiteral("Booking confirmation details:"), this));
-    auto row = [&](std::initializer_list<QWidget*> widgets, int spacing = -1) {
-        auto* line = new QHBoxLayout;
-        if (spacing >= 0)
-            line->setSpacing(spacing);
-        for (QWidget* w : widgets)
-            line->addWidget(w);
-        line->addStretch(1);
-        layout->addLayout(line);
-    };
-    lblDates = named(new QLabel(this), QStringLiteral("lblDates"));
-    lblName = named(new QLabel(this), QStringLiteral("lblName"));
-    lblAddress = named(new QLabel(this), QStringLiteral("lblAddress"));
-    lblPhone = named(new QLabel(this), QStringLiteral("lblPhone"));
-    lblMail = named(new QLabel(this), QStringLiteral("lblMail"));
-    email = new ClickableLabel(QStringLiteral("Email"), this);
-    email->setObjectName(QStringLiteral("Label38"));
-    lblNoAdults = named(new QLabel(this), QStringLiteral("lblNoAdults"));
-    lblAdults = named(new QLabel(QStringLiteral("Adults and"), this), QStringLiteral("lblAdults"));
-    lblNoKids = named(new QLabel(this), QStringLiteral("lblNoKids"));
-    lblKids = named(new QLabel(QStringLiteral("Children"), this), QStringLiteral("lblKids"));
-    row({caption(QStringLiteral("Booking from"), this), lblDates});
-    row({lblName});
-    row({lblAddress});
-    // The e-mail address stands 100 twips after the telephone number.
-    row({caption(QStringLiteral("ph:"), this), lblPhone});
-    row({email, lblMail}, Twips::toPixelsX(100, this));
-    row({lblNoAdults, lblAdults, lblNoKids, lblKids});
+    details = new BookingDetailsPanel(QStringLiteral("ph:"), -1, this);
+    layout->addWidget(details);
     layout->addStretch(1);
 }

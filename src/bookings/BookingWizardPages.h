@@ -3,7 +3,7 @@
 #include <QWidget>
 
 class BerthGridModel;
-class ClickableLabel;
+class BookingDetailsPanel;
 class IMessageBox;
 class QCheckBox;
 class QComboBox;
@@ -76,16 +76,7 @@ class BookingConfirmationPage final : public QWidget
 public:
     explicit BookingConfirmationPage(QWidget* parent);
 
-    QLabel* lblDates;
-    QLabel* lblName;
-    QLabel* lblAddress;
-    QLabel* lblPhone;
-    QLabel* lblMail;
-    ClickableLabel* email; // "Email": writes to lblMail's address
-    QLabel* lblNoAdults;
-    QLabel* lblAdults;
-    QLabel* lblNoKids;
-    QLabel* lblKids;
+    BookingDetailsPanel* details;
 };
 
 namespace BookingWizardParts {

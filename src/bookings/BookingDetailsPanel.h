@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QWidget>
+
+class ClickableLabel;
+class QLabel;
+
+/// The booking as it is read back to the customer: the stay, the customer's name, address, telephone and e-mail,
+/// and the party. The booking wizard's last page and the reservation summary show it. The labels are public
+/// members named as their objectName; the owner fills them and answers a click on "Email".
+class BookingDetailsPanel final : public QWidget
+{
+public:
+    /// phoneCaption stands before the telephone number; rowSpacing is the gap within a row (-1: the style's).
+    BookingDetailsPanel(const QString& phoneCaption, int rowSpacing, QWidget* parent);
+
+    QLabel* lblDates;
+    QLabel* lblName;
+    QLabel* lblAddress;
+    QLabel* lblPhone;
+    QLabel* lblMail;
+    ClickableLabel* email; // "Email"
+    QLabel* lblNoAdults;
+    QLabel* lblAdults;
+    QLabel* lblNoKids;
+    QLabel* lblKids;
+};
