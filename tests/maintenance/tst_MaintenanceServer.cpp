@@ -12,8 +12,6 @@ class tst_MaintenanceServer : public MaintenanceTest
 {
     Q_OBJECT
 
-    QString archive() const { return m_install->root() + u"/a.SPA"_s; }
-
     /// Cancels a restore while pg_restore is inside its transaction: from the restore's first report it holds a lock
     /// on SchemaVersion (a table without references, dropped after every constraint, trigger, index and several
     /// tables) from a connection of its own, waits until pg_restore queues behind it, then cancels.
@@ -55,9 +53,8 @@ class tst_MaintenanceServer : public MaintenanceTest
     };
 
     /// Records what the bar was shown.
-    class Recorded final : public IProgress
+    struct Recorded final : IProgress
     {
-    public:
         void startProgress() override {}
         void stopProgress() override {}
         bool progress(qint64 total, qint64 done) override
@@ -74,7 +71,7 @@ private slots:
         addCustomer(u"Before"_s);
         backup(archive());
         QCOMPARE(messagesSaid(), u"Information: Database backuped"_s);
-        QVERIFY(bytes(archive()).startsWith("PGDMP")); // pg_dump's custom format
+        QVERIFY(readAll(archive()).startsWith("PGDMP")); // pg_dump's custom format
         QVERIFY(!QFile::exists(archive() + u".part"_s));
         addCustomer(u"After"_s);
         m_install->messages.calls.clear();
@@ -132,14 +129,13 @@ private slots:
         addCustomer(u"Kept"_s);
         backup(archive());
         // A file desk's archive: a packed SQLite database.
-        QString error;
         QVERIFY(Database::createDatabase(file(u"file.sqlite"_s)));
         const QString fileArchive = m_install->root() + u"/file.SPA"_s;
         QCOMPARE(ttsgz::zcompress(file(u"file.sqlite"_s), fileArchive, u"0"_s, -1), 0);
         m_install->messages.calls.clear();
         restore(fileArchive);
         QCOMPARE(messagesSaid(), u"Error!: Can't add "_s);
-        QVERIFY(bytes(MessageLog::logPath()).contains("modSpas.RestoreExecute:"));
+        QVERIFY(readAll(MessageLog::logPath()).contains("modSpas.RestoreExecute:"));
         QVERIFY(!QFile::exists(file(u"DB.bak"_s)));
 
         // An archive of a newer program's database.
@@ -150,7 +146,7 @@ private slots:
         m_install->messages.calls.clear();
         restore(fileArchive);
         QCOMPARE(messagesSaid(), u"Error!: Can't add "_s);
-        QVERIFY(bytes(MessageLog::logPath()).contains("holds schema version 99"));
+        QVERIFY(readAll(MessageLog::logPath()).contains("holds schema version 99"));
 
         // Another desk keeps its connection: the tables cannot be replaced under it.
         QVERIFY(Database::open(m_install->databasePath(), u"desk-b"_s, 2000));
