@@ -12,20 +12,23 @@ class tst_MaintenanceServer : public MaintenanceTest
 {
     Q_OBJECT
 
+    /// A progress window that shows nothing.
+    struct Unseen : IProgress
+    {
+        void startProgress() override {}
+        void stopProgress() override {}
+    };
     /// Cancels a restore while pg_restore is inside its transaction: from the restore's first report it holds a lock
     /// on SchemaVersion (a table without references, dropped after every constraint, trigger, index and several
     /// tables) from a connection of its own, waits until pg_restore queues behind it, then cancels.
-    class CancelInsideTheTransaction final : public IProgress
+    struct CancelInsideTheTransaction final : Unseen
     {
-    public:
         explicit CancelInsideTheTransaction(const QString& uri) : m_uri(uri) {}
         ~CancelInsideTheTransaction() override
         {
             m_locker.reset();
             Database::close(u"locker"_s);
         }
-        void startProgress() override {}
-        void stopProgress() override {}
         bool progress(qint64 total, qint64 done) override
         {
             if (done < total / 2)
@@ -45,18 +48,13 @@ class tst_MaintenanceServer : public MaintenanceTest
             return sawWaiting || ++m_calls > 100;
         }
         bool sawWaiting = false;
-
-    private:
         QString m_uri;
         std::optional<QSqlDatabase> m_locker;
         int m_calls = 0;
     };
-
     /// Records what the bar was shown.
-    struct Recorded final : IProgress
+    struct Recorded final : Unseen
     {
-        void startProgress() override {}
-        void stopProgress() override {}
         bool progress(qint64 total, qint64 done) override
         {
             shown << std::pair(total, done);
