@@ -76,9 +76,21 @@ private slots:
         QCOMPARE(grid->model()->rowCount(), 1);
         QCOMPARE(grid->model()->index(0, 1).data().toString(), u"Before"_s);
         QVERIFY(QFile::exists(file(u"DB.bak"_s)) && !QFile::exists(file(u"temp.sqlite"_s)));
-        if (TestMain::currentEngine() == TestMain::Engine::SQLite) // a server's copy is restored in its own test
-            QCOMPARE(names(file(u"DB.bak"_s)), u"Before,After"_s);
+        QVERIFY(!QFile::exists(archive() + u".part"_s));
         QCOMPARE(events(), QStringList({u"[Database backup performed]"_s, u"[Database restore performed]"_s}));
+        if (TestMain::currentEngine() == TestMain::Engine::SQLite) {
+            QCOMPARE(names(file(u"DB.bak"_s)), u"Before,After"_s);
+            return;
+        }
+        QVERIFY(readAll(archive()).startsWith("PGDMP")); // pg_dump's custom format
+        // The counters, triggers and the overlap constraint came back with the tables.
+        addCustomer(u"New"_s);
+        QCOMPARE(names(), u"Before,New"_s);
+        QCOMPARE(
+            m_install->scalarInt(u"SELECT COUNT(*) FROM pg_constraint WHERE conname = 'bookingperiod_nooverlap'"_s), 1);
+        // The safety copy is the database as it was before the restore, and restores like any archive.
+        restore(file(u"DB.bak"_s));
+        QCOMPARE(names(), u"Before,After"_s);
     }
 
     void failedRestoreKeepsTheDatabase_data()

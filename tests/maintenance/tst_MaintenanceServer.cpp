@@ -64,31 +64,6 @@ class tst_MaintenanceServer : public MaintenanceTest
     };
 
 private slots:
-    void backupChangeRestoreBringsTheRowsBack()
-    {
-        addCustomer(u"Before"_s);
-        backup(archive());
-        QCOMPARE(messagesSaid(), u"Information: Database backuped"_s);
-        QVERIFY(readAll(archive()).startsWith("PGDMP")); // pg_dump's custom format
-        QVERIFY(!QFile::exists(archive() + u".part"_s));
-        addCustomer(u"After"_s);
-        m_install->messages.calls.clear();
-        restore(archive());
-        QCOMPARE(messagesSaid(), u"Information: Database restored"_s);
-        QCOMPARE(names(), u"Before"_s);
-        // The counters, triggers and the overlap constraint came back with the tables.
-        addCustomer(u"New"_s);
-        QCOMPARE(names(), u"Before,New"_s);
-        QCOMPARE(
-            m_install->scalarInt(u"SELECT COUNT(*) FROM pg_constraint WHERE conname = 'bookingperiod_nooverlap'"_s), 1);
-        // The safety copy is the database as it was before the restore, and restores like any archive.
-        QCOMPARE(BackupRestore::serverSafetyCopyPath(), file(u"DB.bak"_s));
-        restore(file(u"DB.bak"_s));
-        QCOMPARE(names(), u"Before,After"_s);
-        QCOMPARE(events(), QStringList({u"[Database backup performed]"_s, u"[Database restore performed]"_s,
-                                        u"[Database restore performed]"_s}));
-    }
-
     void backupBarRunsFromNothingToFull()
     {
         Recorded progress;

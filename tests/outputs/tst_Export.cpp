@@ -121,6 +121,8 @@ private slots:
         QVERIFY(ExportMenu::exportReservations(m_install->services));
         compareWithDatabase(target(u"Customer.csv"_s), CsvExport::customersSql(), 2);
         compareWithDatabase(target(u"Reservations.csv"_s), BookingReports::reservationsSql(), 2);
+        if (QTest::currentTestFailed())
+            return; // the records below are not there to read
         const QList<QStringList> reservations = readBack(target(u"Reservations.csv"_s));
         QCOMPARE(reservations[1][11] + u'|' + reservations[2][11], u"Debit card|"_s); // the second has no method
 
