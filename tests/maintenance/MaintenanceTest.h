@@ -6,6 +6,19 @@
 #include "core/SqlHelpers.h"
 #include "maintenance/MaintenanceMenu.h"
 
+#include <QRegularExpression>
+
+inline QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+inline bool writeAll(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
 // What the maintenance test classes share: the File menu's items driven through the scripted dialogs, and the
 // database's customers, the event log and the files read back.
 class MaintenanceTest : public InstallTest
@@ -14,12 +27,8 @@ protected:
     TestHost m_host;
 
     QString file(const QString& name) const { return m_install->root() + u"/data/"_s + name; }
+    QString archive() const { return m_install->root() + u"/a.SPA"_s; }
     QString messagesSaid() const { return m_install->messages.said(); }
-    static QByteArray bytes(const QString& path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
     static QString namesSql(const QSqlDatabase& db)
     {
         return u"SELECT "_s + Dialect::of(db).joinTexts(u"Name"_s, u","_s, u"ID"_s) +
@@ -38,11 +47,7 @@ protected:
     /// The event log entries written, by event text.
     QStringList events() const
     {
-        QStringList texts;
-        for (const QString& line : m_install->eventLogText().split(u"\r\n"_s))
-            if (line.startsWith(u"[Database"_s))
-                texts << line;
-        return texts;
+        return m_install->eventLogText().split(u"\r\n"_s).filter(QRegularExpression(u"^\\[Database"_s));
     }
     /// Presses "&Cancel" on the progress window as soon as it shows.
     static void cancelWhenShown()

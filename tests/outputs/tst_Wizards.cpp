@@ -1,0 +1,392 @@
+#include "common/TestSupport.h"
+#include "outputs/MailingListWizard.h"
+#include "outputs/WebBookMenu.h"
+#include "outputs/WebBookSettings.h"
+#include "outputs/WebBookWizard.h"
+#include "shell/MainWindow.h"
+
+#include <QJsonDocument>
+#include <QProcess>
+
+// The web booking and mailing-list wizards. What they share: the welcome flag decides the first step and is written
+// only when its box changed; Back, Next and Finish; and the main window's items that open them. The mailing list
+// they write (one CR LF line of addresses) and the file names refused: a blank one, and one that cannot be written,
+// which keeps the wizard open with Browse offered and nothing logged. The web booking page is read back by tools
+// nobody here wrote: tidy checks the HTML, and Python's html.parser lists the form's fields, which must be those the
+// form-mail service reads.
+class tst_Wizards : public InstallTest
+{
+    Q_OBJECT
+
+    QString listPath() const { return m_install->root() + u"/maillist.txt"_s; }
+    QString pagePath() const { return m_install->root() + u"/page.html"_s; }
+    static QByteArray readAll(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+    }
+
+    template <typename Wizard> std::unique_ptr<Wizard> open()
+    {
+        auto wizard = std::make_unique<Wizard>(m_install->services);
+        if (!showActive(*wizard))
+            qWarning("the wizard did not become active");
+        return wizard;
+    }
+    /// The mailing-list wizard on its last step, with fileName typed.
+    std::unique_ptr<MailingListWizard> openOnLastStep(const QString& fileName)
+    {
+        auto wizard = open<MailingListWizard>();
+        click(*wizard, "cmdNext");
+        type(*wizard, "txtFileName", fileName);
+        click(*wizard, "cmdNext");
+        return wizard;
+    }
+    static void enter(WebBookWizard& wizard, const QString& email, int provider, const QString& custom)
+    {
+        click(wizard, "cmdNext");
+        type(wizard, "txtWebBookingEmail", email);
+        click(wizard, "cmdNext");
+        control<QComboBox>(wizard, "cboProvider")->setCurrentIndex(1);
+        type(wizard, "txtCustomProvider", custom);
+        control<QComboBox>(wizard, "cboProvider")->setCurrentIndex(provider);
+        click(wizard, "cmdNext");
+    }
+
+    /// The page's charset, title, form and fields as Python's html.parser reads them.
+    static QStringList formFields(const QString& path)
+    {
+        QProcess python;
+        python.start(QStringLiteral(ZEM_PYTHON), {QStringLiteral(ZEM_FORM_FIELDS), path});
+        if (!python.waitForFinished(30000) || python.exitCode() != 0)
+            return {u"python3 failed: "_s + QString::fromUtf8(python.readAllStandardError())};
+        return QJsonDocument::fromJson(python.readAllStandardOutput()).toVariant().toStringList();
+    }
+    static QStringList expectedFields(const QString& action, const QString& email)
+    {
+        QStringList days, months;
+        for (int day = 1; day <= 31; ++day)
+            days << u"%1:%2"_s.arg(day, 2, 10, QChar(u'0')).arg(day);
+        for (int month = 1; month <= 12; ++month)
+            months << u"%1:%2"_s.arg(month, 2, 10, QChar(u'0')).arg(QLocale::c().standaloneMonthName(month));
+        QStringList fields = {u"charset utf-8"_s, u"title Online Booking Form"_s, u"form post "_s + action,
+                              u"hidden your_email_address="_s + email, u"hidden your_name="_s + email};
+        fields << u"hidden email_subject_line=Online Booking Request|hidden required_fields=your_email_address|"
+                  u"hidden thank_you_title=Thank you for your booking|hidden return_link_url=|hidden "
+                  u"return_link_name=Go Back|hidden background_color=#FFFFFF|hidden text_color=#000000|hidden "
+                  u"link_color=#0000FF|hidden visited_link_color=#8000FF|hidden active_link_color=#0000FF"_s.split(
+                      u'|');
+        // The clock stands in 2026: the years run from it.
+        for (const QString& when : {u"arrive"_s, u"departure"_s})
+            fields << u"select %1_day "_s.arg(when) + days.join(u' ')
+                   << u"select %1_month "_s.arg(when) + months.join(u' ')
+                   << u"select %1_year 2026:2026 2027:2027 2028:2028"_s.arg(when);
+        return fields << u"text visitor_name= size=50"_s << u"text visitor_email_address= size=50"_s
+                      << u"textarea Comment 5x50"_s << u"submit Submit=Submit"_s << u"reset =Reset"_s;
+    }
+
+private slots:
+    void welcomeFlag_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("flag"); // "" = absent
+        QTest::addColumn<bool>("toggle");
+        QTest::addColumn<QString>("stored"); // "absent" = never written; "cancelled": Cancel on the last step
+        for (const char* kind : {"web", "mail"}) {
+            QTest::addRow("%s: no flag, untouched", kind) << kind << "" << false << "absent";
+            QTest::addRow("%s: no flag, cleared", kind) << kind << "" << true << "1";
+            QTest::addRow("%s: cleared, cancelled", kind) << kind << "" << true << "cancelled";
+            QTest::addRow("%s: flag 1, untouched", kind) << kind << "1" << false << "1";
+            QTest::addRow("%s: flag 1, ticked", kind) << kind << "1" << true << "0";
+        }
+    }
+    void welcomeFlag()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, flag);
+        QFETCH(bool, toggle);
+        QFETCH(QString, stored);
+        const QStringList captions =
+            kind == u"web"
+                ? QStringList{u"Web Booking Configuration Wizard"_s, u"Enter your email booking address"_s,
+                              u"Choose your email provider"_s, u"Enter Your Room Information"_s}
+                : QStringList{u"Email Mailing List Wizard"_s, u"Enter the Mailing List filename"_s, u"Finished"_s};
+        const QString setting = kind == u"web" ? Settings::WebBookWelcome : Settings::MailListWelcome;
+        if (!flag.isEmpty())
+            Registry::setRegistryValue(setting, flag);
+        auto wizard = kind == u"web" ? std::unique_ptr<StepWizard>(open<WebBookWizard>())
+                                     : std::unique_ptr<StepWizard>(open<MailingListWizard>());
+        auto* back = control<QPushButton>(*wizard, "cmdBack");
+        auto* next = control<QPushButton>(*wizard, "cmdNext");
+        auto* welcome = control<QCheckBox>(*wizard, "chkWelcome");
+        QCOMPARE(wizard->currentStep(), flag == u"1" ? 1 : 0);
+        QCOMPARE(welcome->isChecked(), flag != u"1");
+        // Back reaches the welcome step even when the wizard opened past it, and hides itself there.
+        if (wizard->currentStep() == 1) {
+            QVERIFY(back->isVisible());
+            click(*wizard, "cmdBack");
+        }
+        QCOMPARE(wizard->currentStep(), 0);
+        QVERIFY(back->isHidden());
+        QVERIFY(control<QWidget>(*wizard, "fraStep0")->isVisible());
+        if (toggle)
+            welcome->setChecked(!welcome->isChecked());
+        QCOMPARE(Registry::getRegistryValue(setting, u"absent"_s), flag.isEmpty() ? u"absent"_s : flag);
+
+        const QString list = m_install->root() + u"/list.txt"_s;
+        for (int step = 0; step < captions.size(); ++step) {
+            QCOMPARE(wizard->currentStep(), step);
+            QCOMPARE(wizard->windowTitle(), captions[step]);
+            QCOMPARE(next->text(), step == captions.size() - 1 ? u"&Finish"_s : u"&Next"_s);
+            if (step == 1)
+                QTRY_VERIFY(
+                    control<QWidget>(*wizard, kind == u"web" ? "txtWebBookingEmail" : "txtFileName")->hasFocus());
+            if (kind == u"mail" && step == MailingListWizard::FileName)
+                type(*wizard, "txtFileName", list);
+            if (kind == u"web" && step == WebBookWizard::Email)
+                type(*wizard, "txtWebBookingEmail", u"desk@harbour.example"_s);
+            const bool cancel = stored == u"cancelled" && step == captions.size() - 1;
+            click(*wizard, cancel ? "cmdCancel" : "cmdNext");
+        }
+        QVERIFY(!wizard->isVisible());
+        if (stored == u"cancelled") {
+            QCOMPARE(Registry::getRegistryValue(setting, u"absent"_s), u"absent"_s);
+            QVERIFY(!QFile::exists(list));
+            QCOMPARE(m_install->text(u"SELECT WebBookingEmail FROM Settings"_s), QString());
+            QCOMPARE(m_install->eventLogText(), QString());
+            return;
+        }
+        QCOMPARE(wizard->result(), int(QDialog::Accepted));
+        QCOMPARE(Registry::getRegistryValue(setting, u"absent"_s), stored);
+    }
+
+    void mainWindowOpensTheWizards_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("window");
+        QTest::newRow("menu: configure") << u"mnuWebBookConfigure"_s << u"frmWizardWebBook"_s;
+        QTest::newRow("toolbar: Web Bookings") << u"tbrWebBookings"_s << u"frmWizardWebBook"_s;
+        QTest::newRow("menu: mailing list") << u"mnuCustomersMailingListWizard"_s << u"frmWizardMailList"_s;
+    }
+    void mainWindowOpensTheWizards()
+    {
+        QFETCH(QString, item);
+        QFETCH(QString, window);
+        MainWindow main(m_install->services);
+        QVERIFY(showActive(main));
+        QAction* action = main.menuItem(item);
+        QVERIFY(action && action->isEnabled());
+        QString opened;
+        onNextModal([&opened](QDialog* dialog) { opened = dialog->objectName(); });
+        action->trigger();
+        QCOMPARE(opened, window);
+    }
+
+    void writesOneLine_data()
+    {
+        QTest::addColumn<QString>("addresses"); // VALUES rows for Customer (Name, EmailAddress)
+        QTest::addColumn<QByteArray>("line");
+        QTest::newRow("a, b, c; Null and empty left out")
+            << "('1', 'a'), ('2', NULL), ('3', ''), ('4', 'b'), ('5', 'c')" << QByteArray("a, b, c\r\n");
+        QTest::newRow("no addresses: one empty line") << "('1', NULL), ('2', '')" << QByteArray("\r\n");
+        QTest::newRow("written as stored")
+            << "('1', ' a '), ('2', 'a'), ('3', 'a'), ('4', 'Zoë')" << QByteArray(" a , a, a, Zo\xc3\xab\r\n");
+    }
+    void writesOneLine()
+    {
+        QFETCH(QString, addresses);
+        QFETCH(QByteArray, line);
+        QVERIFY(m_install->exec(u"INSERT INTO Customer (Name, EmailAddress) VALUES "_s + addresses));
+        // An earlier, longer list is replaced, not overwritten in part.
+        QFile old(listPath());
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write(QByteArray(200, 'x')) == 200 && old.flush());
+        auto wizard = openOnLastStep(listPath());
+        click(*wizard, "cmdNext");
+        QVERIFY(!wizard->isVisible());
+        QCOMPARE(readAll(listPath()), line);
+        QCOMPARE(m_install->eventLogText(),
+                 entry(*m_install, EventLog::MailingListGenerated, u"Filename: "_s + listPath()));
+        QCOMPARE(m_install->messages.said(), QString());
+    }
+
+    void badFileNamesKeepTheWizardOpen()
+    {
+        QVERIFY(m_install->exec(u"INSERT INTO Customer (Name, EmailAddress) VALUES ('1', 'a')"_s));
+        auto wizard = openOnLastStep(u"   "_s);
+        QCOMPARE(wizard->currentStep(), int(MailingListWizard::FileName));
+        QCOMPARE(m_install->messages.said(), u"Mailing list: Please enter a file name"_s);
+        QTRY_VERIFY(control(*wizard, "txtFileName")->hasFocus());
+        // A cancelled Browse leaves the name as typed.
+        const QString missing = m_install->root() + u"/no such folder/list.txt"_s;
+        type(*wizard, "txtFileName", missing);
+        click(*wizard, "cmdBrowse");
+        QCOMPARE(control(*wizard, "txtFileName")->text(), missing);
+        click(*wizard, "cmdNext");
+        control<QCheckBox>(*wizard, "chkWelcome")->setChecked(false);
+        m_install->messages.calls.clear();
+        m_install->files.answers.enqueue(listPath());
+        click(*wizard, "cmdNext");
+        QVERIFY(wizard->isVisible());
+        QCOMPARE(wizard->currentStep(), int(MailingListWizard::Finished));
+        QCOMPARE(m_install->messages.said(), u"Mailing list: Invalid filename"_s);
+        QCOMPARE(m_install->messages.calls.first().icon, MsgIcon::Exclamation);
+        QCOMPARE(m_install->eventLogText(), QString());
+        // The welcome flag written before the failure stays written.
+        QCOMPARE(Registry::getRegistryValue(Settings::MailListWelcome), u"1"_s);
+        // The failure opened Browse, whose choice Finish then writes.
+        QCOMPARE(m_install->files.calls.size(), 2);
+        QCOMPARE(m_install->files.calls.last().title + u'|' + m_install->files.calls.last().proposedName,
+                 u"Mailing list file|maillist.txt"_s);
+        QCOMPARE(control(*wizard, "txtFileName")->text(), listPath());
+        click(*wizard, "cmdNext");
+        QVERIFY(!wizard->isVisible());
+        QCOMPARE(readAll(listPath()), QByteArray("a\r\n"));
+        QCOMPARE(m_install->eventLogText(),
+                 entry(*m_install, EventLog::MailingListGenerated, u"Filename: "_s + listPath()));
+    }
+
+    void finishStoresEveryRowAndLogs()
+    {
+        QVERIFY(m_install->exec(u"INSERT INTO Settings (WebBookingEmail) VALUES ('second@row')"_s));
+        auto wizard = open<WebBookWizard>();
+        QCOMPARE(control(*wizard, "txtWebBookingEmail")->text(), QString());
+        enter(*wizard, u"o'brien@harbour.example"_s, 1, u"https://forms.example/mail?a=1&b='2'"_s);
+        m_install->messages.answers.enqueue(MsgResult::No);
+        click(*wizard, "cmdNext");
+        QVERIFY(!wizard->isVisible());
+        QCOMPARE(
+            m_install->scalarInt(u"SELECT COUNT(*) FROM Settings WHERE WebBookingEmail = 'o''brien@harbour.example' "
+                                 u"AND WebBookingProviderIndex = 1 AND "
+                                 u"WebBookingProviderCustom = 'https://forms.example/mail?a=1&b=''2'''"_s),
+            2);
+        QCOMPARE(m_install->eventLogText(),
+                 entry(*m_install, EventLog::SettingsModified,
+                       u"Web Booking Email: 'o'brien@harbour.example', Web Booking Provider: Custom..., Web Booking "
+                       u"Custom Provider: 'https://forms.example/mail?a=1&b='2''"_s));
+        QCOMPARE(m_install->messages.said(),
+                 u"Web Booking Configuration Wizard: Would you like to create a booking web page now?"_s);
+        QCOMPARE(m_install->files.calls.size(), 0);
+    }
+
+    void pageFromTheWizard_data()
+    {
+        QTest::addColumn<int>("provider");
+        QTest::addColumn<QString>("endpointSetting");
+        QTest::addColumn<QString>("action");
+        const QString custom = u"https://forms.example/cgi-bin/mail?to=desk&lang=en"_s;
+        QTest::newRow("custom provider") << 1 << QString() << custom;
+        QTest::newRow("default provider, custom box filled")
+            << 0 << QString() << Settings::WebBookFormMailUrl.defaultValue;
+        QTest::newRow("default provider moved")
+            << 0 << u"https://mail.example.net/cgi-bin/rom.pl"_s << u"https://mail.example.net/cgi-bin/rom.pl"_s;
+    }
+    void pageFromTheWizard()
+    {
+        QFETCH(int, provider);
+        QFETCH(QString, endpointSetting);
+        QFETCH(QString, action);
+        if (!endpointSetting.isEmpty())
+            Registry::setRegistryValue(Settings::WebBookFormMailUrl, endpointSetting);
+        // Markup in the address must come back as the same text, not as markup.
+        const QString email = u"bookings&co\"<b>@harbour.example"_s;
+        auto wizard = open<WebBookWizard>();
+        enter(*wizard, email, provider, u"https://forms.example/cgi-bin/mail?to=desk&lang=en"_s);
+        m_install->messages.answers.enqueue(MsgResult::Yes);
+        m_install->files.answers.enqueue(pagePath());
+        click(*wizard, "cmdNext");
+        QVERIFY(!wizard->isVisible());
+
+        QCOMPARE(m_install->files.calls.size(), 1);
+        const FileRequest request = m_install->files.calls.first();
+        QVERIFY(request.save);
+        QCOMPARE(request.title + u'|' + request.defaultSuffix, u"Save Web Book as...|html"_s);
+        QCOMPARE(formFields(pagePath()), expectedFields(action, email));
+        QProcess tidy;
+        tidy.start(u"tidy"_s, {u"-errors"_s, u"-quiet"_s, pagePath()});
+        QVERIFY2(tidy.waitForFinished(30000), "tidy is missing: tools/ensure-packages.sh installs it");
+        QCOMPARE(QString::fromUtf8(tidy.readAllStandardError()), QString());
+        QCOMPARE(tidy.exitCode(), 0);
+    }
+
+    void emptySettingsTable()
+    {
+        QVERIFY(m_install->exec(u"DELETE FROM Settings"_s));
+        auto wizard = open<WebBookWizard>();
+        QCOMPARE(control(*wizard, "txtWebBookingEmail")->text(), QString());
+        QCOMPARE(control<QComboBox>(*wizard, "cboProvider")->currentText(), u"Response-o-Matic (default)"_s);
+        QCOMPARE(control(*wizard, "txtCustomProvider")->text(), QString());
+        enter(*wizard, u"a@b.example"_s, 0, QString());
+        click(*wizard, "cmdNext");
+        QVERIFY(!wizard->isVisible());
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Settings"_s), 0);
+        QVERIFY(m_install->eventLogText().contains(u"[Settings modified]\r\nWeb Booking Email: 'a@b.example'"_s));
+    }
+
+    void createPageFromTheMenu_data()
+    {
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<QString>("answer"); // the file dialog's answer; "" = cancelled
+        QTest::addColumn<QString>("said");   // the page is written when nothing is said and a file was chosen
+        const QString error = u"Error: Can't generate Webbook:\r\n"_s;
+        const QString page = u"page.html"_s, none;
+        QTest::newRow("no settings row") << u"DELETE FROM Settings"_s << page << error;
+        QTest::newRow("no address stored")
+            << u"UPDATE Settings SET WebBookingEmail = NULL"_s << page
+            << error + u"No value is stored for WebBookingEmail. Configure the web bookings first."_s;
+        QTest::newRow("folder missing") << none << u"missing/page.html"_s << u"Error: Can't save HTML file:\r\n"_s;
+        QTest::newRow("cancelled") << none << none << none;
+        QTest::newRow("written") << none << page << none;
+    }
+    void createPageFromTheMenu()
+    {
+        QFETCH(QString, setup);
+        QFETCH(QString, answer);
+        QFETCH(QString, said);
+        const bool written = said.isEmpty() && !answer.isEmpty();
+        QVERIFY(m_install->exec(u"UPDATE Settings SET WebBookingEmail = 'desk@harbour.example', "
+                                u"WebBookingProviderIndex = 0, WebBookingProviderCustom = NULL"_s));
+        if (!setup.isEmpty())
+            QVERIFY(m_install->exec(setup));
+        m_install->files.answers.enqueue(answer.isEmpty() ? QString() : m_install->root() + u'/' + answer);
+        MainWindow main(m_install->services);
+        main.menuItem(u"mnuWebBookCreatePage"_s)->trigger();
+        // The description after the line break is the system's own for a failed save.
+        const QString shown = m_install->messages.said();
+        QVERIFY2(said.isEmpty() ? shown.isEmpty() : shown.startsWith(said), qPrintable(shown));
+        QCOMPARE(QFile::exists(pagePath()), written);
+        if (written)
+            QCOMPARE(formFields(pagePath()).mid(2, 3),
+                     (QStringList{u"form post "_s + Settings::WebBookFormMailUrl.defaultValue,
+                                  u"hidden your_email_address=desk@harbour.example"_s,
+                                  u"hidden your_name=desk@harbour.example"_s}));
+        QCOMPARE(m_install->eventLogText(), QString());
+    }
+
+    void missingTemplate()
+    {
+        QVERIFY(!WebBookMenu::createPage(m_install->services, u"x"_s, u"y"_s, u":/outputs/missing.html"_s));
+        QCOMPARE(m_install->messages.said(), u"Error: Invalid HTML resource"_s);
+        QCOMPARE(m_install->files.calls.size(), 0);
+    }
+
+    void changedElsewhereIsNotOverwritten()
+    {
+        auto wizard = open<WebBookWizard>();
+        enter(*wizard, u"mine@harbour.example"_s, 0, QString());
+        QVERIFY(m_install->exec(u"UPDATE Settings SET WebBookingEmail = 'other@harbour.example'"_s));
+        click(*wizard, "cmdNext");
+        QVERIFY(wizard->isVisible());
+        QVERIFY2(m_install->messages.said().contains(u"Booking email address: now 'other@harbour.example', was ''"_s),
+                 qPrintable(m_install->messages.said()));
+        QCOMPARE(m_install->text(u"SELECT WebBookingEmail FROM Settings"_s), u"other@harbour.example"_s);
+        QCOMPARE(m_install->eventLogText(), QString());
+        // Told, the user may store their own entries over the other desk's.
+        click(*wizard, "cmdNext");
+        QVERIFY(!wizard->isVisible());
+        QCOMPARE(m_install->text(u"SELECT WebBookingEmail FROM Settings"_s), u"mine@harbour.example"_s);
+        QVERIFY(!m_install->eventLogText().isEmpty());
+    }
+};
+
+ZEM_TEST(tst_Wizards)
+#include "tst_Wizards.moc"
