@@ -57,6 +57,17 @@ void showAmount(QLineEdit* box)
         box->setText(amount->format());
 }
 
+// The choices in a box, none chosen; a failed read leaves the box empty and goes to the diagnostic log.
+void fillChoices(QComboBox* box, const Result<QList<BookingStore::Choice>>& choices, const QString& where)
+{
+    box->clear();
+    if (!choices)
+        MessageLog::logError(QStringLiteral("%1: %2").arg(where, choices.error()));
+    for (const auto& [id, name] : choices.valueOr({}))
+        box->addItem(name, id);
+    box->setCurrentIndex(-1);
+}
+
 Money amount(const QLineEdit* box)
 {
     return InputChecks::readMoney(box->text()).value_or(Money());
@@ -187,13 +198,8 @@ void BookingWizard::prepare(RecordMode mode, int bookingId)
     m_customer->txtNoKids->setText(QString::number(counts.kids));
 
     loadCustomers();
-    m_customer->cboPaymentMethod->clear();
-    const auto methods = BookingStore::paymentMethodChoices(m_services.db());
-    if (!methods)
-        MessageLog::logError(QStringLiteral("%1.Prepare: %2").arg(objectName(), methods.error()));
-    for (const auto& [id, name] : methods.valueOr({}))
-        m_customer->cboPaymentMethod->addItem(name, id);
-    m_customer->cboPaymentMethod->setCurrentIndex(-1);
+    fillChoices(m_customer->cboPaymentMethod, BookingStore::paymentMethodChoices(m_services.db()),
+                objectName() + QStringLiteral(".Prepare"));
 
     if (m_mode == RecordMode::Edit) {
         loadBooking();
@@ -255,13 +261,8 @@ void BookingWizard::closeEvent(QCloseEvent* event)
 
 void BookingWizard::loadCustomers()
 {
-    m_customer->cboCustomer->clear();
-    const auto customers = BookingStore::customerChoices(m_services.db());
-    if (!customers)
-        MessageLog::logError(QStringLiteral("%1.LoadCustomers: %2").arg(objectName(), customers.error()));
-    for (const auto& [id, name] : customers.valueOr({}))
-        m_customer->cboCustomer->addItem(name, id);
-    m_customer->cboCustomer->setCurrentIndex(-1);
+    fillChoices(m_customer->cboCustomer, BookingStore::customerChoices(m_services.db()),
+                objectName() + QStringLiteral(".LoadCustomers"));
 }
 
 void BookingWizard::selectCustomer(int id)
