@@ -11,7 +11,6 @@ class tst_BerthChangeSet : public InstallTest
 {
     Q_OBJECT
 
-    int count(const QString& sql) const { return m_install->scalarInt(sql); }
     static QStringList texts(const BerthChangeSet& set, BerthListStyle style)
     {
         QStringList texts;
@@ -25,17 +24,6 @@ class tst_BerthChangeSet : public InstallTest
         fields.name = name;
         fields.typeId = 1;
         return fields;
-    }
-
-    /// The first column of every row, joined by commas.
-    QString joined(const QString& sql) const
-    {
-        QSqlQuery q(m_install->db());
-        QStringList texts;
-        if (q.exec(sql))
-            while (q.next())
-                texts << q.value(0).toString();
-        return texts.join(u',');
     }
 
     void seed() override
@@ -68,8 +56,8 @@ private slots:
         QVERIFY(!set.toggleActive(2)); // removed
         QVERIFY(!set.remove(2, QString(), 0));
         // Nothing is written while the set is pending.
-        QCOMPARE(count(u"SELECT COUNT(*) FROM Berth"_s), 3);
-        QCOMPARE(count(u"SELECT Active FROM Berth WHERE ID = 3"_s), 0);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Berth"_s), 3);
+        QCOMPARE(m_install->scalarInt(u"SELECT Active FROM Berth WHERE ID = 3"_s), 0);
     }
 
     void applyStoresEverythingInOrder()
@@ -86,7 +74,7 @@ private slots:
         const Status applied = set.apply();
         QVERIFY2(applied, qPrintable(applied.error()));
         QVERIFY(!set.hasChanges());
-        QCOMPARE(joined(u"SELECT Name || ':' || CAST(Active AS TEXT) FROM Berth ORDER BY ID"_s),
+        QCOMPARE(m_install->joined(u"SELECT Name || ':' || CAST(Active AS TEXT) FROM Berth ORDER BY ID"_s),
                  u"b2:1,A1:1,c3:0,D4:0"_s);
         const QList<PendingEvent> expected = {
             {2, u"Name: 'D4'"_s},   {3, u"Berth 'D4' inactivated"_s}, {2, u"Name: 'gone'"_s},
@@ -106,7 +94,7 @@ private slots:
         QCOMPARE(applied.kind(), FailureKind::Database);
         QVERIFY(!applied.error().isEmpty());
         QVERIFY(set.hasChanges());
-        QCOMPARE(count(u"SELECT COUNT(*) FROM Berth"_s), 3);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Berth"_s), 3);
     }
 
     void bookedAtAnotherDeskIsNotRemoved()
@@ -126,11 +114,13 @@ private slots:
         const Status applied = set.apply();
         QCOMPARE(applied.kind(), FailureKind::Conflict);
         QCOMPARE(applied.error().left(61), u"Berth 'A1' has been booked at another desk since you removed "_s);
-        QCOMPARE(count(u"SELECT COUNT(*) FROM Booking WHERE ID = 20"_s) + count(u"SELECT COUNT(*) FROM Berth"_s), 4);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Booking WHERE ID = 20"_s) +
+                     m_install->scalarInt(u"SELECT COUNT(*) FROM Berth"_s),
+                 4);
         // The removal is dropped, the rest is still pending and goes in on the next OK.
         QVERIFY(set.find(2));
         QVERIFY(set.apply());
-        QCOMPARE(joined(u"SELECT Name FROM Berth ORDER BY ID"_s), u"b2,A1,c3,D4"_s);
+        QCOMPARE(m_install->joined(u"SELECT Name FROM Berth ORDER BY ID"_s), u"b2,A1,c3,D4"_s);
         QCOMPARE(set.events().size(), 1);
         QCOMPARE(set.events().constFirst().code, int(EventLog::BerthAdded));
     }
@@ -149,9 +139,9 @@ private slots:
         const Status applied = set.apply();
         QCOMPARE(applied.kind(), FailureKind::Conflict);
         QVERIFY(applied.error().startsWith(u"Berth 'A1' has been deleted at another desk meanwhile."_s));
-        QCOMPARE(count(u"SELECT COUNT(*) FROM Berth"_s), 2);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Berth"_s), 2);
         QVERIFY(set.apply());
-        QCOMPARE(count(u"SELECT COUNT(*) FROM Berth"_s), 3);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Berth"_s), 3);
         QCOMPARE(set.events().size(), 1);
     }
 

@@ -30,17 +30,6 @@ class tst_BerthRegister : public InstallTest
         QVERIFY(m_install->exec(u"INSERT INTO bookingBerth (BookingID, BerthID) VALUES (10, 1), (11, 1), (11, 2)"_s));
     }
 
-    /// The first column of every row, joined by commas.
-    QString joined(const QString& sql) const
-    {
-        QSqlQuery q(m_install->db());
-        QStringList texts;
-        if (q.exec(sql))
-            while (q.next())
-                texts << q.value(0).toString();
-        return texts.join(u',');
-    }
-    int count(const QString& sql) const { return m_install->scalarInt(sql); }
     QString storedNotes(int id) const { return m_install->text(u"SELECT Notes FROM Berth WHERE ID = ?"_s, {id}); }
     static QLineEdit* field(const QWidget& editor, int field) { return control(editor, u"txtFields%1"_s.arg(field)); }
     static void chooseAndType(BerthNotesDialog& window, const QString& name, const QString& notes = {})
@@ -106,7 +95,7 @@ private slots:
         QVERIFY(control(*window, "txtName")->text().isEmpty());
         click(*window, "cmdCancel");
         QVERIFY(!window->isVisible());
-        QCOMPARE(count(u"SELECT COUNT(*) FROM Berth"_s), 2);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Berth"_s), 2);
         QCOMPARE(m_install->eventLogText(), QString());
         QCOMPARE(Registry::getRegistryValue(Settings::PostCode, u"missing"_s), u"missing"_s);
         QCOMPARE(m_host.refreshes, 0);
@@ -170,9 +159,9 @@ private slots:
         click(*window, ok ? "Command1" : "cmdCancel");
         QVERIFY(!window->isVisible());
         // OK deletes the berth, its berth rows and only the bookings left without a berth.
-        QCOMPARE(joined(u"SELECT ID FROM Berth ORDER BY ID"_s), ok ? u"2"_s : u"1,2"_s);
-        QCOMPARE(joined(u"SELECT ID FROM Booking ORDER BY ID"_s), ok ? u"11"_s : u"10,11"_s);
-        QCOMPARE(count(u"SELECT COUNT(*) FROM BookingBerth"_s), ok ? 1 : 3);
+        QCOMPARE(m_install->joined(u"SELECT ID FROM Berth ORDER BY ID"_s), ok ? u"2"_s : u"1,2"_s);
+        QCOMPARE(m_install->joined(u"SELECT ID FROM Booking ORDER BY ID"_s), ok ? u"11"_s : u"10,11"_s);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM BookingBerth"_s), ok ? 1 : 3);
         QCOMPARE(m_install->eventLogText().contains(u"[Berth deleted]\r\nName: 'A1 (booked) - Active '\r\n"_s), ok);
         QCOMPARE(m_install->eventLogText().isEmpty(), !ok);
     }
@@ -198,14 +187,14 @@ private slots:
         QVERIFY2(m_install->messages.calls.last().text.startsWith(
                      u"Berth 'C1' has been booked at another desk since you removed it (1 new booking)."_s),
                  qPrintable(m_install->messages.said()));
-        QCOMPARE(count(u"SELECT COUNT(*) FROM Berth"_s), 3);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Berth"_s), 3);
         QVERIFY(listTexts(*window).contains(u"C1 (booked) - Active "_s) &&
                 listTexts(*window).contains(u"D1 - Active "_s));
         // OK again keeps the booking and stores the other change.
         click(*window, "Command1");
         QVERIFY(!window->isVisible());
-        QCOMPARE(joined(u"SELECT Name FROM Berth ORDER BY ID"_s), u"A1,B1,C1,D1"_s);
-        QCOMPARE(count(u"SELECT COUNT(*) FROM BookingBerth WHERE BookingID = 12"_s), 1);
+        QCOMPARE(m_install->joined(u"SELECT Name FROM Berth ORDER BY ID"_s), u"A1,B1,C1,D1"_s);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM BookingBerth WHERE BookingID = 12"_s), 1);
         QVERIFY(!m_install->eventLogText().contains(u"[Berth deleted]"_s));
     }
 
@@ -222,7 +211,7 @@ private slots:
         click(*window, "cmdActivate");
         QCOMPARE(listTexts(*window).value(1), u"B1 (booked) - Active "_s);
         click(*window, "Command1");
-        QCOMPARE(count(u"SELECT Active FROM Berth WHERE ID = 2"_s), 1);
+        QCOMPARE(m_install->scalarInt(u"SELECT Active FROM Berth WHERE ID = 2"_s), 1);
         const QString log = m_install->eventLogText();
         QCOMPARE(log.count(u"[Berth modified]"_s), 2);
         const qsizetype first = log.indexOf(u"Berth 'B1' inactivated"_s);
@@ -249,7 +238,7 @@ private slots:
         // The register still lists the old name until it reads the table again.
         QVERIFY(listTexts(*window).contains(u"A1 (booked) - Active "_s));
         click(*window, "cmdCancel");
-        QCOMPARE(joined(u"SELECT Name FROM Berth ORDER BY ID"_s), u"Renamed,B1"_s);
+        QCOMPARE(m_install->joined(u"SELECT Name FROM Berth ORDER BY ID"_s), u"Renamed,B1"_s);
         QCOMPARE(m_install->eventLogText(), QString());
     }
 
@@ -290,7 +279,7 @@ private slots:
 
         QCOMPARE(Registry::getRegistryValue(Settings::ConfigWelcome), u"1"_s);
         QCOMPARE(Registry::getRegistryValue(Settings::PostCode), u"0"_s);
-        QCOMPARE(joined(u"SELECT Name FROM Berth ORDER BY ID"_s), u"A1,C1"_s);
+        QCOMPARE(m_install->joined(u"SELECT Name FROM Berth ORDER BY ID"_s), u"A1,C1"_s);
         const QString log = m_install->eventLogText();
         const qsizetype code = log.indexOf(u"[Regional settings modified]\r\nCode: Post Code\r\n"_s);
         const qsizetype added = log.indexOf(u"[Berth added]\r\nName: 'C1'\r\n"_s);
@@ -311,7 +300,7 @@ private slots:
 
         click(editor, "cmdNext");
         QCOMPARE(caption->text(), u"Record: 2"_s);
-        QCOMPARE(count(u"SELECT DailyHireCharge FROM Berth WHERE ID = 1"_s), 123456);
+        QCOMPARE(m_install->scalarInt(u"SELECT DailyHireCharge FROM Berth WHERE ID = 1"_s), 123456);
         QCOMPARE(field(editor, BerthTableEditor::FieldDaily)->text(), u"£12.50"_s);
         QVERIFY(field(editor, BerthTableEditor::FieldLength)->text().isEmpty());
 

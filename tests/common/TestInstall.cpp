@@ -63,6 +63,16 @@ QVariant TestInstall::value(const QString& sql, const QVariantList& binds) const
     return Sql::scalar(db(), sql, binds).value_or(QVariant());
 }
 
+QString TestInstall::joined(const QString& sql) const
+{
+    QSqlQuery q(db());
+    QStringList texts;
+    if (q.exec(sql))
+        while (q.next())
+            texts << q.value(0).toString();
+    return texts.join(u',');
+}
+
 bool TestInstall::exec(const QString& sql, const QVariantList& binds) const
 {
     QString error;

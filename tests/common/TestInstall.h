@@ -35,6 +35,8 @@ public:
     QVariant value(const QString& sql, const QVariantList& binds = {}) const;
     int scalarInt(const QString& sql, const QVariantList& binds = {}) const { return value(sql, binds).toInt(); }
     QString text(const QString& sql, const QVariantList& binds = {}) const { return value(sql, binds).toString(); }
+    /// The first column of every row, joined by commas.
+    QString joined(const QString& sql) const;
     /// Runs a statement for test set-up; fails the test through QVERIFY in the caller when false. Without values
     /// it is run unprepared, so schema changes (which a server does not prepare) pass too.
     bool exec(const QString& sql, const QVariantList& binds = {}) const;
