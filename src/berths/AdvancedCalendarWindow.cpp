@@ -34,13 +34,31 @@ AdvancedCalendarWindow::AdvancedCalendarWindow(IWindowHost& host, Services& serv
 {
     setObjectName(QStringLiteral("frmCalendarPlus"));
     setWindowTitle(Title);
-    auto x = [this](int twips) { return Twips::toPixelsX(twips, this); };
-    auto y = [this](int twips) { return Twips::toPixelsY(twips, this); };
 
     const auto frame = CalendarLayout::makeFrame(this, QStringLiteral("fraGrid"), Title);
     m_fraGrid = frame.frame;
     m_lblCaption = frame.caption;
 
+    buildGrid();
+    buildScrollButtons();
+    buildViewChooser();
+    buildLegend();
+
+    auto x = [this](int twips) { return Twips::toPixelsX(twips, this); };
+    auto y = [this](int twips) { return Twips::toPixelsY(twips, this); };
+    // The design layout; resizing then follows the window's size.
+    m_lblCaption->setGeometry(x(120), y(120), x(6000), y(450));
+    m_command1->setGeometry(x(GridLeft), y(GridTop - 420), x(600), y(360));
+    m_label5->setGeometry(x(GridLeft + 720), y(GridTop - 420), x(7000), y(360));
+    m_grdBooking->move(x(GridLeft), y(GridTop));
+    resize(x(12000), y(8400));
+    layOut();
+}
+
+void AdvancedCalendarWindow::buildGrid()
+{
+    auto x = [this](int twips) { return Twips::toPixelsX(twips, this); };
+    auto y = [this](int twips) { return Twips::toPixelsY(twips, this); };
     m_grdBooking = new QTableView(m_fraGrid);
     m_grdBooking->setObjectName(QStringLiteral("grdBooking"));
     m_grdBooking->setModel(m_model);
@@ -60,7 +78,10 @@ AdvancedCalendarWindow::AdvancedCalendarWindow(IWindowHost& host, Services& serv
     m_grdBooking->verticalHeader()->setFixedWidth(
         m_grdBooking->verticalHeader()->fontMetrics().horizontalAdvance(QStringLiteral("00.00.0000")) + x(240));
     connect(m_grdBooking, &QTableView::doubleClicked, this, &AdvancedCalendarWindow::doubleClicked);
+}
 
+void AdvancedCalendarWindow::buildScrollButtons()
+{
     m_command1 = new QToolButton(m_fraGrid);
     m_command1->setObjectName(QStringLiteral("Command1"));
     m_command1->setArrowType(Qt::UpArrow);
@@ -71,7 +92,12 @@ AdvancedCalendarWindow::AdvancedCalendarWindow(IWindowHost& host, Services& serv
     m_command2->setToolTip(QStringLiteral("One slot later"));
     connect(m_command1, &QToolButton::clicked, this, [this] { scrollBy(-1); });
     connect(m_command2, &QToolButton::clicked, this, [this] { scrollBy(1); });
+}
 
+void AdvancedCalendarWindow::buildViewChooser()
+{
+    auto x = [this](int twips) { return Twips::toPixelsX(twips, this); };
+    auto y = [this](int twips) { return Twips::toPixelsY(twips, this); };
     m_frame1 = new QGroupBox(QStringLiteral("View"), m_fraGrid);
     m_frame1->setObjectName(QStringLiteral("Frame1"));
     m_halfHourly = new QRadioButton(QStringLiteral("Half Hourly"), m_frame1);
@@ -95,7 +121,10 @@ AdvancedCalendarWindow::AdvancedCalendarWindow(IWindowHost& host, Services& serv
     m_dtPicker1->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
     m_dtPicker1->setCalendarPopup(true);
     connect(m_dtPicker1, &QDateEdit::dateChanged, this, &AdvancedCalendarWindow::dayPicked);
+}
 
+void AdvancedCalendarWindow::buildLegend()
+{
     const QString names[3] = {QStringLiteral("Booked"), QStringLiteral("Available"), QStringLiteral("Inactive")};
     const QColor colours[3] = {QColor(0xFF, 0xFF, 0x00), QColor(0xFF, 0xFF, 0xFF), QColor(0x00, 0xC0, 0x00)};
     for (int i = 0; i < 3; ++i) {
@@ -118,14 +147,6 @@ AdvancedCalendarWindow::AdvancedCalendarWindow(IWindowHost& host, Services& serv
         new QLabel(QStringLiteral("Double click on booking to view details and financial information"), m_fraGrid);
     m_label5->setObjectName(QStringLiteral("Label5"));
     takeLegendColours();
-
-    // The design layout; resizing then follows the window's size.
-    m_lblCaption->setGeometry(x(120), y(120), x(6000), y(450));
-    m_command1->setGeometry(x(GridLeft), y(GridTop - 420), x(600), y(360));
-    m_label5->setGeometry(x(GridLeft + 720), y(GridTop - 420), x(7000), y(360));
-    m_grdBooking->move(x(GridLeft), y(GridTop));
-    resize(x(12000), y(8400));
-    layOut();
 }
 
 AdvancedCalendarWindow* AdvancedCalendarWindow::display(IWindowHost& host, Services& services)

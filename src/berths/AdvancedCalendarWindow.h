@@ -36,6 +36,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void buildGrid();
+    void buildScrollButtons();
+    void buildViewChooser();
+    void buildLegend();
     void takeLegendColours();
     void fitRows();
     void scrollBy(int direction);
