@@ -106,19 +106,19 @@ private slots:
     {
         // Rows imported with their own IDs, then rows the program adds: never the same ID twice.
         QFETCH(QString, table);
+        const auto add = [&] {
+            return Sql::insertReturningId(m_install->db(), u"INSERT INTO %1 (Notes) VALUES ('new')"_s.arg(table), {});
+        };
         QVERIFY(m_install->exec(u"INSERT INTO %1 (ID) VALUES (7), (3)"_s.arg(table)));
-        QCOMPARE(Sql::insertReturningId(m_install->db(), u"INSERT INTO %1 (Notes) VALUES ('new')"_s.arg(table), {}),
-                 qint64(8));
+        QCOMPARE(add(), qint64(8));
         QVERIFY(m_install->exec(u"INSERT INTO %1 (ID) VALUES (20)"_s.arg(table)));
-        QCOMPARE(Sql::insertReturningId(m_install->db(), u"INSERT INTO %1 (Notes) VALUES ('new')"_s.arg(table), {}),
-                 qint64(21));
+        QCOMPARE(add(), qint64(21));
     }
 
     void createRefusesAnExistingDatabase()
     {
         QVERIFY(m_install->exec(u"INSERT INTO Customer (ID, Name) VALUES (1, 'Smith')"_s));
-        QString error;
-        error = Database::createDatabase(m_install->databasePath()).error();
+        const QString error = Database::createDatabase(m_install->databasePath()).error();
         QVERIFY2(error.contains(u"it was left as it is"_s), qPrintable(error));
         QCOMPARE(m_install->text(u"SELECT Name FROM Customer"_s), u"Smith"_s);
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Settings"_s), 1);

@@ -63,12 +63,12 @@ private slots:
         window.show();
         click(window, "cmdOK");
         QVERIFY(!window.isVisible());
-        QCOMPARE(Registry::getRegistryValue(Settings::PostCode), u"0"_s);
-        QCOMPARE(Registry::getRegistryValue(Settings::CurrencySymbol), RegionalSettings::systemCurrencySymbol());
-        QCOMPARE(Registry::getRegistryValue(Settings::CheckInTime), u"09:00:00"_s);
-        QCOMPARE(Registry::getRegistryValue(Settings::CheckoutTime), u"14:00:00"_s);
-        QCOMPARE(Registry::getRegistryValue(Settings::ShowAdultsAndKids), u"1"_s);
-        QCOMPARE(Registry::getRegistryValue(Settings::Traces), InstallPaths::defaultTracesFolder());
+        QStringList stored;
+        for (const Setting& s : {Settings::PostCode, Settings::CurrencySymbol, Settings::CheckInTime,
+                                 Settings::CheckoutTime, Settings::ShowAdultsAndKids, Settings::Traces})
+            stored << Registry::getRegistryValue(s, u"unset"_s);
+        QCOMPARE(stored, QStringList({u"0"_s, RegionalSettings::systemCurrencySymbol(), u"09:00:00"_s, u"14:00:00"_s,
+                                      u"1"_s, InstallPaths::defaultTracesFolder()}));
         const QString log = m_install->eventLogText();
         QCOMPARE(log.count(u"[Regional settings modified]"_s), 1);
         QVERIFY2(log.contains(u"\r\nPostcode: 0, Currency Symbol: "_s + RegionalSettings::systemCurrencySymbol() +

@@ -260,6 +260,19 @@ private slots:
                  enterAnswers);
     }
 
+    void endOfWorkdayAsksBeforeDeletingOldTraces()
+    {
+        QVERIFY(QDir(m_install->tracesFolder()).mkdir(u"01112026"_s));
+        for (MsgResult answer : {MsgResult::No, MsgResult::Yes}) {
+            m_install->messages.answers << answer;
+            menuItem("mnuFileDayEndTrace")->trigger();
+            QCOMPARE(QDir(m_install->tracesFolder()).exists(u"01112026"_s), answer == MsgResult::No);
+        }
+        const QString asked = u"End of workday: Do you want to delete traces older than 7 days?"_s;
+        QCOMPARE(m_install->messages.said(), asked + u'\n' + asked);
+        QCOMPARE(m_install->messages.calls[0].buttons, MsgButtons::YesNo);
+    }
+
     void onlineSupportOpensTheSupportAddress()
     {
         menuItem("mnuHelpSupport")->trigger();
@@ -294,13 +307,9 @@ private slots:
     void replaceSelectionKeepsUndoOnlyWhenAsked()
     {
         QFETCH(QString, kind);
-        std::unique_ptr<QWidget> box;
-        if (kind == u"line"_s)
-            box = std::make_unique<QLineEdit>();
-        else if (kind == u"plain"_s)
-            box = std::make_unique<QPlainTextEdit>();
-        else
-            box = std::make_unique<QTextEdit>();
+        const std::unique_ptr<QWidget> box(kind == u"line"_s    ? static_cast<QWidget*>(new QLineEdit)
+                                           : kind == u"plain"_s ? static_cast<QWidget*>(new QPlainTextEdit)
+                                                                : new QTextEdit);
         QVERIFY(EditActions::isTextBox(box.get()));
         EditActions edit;
         edit.setTextBox(box.get());
