@@ -11,7 +11,8 @@ enum class FailureKind
     Conflict, // another desk changed or removed what this one read; nothing was changed
     Database, // a statement failed (the driver's text); the transaction was rolled back
     File,     // a file could not be read, written or replaced; the previous file is in place
-    Cancelled // the user stopped it part way (a progress dialog); nothing was changed
+    Cancelled, // the user stopped it part way (a progress dialog); nothing was changed
+    None       // no failure: the kind a success reports, as QSqlError reports NoError
 };
 
 /// A failure: its kind and the text to show (or, for Database and File, to log).
@@ -46,7 +47,7 @@ public:
     T valueOr(T fallback) const { return ok() ? value() : std::move(fallback); }
 
     const Failure& failure() const { return std::get<1>(m_state); }
-    FailureKind kind() const { return failure().kind; }
+    FailureKind kind() const { return ok() ? FailureKind::None : failure().kind; }
     /// The failure's text; empty on success.
     QString error() const { return ok() ? QString() : failure().text; }
 
