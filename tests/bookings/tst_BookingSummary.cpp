@@ -16,8 +16,7 @@ class tst_BookingSummary : public InstallTest
     {
         QVERIFY(m_install->exec(
             u"UPDATE Company SET CompanyID = 7, \"Company Name\" = 'Poole Quay Marina', Street = '1 Quay Street', Area "
-            u"= "
-            u"'Old Town', "
+            u"= 'Old Town', "
             u"Town = 'Poole', County = 'Dorset', Postcode = 'BH15 1HJ', \"Telephone No\" = '01202 000111', "
             u"\"VAT No\" = 'GB 123 4567 89', \"Receipt Footer\" = 'Thank you for mooring with us', "
             u"TermsandConditions = 'Berths are let by the night.'"_s));
@@ -41,9 +40,7 @@ class tst_BookingSummary : public InstallTest
     std::unique_ptr<BookingSummaryWindow> openSummary(int id)
     {
         auto summary = std::make_unique<BookingSummaryWindow>(m_install->services);
-        if (!summary->prepare(id))
-            return nullptr;
-        return summary;
+        return summary->prepare(id) ? std::move(summary) : nullptr;
     }
 
     /// The lines of every page of a PDF, blanks squeezed.

@@ -47,7 +47,11 @@ class tst_BookingWizard : public InstallTest
 
     template <typename T = QLineEdit> T* find(const char* name) const { return control<T>(*m_wizard, name); }
     QString text(const char* name) const { return find(name)->text(); }
-    void next() { click(*m_wizard, "cmdNext"); }
+    void next(int times = 1)
+    {
+        while (times-- > 0)
+            click(*m_wizard, "cmdNext");
+    }
 
     void setPeriod(const QDate& fromDate, const QTime& fromTime, const QDate& toDate, const QTime& toTime)
     {
@@ -152,8 +156,7 @@ private slots:
         clickBerth(u"C3"_s);
         next();
         QCOMPARE(text("txtCostOfHire"), u"£24.00"_s);
-        next();
-        next();
+        next(2);
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Booking"_s), 1);
         QCOMPARE(berthRows(), u"2,3"_s);
         QVERIFY(
@@ -222,10 +225,7 @@ private slots:
         const auto deskB = Database::open(m_install->databasePath(), u"desk-b"_s, 2000);
         QVERIFY(deskB && Sql::exec(*deskB, u"UPDATE Booking SET AmountPayed = 100000 WHERE ID = ?"_s, {id}));
         Database::close(u"desk-b"_s);
-        next();
-        next();
-        next();
-        next();
+        next(4);
         QVERIFY(m_install->messages.said().startsWith(
             u"Booking: This booking has been changed or cancelled at another desk"_s));
         QVERIFY(m_wizard && m_wizard->isVisible());
@@ -285,8 +285,7 @@ private slots:
         click(*m_wizard, "cmdBack");
         find("txtVAT")->setFocus();
         type(find("txtVAT"), u"5"_s);
-        next();
-        next();
+        next(2);
         QCOMPARE(m_install->text(u"SELECT CostOfHire || '/' || VAT || '/' || TotalPayable FROM Booking"_s),
                  u"375000/50000/440600"_s);
     }

@@ -13,6 +13,21 @@
 
 using namespace BookingRules;
 
+static BookingRecord newBooking(const QList<int>& berths, const QStringList& names)
+{
+    BookingRecord b;
+    b.customerId = 1;
+    b.fromDate = DateTimes::wallTime(QDate(2026, 7, 1), QTime(9, 0));
+    b.toDate = DateTimes::wallTime(QDate(2026, 7, 3), QTime(14, 0));
+    b.bookedBy = u"Sue"_s;
+    b.notes = u"Quiet berth please"_s;
+    b.costOfHire = Money::fromPence(5000);
+    b.berthConfirmationNumber = 7;
+    b.berthIds = berths;
+    b.berthNames = names;
+    return b;
+}
+
 // What the wizard stands on, without its window: the period's rounding and checks, the charges, which berths
 // are free for a period, and saving and deleting bookings. The wizard's tests cover the berth rows of a change,
 // the double-booking guard, the question before a cancel and the event texts.
@@ -43,21 +58,6 @@ class tst_Bookings : public InstallTest
                                 u"(1, 1, '2026-06-10 12:00:00', '2026-06-12 10:00:00'), "
                                 u"(2, 1, '2026-06-20 09:00:00', '2026-06-25 14:00:00')"_s));
         QVERIFY(m_install->exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (1, 1), (2, 4), (2, 1)"_s));
-    }
-
-    static BookingRecord newBooking(const QList<int>& berths, const QStringList& names)
-    {
-        BookingRecord b;
-        b.customerId = 1;
-        b.fromDate = DateTimes::wallTime(QDate(2026, 7, 1), QTime(9, 0));
-        b.toDate = DateTimes::wallTime(QDate(2026, 7, 3), QTime(14, 0));
-        b.bookedBy = u"Sue"_s;
-        b.notes = u"Quiet berth please"_s;
-        b.costOfHire = Money::fromPence(5000);
-        b.berthConfirmationNumber = 7;
-        b.berthIds = berths;
-        b.berthNames = names;
-        return b;
     }
 
 private slots:
@@ -405,12 +405,7 @@ private slots:
             }
             Database::close(u"desk-b"_s);
         });
-        BookingRecord b;
-        b.customerId = 1;
-        b.fromDate = DateTimes::wallTime(QDate(2026, 7, 1), QTime(9, 0));
-        b.toDate = DateTimes::wallTime(QDate(2026, 7, 3), QTime(14, 0));
-        b.berthIds = {1, 4};
-        b.berthNames = {u"A1"_s, u"B2"_s};
+        const BookingRecord b = newBooking({1, 4}, {u"A1"_s, u"B2"_s});
         inserted.acquire();
         BookingStore::Overtaken overtaken = BookingStore::Overtaken::Nothing;
         const auto result = BookingStore::saveBooking(m_install->db(), b, &overtaken);

@@ -8,6 +8,11 @@
 #include <QRandomGenerator>
 #include <QSqlQuery>
 
+static QDateTime wall(int y, int mo, int d, int h, int mi)
+{
+    return DateTimes::wallTime(QDate(y, mo, d), QTime(h, mi));
+}
+
 // The period index against the booking rows it stands for: the same berths busy as the plain comparison on the
 // stored dates, across the whole range of accepted dates, and the same entries after every kind of change.
 class tst_PeriodIndex : public InstallTest
@@ -35,10 +40,6 @@ class tst_PeriodIndex : public InstallTest
             u"SELECT (SELECT COUNT(*) FROM (SELECT ID, FromMinute, ToMinute FROM BookingPeriod EXCEPT "
             u"SELECT Entry, FromMinute, ToMinute FROM BookingPeriodEntry)) + (SELECT COUNT(*) FROM (SELECT Entry, "
             u"FromMinute, ToMinute FROM BookingPeriodEntry EXCEPT SELECT ID, FromMinute, ToMinute FROM BookingPeriod))"_s);
-    }
-    static QDateTime wall(int y, int mo, int d, int h, int mi)
-    {
-        return DateTimes::wallTime(QDate(y, mo, d), QTime(h, mi));
     }
 
 private slots:
@@ -129,11 +130,6 @@ ZEM_TEST(tst_PeriodIndex)
 class tst_PeriodIndexFile : public InstallTest
 {
     Q_OBJECT
-
-    static QDateTime wall(int y, int mo, int d, int h, int mi)
-    {
-        return DateTimes::wallTime(QDate(y, mo, d), QTime(h, mi));
-    }
 
 private slots:
     void olderFileIsUpgradedWhenOpened()
