@@ -7,10 +7,10 @@
 /// Why an operation did not do what it was asked. The window that asked decides how to tell the user.
 enum class FailureKind
 {
-    Refused,  // the input or the state does not allow it (a rule said no); nothing was changed
-    Conflict, // another desk changed or removed what this one read; nothing was changed
-    Database, // a statement failed (the driver's text); the transaction was rolled back
-    File,     // a file could not be read, written or replaced; the previous file is in place
+    Refused,   // the input or the state does not allow it (a rule said no); nothing was changed
+    Conflict,  // another desk changed or removed what this one read; nothing was changed
+    Database,  // a statement failed (the driver's text); the transaction was rolled back
+    File,      // a file could not be read, written or replaced; the previous file is in place
     Cancelled, // the user stopped it part way (a progress dialog); nothing was changed
     None       // no failure: the kind a success reports, as QSqlError reports NoError
 };
