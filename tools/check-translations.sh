@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Every text the user reads goes through tr(), so Qt Linguist can translate the program: lupdate must read the
+# sources without a complaint, and no caption, label, button, menu item or message is set from a bare literal.
+# Prints every offending line and fails when there is one.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+status=0
+fail() {
+    echo "check-translations: $1" >&2
+    status=1
+}
+
+lupdate=$(command -v lupdate || echo /usr/lib/qt6/bin/lupdate)
+ts=$(mktemp --suffix=.ts)
+trap 'rm -f "$ts"' EXIT
+report=$("$lupdate" -recursive src -extensions cpp,h -no-obsolete -locations none -ts "$ts" 2>&1)
+complaints=$(grep -vE '^(Updating|Scanning directory|    Found|\s*$)' <<<"$report")
+[ -n "$complaints" ] && fail "lupdate cannot read every text:"$'\n'"$complaints"
+
+# A literal with a letter in it, handed straight to something the user sees.
+literal='(QStringLiteral\(|u)"[^"]*[A-Za-z][^"]*"'
+shown='(setWindowTitle|setText|setToolTip|setStatusTip|setWhatsThis|setPlaceholderText|setTitle|setSubTitle|setButtonText|setLabelText|addAction|addMenu|addTab|setTabText|setHeaderData|setHorizontalHeaderLabels)\(|new Q(Label|PushButton|CheckBox|RadioButton|GroupBox|Action|Menu)\('
+hits=$(grep -rnE "($shown) *$literal" src --include='*.cpp' --include='*.h')
+[ -n "$hits" ] && fail "texts the user sees that do not go through tr():"$'\n'"$hits"
+
+[ $status -eq 0 ] && grep -E '^    Found' <<<"$report" | sed 's/^ */check-translations: /'
+exit $status
