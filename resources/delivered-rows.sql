@@ -23,3 +23,5 @@ INSERT INTO PaymentMethod (ID, Name) VALUES
     (3, 'Debit card'),
     (4, 'Credit card'),
     (5, 'Bank transfer');
+
+INSERT INTO Tax (ID, Name, Rate, FromDate) VALUES (1, 'VAT', 1750, '2000-01-01');

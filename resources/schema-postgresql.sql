@@ -1,4 +1,4 @@
--- Zem Harbour database on a PostgreSQL server, schema version 3: the same tables and columns as a file, so one set
+-- Zem Harbour database on a PostgreSQL server, schema version 4: the same tables and columns as a file, so one set
 -- of statements serves both. Money columns hold ten-thousandths of a pound (BIGINT: a ceiling of a billion pounds
 -- does not fit in 32 bits); date-times are wall-clock text 'yyyy-MM-dd HH:mm:ss'; Yes/No columns are 0 or 1.
 -- Names are left unquoted (the server folds them to lower case), except the Company columns with spaces.
@@ -8,7 +8,7 @@ CREATE EXTENSION IF NOT EXISTS btree_gist;
 CREATE TABLE SchemaVersion (
     Version INTEGER NOT NULL
 );
-INSERT INTO SchemaVersion (Version) VALUES (3);
+INSERT INTO SchemaVersion (Version) VALUES (4);
 
 -- A row given its own ID (an import, a test) moves the counter past it, as AUTOINCREMENT does on a file, so the
 -- next row the program adds never collides with it.
@@ -57,7 +57,8 @@ CREATE TRIGGER Owner_Counter BEFORE INSERT ON Owner FOR EACH ROW EXECUTE FUNCTIO
 
 CREATE TABLE BerthType (
     ID INTEGER PRIMARY KEY,
-    Type TEXT
+    Type TEXT,
+    MinimumLength REAL
 );
 
 CREATE TABLE Berth (
@@ -104,7 +105,8 @@ CREATE TABLE Booking (
     BerthConfirmationNumber BIGINT,
     GuestConfirmationNumber TEXT,
     PowerRequirements TEXT,
-    ClubMember INTEGER NOT NULL DEFAULT 0
+    ClubMember INTEGER NOT NULL DEFAULT 0,
+    TaxRate INTEGER
 );
 CREATE TRIGGER Booking_Counter BEFORE INSERT ON Booking FOR EACH ROW EXECUTE FUNCTION zem_keep_counter();
 
@@ -136,6 +138,38 @@ CREATE TABLE Company (
     "Receipt Footer" TEXT,
     TermsandConditions TEXT
 );
+
+-- rates: begin
+CREATE TABLE Season (
+    ID INTEGER PRIMARY KEY,
+    Name TEXT NOT NULL,
+    FirstNight TEXT NOT NULL,
+    LastNight TEXT NOT NULL,
+    Yearly INTEGER NOT NULL DEFAULT 0,
+    Priority INTEGER NOT NULL DEFAULT 0
+);
+
+-- A season's rate for a berth type, or for one berth over its type's.
+CREATE TABLE Rate (
+    ID INTEGER PRIMARY KEY,
+    SeasonID INTEGER NOT NULL,
+    BerthTypeID INTEGER,
+    BerthID INTEGER,
+    PerMetre INTEGER NOT NULL DEFAULT 0,
+    Nightly BIGINT NOT NULL,
+    WeekendNight BIGINT,
+    Weekly BIGINT,
+    Monthly BIGINT
+);
+
+-- Rate in hundredths of a percent; a booking takes the one in force on its arrival date.
+CREATE TABLE Tax (
+    ID INTEGER PRIMARY KEY,
+    Name TEXT NOT NULL,
+    Rate INTEGER NOT NULL,
+    FromDate TEXT NOT NULL
+);
+-- rates: end
 
 CREATE TABLE InvTemp (
     ID INTEGER,

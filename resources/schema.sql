@@ -33,7 +33,8 @@ CREATE TABLE Owner (
 
 CREATE TABLE BerthType (
     ID INTEGER PRIMARY KEY,
-    Type TEXT
+    Type TEXT,
+    MinimumLength REAL
 );
 
 CREATE TABLE Berth (
@@ -79,7 +80,8 @@ CREATE TABLE Booking (
     BerthConfirmationNumber INTEGER,
     GuestConfirmationNumber TEXT,
     PowerRequirements TEXT,
-    ClubMember INTEGER NOT NULL DEFAULT 0
+    ClubMember INTEGER NOT NULL DEFAULT 0,
+    TaxRate INTEGER
 );
 
 CREATE TABLE BookingBerth (
@@ -107,6 +109,38 @@ CREATE TABLE Company (
     [Receipt Footer] TEXT,
     TermsandConditions TEXT
 );
+
+-- rates: begin
+CREATE TABLE Season (
+    ID INTEGER PRIMARY KEY,
+    Name TEXT NOT NULL,
+    FirstNight TEXT NOT NULL,
+    LastNight TEXT NOT NULL,
+    Yearly INTEGER NOT NULL DEFAULT 0,
+    Priority INTEGER NOT NULL DEFAULT 0
+);
+
+-- A season's rate for a berth type, or for one berth over its type's.
+CREATE TABLE Rate (
+    ID INTEGER PRIMARY KEY,
+    SeasonID INTEGER NOT NULL,
+    BerthTypeID INTEGER,
+    BerthID INTEGER,
+    PerMetre INTEGER NOT NULL DEFAULT 0,
+    Nightly INTEGER NOT NULL,
+    WeekendNight INTEGER,
+    Weekly INTEGER,
+    Monthly INTEGER
+);
+
+-- Rate in hundredths of a percent; a booking takes the one in force on its arrival date.
+CREATE TABLE Tax (
+    ID INTEGER PRIMARY KEY,
+    Name TEXT NOT NULL,
+    Rate INTEGER NOT NULL,
+    FromDate TEXT NOT NULL
+);
+-- rates: end
 
 CREATE TABLE InvTemp (
     ID INTEGER,
@@ -206,4 +240,4 @@ INSERT OR REPLACE INTO BookingPeriod (ID, FromMinute, ToMinute)
     SELECT Entry, FromMinute, ToMinute FROM BookingPeriodEntry ORDER BY FromMinute;
 -- period index: end
 
-PRAGMA user_version = 3;
+PRAGMA user_version = 4;

@@ -35,13 +35,13 @@ QString schemaScript()
 }
 
 namespace {
-// The part of the schema that holds the period index, between its two marker lines: a new file runs it with the
-// rest, an upgrade runs it again to rebuild the index from the bookings already stored.
-QString periodIndexScript()
+// The part of an engine's schema between its two marker lines "-- name: begin" and "-- name: end": a new database
+// runs it with the rest, an upgrade on its own.
+QString schemaSection(Engine engine, const QString& name)
 {
-    const QString script = schemaScript();
-    const QString begin = QStringLiteral("-- period index: begin");
-    const QString end = QStringLiteral("-- period index: end");
+    const QString script = Dialect::forEngine(engine).schemaScript();
+    const QString begin = QStringLiteral("-- %1: begin").arg(name);
+    const QString end = QStringLiteral("-- %1: end").arg(name);
     const qsizetype from = script.indexOf(begin);
     const qsizetype to = script.indexOf(end);
     if (from < 0 || to < from)
@@ -49,8 +49,14 @@ QString periodIndexScript()
     return script.mid(from, to - from);
 }
 
+// The period index: an upgrade runs it again to rebuild the index from the bookings already stored.
+QString periodIndexScript()
+{
+    return schemaSection(Engine::SQLite, QStringLiteral("period index"));
+}
+
 // Version 1 kept one index entry per booking (minutes since 1970), so every search read the booking rows.
-QString upgradeTo2()
+QString upgradeTo2(Engine)
 {
     const QString index = periodIndexScript();
     if (index.isEmpty())
@@ -62,7 +68,7 @@ QString upgradeTo2()
 
 // Version 2 kept card security codes and whole card numbers as they were typed. A stored code goes, and a card
 // number keeps its last four digits (separators dropped), as a booking saved today keeps it.
-QString upgradeTo3()
+QString upgradeTo3(Engine)
 {
     return QStringLiteral(
         "UPDATE Booking SET CreditCardCV2No = '' WHERE CreditCardCV2No IS NOT NULL AND CreditCardCV2No <> ''; "
@@ -72,9 +78,22 @@ QString upgradeTo3()
         "WHERE CreditCardNo GLOB '*[0-9]*' AND CreditCardNo NOT GLOB '*[^0-9 .*-]*';");
 }
 
-// Cumulative upgrades: entry i brings a file of version i+1 to version i+2, in one transaction each.
-using UpgradeScript = QString (*)();
-const UpgradeScript Upgrades[] = {upgradeTo2, upgradeTo3};
+// Version 3 priced every booking by the berths' daily charges and 17.5 % VAT. Seasons, their rates and the taxes
+// by date arrive empty but for the VAT the program always charged, so every booking prices as before.
+QString upgradeTo4(Engine engine)
+{
+    const QString rates = schemaSection(engine, QStringLiteral("rates"));
+    if (rates.isEmpty())
+        return {};
+    return rates + QStringLiteral("ALTER TABLE BerthType ADD COLUMN MinimumLength REAL; "
+                                  "ALTER TABLE Booking ADD COLUMN TaxRate INTEGER; "
+                                  "INSERT INTO Tax (ID, Name, Rate, FromDate) VALUES (1, 'VAT', 1750, '2000-01-01');");
+}
+
+// Cumulative upgrades: entry i brings a database of version i+1 to version i+2, in one transaction each. A server
+// database starts at version 3, so only the upgrades from there on are written for both engines.
+using UpgradeScript = QString (*)(Engine);
+const UpgradeScript Upgrades[] = {upgradeTo2, upgradeTo3, upgradeTo4};
 static_assert(std::size(Upgrades) == CurrentSchemaVersion - 1, "one upgrade per version");
 
 // A server database starts at version 3; its upgrades begin with version 4.
@@ -84,7 +103,7 @@ bool upgradeSchema(QSqlDatabase& db, int fromVersion, QString* error)
 {
     const Dialect& dialect = Dialect::of(db);
     for (int version = fromVersion; version < CurrentSchemaVersion; ++version) {
-        const QString script = dialect.kind() == Engine::SQLite ? Upgrades[version - 1]() : QString();
+        const QString script = Upgrades[version - 1](dialect.kind());
         if (script.isEmpty()) {
             if (error)
                 *error = QStringLiteral("The schema is missing from the program.");

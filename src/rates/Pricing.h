@@ -23,6 +23,7 @@ struct Season
     QDate lastNight;
     bool yearly = false;
     int priority = 0;
+    bool operator==(const Season&) const = default;
 };
 
 /// Whether the season covers the night. A yearly season repeats its days of the year (running over New Year when
@@ -42,6 +43,7 @@ struct Rate
     std::optional<Money> weekendNight; // Friday and Saturday nights
     std::optional<Money> weekly;
     std::optional<Money> monthly; // 30 nights
+    bool operator==(const Rate&) const = default;
 };
 
 /// What prices one berth: its daily charge for nights outside every season (none: those nights have no price),
@@ -109,6 +111,7 @@ struct TaxRate
     QString name;
     int hundredthsOfPercent = 0;
     QDate from;
+    bool operator==(const TaxRate&) const = default;
 };
 inline constexpr int DeliveredTax = 1750;
 /// The rate in force on the arrival date: the latest that starts on or before it; none before the first, 0.

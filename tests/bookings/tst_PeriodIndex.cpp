@@ -154,7 +154,8 @@ private slots:
                 u"'2199-12-30 09:00:00', '2199-12-31 23:30:00', 'on account', NULL); "
                 u"INSERT INTO BookingPeriod VALUES (1, 29667240, 29670360); "
                 u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (1, 3), (1, 4), (2, 3); "
-                u"PRAGMA user_version = 1"_s));
+                u"DROP TABLE Season; DROP TABLE Rate; DROP TABLE Tax; ALTER TABLE BerthType DROP COLUMN MinimumLength; "
+                u"ALTER TABLE Booking DROP COLUMN TaxRate; PRAGMA user_version = 1"_s));
             db.close();
         }
         QSqlDatabase::removeDatabase(u"old"_s);

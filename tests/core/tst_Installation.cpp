@@ -21,18 +21,21 @@ private slots:
         QTest::newRow("Customer") << u"ID Name HouseName Street Area Town PostCode TelNo MobileNo EmailAddress Notes "
                                      u"ClubMember MembershipNo"_s;
         QTest::newRow("Owner") << u"ID Name HouseName Street Area Town PostCode MobileNo EmailAddress Notes"_s;
-        QTest::newRow("BerthType") << u"ID Type"_s;
+        QTest::newRow("BerthType") << u"ID Type MinimumLength"_s;
         QTest::newRow("Berth") << u"ID Name Length Width TypeID OwnerID HasPower Notes DailyHireCharge "
                                   u"WeeklyHireCharge MonthlyHireCharge Active"_s;
         QTest::newRow("PaymentMethod") << u"ID Name"_s;
         QTest::newRow("Booking") << u"ID CustomerID FromDate ToDate Created BookedBy Notes NoAdults NoKids CostOfHire "
                                     u"OtherCharges VAT TotalPayable AmountPayed PaymentMethodID CreditCardNo "
                                     u"CreditCardExpiry CreditCardType CreditCardCV2No BerthConfirmationNumber "
-                                    u"GuestConfirmationNumber PowerRequirements ClubMember"_s;
+                                    u"GuestConfirmationNumber PowerRequirements ClubMember TaxRate"_s;
         QTest::newRow("BookingBerth") << u"BookingID BerthID"_s;
         QTest::newRow("Settings") << u"WebBookingEmail WebBookingProviderIndex WebBookingProviderCustom"_s;
         QTest::newRow("Company") << u"CompanyID|Company Name|Trading Name|Street|Area|Town|County|Postcode|"
                                     u"Telephone No|VAT No|Receipt Footer|TermsandConditions"_s;
+        QTest::newRow("Season") << u"ID Name FirstNight LastNight Yearly Priority"_s;
+        QTest::newRow("Rate") << u"ID SeasonID BerthTypeID BerthID PerMetre Nightly WeekendNight Weekly Monthly"_s;
+        QTest::newRow("Tax") << u"ID Name Rate FromDate"_s;
         QTest::newRow("InvTemp") << u"ID CompanyID CustomerID FromDate ToDate BookedBy PaymentMethodID "
                                     u"BerthConfirmationNumber GuestConfirmationNumber ClubMember CostOfHire "
                                     u"OtherCharges VAT TotalPayable AmountPayed Notes"_s;
@@ -67,7 +70,28 @@ private slots:
         tables.removeAll(u"bookingperiod"_s);
         tables.sort();
         QCOMPARE(tables.join(u' '), u"berth berthtype booking bookingberth company customer invtemp owner "
-                                    u"paymentmethod settings"_s);
+                                    u"paymentmethod rate season settings tax"_s);
+    }
+
+    // A database of the release before seasons and taxes (on a server the first version there was) gains them on
+    // opening, with the VAT it always charged.
+    void version3IsUpgradedWhenOpened()
+    {
+        QSqlDatabase db = m_install->db();
+        const Dialect& dialect = Dialect::of(db);
+        QVERIFY(m_install->exec(u"DROP TABLE Season"_s));
+        QVERIFY(m_install->exec(u"DROP TABLE Rate"_s));
+        QVERIFY(m_install->exec(u"DROP TABLE Tax"_s));
+        QVERIFY(m_install->exec(u"ALTER TABLE BerthType DROP COLUMN MinimumLength"_s));
+        QVERIFY(m_install->exec(u"ALTER TABLE Booking DROP COLUMN TaxRate"_s));
+        QVERIFY(m_install->exec(dialect.setSchemaVersionSql(3)));
+        const QString address = Database::addressOf(Database::sharedConnectionName());
+        const auto upgraded = Database::open(address, u"upgraded"_s);
+        QVERIFY2(upgraded, qPrintable(upgraded.error()));
+        QCOMPARE(dialect.schemaVersion(*upgraded, nullptr), Database::CurrentSchemaVersion);
+        QCOMPARE(Sql::scalar(*upgraded, u"SELECT Name || ' ' || Rate FROM Tax"_s)->toString(), u"VAT 1750"_s);
+        QVERIFY(Sql::exec(*upgraded, u"INSERT INTO Booking (ID, TaxRate) VALUES (7, 1750)"_s));
+        Database::close(u"upgraded"_s);
     }
 
     void deliveredRowsAndDefaults()
@@ -76,6 +100,8 @@ private slots:
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Company"_s), 1);
         QVERIFY(m_install->scalarInt(u"SELECT COUNT(*) FROM BerthType"_s) >= 5);
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM PaymentMethod"_s), 5);
+        QCOMPARE(m_install->joined(u"SELECT Name || ' ' || Rate || ' ' || FromDate FROM Tax"_s),
+                 u"VAT 1750 2000-01-01"_s);
         QCOMPARE(Dialect::of(m_install->db()).schemaVersion(m_install->db(), nullptr), Database::CurrentSchemaVersion);
         const QString indexes = TestMain::currentEngine() == TestMain::Engine::SQLite
                                     ? u"SELECT COUNT(*) FROM sqlite_master WHERE type = 'index' AND name = ?"_s

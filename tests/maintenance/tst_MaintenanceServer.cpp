@@ -115,7 +115,7 @@ private slots:
         Recorded progress;
         QVERIFY(m_install->exec(u"UPDATE SchemaVersion SET Version = 99"_s));
         QVERIFY(ServerArchive::dump(m_install->databasePath(), fileArchive, progress).ok());
-        QVERIFY(m_install->exec(u"UPDATE SchemaVersion SET Version = 3"_s));
+        QVERIFY(m_install->exec(u"UPDATE SchemaVersion SET Version = %1"_s.arg(Database::CurrentSchemaVersion)));
         m_install->messages.calls.clear();
         restore(fileArchive);
         QCOMPARE(messagesSaid(), u"Error!: Can't add "_s);

@@ -1,0 +1,265 @@
+#include "rates/RateStore.h"
+
+#include "core/SqlHelpers.h"
+
+#include <QCoreApplication>
+#include <QHash>
+#include <QSet>
+#include <algorithm>
+
+namespace RateStore {
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("RateStore", text);
+}
+
+QVariant dateValue(const QDate& date)
+{
+    return date.toString(Qt::ISODate);
+}
+QDate readDate(const QVariant& value)
+{
+    return QDate::fromString(value.toString(), Qt::ISODate);
+}
+QVariant amountValue(const std::optional<Money>& amount)
+{
+    return amount ? amount->toDb() : Sql::nullInt();
+}
+std::optional<Money> readAmount(const QVariant& value)
+{
+    return value.isNull() ? std::nullopt : std::optional(Money::fromDb(value));
+}
+std::optional<int> readId(const QVariant& value)
+{
+    return value.isNull() ? std::nullopt : std::optional(value.toInt());
+}
+QVariant idValue(std::optional<int> id)
+{
+    return id ? QVariant(*id) : Sql::nullInt();
+}
+
+Result<QList<RateRow>> readRates(const QSqlDatabase& db)
+{
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    QString error;
+    if (!Sql::exec(q,
+                   QStringLiteral("SELECT SeasonID, BerthTypeID, BerthID, PerMetre, Nightly, WeekendNight, Weekly, "
+                                  "Monthly FROM Rate ORDER BY ID"),
+                   {}, &error))
+        return databaseFailure(error);
+    QList<RateRow> rows;
+    while (q.next())
+        rows << RateRow{q.value(0).toLongLong(),
+                        readId(q.value(1)),
+                        readId(q.value(2)),
+                        {q.value(3).toInt() ? Pricing::Basis::PerMetre : Pricing::Basis::PerBerth,
+                         Money::fromDb(q.value(4)), readAmount(q.value(5)), readAmount(q.value(6)),
+                         readAmount(q.value(7))}};
+    return rows;
+}
+
+Status checkTable(const RateTable& table)
+{
+    QSet<qint64> seasonIds;
+    for (const Pricing::Season& season : table.seasons) {
+        if (const Status checked = Pricing::checkSeason(season); !checked)
+            return checked;
+        seasonIds.insert(season.id);
+    }
+    if (const Status overlaps = Pricing::checkOverlaps(table.seasons); !overlaps)
+        return overlaps;
+    QSet<QString> targets;
+    for (const RateRow& row : table.rates) {
+        if (!seasonIds.contains(row.seasonId))
+            return refused(tr("A rate belongs to a season that is not in the table."));
+        if (row.berthTypeId.has_value() == row.berthId.has_value())
+            return refused(tr("A rate is either a berth type's or one berth's."));
+        if (const Status checked = Pricing::checkRate(row.rate); !checked)
+            return checked;
+        const QString target = QStringLiteral("%1 %2 %3")
+                                   .arg(row.seasonId)
+                                   .arg(row.berthTypeId.value_or(-1))
+                                   .arg(row.berthId.value_or(-1));
+        if (targets.contains(target))
+            return refused(tr("A season has two rates for the same berth or berth type."));
+        targets.insert(target);
+    }
+    return Done{};
+}
+
+} // namespace
+
+Result<RateTable> load(const QSqlDatabase& db)
+{
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    QString error;
+    if (!Sql::exec(q,
+                   QStringLiteral("SELECT ID, Name, FirstNight, LastNight, Yearly, Priority FROM Season ORDER BY ID"),
+                   {}, &error))
+        return databaseFailure(error);
+    RateTable table;
+    while (q.next())
+        table.seasons << Pricing::Season{q.value(0).toLongLong(), q.value(1).toString(),   readDate(q.value(2)),
+                                         readDate(q.value(3)),    q.value(4).toInt() != 0, q.value(5).toInt()};
+    auto rates = readRates(db);
+    if (!rates)
+        return rates.failure();
+    table.rates = std::move(*rates);
+    return table;
+}
+
+Status save(const QSqlDatabase& db, const RateTable& loaded, const RateTable& edited)
+{
+    if (const Status checked = checkTable(edited); !checked)
+        return checked;
+    // New seasons take ids after the highest kept, and their rates follow them.
+    qint64 next = 1;
+    for (const Pricing::Season& season : edited.seasons)
+        next = std::max(next, season.id + 1);
+    QHash<qint64, qint64> ids;
+    for (const Pricing::Season& season : edited.seasons)
+        ids.insert(season.id, season.id > 0 ? season.id : next++);
+
+    Sql::Transaction tx(db, true);
+    if (!tx.started())
+        return databaseFailure(tx.error());
+    const auto current = load(db);
+    if (!current)
+        return current.failure();
+    if (*current != loaded)
+        return conflict(tr("Another desk changed the seasons or rates since this window read them, so nothing was "
+                           "saved. Close the window and open it again to see their changes."));
+    QString error;
+    if (!Sql::exec(db, QStringLiteral("DELETE FROM Rate"), {}, &error) ||
+        !Sql::exec(db, QStringLiteral("DELETE FROM Season"), {}, &error))
+        return databaseFailure(error);
+    for (const Pricing::Season& s : edited.seasons)
+        if (!Sql::exec(db,
+                       QStringLiteral("INSERT INTO Season (ID, Name, FirstNight, LastNight, Yearly, Priority) "
+                                      "VALUES (?, ?, ?, ?, ?, ?)"),
+                       {ids.value(s.id), s.name.trimmed(), dateValue(s.firstNight), dateValue(s.lastNight),
+                        s.yearly ? 1 : 0, s.priority},
+                       &error))
+            return databaseFailure(error);
+    qint64 rateId = 0;
+    for (const RateRow& row : edited.rates) {
+        const Pricing::Rate& r = row.rate;
+        if (!Sql::exec(db,
+                       QStringLiteral("INSERT INTO Rate (ID, SeasonID, BerthTypeID, BerthID, PerMetre, Nightly, "
+                                      "WeekendNight, Weekly, Monthly) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                       {++rateId, ids.value(row.seasonId), idValue(row.berthTypeId), idValue(row.berthId),
+                        r.basis == Pricing::Basis::PerMetre ? 1 : 0, r.nightly.toDb(), amountValue(r.weekendNight),
+                        amountValue(r.weekly), amountValue(r.monthly)},
+                       &error))
+            return databaseFailure(error);
+    }
+    if (!tx.commit(&error))
+        return databaseFailure(error);
+    return Done{};
+}
+
+Result<QList<Pricing::TaxRate>> taxes(const QSqlDatabase& db)
+{
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    QString error;
+    if (!Sql::exec(q, QStringLiteral("SELECT Name, Rate, FromDate FROM Tax ORDER BY FromDate, ID"), {}, &error))
+        return databaseFailure(error);
+    QList<Pricing::TaxRate> rows;
+    while (q.next())
+        rows << Pricing::TaxRate{q.value(0).toString(), q.value(1).toInt(), readDate(q.value(2))};
+    return rows;
+}
+
+Status saveTaxes(const QSqlDatabase& db, const QList<Pricing::TaxRate>& loaded, const QList<Pricing::TaxRate>& edited)
+{
+    QSet<QDate> dates;
+    for (const Pricing::TaxRate& rate : edited) {
+        if (const Status checked = Pricing::checkTaxRate(rate); !checked)
+            return checked;
+        if (dates.contains(rate.from))
+            return refused(
+                tr("Two tax rates take effect on %1: keep one.").arg(rate.from.toString(QStringLiteral("dd/MM/yyyy"))));
+        dates.insert(rate.from);
+    }
+    Sql::Transaction tx(db, true);
+    if (!tx.started())
+        return databaseFailure(tx.error());
+    const auto current = taxes(db);
+    if (!current)
+        return current.failure();
+    if (*current != loaded)
+        return conflict(tr("Another desk changed the tax rates since this window read them, so nothing was saved. "
+                           "Close the window and open it again to see their changes."));
+    QString error;
+    if (!Sql::exec(db, QStringLiteral("DELETE FROM Tax"), {}, &error))
+        return databaseFailure(error);
+    qint64 id = 0;
+    for (const Pricing::TaxRate& rate : edited)
+        if (!Sql::exec(db, QStringLiteral("INSERT INTO Tax (ID, Name, Rate, FromDate) VALUES (?, ?, ?, ?)"),
+                       {++id, rate.name.trimmed(), rate.hundredthsOfPercent, dateValue(rate.from)}, &error))
+            return databaseFailure(error);
+    if (!tx.commit(&error))
+        return databaseFailure(error);
+    return Done{};
+}
+
+Result<QList<Pricing::BerthRates>> berthRates(const QSqlDatabase& db, const QList<int>& berthIds)
+{
+    if (berthIds.isEmpty())
+        return QList<Pricing::BerthRates>{};
+    QVariantList binds;
+    QStringList marks;
+    for (const int id : berthIds) {
+        binds << id;
+        marks << QStringLiteral("?");
+    }
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    QString error;
+    if (!Sql::exec(q,
+                   QStringLiteral("SELECT b.ID, b.Name, b.Length, b.TypeID, b.DailyHireCharge, t.MinimumLength "
+                                  "FROM Berth b LEFT JOIN BerthType t ON t.ID = b.TypeID WHERE b.ID IN (%1)")
+                       .arg(marks.join(u',')),
+                   binds, &error))
+        return databaseFailure(error);
+    struct Found
+    {
+        Pricing::BerthRates rates;
+        std::optional<int> typeId;
+    };
+    QHash<int, Found> found;
+    while (q.next())
+        found.insert(q.value(0).toInt(), {{q.value(1).toString(),
+                                           readAmount(q.value(4)),
+                                           {},
+                                           qRound(q.value(2).toDouble() * 100),
+                                           qRound(q.value(5).toDouble() * 100)},
+                                          readId(q.value(3))});
+    const auto rates = readRates(db);
+    if (!rates)
+        return rates.failure();
+    // The type's rates first, so that a berth's own replaces them season by season.
+    for (auto it = found.begin(); it != found.end(); ++it) {
+        const int id = it.key();
+        Found& berth = it.value();
+        for (const RateRow& row : *rates)
+            if (row.berthTypeId && row.berthTypeId == berth.typeId)
+                berth.rates.bySeason.insert(row.seasonId, row.rate);
+        for (const RateRow& row : *rates)
+            if (row.berthId == id)
+                berth.rates.bySeason.insert(row.seasonId, row.rate);
+    }
+    QList<Pricing::BerthRates> result;
+    for (const int id : berthIds)
+        if (found.contains(id))
+            result << found.value(id).rates;
+    return result;
+}
+
+} // namespace RateStore

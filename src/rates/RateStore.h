@@ -1,0 +1,44 @@
+#pragma once
+
+#include "core/Result.h"
+#include "rates/Pricing.h"
+
+#include <QSqlDatabase>
+
+/// A season's rate for a berth type, or for one berth over its type's (exactly one of the two is set).
+struct RateRow
+{
+    qint64 seasonId = 0;
+    std::optional<int> berthTypeId;
+    std::optional<int> berthId;
+    Pricing::Rate rate;
+    bool operator==(const RateRow&) const = default;
+};
+
+/// The office's seasons and their rates, saved as one. A season not saved yet carries an id below 1, which its
+/// rates name until the save gives it its own.
+struct RateTable
+{
+    QList<Pricing::Season> seasons;
+    QList<RateRow> rates;
+    bool operator==(const RateTable&) const = default;
+};
+
+/// The Season, Rate and Tax tables, and what prices a berth from them.
+namespace RateStore {
+
+Result<RateTable> load(const QSqlDatabase& db);
+/// Replaces the rate table with edited when it is still as loaded (else a Conflict, and nothing is saved). Refused,
+/// with nothing saved, when a season or a rate fails the rate table's checks or a rate names no season.
+Status save(const QSqlDatabase& db, const RateTable& loaded, const RateTable& edited);
+
+/// The taxes by the date they take effect, earliest first.
+Result<QList<Pricing::TaxRate>> taxes(const QSqlDatabase& db);
+/// Replaces the taxes with edited when they are still as loaded; two taxes from one date are refused.
+Status saveTaxes(const QSqlDatabase& db, const QList<Pricing::TaxRate>& loaded, const QList<Pricing::TaxRate>& edited);
+
+/// What prices each of the berths, in the order given: the daily charge, the length, the type's minimum length,
+/// and for each season the berth's own rate, else its type's. A berth that is not there is left out.
+Result<QList<Pricing::BerthRates>> berthRates(const QSqlDatabase& db, const QList<int>& berthIds);
+
+} // namespace RateStore

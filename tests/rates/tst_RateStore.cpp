@@ -1,0 +1,143 @@
+#include "common/InstallFixture.h"
+#include "core/SqlHelpers.h"
+#include "rates/RateStore.h"
+
+using namespace Pricing;
+
+Q_DECLARE_METATYPE(RateTable)
+
+// The rate table and the taxes as the office saves them, and what prices a berth from them.
+class tst_RateStore : public InstallTest
+{
+    Q_OBJECT
+
+    void seed() override
+    {
+        // Berth 1 is a pontoon berth (type 2, at least 8 m priced), 2 a slip (type 1), 3 has no type and no
+        // daily charge.
+        QVERIFY(m_install->exec(u"UPDATE BerthType SET MinimumLength = 8 WHERE ID = 2"_s));
+        QVERIFY(m_install->exec(u"INSERT INTO Berth (ID, Name, Length, TypeID, DailyHireCharge) VALUES "
+                                u"(1, 'A1', 12.5, 2, 450000), (2, 'B2', 6, 1, 300000), (3, 'C3', 9, NULL, NULL)"_s));
+    }
+
+    static Rate nightly(qint64 pence, Basis basis = Basis::PerBerth)
+    {
+        return {basis, Money::fromPence(pence), {}, {}, {}};
+    }
+    // Low and High at one priority, one after the other; a new season (id -1) over them.
+    static RateTable table()
+    {
+        return {
+            {{1, u"Low"_s, QDate(2026, 1, 1), QDate(2026, 6, 30), false, 1},
+             {2, u"High"_s, QDate(2026, 7, 1), QDate(2026, 9, 30), false, 1},
+             {-1, u"Regatta"_s, QDate(2026, 8, 1), QDate(2026, 8, 7), true, 5}},
+            {{1, 2, {}, nightly(2000)},
+             {2, 2, {}, {Basis::PerMetre, Money::fromPence(250), Money::fromPence(300), Money::fromPence(1500), {}}},
+             {2, {}, 1, nightly(3500)},
+             {-1, 2, {}, nightly(9000)}}};
+    }
+    static RateTable saved(RateTable t) // as the save numbers a new season
+    {
+        t.seasons[2].id = 3;
+        t.rates[3].seasonId = 3;
+        return t;
+    }
+    QString counts() const
+    {
+        return m_install->text(u"SELECT (SELECT COUNT(*) FROM Season) || '/' || (SELECT COUNT(*) FROM Rate)"_s);
+    }
+
+private slots:
+    void savedTableReadsBackAndPricesBerths()
+    {
+        const auto empty = RateStore::load(m_install->db());
+        QVERIFY(empty && *empty == RateTable{});
+        QVERIFY(RateStore::save(m_install->db(), {}, table()));
+        const auto loaded = RateStore::load(m_install->db());
+        QVERIFY2(loaded, qPrintable(loaded.error()));
+        QVERIFY(*loaded == saved(table()));
+
+        const auto berths = RateStore::berthRates(m_install->db(), {3, 1, 99, 2});
+        QVERIFY2(berths, qPrintable(berths.error()));
+        QCOMPARE(berths->size(), 3); // 99 is no berth
+        const BerthRates& c3 = berths->at(0);
+        const BerthRates& a1 = berths->at(1);
+        QCOMPARE(c3.berth + u' ' + (c3.daily ? u"daily"_s : u"none"_s), u"C3 none"_s);
+        QVERIFY(c3.bySeason.isEmpty());
+        QCOMPARE(a1.daily, std::optional(Money::fromPence(4500)));
+        QCOMPARE(a1.lengthCm, 1250);
+        QCOMPARE(a1.minimumLengthCm, 800);
+        // The berth's own rate replaces its type's in High; Low and the regatta are the type's.
+        QCOMPARE(a1.bySeason.value(1), nightly(2000));
+        QCOMPARE(a1.bySeason.value(2), nightly(3500));
+        QCOMPARE(a1.bySeason.value(3), nightly(9000));
+        QVERIFY(berths->at(2).bySeason.isEmpty()); // a slip: no rates for its type
+        const Price price = priceStay(loaded->seasons, *berths, QDate(2026, 6, 30), 2, 1000);
+        QCOMPARE(price.total.format(), u"£115.00"_s); // A1 £20 + £35, B2 two nights at its daily £30
+        QCOMPARE(price.unpriced, QStringList{u"C3"_s});
+    }
+
+    void refusedTableSavesNothing_data()
+    {
+        QTest::addColumn<RateTable>("edited");
+        RateTable overlap = table();
+        overlap.seasons[1].firstNight = QDate(2026, 6, 30);
+        RateTable orphan = table();
+        orphan.rates << RateRow{7, 2, {}, nightly(100)};
+        RateTable both = table();
+        both.rates[0].berthId = 1;
+        RateTable twice = table();
+        twice.rates << RateRow{1, 2, {}, nightly(100)};
+        RateTable negative = table();
+        negative.rates[1].rate.weekly = Money::fromPence(-1);
+        QTest::newRow("seasons of one priority sharing a night") << overlap;
+        QTest::newRow("a rate of no season") << orphan;
+        QTest::newRow("a rate of a type and a berth") << both;
+        QTest::newRow("two rates for one type in a season") << twice;
+        QTest::newRow("a negative rate") << negative;
+    }
+    void refusedTableSavesNothing()
+    {
+        QFETCH(RateTable, edited);
+        QVERIFY(RateStore::save(m_install->db(), {}, table()));
+        const Status status = RateStore::save(m_install->db(), saved(table()), edited);
+        QCOMPARE(status.kind(), FailureKind::Refused);
+        QVERIFY(*RateStore::load(m_install->db()) == saved(table()));
+    }
+
+    void changedAtAnotherDeskIsNotOverwritten()
+    {
+        QVERIFY(RateStore::save(m_install->db(), {}, table()));
+        RateTable theirs = saved(table());
+        theirs.rates[0].rate.nightly = Money::fromPence(2200);
+        QVERIFY(RateStore::save(m_install->db(), saved(table()), theirs));
+        RateTable mine = saved(table());
+        mine.seasons.removeLast();
+        mine.rates.removeLast();
+        QCOMPARE(RateStore::save(m_install->db(), saved(table()), mine).kind(), FailureKind::Conflict);
+        QCOMPARE(counts(), u"3/4"_s);
+        QVERIFY(*RateStore::load(m_install->db()) == theirs);
+    }
+
+    void taxesByDate()
+    {
+        const auto delivered = RateStore::taxes(m_install->db());
+        QVERIFY(delivered);
+        QCOMPARE(delivered->size(), 1);
+        QCOMPARE(delivered->first(), (TaxRate{u"VAT"_s, DeliveredTax, QDate(2000, 1, 1)}));
+        QList<TaxRate> edited = *delivered;
+        edited << TaxRate{u"VAT"_s, 2000, QDate(2027, 1, 4)};
+        QList<TaxRate> sameDate = edited;
+        sameDate << TaxRate{u"Tourist tax"_s, 100, QDate(2027, 1, 4)};
+        QCOMPARE(RateStore::saveTaxes(m_install->db(), *delivered, sameDate).kind(), FailureKind::Refused);
+        QVERIFY(RateStore::saveTaxes(m_install->db(), *delivered, edited));
+        QCOMPARE(*RateStore::taxes(m_install->db()), edited);
+        QCOMPARE(taxInForce(edited, QDate(2027, 1, 4)).hundredthsOfPercent, 2000);
+        // A desk still holding the delivered list changes nothing.
+        QCOMPARE(RateStore::saveTaxes(m_install->db(), *delivered, {}).kind(), FailureKind::Conflict);
+        QCOMPARE(*RateStore::taxes(m_install->db()), edited);
+    }
+};
+
+ZEM_TEST(tst_RateStore)
+#include "tst_RateStore.moc"
