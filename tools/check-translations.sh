@@ -11,9 +11,10 @@ fail() {
 }
 
 lupdate=$(command -v lupdate || echo /usr/lib/qt6/bin/lupdate)
-ts=$(mktemp --suffix=.ts)
-trap 'rm -f "$ts"' EXIT
-report=$("$lupdate" -recursive src -extensions cpp,h -no-obsolete -locations none -ts "$ts" 2>&1)
+# lupdate reads a .ts that exists, so it writes a new one in a folder of its own.
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+report=$("$lupdate" -recursive src -I src -extensions cpp,h -no-obsolete -locations none -ts "$scratch/zemharbour.ts" 2>&1)
 complaints=$(grep -vE '^(Updating|Scanning directory|    Found|\s*$)' <<<"$report")
 [ -n "$complaints" ] && fail "lupdate cannot read every text:"$'\n'"$complaints"
 
