@@ -6,11 +6,6 @@ namespace Pricing {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Pricing", text);
-}
-
 // Month and day as one number, so days of the year compare across years (29 February sits between 28 February and
 // 1 March).
 int dayOfYear(const QDate& date)
@@ -174,21 +169,27 @@ QString countText(const Line& line)
         text = one ? QT_TRANSLATE_NOOP("Pricing", "%1 month") : QT_TRANSLATE_NOOP("Pricing", "%1 months");
         break;
     }
-    return tr(text).arg(line.count);
+    return QCoreApplication::translate("Pricing", text).arg(line.count);
 }
 
 Status checkSeason(const Season& season)
 {
     if (season.name.trimmed().isEmpty())
-        return refused(tr("A season needs a name."));
+        return refused(QCoreApplication::translate("Pricing", "A season needs a name."));
     if (!season.firstNight.isValid() || !season.lastNight.isValid())
-        return refused(tr("The season \"%1\" needs its first and last nights.").arg(season.name));
+        return refused(QCoreApplication::translate("Pricing", "The season \"%1\" needs its first and last nights.")
+                           .arg(season.name));
     if (season.lastNight < season.firstNight)
-        return refused(tr("The season \"%1\" ends before it starts.").arg(season.name));
+        return refused(
+            QCoreApplication::translate("Pricing", "The season \"%1\" ends before it starts.").arg(season.name));
     if (season.yearly && season.lastNight >= season.firstNight.addYears(1))
-        return refused(tr("The season \"%1\" comes every year, so it cannot be longer than a year.").arg(season.name));
+        return refused(QCoreApplication::translate(
+                           "Pricing", "The season \"%1\" comes every year, so it cannot be longer than a year.")
+                           .arg(season.name));
     if (season.priority < 0 || season.priority > 999)
-        return refused(tr("The priority of the season \"%1\" must be from 0 to 999.").arg(season.name));
+        return refused(
+            QCoreApplication::translate("Pricing", "The priority of the season \"%1\" must be from 0 to 999.")
+                .arg(season.name));
     return Done{};
 }
 
@@ -197,7 +198,7 @@ Status checkRate(const Rate& rate)
     for (const std::optional<Money>& amount :
          {std::optional(rate.nightly), rate.weekendNight, rate.weekly, rate.monthly})
         if (amount && (*amount < Money() || *amount > RateCeiling))
-            return refused(tr("A rate must be from £0.00 to £1,000,000.00."));
+            return refused(QCoreApplication::translate("Pricing", "A rate must be from £0.00 to £1,000,000.00."));
     return Done{};
 }
 
@@ -208,8 +209,9 @@ Status checkOverlaps(const QList<Season>& seasons)
             if (seasons[i].priority == seasons[j].priority)
                 if (const std::optional<QDate> night = sharedNight(seasons[i], seasons[j]))
                     return refused(
-                        tr("The seasons \"%1\" and \"%2\" have the same priority and share the night of "
-                           "%3: give one of them a higher priority.")
+                        QCoreApplication::translate(
+                            "Pricing", "The seasons \"%1\" and \"%2\" have the same priority and share the night of "
+                                       "%3: give one of them a higher priority.")
                             .arg(seasons[i].name, seasons[j].name, night->toString(QStringLiteral("dd/MM/yyyy"))));
     return Done{};
 }
@@ -226,11 +228,11 @@ TaxRate taxInForce(const QList<TaxRate>& rates, const QDate& arrival)
 Status checkTaxRate(const TaxRate& rate)
 {
     if (rate.name.trimmed().isEmpty())
-        return refused(tr("A tax needs a name."));
+        return refused(QCoreApplication::translate("Pricing", "A tax needs a name."));
     if (rate.hundredthsOfPercent < 0 || rate.hundredthsOfPercent > 10000)
-        return refused(tr("A tax rate must be from 0 % to 100 %."));
+        return refused(QCoreApplication::translate("Pricing", "A tax rate must be from 0 % to 100 %."));
     if (!rate.from.isValid())
-        return refused(tr("A tax rate needs the date it takes effect."));
+        return refused(QCoreApplication::translate("Pricing", "A tax rate needs the date it takes effect."));
     return Done{};
 }
 

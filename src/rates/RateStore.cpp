@@ -11,11 +11,6 @@ namespace RateStore {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("RateStore", text);
-}
-
 QVariant dateValue(const QDate& date)
 {
     return date.toString(Qt::ISODate);
@@ -62,6 +57,8 @@ Result<QList<RateRow>> readRates(const QSqlDatabase& db)
     return rows;
 }
 
+constexpr int MaximumLengthCm = 100000;
+
 Status checkTable(const RateTable& table)
 {
     QSet<qint64> seasonIds;
@@ -72,12 +69,17 @@ Status checkTable(const RateTable& table)
     }
     if (const Status overlaps = Pricing::checkOverlaps(table.seasons); !overlaps)
         return overlaps;
+    for (const int cm : table.minimumLengthCm)
+        if (cm < 0 || cm > MaximumLengthCm)
+            return refused(
+                QCoreApplication::translate("RateStore", "A minimum length must be from 0 to 1,000 metres."));
     QSet<QString> targets;
     for (const RateRow& row : table.rates) {
         if (!seasonIds.contains(row.seasonId))
-            return refused(tr("A rate belongs to a season that is not in the table."));
+            return refused(
+                QCoreApplication::translate("RateStore", "A rate belongs to a season that is not in the table."));
         if (row.berthTypeId.has_value() == row.berthId.has_value())
-            return refused(tr("A rate is either a berth type's or one berth's."));
+            return refused(QCoreApplication::translate("RateStore", "A rate is either a berth type's or one berth's."));
         if (const Status checked = Pricing::checkRate(row.rate); !checked)
             return checked;
         const QString target = QStringLiteral("%1 %2 %3")
@@ -85,7 +87,8 @@ Status checkTable(const RateTable& table)
                                    .arg(row.berthTypeId.value_or(-1))
                                    .arg(row.berthId.value_or(-1));
         if (targets.contains(target))
-            return refused(tr("A season has two rates for the same berth or berth type."));
+            return refused(
+                QCoreApplication::translate("RateStore", "A season has two rates for the same berth or berth type."));
         targets.insert(target);
     }
     return Done{};
@@ -110,6 +113,13 @@ Result<RateTable> load(const QSqlDatabase& db)
     if (!rates)
         return rates.failure();
     table.rates = std::move(*rates);
+    QSqlQuery types(db);
+    types.setForwardOnly(true);
+    if (!Sql::exec(types, QStringLiteral("SELECT ID, MinimumLength FROM BerthType WHERE MinimumLength > 0"), {},
+                   &error))
+        return databaseFailure(error);
+    while (types.next())
+        table.minimumLengthCm.insert(types.value(0).toInt(), qRound(types.value(1).toDouble() * 100));
     return table;
 }
 
@@ -132,8 +142,9 @@ Status save(const QSqlDatabase& db, const RateTable& loaded, const RateTable& ed
     if (!current)
         return current.failure();
     if (*current != loaded)
-        return conflict(tr("Another desk changed the seasons or rates since this window read them, so nothing was "
-                           "saved. Close the window and open it again to see their changes."));
+        return conflict(QCoreApplication::translate(
+            "RateStore", "Another desk changed the seasons or rates since this window read them, so nothing was "
+                         "saved. Close the window and open it again to see their changes."));
     QString error;
     if (!Sql::exec(db, QStringLiteral("DELETE FROM Rate"), {}, &error) ||
         !Sql::exec(db, QStringLiteral("DELETE FROM Season"), {}, &error))
@@ -158,6 +169,12 @@ Status save(const QSqlDatabase& db, const RateTable& loaded, const RateTable& ed
                        &error))
             return databaseFailure(error);
     }
+    if (!Sql::exec(db, QStringLiteral("UPDATE BerthType SET MinimumLength = NULL"), {}, &error))
+        return databaseFailure(error);
+    for (auto it = edited.minimumLengthCm.cbegin(); it != edited.minimumLengthCm.cend(); ++it)
+        if (it.value() > 0 && !Sql::exec(db, QStringLiteral("UPDATE BerthType SET MinimumLength = ? WHERE ID = ?"),
+                                         {it.value() / 100.0, it.key()}, &error))
+            return databaseFailure(error);
     if (!tx.commit(&error))
         return databaseFailure(error);
     return Done{};
@@ -183,8 +200,8 @@ Status saveTaxes(const QSqlDatabase& db, const QList<Pricing::TaxRate>& loaded, 
         if (const Status checked = Pricing::checkTaxRate(rate); !checked)
             return checked;
         if (dates.contains(rate.from))
-            return refused(
-                tr("Two tax rates take effect on %1: keep one.").arg(rate.from.toString(QStringLiteral("dd/MM/yyyy"))));
+            return refused(QCoreApplication::translate("RateStore", "Two tax rates take effect on %1: keep one.")
+                               .arg(rate.from.toString(QStringLiteral("dd/MM/yyyy"))));
         dates.insert(rate.from);
     }
     Sql::Transaction tx(db, true);
@@ -194,8 +211,9 @@ Status saveTaxes(const QSqlDatabase& db, const QList<Pricing::TaxRate>& loaded, 
     if (!current)
         return current.failure();
     if (*current != loaded)
-        return conflict(tr("Another desk changed the tax rates since this window read them, so nothing was saved. "
-                           "Close the window and open it again to see their changes."));
+        return conflict(QCoreApplication::translate(
+            "RateStore", "Another desk changed the tax rates since this window read them, so nothing was saved. "
+                         "Close the window and open it again to see their changes."));
     QString error;
     if (!Sql::exec(db, QStringLiteral("DELETE FROM Tax"), {}, &error))
         return databaseFailure(error);
@@ -260,6 +278,41 @@ Result<QList<Pricing::BerthRates>> berthRates(const QSqlDatabase& db, const QLis
         if (found.contains(id))
             result << found.value(id).rates;
     return result;
+}
+
+Result<QList<RegisterCharges>> registerCharges(const QSqlDatabase& db)
+{
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    QString error;
+    if (!Sql::exec(q,
+                   QStringLiteral("SELECT ID, DailyHireCharge, WeeklyHireCharge, MonthlyHireCharge FROM Berth "
+                                  "WHERE WeeklyHireCharge IS NOT NULL OR MonthlyHireCharge IS NOT NULL ORDER BY ID"),
+                   {}, &error))
+        return databaseFailure(error);
+    QList<RegisterCharges> rows;
+    while (q.next())
+        rows << RegisterCharges{q.value(0).toInt(), readAmount(q.value(1)), readAmount(q.value(2)),
+                                readAmount(q.value(3))};
+    return rows;
+}
+
+Result<QList<Sql::LookupItem>> berthTypes(const QSqlDatabase& db)
+{
+    QString error;
+    auto items = Sql::readLookup(db, QStringLiteral("SELECT ID, Type FROM BerthType ORDER BY ID"), &error);
+    if (!items)
+        return databaseFailure(error);
+    return *items;
+}
+
+Result<QList<Sql::LookupItem>> berths(const QSqlDatabase& db)
+{
+    QString error;
+    auto items = Sql::readLookup(db, QStringLiteral("SELECT ID, Name FROM Berth ORDER BY Name, ID"), &error);
+    if (!items)
+        return databaseFailure(error);
+    return *items;
 }
 
 } // namespace RateStore

@@ -3,6 +3,9 @@
 #include "core/Result.h"
 #include "rates/Pricing.h"
 
+#include "core/SqlHelpers.h"
+
+#include <QMap>
 #include <QSqlDatabase>
 
 /// A season's rate for a berth type, or for one berth over its type's (exactly one of the two is set).
@@ -21,6 +24,8 @@ struct RateTable
 {
     QList<Pricing::Season> seasons;
     QList<RateRow> rates;
+    QMap<int, int>
+        minimumLengthCm; // berth type id -> the least length a per-metre rate counts; types without one left out
     bool operator==(const RateTable&) const = default;
 };
 
@@ -40,5 +45,20 @@ Status saveTaxes(const QSqlDatabase& db, const QList<Pricing::TaxRate>& loaded, 
 /// What prices each of the berths, in the order given: the daily charge, the length, the type's minimum length,
 /// and for each season the berth's own rate, else its type's. A berth that is not there is left out.
 Result<QList<Pricing::BerthRates>> berthRates(const QSqlDatabase& db, const QList<int>& berthIds);
+
+/// A berth's charges in the berth register, offered as its own rates when the office sets up its first season.
+struct RegisterCharges
+{
+    int berthId = 0;
+    std::optional<Money> daily;
+    std::optional<Money> weekly;
+    std::optional<Money> monthly;
+};
+/// The berths whose register entry holds a weekly or a monthly charge.
+Result<QList<RegisterCharges>> registerCharges(const QSqlDatabase& db);
+
+/// The berth types and the berths, for the rate table's rows and choices.
+Result<QList<Sql::LookupItem>> berthTypes(const QSqlDatabase& db);
+Result<QList<Sql::LookupItem>> berths(const QSqlDatabase& db);
 
 } // namespace RateStore

@@ -1,4 +1,4 @@
-#include "common/TestMain.h"
+#include "common/InstallFixture.h"
 #include "rates/Pricing.h"
 
 #include <QTest>

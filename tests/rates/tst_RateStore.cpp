@@ -34,8 +34,10 @@ class tst_RateStore : public InstallTest
             {{1, 2, {}, nightly(2000)},
              {2, 2, {}, {Basis::PerMetre, Money::fromPence(250), Money::fromPence(300), Money::fromPence(1500), {}}},
              {2, {}, 1, nightly(3500)},
-             {-1, 2, {}, nightly(9000)}}};
+             {-1, 2, {}, nightly(9000)}},
+            {{2, 800}}};
     }
+    static RateTable seeded() { return {{}, {}, {{2, 800}}}; }
     static RateTable saved(RateTable t) // as the save numbers a new season
     {
         t.seasons[2].id = 3;
@@ -51,8 +53,8 @@ private slots:
     void savedTableReadsBackAndPricesBerths()
     {
         const auto empty = RateStore::load(m_install->db());
-        QVERIFY(empty && *empty == RateTable{});
-        QVERIFY(RateStore::save(m_install->db(), {}, table()));
+        QVERIFY(empty && *empty == seeded());
+        QVERIFY(RateStore::save(m_install->db(), seeded(), table()));
         const auto loaded = RateStore::load(m_install->db());
         QVERIFY2(loaded, qPrintable(loaded.error()));
         QVERIFY(*loaded == saved(table()));
@@ -88,6 +90,9 @@ private slots:
         both.rates[0].berthId = 1;
         RateTable twice = table();
         twice.rates << RateRow{1, 2, {}, nightly(100)};
+        RateTable tooLong = table();
+        tooLong.minimumLengthCm[1] = 100001;
+        QTest::newRow("a minimum length over 1,000 m") << tooLong;
         RateTable negative = table();
         negative.rates[1].rate.weekly = Money::fromPence(-1);
         QTest::newRow("seasons of one priority sharing a night") << overlap;
@@ -99,7 +104,7 @@ private slots:
     void refusedTableSavesNothing()
     {
         QFETCH(RateTable, edited);
-        QVERIFY(RateStore::save(m_install->db(), {}, table()));
+        QVERIFY(RateStore::save(m_install->db(), seeded(), table()));
         const Status status = RateStore::save(m_install->db(), saved(table()), edited);
         QCOMPARE(status.kind(), FailureKind::Refused);
         QVERIFY(*RateStore::load(m_install->db()) == saved(table()));
@@ -107,9 +112,10 @@ private slots:
 
     void changedAtAnotherDeskIsNotOverwritten()
     {
-        QVERIFY(RateStore::save(m_install->db(), {}, table()));
+        QVERIFY(RateStore::save(m_install->db(), seeded(), table()));
         RateTable theirs = saved(table());
         theirs.rates[0].rate.nightly = Money::fromPence(2200);
+        theirs.minimumLengthCm[1] = 550;
         QVERIFY(RateStore::save(m_install->db(), saved(table()), theirs));
         RateTable mine = saved(table());
         mine.seasons.removeLast();
