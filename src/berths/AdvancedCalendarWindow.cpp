@@ -5,6 +5,7 @@
 #include "core/Seams.h"
 #include "core/ui/Twips.h"
 
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QEvent>
 #include <QFrame>
@@ -16,7 +17,10 @@
 #include <QToolButton>
 
 namespace {
-const QString Title = QStringLiteral("Advanced Calendar");
+QString title()
+{
+    return QCoreApplication::translate("AdvancedCalendarWindow", "Advanced Calendar");
+}
 
 constexpr int ColumnWidth = 1000;
 constexpr int RowHeight = 400;
@@ -33,9 +37,9 @@ AdvancedCalendarWindow::AdvancedCalendarWindow(IWindowHost& host, Services& serv
     : ChildWindow(parent), m_host(host), m_services(services), m_model(new OccupancyModel(this))
 {
     setObjectName(QStringLiteral("frmCalendarPlus"));
-    setWindowTitle(Title);
+    setWindowTitle(title());
 
-    const auto frame = CalendarLayout::makeFrame(this, QStringLiteral("fraGrid"), Title);
+    const auto frame = CalendarLayout::makeFrame(this, QStringLiteral("fraGrid"), title());
     m_fraGrid = frame.frame;
     m_lblCaption = frame.caption;
 
@@ -85,11 +89,11 @@ void AdvancedCalendarWindow::buildScrollButtons()
     m_command1 = new QToolButton(m_fraGrid);
     m_command1->setObjectName(QStringLiteral("Command1"));
     m_command1->setArrowType(Qt::UpArrow);
-    m_command1->setToolTip(QStringLiteral("One slot earlier"));
+    m_command1->setToolTip(tr("One slot earlier"));
     m_command2 = new QToolButton(m_fraGrid);
     m_command2->setObjectName(QStringLiteral("Command2"));
     m_command2->setArrowType(Qt::DownArrow);
-    m_command2->setToolTip(QStringLiteral("One slot later"));
+    m_command2->setToolTip(tr("One slot later"));
     connect(m_command1, &QToolButton::clicked, this, [this] { scrollBy(-1); });
     connect(m_command2, &QToolButton::clicked, this, [this] { scrollBy(1); });
 }
@@ -98,12 +102,12 @@ void AdvancedCalendarWindow::buildViewChooser()
 {
     auto x = [this](int twips) { return Twips::toPixelsX(twips, this); };
     auto y = [this](int twips) { return Twips::toPixelsY(twips, this); };
-    m_frame1 = new QGroupBox(QStringLiteral("View"), m_fraGrid);
+    m_frame1 = new QGroupBox(tr("View"), m_fraGrid);
     m_frame1->setObjectName(QStringLiteral("Frame1"));
-    m_halfHourly = new QRadioButton(QStringLiteral("Half Hourly"), m_frame1);
+    m_halfHourly = new QRadioButton(tr("Half Hourly"), m_frame1);
     m_halfHourly->setObjectName(QStringLiteral("Option1_0"));
     m_halfHourly->setChecked(true);
-    m_daily = new QRadioButton(QStringLiteral("Daily"), m_frame1);
+    m_daily = new QRadioButton(tr("Daily"), m_frame1);
     m_daily->setObjectName(QStringLiteral("Option1_1"));
     m_halfHourly->setGeometry(x(120), y(260), x(1400), y(280));
     m_daily->setGeometry(x(1560), y(260), x(1000), y(280));
@@ -125,7 +129,7 @@ void AdvancedCalendarWindow::buildViewChooser()
 
 void AdvancedCalendarWindow::buildLegend()
 {
-    const QString names[3] = {QStringLiteral("Booked"), QStringLiteral("Available"), QStringLiteral("Inactive")};
+    const QString names[3] = {tr("Booked"), tr("Available"), tr("Inactive")};
     const QColor colours[3] = {QColor(0xFF, 0xFF, 0x00), QColor(0xFF, 0xFF, 0xFF), QColor(0x00, 0xC0, 0x00)};
     for (int i = 0; i < 3; ++i) {
         // The legend boxes are where the grid's colours come from: a box's colour changed is the grid's changed.
@@ -143,8 +147,7 @@ void AdvancedCalendarWindow::buildLegend()
         small.setPointSizeF(small.pointSizeF() * 0.8); // the legend's texts fit between the boxes
         m_legend[i]->setFont(small);
     }
-    m_label5 =
-        new QLabel(QStringLiteral("Double click on booking to view details and financial information"), m_fraGrid);
+    m_label5 = new QLabel(tr("Double click on booking to view details and financial information"), m_fraGrid);
     m_label5->setObjectName(QStringLiteral("Label5"));
     takeLegendColours();
 }
@@ -165,7 +168,7 @@ bool AdvancedCalendarWindow::report(const Status& status)
 {
     // A scroll that stops at the end of the working day is refused without a text: nothing to tell.
     if (!status && !status.error().isEmpty())
-        m_services.messages.show(QStringLiteral("The bookings could not be read.\n") + status.error(), Title,
+        m_services.messages.show(tr("The bookings could not be read.\n%1").arg(status.error()), title(),
                                  MsgIcon::Critical, MsgButtons::Ok);
     return status.ok();
 }

@@ -11,12 +11,25 @@
 #include <map>
 #include <utility>
 
-QString berthListText(const BerthRow& row, BerthListStyle style)
+namespace {
+QString listText(const BerthRow& row, BerthListStyle style, QString (*word)(const char*))
 {
     if (style == BerthListStyle::PlainName)
         return row.name;
-    return row.name + (row.booked ? QStringLiteral(" (booked)") : QString()) +
-           (row.active ? QStringLiteral(" - Active ") : QStringLiteral(" - Inactive"));
+    return row.name + (row.booked ? word(QT_TRANSLATE_NOOP("BerthChangeSet", " (booked)")) : QString()) +
+           word(row.active ? QT_TRANSLATE_NOOP("BerthChangeSet", " - Active ")
+                           : QT_TRANSLATE_NOOP("BerthChangeSet", " - Inactive"));
+}
+} // namespace
+
+QString berthListText(const BerthRow& row, BerthListStyle style)
+{
+    return listText(row, style, [](const char* text) { return BerthChangeSet::tr(text); });
+}
+
+QString berthLogText(const BerthRow& row, BerthListStyle style)
+{
+    return listText(row, style, [](const char* text) { return QString::fromLatin1(text); });
 }
 
 BerthChangeSet::BerthChangeSet(QSqlDatabase db) : m_db(std::move(db)) {}
@@ -222,16 +235,15 @@ Status BerthChangeSet::apply()
             std::find_if(m_stored.begin(), m_stored.end(), [id](const BerthRow& r) { return r.id == id; });
         const QString name = stored != m_stored.end() ? stored->name : QString::number(id);
         if (gone) {
-            message = QStringLiteral("Berth '%1' has been deleted at another desk meanwhile. Nothing was saved, "
-                                     "and the changes to it are dropped: press OK to save the other changes.")
+            message = tr("Berth '%1' has been deleted at another desk meanwhile. Nothing was saved, and the changes "
+                         "to it are dropped: press OK to save the other changes.")
                           .arg(name);
         } else {
-            message = QStringLiteral("Berth '%1' has been booked at another desk since you removed it (%2 new "
-                                     "booking%3). Nothing was saved, and the berth is listed again: remove it "
-                                     "again to delete it with its bookings, or press OK to save the other changes.")
-                          .arg(name)
-                          .arg(appeared)
-                          .arg(appeared == 1 ? QString() : QStringLiteral("s"));
+            // One arg() for all three, so a berth name holding "%2" is not read as a place holder.
+            message = tr("Berth '%1' has been booked at another desk since you removed it (%2 new booking%3). Nothing "
+                         "was saved, and the berth is listed again: remove it again to delete it with its bookings, "
+                         "or press OK to save the other changes.")
+                          .arg(name, QString::number(appeared), appeared == 1 ? QString() : QStringLiteral("s"));
         }
         // The refused change goes (with every change to a berth that no longer exists). Each change appended one
         // event, so the two lists share their positions.

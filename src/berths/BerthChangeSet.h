@@ -3,6 +3,7 @@
 #include "berths/BerthInput.h"
 #include "core/Result.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QList>
 #include <QSqlDatabase>
@@ -30,6 +31,8 @@ enum class BerthListStyle
     PlainName
 };
 QString berthListText(const BerthRow& row, BerthListStyle style);
+/// The same text with the program's own words, whatever the language shown: how the event log names a berth.
+QString berthLogText(const BerthRow& row, BerthListStyle style);
 
 /// An entry of the event log that waits for the changes to be stored.
 struct PendingEvent
@@ -46,6 +49,8 @@ struct PendingEvent
 /// discards everything.
 class BerthChangeSet final
 {
+    Q_DECLARE_TR_FUNCTIONS(BerthChangeSet)
+
 public:
     explicit BerthChangeSet(QSqlDatabase db);
     Q_DISABLE_COPY_MOVE(BerthChangeSet)

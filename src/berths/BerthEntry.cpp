@@ -50,45 +50,45 @@ BerthEntry::BerthEntry(Services& services, BerthChangeSet& changes, BerthListSty
     m_txtLength = named(new QLineEdit(this), QStringLiteral("txtLength"));
     m_txtWidth = named(new QLineEdit(this), QStringLiteral("txtWidth"));
     m_cboBerthType = named(new QComboBox(this), QStringLiteral("cboBerthType"));
-    m_chkOwner = named(new QCheckBox(QStringLiteral("Owner:"), this), QStringLiteral("chkOwner"));
+    m_chkOwner = named(new QCheckBox(tr("Owner:"), this), QStringLiteral("chkOwner"));
     m_cboOwner = named(new QComboBox(this), QStringLiteral("cboOwner"));
-    m_chkHasPower = named(new QCheckBox(QStringLiteral("Power:"), this), QStringLiteral("chkHasPower"));
+    m_chkHasPower = named(new QCheckBox(tr("Power:"), this), QStringLiteral("chkHasPower"));
     m_txtDailyHireCharge = named(new QLineEdit(this), QStringLiteral("txtDailyHireCharge"));
     m_txtWeeklyHireCharge = named(new QLineEdit(this), QStringLiteral("txtWeeklyHireCharge"));
     m_txtMonthlyHireCharge = named(new QLineEdit(this), QStringLiteral("txtMonthlyHireCharge"));
     m_txtNotes = named(new QPlainTextEdit(this), QStringLiteral("txtNotes"));
     m_txtNotes->setTabChangesFocus(true);
-    m_cmdAdd = named(new QPushButton(QStringLiteral("&Add"), this), QStringLiteral("cmdAdd"));
-    m_cmdRemove = named(new QPushButton(QStringLiteral("&Remove"), this), QStringLiteral("cmdRemove"));
+    m_cmdAdd = named(new QPushButton(tr("&Add"), this), QStringLiteral("cmdAdd"));
+    m_cmdRemove = named(new QPushButton(tr("&Remove"), this), QStringLiteral("cmdRemove"));
     m_lstBerth = named(new QListWidget(this), QStringLiteral("lstBerth"));
     m_lstBerth->setSelectionMode(QAbstractItemView::SingleSelection);
     for (QPushButton* button : {m_cmdAdd, m_cmdRemove})
         button->setAutoDefault(false);
 
-    const QList<std::pair<QLineEdit*, QString>> numberBoxes = {{m_txtLength, BerthTitles::Length},
-                                                               {m_txtWidth, BerthTitles::Width},
-                                                               {m_txtDailyHireCharge, BerthTitles::Daily},
-                                                               {m_txtWeeklyHireCharge, BerthTitles::Weekly},
-                                                               {m_txtMonthlyHireCharge, BerthTitles::Monthly}};
+    const QList<std::pair<QLineEdit*, QString>> numberBoxes = {{m_txtLength, BerthTitles::length()},
+                                                               {m_txtWidth, BerthTitles::width()},
+                                                               {m_txtDailyHireCharge, BerthTitles::daily()},
+                                                               {m_txtWeeklyHireCharge, BerthTitles::weekly()},
+                                                               {m_txtMonthlyHireCharge, BerthTitles::monthly()}};
     for (const auto& [box, title] : numberBoxes) {
         const bool money = box != m_txtLength && box != m_txtWidth;
         InputChecks::watch(box, money ? InputChecks::Kind::Money : InputChecks::Kind::Number, title, services.messages);
     }
 
     auto* fields = new QFormLayout;
-    fields->addRow(QStringLiteral("Berth:"), m_txtName);
-    fields->addRow(QStringLiteral("Length:"), m_txtLength);
-    fields->addRow(QStringLiteral("Width:"), m_txtWidth);
-    fields->addRow(QStringLiteral("Type:"), m_cboBerthType);
+    fields->addRow(tr("Berth:"), m_txtName);
+    fields->addRow(tr("Length:"), m_txtLength);
+    fields->addRow(tr("Width:"), m_txtWidth);
+    fields->addRow(tr("Type:"), m_cboBerthType);
     fields->addRow(m_chkOwner, m_cboOwner);
     fields->addRow(m_chkHasPower);
-    auto* charges = new QGroupBox(QStringLiteral("Hire charges"), this);
+    auto* charges = new QGroupBox(tr("Hire charges"), this);
     auto* chargeRows = new QFormLayout(charges);
-    chargeRows->addRow(QStringLiteral("Daily:"), m_txtDailyHireCharge);
-    chargeRows->addRow(QStringLiteral("Weekly:"), m_txtWeeklyHireCharge);
-    chargeRows->addRow(QStringLiteral("Monthly:"), m_txtMonthlyHireCharge);
+    chargeRows->addRow(tr("Daily:"), m_txtDailyHireCharge);
+    chargeRows->addRow(tr("Weekly:"), m_txtWeeklyHireCharge);
+    chargeRows->addRow(tr("Monthly:"), m_txtMonthlyHireCharge);
     fields->addRow(charges);
-    fields->addRow(QStringLiteral("Notes:"), m_txtNotes);
+    fields->addRow(tr("Notes:"), m_txtNotes);
     m_txtNotes->setMaximumHeight(Twips::toPixelsY(900, this));
 
     m_buttonRow = new QHBoxLayout;
@@ -97,7 +97,7 @@ BerthEntry::BerthEntry(Services& services, BerthChangeSet& changes, BerthListSty
     m_buttonRow->addStretch();
 
     auto* list = new QVBoxLayout;
-    list->addWidget(new QLabel(QStringLiteral("Available berths:"), this));
+    list->addWidget(new QLabel(tr("Available berths:"), this));
     list->addWidget(m_lstBerth);
     list->addLayout(m_buttonRow);
     m_lstBerth->setMinimumWidth(Twips::toPixelsX(3600, this));
@@ -122,7 +122,7 @@ bool BerthEntry::load()
         types ? Sql::readLookup(m_changes.database(), ownerLookupSql(m_changes.database()), &error) : std::nullopt;
     const Status stored = owners ? m_changes.reload() : databaseFailure(error);
     if (!stored) {
-        showDatabaseError(QStringLiteral("The berths could not be read."), stored.error());
+        showDatabaseError(tr("The berths could not be read."), stored.error());
         return false;
     }
     fillCombo(m_cboBerthType, *types);
@@ -134,7 +134,7 @@ bool BerthEntry::load()
 void BerthEntry::requery()
 {
     if (const Status stored = m_changes.reload(); !stored)
-        showDatabaseError(QStringLiteral("The berths could not be read again."), stored.error());
+        showDatabaseError(tr("The berths could not be read again."), stored.error());
     showRows();
 }
 
@@ -249,14 +249,17 @@ void BerthEntry::remove()
     const std::optional<int> id = selectedId();
     if (!id)
         return;
-    const QString listText = m_lstBerth->selectedItems().first()->text();
+    const std::optional<BerthRow> row = m_changes.find(*id);
+    if (!row)
+        return;
     const Result<Removal::Question> question = BerthRemoval::askRemove(m_changes.database(), *id);
     if (!question) {
-        showDatabaseError(QStringLiteral("The berth's bookings could not be counted."), question.error());
+        showDatabaseError(tr("The berth's bookings could not be counted."), question.error());
         return;
     }
     if (m_services.messages.show(question->text, Removal::Title, MsgIcon::None, MsgButtons::YesNo) != MsgResult::Yes)
         return;
-    m_changes.remove(*id, listText, question->dependents);
+    // The event names the berth as the list does, in the program's own words.
+    m_changes.remove(*id, berthLogText(*row, m_style), question->dependents);
     requery();
 }

@@ -3,6 +3,35 @@
 #include "core/Dialect.h"
 #include "core/InputParsing.h"
 
+#include <QCoreApplication>
+
+namespace BerthTitles {
+QString add()
+{
+    return QCoreApplication::translate("BerthTitles", "Add berth");
+}
+QString length()
+{
+    return QCoreApplication::translate("BerthTitles", "Berth length");
+}
+QString width()
+{
+    return QCoreApplication::translate("BerthTitles", "Berth width");
+}
+QString daily()
+{
+    return QCoreApplication::translate("BerthTitles", "Daily Hire Charge");
+}
+QString weekly()
+{
+    return QCoreApplication::translate("BerthTitles", "Weekly Hire Charge");
+}
+QString monthly()
+{
+    return QCoreApplication::translate("BerthTitles", "Monthly Hire Charge");
+}
+} // namespace BerthTitles
+
 QString berthTypeLookupSql()
 {
     return QStringLiteral("SELECT ID, Type FROM BerthType ORDER BY ID");
@@ -35,26 +64,30 @@ std::variant<BerthFields, BerthRefusal> readNewBerth(const BerthInput& input, co
         return BerthRefusal{field, InputChecks::invalidNumberText(), title};
     };
     if (!number(input.length, fields.length))
-        return refuse(Field::Length, BerthTitles::Length);
+        return refuse(Field::Length, BerthTitles::length());
     if (!number(input.width, fields.width))
-        return refuse(Field::Width, BerthTitles::Width);
+        return refuse(Field::Width, BerthTitles::width());
     if (!money(input.dailyHireCharge, fields.dailyHireCharge))
-        return refuse(Field::DailyHireCharge, BerthTitles::Daily);
+        return refuse(Field::DailyHireCharge, BerthTitles::daily());
     if (!money(input.weeklyHireCharge, fields.weeklyHireCharge))
-        return refuse(Field::WeeklyHireCharge, BerthTitles::Weekly);
+        return refuse(Field::WeeklyHireCharge, BerthTitles::weekly());
     if (!money(input.monthlyHireCharge, fields.monthlyHireCharge))
-        return refuse(Field::MonthlyHireCharge, BerthTitles::Monthly);
+        return refuse(Field::MonthlyHireCharge, BerthTitles::monthly());
 
     fields.name = input.name.trimmed();
     if (fields.name.isEmpty())
         return BerthRefusal{Field::Name,
-                            QStringLiteral("No berth name has been entered. Please enter a berth name (or number) "
-                                           "to continue."),
-                            BerthTitles::Add};
+                            QCoreApplication::translate("BerthInput", "No berth name has been entered. Please enter "
+                                                                      "a berth name (or number) to continue."),
+                            BerthTitles::add()};
     if (input.ownerTicked && !input.ownerId)
-        return BerthRefusal{Field::Owner, QStringLiteral("Please select owner from the list"), BerthTitles::Add};
+        return BerthRefusal{Field::Owner,
+                            QCoreApplication::translate("BerthInput", "Please select owner from the list"),
+                            BerthTitles::add()};
     if (!input.typeId)
-        return BerthRefusal{Field::Type, QStringLiteral("Please select berth type from the list"), BerthTitles::Add};
+        return BerthRefusal{Field::Type,
+                            QCoreApplication::translate("BerthInput", "Please select berth type from the list"),
+                            BerthTitles::add()};
 
     fields.typeId = *input.typeId;
     if (input.ownerTicked)

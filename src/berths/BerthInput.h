@@ -67,12 +67,12 @@ struct BerthRefusal
 
 /// The titles the number boxes of a berth are refused with.
 namespace BerthTitles {
-inline const QString Add = QStringLiteral("Add berth");
-inline const QString Length = QStringLiteral("Berth length");
-inline const QString Width = QStringLiteral("Berth width");
-inline const QString Daily = QStringLiteral("Daily Hire Charge");
-inline const QString Weekly = QStringLiteral("Weekly Hire Charge");
-inline const QString Monthly = QStringLiteral("Monthly Hire Charge");
+QString add();
+QString length();
+QString width();
+QString daily();
+QString weekly();
+QString monthly();
 } // namespace BerthTitles
 
 /// Checks a new berth in the order the user is told: the number boxes, then the name, the owner, the type.

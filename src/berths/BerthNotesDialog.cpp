@@ -17,24 +17,24 @@ BerthNotesDialog::BerthNotesDialog(Services& services, QWidget* parent)
     : QDialog(parent), m_services(services), m_notes(services.db())
 {
     setObjectName(QStringLiteral("frmBerthNotes"));
-    setWindowTitle(QStringLiteral("Berth  Notes"));
+    setWindowTitle(tr("Berth  Notes"));
 
-    m_Label1 = new QLabel(QStringLiteral("Add notes to berths."), this);
+    m_Label1 = new QLabel(tr("Add notes to berths."), this);
     m_Label1->setObjectName(QStringLiteral("Label1"));
     m_cboName = new QComboBox(this);
     m_cboName->setObjectName(QStringLiteral("cboName"));
     m_txtNotes = new QPlainTextEdit(this);
     m_txtNotes->setObjectName(QStringLiteral("txtNotes"));
     m_txtNotes->setTabChangesFocus(true);
-    m_cmdOK = new QPushButton(QStringLiteral("&OK"), this);
+    m_cmdOK = new QPushButton(tr("&OK"), this);
     m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    m_cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cmdCancel = new QPushButton(tr("Cancel"), this);
     m_cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     for (QPushButton* button : {m_cmdOK, m_cmdCancel})
         button->setAutoDefault(false);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Available berths:"), m_cboName);
+    form->addRow(tr("Available berths:"), m_cboName);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(m_cmdOK);
@@ -49,7 +49,7 @@ BerthNotesDialog::BerthNotesDialog(Services& services, QWidget* parent)
     const Status loaded = m_notes.load();
     m_loaded = loaded.ok();
     if (!m_loaded)
-        m_services.messages.show(QStringLiteral("The berths could not be read.\n\n") + loaded.error(), windowTitle(),
+        m_services.messages.show(tr("The berths could not be read.\n\n%1").arg(loaded.error()), windowTitle(),
                                  MsgIcon::Critical, MsgButtons::Ok);
     for (const BerthNotes::Berth& berth : m_notes.berths())
         m_cboName->addItem(berth.name, berth.id);
@@ -95,8 +95,7 @@ void BerthNotesDialog::ok()
     keepTypedNotes();
     if (const Status saved = m_notes.save(); !saved) {
         // The typed notes stay in the window, so the user can try again or cancel.
-        m_services.messages.show(QStringLiteral("The notes could not be saved; nothing was changed.\n\n") +
-                                     saved.error(),
+        m_services.messages.show(tr("The notes could not be saved; nothing was changed.\n\n%1").arg(saved.error()),
                                  windowTitle(), MsgIcon::Critical, MsgButtons::Ok);
         return;
     }

@@ -16,9 +16,9 @@ BerthRegister::BerthRegister(Services& services, IWindowHost* host, QWidget* par
     : QDialog(parent), m_services(services), m_host(host), m_changes(services.db())
 {
     setObjectName(QStringLiteral("frmBerth"));
-    setWindowTitle(QStringLiteral("Configure Berths "));
+    setWindowTitle(tr("Configure Berths "));
 
-    m_lblStep = new QLabel(QStringLiteral("Configure the berths that should be available for booking"), this);
+    m_lblStep = new QLabel(tr("Configure the berths that should be available for booking"), this);
     m_lblStep->setObjectName(QStringLiteral("lblStep"));
     m_entry = new BerthEntry(services, m_changes, BerthListStyle::Register, this);
 
@@ -28,10 +28,10 @@ BerthRegister::BerthRegister(Services& services, IWindowHost* host, QWidget* par
         b->setAutoDefault(false);
         return b;
     };
-    m_cmdActivate = button(QStringLiteral("Ac&tivate"), QStringLiteral("cmdActivate"));
-    m_Command2 = button(QStringLiteral("&Edit Berths"), QStringLiteral("Command2"));
-    m_Command1 = button(QStringLiteral("&OK"), QStringLiteral("Command1"));
-    m_cmdCancel = button(QStringLiteral("Cancel"), QStringLiteral("cmdCancel"));
+    m_cmdActivate = button(tr("Ac&tivate"), QStringLiteral("cmdActivate"));
+    m_Command2 = button(tr("&Edit Berths"), QStringLiteral("Command2"));
+    m_Command1 = button(tr("&OK"), QStringLiteral("Command1"));
+    m_cmdCancel = button(tr("Cancel"), QStringLiteral("cmdCancel"));
     InputChecks::skipChecks(m_cmdCancel);
 
     m_entry->buttonRow()->insertWidget(2, m_cmdActivate);
@@ -68,7 +68,7 @@ void BerthRegister::selected()
     if (!id)
         return;
     if (const auto row = m_changes.find(*id))
-        m_cmdActivate->setText(row->active ? QStringLiteral("Inac&tivate") : QStringLiteral("Ac&tivate"));
+        m_cmdActivate->setText(row->active ? tr("Inac&tivate") : tr("Ac&tivate"));
 }
 
 void BerthRegister::activate()
@@ -96,8 +96,8 @@ void BerthRegister::ok()
             m_entry->requery();
             return;
         }
-        m_entry->showDatabaseError(QStringLiteral("The changes to the berths could not be saved; nothing was "
-                                                  "changed. Press OK to try again or Cancel to drop the changes."),
+        m_entry->showDatabaseError(tr("The changes to the berths could not be saved; nothing was changed. Press OK "
+                                      "to try again or Cancel to drop the changes."),
                                    applied.error());
         return;
     }

@@ -2,13 +2,16 @@
 
 #include "bookings/DependentBookings.h"
 
+#include <QCoreApplication>
+
 namespace BerthRemoval {
 
 Result<Removal::Question> askRemove(const QSqlDatabase& db, int id)
 {
     return Removal::ask(db, id, DependentBookings::ofBerth(),
-                        QStringLiteral("Deleting this customer will also remove any reservations that have been made "
-                                       "with it. Are you sure you want to delete the berth?"));
+                        QCoreApplication::translate(
+                            "BerthRemoval", "Deleting this customer will also remove any reservations that "
+                                            "have been made with it. Are you sure you want to delete the berth?"));
 }
 
 Status removeRows(const QSqlDatabase& db, int id)
@@ -19,7 +22,8 @@ Status removeRows(const QSqlDatabase& db, int id)
 
 Removal::Dependents ofOwner()
 {
-    return {QStringLiteral("berth"),
+    // The noun is shown in the message when another desk added berths since the question.
+    return {QCoreApplication::translate("BerthRemoval", "berth"),
             Removal::counting(QStringLiteral("SELECT COUNT(ID) AS c FROM Berth WHERE OwnerID = ?")),
             Removal::statement(QStringLiteral("DELETE FROM Berth WHERE OwnerID = ?"))};
 }

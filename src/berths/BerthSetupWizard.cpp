@@ -11,34 +11,41 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+namespace {
+// The choices of the post code list, by their stored index.
+const char* const CodeNames[] = {QT_TRANSLATE_NOOP("BerthSetupWizard", "Post Code"),
+                                 QT_TRANSLATE_NOOP("BerthSetupWizard", "Zip Code")};
+} // namespace
+
 BerthSetupWizard::BerthSetupWizard(Services& services, IWindowHost* host, QWidget* parent)
     : StepWizard(services, QStringLiteral("frmWizardConfig"),
-                 {QStringLiteral("Configuration Wizard"), QStringLiteral("Enter Your Regional Information"),
-                  QStringLiteral("Enter Your Room Information"), QStringLiteral("Finished")},
-                 Settings::ConfigWelcome,
-                 QStringLiteral("Usin this wizard you can configure your reservation information."), parent),
+                 {tr("Configuration Wizard"), tr("Enter Your Regional Information"), tr("Enter Your Room Information"),
+                  tr("Finished")},
+                 Settings::ConfigWelcome, tr("Usin this wizard you can configure your reservation information."),
+                 parent),
       m_host(host), m_changes(services.db())
 {
     auto* regional = new QVBoxLayout(frame(Regional));
-    regional->addWidget(text(QStringLiteral("Enter your regional information"), frame(Regional)));
+    regional->addWidget(text(tr("Enter your regional information"), frame(Regional)));
     auto* postCodeRow = new QHBoxLayout;
-    postCodeRow->addWidget(text(QStringLiteral("Post Code / Zip Code:"), frame(Regional)));
+    postCodeRow->addWidget(text(tr("Post Code / Zip Code:"), frame(Regional)));
     m_cboPostCode = new QComboBox(frame(Regional));
     m_cboPostCode->setObjectName(QStringLiteral("cboPostCode"));
-    m_cboPostCode->addItems({QStringLiteral("Post Code"), QStringLiteral("Zip Code")});
+    for (const char* code : CodeNames)
+        m_cboPostCode->addItem(tr(code));
     postCodeRow->addWidget(m_cboPostCode, 1);
     regional->addLayout(postCodeRow);
     regional->addStretch();
 
     auto* berths = new QVBoxLayout(frame(Berths));
-    berths->addWidget(text(QStringLiteral("Enter your Berth information. For each berth / slip enter it") +
-                               QChar(u'`') + QStringLiteral("s details and then click Add."),
-                           frame(Berths)));
+    berths->addWidget(
+        text(tr("Enter your Berth information. For each berth / slip enter it`s details and then click Add."),
+             frame(Berths)));
     m_entry = new BerthEntry(services, m_changes, BerthListStyle::PlainName, frame(Berths));
     berths->addWidget(m_entry, 1);
 
     auto* finished = new QVBoxLayout(frame(Finished));
-    finished->addWidget(text(QStringLiteral("Click Finish to complete your configuration"), frame(Finished)));
+    finished->addWidget(text(tr("Click Finish to complete your configuration"), frame(Finished)));
     finished->addStretch();
 
     // Without a stored choice the wizard proposes none: the user picks one.
@@ -60,7 +67,7 @@ bool BerthSetupWizard::leaveStep(int step)
 {
     if (step != Regional || m_cboPostCode->currentIndex() >= 0)
         return true;
-    m_services.messages.show(QStringLiteral("Please select Post Code or Zip Code"), windowTitle(), MsgIcon::Exclamation,
+    m_services.messages.show(tr("Please select Post Code or Zip Code"), windowTitle(), MsgIcon::Exclamation,
                              MsgButtons::Ok);
     m_cboPostCode->setFocus();
     return false;
@@ -76,14 +83,19 @@ void BerthSetupWizard::finish()
             m_entry->requery();
             return;
         }
-        m_entry->showDatabaseError(QStringLiteral("The berths could not be saved; nothing was changed. Press "
-                                                  "Finish to try again or Cancel to drop the changes."),
+        m_entry->showDatabaseError(tr("The berths could not be saved; nothing was changed. Press Finish to try "
+                                      "again or Cancel to drop the changes."),
                                    applied.error());
         return;
     }
     storeWelcomeFlag();
     Registry::setRegistryValue(Settings::PostCode, QString::number(m_cboPostCode->currentIndex()));
-    m_services.events.log(EventLog::RegionalSettingsModified, QStringLiteral("Code: ") + m_cboPostCode->currentText());
+    // The event log keeps the program's own words, whatever language the list shows.
+    const int code = m_cboPostCode->currentIndex();
+    m_services.events.log(EventLog::RegionalSettingsModified,
+                          QStringLiteral("Code: ") + (code >= 0 && code < int(std::size(CodeNames))
+                                                          ? QString::fromLatin1(CodeNames[code])
+                                                          : QString()));
     m_changes.logEvents(m_services.events);
     accept();
     if (m_host)

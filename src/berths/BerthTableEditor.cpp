@@ -129,7 +129,7 @@ struct TextFieldInfo
 BerthTableEditor::BerthTableEditor(Services& services, QWidget* parent) : QDialog(parent), m_services(services)
 {
     setObjectName(QStringLiteral("frmEditBerths"));
-    setWindowTitle(QStringLiteral("Edit Berths"));
+    setWindowTitle(tr("Edit Berths"));
     buildControls();
     FocusNextControl::install(this);
     if (!openTable()) {
@@ -146,14 +146,14 @@ bool BerthTableEditor::connected() const
 void BerthTableEditor::buildControls()
 {
     const std::array<TextFieldInfo, 8> texts = {{
-        {"ID", "ID:", ColumnKind::ReadOnly, {}},
-        {"Name", "Name:", ColumnKind::Text, {}},
-        {"Length", "Length:", ColumnKind::Number, BerthTitles::Length},
-        {"Width", "Width:", ColumnKind::Number, BerthTitles::Width},
-        {"Notes", "Notes:", ColumnKind::Text, {}},
-        {"DailyHireCharge", "DailyHireCharge:", ColumnKind::Money, BerthTitles::Daily},
-        {"MonthlyHireCharge", "MonthlyHireCharge:", ColumnKind::Money, BerthTitles::Monthly},
-        {"WeeklyHireCharge", "WeeklyHireCharge:", ColumnKind::Money, BerthTitles::Weekly},
+        {"ID", QT_TR_NOOP("ID:"), ColumnKind::ReadOnly, {}},
+        {"Name", QT_TR_NOOP("Name:"), ColumnKind::Text, {}},
+        {"Length", QT_TR_NOOP("Length:"), ColumnKind::Number, BerthTitles::length()},
+        {"Width", QT_TR_NOOP("Width:"), ColumnKind::Number, BerthTitles::width()},
+        {"Notes", QT_TR_NOOP("Notes:"), ColumnKind::Text, {}},
+        {"DailyHireCharge", QT_TR_NOOP("DailyHireCharge:"), ColumnKind::Money, BerthTitles::daily()},
+        {"MonthlyHireCharge", QT_TR_NOOP("MonthlyHireCharge:"), ColumnKind::Money, BerthTitles::monthly()},
+        {"WeeklyHireCharge", QT_TR_NOOP("WeeklyHireCharge:"), ColumnKind::Money, BerthTitles::weekly()},
     }};
     auto* form = new QFormLayout;
     for (std::size_t i = 0; i < texts.size(); ++i) {
@@ -170,27 +170,27 @@ void BerthTableEditor::buildControls()
                 box, texts[i].kind == ColumnKind::Money ? InputChecks::Kind::Money : InputChecks::Kind::Number,
                 texts[i].title, m_services.messages);
         m_txtFields[i] = box;
-        form->addRow(QString::fromLatin1(texts[i].label), box);
+        form->addRow(tr(texts[i].label), box);
     }
     const std::array<std::pair<const char*, const char*>, 2> checks = {
-        {{"HasPower", "HasPower:"}, {"Active", "Active:"}}};
+        {{"HasPower", QT_TR_NOOP("HasPower:")}, {"Active", QT_TR_NOOP("Active:")}}};
     for (std::size_t i = 0; i < checks.size(); ++i) {
         auto* check = new QCheckBox(this);
         check->setObjectName(QStringLiteral("chkFields%1").arg(i));
         check->setProperty(KindProperty, static_cast<int>(ColumnKind::Flag));
         check->setProperty("column", QString::fromLatin1(checks[i].first));
         m_chkFields[i] = check;
-        form->addRow(QString::fromLatin1(checks[i].second), check);
+        form->addRow(tr(checks[i].second), check);
     }
     m_editors = QList<QWidget*>(m_txtFields.begin(), m_txtFields.end()) << m_chkFields[0] << m_chkFields[1];
     m_DataCombo2 = new QComboBox(this);
     m_DataCombo2->setObjectName(QStringLiteral("DataCombo2"));
     m_DataCombo2->setProperty("column", QStringLiteral("TypeID"));
-    form->addRow(QStringLiteral("TypeID:"), m_DataCombo2);
+    form->addRow(tr("TypeID:"), m_DataCombo2);
     m_DataCombo1 = new QComboBox(this);
     m_DataCombo1->setObjectName(QStringLiteral("DataCombo1"));
     m_DataCombo1->setProperty("column", QStringLiteral("OwnerID"));
-    form->addRow(QStringLiteral("OwnerID:"), m_DataCombo1);
+    form->addRow(tr("OwnerID:"), m_DataCombo1);
     for (QComboBox* combo : {m_DataCombo1, m_DataCombo2})
         combo->setProperty(KindProperty, static_cast<int>(ColumnKind::Lookup));
     m_editors << m_DataCombo1 << m_DataCombo2;
@@ -210,9 +210,9 @@ void BerthTableEditor::buildControls()
         buttons->addWidget(b);
         return b;
     };
-    m_cmdUpdate = button(QStringLiteral("&Update"), QStringLiteral("cmdUpdate"));
-    m_cmdRefresh = button(QStringLiteral("&Refresh"), QStringLiteral("cmdRefresh"));
-    m_cmdClose = button(QStringLiteral("&Close"), QStringLiteral("cmdClose"));
+    m_cmdUpdate = button(tr("&Update"), QStringLiteral("cmdUpdate"));
+    m_cmdRefresh = button(tr("&Refresh"), QStringLiteral("cmdRefresh"));
+    m_cmdClose = button(tr("&Close"), QStringLiteral("cmdClose"));
     // Refresh throws the typed changes away, so a refused box need not be corrected first.
     InputChecks::skipChecks(m_cmdRefresh);
 
@@ -283,7 +283,7 @@ void BerthTableEditor::showRow(int row)
             check->setChecked(false);
         m_DataCombo1->setCurrentIndex(-1);
         m_DataCombo2->setCurrentIndex(-1);
-        m_data->caption()->setText(QStringLiteral("Record: "));
+        m_data->caption()->setText(tr("Record: "));
     } else {
         m_data->mapper()->setCurrentIndex(row);
         m_data->showPosition(row);
@@ -303,7 +303,7 @@ bool BerthTableEditor::saveCurrent()
         return true;
     if (m_data->model()->submitAll())
         return true;
-    m_services.messages.show(QStringLiteral("Data error event hit err:") + m_data->model()->lastError().text(),
+    m_services.messages.show(tr("Data error event hit err:%1").arg(m_data->model()->lastError().text()),
                              Texts::productTitle(), MsgIcon::None, MsgButtons::Ok);
     return false;
 }

@@ -11,6 +11,7 @@
 #include "core/ui/Twips.h"
 
 #include <QCalendarWidget>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
@@ -18,7 +19,10 @@
 #include <QTableView>
 
 namespace {
-const QString Title = QStringLiteral("Simple Calendar");
+QString title()
+{
+    return QCoreApplication::translate("CalendarWindow", "Simple Calendar");
+}
 
 // The design size of the window, in twips; below it the controls keep their places.
 constexpr int ButtonHeight = 375;
@@ -29,11 +33,11 @@ CalendarWindow::CalendarWindow(IWindowHost& host, Services& services, QWidget* p
     : ChildWindow(parent), m_host(host), m_services(services), m_model(new DayListModel(this))
 {
     setObjectName(QStringLiteral("frmCalendar"));
-    setWindowTitle(Title);
+    setWindowTitle(title());
     auto x = [this](int twips) { return Twips::toPixelsX(twips, this); };
     auto y = [this](int twips) { return Twips::toPixelsY(twips, this); };
 
-    const auto frame = CalendarLayout::makeFrame(this, QStringLiteral("fraMain"), Title);
+    const auto frame = CalendarLayout::makeFrame(this, QStringLiteral("fraMain"), title());
     m_fraMain = frame.frame;
     m_lblCaption = frame.caption;
 
@@ -55,10 +59,10 @@ CalendarWindow::CalendarWindow(IWindowHost& host, Services& services, QWidget* p
         b->setObjectName(name);
         return b;
     };
-    m_cmdAdd = button(QStringLiteral("Add Reservation"), QStringLiteral("cmdAdd"));
-    m_cmdEdit = button(QStringLiteral("Edit Reservation"), QStringLiteral("cmdEdit"));
-    m_cmdSummary = button(QStringLiteral("Show Summary"), QStringLiteral("cmdSummary"));
-    m_cmdCancel = button(QStringLiteral("Cancel Reservation"), QStringLiteral("cmdCancel"));
+    m_cmdAdd = button(tr("Add Reservation"), QStringLiteral("cmdAdd"));
+    m_cmdEdit = button(tr("Edit Reservation"), QStringLiteral("cmdEdit"));
+    m_cmdSummary = button(tr("Show Summary"), QStringLiteral("cmdSummary"));
+    m_cmdCancel = button(tr("Cancel Reservation"), QStringLiteral("cmdCancel"));
     connect(m_cmdAdd, &QPushButton::clicked, this,
             [this] { BookingWizard::display(m_host, m_services, RecordMode::Add, 0); });
     connect(m_cmdEdit, &QPushButton::clicked, this, &CalendarWindow::edit);
@@ -85,7 +89,7 @@ void CalendarWindow::refresh()
 {
     const auto bookings = DayList::read(m_services.db(), m_mwDate->selectedDate());
     if (!bookings)
-        m_services.messages.show(QStringLiteral("The bookings could not be read.\n") + bookings.error(), Title,
+        m_services.messages.show(tr("The bookings could not be read.\n%1").arg(bookings.error()), title(),
                                  MsgIcon::Critical, MsgButtons::Ok);
     m_model->setBookings(bookings.valueOr({}));
     m_grdBooking->selectRow(0);
@@ -119,11 +123,11 @@ void CalendarWindow::cancelReservation()
     if (!selected)
         return;
     const DayBooking booking = *selected;
-    if (BookingWizard::askToCancel(m_services.messages, QStringLiteral("Cancel booking"))) {
+    if (BookingWizard::askToCancel(m_services.messages, tr("Cancel booking"))) {
         if (const Status deleted = BookingStore::deleteBooking(m_services.db(), booking.id); deleted)
             m_services.events.log(EventLog::BookingCancelled, DayList::cancelledDetails(booking));
         else
-            m_services.messages.show(QStringLiteral("The booking could not be deleted.\n") + deleted.error(), Title,
+            m_services.messages.show(tr("The booking could not be deleted.\n%1").arg(deleted.error()), title(),
                                      MsgIcon::Critical, MsgButtons::Ok);
     }
     refresh();

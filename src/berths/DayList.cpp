@@ -3,6 +3,8 @@
 #include "bookings/BookingReads.h"
 #include "core/DateTimes.h"
 
+#include <QCoreApplication>
+
 namespace DayList {
 
 Result<QList<DayBooking>> read(const QSqlDatabase& db, const QDate& day)
@@ -22,7 +24,7 @@ QString timeText(const QDateTime& when, const QDate& day)
 {
     const QDateTime start = DateTimes::wallTime(day);
     if (!when.isValid() || when < start || when > start.addDays(1))
-        return QStringLiteral("n/a");
+        return QCoreApplication::translate("DayList", "n/a");
     return when.toString(QStringLiteral(" hh:mm"));
 }
 
@@ -38,7 +40,7 @@ QString cancelledDetails(const DayBooking& booking)
 
 QString DayListModel::noneText()
 {
-    return QStringLiteral("No reservations exist for this date");
+    return tr("No reservations exist for this date");
 }
 
 void DayListModel::setBookings(const QList<DayBooking>& bookings)
@@ -92,6 +94,7 @@ QVariant DayListModel::headerData(int section, Qt::Orientation orientation, int 
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
-    static const char* const Captions[] = {"Name", "Berth(s)", "Arrival", "Departure"};
-    return section >= 0 && section < ColumnCount ? QString::fromLatin1(Captions[section]) : QVariant();
+    static const char* const Captions[] = {QT_TR_NOOP("Name"), QT_TR_NOOP("Berth(s)"), QT_TR_NOOP("Arrival"),
+                                           QT_TR_NOOP("Departure")};
+    return section >= 0 && section < ColumnCount ? tr(Captions[section]) : QVariant();
 }

@@ -7,6 +7,7 @@
 #include "core/Money.h"
 #include "core/SqlHelpers.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QSqlError>
@@ -22,9 +23,19 @@
 namespace CsvExport {
 
 namespace {
-const QString NoData = QStringLiteral("There is no data to export");
-const QString CsvFilter = QStringLiteral("CSV Files (*.csv)");
-const QString Filters = QStringLiteral("All Files (*.*);;") + CsvFilter + QStringLiteral(";;Text Files (*.txt)");
+QString noData()
+{
+    return QCoreApplication::translate("CsvExport", "There is no data to export");
+}
+QString csvFilter()
+{
+    return QCoreApplication::translate("CsvExport", "CSV Files (*.csv)");
+}
+QString filters()
+{
+    return QCoreApplication::translate("CsvExport", "All Files (*.*)") + QStringLiteral(";;") + csvFilter() +
+           QStringLiteral(";;") + QCoreApplication::translate("CsvExport", "Text Files (*.txt)");
+}
 // Written in pieces of about this size, so a large export never holds the whole file in memory.
 constexpr qsizetype ChunkBytes = 1 << 20;
 // The remembered dates are dropped when there are this many, so a long history cannot grow the cache unbounded.
@@ -374,7 +385,7 @@ Command customers()
     return {customersSql(),
             {},
             QStringLiteral("Customer"),
-            QStringLiteral("Export Customers"),
+            QCoreApplication::translate("CsvExport", "Export Customers"),
             EventLog::CustomersExported};
 }
 
@@ -383,7 +394,7 @@ Command reservations()
     return {BookingReports::reservationsSql(),
             {},
             QStringLiteral("Reservations"),
-            QStringLiteral("Export Reservations"),
+            QCoreApplication::translate("CsvExport", "Export Reservations"),
             EventLog::ReservationsExported};
 }
 
@@ -393,7 +404,8 @@ Command todaysReservations(const QDate& today)
     const QVariantList binds = {DateTimes::dbDateTime(DateTimes::wallTime(today, QTime(0, 0, 1))),
                                 DateTimes::dbDateTime(DateTimes::wallTime(today, QTime(23, 59, 59)))};
     return {BookingReports::todaysReservationsSql(), binds, QStringLiteral("ToDayReservations"),
-            QStringLiteral("Export Today's Reservations"), EventLog::TodaysReservationsExported};
+            QCoreApplication::translate("CsvExport", "Export Today's Reservations"),
+            EventLog::TodaysReservationsExported};
 }
 
 Result<std::unique_ptr<QSqlQuery>> firstRow(const QSqlDatabase& db, const Command& command)
@@ -404,10 +416,10 @@ Result<std::unique_ptr<QSqlQuery>> firstRow(const QSqlDatabase& db, const Comman
     if (!Sql::exec(*rows, command.sql, command.binds, &error)) {
         // An unreadable result counts as an empty one; the reason goes to the diagnostic log.
         MessageLog::logError(QStringLiteral("modExport.%1: %2").arg(command.proposedName, error));
-        return refused(NoData);
+        return refused(noData());
     }
     if (!rows->next())
-        return refused(NoData);
+        return refused(noData());
     return rows;
 }
 
@@ -417,8 +429,8 @@ FileRequest saveRequest(const Command& command)
     request.title = command.title;
     request.folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     request.proposedName = command.proposedName;
-    request.filter = Filters;
-    request.selectedFilter = CsvFilter;
+    request.filter = filters();
+    request.selectedFilter = csvFilter();
     request.save = true;
     return request;
 }

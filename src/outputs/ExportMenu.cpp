@@ -4,6 +4,7 @@
 #include "core/Seams.h"
 #include "outputs/CsvExport.h"
 
+#include <QCoreApplication>
 #include <QSqlQuery>
 
 namespace ExportMenu {
@@ -13,7 +14,7 @@ bool run(const Services& services, const CsvExport::Command& command)
 {
     bool written = false;
     if (auto rows = CsvExport::firstRow(services.db(), command); !rows) {
-        services.messages.show(rows.error(), QStringLiteral("Export"), MsgIcon::Exclamation);
+        services.messages.show(rows.error(), QCoreApplication::translate("ExportMenu", "Export"), MsgIcon::Exclamation);
     } else if (const QString path = services.files.choose(CsvExport::saveRequest(command)); !path.isEmpty()) {
         // A file that cannot be written is not the user's to hear about: the reason is logged.
         written = CsvExport::writeFile(**rows, CsvExport::withCsvExtension(path)).ok();

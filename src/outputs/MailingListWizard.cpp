@@ -6,6 +6,7 @@
 #include "core/ui/ChildWindow.h"
 #include "outputs/MailingList.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,24 +15,26 @@
 #include <QVBoxLayout>
 
 namespace {
-const QString Title = QStringLiteral("Mailing list");
+QString title()
+{
+    return QCoreApplication::translate("MailingListWizard", "Mailing list");
 }
+} // namespace
 
 MailingListWizard::MailingListWizard(Services& services, QWidget* parent)
     : StepWizard(services, QStringLiteral("frmWizardMailList"),
-                 {QStringLiteral("Email Mailing List Wizard"), QStringLiteral("Enter the Mailing List filename"),
-                  QStringLiteral("Finished")},
-                 Settings::MailListWelcome,
-                 QStringLiteral("Using this wizard you can create a mailing list of your customers."), parent)
+                 {tr("Email Mailing List Wizard"), tr("Enter the Mailing List filename"), tr("Finished")},
+                 Settings::MailListWelcome, tr("Using this wizard you can create a mailing list of your customers."),
+                 parent)
 {
     auto* fileName = new QVBoxLayout(frame(FileName));
     fileName->addWidget(
-        text(QStringLiteral("Enter the filename you would like to populate with your email list."), frame(FileName)));
-    fileName->addWidget(text(QStringLiteral("Mailing list filename:"), frame(FileName)));
+        text(tr("Enter the filename you would like to populate with your email list."), frame(FileName)));
+    fileName->addWidget(text(tr("Mailing list filename:"), frame(FileName)));
     auto* row = new QHBoxLayout;
     m_txtFileName = new QLineEdit(frame(FileName));
     m_txtFileName->setObjectName(QStringLiteral("txtFileName"));
-    m_cmdBrowse = new QPushButton(QStringLiteral("B&rowse..."), frame(FileName));
+    m_cmdBrowse = new QPushButton(tr("B&rowse..."), frame(FileName));
     m_cmdBrowse->setObjectName(QStringLiteral("cmdBrowse"));
     m_cmdBrowse->setAutoDefault(false);
     row->addWidget(m_txtFileName, 1);
@@ -41,7 +44,7 @@ MailingListWizard::MailingListWizard(Services& services, QWidget* parent)
     connect(m_cmdBrowse, &QPushButton::clicked, this, &MailingListWizard::browse);
 
     auto* finished = new QVBoxLayout(frame(Finished));
-    finished->addWidget(text(QStringLiteral("Click Finish to complete your configuration"), frame(Finished)));
+    finished->addWidget(text(tr("Click Finish to complete your configuration"), frame(Finished)));
     finished->addStretch();
     start();
 }
@@ -56,7 +59,7 @@ bool MailingListWizard::leaveStep(int step)
 {
     if (step != FileName || !m_txtFileName->text().trimmed().isEmpty())
         return true;
-    m_services.messages.show(QStringLiteral("Please enter a file name"), Title, MsgIcon::Exclamation, MsgButtons::Ok);
+    m_services.messages.show(tr("Please enter a file name"), title(), MsgIcon::Exclamation, MsgButtons::Ok);
     m_txtFileName->setFocus();
     return false;
 }
@@ -64,9 +67,9 @@ bool MailingListWizard::leaveStep(int step)
 void MailingListWizard::browse()
 {
     FileRequest request;
-    request.title = QStringLiteral("Mailing list file");
+    request.title = tr("Mailing list file");
     request.proposedName = QStringLiteral("maillist.txt");
-    request.filter = QStringLiteral("All Files (*)");
+    request.filter = tr("All Files (*)");
     request.save = true;
     // A name already typed keeps its folder as the starting point.
     if (!m_txtFileName->text().trimmed().isEmpty())
@@ -81,15 +84,14 @@ void MailingListWizard::finish()
     storeWelcomeFlag();
     const auto line = MailingList::addressLine(m_services.db());
     if (!line) {
-        m_services.messages.show(QStringLiteral("The customers' email addresses could not be read; no file was "
-                                                "written.\n\n") +
-                                     line.error(),
-                                 Title, MsgIcon::Critical, MsgButtons::Ok);
+        m_services.messages.show(
+            tr("The customers' email addresses could not be read; no file was written.\n\n%1").arg(line.error()),
+            title(), MsgIcon::Critical, MsgButtons::Ok);
         return;
     }
     const QString fileName = m_txtFileName->text();
     if (!MailingList::write(fileName, *line)) {
-        m_services.messages.show(QStringLiteral("Invalid filename"), Title, MsgIcon::Exclamation, MsgButtons::Ok);
+        m_services.messages.show(tr("Invalid filename"), title(), MsgIcon::Exclamation, MsgButtons::Ok);
         browse();
         m_txtFileName->setFocus();
         return;

@@ -2,6 +2,8 @@
 
 #include "core/DateTimes.h"
 
+#include <QCoreApplication>
+
 namespace ReportLayouts {
 
 using BookingReports::List;
@@ -32,11 +34,11 @@ Doc::Record reportHeader(const QString& title, const QString& heading)
 
 Doc::Record detail(const BookingReports::ListRow& row)
 {
-    return {Doc::field(QStringLiteral("Booking added:"), row.created, LabelWidth),
-            Doc::field(QStringLiteral("From:"), row.from, LabelWidth),
-            Doc::field(QStringLiteral("To:"), row.to, LabelWidth),
-            Doc::field(QStringLiteral("Customer:"), row.customer, LabelWidth),
-            Doc::field(QStringLiteral("Berth(s):"), row.berths, LabelWidth),
+    return {Doc::field(QCoreApplication::translate("ReportLayouts", "Booking added:"), row.created, LabelWidth),
+            Doc::field(QCoreApplication::translate("ReportLayouts", "From:"), row.from, LabelWidth),
+            Doc::field(QCoreApplication::translate("ReportLayouts", "To:"), row.to, LabelWidth),
+            Doc::field(QCoreApplication::translate("ReportLayouts", "Customer:"), row.customer, LabelWidth),
+            Doc::field(QCoreApplication::translate("ReportLayouts", "Berth(s):"), row.berths, LabelWidth),
             Doc::rule()};
 }
 
@@ -60,18 +62,21 @@ Names namesOf(List list)
 {
     switch (list) {
     case List::AllBookings:
-        return {QStringLiteral("rptAllBooking"), QStringLiteral("Report of Booking"),
-                QStringLiteral("List of all up comming bookings")};
+        return {QStringLiteral("rptAllBooking"), QCoreApplication::translate("ReportLayouts", "Report of Booking"),
+                QCoreApplication::translate("ReportLayouts", "List of all up comming bookings")};
     case List::TakenToday:
-        return {QStringLiteral("rptTodaysBooking"), QStringLiteral("List of today bookings"),
-                QStringLiteral("List of today bookings")};
+        return {QStringLiteral("rptTodaysBooking"),
+                QCoreApplication::translate("ReportLayouts", "List of today bookings"),
+                QCoreApplication::translate("ReportLayouts", "List of today bookings")};
     case List::CheckOutsToday:
-        return {QStringLiteral("rptTodayLeft"), QStringLiteral("List of todays checkouts left to be completed"),
-                QStringLiteral("List of todays checkouts left to be completed")};
+        return {QStringLiteral("rptTodayLeft"),
+                QCoreApplication::translate("ReportLayouts", "List of todays checkouts left to be completed"),
+                QCoreApplication::translate("ReportLayouts", "List of todays checkouts left to be completed")};
     case List::PeriodSales:
         break;
     }
-    return {QStringLiteral("rptPeriodsales"), QStringLiteral("Period Sales"), QStringLiteral("Period Sales")};
+    return {QStringLiteral("rptPeriodsales"), QCoreApplication::translate("ReportLayouts", "Period Sales"),
+            QCoreApplication::translate("ReportLayouts", "Period Sales")};
 }
 
 Doc::Document layout(List list, const BookingReports::BookingList& table)
@@ -79,16 +84,17 @@ Doc::Document layout(List list, const BookingReports::BookingList& table)
     const Names names = namesOf(list);
     Doc::Document doc;
     doc.title = names.caption;
-    doc.pageFooter << Doc::text(QStringLiteral("List: %p of %P"), {.pointSize = 9, .align = Qt::AlignRight});
+    doc.pageFooter << Doc::text(QCoreApplication::translate("ReportLayouts", "List: %p of %P"),
+                                {.pointSize = 9, .align = Qt::AlignRight});
     doc.body << reportHeader(names.title, table.heading);
     if (list == List::PeriodSales) {
-        doc.pageHeader << Doc::row({{QStringLiteral("Client:"), 2.2},
-                                    {QStringLiteral("Date:"), 2.0},
-                                    {QStringLiteral("Unit"), 1.4},
-                                    money(QStringLiteral("Hire ")),
-                                    money(QStringLiteral("Other ")),
-                                    money(QStringLiteral("VAT ")),
-                                    money(QStringLiteral("Total "))},
+        doc.pageHeader << Doc::row({{QCoreApplication::translate("ReportLayouts", "Client:"), 2.2},
+                                    {QCoreApplication::translate("ReportLayouts", "Date:"), 2.0},
+                                    {QCoreApplication::translate("ReportLayouts", "Unit"), 1.4},
+                                    money(QCoreApplication::translate("ReportLayouts", "Hire ")),
+                                    money(QCoreApplication::translate("ReportLayouts", "Other ")),
+                                    money(QCoreApplication::translate("ReportLayouts", "VAT ")),
+                                    money(QCoreApplication::translate("ReportLayouts", "Total "))},
                                    ColumnHeadStyle)
                        << Doc::rule();
         for (const auto& row : table.rows)
@@ -103,16 +109,16 @@ Doc::Document layout(List list, const BookingReports::BookingList& table)
 Doc::Document outstanding(const QList<BookingReports::BalanceDueRow>& rows, const QDateTime& now)
 {
     Doc::Document doc;
-    doc.title = QStringLiteral("Reservations With Balance Due");
+    doc.title = QCoreApplication::translate("ReportLayouts", "Reservations With Balance Due");
     // Seven columns of names, dates and amounts read best across a landscape page.
     doc.orientation = QPageLayout::Landscape;
-    doc.pageHeader << Doc::row({{QStringLiteral("Name:"), 1.7},
-                                {QStringLiteral("Date:"), 1.5},
-                                amount(QStringLiteral("Reservation:")),
-                                amount(QStringLiteral("Other Charges:")),
-                                amount(QStringLiteral("VAT:")),
-                                amount(QStringLiteral("Payable:")),
-                                amount(QStringLiteral("Payed:"))},
+    doc.pageHeader << Doc::row({{QCoreApplication::translate("ReportLayouts", "Name:"), 1.7},
+                                {QCoreApplication::translate("ReportLayouts", "Date:"), 1.5},
+                                amount(QCoreApplication::translate("ReportLayouts", "Reservation:")),
+                                amount(QCoreApplication::translate("ReportLayouts", "Other Charges:")),
+                                amount(QCoreApplication::translate("ReportLayouts", "VAT:")),
+                                amount(QCoreApplication::translate("ReportLayouts", "Payable:")),
+                                amount(QCoreApplication::translate("ReportLayouts", "Payed:"))},
                                ColumnHeadStyle)
                    << Doc::rule();
     doc.body << reportHeader(doc.title, DateTimes::generalDateText(now));

@@ -2,10 +2,12 @@
 
 #include "core/DateTimes.h"
 #include "core/Seams.h"
+#include "core/Texts.h"
 #include "core/ui/DocumentRenderer.h"
 #include "outputs/OptionalDateEdit.h"
 #include "outputs/ReportLayouts.h"
 
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -16,8 +18,6 @@
 using BookingReports::List;
 
 namespace {
-const QString MessageTitle = QStringLiteral("Zem Harbour");
-
 QPushButton* button(const QString& name, const QString& caption, QWidget* parent)
 {
     auto* button = new QPushButton(caption, parent);
@@ -30,8 +30,8 @@ QGroupBox* periodFrame(const QString& name, OptionalDateEdit* from, OptionalDate
     auto* frame = new QGroupBox(parent);
     frame->setObjectName(name);
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("From:"), from);
-    form->addRow(QStringLiteral("To:"), to);
+    form->addRow(QCoreApplication::translate("ReportManager", "From:"), from);
+    form->addRow(QCoreApplication::translate("ReportManager", "To:"), to);
     auto* layout = new QVBoxLayout(frame);
     layout->addLayout(form);
     return frame;
@@ -45,32 +45,28 @@ ReportManager::ReportManager(Services& services, QWidget* parent)
       m_dtpTo1(new OptionalDateEdit(QStringLiteral("dtpTo1"), this))
 {
     setObjectName(QStringLiteral("frmReports"));
-    setWindowTitle(QStringLiteral("Report Manager"));
+    setWindowTitle(tr("Report Manager"));
 
     QGroupBox* frame1 = periodFrame(QStringLiteral("Frame1"), m_dtpFrom, m_dtpTo, this);
-    auto* cmdAllBooking =
-        button(QStringLiteral("cmdAllBooking"), QStringLiteral("List of all up comming bookings"), frame1);
+    auto* cmdAllBooking = button(QStringLiteral("cmdAllBooking"), tr("List of all up comming bookings"), frame1);
     frame1->layout()->addWidget(cmdAllBooking);
 
-    auto* cmdTodaysBooking =
-        button(QStringLiteral("cmdTodaysBooking"), QStringLiteral("List of bookings taken today"), this);
-    auto* cmdTodaysCheckOuts = button(QStringLiteral("cmdTodaysCheckOuts"),
-                                      QStringLiteral("List of todays checkouts left to be completed"), this);
-    auto* cmdAvailableBerths =
-        button(QStringLiteral("cmdAvailableBerths"), QStringLiteral("Outstanding Balance A/Cs"), this);
+    auto* cmdTodaysBooking = button(QStringLiteral("cmdTodaysBooking"), tr("List of bookings taken today"), this);
+    auto* cmdTodaysCheckOuts =
+        button(QStringLiteral("cmdTodaysCheckOuts"), tr("List of todays checkouts left to be completed"), this);
+    auto* cmdAvailableBerths = button(QStringLiteral("cmdAvailableBerths"), tr("Outstanding Balance A/Cs"), this);
 
     QGroupBox* frame2 = periodFrame(QStringLiteral("Frame2"), m_dtpFrom1, m_dtpTo1, this);
-    auto* command4 = button(QStringLiteral("Command4"), QStringLiteral("Period sales summary"), frame2);
+    auto* command4 = button(QStringLiteral("Command4"), tr("Period sales summary"), frame2);
     frame2->layout()->addWidget(command4);
 
     auto* label3 =
-        new QLabel(QStringLiteral("** If you have the need for a specific report, please contact our support "
-                                  "team and we will endevour to create the report that you are looking "
-                                  "for **"),
+        new QLabel(tr("** If you have the need for a specific report, please contact our support team and we will "
+                      "endevour to create the report that you are looking for **"),
                    this);
     label3->setObjectName(QStringLiteral("Label3"));
     label3->setWordWrap(true);
-    auto* cmdExit = button(QStringLiteral("cmdExit"), QStringLiteral("Close"), this);
+    auto* cmdExit = button(QStringLiteral("cmdExit"), tr("Close"), this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame1);
@@ -120,12 +116,12 @@ void ReportManager::showList(List list)
     const auto table = BookingReports::build(m_services.db(), list, (sales ? m_dtpFrom1 : m_dtpFrom)->value(),
                                              (sales ? m_dtpTo1 : m_dtpTo)->value(), m_services.clock.now());
     if (!table) {
-        m_services.messages.show(QStringLiteral("The list could not be read: %1").arg(table.error()), MessageTitle,
+        m_services.messages.show(tr("The list could not be read: %1").arg(table.error()), Texts::productTitle(),
                                  MsgIcon::Critical);
         return;
     }
     if (table->rows.isEmpty()) {
-        m_services.messages.show(QStringLiteral("Nothing to print!"), MessageTitle);
+        m_services.messages.show(tr("Nothing to print!"), Texts::productTitle());
         return;
     }
     const Doc::Document document = ReportLayouts::layout(list, *table);
@@ -136,7 +132,7 @@ void ReportManager::printBalanceDue()
 {
     const auto rows = BookingReports::balanceDue(m_services.db());
     if (!rows) {
-        m_services.messages.show(QStringLiteral("The list could not be read: %1").arg(rows.error()), MessageTitle,
+        m_services.messages.show(tr("The list could not be read: %1").arg(rows.error()), Texts::productTitle(),
                                  MsgIcon::Critical);
         return;
     }

@@ -2,6 +2,8 @@
 
 #include "outputs/WebBookSettings.h"
 
+#include <QCoreApplication>
+
 namespace WebBookMenu {
 
 namespace {
@@ -9,7 +11,8 @@ namespace {
 bool succeeded(Services& services, const Status& outcome)
 {
     if (!outcome)
-        services.messages.show(outcome.error(), QStringLiteral("Error"), MsgIcon::Critical, MsgButtons::Ok);
+        services.messages.show(outcome.error(), QCoreApplication::translate("WebBookMenu", "Error"), MsgIcon::Critical,
+                               MsgButtons::Ok);
     return outcome.ok();
 }
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "outputs/WebBookSettings.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
 
@@ -15,7 +16,10 @@ namespace WebBookPage {
 namespace {
 const QStringList YearLists = {QStringLiteral("arrive_year"), QStringLiteral("departure_year")};
 constexpr int YearsOffered = 3;
-const QString InvalidTemplate = QStringLiteral("Invalid HTML resource");
+QString invalidTemplate()
+{
+    return QCoreApplication::translate("WebBookPage", "Invalid HTML resource");
+}
 
 std::optional<QString> templateText(const QString& path)
 {
@@ -32,7 +36,7 @@ std::optional<QString> templateText(const QString& path)
 
 QString cannotGenerate(const QString& description)
 {
-    return QStringLiteral("Can't generate Webbook:\r\n%1").arg(description);
+    return QCoreApplication::translate("WebBookPage", "Can't generate Webbook:\r\n%1").arg(description);
 }
 } // namespace
 
@@ -40,7 +44,7 @@ Result<QString> page(const QString& action, const QString& email, int firstYear,
 {
     const std::optional<QString> pageTemplate = templateText(templatePath);
     if (!pageTemplate)
-        return refused(InvalidTemplate);
+        return refused(invalidTemplate());
     QString page = *pageTemplate;
     // The years go in before the values, so nothing in a value can be taken for a year list.
     QString years;
@@ -50,7 +54,7 @@ Result<QString> page(const QString& action, const QString& email, int firstYear,
         const qsizetype start = page.indexOf(QStringLiteral("<select name=\"%1\"").arg(list));
         const qsizetype end = start < 0 ? -1 : page.indexOf(u'>', start);
         if (end < 0)
-            return refused(InvalidTemplate);
+            return refused(invalidTemplate());
         page.insert(end + 1, years);
     }
     page.replace(QStringLiteral("{ACTION}"), action.toHtmlEscaped());
@@ -70,16 +74,18 @@ Result<WebBookSettings> storedSettings(const QSqlDatabase& db)
     if (stored->row->providerIndex != WebBookSettings::CustomProvider)
         missing.removeAll(QStringLiteral("WebBookingProviderCustom"));
     if (!missing.isEmpty())
-        return refused(cannotGenerate(QStringLiteral("No value is stored for %1. Configure the web bookings first.")
-                                          .arg(missing.join(QStringLiteral(", ")))));
+        return refused(
+            cannotGenerate(QCoreApplication::translate("WebBookPage", "No value is stored for %1. Configure the web "
+                                                                      "bookings first.")
+                               .arg(missing.join(QStringLiteral(", ")))));
     return *stored->row;
 }
 
 FileRequest saveRequest()
 {
     FileRequest request;
-    request.title = QStringLiteral("Save Web Book as...");
-    request.filter = QStringLiteral("HTML files (*.HTML)");
+    request.title = QCoreApplication::translate("WebBookPage", "Save Web Book as...");
+    request.filter = QCoreApplication::translate("WebBookPage", "HTML files (*.HTML)");
     request.selectedFilter = request.filter;
     request.defaultSuffix = QStringLiteral("html");
     request.save = true;
@@ -91,7 +97,8 @@ Status save(const QString& path, const QString& page)
     QSaveFile file(path);
     const QByteArray bytes = page.toUtf8();
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return fileFailure(QStringLiteral("Can't save HTML file:\r\n%1").arg(file.errorString()));
+        return fileFailure(
+            QCoreApplication::translate("WebBookPage", "Can't save HTML file:\r\n%1").arg(file.errorString()));
     return Done{};
 }
 

@@ -17,14 +17,30 @@ QString WebBookSettings::defaultEndpoint()
     return url.isEmpty() ? Settings::WebBookFormMailUrl.defaultValue : url;
 }
 
+namespace {
+// By provider index.
+const char* const ProviderNames[] = {QT_TRANSLATE_NOOP("WebBookSettings", "Response-o-Matic (default)"),
+                                     QT_TRANSLATE_NOOP("WebBookSettings", "Custom...")};
+} // namespace
+
 QStringList WebBookSettings::providerNames()
 {
-    return {QStringLiteral("Response-o-Matic (default)"), QStringLiteral("Custom...")};
+    QStringList names;
+    for (const char* name : ProviderNames)
+        names << tr(name);
+    return names;
 }
 
 QString WebBookSettings::providerName() const
 {
     return providerNames().value(providerIndex);
+}
+
+QString WebBookSettings::providerLogName() const
+{
+    return providerIndex >= 0 && providerIndex < int(std::size(ProviderNames))
+               ? QString::fromLatin1(ProviderNames[providerIndex])
+               : QString();
 }
 
 namespace WebBookStore {
@@ -45,17 +61,19 @@ QString quoted(const QString& text)
 QString differences(const std::optional<WebBookSettings>& shown, const std::optional<WebBookSettings>& now)
 {
     if (!shown)
-        return QStringLiteral("The web booking settings have been created.");
+        return QCoreApplication::translate("WebBookStore", "The web booking settings have been created.");
     if (!now)
-        return QStringLiteral("The web booking settings have been removed.");
+        return QCoreApplication::translate("WebBookStore", "The web booking settings have been removed.");
     QStringList lines;
     if (shown->email != now->email)
-        lines << QStringLiteral("Booking email address: now %1, was %2").arg(quoted(now->email), quoted(shown->email));
+        lines << QCoreApplication::translate("WebBookStore", "Booking email address: now %1, was %2")
+                     .arg(quoted(now->email), quoted(shown->email));
     if (shown->providerIndex != now->providerIndex)
-        lines << QStringLiteral("Email provider: now %1, was %2").arg(now->providerName(), shown->providerName());
+        lines << QCoreApplication::translate("WebBookStore", "Email provider: now %1, was %2")
+                     .arg(now->providerName(), shown->providerName());
     if (shown->customUrl != now->customUrl)
-        lines
-            << QStringLiteral("Custom provider: now %1, was %2").arg(quoted(now->customUrl), quoted(shown->customUrl));
+        lines << QCoreApplication::translate("WebBookStore", "Custom provider: now %1, was %2")
+                     .arg(quoted(now->customUrl), quoted(shown->customUrl));
     return lines.join(u'\n');
 }
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "core/Result.h"
 
+#include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
@@ -11,6 +12,9 @@
 /// form-mail service.
 struct WebBookSettings
 {
+    Q_DECLARE_TR_FUNCTIONS(WebBookSettings)
+
+public:
     enum Provider
     {
         DefaultProvider = 0,
@@ -30,6 +34,8 @@ struct WebBookSettings
     /// The provider list's texts, by index.
     static QStringList providerNames();
     QString providerName() const;
+    /// The provider's name in the program's own words, whatever the language shown: for the event log.
+    QString providerLogName() const;
 };
 
 /// Reads and stores the web booking columns of Settings. A missing row is a normal state (an empty table).

@@ -7,36 +7,39 @@
 #include "outputs/WebBookMenu.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
 namespace {
-const QString Title = QStringLiteral("Web Booking Configuration Wizard");
+QString title()
+{
+    return QCoreApplication::translate("WebBookWizard", "Web Booking Configuration Wizard");
 }
+} // namespace
 
 WebBookWizard::WebBookWizard(Services& services, QWidget* parent)
     : StepWizard(services, QStringLiteral("frmWizardWebBook"),
-                 {Title, QStringLiteral("Enter your email booking address"),
-                  QStringLiteral("Choose your email provider"), QStringLiteral("Enter Your Room Information")},
+                 {title(), tr("Enter your email booking address"), tr("Choose your email provider"),
+                  tr("Enter Your Room Information")},
                  Settings::WebBookWelcome,
-                 QStringLiteral("Usin this wizard you can configure your website to accept online bookings."), parent)
+                 tr("Usin this wizard you can configure your website to accept online bookings."), parent)
 {
     auto* email = new QVBoxLayout(frame(Email));
     email->addWidget(
-        text(QStringLiteral("Enter the email address that should receive the bookings made from the website."),
-             frame(Email)));
+        text(tr("Enter the email address that should receive the bookings made from the website."), frame(Email)));
     auto* emailForm = new QFormLayout;
     m_txtWebBookingEmail = new QLineEdit(frame(Email));
     m_txtWebBookingEmail->setObjectName(QStringLiteral("txtWebBookingEmail"));
-    emailForm->addRow(QStringLiteral("Booking email address:"), m_txtWebBookingEmail);
+    emailForm->addRow(tr("Booking email address:"), m_txtWebBookingEmail);
     email->addLayout(emailForm);
     email->addStretch();
 
     auto* provider = new QVBoxLayout(frame(Provider));
-    provider->addWidget(text(QStringLiteral("Select the email provider to use to send your email confirmations. If "
-                                            "you are not sure, then leave the default setting."),
+    provider->addWidget(text(tr("Select the email provider to use to send your email confirmations. If you are not "
+                                "sure, then leave the default setting."),
                              frame(Provider)));
     auto* providerForm = new QFormLayout;
     m_cboProvider = new QComboBox(frame(Provider));
@@ -44,8 +47,8 @@ WebBookWizard::WebBookWizard(Services& services, QWidget* parent)
     m_cboProvider->addItems(WebBookSettings::providerNames());
     m_txtCustomProvider = new QLineEdit(frame(Provider));
     m_txtCustomProvider->setObjectName(QStringLiteral("txtCustomProvider"));
-    providerForm->addRow(QStringLiteral("Email provider:"), m_cboProvider);
-    providerForm->addRow(QStringLiteral("Custom provider:"), m_txtCustomProvider);
+    providerForm->addRow(tr("Email provider:"), m_cboProvider);
+    providerForm->addRow(tr("Custom provider:"), m_txtCustomProvider);
     provider->addLayout(providerForm);
     provider->addStretch();
     // The custom address is kept while the default provider is chosen, only not editable.
@@ -53,7 +56,7 @@ WebBookWizard::WebBookWizard(Services& services, QWidget* parent)
             [this](int index) { m_txtCustomProvider->setEnabled(index == WebBookSettings::CustomProvider); });
 
     auto* finished = new QVBoxLayout(frame(Finished));
-    finished->addWidget(text(QStringLiteral("Click Finish to complete your configuration"), frame(Finished)));
+    finished->addWidget(text(tr("Click Finish to complete your configuration"), frame(Finished)));
     finished->addStretch();
 
     const auto loaded = WebBookStore::load(services.db());
@@ -72,8 +75,8 @@ void WebBookWizard::display(Services& services, IWindowHost* host)
 {
     WebBookWizard wizard(services, host ? host->dialogParent() : nullptr);
     if (!wizard.loaded()) {
-        services.messages.show(QStringLiteral("The web booking settings could not be read.\n\n") + wizard.loadError(),
-                               Title, MsgIcon::Critical, MsgButtons::Ok);
+        services.messages.show(tr("The web booking settings could not be read.\n\n%1").arg(wizard.loadError()), title(),
+                               MsgIcon::Critical, MsgButtons::Ok);
         return;
     }
     wizard.exec();
@@ -97,26 +100,25 @@ void WebBookWizard::finish()
         // What the user typed stays; a second Finish stores it over the other desk's values.
         if (const auto now = WebBookStore::load(m_services.db()))
             m_shown = now->row;
-        m_services.messages.show(QStringLiteral("The web booking settings were changed elsewhere while this wizard "
-                                                "was open:\n\n%1\n\nNothing was saved. Click Finish again to store "
-                                                "your entries instead, or Cancel to keep the stored ones.")
+        m_services.messages.show(tr("The web booking settings were changed elsewhere while this wizard was open:"
+                                    "\n\n%1\n\nNothing was saved. Click Finish again to store your entries "
+                                    "instead, or Cancel to keep the stored ones.")
                                      .arg(saved.error()),
-                                 Title, MsgIcon::Exclamation, MsgButtons::Ok);
+                                 title(), MsgIcon::Exclamation, MsgButtons::Ok);
         return;
     }
     if (!saved) {
-        m_services.messages.show(QStringLiteral("The web booking settings could not be saved; nothing was changed."
-                                                "\n\n") +
-                                     saved.error(),
-                                 Title, MsgIcon::Critical, MsgButtons::Ok);
+        m_services.messages.show(
+            tr("The web booking settings could not be saved; nothing was changed.\n\n%1").arg(saved.error()), title(),
+            MsgIcon::Critical, MsgButtons::Ok);
         return;
     }
     m_services.events.log(EventLog::SettingsModified,
                           QStringLiteral("Web Booking Email: '%1', Web Booking Provider: %2, Web Booking Custom "
                                          "Provider: '%3'")
-                              .arg(values.email, m_cboProvider->currentText(), values.customUrl));
-    if (m_services.messages.show(QStringLiteral("Would you like to create a booking web page now?"), Title,
-                                 MsgIcon::Question, MsgButtons::YesNo) == MsgResult::Yes)
+                              .arg(values.email, values.providerLogName(), values.customUrl));
+    if (m_services.messages.show(tr("Would you like to create a booking web page now?"), title(), MsgIcon::Question,
+                                 MsgButtons::YesNo) == MsgResult::Yes)
         WebBookMenu::createPage(m_services, values.actionUrl(), values.email);
     accept();
 }

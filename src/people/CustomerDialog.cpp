@@ -3,10 +3,9 @@
 #include <QCheckBox>
 
 CustomerDialog::CustomerDialog(Services& services, QWidget* parent)
-    : PersonDialog(services, parent, QStringLiteral("frmAddCustomer"), QStringLiteral("Add customer"),
-                   QStringLiteral("Edit Customer"))
+    : PersonDialog(services, parent, QStringLiteral("frmAddCustomer"), tr("Add customer"), tr("Edit Customer"))
 {
-    m_chkClubMember = new QCheckBox(QStringLiteral("Club Member"), fields()->parentWidget());
+    m_chkClubMember = new QCheckBox(tr("Club Member"), fields()->parentWidget());
     m_chkClubMember->setObjectName(QStringLiteral("chkClubMember"));
     fields()->addWidget(m_chkClubMember, form().nextRow(), 1);
 }

@@ -6,10 +6,9 @@
 
 CustomerListWindow::CustomerListWindow(Services& services, Removal::Dependents bookings, QWidget* parent)
     : PeopleListWindow(services, PeopleLists::customers(),
-                       {WindowName, QStringLiteral("Customers"), QStringLiteral("grdCustomer"),
-                        QStringLiteral("cmdAddCustomer"), QStringLiteral("Add Customer"),
-                        QStringLiteral("cmdEditCustomer"), QStringLiteral("View/Edit Customer"),
-                        QStringLiteral("cmdDeleteCustomer"), QStringLiteral("Delete Customer")},
+                       {WindowName, tr("Customers"), QStringLiteral("grdCustomer"), QStringLiteral("cmdAddCustomer"),
+                        tr("Add Customer"), QStringLiteral("cmdEditCustomer"), tr("View/Edit Customer"),
+                        QStringLiteral("cmdDeleteCustomer"), tr("Delete Customer")},
                        parent),
       m_bookings(std::move(bookings))
 {

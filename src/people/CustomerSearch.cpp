@@ -109,7 +109,7 @@ QVariant CustomerSearchModel::display(const Row& row, int column) const
     case ColId:
         return row.id;
     case ColClubMember:
-        return row.clubMember ? QStringLiteral("Yes") : QStringLiteral("No");
+        return row.clubMember ? tr("Yes") : tr("No");
     case ColMembershipNo:
         return row.texts[CustomerCriteria::MembershipNo];
     case ColNotes:
@@ -131,20 +131,22 @@ QVariant CustomerSearchModel::data(const QModelIndex& index, int role) const
 
 QVariant CustomerSearchModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    static const QStringList headings = {QString(),
-                                         QStringLiteral("Name"),
-                                         QStringLiteral("House Name"),
-                                         QStringLiteral("Street"),
-                                         QStringLiteral("Area"),
-                                         QStringLiteral("Town"),
-                                         QStringLiteral("Post Code"),
-                                         QStringLiteral("Tel. No."),
-                                         QStringLiteral("Mobile No."),
-                                         QStringLiteral("Email Address"),
-                                         QStringLiteral("Club Member"),
-                                         QStringLiteral("Membership No."),
-                                         QStringLiteral("Notes")};
-    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < headings.size())
-        return headings.at(section);
+    // The ID's column has no heading.
+    static const char* const headings[] = {"",
+                                           QT_TR_NOOP("Name"),
+                                           QT_TR_NOOP("House Name"),
+                                           QT_TR_NOOP("Street"),
+                                           QT_TR_NOOP("Area"),
+                                           QT_TR_NOOP("Town"),
+                                           QT_TR_NOOP("Post Code"),
+                                           QT_TR_NOOP("Tel. No."),
+                                           QT_TR_NOOP("Mobile No."),
+                                           QT_TR_NOOP("Email Address"),
+                                           QT_TR_NOOP("Club Member"),
+                                           QT_TR_NOOP("Membership No."),
+                                           QT_TR_NOOP("Notes")};
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
+        section < static_cast<int>(std::size(headings)))
+        return section == ColId ? QString() : tr(headings[section]);
     return QAbstractTableModel::headerData(section, orientation, role);
 }

@@ -32,7 +32,7 @@ FindCustomerDialog::FindCustomerDialog(Services& services, Removal::Dependents b
     : QDialog(parent), m_services(services), m_bookings(std::move(bookings)), m_model(new CustomerSearchModel(this))
 {
     setObjectName(QStringLiteral("frmFindCustomer"));
-    setWindowTitle(QStringLiteral("Find Customer"));
+    setWindowTitle(tr("Find Customer"));
     setModal(true);
 
     // Two columns of five boxes: the left column first, so the tab order runs down it and then down the right.
@@ -42,10 +42,10 @@ FindCustomerDialog::FindCustomerDialog(Services& services, Removal::Dependents b
     for (int f = 0; f < CustomerCriteria::FieldCount; ++f) {
         // The search boxes are the customer dialog's, in the same order (CustomerCriteria::Field).
         const auto& box = PeopleFields::Customer[f];
-        m_boxes[f] = PeopleWidgets::addTextBox(fields, f % 5, QString::fromUtf16(box.box),
-                                               QString::fromUtf16(box.caption), box.maxLength, f < 5 ? 0 : 2);
+        m_boxes[f] = PeopleWidgets::addTextBox(fields, f % 5, QString::fromUtf16(box.box), box.captionText(),
+                                               box.maxLength, f < 5 ? 0 : 2);
     }
-    m_chkClubMember = new QCheckBox(QStringLiteral("Club Member"), form);
+    m_chkClubMember = new QCheckBox(tr("Club Member"), form);
     m_chkClubMember->setObjectName(QStringLiteral("chkClubMember"));
     m_chkClubMember->setTristate(true);
     m_chkClubMember->setCheckState(Qt::PartiallyChecked);
@@ -53,15 +53,15 @@ FindCustomerDialog::FindCustomerDialog(Services& services, Removal::Dependents b
     fields->setColumnStretch(1, 1);
     fields->setColumnStretch(3, 1);
 
-    auto* cmdStart = new QPushButton(QStringLiteral("&Start Search"), this);
+    auto* cmdStart = new QPushButton(tr("&Start Search"), this);
     cmdStart->setObjectName(QStringLiteral("cmdStart"));
-    auto* cmdColse = new QPushButton(QStringLiteral("&Close"), this);
+    auto* cmdColse = new QPushButton(tr("&Close"), this);
     cmdColse->setObjectName(QStringLiteral("cmdColse"));
-    auto* cmdAddCustomer = new QPushButton(QStringLiteral("Add Customer"), this);
+    auto* cmdAddCustomer = new QPushButton(tr("Add Customer"), this);
     cmdAddCustomer->setObjectName(QStringLiteral("cmdAddCustomer"));
-    auto* cmdEditCustomer = new QPushButton(QStringLiteral("View/Edit Customer"), this);
+    auto* cmdEditCustomer = new QPushButton(tr("View/Edit Customer"), this);
     cmdEditCustomer->setObjectName(QStringLiteral("cmdEditCustomer"));
-    auto* cmdDeleteCustomer = new QPushButton(QStringLiteral("Delete Customer"), this);
+    auto* cmdDeleteCustomer = new QPushButton(tr("Delete Customer"), this);
     cmdDeleteCustomer->setObjectName(QStringLiteral("cmdDeleteCustomer"));
     connect(cmdStart, &QPushButton::clicked, this, &FindCustomerDialog::startSearch);
     connect(cmdColse, &QPushButton::clicked, this, &QDialog::reject); // Escape does the same
@@ -75,7 +75,7 @@ FindCustomerDialog::FindCustomerDialog(Services& services, Removal::Dependents b
     m_grdCustomer->horizontalHeader()->setStretchLastSection(true);
     m_grdCustomer->setColumnHidden(CustomerSearchModel::ColId, true);
 
-    auto* lblMatches = new QLabel(QStringLiteral("Total customer matches:"), this);
+    auto* lblMatches = new QLabel(tr("Total customer matches:"), this);
     lblMatches->setObjectName(QStringLiteral("lblMatches"));
     m_lblTotalMatches = new QLabel(this);
     m_lblTotalMatches->setObjectName(QStringLiteral("lblTotalMatches"));
@@ -201,8 +201,8 @@ void FindCustomerDialog::deleteCustomer()
         [&](int asked) { return CustomerStore::remove(m_services.db(), id, asked, m_bookings); });
     if (!removed) {
         if (removed.kind() != FailureKind::Cancelled && !removed.error().isEmpty())
-            m_services.messages.show(QStringLiteral("The customer could not be deleted: ") + removed.error(),
-                                     windowTitle(), MsgIcon::Critical);
+            m_services.messages.show(tr("The customer could not be deleted: %1").arg(removed.error()), windowTitle(),
+                                     MsgIcon::Critical);
         return;
     }
     m_model->remove(row);

@@ -1,8 +1,7 @@
 #include "people/OwnerDialog.h"
 
 OwnerDialog::OwnerDialog(Services& services, QWidget* parent)
-    : PersonDialog(services, parent, QStringLiteral("frmAddOwner"), QStringLiteral("Add Owner"),
-                   QStringLiteral("Edit Owner"))
+    : PersonDialog(services, parent, QStringLiteral("frmAddOwner"), tr("Add Owner"), tr("Edit Owner"))
 {
 }
 

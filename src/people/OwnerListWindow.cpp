@@ -6,10 +6,9 @@
 
 OwnerListWindow::OwnerListWindow(Services& services, Removal::Dependents berths, QWidget* parent)
     : PeopleListWindow(services, PeopleLists::owners(),
-                       {WindowName, QStringLiteral("Owners"), QStringLiteral("grdOwners"),
-                        QStringLiteral("cmdAddOwner"), QStringLiteral("Add Owner"), QStringLiteral("cmdEditOwner"),
-                        QStringLiteral("View/Edit Owner"), QStringLiteral("cmdDeleteOwner"),
-                        QStringLiteral("Delete Owner")},
+                       {WindowName, tr("Owners"), QStringLiteral("grdOwners"), QStringLiteral("cmdAddOwner"),
+                        tr("Add Owner"), QStringLiteral("cmdEditOwner"), tr("View/Edit Owner"),
+                        QStringLiteral("cmdDeleteOwner"), tr("Delete Owner")},
                        parent),
       m_berths(std::move(berths))
 {

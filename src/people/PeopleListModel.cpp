@@ -2,34 +2,47 @@
 
 #include "core/SqlHelpers.h"
 
+#include <QCoreApplication>
 #include <QSqlError>
 #include <QSqlQuery>
 
 namespace PeopleLists {
 
-const PeopleListDefinition& customers()
+namespace {
+QString heading(const char* text)
 {
-    static const PeopleListDefinition definition{
+    return QCoreApplication::translate("PeopleLists", text);
+}
+} // namespace
+
+// Built at each call, so the headings are in the language shown when the list opens.
+PeopleListDefinition customers()
+{
+    return {
         QStringLiteral("SELECT ID, Name, HouseName, Street, Area, Town, PostCode, TelNo, MobileNo, EmailAddress, "
                        "Notes, ClubMember, MembershipNo FROM Customer ORDER BY ID"),
-        {QString(), QStringLiteral("Name"), QStringLiteral("House Name"), QStringLiteral("Street"),
-         QStringLiteral("Area"), QStringLiteral("Town"), QStringLiteral("Post Code"), QStringLiteral("Tel No"),
-         QStringLiteral("Mobile No"), QStringLiteral("Email"), QStringLiteral("Notes"), QStringLiteral("Club Member"),
-         QStringLiteral("Membership No")},
+        {QString(), heading(QT_TRANSLATE_NOOP("PeopleLists", "Name")),
+         heading(QT_TRANSLATE_NOOP("PeopleLists", "House Name")), heading(QT_TRANSLATE_NOOP("PeopleLists", "Street")),
+         heading(QT_TRANSLATE_NOOP("PeopleLists", "Area")), heading(QT_TRANSLATE_NOOP("PeopleLists", "Town")),
+         heading(QT_TRANSLATE_NOOP("PeopleLists", "Post Code")), heading(QT_TRANSLATE_NOOP("PeopleLists", "Tel No")),
+         heading(QT_TRANSLATE_NOOP("PeopleLists", "Mobile No")), heading(QT_TRANSLATE_NOOP("PeopleLists", "Email")),
+         heading(QT_TRANSLATE_NOOP("PeopleLists", "Notes")), heading(QT_TRANSLATE_NOOP("PeopleLists", "Club Member")),
+         heading(QT_TRANSLATE_NOOP("PeopleLists", "Membership No"))},
         11};
-    return definition;
 }
 
-const PeopleListDefinition& owners()
+PeopleListDefinition owners()
 {
-    static const PeopleListDefinition definition{
-        QStringLiteral("SELECT ID, Name, HouseName, Street, Area, Town, PostCode, MobileNo, EmailAddress, Notes "
-                       "FROM Owner ORDER BY ID"),
-        {QString(), QStringLiteral("Name"), QStringLiteral("House Name"), QStringLiteral("Street"),
-         QStringLiteral("Area"), QStringLiteral("Town"), QStringLiteral("Post Code"), QStringLiteral("Mobile No"),
-         QStringLiteral("Email Address"), QStringLiteral("Notes")},
-        -1};
-    return definition;
+    return {QStringLiteral("SELECT ID, Name, HouseName, Street, Area, Town, PostCode, MobileNo, EmailAddress, Notes "
+                           "FROM Owner ORDER BY ID"),
+            {QString(), heading(QT_TRANSLATE_NOOP("PeopleLists", "Name")),
+             heading(QT_TRANSLATE_NOOP("PeopleLists", "House Name")),
+             heading(QT_TRANSLATE_NOOP("PeopleLists", "Street")), heading(QT_TRANSLATE_NOOP("PeopleLists", "Area")),
+             heading(QT_TRANSLATE_NOOP("PeopleLists", "Town")), heading(QT_TRANSLATE_NOOP("PeopleLists", "Post Code")),
+             heading(QT_TRANSLATE_NOOP("PeopleLists", "Mobile No")),
+             heading(QT_TRANSLATE_NOOP("PeopleLists", "Email Address")),
+             heading(QT_TRANSLATE_NOOP("PeopleLists", "Notes"))},
+            -1};
 }
 
 } // namespace PeopleLists
@@ -77,7 +90,7 @@ QVariant PeopleListModel::data(const QModelIndex& index, int role) const
         const QVariant flag = QSqlQueryModel::data(index, Qt::DisplayRole);
         if (!index.isValid() || !flag.isValid())
             return {};
-        return flag.toInt() != 0 ? QStringLiteral("Yes") : QStringLiteral("No");
+        return flag.toInt() != 0 ? tr("Yes") : tr("No");
     }
     return QSqlQueryModel::data(index, role);
 }

@@ -15,8 +15,8 @@ struct PeopleListDefinition
 };
 
 namespace PeopleLists {
-const PeopleListDefinition& customers();
-const PeopleListDefinition& owners();
+PeopleListDefinition customers();
+PeopleListDefinition owners();
 } // namespace PeopleLists
 
 /// The rows of a list window, read from the database in blocks as the grid scrolls to them (never all at once),

@@ -135,8 +135,8 @@ void PeopleListWindow::deleteClicked()
                                                            [&](int asked) { return remove(id, asked); });
     if (!removed) {
         if (removed.kind() != FailureKind::Cancelled && !removed.error().isEmpty())
-            m_services.messages.show(QStringLiteral("The record could not be deleted: ") + removed.error(),
-                                     windowTitle(), MsgIcon::Critical);
+            m_services.messages.show(tr("The record could not be deleted: %1").arg(removed.error()), windowTitle(),
+                                     MsgIcon::Critical);
         return;
     }
     m_services.events.log(deletedEvent(), details);

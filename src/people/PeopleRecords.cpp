@@ -4,6 +4,7 @@
 
 #include "core/SqlHelpers.h"
 
+#include <QCoreApplication>
 #include <QSqlQuery>
 #include <QStringList>
 
@@ -64,7 +65,7 @@ Result<QVariantList> loadRow(const QSqlDatabase& db, const QString& table, const
                    {id}, &error))
         return databaseFailure(error);
     if (!q.next())
-        return conflict(QStringLiteral("There is no record with the ID %1.").arg(id));
+        return conflict(QCoreApplication::translate("PeopleRecords", "There is no record with the ID %1.").arg(id));
     QVariantList values;
     for (int i = 0; i < columns.size(); ++i)
         values << q.value(i);
@@ -105,7 +106,8 @@ Status updateRow(const QSqlDatabase& db, const QString& table, const QStringList
     if (!Sql::exec(q, sql, values, &error))
         return databaseFailure(error);
     if (q.numRowsAffected() != 1)
-        return conflict(QStringLiteral("The record with the ID %1 no longer exists.").arg(id));
+        return conflict(
+            QCoreApplication::translate("PeopleRecords", "The record with the ID %1 no longer exists.").arg(id));
     if (!tx.commit(&error))
         return databaseFailure(error);
     return Done{};
@@ -140,8 +142,10 @@ Result<Removal::Question> askRemove(const QSqlDatabase& db, int id, const Remova
     if (id <= 0)
         return refused(QString()); // nothing chosen: nothing to ask
     return Removal::ask(db, id, bookings,
-                        QStringLiteral("Deleting this customer will also remove all past reservations. This would "
-                                       "affect historic reports. Are you sure you want to delete this customer?"));
+                        QCoreApplication::translate("CustomerStore",
+                                                    "Deleting this customer will also remove all past reservations. "
+                                                    "This would affect historic reports. Are you sure you want to "
+                                                    "delete this customer?"));
 }
 
 Status remove(const QSqlDatabase& db, int id, int asked, const Removal::Dependents& bookings)
@@ -177,8 +181,10 @@ Result<Removal::Question> askRemove(const QSqlDatabase& db, int id, const Remova
     if (id <= 0)
         return refused(QString());
     return Removal::ask(db, id, berths,
-                        QStringLiteral("Deleting this owner will also remove all owners berth. This would affect "
-                                       "historic reports. Are you sure you want to delete this owner?"));
+                        QCoreApplication::translate("OwnerStore",
+                                                    "Deleting this owner will also remove all owners berth. This would "
+                                                    "affect historic reports. Are you sure you want to delete this "
+                                                    "owner?"));
 }
 
 Status remove(const QSqlDatabase& db, int id, int asked, const Removal::Dependents& berths)

@@ -4,6 +4,7 @@
 #include "core/Removal.h"
 #include "core/Result.h"
 
+#include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QString>
 #include <QVariant>
@@ -47,8 +48,10 @@ template <typename Record> struct PersonField
     QString Record::*member;
     const char16_t* column;
     const char16_t* box;
-    const char16_t* caption;
+    const char* caption; // the source text; captionText() gives it in the user's language
     int maxLength;
+
+    QString captionText() const { return QCoreApplication::translate("PeopleFields", caption); }
 };
 
 /// The field table of each kind of person, in the order of the dialog's boxes (the tab order). The stores, the
@@ -59,19 +62,30 @@ inline constexpr int TextLimit = 100;
 inline constexpr int MembershipNoLimit = 50;
 
 // The fields both kinds have, written once.
-template <typename R> inline constexpr PersonField<R> Name{&R::name, u"Name", u"txtName", u"Name:", TextLimit};
 template <typename R>
-inline constexpr PersonField<R> HouseName{&R::houseName, u"HouseName", u"txtHouseName", u"House Name:", TextLimit};
+inline constexpr PersonField<R> Name{&R::name, u"Name", u"txtName", QT_TRANSLATE_NOOP("PeopleFields", "Name:"),
+                                     TextLimit};
 template <typename R>
-inline constexpr PersonField<R> Street{&R::street, u"Street", u"txtStreet", u"Street:", TextLimit};
-template <typename R> inline constexpr PersonField<R> Area{&R::area, u"Area", u"txtArea", u"Area:", TextLimit};
-template <typename R> inline constexpr PersonField<R> Town{&R::town, u"Town", u"txtTown", u"Town:", TextLimit};
+inline constexpr PersonField<R> HouseName{&R::houseName, u"HouseName", u"txtHouseName",
+                                          QT_TRANSLATE_NOOP("PeopleFields", "House Name:"), TextLimit};
 template <typename R>
-inline constexpr PersonField<R> PostCode{&R::postCode, u"PostCode", u"txtPostCode", u"Post Code:", 0};
+inline constexpr PersonField<R> Street{&R::street, u"Street", u"txtStreet",
+                                       QT_TRANSLATE_NOOP("PeopleFields", "Street:"), TextLimit};
 template <typename R>
-inline constexpr PersonField<R> MobileNo{&R::mobileNo, u"MobileNo", u"txtMobileNo", u"Mobile Phone:", TextLimit};
+inline constexpr PersonField<R> Area{&R::area, u"Area", u"txtArea", QT_TRANSLATE_NOOP("PeopleFields", "Area:"),
+                                     TextLimit};
 template <typename R>
-inline constexpr PersonField<R> Email{&R::emailAddress, u"EmailAddress", u"txtEmail", u"Email Address:", TextLimit};
+inline constexpr PersonField<R> Town{&R::town, u"Town", u"txtTown", QT_TRANSLATE_NOOP("PeopleFields", "Town:"),
+                                     TextLimit};
+template <typename R>
+inline constexpr PersonField<R> PostCode{&R::postCode, u"PostCode", u"txtPostCode",
+                                         QT_TRANSLATE_NOOP("PeopleFields", "Post Code:"), 0};
+template <typename R>
+inline constexpr PersonField<R> MobileNo{&R::mobileNo, u"MobileNo", u"txtMobileNo",
+                                         QT_TRANSLATE_NOOP("PeopleFields", "Mobile Phone:"), TextLimit};
+template <typename R>
+inline constexpr PersonField<R> Email{&R::emailAddress, u"EmailAddress", u"txtEmail",
+                                      QT_TRANSLATE_NOOP("PeopleFields", "Email Address:"), TextLimit};
 
 using C = CustomerRecord;
 inline constexpr PersonField<C> Customer[] = {
@@ -81,10 +95,11 @@ inline constexpr PersonField<C> Customer[] = {
     Area<C>,
     Town<C>,
     PostCode<C>,
-    {&C::telNo, u"TelNo", u"txtTelNo", u"Phone:", TextLimit},
+    {&C::telNo, u"TelNo", u"txtTelNo", QT_TRANSLATE_NOOP("PeopleFields", "Phone:"), TextLimit},
     MobileNo<C>,
     Email<C>,
-    {&C::membershipNo, u"MembershipNo", u"txtMembershipNo", u"Membership No:", MembershipNoLimit}};
+    {&C::membershipNo, u"MembershipNo", u"txtMembershipNo", QT_TRANSLATE_NOOP("PeopleFields", "Membership No:"),
+     MembershipNoLimit}};
 
 using O = OwnerRecord;
 inline constexpr PersonField<O> Owner[] = {Name<O>, HouseName<O>, Street<O>,   Area<O>,

@@ -6,6 +6,7 @@
 #include "core/ui/SendEmail.h"
 #include "core/ui/Twips.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -46,7 +47,7 @@ QPlainTextEdit* addNotesBox(QGridLayout* layout, int row, QWidget* form)
     notes->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     notes->setTabChangesFocus(true);
     notes->setMinimumHeight(Twips::toPixelsY(1200, form));
-    auto* caption = new QLabel(QStringLiteral("Notes:"), form);
+    auto* caption = new QLabel(QCoreApplication::translate("PeopleWidgets", "Notes:"), form);
     caption->setBuddy(notes);
     layout->addWidget(caption, row, 0, Qt::AlignTop);
     layout->addWidget(notes, row, 1);
@@ -56,7 +57,7 @@ QPlainTextEdit* addNotesBox(QGridLayout* layout, int row, QWidget* form)
 
 void addEmailLink(QGridLayout* layout, int row, QWidget* form, Services& services, QLineEdit* email)
 {
-    auto* link = new ClickableLabel(QStringLiteral("Email"), form);
+    auto* link = new ClickableLabel(QCoreApplication::translate("PeopleWidgets", "Email"), form);
     link->setObjectName(QStringLiteral("lblSendEmail"));
     layout->addWidget(link, row, 2);
     QObject::connect(link, &ClickableLabel::clicked, form,
@@ -65,9 +66,9 @@ void addEmailLink(QGridLayout* layout, int row, QWidget* form, Services& service
 
 void finishRecordDialog(QDialog* dialog, QWidget* form, const std::function<void()>& save)
 {
-    auto* ok = new QPushButton(QStringLiteral("OK"), dialog);
+    auto* ok = new QPushButton(QCoreApplication::translate("PeopleWidgets", "OK"), dialog);
     ok->setObjectName(QStringLiteral("cmdOK"));
-    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), dialog);
+    auto* cancel = new QPushButton(QCoreApplication::translate("PeopleWidgets", "&Cancel"), dialog);
     cancel->setObjectName(QStringLiteral("cmdCancel"));
     // Escape rejects the dialog, which is what Cancel does.
     QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);

@@ -59,8 +59,8 @@ public:
     {
         for (std::size_t i = 0; i < N; ++i) {
             const int row = static_cast<int>(i);
-            QLineEdit* box = addTextBox(layout, row, QString::fromUtf16(fields[i].box),
-                                        QString::fromUtf16(fields[i].caption), fields[i].maxLength);
+            QLineEdit* box = addTextBox(layout, row, QString::fromUtf16(fields[i].box), fields[i].captionText(),
+                                        fields[i].maxLength);
             if (fields[i].member == &Record::emailAddress)
                 addEmailLink(layout, row, form, services, box);
             m_boxes.push_back(box);
