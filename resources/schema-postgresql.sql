@@ -73,7 +73,9 @@ CREATE TABLE Berth (
     DailyHireCharge BIGINT,
     WeeklyHireCharge BIGINT,
     MonthlyHireCharge BIGINT,
-    Active INTEGER NOT NULL DEFAULT 1
+    Active INTEGER NOT NULL DEFAULT 1,
+    MaxDraft REAL,
+    TakesMultihulls INTEGER NOT NULL DEFAULT 1
 );
 CREATE TRIGGER Berth_Counter BEFORE INSERT ON Berth FOR EACH ROW EXECUTE FUNCTION zem_keep_counter();
 
@@ -106,7 +108,8 @@ CREATE TABLE Booking (
     GuestConfirmationNumber TEXT,
     PowerRequirements TEXT,
     ClubMember INTEGER NOT NULL DEFAULT 0,
-    TaxRate INTEGER
+    TaxRate INTEGER,
+    BoatID INTEGER
 );
 CREATE TRIGGER Booking_Counter BEFORE INSERT ON Booking FOR EACH ROW EXECUTE FUNCTION zem_keep_counter();
 
@@ -170,6 +173,26 @@ CREATE TABLE Tax (
     FromDate TEXT NOT NULL
 );
 -- rates: end
+
+-- boats: begin
+-- Sizes in centimetres; Kind as BoatKind numbers it.
+CREATE TABLE Boat (
+    ID SERIAL PRIMARY KEY,
+    CustomerID INTEGER NOT NULL,
+    Name TEXT NOT NULL,
+    Kind INTEGER NOT NULL DEFAULT 0,
+    LengthCm INTEGER,
+    BeamCm INTEGER,
+    DraftCm INTEGER,
+    HeightCm INTEGER,
+    Registration TEXT,
+    InsuranceCompany TEXT,
+    PolicyNumber TEXT,
+    InsuranceExpiry TEXT,
+    Notes TEXT
+);
+CREATE INDEX IX_Boat_Customer ON Boat (CustomerID);
+-- boats: end
 
 CREATE TABLE InvTemp (
     ID INTEGER,

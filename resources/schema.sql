@@ -49,7 +49,9 @@ CREATE TABLE Berth (
     DailyHireCharge INTEGER,
     WeeklyHireCharge INTEGER,
     MonthlyHireCharge INTEGER,
-    Active INTEGER NOT NULL DEFAULT 1
+    Active INTEGER NOT NULL DEFAULT 1,
+    MaxDraft REAL,
+    TakesMultihulls INTEGER NOT NULL DEFAULT 1
 );
 
 CREATE TABLE PaymentMethod (
@@ -81,7 +83,8 @@ CREATE TABLE Booking (
     GuestConfirmationNumber TEXT,
     PowerRequirements TEXT,
     ClubMember INTEGER NOT NULL DEFAULT 0,
-    TaxRate INTEGER
+    TaxRate INTEGER,
+    BoatID INTEGER
 );
 
 CREATE TABLE BookingBerth (
@@ -141,6 +144,26 @@ CREATE TABLE Tax (
     FromDate TEXT NOT NULL
 );
 -- rates: end
+
+-- boats: begin
+-- Sizes in centimetres; Kind as BoatKind numbers it.
+CREATE TABLE Boat (
+    ID INTEGER PRIMARY KEY AUTOINCREMENT,
+    CustomerID INTEGER NOT NULL,
+    Name TEXT NOT NULL,
+    Kind INTEGER NOT NULL DEFAULT 0,
+    LengthCm INTEGER,
+    BeamCm INTEGER,
+    DraftCm INTEGER,
+    HeightCm INTEGER,
+    Registration TEXT,
+    InsuranceCompany TEXT,
+    PolicyNumber TEXT,
+    InsuranceExpiry TEXT,
+    Notes TEXT
+);
+CREATE INDEX IX_Boat_Customer ON Boat (CustomerID);
+-- boats: end
 
 CREATE TABLE InvTemp (
     ID INTEGER,

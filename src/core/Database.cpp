@@ -78,16 +78,22 @@ QString upgradeTo3(Engine)
         "WHERE CreditCardNo GLOB '*[0-9]*' AND CreditCardNo NOT GLOB '*[^0-9 .*-]*';");
 }
 
-// Version 3 priced every booking by the berths' daily charges and 17.5 % VAT. Seasons, their rates and the taxes
-// by date arrive empty but for the VAT the program always charged, so every booking prices as before.
+// Version 3 priced every booking by the berths' daily charges and 17.5 % VAT, and knew no boats. Seasons, their
+// rates and the taxes by date arrive empty but for the VAT the program always charged, so every booking prices as
+// before; boats arrive empty, and every berth takes any boat.
 QString upgradeTo4(Engine engine)
 {
     const QString rates = schemaSection(engine, QStringLiteral("rates"));
-    if (rates.isEmpty())
+    const QString boats = schemaSection(engine, QStringLiteral("boats"));
+    if (rates.isEmpty() || boats.isEmpty())
         return {};
-    return rates + QStringLiteral("ALTER TABLE BerthType ADD COLUMN MinimumLength REAL; "
-                                  "ALTER TABLE Booking ADD COLUMN TaxRate INTEGER; "
-                                  "INSERT INTO Tax (ID, Name, Rate, FromDate) VALUES (1, 'VAT', 1750, '2000-01-01');");
+    return rates + boats +
+           QStringLiteral("ALTER TABLE BerthType ADD COLUMN MinimumLength REAL; "
+                          "ALTER TABLE Booking ADD COLUMN TaxRate INTEGER; "
+                          "ALTER TABLE Booking ADD COLUMN BoatID INTEGER; "
+                          "ALTER TABLE Berth ADD COLUMN MaxDraft REAL; "
+                          "ALTER TABLE Berth ADD COLUMN TakesMultihulls INTEGER NOT NULL DEFAULT 1; "
+                          "INSERT INTO Tax (ID, Name, Rate, FromDate) VALUES (1, 'VAT', 1750, '2000-01-01');");
 }
 
 // Cumulative upgrades: entry i brings a database of version i+1 to version i+2, in one transaction each. A server

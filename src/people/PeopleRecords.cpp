@@ -150,8 +150,13 @@ Result<Removal::Question> askRemove(const QSqlDatabase& db, int id, const Remova
 
 Status remove(const QSqlDatabase& db, int id, int asked, const Removal::Dependents& bookings)
 {
-    return Removal::remove(db, id, asked, bookings,
-                           Removal::statement(QStringLiteral("DELETE FROM Customer WHERE ID = ?")));
+    // The customer's boats go with them.
+    const Removal::RowRemover boats = Removal::statement(QStringLiteral("DELETE FROM Boat WHERE CustomerID = ?"));
+    const Removal::RowRemover customer = Removal::statement(QStringLiteral("DELETE FROM Customer WHERE ID = ?"));
+    return Removal::remove(db, id, asked, bookings, [boats, customer](const QSqlDatabase& on, int customerId) {
+        const Status gone = boats(on, customerId);
+        return gone ? customer(on, customerId) : gone;
+    });
 }
 
 } // namespace CustomerStore

@@ -155,7 +155,9 @@ private slots:
                 u"INSERT INTO BookingPeriod VALUES (1, 29667240, 29670360); "
                 u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (1, 3), (1, 4), (2, 3); "
                 u"DROP TABLE Season; DROP TABLE Rate; DROP TABLE Tax; ALTER TABLE BerthType DROP COLUMN MinimumLength; "
-                u"ALTER TABLE Booking DROP COLUMN TaxRate; PRAGMA user_version = 1"_s));
+                u"ALTER TABLE Booking DROP COLUMN TaxRate; DROP TABLE Boat; ALTER TABLE Booking DROP COLUMN BoatID; "
+                u"ALTER TABLE Berth DROP COLUMN MaxDraft; ALTER TABLE Berth DROP COLUMN TakesMultihulls; "
+                u"PRAGMA user_version = 1"_s));
             db.close();
         }
         QSqlDatabase::removeDatabase(u"old"_s);

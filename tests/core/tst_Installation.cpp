@@ -23,12 +23,12 @@ private slots:
         QTest::newRow("Owner") << u"ID Name HouseName Street Area Town PostCode MobileNo EmailAddress Notes"_s;
         QTest::newRow("BerthType") << u"ID Type MinimumLength"_s;
         QTest::newRow("Berth") << u"ID Name Length Width TypeID OwnerID HasPower Notes DailyHireCharge "
-                                  u"WeeklyHireCharge MonthlyHireCharge Active"_s;
+                                  u"WeeklyHireCharge MonthlyHireCharge Active MaxDraft TakesMultihulls"_s;
         QTest::newRow("PaymentMethod") << u"ID Name"_s;
         QTest::newRow("Booking") << u"ID CustomerID FromDate ToDate Created BookedBy Notes NoAdults NoKids CostOfHire "
                                     u"OtherCharges VAT TotalPayable AmountPayed PaymentMethodID CreditCardNo "
                                     u"CreditCardExpiry CreditCardType CreditCardCV2No BerthConfirmationNumber "
-                                    u"GuestConfirmationNumber PowerRequirements ClubMember TaxRate"_s;
+                                    u"GuestConfirmationNumber PowerRequirements ClubMember TaxRate BoatID"_s;
         QTest::newRow("BookingBerth") << u"BookingID BerthID"_s;
         QTest::newRow("Settings") << u"WebBookingEmail WebBookingProviderIndex WebBookingProviderCustom"_s;
         QTest::newRow("Company") << u"CompanyID|Company Name|Trading Name|Street|Area|Town|County|Postcode|"
@@ -36,6 +36,8 @@ private slots:
         QTest::newRow("Season") << u"ID Name FirstNight LastNight Yearly Priority"_s;
         QTest::newRow("Rate") << u"ID SeasonID BerthTypeID BerthID PerMetre Nightly WeekendNight Weekly Monthly"_s;
         QTest::newRow("Tax") << u"ID Name Rate FromDate"_s;
+        QTest::newRow("Boat") << u"ID CustomerID Name Kind LengthCm BeamCm DraftCm HeightCm Registration "
+                                 u"InsuranceCompany PolicyNumber InsuranceExpiry Notes"_s;
         QTest::newRow("InvTemp") << u"ID CompanyID CustomerID FromDate ToDate BookedBy PaymentMethodID "
                                     u"BerthConfirmationNumber GuestConfirmationNumber ClubMember CostOfHire "
                                     u"OtherCharges VAT TotalPayable AmountPayed Notes"_s;
@@ -69,7 +71,7 @@ private slots:
         tables.removeAll(u"schemaversion"_s);
         tables.removeAll(u"bookingperiod"_s);
         tables.sort();
-        QCOMPARE(tables.join(u' '), u"berth berthtype booking bookingberth company customer invtemp owner "
+        QCOMPARE(tables.join(u' '), u"berth berthtype boat booking bookingberth company customer invtemp owner "
                                     u"paymentmethod rate season settings tax"_s);
     }
 
@@ -82,6 +84,10 @@ private slots:
         QVERIFY(m_install->exec(u"DROP TABLE Season"_s));
         QVERIFY(m_install->exec(u"DROP TABLE Rate"_s));
         QVERIFY(m_install->exec(u"DROP TABLE Tax"_s));
+        QVERIFY(m_install->exec(u"DROP TABLE Boat"_s));
+        QVERIFY(m_install->exec(u"ALTER TABLE Booking DROP COLUMN BoatID"_s));
+        QVERIFY(m_install->exec(u"ALTER TABLE Berth DROP COLUMN MaxDraft"_s));
+        QVERIFY(m_install->exec(u"ALTER TABLE Berth DROP COLUMN TakesMultihulls"_s));
         QVERIFY(m_install->exec(u"ALTER TABLE BerthType DROP COLUMN MinimumLength"_s));
         QVERIFY(m_install->exec(u"ALTER TABLE Booking DROP COLUMN TaxRate"_s));
         QVERIFY(m_install->exec(dialect.setSchemaVersionSql(3)));

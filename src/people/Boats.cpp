@@ -1,0 +1,220 @@
+#include "people/Boats.h"
+
+#include "core/SqlHelpers.h"
+
+#include <QSqlQuery>
+#include <limits>
+
+namespace Boats {
+
+namespace {
+
+const QString Columns = QStringLiteral("CustomerID, Name, Kind, LengthCm, BeamCm, DraftCm, HeightCm, Registration, "
+                                       "InsuranceCompany, PolicyNumber, InsuranceExpiry, Notes");
+
+QVariant size(std::optional<int> cm)
+{
+    return cm ? QVariant(*cm) : Sql::nullInt();
+}
+std::optional<int> readSize(const QVariant& value)
+{
+    return value.isNull() ? std::nullopt : std::optional(value.toInt());
+}
+
+QVariantList binds(const BoatRecord& b)
+{
+    return {b.customerId,
+            b.name.trimmed(),
+            int(b.kind),
+            size(b.lengthCm),
+            size(b.beamCm),
+            size(b.draftCm),
+            size(b.heightCm),
+            b.registration,
+            b.insuranceCompany,
+            b.policyNumber,
+            b.insuranceExpiry.isValid() ? QVariant(b.insuranceExpiry.toString(Qt::ISODate)) : Sql::nullText(),
+            b.notes};
+}
+
+BoatRecord read(const QSqlQuery& q)
+{
+    BoatRecord b;
+    b.id = q.value(0).toInt();
+    b.customerId = q.value(1).toInt();
+    b.name = q.value(2).toString();
+    b.kind = BoatKind(std::clamp(q.value(3).toInt(), 0, int(BoatKind::OtherVehicle)));
+    b.lengthCm = readSize(q.value(4));
+    b.beamCm = readSize(q.value(5));
+    b.draftCm = readSize(q.value(6));
+    b.heightCm = readSize(q.value(7));
+    b.registration = q.value(8).toString();
+    b.insuranceCompany = q.value(9).toString();
+    b.policyNumber = q.value(10).toString();
+    b.insuranceExpiry = QDate::fromString(q.value(11).toString(), Qt::ISODate);
+    b.notes = q.value(12).toString();
+    return b;
+}
+
+Result<std::optional<BoatRecord>> loadOne(const QSqlDatabase& db, int id)
+{
+    QSqlQuery q(db);
+    QString error;
+    if (!Sql::exec(q, QStringLiteral("SELECT ID, %1 FROM Boat WHERE ID = ?").arg(Columns), {id}, &error))
+        return databaseFailure(error);
+    if (!q.next())
+        return std::optional<BoatRecord>();
+    return std::optional(read(q));
+}
+
+// Inside the transaction: the boat as this desk loaded it, or why not.
+Status stillAsLoaded(const QSqlDatabase& db, const BoatRecord& loaded)
+{
+    const auto current = loadOne(db, loaded.id);
+    if (!current)
+        return current.failure();
+    if (!*current)
+        return conflict(QCoreApplication::translate("Boats", "The boat \"%1\" was removed at another desk meanwhile, "
+                                                             "so nothing was saved.")
+                            .arg(loaded.name));
+    if (**current != loaded)
+        return conflict(QCoreApplication::translate("Boats", "The boat \"%1\" was changed at another desk meanwhile, "
+                                                             "so nothing was saved. Open it again to see the change.")
+                            .arg(loaded.name));
+    return Done{};
+}
+
+} // namespace
+
+QStringList kindNames()
+{
+    return {
+        QCoreApplication::translate("Boats", "Sail monohull"), QCoreApplication::translate("Boats", "Sail multihull"),
+        QCoreApplication::translate("Boats", "Motor boat"),    QCoreApplication::translate("Boats", "Other boat"),
+        QCoreApplication::translate("Boats", "Caravan"),       QCoreApplication::translate("Boats", "Motorhome"),
+        QCoreApplication::translate("Boats", "Tent"),          QCoreApplication::translate("Boats", "Other vehicle")};
+}
+
+bool isMultihull(BoatKind kind)
+{
+    return kind == BoatKind::SailMultihull;
+}
+
+Status check(const BoatRecord& boat)
+{
+    if (boat.name.trimmed().isEmpty())
+        return refused(QCoreApplication::translate("Boats", "A boat or vehicle needs a name."));
+    if (boat.name.size() > 100)
+        return refused(QCoreApplication::translate("Boats", "A name may have 100 characters at the most."));
+    for (const std::optional<int>& cm : {boat.lengthCm, boat.beamCm, boat.draftCm, boat.heightCm})
+        if (cm && (*cm <= 0 || *cm > MaximumCm))
+            return refused(QCoreApplication::translate("Boats", "A size must be more than 0 and at most 200 m."));
+    return Done{};
+}
+
+Result<QList<BoatRecord>> ofCustomer(const QSqlDatabase& db, int customerId)
+{
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    QString error;
+    if (!Sql::exec(q, QStringLiteral("SELECT ID, %1 FROM Boat WHERE CustomerID = ? ORDER BY Name, ID").arg(Columns),
+                   {customerId}, &error))
+        return databaseFailure(error);
+    QList<BoatRecord> boats;
+    while (q.next())
+        boats << read(q);
+    return boats;
+}
+
+Result<int> add(const QSqlDatabase& db, const BoatRecord& boat)
+{
+    if (const Status checked = check(boat); !checked)
+        return checked.failure();
+    QString error;
+    const auto id = Sql::insertReturningId(
+        db, QStringLiteral("INSERT INTO Boat (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)").arg(Columns),
+        binds(boat), &error);
+    if (!id)
+        return databaseFailure(error);
+    return int(*id);
+}
+
+Status modify(const QSqlDatabase& db, const BoatRecord& loaded, const BoatRecord& edited)
+{
+    if (const Status checked = check(edited); !checked)
+        return checked;
+    Sql::Transaction tx(db, true);
+    if (!tx.started())
+        return databaseFailure(tx.error());
+    if (const Status same = stillAsLoaded(db, loaded); !same)
+        return same;
+    QString error;
+    QVariantList values = binds(edited);
+    values << loaded.id;
+    if (!Sql::exec(db,
+                   QStringLiteral("UPDATE Boat SET CustomerID = ?, Name = ?, Kind = ?, LengthCm = ?, BeamCm = ?, "
+                                  "DraftCm = ?, HeightCm = ?, Registration = ?, InsuranceCompany = ?, "
+                                  "PolicyNumber = ?, InsuranceExpiry = ?, Notes = ? WHERE ID = ?"),
+                   values, &error) ||
+        !tx.commit(&error))
+        return databaseFailure(error);
+    return Done{};
+}
+
+Status remove(const QSqlDatabase& db, const BoatRecord& loaded)
+{
+    Sql::Transaction tx(db, true);
+    if (!tx.started())
+        return databaseFailure(tx.error());
+    if (const Status same = stillAsLoaded(db, loaded); !same)
+        return same;
+    QString error;
+    if (!Sql::exec(db, QStringLiteral("DELETE FROM Boat WHERE ID = ?"), {loaded.id}, &error) || !tx.commit(&error))
+        return databaseFailure(error);
+    return Done{};
+}
+
+} // namespace Boats
+
+namespace BerthFit {
+
+QList<Measure> misfits(const BoatRecord& boat, const BerthSize& berth)
+{
+    const auto over = [](std::optional<int> boatCm, std::optional<int> berthCm) {
+        return boatCm && berthCm && *boatCm > *berthCm;
+    };
+    QList<Measure> result;
+    if (over(boat.lengthCm, berth.lengthCm))
+        result << Measure::Length;
+    if (over(boat.beamCm, berth.widthCm))
+        result << Measure::Beam;
+    if (over(boat.draftCm, berth.maxDraftCm))
+        result << Measure::Draft;
+    if (Boats::isMultihull(boat.kind) && !berth.takesMultihulls)
+        result << Measure::Multihull;
+    return result;
+}
+
+QString measureName(Measure measure)
+{
+    switch (measure) {
+    case Measure::Length:
+        return QCoreApplication::translate("BerthFit", "length");
+    case Measure::Beam:
+        return QCoreApplication::translate("BerthFit", "beam");
+    case Measure::Draft:
+        return QCoreApplication::translate("BerthFit", "draft");
+    case Measure::Multihull:
+        return QCoreApplication::translate("BerthFit", "multihull");
+    }
+    return {};
+}
+
+int room(const BoatRecord& boat, const BerthSize& berth)
+{
+    if (!boat.lengthCm || !berth.lengthCm)
+        return std::numeric_limits<int>::max();
+    return *berth.lengthCm - *boat.lengthCm;
+}
+
+} // namespace BerthFit

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "core/Result.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QList>
+#include <QSqlDatabase>
+#include <QString>
+#include <optional>
+
+/// What a customer brings: a boat to a marina, a caravan, motorhome or tent to a park.
+enum class BoatKind
+{
+    SailMonohull,
+    SailMultihull,
+    MotorBoat,
+    OtherBoat,
+    Caravan,
+    Motorhome,
+    Tent,
+    OtherVehicle
+};
+
+/// A customer's boat or vehicle. Sizes in centimetres; nothing where it is not recorded.
+struct BoatRecord
+{
+    int id = 0;
+    int customerId = 0;
+    QString name;
+    BoatKind kind = BoatKind::SailMonohull;
+    std::optional<int> lengthCm;
+    std::optional<int> beamCm;
+    std::optional<int> draftCm;
+    std::optional<int> heightCm;
+    QString registration; // registration or sail number
+    QString insuranceCompany;
+    QString policyNumber;
+    QDate insuranceExpiry;
+    QString notes;
+    bool operator==(const BoatRecord&) const = default;
+};
+
+/// The Boat table: a customer's boats, and the checks before one is saved.
+namespace Boats {
+
+/// "Sail monohull", ...: the kinds as the lists show them, in BoatKind's order.
+QStringList kindNames();
+bool isMultihull(BoatKind kind);
+/// The largest size a box accepts: 200 m.
+inline constexpr int MaximumCm = 20000;
+/// A boat as it may be saved: a name, and every size recorded above 0 and at most 200 m.
+Status check(const BoatRecord& boat);
+
+/// The customer's boats by name.
+Result<QList<BoatRecord>> ofCustomer(const QSqlDatabase& db, int customerId);
+/// The ID the new boat was given.
+Result<int> add(const QSqlDatabase& db, const BoatRecord& boat);
+/// Saves edited over the boat, when it is still as loaded (else a Conflict, and nothing is saved).
+Status modify(const QSqlDatabase& db, const BoatRecord& loaded, const BoatRecord& edited);
+/// Removes the boat, when it is still as loaded.
+Status remove(const QSqlDatabase& db, const BoatRecord& loaded);
+
+} // namespace Boats
+
+/// Whether a boat fits a berth: each measure within the berth's; a size not recorded on either side passes.
+namespace BerthFit {
+
+struct BerthSize
+{
+    std::optional<int> lengthCm;
+    std::optional<int> widthCm;
+    std::optional<int> maxDraftCm;
+    bool takesMultihulls = true;
+};
+enum class Measure
+{
+    Length,
+    Beam,
+    Draft,
+    Multihull
+};
+/// The measures that do not fit, in this order; none when the boat fits.
+QList<Measure> misfits(const BoatRecord& boat, const BerthSize& berth);
+/// "length", "beam", "draft", "multihull": a measure as the question names it.
+QString measureName(Measure measure);
+/// How much longer than the boat the berth is, for listing the tightest first; a size not recorded on either
+/// side counts as the most room.
+int room(const BoatRecord& boat, const BerthSize& berth);
+
+} // namespace BerthFit

@@ -1,0 +1,140 @@
+#include "bookings/DependentBookings.h"
+#include "common/InstallFixture.h"
+#include "people/Boats.h"
+#include "people/PeopleRecords.h"
+
+#include <limits>
+
+Q_DECLARE_METATYPE(BoatRecord)
+
+// Boats and vehicles on the customer: whether one fits a berth, the sizes a save takes, and what another desk did
+// meanwhile.
+class tst_Boats : public InstallTest
+{
+    Q_OBJECT
+
+    void seed() override
+    {
+        QVERIFY(m_install->exec(u"INSERT INTO Customer (ID, Name) VALUES (1, 'Ann'), (2, 'Bob')"_s));
+    }
+    static BoatRecord boat(const QString& name, std::optional<int> lengthCm = 1200)
+    {
+        BoatRecord b;
+        b.customerId = 1;
+        b.name = name;
+        b.lengthCm = lengthCm;
+        b.beamCm = 380;
+        b.insuranceExpiry = QDate(2027, 3, 31);
+        return b;
+    }
+
+private slots:
+    void fit_data()
+    {
+        QTest::addColumn<BoatRecord>("boat");
+        QTest::addColumn<int>("berthLength"); // 0: not recorded
+        QTest::addColumn<bool>("multihullsTaken");
+        QTest::addColumn<QString>("misfits");
+        BoatRecord yacht = boat(u"Yacht"_s, 1400);
+        yacht.draftCm = 210;
+        BoatRecord unknown = boat(u"Dinghy"_s, std::nullopt);
+        unknown.beamCm.reset();
+        BoatRecord cat = boat(u"Cat"_s, 1000);
+        cat.kind = BoatKind::SailMultihull;
+        cat.beamCm = 600;
+        // The berth: the length given, 4 m wide, 2.1 m of water.
+        QTest::newRow("every measure within") << boat(u"Fits"_s) << 1300 << true << u""_s;
+        QTest::newRow("exactly equal fits") << yacht << 1400 << true << u""_s;
+        QTest::newRow("too long") << yacht << 900 << true << u"length"_s;
+        QTest::newRow("too long, wide and deep") << [] {
+            BoatRecord b = boat(u"Big"_s, 1500);
+            b.beamCm = 401;
+            b.draftCm = 211;
+            return b;
+        }() << 1400 << true << u"length beam draft"_s;
+        QTest::newRow("a size not recorded on the boat passes") << unknown << 900 << true << u""_s;
+        QTest::newRow("a size not recorded on the berth passes") << yacht << 0 << true << u""_s;
+        QTest::newRow("a multihull where none are taken") << cat << 1200 << false << u"beam multihull"_s;
+        QTest::newRow("a monohull where no multihulls are taken") << boat(u"Mono"_s) << 1200 << false << u""_s;
+    }
+    void fit()
+    {
+        QFETCH(BoatRecord, boat);
+        QFETCH(int, berthLength);
+        QFETCH(bool, multihullsTaken);
+        QFETCH(QString, misfits);
+        const BerthFit::BerthSize berth{berthLength ? std::optional(berthLength) : std::nullopt, 400, 210,
+                                        multihullsTaken};
+        QStringList names;
+        for (const BerthFit::Measure measure : BerthFit::misfits(boat, berth))
+            names << BerthFit::measureName(measure);
+        QCOMPARE(names.join(u' '), misfits);
+        QCOMPARE(BerthFit::room(boat, berth),
+                 boat.lengthCm && berthLength ? berthLength - *boat.lengthCm : std::numeric_limits<int>::max());
+    }
+
+    void refusedSizes_data()
+    {
+        QTest::addColumn<BoatRecord>("edited");
+        BoatRecord zero = boat(u"Zero"_s, 0);
+        BoatRecord negative = boat(u"Negative"_s);
+        negative.draftCm = -5;
+        BoatRecord huge = boat(u"Huge"_s, Boats::MaximumCm + 1);
+        QTest::newRow("no name") << boat(u"  "_s);
+        QTest::newRow("a length of 0") << zero;
+        QTest::newRow("a negative draft") << negative;
+        QTest::newRow("over 200 m") << huge;
+    }
+    void refusedSizes()
+    {
+        QFETCH(BoatRecord, edited);
+        QCOMPARE(Boats::add(m_install->db(), edited).kind(), FailureKind::Refused);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Boat"_s), 0);
+        QVERIFY(Boats::add(m_install->db(), boat(u"200 m exactly"_s, Boats::MaximumCm)));
+    }
+
+    void savedReadBackAndChangedOnlyAsLoaded()
+    {
+        const auto id = Boats::add(m_install->db(), boat(u"Swallow"_s));
+        QVERIFY2(id, qPrintable(id.error()));
+        QVERIFY(Boats::add(m_install->db(), boat(u"Amazon"_s)));
+        const auto boats = Boats::ofCustomer(m_install->db(), 1);
+        QVERIFY(boats);
+        QCOMPARE(boats->size(), 2);
+        QCOMPARE(boats->at(0).name, u"Amazon"_s); // by name
+        BoatRecord loaded = boats->at(1);
+        QCOMPARE(loaded.id, *id);
+        BoatRecord expected = boat(u"Swallow"_s);
+        expected.id = *id;
+        QCOMPARE(loaded, expected);
+
+        // Another desk changes the draft: this desk's change of the notes is not saved over it.
+        BoatRecord theirs = loaded;
+        theirs.draftCm = 150;
+        QVERIFY(Boats::modify(m_install->db(), loaded, theirs));
+        BoatRecord mine = loaded;
+        mine.notes = u"Blue hull"_s;
+        const Status stale = Boats::modify(m_install->db(), loaded, mine);
+        QCOMPARE(stale.kind(), FailureKind::Conflict);
+        QCOMPARE(m_install->scalarInt(u"SELECT DraftCm FROM Boat WHERE ID = ?"_s, {*id}), 150);
+        QCOMPARE(Boats::remove(m_install->db(), loaded).kind(), FailureKind::Conflict);
+        QVERIFY(Boats::remove(m_install->db(), theirs));
+        QCOMPARE(Boats::modify(m_install->db(), theirs, mine).kind(), FailureKind::Conflict);
+        QCOMPARE(Boats::ofCustomer(m_install->db(), 1)->size(), 1);
+    }
+
+    void boatsGoWithTheirCustomer()
+    {
+        QVERIFY(Boats::add(m_install->db(), boat(u"Ann's"_s)));
+        BoatRecord bobs = boat(u"Bob's"_s);
+        bobs.customerId = 2;
+        QVERIFY(Boats::add(m_install->db(), bobs));
+        const auto question = CustomerStore::askRemove(m_install->db(), 1, DependentBookings::ofCustomer());
+        QVERIFY(question);
+        QVERIFY(CustomerStore::remove(m_install->db(), 1, question->dependents, DependentBookings::ofCustomer()));
+        QCOMPARE(m_install->joined(u"SELECT Name FROM Boat"_s), u"Bob's"_s);
+    }
+};
+
+ZEM_TEST(tst_Boats)
+#include "tst_Boats.moc"
