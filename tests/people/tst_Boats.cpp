@@ -1,6 +1,7 @@
 #include "bookings/DependentBookings.h"
-#include "common/InstallFixture.h"
+#include "common/TestSupport.h"
 #include "people/Boats.h"
+#include "people/CustomerDialog.h"
 #include "people/PeopleRecords.h"
 
 #include <limits>
@@ -121,6 +122,37 @@ private slots:
         QVERIFY(Boats::remove(m_install->db(), theirs));
         QCOMPARE(Boats::modify(m_install->db(), theirs, mine).kind(), FailureKind::Conflict);
         QCOMPARE(Boats::ofCustomer(m_install->db(), 1)->size(), 1);
+    }
+
+    // The customer dialog lists the boats of a customer being changed and adds, refuses and removes them at once;
+    // a customer being added has none yet.
+    void customerDialogKeepsTheBoats()
+    {
+        CustomerDialog dialog(m_install->services);
+        dialog.prepare(RecordMode::Edit, 1);
+        QVERIFY(showActive(dialog));
+        onNextModal([](QDialog* boat) {
+            type(*boat, "txtBoatName", u"Swallow"_s);
+            type(*boat, "txtLength", u"0"_s);
+            click(*boat, "cmdOK"); // refused: stays open
+            type(*boat, "txtLength", u"12.5"_s);
+            type(*boat, "txtInsuranceExpiry", u"31/03/2027"_s);
+            click(*boat, "cmdOK");
+        });
+        click(dialog, "cmdAddBoat");
+        QCOMPARE(m_install->messages.said(),
+                 u"Add Boat or Vehicle: Type a size in metres, more than 0 and at most 200."_s);
+        QCOMPARE(dialog.lstBoats->item(0)->text(), u"Swallow (Sail monohull, 12.50 m)"_s);
+        const auto saved = Boats::ofCustomer(m_install->db(), 1);
+        QCOMPARE(saved->at(0).lengthCm, std::optional(1250));
+        QCOMPARE(saved->at(0).insuranceExpiry, QDate(2027, 3, 31));
+        m_install->messages.answers.enqueue(MsgResult::Yes);
+        click(dialog, "cmdRemoveBoat");
+        QCOMPARE(dialog.lstBoats->count(), 0);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Boat"_s), 0);
+
+        dialog.prepare(RecordMode::Add, 0);
+        QVERIFY(!control<QPushButton>(dialog, "cmdAddBoat")->isEnabled());
     }
 
     void boatsGoWithTheirCustomer()

@@ -1,0 +1,160 @@
+#include "people/BoatDialog.h"
+
+#include "core/DateTimes.h"
+#include "core/InputParsing.h"
+#include "core/Seams.h"
+#include "core/ui/FocusNextControl.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString DatePattern = QStringLiteral("dd/MM/yyyy");
+
+QString metres(std::optional<int> cm)
+{
+    return cm ? QString::number(*cm / 100.0, 'f', 2) : QString();
+}
+
+template <typename Box> Box* named(Box* box, const char* name)
+{
+    box->setObjectName(QLatin1String(name));
+    return box;
+}
+
+} // namespace
+
+BoatDialog::BoatDialog(Services& services, const BoatRecord& loaded, QWidget* parent)
+    : QDialog(parent), m_services(services), m_loaded(loaded)
+{
+    setObjectName(QStringLiteral("frmBoat"));
+    setWindowTitle(loaded.id ? tr("Edit Boat or Vehicle") : tr("Add Boat or Vehicle"));
+    setModal(true);
+
+    txtBoatName = named(new QLineEdit(this), "txtBoatName");
+    txtBoatName->setMaxLength(100);
+    cboKind = named(new QComboBox(this), "cboKind");
+    cboKind->addItems(Boats::kindNames());
+    txtLength = named(new QLineEdit(this), "txtLength");
+    txtBeam = named(new QLineEdit(this), "txtBeam");
+    txtDraft = named(new QLineEdit(this), "txtDraft");
+    txtHeight = named(new QLineEdit(this), "txtHeight");
+    txtRegistration = named(new QLineEdit(this), "txtRegistration");
+    txtInsuranceCompany = named(new QLineEdit(this), "txtInsuranceCompany");
+    txtPolicyNumber = named(new QLineEdit(this), "txtPolicyNumber");
+    txtInsuranceExpiry = named(new QLineEdit(this), "txtInsuranceExpiry");
+    txtInsuranceExpiry->setPlaceholderText(tr("dd/mm/yyyy"));
+    txtBoatNotes = named(new QPlainTextEdit(this), "txtBoatNotes");
+    txtBoatNotes->setTabChangesFocus(true);
+    for (QLineEdit* box : {txtRegistration, txtInsuranceCompany, txtPolicyNumber})
+        box->setMaxLength(100);
+
+    auto* form = new QFormLayout;
+    form->addRow(tr("&Name:"), txtBoatName);
+    form->addRow(tr("&Kind:"), cboKind);
+    form->addRow(tr("&Length overall (m):"), txtLength);
+    form->addRow(tr("&Beam (m):"), txtBeam);
+    form->addRow(tr("&Draft (m):"), txtDraft);
+    form->addRow(tr("&Height (m):"), txtHeight);
+    form->addRow(tr("&Registration or sail number:"), txtRegistration);
+    form->addRow(tr("&Insurance company:"), txtInsuranceCompany);
+    form->addRow(tr("&Policy number:"), txtPolicyNumber);
+    form->addRow(tr("Insurance &expires:"), txtInsuranceExpiry);
+    form->addRow(tr("No&tes:"), txtBoatNotes);
+
+    auto* ok = named(new QPushButton(tr("&OK"), this), "cmdOK");
+    auto* cancel = named(new QPushButton(tr("&Cancel"), this), "cmdCancel");
+    ok->setAutoDefault(false);
+    cancel->setAutoDefault(false);
+    connect(ok, &QPushButton::clicked, this, &BoatDialog::save);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form, 1);
+    layout->addLayout(buttons);
+    FocusNextControl::install(this);
+
+    txtBoatName->setText(loaded.name);
+    cboKind->setCurrentIndex(int(loaded.kind));
+    txtLength->setText(metres(loaded.lengthCm));
+    txtBeam->setText(metres(loaded.beamCm));
+    txtDraft->setText(metres(loaded.draftCm));
+    txtHeight->setText(metres(loaded.heightCm));
+    txtRegistration->setText(loaded.registration);
+    txtInsuranceCompany->setText(loaded.insuranceCompany);
+    txtPolicyNumber->setText(loaded.policyNumber);
+    txtInsuranceExpiry->setText(loaded.insuranceExpiry.isValid() ? loaded.insuranceExpiry.toString(DatePattern)
+                                                                 : QString());
+    txtBoatNotes->setPlainText(loaded.notes);
+    txtBoatName->setFocus();
+}
+
+// What the boxes hold; nothing, with the box pointed out, where a size or the date cannot be read.
+std::optional<BoatRecord> BoatDialog::typed()
+{
+    BoatRecord boat = m_loaded;
+    boat.name = txtBoatName->text().trimmed();
+    boat.kind = BoatKind(cboKind->currentIndex());
+    const auto refuse = [this](QWidget* box, const QString& text) {
+        m_services.messages.show(text, windowTitle(), MsgIcon::Exclamation);
+        box->setFocus();
+        return std::nullopt;
+    };
+    for (auto [box, size] : {std::pair{txtLength, &boat.lengthCm}, std::pair{txtBeam, &boat.beamCm},
+                             std::pair{txtDraft, &boat.draftCm}, std::pair{txtHeight, &boat.heightCm}}) {
+        const QString text = box->text().trimmed();
+        if (text.isEmpty()) {
+            size->reset();
+            continue;
+        }
+        const auto value = InputChecks::readNumber(text);
+        if (!value || *value <= 0 || *value > Boats::MaximumCm / 100)
+            return refuse(box, tr("Type a size in metres, more than 0 and at most 200."));
+        *size = qRound(*value * 100);
+    }
+    boat.registration = txtRegistration->text().trimmed();
+    boat.insuranceCompany = txtInsuranceCompany->text().trimmed();
+    boat.policyNumber = txtPolicyNumber->text().trimmed();
+    const QString expiry = txtInsuranceExpiry->text().trimmed();
+    boat.insuranceExpiry = QDate();
+    if (!expiry.isEmpty()) {
+        const auto date = DateTimes::parseDateByFormat(expiry, DatePattern);
+        if (!date)
+            return refuse(txtInsuranceExpiry, tr("Type the expiry date as dd/mm/yyyy."));
+        boat.insuranceExpiry = date->date();
+    }
+    boat.notes = txtBoatNotes->toPlainText();
+    return boat;
+}
+
+void BoatDialog::save()
+{
+    const auto boat = typed();
+    if (!boat)
+        return;
+    if (m_loaded.id == 0) {
+        const Result<int> id = Boats::add(m_services.db(), *boat);
+        if (!id) {
+            m_services.messages.show(id.error(), windowTitle(), MsgIcon::Exclamation);
+            return;
+        }
+        m_saved = *boat;
+        m_saved.id = *id;
+    } else {
+        if (const Status stored = Boats::modify(m_services.db(), m_loaded, *boat); !stored) {
+            m_services.messages.show(stored.error(), windowTitle(), MsgIcon::Exclamation);
+            return;
+        }
+        m_saved = *boat;
+    }
+    accept();
+}
