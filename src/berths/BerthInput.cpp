@@ -30,6 +30,10 @@ QString monthly()
 {
     return QCoreApplication::translate("BerthTitles", "Monthly Hire Charge");
 }
+QString maxDraft()
+{
+    return QCoreApplication::translate("BerthTitles", "Maximum draft");
+}
 } // namespace BerthTitles
 
 QString berthTypeLookupSql()

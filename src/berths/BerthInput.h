@@ -73,6 +73,7 @@ QString width();
 QString daily();
 QString weekly();
 QString monthly();
+QString maxDraft();
 } // namespace BerthTitles
 
 /// Checks a new berth in the order the user is told: the number boxes, then the name, the owner, the type.

@@ -145,7 +145,7 @@ bool BerthTableEditor::connected() const
 
 void BerthTableEditor::buildControls()
 {
-    const std::array<TextFieldInfo, 8> texts = {{
+    const std::array<TextFieldInfo, 9> texts = {{
         {"ID", QT_TR_NOOP("ID:"), ColumnKind::ReadOnly, {}},
         {"Name", QT_TR_NOOP("Name:"), ColumnKind::Text, {}},
         {"Length", QT_TR_NOOP("Length:"), ColumnKind::Number, BerthTitles::length()},
@@ -154,6 +154,7 @@ void BerthTableEditor::buildControls()
         {"DailyHireCharge", QT_TR_NOOP("DailyHireCharge:"), ColumnKind::Money, BerthTitles::daily()},
         {"MonthlyHireCharge", QT_TR_NOOP("MonthlyHireCharge:"), ColumnKind::Money, BerthTitles::monthly()},
         {"WeeklyHireCharge", QT_TR_NOOP("WeeklyHireCharge:"), ColumnKind::Money, BerthTitles::weekly()},
+        {"MaxDraft", QT_TR_NOOP("Maximum draft (m):"), ColumnKind::Number, BerthTitles::maxDraft()},
     }};
     auto* form = new QFormLayout;
     for (std::size_t i = 0; i < texts.size(); ++i) {
@@ -172,8 +173,10 @@ void BerthTableEditor::buildControls()
         m_txtFields[i] = box;
         form->addRow(tr(texts[i].label), box);
     }
-    const std::array<std::pair<const char*, const char*>, 2> checks = {
-        {{"HasPower", QT_TR_NOOP("HasPower:")}, {"Active", QT_TR_NOOP("Active:")}}};
+    const std::array<std::pair<const char*, const char*>, 3> checks = {
+        {{"HasPower", QT_TR_NOOP("HasPower:")},
+         {"Active", QT_TR_NOOP("Active:")},
+         {"TakesMultihulls", QT_TR_NOOP("Multihulls:")}}};
     for (std::size_t i = 0; i < checks.size(); ++i) {
         auto* check = new QCheckBox(this);
         check->setObjectName(QStringLiteral("chkFields%1").arg(i));
@@ -182,7 +185,9 @@ void BerthTableEditor::buildControls()
         m_chkFields[i] = check;
         form->addRow(tr(checks[i].second), check);
     }
-    m_editors = QList<QWidget*>(m_txtFields.begin(), m_txtFields.end()) << m_chkFields[0] << m_chkFields[1];
+    m_editors = QList<QWidget*>(m_txtFields.begin(), m_txtFields.end());
+    for (QCheckBox* check : m_chkFields)
+        m_editors << check;
     m_DataCombo2 = new QComboBox(this);
     m_DataCombo2->setObjectName(QStringLiteral("DataCombo2"));
     m_DataCombo2->setProperty("column", QStringLiteral("TypeID"));
@@ -260,8 +265,8 @@ bool BerthTableEditor::openTable()
 
 QList<QLineEdit*> BerthTableEditor::numberBoxes() const
 {
-    return {m_txtFields[FieldLength], m_txtFields[FieldWidth], m_txtFields[FieldDaily], m_txtFields[FieldMonthly],
-            m_txtFields[FieldWeekly]};
+    return {m_txtFields[FieldLength],  m_txtFields[FieldWidth],  m_txtFields[FieldDaily],
+            m_txtFields[FieldMonthly], m_txtFields[FieldWeekly], m_txtFields[FieldMaxDraft]};
 }
 
 int BerthTableEditor::currentRow() const

@@ -28,12 +28,14 @@ public:
         FieldNotes,
         FieldDaily,
         FieldMonthly,
-        FieldWeekly
+        FieldWeekly,
+        FieldMaxDraft
     };
     enum CheckField
     {
         FieldHasPower,
-        FieldActive
+        FieldActive,
+        FieldTakesMultihulls
     };
 
     explicit BerthTableEditor(Services& services, QWidget* parent = nullptr);
@@ -63,8 +65,8 @@ private:
     DataControl* m_data = nullptr; // the own connection, the model, the mapper and the record bar
     bool m_connected = false;      // the connection, the table and the lookup lists were read
 
-    std::array<QLineEdit*, 8> m_txtFields{};
-    std::array<QCheckBox*, 2> m_chkFields{};
+    std::array<QLineEdit*, 9> m_txtFields{};
+    std::array<QCheckBox*, 3> m_chkFields{};
     QList<QWidget*> m_editors;         // every box bound to a column
     QComboBox* m_DataCombo1 = nullptr; // owner
     QComboBox* m_DataCombo2 = nullptr; // berth type

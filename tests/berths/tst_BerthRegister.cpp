@@ -307,12 +307,16 @@ private slots:
         // Changes are stored when the user moves on, through the editor's own connection.
         type(field(editor, BerthTableEditor::FieldDaily), u"13"_s);
         type(field(editor, BerthTableEditor::FieldWeekly), u"£80.5"_s);
+        type(field(editor, BerthTableEditor::FieldMaxDraft), u"2.5"_s);
         control<QCheckBox>(editor, "chkFields1")->setChecked(false);
+        QVERIFY(control<QCheckBox>(editor, "chkFields2")->isChecked()); // every berth takes multihulls at first
+        control<QCheckBox>(editor, "chkFields2")->setChecked(false);
         click(editor, "cmdFirst");
         QCOMPARE(caption->text(), u"Record: 1"_s);
         QCOMPARE(m_install->text(u"SELECT DailyHireCharge || ' ' || WeeklyHireCharge || ' ' || Active || ' ' || "
-                                 u"COALESCE(CAST(Length AS TEXT), 'null') FROM Berth WHERE ID = 2"_s),
-                 u"130000 805000 0 null"_s);
+                                 u"COALESCE(CAST(Length AS TEXT), 'null') || ' ' || MaxDraft || ' ' || "
+                                 u"TakesMultihulls FROM Berth WHERE ID = 2"_s),
+                 u"130000 805000 0 null 2.5 0"_s);
 
         // Emptying a money box stores nothing, not zero; "&Update" saves without moving.
         type(field(editor, BerthTableEditor::FieldDaily), QString());
