@@ -77,7 +77,7 @@ QVariant BerthGridModel::data(const QModelIndex& index, int role) const
         case ColWidth:
             return berth.width ? QString::number(*berth.width) : QString();
         case ColHasPower:
-            return berth.hasPower ? QStringLiteral("Yes") : QStringLiteral("No");
+            return berth.hasPower ? tr("Yes") : tr("No");
         case ColDailyHireCharge:
             return berth.dailyHireCharge ? berth.dailyHireCharge->format() : QString();
         default:
@@ -106,6 +106,7 @@ QVariant BerthGridModel::headerData(int section, Qt::Orientation orientation, in
         return QVariant(Qt::AlignCenter);
     if (role != Qt::DisplayRole)
         return {};
-    static const char* const names[] = {"ID", "Name", "Length", "Width", "HasPower", "DailyHireCharge"};
-    return section >= 0 && section < ColumnCount ? QString::fromLatin1(names[section]) : QVariant();
+    static const char* const names[] = {QT_TR_NOOP("ID"),    QT_TR_NOOP("Name"),     QT_TR_NOOP("Length"),
+                                        QT_TR_NOOP("Width"), QT_TR_NOOP("HasPower"), QT_TR_NOOP("DailyHireCharge")};
+    return section >= 0 && section < ColumnCount ? tr(names[section]) : QVariant();
 }

@@ -34,13 +34,13 @@ BookingDetailsPanel::BookingDetailsPanel(const QString& phoneCaption, int rowSpa
     lblAddress = named(new QLabel(this), QStringLiteral("lblAddress"));
     lblPhone = named(new QLabel(this), QStringLiteral("lblPhone"));
     lblMail = named(new QLabel(this), QStringLiteral("lblMail"));
-    email = new ClickableLabel(QStringLiteral("Email"), this);
+    email = new ClickableLabel(tr("Email"), this);
     email->setObjectName(QStringLiteral("Label38"));
     lblNoAdults = named(new QLabel(this), QStringLiteral("lblNoAdults"));
-    lblAdults = named(new QLabel(QStringLiteral("Adults and"), this), QStringLiteral("lblAdults"));
+    lblAdults = named(new QLabel(tr("Adults and"), this), QStringLiteral("lblAdults"));
     lblNoKids = named(new QLabel(this), QStringLiteral("lblNoKids"));
-    lblKids = named(new QLabel(QStringLiteral("Children"), this), QStringLiteral("lblKids"));
-    auto* from = new QLabel(QStringLiteral("Booking from"), this);
+    lblKids = named(new QLabel(tr("Children"), this), QStringLiteral("lblKids"));
+    auto* from = new QLabel(tr("Booking from"), this);
     auto* phone = new QLabel(phoneCaption, this);
     for (QLabel* caption : {from, phone})
         caption->setTextFormat(Qt::PlainText);

@@ -10,6 +10,7 @@ class QLabel;
 /// members named as their objectName; the owner fills them and answers a click on "Email".
 class BookingDetailsPanel final : public QWidget
 {
+    Q_OBJECT
 public:
     /// phoneCaption stands before the telephone number; rowSpacing is the gap within a row (-1: the style's).
     BookingDetailsPanel(const QString& phoneCaption, int rowSpacing, QWidget* parent);

@@ -4,6 +4,7 @@
 #include "core/DateTimes.h"
 #include "core/SqlHelpers.h"
 
+#include <QCoreApplication>
 #include <QSqlQuery>
 
 // The logo lives in a static library: nothing references it, so it is registered by hand once.
@@ -43,7 +44,9 @@ Doc::Record companyHeading(const Company& company)
     for (const QString& part : {company.street, company.area, company.town, company.county, company.postcode})
         if (!part.trimmed().isEmpty())
             record << Doc::text(part, Line);
-    record << Doc::space(4) << Doc::field(QStringLiteral("Telephone No:"), company.telephone, 110, Line);
+    record << Doc::space(4)
+           << Doc::field(QCoreApplication::translate("BookingDocuments", "Telephone No:"), company.telephone, 110,
+                         Line);
     return record;
 }
 
@@ -87,7 +90,7 @@ Result<PrintData> load(const QSqlDatabase& db)
     if (!Sql::exec(q, sql, {}, &error))
         return databaseFailure(error);
     if (!q.next())
-        return refused(QStringLiteral("There is no booking to print."));
+        return refused(QCoreApplication::translate("BookingDocuments", "There is no booking to print."));
     int at = 0;
     auto next = [&] { return q.value(at++); };
     auto text = [&] { return textOf(next()); };
@@ -122,22 +125,25 @@ Result<PrintData> load(const QSqlDatabase& db)
 
 QString signatureLine()
 {
-    return QStringLiteral("Signature: ") + QString(36, u'_') + QStringLiteral(" Date: ") + QString(19, u'_');
+    return QCoreApplication::translate("BookingDocuments", "Signature: %1 Date: %2")
+        .arg(QString(36, u'_'), QString(19, u'_'));
 }
 
 Doc::Document receipt(const PrintData& d)
 {
     Doc::Document doc;
-    doc.title = QStringLiteral("INVOICE");
+    doc.title = QCoreApplication::translate("BookingDocuments", "INVOICE");
     Doc::Record heading = companyHeading(d.company);
-    heading << Doc::field(QStringLiteral("VAT No:"), d.company.vatNo, 110, Line) << Doc::space(6)
-            << Doc::picture(logo(), 48) << Doc::space(4) << Doc::rule() << Doc::text(QStringLiteral("INVOICE"), Title);
+    heading << Doc::field(QCoreApplication::translate("BookingDocuments", "VAT No:"), d.company.vatNo, 110, Line)
+            << Doc::space(6) << Doc::picture(logo(), 48) << Doc::space(4) << Doc::rule()
+            << Doc::text(QCoreApplication::translate("BookingDocuments", "INVOICE"), Title);
     doc.body << heading;
 
     constexpr double w = 170; // label column
-    doc.body << Doc::Record{Doc::field(QStringLiteral("Invoice Number:"), QString::number(d.id), w, Line),
-                            Doc::field(QStringLiteral("Booking Date:"), dateText(d.fromDate), w, Line),
-                            Doc::field(QStringLiteral("Booked By:"), d.bookedBy, w, LastLine)};
+    doc.body << Doc::Record{
+        Doc::field(QCoreApplication::translate("BookingDocuments", "Invoice Number:"), QString::number(d.id), w, Line),
+        Doc::field(QCoreApplication::translate("BookingDocuments", "Booking Date:"), dateText(d.fromDate), w, Line),
+        Doc::field(QCoreApplication::translate("BookingDocuments", "Booked By:"), d.bookedBy, w, LastLine)};
     Doc::Record customer;
     for (const QString& part : {d.customer.name, d.customer.houseName, d.customer.street, d.customer.area,
                                 d.customer.town, d.customer.postcode})
@@ -149,17 +155,18 @@ Doc::Document receipt(const PrintData& d)
     auto amount = [&](const QString& label, Money value) {
         return Doc::row({{label, 2}, {value.formatGrouped(), 1, right}, {QString(), 2}}, Line);
     };
-    doc.body << Doc::Record{Doc::text(QStringLiteral("Booking charges,"), Bold),
-                            amount(QStringLiteral("Cost Of Hire:"), d.costOfHire),
-                            amount(QStringLiteral("Other Charges:"), d.otherCharges),
-                            amount(QStringLiteral("VAT:"), d.vat),
-                            amount(QStringLiteral("Total Payable:"), d.totalPayable),
-                            amount(QStringLiteral("Amount Payed:"), d.amountPayed),
+    doc.body << Doc::Record{Doc::text(QCoreApplication::translate("BookingDocuments", "Booking charges,"), Bold),
+                            amount(QCoreApplication::translate("BookingDocuments", "Cost Of Hire:"), d.costOfHire),
+                            amount(QCoreApplication::translate("BookingDocuments", "Other Charges:"), d.otherCharges),
+                            amount(QCoreApplication::translate("BookingDocuments", "VAT:"), d.vat),
+                            amount(QCoreApplication::translate("BookingDocuments", "Total Payable:"), d.totalPayable),
+                            amount(QCoreApplication::translate("BookingDocuments", "Amount Payed:"), d.amountPayed),
                             Doc::space(10)};
-    doc.body << Doc::Record{
-        Doc::field(QStringLiteral("Berth Confirmation Number:"), d.berthConfirmationNumber, w, Line),
-        Doc::field(QStringLiteral("Guest Confirmation Number:"), d.guestConfirmationNumber, w, LastLine)};
-    doc.body << paragraphs(QStringLiteral("Notes:"), d.notes, w);
+    doc.body << Doc::Record{Doc::field(QCoreApplication::translate("BookingDocuments", "Berth Confirmation Number:"),
+                                       d.berthConfirmationNumber, w, Line),
+                            Doc::field(QCoreApplication::translate("BookingDocuments", "Guest Confirmation Number:"),
+                                       d.guestConfirmationNumber, w, LastLine)};
+    doc.body << paragraphs(QCoreApplication::translate("BookingDocuments", "Notes:"), d.notes, w);
     doc.body << Doc::Record{Doc::space(12), Doc::text(d.company.receiptFooter, {.italic = true})};
     return doc;
 }
@@ -167,35 +174,42 @@ Doc::Document receipt(const PrintData& d)
 Doc::Document reservationForm(const PrintData& d)
 {
     Doc::Document doc;
-    doc.title = QStringLiteral("Reservation Form");
+    doc.title = QCoreApplication::translate("BookingDocuments", "Reservation Form");
     doc.pageFooter << Doc::text(signatureLine(), Line);
     doc.body << (companyHeading(d.company) << Doc::space(6) << Doc::picture(logo(), 48) << Doc::rule());
 
     constexpr double w = 150;
-    doc.body << Doc::Record{Doc::text(QStringLiteral("Reservation Form"), Title),
-                            Doc::field(QStringLiteral("Reservation Number:"), QString::number(d.id), w, Line),
-                            Doc::field(QStringLiteral("From Date:"), dateText(d.fromDate), w, Line),
-                            Doc::field(QStringLiteral("To Date:"), dateText(d.toDate), w, LastLine)};
+    doc.body << Doc::Record{
+        Doc::text(QCoreApplication::translate("BookingDocuments", "Reservation Form"), Title),
+        Doc::field(QCoreApplication::translate("BookingDocuments", "Reservation Number:"), QString::number(d.id), w,
+                   Line),
+        Doc::field(QCoreApplication::translate("BookingDocuments", "From Date:"), dateText(d.fromDate), w, Line),
+        Doc::field(QCoreApplication::translate("BookingDocuments", "To Date:"), dateText(d.toDate), w, LastLine)};
     const Customer& c = d.customer;
     Doc::Record customer;
-    const QList<std::pair<QString, QString>> fields = {{QStringLiteral("Name:"), c.name},
-                                                       {QStringLiteral("HouseName:"), c.houseName},
-                                                       {QStringLiteral("Street:"), c.street},
-                                                       {QStringLiteral("Area:"), c.area},
-                                                       {QStringLiteral("Town:"), c.town},
-                                                       {QStringLiteral("Postcode:"), c.postcode},
-                                                       {QStringLiteral("TelNo:"), c.telNo},
-                                                       {QStringLiteral("MobileNo:"), c.mobileNo},
-                                                       {QStringLiteral("EmailAddress:"), c.emailAddress}};
+    const QList<std::pair<QString, QString>> fields = {
+        {QCoreApplication::translate("BookingDocuments", "Name:"), c.name},
+        {QCoreApplication::translate("BookingDocuments", "HouseName:"), c.houseName},
+        {QCoreApplication::translate("BookingDocuments", "Street:"), c.street},
+        {QCoreApplication::translate("BookingDocuments", "Area:"), c.area},
+        {QCoreApplication::translate("BookingDocuments", "Town:"), c.town},
+        {QCoreApplication::translate("BookingDocuments", "Postcode:"), c.postcode},
+        {QCoreApplication::translate("BookingDocuments", "TelNo:"), c.telNo},
+        {QCoreApplication::translate("BookingDocuments", "MobileNo:"), c.mobileNo},
+        {QCoreApplication::translate("BookingDocuments", "EmailAddress:"), c.emailAddress}};
     for (const auto& [label, value] : fields)
         customer << Doc::field(label, value, w, Line);
     doc.body << customer;
-    doc.body << paragraphs(QStringLiteral("Client Notes:"), c.notes, w);
+    doc.body << paragraphs(QCoreApplication::translate("BookingDocuments", "Client Notes:"), c.notes, w);
     doc.body << Doc::Record{
-        Doc::field(QStringLiteral("ClubMember:"), c.clubMember ? QStringLiteral("Yes") : QStringLiteral("No"), w, Line),
-        Doc::field(QStringLiteral("MembershipNo:"), c.membershipNo, w, LastLine)};
-    doc.body << paragraphs(QStringLiteral("Reservation Notes:"), d.notes, w);
-    doc.body << Doc::Record{Doc::text(QStringLiteral("Reservation Terms and Conditions:"), Bold)};
+        Doc::field(QCoreApplication::translate("BookingDocuments", "ClubMember:"),
+                   c.clubMember ? QCoreApplication::translate("BookingDocuments", "Yes")
+                                : QCoreApplication::translate("BookingDocuments", "No"),
+                   w, Line),
+        Doc::field(QCoreApplication::translate("BookingDocuments", "MembershipNo:"), c.membershipNo, w, LastLine)};
+    doc.body << paragraphs(QCoreApplication::translate("BookingDocuments", "Reservation Notes:"), d.notes, w);
+    doc.body << Doc::Record{
+        Doc::text(QCoreApplication::translate("BookingDocuments", "Reservation Terms and Conditions:"), Bold)};
     QList<Doc::Record> terms = paragraphs(QString(), d.company.terms, 0);
     for (Doc::Record& record : terms)
         record = {Doc::text(record.first().value, Line)};

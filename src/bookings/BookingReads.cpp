@@ -5,6 +5,7 @@
 #include "core/Dialect.h"
 #include "core/SqlHelpers.h"
 
+#include <QCoreApplication>
 #include <QSqlQuery>
 
 namespace BookingReads {
@@ -97,7 +98,7 @@ Result<QString> customerNameOf(const QSqlDatabase& db, int bookingId)
                    {bookingId}, &error))
         return databaseFailure(error);
     if (!q.next())
-        return conflict(QStringLiteral("The booking no longer exists."));
+        return conflict(QCoreApplication::translate("BookingReads", "The booking no longer exists."));
     return q.value(0).toString();
 }
 

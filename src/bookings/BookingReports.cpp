@@ -4,6 +4,7 @@
 #include "core/Dialect.h"
 #include "core/SqlHelpers.h"
 
+#include <QCoreApplication>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -79,16 +80,16 @@ PeriodCondition periodCondition(const std::optional<QDateTime>& from, const std:
     if (from && to) {
         condition.where = QStringLiteral("Booking.FromDate <= ? AND Booking.ToDate >= ?");
         condition.binds = {literal(to->addDays(1)), literal(*from)};
-        condition.heading = QStringLiteral("From: ") + from->toString(HeadingDate) + QStringLiteral(" to: ") +
-                            to->toString(HeadingDate);
+        condition.heading = QCoreApplication::translate("BookingReports", "From: %1 to: %2")
+                                .arg(from->toString(HeadingDate), to->toString(HeadingDate));
     } else if (from) {
         condition.where = QStringLiteral("(Booking.FromDate >= ? OR Booking.ToDate >= ?)");
         condition.binds = {literal(*from), literal(*from)};
-        condition.heading = QStringLiteral("From: ") + from->toString(HeadingDate);
+        condition.heading = QCoreApplication::translate("BookingReports", "From: %1").arg(from->toString(HeadingDate));
     } else if (to) {
         condition.where = QStringLiteral("(Booking.FromDate <= ? OR Booking.ToDate <= ?)");
         condition.binds = {literal(to->addDays(1)), literal(to->addDays(1))};
-        condition.heading = QStringLiteral("To: ") + to->toString(HeadingDate);
+        condition.heading = QCoreApplication::translate("BookingReports", "To: %1").arg(to->toString(HeadingDate));
     }
     return condition;
 }

@@ -2,6 +2,8 @@
 
 #include "core/DateTimes.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace BookingRules {
@@ -109,18 +111,24 @@ QString dateTimeText(const QDateTime& when)
 
 QString periodText(const QDateTime& from, const QDateTime& to)
 {
+    return QCoreApplication::translate("BookingRules", "%1 to %2").arg(dateTimeText(from), dateTimeText(to));
+}
+
+QString loggedPeriodText(const QDateTime& from, const QDateTime& to)
+{
     return dateTimeText(from) + QStringLiteral(" to ") + dateTimeText(to);
 }
 
-QString savedDetails(const QString& periodText, const QString& customerLine, const QStringList& berthNames)
+QString savedDetails(const QDateTime& from, const QDateTime& to, const QString& customerLine,
+                     const QStringList& berthNames)
 {
-    return QStringLiteral("From: ") + periodText + QStringLiteral("\r\nCustomer:") + customerLine +
+    return QStringLiteral("From: ") + loggedPeriodText(from, to) + QStringLiteral("\r\nCustomer:") + customerLine +
            QStringLiteral("\r\nBerth(s): ") + berthNames.join(QStringLiteral(", "));
 }
 
 QString cancelledDetails(const QDateTime& from, const QDateTime& to, const QString& customerText)
 {
-    return QStringLiteral("From: ") + periodText(from, to) + QStringLiteral("\r\nCustomer: ") + customerText;
+    return QStringLiteral("From: ") + loggedPeriodText(from, to) + QStringLiteral("\r\nCustomer: ") + customerText;
 }
 
 } // namespace BookingRules

@@ -79,11 +79,14 @@ QString customerLine(const CustomerRecord& customer);
 
 /// "dd.MM.yyyy hh:mm" as the confirmation page and the log show a date-time.
 QString dateTimeText(const QDateTime& when);
-/// "05.06.2004 14:30 to 07.06.2004 10:00".
+/// "05.06.2004 14:30 to 07.06.2004 10:00", as the confirmation page and the summary show it (translated).
 QString periodText(const QDateTime& from, const QDateTime& to);
+/// The same period in the event log's own words, which are never translated.
+QString loggedPeriodText(const QDateTime& from, const QDateTime& to);
 
 /// The details of events 11 and 12: "From: " + dates, CR LF, "Customer:" + name line, CR LF, "Berth(s): " + names.
-QString savedDetails(const QString& periodText, const QString& customerLine, const QStringList& berthNames);
+QString savedDetails(const QDateTime& from, const QDateTime& to, const QString& customerLine,
+                     const QStringList& berthNames);
 /// The details of event 13 from the wizard: "From: a to b", CR LF, "Customer: " + customer text.
 QString cancelledDetails(const QDateTime& from, const QDateTime& to, const QString& customerText);
 

@@ -10,6 +10,7 @@
 #include "core/Texts.h"
 
 #include <QCollator>
+#include <QCoreApplication>
 #include <QSqlQuery>
 #include <QSqlRecord>
 
@@ -54,15 +55,16 @@ QString text(const QVariant& v)
 QString outOfRange(const BookingRecord& b)
 {
     if (!BookingRules::withinDateRange(b.fromDate, b.toDate))
-        return QStringLiteral("Bookings can be made from %1 to %2.")
+        return QCoreApplication::translate("BookingStore", "Bookings can be made from %1 to %2.")
             .arg(BookingRules::earliestDate().toString(QStringLiteral("dd.MM.yyyy")),
                  BookingRules::latestDate().toString(QStringLiteral("dd.MM.yyyy")));
     for (const Money amount : {b.costOfHire, b.otherCharges, b.vat, b.totalPayable, b.amountPayed})
         if (!amount.withinCeiling())
-            return QStringLiteral("An amount is above %1.").arg(Money::ceiling().format());
+            return QCoreApplication::translate("BookingStore", "An amount is above %1.").arg(Money::ceiling().format());
     for (const int count : {b.noAdults, b.noKids})
         if (count < -1 || count > InputChecks::MaxCount)
-            return QStringLiteral("The numbers of adults and children run from 0 to %1.").arg(InputChecks::MaxCount);
+            return QCoreApplication::translate("BookingStore", "The numbers of adults and children run from 0 to %1.")
+                .arg(InputChecks::MaxCount);
     return {};
 }
 } // namespace
@@ -91,7 +93,10 @@ Result<QString> changeStamp(const QSqlDatabase& db, int id)
     return values.join(u'\x1f');
 }
 
-const QString GoneText = QStringLiteral("The booking no longer exists.");
+QString goneText()
+{
+    return QCoreApplication::translate("BookingStore", "The booking no longer exists.");
+}
 } // namespace
 
 Result<BookingRecord> loadBooking(const QSqlDatabase& db, int id)
@@ -103,7 +108,7 @@ Result<BookingRecord> loadBooking(const QSqlDatabase& db, int id)
                    &error))
         return databaseFailure(error);
     if (!q.next())
-        return conflict(GoneText); // deleted at another desk since it was listed
+        return conflict(goneText()); // deleted at another desk since it was listed
     BookingRecord b;
     b.id = q.value(0).toInt();
     b.fromDate = DateTimes::readDateTime(q.value(1));
@@ -187,19 +192,22 @@ Failure overtakenBy(Overtaken what, Overtaken* overtaken, const QStringList& tak
         *overtaken = what;
     switch (what) {
     case Overtaken::BerthsTaken:
-        return conflict(QStringLiteral("%1 has been booked for this period since the list was shown. Nothing was "
-                                       "saved: please choose the units again.")
+        return conflict(QCoreApplication::translate("BookingStore",
+                                                    "%1 has been booked for this period since the list was shown. "
+                                                    "Nothing was saved: please choose the units again.")
                             .arg(taken.join(QStringLiteral(", "))));
     case Overtaken::BookingChanged:
-        return conflict(QStringLiteral("This booking has been changed or cancelled at another desk since you "
-                                       "opened it. Nothing was saved: cancel and open it again to see the "
-                                       "changes."));
+        return conflict(QCoreApplication::translate("BookingStore",
+                                                    "This booking has been changed or cancelled at another desk "
+                                                    "since you opened it. Nothing was saved: cancel and open it "
+                                                    "again to see the changes."));
     case Overtaken::CustomerGone:
     case Overtaken::Nothing:
         break;
     }
     // The wizard names the customer as its list showed it; the row that had the name is gone.
-    return conflict(QStringLiteral("The customer has been deleted since the list was shown. Nothing was saved."));
+    return conflict(QCoreApplication::translate(
+        "BookingStore", "The customer has been deleted since the list was shown. Nothing was saved."));
 }
 } // namespace
 
@@ -274,7 +282,7 @@ Result<SavedBooking> saveBooking(const QSqlDatabase& db, const BookingRecord& ty
                        &error))
             return databaseFailure(error);
         if (q.numRowsAffected() != 1)
-            return databaseFailure(GoneText);
+            return databaseFailure(goneText());
         saved.id = booking.id;
         if (!Sql::exec(db, QStringLiteral("DELETE FROM BookingBerth WHERE BookingID = ?"), {booking.id}, &error))
             return databaseFailure(error);

@@ -1,8 +1,10 @@
 #include "bookings/BookingSummaryData.h"
 
+#include "bookings/BookingRules.h"
 #include "bookings/BookingStore.h"
 #include "core/SqlHelpers.h"
 
+#include <QCoreApplication>
 #include <QSqlQuery>
 
 namespace BookingSummaryData {
@@ -23,9 +25,10 @@ QString addressLine(const CustomerRecord& customer)
     return QStringList{customer.street, customer.area, customer.town, customer.postCode}.join(QStringLiteral(", "));
 }
 
-QString cancelledDetails(const QString& datesLine, const QString& nameLine)
+QString cancelledDetails(const QDateTime& from, const QDateTime& to, const QString& nameLine)
 {
-    return QStringLiteral("From: ") + datesLine + QStringLiteral(", Customer:") + nameLine;
+    return QStringLiteral("From: ") + BookingRules::loggedPeriodText(from, to) + QStringLiteral(", Customer:") +
+           nameLine;
 }
 
 Status prepareInvoiceRows(const QSqlDatabase& db, int bookingId)
@@ -48,7 +51,7 @@ Status prepareInvoiceRows(const QSqlDatabase& db, int bookingId)
             return false;
         if (q.numRowsAffected() != 1) {
             gone = true;
-            error = QStringLiteral("The booking no longer exists.");
+            error = QCoreApplication::translate("BookingSummaryData", "The booking no longer exists.");
             return false;
         }
         return true;

@@ -23,8 +23,8 @@ Result<Shown> load(const QSqlDatabase& db, int bookingId);
 /// Street, Area, Town and PostCode joined with ", ".
 QString addressLine(const CustomerRecord& customer);
 
-/// The details of event 13 from the summary: "From: " + dates line + ", Customer:" + name line.
-QString cancelledDetails(const QString& datesLine, const QString& nameLine);
+/// The details of event 13 from the summary: "From: " + the period + ", Customer:" + name line.
+QString cancelledDetails(const QDateTime& from, const QDateTime& to, const QString& nameLine);
 
 /// Leaves exactly one InvTemp row, copied from the booking in one transaction: every InvTemp column the
 /// documents print, with CompanyID the Company row's, so the documents always find the company. Nothing changes

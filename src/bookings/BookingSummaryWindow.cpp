@@ -15,6 +15,7 @@
 #include "core/ui/SendEmail.h"
 #include "core/ui/Twips.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -25,7 +26,11 @@
 #include <QVBoxLayout>
 
 namespace {
-const QString Title = QStringLiteral("Reservation summary");
+// Built at each call, so the translator installed at start-up is the one asked.
+QString title()
+{
+    return QCoreApplication::translate("BookingSummaryWindow", "Reservation summary");
+}
 
 QPushButton* button(const QString& caption, const QString& name, QWidget* parent)
 {
@@ -48,19 +53,19 @@ QPlainTextEdit* notesBox(const QString& name, QWidget* parent)
 BookingSummaryWindow::BookingSummaryWindow(Services& services, QWidget* parent) : QDialog(parent), m_services(services)
 {
     setObjectName(QStringLiteral("frmBookingSummary"));
-    setWindowTitle(Title);
+    setWindowTitle(title());
 
-    m_details = new BookingDetailsPanel(QStringLiteral("Ph:"), 6, this);
+    m_details = new BookingDetailsPanel(tr("Ph:"), 6, this);
     connect(m_details->email, &ClickableLabel::clicked, this,
-            [this] { sendEmail(m_services, m_details->lblMail->text(), Title); });
+            [this] { sendEmail(m_services, m_details->lblMail->text(), title()); });
     QFont bold = m_details->lblName->font();
     bold.setBold(true);
     m_details->lblDates->setFont(bold);
     m_details->lblName->setFont(bold);
 
     auto* money = new QGridLayout;
-    const QStringList captions{QStringLiteral("Berth  Charges"), QStringLiteral("Other Charges"), QStringLiteral("VAT"),
-                               QStringLiteral("Total Payable"), QStringLiteral("Amount Payed")};
+    const QStringList captions{tr("Berth  Charges"), tr("Other Charges"), tr("VAT"), tr("Total Payable"),
+                               tr("Amount Payed")};
     for (int i = 0; i < captions.size(); ++i) {
         auto* box = new QLineEdit(this);
         box->setObjectName(QStringLiteral("Text%1").arg(i + 1));
@@ -76,26 +81,26 @@ BookingSummaryWindow::BookingSummaryWindow(Services& services, QWidget* parent) 
     m_txtNotes = notesBox(QStringLiteral("txtNotes"), this);
     m_txtCnotes = notesBox(QStringLiteral("txtCnotes"), this);
     auto* notes = new QGridLayout;
-    notes->addWidget(new QLabel(QStringLiteral("Reservation notes:"), this), 0, 0);
+    notes->addWidget(new QLabel(tr("Reservation notes:"), this), 0, 0);
     notes->addWidget(m_txtNotes, 1, 0);
-    notes->addWidget(new QLabel(QStringLiteral("Customer Notes"), this), 0, 1);
+    notes->addWidget(new QLabel(tr("Customer Notes"), this), 0, 1);
     notes->addWidget(m_txtCnotes, 1, 1);
 
-    auto* hint = new QLabel(QStringLiteral("To amend financial details press the Edit Booking Button"), this);
+    auto* hint = new QLabel(tr("To amend financial details press the Edit Booking Button"), this);
     hint->setObjectName(QStringLiteral("lblHint"));
 
-    m_cmdEdit = button(QStringLiteral("&Edit booking"), QStringLiteral("Command1"), this);
-    m_cmdCancel = button(QStringLiteral("&Cancel booking"), QStringLiteral("Command2"), this);
-    auto* cmdClose = button(QStringLiteral("Close"), QStringLiteral("Command3"), this);
-    auto* cmdReceipt = button(QStringLiteral("&Print Receipt"), QStringLiteral("Command4"), this);
-    auto* cmdForm = button(QStringLiteral("&Booking Form"), QStringLiteral("Command5"), this);
+    m_cmdEdit = button(tr("&Edit booking"), QStringLiteral("Command1"), this);
+    m_cmdCancel = button(tr("&Cancel booking"), QStringLiteral("Command2"), this);
+    auto* cmdClose = button(tr("Close"), QStringLiteral("Command3"), this);
+    auto* cmdReceipt = button(tr("&Print Receipt"), QStringLiteral("Command4"), this);
+    auto* cmdForm = button(tr("&Booking Form"), QStringLiteral("Command5"), this);
     // Beside printing at once: the same documents as PDF files, for when no printer is at hand.
-    auto* cmdPdf = button(QStringLiteral("Save as P&DF..."), QStringLiteral("cmdSaveAsPdf"), this);
+    auto* cmdPdf = button(tr("Save as P&DF..."), QStringLiteral("cmdSaveAsPdf"), this);
     auto* pdfMenu = new QMenu(cmdPdf);
     pdfMenu->setObjectName(QStringLiteral("mnuSaveAsPdf"));
-    QAction* pdfReceipt = pdfMenu->addAction(QStringLiteral("Receipt"));
+    QAction* pdfReceipt = pdfMenu->addAction(tr("Receipt"));
     pdfReceipt->setObjectName(QStringLiteral("mnuPdfReceipt"));
-    QAction* pdfForm = pdfMenu->addAction(QStringLiteral("Booking Form"));
+    QAction* pdfForm = pdfMenu->addAction(tr("Booking Form"));
     pdfForm->setObjectName(QStringLiteral("mnuPdfBookingForm"));
     cmdPdf->setMenu(pdfMenu);
 
@@ -147,12 +152,14 @@ bool BookingSummaryWindow::prepare(int bookingId)
         return false;
     }
     if (const Status prepared = BookingSummaryData::prepareInvoiceRows(m_services.db(), bookingId); !prepared) {
-        m_services.messages.show(QStringLiteral("The booking could not be shown: ") + prepared.error(), Title,
+        m_services.messages.show(tr("The booking could not be shown: %1").arg(prepared.error()), title(),
                                  MsgIcon::Critical);
         return false;
     }
     m_bookingId = bookingId;
     const BookingRecord& b = shown->booking;
+    m_fromDate = b.fromDate;
+    m_toDate = b.toDate;
     const CustomerRecord& c = shown->customer;
     m_details->lblDates->setText(BookingRules::periodText(b.fromDate, b.toDate));
     const Money amounts[] = {b.costOfHire, b.otherCharges, b.vat, b.totalPayable, b.amountPayed};
@@ -178,15 +185,15 @@ bool BookingSummaryWindow::prepare(int bookingId)
 
 void BookingSummaryWindow::cancelBooking()
 {
-    if (!BookingWizard::askToCancel(m_services.messages, QStringLiteral("Cancel booking")))
+    if (!BookingWizard::askToCancel(m_services.messages, tr("Cancel booking")))
         return;
     if (const Status deleted = BookingStore::deleteBooking(m_services.db(), m_bookingId); !deleted) {
-        m_services.messages.show(QStringLiteral("The booking could not be cancelled: ") + deleted.error(),
-                                 QStringLiteral("Cancel booking"), MsgIcon::Critical);
+        m_services.messages.show(tr("The booking could not be cancelled: %1").arg(deleted.error()),
+                                 tr("Cancel booking"), MsgIcon::Critical);
         return;
     }
-    m_services.events.log(EventLog::BookingCancelled, BookingSummaryData::cancelledDetails(m_details->lblDates->text(),
-                                                                                           m_details->lblName->text()));
+    m_services.events.log(EventLog::BookingCancelled,
+                          BookingSummaryData::cancelledDetails(m_fromDate, m_toDate, m_details->lblName->text()));
     // The summary stays open for its documents; the booking itself is gone.
     m_cmdEdit->setEnabled(false);
     m_cmdCancel->setEnabled(false);
@@ -198,17 +205,17 @@ std::optional<Doc::Document> BookingSummaryWindow::loadDocument(bool receipt)
     // Another desk may have shown another booking since: the documents print the booking shown here.
     if (data && data->id != m_bookingId) {
         if (const Status prepared = BookingSummaryData::prepareInvoiceRows(m_services.db(), m_bookingId); !prepared) {
-            m_services.messages.show(QStringLiteral("The booking shown could not be printed: ") + prepared.error(),
-                                     Title, MsgIcon::Exclamation);
+            m_services.messages.show(tr("The booking shown could not be printed: %1").arg(prepared.error()), title(),
+                                     MsgIcon::Exclamation);
             return std::nullopt;
         }
         data = BookingDocuments::load(m_services.db());
     }
     if (!data) {
         m_services.messages.show(data.kind() == FailureKind::Database
-                                     ? QStringLiteral("The document could not be read: ") + data.error()
+                                     ? tr("The document could not be read: %1").arg(data.error())
                                      : data.error(),
-                                 Title, MsgIcon::Exclamation);
+                                 title(), MsgIcon::Exclamation);
         return std::nullopt;
     }
     return receipt ? BookingDocuments::receipt(*data) : BookingDocuments::reservationForm(*data);

@@ -2,6 +2,7 @@
 
 #include "core/ui/Document.h"
 
+#include <QDateTime>
 #include <QDialog>
 #include <optional>
 
@@ -48,6 +49,8 @@ private:
 
     Services& m_services;
     int m_bookingId = 0;
+    QDateTime m_fromDate; // the booking shown, for the event its cancelling writes
+    QDateTime m_toDate;
 
     BookingDetailsPanel* m_details;
     QList<QLineEdit*> m_amounts; // Text1 to Text5

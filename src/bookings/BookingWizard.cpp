@@ -23,6 +23,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QFocusEvent>
 #include <QGroupBox>
@@ -41,7 +42,11 @@
 using BookingWizardParts::caption;
 
 namespace {
-const QString Title = QStringLiteral("Booking");
+// Built at each call, so the translator installed at start-up is the one asked.
+QString title()
+{
+    return QCoreApplication::translate("BookingWizard", "Booking");
+}
 
 QLabel* named(QLabel* label, const QString& name)
 {
@@ -77,21 +82,20 @@ Money amount(const QLineEdit* box)
 BookingWizard::BookingWizard(Services& services, QWidget* parent) : ChildWindow(parent), m_services(services)
 {
     setObjectName(QStringLiteral("frmBooking"));
-    setWindowTitle(QStringLiteral("Booking"));
+    setWindowTitle(title());
     m_berths = new BerthGridModel(this);
 
-    auto* lblCaption =
-        named(new QLabel(QStringLiteral("Berth / Caravan Reservation"), this), QStringLiteral("lblCaption"));
+    auto* lblCaption = named(new QLabel(tr("Berth / Caravan Reservation"), this), QStringLiteral("lblCaption"));
     QFont big = lblCaption->font();
     big.setPointSizeF(big.pointSizeF() * 1.5);
     big.setBold(true);
     lblCaption->setFont(big);
 
-    auto* progress = new QGroupBox(QStringLiteral("Booking Progress"), this);
+    auto* progress = new QGroupBox(tr("Booking Progress"), this);
     progress->setObjectName(QStringLiteral("fraProgress"));
     auto* progressLayout = new QVBoxLayout(progress);
-    const QStringList steps{QStringLiteral("Step 1 - Dates"), QStringLiteral("Step 2 - Select Berth"),
-                            QStringLiteral("Step 3 - Customer"), QStringLiteral("Step 4 - Confirmation")};
+    const QStringList steps{tr("Step 1 - Dates"), tr("Step 2 - Select Berth"), tr("Step 3 - Customer"),
+                            tr("Step 4 - Confirmation")};
     for (int i = 0; i < steps.size(); ++i) {
         auto* label = named(new QLabel(steps[i], progress), QStringLiteral("lblStep_%1").arg(i));
         m_lblStep.append(label);
@@ -112,18 +116,18 @@ BookingWizard::BookingWizard(Services& services, QWidget* parent) : ChildWindow(
     for (QLineEdit* box : {m_customer->txtVAT, m_customer->txtTotalPayable})
         connect(box, &QLineEdit::textEdited, this, [this] { m_chargesTyped = true; });
     connect(m_confirmation->details->email, &ClickableLabel::clicked, this,
-            [this] { sendEmail(m_services, m_confirmation->details->lblMail->text(), Title); });
+            [this] { sendEmail(m_services, m_confirmation->details->lblMail->text(), title()); });
 
     m_txtNotes = new QPlainTextEdit(this);
     m_txtNotes->setObjectName(QStringLiteral("txtNotes"));
     m_txtNotes->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_txtNotes->setMaximumHeight(90);
 
-    m_cmdBack = new QPushButton(QStringLiteral("&Back"), this);
+    m_cmdBack = new QPushButton(tr("&Back"), this);
     m_cmdBack->setObjectName(QStringLiteral("cmdBack"));
-    m_cmdNext = new QPushButton(QStringLiteral("&Next"), this);
+    m_cmdNext = new QPushButton(tr("&Next"), this);
     m_cmdNext->setObjectName(QStringLiteral("cmdNext"));
-    m_cmdCancel = new QPushButton(QStringLiteral("Cancel Booking"), this);
+    m_cmdCancel = new QPushButton(tr("Cancel Booking"), this);
     m_cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     InputChecks::skipChecks(m_cmdCancel);
     InputChecks::skipChecks(m_cmdBack);
@@ -135,7 +139,7 @@ BookingWizard::BookingWizard(Services& services, QWidget* parent) : ChildWindow(
     body->addWidget(progress);
     auto* right = new QVBoxLayout;
     right->addWidget(m_pages, 1);
-    right->addWidget(caption(QStringLiteral("Booking Notes"), this));
+    right->addWidget(caption(tr("Booking Notes"), this));
     right->addWidget(m_txtNotes);
     body->addLayout(right, 1);
     auto* buttons = new QHBoxLayout;
@@ -160,9 +164,9 @@ BookingWizard* BookingWizard::display(IWindowHost& host, Services& services, Rec
         // A half-made booking is never thrown away unasked: the open wizard comes forward as it is.
         host.showChild(wizard);
         if (mode == RecordMode::Edit && !(wizard->m_mode == RecordMode::Edit && wizard->m_bookingId == bookingId))
-            services.messages.show(QStringLiteral("The booking wizard holds a booking that has not been saved. "
-                                                  "Confirm or cancel it first."),
-                                   Title, MsgIcon::Exclamation, MsgButtons::Ok);
+            services.messages.show(tr("The booking wizard holds a booking that has not been saved. "
+                                      "Confirm or cancel it first."),
+                                   title(), MsgIcon::Exclamation, MsgButtons::Ok);
         return wizard;
     }
     wizard->prepare(mode, bookingId);
@@ -251,7 +255,7 @@ void BookingWizard::closeEvent(QCloseEvent* event)
 {
     // Closing the window or the program over a booking the user has started asks first (No keeps it open).
     if (!m_closing && hasUnsavedWork() &&
-        m_services.messages.show(QStringLiteral("The booking has not been saved. Close the wizard and lose it?"), Title,
+        m_services.messages.show(tr("The booking has not been saved. Close the wizard and lose it?"), title(),
                                  MsgIcon::Question, MsgButtons::YesNo) != MsgResult::Yes) {
         event->ignore();
         return;
@@ -329,7 +333,7 @@ void BookingWizard::showStep()
         m_lblStep[i]->setFont(font);
     }
     m_cmdBack->setVisible(m_step > 0);
-    m_cmdNext->setText(m_step == 3 ? QStringLiteral("&Confirm") : QStringLiteral("&Next"));
+    m_cmdNext->setText(m_step == 3 ? tr("&Confirm") : tr("&Next"));
 }
 
 void BookingWizard::next()
@@ -366,14 +370,13 @@ void BookingWizard::leaveDates()
     m_toDate = to;
     switch (BookingRules::checkInterval(from, to)) {
     case BookingRules::IntervalCheck::DepartureNotAfterArrival:
-        m_services.messages.show(QStringLiteral("Departure date must be after the Arrival date. Please change the "
-                                                "Departure date and try again."),
-                                 Title, MsgIcon::Exclamation, MsgButtons::Ok);
+        m_services.messages.show(tr("Departure date must be after the Arrival date. Please change the "
+                                    "Departure date and try again."),
+                                 title(), MsgIcon::Exclamation, MsgButtons::Ok);
         m_dates->dtpToDate->setFocus();
         return;
     case BookingRules::IntervalCheck::ShortNight:
-        m_services.messages.show(QStringLiteral("Booking interval is invalid"), Title, MsgIcon::Exclamation,
-                                 MsgButtons::Ok);
+        m_services.messages.show(tr("Booking interval is invalid"), title(), MsgIcon::Exclamation, MsgButtons::Ok);
         m_dates->dtpToDate->setFocus();
         return;
     case BookingRules::IntervalCheck::Ok:
@@ -398,8 +401,7 @@ void BookingWizard::fillBerthGrid(const QList<int>& keepMarked)
 void BookingWizard::leaveBerths()
 {
     if (m_berths->selectedCount() == 0) {
-        m_services.messages.show(QStringLiteral("Please select one or more units"), Title, MsgIcon::Exclamation,
-                                 MsgButtons::Ok);
+        m_services.messages.show(tr("Please select one or more units"), title(), MsgIcon::Exclamation, MsgButtons::Ok);
         return;
     }
     const Money hire = BookingRules::hireTotal(m_berths->marked(), BookingRules::daysOfHire(m_fromDate, m_toDate));
@@ -453,7 +455,7 @@ void BookingWizard::leaveCustomer()
                                 m_customer->txtTotalPayable, m_customer->txtAmountPayed}))
         return;
     if (m_customer->cboCustomer->currentIndex() < 0) {
-        m_services.messages.show(QStringLiteral("Please select customer"), Title, MsgIcon::Exclamation, MsgButtons::Ok);
+        m_services.messages.show(tr("Please select customer"), title(), MsgIcon::Exclamation, MsgButtons::Ok);
         m_customer->cboCustomer->setFocus();
         return;
     }
@@ -524,20 +526,20 @@ void BookingWizard::confirm()
         switch (overtaken) {
         case BookingStore::Overtaken::BerthsTaken:
             // Someone else booked a marked berth since the list was shown: back to the berths, marks kept.
-            m_services.messages.show(saved.error(), Title, MsgIcon::Exclamation, MsgButtons::Ok);
+            m_services.messages.show(saved.error(), title(), MsgIcon::Exclamation, MsgButtons::Ok);
             fillBerthGrid(booking.berthIds);
             m_step = 1;
             showStep();
             return;
         case BookingStore::Overtaken::BookingChanged:
-            m_services.messages.show(saved.error(), Title, MsgIcon::Exclamation, MsgButtons::Ok);
+            m_services.messages.show(saved.error(), title(), MsgIcon::Exclamation, MsgButtons::Ok);
             return;
         case BookingStore::Overtaken::CustomerGone:
             // Deleted at another desk since the list was shown: back to the customers, read afresh.
-            m_services.messages.show(QStringLiteral("The customer %1 has been deleted since the list was shown. "
-                                                    "Nothing was saved: please choose the customer again.")
+            m_services.messages.show(tr("The customer %1 has been deleted since the list was shown. "
+                                        "Nothing was saved: please choose the customer again.")
                                          .arg(m_customer->cboCustomer->currentText()),
-                                     Title, MsgIcon::Exclamation, MsgButtons::Ok);
+                                     title(), MsgIcon::Exclamation, MsgButtons::Ok);
             loadCustomers();
             m_step = 2;
             showStep();
@@ -548,26 +550,26 @@ void BookingWizard::confirm()
         }
         // Out of range (refused) or a failed statement; either way nothing was written.
         m_services.messages.show(
-            QStringLiteral("The booking could not be saved. Nothing was changed.\n") + saved.error(), Title,
+            tr("The booking could not be saved. Nothing was changed.\n%1").arg(saved.error()), title(),
             saved.kind() == FailureKind::Refused ? MsgIcon::Exclamation : MsgIcon::Critical, MsgButtons::Ok);
         return;
     }
-    m_services.events.log(m_mode == RecordMode::Edit ? EventLog::BookingModified : EventLog::BookingAdded,
-                          BookingRules::savedDetails(m_confirmation->details->lblDates->text(),
-                                                     m_confirmation->details->lblName->text(), booking.berthNames));
+    m_services.events.log(
+        m_mode == RecordMode::Edit ? EventLog::BookingModified : EventLog::BookingAdded,
+        BookingRules::savedDetails(m_fromDate, m_toDate, m_confirmation->details->lblName->text(), booking.berthNames));
     if (booking.berthConfirmationNumber && saved->confirmationNumber != *booking.berthConfirmationNumber)
-        m_services.messages.show(QStringLiteral("Confirmation number %1 was given to a booking made at another desk "
-                                                "meanwhile. This booking has been saved with number %2.")
+        m_services.messages.show(tr("Confirmation number %1 was given to a booking made at another desk "
+                                    "meanwhile. This booking has been saved with number %2.")
                                      .arg(*booking.berthConfirmationNumber)
                                      .arg(saved->confirmationNumber),
-                                 Title, MsgIcon::Information, MsgButtons::Ok);
+                                 title(), MsgIcon::Information, MsgButtons::Ok);
     closeWizard();
 }
 
 bool BookingWizard::askToCancel(IMessageBox& messages, const QString& title)
 {
-    return messages.show(QStringLiteral("Do you want to delete existing reservation?"), title, MsgIcon::None,
-                         MsgButtons::YesNo) == MsgResult::Yes;
+    return messages.show(tr("Do you want to delete existing reservation?"), title, MsgIcon::None, MsgButtons::YesNo) ==
+           MsgResult::Yes;
 }
 
 void BookingWizard::cancelBooking()
@@ -575,11 +577,11 @@ void BookingWizard::cancelBooking()
     if (m_mode == RecordMode::Edit) {
         const QString details = BookingRules::cancelledDetails(
             m_fromDate, m_toDate, BookingStore::customerLine(m_services.db(), m_loadedCustomerId).valueOr(QString()));
-        if (askToCancel(m_services.messages, Title)) {
+        if (askToCancel(m_services.messages, title())) {
             if (const Status deleted = BookingStore::deleteBooking(m_services.db(), m_bookingId); deleted)
                 m_services.events.log(EventLog::BookingCancelled, details);
             else
-                m_services.messages.show(QStringLiteral("The booking could not be deleted.\n") + deleted.error(), Title,
+                m_services.messages.show(tr("The booking could not be deleted.\n%1").arg(deleted.error()), title(),
                                          MsgIcon::Critical, MsgButtons::Ok);
         }
     }

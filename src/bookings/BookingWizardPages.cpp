@@ -49,9 +49,8 @@ BookingDatesPage::BookingDatesPage(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("fraStep_0"));
     auto* grid = new QGridLayout(this);
-    grid->addWidget(
-        caption(QStringLiteral("Set Arrival date and Arrival time, then set Departure date and Departure time"), this),
-        0, 0, 1, 3);
+    grid->addWidget(caption(tr("Set Arrival date and Arrival time, then set Departure date and Departure time"), this),
+                    0, 0, 1, 3);
     auto makeDate = [this](const QString& name) {
         auto* date = new QDateEdit(this);
         date->setObjectName(name);
@@ -71,13 +70,13 @@ BookingDatesPage::BookingDatesPage(QWidget* parent) : QWidget(parent)
     dtpToDate = makeDate(QStringLiteral("dtpToDate"));
     dtpToTime = makeTime(QStringLiteral("dtpToTime"));
     txtBookedBy = box(QStringLiteral("txtBookedBy"), this);
-    grid->addWidget(caption(QStringLiteral("Arrival Date:"), this), 1, 0);
+    grid->addWidget(caption(tr("Arrival Date:"), this), 1, 0);
     grid->addWidget(dtpFromDate, 1, 1);
     grid->addWidget(dtpFromTime, 1, 2);
-    grid->addWidget(caption(QStringLiteral("Departure Date:"), this), 2, 0);
+    grid->addWidget(caption(tr("Departure Date:"), this), 2, 0);
     grid->addWidget(dtpToDate, 2, 1);
     grid->addWidget(dtpToTime, 2, 2);
-    grid->addWidget(caption(QStringLiteral("Booked by (your name):"), this), 3, 0);
+    grid->addWidget(caption(tr("Booked by (your name):"), this), 3, 0);
     grid->addWidget(txtBookedBy, 3, 1, 1, 2);
     grid->setRowStretch(4, 1);
     grid->setColumnStretch(3, 1);
@@ -87,8 +86,8 @@ BookingBerthsPage::BookingBerthsPage(BerthGridModel* berths, QWidget* parent) : 
 {
     setObjectName(QStringLiteral("fraStep_1"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(caption(QStringLiteral("Berth / slips  available:"), this));
-    layout->addWidget(caption(QStringLiteral("Select the Berth to use. (Items selected will appear in blue)"), this));
+    layout->addWidget(caption(tr("Berth / slips  available:"), this));
+    layout->addWidget(caption(tr("Select the Berth to use. (Items selected will appear in blue)"), this));
     grdBerth = new QTableView(this);
     grdBerth->setObjectName(QStringLiteral("grdBerth"));
     grdBerth->setModel(berths);
@@ -107,28 +106,28 @@ BookingBerthsPage::BookingBerthsPage(BerthGridModel* berths, QWidget* parent) : 
     berthReadError = new ReadErrorLine(this);
     layout->addWidget(berthReadError);
     layout->addWidget(grdBerth, 1);
-    layout->addWidget(caption(
-        QStringLiteral("Select the unit for this booking. (Items highlighted in blue have been booked)"), this));
+    layout->addWidget(
+        caption(tr("Select the unit for this booking. (Items highlighted in blue have been booked)"), this));
 }
 
 BookingCustomerPage::BookingCustomerPage(IMessageBox& messages, QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("fraStep_2"));
     auto* grid = new QGridLayout(this);
-    grid->addWidget(caption(QStringLiteral("Enter your customer's details."), this), 0, 0, 1, 4);
+    grid->addWidget(caption(tr("Enter your customer's details."), this), 0, 0, 1, 4);
 
     cboCustomer = new QComboBox(this);
     cboCustomer->setObjectName(QStringLiteral("cboCustomer"));
     cboCustomer->setMinimumContentsLength(24);
-    cmdAddCustomer = new QPushButton(QStringLiteral("&New..."), this);
+    cmdAddCustomer = new QPushButton(tr("&New..."), this);
     cmdAddCustomer->setObjectName(QStringLiteral("cmdAddCustomer"));
-    grid->addWidget(caption(QStringLiteral("Select customer:"), this), 1, 0);
+    grid->addWidget(caption(tr("Select customer:"), this), 1, 0);
     grid->addWidget(cboCustomer, 1, 1, 1, 2);
     grid->addWidget(cmdAddCustomer, 1, 3);
 
-    lblNoAdultsEdit = named(new QLabel(QStringLiteral("No Adults:"), this), QStringLiteral("lblNoAdultsEdit"));
+    lblNoAdultsEdit = named(new QLabel(tr("No Adults:"), this), QStringLiteral("lblNoAdultsEdit"));
     txtNoAdults = box(QStringLiteral("txtNoAdults"), this);
-    lblNoKidsEdit = named(new QLabel(QStringLiteral("No Kids:"), this), QStringLiteral("lblNoKidsEdit"));
+    lblNoKidsEdit = named(new QLabel(tr("No Kids:"), this), QStringLiteral("lblNoKidsEdit"));
     txtNoKids = box(QStringLiteral("txtNoKids"), this);
     grid->addWidget(lblNoAdultsEdit, 2, 0);
     grid->addWidget(txtNoAdults, 2, 1);
@@ -136,17 +135,17 @@ BookingCustomerPage::BookingCustomerPage(IMessageBox& messages, QWidget* parent)
     grid->addWidget(txtNoKids, 2, 3);
 
     txtPowerRequirements = box(QStringLiteral("txtPowerRequirements"), this);
-    chkClubMember = new QCheckBox(QStringLiteral("Club Member"), this);
+    chkClubMember = new QCheckBox(tr("Club Member"), this);
     chkClubMember->setObjectName(QStringLiteral("chkClubMember"));
-    grid->addWidget(caption(QStringLiteral("Power requirements:"), this), 3, 0);
+    grid->addWidget(caption(tr("Power requirements:"), this), 3, 0);
     grid->addWidget(txtPowerRequirements, 3, 1);
     grid->addWidget(chkClubMember, 3, 2, 1, 2);
 
     txtBerthConfirmationNumber = box(QStringLiteral("txtBerthConfirmationNumber"), this);
     txtGuestConfNum = box(QStringLiteral("txtGuestConfNum"), this);
-    grid->addWidget(caption(QStringLiteral("Confirmation No.:"), this), 4, 0);
+    grid->addWidget(caption(tr("Confirmation No.:"), this), 4, 0);
     grid->addWidget(txtBerthConfirmationNumber, 4, 1);
-    grid->addWidget(caption(QStringLiteral("Guest Confirmation No.:"), this), 4, 2);
+    grid->addWidget(caption(tr("Guest Confirmation No.:"), this), 4, 2);
     grid->addWidget(txtGuestConfNum, 4, 3);
 
     // Money boxes in the left column, in their tab order; payment details on the right.
@@ -160,15 +159,15 @@ BookingCustomerPage::BookingCustomerPage(IMessageBox& messages, QWidget* parent)
     txtCreditCardNo = box(QStringLiteral("txtCreditCardNo"), this);
     txtCreditCardExpiry = box(QStringLiteral("txtCreditCardExpiry"), this);
     txtCreditCardType = box(QStringLiteral("txtCreditCardType"), this);
-    const QList<std::pair<QString, QWidget*>> left{{QStringLiteral("Berth Hire:"), txtCostOfHire},
-                                                   {QStringLiteral("Other Charges:"), txtOtherCharges},
-                                                   {QStringLiteral("VAT:"), txtVAT},
-                                                   {QStringLiteral("Total Payable:"), txtTotalPayable},
-                                                   {QStringLiteral("Amount Payed:"), txtAmountPayed}};
-    const QList<std::pair<QString, QWidget*>> right{{QStringLiteral("Payment Method:"), cboPaymentMethod},
-                                                    {QStringLiteral("Credit Card No.:"), txtCreditCardNo},
-                                                    {QStringLiteral("Credit Card Expiry:"), txtCreditCardExpiry},
-                                                    {QStringLiteral("Credit Card Type:"), txtCreditCardType}};
+    const QList<std::pair<QString, QWidget*>> left{{tr("Berth Hire:"), txtCostOfHire},
+                                                   {tr("Other Charges:"), txtOtherCharges},
+                                                   {tr("VAT:"), txtVAT},
+                                                   {tr("Total Payable:"), txtTotalPayable},
+                                                   {tr("Amount Payed:"), txtAmountPayed}};
+    const QList<std::pair<QString, QWidget*>> right{{tr("Payment Method:"), cboPaymentMethod},
+                                                    {tr("Credit Card No.:"), txtCreditCardNo},
+                                                    {tr("Credit Card Expiry:"), txtCreditCardExpiry},
+                                                    {tr("Credit Card Type:"), txtCreditCardType}};
     // No box for the card's security code: it must not be kept once the payment is authorised.
     for (int i = 0; i < left.size(); ++i) {
         grid->addWidget(caption(left[i].first, this), 5 + i, 0);
@@ -201,14 +200,14 @@ BookingCustomerPage::BookingCustomerPage(IMessageBox& messages, QWidget* parent)
 
     using InputChecks::Kind;
     const QList<std::tuple<QLineEdit*, Kind, QString>> checks{
-        {txtNoAdults, Kind::Count, QStringLiteral("No Adults")},
-        {txtNoKids, Kind::Count, QStringLiteral("No Kids")},
-        {txtBerthConfirmationNumber, Kind::WholeNumber, QStringLiteral("Berth Confirmation No.")},
-        {txtCostOfHire, Kind::Money, QStringLiteral("Cost of Hire")},
-        {txtOtherCharges, Kind::Money, QStringLiteral("Other Charges")},
-        {txtVAT, Kind::Money, QStringLiteral("VAT")},
-        {txtTotalPayable, Kind::Money, QStringLiteral("Total Payable")},
-        {txtAmountPayed, Kind::Money, QStringLiteral("Amount Payed")}};
+        {txtNoAdults, Kind::Count, tr("No Adults")},
+        {txtNoKids, Kind::Count, tr("No Kids")},
+        {txtBerthConfirmationNumber, Kind::WholeNumber, tr("Berth Confirmation No.")},
+        {txtCostOfHire, Kind::Money, tr("Cost of Hire")},
+        {txtOtherCharges, Kind::Money, tr("Other Charges")},
+        {txtVAT, Kind::Money, tr("VAT")},
+        {txtTotalPayable, Kind::Money, tr("Total Payable")},
+        {txtAmountPayed, Kind::Money, tr("Amount Payed")}};
     for (const auto& [box, kind, title] : checks)
         InputChecks::watch(box, kind, title, messages);
 }
@@ -217,8 +216,8 @@ BookingConfirmationPage::BookingConfirmationPage(QWidget* parent) : QWidget(pare
 {
     setObjectName(QStringLiteral("fraStep_3"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(caption(QStringLiteral("Booking confirmation details:"), this));
-    details = new BookingDetailsPanel(QStringLiteral("ph:"), -1, this);
+    layout->addWidget(caption(tr("Booking confirmation details:"), this));
+    details = new BookingDetailsPanel(tr("ph:"), -1, this);
     layout->addWidget(details);
     layout->addStretch(1);
 }

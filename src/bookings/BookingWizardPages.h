@@ -22,6 +22,7 @@ class ReadErrorLine;
 /// Step 1: the stay and who took the booking.
 class BookingDatesPage final : public QWidget
 {
+    Q_OBJECT
 public:
     explicit BookingDatesPage(QWidget* parent);
 
@@ -35,6 +36,7 @@ public:
 /// Step 2: the berths free for the stay, marked with a click.
 class BookingBerthsPage final : public QWidget
 {
+    Q_OBJECT
 public:
     BookingBerthsPage(BerthGridModel* berths, QWidget* parent);
 
@@ -45,6 +47,7 @@ public:
 /// Step 3: the customer, the party, and the charges and payment.
 class BookingCustomerPage final : public QWidget
 {
+    Q_OBJECT
 public:
     /// Every number and money box tells messages when what was typed is not one.
     BookingCustomerPage(IMessageBox& messages, QWidget* parent);
@@ -73,6 +76,7 @@ public:
 /// Step 4: the booking as it will be saved, for reading back to the customer.
 class BookingConfirmationPage final : public QWidget
 {
+    Q_OBJECT
 public:
     explicit BookingConfirmationPage(QWidget* parent);
 

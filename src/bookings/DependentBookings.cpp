@@ -2,6 +2,8 @@
 
 #include "core/SqlHelpers.h"
 
+#include <QCoreApplication>
+
 namespace DependentBookings {
 
 namespace {
@@ -18,7 +20,7 @@ Status runAll(const QSqlDatabase& db, std::initializer_list<std::pair<QString, i
 
 Removal::Dependents ofCustomer()
 {
-    return {QStringLiteral("booking"),
+    return {QCoreApplication::translate("DependentBookings", "booking"),
             Removal::counting(QStringLiteral("SELECT COUNT(ID) AS c FROM Booking WHERE CustomerID = ?")),
             [](const QSqlDatabase& db, int id) {
                 return runAll(db,
@@ -32,7 +34,7 @@ Removal::Dependents ofCustomer()
 
 Removal::Dependents ofBerth()
 {
-    return {QStringLiteral("booking"),
+    return {QCoreApplication::translate("DependentBookings", "booking"),
             Removal::counting(QStringLiteral("SELECT COUNT(*) AS c FROM BookingBerth WHERE BerthID = ?")),
             [](const QSqlDatabase& db, int id) {
                 return runAll(db,

@@ -40,8 +40,7 @@ Status FindBookingModel::load(const QSqlDatabase& db, const Bounds& bounds)
     if (!ok)
         q.clear();
     setQuery(std::move(q));
-    const QStringList captions{QStringLiteral("Name"), QStringLiteral("Arriving on"), QStringLiteral("Depating on"),
-                               QStringLiteral("ID")};
+    const QStringList captions{tr("Name"), tr("Arriving on"), tr("Depating on"), tr("ID")};
     for (int c = 0; c < captions.size(); ++c)
         setHeaderData(c, Qt::Horizontal, captions[c]);
     if (!ok)

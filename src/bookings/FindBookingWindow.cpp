@@ -37,21 +37,21 @@ FindBookingWindow::FindBookingWindow(Services& services, QWidget* parent)
     : QDialog(parent), m_services(services), m_model(new FindBookingModel(this))
 {
     setObjectName(QStringLiteral("frmFindBooking"));
-    setWindowTitle(QStringLiteral("Find Booking"));
+    setWindowTitle(tr("Find Booking"));
     setModal(true);
 
-    m_chkArriving = new QCheckBox(QStringLiteral("Arriving on:"), this);
+    m_chkArriving = new QCheckBox(tr("Arriving on:"), this);
     m_chkArriving->setObjectName(QStringLiteral("chkArriving"));
     m_dtpArriving = picker(QStringLiteral("dtpArriving"), m_chkArriving, this);
-    m_chkDeparting = new QCheckBox(QStringLiteral("Departing on:"), this);
+    m_chkDeparting = new QCheckBox(tr("Departing on:"), this);
     m_chkDeparting->setObjectName(QStringLiteral("chkDeparting"));
     m_dtpDeparting = picker(QStringLiteral("dtpDeparting"), m_chkDeparting, this);
 
-    auto* cmdStart = new QPushButton(QStringLiteral("&Start Search"), this);
+    auto* cmdStart = new QPushButton(tr("&Start Search"), this);
     cmdStart->setObjectName(QStringLiteral("cmdStart"));
-    auto* cmdEditBooking = new QPushButton(QStringLiteral("View/Edit Booking"), this);
+    auto* cmdEditBooking = new QPushButton(tr("View/Edit Booking"), this);
     cmdEditBooking->setObjectName(QStringLiteral("cmdEditBooking"));
-    auto* cmdColse = new QPushButton(QStringLiteral("&Close"), this);
+    auto* cmdColse = new QPushButton(tr("&Close"), this);
     cmdColse->setObjectName(QStringLiteral("cmdColse"));
     for (QPushButton* b : {cmdStart, cmdEditBooking, cmdColse})
         b->setAutoDefault(false);
@@ -64,7 +64,7 @@ FindBookingWindow::FindBookingWindow(Services& services, QWidget* parent)
     m_grdBooking->horizontalHeader()->setDefaultSectionSize(Twips::toPixelsX(1500, this));
     m_grdBooking->horizontalHeader()->setStretchLastSection(true);
 
-    auto* lblMatches = new QLabel(QStringLiteral("Total matches:"), this);
+    auto* lblMatches = new QLabel(tr("Total matches:"), this);
     lblMatches->setObjectName(QStringLiteral("lblMatches"));
     m_lblTotalMatches = new QLabel(this);
     m_lblTotalMatches->setObjectName(QStringLiteral("lblTotalMatches"));
@@ -151,16 +151,16 @@ void FindBookingWindow::startSearch()
     if (count)
         m_lblTotalMatches->setText(QString::number(*count));
     else
-        m_services.messages.show(QStringLiteral("The bookings could not be searched: ") + count.error(),
-                                 QStringLiteral("Find Booking"), MsgIcon::Critical);
+        m_services.messages.show(tr("The bookings could not be searched: %1").arg(count.error()), tr("Find Booking"),
+                                 MsgIcon::Critical);
 }
 
 bool FindBookingWindow::showRows(const FindBookingModel::Bounds& bounds)
 {
     const Status loaded = m_model->load(m_services.db(), bounds);
     if (!loaded)
-        m_services.messages.show(QStringLiteral("The bookings could not be searched: ") + loaded.error(),
-                                 QStringLiteral("Find Booking"), MsgIcon::Critical);
+        m_services.messages.show(tr("The bookings could not be searched: %1").arg(loaded.error()), tr("Find Booking"),
+                                 MsgIcon::Critical);
     showFirstRow();
     return loaded.ok();
 }
