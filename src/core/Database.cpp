@@ -4,6 +4,7 @@
 #include "core/FileSecurity.h"
 #include "core/SqlHelpers.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -112,7 +113,7 @@ bool upgradeSchema(QSqlDatabase& db, int fromVersion, QString* error)
         const QString script = Upgrades[version - 1](dialect.kind());
         if (script.isEmpty()) {
             if (error)
-                *error = QStringLiteral("The schema is missing from the program.");
+                *error = QCoreApplication::translate("Database", "The schema is missing from the program.");
             return false;
         }
         Sql::Transaction tx(db);
@@ -176,9 +177,9 @@ QString missingColumns(const QSqlDatabase& db, QString* error)
 {
     const auto actual = tableColumns(db, error);
     if (!actual)
-        return error ? *error : QStringLiteral("The tables cannot be read.");
+        return error ? *error : QCoreApplication::translate("Database", "The tables cannot be read.");
     if (expectedColumns().isEmpty())
-        return QStringLiteral("The schema is missing from the program.");
+        return QCoreApplication::translate("Database", "The schema is missing from the program.");
     // Names are compared without regard to case: a server folds the names it was given.
     QMap<QString, QStringList> found;
     for (auto it = actual->cbegin(); it != actual->cend(); ++it)
@@ -186,14 +187,16 @@ QString missingColumns(const QSqlDatabase& db, QString* error)
     QStringList missing;
     for (auto it = expectedColumns().cbegin(); it != expectedColumns().cend(); ++it) {
         if (!found.contains(it.key().toLower())) {
-            missing << QStringLiteral("table %1").arg(it.key());
+            missing << QCoreApplication::translate("Database", "table %1").arg(it.key());
             continue;
         }
         for (const QString& column : it.value())
             if (!found.value(it.key().toLower()).contains(column, Qt::CaseInsensitive))
-                missing << QStringLiteral("column %1.%2").arg(it.key(), column);
+                missing << QCoreApplication::translate("Database", "column %1.%2").arg(it.key(), column);
     }
-    return missing.isEmpty() ? QString() : QStringLiteral("missing ") + missing.join(QStringLiteral(", "));
+    return missing.isEmpty()
+               ? QString()
+               : QCoreApplication::translate("Database", "missing %1").arg(missing.join(QStringLiteral(", ")));
 }
 
 // The seven tables every version has; a database without them is not ours.
@@ -212,7 +215,8 @@ std::optional<QSqlDatabase> addServerConnection(const QString& uri, const QStrin
     }
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QPSQL"))) {
         if (error)
-            *error = QStringLiteral("The PostgreSQL driver of Qt is not installed (Debian: libqt6sql6-psql).");
+            *error = QCoreApplication::translate(
+                "Database", "The PostgreSQL driver of Qt is not installed (Debian: libqt6sql6-psql).");
         return std::nullopt;
     }
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connectionName);
@@ -250,19 +254,19 @@ bool openAndCheck(QSqlDatabase& db, const QString& label, QString* error)
         tables->toInt() == CoreTables.size() ? dialect.schemaVersion(db, error).value_or(lowest - 1) : lowest - 1;
     if (version < lowest) {
         if (error)
-            *error = QStringLiteral("%1 is not a Zem Harbour database.").arg(label);
+            *error = QCoreApplication::translate("Database", "%1 is not a Zem Harbour database.").arg(label);
         return false;
     }
     if (version > CurrentSchemaVersion) {
         if (error)
-            *error = QStringLiteral("%1 was written by a newer release.").arg(label);
+            *error = QCoreApplication::translate("Database", "%1 was written by a newer release.").arg(label);
         return false;
     }
     if (!upgradeSchema(db, version, error))
         return false;
     const QString missing = missingColumns(db, error);
     if (!missing.isEmpty() && error)
-        *error = QStringLiteral("%1 is not a Zem Harbour database: %2.").arg(label, missing);
+        *error = QCoreApplication::translate("Database", "%1 is not a Zem Harbour database: %2.").arg(label, missing);
     return missing.isEmpty();
 }
 
@@ -278,7 +282,7 @@ bool createOnServer(const QString& uri, QString* error)
             const QString script = Dialect::of(db).schemaScript();
             if (script.isEmpty()) {
                 if (error)
-                    *error = QStringLiteral("The schema is missing from the program.");
+                    *error = QCoreApplication::translate("Database", "The schema is missing from the program.");
             } else if (!db.open()) {
                 if (error)
                     *error = db.lastError().text().trimmed();
@@ -293,7 +297,8 @@ bool createOnServer(const QString& uri, QString* error)
                         *error = tx.error();
                 } else if (tables && tables->toInt() > 0) {
                     if (error)
-                        *error = QStringLiteral("The database %1 already holds tables; it was left as it is.")
+                        *error = QCoreApplication::translate(
+                                     "Database", "The database %1 already holds tables; it was left as it is.")
                                      .arg(db.databaseName());
                 } else if (tables) {
                     ok = Sql::execScript(db, script, error) && tx.commit(error);
@@ -318,18 +323,19 @@ bool createFile(const QString& path, QString* error)
     const QFileInfo target(path);
     if (target.exists()) {
         if (error)
-            *error = QStringLiteral("%1 already exists; it was left as it is.").arg(path);
+            *error = QCoreApplication::translate("Database", "%1 already exists; it was left as it is.").arg(path);
         return false;
     }
     if (!target.absoluteDir().exists()) {
         if (error)
-            *error = QStringLiteral("The folder %1 does not exist.").arg(target.absolutePath());
+            *error =
+                QCoreApplication::translate("Database", "The folder %1 does not exist.").arg(target.absolutePath());
         return false;
     }
     const QString script = schemaScript();
     if (script.isEmpty()) {
         if (error)
-            *error = QStringLiteral("The schema is missing from the program.");
+            *error = QCoreApplication::translate("Database", "The schema is missing from the program.");
         return false;
     }
     const QString temp = target.absoluteFilePath() + QStringLiteral(".new-") +
@@ -359,7 +365,7 @@ bool createFile(const QString& path, QString* error)
     if (ok && !QFile::rename(temp, target.absoluteFilePath())) {
         ok = false;
         if (error)
-            *error = QStringLiteral("Cannot write %1.").arg(path);
+            *error = QCoreApplication::translate("Database", "Cannot write %1.").arg(path);
     }
     if (!ok)
         QFile::remove(temp);
@@ -372,7 +378,7 @@ std::optional<QSqlDatabase> openChecked(const QString& path, const QString& conn
     const bool server = Dialect::isServerAddress(path);
     if (!server && !QFileInfo(path).isFile()) {
         if (error)
-            *error = QStringLiteral("%1 does not exist.").arg(path);
+            *error = QCoreApplication::translate("Database", "%1 does not exist.").arg(path);
         return std::nullopt;
     }
     close(connectionName);

@@ -1,5 +1,6 @@
 #include "core/Dialect.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
 #include <QSqlDriver>
@@ -143,7 +144,8 @@ public:
         QSqlQuery q(db);
         if (!q.exec(QStringLiteral("SELECT Version FROM SchemaVersion")) || !q.next()) {
             if (error)
-                *error = q.lastError().isValid() ? q.lastError().text() : QStringLiteral("No schema version.");
+                *error = q.lastError().isValid() ? q.lastError().text()
+                                                 : QCoreApplication::translate("Dialect", "No schema version.");
             return std::nullopt;
         }
         return q.value(0).toInt();

@@ -4,6 +4,7 @@
 #include "core/Registry.h"
 #include "core/Seams.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -106,6 +107,16 @@ QStringList oldTraceFolders(const QString& tracesFolder, const QDateTime& now)
     return old;
 }
 
+QString deleteOldTracesQuestion()
+{
+    return QCoreApplication::translate("EventLog", "Do you want to delete traces older than 7 days?");
+}
+
+QString endOfWorkdayTitle()
+{
+    return QCoreApplication::translate("EventLog", "End of workday");
+}
+
 Result<int> deleteOldTraces(const QDateTime& now)
 {
     const QString traces = Settings::tracesFolder();
@@ -123,7 +134,8 @@ Result<int> deleteOldTraces(const QDateTime& now)
             kept << QDir::toNativeSeparators(folder.path());
     }
     if (!kept.isEmpty())
-        return fileFailure(QStringLiteral("These trace folders could not be deleted:\n%1").arg(kept.join(u'\n')));
+        return fileFailure(QCoreApplication::translate("EventLog", "These trace folders could not be deleted:\n%1")
+                               .arg(kept.join(u'\n')));
     return deleted;
 }
 
@@ -136,7 +148,7 @@ Result<TraceText> readTraceFile(const QString& path, qint64 maxBytes)
     TraceText result;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return fileFailure(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
+        return fileFailure(QCoreApplication::translate("EventLog", "Cannot read %1: %2").arg(path, file.errorString()));
     QByteArray bytes = file.read(maxBytes);
     result.truncated = !file.atEnd();
     // Binary content shows as replacement characters rather than cutting the text at the first NUL.

@@ -64,8 +64,8 @@ void logEvent(const QDateTime& when, int code, const QString& description = {});
 QStringList oldTraceFolders(const QString& tracesFolder, const QDateTime& now);
 
 /// The question the end of workday asks before deleteOldTraces.
-inline const QString DeleteOldTracesQuestion = QStringLiteral("Do you want to delete traces older than 7 days?");
-inline const QString EndOfWorkdayTitle = QStringLiteral("End of workday");
+QString deleteOldTracesQuestion();
+QString endOfWorkdayTitle();
 
 /// Deletes the old day folders with their contents; how many went, or a File failure naming those that stay.
 Result<int> deleteOldTraces(const QDateTime& now);

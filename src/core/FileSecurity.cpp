@@ -1,5 +1,6 @@
 #include "core/FileSecurity.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace FileSecurity {
@@ -9,7 +10,8 @@ Status restrictToOwner(const QString& path)
     QFile file(path);
     if (file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
         return Done{};
-    return fileFailure(QStringLiteral("Cannot restrict %1 to its owner: %2").arg(path, file.errorString()));
+    return fileFailure(QCoreApplication::translate("FileSecurity", "Cannot restrict %1 to its owner: %2")
+                           .arg(path, file.errorString()));
 }
 
 } // namespace FileSecurity

@@ -1,5 +1,6 @@
 #include "core/InputParsing.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace InputChecks {
@@ -12,7 +13,7 @@ QString trimmed(const QString& text)
 
 QString invalidNumberText()
 {
-    return QStringLiteral("Please enter a valid number to continue");
+    return QCoreApplication::translate("InputChecks", "Please enter a valid number to continue");
 }
 
 std::optional<double> readNumber(const QString& text, const QLocale& locale)

@@ -2,14 +2,21 @@
 
 #include "core/SqlHelpers.h"
 
+#include <QCoreApplication>
+
 namespace Removal {
+
+QString plainQuestion()
+{
+    return QCoreApplication::translate("Removal", "Are you sure to delete this item?");
+}
 
 Result<Question> ask(const QSqlDatabase& db, int id, const Dependents& dependents, const QString& withDependents)
 {
     const Result<int> count = dependents.count(db, id);
     if (!count)
         return count.failure();
-    return Question{*count, *count == 0 ? PlainQuestion : withDependents};
+    return Question{*count, *count == 0 ? plainQuestion() : withDependents};
 }
 
 Status removeRows(const QSqlDatabase& db, int id, const Dependents& dependents, const RowRemover& removeRow)
@@ -29,9 +36,13 @@ Status remove(const QSqlDatabase& db, int id, int asked, const Dependents& depen
         return now.failure();
     if (*now > asked) {
         const int added = *now - asked;
-        return conflict(QStringLiteral("%1 %2%3 made at another desk since you were asked. Nothing was deleted.")
+        const QString ending = added == 1 ? QCoreApplication::translate("Removal", " was")
+                                          : QCoreApplication::translate("Removal", "s were");
+        return conflict(QCoreApplication::translate("Removal",
+                                                    "%1 %2%3 made at another desk since you were asked. Nothing was "
+                                                    "deleted.")
                             .arg(added)
-                            .arg(dependents.noun, added == 1 ? QStringLiteral(" was") : QStringLiteral("s were")));
+                            .arg(dependents.noun, ending));
     }
     if (const Status gone = removeRows(db, id, dependents, removeRow); !gone)
         return gone;

@@ -31,7 +31,8 @@ struct Question
 };
 
 inline const QString Title = QStringLiteral("Confirm deletion");
-inline const QString PlainQuestion = QStringLiteral("Are you sure to delete this item?");
+/// What is asked before deleting a row nothing hangs on.
+QString plainQuestion();
 
 /// Counts the dependents: the plain question when there are none, withDependents otherwise.
 Result<Question> ask(const QSqlDatabase& db, int id, const Dependents& dependents, const QString& withDependents);

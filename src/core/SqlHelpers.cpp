@@ -2,6 +2,7 @@
 
 #include "core/Dialect.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QMutex>
 #include <QSqlDriver>
@@ -99,9 +100,10 @@ void countTransaction(const QSqlDatabase& db, int change)
 QString lostConnectionMessage()
 {
     // A commit sent as the server went away may have arrived: the user is told to look rather than told it failed.
-    return QStringLiteral("The connection to the database server was lost. What you were saving may not have been "
-                          "saved: look it up before you enter it again. The program connects again with your next "
-                          "action.");
+    return QCoreApplication::translate("Sql",
+                                       "The connection to the database server was lost. What you were saving may not "
+                                       "have been saved: look it up before you enter it again. The program connects "
+                                       "again with your next action.");
 }
 
 bool exec(QSqlQuery& q, const QString& sql, const QVariantList& binds, QString* error)
@@ -138,7 +140,7 @@ std::optional<QVariant> scalar(const QSqlDatabase& db, const QString& sql, const
         return std::nullopt;
     if (!q.next()) {
         if (error)
-            *error = QStringLiteral("The statement returned no row.");
+            *error = QCoreApplication::translate("Sql", "The statement returned no row.");
         return std::nullopt;
     }
     return q.value(0);
@@ -201,7 +203,7 @@ std::optional<qint64> insertReturningId(const QSqlDatabase& db, const QString& i
     const qint64 id = q.next() ? q.value(0).toLongLong(&ok) : 0;
     if (!ok || id <= 0) {
         if (error)
-            *error = QStringLiteral("The database gave the new record no ID.");
+            *error = QCoreApplication::translate("Sql", "The database gave the new record no ID.");
         return std::nullopt;
     }
     return id;
@@ -287,7 +289,7 @@ bool Transaction::commit(QString* error)
 {
     if (!m_started || m_done) {
         if (error)
-            *error = m_error.isEmpty() ? QStringLiteral("No transaction is open.") : m_error;
+            *error = m_error.isEmpty() ? QCoreApplication::translate("Sql", "No transaction is open.") : m_error;
         return false;
     }
     m_done = true;

@@ -1,5 +1,6 @@
 #include "core/Texts.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 namespace Texts {
@@ -15,12 +16,15 @@ QCollator naturalOrder()
 
 QString productTitle()
 {
-    return QStringLiteral("Zem Harbour").replace(u'&', QStringLiteral("&&"));
+    return QCoreApplication::translate("Texts", "Zem Harbour").replace(u'&', QStringLiteral("&&"));
 }
 
 QString versionText()
 {
-    return QStringLiteral("v %1.%2.%3").arg(ZEM_VERSION_MAJOR).arg(ZEM_VERSION_MINOR).arg(ZEM_VERSION_PATCH);
+    return QCoreApplication::translate("Texts", "v %1.%2.%3")
+        .arg(ZEM_VERSION_MAJOR)
+        .arg(ZEM_VERSION_MINOR)
+        .arg(ZEM_VERSION_PATCH);
 }
 
 } // namespace Texts

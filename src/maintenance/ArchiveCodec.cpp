@@ -3,6 +3,7 @@
 #include "core/FileSecurity.h"
 #include "maintenance/SafeFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -257,19 +258,19 @@ QString errorText(int code)
 {
     switch (code) {
     case ttsgz::NoError:
-        return QStringLiteral("No error");
+        return QCoreApplication::translate("ttsgz", "No error");
     case ttsgz::BadFileName:
-        return QStringLiteral("Bad file name");
+        return QCoreApplication::translate("ttsgz", "Bad file name");
     case ttsgz::UserAbort:
-        return QStringLiteral("User abort");
+        return QCoreApplication::translate("ttsgz", "User abort");
     case ttsgz::ReadError:
-        return QStringLiteral("Read error");
+        return QCoreApplication::translate("ttsgz", "Read error");
     case ttsgz::WriteError:
-        return QStringLiteral("Write error");
+        return QCoreApplication::translate("ttsgz", "Write error");
     case ttsgz::OutOfMemory:
-        return QStringLiteral("Out of memory");
+        return QCoreApplication::translate("ttsgz", "Out of memory");
     default:
-        return QStringLiteral("Unknown error");
+        return QCoreApplication::translate("ttsgz", "Unknown error");
     }
 }
 

@@ -9,6 +9,7 @@
 #include "maintenance/SafeFiles.h"
 #include "maintenance/ServerArchive.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -97,7 +98,10 @@ bool removeTemp(const QString& temp)
     return SafeFiles::remove(temp);
 }
 
-const QString CantAdd = QStringLiteral("Can't add ");
+QString cantAdd()
+{
+    return QCoreApplication::translate("BackupRestore", "Can't add ");
+}
 
 /// A restore's outcome from the codec's code: the window says "Can't add " for any failure but a cancel. A file
 /// that is not one of ours (ReadError once the checks ran) is refused rather than failed.
@@ -107,7 +111,7 @@ Status restoreOutcome(int result)
         return Done{};
     if (result == ttsgz::UserAbort)
         return cancelled();
-    return result == ttsgz::ReadError ? refused(CantAdd) : fileFailure(CantAdd);
+    return result == ttsgz::ReadError ? refused(cantAdd()) : fileFailure(cantAdd());
 }
 
 /// A restore on a server: pg_restore in one transaction into the same database, so a failure or a cancel leaves it
@@ -118,13 +122,13 @@ Status restoreServer(const QString& archive, const QString& uri, IProgress& prog
     const auto contents = ServerArchive::readArchive(archive);
     if (!contents) {
         MessageLog::logError(QStringLiteral("%1.RestoreExecute: %2").arg(QStringLiteral("modSpas"), contents.error()));
-        return Failure{contents.kind(), CantAdd};
+        return Failure{contents.kind(), cantAdd()};
     }
     const auto others = ServerArchive::otherSessions(uri);
     if (!others)
         return unexpected(others.failure());
     if (*others > 0)
-        return refused(BackupRestore::OtherDesksConnected);
+        return refused(BackupRestore::otherDesksConnected());
     // The transaction already undoes a failed restore; the copy is there to undo one that succeeded with the wrong
     // archive. It goes to this desk's data folder, which is ours and writable, unlike the archive's folder (a stick,
     // a share); it is a server archive like any other and restores through the same menu item.
@@ -150,7 +154,7 @@ Status restoreServer(const QString& archive, const QString& uri, IProgress& prog
     if (restored || restored.kind() == FailureKind::Cancelled)
         return restored;
     MessageLog::logError(QStringLiteral("%1.RestoreExecute: %2").arg(QStringLiteral("modSpas"), restored.error()));
-    return Failure{restored.kind(), CantAdd};
+    return Failure{restored.kind(), cantAdd()};
 }
 
 /// The codec's code of a server dump's result, for the error text a backup shows ("Read error", "Write error").
@@ -172,6 +176,18 @@ int codecCode(const Status& status)
 
 namespace BackupRestore {
 
+QString otherDesksConnected()
+{
+    return QCoreApplication::translate(
+        "BackupRestore",
+        "Other desks are connected to the database. Close Zem Harbour at the other desks, then restore again.");
+}
+
+QString targetExists()
+{
+    return QCoreApplication::translate("BackupRestore", "Can't continue if file exist!");
+}
+
 QString safetyCopyPath(const QString& database)
 {
     const QFileInfo info(database);
@@ -191,9 +207,9 @@ Status targetWritable(const QString& path)
     // The owner's write bit, not the access check: an administrator may write anything, yet a file marked
     // read-only is still refused.
     if (info.isSymLink() || !info.isFile() || !(info.permissions() & QFileDevice::WriteOwner))
-        return refused(TargetExists);
+        return refused(targetExists());
     if (!QFile::remove(path))
-        return refused(TargetExists);
+        return refused(targetExists());
     return Done{};
 }
 
@@ -204,7 +220,7 @@ Status backUpDatabase(const QString& source, const QString& archive, int flag, c
     // deleted to make room for its own archive.
     const QString sourceFile = QFileInfo(source).canonicalFilePath();
     if (!sourceFile.isEmpty() && QFileInfo(archive).canonicalFilePath() == sourceFile)
-        return refused(TargetExists);
+        return refused(targetExists());
     if (const Status writable = targetWritable(archive); !writable)
         return writable;
     int result;
@@ -226,7 +242,8 @@ Status backUpDatabase(const QString& source, const QString& archive, int flag, c
         return Done{};
     if (result == ttsgz::UserAbort)
         return cancelled();
-    return fileFailure(QStringLiteral("Can't create SPA file\r\nError:%1").arg(ttsgz::errorText(result)));
+    return fileFailure(QCoreApplication::translate("BackupRestore", "Can't create SPA file\r\nError:%1")
+                           .arg(ttsgz::errorText(result)));
 }
 
 Status isSoundDatabase(const QString& path)
@@ -265,7 +282,7 @@ Status restoreDatabase(const QString& archive, const QString& target, const QStr
             return unexpected(copied.failure());
     }
     if (!removeTemp(temp))
-        return unexpected(fileFailure(QStringLiteral("Cannot remove %1.").arg(temp)));
+        return unexpected(fileFailure(QCoreApplication::translate("BackupRestore", "Cannot remove %1.").arg(temp)));
     int result;
     {
         const ProgressShown shown(progress);
@@ -300,14 +317,14 @@ Status compactDatabase(const QString& path, bool makeBackup)
         return ServerArchive::compact(path);
     }
     if (!QFileInfo(path).isFile())
-        return fileFailure(QStringLiteral("%1 does not exist.").arg(path));
+        return fileFailure(QCoreApplication::translate("BackupRestore", "%1 does not exist.").arg(path));
     if (makeBackup) {
         if (const Status copied = SafeFiles::copy(path, BackupRestore::safetyCopyPath(path)); !copied)
             return copied;
     }
     const QString temp = BackupRestore::tempPath(path);
     if (!removeTemp(temp))
-        return fileFailure(QStringLiteral("Cannot remove %1.").arg(temp));
+        return fileFailure(QCoreApplication::translate("BackupRestore", "Cannot remove %1.").arg(temp));
     const Status done = [&]() -> Status {
         const QString name = uniqueConnectionName();
         QString error;
@@ -326,7 +343,7 @@ Status compactDatabase(const QString& path, bool makeBackup)
         const bool synced = file.open(QIODevice::ReadWrite) && SafeFiles::sync(file);
         file.close();
         if (!synced)
-            return fileFailure(QStringLiteral("Cannot write %1.").arg(temp));
+            return fileFailure(QCoreApplication::translate("BackupRestore", "Cannot write %1.").arg(temp));
         return putInPlace(temp, path);
     }();
     if (!done)

@@ -27,21 +27,20 @@ QString safetyCopyPath(const QString& database);
 /// desk's data folder.
 QString serverSafetyCopyPath();
 /// Why a restore on a server did not start: the tables cannot be replaced while another desk holds them.
-inline const QString OtherDesksConnected = QStringLiteral(
-    "Other desks are connected to the database. Close Zem Harbour at the other desks, then restore again.");
+QString otherDesksConnected();
 /// The temporary file beside a database that a restored or compacted file is written to: temp.sqlite.
 QString tempPath(const QString& database);
 
 /// The text every refused backup target gets.
-inline const QString TargetExists = QStringLiteral("Can't continue if file exist!");
+QString targetExists();
 
 /// Whether an archive may be written to path: done when nothing is there, or when a plain writable file was
 /// there and has been deleted (the save dialog already asked before overwriting). A read-only file, a folder
-/// or anything else is refused with TargetExists.
+/// or anything else is refused with targetExists().
 Status targetWritable(const QString& path);
 
 /// Packs the database source into archive (a pg_dump archive when source is a server address) with the progress
-/// shown. Failures: Refused (TargetExists) when the target cannot be written, Cancelled after a confirmed cancel
+/// shown. Failures: Refused (targetExists()) when the target cannot be written, Cancelled after a confirmed cancel
 /// (nothing to show), File with "Can't create SPA file\r\nError:" and the codec's error text otherwise.
 Status backUpDatabase(const QString& source, const QString& archive, int flag, const QString& option,
                       IProgress& progress);
@@ -49,7 +48,7 @@ Status backUpDatabase(const QString& source, const QString& archive, int flag, c
 /// Replaces the database target with the one in archive. On a server: a pg_dump archive of ours, restored in one
 /// transaction while no other desk is connected. On a file: a safety copy (DB.bak) first, then the archive is
 /// unpacked beside the database, and only a file that opens as a sound database of ours replaces it. Failures:
-/// Refused "Can't add " for an archive not ours, Refused OtherDesksConnected, Cancelled (nothing to show), File
+/// Refused "Can't add " for an archive not ours, Refused otherDesksConnected(), Cancelled (nothing to show), File
 /// "Can't add " when the codec failed, or File/Database with the reason of an unexpected failure (logged already).
 /// After anything but success the previous database is still in place.
 Status restoreDatabase(const QString& archive, const QString& target, const QString& option, IProgress& progress);

@@ -12,10 +12,10 @@
 
 BackupWindow::BackupWindow(IMessageBox& messages, QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_messages(messages),
-      m_progressBar(new ProgressBar(this)), m_cancel(new QPushButton(QStringLiteral("&Cancel"), this))
+      m_progressBar(new ProgressBar(this)), m_cancel(new QPushButton(tr("&Cancel"), this))
 {
     setObjectName(QStringLiteral("frmBackup"));
-    setWindowTitle(QStringLiteral("Database backup..."));
+    setWindowTitle(tr("Database backup..."));
     setWindowModality(Qt::ApplicationModal);
     m_progressBar->setObjectName(QStringLiteral("ctlProgressBar1"));
     m_cancel->setObjectName(QStringLiteral("btnPrekid"));
@@ -64,8 +64,8 @@ bool BackupWindow::checkAbort()
 {
     if (!m_cancelRequested)
         return false;
-    if (m_messages.show(QStringLiteral("Do you really want to cancel current operation"), QStringLiteral("Confirm"),
-                        MsgIcon::Question, MsgButtons::YesNo) == MsgResult::Yes)
+    if (m_messages.show(tr("Do you really want to cancel current operation"), tr("Confirm"), MsgIcon::Question,
+                        MsgButtons::YesNo) == MsgResult::Yes)
         return true;
     m_cancelRequested = false;
     return false;

@@ -8,15 +8,18 @@
 #include <QVBoxLayout>
 
 namespace {
-const QString InProgress = QStringLiteral("Operation in progress");
+QString inProgress()
+{
+    return QCoreApplication::translate("CompactWindow", "Operation in progress");
 }
+} // namespace
 
 CompactWindow::CompactWindow(QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_lblInfo(new QLabel(this)),
       m_timer(new QTimer(this))
 {
     setObjectName(QStringLiteral("frmCompact"));
-    setWindowTitle(QStringLiteral("Compacting & repairing database ..."));
+    setWindowTitle(tr("Compacting & repairing database ..."));
     setWindowModality(Qt::ApplicationModal);
     m_lblInfo->setObjectName(QStringLiteral("lblInfo"));
     m_timer->setObjectName(QStringLiteral("Timer1"));
@@ -39,7 +42,7 @@ void CompactWindow::execute()
     if (!m_busyCursor)
         QApplication::setOverrideCursor(Qt::WaitCursor);
     m_busyCursor = true;
-    m_lblInfo->setText(InProgress);
+    m_lblInfo->setText(inProgress());
     show();
     QApplication::processEvents();
 }
@@ -47,7 +50,7 @@ void CompactWindow::execute()
 void CompactWindow::tick()
 {
     m_timer->setInterval(100);
-    m_lblInfo->setText(InProgress + QString(m_dots, u'.'));
+    m_lblInfo->setText(inProgress() + QString(m_dots, u'.'));
     m_dots = m_dots % 3 + 1;
 }
 

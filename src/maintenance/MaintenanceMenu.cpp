@@ -10,6 +10,7 @@
 #include "maintenance/BackupWindow.h"
 #include "maintenance/CompactWindow.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <functional>
@@ -30,9 +31,11 @@ void report(Services& services, const QString& handler, const QString& title, co
 void tell(Services& services, const Status& outcome, const QString& success)
 {
     if (outcome)
-        services.messages.show(success, QStringLiteral("Information"), MsgIcon::Information, MsgButtons::Ok);
+        services.messages.show(success, QCoreApplication::translate("MaintenanceMenu", "Information"),
+                               MsgIcon::Information, MsgButtons::Ok);
     else if (outcome.kind() != FailureKind::Cancelled)
-        services.messages.show(outcome.error(), QStringLiteral("Error!"), MsgIcon::Critical, MsgButtons::Ok);
+        services.messages.show(outcome.error(), QCoreApplication::translate("MaintenanceMenu", "Error!"),
+                               MsgIcon::Critical, MsgButtons::Ok);
 }
 
 /// Runs work with the shared connection closed, the windows' data released first; then opens it again, has the
@@ -66,7 +69,7 @@ QString fileSelect(Services& services, const QString& title, bool save)
 {
     FileRequest request;
     request.title = title;
-    request.filter = QStringLiteral("SPA Datoteke (*.SPA)");
+    request.filter = QCoreApplication::translate("MaintenanceMenu", "SPA Datoteke (*.SPA)");
     request.selectedFilter = request.filter;
     request.save = save;
     if (save)
@@ -82,42 +85,49 @@ QString fileSelect(Services& services, const QString& title, bool save)
     }
     QString error;
     if (!chosen.absoluteDir().exists())
-        error = QStringLiteral("The folder %1 does not exist.").arg(QDir::toNativeSeparators(chosen.absolutePath()));
+        error = QCoreApplication::translate("MaintenanceMenu", "The folder %1 does not exist.")
+                    .arg(QDir::toNativeSeparators(chosen.absolutePath()));
     else if (!save && !chosen.isFile())
-        error = QStringLiteral("The file %1 does not exist.").arg(QDir::toNativeSeparators(path));
+        error = QCoreApplication::translate("MaintenanceMenu", "The file %1 does not exist.")
+                    .arg(QDir::toNativeSeparators(path));
     if (error.isEmpty())
         return chosen.absoluteFilePath();
     MessageLog::logError(QStringLiteral("%1.FileSelect: %2").arg(QStringLiteral("MDIMain"), error));
-    services.messages.show(error, QStringLiteral("Bad file name"), MsgIcon::Critical, MsgButtons::Ok);
+    services.messages.show(error, QCoreApplication::translate("MaintenanceMenu", "Bad file name"), MsgIcon::Critical,
+                           MsgButtons::Ok);
     return {};
 }
 
 void backUp(Services& services, IWindowHost& host)
 {
     const QString database = databaseFile(services);
-    const QString archive = fileSelect(services, QStringLiteral("Select your database backup file ..."), true);
+    const QString archive = fileSelect(
+        services, QCoreApplication::translate("MaintenanceMenu", "Select your database backup file ..."), true);
     if (archive.isEmpty())
         return;
     withConnectionClosed(services, host, database, EventLog::DatabaseBackup, QStringLiteral("mnuFileBackupDB_Click"),
-                         QStringLiteral("Error detected when make database backup!"), [&] {
+                         QCoreApplication::translate("MaintenanceMenu", "Error detected when make database backup!"),
+                         [&] {
                              BackupWindow progress(services.messages, host.dialogParent());
                              tell(services, BackupRestore::backUpDatabase(database, archive, -1, QString(), progress),
-                                  QStringLiteral("Database backuped"));
+                                  QCoreApplication::translate("MaintenanceMenu", "Database backuped"));
                          });
 }
 
 void restore(Services& services, IWindowHost& host)
 {
     const QString database = databaseFile(services);
-    const QString archive = fileSelect(services, QStringLiteral("Select your backuped database ..."), false);
+    const QString archive = fileSelect(
+        services, QCoreApplication::translate("MaintenanceMenu", "Select your backuped database ..."), false);
     if (archive.isEmpty())
         return;
-    withConnectionClosed(services, host, database, EventLog::DatabaseRestore, QStringLiteral("mnuFileRestoreDB_Click"),
-                         QStringLiteral("Error detected when restoring database backup!"), [&] {
-                             BackupWindow progress(services.messages, host.dialogParent());
-                             tell(services, BackupRestore::restoreDatabase(archive, database, QString(), progress),
-                                  QStringLiteral("Database restored"));
-                         });
+    withConnectionClosed(
+        services, host, database, EventLog::DatabaseRestore, QStringLiteral("mnuFileRestoreDB_Click"),
+        QCoreApplication::translate("MaintenanceMenu", "Error detected when restoring database backup!"), [&] {
+            BackupWindow progress(services.messages, host.dialogParent());
+            tell(services, BackupRestore::restoreDatabase(archive, database, QString(), progress),
+                 QCoreApplication::translate("MaintenanceMenu", "Database restored"));
+        });
 }
 
 void compact(Services& services, IWindowHost& host)
@@ -125,7 +135,7 @@ void compact(Services& services, IWindowHost& host)
     const QString database = databaseFile(services);
     withConnectionClosed(
         services, host, database, EventLog::DatabaseCompacted, QStringLiteral("mnuFileCompactDB_Click"),
-        QStringLiteral("Error!"), [&] {
+        QCoreApplication::translate("MaintenanceMenu", "Error!"), [&] {
             CompactWindow window(host.dialogParent());
             window.execute();
             // The outcome is not shown: a failed compaction leaves the database as it was.

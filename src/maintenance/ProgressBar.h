@@ -15,7 +15,7 @@ public:
     explicit ProgressBar(QWidget* parent = nullptr);
 
     /// The error a limit check gives.
-    static QString illegalPropertyValue() { return QStringLiteral("Illegal property value"); }
+    static QString illegalPropertyValue() { return tr("Illegal property value"); }
 
     double min() const { return m_min; }
     double max() const { return m_max; }

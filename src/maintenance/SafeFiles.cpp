@@ -2,6 +2,7 @@
 
 #include "core/FileSecurity.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -55,7 +56,7 @@ Status replace(const QString& from, const QString& to)
     const bool ok = std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
 #endif
     if (!ok)
-        return fileFailure(QStringLiteral("Cannot rename %1 to %2.").arg(from, to));
+        return fileFailure(QCoreApplication::translate("SafeFiles", "Cannot rename %1 to %2.").arg(from, to));
     syncFolder(QFileInfo(to).absolutePath());
     return Done{};
 }
@@ -64,7 +65,8 @@ Status copy(const QString& from, const QString& to)
 {
     QFile source(from);
     if (!source.open(QIODevice::ReadOnly))
-        return fileFailure(QStringLiteral("Cannot read %1: %2").arg(from, source.errorString()));
+        return fileFailure(
+            QCoreApplication::translate("SafeFiles", "Cannot read %1: %2").arg(from, source.errorString()));
     const QString part = partName(to);
     QFile target(part);
     bool ok = target.open(QIODevice::WriteOnly | QIODevice::Truncate);
@@ -76,7 +78,7 @@ Status copy(const QString& from, const QString& to)
     while (ok) {
         const qint64 got = source.read(buffer.data(), buffer.size());
         if (got < 0) {
-            error = QStringLiteral("Cannot read %1: %2").arg(from, source.errorString());
+            error = QCoreApplication::translate("SafeFiles", "Cannot read %1: %2").arg(from, source.errorString());
             ok = false;
             break;
         }
@@ -86,7 +88,7 @@ Status copy(const QString& from, const QString& to)
     }
     ok = ok && sync(target);
     if (!ok && error.isEmpty())
-        error = QStringLiteral("Cannot write %1: %2").arg(part, target.errorString());
+        error = QCoreApplication::translate("SafeFiles", "Cannot write %1: %2").arg(part, target.errorString());
     target.close();
     if (ok) {
         Status replaced = replace(part, to);

@@ -7,6 +7,7 @@
 #include "maintenance/BackupRestore.h"
 #include "maintenance/SafeFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -79,7 +80,8 @@ int runWithProgress(const QString& program, const QStringList& args, const QHash
     process.setStandardOutputFile(QProcess::nullDevice());
     process.start(program, args);
     if (!process.waitForStarted(30000)) {
-        *output = QStringLiteral("%1 could not be started: %2").arg(program, process.errorString());
+        *output = QCoreApplication::translate("ServerArchive", "%1 could not be started: %2")
+                      .arg(program, process.errorString());
         return ttsgz::ReadError;
     }
     qint64 done = 0;
@@ -158,7 +160,10 @@ bool runToEnd(const QString& program, const QStringList& args, QString* output)
     const QString messages = QString::fromLocal8Bit(process.readAllStandardError());
     if (finished && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0)
         return true;
-    *output = finished ? tail(messages) : QStringLiteral("%1 did not finish: %2").arg(program, process.errorString());
+    *output =
+        finished
+            ? tail(messages)
+            : QCoreApplication::translate("ServerArchive", "%1 did not finish: %2").arg(program, process.errorString());
     return false;
 }
 
@@ -309,7 +314,7 @@ int dumpWithCode(const QString& uri, const QString& archive, IProgress& progress
 {
     const QString program = findTool(QStringLiteral("pg_dump"));
     if (program.isEmpty()) {
-        *error = QStringLiteral("pg_dump is not installed (Debian: postgresql-client).");
+        *error = QCoreApplication::translate("ServerArchive", "pg_dump is not installed (Debian: postgresql-client).");
         return ttsgz::ReadError;
     }
     const auto connection = connectionString(uri, DumpSession);
@@ -357,7 +362,8 @@ int dumpWithCode(const QString& uri, const QString& archive, IProgress& progress
     const bool synced = file.open(QIODevice::ReadWrite) && SafeFiles::sync(file);
     file.close();
     const Status replaced =
-        synced ? SafeFiles::replace(part, archive) : fileFailure(QStringLiteral("Cannot write %1.").arg(part));
+        synced ? SafeFiles::replace(part, archive)
+               : fileFailure(QCoreApplication::translate("ServerArchive", "Cannot write %1.").arg(part));
     if (!replaced) {
         *error = replaced.error();
         QFile::remove(part);
@@ -379,7 +385,8 @@ Result<ArchiveContents> readArchive(const QString& archive)
 {
     const QString program = findTool(QStringLiteral("pg_restore"));
     if (program.isEmpty()) {
-        return fileFailure(QStringLiteral("pg_restore is not installed (Debian: postgresql-client)."));
+        return fileFailure(
+            QCoreApplication::translate("ServerArchive", "pg_restore is not installed (Debian: postgresql-client)."));
     }
     QString list;
     if (!runToEnd(program, {QStringLiteral("--list"), archive}, &list))
@@ -400,8 +407,9 @@ Result<ArchiveContents> readArchive(const QString& archive)
                                  QStringLiteral("booking"), QStringLiteral("bookingberth"), QStringLiteral("settings"),
                                  QStringLiteral("company"), QStringLiteral("schemaversion")}) {
         if (!contents.tables.contains(table)) {
-            return refused(
-                QStringLiteral("%1 holds no table %2: it is not a backup of a harbour database.").arg(archive, table));
+            return refused(QCoreApplication::translate(
+                               "ServerArchive", "%1 holds no table %2: it is not a backup of a harbour database.")
+                               .arg(archive, table));
         }
     }
     // An older schema is brought up to date when the database opens again; a newer one this program cannot use.
@@ -414,7 +422,8 @@ Result<ArchiveContents> readArchive(const QString& archive)
     const qsizetype copy = data.indexOf(QStringLiteral("FROM stdin;\n"));
     const int version = copy < 0 ? 0 : data.mid(copy + 12).section(u'\n', 0, 0).trimmed().toInt();
     if (version < 1 || version > Database::CurrentSchemaVersion) {
-        return refused(QStringLiteral("%1 holds schema version %2; this program understands 1 to %3.")
+        return refused(QCoreApplication::translate("ServerArchive",
+                                                   "%1 holds schema version %2; this program understands 1 to %3.")
                            .arg(archive)
                            .arg(version)
                            .arg(Database::CurrentSchemaVersion));
@@ -440,7 +449,8 @@ Status restore(const QString& uri, const QString& archive, const ArchiveContents
 {
     const QString program = findTool(QStringLiteral("pg_restore"));
     if (program.isEmpty())
-        return fileFailure(QStringLiteral("pg_restore is not installed (Debian: postgresql-client)."));
+        return fileFailure(
+            QCoreApplication::translate("ServerArchive", "pg_restore is not installed (Debian: postgresql-client)."));
     const auto connection = connectionString(uri, RestoreSession);
     if (!connection)
         return connection.failure();

@@ -16,7 +16,7 @@
 AboutDialog::AboutDialog(Services& services, QWidget* parent) : QDialog(parent), m_services(services)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
 
     auto* imgLogo = new QLabel(this);
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
@@ -37,18 +37,18 @@ AboutDialog::AboutDialog(Services& services, QWidget* parent) : QDialog(parent),
     m_lblVersion->setObjectName(QStringLiteral("lblVersion"));
     m_lblVersion->setTextFormat(Qt::PlainText);
 
-    auto* staticVersion = new QLabel(QStringLiteral("Version: 1.0.1"), this);
+    auto* staticVersion = new QLabel(tr("Version: 1.0.1"), this);
     staticVersion->setObjectName(QStringLiteral("lblStaticVersion"));
-    auto* description = new QLabel(QStringLiteral("Bookings, berths, customers and calendars for marinas, harbours "
-                                                  "and caravan and camping parks."),
+    auto* description = new QLabel(tr("Bookings, berths, customers and calendars for marinas, harbours "
+                                      "and caravan and camping parks."),
                                    this);
     description->setObjectName(QStringLiteral("lblDescription"));
     description->setWordWrap(true);
 
-    auto* cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    auto* cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
-    auto* cmdSystemInfo = new QPushButton(QStringLiteral("&System Info ..."), this);
+    auto* cmdSystemInfo = new QPushButton(tr("&System Info ..."), this);
     cmdSystemInfo->setObjectName(QStringLiteral("cmdSystemInfo"));
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(cmdSystemInfo, &QPushButton::clicked, this, &AboutDialog::onSystemInfo);
@@ -118,6 +118,6 @@ void AboutDialog::onSystemInfo()
 {
     const QString program = systemInfoProgram();
     if (program.isEmpty() || !QProcess::startDetached(program, {}))
-        m_services.messages.show(QStringLiteral("System Information Is Unavailable At This Time"),
-                                 Texts::productTitle(), MsgIcon::None, MsgButtons::Ok);
+        m_services.messages.show(tr("System Information Is Unavailable At This Time"), Texts::productTitle(),
+                                 MsgIcon::None, MsgButtons::Ok);
 }

@@ -4,6 +4,7 @@
 #include "core/ui/DataControl.h"
 #include "core/ui/FocusNextControl.h"
 
+#include <QCoreApplication>
 #include <QDataWidgetMapper>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -19,23 +20,23 @@ namespace {
 struct Field
 {
     const char16_t* column;
-    const char16_t* label; // nullptr: the key, not shown
+    const char* label; // nullptr: the key, not shown; translated where shown
 };
 
 // The columns in the order of the window's boxes txtFields0 .. txtFields11.
 constexpr Field Fields[] = {
     {u"CompanyID", nullptr},
-    {u"Company Name", u"Company Name:"},
-    {u"Trading Name", u"Trading Name:"},
-    {u"Street", u"Street:"},
-    {u"Area", u"Area:"},
-    {u"Town", u"Town:"},
-    {u"County", u"County:"},
-    {u"Postcode", u"Postcode:"},
-    {u"Telephone No", u"Telephone No:"},
-    {u"VAT No", u"VAT No:"},
-    {u"Receipt Footer", u"Receipt Footer:"},
-    {u"TermsandConditions", u"Terms and Conditions:"},
+    {u"Company Name", QT_TRANSLATE_NOOP("CompanyDialog", "Company Name:")},
+    {u"Trading Name", QT_TRANSLATE_NOOP("CompanyDialog", "Trading Name:")},
+    {u"Street", QT_TRANSLATE_NOOP("CompanyDialog", "Street:")},
+    {u"Area", QT_TRANSLATE_NOOP("CompanyDialog", "Area:")},
+    {u"Town", QT_TRANSLATE_NOOP("CompanyDialog", "Town:")},
+    {u"County", QT_TRANSLATE_NOOP("CompanyDialog", "County:")},
+    {u"Postcode", QT_TRANSLATE_NOOP("CompanyDialog", "Postcode:")},
+    {u"Telephone No", QT_TRANSLATE_NOOP("CompanyDialog", "Telephone No:")},
+    {u"VAT No", QT_TRANSLATE_NOOP("CompanyDialog", "VAT No:")},
+    {u"Receipt Footer", QT_TRANSLATE_NOOP("CompanyDialog", "Receipt Footer:")},
+    {u"TermsandConditions", QT_TRANSLATE_NOOP("CompanyDialog", "Terms and Conditions:")},
 };
 constexpr int TermsField = 11;
 } // namespace
@@ -43,7 +44,7 @@ constexpr int TermsField = 11;
 CompanyDialog::CompanyDialog(Services& services, QWidget* parent) : QDialog(parent), m_services(services)
 {
     setObjectName(QStringLiteral("fmCompany"));
-    setWindowTitle(QStringLiteral("Setup Company Information"));
+    setWindowTitle(tr("Setup Company Information"));
 
     m_data = new DataControl(this, QStringLiteral("picRecordBar"), QStringLiteral("datPrimaryRS"));
     connect(m_data, &DataControl::moveRequested, this, &CompanyDialog::moveTo);
@@ -65,23 +66,23 @@ CompanyDialog::CompanyDialog(Services& services, QWidget* parent) : QDialog(pare
             continue;
         }
         if (i == TermsField) {
-            auto* note = new QLabel(QStringLiteral("Copy  and paste or type your reservation terms and conditions "
-                                                   "below. These will appear on the booking form."),
+            auto* note = new QLabel(tr("Copy  and paste or type your reservation terms and conditions "
+                                       "below. These will appear on the booking form."),
                                     this);
             note->setObjectName(QStringLiteral("lblTermsNote"));
             note->setWordWrap(true);
             form->addRow(note);
-            form->addRow(QString::fromUtf16(Fields[i].label), box);
+            form->addRow(tr(Fields[i].label), box);
         } else {
-            form->addRow(QString::fromUtf16(Fields[i].label), box);
+            form->addRow(tr(Fields[i].label), box);
         }
     }
 
-    auto* cmdUpdate = new QPushButton(QStringLiteral("&Update"), this);
+    auto* cmdUpdate = new QPushButton(tr("&Update"), this);
     cmdUpdate->setObjectName(QStringLiteral("cmdUpdate"));
-    auto* cmdRefresh = new QPushButton(QStringLiteral("&Refresh"), this);
+    auto* cmdRefresh = new QPushButton(tr("&Refresh"), this);
     cmdRefresh->setObjectName(QStringLiteral("cmdRefresh"));
-    auto* cmdClose = new QPushButton(QStringLiteral("&Close"), this);
+    auto* cmdClose = new QPushButton(tr("&Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     for (QPushButton* button : {cmdUpdate, cmdRefresh, cmdClose})
         button->setAutoDefault(false);
@@ -176,6 +177,6 @@ void CompanyDialog::onRefresh()
 
 void CompanyDialog::showDataError(const QString& description)
 {
-    m_services.messages.show(QStringLiteral("Data error event hit err:") + description, windowTitle(), MsgIcon::None,
+    m_services.messages.show(tr("Data error event hit err:%1").arg(description), windowTitle(), MsgIcon::None,
                              MsgButtons::Ok);
 }

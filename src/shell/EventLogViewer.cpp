@@ -13,7 +13,7 @@
 EventLogViewer::EventLogViewer(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmViewEventLog"));
-    setWindowTitle(QStringLiteral("View Event Log File"));
+    setWindowTitle(tr("View Event Log File"));
     m_txtEvent = new QPlainTextEdit(this);
     m_txtEvent->setObjectName(QStringLiteral("txtEvent"));
     m_txtEvent->setReadOnly(true);
@@ -22,7 +22,7 @@ EventLogViewer::EventLogViewer(QWidget* parent) : QDialog(parent)
     m_lblTruncated = new QLabel(this);
     m_lblTruncated->setObjectName(QStringLiteral("lblTruncated"));
     m_lblTruncated->hide();
-    auto* cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    auto* cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
@@ -43,17 +43,17 @@ bool EventLogViewer::load(const QString& path)
         return false;
     m_txtEvent->setPlainText(trace->text);
     m_lblTruncated->setVisible(trace->truncated);
-    m_lblTruncated->setText(QStringLiteral("The file is too large to show whole: only its beginning is shown."));
+    m_lblTruncated->setText(tr("The file is too large to show whole: only its beginning is shown."));
     return true;
 }
 
 void EventLogViewer::display(Services& services, QWidget* parent)
 {
     FileRequest request;
-    request.title = QStringLiteral("Open Trace Log File");
+    request.title = tr("Open Trace Log File");
     request.folder = Settings::tracesFolder();
-    request.filter = QStringLiteral("All Files (*);;Log Files (*.log *.Log)");
-    request.selectedFilter = QStringLiteral("Log Files (*.log *.Log)");
+    request.filter = tr("All Files (*);;Log Files (*.log *.Log)");
+    request.selectedFilter = tr("Log Files (*.log *.Log)");
     const QString path = services.files.choose(request);
     if (path.isEmpty())
         return;

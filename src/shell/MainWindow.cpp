@@ -87,7 +87,7 @@ MainWindow::~MainWindow()
 
 QString MainWindow::caption()
 {
-    return QStringLiteral("Zem Harbour and Campsite Reservation");
+    return tr("Zem Harbour and Campsite Reservation");
 }
 
 QAction* MainWindow::addItem(QMenu* menu, const QString& name, const QString& caption, const QKeySequence& shortcut)
@@ -108,32 +108,31 @@ void MainWindow::addSeparator(QMenu* menu, const QString& name, bool visible)
 
 void MainWindow::buildMenus()
 {
-    auto addMenu = [this](const QString& name, const QString& caption) {
+    auto topMenu = [this](const QString& caption, const QString& name) {
         QMenu* menu = menuBar()->addMenu(caption);
         menu->setObjectName(name);
         return menu;
     };
 
-    QMenu* mnuFile = addMenu(QStringLiteral("mnuFile"), QStringLiteral("File"));
-    addItem(mnuFile, QStringLiteral("mnuFileExportCustomers"), QStringLiteral("Export Customers..."));
-    addItem(mnuFile, QStringLiteral("mnuFileExportReservations"), QStringLiteral("Export Reservations"));
-    addItem(mnuFile, QStringLiteral("mnuFileExportTodaysReservations"), QStringLiteral("Export Today's Reservations"));
+    QMenu* mnuFile = topMenu(tr("File"), QStringLiteral("mnuFile"));
+    addItem(mnuFile, QStringLiteral("mnuFileExportCustomers"), tr("Export Customers..."));
+    addItem(mnuFile, QStringLiteral("mnuFileExportReservations"), tr("Export Reservations"));
+    addItem(mnuFile, QStringLiteral("mnuFileExportTodaysReservations"), tr("Export Today's Reservations"));
     addSeparator(mnuFile, QStringLiteral("mnuFile1"));
-    addItem(mnuFile, QStringLiteral("mnuFileCompactDB"), QStringLiteral("&Compact && repair database"));
-    addItem(mnuFile, QStringLiteral("mnuFileBackupDB"), QStringLiteral("&Backup database ..."));
-    addItem(mnuFile, QStringLiteral("mnuFileRestoreDB"), QStringLiteral("&Restore database ..."));
+    addItem(mnuFile, QStringLiteral("mnuFileCompactDB"), tr("&Compact && repair database"));
+    addItem(mnuFile, QStringLiteral("mnuFileBackupDB"), tr("&Backup database ..."));
+    addItem(mnuFile, QStringLiteral("mnuFileRestoreDB"), tr("&Restore database ..."));
     addSeparator(mnuFile, QStringLiteral("mnuFile2"));
-    addItem(mnuFile, QStringLiteral("mnuFileDayEndTrace"), QStringLiteral("End of &workday"));
-    addItem(mnuFile, QStringLiteral("mnuFileTracesView"), QStringLiteral("View &trace log"));
+    addItem(mnuFile, QStringLiteral("mnuFileDayEndTrace"), tr("End of &workday"));
+    addItem(mnuFile, QStringLiteral("mnuFileTracesView"), tr("View &trace log"));
     addSeparator(mnuFile, QStringLiteral("mnuFile4"));
-    addItem(mnuFile, QStringLiteral("mnuFileExit"), QStringLiteral("Exit"));
+    addItem(mnuFile, QStringLiteral("mnuFileExit"), tr("Exit"));
 
-    QMenu* mnuEdit = addMenu(QStringLiteral("mnuEdit"), QStringLiteral("Edit"));
+    QMenu* mnuEdit = topMenu(tr("Edit"), QStringLiteral("mnuEdit"));
     const QList<std::pair<QString, QKeySequence>> editItems = {
-        {QStringLiteral("Undo"), ctrl(Qt::Key_Z)},  {QStringLiteral("-"), {}},
-        {QStringLiteral("Cut"), ctrl(Qt::Key_X)},   {QStringLiteral("Copy"), ctrl(Qt::Key_C)},
-        {QStringLiteral("Paste"), ctrl(Qt::Key_V)}, {QStringLiteral("-"), {}},
-        {QStringLiteral("Clear"), Qt::Key_Delete},  {QStringLiteral("Select All"), ctrl(Qt::Key_A)},
+        {tr("Undo"), ctrl(Qt::Key_Z)}, {QStringLiteral("-"), {}},           {tr("Cut"), ctrl(Qt::Key_X)},
+        {tr("Copy"), ctrl(Qt::Key_C)}, {tr("Paste"), ctrl(Qt::Key_V)},      {QStringLiteral("-"), {}},
+        {tr("Clear"), Qt::Key_Delete}, {tr("Select All"), ctrl(Qt::Key_A)},
     };
     for (int index = 0; index < editItems.size(); ++index) {
         const QString name = QStringLiteral("mnuEditAction%1").arg(index);
@@ -149,46 +148,43 @@ void MainWindow::buildMenus()
     }
     connect(mnuEdit, &QMenu::aboutToShow, this, &MainWindow::updateEditMenu);
 
-    QMenu* mnuWebBook = addMenu(QStringLiteral("mnuWebBook"), QStringLiteral("Web Bookings"));
-    addItem(mnuWebBook, QStringLiteral("mnuWebBookConfigure"), QStringLiteral("Configure Web Bookings..."));
-    addItem(mnuWebBook, QStringLiteral("mnuWebBookCreatePage"), QStringLiteral("Create Web Booking Page..."));
+    QMenu* mnuWebBook = topMenu(tr("Web Bookings"), QStringLiteral("mnuWebBook"));
+    addItem(mnuWebBook, QStringLiteral("mnuWebBookConfigure"), tr("Configure Web Bookings..."));
+    addItem(mnuWebBook, QStringLiteral("mnuWebBookCreatePage"), tr("Create Web Booking Page..."));
 
-    QMenu* mnuBookings = addMenu(QStringLiteral("mnuBookings"), QStringLiteral("Bookings"));
-    addItem(mnuBookings, QStringLiteral("mnuBookingsAdd"), QStringLiteral("Add Booking"), ctrl(Qt::Key_B));
-    addItem(mnuBookings, QStringLiteral("mnuBookingsFind"), QStringLiteral("Find Booking..."), ctrl(Qt::Key_F));
-    addItem(mnuBookings, QStringLiteral("mnuBookingsReport"), QStringLiteral("View Reports"));
+    QMenu* mnuBookings = topMenu(tr("Bookings"), QStringLiteral("mnuBookings"));
+    addItem(mnuBookings, QStringLiteral("mnuBookingsAdd"), tr("Add Booking"), ctrl(Qt::Key_B));
+    addItem(mnuBookings, QStringLiteral("mnuBookingsFind"), tr("Find Booking..."), ctrl(Qt::Key_F));
+    addItem(mnuBookings, QStringLiteral("mnuBookingsReport"), tr("View Reports"));
     addSeparator(mnuBookings, QStringLiteral("mnuBookings1"));
-    addItem(mnuBookings, QStringLiteral("mnuBookingsCalendarAdvanced"), QStringLiteral("View Advanced Calendar"),
-            ctrl(Qt::Key_D));
-    addItem(mnuBookings, QStringLiteral("mnuBookingsCalendar"), QStringLiteral("View Simple Calendar"),
-            ctrl(Qt::Key_S));
+    addItem(mnuBookings, QStringLiteral("mnuBookingsCalendarAdvanced"), tr("View Advanced Calendar"), ctrl(Qt::Key_D));
+    addItem(mnuBookings, QStringLiteral("mnuBookingsCalendar"), tr("View Simple Calendar"), ctrl(Qt::Key_S));
     addSeparator(mnuBookings, QStringLiteral("mnuBookings2"));
-    addItem(mnuBookings, QStringLiteral("mnuBookingsSlipNotes"), QStringLiteral("Berth / Rentals  Notes..."));
+    addItem(mnuBookings, QStringLiteral("mnuBookingsSlipNotes"), tr("Berth / Rentals  Notes..."));
 
-    QMenu* mnuCustomers = addMenu(QStringLiteral("mnuCustomers"), QStringLiteral("Customers"));
-    addItem(mnuCustomers, QStringLiteral("mnuCustomersView"), QStringLiteral("View Customers"), ctrl(Qt::Key_O));
-    addItem(mnuCustomers, QStringLiteral("mnuCustomersFind"), QStringLiteral("Find Customer..."), ctrl(Qt::Key_M));
+    QMenu* mnuCustomers = topMenu(tr("Customers"), QStringLiteral("mnuCustomers"));
+    addItem(mnuCustomers, QStringLiteral("mnuCustomersView"), tr("View Customers"), ctrl(Qt::Key_O));
+    addItem(mnuCustomers, QStringLiteral("mnuCustomersFind"), tr("Find Customer..."), ctrl(Qt::Key_M));
     addSeparator(mnuCustomers, QStringLiteral("mnuCustomers1"));
-    addItem(mnuCustomers, QStringLiteral("mnuCustomersMailingListWizard"),
-            QStringLiteral("Email Mailing List Wizard..."));
+    addItem(mnuCustomers, QStringLiteral("mnuCustomersMailingListWizard"), tr("Email Mailing List Wizard..."));
 
-    QMenu* mnuconfig = addMenu(QStringLiteral("mnuconfig"), QStringLiteral("Configure"));
-    addItem(mnuconfig, QStringLiteral("mnuConfigWizard"), QStringLiteral("Configuration Wizard..."));
+    QMenu* mnuconfig = topMenu(tr("Configure"), QStringLiteral("mnuconfig"));
+    addItem(mnuconfig, QStringLiteral("mnuConfigWizard"), tr("Configuration Wizard..."));
     addSeparator(mnuconfig, QStringLiteral("mnuConfig1"));
-    addItem(mnuconfig, QStringLiteral("mnuconfigcompany"), QStringLiteral("Company..."));
-    addItem(mnuconfig, QStringLiteral("mnuConfigRegionalSettings"), QStringLiteral("Regional Settings..."));
-    addItem(mnuconfig, QStringLiteral("mnuConfigBerths"), QStringLiteral("Berths..."));
-    addItem(mnuconfig, QStringLiteral("mnuConfigBerthOwners"), QStringLiteral("Berth Owners..."));
+    addItem(mnuconfig, QStringLiteral("mnuconfigcompany"), tr("Company..."));
+    addItem(mnuconfig, QStringLiteral("mnuConfigRegionalSettings"), tr("Regional Settings..."));
+    addItem(mnuconfig, QStringLiteral("mnuConfigBerths"), tr("Berths..."));
+    addItem(mnuconfig, QStringLiteral("mnuConfigBerthOwners"), tr("Berth Owners..."));
 
     // Contents, Index and Tip of the Day are kept but not shown.
-    QMenu* mnuHelp = addMenu(QStringLiteral("mnuHelp"), QStringLiteral("Help"));
-    addItem(mnuHelp, QStringLiteral("mnuHelpContents"), QStringLiteral("Contents..."))->setVisible(false);
-    addItem(mnuHelp, QStringLiteral("mnuHelpIndex"), QStringLiteral("Index..."))->setVisible(false);
-    addItem(mnuHelp, QStringLiteral("mnuHelpTipOfTheDay"), QStringLiteral("Tip of the Day..."))->setVisible(false);
+    QMenu* mnuHelp = topMenu(tr("Help"), QStringLiteral("mnuHelp"));
+    addItem(mnuHelp, QStringLiteral("mnuHelpContents"), tr("Contents..."))->setVisible(false);
+    addItem(mnuHelp, QStringLiteral("mnuHelpIndex"), tr("Index..."))->setVisible(false);
+    addItem(mnuHelp, QStringLiteral("mnuHelpTipOfTheDay"), tr("Tip of the Day..."))->setVisible(false);
     addSeparator(mnuHelp, QStringLiteral("mnuHelp1"), false);
-    addItem(mnuHelp, QStringLiteral("mnuHelpSupport"), QStringLiteral("Online Support"));
+    addItem(mnuHelp, QStringLiteral("mnuHelpSupport"), tr("Online Support"));
     addSeparator(mnuHelp, QStringLiteral("mnuHelp3"));
-    addItem(mnuHelp, QStringLiteral("mnuHelpAbout"), QStringLiteral("About..."));
+    addItem(mnuHelp, QStringLiteral("mnuHelpAbout"), tr("About..."));
 }
 
 QAction* MainWindow::addButton(const QString& name, const QString& caption, const QString& icon, const QString& item)
@@ -205,35 +201,42 @@ QAction* MainWindow::addButton(const QString& name, const QString& caption, cons
 
 void MainWindow::buildToolbar()
 {
-    m_tbrMain = addToolBar(QStringLiteral("Toolbar"));
+    m_tbrMain = addToolBar(tr("Toolbar"));
     m_tbrMain->setObjectName(QStringLiteral("tbrMain"));
     m_tbrMain->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     m_tbrMain->setIconSize(QSize(32, 32));
     m_tbrMain->setMovable(false);
-    addButton(QStringLiteral("tbrAddReservation"), QStringLiteral("Add Reservation"), QStringLiteral("add-reservation"),
+    addButton(QStringLiteral("tbrAddReservation"), tr("Add Reservation"), QStringLiteral("add-reservation"),
               QStringLiteral("mnuBookingsAdd"));
-    addButton(QStringLiteral("tbrCalendar"), QStringLiteral("Calendar"), QStringLiteral("calendar"),
+    addButton(QStringLiteral("tbrCalendar"), tr("Calendar"), QStringLiteral("calendar"),
               QStringLiteral("mnuBookingsCalendar"));
-    addButton(QStringLiteral("tbrAdvancedCalendar"), QStringLiteral("Advanced Calendar"),
-              QStringLiteral("advanced-calendar"), QStringLiteral("mnuBookingsCalendarAdvanced"));
-    addButton(QStringLiteral("tbrViewCustomers"), QStringLiteral("View Customers"), QStringLiteral("customers"),
+    addButton(QStringLiteral("tbrAdvancedCalendar"), tr("Advanced Calendar"), QStringLiteral("advanced-calendar"),
+              QStringLiteral("mnuBookingsCalendarAdvanced"));
+    addButton(QStringLiteral("tbrViewCustomers"), tr("View Customers"), QStringLiteral("customers"),
               QStringLiteral("mnuCustomersView"));
-    addButton(QStringLiteral("tbrReports"), QStringLiteral("Reports"), QStringLiteral("reports"),
+    addButton(QStringLiteral("tbrReports"), tr("Reports"), QStringLiteral("reports"),
               QStringLiteral("mnuBookingsReport"));
 
     // "Find" runs nothing itself: it only drops down its two searches.
     auto* findMenu = new QMenu(this);
     findMenu->setObjectName(QStringLiteral("tbrFindMenu"));
-    QAction* find = m_tbrMain->addAction(ShellResources::icon(QStringLiteral("find")), QStringLiteral("Find"));
+    QAction* find = m_tbrMain->addAction(ShellResources::icon(QStringLiteral("find")), tr("Find"));
     find->setObjectName(QStringLiteral("tbrFind"));
     find->setMenu(findMenu);
     QAction* customer = menuItem(QStringLiteral("mnuCustomersFind"));
     QAction* reservation = menuItem(QStringLiteral("mnuBookingsFind"));
-    const QList<std::pair<QAction*, QString>> searches = {{customer, QStringLiteral("Customer")},
-                                                          {reservation, QStringLiteral("Reservation")}};
-    for (const auto& [target, caption] : searches) {
+    // The entry's name keeps the English word whatever language its caption is shown in.
+    struct Search
+    {
+        QAction* target;
+        QString name;
+        QString caption;
+    };
+    const QList<Search> searches = {{customer, QStringLiteral("Customer"), tr("Customer")},
+                                    {reservation, QStringLiteral("Reservation"), tr("Reservation")}};
+    for (const auto& [target, name, caption] : searches) {
         QAction* entry = findMenu->addAction(caption);
-        entry->setObjectName(QStringLiteral("tbrFind") + caption);
+        entry->setObjectName(QStringLiteral("tbrFind") + name);
         entry->setEnabled(target->isEnabled());
         connect(target, &QAction::enabledChanged, entry, &QAction::setEnabled);
         connect(entry, &QAction::triggered, target, &QAction::trigger);
@@ -247,7 +250,7 @@ void MainWindow::buildToolbar()
     if (auto* button = qobject_cast<QToolButton*>(m_tbrMain->widgetForAction(find)))
         button->setPopupMode(QToolButton::InstantPopup);
 
-    addButton(QStringLiteral("tbrWebBookings"), QStringLiteral("Web Bookings"), QStringLiteral("web-bookings"),
+    addButton(QStringLiteral("tbrWebBookings"), tr("Web Bookings"), QStringLiteral("web-bookings"),
               QStringLiteral("mnuWebBookConfigure"));
 }
 
@@ -268,12 +271,12 @@ void MainWindow::connectItem(const QString& objectName, std::function<void()> ha
 
 void MainWindow::endOfWorkday()
 {
-    if (m_services.messages.show(EventLog::DeleteOldTracesQuestion, EventLog::EndOfWorkdayTitle, MsgIcon::None,
+    if (m_services.messages.show(EventLog::deleteOldTracesQuestion(), EventLog::endOfWorkdayTitle(), MsgIcon::None,
                                  MsgButtons::YesNo) != MsgResult::Yes)
         return;
     const Result<int> deleted = EventLog::deleteOldTraces(m_services.clock.now());
     if (!deleted)
-        m_services.messages.show(deleted.error(), EventLog::EndOfWorkdayTitle, MsgIcon::Critical, MsgButtons::Ok);
+        m_services.messages.show(deleted.error(), EventLog::endOfWorkdayTitle(), MsgIcon::Critical, MsgButtons::Ok);
 }
 
 void MainWindow::connectWindows()

@@ -19,16 +19,15 @@ RegionalSettingsDialog::RegionalSettingsDialog(Services& services, QWidget* pare
     : QDialog(parent), m_services(services)
 {
     setObjectName(QStringLiteral("frmRegionalSettings"));
-    setWindowTitle(QStringLiteral("Regional Settings"));
+    setWindowTitle(tr("Regional Settings"));
 
-    auto* heading =
-        new QLabel(QStringLiteral("Configure the system to show your regional settings and preferences"), this);
+    auto* heading = new QLabel(tr("Configure the system to show your regional settings and preferences"), this);
     heading->setObjectName(QStringLiteral("lblHeading"));
     heading->setWordWrap(true);
 
     m_cboPostCode = new QComboBox(this);
     m_cboPostCode->setObjectName(QStringLiteral("cboPostCode"));
-    m_cboPostCode->addItems({QStringLiteral("Post Code"), QStringLiteral("Zip Code")});
+    m_cboPostCode->addItems({tr("Post Code"), tr("Zip Code")});
     m_txtCurrencySymbol = new QLineEdit(this);
     m_txtCurrencySymbol->setObjectName(QStringLiteral("txtCurrencySymbol"));
     m_dtpCheckInTime = new QTimeEdit(this);
@@ -37,12 +36,12 @@ RegionalSettingsDialog::RegionalSettingsDialog(Services& services, QWidget* pare
     m_dtpCheckOutTime = new QTimeEdit(this);
     m_dtpCheckOutTime->setObjectName(QStringLiteral("dtpCheckOutTime"));
     m_dtpCheckOutTime->setDisplayFormat(QStringLiteral("HH:mm"));
-    m_chkShowKidsAdults = new QCheckBox(QStringLiteral("No Adults and No Kids"), this);
+    m_chkShowKidsAdults = new QCheckBox(tr("No Adults and No Kids"), this);
     m_chkShowKidsAdults->setObjectName(QStringLiteral("chkShowKidsAdults"));
 
-    auto* cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    auto* cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    auto* cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    auto* cmdCancel = new QPushButton(tr("&Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     // Enter moves between the fields, so no button takes it as a default.
     cmdOK->setAutoDefault(false);
@@ -51,10 +50,10 @@ RegionalSettingsDialog::RegionalSettingsDialog(Services& services, QWidget* pare
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Post Code / Zip Code:"), m_cboPostCode);
-    form->addRow(QStringLiteral("Currency Symbol:"), m_txtCurrencySymbol);
-    form->addRow(QStringLiteral("Check-in time:"), m_dtpCheckInTime);
-    form->addRow(QStringLiteral("Check out time:"), m_dtpCheckOutTime);
+    form->addRow(tr("Post Code / Zip Code:"), m_cboPostCode);
+    form->addRow(tr("Currency Symbol:"), m_txtCurrencySymbol);
+    form->addRow(tr("Check-in time:"), m_dtpCheckInTime);
+    form->addRow(tr("Check out time:"), m_dtpCheckOutTime);
     form->addRow(QString(), m_chkShowKidsAdults);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);

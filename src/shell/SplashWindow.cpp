@@ -17,7 +17,7 @@ SplashWindow::SplashWindow(QWidget* parent) : QWidget(parent, Qt::SplashScreen |
     frame->setFrameShape(QFrame::Box);
     frame->setStyleSheet(QStringLiteral("#Frame1 { background: #0b3d5c; } QLabel { color: white; }"));
 
-    auto* product = new QLabel(QStringLiteral("Harbour, marina and campsite reservations"), frame);
+    auto* product = new QLabel(tr("Harbour, marina and campsite reservations"), frame);
     product->setObjectName(QStringLiteral("lblProduct"));
     auto* lblCompanyProduct = new QLabel(Texts::productTitle(), frame);
     lblCompanyProduct->setObjectName(QStringLiteral("lblCompanyProduct"));
@@ -31,7 +31,7 @@ SplashWindow::SplashWindow(QWidget* parent) : QWidget(parent, Qt::SplashScreen |
     product->move(24, 100);
     auto* lblVersion = new QLabel(Texts::versionText(), frame);
     lblVersion->setObjectName(QStringLiteral("lblVersion"));
-    auto* staticVersion = new QLabel(QStringLiteral("Version:  1.0.1"), frame);
+    auto* staticVersion = new QLabel(tr("Version:  1.0.1"), frame);
     staticVersion->setObjectName(QStringLiteral("lblStaticVersion"));
     staticVersion->move(24, 130);
 

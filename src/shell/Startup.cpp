@@ -51,8 +51,8 @@ std::unique_ptr<MainWindow> main(Services& services, int splashMs, TipMode tipMo
 
     if (const Status opened = openDatabase(); !opened) {
         MessageLog::logError(QStringLiteral("%1.Main: %2").arg(QStringLiteral("modMain"), opened.error()));
-        services.messages.show(QStringLiteral("DB Connection Error"), MainWindow::caption(), MsgIcon::Critical,
-                               MsgButtons::Ok);
+        services.messages.show(QCoreApplication::translate("Startup", "DB Connection Error"), MainWindow::caption(),
+                               MsgIcon::Critical, MsgButtons::Ok);
         return nullptr;
     }
     const QDateTime now = services.clock.now();
@@ -64,9 +64,10 @@ std::unique_ptr<MainWindow> main(Services& services, int splashMs, TipMode tipMo
     // Said once, now, rather than after the user has filled a whole booking that cannot be saved.
     if (const Status writable = Database::canWrite(services.db()); !writable) {
         MessageLog::logError(QStringLiteral("%1.Main: read-only: %2").arg(QStringLiteral("modMain"), writable.error()));
-        services.messages.show(QStringLiteral("Database opened read-only: changes cannot be saved.\n\n") +
-                                   Settings::databasePath(),
-                               MainWindow::caption(), MsgIcon::Exclamation, MsgButtons::Ok);
+        services.messages.show(
+            QCoreApplication::translate("Startup", "Database opened read-only: changes cannot be saved.\n\n%1")
+                .arg(Settings::databasePath()),
+            MainWindow::caption(), MsgIcon::Exclamation, MsgButtons::Ok);
     }
     if (TipsFile::showAtStartup()) {
         if (tipMode == TipMode::Modal)

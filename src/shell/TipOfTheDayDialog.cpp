@@ -13,13 +13,13 @@
 TipOfTheDayDialog::TipOfTheDayDialog(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmTipOfTheDay"));
-    setWindowTitle(QStringLiteral("Tip of the Day"));
+    setWindowTitle(tr("Tip of the Day"));
     setAttribute(Qt::WA_DeleteOnClose);
 
     auto* picture = new QLabel(this);
     picture->setPixmap(ShellResources::logo().scaled(48, 48, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     picture->setAlignment(Qt::AlignTop);
-    auto* heading = new QLabel(QStringLiteral("Did you know ..."), this);
+    auto* heading = new QLabel(tr("Did you know ..."), this);
     heading->setObjectName(QStringLiteral("lblTipsHeading"));
     QFont bold = heading->font();
     bold.setBold(true);
@@ -31,11 +31,11 @@ TipOfTheDayDialog::TipOfTheDayDialog(QWidget* parent) : QDialog(parent)
     m_txtTip->setReadOnly(true);
     m_txtTip->setFocusPolicy(Qt::NoFocus);
 
-    m_chkShowTipsAtStartup = new QCheckBox(QStringLiteral("&Show Tips at Startup"), this);
+    m_chkShowTipsAtStartup = new QCheckBox(tr("&Show Tips at Startup"), this);
     m_chkShowTipsAtStartup->setObjectName(QStringLiteral("chkShowTipsAtStartup"));
-    auto* cmdNextTip = new QPushButton(QStringLiteral("&Next Tip"), this);
+    auto* cmdNextTip = new QPushButton(tr("&Next Tip"), this);
     cmdNextTip->setObjectName(QStringLiteral("cmdNextTip"));
-    auto* cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    auto* cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
     connect(cmdNextTip, &QPushButton::clicked, this, &TipOfTheDayDialog::onNextTip);

@@ -126,7 +126,7 @@ private slots:
         m_install->messages.calls.clear();
         restore(archive());
         Database::close(u"desk-b"_s);
-        QCOMPARE(messagesSaid(), u"Error!: "_s + BackupRestore::OtherDesksConnected);
+        QCOMPARE(messagesSaid(), u"Error!: "_s + BackupRestore::otherDesksConnected());
         QCOMPARE(names(), u"Kept"_s);
         QCOMPARE(events().size(), 4);
     }

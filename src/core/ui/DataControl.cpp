@@ -58,7 +58,7 @@ Status DataControl::open(const Services& services, const QString& table, const Q
 {
     const QString address = Database::addressOf(services.connectionName);
     if (address.isEmpty())
-        return databaseFailure(QStringLiteral("The database is not open."));
+        return databaseFailure(tr("The database is not open."));
     const auto db = Database::open(address, m_connectionName);
     if (!db)
         return db.failure();
@@ -92,5 +92,5 @@ void DataControl::fetchAll()
 
 void DataControl::showPosition(int row)
 {
-    m_caption->setText(QStringLiteral("Record: %1").arg(row + 1));
+    m_caption->setText(tr("Record: %1").arg(row + 1));
 }

@@ -2,6 +2,7 @@
 
 #include "core/Seams.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetricsF>
@@ -377,7 +378,7 @@ Status writePdf(const Doc::Document& document, const QString& path)
         writer.setPageSize(document.pageSize);
         if (render(document, writer) == 0) {
             file.cancelWriting();
-            return fileFailure(QStringLiteral("The document could not be laid out."));
+            return fileFailure(QCoreApplication::translate("DocumentRenderer", "The document could not be laid out."));
         }
     }
     if (!file.commit())
@@ -395,7 +396,7 @@ void preview(const Doc::Document& document, QWidget* parent, Services* services,
                      [&document](QPrinter* target) { render(document, *target); });
     if (auto* toolbar = dialog.findChild<QToolBar*>(); toolbar && services) {
         toolbar->addSeparator();
-        QAction* save = toolbar->addAction(QStringLiteral("Save as PDF…"));
+        QAction* save = toolbar->addAction(QCoreApplication::translate("DocumentRenderer", "Save as PDF…"));
         save->setObjectName(QStringLiteral("actSaveAsPdf"));
         QObject::connect(save, &QAction::triggered, &dialog,
                          [&document, services, proposedPdfName] { saveAsPdf(document, *services, proposedPdfName); });
@@ -410,12 +411,14 @@ bool printNow(const Doc::Document& document, Services& services, const QString& 
         const Status printed = services.printer->printOnDefault(document.title, paint);
         if (printed)
             return true;
-        services.messages.show(QStringLiteral("The document could not be printed: %1").arg(printed.error()),
+        services.messages.show(QCoreApplication::translate("DocumentRenderer", "The document could not be printed: %1")
+                                   .arg(printed.error()),
                                document.title, MsgIcon::Critical);
         return false;
     }
     const MsgResult answer = services.messages.show(
-        QStringLiteral("No printer is installed. Do you want to save the document as a PDF file instead?"),
+        QCoreApplication::translate("DocumentRenderer",
+                                    "No printer is installed. Do you want to save the document as a PDF file instead?"),
         document.title, MsgIcon::Question, MsgButtons::YesNo);
     return answer == MsgResult::Yes && saveAsPdf(document, services, proposedPdfName);
 }
@@ -423,10 +426,10 @@ bool printNow(const Doc::Document& document, Services& services, const QString& 
 bool saveAsPdf(const Doc::Document& document, Services& services, const QString& proposedPdfName)
 {
     FileRequest request;
-    request.title = QStringLiteral("Save as PDF");
+    request.title = QCoreApplication::translate("DocumentRenderer", "Save as PDF");
     request.folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     request.proposedName = proposedPdfName;
-    request.filter = QStringLiteral("PDF Files (*.pdf)");
+    request.filter = QCoreApplication::translate("DocumentRenderer", "PDF Files (*.pdf)");
     request.selectedFilter = request.filter;
     request.save = true;
     QString path = services.files.choose(request);
@@ -437,9 +440,9 @@ bool saveAsPdf(const Doc::Document& document, Services& services, const QString&
     const Status written = writePdf(document, path);
     if (written)
         return true;
-    services.messages.show(
-        QStringLiteral("The PDF file %1 could not be written: %2").arg(QDir::toNativeSeparators(path), written.error()),
-        document.title, MsgIcon::Critical);
+    services.messages.show(QCoreApplication::translate("DocumentRenderer", "The PDF file %1 could not be written: %2")
+                               .arg(QDir::toNativeSeparators(path), written.error()),
+                           document.title, MsgIcon::Critical);
     return false;
 }
 

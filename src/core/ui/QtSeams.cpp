@@ -99,11 +99,11 @@ Status QtPrinter::printOnDefault(const QString& jobName, const std::function<boo
 {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull())
-        return fileFailure(QStringLiteral("No default printer is installed."));
+        return fileFailure(tr("No default printer is installed."));
     QPrinter printer(info, QPrinter::HighResolution);
     printer.setDocName(jobName);
     printer.setPrintRange(QPrinter::AllPages);
     if (!printer.isValid() || !paint(printer))
-        return fileFailure(QStringLiteral("The printer %1 did not accept the document.").arg(info.printerName()));
+        return fileFailure(tr("The printer %1 did not accept the document.").arg(info.printerName()));
     return Done{};
 }

@@ -2,6 +2,8 @@
 
 #include "core/Seams.h"
 
+#include <QCoreApplication>
+
 /// The seams as the user meets them: Qt message boxes, file dialogs, the desktop's URL handler and the printer.
 
 class QtMessageBox final : public IMessageBox
@@ -24,6 +26,8 @@ public:
 
 class QtPrinter final : public IPrinter
 {
+    Q_DECLARE_TR_FUNCTIONS(QtPrinter)
+
 public:
     QString defaultPrinterName() const override;
     Status printOnDefault(const QString& jobName, const std::function<bool(QPagedPaintDevice&)>& paint) override;

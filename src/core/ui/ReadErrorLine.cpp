@@ -11,6 +11,6 @@ ReadErrorLine::ReadErrorLine(QWidget* parent) : QLabel(parent)
 
 void ReadErrorLine::showError(const QString& reason)
 {
-    setText(reason.isEmpty() ? QString() : QStringLiteral("The rows could not be read: ") + reason);
+    setText(reason.isEmpty() ? QString() : tr("The rows could not be read: %1").arg(reason));
     setVisible(!reason.isEmpty());
 }

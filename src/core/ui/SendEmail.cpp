@@ -2,6 +2,7 @@
 
 #include "core/Seams.h"
 
+#include <QCoreApplication>
 #include <QCursor>
 #include <QGuiApplication>
 
@@ -12,6 +13,7 @@ void sendEmail(Services& services, const QString& address, const QString& title)
     const bool opened = services.desktop.open(QUrl(QStringLiteral("mailto:") + address));
     QGuiApplication::restoreOverrideCursor();
     if (!opened)
-        services.messages.show(QStringLiteral("No e-mail program could be started for this address."), title,
-                               MsgIcon::Exclamation);
+        services.messages.show(
+            QCoreApplication::translate("SendEmail", "No e-mail program could be started for this address."), title,
+            MsgIcon::Exclamation);
 }

@@ -30,15 +30,15 @@ StepWizard::StepWizard(Services& services, const QString& objectName, const QStr
 
     QWidget* welcomePage = frame(0);
     auto* welcome = new QVBoxLayout(welcomePage);
-    auto* heading = text(QStringLiteral("Welcome to the ") + captions.value(0), welcomePage);
+    auto* heading = text(tr("Welcome to the %1").arg(captions.value(0)), welcomePage);
     QFont bold = heading->font();
     bold.setBold(true);
     heading->setFont(bold);
     welcome->addWidget(heading);
     welcome->addWidget(text(usage, welcomePage));
-    welcome->addWidget(text(QStringLiteral("To contionue, click Next."), welcomePage));
+    welcome->addWidget(text(tr("To contionue, click Next."), welcomePage));
     welcome->addStretch();
-    m_chkWelcome = new QCheckBox(QStringLiteral("Display this welcome screen at startup"), welcomePage);
+    m_chkWelcome = new QCheckBox(tr("Display this welcome screen at startup"), welcomePage);
     m_chkWelcome->setObjectName(QStringLiteral("chkWelcome"));
     welcome->addWidget(m_chkWelcome);
 
@@ -53,9 +53,9 @@ StepWizard::StepWizard(Services& services, const QString& objectName, const QStr
         b->setAutoDefault(false);
         return b;
     };
-    m_cmdBack = button(QStringLiteral("&Back"), QStringLiteral("cmdBack"));
-    m_cmdNext = button(QStringLiteral("&Next"), QStringLiteral("cmdNext"));
-    m_cmdCancel = button(QStringLiteral("Cancel"), QStringLiteral("cmdCancel"));
+    m_cmdBack = button(tr("&Back"), QStringLiteral("cmdBack"));
+    m_cmdNext = button(tr("&Next"), QStringLiteral("cmdNext"));
+    m_cmdCancel = button(tr("Cancel"), QStringLiteral("cmdCancel"));
     // Leaving a number box for Back or Cancel is not a reason to check it.
     InputChecks::skipChecks(m_cmdCancel);
     InputChecks::skipChecks(m_cmdBack);
@@ -118,7 +118,7 @@ void StepWizard::showStep()
     m_pages->setCurrentIndex(m_step);
     setWindowTitle(m_captions.value(m_step));
     m_cmdBack->setVisible(m_step != 0);
-    m_cmdNext->setText(m_step == m_captions.size() - 1 ? QStringLiteral("&Finish") : QStringLiteral("&Next"));
+    m_cmdNext->setText(m_step == m_captions.size() - 1 ? tr("&Finish") : tr("&Next"));
     // The step's first box takes the focus so the user can type at once; a step without one leaves it on Next.
     for (QWidget* field : frame(m_step)->findChildren<QWidget*>()) {
         if ((qobject_cast<QLineEdit*>(field) || qobject_cast<QComboBox*>(field)) && field->isEnabled()) {
