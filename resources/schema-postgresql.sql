@@ -194,6 +194,25 @@ CREATE TABLE Boat (
 CREATE INDEX IX_Boat_Customer ON Boat (CustomerID);
 -- boats: end
 
+-- waiting list: begin
+-- Added is set by the program when the entry is made; Status as WaitingStatus numbers it; ToDate empty: from
+-- FromDate, any length of stay.
+CREATE TABLE WaitingEntry (
+    ID SERIAL PRIMARY KEY,
+    CustomerID INTEGER NOT NULL,
+    BoatID INTEGER,
+    FromDate TEXT NOT NULL,
+    ToDate TEXT,
+    BerthTypeID INTEGER,
+    MinLengthCm INTEGER,
+    Notes TEXT,
+    Added TEXT NOT NULL,
+    Status INTEGER NOT NULL DEFAULT 0,
+    OfferedOn TEXT
+);
+CREATE INDEX IX_WaitingEntry_Period ON WaitingEntry (Status, FromDate);
+-- waiting list: end
+
 CREATE TABLE InvTemp (
     ID INTEGER,
     CompanyID INTEGER DEFAULT 1,

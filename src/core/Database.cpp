@@ -81,14 +81,15 @@ QString upgradeTo3(Engine)
 
 // Version 3 priced every booking by the berths' daily charges and 17.5 % VAT, and knew no boats. Seasons, their
 // rates and the taxes by date arrive empty but for the VAT the program always charged, so every booking prices as
-// before; boats arrive empty, and every berth takes any boat.
+// before; boats and the waiting list arrive empty, and every berth takes any boat.
 QString upgradeTo4(Engine engine)
 {
     const QString rates = schemaSection(engine, QStringLiteral("rates"));
     const QString boats = schemaSection(engine, QStringLiteral("boats"));
-    if (rates.isEmpty() || boats.isEmpty())
+    const QString waiting = schemaSection(engine, QStringLiteral("waiting list"));
+    if (rates.isEmpty() || boats.isEmpty() || waiting.isEmpty())
         return {};
-    return rates + boats +
+    return rates + boats + waiting +
            QStringLiteral("ALTER TABLE BerthType ADD COLUMN MinimumLength REAL; "
                           "ALTER TABLE Booking ADD COLUMN TaxRate INTEGER; "
                           "ALTER TABLE Booking ADD COLUMN BoatID INTEGER; "

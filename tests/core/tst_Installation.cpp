@@ -38,6 +38,8 @@ private slots:
         QTest::newRow("Tax") << u"ID Name Rate FromDate"_s;
         QTest::newRow("Boat") << u"ID CustomerID Name Kind LengthCm BeamCm DraftCm HeightCm Registration "
                                  u"InsuranceCompany PolicyNumber InsuranceExpiry Notes"_s;
+        QTest::newRow("WaitingEntry") << u"ID CustomerID BoatID FromDate ToDate BerthTypeID MinLengthCm Notes Added "
+                                         u"Status OfferedOn"_s;
         QTest::newRow("InvTemp") << u"ID CompanyID CustomerID FromDate ToDate BookedBy PaymentMethodID "
                                     u"BerthConfirmationNumber GuestConfirmationNumber ClubMember CostOfHire "
                                     u"OtherCharges VAT TotalPayable AmountPayed Notes"_s;
@@ -72,7 +74,7 @@ private slots:
         tables.removeAll(u"bookingperiod"_s);
         tables.sort();
         QCOMPARE(tables.join(u' '), u"berth berthtype boat booking bookingberth company customer invtemp owner "
-                                    u"paymentmethod rate season settings tax"_s);
+                                    u"paymentmethod rate season settings tax waitingentry"_s);
     }
 
     // A database of the release before seasons and taxes (on a server the first version there was) gains them on
@@ -85,6 +87,7 @@ private slots:
         QVERIFY(m_install->exec(u"DROP TABLE Rate"_s));
         QVERIFY(m_install->exec(u"DROP TABLE Tax"_s));
         QVERIFY(m_install->exec(u"DROP TABLE Boat"_s));
+        QVERIFY(m_install->exec(u"DROP TABLE WaitingEntry"_s));
         QVERIFY(m_install->exec(u"ALTER TABLE Booking DROP COLUMN BoatID"_s));
         QVERIFY(m_install->exec(u"ALTER TABLE Berth DROP COLUMN MaxDraft"_s));
         QVERIFY(m_install->exec(u"ALTER TABLE Berth DROP COLUMN TakesMultihulls"_s));
