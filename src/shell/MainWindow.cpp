@@ -21,6 +21,7 @@
 #include "people/CustomerListWindow.h"
 #include "people/FindCustomerDialog.h"
 #include "people/OwnerListWindow.h"
+#include "rates/RatesDialog.h"
 #include "shell/AboutDialog.h"
 #include "shell/CompanyDialog.h"
 #include "shell/EditActions.h"
@@ -175,6 +176,7 @@ void MainWindow::buildMenus()
     addItem(mnuconfig, QStringLiteral("mnuConfigRegionalSettings"), tr("Regional Settings..."));
     addItem(mnuconfig, QStringLiteral("mnuConfigBerths"), tr("Berths..."));
     addItem(mnuconfig, QStringLiteral("mnuConfigBerthOwners"), tr("Berth Owners..."));
+    addItem(mnuconfig, QStringLiteral("mnuConfigRates"), tr("Rates..."));
 
     // Contents, Index and Tip of the Day are kept but not shown.
     QMenu* mnuHelp = topMenu(tr("Help"), QStringLiteral("mnuHelp"));
@@ -285,6 +287,7 @@ void MainWindow::connectWindows()
     connectItem(QStringLiteral("mnuFileTracesView"), [this] { EventLogViewer::display(m_services, this); });
     connectItem(QStringLiteral("mnuFileExit"), [this] { close(); });
     connectItem(QStringLiteral("mnuconfigcompany"), [this] { CompanyDialog::display(m_services, this); });
+    connectItem(QStringLiteral("mnuConfigRates"), [this] { RatesDialog::display(m_services, this); });
     connectItem(QStringLiteral("mnuConfigRegionalSettings"),
                 [this] { RegionalSettingsDialog::showModal(m_services, this); });
     connectItem(QStringLiteral("mnuHelpContents"), [this] { HelpPages::showContents(m_services.desktop); });
