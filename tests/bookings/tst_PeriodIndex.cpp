@@ -156,7 +156,8 @@ private slots:
                 u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (1, 3), (1, 4), (2, 3); "
                 u"DROP TABLE Season; DROP TABLE Rate; DROP TABLE Tax; ALTER TABLE BerthType DROP COLUMN MinimumLength; "
                 u"ALTER TABLE Booking DROP COLUMN TaxRate; DROP TABLE Boat; ALTER TABLE Booking DROP COLUMN BoatID; "
-                u"ALTER TABLE Berth DROP COLUMN MaxDraft; ALTER TABLE Berth DROP COLUMN TakesMultihulls; DROP TABLE WaitingEntry; "
+                u"ALTER TABLE Berth DROP COLUMN MaxDraft; ALTER TABLE Berth DROP COLUMN TakesMultihulls; DROP TABLE "
+                u"WaitingEntry; "
                 u"PRAGMA user_version = 1"_s));
             db.close();
         }
