@@ -8,7 +8,7 @@ CREATE EXTENSION IF NOT EXISTS btree_gist;
 CREATE TABLE SchemaVersion (
     Version INTEGER NOT NULL
 );
-INSERT INTO SchemaVersion (Version) VALUES (4);
+INSERT INTO SchemaVersion (Version) VALUES (5);
 
 -- A row given its own ID (an import, a test) moves the counter past it, as AUTOINCREMENT does on a file, so the
 -- next row the program adds never collides with it.
@@ -212,6 +212,30 @@ CREATE TABLE WaitingEntry (
 );
 CREATE INDEX IX_WaitingEntry_Period ON WaitingEntry (Status, FromDate);
 -- waiting list: end
+
+-- booking charges: begin
+-- The breakdown a booking's hire was agreed on, line by line in Line order; Unit as Pricing::Unit numbers it,
+-- Season empty for nights priced by the berth's daily charge. A booking's lines go with it.
+CREATE TABLE BookingCharge (
+    ID SERIAL PRIMARY KEY,
+    BookingID INTEGER NOT NULL,
+    Line INTEGER NOT NULL,
+    Berth TEXT NOT NULL,
+    Season TEXT,
+    Unit INTEGER NOT NULL,
+    Quantity INTEGER NOT NULL,
+    Rate BIGINT NOT NULL,
+    Amount BIGINT NOT NULL
+);
+CREATE INDEX IX_BookingCharge_Booking ON BookingCharge (BookingID, Line);
+CREATE FUNCTION zem_booking_charges_gone() RETURNS trigger LANGUAGE plpgsql AS $$
+BEGIN
+    DELETE FROM BookingCharge WHERE BookingID = OLD.ID;
+    RETURN NULL;
+END $$;
+CREATE TRIGGER Booking_Delete_Charges AFTER DELETE ON Booking
+    FOR EACH ROW EXECUTE FUNCTION zem_booking_charges_gone();
+-- booking charges: end
 
 CREATE TABLE InvTemp (
     ID INTEGER,

@@ -184,6 +184,27 @@ CREATE TABLE WaitingEntry (
 CREATE INDEX IX_WaitingEntry_Period ON WaitingEntry (Status, FromDate);
 -- waiting list: end
 
+-- booking charges: begin
+-- The breakdown a booking's hire was agreed on, line by line in Line order; Unit as Pricing::Unit numbers it,
+-- Season empty for nights priced by the berth's daily charge. A booking's lines go with it.
+CREATE TABLE BookingCharge (
+    ID INTEGER PRIMARY KEY,
+    BookingID INTEGER NOT NULL,
+    Line INTEGER NOT NULL,
+    Berth TEXT NOT NULL,
+    Season TEXT,
+    Unit INTEGER NOT NULL,
+    Quantity INTEGER NOT NULL,
+    Rate INTEGER NOT NULL,
+    Amount INTEGER NOT NULL
+);
+CREATE INDEX IX_BookingCharge_Booking ON BookingCharge (BookingID, Line);
+CREATE TRIGGER Booking_Delete_Charges AFTER DELETE ON Booking
+BEGIN
+    DELETE FROM BookingCharge WHERE BookingID = OLD.ID;
+END;
+-- booking charges: end
+
 CREATE TABLE InvTemp (
     ID INTEGER,
     CompanyID INTEGER DEFAULT 1,
@@ -282,4 +303,4 @@ INSERT OR REPLACE INTO BookingPeriod (ID, FromMinute, ToMinute)
     SELECT Entry, FromMinute, ToMinute FROM BookingPeriodEntry ORDER BY FromMinute;
 -- period index: end
 
-PRAGMA user_version = 4;
+PRAGMA user_version = 5;

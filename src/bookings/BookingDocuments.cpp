@@ -1,6 +1,8 @@
 #include "bookings/BookingDocuments.h"
 
+#include "bookings/BookingPricing.h"
 #include "bookings/BookingRules.h"
+#include "bookings/BookingStore.h"
 #include "core/DateTimes.h"
 #include "core/SqlHelpers.h"
 
@@ -120,6 +122,10 @@ Result<PrintData> load(const QSqlDatabase& db)
     d.berthConfirmationNumber = text();
     d.guestConfirmationNumber = text();
     d.notes = text();
+    auto charges = BookingStore::chargeLines(db, d.id);
+    if (!charges)
+        return charges.failure();
+    d.charges = std::move(*charges);
     return d;
 }
 
@@ -155,13 +161,20 @@ Doc::Document receipt(const PrintData& d)
     auto amount = [&](const QString& label, Money value) {
         return Doc::row({{label, 2}, {value.formatGrouped(), 1, right}, {QString(), 2}}, Line);
     };
-    doc.body << Doc::Record{Doc::text(QCoreApplication::translate("BookingDocuments", "Booking charges,"), Bold),
-                            amount(QCoreApplication::translate("BookingDocuments", "Cost Of Hire:"), d.costOfHire),
-                            amount(QCoreApplication::translate("BookingDocuments", "Other Charges:"), d.otherCharges),
-                            amount(QCoreApplication::translate("BookingDocuments", "VAT:"), d.vat),
-                            amount(QCoreApplication::translate("BookingDocuments", "Total Payable:"), d.totalPayable),
-                            amount(QCoreApplication::translate("BookingDocuments", "Amount Payed:"), d.amountPayed),
-                            Doc::space(10)};
+    Doc::Record charges{Doc::text(QCoreApplication::translate("BookingDocuments", "Booking charges,"), Bold),
+                        amount(QCoreApplication::translate("BookingDocuments", "Cost Of Hire:"), d.costOfHire)};
+    // The hire's lines under it, indented, their amounts in the same column.
+    for (const Pricing::Line& line : d.charges)
+        charges << Doc::row({{QStringLiteral("    ") + BookingPricing::lineLabel(line), 2},
+                             {line.amount.formatGrouped(), 1, right},
+                             {QString(), 2}},
+                            Line);
+    charges << amount(QCoreApplication::translate("BookingDocuments", "Other Charges:"), d.otherCharges)
+            << amount(QCoreApplication::translate("BookingDocuments", "VAT:"), d.vat)
+            << amount(QCoreApplication::translate("BookingDocuments", "Total Payable:"), d.totalPayable)
+            << amount(QCoreApplication::translate("BookingDocuments", "Amount Payed:"), d.amountPayed)
+            << Doc::space(10);
+    doc.body << charges;
     doc.body << Doc::Record{Doc::field(QCoreApplication::translate("BookingDocuments", "Berth Confirmation Number:"),
                                        d.berthConfirmationNumber, w, Line),
                             Doc::field(QCoreApplication::translate("BookingDocuments", "Guest Confirmation Number:"),

@@ -3,6 +3,7 @@
 #include "core/Money.h"
 #include "core/Result.h"
 #include "core/ui/Document.h"
+#include "rates/Pricing.h"
 
 #include <QDateTime>
 #include <QSqlDatabase>
@@ -36,6 +37,7 @@ struct PrintData
     QString berthConfirmationNumber; // empty when none was given
     QString guestConfirmationNumber;
     QString notes;
+    QList<Pricing::Line> charges; // how the hire was agreed; none for older bookings or a hire typed by hand
 };
 
 /// The InvTemp row with its company; Refused (with the text to show) when there is none.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Money.h"
+#include "rates/Pricing.h"
 
 #include <QDateTime>
 #include <QList>
@@ -32,6 +33,7 @@ struct BookingRecord
     Money costOfHire;
     Money otherCharges;
     Money vat;
+    std::optional<int> taxRate; // hundredths of a percent, taken on arrival; nothing: the 17.5 % of older bookings
     Money totalPayable;
     Money amountPayed;
     std::optional<int> paymentMethodId;
@@ -43,7 +45,8 @@ struct BookingRecord
     QString guestConfirmationNumber;
     QString powerRequirements;
     bool clubMember = false;
-    QString storedStamp;    // what was stored when the booking was loaded; empty for a new booking
-    QList<int> berthIds;    // in the order they were listed
-    QStringList berthNames; // the same berths' names
+    QString storedStamp;          // what was stored when the booking was loaded; empty for a new booking
+    QList<int> berthIds;          // in the order they were listed
+    QStringList berthNames;       // the same berths' names
+    QList<Pricing::Line> charges; // the lines the hire was agreed on; none for a hire typed by hand or older rows
 };

@@ -61,21 +61,6 @@ qint64 daysOfHire(const QDateTime& from, const QDateTime& to)
     return from.date().daysTo(to.date());
 }
 
-Money hireTotal(const QList<AvailableBerth>& marked, qint64 days)
-{
-    Money total;
-    for (const AvailableBerth& berth : marked)
-        total += berth.dailyHireCharge.value_or(Money()) * days;
-    return total;
-}
-
-Charges recalculate(Money hire, Money other)
-{
-    const Money sum = hire + other;
-    const Money vat = sum.mulRatio(175, 1000);
-    return {vat, sum + vat};
-}
-
 PartyCounts startingCounts(bool countsShown)
 {
     return countsShown ? PartyCounts{2, 0} : PartyCounts{NotRecorded, NotRecorded};

@@ -38,17 +38,6 @@ IntervalCheck checkInterval(const QDateTime& from, const QDateTime& to);
 /// Days of hire: calendar-day boundaries from arrival to departure (times of day do not count).
 qint64 daysOfHire(const QDateTime& from, const QDateTime& to);
 
-/// The berth hire: each marked berth's daily charge (none counts as 0) times the days of hire.
-Money hireTotal(const QList<AvailableBerth>& marked, qint64 days);
-
-struct Charges
-{
-    Money vat;
-    Money total;
-};
-/// VAT at 17.5 % on hire plus other charges, and the total payable.
-Charges recalculate(Money hire, Money other);
-
 /// A number of adults or kids not recorded (the regional settings hide the two boxes).
 inline constexpr int NotRecorded = -1;
 

@@ -19,7 +19,7 @@ namespace {
 const QString Columns = QStringLiteral(
     "FromDate, ToDate, BookedBy, CustomerID, Notes, NoAdults, NoKids, OtherCharges, VAT, TotalPayable, AmountPayed, "
     "PaymentMethodID, CreditCardNo, CreditCardExpiry, CreditCardType, CreditCardCV2No, CostOfHire, "
-    "BerthConfirmationNumber, GuestConfirmationNumber, PowerRequirements, ClubMember");
+    "BerthConfirmationNumber, GuestConfirmationNumber, PowerRequirements, ClubMember, TaxRate");
 
 QVariantList columnValues(const BookingRecord& b)
 {
@@ -43,7 +43,8 @@ QVariantList columnValues(const BookingRecord& b)
             b.berthConfirmationNumber ? QVariant::fromValue<qlonglong>(*b.berthConfirmationNumber) : Sql::nullInt(),
             b.guestConfirmationNumber,
             b.powerRequirements,
-            b.clubMember ? 1 : 0};
+            b.clubMember ? 1 : 0,
+            b.taxRate ? QVariant(*b.taxRate) : Sql::nullInt()};
 }
 
 QString text(const QVariant& v)
@@ -61,6 +62,11 @@ QString outOfRange(const BookingRecord& b)
     for (const Money amount : {b.costOfHire, b.otherCharges, b.vat, b.totalPayable, b.amountPayed})
         if (!amount.withinCeiling())
             return QCoreApplication::translate("BookingStore", "An amount is above %1.").arg(Money::ceiling().format());
+    for (const Pricing::Line& line : b.charges)
+        if (!line.amount.withinCeiling() || !line.rate.withinCeiling())
+            return QCoreApplication::translate("BookingStore", "An amount is above %1.").arg(Money::ceiling().format());
+    if (b.taxRate && (*b.taxRate < 0 || *b.taxRate > 10000))
+        return QCoreApplication::translate("BookingStore", "The tax rate runs from 0 to 100 %.");
     for (const int count : {b.noAdults, b.noKids})
         if (count < -1 || count > InputChecks::MaxCount)
             return QCoreApplication::translate("BookingStore", "The numbers of adults and children run from 0 to %1.")
@@ -133,6 +139,8 @@ Result<BookingRecord> loadBooking(const QSqlDatabase& db, int id)
     b.guestConfirmationNumber = text(q.value(19));
     b.powerRequirements = text(q.value(20));
     b.clubMember = q.value(21).toInt() != 0;
+    if (!q.value(22).isNull())
+        b.taxRate = q.value(22).toInt();
 
     QSqlQuery berths(db);
     berths.setForwardOnly(true);
@@ -155,7 +163,33 @@ Result<BookingRecord> loadBooking(const QSqlDatabase& db, int id)
     if (!stamp)
         return stamp.failure();
     b.storedStamp = *stamp;
+    auto charges = chargeLines(db, id);
+    if (!charges)
+        return charges.failure();
+    b.charges = std::move(*charges);
     return b;
+}
+
+Result<QList<Pricing::Line>> chargeLines(const QSqlDatabase& db, int bookingId)
+{
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    QString error;
+    if (!Sql::exec(q,
+                   QStringLiteral("SELECT Berth, Season, Unit, Quantity, Rate, Amount FROM BookingCharge "
+                                  "WHERE BookingID = ? ORDER BY Line"),
+                   {bookingId}, &error))
+        return databaseFailure(error);
+    QList<Pricing::Line> lines;
+    while (q.next()) {
+        const int unit = q.value(2).toInt();
+        // A unit this program does not know counts as nights rather than dropping the line's amount.
+        lines.append({text(q.value(0)), text(q.value(1)),
+                      unit >= 0 && unit <= static_cast<int>(Pricing::Unit::Month) ? static_cast<Pricing::Unit>(unit)
+                                                                                  : Pricing::Unit::Night,
+                      q.value(3).toLongLong(), Money::fromDb(q.value(4)), Money::fromDb(q.value(5))});
+    }
+    return lines;
 }
 
 Result<qint64> nextConfirmationNumber(const QSqlDatabase& db)
@@ -262,8 +296,9 @@ Result<SavedBooking> saveBooking(const QSqlDatabase& db, const BookingRecord& ty
 
     QSqlQuery q(db);
     if (booking.id == 0) {
-        const QString sql = QStringLiteral("INSERT INTO Booking (") + Columns +
-                            QStringLiteral(") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+        const QString sql =
+            QStringLiteral("INSERT INTO Booking (") + Columns +
+            QStringLiteral(") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
         const auto id = Sql::insertReturningId(db, sql, columnValues(booking), &error);
         if (!id)
             return databaseFailure(error);
@@ -284,12 +319,25 @@ Result<SavedBooking> saveBooking(const QSqlDatabase& db, const BookingRecord& ty
         if (q.numRowsAffected() != 1)
             return databaseFailure(goneText());
         saved.id = booking.id;
-        if (!Sql::exec(db, QStringLiteral("DELETE FROM BookingBerth WHERE BookingID = ?"), {booking.id}, &error))
-            return databaseFailure(error);
+        for (const QString& table : {QStringLiteral("BookingBerth"), QStringLiteral("BookingCharge")})
+            if (!Sql::exec(db, QStringLiteral("DELETE FROM %1 WHERE BookingID = ?").arg(table), {booking.id}, &error))
+                return databaseFailure(error);
     }
     for (int berthId : booking.berthIds) {
         if (!Sql::exec(db, QStringLiteral("INSERT INTO BookingBerth (BookingID, BerthID) VALUES (?, ?)"),
                        {saved.id, berthId}, &error))
+            return databaseFailure(error);
+    }
+    for (qsizetype i = 0; i < booking.charges.size(); ++i) {
+        const Pricing::Line& line = booking.charges.at(i);
+        if (!Sql::exec(
+                db,
+                QStringLiteral("INSERT INTO BookingCharge (BookingID, Line, Berth, Season, Unit, Quantity, Rate, "
+                               "Amount) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
+                {saved.id, static_cast<int>(i + 1), line.berth,
+                 line.season.isEmpty() ? Sql::nullText() : QVariant(line.season), static_cast<int>(line.unit),
+                 QVariant::fromValue<qlonglong>(line.count), line.rate.toDb(), line.amount.toDb()},
+                &error))
             return databaseFailure(error);
     }
     if (tx.commit(&error))

@@ -12,6 +12,9 @@ namespace BookingStore {
 /// The booking with its berths (in natural name order); a Conflict when it no longer exists.
 Result<BookingRecord> loadBooking(const QSqlDatabase& db, int id);
 
+/// The lines a booking's hire was agreed on, in their order; none for a booking saved without them.
+Result<QList<Pricing::Line>> chargeLines(const QSqlDatabase& db, int bookingId);
+
 /// The confirmation number a new booking proposes: the highest on record plus one, or 1 when there is none.
 Result<qint64> nextConfirmationNumber(const QSqlDatabase& db);
 
@@ -31,11 +34,11 @@ enum class Overtaken
     CustomerGone    // the customer was deleted
 };
 
-/// Writes the booking row and one BookingBerth row per berth in one transaction (a changed booking's berth rows
-/// are all rewritten). Inside the transaction it checks again that the customer still exists, that a changed
-/// booking is still as it was loaded and that every berth is still free for the period; if not, nothing is
-/// written and the save fails as a Conflict whose text is the message for the user (*overtaken says which, so
-/// the wizard knows which page to go back to). Dates, amounts or counts out of range are Refused. A proposed
+/// Writes the booking row, one BookingBerth row per berth and its charge lines in one transaction (a changed
+/// booking's berth rows and lines are all rewritten). Inside the transaction it checks again that the customer still
+/// exists, that a changed booking is still as it was loaded and that every berth is still free for the period; if not,
+/// nothing is written and the save fails as a Conflict whose text is the message for the user (*overtaken says which,
+/// so the wizard knows which page to go back to). Dates, amounts or counts out of range are Refused. A proposed
 /// confirmation number that another booking took meanwhile becomes the next free one. The card number is stored
 /// masked and the security code never.
 Result<SavedBooking> saveBooking(const QSqlDatabase& db, const BookingRecord& booking, Overtaken* overtaken = nullptr);

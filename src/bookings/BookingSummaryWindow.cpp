@@ -2,6 +2,7 @@
 
 #include "bookings/BookingDetailsPanel.h"
 #include "bookings/BookingDocuments.h"
+#include "bookings/BookingPricing.h"
 #include "bookings/BookingRules.h"
 #include "bookings/BookingStore.h"
 #include "bookings/BookingSummaryData.h"
@@ -76,6 +77,13 @@ BookingSummaryWindow::BookingSummaryWindow(Services& services, QWidget* parent) 
         money->addWidget(box, i, 1);
         m_amounts << box;
     }
+    // How the hire was agreed, line by line, beside the amounts.
+    m_lblCharges = new QLabel(this);
+    m_lblCharges->setObjectName(QStringLiteral("lblCharges"));
+    m_lblCharges->setTextFormat(Qt::PlainText);
+    m_lblCharges->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_lblCharges->setWordWrap(true);
+    money->addWidget(m_lblCharges, 0, 2, captions.size(), 1);
     money->setColumnStretch(2, 1);
 
     m_txtNotes = notesBox(QStringLiteral("txtNotes"), this);
@@ -165,6 +173,10 @@ bool BookingSummaryWindow::prepare(int bookingId)
     const Money amounts[] = {b.costOfHire, b.otherCharges, b.vat, b.totalPayable, b.amountPayed};
     for (int i = 0; i < m_amounts.size(); ++i)
         m_amounts[i]->setText(amounts[i].format());
+    QStringList lines;
+    for (const Pricing::Line& line : b.charges)
+        lines << BookingPricing::lineText(line);
+    m_lblCharges->setText(lines.join(u'\n'));
     m_details->lblNoAdults->setText(QString::number(b.noAdults));
     m_details->lblNoKids->setText(QString::number(b.noKids));
     // -1 is a count that was not recorded.

@@ -53,7 +53,8 @@ private:
     QDateTime m_toDate;
 
     BookingDetailsPanel* m_details;
-    QList<QLineEdit*> m_amounts; // Text1 to Text5
+    QList<QLineEdit*> m_amounts;
+    QLabel* m_lblCharges; // Text1 to Text5
     QPlainTextEdit* m_txtNotes;
     QPlainTextEdit* m_txtCnotes;
     QPushButton* m_cmdEdit;

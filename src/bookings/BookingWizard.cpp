@@ -3,6 +3,7 @@
 #include "bookings/BerthAvailability.h"
 #include "bookings/BerthGridModel.h"
 #include "bookings/BookingDetailsPanel.h"
+#include "bookings/BookingPricing.h"
 #include "bookings/BookingRules.h"
 #include "bookings/BookingStore.h"
 #include "bookings/BookingWizardPages.h"
@@ -30,6 +31,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -77,6 +79,15 @@ Money amount(const QLineEdit* box)
 {
     return InputChecks::readMoney(box->text()).value_or(Money());
 }
+
+// What a hire is priced for: the period and the berths, whatever order they were marked in.
+QString pricingKeyOf(const QDateTime& from, const QDateTime& to, const QList<int>& sortedBerthIds)
+{
+    QStringList parts{from.toString(Qt::ISODate), to.toString(Qt::ISODate)};
+    for (const int id : sortedBerthIds)
+        parts << QString::number(id);
+    return parts.join(u' ');
+}
 } // namespace
 
 BookingWizard::BookingWizard(Services& services, QWidget* parent) : ChildWindow(parent), m_services(services)
@@ -113,8 +124,21 @@ BookingWizard::BookingWizard(Services& services, QWidget* parent) : ChildWindow(
         m_pages->addWidget(page);
     connect(m_customer->cmdAddCustomer, &QPushButton::clicked, this, &BookingWizard::addCustomer);
     m_customer->txtOtherCharges->installEventFilter(this);
-    for (QLineEdit* box : {m_customer->txtVAT, m_customer->txtTotalPayable})
-        connect(box, &QLineEdit::textEdited, this, [this] { m_chargesTyped = true; });
+    // Tax and the total follow every change of their parts; VAT typed by hand stays until the hire or the other
+    // charges change.
+    connect(m_customer->txtCostOfHire, &QLineEdit::textEdited, this, [this] {
+        m_hireTyped = true;
+        m_vatTyped = false;
+        updateCharges();
+    });
+    connect(m_customer->txtOtherCharges, &QLineEdit::textEdited, this, [this] {
+        m_vatTyped = false;
+        updateCharges();
+    });
+    connect(m_customer->txtVAT, &QLineEdit::textEdited, this, [this] {
+        m_vatTyped = true;
+        updateCharges();
+    });
     connect(m_confirmation->details->email, &ClickableLabel::clicked, this,
             [this] { sendEmail(m_services, m_confirmation->details->lblMail->text(), title()); });
 
@@ -185,7 +209,12 @@ void BookingWizard::prepare(RecordMode mode, int bookingId)
     m_loadedCustomerId = 0;
     m_proposedNumber.clear();
     m_storedStamp.clear();
-    m_chargesTyped = false;
+    m_vatTyped = false;
+    m_hireTyped = false;
+    m_pricedFor.clear();
+    m_taxRate = Pricing::DeliveredTax;
+    m_agreed = {};
+    showCharges({}, {});
     m_storedBerths.clear();
     m_berths->setBerths({});
     for (QLineEdit* box : findChildren<QLineEdit*>())
@@ -314,9 +343,29 @@ void BookingWizard::loadBooking()
     m_customer->chkClubMember->setChecked(booking->clubMember);
     m_storedBerths = booking->berthIds;
     m_storedStamp = booking->storedStamp;
-    // Stored amounts that the rule would not give were set by hand: leaving page 3 keeps them.
-    const auto rule = BookingRules::recalculate(booking->costOfHire, booking->otherCharges);
-    m_chargesTyped = rule.vat != booking->vat || rule.total != booking->totalPayable;
+    // What was agreed stays agreed: the stored hire and tax until the person reprices. A stored VAT the rate would
+    // not give was typed by hand and is kept; the total is always its parts' sum.
+    m_taxRate = booking->taxRate.value_or(Pricing::DeliveredTax);
+    QList<int> berthIds = booking->berthIds;
+    std::sort(berthIds.begin(), berthIds.end());
+    // Keyed as leaving the dates page will key it: the period as the pickers give it back.
+    m_agreed = {pricingKeyOf(BookingRules::arrivalFrom(m_dates->dtpFromDate->date(), m_dates->dtpFromTime->time()),
+                             BookingRules::departureFrom(m_dates->dtpToDate->date(), m_dates->dtpToTime->time()),
+                             berthIds),
+                booking->costOfHire, booking->charges, m_taxRate};
+    m_pricedFor = m_agreed.key;
+    m_chargeLines = booking->charges;
+    showCharges(m_chargeLines, {});
+    m_vatTyped = Pricing::charges(booking->costOfHire, booking->otherCharges, m_taxRate).tax != booking->vat;
+}
+
+QString BookingWizard::pricingKey() const
+{
+    QList<int> ids;
+    for (const AvailableBerth& berth : m_berths->marked())
+        ids.append(berth.id);
+    std::sort(ids.begin(), ids.end());
+    return pricingKeyOf(m_fromDate, m_toDate, ids);
 }
 
 int BookingWizard::selectedCount() const
@@ -404,13 +453,89 @@ void BookingWizard::leaveBerths()
         m_services.messages.show(tr("Please select one or more units"), title(), MsgIcon::Exclamation, MsgButtons::Ok);
         return;
     }
-    const Money hire = BookingRules::hireTotal(m_berths->marked(), BookingRules::daysOfHire(m_fromDate, m_toDate));
-    m_customer->txtCostOfHire->setText(hire.format());
-    for (QLineEdit* box :
-         {m_customer->txtOtherCharges, m_customer->txtVAT, m_customer->txtTotalPayable, m_customer->txtAmountPayed})
+    // A hire priced (or typed) for this period and these berths stays; anything else is priced afresh.
+    if (const QString key = pricingKey(); key != m_pricedFor && !priceHire(key))
+        return;
+    for (QLineEdit* box : {m_customer->txtCostOfHire, m_customer->txtOtherCharges, m_customer->txtVAT,
+                           m_customer->txtTotalPayable, m_customer->txtAmountPayed})
         showAmount(box);
     m_step = 2;
     showStep();
+}
+
+bool BookingWizard::priceHire(const QString& key)
+{
+    QList<int> ids;
+    for (const AvailableBerth& berth : m_berths->marked())
+        ids.append(berth.id);
+    const auto quote = BookingPricing::quote(m_services.db(), ids, m_fromDate, m_toDate);
+    if (!quote) {
+        MessageLog::logError(QStringLiteral("%1.PriceHire: %2").arg(objectName(), quote.error()));
+        m_services.messages.show(
+            tr("The rates could not be read, so the hire cannot be worked out.\n%1").arg(quote.error()), title(),
+            MsgIcon::Critical, MsgButtons::Ok);
+        return false;
+    }
+    Money hire = quote->price.total;
+    QList<Pricing::Line> lines = quote->price.lines;
+    int taxRate = quote->tax.hundredthsOfPercent;
+    QString notice =
+        m_hireTyped ? tr("The period or the berths changed, so the hire has been worked out again.") : QString();
+    if (m_mode == RecordMode::Edit && !m_agreed.key.isEmpty()) {
+        const Money other = amount(m_customer->txtOtherCharges);
+        const Money agreedTotal = Pricing::charges(m_agreed.hire, other, m_agreed.taxRate).total;
+        const Money newTotal = Pricing::charges(hire, other, taxRate).total;
+        if (agreedTotal != newTotal) {
+            const MsgResult answer = m_services.messages.show(
+                tr("The period or the berths of this booking have changed.\n"
+                   "Agreed price: hire %1, total payable %2.\n"
+                   "With today's rates: hire %3, total payable %4.\n\n"
+                   "Keep the agreed price? Yes keeps it, No reprices with today's rates.")
+                    .arg(m_agreed.hire.format(), agreedTotal.format(), hire.format(), newTotal.format()),
+                title(), MsgIcon::Question, MsgButtons::YesNoCancel);
+            if (answer == MsgResult::Cancel)
+                return false;
+            if (answer == MsgResult::Yes) {
+                hire = m_agreed.hire;
+                lines = m_agreed.lines;
+                taxRate = m_agreed.taxRate;
+                notice = tr("The agreed price is kept.");
+            }
+        }
+    }
+    m_customer->txtCostOfHire->setText(hire.format());
+    m_chargeLines = lines;
+    m_taxRate = taxRate;
+    m_hireTyped = false;
+    m_vatTyped = false;
+    m_pricedFor = key;
+    updateCharges();
+    showCharges(lines, QStringList{notice, BookingPricing::unpricedText(quote->price.unpriced)}.join(u' ').trimmed());
+    return true;
+}
+
+void BookingWizard::showCharges(const QList<Pricing::Line>& lines, const QString& notice)
+{
+    m_customer->lstCharges->clear();
+    for (const Pricing::Line& line : lines)
+        m_customer->lstCharges->addItem(BookingPricing::lineText(line));
+    m_customer->lstCharges->setVisible(!lines.isEmpty());
+    m_customer->lblChargesNotice->setText(notice);
+    m_customer->lblChargesNotice->setVisible(!notice.isEmpty());
+}
+
+void BookingWizard::updateCharges()
+{
+    const auto valid = [](const QLineEdit* box) { return InputChecks::isValid(box->text(), InputChecks::Kind::Money); };
+    if (!valid(m_customer->txtCostOfHire) || !valid(m_customer->txtOtherCharges) ||
+        (m_vatTyped && !valid(m_customer->txtVAT)))
+        return; // the box's own check says what is wrong
+    const Money hire = amount(m_customer->txtCostOfHire);
+    const Money other = amount(m_customer->txtOtherCharges);
+    const Money vat = m_vatTyped ? amount(m_customer->txtVAT) : Pricing::charges(hire, other, m_taxRate).tax;
+    if (!m_vatTyped)
+        m_customer->txtVAT->setText(vat.format());
+    m_customer->txtTotalPayable->setText((hire + other + vat).format());
 }
 
 void BookingWizard::recalculateCharges()
@@ -418,13 +543,9 @@ void BookingWizard::recalculateCharges()
     if (!InputChecks::isValid(m_customer->txtCostOfHire->text(), InputChecks::Kind::Money) ||
         !InputChecks::isValid(m_customer->txtOtherCharges->text(), InputChecks::Kind::Money))
         return;
-    const auto charges =
-        BookingRules::recalculate(amount(m_customer->txtCostOfHire), amount(m_customer->txtOtherCharges));
     for (QLineEdit* box : {m_customer->txtCostOfHire, m_customer->txtOtherCharges})
         showAmount(box);
-    m_customer->txtVAT->setText(charges.vat.format());
-    m_customer->txtTotalPayable->setText(charges.total.format());
-    m_chargesTyped = false;
+    updateCharges();
 }
 
 bool BookingWizard::eventFilter(QObject* watched, QEvent* event)
@@ -446,10 +567,9 @@ bool BookingWizard::eventFilter(QObject* watched, QEvent* event)
 
 void BookingWizard::leaveCustomer()
 {
-    // VAT and the total are worked out even when the other charges box was never visited, unless typed by hand
-    // (and checked like typed amounts: a sum past the ceiling is refused).
-    if (!m_chargesTyped)
-        recalculateCharges();
+    // VAT and the total are worked out even when the other charges box was never visited (and checked like typed
+    // amounts: a sum past the ceiling is refused).
+    recalculateCharges();
     if (!InputChecks::checkAll({m_customer->txtNoAdults, m_customer->txtNoKids, m_customer->txtBerthConfirmationNumber,
                                 m_customer->txtCostOfHire, m_customer->txtOtherCharges, m_customer->txtVAT,
                                 m_customer->txtTotalPayable, m_customer->txtAmountPayed}))
@@ -496,6 +616,7 @@ BookingRecord BookingWizard::typed() const
     b.costOfHire = amount(m_customer->txtCostOfHire);
     b.otherCharges = amount(m_customer->txtOtherCharges);
     b.vat = amount(m_customer->txtVAT);
+    b.taxRate = m_taxRate;
     b.totalPayable = amount(m_customer->txtTotalPayable);
     b.amountPayed = amount(m_customer->txtAmountPayed);
     if (m_customer->cboPaymentMethod->currentIndex() >= 0)
@@ -514,6 +635,12 @@ BookingRecord BookingWizard::typed() const
         b.berthIds.append(berth.id);
         b.berthNames.append(berth.name);
     }
+    // The lines are kept only while they explain the hire: a hire typed by hand has none.
+    Money priced;
+    for (const Pricing::Line& line : m_chargeLines)
+        priced += line.amount;
+    if (!m_chargeLines.isEmpty() && priced == b.costOfHire)
+        b.charges = m_chargeLines;
     return b;
 }
 

@@ -60,6 +60,10 @@ private:
     void confirm();
     void fillBerthGrid(const QList<int>& keepMarked);
     void recalculateCharges();
+    void updateCharges();
+    bool priceHire(const QString& key);
+    void showCharges(const QList<Pricing::Line>& lines, const QString& notice);
+    QString pricingKey() const;
     void addCustomer();
     void loadCustomers();
     void selectCustomer(int id);
@@ -78,12 +82,24 @@ private:
     QDateTime m_fromDate;
     QDateTime m_toDate;
     int m_loadedCustomerId = 0;
-    QList<int> m_storedBerths;   // the berths of the booking being changed
-    QString m_storedStamp;       // the changed booking as it was stored when loaded
-    QString m_proposedNumber;    // the confirmation number a new booking was offered
-    bool m_chargesTyped = false; // VAT or the total typed by hand since they were last worked out
-    QStringList m_prepared;      // the inputs as Prepare left them
-    bool m_closing = false;      // saved or cancelled: close without asking
+    QList<int> m_storedBerths;             // the berths of the booking being changed
+    QString m_storedStamp;                 // the changed booking as it was stored when loaded
+    QString m_proposedNumber;              // the confirmation number a new booking was offered
+    bool m_vatTyped = false;               // VAT typed by hand since the hire or other charges last changed
+    bool m_hireTyped = false;              // the hire typed by hand since it was last priced
+    QString m_pricedFor;                   // the period and berths the hire box was last priced (or loaded) for
+    int m_taxRate = Pricing::DeliveredTax; // the booking's tax, in hundredths of a percent
+    QList<Pricing::Line> m_chargeLines;    // how the hire in the box was priced
+    // What a booking being changed was agreed on: kept unless the person reprices it.
+    struct Agreed
+    {
+        QString key;
+        Money hire;
+        QList<Pricing::Line> lines;
+        int taxRate = Pricing::DeliveredTax;
+    } m_agreed;
+    QStringList m_prepared; // the inputs as Prepare left them
+    bool m_closing = false; // saved or cancelled: close without asking
 
     BerthGridModel* m_berths;
     QStackedWidget* m_pages;

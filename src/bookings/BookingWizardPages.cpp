@@ -15,6 +15,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTableView>
 #include <QTimeEdit>
@@ -177,7 +178,17 @@ BookingCustomerPage::BookingCustomerPage(IMessageBox& messages, QWidget* parent)
             grid->addWidget(right[i].second, 5 + i, 3);
         }
     }
-    grid->setRowStretch(10, 1);
+    // Always the sum of its parts: hire, other charges and tax.
+    txtTotalPayable->setReadOnly(true);
+    lstCharges = new QListWidget(this);
+    lstCharges->setObjectName(QStringLiteral("lstCharges"));
+    lstCharges->setMaximumHeight(80);
+    lstCharges->setFocusPolicy(Qt::NoFocus);
+    lblChargesNotice = named(new QLabel(this), QStringLiteral("lblChargesNotice"));
+    lblChargesNotice->setWordWrap(true);
+    grid->addWidget(lstCharges, 10, 0, 1, 4);
+    grid->addWidget(lblChargesNotice, 11, 0, 1, 4);
+    grid->setRowStretch(12, 1);
     QWidget* order[] = {cboCustomer,
                         cmdAddCustomer,
                         txtNoAdults,

@@ -9,6 +9,7 @@ class QCheckBox;
 class QComboBox;
 class QDateEdit;
 class QLabel;
+class QListWidget;
 class QLineEdit;
 class QPushButton;
 class QTableView;
@@ -67,6 +68,8 @@ public:
     QLineEdit* txtVAT;
     QLineEdit* txtTotalPayable;
     QLineEdit* txtAmountPayed;
+    QListWidget* lstCharges;  // how the hire was priced, line by line
+    QLabel* lblChargesNotice; // a hire worked out again, berths no rate prices
     QComboBox* cboPaymentMethod;
     QLineEdit* txtCreditCardNo;
     QLineEdit* txtCreditCardExpiry;

@@ -98,10 +98,17 @@ QString upgradeTo4(Engine engine)
                           "INSERT INTO Tax (ID, Name, Rate, FromDate) VALUES (1, 'VAT', 1750, '2000-01-01');");
 }
 
+// Version 4 kept only a booking's amounts; the lines its hire was agreed on arrive empty (an older booking shows
+// none).
+QString upgradeTo5(Engine engine)
+{
+    return schemaSection(engine, QStringLiteral("booking charges"));
+}
+
 // Cumulative upgrades: entry i brings a database of version i+1 to version i+2, in one transaction each. A server
 // database starts at version 3, so only the upgrades from there on are written for both engines.
 using UpgradeScript = QString (*)(Engine);
-const UpgradeScript Upgrades[] = {upgradeTo2, upgradeTo3, upgradeTo4};
+const UpgradeScript Upgrades[] = {upgradeTo2, upgradeTo3, upgradeTo4, upgradeTo5};
 static_assert(std::size(Upgrades) == CurrentSchemaVersion - 1, "one upgrade per version");
 
 // A server database starts at version 3; its upgrades begin with version 4.

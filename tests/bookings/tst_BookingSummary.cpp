@@ -35,6 +35,10 @@ class tst_BookingSummary : public InstallTest
             u"87500, 587500, 0, 42, 'G-10')"_s));
         QVERIFY(m_install->exec(u"INSERT INTO Berth (ID, Name, Active) VALUES (1, 'A1', 1)"_s));
         QVERIFY(m_install->exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (1, 1), (2, 1)"_s));
+        // Booking 1's hire as it was agreed: a night on the daily charge and a regatta week.
+        QVERIFY(m_install->exec(
+            u"INSERT INTO BookingCharge (BookingID, Line, Berth, Season, Unit, Quantity, Rate, Amount) VALUES "
+            u"(1, 2, 'A1', 'Regatta', 2, 1, 8895000, 8895000), (1, 1, 'A1', NULL, 0, 1, 3450000, 3450000)"_s));
     }
 
     std::unique_ptr<BookingSummaryWindow> openSummary(int id)
@@ -109,6 +113,8 @@ private slots:
         for (int i = 1; i <= 5; ++i)
             amounts << control(*summary, u"Text%1"_s.arg(i))->text();
         QCOMPARE(amounts, (QStringList{u"£1234.50"_s, u"£50.00"_s, u"£224.88"_s, u"£1509.38"_s, u"£1000.00"_s}));
+        QCOMPARE(control<QLabel>(*summary, "lblCharges")->text(),
+                 u"A1, daily charge: 1 night at £345.00 = £345.00\nA1, Regatta: 1 week at £889.50 = £889.50"_s);
         QCOMPARE(control<QPlainTextEdit>(*summary, "txtNotes")->toPlainText(), u"Arrives late"_s);
         QCOMPARE(control<QPlainTextEdit>(*summary, "txtCnotes")->toPlainText(), u"Prefers the east pontoon"_s);
 
@@ -197,15 +203,17 @@ private slots:
         QCOMPARE(m_install->printer.jobs, QStringList{u"INVOICE"_s});
         const QList<QStringList> pages = pdfPages(m_install->printer.paperPath);
         QCOMPARE(pages.size(), 1);
-        QCOMPARE(missing(pages[0],
-                         heading() +
-                             texts(u"VAT No: GB 123 4567 89|INVOICE|Invoice Number: 1|Booking Date: 05.06.2026 14:30|"
-                                   u"Booked By: Sue|Ann O'Neill|Gull House|Quay Street|Hamworthy|Poole|BH15 1AA|"
-                                   u"Booking charges,|Cost Of Hire: £1,234.50|Other Charges: £50.00|VAT: £224.88|"
-                                   u"Total Payable: £1,509.38|Amount Payed: £1,000.00|Berth Confirmation Number: 41|"
-                                   u"Guest Confirmation Number: G-9|Notes: Arrives late|"
-                                   u"Thank you for mooring with us"_s)),
-                 QString());
+        QCOMPARE(
+            missing(pages[0],
+                    heading() +
+                        texts(u"VAT No: GB 123 4567 89|INVOICE|Invoice Number: 1|Booking Date: 05.06.2026 14:30|"
+                              u"Booked By: Sue|Ann O'Neill|Gull House|Quay Street|Hamworthy|Poole|BH15 1AA|"
+                              u"Booking charges,|Cost Of Hire: £1,234.50|A1, daily charge: 1 night at £345.00|£345.00|"
+                              u"A1, Regatta: 1 week at £889.50|£889.50|Other Charges: £50.00|VAT: £224.88|"
+                              u"Total Payable: £1,509.38|Amount Payed: £1,000.00|Berth Confirmation Number: 41|"
+                              u"Guest Confirmation Number: G-9|Notes: Arrives late|"
+                              u"Thank you for mooring with us"_s)),
+            QString());
     }
 
     void reservationFormWithoutAPrinterBecomesAPdf()

@@ -147,15 +147,17 @@ private slots:
             m_install->eventLogText().contains(u"[Booking added]\r\nFrom: 01.07.2026 14:00 to 04.07.2026 "
                                                u"10:00\r\nCustomer:Bob Smith, Mill House\r\nBerth(s): A1, B2\r\n"_s));
 
-        // Changing it: its own berths are offered and marked; swap A1 for C3.
+        // Changing it: its own berths are offered and marked; swap A1 for C3 and reprice.
         openToChange(id);
         QCOMPARE(text("txtOtherCharges"), u"8.50"_s);
         next();
         QCOMPARE(m_wizard->selectedCount(), 2);
         clickBerth(u"A1"_s);
         clickBerth(u"C3"_s);
+        m_install->messages.answers.enqueue(MsgResult::No);
         next();
         QCOMPARE(text("txtCostOfHire"), u"£24.00"_s);
+        QCOMPARE(find<QLabel>("lblChargesNotice")->text(), u"No rate prices C3: counted at £0.00."_s);
         next(2);
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Booking"_s), 1);
         QCOMPARE(berthRows(), u"2,3"_s);
@@ -281,13 +283,93 @@ private slots:
         next();
         QCOMPARE(text("txtVAT") + u' ' + text("txtTotalPayable") + u' ' + text("txtAmountPayed"),
                  u"£6.56 £44.06 £20.00"_s);
-        // VAT typed by hand is kept.
+        // VAT typed by hand is kept, and the total follows it.
         click(*m_wizard, "cmdBack");
         find("txtVAT")->setFocus();
         type(find("txtVAT"), u"5"_s);
+        QCOMPARE(text("txtTotalPayable"), u"£42.50"_s);
         next(2);
         QCOMPARE(m_install->text(u"SELECT CostOfHire || '/' || VAT || '/' || TotalPayable FROM Booking"_s),
-                 u"375000/50000/440600"_s);
+                 u"375000/50000/425000"_s);
+    }
+
+    // Low season £20 a night to 30 June, high £30 from 1 July, VAT 20 % from 1 June: the hire night by night,
+    // explained; a hire typed by hand kept until the berths change; a saved booking keeps its agreed price.
+    void seasonsPriceTheHireAndAgreedPricesStay()
+    {
+        QVERIFY(m_install->exec(u"INSERT INTO Season (ID, Name, FirstNight, LastNight, Yearly, Priority) VALUES "
+                                u"(1, 'Low', '2026-01-01', '2026-06-30', 0, 1), (2, 'High', '2026-07-01', "
+                                u"'2026-12-31', 0, 1)"_s));
+        QVERIFY(m_install->exec(u"INSERT INTO Rate (ID, SeasonID, BerthID, PerMetre, Nightly) VALUES "
+                                u"(1, 1, 1, 0, 200000), (2, 2, 1, 0, 300000)"_s));
+        QVERIFY(m_install->exec(u"INSERT INTO Tax (ID, Name, Rate, FromDate) VALUES (2, 'VAT', 2000, '2026-06-01')"_s));
+        auto lines = [this] {
+            QStringList shown;
+            for (int i = 0; i < find<QListWidget>("lstCharges")->count(); ++i)
+                shown << find<QListWidget>("lstCharges")->item(i)->text();
+            return shown.join(u'|');
+        };
+        auto charges = [this] {
+            return QStringList{text("txtCostOfHire"), text("txtVAT"), text("txtTotalPayable")}.join(u' ');
+        };
+        setPeriod(QDate(2026, 6, 29), QTime(14, 0), QDate(2026, 7, 4), QTime(10, 0));
+        next();
+        clickBerth(u"A1"_s);
+        next();
+        QCOMPARE(charges(), u"£130.00 £26.00 £156.00"_s);
+        QCOMPARE(lines(), u"A1, Low: 2 nights at £20.00 = £40.00|A1, High: 3 nights at £30.00 = £90.00"_s);
+        // Typed by hand: tax and total follow at once, and the hire stays while period and berths do.
+        type(find("txtCostOfHire"), u"120"_s);
+        QCOMPARE(charges(), u"120 £24.00 £144.00"_s);
+        click(*m_wizard, "cmdBack");
+        next();
+        QCOMPARE(charges(), u"£120.00 £24.00 £144.00"_s);
+        click(*m_wizard, "cmdBack");
+        clickBerth(u"B2"_s);
+        next();
+        QCOMPARE(charges(), u"£170.00 £34.00 £204.00"_s); // B2's £8 daily charge for five days
+        QCOMPARE(find<QLabel>("lblChargesNotice")->text(),
+                 u"The period or the berths changed, so the hire has been worked out again."_s);
+        click(*m_wizard, "cmdBack");
+        clickBerth(u"B2"_s);
+        next();
+        auto* customers = find<QComboBox>("cboCustomer");
+        customers->setCurrentIndex(customers->findText(u"Ann O'Neill"_s));
+        next(2);
+        QTRY_VERIFY(!m_wizard);
+        const int id = m_install->scalarInt(u"SELECT ID FROM Booking"_s);
+        QCOMPARE(m_install->text(u"SELECT CostOfHire || '/' || TaxRate || '/' || VAT || '/' || TotalPayable "
+                                 u"FROM Booking"_s),
+                 u"1300000/2000/260000/1560000"_s);
+        QCOMPARE(m_install->scalarInt(u"SELECT SUM(Amount) FROM BookingCharge WHERE BookingID = ?"_s, {id}), 1300000);
+
+        // Dearer high season since: opening the booking shows what was agreed; a longer stay asks.
+        QVERIFY(m_install->exec(u"UPDATE Rate SET Nightly = 400000 WHERE ID = 2"_s));
+        openToChange(id);
+        QCOMPARE(lines(), u"A1, Low: 2 nights at £20.00 = £40.00|A1, High: 3 nights at £30.00 = £90.00"_s);
+        find<QDateEdit>("dtpToDate")->setDate(QDate(2026, 7, 5));
+        next();
+        m_install->messages.answers.enqueue(MsgResult::Cancel);
+        next();
+        QCOMPARE(m_wizard->step(), 1);
+        QVERIFY(m_install->messages.said().contains(u"Agreed price: hire £130.00, total payable £156.00.\nWith "
+                                                    u"today's rates: hire £200.00, total payable £240.00."_s));
+        m_install->messages.answers.enqueue(MsgResult::Yes); // keep
+        next();
+        QCOMPARE(charges(), u"£130.00 £26.00 £156.00"_s);
+        next(2);
+        QTRY_VERIFY(!m_wizard);
+        QCOMPARE(m_install->scalarInt(u"SELECT TotalPayable FROM Booking"_s), 1560000);
+        openToChange(id);
+        find<QDateEdit>("dtpToDate")->setDate(QDate(2026, 7, 6));
+        next();
+        m_install->messages.answers.enqueue(MsgResult::No); // reprice
+        next();
+        QCOMPARE(charges(), u"£240.00 £48.00 £288.00"_s);
+        next(2);
+        QTRY_VERIFY(!m_wizard);
+        QCOMPARE(m_install->scalarInt(u"SELECT TotalPayable FROM Booking"_s), 2880000);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM BookingCharge WHERE BookingID = ?"_s, {id}), 2);
     }
 
     void enterMovesThroughTheDateBoxes()
@@ -410,6 +492,7 @@ private slots:
         QCOMPARE(m_install->messages.said(), u"Booking: Do you want to delete existing reservation?\n"
                                              u"Booking: Do you want to delete existing reservation?"_s);
         QCOMPARE(berthRows(), QString());
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM BookingCharge"_s), 0); // its lines went with it
         QCOMPARE(m_install->eventLogText().count(u"[Booking cancelled]"_s), 1);
         QVERIFY(m_install->eventLogText().contains(u"[Booking cancelled]\r\nFrom: 01.07.2026 14:00 to 04.07.2026 "
                                                    u"10:00\r\nCustomer: Ann O'Neill, 4\r\n"_s));

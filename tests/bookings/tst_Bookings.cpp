@@ -122,18 +122,19 @@ private slots:
         QFETCH(QDateTime, to);
         QFETCH(QString, otherText);
         QFETCH(QString, charges);
-        QList<AvailableBerth> marked;
+        // An office without seasons: each berth's daily charge times the days of hire, and the delivered VAT.
+        QList<Pricing::BerthRates> marked;
         for (qlonglong pence : dailyPence) {
-            AvailableBerth berth;
+            Pricing::BerthRates berth;
             if (pence >= 0)
-                berth.dailyHireCharge = Money::fromPence(pence);
+                berth.daily = Money::fromPence(pence);
             marked.append(berth);
         }
-        const Money hire = hireTotal(marked, daysOfHire(from, to));
+        const Money hire = Pricing::priceStay({}, marked, from.date(), daysOfHire(from, to)).total;
         const auto other = Money::parse(otherText, QLocale(QLocale::English, QLocale::UnitedKingdom));
         QVERIFY(other);
-        const Charges result = recalculate(hire, *other);
-        QCOMPARE(QStringList({hire.format(), result.vat.format(), result.total.format()}).join(u' '), charges);
+        const Pricing::Charges result = Pricing::charges(hire, *other, Pricing::DeliveredTax);
+        QCOMPARE(QStringList({hire.format(), result.tax.format(), result.total.format()}).join(u' '), charges);
     }
 
     void overlap_data()

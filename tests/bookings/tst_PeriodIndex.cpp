@@ -157,7 +157,7 @@ private slots:
                 u"DROP TABLE Season; DROP TABLE Rate; DROP TABLE Tax; ALTER TABLE BerthType DROP COLUMN MinimumLength; "
                 u"ALTER TABLE Booking DROP COLUMN TaxRate; DROP TABLE Boat; ALTER TABLE Booking DROP COLUMN BoatID; "
                 u"ALTER TABLE Berth DROP COLUMN MaxDraft; ALTER TABLE Berth DROP COLUMN TakesMultihulls; DROP TABLE "
-                u"WaitingEntry; "
+                u"WaitingEntry; DROP TABLE BookingCharge; DROP TRIGGER Booking_Delete_Charges; "
                 u"PRAGMA user_version = 1"_s));
             db.close();
         }

@@ -73,8 +73,8 @@ private slots:
         tables.removeAll(u"schemaversion"_s);
         tables.removeAll(u"bookingperiod"_s);
         tables.sort();
-        QCOMPARE(tables.join(u' '), u"berth berthtype boat booking bookingberth company customer invtemp owner "
-                                    u"paymentmethod rate season settings tax waitingentry"_s);
+        QCOMPARE(tables.join(u' '), u"berth berthtype boat booking bookingberth bookingcharge company customer "
+                                    u"invtemp owner paymentmethod rate season settings tax waitingentry"_s);
     }
 
     // A database of the release before seasons and taxes (on a server the first version there was) gains them on
@@ -88,6 +88,13 @@ private slots:
         QVERIFY(m_install->exec(u"DROP TABLE Tax"_s));
         QVERIFY(m_install->exec(u"DROP TABLE Boat"_s));
         QVERIFY(m_install->exec(u"DROP TABLE WaitingEntry"_s));
+        QVERIFY(m_install->exec(u"DROP TABLE BookingCharge"_s));
+        if (dialect.kind() == Engine::PostgreSQL) {
+            QVERIFY(m_install->exec(u"DROP TRIGGER Booking_Delete_Charges ON Booking"_s));
+            QVERIFY(m_install->exec(u"DROP FUNCTION zem_booking_charges_gone()"_s));
+        } else {
+            QVERIFY(m_install->exec(u"DROP TRIGGER Booking_Delete_Charges"_s));
+        }
         QVERIFY(m_install->exec(u"ALTER TABLE Booking DROP COLUMN BoatID"_s));
         QVERIFY(m_install->exec(u"ALTER TABLE Berth DROP COLUMN MaxDraft"_s));
         QVERIFY(m_install->exec(u"ALTER TABLE Berth DROP COLUMN TakesMultihulls"_s));
@@ -100,6 +107,11 @@ private slots:
         QCOMPARE(dialect.schemaVersion(*upgraded, nullptr), Database::CurrentSchemaVersion);
         QCOMPARE(Sql::scalar(*upgraded, u"SELECT Name || ' ' || Rate FROM Tax"_s)->toString(), u"VAT 1750"_s);
         QVERIFY(Sql::exec(*upgraded, u"INSERT INTO Booking (ID, TaxRate) VALUES (7, 1750)"_s));
+        // A booking's charge lines arrive with their table, and go with the booking.
+        QVERIFY(Sql::exec(*upgraded, u"INSERT INTO BookingCharge (BookingID, Line, Berth, Unit, Quantity, Rate, "
+                                     u"Amount) VALUES (7, 1, 'A1', 0, 2, 10000, 20000)"_s));
+        QVERIFY(Sql::exec(*upgraded, u"DELETE FROM Booking WHERE ID = 7"_s));
+        QCOMPARE(Sql::scalar(*upgraded, u"SELECT COUNT(*) FROM BookingCharge"_s)->toInt(), 0);
         Database::close(u"upgraded"_s);
     }
 
