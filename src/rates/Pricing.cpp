@@ -198,7 +198,8 @@ Status checkRate(const Rate& rate)
     for (const std::optional<Money>& amount :
          {std::optional(rate.nightly), rate.weekendNight, rate.weekly, rate.monthly})
         if (amount && (*amount < Money() || *amount > RateCeiling))
-            return refused(QCoreApplication::translate("Pricing", "A rate must be from £0.00 to £1,000,000.00."));
+            return refused(QCoreApplication::translate("Pricing", "A rate must be from %1 to %2.")
+                               .arg(Money().formatGrouped(), RateCeiling.formatGrouped()));
     return Done{};
 }
 

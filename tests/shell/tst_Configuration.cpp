@@ -1,5 +1,6 @@
 #include "common/TestSupport.h"
 #include "core/InstallPaths.h"
+#include "core/Money.h"
 #include "core/RegionalSettings.h"
 #include "shell/CompanyDialog.h"
 #include "shell/RegionalSettingsDialog.h"
@@ -123,6 +124,34 @@ private slots:
         QCOMPARE(control(again, "txtCurrencySymbol")->text(), u"€"_s);
         QCOMPARE(control<QTimeEdit>(again, "dtpCheckInTime")->time(), QTime(10, 30));
         QVERIFY(!control<QCheckBox>(again, "chkShowKidsAdults")->isChecked());
+    }
+
+    void regionalWindowShowsTheSymbolInUseAndItsChoiceShowsInAmounts()
+    {
+        // A stored "0" stands for the system's symbol, or the pound where the system has none.
+        const QString system = RegionalSettings::systemCurrencySymbol();
+        const QString inUse = system == u"0"_s ? u"£"_s : system;
+        Registry::setRegistryValue(Settings::CurrencySymbol, u"0"_s);
+        {
+            RegionalSettingsDialog window(m_install->services);
+            window.show();
+            QCOMPARE(control(window, "txtCurrencySymbol")->text(), inUse);
+            Money::setCurrencySymbol(u"¤"_s);
+            click(window, "cmdOK"); // what it showed, saved, changes nothing
+        }
+        QCOMPARE(Registry::getRegistryValue(Settings::CurrencySymbol), system);
+        QCOMPARE(Money::fromPence(1250).format(), inUse + u"12.50"_s);
+        {
+            RegionalSettingsDialog window(m_install->services);
+            QVERIFY(showActive(window));
+            type(window, "txtCurrencySymbol", u"€"_s);
+            click(window, "cmdOK");
+        }
+        QCOMPARE(Money::fromPence(-123456).format() + u'|' + Money::fromPence(123456).formatGrouped(),
+                 u"-€1234.56|€1,234.56"_s);
+        QCOMPARE(Money::parse(u"€12.50"_s).value_or(Money()), Money::fromPence(1250));
+        RegionalSettingsDialog again(m_install->services);
+        QCOMPARE(control(again, "txtCurrencySymbol")->text(), u"€"_s);
     }
 
     void regionalValuesAreReadForgivingly_data()
