@@ -15,7 +15,7 @@ enum class Kind
 {
     Number,      // a decimal number (sizes)
     WholeNumber, // a whole number, sign allowed (counts, confirmation numbers)
-    Money,       // an amount, "£" allowed in front, up to Money::Ceiling() either way
+    Money,       // an amount, the shown symbol or "£" allowed in front, up to Money::Ceiling() either way
     Count,       // a number of people: 0 to MaxCount, or -1 for "not asked"
 };
 

@@ -1,5 +1,9 @@
 #include "core/Money.h"
 
+#include <QMutex>
+#include <QMutexLocker>
+#include <QStringList>
+#include <algorithm>
 #include <cstdlib>
 #include <limits>
 
@@ -13,7 +17,37 @@ qint64 divideRounded(qint64 a, qint64 b)
         return a < 0 ? q - 1 : q + 1;
     return q;
 }
+QString defaultSymbol()
+{
+    return QStringLiteral("£");
+}
+
+struct ShownSymbol
+{
+    QMutex mutex;
+    QString symbol = defaultSymbol();
+};
+ShownSymbol& shownSymbol()
+{
+    static ShownSymbol shown;
+    return shown;
+}
 } // namespace
+
+QString Money::currencySymbol()
+{
+    ShownSymbol& shown = shownSymbol();
+    const QMutexLocker lock(&shown.mutex);
+    return shown.symbol;
+}
+
+void Money::setCurrencySymbol(const QString& symbol)
+{
+    const QString trimmed = symbol.trimmed();
+    ShownSymbol& shown = shownSymbol();
+    const QMutexLocker lock(&shown.mutex);
+    shown.symbol = trimmed.isEmpty() ? defaultSymbol() : trimmed;
+}
 
 std::optional<Money> Money::parse(const QString& text, const QLocale& locale)
 {
@@ -30,7 +64,11 @@ std::optional<Money> Money::parse(const QString& text, const QLocale& locale)
         }
     };
     takeSign();
-    for (const QString& symbol : {QStringLiteral("£"), locale.currencySymbol()}) {
+    // The longest first, so "kr." is not read as "kr" and a stray point.
+    QStringList symbols{currencySymbol(), defaultSymbol(), locale.currencySymbol()};
+    std::stable_sort(symbols.begin(), symbols.end(),
+                     [](const QString& a, const QString& b) { return a.size() > b.size(); });
+    for (const QString& symbol : std::as_const(symbols)) {
         if (!symbol.isEmpty() && s.startsWith(symbol)) {
             s = s.mid(symbol.size()).trimmed();
             break;
@@ -101,16 +139,20 @@ Money Money::fromDb(const QVariant& value)
 QString Money::format() const
 {
     const QString plain = plainText();
-    return plain.startsWith(u'-') ? QStringLiteral("-£") + plain.mid(1) : QStringLiteral("£") + plain;
+    const QString symbol = currencySymbol();
+    return plain.startsWith(u'-') ? u'-' + symbol + plain.mid(1) : symbol + plain;
 }
 
 QString Money::formatGrouped() const
 {
-    QString text = format();
-    const qsizetype firstDigit = text.indexOf(u'£') + 1;
-    for (qsizetype at = text.indexOf(u'.') - 3; at > firstDigit; at -= 3)
-        text.insert(at, u',');
-    return text;
+    QString digits = plainText();
+    const bool negative = digits.startsWith(u'-');
+    if (negative)
+        digits.remove(0, 1);
+    for (qsizetype at = digits.indexOf(u'.') - 3; at > 0; at -= 3)
+        digits.insert(at, u',');
+    const QString symbol = currencySymbol();
+    return negative ? u'-' + symbol + digits : symbol + digits;
 }
 
 qint64 Money::roundedPence() const

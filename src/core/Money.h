@@ -8,7 +8,7 @@
 #include <optional>
 
 /// An exact amount of money in ten-thousandths of a pound, the precision the old currency type had.
-/// Stored as a whole number, shown as "£##0.00". Never a double.
+/// Stored as a whole number, shown as "£##0.00" (or with the symbol the regional settings chose). Never a double.
 class Money final
 {
 public:
@@ -23,7 +23,13 @@ public:
     static constexpr Money ceiling() { return Money(99999999999 * 100); }
     constexpr bool withinCeiling() const { return m_units >= -ceiling().m_units && m_units <= ceiling().m_units; }
 
-    /// Reads a user's entry: optional "£" (or the locale's symbol), sign, group separators and up to four
+    /// The symbol every shown amount starts with, one for the whole program: "£" until the regional settings
+    /// choose another (at start-up and when their window saves). Safe to read and set from any thread.
+    static QString currencySymbol();
+    /// Shows amounts with symbol from now on; blanks only or nothing put "£" back.
+    static void setCurrencySymbol(const QString& symbol);
+
+    /// Reads a user's entry: optional shown symbol, "£" or the locale's symbol, sign, group separators and up to four
     /// decimals in the locale's notation. An empty box is 0; anything else that is not an amount, or an amount
     /// beyond the ceiling, is nothing.
     static std::optional<Money> parse(const QString& text, const QLocale& locale = QLocale());
@@ -32,7 +38,7 @@ public:
 
     constexpr qint64 units() const { return m_units; }
     QVariant toDb() const { return QVariant::fromValue<qlonglong>(m_units); }
-    /// "£##0.00", rounded half away from zero to the penny; negative amounts as "-£5.00".
+    /// "£##0.00" with the shown symbol, rounded half away from zero to the penny; negative amounts as "-£5.00".
     QString format() const;
     /// "£#,##0.00" as printed documents show amounts: the display pattern with thousands grouped by commas.
     QString formatGrouped() const;

@@ -43,6 +43,15 @@ QString RegionalSettings::eventDescription() const
              timeText(checkOutTime));
 }
 
+QString RegionalSettings::shownCurrencySymbol() const
+{
+    const QString noSymbol = Settings::CurrencySymbol.defaultValue;
+    QString symbol = currencySymbol.trimmed();
+    if (symbol.isEmpty() || symbol == noSymbol)
+        symbol = systemCurrencySymbol();
+    return symbol == noSymbol ? QStringLiteral("£") : symbol;
+}
+
 QString RegionalSettings::systemCurrencySymbol()
 {
     const QString symbol = QLocale::system().currencySymbol();

@@ -22,6 +22,10 @@ struct RegionalSettings
     /// "Postcode: 0, Currency Symbol: £, Check in time: 09:00:00, Check out time: 14:00:00".
     QString eventDescription() const;
 
+    /// The symbol amounts are shown with: currencySymbol, or for "0" (or nothing) the system's, or "£" where the
+    /// system has none.
+    QString shownCurrencySymbol() const;
+
     /// The system locale's currency symbol, or "0" (meaning "the system's") where the locale has none.
     static QString systemCurrencySymbol();
     /// A stored time of day: "09:00:00", "09:00", "9:00" or the system's format; invalid when it is none.

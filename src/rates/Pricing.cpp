@@ -1,5 +1,8 @@
 #include "rates/Pricing.h"
 
+#include "core/DateTimes.h"
+
+#include <QLocale>
 #include <algorithm>
 
 namespace Pricing {
@@ -198,7 +201,8 @@ Status checkRate(const Rate& rate)
     for (const std::optional<Money>& amount :
          {std::optional(rate.nightly), rate.weekendNight, rate.weekly, rate.monthly})
         if (amount && (*amount < Money() || *amount > RateCeiling))
-            return refused(QCoreApplication::translate("Pricing", "A rate must be from £0.00 to £1,000,000.00."));
+            return refused(QCoreApplication::translate("Pricing", "A rate must be from %1 to %2.")
+                               .arg(Money().formatGrouped(), RateCeiling.formatGrouped()));
     return Done{};
 }
 
@@ -234,6 +238,106 @@ Status checkTaxRate(const TaxRate& rate)
     if (!rate.from.isValid())
         return refused(QCoreApplication::translate("Pricing", "A tax rate needs the date it takes effect."));
     return Done{};
+}
+
+std::optional<int> readTaxPercent(const QString& text)
+{
+    QString s = text.trimmed();
+    const bool negative = s.startsWith(u'-');
+    if (negative || s.startsWith(u'+'))
+        s = s.mid(1).trimmed();
+    if (s.endsWith(u'%'))
+        s = s.chopped(1).trimmed();
+    const QString localePoint = QLocale().decimalPoint();
+    int whole = 0;
+    int fraction = 0;
+    int fractionDigits = -1; // -1 before the point
+    bool seenDigit = false;
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        const QChar c = s.at(i);
+        if (c.isDigit()) {
+            seenDigit = true;
+            if (fractionDigits < 0) {
+                // Beyond 100 % the exact size does not matter; it only has to stay out of range.
+                whole = std::min(whole * 10 + c.digitValue(), 100000);
+            } else if (++fractionDigits <= 2) {
+                fraction = fraction * 10 + c.digitValue();
+            } else {
+                return std::nullopt; // a rate is kept to hundredths of a percent
+            }
+        } else if (fractionDigits < 0 && (c == u'.' || QStringView(s).mid(i).startsWith(localePoint))) {
+            fractionDigits = 0;
+            if (c != u'.')
+                i += localePoint.size() - 1;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!seenDigit)
+        return std::nullopt;
+    if (fractionDigits == 1)
+        fraction *= 10;
+    const int hundredths = whole * 100 + fraction;
+    return negative ? -hundredths : hundredths;
+}
+
+QString taxPercentText(int hundredthsOfPercent)
+{
+    const int size = std::abs(hundredthsOfPercent);
+    QString text = hundredthsOfPercent < 0 ? QStringLiteral("-") : QString();
+    text += QString::number(size / 100);
+    if (const int fraction = size % 100; fraction != 0) {
+        text += u'.';
+        text += QChar(u'0' + fraction / 10);
+        if (fraction % 10 != 0)
+            text += QChar(u'0' + fraction % 10);
+    }
+    return text;
+}
+
+namespace {
+QString taxDatePattern()
+{
+    return QStringLiteral("dd/MM/yyyy");
+}
+} // namespace
+
+QString taxDateText(const QDate& date)
+{
+    return date.toString(taxDatePattern());
+}
+
+Result<QList<TaxRate>> readTaxRows(const QList<TaxRowText>& rows)
+{
+    const auto rowRefused = [](qsizetype row, const QString& why) {
+        return refused(QCoreApplication::translate("Pricing", "Tax row %1: %2").arg(row + 1).arg(why));
+    };
+    QList<TaxRate> taxes;
+    for (qsizetype row = 0; row < rows.size(); ++row) {
+        const TaxRowText& typed = rows.at(row);
+        const std::optional<int> rate = readTaxPercent(typed.percent);
+        if (!rate)
+            return rowRefused(row, QCoreApplication::translate(
+                                       "Pricing", "type the rate as a percent with at most two decimals, as 17.5."));
+        const QString datePattern = taxDatePattern();
+        const QString fromText = typed.from.trimmed();
+        const auto from =
+            fromText.size() == datePattern.size() ? DateTimes::parseDateByFormat(fromText, datePattern) : std::nullopt;
+        if (!from)
+            return rowRefused(row,
+                              QCoreApplication::translate("Pricing", "type the date it takes effect as dd/mm/yyyy."));
+        const TaxRate tax{typed.name.trimmed(), *rate, from->date()};
+        if (const Status checked = checkTaxRate(tax); !checked)
+            return rowRefused(row, checked.error());
+        for (qsizetype earlier = 0; earlier < taxes.size(); ++earlier)
+            if (taxes.at(earlier).from == tax.from)
+                return rowRefused(
+                    row, QCoreApplication::translate("Pricing", "it takes effect on %1, as row %2 does: keep one.")
+                             .arg(fromText)
+                             .arg(earlier + 1));
+        taxes << tax;
+    }
+    return taxes;
 }
 
 Charges charges(Money hire, Money other, int taxHundredthsOfPercent)

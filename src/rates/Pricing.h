@@ -118,6 +118,27 @@ inline constexpr int DeliveredTax = 1750;
 TaxRate taxInForce(const QList<TaxRate>& rates, const QDate& arrival);
 Status checkTaxRate(const TaxRate& rate);
 
+/// A tax rate typed as a percent with at most two decimals ("17.5", "20", "0", "-1") in hundredths of a percent,
+/// read digit by digit; nothing for text that is not one. A value out of range is read for checkTaxRate to refuse.
+std::optional<int> readTaxPercent(const QString& text);
+/// The rate as it is typed: 1750 "17.5", 2000 "20", 5 "0.05".
+QString taxPercentText(int hundredthsOfPercent);
+
+/// The date a tax takes effect as it is typed: "04/01/2011".
+QString taxDateText(const QDate& date);
+
+/// A tax as a table of taxes holds it, every cell as typed; the date as taxDateText writes it.
+struct TaxRowText
+{
+    QString name;
+    QString percent;
+    QString from;
+};
+/// The table's rows as taxes; Refused, naming the row (counted from 1), for the first that has no name, a rate
+/// that is not a percent from 0 to 100 with at most two decimals, or no date, or takes effect on the date of an
+/// earlier row.
+Result<QList<TaxRate>> readTaxRows(const QList<TaxRowText>& rows);
+
 struct Charges
 {
     Money tax;

@@ -3,17 +3,21 @@
 #include "core/Seams.h"
 #include "core/ui/DataControl.h"
 #include "core/ui/FocusNextControl.h"
+#include "rates/RateStore.h"
 
 #include <QCoreApplication>
 #include <QDataWidgetMapper>
 #include <QFormLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSqlError>
 #include <QSqlTableModel>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace {
@@ -78,6 +82,36 @@ CompanyDialog::CompanyDialog(Services& services, QWidget* parent) : QDialog(pare
         }
     }
 
+    m_fraTaxes = new QGroupBox(tr("Taxes"), this);
+    m_fraTaxes->setObjectName(QStringLiteral("fraTaxes"));
+    m_grdTaxes = new QTableWidget(0, 3, m_fraTaxes);
+    m_grdTaxes->setObjectName(QStringLiteral("grdTaxes"));
+    m_grdTaxes->setHorizontalHeaderLabels({tr("Name"), tr("Rate %"), tr("From")});
+    m_grdTaxes->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    m_grdTaxes->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_grdTaxes->setSelectionMode(QAbstractItemView::SingleSelection);
+    auto* cmdAddTax = new QPushButton(tr("&Add"), m_fraTaxes);
+    cmdAddTax->setObjectName(QStringLiteral("cmdAddTax"));
+    auto* cmdRemoveTax = new QPushButton(tr("Re&move"), m_fraTaxes);
+    cmdRemoveTax->setObjectName(QStringLiteral("cmdRemoveTax"));
+    for (QPushButton* button : {cmdAddTax, cmdRemoveTax})
+        button->setAutoDefault(false);
+    connect(cmdAddTax, &QPushButton::clicked, this, [this] {
+        addTaxRow(QString(), QString(), Pricing::taxDateText(m_services.clock.now().date()));
+        const int row = m_grdTaxes->rowCount() - 1;
+        m_grdTaxes->setFocus();
+        m_grdTaxes->setCurrentCell(row, 0);
+        m_grdTaxes->editItem(m_grdTaxes->item(row, 0));
+    });
+    connect(cmdRemoveTax, &QPushButton::clicked, this, &CompanyDialog::removeTaxRow);
+    auto* taxButtons = new QVBoxLayout;
+    taxButtons->addWidget(cmdAddTax);
+    taxButtons->addWidget(cmdRemoveTax);
+    taxButtons->addStretch(1);
+    auto* taxLayout = new QHBoxLayout(m_fraTaxes);
+    taxLayout->addWidget(m_grdTaxes, 1);
+    taxLayout->addLayout(taxButtons);
+
     auto* cmdUpdate = new QPushButton(tr("&Update"), this);
     cmdUpdate->setObjectName(QStringLiteral("cmdUpdate"));
     auto* cmdRefresh = new QPushButton(tr("&Refresh"), this);
@@ -97,12 +131,14 @@ CompanyDialog::CompanyDialog(Services& services, QWidget* parent) : QDialog(pare
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form, 1);
+    layout->addWidget(m_fraTaxes);
     layout->addWidget(m_data->bar());
     layout->addLayout(buttons);
-    resize(520, 560);
+    resize(520, 720);
 
     FocusNextControl::install(this);
     openCompany();
+    loadTaxes();
 }
 
 void CompanyDialog::display(Services& services, QWidget* parent)
@@ -154,6 +190,9 @@ void CompanyDialog::onUpdate()
         return;
     // The box being typed in has not handed its text over yet.
     m_data->mapper()->submit();
+    // The taxes go first: when they are refused or another desk changed them, nothing at all is saved.
+    if (!saveTaxes())
+        return;
     const int row = m_data->currentRow();
     if (!model->submitAll()) {
         // The typed values stay in the boxes and in the model's cache for another try.
@@ -173,6 +212,80 @@ void CompanyDialog::onRefresh()
     if (!model->select())
         showDataError(model->lastError().text());
     moveTo(row);
+    loadTaxes();
+}
+
+void CompanyDialog::loadTaxes()
+{
+    m_grdTaxes->setRowCount(0);
+    m_loadedTaxes.reset();
+    m_fraTaxes->setEnabled(false);
+    QSqlTableModel* model = m_data->model();
+    if (!model)
+        return;
+    const auto taxes = RateStore::taxes(model->database());
+    if (!taxes) {
+        showDataError(taxes.error());
+        return;
+    }
+    m_fraTaxes->setEnabled(true);
+    m_loadedTaxes = *taxes;
+    for (const Pricing::TaxRate& tax : *taxes)
+        addTaxRow(tax.name, Pricing::taxPercentText(tax.hundredthsOfPercent), Pricing::taxDateText(tax.from));
+}
+
+void CompanyDialog::addTaxRow(const QString& name, const QString& percent, const QString& from)
+{
+    const int row = m_grdTaxes->rowCount();
+    m_grdTaxes->insertRow(row);
+    m_grdTaxes->setItem(row, 0, new QTableWidgetItem(name));
+    m_grdTaxes->setItem(row, 1, new QTableWidgetItem(percent));
+    m_grdTaxes->setItem(row, 2, new QTableWidgetItem(from));
+}
+
+void CompanyDialog::removeTaxRow()
+{
+    if (const int row = m_grdTaxes->currentRow(); row >= 0)
+        m_grdTaxes->removeRow(row);
+}
+
+// Saves the taxes as the table holds them when they changed; false, with the user told and nothing saved, when a
+// row cannot be read or the store refuses.
+bool CompanyDialog::saveTaxes()
+{
+    if (!m_loadedTaxes)
+        return true;
+    // A cell still being edited (Update pressed by its mnemonic) hands its text over when the current cell moves.
+    m_grdTaxes->setCurrentIndex(QModelIndex());
+    QList<Pricing::TaxRowText> rows;
+    const auto cell = [this](int row, int column) {
+        const QTableWidgetItem* item = m_grdTaxes->item(row, column);
+        return item ? item->text() : QString();
+    };
+    for (int row = 0; row < m_grdTaxes->rowCount(); ++row)
+        rows << Pricing::TaxRowText{cell(row, 0), cell(row, 1), cell(row, 2)};
+    const auto edited = Pricing::readTaxRows(rows);
+    if (!edited) {
+        tellTaxes(edited.failure());
+        return false;
+    }
+    if (*edited == *m_loadedTaxes)
+        return true;
+    if (const Status saved = RateStore::saveTaxes(m_data->model()->database(), *m_loadedTaxes, *edited); !saved) {
+        tellTaxes(saved.failure());
+        return false;
+    }
+    // Read back as the store orders them, so the next save compares with what is stored.
+    loadTaxes();
+    return true;
+}
+
+void CompanyDialog::tellTaxes(const Failure& failure)
+{
+    if (failure.kind == FailureKind::Database)
+        showDataError(failure.text);
+    else
+        m_services.messages.show(failure.text, windowTitle(), MsgIcon::Exclamation, MsgButtons::Ok);
 }
 
 void CompanyDialog::showDataError(const QString& description)

@@ -1,14 +1,19 @@
 #pragma once
 
+#include "rates/Pricing.h"
+
 #include <QDialog>
 #include <QList>
+#include <optional>
 
 struct Services;
 class DataControl;
+class QGroupBox;
+class QTableWidget;
 class QWidget;
 
-/// "Setup Company Information": the business's own details printed on receipts and booking forms, edited on a
-/// connection of the window's own.
+/// "Setup Company Information": the business's own details printed on receipts and booking forms, and the taxes
+/// charged on bookings, edited on a connection of the window's own.
 class CompanyDialog final : public QDialog
 {
     Q_OBJECT
@@ -24,9 +29,17 @@ private:
     void moveTo(int row);
     void onUpdate();
     void onRefresh();
+    void loadTaxes();
+    void addTaxRow(const QString& name, const QString& percent, const QString& from);
+    void removeTaxRow();
+    bool saveTaxes();
+    void tellTaxes(const Failure& failure);
     void showDataError(const QString& description);
 
     Services& m_services;
     DataControl* m_data; // the own connection, the model, the mapper and the record bar ("Record: n" is datPrimaryRS)
     QList<QWidget*> m_txtFields; // CompanyID, then the eleven detail columns
+    QGroupBox* m_fraTaxes;
+    QTableWidget* m_grdTaxes;                             // Name | Rate % | From, as typed
+    std::optional<QList<Pricing::TaxRate>> m_loadedTaxes; // nothing when they could not be read
 };

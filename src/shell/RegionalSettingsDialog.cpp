@@ -1,7 +1,9 @@
 #include "shell/RegionalSettingsDialog.h"
 
 #include "core/EventLog.h"
+#include "core/Money.h"
 #include "core/RegionalSettings.h"
+#include "core/Registry.h"
 #include "core/Seams.h"
 #include "core/ui/FocusNextControl.h"
 
@@ -79,7 +81,9 @@ void RegionalSettingsDialog::load()
 {
     const RegionalSettings values = RegionalSettings::load();
     m_cboPostCode->setCurrentIndex(values.postCodeIndex);
-    m_txtCurrencySymbol->setText(values.currencySymbol);
+    // The box shows the symbol in use, not the stored "0" that stands for the system's.
+    m_storedSymbol = values.currencySymbol;
+    m_txtCurrencySymbol->setText(values.shownCurrencySymbol());
     m_dtpCheckInTime->setTime(values.checkInTime);
     m_dtpCheckOutTime->setTime(values.checkOutTime);
     m_chkShowKidsAdults->setChecked(values.showAdultsAndKids);
@@ -89,11 +93,18 @@ void RegionalSettingsDialog::onOk()
 {
     RegionalSettings values;
     values.postCodeIndex = m_cboPostCode->currentIndex();
-    values.currencySymbol = m_txtCurrencySymbol->text();
+    // Left as shown, the stored value stays, so a "0" goes on following the system's symbol.
+    RegionalSettings stored;
+    stored.currencySymbol = m_storedSymbol;
+    const QString typed = m_txtCurrencySymbol->text().trimmed();
+    values.currencySymbol = typed == stored.shownCurrencySymbol() ? m_storedSymbol
+                            : typed.isEmpty()                     ? Settings::CurrencySymbol.defaultValue
+                                                                  : typed;
     values.checkInTime = m_dtpCheckInTime->time();
     values.checkOutTime = m_dtpCheckOutTime->time();
     values.showAdultsAndKids = m_chkShowKidsAdults->isChecked();
     values.save();
+    Money::setCurrencySymbol(values.shownCurrencySymbol());
     m_services.events.log(EventLog::RegionalSettingsModified, values.eventDescription());
     accept();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
 
 struct Services;
 class QCheckBox;
@@ -25,6 +26,7 @@ private:
     void onOk();
 
     Services& m_services;
+    QString m_storedSymbol; // as loaded, before "0" is shown as the symbol it stands for
     QComboBox* m_cboPostCode;
     QLineEdit* m_txtCurrencySymbol;
     QTimeEdit* m_dtpCheckInTime;

@@ -4,6 +4,8 @@
 #include "core/EventLog.h"
 #include "core/InstallPaths.h"
 #include "core/MessageLog.h"
+#include "core/Money.h"
+#include "core/RegionalSettings.h"
 #include "core/Registry.h"
 #include "core/Seams.h"
 #include "shell/MainWindow.h"
@@ -59,6 +61,8 @@ std::unique_ptr<MainWindow> main(Services& services, int splashMs, TipMode tipMo
     EventLog::initEventLog(now.date());
     services.events.log(EventLog::ApplicationStarted);
 
+    // Before any window shows an amount.
+    Money::setCurrencySymbol(RegionalSettings::load().shownCurrencySymbol());
     auto window = std::make_unique<MainWindow>(services);
     window->show();
     // Said once, now, rather than after the user has filled a whole booking that cannot be saved.

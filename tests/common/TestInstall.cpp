@@ -6,6 +6,7 @@
 #include "core/DateTimes.h"
 #include "core/EventLog.h"
 #include "core/InstallPaths.h"
+#include "core/Money.h"
 #include "core/Registry.h"
 #include "core/SqlHelpers.h"
 
@@ -48,6 +49,7 @@ TestInstall::~TestInstall()
     EventLog::initEventLog(QDate()); // forget the log path of this installation
     qunsetenv("ZEMHARBOUR_SETTINGS");
     InstallPaths::setRoot(QString());
+    Money::setCurrencySymbol(QStringLiteral("£")); // a case that chose another symbol leaves none to the next
 }
 
 QString TestInstall::eventLogText() const

@@ -3,6 +3,8 @@
 #include "core/ListCursor.h"
 #include "core/Money.h"
 
+#include <QScopeGuard>
+
 using namespace DateTimes;
 
 // Money and date-time values: parsing, rounding, formatting and their database form; which box texts are valid.
@@ -129,6 +131,41 @@ private slots:
         QFETCH(qlonglong, units);
         QFETCH(QString, texts);
         QCOMPARE(Money::fromUnits(units).format() + u'|' + Money::fromUnits(units).formatGrouped(), texts);
+    }
+
+    // The symbol the regional settings chose shows in both forms, the sign before it, and reads back as the amount
+    // shown; "£" is still read. A blank choice is the pound again.
+    void shownSymbol_data()
+    {
+        QTest::addColumn<QString>("symbol");
+        QTest::addColumn<qlonglong>("units");
+        QTest::addColumn<QString>("texts");
+        QTest::newRow("euro") << u"€"_s << 12345678900LL << u"€1234567.89|€1,234,567.89"_s;
+        QTest::newRow("letters") << u"kr"_s << 10000000LL << u"kr1000.00|kr1,000.00"_s;
+        QTest::newRow("negative: sign before the symbol")
+            << u"$"_s << -123456780000LL << u"-$12345678.00|-$12,345,678.00"_s;
+        QTest::newRow("several letters, negative rounding") << u" CHF "_s << -50LL << u"-CHF0.01|-CHF0.01"_s;
+        QTest::newRow("blank is the pound") << u"  "_s << 17500LL << u"£1.75|£1.75"_s;
+    }
+    void shownSymbol()
+    {
+        QFETCH(QString, symbol);
+        QFETCH(qlonglong, units);
+        QFETCH(QString, texts);
+        const auto restore = qScopeGuard([] { Money::setCurrencySymbol(u"£"_s); });
+        Money::setCurrencySymbol(u"¤"_s); // each choice replaces the one before
+        Money::setCurrencySymbol(symbol);
+        const Money amount = Money::fromUnits(units);
+        QCOMPARE(amount.format() + u'|' + amount.formatGrouped(), texts);
+        // A locale whose own symbol is none of these, so only the shown one can be what is read.
+        const QLocale japan(u"ja_JP"_s);
+        for (const QString& shown : {amount.format(), amount.formatGrouped()}) {
+            const auto read = Money::parse(shown, japan);
+            QVERIFY2(read, qPrintable(shown));
+            QCOMPARE(read->units(), Money::fromPence(amount.roundedPence()).units());
+        }
+        QCOMPARE(Money::parse(u"-£2.50"_s, japan).value_or(Money()).units(), -25000LL);
+        QVERIFY(!Money::parse(u"@2.50"_s, japan));
     }
 
     void validity_data()

@@ -1,9 +1,11 @@
 #include "common/TestSupport.h"
 #include "core/InstallPaths.h"
+#include "core/Money.h"
 #include "core/RegionalSettings.h"
 #include "shell/CompanyDialog.h"
 #include "shell/RegionalSettingsDialog.h"
 
+#include <QTableWidget>
 #include <QTimeEdit>
 
 // The configuration windows: company details and regional settings.
@@ -12,6 +14,17 @@ class tst_Configuration : public InstallTest
     Q_OBJECT
 
     static QLineEdit* field(const QWidget& window, int index) { return control(window, u"txtFields%1"_s.arg(index)); }
+    static QString rowText(const QTableWidget* grid, int row)
+    {
+        QStringList cells;
+        for (int column = 0; column < grid->columnCount(); ++column)
+            cells << grid->item(row, column)->text();
+        return cells.join(u'|');
+    }
+    QString storedTaxes() const
+    {
+        return m_install->joined(u"SELECT Name || ':' || Rate || ':' || FromDate FROM Tax ORDER BY FromDate"_s);
+    }
 
 private slots:
     void companyUpdateStoresAndRefreshRereads()
@@ -55,6 +68,78 @@ private slots:
                  qPrintable(message));
         QCOMPARE(field(window, 1)->text(), u"Marina Ltd"_s);
         QCOMPARE(m_install->text(u"SELECT \"Company Name\" FROM Company"_s), QString());
+    }
+
+    // A tax row typed beside the delivered one. A row that cannot be read is named, and then nothing is saved (the
+    // company details neither) and the typing stays; another desk's change is never overwritten.
+    void companyTaxesAreSavedOnlyWhenEveryRowReads_data()
+    {
+        QTest::addColumn<QString>("typed"); // name|rate|from
+        QTest::addColumn<bool>("otherDesk");
+        QTest::addColumn<QString>("said"); // "" when saved
+        QTest::addColumn<QString>("stored");
+        const QString delivered = u"VAT:1750:2000-01-01"_s;
+        const QString rowTwo = u"Setup Company Information: Tax row 2: "_s;
+        QTest::newRow("a new rate beside the delivered one")
+            << u"VAT|20|04/01/2011"_s << false << QString() << delivered + u",VAT:2000:2011-01-04"_s;
+        QTest::newRow("zero, typed after a later one")
+            << u"Exempt|0|01/04/1973"_s << false << QString() << u"Exempt:0:1973-04-01,"_s + delivered;
+        QTest::newRow("two decimals") << u"Reduced| 5.25 |01/01/2020"_s << false << QString()
+                                      << delivered + u",Reduced:525:2020-01-01"_s;
+        QTest::newRow("over 100 %") << u"VAT|101|04/01/2011"_s << false
+                                    << rowTwo + u"A tax rate must be from 0 % to 100 %."_s << delivered;
+        QTest::newRow("below 0") << u"VAT|-1|04/01/2011"_s << false
+                                 << rowTwo + u"A tax rate must be from 0 % to 100 %."_s << delivered;
+        QTest::newRow("more than two decimals")
+            << u"VAT|17.555|04/01/2011"_s << false
+            << rowTwo + u"type the rate as a percent with at most two decimals, as 17.5."_s << delivered;
+        QTest::newRow("no name") << u" |20|04/01/2011"_s << false << rowTwo + u"A tax needs a name."_s << delivered;
+        QTest::newRow("not a date") << u"VAT|20|31/02/2011"_s << false
+                                    << rowTwo + u"type the date it takes effect as dd/mm/yyyy."_s << delivered;
+        QTest::newRow("two from one date")
+            << u"Reduced|5|01/01/2000"_s << false
+            << rowTwo + u"it takes effect on 01/01/2000, as row 1 does: keep one."_s << delivered;
+        QTest::newRow("another desk changed them")
+            << u"VAT|20|04/01/2011"_s << true
+            << u"Setup Company Information: Another desk changed the tax rates since this window read them, so "
+               u"nothing was saved. Close the window and open it again to see their changes."_s
+            << u"VAT:1500:2000-01-01"_s;
+    }
+    void companyTaxesAreSavedOnlyWhenEveryRowReads()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, otherDesk);
+        QFETCH(QString, said);
+        QFETCH(QString, stored);
+        CompanyDialog window(m_install->services);
+        QVERIFY(showActive(window));
+        auto* taxes = control<QTableWidget>(window, "grdTaxes");
+        QCOMPARE(taxes->rowCount(), 1);
+        QCOMPARE(rowText(taxes, 0), u"VAT|17.5|01/01/2000"_s);
+        click(window, "cmdAddTax");
+        QCOMPARE(taxes->rowCount(), 2);
+        const QStringList cells = typed.split(u'|');
+        for (int column = 0; column < 3; ++column)
+            taxes->item(1, column)->setText(cells.at(column));
+        type(field(window, 1), u"Harbour Ltd"_s);
+        if (otherDesk)
+            QVERIFY(m_install->exec(u"UPDATE Tax SET Rate = 1500"_s));
+        click(window, "cmdUpdate");
+        QCOMPARE(m_install->messages.said(), said);
+        QCOMPARE(storedTaxes(), stored);
+        QCOMPARE(m_install->text(u"SELECT \"Company Name\" FROM Company"_s),
+                 said.isEmpty() ? u"Harbour Ltd"_s : QString());
+        if (!said.isEmpty()) {
+            QCOMPARE(rowText(taxes, 1), typed);
+            return;
+        }
+        // The table shows them again as stored, so the next change is compared with that and not taken for
+        // another desk's.
+        taxes->selectRow(taxes->rowCount() - 1);
+        click(window, "cmdRemoveTax");
+        click(window, "cmdUpdate");
+        QCOMPARE(m_install->messages.said(), QString());
+        QCOMPARE(storedTaxes(), stored.section(u',', 0, 0));
     }
 
     void regionalOkWithoutChangesWritesEveryValue()
@@ -123,6 +208,34 @@ private slots:
         QCOMPARE(control(again, "txtCurrencySymbol")->text(), u"€"_s);
         QCOMPARE(control<QTimeEdit>(again, "dtpCheckInTime")->time(), QTime(10, 30));
         QVERIFY(!control<QCheckBox>(again, "chkShowKidsAdults")->isChecked());
+    }
+
+    void regionalWindowShowsTheSymbolInUseAndItsChoiceShowsInAmounts()
+    {
+        // A stored "0" stands for the system's symbol, or the pound where the system has none.
+        const QString system = RegionalSettings::systemCurrencySymbol();
+        const QString inUse = system == u"0"_s ? u"£"_s : system;
+        Registry::setRegistryValue(Settings::CurrencySymbol, u"0"_s);
+        {
+            RegionalSettingsDialog window(m_install->services);
+            window.show();
+            QCOMPARE(control(window, "txtCurrencySymbol")->text(), inUse);
+            Money::setCurrencySymbol(u"¤"_s);
+            click(window, "cmdOK"); // what it showed, saved, changes nothing
+        }
+        QCOMPARE(Registry::getRegistryValue(Settings::CurrencySymbol), system);
+        QCOMPARE(Money::fromPence(1250).format(), inUse + u"12.50"_s);
+        {
+            RegionalSettingsDialog window(m_install->services);
+            QVERIFY(showActive(window));
+            type(window, "txtCurrencySymbol", u"€"_s);
+            click(window, "cmdOK");
+        }
+        QCOMPARE(Money::fromPence(-123456).format() + u'|' + Money::fromPence(123456).formatGrouped(),
+                 u"-€1234.56|€1,234.56"_s);
+        QCOMPARE(Money::parse(u"€12.50"_s).value_or(Money()), Money::fromPence(1250));
+        RegionalSettingsDialog again(m_install->services);
+        QCOMPARE(control(again, "txtCurrencySymbol")->text(), u"€"_s);
     }
 
     void regionalValuesAreReadForgivingly_data()

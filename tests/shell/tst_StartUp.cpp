@@ -1,6 +1,7 @@
 #include "common/TestSupport.h"
 #include "core/Database.h"
 #include "core/InstallPaths.h"
+#include "core/Money.h"
 #include "core/SqlHelpers.h"
 #include "core/Texts.h"
 #include "shell/AboutDialog.h"
@@ -36,8 +37,10 @@ private slots:
 
     void startAndExitWriteTheirEvents()
     {
+        Registry::setRegistryValue(Settings::CurrencySymbol, u"kr"_s);
         auto window = Startup::main(m_install->services, 0, Startup::TipMode::Open);
         QVERIFY(window && window->isVisible());
+        QCOMPARE(Money::fromPence(-500).format(), u"-kr5.00"_s); // the regional choice shows from the start
         QCOMPARE(EventLog::logPath(), m_install->tracesFolder() + u"04122026/events.Log"_s);
         QCOMPARE(m_install->eventLogText().split(u"\r\n"_s).value(1), u"[Application started]"_s);
 
