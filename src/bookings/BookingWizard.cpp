@@ -177,6 +177,8 @@ BookingWizard::BookingWizard(Services& services, QWidget* parent) : ChildWindow(
     layout->addLayout(buttons);
 
     FocusNextControl::install(this);
+    // Never smaller than its fullest page: the charges page with its breakdown must not be cut off.
+    setMinimumHeight(minimumSizeHint().height());
 }
 
 BookingWizard* BookingWizard::display(IWindowHost& host, Services& services, RecordMode mode, int bookingId)

@@ -182,7 +182,8 @@ BookingCustomerPage::BookingCustomerPage(IMessageBox& messages, QWidget* parent)
     txtTotalPayable->setReadOnly(true);
     lstCharges = new QListWidget(this);
     lstCharges->setObjectName(QStringLiteral("lstCharges"));
-    lstCharges->setMaximumHeight(80);
+    // Room for three lines: a stay across two seasons reads at a glance, a longer breakdown scrolls.
+    lstCharges->setFixedHeight(lstCharges->fontMetrics().lineSpacing() * 3 + 2 * lstCharges->frameWidth() + 4);
     lstCharges->setFocusPolicy(Qt::NoFocus);
     lblChargesNotice = named(new QLabel(this), QStringLiteral("lblChargesNotice"));
     lblChargesNotice->setWordWrap(true);
