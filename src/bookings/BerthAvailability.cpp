@@ -43,7 +43,8 @@ Result<QList<AvailableBerth>> freeBerths(const QSqlDatabase& db, const QDateTime
     QSqlQuery q(db);
     q.setForwardOnly(true);
     const auto overlap = overlapCondition(db, from, to);
-    const QString sql = QStringLiteral("SELECT ID, Name, Length, Width, HasPower, DailyHireCharge FROM Berth "
+    const QString sql = QStringLiteral("SELECT ID, Name, Length, Width, HasPower, DailyHireCharge, MaxDraft, "
+                                       "TakesMultihulls FROM Berth "
                                        "WHERE Active <> 0 AND ID NOT IN (") +
                         busySql(overlap) + u')';
     QString error;
@@ -61,6 +62,9 @@ Result<QList<AvailableBerth>> freeBerths(const QSqlDatabase& db, const QDateTime
         berth.hasPower = q.value(4).toInt() != 0;
         if (!q.value(5).isNull())
             berth.dailyHireCharge = Money::fromDb(q.value(5));
+        if (!q.value(6).isNull())
+            berth.maxDraft = q.value(6).toDouble();
+        berth.takesMultihulls = q.value(7).toInt() != 0;
         berths.append(berth);
     }
     const QCollator collator = Texts::naturalOrder();

@@ -1,5 +1,7 @@
 #include "bookings/BerthGridModel.h"
 
+#include "bookings/BoatFitting.h"
+
 #include <QGuiApplication>
 #include <QPalette>
 
@@ -64,7 +66,8 @@ QVariant BerthGridModel::data(const QModelIndex& index, int role) const
     if (!index.isValid() || index.row() >= m_berths.size())
         return {};
     const AvailableBerth& berth = m_berths[index.row()];
-    const bool visibleColumn = index.column() >= ColName && index.column() <= ColHasPower;
+    const bool visibleColumn =
+        (index.column() >= ColName && index.column() <= ColHasPower) || index.column() == ColFits;
     switch (role) {
     case Qt::DisplayRole:
         switch (index.column()) {
@@ -80,6 +83,8 @@ QVariant BerthGridModel::data(const QModelIndex& index, int role) const
             return berth.hasPower ? tr("Yes") : tr("No");
         case ColDailyHireCharge:
             return berth.dailyHireCharge ? berth.dailyHireCharge->format() : QString();
+        case ColFits:
+            return BoatFitting::fitText(m_boat, berth);
         default:
             return {};
         }
@@ -98,6 +103,13 @@ QVariant BerthGridModel::data(const QModelIndex& index, int role) const
     }
 }
 
+void BerthGridModel::setBoat(const std::optional<BoatRecord>& boat)
+{
+    m_boat = boat;
+    if (!m_berths.isEmpty())
+        emit dataChanged(index(0, ColFits), index(int(m_berths.size()) - 1, ColFits), {Qt::DisplayRole});
+}
+
 QVariant BerthGridModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation != Qt::Horizontal)
@@ -107,6 +119,7 @@ QVariant BerthGridModel::headerData(int section, Qt::Orientation orientation, in
     if (role != Qt::DisplayRole)
         return {};
     static const char* const names[] = {QT_TR_NOOP("ID"),    QT_TR_NOOP("Name"),     QT_TR_NOOP("Length"),
-                                        QT_TR_NOOP("Width"), QT_TR_NOOP("HasPower"), QT_TR_NOOP("DailyHireCharge")};
+                                        QT_TR_NOOP("Width"), QT_TR_NOOP("HasPower"), QT_TR_NOOP("DailyHireCharge"),
+                                        QT_TR_NOOP("Fits")};
     return section >= 0 && section < ColumnCount ? tr(names[section]) : QVariant();
 }

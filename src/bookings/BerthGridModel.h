@@ -1,6 +1,7 @@
 #pragma once
 
 #include "bookings/BookingRecord.h"
+#include "people/Boats.h"
 
 #include <QAbstractTableModel>
 
@@ -18,6 +19,7 @@ public:
         ColWidth,
         ColHasPower,
         ColDailyHireCharge,
+        ColFits, // whether the booking's boat fits; empty without a boat
         ColumnCount
     };
 
@@ -34,6 +36,8 @@ public:
     /// Marks every row whose berth is in ids.
     void markBerths(const QList<int>& ids);
     int selectedCount() const { return m_selectedCount; }
+    /// The boat the fit column is about (nothing: no boat, the column is empty).
+    void setBoat(const std::optional<BoatRecord>& boat);
     /// The marked berths in grid order.
     QList<AvailableBerth> marked() const;
 
@@ -46,4 +50,5 @@ private:
     QList<AvailableBerth> m_berths;
     QList<bool> m_marked;
     int m_selectedCount = 0;
+    std::optional<BoatRecord> m_boat;
 };

@@ -51,4 +51,7 @@ BookingDetailsPanel::BookingDetailsPanel(const QString& phoneCaption, int rowSpa
     // The e-mail address stands 100 twips after the telephone number.
     row({email, lblMail}, Twips::toPixelsX(100, this));
     row({lblNoAdults, lblAdults, lblNoKids, lblKids}, rowSpacing);
+    lblBoat = named(new QLabel(this), QStringLiteral("lblBoat"));
+    lblBoat->hide();
+    row({lblBoat}, rowSpacing);
 }

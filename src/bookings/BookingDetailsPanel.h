@@ -25,4 +25,5 @@ public:
     QLabel* lblAdults;
     QLabel* lblNoKids;
     QLabel* lblKids;
+    QLabel* lblBoat; // "Boat: Seaspray, 11.40 m"; hidden for a booking without a boat
 };

@@ -17,6 +17,8 @@ struct AvailableBerth
     std::optional<double> width;
     bool hasPower = false;
     std::optional<Money> dailyHireCharge; // nothing when the berth has no daily charge
+    std::optional<double> maxDraft;
+    bool takesMultihulls = true;
 };
 
 /// One booking as the wizard builds it and the store saves it.
@@ -24,6 +26,7 @@ struct BookingRecord
 {
     int id = 0; // 0 until saved
     int customerId = 0;
+    std::optional<int> boatId; // the boat or vehicle booked in; nothing: no boat
     QDateTime fromDate;
     QDateTime toDate;
     QString bookedBy;

@@ -8,6 +8,7 @@
 #include "core/Seams.h"
 #include "core/SqlHelpers.h"
 #include "core/Texts.h"
+#include "people/Boats.h"
 
 #include <QCollator>
 #include <QCoreApplication>
@@ -19,7 +20,7 @@ namespace {
 const QString Columns = QStringLiteral(
     "FromDate, ToDate, BookedBy, CustomerID, Notes, NoAdults, NoKids, OtherCharges, VAT, TotalPayable, AmountPayed, "
     "PaymentMethodID, CreditCardNo, CreditCardExpiry, CreditCardType, CreditCardCV2No, CostOfHire, "
-    "BerthConfirmationNumber, GuestConfirmationNumber, PowerRequirements, ClubMember, TaxRate");
+    "BerthConfirmationNumber, GuestConfirmationNumber, PowerRequirements, ClubMember, TaxRate, BoatID");
 
 QVariantList columnValues(const BookingRecord& b)
 {
@@ -44,7 +45,8 @@ QVariantList columnValues(const BookingRecord& b)
             b.guestConfirmationNumber,
             b.powerRequirements,
             b.clubMember ? 1 : 0,
-            b.taxRate ? QVariant(*b.taxRate) : Sql::nullInt()};
+            b.taxRate ? QVariant(*b.taxRate) : Sql::nullInt(),
+            b.boatId ? QVariant(*b.boatId) : Sql::nullInt()};
 }
 
 QString text(const QVariant& v)
@@ -141,6 +143,8 @@ Result<BookingRecord> loadBooking(const QSqlDatabase& db, int id)
     b.clubMember = q.value(21).toInt() != 0;
     if (!q.value(22).isNull())
         b.taxRate = q.value(22).toInt();
+    if (!q.value(23).isNull())
+        b.boatId = q.value(23).toInt();
 
     QSqlQuery berths(db);
     berths.setForwardOnly(true);
@@ -235,6 +239,11 @@ Failure overtakenBy(Overtaken what, Overtaken* overtaken, const QStringList& tak
                                                     "This booking has been changed or cancelled at another desk "
                                                     "since you opened it. Nothing was saved: cancel and open it "
                                                     "again to see the changes."));
+    case Overtaken::BoatGone:
+        return conflict(QCoreApplication::translate("BookingStore",
+                                                    "The boat has been removed or given to another customer since "
+                                                    "the list was shown. Nothing was saved: please choose the boat "
+                                                    "again."));
     case Overtaken::CustomerGone:
     case Overtaken::Nothing:
         break;
@@ -263,6 +272,14 @@ Result<SavedBooking> saveBooking(const QSqlDatabase& db, const BookingRecord& ty
         return databaseFailure(error);
     if (customer->toInt() == 0)
         return overtakenBy(Overtaken::CustomerGone, overtaken);
+    // The boat may have been removed, or moved to another customer, at another desk.
+    if (booking.boatId) {
+        const auto boat = Boats::load(db, *booking.boatId);
+        if (!boat && boat.kind() != FailureKind::Conflict)
+            return boat.failure();
+        if (!boat || boat->customerId != booking.customerId)
+            return overtakenBy(Overtaken::BoatGone, overtaken);
+    }
     // Another desk may have changed or cancelled the booking since it was loaded: its work is not overwritten.
     if (booking.id != 0 && !booking.storedStamp.isEmpty()) {
         const auto now = changeStamp(db, booking.id);
@@ -298,7 +315,7 @@ Result<SavedBooking> saveBooking(const QSqlDatabase& db, const BookingRecord& ty
     if (booking.id == 0) {
         const QString sql =
             QStringLiteral("INSERT INTO Booking (") + Columns +
-            QStringLiteral(") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+            QStringLiteral(") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
         const auto id = Sql::insertReturningId(db, sql, columnValues(booking), &error);
         if (!id)
             return databaseFailure(error);

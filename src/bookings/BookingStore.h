@@ -31,7 +31,8 @@ enum class Overtaken
     Nothing,
     BerthsTaken,    // another booking took some of the berths (the failure's text names them)
     BookingChanged, // the changed booking was changed or cancelled since it was loaded
-    CustomerGone    // the customer was deleted
+    CustomerGone,   // the customer was deleted
+    BoatGone        // the boat was removed or is no longer the customer's
 };
 
 /// Writes the booking row, one BookingBerth row per berth and its charge lines in one transaction (a changed

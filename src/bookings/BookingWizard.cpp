@@ -2,6 +2,7 @@
 
 #include "bookings/BerthAvailability.h"
 #include "bookings/BerthGridModel.h"
+#include "bookings/BoatFitting.h"
 #include "bookings/BookingDetailsPanel.h"
 #include "bookings/BookingPricing.h"
 #include "bookings/BookingRules.h"
@@ -80,10 +81,13 @@ Money amount(const QLineEdit* box)
     return InputChecks::readMoney(box->text()).value_or(Money());
 }
 
-// What a hire is priced for: the period and the berths, whatever order they were marked in.
-QString pricingKeyOf(const QDateTime& from, const QDateTime& to, const QList<int>& sortedBerthIds)
+// What a hire is priced for: the period, the berths (whatever order they were marked in) and the boat, whose
+// length a per-metre rate counts.
+QString pricingKeyOf(const QDateTime& from, const QDateTime& to, const QList<int>& sortedBerthIds,
+                     const std::optional<BoatRecord>& boat)
 {
-    QStringList parts{from.toString(Qt::ISODate), to.toString(Qt::ISODate)};
+    QStringList parts{from.toString(Qt::ISODate), to.toString(Qt::ISODate),
+                      boat ? QStringLiteral("boat %1 %2").arg(boat->id).arg(boat->lengthCm.value_or(0)) : QString()};
     for (const int id : sortedBerthIds)
         parts << QString::number(id);
     return parts.join(u' ');
@@ -123,6 +127,13 @@ BookingWizard::BookingWizard(Services& services, QWidget* parent) : ChildWindow(
     for (QWidget* page : std::initializer_list<QWidget*>{m_dates, m_berthList, m_customer, m_confirmation})
         m_pages->addWidget(page);
     connect(m_customer->cmdAddCustomer, &QPushButton::clicked, this, &BookingWizard::addCustomer);
+    connect(m_berthList->cboBoat, &QComboBox::currentIndexChanged, this, &BookingWizard::boatChosen);
+    connect(m_berthList->chkOnlyFit, &QCheckBox::toggled, this, [this] {
+        QList<int> marked;
+        for (const AvailableBerth& berth : m_berths->marked())
+            marked << berth.id;
+        relistBerths(marked);
+    });
     m_customer->txtOtherCharges->installEventFilter(this);
     // Tax and the total follow every change of their parts; VAT typed by hand stays until the hire or the other
     // charges change.
@@ -232,7 +243,12 @@ void BookingWizard::prepare(RecordMode mode, int bookingId)
     m_customer->txtNoAdults->setText(QString::number(counts.adults));
     m_customer->txtNoKids->setText(QString::number(counts.kids));
 
+    m_free.clear();
+    m_misfitDetails.clear();
     loadCustomers();
+    loadBoats();
+    m_confirmation->lblInsuranceWarning->hide();
+    m_confirmation->details->lblBoat->hide();
     fillChoices(m_customer->cboPaymentMethod, BookingStore::paymentMethodChoices(m_services.db()),
                 objectName() + QStringLiteral(".Prepare"));
 
@@ -269,7 +285,7 @@ QStringList BookingWizard::snapshot() const
         state << box->text();
     for (const QDateTimeEdit* edit : findChildren<QDateTimeEdit*>())
         state << edit->dateTime().toString(Qt::ISODate);
-    for (const QComboBox* combo : {m_customer->cboCustomer, m_customer->cboPaymentMethod})
+    for (const QComboBox* combo : {m_customer->cboCustomer, m_customer->cboPaymentMethod, m_berthList->cboBoat})
         state << combo->currentData().toString();
     state << m_txtNotes->toPlainText() << QString::number(m_customer->chkClubMember->isChecked());
     for (const AvailableBerth& berth : m_berths->marked())
@@ -321,6 +337,8 @@ void BookingWizard::loadBooking()
     m_dates->dtpToTime->setTime(DateTimes::roundToHalfHour(m_toDate, false).time());
     m_dates->txtBookedBy->setText(booking->bookedBy);
     m_loadedCustomerId = booking->customerId;
+    if (booking->boatId)
+        m_berthList->cboBoat->setCurrentIndex(std::max(0, m_berthList->cboBoat->findData(*booking->boatId)));
     selectCustomer(booking->customerId);
     m_txtNotes->setPlainText(booking->notes);
     if (m_countsShown) {
@@ -353,7 +371,7 @@ void BookingWizard::loadBooking()
     // Keyed as leaving the dates page will key it: the period as the pickers give it back.
     m_agreed = {pricingKeyOf(BookingRules::arrivalFrom(m_dates->dtpFromDate->date(), m_dates->dtpFromTime->time()),
                              BookingRules::departureFrom(m_dates->dtpToDate->date(), m_dates->dtpToTime->time()),
-                             berthIds),
+                             berthIds, chosenBoat()),
                 booking->costOfHire, booking->charges, m_taxRate};
     m_pricedFor = m_agreed.key;
     m_chargeLines = booking->charges;
@@ -367,7 +385,55 @@ QString BookingWizard::pricingKey() const
     for (const AvailableBerth& berth : m_berths->marked())
         ids.append(berth.id);
     std::sort(ids.begin(), ids.end());
-    return pricingKeyOf(m_fromDate, m_toDate, ids);
+    return pricingKeyOf(m_fromDate, m_toDate, ids, chosenBoat());
+}
+
+std::optional<BoatRecord> BookingWizard::chosenBoat() const
+{
+    const int at = m_berthList->cboBoat->currentIndex() - 1; // "(no boat)" first
+    if (at < 0 || at >= m_boats.size())
+        return std::nullopt;
+    return m_boats.at(at).boat;
+}
+
+void BookingWizard::loadBoats()
+{
+    const QSignalBlocker blocker(m_berthList->cboBoat);
+    const auto boats = Boats::withOwners(m_services.db());
+    if (!boats)
+        MessageLog::logError(QStringLiteral("%1.LoadBoats: %2").arg(objectName(), boats.error()));
+    m_boats = boats.valueOr({});
+    m_berthList->cboBoat->clear();
+    m_berthList->cboBoat->addItem(tr("(no boat)"), 0);
+    for (const Boats::OwnedBoat& owned : m_boats)
+        m_berthList->cboBoat->addItem(QStringLiteral("%1 (%2)").arg(Boats::boatLine(owned.boat), owned.owner),
+                                      owned.boat.id);
+    m_berthList->cboBoat->setCurrentIndex(0);
+    boatChosen();
+}
+
+void BookingWizard::boatChosen()
+{
+    const std::optional<BoatRecord> boat = chosenBoat();
+    m_berths->setBoat(boat);
+    {
+        // On by default when a boat is chosen; without one there is nothing to fit.
+        const QSignalBlocker blocker(m_berthList->chkOnlyFit);
+        m_berthList->chkOnlyFit->setChecked(boat.has_value());
+        m_berthList->chkOnlyFit->setEnabled(boat.has_value());
+    }
+    if (boat)
+        selectCustomer(boat->customerId);
+    QList<int> marked;
+    for (const AvailableBerth& berth : m_berths->marked())
+        marked << berth.id;
+    relistBerths(marked);
+}
+
+void BookingWizard::relistBerths(const QList<int>& keepMarked)
+{
+    m_berths->setBerths(BoatFitting::listed(m_free, chosenBoat(), m_berthList->chkOnlyFit->isChecked(), keepMarked));
+    m_berths->markBerths(keepMarked);
 }
 
 int BookingWizard::selectedCount() const
@@ -445,8 +511,8 @@ void BookingWizard::fillBerthGrid(const QList<int>& keepMarked)
     if (!berths)
         MessageLog::logError(QStringLiteral("%1.FillBerthGrid: %2").arg(objectName(), berths.error()));
     m_berthList->berthReadError->showError(berths.error());
-    m_berths->setBerths(berths.valueOr({}));
-    m_berths->markBerths(keepMarked);
+    m_free = berths.valueOr({});
+    relistBerths(keepMarked);
 }
 
 void BookingWizard::leaveBerths()
@@ -454,6 +520,16 @@ void BookingWizard::leaveBerths()
     if (m_berths->selectedCount() == 0) {
         m_services.messages.show(tr("Please select one or more units"), title(), MsgIcon::Exclamation, MsgButtons::Ok);
         return;
+    }
+    // A boat too big for a marked berth is booked there only when the person says so, and the log keeps it.
+    m_misfitDetails.clear();
+    if (const auto boat = chosenBoat()) {
+        if (const QStringList misfits = BoatFitting::misfitBerths(*boat, m_berths->marked()); !misfits.isEmpty()) {
+            if (m_services.messages.show(BoatFitting::misfitQuestion(*boat, misfits), title(), MsgIcon::Question,
+                                         MsgButtons::YesNo) != MsgResult::Yes)
+                return;
+            m_misfitDetails = BoatFitting::misfitDetails(*boat, misfits);
+        }
     }
     // A hire priced (or typed) for this period and these berths stays; anything else is priced afresh.
     if (const QString key = pricingKey(); key != m_pricedFor && !priceHire(key))
@@ -470,7 +546,9 @@ bool BookingWizard::priceHire(const QString& key)
     QList<int> ids;
     for (const AvailableBerth& berth : m_berths->marked())
         ids.append(berth.id);
-    const auto quote = BookingPricing::quote(m_services.db(), ids, m_fromDate, m_toDate);
+    const auto boat = chosenBoat();
+    const auto quote =
+        BookingPricing::quote(m_services.db(), ids, m_fromDate, m_toDate, boat ? boat->lengthCm : std::nullopt);
     if (!quote) {
         MessageLog::logError(QStringLiteral("%1.PriceHire: %2").arg(objectName(), quote.error()));
         m_services.messages.show(
@@ -581,6 +659,20 @@ void BookingWizard::leaveCustomer()
         m_customer->cboCustomer->setFocus();
         return;
     }
+    const auto boat = chosenBoat();
+    if (boat && boat->customerId != m_customer->cboCustomer->currentData().toInt()) {
+        m_services.messages.show(tr("%1 is not a boat of %2. Choose its owner as the customer, or no boat on the "
+                                    "berths page.")
+                                     .arg(boat->name, m_customer->cboCustomer->currentText()),
+                                 title(), MsgIcon::Exclamation, MsgButtons::Ok);
+        m_customer->cboCustomer->setFocus();
+        return;
+    }
+    m_confirmation->details->lblBoat->setText(boat ? tr("Boat: %1").arg(Boats::boatLine(*boat)) : QString());
+    m_confirmation->details->lblBoat->setVisible(boat.has_value());
+    const QString insurance = boat ? BoatFitting::insuranceWarning(*boat, m_toDate) : QString();
+    m_confirmation->lblInsuranceWarning->setText(insurance);
+    m_confirmation->lblInsuranceWarning->setVisible(!insurance.isEmpty());
     showAmount(m_customer->txtAmountPayed);
     m_confirmation->details->lblDates->setText(BookingRules::periodText(m_fromDate, m_toDate));
     const BookingRules::CountsLine counts =
@@ -609,6 +701,8 @@ BookingRecord BookingWizard::typed() const
     BookingRecord b;
     b.id = m_mode == RecordMode::Edit ? m_bookingId : 0;
     b.customerId = m_customer->cboCustomer->currentData().toInt();
+    if (const auto boat = chosenBoat())
+        b.boatId = boat->id;
     b.fromDate = m_fromDate;
     b.toDate = m_toDate;
     b.bookedBy = m_dates->txtBookedBy->text();
@@ -674,6 +768,14 @@ void BookingWizard::confirm()
             showStep();
             m_customer->cboCustomer->setFocus();
             return;
+        case BookingStore::Overtaken::BoatGone:
+            // Removed or given to another customer at another desk: back to the berths page with the list afresh.
+            m_services.messages.show(saved.error(), title(), MsgIcon::Exclamation, MsgButtons::Ok);
+            loadBoats();
+            m_step = 1;
+            showStep();
+            m_berthList->cboBoat->setFocus();
+            return;
         case BookingStore::Overtaken::Nothing:
             break;
         }
@@ -686,6 +788,8 @@ void BookingWizard::confirm()
     m_services.events.log(
         m_mode == RecordMode::Edit ? EventLog::BookingModified : EventLog::BookingAdded,
         BookingRules::savedDetails(m_fromDate, m_toDate, m_confirmation->details->lblName->text(), booking.berthNames));
+    if (!m_misfitDetails.isEmpty())
+        m_services.events.log(EventLog::BoatBookedIntoSmallerBerth, m_misfitDetails);
     if (booking.berthConfirmationNumber && saved->confirmationNumber != *booking.berthConfirmationNumber)
         m_services.messages.show(tr("Confirmation number %1 was given to a booking made at another desk "
                                     "meanwhile. This booking has been saved with number %2.")

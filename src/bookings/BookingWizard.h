@@ -3,6 +3,7 @@
 #include "bookings/BookingRecord.h"
 #include "core/RecordMode.h"
 #include "core/ui/ChildWindow.h"
+#include "people/Boats.h"
 
 #include <QDateTime>
 
@@ -64,6 +65,10 @@ private:
     bool priceHire(const QString& key);
     void showCharges(const QList<Pricing::Line>& lines, const QString& notice);
     QString pricingKey() const;
+    std::optional<BoatRecord> chosenBoat() const;
+    void loadBoats();
+    void boatChosen();
+    void relistBerths(const QList<int>& keepMarked);
     void addCustomer();
     void loadCustomers();
     void selectCustomer(int id);
@@ -98,8 +103,11 @@ private:
         QList<Pricing::Line> lines;
         int taxRate = Pricing::DeliveredTax;
     } m_agreed;
-    QStringList m_prepared; // the inputs as Prepare left them
-    bool m_closing = false; // saved or cancelled: close without asking
+    QList<Boats::OwnedBoat> m_boats; // the boat list's entries, after "(no boat)"
+    QList<AvailableBerth> m_free;    // every free berth for the period, before the fit filter
+    QString m_misfitDetails;         // a boat booked into berths too small, for the event log
+    QStringList m_prepared;          // the inputs as Prepare left them
+    bool m_closing = false;          // saved or cancelled: close without asking
 
     BerthGridModel* m_berths;
     QStackedWidget* m_pages;

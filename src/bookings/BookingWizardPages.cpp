@@ -89,6 +89,20 @@ BookingBerthsPage::BookingBerthsPage(BerthGridModel* berths, QWidget* parent) : 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(caption(tr("Berth / slips  available:"), this));
     layout->addWidget(caption(tr("Select the Berth to use. (Items selected will appear in blue)"), this));
+    // The boat first: the grid then says which berths fit it.
+    cboBoat = new QComboBox(this);
+    cboBoat->setObjectName(QStringLiteral("cboBoat"));
+    cboBoat->setMinimumContentsLength(32);
+    chkOnlyFit = new QCheckBox(tr("&Only berths that fit"), this);
+    chkOnlyFit->setObjectName(QStringLiteral("chkOnlyFit"));
+    auto* boatRow = new QHBoxLayout;
+    auto* boatCaption = new QLabel(tr("Bo&at:"), this);
+    boatCaption->setBuddy(cboBoat);
+    boatRow->addWidget(boatCaption);
+    boatRow->addWidget(cboBoat);
+    boatRow->addWidget(chkOnlyFit);
+    boatRow->addStretch(1);
+    layout->addLayout(boatRow);
     grdBerth = new QTableView(this);
     grdBerth->setObjectName(QStringLiteral("grdBerth"));
     grdBerth->setModel(berths);
@@ -98,7 +112,8 @@ BookingBerthsPage::BookingBerthsPage(BerthGridModel* berths, QWidget* parent) : 
     grdBerth->setColumnHidden(BerthGridModel::ColID, true);
     grdBerth->setColumnHidden(BerthGridModel::ColDailyHireCharge, true);
     grdBerth->setColumnWidth(BerthGridModel::ColName, Twips::toPixelsX(3000, this));
-    for (int column : {BerthGridModel::ColLength, BerthGridModel::ColWidth, BerthGridModel::ColHasPower})
+    for (int column :
+         {BerthGridModel::ColLength, BerthGridModel::ColWidth, BerthGridModel::ColHasPower, BerthGridModel::ColFits})
         grdBerth->setColumnWidth(column, Twips::toPixelsX(1000, this));
     connect(grdBerth, &QTableView::clicked, this, [this, berths](const QModelIndex& index) {
         grdBerth->setCurrentIndex(index);
@@ -231,5 +246,9 @@ BookingConfirmationPage::BookingConfirmationPage(QWidget* parent) : QWidget(pare
     layout->addWidget(caption(tr("Booking confirmation details:"), this));
     details = new BookingDetailsPanel(tr("ph:"), -1, this);
     layout->addWidget(details);
+    lblInsuranceWarning = named(new QLabel(this), QStringLiteral("lblInsuranceWarning"));
+    lblInsuranceWarning->setWordWrap(true);
+    lblInsuranceWarning->hide();
+    layout->addWidget(lblInsuranceWarning);
     layout->addStretch(1);
 }

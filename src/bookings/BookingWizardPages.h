@@ -41,6 +41,8 @@ class BookingBerthsPage final : public QWidget
 public:
     BookingBerthsPage(BerthGridModel* berths, QWidget* parent);
 
+    QComboBox* cboBoat;    // "(no boat)" first, then every boat with its owner
+    QCheckBox* chkOnlyFit; // "Only berths that fit"
     QTableView* grdBerth;
     ReadErrorLine* berthReadError;
 };
@@ -84,6 +86,7 @@ public:
     explicit BookingConfirmationPage(QWidget* parent);
 
     BookingDetailsPanel* details;
+    QLabel* lblInsuranceWarning; // the boat's insurance runs out during the stay
 };
 
 namespace BookingWizardParts {

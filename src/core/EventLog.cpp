@@ -50,6 +50,7 @@ QString eventText(int code)
         "Mailing list generated",
         "Configuration modified",
         "Regional settings modified",
+        "Boat booked into a berth too small",
     };
     constexpr int count = sizeof(texts) / sizeof(texts[0]);
     if (code < 0 || code >= count)

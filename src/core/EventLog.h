@@ -43,6 +43,7 @@ enum Event : int
     MailingListGenerated = 24,
     ConfigurationModified = 25,
     RegionalSettingsModified = 26,
+    BoatBookedIntoSmallerBerth = 27, // the person was asked and booked it all the same
 };
 
 /// The text of an event code; empty for codes without one.

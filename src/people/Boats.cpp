@@ -126,6 +126,45 @@ Result<QList<BoatRecord>> ofCustomer(const QSqlDatabase& db, int customerId)
     return boats;
 }
 
+Result<BoatRecord> load(const QSqlDatabase& db, int id)
+{
+    const auto boat = loadOne(db, id);
+    if (!boat)
+        return boat.failure();
+    if (!*boat)
+        return conflict(QCoreApplication::translate("Boats", "The boat no longer exists."));
+    return **boat;
+}
+
+Result<QList<OwnedBoat>> withOwners(const QSqlDatabase& db)
+{
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    QString error;
+    QString columns = Columns;
+    columns.replace(QStringLiteral(", "), QStringLiteral(", b."));
+    if (!Sql::exec(q,
+                   QStringLiteral("SELECT b.ID, b.%1, c.Name FROM Boat b JOIN Customer c ON c.ID = b.CustomerID "
+                                  "ORDER BY b.Name, c.Name, b.ID")
+                       .arg(columns),
+                   {}, &error))
+        return databaseFailure(error);
+    QList<OwnedBoat> boats;
+    while (q.next())
+        boats << OwnedBoat{read(q), q.value(13).toString()};
+    return boats;
+}
+
+QString sizeText(int cm)
+{
+    return QCoreApplication::translate("Boats", "%1 m").arg(QString::number(cm / 100.0, 'f', 2));
+}
+
+QString boatLine(const BoatRecord& boat)
+{
+    return boat.lengthCm ? QStringLiteral("%1, %2").arg(boat.name, sizeText(*boat.lengthCm)) : boat.name;
+}
+
 Result<int> add(const QSqlDatabase& db, const BoatRecord& boat)
 {
     if (const Status checked = check(boat); !checked)

@@ -54,6 +54,21 @@ Status check(const BoatRecord& boat);
 
 /// The customer's boats by name.
 Result<QList<BoatRecord>> ofCustomer(const QSqlDatabase& db, int customerId);
+/// One boat; a Conflict when it is gone.
+Result<BoatRecord> load(const QSqlDatabase& db, int id);
+/// A boat with its owner's name, for lists that pick a boat before the customer.
+struct OwnedBoat
+{
+    BoatRecord boat;
+    QString owner;
+};
+/// Every boat with its owner, by boat name, then owner.
+Result<QList<OwnedBoat>> withOwners(const QSqlDatabase& db);
+/// "11.40 m": a size in centimetres as lists and documents show it.
+QString sizeText(int cm);
+/// "Seaspray, 11.40 m" (the length left out where it is not recorded).
+QString boatLine(const BoatRecord& boat);
+
 /// The ID the new boat was given.
 Result<int> add(const QSqlDatabase& db, const BoatRecord& boat);
 /// Saves edited over the boat, when it is still as loaded (else a Conflict, and nothing is saved).

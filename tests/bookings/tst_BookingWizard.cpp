@@ -1,3 +1,4 @@
+#include "bookings/BerthGridModel.h"
 #include "bookings/BookingWizard.h"
 #include "bookings/DependentBookings.h"
 #include "common/TestSupport.h"
@@ -370,6 +371,55 @@ private slots:
         QTRY_VERIFY(!m_wizard);
         QCOMPARE(m_install->scalarInt(u"SELECT TotalPayable FROM Booking"_s), 2880000);
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM BookingCharge WHERE BookingID = ?"_s, {id}), 2);
+    }
+
+    // A 9 m boat: the berths that fit it listed first (the only ones, by default), one too short booked only when
+    // the person says so and logged, priced per metre of the boat, its insurance pointed out, its ID saved.
+    void boatPicksFittingBerths()
+    {
+        QVERIFY(m_install->exec(u"INSERT INTO Boat (ID, CustomerID, Name, Kind, LengthCm, BeamCm, InsuranceExpiry) "
+                                u"VALUES (5, 1, 'Seaspray', 0, 900, 280, '2026-07-02')"_s));
+        QVERIFY(m_install->exec(u"INSERT INTO Season (ID, Name, FirstNight, LastNight, Yearly, Priority) VALUES "
+                                u"(1, 'Summer', '2026-07-01', '2026-07-31', 0, 1)"_s));
+        QVERIFY(m_install->exec(u"INSERT INTO Rate (ID, SeasonID, BerthID, PerMetre, Nightly) VALUES "
+                                u"(1, 1, 2, 1, 20000)"_s));
+        openFromMenu(); // the boat list is read when the wizard is prepared
+        setPeriod(QDate(2026, 7, 1), QTime(14, 0), QDate(2026, 7, 4), QTime(10, 0));
+        next();
+        auto* boats = find<QComboBox>("cboBoat");
+        QCOMPARE(boats->itemText(1), u"Seaspray, 9.00 m (Ann O'Neill)"_s);
+        boats->setCurrentIndex(1);
+        QVERIFY(find<QCheckBox>("chkOnlyFit")->isChecked());
+        QCOMPARE(offered(), QStringList{u"A1"_s});
+        find<QCheckBox>("chkOnlyFit")->setChecked(false);
+        QCOMPARE(offered(), (QStringList{u"A1"_s, u"B2"_s, u"C3"_s}));
+        const auto* model = find<QTableView>("grdBerth")->model();
+        QCOMPARE(model->index(0, BerthGridModel::ColFits).data().toString() + u'|' +
+                     model->index(1, BerthGridModel::ColFits).data().toString(),
+                 u"Yes|No: length"_s);
+        clickBerth(u"B2"_s);
+        m_install->messages.answers.enqueue(MsgResult::No);
+        next();
+        QCOMPARE(m_wizard->step(), 1);
+        QCOMPARE(m_install->messages.said(),
+                 u"Booking: Seaspray, 9.00 m does not fit B2 (length). Book it there all the same?"_s);
+        // Filtering again keeps the marked berth listed.
+        find<QCheckBox>("chkOnlyFit")->setChecked(true);
+        QCOMPARE(offered(), (QStringList{u"A1"_s, u"B2"_s}));
+        m_install->messages.answers.enqueue(MsgResult::Yes);
+        next();
+        QCOMPARE(m_wizard->step(), 2);
+        QCOMPARE(find<QComboBox>("cboCustomer")->currentText(), u"Ann O'Neill"_s); // the boat's owner
+        QCOMPARE(text("txtCostOfHire"), u"£54.00"_s); // 3 nights at £2 a metre of the boat's 9 m
+        next();
+        QCOMPARE(find<QLabel>("lblBoat")->text(), u"Boat: Seaspray, 9.00 m"_s);
+        QCOMPARE(find<QLabel>("lblInsuranceWarning")->text(),
+                 u"The insurance of Seaspray runs out on 02.07.2026, before the departure."_s);
+        next();
+        QTRY_VERIFY(!m_wizard);
+        QCOMPARE(m_install->scalarInt(u"SELECT BoatID FROM Booking"_s), 5);
+        QVERIFY(m_install->eventLogText().contains(
+            u"[Boat booked into a berth too small]\r\nBoat: Seaspray, 9.00 m\r\nDoes not fit: B2 (length)\r\n"_s));
     }
 
     void enterMovesThroughTheDateBoxes()
