@@ -5,6 +5,7 @@
 #include "bookings/BookingStore.h"
 #include "core/DateTimes.h"
 #include "core/SqlHelpers.h"
+#include "people/Boats.h"
 
 #include <QCoreApplication>
 #include <QSqlQuery>
@@ -126,6 +127,17 @@ Result<PrintData> load(const QSqlDatabase& db)
     if (!charges)
         return charges.failure();
     d.charges = std::move(*charges);
+    const auto boatId = Sql::scalar(db, QStringLiteral("SELECT BoatID FROM Booking WHERE ID = ?"), {d.id}, &error);
+    if (!boatId)
+        return databaseFailure(error);
+    if (!boatId->isNull()) {
+        // A boat removed since leaves the document without one, as a booking never given one.
+        const auto boat = Boats::load(db, boatId->toInt());
+        if (!boat && boat.kind() != FailureKind::Conflict)
+            return boat.failure();
+        if (boat)
+            d.boat = Boats::boatLine(*boat);
+    }
     return d;
 }
 
@@ -154,6 +166,8 @@ Doc::Document receipt(const PrintData& d)
     for (const QString& part : {d.customer.name, d.customer.houseName, d.customer.street, d.customer.area,
                                 d.customer.town, d.customer.postcode})
         customer << Doc::text(part, Line);
+    if (!d.boat.isEmpty())
+        customer << Doc::field(QCoreApplication::translate("BookingDocuments", "Boat:"), d.boat, w, Line);
     customer.last().style.spaceAfter = 10;
     doc.body << customer;
 
@@ -212,6 +226,8 @@ Doc::Document reservationForm(const PrintData& d)
         {QCoreApplication::translate("BookingDocuments", "EmailAddress:"), c.emailAddress}};
     for (const auto& [label, value] : fields)
         customer << Doc::field(label, value, w, Line);
+    if (!d.boat.isEmpty())
+        customer << Doc::field(QCoreApplication::translate("BookingDocuments", "Boat:"), d.boat, w, Line);
     doc.body << customer;
     doc.body << paragraphs(QCoreApplication::translate("BookingDocuments", "Client Notes:"), c.notes, w);
     doc.body << Doc::Record{

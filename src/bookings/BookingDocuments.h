@@ -38,6 +38,7 @@ struct PrintData
     QString guestConfirmationNumber;
     QString notes;
     QList<Pricing::Line> charges; // how the hire was agreed; none for older bookings or a hire typed by hand
+    QString boat;                 // "Seaspray, 11.40 m"; empty for a booking without a boat
 };
 
 /// The InvTemp row with its company; Refused (with the text to show) when there is none.

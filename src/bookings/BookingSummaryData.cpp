@@ -17,7 +17,15 @@ Result<Shown> load(const QSqlDatabase& db, int bookingId)
     auto customer = CustomerStore::load(db, booking->customerId);
     if (!customer)
         return customer.failure();
-    return Shown{std::move(*booking), std::move(*customer)};
+    Shown shown{std::move(*booking), std::move(*customer), std::nullopt};
+    if (shown.booking.boatId) {
+        const auto boat = Boats::load(db, *shown.booking.boatId);
+        if (!boat && boat.kind() != FailureKind::Conflict)
+            return boat.failure();
+        if (boat)
+            shown.boat = *boat;
+    }
+    return shown;
 }
 
 QString addressLine(const CustomerRecord& customer)

@@ -2,6 +2,7 @@
 
 #include "bookings/BookingRecord.h"
 #include "core/Result.h"
+#include "people/Boats.h"
 #include "people/PeopleRecords.h"
 
 #include <QSqlDatabase>
@@ -15,6 +16,7 @@ struct Shown
 {
     BookingRecord booking;
     CustomerRecord customer;
+    std::optional<BoatRecord> boat; // nothing without a boat (or with one removed since)
 };
 
 /// The booking and its customer; a Conflict when either no longer exists.

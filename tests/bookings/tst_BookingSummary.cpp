@@ -35,6 +35,10 @@ class tst_BookingSummary : public InstallTest
             u"87500, 587500, 0, 42, 'G-10')"_s));
         QVERIFY(m_install->exec(u"INSERT INTO Berth (ID, Name, Active) VALUES (1, 'A1', 1)"_s));
         QVERIFY(m_install->exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (1, 1), (2, 1)"_s));
+        // Booking 1 brings Ann's boat.
+        QVERIFY(m_install->exec(
+            u"INSERT INTO Boat (ID, CustomerID, Name, Kind, LengthCm) VALUES (3, 1, 'Kittiwake', 0, 750)"_s));
+        QVERIFY(m_install->exec(u"UPDATE Booking SET BoatID = 3 WHERE ID = 1"_s));
         // Booking 1's hire as it was agreed: a night on the daily charge and a regatta week.
         QVERIFY(m_install->exec(
             u"INSERT INTO BookingCharge (BookingID, Line, Berth, Season, Unit, Quantity, Rate, Amount) VALUES "
@@ -113,6 +117,7 @@ private slots:
         for (int i = 1; i <= 5; ++i)
             amounts << control(*summary, u"Text%1"_s.arg(i))->text();
         QCOMPARE(amounts, (QStringList{u"£1234.50"_s, u"£50.00"_s, u"£224.88"_s, u"£1509.38"_s, u"£1000.00"_s}));
+        QCOMPARE(control<QLabel>(*summary, "lblBoat")->text(), u"Boat: Kittiwake, 7.50 m"_s);
         QCOMPARE(control<QLabel>(*summary, "lblCharges")->text(),
                  u"A1, daily charge: 1 night at £345.00 = £345.00\nA1, Regatta: 1 week at £889.50 = £889.50"_s);
         QCOMPARE(control<QPlainTextEdit>(*summary, "txtNotes")->toPlainText(), u"Arrives late"_s);
@@ -208,6 +213,7 @@ private slots:
                     heading() +
                         texts(u"VAT No: GB 123 4567 89|INVOICE|Invoice Number: 1|Booking Date: 05.06.2026 14:30|"
                               u"Booked By: Sue|Ann O'Neill|Gull House|Quay Street|Hamworthy|Poole|BH15 1AA|"
+                              u"Boat: Kittiwake, 7.50 m|"
                               u"Booking charges,|Cost Of Hire: £1,234.50|A1, daily charge: 1 night at £345.00|£345.00|"
                               u"A1, Regatta: 1 week at £889.50|£889.50|Other Charges: £50.00|VAT: £224.88|"
                               u"Total Payable: £1,509.38|Amount Payed: £1,000.00|Berth Confirmation Number: 41|"
@@ -234,7 +240,8 @@ private slots:
                                       u"To Date: 07.06.2026 10:00|Name: Ann O'Neill|HouseName: Gull House|"
                                       u"Street: Quay Street|Area: Hamworthy|Town: Poole|Postcode: BH15 1AA|"
                                       u"TelNo: 01202 123456|MobileNo: 07700 900123|EmailAddress: ann@example.co.uk|"
-                                      u"Client Notes: Prefers the east pontoon|ClubMember: Yes|MembershipNo: M-77|"
+                                      u"Boat: Kittiwake, 7.50 m|Client Notes: Prefers the east pontoon|ClubMember: "
+                                      u"Yes|MembershipNo: M-77|"
                                       u"Reservation Notes: Arrives late|Reservation Terms and Conditions:|"
                                       u"Berths are let by the night."_s)),
             QString());
