@@ -144,6 +144,8 @@ void BookingSummaryWindow::display(IWindowHost& host, Services& services, int bo
         if (!summary.prepare(bookingId))
             return;
         edit = summary.exec() == EditRequested;
+        if (summary.m_cancelled)
+            host.berthsReleased(summary.m_berthIds, summary.m_fromDate, summary.m_toDate);
     }
     // The summary is gone before the wizard comes up on the same booking.
     if (edit)
@@ -168,6 +170,8 @@ bool BookingSummaryWindow::prepare(int bookingId)
     const BookingRecord& b = shown->booking;
     m_fromDate = b.fromDate;
     m_toDate = b.toDate;
+    m_berthIds = b.berthIds;
+    m_cancelled = false;
     const CustomerRecord& c = shown->customer;
     m_details->lblDates->setText(BookingRules::periodText(b.fromDate, b.toDate));
     const Money amounts[] = {b.costOfHire, b.otherCharges, b.vat, b.totalPayable, b.amountPayed};
@@ -208,6 +212,7 @@ void BookingSummaryWindow::cancelBooking()
     }
     m_services.events.log(EventLog::BookingCancelled,
                           BookingSummaryData::cancelledDetails(m_fromDate, m_toDate, m_details->lblName->text()));
+    m_cancelled = true;
     // The summary stays open for its documents; the booking itself is gone.
     m_cmdEdit->setEnabled(false);
     m_cmdCancel->setEnabled(false);

@@ -51,10 +51,12 @@ private:
     int m_bookingId = 0;
     QDateTime m_fromDate; // the booking shown, for the event its cancelling writes
     QDateTime m_toDate;
+    QList<int> m_berthIds; // the booking's berths, offered to the waiting list when it is cancelled
+    bool m_cancelled = false;
 
     BookingDetailsPanel* m_details;
     QList<QLineEdit*> m_amounts;
-    QLabel* m_lblCharges; // Text1 to Text5
+    QLabel* m_lblCharges; // the lines the hire was agreed on
     QPlainTextEdit* m_txtNotes;
     QPlainTextEdit* m_txtCnotes;
     QPushButton* m_cmdEdit;

@@ -206,9 +206,30 @@ BookingWizard* BookingWizard::display(IWindowHost& host, Services& services, Rec
                                    title(), MsgIcon::Exclamation, MsgButtons::Ok);
         return wizard;
     }
+    wizard->m_host = &host;
     wizard->prepare(mode, bookingId);
     host.showChild(wizard);
     return wizard;
+}
+
+bool BookingWizard::startFrom(IWindowHost& host, Services& services, const BookingRequest& request)
+{
+    auto* open = qobject_cast<BookingWizard*>(host.findWindow(QStringLiteral("frmBooking")));
+    if (open && open->hasUnsavedWork()) {
+        display(host, services, RecordMode::Add, 0); // brings it forward and says why
+        return false;
+    }
+    BookingWizard* wizard = display(host, services, RecordMode::Add, 0);
+    wizard->m_dates->dtpFromDate->setDate(request.from);
+    wizard->m_dates->dtpToDate->setDate(request.to.isValid() ? request.to : request.from.addDays(1));
+    if (request.boatId)
+        wizard->m_berthList->cboBoat->setCurrentIndex(
+            std::max(0, wizard->m_berthList->cboBoat->findData(*request.boatId)));
+    wizard->selectCustomer(request.customerId);
+    wizard->m_storedBerths = request.berthIds; // marked on the berths page where still free
+    wizard->leaveDates();
+    wizard->m_storedBerths.clear(); // a new booking keeps no marks when its dates change
+    return true;
 }
 
 void BookingWizard::prepare(RecordMode mode, int bookingId)
@@ -229,6 +250,9 @@ void BookingWizard::prepare(RecordMode mode, int bookingId)
     m_agreed = {};
     showCharges({}, {});
     m_storedBerths.clear();
+    m_storedBerthIds.clear();
+    m_storedFrom = {};
+    m_storedTo = {};
     m_berths->setBerths({});
     for (QLineEdit* box : findChildren<QLineEdit*>())
         box->clear();
@@ -362,6 +386,9 @@ void BookingWizard::loadBooking()
     m_customer->txtPowerRequirements->setText(booking->powerRequirements);
     m_customer->chkClubMember->setChecked(booking->clubMember);
     m_storedBerths = booking->berthIds;
+    m_storedBerthIds = booking->berthIds;
+    m_storedFrom = booking->fromDate;
+    m_storedTo = booking->toDate;
     m_storedStamp = booking->storedStamp;
     // What was agreed stays agreed: the stored hire and tax until the person reprices. A stored VAT the rate would
     // not give was typed by hand and is kept; the total is always its parts' sum.
@@ -499,7 +526,7 @@ void BookingWizard::leaveDates()
     case BookingRules::IntervalCheck::Ok:
         break;
     }
-    fillBerthGrid(m_mode == RecordMode::Edit ? m_storedBerths : QList<int>());
+    fillBerthGrid(m_storedBerths);
     m_step = 1;
     showStep();
 }
@@ -790,13 +817,26 @@ void BookingWizard::confirm()
         BookingRules::savedDetails(m_fromDate, m_toDate, m_confirmation->details->lblName->text(), booking.berthNames));
     if (!m_misfitDetails.isEmpty())
         m_services.events.log(EventLog::BoatBookedIntoSmallerBerth, m_misfitDetails);
+    // A changed period or berths may have freed what someone on the waiting list waits for.
+    QList<int> sortedNew = booking.berthIds;
+    QList<int> sortedOld = m_storedBerthIds;
+    std::sort(sortedNew.begin(), sortedNew.end());
+    std::sort(sortedOld.begin(), sortedOld.end());
+    const bool released = m_mode == RecordMode::Edit &&
+                          (sortedNew != sortedOld || booking.fromDate != m_storedFrom || booking.toDate != m_storedTo);
     if (booking.berthConfirmationNumber && saved->confirmationNumber != *booking.berthConfirmationNumber)
         m_services.messages.show(tr("Confirmation number %1 was given to a booking made at another desk "
                                     "meanwhile. This booking has been saved with number %2.")
                                      .arg(*booking.berthConfirmationNumber)
                                      .arg(saved->confirmationNumber),
                                  title(), MsgIcon::Information, MsgButtons::Ok);
+    IWindowHost* host = m_host;
+    const QList<int> freed = m_storedBerthIds;
+    const QDateTime from = m_storedFrom;
+    const QDateTime to = m_storedTo;
     closeWizard();
+    if (released && host)
+        host->berthsReleased(freed, from, to);
 }
 
 bool BookingWizard::askToCancel(IMessageBox& messages, const QString& title)
@@ -811,11 +851,22 @@ void BookingWizard::cancelBooking()
         const QString details = BookingRules::cancelledDetails(
             m_fromDate, m_toDate, BookingStore::customerLine(m_services.db(), m_loadedCustomerId).valueOr(QString()));
         if (askToCancel(m_services.messages, title())) {
-            if (const Status deleted = BookingStore::deleteBooking(m_services.db(), m_bookingId); deleted)
-                m_services.events.log(EventLog::BookingCancelled, details);
-            else
+            const Status deleted = BookingStore::deleteBooking(m_services.db(), m_bookingId);
+            if (!deleted) {
                 m_services.messages.show(tr("The booking could not be deleted.\n%1").arg(deleted.error()), title(),
                                          MsgIcon::Critical, MsgButtons::Ok);
+                closeWizard();
+                return;
+            }
+            m_services.events.log(EventLog::BookingCancelled, details);
+            IWindowHost* host = m_host;
+            const QList<int> freed = m_storedBerthIds;
+            const QDateTime from = m_storedFrom;
+            const QDateTime to = m_storedTo;
+            closeWizard();
+            if (host)
+                host->berthsReleased(freed, from, to);
+            return;
         }
     }
     closeWizard();

@@ -20,6 +20,17 @@ class QPlainTextEdit;
 class QPushButton;
 class QStackedWidget;
 
+/// What a new booking starts from when it comes from elsewhere (a waiting-list entry): the period (no
+/// departure: the day after arrival), the customer, the boat and the berths to mark.
+struct BookingRequest
+{
+    QDate from;
+    QDate to;
+    int customerId = 0;
+    std::optional<int> boatId;
+    QList<int> berthIds;
+};
+
 /// The booking wizard: the one place where a booking is made or changed, in four pages (dates, berths,
 /// customer and charges, confirmation; BookingWizardPages). The wizard moves between the steps, fills the pages
 /// from the booking and reads back what was typed. One instance serves every caller.
@@ -36,6 +47,10 @@ public:
     /// The one question before a booking is cancelled, "Do you want to delete existing reservation?" under
     /// title; true on Yes. Every window that cancels a booking asks it, then deletes through BookingStore.
     static bool askToCancel(IMessageBox& messages, const QString& title);
+
+    /// Opens the wizard for a new booking filled from request, on its berths page with the berths marked that are
+    /// still free. An open wizard holding unsaved work comes forward as it is, and nothing is filled (false).
+    static bool startFrom(IWindowHost& host, Services& services, const BookingRequest& request);
 
     /// Prepares the pages for mode and bookingId and shows page 1.
     void prepare(RecordMode mode, int bookingId);
@@ -80,6 +95,10 @@ private:
     QStringList snapshot() const;
 
     Services& m_services;
+    IWindowHost* m_host = nullptr; // the frame that showed the wizard, told of berths a change released
+    QList<int> m_storedBerthIds;   // the changed booking's berths and period as stored
+    QDateTime m_storedFrom;
+    QDateTime m_storedTo;
     RecordMode m_mode = RecordMode::Add;
     bool m_countsShown = true; // the adults and kids boxes, as the regional settings said at Prepare
     int m_bookingId = 0;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QDateTime>
+#include <QList>
 #include <QWidget>
 
 /// A non-modal window shown inside the main window's frame (lists, calendars, reports, the booking wizard).
@@ -38,4 +40,12 @@ public:
     virtual void releaseChildData() {}
     /// After it was opened again: every open child window reads the database afresh.
     virtual void reloadChildData() {}
+    /// After a booking holding these berths over [from, to) was cancelled, shortened or moved: the frame offers
+    /// what came free to whoever waits for it.
+    virtual void berthsReleased(const QList<int>& berthIds, const QDateTime& from, const QDateTime& to)
+    {
+        Q_UNUSED(berthIds);
+        Q_UNUSED(from);
+        Q_UNUSED(to);
+    }
 };
