@@ -37,6 +37,42 @@ Result<QSet<int>> busyBerths(const QSqlDatabase& db, const QDateTime& from, cons
     return busy;
 }
 
+Result<QList<HeldStretch>> heldStretches(const QSqlDatabase& db, const QList<int>& berthIds, const QDateTime& from,
+                                         const QDateTime& to)
+{
+    if (berthIds.isEmpty())
+        return QList<HeldStretch>{};
+    const auto overlap = overlapCondition(db, from, to);
+    QStringList marks;
+    QVariantList binds = overlap.binds;
+    for (const int id : berthIds) {
+        marks << QStringLiteral("?");
+        binds << id;
+    }
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    QString error;
+    if (!Sql::exec(q,
+                   QStringLiteral("SELECT %1, P.FromMinute, P.ToMinute FROM BookingPeriod P WHERE %2 AND %1 IN (%3)")
+                       .arg(PeriodIndex::berthIdSql(), overlap.sql, marks.join(u',')),
+                   binds, &error))
+        return databaseFailure(error);
+    QList<HeldStretch> held;
+    while (q.next())
+        held << HeldStretch{q.value(0).toInt(), q.value(1).toLongLong(), q.value(2).toLongLong()};
+    return held;
+}
+
+bool freeOver(const QList<HeldStretch>& held, int berthId, const QDateTime& from, const QDateTime& to)
+{
+    // As the index condition reads it: a stretch that starts before the end and ends after the start.
+    const qint64 after = PeriodIndex::floorMinute(from);
+    const qint64 before = PeriodIndex::ceilMinute(to);
+    return std::none_of(held.begin(), held.end(), [&](const HeldStretch& stretch) {
+        return stretch.berthId == berthId && stretch.fromMinute < before && stretch.toMinute > after;
+    });
+}
+
 Result<QList<AvailableBerth>> freeBerths(const QSqlDatabase& db, const QDateTime& from, const QDateTime& to,
                                          int excludeBookingId)
 {

@@ -215,8 +215,19 @@ Result<QList<WaitingOffer>> afterRelease(const QSqlDatabase& db, const QList<int
     const auto waiting = lines(db, WaitingStatus::Waiting);
     if (!waiting)
         return waiting.failure();
-    QList<WaitingOffer> offers;
+    // First the entries one of the freed berths fits, then one read of what holds those berths over all their
+    // periods together, rather than a query per entry.
+    struct Candidate
+    {
+        const WaitingLine* line;
+        QDateTime from;
+        QDateTime to;
+        QList<const FreedBerth*> fitting;
+    };
+    QList<Candidate> candidates;
     QHash<int, QList<BoatRecord>> boatsOf;
+    QDateTime spanFrom;
+    QDateTime spanTo;
     for (const WaitingLine& line : *waiting) {
         const auto [wantedFrom, wantedTo] = wantedPeriod(line.entry);
         if (wantedFrom >= to || wantedTo <= from)
@@ -242,12 +253,23 @@ Result<QList<WaitingOffer>> afterRelease(const QSqlDatabase& db, const QList<int
                 fitting << &berth;
         if (fitting.isEmpty())
             continue;
-        const auto busy = BerthAvailability::busyBerths(db, wantedFrom, wantedTo, 0);
-        if (!busy)
-            return busy.failure();
-        WaitingOffer offer{line, {}, {}};
-        for (const FreedBerth* berth : std::as_const(fitting))
-            if (!busy->contains(berth->id)) {
+        candidates << Candidate{&line, wantedFrom, wantedTo, fitting};
+        spanFrom = spanFrom.isValid() ? std::min(spanFrom, wantedFrom) : wantedFrom;
+        spanTo = spanTo.isValid() ? std::max(spanTo, wantedTo) : wantedTo;
+    }
+    QList<WaitingOffer> offers;
+    if (candidates.isEmpty())
+        return offers;
+    QList<int> freedIds;
+    for (const FreedBerth& berth : *freed)
+        freedIds << berth.id;
+    const auto held = BerthAvailability::heldStretches(db, freedIds, spanFrom, spanTo);
+    if (!held)
+        return held.failure();
+    for (const Candidate& candidate : std::as_const(candidates)) {
+        WaitingOffer offer{*candidate.line, {}, {}};
+        for (const FreedBerth* berth : candidate.fitting)
+            if (BerthAvailability::freeOver(*held, berth->id, candidate.from, candidate.to)) {
                 offer.berthIds << berth->id;
                 offer.berthNames << berth->name;
             }
