@@ -176,10 +176,11 @@ Status BerthChangeSet::apply()
                 const auto newId = Sql::insertReturningId(
                     m_db,
                     QStringLiteral("INSERT INTO Berth (Name, Length, Width, TypeID, OwnerID, HasPower, "
-                                   "Notes, DailyHireCharge, WeeklyHireCharge, MonthlyHireCharge) "
-                                   "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                                   "Notes, DailyHireCharge, WeeklyHireCharge, MonthlyHireCharge, MaxDraft, "
+                                   "TakesMultihulls) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
                     {f.name, orNull(f.length), orNull(f.width), f.typeId, orNull(f.ownerId), f.hasPower ? 1 : 0,
-                     f.notes, orNull(f.dailyHireCharge), orNull(f.weeklyHireCharge), orNull(f.monthlyHireCharge)},
+                     f.notes, orNull(f.dailyHireCharge), orNull(f.weeklyHireCharge), orNull(f.monthlyHireCharge),
+                     orNull(f.maxDraft), f.takesMultihulls ? 1 : 0},
                     error);
                 if (!newId)
                     return false;

@@ -49,6 +49,9 @@ BerthEntry::BerthEntry(Services& services, BerthChangeSet& changes, BerthListSty
     m_txtName = named(new QLineEdit(this), QStringLiteral("txtName"));
     m_txtLength = named(new QLineEdit(this), QStringLiteral("txtLength"));
     m_txtWidth = named(new QLineEdit(this), QStringLiteral("txtWidth"));
+    m_txtMaxDraft = named(new QLineEdit(this), QStringLiteral("txtMaxDraft"));
+    m_chkTakesMultihulls = named(new QCheckBox(tr("Takes &multihulls"), this), QStringLiteral("chkTakesMultihulls"));
+    m_chkTakesMultihulls->setChecked(true);
     m_cboBerthType = named(new QComboBox(this), QStringLiteral("cboBerthType"));
     m_chkOwner = named(new QCheckBox(tr("Owner:"), this), QStringLiteral("chkOwner"));
     m_cboOwner = named(new QComboBox(this), QStringLiteral("cboOwner"));
@@ -65,13 +68,12 @@ BerthEntry::BerthEntry(Services& services, BerthChangeSet& changes, BerthListSty
     for (QPushButton* button : {m_cmdAdd, m_cmdRemove})
         button->setAutoDefault(false);
 
-    const QList<std::pair<QLineEdit*, QString>> numberBoxes = {{m_txtLength, BerthTitles::length()},
-                                                               {m_txtWidth, BerthTitles::width()},
-                                                               {m_txtDailyHireCharge, BerthTitles::daily()},
-                                                               {m_txtWeeklyHireCharge, BerthTitles::weekly()},
-                                                               {m_txtMonthlyHireCharge, BerthTitles::monthly()}};
+    const QList<std::pair<QLineEdit*, QString>> numberBoxes = {
+        {m_txtLength, BerthTitles::length()},           {m_txtWidth, BerthTitles::width()},
+        {m_txtMaxDraft, BerthTitles::maxDraft()},       {m_txtDailyHireCharge, BerthTitles::daily()},
+        {m_txtWeeklyHireCharge, BerthTitles::weekly()}, {m_txtMonthlyHireCharge, BerthTitles::monthly()}};
     for (const auto& [box, title] : numberBoxes) {
-        const bool money = box != m_txtLength && box != m_txtWidth;
+        const bool money = box != m_txtLength && box != m_txtWidth && box != m_txtMaxDraft;
         InputChecks::watch(box, money ? InputChecks::Kind::Money : InputChecks::Kind::Number, title, services.messages);
     }
 
@@ -79,6 +81,8 @@ BerthEntry::BerthEntry(Services& services, BerthChangeSet& changes, BerthListSty
     fields->addRow(tr("Berth:"), m_txtName);
     fields->addRow(tr("Length:"), m_txtLength);
     fields->addRow(tr("Width:"), m_txtWidth);
+    fields->addRow(tr("Max. draft:"), m_txtMaxDraft);
+    fields->addRow(m_chkTakesMultihulls);
     fields->addRow(tr("Type:"), m_cboBerthType);
     fields->addRow(m_chkOwner, m_cboOwner);
     fields->addRow(m_chkHasPower);
@@ -174,6 +178,8 @@ BerthInput BerthEntry::input() const
     input.name = m_txtName->text();
     input.length = m_txtLength->text();
     input.width = m_txtWidth->text();
+    input.maxDraft = m_txtMaxDraft->text();
+    input.takesMultihulls = m_chkTakesMultihulls->isChecked();
     input.typeId = chosenId(m_cboBerthType);
     input.ownerTicked = m_chkOwner->isChecked();
     input.ownerId = chosenId(m_cboOwner);
@@ -205,6 +211,9 @@ void BerthEntry::focus(BerthRefusal::Field field)
     case Field::Width:
         target = m_txtWidth;
         break;
+    case Field::MaxDraft:
+        target = m_txtMaxDraft;
+        break;
     case Field::DailyHireCharge:
         target = m_txtDailyHireCharge;
         break;
@@ -220,8 +229,8 @@ void BerthEntry::focus(BerthRefusal::Field field)
 
 void BerthEntry::add()
 {
-    if (!InputChecks::checkAll(
-            {m_txtLength, m_txtWidth, m_txtDailyHireCharge, m_txtWeeklyHireCharge, m_txtMonthlyHireCharge}))
+    if (!InputChecks::checkAll({m_txtLength, m_txtWidth, m_txtMaxDraft, m_txtDailyHireCharge, m_txtWeeklyHireCharge,
+                                m_txtMonthlyHireCharge}))
         return;
     const auto result = readNewBerth(input());
     if (const auto* refusal = std::get_if<BerthRefusal>(&result)) {
@@ -237,8 +246,8 @@ void BerthEntry::add()
 void BerthEntry::clearAfterAdd()
 {
     // Notes, the owner box and the power box keep their state for the next berth.
-    for (QLineEdit* box :
-         {m_txtName, m_txtLength, m_txtWidth, m_txtDailyHireCharge, m_txtWeeklyHireCharge, m_txtMonthlyHireCharge})
+    for (QLineEdit* box : {m_txtName, m_txtLength, m_txtWidth, m_txtMaxDraft, m_txtDailyHireCharge,
+                           m_txtWeeklyHireCharge, m_txtMonthlyHireCharge})
         box->clear();
     m_cboBerthType->setCurrentIndex(-1);
     m_cboOwner->setCurrentIndex(-1);

@@ -53,6 +53,8 @@ private:
     QLineEdit* m_txtName;
     QLineEdit* m_txtLength;
     QLineEdit* m_txtWidth;
+    QLineEdit* m_txtMaxDraft;
+    QCheckBox* m_chkTakesMultihulls;
     QComboBox* m_cboBerthType;
     QCheckBox* m_chkOwner;
     QComboBox* m_cboOwner;

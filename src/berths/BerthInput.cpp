@@ -71,6 +71,8 @@ std::variant<BerthFields, BerthRefusal> readNewBerth(const BerthInput& input, co
         return refuse(Field::Length, BerthTitles::length());
     if (!number(input.width, fields.width))
         return refuse(Field::Width, BerthTitles::width());
+    if (!number(input.maxDraft, fields.maxDraft))
+        return refuse(Field::MaxDraft, BerthTitles::maxDraft());
     if (!money(input.dailyHireCharge, fields.dailyHireCharge))
         return refuse(Field::DailyHireCharge, BerthTitles::daily());
     if (!money(input.weeklyHireCharge, fields.weeklyHireCharge))
@@ -97,6 +99,7 @@ std::variant<BerthFields, BerthRefusal> readNewBerth(const BerthInput& input, co
     if (input.ownerTicked)
         fields.ownerId = input.ownerId;
     fields.hasPower = input.hasPower;
+    fields.takesMultihulls = input.takesMultihulls;
     fields.notes = input.notes;
     return fields;
 }

@@ -21,6 +21,8 @@ struct BerthFields
     QString name; // trimmed
     std::optional<double> length;
     std::optional<double> width;
+    std::optional<double> maxDraft; // metres; nothing: any draft
+    bool takesMultihulls = true;
     int typeId = 0;
     std::optional<int> ownerId;
     bool hasPower = false;
@@ -36,6 +38,8 @@ struct BerthInput
     QString name;
     QString length;
     QString width;
+    QString maxDraft;
+    bool takesMultihulls = true;
     std::optional<int> typeId; // nothing when no type is chosen
     bool ownerTicked = false;
     std::optional<int> ownerId; // nothing when no owner is chosen
@@ -56,6 +60,7 @@ struct BerthRefusal
         Type,
         Length,
         Width,
+        MaxDraft,
         DailyHireCharge,
         WeeklyHireCharge,
         MonthlyHireCharge

@@ -65,7 +65,10 @@ private slots:
         BerthChangeSet set(m_install->db());
         QVERIFY(set.reload());
         // Changes to berths added in this visit reach the rows the database numbered.
-        const int added = set.add(named(u"D4"_s));
+        BerthFields d4 = named(u"D4"_s);
+        d4.maxDraft = 2.4;
+        d4.takesMultihulls = false;
+        const int added = set.add(d4);
         QVERIFY(set.toggleActive(added));
         set.add(named(u"gone"_s));
         QVERIFY(set.remove(added - 1, u"gone"_s, 0));
@@ -76,6 +79,9 @@ private slots:
         QVERIFY(!set.hasChanges());
         QCOMPARE(m_install->joined(u"SELECT Name || ':' || CAST(Active AS TEXT) FROM Berth ORDER BY ID"_s),
                  u"b2:1,A1:1,c3:0,D4:0"_s);
+        QCOMPARE(m_install->text(u"SELECT CAST(MaxDraft * 10 AS INTEGER) || '/' || TakesMultihulls FROM Berth "
+                                 u"WHERE Name = 'D4'"_s),
+                 u"24/0"_s);
         const QList<PendingEvent> expected = {
             {2, u"Name: 'D4'"_s},   {3, u"Berth 'D4' inactivated"_s}, {2, u"Name: 'gone'"_s},
             {4, u"Name: 'gone'"_s}, {3, u"Berth 'A1' inactivated"_s}, {3, u"Berth 'A1' activated"_s}};
@@ -159,6 +165,7 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("length");
         QTest::addColumn<QString>("monthly");
+        QTest::addColumn<QString>("draft");
         QTest::addColumn<bool>("ownerTicked");
         QTest::addColumn<bool>("typeChosen");
         QTest::addColumn<QString>("title"); // "" when accepted
@@ -166,24 +173,27 @@ private slots:
         const QString none;
         const QString add = u"Add berth"_s;
         const QString number = u"Please enter a valid number to continue"_s;
-        QTest::newRow("no name") << u"  "_s << none << none << false << true << add
+        QTest::newRow("no name") << u"  "_s << none << none << none << false << true << add
                                  << u"No berth name has been entered. Please enter a berth name (or number) to "
                                     u"continue."_s;
         QTest::newRow("owner ticked, none chosen")
-            << u"A"_s << none << none << true << true << add << u"Please select owner from the list"_s;
-        QTest::newRow("no type") << u"A"_s << none << none << false << false << add
+            << u"A"_s << none << none << none << true << true << add << u"Please select owner from the list"_s;
+        QTest::newRow("no type") << u"A"_s << none << none << none << false << false << add
                                  << u"Please select berth type from the list"_s;
         QTest::newRow("length not a number")
-            << u"A"_s << u"10x"_s << none << false << true << u"Berth length"_s << number;
-        QTest::newRow("monthly blanks") << u"A"_s << none << u"  "_s << false << true << u"Monthly Hire Charge"_s
-                                        << number;
-        QTest::newRow("accepted") << u" A "_s << none << none << false << true << none << none;
+            << u"A"_s << u"10x"_s << none << none << false << true << u"Berth length"_s << number;
+        QTest::newRow("draft not a number")
+            << u"A"_s << none << none << u"2.4 m"_s << false << true << u"Maximum draft"_s << number;
+        QTest::newRow("monthly blanks") << u"A"_s << none << u"  "_s << none << false << true
+                                        << u"Monthly Hire Charge"_s << number;
+        QTest::newRow("accepted") << u" A "_s << none << none << u"2.4"_s << false << true << none << none;
     }
     void readNewBerth()
     {
         QFETCH(QString, name);
         QFETCH(QString, length);
         QFETCH(QString, monthly);
+        QFETCH(QString, draft);
         QFETCH(bool, ownerTicked);
         QFETCH(bool, typeChosen);
         QFETCH(QString, text);
@@ -192,6 +202,8 @@ private slots:
         input.name = name;
         input.length = length;
         input.monthlyHireCharge = monthly;
+        input.maxDraft = draft;
+        input.takesMultihulls = false;
         input.ownerTicked = ownerTicked;
         input.ownerId = ownerTicked ? std::nullopt : std::optional<int>(5); // an owner left in the cleared box
         input.dailyHireCharge = u"£12.50"_s;
@@ -207,6 +219,8 @@ private slots:
             QVERIFY(!fields.length && !fields.monthlyHireCharge); // empty boxes stay empty, not 0
             QCOMPARE(fields.dailyHireCharge.value_or(Money()).units(), 125000);
             QVERIFY(!fields.ownerId);
+            QCOMPARE(fields.maxDraft.value_or(0), 2.4);
+            QVERIFY(!fields.takesMultihulls);
         }
     }
 
