@@ -3,6 +3,7 @@
 #include "bookings/DataGenerator.h"
 #include "bookings/DependentBookings.h"
 #include "core/Database.h"
+#include "core/Dialect.h"
 #include "core/EventLog.h"
 #include "core/InstallPaths.h"
 #include "core/Seams.h"
@@ -82,7 +83,7 @@ BENCHMARK(BM_OpenCustomerList)->Unit(benchmark::kMillisecond);
 void BM_CustomerListModel(benchmark::State& state)
 {
     const QSqlDatabase db = harbour();
-    PeopleListModel model(PeopleLists::customers());
+    PeopleListModel model(PeopleLists::customers(Dialect::of(db)));
     for (auto _ : state) {
         if (!model.requery(db)) {
             state.SkipWithError("the customers could not be read");

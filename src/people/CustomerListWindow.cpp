@@ -1,11 +1,12 @@
 #include "people/CustomerListWindow.h"
+#include "core/Dialect.h"
 
 #include "core/EventLog.h"
 #include "core/Seams.h"
 #include "people/CustomerDialog.h"
 
 CustomerListWindow::CustomerListWindow(Services& services, Removal::Dependents bookings, QWidget* parent)
-    : PeopleListWindow(services, PeopleLists::customers(),
+    : PeopleListWindow(services, PeopleLists::customers(Dialect::of(services.db())),
                        {WindowName, tr("Customers"), QStringLiteral("grdCustomer"), QStringLiteral("cmdAddCustomer"),
                         tr("Add Customer"), QStringLiteral("cmdEditCustomer"), tr("View/Edit Customer"),
                         QStringLiteral("cmdDeleteCustomer"), tr("Delete Customer")},

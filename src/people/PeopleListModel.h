@@ -5,6 +5,8 @@
 #include <QSqlQueryModel>
 #include <QStringList>
 
+class Dialect;
+
 /// What one list window shows: its statement (the ID first, then the columns in grid order), the headings of
 /// the columns after the ID, and the Yes/No column if there is one.
 struct PeopleListDefinition
@@ -15,7 +17,8 @@ struct PeopleListDefinition
 };
 
 namespace PeopleLists {
-PeopleListDefinition customers();
+/// The customers with their boats' names (the statement written for the engine).
+PeopleListDefinition customers(const Dialect& dialect);
 PeopleListDefinition owners();
 } // namespace PeopleLists
 
