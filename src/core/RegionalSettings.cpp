@@ -22,6 +22,8 @@ RegionalSettings RegionalSettings::load()
     values.checkInTime = timeSetting(Settings::CheckInTime);
     values.checkOutTime = timeSetting(Settings::CheckoutTime);
     values.showAdultsAndKids = Registry::getRegistryNumber(Settings::ShowAdultsAndKids) != 0;
+    values.lengthUnit =
+        Registry::getRegistryNumber(Settings::LengthUnit) == 1 ? Lengths::Unit::Feet : Lengths::Unit::Metres;
     return values;
 }
 
@@ -33,6 +35,8 @@ void RegionalSettings::save() const
     Registry::setRegistryValue(Settings::CheckoutTime, timeText(checkOutTime));
     Registry::setRegistryValue(Settings::ShowAdultsAndKids,
                                showAdultsAndKids ? QStringLiteral("1") : QStringLiteral("0"));
+    Registry::setRegistryValue(Settings::LengthUnit,
+                               lengthUnit == Lengths::Unit::Feet ? QStringLiteral("1") : QStringLiteral("0"));
     Registry::setRegistryValue(Settings::Traces, InstallPaths::defaultTracesFolder());
 }
 

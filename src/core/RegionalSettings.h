@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Lengths.h"
+
 #include <QString>
 #include <QTime>
 
@@ -13,6 +15,7 @@ struct RegionalSettings
     QTime checkInTime{9, 0};
     QTime checkOutTime{14, 0};
     bool showAdultsAndKids = true;
+    Lengths::Unit lengthUnit = Lengths::Unit::Metres;
 
     /// Reads the five values; each one missing or unreadable gives its default.
     static RegionalSettings load();

@@ -61,6 +61,8 @@ inline const Setting PostCode{QStringLiteral("PostCode"), QStringLiteral("0")};
 inline const Setting CurrencySymbol{QStringLiteral("CurrencySymbol"), QStringLiteral("0")};
 inline const Setting CheckInTime{QStringLiteral("CheckInTime"), QStringLiteral("09:00")};
 inline const Setting CheckoutTime{QStringLiteral("CheckoutTime"), QStringLiteral("14:00")};
+/// Boat sizes shown and typed in metres ("0") or feet ("1").
+inline const Setting LengthUnit{QStringLiteral("LengthUnit"), QStringLiteral("0")};
 inline const Setting ShowAdultsAndKids{QStringLiteral("Show No. of Adults and Kids"), QStringLiteral("1")};
 inline const Setting ConfigWelcome{QStringLiteral("Configuration Welcome Screen"), QStringLiteral("0")};
 inline const Setting WebBookWelcome{QStringLiteral("Web Bookings Configuration Welcome Screen"), QStringLiteral("0")};

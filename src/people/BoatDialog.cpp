@@ -2,6 +2,7 @@
 
 #include "core/DateTimes.h"
 #include "core/InputParsing.h"
+#include "core/Lengths.h"
 #include "core/Seams.h"
 #include "core/ui/FocusNextControl.h"
 
@@ -17,9 +18,9 @@ namespace {
 
 const QString DatePattern = QStringLiteral("dd/MM/yyyy");
 
-QString metres(std::optional<int> cm)
+QString shownSize(std::optional<int> cm)
 {
-    return cm ? QString::number(*cm / 100.0, 'f', 2) : QString();
+    return cm ? Lengths::number(*cm) : QString();
 }
 
 template <typename Box> Box* named(Box* box, const char* name)
@@ -58,10 +59,11 @@ BoatDialog::BoatDialog(Services& services, const BoatRecord& loaded, QWidget* pa
     auto* form = new QFormLayout;
     form->addRow(tr("&Name:"), txtBoatName);
     form->addRow(tr("&Kind:"), cboKind);
-    form->addRow(tr("&Length overall (m):"), txtLength);
-    form->addRow(tr("&Beam (m):"), txtBeam);
-    form->addRow(tr("&Draft (m):"), txtDraft);
-    form->addRow(tr("&Height (m):"), txtHeight);
+    const bool feet = Lengths::shownUnit() == Lengths::Unit::Feet;
+    form->addRow(feet ? tr("&Length overall (ft):") : tr("&Length overall (m):"), txtLength);
+    form->addRow(feet ? tr("&Beam (ft):") : tr("&Beam (m):"), txtBeam);
+    form->addRow(feet ? tr("&Draft (ft):") : tr("&Draft (m):"), txtDraft);
+    form->addRow(feet ? tr("&Height (ft):") : tr("&Height (m):"), txtHeight);
     form->addRow(tr("&Registration or sail number:"), txtRegistration);
     form->addRow(tr("&Insurance company:"), txtInsuranceCompany);
     form->addRow(tr("&Policy number:"), txtPolicyNumber);
@@ -85,10 +87,10 @@ BoatDialog::BoatDialog(Services& services, const BoatRecord& loaded, QWidget* pa
 
     txtBoatName->setText(loaded.name);
     cboKind->setCurrentIndex(int(loaded.kind));
-    txtLength->setText(metres(loaded.lengthCm));
-    txtBeam->setText(metres(loaded.beamCm));
-    txtDraft->setText(metres(loaded.draftCm));
-    txtHeight->setText(metres(loaded.heightCm));
+    txtLength->setText(shownSize(loaded.lengthCm));
+    txtBeam->setText(shownSize(loaded.beamCm));
+    txtDraft->setText(shownSize(loaded.draftCm));
+    txtHeight->setText(shownSize(loaded.heightCm));
     txtRegistration->setText(loaded.registration);
     txtInsuranceCompany->setText(loaded.insuranceCompany);
     txtPolicyNumber->setText(loaded.policyNumber);
@@ -116,10 +118,12 @@ std::optional<BoatRecord> BoatDialog::typed()
             size->reset();
             continue;
         }
-        const auto value = InputChecks::readNumber(text);
-        if (!value || *value <= 0 || *value > Boats::MaximumCm / 100)
-            return refuse(box, tr("Type a size in metres, more than 0 and at most 200."));
-        *size = qRound(*value * 100);
+        const auto cm = Lengths::parse(text, Boats::MaximumCm);
+        if (!cm)
+            return refuse(box, Lengths::shownUnit() == Lengths::Unit::Feet
+                                   ? tr("Type a size in feet, more than 0 and at most 656.")
+                                   : tr("Type a size in metres, more than 0 and at most 200."));
+        *size = *cm;
     }
     boat.registration = txtRegistration->text().trimmed();
     boat.insuranceCompany = txtInsuranceCompany->text().trimmed();

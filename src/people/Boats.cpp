@@ -1,5 +1,6 @@
 #include "people/Boats.h"
 
+#include "core/Lengths.h"
 #include "core/SqlHelpers.h"
 
 #include <QSqlQuery>
@@ -157,7 +158,7 @@ Result<QList<OwnedBoat>> withOwners(const QSqlDatabase& db)
 
 QString sizeText(int cm)
 {
-    return QCoreApplication::translate("Boats", "%1 m").arg(QString::number(cm / 100.0, 'f', 2));
+    return Lengths::text(cm);
 }
 
 QString boatLine(const BoatRecord& boat)

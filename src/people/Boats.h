@@ -64,7 +64,7 @@ struct OwnedBoat
 };
 /// Every boat with its owner, by boat name, then owner.
 Result<QList<OwnedBoat>> withOwners(const QSqlDatabase& db);
-/// "11.40 m": a size in centimetres as lists and documents show it.
+/// "11.40 m" or "37.4 ft": a size in centimetres as lists and documents show it, in the regional unit.
 QString sizeText(int cm);
 /// "Seaspray, 11.40 m" (the length left out where it is not recorded).
 QString boatLine(const BoatRecord& boat);

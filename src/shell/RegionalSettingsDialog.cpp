@@ -38,6 +38,9 @@ RegionalSettingsDialog::RegionalSettingsDialog(Services& services, QWidget* pare
     m_dtpCheckOutTime = new QTimeEdit(this);
     m_dtpCheckOutTime->setObjectName(QStringLiteral("dtpCheckOutTime"));
     m_dtpCheckOutTime->setDisplayFormat(QStringLiteral("HH:mm"));
+    m_cboLengthUnit = new QComboBox(this);
+    m_cboLengthUnit->setObjectName(QStringLiteral("cboLengthUnit"));
+    m_cboLengthUnit->addItems({tr("Metres"), tr("Feet")});
     m_chkShowKidsAdults = new QCheckBox(tr("No Adults and No Kids"), this);
     m_chkShowKidsAdults->setObjectName(QStringLiteral("chkShowKidsAdults"));
 
@@ -56,6 +59,7 @@ RegionalSettingsDialog::RegionalSettingsDialog(Services& services, QWidget* pare
     form->addRow(tr("Currency Symbol:"), m_txtCurrencySymbol);
     form->addRow(tr("Check-in time:"), m_dtpCheckInTime);
     form->addRow(tr("Check out time:"), m_dtpCheckOutTime);
+    form->addRow(tr("Boat sizes in:"), m_cboLengthUnit);
     form->addRow(QString(), m_chkShowKidsAdults);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -87,6 +91,7 @@ void RegionalSettingsDialog::load()
     m_dtpCheckInTime->setTime(values.checkInTime);
     m_dtpCheckOutTime->setTime(values.checkOutTime);
     m_chkShowKidsAdults->setChecked(values.showAdultsAndKids);
+    m_cboLengthUnit->setCurrentIndex(values.lengthUnit == Lengths::Unit::Feet ? 1 : 0);
 }
 
 void RegionalSettingsDialog::onOk()
@@ -103,8 +108,10 @@ void RegionalSettingsDialog::onOk()
     values.checkInTime = m_dtpCheckInTime->time();
     values.checkOutTime = m_dtpCheckOutTime->time();
     values.showAdultsAndKids = m_chkShowKidsAdults->isChecked();
+    values.lengthUnit = m_cboLengthUnit->currentIndex() == 1 ? Lengths::Unit::Feet : Lengths::Unit::Metres;
     values.save();
     Money::setCurrencySymbol(values.shownCurrencySymbol());
+    Lengths::setShownUnit(values.lengthUnit);
     m_services.events.log(EventLog::RegionalSettingsModified, values.eventDescription());
     accept();
 }

@@ -32,4 +32,5 @@ private:
     QTimeEdit* m_dtpCheckInTime;
     QTimeEdit* m_dtpCheckOutTime;
     QCheckBox* m_chkShowKidsAdults;
+    QComboBox* m_cboLengthUnit;
 };

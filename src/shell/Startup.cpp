@@ -62,7 +62,9 @@ std::unique_ptr<MainWindow> main(Services& services, int splashMs, TipMode tipMo
     services.events.log(EventLog::ApplicationStarted);
 
     // Before any window shows an amount.
-    Money::setCurrencySymbol(RegionalSettings::load().shownCurrencySymbol());
+    const RegionalSettings regional = RegionalSettings::load();
+    Money::setCurrencySymbol(regional.shownCurrencySymbol());
+    Lengths::setShownUnit(regional.lengthUnit);
     auto window = std::make_unique<MainWindow>(services);
     window->show();
     // Said once, now, rather than after the user has filled a whole booking that cannot be saved.

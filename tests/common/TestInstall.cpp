@@ -1,4 +1,5 @@
 #include "common/TestInstall.h"
+#include "core/Lengths.h"
 
 #include "common/PgServer.h"
 #include "common/TestMain.h"
@@ -6,6 +7,7 @@
 #include "core/DateTimes.h"
 #include "core/EventLog.h"
 #include "core/InstallPaths.h"
+#include "core/Lengths.h"
 #include "core/Money.h"
 #include "core/Registry.h"
 #include "core/SqlHelpers.h"
@@ -50,6 +52,7 @@ TestInstall::~TestInstall()
     qunsetenv("ZEMHARBOUR_SETTINGS");
     InstallPaths::setRoot(QString());
     Money::setCurrencySymbol(QStringLiteral("£")); // a case that chose another symbol leaves none to the next
+    Lengths::setShownUnit(Lengths::Unit::Metres);
 }
 
 QString TestInstall::eventLogText() const

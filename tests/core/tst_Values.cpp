@@ -1,5 +1,6 @@
 #include "common/InstallFixture.h"
 #include "core/InputParsing.h"
+#include "core/Lengths.h"
 #include "core/ListCursor.h"
 #include "core/Money.h"
 
@@ -135,6 +136,43 @@ private slots:
 
     // The symbol the regional settings chose shows in both forms, the sign before it, and reads back as the amount
     // shown; "£" is still read. A blank choice is the pound again.
+    // Sizes typed and shown in either unit; a foot is 30.48 cm exactly.
+    void lengths_data()
+    {
+        QTest::addColumn<bool>("feet");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("cm"); // -1: refused
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("metres") << false << u"11.4"_s << 1140 << u"11.40 m"_s;
+        QTest::newRow("metres with a comma") << false << u" 9,05 "_s << 905 << u"9.05 m"_s;
+        QTest::newRow("whole metres") << false << u"12"_s << 1200 << u"12.00 m"_s;
+        QTest::newRow("200 m exactly") << false << u"200"_s << 20000 << u"200.00 m"_s;
+        QTest::newRow("over 200 m") << false << u"200.01"_s << -1 << QString();
+        QTest::newRow("zero") << false << u"0"_s << -1 << QString();
+        QTest::newRow("three decimals") << false << u"1.234"_s << -1 << QString();
+        QTest::newRow("negative") << false << u"-3"_s << -1 << QString();
+        QTest::newRow("two points") << false << u"1.2.3"_s << -1 << QString();
+        QTest::newRow("letters") << false << u"12m"_s << -1 << QString();
+        QTest::newRow("a lone point") << false << u"."_s << -1 << QString();
+        QTest::newRow("40 ft") << true << u"40"_s << 1219 << u"40.0 ft"_s;     // 1219.2 cm
+        QTest::newRow("37.4 ft") << true << u"37.4"_s << 1140 << u"37.4 ft"_s; // 1139.95 cm
+        QTest::newRow("one foot") << true << u"1"_s << 30 << u"1.0 ft"_s;      // 30.48 cm, shown 0.98 → 1.0
+        QTest::newRow("656 ft is under 200 m") << true << u"656"_s << 19995 << u"656.0 ft"_s;
+        QTest::newRow("657 ft is over") << true << u"657"_s << -1 << QString();
+    }
+    void lengths()
+    {
+        QFETCH(bool, feet);
+        QFETCH(QString, typed);
+        QFETCH(int, cm);
+        QFETCH(QString, shown);
+        const Lengths::Unit unit = feet ? Lengths::Unit::Feet : Lengths::Unit::Metres;
+        const auto read = Lengths::parse(typed, 20000, unit);
+        QCOMPARE(read.value_or(-1), cm);
+        if (read)
+            QCOMPARE(Lengths::text(*read, unit), shown);
+    }
+
     void shownSymbol_data()
     {
         QTest::addColumn<QString>("symbol");

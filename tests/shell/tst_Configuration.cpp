@@ -1,5 +1,6 @@
 #include "common/TestSupport.h"
 #include "core/InstallPaths.h"
+#include "core/Lengths.h"
 #include "core/Money.h"
 #include "core/RegionalSettings.h"
 #include "shell/CompanyDialog.h"
@@ -168,13 +169,13 @@ private slots:
         QVERIFY(showActive(window));
         control<QComboBox>(window, "cboPostCode")->setFocus();
         QStringList visited;
-        for (int i = 0; i < 4; ++i) {
+        for (int i = 0; i < 5; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
             QWidget* focus = QApplication::focusWidget();
             visited << (focus->objectName().isEmpty() ? focus->parentWidget()->objectName() : focus->objectName());
         }
         QCOMPARE(visited, (QStringList{u"txtCurrencySymbol"_s, u"dtpCheckInTime"_s, u"dtpCheckOutTime"_s,
-                                       u"chkShowKidsAdults"_s}));
+                                       u"cboLengthUnit"_s, u"chkShowKidsAdults"_s}));
     }
 
     void regionalCancelWritesNothingOkStoresTheChanges()
@@ -199,8 +200,12 @@ private slots:
             QVERIFY(control<QTimeEdit>(window, "dtpCheckInTime")->hasFocus());
             control<QTimeEdit>(window, "dtpCheckInTime")->setTime(QTime(10, 30));
             control<QCheckBox>(window, "chkShowKidsAdults")->setChecked(false);
+            control<QComboBox>(window, "cboLengthUnit")->setCurrentIndex(1);
             click(window, "cmdOK");
         }
+        // Boat sizes are shown in feet from now on, and the next start-up reads the same.
+        QCOMPARE(Lengths::text(1140), u"37.4 ft"_s);
+        QCOMPARE(RegionalSettings::load().lengthUnit, Lengths::Unit::Feet);
         QVERIFY(m_install->eventLogText().contains(
             u"Postcode: 1, Currency Symbol: €, Check in time: 10:30:00, Check out time: 14:00:00"_s));
         RegionalSettingsDialog again(m_install->services);
