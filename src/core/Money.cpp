@@ -77,8 +77,8 @@ std::optional<Money> Money::parse(const QString& text, const QLocale& locale)
     takeSign();
     QString point = locale.decimalPoint();
     const QString group = locale.groupSeparator();
-    // Amounts are shown as "£12.50" everywhere; where the locale writes "12,50", a lone point before one or two
-    // final digits is still the decimal point, so a shown amount always reads back as itself.
+    // Amounts are shown in the locale's notation; where the locale writes "12,50", a lone point before one or two
+    // final digits is still the decimal point, so "12.50" typed as in files is read as meant.
     if (point != QStringLiteral(".") && !s.contains(point) && s.count(u'.') == 1) {
         const qsizetype dot = s.indexOf(u'.');
         const qsizetype decimals = s.size() - dot - 1;
@@ -138,7 +138,9 @@ Money Money::fromDb(const QVariant& value)
 
 QString Money::format() const
 {
-    const QString plain = plainText();
+    // The locale's decimal mark ("12,50" where the office writes it so); files keep plainText's point.
+    QString plain = plainText();
+    plain.replace(u'.', QLocale().decimalPoint());
     const QString symbol = currencySymbol();
     return plain.startsWith(u'-') ? u'-' + symbol + plain.mid(1) : symbol + plain;
 }
@@ -149,8 +151,11 @@ QString Money::formatGrouped() const
     const bool negative = digits.startsWith(u'-');
     if (negative)
         digits.remove(0, 1);
-    for (qsizetype at = digits.indexOf(u'.') - 3; at > 0; at -= 3)
-        digits.insert(at, u',');
+    const QLocale locale;
+    const qsizetype point = digits.indexOf(u'.');
+    digits.replace(point, 1, locale.decimalPoint());
+    for (qsizetype at = point - 3; at > 0; at -= 3)
+        digits.insert(at, locale.groupSeparator());
     const QString symbol = currencySymbol();
     return negative ? u'-' + symbol + digits : symbol + digits;
 }

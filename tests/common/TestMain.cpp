@@ -3,6 +3,7 @@
 #include "common/PgServer.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QTest>
 #include <cstdio>
 #include <memory>
@@ -65,6 +66,8 @@ TestMain::Engine TestMain::currentEngine()
 
 int TestMain::runAll()
 {
+    // Amounts and dates are written as a UK office sees them, whatever the machine running the tests is set to.
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
     // "-only Class" runs one class, "-engine sqlite|postgresql" picks the engine; the rest goes to Qt Test.
     QStringList args = QCoreApplication::arguments();
     bool missingValue = false;

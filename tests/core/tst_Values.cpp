@@ -173,6 +173,23 @@ private slots:
             QCOMPARE(Lengths::text(*read, unit), shown);
     }
 
+    // Shown as the office's locale writes numbers, and read back as shown.
+    void localeNotation()
+    {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        Money::setCurrencySymbol(u"€"_s);
+        const Money amount = Money::fromPence(-123450);
+        const QString shown = amount.format() + u' ' + amount.formatGrouped();
+        const auto back = Money::parse(amount.formatGrouped());
+        const auto typed = Money::parse(u"12.50"_s);
+        Money::setCurrencySymbol(u"£"_s);
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+        QCOMPARE(shown, u"-€1234,50 -€1.234,50"_s);
+        QCOMPARE(back, amount);
+        QCOMPARE(typed, Money::fromPence(1250));
+        QCOMPARE(amount.plainText(), u"-1234.50"_s); // files keep the point
+    }
+
     void shownSymbol_data()
     {
         QTest::addColumn<QString>("symbol");
