@@ -157,6 +157,13 @@ std::optional<WaitingEntry> WaitingEntryDialog::typed()
         }
     }
     entry.notes = txtNotes->toPlainText();
+    // A change is checked by the store only where the period or the length moved; the customer always counts.
+    if (entry.customerId <= 0) {
+        m_services.messages.show(WaitingList::check(entry, m_services.clock.now().date()).error(), windowTitle(),
+                                 MsgIcon::Exclamation);
+        cboCustomer->setFocus();
+        return std::nullopt;
+    }
     return entry;
 }
 
