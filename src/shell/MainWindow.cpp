@@ -30,6 +30,7 @@
 #include "shell/RegionalSettingsDialog.h"
 #include "shell/ShellResources.h"
 #include "shell/TipOfTheDayDialog.h"
+#include "waiting/WaitingListWindow.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -166,6 +167,7 @@ void MainWindow::buildMenus()
     QMenu* mnuCustomers = topMenu(tr("Customers"), QStringLiteral("mnuCustomers"));
     addItem(mnuCustomers, QStringLiteral("mnuCustomersView"), tr("View Customers"), ctrl(Qt::Key_O));
     addItem(mnuCustomers, QStringLiteral("mnuCustomersFind"), tr("Find Customer..."), ctrl(Qt::Key_M));
+    addItem(mnuCustomers, QStringLiteral("mnuCustomersWaitingList"), tr("Waiting List..."));
     addSeparator(mnuCustomers, QStringLiteral("mnuCustomers1"));
     addItem(mnuCustomers, QStringLiteral("mnuCustomersMailingListWizard"), tr("Email Mailing List Wizard..."));
 
@@ -302,6 +304,7 @@ void MainWindow::connectWindows()
                 [this] { CustomerListWindow::display(*this, m_services, DependentBookings::ofCustomer()); });
     connectItem(QStringLiteral("mnuCustomersFind"),
                 [this] { FindCustomerDialog::display(m_services, DependentBookings::ofCustomer(), this); });
+    connectItem(QStringLiteral("mnuCustomersWaitingList"), [this] { WaitingListWindow::display(*this, m_services); });
     connectItem(QStringLiteral("mnuConfigBerthOwners"),
                 [this] { OwnerListWindow::display(*this, m_services, BerthRemoval::ofOwner()); });
     connectItem(QStringLiteral("mnuBookingsAdd"),
@@ -349,6 +352,14 @@ void MainWindow::showChild(ChildWindow* window)
         sub->show();
     window->show();
     m_mdiArea->setActiveSubWindow(sub);
+}
+
+void MainWindow::berthsReleased(const QList<int>& berthIds, const QDateTime& from, const QDateTime& to)
+{
+    WaitingListWindow::offerReleased(*this, m_services, berthIds, from, to);
+    // An open waiting list shows the entries as they are after whatever the offer led to.
+    if (ChildWindow* list = findWindow(WaitingListWindow::WindowName))
+        list->activated();
 }
 
 ChildWindow* MainWindow::findWindow(const QString& objectName)

@@ -37,6 +37,7 @@ public:
     QWidget* dialogParent() override { return this; }
     void releaseChildData() override;
     void reloadChildData() override;
+    void berthsReleased(const QList<int>& berthIds, const QDateTime& from, const QDateTime& to) override;
 
     /// Makes the menu item objectName ("mnu...") run handler and enables it; the toolbar buttons that run that
     /// item follow it. An item nobody connects stays disabled.

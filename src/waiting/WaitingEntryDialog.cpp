@@ -1,0 +1,191 @@
+#include "waiting/WaitingEntryDialog.h"
+
+#include "bookings/BookingStore.h"
+#include "core/Seams.h"
+#include "core/ui/FocusNextControl.h"
+#include "people/Boats.h"
+#include "rates/RateStore.h"
+#include "waiting/WaitingListRows.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+template <typename Box> Box* named(Box* box, const char* name)
+{
+    box->setObjectName(QLatin1String(name));
+    return box;
+}
+
+QString metres(std::optional<int> cm)
+{
+    return cm ? QStringLiteral("%1%2%3")
+                    .arg(*cm / 100)
+                    .arg(QLocale().decimalPoint())
+                    .arg(*cm % 100, 2, 10, QLatin1Char('0'))
+              : QString();
+}
+
+} // namespace
+
+WaitingEntryDialog::WaitingEntryDialog(Services& services, const WaitingEntry& loaded, QWidget* parent)
+    : QDialog(parent), m_services(services), m_loaded(loaded)
+{
+    setObjectName(QStringLiteral("frmWaitingEntry"));
+    setWindowTitle(loaded.id ? tr("Edit Waiting Entry") : tr("Add Waiting Entry"));
+    setModal(true);
+
+    cboCustomer = named(new QComboBox(this), "cboCustomer");
+    cboBoat = named(new QComboBox(this), "cboBoat");
+    dtpFrom = named(new QDateEdit(this), "dtpFrom");
+    chkAnyLength = named(new QCheckBox(tr("&Any length of stay"), this), "chkAnyLength");
+    dtpTo = named(new QDateEdit(this), "dtpTo");
+    for (QDateEdit* date : {dtpFrom, dtpTo}) {
+        date->setCalendarPopup(true);
+        date->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    }
+    cboBerthType = named(new QComboBox(this), "cboBerthType");
+    txtMinLength = named(new QLineEdit(this), "txtMinLength");
+    txtNotes = named(new QPlainTextEdit(this), "txtNotes");
+    txtNotes->setTabChangesFocus(true);
+    connect(cboCustomer, &QComboBox::currentIndexChanged, this, &WaitingEntryDialog::loadBoats);
+    connect(chkAnyLength, &QCheckBox::toggled, dtpTo, &QWidget::setDisabled);
+
+    auto* form = new QFormLayout;
+    form->addRow(tr("C&ustomer:"), cboCustomer);
+    form->addRow(tr("&Boat:"), cboBoat);
+    form->addRow(tr("&From:"), dtpFrom);
+    form->addRow(QString(), chkAnyLength);
+    form->addRow(tr("&To:"), dtpTo);
+    form->addRow(tr("Berth t&ype:"), cboBerthType);
+    form->addRow(tr("&Minimum length (m):"), txtMinLength);
+    form->addRow(tr("&Notes:"), txtNotes);
+
+    auto* ok = named(new QPushButton(tr("&OK"), this), "cmdOK");
+    auto* cancel = named(new QPushButton(tr("&Cancel"), this), "cmdCancel");
+    ok->setAutoDefault(false);
+    cancel->setAutoDefault(false);
+    connect(ok, &QPushButton::clicked, this, &WaitingEntryDialog::save);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form, 1);
+    layout->addLayout(buttons);
+    FocusNextControl::install(this);
+}
+
+Status WaitingEntryDialog::load()
+{
+    const QSqlDatabase db = m_services.db();
+    const auto customers = BookingStore::customerChoices(db);
+    if (!customers)
+        return customers.failure();
+    const auto types = RateStore::berthTypes(db);
+    if (!types)
+        return types.failure();
+    {
+        const QSignalBlocker quiet(cboCustomer);
+        cboCustomer->clear();
+        for (const BookingStore::Choice& c : *customers)
+            cboCustomer->addItem(c.text, c.id);
+        cboCustomer->setCurrentIndex(m_loaded.customerId ? cboCustomer->findData(m_loaded.customerId) : -1);
+    }
+    loadBoats();
+    if (m_loaded.boatId)
+        cboBoat->setCurrentIndex(std::max(0, cboBoat->findData(*m_loaded.boatId)));
+    cboBerthType->addItem(tr("Any type"));
+    for (const Sql::LookupItem& t : *types)
+        cboBerthType->addItem(t.text, t.id);
+    if (m_loaded.berthTypeId)
+        cboBerthType->setCurrentIndex(std::max(0, cboBerthType->findData(*m_loaded.berthTypeId)));
+    const QDate today = m_services.clock.now().date();
+    dtpFrom->setDate(m_loaded.from.isValid() ? m_loaded.from : today);
+    chkAnyLength->setChecked(m_loaded.id && !m_loaded.to.isValid());
+    dtpTo->setDate(m_loaded.to.isValid() ? m_loaded.to : dtpFrom->date().addDays(7));
+    txtMinLength->setText(metres(m_loaded.minLengthCm));
+    txtNotes->setPlainText(m_loaded.notes);
+    cboCustomer->setFocus();
+    return Done{};
+}
+
+// The chosen customer's boats after "(no boat)"; a failed read is told and leaves only "(no boat)".
+void WaitingEntryDialog::loadBoats()
+{
+    cboBoat->clear();
+    cboBoat->addItem(tr("(no boat)"));
+    const int customer = cboCustomer->currentData().toInt();
+    if (customer <= 0)
+        return;
+    const auto boats = Boats::ofCustomer(m_services.db(), customer);
+    if (!boats) {
+        m_services.messages.show(tr("The customer's boats could not be read: %1").arg(boats.error()), windowTitle(),
+                                 MsgIcon::Critical);
+        return;
+    }
+    for (const BoatRecord& boat : *boats)
+        cboBoat->addItem(Boats::boatLine(boat), boat.id);
+}
+
+std::optional<WaitingEntry> WaitingEntryDialog::typed()
+{
+    WaitingEntry entry = m_loaded;
+    entry.customerId = cboCustomer->currentData().toInt();
+    entry.boatId = cboBoat->currentIndex() > 0 ? std::optional(cboBoat->currentData().toInt()) : std::nullopt;
+    entry.from = dtpFrom->date();
+    entry.to = chkAnyLength->isChecked() ? QDate() : dtpTo->date();
+    entry.berthTypeId =
+        cboBerthType->currentIndex() > 0 ? std::optional(cboBerthType->currentData().toInt()) : std::nullopt;
+    entry.minLengthCm.reset();
+    if (const QString length = txtMinLength->text().trimmed(); !length.isEmpty()) {
+        entry.minLengthCm = WaitingListRows::centimetres(length);
+        if (!entry.minLengthCm) {
+            m_services.messages.show(tr("Type the minimum length in metres, such as 11.5."), windowTitle(),
+                                     MsgIcon::Exclamation);
+            txtMinLength->setFocus();
+            return std::nullopt;
+        }
+    }
+    entry.notes = txtNotes->toPlainText();
+    // A change is checked by the store only where the period or the length moved; the customer always counts.
+    if (entry.customerId <= 0) {
+        m_services.messages.show(WaitingList::check(entry, m_services.clock.now().date()).error(), windowTitle(),
+                                 MsgIcon::Exclamation);
+        cboCustomer->setFocus();
+        return std::nullopt;
+    }
+    return entry;
+}
+
+void WaitingEntryDialog::save()
+{
+    const auto entry = typed();
+    if (!entry)
+        return;
+    const QDateTime now = m_services.clock.now();
+    Status saved = Done{};
+    if (m_loaded.id)
+        saved = WaitingList::modify(m_services.db(), m_loaded, *entry, now.date());
+    else if (const Result<int> id = WaitingList::add(m_services.db(), *entry, now); !id)
+        saved = id.failure();
+    if (saved) {
+        accept();
+        return;
+    }
+    const bool conflict = saved.kind() == FailureKind::Conflict;
+    m_services.messages.show(saved.error(), windowTitle(),
+                             saved.kind() == FailureKind::Refused ? MsgIcon::Exclamation : MsgIcon::Critical);
+    // What another desk changed cannot be saved over; the list shows it as it is now.
+    if (conflict)
+        reject();
+}

@@ -1,0 +1,95 @@
+#include "waiting/WaitingListRows.h"
+
+#include "core/DateTimes.h"
+#include "people/Boats.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+
+namespace WaitingListRows {
+
+namespace {
+
+QString dateText(const QDate& date)
+{
+    return date.isValid() ? QLocale::system().toString(date, QLocale::ShortFormat) : QString();
+}
+
+} // namespace
+
+QStringList headers()
+{
+    return {QCoreApplication::translate("WaitingListRows", "Position"),
+            QCoreApplication::translate("WaitingListRows", "Customer"),
+            QCoreApplication::translate("WaitingListRows", "Boat"),
+            QCoreApplication::translate("WaitingListRows", "From"),
+            QCoreApplication::translate("WaitingListRows", "To"),
+            QCoreApplication::translate("WaitingListRows", "Berth type"),
+            QCoreApplication::translate("WaitingListRows", "Minimum length"),
+            QCoreApplication::translate("WaitingListRows", "Status"),
+            QCoreApplication::translate("WaitingListRows", "Added"),
+            QCoreApplication::translate("WaitingListRows", "Offered on"),
+            QCoreApplication::translate("WaitingListRows", "Notes")};
+}
+
+QStringList cells(const WaitingLine& line)
+{
+    const WaitingEntry& e = line.entry;
+    return {line.position > 0 ? QString::number(line.position) : QString(),
+            line.customer,
+            line.boat,
+            dateText(e.from),
+            e.to.isValid() ? dateText(e.to) : QCoreApplication::translate("WaitingListRows", "any length"),
+            line.berthType,
+            e.minLengthCm ? Boats::sizeText(*e.minLengthCm) : QString(),
+            WaitingList::statusNames().value(int(e.status)),
+            DateTimes::generalDateText(e.added),
+            dateText(e.offeredOn),
+            e.notes.simplified()};
+}
+
+Doc::Document document(const QList<WaitingLine>& lines, const QDateTime& printed)
+{
+    // The columns' shares of the landscape page: the names and the notes get the room.
+    static const QList<double> shares{0.6, 1.6, 1.3, 1, 1, 1, 0.9, 0.9, 1.6, 1, 1.8};
+    const auto row = [](const QStringList& texts, const Doc::Style& style) {
+        QList<Doc::Cell> cells;
+        for (int i = 0; i < texts.size(); ++i)
+            cells << Doc::Cell{texts.at(i), shares.value(i, 1)};
+        return Doc::row(cells, style);
+    };
+    Doc::Document doc;
+    doc.title = QCoreApplication::translate("WaitingListRows", "Waiting List");
+    doc.orientation = QPageLayout::Landscape;
+    Doc::Style title;
+    title.pointSize = 14;
+    title.bold = true;
+    Doc::Style heading;
+    heading.pointSize = 8;
+    heading.bold = true;
+    Doc::Style body;
+    body.pointSize = 8;
+    doc.pageHeader << Doc::text(doc.title, title)
+                   << Doc::text(QCoreApplication::translate("WaitingListRows", "Printed %1")
+                                    .arg(DateTimes::generalDateText(printed)),
+                                body)
+                   << row(headers(), heading) << Doc::rule();
+    doc.pageFooter << Doc::text(QCoreApplication::translate("WaitingListRows", "Page %p of %P"), body);
+    for (const WaitingLine& line : lines)
+        doc.body << Doc::Record{row(cells(line), body)};
+    if (lines.isEmpty())
+        doc.body << Doc::Record{Doc::text(QCoreApplication::translate("WaitingListRows", "No entries."), body)};
+    return doc;
+}
+
+std::optional<int> centimetres(const QString& metres, const QLocale& locale)
+{
+    static const QRegularExpression digits(QStringLiteral("^(\\d{1,3})(?:(\\D)(\\d{1,2}))?$"));
+    const auto match = digits.match(metres.trimmed());
+    if (!match.hasMatch() || (match.hasCaptured(2) && match.captured(2) != locale.decimalPoint()))
+        return std::nullopt;
+    const QString fraction = (match.captured(3) + QStringLiteral("00")).left(2);
+    return match.captured(1).toInt() * 100 + fraction.toInt();
+}
+
+} // namespace WaitingListRows
