@@ -1,6 +1,7 @@
 #include "core/Lengths.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <atomic>
 
 namespace Lengths {
@@ -26,11 +27,13 @@ void setShownUnit(Unit unit)
 
 QString number(int cm, Unit unit)
 {
+    // The locale's decimal mark, as amounts are shown; parse reads a point or a comma.
+    const QString point = QLocale().decimalPoint();
     if (unit == Unit::Metres)
-        return QStringLiteral("%1.%2").arg(cm / 100).arg(cm % 100, 2, 10, QLatin1Char('0'));
+        return QStringLiteral("%1%2%3").arg(cm / 100).arg(point).arg(cm % 100, 2, 10, QLatin1Char('0'));
     // Tenths of a foot, rounded half up: cm × 100 / 3048 tenths.
     const qint64 tenths = (qint64(cm) * 1000 + 1524) / 3048;
-    return QStringLiteral("%1.%2").arg(tenths / 10).arg(tenths % 10);
+    return QStringLiteral("%1%2%3").arg(tenths / 10).arg(point).arg(tenths % 10);
 }
 
 QString unitName(Unit unit)

@@ -1,6 +1,7 @@
 #include "waiting/WaitingEntryDialog.h"
 
 #include "bookings/BookingStore.h"
+#include "core/Lengths.h"
 #include "core/Seams.h"
 #include "core/ui/FocusNextControl.h"
 #include "people/Boats.h"
@@ -25,13 +26,9 @@ template <typename Box> Box* named(Box* box, const char* name)
     return box;
 }
 
-QString metres(std::optional<int> cm)
+QString shownSize(std::optional<int> cm)
 {
-    return cm ? QStringLiteral("%1%2%3")
-                    .arg(*cm / 100)
-                    .arg(QLocale().decimalPoint())
-                    .arg(*cm % 100, 2, 10, QLatin1Char('0'))
-              : QString();
+    return cm ? Lengths::number(*cm) : QString();
 }
 
 } // namespace
@@ -66,7 +63,8 @@ WaitingEntryDialog::WaitingEntryDialog(Services& services, const WaitingEntry& l
     form->addRow(QString(), chkAnyLength);
     form->addRow(tr("&To:"), dtpTo);
     form->addRow(tr("Berth t&ype:"), cboBerthType);
-    form->addRow(tr("&Minimum length (m):"), txtMinLength);
+    form->addRow(Lengths::shownUnit() == Lengths::Unit::Feet ? tr("&Minimum length (ft):") : tr("&Minimum length (m):"),
+                 txtMinLength);
     form->addRow(tr("&Notes:"), txtNotes);
 
     auto* ok = named(new QPushButton(tr("&OK"), this), "cmdOK");
@@ -113,7 +111,7 @@ Status WaitingEntryDialog::load()
     dtpFrom->setDate(m_loaded.from.isValid() ? m_loaded.from : today);
     chkAnyLength->setChecked(m_loaded.id && !m_loaded.to.isValid());
     dtpTo->setDate(m_loaded.to.isValid() ? m_loaded.to : dtpFrom->date().addDays(7));
-    txtMinLength->setText(metres(m_loaded.minLengthCm));
+    txtMinLength->setText(shownSize(m_loaded.minLengthCm));
     txtNotes->setPlainText(m_loaded.notes);
     cboCustomer->setFocus();
     return Done{};
@@ -148,10 +146,12 @@ std::optional<WaitingEntry> WaitingEntryDialog::typed()
         cboBerthType->currentIndex() > 0 ? std::optional(cboBerthType->currentData().toInt()) : std::nullopt;
     entry.minLengthCm.reset();
     if (const QString length = txtMinLength->text().trimmed(); !length.isEmpty()) {
-        entry.minLengthCm = WaitingListRows::centimetres(length);
+        entry.minLengthCm = Lengths::parse(length, Boats::MaximumCm);
         if (!entry.minLengthCm) {
-            m_services.messages.show(tr("Type the minimum length in metres, such as 11.5."), windowTitle(),
-                                     MsgIcon::Exclamation);
+            m_services.messages.show(Lengths::shownUnit() == Lengths::Unit::Feet
+                                         ? tr("Type the minimum length in feet, such as 38.")
+                                         : tr("Type the minimum length in metres, such as 11.5."),
+                                     windowTitle(), MsgIcon::Exclamation);
             txtMinLength->setFocus();
             return std::nullopt;
         }

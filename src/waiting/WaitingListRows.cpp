@@ -4,7 +4,6 @@
 #include "people/Boats.h"
 
 #include <QCoreApplication>
-#include <QRegularExpression>
 
 namespace WaitingListRows {
 
@@ -80,16 +79,6 @@ Doc::Document document(const QList<WaitingLine>& lines, const QDateTime& printed
     if (lines.isEmpty())
         doc.body << Doc::Record{Doc::text(QCoreApplication::translate("WaitingListRows", "No entries."), body)};
     return doc;
-}
-
-std::optional<int> centimetres(const QString& metres, const QLocale& locale)
-{
-    static const QRegularExpression digits(QStringLiteral("^(\\d{1,3})(?:(\\D)(\\d{1,2}))?$"));
-    const auto match = digits.match(metres.trimmed());
-    if (!match.hasMatch() || (match.hasCaptured(2) && match.captured(2) != locale.decimalPoint()))
-        return std::nullopt;
-    const QString fraction = (match.captured(3) + QStringLiteral("00")).left(2);
-    return match.captured(1).toInt() * 100 + fraction.toInt();
 }
 
 } // namespace WaitingListRows

@@ -17,8 +17,4 @@ QStringList cells(const WaitingLine& line);
 /// The list as shown, titled "Waiting List", with the time it was printed.
 Doc::Document document(const QList<WaitingLine>& lines, const QDateTime& printed);
 
-/// A length typed in metres ("11.5", up to two decimals in the locale's notation) in centimetres, read digit by
-/// digit so that no rounding creeps in; nothing for text that is not such a number.
-std::optional<int> centimetres(const QString& metres, const QLocale& locale = QLocale());
-
 } // namespace WaitingListRows

@@ -81,27 +81,6 @@ private slots:
     }
 
     // A minimum length typed in metres, read exactly: two decimals at the most, the locale's decimal point.
-    void metresRead_data()
-    {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<int>("cm"); // -1: not a length
-        QTest::newRow("one decimal") << u" 11.5 "_s << 1150;
-        QTest::newRow("two decimals") << u"0.07"_s << 7;
-        QTest::newRow("whole metres") << u"200"_s << 20000;
-        QTest::newRow("three decimals") << u"11.555"_s << -1;
-        QTest::newRow("a comma in an English locale") << u"11,5"_s << -1;
-        QTest::newRow("a sign") << u"-3"_s << -1;
-        QTest::newRow("a point alone") << u"11."_s << -1;
-    }
-    void metresRead()
-    {
-        QFETCH(QString, typed);
-        QFETCH(int, cm);
-        QCOMPARE(WaitingListRows::centimetres(typed, QLocale(QLocale::English)).value_or(-1), cm);
-        if (cm > 0) // German writes the decimal comma
-            QCOMPARE(WaitingListRows::centimetres(QString(typed).replace(u'.', u','), QLocale(QLocale::German)), cm);
-    }
-
     void keptInTheOrderAdded()
     {
         const QDate july(2026, 7, 1);
