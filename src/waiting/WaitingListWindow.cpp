@@ -130,6 +130,7 @@ WaitingListWindow::WaitingListWindow(IWindowHost& host, Services& services, QWid
     m_grid = recordGrid(QStringLiteral("grdWaiting"), model, this);
     m_grid->setAlternatingRowColors(true);
     m_grid->horizontalHeader()->setStretchLastSection(true);
+    m_grid->verticalHeader()->hide(); // the position column numbers the entries that count
     m_readError = new ReadErrorLine(this);
     connect(m_grid, &QTableView::doubleClicked, this, [this] {
         if (const WaitingLine* line = current())
@@ -173,7 +174,8 @@ WaitingListWindow::WaitingListWindow(IWindowHost& host, Services& services, QWid
     layout->addWidget(m_readError);
     layout->addWidget(m_grid, 1);
     layout->addLayout(buttons);
-    resize(Twips::toPixelsX(13000, this), Twips::toPixelsY(6500, this));
+    // Wide enough for the customer, the boat and the period without scrolling; the frame sizes it from this.
+    setMinimumSize(Twips::toPixelsX(13000, this), Twips::toPixelsY(5000, this));
 
     reload();
 }
