@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTableView>
 #include <QTimeEdit>
 #include <QVBoxLayout>
@@ -119,6 +120,12 @@ BookingBerthsPage::BookingBerthsPage(BerthGridModel* berths, QWidget* parent) : 
         grdBerth->setCurrentIndex(index);
         berths->toggle(index.row());
     });
+    // Space marks and unmarks the current berth, as a click does.
+    auto* space = new QShortcut(QKeySequence(Qt::Key_Space), grdBerth, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(space, &QShortcut::activated, this, [this, berths] {
+        if (const QModelIndex current = grdBerth->currentIndex(); current.isValid())
+            berths->toggle(current.row());
+    });
     berthReadError = new ReadErrorLine(this);
     layout->addWidget(berthReadError);
     layout->addWidget(grdBerth, 1);
@@ -135,7 +142,7 @@ BookingCustomerPage::BookingCustomerPage(IMessageBox& messages, QWidget* parent)
     cboCustomer = new QComboBox(this);
     cboCustomer->setObjectName(QStringLiteral("cboCustomer"));
     cboCustomer->setMinimumContentsLength(24);
-    cmdAddCustomer = new QPushButton(tr("&New..."), this);
+    cmdAddCustomer = new QPushButton(tr("Ne&w..."), this); // Alt+N is the wizard's Next
     cmdAddCustomer->setObjectName(QStringLiteral("cmdAddCustomer"));
     grid->addWidget(caption(tr("Select customer:"), this), 1, 0);
     grid->addWidget(cboCustomer, 1, 1, 1, 2);

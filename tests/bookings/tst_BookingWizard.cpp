@@ -113,6 +113,13 @@ private slots:
         for (const QString& berth : {u"A1"_s, u"C3"_s, u"C3"_s, u"B2"_s}) // C3 twice: unmarked again
             clickBerth(berth);
         QCOMPARE(m_wizard->selectedCount(), 2);
+        // Space marks and unmarks the current berth as a click does.
+        auto* grid = find<QTableView>("grdBerth");
+        grid->setFocus();
+        QTest::keyClick(grid, Qt::Key_Space);
+        QCOMPARE(m_wizard->selectedCount(), 1);
+        QTest::keyClick(grid, Qt::Key_Space);
+        QCOMPARE(m_wizard->selectedCount(), 2);
         next();
         QCOMPARE(text("txtCostOfHire"), u"£61.50"_s);
 
