@@ -116,10 +116,10 @@ void MainWindow::buildMenus()
         return menu;
     };
 
-    QMenu* mnuFile = topMenu(tr("File"), QStringLiteral("mnuFile"));
-    addItem(mnuFile, QStringLiteral("mnuFileExportCustomers"), tr("Export Customers..."));
-    addItem(mnuFile, QStringLiteral("mnuFileExportReservations"), tr("Export Reservations"));
-    addItem(mnuFile, QStringLiteral("mnuFileExportTodaysReservations"), tr("Export Today's Reservations"));
+    QMenu* mnuFile = topMenu(tr("&File"), QStringLiteral("mnuFile"));
+    addItem(mnuFile, QStringLiteral("mnuFileExportCustomers"), tr("Export C&ustomers..."));
+    addItem(mnuFile, QStringLiteral("mnuFileExportReservations"), tr("Export Reser&vations"));
+    addItem(mnuFile, QStringLiteral("mnuFileExportTodaysReservations"), tr("Export T&oday's Reservations"));
     addSeparator(mnuFile, QStringLiteral("mnuFile1"));
     addItem(mnuFile, QStringLiteral("mnuFileCompactDB"), tr("&Compact && repair database"));
     addItem(mnuFile, QStringLiteral("mnuFileBackupDB"), tr("&Backup database ..."));
@@ -128,13 +128,14 @@ void MainWindow::buildMenus()
     addItem(mnuFile, QStringLiteral("mnuFileDayEndTrace"), tr("End of &workday"));
     addItem(mnuFile, QStringLiteral("mnuFileTracesView"), tr("View &trace log"));
     addSeparator(mnuFile, QStringLiteral("mnuFile4"));
-    addItem(mnuFile, QStringLiteral("mnuFileExit"), tr("Exit"));
+    addItem(mnuFile, QStringLiteral("mnuFileExit"), tr("E&xit"));
 
-    QMenu* mnuEdit = topMenu(tr("Edit"), QStringLiteral("mnuEdit"));
+    QMenu* mnuEdit = topMenu(tr("&Edit"), QStringLiteral("mnuEdit"));
     const QList<std::pair<QString, QKeySequence>> editItems = {
-        {tr("Undo"), ctrl(Qt::Key_Z)}, {QStringLiteral("-"), {}},           {tr("Cut"), ctrl(Qt::Key_X)},
-        {tr("Copy"), ctrl(Qt::Key_C)}, {tr("Paste"), ctrl(Qt::Key_V)},      {QStringLiteral("-"), {}},
-        {tr("Clear"), Qt::Key_Delete}, {tr("Select All"), ctrl(Qt::Key_A)},
+        {tr("&Undo"), ctrl(Qt::Key_Z)},  {QStringLiteral("-"), {}},
+        {tr("Cu&t"), ctrl(Qt::Key_X)},   {tr("&Copy"), ctrl(Qt::Key_C)},
+        {tr("&Paste"), ctrl(Qt::Key_V)}, {QStringLiteral("-"), {}},
+        {tr("C&lear"), Qt::Key_Delete},  {tr("Select &All"), ctrl(Qt::Key_A)},
     };
     for (int index = 0; index < editItems.size(); ++index) {
         const QString name = QStringLiteral("mnuEditAction%1").arg(index);
@@ -150,45 +151,45 @@ void MainWindow::buildMenus()
     }
     connect(mnuEdit, &QMenu::aboutToShow, this, &MainWindow::updateEditMenu);
 
-    QMenu* mnuWebBook = topMenu(tr("Web Bookings"), QStringLiteral("mnuWebBook"));
-    addItem(mnuWebBook, QStringLiteral("mnuWebBookConfigure"), tr("Configure Web Bookings..."));
-    addItem(mnuWebBook, QStringLiteral("mnuWebBookCreatePage"), tr("Create Web Booking Page..."));
+    QMenu* mnuWebBook = topMenu(tr("&Web Bookings"), QStringLiteral("mnuWebBook"));
+    addItem(mnuWebBook, QStringLiteral("mnuWebBookConfigure"), tr("&Configure Web Bookings..."));
+    addItem(mnuWebBook, QStringLiteral("mnuWebBookCreatePage"), tr("C&reate Web Booking Page..."));
 
-    QMenu* mnuBookings = topMenu(tr("Bookings"), QStringLiteral("mnuBookings"));
-    addItem(mnuBookings, QStringLiteral("mnuBookingsAdd"), tr("Add Booking"), ctrl(Qt::Key_B));
-    addItem(mnuBookings, QStringLiteral("mnuBookingsFind"), tr("Find Booking..."), ctrl(Qt::Key_F));
-    addItem(mnuBookings, QStringLiteral("mnuBookingsReport"), tr("View Reports"));
+    QMenu* mnuBookings = topMenu(tr("&Bookings"), QStringLiteral("mnuBookings"));
+    addItem(mnuBookings, QStringLiteral("mnuBookingsAdd"), tr("&Add Booking"), ctrl(Qt::Key_B));
+    addItem(mnuBookings, QStringLiteral("mnuBookingsFind"), tr("&Find Booking..."), ctrl(Qt::Key_F));
+    addItem(mnuBookings, QStringLiteral("mnuBookingsReport"), tr("View &Reports"));
     addSeparator(mnuBookings, QStringLiteral("mnuBookings1"));
-    addItem(mnuBookings, QStringLiteral("mnuBookingsCalendarAdvanced"), tr("View Advanced Calendar"), ctrl(Qt::Key_D));
-    addItem(mnuBookings, QStringLiteral("mnuBookingsCalendar"), tr("View Simple Calendar"), ctrl(Qt::Key_S));
+    addItem(mnuBookings, QStringLiteral("mnuBookingsCalendarAdvanced"), tr("View Ad&vanced Calendar"), ctrl(Qt::Key_D));
+    addItem(mnuBookings, QStringLiteral("mnuBookingsCalendar"), tr("View &Simple Calendar"), ctrl(Qt::Key_S));
     addSeparator(mnuBookings, QStringLiteral("mnuBookings2"));
-    addItem(mnuBookings, QStringLiteral("mnuBookingsSlipNotes"), tr("Berth / Rentals  Notes..."));
+    addItem(mnuBookings, QStringLiteral("mnuBookingsSlipNotes"), tr("Berth / Rentals  &Notes..."));
 
-    QMenu* mnuCustomers = topMenu(tr("Customers"), QStringLiteral("mnuCustomers"));
-    addItem(mnuCustomers, QStringLiteral("mnuCustomersView"), tr("View Customers"), ctrl(Qt::Key_O));
-    addItem(mnuCustomers, QStringLiteral("mnuCustomersFind"), tr("Find Customer..."), ctrl(Qt::Key_M));
-    addItem(mnuCustomers, QStringLiteral("mnuCustomersWaitingList"), tr("Waiting List..."));
+    QMenu* mnuCustomers = topMenu(tr("&Customers"), QStringLiteral("mnuCustomers"));
+    addItem(mnuCustomers, QStringLiteral("mnuCustomersView"), tr("&View Customers"), ctrl(Qt::Key_O));
+    addItem(mnuCustomers, QStringLiteral("mnuCustomersFind"), tr("&Find Customer..."), ctrl(Qt::Key_M));
+    addItem(mnuCustomers, QStringLiteral("mnuCustomersWaitingList"), tr("&Waiting List..."));
     addSeparator(mnuCustomers, QStringLiteral("mnuCustomers1"));
-    addItem(mnuCustomers, QStringLiteral("mnuCustomersMailingListWizard"), tr("Email Mailing List Wizard..."));
+    addItem(mnuCustomers, QStringLiteral("mnuCustomersMailingListWizard"), tr("&Email Mailing List Wizard..."));
 
-    QMenu* mnuconfig = topMenu(tr("Configure"), QStringLiteral("mnuconfig"));
-    addItem(mnuconfig, QStringLiteral("mnuConfigWizard"), tr("Configuration Wizard..."));
+    QMenu* mnuconfig = topMenu(tr("C&onfigure"), QStringLiteral("mnuconfig"));
+    addItem(mnuconfig, QStringLiteral("mnuConfigWizard"), tr("Configuration &Wizard..."));
     addSeparator(mnuconfig, QStringLiteral("mnuConfig1"));
-    addItem(mnuconfig, QStringLiteral("mnuconfigcompany"), tr("Company..."));
-    addItem(mnuconfig, QStringLiteral("mnuConfigRegionalSettings"), tr("Regional Settings..."));
-    addItem(mnuconfig, QStringLiteral("mnuConfigBerths"), tr("Berths..."));
-    addItem(mnuconfig, QStringLiteral("mnuConfigBerthOwners"), tr("Berth Owners..."));
-    addItem(mnuconfig, QStringLiteral("mnuConfigRates"), tr("Rates..."));
+    addItem(mnuconfig, QStringLiteral("mnuconfigcompany"), tr("&Company..."));
+    addItem(mnuconfig, QStringLiteral("mnuConfigRegionalSettings"), tr("Re&gional Settings..."));
+    addItem(mnuconfig, QStringLiteral("mnuConfigBerths"), tr("&Berths..."));
+    addItem(mnuconfig, QStringLiteral("mnuConfigBerthOwners"), tr("Berth &Owners..."));
+    addItem(mnuconfig, QStringLiteral("mnuConfigRates"), tr("&Rates..."));
 
     // Contents, Index and Tip of the Day are kept but not shown.
-    QMenu* mnuHelp = topMenu(tr("Help"), QStringLiteral("mnuHelp"));
-    addItem(mnuHelp, QStringLiteral("mnuHelpContents"), tr("Contents..."))->setVisible(false);
-    addItem(mnuHelp, QStringLiteral("mnuHelpIndex"), tr("Index..."))->setVisible(false);
-    addItem(mnuHelp, QStringLiteral("mnuHelpTipOfTheDay"), tr("Tip of the Day..."))->setVisible(false);
+    QMenu* mnuHelp = topMenu(tr("&Help"), QStringLiteral("mnuHelp"));
+    addItem(mnuHelp, QStringLiteral("mnuHelpContents"), tr("&Contents..."))->setVisible(false);
+    addItem(mnuHelp, QStringLiteral("mnuHelpIndex"), tr("&Index..."))->setVisible(false);
+    addItem(mnuHelp, QStringLiteral("mnuHelpTipOfTheDay"), tr("&Tip of the Day..."))->setVisible(false);
     addSeparator(mnuHelp, QStringLiteral("mnuHelp1"), false);
-    addItem(mnuHelp, QStringLiteral("mnuHelpSupport"), tr("Online Support"));
+    addItem(mnuHelp, QStringLiteral("mnuHelpSupport"), tr("Online &Support"));
     addSeparator(mnuHelp, QStringLiteral("mnuHelp3"));
-    addItem(mnuHelp, QStringLiteral("mnuHelpAbout"), tr("About..."));
+    addItem(mnuHelp, QStringLiteral("mnuHelpAbout"), tr("&About..."));
 }
 
 QAction* MainWindow::addButton(const QString& name, const QString& caption, const QString& icon, const QString& item)

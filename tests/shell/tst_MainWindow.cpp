@@ -8,6 +8,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMenuBar>
 #include <QSpinBox>
 #include <QTextEdit>
 #include <QVBoxLayout>
@@ -75,14 +76,14 @@ private slots:
         // Items whose windows exist run them; the others wait, disabled, to be connected. The items with neither
         // a shortcut nor a window still to come are checked in connectedItemsAreEnabled.
         QTest::newRow("mnuFileCompactDB") << u"&Compact && repair database"_s << "" << true;
-        QTest::newRow("mnuBookingsAdd") << u"Add Booking"_s << "Ctrl+B" << true;
-        QTest::newRow("mnuBookingsFind") << u"Find Booking..."_s << "Ctrl+F" << true;
-        QTest::newRow("mnuBookingsCalendarAdvanced") << u"View Advanced Calendar"_s << "Ctrl+D" << true;
-        QTest::newRow("mnuBookingsCalendar") << u"View Simple Calendar"_s << "Ctrl+S" << true;
-        QTest::newRow("mnuCustomersView") << u"View Customers"_s << "Ctrl+O" << true;
-        QTest::newRow("mnuCustomersFind") << u"Find Customer..."_s << "Ctrl+M" << true;
-        QTest::newRow("mnuEditAction6") << u"Clear"_s << "Del" << false;
-        QTest::newRow("mnuEditAction7") << u"Select All"_s << "Ctrl+A" << false;
+        QTest::newRow("mnuBookingsAdd") << u"&Add Booking"_s << "Ctrl+B" << true;
+        QTest::newRow("mnuBookingsFind") << u"&Find Booking..."_s << "Ctrl+F" << true;
+        QTest::newRow("mnuBookingsCalendarAdvanced") << u"View Ad&vanced Calendar"_s << "Ctrl+D" << true;
+        QTest::newRow("mnuBookingsCalendar") << u"View &Simple Calendar"_s << "Ctrl+S" << true;
+        QTest::newRow("mnuCustomersView") << u"&View Customers"_s << "Ctrl+O" << true;
+        QTest::newRow("mnuCustomersFind") << u"&Find Customer..."_s << "Ctrl+M" << true;
+        QTest::newRow("mnuEditAction6") << u"C&lear"_s << "Del" << false;
+        QTest::newRow("mnuEditAction7") << u"Select &All"_s << "Ctrl+A" << false;
     }
     void menuItems()
     {
@@ -94,6 +95,31 @@ private slots:
         QCOMPARE(item->shortcut().toString(), shortcut);
         QCOMPARE(item->isEnabled(), enabled);
         QVERIFY(item->isVisible());
+    }
+
+    // Every menu and every item in it can be reached with Alt and a letter, no letter twice in one menu.
+    void mnemonicsUniquePerMenu()
+    {
+        const auto mnemonic = [](const QString& text) {
+            for (qsizetype at = text.indexOf(u'&'); at >= 0 && at + 1 < text.size(); at = text.indexOf(u'&', at + 2))
+                if (text.at(at + 1) != u'&')
+                    return text.at(at + 1).toLower();
+            return QChar();
+        };
+        QList<QList<QAction*>> groups{m_window->menuBar()->actions()};
+        for (QAction* top : m_window->menuBar()->actions())
+            groups << top->menu()->actions();
+        for (const QList<QAction*>& group : groups) {
+            QSet<QChar> taken;
+            for (const QAction* action : group) {
+                if (action->isSeparator() || !action->isVisible())
+                    continue;
+                const QChar key = mnemonic(action->text());
+                QVERIFY2(!key.isNull(), qPrintable(action->text()));
+                QVERIFY2(!taken.contains(key), qPrintable(action->text()));
+                taken.insert(key);
+            }
+        }
     }
 
     void connectedItemsAreEnabled()
