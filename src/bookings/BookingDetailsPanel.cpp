@@ -51,6 +51,8 @@ BookingDetailsPanel::BookingDetailsPanel(const QString& phoneCaption, int rowSpa
     // The e-mail address stands 100 twips after the telephone number.
     row({email, lblMail}, Twips::toPixelsX(100, this));
     row({lblNoAdults, lblAdults, lblNoKids, lblKids}, rowSpacing);
+    lblBerths = named(new QLabel(this), QStringLiteral("lblBerths"));
+    row({lblBerths}, rowSpacing);
     lblBoat = named(new QLabel(this), QStringLiteral("lblBoat"));
     lblBoat->hide();
     row({lblBoat}, rowSpacing);

@@ -25,5 +25,6 @@ public:
     QLabel* lblAdults;
     QLabel* lblNoKids;
     QLabel* lblKids;
-    QLabel* lblBoat; // "Boat: Seaspray, 11.40 m"; hidden for a booking without a boat
+    QLabel* lblBerths; // "Berth(s): A1, B2"
+    QLabel* lblBoat;   // "Boat: Seaspray, 11.40 m"; hidden for a booking without a boat
 };

@@ -127,6 +127,12 @@ Result<PrintData> load(const QSqlDatabase& db)
     if (!charges)
         return charges.failure();
     d.charges = std::move(*charges);
+    // The booking as stored now: its berths, and its boat below.
+    const auto booking = BookingStore::loadBooking(db, d.id);
+    if (!booking && booking.kind() != FailureKind::Conflict)
+        return booking.failure();
+    if (booking)
+        d.berths = booking->berthNames;
     const auto boatId = Sql::scalar(db, QStringLiteral("SELECT BoatID FROM Booking WHERE ID = ?"), {d.id}, &error);
     if (!boatId)
         return databaseFailure(error);
@@ -161,6 +167,9 @@ Doc::Document receipt(const PrintData& d)
     doc.body << Doc::Record{
         Doc::field(QCoreApplication::translate("BookingDocuments", "Invoice Number:"), QString::number(d.id), w, Line),
         Doc::field(QCoreApplication::translate("BookingDocuments", "Booking Date:"), dateText(d.fromDate), w, Line),
+        Doc::field(QCoreApplication::translate("BookingDocuments", "Departure Date:"), dateText(d.toDate), w, Line),
+        Doc::field(QCoreApplication::translate("BookingDocuments", "Berth(s):"), d.berths.join(QStringLiteral(", ")), w,
+                   Line),
         Doc::field(QCoreApplication::translate("BookingDocuments", "Booked By:"), d.bookedBy, w, LastLine)};
     Doc::Record customer;
     for (const QString& part : {d.customer.name, d.customer.houseName, d.customer.street, d.customer.area,
@@ -211,7 +220,9 @@ Doc::Document reservationForm(const PrintData& d)
         Doc::field(QCoreApplication::translate("BookingDocuments", "Reservation Number:"), QString::number(d.id), w,
                    Line),
         Doc::field(QCoreApplication::translate("BookingDocuments", "From Date:"), dateText(d.fromDate), w, Line),
-        Doc::field(QCoreApplication::translate("BookingDocuments", "To Date:"), dateText(d.toDate), w, LastLine)};
+        Doc::field(QCoreApplication::translate("BookingDocuments", "To Date:"), dateText(d.toDate), w, Line),
+        Doc::field(QCoreApplication::translate("BookingDocuments", "Berth(s):"), d.berths.join(QStringLiteral(", ")), w,
+                   LastLine)};
     const Customer& c = d.customer;
     Doc::Record customer;
     const QList<std::pair<QString, QString>> fields = {

@@ -39,6 +39,7 @@ struct PrintData
     QString notes;
     QList<Pricing::Line> charges; // how the hire was agreed; none for older bookings or a hire typed by hand
     QString boat;                 // "Seaspray, 11.40 m"; empty for a booking without a boat
+    QStringList berths;           // the berths' names, in natural order
 };
 
 /// The InvTemp row with its company; Refused (with the text to show) when there is none.

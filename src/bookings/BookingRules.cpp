@@ -61,6 +61,11 @@ qint64 daysOfHire(const QDateTime& from, const QDateTime& to)
     return from.date().daysTo(to.date());
 }
 
+QString berthsLine(const QStringList& berthNames)
+{
+    return QCoreApplication::translate("BookingRules", "Berth(s): %1").arg(berthNames.join(QStringLiteral(", ")));
+}
+
 PartyCounts startingCounts(bool countsShown)
 {
     return countsShown ? PartyCounts{2, 0} : PartyCounts{NotRecorded, NotRecorded};

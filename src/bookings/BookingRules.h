@@ -66,6 +66,9 @@ CountsLine confirmationCounts(const QString& adultsTyped, const QString& kidsTyp
 /// "Name, HouseName": the customer as confirmations and cancellations show it.
 QString customerLine(const CustomerRecord& customer);
 
+/// "Berth(s): A1, B2", as the confirmation page and the summary name what is booked.
+QString berthsLine(const QStringList& berthNames);
+
 /// "dd.MM.yyyy hh:mm" as the confirmation page and the log show a date-time.
 QString dateTimeText(const QDateTime& when);
 /// "05.06.2004 14:30 to 07.06.2004 10:00", as the confirmation page and the summary show it (translated).

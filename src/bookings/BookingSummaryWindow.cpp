@@ -194,6 +194,7 @@ bool BookingSummaryWindow::prepare(int bookingId)
     m_details->lblPhone->setText(c.telNo);
     m_details->lblMail->setText(c.emailAddress);
     m_txtCnotes->setPlainText(c.notes);
+    m_details->lblBerths->setText(BookingRules::berthsLine(b.berthNames));
     m_details->lblBoat->setText(shown->boat ? tr("Boat: %1").arg(Boats::boatLine(*shown->boat)) : QString());
     m_details->lblBoat->setVisible(shown->boat.has_value());
     m_cmdEdit->setEnabled(true);

@@ -695,6 +695,10 @@ void BookingWizard::leaveCustomer()
         m_customer->cboCustomer->setFocus();
         return;
     }
+    QStringList berthNames;
+    for (const AvailableBerth& berth : m_berths->marked())
+        berthNames << berth.name;
+    m_confirmation->details->lblBerths->setText(BookingRules::berthsLine(berthNames));
     m_confirmation->details->lblBoat->setText(boat ? tr("Boat: %1").arg(Boats::boatLine(*boat)) : QString());
     m_confirmation->details->lblBoat->setVisible(boat.has_value());
     const QString insurance = boat ? BoatFitting::insuranceWarning(*boat, m_toDate) : QString();

@@ -118,6 +118,7 @@ private slots:
             amounts << control(*summary, u"Text%1"_s.arg(i))->text();
         QCOMPARE(amounts, (QStringList{u"£1234.50"_s, u"£50.00"_s, u"£224.88"_s, u"£1509.38"_s, u"£1000.00"_s}));
         QCOMPARE(control<QLabel>(*summary, "lblBoat")->text(), u"Boat: Kittiwake, 7.50 m"_s);
+        QCOMPARE(control<QLabel>(*summary, "lblBerths")->text(), u"Berth(s): A1"_s);
         QCOMPARE(control<QLabel>(*summary, "lblCharges")->text(),
                  u"A1, daily charge: 1 night at £345.00 = £345.00\nA1, Regatta: 1 week at £889.50 = £889.50"_s);
         QCOMPARE(control<QPlainTextEdit>(*summary, "txtNotes")->toPlainText(), u"Arrives late"_s);
@@ -212,6 +213,7 @@ private slots:
             missing(pages[0],
                     heading() +
                         texts(u"VAT No: GB 123 4567 89|INVOICE|Invoice Number: 1|Booking Date: 05.06.2026 14:30|"
+                              u"Departure Date: 07.06.2026 10:00|Berth(s): A1|"
                               u"Booked By: Sue|Ann O'Neill|Gull House|Quay Street|Hamworthy|Poole|BH15 1AA|"
                               u"Boat: Kittiwake, 7.50 m|"
                               u"Booking charges,|Cost Of Hire: £1,234.50|A1, daily charge: 1 night at £345.00|£345.00|"
@@ -237,7 +239,7 @@ private slots:
         QCOMPARE(
             missing(pages[0],
                     heading() + texts(u"Reservation Form|Reservation Number: 1|From Date: 05.06.2026 14:30|"
-                                      u"To Date: 07.06.2026 10:00|Name: Ann O'Neill|HouseName: Gull House|"
+                                      u"To Date: 07.06.2026 10:00|Berth(s): A1|Name: Ann O'Neill|HouseName: Gull House|"
                                       u"Street: Quay Street|Area: Hamworthy|Town: Poole|Postcode: BH15 1AA|"
                                       u"TelNo: 01202 123456|MobileNo: 07700 900123|EmailAddress: ann@example.co.uk|"
                                       u"Boat: Kittiwake, 7.50 m|Client Notes: Prefers the east pontoon|ClubMember: "

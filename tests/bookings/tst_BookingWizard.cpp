@@ -143,6 +143,7 @@ private slots:
         next();
         QCOMPARE(find<QLabel>("lblDates")->text(), u"01.07.2026 14:00 to 04.07.2026 10:00"_s);
         QCOMPARE(find<QLabel>("lblName")->text(), u"Bob Smith, Mill House"_s);
+        QCOMPARE(find<QLabel>("lblBerths")->text(), u"Berth(s): A1, B2"_s);
         QCOMPARE(find<QPushButton>("cmdNext")->text(), u"&Confirm"_s);
         next();
         QTRY_VERIFY(!m_wizard); // saved and closed
