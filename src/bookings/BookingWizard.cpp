@@ -164,6 +164,17 @@ BookingWizard::BookingWizard(Services& services, QWidget* parent) : ChildWindow(
     m_cmdNext->setObjectName(QStringLiteral("cmdNext"));
     m_cmdCancel = new QPushButton(tr("Cancel Booking"), this);
     m_cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    // A booking being changed can be left as it is; "Cancel Booking" deletes it.
+    m_cmdClose = new QPushButton(tr("C&lose"), this);
+    m_cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    InputChecks::skipChecks(m_cmdClose);
+    connect(m_cmdClose, &QPushButton::clicked, this, [this] {
+        // Asks first when something was typed (closeEvent).
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+            sub->close();
+        else
+            close();
+    });
     InputChecks::skipChecks(m_cmdCancel);
     InputChecks::skipChecks(m_cmdBack);
     connect(m_cmdBack, &QPushButton::clicked, this, &BookingWizard::back);
@@ -182,6 +193,7 @@ BookingWizard::BookingWizard(Services& services, QWidget* parent) : ChildWindow(
     buttons->addWidget(m_cmdBack);
     buttons->addWidget(m_cmdNext);
     buttons->addWidget(m_cmdCancel);
+    buttons->addWidget(m_cmdClose);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lblCaption);
     layout->addLayout(body, 1);
@@ -477,6 +489,7 @@ void BookingWizard::showStep()
         m_lblStep[i]->setFont(font);
     }
     m_cmdBack->setVisible(m_step > 0);
+    m_cmdClose->setVisible(m_mode == RecordMode::Edit);
     m_cmdNext->setText(m_step == 3 ? tr("&Confirm") : tr("&Next"));
 }
 

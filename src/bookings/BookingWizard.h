@@ -135,6 +135,7 @@ private:
     QPushButton* m_cmdBack;
     QPushButton* m_cmdNext;
     QPushButton* m_cmdCancel;
+    QPushButton* m_cmdClose;
 
     BookingDatesPage* m_dates;
     BookingBerthsPage* m_berthList;

@@ -554,10 +554,27 @@ private slots:
         QCOMPARE(m_install->eventLogText().count(u"[Booking cancelled]"_s), 1);
         QVERIFY(m_install->eventLogText().contains(u"[Booking cancelled]\r\nFrom: 01.07.2026 14:00 to 04.07.2026 "
                                                    u"10:00\r\nCustomer: Ann O'Neill, 4\r\n"_s));
-        // A new booking's cancel asks nothing.
+        // Close leaves a changed booking as it is, asking first only when something was typed.
         openFromMenu();
+        walkToConfirmation({u"A1"_s});
+        next();
+        const int kept = m_install->scalarInt(u"SELECT ID FROM Booking"_s);
+        openToChange(kept);
+        QVERIFY(find<QPushButton>("cmdClose")->isVisible());
+        type(*m_wizard, "txtBookedBy", u"Sue"_s);
+        m_install->messages.answers.enqueue(MsgResult::No);
+        click(*m_wizard, "cmdClose");
+        QVERIFY(m_wizard && m_wizard->isVisible());
+        m_install->messages.answers.enqueue(MsgResult::Yes);
+        click(*m_wizard, "cmdClose");
+        QTRY_VERIFY(!m_wizard);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Booking WHERE ID = ?"_s, {kept}), 1);
+        QCOMPARE(m_install->messages.calls.size(), 4);
+        // A new booking's cancel asks nothing, and it has no Close.
+        openFromMenu();
+        QVERIFY(!find<QPushButton>("cmdClose")->isVisible());
         click(*m_wizard, "cmdCancel");
-        QCOMPARE(m_install->messages.calls.size(), 2);
+        QCOMPARE(m_install->messages.calls.size(), 4);
     }
 };
 
