@@ -69,9 +69,11 @@ QString fileSelect(Services& services, const QString& title, bool save)
 {
     FileRequest request;
     request.title = title;
-    request.filter = QCoreApplication::translate("MaintenanceMenu", "SPA Datoteke (*.SPA)");
+    request.filter = QCoreApplication::translate("MaintenanceMenu", "Backup archives (*.SPA)");
     request.selectedFilter = request.filter;
     request.save = save;
+    // Added by the dialog before it asks about replacing a file, so a name typed without it is asked about too.
+    request.defaultSuffix = QStringLiteral("SPA");
     if (save)
         request.proposedName =
             QStringLiteral("SPA_") + services.clock.now().toString(QStringLiteral("ddMMyyyy")) + QStringLiteral(".SPA");

@@ -432,6 +432,7 @@ FileRequest saveRequest(const Command& command)
     request.filter = filters();
     request.selectedFilter = csvFilter();
     request.save = true;
+    request.defaultSuffix = QStringLiteral("csv"); // before the dialog's question about replacing a file
     return request;
 }
 

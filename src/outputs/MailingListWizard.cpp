@@ -71,6 +71,7 @@ void MailingListWizard::browse()
     request.proposedName = QStringLiteral("maillist.txt");
     request.filter = tr("All Files (*)");
     request.save = true;
+    request.defaultSuffix = QStringLiteral("txt"); // before the dialog's question about replacing a file
     // A name already typed keeps its folder as the starting point.
     if (!m_txtFileName->text().trimmed().isEmpty())
         request.folder = QFileInfo(m_txtFileName->text()).absolutePath();

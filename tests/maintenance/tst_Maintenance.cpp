@@ -22,9 +22,10 @@ private slots:
         QCOMPARE(m_install->files.calls.size(), 2);
         const FileRequest save = m_install->files.calls[0], open = m_install->files.calls[1];
         QVERIFY(save.save && !open.save);
-        QCOMPARE(QStringList({save.title, open.title, save.proposedName, save.filter}),
+        // The dialog adds the suffix before it asks about replacing a file, so "archive" asks about archive.SPA.
+        QCOMPARE(QStringList({save.title, open.title, save.proposedName, save.filter, save.defaultSuffix}),
                  QStringList({u"Select your database backup file ..."_s, u"Select your backuped database ..."_s,
-                              u"SPA_04122026.SPA"_s, u"SPA Datoteke (*.SPA)"_s}));
+                              u"SPA_04122026.SPA"_s, u"Backup archives (*.SPA)"_s, u"SPA"_s}));
 
         backup(m_install->root() + u"/no-such-folder/a.SPA"_s);
         QCOMPARE(messagesSaid(), u"Bad file name: The folder "_s +

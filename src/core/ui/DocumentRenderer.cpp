@@ -432,6 +432,7 @@ bool saveAsPdf(const Doc::Document& document, Services& services, const QString&
     request.filter = QCoreApplication::translate("DocumentRenderer", "PDF Files (*.pdf)");
     request.selectedFilter = request.filter;
     request.save = true;
+    request.defaultSuffix = QStringLiteral("pdf"); // before the dialog's question about replacing a file
     QString path = services.files.choose(request);
     if (path.isEmpty())
         return false;
