@@ -110,15 +110,19 @@ Result<BookingList> build(const QSqlDatabase& db, List list, const std::optional
         break;
     }
     case List::TakenToday:
-        where = QStringLiteral("Booking.Created < ? AND Booking.Created >= ?");
-        binds = {literal(now.addDays(1)), literal(now)};
-        result.heading = now.toString(HeadingDate);
-        break;
     case List::CheckOutsToday:
-        where = QStringLiteral("Booking.ToDate < ? AND Booking.ToDate >= ?");
-        binds = {literal(now.addDays(1)), literal(now)};
+    case List::ArrivalsToday:
+    case List::DeparturesToday: {
+        // Today is the calendar day: from its first minute (or, for the check-outs left, from now) to midnight.
+        const QDateTime today = DateTimes::dateOnly(now);
+        const QString column = list == List::TakenToday      ? QStringLiteral("Booking.Created")
+                               : list == List::ArrivalsToday ? QStringLiteral("Booking.FromDate")
+                                                             : QStringLiteral("Booking.ToDate");
+        where = column + QStringLiteral(" < ? AND ") + column + QStringLiteral(" >= ?");
+        binds = {literal(today.addDays(1)), literal(list == List::CheckOutsToday ? now : today)};
         result.heading = now.toString(HeadingDate);
         break;
+    }
     }
 
     QSqlQuery q(db);

@@ -29,10 +29,12 @@ PeriodCondition periodCondition(const std::optional<QDateTime>& from, const std:
 
 enum class List
 {
-    AllBookings,    // the bookings overlapping the first period, by arrival
-    TakenToday,     // created from now (rounded down to the half hour) to the same time tomorrow
-    CheckOutsToday, // leaving from now to the same time tomorrow
-    PeriodSales,    // as AllBookings, on the sales summary's period, with the money columns
+    AllBookings,     // the bookings overlapping the first period, by arrival
+    TakenToday,      // created today (the calendar day)
+    CheckOutsToday,  // leaving from now (rounded down to the half hour) to the end of today
+    ArrivalsToday,   // arriving today
+    DeparturesToday, // leaving today, earlier today included
+    PeriodSales,     // as AllBookings, on the sales summary's period, with the money columns
 };
 
 /// One booking as a list prints it.

@@ -72,6 +72,12 @@ Names namesOf(List list)
         return {QStringLiteral("rptTodayLeft"),
                 QCoreApplication::translate("ReportLayouts", "List of todays checkouts left to be completed"),
                 QCoreApplication::translate("ReportLayouts", "List of todays checkouts left to be completed")};
+    case List::ArrivalsToday:
+        return {QStringLiteral("rptArrivalsToday"), QCoreApplication::translate("ReportLayouts", "Arrivals today"),
+                QCoreApplication::translate("ReportLayouts", "Arrivals today")};
+    case List::DeparturesToday:
+        return {QStringLiteral("rptDeparturesToday"), QCoreApplication::translate("ReportLayouts", "Departures today"),
+                QCoreApplication::translate("ReportLayouts", "Departures today")};
     case List::PeriodSales:
         break;
     }

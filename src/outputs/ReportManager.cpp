@@ -54,6 +54,8 @@ ReportManager::ReportManager(Services& services, QWidget* parent)
     auto* cmdTodaysBooking = button(QStringLiteral("cmdTodaysBooking"), tr("List of bookings taken today"), this);
     auto* cmdTodaysCheckOuts =
         button(QStringLiteral("cmdTodaysCheckOuts"), tr("List of todays checkouts left to be completed"), this);
+    auto* cmdArrivals = button(QStringLiteral("cmdArrivalsToday"), tr("Arrivals today"), this);
+    auto* cmdDepartures = button(QStringLiteral("cmdDeparturesToday"), tr("Departures today"), this);
     auto* cmdAvailableBerths = button(QStringLiteral("cmdAvailableBerths"), tr("Outstanding Balance A/Cs"), this);
 
     QGroupBox* frame2 = periodFrame(QStringLiteral("Frame2"), m_dtpFrom1, m_dtpTo1, this);
@@ -72,6 +74,8 @@ ReportManager::ReportManager(Services& services, QWidget* parent)
     layout->addWidget(frame1);
     layout->addWidget(cmdTodaysBooking);
     layout->addWidget(cmdTodaysCheckOuts);
+    layout->addWidget(cmdArrivals);
+    layout->addWidget(cmdDepartures);
     layout->addWidget(cmdAvailableBerths);
     layout->addWidget(frame2);
     layout->addWidget(label3);
@@ -81,6 +85,8 @@ ReportManager::ReportManager(Services& services, QWidget* parent)
     connect(cmdAllBooking, &QPushButton::clicked, this, [this] { showList(List::AllBookings); });
     connect(cmdTodaysBooking, &QPushButton::clicked, this, [this] { showList(List::TakenToday); });
     connect(cmdTodaysCheckOuts, &QPushButton::clicked, this, [this] { showList(List::CheckOutsToday); });
+    connect(cmdArrivals, &QPushButton::clicked, this, [this] { showList(List::ArrivalsToday); });
+    connect(cmdDepartures, &QPushButton::clicked, this, [this] { showList(List::DeparturesToday); });
     connect(command4, &QPushButton::clicked, this, [this] { showList(List::PeriodSales); });
     connect(cmdAvailableBerths, &QPushButton::clicked, this, &ReportManager::printBalanceDue);
     connect(cmdExit, &QPushButton::clicked, this, [this] {

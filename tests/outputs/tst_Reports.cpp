@@ -151,15 +151,22 @@ private slots:
 
     void today_data()
     {
-        // The clock stands at 2026-12-04 09:15:02, so "today" runs from 09:00 to 09:00 tomorrow.
+        // The clock stands at 2026-12-04 09:15:02: today is the calendar day; the check-outs left run from 09:00.
         QTest::addColumn<int>("list");
         QTest::addColumn<QString>("stamp");
         QTest::addColumn<bool>("listed");
-        for (auto [list, name] : {std::pair{List::TakenToday, "taken"}, std::pair{List::CheckOutsToday, "leaving"}}) {
+        const std::pair<List, const char*> lists[] = {{List::TakenToday, "taken"},
+                                                      {List::CheckOutsToday, "left"},
+                                                      {List::ArrivalsToday, "arriving"},
+                                                      {List::DeparturesToday, "leaving"}};
+        for (auto [list, name] : lists) {
+            const bool left = list == List::CheckOutsToday;
+            QTest::addRow("%s at midnight", name) << int(list) << u"2026-12-04 00:00:00"_s << !left;
+            QTest::addRow("%s yesterday late", name) << int(list) << u"2026-12-03 23:59:59"_s << false;
             QTest::addRow("%s at the half hour", name) << int(list) << u"2026-12-04 09:00:00"_s << true;
-            QTest::addRow("%s a second before", name) << int(list) << u"2026-12-04 08:59:59"_s << false;
-            QTest::addRow("%s tomorrow early", name) << int(list) << u"2026-12-05 08:59:59"_s << true;
-            QTest::addRow("%s tomorrow at the hour", name) << int(list) << u"2026-12-05 09:00:00"_s << false;
+            QTest::addRow("%s a second before", name) << int(list) << u"2026-12-04 08:59:59"_s << !left;
+            QTest::addRow("%s late tonight", name) << int(list) << u"2026-12-04 23:59:59"_s << true;
+            QTest::addRow("%s tomorrow at midnight", name) << int(list) << u"2026-12-05 00:00:00"_s << false;
         }
     }
     void today()
@@ -170,6 +177,8 @@ private slots:
         // The other column of the booking lies outside the window, so only the one under test decides.
         if (List(list) == List::TakenToday)
             addBooking(1, u"2026-11-01 09:00:00|2026-11-20 10:00:00"_s, stamp);
+        else if (List(list) == List::ArrivalsToday)
+            addBooking(1, stamp + u"|2026-12-20 10:00:00"_s, u"2026-10-01 10:00:00"_s);
         else
             addBooking(1, u"2026-11-01 09:00:00|"_s + stamp, u"2026-10-01 10:00:00"_s);
         const auto built = build(List(list));
