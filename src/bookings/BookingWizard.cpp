@@ -7,6 +7,7 @@
 #include "bookings/BookingPricing.h"
 #include "bookings/BookingRules.h"
 #include "bookings/BookingStore.h"
+#include "bookings/BookingSummaryWindow.h"
 #include "bookings/BookingWizardPages.h"
 #include "core/DateTimes.h"
 #include "core/EventLog.h"
@@ -847,13 +848,25 @@ void BookingWizard::confirm()
                                      .arg(*booking.berthConfirmationNumber)
                                      .arg(saved->confirmationNumber),
                                  title(), MsgIcon::Information, MsgButtons::Ok);
+    // Told it was saved, with its number, and offered its summary (No, the default, goes back to work).
+    const QString savedText =
+        saved->confirmationNumber > 0
+            ? tr("The booking has been saved with confirmation number %1.").arg(saved->confirmationNumber)
+            : tr("The booking has been saved.");
+    const bool showSummary =
+        m_host && m_services.messages.show(savedText + u' ' + tr("Show its summary?"), title(), MsgIcon::Information,
+                                           MsgButtons::YesNo) == MsgResult::Yes;
     IWindowHost* host = m_host;
+    Services& services = m_services;
+    const int savedId = saved->id;
     const QList<int> freed = m_storedBerthIds;
     const QDateTime from = m_storedFrom;
     const QDateTime to = m_storedTo;
     closeWizard();
     if (released && host)
         host->berthsReleased(freed, from, to);
+    if (showSummary)
+        BookingSummaryWindow::display(*host, services, savedId);
 }
 
 bool BookingWizard::askToCancel(IMessageBox& messages, const QString& title)

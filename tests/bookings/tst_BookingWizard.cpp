@@ -219,11 +219,21 @@ private slots:
                                            u"'2026-09-02 14:00:00', 1)"_s));
         Database::close(u"desk-b"_s);
         walkToConfirmation({u"A1"_s});
+        // Told, then offered the saved booking's summary: Yes shows it.
+        m_install->messages.answers << MsgResult::Ok << MsgResult::Yes;
+        QString shown;
+        onNextModal([&shown](QDialog* dialog) {
+            shown = dialog->objectName() + u' ' + control<QLabel>(*dialog, "lblDates")->text();
+            dialog->reject();
+        });
         next();
         QTRY_VERIFY(!m_wizard);
         QCOMPARE(m_install->scalarInt(u"SELECT BerthConfirmationNumber FROM Booking WHERE ID <> 60"_s), 2);
         QCOMPARE(m_install->messages.said(), u"Booking: Confirmation number 1 was given to a booking made at another "
-                                             u"desk meanwhile. This booking has been saved with number 2."_s);
+                                             u"desk meanwhile. This booking has been saved with number 2.\n"
+                                             u"Booking: The booking has been saved with confirmation number 2. Show "
+                                             u"its summary?"_s);
+        QTRY_COMPARE(shown, u"frmBookingSummary 01.07.2026 14:00 to 04.07.2026 10:00"_s);
     }
 
     void changedAtAnotherDeskIsNotOverwritten()
@@ -237,8 +247,8 @@ private slots:
         QVERIFY(deskB && Sql::exec(*deskB, u"UPDATE Booking SET AmountPayed = 100000 WHERE ID = ?"_s, {id}));
         Database::close(u"desk-b"_s);
         next(4);
-        QVERIFY(m_install->messages.said().startsWith(
-            u"Booking: This booking has been changed or cancelled at another desk"_s));
+        QVERIFY(m_install->messages.calls.last().text.startsWith(
+            u"This booking has been changed or cancelled at another desk"_s));
         QVERIFY(m_wizard && m_wizard->isVisible());
         QCOMPARE(m_install->scalarInt(u"SELECT AmountPayed FROM Booking WHERE ID = ?"_s, {id}), 100000);
         QVERIFY(!m_install->eventLogText().contains(u"[Booking modified]"_s));
@@ -547,8 +557,10 @@ private slots:
             QTRY_VERIFY(!m_wizard);
             QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Booking"_s), answer == MsgResult::No ? 1 : 0);
         }
-        QCOMPARE(m_install->messages.said(), u"Booking: Do you want to delete existing reservation?\n"
-                                             u"Booking: Do you want to delete existing reservation?"_s);
+        QCOMPARE(m_install->messages.said(),
+                 u"Booking: The booking has been saved with confirmation number 1. Show its "
+                 u"summary?\nBooking: Do you want to delete existing reservation?\n"
+                 u"Booking: Do you want to delete existing reservation?"_s);
         QCOMPARE(berthRows(), QString());
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM BookingCharge"_s), 0); // its lines went with it
         QCOMPARE(m_install->eventLogText().count(u"[Booking cancelled]"_s), 1);
@@ -569,12 +581,12 @@ private slots:
         click(*m_wizard, "cmdClose");
         QTRY_VERIFY(!m_wizard);
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Booking WHERE ID = ?"_s, {kept}), 1);
-        QCOMPARE(m_install->messages.calls.size(), 4);
+        QCOMPARE(m_install->messages.calls.size(), 6);
         // A new booking's cancel asks nothing, and it has no Close.
         openFromMenu();
         QVERIFY(!find<QPushButton>("cmdClose")->isVisible());
         click(*m_wizard, "cmdCancel");
-        QCOMPARE(m_install->messages.calls.size(), 4);
+        QCOMPARE(m_install->messages.calls.size(), 6);
     }
 };
 
