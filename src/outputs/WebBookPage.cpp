@@ -46,6 +46,17 @@ Result<QString> page(const QString& action, const QString& email, int firstYear,
     if (!pageTemplate)
         return refused(invalidTemplate());
     QString page = *pageTemplate;
+    // The template's notes for whoever edits it (comments before <html>) are not published.
+    for (qsizetype html = page.indexOf(QStringLiteral("<html"), 0, Qt::CaseInsensitive), at = page.indexOf(u"<!--");
+         at >= 0 && (html < 0 || at < html); at = page.indexOf(u"<!--", at)) {
+        const qsizetype end = page.indexOf(u"-->", at);
+        if (end < 0)
+            return refused(invalidTemplate());
+        page.remove(at, end + 3 - at);
+        if (at < page.size() && page.at(at) == u'\n')
+            page.remove(at, 1);
+        html = page.indexOf(QStringLiteral("<html"), 0, Qt::CaseInsensitive);
+    }
     // The years go in before the values, so nothing in a value can be taken for a year list.
     QString years;
     for (int year = firstYear; year < firstYear + YearsOffered; ++year)

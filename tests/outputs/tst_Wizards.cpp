@@ -301,6 +301,7 @@ private slots:
         QVERIFY(request.save);
         QCOMPARE(request.title + u'|' + request.defaultSuffix, u"Save Web Book as...|html"_s);
         QCOMPARE(formFields(pagePath()), expectedFields(action, email));
+        QVERIFY(!readAll(pagePath()).contains("<!--")); // the template's notes stay in the template
         QProcess tidy;
         tidy.start(u"tidy"_s, {u"-errors"_s, u"-quiet"_s, pagePath()});
         QVERIFY2(tidy.waitForFinished(30000), "tidy is missing: tools/ensure-packages.sh installs it");
