@@ -180,6 +180,59 @@ const QMap<QString, QStringList>& expectedColumns()
     return expected;
 }
 
+// Each schema object of a file as "type name" -> its definition with white space collapsed (a table's by its columns,
+// since an upgrade's ALTER TABLE rewrites the text SQLite keeps).
+QMap<QString, QString> schemaObjects(const QSqlDatabase& db, QString* error)
+{
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    QMap<QString, QString> objects;
+    if (!Sql::exec(q,
+                   QStringLiteral("SELECT type, name, sql FROM sqlite_master WHERE name NOT LIKE 'sqlite\\_%' "
+                                  "ESCAPE '\\'"),
+                   {}, error))
+        return objects;
+    while (q.next()) {
+        const QString type = q.value(0).toString();
+        const QString name = q.value(1).toString();
+        QString definition;
+        if (type == u"table") {
+            QSqlQuery columns(db);
+            columns.setForwardOnly(true);
+            if (!Sql::exec(columns, QStringLiteral("SELECT name, type FROM pragma_table_info(?) ORDER BY name"), {name},
+                           error))
+                return {};
+            QStringList parts;
+            while (columns.next())
+                parts << columns.value(0).toString().toLower() + u' ' + columns.value(1).toString().toUpper();
+            definition = parts.join(u',');
+        } else {
+            definition = q.value(2).toString().simplified();
+        }
+        objects.insert(type + u' ' + name.toLower(), definition);
+    }
+    return objects;
+}
+
+// The same for a database built in memory from the schema script, read once.
+const QMap<QString, QString>& expectedObjects()
+{
+    static const QMap<QString, QString> expected = [] {
+        const QString name = QStringLiteral("zem-objects-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
+        QMap<QString, QString> objects;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+            db.setDatabaseName(QStringLiteral(":memory:"));
+            if (db.open() && Sql::execScript(db, schemaScript()))
+                objects = schemaObjects(db, nullptr);
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(name);
+        return objects;
+    }();
+    return expected;
+}
+
 // What the file lacks of the schema, as a reason for message.log; empty when nothing is missing.
 QString missingColumns(const QSqlDatabase& db, QString* error)
 {
@@ -499,6 +552,23 @@ void close(const QString& connectionName)
     QSqlDatabase::removeDatabase(connectionName);
     const QMutexLocker lock(&addressesLock());
     addresses().remove(connectionName);
+}
+
+Result<QStringList> foreignObjects(const QSqlDatabase& db)
+{
+    if (Dialect::of(db).kind() != Engine::SQLite)
+        return QStringList(); // a server archive restores through pg_restore into the server's own schema
+    QString error;
+    const QMap<QString, QString> found = schemaObjects(db, &error);
+    if (!error.isEmpty())
+        return databaseFailure(error);
+    if (expectedObjects().isEmpty())
+        return databaseFailure(QCoreApplication::translate("Database", "The schema is missing from the program."));
+    QStringList foreign;
+    for (auto it = found.cbegin(); it != found.cend(); ++it)
+        if (expectedObjects().value(it.key(), QStringLiteral("\x1f")) != it.value())
+            foreign << it.key();
+    return foreign;
 }
 
 QString addressOf(const QString& connectionName)

@@ -34,6 +34,11 @@ Result<QSqlDatabase> open(const QString& path, const QString& connectionName, in
 /// read-only file or folder; a file another desk keeps busy counts as writable (it will be once the lock goes).
 Status canWrite(const QSqlDatabase& db);
 
+/// What a file holds beyond this version's schema, once opened (and so upgraded): each table, index, trigger or view
+/// the schema does not make, or makes with another definition ("trigger Evil"). Empty when the file is exactly ours.
+/// A restore refuses a file with any, since a trigger of its own would run at this desk's next save.
+Result<QStringList> foreignObjects(const QSqlDatabase& db);
+
 /// Closes and forgets a connection opened by Open.
 void close(const QString& connectionName);
 

@@ -259,6 +259,21 @@ Status isSoundDatabase(const QString& path)
         sound = check && check->toString() == QStringLiteral("ok");
         if (check && !sound)
             error = check->toString();
+        // Only data comes in from an archive: a trigger, view or table of its own would act at this desk.
+        if (sound) {
+            const auto foreign = Database::foreignObjects(*db);
+            if (!foreign) {
+                sound = false;
+                error = foreign.error();
+            } else if (!foreign->isEmpty()) {
+                Database::close(name);
+                return refused(QCoreApplication::translate("BackupRestore",
+                                                           "The archive holds a database that is not exactly Zem "
+                                                           "Harbour's: it has %1, which this program does not make. "
+                                                           "Nothing was restored.")
+                                   .arg(foreign->join(QStringLiteral(", "))));
+            }
+        }
     }
     Database::close(name);
     if (!sound)
@@ -293,6 +308,10 @@ Status restoreDatabase(const QString& archive, const QString& target, const QStr
     if (result == ttsgz::NoError) {
         if (const Status sound = isSoundDatabase(temp); !sound) {
             MessageLog::logError(QStringLiteral("%1.RestoreExecute: %2").arg(QStringLiteral("modSpas"), sound.error()));
+            if (sound.kind() == FailureKind::Refused) {
+                removeTemp(temp);
+                return sound;
+            }
             result = ttsgz::ReadError;
         }
     }

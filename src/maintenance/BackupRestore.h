@@ -48,13 +48,15 @@ Status backUpDatabase(const QString& source, const QString& archive, int flag, c
 /// Replaces the database target with the one in archive. On a server: a pg_dump archive of ours, restored in one
 /// transaction while no other desk is connected. On a file: a safety copy (DB.bak) first, then the archive is
 /// unpacked beside the database, and only a file that opens as a sound database of ours replaces it. Failures:
-/// Refused "Can't add " for an archive not ours, Refused otherDesksConnected(), Cancelled (nothing to show), File
-/// "Can't add " when the codec failed, or File/Database with the reason of an unexpected failure (logged already).
-/// After anything but success the previous database is still in place.
+/// Refused "Can't add " for an archive not ours, Refused naming the objects a database carries of its own, Refused
+/// otherDesksConnected(), Cancelled (nothing to show), File "Can't add " when the codec failed, or File/Database with
+/// the reason of an unexpected failure (logged already). After anything but success the previous database is still in
+/// place.
 Status restoreDatabase(const QString& archive, const QString& target, const QString& option, IProgress& progress);
 
 /// Whether path is a sound database of ours: it opens with our tables and a schema version this program
-/// understands, and passes SQLite's integrity check. A Database failure with the reason when not.
+/// understands, passes SQLite's integrity check and holds no table, index, trigger or view this version's schema
+/// does not make. A Database failure with the reason when not; Refused, naming them, for objects of its own.
 Status isSoundDatabase(const QString& path);
 
 /// Rewrites the database at path through SQLite's VACUUM INTO the temporary file beside it, checks the result

@@ -1,4 +1,5 @@
 #include "MaintenanceTest.h"
+#include "common/TestMain.h"
 #include "core/MessageLog.h"
 #include "maintenance/ArchiveCodec.h"
 #include "maintenance/BackupWindow.h"
@@ -101,6 +102,10 @@ private slots:
         QTest::newRow("cancelled") << QByteArray() << u"Confirm: Do you really want to cancel current operation"_s;
         QTest::newRow("damaged") << QByteArray("\x28\xb5\x2f\xfd\x24\x10 not an archive") << u"Error!: Can't add "_s;
         QTest::newRow("not a database of ours") << QByteArray("packed text file") << u"Error!: Can't add "_s;
+        QTest::newRow("a trigger of its own")
+            << QByteArray("trigger")
+            << u"Error!: The archive holds a database that is not exactly Zem Harbour's: it "
+               u"has trigger wipe, which this program does not make. Nothing was restored."_s;
     }
     void failedRestoreKeepsTheDatabase()
     {
@@ -112,6 +117,13 @@ private slots:
             addCustomer(u"Also kept"_s);
             cancelWhenShown();
             m_install->messages.answers.enqueue(MsgResult::Yes);
+        } else if (content == "trigger") {
+            if (TestMain::currentEngine() == TestMain::Engine::PostgreSQL)
+                QSKIP("a server's archive is a pg_dump of the tables' rows, restored into the server's own schema");
+            // An archive of this very database, with one trigger more: it would delete every customer later.
+            QVERIFY(m_install->exec(u"CREATE TRIGGER Wipe AFTER INSERT ON Booking BEGIN DELETE FROM Customer; END"_s));
+            backup(archive());
+            QVERIFY(m_install->exec(u"DROP TRIGGER Wipe"_s));
         } else if (content.startsWith("packed")) {
             QVERIFY(writeAll(file(u"text.txt"_s), content));
             QCOMPARE(ttsgz::zcompress(file(u"text.txt"_s), archive(), u"0"_s, -1), 0);
