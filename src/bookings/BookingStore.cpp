@@ -370,10 +370,23 @@ Result<SavedBooking> saveBooking(const QSqlDatabase& db, const BookingRecord& ty
     return databaseFailure(error);
 }
 
-Status deleteBooking(const QSqlDatabase& db, int id)
+Status deleteBooking(const QSqlDatabase& db, int id, const QString& storedStamp)
 {
+    Sql::Transaction tx(db, true);
+    if (!tx.started())
+        return databaseFailure(tx.error());
+    if (!storedStamp.isEmpty()) {
+        const auto now = changeStamp(db, id);
+        if (!now)
+            return now.failure();
+        if (*now != storedStamp)
+            return conflict(QCoreApplication::translate(
+                "BookingStore", "This booking has been changed or cancelled at another desk "
+                                "since you opened it. Nothing was deleted: close it and open it "
+                                "again to see the changes."));
+    }
     QString error;
-    if (!Sql::exec(db, QStringLiteral("DELETE FROM Booking WHERE ID = ?"), {id}, &error))
+    if (!Sql::exec(db, QStringLiteral("DELETE FROM Booking WHERE ID = ?"), {id}, &error) || !tx.commit(&error))
         return databaseFailure(error);
     return Done{};
 }

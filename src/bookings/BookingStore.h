@@ -45,7 +45,9 @@ enum class Overtaken
 Result<SavedBooking> saveBooking(const QSqlDatabase& db, const BookingRecord& booking, Overtaken* overtaken = nullptr);
 
 /// Deletes one booking (its berth rows go with it). Asks nothing and writes no event: the window that asked does.
-Status deleteBooking(const QSqlDatabase& db, int id);
+/// Given what was stored when the booking was loaded (BookingRecord::storedStamp), it deletes only a booking still
+/// as it was then: one another desk changed or cancelled meanwhile is a Conflict, and nothing is deleted.
+Status deleteBooking(const QSqlDatabase& db, int id, const QString& storedStamp = {});
 
 /// An (ID, name) pair for a pick list.
 using Choice = Sql::LookupItem;

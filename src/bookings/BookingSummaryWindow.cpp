@@ -171,6 +171,7 @@ bool BookingSummaryWindow::prepare(int bookingId)
     m_fromDate = b.fromDate;
     m_toDate = b.toDate;
     m_berthIds = b.berthIds;
+    m_storedStamp = b.storedStamp;
     m_cancelled = false;
     const CustomerRecord& c = shown->customer;
     m_details->lblDates->setText(BookingRules::periodText(b.fromDate, b.toDate));
@@ -206,7 +207,7 @@ void BookingSummaryWindow::cancelBooking()
 {
     if (!BookingWizard::askToCancel(m_services.messages, tr("Cancel booking")))
         return;
-    if (const Status deleted = BookingStore::deleteBooking(m_services.db(), m_bookingId); !deleted) {
+    if (const Status deleted = BookingStore::deleteBooking(m_services.db(), m_bookingId, m_storedStamp); !deleted) {
         m_services.messages.show(tr("The booking could not be cancelled: %1").arg(deleted.error()),
                                  tr("Cancel booking"), MsgIcon::Critical);
         return;

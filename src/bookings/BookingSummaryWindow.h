@@ -53,6 +53,7 @@ private:
     QDateTime m_toDate;
     QList<int> m_berthIds; // the booking's berths, offered to the waiting list when it is cancelled
     bool m_cancelled = false;
+    QString m_storedStamp; // the booking as shown, so a cancel deletes only that
 
     BookingDetailsPanel* m_details;
     QList<QLineEdit*> m_amounts;

@@ -881,7 +881,12 @@ void BookingWizard::cancelBooking()
         const QString details = BookingRules::cancelledDetails(
             m_fromDate, m_toDate, BookingStore::customerLine(m_services.db(), m_loadedCustomerId).valueOr(QString()));
         if (askToCancel(m_services.messages, title())) {
-            const Status deleted = BookingStore::deleteBooking(m_services.db(), m_bookingId);
+            const Status deleted = BookingStore::deleteBooking(m_services.db(), m_bookingId, m_storedStamp);
+            if (deleted.kind() == FailureKind::Conflict) {
+                // Changed at another desk meanwhile: nothing deleted, the wizard stays open over what was loaded.
+                m_services.messages.show(deleted.error(), title(), MsgIcon::Exclamation, MsgButtons::Ok);
+                return;
+            }
             if (!deleted) {
                 m_services.messages.show(tr("The booking could not be deleted.\n%1").arg(deleted.error()), title(),
                                          MsgIcon::Critical, MsgButtons::Ok);

@@ -252,6 +252,13 @@ private slots:
         QVERIFY(m_wizard && m_wizard->isVisible());
         QCOMPARE(m_install->scalarInt(u"SELECT AmountPayed FROM Booking WHERE ID = ?"_s, {id}), 100000);
         QVERIFY(!m_install->eventLogText().contains(u"[Booking modified]"_s));
+        // Nor is it cancelled over the other desk's change: nothing deleted, nothing logged.
+        m_install->messages.answers.enqueue(MsgResult::Yes);
+        click(*m_wizard, "cmdCancel");
+        QVERIFY(m_install->messages.calls.last().text.endsWith(u"Nothing was deleted: close it and open it again to "
+                                                               u"see the changes."_s));
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Booking WHERE ID = ?"_s, {id}), 1);
+        QVERIFY(m_wizard && !m_install->eventLogText().contains(u"[Booking cancelled]"_s));
     }
 
     void datesCardAndGrid()

@@ -357,6 +357,16 @@ private slots:
         QVERIFY(id && BookingStore::deleteBooking(m_install->db(), id->id));
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM BookingBerth WHERE BookingID = ?"_s, {id->id}), 0);
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Booking WHERE ID = ?"_s, {id->id}), 0);
+        // Changed at another desk since it was loaded: nothing is deleted.
+        const auto again = BookingStore::saveBooking(m_install->db(), newBooking({1}, {u"A1"_s}));
+        QVERIFY(again);
+        const auto loaded = BookingStore::loadBooking(m_install->db(), again->id);
+        QVERIFY(loaded && m_install->exec(u"UPDATE Booking SET AmountPayed = 5 WHERE ID = ?"_s, {again->id}));
+        const Status stale = BookingStore::deleteBooking(m_install->db(), again->id, loaded->storedStamp);
+        QCOMPARE(stale.kind(), FailureKind::Conflict);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Booking WHERE ID = ?"_s, {again->id}), 1);
+        QVERIFY(BookingStore::deleteBooking(m_install->db(), again->id,
+                                            BookingStore::loadBooking(m_install->db(), again->id)->storedStamp));
         // A failed delete says why.
         QVERIFY(m_install->failOn(u"Booking"_s, u"DELETE"_s, u"kept"_s));
         const Status kept = BookingStore::deleteBooking(m_install->db(), 1);
