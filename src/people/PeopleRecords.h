@@ -25,6 +25,7 @@ struct CustomerRecord
     QString notes;
     bool clubMember = false;
     QString membershipNo;
+    bool operator==(const CustomerRecord&) const = default;
 };
 
 /// One owner of berths as the owner dialog edits it (owners have no phone, club flag or membership number).
@@ -39,6 +40,7 @@ struct OwnerRecord
     QString mobileNo;
     QString emailAddress;
     QString notes;
+    bool operator==(const OwnerRecord&) const = default;
 };
 
 /// One one-line text of a person: where the record keeps it, the column that stores it, the box that edits (and

@@ -6,6 +6,7 @@
 #include "people/PeopleRecords.h"
 #include "people/PeopleWidgets.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QGridLayout>
 #include <memory>
@@ -63,7 +64,19 @@ public:
                 MessageLog::logError(QStringLiteral("%1.Display: %2").arg(objectName(), stored.error()));
         }
         showRecord(record);
+        m_shown = typed();
         m_form->first()->setFocus();
+    }
+
+    /// Esc, Cancel and closing the window: what was typed is not thrown away unasked.
+    void reject() override
+    {
+        if (typed() != m_shown &&
+            m_services.messages.show(QCoreApplication::translate("PersonDialog", "What you typed has not been saved. "
+                                                                                 "Close and lose it?"),
+                                     windowTitle(), MsgIcon::Question, MsgButtons::YesNo) != MsgResult::Yes)
+            return;
+        QDialog::reject();
     }
 
     /// The ID of the record shown: the one edited, or the one added last (0 before).
@@ -127,6 +140,7 @@ private:
     QString m_editCaption;
     RecordMode m_mode = RecordMode::Add;
     int m_id = 0;
+    Record m_shown; // the boxes as prepare filled them
     QGridLayout* m_fields;
     std::unique_ptr<PeopleWidgets::PersonForm<Record>> m_form;
 };

@@ -55,6 +55,23 @@ private slots:
                  u"O'Neill|Rose \"Cottage\"|Łódź|Moorings 100%\n_second_|1|"_s);
         QCOMPARE(m_install->eventLogText(),
                  entry(EventLog::CustomerAdded, u"Name: 'O'Neill' HouseName: 'Rose \"Cottage\"'"_s));
+        // Esc over something typed asks first (No keeps it open with the typing); untouched, it just closes.
+        dialog->prepare(RecordMode::Add, 0);
+        QVERIFY(showActive(*dialog));
+        type(*dialog, "txtName", u"Half typed"_s);
+        m_install->messages.answers.enqueue(MsgResult::No);
+        QTest::keyClick(dialog.get(), Qt::Key_Escape);
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(m_install->messages.said(), u"Add customer: What you typed has not been saved. Close and lose it?"_s);
+        m_install->messages.answers.enqueue(MsgResult::Yes);
+        QTest::keyClick(dialog.get(), Qt::Key_Escape);
+        QVERIFY(!dialog->isVisible());
+        dialog->prepare(RecordMode::Add, 0);
+        QVERIFY(showActive(*dialog));
+        QTest::keyClick(dialog.get(), Qt::Key_Escape);
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(m_install->messages.calls.size(), 2);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Customer"_s), 1);
         // The next add starts empty.
         dialog->prepare(RecordMode::Add, 0);
         QVERIFY(control(*dialog, "txtName")->text().isEmpty());
@@ -98,6 +115,7 @@ private slots:
         QFETCH(int, id);
         QVERIFY(m_install->exec(u"INSERT INTO Customer (ID, Name) VALUES (41, 'Old')"_s));
         CustomerDialog dialog(m_install->services);
+        m_install->messages.answers.enqueue(MsgResult::Yes); // Cancel and Esc ask before the typed name goes
         onNextModal([button](QDialog* shown) {
             type(*shown, "txtName", u"New"_s);
             if (button == u"Escape")
@@ -108,6 +126,7 @@ private slots:
         QCOMPARE(dialog.display(RecordMode::Add, 0), id);
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Customer"_s), id ? 2 : 1);
         QCOMPARE(m_install->eventLogText().isEmpty(), id == 0);
+        QCOMPARE(m_install->messages.calls.size(), id ? 0 : 1);
     }
 
     void okWithoutNameOrFailingSaveStaysOpen()
