@@ -161,25 +161,6 @@ std::optional<QMap<QString, QStringList>> tableColumns(const QSqlDatabase& db, Q
     return result;
 }
 
-// The tables and columns the schema script makes, read once from a database built in memory.
-const QMap<QString, QStringList>& expectedColumns()
-{
-    static const QMap<QString, QStringList> expected = [] {
-        const QString name = QStringLiteral("zem-schema-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
-        QMap<QString, QStringList> columns;
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-            db.setDatabaseName(QStringLiteral(":memory:"));
-            if (db.open() && Sql::execScript(db, schemaScript()))
-                columns = tableColumns(db, nullptr).value_or(QMap<QString, QStringList>());
-            db.close();
-        }
-        QSqlDatabase::removeDatabase(name);
-        return columns;
-    }();
-    return expected;
-}
-
 // Each schema object of a file as "type name" -> its definition with white space collapsed (a table's by its columns,
 // since an upgrade's ALTER TABLE rewrites the text SQLite keeps).
 QMap<QString, QString> schemaObjects(const QSqlDatabase& db, QString* error)
@@ -214,23 +195,39 @@ QMap<QString, QString> schemaObjects(const QSqlDatabase& db, QString* error)
     return objects;
 }
 
-// The same for a database built in memory from the schema script, read once.
-const QMap<QString, QString>& expectedObjects()
+// What the schema script makes, read once from a database built in memory: the tables with their columns, and
+// every object with its definition.
+struct ExpectedSchema
 {
-    static const QMap<QString, QString> expected = [] {
-        const QString name = QStringLiteral("zem-objects-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
-        QMap<QString, QString> objects;
+    QMap<QString, QStringList> columns;
+    QMap<QString, QString> objects;
+};
+const ExpectedSchema& expectedSchema()
+{
+    static const ExpectedSchema expected = [] {
+        const QString name = QStringLiteral("zem-schema-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
+        ExpectedSchema schema;
         {
             QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
             db.setDatabaseName(QStringLiteral(":memory:"));
-            if (db.open() && Sql::execScript(db, schemaScript()))
-                objects = schemaObjects(db, nullptr);
+            if (db.open() && Sql::execScript(db, schemaScript())) {
+                schema.columns = tableColumns(db, nullptr).value_or(QMap<QString, QStringList>());
+                schema.objects = schemaObjects(db, nullptr);
+            }
             db.close();
         }
         QSqlDatabase::removeDatabase(name);
-        return objects;
+        return schema;
     }();
     return expected;
+}
+const QMap<QString, QStringList>& expectedColumns()
+{
+    return expectedSchema().columns;
+}
+const QMap<QString, QString>& expectedObjects()
+{
+    return expectedSchema().objects;
 }
 
 // What the file lacks of the schema, as a reason for message.log; empty when nothing is missing.
