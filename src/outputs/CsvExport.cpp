@@ -131,7 +131,7 @@ public:
                 }
                 break;
             case ValueKind::Money:
-                amount(out, Money::fromUnits(number).roundedPence());
+                amount(out, number);
                 return;
             case ValueKind::YesNo:
                 yesNo(out, number != 0);
@@ -162,7 +162,7 @@ public:
             }
             break;
         case ValueKind::Money:
-            amount(out, Money::fromDb(value).roundedPence());
+            amount(out, Money::fromDb(value).units());
             return;
         case ValueKind::YesNo:
             yesNo(out, value.toLongLong() != 0);
@@ -201,19 +201,29 @@ private:
     }
 
     // Two decimals, no currency sign, the regional decimal point.
-    void amount(CsvBuffer& out, qint64 pence)
+    // The amount as stored, so a spreadsheet's sums agree with the database's: two decimals, and the third and
+    // fourth where they are not zero ("12.50", "18.375", "-0.0055").
+    void amount(CsvBuffer& out, qint64 units)
     {
-        const quint64 absPence = pence < 0 ? quint64(0) - quint64(pence) : quint64(pence);
-        char* at = out.room(32 + m_decimalPoint.size());
+        const quint64 absUnits = units < 0 ? quint64(0) - quint64(units) : quint64(units);
+        char* at = out.room(34 + m_decimalPoint.size());
         *at++ = '"';
-        if (pence < 0)
+        if (units < 0)
             *at++ = '-';
-        at = std::to_chars(at, at + 21, absPence / 100).ptr;
+        at = std::to_chars(at, at + 21, absUnits / quint64(Money::Scale)).ptr;
         std::memcpy(at, m_decimalPoint.constData(), size_t(m_decimalPoint.size()));
         at += m_decimalPoint.size();
-        const int cents = int(absPence % 100);
-        *at++ = char('0' + cents / 10);
-        *at++ = char('0' + cents % 10);
+        int fraction = int(absUnits % quint64(Money::Scale));
+        int digits = 4;
+        while (digits > 2 && fraction % 10 == 0) {
+            fraction /= 10;
+            --digits;
+        }
+        for (int place = digits - 1; place >= 0; --place) {
+            at[place] = char('0' + fraction % 10);
+            fraction /= 10;
+        }
+        at += digits;
         *at++ = '"';
         out.done(at);
     }
@@ -318,10 +328,14 @@ QString ValueText::text(const QVariant& value, ValueKind kind)
         return when.isValid() ? DateTimes::generalDateText(when) : value.toString();
     }
     case ValueKind::Money: {
-        QString text = Money::fromDb(value).plainText();
-        if (m_decimalPoint != u'.')
-            text.replace(u'.', m_decimalPoint);
-        return text;
+        // As stored, as the fast path writes it: two decimals, more where the stored ten-thousandths have them.
+        const qint64 units = Money::fromDb(value).units();
+        const quint64 absUnits = units < 0 ? quint64(0) - quint64(units) : quint64(units);
+        QString fraction = QStringLiteral("%1").arg(absUnits % quint64(Money::Scale), 4, 10, QLatin1Char('0'));
+        while (fraction.size() > 2 && fraction.endsWith(u'0'))
+            fraction.chop(1);
+        return (units < 0 ? QStringLiteral("-") : QString()) + QString::number(absUnits / quint64(Money::Scale)) +
+               m_decimalPoint + fraction;
     }
     case ValueKind::YesNo:
         return value.toLongLong() != 0 ? QStringLiteral("True") : QStringLiteral("False");

@@ -69,8 +69,14 @@ class tst_Export : public InstallTest
             return {};
         if (column == u"FromDate"_s || column == u"ToDate"_s)
             return DateTimes::generalDateText(DateTimes::readDateTime(value));
-        if (money.contains(column))
-            return QString::number(value.toLongLong() / 10000.0, 'f', 2);
+        if (money.contains(column)) { // as stored: two decimals, four where the ten-thousandths need them
+            const qint64 units = value.toLongLong();
+            QString text = QString::number(std::abs(units) / 10000) + u'.' +
+                           QString::number(std::abs(units) % 10000).rightJustified(4, u'0');
+            while (text.endsWith(u'0') && text.indexOf(u'.') < text.size() - 3)
+                text.chop(1);
+            return units < 0 ? u'-' + text : text;
+        }
         if (column == u"ClubMember"_s)
             return value.toInt() ? u"True"_s : u"False"_s;
         return value.toString();
@@ -196,8 +202,10 @@ private slots:
     void regionalValues()
     {
         CsvExport::ValueText german{QLocale(QLocale::German, QLocale::Germany)};
-        QCOMPARE(german.text(QVariant(qlonglong(1236688)), CsvExport::ValueKind::Money), u"123,67"_s);
-        QCOMPARE(german.text(QVariant(qlonglong(-55)), CsvExport::ValueKind::Money), u"-0,01"_s);
+        QCOMPARE(german.text(QVariant(qlonglong(1236688)), CsvExport::ValueKind::Money), u"123,6688"_s);
+        QCOMPARE(german.text(QVariant(qlonglong(-55)), CsvExport::ValueKind::Money), u"-0,0055"_s);
+        QCOMPARE(german.text(QVariant(qlonglong(183750)), CsvExport::ValueKind::Money), u"18,375"_s);
+        QCOMPARE(german.text(QVariant(qlonglong(125000)), CsvExport::ValueKind::Money), u"12,50"_s);
         QCOMPARE(german.text(QVariant(qlonglong(1234567)), CsvExport::ValueKind::Plain), u"1234567"_s);
         QCOMPARE(german.text(QVariant(qlonglong(0)), CsvExport::ValueKind::YesNo), u"False"_s);
         QCOMPARE(german.text(QVariant(QMetaType::fromType<qlonglong>()), CsvExport::ValueKind::Money), QString());
