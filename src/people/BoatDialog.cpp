@@ -4,15 +4,13 @@
 #include "core/InputParsing.h"
 #include "core/Lengths.h"
 #include "core/Seams.h"
-#include "core/ui/FocusNextControl.h"
+#include "people/PeopleWidgets.h"
 
 #include <QComboBox>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -70,20 +68,13 @@ BoatDialog::BoatDialog(Services& services, const BoatRecord& loaded, QWidget* pa
     form->addRow(tr("Insurance &expires:"), txtInsuranceExpiry);
     form->addRow(tr("No&tes:"), txtBoatNotes);
 
-    auto* ok = named(new QPushButton(tr("&OK"), this), "cmdOK");
-    auto* cancel = named(new QPushButton(tr("&Cancel"), this), "cmdCancel");
+    auto* fields = new QWidget(this);
+    fields->setLayout(form);
+    const auto [ok, cancel] = PeopleWidgets::finishRecordDialog(
+        this, fields, [this] { save(); }, tr("&OK"));
+    // Enter moves between the fields, so neither button takes it as a default.
     ok->setAutoDefault(false);
     cancel->setAutoDefault(false);
-    connect(ok, &QPushButton::clicked, this, &BoatDialog::save);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(form, 1);
-    layout->addLayout(buttons);
-    FocusNextControl::install(this);
 
     txtBoatName->setText(loaded.name);
     cboKind->setCurrentIndex(int(loaded.kind));

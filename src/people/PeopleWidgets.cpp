@@ -64,9 +64,11 @@ void addEmailLink(QGridLayout* layout, int row, QWidget* form, Services& service
                      [&services, email, form] { sendEmail(services, email->text(), form->window()->windowTitle()); });
 }
 
-void finishRecordDialog(QDialog* dialog, QWidget* form, const std::function<void()>& save)
+std::pair<QPushButton*, QPushButton*> finishRecordDialog(QDialog* dialog, QWidget* form,
+                                                         const std::function<void()>& save, const QString& okCaption)
 {
-    auto* ok = new QPushButton(QCoreApplication::translate("PeopleWidgets", "OK"), dialog);
+    auto* ok =
+        new QPushButton(okCaption.isEmpty() ? QCoreApplication::translate("PeopleWidgets", "OK") : okCaption, dialog);
     ok->setObjectName(QStringLiteral("cmdOK"));
     auto* cancel = new QPushButton(QCoreApplication::translate("PeopleWidgets", "&Cancel"), dialog);
     cancel->setObjectName(QStringLiteral("cmdCancel"));
@@ -81,6 +83,7 @@ void finishRecordDialog(QDialog* dialog, QWidget* form, const std::function<void
     layout->addWidget(form, 1);
     layout->addLayout(buttons);
     FocusNextControl::install(dialog);
+    return {ok, cancel};
 }
 
 Status confirmAndRemove(IMessageBox& messages, const Result<Removal::Question>& question,

@@ -7,6 +7,7 @@ class IMessageBox;
 #include <QLineEdit>
 #include <QString>
 #include <functional>
+#include <utility>
 #include <vector>
 
 struct Services;
@@ -14,6 +15,7 @@ class QGridLayout;
 class QDialog;
 class QLineEdit;
 class QPlainTextEdit;
+class QPushButton;
 class QWidget;
 
 /// Small pieces the record dialogs and the search share.
@@ -34,9 +36,10 @@ QPlainTextEdit* addNotesBox(QGridLayout* layout, int row, QWidget* form);
 /// The clickable "Email" (lblSendEmail) beside the e-mail box in the given row: it starts a message to the address.
 void addEmailLink(QGridLayout* layout, int row, QWidget* form, Services& services, QLineEdit* email);
 
-/// Puts the record dialog's fields above its OK (runs save) and "&Cancel" (and Escape: rejects) buttons, and
-/// makes Enter move from field to field.
-void finishRecordDialog(QDialog* dialog, QWidget* form, const std::function<void()>& save);
+/// Puts the record dialog's fields above its OK (runs save; captioned okCaption, "OK" when empty) and "&Cancel"
+/// (and Escape: rejects) buttons, and makes Enter move from field to field. The two buttons, OK first.
+std::pair<QPushButton*, QPushButton*>
+finishRecordDialog(QDialog* dialog, QWidget* form, const std::function<void()>& save, const QString& okCaption = {});
 
 /// The notes box's text, and putting one into it (kept out of line, so this header needs no QPlainTextEdit).
 /// Asks a removal's question (Yes/No) and on Yes runs remove with the count it was about. Cancelled on No; the

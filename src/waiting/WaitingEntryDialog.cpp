@@ -3,8 +3,8 @@
 #include "bookings/BookingStore.h"
 #include "core/Lengths.h"
 #include "core/Seams.h"
-#include "core/ui/FocusNextControl.h"
 #include "people/Boats.h"
+#include "people/PeopleWidgets.h"
 #include "rates/RateStore.h"
 #include "waiting/WaitingListRows.h"
 
@@ -12,11 +12,9 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -67,20 +65,13 @@ WaitingEntryDialog::WaitingEntryDialog(Services& services, const WaitingEntry& l
                  txtMinLength);
     form->addRow(tr("&Notes:"), txtNotes);
 
-    auto* ok = named(new QPushButton(tr("&OK"), this), "cmdOK");
-    auto* cancel = named(new QPushButton(tr("&Cancel"), this), "cmdCancel");
+    auto* fields = new QWidget(this);
+    fields->setLayout(form);
+    const auto [ok, cancel] = PeopleWidgets::finishRecordDialog(
+        this, fields, [this] { save(); }, tr("&OK"));
+    // Enter moves between the fields, so neither button takes it as a default.
     ok->setAutoDefault(false);
     cancel->setAutoDefault(false);
-    connect(ok, &QPushButton::clicked, this, &WaitingEntryDialog::save);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(form, 1);
-    layout->addLayout(buttons);
-    FocusNextControl::install(this);
 }
 
 Status WaitingEntryDialog::load()
