@@ -8,7 +8,7 @@ CREATE EXTENSION IF NOT EXISTS btree_gist;
 CREATE TABLE SchemaVersion (
     Version INTEGER NOT NULL
 );
-INSERT INTO SchemaVersion (Version) VALUES (5);
+INSERT INTO SchemaVersion (Version) VALUES (6);
 
 -- A row given its own ID (an import, a test) moves the counter past it, as AUTOINCREMENT does on a file, so the
 -- next row the program adds never collides with it.
@@ -109,7 +109,10 @@ CREATE TABLE Booking (
     PowerRequirements TEXT,
     ClubMember INTEGER NOT NULL DEFAULT 0,
     TaxRate INTEGER,
-    BoatID INTEGER
+    BoatID INTEGER,
+    Cancelled INTEGER NOT NULL DEFAULT 0,
+    CancelledBerths TEXT,
+    InvoiceNumber BIGINT
 );
 CREATE TRIGGER Booking_Counter BEFORE INSERT ON Booking FOR EACH ROW EXECUTE FUNCTION zem_keep_counter();
 
@@ -139,7 +142,13 @@ CREATE TABLE Company (
     "Telephone No" TEXT,
     "VAT No" TEXT,
     "Receipt Footer" TEXT,
-    TermsandConditions TEXT
+    TermsandConditions TEXT,
+    DepositKind INTEGER NOT NULL DEFAULT 0,
+    DepositAmount BIGINT NOT NULL DEFAULT 0,
+    DepositPercent INTEGER NOT NULL DEFAULT 0,
+    DepositMinimum BIGINT NOT NULL DEFAULT 0,
+    BalanceDueDays INTEGER NOT NULL DEFAULT 0,
+    LastInvoiceNumber BIGINT NOT NULL DEFAULT 0
 );
 
 -- rates: begin
@@ -236,6 +245,44 @@ END $$;
 CREATE TRIGGER Booking_Delete_Charges AFTER DELETE ON Booking
     FOR EACH ROW EXECUTE FUNCTION zem_booking_charges_gone();
 -- booking charges: end
+
+-- ledger: begin
+-- Every payment, deposit, refund and correction on a booking, only ever added to: a mistake is put right by a
+-- correction line. Amount is what the line adds to the booking's AmountPayed (a refund is negative), Kind as
+-- Ledger::Kind numbers it, Desk the user and machine that recorded it.
+CREATE TABLE Payment (
+    ID SERIAL PRIMARY KEY,
+    BookingID INTEGER NOT NULL,
+    PaidAt TEXT NOT NULL,
+    Kind INTEGER NOT NULL,
+    PaymentMethodID INTEGER,
+    Amount BIGINT NOT NULL,
+    Reference TEXT,
+    Desk TEXT,
+    Note TEXT
+);
+CREATE INDEX IX_Payment_Booking ON Payment (BookingID, ID);
+CREATE INDEX IX_Payment_PaidAt ON Payment (PaidAt);
+CREATE FUNCTION zem_ledger_append_only() RETURNS trigger LANGUAGE plpgsql AS $$
+BEGIN
+    RAISE EXCEPTION 'A ledger line is never changed or deleted: add a correction line.';
+END $$;
+CREATE TRIGGER Payment_Append_Only BEFORE UPDATE OR DELETE ON Payment
+    FOR EACH ROW EXECUTE FUNCTION zem_ledger_append_only();
+-- A booking with money on its ledger is kept (as cancelled), never deleted.
+CREATE FUNCTION zem_booking_keeps_ledger() RETURNS trigger LANGUAGE plpgsql AS $$
+BEGIN
+    IF EXISTS (SELECT 1 FROM Payment WHERE BookingID = OLD.ID) THEN
+        RAISE EXCEPTION 'A booking with ledger lines is never deleted: cancel it instead.';
+    END IF;
+    RETURN OLD;
+END $$;
+CREATE TRIGGER Booking_Keeps_Ledger BEFORE DELETE ON Booking
+    FOR EACH ROW EXECUTE FUNCTION zem_booking_keeps_ledger();
+CREATE UNIQUE INDEX IX_Booking_Invoice ON Booking (InvoiceNumber) WHERE InvoiceNumber IS NOT NULL;
+-- The few cancelled bookings, so lists that leave them out need not read every booking.
+CREATE INDEX IX_Booking_Cancelled ON Booking (ID) WHERE Cancelled <> 0;
+-- ledger: end
 
 CREATE TABLE InvTemp (
     ID INTEGER,

@@ -84,7 +84,10 @@ CREATE TABLE Booking (
     PowerRequirements TEXT,
     ClubMember INTEGER NOT NULL DEFAULT 0,
     TaxRate INTEGER,
-    BoatID INTEGER
+    BoatID INTEGER,
+    Cancelled INTEGER NOT NULL DEFAULT 0,
+    CancelledBerths TEXT,
+    InvoiceNumber INTEGER
 );
 
 CREATE TABLE BookingBerth (
@@ -110,7 +113,13 @@ CREATE TABLE Company (
     [Telephone No] TEXT,
     [VAT No] TEXT,
     [Receipt Footer] TEXT,
-    TermsandConditions TEXT
+    TermsandConditions TEXT,
+    DepositKind INTEGER NOT NULL DEFAULT 0,
+    DepositAmount INTEGER NOT NULL DEFAULT 0,
+    DepositPercent INTEGER NOT NULL DEFAULT 0,
+    DepositMinimum INTEGER NOT NULL DEFAULT 0,
+    BalanceDueDays INTEGER NOT NULL DEFAULT 0,
+    LastInvoiceNumber INTEGER NOT NULL DEFAULT 0
 );
 
 -- rates: begin
@@ -204,6 +213,42 @@ BEGIN
     DELETE FROM BookingCharge WHERE BookingID = OLD.ID;
 END;
 -- booking charges: end
+
+-- ledger: begin
+-- Every payment, deposit, refund and correction on a booking, only ever added to: a mistake is put right by a
+-- correction line. Amount is what the line adds to the booking's AmountPayed (a refund is negative), Kind as
+-- Ledger::Kind numbers it, Desk the user and machine that recorded it.
+CREATE TABLE Payment (
+    ID INTEGER PRIMARY KEY,
+    BookingID INTEGER NOT NULL,
+    PaidAt TEXT NOT NULL,
+    Kind INTEGER NOT NULL,
+    PaymentMethodID INTEGER,
+    Amount INTEGER NOT NULL,
+    Reference TEXT,
+    Desk TEXT,
+    Note TEXT
+);
+CREATE INDEX IX_Payment_Booking ON Payment (BookingID, ID);
+CREATE INDEX IX_Payment_PaidAt ON Payment (PaidAt);
+CREATE TRIGGER Payment_Never_Changed BEFORE UPDATE ON Payment
+BEGIN
+    SELECT RAISE(ABORT, 'A ledger line is never changed: add a correction line.');
+END;
+CREATE TRIGGER Payment_Never_Deleted BEFORE DELETE ON Payment
+BEGIN
+    SELECT RAISE(ABORT, 'A ledger line is never deleted: add a correction line.');
+END;
+-- A booking with money on its ledger is kept (as cancelled), never deleted.
+CREATE TRIGGER Booking_Keeps_Ledger BEFORE DELETE ON Booking
+    WHEN EXISTS (SELECT 1 FROM Payment WHERE BookingID = OLD.ID)
+BEGIN
+    SELECT RAISE(ABORT, 'A booking with ledger lines is never deleted: cancel it instead.');
+END;
+CREATE UNIQUE INDEX IX_Booking_Invoice ON Booking (InvoiceNumber) WHERE InvoiceNumber IS NOT NULL;
+-- The few cancelled bookings, so lists that leave them out need not read every booking.
+CREATE INDEX IX_Booking_Cancelled ON Booking (ID) WHERE Cancelled <> 0;
+-- ledger: end
 
 CREATE TABLE InvTemp (
     ID INTEGER,
@@ -303,4 +348,4 @@ INSERT OR REPLACE INTO BookingPeriod (ID, FromMinute, ToMinute)
     SELECT Entry, FromMinute, ToMinute FROM BookingPeriodEntry ORDER BY FromMinute;
 -- period index: end
 
-PRAGMA user_version = 5;
+PRAGMA user_version = 6;

@@ -133,6 +133,12 @@ Result<PrintData> load(const QSqlDatabase& db)
         return booking.failure();
     if (booking)
         d.berths = booking->berthNames;
+    auto payments = Ledger::lines(db, d.id);
+    if (!payments)
+        return payments.failure();
+    d.payments = std::move(*payments);
+    if (const auto held = Ledger::account(db, d.id))
+        d.invoiceNumber = held->invoiceNumber;
     const auto boatId = Sql::scalar(db, QStringLiteral("SELECT BoatID FROM Booking WHERE ID = ?"), {d.id}, &error);
     if (!boatId)
         return databaseFailure(error);
@@ -165,7 +171,8 @@ Doc::Document receipt(const PrintData& d)
 
     constexpr double w = 170; // label column
     doc.body << Doc::Record{
-        Doc::field(QCoreApplication::translate("BookingDocuments", "Invoice Number:"), QString::number(d.id), w, Line),
+        Doc::field(QCoreApplication::translate("BookingDocuments", "Invoice Number:"),
+                   QString::number(d.invoiceNumber.value_or(d.id)), w, Line),
         Doc::field(QCoreApplication::translate("BookingDocuments", "Booking Date:"), dateText(d.fromDate), w, Line),
         Doc::field(QCoreApplication::translate("BookingDocuments", "Departure Date:"), dateText(d.toDate), w, Line),
         Doc::field(QCoreApplication::translate("BookingDocuments", "Berth(s):"), d.berths.join(QStringLiteral(", ")), w,
@@ -195,7 +202,21 @@ Doc::Document receipt(const PrintData& d)
     charges << amount(QCoreApplication::translate("BookingDocuments", "Other Charges:"), d.otherCharges)
             << amount(QCoreApplication::translate("BookingDocuments", "VAT:"), d.vat)
             << amount(QCoreApplication::translate("BookingDocuments", "Total Payable:"), d.totalPayable)
-            << amount(QCoreApplication::translate("BookingDocuments", "Amount Payed:"), d.amountPayed)
+            << amount(QCoreApplication::translate("BookingDocuments", "Amount Payed:"), d.amountPayed);
+    // What was paid, line by line, and what is left to pay.
+    const QLocale locale;
+    for (const Ledger::Line& line : d.payments)
+        charges << Doc::row(
+            {{QStringLiteral("    %1  %2")
+                  .arg(locale.toString(line.paidAt.date(), QLocale::ShortFormat), Ledger::kindText(line.kind)),
+              2},
+             {line.amount.formatGrouped(), 1, right},
+             {line.reference, 2}},
+            Line);
+    const Money balance = d.totalPayable - d.amountPayed;
+    charges << amount(balance < Money() ? QCoreApplication::translate("BookingDocuments", "In Credit:")
+                                        : QCoreApplication::translate("BookingDocuments", "Balance Due:"),
+                      balance < Money() ? Money() - balance : balance)
             << Doc::space(10);
     doc.body << charges;
     doc.body << Doc::Record{Doc::field(QCoreApplication::translate("BookingDocuments", "Berth Confirmation Number:"),

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bookings/Ledger.h"
 #include "core/Money.h"
 #include "core/Result.h"
 #include "core/ui/Document.h"
@@ -37,9 +38,11 @@ struct PrintData
     QString berthConfirmationNumber; // empty when none was given
     QString guestConfirmationNumber;
     QString notes;
-    QList<Pricing::Line> charges; // how the hire was agreed; none for older bookings or a hire typed by hand
-    QString boat;                 // "Seaspray, 11.40 m"; empty for a booking without a boat
-    QStringList berths;           // the berths' names, in natural order
+    QList<Pricing::Line> charges;        // how the hire was agreed; none for older bookings or a hire typed by hand
+    QString boat;                        // "Seaspray, 11.40 m"; empty for a booking without a boat
+    QStringList berths;                  // the berths' names, in natural order
+    std::optional<qint64> invoiceNumber; // given when the invoice was first issued; nothing: the booking's ID shows
+    QList<Ledger::Line> payments;        // the booking's ledger
 };
 
 /// The InvTemp row with its company; Refused (with the text to show) when there is none.

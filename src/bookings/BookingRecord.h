@@ -49,6 +49,8 @@ struct BookingRecord
     QString powerRequirements;
     bool clubMember = false;
     QString storedStamp;          // what was stored when the booking was loaded; empty for a new booking
+    bool cancelled = false;       // kept, with its ledger, after it was cancelled; its berths are free
+    QDateTime savedAt;            // the desk's clock at saving: the time of a new booking's first payment
     QList<int> berthIds;          // in the order they were listed
     QStringList berthNames;       // the same berths' names
     QList<Pricing::Line> charges; // the lines the hire was agreed on; none for a hire typed by hand or older rows

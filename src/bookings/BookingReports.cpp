@@ -63,8 +63,10 @@ QString listSql(const Dialect& dialect, List list, const QString& where)
     if (list == List::PeriodSales)
         sql += QStringLiteral(", Booking.CostOfHire, Booking.OtherCharges, Booking.VAT, Booking.TotalPayable");
     sql += QStringLiteral(" FROM Customer INNER JOIN Booking ON Customer.ID = Booking.CustomerID");
+    // A cancelled booking kept for its payments is no booking any list shows.
+    sql += QStringLiteral(" WHERE Booking.Cancelled = 0");
     if (!where.isEmpty())
-        sql += QStringLiteral(" WHERE ") + where;
+        sql += QStringLiteral(" AND ") + where;
     // The period lists go by arrival; the two lists of today in the order the bookings were taken.
     if (list == List::AllBookings || list == List::PeriodSales)
         sql += QStringLiteral(" ORDER BY Booking.FromDate NULLS FIRST, Booking.ID");
@@ -159,7 +161,8 @@ Result<QList<BalanceDueRow>> balanceDue(const QSqlDatabase& db)
         "SELECT Booking.FromDate, Booking.ToDate, Booking.CostOfHire, Booking.OtherCharges, Booking.VAT, "
         "Booking.TotalPayable, Booking.AmountPayed, Customer.Name, Customer.TelNo "
         "FROM Customer INNER JOIN Booking ON Customer.ID = Booking.CustomerID "
-        "WHERE Booking.AmountPayed < Booking.TotalPayable ORDER BY Booking.FromDate NULLS FIRST, Booking.ID");
+        "WHERE Booking.AmountPayed < Booking.TotalPayable AND Booking.Cancelled = 0 ORDER BY Booking.FromDate NULLS "
+        "FIRST, Booking.ID");
     QString error;
     if (!Sql::exec(q, sql, {}, &error))
         return databaseFailure(error);
@@ -184,13 +187,14 @@ Result<QList<BalanceDueRow>> balanceDue(const QSqlDatabase& db)
 
 QString reservationsSql()
 {
-    return ReservationColumns + ReservationSource + QStringLiteral(" ORDER BY Booking.ID");
+    return ReservationColumns + ReservationSource + QStringLiteral(" WHERE Booking.Cancelled = 0 ORDER BY Booking.ID");
 }
 
 QString todaysReservationsSql()
 {
     return ReservationColumns + ReservationSource +
-           QStringLiteral(" WHERE Booking.FromDate <= ? AND Booking.ToDate >= ? ORDER BY Booking.ID");
+           QStringLiteral(" WHERE Booking.Cancelled = 0 AND Booking.FromDate <= ? AND Booking.ToDate >= ? ORDER BY "
+                          "Booking.ID");
 }
 
 QString listDateTime(const QDateTime& when)

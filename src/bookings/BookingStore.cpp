@@ -2,6 +2,7 @@
 
 #include "bookings/BerthAvailability.h"
 #include "bookings/BookingRules.h"
+#include "bookings/Ledger.h"
 #include "core/DateTimes.h"
 #include "core/Dialect.h"
 #include "core/InputParsing.h"
@@ -21,6 +22,16 @@ const QString Columns = QStringLiteral(
     "FromDate, ToDate, BookedBy, CustomerID, Notes, NoAdults, NoKids, OtherCharges, VAT, TotalPayable, AmountPayed, "
     "PaymentMethodID, CreditCardNo, CreditCardExpiry, CreditCardType, CreditCardCV2No, CostOfHire, "
     "BerthConfirmationNumber, GuestConfirmationNumber, PowerRequirements, ClubMember, TaxRate, BoatID");
+
+// What tells whether a booking changed since it was read: every column but the amount paid, which only the ledger
+// writes (a payment recorded at another desk is no reason to refuse a change of dates), and whether it was
+// cancelled.
+QString stampColumns()
+{
+    QString columns = Columns;
+    columns.replace(QStringLiteral("AmountPayed, "), QString());
+    return columns + QStringLiteral(", Cancelled");
+}
 
 QVariantList columnValues(const BookingRecord& b)
 {
@@ -86,7 +97,7 @@ Result<QString> changeStamp(const QSqlDatabase& db, int id)
     q.setForwardOnly(true);
     QString error;
     if (!Sql::exec(q,
-                   QStringLiteral("SELECT ") + Columns +
+                   QStringLiteral("SELECT ") + stampColumns() +
                        QStringLiteral(", (SELECT %1 FROM (SELECT BerthID FROM BookingBerth WHERE "
                                       "BookingID = ? ORDER BY BerthID) S) FROM Booking WHERE ID = ?")
                            .arg(Dialect::of(db).joinTexts(QStringLiteral("BerthID"), QStringLiteral(","),
@@ -112,8 +123,10 @@ Result<BookingRecord> loadBooking(const QSqlDatabase& db, int id)
     QSqlQuery q(db);
     q.setForwardOnly(true);
     QString error;
-    if (!Sql::exec(q, QStringLiteral("SELECT ID, ") + Columns + QStringLiteral(" FROM Booking WHERE ID = ?"), {id},
-                   &error))
+    if (!Sql::exec(q,
+                   QStringLiteral("SELECT ID, ") + Columns +
+                       QStringLiteral(", Cancelled, CancelledBerths FROM Booking WHERE ID = ?"),
+                   {id}, &error))
         return databaseFailure(error);
     if (!q.next())
         return conflict(goneText()); // deleted at another desk since it was listed
@@ -145,6 +158,8 @@ Result<BookingRecord> loadBooking(const QSqlDatabase& db, int id)
         b.taxRate = q.value(22).toInt();
     if (!q.value(23).isNull())
         b.boatId = q.value(23).toInt();
+    b.cancelled = q.value(24).toInt() != 0;
+    const QString cancelledBerths = text(q.value(25));
 
     QSqlQuery berths(db);
     berths.setForwardOnly(true);
@@ -163,6 +178,9 @@ Result<BookingRecord> loadBooking(const QSqlDatabase& db, int id)
         b.berthIds.append(berthId);
         b.berthNames.append(name);
     }
+    // A cancelled booking holds no berths; it still names the ones it had.
+    if (b.cancelled && rows.isEmpty() && !cancelledBerths.isEmpty())
+        b.berthNames = cancelledBerths.split(QStringLiteral(", "));
     const auto stamp = changeStamp(db, id);
     if (!stamp)
         return stamp.failure();
@@ -260,6 +278,13 @@ Result<SavedBooking> saveBooking(const QSqlDatabase& db, const BookingRecord& ty
         *overtaken = Overtaken::Nothing;
     if (const QString reason = outOfRange(typed); !reason.isEmpty())
         return refused(reason);
+    if (typed.cancelled)
+        return refused(QCoreApplication::translate("BookingStore", "A cancelled booking cannot be changed."));
+    // A new booking's payment is its ledger's first line; a changed booking's paid amount is the ledger's alone.
+    const Ledger::Entry firstPayment{Ledger::Kind::Payment, typed.paymentMethodId, typed.amountPayed, {}, {}};
+    if (typed.id == 0 && typed.amountPayed != Money())
+        if (const QString fault = Ledger::entryFault(firstPayment); !fault.isEmpty())
+            return refused(fault);
     BookingRecord booking = typed;
     Sql::Transaction tx(db, true);
     if (!tx.started())
@@ -316,12 +341,21 @@ Result<SavedBooking> saveBooking(const QSqlDatabase& db, const BookingRecord& ty
         const QString sql =
             QStringLiteral("INSERT INTO Booking (") + Columns +
             QStringLiteral(") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
-        const auto id = Sql::insertReturningId(db, sql, columnValues(booking), &error);
+        BookingRecord unpaid = booking;
+        unpaid.amountPayed = Money();
+        const auto id = Sql::insertReturningId(db, sql, columnValues(unpaid), &error);
         if (!id)
             return databaseFailure(error);
         saved.id = static_cast<int>(*id);
+        const QDateTime when = booking.savedAt.isValid()
+                                   ? booking.savedAt
+                                   : DateTimes::wallTime(QDate::currentDate(), QTime::currentTime());
+        if (booking.amountPayed != Money() &&
+            !Ledger::addLine(db, saved.id, firstPayment, when, Ledger::deskName(), &error))
+            return databaseFailure(error);
     } else {
         QString sets = Columns;
+        sets.replace(QStringLiteral("AmountPayed, "), QString());
         sets.replace(QStringLiteral(", "), QStringLiteral(" = ?, "));
         sets += QStringLiteral(" = ?");
         // A booking saved without a payment method keeps the method it had.
@@ -329,6 +363,7 @@ Result<SavedBooking> saveBooking(const QSqlDatabase& db, const BookingRecord& ty
             sets.replace(QStringLiteral("PaymentMethodID = ?"),
                          QStringLiteral("PaymentMethodID = coalesce(?, PaymentMethodID)"));
         QVariantList values = columnValues(booking);
+        values.removeAt(Columns.split(QStringLiteral(", ")).indexOf(QStringLiteral("AmountPayed")));
         values.append(booking.id);
         if (!Sql::exec(q, QStringLiteral("UPDATE Booking SET ") + sets + QStringLiteral(" WHERE ID = ?"), values,
                        &error))
@@ -386,9 +421,58 @@ Status deleteBooking(const QSqlDatabase& db, int id, const QString& storedStamp)
                                 "again to see the changes."));
     }
     QString error;
+    const auto lines =
+        Sql::scalar(db, QStringLiteral("SELECT COUNT(*) FROM Payment WHERE BookingID = ?"), {id}, &error);
+    if (!lines)
+        return databaseFailure(error);
+    if (lines->toInt() > 0)
+        return refused(QCoreApplication::translate("BookingStore",
+                                                   "Money has been taken on this booking: it is cancelled from its "
+                                                   "summary, which keeps its payments."));
     if (!Sql::exec(db, QStringLiteral("DELETE FROM Booking WHERE ID = ?"), {id}, &error) || !tx.commit(&error))
         return databaseFailure(error);
     return Done{};
+}
+
+Result<Money> cancelBooking(const QSqlDatabase& db, int id, const QString& storedStamp, MoneyKept kept,
+                            const QDateTime& when, const QString& desk)
+{
+    Sql::Transaction tx(db, true);
+    if (!tx.started())
+        return databaseFailure(tx.error());
+    const auto now = changeStamp(db, id);
+    if (!now)
+        return now.failure();
+    if (now->isEmpty() || (!storedStamp.isEmpty() && *now != storedStamp))
+        return conflict(QCoreApplication::translate("BookingStore",
+                                                    "This booking has been changed or cancelled at another desk "
+                                                    "since you opened it. Nothing was cancelled: close it and open it "
+                                                    "again to see the changes."));
+    const auto booking = loadBooking(db, id);
+    if (!booking)
+        return booking.failure();
+    if (booking->cancelled)
+        return conflict(QCoreApplication::translate("BookingStore", "The booking has already been cancelled."));
+    QString error;
+    const Money paid = booking->amountPayed;
+    if (paid > Money() && kept != MoneyKept::AsFee) {
+        const Ledger::Entry entry{kept == MoneyKept::Refunded ? Ledger::Kind::Refund : Ledger::Kind::Credit,
+                                  booking->paymentMethodId,
+                                  paid,
+                                  {},
+                                  QCoreApplication::translate("BookingStore", "Booking cancelled")};
+        if (!Ledger::addLine(db, id, entry, when, desk, &error))
+            return databaseFailure(error);
+    }
+    // The berths are freed for others; the booking keeps their names and leaves the period index.
+    if (!Sql::exec(db, QStringLiteral("UPDATE Booking SET Cancelled = 1, CancelledBerths = ? WHERE ID = ?"),
+                   {booking->berthNames.join(QStringLiteral(", ")), id}, &error) ||
+        !Sql::exec(db, QStringLiteral("DELETE FROM BookingBerth WHERE BookingID = ?"), {id}, &error) ||
+        !Sql::exec(db, QStringLiteral("DELETE FROM BookingPeriod WHERE ID = ?"),
+                   {QVariant::fromValue<qlonglong>(qint64(id) * 2147483648LL)}, &error) ||
+        !tx.commit(&error))
+        return databaseFailure(error);
+    return paid;
 }
 
 namespace {

@@ -44,10 +44,25 @@ enum class Overtaken
 /// masked and the security code never.
 Result<SavedBooking> saveBooking(const QSqlDatabase& db, const BookingRecord& booking, Overtaken* overtaken = nullptr);
 
-/// Deletes one booking (its berth rows go with it). Asks nothing and writes no event: the window that asked does.
-/// Given what was stored when the booking was loaded (BookingRecord::storedStamp), it deletes only a booking still
-/// as it was then: one another desk changed or cancelled meanwhile is a Conflict, and nothing is deleted.
+/// Deletes one booking (its berth rows go with it); one with ledger lines is Refused (it is cancelled instead). Asks
+/// nothing and writes no event: the window that asked does. Given what was stored when the booking was loaded
+/// (BookingRecord::storedStamp), it deletes only a booking still as it was then: one another desk changed or cancelled
+/// meanwhile is a Conflict, and nothing is deleted.
 Status deleteBooking(const QSqlDatabase& db, int id, const QString& storedStamp = {});
+
+/// What becomes of the money paid on a booking that is cancelled.
+enum class MoneyKept
+{
+    Refunded, // a refund line gives it back
+    AsFee,    // the office keeps it as a cancellation fee
+    AsCredit  // the customer keeps it as credit for another booking
+};
+
+/// Cancels a booking that has money on its ledger: the money goes as kept says (a refund or credit line), and the
+/// booking stays on record as cancelled, its berths free and out of every calendar. Checked against storedStamp
+/// inside the transaction as deleteBooking is. Returns what had been paid.
+Result<Money> cancelBooking(const QSqlDatabase& db, int id, const QString& storedStamp, MoneyKept kept,
+                            const QDateTime& when, const QString& desk);
 
 /// An (ID, name) pair for a pick list.
 using Choice = Sql::LookupItem;

@@ -7,6 +7,10 @@
 #include "bookings/BookingStore.h"
 #include "bookings/BookingSummaryData.h"
 #include "bookings/BookingWizard.h"
+#include "bookings/CancelPaidDialog.h"
+#include "bookings/Ledger.h"
+#include "bookings/PaymentDialog.h"
+#include "bookings/PaymentTerms.h"
 #include "core/EventLog.h"
 #include "core/MessageLog.h"
 #include "core/Seams.h"
@@ -24,6 +28,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace {
@@ -94,6 +99,31 @@ BookingSummaryWindow::BookingSummaryWindow(Services& services, QWidget* parent) 
     notes->addWidget(new QLabel(tr("Customer Notes"), this), 0, 1);
     notes->addWidget(m_txtCnotes, 1, 1);
 
+    // The ledger: every line taken or given back, what is still owed and by when.
+    m_lstPayments = new QTreeWidget(this);
+    m_lstPayments->setObjectName(QStringLiteral("lstPayments"));
+    m_lstPayments->setRootIsDecorated(false);
+    m_lstPayments->setHeaderLabels(
+        {tr("Date"), tr("Kind"), tr("Method"), tr("Amount"), tr("Reference"), tr("Desk"), tr("Note")});
+    m_lstPayments->setMaximumHeight(Twips::toPixelsY(1600, this));
+    m_lblBalance = new QLabel(this);
+    m_lblBalance->setObjectName(QStringLiteral("lblBalance"));
+    m_lblBalance->setFont(bold);
+    m_lblDue = new QLabel(this);
+    m_lblDue->setObjectName(QStringLiteral("lblDue"));
+    m_lblDue->setWordWrap(true);
+    m_cmdRecordPayment = button(tr("Record Pa&yment..."), QStringLiteral("cmdRecordPayment"), this);
+    m_cmdRefund = button(tr("Re&fund..."), QStringLiteral("cmdRefund"), this);
+    connect(m_cmdRecordPayment, &QPushButton::clicked, this, [this] { recordPayment(false); });
+    connect(m_cmdRefund, &QPushButton::clicked, this, [this] { recordPayment(true); });
+    auto* ledger = new QGridLayout;
+    ledger->addWidget(m_lstPayments, 0, 0, 3, 1);
+    ledger->addWidget(m_cmdRecordPayment, 0, 1);
+    ledger->addWidget(m_cmdRefund, 1, 1);
+    ledger->addWidget(m_lblBalance, 3, 0, 1, 2);
+    ledger->addWidget(m_lblDue, 4, 0, 1, 2);
+    ledger->setColumnStretch(0, 1);
+
     auto* hint = new QLabel(tr("To amend financial details press the Edit Booking Button"), this);
     hint->setObjectName(QStringLiteral("lblHint"));
 
@@ -130,6 +160,7 @@ BookingSummaryWindow::BookingSummaryWindow(Services& services, QWidget* parent) 
     layout->addWidget(m_details);
     layout->addSpacing(8);
     layout->addLayout(money);
+    layout->addLayout(ledger);
     layout->addLayout(notes, 1);
     layout->addWidget(hint);
     layout->addLayout(buttons);
@@ -195,36 +226,112 @@ bool BookingSummaryWindow::prepare(int bookingId)
     m_details->lblPhone->setText(c.telNo);
     m_details->lblMail->setText(c.emailAddress);
     m_txtCnotes->setPlainText(c.notes);
-    m_details->lblBerths->setText(BookingRules::berthsLine(b.berthNames));
     m_details->lblBoat->setText(shown->boat ? tr("Boat: %1").arg(Boats::boatLine(*shown->boat)) : QString());
     m_details->lblBoat->setVisible(shown->boat.has_value());
-    m_cmdEdit->setEnabled(true);
-    m_cmdCancel->setEnabled(true);
+    m_details->lblBerths->setText(b.cancelled ? tr("Cancelled. %1").arg(BookingRules::berthsLine(b.berthNames))
+                                              : BookingRules::berthsLine(b.berthNames));
+    m_cmdEdit->setEnabled(!b.cancelled);
+    m_cmdCancel->setEnabled(!b.cancelled);
+    showLedger();
     return true;
+}
+
+void BookingSummaryWindow::showLedger()
+{
+    const QSqlDatabase db = m_services.db();
+    m_lstPayments->clear();
+    const auto lines = Ledger::lines(db, m_bookingId);
+    const auto held = Ledger::account(db, m_bookingId);
+    if (!lines || !held) {
+        m_lblBalance->setText(tr("The payments could not be read: %1").arg(lines ? held.error() : lines.error()));
+        m_lblDue->clear();
+        return;
+    }
+    const QLocale locale;
+    for (const Ledger::Line& line : *lines) {
+        auto* item = new QTreeWidgetItem(m_lstPayments, {locale.toString(line.paidAt, QLocale::ShortFormat),
+                                                         Ledger::kindText(line.kind), line.method, line.amount.format(),
+                                                         line.reference, line.desk, line.note});
+        item->setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);
+    }
+    for (int column = 0; column < m_lstPayments->columnCount(); ++column)
+        m_lstPayments->resizeColumnToContents(column);
+    m_amounts.last()->setText(held->paid.format());
+    const Money balance = held->balance();
+    if (held->cancelled)
+        m_lblBalance->setText(tr("Cancelled: paid %1").arg(held->paid.format()));
+    else if (balance < Money())
+        m_lblBalance->setText(tr("Paid %1 of %2: in credit %3")
+                                  .arg(held->paid.format(), held->total.format(), (Money() - balance).format()));
+    else
+        m_lblBalance->setText(
+            tr("Paid %1 of %2: balance due %3").arg(held->paid.format(), held->total.format(), balance.format()));
+    m_lblDue->clear();
+    const auto terms = PaymentTerms::load(db);
+    if (terms && !held->cancelled && balance > Money()) {
+        const PaymentTerms::Due due =
+            terms->due(held->total, held->paid, held->booked, held->arrival, m_services.clock.now().date());
+        QStringList parts;
+        if (due.deposit > Money())
+            parts << tr("Deposit %1 due by %2")
+                         .arg(due.deposit.format(), locale.toString(due.depositBy, QLocale::ShortFormat));
+        parts << tr("%1 still owed, all due by %2")
+                     .arg(due.owed.format(), locale.toString(due.balanceBy, QLocale::ShortFormat));
+        if (due.owedNow > Money())
+            parts << tr("%1 overdue").arg(due.owedNow.format());
+        m_lblDue->setText(parts.join(QStringLiteral("; ")));
+    }
+    if (const auto credit = Ledger::customerCredit(db, held->customerId); credit && *credit > Money())
+        m_lblDue->setText(m_lblDue->text() + (m_lblDue->text().isEmpty() ? QString() : QStringLiteral("\n")) +
+                          tr("The customer holds %1 of credit.").arg(credit->format()));
+    m_cmdRecordPayment->setEnabled(!held->cancelled);
+    m_cmdRefund->setEnabled(!held->cancelled && held->paid > Money());
+}
+
+void BookingSummaryWindow::recordPayment(bool refund)
+{
+    // Read again even when nothing was recorded: another desk may have recorded a line meanwhile.
+    PaymentDialog::record(m_services, m_bookingId, refund ? PaymentDialog::Mode::Refund : PaymentDialog::Mode::Payment,
+                          this);
+    showLedger();
 }
 
 void BookingSummaryWindow::cancelBooking()
 {
-    if (!BookingWizard::askToCancel(m_services.messages, tr("Cancel booking")))
+    const Status cancelled = CancelPaidDialog::cancelBooking(
+        m_services, this, m_bookingId, m_storedStamp, tr("Cancel booking"),
+        BookingSummaryData::cancelledDetails(m_fromDate, m_toDate, m_details->lblName->text()));
+    if (!cancelled)
         return;
-    if (const Status deleted = BookingStore::deleteBooking(m_services.db(), m_bookingId, m_storedStamp); !deleted) {
-        m_services.messages.show(tr("The booking could not be cancelled: %1").arg(deleted.error()),
-                                 tr("Cancel booking"), MsgIcon::Critical);
-        return;
-    }
-    m_services.events.log(EventLog::BookingCancelled,
-                          BookingSummaryData::cancelledDetails(m_fromDate, m_toDate, m_details->lblName->text()));
     m_cancelled = true;
-    // The summary stays open for its documents; the booking itself is gone.
+    // The summary stays open for its documents; the booking itself is gone or kept as cancelled.
     m_cmdEdit->setEnabled(false);
     m_cmdCancel->setEnabled(false);
+    showLedger();
 }
 
 std::optional<Doc::Document> BookingSummaryWindow::loadDocument(bool receipt)
 {
+    // The invoice takes its number the first time it is issued, and keeps it.
+    if (receipt) {
+        const auto before = Ledger::account(m_services.db(), m_bookingId);
+        const auto number = Ledger::issueInvoice(m_services.db(), m_bookingId);
+        if (!number) {
+            m_services.messages.show(number.kind() == FailureKind::Database
+                                         ? tr("The invoice could not be numbered: %1").arg(number.error())
+                                         : number.error(),
+                                     title(), MsgIcon::Exclamation);
+            return std::nullopt;
+        }
+        if (before && !before->invoiceNumber)
+            m_services.events.log(EventLog::InvoiceIssued,
+                                  tr("Invoice %1 for booking %2").arg(*number).arg(m_bookingId));
+    }
     auto data = BookingDocuments::load(m_services.db());
-    // Another desk may have shown another booking since: the documents print the booking shown here.
-    if (data && data->id != m_bookingId) {
+    // Another desk may have shown another booking since, or a payment changed what was paid: the documents print
+    // the booking shown here as it is stored now.
+    if (data && (data->id != m_bookingId ||
+                 data->amountPayed != Ledger::account(m_services.db(), m_bookingId).valueOr(Ledger::Account{}).paid)) {
         if (const Status prepared = BookingSummaryData::prepareInvoiceRows(m_services.db(), m_bookingId); !prepared) {
             m_services.messages.show(tr("The booking shown could not be printed: %1").arg(prepared.error()), title(),
                                      MsgIcon::Exclamation);

@@ -13,6 +13,7 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QTreeWidget;
 
 /// "Reservation summary": one booking with its customer, read-only; from here the booking is changed in the
 /// wizard, cancelled, and its receipt and reservation form are printed (or saved as PDF files).
@@ -41,6 +42,8 @@ public:
 
 private:
     void cancelBooking();
+    void showLedger();
+    void recordPayment(bool refund);
     void print(bool receipt);
     void saveAsPdf(bool receipt);
     /// The receipt or the reservation form from the InvTemp row; nothing (the user told) when it cannot be read.
@@ -62,4 +65,9 @@ private:
     QPlainTextEdit* m_txtCnotes;
     QPushButton* m_cmdEdit;
     QPushButton* m_cmdCancel;
+    QTreeWidget* m_lstPayments;
+    QLabel* m_lblBalance; // paid of total, and the balance due or the credit
+    QLabel* m_lblDue;     // the deposit and balance due dates
+    QPushButton* m_cmdRecordPayment;
+    QPushButton* m_cmdRefund;
 };

@@ -9,6 +9,8 @@
 #include "bookings/BookingStore.h"
 #include "bookings/BookingSummaryWindow.h"
 #include "bookings/BookingWizardPages.h"
+#include "bookings/CancelPaidDialog.h"
+#include "bookings/PaymentDialog.h"
 #include "core/DateTimes.h"
 #include "core/EventLog.h"
 #include "core/MessageLog.h"
@@ -128,6 +130,10 @@ BookingWizard::BookingWizard(Services& services, QWidget* parent) : ChildWindow(
     for (QWidget* page : std::initializer_list<QWidget*>{m_dates, m_berthList, m_customer, m_confirmation})
         m_pages->addWidget(page);
     connect(m_customer->cmdAddCustomer, &QPushButton::clicked, this, &BookingWizard::addCustomer);
+    connect(m_customer->cmdRecordPayment, &QPushButton::clicked, this, [this] {
+        if (const auto paid = PaymentDialog::record(m_services, m_bookingId, PaymentDialog::Mode::Payment, this))
+            m_customer->txtAmountPayed->setText(paid->plainText());
+    });
     connect(m_berthList->cboBoat, &QComboBox::currentIndexChanged, this, &BookingWizard::boatChosen);
     connect(m_berthList->chkOnlyFit, &QCheckBox::toggled, this, [this] {
         QList<int> marked;
@@ -386,6 +392,8 @@ void BookingWizard::loadBooking()
     m_customer->txtVAT->setText(booking->vat.plainText());
     m_customer->txtTotalPayable->setText(booking->totalPayable.plainText());
     m_customer->txtAmountPayed->setText(booking->amountPayed.plainText());
+    m_customer->txtAmountPayed->setReadOnly(true);
+    m_customer->cmdRecordPayment->show();
     m_customer->cboPaymentMethod->setCurrentIndex(
         booking->paymentMethodId ? m_customer->cboPaymentMethod->findData(*booking->paymentMethodId) : -1);
     m_customer->txtCreditCardNo->setText(
@@ -760,6 +768,7 @@ BookingRecord BookingWizard::typed() const
     b.taxRate = m_taxRate;
     b.totalPayable = amount(m_customer->txtTotalPayable);
     b.amountPayed = amount(m_customer->txtAmountPayed);
+    b.savedAt = m_services.clock.now();
     if (m_customer->cboPaymentMethod->currentIndex() >= 0)
         b.paymentMethodId = m_customer->cboPaymentMethod->currentData().toInt();
     b.creditCardNo = m_customer->txtCreditCardNo->text();
@@ -880,20 +889,12 @@ void BookingWizard::cancelBooking()
     if (m_mode == RecordMode::Edit) {
         const QString details = BookingRules::cancelledDetails(
             m_fromDate, m_toDate, BookingStore::customerLine(m_services.db(), m_loadedCustomerId).valueOr(QString()));
-        if (askToCancel(m_services.messages, title())) {
-            const Status deleted = BookingStore::deleteBooking(m_services.db(), m_bookingId, m_storedStamp);
-            if (deleted.kind() == FailureKind::Conflict) {
-                // Changed at another desk meanwhile: nothing deleted, the wizard stays open over what was loaded.
-                m_services.messages.show(deleted.error(), title(), MsgIcon::Exclamation, MsgButtons::Ok);
-                return;
-            }
-            if (!deleted) {
-                m_services.messages.show(tr("The booking could not be deleted.\n%1").arg(deleted.error()), title(),
-                                         MsgIcon::Critical, MsgButtons::Ok);
-                closeWizard();
-                return;
-            }
-            m_services.events.log(EventLog::BookingCancelled, details);
+        const Status cancelled =
+            CancelPaidDialog::cancelBooking(m_services, this, m_bookingId, m_storedStamp, title(), details);
+        // Changed at another desk meanwhile: nothing cancelled, the wizard stays open over what was loaded.
+        if (cancelled.kind() == FailureKind::Conflict)
+            return;
+        if (cancelled) {
             IWindowHost* host = m_host;
             const QList<int> freed = m_storedBerthIds;
             const QDateTime from = m_storedFrom;

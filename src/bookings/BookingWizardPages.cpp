@@ -200,6 +200,12 @@ BookingCustomerPage::BookingCustomerPage(IMessageBox& messages, QWidget* parent)
             grid->addWidget(right[i].second, 5 + i, 3);
         }
     }
+    // A changed booking's payments go on its ledger, one line at a time; the box shows their sum.
+    cmdRecordPayment = new QPushButton(tr("Record Pa&yment..."), this);
+    cmdRecordPayment->setObjectName(QStringLiteral("cmdRecordPayment"));
+    cmdRecordPayment->setAutoDefault(false);
+    cmdRecordPayment->hide();
+    grid->addWidget(cmdRecordPayment, 5 + 4, 2, 1, 2, Qt::AlignLeft);
     // Always the sum of its parts: hire, other charges and tax.
     txtTotalPayable->setReadOnly(true);
     lstCharges = new QListWidget(this);
@@ -225,6 +231,7 @@ BookingCustomerPage::BookingCustomerPage(IMessageBox& messages, QWidget* parent)
                         txtVAT,
                         txtTotalPayable,
                         txtAmountPayed,
+                        cmdRecordPayment,
                         cboPaymentMethod,
                         txtCreditCardNo,
                         txtCreditCardExpiry,

@@ -70,8 +70,9 @@ public:
     QLineEdit* txtVAT;
     QLineEdit* txtTotalPayable;
     QLineEdit* txtAmountPayed;
-    QListWidget* lstCharges;  // how the hire was priced, line by line
-    QLabel* lblChargesNotice; // a hire worked out again, berths no rate prices
+    QPushButton* cmdRecordPayment; // shown for a changed booking, whose paid box is read-only
+    QListWidget* lstCharges;       // how the hire was priced, line by line
+    QLabel* lblChargesNotice;      // a hire worked out again, berths no rate prices
     QComboBox* cboPaymentMethod;
     QLineEdit* txtCreditCardNo;
     QLineEdit* txtCreditCardExpiry;

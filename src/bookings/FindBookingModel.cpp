@@ -1,6 +1,7 @@
 #include "bookings/FindBookingModel.h"
 
 #include "core/DateTimes.h"
+#include "core/Money.h"
 #include "core/SqlHelpers.h"
 
 #include <QSqlError>
@@ -24,6 +25,15 @@ QString whereClause(const FindBookingModel::Bounds& bounds, QVariantList* binds)
     }
     return terms.isEmpty() ? QString() : QStringLiteral(" WHERE ") + terms.join(QStringLiteral(" AND "));
 }
+
+// The condition that leaves cancelled bookings out, joined to a WHERE clause or starting one.
+QString withoutCancelled(const QString& where, const FindBookingModel::Bounds& bounds)
+{
+    if (bounds.showCancelled)
+        return where;
+    return where + (where.isEmpty() ? QStringLiteral(" WHERE ") : QStringLiteral(" AND ")) +
+           QStringLiteral("Booking.Cancelled = 0");
+}
 } // namespace
 
 FindBookingModel::FindBookingModel(QObject* parent) : QSqlQueryModel(parent) {}
@@ -31,8 +41,9 @@ FindBookingModel::FindBookingModel(QObject* parent) : QSqlQueryModel(parent) {}
 Status FindBookingModel::load(const QSqlDatabase& db, const Bounds& bounds)
 {
     QVariantList binds;
-    const QString sql = QStringLiteral("SELECT Customer.Name, Booking.FromDate, Booking.ToDate, Booking.ID ") + From +
-                        whereClause(bounds, &binds);
+    const QString sql = QStringLiteral("SELECT Customer.Name, Booking.FromDate, Booking.ToDate, Booking.ID, "
+                                       "Booking.TotalPayable - COALESCE(Booking.AmountPayed, 0), Booking.Cancelled ") +
+                        From + withoutCancelled(whereClause(bounds, &binds), bounds);
     // The model scrolls back over fetched rows, so the query is not forward-only.
     QSqlQuery q(db);
     QString error;
@@ -40,7 +51,8 @@ Status FindBookingModel::load(const QSqlDatabase& db, const Bounds& bounds)
     if (!ok)
         q.clear();
     setQuery(std::move(q));
-    const QStringList captions{tr("Name"), tr("Arriving on"), tr("Depating on"), tr("ID")};
+    const QStringList captions{tr("Name"), tr("Arriving on"), tr("Depating on"),
+                               tr("ID"),   tr("Balance"),     tr("Cancelled")};
     for (int c = 0; c < captions.size(); ++c)
         setHeaderData(c, Qt::Horizontal, captions[c]);
     if (!ok)
@@ -60,7 +72,10 @@ Result<qint64> FindBookingModel::count(const QSqlDatabase& db, const Bounds& bou
         QStringLiteral(") - (SELECT COUNT(*) FROM Booking") +
         (where.isEmpty() ? QStringLiteral(" WHERE ") : where + QStringLiteral(" AND ")) +
         QStringLiteral("Booking.ID IN (SELECT ID FROM Booking WHERE CustomerID IS NULL OR CustomerID NOT IN "
-                       "(SELECT ID FROM Customer)))");
+                       "(SELECT ID FROM Customer)") +
+        // Cancelled bookings are found on their own small index.
+        (bounds.showCancelled ? QString() : QStringLiteral(" UNION SELECT ID FROM Booking WHERE Cancelled <> 0")) +
+        QStringLiteral("))");
     QString error;
     const auto count = Sql::scalar(db, sql, binds + binds, &error);
     if (!count)
@@ -78,5 +93,13 @@ QVariant FindBookingModel::data(const QModelIndex& index, int role) const
     const QVariant value = QSqlQueryModel::data(index, role);
     if (role == Qt::DisplayRole && (index.column() == ColFromDate || index.column() == ColToDate))
         return DateTimes::readDateTime(value).toString(QStringLiteral("M/d/yyyy"));
+    if (index.column() == ColBalance && (role == Qt::DisplayRole || role == Qt::TextAlignmentRole)) {
+        if (role == Qt::TextAlignmentRole)
+            return int(Qt::AlignRight | Qt::AlignVCenter);
+        if (record(index.row()).value(ColCancelled).toInt() != 0)
+            return tr("Cancelled");
+        const Money balance = Money::fromDb(value);
+        return balance > Money() ? balance.format() : tr("Paid");
+    }
     return value;
 }

@@ -18,7 +18,9 @@ public:
         ColName,
         ColFromDate,
         ColToDate,
-        ColId
+        ColId,
+        ColBalance,  // what is still owed, "Paid", or "Cancelled"
+        ColCancelled // hidden
     };
 
     /// Found = arrives on or after arriving and leaves on or before departing; each bound rounded down to the
@@ -27,13 +29,15 @@ public:
     {
         std::optional<QDateTime> arriving;
         std::optional<QDateTime> departing;
+        bool showCancelled = false; // cancelled bookings are left out unless asked for
         bool isEmpty() const { return !arriving && !departing; }
     };
 
     explicit FindBookingModel(QObject* parent = nullptr);
 
     /// Runs the query for bounds; on failure the list is empty.
-    Status load(const QSqlDatabase& db, const Bounds& bounds = {});
+    Status load(const QSqlDatabase& db, const Bounds& bounds);
+    Status load(const QSqlDatabase& db) { return load(db, Bounds()); }
     /// The number of bookings within bounds, by one count.
     static Result<qint64> count(const QSqlDatabase& db, const Bounds& bounds);
 

@@ -1,6 +1,8 @@
 #include "bookings/FindBookingWindow.h"
 
+#include "bookings/BookingSummaryWindow.h"
 #include "bookings/BookingWizard.h"
+#include "bookings/Ledger.h"
 #include "core/MessageLog.h"
 #include "core/Seams.h"
 #include "core/ui/ChildWindow.h"
@@ -47,6 +49,9 @@ FindBookingWindow::FindBookingWindow(Services& services, QWidget* parent)
     m_chkDeparting->setObjectName(QStringLiteral("chkDeparting"));
     m_dtpDeparting = picker(QStringLiteral("dtpDeparting"), m_chkDeparting, this);
 
+    m_chkShowCancelled = new QCheckBox(tr("Show ca&ncelled bookings"), this);
+    m_chkShowCancelled->setObjectName(QStringLiteral("chkShowCancelled"));
+
     auto* cmdStart = new QPushButton(tr("&Start Search"), this);
     cmdStart->setObjectName(QStringLiteral("cmdStart"));
     auto* cmdEditBooking = new QPushButton(tr("View/Edit Booking"), this);
@@ -75,6 +80,7 @@ FindBookingWindow::FindBookingWindow(Services& services, QWidget* parent)
     bounds->addWidget(m_chkDeparting, 1, 0);
     bounds->addWidget(m_dtpDeparting, 1, 1);
     bounds->addWidget(cmdStart, 1, 2);
+    bounds->addWidget(m_chkShowCancelled, 0, 2);
     bounds->setColumnStretch(3, 1);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(lblMatches);
@@ -101,8 +107,13 @@ void FindBookingWindow::display(IWindowHost& host, Services& services)
         if (window.exec() == EditRequested)
             bookingId = window.currentBookingId();
     }
-    // The window is gone before the wizard comes up; an empty list opens nothing.
-    if (bookingId != 0)
+    // The window is gone before the wizard comes up; an empty list opens nothing. A cancelled booking is not
+    // changed any more: its summary shows what became of it and its money.
+    if (bookingId == 0)
+        return;
+    if (const auto held = Ledger::account(services.db(), bookingId); held && held->cancelled)
+        BookingSummaryWindow::display(host, services, bookingId);
+    else
         BookingWizard::display(host, services, RecordMode::Edit, bookingId);
 }
 
@@ -125,6 +136,7 @@ void FindBookingWindow::showFirstRow()
 {
     // A new query resets the grid's columns.
     m_grdBooking->setColumnHidden(FindBookingModel::ColId, true);
+    m_grdBooking->setColumnHidden(FindBookingModel::ColCancelled, true);
     m_grdBooking->setColumnWidth(FindBookingModel::ColName, Twips::toPixelsX(2700, this));
     m_grdBooking->setCurrentIndex(m_model->index(0, FindBookingModel::ColName));
 }
@@ -138,6 +150,7 @@ int FindBookingWindow::currentBookingId() const
 void FindBookingWindow::startSearch()
 {
     FindBookingModel::Bounds bounds;
+    bounds.showCancelled = m_chkShowCancelled->isChecked();
     if (m_chkArriving->isChecked())
         bounds.arriving = m_dtpArriving->dateTime();
     if (m_chkDeparting->isChecked())
@@ -145,7 +158,7 @@ void FindBookingWindow::startSearch()
     if (!showRows(bounds))
         return;
     // With both pickers off the full list is back and the count stays as it was.
-    if (bounds.isEmpty())
+    if (!bounds.arriving && !bounds.departing)
         return;
     const auto count = FindBookingModel::count(m_services.db(), bounds);
     if (count)

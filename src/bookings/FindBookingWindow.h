@@ -46,6 +46,7 @@ private:
     QDateTimeEdit* m_dtpArriving;
     QCheckBox* m_chkDeparting;
     QDateTimeEdit* m_dtpDeparting;
+    QCheckBox* m_chkShowCancelled;
     QTableView* m_grdBooking;
     QLabel* m_lblTotalMatches;
 };

@@ -105,10 +105,39 @@ QString upgradeTo5(Engine engine)
     return schemaSection(engine, QStringLiteral("booking charges"));
 }
 
+// Version 5 kept one paid amount per booking, deleted a cancelled booking and numbered no invoices. What each
+// booking shows as paid becomes its ledger's first line, so the ledger adds up to it from the start.
+QString upgradeTo6(Engine engine)
+{
+    const QString ledger = schemaSection(engine, QStringLiteral("ledger"));
+    if (ledger.isEmpty())
+        return {};
+    const QString big = engine == Engine::PostgreSQL ? QStringLiteral("BIGINT") : QStringLiteral("INTEGER");
+    return QStringLiteral("ALTER TABLE Booking ADD COLUMN Cancelled INTEGER NOT NULL DEFAULT 0; "
+                          "ALTER TABLE Booking ADD COLUMN CancelledBerths TEXT; "
+                          "ALTER TABLE Booking ADD COLUMN InvoiceNumber %1; "
+                          "ALTER TABLE Company ADD COLUMN DepositKind INTEGER NOT NULL DEFAULT 0; "
+                          "ALTER TABLE Company ADD COLUMN DepositAmount %1 NOT NULL DEFAULT 0; "
+                          "ALTER TABLE Company ADD COLUMN DepositPercent INTEGER NOT NULL DEFAULT 0; "
+                          "ALTER TABLE Company ADD COLUMN DepositMinimum %1 NOT NULL DEFAULT 0; "
+                          "ALTER TABLE Company ADD COLUMN BalanceDueDays INTEGER NOT NULL DEFAULT 0; "
+                          "ALTER TABLE Company ADD COLUMN LastInvoiceNumber %1 NOT NULL DEFAULT 0; ")
+               .arg(big) +
+           ledger +
+           QStringLiteral(
+               "INSERT INTO Payment (BookingID, PaidAt, Kind, PaymentMethodID, Amount, Reference, Desk, Note) "
+               "SELECT ID, COALESCE(Created, FromDate, '2000-01-01 00:00:00'), 2, PaymentMethodID, "
+               "AmountPayed, '', '', 'Paid before the ledger' FROM Booking "
+               "WHERE AmountPayed IS NOT NULL AND AmountPayed <> 0 ORDER BY ID; "
+               // Receipts printed so far carried the booking's ID as their number: new invoices go on
+               // above every one of them.
+               "UPDATE Company SET LastInvoiceNumber = COALESCE((SELECT MAX(ID) FROM Booking), 0);");
+}
+
 // Cumulative upgrades: entry i brings a database of version i+1 to version i+2, in one transaction each. A server
 // database starts at version 3, so only the upgrades from there on are written for both engines.
 using UpgradeScript = QString (*)(Engine);
-const UpgradeScript Upgrades[] = {upgradeTo2, upgradeTo3, upgradeTo4, upgradeTo5};
+const UpgradeScript Upgrades[] = {upgradeTo2, upgradeTo3, upgradeTo4, upgradeTo5, upgradeTo6};
 static_assert(std::size(Upgrades) == CurrentSchemaVersion - 1, "one upgrade per version");
 
 // A server database starts at version 3; its upgrades begin with version 4.

@@ -51,6 +51,9 @@ QString eventText(int code)
         "Configuration modified",
         "Regional settings modified",
         "Boat booked into a berth too small",
+        "Payment recorded",
+        "Refund recorded",
+        "Invoice issued",
     };
     constexpr int count = sizeof(texts) / sizeof(texts[0]);
     if (code < 0 || code >= count)

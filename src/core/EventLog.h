@@ -44,6 +44,9 @@ enum Event : int
     ConfigurationModified = 25,
     RegionalSettingsModified = 26,
     BoatBookedIntoSmallerBerth = 27, // the person was asked and booked it all the same
+    PaymentRecorded = 28,
+    RefundRecorded = 29,
+    InvoiceIssued = 30,
 };
 
 /// The text of an event code; empty for codes without one.

@@ -361,7 +361,7 @@ private slots:
         const auto again = BookingStore::saveBooking(m_install->db(), newBooking({1}, {u"A1"_s}));
         QVERIFY(again);
         const auto loaded = BookingStore::loadBooking(m_install->db(), again->id);
-        QVERIFY(loaded && m_install->exec(u"UPDATE Booking SET AmountPayed = 5 WHERE ID = ?"_s, {again->id}));
+        QVERIFY(loaded && m_install->exec(u"UPDATE Booking SET Notes = 'changed' WHERE ID = ?"_s, {again->id}));
         const Status stale = BookingStore::deleteBooking(m_install->db(), again->id, loaded->storedStamp);
         QCOMPARE(stale.kind(), FailureKind::Conflict);
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Booking WHERE ID = ?"_s, {again->id}), 1);

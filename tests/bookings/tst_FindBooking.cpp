@@ -68,7 +68,7 @@ private slots:
         for (int c = 0; c < model->columnCount(); ++c)
             if (!grid->isColumnHidden(c))
                 headers << model->headerData(c, Qt::Horizontal).toString();
-        QCOMPARE(headers, (QStringList{u"Name"_s, u"Arriving on"_s, u"Depating on"_s}));
+        QCOMPARE(headers, (QStringList{u"Name"_s, u"Arriving on"_s, u"Depating on"_s, u"Balance"_s}));
         const int row = [&] {
             for (int r = 0; r < model->rowCount(); ++r)
                 if (m_window->model()->bookingId(r) == 4)

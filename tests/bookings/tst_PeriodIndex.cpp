@@ -157,8 +157,8 @@ private slots:
                 u"DROP TABLE Season; DROP TABLE Rate; DROP TABLE Tax; ALTER TABLE BerthType DROP COLUMN MinimumLength; "
                 u"ALTER TABLE Booking DROP COLUMN TaxRate; DROP TABLE Boat; ALTER TABLE Booking DROP COLUMN BoatID; "
                 u"ALTER TABLE Berth DROP COLUMN MaxDraft; ALTER TABLE Berth DROP COLUMN TakesMultihulls; DROP TABLE "
-                u"WaitingEntry; DROP TABLE BookingCharge; DROP TRIGGER Booking_Delete_Charges; "
-                u"PRAGMA user_version = 1"_s));
+                u"WaitingEntry; DROP TABLE BookingCharge; DROP TRIGGER Booking_Delete_Charges; "_s +
+                    TestSupport::dropLedgerSql(false) + u"PRAGMA user_version = 1"_s));
             db.close();
         }
         QSqlDatabase::removeDatabase(u"old"_s);

@@ -56,3 +56,25 @@ inline QString entry(const TestInstall& install, int code, const QString& detail
     return u'[' + DateTimes::generalDateText(install.clock.current) + u"]\r\n["_s + EventLog::eventText(code) +
            u"]\r\n"_s + details + u"\r\n\r\n"_s;
 }
+
+namespace TestSupport {
+/// Takes a database back to before the payments ledger: the statements an older-file test runs before it sets the
+/// version it stands for.
+inline QString dropLedgerSql(bool server)
+{
+    const QString columns = u"ALTER TABLE Booking DROP COLUMN Cancelled; ALTER TABLE Booking DROP COLUMN "
+                            u"CancelledBerths; ALTER TABLE Booking DROP COLUMN InvoiceNumber; ALTER TABLE Company "
+                            u"DROP COLUMN DepositKind; ALTER TABLE Company DROP COLUMN DepositAmount; ALTER TABLE "
+                            u"Company DROP COLUMN DepositPercent; ALTER TABLE Company DROP COLUMN DepositMinimum; "
+                            u"ALTER TABLE Company DROP COLUMN BalanceDueDays; ALTER TABLE Company DROP COLUMN "
+                            u"LastInvoiceNumber; "_s;
+    if (server)
+        return u"DROP TRIGGER Booking_Keeps_Ledger ON Booking; DROP FUNCTION zem_booking_keeps_ledger(); DROP TABLE "
+               u"Payment; DROP FUNCTION zem_ledger_append_only(); DROP INDEX IX_Booking_Invoice; DROP INDEX "
+               u"IX_Booking_Cancelled; "_s +
+               columns;
+    return u"DROP TRIGGER Booking_Keeps_Ledger; DROP TABLE Payment; DROP INDEX IX_Booking_Invoice; DROP INDEX "
+           u"IX_Booking_Cancelled; "_s +
+           columns;
+}
+} // namespace TestSupport

@@ -28,14 +28,17 @@ private slots:
         QTest::newRow("Booking") << u"ID CustomerID FromDate ToDate Created BookedBy Notes NoAdults NoKids CostOfHire "
                                     u"OtherCharges VAT TotalPayable AmountPayed PaymentMethodID CreditCardNo "
                                     u"CreditCardExpiry CreditCardType CreditCardCV2No BerthConfirmationNumber "
-                                    u"GuestConfirmationNumber PowerRequirements ClubMember TaxRate BoatID"_s;
+                                    u"GuestConfirmationNumber PowerRequirements ClubMember TaxRate BoatID Cancelled "
+                                    u"CancelledBerths InvoiceNumber"_s;
         QTest::newRow("BookingBerth") << u"BookingID BerthID"_s;
         QTest::newRow("Settings") << u"WebBookingEmail WebBookingProviderIndex WebBookingProviderCustom"_s;
         QTest::newRow("Company") << u"CompanyID|Company Name|Trading Name|Street|Area|Town|County|Postcode|"
-                                    u"Telephone No|VAT No|Receipt Footer|TermsandConditions"_s;
+                                    u"Telephone No|VAT No|Receipt Footer|TermsandConditions|DepositKind|DepositAmount|"
+                                    u"DepositPercent|DepositMinimum|BalanceDueDays|LastInvoiceNumber"_s;
         QTest::newRow("Season") << u"ID Name FirstNight LastNight Yearly Priority"_s;
         QTest::newRow("Rate") << u"ID SeasonID BerthTypeID BerthID PerMetre Nightly WeekendNight Weekly Monthly"_s;
         QTest::newRow("Tax") << u"ID Name Rate FromDate"_s;
+        QTest::newRow("Payment") << u"ID BookingID PaidAt Kind PaymentMethodID Amount Reference Desk Note"_s;
         QTest::newRow("Boat") << u"ID CustomerID Name Kind LengthCm BeamCm DraftCm HeightCm Registration "
                                  u"InsuranceCompany PolicyNumber InsuranceExpiry Notes"_s;
         QTest::newRow("WaitingEntry") << u"ID CustomerID BoatID FromDate ToDate BerthTypeID MinLengthCm Notes Added "
@@ -74,7 +77,7 @@ private slots:
         tables.removeAll(u"bookingperiod"_s);
         tables.sort();
         QCOMPARE(tables.join(u' '), u"berth berthtype boat booking bookingberth bookingcharge company customer "
-                                    u"invtemp owner paymentmethod rate season settings tax waitingentry"_s);
+                                    u"invtemp owner payment paymentmethod rate season settings tax waitingentry"_s);
     }
 
     // A database of the release before seasons and taxes (on a server the first version there was) gains them on
@@ -100,6 +103,9 @@ private slots:
         QVERIFY(m_install->exec(u"ALTER TABLE Berth DROP COLUMN TakesMultihulls"_s));
         QVERIFY(m_install->exec(u"ALTER TABLE BerthType DROP COLUMN MinimumLength"_s));
         QVERIFY(m_install->exec(u"ALTER TABLE Booking DROP COLUMN TaxRate"_s));
+        QVERIFY(Sql::execScript(db, TestSupport::dropLedgerSql(dialect.kind() == Engine::PostgreSQL)));
+        QVERIFY(m_install->exec(u"INSERT INTO Booking (ID, AmountPayed, PaymentMethodID, Created) VALUES "
+                                u"(9, 250000, 2, '2026-01-02 10:00:00'), (10, 0, 2, NULL)"_s));
         QVERIFY(m_install->exec(dialect.setSchemaVersionSql(3)));
         const QString address = Database::addressOf(Database::sharedConnectionName());
         const auto upgraded = Database::open(address, u"upgraded"_s);
@@ -112,6 +118,12 @@ private slots:
                                      u"Amount) VALUES (7, 1, 'A1', 0, 2, 10000, 20000)"_s));
         QVERIFY(Sql::exec(*upgraded, u"DELETE FROM Booking WHERE ID = 7"_s));
         QCOMPARE(Sql::scalar(*upgraded, u"SELECT COUNT(*) FROM BookingCharge"_s)->toInt(), 0);
+        // What each booking showed as paid is its ledger's first line, and new invoices number above every ID.
+        QCOMPARE(Sql::scalar(*upgraded, u"SELECT BookingID || ' ' || Amount || ' ' || Kind || ' ' || PaidAt || ' ' || "
+                                        u"PaymentMethodID FROM Payment"_s)
+                     ->toString(),
+                 u"9 250000 2 2026-01-02 10:00:00 2"_s);
+        QCOMPARE(Sql::scalar(*upgraded, u"SELECT LastInvoiceNumber FROM Company"_s)->toInt(), 10);
         Database::close(u"upgraded"_s);
     }
 

@@ -25,7 +25,7 @@ private slots:
                                  u"\r\n[Application started]\r\n\r\n"_s + date + u"\r\nno text for 31\r\n\r\n"_s +
                                  date + u"\r\n\r\n"_s;
         QCOMPARE(m_install->eventLogText(), expected);
-        QCOMPARE(EventLog::eventText(28), QString()); // the last text is 27's
+        QCOMPARE(EventLog::eventText(31), QString()); // the last text is 30's
     }
 
     void tracesFolder_data()

@@ -1,0 +1,338 @@
+#include "bookings/Ledger.h"
+
+#include "core/DateTimes.h"
+#include "core/SqlHelpers.h"
+
+#include <QCoreApplication>
+#include <QSqlQuery>
+#include <QSysInfo>
+#include <algorithm>
+
+namespace Ledger {
+namespace {
+
+QString text(const QVariant& v)
+{
+    return v.isNull() ? QString() : v.toString();
+}
+
+// What the line adds to the amount paid.
+Money signedAmount(const Entry& entry)
+{
+    switch (entry.kind) {
+    case Kind::Refund:
+    case Kind::Credit:
+        return Money() - entry.amount;
+    case Kind::Deposit:
+    case Kind::Payment:
+    case Kind::Correction:
+    case Kind::CreditUsed:
+        break;
+    }
+    return entry.amount;
+}
+
+std::optional<Kind> kindFrom(int stored)
+{
+    if (stored < static_cast<int>(Kind::Deposit) || stored > static_cast<int>(Kind::CreditUsed))
+        return std::nullopt;
+    return static_cast<Kind>(stored);
+}
+
+const QString LineColumns =
+    QStringLiteral("P.ID, P.PaidAt, P.Kind, P.PaymentMethodID, M.Name, P.Amount, P.Reference, P.Desk, P.Note");
+const QString LineFrom = QStringLiteral(" FROM Payment P LEFT JOIN PaymentMethod M ON M.ID = P.PaymentMethodID");
+
+Line lineFrom(const QSqlQuery& q, int at = 0)
+{
+    Line l;
+    l.id = q.value(at).toInt();
+    l.paidAt = DateTimes::readDateTime(q.value(at + 1));
+    // A kind this program does not know reads as a correction: its amount still counts.
+    l.kind = kindFrom(q.value(at + 2).toInt()).value_or(Kind::Correction);
+    if (!q.value(at + 3).isNull())
+        l.methodId = q.value(at + 3).toInt();
+    l.method = text(q.value(at + 4));
+    l.amount = Money::fromDb(q.value(at + 5));
+    l.reference = text(q.value(at + 6));
+    l.desk = text(q.value(at + 7));
+    l.note = text(q.value(at + 8));
+    return l;
+}
+
+// The credit a customer holds: credit kept from cancelled bookings (stored negative) less credit used.
+std::optional<Money> creditOf(const QSqlDatabase& db, int customerId, QString* error)
+{
+    const auto sum = Sql::scalar(db,
+                                 QStringLiteral("SELECT COALESCE(SUM(P.Amount), 0) FROM Payment P JOIN Booking B "
+                                                "ON B.ID = P.BookingID WHERE B.CustomerID = ? AND P.Kind IN (5, 6)"),
+                                 {customerId}, error);
+    if (!sum)
+        return std::nullopt;
+    return Money() - Money::fromDb(*sum);
+}
+} // namespace
+
+QString kindText(Kind kind)
+{
+    switch (kind) {
+    case Kind::Deposit:
+        return QCoreApplication::translate("Ledger", "Deposit");
+    case Kind::Payment:
+        return QCoreApplication::translate("Ledger", "Payment");
+    case Kind::Refund:
+        return QCoreApplication::translate("Ledger", "Refund");
+    case Kind::Correction:
+        return QCoreApplication::translate("Ledger", "Correction");
+    case Kind::Credit:
+        return QCoreApplication::translate("Ledger", "Kept as credit");
+    case Kind::CreditUsed:
+        return QCoreApplication::translate("Ledger", "Credit used");
+    }
+    return {};
+}
+
+Money lineCeiling()
+{
+    return Money::fromPence(1000000000);
+}
+
+QString deskName()
+{
+    QString user = qEnvironmentVariable("USER");
+    if (user.isEmpty())
+        user = qEnvironmentVariable("USERNAME");
+    return user + u'@' + QSysInfo::machineHostName();
+}
+
+Result<QList<Line>> lines(const QSqlDatabase& db, int bookingId)
+{
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    QString error;
+    if (!Sql::exec(q,
+                   QStringLiteral("SELECT ") + LineColumns + LineFrom +
+                       QStringLiteral(" WHERE P.BookingID = ? ORDER BY P.ID"),
+                   {bookingId}, &error))
+        return databaseFailure(error);
+    QList<Line> found;
+    while (q.next())
+        found.append(lineFrom(q));
+    return found;
+}
+
+Result<Account> account(const QSqlDatabase& db, int bookingId)
+{
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    QString error;
+    if (!Sql::exec(q,
+                   QStringLiteral("SELECT TotalPayable, AmountPayed, Cancelled, CustomerID, Created, FromDate, "
+                                  "InvoiceNumber FROM Booking WHERE ID = ?"),
+                   {bookingId}, &error))
+        return databaseFailure(error);
+    if (!q.next())
+        return conflict(QCoreApplication::translate("Ledger", "The booking no longer exists."));
+    Account a;
+    a.total = Money::fromDb(q.value(0));
+    a.paid = Money::fromDb(q.value(1));
+    a.cancelled = q.value(2).toInt() != 0;
+    a.customerId = q.value(3).toInt();
+    a.booked = DateTimes::readDateTime(q.value(4)).date();
+    a.arrival = DateTimes::readDateTime(q.value(5)).date();
+    if (!q.value(6).isNull())
+        a.invoiceNumber = q.value(6).toLongLong();
+    return a;
+}
+
+QString entryFault(const Entry& entry)
+{
+    const Money nothing;
+    if (entry.amount == nothing)
+        return QCoreApplication::translate("Ledger", "Enter an amount other than %1.").arg(nothing.format());
+    if (entry.kind != Kind::Correction && entry.amount < nothing)
+        return QCoreApplication::translate(
+            "Ledger", "Enter the amount without a minus sign: money given back is recorded as a refund, a mistake "
+                      "as a correction.");
+    const Money magnitude = entry.amount < nothing ? nothing - entry.amount : entry.amount;
+    if (magnitude > lineCeiling())
+        return QCoreApplication::translate("Ledger", "An amount above %1 cannot be recorded.")
+            .arg(lineCeiling().format());
+    if (entry.reference.size() > 100 || entry.note.size() > 250)
+        return QCoreApplication::translate("Ledger", "The reference runs to 100 characters and the note to 250.");
+    return {};
+}
+
+bool addLine(const QSqlDatabase& db, int bookingId, const Entry& entry, const QDateTime& when, const QString& desk,
+             QString* error, bool* isRefusal)
+{
+    const auto refuse = [&](const QString& why) {
+        *error = why;
+        if (isRefusal)
+            *isRefusal = true;
+        return false;
+    };
+    if (isRefusal)
+        *isRefusal = false;
+    if (const QString fault = entryFault(entry); !fault.isEmpty())
+        return refuse(fault);
+    const auto held = account(db, bookingId);
+    if (!held) {
+        *error = held.error();
+        if (isRefusal)
+            *isRefusal = held.kind() == FailureKind::Conflict;
+        return false;
+    }
+    if (held->cancelled)
+        return refuse(
+            QCoreApplication::translate("Ledger", "The booking has been cancelled: no payment can be recorded on it."));
+    const Money nothing;
+    const Money paid = held->paid + signedAmount(entry);
+    if (entry.kind == Kind::Refund && entry.amount > held->paid)
+        return refuse(QCoreApplication::translate("Ledger", "A refund cannot be more than what was paid (%1).")
+                          .arg(held->paid.format()));
+    if (entry.kind == Kind::Correction && paid < nothing)
+        return refuse(
+            QCoreApplication::translate("Ledger", "A correction cannot take what was paid below %1 (%2 was paid).")
+                .arg(nothing.format(), held->paid.format()));
+    if (!paid.withinCeiling())
+        return refuse(QCoreApplication::translate("Ledger", "An amount is above %1.").arg(Money::ceiling().format()));
+    if (entry.kind == Kind::CreditUsed) {
+        const auto credit = creditOf(db, held->customerId, error);
+        if (!credit)
+            return false;
+        if (entry.amount > *credit)
+            return refuse(
+                QCoreApplication::translate("Ledger", "The customer holds %1 of credit.").arg(credit->format()));
+    }
+    if (!Sql::exec(db,
+                   QStringLiteral("INSERT INTO Payment (BookingID, PaidAt, Kind, PaymentMethodID, Amount, Reference, "
+                                  "Desk, Note) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
+                   {bookingId, DateTimes::dbDateTime(when), static_cast<int>(entry.kind),
+                    entry.methodId ? QVariant(*entry.methodId) : Sql::nullInt(), signedAmount(entry).toDb(),
+                    entry.reference, desk, entry.note},
+                   error))
+        return false;
+    // The sum is read back rather than added to, so two desks' lines both count whatever order they commit in.
+    return Sql::exec(db, QStringLiteral("UPDATE Booking SET AmountPayed = COALESCE(AmountPayed, 0) + ? WHERE ID = ?"),
+                     {signedAmount(entry).toDb(), bookingId}, error);
+}
+
+Result<Money> record(const QSqlDatabase& db, int bookingId, const Entry& entry, const QDateTime& when,
+                     const QString& desk)
+{
+    if (const QString fault = entryFault(entry); !fault.isEmpty())
+        return refused(fault);
+    Sql::Transaction tx(db, true);
+    if (!tx.started())
+        return databaseFailure(tx.error());
+    QString error;
+    bool refusal = false;
+    if (!addLine(db, bookingId, entry, when, desk, &error, &refusal)) {
+        if (!refusal)
+            return databaseFailure(error);
+        const auto gone = account(db, bookingId);
+        return gone || gone.kind() != FailureKind::Conflict ? refused(error) : conflict(error);
+    }
+    const auto after = account(db, bookingId);
+    if (!after)
+        return after.failure();
+    if (!tx.commit(&error))
+        return databaseFailure(error);
+    return after->paid;
+}
+
+Result<Money> customerCredit(const QSqlDatabase& db, int customerId)
+{
+    QString error;
+    const auto credit = creditOf(db, customerId, &error);
+    if (!credit)
+        return databaseFailure(error);
+    return *credit;
+}
+
+Result<qint64> issueInvoice(const QSqlDatabase& db, int bookingId)
+{
+    // Immediate: the sequence is taken by one desk at a time on both engines.
+    Sql::Transaction tx(db, true);
+    if (!tx.started())
+        return databaseFailure(tx.error());
+    const auto held = account(db, bookingId);
+    if (!held)
+        return held.failure();
+    if (held->invoiceNumber)
+        return *held->invoiceNumber;
+    QString error;
+    const QString company = QStringLiteral("(SELECT MIN(CompanyID) FROM Company)");
+    QSqlQuery q(db);
+    if (!Sql::exec(q,
+                   QStringLiteral("UPDATE Company SET LastInvoiceNumber = LastInvoiceNumber + 1 WHERE CompanyID = ") +
+                       company,
+                   {}, &error))
+        return databaseFailure(error);
+    if (q.numRowsAffected() != 1)
+        return refused(QCoreApplication::translate("Ledger", "Enter the company's details before issuing an invoice."));
+    const auto number = Sql::scalar(
+        db, QStringLiteral("SELECT LastInvoiceNumber FROM Company WHERE CompanyID = ") + company, {}, &error);
+    if (!number)
+        return databaseFailure(error);
+    const qint64 issued = number->toLongLong();
+    if (!Sql::exec(db, QStringLiteral("UPDATE Booking SET InvoiceNumber = ? WHERE ID = ?"),
+                   {QVariant::fromValue<qlonglong>(issued), bookingId}, &error) ||
+        !tx.commit(&error))
+        return databaseFailure(error);
+    return issued;
+}
+
+Result<QList<Owing>> owing(const QSqlDatabase& db, const PaymentTerms& terms, const QDate& today)
+{
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    QString error;
+    if (!Sql::exec(q,
+                   QStringLiteral("SELECT B.ID, B.BerthConfirmationNumber, C.Name, B.FromDate, B.Created, "
+                                  "B.TotalPayable, B.AmountPayed FROM Booking B LEFT JOIN Customer C ON C.ID = "
+                                  "B.CustomerID WHERE B.Cancelled = 0 AND B.TotalPayable > COALESCE(B.AmountPayed, 0)"),
+                   {}, &error))
+        return databaseFailure(error);
+    QList<Owing> rows;
+    while (q.next()) {
+        Owing o;
+        o.bookingId = q.value(0).toInt();
+        o.confirmationNumber = text(q.value(1));
+        o.customer = text(q.value(2));
+        o.arrival = DateTimes::readDateTime(q.value(3));
+        const QDateTime created = DateTimes::readDateTime(q.value(4));
+        o.total = Money::fromDb(q.value(5));
+        o.paid = Money::fromDb(q.value(6));
+        o.due =
+            terms.due(o.total, o.paid, created.isValid() ? created.date() : o.arrival.date(), o.arrival.date(), today);
+        rows.append(o);
+    }
+    std::sort(rows.begin(), rows.end(), [](const Owing& a, const Owing& b) {
+        return std::tie(a.due.nextDueBy, a.arrival, a.bookingId) < std::tie(b.due.nextDueBy, b.arrival, b.bookingId);
+    });
+    return rows;
+}
+
+Result<QList<ExportLine>> linesBetween(const QSqlDatabase& db, const QDate& first, const QDate& last)
+{
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    QString error;
+    if (!Sql::exec(q,
+                   QStringLiteral("SELECT ") + LineColumns +
+                       QStringLiteral(", P.BookingID, B.BerthConfirmationNumber, C.Name") + LineFrom +
+                       QStringLiteral(" LEFT JOIN Booking B ON B.ID = P.BookingID LEFT JOIN Customer C ON C.ID = "
+                                      "B.CustomerID WHERE P.PaidAt >= ? AND P.PaidAt < ? ORDER BY P.PaidAt, P.ID"),
+                   {DateTimes::dbDateTime(DateTimes::wallTime(first)),
+                    DateTimes::dbDateTime(DateTimes::wallTime(last.addDays(1)))},
+                   &error))
+        return databaseFailure(error);
+    QList<ExportLine> found;
+    while (q.next())
+        found.append({lineFrom(q), q.value(9).toInt(), text(q.value(10)), text(q.value(11))});
+    return found;
+}
+
+} // namespace Ledger

@@ -1,0 +1,124 @@
+#pragma once
+
+#include "bookings/PaymentTerms.h"
+#include "core/Money.h"
+#include "core/Result.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QSqlDatabase>
+#include <QString>
+#include <optional>
+
+/// The money taken and given back on each booking, line by line. Lines are only ever added (the database refuses
+/// to change or delete one); the booking's AmountPayed is kept as their sum in the same transaction.
+namespace Ledger {
+
+/// Numbered as the Payment table's Kind column stores them.
+enum class Kind
+{
+    Deposit = 1,
+    Payment = 2,
+    Refund = 3,
+    Correction = 4,
+    Credit = 5,    // the money of a cancelled booking kept as the customer's credit
+    CreditUsed = 6 // the customer's credit taken as payment on another booking
+};
+QString kindText(Kind kind);
+
+/// One line as stored: amount is what it adds to the amount paid (a refund is negative).
+struct Line
+{
+    int id = 0;
+    QDateTime paidAt;
+    Kind kind = Kind::Payment;
+    std::optional<int> methodId;
+    QString method; // the method's name; empty without one
+    Money amount;
+    QString reference;
+    QString desk;
+    QString note;
+};
+
+/// A line to add, as the person typed it: a deposit, payment, refund or credit used as a positive amount, a
+/// correction with its sign.
+struct Entry
+{
+    Kind kind = Kind::Payment;
+    std::optional<int> methodId;
+    Money amount;
+    QString reference;
+    QString note;
+};
+
+/// The largest amount one line may carry: £10,000,000.00.
+Money lineCeiling();
+
+/// "user@machine", as each line names the desk that recorded it.
+QString deskName();
+
+/// The booking's lines in the order they were added.
+Result<QList<Line>> lines(const QSqlDatabase& db, int bookingId);
+
+/// A booking's money as the summary shows it.
+struct Account
+{
+    Money total;
+    Money paid;
+    bool cancelled = false;
+    int customerId = 0;
+    QDate booked;
+    QDate arrival;
+    std::optional<qint64> invoiceNumber;
+    Money balance() const { return total - paid; }
+};
+/// A Conflict when the booking no longer exists.
+Result<Account> account(const QSqlDatabase& db, int bookingId);
+
+/// Adds one line and the booking's new paid amount in one transaction, after checking inside it that the booking
+/// still exists and is not cancelled, that a refund is no more than what was paid, and that credit used is no more
+/// than the customer holds. Zero, signed and too large amounts are Refused. Returns the new amount paid.
+Result<Money> record(const QSqlDatabase& db, int bookingId, const Entry& entry, const QDateTime& when,
+                     const QString& desk);
+
+/// The same, inside a transaction the caller holds (a new booking's first payment); the text of a refusal or the
+/// driver's error in *error, false then.
+bool addLine(const QSqlDatabase& db, int bookingId, const Entry& entry, const QDateTime& when, const QString& desk,
+             QString* error, bool* isRefusal = nullptr);
+
+/// The entry's own faults (before any reading): the text to show, empty when there is none.
+QString entryFault(const Entry& entry);
+
+/// What a customer holds as credit from cancelled bookings, less what was used.
+Result<Money> customerCredit(const QSqlDatabase& db, int customerId);
+
+/// The booking's invoice number: the one it was given when first issued, or the next of the company's one
+/// sequence, assigned inside a transaction so no number is skipped or given twice.
+Result<qint64> issueInvoice(const QSqlDatabase& db, int bookingId);
+
+/// A booking with money owing, for "Payments due".
+struct Owing
+{
+    int bookingId = 0;
+    QString confirmationNumber;
+    QString customer;
+    QDateTime arrival;
+    Money total;
+    Money paid;
+    PaymentTerms::Due due;
+};
+/// Every booking not cancelled that owes money, by when it falls due (earliest first).
+Result<QList<Owing>> owing(const QSqlDatabase& db, const PaymentTerms& terms, const QDate& today);
+
+/// A line with its booking, for the accountant's export.
+struct ExportLine
+{
+    Line line;
+    int bookingId = 0;
+    QString confirmationNumber;
+    QString customer;
+};
+/// Every line recorded from the first day to the last, in order.
+Result<QList<ExportLine>> linesBetween(const QSqlDatabase& db, const QDate& first, const QDate& last);
+
+} // namespace Ledger
