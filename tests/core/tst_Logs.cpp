@@ -6,11 +6,7 @@ class tst_Logs : public InstallTest
 {
     Q_OBJECT
 
-    QString messageLog() const
-    {
-        QFile file(MessageLog::logPath());
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-    }
+    static QString messageLog() { return QString::fromUtf8(readAll(MessageLog::logPath())); }
 
 private slots:
     void entriesAppendToTheDayFile()
@@ -69,11 +65,7 @@ private slots:
     void traceViewerReading()
     {
         const QString path = m_install->root() + u"/trace.bin"_s;
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray("one\ntwo\0three\r\n", 15));
-        file.write(QByteArray(3000, 'x'));
-        file.close();
+        QVERIFY(writeAll(path, QByteArray("one\ntwo\0three\r\n", 15) + QByteArray(3000, 'x')));
         const auto whole = EventLog::readTraceFile(path);
         QVERIFY(whole && !whole->truncated);
         QVERIFY(whole->text.startsWith(u"one\r\ntwo\uFFFDthree\r\n"_s));
@@ -96,13 +88,8 @@ private slots:
     void rotation()
     {
         const QString path = MessageLog::logPath();
-        auto fill = [&](qint64 bytes, char c) {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(QByteArray(bytes, c));
-        };
         // Exactly at the limit: no rotation.
-        fill(MessageLog::RotateAboveBytes, 'a');
+        QVERIFY(writeAll(path, QByteArray(MessageLog::RotateAboveBytes, 'a')));
         MessageLog::logError(u"first"_s);
         QVERIFY(!QFile::exists(path + u".bak"_s));
         QVERIFY(QFileInfo(path).size() > MessageLog::RotateAboveBytes);
@@ -112,11 +99,9 @@ private slots:
         QVERIFY(messageLog().endsWith(u" (ERR): second\r\n"_s));
         QCOMPARE(messageLog().count(u"\r\n"_s), 1);
         // A second rotation replaces the old backup instead of silencing the log.
-        fill(MessageLog::RotateAboveBytes + 1, 'b');
+        QVERIFY(writeAll(path, QByteArray(MessageLog::RotateAboveBytes + 1, 'b')));
         MessageLog::logError(u"third"_s);
-        QFile bak(path + u".bak"_s);
-        QVERIFY(bak.open(QIODevice::ReadOnly));
-        QVERIFY(bak.readAll().startsWith("bbb"));
+        QVERIFY(readAll(path + u".bak"_s).startsWith("bbb"));
         QVERIFY(messageLog().endsWith(u" (ERR): third\r\n"_s));
     }
 };
