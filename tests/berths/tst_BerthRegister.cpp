@@ -180,6 +180,7 @@ private slots:
         QVERIFY(!window->isVisible());
         QCOMPARE(m_install->joined(u"SELECT Name FROM Berth ORDER BY ID"_s), u"A1,B1,C1,D1"_s);
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM BookingBerth WHERE BookingID = 12"_s), 1);
+        QVERIFY(m_install->eventLogText().contains(u"[Berth added]\r\nName: 'D1'\r\n"_s));
         QVERIFY(!m_install->eventLogText().contains(u"[Berth deleted]"_s));
     }
 
