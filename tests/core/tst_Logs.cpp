@@ -34,9 +34,7 @@ private slots:
     {
         QFETCH(bool, blocked);
         const QString traces = m_install->root() + u"/elsewhere/traces/"_s;
-        QFile blocker(m_install->root() + u"/elsewhere"_s);
-        QVERIFY(!blocked || blocker.open(QIODevice::WriteOnly));
-        blocker.close();
+        QVERIFY(!blocked || writeAll(m_install->root() + u"/elsewhere"_s, {}));
         Registry::setRegistryValue(Settings::Traces, traces);
         EventLog::initEventLog(QDate(2026, 1, 2));
         EventLog::logEvent(m_install->clock.current, 1);
@@ -51,10 +49,8 @@ private slots:
         for (const char* name :
              {"26112026", "27112026", "31122003", "notes", "2611202", "40112026", "+6112026", "26112026.old"})
             QVERIFY(traces.mkdir(QString::fromLatin1(name)));
-        QFile readOnly(traces.filePath(u"26112026/events.Log"_s));
-        QVERIFY(readOnly.open(QIODevice::WriteOnly));
-        readOnly.close();
-        readOnly.setPermissions(QFile::ReadOwner);
+        QVERIFY(writeAll(traces.filePath(u"26112026/events.Log"_s), {}));
+        QVERIFY(QFile::setPermissions(traces.filePath(u"26112026/events.Log"_s), QFile::ReadOwner));
 
         QCOMPARE(EventLog::deleteOldTraces(m_install->clock.current).valueOr(-1), 2);
         QCOMPARE(traces.entryList(QDir::Dirs | QDir::NoDotAndDotDot),
