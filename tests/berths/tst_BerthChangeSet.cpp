@@ -1,9 +1,8 @@
 #include "berths/BerthChangeSet.h"
 #include "common/TestSupport.h"
-#include "core/SqlHelpers.h"
-
 #include "core/ui/InputChecks.h"
-#include <QSqlQuery>
+
+Q_DECLARE_METATYPE(BerthInput)
 
 // What the berth register and the wizard accept and keep pending, without their windows: the refusal of a number
 // or money box, the new-berth rules and the pending change set. (Which texts are valid: tst_Values.)
@@ -17,6 +16,19 @@ class tst_BerthChangeSet : public InstallTest
         for (const BerthRow& row : set.rows(style))
             texts << berthListText(row, style);
         return texts;
+    }
+    // A new berth the rules accept: blanks around the name, a type, a draft, a daily charge, and an owner left in the
+    // box whose tick was cleared.
+    static BerthInput acceptable()
+    {
+        BerthInput input;
+        input.name = u" A "_s;
+        input.maxDraft = u"2.4"_s;
+        input.takesMultihulls = false;
+        input.ownerId = 5;
+        input.dailyHireCharge = u"£12.50"_s;
+        input.typeId = 2;
+        return input;
     }
     static BerthFields named(const QString& name)
     {
@@ -103,45 +115,13 @@ private slots:
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Berth"_s), 3);
     }
 
-    void bookedAtAnotherDeskIsNotRemoved()
-    {
-        // Desk A removes A1 (no bookings when asked) and adds a berth; desk B books A1 before A's OK.
-        BerthChangeSet set(m_install->db());
-        QVERIFY(set.reload());
-        QVERIFY(set.remove(2, u"A1 - Active "_s, 0));
-        set.add(named(u"D4"_s));
-        const auto deskB = Database::open(m_install->databasePath(), u"desk-b"_s, 2000);
-        QVERIFY(deskB);
-        QVERIFY(Sql::exec(*deskB, u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate) VALUES "
-                                  u"(20, 1, '2026-12-05 09:00:00', '2026-12-06 14:00:00')"_s));
-        QVERIFY(Sql::exec(*deskB, u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (20, 2)"_s));
-        Database::close(u"desk-b"_s);
-
-        const Status applied = set.apply();
-        QCOMPARE(applied.kind(), FailureKind::Conflict);
-        QCOMPARE(applied.error().left(61), u"Berth 'A1' has been booked at another desk since you removed "_s);
-        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Booking WHERE ID = 20"_s) +
-                     m_install->scalarInt(u"SELECT COUNT(*) FROM Berth"_s),
-                 4);
-        // The removal is dropped, the rest is still pending and goes in on the next OK.
-        QVERIFY(set.find(2));
-        QVERIFY(set.apply());
-        QCOMPARE(m_install->joined(u"SELECT Name FROM Berth ORDER BY ID"_s), u"b2,A1,c3,D4"_s);
-        QCOMPARE(set.events().size(), 1);
-        QCOMPARE(set.events().constFirst().code, int(EventLog::BerthAdded));
-    }
-
     void switchedBerthDeletedAtAnotherDesk()
     {
         BerthChangeSet set(m_install->db());
         QVERIFY(set.reload());
         QVERIFY(set.toggleActive(2));
         set.add(named(u"D4"_s));
-        {
-            const auto deskB = Database::open(m_install->databasePath(), u"desk-b"_s, 2000);
-            QVERIFY(deskB && Sql::exec(*deskB, u"DELETE FROM Berth WHERE ID = 2"_s));
-        }
-        Database::close(u"desk-b"_s);
+        QVERIFY(atAnotherDesk(*m_install, {u"DELETE FROM Berth WHERE ID = 2"_s}));
         const Status applied = set.apply();
         QCOMPARE(applied.kind(), FailureKind::Conflict);
         QVERIFY(applied.error().startsWith(u"Berth 'A1' has been deleted at another desk meanwhile."_s));
@@ -162,52 +142,39 @@ private slots:
 
     void readNewBerth_data()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("length");
-        QTest::addColumn<QString>("monthly");
-        QTest::addColumn<QString>("draft");
-        QTest::addColumn<bool>("ownerTicked");
-        QTest::addColumn<bool>("typeChosen");
+        QTest::addColumn<BerthInput>("input");
         QTest::addColumn<QString>("title"); // "" when accepted
         QTest::addColumn<QString>("text");
-        const QString none;
+        // Each refused input is the accepted one with one fault.
+        const auto with = [](const std::function<void(BerthInput&)>& fault) {
+            BerthInput input = acceptable();
+            fault(input);
+            return input;
+        };
         const QString add = u"Add berth"_s;
         const QString number = u"Please enter a valid number to continue"_s;
-        QTest::newRow("no name") << u"  "_s << none << none << none << false << true << add
+        QTest::newRow("no name") << with([](BerthInput& b) { b.name = u"  "_s; }) << add
                                  << u"No berth name has been entered. Please enter a berth name (or number) to "
                                     u"continue."_s;
-        QTest::newRow("owner ticked, none chosen")
-            << u"A"_s << none << none << none << true << true << add << u"Please select owner from the list"_s;
-        QTest::newRow("no type") << u"A"_s << none << none << none << false << false << add
+        QTest::newRow("owner ticked, none chosen") << with([](BerthInput& b) {
+            b.ownerTicked = true;
+            b.ownerId.reset();
+        }) << add << u"Please select owner from the list"_s;
+        QTest::newRow("no type") << with([](BerthInput& b) { b.typeId.reset(); }) << add
                                  << u"Please select berth type from the list"_s;
         QTest::newRow("length not a number")
-            << u"A"_s << u"10x"_s << none << none << false << true << u"Berth length"_s << number;
+            << with([](BerthInput& b) { b.length = u"10x"_s; }) << u"Berth length"_s << number;
         QTest::newRow("draft not a number")
-            << u"A"_s << none << none << u"2.4 m"_s << false << true << u"Maximum draft"_s << number;
-        QTest::newRow("monthly blanks") << u"A"_s << none << u"  "_s << none << false << true
+            << with([](BerthInput& b) { b.maxDraft = u"2.4 m"_s; }) << u"Maximum draft"_s << number;
+        QTest::newRow("monthly blanks") << with([](BerthInput& b) { b.monthlyHireCharge = u"  "_s; })
                                         << u"Monthly Hire Charge"_s << number;
-        QTest::newRow("accepted") << u" A "_s << none << none << u"2.4"_s << false << true << none << none;
+        QTest::newRow("accepted") << acceptable() << QString() << QString();
     }
     void readNewBerth()
     {
-        QFETCH(QString, name);
-        QFETCH(QString, length);
-        QFETCH(QString, monthly);
-        QFETCH(QString, draft);
-        QFETCH(bool, ownerTicked);
-        QFETCH(bool, typeChosen);
-        QFETCH(QString, text);
+        QFETCH(BerthInput, input);
         QFETCH(QString, title);
-        BerthInput input;
-        input.name = name;
-        input.length = length;
-        input.monthlyHireCharge = monthly;
-        input.maxDraft = draft;
-        input.takesMultihulls = false;
-        input.ownerTicked = ownerTicked;
-        input.ownerId = ownerTicked ? std::nullopt : std::optional<int>(5); // an owner left in the cleared box
-        input.dailyHireCharge = u"£12.50"_s;
-        input.typeId = typeChosen ? std::optional<int>(2) : std::nullopt;
+        QFETCH(QString, text);
         const auto result = ::readNewBerth(input, QLocale::c());
         if (const auto* refusal = std::get_if<BerthRefusal>(&result)) {
             QCOMPARE(refusal->text, text);

@@ -3,9 +3,6 @@
 #include "berths/BerthSetupWizard.h"
 #include "berths/BerthTableEditor.h"
 #include "common/TestSupport.h"
-#include "core/SqlHelpers.h"
-
-#include <QSqlQuery>
 
 // The berth windows driven through their controls: the register and the configuration wizard, which keep their
 // changes pending until OK or Finish; the table editor on its own connection (navigation, money shown as money,
@@ -34,8 +31,7 @@ class tst_BerthRegister : public InstallTest
     static QLineEdit* field(const QWidget& editor, int field) { return control(editor, u"txtFields%1"_s.arg(field)); }
     static void chooseAndType(BerthNotesDialog& window, const QString& name, const QString& notes = {})
     {
-        auto* combo = control<QComboBox>(window, "cboName");
-        combo->setCurrentIndex(combo->findText(name));
+        choose(window, "cboName", name);
         if (!notes.isEmpty())
             type(window, "txtNotes", notes);
     }
@@ -45,14 +41,7 @@ class tst_BerthRegister : public InstallTest
         QCOMPARE(items.size(), 1);
         control<QListWidget>(window, "lstBerth")->setCurrentItem(items.first());
     }
-    static QStringList listTexts(QWidget& window)
-    {
-        QStringList texts;
-        auto* list = control<QListWidget>(window, "lstBerth");
-        for (int i = 0; i < list->count(); ++i)
-            texts << list->item(i)->text();
-        return texts;
-    }
+    static QStringList listTexts(QWidget& window) { return itemTexts(*control<QListWidget>(window, "lstBerth")); }
     static void addBerth(QWidget& window, const QString& name, const QString& daily = {})
     {
         QTest::keyClicks(control(window, "txtName"), name);
@@ -175,12 +164,8 @@ private slots:
         m_install->messages.answers.enqueue(MsgResult::Yes);
         click(*window, "cmdRemove");
         addBerth(*window, u"D1"_s);
-        {
-            const auto deskB = Database::open(m_install->databasePath(), u"desk-b"_s, 2000);
-            QVERIFY(deskB && Sql::exec(*deskB, u"INSERT INTO booking (ID, CustomerID) VALUES (12, 1)"_s) &&
-                    Sql::exec(*deskB, u"INSERT INTO BookingBerth VALUES (12, 3)"_s));
-        }
-        Database::close(u"desk-b"_s);
+        QVERIFY(atAnotherDesk(*m_install, {u"INSERT INTO booking (ID, CustomerID) VALUES (12, 1)"_s,
+                                           u"INSERT INTO BookingBerth VALUES (12, 3)"_s}));
         click(*window, "Command1");
         // Nothing was applied; the user is told which berth and how many bookings; the register stays open.
         QVERIFY(window->isVisible());
@@ -195,6 +180,7 @@ private slots:
         QVERIFY(!window->isVisible());
         QCOMPARE(m_install->joined(u"SELECT Name FROM Berth ORDER BY ID"_s), u"A1,B1,C1,D1"_s);
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM BookingBerth WHERE BookingID = 12"_s), 1);
+        QVERIFY(m_install->eventLogText().contains(u"[Berth added]\r\nName: 'D1'\r\n"_s));
         QVERIFY(!m_install->eventLogText().contains(u"[Berth deleted]"_s));
     }
 

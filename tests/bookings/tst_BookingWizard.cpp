@@ -4,7 +4,6 @@
 #include "bookings/Ledger.h"
 #include "common/TestSupport.h"
 #include "core/Dialect.h"
-#include "core/SqlHelpers.h"
 #include "people/PeopleRecords.h"
 #include "shell/MainWindow.h"
 
@@ -63,6 +62,13 @@ class tst_BookingWizard : public InstallTest
         find<QTimeEdit>("dtpToTime")->setTime(toTime);
     }
 
+    // Dates 1.7 14:00 to 4.7 10:00, then on to the berths.
+    void toBerthPage()
+    {
+        setPeriod(QDate(2026, 7, 1), QTime(14, 0), QDate(2026, 7, 4), QTime(10, 0));
+        next();
+    }
+
     // Clicks the grid row showing the berth called name.
     void clickBerth(const QString& name)
     {
@@ -74,25 +80,16 @@ class tst_BookingWizard : public InstallTest
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(index).center());
     }
 
-    QStringList offered() const
-    {
-        auto* grid = find<QTableView>("grdBerth");
-        QStringList names;
-        for (int row = 0; row < grid->model()->rowCount(); ++row)
-            names << grid->model()->index(row, 1).data().toString();
-        return names;
-    }
+    QStringList offered() const { return columnTexts(*find<QTableView>("grdBerth")->model(), 1); }
 
-    // Dates 1.7 14:00 to 4.7 10:00, berths, the customer: up to the confirmation page.
+    // The usual dates, berths, the customer: up to the confirmation page.
     void walkToConfirmation(const QStringList& berths)
     {
-        setPeriod(QDate(2026, 7, 1), QTime(14, 0), QDate(2026, 7, 4), QTime(10, 0));
-        next();
+        toBerthPage();
         for (const QString& berth : berths)
             clickBerth(berth);
         next();
-        auto* customers = find<QComboBox>("cboCustomer");
-        customers->setCurrentIndex(customers->findText(u"Ann O'Neill"_s));
+        choose(*m_wizard, "cboCustomer", u"Ann O'Neill"_s);
         next();
         QCOMPARE(m_wizard->step(), 3);
     }
@@ -108,8 +105,7 @@ private slots:
     {
         QCOMPARE(text("txtBerthConfirmationNumber"), u"1"_s);
         QCOMPARE(find<QTimeEdit>("dtpFromTime")->time(), QTime(9, 0));
-        setPeriod(QDate(2026, 7, 1), QTime(14, 0), QDate(2026, 7, 4), QTime(10, 0));
-        next();
+        toBerthPage();
         QCOMPARE(offered(), (QStringList{u"A1"_s, u"B2"_s, u"C3"_s}));
         for (const QString& berth : {u"A1"_s, u"C3"_s, u"C3"_s, u"B2"_s}) // C3 twice: unmarked again
             clickBerth(berth);
@@ -214,11 +210,9 @@ private slots:
     {
         QCOMPARE(text("txtBerthConfirmationNumber"), u"1"_s);
         // Desk B saves a booking with the same proposed number first.
-        const auto deskB = Database::open(m_install->databasePath(), u"desk-b"_s, 2000);
-        QVERIFY(deskB && Sql::exec(*deskB, u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, "
+        QVERIFY(atAnotherDesk(*m_install, {u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, "
                                            u"BerthConfirmationNumber) VALUES (60, 1, '2026-09-01 09:00:00', "
-                                           u"'2026-09-02 14:00:00', 1)"_s));
-        Database::close(u"desk-b"_s);
+                                           u"'2026-09-02 14:00:00', 1)"_s}));
         walkToConfirmation({u"A1"_s});
         // Told, then offered the saved booking's summary: Yes shows it.
         m_install->messages.answers << MsgResult::Ok << MsgResult::Yes;
@@ -287,8 +281,7 @@ private slots:
         QCOMPARE(find<QDateEdit>("dtpToDate")->maximumDate(), QDate(2199, 12, 31));
         // A berth without a recorded length or width shows empty cells, not "0".
         QVERIFY(m_install->exec(u"UPDATE Berth SET Length = NULL, Width = NULL WHERE ID = 3"_s));
-        setPeriod(QDate(2026, 7, 1), QTime(14, 0), QDate(2026, 7, 4), QTime(10, 0));
-        next();
+        toBerthPage();
         const auto* model = find<QTableView>("grdBerth")->model();
         const int c3 = offered().indexOf(u"C3"_s);
         QCOMPARE(model->index(c3, 2).data().toString() + u'|' + model->index(c3, 3).data().toString(), u"|"_s);
@@ -306,13 +299,11 @@ private slots:
     void chargesWorkedOutWhenOtherChargesSkipped()
     {
         // A1 at £12.50 for three days; the other charges box is never visited.
-        setPeriod(QDate(2026, 7, 1), QTime(14, 0), QDate(2026, 7, 4), QTime(10, 0));
-        next();
+        toBerthPage();
         clickBerth(u"A1"_s);
         next();
         find("txtAmountPayed")->setText(u"20"_s);
-        auto* customers = find<QComboBox>("cboCustomer");
-        customers->setCurrentIndex(customers->findText(u"Ann O'Neill"_s));
+        choose(*m_wizard, "cboCustomer", u"Ann O'Neill"_s);
         next();
         QCOMPARE(text("txtVAT") + u' ' + text("txtTotalPayable") + u' ' + text("txtAmountPayed"),
                  u"£6.56 £44.06 £20.00"_s);
@@ -336,12 +327,7 @@ private slots:
         QVERIFY(m_install->exec(u"INSERT INTO Rate (ID, SeasonID, BerthID, PerMetre, Nightly) VALUES "
                                 u"(1, 1, 1, 0, 200000), (2, 2, 1, 0, 300000)"_s));
         QVERIFY(m_install->exec(u"INSERT INTO Tax (ID, Name, Rate, FromDate) VALUES (2, 'VAT', 2000, '2026-06-01')"_s));
-        auto lines = [this] {
-            QStringList shown;
-            for (int i = 0; i < find<QListWidget>("lstCharges")->count(); ++i)
-                shown << find<QListWidget>("lstCharges")->item(i)->text();
-            return shown.join(u'|');
-        };
+        auto lines = [this] { return itemTexts(*find<QListWidget>("lstCharges")).join(u'|'); };
         auto charges = [this] {
             return QStringList{text("txtCostOfHire"), text("txtVAT"), text("txtTotalPayable")}.join(u' ');
         };
@@ -366,8 +352,7 @@ private slots:
         click(*m_wizard, "cmdBack");
         clickBerth(u"B2"_s);
         next();
-        auto* customers = find<QComboBox>("cboCustomer");
-        customers->setCurrentIndex(customers->findText(u"Ann O'Neill"_s));
+        choose(*m_wizard, "cboCustomer", u"Ann O'Neill"_s);
         next(2);
         QTRY_VERIFY(!m_wizard);
         const int id = m_install->scalarInt(u"SELECT ID FROM Booking"_s);
@@ -416,8 +401,7 @@ private slots:
         QVERIFY(m_install->exec(u"INSERT INTO Rate (ID, SeasonID, BerthID, PerMetre, Nightly) VALUES "
                                 u"(1, 1, 2, 1, 20000)"_s));
         openFromMenu(); // the boat list is read when the wizard is prepared
-        setPeriod(QDate(2026, 7, 1), QTime(14, 0), QDate(2026, 7, 4), QTime(10, 0));
-        next();
+        toBerthPage();
         auto* boats = find<QComboBox>("cboBoat");
         QCOMPARE(boats->itemText(1), u"Seaspray, 9.00 m (Ann O'Neill)"_s);
         boats->setCurrentIndex(1);
@@ -457,13 +441,7 @@ private slots:
     void enterMovesThroughTheDateBoxes()
     {
         find<QDateEdit>("dtpFromDate")->setFocus();
-        QStringList visited;
-        for (int i = 0; i < 4; ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-            QWidget* focus = QApplication::focusWidget();
-            visited << (focus->objectName().isEmpty() ? focus->parentWidget()->objectName() : focus->objectName());
-        }
-        QCOMPARE(visited, (QStringList{u"dtpFromTime"_s, u"dtpToDate"_s, u"dtpToTime"_s, u"txtBookedBy"_s}));
+        QCOMPARE(enterVisits(4), (QStringList{u"dtpFromTime"_s, u"dtpToDate"_s, u"dtpToTime"_s, u"txtBookedBy"_s}));
     }
 
     void halfMadeBookingIsNotThrownAway()

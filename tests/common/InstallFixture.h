@@ -7,10 +7,12 @@
 #include "core/DateTimes.h"
 #include "core/EventLog.h"
 #include "core/Registry.h"
+#include "core/SqlHelpers.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTest>
+#include <algorithm>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -55,6 +57,30 @@ inline QString entry(const TestInstall& install, int code, const QString& detail
 {
     return u'[' + DateTimes::generalDateText(install.clock.current) + u"]\r\n["_s + EventLog::eventText(code) +
            u"]\r\n"_s + details + u"\r\n\r\n"_s;
+}
+
+/// A file's bytes ("<missing>" when it cannot be read).
+inline QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+/// Replaces a file's bytes; false when they could not all be written.
+inline bool writeAll(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
+/// Runs statements as another desk does: on a connection of its own, closed again before this returns.
+inline bool atAnotherDesk(const TestInstall& install, const QStringList& statements)
+{
+    bool ok = false;
+    if (const auto desk = Database::open(install.databasePath(), u"desk-b"_s, 2000))
+        ok = std::all_of(statements.cbegin(), statements.cend(),
+                         [&](const QString& sql) { return Sql::exec(*desk, sql); });
+    Database::close(u"desk-b"_s);
+    return ok;
 }
 
 namespace TestSupport {

@@ -1,5 +1,4 @@
 #include "common/TestInstall.h"
-#include "core/Lengths.h"
 
 #include "common/PgServer.h"
 #include "common/TestMain.h"

@@ -17,6 +17,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTimer>
 #include <algorithm>
 #include <functional>
@@ -77,6 +78,50 @@ inline bool showActive(QWidget& window)
 inline void click(const QObject& window, QAnyStringView button)
 {
     QTest::mouseClick(control<QAbstractButton>(window, button), Qt::LeftButton);
+}
+
+/// Chooses the entry of a combo box that reads text.
+inline void choose(const QObject& window, QAnyStringView combo, const QString& text)
+{
+    auto* box = control<QComboBox>(window, combo);
+    box->setCurrentIndex(box->findText(text));
+}
+
+/// One column of a model as it is shown, row by row.
+inline QStringList columnTexts(const QAbstractItemModel& model, int column)
+{
+    QStringList texts;
+    for (int row = 0; row < model.rowCount(); ++row)
+        texts << model.index(row, column).data().toString();
+    return texts;
+}
+inline QStringList itemTexts(const QListWidget& list)
+{
+    QStringList texts;
+    for (int row = 0; row < list.count(); ++row)
+        texts << list.item(row)->text();
+    return texts;
+}
+/// A row of a table widget, its cells joined by '|'.
+inline QString rowText(const QTableWidget& grid, int row)
+{
+    QStringList cells;
+    for (int column = 0; column < grid.columnCount(); ++column)
+        cells << grid.item(row, column)->text();
+    return cells.join(u'|');
+}
+
+/// Presses Enter presses times from the focused control: the controls it moved to, a box's unnamed inner line
+/// edit by its owner's name.
+inline QStringList enterVisits(int presses)
+{
+    QStringList visited;
+    while (presses-- > 0) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        const QWidget* focus = QApplication::focusWidget();
+        visited << (focus->objectName().isEmpty() ? focus->parentWidget()->objectName() : focus->objectName());
+    }
+    return visited;
 }
 
 /// Types text key by key; letters outside ASCII arrive as key events carrying their text, as an input method

@@ -86,27 +86,28 @@ private slots:
     {
         QSqlDatabase db = m_install->db();
         const Dialect& dialect = Dialect::of(db);
-        QVERIFY(m_install->exec(u"DROP TABLE Season"_s));
-        QVERIFY(m_install->exec(u"DROP TABLE Rate"_s));
-        QVERIFY(m_install->exec(u"DROP TABLE Tax"_s));
-        QVERIFY(m_install->exec(u"DROP TABLE Boat"_s));
-        QVERIFY(m_install->exec(u"DROP TABLE WaitingEntry"_s));
-        QVERIFY(m_install->exec(u"DROP TABLE BookingCharge"_s));
-        if (dialect.kind() == Engine::PostgreSQL) {
-            QVERIFY(m_install->exec(u"DROP TRIGGER Booking_Delete_Charges ON Booking"_s));
-            QVERIFY(m_install->exec(u"DROP FUNCTION zem_booking_charges_gone()"_s));
-        } else {
-            QVERIFY(m_install->exec(u"DROP TRIGGER Booking_Delete_Charges"_s));
-        }
-        QVERIFY(m_install->exec(u"ALTER TABLE Booking DROP COLUMN BoatID"_s));
-        QVERIFY(m_install->exec(u"ALTER TABLE Berth DROP COLUMN MaxDraft"_s));
-        QVERIFY(m_install->exec(u"ALTER TABLE Berth DROP COLUMN TakesMultihulls"_s));
-        QVERIFY(m_install->exec(u"ALTER TABLE BerthType DROP COLUMN MinimumLength"_s));
-        QVERIFY(m_install->exec(u"ALTER TABLE Booking DROP COLUMN TaxRate"_s));
-        QVERIFY(Sql::execScript(db, TestSupport::dropLedgerSql(dialect.kind() == Engine::PostgreSQL)));
-        QVERIFY(m_install->exec(u"INSERT INTO Booking (ID, AmountPayed, PaymentMethodID, Created) VALUES "
-                                u"(9, 250000, 2, '2026-01-02 10:00:00'), (10, 0, 2, NULL)"_s));
-        QVERIFY(m_install->exec(dialect.setSchemaVersionSql(3)));
+        const bool server = dialect.kind() == Engine::PostgreSQL;
+        QStringList steps = {u"DROP TABLE Season"_s,
+                             u"DROP TABLE Rate"_s,
+                             u"DROP TABLE Tax"_s,
+                             u"DROP TABLE Boat"_s,
+                             u"DROP TABLE WaitingEntry"_s,
+                             u"DROP TABLE BookingCharge"_s,
+                             server ? u"DROP TRIGGER Booking_Delete_Charges ON Booking"_s
+                                    : u"DROP TRIGGER Booking_Delete_Charges"_s,
+                             u"ALTER TABLE Booking DROP COLUMN BoatID"_s,
+                             u"ALTER TABLE Berth DROP COLUMN MaxDraft"_s,
+                             u"ALTER TABLE Berth DROP COLUMN TakesMultihulls"_s,
+                             u"ALTER TABLE BerthType DROP COLUMN MinimumLength"_s,
+                             u"ALTER TABLE Booking DROP COLUMN TaxRate"_s,
+                             TestSupport::dropLedgerSql(server),
+                             u"INSERT INTO Booking (ID, AmountPayed, PaymentMethodID, Created) VALUES (9, 250000, 2, "
+                             u"'2026-01-02 10:00:00'), (10, 0, 2, NULL)"_s,
+                             dialect.setSchemaVersionSql(3)};
+        if (server)
+            steps << u"DROP FUNCTION zem_booking_charges_gone()"_s;
+        for (const QString& sql : steps)
+            QVERIFY2(Sql::execScript(db, sql), qPrintable(sql));
         const QString address = Database::addressOf(Database::sharedConnectionName());
         const auto upgraded = Database::open(address, u"upgraded"_s);
         QVERIFY2(upgraded, qPrintable(upgraded.error()));
@@ -202,9 +203,7 @@ private slots:
         Registry::setRegistryValue(Settings::Data, u"/srv/harbour/DB.sqlite"_s);
         QCOMPARE(Registry::getRegistryValue(Settings::ShowTipAtStartup, u"0"_s), u"1"_s);
         QCOMPARE(Settings::databasePath(), u"/srv/harbour/DB.sqlite"_s);
-        QFile file(m_install->settingsPath());
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray ini = file.readAll();
+        const QByteArray ini = readAll(m_install->settingsPath());
         QVERIFY2(ini.contains("[General]") && ini.contains("Show%20Tip%20at%20Startup=1"), ini.constData());
         // Numbers are read with blanks around them; a text that is no number gives the setting's default.
         Registry::setRegistryValue(Settings::NextTip, u" 3 "_s);
@@ -225,19 +224,15 @@ private slots:
     void garbageGivesDefaults()
     {
         QFETCH(QByteArray, content);
-        QFile file(m_install->settingsPath());
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
-        file.close();
+        QVERIFY(writeAll(m_install->settingsPath(), content));
         QCOMPARE(Registry::getRegistryValue(Settings::CheckInTime), u"09:00"_s);
         QCOMPARE(Registry::getRegistryNumber(Settings::ShowTipAtStartup), 0);
     }
 
     void handEditedValueWithACommaIsText()
     {
-        QFile file(m_install->settingsPath());
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("[General]\ntraces=/srv/My Files, 2024/traces\nShow%20Tip%20at%20Startup = 1,0\n");
-        file.close();
+        QVERIFY(writeAll(m_install->settingsPath(),
+                         "[General]\ntraces=/srv/My Files, 2024/traces\nShow%20Tip%20at%20Startup = 1,0\n"));
         QCOMPARE(Settings::tracesFolder(), u"/srv/My Files, 2024/traces/"_s);
         QCOMPARE(Registry::getRegistryValue(Settings::ShowTipAtStartup), u"1,0"_s);
     }
@@ -285,11 +280,10 @@ private slots:
         const auto others =
             QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ReadOther | QFileDevice::WriteOther;
         QCOMPARE(QFileInfo(m_install->root() + u"/fresh.sqlite"_s).permissions() & others, QFileDevice::Permissions());
-        QFile other(m_install->root() + u"/copy.bak"_s);
-        QVERIFY(other.open(QIODevice::WriteOnly));
-        other.close();
-        QVERIFY(FileSecurity::restrictToOwner(other.fileName()));
-        QCOMPARE(QFileInfo(other.fileName()).permissions() & others, QFileDevice::Permissions());
+        const QString other = m_install->root() + u"/copy.bak"_s;
+        QVERIFY(writeAll(other, {}));
+        QVERIFY(FileSecurity::restrictToOwner(other));
+        QCOMPARE(QFileInfo(other).permissions() & others, QFileDevice::Permissions());
         QVERIFY(!FileSecurity::restrictToOwner(m_install->root() + u"/missing.bak"_s));
 #endif
     }
@@ -308,9 +302,7 @@ private slots:
         QFETCH(QByteArray, content);
         QFETCH(QString, error);
         const QString path = m_install->root() + u"/bad.sqlite"_s;
-        QFile file(path);
-        QVERIFY(content == "-" || (file.open(QIODevice::WriteOnly) && file.write(content) == content.size()));
-        file.close();
+        QVERIFY(content == "-" || writeAll(path, content));
         const QString reason = Database::open(path, u"probe"_s, 100).error();
         QVERIFY2(!reason.isEmpty() && reason.contains(error), qPrintable(reason));
         QVERIFY(!QSqlDatabase::contains(u"probe"_s));

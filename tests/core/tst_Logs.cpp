@@ -6,11 +6,7 @@ class tst_Logs : public InstallTest
 {
     Q_OBJECT
 
-    QString messageLog() const
-    {
-        QFile file(MessageLog::logPath());
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-    }
+    static QString messageLog() { return QString::fromUtf8(readAll(MessageLog::logPath())); }
 
 private slots:
     void entriesAppendToTheDayFile()
@@ -38,9 +34,7 @@ private slots:
     {
         QFETCH(bool, blocked);
         const QString traces = m_install->root() + u"/elsewhere/traces/"_s;
-        QFile blocker(m_install->root() + u"/elsewhere"_s);
-        QVERIFY(!blocked || blocker.open(QIODevice::WriteOnly));
-        blocker.close();
+        QVERIFY(!blocked || writeAll(m_install->root() + u"/elsewhere"_s, {}));
         Registry::setRegistryValue(Settings::Traces, traces);
         EventLog::initEventLog(QDate(2026, 1, 2));
         EventLog::logEvent(m_install->clock.current, 1);
@@ -55,10 +49,8 @@ private slots:
         for (const char* name :
              {"26112026", "27112026", "31122003", "notes", "2611202", "40112026", "+6112026", "26112026.old"})
             QVERIFY(traces.mkdir(QString::fromLatin1(name)));
-        QFile readOnly(traces.filePath(u"26112026/events.Log"_s));
-        QVERIFY(readOnly.open(QIODevice::WriteOnly));
-        readOnly.close();
-        readOnly.setPermissions(QFile::ReadOwner);
+        QVERIFY(writeAll(traces.filePath(u"26112026/events.Log"_s), {}));
+        QVERIFY(QFile::setPermissions(traces.filePath(u"26112026/events.Log"_s), QFile::ReadOwner));
 
         QCOMPARE(EventLog::deleteOldTraces(m_install->clock.current).valueOr(-1), 2);
         QCOMPARE(traces.entryList(QDir::Dirs | QDir::NoDotAndDotDot),
@@ -69,11 +61,7 @@ private slots:
     void traceViewerReading()
     {
         const QString path = m_install->root() + u"/trace.bin"_s;
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray("one\ntwo\0three\r\n", 15));
-        file.write(QByteArray(3000, 'x'));
-        file.close();
+        QVERIFY(writeAll(path, QByteArray("one\ntwo\0three\r\n", 15) + QByteArray(3000, 'x')));
         const auto whole = EventLog::readTraceFile(path);
         QVERIFY(whole && !whole->truncated);
         QVERIFY(whole->text.startsWith(u"one\r\ntwo\uFFFDthree\r\n"_s));
@@ -96,13 +84,8 @@ private slots:
     void rotation()
     {
         const QString path = MessageLog::logPath();
-        auto fill = [&](qint64 bytes, char c) {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(QByteArray(bytes, c));
-        };
         // Exactly at the limit: no rotation.
-        fill(MessageLog::RotateAboveBytes, 'a');
+        QVERIFY(writeAll(path, QByteArray(MessageLog::RotateAboveBytes, 'a')));
         MessageLog::logError(u"first"_s);
         QVERIFY(!QFile::exists(path + u".bak"_s));
         QVERIFY(QFileInfo(path).size() > MessageLog::RotateAboveBytes);
@@ -112,11 +95,9 @@ private slots:
         QVERIFY(messageLog().endsWith(u" (ERR): second\r\n"_s));
         QCOMPARE(messageLog().count(u"\r\n"_s), 1);
         // A second rotation replaces the old backup instead of silencing the log.
-        fill(MessageLog::RotateAboveBytes + 1, 'b');
+        QVERIFY(writeAll(path, QByteArray(MessageLog::RotateAboveBytes + 1, 'b')));
         MessageLog::logError(u"third"_s);
-        QFile bak(path + u".bak"_s);
-        QVERIFY(bak.open(QIODevice::ReadOnly));
-        QVERIFY(bak.readAll().startsWith("bbb"));
+        QVERIFY(readAll(path + u".bak"_s).startsWith("bbb"));
         QVERIFY(messageLog().endsWith(u" (ERR): third\r\n"_s));
     }
 };

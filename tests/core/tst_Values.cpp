@@ -113,29 +113,52 @@ private slots:
         }
     }
 
+    // Amounts as boxes show them (no grouping) and as printed documents do, with the symbol the regional settings
+    // chose and the sign before it; both read back as the amount shown, and "£" is still read. A blank choice is the
+    // pound again.
     void format_data()
     {
+        QTest::addColumn<QString>("symbol");
         QTest::addColumn<qlonglong>("units");
         QTest::addColumn<QString>("texts"); // as boxes show it | as printed documents show it
-        QTest::newRow("zero") << 0LL << "£0.00|£0.00";
-        QTest::newRow("pence") << 17500LL << "£1.75|£1.75";
-        QTest::newRow("half penny rounds up") << 50LL << "£0.01|£0.01";
-        QTest::newRow("below half rounds down") << 49LL << "£0.00|£0.00";
-        QTest::newRow("no thousands separator") << 12345678900LL << "£1234567.89|£1,234,567.89";
-        QTest::newRow("three digits stay alone") << 9999900LL << "£999.99|£999.99";
-        QTest::newRow("one thousand") << 10000000LL << "£1000.00|£1,000.00";
-        QTest::newRow("negative rounds away from zero") << -50LL << "-£0.01|-£0.01";
-        QTest::newRow("negative thousands") << -123456780000LL << "-£12345678.00|-£12,345,678.00";
+        const QString pound = u"£"_s;
+        QTest::newRow("zero") << pound << 0LL << "£0.00|£0.00";
+        QTest::newRow("pence") << pound << 17500LL << "£1.75|£1.75";
+        QTest::newRow("half penny rounds up") << pound << 50LL << "£0.01|£0.01";
+        QTest::newRow("below half rounds down") << pound << 49LL << "£0.00|£0.00";
+        QTest::newRow("no thousands separator") << pound << 12345678900LL << "£1234567.89|£1,234,567.89";
+        QTest::newRow("three digits stay alone") << pound << 9999900LL << "£999.99|£999.99";
+        QTest::newRow("one thousand") << pound << 10000000LL << "£1000.00|£1,000.00";
+        QTest::newRow("negative rounds away from zero") << pound << -50LL << "-£0.01|-£0.01";
+        QTest::newRow("negative thousands") << pound << -123456780000LL << "-£12345678.00|-£12,345,678.00";
+        QTest::newRow("euro") << u"€"_s << 12345678900LL << u"€1234567.89|€1,234,567.89"_s;
+        QTest::newRow("letters") << u"kr"_s << 10000000LL << u"kr1000.00|kr1,000.00"_s;
+        QTest::newRow("negative: sign before the symbol")
+            << u"$"_s << -123456780000LL << u"-$12345678.00|-$12,345,678.00"_s;
+        QTest::newRow("several letters, negative rounding") << u" CHF "_s << -50LL << u"-CHF0.01|-CHF0.01"_s;
+        QTest::newRow("blank is the pound") << u"  "_s << 17500LL << u"£1.75|£1.75"_s;
     }
     void format()
     {
+        QFETCH(QString, symbol);
         QFETCH(qlonglong, units);
         QFETCH(QString, texts);
-        QCOMPARE(Money::fromUnits(units).format() + u'|' + Money::fromUnits(units).formatGrouped(), texts);
+        const auto restore = qScopeGuard([] { Money::setCurrencySymbol(u"£"_s); });
+        Money::setCurrencySymbol(u"¤"_s); // each choice replaces the one before
+        Money::setCurrencySymbol(symbol);
+        const Money amount = Money::fromUnits(units);
+        QCOMPARE(amount.format() + u'|' + amount.formatGrouped(), texts);
+        // A locale whose own symbol is none of these, so only the shown one can be what is read.
+        const QLocale japan(u"ja_JP"_s);
+        for (const QString& shown : {amount.format(), amount.formatGrouped()}) {
+            const auto read = Money::parse(shown, japan);
+            QVERIFY2(read, qPrintable(shown));
+            QCOMPARE(read->units(), Money::fromPence(amount.roundedPence()).units());
+        }
+        QCOMPARE(Money::parse(u"-£2.50"_s, japan).value_or(Money()).units(), -25000LL);
+        QVERIFY(!Money::parse(u"@2.50"_s, japan));
     }
 
-    // The symbol the regional settings chose shows in both forms, the sign before it, and reads back as the amount
-    // shown; "£" is still read. A blank choice is the pound again.
     // Sizes typed and shown in either unit; a foot is 30.48 cm exactly.
     void lengths_data()
     {
@@ -188,39 +211,6 @@ private slots:
         QCOMPARE(back, amount);
         QCOMPARE(typed, Money::fromPence(1250));
         QCOMPARE(amount.plainText(), u"-1234.50"_s); // files keep the point
-    }
-
-    void shownSymbol_data()
-    {
-        QTest::addColumn<QString>("symbol");
-        QTest::addColumn<qlonglong>("units");
-        QTest::addColumn<QString>("texts");
-        QTest::newRow("euro") << u"€"_s << 12345678900LL << u"€1234567.89|€1,234,567.89"_s;
-        QTest::newRow("letters") << u"kr"_s << 10000000LL << u"kr1000.00|kr1,000.00"_s;
-        QTest::newRow("negative: sign before the symbol")
-            << u"$"_s << -123456780000LL << u"-$12345678.00|-$12,345,678.00"_s;
-        QTest::newRow("several letters, negative rounding") << u" CHF "_s << -50LL << u"-CHF0.01|-CHF0.01"_s;
-        QTest::newRow("blank is the pound") << u"  "_s << 17500LL << u"£1.75|£1.75"_s;
-    }
-    void shownSymbol()
-    {
-        QFETCH(QString, symbol);
-        QFETCH(qlonglong, units);
-        QFETCH(QString, texts);
-        const auto restore = qScopeGuard([] { Money::setCurrencySymbol(u"£"_s); });
-        Money::setCurrencySymbol(u"¤"_s); // each choice replaces the one before
-        Money::setCurrencySymbol(symbol);
-        const Money amount = Money::fromUnits(units);
-        QCOMPARE(amount.format() + u'|' + amount.formatGrouped(), texts);
-        // A locale whose own symbol is none of these, so only the shown one can be what is read.
-        const QLocale japan(u"ja_JP"_s);
-        for (const QString& shown : {amount.format(), amount.formatGrouped()}) {
-            const auto read = Money::parse(shown, japan);
-            QVERIFY2(read, qPrintable(shown));
-            QCOMPARE(read->units(), Money::fromPence(amount.roundedPence()).units());
-        }
-        QCOMPARE(Money::parse(u"-£2.50"_s, japan).value_or(Money()).units(), -25000LL);
-        QVERIFY(!Money::parse(u"@2.50"_s, japan));
     }
 
     void validity_data()

@@ -8,17 +8,6 @@
 
 #include <QRegularExpression>
 
-inline QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-inline bool writeAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
-}
-
 // What the maintenance test classes share: the File menu's items driven through the scripted dialogs, and the
 // database's customers, the event log and the files read back.
 class MaintenanceTest : public InstallTest

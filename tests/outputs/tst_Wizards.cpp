@@ -20,11 +20,6 @@ class tst_Wizards : public InstallTest
 
     QString listPath() const { return m_install->root() + u"/maillist.txt"_s; }
     QString pagePath() const { return m_install->root() + u"/page.html"_s; }
-    static QByteArray readAll(const QString& path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-    }
 
     template <typename Wizard> std::unique_ptr<Wizard> open()
     {
@@ -198,8 +193,7 @@ private slots:
         QFETCH(QByteArray, line);
         QVERIFY(m_install->exec(u"INSERT INTO Customer (Name, EmailAddress) VALUES "_s + addresses));
         // An earlier, longer list is replaced, not overwritten in part.
-        QFile old(listPath());
-        QVERIFY(old.open(QIODevice::WriteOnly) && old.write(QByteArray(200, 'x')) == 200 && old.flush());
+        QVERIFY(writeAll(listPath(), QByteArray(200, 'x')));
         auto wizard = openOnLastStep(listPath());
         click(*wizard, "cmdNext");
         QVERIFY(!wizard->isVisible());

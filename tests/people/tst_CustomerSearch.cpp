@@ -49,10 +49,7 @@ class tst_CustomerSearch : public InstallTest
     }
     static QString shown(FindCustomerDialog& window)
     {
-        QStringList names;
-        for (int row = 0; row < window.model()->rowCount(); ++row)
-            names << window.model()->index(row, 1).data().toString();
-        return names.join(u',') + u'=' + control<QLabel>(window, "lblTotalMatches")->text();
+        return columnTexts(*window.model(), 1).join(u',') + u'=' + control<QLabel>(window, "lblTotalMatches")->text();
     }
 
 private slots:

@@ -71,69 +71,52 @@ class tst_Removals : public InstallTest
             return databaseFailure(u"commit"_s);
         return removed;
     }
-    /// Asks, then deletes with the count asked about.
-    Status askAndRemove(const QString& kind, int id) const
-    {
-        const auto question = ask(kind, id);
-        if (!question)
-            return question.failure();
-        return remove(kind, id, question->dependents);
-    }
 
 private slots:
-    void questionCountsWhatWouldGo_data()
+    // The question counts what would go and deletes nothing; the delete then takes the rows that depend on it.
+    void askThenRemove_data()
     {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<int>("id");
         QTest::addColumn<int>("dependents");
         QTest::addColumn<QString>("question");
+        QTest::addColumn<QString>("state");
         const QString plain = u"Are you sure to delete this item?"_s;
-        QTest::newRow("customer with bookings")
+        const QString bookedBerth = u"Deleting this customer will also remove any reservations that have been made "
+                                    u"with it. Are you sure you want to delete the berth?"_s;
+        QTest::newRow("customer: its bookings and their berth rows")
             << u"customer"_s << 1 << 2
             << u"Deleting this customer will also remove all past reservations. This would affect historic reports. "
-               u"Are you sure you want to delete this customer?"_s;
-        QTest::newRow("owner with berths") << u"owner"_s << 1 << 2
-                                           << u"Deleting this owner will also remove all owners berth. This would "
-                                              u"affect historic reports. Are you sure you want to delete this owner?"_s;
-        QTest::newRow("owner without berths") << u"owner"_s << 2 << 0 << plain;
-        QTest::newRow("booked berth") << u"berth"_s << 3 << 2
-                                      << u"Deleting this customer will also remove any reservations that have been "
-                                         u"made with it. Are you sure you want to delete the berth?"_s;
-        QTest::newRow("unbooked berth") << u"berth"_s << 4 << 0 << plain;
+               u"Are you sure you want to delete this customer?"_s
+            << u"2 | 1,2 | 1,2,3,4 | 12 | 12-3"_s;
+        // Only the berth rows go: every booking, with its money, stays.
+        QTest::newRow("owner: its berths, not their bookings")
+            << u"owner"_s << 1 << 2
+            << u"Deleting this owner will also remove all owners berth. This would affect historic reports. Are you "
+               u"sure you want to delete this owner?"_s
+            << u"1,2 | 2 | 3,4 | 10,11,12 | 10-1,11-1,11-3,12-3"_s;
+        QTest::newRow("owner without berths")
+            << u"owner"_s << 2 << 0 << plain << u"1,2 | 1 | 1,2,3,4 | 10,11,12 | 10-1,11-1,11-3,12-3"_s;
+        QTest::newRow("berth: keeps bookings that have another berth")
+            << u"berth"_s << 1 << 2 << bookedBerth << u"1,2 | 1,2 | 2,3,4 | 11,12 | 11-3,12-3"_s;
+        QTest::newRow("berth: takes a booking it alone holds")
+            << u"berth"_s << 3 << 2 << bookedBerth << u"1,2 | 1,2 | 1,2,4 | 10,11 | 10-1,11-1"_s;
+        QTest::newRow("unbooked berth") << u"berth"_s << 4 << 0 << plain
+                                        << u"1,2 | 1,2 | 1,2,3 | 10,11,12 | 10-1,11-1,11-3,12-3"_s;
     }
-    void questionCountsWhatWouldGo()
+    void askThenRemove()
     {
         QFETCH(QString, kind);
         QFETCH(int, id);
         QFETCH(int, dependents);
         QFETCH(QString, question);
+        QFETCH(QString, state);
         const auto asked = ask(kind, id);
         QVERIFY2(asked, qPrintable(asked.error()));
         QCOMPARE(asked->text, question);
         QCOMPARE(asked->dependents, dependents);
         QCOMPARE(tableState(), m_seeded); // asking deletes nothing
-    }
-
-    void removesTheRowsThatDependOnIt_data()
-    {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<int>("id");
-        QTest::addColumn<QString>("state");
-        QTest::newRow("customer: its bookings and their berth rows")
-            << u"customer"_s << 1 << u"2 | 1,2 | 1,2,3,4 | 12 | 12-3"_s;
-        QTest::newRow("berth: keeps bookings that have another berth")
-            << u"berth"_s << 1 << u"1,2 | 1,2 | 2,3,4 | 11,12 | 11-3,12-3"_s;
-        QTest::newRow("unbooked berth") << u"berth"_s << 4 << u"1,2 | 1,2 | 1,2,3 | 10,11,12 | 10-1,11-1,11-3,12-3"_s;
-        // Only the berth rows go: every booking, with its money, stays.
-        QTest::newRow("owner: its berths, not their bookings")
-            << u"owner"_s << 1 << u"1,2 | 2 | 3,4 | 10,11,12 | 10-1,11-1,11-3,12-3"_s;
-    }
-    void removesTheRowsThatDependOnIt()
-    {
-        QFETCH(QString, kind);
-        QFETCH(int, id);
-        QFETCH(QString, state);
-        const Status removed = askAndRemove(kind, id);
+        const Status removed = remove(kind, id, asked->dependents);
         QVERIFY2(removed, qPrintable(removed.error()));
         QCOMPARE(tableState(), state);
     }
@@ -142,7 +125,8 @@ private slots:
     {
         // Booking 13 has no berth row at all (left so by another change): removing berth 3 is not its end.
         QVERIFY(m_install->exec(u"INSERT INTO Booking (ID, CustomerID) VALUES (13, 2)"_s));
-        QVERIFY(askAndRemove(u"berth"_s, 3));
+        const auto question = ask(u"berth"_s, 3);
+        QVERIFY(question && remove(u"berth"_s, 3, question->dependents));
         QCOMPARE(tableState(), u"1,2 | 1,2 | 1,2,4 | 10,11,13 | 10-1,11-1"_s);
     }
 
@@ -163,12 +147,9 @@ private slots:
         QFETCH(QString, kind);
         QFETCH(int, id);
         QFETCH(QStringList, deskB);
-        const auto desk = Database::open(m_install->databasePath(), u"desk-b"_s, 2000);
-        QVERIFY(desk);
         const auto question = ask(kind, id);
         QVERIFY(question);
-        for (const QString& sql : deskB)
-            QVERIFY(Sql::exec(*desk, sql));
+        QVERIFY(atAnotherDesk(*m_install, deskB));
         const QString before = tableState();
         const Status removed = remove(kind, id, question->dependents);
         QCOMPARE(removed.kind(), FailureKind::Conflict);
@@ -177,7 +158,6 @@ private slots:
                 removed.error().endsWith(u" was made at another desk since you were asked. Nothing was deleted."_s),
             qPrintable(removed.error()));
         QCOMPARE(tableState(), before); // desk B's rows are there, and nothing of A's delete
-        Database::close(u"desk-b"_s);
     }
 
     void waitsForADeskThatIsSaving()

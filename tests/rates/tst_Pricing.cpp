@@ -76,61 +76,53 @@ private slots:
         QTest::addColumn<qint64>("dailyPence"); // -1: the berth has no daily charge
         QTest::addColumn<QDate>("firstNight");
         QTest::addColumn<qint64>("nights");
-        QTest::addColumn<int>("boatCm"); // 0: no boat
-        QTest::addColumn<QString>("expected");
-        QTest::addColumn<QString>("total");
+        QTest::addColumn<int>("boatCm");       // 0: no boat
+        QTest::addColumn<QString>("expected"); // the total is the sum of these lines
 
         const QDate july1(2026, 7, 1);
         QTest::newRow("nothing set up: the daily charge for each night")
-            << u""_s << 4500LL << july1 << 3LL << 0 << u":3 nights@£45.00=£135.00"_s << u"£135.00"_s;
+            << u""_s << 4500LL << july1 << 3LL << 0 << u":3 nights@£45.00=£135.00"_s;
         QTest::newRow("low season to 30 June, high from 1 July")
             << u"1:n2000|2:n3000"_s << 4500LL << QDate(2026, 6, 29) << 5LL << 0
-            << u"Low:2 nights@£20.00=£40.00|High:3 nights@£30.00=£90.00"_s << u"£130.00"_s;
+            << u"Low:2 nights@£20.00=£40.00|High:3 nights@£30.00=£90.00"_s;
         QTest::newRow("a week across a season change is two runs")
             << u"1:n2000,w12000|2:n3000,w18000"_s << 0LL << QDate(2026, 6, 24) << 10LL << 0
-            << u"Low:1 week@£120.00=£120.00|High:3 nights@£30.00=£90.00"_s << u"£210.00"_s;
+            << u"Low:1 week@£120.00=£120.00|High:3 nights@£30.00=£90.00"_s;
         QTest::newRow("a month, then a week, then nights")
             << u"2:n3000,w18000,m60000"_s << 0LL << july1 << 40LL << 0
-            << u"High:1 month@£600.00=£600.00|High:1 week@£180.00=£180.00|High:3 nights@£30.00=£90.00"_s
-            << u"£870.00"_s;
+            << u"High:1 month@£600.00=£600.00|High:1 week@£180.00=£180.00|High:3 nights@£30.00=£90.00"_s;
         QTest::newRow("six nights cost no more than a week")
-            << u"2:n3000,w15000"_s << 0LL << july1 << 6LL << 0 << u"High:1 week@£150.00=£150.00"_s << u"£150.00"_s;
+            << u"2:n3000,w15000"_s << 0LL << july1 << 6LL << 0 << u"High:1 week@£150.00=£150.00"_s;
         QTest::newRow("six nights at the price of six nights when a week costs as much")
-            << u"2:n3000,w18000"_s << 0LL << july1 << 6LL << 0 << u"High:6 nights@£30.00=£180.00"_s << u"£180.00"_s;
+            << u"2:n3000,w18000"_s << 0LL << july1 << 6LL << 0 << u"High:6 nights@£30.00=£180.00"_s;
         QTest::newRow("weeks and nights cost no more than a month")
-            << u"2:n3000,w18000,m50000"_s << 0LL << july1 << 29LL << 0 << u"High:1 month@£500.00=£500.00"_s
-            << u"£500.00"_s;
+            << u"2:n3000,w18000,m50000"_s << 0LL << july1 << 29LL << 0 << u"High:1 month@£500.00=£500.00"_s;
         QTest::newRow("Friday and Saturday at the weekend rate")
             << u"2:n3000,e4000"_s << 0LL << QDate(2026, 7, 2) << 3LL << 0
-            << u"High:1 night@£30.00=£30.00|High:2 weekend nights@£40.00=£80.00"_s << u"£110.00"_s;
-        QTest::newRow("a higher priority outranks")
-            << u"2:n3000|3:n5000"_s << 0LL << QDate(2026, 7, 30) << 4LL << 0
-            << u"High:2 nights@£30.00=£60.00|Regatta:2 nights@£50.00=£100.00"_s << u"£160.00"_s;
+            << u"High:1 night@£30.00=£30.00|High:2 weekend nights@£40.00=£80.00"_s;
+        QTest::newRow("a higher priority outranks") << u"2:n3000|3:n5000"_s << 0LL << QDate(2026, 7, 30) << 4LL << 0
+                                                    << u"High:2 nights@£30.00=£60.00|Regatta:2 nights@£50.00=£100.00"_s;
         QTest::newRow("of equal priorities (refused at saving) the first listed")
-            << u"1:n2000|4:n1000"_s << 0LL << QDate(2026, 3, 31) << 1LL << 0 << u"Low:1 night@£20.00=£20.00"_s
-            << u"£20.00"_s;
+            << u"1:n2000|4:n1000"_s << 0LL << QDate(2026, 3, 31) << 1LL << 0 << u"Low:1 night@£20.00=£20.00"_s;
         QTest::newRow("a season with no rate for the berth passes it to the next")
-            << u"2:n3000"_s << 0LL << QDate(2026, 7, 30) << 4LL << 0 << u"High:4 nights@£30.00=£120.00"_s
-            << u"£120.00"_s;
+            << u"2:n3000"_s << 0LL << QDate(2026, 7, 30) << 4LL << 0 << u"High:4 nights@£30.00=£120.00"_s;
         QTest::newRow("after the last season the daily charge")
             << u"2:n3000"_s << 4500LL << QDate(2026, 9, 29) << 4LL << 0
-            << u"High:2 nights@£30.00=£60.00|:2 nights@£45.00=£90.00"_s << u"£150.00"_s;
+            << u"High:2 nights@£30.00=£60.00|:2 nights@£45.00=£90.00"_s;
         QTest::newRow("a yearly season over New Year in a later year")
-            << u"4:n1000"_s << 4500LL << QDate(2027, 12, 30) << 4LL << 0 << u"Winter:4 nights@£10.00=£40.00"_s
-            << u"£40.00"_s;
+            << u"4:n1000"_s << 4500LL << QDate(2027, 12, 30) << 4LL << 0 << u"Winter:4 nights@£10.00=£40.00"_s;
         QTest::newRow("29 February in a leap year")
             << u"4:n1000|5:n9900"_s << 0LL << QDate(2028, 2, 28) << 3LL << 0
-            << u"Winter:1 night@£10.00=£10.00|Leap day:1 night@£99.00=£99.00|Winter:1 night@£10.00=£10.00"_s
-            << u"£119.00"_s;
-        QTest::newRow("no 29 February in other years") << u"4:n1000|5:n9900"_s << 0LL << QDate(2027, 2, 28) << 2LL << 0
-                                                       << u"Winter:2 nights@£10.00=£20.00"_s << u"£20.00"_s;
+            << u"Winter:1 night@£10.00=£10.00|Leap day:1 night@£99.00=£99.00|Winter:1 night@£10.00=£10.00"_s;
+        QTest::newRow("no 29 February in other years")
+            << u"4:n1000|5:n9900"_s << 0LL << QDate(2027, 2, 28) << 2LL << 0 << u"Winter:2 nights@£10.00=£20.00"_s;
         QTest::newRow("per metre: the berth's length without a boat")
-            << u"2:p,n250"_s << 0LL << july1 << 3LL << 0 << u"High:3 nights@£30.00=£90.00"_s << u"£90.00"_s;
+            << u"2:p,n250"_s << 0LL << july1 << 3LL << 0 << u"High:3 nights@£30.00=£90.00"_s;
         QTest::newRow("per metre: the boat's length")
-            << u"2:p,n250,w10000"_s << 0LL << july1 << 3LL << 1410 << u"High:3 nights@£35.25=£105.75"_s << u"£105.75"_s;
+            << u"2:p,n250,w10000"_s << 0LL << july1 << 3LL << 1410 << u"High:3 nights@£35.25=£105.75"_s;
         QTest::newRow("per metre: a boat shorter than the minimum")
-            << u"2:p,n250"_s << 0LL << july1 << 3LL << 600 << u"High:3 nights@£20.00=£60.00"_s << u"£60.00"_s;
-        QTest::newRow("no nights") << u"2:n3000"_s << 4500LL << july1 << 0LL << 0 << u""_s << u"£0.00"_s;
+            << u"2:p,n250"_s << 0LL << july1 << 3LL << 600 << u"High:3 nights@£20.00=£60.00"_s;
+        QTest::newRow("no nights") << u"2:n3000"_s << 4500LL << july1 << 0LL << 0 << u""_s;
     }
     void priceBerth()
     {
@@ -140,14 +132,16 @@ private slots:
         QFETCH(qint64, nights);
         QFETCH(int, boatCm);
         QFETCH(QString, expected);
-        QFETCH(QString, total);
         BerthRates berth{u"A1"_s, Money::fromPence(dailyPence), rates(rateText), 1200, 800};
         if (dailyPence < 0)
             berth.daily.reset();
         const Price price =
             Pricing::priceBerth(seasons(), berth, firstNight, nights, boatCm ? std::optional(boatCm) : std::nullopt);
         QCOMPARE(breakdown(price), expected);
-        QCOMPARE(price.total.format(), total);
+        Money sum;
+        for (const Line& line : price.lines)
+            sum += line.amount;
+        QCOMPARE(price.total, sum);
         QVERIFY(price.unpriced.isEmpty());
     }
 

@@ -43,13 +43,6 @@ class tst_RatesDialog : public InstallTest
         m_install->messages.calls.clear();
         return text;
     }
-    static QString row(const QTableWidget* grid, int r)
-    {
-        QStringList cells;
-        for (int c = 0; c < grid->columnCount(); ++c)
-            cells << grid->item(r, c)->text();
-        return cells.join(u'|');
-    }
 
 private slots:
     void firstSeasonTakesOverTheRegisterChargesAndSaves()
@@ -59,7 +52,7 @@ private slots:
         QVERIFY(said().contains(u"weekly or monthly charges for 1 berth(s)"_s));
         QTableWidget* rates = m_dialog->grdRates;
         QCOMPARE(rates->rowCount(), 10); // the nine berth types, then A1's own
-        QCOMPARE(row(rates, 9), u"Berth A1||£45.00||£250.00|"_s);
+        QCOMPARE(rowText(*rates, 9), u"Berth A1||£45.00||£250.00|"_s);
         set(rates, 1, 2, u"2.50"_s); // pontoon berths, per metre
         rates->item(1, 1)->setCheckState(Qt::Checked);
         set(m_dialog->grdTypes, 1, 1, u"8"_s);
@@ -89,7 +82,7 @@ private slots:
         set(m_dialog->grdRates, 0, 4, u"150"_s);
         addSeason(u"Autumn"_s, u"01/10/2026"_s, u"31/10/2026"_s);
         m_dialog->grdSeasons->setCurrentCell(0, 0); // the first season's rates were kept when the second was added
-        QCOMPARE(row(m_dialog->grdRates, 0), u"Slip||£30.00||£150.00|"_s);
+        QCOMPARE(rowText(*m_dialog->grdRates, 0), u"Slip||£30.00||£150.00|"_s);
         click(*m_dialog, "cmdOK");
         QCOMPARE(said(), u"Rates: Type the night as dd/mm/yyyy."_s);
         set(m_dialog->grdSeasons, 0, 1, u"01/07/2026"_s);

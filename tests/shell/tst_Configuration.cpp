@@ -15,13 +15,6 @@ class tst_Configuration : public InstallTest
     Q_OBJECT
 
     static QLineEdit* field(const QWidget& window, int index) { return control(window, u"txtFields%1"_s.arg(index)); }
-    static QString rowText(const QTableWidget* grid, int row)
-    {
-        QStringList cells;
-        for (int column = 0; column < grid->columnCount(); ++column)
-            cells << grid->item(row, column)->text();
-        return cells.join(u'|');
-    }
     QString storedTaxes() const
     {
         return m_install->joined(u"SELECT Name || ':' || Rate || ':' || FromDate FROM Tax ORDER BY FromDate"_s);
@@ -80,26 +73,23 @@ private slots:
         QTest::addColumn<QString>("said"); // "" when saved
         QTest::addColumn<QString>("stored");
         const QString delivered = u"VAT:1750:2000-01-01"_s;
-        const QString rowTwo = u"Setup Company Information: Tax row 2: "_s;
-        QTest::newRow("a new rate beside the delivered one")
-            << u"VAT|20|04/01/2011"_s << false << QString() << delivered + u",VAT:2000:2011-01-04"_s;
-        QTest::newRow("zero, typed after a later one")
-            << u"Exempt|0|01/04/1973"_s << false << QString() << u"Exempt:0:1973-04-01,"_s + delivered;
-        QTest::newRow("two decimals") << u"Reduced| 5.25 |01/01/2020"_s << false << QString()
-                                      << delivered + u",Reduced:525:2020-01-01"_s;
-        QTest::newRow("over 100 %") << u"VAT|101|04/01/2011"_s << false
-                                    << rowTwo + u"A tax rate must be from 0 % to 100 %."_s << delivered;
-        QTest::newRow("below 0") << u"VAT|-1|04/01/2011"_s << false
-                                 << rowTwo + u"A tax rate must be from 0 % to 100 %."_s << delivered;
-        QTest::newRow("more than two decimals")
-            << u"VAT|17.555|04/01/2011"_s << false
-            << rowTwo + u"type the rate as a percent with at most two decimals, as 17.5."_s << delivered;
-        QTest::newRow("no name") << u" |20|04/01/2011"_s << false << rowTwo + u"A tax needs a name."_s << delivered;
-        QTest::newRow("not a date") << u"VAT|20|31/02/2011"_s << false
-                                    << rowTwo + u"type the date it takes effect as dd/mm/yyyy."_s << delivered;
-        QTest::newRow("two from one date")
-            << u"Reduced|5|01/01/2000"_s << false
-            << rowTwo + u"it takes effect on 01/01/2000, as row 1 does: keep one."_s << delivered;
+        const auto saved = [](const char* tag, const QString& typed, const QString& stored) {
+            QTest::newRow(tag) << typed << false << QString() << stored;
+        };
+        const auto refused = [&](const char* tag, const QString& typed, const QString& reason) {
+            QTest::newRow(tag) << typed << false << u"Setup Company Information: Tax row 2: "_s + reason << delivered;
+        };
+        saved("a new rate beside the delivered one", u"VAT|20|04/01/2011"_s, delivered + u",VAT:2000:2011-01-04"_s);
+        saved("zero, typed after a later one", u"Exempt|0|01/04/1973"_s, u"Exempt:0:1973-04-01,"_s + delivered);
+        saved("two decimals", u"Reduced| 5.25 |01/01/2020"_s, delivered + u",Reduced:525:2020-01-01"_s);
+        refused("over 100 %", u"VAT|101|04/01/2011"_s, u"A tax rate must be from 0 % to 100 %."_s);
+        refused("below 0", u"VAT|-1|04/01/2011"_s, u"A tax rate must be from 0 % to 100 %."_s);
+        refused("more than two decimals", u"VAT|17.555|04/01/2011"_s,
+                u"type the rate as a percent with at most two decimals, as 17.5."_s);
+        refused("no name", u" |20|04/01/2011"_s, u"A tax needs a name."_s);
+        refused("not a date", u"VAT|20|31/02/2011"_s, u"type the date it takes effect as dd/mm/yyyy."_s);
+        refused("two from one date", u"Reduced|5|01/01/2000"_s,
+                u"it takes effect on 01/01/2000, as row 1 does: keep one."_s);
         QTest::newRow("another desk changed them")
             << u"VAT|20|04/01/2011"_s << true
             << u"Setup Company Information: Another desk changed the tax rates since this window read them, so "
@@ -116,7 +106,7 @@ private slots:
         QVERIFY(showActive(window));
         auto* taxes = control<QTableWidget>(window, "grdTaxes");
         QCOMPARE(taxes->rowCount(), 1);
-        QCOMPARE(rowText(taxes, 0), u"VAT|17.5|01/01/2000"_s);
+        QCOMPARE(rowText(*taxes, 0), u"VAT|17.5|01/01/2000"_s);
         click(window, "cmdAddTax");
         QCOMPARE(taxes->rowCount(), 2);
         const QStringList cells = typed.split(u'|');
@@ -131,7 +121,7 @@ private slots:
         QCOMPARE(m_install->text(u"SELECT \"Company Name\" FROM Company"_s),
                  said.isEmpty() ? u"Harbour Ltd"_s : QString());
         if (!said.isEmpty()) {
-            QCOMPARE(rowText(taxes, 1), typed);
+            QCOMPARE(rowText(*taxes, 1), typed);
             return;
         }
         // The table shows them again as stored, so the next change is compared with that and not taken for
@@ -168,14 +158,8 @@ private slots:
         RegionalSettingsDialog window(m_install->services);
         QVERIFY(showActive(window));
         control<QComboBox>(window, "cboPostCode")->setFocus();
-        QStringList visited;
-        for (int i = 0; i < 5; ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-            QWidget* focus = QApplication::focusWidget();
-            visited << (focus->objectName().isEmpty() ? focus->parentWidget()->objectName() : focus->objectName());
-        }
-        QCOMPARE(visited, (QStringList{u"txtCurrencySymbol"_s, u"dtpCheckInTime"_s, u"dtpCheckOutTime"_s,
-                                       u"cboLengthUnit"_s, u"chkShowKidsAdults"_s}));
+        QCOMPARE(enterVisits(5), (QStringList{u"txtCurrencySymbol"_s, u"dtpCheckInTime"_s, u"dtpCheckOutTime"_s,
+                                              u"cboLengthUnit"_s, u"chkShowKidsAdults"_s}));
     }
 
     void regionalCancelWritesNothingOkStoresTheChanges()

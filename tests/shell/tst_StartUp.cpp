@@ -18,8 +18,7 @@ class tst_StartUp : public InstallTest
 
     static void writeTips(const QByteArray& content)
     {
-        QFile file(InstallPaths::appDir() + u"/TipOfTheDay.txt"_s);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+        QVERIFY(writeAll(InstallPaths::appDir() + u"/TipOfTheDay.txt"_s, content));
     }
     static QString storedNextTip() { return Registry::getRegistryValue(Settings::NextTip, u"unset"_s); }
     static QString tipShown(QWidget* window) { return control<QPlainTextEdit>(*window, "txtTip")->toPlainText(); }
@@ -30,9 +29,8 @@ private slots:
         QVERIFY(m_install->exec(u"ALTER TABLE Booking DROP COLUMN GuestConfirmationNumber"_s));
         QVERIFY(!Startup::main(m_install->services, 0, Startup::TipMode::Open));
         QCOMPARE(m_install->messages.said(), MainWindow::caption() + u": DB Connection Error"_s);
-        QFile log(m_install->root() + u"/bin/message.log"_s);
-        QVERIFY(log.open(QIODevice::ReadOnly));
-        QVERIFY(log.readAll().contains("missing column Booking.GuestConfirmationNumber"));
+        QVERIFY(readAll(m_install->root() + u"/bin/message.log"_s)
+                    .contains("missing column Booking.GuestConfirmationNumber"));
     }
 
     void startAndExitWriteTheirEvents()
@@ -136,10 +134,7 @@ private slots:
     void traceViewer()
     {
         const QString path = m_install->tracesFolder() + u"sample.log"_s;
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("[x]\r\n[Customer added]\r\n");
-        file.close();
+        QVERIFY(writeAll(path, "[x]\r\n[Customer added]\r\n"));
         EventLogViewer viewer;
         QVERIFY(viewer.load(path));
         auto* text = control<QPlainTextEdit>(viewer, "txtEvent");

@@ -18,9 +18,7 @@ private slots:
         QVERIFY(!Startup::main(m_install->services, 0, Startup::TipMode::Open));
         QCOMPARE(m_install->messages.said(), MainWindow::caption() + u": DB Connection Error"_s);
         QCOMPARE(m_install->messages.calls[0].icon, MsgIcon::Critical);
-        QFile log(m_install->root() + u"/bin/message.log"_s);
-        QVERIFY(log.open(QIODevice::ReadOnly));
-        QVERIFY(log.readAll().contains("zem_no_such_database"));
+        QVERIFY(readAll(m_install->root() + u"/bin/message.log"_s).contains("zem_no_such_database"));
     }
 };
 

@@ -34,18 +34,7 @@ class tst_WaitingListWindow : public InstallTest
         bob.berthTypeId = 1;
         QVERIFY(WaitingList::add(m_install->db(), bob, m_install->clock.now().addSecs(60)));
     }
-    static QStringList rows(const QTableView& grid, int column)
-    {
-        QStringList texts;
-        for (int row = 0; row < grid.model()->rowCount(); ++row)
-            texts << grid.model()->index(row, column).data().toString();
-        return texts;
-    }
-    static void choose(const QObject& window, const char* combo, const QString& text)
-    {
-        auto* box = control<QComboBox>(window, combo);
-        box->setCurrentIndex(box->findText(text));
-    }
+    static QStringList rows(const QTableView& grid, int column) { return columnTexts(*grid.model(), column); }
 
 private slots:
     void entriesThroughTheWindow()
