@@ -347,11 +347,8 @@ Result<SavedBooking> saveBooking(const QSqlDatabase& db, const BookingRecord& ty
         if (!id)
             return databaseFailure(error);
         saved.id = static_cast<int>(*id);
-        const QDateTime when = booking.savedAt.isValid()
-                                   ? booking.savedAt
-                                   : DateTimes::wallTime(QDate::currentDate(), QTime::currentTime());
         if (booking.amountPayed != Money() &&
-            !Ledger::addLine(db, saved.id, firstPayment, when, Ledger::deskName(), &error))
+            !Ledger::addLine(db, saved.id, firstPayment, booking.savedAt, Ledger::deskName(), &error))
             return databaseFailure(error);
     } else {
         QString sets = Columns;

@@ -208,9 +208,12 @@ bool addLine(const QSqlDatabase& db, int bookingId, const Entry& entry, const QD
     if (!Sql::exec(db,
                    QStringLiteral("INSERT INTO Payment (BookingID, PaidAt, Kind, PaymentMethodID, Amount, Reference, "
                                   "Desk, Note) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
-                   {bookingId, DateTimes::dbDateTime(when), static_cast<int>(entry.kind),
-                    entry.methodId ? QVariant(*entry.methodId) : Sql::nullInt(), signedAmount(entry).toDb(),
-                    entry.reference, desk, entry.note},
+                   {bookingId,
+                    // A line always carries its time: without the desk's clock, the machine's.
+                    DateTimes::dbDateTime(
+                        when.isValid() ? when : DateTimes::wallTime(QDate::currentDate(), QTime::currentTime())),
+                    static_cast<int>(entry.kind), entry.methodId ? QVariant(*entry.methodId) : Sql::nullInt(),
+                    signedAmount(entry).toDb(), entry.reference, desk, entry.note},
                    error))
         return false;
     // The sum is read back rather than added to, so two desks' lines both count whatever order they commit in.

@@ -1,0 +1,361 @@
+#include "bookings/BerthAvailability.h"
+#include "bookings/BookingStore.h"
+#include "bookings/Ledger.h"
+#include "bookings/PaymentTerms.h"
+#include "common/TestSupport.h"
+
+using Ledger::Kind;
+
+Q_DECLARE_METATYPE(Ledger::Kind)
+Q_DECLARE_METATYPE(BookingStore::MoneyKept)
+
+namespace {
+Money pounds(qint64 p)
+{
+    return Money::fromPence(p * 100);
+}
+QDate day(int m, int d)
+{
+    return QDate(2026, m, d);
+}
+} // namespace
+
+// The ledger as an accountant relies on it: lines only added, the paid amount always their sum, refunds and
+// corrections within what was paid, money kept when a paid booking is cancelled, invoice numbers without gaps.
+class tst_Ledger : public InstallTest
+{
+    Q_OBJECT
+
+    // Booking 1: £300 payable, £100 paid (one line); booking 2: £50 payable, nothing paid; both on berth A1.
+    void seed() override
+    {
+        QVERIFY(m_install->exec(u"INSERT INTO Customer (ID, Name) VALUES (1, 'Ann'), (2, 'Bob')"_s));
+        QVERIFY(m_install->exec(u"INSERT INTO Berth (ID, Name, Active) VALUES (1, 'A1', 1), (2, 'A2', 1)"_s));
+        BookingRecord b;
+        b.customerId = 1;
+        b.fromDate = DateTimes::wallTime(day(7, 1), QTime(14, 0));
+        b.toDate = DateTimes::wallTime(day(7, 4), QTime(10, 0));
+        b.totalPayable = pounds(300);
+        b.amountPayed = pounds(100);
+        b.paymentMethodId = 2;
+        b.berthIds = {1};
+        b.berthNames = {u"A1"_s};
+        b.savedAt = m_install->clock.current;
+        QVERIFY(BookingStore::saveBooking(m_install->db(), b));
+        b.customerId = 2;
+        b.fromDate = b.fromDate.addDays(10);
+        b.toDate = b.toDate.addDays(10);
+        b.totalPayable = pounds(50);
+        b.amountPayed = Money();
+        QVERIFY(BookingStore::saveBooking(m_install->db(), b));
+        QVERIFY(m_install->exec(u"UPDATE Booking SET Created = '2026-05-01 10:00:00'"_s));
+    }
+
+    Money paid(int booking) const
+    {
+        return Money::fromUnits(
+            m_install->value(u"SELECT AmountPayed FROM Booking WHERE ID = ?"_s, {booking}).toLongLong());
+    }
+    int lineCount() const { return m_install->scalarInt(u"SELECT COUNT(*) FROM Payment"_s); }
+    // The paid column and the ledger agree, booking by booking.
+    bool sumsAgree() const
+    {
+        return m_install->scalarInt(u"SELECT COUNT(*) FROM Booking B WHERE COALESCE(B.AmountPayed, 0) <> "
+                                    u"(SELECT COALESCE(SUM(Amount), 0) FROM Payment P WHERE P.BookingID = B.ID)"_s) ==
+               0;
+    }
+
+private slots:
+    void newBookingPaymentIsTheFirstLine()
+    {
+        const auto lines = Ledger::lines(m_install->db(), 1);
+        QVERIFY(lines && lines->size() == 1);
+        const Ledger::Line& first = lines->first();
+        QCOMPARE(first.kind, Kind::Payment);
+        QCOMPARE(first.amount, pounds(100));
+        QCOMPARE(first.methodId, std::optional<int>(2));
+        QCOMPARE(first.paidAt, m_install->clock.current);
+        QVERIFY(first.desk.contains(u'@'));
+        QVERIFY(Ledger::lines(m_install->db(), 2)->isEmpty());
+        // Changing the booking leaves what was paid to the ledger, whatever the record carries.
+        auto loaded = BookingStore::loadBooking(m_install->db(), 1);
+        QVERIFY(loaded);
+        loaded->amountPayed = pounds(999);
+        loaded->notes = u"changed"_s;
+        QVERIFY(BookingStore::saveBooking(m_install->db(), *loaded));
+        QCOMPARE(paid(1), pounds(100));
+        QVERIFY(sumsAgree());
+    }
+
+    void recordRules_data()
+    {
+        QTest::addColumn<int>("booking");
+        QTest::addColumn<Ledger::Kind>("kind");
+        QTest::addColumn<qint64>("pence");
+        QTest::addColumn<qint64>("paidAfter"); // in pence; -1: refused, nothing saved
+        QTest::newRow("payment") << 1 << Kind::Payment << qint64(5000) << qint64(15000);
+        QTest::newRow("deposit") << 2 << Kind::Deposit << qint64(1000) << qint64(1000);
+        QTest::newRow("refund of part") << 1 << Kind::Refund << qint64(4000) << qint64(6000);
+        QTest::newRow("refund of all") << 1 << Kind::Refund << qint64(10000) << qint64(0);
+        QTest::newRow("refund above paid") << 1 << Kind::Refund << qint64(10001) << qint64(-1);
+        QTest::newRow("refund with nothing paid") << 2 << Kind::Refund << qint64(1) << qint64(-1);
+        QTest::newRow("correction down") << 1 << Kind::Correction << qint64(-2500) << qint64(7500);
+        QTest::newRow("correction up") << 1 << Kind::Correction << qint64(2500) << qint64(12500);
+        QTest::newRow("correction below nothing") << 1 << Kind::Correction << qint64(-10001) << qint64(-1);
+        QTest::newRow("zero") << 1 << Kind::Payment << qint64(0) << qint64(-1);
+        QTest::newRow("negative payment") << 1 << Kind::Payment << qint64(-100) << qint64(-1);
+        QTest::newRow("negative refund") << 1 << Kind::Refund << qint64(-100) << qint64(-1);
+        QTest::newRow("ten million") << 2 << Kind::Payment << qint64(1000000000) << qint64(1000000000);
+        QTest::newRow("above ten million") << 2 << Kind::Payment << qint64(1000000001) << qint64(-1);
+        QTest::newRow("credit the customer lacks") << 1 << Kind::CreditUsed << qint64(100) << qint64(-1);
+        QTest::newRow("booking gone") << 99 << Kind::Payment << qint64(100) << qint64(-1);
+    }
+    void recordRules()
+    {
+        QFETCH(int, booking);
+        QFETCH(Ledger::Kind, kind);
+        QFETCH(qint64, pence);
+        QFETCH(qint64, paidAfter);
+        const int before = lineCount();
+        const auto result =
+            Ledger::record(m_install->db(), booking, {kind, 1, Money::fromPence(pence), u"slip 7"_s, {}},
+                           m_install->clock.current, u"sue@desk"_s);
+        if (paidAfter < 0) {
+            QVERIFY(!result);
+            QCOMPARE(result.kind(), booking == 99 ? FailureKind::Conflict : FailureKind::Refused);
+            QVERIFY(!result.error().isEmpty());
+            QCOMPARE(lineCount(), before);
+        } else {
+            QVERIFY2(result, qPrintable(result.error()));
+            QCOMPARE(*result, Money::fromPence(paidAfter));
+            QCOMPARE(paid(booking), Money::fromPence(paidAfter));
+            QCOMPARE(lineCount(), before + 1);
+            QCOMPARE(m_install->joined(u"SELECT Reference || ' ' || Desk FROM Payment ORDER BY ID DESC LIMIT 1"_s),
+                     u"slip 7 sue@desk"_s);
+        }
+        QVERIFY(sumsAgree());
+    }
+
+    // Both engines refuse to change a line in place, to delete one, or to delete a booking that has lines.
+    void linesAreNeverChanged()
+    {
+        for (const QString& sql :
+             {u"UPDATE Payment SET Amount = 1"_s, u"DELETE FROM Payment"_s, u"DELETE FROM Booking WHERE ID = 1"_s})
+            QVERIFY2(!m_install->exec(sql), qPrintable(sql));
+        QCOMPARE(lineCount(), 1);
+        QCOMPARE(paid(1), pounds(100));
+        const Status deleted = BookingStore::deleteBooking(m_install->db(), 1);
+        QCOMPARE(deleted.kind(), FailureKind::Refused);
+        // A booking without lines is deleted as before.
+        QVERIFY(BookingStore::deleteBooking(m_install->db(), 2));
+    }
+
+    // Two desks record on the same booking at once: both lines count.
+    // Two desks record on the same booking, each from what it read before the other saved: both lines count.
+    void twoDesksBothCount()
+    {
+        const auto deskB = Database::open(m_install->databasePath(), u"desk-b"_s, 2000);
+        QVERIFY2(deskB, qPrintable(deskB.error()));
+        for (int i = 0; i < 5; ++i) {
+            const Money seenByB = Ledger::account(*deskB, 1)->paid;
+            QVERIFY(Ledger::record(m_install->db(), 1, {Kind::Payment, 1, pounds(2), {}, {}}, {}, u"a"_s));
+            QCOMPARE(*Ledger::record(*deskB, 1, {Kind::Payment, 1, pounds(1), {}, {}}, {}, u"b"_s),
+                     seenByB + pounds(3));
+        }
+        Database::close(u"desk-b"_s);
+        QCOMPARE(paid(1), pounds(115));
+        QCOMPARE(lineCount(), 11);
+        QVERIFY(sumsAgree());
+    }
+
+    void invoiceNumbersWithoutGaps()
+    {
+        QVERIFY(m_install->exec(u"UPDATE Company SET LastInvoiceNumber = 40"_s));
+        QCOMPARE(*Ledger::issueInvoice(m_install->db(), 2), 41);
+        QCOMPARE(*Ledger::issueInvoice(m_install->db(), 2), 41); // reissued: the same number
+        // A number taken in a transaction that then failed is not lost.
+        QVERIFY(m_install->failOn(u"Booking"_s, u"UPDATE"_s, u"disk full"_s));
+        QVERIFY(!Ledger::issueInvoice(m_install->db(), 1));
+        QVERIFY(m_install->exec(TestMain::currentEngine() == TestMain::Engine::SQLite
+                                    ? u"DROP TRIGGER FailBookingUpdate"_s
+                                    : u"DROP TRIGGER FailBookingUpdate ON Booking"_s));
+        QCOMPARE(m_install->scalarInt(u"SELECT LastInvoiceNumber FROM Company"_s), 41);
+        // Two desks issuing at once never share a number and skip none.
+        for (int i = 0; i < 20; ++i)
+            QVERIFY(m_install->exec(u"INSERT INTO Booking (CustomerID, TotalPayable) VALUES (1, 100)"_s));
+        // Two desks issuing in turn never share a number and skip none.
+        const auto deskB = Database::open(m_install->databasePath(), u"desk-b"_s, 2000);
+        QVERIFY2(deskB, qPrintable(deskB.error()));
+        for (int id = 3; id < 23; id += 2) {
+            QVERIFY(Ledger::issueInvoice(*deskB, id));
+            QVERIFY(Ledger::issueInvoice(m_install->db(), id + 1));
+        }
+        QVERIFY(Ledger::issueInvoice(m_install->db(), 1));
+        Database::close(u"desk-b"_s);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(DISTINCT InvoiceNumber) FROM Booking"_s), 22);
+        QCOMPARE(m_install->joined(u"SELECT MIN(InvoiceNumber) || '-' || MAX(InvoiceNumber) FROM Booking"_s),
+                 u"41-62"_s);
+    }
+
+    void cancelKeepsTheMoney_data()
+    {
+        QTest::addColumn<BookingStore::MoneyKept>("kept");
+        QTest::addColumn<QString>("lines");      // kind and amount of each line, in pence
+        QTest::addColumn<qint64>("paidAfter");   // pence
+        QTest::addColumn<qint64>("creditAfter"); // the customer's, pence
+        QTest::newRow("refunded") << BookingStore::MoneyKept::Refunded << u"2 10000,3 -10000"_s << qint64(0)
+                                  << qint64(0);
+        QTest::newRow("fee") << BookingStore::MoneyKept::AsFee << u"2 10000"_s << qint64(10000) << qint64(0);
+        QTest::newRow("credit") << BookingStore::MoneyKept::AsCredit << u"2 10000,5 -10000"_s << qint64(0)
+                                << qint64(10000);
+    }
+    void cancelKeepsTheMoney()
+    {
+        QFETCH(BookingStore::MoneyKept, kept);
+        QFETCH(QString, lines);
+        QFETCH(qint64, paidAfter);
+        QFETCH(qint64, creditAfter);
+        const auto loaded = BookingStore::loadBooking(m_install->db(), 1);
+        QVERIFY(loaded);
+        // Changed at another desk since it was shown: nothing is cancelled.
+        QVERIFY(m_install->exec(u"UPDATE Booking SET Notes = 'other desk' WHERE ID = 1"_s));
+        QCOMPARE(BookingStore::cancelBooking(m_install->db(), 1, loaded->storedStamp, kept, {}, {}).kind(),
+                 FailureKind::Conflict);
+        QCOMPARE(lineCount(), 1);
+        const auto fresh = BookingStore::loadBooking(m_install->db(), 1);
+        const auto cancelled = BookingStore::cancelBooking(m_install->db(), 1, fresh->storedStamp, kept,
+                                                           m_install->clock.current, u"sue@desk"_s);
+        QVERIFY2(cancelled, qPrintable(cancelled.error()));
+        QCOMPARE(*cancelled, pounds(100));
+        QCOMPARE(m_install->joined(u"SELECT Kind || ' ' || (Amount / 100) FROM Payment ORDER BY ID"_s), lines);
+        QCOMPARE(paid(1), Money::fromPence(paidAfter));
+        QCOMPARE(*Ledger::customerCredit(m_install->db(), 1), Money::fromPence(creditAfter));
+        QVERIFY(sumsAgree());
+        // Kept, marked, its berth free for others and out of the period index; it still names the berth.
+        const auto after = BookingStore::loadBooking(m_install->db(), 1);
+        QVERIFY(after && after->cancelled && after->berthIds.isEmpty());
+        QCOMPARE(after->berthNames, QStringList{u"A1"_s});
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM BookingPeriod WHERE ID >= 2147483648 AND ID < "
+                                      u"4294967296"_s),
+                 0);
+        QVERIFY(BerthAvailability::busyBerths(m_install->db(), after->fromDate, after->toDate, 0)->isEmpty());
+        // Nothing more is taken on it, and it is not changed or cancelled twice.
+        QCOMPARE(Ledger::record(m_install->db(), 1, {Kind::Payment, 1, pounds(1), {}, {}}, {}, {}).kind(),
+                 FailureKind::Refused);
+        QCOMPARE(BookingStore::saveBooking(m_install->db(), *after).kind(), FailureKind::Refused);
+        QCOMPARE(BookingStore::cancelBooking(m_install->db(), 1, after->storedStamp, kept, {}, {}).kind(),
+                 FailureKind::Conflict);
+        // Credit kept is taken as payment elsewhere, no more than is held.
+        if (creditAfter > 0) {
+            QVERIFY(m_install->exec(u"UPDATE Booking SET CustomerID = 1 WHERE ID = 2"_s));
+            QCOMPARE(Ledger::record(m_install->db(), 2, {Kind::CreditUsed, {}, pounds(101), {}, {}}, {}, {}).kind(),
+                     FailureKind::Refused);
+            const auto used = Ledger::record(m_install->db(), 2, {Kind::CreditUsed, {}, pounds(100), {}, {}}, {}, {});
+            QVERIFY2(used, qPrintable(used.error()));
+            QCOMPARE(*Ledger::customerCredit(m_install->db(), 1), Money());
+        }
+    }
+
+    void dueDates_data()
+    {
+        QTest::addColumn<int>("deposit");    // PaymentTerms::Deposit
+        QTest::addColumn<qint64>("amount");  // fixed pence, or hundredths of a percent
+        QTest::addColumn<qint64>("minimum"); // pence
+        QTest::addColumn<int>("days");
+        QTest::addColumn<qint64>("paid"); // pence, of a £300 total
+        QTest::addColumn<QDate>("booked");
+        QTest::addColumn<QString>("expected"); // deposit, by, balance by, owed now, next due, next by
+        QTest::newRow("no terms") << 0 << qint64(0) << qint64(0) << 0 << qint64(0) << day(5, 1)
+                                  << u"0 01.05 31.07 0 30000 31.07"_s;
+        QTest::newRow("fixed, unpaid") << 1 << qint64(5000) << qint64(0) << 28 << qint64(0) << day(5, 1)
+                                       << u"5000 01.05 03.07 5000 5000 01.05"_s;
+        QTest::newRow("fixed, deposit paid")
+            << 1 << qint64(5000) << qint64(0) << 28 << qint64(5000) << day(5, 1) << u"5000 01.05 03.07 0 25000 03.07"_s;
+        QTest::newRow("percent") << 2 << qint64(2500) << qint64(0) << 28 << qint64(0) << day(5, 1)
+                                 << u"7500 01.05 03.07 7500 7500 01.05"_s;
+        QTest::newRow("percent under minimum") << 2 << qint64(500) << qint64(4000) << 28 << qint64(0) << day(5, 1)
+                                               << u"4000 01.05 03.07 4000 4000 01.05"_s;
+        QTest::newRow("fixed above total") << 1 << qint64(50000) << qint64(0) << 28 << qint64(0) << day(5, 1)
+                                           << u"30000 01.05 03.07 30000 30000 01.05"_s;
+        QTest::newRow("booked inside the window") << 1 << qint64(5000) << qint64(0) << 28 << qint64(5000) << day(7, 20)
+                                                  << u"30000 20.07 20.07 25000 25000 20.07"_s;
+        QTest::newRow("overpaid") << 1 << qint64(5000) << qint64(0) << 28 << qint64(31000) << day(5, 1)
+                                  << u"5000 01.05 03.07 0 0 -"_s;
+    }
+    void dueDates()
+    {
+        QFETCH(int, deposit);
+        QFETCH(qint64, amount);
+        QFETCH(qint64, minimum);
+        QFETCH(int, days);
+        QFETCH(qint64, paid);
+        QFETCH(QDate, booked);
+        QFETCH(QString, expected);
+        PaymentTerms terms;
+        terms.deposit = PaymentTerms::Deposit(deposit);
+        terms.fixedAmount = Money::fromPence(amount);
+        terms.percent = static_cast<int>(amount);
+        terms.minimum = Money::fromPence(minimum);
+        terms.balanceDays = days;
+        // Today is the day after booking: a deposit owed is owed now, a balance not yet.
+        const auto due = terms.due(pounds(300), Money::fromPence(paid), booked, day(7, 31), booked.addDays(1));
+        const auto dm = [](const QDate& d) { return d.isValid() ? d.toString(u"dd.MM"_s) : u"-"_s; };
+        QCOMPARE(QStringList({QString::number(due.deposit.roundedPence()), dm(due.depositBy), dm(due.balanceBy),
+                              QString::number(due.owedNow.roundedPence()), QString::number(due.nextDue.roundedPence()),
+                              dm(due.nextDueBy)})
+                     .join(u' '),
+                 expected);
+    }
+
+    void termsAreCheckedAndSavedOnce()
+    {
+        const auto loaded = PaymentTerms::load(m_install->db());
+        QVERIFY(loaded && *loaded == PaymentTerms{});
+        PaymentTerms edited;
+        edited.deposit = PaymentTerms::Deposit::Percent;
+        edited.percent = 12000; // 120 %
+        QCOMPARE(PaymentTerms::save(m_install->db(), *loaded, edited).kind(), FailureKind::Refused);
+        edited.percent = 2000;
+        edited.balanceDays = 400;
+        QCOMPARE(PaymentTerms::save(m_install->db(), *loaded, edited).kind(), FailureKind::Refused);
+        edited.balanceDays = 30;
+        QVERIFY(PaymentTerms::save(m_install->db(), *loaded, edited));
+        QCOMPARE(*PaymentTerms::load(m_install->db()), edited);
+        // Saved again over what another desk saved meanwhile: refused.
+        edited.balanceDays = 14;
+        QCOMPARE(PaymentTerms::save(m_install->db(), *loaded, edited).kind(), FailureKind::Conflict);
+    }
+
+    // Payments due: what is owed, earliest due first; a paid or cancelled booking is not listed.
+    void owingList()
+    {
+        PaymentTerms terms;
+        terms.balanceDays = 14;
+        QVERIFY(m_install->exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, Created, TotalPayable, AmountPayed, "
+                                u"Cancelled) VALUES (5, 1, '2026-06-01 12:00:00', '2026-05-01 10:00:00', 100, 0, 0), "
+                                u"(6, 1, '2026-06-01 12:00:00', '2026-05-01 10:00:00', 100, 100, 0), "
+                                u"(7, 1, '2026-06-01 12:00:00', '2026-05-01 10:00:00', 100, 0, 1)"_s));
+        const auto owing = Ledger::owing(m_install->db(), terms, day(7, 1));
+        QVERIFY(owing);
+        QStringList listed;
+        for (const Ledger::Owing& o : *owing)
+            listed << u"%1 %2 %3"_s.arg(o.bookingId).arg(o.due.owedNow.units()).arg(o.customer);
+        QCOMPARE(listed.join(u'|'), u"5 100 Ann|1 2000000 Ann|2 500000 Bob"_s);
+    }
+
+    void exportLinesByDate()
+    {
+        QVERIFY(Ledger::record(m_install->db(), 2, {Kind::Deposit, 3, pounds(20), u"T-1"_s, u"bank"_s},
+                               DateTimes::wallTime(day(12, 5), QTime(23, 59)), u"b"_s));
+        QVERIFY(Ledger::record(m_install->db(), 2, {Kind::Payment, 3, pounds(5), {}, {}},
+                               DateTimes::wallTime(day(12, 6), QTime(0, 0)), u"b"_s));
+        const auto lines = Ledger::linesBetween(m_install->db(), day(12, 5), day(12, 5));
+        QVERIFY(lines && lines->size() == 1);
+        QCOMPARE(lines->first().customer, u"Bob"_s);
+        QCOMPARE(lines->first().line.reference, u"T-1"_s);
+        QCOMPARE(lines->first().line.amount, pounds(20));
+    }
+};
+
+ZEM_TEST(tst_Ledger)
+#include "tst_Ledger.moc"
