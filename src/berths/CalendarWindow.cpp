@@ -50,7 +50,8 @@ CalendarWindow::CalendarWindow(IWindowHost& host, Services& services, QWidget* p
 
     m_grdBooking = recordGrid(QStringLiteral("grdBooking"), m_model, m_fraMain);
     m_grdBooking->verticalHeader()->hide();
-    const int widths[] = {2500, 3000, 1000, 1000};
+    const int widths[] = {2500, 3000, 1000, 1000, 1200};
+    static_assert(std::size(widths) == DayListModel::ColumnCount, "a width for every column");
     for (int column = 0; column < DayListModel::ColumnCount; ++column)
         m_grdBooking->setColumnWidth(column, x(widths[column]));
 

@@ -16,7 +16,7 @@ Result<QList<DayBooking>> read(const QSqlDatabase& db, const QDate& day)
     bookings.reserve(entries->size());
     for (const BookingReads::DayEntry& e : *entries)
         bookings.append({e.id, e.customerId, e.name, e.houseName, e.berths.join(QStringLiteral(", ")),
-                         timeText(e.fromDate, day), timeText(e.toDate, day), e.fromDate, e.toDate});
+                         timeText(e.fromDate, day), timeText(e.toDate, day), e.fromDate, e.toDate, e.balance});
     return bookings;
 }
 
@@ -85,6 +85,8 @@ QVariant DayListModel::data(const QModelIndex& index, int role) const
         return b->arrival;
     case ColDeparture:
         return b->departure;
+    case ColBalance:
+        return b->balance > Money() ? b->balance.format() : tr("Paid");
     default:
         return {};
     }
@@ -95,6 +97,6 @@ QVariant DayListModel::headerData(int section, Qt::Orientation orientation, int 
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     static const char* const Captions[] = {QT_TR_NOOP("Name"), QT_TR_NOOP("Berth(s)"), QT_TR_NOOP("Arrival"),
-                                           QT_TR_NOOP("Departure")};
+                                           QT_TR_NOOP("Departure"), QT_TR_NOOP("Balance")};
     return section >= 0 && section < ColumnCount ? tr(Captions[section]) : QVariant();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Money.h"
 #include "core/Result.h"
 
 #include <QAbstractTableModel>
@@ -18,6 +19,7 @@ struct DayBooking
     QString departure; // the same for the departure
     QDateTime fromDate;
     QDateTime toDate;
+    Money balance; // what is still owed; negative: in credit
 };
 
 /// The bookings that touch a day, as BookingReads finds them, with the texts the day list shows.
@@ -48,6 +50,7 @@ public:
         ColBerths,
         ColArrival,
         ColDeparture,
+        ColBalance,
         ColumnCount
     };
     /// The caption of the row of an empty day.

@@ -19,7 +19,8 @@ Result<QList<DayEntry>> bookingsOfDay(const QSqlDatabase& db, const QDate& day)
     QSqlQuery q(db);
     q.setForwardOnly(true);
     const QString sql =
-        QStringLiteral("SELECT B.ID, B.CustomerID, C.Name, C.HouseName, B.FromDate, B.ToDate, BE.ID, BE.Name "
+        QStringLiteral("SELECT B.ID, B.CustomerID, C.Name, C.HouseName, B.FromDate, B.ToDate, BE.ID, BE.Name, "
+                       "B.TotalPayable, B.AmountPayed "
                        "FROM (SELECT DISTINCT %1 AS BookingID FROM BookingPeriod P WHERE %2) D "
                        "JOIN Booking B ON B.ID = D.BookingID "
                        "LEFT JOIN Customer C ON C.ID = B.CustomerID "
@@ -41,6 +42,7 @@ Result<QList<DayEntry>> bookingsOfDay(const QSqlDatabase& db, const QDate& day)
             b.houseName = q.value(3).toString();
             b.fromDate = DateTimes::readDateTime(q.value(4));
             b.toDate = DateTimes::readDateTime(q.value(5));
+            b.balance = Money::fromDb(q.value(8)) - Money::fromDb(q.value(9));
             bookings.append(b);
         }
         if (!q.value(6).isNull()) // a berth row whose berth is gone names nothing

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Money.h"
 #include "core/Result.h"
 
 #include <QDateTime>
@@ -22,6 +23,7 @@ struct DayEntry
     QString name;       // the customer's
     QString houseName;  // the customer's
     QStringList berths; // the names, in the order the berth rows were saved
+    Money balance;      // what is still owed; negative: in credit
     QDateTime fromDate;
     QDateTime toDate;
 };

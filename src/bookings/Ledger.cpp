@@ -318,6 +318,38 @@ Result<QList<Owing>> owing(const QSqlDatabase& db, const PaymentTerms& terms, co
     return rows;
 }
 
+QString exportSql()
+{
+    // Quoted names: a server folds unquoted ones to lower case, and the file's header and its money column go by
+    // them.
+    const QStringList columns{
+        Sql::named(QStringLiteral("P.PaidAt"), QStringLiteral("PaidAt")),
+        Sql::named(QStringLiteral("P.BookingID"), QStringLiteral("Booking")),
+        Sql::named(QStringLiteral("B.BerthConfirmationNumber"), QStringLiteral("ConfirmationNumber")),
+        Sql::named(QStringLiteral("C.Name"), QStringLiteral("Customer")),
+        Sql::named(QStringLiteral("CASE P.Kind WHEN 1 THEN ? WHEN 2 THEN ? WHEN 3 THEN ? WHEN 4 THEN ? WHEN 5 THEN ? "
+                                  "WHEN 6 THEN ? END"),
+                   QStringLiteral("Kind")),
+        Sql::named(QStringLiteral("M.Name"), QStringLiteral("Method")),
+        Sql::named(QStringLiteral("P.Amount"), QStringLiteral("Amount")),
+        Sql::named(QStringLiteral("P.Reference"), QStringLiteral("Reference")),
+        Sql::named(QStringLiteral("P.Desk"), QStringLiteral("Desk")),
+        Sql::named(QStringLiteral("P.Note"), QStringLiteral("Note"))};
+    return QStringLiteral("SELECT ") + columns.join(QStringLiteral(", ")) +
+           QStringLiteral(" FROM Payment P LEFT JOIN PaymentMethod M ON M.ID = P.PaymentMethodID LEFT JOIN Booking B "
+                          "ON B.ID = P.BookingID LEFT JOIN Customer C ON C.ID = B.CustomerID WHERE P.PaidAt >= ? AND "
+                          "P.PaidAt < ? ORDER BY P.PaidAt, P.ID");
+}
+
+QVariantList exportBinds(const QDate& first, const QDate& last)
+{
+    QVariantList binds;
+    for (int kind = static_cast<int>(Kind::Deposit); kind <= static_cast<int>(Kind::CreditUsed); ++kind)
+        binds << kindText(static_cast<Kind>(kind));
+    return binds << DateTimes::dbDateTime(DateTimes::wallTime(first))
+                 << DateTimes::dbDateTime(DateTimes::wallTime(last.addDays(1)));
+}
+
 Result<QList<ExportLine>> linesBetween(const QSqlDatabase& db, const QDate& first, const QDate& last)
 {
     QSqlQuery q(db);

@@ -121,4 +121,9 @@ struct ExportLine
 /// Every line recorded from the first day to the last, in order.
 Result<QList<ExportLine>> linesBetween(const QSqlDatabase& db, const QDate& first, const QDate& last);
 
+/// The accountant's export, one row per line recorded from the first day to the last: its statement (columns
+/// PaidAt, Booking, ConfirmationNumber, Customer, Kind, Method, Amount, Reference, Desk, Note) and its values.
+QString exportSql();
+QVariantList exportBinds(const QDate& first, const QDate& last);
+
 } // namespace Ledger

@@ -1,6 +1,7 @@
 #include "outputs/CsvExport.h"
 
 #include "bookings/BookingReports.h"
+#include "bookings/Ledger.h"
 #include "core/DateTimes.h"
 #include "core/EventLog.h"
 #include "core/MessageLog.h"
@@ -142,7 +143,7 @@ public:
         } else if (type == QMetaType::QString) {
             const QString& text = *static_cast<const QString*>(value.constData());
             if (kind == ValueKind::Plain || text.isNull()) {
-                writeText(out, text);
+                writeText(out, asText(text));
                 return;
             }
             if (kind == ValueKind::DateTime) {
@@ -171,7 +172,17 @@ public:
             date(out, value.toString(), value);
             return;
         }
-        writeText(out, m_values.text(value, kind));
+        // Only text can read as a formula: numbers of ours (a negative count, an amount) stay numbers.
+        const bool textual = type == QMetaType::QString || type == QMetaType::QByteArray;
+        writeText(out, textual ? asText(m_values.text(value, kind)) : m_values.text(value, kind));
+    }
+
+    /// Text a spreadsheet would run as a formula is written with a leading apostrophe, which shows it as text.
+    static QString asText(const QString& text)
+    {
+        if (!text.isEmpty() && QStringView(u"=+-@\t\r").contains(text.front()))
+            return u'\'' + text;
+        return text;
     }
 
 private:
@@ -305,7 +316,8 @@ ValueKind kindOf(const QString& columnName)
         {QStringLiteral("OtherCharges"), ValueKind::Money}, {QStringLiteral("VAT"), ValueKind::Money},
         {QStringLiteral("TotalPayable"), ValueKind::Money}, {QStringLiteral("AmountPayed"), ValueKind::Money},
         {QStringLiteral("ClubMember"), ValueKind::YesNo},   {QStringLiteral("HasPower"), ValueKind::YesNo},
-        {QStringLiteral("Active"), ValueKind::YesNo},
+        {QStringLiteral("Active"), ValueKind::YesNo},       {QStringLiteral("PaidAt"), ValueKind::DateTime},
+        {QStringLiteral("Amount"), ValueKind::Money},
     };
     return kinds.value(columnName, ValueKind::Plain);
 }
@@ -410,6 +422,12 @@ Command reservations()
             QStringLiteral("Reservations"),
             QCoreApplication::translate("CsvExport", "Export Reservations"),
             EventLog::ReservationsExported};
+}
+
+Command payments(const QDate& first, const QDate& last)
+{
+    return {Ledger::exportSql(), Ledger::exportBinds(first, last), QStringLiteral("Payments"),
+            QCoreApplication::translate("CsvExport", "Export Payments"), EventLog::ReportGenerated};
 }
 
 Command todaysReservations(const QDate& today)

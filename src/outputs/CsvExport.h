@@ -67,6 +67,8 @@ struct Command
 Command customers();
 Command reservations();
 Command todaysReservations(const QDate& today);
+/// Every payment, deposit, refund and correction recorded from the first day to the last, for the accountant.
+Command payments(const QDate& first, const QDate& last);
 
 /// The customers export's statement.
 QString customersSql();

@@ -39,4 +39,9 @@ bool exportTodaysReservations(const Services& services)
     return run(services, CsvExport::todaysReservations(services.clock.now().date()));
 }
 
+bool exportPayments(const Services& services, const QDate& first, const QDate& last)
+{
+    return run(services, CsvExport::payments(first, last));
+}
+
 } // namespace ExportMenu

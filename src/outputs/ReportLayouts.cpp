@@ -144,4 +144,62 @@ Doc::Document outstanding(const QList<BookingReports::BalanceDueRow>& rows, cons
     return doc;
 }
 
+Doc::Document paymentsDue(const QList<Ledger::Owing>& rows, const QDateTime& now)
+{
+    Doc::Document doc;
+    doc.title = QCoreApplication::translate("ReportLayouts", "Payments due");
+    doc.orientation = QPageLayout::Landscape;
+    doc.pageHeader << Doc::row({{QCoreApplication::translate("ReportLayouts", "Name:"), 1.7},
+                                {QCoreApplication::translate("ReportLayouts", "Conf. No:"), 0.8},
+                                {QCoreApplication::translate("ReportLayouts", "Arrival:"), 1.3},
+                                {QCoreApplication::translate("ReportLayouts", "Due by:"), 1},
+                                amount(QCoreApplication::translate("ReportLayouts", "Payable:")),
+                                amount(QCoreApplication::translate("ReportLayouts", "Paid:")),
+                                amount(QCoreApplication::translate("ReportLayouts", "Owed:")),
+                                amount(QCoreApplication::translate("ReportLayouts", "Due now:"))},
+                               ColumnHeadStyle)
+                   << Doc::rule();
+    doc.body << reportHeader(doc.title, DateTimes::generalDateText(now));
+    const QDate today = now.date();
+    const QLocale locale;
+    const QString groups[] = {QCoreApplication::translate("ReportLayouts", "Overdue"),
+                              QCoreApplication::translate("ReportLayouts", "Due within 7 days"),
+                              QCoreApplication::translate("ReportLayouts", "Due later")};
+    for (int group = 0; group < 3; ++group) {
+        Money owed;
+        Money dueNow;
+        QList<Doc::Record> lines;
+        for (const Ledger::Owing& row : rows) {
+            const QDate by = row.due.nextDueBy;
+            const int rowGroup = by < today ? 0 : (by <= today.addDays(7) ? 1 : 2);
+            if (rowGroup != group)
+                continue;
+            owed += row.due.owed;
+            dueNow += row.due.owedNow;
+            lines << Doc::Record{Doc::row({{row.customer, 1.7},
+                                           {row.confirmationNumber, 0.8},
+                                           {locale.toString(row.arrival, QLocale::ShortFormat), 1.3},
+                                           {locale.toString(by, QLocale::ShortFormat), 1},
+                                           amount(row.total.formatGrouped()),
+                                           amount(row.paid.formatGrouped()),
+                                           amount(row.due.owed.formatGrouped()),
+                                           amount(row.due.owedNow.formatGrouped())},
+                                          CellStyle)};
+        }
+        if (lines.isEmpty())
+            continue;
+        doc.body << Doc::Record{Doc::text(groups[group], ColumnHeadStyle)};
+        doc.body << lines;
+        doc.body << Doc::Record{
+            Doc::row({{QCoreApplication::translate("ReportLayouts", "Total %1").arg(groups[group].toLower()), 4.8},
+                      amount(QString()),
+                      amount(QString()),
+                      amount(owed.formatGrouped()),
+                      amount(dueNow.formatGrouped())},
+                     CellStyle),
+            Doc::rule()};
+    }
+    return doc;
+}
+
 } // namespace ReportLayouts

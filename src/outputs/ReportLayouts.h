@@ -1,6 +1,7 @@
 #pragma once
 
 #include "bookings/BookingReports.h"
+#include "bookings/Ledger.h"
 #include "core/ui/Document.h"
 
 /// The printed layouts of the report manager, built as documents for the renderer: the four booking lists
@@ -22,5 +23,7 @@ Doc::Document layout(BookingReports::List list, const BookingReports::BookingLis
 
 /// "Reservations With Balance Due", stamped with now.
 Doc::Document outstanding(const QList<BookingReports::BalanceDueRow>& rows, const QDateTime& now);
+/// "Payments due": what each booking owes, grouped overdue, due within 7 days and later, with each group's total.
+Doc::Document paymentsDue(const QList<Ledger::Owing>& rows, const QDateTime& now);
 
 } // namespace ReportLayouts

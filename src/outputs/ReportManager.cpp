@@ -1,9 +1,12 @@
 #include "outputs/ReportManager.h"
 
+#include "bookings/Ledger.h"
+#include "bookings/PaymentTerms.h"
 #include "core/DateTimes.h"
 #include "core/Seams.h"
 #include "core/Texts.h"
 #include "core/ui/DocumentRenderer.h"
+#include "outputs/ExportMenu.h"
 #include "outputs/OptionalDateEdit.h"
 #include "outputs/ReportLayouts.h"
 
@@ -58,9 +61,13 @@ ReportManager::ReportManager(Services& services, QWidget* parent)
     auto* cmdDepartures = button(QStringLiteral("cmdDeparturesToday"), tr("Departures today"), this);
     auto* cmdAvailableBerths = button(QStringLiteral("cmdAvailableBerths"), tr("Outstanding Balance A/Cs"), this);
 
+    auto* cmdPaymentsDue = button(QStringLiteral("cmdPaymentsDue"), tr("Payments due"), this);
+
     QGroupBox* frame2 = periodFrame(QStringLiteral("Frame2"), m_dtpFrom1, m_dtpTo1, this);
     auto* command4 = button(QStringLiteral("Command4"), tr("Period sales summary"), frame2);
     frame2->layout()->addWidget(command4);
+    auto* cmdExportPayments = button(QStringLiteral("cmdExportPayments"), tr("Export payments (CSV)..."), frame2);
+    frame2->layout()->addWidget(cmdExportPayments);
 
     auto* label3 =
         new QLabel(tr("** If you have the need for a specific report, please contact our support team and we will "
@@ -77,6 +84,7 @@ ReportManager::ReportManager(Services& services, QWidget* parent)
     layout->addWidget(cmdArrivals);
     layout->addWidget(cmdDepartures);
     layout->addWidget(cmdAvailableBerths);
+    layout->addWidget(cmdPaymentsDue);
     layout->addWidget(frame2);
     layout->addWidget(label3);
     layout->addStretch(1);
@@ -89,6 +97,8 @@ ReportManager::ReportManager(Services& services, QWidget* parent)
     connect(cmdDepartures, &QPushButton::clicked, this, [this] { showList(List::DeparturesToday); });
     connect(command4, &QPushButton::clicked, this, [this] { showList(List::PeriodSales); });
     connect(cmdAvailableBerths, &QPushButton::clicked, this, &ReportManager::printBalanceDue);
+    connect(cmdPaymentsDue, &QPushButton::clicked, this, &ReportManager::showPaymentsDue);
+    connect(cmdExportPayments, &QPushButton::clicked, this, &ReportManager::exportPayments);
     connect(cmdExit, &QPushButton::clicked, this, [this] {
         // The frame around the window goes with it.
         if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
@@ -145,4 +155,36 @@ void ReportManager::printBalanceDue()
     // Printed whatever it holds, an empty list included; without a printer it is offered as a PDF file.
     DocumentRenderer::printNow(ReportLayouts::outstanding(*rows, m_services.clock.now()), m_services,
                                QStringLiteral("Outstanding"));
+}
+
+void ReportManager::showPaymentsDue()
+{
+    const QDateTime now = m_services.clock.now();
+    const auto terms = PaymentTerms::load(m_services.db());
+    const auto rows = terms ? Ledger::owing(m_services.db(), *terms, now.date()) : terms.failure();
+    if (!rows) {
+        m_services.messages.show(tr("The list could not be read: %1").arg(rows.error()), Texts::productTitle(),
+                                 MsgIcon::Critical);
+        return;
+    }
+    if (rows->isEmpty()) {
+        m_services.messages.show(tr("No booking has money owing."), Texts::productTitle());
+        return;
+    }
+    DocumentRenderer::preview(ReportLayouts::paymentsDue(*rows, now), this, &m_services, tr("Payments due"));
+}
+
+void ReportManager::exportPayments()
+{
+    const auto from = m_dtpFrom1->value();
+    const auto to = m_dtpTo1->value();
+    // Without dates: the whole of this year so far.
+    const QDate today = m_services.clock.now().date();
+    const QDate first = from ? from->date() : QDate(today.year(), 1, 1);
+    const QDate last = to ? to->date() : today;
+    if (last < first) {
+        m_services.messages.show(tr("The period ends before it starts."), Texts::productTitle(), MsgIcon::Exclamation);
+        return;
+    }
+    ExportMenu::exportPayments(m_services, first, last);
 }

@@ -22,6 +22,8 @@ private:
     /// Reads one list and shows it in the print preview; "Nothing to print!" when it has no rows.
     void showList(BookingReports::List list);
     void printBalanceDue();
+    void showPaymentsDue();
+    void exportPayments();
 
     Services& m_services;
     OptionalDateEdit* m_dtpFrom;

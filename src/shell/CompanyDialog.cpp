@@ -1,10 +1,12 @@
 #include "shell/CompanyDialog.h"
 
+#include "bookings/PaymentTerms.h"
 #include "core/Seams.h"
 #include "core/ui/DataControl.h"
 #include "core/ui/FocusNextControl.h"
 #include "rates/RateStore.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDataWidgetMapper>
 #include <QFormLayout>
@@ -112,6 +114,36 @@ CompanyDialog::CompanyDialog(Services& services, QWidget* parent) : QDialog(pare
     taxLayout->addWidget(m_grdTaxes, 1);
     taxLayout->addLayout(taxButtons);
 
+    // When a booking's money falls due: a deposit at booking and the balance some days before arrival.
+    m_fraPayments = new QGroupBox(tr("Deposits and due dates"), this);
+    m_fraPayments->setObjectName(QStringLiteral("fraPayments"));
+    m_cboDeposit = new QComboBox(m_fraPayments);
+    m_cboDeposit->setObjectName(QStringLiteral("cboDeposit"));
+    m_cboDeposit->addItems({tr("No deposit"), tr("A fixed amount"), tr("A percentage of the total")});
+    const auto paymentBox = [this](const char* name) {
+        auto* box = new QLineEdit(m_fraPayments);
+        box->setObjectName(QLatin1String(name));
+        box->setAlignment(Qt::AlignRight);
+        return box;
+    };
+    m_txtDepositAmount = paymentBox("txtDepositAmount");
+    m_txtDepositPercent = paymentBox("txtDepositPercent");
+    m_txtDepositMinimum = paymentBox("txtDepositMinimum");
+    m_txtBalanceDays = paymentBox("txtBalanceDays");
+    auto* paymentsForm = new QFormLayout(m_fraPayments);
+    paymentsForm->addRow(tr("D&eposit at booking:"), m_cboDeposit);
+    paymentsForm->addRow(tr("Fixed a&mount:"), m_txtDepositAmount);
+    paymentsForm->addRow(tr("Percen&tage (%):"), m_txtDepositPercent);
+    paymentsForm->addRow(tr("Mi&nimum deposit:"), m_txtDepositMinimum);
+    paymentsForm->addRow(tr("Balance due (days &before arrival):"), m_txtBalanceDays);
+    const auto showDepositBoxes = [this] {
+        const auto kind = PaymentTerms::Deposit(m_cboDeposit->currentIndex());
+        m_txtDepositAmount->setEnabled(kind == PaymentTerms::Deposit::Fixed);
+        m_txtDepositPercent->setEnabled(kind == PaymentTerms::Deposit::Percent);
+        m_txtDepositMinimum->setEnabled(kind == PaymentTerms::Deposit::Percent);
+    };
+    connect(m_cboDeposit, &QComboBox::currentIndexChanged, this, showDepositBoxes);
+
     auto* cmdUpdate = new QPushButton(tr("&Update"), this);
     cmdUpdate->setObjectName(QStringLiteral("cmdUpdate"));
     auto* cmdRefresh = new QPushButton(tr("&Refresh"), this);
@@ -132,6 +164,7 @@ CompanyDialog::CompanyDialog(Services& services, QWidget* parent) : QDialog(pare
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form, 1);
     layout->addWidget(m_fraTaxes);
+    layout->addWidget(m_fraPayments);
     layout->addWidget(m_data->bar());
     layout->addLayout(buttons);
     resize(520, 720);
@@ -139,6 +172,8 @@ CompanyDialog::CompanyDialog(Services& services, QWidget* parent) : QDialog(pare
     FocusNextControl::install(this);
     openCompany();
     loadTaxes();
+    loadTerms();
+    showDepositBoxes();
 }
 
 void CompanyDialog::display(Services& services, QWidget* parent)
@@ -191,7 +226,7 @@ void CompanyDialog::onUpdate()
     // The box being typed in has not handed its text over yet.
     m_data->mapper()->submit();
     // The taxes go first: when they are refused or another desk changed them, nothing at all is saved.
-    if (!saveTaxes())
+    if (!saveTaxes() || !saveTerms())
         return;
     const int row = m_data->currentRow();
     if (!model->submitAll()) {
@@ -213,6 +248,72 @@ void CompanyDialog::onRefresh()
         showDataError(model->lastError().text());
     moveTo(row);
     loadTaxes();
+    loadTerms();
+}
+
+void CompanyDialog::loadTerms()
+{
+    m_loadedTerms.reset();
+    m_fraPayments->setEnabled(false);
+    QSqlTableModel* model = m_data->model();
+    if (!model)
+        return;
+    const auto terms = PaymentTerms::load(model->database());
+    if (!terms) {
+        showDataError(terms.error());
+        return;
+    }
+    m_loadedTerms = *terms;
+    m_fraPayments->setEnabled(true);
+    m_cboDeposit->setCurrentIndex(static_cast<int>(terms->deposit));
+    m_txtDepositAmount->setText(terms->fixedAmount.format());
+    m_txtDepositPercent->setText(Pricing::taxPercentText(terms->percent));
+    m_txtDepositMinimum->setText(terms->minimum.format());
+    m_txtBalanceDays->setText(QString::number(terms->balanceDays));
+}
+
+// Saves the terms when they changed; false, with the user told and nothing saved, when a box cannot be read or the
+// store refuses.
+bool CompanyDialog::saveTerms()
+{
+    if (!m_loadedTerms)
+        return true;
+    PaymentTerms edited;
+    edited.deposit = PaymentTerms::Deposit(m_cboDeposit->currentIndex());
+    const auto amount = Money::parse(m_txtDepositAmount->text().trimmed());
+    const auto minimum = Money::parse(m_txtDepositMinimum->text().trimmed());
+    const auto percent = Pricing::readTaxPercent(m_txtDepositPercent->text().trimmed());
+    bool daysRead = false;
+    const int days =
+        m_txtBalanceDays->text().trimmed().isEmpty() ? 0 : m_txtBalanceDays->text().trimmed().toInt(&daysRead);
+    const auto refuse = [this](QLineEdit* box, const QString& text) {
+        m_services.messages.show(text, windowTitle(), MsgIcon::Exclamation, MsgButtons::Ok);
+        box->setFocus();
+        return false;
+    };
+    if (!amount)
+        return refuse(m_txtDepositAmount,
+                      tr("Type the deposit as an amount, for example %1.").arg(Money::fromPence(5000).format()));
+    if (!minimum)
+        return refuse(
+            m_txtDepositMinimum,
+            tr("Type the minimum deposit as an amount, for example %1.").arg(Money::fromPence(2500).format()));
+    if (!percent)
+        return refuse(m_txtDepositPercent, tr("Type the deposit's percentage, for example 25."));
+    if (!daysRead && !m_txtBalanceDays->text().trimmed().isEmpty())
+        return refuse(m_txtBalanceDays, tr("Type the number of days before arrival the balance falls due."));
+    edited.fixedAmount = *amount;
+    edited.minimum = *minimum;
+    edited.percent = *percent;
+    edited.balanceDays = days;
+    if (edited == *m_loadedTerms)
+        return true;
+    if (const Status saved = PaymentTerms::save(m_data->model()->database(), *m_loadedTerms, edited); !saved) {
+        tellTaxes(saved.failure());
+        return false;
+    }
+    m_loadedTerms = edited;
+    return true;
 }
 
 void CompanyDialog::loadTaxes()

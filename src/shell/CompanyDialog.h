@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bookings/PaymentTerms.h"
 #include "rates/Pricing.h"
 
 #include <QDialog>
@@ -8,7 +9,9 @@
 
 struct Services;
 class DataControl;
+class QComboBox;
 class QGroupBox;
+class QLineEdit;
 class QTableWidget;
 class QWidget;
 
@@ -33,6 +36,8 @@ private:
     void addTaxRow(const QString& name, const QString& percent, const QString& from);
     void removeTaxRow();
     bool saveTaxes();
+    void loadTerms();
+    bool saveTerms();
     void tellTaxes(const Failure& failure);
     void showDataError(const QString& description);
 
@@ -42,4 +47,11 @@ private:
     QGroupBox* m_fraTaxes;
     QTableWidget* m_grdTaxes;                             // Name | Rate % | From, as typed
     std::optional<QList<Pricing::TaxRate>> m_loadedTaxes; // nothing when they could not be read
+    QGroupBox* m_fraPayments;
+    QComboBox* m_cboDeposit; // as PaymentTerms::Deposit numbers them
+    QLineEdit* m_txtDepositAmount;
+    QLineEdit* m_txtDepositPercent;
+    QLineEdit* m_txtDepositMinimum;
+    QLineEdit* m_txtBalanceDays;
+    std::optional<PaymentTerms> m_loadedTerms; // nothing when they could not be read
 };

@@ -6,6 +6,9 @@
 #include "core/ui/DocumentRenderer.h"
 #include "shell/MainWindow.h"
 
+#include <QRadioButton>
+#include <QTreeWidget>
+
 // The booking summary, its InvTemp row, cancelling and editing from it, and its two printed documents read back
 // from PDF files.
 class tst_BookingSummary : public InstallTest
@@ -222,6 +225,63 @@ private slots:
                               u"Guest Confirmation Number: G-9|Notes: Arrives late|"
                               u"Thank you for mooring with us"_s)),
             QString());
+    }
+
+    // A payment and a refund from the summary, each refused once as a clerk might mistype it; the invoice they
+    // print on, numbered once; and the booking cancelled with its money kept as credit.
+    void ledgerFromTheSummary()
+    {
+        QVERIFY(m_install->exec(u"UPDATE Company SET LastInvoiceNumber = 500"_s));
+        const auto summary = openSummary(2);
+        QVERIFY(summary);
+        QCOMPARE(control<QLabel>(*summary, "lblBalance")->text(), u"Paid £0.00 of £58.75: balance due £58.75"_s);
+        QVERIFY(!control<QPushButton>(*summary, "cmdRefund")->isEnabled());
+        const auto pay = [&](const char* button, const QString& first, const QString& second) {
+            onNextModal([=](QDialog* dialog) {
+                type(*dialog, "txtAmount", first);
+                click(*dialog, "cmdOK");
+                QVERIFY(dialog->isVisible()); // refused: the typing stays for a correction
+                type(*dialog, "txtAmount", second);
+                type(*dialog, "txtReference", u"slip 12"_s);
+                click(*dialog, "cmdOK");
+            });
+            click(*summary, button);
+        };
+        pay("cmdRecordPayment", u"0"_s, u"20"_s);
+        pay("cmdRefund", u"30"_s, u"5"_s);
+        QCOMPARE(m_install->messages.said(), u"Record Payment: Enter an amount other than £0.00.\n"
+                                             u"Refund: A refund cannot be more than what was paid (£20.00)."_s);
+        auto* list = summary->findChild<QTreeWidget*>(u"lstPayments"_s);
+        QCOMPARE(list->topLevelItemCount(), 2);
+        QCOMPARE(list->topLevelItem(1)->text(3), u"-£5.00"_s);
+        QCOMPARE(control<QLabel>(*summary, "lblBalance")->text(), u"Paid £15.00 of £58.75: balance due £43.75"_s);
+        QCOMPARE(control<QLineEdit>(*summary, "Text5")->text(), u"£15.00"_s);
+
+        m_install->printer.defaultName = u"Office"_s;
+        click(*summary, "Command4");
+        click(*summary, "Command4"); // reissued: the same number
+        QCOMPARE(missing(pdfPages(m_install->printer.paperPath).value(0),
+                         texts(u"Invoice Number: 501|Amount Payed: £15.00|Payment|£20.00|slip 12|Refund|-£5.00|"
+                               u"Balance Due: £43.75"_s)),
+                 QString());
+        QCOMPARE(m_install->eventLogText().count(u"[Invoice issued]\r\nInvoice 501 for booking 2"_s), 1);
+        QCOMPARE(m_install->eventLogText().count(u"[Payment recorded]"_s), 1);
+        QCOMPARE(m_install->eventLogText().count(u"[Refund recorded]"_s), 1);
+
+        onNextModal([](QDialog* dialog) {
+            QCOMPARE(dialog->objectName(), u"frmCancelPaid"_s);
+            control<QRadioButton>(*dialog, "optKeepAsCredit")->setChecked(true);
+            click(*dialog, "cmdOK");
+        });
+        click(*summary, "Command2");
+        QCOMPARE(m_install->scalarInt(u"SELECT Cancelled FROM Booking WHERE ID = 2"_s), 1);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM BookingBerth WHERE BookingID = 2"_s), 0);
+        QVERIFY(
+            m_install->eventLogText().contains(u"Customer:Bob Hale, 9, Paid: £15.00 kept as the customer's credit"_s));
+        QCOMPARE(control<QLabel>(*summary, "lblBalance")->text(), u"Cancelled: paid £0.00"_s);
+        QVERIFY(control<QLabel>(*summary, "lblDue")->text().contains(u"The customer holds £15.00 of credit."_s));
+        for (const char* button : {"Command1", "Command2", "cmdRecordPayment", "cmdRefund"})
+            QVERIFY2(!control<QPushButton>(*summary, button)->isEnabled(), button);
     }
 
     void reservationFormWithoutAPrinterBecomesAPdf()

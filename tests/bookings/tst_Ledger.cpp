@@ -1,5 +1,6 @@
 #include "bookings/BerthAvailability.h"
 #include "bookings/BookingStore.h"
+#include "bookings/FindBookingModel.h"
 #include "bookings/Ledger.h"
 #include "bookings/PaymentTerms.h"
 #include "common/TestSupport.h"
@@ -239,6 +240,18 @@ private slots:
                                       u"4294967296"_s),
                  0);
         QVERIFY(BerthAvailability::busyBerths(m_install->db(), after->fromDate, after->toDate, 0)->isEmpty());
+        // Find Booking leaves it out unless asked, counting it the same way, and says what became of it.
+        FindBookingModel::Bounds bounds;
+        bounds.arriving = after->fromDate.addDays(-1);
+        for (const bool shown : {false, true}) {
+            bounds.showCancelled = shown;
+            FindBookingModel model;
+            QVERIFY(model.load(m_install->db(), bounds));
+            QCOMPARE(model.rowCount(), shown ? 2 : 1);
+            QCOMPARE(*FindBookingModel::count(m_install->db(), bounds), shown ? 2 : 1);
+            QCOMPARE(model.index(0, FindBookingModel::ColBalance).data().toString(),
+                     shown ? u"Cancelled"_s : u"£50.00"_s);
+        }
         // Nothing more is taken on it, and it is not changed or cancelled twice.
         QCOMPARE(Ledger::record(m_install->db(), 1, {Kind::Payment, 1, pounds(1), {}, {}}, {}, {}).kind(),
                  FailureKind::Refused);

@@ -1,4 +1,5 @@
 #include "bookings/BookingReports.h"
+#include "bookings/Ledger.h"
 #include "common/PdfReader.h"
 #include "common/TestSupport.h"
 #include "core/ui/DocumentRenderer.h"
@@ -252,6 +253,62 @@ private slots:
         QCOMPARE(paper.filter(u" £1,234.50 £0.00 £0.00 £1,234.50 £500.00"_s).size(), 2);
         QCOMPARE(paper.filter(QRegularExpression(u"^01983 123456"_s)).size(), 1);
         QCOMPARE(m_install->messages.calls.size(), 1);
+    }
+
+    // Payments due, grouped by when the money falls due, and the accountant's export of the lines of a period.
+    void paymentsDueAndTheirExport()
+    {
+        ReportManager* window = open();
+        QVERIFY(window);
+        click(*window, "cmdPaymentsDue");
+        QCOMPARE(m_install->messages.said(), u"Zem Harbour: No booking has money owing."_s);
+        // Arriving (and so owing everything) before today, within the week, later; cancelled and paid ones not.
+        QVERIFY(m_install->exec(
+            u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, Created, TotalPayable, AmountPayed, Cancelled, "
+            u"BerthConfirmationNumber) VALUES "
+            u"(1, 1, '2026-12-01 14:00:00', '2026-12-09 10:00:00', '2026-11-01 10:00:00', 100000, 0, 0, 71), "
+            u"(2, 2, '2026-12-08 14:00:00', '2026-12-09 10:00:00', '2026-11-01 10:00:00', 300000, 100000, 0, 72), "
+            u"(3, 1, '2027-01-20 14:00:00', '2027-01-22 10:00:00', '2026-11-01 10:00:00', 300000, 0, 0, 73), "
+            u"(4, 1, '2026-12-02 14:00:00', '2026-12-03 10:00:00', '2026-11-01 10:00:00', 500000, 0, 1, 74), "
+            u"(5, 2, '2026-12-02 14:00:00', '2026-12-03 10:00:00', '2026-11-01 10:00:00', 500000, 500000, 0, 75)"_s));
+        m_install->files.answers << pdf(u"due"_s);
+        onNextModal([](QDialog* dialog) { dialog->findChild<QAction*>(u"actSaveAsPdf"_s)->trigger(); });
+        click(*window, "cmdPaymentsDue");
+        const QStringList lines = PdfReader::lines(PdfReader::pages(pdf(u"due"_s)).value(0));
+        QString due;
+        for (const QString& line : lines)
+            if (line.contains(u"Overdue"_s) || line.contains(u"within 7"_s) || line.contains(u"later"_s) ||
+                line.contains(u"£"_s))
+                due += line.simplified() + u'\n';
+        QCOMPARE(due, u"Overdue\n"
+                      u"Smith 71 01/12/2026 14:00 01/12/2026 £10.00 £0.00 £10.00 £10.00\n"
+                      u"Total overdue £10.00 £10.00\n"
+                      u"Due within 7 days\n"
+                      u"Ng 72 08/12/2026 14:00 08/12/2026 £30.00 £10.00 £20.00 £0.00\n"
+                      u"Total due within 7 days £20.00 £0.00\n"
+                      u"Due later\n"
+                      u"Smith 73 20/01/2027 14:00 20/01/2027 £30.00 £0.00 £30.00 £0.00\n"
+                      u"Total due later £30.00 £0.00\n"_s);
+
+        // The lines of the period, one a row; a reference that would run as a formula stays text.
+        for (const auto& [day, reference] :
+             {std::pair{3, u"=HYPERLINK(1)"_s}, std::pair{4, u"T-77"_s}, std::pair{5, u"next day"_s}})
+            QVERIFY(Ledger::record(m_install->db(), 3,
+                                   {Ledger::Kind::Deposit, 2, Money::fromPence(1250), reference, {}},
+                                   DateTimes::wallTime(QDate(2026, 12, day), QTime(9, 30)), u"sue@desk"_s));
+        control<OptionalDateEdit>(*window, "dtpFrom1")->setValue(DateTimes::wallTime(QDate(2026, 12, 3)));
+        control<OptionalDateEdit>(*window, "dtpTo1")->setValue(DateTimes::wallTime(QDate(2026, 12, 4)));
+        m_install->files.answers << m_install->root() + u"/payments"_s;
+        click(*window, "cmdExportPayments");
+        QFile file(m_install->root() + u"/payments.csv"_s);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        // Every field is quoted; the quotes aside, the rows read as the ledger holds them.
+        const QStringList rows = QString::fromUtf8(file.readAll()).remove(QChar(0xfeff)).remove(u'"').split(u"\r\n"_s);
+        QCOMPARE(rows.mid(0, 3),
+                 QStringList({u"PaidAt,Booking,ConfirmationNumber,Customer,Kind,Method,Amount,Reference,Desk,Note"_s,
+                              u"3 Dec 2026 09:30:00,3,73,Smith,Deposit,Cheque,12.50,'=HYPERLINK(1),sue@desk,"_s,
+                              u"4 Dec 2026 09:30:00,3,73,Smith,Deposit,Cheque,12.50,T-77,sue@desk,"_s}));
+        QCOMPARE(rows.size(), 4); // the day after is left out; the file ends with a line break
     }
 
     void windowListsAndPreviews()
