@@ -87,6 +87,15 @@ private:
     qsizetype m_used = 0;
 };
 
+// Text a spreadsheet would run as a formula gets a leading apostrophe, which shows it as text. Only stored text is
+// guarded: numbers of ours (a negative count, an amount) stay numbers.
+QString asText(const QString& text)
+{
+    if (!text.isEmpty() && QStringView(u"=+-@\t\r").contains(text.front()))
+        return u'\'' + text;
+    return text;
+}
+
 // Every field in double quotes, a quote inside doubled, the text in UTF-8.
 class FieldWriter final
 {
@@ -172,17 +181,7 @@ public:
             date(out, value.toString(), value);
             return;
         }
-        // Only text can read as a formula: numbers of ours (a negative count, an amount) stay numbers.
-        const bool textual = type == QMetaType::QString || type == QMetaType::QByteArray;
-        writeText(out, textual ? asText(m_values.text(value, kind)) : m_values.text(value, kind));
-    }
-
-    /// Text a spreadsheet would run as a formula is written with a leading apostrophe, which shows it as text.
-    static QString asText(const QString& text)
-    {
-        if (!text.isEmpty() && QStringView(u"=+-@\t\r").contains(text.front()))
-            return u'\'' + text;
-        return text;
+        writeText(out, m_values.text(value, kind));
     }
 
 private:
@@ -337,7 +336,7 @@ QString ValueText::text(const QVariant& value, ValueKind kind)
     case ValueKind::DateTime: {
         const QDateTime when = DateTimes::readDateTime(value);
         // Text that is not a date is written as it stands: nothing the database holds is lost.
-        return when.isValid() ? DateTimes::generalDateText(when) : value.toString();
+        return when.isValid() ? DateTimes::generalDateText(when) : asText(value.toString());
     }
     case ValueKind::Money: {
         // As stored, as the fast path writes it: two decimals, more where the stored ten-thousandths have them.
@@ -361,7 +360,7 @@ QString ValueText::text(const QVariant& value, ValueKind kind)
     case QMetaType::Double:
         return m_locale.toString(value.toDouble(), 'g', 15);
     default:
-        return value.toString();
+        return asText(value.toString());
     }
 }
 

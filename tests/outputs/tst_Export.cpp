@@ -119,6 +119,33 @@ class tst_Export : public InstallTest
     }
 
 private slots:
+    // Stored text that a spreadsheet would run is written as text; our own numbers, negative ones too, stay numbers.
+    void formulasAreWrittenAsText()
+    {
+        QVERIFY(m_install->exec(u"UPDATE Customer SET Name = '=HYPERLINK(\"x\")', HouseName = '+44 1983', Town = "
+                                u"'-2+3', Notes = '@SUM(A1)' WHERE ID = 1"_s));
+        QVERIFY(m_install->exec(u"UPDATE Customer SET Name = ?, HouseName = ?, Town = 'Cowes=1' WHERE ID = 2"_s,
+                                {u"\tTab"_s, u"\rReturn"_s}));
+        QVERIFY(m_install->exec(u"UPDATE Booking SET BookedBy = '=1+1', AmountPayed = -12500 WHERE ID = 2"_s));
+        m_install->files.answers << target(u"Customer.csv"_s) << target(u"Reservations.csv"_s);
+        QVERIFY(ExportMenu::exportCustomers(m_install->services));
+        QVERIFY(ExportMenu::exportReservations(m_install->services));
+        const QList<QStringList> customers = readBack(target(u"Customer.csv"_s));
+        const QStringList header = customers.value(0);
+        QStringList seen;
+        for (const int row : {1, 2})
+            for (const QString& column : {u"Name"_s, u"HouseName"_s, u"Town"_s, u"Notes"_s})
+                seen << customers.value(row).value(header.indexOf(column));
+        QCOMPARE(seen, QStringList({u"'=HYPERLINK(\"x\")"_s, u"'+44 1983"_s, u"'-2+3"_s, u"'@SUM(A1)"_s,
+                                    u"'\tTab"_s, u"'\rReturn"_s, u"Cowes=1"_s, u"Ισαάκ — 漢字"_s}));
+        const QList<QStringList> reservations = readBack(target(u"Reservations.csv"_s));
+        const QStringList columns = reservations.value(0);
+        const QStringList second = reservations.value(2);
+        QCOMPARE(QStringList({second.value(columns.indexOf(u"BookedBy"_s)), second.value(columns.indexOf(u"NoAdults"_s)),
+                              second.value(columns.indexOf(u"AmountPayed"_s))}),
+                 QStringList({u"'=1+1"_s, u"-1"_s, u"-1.25"_s}));
+    }
+
     void customersAndReservations()
     {
         // A name without an extension gets ".csv".
