@@ -75,7 +75,7 @@ load() {
     sql "${db}_part" -f "$SCHEMA" >/dev/null
     # Rows go in as they are in the file, triggers off (session_replication_role); the period index is then
     # written for every booking in one statement, the same one the triggers run per booking.
-    local tables="Company Settings BerthType PaymentMethod Customer Owner Berth Booking BookingBerth"
+    local tables="Company Settings BerthType PaymentMethod Customer Owner Berth Booking BookingBerth Payment"
     for t in $tables; do
         local cols
         cols=$(common_columns "$file" "${db}_part" "$t")
@@ -102,6 +102,7 @@ SELECT setval(pg_get_serial_sequence('customer', 'id'), greatest(1, coalesce((SE
 SELECT setval(pg_get_serial_sequence('owner', 'id'), greatest(1, coalesce((SELECT max(id) FROM owner), 1)));
 SELECT setval(pg_get_serial_sequence('berth', 'id'), greatest(1, coalesce((SELECT max(id) FROM berth), 1)));
 SELECT setval(pg_get_serial_sequence('booking', 'id'), greatest(1, coalesce((SELECT max(id) FROM booking), 1)));
+SELECT setval(pg_get_serial_sequence('payment', 'id'), greatest(1, coalesce((SELECT max(id) FROM payment), 1)));
 SELECT setval(pg_get_serial_sequence('bookingberth', 'rowseq'),
               greatest(1, coalesce((SELECT max(rowseq) FROM bookingberth), 1)));
 EOF

@@ -298,6 +298,16 @@ bool insertBookings(const QSqlDatabase& db, const Sizes& sizes, Random& r, const
             }
         }
     }
+    // What each booking shows as paid is its ledger's line, taken when it was booked, as the wizard records it.
+    if (!Sql::exec(db,
+                   QStringLiteral("INSERT INTO Payment (BookingID, PaidAt, Kind, PaymentMethodID, Amount, Reference, "
+                                  "Desk, Note) SELECT ID, Created, 2, PaymentMethodID, AmountPayed, '', 'generated', "
+                                  "'' FROM Booking WHERE AmountPayed <> 0 AND ID <= ? ORDER BY ID"),
+                   {written})) {
+        if (error)
+            *error = QStringLiteral("Cannot add the generated payments.");
+        return false;
+    }
     return true;
 }
 
