@@ -102,7 +102,7 @@ QString deskName()
     QString user = qEnvironmentVariable("USER");
     if (user.isEmpty())
         user = qEnvironmentVariable("USERNAME");
-    return user + u'@' + QSysInfo::machineHostName();
+    return user.isEmpty() ? QSysInfo::machineHostName() : user + u'@' + QSysInfo::machineHostName();
 }
 
 Result<QList<Line>> lines(const QSqlDatabase& db, int bookingId)
