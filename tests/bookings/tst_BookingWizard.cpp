@@ -574,11 +574,22 @@ private slots:
         QTRY_VERIFY(!m_wizard);
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Booking WHERE ID = ?"_s, {kept}), 1);
         QCOMPARE(m_install->messages.calls.size(), 6);
-        // A new booking's cancel asks nothing, and it has no Close.
+        // A new booking's cancel asks nothing, and it has no Close; its paid box takes typing.
         openFromMenu();
         QVERIFY(!find<QPushButton>("cmdClose")->isVisible());
+        QVERIFY(!find("txtAmountPayed")->isReadOnly() && find<QPushButton>("cmdRecordPayment")->isHidden());
         click(*m_wizard, "cmdCancel");
         QCOMPARE(m_install->messages.calls.size(), 6);
+        // A changed booking's payments go on its ledger: the box shows their sum and Record Payment adds one.
+        openToChange(kept);
+        QVERIFY(find("txtAmountPayed")->isReadOnly() && !find<QPushButton>("cmdRecordPayment")->isHidden());
+        onNextModal([](QDialog* dialog) {
+            type(*dialog, "txtAmount", u"12.50"_s);
+            click(*dialog, "cmdOK");
+        });
+        click(*m_wizard, "cmdRecordPayment");
+        QCOMPARE(text("txtAmountPayed"), u"12.50"_s);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Payment WHERE BookingID = ?"_s, {kept}), 1);
     }
 };
 

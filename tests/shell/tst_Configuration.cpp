@@ -133,6 +133,33 @@ private slots:
         QCOMPARE(storedTaxes(), stored.section(u',', 0, 0));
     }
 
+    // The deposit terms: a box that does not read is pointed out and nothing is saved; terms that read are saved
+    // with the company's details and shown again as stored.
+    void companyDepositTerms()
+    {
+        CompanyDialog window(m_install->services);
+        QVERIFY(showActive(window));
+        QVERIFY(!control(window, "txtDepositAmount")->isEnabled());
+        choose(window, "cboDeposit", u"A percentage of the total"_s);
+        QVERIFY(control(window, "txtDepositPercent")->isEnabled() && !control(window, "txtDepositAmount")->isEnabled());
+        type(window, "txtDepositPercent", u"twenty"_s);
+        type(window, "txtDepositMinimum", u"25"_s);
+        type(window, "txtBalanceDays", u"28"_s);
+        type(field(window, 1), u"Harbour Ltd"_s);
+        click(window, "cmdUpdate");
+        QCOMPARE(m_install->messages.said(),
+                 u"Setup Company Information: Type the deposit's percentage, for example 25."_s);
+        QCOMPARE(m_install->text(u"SELECT \"Company Name\" FROM Company"_s), QString());
+        type(window, "txtDepositPercent", u"20"_s);
+        click(window, "cmdUpdate");
+        QCOMPARE(m_install->joined(u"SELECT DepositKind || ' ' || DepositPercent || ' ' || DepositMinimum || ' ' || "
+                                   u"BalanceDueDays || ' ' || \"Company Name\" FROM Company"_s),
+                 u"2 2000 250000 28 Harbour Ltd"_s);
+        click(window, "cmdRefresh");
+        QCOMPARE(control(window, "txtDepositMinimum")->text(), u"£25.00"_s);
+        QCOMPARE(control(window, "txtDepositPercent")->text(), u"20"_s);
+    }
+
     void regionalOkWithoutChangesWritesEveryValue()
     {
         RegionalSettingsDialog window(m_install->services);
