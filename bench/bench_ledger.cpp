@@ -25,13 +25,12 @@ QSqlDatabase withLedger(Engine engine)
     if (Sql::scalar(db, QStringLiteral("SELECT COUNT(*) FROM Payment WHERE Desk = 'bench@desk'"))->toInt() > 0)
         return db;
     Sql::Transaction tx(db);
-    const QString addLines = QStringLiteral(
-        "INSERT INTO Payment (BookingID, PaidAt, Kind, PaymentMethodID, Amount, Reference, Desk, Note) "
-        "SELECT ID, FromDate, %1, PaymentMethodID, %2, 'bench', 'bench@desk', '' FROM Booking");
-    const QString lines[] = {
-        addLines.arg(QStringLiteral("2"), QStringLiteral("COALESCE(TotalPayable, 0) / 10 + 100")),
-        addLines.arg(QStringLiteral("CASE ID % 3 WHEN 0 THEN 2 WHEN 1 THEN 3 ELSE 4 END"),
-                     QStringLiteral("CASE ID % 3 WHEN 0 THEN 500 ELSE -100 END"))};
+    const QString addLines =
+        QStringLiteral("INSERT INTO Payment (BookingID, PaidAt, Kind, PaymentMethodID, Amount, Reference, Desk, Note) "
+                       "SELECT ID, FromDate, %1, PaymentMethodID, %2, 'bench', 'bench@desk', '' FROM Booking");
+    const QString lines[] = {addLines.arg(QStringLiteral("2"), QStringLiteral("COALESCE(TotalPayable, 0) / 10 + 100")),
+                             addLines.arg(QStringLiteral("CASE ID % 3 WHEN 0 THEN 2 WHEN 1 THEN 3 ELSE 4 END"),
+                                          QStringLiteral("CASE ID % 3 WHEN 0 THEN 500 ELSE -100 END"))};
     for (const QString& sql : lines)
         if (!Sql::exec(db, sql))
             qFatal("cannot add the ledger lines");

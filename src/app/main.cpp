@@ -2,6 +2,7 @@
 #include "core/Database.h"
 #include "core/Dialect.h"
 #include "core/EventLog.h"
+#include "core/FileSecurity.h"
 #include "core/Registry.h"
 #include "core/Seams.h"
 #include "core/ui/QtSeams.h"
@@ -63,6 +64,8 @@ int checkDatabaseCommand()
 
 int main(int argc, char* argv[])
 {
+    // Customers' names, addresses and payments are in every file the program writes.
+    FileSecurity::ownerOnlyFromNowOn();
     const QStringList args = [&] {
         QStringList list;
         for (int i = 0; i < argc; ++i)

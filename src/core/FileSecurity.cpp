@@ -3,7 +3,18 @@
 #include <QCoreApplication>
 #include <QFile>
 
+#if defined(Q_OS_UNIX)
+#include <sys/stat.h>
+#endif
+
 namespace FileSecurity {
+
+void ownerOnlyFromNowOn()
+{
+#if defined(Q_OS_UNIX)
+    ::umask(S_IRWXG | S_IRWXO);
+#endif
+}
 
 Status restrictToOwner(const QString& path)
 {

@@ -136,14 +136,15 @@ private slots:
         for (const int row : {1, 2})
             for (const QString& column : {u"Name"_s, u"HouseName"_s, u"Town"_s, u"Notes"_s})
                 seen << customers.value(row).value(header.indexOf(column));
-        QCOMPARE(seen, QStringList({u"'=HYPERLINK(\"x\")"_s, u"'+44 1983"_s, u"'-2+3"_s, u"'@SUM(A1)"_s,
-                                    u"'\tTab"_s, u"'\rReturn"_s, u"Cowes=1"_s, u"Ισαάκ — 漢字"_s}));
+        QCOMPARE(seen, QStringList({u"'=HYPERLINK(\"x\")"_s, u"'+44 1983"_s, u"'-2+3"_s, u"'@SUM(A1)"_s, u"'\tTab"_s,
+                                    u"'\rReturn"_s, u"Cowes=1"_s, u"Ισαάκ — 漢字"_s}));
         const QList<QStringList> reservations = readBack(target(u"Reservations.csv"_s));
         const QStringList columns = reservations.value(0);
         const QStringList second = reservations.value(2);
-        QCOMPARE(QStringList({second.value(columns.indexOf(u"BookedBy"_s)), second.value(columns.indexOf(u"NoAdults"_s)),
-                              second.value(columns.indexOf(u"AmountPayed"_s))}),
-                 QStringList({u"'=1+1"_s, u"-1"_s, u"-1.25"_s}));
+        QCOMPARE(
+            QStringList({second.value(columns.indexOf(u"BookedBy"_s)), second.value(columns.indexOf(u"NoAdults"_s)),
+                         second.value(columns.indexOf(u"AmountPayed"_s))}),
+            QStringList({u"'=1+1"_s, u"-1"_s, u"-1.25"_s}));
     }
 
     void customersAndReservations()

@@ -65,6 +65,10 @@ pid=
 [ -f "$user_data/data/DB.sqlite" ] || { cat "$scratch/run.log" >&2; fail "no database in the user's data folder"; }
 compgen -G "$user_data/traces/*/events.Log" >/dev/null || fail "no event log in the user's data folder"
 grep -q "Application started" "$user_data"/traces/*/events.Log || fail "the start was not logged"
+# Everything the program made for the user is the user's alone: files 0600, folders 0700.
+open_to_others=$(find "$home/data" -mindepth 1 \( \( -type f ! -perm 600 \) -o \( -type d ! -perm 700 \) \) \
+    -printf '%m %p; ')
+[ -z "$open_to_others" ] || fail "readable by others: $open_to_others"
 
 # The check an installer can run reports the same database and leaves it as it is.
 shown=$(run --check-database) || fail "--check-database"
