@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
+#include <QUrl>
 
 // The resources live in a static library: nothing references them, so they are registered by hand once.
 static void initOutputsResources()
@@ -42,6 +43,16 @@ QString cannotGenerate(const QString& description)
 
 Result<QString> page(const QString& action, const QString& email, int firstYear, const QString& templatePath)
 {
+    // The form is sent to a web address and nowhere else: a javascript: or data: "address" would run in the
+    // visitor's browser.
+    const QUrl target(action.trimmed(), QUrl::StrictMode);
+    const QString scheme = target.scheme().toLower();
+    if (!target.isValid() || (scheme != u"http" && scheme != u"https") || target.host().isEmpty())
+        return refused(cannotGenerate(
+            QCoreApplication::translate("WebBookPage",
+                                        "The booking form would be sent to \"%1\", which is not a web address. Enter "
+                                        "one that starts with http:// or https:// in the web booking settings.")
+                .arg(action)));
     const std::optional<QString> pageTemplate = templateText(templatePath);
     if (!pageTemplate)
         return refused(invalidTemplate());

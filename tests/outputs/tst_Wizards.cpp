@@ -328,6 +328,12 @@ private slots:
         QTest::newRow("no address stored")
             << u"UPDATE Settings SET WebBookingEmail = NULL"_s << page
             << error + u"No value is stored for WebBookingEmail. Configure the web bookings first."_s;
+        for (const QString& script :
+             {u"javascript:alert(document.cookie)"_s, u"data:text/html,<b>x</b>"_s, u"https:no-host"_s})
+            QTest::addRow("action %s", qPrintable(script))
+                << u"UPDATE Settings SET WebBookingProviderIndex = 1, WebBookingProviderCustom = '%1'"_s.arg(script)
+                << page
+                << error + u"The booking form would be sent to \"%1\", which is not a web address."_s.arg(script);
         QTest::newRow("folder missing") << none << u"missing/page.html"_s << u"Error: Can't save HTML file:\r\n"_s;
         QTest::newRow("cancelled") << none << none << none;
         QTest::newRow("written") << none << page << none;
