@@ -365,7 +365,8 @@ private slots:
 
     void missingTemplate()
     {
-        QVERIFY(!WebBookMenu::createPage(m_install->services, u"x"_s, u"y"_s, u":/outputs/missing.html"_s));
+        QVERIFY(!WebBookMenu::createPage(m_install->services, u"https://forms.example/x"_s, u"y"_s,
+                                         u":/outputs/missing.html"_s));
         QCOMPARE(m_install->messages.said(), u"Error: Invalid HTML resource"_s);
         QCOMPARE(m_install->files.calls.size(), 0);
     }
