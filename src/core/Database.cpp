@@ -552,6 +552,7 @@ Result<QSqlDatabase> open(const QString& path, const QString& connectionName, in
 {
     QString error;
     if (auto db = openChecked(path, connectionName, busyTimeoutMs, &error)) {
+        Sql::rememberFile(*db);
         const QMutexLocker lock(&addressesLock());
         addresses().insert(connectionName, path);
         return *db;
@@ -573,6 +574,7 @@ void close(const QString& connectionName)
         return;
     {
         QSqlDatabase db = QSqlDatabase::database(connectionName, false);
+        Sql::forgetConnection(db);
         db.close();
     }
     QSqlDatabase::removeDatabase(connectionName);

@@ -3,10 +3,16 @@
 #include "core/Dialect.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QHash>
 #include <QMutex>
 #include <QSqlDriver>
 #include <QSqlError>
+#include <QUrl>
+
+#if defined(Q_OS_UNIX)
+#include <sys/stat.h>
+#endif
 
 namespace Sql {
 
@@ -18,7 +24,23 @@ struct ConnectionState
 {
     bool lost = false;
     int transactions = 0;
+    QByteArray fileId; // the device and inode of the file a file connection opened; empty for a server
+    QString path;      // that file
 };
+
+// Which file is at path now: its device and inode; "gone" when there is none. Empty where the system cannot say.
+QByteArray fileIdOf(const QString& path)
+{
+#if defined(Q_OS_UNIX)
+    struct stat info;
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return QByteArrayLiteral("gone");
+    return QByteArray::number(quint64(info.st_dev)) + ':' + QByteArray::number(quint64(info.st_ino));
+#else
+    Q_UNUSED(path);
+    return {};
+#endif
+}
 QHash<const QSqlDriver*, ConnectionState>& states()
 {
     static QHash<const QSqlDriver*, ConnectionState> states;
@@ -43,6 +65,19 @@ std::optional<QSqlDatabase> connectionOf(const QSqlDriver* driver)
 // False, with the reason, when the connection is still gone.
 bool reconnectIfLost(const QSqlDriver* driver, QString* error)
 {
+    {
+        // A file replaced under the connection: the next statement must not read or write the old one.
+        QMutexLocker locker(&statesLock());
+        const auto it = states().find(driver);
+        if (it != states().end() && !it->lost && !it->fileId.isEmpty()) {
+            if (fileIdOf(it->path) != it->fileId) {
+                it->lost = true;
+                if (error)
+                    *error = replacedDatabaseMessage();
+                return false;
+            }
+        }
+    }
     {
         QMutexLocker locker(&statesLock());
         const auto it = states().constFind(driver);
@@ -74,6 +109,8 @@ bool reconnectIfLost(const QSqlDriver* driver, QString* error)
     }
     QMutexLocker locker(&statesLock());
     states()[driver].lost = false;
+    if (!states()[driver].fileId.isEmpty())
+        states()[driver].fileId = fileIdOf(states()[driver].path);
     return true;
 }
 
@@ -96,6 +133,35 @@ void countTransaction(const QSqlDatabase& db, int change)
     states()[db.driver()].transactions += change;
 }
 } // namespace
+
+void rememberFile(const QSqlDatabase& db)
+{
+    if (Dialect::of(db).kind() != Engine::SQLite)
+        return;
+    // A file connection's name is the file's URI (with its open mode), or a plain path.
+    const QString name = db.databaseName();
+    const QString path = name.startsWith(QStringLiteral("file:")) ? QUrl(name).toLocalFile() : name;
+    const QByteArray id = fileIdOf(path);
+    QMutexLocker locker(&statesLock());
+    ConnectionState& state = states()[db.driver()];
+    state = ConnectionState{};
+    state.fileId = id == "gone" ? QByteArray() : id;
+    state.path = path;
+}
+
+void forgetConnection(const QSqlDatabase& db)
+{
+    QMutexLocker locker(&statesLock());
+    states().remove(db.driver());
+}
+
+QString replacedDatabaseMessage()
+{
+    return QCoreApplication::translate("Sql",
+                                       "The database has been restored or compacted at another desk since this desk "
+                                       "opened it. Nothing was read or saved from the old copy: the program works "
+                                       "on the new one from your next action. Enter again what you were saving.");
+}
 
 QString lostConnectionMessage()
 {

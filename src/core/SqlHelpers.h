@@ -17,6 +17,15 @@ namespace Sql {
 /// transaction connects again.
 QString lostConnectionMessage();
 
+/// Remembers which file a file connection opened, so that the file replaced under it (another desk restored or
+/// compacted the database) is noticed at the next statement: that statement fails once with
+/// replacedDatabaseMessage(), nothing is written into the old file, and the statement after it opens the new one.
+/// Nothing is remembered for a server connection.
+void rememberFile(const QSqlDatabase& db);
+/// Drops what is kept about a connection that is being closed.
+void forgetConnection(const QSqlDatabase& db);
+QString replacedDatabaseMessage();
+
 /// Prepares and runs one statement on q; false (and the driver's message in *error) when it fails.
 bool exec(QSqlQuery& q, const QString& sql, const QVariantList& binds = {}, QString* error = nullptr);
 /// Runs one statement that returns nothing on db.

@@ -8,6 +8,7 @@
 #include <QSettings>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+#include <cstdio>
 
 // What an installation stores: the database file and the settings.
 class tst_Installation : public InstallTest
@@ -286,6 +287,41 @@ private slots:
         QCOMPARE(QFileInfo(other).permissions() & others, QFileDevice::Permissions());
         QVERIFY(!FileSecurity::restrictToOwner(m_install->root() + u"/missing.bak"_s));
 #endif
+    }
+
+    // Another desk restores or compacts: the file is replaced by rename while this desk has it open. This desk's
+    // next statement says so once and writes nothing into the old file; the one after works on the new file.
+    void fileReplacedUnderAnOpenDesk()
+    {
+        const QString path = m_install->databasePath();
+        QVERIFY(m_install->exec(u"INSERT INTO Customer (ID, Name) VALUES (1, 'Before')"_s));
+        const QString other = m_install->root() + u"/restored.sqlite"_s;
+        QVERIFY(Database::createDatabase(other));
+        {
+            const auto restored = Database::open(other, u"other-desk"_s);
+            QVERIFY(restored && Sql::exec(*restored, u"INSERT INTO Customer (ID, Name) VALUES (2, 'Restored')"_s));
+        }
+        Database::close(u"other-desk"_s);
+        QVERIFY(::rename(QFile::encodeName(other).constData(), QFile::encodeName(path).constData()) == 0);
+
+        QString error;
+        QVERIFY(!Sql::exec(m_install->db(), u"INSERT INTO Customer (ID, Name) VALUES (3, 'Lost?')"_s, {}, &error));
+        QCOMPARE(error, Sql::replacedDatabaseMessage());
+        // Read as the program reads, through the statement helpers.
+        const auto names = [&] {
+            return Sql::scalar(m_install->db(), u"SELECT group_concat(Name) FROM (SELECT Name FROM Customer ORDER BY "
+                                                u"ID)"_s)
+                ->toString();
+        };
+        QCOMPARE(names(), u"Restored"_s);
+        QVERIFY(Sql::exec(m_install->db(), u"INSERT INTO Customer (ID, Name) VALUES (3, 'After')"_s, {}, &error));
+        QCOMPARE(names(), u"Restored,After"_s);
+        // A transaction noticing it saves nothing either.
+        QVERIFY(Database::createDatabase(other));
+        QVERIFY(::rename(QFile::encodeName(other).constData(), QFile::encodeName(path).constData()) == 0);
+        Sql::Transaction tx(m_install->db());
+        QVERIFY(!tx.started());
+        QCOMPARE(tx.error(), Sql::replacedDatabaseMessage());
     }
 
     void openRefusesBadFiles_data()
