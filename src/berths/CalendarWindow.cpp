@@ -5,6 +5,7 @@
 #include "bookings/BookingStore.h"
 #include "bookings/BookingSummaryWindow.h"
 #include "bookings/BookingWizard.h"
+#include "bookings/CancelPaidDialog.h"
 #include "core/EventLog.h"
 #include "core/Seams.h"
 #include "core/ui/RecordGrid.h"
@@ -124,13 +125,9 @@ void CalendarWindow::cancelReservation()
     if (!selected)
         return;
     const DayBooking booking = *selected;
-    if (BookingWizard::askToCancel(m_services.messages, tr("Cancel booking"))) {
-        if (const Status deleted = BookingStore::deleteBooking(m_services.db(), booking.id); deleted)
-            m_services.events.log(EventLog::BookingCancelled, DayList::cancelledDetails(booking));
-        else
-            m_services.messages.show(tr("The booking could not be deleted.\n%1").arg(deleted.error()), title(),
-                                     MsgIcon::Critical, MsgButtons::Ok);
-    }
+    // Asked, told and logged as from the summary: a booking money was taken on is kept as cancelled.
+    static_cast<void>(CancelPaidDialog::cancelBooking(m_services, this, booking.id, {}, tr("Cancel booking"),
+                                                      DayList::cancelledDetails(booking)));
     refresh();
 }
 
