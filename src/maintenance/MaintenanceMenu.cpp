@@ -1,6 +1,7 @@
 #include "maintenance/MaintenanceMenu.h"
 
 #include "core/Database.h"
+#include "core/Dialect.h"
 #include "core/EventLog.h"
 #include "core/MessageLog.h"
 #include "core/Registry.h"
@@ -13,6 +14,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <functional>
 
 namespace MaintenanceMenu {
@@ -122,6 +124,21 @@ void restore(Services& services, IWindowHost& host)
     const QString archive = fileSelect(
         services, QCoreApplication::translate("MaintenanceMenu", "Select your backuped database ..."), false);
     if (archive.isEmpty())
+        return;
+    // What is about to replace the database, and where the database as it is now will be kept.
+    const QFileInfo chosen(archive);
+    const bool server = Dialect::isServerAddress(database);
+    const QString kept = server ? BackupRestore::serverSafetyCopyPath() : BackupRestore::safetyCopyPath(database);
+    const QLocale locale;
+    if (services.messages.show(QCoreApplication::translate("MaintenanceMenu",
+                                                           "Replace the database with the backup %1 of %2 (%3)?\n\n"
+                                                           "The database as it is now is kept as %4, and can be "
+                                                           "restored from there.")
+                                   .arg(QDir::toNativeSeparators(chosen.absoluteFilePath()),
+                                        locale.toString(chosen.lastModified(), QLocale::ShortFormat),
+                                        locale.formattedDataSize(chosen.size()), QDir::toNativeSeparators(kept)),
+                               QCoreApplication::translate("MaintenanceMenu", "Restore"), MsgIcon::Question,
+                               MsgButtons::YesNo) != MsgResult::Yes)
         return;
     withConnectionClosed(
         services, host, database, EventLog::DatabaseRestore, QStringLiteral("mnuFileRestoreDB_Click"),

@@ -52,10 +52,19 @@ protected:
         m_install->files.answers.enqueue(archive);
         MaintenanceMenu::backUp(m_install->services, m_host);
     }
+    /// Restores from archive, answering Yes to the question that names it and where the database as it is now is
+    /// kept; the question is checked and taken off the messages, so a test reads what the restore itself said.
     void restore(const QString& archive)
     {
         m_install->files.answers.enqueue(archive);
+        m_install->messages.answers.enqueue(MsgResult::Yes);
+        const qsizetype asked = m_install->messages.calls.size();
         MaintenanceMenu::restore(m_install->services, m_host);
+        QVERIFY(m_install->messages.calls.size() > asked);
+        const QString question = m_install->messages.calls.takeAt(asked).text;
+        QVERIFY2(question.startsWith(u"Replace the database with the backup "_s + QDir::toNativeSeparators(archive)) &&
+                     question.contains(u"DB.bak, and can be restored from there."_s),
+                 qPrintable(question));
     }
     void addCustomer(const QString& name)
     {

@@ -72,7 +72,9 @@ private slots:
 
         m_install->messages.calls.clear();
         m_install->files.answers.enqueue(archive());
+        m_install->messages.answers.enqueue(MsgResult::Yes);
         window.menuItem(u"mnuFileRestoreDB"_s)->trigger();
+        QCOMPARE(m_install->messages.calls.takeFirst().buttons, MsgButtons::YesNo); // the question naming the archive
         QCOMPARE(messagesSaid(), u"Information: Database restored"_s);
         QCOMPARE(names(), u"Before"_s);
         QCOMPARE(grid->model()->rowCount(), 1);
