@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QUrl>
 #include <memory>
@@ -136,6 +137,25 @@ QString storeLocation()
 } // namespace Registry
 
 namespace Settings {
+
+namespace {
+QString folderKey(const QString& purpose)
+{
+    return QStringLiteral("Last Folder: ") + purpose;
+}
+} // namespace
+
+QString startFolder(const QString& purpose, const QString& proposed)
+{
+    const QString last = Registry::getRegistryValue(folderKey(purpose));
+    return !last.isEmpty() && QFileInfo(last).isDir() ? last : proposed;
+}
+
+void rememberFolder(const QString& purpose, const QString& chosenFile)
+{
+    if (!chosenFile.isEmpty())
+        Registry::setRegistryValue(folderKey(purpose), QFileInfo(chosenFile).absolutePath());
+}
 
 QString databasePath()
 {

@@ -79,4 +79,9 @@ inline const Setting MainWindowState{QStringLiteral("Main Window State"), {}};
 QString databasePath();
 /// The traces folder with a trailing '/': "traces", or traces/ in the installation's data folder.
 QString tracesFolder();
+
+/// Where a file dialog of one purpose (its title) starts: the folder last chosen in it while that still exists,
+/// else proposed. The file chosen there is remembered for the next time.
+QString startFolder(const QString& purpose, const QString& proposed);
+void rememberFolder(const QString& purpose, const QString& chosenFile);
 } // namespace Settings

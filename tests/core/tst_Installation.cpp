@@ -3,6 +3,7 @@
 #include "core/Dialect.h"
 #include "core/FileSecurity.h"
 #include "core/InstallPaths.h"
+#include "core/Registry.h"
 #include "core/SqlHelpers.h"
 
 #include <QSettings>
@@ -287,6 +288,21 @@ private slots:
         QCOMPARE(QFileInfo(other).permissions() & others, QFileDevice::Permissions());
         QVERIFY(!FileSecurity::restrictToOwner(m_install->root() + u"/missing.bak"_s));
 #endif
+    }
+
+    // A file dialog starts where the person last chose a file for the same purpose, while that folder exists.
+    void fileDialogsRememberTheirFolder()
+    {
+        const QString proposed = m_install->root();
+        const QString exports = m_install->root() + u"/exports"_s;
+        QVERIFY(QDir().mkpath(exports));
+        QCOMPARE(Settings::startFolder(u"Export Customers"_s, proposed), proposed);
+        Settings::rememberFolder(u"Export Customers"_s, exports + u"/Customer.csv"_s);
+        Settings::rememberFolder(u"Export Customers"_s, QString()); // cancelled: nothing changes
+        QCOMPARE(Settings::startFolder(u"Export Customers"_s, proposed), exports);
+        QCOMPARE(Settings::startFolder(u"Save Web Book as..."_s, proposed), proposed);
+        QVERIFY(QDir(exports).removeRecursively());
+        QCOMPARE(Settings::startFolder(u"Export Customers"_s, proposed), proposed);
     }
 
     // Another desk restores or compacts: the file is replaced by rename while this desk has it open. This desk's

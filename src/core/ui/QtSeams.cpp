@@ -1,5 +1,7 @@
 #include "core/ui/QtSeams.h"
 
+#include "core/Registry.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -65,10 +67,17 @@ MsgResult QtMessageBox::show(const QString& text, const QString& title, MsgIcon 
 
 QString QtFileDialog::choose(const FileRequest& request)
 {
+    const QString chosen = ask(request, Settings::startFolder(request.title, request.folder));
+    Settings::rememberFolder(request.title, chosen);
+    return chosen;
+}
+
+QString QtFileDialog::ask(const FileRequest& request, const QString& folder)
+{
     QString selected = request.selectedFilter;
-    QString start = request.folder;
+    QString start = folder;
     if (!request.proposedName.isEmpty())
-        start = QDir(request.folder).filePath(request.proposedName);
+        start = QDir(folder).filePath(request.proposedName);
     if (request.save && !request.defaultSuffix.isEmpty()) {
         // The dialog adds the suffix before it asks about overwriting, so the question names the real file.
         QFileDialog dialog(QApplication::activeWindow(), request.title, start, request.filter);

@@ -12,10 +12,14 @@ public:
     MsgResult show(const QString& text, const QString& title, MsgIcon icon, MsgButtons buttons) override;
 };
 
+/// The desktop's file dialog, starting where the person last chose a file for the same purpose.
 class QtFileDialog final : public IFileDialog
 {
 public:
     QString choose(const FileRequest& request) override;
+
+private:
+    static QString ask(const FileRequest& request, const QString& folder);
 };
 
 class QtDesktop final : public IDesktop
