@@ -36,7 +36,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -177,10 +176,7 @@ BookingWizard::BookingWizard(Services& services, QWidget* parent) : ChildWindow(
     InputChecks::skipChecks(m_cmdClose);
     connect(m_cmdClose, &QPushButton::clicked, this, [this] {
         // Asks first when something was typed (closeEvent).
-        if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
-            sub->close();
-        else
-            close();
+        closeWithFrame();
     });
     InputChecks::skipChecks(m_cmdCancel);
     InputChecks::skipChecks(m_cmdBack);
@@ -921,8 +917,5 @@ void BookingWizard::addCustomer()
 void BookingWizard::closeWizard()
 {
     m_closing = true; // saved or cancelled: nothing left to ask about
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
-        sub->close();
-    else
-        close();
+    closeWithFrame();
 }

@@ -14,7 +14,6 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -99,13 +98,7 @@ ReportManager::ReportManager(Services& services, QWidget* parent)
     connect(cmdAvailableBerths, &QPushButton::clicked, this, &ReportManager::printBalanceDue);
     connect(cmdPaymentsDue, &QPushButton::clicked, this, &ReportManager::showPaymentsDue);
     connect(cmdExportPayments, &QPushButton::clicked, this, &ReportManager::exportPayments);
-    connect(cmdExit, &QPushButton::clicked, this, [this] {
-        // The frame around the window goes with it.
-        if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
-            sub->close();
-        else
-            close();
-    });
+    connect(cmdExit, &QPushButton::clicked, this, &ChildWindow::closeWithFrame);
 
     // The sales period starts empty, on today's whole day: From at its first minute, To taking in all of it.
     const QDateTime today = DateTimes::dateOnly(m_services.clock.now());

@@ -17,7 +17,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QStandardItemModel>
 #include <QTableView>
@@ -296,8 +295,5 @@ void WaitingListWindow::print()
 
 void WaitingListWindow::closeWindow()
 {
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
-        sub->close();
-    else
-        close();
+    closeWithFrame();
 }

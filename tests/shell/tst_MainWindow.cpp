@@ -68,6 +68,37 @@ class tst_MainWindow : public InstallTest
     void tearDown() override { m_window.reset(); }
 
 private slots:
+    // Esc closes each child window, from whichever of its controls has the focus; the booking wizard asks first
+    // over something typed.
+    void escapeClosesChildWindows_data()
+    {
+        QTest::addColumn<QString>("item");
+        for (const char* item : {"mnuBookingsReport", "mnuBookingsCalendarAdvanced", "mnuBookingsCalendar",
+                                 "mnuCustomersView", "mnuCustomersWaitingList", "mnuBookingsAdd"})
+            QTest::newRow(item) << QString::fromLatin1(item);
+    }
+    void escapeClosesChildWindows()
+    {
+        QFETCH(QString, item);
+        m_window = std::make_unique<MainWindow>(m_install->services);
+        QVERIFY(showActive(*m_window));
+        menuItem(qPrintable(item))->trigger();
+        QMdiSubWindow* frame = m_window->mdiArea()->activeSubWindow();
+        QVERIFY(frame && frame->widget());
+        QWidget* focused = frame->widget()->focusWidget() ? frame->widget()->focusWidget() : frame->widget();
+        const bool wizard = item == u"mnuBookingsAdd"_s;
+        if (wizard) {
+            type(*frame->widget(), "txtBookedBy", u"Sue"_s);
+            m_install->messages.answers.enqueue(MsgResult::No);
+            QTest::keyClick(focused, Qt::Key_Escape);
+            QCOMPARE(m_window->mdiArea()->subWindowList().size(), 1); // kept: the typing would be lost
+            m_install->messages.answers.enqueue(MsgResult::Yes);
+        }
+        QTest::keyClick(focused, Qt::Key_Escape);
+        QTRY_COMPARE(m_window->mdiArea()->subWindowList().size(), 0);
+        QCOMPARE(m_install->messages.calls.size(), wizard ? 2 : 0);
+    }
+
     void menuItems_data()
     {
         QTest::addColumn<QString>("caption");

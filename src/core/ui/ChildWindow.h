@@ -20,6 +20,14 @@ public:
     virtual void releaseData() {}
     /// Whether the frame maximises this window whenever it is activated.
     virtual bool maximiseOnActivate() const { return false; }
+
+    /// Closes the window with its frame, as its own Close button does: a window holding something typed asks first
+    /// in its closeEvent.
+    void closeWithFrame();
+
+protected:
+    /// Esc that no control took (an open cell editor or pop-up list takes it first) closes the window.
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 /// What a window may ask of the main window without including it.
