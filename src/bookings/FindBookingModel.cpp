@@ -4,6 +4,7 @@
 #include "core/Money.h"
 #include "core/SqlHelpers.h"
 
+#include <QLocale>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -92,7 +93,8 @@ QVariant FindBookingModel::data(const QModelIndex& index, int role) const
 {
     const QVariant value = QSqlQueryModel::data(index, role);
     if (role == Qt::DisplayRole && (index.column() == ColFromDate || index.column() == ColToDate))
-        return DateTimes::readDateTime(value).toString(QStringLiteral("M/d/yyyy"));
+        // The regional short date, as the rest of the program shows days (a UK desk reads 01/06/2004 as June).
+        return QLocale().toString(DateTimes::readDateTime(value).date(), QLocale::ShortFormat);
     if (index.column() == ColBalance && (role == Qt::DisplayRole || role == Qt::TextAlignmentRole)) {
         if (role == Qt::TextAlignmentRole)
             return int(Qt::AlignRight | Qt::AlignVCenter);

@@ -44,6 +44,6 @@ public:
     /// The booking ID of a row, 0 outside the rows fetched.
     int bookingId(int row) const;
 
-    /// Dates shown as "M/d/yyyy".
+    /// Dates shown as the regional short date.
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 };
