@@ -2,7 +2,6 @@
 
 #include "berths/CalendarLayout.h"
 #include "berths/DayList.h"
-#include "bookings/BookingStore.h"
 #include "bookings/BookingSummaryWindow.h"
 #include "bookings/BookingWizard.h"
 #include "bookings/CancelPaidDialog.h"

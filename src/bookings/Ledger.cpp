@@ -128,7 +128,7 @@ Result<Account> account(const QSqlDatabase& db, int bookingId)
     QString error;
     if (!Sql::exec(q,
                    QStringLiteral("SELECT TotalPayable, AmountPayed, Cancelled, CustomerID, Created, FromDate, "
-                                  "InvoiceNumber FROM Booking WHERE ID = ?"),
+                                  "InvoiceNumber, PaymentMethodID FROM Booking WHERE ID = ?"),
                    {bookingId}, &error))
         return databaseFailure(error);
     if (!q.next())
@@ -142,6 +142,8 @@ Result<Account> account(const QSqlDatabase& db, int bookingId)
     a.arrival = DateTimes::readDateTime(q.value(5)).date();
     if (!q.value(6).isNull())
         a.invoiceNumber = q.value(6).toLongLong();
+    if (!q.value(7).isNull())
+        a.methodId = q.value(7).toInt();
     return a;
 }
 
@@ -348,26 +350,6 @@ QVariantList exportBinds(const QDate& first, const QDate& last)
         binds << kindText(static_cast<Kind>(kind));
     return binds << DateTimes::dbDateTime(DateTimes::wallTime(first))
                  << DateTimes::dbDateTime(DateTimes::wallTime(last.addDays(1)));
-}
-
-Result<QList<ExportLine>> linesBetween(const QSqlDatabase& db, const QDate& first, const QDate& last)
-{
-    QSqlQuery q(db);
-    q.setForwardOnly(true);
-    QString error;
-    if (!Sql::exec(q,
-                   QStringLiteral("SELECT ") + LineColumns +
-                       QStringLiteral(", P.BookingID, B.BerthConfirmationNumber, C.Name") + LineFrom +
-                       QStringLiteral(" LEFT JOIN Booking B ON B.ID = P.BookingID LEFT JOIN Customer C ON C.ID = "
-                                      "B.CustomerID WHERE P.PaidAt >= ? AND P.PaidAt < ? ORDER BY P.PaidAt, P.ID"),
-                   {DateTimes::dbDateTime(DateTimes::wallTime(first)),
-                    DateTimes::dbDateTime(DateTimes::wallTime(last.addDays(1)))},
-                   &error))
-        return databaseFailure(error);
-    QList<ExportLine> found;
-    while (q.next())
-        found.append({lineFrom(q), q.value(9).toInt(), text(q.value(10)), text(q.value(11))});
-    return found;
 }
 
 } // namespace Ledger

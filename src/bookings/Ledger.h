@@ -70,6 +70,7 @@ struct Account
     QDate booked;
     QDate arrival;
     std::optional<qint64> invoiceNumber;
+    std::optional<int> methodId; // the booking's payment method
     Money balance() const { return total - paid; }
 };
 /// A Conflict when the booking no longer exists.
@@ -109,17 +110,6 @@ struct Owing
 };
 /// Every booking not cancelled that owes money, by when it falls due (earliest first).
 Result<QList<Owing>> owing(const QSqlDatabase& db, const PaymentTerms& terms, const QDate& today);
-
-/// A line with its booking, for the accountant's export.
-struct ExportLine
-{
-    Line line;
-    int bookingId = 0;
-    QString confirmationNumber;
-    QString customer;
-};
-/// Every line recorded from the first day to the last, in order.
-Result<QList<ExportLine>> linesBetween(const QSqlDatabase& db, const QDate& first, const QDate& last);
 
 /// The accountant's export, one row per line recorded from the first day to the last: its statement (columns
 /// PaidAt, Booking, ConfirmationNumber, Customer, Kind, Method, Amount, Reference, Desk, Note) and its values.

@@ -65,9 +65,9 @@ PaymentDialog::PaymentDialog(Services& services, int bookingId, Mode mode, QWidg
         const Money proposed = mode == Mode::Refund ? held->paid : held->balance();
         if (proposed > Money())
             txtAmount->setText(proposed.format());
+        if (held->methodId)
+            cboMethod->setCurrentIndex(qMax(0, cboMethod->findData(*held->methodId)));
     }
-    if (const auto booking = BookingStore::loadBooking(db, bookingId); booking && booking->paymentMethodId)
-        cboMethod->setCurrentIndex(qMax(0, cboMethod->findData(*booking->paymentMethodId)));
     txtAmount->setFocus();
     txtAmount->selectAll();
 }

@@ -355,19 +355,6 @@ private slots:
             listed << u"%1 %2 %3"_s.arg(o.bookingId).arg(o.due.owedNow.units()).arg(o.customer);
         QCOMPARE(listed.join(u'|'), u"5 100 Ann|1 2000000 Ann|2 500000 Bob"_s);
     }
-
-    void exportLinesByDate()
-    {
-        QVERIFY(Ledger::record(m_install->db(), 2, {Kind::Deposit, 3, pounds(20), u"T-1"_s, u"bank"_s},
-                               DateTimes::wallTime(day(12, 5), QTime(23, 59)), u"b"_s));
-        QVERIFY(Ledger::record(m_install->db(), 2, {Kind::Payment, 3, pounds(5), {}, {}},
-                               DateTimes::wallTime(day(12, 6), QTime(0, 0)), u"b"_s));
-        const auto lines = Ledger::linesBetween(m_install->db(), day(12, 5), day(12, 5));
-        QVERIFY(lines && lines->size() == 1);
-        QCOMPARE(lines->first().customer, u"Bob"_s);
-        QCOMPARE(lines->first().line.reference, u"T-1"_s);
-        QCOMPARE(lines->first().line.amount, pounds(20));
-    }
 };
 
 ZEM_TEST(tst_Ledger)
