@@ -1,7 +1,7 @@
 # Sourced by the desk drills (concurrency-drill.sh, kill-drill.sh) from the repository's root: the packages, the
 # zem_desk build ($desk), and a private PostgreSQL server in a temporary folder, listening on a Unix socket there
 # only (as the postgres system user when run as root, since the server refuses root).
-tools/ensure-packages.sh cmake make g++ qt6-base-dev libqt6sql6-sqlite libqt6sql6-psql libbenchmark-dev \
+tools/ensure-packages.sh cmake make g++ qt6-base-dev qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite libqt6sql6-psql libbenchmark-dev \
     postgresql postgresql-contrib >/dev/null
 # ZEM_BUILD names another build folder (the drills count outcomes and do not time the code, so a debug build does).
 build=${ZEM_BUILD:-build-bench}

@@ -9,7 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-200}
 operations=${3:-backup restore compact}
-tools/ensure-packages.sh cmake make g++ qt6-base-dev libqt6sql6-sqlite libzstd-dev libgl-dev libbenchmark-dev zstd \
+tools/ensure-packages.sh cmake make g++ qt6-base-dev qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite libzstd-dev libgl-dev libbenchmark-dev zstd \
     sqlite3
 cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DZEM_BENCHMARKS=ON >/dev/null
 cmake --build build-bench --target zem_maintain bench_maintenance >/dev/null

@@ -101,6 +101,11 @@ public:
     {
         return QStringLiteral("%2 >= ? AND %1 <= ?").arg(low, high);
     }
+    // julianday of 2000-01-01 00:00 is 2451544.5; the date part alone gives a whole day.
+    QString dayNumber(const QString& expr) const override
+    {
+        return QStringLiteral("CAST(julianday(substr(%1, 1, 10)) - 2451544.5 AS INTEGER)").arg(expr);
+    }
 };
 
 class PostgreSQLDialect final : public Dialect
@@ -198,6 +203,10 @@ public:
     {
         return QStringLiteral("int4range(%1, %2, '[]') && int4range(CAST(? AS INTEGER), CAST(? AS INTEGER), '[]')")
             .arg(low, high);
+    }
+    QString dayNumber(const QString& expr) const override
+    {
+        return QStringLiteral("(CAST(substr(%1, 1, 10) AS DATE) - DATE '2000-01-01')").arg(expr);
     }
 };
 

@@ -71,6 +71,10 @@ public:
     /// greater than the second. A server estimates a range overlap from its statistics, where two separate
     /// comparisons look like a quarter of the table and lead it to plans for a quarter of the table.
     virtual QString intervalOverlap(const QString& low, const QString& high) const = 0;
+
+    /// The day of a stored date-time (text 'yyyy-MM-dd ...') as a whole number of days since 2000-01-01, so that
+    /// one day number less another is the nights between them; NULL for NULL.
+    virtual QString dayNumber(const QString& expr) const = 0;
 };
 
 /// The parts of a postgresql:// address Qt's driver takes one by one; the password is never among them (libpq reads

@@ -74,6 +74,7 @@ inline const Setting WebBookFormMailUrl{QStringLiteral("Web Booking Form Mail UR
 inline const Setting SupportUrl{QStringLiteral("Support URL"), QStringLiteral("https://www.zemharbour.co.uk/support")};
 inline const Setting MainWindowGeometry{QStringLiteral("Main Window Geometry"), {}};
 inline const Setting MainWindowState{QStringLiteral("Main Window State"), {}};
+inline const Setting ShowTodayAtStartup{QStringLiteral("Show Today at Startup"), QStringLiteral("0")};
 
 /// The database file: "data", or data/DB.sqlite in the installation's data folder.
 QString databasePath();

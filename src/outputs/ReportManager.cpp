@@ -7,13 +7,18 @@
 #include "core/Texts.h"
 #include "core/ui/DocumentRenderer.h"
 #include "outputs/ExportMenu.h"
+#include "outputs/FigureWindow.h"
+#include "outputs/HarbourFigures.h"
 #include "outputs/OptionalDateEdit.h"
 #include "outputs/ReportLayouts.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
+#include <QDateEdit>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -40,11 +45,13 @@ QGroupBox* periodFrame(const QString& name, OptionalDateEdit* from, OptionalDate
 }
 } // namespace
 
-ReportManager::ReportManager(Services& services, QWidget* parent)
-    : ChildWindow(parent), m_services(services), m_dtpFrom(new OptionalDateEdit(QStringLiteral("dtpFrom"), this)),
+ReportManager::ReportManager(IWindowHost& host, Services& services, QWidget* parent)
+    : ChildWindow(parent), m_host(host), m_services(services),
+      m_dtpFrom(new OptionalDateEdit(QStringLiteral("dtpFrom"), this)),
       m_dtpTo(new OptionalDateEdit(QStringLiteral("dtpTo"), this)),
       m_dtpFrom1(new OptionalDateEdit(QStringLiteral("dtpFrom1"), this)),
-      m_dtpTo1(new OptionalDateEdit(QStringLiteral("dtpTo1"), this))
+      m_dtpTo1(new OptionalDateEdit(QStringLiteral("dtpTo1"), this)), m_cboFigure(new QComboBox(this)),
+      m_cboStep(new QComboBox(this)), m_dtpFiguresFrom(new QDateEdit(this)), m_dtpFiguresTo(new QDateEdit(this))
 {
     setObjectName(QStringLiteral("frmReports"));
     setWindowTitle(tr("Report Manager"));
@@ -68,6 +75,37 @@ ReportManager::ReportManager(Services& services, QWidget* parent)
     auto* cmdExportPayments = button(QStringLiteral("cmdExportPayments"), tr("Export payments (CSV)..."), frame2);
     frame2->layout()->addWidget(cmdExportPayments);
 
+    // The figures: a chart of the chosen period, its numbers beneath.
+    auto* fraFigures = new QGroupBox(tr("Figures"), this);
+    fraFigures->setObjectName(QStringLiteral("fraFigures"));
+    m_cboFigure->setObjectName(QStringLiteral("cboFigure"));
+    m_cboFigure->addItem(tr("Occupancy"), int(HarbourFigures::Kind::Occupancy));
+    m_cboFigure->addItem(tr("Revenue by month"), int(HarbourFigures::Kind::Revenue));
+    m_cboFigure->addItem(tr("Length of stay and lead time"), int(HarbourFigures::Kind::Stays));
+    m_cboFigure->addItem(tr("The busiest berths"), int(HarbourFigures::Kind::BusiestBerths));
+    m_cboStep->setObjectName(QStringLiteral("cboStep"));
+    m_cboStep->addItem(tr("Day"), int(BookingFigures::Step::Day));
+    m_cboStep->addItem(tr("Week"), int(BookingFigures::Step::Week));
+    m_cboStep->addItem(tr("Month"), int(BookingFigures::Step::Month));
+    m_cboStep->setCurrentIndex(2);
+    m_dtpFiguresFrom->setObjectName(QStringLiteral("dtpFiguresFrom"));
+    m_dtpFiguresTo->setObjectName(QStringLiteral("dtpFiguresTo"));
+    for (QDateEdit* date : {m_dtpFiguresFrom, m_dtpFiguresTo}) {
+        date->setCalendarPopup(true);
+        date->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
+        date->setDateRange(QDate(1900, 1, 1), QDate(2199, 12, 31));
+    }
+    auto* cmdShowFigure = button(QStringLiteral("cmdShowFigure"), tr("Show fi&gure"), fraFigures);
+    auto* figureForm = new QFormLayout(fraFigures);
+    figureForm->addRow(tr("F&igure:"), m_cboFigure);
+    figureForm->addRow(tr("Fro&m:"), m_dtpFiguresFrom);
+    figureForm->addRow(tr("T&o:"), m_dtpFiguresTo);
+    figureForm->addRow(tr("&Step:"), m_cboStep);
+    figureForm->addRow(cmdShowFigure);
+    connect(m_cboFigure, &QComboBox::currentIndexChanged, this, [this] {
+        m_cboStep->setEnabled(m_cboFigure->currentData().toInt() == int(HarbourFigures::Kind::Occupancy));
+    });
+
     auto* label3 =
         new QLabel(tr("** If you have the need for a specific report, please contact our support team and we will "
                       "endevour to create the report that you are looking for **"),
@@ -85,6 +123,7 @@ ReportManager::ReportManager(Services& services, QWidget* parent)
     layout->addWidget(cmdAvailableBerths);
     layout->addWidget(cmdPaymentsDue);
     layout->addWidget(frame2);
+    layout->addWidget(fraFigures);
     layout->addWidget(label3);
     layout->addStretch(1);
     layout->addWidget(cmdExit, 0, Qt::AlignRight);
@@ -98,20 +137,24 @@ ReportManager::ReportManager(Services& services, QWidget* parent)
     connect(cmdAvailableBerths, &QPushButton::clicked, this, &ReportManager::printBalanceDue);
     connect(cmdPaymentsDue, &QPushButton::clicked, this, &ReportManager::showPaymentsDue);
     connect(cmdExportPayments, &QPushButton::clicked, this, &ReportManager::exportPayments);
+    connect(cmdShowFigure, &QPushButton::clicked, this, &ReportManager::showFigure);
     connect(cmdExit, &QPushButton::clicked, this, &ChildWindow::closeWithFrame);
 
     // The sales period starts empty, on today's whole day: From at its first minute, To taking in all of it.
     const QDateTime today = DateTimes::dateOnly(m_services.clock.now());
     m_dtpFrom1->setEmpty(today);
     m_dtpTo1->setEmpty(today);
-    resize(460, 520);
+    // The figures start on the last twelve months.
+    m_dtpFiguresTo->setDate(today.date());
+    m_dtpFiguresFrom->setDate(today.date().addYears(-1).addDays(1));
+    resize(460, 700);
 }
 
 ReportManager* ReportManager::display(IWindowHost& host, Services& services)
 {
     auto* window = qobject_cast<ReportManager*>(host.findWindow(QStringLiteral("frmReports")));
     if (!window)
-        window = new ReportManager(services);
+        window = new ReportManager(host, services);
     const QDateTime now = services.clock.now();
     window->m_dtpFrom->setValue(now);
     window->m_dtpTo->setValue(now);
@@ -180,4 +223,22 @@ void ReportManager::exportPayments()
         return;
     }
     ExportMenu::exportPayments(m_services, first, last);
+}
+
+void ReportManager::showFigure()
+{
+    HarbourFigures::Request request;
+    request.kind = HarbourFigures::Kind(m_cboFigure->currentData().toInt());
+    request.first = m_dtpFiguresFrom->date();
+    request.last = m_dtpFiguresTo->date();
+    request.step = BookingFigures::Step(m_cboStep->currentData().toInt());
+    const auto figure = HarbourFigures::build(m_services.db(), request);
+    if (!figure) {
+        const bool refusedHere = figure.kind() == FailureKind::Refused;
+        m_services.messages.show(refusedHere ? figure.error()
+                                             : tr("The figures could not be read: %1").arg(figure.error()),
+                                 Texts::productTitle(), refusedHere ? MsgIcon::Exclamation : MsgIcon::Critical);
+        return;
+    }
+    FigureWindow::display(m_host, m_services, *figure);
 }

@@ -16,6 +16,7 @@
 #include "outputs/ExportMenu.h"
 #include "outputs/MailingListWizard.h"
 #include "outputs/ReportManager.h"
+#include "outputs/TodayWindow.h"
 #include "outputs/WebBookMenu.h"
 #include "outputs/WebBookWizard.h"
 #include "people/CustomerListWindow.h"
@@ -159,6 +160,7 @@ void MainWindow::buildMenus()
     addItem(mnuBookings, QStringLiteral("mnuBookingsAdd"), tr("&Add Booking"), ctrl(Qt::Key_B));
     addItem(mnuBookings, QStringLiteral("mnuBookingsFind"), tr("&Find Booking..."), ctrl(Qt::Key_F));
     addItem(mnuBookings, QStringLiteral("mnuBookingsReport"), tr("View &Reports"));
+    addItem(mnuBookings, QStringLiteral("mnuBookingsToday"), tr("&Today"), ctrl(Qt::Key_T));
     addSeparator(mnuBookings, QStringLiteral("mnuBookings1"));
     addItem(mnuBookings, QStringLiteral("mnuBookingsCalendarAdvanced"), tr("View Ad&vanced Calendar"), ctrl(Qt::Key_D));
     addItem(mnuBookings, QStringLiteral("mnuBookingsCalendar"), tr("View &Simple Calendar"), ctrl(Qt::Key_S));
@@ -221,6 +223,7 @@ void MainWindow::buildToolbar()
               QStringLiteral("mnuCustomersView"));
     addButton(QStringLiteral("tbrReports"), tr("Reports"), QStringLiteral("reports"),
               QStringLiteral("mnuBookingsReport"));
+    addButton(QStringLiteral("tbrToday"), tr("Today"), QStringLiteral("today"), QStringLiteral("mnuBookingsToday"));
 
     // "Find" runs nothing itself: it only drops down its two searches.
     auto* findMenu = new QMenu(this);
@@ -329,6 +332,7 @@ void MainWindow::connectWindows()
     connectItem(QStringLiteral("mnuCustomersMailingListWizard"),
                 [this] { MailingListWizard::display(m_services, this); });
     connectItem(QStringLiteral("mnuBookingsReport"), [this] { ReportManager::display(*this, m_services); });
+    connectItem(QStringLiteral("mnuBookingsToday"), [this] { TodayWindow::display(*this, m_services); });
     connectItem(QStringLiteral("mnuFileExportCustomers"), [this] { ExportMenu::exportCustomers(m_services); });
     connectItem(QStringLiteral("mnuFileExportReservations"), [this] { ExportMenu::exportReservations(m_services); });
     connectItem(QStringLiteral("mnuFileExportTodaysReservations"),

@@ -8,6 +8,7 @@
 #include "core/RegionalSettings.h"
 #include "core/Registry.h"
 #include "core/Seams.h"
+#include "outputs/TodayWindow.h"
 #include "shell/MainWindow.h"
 #include "shell/SplashWindow.h"
 #include "shell/TipOfTheDayDialog.h"
@@ -75,6 +76,9 @@ std::unique_ptr<MainWindow> main(Services& services, int splashMs, TipMode tipMo
                 .arg(Settings::databasePath()),
             MainWindow::caption(), MsgIcon::Exclamation, MsgButtons::Ok);
     }
+    // The day's arrivals and departures first, where the office chose so; the tip, if any, shows over them.
+    if (TodayWindow::showAtStartup())
+        TodayWindow::display(*window, services);
     if (TipsFile::showAtStartup()) {
         if (tipMode == TipMode::Modal)
             TipOfTheDayDialog::showModal(window.get());

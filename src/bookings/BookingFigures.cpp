@@ -1,0 +1,310 @@
+#include "bookings/BookingFigures.h"
+
+#include "bookings/PeriodIndex.h"
+#include "core/DateTimes.h"
+#include "core/Dialect.h"
+#include "core/SqlHelpers.h"
+
+#include <QSqlQuery>
+
+namespace BookingFigures {
+
+namespace {
+
+constexpr qint64 MinutesPerDay = 1440;
+// Added before dividing so that minutes before 2000 (negative) also round down to their day; a whole number of
+// days, so it drops out of every difference of two days.
+constexpr qint64 DayShift = MinutesPerDay * 1000000;
+
+qint64 minuteOf(const QDate& day)
+{
+    return PeriodIndex::floorMinute(DateTimes::wallTime(day));
+}
+
+QVariant dayStart(const QDate& day)
+{
+    return DateTimes::dbDateTime(DateTimes::wallTime(day));
+}
+
+/// Reads the lines of the bookings that `where` picks from Booking B (with binds), in `order`, with their berths.
+Result<QList<Line>> readLines(const QSqlDatabase& db, const QString& from, const QString& where,
+                              const QVariantList& binds, const QString& order)
+{
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    const QString sql = QStringLiteral("SELECT B.ID, B.FromDate, B.ToDate, C.Name, BO.Name, B.TotalPayable, "
+                                       "B.AmountPayed, BE.ID, BE.Name FROM %1 "
+                                       "LEFT JOIN Customer C ON C.ID = B.CustomerID "
+                                       "LEFT JOIN Boat BO ON BO.ID = B.BoatID "
+                                       "LEFT JOIN BookingBerth BB ON BB.BookingID = B.ID "
+                                       "LEFT JOIN Berth BE ON BE.ID = BB.BerthID "
+                                       "WHERE B.Cancelled = 0 AND %2 ORDER BY %3, B.ID, %4")
+                            .arg(from, where, order, Dialect::of(db).insertOrder(QStringLiteral("BB")));
+    QString error;
+    if (!Sql::exec(q, sql, binds, &error))
+        return databaseFailure(error);
+    QList<Line> lines;
+    while (q.next()) {
+        const int id = q.value(0).toInt();
+        if (lines.isEmpty() || lines.last().bookingId != id) {
+            Line line;
+            line.bookingId = id;
+            line.fromDate = DateTimes::readDateTime(q.value(1));
+            line.toDate = DateTimes::readDateTime(q.value(2));
+            line.customer = q.value(3).toString();
+            line.boat = q.value(4).toString();
+            line.balance = Money::fromDb(q.value(5)) - Money::fromDb(q.value(6));
+            lines.append(line);
+        }
+        if (!q.value(7).isNull())
+            lines.last().berths << q.value(8).toString();
+    }
+    return lines;
+}
+
+/// Booking B restricted to the bookings the period index holds over [afterMinute, beforeMinute).
+QString indexedBookings(const PeriodIndex::Condition& condition)
+{
+    return QStringLiteral("(SELECT DISTINCT %1 AS BookingID FROM BookingPeriod P WHERE %2) D "
+                          "JOIN Booking B ON B.ID = D.BookingID")
+        .arg(PeriodIndex::bookingIdSql(), condition.sql);
+}
+
+/// The first day of each month from first's to last's.
+QList<QDate> monthsOf(const QDate& first, const QDate& last)
+{
+    QList<QDate> months;
+    for (QDate m(first.year(), first.month(), 1); m <= last; m = m.addMonths(1))
+        months << m;
+    return months;
+}
+
+/// Where a month's key ('yyyy-MM') falls in the months from firstMonth: -1 (or past the end) for another.
+int monthIndex(const QList<QDate>& months, const QString& key)
+{
+    const QDate month = QDate::fromString(key + QStringLiteral("-01"), QStringLiteral("yyyy-MM-dd"));
+    if (!month.isValid() || months.isEmpty())
+        return -1;
+    return (month.year() - months.first().year()) * 12 + month.month() - months.first().month();
+}
+
+} // namespace
+
+Result<Today> today(const QSqlDatabase& db, const QDateTime& now)
+{
+    const QDate day = now.date();
+    const QVariant start = dayStart(day);
+    const QVariant end = dayStart(day.addDays(1));
+    Today result;
+
+    auto arrivals = readLines(db, QStringLiteral("Booking B"), QStringLiteral("B.FromDate >= ? AND B.FromDate < ?"),
+                              {start, end}, QStringLiteral("B.FromDate"));
+    if (!arrivals)
+        return arrivals.failure();
+    result.arrivals = *arrivals;
+
+    // Departures and who is in are found through the period index, which the dates' index cannot do by ToDate.
+    const auto ofToday =
+        PeriodIndex::touching(db, DateTimes::wallTime(day), true, DateTimes::wallTime(day.addDays(1)), false);
+    auto departures = readLines(db, indexedBookings(ofToday), QStringLiteral("B.ToDate >= ? AND B.ToDate < ?"),
+                                ofToday.binds + QVariantList{start, end}, QStringLiteral("B.ToDate"));
+    if (!departures)
+        return departures.failure();
+    result.departures = *departures;
+
+    const QVariant at = DateTimes::dbDateTime(now);
+    const auto ofNow = PeriodIndex::touching(db, now, false, now, true);
+    auto inHarbour = readLines(db, indexedBookings(ofNow), QStringLiteral("B.FromDate <= ? AND B.ToDate > ?"),
+                               ofNow.binds + QVariantList{at, at}, QStringLiteral("B.ToDate"));
+    if (!inHarbour)
+        return inHarbour.failure();
+    result.inHarbour = *inHarbour;
+
+    auto owing = readLines(db, QStringLiteral("Booking B"),
+                           QStringLiteral("B.FromDate >= ? AND B.FromDate < ? AND "
+                                          "coalesce(B.TotalPayable, 0) > coalesce(B.AmountPayed, 0)"),
+                           {start, dayStart(day.addDays(8))}, QStringLiteral("B.FromDate"));
+    if (!owing)
+        return owing.failure();
+    result.owingSoon = *owing;
+    return result;
+}
+
+QList<Span> steps(const QDate& first, const QDate& last, Step step)
+{
+    QList<Span> spans;
+    if (!first.isValid() || !last.isValid())
+        return spans;
+    for (QDate start = first; start <= last;) {
+        QDate next;
+        switch (step) {
+        case Step::Day:
+            next = start.addDays(1);
+            break;
+        case Step::Week:
+            next = start.addDays(8 - start.dayOfWeek());
+            break;
+        case Step::Month:
+            next = QDate(start.year(), start.month(), 1).addMonths(1);
+            break;
+        }
+        spans.append({start, std::min(next.addDays(-1), last)});
+        start = next;
+    }
+    return spans;
+}
+
+Result<QHash<int, QString>> berthTypes(const QSqlDatabase& db)
+{
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    QString error;
+    if (!Sql::exec(q, QStringLiteral("SELECT ID, Type FROM BerthType"), {}, &error))
+        return databaseFailure(error);
+    QHash<int, QString> types;
+    while (q.next())
+        types.insert(q.value(0).toInt(), q.value(1).toString());
+    return types;
+}
+
+Result<QHash<int, int>> activeBerths(const QSqlDatabase& db)
+{
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    QString error;
+    if (!Sql::exec(q,
+                   QStringLiteral("SELECT coalesce(TypeID, 0), COUNT(*) FROM Berth WHERE Active <> 0 "
+                                  "GROUP BY coalesce(TypeID, 0)"),
+                   {}, &error))
+        return databaseFailure(error);
+    QHash<int, int> counts;
+    while (q.next())
+        counts.insert(q.value(0).toInt(), q.value(1).toInt());
+    return counts;
+}
+
+namespace {
+/// The nights an index entry sells in [P0, P1): the midnights after max(from, P0) up to min(to, P1). The two
+/// bounds bind twice each, first P1 then P0.
+QString nightsInSpanSql()
+{
+    return QStringLiteral("(CASE WHEN P.ToMinute < CAST(? AS BIGINT) THEN P.ToMinute ELSE CAST(? AS BIGINT) END "
+                          "+ %1) / %2 - (CASE WHEN P.FromMinute > CAST(? AS BIGINT) THEN P.FromMinute "
+                          "ELSE CAST(? AS BIGINT) END + %1) / %2")
+        .arg(DayShift)
+        .arg(MinutesPerDay);
+}
+} // namespace
+
+Result<QList<QHash<int, qint64>>> nightsSold(const QSqlDatabase& db, const QList<Span>& spans)
+{
+    QList<QHash<int, qint64>> result;
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    for (const Span& span : spans) {
+        const qint64 p0 = minuteOf(span.first);
+        const qint64 p1 = minuteOf(span.last.addDays(1));
+        const auto overlapping = PeriodIndex::overlapping(db, p0, p1);
+        const QString sql = QStringLiteral("SELECT coalesce(BE.TypeID, 0), SUM(%1) FROM BookingPeriod P "
+                                           "JOIN Berth BE ON BE.ID = %2 WHERE %3 AND BE.Active <> 0 "
+                                           "GROUP BY coalesce(BE.TypeID, 0)")
+                                .arg(nightsInSpanSql(), PeriodIndex::berthIdSql(), overlapping.sql);
+        QString error;
+        if (!Sql::exec(q, sql, QVariantList{p1, p1, p0, p0} + overlapping.binds, &error))
+            return databaseFailure(error);
+        QHash<int, qint64> byType;
+        while (q.next())
+            byType.insert(q.value(0).toInt(), q.value(1).toLongLong());
+        result.append(byType);
+    }
+    return result;
+}
+
+Result<QList<MonthRevenue>> revenueByMonth(const QSqlDatabase& db, const QDate& first, const QDate& last)
+{
+    const QList<QDate> months = monthsOf(first, last);
+    QList<MonthRevenue> result;
+    for (const QDate& m : months)
+        result.append({m, 0, {}, {}, {}});
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    QString error;
+    if (!Sql::exec(q,
+                   QStringLiteral("SELECT substr(FromDate, 1, 7), COUNT(*), SUM(CostOfHire), SUM(OtherCharges), "
+                                  "SUM(VAT) FROM Booking WHERE FromDate >= ? AND FromDate < ? AND Cancelled = 0 "
+                                  "GROUP BY substr(FromDate, 1, 7)"),
+                   {dayStart(first), dayStart(last.addDays(1))}, &error))
+        return databaseFailure(error);
+    while (q.next()) {
+        const int i = monthIndex(months, q.value(0).toString());
+        if (i < 0 || i >= result.size())
+            continue;
+        result[i].bookings = q.value(1).toInt();
+        result[i].hire = Money::fromDb(q.value(2));
+        result[i].otherCharges = Money::fromDb(q.value(3));
+        result[i].tax = Money::fromDb(q.value(4));
+    }
+    return result;
+}
+
+Result<QList<MonthStays>> staysByMonth(const QSqlDatabase& db, const QDate& first, const QDate& last)
+{
+    const QList<QDate> months = monthsOf(first, last);
+    QList<MonthStays> result;
+    for (const QDate& m : months) {
+        MonthStays stays;
+        stays.month = m;
+        result.append(stays);
+    }
+    const Dialect& dialect = Dialect::of(db);
+    const QString arrival = dialect.dayNumber(QStringLiteral("FromDate"));
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    QString error;
+    // A departure before its arrival (never saved so, but possible in an old file) counts no nights.
+    if (!Sql::exec(q,
+                   QStringLiteral("SELECT substr(FromDate, 1, 7), COUNT(*), "
+                                  "SUM(CASE WHEN %1 > %2 THEN %1 - %2 ELSE 0 END), COUNT(Created), "
+                                  "SUM(CASE WHEN %2 > %3 THEN %2 - %3 ELSE 0 END) FROM Booking "
+                                  "WHERE FromDate >= ? AND FromDate < ? AND Cancelled = 0 "
+                                  "GROUP BY substr(FromDate, 1, 7)")
+                       .arg(dialect.dayNumber(QStringLiteral("ToDate")), arrival,
+                            dialect.dayNumber(QStringLiteral("Created"))),
+                   {dayStart(first), dayStart(last.addDays(1))}, &error))
+        return databaseFailure(error);
+    while (q.next()) {
+        const int i = monthIndex(months, q.value(0).toString());
+        if (i < 0 || i >= result.size())
+            continue;
+        result[i].bookings = q.value(1).toInt();
+        result[i].nights = q.value(2).toLongLong();
+        result[i].withLead = q.value(3).toInt();
+        result[i].leadDays = q.value(4).toLongLong();
+    }
+    return result;
+}
+
+Result<QList<BerthNights>> busiestBerths(const QSqlDatabase& db, const QDate& first, const QDate& last, int count)
+{
+    const qint64 p0 = minuteOf(first);
+    const qint64 p1 = minuteOf(last.addDays(1));
+    const auto overlapping = PeriodIndex::overlapping(db, p0, p1);
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    QString error;
+    if (!Sql::exec(q,
+                   QStringLiteral("SELECT N.BerthID, BE.Name, T.Type, N.Nights FROM "
+                                  "(SELECT %2 AS BerthID, SUM(%1) AS Nights FROM BookingPeriod P WHERE %3 "
+                                  "GROUP BY %2) N JOIN Berth BE ON BE.ID = N.BerthID "
+                                  "LEFT JOIN BerthType T ON T.ID = BE.TypeID "
+                                  "WHERE N.Nights > 0 ORDER BY N.Nights DESC, BE.Name, N.BerthID LIMIT ?")
+                       .arg(nightsInSpanSql(), PeriodIndex::berthIdSql(), overlapping.sql),
+                   QVariantList{p1, p1, p0, p0} + overlapping.binds + QVariantList{count}, &error))
+        return databaseFailure(error);
+    QList<BerthNights> berths;
+    while (q.next())
+        berths.append({q.value(0).toInt(), q.value(1).toString(), q.value(2).toString(), q.value(3).toLongLong()});
+    return berths;
+}
+
+} // namespace BookingFigures

@@ -1,0 +1,155 @@
+#include "outputs/TodayWindow.h"
+
+#include "bookings/BookingSummaryWindow.h"
+#include "core/Registry.h"
+#include "core/Seams.h"
+#include "core/Texts.h"
+#include "outputs/FigureChart.h"
+#include "outputs/HarbourFigures.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+QTreeWidget* list(const QString& name, const QString& when, QWidget* parent)
+{
+    auto* list = new QTreeWidget(parent);
+    list->setObjectName(name);
+    list->setRootIsDecorated(false);
+    list->setAlternatingRowColors(true);
+    list->setHeaderLabels({when, QCoreApplication::translate("TodayWindow", "Customer"),
+                           QCoreApplication::translate("TodayWindow", "Berth"),
+                           QCoreApplication::translate("TodayWindow", "Boat"),
+                           QCoreApplication::translate("TodayWindow", "Balance")});
+    return list;
+}
+
+QGroupBox* framed(const QString& name, const QString& caption, QWidget* inner, QWidget* parent)
+{
+    auto* frame = new QGroupBox(caption, parent);
+    frame->setObjectName(name);
+    auto* layout = new QVBoxLayout(frame);
+    layout->addWidget(inner);
+    return frame;
+}
+
+void fill(QTreeWidget* list, const QList<BookingFigures::Line>& lines, bool byDeparture, bool withDate)
+{
+    list->clear();
+    for (const auto& line : lines) {
+        auto* item = new QTreeWidgetItem(
+            list, HarbourFigures::lineTexts(line, byDeparture ? line.toDate : line.fromDate, withDate));
+        item->setData(0, Qt::UserRole, line.bookingId);
+        item->setTextAlignment(4, Qt::AlignRight | Qt::AlignVCenter);
+    }
+    if (list->topLevelItemCount() > 0)
+        list->setCurrentItem(list->topLevelItem(0));
+    list->header()->resizeSections(QHeaderView::ResizeToContents);
+}
+} // namespace
+
+TodayWindow::TodayWindow(IWindowHost& host, Services& services, QWidget* parent)
+    : ChildWindow(parent), m_host(host), m_services(services), m_lblToday(new QLabel(this)),
+      m_lstArrivals(list(QStringLiteral("lstArrivals"), tr("Arrives"), this)),
+      m_lstDepartures(list(QStringLiteral("lstDepartures"), tr("Leaves"), this)),
+      m_lstInHarbour(list(QStringLiteral("lstInHarbour"), tr("Leaves"), this)),
+      m_lstOwing(list(QStringLiteral("lstOwing"), tr("Arrives"), this)), m_chtOccupancy(new QChartView(this)),
+      m_chkShowAtStartup(new QCheckBox(tr("&Show this window when the program starts"), this))
+{
+    setObjectName(QStringLiteral("frmToday"));
+    setWindowTitle(tr("Today"));
+    m_lblToday->setObjectName(QStringLiteral("lblToday"));
+    QFont heading = m_lblToday->font();
+    heading.setPointSizeF(heading.pointSizeF() * 1.3);
+    heading.setBold(true);
+    m_lblToday->setFont(heading);
+    m_chtOccupancy->setObjectName(QStringLiteral("chtOccupancy"));
+    m_chtOccupancy->setRenderHint(QPainter::Antialiasing);
+    m_chtOccupancy->setMinimumHeight(220);
+    m_chkShowAtStartup->setObjectName(QStringLiteral("chkShowAtStartup"));
+    m_chkShowAtStartup->setChecked(showAtStartup());
+    auto* cmdRefresh = new QPushButton(tr("&Refresh"), this);
+    cmdRefresh->setObjectName(QStringLiteral("cmdRefresh"));
+    auto* cmdClose = new QPushButton(tr("&Close"), this);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(framed(QStringLiteral("fraArrivals"), tr("&Arrivals today"), m_lstArrivals, this), 0, 0);
+    grid->addWidget(framed(QStringLiteral("fraDepartures"), tr("&Departures today"), m_lstDepartures, this), 0, 1);
+    grid->addWidget(framed(QStringLiteral("fraInHarbour"), tr("&In the harbour now"), m_lstInHarbour, this), 1, 0);
+    grid->addWidget(framed(QStringLiteral("fraOwing"), tr("&Money owing, arriving within 7 days"), m_lstOwing, this), 1,
+                    1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_chkShowAtStartup);
+    buttons->addStretch(1);
+    buttons->addWidget(cmdRefresh);
+    buttons->addWidget(cmdClose);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_lblToday);
+    layout->addLayout(grid, 3);
+    layout->addWidget(m_chtOccupancy, 2);
+    layout->addLayout(buttons);
+
+    for (QTreeWidget* lines : {m_lstArrivals, m_lstDepartures, m_lstInHarbour, m_lstOwing})
+        connect(lines, &QTreeWidget::itemActivated, this, [this, lines] { openSummary(lines); });
+    connect(m_chkShowAtStartup, &QCheckBox::toggled, this, [](bool on) {
+        Registry::setRegistryValue(Settings::ShowTodayAtStartup, on ? QStringLiteral("1") : QStringLiteral("0"));
+    });
+    connect(cmdRefresh, &QPushButton::clicked, this, &TodayWindow::refresh);
+    connect(cmdClose, &QPushButton::clicked, this, &ChildWindow::closeWithFrame);
+    resize(1000, 700);
+}
+
+TodayWindow* TodayWindow::display(IWindowHost& host, Services& services)
+{
+    auto* window = qobject_cast<TodayWindow*>(host.findWindow(QStringLiteral("frmToday")));
+    if (!window)
+        window = new TodayWindow(host, services);
+    host.showChild(window);
+    return window;
+}
+
+bool TodayWindow::showAtStartup()
+{
+    return Registry::getRegistryNumber(Settings::ShowTodayAtStartup) == 1;
+}
+
+void TodayWindow::refresh()
+{
+    const QDateTime now = m_services.clock.now();
+    m_lblToday->setText(QLocale().toString(now.date(), QLocale::LongFormat));
+    const auto today = BookingFigures::today(m_services.db(), now);
+    const auto chart = HarbourFigures::fortnight(m_services.db(), now.date());
+    if (!today || !chart) {
+        m_services.messages.show(tr("Today's bookings could not be read: %1").arg(today.error() + chart.error()),
+                                 Texts::productTitle(), MsgIcon::Critical);
+        return;
+    }
+    fill(m_lstArrivals, today->arrivals, false, false);
+    fill(m_lstDepartures, today->departures, true, false);
+    fill(m_lstInHarbour, today->inHarbour, true, true);
+    fill(m_lstOwing, today->owingSoon, false, true);
+    QChart* old = m_chtOccupancy->chart();
+    m_chtOccupancy->setChart(FigureChart::chart(*chart));
+    delete old;
+}
+
+void TodayWindow::openSummary(QTreeWidget* list)
+{
+    const QTreeWidgetItem* item = list->currentItem();
+    if (!item)
+        return;
+    BookingSummaryWindow::display(m_host, m_services, item->data(0, Qt::UserRole).toInt());
+    refresh();
+}

@@ -1,0 +1,265 @@
+#include "bookings/BookingFigures.h"
+#include "bookings/DataGenerator.h"
+#include "common/TestSupport.h"
+
+#include <QSqlQuery>
+#include <map>
+
+using BookingFigures::Span;
+using BookingFigures::Step;
+
+Q_DECLARE_METATYPE(BookingFigures::Step)
+
+namespace {
+QString at(const QDate& d, int h, int m = 0)
+{
+    return DateTimes::wallTime(d, QTime(h, m)).toString(u"yyyy-MM-dd HH:mm:ss"_s);
+}
+QList<int> idsOf(const QList<BookingFigures::Line>& lines)
+{
+    QList<int> ids;
+    for (const auto& line : lines)
+        ids << line.bookingId;
+    return ids;
+}
+qint64 total(const QHash<int, qint64>& byType)
+{
+    qint64 sum = 0;
+    for (qint64 n : byType)
+        sum += n;
+    return sum;
+}
+} // namespace
+
+// The figures the Today window and the report manager draw: the lists of today, and nights, money and stays over
+// a period, checked against a count made here from the booking rows themselves.
+class tst_BookingFigures : public InstallTest
+{
+    Q_OBJECT
+
+    void addBooking(int id, const QString& from, const QString& to, const QList<int>& berths, qint64 payable = 0,
+                    qint64 paid = 0, int cancelled = 0, const QVariant& boat = {})
+    {
+        QVERIFY(m_install->exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, TotalPayable, AmountPayed, "
+                                u"Cancelled, BoatID) VALUES (?, 1, ?, ?, ?, ?, ?, ?)"_s,
+                                {id, from, to, payable, paid, cancelled, boat}));
+        for (int berth : berths)
+            QVERIFY(m_install->exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (?, ?)"_s, {id, berth}));
+    }
+
+    // Per berth type, the nights sold on active berths in [first, last], counted day by day from the rows.
+    std::map<int, qint64> countedNights(const QDate& first, const QDate& last,
+                                        std::map<int, qint64>* perBerth = nullptr)
+    {
+        std::map<int, qint64> byType;
+        QSqlQuery q(m_install->db());
+        q.exec(u"SELECT B.FromDate, B.ToDate, BE.ID, coalesce(BE.TypeID, 0), BE.Active FROM Booking B "
+               u"JOIN BookingBerth BB ON BB.BookingID = B.ID JOIN Berth BE ON BE.ID = BB.BerthID"_s);
+        while (q.next()) {
+            const QDate from = DateTimes::readDateTime(q.value(0)).date();
+            const QDate to = DateTimes::readDateTime(q.value(1)).date();
+            for (QDate d = std::max(from, first); d < to && d <= last; d = d.addDays(1)) {
+                if (q.value(4).toInt() != 0)
+                    ++byType[q.value(3).toInt()];
+                if (perBerth)
+                    ++(*perBerth)[q.value(2).toInt()];
+            }
+        }
+        return byType;
+    }
+
+private slots:
+    void steps_data()
+    {
+        QTest::addColumn<QDate>("first");
+        QTest::addColumn<QDate>("last");
+        QTest::addColumn<Step>("step");
+        QTest::addColumn<QString>("spans");
+        QTest::newRow("days") << QDate(2026, 2, 27) << QDate(2026, 3, 1) << Step::Day
+                              << u"27.02-27.02 28.02-28.02 01.03-01.03"_s;
+        // The first and last weeks are cut at the period; a week runs Monday to Sunday.
+        QTest::newRow("weeks") << QDate(2026, 12, 2) << QDate(2026, 12, 15) << Step::Week
+                               << u"02.12-06.12 07.12-13.12 14.12-15.12"_s;
+        QTest::newRow("months, over February and a year's end")
+            << QDate(2027, 12, 15) << QDate(2028, 3, 1) << Step::Month
+            << u"15.12-31.12 01.01-31.01 01.02-29.02 01.03-01.03"_s;
+        QTest::newRow("one day") << QDate(2026, 5, 5) << QDate(2026, 5, 5) << Step::Month << u"05.05-05.05"_s;
+        QTest::newRow("ends before it starts") << QDate(2026, 5, 5) << QDate(2026, 5, 4) << Step::Day << QString();
+    }
+    void steps()
+    {
+        QFETCH(QDate, first);
+        QFETCH(QDate, last);
+        QFETCH(Step, step);
+        QFETCH(QString, spans);
+        QStringList seen;
+        for (const Span& span : BookingFigures::steps(first, last, step))
+            seen << span.first.toString(u"dd.MM"_s) + u'-' + span.last.toString(u"dd.MM"_s);
+        QCOMPARE(seen.join(u' '), spans);
+    }
+
+    // Stays at the edges of a night and of the period, on berths of two types, one inactive.
+    void nightsAtTheEdges_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<int>("berth");
+        QTest::addColumn<qint64>("nights"); // in July 2026
+        const QDate jul1(2026, 7, 1);
+        QTest::newRow("a day visit") << at(jul1.addDays(3), 9) << at(jul1.addDays(3), 17) << 1 << qint64(0);
+        QTest::newRow("one night") << at(jul1.addDays(3), 14) << at(jul1.addDays(4), 10) << 1 << qint64(1);
+        QTest::newRow("to midnight") << at(jul1.addDays(3), 14) << at(jul1.addDays(4), 0) << 1 << qint64(1);
+        QTest::newRow("from midnight") << at(jul1.addDays(3), 0) << at(jul1.addDays(4), 10) << 1 << qint64(1);
+        QTest::newRow("over the period's start")
+            << at(jul1.addDays(-5), 14) << at(jul1.addDays(2), 10) << 1 << qint64(2);
+        QTest::newRow("over its end") << at(QDate(2026, 7, 30), 14) << at(QDate(2026, 8, 3), 10) << 1 << qint64(2);
+        QTest::newRow("outside it") << at(QDate(2026, 8, 1), 14) << at(QDate(2026, 8, 3), 10) << 1 << qint64(0);
+        QTest::newRow("the other type") << at(jul1, 14) << at(jul1.addDays(7), 10) << 2 << qint64(7);
+        QTest::newRow("an inactive berth") << at(jul1, 14) << at(jul1.addDays(7), 10) << 3 << qint64(0);
+    }
+    void nightsAtTheEdges()
+    {
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QFETCH(int, berth);
+        QFETCH(qint64, nights);
+        QVERIFY(m_install->exec(u"INSERT INTO BerthType (ID, Type) VALUES (91, 'Pontoon'), (92, 'Swing mooring')"_s));
+        QVERIFY(m_install->exec(u"INSERT INTO Berth (ID, Name, TypeID, Active) VALUES (1, 'A1', 91, 1), "
+                                u"(2, 'M1', 92, 1), (3, 'A2', 91, 0)"_s));
+        addBooking(1, from, to, {berth});
+        const auto sold = BookingFigures::nightsSold(m_install->db(), {{QDate(2026, 7, 1), QDate(2026, 7, 31)}});
+        QVERIFY2(sold, qPrintable(sold.error()));
+        QCOMPARE(sold->size(), 1);
+        QCOMPARE(total(sold->first()), nights);
+        QCOMPARE(sold->first().value(berth == 2 ? 92 : 91), nights);
+    }
+
+    // Minutes before 2000 are negative; a night there is still a night.
+    void nightsBefore2000()
+    {
+        QVERIFY(m_install->exec(u"INSERT INTO Berth (ID, Name, Active) VALUES (1, 'A1', 1)"_s));
+        addBooking(1, at(QDate(1999, 12, 30), 14), at(QDate(2000, 1, 2), 10), {1});
+        const auto sold = BookingFigures::nightsSold(
+            m_install->db(), BookingFigures::steps(QDate(1999, 12, 1), QDate(2000, 1, 31), Step::Month));
+        QVERIFY2(sold, qPrintable(sold.error()));
+        QCOMPARE(sold->size(), 2);
+        QCOMPARE(sold->at(0).value(0), qint64(2)); // 30 and 31 December, on a berth without a type
+        QCOMPARE(sold->at(1).value(0), qint64(1));
+    }
+
+    // A generated harbour: every figure equals the count made from the rows.
+    void figuresAgreeWithACountOfTheRows()
+    {
+        QVERIFY(DataGenerator::generate(m_install->db(), DataGenerator::busyHarbour(30, 900, QDate(2026, 1, 1))));
+        QVERIFY(m_install->exec(u"UPDATE Berth SET Active = 0 WHERE ID IN (3, 7)"_s));
+        QVERIFY(m_install->exec(u"UPDATE Booking SET Cancelled = 1 WHERE ID % 37 = 0"_s));
+        QVERIFY(m_install->exec(u"UPDATE Booking SET Created = NULL WHERE ID % 11 = 0"_s));
+        const QDate first(2026, 2, 10);
+        const QDate last(2026, 9, 20);
+
+        for (Step step : {Step::Day, Step::Week, Step::Month}) {
+            const QList<Span> spans = BookingFigures::steps(first, last, step);
+            const auto sold = BookingFigures::nightsSold(m_install->db(), spans);
+            QVERIFY2(sold, qPrintable(sold.error()));
+            for (int i = 0; i < spans.size(); ++i) {
+                const std::map<int, qint64> counted = countedNights(spans[i].first, spans[i].last);
+                for (const auto& [type, nights] : counted)
+                    QCOMPARE(sold->at(i).value(type), nights);
+                for (auto it = sold->at(i).cbegin(); it != sold->at(i).cend(); ++it) // no type the rows lack
+                    QCOMPARE(it.value(), counted.count(it.key()) ? counted.at(it.key()) : 0);
+            }
+        }
+
+        std::map<int, qint64> perBerth;
+        countedNights(first, last, &perBerth);
+        const auto busiest = BookingFigures::busiestBerths(m_install->db(), first, last, 5);
+        QVERIFY2(busiest, qPrintable(busiest.error()));
+        QCOMPARE(busiest->size(), 5);
+        for (int i = 0; i < busiest->size(); ++i) {
+            QCOMPARE(busiest->at(i).nights, perBerth[busiest->at(i).berthId]);
+            for (const auto& [berth, nights] : perBerth) // nobody left out has more
+                if (nights > busiest->at(i).nights)
+                    QVERIFY(std::any_of(busiest->begin(), busiest->begin() + i,
+                                        [b = berth](const auto& x) { return x.berthId == b; }));
+        }
+
+        // Money and stays by month of arrival, cancelled bookings left out.
+        std::map<QString, std::tuple<int, qint64, qint64, qint64, int, qint64>> months;
+        QSqlQuery q(m_install->db());
+        q.exec(u"SELECT FromDate, ToDate, Created, CostOfHire, OtherCharges, VAT FROM Booking WHERE Cancelled = 0"_s);
+        while (q.next()) {
+            const QDateTime from = DateTimes::readDateTime(q.value(0));
+            if (from.date() < first || from.date() > last)
+                continue;
+            auto& [count, hire, other, vat, withLead, lead] = months[from.toString(u"yyyy-MM"_s)];
+            ++count;
+            hire += q.value(3).toLongLong();
+            other += q.value(4).toLongLong();
+            vat += q.value(5).toLongLong();
+            if (!q.value(2).isNull()) {
+                ++withLead;
+                lead += std::max<qint64>(0, DateTimes::readDateTime(q.value(2)).date().daysTo(from.date()));
+            }
+        }
+        const auto revenue = BookingFigures::revenueByMonth(m_install->db(), first, last);
+        const auto stays = BookingFigures::staysByMonth(m_install->db(), first, last);
+        QVERIFY2(revenue && stays, qPrintable(revenue.error() + stays.error()));
+        QCOMPARE(revenue->size(), 8); // February to September
+        QCOMPARE(stays->size(), 8);
+        for (int i = 0; i < revenue->size(); ++i) {
+            const auto& [count, hire, other, vat, withLead, lead] = months[revenue->at(i).month.toString(u"yyyy-MM"_s)];
+            QVERIFY(count > 0);
+            QCOMPARE(revenue->at(i).bookings, count);
+            QCOMPARE(revenue->at(i).hire, Money::fromUnits(hire));
+            QCOMPARE(revenue->at(i).otherCharges, Money::fromUnits(other));
+            QCOMPARE(revenue->at(i).tax, Money::fromUnits(vat));
+            QCOMPARE(stays->at(i).withLead, withLead);
+            QCOMPARE(stays->at(i).leadDays, lead);
+        }
+        // Nights of the stays arriving in a month: the same as the rows' dates give.
+        const auto nightsOf = [&](const QString& month) {
+            qint64 n = 0;
+            QSqlQuery r(m_install->db());
+            r.exec(u"SELECT FromDate, ToDate FROM Booking WHERE Cancelled = 0 AND FromDate LIKE '"_s + month + u"%'"_s);
+            while (r.next())
+                n += DateTimes::readDateTime(r.value(0)).date().daysTo(DateTimes::readDateTime(r.value(1)).date());
+            return n;
+        };
+        QCOMPARE(stays->at(1).nights, nightsOf(u"2026-03"_s));
+        QCOMPARE(stays->at(6).nights, nightsOf(u"2026-08"_s));
+    }
+
+    // Today is 4 December 2026, 09:15.
+    void todaysLists()
+    {
+        const QDate today = m_install->clock.current.date();
+        QVERIFY(m_install->exec(u"INSERT INTO Customer (ID, Name) VALUES (1, 'Ann')"_s));
+        QVERIFY(m_install->exec(u"INSERT INTO Berth (ID, Name, Active) VALUES (1, 'A1', 1), (2, 'A2', 1)"_s));
+        QVERIFY(m_install->exec(u"INSERT INTO Boat (ID, CustomerID, Name) VALUES (1, 1, 'Sea Breeze')"_s));
+        addBooking(1, at(today, 14), at(today.addDays(2), 10), {2, 1}, 300'0000, 100'0000, 0, 1);
+        addBooking(2, at(today.addDays(-3), 14), at(today, 10), {1});           // leaves later today
+        addBooking(3, at(today.addDays(-3), 14), at(today, 8), {2});            // left earlier today
+        addBooking(4, at(today.addDays(-1), 14), at(today.addDays(3), 10), {}); // in, without a berth
+        addBooking(5, at(today.addDays(5), 14), at(today.addDays(6), 10), {1}, 50'0000);
+        addBooking(6, at(today.addDays(8), 14), at(today.addDays(9), 10), {1}, 50'0000);          // owing, but later
+        addBooking(7, at(today, 15), at(today.addDays(1), 10), {}, 50'0000, 0, 1);                // cancelled
+        addBooking(8, at(today.addDays(1), 0), at(today.addDays(2), 10), {});                     // arrives at midnight
+        addBooking(9, at(today.addDays(2), 14), at(today.addDays(3), 10), {2}, 80'0000, 90'0000); // in credit
+
+        const auto lists = BookingFigures::today(m_install->db(), m_install->clock.current);
+        QVERIFY2(lists, qPrintable(lists.error()));
+        QCOMPARE(idsOf(lists->arrivals), QList<int>({1}));
+        QCOMPARE(idsOf(lists->departures), QList<int>({3, 2}));
+        QCOMPARE(idsOf(lists->inHarbour), QList<int>({2, 4}));
+        QCOMPARE(idsOf(lists->owingSoon), QList<int>({1, 5}));
+        const BookingFigures::Line& arrival = lists->arrivals.first();
+        QCOMPARE(arrival.customer, u"Ann"_s);
+        QCOMPARE(arrival.berths, QStringList({u"A2"_s, u"A1"_s}));
+        QCOMPARE(arrival.boat, u"Sea Breeze"_s);
+        QCOMPARE(arrival.balance, Money::fromUnits(200'0000));
+        QCOMPARE(arrival.fromDate, DateTimes::wallTime(today, QTime(14, 0)));
+    }
+};
+
+ZEM_TEST(tst_BookingFigures)
+#include "tst_BookingFigures.moc"

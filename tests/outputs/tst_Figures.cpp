@@ -1,0 +1,264 @@
+#include "bookings/BookingSummaryWindow.h"
+#include "common/PdfReader.h"
+#include "common/TestSupport.h"
+#include "core/Registry.h"
+#include "outputs/FigureWindow.h"
+#include "outputs/HarbourFigures.h"
+#include "outputs/TodayWindow.h"
+#include "shell/MainWindow.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QMdiArea>
+#include <QTreeWidget>
+
+using HarbourFigures::Kind;
+using Step = BookingFigures::Step;
+
+Q_DECLARE_METATYPE(HarbourFigures::Kind)
+Q_DECLARE_METATYPE(BookingFigures::Step)
+
+namespace {
+QStringList rowsOf(const HarbourFigures::Figure& figure)
+{
+    QStringList rows;
+    for (const QStringList& row : figure.rows)
+        rows << row.join(u'|');
+    return rows;
+}
+QStringList linesOf(const QTreeWidget* list)
+{
+    QStringList lines;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        QStringList cells;
+        for (int c = 0; c < list->columnCount(); ++c)
+            cells << list->topLevelItem(i)->text(c);
+        lines << cells.join(u'|');
+    }
+    return lines;
+}
+} // namespace
+
+// The harbour's figures as they are shown, printed and refused, and the Today window.
+class tst_Figures : public InstallTest
+{
+    Q_OBJECT
+
+    // Pontoons A1 and A2, swing mooring M1, and A3 (inactive). In July 2026: on A1 1-3 July (2 nights) and a day
+    // visit on 2 July; on M1 2-4 July (2 nights); one cancelled stay in July; on A2 10-12 September.
+    void seed() override
+    {
+        QVERIFY(m_install->exec(u"INSERT INTO Customer (ID, Name) VALUES (1, 'Ann'), (2, 'Bob')"_s));
+        QVERIFY(m_install->exec(u"INSERT INTO BerthType (ID, Type) VALUES (91, 'Pontoon'), (92, 'Swing mooring')"_s));
+        QVERIFY(m_install->exec(u"INSERT INTO Berth (ID, Name, TypeID, Active) VALUES (1, 'A1', 91, 1), "
+                                u"(2, 'A2', 91, 1), (3, 'M1', 92, 1), (4, 'A3', 91, 0)"_s));
+        const auto add = [this](int id, const char* from, const char* to, int berth, qint64 hire, int cancelled,
+                                const char* created) {
+            QVERIFY(
+                m_install->exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, Created, CostOfHire, "
+                                u"OtherCharges, VAT, TotalPayable, AmountPayed, Cancelled) "
+                                u"VALUES (?, 1, ?, ?, ?, ?, 50000, ?, ?, 0, ?)"_s,
+                                {id, QString::fromLatin1(from), QString::fromLatin1(to), QString::fromLatin1(created),
+                                 hire, hire / 5, hire + 50000 + hire / 5, cancelled}));
+            if (berth)
+                QVERIFY(m_install->exec(u"INSERT INTO BookingBerth VALUES (?, ?)"_s, {id, berth}));
+        };
+        add(1, "2026-07-01 14:00:00", "2026-07-03 10:00:00", 1, 1000000, 0, "2026-06-01 10:00:00");
+        add(2, "2026-07-03 11:00:00", "2026-07-03 17:00:00", 1, 200000, 0, "2026-07-03 08:00:00");
+        add(3, "2026-07-02 14:00:00", "2026-07-04 10:00:00", 3, 1500000, 0, "2026-06-22 10:00:00");
+        add(4, "2026-07-05 14:00:00", "2026-07-09 10:00:00", 0, 9000000, 1, "2026-06-22 10:00:00");
+        add(5, "2026-09-10 14:00:00", "2026-09-12 10:00:00", 2, 800000, 0, "2026-09-01 10:00:00");
+    }
+
+    Result<HarbourFigures::Figure> figure(Kind kind, const QDate& first, const QDate& last, Step step = Step::Month)
+    {
+        return HarbourFigures::build(m_install->db(), {kind, first, last, step});
+    }
+
+    std::unique_ptr<MainWindow> m_main;
+    void tearDown() override { m_main.reset(); }
+    bool openMain()
+    {
+        m_main = std::make_unique<MainWindow>(m_install->services);
+        return showActive(*m_main);
+    }
+
+private slots:
+    void periodProblems_data()
+    {
+        QTest::addColumn<Kind>("kind");
+        QTest::addColumn<QDate>("first");
+        QTest::addColumn<QDate>("last");
+        QTest::addColumn<Step>("step");
+        QTest::addColumn<QString>("problem");
+        const QDate d(2026, 1, 1);
+        QTest::newRow("one day") << Kind::Revenue << d << d << Step::Month << QString();
+        QTest::newRow("ends before it starts")
+            << Kind::Occupancy << d << d.addDays(-1) << Step::Day << u"The period ends before it starts."_s;
+        QTest::newRow("no first day") << Kind::Stays << QDate() << d << Step::Month
+                                      << u"Enter the first and the last day of the period."_s;
+        QTest::newRow("fifty years less a day")
+            << Kind::Revenue << d << d.addYears(50).addDays(-1) << Step::Month << QString();
+        QTest::newRow("fifty years") << Kind::BusiestBerths << d << d.addYears(50) << Step::Month
+                                     << u"A period of more than 50 years cannot be shown."_s;
+        QTest::newRow("400 days by day") << Kind::Occupancy << d << d.addDays(399) << Step::Day << QString();
+        QTest::newRow("401 days by day")
+            << Kind::Occupancy << d << d.addDays(400) << Step::Day
+            << u"The chart would have 401 bars, more than 400: choose weeks or months for a period this long."_s;
+        QTest::newRow("the step is occupancy's alone") << Kind::Revenue << d << d.addYears(5) << Step::Day << QString();
+    }
+    void periodProblems()
+    {
+        QFETCH(Kind, kind);
+        QFETCH(QDate, first);
+        QFETCH(QDate, last);
+        QFETCH(Step, step);
+        QFETCH(QString, problem);
+        QCOMPARE(HarbourFigures::periodProblem({kind, first, last, step}), problem);
+        const auto built = figure(kind, first, last, step);
+        QCOMPARE(built.kind(), problem.isEmpty() ? FailureKind::None : FailureKind::Refused);
+        QCOMPARE(built.error(), problem);
+    }
+
+    void figuresReadAsTheBookingsSay()
+    {
+        const QDate jul1(2026, 7, 1);
+        // 1 July: A1; 2 July: A1 and M1; 3 July: M1 (the day visit sells no night). Three berths active now.
+        const auto occupancy = figure(Kind::Occupancy, jul1, jul1.addDays(3), Step::Day);
+        QVERIFY2(occupancy, qPrintable(occupancy.error()));
+        QCOMPARE(occupancy->columns, QStringList({u"Period"_s, u"Nights sold"_s, u"Nights available"_s, u"All berths"_s,
+                                                  u"Pontoon"_s, u"Swing mooring"_s}));
+        QCOMPARE(rowsOf(*occupancy),
+                 QStringList({u"Wed 01/07/2026|1|3|33.3%|50.0%|0.0%"_s, u"Thu 02/07/2026|2|3|66.7%|50.0%|100.0%"_s,
+                              u"Fri 03/07/2026|1|3|33.3%|0.0%|100.0%"_s, u"Sat 04/07/2026|0|3|0.0%|0.0%|0.0%"_s}));
+        QCOMPARE(occupancy->bars.first().values, QList<double>({100.0 / 3, 200.0 / 3, 100.0 / 3, 0}));
+        QCOMPARE(occupancy->lines.size(), 2);
+        QVERIFY(occupancy->emptyReason.isEmpty());
+
+        // Money by month of arrival, the cancelled stay left out; the months between included at nothing.
+        const auto revenue = figure(Kind::Revenue, jul1, QDate(2026, 9, 30));
+        QVERIFY2(revenue, qPrintable(revenue.error()));
+        QCOMPARE(
+            rowsOf(*revenue),
+            QStringList({u"Jul 2026|3|£270.00|£15.00|£54.00|£339.00"_s, u"Aug 2026|0|£0.00|£0.00|£0.00|£0.00"_s,
+                         u"Sept 2026|1|£80.00|£5.00|£16.00|£101.00"_s, u"Total|4|£350.00|£20.00|£70.00|£440.00"_s}));
+        QCOMPARE(revenue->bars.size(), 3);
+        QVERIFY(revenue->stacked);
+
+        // Stays: July 2 + 0 + 2 nights over 3 bookings; lead 30, 0 and 10 days.
+        const auto stays = figure(Kind::Stays, jul1, QDate(2026, 9, 30));
+        QVERIFY2(stays, qPrintable(stays.error()));
+        QCOMPARE(rowsOf(*stays), QStringList({u"Jul 2026|3|1.3|13.3"_s, u"Aug 2026|0||"_s, u"Sept 2026|1|2.0|9.0"_s}));
+
+        // The busiest berths over July to September (92 days), the inactive one too had it sold anything.
+        const auto busiest = figure(Kind::BusiestBerths, jul1, QDate(2026, 9, 30));
+        QVERIFY2(busiest, qPrintable(busiest.error()));
+        QCOMPARE(rowsOf(*busiest),
+                 QStringList({u"A1|Pontoon|2|2.2%"_s, u"A2|Pontoon|2|2.2%"_s, u"M1|Swing mooring|2|2.2%"_s}));
+        QCOMPARE(busiest->categories, QStringList({u"M1"_s, u"A2"_s, u"A1"_s})); // drawn bottom up
+
+        // Nothing there: an empty figure with its reason, never a division by nothing.
+        const QDate winter(2027, 1, 1);
+        QCOMPARE(figure(Kind::Revenue, winter, winter.addDays(30))->emptyReason,
+                 u"No booking arrives in this period."_s);
+        QCOMPARE(figure(Kind::BusiestBerths, winter, winter)->emptyReason, u"No night is sold in this period."_s);
+        QVERIFY(m_install->exec(u"UPDATE Berth SET Active = 0"_s));
+        const auto none = figure(Kind::Occupancy, jul1, jul1, Step::Day);
+        QVERIFY(none->emptyReason.contains(u"(no berths)"_s));
+        QCOMPARE(rowsOf(*none), QStringList({u"Wed 01/07/2026|0|0|no berths"_s}));
+    }
+
+    // From the report manager to the figure window, and from there to a PDF file with the chart and the table.
+    void figureWindowShowsAndPrints()
+    {
+        QVERIFY(openMain());
+        m_main->menuItem(u"mnuBookingsReport"_s)->trigger();
+        QWidget* reports = m_main->findWindow(u"frmReports"_s);
+        QVERIFY(reports);
+        choose(*reports, "cboFigure", u"Revenue by month"_s);
+        QVERIFY(!control<QComboBox>(*reports, "cboStep")->isEnabled());
+        control<QDateEdit>(*reports, "dtpFiguresFrom")->setDate(QDate(2026, 7, 1));
+        control<QDateEdit>(*reports, "dtpFiguresTo")->setDate(QDate(2026, 6, 30));
+        click(*reports, "cmdShowFigure");
+        QCOMPARE(m_install->messages.said(), u"Zem Harbour: The period ends before it starts."_s);
+        QVERIFY(!m_main->findWindow(u"frmFigure"_s));
+
+        control<QDateEdit>(*reports, "dtpFiguresTo")->setDate(QDate(2026, 9, 30));
+        click(*reports, "cmdShowFigure");
+        auto* window = qobject_cast<FigureWindow*>(m_main->findWindow(u"frmFigure"_s));
+        QVERIFY(window);
+        QCOMPARE(window->windowTitle(), u"Revenue by month"_s);
+        QCOMPARE(linesOf(control<QTreeWidget>(*window, "lstFigures")).value(0),
+                 u"Jul 2026|3|£270.00|£15.00|£54.00|£339.00"_s);
+        QCOMPARE(control<QChartView>(*window, "chtFigure")->chart()->series().size(), 1); // one stacked series
+
+        const QString path = m_install->root() + u"/revenue.pdf"_s;
+        m_install->files.answers << path;
+        click(*window, "cmdSavePdf");
+        QCOMPARE(PdfReader::pageCount(path), 1);
+        const QStringList lines = PdfReader::lines(PdfReader::pages(path).value(0));
+        QCOMPARE(lines.value(0), u"Revenue by month"_s);
+        QVERIFY(lines.contains(u"Month Bookings Hire Other charges Tax Total"_s));
+        QVERIFY(lines.contains(u"Sept 2026 1 £80.00 £5.00 £16.00 £101.00"_s));
+        QVERIFY(lines.contains(u"Total 4 £350.00 £20.00 £70.00 £440.00"_s));
+        const auto images = PdfReader::run(u"pdfimages"_s, {u"-list"_s, path});
+        QVERIFY(images && images->count(u'\n') >= 3); // a header of two lines, then the chart's picture
+
+        // Showing another figure reuses the window.
+        choose(*reports, "cboFigure", u"Occupancy"_s);
+        QVERIFY(control<QComboBox>(*reports, "cboStep")->isEnabled());
+        click(*reports, "cmdShowFigure");
+        QCOMPARE(window->windowTitle(), u"Occupancy"_s);
+        QCOMPARE(m_main->mdiArea()->subWindowList().size(), 2);
+    }
+
+    // Today is 4 December 2026, 09:15.
+    void todayWindow()
+    {
+        QVERIFY(m_install->exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, TotalPayable, AmountPayed) "
+                                u"VALUES (10, 2, '2026-12-04 14:00:00', '2026-12-06 10:00:00', 500000, 100000), "
+                                u"(11, 1, '2026-12-01 14:00:00', '2026-12-04 10:00:00', 0, 0)"_s));
+        QVERIFY(m_install->exec(u"INSERT INTO BookingBerth VALUES (10, 3), (10, 2), (11, 1)"_s));
+        QVERIFY(openMain());
+        m_main->menuItem(u"mnuBookingsToday"_s)->trigger();
+        auto* today = qobject_cast<TodayWindow*>(m_main->findWindow(u"frmToday"_s));
+        QVERIFY(today);
+        QCOMPARE(linesOf(control<QTreeWidget>(*today, "lstArrivals")), QStringList({u"14:00|Bob|M1, A2||£40.00"_s}));
+        QCOMPARE(linesOf(control<QTreeWidget>(*today, "lstDepartures")), QStringList({u"10:00|Ann|A1||£0.00"_s}));
+        QCOMPARE(linesOf(control<QTreeWidget>(*today, "lstInHarbour")),
+                 QStringList({u"Fri 04/12/2026 10:00|Ann|A1||£0.00"_s}));
+        QCOMPARE(linesOf(control<QTreeWidget>(*today, "lstOwing")),
+                 QStringList({u"Fri 04/12/2026 14:00|Bob|M1, A2||£40.00"_s}));
+        // Tonight two berths of three are taken, tomorrow night too, then none.
+        const QChart* chart = control<QChartView>(*today, "chtOccupancy")->chart();
+        QCOMPARE(chart->series().size(), 1);
+        const auto fortnight = HarbourFigures::fortnight(m_install->db(), QDate(2026, 12, 4));
+        QCOMPARE(fortnight->rows.mid(0, 3), QList<QStringList>({{u"Fri 4"_s, u"2"_s, u"66.7%"_s},
+                                                                {u"Sat 5"_s, u"2"_s, u"66.7%"_s},
+                                                                {u"Sun 6"_s, u"0"_s, u"0.0%"_s}}));
+
+        // Enter on a line opens its booking's summary; the lists are read again afterwards.
+        auto* arrivals = control<QTreeWidget>(*today, "lstArrivals");
+        arrivals->setFocus();
+        int opened = 0;
+        onNextModal([&](QDialog* dialog) {
+            if (auto* summary = qobject_cast<BookingSummaryWindow*>(dialog))
+                opened = summary->bookingId();
+            QVERIFY(m_install->exec(u"UPDATE Booking SET FromDate = '2026-12-05 14:00:00' WHERE ID = 10"_s));
+        });
+        QTest::keyClick(arrivals, Qt::Key_Return);
+        QCOMPARE(opened, 10);
+        QCOMPARE(arrivals->topLevelItemCount(), 0);
+
+        // Whether it opens at start-up is kept as a setting.
+        QVERIFY(!TodayWindow::showAtStartup());
+        control<QCheckBox>(*today, "chkShowAtStartup")->click();
+        QCOMPARE(Registry::getRegistryValue(Settings::ShowTodayAtStartup), u"1"_s);
+        QVERIFY(TodayWindow::showAtStartup());
+    }
+};
+
+ZEM_TEST(tst_Figures)
+#include "tst_Figures.moc"
