@@ -74,7 +74,8 @@ load() {
     sql postgres -c "DROP DATABASE IF EXISTS ${db}_part" -c "CREATE DATABASE ${db}_part"
     sql "${db}_part" -f "$SCHEMA" >/dev/null
     # Rows go in as they are in the file, triggers off (session_replication_role); the period index is then
-    # written for every booking in one statement, the same one the triggers run per booking.
+    # written for every booking in one statement, the same one the triggers run per booking, and the figures'
+    # totals per month from it and the bookings.
     local tables="Company Settings BerthType PaymentMethod Customer Owner Berth Booking BookingBerth Payment"
     for t in $tables; do
         local cols
@@ -98,6 +99,7 @@ FROM (SELECT S.ID, S.BerthID, S.FromTime, S.ToTime,
             FROM Booking B LEFT JOIN BookingBerth BB ON BB.BookingID = B.ID) S
       WHERE S.FromTime IS NOT NULL AND S.ToTime IS NOT NULL) E
 WHERE E.ID BETWEEN 1 AND 4294967295 AND E.BerthID BETWEEN 0 AND 2147483647;
+SELECT zem_fill_figures();
 SELECT setval(pg_get_serial_sequence('customer', 'id'), greatest(1, coalesce((SELECT max(id) FROM customer), 1)));
 SELECT setval(pg_get_serial_sequence('owner', 'id'), greatest(1, coalesce((SELECT max(id) FROM owner), 1)));
 SELECT setval(pg_get_serial_sequence('berth', 'id'), greatest(1, coalesce((SELECT max(id) FROM berth), 1)));

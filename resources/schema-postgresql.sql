@@ -8,7 +8,7 @@ CREATE EXTENSION IF NOT EXISTS btree_gist;
 CREATE TABLE SchemaVersion (
     Version INTEGER NOT NULL
 );
-INSERT INTO SchemaVersion (Version) VALUES (6);
+INSERT INTO SchemaVersion (Version) VALUES (7);
 
 -- A row given its own ID (an import, a test) moves the counter past it, as AUTOINCREMENT does on a file, so the
 -- next row the program adds never collides with it.
@@ -342,9 +342,12 @@ EXCEPTION WHEN others THEN
     RETURN NULL;
 END $$;
 
--- Writes a booking's rows of the index again from its row and its berth rows.
+-- period writer: begin
+-- Writes a booking's rows of the index again from its row and its berth rows, taking the nights its old rows sold
+-- off each berth's months and adding what the new ones sell.
 CREATE FUNCTION zem_write_period(booking BIGINT) RETURNS void LANGUAGE plpgsql AS $$
 BEGIN
+    PERFORM zem_berth_months(booking, -1);
     DELETE FROM BookingPeriod WHERE BookingID = booking;
     INSERT INTO BookingPeriod (ID, BookingID, BerthID, FromMinute, ToMinute, Period)
     SELECT booking * 2147483648 + E.BerthID, booking, E.BerthID,
@@ -360,7 +363,9 @@ BEGIN
                 WHERE B.ID = booking) S
           WHERE S.FromTime IS NOT NULL AND S.ToTime IS NOT NULL) E
     WHERE booking BETWEEN 1 AND 4294967295 AND E.BerthID BETWEEN 0 AND 2147483647;
+    PERFORM zem_berth_months(booking, 1);
 END $$;
+-- period writer: end
 
 -- A booking's berth rows go with it, so a cancelled booking leaves nothing behind.
 CREATE FUNCTION zem_booking_changed() RETURNS trigger LANGUAGE plpgsql AS $$
@@ -392,3 +397,104 @@ END $$;
 CREATE TRIGGER BookingBerth_Period AFTER INSERT OR DELETE OR UPDATE OF BookingID, BerthID ON BookingBerth
     FOR EACH ROW EXECUTE FUNCTION zem_booking_berth_changed();
 -- period index: end
+
+-- figures: begin
+-- Written so that it may run again over a database that has part of it (an upgrade).
+-- The months of 1900 to 2199 in index minutes, where a stay's nights are cut at the months' ends. A month is
+-- numbered year * 12 + month - 1 (January 2026 is 24312): whole numbers compare faster than texts.
+CREATE TABLE IF NOT EXISTS CalendarMonth (
+    FromMinute INTEGER PRIMARY KEY,
+    ToMinute INTEGER NOT NULL,
+    Month INTEGER NOT NULL
+);
+INSERT INTO CalendarMonth (FromMinute, ToMinute, Month)
+SELECT (extract(epoch FROM d) - 946684800)::BIGINT / 60, (extract(epoch FROM d + interval '1 month') - 946684800)::BIGINT / 60,
+       (extract(year FROM d) * 12 + extract(month FROM d) - 1)::INTEGER
+FROM generate_series(TIMESTAMP '1900-01-01', TIMESTAMP '2199-12-01', INTERVAL '1 month') AS d
+ON CONFLICT (FromMinute) DO NOTHING;
+
+-- The nights sold on each berth in each month, kept with the index by zem_write_period: occupancy by the month
+-- reads one row per berth and month rather than every stay. A night belongs to the day it starts on, and is sold
+-- when the stay holds the berth over the midnight that ends that day.
+CREATE TABLE IF NOT EXISTS BerthMonth (
+    Month INTEGER NOT NULL,
+    BerthID INTEGER NOT NULL,
+    Nights BIGINT NOT NULL,
+    -- The nights ride in the key's index: a period's months are read from the index alone, however the rows lie.
+    PRIMARY KEY (Month, BerthID) INCLUDE (Nights)
+);
+
+-- Adds (sign 1) or takes away (sign -1) the nights a booking's index rows sell, or every row's (booking NULL).
+CREATE OR REPLACE FUNCTION zem_berth_months(booking BIGINT, sign INTEGER) RETURNS void LANGUAGE plpgsql AS $$
+BEGIN
+    INSERT INTO BerthMonth (Month, BerthID, Nights)
+    SELECT M.Month, P.BerthID,
+           sign * SUM((least(P.ToMinute, M.ToMinute)::BIGINT + 1440000000) / 1440
+                      - (greatest(P.FromMinute, M.FromMinute)::BIGINT + 1440000000) / 1440)
+    FROM BookingPeriod P JOIN CalendarMonth M
+        ON M.FromMinute > P.FromMinute - 44640 AND M.FromMinute < P.ToMinute AND M.ToMinute > P.FromMinute
+    WHERE (booking IS NULL OR P.BookingID = booking) AND P.BerthID <> 0
+    GROUP BY M.Month, P.BerthID
+    ON CONFLICT (Month, BerthID) DO UPDATE SET Nights = BerthMonth.Nights + excluded.Nights;
+END $$;
+
+-- The bookings arriving in each month, cancelled ones left out: their number, agreed prices, nights and lead
+-- times (days from booking to arrival, for those whose creation is known), kept by a trigger so that the figures
+-- of a month read one row.
+CREATE TABLE IF NOT EXISTS BookingMonth (
+    Month TEXT PRIMARY KEY,
+    Bookings BIGINT NOT NULL,
+    Hire BIGINT NOT NULL,
+    OtherCharges BIGINT NOT NULL,
+    Tax BIGINT NOT NULL,
+    Nights BIGINT NOT NULL,
+    WithLead BIGINT NOT NULL,
+    LeadDays BIGINT NOT NULL
+);
+
+-- The days from one stored date-time's day to a later one's; 0 when either does not read as a date-time.
+CREATE OR REPLACE FUNCTION zem_days_between(a TEXT, b TEXT) RETURNS BIGINT LANGUAGE sql IMMUTABLE AS $$
+    SELECT greatest(0, coalesce(zem_wall_time(b)::DATE - zem_wall_time(a)::DATE, 0))::BIGINT
+$$;
+
+CREATE OR REPLACE FUNCTION zem_booking_month() RETURNS trigger LANGUAGE plpgsql AS $$
+BEGIN
+    IF TG_OP IN ('UPDATE', 'DELETE') AND OLD.Cancelled = 0 THEN
+        UPDATE BookingMonth SET Bookings = Bookings - 1, Hire = Hire - coalesce(OLD.CostOfHire, 0),
+            OtherCharges = OtherCharges - coalesce(OLD.OtherCharges, 0), Tax = Tax - coalesce(OLD.VAT, 0),
+            Nights = Nights - zem_days_between(OLD.FromDate, OLD.ToDate),
+            WithLead = WithLead - CASE WHEN OLD.Created IS NULL THEN 0 ELSE 1 END,
+            LeadDays = LeadDays - zem_days_between(OLD.Created, OLD.FromDate)
+        WHERE Month = substr(OLD.FromDate, 1, 7);
+    END IF;
+    IF TG_OP IN ('UPDATE', 'INSERT') AND NEW.Cancelled = 0 AND NEW.FromDate IS NOT NULL THEN
+        INSERT INTO BookingMonth (Month, Bookings, Hire, OtherCharges, Tax, Nights, WithLead, LeadDays)
+        VALUES (substr(NEW.FromDate, 1, 7), 1, coalesce(NEW.CostOfHire, 0), coalesce(NEW.OtherCharges, 0), coalesce(NEW.VAT, 0),
+                zem_days_between(NEW.FromDate, NEW.ToDate), CASE WHEN NEW.Created IS NULL THEN 0 ELSE 1 END,
+                zem_days_between(NEW.Created, NEW.FromDate))
+        ON CONFLICT (Month) DO UPDATE SET Bookings = BookingMonth.Bookings + excluded.Bookings,
+            Hire = BookingMonth.Hire + excluded.Hire, OtherCharges = BookingMonth.OtherCharges + excluded.OtherCharges,
+            Tax = BookingMonth.Tax + excluded.Tax, Nights = BookingMonth.Nights + excluded.Nights,
+            WithLead = BookingMonth.WithLead + excluded.WithLead, LeadDays = BookingMonth.LeadDays + excluded.LeadDays;
+    END IF;
+    RETURN NULL;
+END $$;
+DROP TRIGGER IF EXISTS Booking_Month ON Booking;
+CREATE TRIGGER Booking_Month AFTER INSERT OR DELETE OR UPDATE OF FromDate, ToDate, Created, CostOfHire, OtherCharges, VAT,
+    Cancelled ON Booking FOR EACH ROW EXECUTE FUNCTION zem_booking_month();
+
+-- Both tables written afresh from the index and the bookings (nothing in a new database; everything when
+-- upgrading or after the rows were copied in with the triggers off).
+CREATE OR REPLACE FUNCTION zem_fill_figures() RETURNS void LANGUAGE plpgsql AS $$
+BEGIN
+    DELETE FROM BerthMonth;
+    PERFORM zem_berth_months(NULL, 1);
+    DELETE FROM BookingMonth;
+    INSERT INTO BookingMonth (Month, Bookings, Hire, OtherCharges, Tax, Nights, WithLead, LeadDays)
+    SELECT substr(B.FromDate, 1, 7), COUNT(*), SUM(coalesce(B.CostOfHire, 0)), SUM(coalesce(B.OtherCharges, 0)),
+           SUM(coalesce(B.VAT, 0)), SUM(zem_days_between(B.FromDate, B.ToDate)), COUNT(B.Created),
+           SUM(zem_days_between(B.Created, B.FromDate))
+    FROM Booking B WHERE B.Cancelled = 0 AND B.FromDate IS NOT NULL GROUP BY substr(B.FromDate, 1, 7);
+END $$;
+SELECT zem_fill_figures();
+-- figures: end

@@ -296,24 +296,69 @@ FROM (SELECT BookingID, BerthID, (FS - ((FS % 60 + 60) % 60)) / 60 AS F, (TS + (
             FROM Booking B LEFT JOIN BookingBerth BB ON BB.BookingID = B.ID))
 WHERE F IS NOT NULL AND T IS NOT NULL AND BookingID BETWEEN 1 AND 4294967295 AND BerthID BETWEEN 0 AND 2147483647;
 
+-- The months of 1900 to 2199 in index minutes, where a stay's nights are cut at the months' ends. A month is
+-- numbered year * 12 + month - 1 (January 2026 is 24312): whole numbers compare faster than texts.
+CREATE TABLE CalendarMonth (
+    FromMinute INTEGER PRIMARY KEY,
+    ToMinute INTEGER NOT NULL,
+    Month INTEGER NOT NULL
+);
+INSERT INTO CalendarMonth (FromMinute, ToMinute, Month)
+    WITH RECURSIVE M(D) AS (SELECT '1900-01-01' UNION ALL SELECT date(D, '+1 month') FROM M WHERE D < '2199-12-01')
+    SELECT (CAST(strftime('%s', D) AS INTEGER) - 946684800) / 60,
+           (CAST(strftime('%s', date(D, '+1 month')) AS INTEGER) - 946684800) / 60,
+           CAST(substr(D, 1, 4) AS INTEGER) * 12 + CAST(substr(D, 6, 2) AS INTEGER) - 1 FROM M;
+
+-- The nights each entry sells in each month it touches: a night belongs to the day it starts on, and is sold when
+-- the stay holds the berth over the midnight that ends that day. (The shift by a whole number of days makes the
+-- division round down for minutes before 2000 too.)
+CREATE VIEW BerthMonthShare AS
+SELECT P.ID AS Entry, P.ID % 2147483648 AS BerthID, M.Month,
+       (min(P.ToMinute, M.ToMinute) + 1440000000) / 1440 - (max(P.FromMinute, M.FromMinute) + 1440000000) / 1440
+           AS Nights
+FROM BookingPeriod P JOIN CalendarMonth M
+    ON M.FromMinute > P.FromMinute - 44640 AND M.FromMinute < P.ToMinute AND M.ToMinute > P.FromMinute;
+
+-- The nights sold on each berth in each month, kept with the index by the triggers below (each takes away what
+-- the entries it rewrites sold, and adds what they sell then): occupancy by the month reads one row per berth and
+-- month rather than every stay.
+CREATE TABLE BerthMonth (
+    Month INTEGER NOT NULL,
+    BerthID INTEGER NOT NULL,
+    Nights INTEGER NOT NULL,
+    PRIMARY KEY (Month, BerthID)
+) WITHOUT ROWID;
+
 CREATE TRIGGER Booking_Period_Insert AFTER INSERT ON Booking
 BEGIN
     INSERT OR REPLACE INTO BookingPeriod (ID, FromMinute, ToMinute)
         SELECT Entry, FromMinute, ToMinute FROM BookingPeriodEntry WHERE BookingID = NEW.ID;
+    INSERT INTO BerthMonth (Month, BerthID, Nights)
+        SELECT Month, BerthID, Nights FROM BerthMonthShare WHERE Entry IN (SELECT NEW.ID * 2147483648 + BerthID FROM BookingBerth WHERE BookingID = NEW.ID UNION ALL SELECT NEW.ID * 2147483648) AND BerthID <> 0
+        ON CONFLICT (Month, BerthID) DO UPDATE SET Nights = Nights + excluded.Nights;
 END;
 
 CREATE TRIGGER Booking_Period_Update AFTER UPDATE OF ID, FromDate, ToDate ON Booking
 BEGIN
+    INSERT INTO BerthMonth (Month, BerthID, Nights)
+        SELECT Month, BerthID, -Nights FROM BerthMonthShare WHERE Entry IN (SELECT OLD.ID * 2147483648 + BerthID FROM BookingBerth WHERE BookingID = OLD.ID UNION ALL SELECT OLD.ID * 2147483648) AND BerthID <> 0
+        ON CONFLICT (Month, BerthID) DO UPDATE SET Nights = Nights + excluded.Nights;
     DELETE FROM BookingPeriod WHERE ID IN (
         SELECT OLD.ID * 2147483648 + BerthID FROM BookingBerth WHERE BookingID = OLD.ID
         UNION ALL SELECT OLD.ID * 2147483648);
     INSERT OR REPLACE INTO BookingPeriod (ID, FromMinute, ToMinute)
         SELECT Entry, FromMinute, ToMinute FROM BookingPeriodEntry WHERE BookingID = NEW.ID;
+    INSERT INTO BerthMonth (Month, BerthID, Nights)
+        SELECT Month, BerthID, Nights FROM BerthMonthShare WHERE Entry IN (SELECT NEW.ID * 2147483648 + BerthID FROM BookingBerth WHERE BookingID = NEW.ID UNION ALL SELECT NEW.ID * 2147483648) AND BerthID <> 0
+        ON CONFLICT (Month, BerthID) DO UPDATE SET Nights = Nights + excluded.Nights;
 END;
 
 -- A booking's berth rows go with it, so a cancelled booking leaves nothing behind.
 CREATE TRIGGER Booking_Delete AFTER DELETE ON Booking
 BEGIN
+    INSERT INTO BerthMonth (Month, BerthID, Nights)
+        SELECT Month, BerthID, -Nights FROM BerthMonthShare WHERE Entry IN (SELECT OLD.ID * 2147483648 + BerthID FROM BookingBerth WHERE BookingID = OLD.ID UNION ALL SELECT OLD.ID * 2147483648) AND BerthID <> 0
+        ON CONFLICT (Month, BerthID) DO UPDATE SET Nights = Nights + excluded.Nights;
     DELETE FROM BookingPeriod WHERE ID IN (
         SELECT OLD.ID * 2147483648 + BerthID FROM BookingBerth WHERE BookingID = OLD.ID
         UNION ALL SELECT OLD.ID * 2147483648);
@@ -324,28 +369,114 @@ END;
 -- brings back the berth-0 entry of a booking without berths).
 CREATE TRIGGER BookingBerth_Period_Insert AFTER INSERT ON BookingBerth
 BEGIN
+    INSERT INTO BerthMonth (Month, BerthID, Nights)
+        SELECT Month, BerthID, -Nights FROM BerthMonthShare WHERE Entry IN (SELECT NEW.BookingID * 2147483648 + BerthID FROM BookingBerth WHERE BookingID = NEW.BookingID UNION ALL SELECT NEW.BookingID * 2147483648) AND BerthID <> 0
+        ON CONFLICT (Month, BerthID) DO UPDATE SET Nights = Nights + excluded.Nights;
     DELETE FROM BookingPeriod WHERE ID = NEW.BookingID * 2147483648;
     INSERT OR REPLACE INTO BookingPeriod (ID, FromMinute, ToMinute)
         SELECT Entry, FromMinute, ToMinute FROM BookingPeriodEntry WHERE BookingID = NEW.BookingID;
+    INSERT INTO BerthMonth (Month, BerthID, Nights)
+        SELECT Month, BerthID, Nights FROM BerthMonthShare WHERE Entry IN (SELECT NEW.BookingID * 2147483648 + BerthID FROM BookingBerth WHERE BookingID = NEW.BookingID UNION ALL SELECT NEW.BookingID * 2147483648) AND BerthID <> 0
+        ON CONFLICT (Month, BerthID) DO UPDATE SET Nights = Nights + excluded.Nights;
 END;
 
 CREATE TRIGGER BookingBerth_Period_Delete AFTER DELETE ON BookingBerth
 BEGIN
+    INSERT INTO BerthMonth (Month, BerthID, Nights)
+        SELECT Month, BerthID, -Nights FROM BerthMonthShare WHERE Entry IN (SELECT OLD.BookingID * 2147483648 + BerthID FROM BookingBerth WHERE BookingID = OLD.BookingID UNION ALL SELECT OLD.BookingID * 2147483648 UNION ALL SELECT OLD.BookingID * 2147483648 + OLD.BerthID) AND BerthID <> 0
+        ON CONFLICT (Month, BerthID) DO UPDATE SET Nights = Nights + excluded.Nights;
     DELETE FROM BookingPeriod WHERE ID = OLD.BookingID * 2147483648 + OLD.BerthID;
     INSERT OR REPLACE INTO BookingPeriod (ID, FromMinute, ToMinute)
         SELECT Entry, FromMinute, ToMinute FROM BookingPeriodEntry WHERE BookingID = OLD.BookingID;
+    INSERT INTO BerthMonth (Month, BerthID, Nights)
+        SELECT Month, BerthID, Nights FROM BerthMonthShare WHERE Entry IN (SELECT OLD.BookingID * 2147483648 + BerthID FROM BookingBerth WHERE BookingID = OLD.BookingID UNION ALL SELECT OLD.BookingID * 2147483648) AND BerthID <> 0
+        ON CONFLICT (Month, BerthID) DO UPDATE SET Nights = Nights + excluded.Nights;
 END;
 
 CREATE TRIGGER BookingBerth_Period_Update AFTER UPDATE OF BookingID, BerthID ON BookingBerth
 BEGIN
+    INSERT INTO BerthMonth (Month, BerthID, Nights)
+        SELECT Month, BerthID, -Nights FROM BerthMonthShare WHERE Entry IN (SELECT OLD.BookingID * 2147483648 + BerthID FROM BookingBerth WHERE BookingID = OLD.BookingID UNION ALL SELECT OLD.BookingID * 2147483648 UNION ALL SELECT NEW.BookingID * 2147483648 + BerthID FROM BookingBerth WHERE BookingID = NEW.BookingID UNION ALL SELECT NEW.BookingID * 2147483648 UNION ALL SELECT OLD.BookingID * 2147483648 + OLD.BerthID) AND BerthID <> 0
+        ON CONFLICT (Month, BerthID) DO UPDATE SET Nights = Nights + excluded.Nights;
     DELETE FROM BookingPeriod WHERE ID IN (OLD.BookingID * 2147483648 + OLD.BerthID, NEW.BookingID * 2147483648);
     INSERT OR REPLACE INTO BookingPeriod (ID, FromMinute, ToMinute)
         SELECT Entry, FromMinute, ToMinute FROM BookingPeriodEntry WHERE BookingID IN (OLD.BookingID, NEW.BookingID);
+    INSERT INTO BerthMonth (Month, BerthID, Nights)
+        SELECT Month, BerthID, Nights FROM BerthMonthShare WHERE Entry IN (SELECT OLD.BookingID * 2147483648 + BerthID FROM BookingBerth WHERE BookingID = OLD.BookingID UNION ALL SELECT OLD.BookingID * 2147483648 UNION ALL SELECT NEW.BookingID * 2147483648 + BerthID FROM BookingBerth WHERE BookingID = NEW.BookingID UNION ALL SELECT NEW.BookingID * 2147483648) AND BerthID <> 0
+        ON CONFLICT (Month, BerthID) DO UPDATE SET Nights = Nights + excluded.Nights;
 END;
 
--- Fills the index from the bookings already stored (nothing in a new file; everything when upgrading).
+-- Fills the index from the bookings already stored (nothing in a new file; everything when upgrading), and the
+-- nights of each berth and month from the index.
 INSERT OR REPLACE INTO BookingPeriod (ID, FromMinute, ToMinute)
     SELECT Entry, FromMinute, ToMinute FROM BookingPeriodEntry ORDER BY FromMinute;
+INSERT INTO BerthMonth (Month, BerthID, Nights)
+    SELECT Month, BerthID, SUM(Nights) FROM BerthMonthShare WHERE BerthID <> 0 GROUP BY Month, BerthID;
 -- period index: end
 
-PRAGMA user_version = 6;
+-- figures: begin
+-- The bookings arriving in each month, cancelled ones left out: their number, agreed prices, nights and lead
+-- times (days from booking to arrival, for those whose creation is known), kept by triggers so that the figures of
+-- a month read one row.
+CREATE TABLE BookingMonth (
+    Month TEXT PRIMARY KEY,
+    Bookings INTEGER NOT NULL,
+    Hire INTEGER NOT NULL,
+    OtherCharges INTEGER NOT NULL,
+    Tax INTEGER NOT NULL,
+    Nights INTEGER NOT NULL,
+    WithLead INTEGER NOT NULL,
+    LeadDays INTEGER NOT NULL
+);
+
+CREATE TRIGGER Booking_Month_Insert AFTER INSERT ON Booking
+BEGIN
+    INSERT INTO BookingMonth (Month, Bookings, Hire, OtherCharges, Tax, Nights, WithLead, LeadDays)
+        SELECT substr(NEW.FromDate, 1, 7), 1, coalesce(NEW.CostOfHire, 0), coalesce(NEW.OtherCharges, 0), coalesce(NEW.VAT, 0),
+               max(0, coalesce(CAST(julianday(substr(NEW.ToDate, 1, 10)) - julianday(substr(NEW.FromDate, 1, 10)) AS INTEGER), 0)),
+               NEW.Created IS NOT NULL, max(0, coalesce(CAST(julianday(substr(NEW.FromDate, 1, 10)) - julianday(substr(NEW.Created, 1, 10)) AS INTEGER), 0))
+        WHERE NEW.Cancelled = 0 AND NEW.FromDate IS NOT NULL
+        ON CONFLICT (Month) DO UPDATE SET Bookings = Bookings + excluded.Bookings, Hire = Hire + excluded.Hire,
+            OtherCharges = OtherCharges + excluded.OtherCharges, Tax = Tax + excluded.Tax,
+            Nights = Nights + excluded.Nights, WithLead = WithLead + excluded.WithLead,
+            LeadDays = LeadDays + excluded.LeadDays;
+END;
+
+CREATE TRIGGER Booking_Month_Update AFTER UPDATE OF FromDate, ToDate, Created, CostOfHire, OtherCharges, VAT, Cancelled
+    ON Booking
+BEGIN
+    UPDATE BookingMonth SET Bookings = Bookings - 1, Hire = Hire - coalesce(OLD.CostOfHire, 0),
+            OtherCharges = OtherCharges - coalesce(OLD.OtherCharges, 0), Tax = Tax - coalesce(OLD.VAT, 0),
+            Nights = Nights - (max(0, coalesce(CAST(julianday(substr(OLD.ToDate, 1, 10)) - julianday(substr(OLD.FromDate, 1, 10)) AS INTEGER), 0))),
+            WithLead = WithLead - (OLD.Created IS NOT NULL),
+            LeadDays = LeadDays - (max(0, coalesce(CAST(julianday(substr(OLD.FromDate, 1, 10)) - julianday(substr(OLD.Created, 1, 10)) AS INTEGER), 0)))
+        WHERE Month = substr(OLD.FromDate, 1, 7) AND OLD.Cancelled = 0;
+    INSERT INTO BookingMonth (Month, Bookings, Hire, OtherCharges, Tax, Nights, WithLead, LeadDays)
+        SELECT substr(NEW.FromDate, 1, 7), 1, coalesce(NEW.CostOfHire, 0), coalesce(NEW.OtherCharges, 0), coalesce(NEW.VAT, 0),
+               max(0, coalesce(CAST(julianday(substr(NEW.ToDate, 1, 10)) - julianday(substr(NEW.FromDate, 1, 10)) AS INTEGER), 0)),
+               NEW.Created IS NOT NULL, max(0, coalesce(CAST(julianday(substr(NEW.FromDate, 1, 10)) - julianday(substr(NEW.Created, 1, 10)) AS INTEGER), 0))
+        WHERE NEW.Cancelled = 0 AND NEW.FromDate IS NOT NULL
+        ON CONFLICT (Month) DO UPDATE SET Bookings = Bookings + excluded.Bookings, Hire = Hire + excluded.Hire,
+            OtherCharges = OtherCharges + excluded.OtherCharges, Tax = Tax + excluded.Tax,
+            Nights = Nights + excluded.Nights, WithLead = WithLead + excluded.WithLead,
+            LeadDays = LeadDays + excluded.LeadDays;
+END;
+
+CREATE TRIGGER Booking_Month_Delete AFTER DELETE ON Booking
+BEGIN
+    UPDATE BookingMonth SET Bookings = Bookings - 1, Hire = Hire - coalesce(OLD.CostOfHire, 0),
+            OtherCharges = OtherCharges - coalesce(OLD.OtherCharges, 0), Tax = Tax - coalesce(OLD.VAT, 0),
+            Nights = Nights - (max(0, coalesce(CAST(julianday(substr(OLD.ToDate, 1, 10)) - julianday(substr(OLD.FromDate, 1, 10)) AS INTEGER), 0))),
+            WithLead = WithLead - (OLD.Created IS NOT NULL),
+            LeadDays = LeadDays - (max(0, coalesce(CAST(julianday(substr(OLD.FromDate, 1, 10)) - julianday(substr(OLD.Created, 1, 10)) AS INTEGER), 0)))
+        WHERE Month = substr(OLD.FromDate, 1, 7) AND OLD.Cancelled = 0;
+END;
+
+INSERT INTO BookingMonth (Month, Bookings, Hire, OtherCharges, Tax, Nights, WithLead, LeadDays)
+    SELECT substr(B.FromDate, 1, 7), COUNT(*), SUM(coalesce(B.CostOfHire, 0)), SUM(coalesce(B.OtherCharges, 0)), SUM(coalesce(B.VAT, 0)),
+           SUM(max(0, coalesce(CAST(julianday(substr(B.ToDate, 1, 10)) - julianday(substr(B.FromDate, 1, 10)) AS INTEGER), 0))),
+           COUNT(B.Created), SUM(max(0, coalesce(CAST(julianday(substr(B.FromDate, 1, 10)) - julianday(substr(B.Created, 1, 10)) AS INTEGER), 0)))
+    FROM Booking B WHERE B.Cancelled = 0 AND B.FromDate IS NOT NULL GROUP BY substr(B.FromDate, 1, 7);
+-- figures: end
+
+PRAGMA user_version = 7;

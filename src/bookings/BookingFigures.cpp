@@ -196,12 +196,51 @@ QString nightsInSpanSql()
 }
 } // namespace
 
+namespace {
+bool wholeMonth(const Span& span)
+{
+    return span.first.day() == 1 && span.last == span.first.addMonths(1).addDays(-1);
+}
+QString monthKey(const QDate& day)
+{
+    return day.toString(QStringLiteral("yyyy-MM"));
+}
+/// A month as BerthMonth numbers it.
+int monthNumber(const QDate& day)
+{
+    return day.year() * 12 + day.month() - 1;
+}
+} // namespace
+
 Result<QList<QHash<int, qint64>>> nightsSold(const QSqlDatabase& db, const QList<Span>& spans)
 {
-    QList<QHash<int, qint64>> result;
+    QList<QHash<int, qint64>> result(spans.size());
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    for (const Span& span : spans) {
+    // Whole calendar months are read from the nights kept per berth and month, all in one query.
+    QHash<int, int> months;
+    for (int i = 0; i < spans.size(); ++i)
+        if (wholeMonth(spans[i]))
+            months.insert(monthNumber(spans[i].first), i);
+    if (!months.isEmpty()) {
+        QString error;
+        if (!Sql::exec(q,
+                       QStringLiteral("SELECT M.Month, coalesce(BE.TypeID, 0), SUM(M.Nights) FROM BerthMonth M "
+                                      "JOIN Berth BE ON BE.ID = M.BerthID WHERE M.Month >= ? AND M.Month <= ? "
+                                      "AND BE.Active <> 0 GROUP BY M.Month, coalesce(BE.TypeID, 0)"),
+                       {monthNumber(spans.first().first), monthNumber(spans.last().last)}, &error))
+            return databaseFailure(error);
+        while (q.next()) {
+            const auto at = months.constFind(q.value(0).toInt());
+            if (at != months.constEnd() && q.value(2).toLongLong() != 0)
+                result[*at].insert(q.value(1).toInt(), q.value(2).toLongLong());
+        }
+    }
+    // Days, weeks and the cut months at a period's ends: from the period index.
+    for (int i = 0; i < spans.size(); ++i) {
+        if (wholeMonth(spans[i]))
+            continue;
+        const Span& span = spans[i];
         const qint64 p0 = minuteOf(span.first);
         const qint64 p1 = minuteOf(span.last.addDays(1));
         const auto overlapping = PeriodIndex::overlapping(db, p0, p1);
@@ -212,76 +251,104 @@ Result<QList<QHash<int, qint64>>> nightsSold(const QSqlDatabase& db, const QList
         QString error;
         if (!Sql::exec(q, sql, QVariantList{p1, p1, p0, p0} + overlapping.binds, &error))
             return databaseFailure(error);
-        QHash<int, qint64> byType;
         while (q.next())
-            byType.insert(q.value(0).toInt(), q.value(1).toLongLong());
-        result.append(byType);
+            if (q.value(1).toLongLong() != 0)
+                result[i].insert(q.value(0).toInt(), q.value(1).toLongLong());
     }
     return result;
 }
 
-Result<QList<MonthRevenue>> revenueByMonth(const QSqlDatabase& db, const QDate& first, const QDate& last)
+namespace {
+/// The bookings arriving in each month from first's to last's, cancelled ones left out: the months wholly inside
+/// the period from the totals kept per month, the cut months at its ends from the bookings themselves.
+Result<QList<MonthStays>> arrivals(const QSqlDatabase& db, const QDate& first, const QDate& last,
+                                   QList<MonthRevenue>* money)
 {
     const QList<QDate> months = monthsOf(first, last);
-    QList<MonthRevenue> result;
-    for (const QDate& m : months)
-        result.append({m, 0, {}, {}, {}});
+    QList<MonthStays> stays;
+    for (const QDate& m : months) {
+        MonthStays month;
+        month.month = m;
+        stays.append(month);
+        if (money)
+            money->append({m, 0, {}, {}, {}});
+    }
+    if (months.isEmpty())
+        return stays;
+    const auto take = [&](QSqlQuery& q) {
+        while (q.next()) {
+            const int i = monthIndex(months, q.value(0).toString());
+            if (i < 0 || i >= stays.size())
+                continue;
+            stays[i].bookings += q.value(1).toInt();
+            stays[i].nights += q.value(5).toLongLong();
+            stays[i].withLead += q.value(6).toInt();
+            stays[i].leadDays += q.value(7).toLongLong();
+            if (money) {
+                MonthRevenue& m = (*money)[i];
+                m.bookings += q.value(1).toInt();
+                m.hire = m.hire + Money::fromDb(q.value(2));
+                m.otherCharges = m.otherCharges + Money::fromDb(q.value(3));
+                m.tax = m.tax + Money::fromDb(q.value(4));
+            }
+        }
+    };
     QSqlQuery q(db);
     q.setForwardOnly(true);
     QString error;
-    if (!Sql::exec(q,
-                   QStringLiteral("SELECT substr(FromDate, 1, 7), COUNT(*), SUM(CostOfHire), SUM(OtherCharges), "
-                                  "SUM(VAT) FROM Booking WHERE FromDate >= ? AND FromDate < ? AND Cancelled = 0 "
-                                  "GROUP BY substr(FromDate, 1, 7)"),
-                   {dayStart(first), dayStart(last.addDays(1))}, &error))
-        return databaseFailure(error);
-    while (q.next()) {
-        const int i = monthIndex(months, q.value(0).toString());
-        if (i < 0 || i >= result.size())
-            continue;
-        result[i].bookings = q.value(1).toInt();
-        result[i].hire = Money::fromDb(q.value(2));
-        result[i].otherCharges = Money::fromDb(q.value(3));
-        result[i].tax = Money::fromDb(q.value(4));
+    // The whole months: the first of them is first's month when first is its 1st, and so on.
+    const QDate wholeFrom = first.day() == 1 ? first : QDate(first.year(), first.month(), 1).addMonths(1);
+    const QDate lastMonth(last.year(), last.month(), 1);
+    const QDate wholeTo = last == lastMonth.addMonths(1).addDays(-1) ? lastMonth : lastMonth.addMonths(-1);
+    if (wholeFrom <= wholeTo) {
+        if (!Sql::exec(q,
+                       QStringLiteral("SELECT Month, Bookings, Hire, OtherCharges, Tax, Nights, WithLead, LeadDays "
+                                      "FROM BookingMonth WHERE Month >= ? AND Month <= ?"),
+                       {monthKey(wholeFrom), monthKey(wholeTo)}, &error))
+            return databaseFailure(error);
+        take(q);
     }
-    return result;
+    const Dialect& dialect = Dialect::of(db);
+    const QString from = dialect.dayNumber(QStringLiteral("FromDate"));
+    const QString to = dialect.dayNumber(QStringLiteral("ToDate"));
+    const QString created = dialect.dayNumber(QStringLiteral("Created"));
+    // A departure before its arrival (never saved so, but possible in an old file) counts no nights.
+    const QString cut =
+        QStringLiteral("SELECT substr(FromDate, 1, 7), COUNT(*), SUM(CostOfHire), SUM(OtherCharges), SUM(VAT), "
+                       "SUM(CASE WHEN %2 > %1 THEN %2 - %1 ELSE 0 END), COUNT(Created), "
+                       "SUM(CASE WHEN %1 > %3 THEN %1 - %3 ELSE 0 END) FROM Booking "
+                       "WHERE FromDate >= ? AND FromDate < ? AND Cancelled = 0 GROUP BY substr(FromDate, 1, 7)")
+            .arg(from, to, created);
+    QList<std::pair<QDate, QDate>> cuts; // [from, to) of the cut months
+    if (wholeFrom > wholeTo) {
+        cuts.append({first, last.addDays(1)});
+    } else {
+        if (first < wholeFrom)
+            cuts.append({first, wholeFrom});
+        if (wholeTo.addMonths(1) <= last)
+            cuts.append({wholeTo.addMonths(1), last.addDays(1)});
+    }
+    for (const auto& [start, end] : cuts) {
+        if (!Sql::exec(q, cut, {dayStart(start), dayStart(end)}, &error))
+            return databaseFailure(error);
+        take(q);
+    }
+    return stays;
+}
+} // namespace
+
+Result<QList<MonthRevenue>> revenueByMonth(const QSqlDatabase& db, const QDate& first, const QDate& last)
+{
+    QList<MonthRevenue> money;
+    const auto read = arrivals(db, first, last, &money);
+    if (!read)
+        return read.failure();
+    return money;
 }
 
 Result<QList<MonthStays>> staysByMonth(const QSqlDatabase& db, const QDate& first, const QDate& last)
 {
-    const QList<QDate> months = monthsOf(first, last);
-    QList<MonthStays> result;
-    for (const QDate& m : months) {
-        MonthStays stays;
-        stays.month = m;
-        result.append(stays);
-    }
-    const Dialect& dialect = Dialect::of(db);
-    const QString arrival = dialect.dayNumber(QStringLiteral("FromDate"));
-    QSqlQuery q(db);
-    q.setForwardOnly(true);
-    QString error;
-    // A departure before its arrival (never saved so, but possible in an old file) counts no nights.
-    if (!Sql::exec(q,
-                   QStringLiteral("SELECT substr(FromDate, 1, 7), COUNT(*), "
-                                  "SUM(CASE WHEN %1 > %2 THEN %1 - %2 ELSE 0 END), COUNT(Created), "
-                                  "SUM(CASE WHEN %2 > %3 THEN %2 - %3 ELSE 0 END) FROM Booking "
-                                  "WHERE FromDate >= ? AND FromDate < ? AND Cancelled = 0 "
-                                  "GROUP BY substr(FromDate, 1, 7)")
-                       .arg(dialect.dayNumber(QStringLiteral("ToDate")), arrival,
-                            dialect.dayNumber(QStringLiteral("Created"))),
-                   {dayStart(first), dayStart(last.addDays(1))}, &error))
-        return databaseFailure(error);
-    while (q.next()) {
-        const int i = monthIndex(months, q.value(0).toString());
-        if (i < 0 || i >= result.size())
-            continue;
-        result[i].bookings = q.value(1).toInt();
-        result[i].nights = q.value(2).toLongLong();
-        result[i].withLead = q.value(3).toInt();
-        result[i].leadDays = q.value(4).toLongLong();
-    }
-    return result;
+    return arrivals(db, first, last, nullptr);
 }
 
 Result<QList<BerthNights>> busiestBerths(const QSqlDatabase& db, const QDate& first, const QDate& last, int count)

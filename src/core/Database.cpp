@@ -134,10 +134,37 @@ QString upgradeTo6(Engine engine)
                "UPDATE Company SET LastInvoiceNumber = COALESCE((SELECT MAX(ID) FROM Booking), 0);");
 }
 
+// Version 6 read every figure from the bookings themselves. The nights of each berth and month and the bookings
+// arriving in each month are now kept beside the period index, by the triggers that keep it: on a file the index is
+// written again with its new triggers (which fills the nights), on a server its writer is replaced.
+QString upgradeTo7(Engine engine)
+{
+    const QString figures = schemaSection(engine, QStringLiteral("figures"));
+    if (engine == Engine::PostgreSQL) {
+        const QString writer = schemaSection(engine, QStringLiteral("period writer"));
+        if (figures.isEmpty() || writer.isEmpty())
+            return {};
+        return figures +
+               QString(writer).replace(QStringLiteral("CREATE FUNCTION"), QStringLiteral("CREATE OR REPLACE FUNCTION"));
+    }
+    const QString index = periodIndexScript();
+    if (figures.isEmpty() || index.isEmpty())
+        return {};
+    // A file brought up from version 1 already had the index's present form written by the upgrade to 2.
+    return QStringLiteral("DROP VIEW IF EXISTS BerthMonthShare; DROP TABLE IF EXISTS BerthMonth; "
+                          "DROP TABLE IF EXISTS CalendarMonth; "
+                          "DROP TRIGGER IF EXISTS Booking_Period_Insert; DROP TRIGGER IF EXISTS Booking_Period_Update; "
+                          "DROP TRIGGER IF EXISTS Booking_Delete; DROP TRIGGER IF EXISTS BookingBerth_Period_Insert; "
+                          "DROP TRIGGER IF EXISTS BookingBerth_Period_Delete; "
+                          "DROP TRIGGER IF EXISTS BookingBerth_Period_Update; DROP VIEW IF EXISTS BookingPeriodEntry; "
+                          "DROP TABLE IF EXISTS BookingPeriod; ") +
+           index + figures;
+}
+
 // Cumulative upgrades: entry i brings a database of version i+1 to version i+2, in one transaction each. A server
 // database starts at version 3, so only the upgrades from there on are written for both engines.
 using UpgradeScript = QString (*)(Engine);
-const UpgradeScript Upgrades[] = {upgradeTo2, upgradeTo3, upgradeTo4, upgradeTo5, upgradeTo6};
+const UpgradeScript Upgrades[] = {upgradeTo2, upgradeTo3, upgradeTo4, upgradeTo5, upgradeTo6, upgradeTo7};
 static_assert(std::size(Upgrades) == CurrentSchemaVersion - 1, "one upgrade per version");
 
 // A server database starts at version 3; its upgrades begin with version 4.

@@ -206,7 +206,7 @@ public:
     }
     QString dayNumber(const QString& expr) const override
     {
-        return QStringLiteral("(CAST(substr(%1, 1, 10) AS DATE) - DATE '2000-01-01')").arg(expr);
+        return QStringLiteral("(zem_wall_time(%1)::DATE - DATE '2000-01-01')").arg(expr);
     }
 };
 

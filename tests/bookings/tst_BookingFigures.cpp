@@ -154,6 +154,17 @@ private slots:
         QVERIFY(m_install->exec(u"UPDATE Berth SET Active = 0 WHERE ID IN (3, 7)"_s));
         QVERIFY(m_install->exec(u"UPDATE Booking SET Cancelled = 1 WHERE ID % 37 = 0"_s));
         QVERIFY(m_install->exec(u"UPDATE Booking SET Created = NULL WHERE ID % 11 = 0"_s));
+        // The totals kept per month follow every change: stays cut to nothing or to their last day, berth rows
+        // taken away, prices changed, bookings deleted.
+        QVERIFY(m_install->exec(u"UPDATE Booking SET ToDate = FromDate WHERE ID % 13 = 0"_s));
+        QVERIFY(
+            m_install->exec(u"UPDATE Booking SET FromDate = substr(ToDate, 1, 10) || ' 00:00:00' WHERE ID % 17 = 0"_s));
+        QVERIFY(m_install->exec(u"DELETE FROM BookingBerth WHERE BookingID % 19 = 0"_s));
+        QVERIFY(m_install->exec(u"UPDATE Booking SET CostOfHire = CostOfHire + 12345, VAT = NULL WHERE ID % 7 = 0"_s));
+        const int before = m_install->scalarInt(u"SELECT COUNT(*) FROM Booking"_s);
+        QVERIFY(
+            m_install->exec(u"DELETE FROM Booking WHERE ID % 23 = 0 AND ID NOT IN (SELECT BookingID FROM Payment)"_s));
+        QVERIFY(m_install->scalarInt(u"SELECT COUNT(*) FROM Booking"_s) < before);
         const QDate first(2026, 2, 10);
         const QDate last(2026, 9, 20);
 

@@ -143,21 +143,27 @@ private slots:
             QVERIFY(db.open());
             QVERIFY(Sql::execScript(
                 db,
-                u"DROP TRIGGER Booking_Period_Insert; DROP TRIGGER Booking_Period_Update; DROP TRIGGER "
-                u"Booking_Delete; DROP TRIGGER BookingBerth_Period_Insert; DROP TRIGGER BookingBerth_Period_Delete; "
-                u"DROP TRIGGER BookingBerth_Period_Update; DROP VIEW BookingPeriodEntry; DROP TABLE BookingPeriod; "
-                u"CREATE VIRTUAL TABLE BookingPeriod USING rtree_i32 (ID, FromMinute, ToMinute); "
-                u"CREATE TRIGGER Booking_Delete AFTER DELETE ON Booking BEGIN DELETE FROM BookingPeriod WHERE "
-                u"ID = OLD.ID; DELETE FROM BookingBerth WHERE BookingID = OLD.ID; END; "
-                u"INSERT INTO Booking (ID, FromDate, ToDate, CreditCardNo, CreditCardCV2No) VALUES (1, "
-                u"'2026-06-01 09:00:00', '2026-06-03 14:00:00', '4111 1111-1111 1234', '737'), (2, "
-                u"'2199-12-30 09:00:00', '2199-12-31 23:30:00', 'on account', NULL); "
-                u"INSERT INTO BookingPeriod VALUES (1, 29667240, 29670360); "
-                u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (1, 3), (1, 4), (2, 3); "
-                u"DROP TABLE Season; DROP TABLE Rate; DROP TABLE Tax; ALTER TABLE BerthType DROP COLUMN MinimumLength; "
-                u"ALTER TABLE Booking DROP COLUMN TaxRate; DROP TABLE Boat; ALTER TABLE Booking DROP COLUMN BoatID; "
-                u"ALTER TABLE Berth DROP COLUMN MaxDraft; ALTER TABLE Berth DROP COLUMN TakesMultihulls; DROP TABLE "
-                u"WaitingEntry; DROP TABLE BookingCharge; DROP TRIGGER Booking_Delete_Charges; "_s +
+                TestSupport::dropArrivalTotalsSql(false) +
+                    u"DROP VIEW BerthMonthShare; DROP TABLE BerthMonth; DROP TABLE CalendarMonth; "
+                    u"DROP TRIGGER Booking_Period_Insert; DROP TRIGGER Booking_Period_Update; DROP TRIGGER "
+                    u"Booking_Delete; DROP TRIGGER BookingBerth_Period_Insert; DROP TRIGGER "
+                    u"BookingBerth_Period_Delete; "
+                    u"DROP TRIGGER BookingBerth_Period_Update; DROP VIEW BookingPeriodEntry; DROP TABLE BookingPeriod; "
+                    u"CREATE VIRTUAL TABLE BookingPeriod USING rtree_i32 (ID, FromMinute, ToMinute); "
+                    u"CREATE TRIGGER Booking_Delete AFTER DELETE ON Booking BEGIN DELETE FROM BookingPeriod WHERE "
+                    u"ID = OLD.ID; DELETE FROM BookingBerth WHERE BookingID = OLD.ID; END; "
+                    u"INSERT INTO Booking (ID, FromDate, ToDate, CreditCardNo, CreditCardCV2No) VALUES (1, "
+                    u"'2026-06-01 09:00:00', '2026-06-03 14:00:00', '4111 1111-1111 1234', '737'), (2, "
+                    u"'2199-12-30 09:00:00', '2199-12-31 23:30:00', 'on account', NULL); "
+                    u"INSERT INTO BookingPeriod VALUES (1, 29667240, 29670360); "
+                    u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (1, 3), (1, 4), (2, 3); "
+                    u"DROP TABLE Season; DROP TABLE Rate; DROP TABLE Tax; ALTER TABLE BerthType DROP COLUMN "
+                    u"MinimumLength; "
+                    u"ALTER TABLE Booking DROP COLUMN TaxRate; DROP TABLE Boat; ALTER TABLE Booking DROP COLUMN "
+                    u"BoatID; "
+                    u"ALTER TABLE Berth DROP COLUMN MaxDraft; ALTER TABLE Berth DROP COLUMN TakesMultihulls; DROP "
+                    u"TABLE "
+                    u"WaitingEntry; DROP TABLE BookingCharge; DROP TRIGGER Booking_Delete_Charges; "_s +
                     TestSupport::dropLedgerSql(false) + u"PRAGMA user_version = 1"_s));
             db.close();
         }

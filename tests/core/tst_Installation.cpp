@@ -78,8 +78,9 @@ private slots:
         tables.removeAll(u"schemaversion"_s);
         tables.removeAll(u"bookingperiod"_s);
         tables.sort();
-        QCOMPARE(tables.join(u' '), u"berth berthtype boat booking bookingberth bookingcharge company customer "
-                                    u"invtemp owner payment paymentmethod rate season settings tax waitingentry"_s);
+        QCOMPARE(tables.join(u' '), u"berth berthmonth berthtype boat booking bookingberth bookingcharge bookingmonth "
+                                    u"calendarmonth company customer invtemp owner payment paymentmethod rate season "
+                                    u"settings tax waitingentry"_s);
     }
 
     // A database of the release before seasons and taxes (on a server the first version there was) gains them on
@@ -89,23 +90,24 @@ private slots:
         QSqlDatabase db = m_install->db();
         const Dialect& dialect = Dialect::of(db);
         const bool server = dialect.kind() == Engine::PostgreSQL;
-        QStringList steps = {u"DROP TABLE Season"_s,
-                             u"DROP TABLE Rate"_s,
-                             u"DROP TABLE Tax"_s,
-                             u"DROP TABLE Boat"_s,
-                             u"DROP TABLE WaitingEntry"_s,
-                             u"DROP TABLE BookingCharge"_s,
-                             server ? u"DROP TRIGGER Booking_Delete_Charges ON Booking"_s
-                                    : u"DROP TRIGGER Booking_Delete_Charges"_s,
-                             u"ALTER TABLE Booking DROP COLUMN BoatID"_s,
-                             u"ALTER TABLE Berth DROP COLUMN MaxDraft"_s,
-                             u"ALTER TABLE Berth DROP COLUMN TakesMultihulls"_s,
-                             u"ALTER TABLE BerthType DROP COLUMN MinimumLength"_s,
-                             u"ALTER TABLE Booking DROP COLUMN TaxRate"_s,
-                             TestSupport::dropLedgerSql(server),
-                             u"INSERT INTO Booking (ID, AmountPayed, PaymentMethodID, Created) VALUES (9, 250000, 2, "
-                             u"'2026-01-02 10:00:00'), (10, 0, 2, NULL)"_s,
-                             dialect.setSchemaVersionSql(3)};
+        QStringList steps = {
+            u"DROP TABLE Season"_s,
+            u"DROP TABLE Rate"_s,
+            u"DROP TABLE Tax"_s,
+            u"DROP TABLE Boat"_s,
+            u"DROP TABLE WaitingEntry"_s,
+            u"DROP TABLE BookingCharge"_s,
+            server ? u"DROP TRIGGER Booking_Delete_Charges ON Booking"_s : u"DROP TRIGGER Booking_Delete_Charges"_s,
+            u"ALTER TABLE Booking DROP COLUMN BoatID"_s,
+            u"ALTER TABLE Berth DROP COLUMN MaxDraft"_s,
+            u"ALTER TABLE Berth DROP COLUMN TakesMultihulls"_s,
+            u"ALTER TABLE BerthType DROP COLUMN MinimumLength"_s,
+            u"ALTER TABLE Booking DROP COLUMN TaxRate"_s,
+            TestSupport::dropArrivalTotalsSql(server),
+            TestSupport::dropLedgerSql(server),
+            u"INSERT INTO Booking (ID, AmountPayed, PaymentMethodID, Created, FromDate) VALUES (9, 250000, "
+            u"2, '2026-01-02 10:00:00', '2026-01-05 14:00:00'), (10, 0, 2, NULL, NULL)"_s,
+            dialect.setSchemaVersionSql(3)};
         if (server)
             steps << u"DROP FUNCTION zem_booking_charges_gone()"_s;
         for (const QString& sql : steps)
@@ -127,6 +129,10 @@ private slots:
                      ->toString(),
                  u"9 250000 2 2026-01-02 10:00:00 2"_s);
         QCOMPARE(Sql::scalar(*upgraded, u"SELECT LastInvoiceNumber FROM Company"_s)->toInt(), 10);
+        // The bookings already there are counted in the totals of their month of arrival.
+        QCOMPARE(Sql::scalar(*upgraded, u"SELECT Month || ' ' || Bookings || ' ' || LeadDays FROM BookingMonth"_s)
+                     ->toString(),
+                 u"2026-01 1 3"_s);
         Database::close(u"upgraded"_s);
     }
 
