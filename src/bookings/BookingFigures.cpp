@@ -236,24 +236,46 @@ Result<QList<QHash<int, qint64>>> nightsSold(const QSqlDatabase& db, const QList
                 result[*at].insert(q.value(1).toInt(), q.value(2).toLongLong());
         }
     }
-    // Days, weeks and the cut months at a period's ends: from the period index.
-    for (int i = 0; i < spans.size(); ++i) {
-        if (wholeMonth(spans[i]))
+    // Days, weeks and the cut months at a period's ends: from the period index, one query for each batch of
+    // spans read together (up to a month of days, or one longer span), each span a column of the answer.
+    constexpr int DaysPerQuery = 31;
+    for (int i = 0; i < spans.size();) {
+        if (wholeMonth(spans[i])) {
+            ++i;
             continue;
-        const Span& span = spans[i];
-        const qint64 p0 = minuteOf(span.first);
-        const qint64 p1 = minuteOf(span.last.addDays(1));
-        const auto overlapping = PeriodIndex::overlapping(db, p0, p1);
-        const QString sql = QStringLiteral("SELECT coalesce(BE.TypeID, 0), SUM(%1) FROM BookingPeriod P "
+        }
+        QList<int> batch{i++};
+        if (spans[batch.first()].days() == 1)
+            while (i < spans.size() && batch.size() < DaysPerQuery && spans[i].days() == 1 && !wholeMonth(spans[i]))
+                batch << i++;
+        QStringList columns;
+        QVariantList binds;
+        for (int at : batch) {
+            const qint64 p0 = minuteOf(spans[at].first);
+            const qint64 p1 = minuteOf(spans[at].last.addDays(1));
+            if (batch.size() == 1) {
+                columns << QStringLiteral("SUM(%1)").arg(nightsInSpanSql());
+                binds << p1 << p1 << p0 << p0;
+            } else {
+                // One day of several: its night is sold when the entry holds the midnight that ends it.
+                columns << QStringLiteral("SUM(CASE WHEN P.FromMinute < CAST(? AS BIGINT) AND "
+                                          "P.ToMinute >= CAST(? AS BIGINT) THEN 1 ELSE 0 END)");
+                binds << p1 << p1;
+            }
+        }
+        const auto overlapping = PeriodIndex::overlapping(db, minuteOf(spans[batch.first()].first),
+                                                          minuteOf(spans[batch.last()].last.addDays(1)));
+        const QString sql = QStringLiteral("SELECT coalesce(BE.TypeID, 0), %1 FROM BookingPeriod P "
                                            "JOIN Berth BE ON BE.ID = %2 WHERE %3 AND BE.Active <> 0 "
                                            "GROUP BY coalesce(BE.TypeID, 0)")
-                                .arg(nightsInSpanSql(), PeriodIndex::berthIdSql(), overlapping.sql);
+                                .arg(columns.join(QStringLiteral(", ")), PeriodIndex::berthIdSql(), overlapping.sql);
         QString error;
-        if (!Sql::exec(q, sql, QVariantList{p1, p1, p0, p0} + overlapping.binds, &error))
+        if (!Sql::exec(q, sql, binds + overlapping.binds, &error))
             return databaseFailure(error);
         while (q.next())
-            if (q.value(1).toLongLong() != 0)
-                result[i].insert(q.value(0).toInt(), q.value(1).toLongLong());
+            for (int c = 0; c < batch.size(); ++c)
+                if (const qint64 nights = q.value(c + 1).toLongLong(); nights > 0)
+                    result[batch[c]].insert(q.value(0).toInt(), nights);
     }
     return result;
 }
