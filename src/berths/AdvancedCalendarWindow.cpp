@@ -1,4 +1,5 @@
 #include "berths/AdvancedCalendarWindow.h"
+#include "core/DateTimes.h"
 
 #include "berths/CalendarLayout.h"
 #include "bookings/BookingSummaryWindow.h"
@@ -122,7 +123,7 @@ void AdvancedCalendarWindow::buildViewChooser()
 
     m_dtPicker1 = new QDateEdit(m_fraGrid);
     m_dtPicker1->setObjectName(QStringLiteral("DTPicker1"));
-    m_dtPicker1->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+    m_dtPicker1->setDisplayFormat(DateTimes::dateFormat());
     m_dtPicker1->setCalendarPopup(true);
     connect(m_dtPicker1, &QDateEdit::dateChanged, this, &AdvancedCalendarWindow::dayPicked);
 }

@@ -343,5 +343,5 @@ QVariant OccupancyModel::headerData(int section, Qt::Orientation orientation, in
     const QDateTime start = slot(section);
     if (!start.isValid())
         return {};
-    return start.toString(m_view == View::HalfHourly ? QStringLiteral("hh:mm") : QStringLiteral("dd.MM.yyyy"));
+    return start.toString(m_view == View::HalfHourly ? QStringLiteral("hh:mm") : DateTimes::dateFormat());
 }

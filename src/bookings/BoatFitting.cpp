@@ -1,4 +1,5 @@
 #include "bookings/BoatFitting.h"
+#include "core/DateTimes.h"
 
 #include <QCoreApplication>
 
@@ -81,7 +82,7 @@ QString insuranceWarning(const BoatRecord& boat, const QDateTime& departure)
     if (!boat.insuranceExpiry.isValid() || boat.insuranceExpiry >= departure.date())
         return {};
     return QCoreApplication::translate("BoatFitting", "The insurance of %1 runs out on %2, before the departure.")
-        .arg(boat.name, boat.insuranceExpiry.toString(QStringLiteral("dd.MM.yyyy")));
+        .arg(boat.name, boat.insuranceExpiry.toString(DateTimes::dateFormat()));
 }
 
 } // namespace BoatFitting

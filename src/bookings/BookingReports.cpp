@@ -11,7 +11,6 @@
 namespace BookingReports {
 
 namespace {
-const QString HeadingDate = QStringLiteral("dd.MM.yyyy");
 
 QVariant literal(const QDateTime& when)
 {
@@ -83,15 +82,17 @@ PeriodCondition periodCondition(const std::optional<QDateTime>& from, const std:
         condition.where = QStringLiteral("Booking.FromDate <= ? AND Booking.ToDate >= ?");
         condition.binds = {literal(to->addDays(1)), literal(*from)};
         condition.heading = QCoreApplication::translate("BookingReports", "From: %1 to: %2")
-                                .arg(from->toString(HeadingDate), to->toString(HeadingDate));
+                                .arg(from->toString(DateTimes::dateFormat()), to->toString(DateTimes::dateFormat()));
     } else if (from) {
         condition.where = QStringLiteral("(Booking.FromDate >= ? OR Booking.ToDate >= ?)");
         condition.binds = {literal(*from), literal(*from)};
-        condition.heading = QCoreApplication::translate("BookingReports", "From: %1").arg(from->toString(HeadingDate));
+        condition.heading =
+            QCoreApplication::translate("BookingReports", "From: %1").arg(from->toString(DateTimes::dateFormat()));
     } else if (to) {
         condition.where = QStringLiteral("(Booking.FromDate <= ? OR Booking.ToDate <= ?)");
         condition.binds = {literal(to->addDays(1)), literal(to->addDays(1))};
-        condition.heading = QCoreApplication::translate("BookingReports", "To: %1").arg(to->toString(HeadingDate));
+        condition.heading =
+            QCoreApplication::translate("BookingReports", "To: %1").arg(to->toString(DateTimes::dateFormat()));
     }
     return condition;
 }
@@ -122,7 +123,7 @@ Result<BookingList> build(const QSqlDatabase& db, List list, const std::optional
                                                              : QStringLiteral("Booking.ToDate");
         where = column + QStringLiteral(" < ? AND ") + column + QStringLiteral(" >= ?");
         binds = {literal(today.addDays(1)), literal(list == List::CheckOutsToday ? now : today)};
-        result.heading = now.toString(HeadingDate);
+        result.heading = now.toString(DateTimes::dateFormat());
         break;
     }
     }
@@ -199,7 +200,7 @@ QString todaysReservationsSql()
 
 QString listDateTime(const QDateTime& when)
 {
-    return when.isValid() ? when.toString(QStringLiteral("dd.MM.yyyy HH:mm")) : QString();
+    return when.isValid() ? when.toString(DateTimes::dateTimeFormat()) : QString();
 }
 
 } // namespace BookingReports

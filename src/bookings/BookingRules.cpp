@@ -96,7 +96,7 @@ QString customerLine(const CustomerRecord& customer)
 
 QString dateTimeText(const QDateTime& when)
 {
-    return when.toString(QStringLiteral("dd.MM.yyyy HH:mm"));
+    return when.toString(DateTimes::dateTimeFormat());
 }
 
 QString periodText(const QDateTime& from, const QDateTime& to)
@@ -106,7 +106,9 @@ QString periodText(const QDateTime& from, const QDateTime& to)
 
 QString loggedPeriodText(const QDateTime& from, const QDateTime& to)
 {
-    return dateTimeText(from) + QStringLiteral(" to ") + dateTimeText(to);
+    // The event log keeps the form its readers (and anything that parses it) have always had.
+    const QString logged = QStringLiteral("dd.MM.yyyy HH:mm");
+    return from.toString(logged) + QStringLiteral(" to ") + to.toString(logged);
 }
 
 QString savedDetails(const QDateTime& from, const QDateTime& to, const QString& customerLine,

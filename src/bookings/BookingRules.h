@@ -69,11 +69,11 @@ QString customerLine(const CustomerRecord& customer);
 /// "Berth(s): A1, B2", as the confirmation page and the summary name what is booked.
 QString berthsLine(const QStringList& berthNames);
 
-/// "dd.MM.yyyy hh:mm" as the confirmation page and the log show a date-time.
+/// A date-time as the windows and printed documents show it: the regional short date and "HH:mm".
 QString dateTimeText(const QDateTime& when);
-/// "05.06.2004 14:30 to 07.06.2004 10:00", as the confirmation page and the summary show it (translated).
+/// "05/06/2004 14:30 to 07/06/2004 10:00" (UK), as the confirmation page and the summary show it (translated).
 QString periodText(const QDateTime& from, const QDateTime& to);
-/// The same period in the event log's own words, which are never translated.
+/// The same period in the event log's own words and form ("05.06.2004 14:30 to 07.06.2004 10:00"), never translated.
 QString loggedPeriodText(const QDateTime& from, const QDateTime& to);
 
 /// The details of events 11 and 12: "From: " + dates, CR LF, "Customer:" + name line, CR LF, "Berth(s): " + names.

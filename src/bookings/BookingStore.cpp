@@ -70,8 +70,8 @@ QString outOfRange(const BookingRecord& b)
 {
     if (!BookingRules::withinDateRange(b.fromDate, b.toDate))
         return QCoreApplication::translate("BookingStore", "Bookings can be made from %1 to %2.")
-            .arg(BookingRules::earliestDate().toString(QStringLiteral("dd.MM.yyyy")),
-                 BookingRules::latestDate().toString(QStringLiteral("dd.MM.yyyy")));
+            .arg(BookingRules::earliestDate().toString(DateTimes::dateFormat()),
+                 BookingRules::latestDate().toString(DateTimes::dateFormat()));
     for (const Money amount : {b.costOfHire, b.otherCharges, b.vat, b.totalPayable, b.amountPayed})
         if (!amount.withinCeiling())
             return QCoreApplication::translate("BookingStore", "An amount is above %1.").arg(Money::ceiling().format());

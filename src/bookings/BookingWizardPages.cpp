@@ -1,4 +1,5 @@
 #include "bookings/BookingWizardPages.h"
+#include "core/DateTimes.h"
 
 #include "bookings/BerthGridModel.h"
 #include "bookings/BookingDetailsPanel.h"
@@ -56,7 +57,7 @@ BookingDatesPage::BookingDatesPage(QWidget* parent) : QWidget(parent)
     auto makeDate = [this](const QString& name) {
         auto* date = new QDateEdit(this);
         date->setObjectName(name);
-        date->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+        date->setDisplayFormat(DateTimes::dateFormat());
         date->setCalendarPopup(true);
         date->setDateRange(BookingRules::earliestDate(), BookingRules::latestDate());
         return date;

@@ -1,4 +1,5 @@
 #include "bookings/FindBookingWindow.h"
+#include "core/DateTimes.h"
 
 #include "bookings/BookingSummaryWindow.h"
 #include "bookings/BookingWizard.h"
@@ -26,7 +27,7 @@ QDateTimeEdit* picker(const QString& name, QCheckBox* onOff, QWidget* parent)
 {
     auto* picker = new QDateTimeEdit(parent);
     picker->setObjectName(name);
-    picker->setDisplayFormat(QStringLiteral("dd.MM.yyyy HH:mm"));
+    picker->setDisplayFormat(DateTimes::dateTimeFormat());
     picker->setCalendarPopup(true);
     picker->setTimeSpec(Qt::UTC); // wall-clock values, see IClock
     onOff->setChecked(true);

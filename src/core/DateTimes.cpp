@@ -89,6 +89,20 @@ QDateTime readDateTime(const QVariant& value)
     return wallTime(when.date(), when.time());
 }
 
+QString dateFormat()
+{
+    QString format = QLocale().dateFormat(QLocale::ShortFormat);
+    // A two-digit year reads 1926 or 2026 by guesswork.
+    if (!format.contains(QStringLiteral("yyyy")))
+        format.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
+    return format;
+}
+
+QString dateTimeFormat()
+{
+    return dateFormat() + QStringLiteral(" HH:mm");
+}
+
 QString generalDateText(const QDateTime& when)
 {
     const QLocale locale = QLocale::system();

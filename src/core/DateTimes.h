@@ -15,6 +15,10 @@ QDateTime wallTime(const QDate& date, const QTime& time = QTime(0, 0));
 QVariant dbDateTime(const QDateTime& when);
 /// The one way a date-time comes out of the database; invalid for NULL or text that is not a date-time.
 QDateTime readDateTime(const QVariant& value);
+/// How every date is shown and typed: the regional short date with its year always in four digits ("dd/MM/yyyy"
+/// in the UK), and the same with the time of day ("dd/MM/yyyy HH:mm").
+QString dateFormat();
+QString dateTimeFormat();
 /// The date-time written as the system's general date (short date, a blank, long time), as logs and lists show it.
 QString generalDateText(const QDateTime& when);
 

@@ -1,6 +1,6 @@
 #include "outputs/HarbourFigures.h"
 
-#include "core/RegionalSettings.h"
+#include "core/Money.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -148,7 +148,7 @@ Result<Figure> revenue(const QSqlDatabase& db, const Request& request)
     figure.heading =
         periodHeading(request) + QStringLiteral(". ") +
         QCoreApplication::translate("HarbourFigures", "The agreed prices of the bookings, cancelled ones left out.");
-    figure.unit = RegionalSettings::load().shownCurrencySymbol();
+    figure.unit = Money::currencySymbol();
     figure.stacked = true;
     figure.columns = {QCoreApplication::translate("HarbourFigures", "Month"),
                       QCoreApplication::translate("HarbourFigures", "Bookings"),

@@ -13,7 +13,7 @@ OptionalDateEdit::OptionalDateEdit(const QString& objectName, QWidget* parent)
     m_check->setObjectName(objectName + QStringLiteral("Check"));
     m_date->setObjectName(objectName + QStringLiteral("Date"));
     m_date->setCalendarPopup(true);
-    m_date->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    m_date->setDisplayFormat(DateTimes::dateFormat());
     // A sane range: nothing before the first bookings could have been taken, nothing beyond a lifetime ahead.
     m_date->setDateRange(QDate(1990, 1, 1), QDate(2099, 12, 31));
     m_date->setEnabled(false);

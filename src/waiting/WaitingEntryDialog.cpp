@@ -1,4 +1,5 @@
 #include "waiting/WaitingEntryDialog.h"
+#include "core/DateTimes.h"
 
 #include "bookings/BookingStore.h"
 #include "core/Lengths.h"
@@ -45,7 +46,7 @@ WaitingEntryDialog::WaitingEntryDialog(Services& services, const WaitingEntry& l
     dtpTo = named(new QDateEdit(this), "dtpTo");
     for (QDateEdit* date : {dtpFrom, dtpTo}) {
         date->setCalendarPopup(true);
-        date->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+        date->setDisplayFormat(DateTimes::dateFormat());
     }
     cboBerthType = named(new QComboBox(this), "cboBerthType");
     txtMinLength = named(new QLineEdit(this), "txtMinLength");

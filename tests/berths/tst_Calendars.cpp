@@ -133,7 +133,7 @@ private slots:
         QCOMPARE(model->slot(24), at(5, 8));
         const auto daily = grid(View::Daily, 3);
         QVERIFY(daily);
-        QCOMPARE(labels(*daily), u"04.12.2026 05.12.2026 06.12.2026"_s);
+        QCOMPARE(labels(*daily), u"04/12/2026 05/12/2026 06/12/2026"_s);
 
         model->setLook(State::Booked, Qt::blue);
         QCOMPARE(model->data(model->index(0, 2), Qt::BackgroundRole).value<QBrush>().color(), QColor(Qt::blue));
@@ -256,7 +256,7 @@ private slots:
         QTRY_COMPARE(window->model()->rowCount(), 10);
         QCOMPARE(labels(*window->model()), u"08:00 08:30 09:00 09:30 10:00 10:30 11:00 11:30 12:00 12:30"_s);
         click(*window, "Option1_1");
-        QCOMPARE(window->model()->headerData(9, Qt::Vertical, Qt::DisplayRole).toString(), u"13.12.2026"_s);
+        QCOMPARE(window->model()->headerData(9, Qt::Vertical, Qt::DisplayRole).toString(), u"13/12/2026"_s);
         click(*window, "Command2");
         QCOMPARE(control<QDateEdit>(*window, "DTPicker1")->date(), QDate(2026, 12, 5));
         control<QDateEdit>(*window, "DTPicker1")->setDate(QDate(2026, 12, 10));

@@ -112,7 +112,7 @@ private slots:
         const auto summary = openSummary(1);
         QVERIFY(summary);
         QCOMPARE(summary->windowTitle(), u"Reservation summary"_s);
-        QCOMPARE(control<QLabel>(*summary, "lblDates")->text(), u"05.06.2026 14:30 to 07.06.2026 10:00"_s);
+        QCOMPARE(control<QLabel>(*summary, "lblDates")->text(), u"05/06/2026 14:30 to 07/06/2026 10:00"_s);
         QCOMPARE(control<QLabel>(*summary, "lblName")->text(), u"Ann O'Neill, Gull House"_s);
         QCOMPARE(control<QLabel>(*summary, "lblAddress")->text(), u"Quay Street, Hamworthy, Poole, BH15 1AA"_s);
         QCOMPARE(control<QLabel>(*summary, "lblPhone")->text(), u"01202 123456"_s);
@@ -215,8 +215,8 @@ private slots:
         QCOMPARE(
             missing(pages[0],
                     heading() +
-                        texts(u"VAT No: GB 123 4567 89|INVOICE|Invoice Number: 1|Booking Date: 05.06.2026 14:30|"
-                              u"Departure Date: 07.06.2026 10:00|Berth(s): A1|"
+                        texts(u"VAT No: GB 123 4567 89|INVOICE|Invoice Number: 1|Booking Date: 05/06/2026 14:30|"
+                              u"Departure Date: 07/06/2026 10:00|Berth(s): A1|"
                               u"Booked By: Sue|Ann O'Neill|Gull House|Quay Street|Hamworthy|Poole|BH15 1AA|"
                               u"Boat: Kittiwake, 7.50 m|"
                               u"Booking charges,|Cost Of Hire: £1,234.50|A1, daily charge: 1 night at £345.00|£345.00|"
@@ -298,8 +298,8 @@ private slots:
         QCOMPARE(pages.size(), 1);
         QCOMPARE(
             missing(pages[0],
-                    heading() + texts(u"Reservation Form|Reservation Number: 1|From Date: 05.06.2026 14:30|"
-                                      u"To Date: 07.06.2026 10:00|Berth(s): A1|Name: Ann O'Neill|HouseName: Gull House|"
+                    heading() + texts(u"Reservation Form|Reservation Number: 1|From Date: 05/06/2026 14:30|"
+                                      u"To Date: 07/06/2026 10:00|Berth(s): A1|Name: Ann O'Neill|HouseName: Gull House|"
                                       u"Street: Quay Street|Area: Hamworthy|Town: Poole|Postcode: BH15 1AA|"
                                       u"TelNo: 01202 123456|MobileNo: 07700 900123|EmailAddress: ann@example.co.uk|"
                                       u"Boat: Kittiwake, 7.50 m|Client Notes: Prefers the east pontoon|ClubMember: "

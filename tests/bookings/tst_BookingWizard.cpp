@@ -138,7 +138,7 @@ private slots:
         QCOMPARE(text("txtVAT") + u' ' + text("txtTotalPayable"), u"£12.25 £82.25"_s);
         QTRY_COMPARE(QApplication::focusWidget(), find("txtAmountPayed"));
         next();
-        QCOMPARE(find<QLabel>("lblDates")->text(), u"01.07.2026 14:00 to 04.07.2026 10:00"_s);
+        QCOMPARE(find<QLabel>("lblDates")->text(), u"01/07/2026 14:00 to 04/07/2026 10:00"_s);
         QCOMPARE(find<QLabel>("lblName")->text(), u"Bob Smith, Mill House"_s);
         QCOMPARE(find<QLabel>("lblBerths")->text(), u"Berth(s): A1, B2"_s);
         QCOMPARE(find<QPushButton>("cmdNext")->text(), u"&Confirm"_s);
@@ -228,7 +228,7 @@ private slots:
                                              u"desk meanwhile. This booking has been saved with number 2.\n"
                                              u"Booking: The booking has been saved with confirmation number 2. Show "
                                              u"its summary?"_s);
-        QTRY_COMPARE(shown, u"frmBookingSummary 01.07.2026 14:00 to 04.07.2026 10:00"_s);
+        QTRY_COMPARE(shown, u"frmBookingSummary 01/07/2026 14:00 to 04/07/2026 10:00"_s);
     }
 
     void changedAtAnotherDeskIsNotOverwritten()
@@ -430,7 +430,7 @@ private slots:
         next();
         QCOMPARE(find<QLabel>("lblBoat")->text(), u"Boat: Seaspray, 9.00 m"_s);
         QCOMPARE(find<QLabel>("lblInsuranceWarning")->text(),
-                 u"The insurance of Seaspray runs out on 02.07.2026, before the departure."_s);
+                 u"The insurance of Seaspray runs out on 02/07/2026, before the departure."_s);
         next();
         QTRY_VERIFY(!m_wizard);
         QCOMPARE(m_install->scalarInt(u"SELECT BoatID FROM Booking"_s), 5);

@@ -115,8 +115,8 @@ private slots:
         QFETCH(QString, stay);
         QFETCH(bool, listed);
         addBooking(1, stay);
-        const QString headings[] = {QString(), u"To: 03.06.2026"_s, u"From: 01.06.2026"_s,
-                                    u"From: 01.06.2026 to: 03.06.2026"_s};
+        const QString headings[] = {QString(), u"To: 03/06/2026"_s, u"From: 01/06/2026"_s,
+                                    u"From: 01/06/2026 to: 03/06/2026"_s};
         for (List list : {List::AllBookings, List::PeriodSales}) {
             const auto built = build(list, from, to);
             QVERIFY(built);
@@ -138,13 +138,13 @@ private slots:
         const auto built = build(List::PeriodSales);
         QVERIFY(built && built->rows.size() == 4);
         // A booking without an arrival comes first on either engine.
-        QCOMPARE(built->rows[0].from + u'|' + built->rows[0].to, u"|02.07.2026 10:00"_s);
+        QCOMPARE(built->rows[0].from + u'|' + built->rows[0].to, u"|02/07/2026 10:00"_s);
         const BookingReports::ListRow& first = built->rows[1];
         QCOMPARE(first.from + u'|' + first.to + u'|' + first.berths + u'|' + first.customer,
-                 u"01.07.2026 09:30|03.07.2026 10:00||Smith, Rose Cottage"_s);
+                 u"01/07/2026 09:30|03/07/2026 10:00||Smith, Rose Cottage"_s);
         QCOMPARE(built->rows[2].customer + u'|' + built->rows[2].created, u"Ng, |"_s);
         const BookingReports::ListRow& last = built->rows[3];
-        QCOMPARE(last.created + u'|' + last.berths, u"30.06.2026 16:45|C12, A1, B7"_s);
+        QCOMPARE(last.created + u'|' + last.berths, u"30/06/2026 16:45|C12, A1, B7"_s);
         QCOMPARE(QList<qint64>(
                      {last.costOfHire.units(), last.otherCharges.units(), last.vat.units(), last.totalPayable.units()}),
                  QList<qint64>({1000000, 52500, 184188, 1236688}));
@@ -185,7 +185,7 @@ private slots:
         const auto built = build(List(list));
         QVERIFY(built);
         QCOMPARE(built->rows.size(), listed ? 1 : 0);
-        QCOMPARE(built->heading, u"04.12.2026"_s);
+        QCOMPARE(built->heading, u"04/12/2026"_s);
     }
 
     void threePageListReadsBack()
@@ -210,17 +210,17 @@ private slots:
             const QStringList lines = PdfReader::lines(pages[p]);
             if (p == 0)
                 QCOMPARE(lines.mid(0, 2),
-                         QStringList({u"List of all up comming bookings"_s, u"From: 01.06.2026 to: 30.07.2026"_s}));
+                         QStringList({u"List of all up comming bookings"_s, u"From: 01/06/2026 to: 30/07/2026"_s}));
             QCOMPARE(lines.last(), u"List: %1 of 3"_s.arg(p + 1));
             for (const QString& line : lines)
-                if (line.contains(u':') && !line.startsWith(u"List"_s) && !line.startsWith(u"From: 01.06.2026 to"_s))
+                if (line.contains(u':') && !line.startsWith(u"List"_s) && !line.startsWith(u"From: 01/06/2026 to"_s))
                     labels << line;
         }
         // Every booking's block in order: the labels, the values, the berths joined, the customer with his house.
         QCOMPARE(labels.size(), part.rows.size() * 5);
         QCOMPARE(labels.mid(0, 5),
-                 QStringList({u"Booking added: 20.05.2026 10:30"_s, u"From: 01.06.2026 14:00"_s,
-                              u"To: 02.06.2026 14:00"_s, u"Customer: Smith, Rose Cottage"_s, u"Berth(s): C12, A1"_s}));
+                 QStringList({u"Booking added: 20/05/2026 10:30"_s, u"From: 01/06/2026 14:00"_s,
+                              u"To: 02/06/2026 14:00"_s, u"Customer: Smith, Rose Cottage"_s, u"Berth(s): C12, A1"_s}));
         QCOMPARE(labels.last(), u"Berth(s): C12, A1"_s);
         QCOMPARE(labels[8], u"Customer: Ng,"_s);
     }
@@ -233,7 +233,7 @@ private slots:
                                            pdf(u"sales"_s)));
         const QStringList lines = PdfReader::lines(PdfReader::pages(pdf(u"sales"_s)).value(0));
         QCOMPARE(lines.value(0), u"Client: Date: Unit Hire Other VAT Total"_s);
-        QVERIFY(lines.contains(u"Smith, Rose Cottage 01.06.2026 14:00 C12, A1 £1,234.50 £0.00 £0.00 £1,234.50"_s));
+        QVERIFY(lines.contains(u"Smith, Rose Cottage 01/06/2026 14:00 C12, A1 £1,234.50 £0.00 £0.00 £1,234.50"_s));
 
         // The balance due is printed at once; without a printer it is offered as a PDF file.
         ReportManager* window = open();
