@@ -1,5 +1,6 @@
 #include "outputs/HarbourFigures.h"
 
+#include "core/DateTimes.h"
 #include "core/Money.h"
 
 #include <QCoreApplication>
@@ -15,7 +16,7 @@ namespace {
 
 QString dateText(const QDate& date)
 {
-    return QLocale().toString(date, QLocale::ShortFormat);
+    return date.toString(DateTimes::dateFormat());
 }
 
 QString monthText(const QDate& month)

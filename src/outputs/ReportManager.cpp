@@ -18,7 +18,6 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -92,7 +91,7 @@ ReportManager::ReportManager(IWindowHost& host, Services& services, QWidget* par
     m_dtpFiguresTo->setObjectName(QStringLiteral("dtpFiguresTo"));
     for (QDateEdit* date : {m_dtpFiguresFrom, m_dtpFiguresTo}) {
         date->setCalendarPopup(true);
-        date->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
+        date->setDisplayFormat(DateTimes::dateFormat());
         date->setDateRange(QDate(1900, 1, 1), QDate(2199, 12, 31));
     }
     auto* cmdShowFigure = button(QStringLiteral("cmdShowFigure"), tr("Show fi&gure"), fraFigures);
