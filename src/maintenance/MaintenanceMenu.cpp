@@ -152,17 +152,22 @@ void restore(Services& services, IWindowHost& host)
 void compact(Services& services, IWindowHost& host)
 {
     const QString database = databaseFile(services);
+    Status compacted = Done{};
     withConnectionClosed(
         services, host, database, EventLog::DatabaseCompacted, QStringLiteral("mnuFileCompactDB_Click"),
         QCoreApplication::translate("MaintenanceMenu", "Error!"), [&] {
             CompactWindow window(host.dialogParent());
             window.execute();
-            // The outcome is not shown: a failed compaction leaves the database as it was.
-            if (const Status compacted = BackupRestore::compactDatabase(database, true); !compacted)
+            compacted = BackupRestore::compactDatabase(database, true);
+            if (!compacted)
                 MessageLog::logError(
                     QStringLiteral("%1.CompactDatabase: %2").arg(QStringLiteral("modFunctions"), compacted.error()));
             window.closeWindow();
         });
+    // Said once the database is open again; when it is not, that has been said instead. A failed compaction leaves
+    // the database as it was.
+    if (services.db().isOpen())
+        tell(services, compacted, QCoreApplication::translate("MaintenanceMenu", "Database compacted"));
 }
 
 } // namespace MaintenanceMenu
