@@ -98,6 +98,14 @@ QSqlDatabase open(Engine engine, int bookings, const QString& name)
     return *db;
 }
 
+QSqlDatabase openServer(const QString& name, const QString& connection)
+{
+    const auto db = Database::open(serverScript({QStringLiteral("empty"), name}), connection);
+    if (!db)
+        qFatal("%s", qPrintable(db.error()));
+    return *db;
+}
+
 double serverCpuSeconds(const QSqlDatabase& db)
 {
     if (Dialect::of(db).kind() != Engine::PostgreSQL)

@@ -27,6 +27,9 @@ QSqlDatabase open(int bookings, const QString& name, bool copy = false);
 /// The same harbour on either engine: on PostgreSQL the file's rows copied into database zem_busy_<bookings> of
 /// the benchmarks' own server (bench/pg-server.sh starts it and copies the file the first time).
 QSqlDatabase open(Engine engine, int bookings, const QString& name);
+/// An empty database of the benchmarks' server with the schema, made as zem_<name> the first time and kept; a
+/// benchmark that finds it empty fills it.
+QSqlDatabase openServer(const QString& name, const QString& connection);
 /// Seconds of CPU the server process behind a PostgreSQL connection has used so far (read from /proc: the
 /// server runs on this machine); 0 on SQLite, whose work is done in this process and counted by the benchmark.
 double serverCpuSeconds(const QSqlDatabase& db);

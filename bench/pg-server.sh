@@ -6,6 +6,7 @@
 #   bench/pg-server.sh start             start the server (initdb the first time)
 #   bench/pg-server.sh load <sqlite> <n> copy the generated file into database zem_busy_<n> unless it is there
 #   bench/pg-server.sh uri <n>           the address of that database
+#   bench/pg-server.sh empty <name>      make database zem_<name> with the schema unless it is there; its address
 #   bench/pg-server.sh stop              stop the server (the folder stays; rm -rf it to start afresh)
 set -euo pipefail
 
@@ -46,8 +47,20 @@ EOF
     fi
 }
 
-uri() {
-    echo "postgresql://postgres@/zem_busy_$1?host=$(echo "$DIR" | sed 's|/|%2F|g')&port=$PORT"
+uri_of() {
+    echo "postgresql://postgres@/$1?host=$(echo "$DIR" | sed 's|/|%2F|g')&port=$PORT"
+}
+uri() { uri_of "zem_busy_$1"; }
+
+empty() {
+    local db="zem_$1"
+    start
+    if [ "$(sql postgres -At -c "SELECT count(*) FROM pg_database WHERE datname = '$db'")" != 1 ]; then
+        sql postgres -c "DROP DATABASE IF EXISTS ${db}_part" -c "CREATE DATABASE ${db}_part"
+        sql "${db}_part" -f "$SCHEMA" >/dev/null
+        sql postgres -c "ALTER DATABASE ${db}_part RENAME TO $db"
+    fi
+    uri_of "$db"
 }
 
 # Columns of a table both the file and the server have, in the server's order (names with spaces quoted).
@@ -84,6 +97,10 @@ load() {
             sql "${db}_part" -c "SET session_replication_role = replica" -c "DELETE FROM $t" \
                 -c "\\copy $t ($cols) FROM STDIN (FORMAT csv)"
     done
+    # The customers' search words are the program's own folding of their texts, copied as the file has them.
+    sqlite3 -csv "$file" "SELECT rowid, Words FROM CustomerText ORDER BY rowid" |
+        sql "${db}_part" -c "SET session_replication_role = replica" -c "DELETE FROM CustomerText" \
+            -c "\\copy CustomerText (CustomerID, Words) FROM STDIN (FORMAT csv)"
     sql "${db}_part" >/dev/null <<'EOF'
 SET session_replication_role = replica;
 INSERT INTO BookingPeriod (ID, BookingID, BerthID, FromMinute, ToMinute, Period)
@@ -118,8 +135,9 @@ start) start ;;
 stop) as_server "$BIN/pg_ctl" -D "$DIR/data" -m fast stop >/dev/null ;;
 load) load "$2" "$3" ;;
 uri) uri "$2" ;;
+empty) empty "$2" ;;
 *)
-    echo "usage: $0 start | stop | load <sqlite file> <bookings> | uri <bookings>" >&2
+    echo "usage: $0 start | stop | load <sqlite file> <bookings> | uri <bookings> | empty <name>" >&2
     exit 2
     ;;
 esac

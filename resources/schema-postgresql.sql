@@ -1,4 +1,4 @@
--- Zem Harbour database on a PostgreSQL server, schema version 4: the same tables and columns as a file, so one set
+-- Zem Harbour database on a PostgreSQL server: the same tables and columns as a file, so one set
 -- of statements serves both. Money columns hold ten-thousandths of a pound (BIGINT: a ceiling of a billion pounds
 -- does not fit in 32 bits); date-times are wall-clock text 'yyyy-MM-dd HH:mm:ss'; Yes/No columns are 0 or 1.
 -- Names are left unquoted (the server folds them to lower case), except the Company columns with spaces.
@@ -8,7 +8,7 @@ CREATE EXTENSION IF NOT EXISTS btree_gist;
 CREATE TABLE SchemaVersion (
     Version INTEGER NOT NULL
 );
-INSERT INTO SchemaVersion (Version) VALUES (7);
+INSERT INTO SchemaVersion (Version) VALUES (8);
 
 -- A row given its own ID (an import, a test) moves the counter past it, as AUTOINCREMENT does on a file, so the
 -- next row the program adds never collides with it.
@@ -498,3 +498,14 @@ BEGIN
 END $$;
 SELECT zem_fill_figures();
 -- figures: end
+
+-- customer search: begin
+-- The customer search's words (see SearchText), written by the program beside each customer with case and accents
+-- folded; the trigram index (pg_trgm, a trusted extension) answers LIKE '%part%' without reading the table.
+CREATE EXTENSION IF NOT EXISTS pg_trgm;
+CREATE TABLE IF NOT EXISTS CustomerText (
+    CustomerID INTEGER PRIMARY KEY REFERENCES Customer (ID) ON DELETE CASCADE,
+    Words TEXT NOT NULL
+);
+CREATE INDEX IF NOT EXISTS IX_CustomerText_Words ON CustomerText USING gin (Words gin_trgm_ops);
+-- customer search: end

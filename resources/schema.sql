@@ -1,4 +1,4 @@
--- Zem Harbour database, schema version 2.
+-- Zem Harbour database (its version is the user_version at the end).
 -- Money columns hold ten-thousandths of a pound as whole numbers; date-times are wall-clock text
 -- 'yyyy-MM-dd HH:mm:ss'; Yes/No columns are 0 or 1. Relations are kept by the program's own statements.
 
@@ -479,4 +479,13 @@ INSERT INTO BookingMonth (Month, Bookings, Hire, OtherCharges, Tax, Nights, With
     FROM Booking B WHERE B.Cancelled = 0 AND B.FromDate IS NOT NULL GROUP BY substr(B.FromDate, 1, 7);
 -- figures: end
 
-PRAGMA user_version = 7;
+-- customer search: begin
+-- The customer search's words (see SearchText): written by the program beside each customer, which folds case and
+-- accents before they are stored; the trigram index finds any part of them. A deleted customer's words go with it.
+CREATE VIRTUAL TABLE IF NOT EXISTS CustomerText USING fts5(Words, tokenize = 'trigram');
+CREATE TRIGGER IF NOT EXISTS Customer_Text_Delete AFTER DELETE ON Customer BEGIN
+    DELETE FROM CustomerText WHERE rowid = OLD.ID;
+END;
+-- customer search: end
+
+PRAGMA user_version = 8;

@@ -2,6 +2,7 @@
 
 #include "core/DateTimes.h"
 #include "core/Money.h"
+#include "core/SearchText.h"
 #include "core/SqlHelpers.h"
 
 #include <QRandomGenerator>
@@ -130,7 +131,11 @@ bool insertCustomers(const QSqlDatabase& db, int count, Random& r, QString* erro
             return false;
         }
     }
-    return true;
+    // The search words, as the customer dialog writes them.
+    const Status words = SearchText::rewriteCustomers(db);
+    if (!words && error)
+        *error = words.error();
+    return words.ok();
 }
 
 bool insertOwners(const QSqlDatabase& db, int count, Random& r, QString* error)

@@ -2,6 +2,7 @@
 
 #include "core/Dialect.h"
 #include "core/FileSecurity.h"
+#include "core/SearchText.h"
 #include "core/SqlHelpers.h"
 
 #include <QCoreApplication>
@@ -161,10 +162,32 @@ QString upgradeTo7(Engine engine)
            index + figures;
 }
 
-// Cumulative upgrades: entry i brings a database of version i+1 to version i+2, in one transaction each. A server
-// database starts at version 3, so only the upgrades from there on are written for both engines.
-using UpgradeScript = QString (*)(Engine);
-const UpgradeScript Upgrades[] = {upgradeTo2, upgradeTo3, upgradeTo4, upgradeTo5, upgradeTo6, upgradeTo7};
+// Version 7 searched customers by the start of their fields only. The words for searching any part arrive with
+// their index, written for every customer already there (the step after the script).
+QString upgradeTo8(Engine engine)
+{
+    return schemaSection(engine, QStringLiteral("customer search"));
+}
+Status writeAllCustomerWords(const QSqlDatabase& db)
+{
+    return SearchText::rewriteCustomers(db);
+}
+
+// Cumulative upgrades: entry i brings a database of version i+1 to version i+2, in one transaction each, its
+// script and then, where the program must compute what it writes, its step. A server database starts at version 3,
+// so only the upgrades from there on are written for both engines.
+struct Upgrade
+{
+    QString (*script)(Engine);
+    Status (*step)(const QSqlDatabase&) = nullptr;
+};
+const Upgrade Upgrades[] = {{upgradeTo2},
+                            {upgradeTo3},
+                            {upgradeTo4},
+                            {upgradeTo5},
+                            {upgradeTo6},
+                            {upgradeTo7},
+                            {upgradeTo8, writeAllCustomerWords}};
 static_assert(std::size(Upgrades) == CurrentSchemaVersion - 1, "one upgrade per version");
 
 // A server database starts at version 3; its upgrades begin with version 4.
@@ -174,7 +197,8 @@ bool upgradeSchema(QSqlDatabase& db, int fromVersion, QString* error)
 {
     const Dialect& dialect = Dialect::of(db);
     for (int version = fromVersion; version < CurrentSchemaVersion; ++version) {
-        const QString script = Upgrades[version - 1](dialect.kind());
+        const Upgrade& upgrade = Upgrades[version - 1];
+        const QString script = upgrade.script(dialect.kind());
         if (script.isEmpty()) {
             if (error)
                 *error = QCoreApplication::translate("Database", "The schema is missing from the program.");
@@ -188,6 +212,13 @@ bool upgradeSchema(QSqlDatabase& db, int fromVersion, QString* error)
         }
         if (!Sql::execScript(db, script, error))
             return false;
+        if (upgrade.step) {
+            if (const Status stepped = upgrade.step(db); !stepped) {
+                if (error)
+                    *error = stepped.error();
+                return false;
+            }
+        }
         if (!Sql::exec(db, dialect.setSchemaVersionSql(version + 1), {}, error))
             return false;
         if (!tx.commit(error))

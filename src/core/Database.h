@@ -11,7 +11,7 @@
 namespace Database {
 
 /// The schema version this program writes and understands; older files are upgraded on opening.
-inline constexpr int CurrentSchemaVersion = 7;
+inline constexpr int CurrentSchemaVersion = 8;
 
 /// The name of the one shared connection (opened by start-up, closed and reopened around maintenance).
 QString sharedConnectionName();

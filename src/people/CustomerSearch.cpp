@@ -1,19 +1,72 @@
 #include "people/CustomerSearch.h"
 
+#include "core/Dialect.h"
+#include "core/SearchText.h"
 #include "core/SqlHelpers.h"
 
 #include <QSqlQuery>
+#include <algorithm>
 #include <numeric>
 
 bool CustomerCriteria::hasConditions() const
 {
-    if (club != Club::Undecided)
+    if (club != Club::Undecided || !anyPart.trimmed().isEmpty())
         return true;
     for (const QString& text : texts) {
         if (!text.isEmpty())
             return true;
     }
     return false;
+}
+
+Result<std::vector<int>> customersWithAnyPart(const QSqlDatabase& db, const QString& typed)
+{
+    // A trigram needs three letters; so many words are more than anyone types into one box.
+    constexpr int IndexedLength = 3;
+    constexpr int MostWords = 8;
+    QStringList words = SearchText::folded(typed).simplified().split(u' ', Qt::SkipEmptyParts);
+    words.removeDuplicates();
+    words = words.mid(0, MostWords);
+    std::vector<int> ids;
+    if (words.isEmpty())
+        return ids;
+    const bool file = Dialect::of(db).kind() == Engine::SQLite;
+    QStringList conditions;
+    QStringList phrases;
+    QVariantList binds;
+    for (const QString& word : words) {
+        if (file && word.size() >= IndexedLength) {
+            // One phrase per word, quotes doubled: the full-text query takes it literally.
+            phrases << u'"' + QString(word).replace(u'"', QStringLiteral("\"\"")) + u'"';
+        } else if (file) {
+            conditions << QStringLiteral("instr(Words, ?) > 0");
+            binds << word;
+        } else {
+            // The server's LIKE escapes with a backslash; pg_trgm reads the pattern's trigrams from it.
+            QString pattern = word;
+            pattern.replace(u'\\', QStringLiteral("\\\\"))
+                .replace(u'%', QStringLiteral("\\%"))
+                .replace(u'_', QStringLiteral("\\_"));
+            conditions << QStringLiteral("Words LIKE ?");
+            binds << u'%' + pattern + u'%';
+        }
+    }
+    if (!phrases.isEmpty()) {
+        conditions.prepend(QStringLiteral("CustomerText MATCH ?"));
+        binds.prepend(phrases.join(u' '));
+    }
+    const QString key = SearchText::keyColumn(db);
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    QString error;
+    if (!Sql::exec(q,
+                   QStringLiteral("SELECT %1 FROM CustomerText WHERE %2 ORDER BY %1")
+                       .arg(key, conditions.join(QStringLiteral(" AND "))),
+                   binds, &error))
+        return databaseFailure(error);
+    while (q.next())
+        ids.push_back(q.value(0).toInt());
+    return ids;
 }
 
 CustomerSearchModel::CustomerSearchModel(QObject* parent) : QAbstractTableModel(parent) {}
@@ -48,8 +101,10 @@ Status CustomerSearchModel::load(const QSqlDatabase& db)
     return Done{};
 }
 
-bool CustomerSearchModel::matches(const Row& row, const CustomerCriteria& criteria)
+bool CustomerSearchModel::matches(const Row& row, const CustomerCriteria& criteria, const std::vector<int>& anyPartIds)
 {
+    if (!criteria.anyPart.trimmed().isEmpty() && !std::binary_search(anyPartIds.cbegin(), anyPartIds.cend(), row.id))
+        return false;
     for (int f = 0; f < CustomerCriteria::FieldCount; ++f) {
         const QString& typed = criteria.texts[f];
         if (!typed.isEmpty() && !row.texts[f].startsWith(typed, Qt::CaseInsensitive))
@@ -60,13 +115,13 @@ bool CustomerSearchModel::matches(const Row& row, const CustomerCriteria& criter
     return row.clubMember == (criteria.club == CustomerCriteria::Club::Ticked);
 }
 
-bool CustomerSearchModel::apply(const CustomerCriteria& criteria)
+bool CustomerSearchModel::apply(const CustomerCriteria& criteria, const std::vector<int>& anyPartIds)
 {
     beginResetModel();
     m_shown.clear();
     const bool narrowed = criteria.hasConditions();
     for (int i = 0; i < static_cast<int>(m_rows.size()); ++i) {
-        if (!narrowed || matches(m_rows[i], criteria))
+        if (!narrowed || matches(m_rows[i], criteria, anyPartIds))
             m_shown.push_back(i);
     }
     endResetModel();

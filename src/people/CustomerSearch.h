@@ -37,6 +37,8 @@ struct CustomerCriteria
 
     std::array<QString, FieldCount> texts;
     Club club = Club::Undecided;
+    /// Words to find anywhere in the name, house name, town, post code, phones or e-mail (the any-part box).
+    QString anyPart;
 
     /// Whether these criteria narrow the list at all. The club box counts on its own, but when any text is
     /// given an undecided box adds no condition.
@@ -44,6 +46,11 @@ struct CustomerCriteria
 };
 // The search boxes are the customer's one-line texts, in the order of the field table.
 static_assert(std::size(PeopleFields::Customer) == CustomerCriteria::FieldCount);
+
+/// The customers whose search words hold every word of typed (split at spaces) as any part of them, case and
+/// accents ignored: "kowal" finds Kowalski, "zoe" Zoë, "smith york" a Smith in York. Sorted IDs; no words, none.
+/// Words of three letters or more are looked up in the trigram index; shorter ones are compared row by row.
+Result<std::vector<int>> customersWithAnyPart(const QSqlDatabase& db, const QString& typed);
 
 /// All customers, loaded once when the search opens, narrowed in memory by each search. A typed text matches the
 /// start of its column whatever the letter case (in any script), and literally: "%", "_" and quotes are plain
@@ -76,8 +83,8 @@ public:
     /// Reads every customer; false (the list left empty, the reason in *error) when the table cannot be read.
     Status load(const QSqlDatabase& db);
     /// Starts again from all loaded customers and keeps those matching; false when the criteria have no condition,
-    /// and then every customer is shown.
-    bool apply(const CustomerCriteria& criteria);
+    /// and then every customer is shown. anyPartIds: what customersWithAnyPart found for criteria.anyPart.
+    bool apply(const CustomerCriteria& criteria, const std::vector<int>& anyPartIds = {});
     /// Forgets a deleted customer.
     void remove(int row);
 
@@ -97,7 +104,7 @@ private:
         std::array<QString, CustomerCriteria::FieldCount> texts;
         QString notes;
     };
-    static bool matches(const Row& row, const CustomerCriteria& criteria);
+    static bool matches(const Row& row, const CustomerCriteria& criteria, const std::vector<int>& anyPartIds);
     QVariant display(const Row& row, int column) const;
 
     std::vector<Row> m_rows;

@@ -35,6 +35,20 @@ FindCustomerDialog::FindCustomerDialog(Services& services, Removal::Dependents b
     setWindowTitle(tr("Find Customer"));
     setModal(true);
 
+    // The any-part box comes first: a clerk who knows only a piece of the name starts typing at once.
+    m_txtAnyPart = new QLineEdit(this);
+    m_txtAnyPart->setObjectName(QStringLiteral("txtAnyPart"));
+    m_txtAnyPart->setMaxLength(100);
+    m_txtAnyPart->setPlaceholderText(tr("any part of the name, house name, town, post code, phone or e-mail"));
+    m_txtAnyPart->setClearButtonEnabled(true);
+    auto* lblAnyPart = new QLabel(tr("&Any part:"), this);
+    lblAnyPart->setBuddy(m_txtAnyPart);
+    // The any-part box searches as the person types; the other boxes wait for Start Search.
+    connect(m_txtAnyPart, &QLineEdit::textChanged, this, &FindCustomerDialog::startSearch);
+    auto* anyPart = new QHBoxLayout;
+    anyPart->addWidget(lblAnyPart);
+    anyPart->addWidget(m_txtAnyPart, 1);
+
     // Two columns of five boxes: the left column first, so the tab order runs down it and then down the right.
     auto* fields = new QGridLayout;
     auto* form = new QWidget(this);
@@ -92,6 +106,7 @@ FindCustomerDialog::FindCustomerDialog(Services& services, Removal::Dependents b
     count->addWidget(m_lblTotalMatches);
     count->addStretch(1);
     auto* layout = new QVBoxLayout(this);
+    layout->addLayout(anyPart);
     layout->addWidget(form);
     layout->addLayout(buttons);
     m_readError = new ReadErrorLine(this);
@@ -103,10 +118,13 @@ FindCustomerDialog::FindCustomerDialog(Services& services, Removal::Dependents b
     FocusNextControl::install(this);
 }
 
-void FindCustomerDialog::display(Services& services, const Removal::Dependents& bookings, QWidget* parent)
+void FindCustomerDialog::display(Services& services, const Removal::Dependents& bookings, QWidget* parent,
+                                 const QString& anyPart)
 {
     FindCustomerDialog window(services, bookings, parent);
     window.load();
+    window.m_txtAnyPart->setText(anyPart.trimmed());
+    window.m_txtAnyPart->setFocus();
     window.exec();
 }
 
@@ -116,6 +134,7 @@ bool FindCustomerDialog::load()
     if (!read)
         MessageLog::logError(QStringLiteral("%1.Form_Load: %2").arg(objectName(), read.error()));
     m_readError->showError(read.error());
+    m_loaded = read.ok();
     m_searched = false;
     setCurrentRow(m_model->rowCount() > 0 ? 0 : -1);
     return read.ok();
@@ -126,6 +145,7 @@ CustomerCriteria FindCustomerDialog::criteria() const
     CustomerCriteria criteria;
     for (int f = 0; f < CustomerCriteria::FieldCount; ++f)
         criteria.texts[f] = m_boxes[f]->text();
+    criteria.anyPart = m_txtAnyPart->text();
     switch (m_chkClubMember->checkState()) {
     case Qt::Checked:
         criteria.club = CustomerCriteria::Club::Ticked;
@@ -142,8 +162,21 @@ CustomerCriteria FindCustomerDialog::criteria() const
 
 void FindCustomerDialog::startSearch()
 {
+    const CustomerCriteria asked = criteria();
+    std::vector<int> anyPartIds;
+    if (!asked.anyPart.trimmed().isEmpty()) {
+        auto found = customersWithAnyPart(m_services.db(), asked.anyPart);
+        if (!found) {
+            MessageLog::logError(QStringLiteral("%1.startSearch: %2").arg(objectName(), found.error()));
+            m_readError->showError(found.error());
+            return;
+        }
+        anyPartIds = std::move(*found);
+    }
+    if (m_loaded)
+        m_readError->clearError(); // a failed search's reason goes; a failed load's stays
     // Every search starts again from all loaded customers.
-    if (!m_model->apply(criteria())) {
+    if (!m_model->apply(asked, anyPartIds)) {
         // Nothing asked for: every customer is shown and the count keeps its text.
         setCurrentRow(m_model->rowCount() > 0 ? 0 : -1);
         return;

@@ -1,6 +1,7 @@
 #include "people/PeopleRecords.h"
 
 #include "core/Removal.h"
+#include "core/SearchText.h"
 
 #include "core/SqlHelpers.h"
 
@@ -72,8 +73,11 @@ Result<QVariantList> loadRow(const QSqlDatabase& db, const QString& table, const
     return values;
 }
 
+// What else a row's save writes in its transaction (the customer's search words), given the row's ID.
+using AlsoWrite = Status (*)(const QSqlDatabase&, int);
+
 Result<int> insertRow(const QSqlDatabase& db, const QString& table, const QStringList& columns,
-                      const QVariantList& values)
+                      const QVariantList& values, AlsoWrite also = nullptr)
 {
     QStringList marks;
     for (int i = 0; i < columns.size(); ++i)
@@ -85,12 +89,19 @@ Result<int> insertRow(const QSqlDatabase& db, const QString& table, const QStrin
         return databaseFailure(tx.error());
     QString error;
     const auto id = Sql::insertReturningId(db, sql, values, &error);
-    if (!id || !tx.commit(&error))
+    if (!id)
+        return databaseFailure(error);
+    if (also) {
+        if (const Status written = also(db, static_cast<int>(*id)); !written)
+            return written.failure();
+    }
+    if (!tx.commit(&error))
         return databaseFailure(error);
     return static_cast<int>(*id);
 }
 
-Status updateRow(const QSqlDatabase& db, const QString& table, const QStringList& columns, QVariantList values, int id)
+Status updateRow(const QSqlDatabase& db, const QString& table, const QStringList& columns, QVariantList values, int id,
+                 AlsoWrite also = nullptr)
 {
     QStringList assignments;
     for (const QString& column : columns)
@@ -108,6 +119,10 @@ Status updateRow(const QSqlDatabase& db, const QString& table, const QStringList
     if (q.numRowsAffected() != 1)
         return conflict(
             QCoreApplication::translate("PeopleRecords", "The record with the ID %1 no longer exists.").arg(id));
+    if (also) {
+        if (const Status written = also(db, id); !written)
+            return written;
+    }
     if (!tx.commit(&error))
         return databaseFailure(error);
     return Done{};
@@ -129,12 +144,12 @@ Result<CustomerRecord> load(const QSqlDatabase& db, int id)
 
 Result<int> add(const QSqlDatabase& db, const CustomerRecord& record)
 {
-    return insertRow(db, QStringLiteral("Customer"), CustomerColumns, values(record));
+    return insertRow(db, QStringLiteral("Customer"), CustomerColumns, values(record), SearchText::rewriteCustomers);
 }
 
 Status modify(const QSqlDatabase& db, int id, const CustomerRecord& record)
 {
-    return updateRow(db, QStringLiteral("Customer"), CustomerColumns, values(record), id);
+    return updateRow(db, QStringLiteral("Customer"), CustomerColumns, values(record), id, SearchText::rewriteCustomers);
 }
 
 Result<Removal::Question> askRemove(const QSqlDatabase& db, int id, const Removal::Dependents& bookings)

@@ -35,6 +35,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -260,6 +261,24 @@ void MainWindow::buildToolbar()
 
     addButton(QStringLiteral("tbrWebBookings"), tr("Web Bookings"), QStringLiteral("web-bookings"),
               QStringLiteral("mnuWebBookConfigure"));
+
+    // Words typed here open Find Customer searching any part of the customers' names, addresses and numbers.
+    auto* findText = new QLineEdit(m_tbrMain);
+    findText->setObjectName(QStringLiteral("txtFindCustomer"));
+    findText->setPlaceholderText(tr("Find customer"));
+    findText->setToolTip(tr("Any part of a customer's name, house name, town, post code, phone or e-mail; Enter "
+                            "opens Find Customer"));
+    findText->setMaxLength(100);
+    findText->setClearButtonEnabled(true);
+    findText->setMaximumWidth(findText->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 24);
+    findText->setEnabled(customer->isEnabled());
+    connect(customer, &QAction::enabledChanged, findText, &QLineEdit::setEnabled);
+    connect(findText, &QLineEdit::returnPressed, this, [this, findText] {
+        const QString words = findText->text();
+        findText->clear();
+        FindCustomerDialog::display(m_services, DependentBookings::ofCustomer(), this, words);
+    });
+    m_tbrMain->addWidget(findText);
 }
 
 QAction* MainWindow::menuItem(const QString& objectName) const
