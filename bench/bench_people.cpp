@@ -158,7 +158,7 @@ const char* const AnyPartExamples[] = {
     "zoe",            // an accent left out: the first name Zoë and the e-mail addresses made from it
     "kowalski leeds", // two words in two fields
     "123456",         // the middle of a telephone number: a few customers
-    "ng",             // two letters, too short for a trigram: compared row by row
+    "ng",             // two letters: the start of a word (the trigram " ng")
 };
 void BM_FindCustomerAnyPart(benchmark::State& state, Engine engine)
 {

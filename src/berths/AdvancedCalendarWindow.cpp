@@ -4,6 +4,7 @@
 #include "berths/CalendarLayout.h"
 #include "bookings/BookingSummaryWindow.h"
 #include "core/Seams.h"
+#include "core/ui/DateBox.h"
 #include "core/ui/Twips.h"
 
 #include <QCoreApplication>
@@ -121,10 +122,8 @@ void AdvancedCalendarWindow::buildViewChooser()
             viewChosen();
     });
 
-    m_dtPicker1 = new QDateEdit(m_fraGrid);
+    m_dtPicker1 = new DateBox(m_fraGrid);
     m_dtPicker1->setObjectName(QStringLiteral("DTPicker1"));
-    m_dtPicker1->setDisplayFormat(DateTimes::dateFormat());
-    m_dtPicker1->setCalendarPopup(true);
     connect(m_dtPicker1, &QDateEdit::dateChanged, this, &AdvancedCalendarWindow::dayPicked);
 }
 

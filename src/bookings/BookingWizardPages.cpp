@@ -4,6 +4,7 @@
 #include "bookings/BerthGridModel.h"
 #include "bookings/BookingDetailsPanel.h"
 #include "bookings/BookingRules.h"
+#include "core/ui/DateBox.h"
 #include "core/ui/InputChecks.h"
 #include "core/ui/ReadErrorLine.h"
 #include "core/ui/Twips.h"
@@ -55,10 +56,8 @@ BookingDatesPage::BookingDatesPage(QWidget* parent) : QWidget(parent)
     grid->addWidget(caption(tr("Set Arrival date and Arrival time, then set Departure date and Departure time"), this),
                     0, 0, 1, 3);
     auto makeDate = [this](const QString& name) {
-        auto* date = new QDateEdit(this);
+        auto* date = new DateBox(this);
         date->setObjectName(name);
-        date->setDisplayFormat(DateTimes::dateFormat());
-        date->setCalendarPopup(true);
         date->setDateRange(BookingRules::earliestDate(), BookingRules::latestDate());
         return date;
     };

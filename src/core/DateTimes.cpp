@@ -2,7 +2,9 @@
 
 #include "core/SqlHelpers.h"
 
+#include <QCoreApplication>
 #include <QLocale>
+#include <QRegularExpression>
 
 namespace DateTimes {
 
@@ -101,6 +103,78 @@ QString dateFormat()
 QString dateTimeFormat()
 {
     return dateFormat() + QStringLiteral(" HH:mm");
+}
+
+namespace {
+// The order of day, month and year in the regional format, as the letters 'd', 'M' and 'y'.
+QString partOrder()
+{
+    const QString format = dateFormat();
+    QString order;
+    for (const QChar c : format) {
+        if ((c == u'd' || c == u'M' || c == u'y') && !order.contains(c))
+            order += c;
+    }
+    return order.size() == 3 ? order : QStringLiteral("dMy");
+}
+} // namespace
+
+std::optional<QDate> readTypedDate(const QString& typed, const QDate& yearOf)
+{
+    const QString text = typed.trimmed();
+    if (text.isEmpty() || text.size() > 16)
+        return std::nullopt;
+    const QString order = partOrder();
+    QStringList parts;
+    if (text.contains(QRegularExpression(QStringLiteral("[/.\\- ]")))) {
+        parts = text.split(QRegularExpression(QStringLiteral("[/.\\- ]+")), Qt::SkipEmptyParts);
+        // Day and month alone stand in the order of the full date, without its year.
+        if (parts.size() == 2)
+            parts.insert(order.indexOf(u'y'), QString());
+    } else {
+        // Bare digits: the year takes four or two, the day and the month two each.
+        const qsizetype yearLength = text.size() == 8 ? 4 : text.size() == 6 ? 2 : text.size() == 4 ? 0 : -1;
+        if (yearLength < 0)
+            return std::nullopt;
+        qsizetype at = 0;
+        for (const QChar part : order) {
+            const qsizetype length = part == u'y' ? yearLength : 2;
+            parts << text.mid(at, length);
+            at += length;
+        }
+    }
+    if (parts.size() != 3)
+        return std::nullopt;
+    int values[3] = {0, 0, 0};
+    for (int i = 0; i < 3; ++i) {
+        const QString& part = parts[i];
+        const bool year = order[i] == u'y';
+        if (part.isEmpty() && year) {
+            values[i] = yearOf.year();
+            continue;
+        }
+        bool ok = false;
+        const int value = part.toInt(&ok);
+        if (!ok || part.size() > (year ? 4 : 2) || (year && part.size() != 2 && part.size() != 4) || value < 0)
+            return std::nullopt;
+        values[i] = year && part.size() == 2 ? 2000 + value : value;
+    }
+    const QDate date(values[order.indexOf(u'y')], values[order.indexOf(u'M')], values[order.indexOf(u'd')]);
+    if (!date.isValid())
+        return std::nullopt;
+    return date;
+}
+
+QString typedDateHint()
+{
+    const QDate example(2026, 12, 11);
+    QString digits;
+    for (const QChar part : partOrder())
+        digits += example.toString(part == u'd'   ? QStringLiteral("dd")
+                                   : part == u'M' ? QStringLiteral("MM")
+                                                  : QStringLiteral("yyyy"));
+    return QCoreApplication::translate("DateTimes", "Type a date as %1, for example %2 or %3")
+        .arg(dateFormat(), example.toString(dateFormat()), digits);
 }
 
 QString generalDateText(const QDateTime& when)

@@ -19,6 +19,13 @@ QDateTime readDateTime(const QVariant& value);
 /// in the UK), and the same with the time of day ("dd/MM/yyyy HH:mm").
 QString dateFormat();
 QString dateTimeFormat();
+/// A date as a clerk types it, its day, month and year in the order of dateFormat(): with separators ("11/12/26",
+/// "11.12.2026", "11-12", any of / . - or a space between the parts) or as bare digits ("11122026", "111226",
+/// "1112"). A two-digit year is in this century; a date typed without its year takes yearOf's. Nothing for what is
+/// not a date of the calendar.
+std::optional<QDate> readTypedDate(const QString& typed, const QDate& yearOf);
+/// What a date box says it expects: "Type a date as dd/MM/yyyy (or 11122026)" in the regional order.
+QString typedDateHint();
 /// The date-time written as the system's general date (short date, a blank, long time), as logs and lists show it.
 QString generalDateText(const QDateTime& when);
 

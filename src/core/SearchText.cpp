@@ -77,7 +77,8 @@ QString folded(const QString& text)
 QString customerWords(const QString& name, const QString& houseName, const QString& town, const QString& postCode,
                       const QString& telNo, const QString& mobileNo, const QString& email)
 {
-    // A line break stands between the fields: a search box cannot hold one, so no match runs across two fields.
+    // Every word, the first too, follows a space: a two-letter search finds the start of a word as the trigram
+    // " li". A search word never holds a space, so no match runs across two fields.
     QStringList words;
     for (const QString& text : {name, houseName, town, postCode, telNo, mobileNo, email}) {
         if (!text.trimmed().isEmpty())
@@ -88,7 +89,7 @@ QString customerWords(const QString& name, const QString& houseName, const QStri
         if (!compact.isEmpty() && !words.contains(compact))
             words << compact;
     }
-    return words.join(u'\n');
+    return u' ' + words.join(u' ');
 }
 
 QString keyColumn(const QSqlDatabase& db)

@@ -15,8 +15,9 @@ namespace SearchText {
 /// carry their stroke inside them written plain ("Zoë" -> "zoe", "Łódź" -> "lodz", "Straße" -> "strasse").
 QString folded(const QString& text);
 
-/// The words written for one customer from its seven texts, in the order above. Telephone numbers and the post
-/// code are also kept without their spaces and separators, so "07700900" finds "07700 900123".
+/// The words written for one customer from its seven texts, in the order above, each after a space. Telephone
+/// numbers and the post code are also kept without their spaces and separators, so "07700900" finds
+/// "07700 900123".
 QString customerWords(const QString& name, const QString& houseName, const QString& town, const QString& postCode,
                       const QString& telNo, const QString& mobileNo, const QString& email);
 

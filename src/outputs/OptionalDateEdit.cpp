@@ -1,19 +1,18 @@
 #include "outputs/OptionalDateEdit.h"
 
 #include "core/DateTimes.h"
+#include "core/ui/DateBox.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QHBoxLayout>
 
 OptionalDateEdit::OptionalDateEdit(const QString& objectName, QWidget* parent)
-    : QWidget(parent), m_check(new QCheckBox(this)), m_date(new QDateEdit(this))
+    : QWidget(parent), m_check(new QCheckBox(this)), m_date(new DateBox(this))
 {
     setObjectName(objectName);
     m_check->setObjectName(objectName + QStringLiteral("Check"));
     m_date->setObjectName(objectName + QStringLiteral("Date"));
-    m_date->setCalendarPopup(true);
-    m_date->setDisplayFormat(DateTimes::dateFormat());
     // A sane range: nothing before the first bookings could have been taken, nothing beyond a lifetime ahead.
     m_date->setDateRange(QDate(1990, 1, 1), QDate(2099, 12, 31));
     m_date->setEnabled(false);

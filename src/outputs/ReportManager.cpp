@@ -5,6 +5,7 @@
 #include "core/DateTimes.h"
 #include "core/Seams.h"
 #include "core/Texts.h"
+#include "core/ui/DateBox.h"
 #include "core/ui/DocumentRenderer.h"
 #include "outputs/ExportMenu.h"
 #include "outputs/FigureWindow.h"
@@ -50,7 +51,7 @@ ReportManager::ReportManager(IWindowHost& host, Services& services, QWidget* par
       m_dtpTo(new OptionalDateEdit(QStringLiteral("dtpTo"), this)),
       m_dtpFrom1(new OptionalDateEdit(QStringLiteral("dtpFrom1"), this)),
       m_dtpTo1(new OptionalDateEdit(QStringLiteral("dtpTo1"), this)), m_cboFigure(new QComboBox(this)),
-      m_cboStep(new QComboBox(this)), m_dtpFiguresFrom(new QDateEdit(this)), m_dtpFiguresTo(new QDateEdit(this))
+      m_cboStep(new QComboBox(this)), m_dtpFiguresFrom(new DateBox(this)), m_dtpFiguresTo(new DateBox(this))
 {
     setObjectName(QStringLiteral("frmReports"));
     setWindowTitle(tr("Report Manager"));
@@ -89,11 +90,8 @@ ReportManager::ReportManager(IWindowHost& host, Services& services, QWidget* par
     m_cboStep->setCurrentIndex(2);
     m_dtpFiguresFrom->setObjectName(QStringLiteral("dtpFiguresFrom"));
     m_dtpFiguresTo->setObjectName(QStringLiteral("dtpFiguresTo"));
-    for (QDateEdit* date : {m_dtpFiguresFrom, m_dtpFiguresTo}) {
-        date->setCalendarPopup(true);
-        date->setDisplayFormat(DateTimes::dateFormat());
+    for (QDateEdit* date : {m_dtpFiguresFrom, m_dtpFiguresTo})
         date->setDateRange(QDate(1900, 1, 1), QDate(2199, 12, 31));
-    }
     auto* cmdShowFigure = button(QStringLiteral("cmdShowFigure"), tr("Show fi&gure"), fraFigures);
     auto* figureForm = new QFormLayout(fraFigures);
     figureForm->addRow(tr("F&igure:"), m_cboFigure);

@@ -10,7 +10,7 @@
 
 bool CustomerCriteria::hasConditions() const
 {
-    if (club != Club::Undecided || !anyPart.trimmed().isEmpty())
+    if (club != Club::Undecided || !anyPartWords(anyPart).isEmpty())
         return true;
     for (const QString& text : texts) {
         if (!text.isEmpty())
@@ -19,28 +19,36 @@ bool CustomerCriteria::hasConditions() const
     return false;
 }
 
-Result<std::vector<int>> customersWithAnyPart(const QSqlDatabase& db, const QString& typed)
+QStringList anyPartWords(const QString& typed)
 {
-    // A trigram needs three letters; so many words are more than anyone types into one box.
-    constexpr int IndexedLength = 3;
+    // So many words are more than anyone types into one box.
     constexpr int MostWords = 8;
     QStringList words = SearchText::folded(typed).simplified().split(u' ', Qt::SkipEmptyParts);
+    words.removeIf([](const QString& word) { return word.size() < 2; });
     words.removeDuplicates();
-    words = words.mid(0, MostWords);
+    return words.mid(0, MostWords);
+}
+
+Result<std::vector<int>> customersWithAnyPart(const QSqlDatabase& db, const QString& typed)
+{
+    // A trigram needs three letters: a shorter word is sought after the space that stands before every word.
+    constexpr int IndexedLength = 3;
     std::vector<int> ids;
+    QStringList words = anyPartWords(typed);
     if (words.isEmpty())
         return ids;
+    for (QString& word : words) {
+        if (word.size() < IndexedLength)
+            word.prepend(u' ');
+    }
     const bool file = Dialect::of(db).kind() == Engine::SQLite;
     QStringList conditions;
     QStringList phrases;
     QVariantList binds;
     for (const QString& word : words) {
-        if (file && word.size() >= IndexedLength) {
+        if (file) {
             // One phrase per word, quotes doubled: the full-text query takes it literally.
             phrases << u'"' + QString(word).replace(u'"', QStringLiteral("\"\"")) + u'"';
-        } else if (file) {
-            conditions << QStringLiteral("instr(Words, ?) > 0");
-            binds << word;
         } else {
             // The server's LIKE escapes with a backslash; pg_trgm reads the pattern's trigrams from it.
             QString pattern = word;
@@ -52,8 +60,8 @@ Result<std::vector<int>> customersWithAnyPart(const QSqlDatabase& db, const QStr
         }
     }
     if (!phrases.isEmpty()) {
-        conditions.prepend(QStringLiteral("CustomerText MATCH ?"));
-        binds.prepend(phrases.join(u' '));
+        conditions << QStringLiteral("CustomerText MATCH ?");
+        binds << phrases.join(u' ');
     }
     const QString key = SearchText::keyColumn(db);
     QSqlQuery q(db);
@@ -103,7 +111,8 @@ Status CustomerSearchModel::load(const QSqlDatabase& db)
 
 bool CustomerSearchModel::matches(const Row& row, const CustomerCriteria& criteria, const std::vector<int>& anyPartIds)
 {
-    if (!criteria.anyPart.trimmed().isEmpty() && !std::binary_search(anyPartIds.cbegin(), anyPartIds.cend(), row.id))
+    if (!anyPartWords(criteria.anyPart).isEmpty() &&
+        !std::binary_search(anyPartIds.cbegin(), anyPartIds.cend(), row.id))
         return false;
     for (int f = 0; f < CustomerCriteria::FieldCount; ++f) {
         const QString& typed = criteria.texts[f];

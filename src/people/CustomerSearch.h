@@ -47,9 +47,13 @@ struct CustomerCriteria
 // The search boxes are the customer's one-line texts, in the order of the field table.
 static_assert(std::size(PeopleFields::Customer) == CustomerCriteria::FieldCount);
 
-/// The customers whose search words hold every word of typed (split at spaces) as any part of them, case and
-/// accents ignored: "kowal" finds Kowalski, "zoe" Zoë, "smith york" a Smith in York. Sorted IDs; no words, none.
-/// Words of three letters or more are looked up in the trigram index; shorter ones are compared row by row.
+/// The words of an any-part search: typed folded (SearchText::folded) and split at spaces, at most eight. Single
+/// letters are left out: they would match nearly everyone.
+QStringList anyPartWords(const QString& typed);
+/// The customers whose search words hold every word of typed, case and accents ignored: a word of three letters or
+/// more anywhere ("kowal" finds Kowalski, "zoe" Zoë, "smith york" a Smith in York), one of two letters at the start
+/// of a word ("li" finds Li and Lisa, not Williams). Sorted IDs; none when there are no words. The trigram index
+/// answers every word.
 Result<std::vector<int>> customersWithAnyPart(const QSqlDatabase& db, const QString& typed);
 
 /// All customers, loaded once when the search opens, narrowed in memory by each search. A typed text matches the

@@ -4,6 +4,7 @@
 #include "bookings/BookingStore.h"
 #include "core/Lengths.h"
 #include "core/Seams.h"
+#include "core/ui/DateBox.h"
 #include "people/Boats.h"
 #include "people/PeopleWidgets.h"
 #include "rates/RateStore.h"
@@ -41,13 +42,9 @@ WaitingEntryDialog::WaitingEntryDialog(Services& services, const WaitingEntry& l
 
     cboCustomer = named(new QComboBox(this), "cboCustomer");
     cboBoat = named(new QComboBox(this), "cboBoat");
-    dtpFrom = named(new QDateEdit(this), "dtpFrom");
+    dtpFrom = named(new DateBox(this), "dtpFrom");
     chkAnyLength = named(new QCheckBox(tr("&Any length of stay"), this), "chkAnyLength");
-    dtpTo = named(new QDateEdit(this), "dtpTo");
-    for (QDateEdit* date : {dtpFrom, dtpTo}) {
-        date->setCalendarPopup(true);
-        date->setDisplayFormat(DateTimes::dateFormat());
-    }
+    dtpTo = named(new DateBox(this), "dtpTo");
     cboBerthType = named(new QComboBox(this), "cboBerthType");
     txtMinLength = named(new QLineEdit(this), "txtMinLength");
     txtNotes = named(new QPlainTextEdit(this), "txtNotes");

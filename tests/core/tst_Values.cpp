@@ -45,6 +45,48 @@ private slots:
         QCOMPARE(sqlDate(when, downward).toString(), expected.toString(u"yyyy-MM-dd HH:mm:ss"_s));
     }
 
+    void typedDate_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QDate>("expected"); // invalid: not read
+        const QDate eleventh(2026, 12, 11);
+        const QString uk = u"en_GB"_s, us = u"en_US"_s, iso = u"sv_SE"_s, de = u"de_DE"_s;
+        QTest::newRow("bare digits") << uk << u"11122026"_s << eleventh;
+        QTest::newRow("slashes, two-digit year") << uk << u"11/12/26"_s << eleventh;
+        QTest::newRow("dots") << uk << u"11.12.2026"_s << eleventh;
+        QTest::newRow("one-digit day and month") << uk << u"1/2/2027"_s << QDate(2027, 2, 1);
+        QTest::newRow("spaces and dashes") << uk << u" 11 - 12 - 2026 "_s << eleventh;
+        QTest::newRow("six digits") << uk << u"111226"_s << eleventh;
+        QTest::newRow("day and month take the year given") << uk << u"0103"_s << QDate(2026, 3, 1);
+        QTest::newRow("day and month with a separator") << uk << u"1/3"_s << QDate(2026, 3, 1);
+        QTest::newRow("month first where the region has it") << us << u"12112026"_s << eleventh;
+        QTest::newRow("month first, separators") << us << u"12/11/26"_s << eleventh;
+        QTest::newRow("year first") << iso << u"20261211"_s << eleventh;
+        QTest::newRow("year first, separators") << iso << u"2026-12-11"_s << eleventh;
+        QTest::newRow("German dots") << de << u"11.12.26"_s << eleventh;
+        QTest::newRow("no 31st of November") << uk << u"31112026"_s << QDate();
+        QTest::newRow("29th of February in a leap year") << uk << u"29022028"_s << QDate(2028, 2, 29);
+        QTest::newRow("no 29th of February otherwise") << uk << u"29022027"_s << QDate();
+        QTest::newRow("month 13") << uk << u"01132026"_s << QDate();
+        QTest::newRow("seven digits") << uk << u"1112202"_s << QDate();
+        QTest::newRow("three-digit year") << uk << u"11/12/202"_s << QDate();
+        QTest::newRow("three-digit day") << uk << u"011/12/2026"_s << QDate();
+        QTest::newRow("four parts") << uk << u"11/12/20/26"_s << QDate();
+        QTest::newRow("letters") << uk << u"11 Dec 2026"_s << QDate();
+        QTest::newRow("a sign") << uk << u"+11/12/2026"_s << QDate();
+        QTest::newRow("nothing") << uk << QString() << QDate();
+    }
+    void typedDate()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, typed);
+        QFETCH(QDate, expected);
+        QLocale::setDefault(QLocale(locale));
+        const auto back = qScopeGuard([] { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom)); });
+        QCOMPARE(readTypedDate(typed, QDate(2026, 6, 1)).value_or(QDate()), expected);
+    }
+
     void rowAfterDelete()
     {
         // The cursor after a delete: the same position, else the new last row, else none.

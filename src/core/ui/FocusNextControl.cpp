@@ -1,5 +1,7 @@
 #include "core/ui/FocusNextControl.h"
 
+#include "core/ui/DateBox.h"
+
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
@@ -40,6 +42,9 @@ bool FocusNextControl::eventFilter(QObject* watched, QEvent* event)
     if (QWidget* parent = focus->parentWidget();
         parent && (qobject_cast<QAbstractSpinBox*>(parent) || qobject_cast<QComboBox*>(parent)))
         control = parent;
+    // A date being typed that cannot be read keeps the focus; the box says what it expects.
+    if (auto* date = qobject_cast<DateBox*>(control); date && !date->commitTyped())
+        return true;
     // Walk the tab chain to the next control that takes the focus, wrapping round inside the window.
     QWidget* next = control->nextInFocusChain();
     while (next && next != control) {

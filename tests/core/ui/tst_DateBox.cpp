@@ -1,0 +1,133 @@
+#include "common/TestSupport.h"
+#include "core/DateTimes.h"
+#include "core/ui/DateBox.h"
+#include "core/ui/FocusNextControl.h"
+
+#include <QCalendarWidget>
+#include <QDialog>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+// The date box driven by the keyboard: dates typed as clerks type them, the calendar from the keys, and what the box
+// says when a key or a date cannot be taken.
+class tst_DateBox : public QObject
+{
+    Q_OBJECT
+
+    QDialog* m_window = nullptr;
+    DateBox* m_box = nullptr;
+    QLineEdit* m_next = nullptr;
+
+    QLineEdit* edit() const { return m_box->findChild<QLineEdit*>(); }
+
+private slots:
+    void init()
+    {
+        m_window = new QDialog;
+        auto* layout = new QVBoxLayout(m_window);
+        m_box = new DateBox(m_window);
+        m_box->setDateRange(QDate(2000, 1, 1), QDate(2099, 12, 31));
+        m_box->setDate(QDate(2026, 12, 4));
+        m_next = new QLineEdit(m_window);
+        layout->addWidget(m_box);
+        layout->addWidget(m_next);
+        FocusNextControl::install(m_window);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window));
+        m_box->setFocus();
+    }
+    void cleanup()
+    {
+        delete m_window;
+        m_window = nullptr;
+    }
+
+    void typing_data()
+    {
+        QTest::addColumn<bool>("clickFirst");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<int>("finish"); // the key that ends the typing, 0 for none
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<bool>("hinted");
+        QTest::addColumn<bool>("movedOn");
+        const QDate before(2026, 12, 4), eleventh(2026, 12, 11);
+        const int enter = Qt::Key_Return, tab = Qt::Key_Tab, esc = Qt::Key_Escape;
+        QTest::newRow("bare digits, Enter moves on")
+            << false << u"11122026"_s << enter << eleventh << u"11/12/2026"_s << false << true;
+        QTest::newRow("after a click, as after Tab")
+            << true << u"11/12/26"_s << tab << eleventh << u"11/12/2026"_s << false << true;
+        QTest::newRow("dots") << false << u"11.12.2026"_s << enter << eleventh << u"11/12/2026"_s << false << true;
+        QTest::newRow("day and month keep the year")
+            << false << u"0103"_s << enter << QDate(2026, 3, 1) << u"01/03/2026"_s << false << true;
+        QTest::newRow("being typed") << false << u"1112"_s << 0 << before << u"1112"_s << false << false;
+        QTest::newRow("a letter is refused and said") << false << u"11x"_s << 0 << before << u"11"_s << true << false;
+        QTest::newRow("no such day: Enter stays and says")
+            << false << u"31112026"_s << enter << before << u"31112026"_s << true << false;
+        QTest::newRow("outside the range: said")
+            << false << u"01011999"_s << enter << before << u"01011999"_s << true << false;
+        QTest::newRow("Esc gives the date back")
+            << false << u"3111"_s << esc << before << u"04/12/2026"_s << false << false;
+        QTest::newRow("leaving with no date gives it back and says")
+            << false << u"3111"_s << tab << before << u"04/12/2026"_s << true << true;
+    }
+    void typing()
+    {
+        QFETCH(bool, clickFirst);
+        QFETCH(QString, keys);
+        QFETCH(int, finish);
+        QFETCH(QDate, date);
+        QFETCH(QString, shown);
+        QFETCH(bool, hinted);
+        QFETCH(bool, movedOn);
+        if (clickFirst) // into the middle of the month
+            QTest::mouseClick(edit(), Qt::LeftButton, {}, QPoint(edit()->width() / 3, 5));
+        QTest::keyClicks(QApplication::focusWidget(), keys);
+        if (finish != 0)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(finish));
+        QCOMPARE(m_box->date(), date);
+        QCOMPARE(edit()->text(), shown);
+        QCOMPARE(!m_box->shownHint().isEmpty(), hinted);
+        QCOMPARE(m_next->hasFocus(), movedOn);
+    }
+
+    void backspaceMendsTheShownDate()
+    {
+        QTest::keyClick(m_box, Qt::Key_Backspace);
+        QCOMPARE(edit()->text(), u"04/12/202"_s);
+        QTest::keyClicks(m_box, u"7"_s);
+        QTest::keyClick(m_box, Qt::Key_Return);
+        QCOMPARE(m_box->date(), QDate(2027, 12, 4));
+    }
+
+    void calendarFromTheKeys_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("F4") << int(Qt::Key_F4) << int(Qt::NoModifier);
+        QTest::newRow("Alt+Down") << int(Qt::Key_Down) << int(Qt::AltModifier);
+    }
+    void calendarFromTheKeys()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QTest::keyClick(m_box, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCalendarWidget* calendar = m_box->calendarWidget();
+        QTRY_VERIFY(calendar->isVisible());
+        QCOMPARE(calendar->selectedDate(), QDate(2026, 12, 4));
+        // The calendar's own keys pick a day: a week on, then Enter.
+        QTest::keyClick(calendar->focusWidget() ? calendar->focusWidget() : calendar, Qt::Key_Down);
+        QTest::keyClick(calendar->focusWidget() ? calendar->focusWidget() : calendar, Qt::Key_Return);
+        QTRY_VERIFY(!calendar->isVisible());
+        QCOMPARE(m_box->date(), QDate(2026, 12, 11));
+    }
+
+    void arrowsStillStep()
+    {
+        QTest::keyClick(m_box, Qt::Key_Up);
+        QVERIFY(m_box->date() > QDate(2026, 12, 4));
+    }
+};
+
+ZEM_TEST_SQLITE_ONLY(tst_DateBox)
+#include "tst_DateBox.moc"
