@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QSqlQuery>
+#include <algorithm>
 
 namespace BookingReads {
 
@@ -87,6 +88,39 @@ Result<QList<std::pair<int, int>>> bookedBerthsTouching(const QSqlDatabase& db, 
     while (q.next())
         pairs.append({q.value(0).toInt(), q.value(1).toInt()});
     return pairs;
+}
+
+Result<std::vector<ChartBooking>> chartBookings(const QSqlDatabase& db, const std::vector<int>& ids)
+{
+    // Few enough keys per statement for every engine's limit on bound values.
+    constexpr size_t Chunk = 500;
+    std::vector<ChartBooking> found;
+    found.reserve(ids.size());
+    for (size_t start = 0; start < ids.size(); start += Chunk) {
+        const size_t end = std::min(ids.size(), start + Chunk);
+        QStringList marks;
+        QVariantList binds;
+        for (size_t i = start; i < end; ++i) {
+            marks << QStringLiteral("?");
+            binds << ids[i];
+        }
+        QSqlQuery q(db);
+        q.setForwardOnly(true);
+        QString error;
+        if (!Sql::exec(q,
+                       QStringLiteral("SELECT B.ID, B.FromDate, B.ToDate, C.Name, Boat.Name, B.TotalPayable, "
+                                      "B.AmountPayed FROM Booking B LEFT JOIN Customer C ON C.ID = B.CustomerID "
+                                      "LEFT JOIN Boat ON Boat.ID = B.BoatID WHERE B.ID IN (%1)")
+                           .arg(marks.join(u',')),
+                       binds, &error))
+            return databaseFailure(error);
+        while (q.next()) {
+            found.push_back({q.value(0).toInt(), DateTimes::readDateTime(q.value(1)),
+                             DateTimes::readDateTime(q.value(2)), q.value(3).toString(), q.value(4).toString(),
+                             Money::fromDb(q.value(5)), Money::fromDb(q.value(6))});
+        }
+    }
+    return found;
 }
 
 Result<QString> customerNameOf(const QSqlDatabase& db, int bookingId)

@@ -50,6 +50,21 @@ Result<std::vector<Occupation>> occupancy(const QSqlDatabase& db, qint64 fromMin
 Result<QList<std::pair<int, int>>> bookedBerthsTouching(const QSqlDatabase& db, const QDateTime& start,
                                                         const QDateTime& end);
 
+/// What the booking chart writes on and beside a booking's bar.
+struct ChartBooking
+{
+    int id = 0;
+    QDateTime from;
+    QDateTime to;
+    QString customer;
+    QString boat;
+    Money total;
+    Money paid;
+};
+/// The chart's details of these bookings, read by their keys in one statement per few hundred; a booking that is
+/// gone is left out.
+Result<std::vector<ChartBooking>> chartBookings(const QSqlDatabase& db, const std::vector<int>& ids);
+
 /// The name of a booking's customer; empty for a booking without one. A Conflict when the booking is gone.
 Result<QString> customerNameOf(const QSqlDatabase& db, int bookingId);
 

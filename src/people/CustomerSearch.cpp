@@ -109,10 +109,9 @@ Status CustomerSearchModel::load(const QSqlDatabase& db)
     return Done{};
 }
 
-bool CustomerSearchModel::matches(const Row& row, const CustomerCriteria& criteria, const std::vector<int>& anyPartIds)
+bool CustomerSearchModel::matches(const Row& row, const CustomerCriteria& criteria, const std::vector<int>* anyPartIds)
 {
-    if (!anyPartWords(criteria.anyPart).isEmpty() &&
-        !std::binary_search(anyPartIds.cbegin(), anyPartIds.cend(), row.id))
+    if (anyPartIds && !std::binary_search(anyPartIds->cbegin(), anyPartIds->cend(), row.id))
         return false;
     for (int f = 0; f < CustomerCriteria::FieldCount; ++f) {
         const QString& typed = criteria.texts[f];
@@ -129,8 +128,10 @@ bool CustomerSearchModel::apply(const CustomerCriteria& criteria, const std::vec
     beginResetModel();
     m_shown.clear();
     const bool narrowed = criteria.hasConditions();
+    // Read once: the rows are many.
+    const std::vector<int>* among = anyPartWords(criteria.anyPart).isEmpty() ? nullptr : &anyPartIds;
     for (int i = 0; i < static_cast<int>(m_rows.size()); ++i) {
-        if (!narrowed || matches(m_rows[i], criteria, anyPartIds))
+        if (!narrowed || matches(m_rows[i], criteria, among))
             m_shown.push_back(i);
     }
     endResetModel();

@@ -108,7 +108,8 @@ private:
         std::array<QString, CustomerCriteria::FieldCount> texts;
         QString notes;
     };
-    static bool matches(const Row& row, const CustomerCriteria& criteria, const std::vector<int>& anyPartIds);
+    /// anyPartIds: the any-part search's customers, or null when it asks nothing.
+    static bool matches(const Row& row, const CustomerCriteria& criteria, const std::vector<int>* anyPartIds);
     QVariant display(const Row& row, int column) const;
 
     std::vector<Row> m_rows;

@@ -5,6 +5,7 @@
 #include "berths/BerthRegister.h"
 #include "berths/BerthRemoval.h"
 #include "berths/BerthSetupWizard.h"
+#include "berths/BookingChartWindow.h"
 #include "berths/CalendarWindow.h"
 #include "bookings/BookingWizard.h"
 #include "bookings/DependentBookings.h"
@@ -165,6 +166,7 @@ void MainWindow::buildMenus()
     addSeparator(mnuBookings, QStringLiteral("mnuBookings1"));
     addItem(mnuBookings, QStringLiteral("mnuBookingsCalendarAdvanced"), tr("View Ad&vanced Calendar"), ctrl(Qt::Key_D));
     addItem(mnuBookings, QStringLiteral("mnuBookingsCalendar"), tr("View &Simple Calendar"), ctrl(Qt::Key_S));
+    addItem(mnuBookings, QStringLiteral("mnuBookingsChart"), tr("Booking C&hart"), ctrl(Qt::Key_H));
     addSeparator(mnuBookings, QStringLiteral("mnuBookings2"));
     addItem(mnuBookings, QStringLiteral("mnuBookingsSlipNotes"), tr("Berth / Rentals  &Notes..."));
 
@@ -225,6 +227,8 @@ void MainWindow::buildToolbar()
     addButton(QStringLiteral("tbrReports"), tr("Reports"), QStringLiteral("reports"),
               QStringLiteral("mnuBookingsReport"));
     addButton(QStringLiteral("tbrToday"), tr("Today"), QStringLiteral("today"), QStringLiteral("mnuBookingsToday"));
+    addButton(QStringLiteral("tbrBookingChart"), tr("Booking Chart"), QStringLiteral("booking-chart"),
+              QStringLiteral("mnuBookingsChart"));
 
     // "Find" runs nothing itself: it only drops down its two searches.
     auto* findMenu = new QMenu(this);
@@ -333,6 +337,7 @@ void MainWindow::connectWindows()
     connectItem(QStringLiteral("mnuBookingsAdd"),
                 [this] { BookingWizard::display(*this, m_services, RecordMode::Add, 0); });
     connectItem(QStringLiteral("mnuBookingsFind"), [this] { FindBookingWindow::display(*this, m_services); });
+    connectItem(QStringLiteral("mnuBookingsChart"), [this] { BookingChartWindow::display(*this, m_services); });
     connectItem(QStringLiteral("mnuFileBackupDB"), [this] { MaintenanceMenu::backUp(m_services, *this); });
     connectItem(QStringLiteral("mnuFileRestoreDB"), [this] { MaintenanceMenu::restore(m_services, *this); });
     connectItem(QStringLiteral("mnuFileCompactDB"), [this] { MaintenanceMenu::compact(m_services, *this); });

@@ -1,0 +1,129 @@
+// The booking chart on the busy harbour (2,000 berths, 2,000,000 bookings), beside the advanced calendar's fill in
+// the same run: opening a 60-day window to its first full paint, a day's scroll, and the memory the open chart
+// holds. The chart reads the index for the whole window and the booking rows of the berths in view only.
+#include "BenchData.h"
+#include "berths/BookingChart.h"
+#include "berths/BookingChartView.h"
+#include "berths/OccupancyModel.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QImage>
+#include <QScrollBar>
+#include <benchmark/benchmark.h>
+
+namespace {
+constexpr int Bookings = 2000000;
+constexpr int Days = 60;
+// A maximised window on a 1920 × 1080 screen.
+const QSize Screen(1920, 1000);
+
+// Resident memory of this process in megabytes (the chart's own share is the change across opening it).
+double residentMegabytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    }
+    return 0;
+}
+
+// The rows in view read and painted once, as the window does after each change.
+void paint(BookingChart& chart, BookingChartView& view, const QSqlDatabase& db, QImage& image)
+{
+    view.chartChanged();
+    auto bars = chart.bars(db, view.firstVisibleRow(), view.lastVisibleRow());
+    if (!bars)
+        qFatal("%s", qPrintable(bars.error()));
+    view.setBars(std::move(*bars));
+    view.render(&image);
+}
+
+void BM_ChartOpen(benchmark::State& state, Engine engine)
+{
+    const QSqlDatabase db = BenchData::open(engine, Bookings, QStringLiteral("chart-open"));
+    const auto days = BenchData::days(Bookings, 64, 11);
+    QImage image(Screen, QImage::Format_ARGB32_Premultiplied);
+    size_t next = 0;
+    double grown = 0;
+    const double serverCpu = BenchData::serverCpuSeconds(db);
+    for (auto _ : state) {
+        const double before = residentMegabytes();
+        BookingChart chart;
+        BookingChartView view(chart);
+        view.resize(Screen);
+        view.verticalScrollBar()->setValue(int((next * 97) % 1900)); // somewhere along the harbour
+        if (!chart.loadBerths(db) || !chart.read(db, days[next++ % days.size()], Days))
+            state.SkipWithError("the chart could not be read");
+        paint(chart, view, db, image);
+        grown = std::max(grown, residentMegabytes() - before);
+    }
+    state.counters["memory_mb"] = residentMegabytes();
+    state.counters["chart_growth_mb"] = grown;
+    state.counters["server_cpu_ms"] =
+        benchmark::Counter((BenchData::serverCpuSeconds(db) - serverCpu) * 1000.0, benchmark::Counter::kAvgIterations);
+}
+BENCHMARK_CAPTURE(BM_ChartOpen, sqlite, Engine::SQLite)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ChartOpen, postgresql, Engine::PostgreSQL)->Unit(benchmark::kMillisecond);
+
+// One day on (or back): the window's index read again, the rows in view read and painted.
+void BM_ChartScrollDay(benchmark::State& state, Engine engine)
+{
+    const QSqlDatabase db = BenchData::open(engine, Bookings, QStringLiteral("chart-scroll"));
+    const QDate start = BenchData::days(Bookings, 64, 11)[7];
+    QImage image(Screen, QImage::Format_ARGB32_Premultiplied);
+    BookingChart chart;
+    BookingChartView view(chart);
+    view.resize(Screen);
+    if (!chart.loadBerths(db) || !chart.read(db, start, Days))
+        qFatal("the chart could not be read");
+    paint(chart, view, db, image);
+    int offset = 0;
+    int bars = 0;
+    const double serverCpu = BenchData::serverCpuSeconds(db);
+    for (auto _ : state) {
+        offset = offset == 0 ? 1 : 0;
+        if (!chart.read(db, start.addDays(offset), Days))
+            state.SkipWithError("the chart could not be read");
+        paint(chart, view, db, image);
+        bars = int(chart.bars(db, view.firstVisibleRow(), view.lastVisibleRow())->size());
+    }
+    state.counters["bars_in_view"] = bars;
+    state.counters["server_cpu_ms"] =
+        benchmark::Counter((BenchData::serverCpuSeconds(db) - serverCpu) * 1000.0, benchmark::Counter::kAvgIterations);
+}
+BENCHMARK_CAPTURE(BM_ChartScrollDay, sqlite, Engine::SQLite)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ChartScrollDay, postgresql, Engine::PostgreSQL)->Unit(benchmark::kMillisecond);
+
+// The advanced calendar's daily view filled for the same days (36 rows, every berth), for comparison.
+void BM_AdvancedCalendarFill(benchmark::State& state, Engine engine)
+{
+    const QSqlDatabase db = BenchData::open(engine, Bookings, QStringLiteral("calendar-fill"));
+    const auto days = BenchData::days(Bookings, 64, 11);
+    OccupancyModel model;
+    if (!model.setStartDay(db, days.front()) || !model.refresh(db) || !model.setView(db, OccupancyModel::View::Daily) ||
+        !model.setSlotRows(db, 36))
+        qFatal("the grid could not be filled");
+    size_t next = 0;
+    for (auto _ : state) {
+        if (!model.setStartDay(db, days[next++ % days.size()]))
+            state.SkipWithError("fill failed");
+    }
+}
+BENCHMARK_CAPTURE(BM_AdvancedCalendarFill, sqlite, Engine::SQLite)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_AdvancedCalendarFill, postgresql, Engine::PostgreSQL)->Unit(benchmark::kMillisecond);
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

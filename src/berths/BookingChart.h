@@ -1,0 +1,95 @@
+#pragma once
+
+#include "core/Money.h"
+#include "core/Result.h"
+
+#include <QDate>
+#include <QHash>
+#include <QSqlDatabase>
+#include <QString>
+#include <optional>
+#include <vector>
+
+/// The booking chart without a widget: berths down the side, grouped by berth type (a heading row before each
+/// type), days across. Each booked berth is a bar from arrival to departure at half-day precision, so a morning
+/// departure and an afternoon arrival share the day as two half bars. Each day counts the berths taken over the
+/// night that ends it, of the berths active. Only the window of days is read: the index for all bars and the
+/// counts, the booking rows only for the rows asked for, once each until the next read.
+class BookingChart
+{
+public:
+    struct Row
+    {
+        int berthId = 0; // 0 on a heading row
+        QString name;    // the berth's name, or the heading's type
+        std::optional<double> length;
+        bool active = true;
+        bool heading = false;
+    };
+    enum class Paid
+    {
+        Unpaid,
+        Part,
+        Paid
+    };
+    struct Bar
+    {
+        int bookingId = 0;
+        int row = 0;
+        double start = 0; // days from the window's first, in halves
+        double end = 0;
+        QString label; // the customer, and the boat when known
+        QString tip;   // the full details
+        Paid paid = Paid::Unpaid;
+    };
+
+    /// The most days the window spans (a quarter year and a bit), and the fewest.
+    static constexpr int MostDays = 100;
+    static constexpr int FewestDays = 7;
+
+    /// Reads the berths, of one berth type or (typeId 0) of all, heading rows between the types.
+    Status loadBerths(const QSqlDatabase& db, int typeId = 0);
+    /// Reads who holds which berth over days days from first (clamped to FewestDays..MostDays); forgets the bars.
+    Status read(const QSqlDatabase& db, const QDate& first, int days);
+    /// The bars of rows firstRow..lastRow; their bookings' rows are read once after each read().
+    Result<std::vector<Bar>> bars(const QSqlDatabase& db, int firstRow, int lastRow);
+
+    const std::vector<Row>& rows() const { return m_rows; }
+    QDate first() const { return m_first; }
+    int days() const { return m_days; }
+    int activeBerths() const { return m_activeBerths; }
+    /// Berths taken over the night that ends day (0 = the first), of the active berths shown.
+    int takenOn(int day) const;
+    /// The row of a berth, or -1.
+    int rowOf(int berthId) const { return m_rowOfBerth.value(berthId, -1); }
+
+    /// Where a stay of index minutes [fromMinute, toMinute) stands, in days from windowStartMinute: an arrival from
+    /// noon on starts at the day's half, a departure up to noon ends there; never less than half a day.
+    static std::pair<double, double> span(qint64 fromMinute, qint64 toMinute, qint64 windowStartMinute);
+    static Paid paidState(const Money& total, const Money& paid);
+
+private:
+    struct Entry
+    {
+        int bookingId;
+        int berthId;
+        qint64 fromMinute;
+        qint64 toMinute;
+    };
+    struct Details
+    {
+        QString label;
+        QString tip;
+        Paid paid = Paid::Unpaid;
+    };
+
+    std::vector<Row> m_rows;
+    QHash<int, int> m_rowOfBerth;
+    QDate m_first;
+    int m_days = 0;
+    qint64 m_startMinute = 0;
+    int m_activeBerths = 0;
+    std::vector<Entry> m_entries;
+    std::vector<int> m_taken;
+    QHash<int, Details> m_details;
+};

@@ -1,0 +1,365 @@
+#include "berths/BookingChartView.h"
+
+#include "core/DateTimes.h"
+
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QToolTip>
+#include <cmath>
+
+namespace {
+// What is paid, as the bar shows it: green paid, amber part paid, red unpaid.
+QColor paidColour(BookingChart::Paid paid)
+{
+    switch (paid) {
+    case BookingChart::Paid::Paid:
+        return QColor(0x7c, 0xc4, 0x7f);
+    case BookingChart::Paid::Part:
+        return QColor(0xf2, 0xc1, 0x4e);
+    case BookingChart::Paid::Unpaid:
+        break;
+    }
+    return QColor(0xe8, 0x83, 0x7a);
+}
+} // namespace
+
+BookingChartView::BookingChartView(const BookingChart& chart, QWidget* parent)
+    : QAbstractScrollArea(parent), m_chart(chart)
+{
+    setObjectName(QStringLiteral("grdChart"));
+    setFocusPolicy(Qt::StrongFocus);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    verticalScrollBar()->setSingleStep(1);
+}
+
+QSize BookingChartView::sizeHint() const
+{
+    return {nameWidth() + 30 * 28, headerHeight() + footerHeight() + 20 * rowHeight()};
+}
+
+int BookingChartView::rowHeight() const
+{
+    return fontMetrics().height() + 8;
+}
+int BookingChartView::headerHeight() const
+{
+    return 2 * fontMetrics().height() + 8;
+}
+int BookingChartView::footerHeight() const
+{
+    return fontMetrics().height() + 8;
+}
+int BookingChartView::nameWidth() const
+{
+    return fontMetrics().horizontalAdvance(QLatin1Char('M')) * 12;
+}
+double BookingChartView::dayWidth() const
+{
+    const int days = qMax(1, m_chart.days());
+    return qMax(8.0, double(viewport()->width() - nameWidth()) / days);
+}
+int BookingChartView::visibleRows() const
+{
+    return qMax(1, (viewport()->height() - headerHeight() - footerHeight()) / rowHeight());
+}
+int BookingChartView::firstVisibleRow() const
+{
+    return verticalScrollBar()->value();
+}
+int BookingChartView::lastVisibleRow() const
+{
+    return qMin(int(m_chart.rows().size()) - 1, firstVisibleRow() + visibleRows() - 1);
+}
+int BookingChartView::rowTop(int row) const
+{
+    return headerHeight() + (row - firstVisibleRow()) * rowHeight();
+}
+
+void BookingChartView::setBars(std::vector<BookingChart::Bar> bars)
+{
+    m_bars = std::move(bars);
+    viewport()->update();
+}
+
+void BookingChartView::chartChanged()
+{
+    const int rows = int(m_chart.rows().size());
+    verticalScrollBar()->setRange(0, qMax(0, rows - visibleRows()));
+    verticalScrollBar()->setPageStep(visibleRows());
+    select(m_selectedRow, m_selectedDay);
+}
+
+void BookingChartView::select(int row, int day)
+{
+    const int rows = int(m_chart.rows().size());
+    m_selectedRow = qBound(0, row, qMax(0, rows - 1));
+    // Heading rows hold no berth: the selection steps over them in the direction it moved.
+    const int step = row < m_selectedRow ? 1 : (row > m_selectedRow ? -1 : 1);
+    while (rows > 0 && m_chart.rows()[size_t(m_selectedRow)].heading) {
+        const int next = m_selectedRow + step;
+        if (next < 0 || next >= rows)
+            break;
+        m_selectedRow = next;
+    }
+    m_selectedDay = qBound(0, day, qMax(0, m_chart.days() - 1));
+    ensureSelectedVisible();
+    viewport()->update();
+}
+
+void BookingChartView::ensureSelectedVisible()
+{
+    if (m_selectedRow < firstVisibleRow())
+        verticalScrollBar()->setValue(m_selectedRow);
+    else if (m_selectedRow > firstVisibleRow() + visibleRows() - 1)
+        verticalScrollBar()->setValue(m_selectedRow - visibleRows() + 1);
+}
+
+int BookingChartView::selectedBooking() const
+{
+    const double middle = m_selectedDay + 0.5;
+    for (const BookingChart::Bar& bar : m_bars) {
+        if (bar.row == m_selectedRow && bar.start < middle + 0.5 && bar.end > middle - 0.5)
+            return bar.bookingId;
+    }
+    return 0;
+}
+
+QRect BookingChartView::barRect(const BookingChart::Bar& bar) const
+{
+    const double width = dayWidth();
+    const int left = nameWidth() + int(std::lround(qMax(bar.start, -1.0) * width));
+    const int right = nameWidth() + int(std::lround(qMin(bar.end, double(m_chart.days()) + 1) * width));
+    const int top = rowTop(bar.row) + 3;
+    return {left + 1, top, qMax(2, right - left - 2), rowHeight() - 6};
+}
+
+const BookingChart::Bar* BookingChartView::barAt(const QPoint& point) const
+{
+    for (const BookingChart::Bar& bar : m_bars) {
+        if (barRect(bar).contains(point))
+            return &bar;
+    }
+    return nullptr;
+}
+
+void BookingChartView::paintEvent(QPaintEvent*)
+{
+    QPainter p(viewport());
+    p.fillRect(viewport()->rect(), palette().base());
+    paintRows(p);
+    paintBars(p);
+    paintHeader(p);
+    paintFooter(p);
+}
+
+void BookingChartView::paintHeader(QPainter& p) const
+{
+    const double width = dayWidth();
+    const QRect band(0, 0, viewport()->width(), headerHeight());
+    p.fillRect(band, palette().button());
+    p.setPen(palette().buttonText().color());
+    const QLocale locale;
+    for (int d = 0; d < m_chart.days(); ++d) {
+        const QDate day = m_chart.first().addDays(d);
+        const QRect cell(nameWidth() + int(d * width), 0, int(width), headerHeight());
+        if (day == m_today)
+            p.fillRect(cell, palette().highlight().color().lighter(160));
+        const bool narrow = width < fontMetrics().horizontalAdvance(QStringLiteral("Wed")) + 4;
+        const QString weekday = narrow ? locale.dayName(day.dayOfWeek(), QLocale::NarrowFormat)
+                                       : locale.dayName(day.dayOfWeek(), QLocale::ShortFormat);
+        p.drawText(cell.adjusted(0, 2, 0, -cell.height() / 2), Qt::AlignCenter, weekday);
+        p.drawText(cell.adjusted(0, cell.height() / 2, 0, -2), Qt::AlignCenter, QString::number(day.day()));
+        p.drawLine(cell.topLeft(), cell.bottomLeft());
+    }
+    const QString month = QLocale().toString(m_chart.first(), QStringLiteral("MMMM yyyy"));
+    p.drawText(QRect(4, 0, nameWidth() - 8, headerHeight()), Qt::AlignVCenter | Qt::AlignLeft, month);
+    p.drawLine(0, headerHeight() - 1, viewport()->width(), headerHeight() - 1);
+}
+
+void BookingChartView::paintRows(QPainter& p) const
+{
+    const double width = dayWidth();
+    const int bottom = viewport()->height() - footerHeight();
+    // Weekends and today down the whole height.
+    for (int d = 0; d < m_chart.days(); ++d) {
+        const QDate day = m_chart.first().addDays(d);
+        const QRect column(nameWidth() + int(d * width), headerHeight(), int(width), bottom - headerHeight());
+        if (day == m_today)
+            p.fillRect(column, palette().highlight().color().lighter(180));
+        else if (day.dayOfWeek() >= 6)
+            p.fillRect(column, palette().alternateBase());
+    }
+    QPen grid(palette().mid().color());
+    for (int row = firstVisibleRow(); row <= lastVisibleRow(); ++row) {
+        const BookingChart::Row& r = m_chart.rows()[size_t(row)];
+        const QRect line(0, rowTop(row), viewport()->width(), rowHeight());
+        const QRect name(4, line.top(), nameWidth() - 8, line.height());
+        if (r.heading) {
+            p.fillRect(line, palette().window());
+            QFont bold = font();
+            bold.setBold(true);
+            p.setFont(bold);
+            p.setPen(palette().windowText().color());
+            p.drawText(name.adjusted(0, 0, viewport()->width(), 0), Qt::AlignVCenter | Qt::AlignLeft, r.name);
+            p.setFont(font());
+        } else {
+            if (!r.active)
+                p.fillRect(line, palette().window().color().darker(110));
+            p.setPen(r.active ? palette().text().color() : palette().placeholderText().color());
+            const QString length = r.length ? QLocale().toString(*r.length, 'f', 1) + QStringLiteral(" m") : QString();
+            p.drawText(name, Qt::AlignVCenter | Qt::AlignLeft,
+                       fontMetrics().elidedText(r.name, Qt::ElideRight, name.width() - 40));
+            p.drawText(name, Qt::AlignVCenter | Qt::AlignRight, length);
+        }
+        p.setPen(grid);
+        p.drawLine(line.bottomLeft(), line.bottomRight());
+    }
+    p.drawLine(nameWidth() - 1, headerHeight(), nameWidth() - 1, bottom);
+    // The selected day of the selected berth.
+    if (!m_chart.rows().empty() && m_selectedRow >= firstVisibleRow() && m_selectedRow <= lastVisibleRow()) {
+        const QRect cell(nameWidth() + int(m_selectedDay * width), rowTop(m_selectedRow), int(width), rowHeight());
+        QPen pen(palette().highlight().color(), hasFocus() ? 2 : 1);
+        p.setPen(pen);
+        p.drawRect(cell.adjusted(1, 1, -2, -2));
+    }
+}
+
+void BookingChartView::paintBars(QPainter& p) const
+{
+    p.save();
+    p.setClipRect(QRect(nameWidth(), headerHeight(), viewport()->width() - nameWidth(),
+                        viewport()->height() - headerHeight() - footerHeight()));
+    for (const BookingChart::Bar& bar : m_bars) {
+        if (bar.row < firstVisibleRow() || bar.row > lastVisibleRow())
+            continue;
+        const QRect rect = barRect(bar);
+        const bool selected = bar.bookingId == selectedBooking();
+        p.setPen(selected ? QPen(palette().highlight().color(), 2) : QPen(paidColour(bar.paid).darker(140)));
+        p.setBrush(paidColour(bar.paid));
+        p.drawRoundedRect(rect, 3, 3);
+        // The name starts where the bar comes into view, so a stay from before the first day still shows it.
+        const QRect text =
+            rect.adjusted(4, 0, -2, 0)
+                .intersected(QRect(nameWidth() + 4, rect.top(), viewport()->width() - nameWidth() - 4, rect.height()));
+        p.setPen(Qt::black);
+        p.drawText(text, Qt::AlignVCenter | Qt::AlignLeft,
+                   fontMetrics().elidedText(bar.label, Qt::ElideRight, text.width()));
+    }
+    p.restore();
+}
+
+void BookingChartView::paintFooter(QPainter& p) const
+{
+    const double width = dayWidth();
+    const QRect band(0, viewport()->height() - footerHeight(), viewport()->width(), footerHeight());
+    p.fillRect(band, palette().button());
+    p.setPen(palette().buttonText().color());
+    p.drawText(band.adjusted(4, 0, 0, 0).intersected(QRect(0, band.top(), nameWidth(), band.height())),
+               Qt::AlignVCenter | Qt::AlignLeft, tr("Taken of %1").arg(m_chart.activeBerths()));
+    for (int d = 0; d < m_chart.days(); ++d) {
+        const QRect cell(nameWidth() + int(d * width), band.top(), int(width), band.height());
+        const int taken = m_chart.takenOn(d);
+        const int percent =
+            m_chart.activeBerths() > 0 ? (taken * 100 + m_chart.activeBerths() / 2) / m_chart.activeBerths() : 0;
+        const QString full = tr("%1 (%2 %)").arg(taken).arg(percent);
+        const QString text = fontMetrics().horizontalAdvance(full) < cell.width() ? full : QString::number(percent);
+        p.drawText(cell, Qt::AlignCenter, text);
+    }
+    p.drawLine(band.topLeft(), band.topRight());
+}
+
+void BookingChartView::resizeEvent(QResizeEvent* event)
+{
+    QAbstractScrollArea::resizeEvent(event);
+    chartChanged();
+    emit rowsInViewChanged();
+}
+
+void BookingChartView::scrollContentsBy(int, int)
+{
+    viewport()->update();
+    emit rowsInViewChanged();
+}
+
+void BookingChartView::keyPressEvent(QKeyEvent* event)
+{
+    const int pageRows = qMax(1, visibleRows() - 1);
+    int row = m_selectedRow;
+    int day = m_selectedDay;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        --day;
+        break;
+    case Qt::Key_Right:
+        ++day;
+        break;
+    case Qt::Key_Up:
+        --row;
+        break;
+    case Qt::Key_Down:
+        ++row;
+        break;
+    case Qt::Key_PageUp:
+        row -= pageRows;
+        break;
+    case Qt::Key_PageDown:
+        row += pageRows;
+        break;
+    case Qt::Key_Home:
+        day = 0;
+        break;
+    case Qt::Key_End:
+        day = m_chart.days() - 1;
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (const int booking = selectedBooking())
+            emit bookingOpened(booking);
+        event->accept();
+        return;
+    default:
+        QAbstractScrollArea::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    // Past either end of the window the days move under the selection.
+    if (day < 0 || day >= m_chart.days()) {
+        const int by = day < 0 ? day : day - (m_chart.days() - 1);
+        emit daysScrolled(by);
+        day = qBound(0, day, m_chart.days() - 1);
+    }
+    select(row, day);
+}
+
+void BookingChartView::mousePressEvent(QMouseEvent* event)
+{
+    const QPoint at = event->position().toPoint();
+    if (at.x() >= nameWidth() && at.y() >= headerHeight() && at.y() < viewport()->height() - footerHeight()) {
+        const int row = firstVisibleRow() + (at.y() - headerHeight()) / rowHeight();
+        const int day = int((at.x() - nameWidth()) / dayWidth());
+        select(row, day);
+    }
+    QAbstractScrollArea::mousePressEvent(event);
+}
+
+void BookingChartView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (const BookingChart::Bar* bar = barAt(event->position().toPoint()))
+        emit bookingOpened(bar->bookingId);
+}
+
+bool BookingChartView::viewportEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        if (const BookingChart::Bar* bar = barAt(help->pos()))
+            QToolTip::showText(help->globalPos(), bar->tip, viewport(), barRect(*bar));
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    return QAbstractScrollArea::viewportEvent(event);
+}

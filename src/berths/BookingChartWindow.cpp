@@ -1,0 +1,145 @@
+#include "berths/BookingChartWindow.h"
+
+#include "berths/BerthInput.h"
+#include "berths/BookingChartView.h"
+#include "bookings/BookingSummaryWindow.h"
+#include "core/MessageLog.h"
+#include "core/Seams.h"
+#include "core/SqlHelpers.h"
+#include "core/ui/DateBox.h"
+#include "core/ui/ReadErrorLine.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+BookingChartWindow::BookingChartWindow(IWindowHost& host, Services& services, QWidget* parent)
+    : ChildWindow(parent), m_host(host), m_services(services), m_view(new BookingChartView(m_chart, this)),
+      m_dtpChartDate(new DateBox(this)), m_cboChartDays(new QComboBox(this)), m_cboChartType(new QComboBox(this)),
+      m_readError(new ReadErrorLine(this))
+{
+    setObjectName(QStringLiteral("frmBookingChart"));
+    setWindowTitle(tr("Booking Chart"));
+
+    m_dtpChartDate->setObjectName(QStringLiteral("dtpChartDate"));
+    m_dtpChartDate->setDateRange(QDate(2000, 1, 1), QDate(2199, 12, 31).addDays(-BookingChart::MostDays));
+    m_cboChartDays->setObjectName(QStringLiteral("cboChartDays"));
+    for (const int days : {14, 30, 60, 90})
+        m_cboChartDays->addItem(tr("%1 days").arg(days), days);
+    m_cboChartDays->setCurrentIndex(1);
+    m_cboChartType->setObjectName(QStringLiteral("cboChartType"));
+    m_cboChartType->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    auto* cmdChartToday = new QPushButton(tr("T&oday"), this);
+    cmdChartToday->setObjectName(QStringLiteral("cmdChartToday"));
+
+    auto* lblDate = new QLabel(tr("&From:"), this);
+    lblDate->setBuddy(m_dtpChartDate);
+    auto* lblDays = new QLabel(tr("&Show:"), this);
+    lblDays->setBuddy(m_cboChartDays);
+    auto* lblType = new QLabel(tr("Berth t&ype:"), this);
+    lblType->setBuddy(m_cboChartType);
+    auto* bar = new QHBoxLayout;
+    bar->addWidget(lblDate);
+    bar->addWidget(m_dtpChartDate);
+    bar->addWidget(cmdChartToday);
+    bar->addSpacing(12);
+    bar->addWidget(lblDays);
+    bar->addWidget(m_cboChartDays);
+    bar->addSpacing(12);
+    bar->addWidget(lblType);
+    bar->addWidget(m_cboChartType);
+    bar->addStretch(1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(bar);
+    layout->addWidget(m_readError);
+    layout->addWidget(m_view, 1);
+
+    connect(m_dtpChartDate, &QDateEdit::dateChanged, this, &BookingChartWindow::readDays);
+    connect(m_cboChartDays, &QComboBox::currentIndexChanged, this, &BookingChartWindow::readDays);
+    connect(m_cboChartType, &QComboBox::currentIndexChanged, this, &BookingChartWindow::activated);
+    connect(cmdChartToday, &QPushButton::clicked, this,
+            [this] { m_dtpChartDate->setDate(m_services.clock.now().date()); });
+    connect(m_view, &BookingChartView::rowsInViewChanged, this, &BookingChartWindow::readBars);
+    connect(m_view, &BookingChartView::daysScrolled, this, &BookingChartWindow::moveDays);
+    connect(m_view, &BookingChartView::bookingOpened, this,
+            [this](int booking) { BookingSummaryWindow::display(m_host, m_services, booking); });
+    setFocusProxy(m_view);
+}
+
+BookingChartWindow* BookingChartWindow::display(IWindowHost& host, Services& services)
+{
+    auto* chart = qobject_cast<BookingChartWindow*>(host.findWindow(QStringLiteral("frmBookingChart")));
+    if (!chart) {
+        chart = new BookingChartWindow(host, services);
+        const QSignalBlocker blocker(chart->m_dtpChartDate);
+        chart->m_dtpChartDate->setDate(services.clock.now().date());
+    }
+    host.showChild(chart);
+    return chart;
+}
+
+bool BookingChartWindow::report(const Status& status)
+{
+    if (!status) {
+        MessageLog::logError(QStringLiteral("%1: %2").arg(objectName(), status.error()));
+        m_readError->showError(status.error());
+        return false;
+    }
+    m_readError->clearError();
+    return true;
+}
+
+void BookingChartWindow::activated()
+{
+    if (m_reading)
+        return;
+    // The berth types as they are now, keeping the one chosen.
+    const int chosen = m_cboChartType->currentData().toInt();
+    QString error;
+    const auto types = Sql::readLookup(m_services.db(), berthTypeLookupSql(), &error);
+    {
+        const QSignalBlocker blocker(m_cboChartType);
+        m_cboChartType->clear();
+        m_cboChartType->addItem(tr("All berth types"), 0);
+        for (const Sql::LookupItem& type : types.value_or(QList<Sql::LookupItem>()))
+            m_cboChartType->addItem(type.text, type.id);
+        m_cboChartType->setCurrentIndex(qMax(0, m_cboChartType->findData(chosen)));
+    }
+    if (!types) {
+        report(databaseFailure(error));
+        return;
+    }
+    if (!report(m_chart.loadBerths(m_services.db(), m_cboChartType->currentData().toInt())))
+        return;
+    readDays();
+}
+
+void BookingChartWindow::readDays()
+{
+    m_view->setToday(m_services.clock.now().date());
+    if (!report(m_chart.read(m_services.db(), m_dtpChartDate->date(), m_cboChartDays->currentData().toInt())))
+        return;
+    m_reading = true;
+    m_view->chartChanged();
+    m_reading = false;
+    readBars();
+}
+
+void BookingChartWindow::readBars()
+{
+    if (m_reading || m_chart.rows().empty()) {
+        m_view->setBars({});
+        return;
+    }
+    auto bars = m_chart.bars(m_services.db(), m_view->firstVisibleRow(), m_view->lastVisibleRow());
+    if (!report(bars.ok() ? Status(Done{}) : Status(bars.failure())))
+        return;
+    m_view->setBars(std::move(*bars));
+}
+
+void BookingChartWindow::moveDays(int days)
+{
+    m_dtpChartDate->setDate(m_dtpChartDate->date().addDays(days));
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "berths/BookingChart.h"
+#include "core/ui/ChildWindow.h"
+
+struct Services;
+class BookingChartView;
+class QComboBox;
+class QDateEdit;
+class ReadErrorLine;
+
+/// "Booking Chart": every berth's bookings as bars over a window of a fortnight to three months, with a date to
+/// jump to, a berth type to show, and Today. It reads the bookings again each time it comes to the front.
+class BookingChartWindow final : public ChildWindow
+{
+    Q_OBJECT
+public:
+    BookingChartWindow(IWindowHost& host, Services& services, QWidget* parent = nullptr);
+
+    /// Opens the chart from today (or brings the open one to the front).
+    static BookingChartWindow* display(IWindowHost& host, Services& services);
+
+    bool maximiseOnActivate() const override { return true; }
+    /// Re-reads the berths and the window's bookings.
+    void activated() override;
+
+    const BookingChart& chart() const { return m_chart; }
+    BookingChartView* view() const { return m_view; }
+
+private:
+    /// Reads the window of days from the date box and the bars of the rows in view.
+    void readDays();
+    void readBars();
+    void moveDays(int days);
+    bool report(const Status& status);
+
+    IWindowHost& m_host;
+    Services& m_services;
+    BookingChart m_chart;
+    BookingChartView* m_view;
+    QDateEdit* m_dtpChartDate;
+    QComboBox* m_cboChartDays;
+    QComboBox* m_cboChartType;
+    ReadErrorLine* m_readError;
+    bool m_reading = false;
+};

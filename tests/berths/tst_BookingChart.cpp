@@ -1,0 +1,159 @@
+#include "berths/BookingChart.h"
+#include "berths/BookingChartView.h"
+#include "berths/BookingChartWindow.h"
+#include "bookings/BookingSummaryWindow.h"
+#include "bookings/PeriodIndex.h"
+#include "common/TestSupport.h"
+#include "shell/MainWindow.h"
+
+#include <QDateEdit>
+
+// The booking chart: where a stay's bar stands at half-day precision, the rows grouped by berth type, the bars of
+// the rows asked for with their paid state, the nights counted along the foot, and the window driven by the keys.
+class tst_BookingChart : public InstallTest
+{
+    Q_OBJECT
+
+    void seed() override
+    {
+        QVERIFY(m_install->exec(u"DELETE FROM BerthType"_s));
+        QVERIFY(m_install->exec(u"INSERT INTO BerthType (ID, Type) VALUES (1, 'Pontoon'), (2, 'Mooring')"_s));
+        QVERIFY(m_install->exec(u"INSERT INTO Berth (ID, Name, TypeID, Length, Active) VALUES (1, 'P2', 1, 10.5, 1), "
+                                u"(2, 'P10', 1, NULL, 1), (3, 'M1', 2, 8, 0), (4, 'X1', NULL, NULL, 1)"_s));
+        QVERIFY(m_install->exec(u"INSERT INTO Customer (ID, Name) VALUES (1, 'Ann Smith'), (2, 'Bob Jones')"_s));
+        QVERIFY(m_install->exec(u"INSERT INTO Boat (ID, CustomerID, Name) VALUES (1, 1, 'Sea Otter')"_s));
+        QVERIFY(m_install->exec(
+            u"INSERT INTO Booking (ID, CustomerID, BoatID, FromDate, ToDate, TotalPayable, AmountPayed) VALUES "
+            u"(1, 1, 1, '2026-12-04 14:00:00', '2026-12-06 10:00:00', 10000, 10000), "
+            u"(2, 2, NULL, '2026-12-06 15:00:00', '2026-12-08 09:00:00', 20000, 5000), "
+            u"(3, 1, NULL, '2026-12-03 12:00:00', '2026-12-05 00:00:00', 1000, 0), "
+            u"(4, 2, NULL, '2026-12-04 08:00:00', '2026-12-05 18:00:00', 0, 0), "
+            u"(6, 2, NULL, '2026-12-06 10:00:00', '2026-12-09 10:00:00', 3000, 0)"_s));
+        QVERIFY(m_install->exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (1, 1), (2, 1), (3, 2), "
+                                u"(3, 4), (4, 3), (6, 2)"_s));
+    }
+
+    static QString rowNames(const BookingChart& chart)
+    {
+        QStringList names;
+        for (const BookingChart::Row& row : chart.rows())
+            names << (row.heading ? u"[%1]"_s.arg(row.name) : row.name);
+        return names.join(u' ');
+    }
+    static QString barTexts(const std::vector<BookingChart::Bar>& bars)
+    {
+        QStringList texts;
+        for (const BookingChart::Bar& bar : bars)
+            texts << u"%1@%2:%3-%4:%5:%6"_s.arg(bar.bookingId)
+                         .arg(bar.row)
+                         .arg(bar.start)
+                         .arg(bar.end)
+                         .arg(int(bar.paid))
+                         .arg(bar.label);
+        return texts.join(u' ');
+    }
+
+private slots:
+    void span_data()
+    {
+        QTest::addColumn<QDateTime>("from");
+        QTest::addColumn<QDateTime>("to");
+        QTest::addColumn<double>("start");
+        QTest::addColumn<double>("end");
+        const auto at = [](int day, int h, int m = 0) {
+            return DateTimes::wallTime(QDate(2026, 12, day), QTime(h, m));
+        };
+        QTest::newRow("afternoon to morning") << at(4, 14) << at(6, 10) << 0.5 << 2.5;
+        QTest::newRow("morning to evening") << at(4, 9) << at(5, 18) << 0.0 << 2.0;
+        QTest::newRow("noon starts the afternoon") << at(4, 12) << at(5, 12) << 0.5 << 1.5;
+        QTest::newRow("noon ends the morning") << at(4, 11, 59) << at(5, 12) << 0.0 << 1.5;
+        QTest::newRow("a minute after noon takes the day") << at(4, 8) << at(5, 12, 1) << 0.0 << 2.0;
+        QTest::newRow("to midnight ends the day before") << at(4, 8) << at(6, 0) << 0.0 << 2.0;
+        QTest::newRow("a short visit keeps half a day") << at(4, 10) << at(4, 11) << 0.0 << 0.5;
+        QTest::newRow("an afternoon visit") << at(4, 13) << at(4, 14) << 0.5 << 1.0;
+        QTest::newRow("from before the window") << at(2, 14) << at(4, 10) << -1.5 << 0.5;
+    }
+    void span()
+    {
+        QFETCH(QDateTime, from);
+        QFETCH(QDateTime, to);
+        QFETCH(double, start);
+        QFETCH(double, end);
+        const qint64 window = PeriodIndex::floorMinute(DateTimes::wallTime(QDate(2026, 12, 4)));
+        const auto [s, e] = BookingChart::span(PeriodIndex::floorMinute(from), PeriodIndex::ceilMinute(to), window);
+        QCOMPARE(s, start);
+        QCOMPARE(e, end);
+    }
+
+    void rowsBarsAndNights()
+    {
+        BookingChart chart;
+        QVERIFY(chart.loadBerths(m_install->db()));
+        QCOMPARE(rowNames(chart), u"[Mooring] M1 [Pontoon] P2 P10 [No berth type] X1"_s);
+        QCOMPARE(chart.rows()[3].length, std::optional<double>(10.5));
+        QVERIFY(chart.read(m_install->db(), QDate(2026, 12, 4), 14));
+        QCOMPARE(chart.activeBerths(), 3);
+        // Nights end at midnight: a stay ending at midnight sells none; the inactive M1 is not counted.
+        QList<int> nights;
+        for (int d = 0; d < 6; ++d)
+            nights << chart.takenOn(d);
+        QCOMPARE(nights, (QList<int>{1, 1, 2, 2, 1, 0}));
+        // Only the rows asked for: P2 (a changeover, paid and part paid) and P10 (unpaid).
+        const auto bars = chart.bars(m_install->db(), 3, 4);
+        QVERIFY2(bars, qPrintable(bars.error()));
+        QCOMPARE(barTexts(*bars), u"1@3:0.5-2.5:2:Ann Smith · Sea Otter 2@3:2.5-4.5:1:Bob Jones "
+                                  u"3@4:-0.5-1:0:Ann Smith 6@4:2-5.5:0:Bob Jones"_s);
+        QVERIFY2(bars->front().tip.contains(u"04/12/2026 14:00"_s), qPrintable(bars->front().tip));
+        // A booking of two berths has a bar on each.
+        QCOMPARE(barTexts(*chart.bars(m_install->db(), 6, 6)), u"3@6:-0.5-1:0:Ann Smith"_s);
+
+        // One berth type: its berths only, and the count of its active berths.
+        QVERIFY(chart.loadBerths(m_install->db(), 1));
+        QVERIFY(chart.read(m_install->db(), QDate(2026, 12, 4), 14));
+        QCOMPARE(rowNames(chart), u"[Pontoon] P2 P10"_s);
+        QCOMPARE(chart.activeBerths(), 2);
+        QCOMPARE(chart.takenOn(2), 2);
+    }
+
+    void windowFromTheKeyboard()
+    {
+        MainWindow main(m_install->services);
+        main.resize(1200, 800);
+        main.show();
+        main.menuItem(u"mnuBookingsChart"_s)->trigger();
+        auto* window = qobject_cast<BookingChartWindow*>(main.findWindow(u"frmBookingChart"_s));
+        QVERIFY(window);
+        auto* view = window->view();
+        QCOMPARE(control<QDateEdit>(*window, "dtpChartDate")->date(), QDate(2026, 12, 4));
+        QCOMPARE(window->chart().days(), 30);
+        view->setFocus();
+        // From the first berth (headings are stepped over) down to P2, and a day on: the bar of booking 1.
+        QCOMPARE(view->selectedRow(), 1);
+        QTest::keyClick(view, Qt::Key_Down);
+        QCOMPARE(view->selectedRow(), 3);
+        QTest::keyClick(view, Qt::Key_Right);
+        QCOMPARE(view->selectedBooking(), 1);
+        int opened = 0;
+        onNextModal([&opened](QDialog* dialog) {
+            if (auto* summary = qobject_cast<BookingSummaryWindow*>(dialog))
+                opened = summary->bookingId();
+        });
+        QTest::keyClick(view, Qt::Key_Return);
+        QApplication::processEvents();
+        QCOMPARE(opened, 1);
+        // Left past the first day moves the days under the selection.
+        QTest::keyClick(view, Qt::Key_Home);
+        QTest::keyClick(view, Qt::Key_Left);
+        QCOMPARE(control<QDateEdit>(*window, "dtpChartDate")->date(), QDate(2026, 12, 3));
+        QCOMPARE(window->chart().first(), QDate(2026, 12, 3));
+        // The chart follows a change made elsewhere when it comes to the front again.
+        QVERIFY(m_install->exec(u"DELETE FROM BookingBerth WHERE BookingID = 1"_s));
+        main.refreshActiveChild();
+        QTest::keyClick(view, Qt::Key_Right);
+        QTest::keyClick(view, Qt::Key_Right);
+        QCOMPARE(view->selectedBooking(), 0);
+    }
+};
+
+ZEM_TEST(tst_BookingChart)
+#include "tst_BookingChart.moc"
