@@ -57,6 +57,7 @@ Status BookingChart::loadBerths(const QSqlDatabase& db, int typeId)
     m_rows.clear();
     m_rowOfBerth.clear();
     m_details.clear();
+    m_berthsChanged = true;
     std::optional<QString> type;
     for (const Read& berth : read) {
         if (!type || *type != berth.type) {
@@ -73,46 +74,81 @@ Status BookingChart::loadBerths(const QSqlDatabase& db, int typeId)
     return Done{};
 }
 
-Status BookingChart::read(const QSqlDatabase& db, const QDate& first, int days)
+template <typename Keep>
+Status BookingChart::readEntries(const QSqlDatabase& db, qint64 fromMinute, qint64 toMinute, Keep keep)
 {
-    m_first = first;
-    m_days = std::clamp(days, FewestDays, MostDays);
-    m_startMinute = PeriodIndex::floorMinute(DateTimes::wallTime(first));
-    m_entries.clear();
-    m_details.clear();
-    m_taken.assign(static_cast<size_t>(m_days), 0);
-    m_activeBerths = static_cast<int>(
-        std::count_if(m_rows.cbegin(), m_rows.cend(), [](const Row& row) { return !row.heading && row.active; }));
-    const auto held = BookingReads::occupancy(db, m_startMinute, m_startMinute + m_days * MinutesPerDay);
+    const auto held = BookingReads::occupancy(db, fromMinute, toMinute);
     if (!held)
         return held.failure();
-    // Counted per night with a running sum: each entry adds one from the first night it holds to the last.
-    std::vector<int> change(static_cast<size_t>(m_days) + 1, 0);
     for (const BookingReads::Occupation& o : *held) {
         const int row = rowOf(o.berthId);
-        if (row < 0)
-            continue; // a berth of another type, or a booking without berths
-        m_entries.push_back({o.bookingId, o.berthId, o.fromMinute, o.toMinute});
-        if (!m_rows[static_cast<size_t>(row)].active)
+        // A berth of another type, or a booking without berths, has no row.
+        if (row >= 0 && keep(o))
+            m_entries.push_back({o.bookingId, row, o.fromMinute, o.toMinute});
+    }
+    return Done{};
+}
+
+Status BookingChart::read(const QSqlDatabase& db, const QDate& first, int days)
+{
+    const int span = std::clamp(days, FewestDays, MostDays);
+    const qint64 start = PeriodIndex::floorMinute(DateTimes::wallTime(first));
+    const qint64 oldStart = m_startMinute;
+    const qint64 oldEnd = m_startMinute + m_days * MinutesPerDay;
+    const qint64 end = start + span * MinutesPerDay;
+    const qint64 moved = start - oldStart;
+    const bool step = !m_berthsChanged && span == m_days && m_first.isValid() &&
+                      std::abs(moved) < qint64(span) * MinutesPerDay && moved != 0;
+    m_first = first;
+    m_days = span;
+    m_startMinute = start;
+    m_activeBerths = static_cast<int>(
+        std::count_if(m_rows.cbegin(), m_rows.cend(), [](const Row& row) { return !row.heading && row.active; }));
+    Status read = Done{};
+    if (step && moved > 0) {
+        // Later: what ended before the new start goes; the new days' entries that began before them are known.
+        std::erase_if(m_entries, [start](const Entry& e) { return e.toMinute <= start; });
+        read = readEntries(db, oldEnd, end, [oldEnd](const auto& o) { return o.fromMinute >= oldEnd; });
+    } else if (step) {
+        std::erase_if(m_entries, [end](const Entry& e) { return e.fromMinute >= end; });
+        read = readEntries(db, start, oldStart, [oldStart](const auto& o) { return o.toMinute <= oldStart; });
+    } else if (!(!m_berthsChanged && moved == 0 && span == m_days)) {
+        m_entries.clear();
+        m_details.clear();
+        read = readEntries(db, start, end, [](const auto&) { return true; });
+    }
+    m_berthsChanged = !read.ok();
+    if (!read) {
+        m_entries.clear();
+        m_details.clear();
+        return read;
+    }
+    countNights();
+    return Done{};
+}
+
+void BookingChart::countNights()
+{
+    // Counted per night with a running sum: each entry adds one from the first night it holds to the last.
+    std::vector<int> change(static_cast<size_t>(m_days) + 1, 0);
+    for (const Entry& e : m_entries) {
+        if (!m_rows[static_cast<size_t>(e.row)].active)
             continue;
         // Night d ends at the window's start + (d + 1) days; the stay holds it when it starts before and ends after.
-        const qint64 firstNight = std::max<qint64>(0, floorDiv(o.fromMinute - m_startMinute, MinutesPerDay));
+        const qint64 firstNight = std::max<qint64>(0, floorDiv(e.fromMinute - m_startMinute, MinutesPerDay));
         const qint64 lastNight =
-            std::min<qint64>(m_days - 1, floorDiv(o.toMinute - m_startMinute - 1, MinutesPerDay) - 1);
+            std::min<qint64>(m_days - 1, floorDiv(e.toMinute - m_startMinute - 1, MinutesPerDay) - 1);
         if (firstNight > lastNight)
             continue;
         ++change[static_cast<size_t>(firstNight)];
         --change[static_cast<size_t>(lastNight) + 1];
     }
+    m_taken.assign(static_cast<size_t>(m_days), 0);
     int running = 0;
     for (int d = 0; d < m_days; ++d) {
         running += change[static_cast<size_t>(d)];
         m_taken[static_cast<size_t>(d)] = running;
     }
-    std::sort(m_entries.begin(), m_entries.end(), [this](const Entry& a, const Entry& b) {
-        return std::pair(rowOf(a.berthId), a.fromMinute) < std::pair(rowOf(b.berthId), b.fromMinute);
-    });
-    return Done{};
 }
 
 int BookingChart::takenOn(int day) const
@@ -143,10 +179,7 @@ BookingChart::Paid BookingChart::paidState(const Money& total, const Money& paid
 
 Result<std::vector<BookingChart::Bar>> BookingChart::bars(const QSqlDatabase& db, int firstRow, int lastRow)
 {
-    const auto inRows = [&](const Entry& e) {
-        const int row = rowOf(e.berthId);
-        return row >= firstRow && row <= lastRow;
-    };
+    const auto inRows = [&](const Entry& e) { return e.row >= firstRow && e.row <= lastRow; };
     std::vector<int> unread;
     for (const Entry& e : m_entries) {
         if (inRows(e) && !m_details.contains(e.bookingId) &&
@@ -175,7 +208,7 @@ Result<std::vector<BookingChart::Bar>> BookingChart::bars(const QSqlDatabase& db
             continue;
         Bar bar;
         bar.bookingId = e.bookingId;
-        bar.row = rowOf(e.berthId);
+        bar.row = e.row;
         std::tie(bar.start, bar.end) = span(e.fromMinute, e.toMinute, m_startMinute);
         const Details d = m_details.value(e.bookingId);
         bar.label = d.label;
@@ -183,5 +216,7 @@ Result<std::vector<BookingChart::Bar>> BookingChart::bars(const QSqlDatabase& db
         bar.paid = d.paid;
         bars.push_back(bar);
     }
+    std::sort(bars.begin(), bars.end(),
+              [](const Bar& a, const Bar& b) { return std::pair(a.row, a.start) < std::pair(b.row, b.start); });
     return bars;
 }

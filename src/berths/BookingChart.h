@@ -50,6 +50,8 @@ public:
     /// Reads the berths, of one berth type or (typeId 0) of all, heading rows between the types.
     Status loadBerths(const QSqlDatabase& db, int typeId = 0);
     /// Reads who holds which berth over days days from first (clamped to FewestDays..MostDays); forgets the bars.
+    /// A window moved by fewer days than it spans, with the same berths and length, reads only the days that
+    /// came into view and keeps what it knows of the bookings still in it.
     Status read(const QSqlDatabase& db, const QDate& first, int days);
     /// The bars of rows firstRow..lastRow; their bookings' rows are read once after each read().
     Result<std::vector<Bar>> bars(const QSqlDatabase& db, int firstRow, int lastRow);
@@ -72,10 +74,13 @@ private:
     struct Entry
     {
         int bookingId;
-        int berthId;
+        int row;
         qint64 fromMinute;
         qint64 toMinute;
     };
+    /// Adds the index entries of [fromMinute, toMinute) that keep says are not known yet.
+    template <typename Keep> Status readEntries(const QSqlDatabase& db, qint64 fromMinute, qint64 toMinute, Keep keep);
+    void countNights();
     struct Details
     {
         QString label;
@@ -84,6 +89,7 @@ private:
     };
 
     std::vector<Row> m_rows;
+    bool m_berthsChanged = true; // the next read starts afresh
     QHash<int, int> m_rowOfBerth;
     QDate m_first;
     int m_days = 0;

@@ -107,6 +107,17 @@ private slots:
         // A booking of two berths has a bar on each.
         QCOMPARE(barTexts(*chart.bars(m_install->db(), 6, 6)), u"3@6:-0.5-1:0:Ann Smith"_s);
 
+        // A window moved by a few days reads only the days that came into view, and shows what a fresh read shows.
+        for (const QDate& first : {QDate(2026, 12, 6), QDate(2026, 12, 2), QDate(2026, 12, 3)}) {
+            BookingChart fresh;
+            QVERIFY(fresh.loadBerths(m_install->db()));
+            QVERIFY(fresh.read(m_install->db(), first, 14));
+            QVERIFY(chart.read(m_install->db(), first, 14));
+            for (int d = 0; d < 14; ++d)
+                QCOMPARE(chart.takenOn(d), fresh.takenOn(d));
+            QCOMPARE(barTexts(*chart.bars(m_install->db(), 0, 6)), barTexts(*fresh.bars(m_install->db(), 0, 6)));
+        }
+
         // One berth type: its berths only, and the count of its active berths.
         QVERIFY(chart.loadBerths(m_install->db(), 1));
         QVERIFY(chart.read(m_install->db(), QDate(2026, 12, 4), 14));
