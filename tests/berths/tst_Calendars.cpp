@@ -11,6 +11,7 @@
 #include <QAbstractItemModelTester>
 #include <QCalendarWidget>
 #include <QDateEdit>
+#include <QHeaderView>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QRadioButton>
@@ -297,6 +298,12 @@ private slots:
         auto* window = qobject_cast<CalendarWindow*>(main.findWindow(u"frmCalendar"_s));
         QVERIFY(window);
         QCOMPARE(window->model()->rowCount(), 4); // today, 4 December
+        // The columns fill the grid's width, none narrower than its heading.
+        auto* grid = control<QTableView>(*window, "grdBooking");
+        QHeaderView* header = grid->horizontalHeader();
+        QTRY_COMPARE(header->length(), grid->viewport()->width());
+        for (int c = 0; c < DayListModel::ColumnCount; ++c)
+            QVERIFY2(header->sectionSize(c) >= header->sectionSizeHint(c), qPrintable(QString::number(c)));
         control<QCalendarWidget>(*window, "mwDate")->setSelectedDate(QDate(2026, 12, 10));
         QCOMPARE(window->model()->booking(0)->id, 3);
         QCOMPARE(summaryOpenedBy([&] { click(*window, "cmdSummary"); }), 3);
@@ -312,12 +319,15 @@ private slots:
             entry(*m_install, EventLog::BookingCancelled,
                   u"From: 10.12.2026 14:00 to 13.12.2026 10:00, Customer: Ann Smith, Rose Cottage"_s)));
         QVERIFY(!window->model()->booking(0));
+        QCOMPARE(grid->columnSpan(0, 0), int(DayListModel::ColumnCount)); // its text is not cut at the name column
         // On an empty day the buttons do nothing.
         click(*window, "cmdCancel");
         click(*window, "cmdEdit");
         QCOMPARE(summaryOpenedBy([&] { click(*window, "cmdSummary"); }), 0);
         QCOMPARE(m_install->messages.calls.size(), 2);
         QVERIFY(!main.findWindow(u"frmBooking"_s));
+        control<QCalendarWidget>(*window, "mwDate")->setSelectedDate(QDate(2026, 12, 4));
+        QCOMPARE(grid->columnSpan(0, 0), 1);
     }
 };
 
