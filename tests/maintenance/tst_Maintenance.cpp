@@ -13,6 +13,12 @@ class tst_Maintenance : public MaintenanceTest
 {
     Q_OBJECT
 
+    /// Whether window opened centred over owner, a window standing for the main one away from the screen's corner.
+    static bool centredOver(const QWidget& window, const QWidget& owner)
+    {
+        return (window.frameGeometry().center() - owner.frameGeometry().center()).manhattanLength() <= 2;
+    }
+
 private slots:
     void cancelledOrBadDialogsDoNothing()
     {
@@ -143,9 +149,13 @@ private slots:
 
     void progressWindowShowsTheShareDone()
     {
-        BackupWindow window(m_install->messages);
+        QWidget owner;
+        owner.setGeometry(350, 250, 400, 300);
+        owner.show();
+        BackupWindow window(m_install->messages, &owner);
         window.startProgress();
         QCOMPARE(window.windowTitle(), u"Database backup..."_s);
+        QVERIFY(window.isVisible() && centredOver(window, owner));
         auto* bar = control<ProgressBar>(window, "ctlProgressBar1");
         QCOMPARE(bar->value(), 0.0);
         // done of total, and the share shown: a total of 0 is complete, and more than the total shows a full bar.
@@ -161,8 +171,12 @@ private slots:
 
     void compactWindowCyclesItsDots()
     {
-        CompactWindow window;
+        QWidget owner;
+        owner.setGeometry(350, 250, 400, 300);
+        owner.show();
+        CompactWindow window(&owner);
         window.execute();
+        QVERIFY(centredOver(window, owner));
         auto* label = control<QLabel>(window, "lblInfo");
         QCOMPARE(label->text() + u'|' + window.windowTitle(),
                  u"Operation in progress|Compacting & repairing database ..."_s);
