@@ -13,12 +13,6 @@ class tst_Maintenance : public MaintenanceTest
 {
     Q_OBJECT
 
-    /// Whether window opened centred over owner, a window standing for the main one away from the screen's corner.
-    static bool centredOver(const QWidget& window, const QWidget& owner)
-    {
-        return (window.frameGeometry().center() - owner.frameGeometry().center()).manhattanLength() <= 2;
-    }
-
 private slots:
     void cancelledOrBadDialogsDoNothing()
     {
@@ -155,7 +149,8 @@ private slots:
         BackupWindow window(m_install->messages, &owner);
         window.startProgress();
         QCOMPARE(window.windowTitle(), u"Database backup..."_s);
-        QVERIFY(window.isVisible() && centredOver(window, owner));
+        // Centred over the window standing for the main one, away from the screen's corner.
+        QVERIFY((window.frameGeometry().center() - owner.frameGeometry().center()).manhattanLength() <= 2);
         auto* bar = control<ProgressBar>(window, "ctlProgressBar1");
         QCOMPARE(bar->value(), 0.0);
         // done of total, and the share shown: a total of 0 is complete, and more than the total shows a full bar.
@@ -176,7 +171,7 @@ private slots:
         owner.show();
         CompactWindow window(&owner);
         window.execute();
-        QVERIFY(centredOver(window, owner));
+        QVERIFY((window.frameGeometry().center() - owner.frameGeometry().center()).manhattanLength() <= 2);
         auto* label = control<QLabel>(window, "lblInfo");
         QCOMPARE(label->text() + u'|' + window.windowTitle(),
                  u"Operation in progress|Compacting & repairing database ..."_s);

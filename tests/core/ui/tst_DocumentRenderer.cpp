@@ -14,8 +14,7 @@ class tst_DocumentRenderer : public InstallTest
 
     QString pdfPath() const { return m_install->root() + u"/doc.pdf"_s; }
 
-    /// records of lines lines each, "Record r line l", between a header and a numbered footer, under a title on the
-    /// first page.
+    /// records of lines lines each, "Record r line l", under a title, between a header and a numbered footer.
     static Doc::Document numbered(int records, int lines)
     {
         Doc::Document doc;
@@ -58,7 +57,6 @@ private slots:
         int nextRecord = 1;
         for (int p = 0; p < pageCount; ++p) {
             QStringList text = PdfReader::lines(pages[p]);
-            // The title opens the first page, above the heading every page starts with.
             if (p == 0)
                 QCOMPARE(text.takeFirst(), u"Berths in use"_s);
             QCOMPARE(text.first(), u"Harbour list"_s);
