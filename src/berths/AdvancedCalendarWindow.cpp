@@ -15,6 +15,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QToolButton>
 
@@ -181,7 +182,12 @@ void AdvancedCalendarWindow::activated()
 
 int AdvancedCalendarWindow::slotRowsForHeight() const
 {
-    return qMax(0, Twips::fromPixelsY(m_grdBooking->height(), this) / RowHeight);
+    // The grid never scrolls by itself (the arrows move the slots instead), so a row filled below its visible part
+    // could never be seen: the last slot of the working day would be out of reach.
+    const int visible = m_grdBooking->height() - 2 * m_grdBooking->frameWidth() -
+                        m_grdBooking->horizontalHeader()->height() -
+                        m_grdBooking->horizontalScrollBar()->sizeHint().height();
+    return qMax(0, visible / m_grdBooking->verticalHeader()->defaultSectionSize());
 }
 
 void AdvancedCalendarWindow::fitRows()

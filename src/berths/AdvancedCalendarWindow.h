@@ -28,7 +28,7 @@ public:
     void activated() override;
 
     OccupancyModel* model() const { return m_model; }
-    /// How many slot rows the grid's height holds (400 twips each, after the header row).
+    /// How many whole slot rows (400 twips each) the grid shows between the berth names and its scroll bar.
     int slotRowsForHeight() const;
 
 protected:

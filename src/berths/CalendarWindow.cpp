@@ -50,10 +50,13 @@ CalendarWindow::CalendarWindow(IWindowHost& host, Services& services, QWidget* p
 
     m_grdBooking = recordGrid(QStringLiteral("grdBooking"), m_model, m_fraMain);
     m_grdBooking->verticalHeader()->hide();
-    const int widths[] = {2500, 3000, 1000, 1000, 1200};
-    static_assert(std::size(widths) == DayListModel::ColumnCount, "a width for every column");
-    for (int column = 0; column < DayListModel::ColumnCount; ++column)
-        m_grdBooking->setColumnWidth(column, x(widths[column]));
+    // The times and the balance take what their headings and values need; the name and the berths share the rest
+    // of the window's width.
+    QHeaderView* columns = m_grdBooking->horizontalHeader();
+    columns->setSectionResizeMode(DayListModel::ColName, QHeaderView::Stretch);
+    columns->setSectionResizeMode(DayListModel::ColBerths, QHeaderView::Stretch);
+    for (const int column : {DayListModel::ColArrival, DayListModel::ColDeparture, DayListModel::ColBalance})
+        columns->setSectionResizeMode(column, QHeaderView::ResizeToContents);
 
     auto button = [this](const QString& caption, const QString& name) {
         auto* b = new QPushButton(caption, m_fraMain);
@@ -93,6 +96,10 @@ void CalendarWindow::refresh()
         m_services.messages.show(tr("The bookings could not be read.\n%1").arg(bookings.error()), title(),
                                  MsgIcon::Critical, MsgButtons::Ok);
     m_model->setBookings(bookings.valueOr({}));
+    // An empty day's one row spans the grid, so its text is read whole however narrow the name column is.
+    m_grdBooking->clearSpans();
+    if (!m_model->booking(0))
+        m_grdBooking->setSpan(0, 0, 1, DayListModel::ColumnCount);
     m_grdBooking->selectRow(0);
 }
 

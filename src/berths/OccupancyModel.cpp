@@ -63,20 +63,32 @@ QString OccupancyModel::text(int row, int column) const
 {
     if (state(row, column) != CellState::Booked)
         return {};
-    return customerName(m_rows[size_t(row)].bookings[size_t(column)]);
+    return holder(m_rows[size_t(row)].bookings[size_t(column)]).customerName;
 }
 
-QString OccupancyModel::customerName(int bookingId) const
+QString OccupancyModel::toolTip(int row, int column) const
 {
-    const auto known = m_names.constFind(bookingId);
-    if (known != m_names.cend())
+    if (state(row, column) != CellState::Booked)
+        return {};
+    const BookingReads::CellHolder booking = holder(m_rows[size_t(row)].bookings[size_t(column)]);
+    if (!booking.fromDate.isValid())
+        return booking.customerName;
+    return tr("%1\n%2 to %3")
+        .arg(booking.customerName, booking.fromDate.toString(DateTimes::dateTimeFormat()),
+             booking.toDate.toString(DateTimes::dateTimeFormat()));
+}
+
+BookingReads::CellHolder OccupancyModel::holder(int bookingId) const
+{
+    const auto known = m_holders.constFind(bookingId);
+    if (known != m_holders.cend())
         return *known;
-    const auto name = BookingReads::customerNameOf(QSqlDatabase::database(m_connection, false), bookingId);
+    const auto read = BookingReads::cellHolderOf(QSqlDatabase::database(m_connection, false), bookingId);
     // A booking without a customer shows no name; one that cannot be read (or is gone) is asked for again next
     // time.
-    if (name)
-        m_names.insert(bookingId, *name);
-    return name.valueOr(QString());
+    if (read)
+        m_holders.insert(bookingId, *read);
+    return read.valueOr({});
 }
 
 OccupancyModel::Row OccupancyModel::makeRow(const QDateTime& slot) const
@@ -160,7 +172,7 @@ Status OccupancyModel::fill(const QSqlDatabase& db)
     }
     beginResetModel();
     m_rows = std::move(rows);
-    m_names.clear(); // names are read afresh as the cells are shown
+    m_holders.clear(); // names and dates are read afresh as the cells are shown
     endResetModel();
     return Done{};
 }
@@ -319,6 +331,8 @@ QVariant OccupancyModel::data(const QModelIndex& index, int role) const
     switch (role) {
     case Qt::DisplayRole:
         return text(index.row(), index.column());
+    case Qt::ToolTipRole:
+        return cell == CellState::Booked ? QVariant(toolTip(index.row(), index.column())) : QVariant();
     case Qt::BackgroundRole:
         return QBrush(m_colours[stateNumber(cell)]);
     case Qt::DecorationRole:
@@ -336,12 +350,16 @@ QVariant OccupancyModel::headerData(int section, Qt::Orientation orientation, in
 {
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
-    if (role != Qt::DisplayRole)
+    if (role != Qt::DisplayRole && !(role == Qt::ToolTipRole && orientation == Qt::Vertical))
         return {};
     if (orientation == Qt::Horizontal)
         return section >= 0 && section < columnCount() ? m_columns[size_t(section)].name : QVariant();
     const QDateTime start = slot(section);
     if (!start.isValid())
         return {};
-    return start.toString(m_view == View::HalfHourly ? QStringLiteral("hh:mm") : DateTimes::dateFormat());
+    if (role == Qt::ToolTipRole)
+        return start.toString(m_view == View::HalfHourly ? DateTimes::dateTimeFormat() : DateTimes::dateFormat());
+    // Half-hourly, the first slot of each day carries the day, so a day's rows are told from the next day's.
+    const bool dayStarts = m_view == View::Daily || start.time() == DayStart;
+    return start.toString(dayStarts ? DateTimes::dateFormat() : QStringLiteral("hh:mm"));
 }

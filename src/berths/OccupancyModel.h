@@ -16,7 +16,8 @@
 /// The advanced calendar's occupancy grid: one column per berth, one row per time slot, each cell booked (with
 /// the customer's name), available or inactive. The cells of the whole window come from one query on the period
 /// index and are painted from memory; a scroll by one slot reads only the new slot and moves the other rows.
-/// A booked cell's name is read when the cell is first shown (one booking row each), and kept until the next fill.
+/// A booked cell's name and dates are read when the cell is first shown (one booking row each), and kept until the
+/// next fill.
 class OccupancyModel final : public QAbstractTableModel
 {
     Q_OBJECT
@@ -47,7 +48,10 @@ public:
     QDateTime slot(int row) const;
     QDateTime slotEnd(int row) const;
     CellState state(int row, int column) const;
+    /// A booked cell's customer name (the cell shows what its width holds); empty for any other cell.
     QString text(int row, int column) const;
+    /// A booked cell's full customer name over the booking's arrival and departure; empty for any other cell.
+    QString toolTip(int row, int column) const;
     /// How many queries for slots the model has run, so a check can see what one step costs.
     int queries() const { return m_queries; }
     /// The period (index minutes) the last bookings query asked for.
@@ -98,7 +102,7 @@ private:
     std::vector<QDateTime> slotStarts(int count) const;
     /// Reads the entries overlapping [from, to), sorted by booking.
     Result<std::vector<Entry>> read(const QSqlDatabase& db, qint64 fromMinute, qint64 toMinute);
-    QString customerName(int bookingId) const;
+    BookingReads::CellHolder holder(int bookingId) const;
     /// Marks the cells of rows (ascending, not overlapping) that entries occupy; the first booking keeps a cell.
     void paint(std::deque<Row>& rows, const std::vector<Entry>& entries) const;
     Status fill(const QSqlDatabase& db);
@@ -107,9 +111,9 @@ private:
     QDateTime m_start;
     int m_slotRows = 0;
     std::vector<Column> m_columns;
-    QHash<int, std::vector<int>> m_berthColumns; // berth ID -> every column showing that name
-    QString m_connection;                        // where the names are read
-    mutable QHash<int, QString> m_names;         // booking ID -> customer name, as cells are shown
+    QHash<int, std::vector<int>> m_berthColumns;            // berth ID -> every column showing that name
+    QString m_connection;                                   // where the names are read
+    mutable QHash<int, BookingReads::CellHolder> m_holders; // booking ID -> its customer and dates, as shown
     std::deque<Row> m_rows;
     QColor m_colours[3];
     QPixmap m_pictures[3];

@@ -123,19 +123,19 @@ Result<std::vector<ChartBooking>> chartBookings(const QSqlDatabase& db, const st
     return found;
 }
 
-Result<QString> customerNameOf(const QSqlDatabase& db, int bookingId)
+Result<CellHolder> cellHolderOf(const QSqlDatabase& db, int bookingId)
 {
     QSqlQuery q(db);
     q.setForwardOnly(true);
     QString error;
     if (!Sql::exec(q,
-                   QStringLiteral("SELECT C.Name FROM Booking B LEFT JOIN Customer C ON C.ID = "
+                   QStringLiteral("SELECT C.Name, B.FromDate, B.ToDate FROM Booking B LEFT JOIN Customer C ON C.ID = "
                                   "B.CustomerID WHERE B.ID = ?"),
                    {bookingId}, &error))
         return databaseFailure(error);
     if (!q.next())
         return conflict(QCoreApplication::translate("BookingReads", "The booking no longer exists."));
-    return q.value(0).toString();
+    return CellHolder{q.value(0).toString(), DateTimes::readDateTime(q.value(1)), DateTimes::readDateTime(q.value(2))};
 }
 
 Result<int> bookingRowsOnBerth(const QSqlDatabase& db, int berthId)

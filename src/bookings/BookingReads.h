@@ -65,8 +65,16 @@ struct ChartBooking
 /// gone is left out.
 Result<std::vector<ChartBooking>> chartBookings(const QSqlDatabase& db, const std::vector<int>& ids);
 
-/// The name of a booking's customer; empty for a booking without one. A Conflict when the booking is gone.
-Result<QString> customerNameOf(const QSqlDatabase& db, int bookingId);
+/// Who holds a booked cell of the occupancy grid, and for how long.
+struct CellHolder
+{
+    QString customerName; // empty for a booking without a customer
+    QDateTime fromDate;
+    QDateTime toDate;
+};
+
+/// A booking's customer name and period. A Conflict when the booking is gone.
+Result<CellHolder> cellHolderOf(const QSqlDatabase& db, int bookingId);
 
 /// The number of booking rows that hold a berth, whatever the bookings' dates.
 Result<int> bookingRowsOnBerth(const QSqlDatabase& db, int berthId);

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace {
 
@@ -47,15 +48,16 @@ private:
     std::unique_ptr<Sql::Transaction> m_transaction;
 };
 
-/// Shows the progress window and feeds it the codec's callback for as long as it lives.
+/// Shows the progress window for as long as it lives, the work in equal phases one after the other: the bar runs
+/// through each phase's share as the codec or a copy reports its bytes, and is full at the end of the work.
 class ProgressShown final
 {
 public:
-    explicit ProgressShown(IProgress& progress) : m_progress(progress)
+    explicit ProgressShown(IProgress& progress, int phases = 1) : m_progress(progress), m_phases(std::max(1, phases))
     {
         m_progress.startProgress();
         ttsgz::registerCallback(
-            [this](qint64 total, qint64 done, int& abort) { abort = m_progress.progress(total, done) ? -1 : 0; });
+            [this](qint64 total, qint64 done, int& abort) { abort = report(total, done) ? -1 : 0; });
     }
     ~ProgressShown()
     {
@@ -64,8 +66,26 @@ public:
     }
     Q_DISABLE_COPY_MOVE(ProgressShown)
 
+    /// done of total bytes of the current phase; true when the user confirmed cancelling.
+    bool report(qint64 total, qint64 done)
+    {
+        const qint64 within = total <= 0 ? Scale : Scale * std::clamp<qint64>(done, 0, total) / total;
+        return m_progress.progress(Scale * m_phases, Scale * m_phase + within);
+    }
+    /// The next phase begins; its start is shown at once, since it may report nothing before it ends.
+    bool nextPhase()
+    {
+        m_phase = std::min(m_phase + 1, m_phases - 1);
+        return report(1, 0);
+    }
+    /// The work is done: the bar is full, not left where the last phase's reports stopped.
+    void finish() { static_cast<void>(m_progress.progress(1, 1)); }
+
 private:
+    static constexpr qint64 Scale = 1000;
     IProgress& m_progress;
+    int m_phases;
+    int m_phase = 0;
 };
 
 QString optionOrZero(const QString& option)
@@ -117,7 +137,7 @@ Status restoreOutcome(int result)
 /// A restore on a server: pg_restore in one transaction into the same database, so a failure or a cancel leaves it
 /// exactly as it was. Only an archive pg_dump made of a harbour database is taken, and only while no other desk is
 /// connected, since dropping and recreating the tables needs every desk to let go of them.
-Status restoreServer(const QString& archive, const QString& uri, IProgress& progress)
+Status restoreServer(const QString& archive, const QString& uri, IProgress& progress, ProgressShown& shown)
 {
     const auto contents = ServerArchive::readArchive(archive);
     if (!contents) {
@@ -136,14 +156,10 @@ Status restoreServer(const QString& archive, const QString& uri, IProgress& prog
     const QString safetyCopy = BackupRestore::serverSafetyCopyPath();
     const QString newCopy = safetyCopy + QStringLiteral(".new");
     QDir().mkpath(QFileInfo(safetyCopy).absolutePath());
-    Status copied = cancelled();
-    Status restored = cancelled();
-    {
-        const ProgressShown shown(progress);
-        copied = ServerArchive::dump(uri, newCopy, progress, 0, 2);
-        if (copied)
-            restored = ServerArchive::restore(uri, archive, *contents, progress, 1, 2);
-    }
+    const Status copied = ServerArchive::dump(uri, newCopy, progress, 0, 2);
+    const Status restored = copied ? ServerArchive::restore(uri, archive, *contents, progress, 1, 2) : cancelled();
+    if (restored)
+        shown.finish();
     if (!copied)
         return copied.kind() == FailureKind::Cancelled ? copied : unexpected(copied.failure());
     // After a failed restore the copy still shows the database as it is; it replaces DB.bak all the same.
@@ -234,8 +250,8 @@ Status backUpDatabase(const QString& source, const QString& archive, int flag, c
             MessageLog::logError(
                 QStringLiteral("%1.SpasavanjeExecute: %2").arg(QStringLiteral("modSpas"), dumped.error()));
     } else {
-        const ReadLock lock(source);
         const ProgressShown shown(progress);
+        const ReadLock lock(source);
         result = ttsgz::zcompress(source, archive, optionOrZero(option), flag);
     }
     if (result == ttsgz::NoError)
@@ -288,23 +304,28 @@ QString serverSafetyCopyPath()
 
 Status restoreDatabase(const QString& archive, const QString& target, const QString& option, IProgress& progress)
 {
+    // The window and its bar are up before the first step: on a large file the safety copy alone takes seconds.
+    // A file is copied, unpacked and checked, a third of the bar each.
+    ProgressShown shown(progress, 3);
     if (Dialect::isServerAddress(target))
-        return restoreServer(archive, target, progress);
+        return restoreServer(archive, target, progress, shown);
     const QString temp = tempPath(target);
     if (QFileInfo::exists(target)) {
         const ReadLock lock(target);
-        if (const Status copied = SafeFiles::copy(target, safetyCopyPath(target)); !copied)
-            return unexpected(copied.failure());
+        const Status copied = SafeFiles::copy(
+            target, safetyCopyPath(target), [&shown](qint64 total, qint64 done) { return shown.report(total, done); });
+        if (!copied)
+            return copied.kind() == FailureKind::Cancelled ? copied : unexpected(copied.failure());
     }
     if (!removeTemp(temp))
         return unexpected(fileFailure(QCoreApplication::translate("BackupRestore", "Cannot remove %1.").arg(temp)));
-    int result;
-    {
-        const ProgressShown shown(progress);
-        result = ttsgz::zuncompress(archive, temp, optionOrZero(option));
-    }
+    int result = shown.nextPhase() ? ttsgz::UserAbort : ttsgz::zuncompress(archive, temp, optionOrZero(option));
     // The database is replaced only by a file that is whole and ours; until then it has not been touched, so
     // after a failure or a cancel the previous database is still where it was and DB.bak holds its copy.
+    if (result == ttsgz::NoError) {
+        if (shown.nextPhase())
+            result = ttsgz::UserAbort;
+    }
     if (result == ttsgz::NoError) {
         if (const Status sound = isSoundDatabase(temp); !sound) {
             MessageLog::logError(QStringLiteral("%1.RestoreExecute: %2").arg(QStringLiteral("modSpas"), sound.error()));
@@ -320,6 +341,7 @@ Status restoreDatabase(const QString& archive, const QString& target, const QStr
             removeTemp(temp);
             return unexpected(placed.failure());
         }
+        shown.finish();
     }
     removeTemp(temp);
     return restoreOutcome(result);

@@ -2,6 +2,7 @@
 
 #include "core/Seams.h"
 #include "core/ui/Twips.h"
+#include "core/ui/WindowPlacement.h"
 #include "maintenance/ProgressBar.h"
 
 #include <QCloseEvent>
@@ -39,14 +40,15 @@ void BackupWindow::startProgress()
     (void)m_progressBar->setMin(0);
     (void)m_progressBar->setMax(100);
     (void)m_progressBar->setValue(0);
-    show();
-    QCoreApplication::processEvents();
+    WindowPlacement::showPainted(this);
 }
 
 void BackupWindow::stopProgress()
 {
     m_stopped = true;
     hide();
+    // Gone from the screen before whatever follows the work keeps the thread busy.
+    QCoreApplication::processEvents();
 }
 
 bool BackupWindow::progress(qint64 total, qint64 done)

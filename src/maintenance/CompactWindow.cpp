@@ -1,6 +1,7 @@
 #include "maintenance/CompactWindow.h"
 
 #include "core/ui/Twips.h"
+#include "core/ui/WindowPlacement.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -43,8 +44,7 @@ void CompactWindow::execute()
         QApplication::setOverrideCursor(Qt::WaitCursor);
     m_busyCursor = true;
     m_lblInfo->setText(inProgress());
-    show();
-    QApplication::processEvents();
+    WindowPlacement::showPainted(this);
 }
 
 void CompactWindow::tick()

@@ -61,7 +61,7 @@ Status replace(const QString& from, const QString& to)
     return Done{};
 }
 
-Status copy(const QString& from, const QString& to)
+Status copy(const QString& from, const QString& to, const CopyProgress& progress)
 {
     QFile source(from);
     if (!source.open(QIODevice::ReadOnly))
@@ -75,6 +75,9 @@ Status copy(const QString& from, const QString& to)
         static_cast<void>(FileSecurity::restrictToOwner(part));
     QByteArray buffer(1 << 20, Qt::Uninitialized);
     QString error;
+    const qint64 total = source.size();
+    qint64 done = 0;
+    bool stopped = false;
     while (ok) {
         const qint64 got = source.read(buffer.data(), buffer.size());
         if (got < 0) {
@@ -85,6 +88,16 @@ Status copy(const QString& from, const QString& to)
         if (got == 0)
             break;
         ok = target.write(buffer.constData(), got) == got;
+        done += got;
+        if (ok && progress && progress(total, done)) {
+            stopped = true;
+            ok = false;
+        }
+    }
+    if (stopped) {
+        target.close();
+        QFile::remove(part);
+        return cancelled();
     }
     ok = ok && sync(target);
     if (!ok && error.isEmpty())

@@ -3,6 +3,7 @@
 #include "core/Result.h"
 
 #include <QString>
+#include <functional>
 
 class QFile;
 
@@ -19,8 +20,12 @@ bool sync(QFile& file);
 void syncFolder(const QString& folder);
 /// Renames from over to in one step, replacing to when it exists; a File failure leaves both as they were.
 Status replace(const QString& from, const QString& to);
+/// Told the bytes copied of the total after each block; true stops the copy.
+using CopyProgress = std::function<bool(qint64 total, qint64 done)>;
+
 /// Copies from to to through partName(to), readable by the owner only; to is replaced only by a complete copy.
-Status copy(const QString& from, const QString& to);
+/// Cancelled, to left as it was, when progress asked to stop.
+Status copy(const QString& from, const QString& to, const CopyProgress& progress = {});
 /// Removes a file and a leftover ".part" of it; true when neither is there afterwards.
 bool remove(const QString& path);
 

@@ -27,7 +27,7 @@ Doc::Cell amount(const QString& text)
     return {text, 1.6, Qt::AlignRight};
 }
 
-Doc::Record reportHeader(const QString& title, const QString& heading)
+QList<Doc::Block> reportHeader(const QString& title, const QString& heading)
 {
     return {Doc::text(title, TitleStyle), Doc::text(heading, HeadingStyle), Doc::rule()};
 }
@@ -92,7 +92,7 @@ Doc::Document layout(List list, const BookingReports::BookingList& table)
     doc.title = names.caption;
     doc.pageFooter << Doc::text(QCoreApplication::translate("ReportLayouts", "List: %p of %P"),
                                 {.pointSize = 9, .align = Qt::AlignRight});
-    doc.body << reportHeader(names.title, table.heading);
+    doc.reportHeader = reportHeader(names.title, table.heading);
     if (list == List::PeriodSales) {
         doc.pageHeader << Doc::row({{QCoreApplication::translate("ReportLayouts", "Client:"), 2.2},
                                     {QCoreApplication::translate("ReportLayouts", "Date:"), 2.0},
@@ -127,7 +127,7 @@ Doc::Document outstanding(const QList<BookingReports::BalanceDueRow>& rows, cons
                                 amount(QCoreApplication::translate("ReportLayouts", "Payed:"))},
                                ColumnHeadStyle)
                    << Doc::rule();
-    doc.body << reportHeader(doc.title, DateTimes::generalDateText(now));
+    doc.reportHeader = reportHeader(doc.title, DateTimes::generalDateText(now));
     for (const auto& row : rows) {
         // The telephone number under the name, so the office can ring about the balance.
         doc.body << Doc::Record{
@@ -159,7 +159,7 @@ Doc::Document paymentsDue(const QList<Ledger::Owing>& rows, const QDateTime& now
                                 amount(QCoreApplication::translate("ReportLayouts", "Due now:"))},
                                ColumnHeadStyle)
                    << Doc::rule();
-    doc.body << reportHeader(doc.title, DateTimes::generalDateText(now));
+    doc.reportHeader = reportHeader(doc.title, DateTimes::generalDateText(now));
     const QDate today = now.date();
     const QLocale locale;
     const QString groups[] = {QCoreApplication::translate("ReportLayouts", "Overdue"),

@@ -11,6 +11,7 @@
 #include <QAbstractItemModelTester>
 #include <QCalendarWidget>
 #include <QDateEdit>
+#include <QHeaderView>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QRadioButton>
@@ -128,12 +129,19 @@ private slots:
     {
         const auto model = grid(View::HalfHourly, 26);
         QVERIFY(model);
-        QVERIFY(labels(*model).startsWith(u"08:00 08:30 09:00"_s));
-        QVERIFY(labels(*model).endsWith(u"19:00 19:30 08:00 08:30"_s));
+        QVERIFY(labels(*model).startsWith(u"04/12/2026 08:30 09:00"_s));
+        QVERIFY(labels(*model).endsWith(u"19:00 19:30 05/12/2026 08:30"_s));
         QCOMPARE(model->slot(24), at(5, 8));
         const auto daily = grid(View::Daily, 3);
         QVERIFY(daily);
         QCOMPARE(labels(*daily), u"04/12/2026 05/12/2026 06/12/2026"_s);
+
+        // The first slot of each day carries its date. A booked cell's tip: the whole name over the booking's own
+        // period, not the slot's; a free cell has none.
+        QCOMPARE(model->data(model->index(4, 0), Qt::ToolTipRole).toString() + u'|' +
+                     daily->data(daily->index(1, 2), Qt::ToolTipRole).toString(),
+                 u"Ann Smith\n04/12/2026 10:00 to 04/12/2026 12:00|Bob Jones\n04/12/2026 08:00 to 05/12/2026 09:00"_s);
+        QVERIFY(model->data(model->index(0, 0), Qt::ToolTipRole).isNull());
 
         model->setLook(State::Booked, Qt::blue);
         QCOMPARE(model->data(model->index(0, 2), Qt::BackgroundRole).value<QBrush>().color(), QColor(Qt::blue));
@@ -249,12 +257,18 @@ private slots:
         auto* window = qobject_cast<AdvancedCalendarWindow*>(main.findWindow(u"frmCalendarPlus"_s));
         QVERIFY(window);
         QVERIFY(main.mdiArea()->currentSubWindow()->isMaximized());
-        // A grid exactly ten 400-twip rows high holds ten slot rows: today (4 December) from 08:00.
+        // Only the rows the grid shows whole are filled, below the berth names and above the scroll bar; from
+        // today (4 December) at 08:00.
         auto* sub = main.mdiArea()->currentSubWindow();
         sub->showNormal();
-        window->resize(window->width(), Twips::toPixelsY(4000, window) + Twips::toPixelsY(1020 + 840 + 540, window));
-        QTRY_COMPARE(window->model()->rowCount(), 10);
-        QCOMPARE(labels(*window->model()), u"08:00 08:30 09:00 09:30 10:00 10:30 11:00 11:30 12:00 12:30"_s);
+        auto* grid = control<QTableView>(*window, "grdBooking");
+        for (const int rows : {14, 7, 13}) {
+            window->resize(window->width(), Twips::toPixelsY(400 * rows + 1020 + 840 + 540, window));
+            const int filled = window->model()->rowCount();
+            const int unused = grid->viewport()->height() - grid->rowViewportPosition(filled - 1) - grid->rowHeight(0);
+            QVERIFY2(unused >= 0 && unused < grid->rowHeight(0), qPrintable(QString::number(unused)));
+        }
+        QVERIFY(labels(*window->model()).startsWith(u"04/12/2026 08:30 09:00 09:30 10:00 10:30 11:00 11:30 12:00"_s));
         click(*window, "Option1_1");
         QCOMPARE(window->model()->headerData(9, Qt::Vertical, Qt::DisplayRole).toString(), u"13/12/2026"_s);
         click(*window, "Command2");
@@ -273,7 +287,6 @@ private slots:
         // A double-click on a booked cell opens the summary of the booking that touches the slot first.
         click(*window, "Option1_0");
         control<QDateEdit>(*window, "DTPicker1")->setDate(QDate(2026, 12, 4));
-        auto* grid = control<QTableView>(*window, "grdBooking");
         QCOMPARE(window->model()->text(6, 3), u"Ann Smith"_s);
         QCOMPARE(summaryOpenedBy([&] { emit grid->doubleClicked(window->model()->index(6, 3)); }), 6);
         QCOMPARE(window->model()->start(), at(4, 8));
@@ -297,6 +310,12 @@ private slots:
         auto* window = qobject_cast<CalendarWindow*>(main.findWindow(u"frmCalendar"_s));
         QVERIFY(window);
         QCOMPARE(window->model()->rowCount(), 4); // today, 4 December
+        // The columns fill the grid's width, none narrower than its heading.
+        auto* grid = control<QTableView>(*window, "grdBooking");
+        QHeaderView* header = grid->horizontalHeader();
+        QTRY_COMPARE(header->length(), grid->viewport()->width());
+        for (int c = 0; c < DayListModel::ColumnCount; ++c)
+            QVERIFY2(header->sectionSize(c) >= header->sectionSizeHint(c), qPrintable(QString::number(c)));
         control<QCalendarWidget>(*window, "mwDate")->setSelectedDate(QDate(2026, 12, 10));
         QCOMPARE(window->model()->booking(0)->id, 3);
         QCOMPARE(summaryOpenedBy([&] { click(*window, "cmdSummary"); }), 3);
@@ -312,12 +331,15 @@ private slots:
             entry(*m_install, EventLog::BookingCancelled,
                   u"From: 10.12.2026 14:00 to 13.12.2026 10:00, Customer: Ann Smith, Rose Cottage"_s)));
         QVERIFY(!window->model()->booking(0));
+        QCOMPARE(grid->columnSpan(0, 0), int(DayListModel::ColumnCount)); // its text is not cut at the name column
         // On an empty day the buttons do nothing.
         click(*window, "cmdCancel");
         click(*window, "cmdEdit");
         QCOMPARE(summaryOpenedBy([&] { click(*window, "cmdSummary"); }), 0);
         QCOMPARE(m_install->messages.calls.size(), 2);
         QVERIFY(!main.findWindow(u"frmBooking"_s));
+        control<QCalendarWidget>(*window, "mwDate")->setSelectedDate(QDate(2026, 12, 4));
+        QCOMPARE(grid->columnSpan(0, 0), 1);
     }
 };
 

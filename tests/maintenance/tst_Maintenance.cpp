@@ -143,9 +143,14 @@ private slots:
 
     void progressWindowShowsTheShareDone()
     {
-        BackupWindow window(m_install->messages);
+        QWidget owner;
+        owner.setGeometry(350, 250, 400, 300);
+        owner.show();
+        BackupWindow window(m_install->messages, &owner);
         window.startProgress();
         QCOMPARE(window.windowTitle(), u"Database backup..."_s);
+        // Centred over the window standing for the main one, away from the screen's corner.
+        QVERIFY((window.frameGeometry().center() - owner.frameGeometry().center()).manhattanLength() <= 2);
         auto* bar = control<ProgressBar>(window, "ctlProgressBar1");
         QCOMPARE(bar->value(), 0.0);
         // done of total, and the share shown: a total of 0 is complete, and more than the total shows a full bar.
@@ -161,8 +166,12 @@ private slots:
 
     void compactWindowCyclesItsDots()
     {
-        CompactWindow window;
+        QWidget owner;
+        owner.setGeometry(350, 250, 400, 300);
+        owner.show();
+        CompactWindow window(&owner);
         window.execute();
+        QVERIFY((window.frameGeometry().center() - owner.frameGeometry().center()).manhattanLength() <= 2);
         auto* label = control<QLabel>(window, "lblInfo");
         QCOMPARE(label->text() + u'|' + window.windowTitle(),
                  u"Operation in progress|Compacting & repairing database ..."_s);

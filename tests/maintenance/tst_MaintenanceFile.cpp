@@ -1,5 +1,6 @@
 #include "MaintenanceTest.h"
 #include "maintenance/ArchiveCodec.h"
+#include "maintenance/BackupRestore.h"
 #include "shell/MainWindow.h"
 
 // What backup and compaction do to the database file itself: the archive's bytes, a read-only target, the safety
@@ -36,6 +37,32 @@ private slots:
         QCOMPARE(m_install->messages.calls[1].text, u"Can't continue if file exist!"_s);
         QCOMPARE(names(), u"Smith"_s);
         QCOMPARE(events(), QStringList(3, u"[Database backup performed]"_s));
+    }
+
+    void restoreShowsItsBarFromTheStartToFull()
+    {
+        backup(archive());
+        // What the window shows (-1 once it is down), and where the safety copy stood when it came up and moved.
+        struct Watched final : IProgress
+        {
+            QString part;
+            bool upBeforeTheCopy = false, movedDuringTheCopy = false, down = false;
+            QList<double> shown;
+            void startProgress() override { upBeforeTheCopy = !QFile::exists(part) && !QFile::exists(part.chopped(5)); }
+            void stopProgress() override { down = true; }
+            bool progress(qint64 total, qint64 done) override
+            {
+                movedDuringTheCopy |= QFile::exists(part);
+                shown << (down ? -1.0 : total <= 0 ? 1.0 : double(done) / double(total));
+                return false;
+            }
+        } progress;
+        progress.part = file(u"DB.bak.part"_s);
+        QVERIFY(BackupRestore::restoreDatabase(archive(), m_install->databasePath(), QString(), progress));
+        QVERIFY(progress.upBeforeTheCopy && progress.movedDuringTheCopy && progress.down);
+        // The bar only moves on, and is full when the window goes.
+        QVERIFY(std::is_sorted(progress.shown.cbegin(), progress.shown.cend()));
+        QCOMPARE(progress.shown.last(), 1.0);
     }
 
     void compactTwiceKeepsTheFirstResult()

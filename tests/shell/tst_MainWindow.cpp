@@ -299,22 +299,33 @@ private slots:
     {
         QTest::addColumn<int>("buttons");
         QTest::addColumn<int>("enterAnswers");
-        QTest::newRow("delete question") << int(MsgButtons::YesNo) << int(MsgResult::No);
-        QTest::newRow("plain message") << int(MsgButtons::Ok) << int(MsgResult::Ok);
+        QTest::addColumn<bool>("afterAWindowClosed"); // a progress window, say: then no window is active
+        QTest::newRow("delete question") << int(MsgButtons::YesNo) << int(MsgResult::No) << false;
+        QTest::newRow("plain message") << int(MsgButtons::Ok) << int(MsgResult::Ok) << true;
     }
     void yesNoQuestionsDefaultToNo()
     {
         QFETCH(int, buttons);
         QFETCH(int, enterAnswers);
-        // The real message box, answered with Enter alone.
-        QTimer::singleShot(0, [] {
-            if (QWidget* box = QApplication::activeModalWidget())
+        QFETCH(bool, afterAWindowClosed);
+        if (afterAWindowClosed) {
+            QWidget progress;
+            QVERIFY(showActive(progress));
+            progress.hide();
+        }
+        // The real message box, answered with Enter alone; it opens over (so centred on) the main window.
+        QWidget* owner = nullptr;
+        QTimer::singleShot(0, [&owner] {
+            if (QWidget* box = QApplication::activeModalWidget()) {
+                owner = box->parentWidget();
                 QTest::keyClick(box, Qt::Key_Return);
+            }
         });
         QtMessageBox messages;
         QCOMPARE(int(messages.show(u"Are you sure to delete this item?"_s, u"Confirm deletion"_s, MsgIcon::None,
                                    MsgButtons(buttons))),
                  enterAnswers);
+        QCOMPARE(owner, m_window.get());
     }
 
     void endOfWorkdayAsksBeforeDeletingOldTraces()

@@ -13,7 +13,8 @@
 /// A document is a list of records, each a list of blocks laid out one under the other across the page width.
 /// A page breaks between records, never through one; only a record taller than a whole page is broken, between
 /// the wrapped lines of its text. The page header and footer are drawn on every page; in their texts "%p" is the
-/// page number and "%P" the page count ("List: %p of %P").
+/// page number and "%P" the page count ("List: %p of %P"). The report header (a report's title) opens the first
+/// page, above that page's header, so column headings stand under the title and head every later page.
 namespace Doc {
 
 struct Style
@@ -60,6 +61,7 @@ using Record = QList<Block>;
 struct Document
 {
     QString title;                     // the print job's and the PDF file's title
+    QList<Block> reportHeader;         // top of the first page, above its page header
     QList<Block> pageHeader;           // top of every page
     QList<Block> pageFooter;           // foot of every page
     QList<Record> body;                // laid out in order

@@ -154,6 +154,7 @@ struct Pages
     Metrics metrics;
     std::vector<Laid> body;
     QList<QList<Placed>> pages;
+    double reportHeaderHeight = 0;
     double headerHeight = 0;
     double footerHeight = 0;
 };
@@ -207,16 +208,19 @@ Pages layOutPages(const Doc::Document& document, QPagedPaintDevice& device)
     m.height = device.height();
 
     // The bands are measured with wide page numbers; their line count does not depend on the digits.
+    result.reportHeaderHeight = bandHeight(layOutBand(document.reportHeader, m, 8888, 8888));
     result.headerHeight = bandHeight(layOutBand(document.pageHeader, m, 8888, 8888));
     result.footerHeight = bandHeight(layOutBand(document.pageFooter, m, 8888, 8888));
-    const double top = result.headerHeight > 0 ? result.headerHeight + HeaderGap * m.scale : 0;
+    const auto bodyTop = [&m](double bands) { return bands > 0 ? bands + HeaderGap * m.scale : 0; };
+    const double top = bodyTop(result.headerHeight);
     const double bottom = m.height - (result.footerHeight > 0 ? result.footerHeight + HeaderGap * m.scale : 0);
 
     result.pages.append(QList<Placed>());
-    double y = top;
+    double pageTop = bodyTop(result.reportHeaderHeight + result.headerHeight);
+    double y = pageTop;
     auto newPage = [&] {
         result.pages.append(QList<Placed>());
-        y = top;
+        y = pageTop = top;
     };
     for (const Doc::Record& record : document.body) {
         const int first = static_cast<int>(result.body.size());
@@ -225,14 +229,14 @@ Pages layOutPages(const Doc::Document& document, QPagedPaintDevice& device)
             result.body.push_back(layOut(block, m));
             recordHeight += height(result.body.back());
         }
-        if (y + recordHeight > bottom && y > top)
+        if (y + recordHeight > bottom && y > pageTop)
             newPage();
         // A record taller than a whole page is the one case broken, between its slices.
         const bool breakInside = y + recordHeight > bottom;
         for (int i = first; i < static_cast<int>(result.body.size()); ++i) {
             for (int s = 0; s < result.body[i].slices.size(); ++s) {
                 const double slice = result.body[i].slices[s];
-                if (breakInside && y + slice > bottom && y > top)
+                if (breakInside && y + slice > bottom && y > pageTop)
                     newPage();
                 result.pages.last().append({i, s, y});
                 y += slice;
@@ -335,7 +339,10 @@ QList<QStringList> paginate(const Doc::Document& document, QPagedPaintDevice& de
     const int count = static_cast<int>(pages.pages.size());
     QList<QStringList> result;
     for (int p = 0; p < count; ++p) {
-        QStringList texts = bandTexts(layOutBand(document.pageHeader, pages.metrics, p + 1, count));
+        QStringList texts;
+        if (p == 0)
+            texts << bandTexts(layOutBand(document.reportHeader, pages.metrics, p + 1, count));
+        texts << bandTexts(layOutBand(document.pageHeader, pages.metrics, p + 1, count));
         for (const Placed& placed : pages.pages[p])
             if (const QString text = sliceText(pages.body[placed.laid], placed.slice); !text.isEmpty())
                 texts << text;
@@ -357,7 +364,9 @@ int render(const Doc::Document& document, QPagedPaintDevice& device)
     for (int p = 0; p < count; ++p) {
         if (p > 0 && !device.newPage())
             return 0;
-        paintBand(painter, layOutBand(document.pageHeader, m, p + 1, count), 0, m);
+        if (p == 0)
+            paintBand(painter, layOutBand(document.reportHeader, m, p + 1, count), 0, m);
+        paintBand(painter, layOutBand(document.pageHeader, m, p + 1, count), p == 0 ? pages.reportHeaderHeight : 0, m);
         for (const Placed& placed : pages.pages[p])
             paintSlice(painter, pages.body[placed.laid], placed.slice, placed.y, m);
         const std::vector<Laid> footer = layOutBand(document.pageFooter, m, p + 1, count);

@@ -22,7 +22,8 @@ namespace DocumentRenderer {
 /// Paginate and Render first give the device the document's orientation and margins, so every outlet lays the
 /// document out alike.
 ///
-/// Each page's texts in reading order (header, body lines, footer), one entry per laid-out line; a field reads
+/// Each page's texts in reading order (the report header on the first page, the page header, body lines, footer),
+/// one entry per laid-out line; a field reads
 /// "label value", a row's cells are joined with a tab. Lays out without painting, for tests and page counts.
 QList<QStringList> paginate(const Doc::Document& document, QPagedPaintDevice& device);
 

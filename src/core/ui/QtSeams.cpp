@@ -1,8 +1,8 @@
 #include "core/ui/QtSeams.h"
 
 #include "core/Registry.h"
+#include "core/ui/WindowPlacement.h"
 
-#include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
@@ -12,7 +12,8 @@
 
 MsgResult QtMessageBox::show(const QString& text, const QString& title, MsgIcon icon, MsgButtons buttons)
 {
-    QMessageBox box(QApplication::activeWindow());
+    // With a parent the box opens centred over it.
+    QMessageBox box(WindowPlacement::owner());
     box.setText(text);
     box.setWindowTitle(title);
     switch (icon) {
@@ -80,7 +81,7 @@ QString QtFileDialog::ask(const FileRequest& request, const QString& folder)
         start = QDir(folder).filePath(request.proposedName);
     if (request.save && !request.defaultSuffix.isEmpty()) {
         // The dialog adds the suffix before it asks about overwriting, so the question names the real file.
-        QFileDialog dialog(QApplication::activeWindow(), request.title, start, request.filter);
+        QFileDialog dialog(WindowPlacement::owner(), request.title, start, request.filter);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
         dialog.setDefaultSuffix(request.defaultSuffix);
@@ -89,9 +90,8 @@ QString QtFileDialog::ask(const FileRequest& request, const QString& folder)
         return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
     }
     if (request.save)
-        return QFileDialog::getSaveFileName(QApplication::activeWindow(), request.title, start, request.filter,
-                                            &selected);
-    return QFileDialog::getOpenFileName(QApplication::activeWindow(), request.title, start, request.filter, &selected);
+        return QFileDialog::getSaveFileName(WindowPlacement::owner(), request.title, start, request.filter, &selected);
+    return QFileDialog::getOpenFileName(WindowPlacement::owner(), request.title, start, request.filter, &selected);
 }
 
 bool QtDesktop::open(const QUrl& url)
