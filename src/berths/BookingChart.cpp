@@ -192,6 +192,8 @@ Result<std::vector<BookingChart::Bar>> BookingChart::bars(const QSqlDatabase& db
             return read.failure();
         for (const BookingReads::ChartBooking& b : *read) {
             Details d;
+            d.from = b.from;
+            d.to = b.to;
             d.label = b.boat.isEmpty() ? b.customer : QStringLiteral("%1 · %2").arg(b.customer, b.boat);
             d.tip =
                 QCoreApplication::translate("BookingChart", "Booking %1: %2\n%3 to %4\nTotal %5, paid %6")
@@ -214,6 +216,9 @@ Result<std::vector<BookingChart::Bar>> BookingChart::bars(const QSqlDatabase& db
         bar.label = d.label;
         bar.tip = d.tip;
         bar.paid = d.paid;
+        bar.berthId = berthAt(e.row);
+        bar.from = d.from;
+        bar.to = d.to;
         bars.push_back(bar);
     }
     std::sort(bars.begin(), bars.end(),

@@ -41,6 +41,9 @@ public:
         QString label; // the customer, and the boat when known
         QString tip;   // the full details
         Paid paid = Paid::Unpaid;
+        int berthId = 0;
+        QDateTime from; // the booking's period as read, which a move checks again
+        QDateTime to;
     };
 
     /// The most days the window spans (a quarter year and a bit), and the fewest.
@@ -62,6 +65,8 @@ public:
     int activeBerths() const { return m_activeBerths; }
     /// Berths taken over the night that ends day (0 = the first), of the active berths shown.
     int takenOn(int day) const;
+    /// The berth of a row; 0 for a heading.
+    int berthAt(int row) const { return row >= 0 && row < int(m_rows.size()) ? m_rows[size_t(row)].berthId : 0; }
     /// The row of a berth, or -1.
     int rowOf(int berthId) const { return m_rowOfBerth.value(berthId, -1); }
 
@@ -83,6 +88,8 @@ private:
     void countNights();
     struct Details
     {
+        QDateTime from;
+        QDateTime to;
         QString label;
         QString tip;
         Paid paid = Paid::Unpaid;

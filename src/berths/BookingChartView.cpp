@@ -117,14 +117,20 @@ void BookingChartView::ensureSelectedVisible()
         verticalScrollBar()->setValue(m_selectedRow - visibleRows() + 1);
 }
 
-int BookingChartView::selectedBooking() const
+const BookingChart::Bar* BookingChartView::selectedBar() const
 {
     const double middle = m_selectedDay + 0.5;
     for (const BookingChart::Bar& bar : m_bars) {
         if (bar.row == m_selectedRow && bar.start < middle + 0.5 && bar.end > middle - 0.5)
-            return bar.bookingId;
+            return &bar;
     }
-    return 0;
+    return nullptr;
+}
+
+int BookingChartView::selectedBooking() const
+{
+    const BookingChart::Bar* bar = selectedBar();
+    return bar ? bar->bookingId : 0;
 }
 
 QRect BookingChartView::barRect(const BookingChart::Bar& bar) const
@@ -286,6 +292,36 @@ void BookingChartView::scrollContentsBy(int, int)
 
 void BookingChartView::keyPressEvent(QKeyEvent* event)
 {
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const BookingChart::Bar* bar = selectedBar();
+    if (bar && (modifiers == Qt::ControlModifier || modifiers == Qt::ShiftModifier)) {
+        const bool move = modifiers == Qt::ControlModifier;
+        int rows = 0, arrival = 0, departure = 0;
+        switch (event->key()) {
+        case Qt::Key_Left:
+            departure = -1;
+            arrival = move ? -1 : 0;
+            break;
+        case Qt::Key_Right:
+            departure = 1;
+            arrival = move ? 1 : 0;
+            break;
+        case Qt::Key_Up:
+            rows = move ? -1 : 0;
+            break;
+        case Qt::Key_Down:
+            rows = move ? 1 : 0;
+            break;
+        default:
+            break;
+        }
+        if (rows != 0 || departure != 0) {
+            const BookingChart::Bar moved = *bar; // the bars are replaced while the move is saved
+            emit moveAsked(moved, rows, arrival, departure);
+            event->accept();
+            return;
+        }
+    }
     const int pageRows = qMax(1, visibleRows() - 1);
     int row = m_selectedRow;
     int day = m_selectedDay;

@@ -29,6 +29,8 @@ public:
     void select(int row, int day);
     /// The booking of the bar under the selection, or 0.
     int selectedBooking() const;
+    /// The bar under the selection, or nothing.
+    const BookingChart::Bar* selectedBar() const;
     /// The bar at a point of the viewport, or nothing.
     const BookingChart::Bar* barAt(const QPoint& point) const;
     /// The viewport rectangle of a bar.
@@ -42,6 +44,9 @@ signals:
     /// The selection went past the window's first or last day by this many days.
     void daysScrolled(int days);
     void bookingOpened(int bookingId);
+    /// Ctrl+arrows move the selected bar by a day or a berth row, Shift+Left/Right end its stay a day sooner or
+    /// later: the window works the move out and saves it.
+    void moveAsked(const BookingChart::Bar& bar, int rows, int arrivalDays, int departureDays);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -2,7 +2,10 @@
 
 #include "berths/BerthInput.h"
 #include "berths/BookingChartView.h"
+#include "bookings/BookingMove.h"
+#include "bookings/BookingRules.h"
 #include "bookings/BookingSummaryWindow.h"
+#include "core/EventLog.h"
 #include "core/MessageLog.h"
 #include "core/Seams.h"
 #include "core/SqlHelpers.h"
@@ -63,6 +66,7 @@ BookingChartWindow::BookingChartWindow(IWindowHost& host, Services& services, QW
             [this] { m_dtpChartDate->setDate(m_services.clock.now().date()); });
     connect(m_view, &BookingChartView::rowsInViewChanged, this, &BookingChartWindow::readBars);
     connect(m_view, &BookingChartView::daysScrolled, this, &BookingChartWindow::moveDays);
+    connect(m_view, &BookingChartView::moveAsked, this, &BookingChartWindow::moveBooking);
     connect(m_view, &BookingChartView::bookingOpened, this,
             [this](int booking) { BookingSummaryWindow::display(m_host, m_services, booking); });
     setFocusProxy(m_view);
@@ -142,4 +146,62 @@ void BookingChartWindow::readBars()
 void BookingChartWindow::moveDays(int days)
 {
     m_dtpChartDate->setDate(m_dtpChartDate->date().addDays(days));
+}
+
+void BookingChartWindow::moveBooking(const BookingChart::Bar& bar, int rows, int arrivalDays, int departureDays)
+{
+    // The berth rows the bar goes to, stepping over the type headings.
+    int row = bar.row;
+    for (int left = std::abs(rows); left > 0;) {
+        row += rows > 0 ? 1 : -1;
+        if (row < 0 || row >= int(m_chart.rows().size()))
+            return;
+        if (!m_chart.rows()[size_t(row)].heading)
+            --left;
+    }
+    const BookingMove::Request request{bar.bookingId,        bar.berthId, bar.from,     bar.to,
+                                       m_chart.berthAt(row), arrivalDays, departureDays};
+    const QString title = windowTitle();
+    // A move that cannot be made changes nothing; the chart is read again to show what is so.
+    const auto refuse = [&](const Failure& failure) {
+        m_services.messages.show(
+            tr("The booking could not be moved. Nothing was changed.\n%1").arg(failure.text), title,
+            failure.kind == FailureKind::Database ? MsgIcon::Critical : MsgIcon::Exclamation, MsgButtons::Ok);
+        activated();
+    };
+    const auto plan = BookingMove::plan(m_services.db(), request);
+    if (!plan) {
+        refuse(plan.failure());
+        return;
+    }
+    bool reprice = false;
+    if (plan->priceDiffers()) {
+        const MsgResult answer = m_services.messages.show(
+            tr("Agreed price: total payable %1.\nWith today's rates for the new days and berths: total payable %2.\n\n"
+               "Keep the agreed price? Yes keeps it, No reprices with today's rates.")
+                .arg(plan->agreedTotal.format(), plan->repricedTotal.format()),
+            title, MsgIcon::Question, MsgButtons::YesNoCancel);
+        if (answer == MsgResult::Cancel)
+            return;
+        reprice = answer == MsgResult::No;
+    }
+    const auto saved = BookingMove::save(m_services.db(), *plan, reprice);
+    if (!saved) {
+        refuse(saved.failure());
+        return;
+    }
+    const BookingRecord& after = plan->after;
+    m_services.events.log(
+        EventLog::BookingModified,
+        BookingRules::savedDetails(after.fromDate, after.toDate,
+                                   BookingStore::customerLine(m_services.db(), after.customerId).valueOr(QString()),
+                                   after.berthNames));
+    // What the booking held before may be what someone on the waiting list waits for.
+    m_host.berthsReleased(plan->before.berthIds, plan->before.fromDate, plan->before.toDate);
+    const int day = m_view->selectedDay() + arrivalDays;
+    activated();
+    // The selection follows the bar, and the days follow the selection.
+    if (day < 0 || day >= m_chart.days())
+        moveDays(day < 0 ? day : day - m_chart.days() + 1);
+    m_view->select(m_chart.rowOf(request.toBerthId), qBound(0, day, m_chart.days() - 1));
 }

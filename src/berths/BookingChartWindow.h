@@ -32,6 +32,9 @@ private:
     void readDays();
     void readBars();
     void moveDays(int days);
+    /// Works out and saves a move the person asked for; asks about the price when today's rates differ, and says
+    /// why a move that cannot be made was refused (the bar stays where it was).
+    void moveBooking(const BookingChart::Bar& bar, int rows, int arrivalDays, int departureDays);
     bool report(const Status& status);
 
     IWindowHost& m_host;

@@ -152,6 +152,19 @@ private slots:
         QTest::keyClick(view, Qt::Key_Return);
         QApplication::processEvents();
         QCOMPARE(opened, 1);
+        // Ctrl+Right runs into booking 2 on the same berth: asked about the price, then refused, nothing saved.
+        m_install->messages.answers.enqueue(MsgResult::Yes);
+        QTest::keyClick(view, Qt::Key_Right, Qt::ControlModifier);
+        QVERIFY2(m_install->messages.said().contains(u"could not be moved"_s), qPrintable(m_install->messages.said()));
+        QCOMPARE(m_install->text(u"SELECT FromDate || ' ' || ToDate FROM Booking WHERE ID = 1"_s),
+                 u"2026-12-04 14:00:00 2026-12-06 10:00:00"_s);
+        // Shift+Left ends the stay a day sooner: the agreed price kept, saved and logged, the selection on the bar.
+        m_install->messages.answers.enqueue(MsgResult::Yes);
+        QTest::keyClick(view, Qt::Key_Left, Qt::ShiftModifier);
+        QCOMPARE(m_install->text(u"SELECT ToDate || ' ' || TotalPayable FROM Booking WHERE ID = 1"_s),
+                 u"2026-12-05 10:00:00 10000"_s);
+        QVERIFY2(m_install->eventLogText().contains(u"Ann Smith"_s), qPrintable(m_install->eventLogText()));
+        QCOMPARE(view->selectedBooking(), 1);
         // Left past the first day moves the days under the selection.
         QTest::keyClick(view, Qt::Key_Home);
         QTest::keyClick(view, Qt::Key_Left);

@@ -1,0 +1,104 @@
+#include "bookings/BookingMove.h"
+#include "common/TestSupport.h"
+
+Q_DECLARE_METATYPE(FailureKind)
+
+// Moving a booking as the chart does: other days, another berth, a longer or shorter stay; the agreed price kept or
+// today's rates; and every refusal and conflict with nothing saved.
+class tst_BookingMove : public InstallTest
+{
+    Q_OBJECT
+
+    static QDateTime at(int day, int h) { return DateTimes::wallTime(QDate(2026, 12, day), QTime(h, 0)); }
+
+    void seed() override
+    {
+        // £30 and £40 a night; A3 is not in use.
+        QVERIFY(m_install->exec(u"INSERT INTO Berth (ID, Name, DailyHireCharge, Active) VALUES (1, 'A1', 300000, 1), "
+                                u"(2, 'A2', 400000, 1), (3, 'A3', 300000, 0)"_s));
+        QVERIFY(m_install->exec(u"INSERT INTO Customer (ID, Name) VALUES (1, 'Ann Smith')"_s));
+        QVERIFY(m_install->exec(
+            u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, CostOfHire, OtherCharges, VAT, TaxRate, "
+            u"TotalPayable, AmountPayed) VALUES "
+            u"(1, 1, '2026-12-10 14:00:00', '2026-12-12 10:00:00', 600000, 0, 105000, 1750, 705000, 0), "
+            u"(2, 1, '2026-12-13 14:00:00', '2026-12-15 10:00:00', 800000, 0, 140000, 1750, 940000, 0)"_s));
+        QVERIFY(m_install->exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (1, 1), (2, 2)"_s));
+    }
+
+    QString stored(int id) const
+    {
+        return m_install->text(u"SELECT B.FromDate || ' ' || B.ToDate || ' ' || BB.BerthID || ' ' || B.TotalPayable "
+                               u"FROM Booking B JOIN BookingBerth BB ON BB.BookingID = B.ID WHERE B.ID = ?"_s,
+                               {id});
+    }
+
+private slots:
+    void move_data()
+    {
+        QTest::addColumn<int>("toBerth");
+        QTest::addColumn<int>("arrival");
+        QTest::addColumn<int>("departure");
+        QTest::addColumn<bool>("reprice");
+        QTest::addColumn<int>("seenHoursOff"); // the bar showed another arrival: another desk moved it
+        QTest::addColumn<FailureKind>("kind");
+        QTest::addColumn<QString>("expected"); // what is stored afterwards, or a piece of the refusal
+        const auto ok = FailureKind::None;
+        QTest::newRow("two days later, same price")
+            << 1 << 2 << 2 << false << 0 << ok << u"2026-12-12 14:00:00 2026-12-14 10:00:00 1 705000"_s;
+        QTest::newRow("another berth at the agreed price")
+            << 2 << 0 << 0 << false << 0 << ok << u"2026-12-10 14:00:00 2026-12-12 10:00:00 2 705000"_s;
+        QTest::newRow("another berth repriced")
+            << 2 << 0 << 0 << true << 0 << ok << u"2026-12-10 14:00:00 2026-12-12 10:00:00 2 940000"_s;
+        QTest::newRow("a night longer repriced")
+            << 1 << 0 << 1 << true << 0 << ok << u"2026-12-10 14:00:00 2026-12-13 10:00:00 1 1057500"_s;
+        QTest::newRow("a night shorter at the agreed price")
+            << 1 << 1 << 0 << false << 0 << ok << u"2026-12-11 14:00:00 2026-12-12 10:00:00 1 705000"_s;
+        QTest::newRow("onto another booking") << 2 << 3 << 3 << false << 0 << FailureKind::Conflict << u"A2"_s;
+        QTest::newRow("onto a berth not in use")
+            << 3 << 0 << 0 << false << 0 << FailureKind::Refused << u"not in use"_s;
+        QTest::newRow("onto a berth it holds")
+            << 1 << 0 << 0 << false << 0 << FailureKind::Refused << u"stays where it was"_s;
+        QTest::newRow("departure before arrival")
+            << 1 << 0 << -3 << false << 0 << FailureKind::Refused << u"after the arrival"_s;
+        QTest::newRow("before 2000") << 1 << -10000 << -10000 << false << 0 << FailureKind::Refused << u"2000"_s;
+        QTest::newRow("moved at another desk meanwhile")
+            << 2 << 0 << 0 << false << 1 << FailureKind::Conflict << u"another desk"_s;
+    }
+    void move()
+    {
+        QFETCH(int, toBerth);
+        QFETCH(int, arrival);
+        QFETCH(int, departure);
+        QFETCH(bool, reprice);
+        QFETCH(int, seenHoursOff);
+        QFETCH(FailureKind, kind);
+        QFETCH(QString, expected);
+        const QString before = stored(1);
+        BookingMove::Request request{1,       1,        at(10, 14).addSecs(3600 * seenHoursOff), at(12, 10), toBerth,
+                                     arrival, departure};
+        const auto plan = BookingMove::plan(m_install->db(), request);
+        auto saved = plan ? BookingMove::save(m_install->db(), *plan, reprice)
+                          : Result<BookingStore::SavedBooking>(plan.failure());
+        QCOMPARE(saved.kind(), kind);
+        if (kind == FailureKind::None) {
+            QCOMPARE(stored(1), expected);
+            QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM BookingBerth WHERE BookingID = 1"_s), 1);
+        } else {
+            QVERIFY2(saved.error().contains(expected), qPrintable(saved.error()));
+            QCOMPARE(stored(1), before);
+        }
+    }
+
+    void priceDiffersOnlyWhenTodaysRatesDo()
+    {
+        const auto same = BookingMove::plan(m_install->db(), {1, 1, at(10, 14), at(12, 10), 1, 7, 7});
+        QVERIFY2(same, qPrintable(same.error()));
+        QVERIFY(!same->priceDiffers());
+        const auto dearer = BookingMove::plan(m_install->db(), {1, 1, at(10, 14), at(12, 10), 2, 0, 0});
+        QVERIFY(dearer && dearer->priceDiffers());
+        QCOMPARE(dearer->repricedTotal, Money::fromUnits(940000));
+    }
+};
+
+ZEM_TEST(tst_BookingMove)
+#include "tst_BookingMove.moc"
