@@ -17,6 +17,7 @@
 #include <QTemporaryFile>
 #include <QUrl>
 #include <QUuid>
+#include <algorithm>
 #include <iterator>
 
 namespace Database {
@@ -655,6 +656,14 @@ Result<QStringList> foreignObjects(const QSqlDatabase& db)
         if (expectedObjects().value(it.key(), QStringLiteral("\x1f")) != it.value())
             foreign << it.key();
     return foreign;
+}
+
+QString upgradeScript(Engine engine, int fromVersion)
+{
+    QString script;
+    for (int version = std::max(fromVersion, 1); version < CurrentSchemaVersion; ++version)
+        script += Upgrades[version - 1].script(engine);
+    return script;
 }
 
 QString addressOf(const QString& connectionName)

@@ -6,6 +6,8 @@
 #include <QString>
 #include <optional>
 
+enum class Engine;
+
 /// The database (a SQLite file, or a database on a PostgreSQL server named by a postgresql:// address): its schema,
 /// its version and the shared connection every window uses.
 namespace Database {
@@ -38,6 +40,10 @@ Status canWrite(const QSqlDatabase& db);
 /// the schema does not make, or makes with another definition ("trigger Evil"). Empty when the file is exactly ours.
 /// A restore refuses a file with any, since a trigger of its own would run at this desk's next save.
 Result<QStringList> foreignObjects(const QSqlDatabase& db);
+
+/// The statements the upgrades from fromVersion to this version run on engine, one script after the other (without
+/// the steps the program computes): what a restored archive of that version is given before it is used.
+QString upgradeScript(Engine engine, int fromVersion);
 
 /// Closes and forgets a connection opened by Open.
 void close(const QString& connectionName);

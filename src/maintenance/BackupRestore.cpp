@@ -135,8 +135,9 @@ Status restoreOutcome(int result)
 }
 
 /// A restore on a server: pg_restore in one transaction into the same database, so a failure or a cancel leaves it
-/// exactly as it was. Only an archive pg_dump made of a harbour database is taken, and only while no other desk is
-/// connected, since dropping and recreating the tables needs every desk to let go of them.
+/// exactly as it was. Only an archive pg_dump made of a harbour database that holds nothing but its rows is taken,
+/// and only while no other desk is connected, since dropping and recreating the tables needs every desk to let go of
+/// them.
 Status restoreServer(const QString& archive, const QString& uri, IProgress& progress, ProgressShown& shown)
 {
     const auto contents = ServerArchive::readArchive(archive);
@@ -149,6 +150,11 @@ Status restoreServer(const QString& archive, const QString& uri, IProgress& prog
         return unexpected(others.failure());
     if (*others > 0)
         return refused(BackupRestore::otherDesksConnected());
+    // Only rows come in: a trigger, function or view of the archive's own would act at this desk's next save.
+    if (const Status onlyData = ServerArchive::checkOnlyData(uri, archive, *contents); !onlyData) {
+        MessageLog::logError(QStringLiteral("%1.RestoreExecute: %2").arg(QStringLiteral("modSpas"), onlyData.error()));
+        return onlyData.kind() == FailureKind::Refused ? onlyData : Failure{onlyData.kind(), cantAdd()};
+    }
     // The transaction already undoes a failed restore; the copy is there to undo one that succeeded with the wrong
     // archive. It goes to this desk's data folder, which is ours and writable, unlike the archive's folder (a stick,
     // a share); it is a server archive like any other and restores through the same menu item.

@@ -5,6 +5,7 @@
 #include "core/SqlHelpers.h"
 #include "maintenance/ArchiveCodec.h"
 #include "maintenance/BackupRestore.h"
+#include "maintenance/RestoreScript.h"
 #include "maintenance/SafeFiles.h"
 
 #include <QCoreApplication>
@@ -15,7 +16,9 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
 #include <QVersionNumber>
@@ -29,6 +32,9 @@ namespace {
 
 const QString DumpSession = QStringLiteral("zemharbour-backup");
 const QString RestoreSession = QStringLiteral("zemharbour-restore");
+const QString CheckSession = QStringLiteral("zemharbour-restore-check");
+// Where the check of an archive writes the harbour's own schema to compare it with; nothing else uses the name.
+const QString ReferenceSchema = QStringLiteral("zem_restore_reference");
 
 QString uniqueConnectionName()
 {
@@ -310,6 +316,101 @@ Status asStatus(int result, const QString& error)
     }
 }
 
+QString notInstalled(const QString& program)
+{
+    return QCoreApplication::translate("ServerArchive", "%1 is not installed (Debian: postgresql-client).")
+        .arg(program);
+}
+
+/// What a restore takes from an archive, the same for the restore and for its check: the objects of one schema,
+/// dropped first, without their owners, grants and comments, which are the server's business and not the harbour's.
+QStringList restoreSelection(const QString& schema)
+{
+    return {QStringLiteral("--clean"),         QStringLiteral("--if-exists"),   QStringLiteral("--no-owner"),
+            QStringLiteral("--no-privileges"), QStringLiteral("--no-comments"), QStringLiteral("--schema=") + schema};
+}
+
+/// The statements a restore of archive would send, read as pg_restore writes them; the rows stream past unread.
+Result<RestoreScript::Script> readScript(const QString& archive, const QString& schema, const QStringList& schemas)
+{
+    const QString program = findTool(QStringLiteral("pg_restore"));
+    if (program.isEmpty())
+        return fileFailure(notInstalled(QStringLiteral("pg_restore")));
+    QProcess process;
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.start(program, restoreSelection(schema) + QStringList{QStringLiteral("--file=-"), archive});
+    if (!process.waitForStarted(30000))
+        return fileFailure(QCoreApplication::translate("ServerArchive", "%1 could not be started: %2")
+                               .arg(program, process.errorString()));
+    RestoreScript::Reader reader(schemas);
+    while (process.state() != QProcess::NotRunning || process.canReadLine()) {
+        while (process.canReadLine())
+            reader.addLine(process.readLine());
+        if (process.state() != QProcess::NotRunning && !process.waitForReadyRead(120000) &&
+            process.state() != QProcess::NotRunning) {
+            process.kill();
+            process.waitForFinished();
+            return fileFailure(QCoreApplication::translate("ServerArchive", "%1 did not finish: %2")
+                                   .arg(program, process.errorString()));
+        }
+    }
+    reader.addLine(process.readAll());
+    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+        return fileFailure(tail(QString::fromLocal8Bit(process.readAllStandardError())));
+    return reader.script();
+}
+
+/// The script of the harbour's own schema, as a restore of a backup of it into schema would run it: the schema is
+/// written into a scratch schema of the database (pg_dump reads only what is committed), dumped and dropped again.
+Result<RestoreScript::Script> referenceScript(const QString& uri, const QString& schema)
+{
+    const QString dumper = findTool(QStringLiteral("pg_dump"));
+    if (dumper.isEmpty())
+        return fileFailure(notInstalled(QStringLiteral("pg_dump")));
+    const auto connection = connectionString(uri, CheckSession);
+    if (!connection)
+        return connection.failure();
+    QString error;
+    const CheckConnection check(uri, &error);
+    const auto db = check.db();
+    if (!db)
+        return databaseFailure(error);
+    // The server's list of everything the drop takes with it is of no use to anyone.
+    const QString drop =
+        QStringLiteral("SET client_min_messages = warning; DROP SCHEMA IF EXISTS %1 CASCADE").arg(ReferenceSchema);
+    // Statements the server cannot prepare go as script lines.
+    bool written = Sql::execScript(*db, drop, &error);
+    if (written) {
+        Sql::Transaction tx(*db);
+        // The extensions our schema uses stay where the database keeps them, on the path behind the scratch schema.
+        written =
+            tx.started() && Sql::execScript(*db, QStringLiteral("CREATE SCHEMA %1").arg(ReferenceSchema), &error) &&
+            Sql::exec(*db,
+                      QStringLiteral("SELECT set_config('search_path', ? || ', ' || "
+                                     "current_setting('search_path'), true)"),
+                      {ReferenceSchema}, &error) &&
+            Sql::execScript(*db, Dialect::forEngine(Engine::PostgreSQL).schemaScript(), &error) && tx.commit(&error);
+        if (!tx.started())
+            error = tx.error();
+    }
+    const QTemporaryDir folder;
+    const QString dump = folder.filePath(QStringLiteral("reference"));
+    if (written)
+        written = runToEnd(dumper,
+                           {QStringLiteral("--format=custom"), QStringLiteral("--no-password"),
+                            QStringLiteral("--schema=") + ReferenceSchema, QStringLiteral("--file=") + dump,
+                            QStringLiteral("--dbname=") + *connection},
+                           &error);
+    QString dropError;
+    if (!Sql::execScript(*db, drop, &dropError) && written) {
+        written = false;
+        error = dropError;
+    }
+    if (!written)
+        return databaseFailure(error);
+    return readScript(dump, ReferenceSchema, {ReferenceSchema, schema});
+}
+
 int dumpWithCode(const QString& uri, const QString& archive, IProgress& progress, QString* error, int phase, int phases)
 {
     const QString program = findTool(QStringLiteral("pg_dump"));
@@ -428,7 +529,29 @@ Result<ArchiveContents> readArchive(const QString& archive)
                            .arg(version)
                            .arg(Database::CurrentSchemaVersion));
     }
+    contents.version = version;
     return contents;
+}
+
+Status checkOnlyData(const QString& uri, const QString& archive, const ArchiveContents& contents)
+{
+    const auto ours = referenceScript(uri, contents.schema);
+    if (!ours)
+        return ours.failure();
+    const auto theirs = readScript(archive, contents.schema, {contents.schema});
+    if (!theirs)
+        return theirs.failure();
+    // An older archive's functions that its upgrade writes again never run as the archive has them.
+    QSet<QString> rewritten;
+    static const QRegularExpression replaced(QStringLiteral(R"(CREATE\s+OR\s+REPLACE\s+FUNCTION\s+(\w+))"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    for (auto it = replaced.globalMatch(Database::upgradeScript(Engine::PostgreSQL, contents.version)); it.hasNext();)
+        rewritten.insert(it.next().captured(1).toLower());
+    const QString reason = RestoreScript::refusal(
+        archive, RestoreScript::compare(*theirs, *ours, contents.version == Database::CurrentSchemaVersion, rewritten));
+    if (!reason.isEmpty())
+        return refused(reason);
+    return Done{};
 }
 
 Result<int> otherSessions(const QString& uri)
@@ -460,12 +583,12 @@ Status restore(const QString& uri, const QString& archive, const ArchiveContents
     QString error;
     // Only the schema of our tables: the btree_gist extension the exclusion constraint rests on stays as it is, and
     // may belong to another role than the harbour's.
-    const int result = runWithProgress(
-        program,
-        {QStringLiteral("--single-transaction"), QStringLiteral("--clean"), QStringLiteral("--if-exists"),
-         QStringLiteral("--no-owner"), QStringLiteral("--verbose"), QStringLiteral("--no-password"),
-         QStringLiteral("--schema=") + contents.schema, QStringLiteral("--dbname=") + *connection, archive},
-        weights, {}, progress, phase, phases, &error);
+    const int result = runWithProgress(program,
+                                       restoreSelection(contents.schema) +
+                                           QStringList{QStringLiteral("--single-transaction"),
+                                                       QStringLiteral("--verbose"), QStringLiteral("--no-password"),
+                                                       QStringLiteral("--dbname=") + *connection, archive},
+                                       weights, {}, progress, phase, phases, &error);
     if (result != ttsgz::NoError)
         waitForRestoreSessionToEnd(uri);
     return asStatus(result, error);

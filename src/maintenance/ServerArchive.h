@@ -27,14 +27,23 @@ Result<QString> connectionString(const QString& uri, const QString& applicationN
 /// the database could not be read, File when the archive could not be written.
 Status dump(const QString& uri, const QString& archive, IProgress& progress, int phase = 0, int phases = 1);
 
-/// The tables a pg_dump archive holds data for, and their schema; Refused (the reason) when the file is not a
-/// pg_dump archive or lacks any of our tables, File when pg_restore is not installed.
+/// The tables a pg_dump archive holds data for, their schema and the harbour's schema version; Refused (the reason)
+/// when the file is not a pg_dump archive, lacks any of our tables or holds a version this program does not
+/// understand, File when pg_restore is not installed.
 struct ArchiveContents
 {
     QString schema;
     QStringList tables;
+    int version = 0;
 };
 Result<ArchiveContents> readArchive(const QString& archive);
+
+/// Whether the archive brings nothing but rows into the database at uri: every statement its restore would run is one
+/// the program's own schema makes, compared with a reference that schema writes into a scratch schema of that
+/// database (committed for pg_dump to read, dropped again at once). Refused, naming them, when it carries anything
+/// else (a trigger, function, view, rule, policy, index or table of its own, a definition of ours changed);
+/// Database or File when the reference could not be made or the archive read.
+Status checkOnlyData(const QString& uri, const QString& archive, const ArchiveContents& contents);
 
 /// How many sessions other than this check are connected to the database at uri (other desks, other windows).
 Result<int> otherSessions(const QString& uri);
