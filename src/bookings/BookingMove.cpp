@@ -10,11 +10,6 @@
 namespace BookingMove {
 
 namespace {
-QString text(const char* source)
-{
-    return QCoreApplication::translate("BookingMove", source);
-}
-
 // The boat's length, for rates by length; nothing without a boat or a recorded length.
 std::optional<int> boatLength(const QSqlDatabase& db, const std::optional<int>& boatId, QString* error)
 {
@@ -30,17 +25,19 @@ std::optional<int> boatLength(const QSqlDatabase& db, const std::optional<int>& 
 Result<Plan> plan(const QSqlDatabase& db, const Request& request)
 {
     if (request.arrivalDays == 0 && request.departureDays == 0 && request.toBerthId == request.berthId)
-        return refused(text("The booking stays where it was."));
+        return refused(QCoreApplication::translate("BookingMove", "The booking stays where it was."));
     auto stored = BookingStore::loadBooking(db, request.bookingId);
     if (!stored)
         return stored.failure();
     const BookingRecord& before = *stored;
     if (before.cancelled)
-        return conflict(text("The booking was cancelled at another desk meanwhile. Nothing was moved."));
+        return conflict(QCoreApplication::translate(
+            "BookingMove", "The booking was cancelled at another desk meanwhile. Nothing was moved."));
     if (!before.berthIds.contains(request.berthId) || before.fromDate != request.seenFrom ||
         before.toDate != request.seenTo)
-        return conflict(text("The booking was changed at another desk meanwhile. Nothing was moved; the chart shows "
-                             "it as it is now."));
+        return conflict(QCoreApplication::translate(
+            "BookingMove", "The booking was changed at another desk meanwhile. Nothing was moved; the chart shows "
+                           "it as it is now."));
     Plan plan;
     plan.before = before;
     plan.after = before;
@@ -48,21 +45,22 @@ Result<Plan> plan(const QSqlDatabase& db, const Request& request)
     after.fromDate = before.fromDate.addDays(request.arrivalDays);
     after.toDate = before.toDate.addDays(request.departureDays);
     if (after.toDate <= after.fromDate)
-        return refused(text("The departure must come after the arrival."));
+        return refused(QCoreApplication::translate("BookingMove", "The departure must come after the arrival."));
     if (after.fromDate.date() < BookingRules::earliestDate() || after.toDate.date() > BookingRules::latestDate())
-        return refused(text("Bookings can only be made from %1 to %2.")
+        return refused(QCoreApplication::translate("BookingMove", "Bookings can only be made from %1 to %2.")
                            .arg(BookingRules::earliestDate().year())
                            .arg(BookingRules::latestDate().year()));
     if (request.toBerthId != request.berthId) {
         if (before.berthIds.contains(request.toBerthId))
-            return refused(text("The booking already holds that berth."));
+            return refused(QCoreApplication::translate("BookingMove", "The booking already holds that berth."));
         QSqlQuery q(db);
         q.setForwardOnly(true);
         QString error;
         if (!Sql::exec(q, QStringLiteral("SELECT Name, Active FROM Berth WHERE ID = ?"), {request.toBerthId}, &error))
             return databaseFailure(error);
         if (!q.next() || q.value(1).toInt() == 0)
-            return refused(text("That berth is not in use: a booking cannot be moved onto it."));
+            return refused(QCoreApplication::translate("BookingMove",
+                                                       "That berth is not in use: a booking cannot be moved onto it."));
         const qsizetype at = after.berthIds.indexOf(request.berthId);
         after.berthIds[at] = request.toBerthId;
         if (at < after.berthNames.size())

@@ -8,11 +8,6 @@ namespace RestoreScript {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("RestoreScript", text);
-}
-
 QString key(const Entry& entry)
 {
     return entry.type + u'\x1f' + entry.name;
@@ -91,7 +86,8 @@ QString describe(const Entry& entry)
                                           QStringLiteral("DEFAULT"),       QStringLiteral("RULE"),
                                           QStringLiteral("POLICY")};
     if (onTable.contains(entry.type) && name.contains(u' '))
-        name = tr("%1 on %2").arg(name.section(u' ', 1), name.section(u' ', 0, 0));
+        name = QCoreApplication::translate("RestoreScript", "%1 on %2")
+                   .arg(name.section(u' ', 1), name.section(u' ', 0, 0));
     static const QHash<QString, const char*> phrases = {
         {QStringLiteral("TABLE"), QT_TRANSLATE_NOOP("RestoreScript", "a table %1")},
         {QStringLiteral("TABLE DATA"), QT_TRANSLATE_NOOP("RestoreScript", "the rows of a table %1")},
@@ -108,8 +104,8 @@ QString describe(const Entry& entry)
         {QStringLiteral("FK CONSTRAINT"), QT_TRANSLATE_NOOP("RestoreScript", "a constraint %1")},
         {QStringLiteral("CHECK CONSTRAINT"), QT_TRANSLATE_NOOP("RestoreScript", "a constraint %1")}};
     if (const auto phrase = phrases.constFind(entry.type); phrase != phrases.cend())
-        return tr(*phrase).arg(name);
-    return tr("a %1 %2").arg(entry.type.toLower(), name);
+        return QCoreApplication::translate("RestoreScript", *phrase).arg(name);
+    return QCoreApplication::translate("RestoreScript", "a %1 %2").arg(entry.type.toLower(), name);
 }
 
 /// The first few items of a list, joined for a sentence.
@@ -119,10 +115,12 @@ QString listed(QStringList items)
     const qsizetype more = items.size() - Shown;
     if (more > 0) {
         items = items.mid(0, Shown);
-        items << tr("%1 more").arg(more);
+        items << QCoreApplication::translate("RestoreScript", "%1 more").arg(more);
     }
     const QString last = items.takeLast();
-    return items.isEmpty() ? last : tr("%1 and %2").arg(items.join(QStringLiteral(", ")), last);
+    return items.isEmpty()
+               ? last
+               : QCoreApplication::translate("RestoreScript", "%1 and %2").arg(items.join(QStringLiteral(", ")), last);
 }
 
 } // namespace
@@ -190,7 +188,7 @@ Differences compare(const Script& archive, const Script& ours, bool sameVersion,
     QStringList statementsNotOurs;
     for (const QString& line : archive.preamble)
         if (--statements[line] < 0)
-            statementsNotOurs << tr("a statement \"%1\"").arg(line.left(80));
+            statementsNotOurs << QCoreApplication::translate("RestoreScript", "a statement \"%1\"").arg(line.left(80));
     if (differences.foreign.isEmpty())
         differences.foreign = statementsNotOurs;
     if (sameVersion)
@@ -205,16 +203,21 @@ QString refusal(const QString& archive, const Differences& differences)
     const QString file = QDir::toNativeSeparators(archive);
     if (!differences.foreign.isEmpty())
         return (differences.foreign.size() == 1
-                    ? tr("%1 holds %2 that is not part of a harbour database: it was not restored.")
-                    : tr("%1 holds %2 that are not part of a harbour database: it was not restored."))
+                    ? QCoreApplication::translate(
+                          "RestoreScript", "%1 holds %2 that is not part of a harbour database: it was not restored.")
+                    : QCoreApplication::translate(
+                          "RestoreScript", "%1 holds %2 that are not part of a harbour database: it was not restored."))
             .arg(file, listed(differences.foreign));
     if (!differences.changed.isEmpty())
         return (differences.changed.size() == 1
-                    ? tr("%1 holds %2 with a definition that is not ours: it was not restored.")
-                    : tr("%1 holds %2 with definitions that are not ours: it was not restored."))
+                    ? QCoreApplication::translate(
+                          "RestoreScript", "%1 holds %2 with a definition that is not ours: it was not restored.")
+                    : QCoreApplication::translate(
+                          "RestoreScript", "%1 holds %2 with definitions that are not ours: it was not restored."))
             .arg(file, listed(differences.changed));
     if (!differences.missing.isEmpty())
-        return tr("%1 lacks %2 of a harbour database: it was not restored.").arg(file, listed(differences.missing));
+        return QCoreApplication::translate("RestoreScript", "%1 lacks %2 of a harbour database: it was not restored.")
+            .arg(file, listed(differences.missing));
     return {};
 }
 
