@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QImage>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <benchmark/benchmark.h>
 
@@ -97,6 +98,41 @@ void BM_ChartScrollDay(benchmark::State& state, Engine engine)
 }
 BENCHMARK_CAPTURE(BM_ChartScrollDay, sqlite, Engine::SQLite)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_ChartScrollDay, postgresql, Engine::PostgreSQL)->Unit(benchmark::kMillisecond);
+
+// One frame while a bar is dragged: the pointer moves a day and a berth, what is in the way is worked out from what
+// the window read, and the view is painted. Nothing is read from the database while dragging.
+void BM_ChartDragFrame(benchmark::State& state, Engine engine)
+{
+    const QSqlDatabase db = BenchData::open(engine, Bookings, QStringLiteral("chart-drag"));
+    const QDate start = BenchData::days(Bookings, 64, 11)[7];
+    QImage image(Screen, QImage::Format_ARGB32_Premultiplied);
+    BookingChart chart;
+    BookingChartView view(chart);
+    view.resize(Screen);
+    view.verticalScrollBar()->setValue(900);
+    if (!chart.loadBerths(db) || !chart.read(db, start, Days))
+        qFatal("the chart could not be read");
+    paint(chart, view, db, image);
+    if (view.bars().empty())
+        qFatal("no bars in view");
+    const BookingChart::Bar& bar = view.bars()[view.bars().size() / 2];
+    const QPoint from = view.barRect(bar).center();
+    const QPoint step(view.cellRect(bar.row, 1).width(),
+                      view.cellRect(bar.row + 1, 0).top() - view.cellRect(bar.row, 0).top());
+    const auto send = [&](QEvent::Type type, const QPoint& at, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, at, view.viewport()->mapToGlobal(at), Qt::LeftButton, buttons, Qt::NoModifier);
+        QCoreApplication::sendEvent(view.viewport(), &event);
+    };
+    send(QEvent::MouseButtonPress, from, Qt::LeftButton);
+    int frame = 0;
+    for (auto _ : state) {
+        frame = (frame + 1) % 8;
+        send(QEvent::MouseMove, from + step * (frame + 1), Qt::LeftButton);
+        view.render(&image);
+    }
+    send(QEvent::MouseButtonRelease, from, Qt::NoButton);
+}
+BENCHMARK_CAPTURE(BM_ChartDragFrame, sqlite, Engine::SQLite)->Unit(benchmark::kMillisecond);
 
 // The advanced calendar's daily view filled for the same days (36 rows, every berth), for comparison.
 void BM_AdvancedCalendarFill(benchmark::State& state, Engine engine)

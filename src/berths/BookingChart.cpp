@@ -225,3 +225,65 @@ Result<std::vector<BookingChart::Bar>> BookingChart::bars(const QSqlDatabase& db
               [](const Bar& a, const Bar& b) { return std::pair(a.row, a.start) < std::pair(b.row, b.start); });
     return bars;
 }
+
+int BookingChart::stepRow(int row, int steps) const
+{
+    for (int left = std::abs(steps); left > 0;) {
+        row += steps > 0 ? 1 : -1;
+        if (row < 0 || row >= int(m_rows.size()))
+            return -1;
+        if (!m_rows[size_t(row)].heading)
+            --left;
+    }
+    return row;
+}
+
+QString BookingChart::clashOn(int row, qint64 fromMinute, qint64 toMinute, int except) const
+{
+    if (row < 0 || row >= int(m_rows.size()) || m_rows[size_t(row)].heading)
+        return QCoreApplication::translate("BookingChart", "Not a berth.");
+    const Row& berth = m_rows[size_t(row)];
+    if (!berth.active)
+        return QCoreApplication::translate("BookingChart", "%1 is not in use.").arg(berth.name);
+    for (const Entry& e : m_entries) {
+        if (e.row != row || e.bookingId == except || e.fromMinute >= toMinute || e.toMinute <= fromMinute)
+            continue;
+        const QString label = m_details.value(e.bookingId).label;
+        return label.isEmpty()
+                   ? QCoreApplication::translate("BookingChart", "%1 is taken by booking %2.")
+                         .arg(berth.name)
+                         .arg(e.bookingId)
+                   : QCoreApplication::translate("BookingChart", "%1 is taken by %2.").arg(berth.name, label);
+    }
+    return {};
+}
+
+QString BookingChart::clashOfMove(const Bar& bar, int toRow, int arrivalDays, int departureDays) const
+{
+    const auto own = std::find_if(m_entries.cbegin(), m_entries.cend(),
+                                  [&](const Entry& e) { return e.bookingId == bar.bookingId; });
+    if (own == m_entries.cend())
+        return {};
+    const qint64 from = own->fromMinute + arrivalDays * MinutesPerDay;
+    const qint64 to = own->toMinute + departureDays * MinutesPerDay;
+    if (to <= from)
+        return QCoreApplication::translate("BookingChart", "The departure must come after the arrival.");
+    for (const Entry& e : m_entries) {
+        if (e.bookingId != bar.bookingId)
+            continue;
+        if (e.row == toRow && toRow != bar.row)
+            return QCoreApplication::translate("BookingChart", "The booking already holds %1.")
+                .arg(m_rows[size_t(toRow)].name);
+        if (QString clash = clashOn(e.row == bar.row ? toRow : e.row, from, to, bar.bookingId); !clash.isEmpty())
+            return clash;
+    }
+    return {};
+}
+
+QString BookingChart::clashOfStay(int row, int fromDay, int toDay) const
+{
+    // A new stay is offered from the afternoon of its first day to the morning of its last.
+    constexpr qint64 Noon = MinutesPerDay / 2;
+    return clashOn(row, m_startMinute + fromDay * MinutesPerDay + Noon, m_startMinute + toDay * MinutesPerDay + Noon,
+                   0);
+}

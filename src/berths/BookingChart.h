@@ -69,6 +69,15 @@ public:
     int berthAt(int row) const { return row >= 0 && row < int(m_rows.size()) ? m_rows[size_t(row)].berthId : 0; }
     /// The row of a berth, or -1.
     int rowOf(int berthId) const { return m_rowOfBerth.value(berthId, -1); }
+    /// The berth row steps berth rows away from row (negative: up), heading rows not counted; -1 past either end.
+    int stepRow(int row, int steps) const;
+
+    /// What the bookings read tell of a bar moved to toRow with its arrival and departure moved by whole days
+    /// (every berth of its booking follows the days): empty when it fits, else one line naming what is in the way.
+    /// Only the window's days are known; the save checks again.
+    QString clashOfMove(const Bar& bar, int toRow, int arrivalDays, int departureDays) const;
+    /// The same for a new stay on row from the window's day fromDay to day toDay (its departure).
+    QString clashOfStay(int row, int fromDay, int toDay) const;
 
     /// Where a stay of index minutes [fromMinute, toMinute) stands, in days from windowStartMinute: an arrival from
     /// noon on starts at the day's half, a departure up to noon ends there; never less than half a day.
@@ -86,6 +95,9 @@ private:
     /// Adds the index entries of [fromMinute, toMinute) that keep says are not known yet.
     template <typename Keep> Status readEntries(const QSqlDatabase& db, qint64 fromMinute, qint64 toMinute, Keep keep);
     void countNights();
+    /// Why row cannot hold [fromMinute, toMinute) apart from booking except: not a berth in use, or the booking
+    /// in the way; empty when nothing known is.
+    QString clashOn(int row, qint64 fromMinute, qint64 toMinute, int except) const;
     struct Details
     {
         QDateTime from;

@@ -2,6 +2,7 @@
 
 #include "core/DateTimes.h"
 
+#include <QApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QPainter>
@@ -142,6 +143,12 @@ QRect BookingChartView::barRect(const BookingChart::Bar& bar) const
     return {left + 1, top, qMax(2, right - left - 2), rowHeight() - 6};
 }
 
+QRect BookingChartView::cellRect(int row, int day) const
+{
+    const double width = dayWidth();
+    return {nameWidth() + int(day * width), rowTop(row), int(width), rowHeight()};
+}
+
 const BookingChart::Bar* BookingChartView::barAt(const QPoint& point) const
 {
     for (const BookingChart::Bar& bar : m_bars) {
@@ -157,8 +164,55 @@ void BookingChartView::paintEvent(QPaintEvent*)
     p.fillRect(viewport()->rect(), palette().base());
     paintRows(p);
     paintBars(p);
+    paintDrag(p);
     paintHeader(p);
     paintFooter(p);
+}
+
+void BookingChartView::paintDrag(QPainter& p) const
+{
+    if (!m_drag || !m_drag->started)
+        return;
+    const Drag& drag = *m_drag;
+    p.save();
+    p.setClipRect(QRect(nameWidth(), headerHeight(), viewport()->width() - nameWidth(),
+                        viewport()->height() - headerHeight() - footerHeight()));
+    // Green where it fits, red where something is in the way; the reason beside the bar.
+    const QColor colour = drag.clash.isEmpty() ? QColor(0x2e, 0x7d, 0x32) : QColor(0xc6, 0x28, 0x28);
+    QColor fill = colour;
+    fill.setAlpha(60);
+    p.setPen(QPen(colour, 2, Qt::DashLine));
+    p.setBrush(fill);
+    QRect last;
+    const auto outline = [&](int row, double start, double end) {
+        if (row < firstVisibleRow() || row > lastVisibleRow())
+            return;
+        BookingChart::Bar ghost;
+        ghost.row = row;
+        ghost.start = start;
+        ghost.end = end;
+        last = barRect(ghost);
+        p.drawRoundedRect(last, 3, 3);
+    };
+    if (drag.mode == Drag::Mode::Stay) {
+        outline(drag.pressedRow, qMin(drag.pressedDay, drag.departureDays) + 0.5,
+                qMax(drag.pressedDay + 1, drag.departureDays) + 0.5);
+    } else if (!drag.outside) {
+        // Every berth of the booking follows the days; the one dragged goes to the row under the pointer.
+        for (const BookingChart::Bar& bar : m_bars) {
+            if (bar.bookingId == drag.bar.bookingId)
+                outline(bar.row == drag.bar.row ? drag.toRow : bar.row, bar.start + drag.arrivalDays,
+                        bar.end + drag.departureDays);
+        }
+    }
+    if (!drag.clash.isEmpty() && last.isValid()) {
+        const QRect text(last.left(), last.bottom() + 2, fontMetrics().horizontalAdvance(drag.clash) + 8,
+                         fontMetrics().height() + 4);
+        p.fillRect(text, palette().toolTipBase());
+        p.setPen(colour);
+        p.drawText(text, Qt::AlignCenter, drag.clash);
+    }
+    p.restore();
 }
 
 void BookingChartView::paintHeader(QPainter& p) const
@@ -226,7 +280,7 @@ void BookingChartView::paintRows(QPainter& p) const
     p.drawLine(nameWidth() - 1, headerHeight(), nameWidth() - 1, bottom);
     // The selected day of the selected berth.
     if (!m_chart.rows().empty() && m_selectedRow >= firstVisibleRow() && m_selectedRow <= lastVisibleRow()) {
-        const QRect cell(nameWidth() + int(m_selectedDay * width), rowTop(m_selectedRow), int(width), rowHeight());
+        const QRect cell = cellRect(m_selectedRow, m_selectedDay);
         QPen pen(palette().highlight().color(), hasFocus() ? 2 : 1);
         p.setPen(pen);
         p.drawRect(cell.adjusted(1, 1, -2, -2));
@@ -317,10 +371,33 @@ void BookingChartView::keyPressEvent(QKeyEvent* event)
         }
         if (rows != 0 || departure != 0) {
             const BookingChart::Bar moved = *bar; // the bars are replaced while the move is saved
-            emit moveAsked(moved, rows, arrival, departure);
+            const int toRow = rows == 0 ? moved.row : m_chart.stepRow(moved.row, rows);
+            if (toRow >= 0)
+                emit moveAsked(moved, toRow, arrival, departure);
             event->accept();
             return;
         }
+    }
+    if (event->key() == Qt::Key_Escape && m_drag) {
+        // Esc drops the drag: the bar stays where it was.
+        m_drag.reset();
+        unsetCursor();
+        viewport()->update();
+        event->accept();
+        return;
+    }
+    if (event->matches(QKeySequence::Undo)) {
+        emit undoAsked();
+        event->accept();
+        return;
+    }
+    if (event->key() == Qt::Key_Delete && modifiers == Qt::NoModifier) {
+        if (bar) {
+            const BookingChart::Bar cancelled = *bar;
+            emit cancelAsked(cancelled);
+        }
+        event->accept();
+        return;
     }
     const int pageRows = qMax(1, visibleRows() - 1);
     int row = m_selectedRow;
@@ -370,15 +447,134 @@ void BookingChartView::keyPressEvent(QKeyEvent* event)
     select(row, day);
 }
 
+int BookingChartView::rowAtY(int y) const
+{
+    const int offset = y - headerHeight();
+    return firstVisibleRow() + (offset >= 0 ? offset / rowHeight() : -1);
+}
+
+int BookingChartView::dayAtX(int x) const
+{
+    return int(std::floor((x - nameWidth()) / dayWidth()));
+}
+
 void BookingChartView::mousePressEvent(QMouseEvent* event)
 {
     const QPoint at = event->position().toPoint();
+    m_drag.reset();
     if (at.x() >= nameWidth() && at.y() >= headerHeight() && at.y() < viewport()->height() - footerHeight()) {
-        const int row = firstVisibleRow() + (at.y() - headerHeight()) / rowHeight();
-        const int day = int((at.x() - nameWidth()) / dayWidth());
+        const int row = rowAtY(at.y());
+        const int day = dayAtX(at.x());
         select(row, day);
+        if (event->button() == Qt::LeftButton && row < int(m_chart.rows().size())) {
+            Drag drag;
+            drag.pressedAt = at;
+            drag.pressedRow = row;
+            drag.pressedDay = day;
+            drag.toRow = row;
+            if (const BookingChart::Bar* bar = barAt(at)) {
+                drag.bar = *bar;
+                // An end within a few pixels, and inside the window, changes the stay; the middle moves it.
+                const QRect rect = barRect(*bar);
+                const int grip = qMax(3, qMin(6, rect.width() / 4));
+                if (bar->start >= 0 && at.x() < rect.left() + grip)
+                    drag.mode = Drag::Mode::Arrival;
+                else if (bar->end <= m_chart.days() && at.x() > rect.right() - grip)
+                    drag.mode = Drag::Mode::Departure;
+                m_drag = drag;
+            } else if (!m_chart.rows()[size_t(row)].heading) {
+                drag.mode = Drag::Mode::Stay;
+                drag.departureDays = day;
+                m_drag = drag;
+            }
+        }
     }
     QAbstractScrollArea::mousePressEvent(event);
+}
+
+void BookingChartView::dragTo(const QPoint& point)
+{
+    Drag& drag = *m_drag;
+    const QRect days(nameWidth(), headerHeight(), viewport()->width() - nameWidth(),
+                     viewport()->height() - headerHeight() - footerHeight());
+    const int row = rowAtY(point.y());
+    drag.outside = !days.contains(point) || row >= int(m_chart.rows().size());
+    const int byDays = int(std::lround((point.x() - drag.pressedAt.x()) / dayWidth()));
+    switch (drag.mode) {
+    case Drag::Mode::Move:
+        drag.toRow = drag.outside ? drag.bar.row : row;
+        drag.arrivalDays = drag.departureDays = byDays;
+        drag.clash = m_chart.clashOfMove(drag.bar, drag.toRow, byDays, byDays);
+        break;
+    case Drag::Mode::Arrival:
+        drag.arrivalDays = byDays;
+        drag.clash = m_chart.clashOfMove(drag.bar, drag.bar.row, byDays, 0);
+        break;
+    case Drag::Mode::Departure:
+        drag.departureDays = byDays;
+        drag.clash = m_chart.clashOfMove(drag.bar, drag.bar.row, 0, byDays);
+        break;
+    case Drag::Mode::Stay: {
+        drag.departureDays = qBound(0, dayAtX(point.x()), m_chart.days() - 1);
+        const int from = qMin(drag.pressedDay, drag.departureDays);
+        const int to = qMax(drag.pressedDay + 1, drag.departureDays);
+        drag.clash = m_chart.clashOfStay(drag.pressedRow, from, to);
+        break;
+    }
+    }
+    if (drag.outside)
+        drag.clash = tr("Drop it on a berth and days of the chart.");
+}
+
+void BookingChartView::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPoint at = event->position().toPoint();
+    if (!m_drag || !(event->buttons() & Qt::LeftButton)) {
+        // The ends of a bar take the pointer that stretches.
+        const BookingChart::Bar* bar = barAt(at);
+        const QRect rect = bar ? barRect(*bar) : QRect();
+        const bool onEnd = bar && (at.x() < rect.left() + 4 || at.x() > rect.right() - 4);
+        if (onEnd)
+            viewport()->setCursor(Qt::SizeHorCursor);
+        else
+            viewport()->unsetCursor();
+        QAbstractScrollArea::mouseMoveEvent(event);
+        return;
+    }
+    if (!m_drag->started) {
+        if ((at - m_drag->pressedAt).manhattanLength() < QApplication::startDragDistance())
+            return;
+        m_drag->started = true;
+        if (m_drag->mode == Drag::Mode::Move)
+            viewport()->setCursor(Qt::ClosedHandCursor);
+    }
+    dragTo(at);
+    viewport()->update();
+}
+
+void BookingChartView::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (!m_drag || event->button() != Qt::LeftButton) {
+        QAbstractScrollArea::mouseReleaseEvent(event);
+        return;
+    }
+    const Drag drag = *m_drag;
+    m_drag.reset();
+    viewport()->unsetCursor();
+    viewport()->update();
+    if (!drag.started)
+        return;
+    if (drag.outside) {
+        emit dropRefused(drag.clash);
+        return;
+    }
+    if (drag.mode == Drag::Mode::Stay) {
+        emit stayAsked(drag.pressedRow, qMin(drag.pressedDay, drag.departureDays),
+                       qMax(drag.pressedDay + 1, drag.departureDays));
+        return;
+    }
+    if (drag.toRow != drag.bar.row || drag.arrivalDays != 0 || drag.departureDays != 0)
+        emit moveAsked(drag.bar, drag.toRow, drag.arrivalDays, drag.departureDays);
 }
 
 void BookingChartView::mouseDoubleClickEvent(QMouseEvent* event)

@@ -4,7 +4,10 @@
 #include "berths/BookingChartView.h"
 #include "bookings/BookingMove.h"
 #include "bookings/BookingRules.h"
+#include "bookings/BookingSummaryData.h"
 #include "bookings/BookingSummaryWindow.h"
+#include "bookings/BookingWizard.h"
+#include "bookings/CancelPaidDialog.h"
 #include "core/EventLog.h"
 #include "core/MessageLog.h"
 #include "core/Seams.h"
@@ -67,6 +70,13 @@ BookingChartWindow::BookingChartWindow(IWindowHost& host, Services& services, QW
     connect(m_view, &BookingChartView::rowsInViewChanged, this, &BookingChartWindow::readBars);
     connect(m_view, &BookingChartView::daysScrolled, this, &BookingChartWindow::moveDays);
     connect(m_view, &BookingChartView::moveAsked, this, &BookingChartWindow::moveBooking);
+    connect(m_view, &BookingChartView::undoAsked, this, &BookingChartWindow::undoMove);
+    connect(m_view, &BookingChartView::stayAsked, this, &BookingChartWindow::newStay);
+    connect(m_view, &BookingChartView::cancelAsked, this, &BookingChartWindow::cancelBooking);
+    connect(m_view, &BookingChartView::dropRefused, this, [this](const QString& why) {
+        m_services.messages.show(tr("The booking was not moved.\n%1").arg(why), windowTitle(), MsgIcon::Exclamation,
+                                 MsgButtons::Ok);
+    });
     connect(m_view, &BookingChartView::bookingOpened, this,
             [this](int booking) { BookingSummaryWindow::display(m_host, m_services, booking); });
     setFocusProxy(m_view);
@@ -148,27 +158,24 @@ void BookingChartWindow::moveDays(int days)
     m_dtpChartDate->setDate(m_dtpChartDate->date().addDays(days));
 }
 
-void BookingChartWindow::moveBooking(const BookingChart::Bar& bar, int rows, int arrivalDays, int departureDays)
+void BookingChartWindow::refuse(const Failure& failure)
 {
-    // The berth rows the bar goes to, stepping over the type headings.
-    int row = bar.row;
-    for (int left = std::abs(rows); left > 0;) {
-        row += rows > 0 ? 1 : -1;
-        if (row < 0 || row >= int(m_chart.rows().size()))
-            return;
-        if (!m_chart.rows()[size_t(row)].heading)
-            --left;
-    }
-    const BookingMove::Request request{bar.bookingId,        bar.berthId, bar.from,     bar.to,
-                                       m_chart.berthAt(row), arrivalDays, departureDays};
-    const QString title = windowTitle();
     // A move that cannot be made changes nothing; the chart is read again to show what is so.
-    const auto refuse = [&](const Failure& failure) {
-        m_services.messages.show(
-            tr("The booking could not be moved. Nothing was changed.\n%1").arg(failure.text), title,
-            failure.kind == FailureKind::Database ? MsgIcon::Critical : MsgIcon::Exclamation, MsgButtons::Ok);
-        activated();
-    };
+    m_services.messages.show(
+        tr("The booking could not be moved. Nothing was changed.\n%1").arg(failure.text), windowTitle(),
+        failure.kind == FailureKind::Database ? MsgIcon::Critical : MsgIcon::Exclamation, MsgButtons::Ok);
+    activated();
+}
+
+void BookingChartWindow::moveBooking(const BookingChart::Bar& bar, int toRow, int arrivalDays, int departureDays)
+{
+    // What the chart knows to be in the way is said before any question; the save checks again in any case.
+    if (const QString clash = m_chart.clashOfMove(bar, toRow, arrivalDays, departureDays); !clash.isEmpty()) {
+        refuse(conflict(clash));
+        return;
+    }
+    const BookingMove::Request request{bar.bookingId,          bar.berthId, bar.from,     bar.to,
+                                       m_chart.berthAt(toRow), arrivalDays, departureDays};
     const auto plan = BookingMove::plan(m_services.db(), request);
     if (!plan) {
         refuse(plan.failure());
@@ -180,28 +187,104 @@ void BookingChartWindow::moveBooking(const BookingChart::Bar& bar, int rows, int
             tr("Agreed price: total payable %1.\nWith today's rates for the new days and berths: total payable %2.\n\n"
                "Keep the agreed price? Yes keeps it, No reprices with today's rates.")
                 .arg(plan->agreedTotal.format(), plan->repricedTotal.format()),
-            title, MsgIcon::Question, MsgButtons::YesNoCancel);
-        if (answer == MsgResult::Cancel)
+            windowTitle(), MsgIcon::Question, MsgButtons::YesNoCancel);
+        if (answer == MsgResult::Cancel) {
+            activated();
             return;
+        }
         reprice = answer == MsgResult::No;
     }
-    const auto saved = BookingMove::save(m_services.db(), *plan, reprice);
-    if (!saved) {
-        refuse(saved.failure());
+    BookingRecord saved = BookingMove::moved(*plan, reprice);
+    const auto done = BookingMove::save(m_services.db(), *plan, reprice);
+    if (!done) {
+        refuse(done.failure());
         return;
     }
+    saved.id = done->id;
+    m_lastMove = Moved{plan->before, saved};
+    m_services.events.log(
+        EventLog::BookingModified,
+        BookingRules::savedDetails(saved.fromDate, saved.toDate,
+                                   BookingStore::customerLine(m_services.db(), saved.customerId).valueOr(QString()),
+                                   saved.berthNames));
+    // What the booking held before may be what someone on the waiting list waits for.
+    m_host.berthsReleased(plan->before.berthIds, plan->before.fromDate, plan->before.toDate);
+    showMoved(request.toBerthId, m_view->selectedDay() + arrivalDays);
+}
+
+void BookingChartWindow::undoMove()
+{
+    if (!m_lastMove)
+        return;
+    const Moved last = *m_lastMove;
+    const auto plan = BookingMove::planUndo(m_services.db(), last.before, last.saved);
+    if (!plan) {
+        m_lastMove.reset();
+        refuse(plan.failure());
+        return;
+    }
+    const auto done = BookingMove::save(m_services.db(), *plan, false);
+    if (!done) {
+        m_lastMove.reset();
+        refuse(done.failure());
+        return;
+    }
+    m_lastMove.reset();
     const BookingRecord& after = plan->after;
     m_services.events.log(
         EventLog::BookingModified,
         BookingRules::savedDetails(after.fromDate, after.toDate,
                                    BookingStore::customerLine(m_services.db(), after.customerId).valueOr(QString()),
                                    after.berthNames));
-    // What the booking held before may be what someone on the waiting list waits for.
     m_host.berthsReleased(plan->before.berthIds, plan->before.fromDate, plan->before.toDate);
-    const int day = m_view->selectedDay() + arrivalDays;
+    const int berth = last.before.berthIds.value(0);
+    for (qsizetype i = 0; i < last.before.berthIds.size(); ++i) {
+        if (last.before.berthIds[i] != last.saved.berthIds.value(i)) {
+            showMoved(last.before.berthIds[i], int(m_chart.first().daysTo(after.fromDate.date())));
+            return;
+        }
+    }
+    showMoved(berth, int(m_chart.first().daysTo(after.fromDate.date())));
+}
+
+void BookingChartWindow::showMoved(int berthId, int day)
+{
     activated();
     // The selection follows the bar, and the days follow the selection.
     if (day < 0 || day >= m_chart.days())
         moveDays(day < 0 ? day : day - m_chart.days() + 1);
-    m_view->select(m_chart.rowOf(request.toBerthId), qBound(0, day, m_chart.days() - 1));
+    m_view->select(m_chart.rowOf(berthId), qBound(0, day, m_chart.days() - 1));
+}
+
+void BookingChartWindow::newStay(int row, int fromDay, int toDay)
+{
+    if (const QString clash = m_chart.clashOfStay(row, fromDay, toDay); !clash.isEmpty()) {
+        m_services.messages.show(tr("No booking can be made there.\n%1").arg(clash), windowTitle(),
+                                 MsgIcon::Exclamation, MsgButtons::Ok);
+        return;
+    }
+    BookingRequest request;
+    request.from = m_chart.first().addDays(fromDay);
+    request.to = m_chart.first().addDays(toDay);
+    request.berthIds = {m_chart.berthAt(row)};
+    BookingWizard::startFrom(m_host, m_services, request);
+}
+
+void BookingChartWindow::cancelBooking(const BookingChart::Bar& bar)
+{
+    const auto stored = BookingStore::loadBooking(m_services.db(), bar.bookingId);
+    if (!stored || stored->cancelled || stored->fromDate != bar.from || stored->toDate != bar.to) {
+        refuse(stored ? conflict(tr("The booking was changed at another desk meanwhile.")) : stored.failure());
+        return;
+    }
+    const QString name = BookingStore::customerLine(m_services.db(), stored->customerId).valueOr(QString());
+    const Status cancelled =
+        CancelPaidDialog::cancelBooking(m_services, this, bar.bookingId, stored->storedStamp, tr("Cancel booking"),
+                                        BookingSummaryData::cancelledDetails(stored->fromDate, stored->toDate, name));
+    if (!cancelled)
+        return;
+    if (m_lastMove && m_lastMove->saved.id == bar.bookingId)
+        m_lastMove.reset();
+    m_host.berthsReleased(stored->berthIds, stored->fromDate, stored->toDate);
+    activated();
 }

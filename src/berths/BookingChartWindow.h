@@ -1,7 +1,10 @@
 #pragma once
 
 #include "berths/BookingChart.h"
+#include "bookings/BookingRecord.h"
 #include "core/ui/ChildWindow.h"
+
+#include <optional>
 
 struct Services;
 class BookingChartView;
@@ -34,7 +37,16 @@ private:
     void moveDays(int days);
     /// Works out and saves a move the person asked for; asks about the price when today's rates differ, and says
     /// why a move that cannot be made was refused (the bar stays where it was).
-    void moveBooking(const BookingChart::Bar& bar, int rows, int arrivalDays, int departureDays);
+    void moveBooking(const BookingChart::Bar& bar, int toRow, int arrivalDays, int departureDays);
+    /// Ctrl+Z: moves the last booking moved back where it was, at the price it had, checked again like any move.
+    void undoMove();
+    /// A drag across free days: the booking wizard, filled with that berth and those days.
+    void newStay(int row, int fromDay, int toDay);
+    /// Delete: asks, then cancels the booking as the summary does.
+    void cancelBooking(const BookingChart::Bar& bar);
+    void refuse(const Failure& failure);
+    /// Reads the chart again with the selection on booking's bar on berth, the days following it.
+    void showMoved(int berthId, int day);
     bool report(const Status& status);
 
     IWindowHost& m_host;
@@ -46,4 +58,11 @@ private:
     QComboBox* m_cboChartType;
     ReadErrorLine* m_readError;
     bool m_reading = false;
+    /// The last move saved, for Ctrl+Z: the booking before it and as it was saved.
+    struct Moved
+    {
+        BookingRecord before;
+        BookingRecord saved;
+    };
+    std::optional<Moved> m_lastMove;
 };

@@ -81,8 +81,7 @@ Result<Plan> plan(const QSqlDatabase& db, const Request& request)
     return plan;
 }
 
-Result<BookingStore::SavedBooking> save(const QSqlDatabase& db, const Plan& plan, bool reprice,
-                                        BookingStore::Overtaken* overtaken)
+BookingRecord moved(const Plan& plan, bool reprice)
 {
     BookingRecord booking = plan.after;
     if (reprice) {
@@ -94,7 +93,46 @@ Result<BookingStore::SavedBooking> save(const QSqlDatabase& db, const Plan& plan
         booking.vat = charges.tax;
         booking.totalPayable = charges.total;
     }
-    return BookingStore::saveBooking(db, booking, overtaken);
+    return booking;
+}
+
+Result<Plan> planUndo(const QSqlDatabase& db, const BookingRecord& before, const BookingRecord& saved)
+{
+    Request back;
+    back.bookingId = saved.id;
+    back.berthId = back.toBerthId = saved.berthIds.value(0);
+    for (qsizetype i = 0; i < saved.berthIds.size() && i < before.berthIds.size(); ++i) {
+        if (saved.berthIds[i] != before.berthIds[i]) {
+            back.berthId = saved.berthIds[i];
+            back.toBerthId = before.berthIds[i];
+        }
+    }
+    back.seenFrom = saved.fromDate;
+    back.seenTo = saved.toDate;
+    back.arrivalDays = int(saved.fromDate.date().daysTo(before.fromDate.date()));
+    back.departureDays = int(saved.toDate.date().daysTo(before.toDate.date()));
+    auto undo = plan(db, back);
+    if (!undo)
+        return undo;
+    const BookingRecord& now = undo->before;
+    if (now.totalPayable != saved.totalPayable || now.customerId != saved.customerId ||
+        now.otherCharges != saved.otherCharges)
+        return conflict(QCoreApplication::translate(
+            "BookingMove", "The booking was changed at another desk since it was moved. Nothing was undone."));
+    BookingRecord& after = undo->after;
+    after.costOfHire = before.costOfHire;
+    after.charges = before.charges;
+    after.taxRate = before.taxRate;
+    after.vat = before.vat;
+    after.totalPayable = before.totalPayable;
+    undo->agreedTotal = before.totalPayable;
+    return undo;
+}
+
+Result<BookingStore::SavedBooking> save(const QSqlDatabase& db, const Plan& plan, bool reprice,
+                                        BookingStore::Overtaken* overtaken)
+{
+    return BookingStore::saveBooking(db, moved(plan, reprice), overtaken);
 }
 
 } // namespace BookingMove

@@ -45,6 +45,14 @@ struct Plan
 /// the booking's own.
 Result<Plan> plan(const QSqlDatabase& db, const Request& request);
 
+/// The booking as save() writes it: moved, at the agreed price or repriced with today's rates.
+BookingRecord moved(const Plan& plan, bool reprice);
+
+/// Works out the move back of a booking that was moved from before to saved (as moved() gave it): the berth and
+/// days it had, at the price it had. A Conflict when another desk changed the booking since, so that undoing would
+/// undo their change too.
+Result<Plan> planUndo(const QSqlDatabase& db, const BookingRecord& before, const BookingRecord& saved);
+
 /// Saves the moved booking, at the agreed price or repriced with today's rates; its berth rows and charge lines are
 /// rewritten by the store, which checks again that the berths are free and the booking is as it was read.
 Result<BookingStore::SavedBooking> save(const QSqlDatabase& db, const Plan& plan, bool reprice,

@@ -2,6 +2,7 @@
 #include "berths/BookingChartView.h"
 #include "berths/BookingChartWindow.h"
 #include "bookings/BookingSummaryWindow.h"
+#include "bookings/BookingWizard.h"
 #include "bookings/PeriodIndex.h"
 #include "common/TestSupport.h"
 #include "shell/MainWindow.h"
@@ -152,10 +153,10 @@ private slots:
         QTest::keyClick(view, Qt::Key_Return);
         QApplication::processEvents();
         QCOMPARE(opened, 1);
-        // Ctrl+Right runs into booking 2 on the same berth: asked about the price, then refused, nothing saved.
-        m_install->messages.answers.enqueue(MsgResult::Yes);
+        // Ctrl+Right runs into booking 2 on the same berth: refused before any question, nothing saved.
         QTest::keyClick(view, Qt::Key_Right, Qt::ControlModifier);
-        QVERIFY2(m_install->messages.said().contains(u"could not be moved"_s), qPrintable(m_install->messages.said()));
+        QVERIFY2(m_install->messages.said().contains(u"P2 is taken by Bob Jones"_s),
+                 qPrintable(m_install->messages.said()));
         QCOMPARE(m_install->text(u"SELECT FromDate || ' ' || ToDate FROM Booking WHERE ID = 1"_s),
                  u"2026-12-04 14:00:00 2026-12-06 10:00:00"_s);
         // Shift+Left ends the stay a day sooner: the agreed price kept, saved and logged, the selection on the bar.
@@ -176,6 +177,86 @@ private slots:
         QTest::keyClick(view, Qt::Key_Right);
         QTest::keyClick(view, Qt::Key_Right);
         QCOMPARE(view->selectedBooking(), 0);
+    }
+
+    // Real drags with the mouse: a move, a move of a booking of two berths, Ctrl+Z, an end dragged, a drop onto a
+    // taken berth and outside the chart, days dragged across for a new stay, and Delete.
+    void dragging()
+    {
+        MainWindow main(m_install->services);
+        main.resize(1200, 800);
+        main.show();
+        auto* window = BookingChartWindow::display(main, m_install->services);
+        auto* view = window->view();
+        QWidget* port = view->viewport();
+        const auto barOf = [view](int booking, int row) {
+            for (const BookingChart::Bar& bar : view->bars())
+                if (bar.bookingId == booking && bar.row == row)
+                    return view->barRect(bar);
+            return QRect();
+        };
+        const auto drag = [port](QPoint from, QPoint to) {
+            QTest::mousePress(port, Qt::LeftButton, {}, from);
+            QTest::mouseMove(port, to);
+            QTest::mouseRelease(port, Qt::LeftButton, {}, to);
+        };
+        const auto stored = [this](int id) {
+            return m_install->text(
+                u"SELECT B.FromDate || ' ' || B.ToDate || ' ' || B.TotalPayable || ' ' || "
+                u"(SELECT MIN(BerthID) || ',' || MAX(BerthID) FROM BookingBerth WHERE BookingID = B.ID) "
+                u"FROM Booking B WHERE B.ID = ?"_s,
+                {id});
+        };
+        const int day = view->cellRect(3, 1).width();
+        const QPoint middle = barOf(1, 3).center();
+        QVERIFY(!middle.isNull());
+
+        // Onto P10, where Ann Smith's booking 3 still is: refused with what is in the way.
+        drag(middle, middle + QPoint(0, view->cellRect(4, 0).top() - view->cellRect(3, 0).top()));
+        QVERIFY2(m_install->messages.said().contains(u"P10 is taken by Ann Smith"_s),
+                 qPrintable(m_install->messages.said()));
+        QCOMPARE(stored(1), u"2026-12-04 14:00:00 2026-12-06 10:00:00 10000 1,1"_s);
+        // Ten days on, keeping the agreed price; then Ctrl+Z puts it back.
+        m_install->messages.answers.enqueue(MsgResult::Yes);
+        drag(middle, middle + QPoint(10 * day, 0));
+        QCOMPARE(stored(1), u"2026-12-14 14:00:00 2026-12-16 10:00:00 10000 1,1"_s);
+        QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(stored(1), u"2026-12-04 14:00:00 2026-12-06 10:00:00 10000 1,1"_s);
+        QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier); // nothing more to undo
+        QCOMPARE(stored(1), u"2026-12-04 14:00:00 2026-12-06 10:00:00 10000 1,1"_s);
+        // The departure end of booking 2 two days later: only the departure moves.
+        m_install->messages.answers.enqueue(MsgResult::Yes);
+        const QRect two = barOf(2, 3);
+        drag(QPoint(two.right() - 1, two.center().y()), QPoint(two.right() - 1 + 2 * day, two.center().y()));
+        QCOMPARE(stored(2), u"2026-12-06 15:00:00 2026-12-10 09:00:00 20000 1,1"_s);
+        // Booking 3 holds P10 and X1: dragged by its X1 bar a day on, both berths move.
+        m_install->messages.answers.enqueue(MsgResult::Yes);
+        const QRect three = barOf(3, 6);
+        drag(QPoint(three.right() - 12, three.center().y()), QPoint(three.right() - 12 + day, three.center().y()));
+        QCOMPARE(stored(3), u"2026-12-04 12:00:00 2026-12-06 00:00:00 1000 2,4"_s);
+        // Out of the chart: told, nothing moved.
+        drag(barOf(1, 3).center(), QPoint(2, 2));
+        QVERIFY2(m_install->messages.said().contains(u"not moved"_s), qPrintable(m_install->messages.said()));
+        QCOMPARE(stored(1), u"2026-12-04 14:00:00 2026-12-06 10:00:00 10000 1,1"_s);
+
+        // Across free days of X1: the wizard, filled with X1 from the 14th to the 17th.
+        drag(view->cellRect(6, 10).center(), view->cellRect(6, 13).center());
+        auto* wizard = qobject_cast<BookingWizard*>(main.findWindow(u"frmBooking"_s));
+        QVERIFY(wizard);
+        QCOMPARE(wizard->fromDate().date(), QDate(2026, 12, 14));
+        QCOMPARE(wizard->toDate().date(), QDate(2026, 12, 17));
+        QCOMPARE(wizard->selectedCount(), 1);
+        wizard->close();
+
+        // Delete on booking 6 asks, and cancels it.
+        main.showChild(window);
+        view->setFocus();
+        QTest::mouseClick(port, Qt::LeftButton, {}, barOf(6, 4).center());
+        QCOMPARE(view->selectedBooking(), 6);
+        m_install->messages.answers.enqueue(MsgResult::Yes);
+        QTest::keyClick(view, Qt::Key_Delete);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Booking WHERE ID = 6"_s), 0);
+        QVERIFY2(m_install->eventLogText().contains(u"Bob Jones"_s), qPrintable(m_install->eventLogText()));
     }
 };
 

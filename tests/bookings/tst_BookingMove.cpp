@@ -89,6 +89,31 @@ private slots:
         }
     }
 
+    // Undo puts the berth, the days and the agreed price back, and refuses when another desk changed the booking since.
+    void undo()
+    {
+        const QString original = stored(1);
+        for (const bool changedSince : {false, true}) {
+            const auto plan = BookingMove::plan(m_install->db(), {1, 1, at(10, 14), at(12, 10), 2, -1, -1});
+            QVERIFY2(plan, qPrintable(plan.error()));
+            BookingRecord saved = BookingMove::moved(*plan, true);
+            QVERIFY(BookingMove::save(m_install->db(), *plan, true));
+            QCOMPARE(stored(1), u"2026-12-09 14:00:00 2026-12-11 10:00:00 2 940000"_s);
+            if (changedSince)
+                QVERIFY(m_install->exec(u"UPDATE Booking SET TotalPayable = 1400000 WHERE ID = 1"_s));
+            const auto back = BookingMove::planUndo(m_install->db(), plan->before, saved);
+            if (changedSince) {
+                QCOMPARE(back.kind(), FailureKind::Conflict);
+                break;
+            }
+            QVERIFY2(back, qPrintable(back.error()));
+            QVERIFY(BookingMove::save(m_install->db(), *back, false));
+            QCOMPARE(stored(1), original);
+            QCOMPARE(m_install->text(u"SELECT CostOfHire || ' ' || VAT FROM Booking WHERE ID = 1"_s),
+                     u"600000 105000"_s);
+        }
+    }
+
     void priceDiffersOnlyWhenTodaysRatesDo()
     {
         const auto same = BookingMove::plan(m_install->db(), {1, 1, at(10, 14), at(12, 10), 1, 7, 7});
