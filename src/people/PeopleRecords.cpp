@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QSqlQuery>
 #include <QStringList>
+#include <functional>
 
 namespace {
 
@@ -100,8 +101,41 @@ Result<int> insertRow(const QSqlDatabase& db, const QString& table, const QStrin
     return static_cast<int>(*id);
 }
 
+// Whether a row is still as the person saw it, with what it holds now when it is not.
+template <typename Record>
+Status stillAsSeen(const Result<Record>& now, const Record& seen, std::optional<Record>* theirs)
+{
+    if (!now)
+        return now.kind() == FailureKind::Conflict
+                   ? conflict(QCoreApplication::translate("PeopleRecords",
+                                                          "It was deleted at another desk while you were editing it. "
+                                                          "What you typed is still in the boxes; nothing was saved."))
+                   : now.failure();
+    if (*now == seen)
+        return Done{};
+    if (theirs)
+        *theirs = *now;
+    return conflict(
+        QCoreApplication::translate("PeopleRecords", "It was changed at another desk while you were editing it."));
+}
+
+template <typename Record, std::size_t N>
+QList<FieldChange> changed(const PersonField<Record> (&fields)[N], const Record& seen, const Record& theirs,
+                           const Record& mine)
+{
+    QList<FieldChange> changes;
+    for (const auto& field : fields)
+        FieldChanges::compare(changes, field.captionText(), seen.*field.member, theirs.*field.member,
+                              mine.*field.member);
+    FieldChanges::compare(changes, QCoreApplication::translate("PeopleRecords", "Notes:"), seen.notes, theirs.notes,
+                          mine.notes);
+    return changes;
+}
+
+using CheckFirst = std::function<Status(const QSqlDatabase&, int)>;
+
 Status updateRow(const QSqlDatabase& db, const QString& table, const QStringList& columns, QVariantList values, int id,
-                 AlsoWrite also = nullptr)
+                 AlsoWrite also, const CheckFirst& check)
 {
     QStringList assignments;
     for (const QString& column : columns)
@@ -109,9 +143,12 @@ Status updateRow(const QSqlDatabase& db, const QString& table, const QStringList
     const QString sql =
         QStringLiteral("UPDATE %1 SET %2 WHERE ID = ?").arg(table, assignments.join(QStringLiteral(", ")));
     values << id;
-    Sql::Transaction tx(db);
+    // Taken for writing at once, so that no other desk writes between the check and the change.
+    Sql::Transaction tx(db, true);
     if (!tx.started())
         return databaseFailure(tx.error());
+    if (const Status same = check(db, id); !same)
+        return same;
     QSqlQuery q(db);
     QString error;
     if (!Sql::exec(q, sql, values, &error))
@@ -147,9 +184,24 @@ Result<int> add(const QSqlDatabase& db, const CustomerRecord& record)
     return insertRow(db, QStringLiteral("Customer"), CustomerColumns, values(record), SearchText::rewriteCustomers);
 }
 
-Status modify(const QSqlDatabase& db, int id, const CustomerRecord& record)
+Status modify(const QSqlDatabase& db, int id, const CustomerRecord& seen, const CustomerRecord& record,
+              std::optional<CustomerRecord>* theirs)
 {
-    return updateRow(db, QStringLiteral("Customer"), CustomerColumns, values(record), id, SearchText::rewriteCustomers);
+    return updateRow(db, QStringLiteral("Customer"), CustomerColumns, values(record), id, SearchText::rewriteCustomers,
+                     [&](const QSqlDatabase& on, int row) { return stillAsSeen(load(on, row), seen, theirs); });
+}
+
+QList<FieldChange> changedFields(const CustomerRecord& seen, const CustomerRecord& theirs, const CustomerRecord& mine)
+{
+    QList<FieldChange> changes = changed(PeopleFields::Customer, seen, theirs, mine);
+    const auto yesNo = [](bool on) {
+        return on ? QCoreApplication::translate("PeopleRecords", "yes")
+                  : QCoreApplication::translate("PeopleRecords", "no");
+    };
+    if (theirs.clubMember != seen.clubMember)
+        changes.append({QCoreApplication::translate("PeopleRecords", "Club member:"), yesNo(theirs.clubMember),
+                        yesNo(mine.clubMember)});
+    return changes;
 }
 
 Result<Removal::Question> askRemove(const QSqlDatabase& db, int id, const Removal::Dependents& bookings)
@@ -191,9 +243,16 @@ Result<int> add(const QSqlDatabase& db, const OwnerRecord& record)
     return insertRow(db, QStringLiteral("Owner"), OwnerColumns, values(record));
 }
 
-Status modify(const QSqlDatabase& db, int id, const OwnerRecord& record)
+Status modify(const QSqlDatabase& db, int id, const OwnerRecord& seen, const OwnerRecord& record,
+              std::optional<OwnerRecord>* theirs)
 {
-    return updateRow(db, QStringLiteral("Owner"), OwnerColumns, values(record), id);
+    return updateRow(db, QStringLiteral("Owner"), OwnerColumns, values(record), id, nullptr,
+                     [&](const QSqlDatabase& on, int row) { return stillAsSeen(load(on, row), seen, theirs); });
+}
+
+QList<FieldChange> changedFields(const OwnerRecord& seen, const OwnerRecord& theirs, const OwnerRecord& mine)
+{
+    return changed(PeopleFields::Owner, seen, theirs, mine);
 }
 
 Result<Removal::Question> askRemove(const QSqlDatabase& db, int id, const Removal::Dependents& berths)

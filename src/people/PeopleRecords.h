@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/FieldChanges.h"
 #include "core/RecordMode.h"
 #include "core/Removal.h"
 #include "core/Result.h"
@@ -115,8 +116,13 @@ namespace CustomerStore {
 Result<CustomerRecord> load(const QSqlDatabase& db, int id);
 /// Inserts a new customer; the ID the database gave it.
 Result<int> add(const QSqlDatabase& db, const CustomerRecord& record);
-/// Overwrites every column of the customer with this ID.
-Status modify(const QSqlDatabase& db, int id, const CustomerRecord& record);
+/// Overwrites every column of the customer with this ID, if the row is still as seen (as load gave it when the
+/// editing began), checked inside the save's transaction. A Conflict otherwise, with what is stored now in theirs
+/// (nothing when the row was deleted).
+Status modify(const QSqlDatabase& db, int id, const CustomerRecord& seen, const CustomerRecord& record,
+              std::optional<CustomerRecord>* theirs = nullptr);
+/// The fields another desk changed since seen, with theirs and mine, in the dialog's order.
+QList<FieldChange> changedFields(const CustomerRecord& seen, const CustomerRecord& theirs, const CustomerRecord& mine);
 /// The question before deleting the customer with their bookings (counted by the bookings folder, which owns
 /// them); Refused without a text for no customer.
 Result<Removal::Question> askRemove(const QSqlDatabase& db, int id, const Removal::Dependents& bookings);
@@ -128,7 +134,9 @@ Status remove(const QSqlDatabase& db, int id, int asked, const Removal::Dependen
 namespace OwnerStore {
 Result<OwnerRecord> load(const QSqlDatabase& db, int id);
 Result<int> add(const QSqlDatabase& db, const OwnerRecord& record);
-Status modify(const QSqlDatabase& db, int id, const OwnerRecord& record);
+Status modify(const QSqlDatabase& db, int id, const OwnerRecord& seen, const OwnerRecord& record,
+              std::optional<OwnerRecord>* theirs = nullptr);
+QList<FieldChange> changedFields(const OwnerRecord& seen, const OwnerRecord& theirs, const OwnerRecord& mine);
 Result<Removal::Question> askRemove(const QSqlDatabase& db, int id, const Removal::Dependents& berths);
 Status remove(const QSqlDatabase& db, int id, int asked, const Removal::Dependents& berths);
 } // namespace OwnerStore

@@ -21,9 +21,15 @@ template <> struct PersonKind<CustomerRecord>
     static constexpr int Modified = EventLog::CustomerModified;
     static auto load(const QSqlDatabase& db, int id) { return CustomerStore::load(db, id); }
     static auto add(const QSqlDatabase& db, const CustomerRecord& r) { return CustomerStore::add(db, r); }
-    static auto modify(const QSqlDatabase& db, int id, const CustomerRecord& r)
+    static auto modify(const QSqlDatabase& db, int id, const CustomerRecord& seen, const CustomerRecord& r,
+                       std::optional<CustomerRecord>* theirs)
     {
-        return CustomerStore::modify(db, id, r);
+        return CustomerStore::modify(db, id, seen, r, theirs);
+    }
+    static QString noun() { return QCoreApplication::translate("PersonDialog", "customer"); }
+    static auto changes(const CustomerRecord& seen, const CustomerRecord& theirs, const CustomerRecord& mine)
+    {
+        return CustomerStore::changedFields(seen, theirs, mine);
     }
 };
 
@@ -34,7 +40,16 @@ template <> struct PersonKind<OwnerRecord>
     static constexpr int Modified = EventLog::OwnerModified;
     static auto load(const QSqlDatabase& db, int id) { return OwnerStore::load(db, id); }
     static auto add(const QSqlDatabase& db, const OwnerRecord& r) { return OwnerStore::add(db, r); }
-    static auto modify(const QSqlDatabase& db, int id, const OwnerRecord& r) { return OwnerStore::modify(db, id, r); }
+    static auto modify(const QSqlDatabase& db, int id, const OwnerRecord& seen, const OwnerRecord& r,
+                       std::optional<OwnerRecord>* theirs)
+    {
+        return OwnerStore::modify(db, id, seen, r, theirs);
+    }
+    static QString noun() { return QCoreApplication::translate("PersonDialog", "owner"); }
+    static auto changes(const OwnerRecord& seen, const OwnerRecord& theirs, const OwnerRecord& mine)
+    {
+        return OwnerStore::changedFields(seen, theirs, mine);
+    }
 };
 
 /// The record dialog of a kind of person (modal): Add empties the boxes, Edit loads the record with the given ID.
@@ -63,6 +78,7 @@ public:
             else
                 MessageLog::logError(QStringLiteral("%1.Display: %2").arg(objectName(), stored.error()));
         }
+        m_seen = record;
         showRecord(record);
         m_shown = typed();
         m_form->first()->setFocus();
@@ -115,24 +131,46 @@ private:
         // Without a name OK does nothing at all.
         if (record.name.isEmpty())
             return;
-        Status stored = Done{};
-        if (m_mode == RecordMode::Add) {
-            const Result<int> id = PersonKind<Record>::add(m_services.db(), record);
-            if (id)
-                m_id = *id;
-            else
-                stored = id.failure();
-        } else {
-            stored = PersonKind<Record>::modify(m_services.db(), m_id, record);
+        std::optional<Record> theirs;
+        const Status stored = m_mode == RecordMode::Add ? add(record) : modify(record, theirs);
+        if (theirs) {
+            // Another desk changed the record meanwhile: the person sees what and chooses.
+            const MsgResult answer =
+                m_services.messages.show(FieldChanges::question(PersonKind<Record>::noun(),
+                                                                PersonKind<Record>::changes(m_seen, *theirs, record)),
+                                         windowTitle(), MsgIcon::Question, MsgButtons::YesNoCancel);
+            m_seen = *theirs;
+            if (answer == MsgResult::Yes) {
+                save(); // mine over theirs, checked again
+            } else if (answer == MsgResult::No) {
+                showRecord(*theirs);
+                m_shown = typed();
+            }
+            return;
         }
         if (!stored) {
             // The dialog stays open with everything typed, so the user can correct it and press OK again.
             MessageLog::logError(QStringLiteral("%1.cmdOK_Click: %2").arg(objectName(), stored.error()));
+            if (stored.kind() == FailureKind::Conflict)
+                m_services.messages.show(stored.error(), windowTitle(), MsgIcon::Exclamation);
             return;
         }
+        m_seen = record;
         m_services.events.log(m_mode == RecordMode::Add ? PersonKind<Record>::Added : PersonKind<Record>::Modified,
                               PeopleEvents::savedDetails(record.name, record.houseName));
         saved();
+    }
+    Status add(const Record& record)
+    {
+        const Result<int> id = PersonKind<Record>::add(m_services.db(), record);
+        if (!id)
+            return id.failure();
+        m_id = *id;
+        return Done{};
+    }
+    Status modify(const Record& record, std::optional<Record>& theirs)
+    {
+        return PersonKind<Record>::modify(m_services.db(), m_id, m_seen, record, &theirs);
     }
 
     Services& m_services;
@@ -141,6 +179,7 @@ private:
     RecordMode m_mode = RecordMode::Add;
     int m_id = 0;
     Record m_shown; // the boxes as prepare filled them
+    Record m_seen;  // the record as stored when the editing began (or as another desk left it, once shown)
     QGridLayout* m_fields;
     std::unique_ptr<PeopleWidgets::PersonForm<Record>> m_form;
 };

@@ -184,8 +184,9 @@ private slots:
             return found ? QList<int>(found->cbegin(), found->cend()) : QList<int>{-1};
         };
         QCOMPARE(find(u"york"_s), QList<int>{*id});
+        const CustomerRecord seen = CustomerStore::load(m_install->db(), *id).value();
         zoe.town = u"Bath"_s;
-        QVERIFY(CustomerStore::modify(m_install->db(), *id, zoe));
+        QVERIFY(CustomerStore::modify(m_install->db(), *id, seen, zoe));
         QCOMPARE(find(u"york"_s), QList<int>{});
         QCOMPARE(find(u"bath"_s), QList<int>{*id});
         QVERIFY(CustomerStore::remove(m_install->db(), *id, 0, DependentBookings::ofCustomer()));

@@ -7,6 +7,8 @@
 
 #include <QSqlDriver>
 
+Q_DECLARE_METATYPE(MsgResult)
+
 // Customer and owner records: saved and read without a window, and the dialogs driven through their controls,
 // checked against the database and the event log.
 class tst_PeopleDialogs : public InstallTest
@@ -99,6 +101,52 @@ private slots:
                                  u"Notes FROM Customer WHERE ID = 4"_s),
                  u"O'Neill|Bristol|0||"_s);
         QCOMPARE(m_install->eventLogText(), entry(EventLog::CustomerModified, u"Name: 'O'Neill' HouseName: ''"_s));
+    }
+
+    // Another desk changed the town while this desk changed the phone: nothing is saved unasked; the question names
+    // each changed field with theirs and mine; Yes saves mine over theirs, No shows theirs, Cancel goes back to the
+    // typing. An owner deleted meanwhile is said so, with the typing kept.
+    void anotherDeskMeanwhile_data()
+    {
+        QTest::addColumn<MsgResult>("answer");
+        QTest::addColumn<QString>("stored"); // town and phone afterwards
+        QTest::addColumn<QString>("boxes");  // the town box afterwards
+        QTest::newRow("keep mine") << MsgResult::Yes << u"York|0123"_s << u"York"_s;
+        QTest::newRow("take theirs") << MsgResult::No << u"Leeds|"_s << u"Leeds"_s;
+        QTest::newRow("back to editing") << MsgResult::Cancel << u"Leeds|"_s << u"York"_s;
+    }
+    void anotherDeskMeanwhile()
+    {
+        QFETCH(MsgResult, answer);
+        QFETCH(QString, stored);
+        QFETCH(QString, boxes);
+        QVERIFY(m_install->exec(u"INSERT INTO Customer (ID, Name, Town, TelNo) VALUES (4, 'Ann', 'York', '')"_s));
+        auto dialog = open<CustomerDialog>(RecordMode::Edit, 4);
+        type(*dialog, "txtTelNo", u"0123"_s);
+        QVERIFY(m_install->exec(u"UPDATE Customer SET Town = 'Leeds' WHERE ID = 4"_s));
+        m_install->messages.answers.enqueue(answer);
+        click(*dialog, "cmdOK");
+        QVERIFY2(m_install->messages.said().contains(u"this customer while you were editing it:\n\nTown: theirs "
+                                                     u"“Leeds”, yours “York”\n\nYes saves yours"_s),
+                 qPrintable(m_install->messages.said()));
+        QCOMPARE(m_install->text(u"SELECT Town || '|' || TelNo FROM Customer WHERE ID = 4"_s), stored);
+        QCOMPARE(control(*dialog, "txtTown")->text(), boxes);
+        QCOMPARE(dialog->isVisible(), answer != MsgResult::Yes);
+        if (answer == MsgResult::Cancel) {
+            // What the other desk stored has been shown: OK now saves what is typed.
+            click(*dialog, "cmdOK");
+            QCOMPARE(m_install->text(u"SELECT Town || '|' || TelNo FROM Customer WHERE ID = 4"_s), u"York|0123"_s);
+        }
+
+        QVERIFY(m_install->exec(u"INSERT INTO Owner (ID, Name) VALUES (5, 'Bo')"_s));
+        auto owner = open<OwnerDialog>(RecordMode::Edit, 5);
+        type(*owner, "txtTown", u"Poole"_s);
+        QVERIFY(m_install->exec(u"DELETE FROM Owner WHERE ID = 5"_s));
+        click(*owner, "cmdOK");
+        QVERIFY2(m_install->messages.said().contains(u"deleted at another desk"_s),
+                 qPrintable(m_install->messages.said()));
+        QVERIFY(owner->isVisible());
+        QCOMPARE(control(*owner, "txtTown")->text(), u"Poole"_s);
     }
 
     void displayReturnsTheId_data()
@@ -221,7 +269,7 @@ private slots:
         QVERIFY(id);
         QCOMPARE(*id, m_install->scalarInt(u"SELECT MAX(ID) FROM Customer"_s));
         QCOMPARE(texts(CustomerStore::load(db, *id).value()), texts(allFields(text, true)));
-        QVERIFY(CustomerStore::modify(db, *id, allFields(text + text, false)));
+        QVERIFY(CustomerStore::modify(db, *id, CustomerStore::load(db, *id).value(), allFields(text + text, false)));
         QCOMPARE(texts(CustomerStore::load(db, *id).value()), texts(allFields(text + text, false)));
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Customer"_s), 1);
 
@@ -236,7 +284,8 @@ private slots:
     void failuresChangeNothing()
     {
         // A row deleted at another desk is a conflict, a refused write a database failure.
-        QCOMPARE(CustomerStore::modify(m_install->db(), 99, allFields(u"x"_s, false)).kind(), FailureKind::Conflict);
+        QCOMPARE(CustomerStore::modify(m_install->db(), 99, {}, allFields(u"x"_s, false)).kind(),
+                 FailureKind::Conflict);
         QCOMPARE(OwnerStore::load(m_install->db(), 99).kind(), FailureKind::Conflict);
         QVERIFY(m_install->refuseChanges(true));
         QCOMPARE(OwnerStore::add(m_install->db(), OwnerRecord{u"x"_s, {}, {}, {}, {}, {}, {}, {}, {}}).kind(),
