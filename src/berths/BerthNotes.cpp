@@ -3,7 +3,9 @@
 #include "core/Dialect.h"
 #include "core/SqlHelpers.h"
 
+#include <QCoreApplication>
 #include <QSqlQuery>
+#include <algorithm>
 
 BerthNotes::BerthNotes(QSqlDatabase db) : m_db(std::move(db)) {}
 
@@ -50,22 +52,54 @@ bool BerthNotes::changed() const
     return false;
 }
 
-Status BerthNotes::save()
+Status BerthNotes::save(QList<FieldChange>* changes)
 {
     QString error;
-    const bool ok = Sql::inTransaction(m_db, &error, [&] {
-        for (const auto& [id, notes] : m_edited) {
-            if (notes == m_stored.at(id))
-                continue; // untouched notes are not written over what the table editor may have saved
-            if (!Sql::exec(m_db, QStringLiteral("UPDATE Berth SET Notes = ? WHERE ID = ?"), {notes, id}, &error))
-                return false;
+    m_theirs.clear();
+    // Taken for writing at once: no other desk writes between the check and the change.
+    Sql::Transaction tx(m_db, true);
+    if (!tx.started())
+        return databaseFailure(tx.error());
+    QList<FieldChange> found;
+    for (const auto& [id, notes] : m_edited) {
+        if (notes == m_stored.at(id))
+            continue; // untouched notes are not written over what the table editor may have saved
+        QSqlQuery q(m_db);
+        q.setForwardOnly(true);
+        if (!Sql::exec(q, QStringLiteral("SELECT Notes FROM Berth WHERE ID = ?"), {id}, &error))
+            return databaseFailure(error);
+        const bool there = q.next();
+        const QString theirs = there ? q.value(0).toString() : QString();
+        if (!there || theirs != m_stored.at(id)) {
+            const auto berth =
+                std::find_if(m_berths.cbegin(), m_berths.cend(), [id](const Berth& b) { return b.id == id; });
+            found.append({berth == m_berths.cend() ? QString() : berth->name + u':',
+                          there ? theirs : QCoreApplication::translate("BerthNotes", "(berth deleted)"), notes});
+            m_theirs[id] = theirs;
+            continue;
         }
-        return true;
-    });
-    if (!ok)
+        if (!Sql::exec(m_db, QStringLiteral("UPDATE Berth SET Notes = ? WHERE ID = ?"), {notes, id}, &error))
+            return databaseFailure(error);
+    }
+    if (!found.isEmpty()) {
+        if (changes)
+            *changes = found;
+        return conflict(QCoreApplication::translate("BerthNotes", "Another desk changed these notes meanwhile."));
+    }
+    if (!tx.commit(&error))
         return databaseFailure(error);
     for (const auto& [id, notes] : m_edited)
         m_stored[id] = notes;
     m_edited.clear();
     return Done{};
+}
+
+void BerthNotes::resolve(bool keepMine)
+{
+    for (const auto& [id, theirs] : m_theirs) {
+        m_stored[id] = theirs;
+        if (!keepMine)
+            m_edited.erase(id);
+    }
+    m_theirs.clear();
 }

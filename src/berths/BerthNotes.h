@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/FieldChanges.h"
 #include "core/Result.h"
 
 #include <QSqlDatabase>
@@ -32,12 +33,18 @@ public:
     /// Whether any berth's notes differ from what was read.
     bool changed() const;
 
-    /// Stores the changed notes in one transaction; on failure nothing is stored and the edits are kept.
-    Status save();
+    /// Stores the changed notes in one transaction, each only over the notes as they were read; on failure nothing
+    /// is stored and the edits are kept. A Conflict when another desk changed or deleted the notes of a berth
+    /// edited here meanwhile: changes lists each (the berth, theirs and mine) and resolve() says what follows.
+    Status save(QList<FieldChange>* changes = nullptr);
+    /// After a Conflict: what the other desk stored counts as read, so the next save() stores the edits over it
+    /// (keepMine), or the edits of those berths are dropped and their notes are the other desk's.
+    void resolve(bool keepMine);
 
 private:
     QSqlDatabase m_db;
     std::vector<Berth> m_berths;
     std::map<int, QString> m_stored;
     std::map<int, QString> m_edited;
+    std::map<int, QString> m_theirs; // what the last save found another desk had stored
 };

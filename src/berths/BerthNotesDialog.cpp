@@ -93,7 +93,20 @@ void BerthNotesDialog::select()
 void BerthNotesDialog::ok()
 {
     keepTypedNotes();
-    if (const Status saved = m_notes.save(); !saved) {
+    QList<FieldChange> changes;
+    if (const Status saved = m_notes.save(&changes); !saved && !changes.isEmpty()) {
+        // Another desk changed notes edited here: the person sees whose and chooses.
+        const MsgResult answer = m_services.messages.show(FieldChanges::question(tr("berth's notes"), changes),
+                                                          windowTitle(), MsgIcon::Question, MsgButtons::YesNoCancel);
+        m_notes.resolve(answer != MsgResult::No);
+        if (answer == MsgResult::Yes) {
+            ok();
+            return;
+        }
+        m_shownId.reset(); // the shown notes may now be theirs
+        select();
+        return;
+    } else if (!saved) {
         // The typed notes stay in the window, so the user can try again or cancel.
         m_services.messages.show(tr("The notes could not be saved; nothing was changed.\n\n%1").arg(saved.error()),
                                  windowTitle(), MsgIcon::Critical, MsgButtons::Ok);

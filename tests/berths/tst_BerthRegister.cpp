@@ -349,6 +349,45 @@ private slots:
         QCOMPARE(m_install->eventLogText().count(u"[Berth modified]\r\nNotes modified\r\n"_s), 1);
     }
 
+    // Another desk changed B1's notes while this desk edited A1's and B1's: A1's alone would go through, but nothing
+    // is saved unasked. Yes saves both over theirs; No shows theirs for B1 and Cancel goes back to the typing, and
+    // the next OK saves what the window shows.
+    void notesChangedAtAnotherDesk_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("stored"); // A1's and B1's notes afterwards
+        QTest::addColumn<bool>("open");
+        QTest::newRow("keep mine") << int(MsgResult::Yes) << u"new A|new B"_s << false;
+        QTest::newRow("take theirs") << int(MsgResult::No) << u"old A|their B"_s << true;
+        QTest::newRow("back to editing") << int(MsgResult::Cancel) << u"old A|their B"_s << true;
+    }
+    void notesChangedAtAnotherDesk()
+    {
+        QFETCH(int, answer);
+        QFETCH(QString, stored);
+        QFETCH(bool, open);
+        BerthNotesDialog window(m_install->services);
+        window.show();
+        chooseAndType(window, u"A1"_s);
+        type(window, "txtNotes", u"new A"_s);
+        chooseAndType(window, u"B1"_s, u"new B"_s);
+        QVERIFY(m_install->exec(u"UPDATE Berth SET Notes = 'their B' WHERE ID = 2"_s));
+        m_install->messages.answers.enqueue(MsgResult(answer));
+        click(window, "cmdOK");
+        QVERIFY2(m_install->messages.said().contains(u"B1: theirs “their B”, yours “new B”\n\n"_s),
+                 qPrintable(m_install->messages.said()));
+        QCOMPARE(storedNotes(1) + u'|' + storedNotes(2), stored);
+        QCOMPARE(window.isVisible(), open);
+        if (open) {
+            // Taken theirs: B1 shows them; back to editing: B1 shows what was typed. OK then saves what is shown.
+            QCOMPARE(control<QPlainTextEdit>(window, "txtNotes")->toPlainText(),
+                     answer == int(MsgResult::No) ? u"their B"_s : u"new B"_s);
+            click(window, "cmdOK");
+            QCOMPARE(storedNotes(1) + u'|' + storedNotes(2),
+                     answer == int(MsgResult::No) ? u"new A|their B"_s : u"new A|new B"_s);
+        }
+    }
+
     void notesCancelKeepsTheStoredOnesAndOkAlwaysLogs()
     {
         {
