@@ -95,11 +95,8 @@ private slots:
                                  u"BookedBy || '|' || TotalPayable || '|' || GuestConfirmationNumber || '|' || Notes "
                                  u"FROM InvTemp"_s),
                  u"2|7|2|2026-07-01 09:00:00|Tom|587500|G-10|Bob's notes"_s); // the company's own ID, not the default
-        // A booking that does not exist is not shown and leaves the row as it was.
+        // A booking that does not exist is not shown and leaves the row as it was; nor one whose customer is gone.
         QVERIFY(!openSummary(99));
-        QCOMPARE(m_install->text(u"SELECT CAST(COUNT(*) AS TEXT) || ':' || CAST(max(ID) AS TEXT) FROM InvTemp"_s),
-                 u"1:2"_s);
-        // Nor one whose customer is gone.
         QVERIFY(m_install->exec(u"DELETE FROM Customer WHERE ID = 1"_s));
         QVERIFY(!openSummary(1));
         QCOMPARE(m_install->text(u"SELECT CAST(COUNT(*) AS TEXT) || ':' || CAST(max(ID) AS TEXT) FROM InvTemp"_s),

@@ -72,11 +72,8 @@ private slots:
         const auto lines = Ledger::lines(m_install->db(), 1);
         QVERIFY(lines && lines->size() == 1);
         const Ledger::Line& first = lines->first();
-        QCOMPARE(first.kind, Kind::Payment);
-        QCOMPARE(first.amount, pounds(100));
-        QCOMPARE(first.methodId, std::optional<int>(2));
-        QCOMPARE(first.paidAt, m_install->clock.current);
-        QCOMPARE(first.desk, Ledger::deskName());
+        QVERIFY(first.kind == Kind::Payment && first.amount == pounds(100) && first.methodId == std::optional<int>(2));
+        QVERIFY(first.paidAt == m_install->clock.current && first.desk == Ledger::deskName());
         QVERIFY(Ledger::lines(m_install->db(), 2)->isEmpty());
         // Changing the booking leaves what was paid to the ledger, whatever the record carries.
         auto loaded = BookingStore::loadBooking(m_install->db(), 1);
@@ -151,7 +148,6 @@ private slots:
         QVERIFY(BookingStore::deleteBooking(m_install->db(), 2));
     }
 
-    // Two desks record on the same booking at once: both lines count.
     // Two desks record on the same booking, each from what it read before the other saved: both lines count.
     void twoDesksBothCount()
     {
@@ -181,10 +177,9 @@ private slots:
                                     ? u"DROP TRIGGER FailBookingUpdate"_s
                                     : u"DROP TRIGGER FailBookingUpdate ON Booking"_s));
         QCOMPARE(m_install->scalarInt(u"SELECT LastInvoiceNumber FROM Company"_s), 41);
-        // Two desks issuing at once never share a number and skip none.
-        for (int i = 0; i < 20; ++i)
-            QVERIFY(m_install->exec(u"INSERT INTO Booking (CustomerID, TotalPayable) VALUES (1, 100)"_s));
         // Two desks issuing in turn never share a number and skip none.
+        QVERIFY(m_install->exec(u"WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 20) "
+                                u"INSERT INTO Booking (CustomerID, TotalPayable) SELECT 1, 100 FROM n"_s));
         const auto deskB = Database::open(m_install->databasePath(), u"desk-b"_s, 2000);
         QVERIFY2(deskB, qPrintable(deskB.error()));
         for (int id = 3; id < 23; id += 2) {

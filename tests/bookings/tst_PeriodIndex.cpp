@@ -3,7 +3,6 @@
 #include "bookings/DataGenerator.h"
 #include "bookings/PeriodIndex.h"
 #include "common/TestSupport.h"
-#include "core/SqlHelpers.h"
 
 #include <QRandomGenerator>
 #include <QSqlQuery>

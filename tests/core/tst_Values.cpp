@@ -328,10 +328,7 @@ private slots:
         // The sum of hire and charges past the ceiling is not within it, so its VAT and total are refused.
         QVERIFY(!(Money::ceiling() + Money::fromPence(1)).withinCeiling());
         QVERIFY((-Money::ceiling().units() == (Money() - Money::ceiling()).units()));
-    }
-
-    void storage()
-    {
+        // The database form: Null is nothing, and an amount comes back as it went.
         QCOMPARE(Money::fromDb(QVariant()).units(), 0);
         QCOMPARE(Money::fromDb(Money::fromPence(6150).toDb()), Money::fromPence(6150));
         QCOMPARE((Money::fromPence(100) * 3 + Money::fromPence(50)).format(), u"£3.50"_s);

@@ -141,7 +141,8 @@ private slots:
         QVERIFY(events().endsWith(u"[Database restore performed]"_s));
     }
 
-    void progressWindowShowsTheShareDone()
+    // Both progress windows stand centred over the window standing for the main one, away from the screen's corner.
+    void progressWindows()
     {
         QWidget owner;
         owner.setGeometry(350, 250, 400, 300);
@@ -149,7 +150,6 @@ private slots:
         BackupWindow window(m_install->messages, &owner);
         window.startProgress();
         QCOMPARE(window.windowTitle(), u"Database backup..."_s);
-        // Centred over the window standing for the main one, away from the screen's corner.
         QVERIFY((window.frameGeometry().center() - owner.frameGeometry().center()).manhattanLength() <= 2);
         auto* bar = control<ProgressBar>(window, "ctlProgressBar1");
         QCOMPARE(bar->value(), 0.0);
@@ -162,25 +162,20 @@ private slots:
         }
         window.stopProgress();
         QVERIFY(!window.isVisible());
-    }
 
-    void compactWindowCyclesItsDots()
-    {
-        QWidget owner;
-        owner.setGeometry(350, 250, 400, 300);
-        owner.show();
-        CompactWindow window(&owner);
-        window.execute();
-        QVERIFY((window.frameGeometry().center() - owner.frameGeometry().center()).manhattanLength() <= 2);
-        auto* label = control<QLabel>(window, "lblInfo");
-        QCOMPARE(label->text() + u'|' + window.windowTitle(),
+        // The compaction's window cycles its dots.
+        CompactWindow compact(&owner);
+        compact.execute();
+        QVERIFY((compact.frameGeometry().center() - owner.frameGeometry().center()).manhattanLength() <= 2);
+        auto* label = control<QLabel>(compact, "lblInfo");
+        QCOMPARE(label->text() + u'|' + compact.windowTitle(),
                  u"Operation in progress|Compacting & repairing database ..."_s);
         QStringList seen;
         QTRY_VERIFY_WITH_TIMEOUT((seen << label->text(), seen.contains(u"Operation in progress..."_s)), 3000);
         QVERIFY(seen.contains(u"Operation in progress."_s) && seen.contains(u"Operation in progress.."_s));
         QVERIFY(!seen.contains(u"Operation in progress...."_s));
-        window.closeWindow();
-        QVERIFY(!window.isVisible() && !QApplication::overrideCursor());
+        compact.closeWindow();
+        QVERIFY(!compact.isVisible() && !QApplication::overrideCursor());
     }
 };
 

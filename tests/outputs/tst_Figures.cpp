@@ -1,7 +1,6 @@
 #include "bookings/BookingSummaryWindow.h"
 #include "common/PdfReader.h"
 #include "common/TestSupport.h"
-#include "core/Registry.h"
 #include "outputs/FigureWindow.h"
 #include "outputs/HarbourFigures.h"
 #include "outputs/TodayWindow.h"
@@ -9,7 +8,6 @@
 
 #include <QChart>
 #include <QChartView>
-#include <QComboBox>
 #include <QDateEdit>
 #include <QMdiArea>
 #include <QTreeWidget>

@@ -12,7 +12,6 @@
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
-#include <QRegularExpression>
 
 using BookingReports::List;
 

@@ -1,10 +1,7 @@
 #include "common/InstallFixture.h"
 #include "rates/Pricing.h"
 
-#include <QTest>
-
 using namespace Pricing;
-using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(Pricing::Season)
 

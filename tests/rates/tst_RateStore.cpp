@@ -1,5 +1,4 @@
 #include "common/InstallFixture.h"
-#include "core/SqlHelpers.h"
 #include "rates/RateStore.h"
 
 using namespace Pricing;

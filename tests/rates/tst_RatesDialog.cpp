@@ -1,8 +1,6 @@
 #include "common/TestSupport.h"
 #include "rates/RatesDialog.h"
 
-#include <QTableWidget>
-
 // The rate table as the office edits it: the first season takes over the register's weekly and monthly charges
 // when asked, cells that cannot be read keep the window open with nothing saved or lost, and another desk's save
 // is never overwritten.

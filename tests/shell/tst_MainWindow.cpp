@@ -80,8 +80,6 @@ private slots:
     void escapeClosesChildWindows()
     {
         QFETCH(QString, item);
-        m_window = std::make_unique<MainWindow>(m_install->services);
-        QVERIFY(showActive(*m_window));
         menuItem(qPrintable(item))->trigger();
         QMdiSubWindow* frame = m_window->mdiArea()->activeSubWindow();
         QVERIFY(frame && frame->widget());

@@ -1,5 +1,4 @@
 #include "common/InstallFixture.h"
-#include "core/SqlHelpers.h"
 #include "people/Boats.h"
 #include "waiting/WaitingList.h"
 #include "waiting/WaitingListRows.h"
@@ -80,11 +79,10 @@ private slots:
         QVERIFY(WaitingList::add(m_install->db(), e, m_now));
     }
 
-    // A minimum length typed in metres, read exactly: two decimals at the most, the locale's decimal point.
     void keptInTheOrderAdded()
     {
         const QDate july(2026, 7, 1);
-        const int later = add(1, july, july.addDays(7), {}, 2, {}, 5);
+        add(1, july, july.addDays(7), {}, 2, {}, 5);
         const int first = add(2, july, july.addDays(7), {}, 1, {}, 0);
         const int third = add(3, july, QDate(), {}, 2, {}, 9);
         auto all = WaitingList::lines(m_install->db());
@@ -116,7 +114,6 @@ private slots:
         QCOMPARE(waitingPontoons->size(), 1);
         QCOMPARE(waitingPontoons->at(0).entry.id, third);
         QCOMPARE(WaitingList::statusNames().value(int(all->at(0).entry.status)), u"Withdrawn"_s);
-        Q_UNUSED(later);
     }
 
     // A booking of July on A1 and B2 was cancelled: who on the list can take them now.
