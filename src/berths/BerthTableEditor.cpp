@@ -1,5 +1,7 @@
 #include "berths/BerthTableEditor.h"
 
+#include "berths/BerthRowCheck.h"
+
 #include "berths/BerthInput.h"
 #include "core/Money.h"
 #include "core/Seams.h"
@@ -172,6 +174,9 @@ void BerthTableEditor::buildControls()
                 texts[i].title, m_services.messages);
         m_txtFields[i] = box;
         form->addRow(tr(texts[i].label), box);
+        m_captions.insert(QString::fromLatin1(texts[i].column).toLower(), tr(texts[i].label));
+        if (texts[i].kind == ColumnKind::Money)
+            m_moneyColumns.insert(QString::fromLatin1(texts[i].column).toLower());
     }
     const std::array<std::pair<const char*, const char*>, 3> checks = {
         {{"HasPower", QT_TR_NOOP("HasPower:")},
@@ -184,6 +189,7 @@ void BerthTableEditor::buildControls()
         check->setProperty("column", QString::fromLatin1(checks[i].first));
         m_chkFields[i] = check;
         form->addRow(tr(checks[i].second), check);
+        m_captions.insert(QString::fromLatin1(checks[i].first).toLower(), tr(checks[i].second));
     }
     m_editors = QList<QWidget*>(m_txtFields.begin(), m_txtFields.end());
     for (QCheckBox* check : m_chkFields)
@@ -196,6 +202,8 @@ void BerthTableEditor::buildControls()
     m_DataCombo1->setObjectName(QStringLiteral("DataCombo1"));
     m_DataCombo1->setProperty("column", QStringLiteral("OwnerID"));
     form->addRow(tr("OwnerID:"), m_DataCombo1);
+    m_captions.insert(QStringLiteral("typeid"), tr("TypeID:"));
+    m_captions.insert(QStringLiteral("ownerid"), tr("OwnerID:"));
     for (QComboBox* combo : {m_DataCombo1, m_DataCombo2})
         combo->setProperty(KindProperty, static_cast<int>(ColumnKind::Lookup));
     m_editors << m_DataCombo1 << m_DataCombo2;
@@ -236,7 +244,8 @@ bool BerthTableEditor::openTable()
     QString error;
     std::optional<QList<Sql::LookupItem>> types;
     std::optional<QList<Sql::LookupItem>> owners;
-    if (const Status opened = m_data->open(m_services, QStringLiteral("Berth")); !opened) {
+    // In ID order on both engines: a server would otherwise move a saved row to the end.
+    if (const Status opened = m_data->open(m_services, QStringLiteral("Berth"), QStringLiteral("ID")); !opened) {
         error = opened.error();
     } else {
         const QSqlDatabase db = m_data->model()->database();
@@ -293,6 +302,7 @@ void BerthTableEditor::showRow(int row)
         m_data->mapper()->setCurrentIndex(row);
         m_data->showPosition(row);
     }
+    m_shown = count > 0 ? m_data->model()->record(row) : QSqlRecord();
     for (QWidget* editor : std::as_const(m_editors))
         editor->setEnabled(count > 0);
 }
@@ -306,11 +316,49 @@ bool BerthTableEditor::saveCurrent()
     m_data->mapper()->submit();
     if (!m_data->model()->isDirty())
         return true;
-    if (m_data->model()->submitAll())
-        return true;
-    m_services.messages.show(tr("Data error event hit err:%1").arg(m_data->model()->lastError().text()),
-                             Texts::productTitle(), MsgIcon::None, MsgButtons::Ok);
-    return false;
+    const Submit submitted = submitChecked();
+    if (submitted == Submit::Failed)
+        m_services.messages.show(tr("Data error event hit err:%1").arg(m_data->model()->lastError().text()),
+                                 Texts::productTitle(), MsgIcon::None, MsgButtons::Ok);
+    return submitted == Submit::Saved;
+}
+
+BerthTableEditor::Submit BerthTableEditor::submitChecked()
+{
+    QSqlTableModel* model = m_data->model();
+    const QSqlDatabase db = model->database();
+    BerthRowCheck::Check check;
+    {
+        // The lock is held only for the check and the write, never while the person decides.
+        Sql::Transaction tx(db, true);
+        auto checked = tx.started()
+                           ? BerthRowCheck::changedSince(db, m_shown.value(QStringLiteral("ID")).toInt(), m_shown,
+                                                         model->record(currentRow()), m_captions, m_moneyColumns)
+                           : Result<BerthRowCheck::Check>(databaseFailure(tx.error()));
+        if (!checked) {
+            m_services.messages.show(checked.error(), Texts::productTitle(), MsgIcon::Exclamation, MsgButtons::Ok);
+            return Submit::Declined;
+        }
+        if (checked->changes.isEmpty()) {
+            QString error;
+            if (!model->submitAll())
+                return Submit::Failed;
+            if (!tx.commit(&error)) {
+                m_services.messages.show(error, Texts::productTitle(), MsgIcon::Critical, MsgButtons::Ok);
+                return Submit::Declined;
+            }
+            return Submit::Saved;
+        }
+        check = std::move(*checked);
+    }
+    const MsgResult answer = m_services.messages.show(FieldChanges::question(tr("berth"), check.changes), windowTitle(),
+                                                      MsgIcon::Question, MsgButtons::YesNoCancel);
+    m_shown = check.stored;
+    if (answer == MsgResult::Yes)
+        return submitChecked(); // mine over theirs, checked again
+    if (answer == MsgResult::No)
+        refresh(); // theirs, the typing dropped
+    return Submit::Declined;
 }
 
 bool BerthTableEditor::moveTo(int row)
@@ -332,12 +380,16 @@ void BerthTableEditor::saveRecord()
         return;
     const int row = currentRow();
     m_data->mapper()->submit();
-    if (!m_data->model()->submitAll()) {
-        m_services.messages.show(m_data->model()->lastError().text(), Texts::productTitle(), MsgIcon::None,
-                                 MsgButtons::Ok);
+    if (!m_data->model()->isDirty()) {
+        refresh(); // nothing typed: Update shows the row as stored
         return;
     }
-    showRow(row);
+    const Submit submitted = submitChecked();
+    if (submitted == Submit::Failed)
+        m_services.messages.show(m_data->model()->lastError().text(), Texts::productTitle(), MsgIcon::None,
+                                 MsgButtons::Ok);
+    if (submitted == Submit::Saved)
+        showRow(row);
 }
 
 void BerthTableEditor::refresh()

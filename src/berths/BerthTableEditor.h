@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QDialog>
+#include <QHash>
 #include <QList>
+#include <QSet>
+#include <QSqlRecord>
 #include <array>
 
 struct Services;
@@ -58,6 +61,16 @@ private:
     bool moveTo(int row);
     void showRow(int row);
     void saveRecord();
+    /// Writes the typed changes of the current row, if no other desk changed the row since it was shown; when one
+    /// did, the person is shown what and chooses. Saved; Declined when nothing was written and the person has been
+    /// told or asked; Failed with the model's error to show.
+    enum class Submit
+    {
+        Saved,
+        Declined,
+        Failed
+    };
+    Submit submitChecked();
     void refresh();
     QList<QLineEdit*> numberBoxes() const;
 
@@ -67,7 +80,10 @@ private:
 
     std::array<QLineEdit*, 9> m_txtFields{};
     std::array<QCheckBox*, 3> m_chkFields{};
-    QList<QWidget*> m_editors;         // every box bound to a column
+    QList<QWidget*> m_editors;          // every box bound to a column
+    QHash<QString, QString> m_captions; // the boxes' captions, by column in lower case
+    QSet<QString> m_moneyColumns;
+    QSqlRecord m_shown;                // the current row as shown, before any typing
     QComboBox* m_DataCombo1 = nullptr; // owner
     QComboBox* m_DataCombo2 = nullptr; // berth type
     QPushButton* m_cmdUpdate = nullptr;

@@ -312,6 +312,43 @@ private slots:
         QVERIFY(m_install->messages.calls.isEmpty());
     }
 
+    // Another desk changed A1's daily charge and notes while this desk typed a daily charge: nothing is written
+    // unasked. Yes writes only what was typed (their notes stay); No shows theirs; Cancel keeps the typing, and the
+    // next Update writes it.
+    void editorChangedAtAnotherDesk_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("keep mine") << int(MsgResult::Yes) << u"200000 their A"_s << u"£20.00"_s;
+        QTest::newRow("take theirs") << int(MsgResult::No) << u"150000 their A"_s << u"£15.00"_s;
+        QTest::newRow("back to editing") << int(MsgResult::Cancel) << u"150000 their A"_s << u"£20.00"_s;
+    }
+    void editorChangedAtAnotherDesk()
+    {
+        QFETCH(int, answer);
+        QFETCH(QString, stored);
+        QFETCH(QString, shown);
+        BerthTableEditor editor(m_install->services);
+        editor.show();
+        type(field(editor, BerthTableEditor::FieldDaily), u"20"_s);
+        QVERIFY(m_install->exec(u"UPDATE Berth SET DailyHireCharge = 150000, Notes = 'their A' WHERE ID = 1"_s));
+        m_install->messages.answers.enqueue(MsgResult(answer));
+        click(editor, "cmdUpdate");
+        QVERIFY2(m_install->messages.said().contains(u"Notes: theirs “their A”, yours “old A”\n"
+                                                     u"DailyHireCharge: theirs “£15.00”, yours “£20.00”"_s),
+                 qPrintable(m_install->messages.said()));
+        const auto row = [this] {
+            return m_install->text(u"SELECT DailyHireCharge || ' ' || Notes FROM Berth WHERE ID = 1"_s);
+        };
+        QCOMPARE(row(), stored);
+        QCOMPARE(field(editor, BerthTableEditor::FieldDaily)->text(), shown);
+        if (answer == int(MsgResult::Cancel)) {
+            click(editor, "cmdUpdate");
+            QCOMPARE(row(), u"200000 their A"_s);
+        }
+    }
+
     void editorRefusedAmountStopsTheMoveAndRefreshDropsIt()
     {
         BerthTableEditor editor(m_install->services);
