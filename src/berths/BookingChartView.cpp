@@ -215,6 +215,44 @@ void BookingChartView::paintDrag(QPainter& p) const
     p.restore();
 }
 
+const QStaticText& BookingChartView::laidOut(const QString& text) const
+{
+    auto it = m_laidOut.find(text);
+    if (it == m_laidOut.end()) {
+        if (m_laidOut.size() > 8192) // a long session's labels; laid out again when they come back
+            m_laidOut.clear();
+        QStaticText line(text);
+        line.setTextFormat(Qt::PlainText);
+        line.prepare(QTransform(), font());
+        it = m_laidOut.insert(text, line);
+    }
+    return *it;
+}
+
+QString BookingChartView::elided(const QString& text, int width) const
+{
+    const QString key = text + QChar(0x1f) + QString::number(width);
+    auto it = m_elided.find(key);
+    if (it == m_elided.end()) {
+        if (m_elided.size() > 8192)
+            m_elided.clear();
+        it = m_elided.insert(key, fontMetrics().elidedText(text, Qt::ElideRight, width));
+    }
+    return *it;
+}
+
+void BookingChartView::drawLine(QPainter& p, const QRect& rect, Qt::Alignment align, const QString& text) const
+{
+    if (text.isEmpty())
+        return;
+    const QStaticText& line = laidOut(text);
+    const QSizeF size = line.size();
+    const double x = align & Qt::AlignLeft    ? rect.left()
+                     : align & Qt::AlignRight ? rect.right() + 1 - size.width()
+                                              : rect.left() + (rect.width() - size.width()) / 2;
+    p.drawStaticText(QPointF(x, rect.top() + (rect.height() - size.height()) / 2), line);
+}
+
 void BookingChartView::paintHeader(QPainter& p) const
 {
     const double width = dayWidth();
@@ -230,8 +268,8 @@ void BookingChartView::paintHeader(QPainter& p) const
         const bool narrow = width < fontMetrics().horizontalAdvance(QStringLiteral("Wed")) + 4;
         const QString weekday = narrow ? locale.dayName(day.dayOfWeek(), QLocale::NarrowFormat)
                                        : locale.dayName(day.dayOfWeek(), QLocale::ShortFormat);
-        p.drawText(cell.adjusted(0, 2, 0, -cell.height() / 2), Qt::AlignCenter, weekday);
-        p.drawText(cell.adjusted(0, cell.height() / 2, 0, -2), Qt::AlignCenter, QString::number(day.day()));
+        drawLine(p, cell.adjusted(0, 2, 0, -cell.height() / 2), Qt::AlignCenter, weekday);
+        drawLine(p, cell.adjusted(0, cell.height() / 2, 0, -2), Qt::AlignCenter, QString::number(day.day()));
         p.drawLine(cell.topLeft(), cell.bottomLeft());
     }
     const QString month = QLocale().toString(m_chart.first(), QStringLiteral("MMMM yyyy"));
@@ -270,9 +308,8 @@ void BookingChartView::paintRows(QPainter& p) const
                 p.fillRect(line, palette().window().color().darker(110));
             p.setPen(r.active ? palette().text().color() : palette().placeholderText().color());
             const QString length = r.length ? QLocale().toString(*r.length, 'f', 1) + QStringLiteral(" m") : QString();
-            p.drawText(name, Qt::AlignVCenter | Qt::AlignLeft,
-                       fontMetrics().elidedText(r.name, Qt::ElideRight, name.width() - 40));
-            p.drawText(name, Qt::AlignVCenter | Qt::AlignRight, length);
+            drawLine(p, name, Qt::AlignVCenter | Qt::AlignLeft, elided(r.name, name.width() - 40));
+            drawLine(p, name, Qt::AlignVCenter | Qt::AlignRight, length);
         }
         p.setPen(grid);
         p.drawLine(line.bottomLeft(), line.bottomRight());
@@ -305,8 +342,7 @@ void BookingChartView::paintBars(QPainter& p) const
             rect.adjusted(4, 0, -2, 0)
                 .intersected(QRect(nameWidth() + 4, rect.top(), viewport()->width() - nameWidth() - 4, rect.height()));
         p.setPen(Qt::black);
-        p.drawText(text, Qt::AlignVCenter | Qt::AlignLeft,
-                   fontMetrics().elidedText(bar.label, Qt::ElideRight, text.width()));
+        drawLine(p, text, Qt::AlignVCenter | Qt::AlignLeft, elided(bar.label, text.width()));
     }
     p.restore();
 }
@@ -325,8 +361,8 @@ void BookingChartView::paintFooter(QPainter& p) const
         const int percent =
             m_chart.activeBerths() > 0 ? (taken * 100 + m_chart.activeBerths() / 2) / m_chart.activeBerths() : 0;
         const QString full = tr("%1 (%2 %)").arg(taken).arg(percent);
-        const QString text = fontMetrics().horizontalAdvance(full) < cell.width() ? full : QString::number(percent);
-        p.drawText(cell, Qt::AlignCenter, text);
+        const QString text = laidOut(full).size().width() < cell.width() ? full : QString::number(percent);
+        drawLine(p, cell, Qt::AlignCenter, text);
     }
     p.drawLine(band.topLeft(), band.topRight());
 }
@@ -594,4 +630,14 @@ bool BookingChartView::viewportEvent(QEvent* event)
         return true;
     }
     return QAbstractScrollArea::viewportEvent(event);
+}
+
+void BookingChartView::changeEvent(QEvent* event)
+{
+    // Laid-out texts belong to the font they were laid out in.
+    if (event->type() == QEvent::FontChange) {
+        m_laidOut.clear();
+        m_elided.clear();
+    }
+    QAbstractScrollArea::changeEvent(event);
 }

@@ -4,6 +4,8 @@
 
 #include <QAbstractScrollArea>
 #include <QDate>
+#include <QHash>
+#include <QStaticText>
 #include <optional>
 
 /// Paints a BookingChart: the berths' names down the left, weekday and date across the top (weekends shaded,
@@ -71,6 +73,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     bool viewportEvent(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     int rowHeight() const;
@@ -85,6 +88,12 @@ private:
     void paintBars(QPainter& p) const;
     void paintFooter(QPainter& p) const;
     void paintDrag(QPainter& p) const;
+    /// Draws text in rect as QPainter::drawText would (one line), laid out once: the same day numbers, weekdays,
+    /// names and labels come back at every scroll and every frame of a drag.
+    void drawLine(QPainter& p, const QRect& rect, Qt::Alignment align, const QString& text) const;
+    const QStaticText& laidOut(const QString& text) const;
+    /// text elided to width, worked out once per text and width.
+    QString elided(const QString& text, int width) const;
     void ensureSelectedVisible();
     /// The row and day under a viewport point, unbounded (a point above the rows gives a row before the first).
     int rowAtY(int y) const;
@@ -114,6 +123,8 @@ private:
         QString clash;
     };
     std::optional<Drag> m_drag;
+    mutable QHash<QString, QStaticText> m_laidOut;
+    mutable QHash<QString, QString> m_elided;
 
     const BookingChart& m_chart;
     std::vector<BookingChart::Bar> m_bars;
