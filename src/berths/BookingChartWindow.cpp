@@ -202,14 +202,19 @@ void BookingChartWindow::moveBooking(const BookingChart::Bar& bar, int toRow, in
     }
     saved.id = done->id;
     m_lastMove = Moved{plan->before, saved};
+    moved(plan->before, saved);
+    showMoved(request.toBerthId, m_view->selectedDay() + arrivalDays);
+}
+
+void BookingChartWindow::moved(const BookingRecord& before, const BookingRecord& after)
+{
     m_services.events.log(
         EventLog::BookingModified,
-        BookingRules::savedDetails(saved.fromDate, saved.toDate,
-                                   BookingStore::customerLine(m_services.db(), saved.customerId).valueOr(QString()),
-                                   saved.berthNames));
+        BookingRules::savedDetails(after.fromDate, after.toDate,
+                                   BookingStore::customerLine(m_services.db(), after.customerId).valueOr(QString()),
+                                   after.berthNames));
     // What the booking held before may be what someone on the waiting list waits for.
-    m_host.berthsReleased(plan->before.berthIds, plan->before.fromDate, plan->before.toDate);
-    showMoved(request.toBerthId, m_view->selectedDay() + arrivalDays);
+    m_host.berthsReleased(before.berthIds, before.fromDate, before.toDate);
 }
 
 void BookingChartWindow::undoMove()
@@ -231,19 +236,12 @@ void BookingChartWindow::undoMove()
     }
     m_lastMove.reset();
     const BookingRecord& after = plan->after;
-    m_services.events.log(
-        EventLog::BookingModified,
-        BookingRules::savedDetails(after.fromDate, after.toDate,
-                                   BookingStore::customerLine(m_services.db(), after.customerId).valueOr(QString()),
-                                   after.berthNames));
-    m_host.berthsReleased(plan->before.berthIds, plan->before.fromDate, plan->before.toDate);
-    const int berth = last.before.berthIds.value(0);
-    for (qsizetype i = 0; i < last.before.berthIds.size(); ++i) {
-        if (last.before.berthIds[i] != last.saved.berthIds.value(i)) {
-            showMoved(last.before.berthIds[i], int(m_chart.first().daysTo(after.fromDate.date())));
-            return;
-        }
-    }
+    moved(plan->before, after);
+    // The selection goes back with the bar: to the berth the move had taken it from.
+    int berth = after.berthIds.value(0);
+    for (qsizetype i = 0; i < after.berthIds.size(); ++i)
+        if (after.berthIds[i] != last.saved.berthIds.value(i))
+            berth = after.berthIds[i];
     showMoved(berth, int(m_chart.first().daysTo(after.fromDate.date())));
 }
 

@@ -45,6 +45,8 @@ private:
     /// Delete: asks, then cancels the booking as the summary does.
     void cancelBooking(const BookingChart::Bar& bar);
     void refuse(const Failure& failure);
+    /// After a move or its undo was saved: logged, and the berths and days it left offered to the waiting list.
+    void moved(const BookingRecord& before, const BookingRecord& after);
     /// Reads the chart again with the selection on booking's bar on berth, the days following it.
     void showMoved(int berthId, int day);
     bool report(const Status& status);
