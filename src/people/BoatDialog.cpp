@@ -76,6 +76,12 @@ BoatDialog::BoatDialog(Services& services, const BoatRecord& loaded, QWidget* pa
     ok->setAutoDefault(false);
     cancel->setAutoDefault(false);
 
+    showBoat(loaded);
+    txtBoatName->setFocus();
+}
+
+void BoatDialog::showBoat(const BoatRecord& loaded)
+{
     txtBoatName->setText(loaded.name);
     cboKind->setCurrentIndex(int(loaded.kind));
     txtLength->setText(shownSize(loaded.lengthCm));
@@ -88,7 +94,6 @@ BoatDialog::BoatDialog(Services& services, const BoatRecord& loaded, QWidget* pa
     txtInsuranceExpiry->setText(loaded.insuranceExpiry.isValid() ? loaded.insuranceExpiry.toString(DatePattern)
                                                                  : QString());
     txtBoatNotes->setPlainText(loaded.notes);
-    txtBoatName->setFocus();
 }
 
 // What the boxes hold; nothing, with the box pointed out, where a size or the date cannot be read.
@@ -145,8 +150,21 @@ void BoatDialog::save()
         m_saved = *boat;
         m_saved.id = *id;
     } else {
-        if (const Status stored = Boats::modify(m_services.db(), m_loaded, *boat); !stored) {
-            m_services.messages.show(stored.error(), windowTitle(), MsgIcon::Exclamation);
+        std::optional<BoatRecord> theirs;
+        if (const Status stored = Boats::modify(m_services.db(), m_loaded, *boat, &theirs); !stored) {
+            if (!theirs) {
+                m_services.messages.show(stored.error(), windowTitle(), MsgIcon::Exclamation);
+                return;
+            }
+            // Another desk changed the boat meanwhile: the person sees what and chooses.
+            const MsgResult answer = m_services.messages.show(
+                FieldChanges::question(tr("boat"), Boats::changedFields(m_loaded, *theirs, *boat)), windowTitle(),
+                MsgIcon::Question, MsgButtons::YesNoCancel);
+            m_loaded = *theirs;
+            if (answer == MsgResult::Yes)
+                save(); // mine over theirs, checked again
+            else if (answer == MsgResult::No)
+                showBoat(*theirs);
             return;
         }
         m_saved = *boat;

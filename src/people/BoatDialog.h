@@ -35,6 +35,7 @@ public:
 
 private:
     void save();
+    void showBoat(const BoatRecord& boat);
     std::optional<BoatRecord> typed();
 
     Services& m_services;

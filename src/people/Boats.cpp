@@ -69,7 +69,7 @@ Result<std::optional<BoatRecord>> loadOne(const QSqlDatabase& db, int id)
 }
 
 // Inside the transaction: the boat as this desk loaded it, or why not.
-Status stillAsLoaded(const QSqlDatabase& db, const BoatRecord& loaded)
+Status stillAsLoaded(const QSqlDatabase& db, const BoatRecord& loaded, std::optional<BoatRecord>* theirs = nullptr)
 {
     const auto current = loadOne(db, loaded.id);
     if (!current)
@@ -78,6 +78,8 @@ Status stillAsLoaded(const QSqlDatabase& db, const BoatRecord& loaded)
         return conflict(QCoreApplication::translate("Boats", "The boat \"%1\" was removed at another desk meanwhile, "
                                                              "so nothing was saved.")
                             .arg(loaded.name));
+    if (**current != loaded && theirs)
+        *theirs = **current;
     if (**current != loaded)
         return conflict(QCoreApplication::translate("Boats", "The boat \"%1\" was changed at another desk meanwhile, "
                                                              "so nothing was saved. Open it again to see the change.")
@@ -179,14 +181,15 @@ Result<int> add(const QSqlDatabase& db, const BoatRecord& boat)
     return int(*id);
 }
 
-Status modify(const QSqlDatabase& db, const BoatRecord& loaded, const BoatRecord& edited)
+Status modify(const QSqlDatabase& db, const BoatRecord& loaded, const BoatRecord& edited,
+              std::optional<BoatRecord>* theirs)
 {
     if (const Status checked = check(edited); !checked)
         return checked;
     Sql::Transaction tx(db, true);
     if (!tx.started())
         return databaseFailure(tx.error());
-    if (const Status same = stillAsLoaded(db, loaded); !same)
+    if (const Status same = stillAsLoaded(db, loaded, theirs); !same)
         return same;
     QString error;
     QVariantList values = binds(edited);
@@ -199,6 +202,43 @@ Status modify(const QSqlDatabase& db, const BoatRecord& loaded, const BoatRecord
         !tx.commit(&error))
         return databaseFailure(error);
     return Done{};
+}
+
+QList<FieldChange> changedFields(const BoatRecord& loaded, const BoatRecord& theirs, const BoatRecord& mine)
+{
+    const auto size = [](const std::optional<int>& cm) { return cm ? Lengths::text(*cm) : QString(); };
+    const auto date = [](const QDate& day) {
+        return day.isValid() ? day.toString(QStringLiteral("dd/MM/yyyy")) : QString();
+    };
+    const QStringList kinds = kindNames();
+    const auto kind = [&](BoatKind k) { return kinds.value(int(k)); };
+    QList<FieldChange> changes;
+    FieldChanges::compare(changes, QCoreApplication::translate("Boats", "Name:"), loaded.name, theirs.name, mine.name);
+    FieldChanges::compare(changes, QCoreApplication::translate("Boats", "Kind:"), kind(loaded.kind), kind(theirs.kind),
+                          kind(mine.kind));
+    FieldChanges::compare(changes, QCoreApplication::translate("Boats", "Length overall:"), size(loaded.lengthCm),
+                          size(theirs.lengthCm), size(mine.lengthCm));
+    FieldChanges::compare(changes, QCoreApplication::translate("Boats", "Beam:"), size(loaded.beamCm),
+                          size(theirs.beamCm), size(mine.beamCm));
+    FieldChanges::compare(changes, QCoreApplication::translate("Boats", "Draft:"), size(loaded.draftCm),
+                          size(theirs.draftCm), size(mine.draftCm));
+    FieldChanges::compare(changes, QCoreApplication::translate("Boats", "Height:"), size(loaded.heightCm),
+                          size(theirs.heightCm), size(mine.heightCm));
+    FieldChanges::compare(changes, QCoreApplication::translate("Boats", "Registration or sail number:"),
+                          loaded.registration, theirs.registration, mine.registration);
+    FieldChanges::compare(changes, QCoreApplication::translate("Boats", "Insurance company:"), loaded.insuranceCompany,
+                          theirs.insuranceCompany, mine.insuranceCompany);
+    FieldChanges::compare(changes, QCoreApplication::translate("Boats", "Policy number:"), loaded.policyNumber,
+                          theirs.policyNumber, mine.policyNumber);
+    FieldChanges::compare(changes, QCoreApplication::translate("Boats", "Insurance expires:"),
+                          date(loaded.insuranceExpiry), date(theirs.insuranceExpiry), date(mine.insuranceExpiry));
+    FieldChanges::compare(changes, QCoreApplication::translate("Boats", "Notes:"), loaded.notes, theirs.notes,
+                          mine.notes);
+    if (theirs.customerId != loaded.customerId)
+        changes.append({QCoreApplication::translate("Boats", "Customer:"),
+                        QCoreApplication::translate("Boats", "another customer"),
+                        QCoreApplication::translate("Boats", "this customer")});
+    return changes;
 }
 
 Status remove(const QSqlDatabase& db, const BoatRecord& loaded)

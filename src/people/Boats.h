@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/FieldChanges.h"
 #include "core/Result.h"
 
 #include <QCoreApplication>
@@ -72,7 +73,11 @@ QString boatLine(const BoatRecord& boat);
 /// The ID the new boat was given.
 Result<int> add(const QSqlDatabase& db, const BoatRecord& boat);
 /// Saves edited over the boat, when it is still as loaded (else a Conflict, and nothing is saved).
-Status modify(const QSqlDatabase& db, const BoatRecord& loaded, const BoatRecord& edited);
+/// A Conflict when another desk changed the boat meanwhile (theirs then holds what is stored now) or removed it.
+Status modify(const QSqlDatabase& db, const BoatRecord& loaded, const BoatRecord& edited,
+              std::optional<BoatRecord>* theirs = nullptr);
+/// The fields another desk changed since loaded, with theirs and mine, sizes in the unit shown.
+QList<FieldChange> changedFields(const BoatRecord& loaded, const BoatRecord& theirs, const BoatRecord& mine);
 /// Removes the boat, when it is still as loaded.
 Status remove(const QSqlDatabase& db, const BoatRecord& loaded);
 

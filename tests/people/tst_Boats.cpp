@@ -1,5 +1,7 @@
 #include "bookings/DependentBookings.h"
 #include "common/TestSupport.h"
+#include "core/Lengths.h"
+#include "people/BoatDialog.h"
 #include "people/Boats.h"
 #include "people/CustomerDialog.h"
 #include "people/PeopleRecords.h"
@@ -115,9 +117,22 @@ private slots:
         QVERIFY(Boats::modify(m_install->db(), loaded, theirs));
         BoatRecord mine = loaded;
         mine.notes = u"Blue hull"_s;
-        const Status stale = Boats::modify(m_install->db(), loaded, mine);
+        std::optional<BoatRecord> stored;
+        const Status stale = Boats::modify(m_install->db(), loaded, mine, &stored);
         QCOMPARE(stale.kind(), FailureKind::Conflict);
         QCOMPARE(m_install->scalarInt(u"SELECT DraftCm FROM Boat WHERE ID = ?"_s, {*id}), 150);
+        QVERIFY(stored);
+        QCOMPARE(Boats::changedFields(loaded, *stored, mine),
+                 (QList<FieldChange>{{u"Draft:"_s, Lengths::text(150), QString()}}));
+        // In the dialog: asked, and No shows theirs with nothing saved.
+        BoatDialog dialog(m_install->services, loaded);
+        dialog.txtBoatNotes->setPlainText(u"Blue hull"_s);
+        m_install->messages.answers.enqueue(MsgResult::No);
+        click(dialog, "cmdOK");
+        QVERIFY2(m_install->messages.said().contains(u"Draft: theirs"_s), qPrintable(m_install->messages.said()));
+        QCOMPARE(dialog.txtDraft->text(), u"1.50"_s);
+        QCOMPARE(dialog.txtBoatNotes->toPlainText(), loaded.notes);
+        QCOMPARE(m_install->text(u"SELECT Notes FROM Boat WHERE ID = ?"_s, {*id}), loaded.notes);
         QCOMPARE(Boats::remove(m_install->db(), loaded).kind(), FailureKind::Conflict);
         QVERIFY(Boats::remove(m_install->db(), theirs));
         QCOMPARE(Boats::modify(m_install->db(), theirs, mine).kind(), FailureKind::Conflict);
