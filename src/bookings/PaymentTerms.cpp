@@ -121,6 +121,16 @@ Status PaymentTerms::save(const QSqlDatabase& db, const PaymentTerms& loaded, co
                                                     "The deposit and due dates have been changed at another desk "
                                                     "since you opened this window. Nothing was saved: press "
                                                     "Refresh to see them."));
+    if (const Status written = write(db, edited); !written)
+        return written;
+    QString error;
+    if (!tx.commit(&error))
+        return databaseFailure(error);
+    return Done{};
+}
+
+Status PaymentTerms::write(const QSqlDatabase& db, const PaymentTerms& edited)
+{
     QString error;
     if (!Sql::exec(db,
                    QStringLiteral("UPDATE Company SET DepositKind = ?, DepositAmount = ?, DepositPercent = ?, "
@@ -128,8 +138,7 @@ Status PaymentTerms::save(const QSqlDatabase& db, const PaymentTerms& loaded, co
                                   "FROM Company)"),
                    {static_cast<int>(edited.deposit), edited.fixedAmount.toDb(), edited.percent, edited.minimum.toDb(),
                     edited.balanceDays},
-                   &error) ||
-        !tx.commit(&error))
+                   &error))
         return databaseFailure(error);
     return Done{};
 }

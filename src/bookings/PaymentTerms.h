@@ -47,4 +47,6 @@ struct PaymentTerms
     static Result<PaymentTerms> load(const QSqlDatabase& db);
     /// Writes the terms when they are still as loaded; a Conflict when another desk changed them meanwhile.
     static Status save(const QSqlDatabase& db, const PaymentTerms& loaded, const PaymentTerms& edited);
+    /// Writes checked terms inside the caller's transaction, unchecked against what is stored.
+    static Status write(const QSqlDatabase& db, const PaymentTerms& edited);
 };

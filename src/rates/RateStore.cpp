@@ -193,7 +193,7 @@ Result<QList<Pricing::TaxRate>> taxes(const QSqlDatabase& db)
     return rows;
 }
 
-Status saveTaxes(const QSqlDatabase& db, const QList<Pricing::TaxRate>& loaded, const QList<Pricing::TaxRate>& edited)
+Status checkTaxes(const QList<Pricing::TaxRate>& edited)
 {
     QSet<QDate> dates;
     for (const Pricing::TaxRate& rate : edited) {
@@ -204,6 +204,26 @@ Status saveTaxes(const QSqlDatabase& db, const QList<Pricing::TaxRate>& loaded, 
                                .arg(rate.from.toString(QStringLiteral("dd/MM/yyyy"))));
         dates.insert(rate.from);
     }
+    return Done{};
+}
+
+Status writeTaxes(const QSqlDatabase& db, const QList<Pricing::TaxRate>& edited)
+{
+    QString error;
+    if (!Sql::exec(db, QStringLiteral("DELETE FROM Tax"), {}, &error))
+        return databaseFailure(error);
+    qint64 id = 0;
+    for (const Pricing::TaxRate& rate : edited)
+        if (!Sql::exec(db, QStringLiteral("INSERT INTO Tax (ID, Name, Rate, FromDate) VALUES (?, ?, ?, ?)"),
+                       {++id, rate.name.trimmed(), rate.hundredthsOfPercent, dateValue(rate.from)}, &error))
+            return databaseFailure(error);
+    return Done{};
+}
+
+Status saveTaxes(const QSqlDatabase& db, const QList<Pricing::TaxRate>& loaded, const QList<Pricing::TaxRate>& edited)
+{
+    if (const Status checked = checkTaxes(edited); !checked)
+        return checked;
     Sql::Transaction tx(db, true);
     if (!tx.started())
         return databaseFailure(tx.error());
@@ -214,14 +234,9 @@ Status saveTaxes(const QSqlDatabase& db, const QList<Pricing::TaxRate>& loaded, 
         return conflict(QCoreApplication::translate(
             "RateStore", "Another desk changed the tax rates since this window read them, so nothing was saved. "
                          "Close the window and open it again to see their changes."));
+    if (const Status written = writeTaxes(db, edited); !written)
+        return written;
     QString error;
-    if (!Sql::exec(db, QStringLiteral("DELETE FROM Tax"), {}, &error))
-        return databaseFailure(error);
-    qint64 id = 0;
-    for (const Pricing::TaxRate& rate : edited)
-        if (!Sql::exec(db, QStringLiteral("INSERT INTO Tax (ID, Name, Rate, FromDate) VALUES (?, ?, ?, ?)"),
-                       {++id, rate.name.trimmed(), rate.hundredthsOfPercent, dateValue(rate.from)}, &error))
-            return databaseFailure(error);
     if (!tx.commit(&error))
         return databaseFailure(error);
     return Done{};

@@ -41,6 +41,10 @@ Status save(const QSqlDatabase& db, const RateTable& loaded, const RateTable& ed
 Result<QList<Pricing::TaxRate>> taxes(const QSqlDatabase& db);
 /// Replaces the taxes with edited when they are still as loaded; two taxes from one date are refused.
 Status saveTaxes(const QSqlDatabase& db, const QList<Pricing::TaxRate>& loaded, const QList<Pricing::TaxRate>& edited);
+/// Refused when a rate is out of range or two take effect on one date.
+Status checkTaxes(const QList<Pricing::TaxRate>& edited);
+/// Replaces the taxes with checked ones inside the caller's transaction, unchecked against what is stored.
+Status writeTaxes(const QSqlDatabase& db, const QList<Pricing::TaxRate>& edited);
 
 /// What prices each of the berths, in the order given: the daily charge, the length, the type's minimum length,
 /// and for each season the berth's own rate, else its type's. A berth that is not there is left out.

@@ -1,10 +1,9 @@
 #include "shell/CompanyDialog.h"
 
-#include "bookings/PaymentTerms.h"
 #include "core/Seams.h"
 #include "core/ui/DataControl.h"
 #include "core/ui/FocusNextControl.h"
-#include "rates/RateStore.h"
+#include "rates/Pricing.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -23,27 +22,7 @@
 #include <QVBoxLayout>
 
 namespace {
-struct Field
-{
-    const char16_t* column;
-    const char* label; // nullptr: the key, not shown; translated where shown
-};
-
-// The columns in the order of the window's boxes txtFields0 .. txtFields11.
-constexpr Field Fields[] = {
-    {u"CompanyID", nullptr},
-    {u"Company Name", QT_TRANSLATE_NOOP("CompanyDialog", "Company Name:")},
-    {u"Trading Name", QT_TRANSLATE_NOOP("CompanyDialog", "Trading Name:")},
-    {u"Street", QT_TRANSLATE_NOOP("CompanyDialog", "Street:")},
-    {u"Area", QT_TRANSLATE_NOOP("CompanyDialog", "Area:")},
-    {u"Town", QT_TRANSLATE_NOOP("CompanyDialog", "Town:")},
-    {u"County", QT_TRANSLATE_NOOP("CompanyDialog", "County:")},
-    {u"Postcode", QT_TRANSLATE_NOOP("CompanyDialog", "Postcode:")},
-    {u"Telephone No", QT_TRANSLATE_NOOP("CompanyDialog", "Telephone No:")},
-    {u"VAT No", QT_TRANSLATE_NOOP("CompanyDialog", "VAT No:")},
-    {u"Receipt Footer", QT_TRANSLATE_NOOP("CompanyDialog", "Receipt Footer:")},
-    {u"TermsandConditions", QT_TRANSLATE_NOOP("CompanyDialog", "Terms and Conditions:")},
-};
+constexpr auto& Fields = CompanyStore::Fields;
 constexpr int TermsField = 11;
 } // namespace
 
@@ -201,7 +180,9 @@ void CompanyDialog::openCompany()
         else
             mapper->addMapping(m_txtFields.at(i), section);
     }
+    m_store = std::make_unique<CompanyStore>(model->database());
     moveTo(0);
+    loadDetails();
 }
 
 void CompanyDialog::moveTo(int row)
@@ -220,21 +201,48 @@ void CompanyDialog::moveTo(int row)
 
 void CompanyDialog::onUpdate()
 {
-    QSqlTableModel* model = m_data->model();
-    if (!model)
+    if (!m_store)
         return;
     // The box being typed in has not handed its text over yet.
     m_data->mapper()->submit();
-    // The taxes go first: when they are refused or another desk changed them, nothing at all is saved.
-    if (!saveTaxes() || !saveTerms())
+    CompanyStore::Contents mine{shownDetails(), {}, {}};
+    // A box that does not read is pointed out before anything is saved.
+    if (m_taxesRead && !(mine.taxes = typedTaxes()))
         return;
-    const int row = m_data->currentRow();
-    if (!model->submitAll()) {
-        // The typed values stay in the boxes and in the model's cache for another try.
-        showDataError(model->lastError().text());
+    if (m_termsRead && !(mine.terms = typedTerms()))
+        return;
+    QList<FieldChange> changes;
+    const Status saved = m_store->save(mine, &changes);
+    if (!changes.isEmpty()) {
+        // Another desk changed what this save would write over: nothing was saved, the person chooses.
+        const MsgResult answer = m_services.messages.show(FieldChanges::question(tr("company information"), changes),
+                                                          windowTitle(), MsgIcon::Question, MsgButtons::YesNoCancel);
+        const CompanyStore::Contents theirs = m_store->resolve();
+        if (answer == MsgResult::Yes) {
+            onUpdate(); // mine over theirs, checked again
+        } else if (answer == MsgResult::No) {
+            for (const auto& [id, row] : theirs.details) {
+                if (row) {
+                    showDetails(id, *row);
+                } else {
+                    onRefresh(); // the row is gone: the boxes show the rows that are left
+                    return;
+                }
+            }
+            if (theirs.taxes)
+                showTaxes(*theirs.taxes);
+            if (theirs.terms)
+                showTerms(*theirs.terms);
+        }
         return;
     }
-    moveTo(row);
+    if (!saved) {
+        // The typed values stay in the boxes for another try.
+        tellTaxes(saved.failure());
+        return;
+    }
+    // Read back as stored, so the next save compares with that.
+    onRefresh();
 }
 
 void CompanyDialog::onRefresh()
@@ -247,37 +255,73 @@ void CompanyDialog::onRefresh()
     if (!model->select())
         showDataError(model->lastError().text());
     moveTo(row);
+    loadDetails();
     loadTaxes();
     loadTerms();
 }
 
+void CompanyDialog::loadDetails()
+{
+    m_data->fetchAll();
+    m_store->seeDetails(shownDetails());
+}
+
+// The model's rows as the boxes show them, typing included.
+CompanyStore::Rows CompanyDialog::shownDetails() const
+{
+    const QSqlTableModel* model = m_data->model();
+    CompanyStore::Rows rows;
+    for (int row = 0; row < model->rowCount(); ++row) {
+        QStringList values;
+        for (int i = 1; i < m_txtFields.size(); ++i)
+            values << model->index(row, model->fieldIndex(QString::fromUtf16(Fields[i].column))).data().toString();
+        rows[model->index(row, model->fieldIndex(QString::fromUtf16(Fields[0].column))).data().toInt()] = values;
+    }
+    return rows;
+}
+
+void CompanyDialog::showDetails(int id, const QStringList& values)
+{
+    QSqlTableModel* model = m_data->model();
+    const int key = model->fieldIndex(QString::fromUtf16(Fields[0].column));
+    for (int row = 0; row < model->rowCount(); ++row) {
+        if (model->index(row, key).data().toInt() != id)
+            continue;
+        for (int i = 1; i < m_txtFields.size(); ++i)
+            model->setData(model->index(row, model->fieldIndex(QString::fromUtf16(Fields[i].column))),
+                           values.value(i - 1));
+    }
+    m_data->mapper()->revert();
+}
+
 void CompanyDialog::loadTerms()
 {
-    m_loadedTerms.reset();
+    m_termsRead = false;
     m_fraPayments->setEnabled(false);
-    QSqlTableModel* model = m_data->model();
-    if (!model)
+    if (!m_store)
         return;
-    const auto terms = PaymentTerms::load(model->database());
+    const auto terms = m_store->loadTerms();
     if (!terms) {
         showDataError(terms.error());
         return;
     }
-    m_loadedTerms = *terms;
+    m_termsRead = true;
     m_fraPayments->setEnabled(true);
-    m_cboDeposit->setCurrentIndex(static_cast<int>(terms->deposit));
-    m_txtDepositAmount->setText(terms->fixedAmount.format());
-    m_txtDepositPercent->setText(Pricing::taxPercentText(terms->percent));
-    m_txtDepositMinimum->setText(terms->minimum.format());
-    m_txtBalanceDays->setText(QString::number(terms->balanceDays));
+    showTerms(*terms);
 }
 
-// Saves the terms when they changed; false, with the user told and nothing saved, when a box cannot be read or the
-// store refuses.
-bool CompanyDialog::saveTerms()
+void CompanyDialog::showTerms(const PaymentTerms& terms)
 {
-    if (!m_loadedTerms)
-        return true;
+    m_cboDeposit->setCurrentIndex(static_cast<int>(terms.deposit));
+    m_txtDepositAmount->setText(terms.fixedAmount.format());
+    m_txtDepositPercent->setText(Pricing::taxPercentText(terms.percent));
+    m_txtDepositMinimum->setText(terms.minimum.format());
+    m_txtBalanceDays->setText(QString::number(terms.balanceDays));
+}
+
+// The terms as the boxes hold them; nothing, with the user told, when a box cannot be read.
+std::optional<PaymentTerms> CompanyDialog::typedTerms()
+{
     PaymentTerms edited;
     edited.deposit = PaymentTerms::Deposit(m_cboDeposit->currentIndex());
     const auto amount = Money::parse(m_txtDepositAmount->text().trimmed());
@@ -289,7 +333,7 @@ bool CompanyDialog::saveTerms()
     const auto refuse = [this](QLineEdit* box, const QString& text) {
         m_services.messages.show(text, windowTitle(), MsgIcon::Exclamation, MsgButtons::Ok);
         box->setFocus();
-        return false;
+        return std::nullopt;
     };
     if (!amount)
         return refuse(m_txtDepositAmount,
@@ -306,32 +350,30 @@ bool CompanyDialog::saveTerms()
     edited.minimum = *minimum;
     edited.percent = *percent;
     edited.balanceDays = days;
-    if (edited == *m_loadedTerms)
-        return true;
-    if (const Status saved = PaymentTerms::save(m_data->model()->database(), *m_loadedTerms, edited); !saved) {
-        tellTaxes(saved.failure());
-        return false;
-    }
-    m_loadedTerms = edited;
-    return true;
+    return edited;
 }
 
 void CompanyDialog::loadTaxes()
 {
     m_grdTaxes->setRowCount(0);
-    m_loadedTaxes.reset();
+    m_taxesRead = false;
     m_fraTaxes->setEnabled(false);
-    QSqlTableModel* model = m_data->model();
-    if (!model)
+    if (!m_store)
         return;
-    const auto taxes = RateStore::taxes(model->database());
+    const auto taxes = m_store->loadTaxes();
     if (!taxes) {
         showDataError(taxes.error());
         return;
     }
     m_fraTaxes->setEnabled(true);
-    m_loadedTaxes = *taxes;
-    for (const Pricing::TaxRate& tax : *taxes)
+    m_taxesRead = true;
+    showTaxes(*taxes);
+}
+
+void CompanyDialog::showTaxes(const QList<Pricing::TaxRate>& taxes)
+{
+    m_grdTaxes->setRowCount(0);
+    for (const Pricing::TaxRate& tax : taxes)
         addTaxRow(tax.name, Pricing::taxPercentText(tax.hundredthsOfPercent), Pricing::taxDateText(tax.from));
 }
 
@@ -350,12 +392,9 @@ void CompanyDialog::removeTaxRow()
         m_grdTaxes->removeRow(row);
 }
 
-// Saves the taxes as the table holds them when they changed; false, with the user told and nothing saved, when a
-// row cannot be read or the store refuses.
-bool CompanyDialog::saveTaxes()
+// The taxes as the table holds them; nothing, with the user told, when a row cannot be read.
+std::optional<QList<Pricing::TaxRate>> CompanyDialog::typedTaxes()
 {
-    if (!m_loadedTaxes)
-        return true;
     // A cell still being edited (Update pressed by its mnemonic) hands its text over when the current cell moves.
     m_grdTaxes->setCurrentIndex(QModelIndex());
     QList<Pricing::TaxRowText> rows;
@@ -368,17 +407,9 @@ bool CompanyDialog::saveTaxes()
     const auto edited = Pricing::readTaxRows(rows);
     if (!edited) {
         tellTaxes(edited.failure());
-        return false;
+        return std::nullopt;
     }
-    if (*edited == *m_loadedTaxes)
-        return true;
-    if (const Status saved = RateStore::saveTaxes(m_data->model()->database(), *m_loadedTaxes, *edited); !saved) {
-        tellTaxes(saved.failure());
-        return false;
-    }
-    // Read back as the store orders them, so the next save compares with what is stored.
-    loadTaxes();
-    return true;
+    return *edited;
 }
 
 void CompanyDialog::tellTaxes(const Failure& failure)

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "bookings/PaymentTerms.h"
-#include "rates/Pricing.h"
+#include "shell/CompanyStore.h"
 
 #include <QDialog>
 #include <QList>
+#include <memory>
 #include <optional>
 
 struct Services;
@@ -32,26 +32,32 @@ private:
     void moveTo(int row);
     void onUpdate();
     void onRefresh();
+    void loadDetails();
+    CompanyStore::Rows shownDetails() const;
+    void showDetails(int id, const QStringList& values);
     void loadTaxes();
+    void showTaxes(const QList<Pricing::TaxRate>& taxes);
     void addTaxRow(const QString& name, const QString& percent, const QString& from);
     void removeTaxRow();
-    bool saveTaxes();
+    std::optional<QList<Pricing::TaxRate>> typedTaxes();
     void loadTerms();
-    bool saveTerms();
+    void showTerms(const PaymentTerms& terms);
+    std::optional<PaymentTerms> typedTerms();
     void tellTaxes(const Failure& failure);
     void showDataError(const QString& description);
 
     Services& m_services;
     DataControl* m_data; // the own connection, the model, the mapper and the record bar ("Record: n" is datPrimaryRS)
-    QList<QWidget*> m_txtFields; // CompanyID, then the eleven detail columns
+    QList<QWidget*> m_txtFields;           // CompanyID, then the eleven detail columns
+    std::unique_ptr<CompanyStore> m_store; // on the window's own connection; nothing when it did not open
     QGroupBox* m_fraTaxes;
-    QTableWidget* m_grdTaxes;                             // Name | Rate % | From, as typed
-    std::optional<QList<Pricing::TaxRate>> m_loadedTaxes; // nothing when they could not be read
+    QTableWidget* m_grdTaxes; // Name | Rate % | From, as typed
+    bool m_taxesRead = false; // taxes that could not be read are not saved
     QGroupBox* m_fraPayments;
     QComboBox* m_cboDeposit; // as PaymentTerms::Deposit numbers them
     QLineEdit* m_txtDepositAmount;
     QLineEdit* m_txtDepositPercent;
     QLineEdit* m_txtDepositMinimum;
     QLineEdit* m_txtBalanceDays;
-    std::optional<PaymentTerms> m_loadedTerms; // nothing when they could not be read
+    bool m_termsRead = false;
 };
