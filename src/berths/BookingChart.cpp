@@ -75,9 +75,10 @@ Status BookingChart::loadBerths(const QSqlDatabase& db, int typeId)
 }
 
 template <typename Keep>
-Status BookingChart::readEntries(const QSqlDatabase& db, qint64 fromMinute, qint64 toMinute, Keep keep)
+Status BookingChart::readEntries(const QSqlDatabase& db, qint64 fromMinute, qint64 toMinute, Keep keep,
+                                 BookingReads::Inside inside)
 {
-    const auto held = BookingReads::occupancy(db, fromMinute, toMinute);
+    const auto held = BookingReads::occupancy(db, fromMinute, toMinute, inside);
     if (!held)
         return held.failure();
     for (const BookingReads::Occupation& o : *held) {
@@ -108,10 +109,13 @@ Status BookingChart::read(const QSqlDatabase& db, const QDate& first, int days)
     if (step && moved > 0) {
         // Later: what ended before the new start goes; the new days' entries that began before them are known.
         std::erase_if(m_entries, [start](const Entry& e) { return e.toMinute <= start; });
-        read = readEntries(db, oldEnd, end, [oldEnd](const auto& o) { return o.fromMinute >= oldEnd; });
+        read = readEntries(
+            db, oldEnd, end, [oldEnd](const auto& o) { return o.fromMinute >= oldEnd; }, BookingReads::Inside::Starts);
     } else if (step) {
         std::erase_if(m_entries, [end](const Entry& e) { return e.fromMinute >= end; });
-        read = readEntries(db, start, oldStart, [oldStart](const auto& o) { return o.toMinute <= oldStart; });
+        read = readEntries(
+            db, start, oldStart, [oldStart](const auto& o) { return o.toMinute <= oldStart; },
+            BookingReads::Inside::Ends);
     } else if (!(!m_berthsChanged && moved == 0 && span == m_days)) {
         m_entries.clear();
         m_details.clear();

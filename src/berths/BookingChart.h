@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bookings/BookingReads.h"
 #include "core/Money.h"
 #include "core/Result.h"
 
@@ -93,7 +94,9 @@ private:
         qint64 toMinute;
     };
     /// Adds the index entries of [fromMinute, toMinute) that keep says are not known yet.
-    template <typename Keep> Status readEntries(const QSqlDatabase& db, qint64 fromMinute, qint64 toMinute, Keep keep);
+    template <typename Keep>
+    Status readEntries(const QSqlDatabase& db, qint64 fromMinute, qint64 toMinute, Keep keep,
+                       BookingReads::Inside inside = BookingReads::Inside::Any);
     void countNights();
     /// Why row cannot hold [fromMinute, toMinute) apart from booking except: not a berth in use, or the booking
     /// in the way; empty when nothing known is.

@@ -52,9 +52,16 @@ Result<QList<DayEntry>> bookingsOfDay(const QSqlDatabase& db, const QDate& day)
     return bookings;
 }
 
-Result<std::vector<Occupation>> occupancy(const QSqlDatabase& db, qint64 fromMinute, qint64 toMinute)
+Result<std::vector<Occupation>> occupancy(const QSqlDatabase& db, qint64 fromMinute, qint64 toMinute, Inside inside)
 {
-    const auto overlapping = PeriodIndex::overlapping(db, fromMinute, toMinute);
+    auto overlapping = PeriodIndex::overlapping(db, fromMinute, toMinute);
+    if (inside == Inside::Starts) {
+        overlapping.sql += QStringLiteral(" AND P.FromMinute >= ?");
+        overlapping.binds << fromMinute;
+    } else if (inside == Inside::Ends) {
+        overlapping.sql += QStringLiteral(" AND P.ToMinute <= ?");
+        overlapping.binds << toMinute;
+    }
     QSqlQuery q(db);
     q.setForwardOnly(true);
     QString error;

@@ -41,9 +41,17 @@ struct Occupation
     qint64 toMinute;
 };
 
+/// Which of the entries occupancy finds: all, only those that start inside the period, or only those that end inside.
+enum class Inside
+{
+    Any,
+    Starts,
+    Ends
+};
 /// Who holds which berth in the period [fromMinute, toMinute): from the index alone, no booking row is read. In no
-/// particular order.
-Result<std::vector<Occupation>> occupancy(const QSqlDatabase& db, qint64 fromMinute, qint64 toMinute);
+/// particular order. A window that moved by a day asks only for what starts (or ends) in the day that came in.
+Result<std::vector<Occupation>> occupancy(const QSqlDatabase& db, qint64 fromMinute, qint64 toMinute,
+                                          Inside inside = Inside::Any);
 
 /// The (booking, berth) pairs whose period touches [start, end], both edges included: a booking ending exactly at
 /// start counts, and so does one starting exactly at end.
