@@ -134,11 +134,31 @@ Status restoreOutcome(int result)
     return result == ttsgz::ReadError ? refused(cantAdd()) : fileFailure(cantAdd());
 }
 
+Status restoreServerCopy(const QString& archive, const QString& chosen, const QString& uri, IProgress& progress,
+                         ProgressShown& shown);
+
 /// A restore on a server: pg_restore in one transaction into the same database, so a failure or a cancel leaves it
 /// exactly as it was. Only an archive pg_dump made of a harbour database that holds nothing but its rows is taken,
 /// and only while no other desk is connected, since dropping and recreating the tables needs every desk to let go of
 /// them.
-Status restoreServer(const QString& archive, const QString& uri, IProgress& progress, ProgressShown& shown)
+Status restoreServer(const QString& chosen, const QString& uri, IProgress& progress, ProgressShown& shown)
+{
+    // What is checked is what is restored: the archive is first copied to a file of this desk's own, so that one
+    // changed on its stick or share between the check and the restore cannot bring in what the check refused.
+    const QString archive = BackupRestore::serverSafetyCopyPath() + QStringLiteral(".restore");
+    QDir().mkpath(QFileInfo(archive).absolutePath());
+    if (const Status taken = SafeFiles::copy(chosen, archive); !taken) {
+        SafeFiles::remove(archive);
+        MessageLog::logError(QStringLiteral("%1.RestoreExecute: %2").arg(QStringLiteral("modSpas"), taken.error()));
+        return Failure{taken.kind(), cantAdd()};
+    }
+    const Status restored = restoreServerCopy(archive, chosen, uri, progress, shown);
+    SafeFiles::remove(archive);
+    return restored;
+}
+
+Status restoreServerCopy(const QString& archive, const QString& chosen, const QString& uri, IProgress& progress,
+                         ProgressShown& shown)
 {
     const auto contents = ServerArchive::readArchive(archive);
     if (!contents) {
@@ -151,7 +171,7 @@ Status restoreServer(const QString& archive, const QString& uri, IProgress& prog
     if (*others > 0)
         return refused(BackupRestore::otherDesksConnected());
     // Only rows come in: a trigger, function or view of the archive's own would act at this desk's next save.
-    if (const Status onlyData = ServerArchive::checkOnlyData(uri, archive, *contents); !onlyData) {
+    if (const Status onlyData = ServerArchive::checkOnlyData(uri, archive, *contents, chosen); !onlyData) {
         MessageLog::logError(QStringLiteral("%1.RestoreExecute: %2").arg(QStringLiteral("modSpas"), onlyData.error()));
         return onlyData.kind() == FailureKind::Refused ? onlyData : Failure{onlyData.kind(), cantAdd()};
     }

@@ -533,7 +533,8 @@ Result<ArchiveContents> readArchive(const QString& archive)
     return contents;
 }
 
-Status checkOnlyData(const QString& uri, const QString& archive, const ArchiveContents& contents)
+Status checkOnlyData(const QString& uri, const QString& archive, const ArchiveContents& contents,
+                     const QString& shownAs)
 {
     const auto ours = referenceScript(uri, contents.schema);
     if (!ours)
@@ -548,7 +549,7 @@ Status checkOnlyData(const QString& uri, const QString& archive, const ArchiveCo
     for (auto it = replaced.globalMatch(Database::upgradeScript(Engine::PostgreSQL, contents.version)); it.hasNext();)
         rewritten.insert(it.next().captured(1).toLower());
     const QString reason = RestoreScript::refusal(
-        archive, RestoreScript::compare(*theirs, *ours, contents.version == Database::CurrentSchemaVersion, rewritten));
+        shownAs, RestoreScript::compare(*theirs, *ours, contents.version == Database::CurrentSchemaVersion, rewritten));
     if (!reason.isEmpty())
         return refused(reason);
     return Done{};

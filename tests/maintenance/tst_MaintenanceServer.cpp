@@ -186,6 +186,8 @@ private slots:
         const int before = m_install->scalarInt(objects);
         m_install->messages.calls.clear();
         restore(archive());
+        // The desk's own copy of the archive, checked and restored, does not stay behind.
+        QVERIFY(!QFile::exists(BackupRestore::serverSafetyCopyPath() + u".restore"_s));
         if (said.isEmpty()) {
             QCOMPARE(messagesSaid(), u"Information: Database restored"_s);
             QCOMPARE(names(), u"Kept"_s);
