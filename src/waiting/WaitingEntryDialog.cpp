@@ -162,14 +162,35 @@ void WaitingEntryDialog::save()
     if (!entry)
         return;
     const QDateTime now = m_services.clock.now();
-    Status saved = Done{};
-    if (m_loaded.id)
-        saved = WaitingList::modify(m_services.db(), m_loaded, *entry, now.date());
-    else if (const Result<int> id = WaitingList::add(m_services.db(), *entry, now); !id)
-        saved = id.failure();
+    std::optional<WaitingEntry> theirs;
+    const auto addEntry = [&]() -> Status {
+        const Result<int> id = WaitingList::add(m_services.db(), *entry, now);
+        return id ? Status(Done{}) : Status(id.failure());
+    };
+    const Status saved =
+        m_loaded.id ? WaitingList::modify(m_services.db(), m_loaded, *entry, now.date(), &theirs) : addEntry();
     if (saved) {
         accept();
         return;
+    }
+    if (theirs) {
+        // The status is not edited here: saving over theirs keeps the status they gave it.
+        WaitingEntry mine = *entry;
+        mine.status = theirs->status;
+        mine.offeredOn = theirs->offeredOn;
+        if (const auto changes = WaitingList::changedFields(m_services.db(), m_loaded, *theirs, mine)) {
+            // Another desk changed the entry meanwhile: the person sees what and chooses. Taking theirs closes the
+            // window, and the list shows the entry as it is now.
+            const MsgResult answer =
+                m_services.messages.show(FieldChanges::question(tr("waiting entry"), *changes), windowTitle(),
+                                         MsgIcon::Question, MsgButtons::YesNoCancel);
+            m_loaded = *theirs;
+            if (answer == MsgResult::Yes)
+                save(); // mine over theirs, checked again
+            else if (answer == MsgResult::No)
+                reject();
+            return;
+        }
     }
     const bool conflict = saved.kind() == FailureKind::Conflict;
     m_services.messages.show(saved.error(), windowTitle(),

@@ -2,6 +2,7 @@
 
 #include "bookings/BerthAvailability.h"
 #include "core/DateTimes.h"
+#include "core/Lengths.h"
 #include "core/SqlHelpers.h"
 #include "people/Boats.h"
 
@@ -154,7 +155,8 @@ Result<int> add(const QSqlDatabase& db, const WaitingEntry& entry, const QDateTi
     return int(*id);
 }
 
-Status modify(const QSqlDatabase& db, const WaitingEntry& loaded, const WaitingEntry& edited, const QDate& today)
+Status modify(const QSqlDatabase& db, const WaitingEntry& loaded, const WaitingEntry& edited, const QDate& today,
+              std::optional<WaitingEntry>* theirs)
 {
     // A period already begun may stand on an entry that is only being marked booked or withdrawn.
     if (edited.from != loaded.from || edited.to != loaded.to || edited.minLengthCm != loaded.minLengthCm)
@@ -166,6 +168,8 @@ Status modify(const QSqlDatabase& db, const WaitingEntry& loaded, const WaitingE
     const auto current = loadEntry(db, loaded.id);
     if (!current)
         return current.failure();
+    if (*current && **current != loaded && theirs)
+        *theirs = **current;
     if (!*current || **current != loaded)
         return conflict(QCoreApplication::translate("WaitingList", "The entry was changed or removed at another desk "
                                                                    "meanwhile, so nothing was saved."));
@@ -183,6 +187,50 @@ Status modify(const QSqlDatabase& db, const WaitingEntry& loaded, const WaitingE
         !tx.commit(&error))
         return databaseFailure(error);
     return Done{};
+}
+
+Result<QList<FieldChange>> changedFields(const QSqlDatabase& db, const WaitingEntry& loaded, const WaitingEntry& theirs,
+                                         const WaitingEntry& mine)
+{
+    QString error;
+    // A name read only for a field that changed; the table and column are ours.
+    const auto name = [&](const char* sql, const std::optional<int>& id) -> QString {
+        if (!id)
+            return {};
+        const auto value = Sql::scalar(db, QString::fromLatin1(sql), {*id}, &error);
+        return value ? value->toString() : QString();
+    };
+    QList<FieldChange> changes;
+    const auto named = [&](const QString& field, const char* sql, const std::optional<int>& seen,
+                           const std::optional<int>& their, const std::optional<int>& my) {
+        if (their != seen)
+            changes.append({field, name(sql, their), name(sql, my)});
+    };
+    const auto date = [](const QDate& day) {
+        return day.isValid() ? day.toString(DateTimes::dateFormat()) : QString();
+    };
+    const auto length = [](const std::optional<int>& cm) { return cm ? Lengths::text(*cm) : QString(); };
+    const QStringList statuses = statusNames();
+    named(QCoreApplication::translate("WaitingList", "Customer:"), "SELECT Name FROM Customer WHERE ID = ?",
+          loaded.customerId, theirs.customerId, mine.customerId);
+    named(QCoreApplication::translate("WaitingList", "Boat:"), "SELECT Name FROM Boat WHERE ID = ?", loaded.boatId,
+          theirs.boatId, mine.boatId);
+    FieldChanges::compare(changes, QCoreApplication::translate("WaitingList", "From:"), date(loaded.from),
+                          date(theirs.from), date(mine.from));
+    FieldChanges::compare(changes, QCoreApplication::translate("WaitingList", "To:"), date(loaded.to), date(theirs.to),
+                          date(mine.to));
+    named(QCoreApplication::translate("WaitingList", "Berth type:"), "SELECT Type FROM BerthType WHERE ID = ?",
+          loaded.berthTypeId, theirs.berthTypeId, mine.berthTypeId);
+    FieldChanges::compare(changes, QCoreApplication::translate("WaitingList", "Minimum length:"),
+                          length(loaded.minLengthCm), length(theirs.minLengthCm), length(mine.minLengthCm));
+    FieldChanges::compare(changes, QCoreApplication::translate("WaitingList", "Notes:"), loaded.notes, theirs.notes,
+                          mine.notes);
+    FieldChanges::compare(changes, QCoreApplication::translate("WaitingList", "Status:"),
+                          statuses.value(int(loaded.status)), statuses.value(int(theirs.status)),
+                          statuses.value(int(mine.status)));
+    if (!error.isEmpty())
+        return databaseFailure(error);
+    return changes;
 }
 
 Result<QList<WaitingLine>> lines(const QSqlDatabase& db, std::optional<WaitingStatus> status,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/FieldChanges.h"
 #include "core/Result.h"
 
 #include <QDateTime>
@@ -62,8 +63,13 @@ Status check(const WaitingEntry& entry, const QDate& today);
 
 /// Adds the entry, waiting, stamped with now. The ID it was given.
 Result<int> add(const QSqlDatabase& db, const WaitingEntry& entry, const QDateTime& now);
-/// Saves what edited changes (not the time added), when the entry is still as loaded; an offer records today.
-Status modify(const QSqlDatabase& db, const WaitingEntry& loaded, const WaitingEntry& edited, const QDate& today);
+/// Saves what edited changes (not the time added), when the entry is still as loaded; an offer records today. A
+/// Conflict otherwise, with what is stored now in theirs (nothing when the entry was removed).
+Status modify(const QSqlDatabase& db, const WaitingEntry& loaded, const WaitingEntry& edited, const QDate& today,
+              std::optional<WaitingEntry>* theirs = nullptr);
+/// The fields another desk changed since loaded, with theirs and mine, the customer, boat and berth type by name.
+Result<QList<FieldChange>> changedFields(const QSqlDatabase& db, const WaitingEntry& loaded, const WaitingEntry& theirs,
+                                         const WaitingEntry& mine);
 
 /// The list by time added, filtered by status and berth type when given.
 Result<QList<WaitingLine>> lines(const QSqlDatabase& db, std::optional<WaitingStatus> status = std::nullopt,

@@ -1,5 +1,7 @@
 #include "common/InstallFixture.h"
+#include "common/TestSupport.h"
 #include "people/Boats.h"
+#include "waiting/WaitingEntryDialog.h"
 #include "waiting/WaitingList.h"
 #include "waiting/WaitingListRows.h"
 
@@ -102,8 +104,12 @@ private slots:
         // A desk still holding the old entry changes nothing.
         WaitingEntry stale = all->at(1).entry;
         stale.notes = u"rang back"_s;
-        QCOMPARE(WaitingList::modify(m_install->db(), all->at(1).entry, stale, m_now.date()).kind(),
+        std::optional<WaitingEntry> theirs;
+        QCOMPARE(WaitingList::modify(m_install->db(), all->at(1).entry, stale, m_now.date(), &theirs).kind(),
                  FailureKind::Conflict);
+        QVERIFY(theirs);
+        QCOMPARE(WaitingList::changedFields(m_install->db(), all->at(1).entry, *theirs, stale).value(),
+                 (QList<FieldChange>{{u"Status:"_s, u"Offered"_s, u"Waiting"_s}}));
         all = WaitingList::lines(m_install->db());
         QCOMPARE(all->at(0).position, 0);
         QCOMPARE(all->at(1).position, 1);
@@ -114,6 +120,34 @@ private slots:
         QCOMPARE(waitingPontoons->size(), 1);
         QCOMPARE(waitingPontoons->at(0).entry.id, third);
         QCOMPARE(WaitingList::statusNames().value(int(all->at(0).entry.status)), u"Withdrawn"_s);
+    }
+
+    // The entry window, when another desk offered the entry meanwhile: asked with that line; Yes saves the typed
+    // notes, checked again, keeping the offer (the window does not edit the status); No closes with nothing saved.
+    void windowAfterAnotherDesk_data()
+    {
+        QTest::addColumn<bool>("keepMine");
+        QTest::newRow("keep mine") << true;
+        QTest::newRow("take theirs") << false;
+    }
+    void windowAfterAnotherDesk()
+    {
+        QFETCH(bool, keepMine);
+        const int id = add(1, QDate(2026, 7, 1), QDate(2026, 7, 8));
+        const WaitingEntry loaded = WaitingList::lines(m_install->db())->at(0).entry;
+        WaitingEntryDialog dialog(m_install->services, loaded);
+        QVERIFY(dialog.load());
+        control<QPlainTextEdit>(dialog, "txtNotes")->setPlainText(u"rang back"_s);
+        QVERIFY(
+            m_install->exec(u"UPDATE WaitingEntry SET Status = ? WHERE ID = ?"_s, {int(WaitingStatus::Offered), id}));
+        m_install->messages.answers.enqueue(keepMine ? MsgResult::Yes : MsgResult::No);
+        click(dialog, "cmdOK");
+        QVERIFY2(m_install->messages.said().contains(
+                     u"waiting entry while you were editing it:\n\nStatus: theirs “Offered”, yours “Offered”\n\n"_s),
+                 qPrintable(m_install->messages.said()));
+        QCOMPARE(m_install->text(u"SELECT COALESCE(Notes, '') || ' ' || Status FROM WaitingEntry WHERE ID = ?"_s, {id}),
+                 (keepMine ? u"rang back %1"_s : u" %1"_s).arg(int(WaitingStatus::Offered)));
+        QVERIFY(!dialog.isVisible());
     }
 
     // A booking of July on A1 and B2 was cancelled: who on the list can take them now.
