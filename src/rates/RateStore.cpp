@@ -1,5 +1,7 @@
 #include "rates/RateStore.h"
 
+#include "core/DateTimes.h"
+#include "core/Lengths.h"
 #include "core/SqlHelpers.h"
 
 #include <QCoreApplication>
@@ -123,7 +125,7 @@ Result<RateTable> load(const QSqlDatabase& db)
     return table;
 }
 
-Status save(const QSqlDatabase& db, const RateTable& loaded, const RateTable& edited)
+Status save(const QSqlDatabase& db, const RateTable& loaded, const RateTable& edited, std::optional<RateTable>* theirs)
 {
     if (const Status checked = checkTable(edited); !checked)
         return checked;
@@ -141,6 +143,8 @@ Status save(const QSqlDatabase& db, const RateTable& loaded, const RateTable& ed
     const auto current = load(db);
     if (!current)
         return current.failure();
+    if (*current != loaded && theirs)
+        *theirs = *current;
     if (*current != loaded)
         return conflict(QCoreApplication::translate(
             "RateStore", "Another desk changed the seasons or rates since this window read them, so nothing was "
@@ -178,6 +182,104 @@ Status save(const QSqlDatabase& db, const RateTable& loaded, const RateTable& ed
     if (!tx.commit(&error))
         return databaseFailure(error);
     return Done{};
+}
+
+namespace {
+QString seasonText(const std::optional<Pricing::Season>& season)
+{
+    if (!season)
+        return QCoreApplication::translate("RateStore", "(none)");
+    const QString format = DateTimes::dateFormat();
+    return QCoreApplication::translate("RateStore", "%1 to %2, priority %3%4")
+        .arg(season->firstNight.toString(format), season->lastNight.toString(format))
+        .arg(season->priority)
+        .arg(season->yearly ? QCoreApplication::translate("RateStore", ", every year") : QString());
+}
+QString rateText(const std::optional<RateRow>& row)
+{
+    if (!row)
+        return QCoreApplication::translate("RateStore", "(none)");
+    const Pricing::Rate& r = row->rate;
+    QStringList parts{QCoreApplication::translate("RateStore", "nightly %1").arg(r.nightly.format())};
+    if (r.weekendNight)
+        parts << QCoreApplication::translate("RateStore", "weekend night %1").arg(r.weekendNight->format());
+    if (r.weekly)
+        parts << QCoreApplication::translate("RateStore", "weekly %1").arg(r.weekly->format());
+    if (r.monthly)
+        parts << QCoreApplication::translate("RateStore", "monthly %1").arg(r.monthly->format());
+    if (r.basis == Pricing::Basis::PerMetre)
+        parts << QCoreApplication::translate("RateStore", "per metre");
+    return parts.join(QStringLiteral(", "));
+}
+QString lookupText(const QList<Sql::LookupItem>& items, int id)
+{
+    for (const Sql::LookupItem& item : items)
+        if (item.id == id)
+            return item.text;
+    return QString::number(id);
+}
+} // namespace
+
+QList<FieldChange> changedFields(const RateTable& loaded, const RateTable& theirs, const RateTable& mine,
+                                 const QList<Sql::LookupItem>& types, const QList<Sql::LookupItem>& berths)
+{
+    QList<FieldChange> changes;
+    const auto season = [](const RateTable& t, qint64 id) -> std::optional<Pricing::Season> {
+        for (const Pricing::Season& s : t.seasons)
+            if (s.id == id)
+                return s;
+        return std::nullopt;
+    };
+    QList<qint64> seasonIds;
+    for (const RateTable* t : {&loaded, &theirs})
+        for (const Pricing::Season& s : t->seasons)
+            if (!seasonIds.contains(s.id))
+                seasonIds << s.id;
+    const auto seasonName = [&](qint64 id) {
+        const auto named = season(theirs, id) ? season(theirs, id) : season(loaded, id);
+        return named ? named->name : QString::number(id);
+    };
+    for (const qint64 id : seasonIds) {
+        const auto seen = season(loaded, id);
+        const auto their = season(theirs, id);
+        if (seen != their)
+            changes.append({QCoreApplication::translate("RateStore", "Season %1:").arg(seasonName(id)),
+                            seasonText(their), seasonText(season(mine, id))});
+    }
+    const auto rate = [](const RateTable& t, const RateRow& key) -> std::optional<RateRow> {
+        for (const RateRow& r : t.rates)
+            if (r.seasonId == key.seasonId && r.berthTypeId == key.berthTypeId && r.berthId == key.berthId)
+                return r;
+        return std::nullopt;
+    };
+    QList<RateRow> keys;
+    for (const RateTable* t : {&loaded, &theirs})
+        for (const RateRow& r : t->rates)
+            if (!rate(RateTable{{}, keys, {}}, r))
+                keys << r;
+    for (const RateRow& key : keys) {
+        const auto seen = rate(loaded, key);
+        const auto their = rate(theirs, key);
+        if (seen == their)
+            continue;
+        const QString holder =
+            key.berthId ? lookupText(berths, *key.berthId) : lookupText(types, key.berthTypeId.value_or(0));
+        changes.append(
+            {QCoreApplication::translate("RateStore", "Rate of %1 in %2:").arg(holder, seasonName(key.seasonId)),
+             rateText(their), rateText(rate(mine, key))});
+    }
+    QList<int> typeIds = loaded.minimumLengthCm.keys();
+    for (const int id : theirs.minimumLengthCm.keys())
+        if (!typeIds.contains(id))
+            typeIds << id;
+    const auto least = [](const RateTable& t, int id) {
+        return t.minimumLengthCm.contains(id) ? Lengths::text(t.minimumLengthCm.value(id)) : QString();
+    };
+    for (const int id : typeIds)
+        FieldChanges::compare(
+            changes, QCoreApplication::translate("RateStore", "Least length of %1:").arg(lookupText(types, id)),
+            least(loaded, id), least(theirs, id), least(mine, id));
+    return changes;
 }
 
 Result<QList<Pricing::TaxRate>> taxes(const QSqlDatabase& db)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/FieldChanges.h"
 #include "core/Result.h"
 #include "rates/Pricing.h"
 
@@ -35,7 +36,13 @@ namespace RateStore {
 Result<RateTable> load(const QSqlDatabase& db);
 /// Replaces the rate table with edited when it is still as loaded (else a Conflict, and nothing is saved). Refused,
 /// with nothing saved, when a season or a rate fails the rate table's checks or a rate names no season.
-Status save(const QSqlDatabase& db, const RateTable& loaded, const RateTable& edited);
+/// On a Conflict, theirs holds the table as stored now.
+Status save(const QSqlDatabase& db, const RateTable& loaded, const RateTable& edited,
+            std::optional<RateTable>* theirs = nullptr);
+/// What another desk changed since loaded, season by season, rate by rate and type by type, with theirs and mine;
+/// berth types and berths named from the lists given.
+QList<FieldChange> changedFields(const RateTable& loaded, const RateTable& theirs, const RateTable& mine,
+                                 const QList<Sql::LookupItem>& types, const QList<Sql::LookupItem>& berths);
 
 /// The taxes by the date they take effect, earliest first.
 Result<QList<Pricing::TaxRate>> taxes(const QSqlDatabase& db);

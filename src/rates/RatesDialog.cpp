@@ -445,8 +445,23 @@ void RatesDialog::save()
     const auto table = readGrids();
     if (!table)
         return;
-    if (const Status saved = RateStore::save(m_services.db(), m_loaded, *table); !saved) {
-        tell(saved.failure());
+    std::optional<RateTable> theirs;
+    if (const Status saved = RateStore::save(m_services.db(), m_loaded, *table, &theirs); !saved) {
+        if (!theirs) {
+            tell(saved.failure());
+            return;
+        }
+        // Another desk changed the rates meanwhile: the person sees what and chooses. Taking theirs closes the
+        // window; opened again, it shows them.
+        const MsgResult answer = m_services.messages.show(
+            FieldChanges::question(tr("rate table"),
+                                   RateStore::changedFields(m_loaded, *theirs, *table, m_types, m_berths)),
+            tr("Rates"), MsgIcon::Question, MsgButtons::YesNoCancel);
+        m_loaded = *theirs;
+        if (answer == MsgResult::Yes)
+            save(); // mine over theirs, checked again
+        else if (answer == MsgResult::No)
+            QDialog::reject();
         return;
     }
     accept();

@@ -1,4 +1,5 @@
 #include "common/InstallFixture.h"
+#include "core/Lengths.h"
 #include "rates/RateStore.h"
 
 using namespace Pricing;
@@ -119,8 +120,14 @@ private slots:
         RateTable mine = saved(table());
         mine.seasons.removeLast();
         mine.rates.removeLast();
-        QCOMPARE(RateStore::save(m_install->db(), saved(table()), mine).kind(), FailureKind::Conflict);
+        std::optional<RateTable> stored;
+        QCOMPARE(RateStore::save(m_install->db(), saved(table()), mine, &stored).kind(), FailureKind::Conflict);
         QCOMPARE(counts(), u"3/4"_s);
+        // What they changed, theirs and mine: not the season this desk removed, which they left as it was.
+        QVERIFY(stored && *stored == theirs);
+        QCOMPARE(RateStore::changedFields(saved(table()), theirs, mine, {{1, u"Slip"_s}, {2, u"Pontoon"_s}}, {}),
+                 (QList<FieldChange>{{u"Rate of Pontoon in Low:"_s, u"nightly £22.00"_s, u"nightly £20.00"_s},
+                                     {u"Least length of Slip:"_s, Lengths::text(550), QString()}}));
         QVERIFY(*RateStore::load(m_install->db()) == theirs);
     }
 
