@@ -1,4 +1,5 @@
 #include "berths/BerthNotesDialog.h"
+#include "core/ui/ChangedMeanwhile.h"
 
 #include "core/EventLog.h"
 #include "core/Seams.h"
@@ -96,10 +97,9 @@ void BerthNotesDialog::ok()
     QList<FieldChange> changes;
     if (const Status saved = m_notes.save(&changes); !saved && !changes.isEmpty()) {
         // Another desk changed notes edited here: the person sees whose and chooses.
-        const MsgResult answer = m_services.messages.show(FieldChanges::question(tr("berth's notes"), changes),
-                                                          windowTitle(), MsgIcon::Question, MsgButtons::YesNoCancel);
-        m_notes.resolve(answer != MsgResult::No);
-        if (answer == MsgResult::Yes) {
+        const Meanwhile choice = askAboutChanges(m_services.messages, windowTitle(), tr("berth's notes"), changes);
+        m_notes.resolve(choice != Meanwhile::TakeTheirs);
+        if (choice == Meanwhile::KeepMine) {
             ok();
             return;
         }

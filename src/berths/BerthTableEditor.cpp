@@ -1,4 +1,5 @@
 #include "berths/BerthTableEditor.h"
+#include "core/ui/ChangedMeanwhile.h"
 
 #include "berths/BerthRowCheck.h"
 
@@ -351,12 +352,11 @@ BerthTableEditor::Submit BerthTableEditor::submitChecked()
         }
         check = std::move(*checked);
     }
-    const MsgResult answer = m_services.messages.show(FieldChanges::question(tr("berth"), check.changes), windowTitle(),
-                                                      MsgIcon::Question, MsgButtons::YesNoCancel);
+    const Meanwhile choice = askAboutChanges(m_services.messages, windowTitle(), tr("berth"), check.changes);
     m_shown = check.stored;
-    if (answer == MsgResult::Yes)
-        return submitChecked(); // mine over theirs, checked again
-    if (answer == MsgResult::No)
+    if (choice == Meanwhile::KeepMine)
+        return submitChecked(); // checked again
+    if (choice == Meanwhile::TakeTheirs)
         refresh(); // theirs, the typing dropped
     return Submit::Declined;
 }

@@ -1,4 +1,5 @@
 #include "people/BoatDialog.h"
+#include "core/ui/ChangedMeanwhile.h"
 
 #include "core/DateTimes.h"
 #include "core/InputParsing.h"
@@ -157,13 +158,12 @@ void BoatDialog::save()
                 return;
             }
             // Another desk changed the boat meanwhile: the person sees what and chooses.
-            const MsgResult answer = m_services.messages.show(
-                FieldChanges::question(tr("boat"), Boats::changedFields(m_loaded, *theirs, *boat)), windowTitle(),
-                MsgIcon::Question, MsgButtons::YesNoCancel);
+            const Meanwhile choice = askAboutChanges(m_services.messages, windowTitle(), tr("boat"),
+                                                     Boats::changedFields(m_loaded, *theirs, *boat));
             m_loaded = *theirs;
-            if (answer == MsgResult::Yes)
-                save(); // mine over theirs, checked again
-            else if (answer == MsgResult::No)
+            if (choice == Meanwhile::KeepMine)
+                save(); // checked again
+            else if (choice == Meanwhile::TakeTheirs)
                 showBoat(*theirs);
             return;
         }

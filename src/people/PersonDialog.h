@@ -3,6 +3,7 @@
 #include "core/EventLog.h"
 #include "core/MessageLog.h"
 #include "core/Seams.h"
+#include "core/ui/ChangedMeanwhile.h"
 #include "people/PeopleRecords.h"
 #include "people/PeopleWidgets.h"
 
@@ -135,14 +136,12 @@ private:
         const Status stored = m_mode == RecordMode::Add ? add(record) : modify(record, theirs);
         if (theirs) {
             // Another desk changed the record meanwhile: the person sees what and chooses.
-            const MsgResult answer =
-                m_services.messages.show(FieldChanges::question(PersonKind<Record>::noun(),
-                                                                PersonKind<Record>::changes(m_seen, *theirs, record)),
-                                         windowTitle(), MsgIcon::Question, MsgButtons::YesNoCancel);
+            const Meanwhile choice = askAboutChanges(m_services.messages, windowTitle(), PersonKind<Record>::noun(),
+                                                     PersonKind<Record>::changes(m_seen, *theirs, record));
             m_seen = *theirs;
-            if (answer == MsgResult::Yes) {
-                save(); // mine over theirs, checked again
-            } else if (answer == MsgResult::No) {
+            if (choice == Meanwhile::KeepMine) {
+                save(); // checked again
+            } else if (choice == Meanwhile::TakeTheirs) {
                 showRecord(*theirs);
                 m_shown = typed();
             }

@@ -1,4 +1,5 @@
 #include "rates/RatesDialog.h"
+#include "core/ui/ChangedMeanwhile.h"
 
 #include "core/DateTimes.h"
 #include "core/InputParsing.h"
@@ -453,14 +454,13 @@ void RatesDialog::save()
         }
         // Another desk changed the rates meanwhile: the person sees what and chooses. Taking theirs closes the
         // window; opened again, it shows them.
-        const MsgResult answer = m_services.messages.show(
-            FieldChanges::question(tr("rate table"),
-                                   RateStore::changedFields(m_loaded, *theirs, *table, m_types, m_berths)),
-            tr("Rates"), MsgIcon::Question, MsgButtons::YesNoCancel);
+        const Meanwhile choice =
+            askAboutChanges(m_services.messages, tr("Rates"), tr("rate table"),
+                            RateStore::changedFields(m_loaded, *theirs, *table, m_types, m_berths));
         m_loaded = *theirs;
-        if (answer == MsgResult::Yes)
-            save(); // mine over theirs, checked again
-        else if (answer == MsgResult::No)
+        if (choice == Meanwhile::KeepMine)
+            save(); // checked again
+        else if (choice == Meanwhile::TakeTheirs)
             QDialog::reject();
         return;
     }

@@ -1,4 +1,5 @@
 #include "shell/CompanyDialog.h"
+#include "core/ui/ChangedMeanwhile.h"
 
 #include "core/Seams.h"
 #include "core/ui/DataControl.h"
@@ -215,12 +216,12 @@ void CompanyDialog::onUpdate()
     const Status saved = m_store->save(mine, &changes);
     if (!changes.isEmpty()) {
         // Another desk changed what this save would write over: nothing was saved, the person chooses.
-        const MsgResult answer = m_services.messages.show(FieldChanges::question(tr("company information"), changes),
-                                                          windowTitle(), MsgIcon::Question, MsgButtons::YesNoCancel);
+        const Meanwhile choice =
+            askAboutChanges(m_services.messages, windowTitle(), tr("company information"), changes);
         const CompanyStore::Contents theirs = m_store->resolve();
-        if (answer == MsgResult::Yes) {
-            onUpdate(); // mine over theirs, checked again
-        } else if (answer == MsgResult::No) {
+        if (choice == Meanwhile::KeepMine) {
+            onUpdate(); // checked again
+        } else if (choice == Meanwhile::TakeTheirs) {
             for (const auto& [id, row] : theirs.details) {
                 if (row) {
                     showDetails(id, *row);

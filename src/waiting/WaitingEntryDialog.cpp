@@ -1,5 +1,6 @@
 #include "waiting/WaitingEntryDialog.h"
 #include "core/DateTimes.h"
+#include "core/ui/ChangedMeanwhile.h"
 
 #include "bookings/BookingStore.h"
 #include "core/Lengths.h"
@@ -181,13 +182,11 @@ void WaitingEntryDialog::save()
         if (const auto changes = WaitingList::changedFields(m_services.db(), m_loaded, *theirs, mine)) {
             // Another desk changed the entry meanwhile: the person sees what and chooses. Taking theirs closes the
             // window, and the list shows the entry as it is now.
-            const MsgResult answer =
-                m_services.messages.show(FieldChanges::question(tr("waiting entry"), *changes), windowTitle(),
-                                         MsgIcon::Question, MsgButtons::YesNoCancel);
+            const Meanwhile choice = askAboutChanges(m_services.messages, windowTitle(), tr("waiting entry"), *changes);
             m_loaded = *theirs;
-            if (answer == MsgResult::Yes)
-                save(); // mine over theirs, checked again
-            else if (answer == MsgResult::No)
+            if (choice == Meanwhile::KeepMine)
+                save(); // checked again
+            else if (choice == Meanwhile::TakeTheirs)
                 reject();
             return;
         }
