@@ -8,7 +8,7 @@ CREATE EXTENSION IF NOT EXISTS btree_gist;
 CREATE TABLE SchemaVersion (
     Version INTEGER NOT NULL
 );
-INSERT INTO SchemaVersion (Version) VALUES (8);
+INSERT INTO SchemaVersion (Version) VALUES (9);
 
 -- A row given its own ID (an import, a test) moves the counter past it, as AUTOINCREMENT does on a file, so the
 -- next row the program adds never collides with it.
@@ -509,3 +509,97 @@ CREATE TABLE IF NOT EXISTS CustomerText (
 );
 CREATE INDEX IF NOT EXISTS IX_CustomerText_Words ON CustomerText USING gin (Words gin_trgm_ops);
 -- customer search: end
+
+-- berth blocks: begin
+-- A berth kept out of use over a period (works, a regatta), with the reason the chart shows. Its row in the period
+-- index (BookingID -BlockID, ID -BlockID * 2^31 + BerthID) makes availability, the calendars and every save see the
+-- berth as taken; readers of bookings join Booking and never meet it, and it sells no nights.
+CREATE TABLE IF NOT EXISTS BerthBlock (
+    ID SERIAL PRIMARY KEY,
+    BerthID INTEGER NOT NULL,
+    FromDate TEXT NOT NULL,
+    ToDate TEXT NOT NULL,
+    Reason TEXT NOT NULL DEFAULT ''
+);
+CREATE INDEX IF NOT EXISTS IX_BerthBlock_Berth ON BerthBlock (BerthID);
+-- The bookings a block was confirmed over: each keeps its berth, to be moved, and may still be saved there.
+CREATE TABLE IF NOT EXISTS BlockedBooking (
+    BlockID INTEGER NOT NULL,
+    BookingID BIGINT NOT NULL,
+    PRIMARY KEY (BlockID, BookingID)
+);
+CREATE INDEX IF NOT EXISTS IX_BlockedBooking_Booking ON BlockedBooking (BookingID);
+
+-- Written so that running it again changes nothing. Bookings exclude each other as before; a block and a booking are checked by the trigger below, which knows the
+-- bookings the block was confirmed over.
+ALTER TABLE BookingPeriod DROP CONSTRAINT IF EXISTS BookingPeriod_NoOverlap;
+ALTER TABLE BookingPeriod ADD CONSTRAINT BookingPeriod_NoOverlap
+    EXCLUDE USING gist (BerthID WITH =, Period WITH &&) WHERE (BerthID <> 0 AND BookingID > 0)
+    DEFERRABLE INITIALLY DEFERRED;
+CREATE INDEX IF NOT EXISTS IX_BookingPeriod_Block ON BookingPeriod USING gist (BerthID, Period) WHERE BookingID < 0;
+
+CREATE OR REPLACE FUNCTION zem_write_block() RETURNS trigger LANGUAGE plpgsql AS $$
+BEGIN
+    IF TG_OP <> 'INSERT' THEN
+        DELETE FROM BookingPeriod WHERE BookingID = -OLD.ID;
+    END IF;
+    IF TG_OP = 'DELETE' THEN
+        DELETE FROM BlockedBooking WHERE BlockID = OLD.ID;
+        RETURN OLD;
+    END IF;
+    INSERT INTO BookingPeriod (ID, BookingID, BerthID, FromMinute, ToMinute, Period)
+    SELECT -NEW.ID * 2147483648 + NEW.BerthID, -NEW.ID, NEW.BerthID,
+           greatest(-2147483648, least(2147483647, least(E.F, E.T))),
+           greatest(-2147483648, least(2147483647, greatest(E.F, E.T))),
+           tsrange(least(E.FromTime, E.ToTime), greatest(E.FromTime, E.ToTime))
+    FROM (SELECT S.FromTime, S.ToTime, floor((extract(epoch FROM S.FromTime) - 946684800) / 60) AS F,
+                 ceil((extract(epoch FROM S.ToTime) - 946684800) / 60) AS T
+          FROM (SELECT zem_wall_time(NEW.FromDate) AS FromTime, zem_wall_time(NEW.ToDate) AS ToTime) S
+          WHERE S.FromTime IS NOT NULL AND S.ToTime IS NOT NULL) E
+    WHERE NEW.ID BETWEEN 1 AND 4294967295 AND NEW.BerthID BETWEEN 1 AND 2147483647;
+    RETURN NEW;
+END $$;
+DROP TRIGGER IF EXISTS BerthBlock_Period ON BerthBlock;
+CREATE TRIGGER BerthBlock_Period AFTER INSERT OR UPDATE OR DELETE ON BerthBlock
+    FOR EACH ROW EXECUTE FUNCTION zem_write_block();
+
+-- At commit, like the exclusion constraint: a booking over a block, or a block over a booking, is refused unless
+-- the block was confirmed over that booking. A row written again since is checked as its newer self.
+CREATE OR REPLACE FUNCTION zem_check_block() RETURNS trigger LANGUAGE plpgsql AS $$
+BEGIN
+    IF NOT EXISTS (SELECT 1 FROM BookingPeriod WHERE ID = NEW.ID AND Period = NEW.Period) THEN
+        RETURN NULL;
+    END IF;
+    IF NEW.BookingID > 0 AND EXISTS (
+        SELECT 1 FROM BookingPeriod O WHERE O.BookingID < 0 AND O.BerthID = NEW.BerthID AND O.Period && NEW.Period
+            AND NOT EXISTS (SELECT 1 FROM BlockedBooking A WHERE A.BlockID = -O.BookingID
+                            AND A.BookingID = NEW.BookingID)) THEN
+        RAISE EXCEPTION 'berth % is blocked over that period', NEW.BerthID USING ERRCODE = 'exclusion_violation';
+    END IF;
+    IF NEW.BookingID < 0 AND EXISTS (
+        SELECT 1 FROM BookingPeriod O WHERE O.BookingID > 0 AND O.BerthID = NEW.BerthID AND O.Period && NEW.Period
+            AND NOT EXISTS (SELECT 1 FROM BlockedBooking A WHERE A.BlockID = -NEW.BookingID
+                            AND A.BookingID = O.BookingID)) THEN
+        RAISE EXCEPTION 'berth % is booked over that period', NEW.BerthID USING ERRCODE = 'exclusion_violation';
+    END IF;
+    RETURN NULL;
+END $$;
+DROP TRIGGER IF EXISTS BookingPeriod_Block ON BookingPeriod;
+CREATE CONSTRAINT TRIGGER BookingPeriod_Block AFTER INSERT OR UPDATE ON BookingPeriod DEFERRABLE INITIALLY DEFERRED
+    FOR EACH ROW WHEN (NEW.BerthID <> 0) EXECUTE FUNCTION zem_check_block();
+
+-- A booking's ID may be given again once it is gone, and a berth's blocks go with it.
+CREATE OR REPLACE FUNCTION zem_forget_blocked() RETURNS trigger LANGUAGE plpgsql AS $$
+BEGIN
+    IF TG_TABLE_NAME = 'booking' THEN
+        DELETE FROM BlockedBooking WHERE BookingID = OLD.ID;
+    ELSE
+        DELETE FROM BerthBlock WHERE BerthID = OLD.ID;
+    END IF;
+    RETURN OLD;
+END $$;
+DROP TRIGGER IF EXISTS Booking_Delete_Blocked ON Booking;
+CREATE TRIGGER Booking_Delete_Blocked AFTER DELETE ON Booking FOR EACH ROW EXECUTE FUNCTION zem_forget_blocked();
+DROP TRIGGER IF EXISTS Berth_Delete_Blocks ON Berth;
+CREATE TRIGGER Berth_Delete_Blocks AFTER DELETE ON Berth FOR EACH ROW EXECUTE FUNCTION zem_forget_blocked();
+-- berth blocks: end

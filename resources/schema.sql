@@ -488,4 +488,65 @@ CREATE TRIGGER IF NOT EXISTS Customer_Text_Delete AFTER DELETE ON Customer BEGIN
 END;
 -- customer search: end
 
-PRAGMA user_version = 8;
+-- berth blocks: begin
+-- A berth kept out of use over a period (works, a regatta), with the reason the chart shows. Its entry in the
+-- period index, ID -BlockID * 2^31 + BerthID (the booking part negative), makes availability, the calendars and
+-- every save see the berth as taken; readers of bookings join Booking and never meet it, and it sells no nights.
+CREATE TABLE BerthBlock (
+    ID INTEGER PRIMARY KEY,
+    BerthID INTEGER NOT NULL,
+    FromDate TEXT NOT NULL,
+    ToDate TEXT NOT NULL,
+    Reason TEXT NOT NULL DEFAULT ''
+);
+CREATE INDEX IX_BerthBlock_Berth ON BerthBlock (BerthID);
+-- The bookings a block was confirmed over: each keeps its berth, to be moved, and may still be saved there.
+CREATE TABLE BlockedBooking (
+    BlockID INTEGER NOT NULL,
+    BookingID INTEGER NOT NULL,
+    PRIMARY KEY (BlockID, BookingID)
+) WITHOUT ROWID;
+CREATE INDEX IX_BlockedBooking_Booking ON BlockedBooking (BookingID);
+
+CREATE VIEW BerthBlockEntry AS
+SELECT BlockID, -BlockID * 2147483648 + BerthID AS Entry,
+       max(-2147483648, min(2147483647, min(F, T))) AS FromMinute,
+       max(-2147483648, min(2147483647, max(F, T))) AS ToMinute
+FROM (SELECT BlockID, BerthID, (FS - ((FS % 60 + 60) % 60)) / 60 AS F, (TS + ((60 - TS % 60) % 60)) / 60 AS T
+      FROM (SELECT ID AS BlockID, BerthID, CAST(strftime('%s', FromDate) AS INTEGER) - 946684800 AS FS,
+                   CAST(strftime('%s', ToDate) AS INTEGER) - 946684800 AS TS
+            FROM BerthBlock))
+WHERE F IS NOT NULL AND T IS NOT NULL AND BlockID BETWEEN 1 AND 4294967295 AND BerthID BETWEEN 1 AND 2147483647;
+
+CREATE TRIGGER BerthBlock_Period_Insert AFTER INSERT ON BerthBlock
+BEGIN
+    INSERT OR REPLACE INTO BookingPeriod (ID, FromMinute, ToMinute)
+        SELECT Entry, FromMinute, ToMinute FROM BerthBlockEntry WHERE BlockID = NEW.ID;
+END;
+
+CREATE TRIGGER BerthBlock_Period_Update AFTER UPDATE OF ID, BerthID, FromDate, ToDate ON BerthBlock
+BEGIN
+    DELETE FROM BookingPeriod WHERE ID = -OLD.ID * 2147483648 + OLD.BerthID;
+    INSERT OR REPLACE INTO BookingPeriod (ID, FromMinute, ToMinute)
+        SELECT Entry, FromMinute, ToMinute FROM BerthBlockEntry WHERE BlockID = NEW.ID;
+END;
+
+CREATE TRIGGER BerthBlock_Delete AFTER DELETE ON BerthBlock
+BEGIN
+    DELETE FROM BookingPeriod WHERE ID = -OLD.ID * 2147483648 + OLD.BerthID;
+    DELETE FROM BlockedBooking WHERE BlockID = OLD.ID;
+END;
+
+-- A booking's ID may be given again once it is gone: what a block was confirmed over goes with it.
+CREATE TRIGGER Booking_Delete_Blocked AFTER DELETE ON Booking
+BEGIN
+    DELETE FROM BlockedBooking WHERE BookingID = OLD.ID;
+END;
+
+CREATE TRIGGER Berth_Delete_Blocks AFTER DELETE ON Berth
+BEGIN
+    DELETE FROM BerthBlock WHERE BerthID = OLD.ID;
+END;
+-- berth blocks: end
+
+PRAGMA user_version = 9;

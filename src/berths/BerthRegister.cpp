@@ -2,6 +2,7 @@
 
 #include "berths/BerthEntry.h"
 #include "berths/BerthTableEditor.h"
+#include "berths/BlockBerthDialog.h"
 #include "core/Seams.h"
 #include "core/ui/ChildWindow.h"
 #include "core/ui/FocusNextControl.h"
@@ -29,12 +30,14 @@ BerthRegister::BerthRegister(Services& services, IWindowHost* host, QWidget* par
         return b;
     };
     m_cmdActivate = button(tr("Ac&tivate"), QStringLiteral("cmdActivate"));
+    m_cmdBlockBerth = button(tr("&Block Berth..."), QStringLiteral("cmdBlockBerth"));
     m_Command2 = button(tr("&Edit Berths"), QStringLiteral("Command2"));
     m_Command1 = button(tr("&OK"), QStringLiteral("Command1"));
     m_cmdCancel = button(tr("Cancel"), QStringLiteral("cmdCancel"));
     InputChecks::skipChecks(m_cmdCancel);
 
     m_entry->buttonRow()->insertWidget(2, m_cmdActivate);
+    m_entry->buttonRow()->insertWidget(3, m_cmdBlockBerth);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(m_Command2);
     bottom->addStretch();
@@ -48,6 +51,12 @@ BerthRegister::BerthRegister(Services& services, IWindowHost* host, QWidget* par
     connect(m_entry, &BerthEntry::selectionChanged, this, &BerthRegister::selected);
     connect(m_cmdActivate, &QPushButton::clicked, this, &BerthRegister::activate);
     connect(m_Command2, &QPushButton::clicked, this, &BerthRegister::editBerths);
+    connect(m_cmdBlockBerth, &QPushButton::clicked, this, [this] {
+        // A block is saved at once, for a berth already stored; the register's own changes wait for OK.
+        BerthBlocks::Block block;
+        block.berthId = m_entry->selectedId().value_or(0);
+        BlockBerthDialog::edit(m_services, block, this);
+    });
     connect(m_Command1, &QPushButton::clicked, this, &BerthRegister::ok);
     connect(m_cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
     FocusNextControl::install(this);

@@ -12,7 +12,7 @@ class QPushButton;
 
 /// The berth register: adds, removes and (in)activates berths. The changes wait in a change set and are stored
 /// together by "&OK"; "Cancel" or closing the window drops them. "&Edit Berths" opens the berth table editor,
-/// which saves at once on its own connection.
+/// which saves at once on its own connection, and "&Block Berth..." a block, saved at once too.
 class BerthRegister final : public QDialog
 {
     Q_OBJECT
@@ -38,6 +38,7 @@ private:
     BerthEntry* m_entry;
     QLabel* m_lblStep;
     QPushButton* m_cmdActivate;
+    QPushButton* m_cmdBlockBerth;
     QPushButton* m_Command2;
     QPushButton* m_Command1;
     QPushButton* m_cmdCancel;

@@ -1,5 +1,6 @@
 #include "berths/BookingChart.h"
 
+#include "bookings/BerthBlocks.h"
 #include "bookings/BookingReads.h"
 #include "bookings/PeriodIndex.h"
 #include "core/DateTimes.h"
@@ -136,7 +137,8 @@ void BookingChart::countNights()
     // Counted per night with a running sum: each entry adds one from the first night it holds to the last.
     std::vector<int> change(static_cast<size_t>(m_days) + 1, 0);
     for (const Entry& e : m_entries) {
-        if (!m_rows[static_cast<size_t>(e.row)].active)
+        // A block takes a berth out of use for a while; it sells no night.
+        if (!m_rows[static_cast<size_t>(e.row)].active || e.bookingId < 0)
             continue;
         // Night d ends at the window's start + (d + 1) days; the stay holds it when it starts before and ends after.
         const qint64 firstNight = std::max<qint64>(0, floorDiv(e.fromMinute - m_startMinute, MinutesPerDay));
@@ -185,10 +187,27 @@ Result<std::vector<BookingChart::Bar>> BookingChart::bars(const QSqlDatabase& db
 {
     const auto inRows = [&](const Entry& e) { return e.row >= firstRow && e.row <= lastRow; };
     std::vector<int> unread;
+    std::vector<int> unreadBlocks;
     for (const Entry& e : m_entries) {
-        if (inRows(e) && !m_details.contains(e.bookingId) &&
-            std::find(unread.cbegin(), unread.cend(), e.bookingId) == unread.cend())
-            unread.push_back(e.bookingId);
+        if (!inRows(e) || m_details.contains(e.bookingId))
+            continue;
+        std::vector<int>& ids = e.bookingId < 0 ? unreadBlocks : unread;
+        const int id = std::abs(e.bookingId);
+        if (std::find(ids.cbegin(), ids.cend(), id) == ids.cend())
+            ids.push_back(id);
+    }
+    if (!unreadBlocks.empty()) {
+        const auto read = BerthBlocks::read(db, unreadBlocks);
+        if (!read)
+            return read.failure();
+        for (const BerthBlocks::Block& b : *read) {
+            Details d;
+            d.from = b.from;
+            d.to = b.to;
+            d.label = b.reason;
+            d.tip = BerthBlocks::describe(b);
+            m_details.insert(-b.id, d);
+        }
     }
     if (!unread.empty()) {
         const auto read = BookingReads::chartBookings(db, unread);
@@ -208,6 +227,11 @@ Result<std::vector<BookingChart::Bar>> BookingChart::bars(const QSqlDatabase& db
             m_details.insert(b.id, d);
         }
     }
+    // Blocks are few: each bar is looked for under them.
+    std::vector<const Entry*> blocks;
+    for (const Entry& e : m_entries)
+        if (e.bookingId < 0 && inRows(e))
+            blocks.push_back(&e);
     std::vector<Bar> bars;
     for (const Entry& e : m_entries) {
         if (!inRows(e))
@@ -223,6 +247,11 @@ Result<std::vector<BookingChart::Bar>> BookingChart::bars(const QSqlDatabase& db
         bar.berthId = berthAt(e.row);
         bar.from = d.from;
         bar.to = d.to;
+        bar.toMove = e.bookingId > 0 && std::any_of(blocks.cbegin(), blocks.cend(), [&](const Entry* k) {
+                         return k->row == e.row && k->fromMinute < e.toMinute && k->toMinute > e.fromMinute;
+                     });
+        if (bar.toMove)
+            bar.tip += QCoreApplication::translate("BookingChart", "\nTo be moved: the berth is blocked.");
         bars.push_back(bar);
     }
     std::sort(bars.begin(), bars.end(),
@@ -250,9 +279,14 @@ QString BookingChart::clashOn(int row, qint64 fromMinute, qint64 toMinute, int e
     if (!berth.active)
         return QCoreApplication::translate("BookingChart", "%1 is not in use.").arg(berth.name);
     for (const Entry& e : m_entries) {
-        if (e.row != row || e.bookingId == except || e.fromMinute >= toMinute || e.toMinute <= fromMinute)
+        if (e.row != row || e.bookingId == except || e.fromMinute >= toMinute || e.toMinute <= fromMinute ||
+            overlapsOwn(e, except))
             continue;
         const QString label = m_details.value(e.bookingId).label;
+        if (e.bookingId < 0)
+            return label.isEmpty()
+                       ? QCoreApplication::translate("BookingChart", "%1 is blocked.").arg(berth.name)
+                       : QCoreApplication::translate("BookingChart", "%1 is blocked: %2.").arg(berth.name, label);
         return label.isEmpty()
                    ? QCoreApplication::translate("BookingChart", "%1 is taken by booking %2.")
                          .arg(berth.name)
@@ -260,6 +294,17 @@ QString BookingChart::clashOn(int row, qint64 fromMinute, qint64 toMinute, int e
                    : QCoreApplication::translate("BookingChart", "%1 is taken by %2.").arg(berth.name, label);
     }
     return {};
+}
+
+bool BookingChart::overlapsOwn(const Entry& e, int holder) const
+{
+    // Only a block and a booking may lie over each other, and only where the block was confirmed over it.
+    if (holder == 0 || (holder < 0) == (e.bookingId < 0))
+        return false;
+    return std::any_of(m_entries.cbegin(), m_entries.cend(), [&](const Entry& own) {
+        return own.bookingId == holder && own.row == e.row && own.fromMinute < e.toMinute &&
+               own.toMinute > e.fromMinute;
+    });
 }
 
 QString BookingChart::clashOfMove(const Bar& bar, int toRow, int arrivalDays, int departureDays) const

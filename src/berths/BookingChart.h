@@ -45,6 +45,9 @@ public:
         int berthId = 0;
         QDateTime from; // the booking's period as read, which a move checks again
         QDateTime to;
+        bool toMove = false; // a booking a block was confirmed over
+        /// A berth block's bar: its bookingId is the block's ID negated.
+        bool blocked() const { return bookingId < 0; }
     };
 
     /// The most days the window spans (a quarter year and a bit), and the fewest.
@@ -99,8 +102,10 @@ private:
                        BookingReads::Inside inside = BookingReads::Inside::Any);
     void countNights();
     /// Why row cannot hold [fromMinute, toMinute) apart from booking except: not a berth in use, or the booking
-    /// in the way; empty when nothing known is.
+    /// or block in the way (not one except already lies over or under there); empty when nothing known is.
     QString clashOn(int row, qint64 fromMinute, qint64 toMinute, int except) const;
+    /// Whether holder's own entry on e's row overlaps e (a block and a booking it was confirmed over).
+    bool overlapsOwn(const Entry& e, int holder) const;
     struct Details
     {
         QDateTime from;

@@ -334,9 +334,21 @@ void BookingChartView::paintBars(QPainter& p) const
             continue;
         const QRect rect = barRect(bar);
         const bool selected = bar.bookingId == selectedBooking();
-        p.setPen(selected ? QPen(palette().highlight().color(), 2) : QPen(paidColour(bar.paid).darker(140)));
-        p.setBrush(paidColour(bar.paid));
-        p.drawRoundedRect(rect, 3, 3);
+        if (bar.blocked()) {
+            // A block: hatched grey, with its reason.
+            p.setPen(selected ? QPen(palette().highlight().color(), 2) : QPen(QColor(0x60, 0x60, 0x60)));
+            p.setBrush(QColor(0xD8, 0xD8, 0xD8));
+            p.drawRect(rect);
+            p.setBrush(QBrush(QColor(0x80, 0x80, 0x80), Qt::BDiagPattern));
+            p.drawRect(rect);
+        } else {
+            QPen pen = selected ? QPen(palette().highlight().color(), 2) : QPen(paidColour(bar.paid).darker(140));
+            if (bar.toMove && !selected)
+                pen = QPen(QColor(0xC0, 0x00, 0x00), 2, Qt::DashLine);
+            p.setPen(pen);
+            p.setBrush(paidColour(bar.paid));
+            p.drawRoundedRect(rect, 3, 3);
+        }
         // The name starts where the bar comes into view, so a stay from before the first day still shows it.
         const QRect text =
             rect.adjusted(4, 0, -2, 0)

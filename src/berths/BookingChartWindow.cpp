@@ -1,6 +1,7 @@
 #include "berths/BookingChartWindow.h"
 
 #include "berths/BerthInput.h"
+#include "berths/BlockBerthDialog.h"
 #include "berths/BookingChartView.h"
 #include "bookings/BookingMove.h"
 #include "bookings/BookingRules.h"
@@ -8,6 +9,7 @@
 #include "bookings/BookingSummaryWindow.h"
 #include "bookings/BookingWizard.h"
 #include "bookings/CancelPaidDialog.h"
+#include "core/DateTimes.h"
 #include "core/EventLog.h"
 #include "core/MessageLog.h"
 #include "core/Seams.h"
@@ -39,6 +41,8 @@ BookingChartWindow::BookingChartWindow(IWindowHost& host, Services& services, QW
     m_cboChartType->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     auto* cmdChartToday = new QPushButton(tr("T&oday"), this);
     cmdChartToday->setObjectName(QStringLiteral("cmdChartToday"));
+    auto* cmdChartBlock = new QPushButton(tr("&Block Berth..."), this);
+    cmdChartBlock->setObjectName(QStringLiteral("cmdChartBlock"));
 
     auto* lblDate = new QLabel(tr("&From:"), this);
     lblDate->setBuddy(m_dtpChartDate);
@@ -57,6 +61,7 @@ BookingChartWindow::BookingChartWindow(IWindowHost& host, Services& services, QW
     bar->addWidget(lblType);
     bar->addWidget(m_cboChartType);
     bar->addStretch(1);
+    bar->addWidget(cmdChartBlock);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(bar);
     layout->addWidget(m_readError);
@@ -77,8 +82,13 @@ BookingChartWindow::BookingChartWindow(IWindowHost& host, Services& services, QW
         m_services.messages.show(tr("The booking was not moved.\n%1").arg(why), windowTitle(), MsgIcon::Exclamation,
                                  MsgButtons::Ok);
     });
-    connect(m_view, &BookingChartView::bookingOpened, this,
-            [this](int booking) { BookingSummaryWindow::display(m_host, m_services, booking); });
+    connect(m_view, &BookingChartView::bookingOpened, this, [this](int booking) {
+        if (booking < 0)
+            openBlock(-booking);
+        else
+            BookingSummaryWindow::display(m_host, m_services, booking);
+    });
+    connect(cmdChartBlock, &QPushButton::clicked, this, &BookingChartWindow::blockBerth);
     setFocusProxy(m_view);
 }
 
@@ -169,6 +179,10 @@ void BookingChartWindow::refuse(const Failure& failure)
 
 void BookingChartWindow::moveBooking(const BookingChart::Bar& bar, int toRow, int arrivalDays, int departureDays)
 {
+    if (bar.blocked()) {
+        moveBlock(bar, toRow, arrivalDays, departureDays);
+        return;
+    }
     // What the chart knows to be in the way is said before any question; the save checks again in any case.
     if (const QString clash = m_chart.clashOfMove(bar, toRow, arrivalDays, departureDays); !clash.isEmpty()) {
         refuse(conflict(clash));
@@ -270,6 +284,10 @@ void BookingChartWindow::newStay(int row, int fromDay, int toDay)
 
 void BookingChartWindow::cancelBooking(const BookingChart::Bar& bar)
 {
+    if (bar.blocked()) {
+        openBlock(-bar.bookingId);
+        return;
+    }
     const auto stored = BookingStore::loadBooking(m_services.db(), bar.bookingId);
     if (!stored || stored->cancelled || stored->fromDate != bar.from || stored->toDate != bar.to) {
         refuse(stored ? conflict(tr("The booking was changed at another desk meanwhile.")) : stored.failure());
@@ -285,4 +303,66 @@ void BookingChartWindow::cancelBooking(const BookingChart::Bar& bar)
         m_lastMove.reset();
     m_host.berthsReleased(stored->berthIds, stored->fromDate, stored->toDate);
     activated();
+}
+
+void BookingChartWindow::blockBerth()
+{
+    BerthBlocks::Block block;
+    block.berthId = m_chart.berthAt(m_view->selectedRow());
+    if (m_view->selectedDay() >= 0)
+        block.from = DateTimes::wallTime(m_chart.first().addDays(m_view->selectedDay()));
+    if (BlockBerthDialog::edit(m_services, block, this))
+        activated();
+}
+
+void BookingChartWindow::openBlock(int blockId)
+{
+    const auto block = BerthBlocks::load(m_services.db(), blockId);
+    if (!block || !*block) {
+        refuse(block ? conflict(tr("Another desk removed this block meanwhile.")) : block.failure());
+        return;
+    }
+    BlockBerthDialog::edit(m_services, **block, this);
+    activated();
+}
+
+void BookingChartWindow::moveBlock(const BookingChart::Bar& bar, int toRow, int arrivalDays, int departureDays)
+{
+    const auto tell = [this](const Failure& failure) {
+        m_services.messages.show(
+            tr("The block was not moved. Nothing was changed.\n%1").arg(failure.text), windowTitle(),
+            failure.kind == FailureKind::Database ? MsgIcon::Critical : MsgIcon::Exclamation, MsgButtons::Ok);
+        activated();
+    };
+    if (const QString clash = m_chart.clashOfMove(bar, toRow, arrivalDays, departureDays); !clash.isEmpty()) {
+        tell(conflict(clash));
+        return;
+    }
+    if (m_chart.berthAt(toRow) == 0) {
+        tell(refused(tr("Not a berth.")));
+        return;
+    }
+    const auto stored = BerthBlocks::load(m_services.db(), -bar.bookingId);
+    if (!stored || !*stored) {
+        tell(stored ? conflict(tr("Another desk removed this block meanwhile.")) : stored.failure());
+        return;
+    }
+    // The block as the bar showed it: another desk's change since is not overwritten.
+    if ((*stored)->from != bar.from || (*stored)->to != bar.to || (*stored)->berthId != bar.berthId) {
+        tell(conflict(tr("Another desk changed this block meanwhile.")));
+        return;
+    }
+    BerthBlocks::Block moved = **stored;
+    moved.berthId = m_chart.berthAt(toRow);
+    moved.berthName = m_chart.rows()[size_t(toRow)].name;
+    moved.from = moved.from.addDays(arrivalDays);
+    moved.to = moved.to.addDays(departureDays);
+    if (const auto saved = BerthBlocks::save(m_services.db(), moved, {}, **stored); !saved) {
+        tell(saved.failure());
+        return;
+    }
+    m_services.events.log(EventLog::BerthBlockModified, BerthBlocks::describe(moved));
+    // What the block no longer holds may be what someone on the waiting list waits for.
+    m_host.berthsReleased({bar.berthId}, bar.from, bar.to);
+    showMoved(moved.berthId, m_view->selectedDay() + arrivalDays);
 }

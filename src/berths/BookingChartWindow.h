@@ -42,8 +42,14 @@ private:
     void undoMove();
     /// A drag across free days: the booking wizard, filled with that berth and those days.
     void newStay(int row, int fromDay, int toDay);
-    /// Delete: asks, then cancels the booking as the summary does.
+    /// Delete: asks, then cancels the booking as the summary does (or removes the block).
     void cancelBooking(const BookingChart::Bar& bar);
+    /// "Block Berth…": a new block of the selected berth from the selected day.
+    void blockBerth();
+    /// A block dragged or resized: saved over the block as the bar showed it, the bookings in its way refused.
+    void moveBlock(const BookingChart::Bar& bar, int toRow, int arrivalDays, int departureDays);
+    /// A block's bar opened (double-click, Enter) or deleted: its window, to change or remove it.
+    void openBlock(int blockId);
     void refuse(const Failure& failure);
     /// After a move or its undo was saved: logged, and the berths and days it left offered to the waiting list.
     void moved(const BookingRecord& before, const BookingRecord& after);

@@ -54,9 +54,11 @@ OccupancyModel::CellState OccupancyModel::state(int row, int column) const
 {
     if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount())
         return CellState::Available;
-    if (m_rows[size_t(row)].bookings[size_t(column)] != 0)
+    const int held = m_rows[size_t(row)].bookings[size_t(column)];
+    if (held > 0)
         return CellState::Booked;
-    return m_columns[size_t(column)].active ? CellState::Available : CellState::Inactive;
+    // A blocked berth (a negative holder) shows as one out of use.
+    return held == 0 && m_columns[size_t(column)].active ? CellState::Available : CellState::Inactive;
 }
 
 QString OccupancyModel::text(int row, int column) const
@@ -133,7 +135,7 @@ Result<std::vector<OccupancyModel::Entry>> OccupancyModel::read(const QSqlDataba
     auto entries = BookingReads::occupancy(db, fromMinute, toMinute);
     if (!entries)
         return entries;
-    // The first booking of a berth in ID order is the one a cell shows.
+    // The first booking of a berth in ID order is the one a cell shows; a block (negative) comes before them all.
     std::sort(entries->begin(), entries->end(), [](const Entry& a, const Entry& b) {
         return a.bookingId != b.bookingId ? a.bookingId < b.bookingId : a.berthId < b.berthId;
     });

@@ -10,10 +10,12 @@
 
 namespace BerthAvailability {
 namespace {
-// The index answers alone: each entry carries its berth and its period, so no booking row is read.
+// The index answers alone: each entry carries its berth and its period, so no booking row is read. A block holds
+// its berth too, except for a booking it was confirmed over. Binds the booking left out twice.
 QString busySql(const PeriodIndex::Condition& overlap)
 {
-    return QStringLiteral("SELECT DISTINCT %1 FROM BookingPeriod P WHERE %2 AND %3 <> ?")
+    return QStringLiteral("SELECT DISTINCT %1 FROM BookingPeriod P WHERE %2 AND %3 <> ? AND NOT (P.ID < 0 AND "
+                          "-%3 IN (SELECT BlockID FROM BlockedBooking WHERE BookingID = ?))")
         .arg(PeriodIndex::berthIdSql(), overlap.sql, PeriodIndex::bookingIdSql());
 }
 
@@ -29,7 +31,7 @@ Result<QSet<int>> busyBerths(const QSqlDatabase& db, const QDateTime& from, cons
     q.setForwardOnly(true);
     const auto overlap = overlapCondition(db, from, to);
     QString error;
-    if (!Sql::exec(q, busySql(overlap), overlap.binds + QVariantList{excludeBookingId}, &error))
+    if (!Sql::exec(q, busySql(overlap), overlap.binds + QVariantList{excludeBookingId, excludeBookingId}, &error))
         return databaseFailure(error);
     QSet<int> busy;
     while (q.next())
@@ -84,7 +86,7 @@ Result<QList<AvailableBerth>> freeBerths(const QSqlDatabase& db, const QDateTime
                                        "WHERE Active <> 0 AND ID NOT IN (") +
                         busySql(overlap) + u')';
     QString error;
-    if (!Sql::exec(q, sql, overlap.binds + QVariantList{excludeBookingId}, &error))
+    if (!Sql::exec(q, sql, overlap.binds + QVariantList{excludeBookingId, excludeBookingId}, &error))
         return databaseFailure(error);
     QList<AvailableBerth> berths;
     while (q.next()) {

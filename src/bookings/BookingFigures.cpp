@@ -266,7 +266,7 @@ Result<QList<QHash<int, qint64>>> nightsSold(const QSqlDatabase& db, const QList
         const auto overlapping = PeriodIndex::overlapping(db, minuteOf(spans[batch.first()].first),
                                                           minuteOf(spans[batch.last()].last.addDays(1)));
         const QString sql = QStringLiteral("SELECT coalesce(BE.TypeID, 0), %1 FROM BookingPeriod P "
-                                           "JOIN Berth BE ON BE.ID = %2 WHERE %3 AND BE.Active <> 0 "
+                                           "JOIN Berth BE ON BE.ID = %2 WHERE %3 AND P.ID >= 0 AND BE.Active <> 0 "
                                            "GROUP BY coalesce(BE.TypeID, 0)")
                                 .arg(columns.join(QStringLiteral(", ")), PeriodIndex::berthIdSql(), overlapping.sql);
         QString error;
@@ -381,14 +381,15 @@ Result<QList<BerthNights>> busiestBerths(const QSqlDatabase& db, const QDate& fi
     QSqlQuery q(db);
     q.setForwardOnly(true);
     QString error;
-    if (!Sql::exec(q,
-                   QStringLiteral("SELECT N.BerthID, BE.Name, T.Type, N.Nights FROM "
-                                  "(SELECT %2 AS BerthID, SUM(%1) AS Nights FROM BookingPeriod P WHERE %3 "
-                                  "GROUP BY %2) N JOIN Berth BE ON BE.ID = N.BerthID "
-                                  "LEFT JOIN BerthType T ON T.ID = BE.TypeID "
-                                  "WHERE N.Nights > 0 ORDER BY N.Nights DESC, BE.Name, N.BerthID LIMIT ?")
-                       .arg(nightsInSpanSql(), PeriodIndex::berthIdSql(), overlapping.sql),
-                   QVariantList{p1, p1, p0, p0} + overlapping.binds + QVariantList{count}, &error))
+    if (!Sql::exec(
+            q,
+            QStringLiteral("SELECT N.BerthID, BE.Name, T.Type, N.Nights FROM "
+                           "(SELECT %2 AS BerthID, SUM(%1) AS Nights FROM BookingPeriod P WHERE %3 AND P.ID >= 0 "
+                           "GROUP BY %2) N JOIN Berth BE ON BE.ID = N.BerthID "
+                           "LEFT JOIN BerthType T ON T.ID = BE.TypeID "
+                           "WHERE N.Nights > 0 ORDER BY N.Nights DESC, BE.Name, N.BerthID LIMIT ?")
+                .arg(nightsInSpanSql(), PeriodIndex::berthIdSql(), overlapping.sql),
+            QVariantList{p1, p1, p0, p0} + overlapping.binds + QVariantList{count}, &error))
         return databaseFailure(error);
     QList<BerthNights> berths;
     while (q.next())

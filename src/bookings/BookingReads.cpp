@@ -87,7 +87,7 @@ Result<QList<std::pair<int, int>>> bookedBerthsTouching(const QSqlDatabase& db, 
     q.setForwardOnly(true);
     QString error;
     if (!Sql::exec(q,
-                   QStringLiteral("SELECT %1, %2 FROM BookingPeriod P WHERE %3")
+                   QStringLiteral("SELECT %1, %2 FROM BookingPeriod P WHERE %3 AND P.ID >= 0")
                        .arg(PeriodIndex::bookingIdSql(), PeriodIndex::berthIdSql(), touching.sql),
                    touching.binds, &error))
         return databaseFailure(error);

@@ -49,12 +49,13 @@ enum class Inside
     Ends
 };
 /// Who holds which berth in the period [fromMinute, toMinute): from the index alone, no booking row is read. In no
-/// particular order. A window that moved by a day asks only for what starts (or ends) in the day that came in.
+/// particular order. A window that moved by a day asks only for what starts (or ends) in the day that came in. A
+/// berth block holds its berth as the negated block ID.
 Result<std::vector<Occupation>> occupancy(const QSqlDatabase& db, qint64 fromMinute, qint64 toMinute,
                                           Inside inside = Inside::Any);
 
 /// The (booking, berth) pairs whose period touches [start, end], both edges included: a booking ending exactly at
-/// start counts, and so does one starting exactly at end.
+/// start counts, and so does one starting exactly at end. Bookings only, no blocks.
 Result<QList<std::pair<int, int>>> bookedBerthsTouching(const QSqlDatabase& db, const QDateTime& start,
                                                         const QDateTime& end);
 

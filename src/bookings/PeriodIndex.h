@@ -7,7 +7,8 @@
 
 /// The booking period index (the BookingPeriod table of the schema): one entry per booked berth, its ID made of
 /// the booking and the berth, its coordinates the period in minutes. Availability, the occupancy grid and the day
-/// list find who holds what when from the index alone.
+/// list find who holds what when from the index alone. A berth block's entry has the negated block for its
+/// booking (P.ID < 0): it holds the berth, but sells no nights and has no booking row.
 namespace PeriodIndex {
 
 /// Minutes since 2000-01-01 00:00 of a wall-clock time, rounded down or up to the whole minute.

@@ -169,6 +169,11 @@ QString upgradeTo8(Engine engine)
 {
     return schemaSection(engine, QStringLiteral("customer search"));
 }
+// Version 8 knew no blocked berths: the blocks arrive empty, so every berth is as free as it was.
+QString upgradeTo9(Engine engine)
+{
+    return schemaSection(engine, QStringLiteral("berth blocks"));
+}
 Status writeAllCustomerWords(const QSqlDatabase& db)
 {
     return SearchText::rewriteCustomers(db);
@@ -188,7 +193,8 @@ const Upgrade Upgrades[] = {{upgradeTo2},
                             {upgradeTo5},
                             {upgradeTo6},
                             {upgradeTo7},
-                            {upgradeTo8, writeAllCustomerWords}};
+                            {upgradeTo8, writeAllCustomerWords},
+                            {upgradeTo9}};
 static_assert(std::size(Upgrades) == CurrentSchemaVersion - 1, "one upgrade per version");
 
 // A server database starts at version 3; its upgrades begin with version 4.

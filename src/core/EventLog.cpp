@@ -54,6 +54,9 @@ QString eventText(int code)
         "Payment recorded",
         "Refund recorded",
         "Invoice issued",
+        "Berth blocked",
+        "Berth block modified",
+        "Berth block removed",
     };
     constexpr int count = sizeof(texts) / sizeof(texts[0]);
     if (code < 0 || code >= count)
@@ -88,7 +91,7 @@ void logEvent(const QDateTime& when, int code, const QString& description)
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
         return;
     QString entry = u'[' + DateTimes::generalDateText(when) + QStringLiteral("]\r\n");
-    if (code >= 0 && code < 31)
+    if (code >= 0 && code < 34)
         entry += u'[' + eventText(code) + QStringLiteral("]\r\n");
     if (!description.isEmpty())
         entry += description + QStringLiteral("\r\n");

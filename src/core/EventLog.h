@@ -47,6 +47,9 @@ enum Event : int
     PaymentRecorded = 28,
     RefundRecorded = 29,
     InvoiceIssued = 30,
+    BerthBlocked = 31,
+    BerthBlockModified = 32,
+    BerthBlockRemoved = 33,
 };
 
 /// The text of an event code; empty for codes without one.
@@ -60,7 +63,7 @@ void initEventLog(const QDate& today);
 /// The log file of this run; empty before initEventLog.
 QString logPath();
 
-/// Appends one entry: [date-time], [event text] (codes below 31), the description when not empty, an empty line.
+/// Appends one entry: [date-time], [event text] (codes below 34), the description when not empty, an empty line.
 void logEvent(const QDateTime& when, int code, const QString& description = {});
 
 /// The day folders under tracesFolder dated before now minus 7 days (at 00:00). Names that are not ddMMyyyy

@@ -258,6 +258,52 @@ private slots:
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Booking WHERE ID = 6"_s), 0);
         QVERIFY2(m_install->eventLogText().contains(u"Bob Jones"_s), qPrintable(m_install->eventLogText()));
     }
+
+    // Blocks: hatched bars with their reason, a booking under one marked to be moved, drops onto one refused, and
+    // a block dragged to other days like a booking.
+    void blocks()
+    {
+        // Block 2 was confirmed over booking 6 (a server checks that when the block's row commits).
+        QVERIFY(m_install->exec(u"INSERT INTO BlockedBooking (BlockID, BookingID) VALUES (2, 6)"_s));
+        QVERIFY(m_install->exec(u"INSERT INTO BerthBlock (ID, BerthID, FromDate, ToDate, Reason) VALUES "
+                                u"(1, 4, '2026-12-10 00:00:00', '2026-12-13 00:00:00', 'Crane'), "
+                                u"(2, 2, '2026-12-08 00:00:00', '2026-12-09 00:00:00', 'Survey')"_s));
+        MainWindow main(m_install->services);
+        main.resize(1200, 800);
+        main.show();
+        auto* window = BookingChartWindow::display(main, m_install->services);
+        auto* view = window->view();
+        const auto barOf = [view](int booking) {
+            for (const BookingChart::Bar& bar : view->bars())
+                if (bar.bookingId == booking)
+                    return bar;
+            return BookingChart::Bar();
+        };
+        const BookingChart::Bar crane = barOf(-1);
+        QVERIFY(crane.blocked());
+        QCOMPARE(crane.row, 6);
+        QCOMPARE(crane.label, u"Crane"_s);
+        QVERIFY(barOf(6).toMove);
+        QVERIFY(!barOf(3).toMove);
+        // Blocks sell no nights: the 8th only booking 6 under its block, the 10th nothing but the crane.
+        QCOMPARE(window->chart().first(), QDate(2026, 12, 4));
+        QCOMPARE(window->chart().takenOn(4), 1);
+        QCOMPARE(window->chart().takenOn(6), 0);
+        // Booking 1 moved onto X1 over the crane's days: refused by name; booking 6 may move under its own block.
+        QCOMPARE(window->chart().clashOfMove(barOf(1), 6, 6, 6), u"X1 is blocked: Crane."_s);
+        QCOMPARE(window->chart().clashOfMove(barOf(6), 4, 0, -1), QString());
+        // The crane's block dragged three days on: saved, the chart shows it there.
+        const QRect rect = view->barRect(crane);
+        const int day = view->cellRect(6, 1).width();
+        QTest::mousePress(view->viewport(), Qt::LeftButton, {}, rect.center());
+        QTest::mouseMove(view->viewport(), rect.center() + QPoint(3 * day, 0));
+        QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, rect.center() + QPoint(3 * day, 0));
+        QCOMPARE(m_install->text(u"SELECT FromDate || ' ' || ToDate FROM BerthBlock WHERE ID = 1"_s),
+                 u"2026-12-13 00:00:00 2026-12-16 00:00:00"_s);
+        QCOMPARE(barOf(-1).start, crane.start + 3);
+        QVERIFY2(m_install->eventLogText().contains(u"X1 blocked from 13/12/2026"_s),
+                 qPrintable(m_install->eventLogText()));
+    }
 };
 
 ZEM_TEST(tst_BookingChart)

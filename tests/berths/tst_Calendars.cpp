@@ -47,6 +47,8 @@ class tst_Calendars : public InstallTest
                                 u"(7, 1, '2026-12-04 11:00:00', '2026-12-04 13:00:00')"_s));
         QVERIFY(m_install->exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (1, 1), (2, 3), (3, 1), "
                                 u"(3, 2), (3, 4), (4, 2), (5, 4), (6, 4), (7, 4)"_s));
+        QVERIFY(m_install->exec(u"INSERT INTO BerthBlock (BerthID, FromDate, ToDate, Reason) VALUES "
+                                u"(2, '2026-12-08 00:00:00', '2026-12-09 00:00:00', 'Works')"_s));
     }
 
     // A model over the seeded harbour: view, first day (08:00) and slot rows.
@@ -113,7 +115,8 @@ private slots:
         QTest::newRow("daily: a stay ending at 09:00 fills its day") << daily << 1 << u"1: 1: 0:Bob Jones 1: 1:"_s;
         QTest::newRow("daily: the empty inactive berth is inactive") << daily << 2 << u"1: 0:Bob Jones 2: 1: 1:"_s;
         QTest::newRow("daily: ending at midnight leaves the day free") << daily << 3 << u"1: 1: 2: 1: 1:"_s;
-        QTest::newRow("daily: arriving at 23:30 takes the day") << daily << 4 << u"1: 1: 2: 0:Ann Smith 1:"_s;
+        QTest::newRow("daily: arriving at 23:30 takes the day; A2 blocked shows as inactive")
+            << daily << 4 << u"1: 2: 2: 0:Ann Smith 1:"_s;
     }
     void cells()
     {

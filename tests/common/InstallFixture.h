@@ -113,4 +113,20 @@ inline QString dropLedgerSql(bool server)
            u"IX_Booking_Cancelled; "_s +
            columns;
 }
+
+/// Takes away berth blocks: the first step back from the present schema.
+inline QString dropBlocksSql(bool server)
+{
+    if (server)
+        return u"DROP TRIGGER Berth_Delete_Blocks ON Berth; DROP TRIGGER Booking_Delete_Blocked ON Booking; DROP "
+               u"FUNCTION zem_forget_blocked(); DROP TRIGGER BookingPeriod_Block ON BookingPeriod; DROP FUNCTION "
+               u"zem_check_block(); DROP TRIGGER BerthBlock_Period ON BerthBlock; DROP FUNCTION zem_write_block(); "
+               u"DROP INDEX IX_BookingPeriod_Block; DROP TABLE BlockedBooking; DROP TABLE BerthBlock; ALTER TABLE "
+               u"BookingPeriod DROP CONSTRAINT BookingPeriod_NoOverlap; ALTER TABLE BookingPeriod ADD CONSTRAINT "
+               u"BookingPeriod_NoOverlap EXCLUDE USING gist (BerthID WITH =, Period WITH &&) WHERE (BerthID <> 0) "
+               u"DEFERRABLE INITIALLY DEFERRED; "_s;
+    return u"DROP TRIGGER Berth_Delete_Blocks; DROP TRIGGER Booking_Delete_Blocked; DROP TRIGGER BerthBlock_Delete; "
+           u"DROP TRIGGER BerthBlock_Period_Update; DROP TRIGGER BerthBlock_Period_Insert; DROP VIEW BerthBlockEntry; "
+           u"DROP TABLE BlockedBooking; DROP TABLE BerthBlock; "_s;
+}
 } // namespace TestSupport

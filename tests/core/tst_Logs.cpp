@@ -15,13 +15,13 @@ private slots:
         const QString date = u'[' + DateTimes::generalDateText(when) + u']';
         EventLog::logEvent(when, EventLog::CustomerAdded, u"Name: O'Neill"_s);
         EventLog::logEvent(when, EventLog::ApplicationStarted);
-        EventLog::logEvent(when, 31, u"no text for 31"_s);
+        EventLog::logEvent(when, 34, u"no text for 34"_s);
         EventLog::logEvent(when, 40);
         const QString expected = date + u"\r\n[Customer added]\r\nName: O'Neill\r\n\r\n"_s + date +
-                                 u"\r\n[Application started]\r\n\r\n"_s + date + u"\r\nno text for 31\r\n\r\n"_s +
+                                 u"\r\n[Application started]\r\n\r\n"_s + date + u"\r\nno text for 34\r\n\r\n"_s +
                                  date + u"\r\n\r\n"_s;
         QCOMPARE(m_install->eventLogText(), expected);
-        QCOMPARE(EventLog::eventText(31), QString()); // the last text is 30's
+        QCOMPARE(EventLog::eventText(34), QString()); // the last text is 33's
     }
 
     void tracesFolder_data()

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "core/FieldChanges.h"
+#include "core/Result.h"
+
+#include <QDateTime>
+#include <QHash>
+#include <QList>
+#include <QSqlDatabase>
+#include <QString>
+#include <optional>
+#include <vector>
+
+/// Berths kept out of use over a period (works, a regatta), with a reason. A block holds its berth in the period
+/// index as a booking does, so availability, the wizard, the calendars and every booking's save see it as taken.
+/// A block may lie over bookings only when the person confirmed them: those keep their berth, to be moved.
+namespace BerthBlocks {
+
+/// The longest reason kept.
+constexpr int MaxReasonLength = 200;
+
+struct Block
+{
+    int id = 0; // 0 for a new block
+    int berthId = 0;
+    QString berthName; // as read; not saved
+    QDateTime from;
+    QDateTime to;
+    QString reason;
+    /// The same block, berth, period and reason (the name as read does not count).
+    bool sameAs(const Block& other) const;
+};
+
+/// A booking holding a block's berth over some of its period.
+struct BookingInTheWay
+{
+    int bookingId = 0;
+    QString customer;
+    QDateTime from;
+    QDateTime to;
+};
+
+/// Refused with the reason to show when the block cannot be saved as typed: no berth, a period that does not end
+/// after it starts or leaves 2000 to 2199, no reason or one too long.
+Status check(const Block& block);
+
+/// The bookings that hold block's berth over its period, in arrival order (block.id's own confirmed ones too).
+Result<QList<BookingInTheWay>> bookingsInTheWay(const QSqlDatabase& db, const Block& block);
+
+/// Saves block: a new one when seen is empty, else over seen, the block as the person loaded it. The bookings in
+/// its way must be those the person confirmed (confirmed) or that this block already lay over; another booking
+/// there (another desk's, meanwhile), another block on the berth over the period, a berth that is gone, or a block
+/// no longer as seen refuses it with nothing saved (a Conflict; theirs, when given, then holds the block as stored
+/// now, empty when it is gone). Returns the block's ID.
+Result<int> save(const QSqlDatabase& db, const Block& block, const QList<int>& confirmed,
+                 const std::optional<Block>& seen = std::nullopt, std::optional<Block>* theirs = nullptr);
+
+/// Removes the block if it is still as seen (a Conflict otherwise, theirs as for save).
+Status remove(const QSqlDatabase& db, const Block& seen, std::optional<Block>* theirs = nullptr);
+
+/// The block of id with its berth's name; empty when there is none.
+Result<std::optional<Block>> load(const QSqlDatabase& db, int id);
+/// The blocks of ids (those that exist), by ID.
+Result<QHash<int, Block>> read(const QSqlDatabase& db, const std::vector<int>& ids);
+
+/// What another desk changed, field by field: the block as loaded, as stored now, and as the person has it.
+QList<FieldChange> changedFields(const Block& loaded, const Block& theirs, const Block& mine);
+
+/// One line for the event log and the chart's tooltip: "P2 blocked from … to …: reason".
+QString describe(const Block& block);
+
+} // namespace BerthBlocks

@@ -1,0 +1,178 @@
+#include "bookings/BerthAvailability.h"
+#include "bookings/BerthBlocks.h"
+#include "bookings/BookingMove.h"
+#include "common/TestSupport.h"
+#include "core/Dialect.h"
+
+Q_DECLARE_METATYPE(FailureKind)
+
+// Berths blocked for works: a block holds its berth as a booking does, lies over bookings only when they were
+// confirmed, sells no nights, and is never saved over another desk's change.
+class tst_BerthBlocks : public InstallTest
+{
+    Q_OBJECT
+
+    static QDateTime day(int d) { return DateTimes::wallTime(QDate(2026, 12, d)); }
+    static QDateTime at(int d, int h) { return DateTimes::wallTime(QDate(2026, 12, d), QTime(h, 0)); }
+
+    void seed() override
+    {
+        QVERIFY(m_install->exec(
+            u"INSERT INTO Berth (ID, Name, DailyHireCharge, Active) VALUES (1, 'A1', 300000, 1), (2, 'A2', 300000, 1)"_s));
+        QVERIFY(m_install->exec(u"INSERT INTO Customer (ID, Name) VALUES (1, 'Ann Smith')"_s));
+        QVERIFY(m_install->exec(
+            u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, CostOfHire, OtherCharges, VAT, TaxRate, "
+            u"TotalPayable, AmountPayed) VALUES "
+            u"(1, 1, '2026-12-10 14:00:00', '2026-12-12 10:00:00', 600000, 0, 105000, 1750, 705000, 0), "
+            u"(2, 1, '2026-12-13 14:00:00', '2026-12-15 10:00:00', 600000, 0, 105000, 1750, 705000, 0)"_s));
+        QVERIFY(m_install->exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (1, 1), (2, 2)"_s));
+        // A2 is blocked from the 20th to the 25th, written as another program would: the trigger indexes it.
+        QVERIFY(m_install->exec(u"INSERT INTO BerthBlock (BerthID, FromDate, ToDate, Reason) VALUES "
+                                u"(2, '2026-12-20 00:00:00', '2026-12-26 00:00:00', 'Pontoon repairs')"_s));
+    }
+
+    static BerthBlocks::Block block(int berth, int from, int lastDay, const QString& reason = u"Dredging"_s)
+    {
+        BerthBlocks::Block b;
+        b.berthId = berth;
+        b.from = day(from);
+        b.to = day(lastDay).addDays(1);
+        b.reason = reason;
+        return b;
+    }
+    int blockEntries() const { return m_install->scalarInt(u"SELECT COUNT(*) FROM BookingPeriod WHERE ID < 0"_s); }
+    int nightsSold() const { return m_install->scalarInt(u"SELECT COALESCE(SUM(Nights), 0) FROM BerthMonth"_s); }
+
+private slots:
+    void save_data()
+    {
+        QTest::addColumn<int>("berth");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("lastDay");
+        QTest::addColumn<QString>("reason");
+        QTest::addColumn<bool>("confirm"); // the person agreed to the bookings in the way
+        QTest::addColumn<FailureKind>("kind");
+        QTest::addColumn<QString>("said");
+        const auto ok = FailureKind::None;
+        QTest::newRow("free days") << 1 << 20 << 22 << u"Dredging"_s << false << ok << QString();
+        QTest::newRow("over a booking not confirmed")
+            << 1 << 11 << 11 << u"Dredging"_s << false << FailureKind::Conflict << u"Booking 1 (Ann Smith"_s;
+        QTest::newRow("over a booking confirmed") << 1 << 11 << 11 << u"Dredging"_s << true << ok << QString();
+        QTest::newRow("a departure morning is in the way")
+            << 1 << 12 << 12 << u"Dredging"_s << false << FailureKind::Conflict << u"Booking 1"_s;
+        QTest::newRow("over another block")
+            << 2 << 25 << 27 << u"Dredging"_s << false << FailureKind::Conflict << u"already blocked"_s;
+        QTest::newRow("the day after another block") << 2 << 26 << 27 << u"Dredging"_s << false << ok << QString();
+        QTest::newRow("no reason") << 1 << 20 << 22 << u"  "_s << false << FailureKind::Refused << u"reason"_s;
+        QTest::newRow("reason too long") << 1 << 20 << 22 << QString(201, u'x') << false << FailureKind::Refused
+                                         << u"200"_s;
+        QTest::newRow("ends before it starts")
+            << 1 << 20 << 18 << u"Dredging"_s << false << FailureKind::Refused << u"after it starts"_s;
+        QTest::newRow("no berth") << 0 << 20 << 22 << u"Dredging"_s << false << FailureKind::Refused << u"berth"_s;
+        QTest::newRow("a berth that is gone")
+            << 9 << 20 << 22 << u"Dredging"_s << false << FailureKind::Conflict << u"no longer"_s;
+    }
+    void save()
+    {
+        QFETCH(int, berth);
+        QFETCH(int, from);
+        QFETCH(int, lastDay);
+        QFETCH(QString, reason);
+        QFETCH(bool, confirm);
+        QFETCH(FailureKind, kind);
+        QFETCH(QString, said);
+        const BerthBlocks::Block b = block(berth, from, lastDay, reason);
+        const auto inTheWay = BerthBlocks::bookingsInTheWay(m_install->db(), b);
+        QVERIFY2(inTheWay, qPrintable(inTheWay.error()));
+        QList<int> confirmed;
+        for (const auto& booking : inTheWay.value())
+            if (confirm)
+                confirmed << booking.bookingId;
+        const int sold = nightsSold();
+        const auto saved = BerthBlocks::save(m_install->db(), b, confirmed);
+        QCOMPARE(saved.kind(), kind);
+        QVERIFY2(saved.error().contains(said), qPrintable(saved.error()));
+        const int blocks = kind == FailureKind::None ? 2 : 1;
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM BerthBlock"_s), blocks);
+        QCOMPARE(blockEntries(), blocks);
+        QCOMPARE(m_install->joined(u"SELECT BookingID FROM BlockedBooking"_s), confirm && saved ? u"1"_s : QString());
+        QCOMPARE(nightsSold(), sold); // a block sells nothing
+    }
+
+    // Availability, the wizard's list and every booking's save see a blocked berth as taken, except the booking a
+    // block was confirmed over.
+    void holdsTheBerth()
+    {
+        QCOMPARE(*BerthAvailability::busyBerths(m_install->db(), day(21), day(22), 0), QSet<int>{2});
+        const auto free = BerthAvailability::freeBerths(m_install->db(), day(21), day(22), 0);
+        QCOMPARE(free->size(), 1);
+        QCOMPARE(free->first().name, u"A1"_s);
+
+        // Booking 2 moved a week on, into the block: refused, nothing saved.
+        const auto into = BookingMove::plan(m_install->db(), {2, 2, at(13, 14), at(15, 10), 2, 7, 7});
+        const auto refusedMove = into ? BookingMove::save(m_install->db(), *into, false)
+                                      : Result<BookingStore::SavedBooking>(into.failure());
+        QCOMPARE(refusedMove.kind(), FailureKind::Conflict);
+        QCOMPARE(m_install->text(u"SELECT FromDate FROM Booking WHERE ID = 2"_s), u"2026-12-13 14:00:00"_s);
+
+        // A block confirmed over booking 1: the booking may still be saved there, a night shorter.
+        QVERIFY(BerthBlocks::save(m_install->db(), block(1, 10, 11), {1}));
+        QCOMPARE(*BerthAvailability::busyBerths(m_install->db(), day(10), day(12), 1), QSet<int>{});
+        QCOMPARE(*BerthAvailability::busyBerths(m_install->db(), day(10), day(12), 2), QSet<int>{1});
+        const auto shorter = BookingMove::plan(m_install->db(), {1, 1, at(10, 14), at(12, 10), 1, 1, 0});
+        QVERIFY2(shorter, qPrintable(shorter.error()));
+        QVERIFY(BookingMove::save(m_install->db(), *shorter, false));
+
+        // A booking written over a block behind the program's back: a server refuses it at commit.
+        if (TestMain::currentEngine() == TestMain::Engine::PostgreSQL) {
+            QSqlDatabase db = m_install->db();
+            QVERIFY(db.transaction());
+            QVERIFY(m_install->exec(u"UPDATE BookingBerth SET BerthID = 2 WHERE BookingID = 1"_s));
+            QVERIFY(m_install->exec(u"UPDATE Booking SET FromDate = '2026-12-21 14:00:00', "
+                                    u"ToDate = '2026-12-22 10:00:00' WHERE ID = 1"_s));
+            QVERIFY(!db.commit());
+            QVERIFY(Dialect::of(db).isOverlapRefusal(db.lastError()));
+            db.rollback();
+            QCOMPARE(m_install->scalarInt(u"SELECT BerthID FROM BookingBerth WHERE BookingID = 1"_s), 1);
+        }
+    }
+
+    // What another desk changed or removed meanwhile is shown, never overwritten; what goes with a block goes.
+    void otherDesksAndWhatGoesWithIt()
+    {
+        auto seen = *BerthBlocks::load(m_install->db(), 1);
+        QVERIFY(seen);
+        QCOMPARE(seen->berthName, u"A2"_s);
+        QVERIFY(m_install->exec(u"UPDATE BerthBlock SET Reason = 'Crane lift' WHERE ID = 1"_s));
+        BerthBlocks::Block mine = *seen;
+        mine.to = mine.to.addDays(2);
+        std::optional<BerthBlocks::Block> theirs;
+        const auto saved = BerthBlocks::save(m_install->db(), mine, {}, *seen, &theirs);
+        QCOMPARE(saved.kind(), FailureKind::Conflict);
+        QVERIFY(theirs && theirs->reason == u"Crane lift"_s);
+        const auto changes = BerthBlocks::changedFields(*seen, *theirs, mine);
+        QCOMPARE(changes.size(), 1);
+        QCOMPARE(changes.first(), (FieldChange{u"Reason:"_s, u"Crane lift"_s, u"Pontoon repairs"_s}));
+        QCOMPARE(m_install->text(u"SELECT ToDate FROM BerthBlock WHERE ID = 1"_s), u"2026-12-26 00:00:00"_s);
+        // Saved over theirs once they were seen: moved two days on in the index too.
+        QVERIFY(BerthBlocks::save(m_install->db(), mine, {}, *theirs));
+        QCOMPARE(*BerthAvailability::busyBerths(m_install->db(), day(27), day(28), 0), QSet<int>{2});
+
+        QVERIFY(BerthBlocks::remove(m_install->db(), *seen, &theirs).kind() == FailureKind::Conflict);
+        QVERIFY(BerthBlocks::remove(m_install->db(), **BerthBlocks::load(m_install->db(), 1)));
+        QCOMPARE(blockEntries(), 0);
+        QVERIFY(BerthBlocks::remove(m_install->db(), *seen, &theirs).kind() == FailureKind::Conflict);
+        QVERIFY(!theirs); // gone
+
+        // A berth's blocks go with it, and a booking's confirmations with the booking.
+        QVERIFY(BerthBlocks::save(m_install->db(), block(1, 11, 11), {1}));
+        QVERIFY(m_install->exec(u"DELETE FROM Booking WHERE ID = 1"_s));
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM BlockedBooking"_s), 0);
+        QVERIFY(m_install->exec(u"DELETE FROM Berth WHERE ID = 1"_s));
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM BerthBlock"_s), 0);
+        QCOMPARE(blockEntries(), 0);
+    }
+};
+
+ZEM_TEST(tst_BerthBlocks)
+#include "tst_BerthBlocks.moc"
