@@ -1,6 +1,7 @@
 #include "bookings/BerthBlocks.h"
 
 #include "bookings/BookingRules.h"
+#include "bookings/KeyChunks.h"
 #include "bookings/PeriodIndex.h"
 #include "core/DateTimes.h"
 #include "core/Dialect.h"
@@ -225,24 +226,16 @@ Result<std::optional<Block>> load(const QSqlDatabase& db, int id)
 
 Result<QHash<int, Block>> read(const QSqlDatabase& db, const std::vector<int>& ids)
 {
-    // Few enough keys per statement for every engine's limit on bound values.
-    constexpr size_t Chunk = 500;
     QHash<int, Block> blocks;
-    for (size_t start = 0; start < ids.size(); start += Chunk) {
-        QStringList marks;
-        QVariantList binds;
-        for (size_t i = start; i < std::min(ids.size(), start + Chunk); ++i) {
-            marks << QStringLiteral("?");
-            binds << ids[i];
-        }
+    for (const KeyChunk& chunk : keyChunks(ids)) {
         QSqlQuery q(db);
         q.setForwardOnly(true);
         QString error;
         if (!Sql::exec(q,
                        QStringLiteral("SELECT %1 FROM BerthBlock K LEFT JOIN Berth BE ON BE.ID = K.BerthID "
                                       "WHERE K.ID IN (%2)")
-                           .arg(QLatin1String(Columns), marks.join(u',')),
-                       binds, &error))
+                           .arg(QLatin1String(Columns), chunk.marks),
+                       chunk.binds, &error))
             return databaseFailure(error);
         while (q.next()) {
             const Block b = blockOf(q);

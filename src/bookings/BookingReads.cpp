@@ -1,5 +1,6 @@
 #include "bookings/BookingReads.h"
 
+#include "bookings/KeyChunks.h"
 #include "bookings/PeriodIndex.h"
 #include "core/DateTimes.h"
 #include "core/Dialect.h"
@@ -99,18 +100,9 @@ Result<QList<std::pair<int, int>>> bookedBerthsTouching(const QSqlDatabase& db, 
 
 Result<std::vector<ChartBooking>> chartBookings(const QSqlDatabase& db, const std::vector<int>& ids)
 {
-    // Few enough keys per statement for every engine's limit on bound values.
-    constexpr size_t Chunk = 500;
     std::vector<ChartBooking> found;
     found.reserve(ids.size());
-    for (size_t start = 0; start < ids.size(); start += Chunk) {
-        const size_t end = std::min(ids.size(), start + Chunk);
-        QStringList marks;
-        QVariantList binds;
-        for (size_t i = start; i < end; ++i) {
-            marks << QStringLiteral("?");
-            binds << ids[i];
-        }
+    for (const KeyChunk& chunk : keyChunks(ids)) {
         QSqlQuery q(db);
         q.setForwardOnly(true);
         QString error;
@@ -118,8 +110,8 @@ Result<std::vector<ChartBooking>> chartBookings(const QSqlDatabase& db, const st
                        QStringLiteral("SELECT B.ID, B.FromDate, B.ToDate, C.Name, Boat.Name, B.TotalPayable, "
                                       "B.AmountPayed FROM Booking B LEFT JOIN Customer C ON C.ID = B.CustomerID "
                                       "LEFT JOIN Boat ON Boat.ID = B.BoatID WHERE B.ID IN (%1)")
-                           .arg(marks.join(u',')),
-                       binds, &error))
+                           .arg(chunk.marks),
+                       chunk.binds, &error))
             return databaseFailure(error);
         while (q.next()) {
             found.push_back({q.value(0).toInt(), DateTimes::readDateTime(q.value(1)),
