@@ -59,6 +59,11 @@ CustomerDialog::CustomerDialog(Services& services, QWidget* parent)
     layout->addWidget(lstBoats, 1);
     layout->addLayout(buttons);
     fields()->addWidget(boats, fields()->rowCount(), 0, 1, 2);
+    // The base dialog made OK and Cancel before these: they go back to the end of the tab order.
+    auto* ok = findChild<QPushButton*>(QStringLiteral("cmdOK"), Qt::FindDirectChildrenOnly);
+    auto* cancel = findChild<QPushButton*>(QStringLiteral("cmdCancel"), Qt::FindDirectChildrenOnly);
+    setTabOrder(m_cmdRemoveBoat, ok);
+    setTabOrder(ok, cancel);
 }
 
 CustomerRecord CustomerDialog::typed() const
