@@ -525,7 +525,7 @@ bool createFile(const QString& path, QString* error)
 }
 
 std::optional<QSqlDatabase> openChecked(const QString& path, const QString& connectionName, int busyTimeoutMs,
-                                        QString* error)
+                                        const QString& label, QString* error)
 {
     const bool server = Dialect::isServerAddress(path);
     if (!server && !QFileInfo(path).isFile()) {
@@ -537,7 +537,7 @@ std::optional<QSqlDatabase> openChecked(const QString& path, const QString& conn
     bool ok = false;
     if (server) {
         if (auto db = addServerConnection(path, connectionName, error))
-            ok = openAndCheck(*db, path, error);
+            ok = openAndCheck(*db, label, error);
     } else {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
         // mode=rw: SQLite must never create a missing file in our place.
@@ -545,7 +545,7 @@ std::optional<QSqlDatabase> openChecked(const QString& path, const QString& conn
         url.setQuery(QStringLiteral("mode=rw"));
         db.setDatabaseName(url.toString(QUrl::FullyEncoded));
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs));
-        ok = openAndCheck(db, path, error);
+        ok = openAndCheck(db, label, error);
     }
     if (!ok) {
         close(connectionName);
@@ -613,10 +613,10 @@ Status createDatabase(const QString& path)
     return server ? databaseFailure(error) : fileFailure(error);
 }
 
-Result<QSqlDatabase> open(const QString& path, const QString& connectionName, int busyTimeoutMs)
+Result<QSqlDatabase> open(const QString& path, const QString& connectionName, int busyTimeoutMs, const QString& label)
 {
     QString error;
-    if (auto db = openChecked(path, connectionName, busyTimeoutMs, &error)) {
+    if (auto db = openChecked(path, connectionName, busyTimeoutMs, label.isEmpty() ? path : label, &error)) {
         Sql::rememberFile(*db);
         const QMutexLocker lock(&addressesLock());
         addresses().insert(connectionName, path);

@@ -30,8 +30,9 @@ Status createDatabase(const QString& path);
 
 /// Opens an existing database file (or server database) as a connection named connectionName, checks that it is one of
 /// ours (every table of the schema with every column) and brings an older schema up to date. Never creates a file.
-/// A Database failure with the reason when anything fails.
-Result<QSqlDatabase> open(const QString& path, const QString& connectionName, int busyTimeoutMs = 500);
+/// A Database failure with the reason when anything fails; label names the database in it (the path when empty).
+Result<QSqlDatabase> open(const QString& path, const QString& connectionName, int busyTimeoutMs = 500,
+                          const QString& label = {});
 /// Whether changes can be saved through db: a write is tried and rolled back. Refused, with the reason, for a
 /// read-only file or folder; a file another desk keeps busy counts as writable (it will be once the lock goes).
 Status canWrite(const QSqlDatabase& db);

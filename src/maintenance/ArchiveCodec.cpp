@@ -7,7 +7,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStorageInfo>
 #include <cstring>
+#include <limits>
 #include <memory>
 #include <zstd.h>
 #include <zstd_errors.h>
@@ -95,6 +97,22 @@ int codeOf(size_t zstdResult, int otherwise)
 constexpr quint32 FrameMagic = 0xFD2FB528U;
 constexpr quint32 SkippableMagic = 0x184D2A50U; // the low four bits are free
 constexpr unsigned char ChecksumFlag = 0x04;    // in the frame header descriptor after the magic number
+constexpr size_t FrameHeaderMax = 18;           // magic, descriptor, window, dictionary and size fields
+
+// The decoder is fed one block's worth at a time, so a failure can be placed within a block of where it is.
+constexpr size_t DecodeSlice = ZSTD_BLOCKSIZE_MAX + 3;
+
+/// The length of the frame header that starts at p (its descriptor byte is p[4]).
+size_t frameHeaderLength(const char* p)
+{
+    const auto descriptor = static_cast<unsigned char>(p[4]);
+    const unsigned sizeFlag = descriptor >> 6;
+    const bool singleSegment = descriptor & 0x20;
+    static constexpr size_t DictionaryBytes[] = {0, 1, 2, 4};
+    static constexpr size_t SizeBytes[] = {0, 2, 4, 8};
+    const size_t sizeBytes = sizeFlag == 0 ? (singleSegment ? 1 : 0) : SizeBytes[sizeFlag];
+    return 5 + (singleSegment ? 0 : 1) + DictionaryBytes[descriptor & 3] + sizeBytes;
+}
 
 quint32 readLe32(const char* p)
 {
@@ -173,9 +191,12 @@ int zcompress(const QString& source, const QString& archive, const QString& opti
     return out.commit() ? NoError : WriteError;
 }
 
-int zuncompress(const QString& archive, const QString& target, const QString& option)
+int zuncompress(const QString& archive, const QString& target, const QString& option, Stopped* stopped)
 {
     Q_UNUSED(option); // the callers always pass "0"
+    Stopped ignored;
+    Stopped& why = stopped ? *stopped : ignored;
+    why = Stopped{};
     if (archive.isEmpty() || target.isEmpty() || !QFileInfo(archive).isFile() || !folderExists(target))
         return BadFileName;
     QFile in(archive);
@@ -189,6 +210,7 @@ int zuncompress(const QString& archive, const QString& target, const QString& op
     PartFile out(target);
     if (!out.open())
         return WriteError;
+    const QString folder = QFileInfo(target).absolutePath();
 
     const qint64 total = in.size();
     qint64 done = 0;
@@ -201,10 +223,22 @@ int zuncompress(const QString& archive, const QString& target, const QString& op
     bool frameStart = true;  // the next byte begins a frame
     bool outputFull = false; // the decoder may hold more output for the same input
     int frames = 0;
+    qint64 declared = 0;  // the first frame's unpacked size, when its header gives it
+    size_t headerEnd = 0; // the end of a frame header in the buffer still to be decoded
+    // The archive's offset of a byte held in the buffer.
+    const auto offsetOf = [&](size_t at) { return done - qint64(length) + qint64(at); };
+    const auto damaged = [&](qint64 offset) {
+        why = {Stopped::Why::Damaged, offset};
+        return ReadError;
+    };
+    const auto noSpace = [&](qint64 needed, qint64 available) {
+        why = {Stopped::Why::NoDiskSpace, 0, needed, available};
+        return WriteError;
+    };
     for (;;) {
         const size_t held = length - position;
-        // A frame's magic number and header descriptor are read whole, even across two blocks.
-        const bool needInput = !outputFull && (held == 0 || (frameStart && held < 5));
+        // A frame's header is read whole, even across two blocks.
+        const bool needInput = !outputFull && (held == 0 || (frameStart && held < FrameHeaderMax));
         if (needInput && !atEnd) {
             std::memmove(buffer, buffer + position, held);
             length = held;
@@ -222,35 +256,70 @@ int zuncompress(const QString& archive, const QString& target, const QString& op
         if (needInput && held == 0)
             break; // the archive ends here: it must end at a frame's end
         if (frameStart) {
-            if (held < 5)
-                return ReadError;
+            const bool first = frames == 0 && offsetOf(position) == 0;
+            if (held < 5) {
+                if (first)
+                    why.why = Stopped::Why::NotAnArchive;
+                return first ? ReadError : damaged(offsetOf(position));
+            }
             const quint32 magic = readLe32(buffer + position);
             if (magic == FrameMagic) {
                 // Only a frame that carries its checksum can prove that it came back whole.
-                if (!(static_cast<unsigned char>(buffer[position + 4]) & ChecksumFlag))
-                    return ReadError;
-                ++frames;
+                if (!(static_cast<unsigned char>(buffer[position + 4]) & ChecksumFlag)) {
+                    if (first)
+                        why.why = Stopped::Why::NotAnArchive;
+                    return first ? ReadError : damaged(offsetOf(position) + 4);
+                }
+                if (frames++ == 0) {
+                    // A file that cannot fit is refused before a byte of it is written.
+                    const unsigned long long size = ZSTD_getFrameContentSize(buffer + position, held);
+                    if (size != ZSTD_CONTENTSIZE_UNKNOWN && size != ZSTD_CONTENTSIZE_ERROR) {
+                        declared = qint64(std::min<unsigned long long>(size, std::numeric_limits<qint64>::max()));
+                        const qint64 available = QStorageInfo(folder).bytesAvailable();
+                        if (available >= 0 && declared > available)
+                            return noSpace(declared, available);
+                    }
+                }
             } else if ((magic & 0xFFFFFFF0U) != SkippableMagic) {
-                return ReadError;
+                if (first)
+                    why.why = Stopped::Why::NotAnArchive;
+                return first ? ReadError : damaged(offsetOf(position));
             }
             frameStart = false;
+            // The header goes to the decoder on its own: damage right after it is placed exactly.
+            if (magic == FrameMagic)
+                headerEnd = position + frameHeaderLength(buffer + position);
         }
-        ZSTD_inBuffer input{buffer, length, position};
+        const size_t sliceEnd = headerEnd > position ? std::min(length, headerEnd) : position + DecodeSlice;
+        ZSTD_inBuffer input{buffer, std::min(length, sliceEnd), position};
         ZSTD_outBuffer output{outBuffer.data(), size_t(outBuffer.size()), 0};
         const size_t hint = ZSTD_decompressStream(context.get(), &output, &input);
-        if (ZSTD_isError(hint))
-            return codeOf(hint, ReadError);
-        if (!out.write(output.dst, output.pos))
+        if (ZSTD_isError(hint)) {
+            const int code = codeOf(hint, ReadError);
+            return code == ReadError ? damaged(offsetOf(input.pos)) : code;
+        }
+        if (!out.write(output.dst, output.pos)) {
+            // A full disk is said as such; any other write failure is the plain code.
+            const qint64 available = QStorageInfo(folder).bytesAvailable();
+            if (available >= 0 && available < BlockSize)
+                return noSpace(declared, available);
             return WriteError;
+        }
         position = input.pos;
+        if (position >= headerEnd)
+            headerEnd = 0;
         outputFull = output.pos == output.size;
         if (hint == 0) {
             frameStart = true; // the frame ended, was flushed whole, and its checksum matched
             outputFull = false;
         }
     }
-    if (!frameStart || frames == 0)
+    if (frames == 0) {
+        why.why = Stopped::Why::NotAnArchive;
         return ReadError;
+    }
+    if (!frameStart)
+        return damaged(total); // cut off before its frame ended
     return out.commit() ? NoError : WriteError;
 }
 

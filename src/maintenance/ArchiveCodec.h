@@ -30,10 +30,26 @@ void unregisterCallback();
 /// accepted as the callers pass it (-1). The archive appears under its name only when it is complete.
 int zcompress(const QString& source, const QString& archive, const QString& option, int flag);
 
+/// Why an unpack stopped, beyond its code, for a message that names the reason.
+struct Stopped
+{
+    enum class Why
+    {
+        Other,        // the code says it all (a cancel, a file that cannot be opened)
+        NotAnArchive, // the file does not begin as one of our archives does
+        Damaged,      // the bytes stop making sense at offset: a flipped bit, a cut-off end
+        NoDiskSpace,  // the unpacked file needs more than the target's folder has free
+    };
+    Why why = Why::Other;
+    qint64 offset = 0; // Damaged: the byte of the archive where decoding stopped
+    qint64 needed = 0; // NoDiskSpace: the unpacked size (0 when the archive does not say) and the room left
+    qint64 available = 0;
+};
+
 /// Unpacks archive into target. The data is written beside the target and renamed into place only after every
 /// frame has ended and its checksum matched, so 0 means a complete file and any other code leaves target as it
-/// was. option is accepted as the callers pass it ("0").
-int zuncompress(const QString& archive, const QString& target, const QString& option);
+/// was. option is accepted as the callers pass it ("0"). stopped, when given, says why a failure happened.
+int zuncompress(const QString& archive, const QString& target, const QString& option, Stopped* stopped = nullptr);
 
 /// The text of a codec result: "No error", "Bad file name", ... "Unknown error" for a code outside 0-5.
 QString errorText(int code);

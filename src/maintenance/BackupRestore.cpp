@@ -118,20 +118,54 @@ bool removeTemp(const QString& temp)
     return SafeFiles::remove(temp);
 }
 
-QString cantAdd()
+/// "Can't add Backup.SPA: " and the reason in one line.
+QString cantAdd(const QString& archive, const QString& reason)
 {
-    return QCoreApplication::translate("BackupRestore", "Can't add ");
+    return QCoreApplication::translate("BackupRestore", "Can't add ") +
+           QStringLiteral("%1: %2").arg(QFileInfo(archive).fileName(), reason);
 }
 
-/// A restore's outcome from the codec's code: the window says "Can't add " for any failure but a cancel. A file
-/// that is not one of ours (ReadError once the checks ran) is refused rather than failed.
-Status restoreOutcome(int result)
+/// Why the codec stopped, as the clause after the archive's name.
+QString unpackFailure(int result, const ttsgz::Stopped& stopped, const QString& temp)
 {
-    if (result == ttsgz::NoError)
-        return Done{};
-    if (result == ttsgz::UserAbort)
-        return cancelled();
-    return result == ttsgz::ReadError ? refused(cantAdd()) : fileFailure(cantAdd());
+    const QLocale locale;
+    switch (stopped.why) {
+    case ttsgz::Stopped::Why::NotAnArchive:
+        return QCoreApplication::translate("BackupRestore", "it is not a backup archive of Zem Harbour.");
+    case ttsgz::Stopped::Why::Damaged:
+        return QCoreApplication::translate("BackupRestore", "it is damaged at byte %1.")
+            .arg(locale.toString(stopped.offset));
+    case ttsgz::Stopped::Why::NoDiskSpace:
+        return stopped.needed > 0
+                   ? QCoreApplication::translate("BackupRestore",
+                                                 "there is not enough free disk space to unpack it: it needs %1, "
+                                                 "and %2 is free.")
+                         .arg(locale.formattedDataSize(stopped.needed), locale.formattedDataSize(stopped.available))
+                   : QCoreApplication::translate("BackupRestore",
+                                                 "there is not enough free disk space to unpack it (%1 free).")
+                         .arg(locale.formattedDataSize(stopped.available));
+    case ttsgz::Stopped::Why::Other:
+        break;
+    }
+    switch (result) {
+    case ttsgz::BadFileName:
+        return QCoreApplication::translate("BackupRestore", "it cannot be read.");
+    case ttsgz::OutOfMemory:
+        return QCoreApplication::translate("BackupRestore", "there is not enough memory to unpack it.");
+    case ttsgz::WriteError:
+        return QCoreApplication::translate("BackupRestore", "%1 cannot be written.")
+            .arg(QDir::toNativeSeparators(temp));
+    default:
+        return ttsgz::errorText(result) + u'.';
+    }
+}
+
+/// A refused restore: logged, and said with the archive's name and the reason.
+Failure refusedArchive(const QString& archive, const Failure& reason)
+{
+    MessageLog::logError(QStringLiteral("%1.RestoreExecute: %2").arg(QStringLiteral("modSpas"), reason.text));
+    return Failure{reason.kind == FailureKind::Cancelled ? FailureKind::Cancelled : FailureKind::Refused,
+                   cantAdd(archive, reason.text)};
 }
 
 Status restoreServerCopy(const QString& archive, const QString& chosen, const QString& uri, IProgress& progress,
@@ -149,8 +183,7 @@ Status restoreServer(const QString& chosen, const QString& uri, IProgress& progr
     QDir().mkpath(QFileInfo(archive).absolutePath());
     if (const Status taken = SafeFiles::copy(chosen, archive); !taken) {
         SafeFiles::remove(archive);
-        MessageLog::logError(QStringLiteral("%1.RestoreExecute: %2").arg(QStringLiteral("modSpas"), taken.error()));
-        return Failure{taken.kind(), cantAdd()};
+        return refusedArchive(chosen, taken.failure());
     }
     const Status restored = restoreServerCopy(archive, chosen, uri, progress, shown);
     SafeFiles::remove(archive);
@@ -161,20 +194,16 @@ Status restoreServerCopy(const QString& archive, const QString& chosen, const QS
                          ProgressShown& shown)
 {
     const auto contents = ServerArchive::readArchive(archive);
-    if (!contents) {
-        MessageLog::logError(QStringLiteral("%1.RestoreExecute: %2").arg(QStringLiteral("modSpas"), contents.error()));
-        return Failure{contents.kind(), cantAdd()};
-    }
+    if (!contents)
+        return refusedArchive(chosen, contents.failure());
     const auto others = ServerArchive::otherSessions(uri);
     if (!others)
         return unexpected(others.failure());
     if (*others > 0)
         return refused(BackupRestore::otherDesksConnected());
     // Only rows come in: a trigger, function or view of the archive's own would act at this desk's next save.
-    if (const Status onlyData = ServerArchive::checkOnlyData(uri, archive, *contents, chosen); !onlyData) {
-        MessageLog::logError(QStringLiteral("%1.RestoreExecute: %2").arg(QStringLiteral("modSpas"), onlyData.error()));
-        return onlyData.kind() == FailureKind::Refused ? onlyData : Failure{onlyData.kind(), cantAdd()};
-    }
+    if (const Status onlyData = ServerArchive::checkOnlyData(uri, archive, *contents); !onlyData)
+        return refusedArchive(chosen, onlyData.failure());
     // The transaction already undoes a failed restore; the copy is there to undo one that succeeded with the wrong
     // archive. It goes to this desk's data folder, which is ours and writable, unlike the archive's folder (a stick,
     // a share); it is a server archive like any other and restores through the same menu item.
@@ -196,7 +225,7 @@ Status restoreServerCopy(const QString& archive, const QString& chosen, const QS
     if (restored || restored.kind() == FailureKind::Cancelled)
         return restored;
     MessageLog::logError(QStringLiteral("%1.RestoreExecute: %2").arg(QStringLiteral("modSpas"), restored.error()));
-    return Failure{restored.kind(), cantAdd()};
+    return Failure{restored.kind(), cantAdd(chosen, restored.error())};
 }
 
 /// The codec's code of a server dump's result, for the error text a backup shows ("Read error", "Write error").
@@ -288,39 +317,46 @@ Status backUpDatabase(const QString& source, const QString& archive, int flag, c
                            .arg(ttsgz::errorText(result)));
 }
 
-Status isSoundDatabase(const QString& path)
+Status isSoundDatabase(const QString& path, Check check, const QString& label)
 {
-    const QString name = uniqueConnectionName();
-    QString error;
-    bool sound = false;
-    // The handle goes out of scope before the connection is closed.
-    if (auto db = Database::open(path, name, 0); !db) {
-        error = db.error();
-    } else {
-        const auto check = Sql::scalar(*db, QStringLiteral("PRAGMA integrity_check"), {}, &error);
-        sound = check && check->toString() == QStringLiteral("ok");
-        if (check && !sound)
-            error = check->toString();
-        // Only data comes in from an archive: a trigger, view or table of its own would act at this desk.
-        if (sound) {
-            const auto foreign = Database::foreignObjects(*db);
-            if (!foreign) {
-                sound = false;
-                error = foreign.error();
-            } else if (!foreign->isEmpty()) {
-                Database::close(name);
-                return refused(QCoreApplication::translate("BackupRestore",
-                                                           "The archive holds a database that is not exactly Zem "
-                                                           "Harbour's: it has %1, which this program does not make. "
-                                                           "Nothing was restored.")
-                                   .arg(foreign->join(QStringLiteral(", "))));
-            }
-        }
+    const QString shownAs = label.isEmpty() ? QDir::toNativeSeparators(path) : label;
+    {
+        // A file of another kind is said so before SQLite is asked to make sense of it.
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly) && file.read(16) != QByteArray("SQLite format 3\0", 16))
+            return refused(
+                QCoreApplication::translate("BackupRestore", "%1 is not a Zem Harbour database.").arg(shownAs));
     }
+    const QString name = uniqueConnectionName();
+    const Status sound = [&]() -> Status {
+        // The handle goes out of scope before the connection is closed.
+        const auto db = Database::open(path, name, 0, shownAs);
+        if (!db)
+            return db.failure();
+        // The quick check reads every page and proves the structure of each tree; the full one also matches every
+        // index entry with its row, which takes minutes on a large file.
+        QString error;
+        const auto result = Sql::scalar(
+            *db, check == Check::Full ? QStringLiteral("PRAGMA integrity_check") : QStringLiteral("PRAGMA quick_check"),
+            {}, &error);
+        if (!result)
+            return databaseFailure(error);
+        if (result->toString() != QStringLiteral("ok"))
+            return databaseFailure(QCoreApplication::translate("BackupRestore", "%1 is damaged: %2")
+                                       .arg(shownAs, result->toString().section(u'\n', 0, 0)));
+        // Only data comes in from an archive: a trigger, view or table of its own would act at this desk.
+        const auto foreign = Database::foreignObjects(*db);
+        if (!foreign)
+            return foreign.failure();
+        if (!foreign->isEmpty())
+            return refused(QCoreApplication::translate("BackupRestore",
+                                                       "%1 is not exactly Zem Harbour's: it has %2, which this "
+                                                       "program does not make.")
+                               .arg(shownAs, foreign->join(QStringLiteral(", "))));
+        return Done{};
+    }();
     Database::close(name);
-    if (!sound)
-        return databaseFailure(error);
-    return Done{};
+    return sound;
 }
 
 QString serverSafetyCopyPath()
@@ -345,32 +381,28 @@ Status restoreDatabase(const QString& archive, const QString& target, const QStr
     }
     if (!removeTemp(temp))
         return unexpected(fileFailure(QCoreApplication::translate("BackupRestore", "Cannot remove %1.").arg(temp)));
-    int result = shown.nextPhase() ? ttsgz::UserAbort : ttsgz::zuncompress(archive, temp, optionOrZero(option));
+    ttsgz::Stopped stopped;
+    const int result =
+        shown.nextPhase() ? ttsgz::UserAbort : ttsgz::zuncompress(archive, temp, optionOrZero(option), &stopped);
     // The database is replaced only by a file that is whole and ours; until then it has not been touched, so
     // after a failure or a cancel the previous database is still where it was and DB.bak holds its copy.
-    if (result == ttsgz::NoError) {
-        if (shown.nextPhase())
-            result = ttsgz::UserAbort;
-    }
-    if (result == ttsgz::NoError) {
-        if (const Status sound = isSoundDatabase(temp); !sound) {
-            MessageLog::logError(QStringLiteral("%1.RestoreExecute: %2").arg(QStringLiteral("modSpas"), sound.error()));
-            if (sound.kind() == FailureKind::Refused) {
-                removeTemp(temp);
-                return sound;
-            }
-            result = ttsgz::ReadError;
-        }
-    }
-    if (result == ttsgz::NoError) {
-        if (const Status placed = putInPlace(temp, target); !placed) {
-            removeTemp(temp);
+    const Status done = [&]() -> Status {
+        if (result == ttsgz::UserAbort || (result == ttsgz::NoError && shown.nextPhase()))
+            return cancelled();
+        if (result != ttsgz::NoError)
+            return refusedArchive(archive, refused(unpackFailure(result, stopped, temp)));
+        // The archive's checksum already proved its bytes: the quick check and the schema are what is left.
+        if (const Status sound =
+                isSoundDatabase(temp, Check::Quick, QCoreApplication::translate("BackupRestore", "the database in it"));
+            !sound)
+            return refusedArchive(archive, sound.failure());
+        if (const Status placed = putInPlace(temp, target); !placed)
             return unexpected(placed.failure());
-        }
         shown.finish();
-    }
+        return Done{};
+    }();
     removeTemp(temp);
-    return restoreOutcome(result);
+    return done;
 }
 
 } // namespace BackupRestore
@@ -403,7 +435,8 @@ Status compactDatabase(const QString& path, bool makeBackup)
         Database::close(name);
         if (!written)
             return databaseFailure(error);
-        if (const Status sound = BackupRestore::isSoundDatabase(temp); !sound)
+        // VACUUM INTO wrote every table and index anew from rows it read: the quick check proves what it wrote.
+        if (const Status sound = BackupRestore::isSoundDatabase(temp, Check::Quick); !sound)
             return sound;
         // VACUUM INTO does not force its file onto the disk; the rename must not overtake the data.
         QFile file(temp);

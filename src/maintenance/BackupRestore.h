@@ -54,10 +54,18 @@ Status backUpDatabase(const QString& source, const QString& archive, int flag, c
 /// place.
 Status restoreDatabase(const QString& archive, const QString& target, const QString& option, IProgress& progress);
 
+/// How far a database is checked: the quick check proves every page and tree, the full one also every index entry.
+enum class Check
+{
+    Quick,
+    Full,
+};
+
 /// Whether path is a sound database of ours: it opens with our tables and a schema version this program
-/// understands, passes SQLite's integrity check and holds no table, index, trigger or view this version's schema
-/// does not make. A Database failure with the reason when not; Refused, naming them, for objects of its own.
-Status isSoundDatabase(const QString& path);
+/// understands, passes SQLite's check and holds no table, index, trigger or view this version's schema does not
+/// make. Refused, naming the file as label (its path when empty), for a file not ours or objects of its own; the
+/// failure of the open or Database, with the reason, otherwise.
+Status isSoundDatabase(const QString& path, Check check = Check::Full, const QString& label = {});
 
 /// Rewrites the database at path through SQLite's VACUUM INTO the temporary file beside it, checks the result
 /// and puts it in place in one rename. With makeBackup the file is first copied to DB.bak. On a failure the

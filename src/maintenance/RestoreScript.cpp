@@ -1,7 +1,6 @@
 #include "maintenance/RestoreScript.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QHash>
 
 namespace RestoreScript {
@@ -198,26 +197,23 @@ Differences compare(const Script& archive, const Script& ours, bool sameVersion,
     return differences;
 }
 
-QString refusal(const QString& archive, const Differences& differences)
+QString refusal(const Differences& differences)
 {
-    const QString file = QDir::toNativeSeparators(archive);
     if (!differences.foreign.isEmpty())
         return (differences.foreign.size() == 1
-                    ? QCoreApplication::translate(
-                          "RestoreScript", "%1 holds %2 that is not part of a harbour database: it was not restored.")
-                    : QCoreApplication::translate(
-                          "RestoreScript", "%1 holds %2 that are not part of a harbour database: it was not restored."))
-            .arg(file, listed(differences.foreign));
+                    ? QCoreApplication::translate("RestoreScript",
+                                                  "it holds %1 that is not part of a harbour database.")
+                    : QCoreApplication::translate("RestoreScript",
+                                                  "it holds %1 that are not part of a harbour database."))
+            .arg(listed(differences.foreign));
     if (!differences.changed.isEmpty())
         return (differences.changed.size() == 1
-                    ? QCoreApplication::translate(
-                          "RestoreScript", "%1 holds %2 with a definition that is not ours: it was not restored.")
-                    : QCoreApplication::translate(
-                          "RestoreScript", "%1 holds %2 with definitions that are not ours: it was not restored."))
-            .arg(file, listed(differences.changed));
+                    ? QCoreApplication::translate("RestoreScript", "it holds %1 with a definition that is not ours.")
+                    : QCoreApplication::translate("RestoreScript", "it holds %1 with definitions that are not ours."))
+            .arg(listed(differences.changed));
     if (!differences.missing.isEmpty())
-        return QCoreApplication::translate("RestoreScript", "%1 lacks %2 of a harbour database: it was not restored.")
-            .arg(file, listed(differences.missing));
+        return QCoreApplication::translate("RestoreScript", "it lacks %1 of a harbour database.")
+            .arg(listed(differences.missing));
     return {};
 }
 

@@ -60,8 +60,8 @@ struct Differences
 /// Every other entry must be exactly ours.
 Differences compare(const Script& archive, const Script& ours, bool sameVersion, const QSet<QString>& rewritten);
 
-/// Why an archive is refused, in one sentence that names what it holds (the first few of each kind); empty when it
-/// holds nothing but ours.
-QString refusal(const QString& archive, const Differences& differences);
+/// Why an archive is refused, as the clause after its name ("it holds ..."), naming the first few of each kind;
+/// empty when it holds nothing but ours.
+QString refusal(const Differences& differences);
 
 } // namespace RestoreScript

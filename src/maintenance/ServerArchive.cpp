@@ -2,6 +2,7 @@
 
 #include "core/Database.h"
 #include "core/Dialect.h"
+#include "core/MessageLog.h"
 #include "core/SqlHelpers.h"
 #include "maintenance/ArchiveCodec.h"
 #include "maintenance/BackupRestore.h"
@@ -490,8 +491,16 @@ Result<ArchiveContents> readArchive(const QString& archive)
             QCoreApplication::translate("ServerArchive", "pg_restore is not installed (Debian: postgresql-client)."));
     }
     QString list;
-    if (!runToEnd(program, {QStringLiteral("--list"), archive}, &list))
-        return refused(list);
+    if (!runToEnd(program, {QStringLiteral("--list"), archive}, &list)) {
+        MessageLog::logError(QStringLiteral("%1.RestoreExecute: %2").arg(QStringLiteral("modSpas"), list));
+        QFile file(archive);
+        const bool fileDesks = file.open(QIODevice::ReadOnly) && file.read(4) == QByteArray("\x28\xb5\x2f\xfd", 4);
+        return refused(
+            fileDesks ? QCoreApplication::translate("ServerArchive",
+                                                    "it is the backup of a database file, and this desk works on a "
+                                                    "server; it restores at a desk that works on a file.")
+                      : QCoreApplication::translate("ServerArchive", "it is not a backup archive of Zem Harbour."));
+    }
     // Lines such as "3709; 0 17040 TABLE DATA public customer postgres".
     ArchiveContents contents;
     for (const QString& line : list.split(u'\n')) {
@@ -509,8 +518,8 @@ Result<ArchiveContents> readArchive(const QString& archive)
                                  QStringLiteral("company"), QStringLiteral("schemaversion")}) {
         if (!contents.tables.contains(table)) {
             return refused(QCoreApplication::translate(
-                               "ServerArchive", "%1 holds no table %2: it is not a backup of a harbour database.")
-                               .arg(archive, table));
+                               "ServerArchive", "it holds no table %1: it is not a backup of a harbour database.")
+                               .arg(table));
         }
     }
     // An older schema is brought up to date when the database opens again; a newer one this program cannot use.
@@ -518,14 +527,15 @@ Result<ArchiveContents> readArchive(const QString& archive)
     if (!runToEnd(program,
                   {QStringLiteral("--data-only"), QStringLiteral("--table=schemaversion"), QStringLiteral("--file=-"),
                    archive},
-                  &data))
-        return refused(data);
+                  &data)) {
+        MessageLog::logError(QStringLiteral("%1.RestoreExecute: %2").arg(QStringLiteral("modSpas"), data));
+        return refused(QCoreApplication::translate("ServerArchive", "it is not a backup archive of Zem Harbour."));
+    }
     const qsizetype copy = data.indexOf(QStringLiteral("FROM stdin;\n"));
     const int version = copy < 0 ? 0 : data.mid(copy + 12).section(u'\n', 0, 0).trimmed().toInt();
     if (version < 1 || version > Database::CurrentSchemaVersion) {
         return refused(QCoreApplication::translate("ServerArchive",
-                                                   "%1 holds schema version %2; this program understands 1 to %3.")
-                           .arg(archive)
+                                                   "it holds schema version %1; this program understands 1 to %2.")
                            .arg(version)
                            .arg(Database::CurrentSchemaVersion));
     }
@@ -533,8 +543,7 @@ Result<ArchiveContents> readArchive(const QString& archive)
     return contents;
 }
 
-Status checkOnlyData(const QString& uri, const QString& archive, const ArchiveContents& contents,
-                     const QString& shownAs)
+Status checkOnlyData(const QString& uri, const QString& archive, const ArchiveContents& contents)
 {
     const auto ours = referenceScript(uri, contents.schema);
     if (!ours)
@@ -549,7 +558,7 @@ Status checkOnlyData(const QString& uri, const QString& archive, const ArchiveCo
     for (auto it = replaced.globalMatch(Database::upgradeScript(Engine::PostgreSQL, contents.version)); it.hasNext();)
         rewritten.insert(it.next().captured(1).toLower());
     const QString reason = RestoreScript::refusal(
-        shownAs, RestoreScript::compare(*theirs, *ours, contents.version == Database::CurrentSchemaVersion, rewritten));
+        RestoreScript::compare(*theirs, *ours, contents.version == Database::CurrentSchemaVersion, rewritten));
     if (!reason.isEmpty())
         return refused(reason);
     return Done{};

@@ -43,9 +43,8 @@ Result<ArchiveContents> readArchive(const QString& archive);
 /// database (committed for pg_dump to read, dropped again at once). Refused, naming them, when it carries anything
 /// else (a trigger, function, view, rule, policy, index or table of its own, a definition of ours changed);
 /// Database or File when the reference could not be made or the archive read.
-/// shownAs is the file the person chose, which the refusal names (archive may be this desk's copy of it).
-Status checkOnlyData(const QString& uri, const QString& archive, const ArchiveContents& contents,
-                     const QString& shownAs);
+/// A refusal's text is the clause after the archive's name ("it holds ...").
+Status checkOnlyData(const QString& uri, const QString& archive, const ArchiveContents& contents);
 
 /// How many sessions other than this check are connected to the database at uri (other desks, other windows).
 Result<int> otherSessions(const QString& uri);
