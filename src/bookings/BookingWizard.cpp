@@ -651,9 +651,10 @@ void BookingWizard::showCharges(const QList<Pricing::Line>& lines, const QString
 
 void BookingWizard::updateCharges()
 {
-    const auto valid = [](const QLineEdit* box) { return InputChecks::isValid(box->text(), InputChecks::Kind::Money); };
-    if (!valid(m_customer->txtCostOfHire) || !valid(m_customer->txtOtherCharges) ||
-        (m_vatTyped && !valid(m_customer->txtVAT)))
+    const auto valid = [](const QLineEdit* box, InputChecks::Kind kind) { return InputChecks::isValid(box->text(), kind); };
+    if (!valid(m_customer->txtCostOfHire, InputChecks::Kind::Charge) ||
+        !valid(m_customer->txtOtherCharges, InputChecks::Kind::Charge) ||
+        (m_vatTyped && !valid(m_customer->txtVAT, InputChecks::Kind::Money)))
         return; // the box's own check says what is wrong
     const Money hire = amount(m_customer->txtCostOfHire);
     const Money other = amount(m_customer->txtOtherCharges);
@@ -665,8 +666,8 @@ void BookingWizard::updateCharges()
 
 void BookingWizard::recalculateCharges()
 {
-    if (!InputChecks::isValid(m_customer->txtCostOfHire->text(), InputChecks::Kind::Money) ||
-        !InputChecks::isValid(m_customer->txtOtherCharges->text(), InputChecks::Kind::Money))
+    if (!InputChecks::isValid(m_customer->txtCostOfHire->text(), InputChecks::Kind::Charge) ||
+        !InputChecks::isValid(m_customer->txtOtherCharges->text(), InputChecks::Kind::Charge))
         return;
     for (QLineEdit* box : {m_customer->txtCostOfHire, m_customer->txtOtherCharges})
         showAmount(box);
@@ -678,7 +679,7 @@ bool BookingWizard::eventFilter(QObject* watched, QEvent* event)
     if (watched == m_customer->txtOtherCharges && event->type() == QEvent::FocusOut) {
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
-            InputChecks::isValid(m_customer->txtOtherCharges->text(), InputChecks::Kind::Money)) {
+            InputChecks::isValid(m_customer->txtOtherCharges->text(), InputChecks::Kind::Charge)) {
             recalculateCharges();
             // The amount paid comes next, unless the user went for a button.
             QTimer::singleShot(0, this, [this] {

@@ -244,8 +244,8 @@ BookingCustomerPage::BookingCustomerPage(IMessageBox& messages, QWidget* parent)
         {txtNoAdults, Kind::Count, tr("No Adults")},
         {txtNoKids, Kind::Count, tr("No Kids")},
         {txtBerthConfirmationNumber, Kind::WholeNumber, tr("Berth Confirmation No.")},
-        {txtCostOfHire, Kind::Money, tr("Cost of Hire")},
-        {txtOtherCharges, Kind::Money, tr("Other Charges")},
+        {txtCostOfHire, Kind::Charge, tr("Cost of Hire")},
+        {txtOtherCharges, Kind::Charge, tr("Other Charges")},
         {txtVAT, Kind::Money, tr("VAT")},
         {txtTotalPayable, Kind::Money, tr("Total Payable")},
         {txtAmountPayed, Kind::Money, tr("Amount Payed")}};

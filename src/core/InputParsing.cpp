@@ -58,6 +58,10 @@ bool isValid(const QString& text, Kind kind, const QLocale& locale)
         return readWholeNumber(text, locale).has_value();
     case Kind::Money:
         return readMoney(text, locale).has_value();
+    case Kind::Charge: {
+        const auto amount = readMoney(text, locale);
+        return amount && *amount <= ChargeCeiling && *amount >= Money() - ChargeCeiling;
+    }
     case Kind::Count: {
         const auto count = readWholeNumber(text, locale);
         return count && *count >= -1 && *count <= MaxCount;

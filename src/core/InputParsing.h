@@ -16,10 +16,15 @@ enum class Kind
     Number,      // a decimal number (sizes)
     WholeNumber, // a whole number, sign allowed (counts, confirmation numbers)
     Money,       // an amount, the shown symbol or "£" allowed in front, up to Money::Ceiling() either way
+    Charge,      // a booking's hire or other charges: an amount up to ChargeCeiling either way
     Count,       // a number of people: 0 to MaxCount, or -1 for "not asked"
 };
 
 inline constexpr qint64 MaxCount = 9999;
+
+/// The largest hire or other charges a box accepts, £249,999,999.99: the two together with tax at up to 100 % come
+/// to a total within Money::ceiling(), so whatever the boxes accept adds up to a total that saves.
+inline constexpr Money ChargeCeiling = Money::fromPence(Money::ceiling().units() / 100 / 4);
 
 /// "Please enter a valid number to continue".
 QString invalidNumberText();

@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <future>
 
 namespace {
 
@@ -110,6 +111,32 @@ Status putInPlace(const QString& from, const QString& database)
     else if (QFileInfo::exists(journal))
         QFile::remove(journal);
     return SafeFiles::replace(from, database);
+}
+
+/// Puts the checked file from in place of database, and the database as it was becomes DB.bak. No other desk
+/// commits meanwhile: the read lock is held from before the copy is made until the new file is in place. The copy
+/// is a second name for the same bytes where the disk allows it, so nothing is copied; elsewhere a copy.
+Status replaceKeepingCopy(const QString& from, const QString& database, const SafeFiles::CopyProgress& progress = {})
+{
+    if (!QFileInfo::exists(database))
+        return putInPlace(from, database);
+    const QString safetyCopy = BackupRestore::safetyCopyPath(database);
+    const QString link = SafeFiles::partName(safetyCopy);
+    const ReadLock lock(database);
+    const bool linked = SafeFiles::linkPart(database, safetyCopy).ok();
+    if (!linked)
+        if (const Status copied = SafeFiles::copy(database, safetyCopy, progress); !copied)
+            return copied;
+    if (const Status placed = putInPlace(from, database); !placed) {
+        if (linked)
+            QFile::remove(link);
+        return placed;
+    }
+    if (const Status kept = linked ? SafeFiles::replace(link, safetyCopy) : Status(Done{}); !kept) {
+        QFile::remove(link);
+        return kept;
+    }
+    return Done{};
 }
 
 bool removeTemp(const QString& temp)
@@ -366,26 +393,18 @@ QString serverSafetyCopyPath()
 
 Status restoreDatabase(const QString& archive, const QString& target, const QString& option, IProgress& progress)
 {
-    // The window and its bar are up before the first step: on a large file the safety copy alone takes seconds.
-    // A file is copied, unpacked and checked, a third of the bar each.
+    // The window and its bar are up before the first step. A file is unpacked, checked and the database as it was
+    // kept, a third of the bar each (the last is a moment where the disk can give the file a second name).
     ProgressShown shown(progress, 3);
     if (Dialect::isServerAddress(target))
         return restoreServer(archive, target, progress, shown);
     const QString temp = tempPath(target);
-    if (QFileInfo::exists(target)) {
-        const ReadLock lock(target);
-        const Status copied = SafeFiles::copy(
-            target, safetyCopyPath(target), [&shown](qint64 total, qint64 done) { return shown.report(total, done); });
-        if (!copied)
-            return copied.kind() == FailureKind::Cancelled ? copied : unexpected(copied.failure());
-    }
     if (!removeTemp(temp))
         return unexpected(fileFailure(QCoreApplication::translate("BackupRestore", "Cannot remove %1.").arg(temp)));
     ttsgz::Stopped stopped;
-    const int result =
-        shown.nextPhase() ? ttsgz::UserAbort : ttsgz::zuncompress(archive, temp, optionOrZero(option), &stopped);
+    const int result = ttsgz::zuncompress(archive, temp, optionOrZero(option), &stopped);
     // The database is replaced only by a file that is whole and ours; until then it has not been touched, so
-    // after a failure or a cancel the previous database is still where it was and DB.bak holds its copy.
+    // after a failure or a cancel the previous database is still where it was, and so is DB.bak.
     const Status done = [&]() -> Status {
         if (result == ttsgz::UserAbort || (result == ttsgz::NoError && shown.nextPhase()))
             return cancelled();
@@ -396,12 +415,15 @@ Status restoreDatabase(const QString& archive, const QString& target, const QStr
                 isSoundDatabase(temp, Check::Quick, QCoreApplication::translate("BackupRestore", "the database in it"));
             !sound)
             return refusedArchive(archive, sound.failure());
-        if (const Status placed = putInPlace(temp, target); !placed)
-            return unexpected(placed.failure());
-        shown.finish();
-        return Done{};
+        if (shown.nextPhase())
+            return cancelled();
+        const Status placed =
+            replaceKeepingCopy(temp, target, [&shown](qint64 total, qint64 done) { return shown.report(total, done); });
+        return placed || placed.kind() == FailureKind::Cancelled ? placed : unexpected(placed.failure());
     }();
     removeTemp(temp);
+    if (done)
+        shown.finish();
     return done;
 }
 
@@ -417,10 +439,6 @@ Status compactDatabase(const QString& path, bool makeBackup)
     }
     if (!QFileInfo(path).isFile())
         return fileFailure(QCoreApplication::translate("BackupRestore", "%1 does not exist.").arg(path));
-    if (makeBackup) {
-        if (const Status copied = SafeFiles::copy(path, BackupRestore::safetyCopyPath(path)); !copied)
-            return copied;
-    }
     const QString temp = BackupRestore::tempPath(path);
     if (!removeTemp(temp))
         return fileFailure(QCoreApplication::translate("BackupRestore", "Cannot remove %1.").arg(temp));
@@ -435,16 +453,21 @@ Status compactDatabase(const QString& path, bool makeBackup)
         Database::close(name);
         if (!written)
             return databaseFailure(error);
-        // VACUUM INTO wrote every table and index anew from rows it read: the quick check proves what it wrote.
-        if (const Status sound = BackupRestore::isSoundDatabase(temp, Check::Quick); !sound)
-            return sound;
-        // VACUUM INTO does not force its file onto the disk; the rename must not overtake the data.
-        QFile file(temp);
-        const bool synced = file.open(QIODevice::ReadWrite) && SafeFiles::sync(file);
-        file.close();
-        if (!synced)
+        // VACUUM INTO does not force its file onto the disk, and the rename must not overtake the data. The disk
+        // works while the quick check reads the pages VACUUM INTO left in memory (it wrote every table and index
+        // anew). Nothing else opens this file, so the second handle cannot disturb the check's locks.
+        auto synced = std::async(std::launch::async, [temp] {
+            QFile file(temp);
+            return file.open(QIODevice::ReadWrite) && SafeFiles::sync(file);
+        });
+        const Status sound = BackupRestore::isSoundDatabase(temp, Check::Quick);
+        if (!synced.get())
             return fileFailure(QCoreApplication::translate("BackupRestore", "Cannot write %1.").arg(temp));
-        return putInPlace(temp, path);
+        if (!sound)
+            return sound;
+        // The file as it was stays as DB.bak, given only now so that DB.bak never shares its bytes with a
+        // database still in use.
+        return makeBackup ? replaceKeepingCopy(temp, path) : putInPlace(temp, path);
     }();
     if (!done)
         removeTemp(temp);

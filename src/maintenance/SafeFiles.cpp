@@ -113,6 +113,21 @@ Status copy(const QString& from, const QString& to, const CopyProgress& progress
     return fileFailure(error);
 }
 
+Status linkPart(const QString& from, const QString& to)
+{
+    const QString part = partName(to);
+    QFile::remove(part);
+#ifdef _WIN32
+    const bool ok = CreateHardLinkW(reinterpret_cast<const wchar_t*>(part.utf16()),
+                                    reinterpret_cast<const wchar_t*>(from.utf16()), nullptr) != 0;
+#else
+    const bool ok = ::link(QFile::encodeName(from).constData(), QFile::encodeName(part).constData()) == 0;
+#endif
+    if (!ok)
+        return fileFailure(QCoreApplication::translate("SafeFiles", "Cannot link %1 to %2.").arg(from, part));
+    return Done{};
+}
+
 bool remove(const QString& path)
 {
     QFile::remove(partName(path));

@@ -26,6 +26,9 @@ using CopyProgress = std::function<bool(qint64 total, qint64 done)>;
 /// Copies from to to through partName(to), readable by the owner only; to is replaced only by a complete copy.
 /// Cancelled, to left as it was, when progress asked to stop.
 Status copy(const QString& from, const QString& to, const CopyProgress& progress = {});
+/// Gives the file at from a second name, to, without copying a byte: a hard link under partName(to), renamed over
+/// to by replace(). A File failure where the file system has no such links (a FAT stick), to left as it was.
+Status linkPart(const QString& from, const QString& to);
 /// Removes a file and a leftover ".part" of it; true when neither is there afterwards.
 bool remove(const QString& path);
 

@@ -489,6 +489,7 @@ private slots:
                                      << u"Booking: Please select customer"_s;
         number("letters paid", u"txtAmountPayed"_s, u"abc"_s, u"Amount Payed"_s);
         number("six trillion other charges", u"txtOtherCharges"_s, u"6000000000000"_s, u"Other Charges"_s);
+        number("hire past the largest charge", u"txtCostOfHire"_s, u"250000000"_s, u"Cost of Hire"_s);
         number("eleven-digit adults", u"txtNoAdults"_s, u"99999999999"_s, u"No Adults"_s);
         number("ten thousand kids", u"txtNoKids"_s, u"10000"_s, u"No Kids"_s);
     }

@@ -287,6 +287,19 @@ private slots:
         QTest::newRow("eleven-digit count") << "99999999999" << count << gb << false;
         QTest::newRow("count below not asked") << "-2" << count << gb << false;
         QTest::newRow("fractional count") << "2.5" << count << gb << false;
+        const int charge = int(InputChecks::Kind::Charge);
+        QTest::newRow("largest charge") << "249999999.99" << charge << c << true;
+        QTest::newRow("charge a penny over") << "250000000.00" << charge << c << false;
+        QTest::newRow("largest refund charge") << "-£249,999,999.99" << charge << gb << true;
+        QTest::newRow("money past a charge") << "250000000.00" << money << c << true;
+    }
+    // The two largest charges the boxes take, with tax at its highest rate, come to a total that still saves.
+    void chargesAddUpWithinTheCeiling()
+    {
+        const Money largest = InputChecks::ChargeCeiling;
+        const Money total = largest + largest + (largest + largest).mulRatio(10000, 10000);
+        QVERIFY(total.withinCeiling());
+        QVERIFY(!(total + Money::fromPence(4)).withinCeiling());
     }
     void validity()
     {

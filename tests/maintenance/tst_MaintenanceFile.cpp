@@ -42,24 +42,31 @@ private slots:
     void restoreShowsItsBarFromTheStartToFull()
     {
         backup(archive());
-        // What the window shows (-1 once it is down), and where the safety copy stood when it came up and moved.
+        addCustomer(u"After"_s);
+        Database::close(Database::sharedConnectionName());
+        const QByteArray before = readAll(m_install->databasePath());
+        // What the window shows (-1 once it is down), and where the unpacking stood when it came up and moved.
         struct Watched final : IProgress
         {
             QString part;
-            bool upBeforeTheCopy = false, movedDuringTheCopy = false, down = false;
+            bool upBeforeTheUnpack = false, movedDuringTheUnpack = false, down = false;
             QList<double> shown;
-            void startProgress() override { upBeforeTheCopy = !QFile::exists(part) && !QFile::exists(part.chopped(5)); }
+            void startProgress() override { upBeforeTheUnpack = !QFile::exists(part); }
             void stopProgress() override { down = true; }
             bool progress(qint64 total, qint64 done) override
             {
-                movedDuringTheCopy |= QFile::exists(part);
+                movedDuringTheUnpack |= QFile::exists(part);
                 shown << (down ? -1.0 : total <= 0 ? 1.0 : double(done) / double(total));
                 return false;
             }
         } progress;
-        progress.part = file(u"DB.bak.part"_s);
+        progress.part = file(u"temp.sqlite.part"_s);
         QVERIFY(BackupRestore::restoreDatabase(archive(), m_install->databasePath(), QString(), progress));
-        QVERIFY(progress.upBeforeTheCopy && progress.movedDuringTheCopy && progress.down);
+        QVERIFY(progress.upBeforeTheUnpack && progress.movedDuringTheUnpack && progress.down);
+        // The database as it was is DB.bak, byte for byte, and nothing of the steps is left.
+        QCOMPARE(readAll(file(u"DB.bak"_s)), before);
+        QVERIFY(!QFile::exists(file(u"DB.bak.part"_s)) && !QFile::exists(file(u"temp.sqlite"_s)));
+        QVERIFY(Database::open(m_install->databasePath(), Database::sharedConnectionName()));
         // The bar only moves on, and is full when the window goes.
         QVERIFY(std::is_sorted(progress.shown.cbegin(), progress.shown.cend()));
         QCOMPARE(progress.shown.last(), 1.0);
@@ -83,6 +90,7 @@ private slots:
         QCOMPARE(names(), u"C1,C2,C3"_s);
         MaintenanceMenu::compact(m_install->services, m_host);
         QCOMPARE(readAll(file(u"DB.bak"_s)), first);
+        QVERIFY(!QFile::exists(file(u"DB.bak.part"_s)));
         QCOMPARE(names(), u"C1,C2,C3"_s);
         QVERIFY(!QFile::exists(file(u"temp.sqlite"_s)));
         QCOMPARE(messagesSaid(), u"Information: Database compacted\nInformation: Database compacted"_s);

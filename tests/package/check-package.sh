@@ -8,7 +8,10 @@ build=$(cd "$1" && pwd)
 scratch=$(mktemp -d)
 runner=()
 cleanup() {
-    [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null || true
+    if [ -n "${pid:-}" ]; then
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    fi
     chmod -R u+w "$scratch" 2>/dev/null || true
     rm -rf "$scratch"
 }
@@ -44,15 +47,16 @@ chmod 777 "$home"
 if [ "$(id -u)" -eq 0 ]; then
     runner=(setpriv --reuid=65534 --regid=65534 --clear-groups)
 fi
-run() {
-    env -i PATH=/usr/bin:/bin HOME="$home" XDG_DATA_HOME="$home/data" XDG_CONFIG_HOME="$home/config" \
-        XDG_RUNTIME_DIR="$home/runtime" QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 \
-        "${runner[@]}" "$root/usr/bin/zemharbour" "$@"
-}
+program=(env -i PATH=/usr/bin:/bin HOME="$home" XDG_DATA_HOME="$home/data" XDG_CONFIG_HOME="$home/config"
+    XDG_RUNTIME_DIR="$home/runtime" QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8
+    "${runner[@]}" "$root/usr/bin/zemharbour")
+run() { "${program[@]}" "$@"; }
 user_data="$home/data/Zem Software/Zem Harbour"
 
 # A normal start: splash, database, event log, main window (and the tip of the day, which waits for a person).
-run >"$scratch/run.log" 2>&1 &
+# The subshell becomes the program (exec, and env and setpriv exec in turn), so $! is the program's own PID and the
+# kill below ends the program, not a shell around it.
+(exec "${program[@]}") >"$scratch/run.log" 2>&1 &
 pid=$!
 for _ in $(seq 1 60); do
     compgen -G "$user_data/traces/*/events.Log" >/dev/null && break
@@ -62,6 +66,9 @@ done
 kill "$pid" 2>/dev/null || { cat "$scratch/run.log" >&2; fail "the program ended by itself"; }
 wait "$pid" 2>/dev/null || true
 pid=
+# Nothing started here is left running.
+left=$(pgrep -f "$root/usr/" || true)
+[ -z "$left" ] || { kill $left 2>/dev/null; fail "the program is still running after its kill: $left"; }
 [ -f "$user_data/data/DB.sqlite" ] || { cat "$scratch/run.log" >&2; fail "no database in the user's data folder"; }
 compgen -G "$user_data/traces/*/events.Log" >/dev/null || fail "no event log in the user's data folder"
 grep -q "Application started" "$user_data"/traces/*/events.Log || fail "the start was not logged"
