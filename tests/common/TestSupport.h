@@ -87,6 +87,17 @@ inline void choose(const QObject& window, QAnyStringView combo, const QString& t
     box->setCurrentIndex(box->findText(text));
 }
 
+/// The texts of window's named controls (a label's, a box's, a button's), joined by '|'.
+inline QString texts(const QObject& window, std::initializer_list<const char*> names)
+{
+    QStringList texts;
+    for (const char* name : names) {
+        const QObject* shown = control<QObject>(window, name);
+        texts << shown->property(shown->inherits("QPlainTextEdit") ? "plainText" : "text").toString();
+    }
+    return texts.join(u'|');
+}
+
 /// One column of a model as it is shown, row by row.
 inline QStringList columnTexts(const QAbstractItemModel& model, int column)
 {
