@@ -7,8 +7,6 @@
 #include "common/TestSupport.h"
 #include "shell/MainWindow.h"
 
-#include <QDateEdit>
-
 // The booking chart: where a stay's bar stands at half-day precision, the rows grouped by berth type, the bars of
 // the rows asked for with their paid state, the nights counted along the foot, and the window driven by the keys.
 class tst_BookingChart : public InstallTest

@@ -8,14 +8,7 @@
 #include "core/ui/Twips.h"
 #include "shell/MainWindow.h"
 
-#include <QAbstractItemModelTester>
-#include <QCalendarWidget>
-#include <QDateEdit>
 #include <QHeaderView>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QRadioButton>
-#include <QSignalSpy>
 #include <QToolButton>
 
 using State = OccupancyModel::CellState;

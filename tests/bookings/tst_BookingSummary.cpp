@@ -6,9 +6,6 @@
 #include "core/ui/DocumentRenderer.h"
 #include "shell/MainWindow.h"
 
-#include <QRadioButton>
-#include <QTreeWidget>
-
 // The booking summary, its InvTemp row, cancelling and editing from it, and its two printed documents read back
 // from PDF files.
 class tst_BookingSummary : public InstallTest

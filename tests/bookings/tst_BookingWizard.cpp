@@ -7,9 +7,6 @@
 #include "people/PeopleRecords.h"
 #include "shell/MainWindow.h"
 
-#include <QDateEdit>
-#include <QTimeEdit>
-
 // The wizard driven through its controls, as the office uses it: opened from the main window's menu.
 class tst_BookingWizard : public InstallTest
 {

@@ -4,9 +4,7 @@
 #include "bookings/BookingStore.h"
 #include "common/TestSupport.h"
 
-#include <QAbstractItemModelTester>
 #include <QSemaphore>
-#include <QSignalSpy>
 #include <QThread>
 #include <atomic>
 #include <thread>

@@ -4,9 +4,6 @@
 #include "bookings/PeriodIndex.h"
 #include "common/TestSupport.h"
 
-#include <QRandomGenerator>
-#include <QSqlQuery>
-
 static QDateTime wall(int y, int mo, int d, int h, int mi)
 {
     return DateTimes::wallTime(QDate(y, mo, d), QTime(h, mi));

@@ -5,20 +5,30 @@
 #include "common/InstallFixture.h"
 #include "core/ui/ChildWindow.h"
 
+#include <QAbstractItemModelTester>
 #include <QAction>
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
 #include <QTableView>
 #include <QTableWidget>
+#include <QTimeEdit>
 #include <QTimer>
+#include <QTreeWidget>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <functional>
 

@@ -4,7 +4,6 @@
 #include "core/InstallPaths.h"
 
 #include <QSettings>
-#include <QSqlQuery>
 #include <cstdio>
 
 // What an installation stores: the database file and the settings.

@@ -4,8 +4,6 @@
 #include "core/ListCursor.h"
 #include "core/Money.h"
 
-#include <QScopeGuard>
-
 using namespace DateTimes;
 
 // Money and date-time values: parsing, rounding, formatting and their database form; which box texts are valid.

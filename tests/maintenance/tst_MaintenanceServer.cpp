@@ -4,8 +4,6 @@
 #include "maintenance/BackupRestore.h"
 #include "maintenance/ServerArchive.h"
 
-#include <QSqlQuery>
-
 // Backup, restore and compaction of a database on a server: pg_dump archives, a restore in one transaction that a
 // cancel or a refusal leaves undone, the other desks, VACUUM.
 class tst_MaintenanceServer : public MaintenanceTest

@@ -7,8 +7,6 @@
 #include <QBuffer>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QProcess>
-#include <QSqlQuery>
 #include <QSqlRecord>
 
 /// A device that refuses every write, as a full disk does.

@@ -6,7 +6,6 @@
 #include "shell/MainWindow.h"
 
 #include <QJsonDocument>
-#include <QProcess>
 
 // The web booking and mailing-list wizards. What they share: the welcome flag decides the first step and is written
 // only when its box changed; Back, Next and Finish; and the main window's items that open them. The mailing list

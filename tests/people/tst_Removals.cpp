@@ -4,8 +4,6 @@
 #include "core/SqlHelpers.h"
 #include "people/PeopleRecords.h"
 
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QSqlRecord>
 
 // The deletes that take dependent rows with them (customer, owner, berth) against a real database.

@@ -6,8 +6,6 @@
 #include "shell/CompanyDialog.h"
 #include "shell/RegionalSettingsDialog.h"
 
-#include <QTimeEdit>
-
 // The configuration windows: company details and regional settings.
 class tst_Configuration : public InstallTest
 {

@@ -5,13 +5,10 @@
 #include "shell/MainWindow.h"
 
 #include <QClipboard>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSpinBox>
 #include <QTextEdit>
-#include <QVBoxLayout>
 
 namespace {
 /// A child window with one single-line and one multi-line box, counting its activations.

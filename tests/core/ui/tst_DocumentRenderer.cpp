@@ -5,7 +5,6 @@
 #include <QPdfWriter>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
-#include <QRegularExpression>
 
 // The document renderer: page breaks between records, wrapping, real page numbers, and the three ways out.
 class tst_DocumentRenderer : public InstallTest
