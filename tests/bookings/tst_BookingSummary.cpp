@@ -90,8 +90,7 @@ private slots:
     void invTempHoldsTheLastBookingShown()
     {
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM InvTemp"_s), 0);
-        QVERIFY(openSummary(1));
-        QVERIFY(openSummary(2));
+        QVERIFY(openSummary(1) && openSummary(2));
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM InvTemp"_s), 1);
         QCOMPARE(m_install->text(u"SELECT ID || '|' || CompanyID || '|' || CustomerID || '|' || FromDate || '|' || "
                                  u"BookedBy || '|' || TotalPayable || '|' || GuestConfirmationNumber || '|' || Notes "

@@ -444,14 +444,12 @@ private slots:
         QVERIFY(m_install->messages.calls.isEmpty());
         // Closing the program asks; No keeps the program and the booking open.
         m_install->messages.answers.enqueue(MsgResult::No);
-        QVERIFY(!m_main->close());
-        QVERIFY(m_wizard && m_main->isVisible());
+        QVERIFY(!m_main->close() && m_wizard && m_main->isVisible());
         QCOMPARE(m_install->messages.said(),
                  u"Booking: The booking has not been saved. Close the wizard and lose it?"_s);
         QCOMPARE(m_install->messages.calls[0].buttons, MsgButtons::YesNo);
         m_install->messages.answers.enqueue(MsgResult::Yes);
-        QVERIFY(m_main->close());
-        QVERIFY(m_install->eventLogText().contains(u"[Application closed]"_s));
+        QVERIFY(m_main->close() && m_install->eventLogText().contains(u"[Application closed]"_s));
     }
 
     // Each page's check keeps the wizard on its page with one message; a box that is no number keeps its text.

@@ -287,8 +287,7 @@ private slots:
             QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ReadOther | QFileDevice::WriteOther;
         QCOMPARE(QFileInfo(m_install->root() + u"/fresh.sqlite"_s).permissions() & others, QFileDevice::Permissions());
         const QString other = m_install->root() + u"/copy.bak"_s;
-        QVERIFY(writeAll(other, {}));
-        QVERIFY(FileSecurity::restrictToOwner(other));
+        QVERIFY(writeAll(other, {}) && FileSecurity::restrictToOwner(other));
         QCOMPARE(QFileInfo(other).permissions() & others, QFileDevice::Permissions());
         QVERIFY(!FileSecurity::restrictToOwner(m_install->root() + u"/missing.bak"_s));
 #endif

@@ -121,8 +121,7 @@ private slots:
             click(*wizard, "cmdBack");
         }
         QCOMPARE(wizard->currentStep(), 0);
-        QVERIFY(back->isHidden());
-        QVERIFY(control<QWidget>(*wizard, "fraStep0")->isVisible());
+        QVERIFY(back->isHidden() && control<QWidget>(*wizard, "fraStep0")->isVisible());
         if (toggle)
             welcome->setChecked(!welcome->isChecked());
         QCOMPARE(Registry::getRegistryValue(setting, u"absent"_s), flag.isEmpty() ? u"absent"_s : flag);
