@@ -58,8 +58,7 @@ private slots:
         QCOMPARE(texts(set, BerthListStyle::Register),
                  QStringList({u"A1 - Active "_s, u"b2 (booked) - Active "_s, u"c3 (booked) - Inactive"_s}));
         const int added = set.add(named(u"a0"_s));
-        QVERIFY(added < 0);
-        QVERIFY(set.remove(2, u"A1 - Active "_s, 0));
+        QVERIFY(added < 0 && set.remove(2, u"A1 - Active "_s, 0));
         QCOMPARE(set.toggleActive(3), std::optional<bool>(true));
         QCOMPARE(set.toggleActive(added), std::optional<bool>(false));
         QCOMPARE(texts(set, BerthListStyle::Register),
@@ -83,8 +82,7 @@ private slots:
         const int added = set.add(d4);
         QVERIFY(set.toggleActive(added));
         set.add(named(u"gone"_s));
-        QVERIFY(set.remove(added - 1, u"gone"_s, 0));
-        QVERIFY(set.toggleActive(2));
+        QVERIFY(set.remove(added - 1, u"gone"_s, 0) && set.toggleActive(2));
         QVERIFY(set.toggleActive(2));
         const Status applied = set.apply();
         QVERIFY2(applied, qPrintable(applied.error()));
@@ -110,16 +108,14 @@ private slots:
         QVERIFY(m_install->exec(u"ALTER TABLE BookingBerth RENAME TO Elsewhere"_s));
         const Status applied = set.apply();
         QCOMPARE(applied.kind(), FailureKind::Database);
-        QVERIFY(!applied.error().isEmpty());
-        QVERIFY(set.hasChanges());
+        QVERIFY(!applied.error().isEmpty() && set.hasChanges());
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Berth"_s), 3);
     }
 
     void switchedBerthDeletedAtAnotherDesk()
     {
         BerthChangeSet set(m_install->db());
-        QVERIFY(set.reload());
-        QVERIFY(set.toggleActive(2));
+        QVERIFY(set.reload() && set.toggleActive(2));
         set.add(named(u"D4"_s));
         QVERIFY(atAnotherDesk(*m_install, {u"DELETE FROM Berth WHERE ID = 2"_s}));
         const Status applied = set.apply();

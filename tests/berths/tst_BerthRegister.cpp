@@ -201,8 +201,7 @@ private slots:
         const QString log = m_install->eventLogText();
         QCOMPARE(log.count(u"[Berth modified]"_s), 2);
         const qsizetype first = log.indexOf(u"Berth 'B1' inactivated"_s);
-        QVERIFY(first > 0);
-        QVERIFY(log.indexOf(u"Berth 'B1' activated"_s) > first);
+        QVERIFY(first > 0 && log.indexOf(u"Berth 'B1' activated"_s) > first);
     }
 
     void editorChangeSurvivesCancel()

@@ -7,8 +7,6 @@
 #include "common/TestSupport.h"
 #include "shell/MainWindow.h"
 
-#include <QDateEdit>
-
 // The booking chart: where a stay's bar stands at half-day precision, the rows grouped by berth type, the bars of
 // the rows asked for with their paid state, the nights counted along the foot, and the window driven by the keys.
 class tst_BookingChart : public InstallTest
@@ -111,8 +109,7 @@ private slots:
         // A window moved by a few days reads only the days that came into view, and shows what a fresh read shows.
         for (const QDate& first : {QDate(2026, 12, 6), QDate(2026, 12, 2), QDate(2026, 12, 3)}) {
             BookingChart fresh;
-            QVERIFY(fresh.loadBerths(m_install->db()));
-            QVERIFY(fresh.read(m_install->db(), first, 14));
+            QVERIFY(fresh.loadBerths(m_install->db()) && fresh.read(m_install->db(), first, 14));
             QVERIFY(chart.read(m_install->db(), first, 14));
             for (int d = 0; d < 14; ++d)
                 QCOMPARE(chart.takenOn(d), fresh.takenOn(d));
@@ -120,8 +117,7 @@ private slots:
         }
 
         // One berth type: its berths only, and the count of its active berths.
-        QVERIFY(chart.loadBerths(m_install->db(), 1));
-        QVERIFY(chart.read(m_install->db(), QDate(2026, 12, 4), 14));
+        QVERIFY(chart.loadBerths(m_install->db(), 1) && chart.read(m_install->db(), QDate(2026, 12, 4), 14));
         QCOMPARE(rowNames(chart), u"[Pontoon] P2 P10"_s);
         QCOMPARE(chart.activeBerths(), 2);
         QCOMPARE(chart.takenOn(2), 2);
@@ -283,8 +279,7 @@ private slots:
         QVERIFY(crane.blocked());
         QCOMPARE(crane.row, 6);
         QCOMPARE(crane.label, u"Crane"_s);
-        QVERIFY(barOf(6).toMove);
-        QVERIFY(!barOf(3).toMove);
+        QVERIFY(barOf(6).toMove && !barOf(3).toMove);
         // Blocks sell no nights: the 8th only booking 6 under its block, the 10th nothing but the crane.
         QCOMPARE(window->chart().first(), QDate(2026, 12, 4));
         QCOMPARE(window->chart().takenOn(4), 1);

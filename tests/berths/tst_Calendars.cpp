@@ -8,14 +8,7 @@
 #include "core/ui/Twips.h"
 #include "shell/MainWindow.h"
 
-#include <QAbstractItemModelTester>
-#include <QCalendarWidget>
-#include <QDateEdit>
 #include <QHeaderView>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QRadioButton>
-#include <QSignalSpy>
 #include <QToolButton>
 
 using State = OccupancyModel::CellState;
@@ -131,8 +124,7 @@ private slots:
     void rowsWrapAndLookComeFromTheLegend()
     {
         const auto model = grid(View::HalfHourly, 26);
-        QVERIFY(model);
-        QVERIFY(labels(*model).startsWith(u"04/12/2026 08:30 09:00"_s));
+        QVERIFY(model && labels(*model).startsWith(u"04/12/2026 08:30 09:00"_s));
         QVERIFY(labels(*model).endsWith(u"19:00 19:30 05/12/2026 08:30"_s));
         QCOMPARE(model->slot(24), at(5, 8));
         const auto daily = grid(View::Daily, 3);
@@ -189,8 +181,7 @@ private slots:
 
         // The later arrow stops when the last row would pass 19:30; daily arrows have no end.
         QVERIFY(model->setSlotRows(db, 21)); // 09:30 to 19:30
-        QVERIFY(!model->scroll(db, 1));
-        QVERIFY(model->setView(db, View::Daily));
+        QVERIFY(!model->scroll(db, 1) && model->setView(db, View::Daily));
         QVERIFY(model->scroll(db, -1));
         QCOMPARE(model->start(), DateTimes::wallTime(QDate(2026, 12, 3)));
     }
@@ -258,8 +249,7 @@ private slots:
         main.show();
         main.menuItem(u"mnuBookingsCalendarAdvanced"_s)->trigger();
         auto* window = qobject_cast<AdvancedCalendarWindow*>(main.findWindow(u"frmCalendarPlus"_s));
-        QVERIFY(window);
-        QVERIFY(main.mdiArea()->currentSubWindow()->isMaximized());
+        QVERIFY(window && main.mdiArea()->currentSubWindow()->isMaximized());
         // Only the rows the grid shows whole are filled, below the berth names and above the scroll bar; from
         // today (4 December) at 08:00.
         auto* sub = main.mdiArea()->currentSubWindow();

@@ -130,8 +130,7 @@ private slots:
             QVERIFY(m_install->exec(u"UPDATE BookingBerth SET BerthID = 2 WHERE BookingID = 1"_s));
             QVERIFY(m_install->exec(u"UPDATE Booking SET FromDate = '2026-12-21 14:00:00', "
                                     u"ToDate = '2026-12-22 10:00:00' WHERE ID = 1"_s));
-            QVERIFY(!db.commit());
-            QVERIFY(Dialect::of(db).isOverlapRefusal(db.lastError()));
+            QVERIFY(!db.commit() && Dialect::of(db).isOverlapRefusal(db.lastError()));
             db.rollback();
             QCOMPARE(m_install->scalarInt(u"SELECT BerthID FROM BookingBerth WHERE BookingID = 1"_s), 1);
         }

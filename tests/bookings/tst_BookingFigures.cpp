@@ -2,7 +2,6 @@
 #include "bookings/DataGenerator.h"
 #include "common/TestSupport.h"
 
-#include <QSqlQuery>
 #include <map>
 
 using BookingFigures::Span;

@@ -6,9 +6,6 @@
 #include "core/ui/DocumentRenderer.h"
 #include "shell/MainWindow.h"
 
-#include <QRadioButton>
-#include <QTreeWidget>
-
 // The booking summary, its InvTemp row, cancelling and editing from it, and its two printed documents read back
 // from PDF files.
 class tst_BookingSummary : public InstallTest
@@ -48,11 +45,16 @@ class tst_BookingSummary : public InstallTest
             u"(1, 2, 'A1', 'Regatta', 2, 1, 8895000, 8895000), (1, 1, 'A1', NULL, 0, 1, 3450000, 3450000)"_s));
     }
 
+    std::unique_ptr<BookingSummaryWindow> m_summary;
+    void tearDown() override { m_summary.reset(); }
+
     std::unique_ptr<BookingSummaryWindow> openSummary(int id)
     {
-        auto summary = std::make_unique<BookingSummaryWindow>(m_install->services);
-        return summary->prepare(id) ? std::move(summary) : nullptr;
+        auto window = std::make_unique<BookingSummaryWindow>(m_install->services);
+        return window->prepare(id) ? std::move(window) : nullptr;
     }
+    // Prepares the summary the case then drives.
+    bool show(int id) { return bool(m_summary = openSummary(id)); }
 
     /// The lines of every page of a PDF, blanks squeezed.
     static QList<QStringList> pdfPages(const QString& path)
@@ -88,8 +90,7 @@ private slots:
     void invTempHoldsTheLastBookingShown()
     {
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM InvTemp"_s), 0);
-        QVERIFY(openSummary(1));
-        QVERIFY(openSummary(2));
+        QVERIFY(openSummary(1) && openSummary(2));
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM InvTemp"_s), 1);
         QCOMPARE(m_install->text(u"SELECT ID || '|' || CompanyID || '|' || CustomerID || '|' || FromDate || '|' || "
                                  u"BookedBy || '|' || TotalPayable || '|' || GuestConfirmationNumber || '|' || Notes "
@@ -106,25 +107,18 @@ private slots:
 
     void showsTheBooking()
     {
-        const auto summary = openSummary(1);
-        QVERIFY(summary);
-        QCOMPARE(summary->windowTitle(), u"Reservation summary"_s);
-        QCOMPARE(control<QLabel>(*summary, "lblDates")->text(), u"05/06/2026 14:30 to 07/06/2026 10:00"_s);
-        QCOMPARE(control<QLabel>(*summary, "lblName")->text(), u"Ann O'Neill, Gull House"_s);
-        QCOMPARE(control<QLabel>(*summary, "lblAddress")->text(), u"Quay Street, Hamworthy, Poole, BH15 1AA"_s);
-        QCOMPARE(control<QLabel>(*summary, "lblPhone")->text(), u"01202 123456"_s);
-        QStringList amounts;
-        for (int i = 1; i <= 5; ++i)
-            amounts << control(*summary, u"Text%1"_s.arg(i))->text();
-        QCOMPARE(amounts, (QStringList{u"£1234.50"_s, u"£50.00"_s, u"£224.88"_s, u"£1509.38"_s, u"£1000.00"_s}));
-        QCOMPARE(control<QLabel>(*summary, "lblBoat")->text(), u"Boat: Kittiwake, 7.50 m"_s);
-        QCOMPARE(control<QLabel>(*summary, "lblBerths")->text(), u"Berth(s): A1"_s);
-        QCOMPARE(control<QLabel>(*summary, "lblCharges")->text(),
-                 u"A1, daily charge: 1 night at £345.00 = £345.00\nA1, Regatta: 1 week at £889.50 = £889.50"_s);
-        QCOMPARE(control<QPlainTextEdit>(*summary, "txtNotes")->toPlainText(), u"Arrives late"_s);
-        QCOMPARE(control<QPlainTextEdit>(*summary, "txtCnotes")->toPlainText(), u"Prefers the east pontoon"_s);
+        QVERIFY(show(1));
+        QCOMPARE(m_summary->windowTitle(), u"Reservation summary"_s);
+        QCOMPARE(::texts(*m_summary, {"lblDates", "lblName", "lblAddress", "lblPhone"}),
+                 u"05/06/2026 14:30 to 07/06/2026 10:00|Ann O'Neill, Gull House|Quay Street, Hamworthy, Poole, "
+                 u"BH15 1AA|01202 123456"_s);
+        QCOMPARE(::texts(*m_summary, {"Text1", "Text2", "Text3", "Text4", "Text5"}),
+                 u"£1234.50|£50.00|£224.88|£1509.38|£1000.00"_s);
+        QCOMPARE(::texts(*m_summary, {"lblBoat", "lblBerths", "lblCharges", "txtNotes", "txtCnotes"}),
+                 u"Boat: Kittiwake, 7.50 m|Berth(s): A1|A1, daily charge: 1 night at £345.00 = £345.00\nA1, Regatta: "
+                 u"1 week at £889.50 = £889.50|Arrives late|Prefers the east pontoon"_s);
 
-        QTest::mouseClick(control<QLabel>(*summary, "Label38"), Qt::LeftButton);
+        QTest::mouseClick(control<QLabel>(*m_summary, "Label38"), Qt::LeftButton);
         QCOMPARE(m_install->desktop.opened, QList<QUrl>{QUrl(u"mailto:ann@example.co.uk"_s)});
     }
 
@@ -144,11 +138,10 @@ private slots:
         QFETCH(int, kids);
         QFETCH(QString, shown);
         QVERIFY(m_install->exec(u"UPDATE Booking SET NoAdults = ?, NoKids = ? WHERE ID = 1"_s, {adults, kids}));
-        const auto summary = openSummary(1);
-        QVERIFY(summary);
+        QVERIFY(show(1));
         QString seen;
         for (const char* name : {"lblNoAdults", "lblAdults", "lblNoKids", "lblKids"})
-            seen += control<QLabel>(*summary, name)->isHidden() ? u'0' : u'1';
+            seen += control<QLabel>(*m_summary, name)->isHidden() ? u'0' : u'1';
         QCOMPARE(seen, shown);
     }
 
@@ -161,16 +154,15 @@ private slots:
     void cancelFromTheSummary()
     {
         QFETCH(bool, yes);
-        const auto summary = openSummary(1);
-        QVERIFY(summary);
+        QVERIFY(show(1));
         m_install->messages.answers << (yes ? MsgResult::Yes : MsgResult::No);
-        click(*summary, "Command2");
+        click(*m_summary, "Command2");
         QCOMPARE(m_install->messages.said(), u"Cancel booking: Do you want to delete existing reservation?"_s);
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Booking WHERE ID = 1"_s), yes ? 0 : 1);
         const QString entry =
             ::entry(*m_install, 13, u"From: 05.06.2026 14:30 to 07.06.2026 10:00, Customer:Ann O'Neill, Gull House"_s);
         QCOMPARE(m_install->eventLogText().contains(entry), yes);
-        QCOMPARE(control<QPushButton>(*summary, "Command1")->isEnabled(), !yes);
+        QCOMPARE(control<QPushButton>(*m_summary, "Command1")->isEnabled(), !yes);
     }
 
     void editOpensTheWizardOnTheSameBooking()
@@ -201,11 +193,10 @@ private slots:
 
     void receiptPrintsEveryFieldInOrder()
     {
-        const auto summary = openSummary(1);
-        QVERIFY(summary);
+        QVERIFY(show(1));
         QVERIFY(openSummary(2)); // shown at another desk meanwhile: this desk still prints booking 1
         m_install->printer.defaultName = u"Office"_s;
-        click(*summary, "Command4");
+        click(*m_summary, "Command4");
         QCOMPARE(m_install->printer.jobs, QStringList{u"INVOICE"_s});
         const QList<QStringList> pages = pdfPages(m_install->printer.paperPath);
         QCOMPARE(pages.size(), 1);
@@ -229,10 +220,9 @@ private slots:
     void ledgerFromTheSummary()
     {
         QVERIFY(m_install->exec(u"UPDATE Company SET LastInvoiceNumber = 500"_s));
-        const auto summary = openSummary(2);
-        QVERIFY(summary);
-        QCOMPARE(control<QLabel>(*summary, "lblBalance")->text(), u"Paid £0.00 of £58.75: balance due £58.75"_s);
-        QVERIFY(!control<QPushButton>(*summary, "cmdRefund")->isEnabled());
+        QVERIFY(show(2));
+        QCOMPARE(control<QLabel>(*m_summary, "lblBalance")->text(), u"Paid £0.00 of £58.75: balance due £58.75"_s);
+        QVERIFY(!control<QPushButton>(*m_summary, "cmdRefund")->isEnabled());
         const auto pay = [&](const char* button, const QString& first, const QString& second) {
             onNextModal([=](QDialog* dialog) {
                 type(*dialog, "txtAmount", first);
@@ -242,21 +232,21 @@ private slots:
                 type(*dialog, "txtReference", u"slip 12"_s);
                 click(*dialog, "cmdOK");
             });
-            click(*summary, button);
+            click(*m_summary, button);
         };
         pay("cmdRecordPayment", u"0"_s, u"20"_s);
         pay("cmdRefund", u"30"_s, u"5"_s);
         QCOMPARE(m_install->messages.said(), u"Record Payment: Enter an amount other than £0.00.\n"
                                              u"Refund: A refund cannot be more than what was paid (£20.00)."_s);
-        auto* list = summary->findChild<QTreeWidget*>(u"lstPayments"_s);
+        auto* list = m_summary->findChild<QTreeWidget*>(u"lstPayments"_s);
         QCOMPARE(list->topLevelItemCount(), 2);
         QCOMPARE(list->topLevelItem(1)->text(3), u"-£5.00"_s);
-        QCOMPARE(control<QLabel>(*summary, "lblBalance")->text(), u"Paid £15.00 of £58.75: balance due £43.75"_s);
-        QCOMPARE(control<QLineEdit>(*summary, "Text5")->text(), u"£15.00"_s);
+        QCOMPARE(control<QLabel>(*m_summary, "lblBalance")->text(), u"Paid £15.00 of £58.75: balance due £43.75"_s);
+        QCOMPARE(control<QLineEdit>(*m_summary, "Text5")->text(), u"£15.00"_s);
 
         m_install->printer.defaultName = u"Office"_s;
-        click(*summary, "Command4");
-        click(*summary, "Command4"); // reissued: the same number
+        click(*m_summary, "Command4");
+        click(*m_summary, "Command4"); // reissued: the same number
         QCOMPARE(missing(pdfPages(m_install->printer.paperPath).value(0),
                          texts(u"Invoice Number: 501|Amount Payed: £15.00|Payment|£20.00|slip 12|Refund|-£5.00|"
                                u"Balance Due: £43.75"_s)),
@@ -270,25 +260,24 @@ private slots:
             control<QRadioButton>(*dialog, "optKeepAsCredit")->setChecked(true);
             click(*dialog, "cmdOK");
         });
-        click(*summary, "Command2");
+        click(*m_summary, "Command2");
         QCOMPARE(m_install->scalarInt(u"SELECT Cancelled FROM Booking WHERE ID = 2"_s), 1);
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM BookingBerth WHERE BookingID = 2"_s), 0);
         QVERIFY(
             m_install->eventLogText().contains(u"Customer:Bob Hale, 9, Paid: £15.00 kept as the customer's credit"_s));
-        QCOMPARE(control<QLabel>(*summary, "lblBalance")->text(), u"Cancelled: paid £0.00"_s);
-        QVERIFY(control<QLabel>(*summary, "lblDue")->text().contains(u"The customer holds £15.00 of credit."_s));
+        QCOMPARE(control<QLabel>(*m_summary, "lblBalance")->text(), u"Cancelled: paid £0.00"_s);
+        QVERIFY(control<QLabel>(*m_summary, "lblDue")->text().contains(u"The customer holds £15.00 of credit."_s));
         for (const char* button : {"Command1", "Command2", "cmdRecordPayment", "cmdRefund"})
-            QVERIFY2(!control<QPushButton>(*summary, button)->isEnabled(), button);
+            QVERIFY2(!control<QPushButton>(*m_summary, button)->isEnabled(), button);
     }
 
     void reservationFormWithoutAPrinterBecomesAPdf()
     {
-        const auto summary = openSummary(1);
-        QVERIFY(summary);
+        QVERIFY(show(1));
         const QString path = m_install->root() + u"/form.pdf"_s;
         m_install->messages.answers << MsgResult::Yes;
         m_install->files.answers << path;
-        click(*summary, "Command5");
+        click(*m_summary, "Command5");
         QVERIFY(m_install->messages.calls.value(0).text.startsWith(u"No printer is installed."_s));
         QCOMPARE(m_install->files.calls.value(0).proposedName, u"Reservation Form 1.pdf"_s);
         const QList<QStringList> pages = pdfPages(path);
@@ -310,7 +299,7 @@ private slots:
                  u"Signature: ____________________________________ Date: ___________________"_s);
         // The same through "Save as PDF...", with no question asked.
         m_install->files.answers << m_install->root() + u"/receipt.pdf"_s;
-        control<QAction>(*summary, "mnuPdfReceipt")->trigger();
+        control<QAction>(*m_summary, "mnuPdfReceipt")->trigger();
         QCOMPARE(m_install->messages.calls.size(), 1);
         QVERIFY(pdfPages(m_install->root() + u"/receipt.pdf"_s).value(0).contains(u"INVOICE"_s));
     }

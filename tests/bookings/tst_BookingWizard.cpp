@@ -7,9 +7,6 @@
 #include "people/PeopleRecords.h"
 #include "shell/MainWindow.h"
 
-#include <QDateEdit>
-#include <QTimeEdit>
-
 // The wizard driven through its controls, as the office uses it: opened from the main window's menu.
 class tst_BookingWizard : public InstallTest
 {
@@ -52,6 +49,12 @@ class tst_BookingWizard : public InstallTest
     {
         while (times-- > 0)
             click(*m_wizard, "cmdNext");
+    }
+    // Presses Next until the wizard saves and closes.
+    void finish(int times = 1)
+    {
+        next(times);
+        QTRY_VERIFY(!m_wizard);
     }
 
     void setPeriod(const QDate& fromDate, const QTime& fromTime, const QDate& toDate, const QTime& toTime)
@@ -135,15 +138,12 @@ private slots:
         other->setFocus();
         QTest::keyClicks(other, u"8.50"_s);
         QTest::keyClick(other, Qt::Key_Tab);
-        QCOMPARE(text("txtVAT") + u' ' + text("txtTotalPayable"), u"£12.25 £82.25"_s);
+        QCOMPARE(texts(*m_wizard, {"txtVAT", "txtTotalPayable"}), u"£12.25|£82.25"_s);
         QTRY_COMPARE(QApplication::focusWidget(), find("txtAmountPayed"));
         next();
-        QCOMPARE(find<QLabel>("lblDates")->text(), u"01/07/2026 14:00 to 04/07/2026 10:00"_s);
-        QCOMPARE(find<QLabel>("lblName")->text(), u"Bob Smith, Mill House"_s);
-        QCOMPARE(find<QLabel>("lblBerths")->text(), u"Berth(s): A1, B2"_s);
-        QCOMPARE(find<QPushButton>("cmdNext")->text(), u"&Confirm"_s);
-        next();
-        QTRY_VERIFY(!m_wizard); // saved and closed
+        QCOMPARE(texts(*m_wizard, {"lblDates", "lblName", "lblBerths", "cmdNext"}),
+                 u"01/07/2026 14:00 to 04/07/2026 10:00|Bob Smith, Mill House|Berth(s): A1, B2|&Confirm"_s);
+        finish();
 
         const int id = m_install->scalarInt(u"SELECT ID FROM Booking"_s);
         QCOMPARE(m_install->text(u"SELECT TotalPayable || ' ' || NoAdults || '/' || NoKids FROM Booking"_s),
@@ -162,8 +162,8 @@ private slots:
         clickBerth(u"C3"_s);
         m_install->messages.answers.enqueue(MsgResult::No);
         next();
-        QCOMPARE(text("txtCostOfHire"), u"£24.00"_s);
-        QCOMPARE(find<QLabel>("lblChargesNotice")->text(), u"No rate prices C3: counted at £0.00."_s);
+        QCOMPARE(texts(*m_wizard, {"txtCostOfHire", "lblChargesNotice"}),
+                 u"£24.00|No rate prices C3: counted at £0.00."_s);
         next(2);
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Booking"_s), 1);
         QCOMPARE(berthRows(), u"2,3"_s);
@@ -221,8 +221,7 @@ private slots:
             shown = dialog->objectName() + u' ' + control<QLabel>(*dialog, "lblDates")->text();
             dialog->reject();
         });
-        next();
-        QTRY_VERIFY(!m_wizard);
+        finish();
         QCOMPARE(m_install->scalarInt(u"SELECT BerthConfirmationNumber FROM Booking WHERE ID <> 60"_s), 2);
         QCOMPARE(m_install->messages.said(), u"Booking: Confirmation number 1 was given to a booking made at another "
                                              u"desk meanwhile. This booking has been saved with number 2.\n"
@@ -308,8 +307,7 @@ private slots:
         find("txtAmountPayed")->setText(u"20"_s);
         choose(*m_wizard, "cboCustomer", u"Ann O'Neill"_s);
         next();
-        QCOMPARE(text("txtVAT") + u' ' + text("txtTotalPayable") + u' ' + text("txtAmountPayed"),
-                 u"£6.56 £44.06 £20.00"_s);
+        QCOMPARE(texts(*m_wizard, {"txtVAT", "txtTotalPayable", "txtAmountPayed"}), u"£6.56|£44.06|£20.00"_s);
         // VAT typed by hand is kept, and the total follows it.
         click(*m_wizard, "cmdBack");
         find("txtVAT")->setFocus();
@@ -331,33 +329,30 @@ private slots:
                                 u"(1, 1, 1, 0, 200000), (2, 2, 1, 0, 300000)"_s));
         QVERIFY(m_install->exec(u"INSERT INTO Tax (ID, Name, Rate, FromDate) VALUES (2, 'VAT', 2000, '2026-06-01')"_s));
         auto lines = [this] { return itemTexts(*find<QListWidget>("lstCharges")).join(u'|'); };
-        auto charges = [this] {
-            return QStringList{text("txtCostOfHire"), text("txtVAT"), text("txtTotalPayable")}.join(u' ');
-        };
+        auto charges = [this] { return texts(*m_wizard, {"txtCostOfHire", "txtVAT", "txtTotalPayable"}); };
         setPeriod(QDate(2026, 6, 29), QTime(14, 0), QDate(2026, 7, 4), QTime(10, 0));
         next();
         clickBerth(u"A1"_s);
         next();
-        QCOMPARE(charges(), u"£130.00 £26.00 £156.00"_s);
+        QCOMPARE(charges(), u"£130.00|£26.00|£156.00"_s);
         QCOMPARE(lines(), u"A1, Low: 2 nights at £20.00 = £40.00|A1, High: 3 nights at £30.00 = £90.00"_s);
         // Typed by hand: tax and total follow at once, and the hire stays while period and berths do.
         type(find("txtCostOfHire"), u"120"_s);
-        QCOMPARE(charges(), u"120 £24.00 £144.00"_s);
+        QCOMPARE(charges(), u"120|£24.00|£144.00"_s);
         click(*m_wizard, "cmdBack");
         next();
-        QCOMPARE(charges(), u"£120.00 £24.00 £144.00"_s);
+        QCOMPARE(charges(), u"£120.00|£24.00|£144.00"_s);
         click(*m_wizard, "cmdBack");
         clickBerth(u"B2"_s);
         next();
-        QCOMPARE(charges(), u"£170.00 £34.00 £204.00"_s); // B2's £8 daily charge for five days
+        QCOMPARE(charges(), u"£170.00|£34.00|£204.00"_s); // B2's £8 daily charge for five days
         QCOMPARE(find<QLabel>("lblChargesNotice")->text(),
                  u"The period or the berths changed, so the hire has been worked out again."_s);
         click(*m_wizard, "cmdBack");
         clickBerth(u"B2"_s);
         next();
         choose(*m_wizard, "cboCustomer", u"Ann O'Neill"_s);
-        next(2);
-        QTRY_VERIFY(!m_wizard);
+        finish(2);
         const int id = m_install->scalarInt(u"SELECT ID FROM Booking"_s);
         QCOMPARE(m_install->text(u"SELECT CostOfHire || '/' || TaxRate || '/' || VAT || '/' || TotalPayable "
                                  u"FROM Booking"_s),
@@ -377,18 +372,16 @@ private slots:
                                                     u"today's rates: hire £200.00, total payable £240.00."_s));
         m_install->messages.answers.enqueue(MsgResult::Yes); // keep
         next();
-        QCOMPARE(charges(), u"£130.00 £26.00 £156.00"_s);
-        next(2);
-        QTRY_VERIFY(!m_wizard);
+        QCOMPARE(charges(), u"£130.00|£26.00|£156.00"_s);
+        finish(2);
         QCOMPARE(m_install->scalarInt(u"SELECT TotalPayable FROM Booking"_s), 1560000);
         openToChange(id);
         find<QDateEdit>("dtpToDate")->setDate(QDate(2026, 7, 6));
         next();
         m_install->messages.answers.enqueue(MsgResult::No); // reprice
         next();
-        QCOMPARE(charges(), u"£240.00 £48.00 £288.00"_s);
-        next(2);
-        QTRY_VERIFY(!m_wizard);
+        QCOMPARE(charges(), u"£240.00|£48.00|£288.00"_s);
+        finish(2);
         QCOMPARE(m_install->scalarInt(u"SELECT TotalPayable FROM Booking"_s), 2880000);
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM BookingCharge WHERE BookingID = ?"_s, {id}), 2);
     }
@@ -431,11 +424,9 @@ private slots:
         QCOMPARE(find<QComboBox>("cboCustomer")->currentText(), u"Ann O'Neill"_s); // the boat's owner
         QCOMPARE(text("txtCostOfHire"), u"£54.00"_s); // 3 nights at £2 a metre of the boat's 9 m
         next();
-        QCOMPARE(find<QLabel>("lblBoat")->text(), u"Boat: Seaspray, 9.00 m"_s);
-        QCOMPARE(find<QLabel>("lblInsuranceWarning")->text(),
-                 u"The insurance of Seaspray runs out on 02/07/2026, before the departure."_s);
-        next();
-        QTRY_VERIFY(!m_wizard);
+        QCOMPARE(texts(*m_wizard, {"lblBoat", "lblInsuranceWarning"}),
+                 u"Boat: Seaspray, 9.00 m|The insurance of Seaspray runs out on 02/07/2026, before the departure."_s);
+        finish();
         QCOMPARE(m_install->scalarInt(u"SELECT BoatID FROM Booking"_s), 5);
         QVERIFY(m_install->eventLogText().contains(
             u"[Boat booked into a berth too small]\r\nBoat: Seaspray, 9.00 m\r\nDoes not fit: B2 (length)\r\n"_s));
@@ -453,14 +444,12 @@ private slots:
         QVERIFY(m_install->messages.calls.isEmpty());
         // Closing the program asks; No keeps the program and the booking open.
         m_install->messages.answers.enqueue(MsgResult::No);
-        QVERIFY(!m_main->close());
-        QVERIFY(m_wizard && m_main->isVisible());
+        QVERIFY(!m_main->close() && m_wizard && m_main->isVisible());
         QCOMPARE(m_install->messages.said(),
                  u"Booking: The booking has not been saved. Close the wizard and lose it?"_s);
         QCOMPARE(m_install->messages.calls[0].buttons, MsgButtons::YesNo);
         m_install->messages.answers.enqueue(MsgResult::Yes);
-        QVERIFY(m_main->close());
-        QVERIFY(m_install->eventLogText().contains(u"[Application closed]"_s));
+        QVERIFY(m_main->close() && m_install->eventLogText().contains(u"[Application closed]"_s));
     }
 
     // Each page's check keeps the wizard on its page with one message; a box that is no number keeps its text.

@@ -4,9 +4,7 @@
 #include "bookings/BookingStore.h"
 #include "common/TestSupport.h"
 
-#include <QAbstractItemModelTester>
 #include <QSemaphore>
-#include <QSignalSpy>
 #include <QThread>
 #include <atomic>
 #include <thread>
@@ -124,13 +122,9 @@ private slots:
         QFETCH(QString, otherText);
         QFETCH(QString, charges);
         // An office without seasons: each berth's daily charge times the days of hire, and the delivered VAT.
-        QList<Pricing::BerthRates> marked;
-        for (qlonglong pence : dailyPence) {
-            Pricing::BerthRates berth;
-            if (pence >= 0)
-                berth.daily = Money::fromPence(pence);
-            marked.append(berth);
-        }
+        QList<Pricing::BerthRates> marked(dailyPence.size());
+        for (qsizetype i = 0; i < dailyPence.size(); ++i)
+            marked[i].daily = dailyPence[i] < 0 ? std::nullopt : std::optional(Money::fromPence(dailyPence[i]));
         const Money hire = Pricing::priceStay({}, marked, from.date(), daysOfHire(from, to)).total;
         const auto other = Money::parse(otherText, QLocale(QLocale::English, QLocale::UnitedKingdom));
         QVERIFY(other);

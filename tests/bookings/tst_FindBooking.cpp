@@ -3,7 +3,6 @@
 #include "common/TestSupport.h"
 #include "shell/MainWindow.h"
 
-#include <QAbstractItemModelTester>
 #include <QDateTimeEdit>
 
 // The booking search: the full list, the range rules with their half-hour rounding, and opening the wizard.

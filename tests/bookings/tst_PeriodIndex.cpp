@@ -4,9 +4,6 @@
 #include "bookings/PeriodIndex.h"
 #include "common/TestSupport.h"
 
-#include <QRandomGenerator>
-#include <QSqlQuery>
-
 static QDateTime wall(int y, int mo, int d, int h, int mi)
 {
     return DateTimes::wallTime(QDate(y, mo, d), QTime(h, mi));
@@ -98,8 +95,7 @@ private slots:
         QVERIFY(step(u"DELETE FROM BookingBerth WHERE BerthID = 5"_s));
         QVERIFY(step(u"DELETE FROM BookingBerth WHERE BookingID = 1"_s));
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM BookingPeriod WHERE ID & 2147483647 = 0"_s), 2);
-        QVERIFY(step(u"UPDATE Booking SET FromDate = NULL WHERE ID = 2"_s));
-        QVERIFY(step(u"DELETE FROM Booking"_s));
+        QVERIFY(step(u"UPDATE Booking SET FromDate = NULL WHERE ID = 2"_s) && step(u"DELETE FROM Booking"_s));
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM BookingPeriod"_s), 0);
     }
 

@@ -11,6 +11,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QScopeGuard>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QTest>
 #include <algorithm>
 #include <memory>

@@ -20,9 +20,11 @@
 #include <thread>
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
-const QString kTemplate = QStringLiteral("zem_template");
-const QString kAdminUser = QStringLiteral("postgres");
+const QString kTemplate = u"zem_template"_s;
+const QString kAdminUser = u"postgres"_s;
 
 struct Server
 {
@@ -41,15 +43,15 @@ Server& state()
 
 QString dataDir(const QString& dir)
 {
-    return dir + QStringLiteral("/data");
+    return dir + u"/data"_s;
 }
 
 QString tail(const QString& text, int lines = 15)
 {
-    QStringList all = text.trimmed().split(QLatin1Char('\n'));
+    QStringList all = text.trimmed().split(u'\n');
     if (all.size() > lines)
         all = all.mid(all.size() - lines);
-    return all.join(QLatin1Char('\n'));
+    return all.join(u'\n');
 }
 
 QString fileTail(const QString& path)
@@ -71,8 +73,7 @@ bool run(const QString& program, const QStringList& args, const QString& workDir
     // The postgres user may not be able to enter the test's own folder.
     process.setWorkingDirectory(workDir);
     if (asRoot())
-        process.start(QStringLiteral("runuser"),
-                      QStringList{QStringLiteral("-u"), kAdminUser, QStringLiteral("--"), program} + args);
+        process.start(u"runuser"_s, QStringList{u"-u"_s, kAdminUser, u"--"_s, program} + args);
     else
         process.start(program, args);
     const bool finished = process.waitForFinished(120000);
@@ -80,11 +81,11 @@ bool run(const QString& program, const QStringList& args, const QString& workDir
     if (!finished) {
         process.kill();
         process.waitForFinished();
-        *output += QStringLiteral("\n(no answer within two minutes)");
+        *output += u"\n(no answer within two minutes)"_s;
         return false;
     }
     if (process.error() == QProcess::FailedToStart) {
-        *output = QStringLiteral("%1 could not be started").arg(asRoot() ? QStringLiteral("runuser") : program);
+        *output = u"%1 could not be started"_s.arg(asRoot() ? u"runuser"_s : program);
         return false;
     }
     return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
@@ -93,14 +94,14 @@ bool run(const QString& program, const QStringList& args, const QString& workDir
 // The postmaster of a cluster, from the first line of its lock file; 0 when it is not running.
 pid_t postmaster(const QString& dir)
 {
-    QFile lock(dataDir(dir) + QStringLiteral("/postmaster.pid"));
+    QFile lock(dataDir(dir) + u"/postmaster.pid"_s);
     if (!lock.open(QIODevice::ReadOnly))
         return 0;
     const pid_t pid = static_cast<pid_t>(lock.readLine().trimmed().toLongLong());
     if (pid <= 0)
         return 0;
     // A lock file left behind across a reboot may name a pid that something else has now.
-    QFile cmdline(QStringLiteral("/proc/%1/cmdline").arg(pid));
+    QFile cmdline(u"/proc/%1/cmdline"_s.arg(pid));
     if (!cmdline.open(QIODevice::ReadOnly) || !cmdline.readAll().contains("postgres"))
         return 0;
     return pid;
@@ -110,7 +111,7 @@ pid_t postmaster(const QString& dir)
 void stopCluster(const QString& dir)
 {
     if (const pid_t pid = postmaster(dir); pid > 0 && ::kill(pid, SIGQUIT) == 0) {
-        for (int i = 0; i < 200 && QFile::exists(dataDir(dir) + QStringLiteral("/postmaster.pid")); ++i) {
+        for (int i = 0; i < 200 && QFile::exists(dataDir(dir) + u"/postmaster.pid"_s); ++i) {
             if (::kill(pid, 0) != 0 && errno == ESRCH)
                 break;
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
@@ -122,10 +123,10 @@ void stopCluster(const QString& dir)
 // A run that was killed could not stop its server: stop the ones whose test process is gone.
 void sweepAbandoned()
 {
-    const QDir tmp(QStringLiteral("/tmp"));
-    for (const QString& name : tmp.entryList({QStringLiteral("zem-pg-*")}, QDir::Dirs | QDir::NoDotAndDotDot)) {
+    const QDir tmp(u"/tmp"_s);
+    for (const QString& name : tmp.entryList({u"zem-pg-*"_s}, QDir::Dirs | QDir::NoDotAndDotDot)) {
         const QString dir = tmp.filePath(name);
-        QFile owner(dir + QStringLiteral("/owner"));
+        QFile owner(dir + u"/owner"_s);
         if (!owner.open(QIODevice::ReadOnly))
             continue; // still being set up, or not ours
         const pid_t pid = static_cast<pid_t>(owner.readAll().trimmed().toLongLong());
@@ -144,17 +145,16 @@ void stopAtExit()
 // first value the last statement returned.
 bool admin(const QString& database, const QStringList& statements, QString* error, QVariant* result = nullptr)
 {
-    const QString name = QStringLiteral("zem_pg_admin");
+    const QString name = u"zem_pg_admin"_s;
     bool ok = true;
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
+        QSqlDatabase db = QSqlDatabase::addDatabase(u"QPSQL"_s, name);
         db.setHostName(state().dir);
         db.setPort(state().port);
         db.setUserName(kAdminUser);
         db.setDatabaseName(database);
         if (!db.open()) {
-            *error = QStringLiteral("cannot connect to the test server (database %1): %2")
-                         .arg(database, db.lastError().text());
+            *error = u"cannot connect to the test server (database %1): %2"_s.arg(database, db.lastError().text());
             ok = false;
         }
         for (const QString& sql : statements) {
@@ -162,7 +162,7 @@ bool admin(const QString& database, const QStringList& statements, QString* erro
                 break;
             QSqlQuery query(db);
             if (!query.exec(sql)) {
-                *error = QStringLiteral("%1: %2").arg(sql, query.lastError().text());
+                *error = u"%1: %2"_s.arg(sql, query.lastError().text());
                 ok = false;
             } else if (result != nullptr && query.next()) {
                 *result = query.value(0);
@@ -178,13 +178,13 @@ bool admin(const QString& database, const QStringList& statements, QString* erro
 QString PgServer::binDir()
 {
     // The newest server Debian has installed side by side; pg_config where the layout is another.
-    const QDir root(QStringLiteral("/usr/lib/postgresql"));
+    const QDir root(u"/usr/lib/postgresql"_s);
     QVersionNumber best;
     QString found;
     for (const QString& version : root.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        const QString bin = root.filePath(version + QStringLiteral("/bin"));
+        const QString bin = root.filePath(version + u"/bin"_s);
         const QVersionNumber number = QVersionNumber::fromString(version);
-        if (QFile::exists(bin + QStringLiteral("/initdb")) && (found.isEmpty() || number > best)) {
+        if (QFile::exists(bin + u"/initdb"_s) && (found.isEmpty() || number > best)) {
             best = number;
             found = bin;
         }
@@ -192,10 +192,10 @@ QString PgServer::binDir()
     if (!found.isEmpty())
         return found;
     QProcess config;
-    config.start(QStringLiteral("pg_config"), {QStringLiteral("--bindir")});
+    config.start(u"pg_config"_s, {u"--bindir"_s});
     if (config.waitForFinished(10000) && config.exitCode() == 0) {
         const QString bin = QString::fromLocal8Bit(config.readAllStandardOutput()).trimmed();
-        if (QFile::exists(bin + QStringLiteral("/initdb")))
+        if (QFile::exists(bin + u"/initdb"_s))
             return bin;
     }
     return {};
@@ -217,45 +217,34 @@ bool PgServer::start(QString* error)
     if (!server.dir.isEmpty())
         return true;
     sweepAbandoned();
-    const QString bin = binDir();
-    if (bin.isEmpty()) {
-        *error = QStringLiteral("no PostgreSQL server found (initdb in /usr/lib/postgresql/*/bin or pg_config "
-                                "--bindir); tools/build.sh installs the postgresql package");
+    // Each failure gives its reason, and takes away whatever was made before it.
+    QString dir;
+    const auto fail = [&](const QString& reason) {
+        *error = reason;
+        if (!server.dir.isEmpty())
+            stop();
+        else if (!dir.isEmpty())
+            QDir(dir).removeRecursively();
         return false;
-    }
-    uid_t uid = ::getuid();
-    gid_t gid = ::getgid();
-    if (asRoot()) {
-        const passwd* user = ::getpwnam("postgres");
-        if (user == nullptr) {
-            *error = QStringLiteral("the tests run as root, and there is no postgres system user to run the server");
-            return false;
-        }
-        uid = user->pw_uid;
-        gid = user->pw_gid;
-    }
+    };
+    const auto systemError = [] { return QString::fromLocal8Bit(std::strerror(errno)); };
+    const QString bin = binDir();
+    if (bin.isEmpty())
+        return fail(u"no PostgreSQL server found (initdb in /usr/lib/postgresql/*/bin or pg_config --bindir); "
+                    u"tools/build.sh installs the postgresql package"_s);
+    const passwd* user = asRoot() ? ::getpwnam("postgres") : nullptr;
+    if (asRoot() && user == nullptr)
+        return fail(u"the tests run as root, and there is no postgres system user to run the server"_s);
     // Under /tmp rather than TMPDIR: the socket path must stay short, and the postgres user must reach it.
     QByteArray pattern("/tmp/zem-pg-XXXXXX");
-    if (::mkdtemp(pattern.data()) == nullptr) {
-        *error = QStringLiteral("cannot make a temporary folder for the test server: %1")
-                     .arg(QString::fromLocal8Bit(std::strerror(errno)));
-        return false;
-    }
-    const QString dir = QString::fromLocal8Bit(pattern);
-    {
-        QFile owner(dir + QStringLiteral("/owner"));
-        if (!owner.open(QIODevice::WriteOnly) || owner.write(QByteArray::number(::getpid())) < 0) {
-            *error = QStringLiteral("cannot write %1").arg(owner.fileName());
-            QDir(dir).removeRecursively();
-            return false;
-        }
-    }
-    if (asRoot() && ::chown(pattern.constData(), uid, gid) != 0) {
-        *error = QStringLiteral("cannot hand %1 to the postgres user: %2")
-                     .arg(dir, QString::fromLocal8Bit(std::strerror(errno)));
-        QDir(dir).removeRecursively();
-        return false;
-    }
+    if (::mkdtemp(pattern.data()) == nullptr)
+        return fail(u"cannot make a temporary folder for the test server: %1"_s.arg(systemError()));
+    dir = QString::fromLocal8Bit(pattern);
+    if (QFile owner(dir + u"/owner"_s);
+        !owner.open(QIODevice::WriteOnly) || owner.write(QByteArray::number(::getpid())) < 0)
+        return fail(u"cannot write %1"_s.arg(owner.fileName()));
+    if (asRoot() && ::chown(pattern.constData(), user->pw_uid, user->pw_gid) != 0)
+        return fail(u"cannot hand %1 to the postgres user: %2"_s.arg(dir, systemError()));
     server.bin = bin;
     server.dir = dir;
     server.owner = ::getpid();
@@ -264,37 +253,25 @@ bool PgServer::start(QString* error)
     std::atexit(stopAtExit);
 
     QString output;
-    if (!run(bin + QStringLiteral("/initdb"),
-             {QStringLiteral("-D"), dataDir(dir), QStringLiteral("-A"), QStringLiteral("trust"), QStringLiteral("-U"),
-              kAdminUser, QStringLiteral("--no-sync"), QStringLiteral("-E"), QStringLiteral("UTF8"),
-              QStringLiteral("--locale=C.UTF-8")},
-             dir, &output)) {
-        *error = QStringLiteral("initdb failed:\n%1").arg(tail(output));
-        stop();
-        return false;
-    }
+    if (!run(bin + u"/initdb"_s,
+             {u"-D"_s, dataDir(dir), u"-A"_s, u"trust"_s, u"-U"_s, kAdminUser, u"--no-sync"_s, u"-E"_s, u"UTF8"_s,
+              u"--locale=C.UTF-8"_s},
+             dir, &output))
+        return fail(u"initdb failed:\n%1"_s.arg(tail(output)));
     // No TCP at all: only the socket in the folder. Durability is not wanted from a throw-away cluster.
-    const QString options = QStringLiteral("-k %1 -h '' -p %2 -c fsync=off -c full_page_writes=off "
-                                           "-c synchronous_commit=off -c max_connections=60")
-                                .arg(dir)
-                                .arg(server.port);
-    const QString log = dir + QStringLiteral("/log");
-    if (!run(bin + QStringLiteral("/pg_ctl"),
-             {QStringLiteral("-D"), dataDir(dir), QStringLiteral("-o"), options, QStringLiteral("-w"),
-              QStringLiteral("-l"), log, QStringLiteral("start")},
-             dir, &output)) {
-        *error = QStringLiteral("the test server did not start:\n%1\n%2").arg(tail(output), fileTail(log));
-        stop();
-        return false;
-    }
+    const QString options =
+        u"-k %1 -h '' -p %2 -c fsync=off -c full_page_writes=off -c synchronous_commit=off -c max_connections=60"_s
+            .arg(dir)
+            .arg(server.port);
+    const QString log = dir + u"/log"_s;
+    if (!run(bin + u"/pg_ctl"_s, {u"-D"_s, dataDir(dir), u"-o"_s, options, u"-w"_s, u"-l"_s, log, u"start"_s}, dir,
+             &output))
+        return fail(u"the test server did not start:\n%1\n%2"_s.arg(tail(output), fileTail(log)));
     QVariant version;
-    if (!admin(QStringLiteral("postgres"), {QStringLiteral("CREATE DATABASE %1").arg(kTemplate)}, error) ||
-        !admin(kTemplate, {QStringLiteral("CREATE EXTENSION btree_gist")}, error) ||
-        !admin(kTemplate, {QStringLiteral("SHOW server_version_num")}, error, &version)) {
-        *error += QStringLiteral("\n") + fileTail(log);
-        stop();
-        return false;
-    }
+    if (!admin(u"postgres"_s, {u"CREATE DATABASE %1"_s.arg(kTemplate)}, error) ||
+        !admin(kTemplate, {u"CREATE EXTENSION btree_gist"_s}, error) ||
+        !admin(kTemplate, {u"SHOW server_version_num"_s}, error, &version))
+        return fail(*error + u"\n"_s + fileTail(log));
     server.fileCopy = version.toInt() >= 150000;
     return true;
 }
@@ -303,31 +280,29 @@ QString PgServer::newDatabase(QString* error)
 {
     Server& server = state();
     if (server.dir.isEmpty()) {
-        *error = QStringLiteral("the test server is not running");
+        *error = u"the test server is not running"_s;
         return {};
     }
-    const QString name = QStringLiteral("zem_case_%1").arg(++server.cases);
+    const QString name = u"zem_case_%1"_s.arg(++server.cases);
     // A file copy of the small template is quicker than writing it block by block through the WAL.
-    const QString strategy = server.fileCopy ? QStringLiteral(" STRATEGY FILE_COPY") : QString();
-    if (!admin(QStringLiteral("postgres"),
-               {QStringLiteral("CREATE DATABASE %1 TEMPLATE %2%3").arg(name, kTemplate, strategy)}, error))
+    const QString strategy = server.fileCopy ? u" STRATEGY FILE_COPY"_s : QString();
+    if (!admin(u"postgres"_s, {u"CREATE DATABASE %1 TEMPLATE %2%3"_s.arg(name, kTemplate, strategy)}, error))
         return {};
     // An empty host part and host= naming the socket folder: libpq's form for a Unix socket.
     // (Joined rather than filled in with arg(): the encoded folder holds "%2F".)
-    return QStringLiteral("postgresql://") + kAdminUser + QStringLiteral("@/") + name + QStringLiteral("?host=") +
-           QString::fromLatin1(QUrl::toPercentEncoding(server.dir)) + QStringLiteral("&port=") +
-           QString::number(server.port);
+    return u"postgresql://"_s + kAdminUser + u"@/"_s + name + u"?host="_s +
+           QString::fromLatin1(QUrl::toPercentEncoding(server.dir)) + u"&port="_s + QString::number(server.port);
 }
 
 void PgServer::dropDatabase(const QString& uri)
 {
     const QString name = QUrl(uri).path().mid(1);
     // Only names newDatabase makes: nothing else is ever pasted into the statement.
-    static const QRegularExpression ours(QStringLiteral("^zem_case_[0-9]+$"));
+    static const QRegularExpression ours(u"^zem_case_[0-9]+$"_s);
     if (state().dir.isEmpty() || !ours.match(name).hasMatch())
         return;
     QString ignored;
-    admin(QStringLiteral("postgres"), {QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(name)}, &ignored);
+    admin(u"postgres"_s, {u"DROP DATABASE IF EXISTS %1 WITH (FORCE)"_s.arg(name)}, &ignored);
 }
 
 void PgServer::stop()

@@ -5,20 +5,30 @@
 #include "common/InstallFixture.h"
 #include "core/ui/ChildWindow.h"
 
+#include <QAbstractItemModelTester>
 #include <QAction>
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
 #include <QTableView>
 #include <QTableWidget>
+#include <QTimeEdit>
 #include <QTimer>
+#include <QTreeWidget>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <functional>
 
@@ -85,6 +95,17 @@ inline void choose(const QObject& window, QAnyStringView combo, const QString& t
 {
     auto* box = control<QComboBox>(window, combo);
     box->setCurrentIndex(box->findText(text));
+}
+
+/// The texts of window's named controls (a label's, a box's, a button's), joined by '|'.
+inline QString texts(const QObject& window, std::initializer_list<const char*> names)
+{
+    QStringList texts;
+    for (const char* name : names) {
+        const QObject* shown = control<QObject>(window, name);
+        texts << shown->property(shown->inherits("QPlainTextEdit") ? "plainText" : "text").toString();
+    }
+    return texts.join(u'|');
 }
 
 /// One column of a model as it is shown, row by row.

@@ -63,8 +63,7 @@ private slots:
         const QString path = m_install->root() + u"/trace.bin"_s;
         QVERIFY(writeAll(path, QByteArray("one\ntwo\0three\r\n", 15) + QByteArray(3000, 'x')));
         const auto whole = EventLog::readTraceFile(path);
-        QVERIFY(whole && !whole->truncated);
-        QVERIFY(whole->text.startsWith(u"one\r\ntwo\uFFFDthree\r\n"_s));
+        QVERIFY(whole && !whole->truncated && whole->text.startsWith(u"one\r\ntwo\uFFFDthree\r\n"_s));
         const auto capped = EventLog::readTraceFile(path, 100);
         QVERIFY(capped->truncated && capped->text.size() < 200);
         QCOMPARE(EventLog::readTraceFile(path + u".missing"_s).kind(), FailureKind::File);
@@ -87,18 +86,15 @@ private slots:
         // Exactly at the limit: no rotation.
         QVERIFY(writeAll(path, QByteArray(MessageLog::RotateAboveBytes, 'a')));
         MessageLog::logError(u"first"_s);
-        QVERIFY(!QFile::exists(path + u".bak"_s));
-        QVERIFY(QFileInfo(path).size() > MessageLog::RotateAboveBytes);
+        QVERIFY(!QFile::exists(path + u".bak"_s) && QFileInfo(path).size() > MessageLog::RotateAboveBytes);
         // Above it: the file becomes .bak and the line starts a new file.
         MessageLog::logError(u"second"_s);
-        QVERIFY(QFile::exists(path + u".bak"_s));
-        QVERIFY(messageLog().endsWith(u" (ERR): second\r\n"_s));
+        QVERIFY(QFile::exists(path + u".bak"_s) && messageLog().endsWith(u" (ERR): second\r\n"_s));
         QCOMPARE(messageLog().count(u"\r\n"_s), 1);
         // A second rotation replaces the old backup instead of silencing the log.
         QVERIFY(writeAll(path, QByteArray(MessageLog::RotateAboveBytes + 1, 'b')));
         MessageLog::logError(u"third"_s);
-        QVERIFY(readAll(path + u".bak"_s).startsWith("bbb"));
-        QVERIFY(messageLog().endsWith(u" (ERR): third\r\n"_s));
+        QVERIFY(readAll(path + u".bak"_s).startsWith("bbb") && messageLog().endsWith(u" (ERR): third\r\n"_s));
     }
 };
 

@@ -2,9 +2,6 @@
 #include "common/PgServer.h"
 #include "core/Dialect.h"
 
-#include <QScopeGuard>
-#include <QSqlQuery>
-
 // The data setting as a server address: read without a server, and refused before anything is sent.
 class tst_ServerAddress : public QObject
 {

@@ -6,8 +6,6 @@
 #include "core/SqlHelpers.h"
 #include "maintenance/MaintenanceMenu.h"
 
-#include <QRegularExpression>
-
 // What the maintenance test classes share: the File menu's items driven through the scripted dialogs, and the
 // database's customers, the event log and the files read back.
 class MaintenanceTest : public InstallTest

@@ -1,8 +1,6 @@
 #include "MaintenanceTest.h"
 #include "maintenance/ArchiveCodec.h"
 
-#include <QProcess>
-#include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 

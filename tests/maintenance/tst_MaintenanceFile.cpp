@@ -24,8 +24,7 @@ private slots:
         QCOMPARE(std::pair(m_host.releases - releases, m_host.reloads - reloads), std::pair(1, 1));
 
         const QString readOnly = m_install->root() + u"/old.SPA"_s;
-        QVERIFY(writeAll(readOnly, "kept"));
-        QVERIFY(QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ReadUser));
+        QVERIFY(writeAll(readOnly, "kept") && QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ReadUser));
         m_install->messages.calls.clear();
         backup(readOnly);
         QCOMPARE(messagesSaid(), u"Error!: Can't continue if file exist!"_s);

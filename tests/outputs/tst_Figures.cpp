@@ -8,9 +8,6 @@
 
 #include <QChart>
 #include <QChartView>
-#include <QDateEdit>
-#include <QMdiArea>
-#include <QTreeWidget>
 
 using HarbourFigures::Kind;
 using Step = BookingFigures::Step;

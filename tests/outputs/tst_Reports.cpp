@@ -8,7 +8,6 @@
 #include "outputs/ReportManager.h"
 #include "shell/MainWindow.h"
 
-#include <QMdiArea>
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>

@@ -6,7 +6,6 @@
 #include "shell/MainWindow.h"
 
 #include <QJsonDocument>
-#include <QProcess>
 
 // The web booking and mailing-list wizards. What they share: the welcome flag decides the first step and is written
 // only when its box changed; Back, Next and Finish; and the main window's items that open them. The mailing list
@@ -122,8 +121,7 @@ private slots:
             click(*wizard, "cmdBack");
         }
         QCOMPARE(wizard->currentStep(), 0);
-        QVERIFY(back->isHidden());
-        QVERIFY(control<QWidget>(*wizard, "fraStep0")->isVisible());
+        QVERIFY(back->isHidden() && control<QWidget>(*wizard, "fraStep0")->isVisible());
         if (toggle)
             welcome->setChecked(!welcome->isChecked());
         QCOMPARE(Registry::getRegistryValue(setting, u"absent"_s), flag.isEmpty() ? u"absent"_s : flag);

@@ -6,8 +6,6 @@
 #include "people/FindCustomerDialog.h"
 #include "people/PeopleRecords.h"
 
-#include <QAbstractItemModelTester>
-
 using Club = CustomerCriteria::Club;
 Q_DECLARE_METATYPE(CustomerCriteria::Club)
 

@@ -6,8 +6,6 @@
 #include "people/CustomerListWindow.h"
 #include "people/OwnerListWindow.h"
 
-#include <QAbstractItemModelTester>
-
 // The customer and owner lists: grid contents, add, edit and delete with the cursor and the event log.
 class tst_PeopleLists : public InstallTest
 {

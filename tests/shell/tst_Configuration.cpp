@@ -6,8 +6,6 @@
 #include "shell/CompanyDialog.h"
 #include "shell/RegionalSettingsDialog.h"
 
-#include <QTimeEdit>
-
 // The configuration windows: company details and regional settings.
 class tst_Configuration : public InstallTest
 {
@@ -244,8 +242,7 @@ private slots:
             symbol->setFocus();
             type(symbol, u"€"_s);
             QTest::keyClick(symbol, Qt::Key_Return); // Enter moves on, it does not press OK
-            QVERIFY(window.isVisible());
-            QVERIFY(control<QTimeEdit>(window, "dtpCheckInTime")->hasFocus());
+            QVERIFY(window.isVisible() && control<QTimeEdit>(window, "dtpCheckInTime")->hasFocus());
             control<QTimeEdit>(window, "dtpCheckInTime")->setTime(QTime(10, 30));
             control<QCheckBox>(window, "chkShowKidsAdults")->setChecked(false);
             control<QComboBox>(window, "cboLengthUnit")->setCurrentIndex(1);

@@ -5,13 +5,10 @@
 #include "shell/MainWindow.h"
 
 #include <QClipboard>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSpinBox>
 #include <QTextEdit>
-#include <QVBoxLayout>
 
 namespace {
 /// A child window with one single-line and one multi-line box, counting its activations.
@@ -179,8 +176,7 @@ private slots:
             searched << dialog->objectName();
             dialog->reject();
         };
-        QVERIFY(find->isEnabled());
-        QVERIFY(menuItem("tbrFindReservation")->isEnabled());
+        QVERIFY(find->isEnabled() && menuItem("tbrFindReservation")->isEnabled());
         onNextModal(closeSearch);
         find->trigger();
         QApplication::processEvents();
@@ -415,8 +411,7 @@ private slots:
             edit.copy();
             QCOMPARE(QApplication::clipboard()->text(), u"Mooring 4"_s);
         }
-        QVERIFY(!edit.textBox());
-        QVERIFY(!edit.canCopy() && !edit.canPaste() && !edit.canUndo());
+        QVERIFY(!edit.textBox() && !edit.canCopy() && !edit.canPaste() && !edit.canUndo());
         edit.selectAll(); // does nothing, and does not crash
     }
 };

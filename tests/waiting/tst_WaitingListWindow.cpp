@@ -4,8 +4,6 @@
 #include "shell/MainWindow.h"
 #include "waiting/WaitingList.h"
 
-#include <QDateEdit>
-
 // The waiting list driven through its controls from Customers › Waiting List, and the offer of freed berths.
 class tst_WaitingListWindow : public InstallTest
 {

@@ -5,7 +5,6 @@
 #include <QPdfWriter>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
-#include <QRegularExpression>
 
 // The document renderer: page breaks between records, wrapping, real page numbers, and the three ways out.
 class tst_DocumentRenderer : public InstallTest
@@ -114,10 +113,8 @@ private slots:
         // A4 is 595 points wide with 15 mm (42.5 points) margins: the amounts end at the right margin, on one
         // line with the name, below their heading.
         QVERIFY2(amount->right() > 530 && amount->right() < 553, qPrintable(QString::number(amount->right())));
-        QVERIFY(qAbs(amount->right() - heading->right()) < 1);
-        QVERIFY(name->left() < 100);
-        QVERIFY(qAbs(amount->center().y() - name->center().y()) < 1);
-        QVERIFY(amount->top() > heading->bottom());
+        QVERIFY(qAbs(amount->right() - heading->right()) < 1 && name->left() < 100);
+        QVERIFY(qAbs(amount->center().y() - name->center().y()) < 1 && amount->top() > heading->bottom());
     }
 
     void landscapeTurnsThePage()
