@@ -651,7 +651,9 @@ void BookingWizard::showCharges(const QList<Pricing::Line>& lines, const QString
 
 void BookingWizard::updateCharges()
 {
-    const auto valid = [](const QLineEdit* box, InputChecks::Kind kind) { return InputChecks::isValid(box->text(), kind); };
+    const auto valid = [](const QLineEdit* box, InputChecks::Kind kind) {
+        return InputChecks::isValid(box->text(), kind);
+    };
     if (!valid(m_customer->txtCostOfHire, InputChecks::Kind::Charge) ||
         !valid(m_customer->txtOtherCharges, InputChecks::Kind::Charge) ||
         (m_vatTyped && !valid(m_customer->txtVAT, InputChecks::Kind::Money)))
