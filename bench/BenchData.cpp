@@ -71,27 +71,31 @@ QString serverScript(const QStringList& args)
 
 } // namespace
 
-DataGenerator::Sizes sizes(int bookings)
+DataGenerator::Sizes sizes(int bookings, int berths)
 {
-    return DataGenerator::busyHarbour(Berths, bookings, BusyHistoryStart);
+    return DataGenerator::busyHarbour(berths, bookings, BusyHistoryStart);
 }
 
-QString generatedHarbour(int bookings)
+QString generatedHarbour(int bookings, int berths)
 {
-    return makeOnce(QDir::temp().filePath(QStringLiteral("zem-bench-busy-%1.sqlite").arg(bookings)), sizes(bookings));
+    const QString name = berths == Berths
+                             ? QStringLiteral("zem-bench-busy-%1.sqlite").arg(bookings)
+                             : QStringLiteral("zem-bench-busy-%1-%2berths.sqlite").arg(bookings).arg(berths);
+    return makeOnce(QDir::temp().filePath(name), sizes(bookings, berths));
 }
 
-QSqlDatabase open(int bookings, const QString& name, bool copy)
+QSqlDatabase open(int bookings, const QString& name, bool copy, int berths)
 {
-    return openFile(generatedHarbour(bookings), name, copy);
+    return openFile(generatedHarbour(bookings, berths), name, copy);
 }
 
-QSqlDatabase open(Engine engine, int bookings, const QString& name)
+QSqlDatabase open(Engine engine, int bookings, const QString& name, int berths)
 {
     if (engine == Engine::SQLite)
-        return open(bookings, name);
-    const QString count = QString::number(bookings);
-    serverScript({QStringLiteral("load"), generatedHarbour(bookings), count});
+        return open(bookings, name, false, berths);
+    const QString count =
+        berths == Berths ? QString::number(bookings) : QStringLiteral("%1_%2").arg(bookings).arg(berths);
+    serverScript({QStringLiteral("load"), generatedHarbour(bookings, berths), count});
     const auto db = Database::open(serverScript({QStringLiteral("uri"), count}), name);
     if (!db)
         qFatal("%s", qPrintable(db.error()));
@@ -122,9 +126,9 @@ double serverCpuSeconds(const QSqlDatabase& db)
     return double(fields.value(11).toLongLong() + fields.value(12).toLongLong()) / double(::sysconf(_SC_CLK_TCK));
 }
 
-std::vector<QDate> days(int bookings, int count, quint32 seed)
+std::vector<QDate> days(int bookings, int count, quint32 seed, int berths)
 {
-    const auto harbour = sizes(bookings);
+    const auto harbour = sizes(bookings, berths);
     const QDate first = harbour.from.addDays(60);
     const qint64 span = first.daysTo(harbour.until.addDays(-90));
     QRandomGenerator random(seed);

@@ -19,14 +19,19 @@ inline constexpr int Berths = 2000;
 
 inline const QDate BusyHistoryStart(2000, 1, 1);
 
-DataGenerator::Sizes sizes(int bookings);
-/// The busy harbour with `bookings` bookings, as zem-bench-busy-<bookings>.sqlite.
-QString generatedHarbour(int bookings);
+/// The largest harbour we claim, at the same density, for the benchmarks that must not grow with the berths.
+inline constexpr int LargestBerths = 10000;
+
+DataGenerator::Sizes sizes(int bookings, int berths = Berths);
+/// The busy harbour with `bookings` bookings, as zem-bench-busy-<bookings>.sqlite (with another number of berths,
+/// zem-bench-busy-<bookings>-<berths>berths.sqlite).
+QString generatedHarbour(int bookings, int berths = Berths);
 /// Opens the busy harbour (or a scratch copy of it, for benchmarks that write) as connection name.
-QSqlDatabase open(int bookings, const QString& name, bool copy = false);
-/// The same harbour on either engine: on PostgreSQL the file's rows copied into database zem_busy_<bookings> of
-/// the benchmarks' own server (bench/pg-server.sh starts it and copies the file the first time).
-QSqlDatabase open(Engine engine, int bookings, const QString& name);
+QSqlDatabase open(int bookings, const QString& name, bool copy = false, int berths = Berths);
+/// The same harbour on either engine: on PostgreSQL the file's rows copied into database zem_busy_<bookings> (or
+/// zem_busy_<bookings>_<berths>) of the benchmarks' own server (bench/pg-server.sh starts it and copies the file
+/// the first time).
+QSqlDatabase open(Engine engine, int bookings, const QString& name, int berths = Berths);
 /// An empty database of the benchmarks' server with the schema, made as zem_<name> the first time and kept; a
 /// benchmark that finds it empty fills it.
 QSqlDatabase openServer(const QString& name, const QString& connection);
@@ -34,7 +39,7 @@ QSqlDatabase openServer(const QString& name, const QString& connection);
 /// server runs on this machine); 0 on SQLite, whose work is done in this process and counted by the benchmark.
 double serverCpuSeconds(const QSqlDatabase& db);
 /// Days spread over the busy harbour's history (its first and last months left out), so no part is favoured.
-std::vector<QDate> days(int bookings, int count, quint32 seed);
+std::vector<QDate> days(int bookings, int count, quint32 seed, int berths = Berths);
 
 // ---- A long history: 2,000 berths, 20,000 customers, `bookings` bookings spread over `years` years ----
 

@@ -22,10 +22,10 @@ const QString PlainFreeBerths =
                    " WHERE BO.FromDate < ? AND BO.ToDate > ? AND BO.ID <> 0) AS BE ON B.ID = BE.BerthID "
                    "WHERE BE.BerthID IS NULL AND B.Active <> 0");
 
-std::vector<QDateTime> weeks(int bookings)
+std::vector<QDateTime> weeks(int bookings, int berths = BenchData::Berths)
 {
     std::vector<QDateTime> starts;
-    for (const QDate& day : BenchData::days(bookings, 256, 7))
+    for (const QDate& day : BenchData::days(bookings, 256, 7, berths))
         starts.push_back(DateTimes::wallTime(day, QTime(14, 0)));
     return starts;
 }
@@ -34,8 +34,9 @@ std::vector<QDateTime> weeks(int bookings)
 void BM_FreeBerthsOneWeek(benchmark::State& state, Engine engine)
 {
     const int bookings = static_cast<int>(state.range(0));
-    const QSqlDatabase db = BenchData::open(engine, bookings, QStringLiteral("free"));
-    const auto starts = weeks(bookings);
+    const int berths = static_cast<int>(state.range(1));
+    const QSqlDatabase db = BenchData::open(engine, bookings, QStringLiteral("free"), berths);
+    const auto starts = weeks(bookings, berths);
     size_t next = 0;
     qint64 offered = 0;
     const double serverCpu = BenchData::serverCpuSeconds(db);
@@ -50,12 +51,14 @@ void BM_FreeBerthsOneWeek(benchmark::State& state, Engine engine)
         benchmark::Counter((BenchData::serverCpuSeconds(db) - serverCpu) * 1000.0, benchmark::Counter::kAvgIterations);
 }
 BENCHMARK_CAPTURE(BM_FreeBerthsOneWeek, sqlite, Engine::SQLite)
-    ->Arg(200000)
-    ->Arg(2000000)
+    ->Args({200000, BenchData::Berths})
+    ->Args({2000000, BenchData::Berths})
+    ->Args({2000000, BenchData::LargestBerths})
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_FreeBerthsOneWeek, postgresql, Engine::PostgreSQL)
-    ->Arg(200000)
-    ->Arg(2000000)
+    ->Args({200000, BenchData::Berths})
+    ->Args({2000000, BenchData::Berths})
+    ->Args({2000000, BenchData::LargestBerths})
     ->Unit(benchmark::kMillisecond);
 
 // The berths page with a boat chosen: the same free berths, then only those that fit an 11.5 m boat, tightest
@@ -87,8 +90,9 @@ BENCHMARK(BM_FreeBerthsOneWeekFitFilter)->Arg(200000)->Unit(benchmark::kMillisec
 void BM_BusyBerthsOneWeek(benchmark::State& state, Engine engine)
 {
     const int bookings = static_cast<int>(state.range(0));
-    const QSqlDatabase db = BenchData::open(engine, bookings, QStringLiteral("busy"));
-    const auto starts = weeks(bookings);
+    const int berths = static_cast<int>(state.range(1));
+    const QSqlDatabase db = BenchData::open(engine, bookings, QStringLiteral("busy"), berths);
+    const auto starts = weeks(bookings, berths);
     size_t next = 0;
     qint64 busy = 0;
     const double serverCpu = BenchData::serverCpuSeconds(db);
@@ -102,12 +106,14 @@ void BM_BusyBerthsOneWeek(benchmark::State& state, Engine engine)
         benchmark::Counter((BenchData::serverCpuSeconds(db) - serverCpu) * 1000.0, benchmark::Counter::kAvgIterations);
 }
 BENCHMARK_CAPTURE(BM_BusyBerthsOneWeek, sqlite, Engine::SQLite)
-    ->Arg(200000)
-    ->Arg(2000000)
+    ->Args({200000, BenchData::Berths})
+    ->Args({2000000, BenchData::Berths})
+    ->Args({2000000, BenchData::LargestBerths})
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_BusyBerthsOneWeek, postgresql, Engine::PostgreSQL)
-    ->Arg(200000)
-    ->Arg(2000000)
+    ->Args({200000, BenchData::Berths})
+    ->Args({2000000, BenchData::Berths})
+    ->Args({2000000, BenchData::LargestBerths})
     ->Unit(benchmark::kMillisecond);
 
 // The reference: the plain overlap query on Booking(FromDate, ToDate), same weeks, rows read the same way.

@@ -198,8 +198,9 @@ BENCHMARK(BM_GridFillPerCell)
 void BM_DayList(benchmark::State& state, Engine engine)
 {
     const int bookings = static_cast<int>(state.range(0));
-    const QSqlDatabase db = BenchData::open(engine, bookings, QStringLiteral("day"));
-    const auto days = BenchData::days(bookings, 256, 13);
+    const int berths = static_cast<int>(state.range(1));
+    const QSqlDatabase db = BenchData::open(engine, bookings, QStringLiteral("day"), berths);
+    const auto days = BenchData::days(bookings, 256, 13, berths);
     size_t next = 0;
     qint64 rows = 0;
     const double serverCpu = BenchData::serverCpuSeconds(db);
@@ -211,8 +212,16 @@ void BM_DayList(benchmark::State& state, Engine engine)
     state.counters["server_cpu_ms"] =
         benchmark::Counter((BenchData::serverCpuSeconds(db) - serverCpu) * 1000.0, benchmark::Counter::kAvgIterations);
 }
-BENCHMARK_CAPTURE(BM_DayList, sqlite, Engine::SQLite)->Arg(200000)->Arg(2000000)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_DayList, postgresql, Engine::PostgreSQL)->Arg(200000)->Arg(2000000)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DayList, sqlite, Engine::SQLite)
+    ->Args({200000, BenchData::Berths})
+    ->Args({2000000, BenchData::Berths})
+    ->Args({2000000, BenchData::LargestBerths})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DayList, postgresql, Engine::PostgreSQL)
+    ->Args({200000, BenchData::Berths})
+    ->Args({2000000, BenchData::Berths})
+    ->Args({2000000, BenchData::LargestBerths})
+    ->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv)

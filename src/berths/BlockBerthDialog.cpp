@@ -33,10 +33,7 @@ BlockBerthDialog::BlockBerthDialog(Services& services, const BerthBlocks::Block&
     QString error;
     auto berths = Sql::readLookup(services.db(), QStringLiteral("SELECT ID, Name FROM Berth"), &error)
                       .value_or(QList<Sql::LookupItem>());
-    const QCollator order = Texts::naturalOrder();
-    std::stable_sort(berths.begin(), berths.end(), [&](const Sql::LookupItem& a, const Sql::LookupItem& b) {
-        return order.compare(a.text, b.text) < 0;
-    });
+    Texts::sortNaturally(berths, [](const Sql::LookupItem& berth) { return berth.text; });
     for (const Sql::LookupItem& berth : berths)
         cboBlockBerth->addItem(berth.text, berth.id);
 

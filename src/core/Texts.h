@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QCollator>
+#include <QList>
 #include <QString>
+#include <QStringList>
+#include <vector>
 
 /// The texts and orderings every window shares.
 namespace Texts {
@@ -9,6 +12,24 @@ namespace Texts {
 /// The collator that lists names in natural order (A1, A2, A10), case ignored. The C locale's collation knows no
 /// numbers, so there the English one is used.
 QCollator naturalOrder();
+
+/// The positions of names in the order naturalOrder() gives, equal names in the order they came. Each name's
+/// collation key is made once, so a list of thousands costs one key per name and byte comparisons.
+std::vector<qsizetype> naturalPositions(const QStringList& names);
+
+/// Sorts items by nameOf(item) in natural order, equal names keeping their order.
+template <typename T, typename NameOf> void sortNaturally(QList<T>& items, NameOf nameOf)
+{
+    QStringList names;
+    names.reserve(items.size());
+    for (const T& item : items)
+        names.append(nameOf(item));
+    QList<T> sorted;
+    sorted.reserve(items.size());
+    for (const qsizetype at : naturalPositions(names))
+        sorted.append(std::move(items[at]));
+    items = std::move(sorted);
+}
 
 /// "Zem Harbour" with every "&" doubled, for labels.
 QString productTitle();

@@ -3,6 +3,7 @@
 #include "core/Lengths.h"
 #include "core/ListCursor.h"
 #include "core/Money.h"
+#include "core/Texts.h"
 
 using namespace DateTimes;
 
@@ -334,6 +335,35 @@ private slots:
         QCOMPARE(Money::fromDb(QVariant()).units(), 0);
         QCOMPARE(Money::fromDb(Money::fromPence(6150).toDb()), Money::fromPence(6150));
         QCOMPARE((Money::fromPence(100) * 3 + Money::fromPence(50)).format(), u"£3.50"_s);
+    }
+
+    // Long lists sort by collation keys made once: the order is the collator's, and equal names keep theirs.
+    void naturalOrderOfLongLists()
+    {
+        struct Named
+        {
+            QString name;
+            int came;
+        };
+        QList<Named> berths;
+        const QStringList names = {u"A10"_s, u"b2"_s,     u"a2"_s,         u"A1"_s, u"Pontoon 3"_s, u"a2"_s,
+                                   u"A02"_s, u"Éclair"_s, u"pontoon 12"_s, u"A2"_s, u"Z"_s,         u"c 1"_s};
+        for (int i = 0; i < 300; ++i)
+            berths.append({names[i % names.size()] + (i % 3 ? QString() : QString::number(i % 7)), i});
+        QList<Named> byCollator = berths;
+        const QCollator collator = Texts::naturalOrder();
+        std::stable_sort(byCollator.begin(), byCollator.end(),
+                         [&](const Named& a, const Named& b) { return collator.compare(a.name, b.name) < 0; });
+        Texts::sortNaturally(berths, [](const Named& berth) { return berth.name; });
+        const auto order = [](const QList<Named>& list) {
+            QStringList out;
+            for (const Named& berth : list)
+                out << berth.name + u'#' + QString::number(berth.came);
+            return out;
+        };
+        QCOMPARE(order(berths), order(byCollator));
+        QCOMPARE(berths.first().name + u'#' + QString::number(berths.first().came), u"a2#2"_s); // 2 before 10
+        QCOMPARE(berths.last().name, u"Z"_s);
     }
 };
 
