@@ -49,6 +49,8 @@ class tst_BerthChangeSet : public InstallTest
         QVERIFY(m_install->exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (10, 1), (11, 1), (11, 3)"_s));
     }
 
+    using NewBerthRow = std::tuple<BerthInput, QString, QString>;
+
 private slots:
     void listShowsStoredRowsWithPendingChanges()
     {
@@ -138,9 +140,8 @@ private slots:
 
     void readNewBerth_data()
     {
-        QTest::addColumn<BerthInput>("input");
-        QTest::addColumn<QString>("title"); // "" when accepted
-        QTest::addColumn<QString>("text");
+        // title: "" when accepted
+        const DataRows<NewBerthRow> row;
         // Each refused input is the accepted one with one fault.
         const auto with = [](const std::function<void(BerthInput&)>& fault) {
             BerthInput input = acceptable();
@@ -149,28 +150,25 @@ private slots:
         };
         const QString add = u"Add berth"_s;
         const QString number = u"Please enter a valid number to continue"_s;
-        QTest::newRow("no name") << with([](BerthInput& b) { b.name = u"  "_s; }) << add
-                                 << u"No berth name has been entered. Please enter a berth name (or number) to "
-                                    u"continue."_s;
-        QTest::newRow("owner ticked, none chosen") << with([](BerthInput& b) {
-            b.ownerTicked = true;
-            b.ownerId.reset();
-        }) << add << u"Please select owner from the list"_s;
-        QTest::newRow("no type") << with([](BerthInput& b) { b.typeId.reset(); }) << add
-                                 << u"Please select berth type from the list"_s;
-        QTest::newRow("length not a number")
-            << with([](BerthInput& b) { b.length = u"10x"_s; }) << u"Berth length"_s << number;
-        QTest::newRow("draft not a number")
-            << with([](BerthInput& b) { b.maxDraft = u"2.4 m"_s; }) << u"Maximum draft"_s << number;
-        QTest::newRow("monthly blanks") << with([](BerthInput& b) { b.monthlyHireCharge = u"  "_s; })
-                                        << u"Monthly Hire Charge"_s << number;
-        QTest::newRow("accepted") << acceptable() << QString() << QString();
+        row("no name", {with([](BerthInput& b) { b.name = u"  "_s; }), add,
+                        u"No berth name has been entered. Please enter a berth name (or number) to "
+                        u"continue."_s});
+        QTest::newRow("owner ticked, none chosen") << NewBerthRow(with([](BerthInput& b) {
+                                                                      b.ownerTicked = true;
+                                                                      b.ownerId.reset();
+                                                                  }),
+                                                                  add, u"Please select owner from the list"_s);
+        row("no type",
+            {with([](BerthInput& b) { b.typeId.reset(); }), add, u"Please select berth type from the list"_s});
+        row("length not a number", {with([](BerthInput& b) { b.length = u"10x"_s; }), u"Berth length"_s, number});
+        row("draft not a number", {with([](BerthInput& b) { b.maxDraft = u"2.4 m"_s; }), u"Maximum draft"_s, number});
+        row("monthly blanks",
+            {with([](BerthInput& b) { b.monthlyHireCharge = u"  "_s; }), u"Monthly Hire Charge"_s, number});
+        row("accepted", {acceptable(), QString(), QString()});
     }
     void readNewBerth()
     {
-        QFETCH(BerthInput, input);
-        QFETCH(QString, title);
-        QFETCH(QString, text);
+        const auto& [input, title, text] = fetchRow<NewBerthRow>();
         const auto result = ::readNewBerth(input, QLocale::c());
         if (const auto* refusal = std::get_if<BerthRefusal>(&result)) {
             QCOMPARE(refusal->text, text);

@@ -58,20 +58,21 @@ class tst_BerthRegister : public InstallTest
         return window;
     }
 
+    using EditorRow = std::tuple<int, QString, QString>;
+    using NotesRow = std::tuple<int, QString, bool>;
+    using AddRow = std::tuple<bool, QStringList>;
+
 private slots:
     void addTwoThenCancelChangesNothing_data()
     {
-        QTest::addColumn<bool>("wizard");
-        QTest::addColumn<QStringList>("texts");
-        QTest::newRow("register") << false
-                                  << QStringList{u"A1 (booked) - Active "_s, u"a2 - Active "_s,
-                                                 u"B1 (booked) - Active "_s, u"C1 - Active "_s};
-        QTest::newRow("wizard: plain names") << true << QStringList{u"A1"_s, u"a2"_s, u"B1"_s, u"C1"_s};
+        const DataRows<AddRow> row;
+        row("register",
+            {false, {u"A1 (booked) - Active "_s, u"a2 - Active "_s, u"B1 (booked) - Active "_s, u"C1 - Active "_s}});
+        row("wizard: plain names", {true, {u"A1"_s, u"a2"_s, u"B1"_s, u"C1"_s}});
     }
     void addTwoThenCancelChangesNothing()
     {
-        QFETCH(bool, wizard);
-        QFETCH(QStringList, texts);
+        const auto& [wizard, texts] = fetchRow<AddRow>();
         std::unique_ptr<QWidget> window = wizard ? std::unique_ptr<QWidget>(open<BerthSetupWizard>()) : open();
         if (wizard) {
             click(*window, "cmdNext");
@@ -316,18 +317,14 @@ private slots:
     // next Update writes it.
     void editorChangedAtAnotherDesk_data()
     {
-        QTest::addColumn<int>("answer");
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("keep mine") << int(MsgResult::Yes) << u"200000 their A"_s << u"£20.00"_s;
-        QTest::newRow("take theirs") << int(MsgResult::No) << u"150000 their A"_s << u"£15.00"_s;
-        QTest::newRow("back to editing") << int(MsgResult::Cancel) << u"150000 their A"_s << u"£20.00"_s;
+        const DataRows<EditorRow> row;
+        row("keep mine", {int(MsgResult::Yes), u"200000 their A"_s, u"£20.00"_s});
+        row("take theirs", {int(MsgResult::No), u"150000 their A"_s, u"£15.00"_s});
+        row("back to editing", {int(MsgResult::Cancel), u"150000 their A"_s, u"£20.00"_s});
     }
     void editorChangedAtAnotherDesk()
     {
-        QFETCH(int, answer);
-        QFETCH(QString, stored);
-        QFETCH(QString, shown);
+        const auto& [answer, stored, shown] = fetchRow<EditorRow>();
         BerthTableEditor editor(m_install->services);
         editor.show();
         type(field(editor, BerthTableEditor::FieldDaily), u"20"_s);
@@ -390,18 +387,15 @@ private slots:
     // the next OK saves what the window shows.
     void notesChangedAtAnotherDesk_data()
     {
-        QTest::addColumn<int>("answer");
-        QTest::addColumn<QString>("stored"); // A1's and B1's notes afterwards
-        QTest::addColumn<bool>("open");
-        QTest::newRow("keep mine") << int(MsgResult::Yes) << u"new A|new B"_s << false;
-        QTest::newRow("take theirs") << int(MsgResult::No) << u"old A|their B"_s << true;
-        QTest::newRow("back to editing") << int(MsgResult::Cancel) << u"old A|their B"_s << true;
+        // stored: A1's and B1's notes afterwards
+        const DataRows<NotesRow> row;
+        row("keep mine", {int(MsgResult::Yes), u"new A|new B"_s, false});
+        row("take theirs", {int(MsgResult::No), u"old A|their B"_s, true});
+        row("back to editing", {int(MsgResult::Cancel), u"old A|their B"_s, true});
     }
     void notesChangedAtAnotherDesk()
     {
-        QFETCH(int, answer);
-        QFETCH(QString, stored);
-        QFETCH(bool, open);
+        const auto& [answer, stored, open] = fetchRow<NotesRow>();
         BerthNotesDialog window(m_install->services);
         window.show();
         chooseAndType(window, u"A1"_s);

@@ -52,32 +52,28 @@ class tst_BookingChart : public InstallTest
         return texts.join(u' ');
     }
 
+    using SpanRow = std::tuple<QDateTime, QDateTime, double, double>;
+
 private slots:
     void span_data()
     {
-        QTest::addColumn<QDateTime>("from");
-        QTest::addColumn<QDateTime>("to");
-        QTest::addColumn<double>("start");
-        QTest::addColumn<double>("end");
+        const DataRows<SpanRow> row;
         const auto at = [](int day, int h, int m = 0) {
             return DateTimes::wallTime(QDate(2026, 12, day), QTime(h, m));
         };
-        QTest::newRow("afternoon to morning") << at(4, 14) << at(6, 10) << 0.5 << 2.5;
-        QTest::newRow("morning to evening") << at(4, 9) << at(5, 18) << 0.0 << 2.0;
-        QTest::newRow("noon starts the afternoon") << at(4, 12) << at(5, 12) << 0.5 << 1.5;
-        QTest::newRow("noon ends the morning") << at(4, 11, 59) << at(5, 12) << 0.0 << 1.5;
-        QTest::newRow("a minute after noon takes the day") << at(4, 8) << at(5, 12, 1) << 0.0 << 2.0;
-        QTest::newRow("to midnight ends the day before") << at(4, 8) << at(6, 0) << 0.0 << 2.0;
-        QTest::newRow("a short visit keeps half a day") << at(4, 10) << at(4, 11) << 0.0 << 0.5;
-        QTest::newRow("an afternoon visit") << at(4, 13) << at(4, 14) << 0.5 << 1.0;
-        QTest::newRow("from before the window") << at(2, 14) << at(4, 10) << -1.5 << 0.5;
+        row("afternoon to morning", {at(4, 14), at(6, 10), 0.5, 2.5});
+        row("morning to evening", {at(4, 9), at(5, 18), 0.0, 2.0});
+        row("noon starts the afternoon", {at(4, 12), at(5, 12), 0.5, 1.5});
+        row("noon ends the morning", {at(4, 11, 59), at(5, 12), 0.0, 1.5});
+        row("a minute after noon takes the day", {at(4, 8), at(5, 12, 1), 0.0, 2.0});
+        row("to midnight ends the day before", {at(4, 8), at(6, 0), 0.0, 2.0});
+        row("a short visit keeps half a day", {at(4, 10), at(4, 11), 0.0, 0.5});
+        row("an afternoon visit", {at(4, 13), at(4, 14), 0.5, 1.0});
+        row("from before the window", {at(2, 14), at(4, 10), -1.5, 0.5});
     }
     void span()
     {
-        QFETCH(QDateTime, from);
-        QFETCH(QDateTime, to);
-        QFETCH(double, start);
-        QFETCH(double, end);
+        const auto& [from, to, start, end] = fetchRow<SpanRow>();
         const qint64 window = PeriodIndex::floorMinute(DateTimes::wallTime(QDate(2026, 12, 4)));
         const auto [s, e] = BookingChart::span(PeriodIndex::floorMinute(from), PeriodIndex::ceilMinute(to), window);
         QCOMPARE(s, start);

@@ -90,32 +90,32 @@ class tst_Calendars : public InstallTest
         return opened;
     }
 
+    using CellsRow = std::tuple<int, int, QString>;
+    using ClickRow = std::tuple<int, int, int>;
+    using DayListRow = std::tuple<QDate, QString>;
+
 private slots:
     void cells_data()
     {
-        QTest::addColumn<int>("view");
-        QTest::addColumn<int>("row");
-        QTest::addColumn<QString>("cells"); // A1 A2 A3 A4 A1'
+        // cells: A1 A2 A3 A4 A1'
+        const DataRows<CellsRow> row;
         const int half = int(View::HalfHourly);
         const int daily = int(View::Daily);
-        QTest::newRow("08:00: the inactive A3's booking is yellow with its name")
-            << half << 0 << u"1: 1: 0:Bob Jones 1: 1:"_s;
-        QTest::newRow("10:00 to 11:30 are taken by 10:00-12:00")
-            << half << 4 << u"0:Ann Smith 1: 0:Bob Jones 0:Bob Jones 0:Ann Smith"_s;
-        QTest::newRow("11:30") << half << 7 << u"0:Ann Smith 1: 0:Bob Jones 0:Ann Smith 0:Ann Smith"_s;
-        QTest::newRow("12:00 is free again; A4 shows the booking that starts at 11:00")
-            << half << 8 << u"1: 1: 0:Bob Jones 0:Ann Smith 1:"_s;
-        QTest::newRow("daily: a stay ending at 09:00 fills its day") << daily << 1 << u"1: 1: 0:Bob Jones 1: 1:"_s;
-        QTest::newRow("daily: the empty inactive berth is inactive") << daily << 2 << u"1: 0:Bob Jones 2: 1: 1:"_s;
-        QTest::newRow("daily: ending at midnight leaves the day free") << daily << 3 << u"1: 1: 2: 1: 1:"_s;
-        QTest::newRow("daily: arriving at 23:30 takes the day; A2 blocked shows as inactive")
-            << daily << 4 << u"1: 2: 2: 0:Ann Smith 1:"_s;
+        row("08:00: the inactive A3's booking is yellow with its name", {half, 0, u"1: 1: 0:Bob Jones 1: 1:"_s});
+        row("10:00 to 11:30 are taken by 10:00-12:00",
+            {half, 4, u"0:Ann Smith 1: 0:Bob Jones 0:Bob Jones 0:Ann Smith"_s});
+        row("11:30", {half, 7, u"0:Ann Smith 1: 0:Bob Jones 0:Ann Smith 0:Ann Smith"_s});
+        row("12:00 is free again; A4 shows the booking that starts at 11:00",
+            {half, 8, u"1: 1: 0:Bob Jones 0:Ann Smith 1:"_s});
+        row("daily: a stay ending at 09:00 fills its day", {daily, 1, u"1: 1: 0:Bob Jones 1: 1:"_s});
+        row("daily: the empty inactive berth is inactive", {daily, 2, u"1: 0:Bob Jones 2: 1: 1:"_s});
+        row("daily: ending at midnight leaves the day free", {daily, 3, u"1: 1: 2: 1: 1:"_s});
+        row("daily: arriving at 23:30 takes the day; A2 blocked shows as inactive",
+            {daily, 4, u"1: 2: 2: 0:Ann Smith 1:"_s});
     }
     void cells()
     {
-        QFETCH(int, view);
-        QFETCH(int, row);
-        QFETCH(QString, cells);
+        const auto& [view, row, cells] = fetchRow<CellsRow>();
         const auto model = grid(View(view), 10);
         QVERIFY(model);
         QCOMPARE(cellTexts(*model, row).join(u' '), cells);
@@ -188,19 +188,16 @@ private slots:
 
     void doubleClickTouchesTheSlotEdges_data()
     {
-        QTest::addColumn<int>("row");
-        QTest::addColumn<int>("column");
-        QTest::addColumn<int>("booking"); // 0: nothing opens
-        QTest::newRow("11:00 on A4 shows booking 7 but opens 6, which ends at 11:00") << 6 << 3 << 6;
-        QTest::newRow("12:00 on A4") << 8 << 3 << 7;
-        QTest::newRow("A1 is free at 12:00, though booking 1 ends then") << 8 << 0 << 0;
-        QTest::newRow("the second A1 column opens the first A1's booking") << 4 << 4 << 1;
+        // booking: 0: nothing opens
+        const DataRows<ClickRow> row;
+        row("11:00 on A4 shows booking 7 but opens 6, which ends at 11:00", {6, 3, 6});
+        row("12:00 on A4", {8, 3, 7});
+        row("A1 is free at 12:00, though booking 1 ends then", {8, 0, 0});
+        row("the second A1 column opens the first A1's booking", {4, 4, 1});
     }
     void doubleClickTouchesTheSlotEdges()
     {
-        QFETCH(int, row);
-        QFETCH(int, column);
-        QFETCH(int, booking);
+        const auto& [row, column, booking] = fetchRow<ClickRow>();
         const auto model = grid(View::HalfHourly, 10);
         QVERIFY(model);
         const auto opened = model->bookingToOpen(m_install->db(), row, column);
@@ -210,23 +207,19 @@ private slots:
 
     void dayList_data()
     {
-        QTest::addColumn<QDate>("day");
-        QTest::addColumn<QString>("rows");
-        QTest::newRow("arrival day of a three-berth stay")
-            << QDate(2026, 12, 10) << u"Ann Smith|A1, A2, A4| 14:00|n/a"_s;
-        QTest::newRow("a day between") << QDate(2026, 12, 11) << u"Ann Smith|A1, A2, A4|n/a|n/a"_s;
-        QTest::newRow("departure day") << QDate(2026, 12, 13) << u"Ann Smith|A1, A2, A4|n/a| 10:00"_s;
-        QTest::newRow("ends at midnight at the start of the day") << QDate(2026, 12, 7) << u"Bob Jones|A2|n/a| 00:00"_s;
-        QTest::newRow("no bookings") << QDate(2026, 12, 14) << QString();
-        QTest::newRow("several, by booking")
-            << QDate(2026, 12, 4)
-            << u"Ann Smith|A1| 10:00| 12:00;Bob Jones|A3| 08:00|n/a;Bob Jones|A4| 09:00| 11:00;"
-               u"Ann Smith|A4| 11:00| 13:00"_s;
+        const DataRows<DayListRow> row;
+        row("arrival day of a three-berth stay", {QDate(2026, 12, 10), u"Ann Smith|A1, A2, A4| 14:00|n/a"_s});
+        row("a day between", {QDate(2026, 12, 11), u"Ann Smith|A1, A2, A4|n/a|n/a"_s});
+        row("departure day", {QDate(2026, 12, 13), u"Ann Smith|A1, A2, A4|n/a| 10:00"_s});
+        row("ends at midnight at the start of the day", {QDate(2026, 12, 7), u"Bob Jones|A2|n/a| 00:00"_s});
+        row("no bookings", {QDate(2026, 12, 14), QString()});
+        row("several, by booking",
+            {QDate(2026, 12, 4), u"Ann Smith|A1| 10:00| 12:00;Bob Jones|A3| 08:00|n/a;Bob Jones|A4| 09:00| 11:00;"
+                                 u"Ann Smith|A4| 11:00| 13:00"_s});
     }
     void dayList()
     {
-        QFETCH(QDate, day);
-        QFETCH(QString, rows);
+        const auto& [day, rows] = fetchRow<DayListRow>();
         QCOMPARE(dayRows(day, m_install->db()), rows);
     }
 

@@ -43,44 +43,31 @@ class tst_BerthBlocks : public InstallTest
     int blockEntries() const { return m_install->scalarInt(u"SELECT COUNT(*) FROM BookingPeriod WHERE ID < 0"_s); }
     int nightsSold() const { return m_install->scalarInt(u"SELECT COALESCE(SUM(Nights), 0) FROM BerthMonth"_s); }
 
+    using SaveRow = std::tuple<int, int, int, QString, bool, FailureKind, QString>;
+
 private slots:
     void save_data()
     {
-        QTest::addColumn<int>("berth");
-        QTest::addColumn<int>("from");
-        QTest::addColumn<int>("lastDay");
-        QTest::addColumn<QString>("reason");
-        QTest::addColumn<bool>("confirm"); // the person agreed to the bookings in the way
-        QTest::addColumn<FailureKind>("kind");
-        QTest::addColumn<QString>("said");
+        // confirm: the person agreed to the bookings in the way
+        const DataRows<SaveRow> row;
         const auto ok = FailureKind::None;
-        QTest::newRow("free days") << 1 << 20 << 22 << u"Dredging"_s << false << ok << QString();
-        QTest::newRow("over a booking not confirmed")
-            << 1 << 11 << 11 << u"Dredging"_s << false << FailureKind::Conflict << u"Booking 1 (Ann Smith"_s;
-        QTest::newRow("over a booking confirmed") << 1 << 11 << 11 << u"Dredging"_s << true << ok << QString();
-        QTest::newRow("a departure morning is in the way")
-            << 1 << 12 << 12 << u"Dredging"_s << false << FailureKind::Conflict << u"Booking 1"_s;
-        QTest::newRow("over another block")
-            << 2 << 25 << 27 << u"Dredging"_s << false << FailureKind::Conflict << u"already blocked"_s;
-        QTest::newRow("the day after another block") << 2 << 26 << 27 << u"Dredging"_s << false << ok << QString();
-        QTest::newRow("no reason") << 1 << 20 << 22 << u"  "_s << false << FailureKind::Refused << u"reason"_s;
-        QTest::newRow("reason too long") << 1 << 20 << 22 << QString(201, u'x') << false << FailureKind::Refused
-                                         << u"200"_s;
-        QTest::newRow("ends before it starts")
-            << 1 << 20 << 18 << u"Dredging"_s << false << FailureKind::Refused << u"after it starts"_s;
-        QTest::newRow("no berth") << 0 << 20 << 22 << u"Dredging"_s << false << FailureKind::Refused << u"berth"_s;
-        QTest::newRow("a berth that is gone")
-            << 9 << 20 << 22 << u"Dredging"_s << false << FailureKind::Conflict << u"no longer"_s;
+        row("free days", {1, 20, 22, u"Dredging"_s, false, ok, QString()});
+        row("over a booking not confirmed",
+            {1, 11, 11, u"Dredging"_s, false, FailureKind::Conflict, u"Booking 1 (Ann Smith"_s});
+        row("over a booking confirmed", {1, 11, 11, u"Dredging"_s, true, ok, QString()});
+        row("a departure morning is in the way",
+            {1, 12, 12, u"Dredging"_s, false, FailureKind::Conflict, u"Booking 1"_s});
+        row("over another block", {2, 25, 27, u"Dredging"_s, false, FailureKind::Conflict, u"already blocked"_s});
+        row("the day after another block", {2, 26, 27, u"Dredging"_s, false, ok, QString()});
+        row("no reason", {1, 20, 22, u"  "_s, false, FailureKind::Refused, u"reason"_s});
+        row("reason too long", {1, 20, 22, QString(201, u'x'), false, FailureKind::Refused, u"200"_s});
+        row("ends before it starts", {1, 20, 18, u"Dredging"_s, false, FailureKind::Refused, u"after it starts"_s});
+        row("no berth", {0, 20, 22, u"Dredging"_s, false, FailureKind::Refused, u"berth"_s});
+        row("a berth that is gone", {9, 20, 22, u"Dredging"_s, false, FailureKind::Conflict, u"no longer"_s});
     }
     void save()
     {
-        QFETCH(int, berth);
-        QFETCH(int, from);
-        QFETCH(int, lastDay);
-        QFETCH(QString, reason);
-        QFETCH(bool, confirm);
-        QFETCH(FailureKind, kind);
-        QFETCH(QString, said);
+        const auto& [berth, from, lastDay, reason, confirm, kind, said] = fetchRow<SaveRow>();
         const BerthBlocks::Block b = block(berth, from, lastDay, reason);
         const auto inTheWay = BerthBlocks::bookingsInTheWay(m_install->db(), b);
         QVERIFY2(inTheWay, qPrintable(inTheWay.error()));

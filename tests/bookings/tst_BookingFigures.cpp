@@ -67,30 +67,24 @@ class tst_BookingFigures : public InstallTest
         return byType;
     }
 
+    using StepsRow = std::tuple<QDate, QDate, Step, QString>;
+    using NightsRow = std::tuple<QString, QString, int, qint64>;
+
 private slots:
     void steps_data()
     {
-        QTest::addColumn<QDate>("first");
-        QTest::addColumn<QDate>("last");
-        QTest::addColumn<Step>("step");
-        QTest::addColumn<QString>("spans");
-        QTest::newRow("days") << QDate(2026, 2, 27) << QDate(2026, 3, 1) << Step::Day
-                              << u"27.02-27.02 28.02-28.02 01.03-01.03"_s;
+        const DataRows<StepsRow> row;
+        row("days", {QDate(2026, 2, 27), QDate(2026, 3, 1), Step::Day, u"27.02-27.02 28.02-28.02 01.03-01.03"_s});
         // The first and last weeks are cut at the period; a week runs Monday to Sunday.
-        QTest::newRow("weeks") << QDate(2026, 12, 2) << QDate(2026, 12, 15) << Step::Week
-                               << u"02.12-06.12 07.12-13.12 14.12-15.12"_s;
-        QTest::newRow("months, over February and a year's end")
-            << QDate(2027, 12, 15) << QDate(2028, 3, 1) << Step::Month
-            << u"15.12-31.12 01.01-31.01 01.02-29.02 01.03-01.03"_s;
-        QTest::newRow("one day") << QDate(2026, 5, 5) << QDate(2026, 5, 5) << Step::Month << u"05.05-05.05"_s;
-        QTest::newRow("ends before it starts") << QDate(2026, 5, 5) << QDate(2026, 5, 4) << Step::Day << QString();
+        row("weeks", {QDate(2026, 12, 2), QDate(2026, 12, 15), Step::Week, u"02.12-06.12 07.12-13.12 14.12-15.12"_s});
+        row("months, over February and a year's end", {QDate(2027, 12, 15), QDate(2028, 3, 1), Step::Month,
+                                                       u"15.12-31.12 01.01-31.01 01.02-29.02 01.03-01.03"_s});
+        row("one day", {QDate(2026, 5, 5), QDate(2026, 5, 5), Step::Month, u"05.05-05.05"_s});
+        row("ends before it starts", {QDate(2026, 5, 5), QDate(2026, 5, 4), Step::Day, QString()});
     }
     void steps()
     {
-        QFETCH(QDate, first);
-        QFETCH(QDate, last);
-        QFETCH(Step, step);
-        QFETCH(QString, spans);
+        const auto& [first, last, step, spans] = fetchRow<StepsRow>();
         QStringList seen;
         for (const Span& span : BookingFigures::steps(first, last, step))
             seen << span.first.toString(u"dd.MM"_s) + u'-' + span.last.toString(u"dd.MM"_s);
@@ -100,28 +94,22 @@ private slots:
     // Stays at the edges of a night and of the period, on berths of two types, one inactive.
     void nightsAtTheEdges_data()
     {
-        QTest::addColumn<QString>("from");
-        QTest::addColumn<QString>("to");
-        QTest::addColumn<int>("berth");
-        QTest::addColumn<qint64>("nights"); // in July 2026
+        // nights: in July 2026
+        const DataRows<NightsRow> row;
         const QDate jul1(2026, 7, 1);
-        QTest::newRow("a day visit") << at(jul1.addDays(3), 9) << at(jul1.addDays(3), 17) << 1 << qint64(0);
-        QTest::newRow("one night") << at(jul1.addDays(3), 14) << at(jul1.addDays(4), 10) << 1 << qint64(1);
-        QTest::newRow("to midnight") << at(jul1.addDays(3), 14) << at(jul1.addDays(4), 0) << 1 << qint64(1);
-        QTest::newRow("from midnight") << at(jul1.addDays(3), 0) << at(jul1.addDays(4), 10) << 1 << qint64(1);
-        QTest::newRow("over the period's start")
-            << at(jul1.addDays(-5), 14) << at(jul1.addDays(2), 10) << 1 << qint64(2);
-        QTest::newRow("over its end") << at(QDate(2026, 7, 30), 14) << at(QDate(2026, 8, 3), 10) << 1 << qint64(2);
-        QTest::newRow("outside it") << at(QDate(2026, 8, 1), 14) << at(QDate(2026, 8, 3), 10) << 1 << qint64(0);
-        QTest::newRow("the other type") << at(jul1, 14) << at(jul1.addDays(7), 10) << 2 << qint64(7);
-        QTest::newRow("an inactive berth") << at(jul1, 14) << at(jul1.addDays(7), 10) << 3 << qint64(0);
+        row("a day visit", {at(jul1.addDays(3), 9), at(jul1.addDays(3), 17), 1, 0});
+        row("one night", {at(jul1.addDays(3), 14), at(jul1.addDays(4), 10), 1, 1});
+        row("to midnight", {at(jul1.addDays(3), 14), at(jul1.addDays(4), 0), 1, 1});
+        row("from midnight", {at(jul1.addDays(3), 0), at(jul1.addDays(4), 10), 1, 1});
+        row("over the period's start", {at(jul1.addDays(-5), 14), at(jul1.addDays(2), 10), 1, 2});
+        row("over its end", {at(QDate(2026, 7, 30), 14), at(QDate(2026, 8, 3), 10), 1, 2});
+        row("outside it", {at(QDate(2026, 8, 1), 14), at(QDate(2026, 8, 3), 10), 1, 0});
+        row("the other type", {at(jul1, 14), at(jul1.addDays(7), 10), 2, 7});
+        row("an inactive berth", {at(jul1, 14), at(jul1.addDays(7), 10), 3, 0});
     }
     void nightsAtTheEdges()
     {
-        QFETCH(QString, from);
-        QFETCH(QString, to);
-        QFETCH(int, berth);
-        QFETCH(qint64, nights);
+        const auto& [from, to, berth, nights] = fetchRow<NightsRow>();
         QVERIFY(m_install->exec(u"INSERT INTO BerthType (ID, Type) VALUES (91, 'Pontoon'), (92, 'Swing mooring')"_s));
         QVERIFY(m_install->exec(u"INSERT INTO Berth (ID, Name, TypeID, Active) VALUES (1, 'A1', 91, 1), "
                                 u"(2, 'M1', 92, 1), (3, 'A2', 91, 0)"_s));

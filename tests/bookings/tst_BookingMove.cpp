@@ -32,47 +32,33 @@ class tst_BookingMove : public InstallTest
                                {id});
     }
 
+    using MoveRow = std::tuple<int, int, int, bool, int, FailureKind, QString>;
+
 private slots:
     void move_data()
     {
-        QTest::addColumn<int>("toBerth");
-        QTest::addColumn<int>("arrival");
-        QTest::addColumn<int>("departure");
-        QTest::addColumn<bool>("reprice");
-        QTest::addColumn<int>("seenHoursOff"); // the bar showed another arrival: another desk moved it
-        QTest::addColumn<FailureKind>("kind");
-        QTest::addColumn<QString>("expected"); // what is stored afterwards, or a piece of the refusal
+        // seenHoursOff: the bar showed another arrival: another desk moved it
+        // expected: what is stored afterwards, or a piece of the refusal
+        const DataRows<MoveRow> row;
         const auto ok = FailureKind::None;
-        QTest::newRow("two days later, same price")
-            << 1 << 2 << 2 << false << 0 << ok << u"2026-12-12 14:00:00 2026-12-14 10:00:00 1 705000"_s;
-        QTest::newRow("another berth at the agreed price")
-            << 2 << 0 << 0 << false << 0 << ok << u"2026-12-10 14:00:00 2026-12-12 10:00:00 2 705000"_s;
-        QTest::newRow("another berth repriced")
-            << 2 << 0 << 0 << true << 0 << ok << u"2026-12-10 14:00:00 2026-12-12 10:00:00 2 940000"_s;
-        QTest::newRow("a night longer repriced")
-            << 1 << 0 << 1 << true << 0 << ok << u"2026-12-10 14:00:00 2026-12-13 10:00:00 1 1057500"_s;
-        QTest::newRow("a night shorter at the agreed price")
-            << 1 << 1 << 0 << false << 0 << ok << u"2026-12-11 14:00:00 2026-12-12 10:00:00 1 705000"_s;
-        QTest::newRow("onto another booking") << 2 << 3 << 3 << false << 0 << FailureKind::Conflict << u"A2"_s;
-        QTest::newRow("onto a berth not in use")
-            << 3 << 0 << 0 << false << 0 << FailureKind::Refused << u"not in use"_s;
-        QTest::newRow("onto a berth it holds")
-            << 1 << 0 << 0 << false << 0 << FailureKind::Refused << u"stays where it was"_s;
-        QTest::newRow("departure before arrival")
-            << 1 << 0 << -3 << false << 0 << FailureKind::Refused << u"after the arrival"_s;
-        QTest::newRow("before 2000") << 1 << -10000 << -10000 << false << 0 << FailureKind::Refused << u"2000"_s;
-        QTest::newRow("moved at another desk meanwhile")
-            << 2 << 0 << 0 << false << 1 << FailureKind::Conflict << u"another desk"_s;
+        row("two days later, same price",
+            {1, 2, 2, false, 0, ok, u"2026-12-12 14:00:00 2026-12-14 10:00:00 1 705000"_s});
+        row("another berth at the agreed price",
+            {2, 0, 0, false, 0, ok, u"2026-12-10 14:00:00 2026-12-12 10:00:00 2 705000"_s});
+        row("another berth repriced", {2, 0, 0, true, 0, ok, u"2026-12-10 14:00:00 2026-12-12 10:00:00 2 940000"_s});
+        row("a night longer repriced", {1, 0, 1, true, 0, ok, u"2026-12-10 14:00:00 2026-12-13 10:00:00 1 1057500"_s});
+        row("a night shorter at the agreed price",
+            {1, 1, 0, false, 0, ok, u"2026-12-11 14:00:00 2026-12-12 10:00:00 1 705000"_s});
+        row("onto another booking", {2, 3, 3, false, 0, FailureKind::Conflict, u"A2"_s});
+        row("onto a berth not in use", {3, 0, 0, false, 0, FailureKind::Refused, u"not in use"_s});
+        row("onto a berth it holds", {1, 0, 0, false, 0, FailureKind::Refused, u"stays where it was"_s});
+        row("departure before arrival", {1, 0, -3, false, 0, FailureKind::Refused, u"after the arrival"_s});
+        row("before 2000", {1, -10000, -10000, false, 0, FailureKind::Refused, u"2000"_s});
+        row("moved at another desk meanwhile", {2, 0, 0, false, 1, FailureKind::Conflict, u"another desk"_s});
     }
     void move()
     {
-        QFETCH(int, toBerth);
-        QFETCH(int, arrival);
-        QFETCH(int, departure);
-        QFETCH(bool, reprice);
-        QFETCH(int, seenHoursOff);
-        QFETCH(FailureKind, kind);
-        QFETCH(QString, expected);
+        const auto& [toBerth, arrival, departure, reprice, seenHoursOff, kind, expected] = fetchRow<MoveRow>();
         const QString before = stored(1);
         BookingMove::Request request{1,       1,        at(10, 14).addSecs(3600 * seenHoursOff), at(12, 10), toBerth,
                                      arrival, departure};

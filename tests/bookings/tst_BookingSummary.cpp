@@ -86,6 +86,8 @@ class tst_BookingSummary : public InstallTest
         return {};
     }
 
+    using CountsRow = std::tuple<int, int, QString>;
+
 private slots:
     void invTempHoldsTheLastBookingShown()
     {
@@ -124,19 +126,16 @@ private slots:
 
     void countsLine_data()
     {
-        QTest::addColumn<int>("adults");
-        QTest::addColumn<int>("kids");
-        QTest::addColumn<QString>("shown"); // which of lblNoAdults, lblAdults, lblNoKids, lblKids show, as 0/1
-        QTest::newRow("both recorded") << 2 << 0 << u"1111"_s;
-        QTest::newRow("neither recorded") << -1 << -1 << u"0000"_s;
-        QTest::newRow("adults not recorded") << -1 << 3 << u"0101"_s;
-        QTest::newRow("kids not recorded") << 2 << -1 << u"1010"_s;
+        // shown: which of lblNoAdults, lblAdults, lblNoKids, lblKids show, as 0/1
+        const DataRows<CountsRow> row;
+        row("both recorded", {2, 0, u"1111"_s});
+        row("neither recorded", {-1, -1, u"0000"_s});
+        row("adults not recorded", {-1, 3, u"0101"_s});
+        row("kids not recorded", {2, -1, u"1010"_s});
     }
     void countsLine()
     {
-        QFETCH(int, adults);
-        QFETCH(int, kids);
-        QFETCH(QString, shown);
+        const auto& [adults, kids, shown] = fetchRow<CountsRow>();
         QVERIFY(m_install->exec(u"UPDATE Booking SET NoAdults = ?, NoKids = ? WHERE ID = 1"_s, {adults, kids}));
         QVERIFY(show(1));
         QString seen;

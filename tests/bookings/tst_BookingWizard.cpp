@@ -103,6 +103,8 @@ class tst_BookingWizard : public InstallTest
             Dialect::of(m_install->db()).joinTexts(u"BerthID"_s, u","_s, u"BerthID"_s)));
     }
 
+    using CheckRow = std::tuple<int, QTime, QDateTime, QString, QString, QString>;
+
 private slots:
     void newBookingThenChangeItsBerths()
     {
@@ -455,27 +457,31 @@ private slots:
     // Each page's check keeps the wizard on its page with one message; a box that is no number keeps its text.
     void pageChecks_data()
     {
-        QTest::addColumn<int>("page");
-        QTest::addColumn<QTime>("fromTime"); // on 1.7
-        QTest::addColumn<QDateTime>("to");
-        QTest::addColumn<QString>("box"); // typed into on the charges page, the customer chosen
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("message");
+        // fromTime: on 1.7
+        // box: typed into on the charges page, the customer chosen
+        const DataRows<CheckRow> row;
+        const QTime two(14, 0);
         const QDateTime third = DateTimes::wallTime(QDate(2026, 7, 3), QTime(10, 0));
         const auto number = [&](const char* tag, const QString& box, const QString& typed, const QString& title) {
-            QTest::newRow(tag) << 2 << QTime(14, 0) << third << box << typed
-                               << title + u": Please enter a valid number to continue"_s;
+            QTest::newRow(tag) << CheckRow(2, two, third, box, typed,
+                                           title + u": Please enter a valid number to continue"_s);
         };
-        QTest::newRow("departure not after arrival")
-            << 0 << QTime(14, 0) << DateTimes::wallTime(QDate(2026, 7, 1), QTime(14, 0)) << QString() << QString()
-            << u"Booking: Departure date must be after the Arrival date. Please change the Departure date and try "
-               u"again."_s;
-        QTest::newRow("short night") << 0 << QTime(21, 10) << DateTimes::wallTime(QDate(2026, 7, 2), QTime(6, 45))
-                                     << QString() << QString() << u"Booking: Booking interval is invalid"_s;
-        QTest::newRow("no unit") << 1 << QTime(14, 0) << third << QString() << QString()
-                                 << u"Booking: Please select one or more units"_s;
-        QTest::newRow("no customer") << 2 << QTime(14, 0) << third << QString() << QString()
-                                     << u"Booking: Please select customer"_s;
+        row("departure not after arrival",
+            {0,
+             two,
+             DateTimes::wallTime(QDate(2026, 7, 1), two),
+             {},
+             {},
+             u"Booking: Departure date must be after the Arrival date. Please change the Departure date "
+             u"and try again."_s});
+        row("short night", {0,
+                            QTime(21, 10),
+                            DateTimes::wallTime(QDate(2026, 7, 2), QTime(6, 45)),
+                            {},
+                            {},
+                            u"Booking: Booking interval is invalid"_s});
+        row("no unit", {1, two, third, {}, {}, u"Booking: Please select one or more units"_s});
+        row("no customer", {2, two, third, {}, {}, u"Booking: Please select customer"_s});
         number("letters paid", u"txtAmountPayed"_s, u"abc"_s, u"Amount Payed"_s);
         number("six trillion other charges", u"txtOtherCharges"_s, u"6000000000000"_s, u"Other Charges"_s);
         number("hire past the largest charge", u"txtCostOfHire"_s, u"250000000"_s, u"Cost of Hire"_s);
@@ -484,12 +490,7 @@ private slots:
     }
     void pageChecks()
     {
-        QFETCH(int, page);
-        QFETCH(QTime, fromTime);
-        QFETCH(QDateTime, to);
-        QFETCH(QString, box);
-        QFETCH(QString, typed);
-        QFETCH(QString, message);
+        const auto& [page, fromTime, to, box, typed, message] = fetchRow<CheckRow>();
         setPeriod(QDate(2026, 7, 1), fromTime, to.date(), to.time());
         if (page >= 1)
             next();

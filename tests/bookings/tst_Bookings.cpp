@@ -59,37 +59,35 @@ class tst_Bookings : public InstallTest
         QVERIFY(m_install->exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (1, 1), (2, 4), (2, 1)"_s));
     }
 
+    using IntervalRow = std::tuple<QDateTime, QDateTime, int, QString>;
+    using HireRow = std::tuple<QList<qlonglong>, QDateTime, QDateTime, QString, QString>;
+    using OverlapRow = std::tuple<QDateTime, QDateTime, int, QStringList>;
+    using AdultsRow = std::tuple<QString, QString, QString>;
+    using RangeRow = std::tuple<QDateTime, QDateTime, qlonglong, int, bool>;
+
 private slots:
     void interval_data()
     {
-        QTest::addColumn<QDateTime>("from");
-        QTest::addColumn<QDateTime>("to");
-        QTest::addColumn<int>("check");
-        QTest::addColumn<QString>("rounded"); // arrival rounded down, departure rounded up: "day HH:mm, day HH:mm"
+        // rounded: arrival rounded down, departure rounded up: "day HH:mm, day HH:mm"
+        const DataRows<IntervalRow> row;
         const int ok = int(IntervalCheck::Ok), bad = int(IntervalCheck::DepartureNotAfterArrival),
                   shortNight = int(IntervalCheck::ShortNight);
-        QTest::newRow("21:10 to 06:45 next day is a short night")
-            << at(5, 21, 10) << at(6, 6, 45) << shortNight << u"5 21:00, 6 07:00"_s;
-        QTest::newRow("21:00 to 08:00 next day is fine") << at(5, 21, 0) << at(6, 8, 0) << ok << u"5 21:00, 6 08:00"_s;
-        QTest::newRow("19:59 rounds to 19:30, fine") << at(5, 19, 59) << at(6, 7, 0) << ok << u"5 19:30, 6 07:00"_s;
-        QTest::newRow("two nights is fine") << at(5, 21, 0) << at(7, 7, 0) << ok << u"5 21:00, 7 07:00"_s;
-        QTest::newRow("same day 10:00 to 10:20 rounds up to 10:30")
-            << at(5, 10, 0) << at(5, 10, 20) << ok << u"5 10:00, 5 10:30"_s;
-        QTest::newRow("rounding runs before the comparison")
-            << at(5, 10, 10) << at(5, 10, 5) << ok << u"5 10:00, 5 10:30"_s;
-        QTest::newRow("departure equal to arrival") << at(5, 10, 0) << at(5, 10, 0) << bad << u"5 10:00, 5 10:00"_s;
-        QTest::newRow("departure before arrival") << at(5, 14, 0) << at(4, 14, 0) << bad << u"5 14:00, 4 14:00"_s;
-        QTest::newRow("23:45 departure is midnight next day, a short night")
-            << at(5, 22, 0) << at(5, 23, 45) << shortNight << u"5 22:00, 6 00:00"_s;
-        QTest::newRow("23:45 departure from a morning arrival")
-            << at(5, 9, 0) << at(5, 23, 45) << ok << u"5 09:00, 6 00:00"_s;
+        row("21:10 to 06:45 next day is a short night",
+            {at(5, 21, 10), at(6, 6, 45), shortNight, u"5 21:00, 6 07:00"_s});
+        row("21:00 to 08:00 next day is fine", {at(5, 21, 0), at(6, 8, 0), ok, u"5 21:00, 6 08:00"_s});
+        row("19:59 rounds to 19:30, fine", {at(5, 19, 59), at(6, 7, 0), ok, u"5 19:30, 6 07:00"_s});
+        row("two nights is fine", {at(5, 21, 0), at(7, 7, 0), ok, u"5 21:00, 7 07:00"_s});
+        row("same day 10:00 to 10:20 rounds up to 10:30", {at(5, 10, 0), at(5, 10, 20), ok, u"5 10:00, 5 10:30"_s});
+        row("rounding runs before the comparison", {at(5, 10, 10), at(5, 10, 5), ok, u"5 10:00, 5 10:30"_s});
+        row("departure equal to arrival", {at(5, 10, 0), at(5, 10, 0), bad, u"5 10:00, 5 10:00"_s});
+        row("departure before arrival", {at(5, 14, 0), at(4, 14, 0), bad, u"5 14:00, 4 14:00"_s});
+        row("23:45 departure is midnight next day, a short night",
+            {at(5, 22, 0), at(5, 23, 45), shortNight, u"5 22:00, 6 00:00"_s});
+        row("23:45 departure from a morning arrival", {at(5, 9, 0), at(5, 23, 45), ok, u"5 09:00, 6 00:00"_s});
     }
     void interval()
     {
-        QFETCH(QDateTime, from);
-        QFETCH(QDateTime, to);
-        QFETCH(int, check);
-        QFETCH(QString, rounded);
+        const auto& [from, to, check, rounded] = fetchRow<IntervalRow>();
         const QDateTime arrival = arrivalFrom(from.date(), from.time());
         const QDateTime departure = departureFrom(to.date(), to.time());
         QCOMPARE(arrival.toString(u"d HH:mm"_s) + u", "_s + departure.toString(u"d HH:mm"_s), rounded);
@@ -98,29 +96,18 @@ private slots:
 
     void hireAndCharges_data()
     {
-        QTest::addColumn<QList<qlonglong>>("dailyPence"); // -1: no daily charge
-        QTest::addColumn<QDateTime>("from");
-        QTest::addColumn<QDateTime>("to");
-        QTest::addColumn<QString>("otherText");
-        QTest::addColumn<QString>("charges"); // hire, VAT, total
-        QTest::newRow("two berths, three days")
-            << QList<qlonglong>{1250, 800} << at(1, 14) << at(4, 10) << u""_s << u"£61.50 £10.76 £72.26"_s;
-        QTest::newRow("no daily charge adds nothing")
-            << QList<qlonglong>{-1} << at(1, 14) << at(4, 10) << u""_s << u"£0.00 £0.00 £0.00"_s;
-        QTest::newRow("same day is no day")
-            << QList<qlonglong>{5000} << at(1, 9) << at(1, 17) << u""_s << u"£0.00 £0.00 £0.00"_s;
-        QTest::newRow("overnight is one day")
-            << QList<qlonglong>{10000} << at(1, 14) << at(2, 9) << u"£20.00"_s << u"£100.00 £21.00 £141.00"_s;
-        QTest::newRow("other charges empty")
-            << QList<qlonglong>{1000} << at(1, 14) << at(2, 9) << u""_s << u"£10.00 £1.75 £11.75"_s;
+        // dailyPence: -1: no daily charge
+        // charges: hire, VAT, total
+        const DataRows<HireRow> row;
+        row("two berths, three days", {{1250, 800}, at(1, 14), at(4, 10), u""_s, u"£61.50 £10.76 £72.26"_s});
+        row("no daily charge adds nothing", {{-1}, at(1, 14), at(4, 10), u""_s, u"£0.00 £0.00 £0.00"_s});
+        row("same day is no day", {{5000}, at(1, 9), at(1, 17), u""_s, u"£0.00 £0.00 £0.00"_s});
+        row("overnight is one day", {{10000}, at(1, 14), at(2, 9), u"£20.00"_s, u"£100.00 £21.00 £141.00"_s});
+        row("other charges empty", {{1000}, at(1, 14), at(2, 9), u""_s, u"£10.00 £1.75 £11.75"_s});
     }
     void hireAndCharges()
     {
-        QFETCH(QList<qlonglong>, dailyPence);
-        QFETCH(QDateTime, from);
-        QFETCH(QDateTime, to);
-        QFETCH(QString, otherText);
-        QFETCH(QString, charges);
+        const auto& [dailyPence, from, to, otherText, charges] = fetchRow<HireRow>();
         // An office without seasons: each berth's daily charge times the days of hire, and the delivered VAT.
         QList<Pricing::BerthRates> marked(dailyPence.size());
         for (qsizetype i = 0; i < dailyPence.size(); ++i)
@@ -134,27 +121,19 @@ private slots:
 
     void overlap_data()
     {
-        QTest::addColumn<QDateTime>("from");
-        QTest::addColumn<QDateTime>("to");
-        QTest::addColumn<int>("exclude");
-        QTest::addColumn<QStringList>("free");
+        const DataRows<OverlapRow> row;
         const QStringList all{u"A1"_s, u"A2"_s, u"B2"_s};
-        QTest::newRow("starts when the booking ends") << at(12, 10) << at(14, 10) << 0 << all;
-        QTest::newRow("ends when the booking starts") << at(8, 10) << at(10, 12) << 0 << all;
-        QTest::newRow("inside the booking") << at(11, 0) << at(11, 23, 30) << 0 << QStringList{u"A2"_s, u"B2"_s};
-        QTest::newRow("one minute of overlap counts")
-            << at(12, 9, 30) << at(13, 9) << 0 << QStringList{u"A2"_s, u"B2"_s};
-        QTest::newRow("covering the whole booking") << at(1, 0) << at(30, 0) << 0 << QStringList{u"A2"_s};
-        QTest::newRow("the booking being changed does not block itself") << at(21, 9) << at(22, 9) << 2 << all;
-        QTest::newRow("a third booking still blocks when changing another")
-            << at(11, 9) << at(21, 9) << 2 << QStringList{u"A2"_s, u"B2"_s};
+        row("starts when the booking ends", {at(12, 10), at(14, 10), 0, all});
+        row("ends when the booking starts", {at(8, 10), at(10, 12), 0, all});
+        row("inside the booking", {at(11, 0), at(11, 23, 30), 0, {u"A2"_s, u"B2"_s}});
+        row("one minute of overlap counts", {at(12, 9, 30), at(13, 9), 0, {u"A2"_s, u"B2"_s}});
+        row("covering the whole booking", {at(1, 0), at(30, 0), 0, {u"A2"_s}});
+        row("the booking being changed does not block itself", {at(21, 9), at(22, 9), 2, all});
+        row("a third booking still blocks when changing another", {at(11, 9), at(21, 9), 2, {u"A2"_s, u"B2"_s}});
     }
     void overlap()
     {
-        QFETCH(QDateTime, from);
-        QFETCH(QDateTime, to);
-        QFETCH(int, exclude);
-        QFETCH(QStringList, free);
+        const auto& [from, to, exclude, free] = fetchRow<OverlapRow>();
         QCOMPARE(freeBerthNames(from, to, exclude), free);
     }
 
@@ -215,21 +194,18 @@ private slots:
 
     void adultsAndKids_data()
     {
-        QTest::addColumn<QString>("adults");
-        QTest::addColumn<QString>("kids");
-        QTest::addColumn<QString>("shown"); // numbers, then whether the numbers and the words show
-        QTest::newRow("counts") << u"2"_s << u"1"_s << u"2 1 numbers words"_s;
-        QTest::newRow("empty boxes count as none") << u" "_s << u""_s << u"0 0 numbers words"_s;
-        QTest::newRow("not recorded") << u"-1"_s << u"-1"_s << u"-1 -1 - -"_s;
+        // shown: numbers, then whether the numbers and the words show
+        const DataRows<AdultsRow> row;
+        row("counts", {u"2"_s, u"1"_s, u"2 1 numbers words"_s});
+        row("empty boxes count as none", {u" "_s, u""_s, u"0 0 numbers words"_s});
+        row("not recorded", {u"-1"_s, u"-1"_s, u"-1 -1 - -"_s});
         // The adults box decides both numbers, the kids box both words.
-        QTest::newRow("adults not recorded") << u"-1"_s << u"3"_s << u"-1 3 - words"_s;
-        QTest::newRow("kids not recorded") << u"4"_s << u"-1"_s << u"4 -1 numbers -"_s;
+        row("adults not recorded", {u"-1"_s, u"3"_s, u"-1 3 - words"_s});
+        row("kids not recorded", {u"4"_s, u"-1"_s, u"4 -1 numbers -"_s});
     }
     void adultsAndKids()
     {
-        QFETCH(QString, adults);
-        QFETCH(QString, kids);
-        QFETCH(QString, shown);
+        const auto& [adults, kids, shown] = fetchRow<AdultsRow>();
         const auto line = BookingRules::confirmationCounts(adults, kids);
         QCOMPARE(QStringList({line.adults, line.kids, line.numbersShown ? u"numbers"_s : u"-"_s,
                               line.wordsShown ? u"words"_s : u"-"_s})
@@ -299,30 +275,21 @@ private slots:
 
     void outOfRangeIsRefused_data()
     {
-        QTest::addColumn<QDateTime>("from");
-        QTest::addColumn<QDateTime>("to");
-        QTest::addColumn<qlonglong>("otherUnits");
-        QTest::addColumn<int>("adults");
-        QTest::addColumn<bool>("saved");
+        const DataRows<RangeRow> row;
         const auto at = [](int y, int mo, int d, int h = 0) {
             return DateTimes::wallTime(QDate(y, mo, d), QTime(h, 0));
         };
-        QTest::newRow("first day") << at(2000, 1, 1) << at(2000, 1, 2) << 0LL << 2 << true;
-        QTest::newRow("to midnight after the last day") << at(2199, 12, 31, 9) << at(2200, 1, 1) << 0LL << 2 << true;
-        QTest::newRow("before 2000") << at(1999, 12, 31, 9) << at(2000, 1, 2) << 0LL << 2 << false;
-        QTest::newRow("past 2199") << at(2199, 12, 31, 9) << at(2200, 1, 1, 9) << 0LL << 2 << false;
-        QTest::newRow("year 6054") << at(6054, 1, 1, 9) << at(6054, 1, 2, 9) << 0LL << 2 << false;
-        QTest::newRow("amount over the ceiling")
-            << at(2026, 8, 1) << at(2026, 8, 2) << Money::ceiling().units() + 1 << 2 << false;
-        QTest::newRow("too many adults") << at(2026, 8, 1) << at(2026, 8, 2) << 0LL << 10000 << false;
+        row("first day", {at(2000, 1, 1), at(2000, 1, 2), 0, 2, true});
+        row("to midnight after the last day", {at(2199, 12, 31, 9), at(2200, 1, 1), 0, 2, true});
+        row("before 2000", {at(1999, 12, 31, 9), at(2000, 1, 2), 0, 2, false});
+        row("past 2199", {at(2199, 12, 31, 9), at(2200, 1, 1, 9), 0, 2, false});
+        row("year 6054", {at(6054, 1, 1, 9), at(6054, 1, 2, 9), 0, 2, false});
+        row("amount over the ceiling", {at(2026, 8, 1), at(2026, 8, 2), Money::ceiling().units() + 1, 2, false});
+        row("too many adults", {at(2026, 8, 1), at(2026, 8, 2), 0, 10000, false});
     }
     void outOfRangeIsRefused()
     {
-        QFETCH(QDateTime, from);
-        QFETCH(QDateTime, to);
-        QFETCH(qlonglong, otherUnits);
-        QFETCH(int, adults);
-        QFETCH(bool, saved);
+        const auto& [from, to, otherUnits, adults, saved] = fetchRow<RangeRow>();
         BookingRecord b = newBooking({2}, {u"A2"_s});
         b.fromDate = from;
         b.toDate = to;

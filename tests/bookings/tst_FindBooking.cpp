@@ -52,6 +52,9 @@ class tst_FindBooking : public InstallTest
         click(*m_window, "cmdStart");
     }
 
+    using Bound = std::optional<QDateTime>;
+    using SearchRow = std::tuple<Bound, Bound, QString>;
+
 private slots:
     void opensWithEveryBookingThatHasACustomer()
     {
@@ -103,25 +106,19 @@ private slots:
 
     void search_data()
     {
-        using Bound = std::optional<QDateTime>;
-        QTest::addColumn<Bound>("arriving");
-        QTest::addColumn<Bound>("departing");
-        QTest::addColumn<QString>("found");
-        QTest::newRow("arriving 10:00 finds 10:00 and 10:30, not 09:30") << Bound(at(5, 10, 0)) << Bound() << u"1,2"_s;
-        QTest::newRow("arriving 10:20 rounds down to 10:00") << Bound(at(5, 10, 20)) << Bound() << u"1,2"_s;
-        QTest::newRow("arriving 10:31 rounds down to 10:30") << Bound(at(5, 10, 31)) << Bound() << u"2"_s;
-        QTest::newRow("leaving exactly at the bound") << Bound() << Bound(at(7, 10, 0)) << u"1,3"_s;
-        QTest::newRow("departing 10:29 rounds down to 10:00") << Bound() << Bound(at(7, 10, 29)) << u"1,3"_s;
-        QTest::newRow("departing 09:59 rounds down to 09:30") << Bound() << Bound(at(7, 9, 59)) << u"3"_s;
-        QTest::newRow("01.06-10.06 is not within 02.06-08.06")
-            << Bound(at(2, 0, 0)) << Bound(at(8, 23, 0)) << u"1,2,3"_s;
-        QTest::newRow("nothing in range") << Bound(at(9, 0, 0)) << Bound(at(9, 12, 0)) << QString();
+        const DataRows<SearchRow> row;
+        row("arriving 10:00 finds 10:00 and 10:30, not 09:30", {Bound(at(5, 10, 0)), Bound(), u"1,2"_s});
+        row("arriving 10:20 rounds down to 10:00", {Bound(at(5, 10, 20)), Bound(), u"1,2"_s});
+        row("arriving 10:31 rounds down to 10:30", {Bound(at(5, 10, 31)), Bound(), u"2"_s});
+        row("leaving exactly at the bound", {Bound(), Bound(at(7, 10, 0)), u"1,3"_s});
+        row("departing 10:29 rounds down to 10:00", {Bound(), Bound(at(7, 10, 29)), u"1,3"_s});
+        row("departing 09:59 rounds down to 09:30", {Bound(), Bound(at(7, 9, 59)), u"3"_s});
+        row("01.06-10.06 is not within 02.06-08.06", {Bound(at(2, 0, 0)), Bound(at(8, 23, 0)), u"1,2,3"_s});
+        row("nothing in range", {Bound(at(9, 0, 0)), Bound(at(9, 12, 0)), QString()});
     }
     void search()
     {
-        QFETCH(std::optional<QDateTime>, arriving);
-        QFETCH(std::optional<QDateTime>, departing);
-        QFETCH(QString, found);
+        const auto& [arriving, departing, found] = fetchRow<SearchRow>();
         search(arriving, departing);
         QCOMPARE(listed(), found);
         const QString count = QString::number(found.isEmpty() ? 0 : found.count(u',') + 1);

@@ -66,6 +66,10 @@ class tst_Ledger : public InstallTest
                0;
     }
 
+    using RecordRow = std::tuple<int, Ledger::Kind, qint64, qint64>;
+    using CancelRow = std::tuple<BookingStore::MoneyKept, QString, qint64, qint64>;
+    using DueRow = std::tuple<int, qint64, qint64, int, qint64, QDate, QString>;
+
 private slots:
     void newBookingPaymentIsTheFirstLine()
     {
@@ -87,33 +91,28 @@ private slots:
 
     void recordRules_data()
     {
-        QTest::addColumn<int>("booking");
-        QTest::addColumn<Ledger::Kind>("kind");
-        QTest::addColumn<qint64>("pence");
-        QTest::addColumn<qint64>("paidAfter"); // in pence; -1: refused, nothing saved
-        QTest::newRow("payment") << 1 << Kind::Payment << qint64(5000) << qint64(15000);
-        QTest::newRow("deposit") << 2 << Kind::Deposit << qint64(1000) << qint64(1000);
-        QTest::newRow("refund of part") << 1 << Kind::Refund << qint64(4000) << qint64(6000);
-        QTest::newRow("refund of all") << 1 << Kind::Refund << qint64(10000) << qint64(0);
-        QTest::newRow("refund above paid") << 1 << Kind::Refund << qint64(10001) << qint64(-1);
-        QTest::newRow("refund with nothing paid") << 2 << Kind::Refund << qint64(1) << qint64(-1);
-        QTest::newRow("correction down") << 1 << Kind::Correction << qint64(-2500) << qint64(7500);
-        QTest::newRow("correction up") << 1 << Kind::Correction << qint64(2500) << qint64(12500);
-        QTest::newRow("correction below nothing") << 1 << Kind::Correction << qint64(-10001) << qint64(-1);
-        QTest::newRow("zero") << 1 << Kind::Payment << qint64(0) << qint64(-1);
-        QTest::newRow("negative payment") << 1 << Kind::Payment << qint64(-100) << qint64(-1);
-        QTest::newRow("negative refund") << 1 << Kind::Refund << qint64(-100) << qint64(-1);
-        QTest::newRow("ten million") << 2 << Kind::Payment << qint64(1000000000) << qint64(1000000000);
-        QTest::newRow("above ten million") << 2 << Kind::Payment << qint64(1000000001) << qint64(-1);
-        QTest::newRow("credit the customer lacks") << 1 << Kind::CreditUsed << qint64(100) << qint64(-1);
-        QTest::newRow("booking gone") << 99 << Kind::Payment << qint64(100) << qint64(-1);
+        // paidAfter: in pence; -1: refused, nothing saved
+        const DataRows<RecordRow> row;
+        row("payment", {1, Kind::Payment, 5000, 15000});
+        row("deposit", {2, Kind::Deposit, 1000, 1000});
+        row("refund of part", {1, Kind::Refund, 4000, 6000});
+        row("refund of all", {1, Kind::Refund, 10000, 0});
+        row("refund above paid", {1, Kind::Refund, 10001, -1});
+        row("refund with nothing paid", {2, Kind::Refund, 1, -1});
+        row("correction down", {1, Kind::Correction, -2500, 7500});
+        row("correction up", {1, Kind::Correction, 2500, 12500});
+        row("correction below nothing", {1, Kind::Correction, -10001, -1});
+        row("zero", {1, Kind::Payment, 0, -1});
+        row("negative payment", {1, Kind::Payment, -100, -1});
+        row("negative refund", {1, Kind::Refund, -100, -1});
+        row("ten million", {2, Kind::Payment, 1000000000, 1000000000});
+        row("above ten million", {2, Kind::Payment, 1000000001, -1});
+        row("credit the customer lacks", {1, Kind::CreditUsed, 100, -1});
+        row("booking gone", {99, Kind::Payment, 100, -1});
     }
     void recordRules()
     {
-        QFETCH(int, booking);
-        QFETCH(Ledger::Kind, kind);
-        QFETCH(qint64, pence);
-        QFETCH(qint64, paidAfter);
+        const auto& [booking, kind, pence, paidAfter] = fetchRow<RecordRow>();
         const int before = lineCount();
         const auto result =
             Ledger::record(m_install->db(), booking, {kind, 1, Money::fromPence(pence), u"slip 7"_s, {}},
@@ -195,22 +194,17 @@ private slots:
 
     void cancelKeepsTheMoney_data()
     {
-        QTest::addColumn<BookingStore::MoneyKept>("kept");
-        QTest::addColumn<QString>("lines");      // kind and amount of each line, in pence
-        QTest::addColumn<qint64>("paidAfter");   // pence
-        QTest::addColumn<qint64>("creditAfter"); // the customer's, pence
-        QTest::newRow("refunded") << BookingStore::MoneyKept::Refunded << u"2 10000,3 -10000"_s << qint64(0)
-                                  << qint64(0);
-        QTest::newRow("fee") << BookingStore::MoneyKept::AsFee << u"2 10000"_s << qint64(10000) << qint64(0);
-        QTest::newRow("credit") << BookingStore::MoneyKept::AsCredit << u"2 10000,5 -10000"_s << qint64(0)
-                                << qint64(10000);
+        // lines: kind and amount of each line, in pence
+        // paidAfter: pence
+        // creditAfter: the customer's, pence
+        const DataRows<CancelRow> row;
+        row("refunded", {BookingStore::MoneyKept::Refunded, u"2 10000,3 -10000"_s, 0, 0});
+        row("fee", {BookingStore::MoneyKept::AsFee, u"2 10000"_s, 10000, 0});
+        row("credit", {BookingStore::MoneyKept::AsCredit, u"2 10000,5 -10000"_s, 0, 10000});
     }
     void cancelKeepsTheMoney()
     {
-        QFETCH(BookingStore::MoneyKept, kept);
-        QFETCH(QString, lines);
-        QFETCH(qint64, paidAfter);
-        QFETCH(qint64, creditAfter);
+        const auto& [kept, lines, paidAfter, creditAfter] = fetchRow<CancelRow>();
         const auto loaded = BookingStore::loadBooking(m_install->db(), 1);
         QVERIFY(loaded);
         // Changed at another desk since it was shown: nothing is cancelled.
@@ -266,39 +260,24 @@ private slots:
 
     void dueDates_data()
     {
-        QTest::addColumn<int>("deposit");    // PaymentTerms::Deposit
-        QTest::addColumn<qint64>("amount");  // fixed pence, or hundredths of a percent
-        QTest::addColumn<qint64>("minimum"); // pence
-        QTest::addColumn<int>("days");
-        QTest::addColumn<qint64>("paid"); // pence, of a £300 total
-        QTest::addColumn<QDate>("booked");
-        QTest::addColumn<QString>("expected"); // deposit, by, balance by, owed now, next due, next by
-        QTest::newRow("no terms") << 0 << qint64(0) << qint64(0) << 0 << qint64(0) << day(5, 1)
-                                  << u"0 01.05 31.07 0 30000 31.07"_s;
-        QTest::newRow("fixed, unpaid") << 1 << qint64(5000) << qint64(0) << 28 << qint64(0) << day(5, 1)
-                                       << u"5000 01.05 03.07 5000 5000 01.05"_s;
-        QTest::newRow("fixed, deposit paid")
-            << 1 << qint64(5000) << qint64(0) << 28 << qint64(5000) << day(5, 1) << u"5000 01.05 03.07 0 25000 03.07"_s;
-        QTest::newRow("percent") << 2 << qint64(2500) << qint64(0) << 28 << qint64(0) << day(5, 1)
-                                 << u"7500 01.05 03.07 7500 7500 01.05"_s;
-        QTest::newRow("percent under minimum") << 2 << qint64(500) << qint64(4000) << 28 << qint64(0) << day(5, 1)
-                                               << u"4000 01.05 03.07 4000 4000 01.05"_s;
-        QTest::newRow("fixed above total") << 1 << qint64(50000) << qint64(0) << 28 << qint64(0) << day(5, 1)
-                                           << u"30000 01.05 03.07 30000 30000 01.05"_s;
-        QTest::newRow("booked inside the window") << 1 << qint64(5000) << qint64(0) << 28 << qint64(5000) << day(7, 20)
-                                                  << u"30000 20.07 20.07 25000 25000 20.07"_s;
-        QTest::newRow("overpaid") << 1 << qint64(5000) << qint64(0) << 28 << qint64(31000) << day(5, 1)
-                                  << u"5000 01.05 03.07 0 0 -"_s;
+        // deposit: PaymentTerms::Deposit
+        // amount: fixed pence, or hundredths of a percent
+        // minimum: pence
+        // paid: pence, of a £300 total
+        // expected: deposit, by, balance by, owed now, next due, next by
+        const DataRows<DueRow> row;
+        row("no terms", {0, 0, 0, 0, 0, day(5, 1), u"0 01.05 31.07 0 30000 31.07"_s});
+        row("fixed, unpaid", {1, 5000, 0, 28, 0, day(5, 1), u"5000 01.05 03.07 5000 5000 01.05"_s});
+        row("fixed, deposit paid", {1, 5000, 0, 28, 5000, day(5, 1), u"5000 01.05 03.07 0 25000 03.07"_s});
+        row("percent", {2, 2500, 0, 28, 0, day(5, 1), u"7500 01.05 03.07 7500 7500 01.05"_s});
+        row("percent under minimum", {2, 500, 4000, 28, 0, day(5, 1), u"4000 01.05 03.07 4000 4000 01.05"_s});
+        row("fixed above total", {1, 50000, 0, 28, 0, day(5, 1), u"30000 01.05 03.07 30000 30000 01.05"_s});
+        row("booked inside the window", {1, 5000, 0, 28, 5000, day(7, 20), u"30000 20.07 20.07 25000 25000 20.07"_s});
+        row("overpaid", {1, 5000, 0, 28, 31000, day(5, 1), u"5000 01.05 03.07 0 0 -"_s});
     }
     void dueDates()
     {
-        QFETCH(int, deposit);
-        QFETCH(qint64, amount);
-        QFETCH(qint64, minimum);
-        QFETCH(int, days);
-        QFETCH(qint64, paid);
-        QFETCH(QDate, booked);
-        QFETCH(QString, expected);
+        const auto& [deposit, amount, minimum, days, paid, booked, expected] = fetchRow<DueRow>();
         PaymentTerms terms;
         terms.deposit = PaymentTerms::Deposit(deposit);
         terms.fixedAmount = Money::fromPence(amount);

@@ -20,6 +20,7 @@
 #include <QTest>
 #include <algorithm>
 #include <memory>
+#include <tuple>
 
 using namespace Qt::StringLiterals;
 
@@ -56,6 +57,20 @@ private slots:
 
 private:
     bool m_withDatabase;
+};
+
+/// The current data row of a table whose one column "row" holds a tuple (QTest::addColumn<Row>("row")): read it with
+/// a structured binding, so a table of many values needs no column and no QFETCH for each.
+template <typename Row> const Row& fetchRow()
+{
+    return *static_cast<const Row*>(QTest::qData("row", qMetaTypeId<Row>()));
+}
+
+/// The one column of such a table and its rows: `const DataRows<Row> row;` adds the column, `row("tag", {...})` a row.
+template <typename Row> struct DataRows
+{
+    DataRows() { QTest::addColumn<Row>("row"); }
+    void operator()(const char* tag, const Row& values) const { QTest::newRow(tag) << values; }
 };
 
 /// One event log entry as the log file holds it.

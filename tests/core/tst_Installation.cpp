@@ -272,6 +272,8 @@ class tst_InstallationFile : public InstallTest
 {
     Q_OBJECT
 
+    using OpenRow = std::tuple<QByteArray, QString>;
+
 private slots:
     void createMakesAFileOnlyItsOwnerReads()
     {
@@ -343,17 +345,16 @@ private slots:
 
     void openRefusesBadFiles_data()
     {
-        QTest::addColumn<QByteArray>("content"); // "-": no file at all
-        QTest::addColumn<QString>("error");
-        QTest::newRow("missing") << QByteArray("-") << "does not exist";
-        QTest::newRow("empty file: a database without our tables") << QByteArray() << "not a Zem Harbour database";
-        QTest::newRow("text file") << QByteArray("this is not a database\n") << "";
-        QTest::newRow("truncated header") << QByteArray("SQLite format 3\0garbage", 24) << "";
+        // content: "-": no file at all
+        const DataRows<OpenRow> row;
+        row("missing", {QByteArray("-"), u"does not exist"_s});
+        row("empty file: a database without our tables", {QByteArray(), u"not a Zem Harbour database"_s});
+        row("text file", {QByteArray("this is not a database\n"), u""_s});
+        row("truncated header", {QByteArray("SQLite format 3\0garbage", 24), u""_s});
     }
     void openRefusesBadFiles()
     {
-        QFETCH(QByteArray, content);
-        QFETCH(QString, error);
+        const auto& [content, error] = fetchRow<OpenRow>();
         const QString path = m_install->root() + u"/bad.sqlite"_s;
         QVERIFY(content == "-" || writeAll(path, content));
         const QString reason = Database::open(path, u"probe"_s, 100).error();

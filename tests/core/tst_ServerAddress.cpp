@@ -7,41 +7,41 @@ class tst_ServerAddress : public QObject
 {
     Q_OBJECT
 
+    using ParseRow = std::tuple<QString, QString>;
+
 private slots:
     void parse_data()
     {
-        QTest::addColumn<QString>("uri");
-        QTest::addColumn<QString>("parts"); // host|port|user|database|options, or the reason's end when refused
-        QTest::newRow("full") << u"postgresql://harbour@db.example.org:5433/marina"_s
-                              << u"db.example.org|5433|harbour|marina|"_s;
-        QTest::newRow("short scheme, no user or port") << u"postgres://db/harbour"_s << u"db|-1||harbour|"_s;
-        QTest::newRow("IPv6") << u"postgresql://[::1]:5432/harbour"_s << u"::1|5432||harbour|"_s;
-        QTest::newRow("socket folder and port as options")
-            << u"postgresql://zem@/harbour?host=/run/postgresql&port=6000"_s << u"/run/postgresql|6000|zem|harbour|"_s;
-        QTest::newRow("escaped names, further options")
-            << u"postgresql://j%40smith@h/my%20harbour?sslmode=require&application_name=desk"_s
-            << u"h|-1|j@smith|my harbour|sslmode=require;application_name=desk"_s;
-        QTest::newRow("a file") << u"/srv/harbour/DB.sqlite"_s << u"it must start with postgresql://."_s;
-        QTest::newRow("no database") << u"postgresql://db.example.org"_s << u"as in postgresql://user@host/harbour."_s;
-        QTest::newRow("empty database") << u"postgresql://db/"_s << u"as in postgresql://user@host/harbour."_s;
-        QTest::newRow("two path parts") << u"postgresql://db/a/b"_s << u"as in postgresql://user@host/harbour."_s;
-        QTest::newRow("port 0") << u"postgresql://db:0/h"_s << u"from 1 to 65535."_s;
-        QTest::newRow("port too high") << u"postgresql://db:65536/h"_s << u"from 1 to 65535."_s;
-        QTest::newRow("port in the options") << u"postgresql://db/h?port=x"_s << u"from 1 to 65535."_s;
-        QTest::newRow("several hosts") << u"postgresql://a,b/h"_s << u"only one host can be named."_s;
-        QTest::newRow("open bracket") << u"postgresql://[::1/h"_s << u"the host cannot be read."_s;
-        QTest::newRow("password") << u"postgresql://zem:s3cret@db/h"_s << u"put it in the .pgpass file."_s;
-        QTest::newRow("password holding @") << u"postgresql://zem:s3cret@x@db/h"_s << u"put it in the .pgpass file."_s;
-        QTest::newRow("password option") << u"postgresql://db/h?sslmode=disable&password=s3cret"_s
-                                         << u"put it in the .pgpass file."_s;
+        // parts: host|port|user|database|options, or the reason's end when refused
+        const DataRows<ParseRow> row;
+        row("full", {u"postgresql://harbour@db.example.org:5433/marina"_s, u"db.example.org|5433|harbour|marina|"_s});
+        row("short scheme, no user or port", {u"postgres://db/harbour"_s, u"db|-1||harbour|"_s});
+        row("IPv6", {u"postgresql://[::1]:5432/harbour"_s, u"::1|5432||harbour|"_s});
+        row("socket folder and port as options",
+            {u"postgresql://zem@/harbour?host=/run/postgresql&port=6000"_s, u"/run/postgresql|6000|zem|harbour|"_s});
+        row("escaped names, further options",
+            {u"postgresql://j%40smith@h/my%20harbour?sslmode=require&application_name=desk"_s,
+             u"h|-1|j@smith|my harbour|sslmode=require;application_name=desk"_s});
+        row("a file", {u"/srv/harbour/DB.sqlite"_s, u"it must start with postgresql://."_s});
+        row("no database", {u"postgresql://db.example.org"_s, u"as in postgresql://user@host/harbour."_s});
+        row("empty database", {u"postgresql://db/"_s, u"as in postgresql://user@host/harbour."_s});
+        row("two path parts", {u"postgresql://db/a/b"_s, u"as in postgresql://user@host/harbour."_s});
+        row("port 0", {u"postgresql://db:0/h"_s, u"from 1 to 65535."_s});
+        row("port too high", {u"postgresql://db:65536/h"_s, u"from 1 to 65535."_s});
+        row("port in the options", {u"postgresql://db/h?port=x"_s, u"from 1 to 65535."_s});
+        row("several hosts", {u"postgresql://a,b/h"_s, u"only one host can be named."_s});
+        row("open bracket", {u"postgresql://[::1/h"_s, u"the host cannot be read."_s});
+        row("password", {u"postgresql://zem:s3cret@db/h"_s, u"put it in the .pgpass file."_s});
+        row("password holding @", {u"postgresql://zem:s3cret@x@db/h"_s, u"put it in the .pgpass file."_s});
+        row("password option",
+            {u"postgresql://db/h?sslmode=disable&password=s3cret"_s, u"put it in the .pgpass file."_s});
         // A ';' would end the option in the driver's list and start one of the address's choosing.
-        QTest::newRow("option with ;") << u"postgresql://db/h?options=a;sslmode=disable"_s
-                                       << u"the option options cannot be read."_s;
+        row("option with ;",
+            {u"postgresql://db/h?options=a;sslmode=disable"_s, u"the option options cannot be read."_s});
     }
     void parse()
     {
-        QFETCH(QString, uri);
-        QFETCH(QString, parts);
+        const auto& [uri, parts] = fetchRow<ParseRow>();
         const auto address = parseServerAddress(uri);
         const QString error = address.error();
         if (!parts.contains(u'|')) {

@@ -11,34 +11,38 @@ using namespace DateTimes;
 class tst_Values : public QObject
 {
     Q_OBJECT
+    using RoundRow = std::tuple<QDateTime, bool, QDateTime>;
+    using TypedDateRow = std::tuple<QString, QString, QDate>;
+    using ParseRow = std::tuple<QString, QString, qlonglong>;
+    using FormatRow = std::tuple<QString, qlonglong, QString>;
+    using LengthsRow = std::tuple<bool, QString, int, QString>;
+    using ValidityRow = std::tuple<QString, int, QString, bool>;
+    using VatRow = std::tuple<qlonglong, qlonglong>;
+
 private slots:
     void roundToHalfHour_data()
     {
-        QTest::addColumn<QDateTime>("when");
-        QTest::addColumn<bool>("downward");
-        QTest::addColumn<QDateTime>("expected");
+        const DataRows<RoundRow> row;
         const QDate d(2004, 5, 10);
         auto at = [&](int h, int m, int s = 0) { return wallTime(d, QTime(h, m, s)); };
-        QTest::newRow("on the hour stays, down") << at(14, 0) << true << at(14, 0);
-        QTest::newRow("on the hour stays, up") << at(14, 0) << false << at(14, 0);
-        QTest::newRow("on the half hour stays") << at(14, 30) << false << at(14, 30);
-        QTest::newRow("20 down") << at(14, 20) << true << at(14, 0);
-        QTest::newRow("20 up") << at(14, 20) << false << at(14, 30);
-        QTest::newRow("31 down") << at(14, 31) << true << at(14, 30);
-        QTest::newRow("45 up goes to next hour")
-            << wallTime(QDate(2005, 1, 3), QTime(9, 45)) << false << wallTime(QDate(2005, 1, 3), QTime(10, 0));
-        QTest::newRow("seconds are dropped") << at(14, 0, 59) << false << at(14, 0);
-        QTest::newRow("23:45 up is midnight next day") << at(23, 45) << false << wallTime(QDate(2004, 5, 11));
-        QTest::newRow("23:59 up on new year's eve")
-            << wallTime(QDate(2004, 12, 31), QTime(23, 59)) << false << wallTime(QDate(2005, 1, 1));
-        QTest::newRow("23:45 down stays in the day") << at(23, 45) << true << at(23, 30);
-        QTest::newRow("00:10 up") << at(0, 10) << false << at(0, 30);
+        row("on the hour stays, down", {at(14, 0), true, at(14, 0)});
+        row("on the hour stays, up", {at(14, 0), false, at(14, 0)});
+        row("on the half hour stays", {at(14, 30), false, at(14, 30)});
+        row("20 down", {at(14, 20), true, at(14, 0)});
+        row("20 up", {at(14, 20), false, at(14, 30)});
+        row("31 down", {at(14, 31), true, at(14, 30)});
+        row("45 up goes to next hour",
+            {wallTime(QDate(2005, 1, 3), QTime(9, 45)), false, wallTime(QDate(2005, 1, 3), QTime(10, 0))});
+        row("seconds are dropped", {at(14, 0, 59), false, at(14, 0)});
+        row("23:45 up is midnight next day", {at(23, 45), false, wallTime(QDate(2004, 5, 11))});
+        row("23:59 up on new year's eve",
+            {wallTime(QDate(2004, 12, 31), QTime(23, 59)), false, wallTime(QDate(2005, 1, 1))});
+        row("23:45 down stays in the day", {at(23, 45), true, at(23, 30)});
+        row("00:10 up", {at(0, 10), false, at(0, 30)});
     }
     void roundToHalfHour()
     {
-        QFETCH(QDateTime, when);
-        QFETCH(bool, downward);
-        QFETCH(QDateTime, expected);
+        const auto& [when, downward, expected] = fetchRow<RoundRow>();
         QCOMPARE(DateTimes::roundToHalfHour(when, downward), expected);
         // sqlDate binds the same rounded value as database text.
         QCOMPARE(sqlDate(when, downward).toString(), expected.toString(u"yyyy-MM-dd HH:mm:ss"_s));
@@ -46,41 +50,38 @@ private slots:
 
     void typedDate_data()
     {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QDate>("expected"); // invalid: not read
+        // expected: invalid: not read
+        const DataRows<TypedDateRow> row;
         const QDate eleventh(2026, 12, 11);
         const QString uk = u"en_GB"_s, us = u"en_US"_s, iso = u"sv_SE"_s, de = u"de_DE"_s;
-        QTest::newRow("bare digits") << uk << u"11122026"_s << eleventh;
-        QTest::newRow("slashes, two-digit year") << uk << u"11/12/26"_s << eleventh;
-        QTest::newRow("dots") << uk << u"11.12.2026"_s << eleventh;
-        QTest::newRow("one-digit day and month") << uk << u"1/2/2027"_s << QDate(2027, 2, 1);
-        QTest::newRow("spaces and dashes") << uk << u" 11 - 12 - 2026 "_s << eleventh;
-        QTest::newRow("six digits") << uk << u"111226"_s << eleventh;
-        QTest::newRow("day and month take the year given") << uk << u"0103"_s << QDate(2026, 3, 1);
-        QTest::newRow("day and month with a separator") << uk << u"1/3"_s << QDate(2026, 3, 1);
-        QTest::newRow("month first where the region has it") << us << u"12112026"_s << eleventh;
-        QTest::newRow("month first, separators") << us << u"12/11/26"_s << eleventh;
-        QTest::newRow("year first") << iso << u"20261211"_s << eleventh;
-        QTest::newRow("year first, separators") << iso << u"2026-12-11"_s << eleventh;
-        QTest::newRow("German dots") << de << u"11.12.26"_s << eleventh;
-        QTest::newRow("no 31st of November") << uk << u"31112026"_s << QDate();
-        QTest::newRow("29th of February in a leap year") << uk << u"29022028"_s << QDate(2028, 2, 29);
-        QTest::newRow("no 29th of February otherwise") << uk << u"29022027"_s << QDate();
-        QTest::newRow("month 13") << uk << u"01132026"_s << QDate();
-        QTest::newRow("seven digits") << uk << u"1112202"_s << QDate();
-        QTest::newRow("three-digit year") << uk << u"11/12/202"_s << QDate();
-        QTest::newRow("three-digit day") << uk << u"011/12/2026"_s << QDate();
-        QTest::newRow("four parts") << uk << u"11/12/20/26"_s << QDate();
-        QTest::newRow("letters") << uk << u"11 Dec 2026"_s << QDate();
-        QTest::newRow("a sign") << uk << u"+11/12/2026"_s << QDate();
-        QTest::newRow("nothing") << uk << QString() << QDate();
+        row("bare digits", {uk, u"11122026"_s, eleventh});
+        row("slashes, two-digit year", {uk, u"11/12/26"_s, eleventh});
+        row("dots", {uk, u"11.12.2026"_s, eleventh});
+        row("one-digit day and month", {uk, u"1/2/2027"_s, QDate(2027, 2, 1)});
+        row("spaces and dashes", {uk, u" 11 - 12 - 2026 "_s, eleventh});
+        row("six digits", {uk, u"111226"_s, eleventh});
+        row("day and month take the year given", {uk, u"0103"_s, QDate(2026, 3, 1)});
+        row("day and month with a separator", {uk, u"1/3"_s, QDate(2026, 3, 1)});
+        row("month first where the region has it", {us, u"12112026"_s, eleventh});
+        row("month first, separators", {us, u"12/11/26"_s, eleventh});
+        row("year first", {iso, u"20261211"_s, eleventh});
+        row("year first, separators", {iso, u"2026-12-11"_s, eleventh});
+        row("German dots", {de, u"11.12.26"_s, eleventh});
+        row("no 31st of November", {uk, u"31112026"_s, QDate()});
+        row("29th of February in a leap year", {uk, u"29022028"_s, QDate(2028, 2, 29)});
+        row("no 29th of February otherwise", {uk, u"29022027"_s, QDate()});
+        row("month 13", {uk, u"01132026"_s, QDate()});
+        row("seven digits", {uk, u"1112202"_s, QDate()});
+        row("three-digit year", {uk, u"11/12/202"_s, QDate()});
+        row("three-digit day", {uk, u"011/12/2026"_s, QDate()});
+        row("four parts", {uk, u"11/12/20/26"_s, QDate()});
+        row("letters", {uk, u"11 Dec 2026"_s, QDate()});
+        row("a sign", {uk, u"+11/12/2026"_s, QDate()});
+        row("nothing", {uk, QString(), QDate()});
     }
     void typedDate()
     {
-        QFETCH(QString, locale);
-        QFETCH(QString, typed);
-        QFETCH(QDate, expected);
+        const auto& [locale, typed, expected] = fetchRow<TypedDateRow>();
         QLocale::setDefault(QLocale(locale));
         const auto back = qScopeGuard([] { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom)); });
         QCOMPARE(readTypedDate(typed, QDate(2026, 6, 1)).value_or(QDate()), expected);
@@ -114,37 +115,34 @@ private slots:
 
     void parse_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<qlonglong>("units"); // -1 = refused
+        // units: -1 = refused
+        const DataRows<ParseRow> row;
         const QString gb = u"en_GB"_s;
-        QTest::newRow("empty box is zero") << "" << gb << 0LL;
-        QTest::newRow("blanks are zero") << "   " << gb << 0LL;
-        QTest::newRow("pounds and pence") << "61.50" << gb << 615000LL;
-        QTest::newRow("leading pound sign") << "£21.00" << gb << 210000LL;
-        QTest::newRow("group separator") << "£1,234.5" << gb << 12345000LL;
-        QTest::newRow("four decimals kept") << "1.7525" << gb << 17525LL;
-        QTest::newRow("fifth decimal rounds") << "0.00005" << gb << 1LL;
-        QTest::newRow("negative") << "-5" << gb << -50000LL;
-        QTest::newRow("negative before symbol") << "-£5" << gb << -50000LL;
-        QTest::newRow("decimal comma") << "12,50" << u"de_DE"_s << 125000LL;
-        QTest::newRow("shown amount under a decimal comma") << "£12.50" << u"de_DE"_s << 125000LL;
-        QTest::newRow("points as thousands under a decimal comma") << "1.250" << u"de_DE"_s << 12500000LL;
-        QTest::newRow("text refused") << "abc" << gb << -1LL;
-        QTest::newRow("two points refused") << "1.2.3" << gb << -1LL;
-        QTest::newRow("symbol alone refused") << "£" << gb << -1LL;
-        QTest::newRow("trailing junk refused") << "12p" << gb << -1LL;
-        QTest::newRow("leading separator refused") << ",5" << gb << -1LL;
-        QTest::newRow("the ceiling itself") << "£999,999,999.99" << gb << 9999999999900LL;
-        QTest::newRow("a penny over the ceiling refused") << "1000000000" << gb << -1LL;
-        QTest::newRow("six trillion refused") << "6000000000000" << gb << -1LL;
-        QTest::newRow("below minus the ceiling refused") << "-1000000000" << gb << -1LL;
+        row("empty box is zero", {u""_s, gb, 0});
+        row("blanks are zero", {u"   "_s, gb, 0});
+        row("pounds and pence", {u"61.50"_s, gb, 615000});
+        row("leading pound sign", {u"£21.00"_s, gb, 210000});
+        row("group separator", {u"£1,234.5"_s, gb, 12345000});
+        row("four decimals kept", {u"1.7525"_s, gb, 17525});
+        row("fifth decimal rounds", {u"0.00005"_s, gb, 1});
+        row("negative", {u"-5"_s, gb, -50000});
+        row("negative before symbol", {u"-£5"_s, gb, -50000});
+        row("decimal comma", {u"12,50"_s, u"de_DE"_s, 125000});
+        row("shown amount under a decimal comma", {u"£12.50"_s, u"de_DE"_s, 125000});
+        row("points as thousands under a decimal comma", {u"1.250"_s, u"de_DE"_s, 12500000});
+        row("text refused", {u"abc"_s, gb, -1});
+        row("two points refused", {u"1.2.3"_s, gb, -1});
+        row("symbol alone refused", {u"£"_s, gb, -1});
+        row("trailing junk refused", {u"12p"_s, gb, -1});
+        row("leading separator refused", {u",5"_s, gb, -1});
+        row("the ceiling itself", {u"£999,999,999.99"_s, gb, 9999999999900});
+        row("a penny over the ceiling refused", {u"1000000000"_s, gb, -1});
+        row("six trillion refused", {u"6000000000000"_s, gb, -1});
+        row("below minus the ceiling refused", {u"-1000000000"_s, gb, -1});
     }
     void parse()
     {
-        QFETCH(QString, text);
-        QFETCH(QString, locale);
-        QFETCH(qlonglong, units);
+        const auto& [text, locale, units] = fetchRow<ParseRow>();
         QCOMPARE(Money::parse(text, QLocale(locale)).value_or(Money::fromUnits(-1)).units(), units);
     }
 
@@ -153,31 +151,27 @@ private slots:
     // pound again.
     void format_data()
     {
-        QTest::addColumn<QString>("symbol");
-        QTest::addColumn<qlonglong>("units");
-        QTest::addColumn<QString>("texts"); // as boxes show it | as printed documents show it
+        // texts: as boxes show it | as printed documents show it
+        const DataRows<FormatRow> row;
         const QString pound = u"£"_s;
-        QTest::newRow("zero") << pound << 0LL << "£0.00|£0.00";
-        QTest::newRow("pence") << pound << 17500LL << "£1.75|£1.75";
-        QTest::newRow("half penny rounds up") << pound << 50LL << "£0.01|£0.01";
-        QTest::newRow("below half rounds down") << pound << 49LL << "£0.00|£0.00";
-        QTest::newRow("no thousands separator") << pound << 12345678900LL << "£1234567.89|£1,234,567.89";
-        QTest::newRow("three digits stay alone") << pound << 9999900LL << "£999.99|£999.99";
-        QTest::newRow("one thousand") << pound << 10000000LL << "£1000.00|£1,000.00";
-        QTest::newRow("negative rounds away from zero") << pound << -50LL << "-£0.01|-£0.01";
-        QTest::newRow("negative thousands") << pound << -123456780000LL << "-£12345678.00|-£12,345,678.00";
-        QTest::newRow("euro") << u"€"_s << 12345678900LL << u"€1234567.89|€1,234,567.89"_s;
-        QTest::newRow("letters") << u"kr"_s << 10000000LL << u"kr1000.00|kr1,000.00"_s;
-        QTest::newRow("negative: sign before the symbol")
-            << u"$"_s << -123456780000LL << u"-$12345678.00|-$12,345,678.00"_s;
-        QTest::newRow("several letters, negative rounding") << u" CHF "_s << -50LL << u"-CHF0.01|-CHF0.01"_s;
-        QTest::newRow("blank is the pound") << u"  "_s << 17500LL << u"£1.75|£1.75"_s;
+        row("zero", {pound, 0, u"£0.00|£0.00"_s});
+        row("pence", {pound, 17500, u"£1.75|£1.75"_s});
+        row("half penny rounds up", {pound, 50, u"£0.01|£0.01"_s});
+        row("below half rounds down", {pound, 49, u"£0.00|£0.00"_s});
+        row("no thousands separator", {pound, 12345678900, u"£1234567.89|£1,234,567.89"_s});
+        row("three digits stay alone", {pound, 9999900, u"£999.99|£999.99"_s});
+        row("one thousand", {pound, 10000000, u"£1000.00|£1,000.00"_s});
+        row("negative rounds away from zero", {pound, -50, u"-£0.01|-£0.01"_s});
+        row("negative thousands", {pound, -123456780000, u"-£12345678.00|-£12,345,678.00"_s});
+        row("euro", {u"€"_s, 12345678900, u"€1234567.89|€1,234,567.89"_s});
+        row("letters", {u"kr"_s, 10000000, u"kr1000.00|kr1,000.00"_s});
+        row("negative: sign before the symbol", {u"$"_s, -123456780000, u"-$12345678.00|-$12,345,678.00"_s});
+        row("several letters, negative rounding", {u" CHF "_s, -50, u"-CHF0.01|-CHF0.01"_s});
+        row("blank is the pound", {u"  "_s, 17500, u"£1.75|£1.75"_s});
     }
     void format()
     {
-        QFETCH(QString, symbol);
-        QFETCH(qlonglong, units);
-        QFETCH(QString, texts);
+        const auto& [symbol, units, texts] = fetchRow<FormatRow>();
         const auto restore = qScopeGuard([] { Money::setCurrencySymbol(u"£"_s); });
         Money::setCurrencySymbol(u"¤"_s); // each choice replaces the one before
         Money::setCurrencySymbol(symbol);
@@ -197,33 +191,28 @@ private slots:
     // Sizes typed and shown in either unit; a foot is 30.48 cm exactly.
     void lengths_data()
     {
-        QTest::addColumn<bool>("feet");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<int>("cm"); // -1: refused
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("metres") << false << u"11.4"_s << 1140 << u"11.40 m"_s;
-        QTest::newRow("metres with a comma") << false << u" 9,05 "_s << 905 << u"9.05 m"_s;
-        QTest::newRow("whole metres") << false << u"12"_s << 1200 << u"12.00 m"_s;
-        QTest::newRow("200 m exactly") << false << u"200"_s << 20000 << u"200.00 m"_s;
-        QTest::newRow("over 200 m") << false << u"200.01"_s << -1 << QString();
-        QTest::newRow("zero") << false << u"0"_s << -1 << QString();
-        QTest::newRow("three decimals") << false << u"1.234"_s << -1 << QString();
-        QTest::newRow("negative") << false << u"-3"_s << -1 << QString();
-        QTest::newRow("two points") << false << u"1.2.3"_s << -1 << QString();
-        QTest::newRow("letters") << false << u"12m"_s << -1 << QString();
-        QTest::newRow("a lone point") << false << u"."_s << -1 << QString();
-        QTest::newRow("40 ft") << true << u"40"_s << 1219 << u"40.0 ft"_s;     // 1219.2 cm
-        QTest::newRow("37.4 ft") << true << u"37.4"_s << 1140 << u"37.4 ft"_s; // 1139.95 cm
-        QTest::newRow("one foot") << true << u"1"_s << 30 << u"1.0 ft"_s;      // 30.48 cm, shown 0.98 → 1.0
-        QTest::newRow("656 ft is under 200 m") << true << u"656"_s << 19995 << u"656.0 ft"_s;
-        QTest::newRow("657 ft is over") << true << u"657"_s << -1 << QString();
+        // cm: -1: refused
+        const DataRows<LengthsRow> row;
+        row("metres", {false, u"11.4"_s, 1140, u"11.40 m"_s});
+        row("metres with a comma", {false, u" 9,05 "_s, 905, u"9.05 m"_s});
+        row("whole metres", {false, u"12"_s, 1200, u"12.00 m"_s});
+        row("200 m exactly", {false, u"200"_s, 20000, u"200.00 m"_s});
+        row("over 200 m", {false, u"200.01"_s, -1, QString()});
+        row("zero", {false, u"0"_s, -1, QString()});
+        row("three decimals", {false, u"1.234"_s, -1, QString()});
+        row("negative", {false, u"-3"_s, -1, QString()});
+        row("two points", {false, u"1.2.3"_s, -1, QString()});
+        row("letters", {false, u"12m"_s, -1, QString()});
+        row("a lone point", {false, u"."_s, -1, QString()});
+        QTest::newRow("40 ft") << LengthsRow(true, u"40"_s, 1219, u"40.0 ft"_s);     // 1219.2 cm
+        QTest::newRow("37.4 ft") << LengthsRow(true, u"37.4"_s, 1140, u"37.4 ft"_s); // 1139.95 cm
+        QTest::newRow("one foot") << LengthsRow(true, u"1"_s, 30, u"1.0 ft"_s);      // 30.48 cm, shown 0.98 → 1.0
+        QTest::newRow("656 ft is under 200 m") << LengthsRow(true, u"656"_s, 19995, u"656.0 ft"_s);
+        row("657 ft is over", {true, u"657"_s, -1, QString()});
     }
     void lengths()
     {
-        QFETCH(bool, feet);
-        QFETCH(QString, typed);
-        QFETCH(int, cm);
-        QFETCH(QString, shown);
+        const auto& [feet, typed, cm, shown] = fetchRow<LengthsRow>();
         const Lengths::Unit unit = feet ? Lengths::Unit::Feet : Lengths::Unit::Metres;
         const auto read = Lengths::parse(typed, 20000, unit);
         QCOMPARE(read.value_or(-1), cm);
@@ -250,41 +239,38 @@ private slots:
 
     void validity_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<bool>("valid");
+        const DataRows<ValidityRow> row;
         const int number = int(InputChecks::Kind::Number);
         const int whole = int(InputChecks::Kind::WholeNumber);
         const int money = int(InputChecks::Kind::Money);
         const int count = int(InputChecks::Kind::Count);
         const QString c = u"C"_s;
         const QString gb = u"en_GB"_s;
-        QTest::newRow("empty number") << "" << number << c << true;
-        QTest::newRow("empty money") << "" << money << c << true;
-        QTest::newRow("blanks number") << "   " << number << c << false;
-        QTest::newRow("blanks money") << "  " << money << c << false;
-        QTest::newRow("decimal") << "12.5" << number << c << true;
-        QTest::newRow("letters") << "abc" << number << c << false;
-        QTest::newRow("infinity") << "inf" << number << c << false;
-        QTest::newRow("pound sign is not a number") << "£12" << number << c << false;
-        QTest::newRow("German decimal comma") << "12,5" << number << u"de_DE"_s << true;
-        QTest::newRow("whole") << "-1" << whole << c << true;
-        QTest::newRow("fraction is not whole") << "2.5" << whole << c << false;
-        QTest::newRow("money as shown") << "£250.50" << money << c << true;
-        QTest::newRow("empty count") << "" << count << gb << true;
-        QTest::newRow("zero count") << "0" << count << gb << true;
-        QTest::newRow("count not asked") << "-1" << count << gb << true;
-        QTest::newRow("largest count") << "9999" << count << gb << true;
-        QTest::newRow("count one over") << "10000" << count << gb << false;
-        QTest::newRow("eleven-digit count") << "99999999999" << count << gb << false;
-        QTest::newRow("count below not asked") << "-2" << count << gb << false;
-        QTest::newRow("fractional count") << "2.5" << count << gb << false;
+        row("empty number", {u""_s, number, c, true});
+        row("empty money", {u""_s, money, c, true});
+        row("blanks number", {u"   "_s, number, c, false});
+        row("blanks money", {u"  "_s, money, c, false});
+        row("decimal", {u"12.5"_s, number, c, true});
+        row("letters", {u"abc"_s, number, c, false});
+        row("infinity", {u"inf"_s, number, c, false});
+        row("pound sign is not a number", {u"£12"_s, number, c, false});
+        row("German decimal comma", {u"12,5"_s, number, u"de_DE"_s, true});
+        row("whole", {u"-1"_s, whole, c, true});
+        row("fraction is not whole", {u"2.5"_s, whole, c, false});
+        row("money as shown", {u"£250.50"_s, money, c, true});
+        row("empty count", {u""_s, count, gb, true});
+        row("zero count", {u"0"_s, count, gb, true});
+        row("count not asked", {u"-1"_s, count, gb, true});
+        row("largest count", {u"9999"_s, count, gb, true});
+        row("count one over", {u"10000"_s, count, gb, false});
+        row("eleven-digit count", {u"99999999999"_s, count, gb, false});
+        row("count below not asked", {u"-2"_s, count, gb, false});
+        row("fractional count", {u"2.5"_s, count, gb, false});
         const int charge = int(InputChecks::Kind::Charge);
-        QTest::newRow("largest charge") << "249999999.99" << charge << c << true;
-        QTest::newRow("charge a penny over") << "250000000.00" << charge << c << false;
-        QTest::newRow("largest refund charge") << "-£249,999,999.99" << charge << gb << true;
-        QTest::newRow("money past a charge") << "250000000.00" << money << c << true;
+        row("largest charge", {u"249999999.99"_s, charge, c, true});
+        row("charge a penny over", {u"250000000.00"_s, charge, c, false});
+        row("largest refund charge", {u"-£249,999,999.99"_s, charge, gb, true});
+        row("money past a charge", {u"250000000.00"_s, money, c, true});
     }
     // The two largest charges the boxes take, with tax at its highest rate, come to a total that still saves.
     void chargesAddUpWithinTheCeiling()
@@ -296,27 +282,22 @@ private slots:
     }
     void validity()
     {
-        QFETCH(QString, text);
-        QFETCH(int, kind);
-        QFETCH(QString, locale);
-        QFETCH(bool, valid);
+        const auto& [text, kind, locale, valid] = fetchRow<ValidityRow>();
         QCOMPARE(InputChecks::isValid(text, InputChecks::Kind(kind), QLocale(locale)), valid);
     }
 
     void vat_data()
     {
-        QTest::addColumn<qlonglong>("net");
-        QTest::addColumn<qlonglong>("vat");
-        QTest::newRow("£120.00 at 17.5%") << 1200000LL << 210000LL;
-        QTest::newRow("£10.00 at 17.5%") << 100000LL << 17500LL;
-        QTest::newRow("rounds half away") << 2LL << 0LL; // 0.35 → 0
-        QTest::newRow("rounds up") << 3LL << 1LL;        // 0.525 → 1
-        QTest::newRow("negative") << -3LL << -1LL;
+        const DataRows<VatRow> row;
+        row("£120.00 at 17.5%", {1200000, 210000});
+        row("£10.00 at 17.5%", {100000, 17500});
+        QTest::newRow("rounds half away") << VatRow(2, 0); // 0.35 → 0
+        QTest::newRow("rounds up") << VatRow(3, 1);        // 0.525 → 1
+        QTest::newRow("negative") << VatRow(-3, -1);
     }
     void vat()
     {
-        QFETCH(qlonglong, net);
-        QFETCH(qlonglong, vat);
+        const auto& [net, vat] = fetchRow<VatRow>();
         QCOMPARE(Money::fromUnits(net).mulRatio(175, 1000).units(), vat);
     }
 

@@ -13,6 +13,8 @@ class tst_Maintenance : public MaintenanceTest
 {
     Q_OBJECT
 
+    using RestoreRow = std::tuple<QByteArray, QString, QString>;
+
 private slots:
     void cancelledOrBadDialogsDoNothing()
     {
@@ -99,41 +101,37 @@ private slots:
 
     void failedRestoreKeepsTheDatabase_data()
     {
-        QTest::addColumn<QByteArray>("content");   // the archive's bytes; "packed ..." = that text packed
-        QTest::addColumn<QString>("said");         // at a file desk; ends with "..." when only its start is known
-        QTest::addColumn<QString>("saidOnServer"); // empty: as at a file desk
+        // content: the archive's bytes; "packed ..." = that text packed
+        // said: at a file desk; ends with "..." when only its start is known
+        // saidOnServer: empty: as at a file desk
+        const DataRows<RestoreRow> row;
         const QString fileDesks = u"it is the backup of a database file, and this desk works on a server; it "
                                   u"restores at a desk that works on a file."_s;
-        QTest::newRow("cancelled") << QByteArray() << u"Confirm: Do you really want to cancel current operation"_s
-                                   << QString();
-        QTest::newRow("not an archive") << QByteArray("a letter, not an archive")
-                                        << u"Error!: Can't add a.SPA: it is not a backup archive of Zem Harbour."_s
-                                        << QString();
-        QTest::newRow("damaged") << QByteArray("\x28\xb5\x2f\xfd\x24\x10 not an archive")
-                                 << u"Error!: Can't add a.SPA: it is damaged at byte 6."_s
-                                 << u"Error!: Can't add a.SPA: "_s + fileDesks;
-        QTest::newRow("cut off") << QByteArray("cut") << u"Error!: Can't add a.SPA: it is damaged at byte %1."_s
-                                 << u"Error!: Can't add a.SPA: "_s + fileDesks;
+        row("cancelled", {QByteArray(), u"Confirm: Do you really want to cancel current operation"_s, QString()});
+        row("not an archive", {QByteArray("a letter, not an archive"),
+                               u"Error!: Can't add a.SPA: it is not a backup archive of Zem Harbour."_s, QString()});
+        row("damaged",
+            {QByteArray("\x28\xb5\x2f\xfd\x24\x10 not an archive"),
+             u"Error!: Can't add a.SPA: it is damaged at byte 6."_s, u"Error!: Can't add a.SPA: "_s + fileDesks});
+        row("cut off", {QByteArray("cut"), u"Error!: Can't add a.SPA: it is damaged at byte %1."_s,
+                        u"Error!: Can't add a.SPA: "_s + fileDesks});
         // A frame header that declares more than any disk holds (2^60 bytes): refused before a byte is written.
-        QTest::newRow("too large to unpack")
-            << QByteArray("\x28\xb5\x2f\xfd\xc4\x50\x00\x00\x00\x00\x00\x00\x00\x10 and then nothing", 30)
-            << u"Error!: Can't add a.SPA: there is not enough free disk space to unpack it: it needs 1..."_s
-            << u"Error!: Can't add a.SPA: "_s + fileDesks;
-        QTest::newRow("not a database of ours")
-            << QByteArray("packed text file")
-            << u"Error!: Can't add a.SPA: the database in it is not a Zem Harbour database."_s
-            << u"Error!: Can't add a.SPA: "_s + fileDesks;
-        QTest::newRow("a trigger of its own")
-            << QByteArray("trigger")
-            << u"Error!: Can't add a.SPA: the database in it is not exactly Zem Harbour's: it has trigger wipe, which "
-               u"this program does not make."_s
-            << QString();
+        row("too large to unpack",
+            {QByteArray("\x28\xb5\x2f\xfd\xc4\x50\x00\x00\x00\x00\x00\x00\x00\x10 and then nothing", 30),
+             u"Error!: Can't add a.SPA: there is not enough free disk space to unpack it: it needs 1..."_s,
+             u"Error!: Can't add a.SPA: "_s + fileDesks});
+        row("not a database of ours", {QByteArray("packed text file"),
+                                       u"Error!: Can't add a.SPA: the database in it is not a Zem Harbour database."_s,
+                                       u"Error!: Can't add a.SPA: "_s + fileDesks});
+        row("a trigger of its own",
+            {QByteArray("trigger"),
+             u"Error!: Can't add a.SPA: the database in it is not exactly Zem Harbour's: it has trigger wipe, which "
+             u"this program does not make."_s,
+             QString()});
     }
     void failedRestoreKeepsTheDatabase()
     {
-        QFETCH(QByteArray, content);
-        QFETCH(QString, said);
-        QFETCH(QString, saidOnServer);
+        auto [content, said, saidOnServer] = fetchRow<RestoreRow>();
         if (TestMain::currentEngine() == TestMain::Engine::PostgreSQL && !saidOnServer.isEmpty())
             said = saidOnServer;
         addCustomer(u"Kept"_s);

@@ -61,6 +61,8 @@ class tst_MaintenanceServer : public MaintenanceTest
         QList<std::pair<qint64, qint64>> shown;
     };
 
+    using RestoreRow = std::tuple<QString, QString, QString>;
+
 private slots:
     void backupBarRunsFromNothingToFull()
     {
@@ -134,46 +136,43 @@ private slots:
     void restoreTakesOnlyRows_data()
     {
         // Planted on the server before the backup and taken away after it, so only the archive holds it.
-        QTest::addColumn<QString>("plant");
-        QTest::addColumn<QString>("undo");
-        QTest::addColumn<QString>("said"); // after the archive's name; empty: restored
+        // said: after the archive's name; empty: restored
+        const DataRows<RestoreRow> row;
         const QString wipe =
             u" RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN DELETE FROM Customer; RETURN NULL; END $$"_s;
         const auto foreign = [](const QString& what) {
             return u"holds "_s + what +
                    u" that %1 not part of a harbour database."_s.arg(what.contains(u" and "_s) ? u"are"_s : u"is"_s);
         };
-        QTest::newRow("a trigger and its function")
-            << u"CREATE FUNCTION customer_wipe()"_s + wipe +
-                   u"; CREATE TRIGGER customer_wipe AFTER INSERT ON Booking FOR EACH ROW EXECUTE FUNCTION customer_wipe()"_s
-            << u"DROP TRIGGER customer_wipe ON Booking; DROP FUNCTION customer_wipe()"_s
-            << foreign(u"a function customer_wipe() and a trigger customer_wipe on booking"_s);
-        QTest::newRow("a function of ours changed")
-            << u"CREATE OR REPLACE FUNCTION zem_booking_charges_gone()"_s + wipe
-            << u"CREATE OR REPLACE FUNCTION zem_booking_charges_gone() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN "
-               u"DELETE FROM BookingCharge WHERE BookingID = OLD.ID; RETURN NULL; END $$"_s
-            << u"holds a function zem_booking_charges_gone() with a definition that is not ours."_s;
-        QTest::newRow("a view") << u"CREATE VIEW Everyone AS SELECT Name FROM Customer"_s << u"DROP VIEW Everyone"_s
-                                << foreign(u"a view everyone"_s);
-        QTest::newRow("a rule") << u"CREATE RULE Gone AS ON INSERT TO Owner DO ALSO DELETE FROM Customer"_s
-                                << u"DROP RULE Gone ON Owner"_s << foreign(u"a rule gone on owner"_s);
-        QTest::newRow("a policy") << u"CREATE POLICY Hidden ON Customer USING (false)"_s
-                                  << u"DROP POLICY Hidden ON Customer"_s << foreign(u"a policy hidden on customer"_s);
-        QTest::newRow("an index") << u"CREATE INDEX IX_Spare ON Customer (Town)"_s << u"DROP INDEX IX_Spare"_s
-                                  << foreign(u"an index ix_spare"_s);
-        QTest::newRow("a table") << u"CREATE TABLE Spare (X INTEGER)"_s << u"DROP TABLE Spare"_s
-                                 << foreign(u"a table spare and the rows of a table spare"_s);
+        row("a trigger and its function",
+            {u"CREATE FUNCTION customer_wipe()"_s + wipe +
+                 u"; CREATE TRIGGER customer_wipe AFTER INSERT ON Booking FOR EACH ROW EXECUTE FUNCTION customer_wipe()"_s,
+             u"DROP TRIGGER customer_wipe ON Booking; DROP FUNCTION customer_wipe()"_s,
+             foreign(u"a function customer_wipe() and a trigger customer_wipe on booking"_s)});
+        row("a function of ours changed",
+            {u"CREATE OR REPLACE FUNCTION zem_booking_charges_gone()"_s + wipe,
+             u"CREATE OR REPLACE FUNCTION zem_booking_charges_gone() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN "
+             u"DELETE FROM BookingCharge WHERE BookingID = OLD.ID; RETURN NULL; END $$"_s,
+             u"holds a function zem_booking_charges_gone() with a definition that is not ours."_s});
+        row("a view", {u"CREATE VIEW Everyone AS SELECT Name FROM Customer"_s, u"DROP VIEW Everyone"_s,
+                       foreign(u"a view everyone"_s)});
+        row("a rule", {u"CREATE RULE Gone AS ON INSERT TO Owner DO ALSO DELETE FROM Customer"_s,
+                       u"DROP RULE Gone ON Owner"_s, foreign(u"a rule gone on owner"_s)});
+        row("a policy", {u"CREATE POLICY Hidden ON Customer USING (false)"_s, u"DROP POLICY Hidden ON Customer"_s,
+                         foreign(u"a policy hidden on customer"_s)});
+        row("an index",
+            {u"CREATE INDEX IX_Spare ON Customer (Town)"_s, u"DROP INDEX IX_Spare"_s, foreign(u"an index ix_spare"_s)});
+        row("a table", {u"CREATE TABLE Spare (X INTEGER)"_s, u"DROP TABLE Spare"_s,
+                        foreign(u"a table spare and the rows of a table spare"_s)});
         // An older archive's function that the upgrade writes again never runs as the archive has it.
-        QTest::newRow("an older version's writer")
-            << u"UPDATE SchemaVersion SET Version = 6; CREATE OR REPLACE FUNCTION zem_write_period(booking BIGINT) "
-               u"RETURNS void LANGUAGE plpgsql AS $$ BEGIN DELETE FROM Customer; END $$"_s
-            << u"UPDATE SchemaVersion SET Version = %1"_s.arg(Database::CurrentSchemaVersion) << QString();
+        row("an older version's writer",
+            {u"UPDATE SchemaVersion SET Version = 6; CREATE OR REPLACE FUNCTION zem_write_period(booking BIGINT) "
+             u"RETURNS void LANGUAGE plpgsql AS $$ BEGIN DELETE FROM Customer; END $$"_s,
+             u"UPDATE SchemaVersion SET Version = %1"_s.arg(Database::CurrentSchemaVersion), QString()});
     }
     void restoreTakesOnlyRows()
     {
-        QFETCH(QString, plant);
-        QFETCH(QString, undo);
-        QFETCH(QString, said);
+        const auto& [plant, undo, said] = fetchRow<RestoreRow>();
         addCustomer(u"Kept"_s);
         QVERIFY(Sql::execScript(m_install->db(), plant));
         backup(archive());

@@ -11,6 +11,8 @@ class tst_ProgressBar : public QObject
         return qRgb(255 - color.red(), 255 - color.green(), 255 - color.blue());
     }
 
+    using LimitsRow = std::tuple<QString, double, bool>;
+
 private slots:
     void textAndBar()
     {
@@ -51,22 +53,18 @@ private slots:
 
     void limits_data()
     {
-        QTest::addColumn<QString>("property");
-        QTest::addColumn<double>("value");
-        QTest::addColumn<bool>("accepted");
-        QTest::newRow("Min above Max") << u"Min"_s << 101.0 << false;
-        QTest::newRow("Min at Max") << u"Min"_s << 100.0 << true;
-        QTest::newRow("Max below Min") << u"Max"_s << -1.0 << false;
-        QTest::newRow("Max zero") << u"Max"_s << 0.0 << true;
-        QTest::newRow("Value above Max") << u"Value"_s << 100.5 << false;
-        QTest::newRow("Value below Min") << u"Value"_s << -0.5 << false;
-        QTest::newRow("Value at Max") << u"Value"_s << 100.0 << true;
+        const DataRows<LimitsRow> row;
+        row("Min above Max", {u"Min"_s, 101.0, false});
+        row("Min at Max", {u"Min"_s, 100.0, true});
+        row("Max below Min", {u"Max"_s, -1.0, false});
+        row("Max zero", {u"Max"_s, 0.0, true});
+        row("Value above Max", {u"Value"_s, 100.5, false});
+        row("Value below Min", {u"Value"_s, -0.5, false});
+        row("Value at Max", {u"Value"_s, 100.0, true});
     }
     void limits()
     {
-        QFETCH(QString, property);
-        QFETCH(double, value);
-        QFETCH(bool, accepted);
+        const auto& [property, value, accepted] = fetchRow<LimitsRow>();
         ProgressBar bar;
         const Status set = property == u"Min"_s   ? bar.setMin(value)
                            : property == u"Max"_s ? bar.setMax(value)

@@ -116,6 +116,9 @@ class tst_Export : public InstallTest
         return "\xEF\xBB\xBF" + (lines.join(u"\r\n"_s) + u"\r\n"_s).toUtf8();
     }
 
+    using TodaysRow = std::tuple<QString, QString, bool>;
+    using BytesRow = std::tuple<QLocale, QString>;
+
 private slots:
     // Stored text that a spreadsheet would run is written as text; our own numbers, negative ones too, stay numbers.
     void formulasAreWrittenAsText()
@@ -173,20 +176,16 @@ private slots:
     void todaysReservations_data()
     {
         // The clock stands on 4 December 2026.
-        QTest::addColumn<QString>("from");
-        QTest::addColumn<QString>("to");
-        QTest::addColumn<bool>("listed");
-        QTest::newRow("yesterday to tomorrow") << u"2026-12-03 14:00:00"_s << u"2026-12-05 10:00:00"_s << true;
-        QTest::newRow("whole day exactly") << u"2026-12-04 00:00:00"_s << u"2026-12-05 00:00:00"_s << true;
-        QTest::newRow("arriving today") << u"2026-12-04 00:30:00"_s << u"2026-12-05 10:00:00"_s << false;
-        QTest::newRow("leaving today") << u"2026-12-01 14:00:00"_s << u"2026-12-04 23:30:00"_s << false;
-        QTest::newRow("yesterday") << u"2026-12-01 14:00:00"_s << u"2026-12-03 10:00:00"_s << false;
+        const DataRows<TodaysRow> row;
+        row("yesterday to tomorrow", {u"2026-12-03 14:00:00"_s, u"2026-12-05 10:00:00"_s, true});
+        row("whole day exactly", {u"2026-12-04 00:00:00"_s, u"2026-12-05 00:00:00"_s, true});
+        row("arriving today", {u"2026-12-04 00:30:00"_s, u"2026-12-05 10:00:00"_s, false});
+        row("leaving today", {u"2026-12-01 14:00:00"_s, u"2026-12-04 23:30:00"_s, false});
+        row("yesterday", {u"2026-12-01 14:00:00"_s, u"2026-12-03 10:00:00"_s, false});
     }
     void todaysReservations()
     {
-        QFETCH(QString, from);
-        QFETCH(QString, to);
-        QFETCH(bool, listed);
+        const auto& [from, to, listed] = fetchRow<TodaysRow>();
         QVERIFY(m_install->exec(u"DELETE FROM Booking"_s));
         QVERIFY(m_install->exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate) VALUES (7, 1, ?, ?)"_s,
                                 {from, to}));
@@ -239,18 +238,16 @@ private slots:
 
     void bytesEqualTheValueTexts_data()
     {
-        QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<QString>("sql");
+        const DataRows<BytesRow> row;
         const QString reservations = BookingReports::reservationsSql();
-        QTest::newRow("en_GB reservations") << QLocale(QLocale::English, QLocale::UnitedKingdom) << reservations;
-        QTest::newRow("de_DE reservations") << QLocale(QLocale::German, QLocale::Germany) << reservations;
-        QTest::newRow("ar_EG reservations") << QLocale(QLocale::Arabic, QLocale::Egypt) << reservations;
-        QTest::newRow("de_DE customers") << QLocale(QLocale::German, QLocale::Germany) << CsvExport::customersSql();
+        row("en_GB reservations", {QLocale(QLocale::English, QLocale::UnitedKingdom), reservations});
+        row("de_DE reservations", {QLocale(QLocale::German, QLocale::Germany), reservations});
+        row("ar_EG reservations", {QLocale(QLocale::Arabic, QLocale::Egypt), reservations});
+        row("de_DE customers", {QLocale(QLocale::German, QLocale::Germany), CsvExport::customersSql()});
     }
     void bytesEqualTheValueTexts()
     {
-        QFETCH(QLocale, locale);
-        QFETCH(QString, sql);
+        const auto& [locale, sql] = fetchRow<BytesRow>();
         QVERIFY(m_install->exec(u"INSERT INTO Customer (ID, Name, Notes) VALUES "
                                 u"(11, 'Smith, \"Jack\"', 'Ισαάκ — 漢字 \U0001F6A4'), (12, '', NULL)"_s));
         // Amounts around the rounding point and the sign, a date that is not one, a lone half of a surrogate pair.

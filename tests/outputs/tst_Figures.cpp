@@ -80,37 +80,30 @@ class tst_Figures : public InstallTest
         return showActive(*m_main);
     }
 
+    using PeriodRow = std::tuple<Kind, QDate, QDate, Step, QString>;
+
 private slots:
     void periodProblems_data()
     {
-        QTest::addColumn<Kind>("kind");
-        QTest::addColumn<QDate>("first");
-        QTest::addColumn<QDate>("last");
-        QTest::addColumn<Step>("step");
-        QTest::addColumn<QString>("problem");
+        const DataRows<PeriodRow> row;
         const QDate d(2026, 1, 1);
-        QTest::newRow("one day") << Kind::Revenue << d << d << Step::Month << QString();
-        QTest::newRow("ends before it starts")
-            << Kind::Occupancy << d << d.addDays(-1) << Step::Day << u"The period ends before it starts."_s;
-        QTest::newRow("no first day") << Kind::Stays << QDate() << d << Step::Month
-                                      << u"Enter the first and the last day of the period."_s;
-        QTest::newRow("fifty years less a day")
-            << Kind::Revenue << d << d.addYears(50).addDays(-1) << Step::Month << QString();
-        QTest::newRow("fifty years") << Kind::BusiestBerths << d << d.addYears(50) << Step::Month
-                                     << u"A period of more than 50 years cannot be shown."_s;
-        QTest::newRow("400 days by day") << Kind::Occupancy << d << d.addDays(399) << Step::Day << QString();
-        QTest::newRow("401 days by day")
-            << Kind::Occupancy << d << d.addDays(400) << Step::Day
-            << u"The chart would have 401 bars, more than 400: choose weeks or months for a period this long."_s;
-        QTest::newRow("the step is occupancy's alone") << Kind::Revenue << d << d.addYears(5) << Step::Day << QString();
+        row("one day", {Kind::Revenue, d, d, Step::Month, QString()});
+        row("ends before it starts",
+            {Kind::Occupancy, d, d.addDays(-1), Step::Day, u"The period ends before it starts."_s});
+        row("no first day",
+            {Kind::Stays, QDate(), d, Step::Month, u"Enter the first and the last day of the period."_s});
+        row("fifty years less a day", {Kind::Revenue, d, d.addYears(50).addDays(-1), Step::Month, QString()});
+        row("fifty years", {Kind::BusiestBerths, d, d.addYears(50), Step::Month,
+                            u"A period of more than 50 years cannot be shown."_s});
+        row("400 days by day", {Kind::Occupancy, d, d.addDays(399), Step::Day, QString()});
+        row("401 days by day",
+            {Kind::Occupancy, d, d.addDays(400), Step::Day,
+             u"The chart would have 401 bars, more than 400: choose weeks or months for a period this long."_s});
+        row("the step is occupancy's alone", {Kind::Revenue, d, d.addYears(5), Step::Day, QString()});
     }
     void periodProblems()
     {
-        QFETCH(Kind, kind);
-        QFETCH(QDate, first);
-        QFETCH(QDate, last);
-        QFETCH(Step, step);
-        QFETCH(QString, problem);
+        const auto& [kind, first, last, step, problem] = fetchRow<PeriodRow>();
         QCOMPARE(HarbourFigures::periodProblem({kind, first, last, step}), problem);
         const auto built = figure(kind, first, last, step);
         QCOMPARE(built.kind(), problem.isEmpty() ? FailureKind::None : FailureKind::Refused);

@@ -77,17 +77,17 @@ class tst_Reports : public InstallTest
 
     std::unique_ptr<MainWindow> m_main;
 
+    using PeriodRow = std::tuple<QString, QString, QString, bool>;
+    using TodayRow = std::tuple<int, QString, bool>;
+
 private slots:
     void period_data()
     {
-        QTest::addColumn<QString>("from");
-        QTest::addColumn<QString>("to");
-        QTest::addColumn<QString>("stay");
-        QTest::addColumn<bool>("listed");
+        QTest::addColumn<PeriodRow>("row");
         // The pickers' times (09:15) round down to 09:00; the period runs to the day after To at that time.
         const QString june1 = u"2026-06-01 09:15:00"_s, june3 = u"2026-06-03 09:15:00"_s, none;
         const auto row = [](const char* name, const QString& from, const QString& to, const char* stay, bool in) {
-            QTest::newRow(name) << from << to << QString::fromLatin1(stay) << in;
+            QTest::newRow(name) << PeriodRow(from, to, QString::fromLatin1(stay), in);
         };
         row("both: overlapping the start", june1, june3, "2026-05-30 14:00:00|2026-06-02 10:00:00", true);
         row("both: arriving on To", june1, june3, "2026-06-03 14:00:00|2026-06-06 10:00:00", true);
@@ -108,10 +108,7 @@ private slots:
     }
     void period()
     {
-        QFETCH(QString, from);
-        QFETCH(QString, to);
-        QFETCH(QString, stay);
-        QFETCH(bool, listed);
+        const auto& [from, to, stay, listed] = fetchRow<PeriodRow>();
         addBooking(1, stay);
         const QString headings[] = {QString(), u"To: 03/06/2026"_s, u"From: 01/06/2026"_s,
                                     u"From: 01/06/2026 to: 03/06/2026"_s};
@@ -151,28 +148,24 @@ private slots:
     void today_data()
     {
         // The clock stands at 2026-12-04 09:15:02: today is the calendar day; the check-outs left run from 09:00.
-        QTest::addColumn<int>("list");
-        QTest::addColumn<QString>("stamp");
-        QTest::addColumn<bool>("listed");
+        const DataRows<TodayRow> row;
         const std::pair<List, const char*> lists[] = {{List::TakenToday, "taken"},
                                                       {List::CheckOutsToday, "left"},
                                                       {List::ArrivalsToday, "arriving"},
                                                       {List::DeparturesToday, "leaving"}};
         for (auto [list, name] : lists) {
             const bool left = list == List::CheckOutsToday;
-            QTest::addRow("%s at midnight", name) << int(list) << u"2026-12-04 00:00:00"_s << !left;
-            QTest::addRow("%s yesterday late", name) << int(list) << u"2026-12-03 23:59:59"_s << false;
-            QTest::addRow("%s at the half hour", name) << int(list) << u"2026-12-04 09:00:00"_s << true;
-            QTest::addRow("%s a second before", name) << int(list) << u"2026-12-04 08:59:59"_s << !left;
-            QTest::addRow("%s late tonight", name) << int(list) << u"2026-12-04 23:59:59"_s << true;
-            QTest::addRow("%s tomorrow at midnight", name) << int(list) << u"2026-12-05 00:00:00"_s << false;
+            QTest::addRow("%s at midnight", name) << TodayRow(int(list), u"2026-12-04 00:00:00"_s, !left);
+            QTest::addRow("%s yesterday late", name) << TodayRow(int(list), u"2026-12-03 23:59:59"_s, false);
+            QTest::addRow("%s at the half hour", name) << TodayRow(int(list), u"2026-12-04 09:00:00"_s, true);
+            QTest::addRow("%s a second before", name) << TodayRow(int(list), u"2026-12-04 08:59:59"_s, !left);
+            QTest::addRow("%s late tonight", name) << TodayRow(int(list), u"2026-12-04 23:59:59"_s, true);
+            QTest::addRow("%s tomorrow at midnight", name) << TodayRow(int(list), u"2026-12-05 00:00:00"_s, false);
         }
     }
     void today()
     {
-        QFETCH(int, list);
-        QFETCH(QString, stamp);
-        QFETCH(bool, listed);
+        const auto& [list, stamp, listed] = fetchRow<TodayRow>();
         // The other column of the booking lies outside the window, so only the one under test decides.
         if (List(list) == List::TakenToday)
             addBooking(1, u"2026-11-01 09:00:00|2026-11-20 10:00:00"_s, stamp);

@@ -79,27 +79,30 @@ class tst_Wizards : public InstallTest
                       << u"textarea Comment 5x50"_s << u"submit Submit=Submit"_s << u"reset =Reset"_s;
     }
 
+    using WelcomeRow = std::tuple<QString, QString, bool, QString>;
+    using PageRow = std::tuple<int, QString, QString>;
+    using CreateRow = std::tuple<QString, QString, QString>;
+    using OpensRow = std::tuple<QString, QString>;
+    using WritesRow = std::tuple<QString, QByteArray>;
+
 private slots:
     void welcomeFlag_data()
     {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<QString>("flag"); // "" = absent
-        QTest::addColumn<bool>("toggle");
-        QTest::addColumn<QString>("stored"); // "absent" = never written; "cancelled": Cancel on the last step
-        for (const char* kind : {"web", "mail"}) {
-            QTest::addRow("%s: no flag, untouched", kind) << kind << "" << false << "absent";
-            QTest::addRow("%s: no flag, cleared", kind) << kind << "" << true << "1";
-            QTest::addRow("%s: cleared, cancelled", kind) << kind << "" << true << "cancelled";
-            QTest::addRow("%s: flag 1, untouched", kind) << kind << "1" << false << "1";
-            QTest::addRow("%s: flag 1, ticked", kind) << kind << "1" << true << "0";
+        // flag: "" = absent
+        // stored: "absent" = never written; "cancelled": Cancel on the last step
+        const DataRows<WelcomeRow> row;
+        for (const char* name : {"web", "mail"}) {
+            const QString kind = QString::fromLatin1(name);
+            QTest::addRow("%s: no flag, untouched", name) << WelcomeRow(kind, u""_s, false, u"absent"_s);
+            QTest::addRow("%s: no flag, cleared", name) << WelcomeRow(kind, u""_s, true, u"1"_s);
+            QTest::addRow("%s: cleared, cancelled", name) << WelcomeRow(kind, u""_s, true, u"cancelled"_s);
+            QTest::addRow("%s: flag 1, untouched", name) << WelcomeRow(kind, u"1"_s, false, u"1"_s);
+            QTest::addRow("%s: flag 1, ticked", name) << WelcomeRow(kind, u"1"_s, true, u"0"_s);
         }
     }
     void welcomeFlag()
     {
-        QFETCH(QString, kind);
-        QFETCH(QString, flag);
-        QFETCH(bool, toggle);
-        QFETCH(QString, stored);
+        const auto& [kind, flag, toggle, stored] = fetchRow<WelcomeRow>();
         const QStringList captions =
             kind == u"web"
                 ? QStringList{u"Web Booking Configuration Wizard"_s, u"Enter your email booking address"_s,
@@ -155,16 +158,14 @@ private slots:
 
     void mainWindowOpensTheWizards_data()
     {
-        QTest::addColumn<QString>("item");
-        QTest::addColumn<QString>("window");
-        QTest::newRow("menu: configure") << u"mnuWebBookConfigure"_s << u"frmWizardWebBook"_s;
-        QTest::newRow("toolbar: Web Bookings") << u"tbrWebBookings"_s << u"frmWizardWebBook"_s;
-        QTest::newRow("menu: mailing list") << u"mnuCustomersMailingListWizard"_s << u"frmWizardMailList"_s;
+        const DataRows<OpensRow> row;
+        row("menu: configure", {u"mnuWebBookConfigure"_s, u"frmWizardWebBook"_s});
+        row("toolbar: Web Bookings", {u"tbrWebBookings"_s, u"frmWizardWebBook"_s});
+        row("menu: mailing list", {u"mnuCustomersMailingListWizard"_s, u"frmWizardMailList"_s});
     }
     void mainWindowOpensTheWizards()
     {
-        QFETCH(QString, item);
-        QFETCH(QString, window);
+        const auto& [item, window] = fetchRow<OpensRow>();
         MainWindow main(m_install->services);
         QVERIFY(showActive(main));
         QAction* action = main.menuItem(item);
@@ -177,18 +178,17 @@ private slots:
 
     void writesOneLine_data()
     {
-        QTest::addColumn<QString>("addresses"); // VALUES rows for Customer (Name, EmailAddress)
-        QTest::addColumn<QByteArray>("line");
-        QTest::newRow("a, b, c; Null and empty left out")
-            << "('1', 'a'), ('2', NULL), ('3', ''), ('4', 'b'), ('5', 'c')" << QByteArray("a, b, c\r\n");
-        QTest::newRow("no addresses: one empty line") << "('1', NULL), ('2', '')" << QByteArray("\r\n");
-        QTest::newRow("written as stored")
-            << "('1', ' a '), ('2', 'a'), ('3', 'a'), ('4', 'Zoë')" << QByteArray(" a , a, a, Zo\xc3\xab\r\n");
+        // addresses: VALUES rows for Customer (Name, EmailAddress)
+        const DataRows<WritesRow> row;
+        row("a, b, c; Null and empty left out",
+            {u"('1', 'a'), ('2', NULL), ('3', ''), ('4', 'b'), ('5', 'c')"_s, QByteArray("a, b, c\r\n")});
+        row("no addresses: one empty line", {u"('1', NULL), ('2', '')"_s, QByteArray("\r\n")});
+        row("written as stored",
+            {u"('1', ' a '), ('2', 'a'), ('3', 'a'), ('4', 'Zoë')"_s, QByteArray(" a , a, a, Zo\xc3\xab\r\n")});
     }
     void writesOneLine()
     {
-        QFETCH(QString, addresses);
-        QFETCH(QByteArray, line);
+        const auto& [addresses, line] = fetchRow<WritesRow>();
         QVERIFY(m_install->exec(u"INSERT INTO Customer (Name, EmailAddress) VALUES "_s + addresses));
         // An earlier, longer list is replaced, not overwritten in part.
         QVERIFY(writeAll(listPath(), QByteArray(200, 'x')));
@@ -262,21 +262,16 @@ private slots:
 
     void pageFromTheWizard_data()
     {
-        QTest::addColumn<int>("provider");
-        QTest::addColumn<QString>("endpointSetting");
-        QTest::addColumn<QString>("action");
+        const DataRows<PageRow> row;
         const QString custom = u"https://forms.example/cgi-bin/mail?to=desk&lang=en"_s;
-        QTest::newRow("custom provider") << 1 << QString() << custom;
-        QTest::newRow("default provider, custom box filled")
-            << 0 << QString() << Settings::WebBookFormMailUrl.defaultValue;
-        QTest::newRow("default provider moved")
-            << 0 << u"https://mail.example.net/cgi-bin/rom.pl"_s << u"https://mail.example.net/cgi-bin/rom.pl"_s;
+        row("custom provider", {1, QString(), custom});
+        row("default provider, custom box filled", {0, QString(), Settings::WebBookFormMailUrl.defaultValue});
+        row("default provider moved",
+            {0, u"https://mail.example.net/cgi-bin/rom.pl"_s, u"https://mail.example.net/cgi-bin/rom.pl"_s});
     }
     void pageFromTheWizard()
     {
-        QFETCH(int, provider);
-        QFETCH(QString, endpointSetting);
-        QFETCH(QString, action);
+        const auto& [provider, endpointSetting, action] = fetchRow<PageRow>();
         if (!endpointSetting.isEmpty())
             Registry::setRegistryValue(Settings::WebBookFormMailUrl, endpointSetting);
         // Markup in the address must come back as the same text, not as markup.
@@ -317,30 +312,28 @@ private slots:
 
     void createPageFromTheMenu_data()
     {
-        QTest::addColumn<QString>("setup");
-        QTest::addColumn<QString>("answer"); // the file dialog's answer; "" = cancelled
-        QTest::addColumn<QString>("said");   // the page is written when nothing is said and a file was chosen
+        // answer: the file dialog's answer; "" = cancelled
+        // said: the page is written when nothing is said and a file was chosen
+        QTest::addColumn<CreateRow>("row");
         const QString error = u"Error: Can't generate Webbook:\r\n"_s;
         const QString page = u"page.html"_s, none;
-        QTest::newRow("no settings row") << u"DELETE FROM Settings"_s << page << error;
+        QTest::newRow("no settings row") << CreateRow(u"DELETE FROM Settings"_s, page, error);
         QTest::newRow("no address stored")
-            << u"UPDATE Settings SET WebBookingEmail = NULL"_s << page
-            << error + u"No value is stored for WebBookingEmail. Configure the web bookings first."_s;
+            << CreateRow(u"UPDATE Settings SET WebBookingEmail = NULL"_s, page,
+                         error + u"No value is stored for WebBookingEmail. Configure the web bookings first."_s);
         for (const QString& script :
              {u"javascript:alert(document.cookie)"_s, u"data:text/html,<b>x</b>"_s, u"https:no-host"_s})
-            QTest::addRow("action %s", qPrintable(script))
-                << u"UPDATE Settings SET WebBookingProviderIndex = 1, WebBookingProviderCustom = '%1'"_s.arg(script)
-                << page
-                << error + u"The booking form would be sent to \"%1\", which is not a web address."_s.arg(script);
-        QTest::newRow("folder missing") << none << u"missing/page.html"_s << u"Error: Can't save HTML file:\r\n"_s;
-        QTest::newRow("cancelled") << none << none << none;
-        QTest::newRow("written") << none << page << none;
+            QTest::addRow("action %s", qPrintable(script)) << CreateRow(
+                u"UPDATE Settings SET WebBookingProviderIndex = 1, WebBookingProviderCustom = '%1'"_s.arg(script), page,
+                error + u"The booking form would be sent to \"%1\", which is not a web address."_s.arg(script));
+        QTest::newRow("folder missing") << CreateRow(none, u"missing/page.html"_s,
+                                                     u"Error: Can't save HTML file:\r\n"_s);
+        QTest::newRow("cancelled") << CreateRow(none, none, none);
+        QTest::newRow("written") << CreateRow(none, page, none);
     }
     void createPageFromTheMenu()
     {
-        QFETCH(QString, setup);
-        QFETCH(QString, answer);
-        QFETCH(QString, said);
+        const auto& [setup, answer, said] = fetchRow<CreateRow>();
         const bool written = said.isEmpty() && !answer.isEmpty();
         QVERIFY(m_install->exec(u"UPDATE Settings SET WebBookingEmail = 'desk@harbour.example', "
                                 u"WebBookingProviderIndex = 0, WebBookingProviderCustom = NULL"_s));

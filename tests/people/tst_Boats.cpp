@@ -31,13 +31,13 @@ class tst_Boats : public InstallTest
         return b;
     }
 
+    using FitRow = std::tuple<BoatRecord, int, bool, QString>;
+
 private slots:
     void fit_data()
     {
-        QTest::addColumn<BoatRecord>("boat");
-        QTest::addColumn<int>("berthLength"); // 0: not recorded
-        QTest::addColumn<bool>("multihullsTaken");
-        QTest::addColumn<QString>("misfits");
+        // berthLength: 0: not recorded
+        const DataRows<FitRow> row;
         BoatRecord yacht = boat(u"Yacht"_s, 1400);
         yacht.draftCm = 210;
         BoatRecord unknown = boat(u"Dinghy"_s, std::nullopt);
@@ -45,27 +45,22 @@ private slots:
         BoatRecord cat = boat(u"Cat"_s, 1000);
         cat.kind = BoatKind::SailMultihull;
         cat.beamCm = 600;
+        BoatRecord big = boat(u"Big"_s, 1500);
+        big.beamCm = 401;
+        big.draftCm = 211;
         // The berth: the length given, 4 m wide, 2.1 m of water.
-        QTest::newRow("every measure within") << boat(u"Fits"_s) << 1300 << true << u""_s;
-        QTest::newRow("exactly equal fits") << yacht << 1400 << true << u""_s;
-        QTest::newRow("too long") << yacht << 900 << true << u"length"_s;
-        QTest::newRow("too long, wide and deep") << [] {
-            BoatRecord b = boat(u"Big"_s, 1500);
-            b.beamCm = 401;
-            b.draftCm = 211;
-            return b;
-        }() << 1400 << true << u"length beam draft"_s;
-        QTest::newRow("a size not recorded on the boat passes") << unknown << 900 << true << u""_s;
-        QTest::newRow("a size not recorded on the berth passes") << yacht << 0 << true << u""_s;
-        QTest::newRow("a multihull where none are taken") << cat << 1200 << false << u"beam multihull"_s;
-        QTest::newRow("a monohull where no multihulls are taken") << boat(u"Mono"_s) << 1200 << false << u""_s;
+        row("every measure within", {boat(u"Fits"_s), 1300, true, u""_s});
+        row("exactly equal fits", {yacht, 1400, true, u""_s});
+        row("too long", {yacht, 900, true, u"length"_s});
+        row("too long, wide and deep", {big, 1400, true, u"length beam draft"_s});
+        row("a size not recorded on the boat passes", {unknown, 900, true, u""_s});
+        row("a size not recorded on the berth passes", {yacht, 0, true, u""_s});
+        row("a multihull where none are taken", {cat, 1200, false, u"beam multihull"_s});
+        row("a monohull where no multihulls are taken", {boat(u"Mono"_s), 1200, false, u""_s});
     }
     void fit()
     {
-        QFETCH(BoatRecord, boat);
-        QFETCH(int, berthLength);
-        QFETCH(bool, multihullsTaken);
-        QFETCH(QString, misfits);
+        const auto& [boat, berthLength, multihullsTaken, misfits] = fetchRow<FitRow>();
         const BerthFit::BerthSize berth{berthLength ? std::optional(berthLength) : std::nullopt, 400, 210,
                                         multihullsTaken};
         QStringList names;

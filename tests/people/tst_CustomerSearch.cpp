@@ -52,36 +52,30 @@ class tst_CustomerSearch : public InstallTest
         return columnTexts(*window.model(), 1).join(u',') + u'=' + control<QLabel>(window, "lblTotalMatches")->text();
     }
 
+    using RulesRow = std::tuple<QString, QString, Club, bool, QList<int>>;
+    using AnyPartRow = std::tuple<QString, QList<int>>;
+
 private slots:
     void rules_data()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("town");
-        QTest::addColumn<Club>("club");
-        QTest::addColumn<bool>("narrowed");
-        QTest::addColumn<QList<int>>("ids");
+        const DataRows<RulesRow> row;
         const QString none;
-        QTest::newRow("example: Sm, Lon, ticked") << u"Sm"_s << u"Lon"_s << Club::Ticked << true << QList<int>{1, 8};
-        QTest::newRow("nothing asked") << none << none << Club::Undecided << false
-                                       << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9};
-        QTest::newRow("only non-members") << none << none << Club::Clear << true << QList<int>{2, 4, 6, 9};
-        QTest::newRow("only members") << none << none << Club::Ticked << true << QList<int>{1, 3, 5, 7, 8};
-        QTest::newRow("name, any club") << "sm" << none << Club::Undecided << true << QList<int>{1, 2, 3, 8};
-        QTest::newRow("start of the town only") << none << "Lon" << Club::Undecided << true << QList<int>{1, 2, 4, 8};
-        QTest::newRow("apostrophe") << "O'Neill" << none << Club::Undecided << true << QList<int>{4};
-        QTest::newRow("percent is literal") << "%" << none << Club::Undecided << true << QList<int>{5};
-        QTest::newRow("underscore is literal") << "_" << none << Club::Undecided << true << QList<int>{};
-        QTest::newRow("underscore inside") << "Ab_" << none << Club::Undecided << true << QList<int>{6};
-        QTest::newRow("percent inside") << "A%" << none << Club::Undecided << true << QList<int>{};
-        QTest::newRow("non-Latin case") << u"łU"_s << u"ελ"_s << Club::Ticked << true << QList<int>{7};
+        row("example: Sm, Lon, ticked", {u"Sm"_s, u"Lon"_s, Club::Ticked, true, {1, 8}});
+        row("nothing asked", {none, none, Club::Undecided, false, {1, 2, 3, 4, 5, 6, 7, 8, 9}});
+        row("only non-members", {none, none, Club::Clear, true, {2, 4, 6, 9}});
+        row("only members", {none, none, Club::Ticked, true, {1, 3, 5, 7, 8}});
+        row("name, any club", {u"sm"_s, none, Club::Undecided, true, {1, 2, 3, 8}});
+        row("start of the town only", {none, u"Lon"_s, Club::Undecided, true, {1, 2, 4, 8}});
+        row("apostrophe", {u"O'Neill"_s, none, Club::Undecided, true, {4}});
+        row("percent is literal", {u"%"_s, none, Club::Undecided, true, {5}});
+        row("underscore is literal", {u"_"_s, none, Club::Undecided, true, {}});
+        row("underscore inside", {u"Ab_"_s, none, Club::Undecided, true, {6}});
+        row("percent inside", {u"A%"_s, none, Club::Undecided, true, {}});
+        row("non-Latin case", {u"łU"_s, u"ελ"_s, Club::Ticked, true, {7}});
     }
     void rules()
     {
-        QFETCH(QString, name);
-        QFETCH(QString, town);
-        QFETCH(Club, club);
-        QFETCH(bool, narrowed);
-        QFETCH(QList<int>, ids);
+        const auto& [name, town, club, narrowed, ids] = fetchRow<RulesRow>();
         QAbstractItemModelTester tester(m_model.get(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         CustomerCriteria criteria;
         criteria.texts[CustomerCriteria::Name] = name;
@@ -106,46 +100,44 @@ private slots:
 
     void anyPart_data()
     {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QList<int>>("ids");
+        const DataRows<AnyPartRow> row;
         const int zoe = 10, jan = 11, li = 12;
-        QTest::newRow("part of a surname") << u"kowal"_s << QList<int>{zoe, jan};
-        QTest::newRow("capitals") << u"KOWALS"_s << QList<int>{zoe};
-        QTest::newRow("accent left out") << u"zoe"_s << QList<int>{zoe};
-        QTest::newRow("accent typed") << u"Zoë"_s << QList<int>{zoe};
-        QTest::newRow("accent in the town") << u"gdansk"_s << QList<int>{jan};
-        QTest::newRow("stroke letter") << u"lukasz"_s << QList<int>{7};
-        QTest::newRow("sharp s") << u"STRASSE"_s << QList<int>{jan};
-        QTest::newRow("two words, two fields") << u"york kowal"_s << QList<int>{zoe};
-        QTest::newRow("two words, one missing") << u"york smith"_s << QList<int>{};
-        QTest::newRow("phone without its space") << u"07700900"_s << QList<int>{zoe};
-        QTest::newRow("phone as written") << u"7700 900"_s << QList<int>{zoe};
-        QTest::newRow("post code without its space") << u"yo17hh"_s << QList<int>{zoe};
-        QTest::newRow("e-mail") << u"@example.org"_s << QList<int>{zoe};
-        QTest::newRow("two letters: the start of a word") << u"li"_s << QList<int>{li};
-        QTest::newRow("two letters and more") << u"li leeds"_s << QList<int>{li};
-        QTest::newRow("a single letter is no search") << u"k"_s << QList<int>{};
+        row("part of a surname", {u"kowal"_s, {zoe, jan}});
+        row("capitals", {u"KOWALS"_s, {zoe}});
+        row("accent left out", {u"zoe"_s, {zoe}});
+        row("accent typed", {u"Zoë"_s, {zoe}});
+        row("accent in the town", {u"gdansk"_s, {jan}});
+        row("stroke letter", {u"lukasz"_s, {7}});
+        row("sharp s", {u"STRASSE"_s, {jan}});
+        row("two words, two fields", {u"york kowal"_s, {zoe}});
+        row("two words, one missing", {u"york smith"_s, {}});
+        row("phone without its space", {u"07700900"_s, {zoe}});
+        row("phone as written", {u"7700 900"_s, {zoe}});
+        row("post code without its space", {u"yo17hh"_s, {zoe}});
+        row("e-mail", {u"@example.org"_s, {zoe}});
+        row("two letters: the start of a word", {u"li"_s, {li}});
+        row("two letters and more", {u"li leeds"_s, {li}});
+        row("a single letter is no search", {u"k"_s, {}});
         // Name, house name, town, post code, phones and e-mail are searched; street, area and membership not.
-        QTest::newRow("house name") << u"q1"_s << QList<int>{9};
-        QTest::newRow("street not searched") << u"q2"_s << QList<int>{};
-        QTest::newRow("area not searched") << u"q3"_s << QList<int>{};
-        QTest::newRow("town") << u"q4"_s << QList<int>{9};
-        QTest::newRow("mobile") << u"q7"_s << QList<int>{9};
-        QTest::newRow("e-mail column") << u"q8"_s << QList<int>{9};
-        QTest::newRow("membership not searched") << u"q9"_s << QList<int>{};
-        QTest::newRow("percent is literal") << u"%o"_s << QList<int>{5};
-        QTest::newRow("percent in a long word") << u"%of"_s << QList<int>{5};
-        QTest::newRow("underscore is literal") << u"q_"_s << QList<int>{};
-        QTest::newRow("underscore in a long word") << u"b_c"_s << QList<int>{6};
-        QTest::newRow("backslash") << u"q\\"_s << QList<int>{};
-        QTest::newRow("quote") << u"q\""_s << QList<int>{};
-        QTest::newRow("quote in a long word") << u"a\"b OR c"_s << QList<int>{};
-        QTest::newRow("no words") << u"   "_s << QList<int>{};
+        row("house name", {u"q1"_s, {9}});
+        row("street not searched", {u"q2"_s, {}});
+        row("area not searched", {u"q3"_s, {}});
+        row("town", {u"q4"_s, {9}});
+        row("mobile", {u"q7"_s, {9}});
+        row("e-mail column", {u"q8"_s, {9}});
+        row("membership not searched", {u"q9"_s, {}});
+        row("percent is literal", {u"%o"_s, {5}});
+        row("percent in a long word", {u"%of"_s, {5}});
+        row("underscore is literal", {u"q_"_s, {}});
+        row("underscore in a long word", {u"b_c"_s, {6}});
+        row("backslash", {u"q\\"_s, {}});
+        row("quote", {u"q\""_s, {}});
+        row("quote in a long word", {u"a\"b OR c"_s, {}});
+        row("no words", {u"   "_s, {}});
     }
     void anyPart()
     {
-        QFETCH(QString, typed);
-        QFETCH(QList<int>, ids);
+        const auto& [typed, ids] = fetchRow<AnyPartRow>();
         // The rows above as an upgrade finds them (words written for all), and three through the customer store.
         const Status rewritten = SearchText::rewriteCustomers(m_install->db());
         QVERIFY2(rewritten, qPrintable(rewritten.error()));

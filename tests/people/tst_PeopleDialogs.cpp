@@ -35,6 +35,9 @@ class tst_PeopleDialogs : public InstallTest
                 r.telNo, r.mobileNo,  r.emailAddress, r.notes, r.membershipNo, QString::number(r.clubMember)};
     }
 
+    using MeanwhileRow = std::tuple<MsgResult, QString, QString>;
+    using DisplayRow = std::tuple<QString, int>;
+
 private slots:
     void addCustomer()
     {
@@ -108,18 +111,16 @@ private slots:
     // typing. An owner deleted meanwhile is said so, with the typing kept.
     void anotherDeskMeanwhile_data()
     {
-        QTest::addColumn<MsgResult>("answer");
-        QTest::addColumn<QString>("stored"); // town and phone afterwards
-        QTest::addColumn<QString>("boxes");  // the town box afterwards
-        QTest::newRow("keep mine") << MsgResult::Yes << u"York|0123"_s << u"York"_s;
-        QTest::newRow("take theirs") << MsgResult::No << u"Leeds|"_s << u"Leeds"_s;
-        QTest::newRow("back to editing") << MsgResult::Cancel << u"Leeds|"_s << u"York"_s;
+        // stored: town and phone afterwards
+        // boxes: the town box afterwards
+        const DataRows<MeanwhileRow> row;
+        row("keep mine", {MsgResult::Yes, u"York|0123"_s, u"York"_s});
+        row("take theirs", {MsgResult::No, u"Leeds|"_s, u"Leeds"_s});
+        row("back to editing", {MsgResult::Cancel, u"Leeds|"_s, u"York"_s});
     }
     void anotherDeskMeanwhile()
     {
-        QFETCH(MsgResult, answer);
-        QFETCH(QString, stored);
-        QFETCH(QString, boxes);
+        const auto& [answer, stored, boxes] = fetchRow<MeanwhileRow>();
         QVERIFY(m_install->exec(u"INSERT INTO Customer (ID, Name, Town, TelNo) VALUES (4, 'Ann', 'York', '')"_s));
         auto dialog = open<CustomerDialog>(RecordMode::Edit, 4);
         type(*dialog, "txtTelNo", u"0123"_s);
@@ -151,16 +152,15 @@ private slots:
 
     void displayReturnsTheId_data()
     {
-        QTest::addColumn<QString>("button"); // "Escape" presses the key
-        QTest::addColumn<int>("id");
-        QTest::newRow("OK") << "cmdOK" << 42;
-        QTest::newRow("Cancel") << "cmdCancel" << 0;
-        QTest::newRow("Escape") << "Escape" << 0;
+        // button: "Escape" presses the key
+        const DataRows<DisplayRow> row;
+        row("OK", {u"cmdOK"_s, 42});
+        row("Cancel", {u"cmdCancel"_s, 0});
+        row("Escape", {u"Escape"_s, 0});
     }
     void displayReturnsTheId()
     {
-        QFETCH(QString, button);
-        QFETCH(int, id);
+        const auto& [button, id] = fetchRow<DisplayRow>();
         QVERIFY(m_install->exec(u"INSERT INTO Customer (ID, Name) VALUES (41, 'Old')"_s));
         CustomerDialog dialog(m_install->services);
         m_install->messages.answers.enqueue(MsgResult::Yes); // Cancel and Esc ask before the typed name goes

@@ -70,51 +70,45 @@ class tst_Removals : public InstallTest
         return removed;
     }
 
+    using AskRow = std::tuple<QString, int, int, QString, QString, QString>;
+    using AddedRow = std::tuple<QString, int, QStringList>;
+
 private slots:
     // The question counts what would go and deletes nothing; the delete then takes the rows that depend on it.
     void askThenRemove_data()
     {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<int>("id");
-        QTest::addColumn<int>("dependents");
-        QTest::addColumn<QString>("question");
-        QTest::addColumn<QString>("state");
-        QTest::addColumn<QString>("before"); // a statement run first, "" for none
+        // before: a statement run first, "" for none
+        QTest::addColumn<AskRow>("row");
         const QString plain = u"Are you sure to delete this item?"_s;
         const QString bookedBerth = u"Deleting this customer will also remove any reservations that have been made "
                                     u"with it. Are you sure you want to delete the berth?"_s;
-        QTest::newRow("customer: its bookings and their berth rows")
-            << u"customer"_s << 1 << 2
-            << u"Deleting this customer will also remove all past reservations. This would affect historic reports. "
-               u"Are you sure you want to delete this customer?"_s
-            << u"2 | 1,2 | 1,2,3,4 | 12 | 12-3"_s << QString();
+        QTest::newRow("customer: its bookings and their berth rows") << AskRow(
+            u"customer"_s, 1, 2,
+            u"Deleting this customer will also remove all past reservations. This would affect historic reports. "
+            u"Are you sure you want to delete this customer?"_s,
+            u"2 | 1,2 | 1,2,3,4 | 12 | 12-3"_s, QString());
         // Only the berth rows go: every booking, with its money, stays.
-        QTest::newRow("owner: its berths, not their bookings")
-            << u"owner"_s << 1 << 2
-            << u"Deleting this owner will also remove all owners berth. This would affect historic reports. Are you "
-               u"sure you want to delete this owner?"_s
-            << u"1,2 | 2 | 3,4 | 10,11,12 | 10-1,11-1,11-3,12-3"_s << QString();
+        QTest::newRow("owner: its berths, not their bookings") << AskRow(
+            u"owner"_s, 1, 2,
+            u"Deleting this owner will also remove all owners berth. This would affect historic reports. Are you "
+            u"sure you want to delete this owner?"_s,
+            u"1,2 | 2 | 3,4 | 10,11,12 | 10-1,11-1,11-3,12-3"_s, QString());
         QTest::newRow("owner without berths")
-            << u"owner"_s << 2 << 0 << plain << u"1,2 | 1 | 1,2,3,4 | 10,11,12 | 10-1,11-1,11-3,12-3"_s << QString();
+            << AskRow(u"owner"_s, 2, 0, plain, u"1,2 | 1 | 1,2,3,4 | 10,11,12 | 10-1,11-1,11-3,12-3"_s, QString());
         QTest::newRow("berth: keeps bookings that have another berth")
-            << u"berth"_s << 1 << 2 << bookedBerth << u"1,2 | 1,2 | 2,3,4 | 11,12 | 11-3,12-3"_s << QString();
+            << AskRow(u"berth"_s, 1, 2, bookedBerth, u"1,2 | 1,2 | 2,3,4 | 11,12 | 11-3,12-3"_s, QString());
         QTest::newRow("berth: takes a booking it alone holds")
-            << u"berth"_s << 3 << 2 << bookedBerth << u"1,2 | 1,2 | 1,2,4 | 10,11 | 10-1,11-1"_s << QString();
+            << AskRow(u"berth"_s, 3, 2, bookedBerth, u"1,2 | 1,2 | 1,2,4 | 10,11 | 10-1,11-1"_s, QString());
         // Booking 13 has no berth row at all (left so by another change): removing berth 3 is not its end.
         QTest::newRow("berth: not a booking without berths")
-            << u"berth"_s << 3 << 2 << bookedBerth << u"1,2 | 1,2 | 1,2,4 | 10,11,13 | 10-1,11-1"_s
-            << u"INSERT INTO Booking (ID, CustomerID) VALUES (13, 2)"_s;
-        QTest::newRow("unbooked berth") << u"berth"_s << 4 << 0 << plain
-                                        << u"1,2 | 1,2 | 1,2,3 | 10,11,12 | 10-1,11-1,11-3,12-3"_s << QString();
+            << AskRow(u"berth"_s, 3, 2, bookedBerth, u"1,2 | 1,2 | 1,2,4 | 10,11,13 | 10-1,11-1"_s,
+                      u"INSERT INTO Booking (ID, CustomerID) VALUES (13, 2)"_s);
+        QTest::newRow("unbooked berth") << AskRow(u"berth"_s, 4, 0, plain,
+                                                  u"1,2 | 1,2 | 1,2,3 | 10,11,12 | 10-1,11-1,11-3,12-3"_s, QString());
     }
     void askThenRemove()
     {
-        QFETCH(QString, kind);
-        QFETCH(int, id);
-        QFETCH(int, dependents);
-        QFETCH(QString, question);
-        QFETCH(QString, state);
-        QFETCH(QString, before);
+        const auto& [kind, id, dependents, question, state, before] = fetchRow<AskRow>();
         QVERIFY(before.isEmpty() || m_install->exec(before));
         const QString seeded = tableState();
         const auto asked = ask(kind, id);
@@ -129,21 +123,18 @@ private slots:
 
     void rowsAddedAtAnotherDeskSinceTheQuestionStopTheDelete_data()
     {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<int>("id");
-        QTest::addColumn<QStringList>("deskB"); // what desk B does while desk A's question is open
-        QTest::newRow("customer booked meanwhile")
-            << u"customer"_s << 2
-            << QStringList{u"INSERT INTO Booking (ID, CustomerID) VALUES (20, 2)"_s,
-                           u"INSERT INTO BookingBerth VALUES (20, 4)"_s};
-        QTest::newRow("owner given a berth meanwhile")
-            << u"owner"_s << 2 << QStringList{u"INSERT INTO Berth (ID, Name, OwnerID) VALUES (5, 'D1', 2)"_s};
+        // deskB: what desk B does while desk A's question is open
+        const DataRows<AddedRow> row;
+        row("customer booked meanwhile",
+            {u"customer"_s,
+             2,
+             {u"INSERT INTO Booking (ID, CustomerID) VALUES (20, 2)"_s, u"INSERT INTO BookingBerth VALUES (20, 4)"_s}});
+        row("owner given a berth meanwhile",
+            {u"owner"_s, 2, {u"INSERT INTO Berth (ID, Name, OwnerID) VALUES (5, 'D1', 2)"_s}});
     }
     void rowsAddedAtAnotherDeskSinceTheQuestionStopTheDelete()
     {
-        QFETCH(QString, kind);
-        QFETCH(int, id);
-        QFETCH(QStringList, deskB);
+        const auto& [kind, id, deskB] = fetchRow<AddedRow>();
         const auto question = ask(kind, id);
         QVERIFY(question);
         QVERIFY(atAnotherDesk(*m_install, deskB));

@@ -17,6 +17,10 @@ class tst_Configuration : public InstallTest
         return m_install->joined(u"SELECT Name || ':' || Rate || ':' || FromDate FROM Tax ORDER BY FromDate"_s);
     }
 
+    using TaxesRow = std::tuple<QString, QString, QString>;
+    using MeanwhileRow = std::tuple<MsgResult, QString, QString>;
+    using RegionalRow = std::tuple<QString, QTime>;
+
 private slots:
     void companyUpdateStoresAndRefreshRereads()
     {
@@ -61,15 +65,15 @@ private slots:
     // company details neither) and the typing stays.
     void companyTaxesAreSavedOnlyWhenEveryRowReads_data()
     {
-        QTest::addColumn<QString>("typed"); // name|rate|from
-        QTest::addColumn<QString>("said");  // "" when saved
-        QTest::addColumn<QString>("stored");
+        // typed: name|rate|from
+        // said: "" when saved
+        QTest::addColumn<TaxesRow>("row");
         const QString delivered = u"VAT:1750:2000-01-01"_s;
         const auto saved = [](const char* tag, const QString& typed, const QString& stored) {
-            QTest::newRow(tag) << typed << QString() << stored;
+            QTest::newRow(tag) << TaxesRow(typed, QString(), stored);
         };
         const auto refused = [&](const char* tag, const QString& typed, const QString& reason) {
-            QTest::newRow(tag) << typed << u"Setup Company Information: Tax row 2: "_s + reason << delivered;
+            QTest::newRow(tag) << TaxesRow(typed, u"Setup Company Information: Tax row 2: "_s + reason, delivered);
         };
         saved("a new rate beside the delivered one", u"VAT|20|04/01/2011"_s, delivered + u",VAT:2000:2011-01-04"_s);
         saved("zero, typed after a later one", u"Exempt|0|01/04/1973"_s, u"Exempt:0:1973-04-01,"_s + delivered);
@@ -85,9 +89,7 @@ private slots:
     }
     void companyTaxesAreSavedOnlyWhenEveryRowReads()
     {
-        QFETCH(QString, typed);
-        QFETCH(QString, said);
-        QFETCH(QString, stored);
+        const auto& [typed, said, stored] = fetchRow<TaxesRow>();
         CompanyDialog window(m_install->services);
         QVERIFY(showActive(window));
         auto* taxes = control<QTableWidget>(window, "grdTaxes");
@@ -122,19 +124,17 @@ private slots:
     // No shows theirs, Cancel goes back to the typing.
     void companyAnotherDeskMeanwhile_data()
     {
-        QTest::addColumn<MsgResult>("answer");
-        QTest::addColumn<QString>("stored"); // town|street|balance days|taxes
-        QTest::addColumn<QString>("boxes");  // town|tax rows|balance days
+        // stored: town|street|balance days|taxes
+        // boxes: town|tax rows|balance days
+        const DataRows<MeanwhileRow> row;
         const QString mine = u"|Quay Road|28|VAT:1750:2000-01-01,VAT:2000:2011-01-04"_s;
-        QTest::newRow("keep mine") << MsgResult::Yes << mine << u"|2|28"_s;
-        QTest::newRow("take theirs") << MsgResult::No << u"Poole||14|VAT:1500:2000-01-01"_s << u"Poole|1|14"_s;
-        QTest::newRow("back to editing") << MsgResult::Cancel << u"Poole||14|VAT:1500:2000-01-01"_s << u"|2|28"_s;
+        row("keep mine", {MsgResult::Yes, mine, u"|2|28"_s});
+        row("take theirs", {MsgResult::No, u"Poole||14|VAT:1500:2000-01-01"_s, u"Poole|1|14"_s});
+        row("back to editing", {MsgResult::Cancel, u"Poole||14|VAT:1500:2000-01-01"_s, u"|2|28"_s});
     }
     void companyAnotherDeskMeanwhile()
     {
-        QFETCH(MsgResult, answer);
-        QFETCH(QString, stored);
-        QFETCH(QString, boxes);
+        const auto& [answer, stored, boxes] = fetchRow<MeanwhileRow>();
         CompanyDialog window(m_install->services);
         QVERIFY(showActive(window));
         type(field(window, 3), u"Quay Road"_s);
@@ -282,16 +282,14 @@ private slots:
 
     void regionalValuesAreReadForgivingly_data()
     {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<QTime>("time");
-        QTest::newRow("as written") << "08:30:00" << QTime(8, 30);
-        QTest::newRow("hours and minutes") << "8:30" << QTime(8, 30);
-        QTest::newRow("not a time: the default") << "half past eight" << QTime(9, 0);
+        const DataRows<RegionalRow> row;
+        row("as written", {u"08:30:00"_s, QTime(8, 30)});
+        row("hours and minutes", {u"8:30"_s, QTime(8, 30)});
+        row("not a time: the default", {u"half past eight"_s, QTime(9, 0)});
     }
     void regionalValuesAreReadForgivingly()
     {
-        QFETCH(QString, stored);
-        QFETCH(QTime, time);
+        const auto& [stored, time] = fetchRow<RegionalRow>();
         Registry::setRegistryValue(Settings::CheckInTime, stored);
         Registry::setRegistryValue(Settings::CurrencySymbol, u"0"_s);
         Registry::setRegistryValue(Settings::PostCode, u"7"_s);

@@ -64,6 +64,9 @@ class tst_MainWindow : public InstallTest
     }
     void tearDown() override { m_window.reset(); }
 
+    using MenuRow = std::tuple<QString, QString, bool>;
+    using QuestionRow = std::tuple<int, int, bool>;
+
 private slots:
     // Esc closes each child window, from whichever of its controls has the focus; the booking wizard asks first
     // over something typed.
@@ -96,26 +99,22 @@ private slots:
 
     void menuItems_data()
     {
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("shortcut");
-        QTest::addColumn<bool>("enabled");
+        const DataRows<MenuRow> row;
         // Items whose windows exist run them; the others wait, disabled, to be connected. The items with neither
         // a shortcut nor a window still to come are checked in connectedItemsAreEnabled.
-        QTest::newRow("mnuFileCompactDB") << u"&Compact && repair database"_s << "" << true;
-        QTest::newRow("mnuBookingsAdd") << u"&Add Booking"_s << "Ctrl+B" << true;
-        QTest::newRow("mnuBookingsFind") << u"&Find Booking..."_s << "Ctrl+F" << true;
-        QTest::newRow("mnuBookingsCalendarAdvanced") << u"View Ad&vanced Calendar"_s << "Ctrl+D" << true;
-        QTest::newRow("mnuBookingsCalendar") << u"View &Simple Calendar"_s << "Ctrl+S" << true;
-        QTest::newRow("mnuCustomersView") << u"&View Customers"_s << "Ctrl+O" << true;
-        QTest::newRow("mnuCustomersFind") << u"&Find Customer..."_s << "Ctrl+M" << true;
-        QTest::newRow("mnuEditAction6") << u"C&lear"_s << "Del" << false;
-        QTest::newRow("mnuEditAction7") << u"Select &All"_s << "Ctrl+A" << false;
+        row("mnuFileCompactDB", {u"&Compact && repair database"_s, u""_s, true});
+        row("mnuBookingsAdd", {u"&Add Booking"_s, u"Ctrl+B"_s, true});
+        row("mnuBookingsFind", {u"&Find Booking..."_s, u"Ctrl+F"_s, true});
+        row("mnuBookingsCalendarAdvanced", {u"View Ad&vanced Calendar"_s, u"Ctrl+D"_s, true});
+        row("mnuBookingsCalendar", {u"View &Simple Calendar"_s, u"Ctrl+S"_s, true});
+        row("mnuCustomersView", {u"&View Customers"_s, u"Ctrl+O"_s, true});
+        row("mnuCustomersFind", {u"&Find Customer..."_s, u"Ctrl+M"_s, true});
+        row("mnuEditAction6", {u"C&lear"_s, u"Del"_s, false});
+        row("mnuEditAction7", {u"Select &All"_s, u"Ctrl+A"_s, false});
     }
     void menuItems()
     {
-        QFETCH(QString, caption);
-        QFETCH(QString, shortcut);
-        QFETCH(bool, enabled);
+        const auto& [caption, shortcut, enabled] = fetchRow<MenuRow>();
         QAction* item = menuItem(QTest::currentDataTag());
         QCOMPARE(item->text(), caption);
         QCOMPARE(item->shortcut().toString(), shortcut);
@@ -291,17 +290,14 @@ private slots:
 
     void yesNoQuestionsDefaultToNo_data()
     {
-        QTest::addColumn<int>("buttons");
-        QTest::addColumn<int>("enterAnswers");
-        QTest::addColumn<bool>("afterAWindowClosed"); // a progress window, say: then no window is active
-        QTest::newRow("delete question") << int(MsgButtons::YesNo) << int(MsgResult::No) << false;
-        QTest::newRow("plain message") << int(MsgButtons::Ok) << int(MsgResult::Ok) << true;
+        // afterAWindowClosed: a progress window, say: then no window is active
+        const DataRows<QuestionRow> row;
+        row("delete question", {int(MsgButtons::YesNo), int(MsgResult::No), false});
+        row("plain message", {int(MsgButtons::Ok), int(MsgResult::Ok), true});
     }
     void yesNoQuestionsDefaultToNo()
     {
-        QFETCH(int, buttons);
-        QFETCH(int, enterAnswers);
-        QFETCH(bool, afterAWindowClosed);
+        const auto& [buttons, enterAnswers, afterAWindowClosed] = fetchRow<QuestionRow>();
         if (afterAWindowClosed) {
             QWidget progress;
             QVERIFY(showActive(progress));

@@ -23,6 +23,9 @@ class tst_StartUp : public InstallTest
     static QString storedNextTip() { return Registry::getRegistryValue(Settings::NextTip, u"unset"_s); }
     static QString tipShown(QWidget* window) { return control<QPlainTextEdit>(*window, "txtTip")->toPlainText(); }
 
+    using TipRow = std::tuple<QString, bool, QString>;
+    using NoTipRow = std::tuple<QByteArray, QString>;
+
 private slots:
     void databaseWithAMissingColumnIsRefused()
     {
@@ -50,19 +53,16 @@ private slots:
 
     void tipOfTheDayFollowsItsSetting_data()
     {
-        QTest::addColumn<QString>("setting"); // "" for none stored
-        QTest::addColumn<bool>("shown");
-        QTest::addColumn<QString>("today"); // "Show Today at Startup", "" for none stored
-        QTest::newRow("nothing stored") << "" << true << "";
-        QTest::newRow("0 shows") << "0" << true << "1";
-        QTest::newRow("1 does not") << "1" << false << "0";
+        // setting: "" for none stored; today: "Show Today at Startup", "" for none stored
+        const DataRows<TipRow> row;
+        row("nothing stored", {u""_s, true, u""_s});
+        row("0 shows", {u"0"_s, true, u"1"_s});
+        row("1 does not", {u"1"_s, false, u"0"_s});
     }
     void tipOfTheDayFollowsItsSetting()
     {
-        QFETCH(QString, setting);
-        QFETCH(bool, shown);
+        const auto& [setting, shown, today] = fetchRow<TipRow>();
         writeTips("Book several berths at once.\n");
-        QFETCH(QString, today);
         if (!setting.isEmpty())
             Registry::setRegistryValue(Settings::ShowTipAtStartup, setting);
         if (!today.isEmpty())
@@ -97,17 +97,16 @@ private slots:
 
     void noTipClosesTheWindow_data()
     {
-        QTest::addColumn<QByteArray>("content"); // "-" for no file
-        QTest::addColumn<QString>("nextTip");
-        QTest::newRow("no tips file") << QByteArray("-") << "0";
-        QTest::newRow("empty file") << QByteArray("") << "0";
-        QTest::newRow("file shortened past the stored tip") << QByteArray("Only tip\n") << "3";
-        QTest::newRow("stored number is negative") << QByteArray("Only tip\n") << "-1";
+        // content: "-" for no file
+        const DataRows<NoTipRow> row;
+        row("no tips file", {QByteArray("-"), u"0"_s});
+        row("empty file", {QByteArray(""), u"0"_s});
+        row("file shortened past the stored tip", {QByteArray("Only tip\n"), u"3"_s});
+        row("stored number is negative", {QByteArray("Only tip\n"), u"-1"_s});
     }
     void noTipClosesTheWindow()
     {
-        QFETCH(QByteArray, content);
-        QFETCH(QString, nextTip);
+        const auto& [content, nextTip] = fetchRow<NoTipRow>();
         if (content != "-")
             writeTips(content);
         Registry::setRegistryValue(Settings::NextTip, nextTip);

@@ -46,26 +46,22 @@ class tst_WaitingList : public InstallTest
         return id.valueOr(0);
     }
 
+    using RefusedRow = std::tuple<QDate, QDate, int, int>;
+
 private slots:
     void refused_data()
     {
-        QTest::addColumn<QDate>("from");
-        QTest::addColumn<QDate>("to");
-        QTest::addColumn<int>("minLength");
-        QTest::addColumn<int>("customer");
+        const DataRows<RefusedRow> row;
         const QDate july(2026, 7, 1);
-        QTest::newRow("a period in the past") << QDate(2026, 5, 31) << QDate(2026, 6, 5) << 0 << 1;
-        QTest::newRow("ending before it starts") << july << july << 0 << 1;
-        QTest::newRow("a minimum length of 0") << july << QDate() << -1 << 1;
-        QTest::newRow("over 200 m") << july << QDate() << 20001 << 1;
-        QTest::newRow("no customer") << july << QDate() << 0 << 0;
+        row("a period in the past", {QDate(2026, 5, 31), QDate(2026, 6, 5), 0, 1});
+        row("ending before it starts", {july, july, 0, 1});
+        row("a minimum length of 0", {july, QDate(), -1, 1});
+        row("over 200 m", {july, QDate(), 20001, 1});
+        row("no customer", {july, QDate(), 0, 0});
     }
     void refused()
     {
-        QFETCH(QDate, from);
-        QFETCH(QDate, to);
-        QFETCH(int, minLength);
-        QFETCH(int, customer);
+        const auto& [from, to, minLength, customer] = fetchRow<RefusedRow>();
         WaitingEntry e;
         e.customerId = customer;
         e.from = from;

@@ -14,6 +14,9 @@ class tst_DateBox : public QObject
 
     QLineEdit* edit() const { return m_box->findChild<QLineEdit*>(); }
 
+    using TypingRow = std::tuple<bool, QString, int, QDate, QString, QString>;
+    using CalendarRow = std::tuple<int, int>;
+
 private slots:
     void init()
     {
@@ -38,44 +41,32 @@ private slots:
 
     void typing_data()
     {
-        QTest::addColumn<bool>("clickFirst");
-        QTest::addColumn<QString>("keys");
-        QTest::addColumn<int>("finish"); // the key that ends the typing, 0 for none
-        QTest::addColumn<QDate>("date");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<QString>("after"); // whether the box shows a hint, and whether the focus moved on
+        // finish: the key that ends the typing, 0 for none
+        // after: whether the box shows a hint, and whether the focus moved on
+        const DataRows<TypingRow> row;
         const QDate before(2026, 12, 4), eleventh(2026, 12, 11);
         const int enter = Qt::Key_Return, tab = Qt::Key_Tab, esc = Qt::Key_Escape;
-        QTest::newRow("bare digits, Enter moves on")
-            << false << u"11122026"_s << enter << eleventh << u"11/12/2026"_s << u"no hint, moved on"_s;
-        QTest::newRow("after a click, as after Tab")
-            << true << u"11/12/26"_s << tab << eleventh << u"11/12/2026"_s << u"no hint, moved on"_s;
-        QTest::newRow("dots") << false << u"11.12.2026"_s << enter << eleventh << u"11/12/2026"_s
-                              << u"no hint, moved on"_s;
-        QTest::newRow("day and month keep the year")
-            << false << u"0103"_s << enter << QDate(2026, 3, 1) << u"01/03/2026"_s << u"no hint, moved on"_s;
-        QTest::newRow("Backspace mends the shown date")
-            << false << u"\b7"_s << enter << QDate(2027, 12, 4) << u"04/12/2027"_s << u"no hint, moved on"_s;
-        QTest::newRow("being typed") << false << u"1112"_s << 0 << before << u"1112"_s << u"no hint, stayed"_s;
-        QTest::newRow("a letter is refused and said")
-            << false << u"11x"_s << 0 << before << u"11"_s << u"a hint, stayed"_s;
-        QTest::newRow("no such day: Enter stays and says")
-            << false << u"31112026"_s << enter << before << u"31112026"_s << u"a hint, stayed"_s;
-        QTest::newRow("outside the range: said")
-            << false << u"01011999"_s << enter << before << u"01011999"_s << u"a hint, stayed"_s;
-        QTest::newRow("Esc gives the date back")
-            << false << u"3111"_s << esc << before << u"04/12/2026"_s << u"no hint, stayed"_s;
-        QTest::newRow("leaving with no date gives it back and says")
-            << false << u"3111"_s << tab << before << u"04/12/2026"_s << u"a hint, moved on"_s;
+        row("bare digits, Enter moves on",
+            {false, u"11122026"_s, enter, eleventh, u"11/12/2026"_s, u"no hint, moved on"_s});
+        row("after a click, as after Tab",
+            {true, u"11/12/26"_s, tab, eleventh, u"11/12/2026"_s, u"no hint, moved on"_s});
+        row("dots", {false, u"11.12.2026"_s, enter, eleventh, u"11/12/2026"_s, u"no hint, moved on"_s});
+        row("day and month keep the year",
+            {false, u"0103"_s, enter, QDate(2026, 3, 1), u"01/03/2026"_s, u"no hint, moved on"_s});
+        row("Backspace mends the shown date",
+            {false, u"\b7"_s, enter, QDate(2027, 12, 4), u"04/12/2027"_s, u"no hint, moved on"_s});
+        row("being typed", {false, u"1112"_s, 0, before, u"1112"_s, u"no hint, stayed"_s});
+        row("a letter is refused and said", {false, u"11x"_s, 0, before, u"11"_s, u"a hint, stayed"_s});
+        row("no such day: Enter stays and says",
+            {false, u"31112026"_s, enter, before, u"31112026"_s, u"a hint, stayed"_s});
+        row("outside the range: said", {false, u"01011999"_s, enter, before, u"01011999"_s, u"a hint, stayed"_s});
+        row("Esc gives the date back", {false, u"3111"_s, esc, before, u"04/12/2026"_s, u"no hint, stayed"_s});
+        row("leaving with no date gives it back and says",
+            {false, u"3111"_s, tab, before, u"04/12/2026"_s, u"a hint, moved on"_s});
     }
     void typing()
     {
-        QFETCH(bool, clickFirst);
-        QFETCH(QString, keys);
-        QFETCH(int, finish);
-        QFETCH(QDate, date);
-        QFETCH(QString, shown);
-        QFETCH(QString, after);
+        const auto& [clickFirst, keys, finish, date, shown, after] = fetchRow<TypingRow>();
         if (clickFirst) // into the middle of the month
             QTest::mouseClick(edit(), Qt::LeftButton, {}, QPoint(edit()->width() / 3, 5));
         QTest::keyClicks(QApplication::focusWidget(), keys);
@@ -90,15 +81,13 @@ private slots:
 
     void calendarFromTheKeys_data()
     {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("modifiers");
-        QTest::newRow("F4") << int(Qt::Key_F4) << int(Qt::NoModifier);
-        QTest::newRow("Alt+Down") << int(Qt::Key_Down) << int(Qt::AltModifier);
+        const DataRows<CalendarRow> row;
+        row("F4", {int(Qt::Key_F4), int(Qt::NoModifier)});
+        row("Alt+Down", {int(Qt::Key_Down), int(Qt::AltModifier)});
     }
     void calendarFromTheKeys()
     {
-        QFETCH(int, key);
-        QFETCH(int, modifiers);
+        const auto& [key, modifiers] = fetchRow<CalendarRow>();
         QTest::keyClick(m_box, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         QCalendarWidget* calendar = m_box->calendarWidget();
         QTRY_VERIFY(calendar->isVisible());

@@ -30,19 +30,20 @@ class tst_DocumentRenderer : public InstallTest
         return doc;
     }
 
+    using PrintRow = std::tuple<QString, bool, QString, bool, bool>;
+    using RecordsRow = std::tuple<int, int>;
+
 private slots:
     void recordsStayWholeAndPagesAreNumbered_data()
     {
-        QTest::addColumn<int>("records");
-        QTest::addColumn<int>("lines");
-        QTest::newRow("one page") << 3 << 2;
-        QTest::newRow("many one-line records") << 150 << 1;
-        QTest::newRow("records of seven lines") << 40 << 7;
+        const DataRows<RecordsRow> row;
+        row("one page", {3, 2});
+        row("many one-line records", {150, 1});
+        row("records of seven lines", {40, 7});
     }
     void recordsStayWholeAndPagesAreNumbered()
     {
-        QFETCH(int, records);
-        QFETCH(int, lines);
+        const auto& [records, lines] = fetchRow<RecordsRow>();
         const Doc::Document doc = numbered(records, lines);
         const Status written = DocumentRenderer::writePdf(doc, pdfPath());
         QVERIFY2(written, qPrintable(written.error()));
@@ -144,23 +145,15 @@ private slots:
 
     void printNow_data()
     {
-        QTest::addColumn<QString>("printerName");
-        QTest::addColumn<bool>("saveAnswer");
-        QTest::addColumn<QString>("fileAnswer");
-        QTest::addColumn<bool>("printed");
-        QTest::addColumn<bool>("saved");
-        QTest::newRow("on the default printer") << u"Office"_s << false << QString() << true << false;
-        QTest::newRow("no printer, PDF accepted") << QString() << true << u"receipt"_s << false << true;
-        QTest::newRow("no printer, PDF declined") << QString() << false << QString() << false << false;
-        QTest::newRow("no printer, file dialog cancelled") << QString() << true << QString() << false << false;
+        const DataRows<PrintRow> row;
+        row("on the default printer", {u"Office"_s, false, QString(), true, false});
+        row("no printer, PDF accepted", {QString(), true, u"receipt"_s, false, true});
+        row("no printer, PDF declined", {QString(), false, QString(), false, false});
+        row("no printer, file dialog cancelled", {QString(), true, QString(), false, false});
     }
     void printNow()
     {
-        QFETCH(QString, printerName);
-        QFETCH(bool, saveAnswer);
-        QFETCH(QString, fileAnswer);
-        QFETCH(bool, printed);
-        QFETCH(bool, saved);
+        const auto& [printerName, saveAnswer, fileAnswer, printed, saved] = fetchRow<PrintRow>();
         m_install->printer.defaultName = printerName;
         m_install->messages.answers << (saveAnswer ? MsgResult::Yes : MsgResult::No);
         const QString chosen = fileAnswer.isEmpty() ? QString() : m_install->root() + u'/' + fileAnswer;
