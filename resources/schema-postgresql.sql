@@ -8,7 +8,7 @@ CREATE EXTENSION IF NOT EXISTS btree_gist;
 CREATE TABLE SchemaVersion (
     Version INTEGER NOT NULL
 );
-INSERT INTO SchemaVersion (Version) VALUES (9);
+INSERT INTO SchemaVersion (Version) VALUES (10);
 
 -- A row given its own ID (an import, a test) moves the counter past it, as AUTOINCREMENT does on a file, so the
 -- next row the program adds never collides with it.
@@ -603,3 +603,25 @@ CREATE TRIGGER Booking_Delete_Blocked AFTER DELETE ON Booking FOR EACH ROW EXECU
 DROP TRIGGER IF EXISTS Berth_Delete_Blocks ON Berth;
 CREATE TRIGGER Berth_Delete_Blocks AFTER DELETE ON Berth FOR EACH ROW EXECUTE FUNCTION zem_forget_blocked();
 -- berth blocks: end
+
+-- berth list: begin
+-- A number drawn again whenever a berth comes, goes or changes what the free list shows of it, so a desk may keep
+-- the list and ask the database only which berths are taken. It is drawn at random rather than counted, so a
+-- database put back from an archive, or another database, never shows the number of a list it does not hold.
+CREATE TABLE IF NOT EXISTS BerthListVersion (
+    ID INTEGER PRIMARY KEY CHECK (ID = 1),
+    Version BIGINT NOT NULL
+);
+INSERT INTO BerthListVersion (ID, Version) VALUES (1, (random() * 9007199254740991)::bigint) ON CONFLICT (ID) DO NOTHING;
+
+CREATE OR REPLACE FUNCTION zem_berth_list_changed() RETURNS trigger LANGUAGE plpgsql AS $$
+BEGIN
+    UPDATE BerthListVersion SET Version = (random() * 9007199254740991)::bigint;
+    RETURN NULL;
+END $$;
+DROP TRIGGER IF EXISTS Berth_List_Changed ON Berth;
+CREATE TRIGGER Berth_List_Changed
+    AFTER INSERT OR DELETE OR UPDATE OF ID, Name, Length, Width, HasPower, DailyHireCharge, Active, MaxDraft,
+    TakesMultihulls ON Berth
+    FOR EACH STATEMENT EXECUTE FUNCTION zem_berth_list_changed();
+-- berth list: end

@@ -549,4 +549,31 @@ BEGIN
 END;
 -- berth blocks: end
 
-PRAGMA user_version = 9;
+-- berth list: begin
+-- A number drawn again whenever a berth comes, goes or changes what the free list shows of it, so a desk may keep
+-- the list and ask the database only which berths are taken. It is drawn at random rather than counted, so a
+-- database put back from an archive, or another file, never shows the number of a list it does not hold.
+CREATE TABLE BerthListVersion (
+    ID INTEGER PRIMARY KEY CHECK (ID = 1),
+    Version INTEGER NOT NULL
+);
+INSERT INTO BerthListVersion (ID, Version) VALUES (1, random());
+
+CREATE TRIGGER Berth_List_Insert AFTER INSERT ON Berth
+BEGIN
+    UPDATE BerthListVersion SET Version = random();
+END;
+
+CREATE TRIGGER Berth_List_Update
+AFTER UPDATE OF ID, Name, Length, Width, HasPower, DailyHireCharge, Active, MaxDraft, TakesMultihulls ON Berth
+BEGIN
+    UPDATE BerthListVersion SET Version = random();
+END;
+
+CREATE TRIGGER Berth_List_Delete AFTER DELETE ON Berth
+BEGIN
+    UPDATE BerthListVersion SET Version = random();
+END;
+-- berth list: end
+
+PRAGMA user_version = 10;

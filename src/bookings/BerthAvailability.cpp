@@ -5,6 +5,9 @@
 #include "core/SqlHelpers.h"
 #include "core/Texts.h"
 
+#include <QHash>
+#include <QMutex>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <algorithm>
 
@@ -24,25 +27,103 @@ PeriodIndex::Condition overlapCondition(const QSqlDatabase& db, const QDateTime&
 {
     return PeriodIndex::touching(db, from, false, to, false);
 }
+
+struct BusyRead
+{
+    QSet<int> berths;
+    std::optional<qint64> listVersion; // nothing when the database keeps no number: the list is read each time
+};
+
+// One row, the berths joined in a text: at thousands of berths a row costs far more than its bytes. The number of
+// the berth list comes in the same row when asked for, so the free list costs one round trip while it holds.
+Result<BusyRead> readBusy(const QSqlDatabase& db, const QDateTime& from, const QDateTime& to, int excludeBookingId,
+                          bool withListVersion)
+{
+    const auto overlap = overlapCondition(db, from, to);
+    QString sql =
+        QStringLiteral("SELECT (SELECT %1 FROM (%2) H)")
+            .arg(Dialect::of(db).joinTexts(QStringLiteral("H.BerthID"), QStringLiteral(","), {}), busySql(overlap));
+    if (withListVersion)
+        sql += QStringLiteral(", (SELECT Version FROM BerthListVersion)");
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    QString error;
+    if (!Sql::exec(q, sql, overlap.binds + QVariantList{excludeBookingId, excludeBookingId}, &error))
+        return databaseFailure(error);
+    if (!q.next())
+        return databaseFailure(q.lastError().text());
+    BusyRead read;
+    const QString text = q.value(0).toString();
+    read.berths.reserve(text.size() / 4);
+    for (const QStringView id : QStringView(text).tokenize(u',', Qt::SkipEmptyParts))
+        read.berths.insert(id.toInt());
+    if (withListVersion && !q.value(1).isNull())
+        read.listVersion = q.value(1).toLongLong();
+    return read;
+}
+
+// The active berths in natural name order, as a desk last read them, by connection: a list of thousands of berths
+// costs many times the question of which are taken, and it changes only when the berths do.
+struct BerthList
+{
+    std::optional<qint64> version; // nothing when the list was read without its number: it is not kept
+    QList<AvailableBerth> berths;
+};
+QMutex& listsLock()
+{
+    static QMutex lock;
+    return lock;
+}
+QHash<QString, BerthList>& lists()
+{
+    static QHash<QString, BerthList> byConnection;
+    return byConnection;
+}
+
+// The list and its number from one statement, so neither can be newer than the other. With no active berth there
+// is no row to carry the number, and the empty list is read again next time.
+Result<BerthList> readBerthList(const QSqlDatabase& db)
+{
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    QString error;
+    if (!Sql::exec(q,
+                   QStringLiteral("SELECT (SELECT Version FROM BerthListVersion), ID, Name, Length, Width, HasPower, "
+                                  "DailyHireCharge, MaxDraft, TakesMultihulls FROM Berth WHERE Active <> 0"),
+                   {}, &error))
+        return databaseFailure(error);
+    BerthList list;
+    while (q.next()) {
+        if (!q.value(0).isNull())
+            list.version = q.value(0).toLongLong();
+        AvailableBerth berth;
+        berth.id = q.value(1).toInt();
+        berth.name = q.value(2).toString();
+        if (!q.value(3).isNull())
+            berth.length = q.value(3).toDouble();
+        if (!q.value(4).isNull())
+            berth.width = q.value(4).toDouble();
+        berth.hasPower = q.value(5).toInt() != 0;
+        if (!q.value(6).isNull())
+            berth.dailyHireCharge = Money::fromDb(q.value(6));
+        if (!q.value(7).isNull())
+            berth.maxDraft = q.value(7).toDouble();
+        berth.takesMultihulls = q.value(8).toInt() != 0;
+        list.berths.append(berth);
+    }
+    if (q.lastError().isValid())
+        return databaseFailure(q.lastError().text());
+    Texts::sortNaturally(list.berths, [](const AvailableBerth& berth) { return berth.name; });
+    return list;
+}
 } // namespace
 
 Result<QSet<int>> busyBerths(const QSqlDatabase& db, const QDateTime& from, const QDateTime& to, int excludeBookingId)
 {
-    // One row, the berths joined in a text: at thousands of berths a row costs far more than its bytes.
-    const auto overlap = overlapCondition(db, from, to);
-    const QString sql =
-        QStringLiteral("SELECT %1 FROM (%2) H")
-            .arg(Dialect::of(db).joinTexts(QStringLiteral("H.BerthID"), QStringLiteral(","), {}), busySql(overlap));
-    QString error;
-    const auto joined = Sql::scalar(db, sql, overlap.binds + QVariantList{excludeBookingId, excludeBookingId}, &error);
-    if (!joined)
-        return databaseFailure(error);
-    const QString text = joined->toString();
-    QSet<int> busy;
-    busy.reserve(text.size() / 4);
-    for (const QStringView id : QStringView(text).tokenize(u',', Qt::SkipEmptyParts))
-        busy.insert(id.toInt());
-    return busy;
+    const auto busy = readBusy(db, from, to, excludeBookingId, false);
+    if (!busy)
+        return busy.failure();
+    return busy->berths;
 }
 
 Result<QList<HeldStretch>> heldStretches(const QSqlDatabase& db, const QList<int>& berthIds, const QDateTime& from,
@@ -84,35 +165,33 @@ bool freeOver(const QList<HeldStretch>& held, int berthId, const QDateTime& from
 Result<QList<AvailableBerth>> freeBerths(const QSqlDatabase& db, const QDateTime& from, const QDateTime& to,
                                          int excludeBookingId)
 {
-    QSqlQuery q(db);
-    q.setForwardOnly(true);
-    const auto overlap = overlapCondition(db, from, to);
-    const QString sql = QStringLiteral("SELECT ID, Name, Length, Width, HasPower, DailyHireCharge, MaxDraft, "
-                                       "TakesMultihulls FROM Berth "
-                                       "WHERE Active <> 0 AND ID NOT IN (") +
-                        busySql(overlap) + u')';
-    QString error;
-    if (!Sql::exec(q, sql, overlap.binds + QVariantList{excludeBookingId, excludeBookingId}, &error))
-        return databaseFailure(error);
-    QList<AvailableBerth> berths;
-    while (q.next()) {
-        AvailableBerth berth;
-        berth.id = q.value(0).toInt();
-        berth.name = q.value(1).toString();
-        if (!q.value(2).isNull())
-            berth.length = q.value(2).toDouble();
-        if (!q.value(3).isNull())
-            berth.width = q.value(3).toDouble();
-        berth.hasPower = q.value(4).toInt() != 0;
-        if (!q.value(5).isNull())
-            berth.dailyHireCharge = Money::fromDb(q.value(5));
-        if (!q.value(6).isNull())
-            berth.maxDraft = q.value(6).toDouble();
-        berth.takesMultihulls = q.value(7).toInt() != 0;
-        berths.append(berth);
+    const auto busy = readBusy(db, from, to, excludeBookingId, true);
+    if (!busy)
+        return busy.failure();
+    std::optional<BerthList> kept;
+    {
+        const QMutexLocker lock(&listsLock());
+        const auto it = lists().constFind(db.connectionName());
+        if (busy->listVersion && it != lists().cend() && it->version == busy->listVersion)
+            kept = *it;
     }
-    Texts::sortNaturally(berths, [](const AvailableBerth& berth) { return berth.name; });
-    return berths;
+    if (!kept) {
+        auto read = readBerthList(db);
+        if (!read)
+            return read.failure();
+        kept = std::move(*read);
+        const QMutexLocker lock(&listsLock());
+        if (kept->version)
+            lists().insert(db.connectionName(), *kept);
+        else
+            lists().remove(db.connectionName());
+    }
+    QList<AvailableBerth> free;
+    free.reserve(std::max<qsizetype>(0, kept->berths.size() - busy->berths.size()));
+    for (const AvailableBerth& berth : std::as_const(kept->berths))
+        if (!busy->berths.contains(berth.id))
+            free.append(berth);
+    return free;
 }
 
 } // namespace BerthAvailability

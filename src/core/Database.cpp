@@ -174,6 +174,12 @@ QString upgradeTo9(Engine engine)
 {
     return schemaSection(engine, QStringLiteral("berth blocks"));
 }
+// Version 9 had desks read every berth for each free list; the number that tells them their copy still holds
+// arrives drawn, so every desk reads the list once more.
+QString upgradeTo10(Engine engine)
+{
+    return schemaSection(engine, QStringLiteral("berth list"));
+}
 Status writeAllCustomerWords(const QSqlDatabase& db)
 {
     return SearchText::rewriteCustomers(db);
@@ -194,7 +200,8 @@ const Upgrade Upgrades[] = {{upgradeTo2},
                             {upgradeTo6},
                             {upgradeTo7},
                             {upgradeTo8, writeAllCustomerWords},
-                            {upgradeTo9}};
+                            {upgradeTo9},
+                            {upgradeTo10}};
 static_assert(std::size(Upgrades) == CurrentSchemaVersion - 1, "one upgrade per version");
 
 // A server database starts at version 3; its upgrades begin with version 4.

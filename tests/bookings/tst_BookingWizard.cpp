@@ -293,11 +293,11 @@ private slots:
         QVERIFY(find<QLabel>("lblReadError")->isHidden());
         // A berth list that cannot be read says so above the empty grid.
         click(*m_wizard, "cmdBack");
-        QVERIFY(m_install->exec(u"ALTER TABLE Berth RENAME TO BerthGone"_s));
+        QVERIFY(m_install->exec(u"ALTER TABLE BerthListVersion RENAME TO BerthListGone"_s));
         next();
         QVERIFY(offered().isEmpty());
         QVERIFY(find<QLabel>("lblReadError")->text().startsWith(u"The rows could not be read: "_s));
-        QVERIFY(m_install->exec(u"ALTER TABLE BerthGone RENAME TO Berth"_s));
+        QVERIFY(m_install->exec(u"ALTER TABLE BerthListGone RENAME TO BerthListVersion"_s));
     }
 
     void chargesWorkedOutWhenOtherChargesSkipped()

@@ -64,6 +64,7 @@ class tst_Bookings : public InstallTest
     using OverlapRow = std::tuple<QDateTime, QDateTime, int, QStringList>;
     using AdultsRow = std::tuple<QString, QString, QString>;
     using RangeRow = std::tuple<QDateTime, QDateTime, qlonglong, int, bool>;
+    using BerthChangeRow = std::tuple<QString>;
 
 private slots:
     void interval_data()
@@ -135,6 +136,47 @@ private slots:
     {
         const auto& [from, to, exclude, free] = fetchRow<OverlapRow>();
         QCOMPARE(freeBerthNames(from, to, exclude), free);
+    }
+
+    // A desk keeps its list of berths between questions: what another desk changes in it is seen at the next one,
+    // as a desk that never asked before reads it.
+    void freeListSeesAnotherDesksBerths_data()
+    {
+        const DataRows<BerthChangeRow> row;
+        row("renamed", {u"UPDATE Berth SET Name = 'A3' WHERE ID = 2"_s});
+        row("resized", {u"UPDATE Berth SET Length = 9, Width = 2.5, MaxDraft = 1.5 WHERE ID = 2"_s});
+        row("power and multihulls", {u"UPDATE Berth SET HasPower = 1, TakesMultihulls = 0 WHERE ID = 2"_s});
+        row("daily charge", {u"UPDATE Berth SET DailyHireCharge = 99 WHERE ID = 2"_s});
+        row("made inactive", {u"UPDATE Berth SET Active = 0 WHERE ID = 4"_s});
+        row("made active", {u"UPDATE Berth SET Active = 1 WHERE ID = 3"_s});
+        row("added", {u"INSERT INTO Berth (ID, Name, Active) VALUES (5, 'C1', 1)"_s});
+        row("removed", {u"DELETE FROM Berth WHERE ID = 1"_s});
+    }
+    void freeListSeesAnotherDesksBerths()
+    {
+        const auto& [change] = fetchRow<BerthChangeRow>();
+        const auto describe = [&](const QSqlDatabase& db) {
+            QStringList lines;
+            for (const AvailableBerth& b : BerthAvailability::freeBerths(db, at(1, 9), at(2, 9), 0).valueOr({}))
+                lines << u"%1 %2 %3 %4 %5 %6 %7"_s
+                             .arg(b.name, QString::number(b.length.value_or(-1)), QString::number(b.width.value_or(-1)),
+                                  QString::number(b.maxDraft.value_or(-1)))
+                             .arg(int(b.hasPower))
+                             .arg(int(b.takesMultihulls))
+                             .arg(b.dailyHireCharge ? b.dailyHireCharge->format() : u"-"_s);
+            return lines.join(u'\n');
+        };
+        const QString before = describe(m_install->db());
+        QVERIFY(!before.isEmpty());
+        QVERIFY(atAnotherDesk(*m_install, {change}));
+        const QString kept = describe(m_install->db());
+        const QString never = u"never-asked-"_s + QString::fromLatin1(QTest::currentDataTag());
+        QString asRead;
+        if (const auto fresh = Database::open(m_install->databasePath(), never, 2000))
+            asRead = describe(*fresh);
+        Database::close(never);
+        QCOMPARE(kept, asRead);
+        QVERIFY(kept != before);
     }
 
     void saveLoadAndSaveAgain()

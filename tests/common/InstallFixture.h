@@ -135,7 +135,17 @@ inline QString dropLedgerSql(bool server)
            columns;
 }
 
-/// Takes away berth blocks: the first step back from the present schema.
+/// Takes away the number of the berth list: the first step back from the present schema.
+inline QString dropBerthListSql(bool server)
+{
+    if (server)
+        return u"DROP TRIGGER Berth_List_Changed ON Berth; DROP FUNCTION zem_berth_list_changed(); DROP TABLE "
+               u"BerthListVersion; "_s;
+    return u"DROP TRIGGER Berth_List_Insert; DROP TRIGGER Berth_List_Update; DROP TRIGGER Berth_List_Delete; DROP "
+           u"TABLE BerthListVersion; "_s;
+}
+
+/// Takes away berth blocks: the step back from version 9.
 inline QString dropBlocksSql(bool server)
 {
     if (server)

@@ -74,10 +74,11 @@ private slots:
         tables.removeAll(u"bookingperiod"_s);
         tables.removeAll(u"customertext"_s);
         tables.sort();
-        QCOMPARE(tables.join(u' '), u"berth berthblock berthmonth berthtype blockedbooking boat booking bookingberth "
-                                    u"bookingcharge bookingmonth "
-                                    u"calendarmonth company customer invtemp owner payment paymentmethod rate season "
-                                    u"settings tax waitingentry"_s);
+        QCOMPARE(tables.join(u' '),
+                 u"berth berthblock berthlistversion berthmonth berthtype blockedbooking boat booking bookingberth "
+                 u"bookingcharge bookingmonth "
+                 u"calendarmonth company customer invtemp owner payment paymentmethod rate season "
+                 u"settings tax waitingentry"_s);
     }
 
     // A database of the release before seasons and taxes (on a server the first version there was) gains them on
@@ -88,6 +89,7 @@ private slots:
         const Dialect& dialect = Dialect::of(db);
         const bool server = dialect.kind() == Engine::PostgreSQL;
         QStringList steps = {
+            TestSupport::dropBerthListSql(server),
             TestSupport::dropBlocksSql(server),
             u"DROP TABLE Season"_s,
             u"DROP TABLE Rate"_s,
