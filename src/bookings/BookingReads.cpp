@@ -7,6 +7,8 @@
 #include "core/SqlHelpers.h"
 
 #include <QCoreApplication>
+#include <QHash>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <algorithm>
 
@@ -16,27 +18,31 @@ Result<QList<DayEntry>> bookingsOfDay(const QSqlDatabase& db, const QDate& day)
 {
     const QDateTime start = DateTimes::wallTime(day);
     const QDateTime end = DateTimes::wallTime(day.addDays(1));
-    // The index finds the bookings of the day; only those rows are read, with their berths in saved order.
+    // The index finds the bookings of the day and names their berths, an entry each, so of a booking only its own
+    // row is read: its berth rows would cost two more pages each. Those of several berths read their rows after,
+    // for the order they were saved in.
     const auto touching = PeriodIndex::touching(db, start, true, end, false);
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    const QString sql =
-        QStringLiteral("SELECT B.ID, B.CustomerID, C.Name, C.HouseName, B.FromDate, B.ToDate, BE.ID, BE.Name, "
-                       "B.TotalPayable, B.AmountPayed "
-                       "FROM (SELECT DISTINCT %1 AS BookingID FROM BookingPeriod P WHERE %2) D "
-                       "JOIN Booking B ON B.ID = D.BookingID "
-                       "LEFT JOIN Customer C ON C.ID = B.CustomerID "
-                       "LEFT JOIN BookingBerth BB ON BB.BookingID = B.ID "
-                       "LEFT JOIN Berth BE ON BE.ID = BB.BerthID "
-                       "ORDER BY B.ID, %3")
-            .arg(PeriodIndex::bookingIdSql(), touching.sql, Dialect::of(db).insertOrder(QStringLiteral("BB")));
     QString error;
-    if (!Sql::exec(q, sql, touching.binds, &error))
+    if (!Sql::exec(q,
+                   QStringLiteral("SELECT B.ID, B.CustomerID, C.Name, C.HouseName, B.FromDate, B.ToDate, BE.ID, "
+                                  "BE.Name, B.TotalPayable, B.AmountPayed "
+                                  "FROM (SELECT %1 AS BookingID, %2 AS BerthID FROM BookingPeriod P WHERE %3) D "
+                                  "JOIN Booking B ON B.ID = D.BookingID "
+                                  "LEFT JOIN Customer C ON C.ID = B.CustomerID "
+                                  "LEFT JOIN Berth BE ON BE.ID = D.BerthID")
+                       .arg(PeriodIndex::bookingIdSql(), PeriodIndex::berthIdSql(), touching.sql),
+                   touching.binds, &error))
         return databaseFailure(error);
     QList<DayEntry> bookings;
+    QHash<int, qsizetype> rowOf;
+    QList<int> firstBerth;                          // by row: the berth of its first name
+    QHash<int, QHash<int, QString>> namesOfSeveral; // booking -> berth -> name, for those of several berths
     while (q.next()) {
         const int id = q.value(0).toInt();
-        if (bookings.isEmpty() || bookings.last().id != id) {
+        auto row = rowOf.constFind(id);
+        if (row == rowOf.cend()) {
             DayEntry b;
             b.id = id;
             b.customerId = q.value(1).toInt();
@@ -45,11 +51,52 @@ Result<QList<DayEntry>> bookingsOfDay(const QSqlDatabase& db, const QDate& day)
             b.fromDate = DateTimes::readDateTime(q.value(4));
             b.toDate = DateTimes::readDateTime(q.value(5));
             b.balance = Money::fromDb(q.value(8)) - Money::fromDb(q.value(9));
+            row = rowOf.insert(id, bookings.size());
             bookings.append(b);
+            firstBerth.append(0);
         }
-        if (!q.value(6).isNull()) // a berth row whose berth is gone names nothing
-            bookings.last().berths << q.value(7).toString();
+        if (q.value(6).isNull()) // a berth row whose berth is gone names nothing
+            continue;
+        const int berth = q.value(6).toInt();
+        QStringList& berths = bookings[*row].berths;
+        berths << q.value(7).toString();
+        if (berths.size() == 1) {
+            firstBerth[*row] = berth;
+            continue;
+        }
+        QHash<int, QString>& names = namesOfSeveral[id];
+        if (names.isEmpty())
+            names.insert(firstBerth[*row], berths.first());
+        names.insert(berth, berths.last());
     }
+    if (q.lastError().isValid())
+        return databaseFailure(q.lastError().text());
+    if (!namesOfSeveral.isEmpty()) {
+        // The berth rows of just those bookings: the index finds them again, a few among thousands.
+        QSqlQuery saved(db);
+        saved.setForwardOnly(true);
+        if (!Sql::exec(
+                saved,
+                QStringLiteral("SELECT BB.BookingID, BB.BerthID FROM BookingBerth BB WHERE BB.BookingID IN "
+                               "(SELECT %1 FROM BookingPeriod P WHERE %2 GROUP BY %1 HAVING COUNT(*) > 1) "
+                               "ORDER BY BB.BookingID, %3")
+                    .arg(PeriodIndex::bookingIdSql(), touching.sql, Dialect::of(db).insertOrder(QStringLiteral("BB"))),
+                touching.binds, &error))
+            return databaseFailure(error);
+        for (auto it = namesOfSeveral.cbegin(); it != namesOfSeveral.cend(); ++it)
+            bookings[rowOf.value(it.key())].berths.clear();
+        while (saved.next()) {
+            const auto names = namesOfSeveral.constFind(saved.value(0).toInt());
+            if (names == namesOfSeveral.cend())
+                continue;
+            // A berth another desk added since the first read is left for the next one.
+            if (const auto name = names->constFind(saved.value(1).toInt()); name != names->cend())
+                bookings[rowOf.value(names.key())].berths << *name;
+        }
+        if (saved.lastError().isValid())
+            return databaseFailure(saved.lastError().text());
+    }
+    std::sort(bookings.begin(), bookings.end(), [](const DayEntry& a, const DayEntry& b) { return a.id < b.id; });
     return bookings;
 }
 

@@ -14,6 +14,7 @@
 #include <QMutex>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QStorageInfo>
 #include <QTemporaryFile>
 #include <QUrl>
 #include <QUuid>
@@ -552,7 +553,11 @@ std::optional<QSqlDatabase> openChecked(const QString& path, const QString& conn
         url.setQuery(QStringLiteral("mode=rw"));
         db.setDatabaseName(url.toString(QUrl::FullyEncoded));
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs));
-        ok = openAndCheck(db, label, error);
+        // Pages read through a map skip a copy from the kernel each: the day list reads thousands of scattered rows.
+        // Only on a disk of this machine: where a mapped file fails or shrinks the program ends instead of being told.
+        ok = openAndCheck(db, label, error) &&
+             (!isLocalFileSystem(QStorageInfo(path).fileSystemType()) ||
+              Sql::exec(db, QStringLiteral("PRAGMA mmap_size = 2147418112"), {}, error));
     }
     if (!ok) {
         close(connectionName);
@@ -685,6 +690,13 @@ QString addressOf(const QString& connectionName)
         return {};
     const QMutexLocker lock(&addressesLock());
     return addresses().value(connectionName);
+}
+
+bool isLocalFileSystem(const QByteArray& type)
+{
+    static const QList<QByteArray> Local = {"ext2", "ext3",  "ext4",    "xfs",  "btrfs", "zfs",  "f2fs",
+                                            "jfs",  "tmpfs", "overlay", "ntfs", "refs",  "apfs", "hfs"};
+    return Local.contains(type.toLower());
 }
 
 } // namespace Database

@@ -53,4 +53,8 @@ void close(const QString& connectionName);
 /// that needs a connection of its own opens it on this address.
 QString addressOf(const QString& connectionName);
 
+/// Whether a file system of this type (as QStorageInfo names it) is a disk of this machine, where a file may be read
+/// through a memory map: a network share or a user-space file system is not.
+bool isLocalFileSystem(const QByteArray& type);
+
 } // namespace Database

@@ -4,6 +4,7 @@
 #include "core/InstallPaths.h"
 
 #include <QSettings>
+#include <QStorageInfo>
 #include <cstdio>
 
 // What an installation stores: the database file and the settings.
@@ -193,6 +194,19 @@ private slots:
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Settings"_s), 1);
         QVERIFY(Database::open(m_install->databasePath(), u"probe"_s, 500));
         Database::close(u"probe"_s);
+    }
+
+    // A mapped file that vanishes under the program ends it: only this machine's disks are read through a map.
+    void filesOnLocalDisksAreMapped()
+    {
+        for (const char* local : {"ext4", "XFS", "NTFS", "tmpfs"})
+            QVERIFY2(Database::isLocalFileSystem(local), local);
+        for (const char* remote : {"nfs", "nfs4", "cifs", "smb3", "fuse.sshfs", "fuseblk", "9p", ""})
+            QVERIFY2(!Database::isLocalFileSystem(remote), remote);
+        const QString path = m_install->databasePath();
+        if (Dialect::of(m_install->db()).kind() == Engine::SQLite &&
+            Database::isLocalFileSystem(QStorageInfo(path).fileSystemType()))
+            QVERIFY(m_install->scalarInt(u"PRAGMA mmap_size"_s) > 0);
     }
 
     void likePrefixMatchesLiterally()
