@@ -5,6 +5,7 @@
 #include "bookings/BoatFitting.h"
 #include "bookings/BookingStore.h"
 #include "bookings/FindBookingModel.h"
+#include "bookings/PeriodIndex.h"
 #include "core/DateTimes.h"
 #include "core/SqlHelpers.h"
 
@@ -114,6 +115,45 @@ BENCHMARK_CAPTURE(BM_BusyBerthsOneWeek, postgresql, Engine::PostgreSQL)
     ->Args({200000, BenchData::Berths})
     ->Args({2000000, BenchData::Berths})
     ->Args({2000000, BenchData::LargestBerths})
+    ->Unit(benchmark::kMillisecond);
+
+// The floor under availability and the day list: the index search alone, counting the entries that overlap a week
+// (as the busy berths ask: 14:00 to 10:00 seven days on) or a day (as the day list asks), no row sent back.
+void BM_IndexSearchAlone(benchmark::State& state, Engine engine)
+{
+    const int bookings = static_cast<int>(state.range(0));
+    const int berths = static_cast<int>(state.range(1));
+    const bool week = state.range(2) == 7;
+    const QSqlDatabase db = BenchData::open(engine, bookings, QStringLiteral("index"), berths);
+    std::vector<std::pair<QDateTime, QDateTime>> periods;
+    // The same periods as BM_BusyBerthsOneWeek and BM_DayList: their seeds.
+    for (const QDate& day : BenchData::days(bookings, 256, week ? 7 : 13, berths))
+        periods.push_back(
+            week ? std::pair(DateTimes::wallTime(day, QTime(14, 0)), DateTimes::wallTime(day.addDays(7), QTime(10, 0)))
+                 : std::pair(DateTimes::wallTime(day), DateTimes::wallTime(day.addDays(1))));
+    size_t next = 0;
+    qint64 entries = 0;
+    const double serverCpu = BenchData::serverCpuSeconds(db);
+    for (auto _ : state) {
+        const auto& [from, to] = periods[next++ % periods.size()];
+        const auto overlap = PeriodIndex::touching(db, from, !week, to, false);
+        const auto count =
+            Sql::scalar(db, QStringLiteral("SELECT COUNT(*) FROM BookingPeriod P WHERE ") + overlap.sql, overlap.binds);
+        if (!count) {
+            state.SkipWithError("query failed");
+            break;
+        }
+        entries += count->toLongLong();
+    }
+    state.counters["entries"] = benchmark::Counter(double(entries), benchmark::Counter::kAvgIterations);
+    state.counters["server_cpu_ms"] =
+        benchmark::Counter((BenchData::serverCpuSeconds(db) - serverCpu) * 1000.0, benchmark::Counter::kAvgIterations);
+}
+BENCHMARK_CAPTURE(BM_IndexSearchAlone, sqlite, Engine::SQLite)
+    ->ArgsProduct({{2000000}, {BenchData::Berths, BenchData::LargestBerths}, {7, 1}})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_IndexSearchAlone, postgresql, Engine::PostgreSQL)
+    ->ArgsProduct({{2000000}, {BenchData::Berths, BenchData::LargestBerths}, {7, 1}})
     ->Unit(benchmark::kMillisecond);
 
 // The reference: the plain overlap query on Booking(FromDate, ToDate), same weeks, rows read the same way.
