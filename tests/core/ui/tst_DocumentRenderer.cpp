@@ -101,7 +101,7 @@ private slots:
         QVERIFY(pages.first().size() > 20); // wrapped onto many lines, not one
     }
 
-    void rowsKeepTheirColumns()
+    void rowsKeepTheirColumnsAndLandscapeTurns()
     {
         Doc::Document doc;
         doc.body << Doc::Record{Doc::row({{u"Name"_s, 3}, {u"Total"_s, 1, Qt::AlignRight}}, {.bold = true})};
@@ -116,13 +116,10 @@ private slots:
         QVERIFY2(amount->right() > 530 && amount->right() < 553, qPrintable(QString::number(amount->right())));
         QVERIFY(qAbs(amount->right() - heading->right()) < 1 && name->left() < 100);
         QVERIFY(qAbs(amount->center().y() - name->center().y()) < 1 && amount->top() > heading->bottom());
-    }
-
-    void landscapeTurnsThePage()
-    {
-        Doc::Document doc = numbered(1, 1);
-        doc.orientation = QPageLayout::Landscape;
-        QVERIFY(DocumentRenderer::writePdf(doc, pdfPath()));
+        // A landscape document turns the page.
+        Doc::Document landscape = numbered(1, 1);
+        landscape.orientation = QPageLayout::Landscape;
+        QVERIFY(DocumentRenderer::writePdf(landscape, pdfPath()));
         const QString info = PdfReader::run(u"pdfinfo"_s, {pdfPath()}).value_or(QString());
         const auto size = QRegularExpression(u"Page size:\\s+([\\d.]+) x ([\\d.]+)"_s).match(info);
         QVERIFY2(size.hasMatch(), qPrintable(info));
