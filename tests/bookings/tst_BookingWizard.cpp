@@ -463,23 +463,15 @@ private slots:
         const QTime two(14, 0);
         const QDateTime third = DateTimes::wallTime(QDate(2026, 7, 3), QTime(10, 0));
         const auto number = [&](const char* tag, const QString& box, const QString& typed, const QString& title) {
-            QTest::newRow(tag) << CheckRow(2, two, third, box, typed,
-                                           title + u": Please enter a valid number to continue"_s);
+            row(tag, {2, two, third, box, typed, title + u": Please enter a valid number to continue"_s});
         };
-        row("departure not after arrival",
-            {0,
-             two,
-             DateTimes::wallTime(QDate(2026, 7, 1), two),
-             {},
-             {},
-             u"Booking: Departure date must be after the Arrival date. Please change the Departure date "
-             u"and try again."_s});
-        row("short night", {0,
-                            QTime(21, 10),
-                            DateTimes::wallTime(QDate(2026, 7, 2), QTime(6, 45)),
-                            {},
-                            {},
-                            u"Booking: Booking interval is invalid"_s});
+        const auto dates = [&](const char* tag, const QTime& from, const QDateTime& to, const QString& message) {
+            row(tag, {0, from, to, {}, {}, u"Booking: "_s + message});
+        };
+        dates("departure not after arrival", two, DateTimes::wallTime(QDate(2026, 7, 1), two),
+              u"Departure date must be after the Arrival date. Please change the Departure date and try again."_s);
+        dates("short night", QTime(21, 10), DateTimes::wallTime(QDate(2026, 7, 2), QTime(6, 45)),
+              u"Booking interval is invalid"_s);
         row("no unit", {1, two, third, {}, {}, u"Booking: Please select one or more units"_s});
         row("no customer", {2, two, third, {}, {}, u"Booking: Please select customer"_s});
         number("letters paid", u"txtAmountPayed"_s, u"abc"_s, u"Amount Payed"_s);

@@ -103,7 +103,6 @@ private slots:
         row("no daily charge adds nothing", {{-1}, at(1, 14), at(4, 10), u""_s, u"£0.00 £0.00 £0.00"_s});
         row("same day is no day", {{5000}, at(1, 9), at(1, 17), u""_s, u"£0.00 £0.00 £0.00"_s});
         row("overnight is one day", {{10000}, at(1, 14), at(2, 9), u"£20.00"_s, u"£100.00 £21.00 £141.00"_s});
-        row("other charges empty", {{1000}, at(1, 14), at(2, 9), u""_s, u"£10.00 £1.75 £11.75"_s});
     }
     void hireAndCharges()
     {
@@ -182,16 +181,6 @@ private slots:
         QCOMPARE(BookingStore::loadBooking(m_install->db(), added->id).kind(), FailureKind::Conflict);
     }
 
-    void confirmationNumbers()
-    {
-        QCOMPARE(BookingStore::nextConfirmationNumber(m_install->db()).valueOr(0), 1);
-        QVERIFY(m_install->exec(u"INSERT INTO Booking (BerthConfirmationNumber) VALUES (41), (NULL)"_s));
-        QCOMPARE(BookingStore::nextConfirmationNumber(m_install->db()).valueOr(0), 42);
-        // A failed read proposes nothing rather than 1.
-        QVERIFY(m_install->exec(u"ALTER TABLE Booking RENAME TO BookingGone"_s));
-        QCOMPARE(BookingStore::nextConfirmationNumber(m_install->db()).kind(), FailureKind::Database);
-    }
-
     void adultsAndKids_data()
     {
         // shown: numbers, then whether the numbers and the words show
@@ -256,7 +245,8 @@ private slots:
         // Both desks were proposed number 1; B saves first, A's save takes the next free number. (The wizard's
         // tests cover a customer deleted at the other desk.)
         BookingRecord a = newBooking({2}, {u"A2"_s});
-        a.berthConfirmationNumber = *BookingStore::nextConfirmationNumber(m_install->db());
+        QCOMPARE(BookingStore::nextConfirmationNumber(m_install->db()).valueOr(0), 1);
+        a.berthConfirmationNumber = 1;
         a.confirmationNumberProposed = true;
         BookingRecord b = a;
         b.fromDate = b.fromDate.addDays(10);
@@ -269,8 +259,12 @@ private slots:
         BookingRecord typed = newBooking({2}, {u"A2"_s}, 20);
         typed.berthConfirmationNumber = 1;
         QCOMPARE(BookingStore::saveBooking(m_install->db(), typed)->confirmationNumber, 1);
-
         Database::close(u"desk-b"_s);
+        // The next proposal follows the highest number; a failed read proposes nothing rather than 1.
+        QVERIFY(m_install->exec(u"INSERT INTO Booking (BerthConfirmationNumber) VALUES (41), (NULL)"_s));
+        QCOMPARE(BookingStore::nextConfirmationNumber(m_install->db()).valueOr(0), 42);
+        QVERIFY(m_install->exec(u"ALTER TABLE Booking RENAME TO BookingGone"_s));
+        QCOMPARE(BookingStore::nextConfirmationNumber(m_install->db()).kind(), FailureKind::Database);
     }
 
     void outOfRangeIsRefused_data()
