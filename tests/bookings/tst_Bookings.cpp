@@ -136,7 +136,7 @@ private slots:
         QCOMPARE(freeBerthNames(from, to, exclude), free);
     }
 
-    void saveLoadAndSaveAgain()
+    void saveLoadSaveAgainAndDelete()
     {
         BookingRecord typed = newBooking({1, 4}, {u"A1"_s, u"B2"_s});
         typed.creditCardNo = u"4111 1111-1111 1234"_s;
@@ -179,6 +179,31 @@ private slots:
         // A booking deleted meanwhile does not load.
         QVERIFY(m_install->exec(u"DELETE FROM Booking WHERE ID = ?"_s, {added->id}));
         QCOMPARE(BookingStore::loadBooking(m_install->db(), added->id).kind(), FailureKind::Conflict);
+
+        // Deleting takes the berth rows.
+        const auto id = BookingStore::saveBooking(m_install->db(), newBooking({1, 4}, {u"A1"_s, u"B2"_s}));
+        QVERIFY(id && BookingStore::deleteBooking(m_install->db(), id->id));
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM BookingBerth WHERE BookingID = ?"_s, {id->id}), 0);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Booking WHERE ID = ?"_s, {id->id}), 0);
+        // Changed at another desk since it was loaded: nothing is deleted.
+        const auto again = BookingStore::saveBooking(m_install->db(), newBooking({1}, {u"A1"_s}));
+        QVERIFY(again);
+        const auto seen = BookingStore::loadBooking(m_install->db(), again->id);
+        QVERIFY(seen && m_install->exec(u"UPDATE Booking SET Notes = 'changed' WHERE ID = ?"_s, {again->id}));
+        QCOMPARE(BookingStore::deleteBooking(m_install->db(), again->id, seen->storedStamp).kind(),
+                 FailureKind::Conflict);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Booking WHERE ID = ?"_s, {again->id}), 1);
+        QVERIFY(BookingStore::deleteBooking(m_install->db(), again->id,
+                                            BookingStore::loadBooking(m_install->db(), again->id)->storedStamp));
+        // A failed delete says why; a save failing half-way rolls back what it wrote.
+        QVERIFY(m_install->failOn(u"Booking"_s, u"DELETE"_s, u"kept"_s));
+        const Status kept = BookingStore::deleteBooking(m_install->db(), 1);
+        QVERIFY(kept.kind() == FailureKind::Database && kept.error().contains(u"kept"_s));
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Booking WHERE ID = 1"_s), 1);
+        QVERIFY(m_install->failOn(u"BookingBerth"_s, u"INSERT"_s, u"disk trouble"_s));
+        const auto result = BookingStore::saveBooking(m_install->db(), newBooking({1}, {u"A1"_s}));
+        QVERIFY(result.kind() == FailureKind::Database && result.error().contains(u"disk trouble"_s));
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Booking"_s), 2);
     }
 
     void adultsAndKids_data()
@@ -294,33 +319,6 @@ private slots:
         if (!saved)
             QCOMPARE(result.kind(), FailureKind::Refused);
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Booking"_s), saved ? 3 : 2);
-    }
-
-    void deleteTakesTheBerthRows()
-    {
-        const auto id = BookingStore::saveBooking(m_install->db(), newBooking({1, 4}, {u"A1"_s, u"B2"_s}));
-        QVERIFY(id && BookingStore::deleteBooking(m_install->db(), id->id));
-        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM BookingBerth WHERE BookingID = ?"_s, {id->id}), 0);
-        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Booking WHERE ID = ?"_s, {id->id}), 0);
-        // Changed at another desk since it was loaded: nothing is deleted.
-        const auto again = BookingStore::saveBooking(m_install->db(), newBooking({1}, {u"A1"_s}));
-        QVERIFY(again);
-        const auto loaded = BookingStore::loadBooking(m_install->db(), again->id);
-        QVERIFY(loaded && m_install->exec(u"UPDATE Booking SET Notes = 'changed' WHERE ID = ?"_s, {again->id}));
-        const Status stale = BookingStore::deleteBooking(m_install->db(), again->id, loaded->storedStamp);
-        QCOMPARE(stale.kind(), FailureKind::Conflict);
-        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Booking WHERE ID = ?"_s, {again->id}), 1);
-        QVERIFY(BookingStore::deleteBooking(m_install->db(), again->id,
-                                            BookingStore::loadBooking(m_install->db(), again->id)->storedStamp));
-        // A failed delete says why; a save failing half-way rolls back what it wrote.
-        QVERIFY(m_install->failOn(u"Booking"_s, u"DELETE"_s, u"kept"_s));
-        const Status kept = BookingStore::deleteBooking(m_install->db(), 1);
-        QVERIFY(kept.kind() == FailureKind::Database && kept.error().contains(u"kept"_s));
-        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Booking WHERE ID = 1"_s), 1);
-        QVERIFY(m_install->failOn(u"BookingBerth"_s, u"INSERT"_s, u"disk trouble"_s));
-        const auto result = BookingStore::saveBooking(m_install->db(), newBooking({1}, {u"A1"_s}));
-        QVERIFY(result.kind() == FailureKind::Database && result.error().contains(u"disk trouble"_s));
-        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Booking"_s), 2);
     }
 };
 
