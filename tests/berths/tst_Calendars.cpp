@@ -69,14 +69,6 @@ class tst_Calendars : public InstallTest
             cells << u"%1:%2"_s.arg(int(model.state(row, c))).arg(model.text(row, c));
         return cells;
     }
-    static QString dayRows(const QDate& day, const QSqlDatabase& db)
-    {
-        QStringList rows;
-        for (const DayBooking& b : DayList::read(db, day).valueOr({}))
-            rows << QStringList{b.name, b.berths, b.arrival, b.departure}.join(u'|');
-        return rows.join(u';');
-    }
-
     // The booking whose summary act opened (0: none), the summary closed at once.
     static int summaryOpenedBy(const std::function<void()>& act)
     {
@@ -220,7 +212,10 @@ private slots:
     void dayList()
     {
         const auto& [day, rows] = fetchRow<DayListRow>();
-        QCOMPARE(dayRows(day, m_install->db()), rows);
+        QStringList read;
+        for (const DayBooking& b : DayList::read(m_install->db(), day).valueOr({}))
+            read << QStringList{b.name, b.berths, b.arrival, b.departure}.join(u'|');
+        QCOMPARE(read.join(u';'), rows);
     }
 
     void advancedCalendarWindow()

@@ -36,15 +36,6 @@ class tst_Bookings : public InstallTest
 
     static QDateTime at(int d, int h, int m = 0) { return DateTimes::wallTime(QDate(2026, 6, d), QTime(h, m)); }
 
-    QStringList freeBerthNames(const QDateTime& from, const QDateTime& to, int exclude = 0) const
-    {
-        QStringList names; // stays empty when the query fails; every case expects some berth free
-        for (const AvailableBerth& berth :
-             BerthAvailability::freeBerths(m_install->db(), from, to, exclude).valueOr({}))
-            names << berth.name;
-        return names;
-    }
-
     void seed() override
     {
         QVERIFY(m_install->exec(u"INSERT INTO Customer (ID, Name, HouseName) VALUES (1, 'Ann O''Neill', '4')"_s));
@@ -133,7 +124,11 @@ private slots:
     void overlap()
     {
         const auto& [from, to, exclude, free] = fetchRow<OverlapRow>();
-        QCOMPARE(freeBerthNames(from, to, exclude), free);
+        QStringList names; // stays empty when the query fails; every case expects some berth free
+        for (const AvailableBerth& berth :
+             BerthAvailability::freeBerths(m_install->db(), from, to, exclude).valueOr({}))
+            names << berth.name;
+        QCOMPARE(names, free);
     }
 
     void saveLoadSaveAgainAndDelete()

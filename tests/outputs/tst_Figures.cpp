@@ -74,12 +74,6 @@ class tst_Figures : public InstallTest
 
     std::unique_ptr<MainWindow> m_main;
     void tearDown() override { m_main.reset(); }
-    bool openMain()
-    {
-        m_main = std::make_unique<MainWindow>(m_install->services);
-        return showActive(*m_main);
-    }
-
     using PeriodRow = std::tuple<Kind, QDate, QDate, Step, QString>;
 
 private slots:
@@ -162,7 +156,8 @@ private slots:
     // the Today window.
     void figureAndTodayWindows()
     {
-        QVERIFY(openMain());
+        m_main = std::make_unique<MainWindow>(m_install->services);
+        QVERIFY(showActive(*m_main));
         m_main->menuItem(u"mnuBookingsReport"_s)->trigger();
         QWidget* reports = m_main->findWindow(u"frmReports"_s);
         QVERIFY(reports);

@@ -39,7 +39,7 @@ class tst_PeopleDialogs : public InstallTest
     using DisplayRow = std::tuple<QString, int>;
 
 private slots:
-    void addCustomer()
+    void addThenEditCustomer()
     {
         auto dialog = open<CustomerDialog>(RecordMode::Add);
         QCOMPARE(dialog->windowTitle(), u"Add customer"_s);
@@ -82,13 +82,12 @@ private slots:
         QVERIFY(control(*dialog, "txtName")->text().isEmpty());
         QVERIFY(!control<QCheckBox>(*dialog, "chkClubMember")->isChecked());
         QCOMPARE(dialog->id(), 0);
-    }
 
-    void editCustomerKeepsTheApostrophe()
-    {
+        // Editing keeps the apostrophe; Null columns come back as empty texts.
         QVERIFY(m_install->exec(u"INSERT INTO Customer (ID, Name, Town, ClubMember) VALUES (4, 'O''Neill', 'Poole', "
                                 u"-1)"_s));
-        auto dialog = open<CustomerDialog>(RecordMode::Edit, 4);
+        dialog->prepare(RecordMode::Edit, 4);
+        dialog->show();
         QCOMPARE(dialog->windowTitle(), u"Edit Customer"_s);
         QCOMPARE(control(*dialog, "txtName")->text(), u"O'Neill"_s);
         auto* club = control<QCheckBox>(*dialog, "chkClubMember");
@@ -99,11 +98,11 @@ private slots:
 
         QVERIFY(!dialog->isVisible());
         QCOMPARE(dialog->id(), 4);
-        // Null columns come back as empty texts, never Null.
         QCOMPARE(m_install->text(u"SELECT Name || '|' || Town || '|' || ClubMember || '|' || HouseName || '|' || "
                                  u"Notes FROM Customer WHERE ID = 4"_s),
                  u"O'Neill|Bristol|0||"_s);
-        QCOMPARE(m_install->eventLogText(), entry(EventLog::CustomerModified, u"Name: 'O'Neill' HouseName: ''"_s));
+        QVERIFY(
+            m_install->eventLogText().endsWith(entry(EventLog::CustomerModified, u"Name: 'O'Neill' HouseName: ''"_s)));
     }
 
     // Another desk changed the town while this desk changed the phone: nothing is saved unasked; the question names
