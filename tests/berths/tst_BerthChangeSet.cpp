@@ -21,14 +21,7 @@ class tst_BerthChangeSet : public InstallTest
     // box whose tick was cleared.
     static BerthInput acceptable()
     {
-        BerthInput input;
-        input.name = u" A "_s;
-        input.maxDraft = u"2.4"_s;
-        input.takesMultihulls = false;
-        input.ownerId = 5;
-        input.dailyHireCharge = u"£12.50"_s;
-        input.typeId = 2;
-        return input;
+        return {u" A "_s, {}, {}, u"2.4"_s, false, 2, false, 5, false, {}, u"£12.50"_s, {}, {}};
     }
     static BerthFields named(const QString& name)
     {
