@@ -182,7 +182,7 @@ private slots:
         QCOMPARE(searched, QStringList{u"frmFindBooking"_s});
     }
 
-    void childWindowsAreActivatedAndMaximised()
+    void childWindowsAreActivatedAndMaximisedAndClosingKeepsTheLayout()
     {
         TestChild* form = openChild(false);
         QTRY_COMPARE(form->activations, 1);
@@ -215,6 +215,15 @@ private slots:
         // A child that deletes itself takes its frame along.
         delete form;
         QTRY_COMPARE(m_window->mdiArea()->subWindowList().size(), 1);
+
+        // Closing, with a child window open, writes event one and keeps the layout.
+        m_window->resize(800, 600);
+        QVERIFY(m_window->close());
+        QCOMPARE(m_install->eventLogText().split(u"\r\n"_s).mid(1, 2),
+                 QStringList({u"[Application closed]"_s, QString(32, u'-')}));
+
+        MainWindow again(m_install->services);
+        QCOMPARE(again.size(), QSize(800, 600));
     }
 
     void editMenuFollowsTheFocusedBox()
@@ -336,18 +345,6 @@ private slots:
         const QString asked = u"End of workday: Do you want to delete traces older than 7 days?"_s;
         QCOMPARE(m_install->messages.said(), asked + u'\n' + asked);
         QCOMPARE(m_install->messages.calls[0].buttons, MsgButtons::YesNo);
-    }
-
-    void closingWritesEventOneAndKeepsTheLayout()
-    {
-        openChild();
-        m_window->resize(800, 600);
-        QVERIFY(m_window->close());
-        QCOMPARE(m_install->eventLogText().split(u"\r\n"_s).mid(1, 2),
-                 QStringList({u"[Application closed]"_s, QString(32, u'-')}));
-
-        MainWindow again(m_install->services);
-        QCOMPARE(again.size(), QSize(800, 600));
     }
 
     void replaceSelectionKeepsUndoOnlyWhenAsked_data()
