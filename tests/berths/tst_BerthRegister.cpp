@@ -91,21 +91,6 @@ private slots:
         QCOMPARE(m_host.refreshes, 0);
     }
 
-    void addThenOkStoresTheBerth()
-    {
-        auto window = open();
-        addBerth(*window, u" C1 "_s, u"12.50"_s);
-        click(*window, "Command1");
-        QVERIFY(!window->isVisible());
-        QCOMPARE(
-            m_install->text(
-                u"SELECT DailyHireCharge || '|' || Active || '|' || COALESCE(CAST(Length AS TEXT), 'null') || '|' || "
-                u"COALESCE(CAST(OwnerID AS TEXT), 'null') FROM Berth WHERE Name = 'C1'"_s),
-            u"125000|1|null|null"_s);
-        QVERIFY(m_install->eventLogText().contains(u"[Berth added]\r\nName: 'C1'\r\n"_s));
-        QCOMPARE(m_host.refreshes, 1);
-    }
-
     void numberBoxesAreCheckedOnLeaving_data()
     {
         QTest::addColumn<QString>("title");
@@ -185,7 +170,8 @@ private slots:
         QVERIFY(!m_install->eventLogText().contains(u"[Berth deleted]"_s));
     }
 
-    void twoActivationsLogTwoEntriesInOrder()
+    // Two activations log two entries in order; a berth added is stored with its charge; OK refreshes once.
+    void activationsAndAnAddThenOk()
     {
         auto window = open();
         auto* activate = control<QPushButton>(*window, "cmdActivate");
@@ -197,12 +183,21 @@ private slots:
         QCOMPARE(activate->text(), u"Inac&tivate"_s); // set again at the next selection only
         click(*window, "cmdActivate");
         QCOMPARE(listTexts(*window).value(1), u"B1 (booked) - Active "_s);
+        addBerth(*window, u" C1 "_s, u"12.50"_s);
         click(*window, "Command1");
+        QVERIFY(!window->isVisible());
         QCOMPARE(m_install->scalarInt(u"SELECT Active FROM Berth WHERE ID = 2"_s), 1);
+        QCOMPARE(
+            m_install->text(
+                u"SELECT DailyHireCharge || '|' || Active || '|' || COALESCE(CAST(Length AS TEXT), 'null') || '|' || "
+                u"COALESCE(CAST(OwnerID AS TEXT), 'null') FROM Berth WHERE Name = 'C1'"_s),
+            u"125000|1|null|null"_s);
         const QString log = m_install->eventLogText();
+        QVERIFY(log.contains(u"[Berth added]\r\nName: 'C1'\r\n"_s));
         QCOMPARE(log.count(u"[Berth modified]"_s), 2);
         const qsizetype first = log.indexOf(u"Berth 'B1' inactivated"_s);
         QVERIFY(first > 0 && log.indexOf(u"Berth 'B1' activated"_s) > first);
+        QCOMPARE(m_host.refreshes, 1);
     }
 
     void editorChangeSurvivesCancel()

@@ -126,7 +126,7 @@ private slots:
         QVERIFY(size.captured(1).toDouble() > size.captured(2).toDouble());
     }
 
-    void previewShowsEveryPage()
+    void previewShowsEveryPageAndAnUnwritablePdfIsTold()
     {
         int pages = -1;
         onNextModal([&pages](QDialog* dialog) {
@@ -138,6 +138,12 @@ private slots:
         QPrinter printer(QPrinter::HighResolution); // the preview's paper
         QCOMPARE(pages, DocumentRenderer::paginate(numbered(150, 1), printer).size());
         QVERIFY(pages > 1);
+        // A PDF file that cannot be written is told.
+        m_install->files.answers << m_install->root() + u"/no such folder/x.pdf"_s;
+        QVERIFY(!DocumentRenderer::saveAsPdf(numbered(1, 1), m_install->services, u"x.pdf"_s));
+        QCOMPARE(m_install->messages.calls.size(), 1);
+        QCOMPARE(m_install->messages.calls[0].icon, MsgIcon::Critical);
+        QVERIFY(m_install->messages.calls[0].text.contains(u"could not be written"_s));
     }
 
     void printNow_data()
@@ -174,15 +180,6 @@ private slots:
         QCOMPARE(QFile::exists(chosen + u".pdf"_s), saved);
         if (saved)
             QCOMPARE(PdfReader::pageCount(chosen + u".pdf"_s), 1);
-    }
-
-    void unwritablePdfIsTold()
-    {
-        m_install->files.answers << m_install->root() + u"/no such folder/x.pdf"_s;
-        QVERIFY(!DocumentRenderer::saveAsPdf(numbered(1, 1), m_install->services, u"x.pdf"_s));
-        QCOMPARE(m_install->messages.calls.size(), 1);
-        QCOMPARE(m_install->messages.calls[0].icon, MsgIcon::Critical);
-        QVERIFY(m_install->messages.calls[0].text.contains(u"could not be written"_s));
     }
 };
 
