@@ -91,21 +91,6 @@ private slots:
         QCOMPARE(m_host.refreshes, 0);
     }
 
-    void addThenOkStoresTheBerth()
-    {
-        auto window = open();
-        addBerth(*window, u" C1 "_s, u"12.50"_s);
-        click(*window, "Command1");
-        QVERIFY(!window->isVisible());
-        QCOMPARE(
-            m_install->text(
-                u"SELECT DailyHireCharge || '|' || Active || '|' || COALESCE(CAST(Length AS TEXT), 'null') || '|' || "
-                u"COALESCE(CAST(OwnerID AS TEXT), 'null') FROM Berth WHERE Name = 'C1'"_s),
-            u"125000|1|null|null"_s);
-        QVERIFY(m_install->eventLogText().contains(u"[Berth added]\r\nName: 'C1'\r\n"_s));
-        QCOMPARE(m_host.refreshes, 1);
-    }
-
     void numberBoxesAreCheckedOnLeaving_data()
     {
         QTest::addColumn<QString>("title");
@@ -133,13 +118,13 @@ private slots:
 
     void removeBookedBerth_data()
     {
-        QTest::addColumn<bool>("ok");
-        QTest::newRow("cancel") << false;
-        QTest::newRow("ok") << true;
+        const DataRows<bool> row;
+        row("cancel", false);
+        row("ok", true);
     }
     void removeBookedBerth()
     {
-        QFETCH(bool, ok);
+        const bool ok = fetchRow<bool>();
         auto window = open();
         select(*window, u"A1 (booked) - Active "_s);
         m_install->messages.answers.enqueue(MsgResult::Yes);
@@ -185,7 +170,8 @@ private slots:
         QVERIFY(!m_install->eventLogText().contains(u"[Berth deleted]"_s));
     }
 
-    void twoActivationsLogTwoEntriesInOrder()
+    // Two activations log two entries in order; a berth added is stored with its charge; OK refreshes once.
+    void activationsAndAnAddThenOk()
     {
         auto window = open();
         auto* activate = control<QPushButton>(*window, "cmdActivate");
@@ -197,12 +183,21 @@ private slots:
         QCOMPARE(activate->text(), u"Inac&tivate"_s); // set again at the next selection only
         click(*window, "cmdActivate");
         QCOMPARE(listTexts(*window).value(1), u"B1 (booked) - Active "_s);
+        addBerth(*window, u" C1 "_s, u"12.50"_s);
         click(*window, "Command1");
+        QVERIFY(!window->isVisible());
         QCOMPARE(m_install->scalarInt(u"SELECT Active FROM Berth WHERE ID = 2"_s), 1);
+        QCOMPARE(
+            m_install->text(
+                u"SELECT DailyHireCharge || '|' || Active || '|' || COALESCE(CAST(Length AS TEXT), 'null') || '|' || "
+                u"COALESCE(CAST(OwnerID AS TEXT), 'null') FROM Berth WHERE Name = 'C1'"_s),
+            u"125000|1|null|null"_s);
         const QString log = m_install->eventLogText();
+        QVERIFY(log.contains(u"[Berth added]\r\nName: 'C1'\r\n"_s));
         QCOMPARE(log.count(u"[Berth modified]"_s), 2);
         const qsizetype first = log.indexOf(u"Berth 'B1' inactivated"_s);
         QVERIFY(first > 0 && log.indexOf(u"Berth 'B1' activated"_s) > first);
+        QCOMPARE(m_host.refreshes, 1);
     }
 
     void editorChangeSurvivesCancel()
@@ -277,8 +272,7 @@ private slots:
     void editorNavigationShowsAndSavesRows()
     {
         BerthTableEditor editor(m_install->services);
-        QVERIFY(editor.connected());
-        editor.show();
+        QVERIFY(editor.connected() && showActive(editor));
         auto* caption = control<QLabel>(editor, "lblCaption");
         QCOMPARE(caption->text(), u"Record: 1"_s);
         QCOMPARE(field(editor, BerthTableEditor::FieldDaily)->text(), u"£12.35"_s);
@@ -310,6 +304,19 @@ private slots:
         QVERIFY(m_install->value(u"SELECT DailyHireCharge FROM Berth WHERE ID = 1"_s).isNull());
         QCOMPARE(caption->text(), u"Record: 1"_s);
         QVERIFY(m_install->messages.calls.isEmpty());
+
+        // A refused amount stops the move; Refresh drops it, and the move then goes through.
+        auto* monthly = field(editor, BerthTableEditor::FieldMonthly);
+        monthly->setFocus();
+        QTest::keyClicks(monthly, u"lots"_s);
+        click(editor, "cmdLast");
+        QTRY_COMPARE(m_install->messages.said(), u"Monthly Hire Charge: Please enter a valid number to continue"_s);
+        QCOMPARE(caption->text(), u"Record: 1"_s);
+        click(editor, "cmdRefresh");
+        QVERIFY(monthly->text().isEmpty());
+        click(editor, "cmdLast");
+        QCOMPARE(caption->text(), u"Record: 2"_s);
+        QCOMPARE(m_install->messages.calls.size(), 1);
     }
 
     // Another desk changed A1's daily charge and notes while this desk typed a daily charge: nothing is written
@@ -345,26 +352,17 @@ private slots:
         }
     }
 
-    void editorRefusedAmountStopsTheMoveAndRefreshDropsIt()
-    {
-        BerthTableEditor editor(m_install->services);
-        QVERIFY(showActive(editor));
-        auto* monthly = field(editor, BerthTableEditor::FieldMonthly);
-        monthly->setFocus();
-        QTest::keyClicks(monthly, u"lots"_s);
-        click(editor, "cmdLast");
-        QTRY_COMPARE(m_install->messages.said(), u"Monthly Hire Charge: Please enter a valid number to continue"_s);
-        QCOMPARE(control<QLabel>(editor, "lblCaption")->text(), u"Record: 1"_s);
-
-        click(editor, "cmdRefresh");
-        QVERIFY(monthly->text().isEmpty());
-        click(editor, "cmdLast");
-        QCOMPARE(control<QLabel>(editor, "lblCaption")->text(), u"Record: 2"_s);
-        QCOMPARE(m_install->messages.calls.size(), 1);
-    }
-
     void notesOfTwoBerthsThenOk()
     {
+        {
+            // Cancel keeps the stored notes and logs nothing.
+            BerthNotesDialog cancelled(m_install->services);
+            cancelled.show();
+            chooseAndType(cancelled, u"B1"_s, u"new B"_s);
+            click(cancelled, "cmdCancel");
+            QCOMPARE(storedNotes(2), u"old B"_s);
+            QCOMPARE(m_install->eventLogText(), QString());
+        }
         BerthNotesDialog window(m_install->services);
         window.show();
         auto* notes = control<QPlainTextEdit>(window, "txtNotes");
@@ -380,6 +378,11 @@ private slots:
         QVERIFY(!window.isVisible());
         QCOMPARE(storedNotes(1) + storedNotes(2), u"new Anew B"_s);
         QCOMPARE(m_install->eventLogText().count(u"[Berth modified]\r\nNotes modified\r\n"_s), 1);
+        // OK logs even when nothing was changed.
+        BerthNotesDialog untouched(m_install->services);
+        untouched.show();
+        click(untouched, "cmdOK");
+        QCOMPARE(m_install->eventLogText().count(u"[Berth modified]\r\nNotes modified\r\n"_s), 2);
     }
 
     // Another desk changed B1's notes while this desk edited A1's and B1's: A1's alone would go through, but nothing
@@ -416,22 +419,6 @@ private slots:
             QCOMPARE(storedNotes(1) + u'|' + storedNotes(2),
                      answer == int(MsgResult::No) ? u"new A|their B"_s : u"new A|new B"_s);
         }
-    }
-
-    void notesCancelKeepsTheStoredOnesAndOkAlwaysLogs()
-    {
-        {
-            BerthNotesDialog window(m_install->services);
-            window.show();
-            chooseAndType(window, u"B1"_s, u"new B"_s);
-            click(window, "cmdCancel");
-            QCOMPARE(storedNotes(2), u"old B"_s);
-            QCOMPARE(m_install->eventLogText(), QString());
-        }
-        BerthNotesDialog window(m_install->services);
-        window.show();
-        click(window, "cmdOK");
-        QVERIFY(m_install->eventLogText().contains(u"Notes modified"_s));
     }
 };
 

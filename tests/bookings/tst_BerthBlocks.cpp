@@ -33,12 +33,7 @@ class tst_BerthBlocks : public InstallTest
 
     static BerthBlocks::Block block(int berth, int from, int lastDay, const QString& reason = u"Dredging"_s)
     {
-        BerthBlocks::Block b;
-        b.berthId = berth;
-        b.from = day(from);
-        b.to = day(lastDay).addDays(1);
-        b.reason = reason;
-        return b;
+        return {0, berth, {}, day(from), day(lastDay).addDays(1), reason};
     }
     int blockEntries() const { return m_install->scalarInt(u"SELECT COUNT(*) FROM BookingPeriod WHERE ID < 0"_s); }
     int nightsSold() const { return m_install->scalarInt(u"SELECT COALESCE(SUM(Nights), 0) FROM BerthMonth"_s); }

@@ -30,14 +30,11 @@ class tst_FindBooking : public InstallTest
 
     QString listed() const
     {
-        QList<int> ids;
+        QStringList ids; // the seeded IDs have one digit each, so they sort as texts
         for (int row = 0; row < m_window->model()->rowCount(); ++row)
-            ids << m_window->model()->bookingId(row);
-        std::sort(ids.begin(), ids.end());
-        QStringList text;
-        for (int id : ids)
-            text << QString::number(id);
-        return text.join(u',');
+            ids << QString::number(m_window->model()->bookingId(row));
+        ids.sort();
+        return ids.join(u',');
     }
     QString matches() const { return control<QLabel>(*m_window, "lblTotalMatches")->text(); }
 
@@ -131,13 +128,13 @@ private slots:
 
     void viewEditOpensTheWizardOnTheCurrentRow_data()
     {
-        QTest::addColumn<bool>("empty");
-        QTest::newRow("a booking found") << false;
-        QTest::newRow("an empty result") << true;
+        const DataRows<bool> row;
+        row("a booking found", false);
+        row("an empty result", true);
     }
     void viewEditOpensTheWizardOnTheCurrentRow()
     {
-        QFETCH(bool, empty);
+        const bool empty = fetchRow<bool>();
         MainWindow main(m_install->services);
         QVERIFY(showActive(main));
         onNextModal([&](QDialog* dialog) {

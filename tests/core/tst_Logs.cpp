@@ -9,7 +9,7 @@ class tst_Logs : public InstallTest
     static QString messageLog() { return QString::fromUtf8(readAll(MessageLog::logPath())); }
 
 private slots:
-    void entriesAppendToTheDayFile()
+    void entriesAppendToTheDayFileAndTracesRead()
     {
         const QDateTime when = m_install->clock.current;
         const QString date = u'[' + DateTimes::generalDateText(when) + u']';
@@ -22,17 +22,25 @@ private slots:
                                  date + u"\r\n\r\n"_s;
         QCOMPARE(m_install->eventLogText(), expected);
         QCOMPARE(EventLog::eventText(34), QString()); // the last text is 33's
+        // A trace file is read with its line ends made CR LF, a NUL as a replacement character, and capped.
+        const QString path = m_install->root() + u"/trace.bin"_s;
+        QVERIFY(writeAll(path, QByteArray("one\ntwo\0three\r\n", 15) + QByteArray(3000, 'x')));
+        const auto whole = EventLog::readTraceFile(path);
+        QVERIFY(whole && !whole->truncated && whole->text.startsWith(u"one\r\ntwo\uFFFDthree\r\n"_s));
+        const auto capped = EventLog::readTraceFile(path, 100);
+        QVERIFY(capped->truncated && capped->text.size() < 200);
+        QCOMPARE(EventLog::readTraceFile(path + u".missing"_s).kind(), FailureKind::File);
     }
 
     void tracesFolder_data()
     {
-        QTest::addColumn<bool>("blocked");
-        QTest::newRow("a missing folder is made") << false;
-        QTest::newRow("a file in the way: no log, nothing fails") << true;
+        const DataRows<bool> row;
+        row("a missing folder is made", false);
+        row("a file in the way: no log, nothing fails", true);
     }
     void tracesFolder()
     {
-        QFETCH(bool, blocked);
+        const bool blocked = fetchRow<bool>();
         const QString traces = m_install->root() + u"/elsewhere/traces/"_s;
         QVERIFY(!blocked || writeAll(m_install->root() + u"/elsewhere"_s, {}));
         Registry::setRegistryValue(Settings::Traces, traces);
@@ -58,18 +66,7 @@ private slots:
                               u"40112026"_s, u"notes"_s}));
     }
 
-    void traceViewerReading()
-    {
-        const QString path = m_install->root() + u"/trace.bin"_s;
-        QVERIFY(writeAll(path, QByteArray("one\ntwo\0three\r\n", 15) + QByteArray(3000, 'x')));
-        const auto whole = EventLog::readTraceFile(path);
-        QVERIFY(whole && !whole->truncated && whole->text.startsWith(u"one\r\ntwo\uFFFDthree\r\n"_s));
-        const auto capped = EventLog::readTraceFile(path, 100);
-        QVERIFY(capped->truncated && capped->text.size() < 200);
-        QCOMPARE(EventLog::readTraceFile(path + u".missing"_s).kind(), FailureKind::File);
-    }
-
-    void logMessageLine()
+    void messageLogLinesAndRotation()
     {
         MessageLog::logError(u"MDIMain.FileSelect: Disk full"_s);
         MessageLog::logMessage(MessageLog::Level::Info, u"info"_s);
@@ -78,10 +75,7 @@ private slots:
         QVERIFY(QDateTime::fromString(lines[0].left(19), u"dd/MM/yyyy HH:mm:ss"_s).isValid());
         QCOMPARE(lines[0].mid(19), u" (ERR): MDIMain.FileSelect: Disk full"_s);
         QCOMPARE(lines[1].mid(19), u" (INF): info"_s);
-    }
 
-    void rotation()
-    {
         const QString path = MessageLog::logPath();
         // Exactly at the limit: no rotation.
         QVERIFY(writeAll(path, QByteArray(MessageLog::RotateAboveBytes, 'a')));

@@ -62,7 +62,7 @@ private slots:
         QCOMPARE(QFile::permissions(path(u"a.SPA"_s)) & (QFile::ReadGroup | QFile::ReadOther), QFile::Permissions());
     }
 
-    void standardToolBothWays()
+    void standardToolBothWaysAndResultCodes()
     {
         if (QStandardPaths::findExecutable(u"zstd"_s).isEmpty())
             QFAIL("the zstd command is missing: tools/ensure-packages.sh installs it");
@@ -80,10 +80,8 @@ private slots:
         QCOMPARE(zstd({u"-q"_s, u"--no-check"_s, path(u"DB.sqlite"_s), u"-o"_s, path(u"nocheck.SPA"_s)}), 0);
         QCOMPARE(unpack(u"nocheck.SPA"_s, u"x.sqlite"_s), int(ttsgz::ReadError));
         QVERIFY(!QFile::exists(path(u"x.sqlite"_s)));
-    }
 
-    void resultCodes()
-    {
+        // The other result codes: a bad name, a name in the way, an abort.
         QVERIFY(writeAll(path(u"DB.sqlite"_s), sample(5000, 3)));
         QVERIFY(writeAll(path(u"target.sqlite"_s), "previous"));
         QCOMPARE(pack(u"missing.sqlite"_s, u"a.SPA"_s), 1);

@@ -16,7 +16,7 @@ class tst_Maintenance : public MaintenanceTest
     using RestoreRow = std::tuple<QByteArray, QString, QString>;
 
 private slots:
-    void cancelledOrBadDialogsDoNothing()
+    void cancelledOrBadDialogsAndCancelledBackups()
     {
         // A temporary table lives only as long as its connection: it shows the connection was never closed.
         QVERIFY(m_install->exec(u"CREATE TEMP TABLE Marker (x INTEGER)"_s));
@@ -38,10 +38,9 @@ private slots:
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Marker"_s), 0);
         QCOMPARE(events(), QStringList());
         QCOMPARE(m_host.releases, 0);
-    }
 
-    void cancelAsksAndGoesOnOrStops()
-    {
+        // Cancel on the progress window asks: No goes on, Yes stops and leaves no file.
+        m_install->messages.calls.clear();
         cancelWhenShown();
         m_install->messages.answers.enqueue(MsgResult::No);
         backup(archive());

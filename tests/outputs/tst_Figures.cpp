@@ -74,12 +74,6 @@ class tst_Figures : public InstallTest
 
     std::unique_ptr<MainWindow> m_main;
     void tearDown() override { m_main.reset(); }
-    bool openMain()
-    {
-        m_main = std::make_unique<MainWindow>(m_install->services);
-        return showActive(*m_main);
-    }
-
     using PeriodRow = std::tuple<Kind, QDate, QDate, Step, QString>;
 
 private slots:
@@ -158,10 +152,12 @@ private slots:
         QCOMPARE(rowsOf(*none), QStringList({u"Wed 01/07/2026|0|0|no berths"_s}));
     }
 
-    // From the report manager to the figure window, and from there to a PDF file with the chart and the table.
-    void figureWindowShowsAndPrints()
+    // From the report manager to the figure window, and from there to a PDF file with the chart and the table; then
+    // the Today window.
+    void figureAndTodayWindows()
     {
-        QVERIFY(openMain());
+        m_main = std::make_unique<MainWindow>(m_install->services);
+        QVERIFY(showActive(*m_main));
         m_main->menuItem(u"mnuBookingsReport"_s)->trigger();
         QWidget* reports = m_main->findWindow(u"frmReports"_s);
         QVERIFY(reports);
@@ -200,16 +196,12 @@ private slots:
         click(*reports, "cmdShowFigure");
         QCOMPARE(window->windowTitle(), u"Occupancy"_s);
         QCOMPARE(m_main->mdiArea()->subWindowList().size(), 2);
-    }
 
-    // Today is 4 December 2026, 09:15.
-    void todayWindow()
-    {
+        // The Today window; today is 4 December 2026, 09:15.
         QVERIFY(m_install->exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, TotalPayable, AmountPayed) "
                                 u"VALUES (10, 2, '2026-12-04 14:00:00', '2026-12-06 10:00:00', 500000, 100000), "
                                 u"(11, 1, '2026-12-01 14:00:00', '2026-12-04 10:00:00', 0, 0)"_s));
         QVERIFY(m_install->exec(u"INSERT INTO BookingBerth VALUES (10, 3), (10, 2), (11, 1)"_s));
-        QVERIFY(openMain());
         m_main->menuItem(u"mnuBookingsToday"_s)->trigger();
         auto* today = qobject_cast<TodayWindow*>(m_main->findWindow(u"frmToday"_s));
         QVERIFY(today);

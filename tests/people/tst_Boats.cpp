@@ -22,13 +22,8 @@ class tst_Boats : public InstallTest
     }
     static BoatRecord boat(const QString& name, std::optional<int> lengthCm = 1200)
     {
-        BoatRecord b;
-        b.customerId = 1;
-        b.name = name;
-        b.lengthCm = lengthCm;
-        b.beamCm = 380;
-        b.insuranceExpiry = QDate(2027, 3, 31);
-        return b;
+        // Ann's, 3.8 m wide, insured to 31 March 2027.
+        return {0, 1, name, BoatKind::SailMonohull, lengthCm, 380, {}, {}, {}, {}, {}, QDate(2027, 3, 31), {}};
     }
 
     using FitRow = std::tuple<BoatRecord, int, bool, QString>;
@@ -73,20 +68,17 @@ private slots:
 
     void refusedSizes_data()
     {
-        QTest::addColumn<BoatRecord>("edited");
-        BoatRecord zero = boat(u"Zero"_s, 0);
+        const DataRows<BoatRecord> row;
         BoatRecord negative = boat(u"Negative"_s);
         negative.draftCm = -5;
-        BoatRecord huge = boat(u"Huge"_s, Boats::MaximumCm + 1);
-        QTest::newRow("no name") << boat(u"  "_s);
-        QTest::newRow("a length of 0") << zero;
-        QTest::newRow("a negative draft") << negative;
-        QTest::newRow("over 200 m") << huge;
+        row("no name", boat(u"  "_s));
+        row("a length of 0", boat(u"Zero"_s, 0));
+        row("a negative draft", negative);
+        row("over 200 m", boat(u"Huge"_s, Boats::MaximumCm + 1));
     }
     void refusedSizes()
     {
-        QFETCH(BoatRecord, edited);
-        QCOMPARE(Boats::add(m_install->db(), edited).kind(), FailureKind::Refused);
+        QCOMPARE(Boats::add(m_install->db(), fetchRow<BoatRecord>()).kind(), FailureKind::Refused);
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Boat"_s), 0);
         QVERIFY(Boats::add(m_install->db(), boat(u"200 m exactly"_s, Boats::MaximumCm)));
     }
@@ -132,6 +124,14 @@ private slots:
         QVERIFY(Boats::remove(m_install->db(), theirs));
         QCOMPARE(Boats::modify(m_install->db(), theirs, mine).kind(), FailureKind::Conflict);
         QCOMPARE(Boats::ofCustomer(m_install->db(), 1)->size(), 1);
+        // Ann's boats go with her; Bob's stay.
+        BoatRecord bobs = boat(u"Bob's"_s);
+        bobs.customerId = 2;
+        QVERIFY(Boats::add(m_install->db(), bobs));
+        const auto question = CustomerStore::askRemove(m_install->db(), 1, DependentBookings::ofCustomer());
+        QVERIFY(question);
+        QVERIFY(CustomerStore::remove(m_install->db(), 1, question->dependents, DependentBookings::ofCustomer()));
+        QCOMPARE(m_install->joined(u"SELECT Name FROM Boat"_s), u"Bob's"_s);
     }
 
     // The customer dialog lists the boats of a customer being changed and adds, refuses and removes them at once;
@@ -163,18 +163,6 @@ private slots:
 
         dialog.prepare(RecordMode::Add, 0);
         QVERIFY(!control<QPushButton>(dialog, "cmdAddBoat")->isEnabled());
-    }
-
-    void boatsGoWithTheirCustomer()
-    {
-        QVERIFY(Boats::add(m_install->db(), boat(u"Ann's"_s)));
-        BoatRecord bobs = boat(u"Bob's"_s);
-        bobs.customerId = 2;
-        QVERIFY(Boats::add(m_install->db(), bobs));
-        const auto question = CustomerStore::askRemove(m_install->db(), 1, DependentBookings::ofCustomer());
-        QVERIFY(question);
-        QVERIFY(CustomerStore::remove(m_install->db(), 1, question->dependents, DependentBookings::ofCustomer()));
-        QCOMPARE(m_install->joined(u"SELECT Name FROM Boat"_s), u"Bob's"_s);
     }
 };
 

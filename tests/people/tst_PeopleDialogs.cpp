@@ -39,7 +39,7 @@ class tst_PeopleDialogs : public InstallTest
     using DisplayRow = std::tuple<QString, int>;
 
 private slots:
-    void addCustomer()
+    void addThenEditCustomer()
     {
         auto dialog = open<CustomerDialog>(RecordMode::Add);
         QCOMPARE(dialog->windowTitle(), u"Add customer"_s);
@@ -82,13 +82,12 @@ private slots:
         QVERIFY(control(*dialog, "txtName")->text().isEmpty());
         QVERIFY(!control<QCheckBox>(*dialog, "chkClubMember")->isChecked());
         QCOMPARE(dialog->id(), 0);
-    }
 
-    void editCustomerKeepsTheApostrophe()
-    {
+        // Editing keeps the apostrophe; Null columns come back as empty texts.
         QVERIFY(m_install->exec(u"INSERT INTO Customer (ID, Name, Town, ClubMember) VALUES (4, 'O''Neill', 'Poole', "
                                 u"-1)"_s));
-        auto dialog = open<CustomerDialog>(RecordMode::Edit, 4);
+        dialog->prepare(RecordMode::Edit, 4);
+        dialog->show();
         QCOMPARE(dialog->windowTitle(), u"Edit Customer"_s);
         QCOMPARE(control(*dialog, "txtName")->text(), u"O'Neill"_s);
         auto* club = control<QCheckBox>(*dialog, "chkClubMember");
@@ -99,11 +98,11 @@ private slots:
 
         QVERIFY(!dialog->isVisible());
         QCOMPARE(dialog->id(), 4);
-        // Null columns come back as empty texts, never Null.
         QCOMPARE(m_install->text(u"SELECT Name || '|' || Town || '|' || ClubMember || '|' || HouseName || '|' || "
                                  u"Notes FROM Customer WHERE ID = 4"_s),
                  u"O'Neill|Bristol|0||"_s);
-        QCOMPARE(m_install->eventLogText(), entry(EventLog::CustomerModified, u"Name: 'O'Neill' HouseName: ''"_s));
+        QVERIFY(
+            m_install->eventLogText().endsWith(entry(EventLog::CustomerModified, u"Name: 'O'Neill' HouseName: ''"_s)));
     }
 
     // Another desk changed the town while this desk changed the phone: nothing is saved unasked; the question names
@@ -177,22 +176,6 @@ private slots:
         QCOMPARE(m_install->messages.calls.size(), id ? 0 : 1);
     }
 
-    void okWithoutNameOrFailingSaveStaysOpen()
-    {
-        auto dialog = open<CustomerDialog>(RecordMode::Add);
-        type(*dialog, "txtTown", u"Poole"_s);
-        click(*dialog, "cmdOK");
-        QVERIFY(dialog->isVisible());
-
-        QVERIFY(m_install->refuseChanges(true));
-        type(*dialog, "txtName", u"Smith"_s);
-        click(*dialog, "cmdOK");
-        QVERIFY(dialog->isVisible());
-        QCOMPARE(control(*dialog, "txtName")->text(), u"Smith"_s);
-        QVERIFY(m_install->messages.calls.isEmpty());
-        QCOMPARE(m_install->eventLogText(), QString());
-    }
-
     void limitsEnterAndEmail()
     {
         auto dialog = open<CustomerDialog>(RecordMode::Add);
@@ -224,6 +207,19 @@ private slots:
         QVERIFY(m_install->exec(u"INSERT INTO Customer (ID, Name) VALUES (5, ?)"_s, {QString(150, u'x')}));
         dialog->prepare(RecordMode::Edit, 5);
         QCOMPARE(control(*dialog, "txtName")->text().size(), 150);
+
+        // OK without a name, or with a save that fails, stays open with the typing and says nothing more.
+        dialog->prepare(RecordMode::Add, 0);
+        type(*dialog, "txtTown", u"Poole"_s);
+        click(*dialog, "cmdOK");
+        QVERIFY(dialog->isVisible());
+        QVERIFY(m_install->refuseChanges(true));
+        type(*dialog, "txtName", u"Smith"_s);
+        click(*dialog, "cmdOK");
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(control(*dialog, "txtName")->text(), u"Smith"_s);
+        QCOMPARE(m_install->messages.calls.size(), 1); // the mail program's, above
+        QCOMPARE(m_install->eventLogText(), QString());
     }
 
     void ownerAddStaysOpenAndEmptyThenEdit()

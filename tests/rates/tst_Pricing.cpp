@@ -126,8 +126,8 @@ private slots:
         QVERIFY(price.unpriced.isEmpty());
     }
 
-    // A berth nothing prices counts £0.00 and is named; the stay adds its berths' lines in order.
-    void stayNamesTheBerthsNothingPrices()
+    // A berth nothing prices counts £0.00 and is named; the stay adds its berths' lines in order; then its tax.
+    void stayNamesTheBerthsNothingPricesAndTaxes()
     {
         const BerthRates a1{u"A1"_s, Money::fromPence(4500), rates(u"2:n3000"_s), 1200, 0};
         const BerthRates b2{u"B2"_s, std::nullopt, rates(u"2:n2000"_s), 900, 0};
@@ -135,6 +135,15 @@ private slots:
         QCOMPARE(breakdown(price), u"High:1 night@£30.00=£30.00|:2 nights@£45.00=£90.00|High:1 night@£20.00=£20.00"_s);
         QCOMPARE(price.total.format(), u"£140.00"_s);
         QCOMPARE(price.unpriced, QStringList{u"B2"_s});
+
+        // The rate in force on the arrival date prices the whole stay; tax is on hire and other charges together.
+        const QList<TaxRate> taxes{{u"VAT"_s, 2000, QDate(2027, 1, 4)}, {u"VAT"_s, DeliveredTax, QDate(2000, 1, 1)}};
+        QCOMPARE(taxInForce(taxes, QDate(2027, 1, 3)).hundredthsOfPercent, DeliveredTax);
+        QCOMPARE(taxInForce(taxes, QDate(2027, 1, 4)).hundredthsOfPercent, 2000);
+        QCOMPARE(taxInForce(taxes, QDate(1999, 12, 31)).hundredthsOfPercent, 0);
+        const Charges c = charges(Money::fromPence(11000), Money::fromPence(1500), DeliveredTax);
+        QCOMPARE(c.tax.format() + u' ' + c.total.format(), u"£21.88 £146.88"_s);
+        QCOMPARE(c.total, Money::fromPence(12500) + c.tax);
     }
 
     void overlaps_data()
@@ -196,18 +205,6 @@ private slots:
     {
         const auto& [outcome, expected] = fetchRow<RefusalsRow>();
         QCOMPARE(outcome, expected);
-    }
-
-    // The rate in force on the arrival date prices the whole stay; tax is on hire and other charges together.
-    void taxInForceAndCharges()
-    {
-        const QList<TaxRate> taxes{{u"VAT"_s, 2000, QDate(2027, 1, 4)}, {u"VAT"_s, DeliveredTax, QDate(2000, 1, 1)}};
-        QCOMPARE(taxInForce(taxes, QDate(2027, 1, 3)).hundredthsOfPercent, DeliveredTax);
-        QCOMPARE(taxInForce(taxes, QDate(2027, 1, 4)).hundredthsOfPercent, 2000);
-        QCOMPARE(taxInForce(taxes, QDate(1999, 12, 31)).hundredthsOfPercent, 0);
-        const Charges c = charges(Money::fromPence(11000), Money::fromPence(1500), DeliveredTax);
-        QCOMPARE(c.tax.format() + u' ' + c.total.format(), u"£21.88 £146.88"_s);
-        QCOMPARE(c.total, Money::fromPence(12500) + c.tax);
     }
 };
 

@@ -101,7 +101,7 @@ private slots:
     {
         const DataRows<MenuRow> row;
         // Items whose windows exist run them; the others wait, disabled, to be connected. The items with neither
-        // a shortcut nor a window still to come are checked in connectedItemsAreEnabled.
+        // a shortcut nor a window still to come are checked in mnemonicsUniquePerMenu.
         row("mnuFileCompactDB", {u"&Compact && repair database"_s, u""_s, true});
         row("mnuBookingsAdd", {u"&Add Booking"_s, u"Ctrl+B"_s, true});
         row("mnuBookingsFind", {u"&Find Booking..."_s, u"Ctrl+F"_s, true});
@@ -122,9 +122,14 @@ private slots:
         QVERIFY(item->isVisible());
     }
 
-    // Every menu and every item in it can be reached with Alt and a letter, no letter twice in one menu.
+    // Every menu and every item in it can be reached with Alt and a letter, no letter twice in one menu; the items
+    // with neither a shortcut nor a window still to come are enabled.
     void mnemonicsUniquePerMenu()
     {
+        for (const char* name : {"mnuFileBackupDB", "mnuFileRestoreDB", "mnuFileDayEndTrace", "mnuFileTracesView",
+                                 "mnuFileExit", "mnuBookingsSlipNotes", "mnuconfigcompany", "mnuConfigRegionalSettings",
+                                 "mnuConfigWizard", "mnuHelpSupport", "mnuHelpAbout"})
+            QVERIFY2(menuItem(name)->isEnabled() && menuItem(name)->isVisible(), name);
         const auto mnemonic = [](const QString& text) {
             for (qsizetype at = text.indexOf(u'&'); at >= 0 && at + 1 < text.size(); at = text.indexOf(u'&', at + 2))
                 if (text.at(at + 1) != u'&')
@@ -145,14 +150,6 @@ private slots:
                 taken.insert(key);
             }
         }
-    }
-
-    void connectedItemsAreEnabled()
-    {
-        for (const char* name : {"mnuFileBackupDB", "mnuFileRestoreDB", "mnuFileDayEndTrace", "mnuFileTracesView",
-                                 "mnuFileExit", "mnuBookingsSlipNotes", "mnuconfigcompany", "mnuConfigRegionalSettings",
-                                 "mnuConfigWizard", "mnuHelpSupport", "mnuHelpAbout"})
-            QVERIFY2(menuItem(name)->isEnabled() && menuItem(name)->isVisible(), name);
     }
 
     void toolbarButtonsFollowTheirItems()
@@ -185,7 +182,7 @@ private slots:
         QCOMPARE(searched, QStringList{u"frmFindBooking"_s});
     }
 
-    void childWindowsAreActivatedAndMaximised()
+    void childWindowsAreActivatedAndMaximisedAndClosingKeepsTheLayout()
     {
         TestChild* form = openChild(false);
         QTRY_COMPARE(form->activations, 1);
@@ -218,6 +215,15 @@ private slots:
         // A child that deletes itself takes its frame along.
         delete form;
         QTRY_COMPARE(m_window->mdiArea()->subWindowList().size(), 1);
+
+        // Closing, with a child window open, writes event one and keeps the layout.
+        m_window->resize(800, 600);
+        QVERIFY(m_window->close());
+        QCOMPARE(m_install->eventLogText().split(u"\r\n"_s).mid(1, 2),
+                 QStringList({u"[Application closed]"_s, QString(32, u'-')}));
+
+        MainWindow again(m_install->services);
+        QCOMPARE(again.size(), QSize(800, 600));
     }
 
     void editMenuFollowsTheFocusedBox()
@@ -318,20 +324,8 @@ private slots:
         QCOMPARE(owner, m_window.get());
     }
 
-    void endOfWorkdayAsksBeforeDeletingOldTraces()
-    {
-        QVERIFY(QDir(m_install->tracesFolder()).mkdir(u"01112026"_s));
-        for (MsgResult answer : {MsgResult::No, MsgResult::Yes}) {
-            m_install->messages.answers << answer;
-            menuItem("mnuFileDayEndTrace")->trigger();
-            QCOMPARE(QDir(m_install->tracesFolder()).exists(u"01112026"_s), answer == MsgResult::No);
-        }
-        const QString asked = u"End of workday: Do you want to delete traces older than 7 days?"_s;
-        QCOMPARE(m_install->messages.said(), asked + u'\n' + asked);
-        QCOMPARE(m_install->messages.calls[0].buttons, MsgButtons::YesNo);
-    }
-
-    void onlineSupportOpensTheSupportAddress()
+    // Help, Online Support opens the support address, and End of Workday asks before it deletes old traces.
+    void onlineSupportAndEndOfWorkday()
     {
         menuItem("mnuHelpSupport")->trigger();
         Registry::setRegistryValue(Settings::SupportUrl, u"https://support.example.org/harbour"_s);
@@ -341,18 +335,16 @@ private slots:
         QCOMPARE(m_install->desktop.opened[0].scheme(), u"https"_s);
         QCOMPARE(m_install->desktop.opened[1], QUrl(u"https://support.example.org/harbour"_s));
         QVERIFY(m_install->messages.calls.isEmpty());
-    }
 
-    void closingWritesEventOneAndKeepsTheLayout()
-    {
-        openChild();
-        m_window->resize(800, 600);
-        QVERIFY(m_window->close());
-        QCOMPARE(m_install->eventLogText().split(u"\r\n"_s).mid(1, 2),
-                 QStringList({u"[Application closed]"_s, QString(32, u'-')}));
-
-        MainWindow again(m_install->services);
-        QCOMPARE(again.size(), QSize(800, 600));
+        QVERIFY(QDir(m_install->tracesFolder()).mkdir(u"01112026"_s));
+        for (MsgResult answer : {MsgResult::No, MsgResult::Yes}) {
+            m_install->messages.answers << answer;
+            menuItem("mnuFileDayEndTrace")->trigger();
+            QCOMPARE(QDir(m_install->tracesFolder()).exists(u"01112026"_s), answer == MsgResult::No);
+        }
+        const QString asked = u"End of workday: Do you want to delete traces older than 7 days?"_s;
+        QCOMPARE(m_install->messages.said(), asked + u'\n' + asked);
+        QCOMPARE(m_install->messages.calls[0].buttons, MsgButtons::YesNo);
     }
 
     void replaceSelectionKeepsUndoOnlyWhenAsked_data()

@@ -10,12 +10,6 @@ class tst_StartUpFile : public InstallTest
 {
     Q_OBJECT
 
-    void createDatabase()
-    {
-        const Status made = Database::createDatabase(m_install->databasePath());
-        QVERIFY2(made, qPrintable(made.error()));
-    }
-
 public:
     tst_StartUpFile() : InstallTest(false) {}
 
@@ -33,7 +27,8 @@ private slots:
 
     void readOnlyDatabaseIsSaidOnceAtStart()
     {
-        createDatabase();
+        const Status made = Database::createDatabase(m_install->databasePath());
+        QVERIFY2(made, qPrintable(made.error()));
         // A connection that cannot write is told apart from one that can.
         QVERIFY(Database::canWrite(*Database::open(m_install->databasePath(), u"rw"_s, 500)));
         Database::close(u"rw"_s);

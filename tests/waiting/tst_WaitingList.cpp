@@ -25,25 +25,14 @@ class tst_WaitingList : public InstallTest
 
     int boat(int customer, const QString& name, int lengthCm, BoatKind kind = BoatKind::SailMonohull)
     {
-        BoatRecord b;
-        b.customerId = customer;
-        b.name = name;
-        b.lengthCm = lengthCm;
-        b.kind = kind;
+        const BoatRecord b{0, customer, name, kind, lengthCm, {}, {}, {}, {}, {}, {}, {}, {}};
         return Boats::add(m_install->db(), b).valueOr(0);
     }
     int add(int customer, QDate from, QDate to, std::optional<int> boatId = {}, std::optional<int> type = 2,
             std::optional<int> minLength = {}, int minutesLater = 0)
     {
-        WaitingEntry e;
-        e.customerId = customer;
-        e.boatId = boatId;
-        e.from = from;
-        e.to = to;
-        e.berthTypeId = type;
-        e.minLengthCm = minLength;
-        const auto id = WaitingList::add(m_install->db(), e, m_now.addSecs(60 * minutesLater));
-        return id.valueOr(0);
+        const WaitingEntry e{0, customer, boatId, from, to, type, minLength, {}, {}, WaitingStatus::Waiting, {}};
+        return WaitingList::add(m_install->db(), e, m_now.addSecs(60 * minutesLater)).valueOr(0);
     }
 
     using RefusedRow = std::tuple<QDate, QDate, int, int>;
@@ -122,13 +111,13 @@ private slots:
     // notes, checked again, keeping the offer (the window does not edit the status); No closes with nothing saved.
     void windowAfterAnotherDesk_data()
     {
-        QTest::addColumn<bool>("keepMine");
-        QTest::newRow("keep mine") << true;
-        QTest::newRow("take theirs") << false;
+        const DataRows<bool> row;
+        row("keep mine", true);
+        row("take theirs", false);
     }
     void windowAfterAnotherDesk()
     {
-        QFETCH(bool, keepMine);
+        const bool keepMine = fetchRow<bool>();
         const int id = add(1, QDate(2026, 7, 1), QDate(2026, 7, 8));
         const WaitingEntry loaded = WaitingList::lines(m_install->db())->at(0).entry;
         WaitingEntryDialog dialog(m_install->services, loaded);

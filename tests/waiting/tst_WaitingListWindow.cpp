@@ -26,10 +26,7 @@ class tst_WaitingListWindow : public InstallTest
     // Bob waits for a slip from 10 January, any length of stay, a minute after Ann's entry.
     void addBob()
     {
-        WaitingEntry bob;
-        bob.customerId = 2;
-        bob.from = m_january.addDays(9);
-        bob.berthTypeId = 1;
+        const WaitingEntry bob{0, 2, {}, m_january.addDays(9), {}, 1, {}, {}, {}, WaitingStatus::Waiting, {}};
         QVERIFY(WaitingList::add(m_install->db(), bob, m_install->clock.now().addSecs(60)));
     }
     static QStringList rows(const QTableView& grid, int column) { return columnTexts(*grid.model(), column); }
@@ -106,11 +103,8 @@ private slots:
     // A1 came free over the first week of January: Ann's entry fits it, Bob's slip does not; nothing in March.
     void freedBerthsOffered()
     {
-        WaitingEntry ann;
-        ann.customerId = 1;
-        ann.boatId = 1;
-        ann.from = m_january.addDays(2);
-        ann.to = m_january.addDays(5);
+        const WaitingEntry ann{
+            0, 1, 1, m_january.addDays(2), m_january.addDays(5), {}, {}, {}, {}, WaitingStatus::Waiting, {}};
         QVERIFY(WaitingList::add(m_install->db(), ann, m_install->clock.now()));
         addBob();
         const QDateTime from = DateTimes::wallTime(m_january, QTime(14, 0));

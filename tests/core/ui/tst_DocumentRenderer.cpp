@@ -101,7 +101,7 @@ private slots:
         QVERIFY(pages.first().size() > 20); // wrapped onto many lines, not one
     }
 
-    void rowsKeepTheirColumns()
+    void rowsKeepTheirColumnsAndLandscapeTurns()
     {
         Doc::Document doc;
         doc.body << Doc::Record{Doc::row({{u"Name"_s, 3}, {u"Total"_s, 1, Qt::AlignRight}}, {.bold = true})};
@@ -116,20 +116,17 @@ private slots:
         QVERIFY2(amount->right() > 530 && amount->right() < 553, qPrintable(QString::number(amount->right())));
         QVERIFY(qAbs(amount->right() - heading->right()) < 1 && name->left() < 100);
         QVERIFY(qAbs(amount->center().y() - name->center().y()) < 1 && amount->top() > heading->bottom());
-    }
-
-    void landscapeTurnsThePage()
-    {
-        Doc::Document doc = numbered(1, 1);
-        doc.orientation = QPageLayout::Landscape;
-        QVERIFY(DocumentRenderer::writePdf(doc, pdfPath()));
+        // A landscape document turns the page.
+        Doc::Document landscape = numbered(1, 1);
+        landscape.orientation = QPageLayout::Landscape;
+        QVERIFY(DocumentRenderer::writePdf(landscape, pdfPath()));
         const QString info = PdfReader::run(u"pdfinfo"_s, {pdfPath()}).value_or(QString());
         const auto size = QRegularExpression(u"Page size:\\s+([\\d.]+) x ([\\d.]+)"_s).match(info);
         QVERIFY2(size.hasMatch(), qPrintable(info));
         QVERIFY(size.captured(1).toDouble() > size.captured(2).toDouble());
     }
 
-    void previewShowsEveryPage()
+    void previewShowsEveryPageAndAnUnwritablePdfIsTold()
     {
         int pages = -1;
         onNextModal([&pages](QDialog* dialog) {
@@ -141,6 +138,12 @@ private slots:
         QPrinter printer(QPrinter::HighResolution); // the preview's paper
         QCOMPARE(pages, DocumentRenderer::paginate(numbered(150, 1), printer).size());
         QVERIFY(pages > 1);
+        // A PDF file that cannot be written is told.
+        m_install->files.answers << m_install->root() + u"/no such folder/x.pdf"_s;
+        QVERIFY(!DocumentRenderer::saveAsPdf(numbered(1, 1), m_install->services, u"x.pdf"_s));
+        QCOMPARE(m_install->messages.calls.size(), 1);
+        QCOMPARE(m_install->messages.calls[0].icon, MsgIcon::Critical);
+        QVERIFY(m_install->messages.calls[0].text.contains(u"could not be written"_s));
     }
 
     void printNow_data()
@@ -177,15 +180,6 @@ private slots:
         QCOMPARE(QFile::exists(chosen + u".pdf"_s), saved);
         if (saved)
             QCOMPARE(PdfReader::pageCount(chosen + u".pdf"_s), 1);
-    }
-
-    void unwritablePdfIsTold()
-    {
-        m_install->files.answers << m_install->root() + u"/no such folder/x.pdf"_s;
-        QVERIFY(!DocumentRenderer::saveAsPdf(numbered(1, 1), m_install->services, u"x.pdf"_s));
-        QCOMPARE(m_install->messages.calls.size(), 1);
-        QCOMPARE(m_install->messages.calls[0].icon, MsgIcon::Critical);
-        QVERIFY(m_install->messages.calls[0].text.contains(u"could not be written"_s));
     }
 };
 
