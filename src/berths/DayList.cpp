@@ -7,25 +7,41 @@
 
 namespace DayList {
 
+namespace {
+// The bounds are worked out once for the whole list: a wall-clock time costs a time-zone look-up each.
+QString timeWithin(const QDateTime& when, const QDateTime& start, const QDateTime& end, const QString& outside)
+{
+    if (!when.isValid() || when < start || when > end)
+        return outside;
+    return when.toString(QStringLiteral(" hh:mm"));
+}
+QString notWithin()
+{
+    return QCoreApplication::translate("DayList", "n/a");
+}
+} // namespace
+
 Result<QList<DayBooking>> read(const QSqlDatabase& db, const QDate& day)
 {
     const auto entries = BookingReads::bookingsOfDay(db, day);
     if (!entries)
         return entries.failure();
+    const QDateTime start = DateTimes::wallTime(day);
+    const QDateTime end = start.addDays(1);
+    const QString outside = notWithin();
     QList<DayBooking> bookings;
     bookings.reserve(entries->size());
     for (const BookingReads::DayEntry& e : *entries)
         bookings.append({e.id, e.customerId, e.name, e.houseName, e.berths.join(QStringLiteral(", ")),
-                         timeText(e.fromDate, day), timeText(e.toDate, day), e.fromDate, e.toDate, e.balance});
+                         timeWithin(e.fromDate, start, end, outside), timeWithin(e.toDate, start, end, outside),
+                         e.fromDate, e.toDate, e.balance});
     return bookings;
 }
 
 QString timeText(const QDateTime& when, const QDate& day)
 {
     const QDateTime start = DateTimes::wallTime(day);
-    if (!when.isValid() || when < start || when > start.addDays(1))
-        return QCoreApplication::translate("DayList", "n/a");
-    return when.toString(QStringLiteral(" hh:mm"));
+    return timeWithin(when, start, start.addDays(1), notWithin());
 }
 
 QString cancelledDetails(const DayBooking& booking)
