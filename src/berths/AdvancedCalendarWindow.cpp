@@ -18,6 +18,7 @@
 #include <QScrollBar>
 #include <QTableView>
 #include <QToolButton>
+#include <functional>
 
 namespace {
 QString title()
@@ -35,6 +36,55 @@ constexpr int LegendBoxRight[3] = {4085, 2645, 1205};
 constexpr int LegendLabelRight[3] = {3425, 1895, 530};
 constexpr int LegendGap = 45; // between a box and its label
 } // namespace
+
+/// The grid of slots. A scroll by one slot moves what is painted by one row and paints only the row that came in:
+/// repainting every cell of a maximised grid (a styled cell each, with its text) is what a person would wait for.
+class SlotGridView final : public QTableView
+{
+public:
+    using QTableView::QTableView;
+
+    /// Runs scroll, which moves the model's rows by one (direction < 0: one slot earlier, the rows move down), and
+    /// moves the painted rows with them when it did.
+    bool shiftRows(int direction, const std::function<bool()>& scroll)
+    {
+        if (!scroll())
+            return false;
+        // The row taken out and the one put in leave the same rows: the layout is done now, without the repaint of
+        // everything that follows it otherwise.
+        m_shifting = true;
+        executeDelayedItemsLayout();
+        m_shifting = false;
+        const int height = verticalHeader()->defaultSectionSize();
+        const int by = direction < 0 ? height : -height;
+        // Below the last row the grid is empty, so what moved into it (or up out of it) is painted afresh, and
+        // so is the row that came in.
+        const int last = model()->rowCount() - 1;
+        const int fresh = direction < 0 ? 0 : last;
+        const int below = rowViewportPosition(last) + rowHeight(last);
+        for (QWidget* painted : {viewport(), verticalHeader()->viewport()}) {
+            painted->scroll(0, by);
+            painted->update(0, rowViewportPosition(fresh), painted->width(), rowHeight(fresh));
+            painted->update(0, below, painted->width(), painted->height() - below);
+        }
+        return true;
+    }
+
+protected:
+    void doItemsLayout() override
+    {
+        if (!m_shifting) {
+            QTableView::doItemsLayout();
+            return;
+        }
+        updateGeometries();
+        if (!verticalHeader()->updatesEnabled())
+            verticalHeader()->setUpdatesEnabled(true); // a removed row turns them off until the layout
+    }
+
+private:
+    bool m_shifting = false;
+};
 
 AdvancedCalendarWindow::AdvancedCalendarWindow(IWindowHost& host, Services& services, QWidget* parent)
     : ChildWindow(parent), m_host(host), m_services(services), m_model(new OccupancyModel(this))
@@ -66,7 +116,7 @@ void AdvancedCalendarWindow::buildGrid()
 {
     auto x = [this](int twips) { return Twips::toPixelsX(twips, this); };
     auto y = [this](int twips) { return Twips::toPixelsY(twips, this); };
-    m_grdBooking = new QTableView(m_fraGrid);
+    m_grdBooking = new SlotGridView(m_fraGrid);
     m_grdBooking->setObjectName(QStringLiteral("grdBooking"));
     m_grdBooking->setModel(m_model);
     m_grdBooking->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -207,7 +257,7 @@ void AdvancedCalendarWindow::showPickerDate()
 
 void AdvancedCalendarWindow::scrollBy(int direction)
 {
-    if (report(m_model->scroll(m_services.db(), direction)))
+    if (m_grdBooking->shiftRows(direction, [&] { return report(m_model->scroll(m_services.db(), direction)); }))
         showPickerDate();
 }
 

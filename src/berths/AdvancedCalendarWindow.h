@@ -11,6 +11,7 @@ class QLabel;
 class QRadioButton;
 class QTableView;
 class QToolButton;
+class SlotGridView;
 
 /// The advanced calendar: the occupancy grid of every berth by half-hour or by day, scrolled one slot at a time,
 /// with a date picker, the view switch and the colour legend whose boxes give the grid its colours.
@@ -56,7 +57,7 @@ private:
     bool m_settingPicker = false;
     QLabel* m_lblCaption;
     QFrame* m_fraGrid;
-    QTableView* m_grdBooking;
+    SlotGridView* m_grdBooking;
     QToolButton* m_command1;
     QToolButton* m_command2;
     QGroupBox* m_frame1;

@@ -271,6 +271,33 @@ private slots:
         QCOMPARE(window->model()->text(1, 2), u"Bob Jones"_s);
     }
 
+    // A slot's scroll moves what is painted and paints only the row that came in (and the empty space below the
+    // rows), each way; the rows show what the model says.
+    void scrollPaintsOnlyTheRowThatCameIn()
+    {
+        MainWindow main(m_install->services);
+        main.resize(1200, 813); // the rows leave a strip empty below them
+        QVERIFY(showActive(main));
+        main.menuItem(u"mnuBookingsCalendarAdvanced"_s)->trigger();
+        auto* window = qobject_cast<AdvancedCalendarWindow*>(main.findWindow(u"frmCalendarPlus"_s));
+        auto* grid = control<QTableView>(*window, "grdBooking");
+        QRegion painted;
+        const auto recorder = std::make_unique<PaintRecorder>(grid->viewport(), painted);
+        for (const char* button : {"Command2", "Command1"}) {
+            QTest::qWait(50);
+            painted = {};
+            click(*window, button);
+            QTRY_VERIFY(!painted.isEmpty());
+            const int last = window->model()->rowCount() - 1;
+            const int below = grid->rowViewportPosition(last) + grid->rowHeight(last);
+            const int fresh = grid->rowViewportPosition(QByteArray(button) == "Command1" ? 0 : last);
+            QVERIFY(below < grid->viewport()->height());
+            QCOMPARE(painted, QRegion(0, fresh, grid->viewport()->width(), grid->rowHeight(0)) +
+                                  QRegion(0, below, grid->viewport()->width(), grid->viewport()->height() - below));
+        }
+        QCOMPARE(window->model()->start(), at(4, 8));
+    }
+
     void simpleCalendarCancels()
     {
         MainWindow main(m_install->services);

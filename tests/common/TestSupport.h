@@ -18,6 +18,7 @@
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPaintEvent>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -181,3 +182,19 @@ inline void onNextModal(std::function<void(QDialog*)> act)
             dialog->reject();
     });
 }
+
+/// Adds up the regions a widget is asked to paint, for a test of what a change repaints.
+class PaintRecorder final : public QObject
+{
+public:
+    PaintRecorder(QWidget* widget, QRegion& painted) : m_painted(painted) { widget->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            m_painted += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+
+private:
+    QRegion& m_painted;
+};
