@@ -222,6 +222,33 @@ BENCHMARK_CAPTURE(BM_DayList, postgresql, Engine::PostgreSQL)
     ->Args({2000000, BenchData::Berths})
     ->Args({2000000, BenchData::LargestBerths})
     ->Unit(benchmark::kMillisecond);
+
+// What the calendar's day list reads when a day is chosen: every booking's ID from the index, and the rows of the
+// first block; the rest as the list is scrolled to them.
+void BM_DayListWindow(benchmark::State& state, Engine engine)
+{
+    const int bookings = static_cast<int>(state.range(0));
+    const int berths = static_cast<int>(state.range(1));
+    const QSqlDatabase db = BenchData::open(engine, bookings, QStringLiteral("day-window"), berths);
+    const auto days = BenchData::days(bookings, 256, 13, berths);
+    size_t next = 0;
+    DayListModel model;
+    const double serverCpu = BenchData::serverCpuSeconds(db);
+    for (auto _ : state) {
+        if (!model.load(db, days[next++ % days.size()]))
+            state.SkipWithError("the day could not be read");
+    }
+    state.counters["server_cpu_ms"] =
+        benchmark::Counter((BenchData::serverCpuSeconds(db) - serverCpu) * 1000.0, benchmark::Counter::kAvgIterations);
+}
+BENCHMARK_CAPTURE(BM_DayListWindow, sqlite, Engine::SQLite)
+    ->Args({2000000, BenchData::Berths})
+    ->Args({2000000, BenchData::LargestBerths})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DayListWindow, postgresql, Engine::PostgreSQL)
+    ->Args({2000000, BenchData::Berths})
+    ->Args({2000000, BenchData::LargestBerths})
+    ->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv)

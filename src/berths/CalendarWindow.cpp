@@ -47,6 +47,7 @@ CalendarWindow::CalendarWindow(IWindowHost& host, Services& services, QWidget* p
     m_mwDate->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     m_mwDate->setGridVisible(true);
     connect(m_mwDate, &QCalendarWidget::selectionChanged, this, &CalendarWindow::refresh);
+    connect(m_model, &DayListModel::readFailed, this, &CalendarWindow::readFailed);
 
     m_grdBooking = recordGrid(QStringLiteral("grdBooking"), m_model, m_fraMain);
     m_grdBooking->verticalHeader()->hide();
@@ -91,16 +92,19 @@ CalendarWindow* CalendarWindow::display(IWindowHost& host, Services& services)
 
 void CalendarWindow::refresh()
 {
-    const auto bookings = DayList::read(m_services.db(), m_mwDate->selectedDate());
-    if (!bookings)
-        m_services.messages.show(tr("The bookings could not be read.\n%1").arg(bookings.error()), title(),
-                                 MsgIcon::Critical, MsgButtons::Ok);
-    m_model->setBookings(bookings.valueOr({}));
+    if (const Status loaded = m_model->load(m_services.db(), m_mwDate->selectedDate()); !loaded)
+        readFailed(loaded.error());
     // An empty day's one row spans the grid, so its text is read whole however narrow the name column is.
     m_grdBooking->clearSpans();
     if (!m_model->booking(0))
         m_grdBooking->setSpan(0, 0, 1, DayListModel::ColumnCount);
     m_grdBooking->selectRow(0);
+}
+
+void CalendarWindow::readFailed(const QString& error)
+{
+    m_services.messages.show(tr("The bookings could not be read.\n%1").arg(error), title(), MsgIcon::Critical,
+                             MsgButtons::Ok);
 }
 
 int CalendarWindow::selectedId() const

@@ -33,6 +33,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void readFailed(const QString& error);
     int selectedId() const;
     void edit();
     void summary();

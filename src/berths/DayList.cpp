@@ -3,6 +3,8 @@
 #include "bookings/BookingReads.h"
 #include "core/DateTimes.h"
 
+#include <algorithm>
+
 #include <QCoreApplication>
 
 namespace DayList {
@@ -21,9 +23,9 @@ QString notWithin()
 }
 } // namespace
 
-Result<QList<DayBooking>> read(const QSqlDatabase& db, const QDate& day)
+Result<QList<DayBooking>> read(const QSqlDatabase& db, const QDate& day, int firstId, int lastId)
 {
-    const auto entries = BookingReads::bookingsOfDay(db, day);
+    const auto entries = BookingReads::bookingsOfDay(db, day, firstId, lastId);
     if (!entries)
         return entries.failure();
     const QDateTime start = DateTimes::wallTime(day);
@@ -59,11 +61,64 @@ QString DayListModel::noneText()
     return tr("No reservations exist for this date");
 }
 
-void DayListModel::setBookings(const QList<DayBooking>& bookings)
+Status DayListModel::load(const QSqlDatabase& db, const QDate& day)
 {
     beginResetModel();
-    m_bookings = bookings;
+    m_bookings.clear();
+    m_connection = db.connectionName();
+    m_day = day;
+    m_next = 0;
+    auto ids = BookingReads::bookingIdsOfDay(db, day);
+    m_ids = ids ? std::move(*ids) : std::vector<int>();
+    Status loaded = ids ? Status(Done{}) : Status(ids.failure());
+    // The first rows at once; more when every booking of a block has gone since the IDs were read.
+    while (loaded && m_bookings.isEmpty() && m_next < m_ids.size()) {
+        auto block = readBlock();
+        if (block)
+            m_bookings = std::move(*block);
+        else
+            loaded = block.failure();
+    }
+    if (!loaded) {
+        m_bookings.clear();
+        m_ids.clear();
+        m_next = 0;
+    }
     endResetModel();
+    return loaded;
+}
+
+Result<QList<DayBooking>> DayListModel::readBlock()
+{
+    const size_t end = std::min(m_ids.size(), m_next + size_t(BlockRows));
+    const int firstId = m_next == 0 ? 0 : m_ids[m_next - 1] + 1;
+    const int lastId = end == m_ids.size() ? std::numeric_limits<int>::max() : m_ids[end - 1];
+    auto block = DayList::read(QSqlDatabase::database(m_connection, false), m_day, firstId, lastId);
+    if (block)
+        m_next = end;
+    return block;
+}
+
+bool DayListModel::canFetchMore(const QModelIndex& parent) const
+{
+    return !parent.isValid() && !m_bookings.isEmpty() && m_next < m_ids.size();
+}
+
+void DayListModel::fetchMore(const QModelIndex& parent)
+{
+    if (!canFetchMore(parent))
+        return;
+    const auto block = readBlock();
+    if (!block) {
+        m_next = m_ids.size();
+        emit readFailed(block.error());
+        return;
+    }
+    if (block->isEmpty())
+        return;
+    beginInsertRows({}, int(m_bookings.size()), int(m_bookings.size() + block->size()) - 1);
+    m_bookings.append(*block);
+    endInsertRows();
 }
 
 const DayBooking* DayListModel::booking(int row) const

@@ -6,6 +6,8 @@
 #include <QAbstractTableModel>
 #include <QDateTime>
 #include <QSqlDatabase>
+#include <limits>
+#include <vector>
 
 /// One booking as the simple calendar lists it for a day.
 struct DayBooking
@@ -26,8 +28,10 @@ struct DayBooking
 namespace DayList {
 
 /// The bookings that start before the end of day and end at or after its start (so one that ends at midnight at
-/// the start of day is listed), by booking ID; each with its berth names in the order they were saved.
-Result<QList<DayBooking>> read(const QSqlDatabase& db, const QDate& day);
+/// the start of day is listed), by booking ID; each with its berth names in the order they were saved. Only those
+/// with IDs from firstId to lastId.
+Result<QList<DayBooking>> read(const QSqlDatabase& db, const QDate& day, int firstId = 0,
+                               int lastId = std::numeric_limits<int>::max());
 
 /// " hh:mm" when when falls within day (its midnight at either end included), else "n/a".
 QString timeText(const QDateTime& when, const QDate& day);
@@ -58,7 +62,9 @@ public:
 
     using QAbstractTableModel::QAbstractTableModel;
 
-    void setBookings(const QList<DayBooking>& bookings);
+    /// Lists day: the bookings' IDs at once, from the index alone, and their rows a block at a time as the view
+    /// reaches them (a busy day of a large harbour has thousands). After a failure the list is empty.
+    Status load(const QSqlDatabase& db, const QDate& day);
     /// The booking of a row; nothing for the row of an empty day or a row that does not exist.
     const DayBooking* booking(int row) const;
 
@@ -66,7 +72,24 @@ public:
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    bool canFetchMore(const QModelIndex& parent = {}) const override;
+    void fetchMore(const QModelIndex& parent = {}) override;
+
+    /// How many rows a block holds: a screen's worth several times over.
+    static constexpr int BlockRows = 200;
+
+signals:
+    /// A block the view asked for could not be read; the list ends before it.
+    void readFailed(const QString& error);
 
 private:
+    /// The rows of the next block of IDs: each block takes the IDs after the last one's, up to its own last, so a
+    /// booking another desk made meanwhile comes in the block its ID falls in, once.
+    Result<QList<DayBooking>> readBlock();
+
     QList<DayBooking> m_bookings;
+    QString m_connection;
+    QDate m_day;
+    std::vector<int> m_ids;
+    size_t m_next = 0; // the first of m_ids not read yet
 };

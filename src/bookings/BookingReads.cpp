@@ -14,14 +14,47 @@
 
 namespace BookingReads {
 
-Result<QList<DayEntry>> bookingsOfDay(const QSqlDatabase& db, const QDate& day)
+namespace {
+// The index entries of the bookings touching day; with IDs from firstId to lastId only (an entry's ID holds its
+// booking's in its high bits).
+PeriodIndex::Condition entriesOfDay(const QSqlDatabase& db, const QDate& day, int firstId, int lastId)
 {
-    const QDateTime start = DateTimes::wallTime(day);
-    const QDateTime end = DateTimes::wallTime(day.addDays(1));
+    auto touching =
+        PeriodIndex::touching(db, DateTimes::wallTime(day), true, DateTimes::wallTime(day.addDays(1)), false);
+    if (firstId > 0 || lastId < std::numeric_limits<int>::max()) {
+        touching.sql += QStringLiteral(" AND P.ID >= ? AND P.ID < ?");
+        touching.binds << (qint64(qMax(0, firstId)) << 31) << ((qint64(lastId) + 1) << 31);
+    }
+    return touching;
+}
+} // namespace
+
+Result<std::vector<int>> bookingIdsOfDay(const QSqlDatabase& db, const QDate& day)
+{
+    const auto touching = entriesOfDay(db, day, 0, std::numeric_limits<int>::max());
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    QString error;
+    // Blocks have entries below 0.
+    if (!Sql::exec(q, QStringLiteral("SELECT P.ID FROM BookingPeriod P WHERE %1 AND P.ID >= 0").arg(touching.sql),
+                   touching.binds, &error))
+        return databaseFailure(error);
+    std::vector<int> ids;
+    while (q.next())
+        ids.push_back(int(q.value(0).toLongLong() >> 31));
+    if (q.lastError().isValid())
+        return databaseFailure(q.lastError().text());
+    std::sort(ids.begin(), ids.end());
+    ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
+    return ids;
+}
+
+Result<QList<DayEntry>> bookingsOfDay(const QSqlDatabase& db, const QDate& day, int firstId, int lastId)
+{
     // The index finds the bookings of the day and names their berths, an entry each, so of a booking only its own
     // row is read: its berth rows would cost two more pages each. Those of several berths read their rows after,
     // for the order they were saved in.
-    const auto touching = PeriodIndex::touching(db, start, true, end, false);
+    const auto touching = entriesOfDay(db, day, firstId, lastId);
     QSqlQuery q(db);
     q.setForwardOnly(true);
     QString error;

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QSqlDatabase>
 #include <QStringList>
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -29,8 +30,12 @@ struct DayEntry
 };
 
 /// The bookings that start before the end of day and end at or after its start (so one that ends at midnight at
-/// the start of day is listed), by booking ID.
-Result<QList<DayEntry>> bookingsOfDay(const QSqlDatabase& db, const QDate& day);
+/// the start of day is listed), by booking ID; only those with IDs from firstId to lastId.
+Result<QList<DayEntry>> bookingsOfDay(const QSqlDatabase& db, const QDate& day, int firstId = 0,
+                                      int lastId = std::numeric_limits<int>::max());
+/// The IDs of the bookings bookingsOfDay lists, in order: from the index alone, so a long list can be read a block
+/// at a time.
+Result<std::vector<int>> bookingIdsOfDay(const QSqlDatabase& db, const QDate& day);
 
 /// One booked berth over a period, in index minutes.
 struct Occupation

@@ -212,10 +212,49 @@ private slots:
     void dayList()
     {
         const auto& [day, rows] = fetchRow<DayListRow>();
+        DayListModel model;
+        QVERIFY(model.load(m_install->db(), day));
         QStringList read;
-        for (const DayBooking& b : DayList::read(m_install->db(), day).valueOr({}))
-            read << QStringList{b.name, b.berths, b.arrival, b.departure}.join(u'|');
+        for (int r = 0; model.booking(r); ++r)
+            read << QStringList{model.booking(r)->name, model.booking(r)->berths, model.booking(r)->arrival,
+                                model.booking(r)->departure}
+                        .join(u'|');
         QCOMPARE(read.join(u';'), rows);
+    }
+
+    // A long day is read a block at a time: every booking once and in order, also one another desk adds between
+    // two blocks with an ID between theirs, and not one it deletes meanwhile. A block that cannot be read says
+    // so and ends the list.
+    void longDayIsReadInBlocks()
+    {
+        QStringList values;
+        for (int id = 1001; id < 1001 + 2 * (DayListModel::BlockRows + 50); id += 2) // even IDs stay free
+            values << u"(%1, 1, '2026-12-20 09:00:00', '2026-12-21 14:00:00')"_s.arg(id);
+        QVERIFY(
+            m_install->exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate) VALUES "_s + values.join(u',')));
+        DayListModel model;
+        QVERIFY(model.load(m_install->db(), QDate(2026, 12, 20)));
+        QCOMPARE(model.rowCount(), DayListModel::BlockRows);
+        QVERIFY(atAnotherDesk(*m_install, {u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate) VALUES (1400, 1, "
+                                           u"'2026-12-20 10:00:00', '2026-12-20 12:00:00')"_s,
+                                           u"DELETE FROM Booking WHERE ID IN (1403, 1499)"_s}));
+        QVERIFY(model.canFetchMore());
+        model.fetchMore();
+        QVERIFY(!model.canFetchMore());
+        QList<int> ids;
+        for (int r = 0; model.booking(r); ++r)
+            ids << model.booking(r)->id;
+        QCOMPARE(ids.size(), DayListModel::BlockRows + 49);
+        QVERIFY(std::is_sorted(ids.cbegin(), ids.cend()) && std::adjacent_find(ids.cbegin(), ids.cend()) == ids.cend());
+        QVERIFY(ids.contains(1400) && !ids.contains(1403) && !ids.contains(1499) && ids.contains(1497));
+
+        if (const auto desk = Database::open(m_install->databasePath(), u"desk-b"_s, 2000))
+            QVERIFY(model.load(*desk, QDate(2026, 12, 20)));
+        Database::close(u"desk-b"_s);
+        QSignalSpy failed(&model, &DayListModel::readFailed);
+        model.fetchMore();
+        QCOMPARE(failed.size(), 1);
+        QVERIFY(!model.canFetchMore() && model.rowCount() == DayListModel::BlockRows);
     }
 
     void advancedCalendarWindow()
