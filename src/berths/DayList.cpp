@@ -91,8 +91,9 @@ Status DayListModel::load(const QSqlDatabase& db, const QDate& day)
 Result<QList<DayBooking>> DayListModel::readBlock()
 {
     const size_t end = std::min(m_ids.size(), m_next + size_t(BlockRows));
-    const int firstId = m_next == 0 ? 0 : m_ids[m_next - 1] + 1;
-    const int lastId = end == m_ids.size() ? std::numeric_limits<int>::max() : m_ids[end - 1];
+    // Bounded at both ends: an open range would have a server walk its whole key index.
+    const int firstId = m_next == 0 ? m_ids.front() : m_ids[m_next - 1] + 1;
+    const int lastId = m_ids[end - 1];
     auto block = DayList::read(QSqlDatabase::database(m_connection, false), m_day, firstId, lastId);
     if (block)
         m_next = end;

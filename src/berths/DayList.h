@@ -84,7 +84,8 @@ signals:
 
 private:
     /// The rows of the next block of IDs: each block takes the IDs after the last one's, up to its own last, so a
-    /// booking another desk made meanwhile comes in the block its ID falls in, once.
+    /// booking another desk made meanwhile among the IDs read comes in the block its ID falls in, once; one above
+    /// them all comes when the list is read again.
     Result<QList<DayBooking>> readBlock();
 
     QList<DayBooking> m_bookings;

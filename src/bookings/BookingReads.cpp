@@ -105,29 +105,33 @@ Result<QList<DayEntry>> bookingsOfDay(const QSqlDatabase& db, const QDate& day, 
     if (q.lastError().isValid())
         return databaseFailure(q.lastError().text());
     if (!namesOfSeveral.isEmpty()) {
-        // The berth rows of just those bookings: the index finds them again, a few among thousands.
-        QSqlQuery saved(db);
-        saved.setForwardOnly(true);
-        if (!Sql::exec(
-                saved,
-                QStringLiteral("SELECT BB.BookingID, BB.BerthID FROM BookingBerth BB WHERE BB.BookingID IN "
-                               "(SELECT %1 FROM BookingPeriod P WHERE %2 GROUP BY %1 HAVING COUNT(*) > 1) "
-                               "ORDER BY BB.BookingID, %3")
-                    .arg(PeriodIndex::bookingIdSql(), touching.sql, Dialect::of(db).insertOrder(QStringLiteral("BB"))),
-                touching.binds, &error))
-            return databaseFailure(error);
-        for (auto it = namesOfSeveral.cbegin(); it != namesOfSeveral.cend(); ++it)
+        // The berth rows of just those bookings, by their keys: a few among thousands.
+        std::vector<int> several;
+        for (auto it = namesOfSeveral.cbegin(); it != namesOfSeveral.cend(); ++it) {
+            several.push_back(it.key());
             bookings[rowOf.value(it.key())].berths.clear();
-        while (saved.next()) {
-            const auto names = namesOfSeveral.constFind(saved.value(0).toInt());
-            if (names == namesOfSeveral.cend())
-                continue;
-            // A berth another desk added since the first read is left for the next one.
-            if (const auto name = names->constFind(saved.value(1).toInt()); name != names->cend())
-                bookings[rowOf.value(names.key())].berths << *name;
         }
-        if (saved.lastError().isValid())
-            return databaseFailure(saved.lastError().text());
+        std::sort(several.begin(), several.end());
+        for (const KeyChunk& chunk : keyChunks(several)) {
+            QSqlQuery saved(db);
+            saved.setForwardOnly(true);
+            if (!Sql::exec(saved,
+                           QStringLiteral("SELECT BB.BookingID, BB.BerthID FROM BookingBerth BB WHERE BB.BookingID IN "
+                                          "(%1) ORDER BY BB.BookingID, %2")
+                               .arg(chunk.marks, Dialect::of(db).insertOrder(QStringLiteral("BB"))),
+                           chunk.binds, &error))
+                return databaseFailure(error);
+            while (saved.next()) {
+                const auto names = namesOfSeveral.constFind(saved.value(0).toInt());
+                if (names == namesOfSeveral.cend())
+                    continue;
+                // A berth another desk added since the first read is left for the next one.
+                if (const auto name = names->constFind(saved.value(1).toInt()); name != names->cend())
+                    bookings[rowOf.value(names.key())].berths << *name;
+            }
+            if (saved.lastError().isValid())
+                return databaseFailure(saved.lastError().text());
+        }
     }
     std::sort(bookings.begin(), bookings.end(), [](const DayEntry& a, const DayEntry& b) { return a.id < b.id; });
     return bookings;
