@@ -13,6 +13,8 @@ tools/ensure-packages.sh cmake make g++ qt6-base-dev qt6-charts-dev libqt6opengl
 build=${ZEM_BUILD:-build-bench}
 [ "$build" = build-bench ] && cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DZEM_BENCHMARKS=ON >/dev/null
 cmake --build "$build" --target zem_view xseen >/dev/null
+# ZEM_VIEW names another zem_view, an older build's, to compare with.
+view=${ZEM_VIEW:-$build/bin/zem_view}
 
 work=$(mktemp -d)
 xvfb_pid=
@@ -35,7 +37,7 @@ export DISPLAY=$display QT_QPA_PLATFORM=xcb
 # presses left on the screen is what a whole repaint paints.
 seen() {
     mkfifo "$work/ready"
-    "$build/bin/zem_view" "$1" "$2" >"$work/ready" 2>"$work/view.log" &
+    "$view" "$1" "$2" >"$work/ready" 2>"$work/view.log" &
     view_pid=$!
     local word id
     read -r word id <"$work/ready"
