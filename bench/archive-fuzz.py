@@ -33,11 +33,11 @@ def frame_header_length(data):
 
 
 def flip_bits(data, lo, hi, count, rng):
+    # Distinct bits, so that no flip undoes another and the archive always differs from the backup.
     out = bytearray(data)
     where = []
-    for _ in range(count):
-        at = rng.randrange(lo, hi)
-        bit = rng.randrange(8)
+    for spot in sorted(rng.sample(range(lo * 8, hi * 8), count)):
+        at, bit = divmod(spot, 8)
         out[at] ^= 1 << bit
         where.append(f"{at}.{bit}")
     return bytes(out), ",".join(where)

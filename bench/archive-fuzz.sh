@@ -77,11 +77,12 @@ awk -F'\t' '
         printf "%-15s %8d %8d %9d %8d %8d %8d %6d\n", name, count, o[key, "refused"], o[key, "accepted"],
             o[key, "accepted-intact"], o[key, "crashed"], o[key, "changed"], o[key, "other"]
     }
+    !($1 in n) { order[++kinds] = $1 }
     { n[$1]++; o[$1, $2]++; o["total", $2]++; all++ }
     END {
         printf "%-15s %8s %8s %9s %8s %8s %8s %6s\n", "kind", "archives", "refused", "accepted", "intact", "crashed",
             "changed", "other"
-        for (k in n) line(k, n[k], k)
+        for (i = 1; i <= kinds; i++) line(order[i], n[order[i]], order[i])
         line("total", all, "total")
     }' "$results"
 echo "-- the reasons given, by kind"
