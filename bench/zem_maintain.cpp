@@ -1,8 +1,11 @@
 // Runs one maintenance operation without a person, as the File menu would (no progress window, messages on
-// stderr), and checks a database file afterwards: what bench/drill.sh kills at random moments.
+// stderr), and checks a database file afterwards: what bench/drill.sh kills at random moments and
+// bench/archive-fuzz.sh feeds hostile archives.
 //   zem_maintain backup DATABASE ARCHIVE | restore ARCHIVE DATABASE | compact DATABASE | check DATABASE
+//   zem_maintain pack FILE ARCHIVE       the codec alone, as a backup packs (FILE is not opened as a database)
 #include "core/Database.h"
 #include "core/SqlHelpers.h"
+#include "maintenance/ArchiveCodec.h"
 #include "maintenance/BackupRestore.h"
 
 #include <QCoreApplication>
@@ -62,6 +65,12 @@ int main(int argc, char** argv)
     if (args.size() == 3 && args[0] == QStringLiteral("restore"))
         return report(BackupRestore::restoreDatabase(args[1], args[2], QString(), progress),
                       QStringLiteral("Database restored"));
+    if (args.size() == 3 && args[0] == QStringLiteral("pack")) {
+        const int packed = ttsgz::zcompress(args[1], args[2], QStringLiteral("0"), -1);
+        if (packed != ttsgz::NoError)
+            std::fprintf(stderr, "%s\n", qPrintable(ttsgz::errorText(packed)));
+        return packed == ttsgz::NoError ? 0 : 1;
+    }
     if (args.size() == 2 && args[0] == QStringLiteral("compact")) {
         const Status compacted = BackupRestore::compactDatabase(args[1], true);
         if (compacted)
@@ -72,6 +81,6 @@ int main(int argc, char** argv)
     if (args.size() == 2 && args[0] == QStringLiteral("check"))
         return check(args[1]);
     std::fprintf(stderr, "usage: zem_maintain backup DATABASE ARCHIVE | restore ARCHIVE DATABASE | "
-                         "compact DATABASE | check DATABASE\n");
+                         "compact DATABASE | check DATABASE | pack FILE ARCHIVE\n");
     return 2;
 }

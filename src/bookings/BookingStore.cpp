@@ -90,26 +90,36 @@ QString outOfRange(const BookingRecord& b)
 
 namespace {
 // Everything stored of a booking (its row and its berths) as one text, to tell whether it changed since it was
-// read; empty when the booking is gone.
+// read: the columns that give it, to select from Booking with the booking's ID bound once.
+QString stampSelect(const QSqlDatabase& db)
+{
+    return stampColumns() + QStringLiteral(", (SELECT %1 FROM (SELECT BerthID FROM BookingBerth WHERE "
+                                           "BookingID = ? ORDER BY BerthID) S)")
+                                .arg(Dialect::of(db).joinTexts(QStringLiteral("BerthID"), QStringLiteral(","),
+                                                               QStringLiteral("BerthID")));
+}
+
+// The stamp of a row read with stampSelect() from its column first on.
+QString stampOf(const QSqlQuery& q, int first)
+{
+    QStringList values;
+    for (int i = first; i < q.record().count(); ++i)
+        values << (q.value(i).isNull() ? QStringLiteral("<null>") : q.value(i).toString());
+    return values.join(u'\x1f');
+}
+
+// The stamp as stored now; empty when the booking is gone.
 Result<QString> changeStamp(const QSqlDatabase& db, int id)
 {
     QSqlQuery q(db);
     q.setForwardOnly(true);
     QString error;
-    if (!Sql::exec(q,
-                   QStringLiteral("SELECT ") + stampColumns() +
-                       QStringLiteral(", (SELECT %1 FROM (SELECT BerthID FROM BookingBerth WHERE "
-                                      "BookingID = ? ORDER BY BerthID) S) FROM Booking WHERE ID = ?")
-                           .arg(Dialect::of(db).joinTexts(QStringLiteral("BerthID"), QStringLiteral(","),
-                                                          QStringLiteral("BerthID"))),
+    if (!Sql::exec(q, QStringLiteral("SELECT ") + stampSelect(db) + QStringLiteral(" FROM Booking WHERE ID = ?"),
                    {id, id}, &error))
         return databaseFailure(error);
     if (!q.next())
         return QString();
-    QStringList values;
-    for (int i = 0; i < q.record().count(); ++i)
-        values << (q.value(i).isNull() ? QStringLiteral("<null>") : q.value(i).toString());
-    return values.join(u'\x1f');
+    return stampOf(q, 0);
 }
 
 QString goneText()
@@ -123,10 +133,13 @@ Result<BookingRecord> loadBooking(const QSqlDatabase& db, int id)
     QSqlQuery q(db);
     q.setForwardOnly(true);
     QString error;
+    // The stamp comes from the same statement as the row: read apart, a change committed at another desk between
+    // the two would give the old row the new stamp, and a save of the old row would pass the check.
+    constexpr int StampFrom = 26;
     if (!Sql::exec(q,
-                   QStringLiteral("SELECT ID, ") + Columns +
-                       QStringLiteral(", Cancelled, CancelledBerths FROM Booking WHERE ID = ?"),
-                   {id}, &error))
+                   QStringLiteral("SELECT ID, ") + Columns + QStringLiteral(", Cancelled, CancelledBerths, ") +
+                       stampSelect(db) + QStringLiteral(" FROM Booking WHERE ID = ?"),
+                   {id, id}, &error))
         return databaseFailure(error);
     if (!q.next())
         return conflict(goneText()); // deleted at another desk since it was listed
@@ -160,6 +173,7 @@ Result<BookingRecord> loadBooking(const QSqlDatabase& db, int id)
         b.boatId = q.value(23).toInt();
     b.cancelled = q.value(24).toInt() != 0;
     const QString cancelledBerths = text(q.value(25));
+    b.storedStamp = stampOf(q, StampFrom);
 
     QSqlQuery berths(db);
     berths.setForwardOnly(true);
@@ -181,10 +195,6 @@ Result<BookingRecord> loadBooking(const QSqlDatabase& db, int id)
     // A cancelled booking holds no berths; it still names the ones it had.
     if (b.cancelled && rows.isEmpty() && !cancelledBerths.isEmpty())
         b.berthNames = cancelledBerths.split(QStringLiteral(", "));
-    const auto stamp = changeStamp(db, id);
-    if (!stamp)
-        return stamp.failure();
-    b.storedStamp = *stamp;
     auto charges = chargeLines(db, id);
     if (!charges)
         return charges.failure();

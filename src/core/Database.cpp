@@ -263,36 +263,81 @@ std::optional<QMap<QString, QStringList>> tableColumns(const QSqlDatabase& db, Q
     return result;
 }
 
-// Each schema object of a file as "type name" -> its definition with white space collapsed (a table's by its columns,
-// since an upgrade's ALTER TABLE rewrites the text SQLite keeps).
+// A table's definition: its column and constraint clauses in the text SQLite keeps, each with white space collapsed and
+// its first word (a column's name) in lower case, sorted. An upgrade's ADD COLUMN appends its clause to that text, so
+// the clauses of an upgraded file come in another order than a new file's, but every default, check and collation
+// is still compared.
+QString tableDefinition(const QString& sql)
+{
+    const qsizetype open = sql.indexOf(u'(');
+    if (open < 0)
+        return sql.simplified();
+    // What comes before the clauses matters only for a virtual table: its module.
+    const qsizetype uses = sql.left(open).indexOf(QStringLiteral(" USING "), 0, Qt::CaseInsensitive);
+    const QString module = uses < 0 ? QString() : sql.mid(uses, open - uses).simplified().toLower();
+    QStringList clauses;
+    QString clause;
+    QChar quote;
+    int depth = 0;
+    qsizetype i = open + 1;
+    const auto keep = [&] {
+        QString text = clause.simplified();
+        const qsizetype space = text.indexOf(u' ');
+        const qsizetype end = space < 0 ? text.size() : space;
+        clauses << text.left(end).toLower() + text.mid(end);
+        clause.clear();
+    };
+    for (; i < sql.size(); ++i) {
+        const QChar c = sql[i];
+        if (!quote.isNull()) {
+            clause += c;
+            if (c == quote)
+                quote = QChar();
+        } else if (c == u'\'' || c == u'"' || c == u'`' || c == u'[') {
+            quote = c == u'[' ? QChar(u']') : c;
+            clause += c;
+        } else if (c == u'-' && sql.mid(i, 2) == u"--") {
+            i = sql.indexOf(u'\n', i);
+            if (i < 0)
+                break;
+            clause += u' ';
+        } else if (c == u'/' && sql.mid(i, 2) == u"/*") {
+            i = sql.indexOf(QStringLiteral("*/"), i);
+            if (i < 0)
+                break;
+            ++i;
+            clause += u' ';
+        } else if (c == u',' && depth == 0) {
+            keep();
+        } else if (c == u')' && depth == 0) {
+            break;
+        } else {
+            depth += c == u'(' ? 1 : c == u')' ? -1 : 0;
+            clause += c;
+        }
+    }
+    keep();
+    clauses.sort();
+    // WITHOUT ROWID, STRICT and the like follow the clauses.
+    const QString after = i >= 0 && i < sql.size() ? sql.mid(i + 1).simplified().toUpper() : QString();
+    return module + u'(' + clauses.join(u',') + u')' + after;
+}
+
+// Each schema object of a file as "type name" -> its definition with white space collapsed (a table's as
+// tableDefinition gives it). SQLite's own objects count too: a trigger or view under a name SQLite keeps for itself
+// cannot be made with CREATE, yet a file written directly may carry one, and SQLite runs it all the same.
 QMap<QString, QString> schemaObjects(const QSqlDatabase& db, QString* error)
 {
     QSqlQuery q(db);
     q.setForwardOnly(true);
     QMap<QString, QString> objects;
-    if (!Sql::exec(q,
-                   QStringLiteral("SELECT type, name, sql FROM sqlite_master WHERE name NOT LIKE 'sqlite\\_%' "
-                                  "ESCAPE '\\'"),
-                   {}, error))
+    if (!Sql::exec(q, QStringLiteral("SELECT type, name, sql FROM sqlite_master"), {}, error))
         return objects;
     while (q.next()) {
         const QString type = q.value(0).toString();
-        const QString name = q.value(1).toString();
-        QString definition;
-        if (type == u"table") {
-            QSqlQuery columns(db);
-            columns.setForwardOnly(true);
-            if (!Sql::exec(columns, QStringLiteral("SELECT name, type FROM pragma_table_info(?) ORDER BY name"), {name},
-                           error))
-                return {};
-            QStringList parts;
-            while (columns.next())
-                parts << columns.value(0).toString().toLower() + u' ' + columns.value(1).toString().toUpper();
-            definition = parts.join(u',');
-        } else {
-            definition = q.value(2).toString().simplified();
-        }
-        objects.insert(type + u' ' + name.toLower(), definition);
+        const QString sql = q.value(2).toString();
+        objects.insert(type + u' ' + q.value(1).toString().toLower(),
+                       type == u"table" ? tableDefinition(sql) : sql.simplified());
     }
     return objects;
 }
@@ -674,6 +719,23 @@ Result<QStringList> foreignObjects(const QSqlDatabase& db)
         if (expectedObjects().value(it.key(), QStringLiteral("\x1f")) != it.value())
             foreign << it.key();
     return foreign;
+}
+
+Result<QStringList> missingObjects(const QSqlDatabase& db)
+{
+    if (Dialect::of(db).kind() != Engine::SQLite)
+        return QStringList();
+    QString error;
+    const QMap<QString, QString> found = schemaObjects(db, &error);
+    if (!error.isEmpty())
+        return databaseFailure(error);
+    if (expectedObjects().isEmpty())
+        return databaseFailure(QCoreApplication::translate("Database", "The schema is missing from the program."));
+    QStringList missing;
+    for (auto it = expectedObjects().cbegin(); it != expectedObjects().cend(); ++it)
+        if (!found.contains(it.key()))
+            missing << it.key();
+    return missing;
 }
 
 QString upgradeScript(Engine engine, int fromVersion)

@@ -44,6 +44,11 @@ Result<QStringList> foreignObjects(const QSqlDatabase& db);
 
 /// The statements the upgrades from fromVersion to this version run on engine, one script after the other (without
 /// the steps the program computes): what a restored archive of that version is given before it is used.
+/// What a file lacks of this version's schema, once opened: each index, trigger or view (a table without its columns
+/// does not open) the schema makes and the file does not hold. A restore refuses a file with any, since a missing
+/// trigger of the period index would let two bookings take one berth.
+Result<QStringList> missingObjects(const QSqlDatabase& db);
+
 QString upgradeScript(Engine engine, int fromVersion);
 
 /// Closes and forgets a connection opened by Open.

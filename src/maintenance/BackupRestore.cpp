@@ -380,6 +380,14 @@ Status isSoundDatabase(const QString& path, Check check, const QString& label)
                                                        "%1 is not exactly Zem Harbour's: it has %2, which this "
                                                        "program does not make.")
                                .arg(shownAs, foreign->join(QStringLiteral(", "))));
+        const auto missing = Database::missingObjects(*db);
+        if (!missing)
+            return missing.failure();
+        if (!missing->isEmpty())
+            return refused(QCoreApplication::translate("BackupRestore",
+                                                       "%1 is not exactly Zem Harbour's: it lacks %2, which this "
+                                                       "program makes.")
+                               .arg(shownAs, missing->join(QStringLiteral(", "))));
         return Done{};
     }();
     Database::close(name);

@@ -62,9 +62,9 @@ enum class Check
 };
 
 /// Whether path is a sound database of ours: it opens with our tables and a schema version this program
-/// understands, passes SQLite's check and holds no table, index, trigger or view this version's schema does not
-/// make. Refused, naming the file as label (its path when empty), for a file not ours or objects of its own; the
-/// failure of the open or Database, with the reason, otherwise.
+/// understands, passes SQLite's check and holds exactly the tables, indexes, triggers and views this version's
+/// schema makes, each as it makes it. Refused, naming the file as label (its path when empty), for a file not ours,
+/// objects of its own or objects it lacks; the failure of the open or Database, with the reason, otherwise.
 Status isSoundDatabase(const QString& path, Check check = Check::Full, const QString& label = {});
 
 /// Rewrites the database at path through SQLite's VACUUM INTO the temporary file beside it, checks the result

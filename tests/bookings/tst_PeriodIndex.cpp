@@ -167,7 +167,9 @@ private slots:
         const auto db = Database::open(path, u"upgraded"_s);
         QVERIFY2(db, qPrintable(db.error()));
         QCOMPARE(Sql::scalar(*db, u"PRAGMA user_version"_s)->toInt(), Database::CurrentSchemaVersion);
-        QCOMPARE(*Database::foreignObjects(*db), QStringList()); // upgraded to exactly what a new file holds
+        // Upgraded to exactly what a new file holds, nothing more and nothing less.
+        QCOMPARE(*Database::foreignObjects(*db), QStringList());
+        QCOMPARE(*Database::missingObjects(*db), QStringList());
         QCOMPARE(Sql::scalar(*db, u"SELECT COUNT(*) FROM BookingPeriod"_s)->toInt(), 3);
         QCOMPARE(*BerthAvailability::busyBerths(*db, wall(2199, 12, 31, 23, 0), wall(2200, 1, 1, 0, 0), 0),
                  QSet<int>{3});
