@@ -1,6 +1,7 @@
-// One desk editing the same records as another, without windows, for the edit drill (bench/edit-drill.sh): each
-// round loads a record through the store call its editor window uses, waits a few milliseconds, writes a token of
-// its own (desk and round) into one or two fields and saves through the store, as the window's Save does.
+// One desk editing the same records as another, for the edit drill (bench/edit-drill.sh): each round loads a record
+// through the store call its editor window uses, waits a few milliseconds, writes a token of its own (desk and
+// round) into one or two fields and saves through the store, as the window's Save does. The berth table editor,
+// whose check and write are the window's own, is driven through its window (offscreen).
 //   zem_editdesk create DATABASE ROUNDS        a fresh database with the records every editor works on
 //   zem_editdesk run DATABASE DESK EDITOR ROUNDS LOG [START]
 //                                              ROUNDS rounds of one editor from START (milliseconds since 1970, so
@@ -12,7 +13,9 @@
 //                                              written, rows with one field of a save and not the other
 //   zem_editdesk editors                       the editors' names
 // DATABASE is a file path or a postgresql:// address.
+#include "BenchData.h"
 #include "berths/BerthNotes.h"
+#include "berths/BerthTableEditor.h"
 #include "bookings/BerthBlocks.h"
 #include "bookings/BookingStore.h"
 #include "bookings/Ledger.h"
@@ -26,9 +29,11 @@
 #include "shell/CompanyStore.h"
 #include "waiting/WaitingList.h"
 
-#include <QCoreApplication>
+#include <QAbstractButton>
+#include <QApplication>
 #include <QFile>
 #include <QHash>
+#include <QLineEdit>
 #include <QRandomGenerator>
 #include <QSet>
 #include <QSqlError>
@@ -49,9 +54,17 @@ const QString Connection = QStringLiteral("editdesk");
 const QString Initial = QStringLiteral("init");
 // The records the single-record editors work on, as create makes them.
 constexpr int CustomerId = 1, OwnerId = 1, BoatId = 1, BlockBerth = 4, NotesBerthA = 1, NotesBerthB = 2;
+// The berth of the table editor: the last, so the editor's Last button shows it.
+constexpr int TableBerth = 5;
 // The edited booking, the ledger's, and the bookings of the cancel race: one per round, from this ID on.
 constexpr int EditedBooking = 1, LedgerBooking = 2, FirstCancelBooking = 3;
 const QDateTime BlockStart = DateTimes::wallTime(QDate(2030, 3, 1), QTime(0, 0));
+
+class NoEvents final : public IEventLog
+{
+public:
+    void log(int, const QString&) override {}
+};
 
 /// A token's number, for the fields that hold numbers (a rate, a length, minutes of a block).
 int codeOf(const QString& token)
@@ -91,6 +104,70 @@ template <typename T> Result<Read> readFrom(const Result<T>& loaded, const std::
 std::map<QString, Editor> editors()
 {
     std::map<QString, Editor> all;
+    {
+        // The berth table editor's window: Refresh and Last show the berth; its name and notes are typed over and
+        // Update saves. A question about another desk's change is answered "back to editing", and counts as the
+        // conflict it reports.
+        struct Desk final : public IMessageBox
+        {
+            MsgResult show(const QString& text, const QString&, MsgIcon, MsgButtons buttons) override
+            {
+                asked = buttons == MsgButtons::YesNoCancel;
+                said = text;
+                return asked ? MsgResult::Cancel : MsgResult::Ok;
+            }
+            bool asked = false;
+            QString said;
+            BenchData::FixedFile files;
+            BenchData::NoDesktop desktop;
+            SystemClock clock;
+            NoEvents events;
+            Services services{*this, files, desktop, clock, events, Connection};
+            std::unique_ptr<BerthTableEditor> window;
+            QLineEdit* box(int field) const
+            {
+                return window->findChild<QLineEdit*>(QStringLiteral("txtFields%1").arg(field));
+            }
+            void press(const char* button) const
+            {
+                window->findChild<QAbstractButton*>(QLatin1String(button))->click();
+            }
+        };
+        auto desk = std::make_shared<Desk>();
+        all[QStringLiteral("berth-table")] = {
+            [desk](const QSqlDatabase&, int) -> Result<Read> {
+                if (!desk->window)
+                    desk->window = std::make_unique<BerthTableEditor>(desk->services);
+                desk->said.clear();
+                desk->press("cmdRefresh");
+                desk->press("cmdLast");
+                if (!desk->said.isEmpty())
+                    return databaseFailure(desk->said);
+                return Read{desk->box(BerthTableEditor::FieldID)->text().toInt(),
+                            desk->box(BerthTableEditor::FieldName)->text(),
+                            desk->box(BerthTableEditor::FieldNotes)->text()};
+            },
+            [desk](const QSqlDatabase&, const QString& token) -> Status {
+                desk->box(BerthTableEditor::FieldName)->setText(token);
+                desk->box(BerthTableEditor::FieldNotes)->setText(token);
+                desk->asked = false;
+                desk->said.clear();
+                desk->press("cmdUpdate");
+                if (desk->asked)
+                    return conflict(desk->said);
+                if (!desk->said.isEmpty())
+                    return databaseFailure(desk->said);
+                return Done{};
+            },
+            [](const QSqlDatabase& db, int) -> Result<Read> {
+                const auto row = Sql::scalar(db, QStringLiteral("SELECT Name || ' ' || Notes FROM Berth WHERE ID = ?"),
+                                             {TableBerth});
+                if (!row)
+                    return databaseFailure(QStringLiteral("the berth could not be read"));
+                const QStringList fields = row->toString().split(u' ');
+                return Read{TableBerth, fields.value(0), fields.value(1)};
+            }};
+    }
     {
         auto seen = std::make_shared<CustomerRecord>();
         const auto tokens = [](const CustomerRecord& r) { return Read{CustomerId, r.name, r.notes}; };
@@ -533,6 +610,9 @@ int create(const QString& data, int rounds)
             exec(QStringLiteral("INSERT INTO Berth (ID, Name, Length, Width, HasPower, Active, Notes) "
                                 "VALUES (?, ?, 12, 4, 1, 1, ?)"),
                  {i, QStringLiteral("P%1").arg(i), Initial});
+        exec(QStringLiteral("INSERT INTO Berth (ID, Name, Length, Width, HasPower, Active, Notes) "
+                            "VALUES (?, ?, 12, 4, 1, 1, ?)"),
+             {TableBerth, Initial, Initial});
         CustomerRecord customer;
         customer.name = customer.notes = Initial;
         must(CustomerStore::add(db, customer).ok() ? Status(Done{}) : Status(refused(QStringLiteral("customer"))),
@@ -769,7 +849,10 @@ int check(const QString& data, const QString& editorName, const QStringList& log
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    // The table editor is a window: it is shown nowhere.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
     if (args.size() == 3 && args[0] == QStringLiteral("create") && args[2].toInt() > 0)
         return create(args[1], args[2].toInt());
