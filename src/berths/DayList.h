@@ -76,7 +76,7 @@ public:
     void fetchMore(const QModelIndex& parent = {}) override;
 
     /// How many rows a block holds: a screen's worth several times over.
-    static constexpr int BlockRows = 200;
+    static constexpr int BlockRows = 100;
 
 signals:
     /// A block the view asked for could not be read; the list ends before it.

@@ -227,17 +227,19 @@ private slots:
     // so and ends the list.
     void longDayIsReadInBlocks()
     {
+        // Odd IDs from 1001, so that even ones fall between any two; the first block ends at boundary.
+        const int boundary = 1001 + 2 * (DayListModel::BlockRows - 1), last = boundary + 100;
         QStringList values;
-        for (int id = 1001; id < 1001 + 2 * (DayListModel::BlockRows + 50); id += 2) // even IDs stay free
+        for (int id = 1001; id <= last; id += 2)
             values << u"(%1, 1, '2026-12-20 09:00:00', '2026-12-21 14:00:00')"_s.arg(id);
         QVERIFY(
             m_install->exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate) VALUES "_s + values.join(u',')));
         DayListModel model;
         QVERIFY(model.load(m_install->db(), QDate(2026, 12, 20)));
         QCOMPARE(model.rowCount(), DayListModel::BlockRows);
-        QVERIFY(atAnotherDesk(*m_install, {u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate) VALUES (1400, 1, "
-                                           u"'2026-12-20 10:00:00', '2026-12-20 12:00:00')"_s,
-                                           u"DELETE FROM Booking WHERE ID IN (1403, 1499)"_s}));
+        QVERIFY(atAnotherDesk(*m_install, {u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate) VALUES (%1, 1, "
+                                           u"'2026-12-20 10:00:00', '2026-12-20 12:00:00')"_s.arg(boundary + 1),
+                                           u"DELETE FROM Booking WHERE ID IN (%1, %2)"_s.arg(boundary + 4).arg(last)}));
         QVERIFY(model.canFetchMore());
         model.fetchMore();
         QVERIFY(!model.canFetchMore());
@@ -246,7 +248,8 @@ private slots:
             ids << model.booking(r)->id;
         QCOMPARE(ids.size(), DayListModel::BlockRows + 49);
         QVERIFY(std::is_sorted(ids.cbegin(), ids.cend()) && std::adjacent_find(ids.cbegin(), ids.cend()) == ids.cend());
-        QVERIFY(ids.contains(1400) && !ids.contains(1403) && !ids.contains(1499) && ids.contains(1497));
+        QVERIFY(ids.contains(boundary + 1) && !ids.contains(boundary + 4) && !ids.contains(last) &&
+                ids.contains(last - 2));
 
         if (const auto desk = Database::open(m_install->databasePath(), u"desk-b"_s, 2000))
             QVERIFY(model.load(*desk, QDate(2026, 12, 20)));
