@@ -34,12 +34,12 @@ class tst_BerthChangeSet : public InstallTest
     void seed() override
     {
         // b2 is booked (bookings 10 alone, 11 with c3), c3 is inactive and booked, A1 never booked.
-        QVERIFY(m_install->exec(u"INSERT INTO Berth (ID, Name, TypeID, Active) VALUES "
-                                u"(1, 'b2', 1, 1), (2, 'A1', 1, 1), (3, 'c3', 1, 0)"_s));
-        QVERIFY(m_install->exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate) VALUES "
-                                u"(10, 1, '2020-01-01 09:00:00', '2020-01-02 14:00:00'), "
-                                u"(11, 1, '2020-01-02 14:00:00', '2020-01-03 14:00:00')"_s));
-        QVERIFY(m_install->exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (10, 1), (11, 1), (11, 3)"_s));
+        QVERIFY(exec(u"INSERT INTO Berth (ID, Name, TypeID, Active) VALUES "
+                     u"(1, 'b2', 1, 1), (2, 'A1', 1, 1), (3, 'c3', 1, 0)"_s));
+        QVERIFY(exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate) VALUES "
+                     u"(10, 1, '2020-01-01 09:00:00', '2020-01-02 14:00:00'), "
+                     u"(11, 1, '2020-01-02 14:00:00', '2020-01-03 14:00:00')"_s));
+        QVERIFY(exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (10, 1), (11, 1), (11, 3)"_s));
     }
 
     using NewBerthRow = std::tuple<BerthInput, QString, QString>;
@@ -104,7 +104,7 @@ private slots:
         set.add(named(u"New"_s));
         QVERIFY(set.remove(1, u"b2"_s, 2));
         // The removal fails after the add has run: the add must not stay.
-        QVERIFY(m_install->exec(u"ALTER TABLE BookingBerth RENAME TO Elsewhere"_s));
+        QVERIFY(exec(u"ALTER TABLE BookingBerth RENAME TO Elsewhere"_s));
         const Status applied = set.apply();
         QCOMPARE(applied.kind(), FailureKind::Database);
         QVERIFY(!applied.error().isEmpty() && set.hasChanges());
@@ -186,7 +186,7 @@ private slots:
         box->setFocus();
         QTest::keyClicks(box, u"abc"_s);
         other->setFocus(Qt::TabFocusReason);
-        QTRY_COMPARE(m_install->messages.said(), u"Cost of Hire: Please enter a valid number to continue"_s);
+        QTRY_COMPARE(said(), u"Cost of Hire: Please enter a valid number to continue"_s);
         QCOMPARE(m_install->messages.calls[0].icon, MsgIcon::Exclamation);
         QVERIFY(box->hasFocus());
         QCOMPARE(box->text(), u"abc"_s);

@@ -18,13 +18,13 @@ class tst_BerthRegister : public InstallTest
         m_host.refreshes = 0;
         // A1 is booked by booking 10 alone and by booking 11 together with B1. A1's daily charge has more decimals
         // than a money box shows.
-        QVERIFY(m_install->exec(u"INSERT INTO Berth (ID, Name, TypeID, Length, DailyHireCharge, Active, Notes) "
-                                u"VALUES (1, 'A1', 1, 7.25, 123456, 1, 'old A'), (2, 'B1', 1, NULL, 125000, 1, "
-                                u"'old B')"_s));
-        QVERIFY(m_install->exec(u"INSERT INTO booking (ID, CustomerID, FromDate, ToDate) VALUES "
-                                u"(10, 1, '2026-12-01 09:00:00', '2026-12-03 14:00:00'), "
-                                u"(11, 1, '2026-12-03 14:00:00', '2026-12-05 14:00:00')"_s));
-        QVERIFY(m_install->exec(u"INSERT INTO bookingBerth (BookingID, BerthID) VALUES (10, 1), (11, 1), (11, 2)"_s));
+        QVERIFY(exec(u"INSERT INTO Berth (ID, Name, TypeID, Length, DailyHireCharge, Active, Notes) "
+                     u"VALUES (1, 'A1', 1, 7.25, 123456, 1, 'old A'), (2, 'B1', 1, NULL, 125000, 1, "
+                     u"'old B')"_s));
+        QVERIFY(exec(u"INSERT INTO booking (ID, CustomerID, FromDate, ToDate) VALUES "
+                     u"(10, 1, '2026-12-01 09:00:00', '2026-12-03 14:00:00'), "
+                     u"(11, 1, '2026-12-03 14:00:00', '2026-12-05 14:00:00')"_s));
+        QVERIFY(exec(u"INSERT INTO bookingBerth (BookingID, BerthID) VALUES (10, 1), (11, 1), (11, 2)"_s));
     }
 
     QString storedNotes(int id) const { return m_install->text(u"SELECT Notes FROM Berth WHERE ID = ?"_s, {id}); }
@@ -86,7 +86,7 @@ private slots:
         click(*window, "cmdCancel");
         QVERIFY(!window->isVisible());
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Berth"_s), 2);
-        QCOMPARE(m_install->eventLogText(), QString());
+        QCOMPARE(logText(), QString());
         QCOMPARE(Registry::getRegistryValue(Settings::PostCode, u"missing"_s), u"missing"_s);
         QCOMPARE(m_host.refreshes, 0);
     }
@@ -108,7 +108,7 @@ private slots:
         edit->setFocus();
         QTest::keyClicks(edit, u"ten"_s);
         QTest::keyClick(edit, Qt::Key_Return); // Enter moves on, which leaves the box
-        QTRY_COMPARE(m_install->messages.said(), title + u": Please enter a valid number to continue"_s);
+        QTRY_COMPARE(said(), title + u": Please enter a valid number to continue"_s);
         QVERIFY(edit->hasFocus());
         // Add refuses without a second message and writes nothing.
         addBerth(*window, u"C1"_s);
@@ -137,14 +137,14 @@ private slots:
         QCOMPARE(m_install->joined(u"SELECT ID FROM Berth ORDER BY ID"_s), ok ? u"2"_s : u"1,2"_s);
         QCOMPARE(m_install->joined(u"SELECT ID FROM Booking ORDER BY ID"_s), ok ? u"11"_s : u"10,11"_s);
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM BookingBerth"_s), ok ? 1 : 3);
-        QCOMPARE(m_install->eventLogText().contains(u"[Berth deleted]\r\nName: 'A1 (booked) - Active '\r\n"_s), ok);
-        QCOMPARE(m_install->eventLogText().isEmpty(), !ok);
+        QCOMPARE(logText().contains(u"[Berth deleted]\r\nName: 'A1 (booked) - Active '\r\n"_s), ok);
+        QCOMPARE(logText().isEmpty(), !ok);
     }
 
     void berthBookedAtAnotherDeskStaysWithItsBooking()
     {
         // Desk A removes C1, which had no bookings, and adds D1; desk B books C1; desk A presses OK.
-        QVERIFY(m_install->exec(u"INSERT INTO Berth (ID, Name, TypeID, Active) VALUES (3, 'C1', 1, 1)"_s));
+        QVERIFY(exec(u"INSERT INTO Berth (ID, Name, TypeID, Active) VALUES (3, 'C1', 1, 1)"_s));
         auto window = open();
         select(*window, u"C1 - Active "_s);
         m_install->messages.answers.enqueue(MsgResult::Yes);
@@ -157,7 +157,7 @@ private slots:
         QVERIFY(window->isVisible());
         QVERIFY2(m_install->messages.calls.last().text.startsWith(
                      u"Berth 'C1' has been booked at another desk since you removed it (1 new booking)."_s),
-                 qPrintable(m_install->messages.said()));
+                 qPrintable(said()));
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Berth"_s), 3);
         QVERIFY(listTexts(*window).contains(u"C1 (booked) - Active "_s) &&
                 listTexts(*window).contains(u"D1 - Active "_s));
@@ -166,8 +166,8 @@ private slots:
         QVERIFY(!window->isVisible());
         QCOMPARE(m_install->joined(u"SELECT Name FROM Berth ORDER BY ID"_s), u"A1,B1,C1,D1"_s);
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM BookingBerth WHERE BookingID = 12"_s), 1);
-        QVERIFY(m_install->eventLogText().contains(u"[Berth added]\r\nName: 'D1'\r\n"_s));
-        QVERIFY(!m_install->eventLogText().contains(u"[Berth deleted]"_s));
+        VERIFY_HAS(logText(), u"[Berth added]\r\nName: 'D1'\r\n"_s);
+        QVERIFY(!logText().contains(u"[Berth deleted]"_s));
     }
 
     // Two activations log two entries in order; a berth added is stored with its charge; OK refreshes once.
@@ -192,8 +192,8 @@ private slots:
                 u"SELECT DailyHireCharge || '|' || Active || '|' || COALESCE(CAST(Length AS TEXT), 'null') || '|' || "
                 u"COALESCE(CAST(OwnerID AS TEXT), 'null') FROM Berth WHERE Name = 'C1'"_s),
             u"125000|1|null|null"_s);
-        const QString log = m_install->eventLogText();
-        QVERIFY(log.contains(u"[Berth added]\r\nName: 'C1'\r\n"_s));
+        const QString log = logText();
+        VERIFY_HAS(log, u"[Berth added]\r\nName: 'C1'\r\n"_s);
         QCOMPARE(log.count(u"[Berth modified]"_s), 2);
         const qsizetype first = log.indexOf(u"Berth 'B1' inactivated"_s);
         QVERIFY(first > 0 && log.indexOf(u"Berth 'B1' activated"_s) > first);
@@ -220,7 +220,7 @@ private slots:
         QVERIFY(listTexts(*window).contains(u"A1 (booked) - Active "_s));
         click(*window, "cmdCancel");
         QCOMPARE(m_install->joined(u"SELECT Name FROM Berth ORDER BY ID"_s), u"Renamed,B1"_s);
-        QCOMPARE(m_install->eventLogText(), QString());
+        QCOMPARE(logText(), QString());
     }
 
     void welcomeFlagOpensOnTheRegionalPage()
@@ -234,7 +234,7 @@ private slots:
         QCOMPARE(control<QComboBox>(*wizard, "cboPostCode")->currentIndex(), -1);
         click(*wizard, "cmdNext");
         QCOMPARE(wizard->currentStep(), int(BerthSetupWizard::Regional));
-        QCOMPARE(m_install->messages.said(), u"Enter Your Regional Information: Please select Post Code or Zip Code"_s);
+        QCOMPARE(said(), u"Enter Your Regional Information: Please select Post Code or Zip Code"_s);
         // Back still leads to the welcome page, where Back is hidden.
         click(*wizard, "cmdBack");
         QCOMPARE(wizard->windowTitle(), u"Configuration Wizard"_s);
@@ -261,7 +261,7 @@ private slots:
         QCOMPARE(Registry::getRegistryValue(Settings::ConfigWelcome), u"1"_s);
         QCOMPARE(Registry::getRegistryValue(Settings::PostCode), u"0"_s);
         QCOMPARE(m_install->joined(u"SELECT Name FROM Berth ORDER BY ID"_s), u"A1,C1"_s);
-        const QString log = m_install->eventLogText();
+        const QString log = logText();
         const qsizetype code = log.indexOf(u"[Regional settings modified]\r\nCode: Post Code\r\n"_s);
         const qsizetype added = log.indexOf(u"[Berth added]\r\nName: 'C1'\r\n"_s);
         const qsizetype deleted = log.indexOf(u"[Berth deleted]\r\nName: 'B1'\r\n"_s);
@@ -310,7 +310,7 @@ private slots:
         monthly->setFocus();
         QTest::keyClicks(monthly, u"lots"_s);
         click(editor, "cmdLast");
-        QTRY_COMPARE(m_install->messages.said(), u"Monthly Hire Charge: Please enter a valid number to continue"_s);
+        QTRY_COMPARE(said(), u"Monthly Hire Charge: Please enter a valid number to continue"_s);
         QCOMPARE(caption->text(), u"Record: 1"_s);
         click(editor, "cmdRefresh");
         QVERIFY(monthly->text().isEmpty());
@@ -335,12 +335,11 @@ private slots:
         BerthTableEditor editor(m_install->services);
         editor.show();
         type(field(editor, BerthTableEditor::FieldDaily), u"20"_s);
-        QVERIFY(m_install->exec(u"UPDATE Berth SET DailyHireCharge = 150000, Notes = 'their A' WHERE ID = 1"_s));
+        QVERIFY(exec(u"UPDATE Berth SET DailyHireCharge = 150000, Notes = 'their A' WHERE ID = 1"_s));
         m_install->messages.answers.enqueue(MsgResult(answer));
         click(editor, "cmdUpdate");
-        QVERIFY2(m_install->messages.said().contains(u"Notes: theirs “their A”, yours “old A”\n"
-                                                     u"DailyHireCharge: theirs “£15.00”, yours “£20.00”"_s),
-                 qPrintable(m_install->messages.said()));
+        VERIFY_HAS(said(), u"Notes: theirs “their A”, yours “old A”\n"
+                           u"DailyHireCharge: theirs “£15.00”, yours “£20.00”"_s);
         const auto row = [this] {
             return m_install->text(u"SELECT DailyHireCharge || ' ' || Notes FROM Berth WHERE ID = 1"_s);
         };
@@ -361,7 +360,7 @@ private slots:
             chooseAndType(cancelled, u"B1"_s, u"new B"_s);
             click(cancelled, "cmdCancel");
             QCOMPARE(storedNotes(2), u"old B"_s);
-            QCOMPARE(m_install->eventLogText(), QString());
+            QCOMPARE(logText(), QString());
         }
         BerthNotesDialog window(m_install->services);
         window.show();
@@ -377,12 +376,12 @@ private slots:
         click(window, "cmdOK");
         QVERIFY(!window.isVisible());
         QCOMPARE(storedNotes(1) + storedNotes(2), u"new Anew B"_s);
-        QCOMPARE(m_install->eventLogText().count(u"[Berth modified]\r\nNotes modified\r\n"_s), 1);
+        QCOMPARE(logText().count(u"[Berth modified]\r\nNotes modified\r\n"_s), 1);
         // OK logs even when nothing was changed.
         BerthNotesDialog untouched(m_install->services);
         untouched.show();
         click(untouched, "cmdOK");
-        QCOMPARE(m_install->eventLogText().count(u"[Berth modified]\r\nNotes modified\r\n"_s), 2);
+        QCOMPARE(logText().count(u"[Berth modified]\r\nNotes modified\r\n"_s), 2);
     }
 
     // Another desk changed B1's notes while this desk edited A1's and B1's: A1's alone would go through, but nothing
@@ -404,11 +403,10 @@ private slots:
         chooseAndType(window, u"A1"_s);
         type(window, "txtNotes", u"new A"_s);
         chooseAndType(window, u"B1"_s, u"new B"_s);
-        QVERIFY(m_install->exec(u"UPDATE Berth SET Notes = 'their B' WHERE ID = 2"_s));
+        QVERIFY(exec(u"UPDATE Berth SET Notes = 'their B' WHERE ID = 2"_s));
         m_install->messages.answers.enqueue(MsgResult(answer));
         click(window, "cmdOK");
-        QVERIFY2(m_install->messages.said().contains(u"B1: theirs “their B”, yours “new B”\n\n"_s),
-                 qPrintable(m_install->messages.said()));
+        VERIFY_HAS(said(), u"B1: theirs “their B”, yours “new B”\n\n"_s);
         QCOMPARE(storedNotes(1) + u'|' + storedNotes(2), stored);
         QCOMPARE(window.isVisible(), open);
         if (open) {

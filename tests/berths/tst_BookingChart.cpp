@@ -15,21 +15,21 @@ class tst_BookingChart : public InstallTest
 
     void seed() override
     {
-        QVERIFY(m_install->exec(u"DELETE FROM BerthType"_s));
-        QVERIFY(m_install->exec(u"INSERT INTO BerthType (ID, Type) VALUES (1, 'Pontoon'), (2, 'Mooring')"_s));
-        QVERIFY(m_install->exec(u"INSERT INTO Berth (ID, Name, TypeID, Length, Active) VALUES (1, 'P2', 1, 10.5, 1), "
-                                u"(2, 'P10', 1, NULL, 1), (3, 'M1', 2, 8, 0), (4, 'X1', NULL, NULL, 1)"_s));
-        QVERIFY(m_install->exec(u"INSERT INTO Customer (ID, Name) VALUES (1, 'Ann Smith'), (2, 'Bob Jones')"_s));
-        QVERIFY(m_install->exec(u"INSERT INTO Boat (ID, CustomerID, Name) VALUES (1, 1, 'Sea Otter')"_s));
-        QVERIFY(m_install->exec(
-            u"INSERT INTO Booking (ID, CustomerID, BoatID, FromDate, ToDate, TotalPayable, AmountPayed) VALUES "
-            u"(1, 1, 1, '2026-12-04 14:00:00', '2026-12-06 10:00:00', 10000, 10000), "
-            u"(2, 2, NULL, '2026-12-06 15:00:00', '2026-12-08 09:00:00', 20000, 5000), "
-            u"(3, 1, NULL, '2026-12-03 12:00:00', '2026-12-05 00:00:00', 1000, 0), "
-            u"(4, 2, NULL, '2026-12-04 08:00:00', '2026-12-05 18:00:00', 0, 0), "
-            u"(6, 2, NULL, '2026-12-06 10:00:00', '2026-12-09 10:00:00', 3000, 0)"_s));
-        QVERIFY(m_install->exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (1, 1), (2, 1), (3, 2), "
-                                u"(3, 4), (4, 3), (6, 2)"_s));
+        QVERIFY(exec(u"DELETE FROM BerthType"_s));
+        QVERIFY(exec(u"INSERT INTO BerthType (ID, Type) VALUES (1, 'Pontoon'), (2, 'Mooring')"_s));
+        QVERIFY(exec(u"INSERT INTO Berth (ID, Name, TypeID, Length, Active) VALUES (1, 'P2', 1, 10.5, 1), "
+                     u"(2, 'P10', 1, NULL, 1), (3, 'M1', 2, 8, 0), (4, 'X1', NULL, NULL, 1)"_s));
+        QVERIFY(exec(u"INSERT INTO Customer (ID, Name) VALUES (1, 'Ann Smith'), (2, 'Bob Jones')"_s));
+        QVERIFY(exec(u"INSERT INTO Boat (ID, CustomerID, Name) VALUES (1, 1, 'Sea Otter')"_s));
+        QVERIFY(
+            exec(u"INSERT INTO Booking (ID, CustomerID, BoatID, FromDate, ToDate, TotalPayable, AmountPayed) VALUES "
+                 u"(1, 1, 1, '2026-12-04 14:00:00', '2026-12-06 10:00:00', 10000, 10000), "
+                 u"(2, 2, NULL, '2026-12-06 15:00:00', '2026-12-08 09:00:00', 20000, 5000), "
+                 u"(3, 1, NULL, '2026-12-03 12:00:00', '2026-12-05 00:00:00', 1000, 0), "
+                 u"(4, 2, NULL, '2026-12-04 08:00:00', '2026-12-05 18:00:00', 0, 0), "
+                 u"(6, 2, NULL, '2026-12-06 10:00:00', '2026-12-09 10:00:00', 3000, 0)"_s));
+        QVERIFY(exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (1, 1), (2, 1), (3, 2), "
+                     u"(3, 4), (4, 3), (6, 2)"_s));
     }
 
     static QString rowNames(const BookingChart& chart)
@@ -147,8 +147,7 @@ private slots:
         QCOMPARE(opened, 1);
         // Ctrl+Right runs into booking 2 on the same berth: refused before any question, nothing saved.
         QTest::keyClick(view, Qt::Key_Right, Qt::ControlModifier);
-        QVERIFY2(m_install->messages.said().contains(u"P2 is taken by Bob Jones"_s),
-                 qPrintable(m_install->messages.said()));
+        VERIFY_HAS(said(), u"P2 is taken by Bob Jones"_s);
         QCOMPARE(m_install->text(u"SELECT FromDate || ' ' || ToDate FROM Booking WHERE ID = 1"_s),
                  u"2026-12-04 14:00:00 2026-12-06 10:00:00"_s);
         // Shift+Left ends the stay a day sooner: the agreed price kept, saved and logged, the selection on the bar.
@@ -156,7 +155,7 @@ private slots:
         QTest::keyClick(view, Qt::Key_Left, Qt::ShiftModifier);
         QCOMPARE(m_install->text(u"SELECT ToDate || ' ' || TotalPayable FROM Booking WHERE ID = 1"_s),
                  u"2026-12-05 10:00:00 10000"_s);
-        QVERIFY2(m_install->eventLogText().contains(u"Ann Smith"_s), qPrintable(m_install->eventLogText()));
+        VERIFY_HAS(logText(), u"Ann Smith"_s);
         QCOMPARE(view->selectedBooking(), 1);
         // Left past the first day moves the days under the selection.
         QTest::keyClick(view, Qt::Key_Home);
@@ -164,7 +163,7 @@ private slots:
         QCOMPARE(control<QDateEdit>(*window, "dtpChartDate")->date(), QDate(2026, 12, 3));
         QCOMPARE(window->chart().first(), QDate(2026, 12, 3));
         // The chart follows a change made elsewhere when it comes to the front again.
-        QVERIFY(m_install->exec(u"DELETE FROM BookingBerth WHERE BookingID = 1"_s));
+        QVERIFY(exec(u"DELETE FROM BookingBerth WHERE BookingID = 1"_s));
         main.refreshActiveChild();
         QTest::keyClick(view, Qt::Key_Right);
         QTest::keyClick(view, Qt::Key_Right);
@@ -205,8 +204,7 @@ private slots:
 
         // Onto P10, where Ann Smith's booking 3 still is: refused with what is in the way.
         drag(middle, middle + QPoint(0, view->cellRect(4, 0).top() - view->cellRect(3, 0).top()));
-        QVERIFY2(m_install->messages.said().contains(u"P10 is taken by Ann Smith"_s),
-                 qPrintable(m_install->messages.said()));
+        VERIFY_HAS(said(), u"P10 is taken by Ann Smith"_s);
         QCOMPARE(stored(1), u"2026-12-04 14:00:00 2026-12-06 10:00:00 10000 1,1"_s);
         // Ten days on, keeping the agreed price; then Ctrl+Z puts it back.
         m_install->messages.answers.enqueue(MsgResult::Yes);
@@ -228,7 +226,7 @@ private slots:
         QCOMPARE(stored(3), u"2026-12-04 12:00:00 2026-12-06 00:00:00 1000 2,4"_s);
         // Out of the chart: told, nothing moved.
         drag(barOf(1, 3).center(), QPoint(2, 2));
-        QVERIFY2(m_install->messages.said().contains(u"not moved"_s), qPrintable(m_install->messages.said()));
+        VERIFY_HAS(said(), u"not moved"_s);
         QCOMPARE(stored(1), u"2026-12-04 14:00:00 2026-12-06 10:00:00 10000 1,1"_s);
 
         // Across free days of X1: the wizard, filled with X1 from the 14th to the 17th.
@@ -248,7 +246,7 @@ private slots:
         m_install->messages.answers.enqueue(MsgResult::Yes);
         QTest::keyClick(view, Qt::Key_Delete);
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Booking WHERE ID = 6"_s), 0);
-        QVERIFY2(m_install->eventLogText().contains(u"Bob Jones"_s), qPrintable(m_install->eventLogText()));
+        VERIFY_HAS(logText(), u"Bob Jones"_s);
     }
 
     // Blocks: hatched bars with their reason, a booking under one marked to be moved, drops onto one refused, and
@@ -256,10 +254,10 @@ private slots:
     void blocks()
     {
         // Block 2 was confirmed over booking 6 (a server checks that when the block's row commits).
-        QVERIFY(m_install->exec(u"INSERT INTO BlockedBooking (BlockID, BookingID) VALUES (2, 6)"_s));
-        QVERIFY(m_install->exec(u"INSERT INTO BerthBlock (ID, BerthID, FromDate, ToDate, Reason) VALUES "
-                                u"(1, 4, '2026-12-10 00:00:00', '2026-12-13 00:00:00', 'Crane'), "
-                                u"(2, 2, '2026-12-08 00:00:00', '2026-12-09 00:00:00', 'Survey')"_s));
+        QVERIFY(exec(u"INSERT INTO BlockedBooking (BlockID, BookingID) VALUES (2, 6)"_s));
+        QVERIFY(exec(u"INSERT INTO BerthBlock (ID, BerthID, FromDate, ToDate, Reason) VALUES "
+                     u"(1, 4, '2026-12-10 00:00:00', '2026-12-13 00:00:00', 'Crane'), "
+                     u"(2, 2, '2026-12-08 00:00:00', '2026-12-09 00:00:00', 'Survey')"_s));
         MainWindow main(m_install->services);
         main.resize(1200, 800);
         main.show();
@@ -292,8 +290,7 @@ private slots:
         QCOMPARE(m_install->text(u"SELECT FromDate || ' ' || ToDate FROM BerthBlock WHERE ID = 1"_s),
                  u"2026-12-13 00:00:00 2026-12-16 00:00:00"_s);
         QCOMPARE(barOf(-1).start, crane.start + 3);
-        QVERIFY2(m_install->eventLogText().contains(u"X1 blocked from 13/12/2026"_s),
-                 qPrintable(m_install->eventLogText()));
+        VERIFY_HAS(logText(), u"X1 blocked from 13/12/2026"_s);
     }
 };
 

@@ -24,24 +24,24 @@ class tst_Calendars : public InstallTest
 
     void seed() override
     {
-        QVERIFY(m_install->exec(u"INSERT INTO Customer (ID, Name, HouseName) VALUES (1, 'Ann Smith', 'Rose Cottage'), "
-                                u"(2, 'Bob Jones', '12')"_s));
+        QVERIFY(exec(u"INSERT INTO Customer (ID, Name, HouseName) VALUES (1, 'Ann Smith', 'Rose Cottage'), "
+                     u"(2, 'Bob Jones', '12')"_s));
         // Columns A1, A2, A3 (inactive), A4, and a second berth named A1 (inactive, but its column takes the
         // first A1's flag and shows the bookings of both).
-        QVERIFY(m_install->exec(u"INSERT INTO Berth (ID, Name, Active) VALUES (1, 'A1', 1), (2, 'A2', 1), "
-                                u"(3, 'A3', 0), (4, 'A4', 1), (5, 'A1', 0)"_s));
-        QVERIFY(m_install->exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate) VALUES "
-                                u"(1, 1, '2026-12-04 10:00:00', '2026-12-04 12:00:00'), "
-                                u"(2, 2, '2026-12-04 08:00:00', '2026-12-05 09:00:00'), "
-                                u"(3, 1, '2026-12-10 14:00:00', '2026-12-13 10:00:00'), "
-                                u"(4, 2, '2026-12-06 09:00:00', '2026-12-07 00:00:00'), "
-                                u"(5, 1, '2026-12-08 23:30:00', '2026-12-09 10:00:00'), "
-                                u"(6, 2, '2026-12-04 09:00:00', '2026-12-04 11:00:00'), "
-                                u"(7, 1, '2026-12-04 11:00:00', '2026-12-04 13:00:00')"_s));
-        QVERIFY(m_install->exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (1, 1), (2, 3), (3, 4), "
-                                u"(3, 1), (3, 2), (4, 2), (5, 4), (6, 4), (7, 4)"_s));
-        QVERIFY(m_install->exec(u"INSERT INTO BerthBlock (BerthID, FromDate, ToDate, Reason) VALUES "
-                                u"(2, '2026-12-08 00:00:00', '2026-12-09 00:00:00', 'Works')"_s));
+        QVERIFY(exec(u"INSERT INTO Berth (ID, Name, Active) VALUES (1, 'A1', 1), (2, 'A2', 1), "
+                     u"(3, 'A3', 0), (4, 'A4', 1), (5, 'A1', 0)"_s));
+        QVERIFY(exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate) VALUES "
+                     u"(1, 1, '2026-12-04 10:00:00', '2026-12-04 12:00:00'), "
+                     u"(2, 2, '2026-12-04 08:00:00', '2026-12-05 09:00:00'), "
+                     u"(3, 1, '2026-12-10 14:00:00', '2026-12-13 10:00:00'), "
+                     u"(4, 2, '2026-12-06 09:00:00', '2026-12-07 00:00:00'), "
+                     u"(5, 1, '2026-12-08 23:30:00', '2026-12-09 10:00:00'), "
+                     u"(6, 2, '2026-12-04 09:00:00', '2026-12-04 11:00:00'), "
+                     u"(7, 1, '2026-12-04 11:00:00', '2026-12-04 13:00:00')"_s));
+        QVERIFY(exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (1, 1), (2, 3), (3, 4), "
+                     u"(3, 1), (3, 2), (4, 2), (5, 4), (6, 4), (7, 4)"_s));
+        QVERIFY(exec(u"INSERT INTO BerthBlock (BerthID, FromDate, ToDate, Reason) VALUES "
+                     u"(2, '2026-12-08 00:00:00', '2026-12-09 00:00:00', 'Works')"_s));
     }
 
     // A model over the seeded harbour: view, first day (08:00) and slot rows.
@@ -232,8 +232,7 @@ private slots:
         QStringList values;
         for (int id = 1001; id <= last; id += 2)
             values << u"(%1, 1, '2026-12-20 09:00:00', '2026-12-21 14:00:00')"_s.arg(id);
-        QVERIFY(
-            m_install->exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate) VALUES "_s + values.join(u',')));
+        QVERIFY(exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate) VALUES "_s + values.join(u',')));
         DayListModel model;
         QVERIFY(model.load(m_install->db(), QDate(2026, 12, 20)));
         QCOMPARE(model.rowCount(), DayListModel::BlockRows);
@@ -251,9 +250,8 @@ private slots:
         QVERIFY(ids.contains(boundary + 1) && !ids.contains(boundary + 4) && !ids.contains(last) &&
                 ids.contains(last - 2));
 
-        if (const auto desk = Database::open(m_install->databasePath(), u"desk-b"_s, 2000))
+        if (OtherDesk desk(*m_install); desk) // closed again before the next block is read
             QVERIFY(model.load(*desk, QDate(2026, 12, 20)));
-        Database::close(u"desk-b"_s);
         QSignalSpy failed(&model, &DayListModel::readFailed);
         model.fetchMore();
         QCOMPARE(failed.size(), 1);
@@ -305,9 +303,9 @@ private slots:
         click(*window, "Option1_1");
 
         // A booking made elsewhere shows when the register or a wizard asks the active child to refresh.
-        QVERIFY(m_install->exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate) VALUES "
-                                u"(8, 2, '2026-12-11 08:00:00', '2026-12-12 08:00:00')"_s));
-        QVERIFY(m_install->exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (8, 3)"_s));
+        QVERIFY(exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate) VALUES "
+                     u"(8, 2, '2026-12-11 08:00:00', '2026-12-12 08:00:00')"_s));
+        QVERIFY(exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (8, 3)"_s));
         main.refreshActiveChild();
         QCOMPARE(window->model()->start(), at(10, 8));
         QCOMPARE(window->model()->text(1, 2), u"Bob Jones"_s);
@@ -364,11 +362,11 @@ private slots:
         m_install->messages.answers.enqueue(MsgResult::No);
         click(*window, "cmdCancel");
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Booking WHERE ID = 3"_s), 1);
-        QCOMPARE(m_install->eventLogText(), QString());
+        QCOMPARE(logText(), QString());
         m_install->messages.answers.enqueue(MsgResult::Yes);
         click(*window, "cmdCancel");
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Booking WHERE ID = 3"_s), 0);
-        QVERIFY(m_install->eventLogText().endsWith(
+        QVERIFY(logText().endsWith(
             entry(*m_install, EventLog::BookingCancelled,
                   u"From: 10.12.2026 14:00 to 13.12.2026 10:00, Customer: Ann Smith, Rose Cottage"_s)));
         QVERIFY(!window->model()->booking(0));

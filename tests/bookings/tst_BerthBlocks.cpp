@@ -17,18 +17,17 @@ class tst_BerthBlocks : public InstallTest
 
     void seed() override
     {
-        QVERIFY(m_install->exec(
+        QVERIFY(exec(
             u"INSERT INTO Berth (ID, Name, DailyHireCharge, Active) VALUES (1, 'A1', 300000, 1), (2, 'A2', 300000, 1)"_s));
-        QVERIFY(m_install->exec(u"INSERT INTO Customer (ID, Name) VALUES (1, 'Ann Smith')"_s));
-        QVERIFY(m_install->exec(
-            u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, CostOfHire, OtherCharges, VAT, TaxRate, "
-            u"TotalPayable, AmountPayed) VALUES "
-            u"(1, 1, '2026-12-10 14:00:00', '2026-12-12 10:00:00', 600000, 0, 105000, 1750, 705000, 0), "
-            u"(2, 1, '2026-12-13 14:00:00', '2026-12-15 10:00:00', 600000, 0, 105000, 1750, 705000, 0)"_s));
-        QVERIFY(m_install->exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (1, 1), (2, 2)"_s));
+        QVERIFY(exec(u"INSERT INTO Customer (ID, Name) VALUES (1, 'Ann Smith')"_s));
+        QVERIFY(exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, CostOfHire, OtherCharges, VAT, TaxRate, "
+                     u"TotalPayable, AmountPayed) VALUES "
+                     u"(1, 1, '2026-12-10 14:00:00', '2026-12-12 10:00:00', 600000, 0, 105000, 1750, 705000, 0), "
+                     u"(2, 1, '2026-12-13 14:00:00', '2026-12-15 10:00:00', 600000, 0, 105000, 1750, 705000, 0)"_s));
+        QVERIFY(exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (1, 1), (2, 2)"_s));
         // A2 is blocked from the 20th to the 25th, written as another program would: the trigger indexes it.
-        QVERIFY(m_install->exec(u"INSERT INTO BerthBlock (BerthID, FromDate, ToDate, Reason) VALUES "
-                                u"(2, '2026-12-20 00:00:00', '2026-12-26 00:00:00', 'Pontoon repairs')"_s));
+        QVERIFY(exec(u"INSERT INTO BerthBlock (BerthID, FromDate, ToDate, Reason) VALUES "
+                     u"(2, '2026-12-20 00:00:00', '2026-12-26 00:00:00', 'Pontoon repairs')"_s));
     }
 
     static BerthBlocks::Block block(int berth, int from, int lastDay, const QString& reason = u"Dredging"_s)
@@ -109,9 +108,9 @@ private slots:
         if (TestMain::currentEngine() == TestMain::Engine::PostgreSQL) {
             QSqlDatabase db = m_install->db();
             QVERIFY(db.transaction());
-            QVERIFY(m_install->exec(u"UPDATE BookingBerth SET BerthID = 2 WHERE BookingID = 1"_s));
-            QVERIFY(m_install->exec(u"UPDATE Booking SET FromDate = '2026-12-21 14:00:00', "
-                                    u"ToDate = '2026-12-22 10:00:00' WHERE ID = 1"_s));
+            QVERIFY(exec(u"UPDATE BookingBerth SET BerthID = 2 WHERE BookingID = 1"_s));
+            QVERIFY(exec(u"UPDATE Booking SET FromDate = '2026-12-21 14:00:00', "
+                         u"ToDate = '2026-12-22 10:00:00' WHERE ID = 1"_s));
             QVERIFY(!db.commit() && Dialect::of(db).isOverlapRefusal(db.lastError()));
             db.rollback();
             QCOMPARE(m_install->scalarInt(u"SELECT BerthID FROM BookingBerth WHERE BookingID = 1"_s), 1);
@@ -124,7 +123,7 @@ private slots:
         auto seen = *BerthBlocks::load(m_install->db(), 1);
         QVERIFY(seen);
         QCOMPARE(seen->berthName, u"A2"_s);
-        QVERIFY(m_install->exec(u"UPDATE BerthBlock SET Reason = 'Crane lift' WHERE ID = 1"_s));
+        QVERIFY(exec(u"UPDATE BerthBlock SET Reason = 'Crane lift' WHERE ID = 1"_s));
         BerthBlocks::Block mine = *seen;
         mine.to = mine.to.addDays(2);
         std::optional<BerthBlocks::Block> theirs;
@@ -147,9 +146,9 @@ private slots:
 
         // A berth's blocks go with it, and a booking's confirmations with the booking.
         QVERIFY(BerthBlocks::save(m_install->db(), block(1, 11, 11), {1}));
-        QVERIFY(m_install->exec(u"DELETE FROM Booking WHERE ID = 1"_s));
+        QVERIFY(exec(u"DELETE FROM Booking WHERE ID = 1"_s));
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM BlockedBooking"_s), 0);
-        QVERIFY(m_install->exec(u"DELETE FROM Berth WHERE ID = 1"_s));
+        QVERIFY(exec(u"DELETE FROM Berth WHERE ID = 1"_s));
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM BerthBlock"_s), 0);
         QCOMPARE(blockEntries(), 0);
     }

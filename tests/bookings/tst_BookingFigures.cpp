@@ -39,11 +39,11 @@ class tst_BookingFigures : public InstallTest
     void addBooking(int id, const QString& from, const QString& to, const QList<int>& berths, qint64 payable = 0,
                     qint64 paid = 0, int cancelled = 0, const QVariant& boat = {})
     {
-        QVERIFY(m_install->exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, TotalPayable, AmountPayed, "
-                                u"Cancelled, BoatID) VALUES (?, 1, ?, ?, ?, ?, ?, ?)"_s,
-                                {id, from, to, payable, paid, cancelled, boat}));
+        QVERIFY(exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, TotalPayable, AmountPayed, "
+                     u"Cancelled, BoatID) VALUES (?, 1, ?, ?, ?, ?, ?, ?)"_s,
+                     {id, from, to, payable, paid, cancelled, boat}));
         for (int berth : berths)
-            QVERIFY(m_install->exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (?, ?)"_s, {id, berth}));
+            QVERIFY(exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (?, ?)"_s, {id, berth}));
     }
 
     // Per berth type, the nights sold on active berths in [first, last], counted day by day from the rows.
@@ -110,9 +110,9 @@ private slots:
     void nightsAtTheEdges()
     {
         const auto& [from, to, berth, nights] = fetchRow<NightsRow>();
-        QVERIFY(m_install->exec(u"INSERT INTO BerthType (ID, Type) VALUES (91, 'Pontoon'), (92, 'Swing mooring')"_s));
-        QVERIFY(m_install->exec(u"INSERT INTO Berth (ID, Name, TypeID, Active) VALUES (1, 'A1', 91, 1), "
-                                u"(2, 'M1', 92, 1), (3, 'A2', 91, 0)"_s));
+        QVERIFY(exec(u"INSERT INTO BerthType (ID, Type) VALUES (91, 'Pontoon'), (92, 'Swing mooring')"_s));
+        QVERIFY(exec(u"INSERT INTO Berth (ID, Name, TypeID, Active) VALUES (1, 'A1', 91, 1), "
+                     u"(2, 'M1', 92, 1), (3, 'A2', 91, 0)"_s));
         addBooking(1, from, to, {berth});
         const auto sold = BookingFigures::nightsSold(m_install->db(), {{QDate(2026, 7, 1), QDate(2026, 7, 31)}});
         QVERIFY2(sold, qPrintable(sold.error()));
@@ -124,7 +124,7 @@ private slots:
     // Minutes before 2000 are negative; a night there is still a night.
     void nightsBefore2000()
     {
-        QVERIFY(m_install->exec(u"INSERT INTO Berth (ID, Name, Active) VALUES (1, 'A1', 1)"_s));
+        QVERIFY(exec(u"INSERT INTO Berth (ID, Name, Active) VALUES (1, 'A1', 1)"_s));
         addBooking(1, at(QDate(1999, 12, 30), 14), at(QDate(2000, 1, 2), 10), {1});
         const auto sold = BookingFigures::nightsSold(
             m_install->db(), BookingFigures::steps(QDate(1999, 12, 1), QDate(2000, 1, 31), Step::Month));
@@ -138,19 +138,17 @@ private slots:
     void figuresAgreeWithACountOfTheRows()
     {
         QVERIFY(DataGenerator::generate(m_install->db(), DataGenerator::busyHarbour(30, 900, QDate(2026, 1, 1))));
-        QVERIFY(m_install->exec(u"UPDATE Berth SET Active = 0 WHERE ID IN (3, 7)"_s));
-        QVERIFY(m_install->exec(u"UPDATE Booking SET Cancelled = 1 WHERE ID % 37 = 0"_s));
-        QVERIFY(m_install->exec(u"UPDATE Booking SET Created = NULL WHERE ID % 11 = 0"_s));
+        QVERIFY(exec(u"UPDATE Berth SET Active = 0 WHERE ID IN (3, 7)"_s));
+        QVERIFY(exec(u"UPDATE Booking SET Cancelled = 1 WHERE ID % 37 = 0"_s));
+        QVERIFY(exec(u"UPDATE Booking SET Created = NULL WHERE ID % 11 = 0"_s));
         // The totals kept per month follow every change: stays cut to nothing or to their last day, berth rows
         // taken away, prices changed, bookings deleted.
-        QVERIFY(m_install->exec(u"UPDATE Booking SET ToDate = FromDate WHERE ID % 13 = 0"_s));
-        QVERIFY(
-            m_install->exec(u"UPDATE Booking SET FromDate = substr(ToDate, 1, 10) || ' 00:00:00' WHERE ID % 17 = 0"_s));
-        QVERIFY(m_install->exec(u"DELETE FROM BookingBerth WHERE BookingID % 19 = 0"_s));
-        QVERIFY(m_install->exec(u"UPDATE Booking SET CostOfHire = CostOfHire + 12345, VAT = NULL WHERE ID % 7 = 0"_s));
+        QVERIFY(exec(u"UPDATE Booking SET ToDate = FromDate WHERE ID % 13 = 0"_s));
+        QVERIFY(exec(u"UPDATE Booking SET FromDate = substr(ToDate, 1, 10) || ' 00:00:00' WHERE ID % 17 = 0"_s));
+        QVERIFY(exec(u"DELETE FROM BookingBerth WHERE BookingID % 19 = 0"_s));
+        QVERIFY(exec(u"UPDATE Booking SET CostOfHire = CostOfHire + 12345, VAT = NULL WHERE ID % 7 = 0"_s));
         const int before = m_install->scalarInt(u"SELECT COUNT(*) FROM Booking"_s);
-        QVERIFY(
-            m_install->exec(u"DELETE FROM Booking WHERE ID % 23 = 0 AND ID NOT IN (SELECT BookingID FROM Payment)"_s));
+        QVERIFY(exec(u"DELETE FROM Booking WHERE ID % 23 = 0 AND ID NOT IN (SELECT BookingID FROM Payment)"_s));
         QVERIFY(m_install->scalarInt(u"SELECT COUNT(*) FROM Booking"_s) < before);
         const QDate first(2026, 2, 10);
         const QDate last(2026, 9, 20);
@@ -231,9 +229,9 @@ private slots:
     void todaysLists()
     {
         const QDate today = m_install->clock.current.date();
-        QVERIFY(m_install->exec(u"INSERT INTO Customer (ID, Name) VALUES (1, 'Ann')"_s));
-        QVERIFY(m_install->exec(u"INSERT INTO Berth (ID, Name, Active) VALUES (1, 'A1', 1), (2, 'A2', 1)"_s));
-        QVERIFY(m_install->exec(u"INSERT INTO Boat (ID, CustomerID, Name) VALUES (1, 1, 'Sea Breeze')"_s));
+        QVERIFY(exec(u"INSERT INTO Customer (ID, Name) VALUES (1, 'Ann')"_s));
+        QVERIFY(exec(u"INSERT INTO Berth (ID, Name, Active) VALUES (1, 'A1', 1), (2, 'A2', 1)"_s));
+        QVERIFY(exec(u"INSERT INTO Boat (ID, CustomerID, Name) VALUES (1, 1, 'Sea Breeze')"_s));
         addBooking(1, at(today, 14), at(today.addDays(2), 10), {2, 1}, 300'0000, 100'0000, 0, 1);
         addBooking(2, at(today.addDays(-3), 14), at(today, 10), {1});           // leaves later today
         addBooking(3, at(today.addDays(-3), 14), at(today, 8), {2});            // left earlier today

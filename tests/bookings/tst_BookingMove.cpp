@@ -14,15 +14,14 @@ class tst_BookingMove : public InstallTest
     void seed() override
     {
         // £30 and £40 a night; A3 is not in use.
-        QVERIFY(m_install->exec(u"INSERT INTO Berth (ID, Name, DailyHireCharge, Active) VALUES (1, 'A1', 300000, 1), "
-                                u"(2, 'A2', 400000, 1), (3, 'A3', 300000, 0)"_s));
-        QVERIFY(m_install->exec(u"INSERT INTO Customer (ID, Name) VALUES (1, 'Ann Smith')"_s));
-        QVERIFY(m_install->exec(
-            u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, CostOfHire, OtherCharges, VAT, TaxRate, "
-            u"TotalPayable, AmountPayed) VALUES "
-            u"(1, 1, '2026-12-10 14:00:00', '2026-12-12 10:00:00', 600000, 0, 105000, 1750, 705000, 0), "
-            u"(2, 1, '2026-12-13 14:00:00', '2026-12-15 10:00:00', 800000, 0, 140000, 1750, 940000, 0)"_s));
-        QVERIFY(m_install->exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (1, 1), (2, 2)"_s));
+        QVERIFY(exec(u"INSERT INTO Berth (ID, Name, DailyHireCharge, Active) VALUES (1, 'A1', 300000, 1), "
+                     u"(2, 'A2', 400000, 1), (3, 'A3', 300000, 0)"_s));
+        QVERIFY(exec(u"INSERT INTO Customer (ID, Name) VALUES (1, 'Ann Smith')"_s));
+        QVERIFY(exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, CostOfHire, OtherCharges, VAT, TaxRate, "
+                     u"TotalPayable, AmountPayed) VALUES "
+                     u"(1, 1, '2026-12-10 14:00:00', '2026-12-12 10:00:00', 600000, 0, 105000, 1750, 705000, 0), "
+                     u"(2, 1, '2026-12-13 14:00:00', '2026-12-15 10:00:00', 800000, 0, 140000, 1750, 940000, 0)"_s));
+        QVERIFY(exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (1, 1), (2, 2)"_s));
     }
 
     QString stored(int id) const
@@ -86,7 +85,7 @@ private slots:
             QVERIFY(BookingMove::save(m_install->db(), *plan, true));
             QCOMPARE(stored(1), u"2026-12-09 14:00:00 2026-12-11 10:00:00 2 940000"_s);
             if (changedSince)
-                QVERIFY(m_install->exec(u"UPDATE Booking SET TotalPayable = 1400000 WHERE ID = 1"_s));
+                QVERIFY(exec(u"UPDATE Booking SET TotalPayable = 1400000 WHERE ID = 1"_s));
             const auto back = BookingMove::planUndo(m_install->db(), plan->before, saved);
             if (changedSince) {
                 QCOMPARE(back.kind(), FailureKind::Conflict);

@@ -14,35 +14,33 @@ class tst_BookingSummary : public InstallTest
 
     void seed() override
     {
-        QVERIFY(m_install->exec(
+        QVERIFY(exec(
             u"UPDATE Company SET CompanyID = 7, \"Company Name\" = 'Poole Quay Marina', Street = '1 Quay Street', Area "
             u"= 'Old Town', "
             u"Town = 'Poole', County = 'Dorset', Postcode = 'BH15 1HJ', \"Telephone No\" = '01202 000111', "
             u"\"VAT No\" = 'GB 123 4567 89', \"Receipt Footer\" = 'Thank you for mooring with us', "
             u"TermsandConditions = 'Berths are let by the night.'"_s));
-        QVERIFY(m_install->exec(
+        QVERIFY(exec(
             u"INSERT INTO Customer (ID, Name, HouseName, Street, Area, Town, PostCode, TelNo, MobileNo, EmailAddress, "
             u"Notes, ClubMember, MembershipNo) VALUES (1, 'Ann O''Neill', 'Gull House', 'Quay Street', 'Hamworthy', "
             u"'Poole', 'BH15 1AA', '01202 123456', '07700 900123', 'ann@example.co.uk', 'Prefers the east pontoon', "
             u"1, 'M-77'), (2, 'Bob Hale', '9', 'High St', 'Centre', 'Wareham', 'BH20 4AA', '', '', '', '', 0, '')"_s));
         // Booking 1: Ann, 2 adults, 1 child; booking 2: Bob, counts not recorded.
-        QVERIFY(m_install->exec(
+        QVERIFY(exec(
             u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, BookedBy, Notes, NoAdults, NoKids, CostOfHire, "
             u"OtherCharges, VAT, TotalPayable, AmountPayed, BerthConfirmationNumber, GuestConfirmationNumber) VALUES "
             u"(1, 1, '2026-06-05 14:30:00', '2026-06-07 10:00:00', 'Sue', 'Arrives late', 2, 1, 12345000, 500000, "
             u"2248750, 15093750, 10000000, 41, 'G-9'), "
             u"(2, 2, '2026-07-01 09:00:00', '2026-07-02 14:00:00', 'Tom', 'Bob''s notes', -1, -1, 500000, 0, "
             u"87500, 587500, 0, 42, 'G-10')"_s));
-        QVERIFY(m_install->exec(u"INSERT INTO Berth (ID, Name, Active) VALUES (1, 'A1', 1)"_s));
-        QVERIFY(m_install->exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (1, 1), (2, 1)"_s));
+        QVERIFY(exec(u"INSERT INTO Berth (ID, Name, Active) VALUES (1, 'A1', 1)"_s));
+        QVERIFY(exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (1, 1), (2, 1)"_s));
         // Booking 1 brings Ann's boat.
-        QVERIFY(m_install->exec(
-            u"INSERT INTO Boat (ID, CustomerID, Name, Kind, LengthCm) VALUES (3, 1, 'Kittiwake', 0, 750)"_s));
-        QVERIFY(m_install->exec(u"UPDATE Booking SET BoatID = 3 WHERE ID = 1"_s));
+        QVERIFY(exec(u"INSERT INTO Boat (ID, CustomerID, Name, Kind, LengthCm) VALUES (3, 1, 'Kittiwake', 0, 750)"_s));
+        QVERIFY(exec(u"UPDATE Booking SET BoatID = 3 WHERE ID = 1"_s));
         // Booking 1's hire as it was agreed: a night on the daily charge and a regatta week.
-        QVERIFY(m_install->exec(
-            u"INSERT INTO BookingCharge (BookingID, Line, Berth, Season, Unit, Quantity, Rate, Amount) VALUES "
-            u"(1, 2, 'A1', 'Regatta', 2, 1, 8895000, 8895000), (1, 1, 'A1', NULL, 0, 1, 3450000, 3450000)"_s));
+        QVERIFY(exec(u"INSERT INTO BookingCharge (BookingID, Line, Berth, Season, Unit, Quantity, Rate, Amount) VALUES "
+                     u"(1, 2, 'A1', 'Regatta', 2, 1, 8895000, 8895000), (1, 1, 'A1', NULL, 0, 1, 3450000, 3450000)"_s));
     }
 
     std::unique_ptr<BookingSummaryWindow> m_summary;
@@ -100,11 +98,11 @@ private slots:
                  u"2|7|2|2026-07-01 09:00:00|Tom|587500|G-10|Bob's notes"_s); // the company's own ID, not the default
         // A booking that does not exist is not shown and leaves the row as it was; nor one whose customer is gone.
         QVERIFY(!openSummary(99));
-        QVERIFY(m_install->exec(u"DELETE FROM Customer WHERE ID = 1"_s));
+        QVERIFY(exec(u"DELETE FROM Customer WHERE ID = 1"_s));
         QVERIFY(!openSummary(1));
         QCOMPARE(m_install->text(u"SELECT CAST(COUNT(*) AS TEXT) || ':' || CAST(max(ID) AS TEXT) FROM InvTemp"_s),
                  u"1:2"_s);
-        QVERIFY2(m_install->messages.calls.isEmpty(), qPrintable(m_install->messages.said()));
+        QVERIFY2(m_install->messages.calls.isEmpty(), qPrintable(said()));
     }
 
     void showsTheBooking()
@@ -136,7 +134,7 @@ private slots:
     void countsLine()
     {
         const auto& [adults, kids, shown] = fetchRow<CountsRow>();
-        QVERIFY(m_install->exec(u"UPDATE Booking SET NoAdults = ?, NoKids = ? WHERE ID = 1"_s, {adults, kids}));
+        QVERIFY(exec(u"UPDATE Booking SET NoAdults = ?, NoKids = ? WHERE ID = 1"_s, {adults, kids}));
         QVERIFY(show(1));
         QString seen;
         for (const char* name : {"lblNoAdults", "lblAdults", "lblNoKids", "lblKids"})
@@ -153,11 +151,11 @@ private slots:
             m_install->messages.answers << (yes ? MsgResult::Yes : MsgResult::No);
             click(*m_summary, "Command2");
             QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Booking WHERE ID = 1"_s), yes ? 0 : 1);
-            QCOMPARE(m_install->eventLogText().contains(entry), yes);
+            QCOMPARE(logText().contains(entry), yes);
             QCOMPARE(control<QPushButton>(*m_summary, "Command1")->isEnabled(), !yes);
         }
         const QString asked = u"Cancel booking: Do you want to delete existing reservation?"_s;
-        QCOMPARE(m_install->messages.said(), asked + u'\n' + asked);
+        QCOMPARE(said(), asked + u'\n' + asked);
     }
 
     void editOpensTheWizardOnTheSameBooking()
@@ -190,7 +188,7 @@ private slots:
     // print on, numbered once; and the booking cancelled with its money kept as credit.
     void ledgerFromTheSummary()
     {
-        QVERIFY(m_install->exec(u"UPDATE Company SET LastInvoiceNumber = 500"_s));
+        QVERIFY(exec(u"UPDATE Company SET LastInvoiceNumber = 500"_s));
         QVERIFY(show(2));
         QCOMPARE(control<QLabel>(*m_summary, "lblBalance")->text(), u"Paid £0.00 of £58.75: balance due £58.75"_s);
         QVERIFY(!control<QPushButton>(*m_summary, "cmdRefund")->isEnabled());
@@ -207,8 +205,8 @@ private slots:
         };
         pay("cmdRecordPayment", u"0"_s, u"20"_s);
         pay("cmdRefund", u"30"_s, u"5"_s);
-        QCOMPARE(m_install->messages.said(), u"Record Payment: Enter an amount other than £0.00.\n"
-                                             u"Refund: A refund cannot be more than what was paid (£20.00)."_s);
+        QCOMPARE(said(), u"Record Payment: Enter an amount other than £0.00.\n"
+                         u"Refund: A refund cannot be more than what was paid (£20.00)."_s);
         auto* list = m_summary->findChild<QTreeWidget*>(u"lstPayments"_s);
         QCOMPARE(list->topLevelItemCount(), 2);
         QCOMPARE(list->topLevelItem(1)->text(3), u"-£5.00"_s);
@@ -222,9 +220,9 @@ private slots:
                          texts(u"Invoice Number: 501|Amount Payed: £15.00|Payment|£20.00|slip 12|Refund|-£5.00|"
                                u"Balance Due: £43.75"_s)),
                  QString());
-        QCOMPARE(m_install->eventLogText().count(u"[Invoice issued]\r\nInvoice 501 for booking 2"_s), 1);
-        QCOMPARE(m_install->eventLogText().count(u"[Payment recorded]"_s), 1);
-        QCOMPARE(m_install->eventLogText().count(u"[Refund recorded]"_s), 1);
+        QCOMPARE(logText().count(u"[Invoice issued]\r\nInvoice 501 for booking 2"_s), 1);
+        QCOMPARE(logText().count(u"[Payment recorded]"_s), 1);
+        QCOMPARE(logText().count(u"[Refund recorded]"_s), 1);
 
         onNextModal([](QDialog* dialog) {
             QCOMPARE(dialog->objectName(), u"frmCancelPaid"_s);
@@ -234,8 +232,7 @@ private slots:
         click(*m_summary, "Command2");
         QCOMPARE(m_install->scalarInt(u"SELECT Cancelled FROM Booking WHERE ID = 2"_s), 1);
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM BookingBerth WHERE BookingID = 2"_s), 0);
-        QVERIFY(
-            m_install->eventLogText().contains(u"Customer:Bob Hale, 9, Paid: £15.00 kept as the customer's credit"_s));
+        VERIFY_HAS(logText(), u"Customer:Bob Hale, 9, Paid: £15.00 kept as the customer's credit"_s);
         QCOMPARE(control<QLabel>(*m_summary, "lblBalance")->text(), u"Cancelled: paid £0.00"_s);
         QVERIFY(control<QLabel>(*m_summary, "lblDue")->text().contains(u"The customer holds £15.00 of credit."_s));
         for (const char* button : {"Command1", "Command2", "cmdRecordPayment", "cmdRefund"})
@@ -276,7 +273,7 @@ private slots:
 
         // On the default printer, the receipt prints every field in order.
         // Shown at another desk meanwhile, paid as much: this desk still prints booking 1.
-        QVERIFY(m_install->exec(u"UPDATE Booking SET AmountPayed = 10000000 WHERE ID = 2"_s) && openSummary(2));
+        QVERIFY(exec(u"UPDATE Booking SET AmountPayed = 10000000 WHERE ID = 2"_s) && openSummary(2));
         m_install->printer.defaultName = u"Office"_s;
         click(*m_summary, "Command4");
         QCOMPARE(m_install->printer.jobs, QStringList{u"INVOICE"_s});
@@ -302,7 +299,7 @@ private slots:
         QStringList notes;
         for (int i = 1; i <= 50; ++i)
             notes << u"Note %1: the tender waits at the slipway."_s.arg(i);
-        QVERIFY(m_install->exec(u"UPDATE Booking SET Notes = ? WHERE ID = 1"_s, {notes.join(u'\n')}));
+        QVERIFY(exec(u"UPDATE Booking SET Notes = ? WHERE ID = 1"_s, {notes.join(u'\n')}));
         QVERIFY(openSummary(1));
         const auto data = BookingDocuments::load(m_install->db());
         QVERIFY(data);

@@ -16,12 +16,12 @@ class tst_BookingWizard : public InstallTest
 
     void seed() override
     {
-        QVERIFY(m_install->exec(
+        QVERIFY(exec(
             u"INSERT INTO Customer (ID, Name, HouseName, Street, Town, PostCode, TelNo, EmailAddress) VALUES "
             u"(1, 'Ann O''Neill', '4', 'Quay Street', 'Poole', 'BH15 1AA', '01202 123456', 'ann@example.co.uk')"_s));
-        QVERIFY(m_install->exec(u"INSERT INTO Berth (ID, Name, Length, Width, HasPower, DailyHireCharge, Active) "
-                                u"VALUES (1, 'A1', 10, 3, 1, 125000, 1), (2, 'B2', 8, 3, 0, 80000, 1), "
-                                u"(3, 'C3', 8, 3, 0, NULL, 1), (4, 'D4', 8, 3, 0, 10000, 0)"_s));
+        QVERIFY(exec(u"INSERT INTO Berth (ID, Name, Length, Width, HasPower, DailyHireCharge, Active) "
+                     u"VALUES (1, 'A1', 10, 3, 1, 125000, 1), (2, 'B2', 8, 3, 0, 80000, 1), "
+                     u"(3, 'C3', 8, 3, 0, NULL, 1), (4, 'D4', 8, 3, 0, 10000, 0)"_s));
         m_main = std::make_unique<MainWindow>(m_install->services);
         m_main->resize(1100, 800);
         QVERIFY(showActive(*m_main));
@@ -151,9 +151,8 @@ private slots:
         QCOMPARE(m_install->text(u"SELECT TotalPayable || ' ' || NoAdults || '/' || NoKids FROM Booking"_s),
                  u"822500 2/0"_s);
         QCOMPARE(berthRows(), u"1,2"_s);
-        QVERIFY(
-            m_install->eventLogText().contains(u"[Booking added]\r\nFrom: 01.07.2026 14:00 to 04.07.2026 "
-                                               u"10:00\r\nCustomer:Bob Smith, Mill House\r\nBerth(s): A1, B2\r\n"_s));
+        VERIFY_HAS(logText(), u"[Booking added]\r\nFrom: 01.07.2026 14:00 to 04.07.2026 "
+                              u"10:00\r\nCustomer:Bob Smith, Mill House\r\nBerth(s): A1, B2\r\n"_s);
 
         // Changing it: its own berths are offered and marked; swap A1 for C3 and reprice.
         openToChange(id);
@@ -169,18 +168,17 @@ private slots:
         next(2);
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Booking"_s), 1);
         QCOMPARE(berthRows(), u"2,3"_s);
-        QVERIFY(
-            m_install->eventLogText().contains(u"[Booking modified]\r\nFrom: 01.07.2026 14:00 to 04.07.2026 "
-                                               u"10:00\r\nCustomer:Bob Smith, Mill House\r\nBerth(s): B2, C3\r\n"_s));
+        VERIFY_HAS(logText(), u"[Booking modified]\r\nFrom: 01.07.2026 14:00 to 04.07.2026 "
+                              u"10:00\r\nCustomer:Bob Smith, Mill House\r\nBerth(s): B2, C3\r\n"_s);
     }
 
     void berthTakenBeforeConfirm()
     {
         walkToConfirmation({u"A1"_s, u"B2"_s});
         // Another booking takes B2 meanwhile.
-        QVERIFY(m_install->exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate) VALUES "
-                                u"(50, 1, '2026-07-03 09:00:00', '2026-07-05 14:00:00')"_s));
-        QVERIFY(m_install->exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (50, 2)"_s));
+        QVERIFY(exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate) VALUES "
+                     u"(50, 1, '2026-07-03 09:00:00', '2026-07-05 14:00:00')"_s));
+        QVERIFY(exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (50, 2)"_s));
         next();
         QCOMPARE(m_install->messages.calls.size(), 1);
         QVERIFY(m_install->messages.calls[0].text.startsWith(u"B2 has been booked"_s));
@@ -191,21 +189,20 @@ private slots:
         // Nothing of the refused booking was written.
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Booking"_s), 1);
         QCOMPARE(berthRows(), u"2"_s);
-        QVERIFY(!m_install->eventLogText().contains(u"[Booking added]"_s));
+        QVERIFY(!logText().contains(u"[Booking added]"_s));
     }
 
     void customerDeletedAtAnotherDesk()
     {
-        const auto deskB = Database::open(m_install->databasePath(), u"desk-b"_s, 2000);
+        OtherDesk deskB(*m_install);
         QVERIFY(deskB);
         walkToConfirmation({u"A1"_s});
         QVERIFY(CustomerStore::remove(*deskB, 1, 1, DependentBookings::ofCustomer()));
         next();
         QCOMPARE(m_wizard->step(), 2);
-        QVERIFY(m_install->messages.said().startsWith(u"Booking: The customer Ann O'Neill has been deleted"_s));
+        QVERIFY(said().startsWith(u"Booking: The customer Ann O'Neill has been deleted"_s));
         QCOMPARE(find<QComboBox>("cboCustomer")->count(), 0); // the list is read afresh
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Booking"_s), 0);
-        Database::close(u"desk-b"_s);
     }
 
     void proposedNumberTakenAtAnotherDesk()
@@ -225,10 +222,10 @@ private slots:
         });
         finish();
         QCOMPARE(m_install->scalarInt(u"SELECT BerthConfirmationNumber FROM Booking WHERE ID <> 60"_s), 2);
-        QCOMPARE(m_install->messages.said(), u"Booking: Confirmation number 1 was given to a booking made at another "
-                                             u"desk meanwhile. This booking has been saved with number 2.\n"
-                                             u"Booking: The booking has been saved with confirmation number 2. Show "
-                                             u"its summary?"_s);
+        QCOMPARE(said(), u"Booking: Confirmation number 1 was given to a booking made at another "
+                         u"desk meanwhile. This booking has been saved with number 2.\n"
+                         u"Booking: The booking has been saved with confirmation number 2. Show "
+                         u"its summary?"_s);
         QTRY_COMPARE(shown, u"frmBookingSummary 01/07/2026 14:00 to 04/07/2026 10:00"_s);
     }
 
@@ -240,11 +237,10 @@ private slots:
         openToChange(id);
         // Desk B changes the notes and records a payment while desk A changes the same booking: the notes stop
         // A's save, the payment alone would not (it is a line of its own).
-        const auto deskB = Database::open(m_install->databasePath(), u"desk-b"_s, 2000);
+        OtherDesk deskB(*m_install);
         QVERIFY(deskB && Sql::exec(*deskB, u"UPDATE Booking SET Notes = 'desk B' WHERE ID = ?"_s, {id}));
         QVERIFY(Ledger::record(*deskB, id, {Ledger::Kind::Payment, 1, Money::fromPence(1000), {}, {}},
                                m_install->clock.current, u"b@desk"_s));
-        Database::close(u"desk-b"_s);
         next(4);
         QVERIFY(m_install->messages.calls.last().text.startsWith(
             u"This booking has been changed or cancelled at another desk"_s));
@@ -252,7 +248,7 @@ private slots:
         QCOMPARE(Sql::scalar(m_install->db(), u"SELECT Notes || ' ' || AmountPayed FROM Booking WHERE ID = ?"_s, {id})
                      ->toString(),
                  u"desk B 100000"_s);
-        QVERIFY(!m_install->eventLogText().contains(u"[Booking modified]"_s));
+        QVERIFY(!logText().contains(u"[Booking modified]"_s));
         // Nor is it cancelled over the other desk's change: nothing deleted, nothing logged.
         // Money was taken on it, so the question is what becomes of the money.
         onNextModal([](QDialog* dialog) { dialog->accept(); });
@@ -260,7 +256,7 @@ private slots:
         QVERIFY(m_install->messages.calls.last().text.endsWith(u"Nothing was cancelled: close it and open it again to "
                                                                u"see the changes."_s));
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Booking WHERE ID = ?"_s, {id}), 1);
-        QVERIFY(m_wizard && !m_install->eventLogText().contains(u"[Booking cancelled]"_s));
+        QVERIFY(m_wizard && !logText().contains(u"[Booking cancelled]"_s));
     }
 
     void datesCardAndGrid()
@@ -270,10 +266,9 @@ private slots:
         QCOMPARE(enterVisits(4), (QStringList{u"dtpFromTime"_s, u"dtpToDate"_s, u"dtpToTime"_s, u"txtBookedBy"_s}));
         // No box asks for the card's security code, and a number an older release kept whole is shown masked.
         QVERIFY(!m_wizard->findChild<QLineEdit*>(u"txtCreditCardCV2No"_s));
-        QVERIFY(
-            m_install->exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, CreditCardNo, CreditCardCV2No) "
-                            u"VALUES (70, 1, '2026-08-01 09:00:00', '2026-08-02 14:00:00', '4111111111111234', "
-                            u"'123')"_s));
+        QVERIFY(exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, CreditCardNo, CreditCardCV2No) "
+                     u"VALUES (70, 1, '2026-08-01 09:00:00', '2026-08-02 14:00:00', '4111111111111234', "
+                     u"'123')"_s));
         openToChange(70);
         QCOMPARE(text("txtCreditCardNo"), u"************1234"_s);
         openFromMenu();
@@ -284,7 +279,7 @@ private slots:
         QCOMPARE(from->date(), QDate(2199, 12, 31));
         QCOMPARE(find<QDateEdit>("dtpToDate")->maximumDate(), QDate(2199, 12, 31));
         // A berth without a recorded length or width shows empty cells, not "0".
-        QVERIFY(m_install->exec(u"UPDATE Berth SET Length = NULL, Width = NULL WHERE ID = 3"_s));
+        QVERIFY(exec(u"UPDATE Berth SET Length = NULL, Width = NULL WHERE ID = 3"_s));
         toBerthPage();
         const auto* model = find<QTableView>("grdBerth")->model();
         const int c3 = offered().indexOf(u"C3"_s);
@@ -293,11 +288,11 @@ private slots:
         QVERIFY(find<QLabel>("lblReadError")->isHidden());
         // A berth list that cannot be read says so above the empty grid.
         click(*m_wizard, "cmdBack");
-        QVERIFY(m_install->exec(u"ALTER TABLE BerthListVersion RENAME TO BerthListGone"_s));
+        QVERIFY(exec(u"ALTER TABLE BerthListVersion RENAME TO BerthListGone"_s));
         next();
         QVERIFY(offered().isEmpty());
         QVERIFY(find<QLabel>("lblReadError")->text().startsWith(u"The rows could not be read: "_s));
-        QVERIFY(m_install->exec(u"ALTER TABLE BerthListGone RENAME TO BerthListVersion"_s));
+        QVERIFY(exec(u"ALTER TABLE BerthListGone RENAME TO BerthListVersion"_s));
     }
 
     // The office does not record adults and kids; A1 at £12.50 for three days; the other charges box is never visited.
@@ -330,12 +325,12 @@ private slots:
     // explained; a hire typed by hand kept until the berths change; a saved booking keeps its agreed price.
     void seasonsPriceTheHireAndAgreedPricesStay()
     {
-        QVERIFY(m_install->exec(u"INSERT INTO Season (ID, Name, FirstNight, LastNight, Yearly, Priority) VALUES "
-                                u"(1, 'Low', '2026-01-01', '2026-06-30', 0, 1), (2, 'High', '2026-07-01', "
-                                u"'2026-12-31', 0, 1)"_s));
-        QVERIFY(m_install->exec(u"INSERT INTO Rate (ID, SeasonID, BerthID, PerMetre, Nightly) VALUES "
-                                u"(1, 1, 1, 0, 200000), (2, 2, 1, 0, 300000)"_s));
-        QVERIFY(m_install->exec(u"INSERT INTO Tax (ID, Name, Rate, FromDate) VALUES (2, 'VAT', 2000, '2026-06-01')"_s));
+        QVERIFY(exec(u"INSERT INTO Season (ID, Name, FirstNight, LastNight, Yearly, Priority) VALUES "
+                     u"(1, 'Low', '2026-01-01', '2026-06-30', 0, 1), (2, 'High', '2026-07-01', "
+                     u"'2026-12-31', 0, 1)"_s));
+        QVERIFY(exec(u"INSERT INTO Rate (ID, SeasonID, BerthID, PerMetre, Nightly) VALUES "
+                     u"(1, 1, 1, 0, 200000), (2, 2, 1, 0, 300000)"_s));
+        QVERIFY(exec(u"INSERT INTO Tax (ID, Name, Rate, FromDate) VALUES (2, 'VAT', 2000, '2026-06-01')"_s));
         auto lines = [this] { return itemTexts(*find<QListWidget>("lstCharges")).join(u'|'); };
         auto charges = [this] { return texts(*m_wizard, {"txtCostOfHire", "txtVAT", "txtTotalPayable"}); };
         setPeriod(QDate(2026, 6, 29), QTime(14, 0), QDate(2026, 7, 4), QTime(10, 0));
@@ -368,7 +363,7 @@ private slots:
         QCOMPARE(m_install->scalarInt(u"SELECT SUM(Amount) FROM BookingCharge WHERE BookingID = ?"_s, {id}), 1300000);
 
         // Dearer high season since: opening the booking shows what was agreed; a longer stay asks.
-        QVERIFY(m_install->exec(u"UPDATE Rate SET Nightly = 400000 WHERE ID = 2"_s));
+        QVERIFY(exec(u"UPDATE Rate SET Nightly = 400000 WHERE ID = 2"_s));
         openToChange(id);
         QCOMPARE(lines(), u"A1, Low: 2 nights at £20.00 = £40.00|A1, High: 3 nights at £30.00 = £90.00"_s);
         find<QDateEdit>("dtpToDate")->setDate(QDate(2026, 7, 5));
@@ -376,8 +371,8 @@ private slots:
         m_install->messages.answers.enqueue(MsgResult::Cancel);
         next();
         QCOMPARE(m_wizard->step(), 1);
-        QVERIFY(m_install->messages.said().contains(u"Agreed price: hire £130.00, total payable £156.00.\nWith "
-                                                    u"today's rates: hire £200.00, total payable £240.00."_s));
+        VERIFY_HAS(said(), u"Agreed price: hire £130.00, total payable £156.00.\nWith "
+                           u"today's rates: hire £200.00, total payable £240.00."_s);
         m_install->messages.answers.enqueue(MsgResult::Yes); // keep
         next();
         QCOMPARE(charges(), u"£130.00|£26.00|£156.00"_s);
@@ -398,12 +393,12 @@ private slots:
     // the person says so and logged, priced per metre of the boat, its insurance pointed out, its ID saved.
     void boatPicksFittingBerths()
     {
-        QVERIFY(m_install->exec(u"INSERT INTO Boat (ID, CustomerID, Name, Kind, LengthCm, BeamCm, InsuranceExpiry) "
-                                u"VALUES (5, 1, 'Seaspray', 0, 900, 280, '2026-07-02')"_s));
-        QVERIFY(m_install->exec(u"INSERT INTO Season (ID, Name, FirstNight, LastNight, Yearly, Priority) VALUES "
-                                u"(1, 'Summer', '2026-07-01', '2026-07-31', 0, 1)"_s));
-        QVERIFY(m_install->exec(u"INSERT INTO Rate (ID, SeasonID, BerthID, PerMetre, Nightly) VALUES "
-                                u"(1, 1, 2, 1, 20000)"_s));
+        QVERIFY(exec(u"INSERT INTO Boat (ID, CustomerID, Name, Kind, LengthCm, BeamCm, InsuranceExpiry) "
+                     u"VALUES (5, 1, 'Seaspray', 0, 900, 280, '2026-07-02')"_s));
+        QVERIFY(exec(u"INSERT INTO Season (ID, Name, FirstNight, LastNight, Yearly, Priority) VALUES "
+                     u"(1, 'Summer', '2026-07-01', '2026-07-31', 0, 1)"_s));
+        QVERIFY(exec(u"INSERT INTO Rate (ID, SeasonID, BerthID, PerMetre, Nightly) VALUES "
+                     u"(1, 1, 2, 1, 20000)"_s));
         openFromMenu(); // the boat list is read when the wizard is prepared
         toBerthPage();
         auto* boats = find<QComboBox>("cboBoat");
@@ -421,8 +416,7 @@ private slots:
         m_install->messages.answers.enqueue(MsgResult::No);
         next();
         QCOMPARE(m_wizard->step(), 1);
-        QCOMPARE(m_install->messages.said(),
-                 u"Booking: Seaspray, 9.00 m does not fit B2 (length). Book it there all the same?"_s);
+        QCOMPARE(said(), u"Booking: Seaspray, 9.00 m does not fit B2 (length). Book it there all the same?"_s);
         // Filtering again keeps the marked berth listed.
         find<QCheckBox>("chkOnlyFit")->setChecked(true);
         QCOMPARE(offered(), (QStringList{u"A1"_s, u"B2"_s}));
@@ -436,8 +430,9 @@ private slots:
                  u"Boat: Seaspray, 9.00 m|The insurance of Seaspray runs out on 02/07/2026, before the departure."_s);
         finish();
         QCOMPARE(m_install->scalarInt(u"SELECT BoatID FROM Booking"_s), 5);
-        QVERIFY(m_install->eventLogText().contains(
-            u"[Boat booked into a berth too small]\r\nBoat: Seaspray, 9.00 m\r\nDoes not fit: B2 (length)\r\n"_s));
+        VERIFY_HAS(
+            logText(),
+            u"[Boat booked into a berth too small]\r\nBoat: Seaspray, 9.00 m\r\nDoes not fit: B2 (length)\r\n"_s);
     }
 
     void halfMadeBookingIsNotThrownAway()
@@ -453,11 +448,10 @@ private slots:
         // Closing the program asks; No keeps the program and the booking open.
         m_install->messages.answers.enqueue(MsgResult::No);
         QVERIFY(!m_main->close() && m_wizard && m_main->isVisible());
-        QCOMPARE(m_install->messages.said(),
-                 u"Booking: The booking has not been saved. Close the wizard and lose it?"_s);
+        QCOMPARE(said(), u"Booking: The booking has not been saved. Close the wizard and lose it?"_s);
         QCOMPARE(m_install->messages.calls[0].buttons, MsgButtons::YesNo);
         m_install->messages.answers.enqueue(MsgResult::Yes);
-        QVERIFY(m_main->close() && m_install->eventLogText().contains(u"[Application closed]"_s));
+        QVERIFY(m_main->close() && logText().contains(u"[Application closed]"_s));
     }
 
     // Each page's check keeps the wizard on its page with one message; a box that is no number keeps its text.
@@ -503,7 +497,7 @@ private slots:
         QCOMPARE(m_wizard->step(), page);
         next();
         QCOMPARE(m_wizard->step(), page);
-        QCOMPARE(m_install->messages.said(), message);
+        QCOMPARE(said(), message);
         QCOMPARE(m_install->messages.calls[0].icon, MsgIcon::Exclamation);
         if (!box.isEmpty())
             QCOMPARE(control(*m_wizard, box)->text(), typed);
@@ -521,15 +515,14 @@ private slots:
             QTRY_VERIFY(!m_wizard);
             QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Booking"_s), answer == MsgResult::No ? 1 : 0);
         }
-        QCOMPARE(m_install->messages.said(),
-                 u"Booking: The booking has been saved with confirmation number 1. Show its "
-                 u"summary?\nBooking: Do you want to delete existing reservation?\n"
-                 u"Booking: Do you want to delete existing reservation?"_s);
+        QCOMPARE(said(), u"Booking: The booking has been saved with confirmation number 1. Show its "
+                         u"summary?\nBooking: Do you want to delete existing reservation?\n"
+                         u"Booking: Do you want to delete existing reservation?"_s);
         QCOMPARE(berthRows(), QString());
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM BookingCharge"_s), 0); // its lines went with it
-        QCOMPARE(m_install->eventLogText().count(u"[Booking cancelled]"_s), 1);
-        QVERIFY(m_install->eventLogText().contains(u"[Booking cancelled]\r\nFrom: 01.07.2026 14:00 to 04.07.2026 "
-                                                   u"10:00\r\nCustomer: Ann O'Neill, 4\r\n"_s));
+        QCOMPARE(logText().count(u"[Booking cancelled]"_s), 1);
+        VERIFY_HAS(logText(), u"[Booking cancelled]\r\nFrom: 01.07.2026 14:00 to 04.07.2026 "
+                              u"10:00\r\nCustomer: Ann O'Neill, 4\r\n"_s);
         // Close leaves a changed booking as it is, asking first only when something was typed.
         openFromMenu();
         walkToConfirmation({u"A1"_s});

@@ -38,16 +38,15 @@ class tst_Bookings : public InstallTest
 
     void seed() override
     {
-        QVERIFY(m_install->exec(u"INSERT INTO Customer (ID, Name, HouseName) VALUES (1, 'Ann O''Neill', '4')"_s));
+        QVERIFY(exec(u"INSERT INTO Customer (ID, Name, HouseName) VALUES (1, 'Ann O''Neill', '4')"_s));
         // A1 booked 10.06 12:00 to 12.06 10:00 (booking 1); A2 free; A10 inactive; B2 in booking 2 with A1 later.
-        QVERIFY(
-            m_install->exec(u"INSERT INTO Berth (ID, Name, Length, Width, HasPower, DailyHireCharge, Active) VALUES "
-                            u"(1, 'A1', 10, 3, 1, 125000, 1), (2, 'A2', 8, 3, 0, NULL, 1), (3, 'A10', 8, 3, 0, 1, 0), "
-                            u"(4, 'B2', 12, 4, 1, 80000, 1)"_s));
-        QVERIFY(m_install->exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate) VALUES "
-                                u"(1, 1, '2026-06-10 12:00:00', '2026-06-12 10:00:00'), "
-                                u"(2, 1, '2026-06-20 09:00:00', '2026-06-25 14:00:00')"_s));
-        QVERIFY(m_install->exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (1, 1), (2, 4), (2, 1)"_s));
+        QVERIFY(exec(u"INSERT INTO Berth (ID, Name, Length, Width, HasPower, DailyHireCharge, Active) VALUES "
+                     u"(1, 'A1', 10, 3, 1, 125000, 1), (2, 'A2', 8, 3, 0, NULL, 1), (3, 'A10', 8, 3, 0, 1, 0), "
+                     u"(4, 'B2', 12, 4, 1, 80000, 1)"_s));
+        QVERIFY(exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate) VALUES "
+                     u"(1, 1, '2026-06-10 12:00:00', '2026-06-12 10:00:00'), "
+                     u"(2, 1, '2026-06-20 09:00:00', '2026-06-25 14:00:00')"_s));
+        QVERIFY(exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (1, 1), (2, 4), (2, 1)"_s));
     }
 
     using IntervalRow = std::tuple<QDateTime, QDateTime, int, QString>;
@@ -242,7 +241,7 @@ private slots:
         QCOMPARE(maskedCardNumber(u"see notes"_s), u"see notes"_s);
         QCOMPARE(maskedCardNumber(u"123"_s), u"123"_s);
         // A booking deleted meanwhile does not load.
-        QVERIFY(m_install->exec(u"DELETE FROM Booking WHERE ID = ?"_s, {added->id}));
+        QVERIFY(exec(u"DELETE FROM Booking WHERE ID = ?"_s, {added->id}));
         QCOMPARE(BookingStore::loadBooking(m_install->db(), added->id).kind(), FailureKind::Conflict);
 
         // Deleting takes the berth rows.
@@ -254,7 +253,7 @@ private slots:
         const auto again = BookingStore::saveBooking(m_install->db(), newBooking({1}, {u"A1"_s}));
         QVERIFY(again);
         const auto seen = BookingStore::loadBooking(m_install->db(), again->id);
-        QVERIFY(seen && m_install->exec(u"UPDATE Booking SET Notes = 'changed' WHERE ID = ?"_s, {again->id}));
+        QVERIFY(seen && exec(u"UPDATE Booking SET Notes = 'changed' WHERE ID = ?"_s, {again->id}));
         QCOMPARE(BookingStore::deleteBooking(m_install->db(), again->id, seen->storedStamp).kind(),
                  FailureKind::Conflict);
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Booking WHERE ID = ?"_s, {again->id}), 1);
@@ -329,7 +328,7 @@ private slots:
     // Desk B works on the same file through a connection of its own.
     void twoDesksOneFile()
     {
-        const auto deskB = Database::open(m_install->databasePath(), u"desk-b"_s, 2000);
+        OtherDesk deskB(*m_install);
         QVERIFY2(deskB, qPrintable(deskB.error()));
 
         // Both desks were proposed number 1; B saves first, A's save takes the next free number. (The wizard's
@@ -349,11 +348,10 @@ private slots:
         BookingRecord typed = newBooking({2}, {u"A2"_s}, 20);
         typed.berthConfirmationNumber = 1;
         QCOMPARE(BookingStore::saveBooking(m_install->db(), typed)->confirmationNumber, 1);
-        Database::close(u"desk-b"_s);
         // The next proposal follows the highest number; a failed read proposes nothing rather than 1.
-        QVERIFY(m_install->exec(u"INSERT INTO Booking (BerthConfirmationNumber) VALUES (41), (NULL)"_s));
+        QVERIFY(exec(u"INSERT INTO Booking (BerthConfirmationNumber) VALUES (41), (NULL)"_s));
         QCOMPARE(BookingStore::nextConfirmationNumber(m_install->db()).valueOr(0), 42);
-        QVERIFY(m_install->exec(u"ALTER TABLE Booking RENAME TO BookingGone"_s));
+        QVERIFY(exec(u"ALTER TABLE Booking RENAME TO BookingGone"_s));
         QCOMPARE(BookingStore::nextConfirmationNumber(m_install->db()).kind(), FailureKind::Database);
     }
 
@@ -397,8 +395,8 @@ class tst_BookingsOnServer : public InstallTest
 
     void seed() override
     {
-        QVERIFY(m_install->exec(u"INSERT INTO Customer (ID, Name) VALUES (1, 'Ann O''Neill')"_s));
-        QVERIFY(m_install->exec(u"INSERT INTO Berth (ID, Name, Active) VALUES (1, 'A1', 1), (4, 'B2', 1)"_s));
+        QVERIFY(exec(u"INSERT INTO Customer (ID, Name) VALUES (1, 'Ann O''Neill')"_s));
+        QVERIFY(exec(u"INSERT INTO Berth (ID, Name, Active) VALUES (1, 'A1', 1), (4, 'B2', 1)"_s));
     }
 
 private slots:
@@ -408,9 +406,9 @@ private slots:
         // open, so desk A's re-check cannot see its booking; A's commit then waits for B's, and B commits.
         QSemaphore inserted;
         std::atomic<bool> committed = false;
-        const QString address = m_install->databasePath();
         std::thread deskB([&] {
-            if (auto db = Database::open(address, u"desk-b"_s, 2000)) {
+            OtherDesk db(*m_install);
+            if (db) {
                 const bool written = db->transaction() &&
                                      Sql::exec(*db, u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate) VALUES "
                                                     u"(60, 1, '2026-07-02 09:00:00', '2026-07-05 14:00:00')"_s) &&
@@ -426,7 +424,6 @@ private slots:
             } else {
                 inserted.release();
             }
-            Database::close(u"desk-b"_s);
         });
         const BookingRecord b = newBooking({1, 4}, {u"A1"_s, u"B2"_s});
         inserted.acquire();

@@ -15,14 +15,14 @@ class tst_FindBooking : public InstallTest
 
     void seed() override
     {
-        QVERIFY(m_install->exec(u"INSERT INTO Customer (ID, Name) VALUES (1, 'Ann'), (2, 'Bob')"_s));
-        QVERIFY(m_install->exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate) VALUES "
-                                u"(1, 1, '2004-06-05 10:00:00', '2004-06-07 10:00:00'), "
-                                u"(2, 1, '2004-06-05 10:30:00', '2004-06-08 12:00:00'), "
-                                u"(3, 2, '2004-06-05 09:30:00', '2004-06-06 10:00:00'), "
-                                u"(4, 2, '2004-06-01 10:00:00', '2004-06-10 10:00:00'), "
-                                u"(5, 99, '2004-06-05 11:00:00', '2004-06-06 11:00:00'), "
-                                u"(6, NULL, '2004-06-05 11:00:00', '2004-06-06 11:00:00')"_s));
+        QVERIFY(exec(u"INSERT INTO Customer (ID, Name) VALUES (1, 'Ann'), (2, 'Bob')"_s));
+        QVERIFY(exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate) VALUES "
+                     u"(1, 1, '2004-06-05 10:00:00', '2004-06-07 10:00:00'), "
+                     u"(2, 1, '2004-06-05 10:30:00', '2004-06-08 12:00:00'), "
+                     u"(3, 2, '2004-06-05 09:30:00', '2004-06-06 10:00:00'), "
+                     u"(4, 2, '2004-06-01 10:00:00', '2004-06-10 10:00:00'), "
+                     u"(5, 99, '2004-06-05 11:00:00', '2004-06-06 11:00:00'), "
+                     u"(6, NULL, '2004-06-05 11:00:00', '2004-06-06 11:00:00')"_s));
         m_window = std::make_unique<FindBookingWindow>(m_install->services);
         QVERIFY(m_window->load());
     }
@@ -86,9 +86,9 @@ private slots:
 
     void rowsAreFetchedAsTheGridNeedsThem()
     {
-        QVERIFY(m_install->exec(u"WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 1000) "
-                                u"INSERT INTO Booking (CustomerID, FromDate, ToDate) SELECT 1, '2005-01-01 10:00:00', "
-                                u"'2005-01-02 10:00:00' FROM n"_s));
+        QVERIFY(exec(u"WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 1000) "
+                     u"INSERT INTO Booking (CustomerID, FromDate, ToDate) SELECT 1, '2005-01-01 10:00:00', "
+                     u"'2005-01-02 10:00:00' FROM n"_s));
         QVERIFY(m_window->load());
         FindBookingModel* model = m_window->model();
         // A file hands the rows over in batches; a server's client library has the whole result at once.

@@ -30,8 +30,8 @@ class tst_Ledger : public InstallTest
     // Booking 1: £300 payable, £100 paid (one line); booking 2: £50 payable, nothing paid; both on berth A1.
     void seed() override
     {
-        QVERIFY(m_install->exec(u"INSERT INTO Customer (ID, Name) VALUES (1, 'Ann'), (2, 'Bob')"_s));
-        QVERIFY(m_install->exec(u"INSERT INTO Berth (ID, Name, Active) VALUES (1, 'A1', 1), (2, 'A2', 1)"_s));
+        QVERIFY(exec(u"INSERT INTO Customer (ID, Name) VALUES (1, 'Ann'), (2, 'Bob')"_s));
+        QVERIFY(exec(u"INSERT INTO Berth (ID, Name, Active) VALUES (1, 'A1', 1), (2, 'A2', 1)"_s));
         BookingRecord b;
         b.customerId = 1;
         b.fromDate = DateTimes::wallTime(day(7, 1), QTime(14, 0));
@@ -49,7 +49,7 @@ class tst_Ledger : public InstallTest
         b.totalPayable = pounds(50);
         b.amountPayed = Money();
         QVERIFY(BookingStore::saveBooking(m_install->db(), b));
-        QVERIFY(m_install->exec(u"UPDATE Booking SET Created = '2026-05-01 10:00:00'"_s));
+        QVERIFY(exec(u"UPDATE Booking SET Created = '2026-05-01 10:00:00'"_s));
     }
 
     Money paid(int booking) const
@@ -90,7 +90,7 @@ private slots:
         // Both engines refuse to change a line in place, to delete one, or to delete a booking that has lines.
         for (const QString& sql :
              {u"UPDATE Payment SET Amount = 1"_s, u"DELETE FROM Payment"_s, u"DELETE FROM Booking WHERE ID = 1"_s})
-            QVERIFY2(!m_install->exec(sql), qPrintable(sql));
+            QVERIFY2(!exec(sql), qPrintable(sql));
         QCOMPARE(lineCount(), 1);
         QCOMPARE(paid(1), pounds(100));
         QCOMPARE(BookingStore::deleteBooking(m_install->db(), 1).kind(), FailureKind::Refused);
@@ -144,20 +144,20 @@ private slots:
     // Invoice numbers without gaps, and payments at two desks that both count.
     void twoDesksInvoicesAndPayments()
     {
-        QVERIFY(m_install->exec(u"UPDATE Company SET LastInvoiceNumber = 40"_s));
+        QVERIFY(exec(u"UPDATE Company SET LastInvoiceNumber = 40"_s));
         QCOMPARE(*Ledger::issueInvoice(m_install->db(), 2), 41);
         QCOMPARE(*Ledger::issueInvoice(m_install->db(), 2), 41); // reissued: the same number
         // A number taken in a transaction that then failed is not lost.
         QVERIFY(m_install->failOn(u"Booking"_s, u"UPDATE"_s, u"disk full"_s));
         QVERIFY(!Ledger::issueInvoice(m_install->db(), 1));
-        QVERIFY(m_install->exec(TestMain::currentEngine() == TestMain::Engine::SQLite
-                                    ? u"DROP TRIGGER FailBookingUpdate"_s
-                                    : u"DROP TRIGGER FailBookingUpdate ON Booking"_s));
+        QVERIFY(exec(TestMain::currentEngine() == TestMain::Engine::SQLite
+                         ? u"DROP TRIGGER FailBookingUpdate"_s
+                         : u"DROP TRIGGER FailBookingUpdate ON Booking"_s));
         QCOMPARE(m_install->scalarInt(u"SELECT LastInvoiceNumber FROM Company"_s), 41);
         // Two desks issuing in turn never share a number and skip none.
-        QVERIFY(m_install->exec(u"WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 20) "
-                                u"INSERT INTO Booking (CustomerID, TotalPayable) SELECT 1, 100 FROM n"_s));
-        const auto deskB = Database::open(m_install->databasePath(), u"desk-b"_s, 2000);
+        QVERIFY(exec(u"WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 20) "
+                     u"INSERT INTO Booking (CustomerID, TotalPayable) SELECT 1, 100 FROM n"_s));
+        OtherDesk deskB(*m_install);
         QVERIFY2(deskB, qPrintable(deskB.error()));
         for (int id = 3; id < 23; id += 2) {
             QVERIFY(Ledger::issueInvoice(*deskB, id));
@@ -171,7 +171,6 @@ private slots:
             QCOMPARE(*Ledger::record(*deskB, 1, {Kind::Payment, 1, pounds(1), {}, {}}, {}, u"b"_s),
                      seenByB + pounds(3));
         }
-        Database::close(u"desk-b"_s);
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(DISTINCT InvoiceNumber) FROM Booking"_s), 22);
         QCOMPARE(m_install->joined(u"SELECT MIN(InvoiceNumber) || '-' || MAX(InvoiceNumber) FROM Booking"_s),
                  u"41-62"_s);
@@ -196,7 +195,7 @@ private slots:
         const auto loaded = BookingStore::loadBooking(m_install->db(), 1);
         QVERIFY(loaded);
         // Changed at another desk since it was shown: nothing is cancelled.
-        QVERIFY(m_install->exec(u"UPDATE Booking SET Notes = 'other desk' WHERE ID = 1"_s));
+        QVERIFY(exec(u"UPDATE Booking SET Notes = 'other desk' WHERE ID = 1"_s));
         QCOMPARE(BookingStore::cancelBooking(m_install->db(), 1, loaded->storedStamp, kept, {}, {}).kind(),
                  FailureKind::Conflict);
         QCOMPARE(lineCount(), 1);
@@ -237,7 +236,7 @@ private slots:
                  FailureKind::Conflict);
         // Credit kept is taken as payment elsewhere, no more than is held.
         if (creditAfter > 0) {
-            QVERIFY(m_install->exec(u"UPDATE Booking SET CustomerID = 1 WHERE ID = 2"_s));
+            QVERIFY(exec(u"UPDATE Booking SET CustomerID = 1 WHERE ID = 2"_s));
             QCOMPARE(Ledger::record(m_install->db(), 2, {Kind::CreditUsed, {}, pounds(101), {}, {}}, {}, {}).kind(),
                      FailureKind::Refused);
             const auto used = Ledger::record(m_install->db(), 2, {Kind::CreditUsed, {}, pounds(100), {}, {}}, {}, {});
@@ -306,10 +305,10 @@ private slots:
     {
         PaymentTerms terms;
         terms.balanceDays = 14;
-        QVERIFY(m_install->exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, Created, TotalPayable, AmountPayed, "
-                                u"Cancelled) VALUES (5, 1, '2026-06-01 12:00:00', '2026-05-01 10:00:00', 100, 0, 0), "
-                                u"(6, 1, '2026-06-01 12:00:00', '2026-05-01 10:00:00', 100, 100, 0), "
-                                u"(7, 1, '2026-06-01 12:00:00', '2026-05-01 10:00:00', 100, 0, 1)"_s));
+        QVERIFY(exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, Created, TotalPayable, AmountPayed, "
+                     u"Cancelled) VALUES (5, 1, '2026-06-01 12:00:00', '2026-05-01 10:00:00', 100, 0, 0), "
+                     u"(6, 1, '2026-06-01 12:00:00', '2026-05-01 10:00:00', 100, 100, 0), "
+                     u"(7, 1, '2026-06-01 12:00:00', '2026-05-01 10:00:00', 100, 0, 1)"_s));
         const auto owing = Ledger::owing(m_install->db(), terms, day(7, 1));
         QVERIFY(owing);
         QStringList listed;

@@ -42,10 +42,10 @@ private slots:
     void sameAsTheRowsAcrossTheAcceptedDates()
     {
         // Bookings at both ends of the accepted range and random half-hour periods between.
-        QVERIFY(m_install->exec(u"INSERT INTO Booking (ID, FromDate, ToDate) VALUES "
-                                u"(1, '2000-01-01 00:00:00', '2000-01-01 00:30:00'), "
-                                u"(2, '2199-12-31 23:00:00', '2199-12-31 23:30:00')"_s));
-        QVERIFY(m_install->exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (1, 1), (2, 2)"_s));
+        QVERIFY(exec(u"INSERT INTO Booking (ID, FromDate, ToDate) VALUES "
+                     u"(1, '2000-01-01 00:00:00', '2000-01-01 00:30:00'), "
+                     u"(2, '2199-12-31 23:00:00', '2199-12-31 23:30:00')"_s));
+        QVERIFY(exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (1, 1), (2, 2)"_s));
         QRandomGenerator random(12);
         const QDateTime first = wall(2000, 1, 1, 0, 0);
         auto somewhen = [&] { return first.addSecs(1800 * qint64(random.bounded(200 * 17532))); };
@@ -54,10 +54,10 @@ private slots:
         for (int id = 3; id < 400; ++id) {
             const QDateTime from = somewhen();
             const QDateTime to = from.addSecs(1800 * qint64(random.bounded(1, 2000)));
-            QVERIFY(m_install->exec(u"INSERT INTO Booking (ID, FromDate, ToDate) VALUES (?, ?, ?)"_s,
-                                    {id, DateTimes::dbDateTime(from), DateTimes::dbDateTime(to)}));
+            QVERIFY(exec(u"INSERT INTO Booking (ID, FromDate, ToDate) VALUES (?, ?, ?)"_s,
+                         {id, DateTimes::dbDateTime(from), DateTimes::dbDateTime(to)}));
             // A berth of its own: the periods overlap at random, and a berth is never booked twice over.
-            QVERIFY(m_install->exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (?, ?)"_s, {id, id}));
+            QVERIFY(exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (?, ?)"_s, {id, id}));
         }
         QVERIFY(db.commit());
         QList<std::pair<QDateTime, QDateTime>> periods = {{wall(2000, 1, 1, 0, 0), wall(2000, 1, 1, 0, 30)},
@@ -83,7 +83,7 @@ private slots:
 
     void followsEveryChange()
     {
-        auto step = [this](const QString& sql) { return m_install->exec(sql) && mismatches() == 0; };
+        auto step = [this](const QString& sql) { return exec(sql) && mismatches() == 0; };
         QVERIFY(step(u"INSERT INTO Booking (ID, FromDate, ToDate) VALUES (1, '2026-06-01 09:00:00', "
                      u"'2026-06-03 14:00:00'), (2, '2026-06-02 09:00:00', '2026-06-04 14:00:00')"_s));
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM BookingPeriod"_s), 2); // berth 0: no berths yet
@@ -152,15 +152,9 @@ private slots:
                     u"'2026-06-01 09:00:00', '2026-06-03 14:00:00', '4111 1111-1111 1234', '737'), (2, "
                     u"'2199-12-30 09:00:00', '2199-12-31 23:30:00', 'on account', NULL); "
                     u"INSERT INTO BookingPeriod VALUES (1, 29667240, 29670360); "
-                    u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (1, 3), (1, 4), (2, 3); "
-                    u"DROP TABLE Season; DROP TABLE Rate; DROP TABLE Tax; ALTER TABLE BerthType DROP COLUMN "
-                    u"MinimumLength; "
-                    u"ALTER TABLE Booking DROP COLUMN TaxRate; DROP TABLE Boat; ALTER TABLE Booking DROP COLUMN "
-                    u"BoatID; "
-                    u"ALTER TABLE Berth DROP COLUMN MaxDraft; ALTER TABLE Berth DROP COLUMN TakesMultihulls; DROP "
-                    u"TABLE "
-                    u"WaitingEntry; DROP TABLE BookingCharge; DROP TRIGGER Booking_Delete_Charges; "_s +
-                    TestSupport::dropLedgerSql(false) + u"PRAGMA user_version = 1"_s));
+                    u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (1, 3), (1, 4), (2, 3); "_s +
+                    TestSupport::dropSeasonsSql(false) + TestSupport::dropLedgerSql(false) +
+                    u"PRAGMA user_version = 1"_s));
             db.close();
         }
         QSqlDatabase::removeDatabase(u"old"_s);

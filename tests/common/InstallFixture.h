@@ -38,6 +38,12 @@ protected:
     /// Closes what a case keeps open, while its installation still exists.
     virtual void tearDown() {}
 
+    /// A statement of the case's set-up (see TestInstall::exec), what the scripted message box was asked to show,
+    /// and the event log so far.
+    bool exec(const QString& sql, const QVariantList& binds = {}) const { return m_install->exec(sql, binds); }
+    QString said() const { return m_install->messages.said(); }
+    QString logText() const { return m_install->eventLogText(); }
+
     std::unique_ptr<TestInstall> m_install;
 
 private slots:
@@ -93,15 +99,34 @@ inline bool writeAll(const QString& path, const QByteArray& bytes)
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
 }
 
+/// Fails the case unless text holds part, and then shows the whole text.
+#define VERIFY_HAS(text, part) QVERIFY2((text).contains(part), qPrintable(text))
+
+/// Another desk's own connection to the test database ("desk-b"), closed again at the end of its scope.
+class OtherDesk
+{
+public:
+    explicit OtherDesk(const TestInstall& install, int busyTimeoutMs = 2000)
+        : m_db(Database::open(install.databasePath(), u"desk-b"_s, busyTimeoutMs))
+    {
+    }
+    ~OtherDesk() { Database::close(u"desk-b"_s); }
+    Q_DISABLE_COPY_MOVE(OtherDesk)
+    explicit operator bool() const { return bool(m_db); }
+    QString error() const { return m_db.error(); }
+    QSqlDatabase& operator*() { return *m_db; }
+    QSqlDatabase* operator->() { return &*m_db; }
+
+private:
+    Result<QSqlDatabase> m_db;
+};
+
 /// Runs statements as another desk does: on a connection of its own, closed again before this returns.
 inline bool atAnotherDesk(const TestInstall& install, const QStringList& statements)
 {
-    bool ok = false;
-    if (const auto desk = Database::open(install.databasePath(), u"desk-b"_s, 2000))
-        ok = std::all_of(statements.cbegin(), statements.cend(),
-                         [&](const QString& sql) { return Sql::exec(*desk, sql); });
-    Database::close(u"desk-b"_s);
-    return ok;
+    OtherDesk desk(install);
+    return desk && std::all_of(statements.cbegin(), statements.cend(),
+                               [&](const QString& sql) { return Sql::exec(*desk, sql); });
 }
 
 namespace TestSupport {
@@ -133,6 +158,18 @@ inline QString dropLedgerSql(bool server)
     return u"DROP TRIGGER Booking_Keeps_Ledger; DROP TABLE Payment; DROP INDEX IX_Booking_Invoice; DROP INDEX "
            u"IX_Booking_Cancelled; "_s +
            columns;
+}
+
+/// Takes away seasons, rates and taxes, boats, the waiting list, charge lines and the berths' fitting columns: the
+/// steps back to the release before seasons.
+inline QString dropSeasonsSql(bool server)
+{
+    return (server ? u"DROP TRIGGER Booking_Delete_Charges ON Booking; DROP FUNCTION zem_booking_charges_gone(); "_s
+                   : u"DROP TRIGGER Booking_Delete_Charges; "_s) +
+           u"DROP TABLE Season; DROP TABLE Rate; DROP TABLE Tax; DROP TABLE Boat; DROP TABLE WaitingEntry; DROP TABLE "
+           u"BookingCharge; ALTER TABLE Booking DROP COLUMN BoatID; ALTER TABLE Berth DROP COLUMN MaxDraft; "
+           u"ALTER TABLE Berth DROP COLUMN TakesMultihulls; ALTER TABLE BerthType DROP COLUMN MinimumLength; "
+           u"ALTER TABLE Booking DROP COLUMN TaxRate; "_s;
 }
 
 /// Takes away the number of the berth list: the first step back from the present schema.

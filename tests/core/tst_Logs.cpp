@@ -20,7 +20,7 @@ private slots:
         const QString expected = date + u"\r\n[Customer added]\r\nName: O'Neill\r\n\r\n"_s + date +
                                  u"\r\n[Application started]\r\n\r\n"_s + date + u"\r\nno text for 34\r\n\r\n"_s +
                                  date + u"\r\n\r\n"_s;
-        QCOMPARE(m_install->eventLogText(), expected);
+        QCOMPARE(logText(), expected);
         QCOMPARE(EventLog::eventText(34), QString()); // the last text is 33's
         // A trace file is read with its line ends made CR LF, a NUL as a replacement character, and capped.
         const QString path = m_install->root() + u"/trace.bin"_s;

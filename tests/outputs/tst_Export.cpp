@@ -29,11 +29,10 @@ class tst_Export : public InstallTest
 
     void seed() override
     {
-        QVERIFY(
-            m_install->exec(u"INSERT INTO Customer (ID, Name, HouseName, Town, Notes, ClubMember) VALUES "
-                            u"(1, 'Smith, John', 'Rose Cottage', 'Cowes', 'Pays late, \"always\"\r\nsecond line', 1), "
-                            u"(2, 'Þórunn Ægisdóttir', NULL, 'Akureyri', 'Ισαάκ — 漢字', 0)"_s));
-        QVERIFY(m_install->exec(
+        QVERIFY(exec(u"INSERT INTO Customer (ID, Name, HouseName, Town, Notes, ClubMember) VALUES "
+                     u"(1, 'Smith, John', 'Rose Cottage', 'Cowes', 'Pays late, \"always\"\r\nsecond line', 1), "
+                     u"(2, 'Þórunn Ægisdóttir', NULL, 'Akureyri', 'Ισαάκ — 漢字', 0)"_s));
+        QVERIFY(exec(
             u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, BookedBy, Notes, NoAdults, NoKids, CostOfHire, "
             u"OtherCharges, VAT, TotalPayable, AmountPayed, PaymentMethodID, BerthConfirmationNumber, ClubMember) "
             u"VALUES (1, 1, '2026-12-03 14:00:00', '2026-12-05 10:00:00', 'Ann', 'Late \"arrival\"', 2, 1, "
@@ -123,11 +122,11 @@ private slots:
     // Stored text that a spreadsheet would run is written as text; our own numbers, negative ones too, stay numbers.
     void formulasAreWrittenAsText()
     {
-        QVERIFY(m_install->exec(u"UPDATE Customer SET Name = '=HYPERLINK(\"x\")', HouseName = '+44 1983', Town = "
-                                u"'-2+3', Notes = '@SUM(A1)' WHERE ID = 1"_s));
-        QVERIFY(m_install->exec(u"UPDATE Customer SET Name = ?, HouseName = ?, Town = 'Cowes=1' WHERE ID = 2"_s,
-                                {u"\tTab"_s, u"\rReturn"_s}));
-        QVERIFY(m_install->exec(u"UPDATE Booking SET BookedBy = '=1+1', AmountPayed = -12500 WHERE ID = 2"_s));
+        QVERIFY(exec(u"UPDATE Customer SET Name = '=HYPERLINK(\"x\")', HouseName = '+44 1983', Town = "
+                     u"'-2+3', Notes = '@SUM(A1)' WHERE ID = 1"_s));
+        QVERIFY(exec(u"UPDATE Customer SET Name = ?, HouseName = ?, Town = 'Cowes=1' WHERE ID = 2"_s,
+                     {u"\tTab"_s, u"\rReturn"_s}));
+        QVERIFY(exec(u"UPDATE Booking SET BookedBy = '=1+1', AmountPayed = -12500 WHERE ID = 2"_s));
         m_install->files.answers << target(u"Customer.csv"_s) << target(u"Reservations.csv"_s);
         QVERIFY(ExportMenu::exportCustomers(m_install->services));
         QVERIFY(ExportMenu::exportReservations(m_install->services));
@@ -168,8 +167,7 @@ private slots:
                  QStringList({u"Export Customers"_s, u"Customer"_s,
                               u"All Files (*.*);;CSV Files (*.csv);;Text Files (*.txt)"_s, u"CSV Files (*.csv)"_s,
                               u"Reservations"_s}));
-        QCOMPARE(m_install->eventLogText(),
-                 logged(EventLog::CustomersExported) + logged(EventLog::ReservationsExported));
+        QCOMPARE(logText(), logged(EventLog::CustomersExported) + logged(EventLog::ReservationsExported));
         QVERIFY(m_install->messages.calls.isEmpty());
     }
 
@@ -186,16 +184,15 @@ private slots:
     void todaysReservations()
     {
         const auto& [from, to, listed] = fetchRow<TodaysRow>();
-        QVERIFY(m_install->exec(u"DELETE FROM Booking"_s));
-        QVERIFY(m_install->exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate) VALUES (7, 1, ?, ?)"_s,
-                                {from, to}));
+        QVERIFY(exec(u"DELETE FROM Booking"_s));
+        QVERIFY(exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate) VALUES (7, 1, ?, ?)"_s, {from, to}));
         m_install->files.answers << target(u"today.csv"_s);
         QCOMPARE(ExportMenu::exportTodaysReservations(m_install->services), listed);
         QCOMPARE(QFile::exists(target(u"today.csv"_s)), listed);
         if (listed)
             QCOMPARE(readBack(target(u"today.csv"_s)).size(), 2);
-        QCOMPARE(m_install->messages.said(), listed ? QString() : u"Export: There is no data to export"_s);
-        QCOMPARE(m_install->eventLogText(), logged(EventLog::TodaysReservationsExported));
+        QCOMPARE(said(), listed ? QString() : u"Export: There is no data to export"_s);
+        QCOMPARE(logText(), logged(EventLog::TodaysReservationsExported));
     }
 
     void nothingWrittenOnCancelOrFailure()
@@ -211,7 +208,7 @@ private slots:
         m_install->files.answers << target(u"missing/Reservations.csv"_s);
         QVERIFY(!ExportMenu::exportReservations(m_install->services) && !QDir(target(u"missing"_s)).exists());
         QVERIFY(m_install->messages.calls.isEmpty());
-        QCOMPARE(m_install->eventLogText().count(EventLog::eventText(EventLog::ReservationsExported)), 2);
+        QCOMPARE(logText().count(EventLog::eventText(EventLog::ReservationsExported)), 2);
 
         // A device that stops taking bytes part-way: the writer reports it instead of carrying on.
         FullDevice full;
@@ -248,10 +245,10 @@ private slots:
     void bytesEqualTheValueTexts()
     {
         const auto& [locale, sql] = fetchRow<BytesRow>();
-        QVERIFY(m_install->exec(u"INSERT INTO Customer (ID, Name, Notes) VALUES "
-                                u"(11, 'Smith, \"Jack\"', 'Ισαάκ — 漢字 \U0001F6A4'), (12, '', NULL)"_s));
+        QVERIFY(exec(u"INSERT INTO Customer (ID, Name, Notes) VALUES "
+                     u"(11, 'Smith, \"Jack\"', 'Ισαάκ — 漢字 \U0001F6A4'), (12, '', NULL)"_s));
         // Amounts around the rounding point and the sign, a date that is not one, a lone half of a surrogate pair.
-        QVERIFY(m_install->exec(
+        QVERIFY(exec(
             u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, BookedBy, Notes, NoAdults, NoKids, CostOfHire, "
             u"OtherCharges, VAT, TotalPayable, AmountPayed, PaymentMethodID, BerthConfirmationNumber, ClubMember) "
             u"VALUES (11, 11, '2026-12-03 14:00:00', 'soon', 'Ann', ?, 2, -7, 50, -50, -49, 1236688, "
@@ -261,7 +258,7 @@ private slots:
             {u"end \""_s + QChar(0xD83D)}));
         // Only a file holds text in a number column: an empty text as a yes/no.
         if (TestMain::currentEngine() == TestMain::Engine::SQLite)
-            QVERIFY(m_install->exec(u"UPDATE Booking SET ClubMember = '' WHERE ID = 12"_s));
+            QVERIFY(exec(u"UPDATE Booking SET ClubMember = '' WHERE ID = 12"_s));
         QSqlQuery rows(m_install->db());
         QVERIFY(rows.exec(sql) && rows.next());
         QBuffer file;

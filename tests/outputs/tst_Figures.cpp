@@ -45,20 +45,19 @@ class tst_Figures : public InstallTest
     // visit on 2 July; on M1 2-4 July (2 nights); one cancelled stay in July; on A2 10-12 September.
     void seed() override
     {
-        QVERIFY(m_install->exec(u"INSERT INTO Customer (ID, Name) VALUES (1, 'Ann'), (2, 'Bob')"_s));
-        QVERIFY(m_install->exec(u"INSERT INTO BerthType (ID, Type) VALUES (91, 'Pontoon'), (92, 'Swing mooring')"_s));
-        QVERIFY(m_install->exec(u"INSERT INTO Berth (ID, Name, TypeID, Active) VALUES (1, 'A1', 91, 1), "
-                                u"(2, 'A2', 91, 1), (3, 'M1', 92, 1), (4, 'A3', 91, 0)"_s));
+        QVERIFY(exec(u"INSERT INTO Customer (ID, Name) VALUES (1, 'Ann'), (2, 'Bob')"_s));
+        QVERIFY(exec(u"INSERT INTO BerthType (ID, Type) VALUES (91, 'Pontoon'), (92, 'Swing mooring')"_s));
+        QVERIFY(exec(u"INSERT INTO Berth (ID, Name, TypeID, Active) VALUES (1, 'A1', 91, 1), "
+                     u"(2, 'A2', 91, 1), (3, 'M1', 92, 1), (4, 'A3', 91, 0)"_s));
         const auto add = [this](int id, const char* from, const char* to, int berth, qint64 hire, int cancelled,
                                 const char* created) {
-            QVERIFY(
-                m_install->exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, Created, CostOfHire, "
-                                u"OtherCharges, VAT, TotalPayable, AmountPayed, Cancelled) "
-                                u"VALUES (?, 1, ?, ?, ?, ?, 50000, ?, ?, 0, ?)"_s,
-                                {id, QString::fromLatin1(from), QString::fromLatin1(to), QString::fromLatin1(created),
-                                 hire, hire / 5, hire + 50000 + hire / 5, cancelled}));
+            QVERIFY(exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, Created, CostOfHire, "
+                         u"OtherCharges, VAT, TotalPayable, AmountPayed, Cancelled) "
+                         u"VALUES (?, 1, ?, ?, ?, ?, 50000, ?, ?, 0, ?)"_s,
+                         {id, QString::fromLatin1(from), QString::fromLatin1(to), QString::fromLatin1(created), hire,
+                          hire / 5, hire + 50000 + hire / 5, cancelled}));
             if (berth)
-                QVERIFY(m_install->exec(u"INSERT INTO BookingBerth VALUES (?, ?)"_s, {id, berth}));
+                QVERIFY(exec(u"INSERT INTO BookingBerth VALUES (?, ?)"_s, {id, berth}));
         };
         add(1, "2026-07-01 14:00:00", "2026-07-03 10:00:00", 1, 1000000, 0, "2026-06-01 10:00:00");
         add(2, "2026-07-03 11:00:00", "2026-07-03 17:00:00", 1, 200000, 0, "2026-07-03 08:00:00");
@@ -146,7 +145,7 @@ private slots:
         QCOMPARE(figure(Kind::Revenue, winter, winter.addDays(30))->emptyReason,
                  u"No booking arrives in this period."_s);
         QCOMPARE(figure(Kind::BusiestBerths, winter, winter)->emptyReason, u"No night is sold in this period."_s);
-        QVERIFY(m_install->exec(u"UPDATE Berth SET Active = 0"_s));
+        QVERIFY(exec(u"UPDATE Berth SET Active = 0"_s));
         const auto none = figure(Kind::Occupancy, jul1, jul1, Step::Day);
         QVERIFY(none->emptyReason.contains(u"(no berths)"_s));
         QCOMPARE(rowsOf(*none), QStringList({u"Wed 01/07/2026|0|0|no berths"_s}));
@@ -166,7 +165,7 @@ private slots:
         control<QDateEdit>(*reports, "dtpFiguresFrom")->setDate(QDate(2026, 7, 1));
         control<QDateEdit>(*reports, "dtpFiguresTo")->setDate(QDate(2026, 6, 30));
         click(*reports, "cmdShowFigure");
-        QCOMPARE(m_install->messages.said(), u"Zem Harbour: The period ends before it starts."_s);
+        QCOMPARE(said(), u"Zem Harbour: The period ends before it starts."_s);
         QVERIFY(!m_main->findWindow(u"frmFigure"_s));
 
         control<QDateEdit>(*reports, "dtpFiguresTo")->setDate(QDate(2026, 9, 30));
@@ -198,10 +197,10 @@ private slots:
         QCOMPARE(m_main->mdiArea()->subWindowList().size(), 2);
 
         // The Today window; today is 4 December 2026, 09:15.
-        QVERIFY(m_install->exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, TotalPayable, AmountPayed) "
-                                u"VALUES (10, 2, '2026-12-04 14:00:00', '2026-12-06 10:00:00', 500000, 100000), "
-                                u"(11, 1, '2026-12-01 14:00:00', '2026-12-04 10:00:00', 0, 0)"_s));
-        QVERIFY(m_install->exec(u"INSERT INTO BookingBerth VALUES (10, 3), (10, 2), (11, 1)"_s));
+        QVERIFY(exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, TotalPayable, AmountPayed) "
+                     u"VALUES (10, 2, '2026-12-04 14:00:00', '2026-12-06 10:00:00', 500000, 100000), "
+                     u"(11, 1, '2026-12-01 14:00:00', '2026-12-04 10:00:00', 0, 0)"_s));
+        QVERIFY(exec(u"INSERT INTO BookingBerth VALUES (10, 3), (10, 2), (11, 1)"_s));
         m_main->menuItem(u"mnuBookingsToday"_s)->trigger();
         auto* today = qobject_cast<TodayWindow*>(m_main->findWindow(u"frmToday"_s));
         QVERIFY(today);
@@ -226,7 +225,7 @@ private slots:
         onNextModal([&](QDialog* dialog) {
             if (auto* summary = qobject_cast<BookingSummaryWindow*>(dialog))
                 opened = summary->bookingId();
-            QVERIFY(m_install->exec(u"UPDATE Booking SET FromDate = '2026-12-05 14:00:00' WHERE ID = 10"_s));
+            QVERIFY(exec(u"UPDATE Booking SET FromDate = '2026-12-05 14:00:00' WHERE ID = 10"_s));
         });
         QTest::keyClick(arrivals, Qt::Key_Return);
         QCOMPARE(opened, 10);

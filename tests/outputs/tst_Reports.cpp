@@ -22,9 +22,9 @@ class tst_Reports : public InstallTest
 
     void seed() override
     {
-        QVERIFY(m_install->exec(u"INSERT INTO Customer (ID, Name, HouseName, TelNo) VALUES "
-                                u"(1, 'Smith', 'Rose Cottage', '01983 123456'), (2, 'Ng', NULL, NULL)"_s));
-        QVERIFY(m_install->exec(u"INSERT INTO Berth (ID, Name) VALUES (1, 'A1'), (2, 'B7'), (3, 'C12')"_s));
+        QVERIFY(exec(u"INSERT INTO Customer (ID, Name, HouseName, TelNo) VALUES "
+                     u"(1, 'Smith', 'Rose Cottage', '01983 123456'), (2, 'Ng', NULL, NULL)"_s));
+        QVERIFY(exec(u"INSERT INTO Berth (ID, Name) VALUES (1, 'A1'), (2, 'B7'), (3, 'C12')"_s));
     }
 
     /// count more bookings, one a day from 1 June 2026 for one night, each on berths C12 and A1; every other one for
@@ -34,22 +34,22 @@ class tst_Reports : public InstallTest
         for (int i = 0; i < count; ++i) {
             const int id = m_install->scalarInt(u"SELECT count(*) FROM Booking"_s) + 1;
             const QDateTime from = DateTimes::wallTime(QDate(2026, 6, 1).addDays(id - 1), QTime(14, 0));
-            QVERIFY(m_install->exec(
-                u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, Created, CostOfHire, OtherCharges, VAT, "
-                u"TotalPayable, AmountPayed) VALUES (?, ?, ?, ?, '2026-05-20 10:30:00', ?, 0, 0, ?, ?)"_s,
-                {id, 2 - id % 2, DateTimes::dbDateTime(from), DateTimes::dbDateTime(from.addDays(1)), totalUnits,
-                 totalUnits, paidUnits}));
-            QVERIFY(m_install->exec(u"INSERT INTO BookingBerth VALUES (?, 3), (?, 1)"_s, {id, id}));
+            QVERIFY(
+                exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, Created, CostOfHire, OtherCharges, VAT, "
+                     u"TotalPayable, AmountPayed) VALUES (?, ?, ?, ?, '2026-05-20 10:30:00', ?, 0, 0, ?, ?)"_s,
+                     {id, 2 - id % 2, DateTimes::dbDateTime(from), DateTimes::dbDateTime(from.addDays(1)), totalUnits,
+                      totalUnits, paidUnits}));
+            QVERIFY(exec(u"INSERT INTO BookingBerth VALUES (?, 3), (?, 1)"_s, {id, id}));
         }
     }
 
     /// A booking of £123.67 in all; stay is "arrival|departure" as stored.
     void addBooking(int id, const QString& stay, const QString& created = u"2026-11-01 10:00:00"_s)
     {
-        QVERIFY(m_install->exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, Created, CostOfHire, "
-                                u"OtherCharges, VAT, TotalPayable) VALUES (?, 1, ?, ?, ?, 1000000, 52500, 184188, "
-                                u"1236688)"_s,
-                                {id, stay.section(u'|', 0, 0), stay.section(u'|', 1, 1), created}));
+        QVERIFY(exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, Created, CostOfHire, "
+                     u"OtherCharges, VAT, TotalPayable) VALUES (?, 1, ?, ?, ?, 1000000, 52500, 184188, "
+                     u"1236688)"_s,
+                     {id, stay.section(u'|', 0, 0), stay.section(u'|', 1, 1), created}));
     }
 
     Result<BookingReports::BookingList> build(List list, const QString& from = {}, const QString& to = {})
@@ -126,10 +126,10 @@ private slots:
         addBooking(2, u"2026-07-01 09:30:00|2026-07-03 10:00:00"_s);
         addBooking(3, u"2026-07-05 09:00:00|2026-07-06 10:00:00"_s);
         addBooking(4, u"|2026-07-02 10:00:00"_s);
-        QVERIFY(m_install->exec(u"UPDATE Booking SET CustomerID = 2, Created = NULL WHERE ID = 3"_s));
-        QVERIFY(m_install->exec(u"UPDATE Booking SET FromDate = NULL WHERE ID = 4"_s));
+        QVERIFY(exec(u"UPDATE Booking SET CustomerID = 2, Created = NULL WHERE ID = 3"_s));
+        QVERIFY(exec(u"UPDATE Booking SET FromDate = NULL WHERE ID = 4"_s));
         // Booked in the order C12, A1, B7; booking 2 has no berth at all.
-        QVERIFY(m_install->exec(u"INSERT INTO BookingBerth VALUES (1, 3), (3, 2), (1, 1), (1, 2)"_s));
+        QVERIFY(exec(u"INSERT INTO BookingBerth VALUES (1, 3), (3, 2), (1, 1), (1, 2)"_s));
         const auto built = build(List::PeriodSales);
         QVERIFY(built && built->rows.size() == 4);
         // A booking without an arrival comes first on either engine.
@@ -253,9 +253,9 @@ private slots:
         ReportManager* window = open();
         QVERIFY(window);
         click(*window, "cmdPaymentsDue");
-        QCOMPARE(m_install->messages.said(), u"Zem Harbour: No booking has money owing."_s);
+        QCOMPARE(said(), u"Zem Harbour: No booking has money owing."_s);
         // Arriving (and so owing everything) before today, within the week, later; cancelled and paid ones not.
-        QVERIFY(m_install->exec(
+        QVERIFY(exec(
             u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, Created, TotalPayable, AmountPayed, Cancelled, "
             u"BerthConfirmationNumber) VALUES "
             u"(1, 1, '2026-12-01 14:00:00', '2026-12-09 10:00:00', '2026-11-01 10:00:00', 100000, 0, 0, 71), "
@@ -317,7 +317,7 @@ private slots:
         // Nothing in the period: nothing to print, no preview.
         addBookings(3);
         click(*window, "cmdAllBooking");
-        QCOMPARE(m_install->messages.said(), u"Zem Harbour: Nothing to print!"_s);
+        QCOMPARE(said(), u"Zem Harbour: Nothing to print!"_s);
 
         // The sales period left open at both ends takes every booking; its preview saves a PDF file.
         QString preview;

@@ -149,7 +149,7 @@ private slots:
             QCOMPARE(Registry::getRegistryValue(setting, u"absent"_s), u"absent"_s);
             QVERIFY(!QFile::exists(list));
             QCOMPARE(m_install->text(u"SELECT WebBookingEmail FROM Settings"_s), QString());
-            QCOMPARE(m_install->eventLogText(), QString());
+            QCOMPARE(logText(), QString());
             return;
         }
         QCOMPARE(wizard->result(), int(QDialog::Accepted));
@@ -189,24 +189,23 @@ private slots:
     void writesOneLine()
     {
         const auto& [addresses, line] = fetchRow<WritesRow>();
-        QVERIFY(m_install->exec(u"INSERT INTO Customer (Name, EmailAddress) VALUES "_s + addresses));
+        QVERIFY(exec(u"INSERT INTO Customer (Name, EmailAddress) VALUES "_s + addresses));
         // An earlier, longer list is replaced, not overwritten in part.
         QVERIFY(writeAll(listPath(), QByteArray(200, 'x')));
         auto wizard = openOnLastStep(listPath());
         click(*wizard, "cmdNext");
         QVERIFY(!wizard->isVisible());
         QCOMPARE(readAll(listPath()), line);
-        QCOMPARE(m_install->eventLogText(),
-                 entry(*m_install, EventLog::MailingListGenerated, u"Filename: "_s + listPath()));
-        QCOMPARE(m_install->messages.said(), QString());
+        QCOMPARE(logText(), entry(*m_install, EventLog::MailingListGenerated, u"Filename: "_s + listPath()));
+        QCOMPARE(said(), QString());
     }
 
     void badFileNamesKeepTheWizardOpen()
     {
-        QVERIFY(m_install->exec(u"INSERT INTO Customer (Name, EmailAddress) VALUES ('1', 'a')"_s));
+        QVERIFY(exec(u"INSERT INTO Customer (Name, EmailAddress) VALUES ('1', 'a')"_s));
         auto wizard = openOnLastStep(u"   "_s);
         QCOMPARE(wizard->currentStep(), int(MailingListWizard::FileName));
-        QCOMPARE(m_install->messages.said(), u"Mailing list: Please enter a file name"_s);
+        QCOMPARE(said(), u"Mailing list: Please enter a file name"_s);
         QTRY_VERIFY(control(*wizard, "txtFileName")->hasFocus());
         // A cancelled Browse leaves the name as typed.
         const QString missing = m_install->root() + u"/no such folder/list.txt"_s;
@@ -220,9 +219,9 @@ private slots:
         click(*wizard, "cmdNext");
         QVERIFY(wizard->isVisible());
         QCOMPARE(wizard->currentStep(), int(MailingListWizard::Finished));
-        QCOMPARE(m_install->messages.said(), u"Mailing list: Invalid filename"_s);
+        QCOMPARE(said(), u"Mailing list: Invalid filename"_s);
         QCOMPARE(m_install->messages.calls.first().icon, MsgIcon::Exclamation);
-        QCOMPARE(m_install->eventLogText(), QString());
+        QCOMPARE(logText(), QString());
         // The welcome flag written before the failure stays written.
         QCOMPARE(Registry::getRegistryValue(Settings::MailListWelcome), u"1"_s);
         // The failure opened Browse, whose choice Finish then writes.
@@ -233,13 +232,12 @@ private slots:
         click(*wizard, "cmdNext");
         QVERIFY(!wizard->isVisible());
         QCOMPARE(readAll(listPath()), QByteArray("a\r\n"));
-        QCOMPARE(m_install->eventLogText(),
-                 entry(*m_install, EventLog::MailingListGenerated, u"Filename: "_s + listPath()));
+        QCOMPARE(logText(), entry(*m_install, EventLog::MailingListGenerated, u"Filename: "_s + listPath()));
     }
 
     void finishStoresEveryRowAndLogs()
     {
-        QVERIFY(m_install->exec(u"INSERT INTO Settings (WebBookingEmail) VALUES ('second@row')"_s));
+        QVERIFY(exec(u"INSERT INTO Settings (WebBookingEmail) VALUES ('second@row')"_s));
         auto wizard = open<WebBookWizard>();
         QCOMPARE(control(*wizard, "txtWebBookingEmail")->text(), QString());
         enter(*wizard, u"o'brien@harbour.example"_s, 1, u"https://forms.example/mail?a=1&b='2'"_s);
@@ -251,12 +249,11 @@ private slots:
                                  u"AND WebBookingProviderIndex = 1 AND "
                                  u"WebBookingProviderCustom = 'https://forms.example/mail?a=1&b=''2'''"_s),
             2);
-        QCOMPARE(m_install->eventLogText(),
+        QCOMPARE(logText(),
                  entry(*m_install, EventLog::SettingsModified,
                        u"Web Booking Email: 'o'brien@harbour.example', Web Booking Provider: Custom..., Web Booking "
                        u"Custom Provider: 'https://forms.example/mail?a=1&b='2''"_s));
-        QCOMPARE(m_install->messages.said(),
-                 u"Web Booking Configuration Wizard: Would you like to create a booking web page now?"_s);
+        QCOMPARE(said(), u"Web Booking Configuration Wizard: Would you like to create a booking web page now?"_s);
         QCOMPARE(m_install->files.calls.size(), 0);
     }
 
@@ -298,7 +295,7 @@ private slots:
 
     void emptySettingsTable()
     {
-        QVERIFY(m_install->exec(u"DELETE FROM Settings"_s));
+        QVERIFY(exec(u"DELETE FROM Settings"_s));
         auto wizard = open<WebBookWizard>();
         QCOMPARE(control(*wizard, "txtWebBookingEmail")->text(), QString());
         QCOMPARE(control<QComboBox>(*wizard, "cboProvider")->currentText(), u"Response-o-Matic (default)"_s);
@@ -307,7 +304,7 @@ private slots:
         click(*wizard, "cmdNext");
         QVERIFY(!wizard->isVisible());
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Settings"_s), 0);
-        QVERIFY(m_install->eventLogText().contains(u"[Settings modified]\r\nWeb Booking Email: 'a@b.example'"_s));
+        VERIFY_HAS(logText(), u"[Settings modified]\r\nWeb Booking Email: 'a@b.example'"_s);
     }
 
     void createPageFromTheMenu_data()
@@ -335,10 +332,10 @@ private slots:
     {
         const auto& [setup, answer, said] = fetchRow<CreateRow>();
         const bool written = said.isEmpty() && !answer.isEmpty();
-        QVERIFY(m_install->exec(u"UPDATE Settings SET WebBookingEmail = 'desk@harbour.example', "
-                                u"WebBookingProviderIndex = 0, WebBookingProviderCustom = NULL"_s));
+        QVERIFY(exec(u"UPDATE Settings SET WebBookingEmail = 'desk@harbour.example', "
+                     u"WebBookingProviderIndex = 0, WebBookingProviderCustom = NULL"_s));
         if (!setup.isEmpty())
-            QVERIFY(m_install->exec(setup));
+            QVERIFY(exec(setup));
         m_install->files.answers.enqueue(answer.isEmpty() ? QString() : m_install->root() + u'/' + answer);
         MainWindow main(m_install->services);
         main.menuItem(u"mnuWebBookCreatePage"_s)->trigger();
@@ -351,14 +348,14 @@ private slots:
                      (QStringList{u"form post "_s + Settings::WebBookFormMailUrl.defaultValue,
                                   u"hidden your_email_address=desk@harbour.example"_s,
                                   u"hidden your_name=desk@harbour.example"_s}));
-        QCOMPARE(m_install->eventLogText(), QString());
+        QCOMPARE(logText(), QString());
     }
 
     void missingTemplate()
     {
         QVERIFY(!WebBookMenu::createPage(m_install->services, u"https://forms.example/x"_s, u"y"_s,
                                          u":/outputs/missing.html"_s));
-        QCOMPARE(m_install->messages.said(), u"Error: Invalid HTML resource"_s);
+        QCOMPARE(said(), u"Error: Invalid HTML resource"_s);
         QCOMPARE(m_install->files.calls.size(), 0);
     }
 
@@ -366,18 +363,17 @@ private slots:
     {
         auto wizard = open<WebBookWizard>();
         enter(*wizard, u"mine@harbour.example"_s, 0, QString());
-        QVERIFY(m_install->exec(u"UPDATE Settings SET WebBookingEmail = 'other@harbour.example'"_s));
+        QVERIFY(exec(u"UPDATE Settings SET WebBookingEmail = 'other@harbour.example'"_s));
         click(*wizard, "cmdNext");
         QVERIFY(wizard->isVisible());
-        QVERIFY2(m_install->messages.said().contains(u"Booking email address: now 'other@harbour.example', was ''"_s),
-                 qPrintable(m_install->messages.said()));
+        VERIFY_HAS(said(), u"Booking email address: now 'other@harbour.example', was ''"_s);
         QCOMPARE(m_install->text(u"SELECT WebBookingEmail FROM Settings"_s), u"other@harbour.example"_s);
-        QCOMPARE(m_install->eventLogText(), QString());
+        QCOMPARE(logText(), QString());
         // Told, the user may store their own entries over the other desk's.
         click(*wizard, "cmdNext");
         QVERIFY(!wizard->isVisible());
         QCOMPARE(m_install->text(u"SELECT WebBookingEmail FROM Settings"_s), u"mine@harbour.example"_s);
-        QVERIFY(!m_install->eventLogText().isEmpty());
+        QVERIFY(!logText().isEmpty());
     }
 };
 

@@ -16,10 +16,7 @@ class tst_Boats : public InstallTest
 {
     Q_OBJECT
 
-    void seed() override
-    {
-        QVERIFY(m_install->exec(u"INSERT INTO Customer (ID, Name) VALUES (1, 'Ann'), (2, 'Bob')"_s));
-    }
+    void seed() override { QVERIFY(exec(u"INSERT INTO Customer (ID, Name) VALUES (1, 'Ann'), (2, 'Bob')"_s)); }
     static BoatRecord boat(const QString& name, std::optional<int> lengthCm = 1200)
     {
         // Ann's, 3.8 m wide, insured to 31 March 2027.
@@ -116,7 +113,7 @@ private slots:
         dialog.txtBoatNotes->setPlainText(u"Blue hull"_s);
         m_install->messages.answers.enqueue(MsgResult::No);
         click(dialog, "cmdOK");
-        QVERIFY2(m_install->messages.said().contains(u"Draft: theirs"_s), qPrintable(m_install->messages.said()));
+        VERIFY_HAS(said(), u"Draft: theirs"_s);
         QCOMPARE(dialog.txtDraft->text(), u"1.50"_s);
         QCOMPARE(dialog.txtBoatNotes->toPlainText(), loaded.notes);
         QCOMPARE(m_install->text(u"SELECT Notes FROM Boat WHERE ID = ?"_s, {*id}), loaded.notes);
@@ -150,8 +147,7 @@ private slots:
             click(*boat, "cmdOK");
         });
         click(dialog, "cmdAddBoat");
-        QCOMPARE(m_install->messages.said(),
-                 u"Add Boat or Vehicle: Type a size in metres, more than 0 and at most 200."_s);
+        QCOMPARE(said(), u"Add Boat or Vehicle: Type a size in metres, more than 0 and at most 200."_s);
         QCOMPARE(dialog.lstBoats->item(0)->text(), u"Swallow (Sail monohull, 12.50 m)"_s);
         const auto saved = Boats::ofCustomer(m_install->db(), 1);
         QCOMPARE(saved->at(0).lengthCm, std::optional(1250));

@@ -18,12 +18,12 @@ class tst_CustomerSearch : public InstallTest
 
     void seed() override
     {
-        QVERIFY(m_install->exec(
+        QVERIFY(exec(
             u"INSERT INTO Customer (ID, Name, Town, ClubMember) VALUES (1, 'Smith', 'London', 1), "
             u"(2, 'Smithson', 'Londonderry', 0), (3, 'Smyth', 'Barking, London', 1), (4, 'O''Neill', 'Lon', 0), "
             u"(5, '%Off', 'Poole', -1), (6, 'Ab_c', NULL, 0), (7, 'Łukasz', 'Ελευσίνα', 1), (8, 'smart', 'london', 1)"_s));
         // Every searched column holds its own text, so a box that searches the wrong column is caught.
-        QVERIFY(m_install->exec(
+        QVERIFY(exec(
             u"INSERT INTO Customer (ID, Name, HouseName, Street, Area, Town, PostCode, TelNo, MobileNo, EmailAddress, "
             u"MembershipNo, Notes) VALUES (9, 'q0', 'q1', 'q2', 'q3', 'q4', 'q5', 'q6', 'q7', 'q8', 'q9', 'n')"_s));
         m_model = std::make_unique<CustomerSearchModel>();
@@ -231,7 +231,7 @@ private slots:
         QCOMPARE(window.model()->index(1, CustomerSearchModel::ColClubMember).data().toString(), u"Yes"_s);
         // A search starts again from every customer loaded, less the one deleted.
         QCOMPARE(search(window, "txtTown", QString()), u"Smithson,Smyth,O'Neill,%Off,Ab_c,Łukasz,smart,q0=2"_s);
-        QCOMPARE(m_install->eventLogText(), QString()); // the search writes no event
+        QCOMPARE(logText(), QString()); // the search writes no event
     }
 };
 

@@ -58,8 +58,7 @@ private slots:
         QCOMPARE(m_install->text(u"SELECT Name || '|' || HouseName || '|' || Town || '|' || Notes || '|' || "
                                  u"ClubMember || '|' || Street FROM Customer"_s),
                  u"O'Neill|Rose \"Cottage\"|Łódź|Moorings 100%\n_second_|1|"_s);
-        QCOMPARE(m_install->eventLogText(),
-                 entry(EventLog::CustomerAdded, u"Name: 'O'Neill' HouseName: 'Rose \"Cottage\"'"_s));
+        QCOMPARE(logText(), entry(EventLog::CustomerAdded, u"Name: 'O'Neill' HouseName: 'Rose \"Cottage\"'"_s));
         // Esc over something typed asks first (No keeps it open with the typing); untouched, it just closes.
         dialog->prepare(RecordMode::Add, 0);
         QVERIFY(showActive(*dialog));
@@ -67,7 +66,7 @@ private slots:
         m_install->messages.answers.enqueue(MsgResult::No);
         QTest::keyClick(dialog.get(), Qt::Key_Escape);
         QVERIFY(dialog->isVisible());
-        QCOMPARE(m_install->messages.said(), u"Add customer: What you typed has not been saved. Close and lose it?"_s);
+        QCOMPARE(said(), u"Add customer: What you typed has not been saved. Close and lose it?"_s);
         m_install->messages.answers.enqueue(MsgResult::Yes);
         QTest::keyClick(dialog.get(), Qt::Key_Escape);
         QVERIFY(!dialog->isVisible());
@@ -84,8 +83,8 @@ private slots:
         QCOMPARE(dialog->id(), 0);
 
         // Editing keeps the apostrophe; Null columns come back as empty texts.
-        QVERIFY(m_install->exec(u"INSERT INTO Customer (ID, Name, Town, ClubMember) VALUES (4, 'O''Neill', 'Poole', "
-                                u"-1)"_s));
+        QVERIFY(exec(u"INSERT INTO Customer (ID, Name, Town, ClubMember) VALUES (4, 'O''Neill', 'Poole', "
+                     u"-1)"_s));
         dialog->prepare(RecordMode::Edit, 4);
         dialog->show();
         QCOMPARE(dialog->windowTitle(), u"Edit Customer"_s);
@@ -101,8 +100,7 @@ private slots:
         QCOMPARE(m_install->text(u"SELECT Name || '|' || Town || '|' || ClubMember || '|' || HouseName || '|' || "
                                  u"Notes FROM Customer WHERE ID = 4"_s),
                  u"O'Neill|Bristol|0||"_s);
-        QVERIFY(
-            m_install->eventLogText().endsWith(entry(EventLog::CustomerModified, u"Name: 'O'Neill' HouseName: ''"_s)));
+        QVERIFY(logText().endsWith(entry(EventLog::CustomerModified, u"Name: 'O'Neill' HouseName: ''"_s)));
     }
 
     // Another desk changed the town while this desk changed the phone: nothing is saved unasked; the question names
@@ -120,15 +118,14 @@ private slots:
     void anotherDeskMeanwhile()
     {
         const auto& [answer, stored, boxes] = fetchRow<MeanwhileRow>();
-        QVERIFY(m_install->exec(u"INSERT INTO Customer (ID, Name, Town, TelNo) VALUES (4, 'Ann', 'York', '')"_s));
+        QVERIFY(exec(u"INSERT INTO Customer (ID, Name, Town, TelNo) VALUES (4, 'Ann', 'York', '')"_s));
         auto dialog = open<CustomerDialog>(RecordMode::Edit, 4);
         type(*dialog, "txtTelNo", u"0123"_s);
-        QVERIFY(m_install->exec(u"UPDATE Customer SET Town = 'Leeds' WHERE ID = 4"_s));
+        QVERIFY(exec(u"UPDATE Customer SET Town = 'Leeds' WHERE ID = 4"_s));
         m_install->messages.answers.enqueue(answer);
         click(*dialog, "cmdOK");
-        QVERIFY2(m_install->messages.said().contains(u"this customer while you were editing it:\n\nTown: theirs "
-                                                     u"“Leeds”, yours “York”\n\nYes saves yours"_s),
-                 qPrintable(m_install->messages.said()));
+        VERIFY_HAS(said(), u"this customer while you were editing it:\n\nTown: theirs "
+                           u"“Leeds”, yours “York”\n\nYes saves yours"_s);
         QCOMPARE(m_install->text(u"SELECT Town || '|' || TelNo FROM Customer WHERE ID = 4"_s), stored);
         QCOMPARE(control(*dialog, "txtTown")->text(), boxes);
         QCOMPARE(dialog->isVisible(), answer != MsgResult::Yes);
@@ -138,13 +135,12 @@ private slots:
             QCOMPARE(m_install->text(u"SELECT Town || '|' || TelNo FROM Customer WHERE ID = 4"_s), u"York|0123"_s);
         }
 
-        QVERIFY(m_install->exec(u"INSERT INTO Owner (ID, Name) VALUES (5, 'Bo')"_s));
+        QVERIFY(exec(u"INSERT INTO Owner (ID, Name) VALUES (5, 'Bo')"_s));
         auto owner = open<OwnerDialog>(RecordMode::Edit, 5);
         type(*owner, "txtTown", u"Poole"_s);
-        QVERIFY(m_install->exec(u"DELETE FROM Owner WHERE ID = 5"_s));
+        QVERIFY(exec(u"DELETE FROM Owner WHERE ID = 5"_s));
         click(*owner, "cmdOK");
-        QVERIFY2(m_install->messages.said().contains(u"deleted at another desk"_s),
-                 qPrintable(m_install->messages.said()));
+        VERIFY_HAS(said(), u"deleted at another desk"_s);
         QVERIFY(owner->isVisible());
         QCOMPARE(control(*owner, "txtTown")->text(), u"Poole"_s);
     }
@@ -160,7 +156,7 @@ private slots:
     void displayReturnsTheId()
     {
         const auto& [button, id] = fetchRow<DisplayRow>();
-        QVERIFY(m_install->exec(u"INSERT INTO Customer (ID, Name) VALUES (41, 'Old')"_s));
+        QVERIFY(exec(u"INSERT INTO Customer (ID, Name) VALUES (41, 'Old')"_s));
         CustomerDialog dialog(m_install->services);
         m_install->messages.answers.enqueue(MsgResult::Yes); // Cancel and Esc ask before the typed name goes
         onNextModal([button](QDialog* shown) {
@@ -172,7 +168,7 @@ private slots:
         });
         QCOMPARE(dialog.display(RecordMode::Add, 0), id);
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Customer"_s), id ? 2 : 1);
-        QCOMPARE(m_install->eventLogText().isEmpty(), id == 0);
+        QCOMPARE(logText().isEmpty(), id == 0);
         QCOMPARE(m_install->messages.calls.size(), id ? 0 : 1);
     }
 
@@ -204,7 +200,7 @@ private slots:
         QCOMPARE(m_install->messages.calls.size(), 1);
 
         // A longer name stored by another program is shown whole, so saving cannot cut it.
-        QVERIFY(m_install->exec(u"INSERT INTO Customer (ID, Name) VALUES (5, ?)"_s, {QString(150, u'x')}));
+        QVERIFY(exec(u"INSERT INTO Customer (ID, Name) VALUES (5, ?)"_s, {QString(150, u'x')}));
         dialog->prepare(RecordMode::Edit, 5);
         QCOMPARE(control(*dialog, "txtName")->text().size(), 150);
 
@@ -219,7 +215,7 @@ private slots:
         QVERIFY(dialog->isVisible());
         QCOMPARE(control(*dialog, "txtName")->text(), u"Smith"_s);
         QCOMPARE(m_install->messages.calls.size(), 1); // the mail program's, above
-        QCOMPARE(m_install->eventLogText(), QString());
+        QCOMPARE(logText(), QString());
     }
 
     void ownerAddStaysOpenAndEmptyThenEdit()
@@ -247,10 +243,9 @@ private slots:
         QVERIFY(!dialog->isVisible());
         QCOMPARE(m_install->text(u"SELECT Name || '|' || EmailAddress FROM Owner WHERE ID = ?"_s, {id}),
                  u"D'Arcy's|"_s);
-        QCOMPARE(m_install->eventLogText(),
-                 entry(EventLog::OwnerAdded, u"Name: 'D'Arcy' HouseName: 'Mariners'"_s) +
-                     entry(EventLog::OwnerAdded, u"Name: 'Żak' HouseName: ''"_s) +
-                     entry(EventLog::OwnerModified, u"Name: 'D'Arcy's' HouseName: 'Mariners'"_s));
+        QCOMPARE(logText(), entry(EventLog::OwnerAdded, u"Name: 'D'Arcy' HouseName: 'Mariners'"_s) +
+                                entry(EventLog::OwnerAdded, u"Name: 'Żak' HouseName: ''"_s) +
+                                entry(EventLog::OwnerModified, u"Name: 'D'Arcy's' HouseName: 'Mariners'"_s));
     }
 
     void textsAreKeptExactly_data()
@@ -298,8 +293,8 @@ private slots:
 
     void listModelReadsInBlocks()
     {
-        QVERIFY(m_install->exec(u"WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 1000) "
-                                u"INSERT INTO Customer (Name, ClubMember) SELECT 'C' || i, i % 2 FROM n"_s));
+        QVERIFY(exec(u"WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 1000) "
+                     u"INSERT INTO Customer (Name, ClubMember) SELECT 'C' || i, i % 2 FROM n"_s));
         PeopleListModel model(PeopleLists::customers(Dialect::of(m_install->db())));
         QVERIFY(model.requery(m_install->db()));
         // A server hands over the whole result at once; from a file the rows come a block at a time.
@@ -311,7 +306,7 @@ private slots:
         QCOMPARE(model.idAt(998), 999);
         QVERIFY(!model.fetchUpTo(1000));
         // The boats column: a customer's boats by name, nothing for one without.
-        QVERIFY(m_install->exec(u"INSERT INTO Boat (CustomerID, Name) VALUES (999, 'Zephyr'), (999, 'Avocet')"_s));
+        QVERIFY(exec(u"INSERT INTO Boat (CustomerID, Name) VALUES (999, 'Zephyr'), (999, 'Avocet')"_s));
         QVERIFY(model.requery(m_install->db()) && model.fetchUpTo(999));
         QCOMPARE(model.data(model.index(998, 13)).toString() + u'|' + model.data(model.index(997, 13)).toString(),
                  u"Avocet, Zephyr|"_s);

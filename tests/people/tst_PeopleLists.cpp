@@ -13,13 +13,13 @@ class tst_PeopleLists : public InstallTest
 
     void seed() override
     {
-        QVERIFY(m_install->exec(u"INSERT INTO Customer (ID, Name, HouseName, ClubMember) VALUES "
-                                u"(1, 'Smith', 'Rose Cottage', 1), (2, 'O''Neill', NULL, 0), (3, 'Ng', '7', 0)"_s));
-        QVERIFY(m_install->exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate) VALUES "
-                                u"(10, 2, '2026-12-01 09:00:00', '2026-12-03 14:00:00'), "
-                                u"(11, 2, '2026-12-05 09:00:00', '2026-12-06 14:00:00'), "
-                                u"(12, 3, '2026-12-05 09:00:00', '2026-12-06 14:00:00')"_s));
-        QVERIFY(m_install->exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (10, 1), (11, 1), (12, 2)"_s));
+        QVERIFY(exec(u"INSERT INTO Customer (ID, Name, HouseName, ClubMember) VALUES "
+                     u"(1, 'Smith', 'Rose Cottage', 1), (2, 'O''Neill', NULL, 0), (3, 'Ng', '7', 0)"_s));
+        QVERIFY(exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate) VALUES "
+                     u"(10, 2, '2026-12-01 09:00:00', '2026-12-03 14:00:00'), "
+                     u"(11, 2, '2026-12-05 09:00:00', '2026-12-06 14:00:00'), "
+                     u"(12, 3, '2026-12-05 09:00:00', '2026-12-06 14:00:00')"_s));
+        QVERIFY(exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (10, 1), (11, 1), (12, 2)"_s));
     }
 
     /// The IDs of a table's rows, in order.
@@ -61,8 +61,7 @@ private slots:
         QCOMPARE(m_install->messages.calls.size(), 2);
         QCOMPARE(ids(u"Customer"_s), u"1,3"_s);
         QCOMPARE(ids(u"Booking"_s), u"12"_s); // through the cascade
-        QCOMPARE(m_install->eventLogText(),
-                 entry(*m_install, EventLog::CustomerDeleted, u"Name: O'Neill, HouseName: "_s));
+        QCOMPARE(logText(), entry(*m_install, EventLog::CustomerDeleted, u"Name: O'Neill, HouseName: "_s));
         // The next row now stands where the deleted one stood; deleting the last row leaves the new last one,
         // deleting the only row leaves none.
         QCOMPARE(list.currentRow(), 1);
@@ -74,11 +73,11 @@ private slots:
             QCOMPARE(list.model()->rowCount(), expected + 1);
         }
         // The list is empty now: edit and delete do nothing (edit would wait on its dialog if it opened one).
-        const QString log = m_install->eventLogText();
+        const QString log = logText();
         click(list, "cmdEditCustomer");
         click(list, "cmdDeleteCustomer");
         QCOMPARE(m_install->messages.calls.size(), 4);
-        QCOMPARE(m_install->eventLogText(), log);
+        QCOMPARE(logText(), log);
     }
 
     void addAndEditRequery()
@@ -111,7 +110,7 @@ private slots:
             QVERIFY(Sql::exec(*deskB, u"PRAGMA locking_mode = EXCLUSIVE"_s) && Sql::exec(*deskB, u"BEGIN EXCLUSIVE"_s));
         } else {
             // As a restore does: the table is taken whole; this desk waits a moment, not the usual ten seconds.
-            QVERIFY(m_install->exec(u"SET lock_timeout = '200ms'"_s));
+            QVERIFY(exec(u"SET lock_timeout = '200ms'"_s));
             QVERIFY(deskB->transaction() && QSqlQuery(*deskB).exec(u"LOCK TABLE Customer IN ACCESS EXCLUSIVE MODE"_s));
         }
         list.requeryRst();
@@ -128,8 +127,8 @@ private slots:
 
     void ownerList()
     {
-        QVERIFY(m_install->exec(u"INSERT INTO Owner (ID, Name, HouseName) VALUES (1, 'Hall', 'Mill')"_s));
-        QVERIFY(m_install->exec(u"INSERT INTO Berth (ID, Name, OwnerID) VALUES (1, 'A1', 1)"_s));
+        QVERIFY(exec(u"INSERT INTO Owner (ID, Name, HouseName) VALUES (1, 'Hall', 'Mill')"_s));
+        QVERIFY(exec(u"INSERT INTO Berth (ID, Name, OwnerID) VALUES (1, 'A1', 1)"_s));
         TestHost host;
         OwnerListWindow* list = OwnerListWindow::display(host, m_install->services, BerthRemoval::ofOwner());
         QCOMPARE(OwnerListWindow::display(host, m_install->services, BerthRemoval::ofOwner()),
@@ -150,8 +149,7 @@ private slots:
         click(*list, "cmdDeleteOwner");
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Berth"_s), 0);
         QCOMPARE(list->model()->rowCount(), 2);
-        QVERIFY(m_install->eventLogText().endsWith(
-            entry(*m_install, EventLog::OwnerDeleted, u"Name: Hall, HouseName: Mill"_s)));
+        QVERIFY(logText().endsWith(entry(*m_install, EventLog::OwnerDeleted, u"Name: Hall, HouseName: Mill"_s)));
     }
 };
 

@@ -16,16 +16,16 @@ class tst_Removals : public InstallTest
 
     void seed() override
     {
-        QVERIFY(m_install->exec(u"INSERT INTO Customer (ID, Name) VALUES (1, 'Smith'), (2, 'Jones')"_s));
-        QVERIFY(m_install->exec(u"INSERT INTO Owner (ID, Name) VALUES (1, 'Owner'), (2, 'Nobody')"_s));
-        QVERIFY(m_install->exec(u"INSERT INTO Berth (ID, Name, OwnerID) VALUES (1, 'A1', 1), (2, 'A2', 1), "
-                                u"(3, 'B1', NULL), (4, 'C1', NULL)"_s));
-        QVERIFY(m_install->exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate) VALUES "
-                                u"(10, 1, '2026-12-01 09:00:00', '2026-12-03 14:00:00'), "
-                                u"(11, 1, '2026-12-05 09:00:00', '2026-12-07 14:00:00'), "
-                                u"(12, 2, '2026-12-01 09:00:00', '2026-12-03 14:00:00')"_s));
-        QVERIFY(m_install->exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (10, 1), (11, 1), (11, 3), "
-                                u"(12, 3)"_s));
+        QVERIFY(exec(u"INSERT INTO Customer (ID, Name) VALUES (1, 'Smith'), (2, 'Jones')"_s));
+        QVERIFY(exec(u"INSERT INTO Owner (ID, Name) VALUES (1, 'Owner'), (2, 'Nobody')"_s));
+        QVERIFY(exec(u"INSERT INTO Berth (ID, Name, OwnerID) VALUES (1, 'A1', 1), (2, 'A2', 1), "
+                     u"(3, 'B1', NULL), (4, 'C1', NULL)"_s));
+        QVERIFY(exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate) VALUES "
+                     u"(10, 1, '2026-12-01 09:00:00', '2026-12-03 14:00:00'), "
+                     u"(11, 1, '2026-12-05 09:00:00', '2026-12-07 14:00:00'), "
+                     u"(12, 2, '2026-12-01 09:00:00', '2026-12-03 14:00:00')"_s));
+        QVERIFY(exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (10, 1), (11, 1), (11, 3), "
+                     u"(12, 3)"_s));
     }
 
     /// Every row left: the IDs of customers, owners, berths and bookings, then the booking-berth pairs.
@@ -109,7 +109,7 @@ private slots:
     void askThenRemove()
     {
         const auto& [kind, id, dependents, question, state, before] = fetchRow<AskRow>();
-        QVERIFY(before.isEmpty() || m_install->exec(before));
+        QVERIFY(before.isEmpty() || exec(before));
         const QString seeded = tableState();
         const auto asked = ask(kind, id);
         QVERIFY2(asked, qPrintable(asked.error()));
@@ -154,15 +154,15 @@ private slots:
         const auto question = ask(u"customer"_s, 0);
         QVERIFY(question.kind() == FailureKind::Refused && question.error().isEmpty());
         // A statement that fails half-way (the customer table is gone) must leave the bookings in place.
-        QVERIFY(m_install->exec(u"ALTER TABLE Customer RENAME TO CustomerGone"_s));
+        QVERIFY(exec(u"ALTER TABLE Customer RENAME TO CustomerGone"_s));
         QCOMPARE(remove(u"customer"_s, 1, 2).kind(), FailureKind::Database);
-        QVERIFY(m_install->exec(u"ALTER TABLE CustomerGone RENAME TO Customer"_s));
+        QVERIFY(exec(u"ALTER TABLE CustomerGone RENAME TO Customer"_s));
         QCOMPARE(tableState(), m_seeded);
         // Desk B is saving a booking for customer 2 when desk A's user says Yes: A must not delete around it.
-        auto desk = Database::open(m_install->databasePath(), u"desk-b"_s, 2000);
+        OtherDesk desk(*m_install);
         QVERIFY(desk);
         if (TestMain::currentEngine() == TestMain::Engine::PostgreSQL)
-            QVERIFY(m_install->exec(u"SET lock_timeout = '300ms'"_s)); // rather than the usual ten seconds
+            QVERIFY(exec(u"SET lock_timeout = '300ms'"_s)); // rather than the usual ten seconds
         {
             Sql::Transaction saving(*desk, true);
             QVERIFY(saving.started());
@@ -171,7 +171,6 @@ private slots:
             QVERIFY(!removed && !removed.error().isEmpty());
             QVERIFY(saving.commit());
         }
-        Database::close(u"desk-b"_s);
         QCOMPARE(tableState(), u"1,2 | 1,2 | 1,2,3,4 | 10,11,12,20 | 10-1,11-1,11-3,12-3"_s);
     }
 };

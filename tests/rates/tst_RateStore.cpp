@@ -15,9 +15,9 @@ class tst_RateStore : public InstallTest
     {
         // Berth 1 is a pontoon berth (type 2, at least 8 m priced), 2 a slip (type 1), 3 has no type and no
         // daily charge.
-        QVERIFY(m_install->exec(u"UPDATE BerthType SET MinimumLength = 8 WHERE ID = 2"_s));
-        QVERIFY(m_install->exec(u"INSERT INTO Berth (ID, Name, Length, TypeID, DailyHireCharge) VALUES "
-                                u"(1, 'A1', 12.5, 2, 450000), (2, 'B2', 6, 1, 300000), (3, 'C3', 9, NULL, NULL)"_s));
+        QVERIFY(exec(u"UPDATE BerthType SET MinimumLength = 8 WHERE ID = 2"_s));
+        QVERIFY(exec(u"INSERT INTO Berth (ID, Name, Length, TypeID, DailyHireCharge) VALUES "
+                     u"(1, 'A1', 12.5, 2, 450000), (2, 'B2', 6, 1, 300000), (3, 'C3', 9, NULL, NULL)"_s));
     }
 
     static Rate nightly(qint64 pence, Basis basis = Basis::PerBerth)

@@ -11,8 +11,8 @@ class tst_RatesDialog : public InstallTest
 
     void seed() override
     {
-        QVERIFY(m_install->exec(u"INSERT INTO Berth (ID, Name, Length, TypeID, DailyHireCharge, WeeklyHireCharge) "
-                                u"VALUES (1, 'A1', 12, 2, 450000, 2500000), (2, 'B2', 6, 1, 300000, NULL)"_s));
+        QVERIFY(exec(u"INSERT INTO Berth (ID, Name, Length, TypeID, DailyHireCharge, WeeklyHireCharge) "
+                     u"VALUES (1, 'A1', 12, 2, 450000, 2500000), (2, 'B2', 6, 1, 300000, NULL)"_s));
         open();
     }
     void tearDown() override { m_dialog.reset(); }
@@ -47,7 +47,7 @@ private slots:
     {
         m_install->messages.answers.enqueue(MsgResult::Yes);
         addSeason(u"Summer"_s, u"01/07/2026"_s, u"30/09/2026"_s);
-        QVERIFY(said().contains(u"weekly or monthly charges for 1 berth(s)"_s));
+        VERIFY_HAS(said(), u"weekly or monthly charges for 1 berth(s)"_s);
         QTableWidget* rates = m_dialog->grdRates;
         QCOMPARE(rates->rowCount(), 10); // the nine berth types, then A1's own
         QCOMPARE(rowText(*rates, 9), u"Berth A1||£45.00||£250.00|"_s);
@@ -72,7 +72,7 @@ private slots:
     void unreadableCellsKeepTheWindowOpen()
     {
         addSeason(u"Summer"_s, u"31/02/2026"_s, u"30/09/2026"_s);
-        QVERIFY(said().contains(u"berth register"_s)); // answered No
+        VERIFY_HAS(said(), u"berth register"_s); // answered No
         set(m_dialog->grdRates, 0, 2, u"thirty"_s);
         click(*m_dialog, "cmdOK");
         QCOMPARE(said(), u"Rates: \"thirty\" is not an amount."_s);
@@ -86,8 +86,7 @@ private slots:
         set(m_dialog->grdSeasons, 0, 1, u"01/07/2026"_s);
         set(m_dialog->grdSeasons, 1, 1, u"30/09/2026"_s); // shares 30 September at the same priority
         click(*m_dialog, "cmdOK");
-        QVERIFY(
-            said().contains(u"\"Summer\" and \"Autumn\" have the same priority and share the night of 30/09/2026"_s));
+        VERIFY_HAS(said(), u"\"Summer\" and \"Autumn\" have the same priority and share the night of 30/09/2026"_s);
         QVERIFY(m_dialog->isVisible());
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Season"_s), 0);
         // Closing with changes asks; No keeps the window.
@@ -105,8 +104,7 @@ private slots:
         // Asked with what they changed; No takes theirs and closes.
         m_install->messages.answers.enqueue(MsgResult::No);
         click(*m_dialog, "cmdOK");
-        QVERIFY2(said().contains(u"Season Theirs: theirs “01/01/2026 to 31/01/2026, priority 1”, yours “(none)”"_s),
-                 qPrintable(said()));
+        VERIFY_HAS(said(), u"Season Theirs: theirs “01/01/2026 to 31/01/2026, priority 1”, yours “(none)”"_s);
         QVERIFY(!m_dialog->isVisible());
         QCOMPARE(m_install->text(u"SELECT Name FROM Season"_s), u"Theirs"_s);
         // A window opened now shows theirs, and closes without a question while nothing is changed.

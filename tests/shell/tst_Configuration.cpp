@@ -40,7 +40,7 @@ private slots:
                      u"Zem Harbour Ltd|PL1 2AB|Deposits are not refundable."_s);
 
             // A change made elsewhere shows after "&Refresh"; typing not yet updated is dropped.
-            QVERIFY(m_install->exec(u"UPDATE Company SET Town = 'Plymouth'"_s));
+            QVERIFY(exec(u"UPDATE Company SET Town = 'Plymouth'"_s));
             type(field(window, 2), u"never saved"_s);
             click(window, "cmdRefresh");
             QCOMPARE(QStringList({field(window, 1)->text(), field(window, 2)->text(), field(window, 5)->text()}),
@@ -143,15 +143,14 @@ private slots:
         click(window, "cmdAddTax");
         for (int column = 0; column < 3; ++column)
             taxes->item(1, column)->setText(u"VAT|20|04/01/2011"_s.section(u'|', column, column));
-        QVERIFY(m_install->exec(u"UPDATE Company SET Town = 'Poole', BalanceDueDays = 14"_s));
-        QVERIFY(m_install->exec(u"UPDATE Tax SET Rate = 1500"_s));
+        QVERIFY(exec(u"UPDATE Company SET Town = 'Poole', BalanceDueDays = 14"_s));
+        QVERIFY(exec(u"UPDATE Tax SET Rate = 1500"_s));
         m_install->messages.answers.enqueue(answer);
         click(window, "cmdUpdate");
-        QVERIFY2(m_install->messages.said().contains(
-                     u"this company information while you were editing it:\n\nTown: theirs “Poole”, yours (empty)\n"
-                     u"Taxes: theirs “VAT 15 % from 01/01/2000”, yours “VAT 17.5 % from 01/01/2000; VAT 20 % from "
-                     u"04/01/2011”\nBalance due (days before arrival): theirs “14”, yours “28”\n\nYes saves"_s),
-                 qPrintable(m_install->messages.said()));
+        VERIFY_HAS(said(),
+                   u"this company information while you were editing it:\n\nTown: theirs “Poole”, yours (empty)\n"
+                   u"Taxes: theirs “VAT 15 % from 01/01/2000”, yours “VAT 17.5 % from 01/01/2000; VAT 20 % from "
+                   u"04/01/2011”\nBalance due (days before arrival): theirs “14”, yours “28”\n\nYes saves"_s);
         const auto storedNow = [this] {
             return m_install->joined(u"SELECT Town || '|' || Street || '|' || BalanceDueDays FROM Company"_s) + u'|' +
                    storedTaxes();
@@ -182,8 +181,7 @@ private slots:
         type(window, "txtBalanceDays", u"28"_s);
         type(field(window, 1), u"Harbour Ltd"_s);
         click(window, "cmdUpdate");
-        QCOMPARE(m_install->messages.said(),
-                 u"Setup Company Information: Type the deposit's percentage, for example 25."_s);
+        QCOMPARE(said(), u"Setup Company Information: Type the deposit's percentage, for example 25."_s);
         QCOMPARE(m_install->text(u"SELECT \"Company Name\" FROM Company"_s), QString());
         type(window, "txtDepositPercent", u"20"_s);
         click(window, "cmdUpdate");
@@ -214,11 +212,10 @@ private slots:
             stored << Registry::getRegistryValue(s, u"unset"_s);
         QCOMPARE(stored, QStringList({u"0"_s, system, u"09:00:00"_s, u"14:00:00"_s, u"1"_s,
                                       InstallPaths::defaultTracesFolder()}));
-        const QString log = m_install->eventLogText();
+        const QString log = logText();
         QCOMPARE(log.count(u"[Regional settings modified]"_s), 1);
-        QVERIFY2(log.contains(u"\r\nPostcode: 0, Currency Symbol: "_s + system +
-                              u", Check in time: 09:00:00, Check out time: 14:00:00\r\n"_s),
-                 qPrintable(log));
+        VERIFY_HAS(log, u"\r\nPostcode: 0, Currency Symbol: "_s + system +
+                            u", Check in time: 09:00:00, Check out time: 14:00:00\r\n"_s);
     }
 
     void regionalCancelWritesNothingOkStoresTheChanges()
@@ -229,7 +226,7 @@ private slots:
             control<QComboBox>(window, "cboPostCode")->setCurrentIndex(1);
             click(window, "cmdCancel");
             QCOMPARE(Registry::getRegistryValue(Settings::PostCode, u"unset"_s), u"unset"_s);
-            QVERIFY(!m_install->eventLogText().contains(u"Regional"_s));
+            QVERIFY(!logText().contains(u"Regional"_s));
         }
         {
             RegionalSettingsDialog window(m_install->services);
@@ -255,8 +252,7 @@ private slots:
         QCOMPARE(Money::parse(u"€12.50"_s).value_or(Money()), Money::fromPence(1250));
         QCOMPARE(Lengths::text(1140), u"37.4 ft"_s);
         QCOMPARE(RegionalSettings::load().lengthUnit, Lengths::Unit::Feet);
-        QVERIFY(m_install->eventLogText().contains(
-            u"Postcode: 1, Currency Symbol: €, Check in time: 10:30:00, Check out time: 14:00:00"_s));
+        VERIFY_HAS(logText(), u"Postcode: 1, Currency Symbol: €, Check in time: 10:30:00, Check out time: 14:00:00"_s);
         RegionalSettingsDialog again(m_install->services);
         QCOMPARE(control<QComboBox>(again, "cboPostCode")->currentText(), u"Zip Code"_s);
         QCOMPARE(control(again, "txtCurrencySymbol")->text(), u"€"_s);

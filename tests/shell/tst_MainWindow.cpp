@@ -219,8 +219,7 @@ private slots:
         // Closing, with a child window open, writes event one and keeps the layout.
         m_window->resize(800, 600);
         QVERIFY(m_window->close());
-        QCOMPARE(m_install->eventLogText().split(u"\r\n"_s).mid(1, 2),
-                 QStringList({u"[Application closed]"_s, QString(32, u'-')}));
+        QCOMPARE(logText().split(u"\r\n"_s).mid(1, 2), QStringList({u"[Application closed]"_s, QString(32, u'-')}));
 
         MainWindow again(m_install->services);
         QCOMPARE(again.size(), QSize(800, 600));
@@ -343,7 +342,7 @@ private slots:
             QCOMPARE(QDir(m_install->tracesFolder()).exists(u"01112026"_s), answer == MsgResult::No);
         }
         const QString asked = u"End of workday: Do you want to delete traces older than 7 days?"_s;
-        QCOMPARE(m_install->messages.said(), asked + u'\n' + asked);
+        QCOMPARE(said(), asked + u'\n' + asked);
         QCOMPARE(m_install->messages.calls[0].buttons, MsgButtons::YesNo);
     }
 

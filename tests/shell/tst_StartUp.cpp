@@ -29,9 +29,9 @@ class tst_StartUp : public InstallTest
 private slots:
     void databaseWithAMissingColumnIsRefused()
     {
-        QVERIFY(m_install->exec(u"ALTER TABLE Booking DROP COLUMN GuestConfirmationNumber"_s));
+        QVERIFY(exec(u"ALTER TABLE Booking DROP COLUMN GuestConfirmationNumber"_s));
         QVERIFY(!Startup::main(m_install->services, 0, Startup::TipMode::Open));
-        QCOMPARE(m_install->messages.said(), MainWindow::caption() + u": DB Connection Error"_s);
+        QCOMPARE(said(), MainWindow::caption() + u": DB Connection Error"_s);
         QVERIFY(readAll(m_install->root() + u"/bin/message.log"_s)
                     .contains("missing column Booking.GuestConfirmationNumber"));
     }
@@ -43,12 +43,12 @@ private slots:
         QVERIFY(window && window->isVisible());
         QCOMPARE(Money::fromPence(-500).format(), u"-kr5.00"_s); // the regional choice shows from the start
         QCOMPARE(EventLog::logPath(), m_install->tracesFolder() + u"04122026/events.Log"_s);
-        QCOMPARE(m_install->eventLogText().split(u"\r\n"_s).value(1), u"[Application started]"_s);
+        QCOMPARE(logText().split(u"\r\n"_s).value(1), u"[Application started]"_s);
 
         control<QAction>(*window, "mnuFileExit")->trigger();
         QVERIFY(!window->isVisible());
-        QCOMPARE(m_install->eventLogText().split(u"\r\n"_s).value(4), u"[Application closed]"_s);
-        QCOMPARE(m_install->eventLogText().count(u"[Application closed]"_s), 1);
+        QCOMPARE(logText().split(u"\r\n"_s).value(4), u"[Application closed]"_s);
+        QCOMPARE(logText().count(u"[Application closed]"_s), 1);
     }
 
     void tipOfTheDayFollowsItsSetting_data()
@@ -146,8 +146,7 @@ private slots:
             AboutDialog about(m_install->services);
             about.show();
             click(about, "cmdSystemInfo");
-            QCOMPARE(m_install->messages.said(),
-                     Texts::productTitle() + u": System Information Is Unavailable At This Time"_s);
+            QCOMPARE(said(), Texts::productTitle() + u": System Information Is Unavailable At This Time"_s);
         }
     }
 };

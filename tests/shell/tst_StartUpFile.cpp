@@ -17,7 +17,7 @@ private slots:
     void missingDatabaseEndsWithAMessage()
     {
         QVERIFY(!Startup::main(m_install->services, 0, Startup::TipMode::Open));
-        QCOMPARE(m_install->messages.said(), MainWindow::caption() + u": DB Connection Error"_s);
+        QCOMPARE(said(), MainWindow::caption() + u": DB Connection Error"_s);
         QCOMPARE(m_install->messages.calls[0].icon, MsgIcon::Critical);
         // No event log was started, so no day folder exists.
         QVERIFY(QDir(m_install->tracesFolder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot).isEmpty());
@@ -55,7 +55,7 @@ private slots:
             QSKIP("the administrator may write any file: the read-only start cannot be tried here");
         auto window = Startup::main(m_install->services, 0, Startup::TipMode::Open);
         QVERIFY(window);
-        QVERIFY(m_install->messages.said().contains(u"Database opened read-only: changes cannot be saved."_s));
+        VERIFY_HAS(said(), u"Database opened read-only: changes cannot be saved."_s);
         QCOMPARE(m_install->messages.calls.size(), 1);
         window.reset();
     }
@@ -75,7 +75,7 @@ private slots:
         address.setPath(u"/zem_no_such_database"_s);
         Registry::setRegistryValue(Settings::Data.name, address.toString());
         QVERIFY(!Startup::main(m_install->services, 0, Startup::TipMode::Open));
-        QCOMPARE(m_install->messages.said(), MainWindow::caption() + u": DB Connection Error"_s);
+        QCOMPARE(said(), MainWindow::caption() + u": DB Connection Error"_s);
         QCOMPARE(m_install->messages.calls[0].icon, MsgIcon::Critical);
         QVERIFY(readAll(m_install->root() + u"/bin/message.log"_s).contains("zem_no_such_database"));
     }

@@ -14,13 +14,13 @@ class tst_WaitingList : public InstallTest
     void seed() override
     {
         // A1 and B2 are pontoon berths (type 2), A1 12 m long and closed to multihulls, B2 8 m; C3 is a slip.
-        QVERIFY(m_install->exec(u"INSERT INTO Customer (ID, Name) VALUES (1, 'Ann'), (2, 'Bob'), (3, 'Cy')"_s));
-        QVERIFY(m_install->exec(u"INSERT INTO Berth (ID, Name, Length, TypeID, TakesMultihulls, Active) VALUES "
-                                u"(1, 'A1', 12, 2, 0, 1), (2, 'B2', 8, 2, 1, 1), (3, 'C3', 20, 1, 1, 1)"_s));
+        QVERIFY(exec(u"INSERT INTO Customer (ID, Name) VALUES (1, 'Ann'), (2, 'Bob'), (3, 'Cy')"_s));
+        QVERIFY(exec(u"INSERT INTO Berth (ID, Name, Length, TypeID, TakesMultihulls, Active) VALUES "
+                     u"(1, 'A1', 12, 2, 0, 1), (2, 'B2', 8, 2, 1, 1), (3, 'C3', 20, 1, 1, 1)"_s));
         // A1 is taken from 9 to 13 July by a booking that stays.
-        QVERIFY(m_install->exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate) VALUES "
-                                u"(1, 3, '2026-07-09 14:00:00', '2026-07-13 10:00:00')"_s));
-        QVERIFY(m_install->exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (1, 1)"_s));
+        QVERIFY(exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate) VALUES "
+                     u"(1, 3, '2026-07-09 14:00:00', '2026-07-13 10:00:00')"_s));
+        QVERIFY(exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (1, 1)"_s));
     }
 
     int boat(int customer, const QString& name, int lengthCm, BoatKind kind = BoatKind::SailMonohull)
@@ -123,13 +123,11 @@ private slots:
         WaitingEntryDialog dialog(m_install->services, loaded);
         QVERIFY(dialog.load());
         control<QPlainTextEdit>(dialog, "txtNotes")->setPlainText(u"rang back"_s);
-        QVERIFY(
-            m_install->exec(u"UPDATE WaitingEntry SET Status = ? WHERE ID = ?"_s, {int(WaitingStatus::Offered), id}));
+        QVERIFY(exec(u"UPDATE WaitingEntry SET Status = ? WHERE ID = ?"_s, {int(WaitingStatus::Offered), id}));
         m_install->messages.answers.enqueue(keepMine ? MsgResult::Yes : MsgResult::No);
         click(dialog, "cmdOK");
-        QVERIFY2(m_install->messages.said().contains(
-                     u"waiting entry while you were editing it:\n\nStatus: theirs “Offered”, yours “Offered”\n\n"_s),
-                 qPrintable(m_install->messages.said()));
+        VERIFY_HAS(said(),
+                   u"waiting entry while you were editing it:\n\nStatus: theirs “Offered”, yours “Offered”\n\n"_s);
         QCOMPARE(m_install->text(u"SELECT COALESCE(Notes, '') || ' ' || Status FROM WaitingEntry WHERE ID = ?"_s, {id}),
                  (keepMine ? u"rang back %1"_s : u" %1"_s).arg(int(WaitingStatus::Offered)));
         QVERIFY(!dialog.isVisible());

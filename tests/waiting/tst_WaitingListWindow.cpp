@@ -13,10 +13,10 @@ class tst_WaitingListWindow : public InstallTest
 
     void seed() override
     {
-        QVERIFY(m_install->exec(u"INSERT INTO Customer (ID, Name) VALUES (1, 'Ann'), (2, 'Bob')"_s));
-        QVERIFY(m_install->exec(u"INSERT INTO Boat (ID, CustomerID, Name, Kind, LengthCm) VALUES "
-                                u"(1, 1, 'Swallow', 0, 1000)"_s));
-        QVERIFY(m_install->exec(u"INSERT INTO Berth (ID, Name, Length, TypeID, Active) VALUES (1, 'A1', 12, 2, 1)"_s));
+        QVERIFY(exec(u"INSERT INTO Customer (ID, Name) VALUES (1, 'Ann'), (2, 'Bob')"_s));
+        QVERIFY(exec(u"INSERT INTO Boat (ID, CustomerID, Name, Kind, LengthCm) VALUES "
+                     u"(1, 1, 'Swallow', 0, 1000)"_s));
+        QVERIFY(exec(u"INSERT INTO Berth (ID, Name, Length, TypeID, Active) VALUES (1, 'A1', 12, 2, 1)"_s));
         m_main = std::make_unique<MainWindow>(m_install->services);
         m_main->resize(1100, 800);
         QVERIFY(showActive(*m_main));
