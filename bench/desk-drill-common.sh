@@ -35,3 +35,19 @@ pg_resume() {
 pg_stop() {
     as_postgres "$pg_bin/pg_ctl" -D "$1/data" -m "${2:-fast}" -w stop >/dev/null
 }
+
+# each_engine FUNCTION: runs FUNCTION ENGINE DATA for each engine of $engines, on $work/drill.sqlite or on a fresh
+# server in $work/pg; fails when any run does.
+each_engine() {
+    local status=0 engine
+    for engine in $engines; do
+        case $engine in
+        sqlite) "$1" sqlite "$work/drill.sqlite" || status=1 ;;
+        postgresql)
+            mkdir "$work/pg"
+            "$1" postgresql "$(pg_start "$work/pg")" || status=1
+            ;;
+        esac
+    done
+    return $status
+}

@@ -46,14 +46,4 @@ drill() {
     return $failed
 }
 
-status=0
-for engine in $engines; do
-    case $engine in
-    sqlite) drill sqlite "$work/drill.sqlite" || status=1 ;;
-    postgresql)
-        mkdir "$work/pg"
-        drill postgresql "$(pg_start "$work/pg")" || status=1
-        ;;
-    esac
-done
-exit $status
+each_engine drill

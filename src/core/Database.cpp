@@ -704,37 +704,46 @@ void close(const QString& connectionName)
     addresses().remove(connectionName);
 }
 
-Result<QStringList> foreignObjects(const QSqlDatabase& db)
+namespace {
+// A file's schema objects beside the program's, or why they cannot be compared; nothing on a server, whose archive
+// restores through pg_restore into the server's own schema.
+Result<std::optional<QMap<QString, QString>>> objectsToCompare(const QSqlDatabase& db)
 {
     if (Dialect::of(db).kind() != Engine::SQLite)
-        return QStringList(); // a server archive restores through pg_restore into the server's own schema
+        return std::optional<QMap<QString, QString>>();
     QString error;
-    const QMap<QString, QString> found = schemaObjects(db, &error);
+    QMap<QString, QString> found = schemaObjects(db, &error);
     if (!error.isEmpty())
         return databaseFailure(error);
     if (expectedObjects().isEmpty())
         return databaseFailure(QCoreApplication::translate("Database", "The schema is missing from the program."));
+    return std::optional(std::move(found));
+}
+} // namespace
+
+Result<QStringList> foreignObjects(const QSqlDatabase& db)
+{
+    const auto found = objectsToCompare(db);
+    if (!found)
+        return found.failure();
     QStringList foreign;
-    for (auto it = found.cbegin(); it != found.cend(); ++it)
-        if (expectedObjects().value(it.key(), QStringLiteral("\x1f")) != it.value())
-            foreign << it.key();
+    if (*found)
+        for (auto it = (*found)->cbegin(); it != (*found)->cend(); ++it)
+            if (expectedObjects().value(it.key(), QStringLiteral("\x1f")) != it.value())
+                foreign << it.key();
     return foreign;
 }
 
 Result<QStringList> missingObjects(const QSqlDatabase& db)
 {
-    if (Dialect::of(db).kind() != Engine::SQLite)
-        return QStringList();
-    QString error;
-    const QMap<QString, QString> found = schemaObjects(db, &error);
-    if (!error.isEmpty())
-        return databaseFailure(error);
-    if (expectedObjects().isEmpty())
-        return databaseFailure(QCoreApplication::translate("Database", "The schema is missing from the program."));
+    const auto found = objectsToCompare(db);
+    if (!found)
+        return found.failure();
     QStringList missing;
-    for (auto it = expectedObjects().cbegin(); it != expectedObjects().cend(); ++it)
-        if (!found.contains(it.key()))
-            missing << it.key();
+    if (*found)
+        for (auto it = expectedObjects().cbegin(); it != expectedObjects().cend(); ++it)
+            if (!(*found)->contains(it.key()))
+                missing << it.key();
     return missing;
 }
 
