@@ -467,8 +467,15 @@ bool openAndCheck(QSqlDatabase& db, const QString& label, QString* error)
             *error = QCoreApplication::translate("Database", "%1 was written by a newer release.").arg(label);
         return false;
     }
-    if (!upgradeSchema(db, version, error))
+    if (!upgradeSchema(db, version, error)) {
+        // A file whose version number is not its schema's (another program's doing) fails here with SQLite's words.
+        if (error)
+            *error = QCoreApplication::translate("Database", "%1 could not be upgraded from version %2: %3")
+                         .arg(label)
+                         .arg(version)
+                         .arg(*error);
         return false;
+    }
     const QString missing = missingColumns(db, error);
     if (!missing.isEmpty() && error)
         *error = QCoreApplication::translate("Database", "%1 is not a Zem Harbour database: %2.").arg(label, missing);

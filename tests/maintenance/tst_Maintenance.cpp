@@ -149,6 +149,10 @@ private slots:
                                           notExactly(u"lacks trigger booking_period_update, which this program "
                                                      u"makes."_s),
                                           QString()});
+        // A version number set back: the upgrade meets tables the file already has.
+        row("a version number not its schema's",
+            {QByteArray("schema PRAGMA user_version = 8"),
+             u"Error!: Can't add a.SPA: the database in it could not be upgraded from version 8: ..."_s, QString()});
     }
     void failedRestoreKeepsTheDatabase()
     {
