@@ -14,13 +14,15 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <atomic>
 #include <future>
 
 namespace {
 
 QString uniqueConnectionName()
 {
-    static int next = 0;
+    // The compaction's check opens a second connection on a thread of its own.
+    static std::atomic<int> next = 0;
     return QStringLiteral("zem-maintenance-%1").arg(++next);
 }
 
@@ -344,6 +346,92 @@ Status backUpDatabase(const QString& source, const QString& archive, int flag, c
                            .arg(ttsgz::errorText(result)));
 }
 
+namespace {
+
+Status checkResult(const std::optional<QVariant>& result, const QString& error, const QString& shownAs)
+{
+    if (!result)
+        return databaseFailure(error);
+    if (result->toString() == QStringLiteral("ok"))
+        return Done{};
+    // The first fault found, without the line that names the schema ("*** in database main ***").
+    const QStringList lines = result->toString().split(u'\n', Qt::SkipEmptyParts);
+    const auto fault = std::find_if(lines.cbegin(), lines.cend(),
+                                    [](const QString& line) { return !line.startsWith(QStringLiteral("***")); });
+    return databaseFailure(QCoreApplication::translate("BackupRestore", "%1 is damaged: %2")
+                               .arg(shownAs, fault == lines.cend() ? result->toString() : *fault));
+}
+
+Status checkWhole(const QSqlDatabase& db, Check check, const QString& shownAs)
+{
+    // The quick check reads every page and proves the structure of each tree; the full one also matches every
+    // index entry with its row, which takes minutes on a large file.
+    QString error;
+    const auto result = Sql::scalar(
+        db, check == Check::Full ? QStringLiteral("PRAGMA integrity_check") : QStringLiteral("PRAGMA quick_check"), {},
+        &error);
+    return checkResult(result, error, shownAs);
+}
+
+// The quick check of one table with its indexes at a time, on db and on a second connection at once, each taking the
+// next table as it finishes; in schema order the large tables come early, so the two end close together.
+Status checkEachTable(const QSqlDatabase& db, const QString& path, const QString& shownAs)
+{
+    QStringList tables{QStringLiteral("sqlite_schema")};
+    {
+        QSqlQuery q(db);
+        QString error;
+        // A virtual table has no tree of its own (its shadow tables are listed).
+        if (!Sql::exec(q, QStringLiteral("SELECT name FROM sqlite_schema WHERE type = 'table' AND rootpage > 0"), {},
+                       &error))
+            return databaseFailure(error);
+        while (q.next())
+            tables << q.value(0).toString();
+    }
+    // Each check walks only its own trees, so a file-wide fault (a page free and in use) is looked for apart.
+    QString error;
+    const auto freePages = Sql::scalar(db, QStringLiteral("PRAGMA freelist_count"), {}, &error);
+    if (!freePages)
+        return databaseFailure(error);
+    if (freePages->toLongLong() != 0)
+        return databaseFailure(
+            QCoreApplication::translate("BackupRestore", "%1 has %2 free pages as soon as it is written.")
+                .arg(shownAs)
+                .arg(freePages->toLongLong()));
+    std::atomic<qsizetype> next = 0;
+    const auto checkTables = [&](const QSqlDatabase& on) -> Status {
+        for (qsizetype i = next++; i < tables.size(); i = next++) {
+            QString failed;
+            QString quoted = tables[i];
+            quoted.replace(u'\'', QStringLiteral("''"));
+            const auto result = Sql::scalar(on, QStringLiteral("PRAGMA quick_check('%1')").arg(quoted), {}, &failed);
+            if (const Status checked = checkResult(result, failed, shownAs); !checked) {
+                next = tables.size();
+                return checked;
+            }
+        }
+        return Done{};
+    };
+    auto other = std::async(std::launch::async, [&]() -> Status {
+        const QString name = uniqueConnectionName();
+        const Status checked = [&]() -> Status {
+            const auto second = Database::open(path, name, 0, shownAs);
+            if (!second) {
+                next = tables.size();
+                return second.failure();
+            }
+            return checkTables(*second);
+        }();
+        Database::close(name);
+        return checked;
+    });
+    const Status mine = checkTables(db);
+    const Status theirs = other.get();
+    return mine ? theirs : mine;
+}
+
+} // namespace
+
 Status isSoundDatabase(const QString& path, Check check, const QString& label)
 {
     const QString shownAs = label.isEmpty() ? QDir::toNativeSeparators(path) : label;
@@ -360,17 +448,10 @@ Status isSoundDatabase(const QString& path, Check check, const QString& label)
         const auto db = Database::open(path, name, 0, shownAs);
         if (!db)
             return db.failure();
-        // The quick check reads every page and proves the structure of each tree; the full one also matches every
-        // index entry with its row, which takes minutes on a large file.
-        QString error;
-        const auto result = Sql::scalar(
-            *db, check == Check::Full ? QStringLiteral("PRAGMA integrity_check") : QStringLiteral("PRAGMA quick_check"),
-            {}, &error);
-        if (!result)
-            return databaseFailure(error);
-        if (result->toString() != QStringLiteral("ok"))
-            return databaseFailure(QCoreApplication::translate("BackupRestore", "%1 is damaged: %2")
-                                       .arg(shownAs, result->toString().section(u'\n', 0, 0)));
+        if (const Status checked =
+                check == Check::EachTable ? checkEachTable(*db, path, shownAs) : checkWhole(*db, check, shownAs);
+            !checked)
+            return checked;
         // Only data comes in from an archive: a trigger, view or table of its own would act at this desk.
         const auto foreign = Database::foreignObjects(*db);
         if (!foreign)
@@ -457,7 +538,10 @@ Status compactDatabase(const QString& path, bool makeBackup)
         if (auto db = Database::open(path, name, 5000); !db)
             error = db.error();
         else
-            written = Sql::exec(*db, QStringLiteral("VACUUM INTO ?"), {QDir::toNativeSeparators(temp)}, &error);
+            // The copy reads and writes each page once, so the desk's large page cache buys it nothing; with it
+            // VACUUM INTO took a third longer than with SQLite's own 2 MB on a 430 MB file.
+            written = Sql::exec(*db, QStringLiteral("PRAGMA cache_size = -2000"), {}, &error) &&
+                      Sql::exec(*db, QStringLiteral("VACUUM INTO ?"), {QDir::toNativeSeparators(temp)}, &error);
         Database::close(name);
         if (!written)
             return databaseFailure(error);
@@ -468,7 +552,7 @@ Status compactDatabase(const QString& path, bool makeBackup)
             QFile file(temp);
             return file.open(QIODevice::ReadWrite) && SafeFiles::sync(file);
         });
-        const Status sound = BackupRestore::isSoundDatabase(temp, Check::Quick);
+        const Status sound = BackupRestore::isSoundDatabase(temp, Check::EachTable);
         if (!synced.get())
             return fileFailure(QCoreApplication::translate("BackupRestore", "Cannot write %1.").arg(temp));
         if (!sound)
