@@ -136,9 +136,10 @@ void BM_IndexSearchAlone(benchmark::State& state, Engine engine)
     const double serverCpu = BenchData::serverCpuSeconds(db);
     for (auto _ : state) {
         const auto& [from, to] = periods[next++ % periods.size()];
-        const auto overlap = PeriodIndex::touching(db, from, !week, to, false);
-        const auto count =
-            Sql::scalar(db, QStringLiteral("SELECT COUNT(*) FROM BookingPeriod P WHERE ") + overlap.sql, overlap.binds);
+        // Read alone: on a server, the index by length class without the table, the quickest search there is.
+        const auto overlap = PeriodIndex::touching(db, from, !week, to, false, PeriodIndex::Read::Alone);
+        const auto count = Sql::scalar(
+            db, QStringLiteral("SELECT COUNT(*) FROM %1 WHERE %2").arg(overlap.from, overlap.sql), overlap.binds);
         if (!count) {
             state.SkipWithError("query failed");
             break;

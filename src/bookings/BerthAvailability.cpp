@@ -18,14 +18,14 @@ namespace {
 // once per stay that holds it: both readers want a set, and removing the repeats here would cost a sort.
 QString busySql(const PeriodIndex::Condition& overlap)
 {
-    return QStringLiteral("SELECT %1 AS BerthID FROM BookingPeriod P WHERE %2 AND %3 <> ? AND NOT (P.ID < 0 AND "
+    return QStringLiteral("SELECT %1 AS BerthID FROM %4 WHERE %2 AND %3 <> ? AND NOT (P.ID < 0 AND "
                           "-%3 IN (SELECT BlockID FROM BlockedBooking WHERE BookingID = ?))")
-        .arg(PeriodIndex::berthIdSql(), overlap.sql, PeriodIndex::bookingIdSql());
+        .arg(PeriodIndex::berthIdSql(), overlap.sql, PeriodIndex::bookingIdSql(), overlap.from);
 }
 
 PeriodIndex::Condition overlapCondition(const QSqlDatabase& db, const QDateTime& from, const QDateTime& to)
 {
-    return PeriodIndex::touching(db, from, false, to, false);
+    return PeriodIndex::touching(db, from, false, to, false, PeriodIndex::Read::Alone);
 }
 
 struct BusyRead
@@ -142,8 +142,8 @@ Result<QList<HeldStretch>> heldStretches(const QSqlDatabase& db, const QList<int
     q.setForwardOnly(true);
     QString error;
     if (!Sql::exec(q,
-                   QStringLiteral("SELECT %1, P.FromMinute, P.ToMinute FROM BookingPeriod P WHERE %2 AND %1 IN (%3)")
-                       .arg(PeriodIndex::berthIdSql(), overlap.sql, marks.join(u',')),
+                   QStringLiteral("SELECT %1, P.FromMinute, P.ToMinute FROM %4 WHERE %2 AND %1 IN (%3)")
+                       .arg(PeriodIndex::berthIdSql(), overlap.sql, marks.join(u','), overlap.from),
                    binds, &error))
         return databaseFailure(error);
     QList<HeldStretch> held;

@@ -112,10 +112,10 @@ Result<QList<BookingInTheWay>> bookingsInTheWay(const QSqlDatabase& db, const Bl
     QString error;
     if (!Sql::exec(q,
                    QStringLiteral("SELECT B.ID, C.Name, B.FromDate, B.ToDate FROM "
-                                  "(SELECT DISTINCT %1 AS BookingID FROM BookingPeriod P WHERE %2 AND %3 = ? AND "
+                                  "(SELECT DISTINCT %1 AS BookingID FROM %4 WHERE %2 AND %3 = ? AND "
                                   "P.ID >= 0) D JOIN Booking B ON B.ID = D.BookingID "
                                   "LEFT JOIN Customer C ON C.ID = B.CustomerID ORDER BY B.FromDate, B.ID")
-                       .arg(PeriodIndex::bookingIdSql(), touching.sql, PeriodIndex::berthIdSql()),
+                       .arg(PeriodIndex::bookingIdSql(), touching.sql, PeriodIndex::berthIdSql(), touching.from),
                    touching.binds + QVariantList{block.berthId}, &error))
         return databaseFailure(error);
     QList<BookingInTheWay> found;

@@ -65,9 +65,9 @@ Result<QList<Line>> readLines(const QSqlDatabase& db, const QString& from, const
 /// Booking B restricted to the bookings the period index holds over [afterMinute, beforeMinute).
 QString indexedBookings(const PeriodIndex::Condition& condition)
 {
-    return QStringLiteral("(SELECT DISTINCT %1 AS BookingID FROM BookingPeriod P WHERE %2) D "
+    return QStringLiteral("(SELECT DISTINCT %1 AS BookingID FROM %3 WHERE %2) D "
                           "JOIN Booking B ON B.ID = D.BookingID")
-        .arg(PeriodIndex::bookingIdSql(), condition.sql);
+        .arg(PeriodIndex::bookingIdSql(), condition.sql, condition.from);
 }
 
 /// The first day of each month from first's to last's.
@@ -265,10 +265,11 @@ Result<QList<QHash<int, qint64>>> nightsSold(const QSqlDatabase& db, const QList
         }
         const auto overlapping = PeriodIndex::overlapping(db, minuteOf(spans[batch.first()].first),
                                                           minuteOf(spans[batch.last()].last.addDays(1)));
-        const QString sql = QStringLiteral("SELECT coalesce(BE.TypeID, 0), %1 FROM BookingPeriod P "
-                                           "JOIN Berth BE ON BE.ID = %2 WHERE %3 AND P.ID >= 0 AND BE.Active <> 0 "
-                                           "GROUP BY coalesce(BE.TypeID, 0)")
-                                .arg(columns.join(QStringLiteral(", ")), PeriodIndex::berthIdSql(), overlapping.sql);
+        const QString sql =
+            QStringLiteral(
+                "SELECT coalesce(BE.TypeID, 0), %1 FROM %4 JOIN Berth BE ON BE.ID = %2 WHERE %3 AND P.ID >= 0 "
+                "AND BE.Active <> 0 GROUP BY coalesce(BE.TypeID, 0)")
+                .arg(columns.join(QStringLiteral(", ")), PeriodIndex::berthIdSql(), overlapping.sql, overlapping.from);
         QString error;
         if (!Sql::exec(q, sql, binds + overlapping.binds, &error))
             return databaseFailure(error);
@@ -381,15 +382,14 @@ Result<QList<BerthNights>> busiestBerths(const QSqlDatabase& db, const QDate& fi
     QSqlQuery q(db);
     q.setForwardOnly(true);
     QString error;
-    if (!Sql::exec(
-            q,
-            QStringLiteral("SELECT N.BerthID, BE.Name, T.Type, N.Nights FROM "
-                           "(SELECT %2 AS BerthID, SUM(%1) AS Nights FROM BookingPeriod P WHERE %3 AND P.ID >= 0 "
-                           "GROUP BY %2) N JOIN Berth BE ON BE.ID = N.BerthID "
-                           "LEFT JOIN BerthType T ON T.ID = BE.TypeID "
-                           "WHERE N.Nights > 0 ORDER BY N.Nights DESC, BE.Name, N.BerthID LIMIT ?")
-                .arg(nightsInSpanSql(), PeriodIndex::berthIdSql(), overlapping.sql),
-            QVariantList{p1, p1, p0, p0} + overlapping.binds + QVariantList{count}, &error))
+    if (!Sql::exec(q,
+                   QStringLiteral("SELECT N.BerthID, BE.Name, T.Type, N.Nights FROM "
+                                  "(SELECT %2 AS BerthID, SUM(%1) AS Nights FROM %4 WHERE %3 AND P.ID >= 0 "
+                                  "GROUP BY %2) N JOIN Berth BE ON BE.ID = N.BerthID "
+                                  "LEFT JOIN BerthType T ON T.ID = BE.TypeID "
+                                  "WHERE N.Nights > 0 ORDER BY N.Nights DESC, BE.Name, N.BerthID LIMIT ?")
+                       .arg(nightsInSpanSql(), PeriodIndex::berthIdSql(), overlapping.sql, overlapping.from),
+                   QVariantList{p1, p1, p0, p0} + overlapping.binds + QVariantList{count}, &error))
         return databaseFailure(error);
     QList<BerthNights> berths;
     while (q.next())

@@ -17,10 +17,11 @@ namespace BookingReads {
 namespace {
 // The index entries of the bookings touching day; with IDs from firstId to lastId only (an entry's ID holds its
 // booking's in its high bits).
-PeriodIndex::Condition entriesOfDay(const QSqlDatabase& db, const QDate& day, int firstId, int lastId)
+PeriodIndex::Condition entriesOfDay(const QSqlDatabase& db, const QDate& day, int firstId, int lastId,
+                                    PeriodIndex::Read read = PeriodIndex::Read::Joined)
 {
     auto touching =
-        PeriodIndex::touching(db, DateTimes::wallTime(day), true, DateTimes::wallTime(day.addDays(1)), false);
+        PeriodIndex::touching(db, DateTimes::wallTime(day), true, DateTimes::wallTime(day.addDays(1)), false, read);
     if (firstId > 0 || lastId < std::numeric_limits<int>::max()) {
         touching.sql += QStringLiteral(" AND P.ID >= ? AND P.ID < ?");
         touching.binds << (qint64(qMax(0, firstId)) << 31) << ((qint64(lastId) + 1) << 31);
@@ -31,12 +32,12 @@ PeriodIndex::Condition entriesOfDay(const QSqlDatabase& db, const QDate& day, in
 
 Result<std::vector<int>> bookingIdsOfDay(const QSqlDatabase& db, const QDate& day)
 {
-    const auto touching = entriesOfDay(db, day, 0, std::numeric_limits<int>::max());
+    const auto touching = entriesOfDay(db, day, 0, std::numeric_limits<int>::max(), PeriodIndex::Read::Alone);
     QSqlQuery q(db);
     q.setForwardOnly(true);
     QString error;
     // Blocks have entries below 0.
-    if (!Sql::exec(q, QStringLiteral("SELECT P.ID FROM BookingPeriod P WHERE %1 AND P.ID >= 0").arg(touching.sql),
+    if (!Sql::exec(q, QStringLiteral("SELECT P.ID FROM %2 WHERE %1 AND P.ID >= 0").arg(touching.sql, touching.from),
                    touching.binds, &error))
         return databaseFailure(error);
     std::vector<int> ids;
@@ -61,11 +62,11 @@ Result<QList<DayEntry>> bookingsOfDay(const QSqlDatabase& db, const QDate& day, 
     if (!Sql::exec(q,
                    QStringLiteral("SELECT B.ID, B.CustomerID, C.Name, C.HouseName, B.FromDate, B.ToDate, BE.ID, "
                                   "BE.Name, B.TotalPayable, B.AmountPayed "
-                                  "FROM (SELECT %1 AS BookingID, %2 AS BerthID FROM BookingPeriod P WHERE %3) D "
+                                  "FROM (SELECT %1 AS BookingID, %2 AS BerthID FROM %4 WHERE %3) D "
                                   "JOIN Booking B ON B.ID = D.BookingID "
                                   "LEFT JOIN Customer C ON C.ID = B.CustomerID "
                                   "LEFT JOIN Berth BE ON BE.ID = D.BerthID")
-                       .arg(PeriodIndex::bookingIdSql(), PeriodIndex::berthIdSql(), touching.sql),
+                       .arg(PeriodIndex::bookingIdSql(), PeriodIndex::berthIdSql(), touching.sql, touching.from),
                    touching.binds, &error))
         return databaseFailure(error);
     QList<DayEntry> bookings;
@@ -150,9 +151,10 @@ Result<std::vector<Occupation>> occupancy(const QSqlDatabase& db, qint64 fromMin
     QSqlQuery q(db);
     q.setForwardOnly(true);
     QString error;
-    if (!Sql::exec(
-            q, QStringLiteral("SELECT P.ID, P.FromMinute, P.ToMinute FROM BookingPeriod P WHERE ") + overlapping.sql,
-            overlapping.binds, &error))
+    if (!Sql::exec(q,
+                   QStringLiteral("SELECT P.ID, P.FromMinute, P.ToMinute FROM %1 WHERE %2")
+                       .arg(overlapping.from, overlapping.sql),
+                   overlapping.binds, &error))
         return databaseFailure(error);
     std::vector<Occupation> entries;
     while (q.next()) {
@@ -172,8 +174,8 @@ Result<QList<std::pair<int, int>>> bookedBerthsTouching(const QSqlDatabase& db, 
     q.setForwardOnly(true);
     QString error;
     if (!Sql::exec(q,
-                   QStringLiteral("SELECT %1, %2 FROM BookingPeriod P WHERE %3 AND P.ID >= 0")
-                       .arg(PeriodIndex::bookingIdSql(), PeriodIndex::berthIdSql(), touching.sql),
+                   QStringLiteral("SELECT %1, %2 FROM %4 WHERE %3 AND P.ID >= 0")
+                       .arg(PeriodIndex::bookingIdSql(), PeriodIndex::berthIdSql(), touching.sql, touching.from),
                    touching.binds, &error))
         return databaseFailure(error);
     QList<std::pair<int, int>> pairs;

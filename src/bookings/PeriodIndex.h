@@ -19,20 +19,32 @@ qint64 ceilMinute(const QDateTime& when);
 QString bookingIdSql(const QString& alias = QStringLiteral("P"));
 QString berthIdSql(const QString& alias = QStringLiteral("P"));
 
-/// A WHERE condition on the index (alias P) with its values, in the order they bind.
+/// A search of the index: from is the FROM item (named P, with at least ID, FromMinute and ToMinute), sql the WHERE
+/// condition on it, and binds their values in the order they bind, from's first. Readers write
+/// "FROM <from> WHERE <sql>".
 struct Condition
 {
+    QString from;
     QString sql;
     QVariantList binds;
 };
 
+/// How a statement uses the entries it finds: joined to other tables, or Alone, thousands of them and nothing else
+/// (a week's busy berths, a day's bookings), which a server answers from an index without reading the table. The
+/// occupancy grid's short reads measured slower Alone.
+enum class Read
+{
+    Joined,
+    Alone,
+};
+
 /// The entries whose period starts before beforeMinute and ends after afterMinute, written for db's engine.
-Condition overlapping(const QSqlDatabase& db, qint64 afterMinute, qint64 beforeMinute);
+Condition overlapping(const QSqlDatabase& db, qint64 afterMinute, qint64 beforeMinute, Read read = Read::Joined);
 
 /// The entries whose period starts before end and ends after start; startInclusive / endInclusive let a period
 /// that ends exactly at start / begins exactly at end count too. The minutes are rounded so that the condition
 /// gives what the same comparison on the booking's stored date-times gives. Written for db's engine.
 Condition touching(const QSqlDatabase& db, const QDateTime& start, bool startInclusive, const QDateTime& end,
-                   bool endInclusive);
+                   bool endInclusive, Read read = Read::Joined);
 
 } // namespace PeriodIndex

@@ -97,10 +97,6 @@ public:
     bool isOverlapRefusal(const QSqlError&) const override { return false; }
     bool isConnectionLost(const QSqlDatabase&, const QSqlError&) const override { return false; }
 
-    QString intervalOverlap(const QString& low, const QString& high) const override
-    {
-        return QStringLiteral("%2 >= ? AND %1 <= ?").arg(low, high);
-    }
     // julianday of 2000-01-01 00:00 is 2451544.5; the date part alone gives a whole day.
     QString dayNumber(const QString& expr) const override
     {
@@ -198,12 +194,6 @@ public:
         return !probe.exec(QStringLiteral("SELECT 1"));
     }
 
-    // The same expression as the index on BookingPeriod, so the index and its statistics serve.
-    QString intervalOverlap(const QString& low, const QString& high) const override
-    {
-        return QStringLiteral("int4range(%1, %2, '[]') && int4range(CAST(? AS INTEGER), CAST(? AS INTEGER), '[]')")
-            .arg(low, high);
-    }
     QString dayNumber(const QString& expr) const override
     {
         return QStringLiteral("(zem_wall_time(%1)::DATE - DATE '2000-01-01')").arg(expr);

@@ -66,12 +66,6 @@ public:
     /// Whether a failed statement failed because the connection to the server is gone.
     virtual bool isConnectionLost(const QSqlDatabase& db, const QSqlError& error) const = 0;
 
-    /// A condition true when the whole-number interval from low to high (both included; columns or expressions)
-    /// shares a point with the one from the first bound value to the second; the caller binds a first value no
-    /// greater than the second. A server estimates a range overlap from its statistics, where two separate
-    /// comparisons look like a quarter of the table and lead it to plans for a quarter of the table.
-    virtual QString intervalOverlap(const QString& low, const QString& high) const = 0;
-
     /// The day of a stored date-time (text 'yyyy-MM-dd ...') as a whole number of days since 2000-01-01, so that
     /// one day number less another is the nights between them; NULL for NULL.
     virtual QString dayNumber(const QString& expr) const = 0;
