@@ -576,4 +576,4 @@ BEGIN
 END;
 -- berth list: end
 
-PRAGMA user_version = 10;
+PRAGMA user_version = 11;

@@ -5,6 +5,7 @@
 
 #include <QSettings>
 #include <QStorageInfo>
+#include <QtEndian>
 #include <cstdio>
 
 // What an installation stores: the database file and the settings.
@@ -281,6 +282,9 @@ private slots:
                  FailureKind::File);
         QVERIFY(Database::createDatabase(m_install->root() + u"/fresh.sqlite"_s));
         QCOMPARE(QDir(m_install->root()).entryList({u"fresh.sqlite*"_s}, QDir::Files).size(), 1);
+        // A new file is of this version from the start (its header's user version), with no upgrade to run.
+        QCOMPARE(qFromBigEndian<qint32>(readAll(m_install->root() + u"/fresh.sqlite"_s).constData() + 60),
+                 Database::CurrentSchemaVersion);
 #ifndef Q_OS_WIN
         // Customers' details and card data: only the file's owner may read it.
         const auto others =
