@@ -46,24 +46,25 @@ namespace {
 // estimate how many entries that finds, so statements that join them take the GiST index, whose statistics on the
 // range of minutes keep their joins right.
 constexpr int LengthClasses = 17; // the thresholds 64 << 0 .. 64 << 16 minutes; class 17 has no bound
-QString lengthClassSql()
+QString serverSearchSql()
 {
     QStringList thresholds;
     for (int c = 0; c < LengthClasses; ++c)
         thresholds << QString::number(qint64(64) << c);
-    return QStringLiteral("width_bucket(ToMinute - FromMinute, ARRAY[%1])").arg(thresholds.join(u','));
+    return QStringLiteral("(SELECT B.ID, B.FromMinute, B.ToMinute FROM generate_series(0, %1) C CROSS JOIN LATERAL "
+                          "(SELECT ID, FromMinute, ToMinute FROM BookingPeriod WHERE width_bucket(ToMinute - "
+                          "FromMinute, ARRAY[%2]) = C.C AND FromMinute >= CASE WHEN C.C = %1 THEN -2147483648 ELSE "
+                          "CAST(? AS BIGINT) - (CAST(64 AS BIGINT) << C.C) END AND FromMinute <= CAST(? AS INTEGER) "
+                          "AND ToMinute >= CAST(? AS INTEGER)) B) P")
+        .arg(LengthClasses)
+        .arg(thresholds.join(u','));
 }
 
 Condition serverSearch(qint64 low, qint64 high)
 {
-    return {QStringLiteral("(SELECT B.ID, B.FromMinute, B.ToMinute FROM generate_series(0, %1) C CROSS JOIN LATERAL "
-                           "(SELECT ID, FromMinute, ToMinute FROM BookingPeriod WHERE %2 = C.C AND FromMinute >= CASE "
-                           "WHEN C.C = %1 THEN -2147483648 ELSE CAST(? AS BIGINT) - (CAST(64 AS BIGINT) << C.C) END "
-                           "AND FromMinute <= CAST(? AS INTEGER) AND ToMinute >= CAST(? AS INTEGER)) B) P")
-                .arg(LengthClasses)
-                .arg(lengthClassSql()),
-            QStringLiteral("TRUE"),
-            {low, high, low}};
+    // Written once: the free list asks for it at every change of the wizard's dates.
+    static const QString sql = serverSearchSql();
+    return {sql, QStringLiteral("TRUE"), {low, high, low}};
 }
 } // namespace
 
