@@ -48,7 +48,11 @@ Result<BusyRead> readBusy(const QSqlDatabase& db, const QDateTime& from, const Q
     QSqlQuery q(db);
     q.setForwardOnly(true);
     QString error;
-    if (!Sql::exec(q, sql, overlap.binds + QVariantList{excludeBookingId, excludeBookingId}, &error))
+    QList<qint64> values;
+    for (const QVariant& bind : overlap.binds)
+        values.append(bind.toLongLong());
+    values << excludeBookingId << excludeBookingId;
+    if (!Sql::execKept(q, sql, values, &error))
         return databaseFailure(error);
     if (!q.next())
         return databaseFailure(q.lastError().text());

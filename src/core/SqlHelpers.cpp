@@ -3,9 +3,11 @@
 #include "core/Dialect.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QFile>
 #include <QHash>
 #include <QMutex>
+#include <QSet>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QUrl>
@@ -24,8 +26,9 @@ struct ConnectionState
 {
     bool lost = false;
     int transactions = 0;
-    QByteArray fileId; // the device and inode of the file a file connection opened; empty for a server
-    QString path;      // that file
+    QByteArray fileId;  // the device and inode of the file a file connection opened; empty for a server
+    QString path;       // that file
+    QSet<QString> kept; // the statements this server session holds prepared, by name (execKept)
 };
 
 // Which file is at path now: its device and inode; "gone" when there is none. Empty where the system cannot say.
@@ -109,6 +112,7 @@ bool reconnectIfLost(const QSqlDriver* driver, QString* error)
     }
     QMutexLocker locker(&statesLock());
     states()[driver].lost = false;
+    states()[driver].kept.clear();
     if (!states()[driver].fileId.isEmpty())
         states()[driver].fileId = fileIdOf(states()[driver].path);
     return true;
@@ -190,6 +194,112 @@ bool exec(QSqlQuery& q, const QString& sql, const QVariantList& binds, QString* 
         return false;
     }
     return true;
+}
+
+namespace {
+// The server's name of a kept statement, from its text: the same name always means the same text, even for a
+// session the program has lost count of.
+QString keptName(const QString& sql)
+{
+    static QMutex lock;
+    static QHash<QString, QString> names;
+    QMutexLocker locker(&lock);
+    auto it = names.find(sql);
+    if (it == names.end()) {
+        const QByteArray digest = QCryptographicHash::hash(sql.toUtf8(), QCryptographicHash::Sha1).toHex().left(24);
+        it = names.insert(sql, QStringLiteral("zem_kept_") + QString::fromLatin1(digest));
+    }
+    return *it;
+}
+
+// sql with its '?' placeholders numbered $1, $2, ... as PREPARE takes them; quoted texts and names are left alone.
+QString numberedPlaceholders(const QString& sql, qsizetype* count)
+{
+    QString numbered;
+    numbered.reserve(sql.size() + 16);
+    QChar quote;
+    *count = 0;
+    for (const QChar c : sql) {
+        if (!quote.isNull()) {
+            if (c == quote)
+                quote = QChar();
+        } else if (c == u'\'' || c == u'"') {
+            quote = c;
+        } else if (c == u'?') {
+            numbered += u'$' + QString::number(++*count);
+            continue;
+        }
+        numbered += c;
+    }
+    return numbered;
+}
+
+bool inTransaction(const QSqlDriver* driver)
+{
+    QMutexLocker locker(&statesLock());
+    const auto it = states().constFind(driver);
+    return it != states().cend() && it->transactions > 0;
+}
+} // namespace
+
+bool execKept(QSqlQuery& q, const QString& sql, const QList<qint64>& values, QString* error)
+{
+    // Inside a transaction a failed PREPARE would end it: there the statement is prepared as any other.
+    if (q.driver()->dbmsType() != QSqlDriver::PostgreSQL || inTransaction(q.driver())) {
+        QVariantList binds;
+        binds.reserve(values.size());
+        for (const qint64 value : values)
+            binds.append(value);
+        return exec(q, sql, binds, error);
+    }
+    if (!reconnectIfLost(q.driver(), error))
+        return false;
+    const QString name = keptName(sql);
+    // The values are numbers, written as such: nothing typed reaches the text.
+    QStringList numbers;
+    numbers.reserve(values.size());
+    for (const qint64 value : values)
+        numbers.append(QString::number(value));
+    const QString execute =
+        QStringLiteral("EXECUTE %1").arg(name) +
+        (numbers.isEmpty() ? QString() : QStringLiteral("(%1)").arg(numbers.join(QStringLiteral(", "))));
+    const auto fail = [&] {
+        const QString reason = failure(q);
+        if (error)
+            *error = reason;
+        return false;
+    };
+    const auto prepare = [&] {
+        qsizetype count = 0;
+        const QString numbered = numberedPlaceholders(sql, &count);
+        // Every value is a whole number, so each parameter is one, whatever the text compares it with.
+        const QStringList types(count, QStringLiteral("bigint"));
+        const QString parameters = types.isEmpty() ? QString() : u'(' + types.join(u',') + u')';
+        // Already there (a session this desk lost count of) is as good as prepared now: the name is the text's.
+        if (!q.exec(QStringLiteral("PREPARE %1%2 AS %3").arg(name, parameters, numbered)) &&
+            q.lastError().nativeErrorCode() != QLatin1String("42P05"))
+            return fail();
+        QMutexLocker locker(&statesLock());
+        states()[q.driver()].kept.insert(name);
+        return true;
+    };
+    bool kept = false;
+    {
+        QMutexLocker locker(&statesLock());
+        kept = states()[q.driver()].kept.contains(name);
+    }
+    if (!kept && !prepare())
+        return false;
+    if (q.exec(execute))
+        return true;
+    // Gone from the session (the connection was opened again behind this desk's back): prepared once more.
+    if (!kept || q.lastError().nativeErrorCode() != QLatin1String("26000"))
+        return fail();
+    {
+        QMutexLocker locker(&statesLock());
+        states()[q.driver()].kept.remove(name);
+    }
+    return prepare() && (q.exec(execute) || fail());
 }
 
 bool exec(const QSqlDatabase& db, const QString& sql, const QVariantList& binds, QString* error)

@@ -140,6 +140,29 @@ private slots:
         QCOMPARE(m_install->text(u"SELECT Name FROM Customer"_s), u"Back"_s);
     }
 
+    // The kept plan goes with its session (cut, or dropped behind the desk's back) and the read still answers.
+    void keptReadOutlivesItsSession()
+    {
+        const QString sql = u"SELECT ? + ?, '?'"_s;
+        const auto read = [&](QString* error = nullptr) {
+            QSqlQuery q(m_install->db());
+            return Sql::execKept(q, sql, {40, 2}, error) && q.next() ? q.value(0).toString() + q.value(1).toString()
+                                                                     : QString();
+        };
+        QCOMPARE(read(), u"42?"_s);
+        QCOMPARE(read(), u"42?"_s);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM pg_prepared_statements WHERE statement LIKE "
+                                      "'PREPARE zem_kept_%(bigint,bigint) AS SELECT $1 + $2, ''?''%'"_s),
+                 1);
+        QVERIFY(m_install->exec(u"DEALLOCATE ALL"_s));
+        QCOMPARE(read(), u"42?"_s);
+        QVERIFY(cutSharedConnection());
+        QString error;
+        QCOMPARE(read(&error), QString());
+        QCOMPARE(error, Sql::lostConnectionMessage());
+        QCOMPARE(read(), u"42?"_s);
+    }
+
     void cutInsideATransactionSavesNothingOfIt()
     {
         QString error;
