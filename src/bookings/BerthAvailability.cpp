@@ -48,11 +48,7 @@ Result<BusyRead> readBusy(const QSqlDatabase& db, const QDateTime& from, const Q
     QSqlQuery q(db);
     q.setForwardOnly(true);
     QString error;
-    QList<qint64> values;
-    for (const QVariant& bind : overlap.binds)
-        values.append(bind.toLongLong());
-    values << excludeBookingId << excludeBookingId;
-    if (!Sql::execKept(q, sql, values, &error))
+    if (!Sql::execKept(q, sql, overlap.numbers() << excludeBookingId << excludeBookingId, &error))
         return databaseFailure(error);
     if (!q.next())
         return databaseFailure(q.lastError().text());

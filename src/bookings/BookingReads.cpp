@@ -36,9 +36,9 @@ Result<std::vector<int>> bookingIdsOfDay(const QSqlDatabase& db, const QDate& da
     QSqlQuery q(db);
     q.setForwardOnly(true);
     QString error;
-    // Blocks have entries below 0.
-    if (!Sql::exec(q, QStringLiteral("SELECT P.ID FROM %2 WHERE %1 AND P.ID >= 0").arg(touching.sql, touching.from),
-                   touching.binds, &error))
+    // Blocks have entries below 0. Asked at every day chosen, so the server keeps its plan.
+    if (!Sql::execKept(q, QStringLiteral("SELECT P.ID FROM %2 WHERE %1 AND P.ID >= 0").arg(touching.sql, touching.from),
+                       touching.numbers(), &error))
         return databaseFailure(error);
     std::vector<int> ids;
     while (q.next())

@@ -68,6 +68,15 @@ Condition serverSearch(qint64 low, qint64 high)
 }
 } // namespace
 
+QList<qint64> Condition::numbers() const
+{
+    QList<qint64> values;
+    values.reserve(binds.size());
+    for (const QVariant& bind : binds)
+        values.append(bind.toLongLong());
+    return values;
+}
+
 Condition overlapping(const QSqlDatabase& db, qint64 afterMinute, qint64 beforeMinute, Read read)
 {
     // Periods are whole minutes, so this is two closed intervals sharing a minute.

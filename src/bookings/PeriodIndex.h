@@ -27,6 +27,8 @@ struct Condition
     QString from;
     QString sql;
     QVariantList binds;
+    /// The binds as the whole numbers they all are, for a read the server keeps planned (Sql::execKept).
+    QList<qint64> numbers() const;
 };
 
 /// How a statement uses the entries it finds: joined to other tables, or Alone, thousands of them and nothing else
