@@ -63,9 +63,7 @@ private slots:
         QCOMPARE(a1.lengthCm, 1250);
         QCOMPARE(a1.minimumLengthCm, 800);
         // The berth's own rate replaces its type's in High; Low and the regatta are the type's.
-        QCOMPARE(a1.bySeason.value(1), nightly(2000));
-        QCOMPARE(a1.bySeason.value(2), nightly(3500));
-        QCOMPARE(a1.bySeason.value(3), nightly(9000));
+        QCOMPARE(a1.bySeason, (QHash<qint64, Rate>{{1, nightly(2000)}, {2, nightly(3500)}, {3, nightly(9000)}}));
         // C3 has no daily charge and no rates; B2 is a slip, without rates for its type.
         const Price price = priceStay(loaded->seasons, *berths, QDate(2026, 6, 30), 2, 1000);
         QCOMPARE(price.total.format(), u"£115.00"_s); // A1 £20 + £35, B2 two nights at its daily £30
