@@ -360,25 +360,13 @@ private slots:
             QCOMPARE(result.kind(), FailureKind::Refused);
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Booking"_s), saved ? 3 : 2);
     }
-};
 
-ZEM_TEST(tst_Bookings)
-
-// On a server the database itself refuses a berth booked twice over, when the transaction commits: a booking that
-// another desk commits after the re-check of a save must still turn that save into the same "taken" answer.
-class tst_BookingsOnServer : public InstallTest
-{
-    Q_OBJECT
-
-    void seed() override
-    {
-        QVERIFY(exec(u"INSERT INTO Customer (ID, Name) VALUES (1, 'Ann O''Neill')"_s));
-        QVERIFY(exec(u"INSERT INTO Berth (ID, Name, Active) VALUES (1, 'A1', 1), (4, 'B2', 1)"_s));
-    }
-
-private slots:
+    // On a server the database itself refuses a berth booked twice over, when the transaction commits: a booking that
+    // another desk commits after the re-check of a save must still turn that save into the same "taken" answer.
     void overlapCommittedAfterTheRecheckIsTaken()
     {
+        if (TestMain::currentEngine() != TestMain::Engine::PostgreSQL)
+            QSKIP("a file has one writer at a time: nothing commits between a save's re-check and its commit");
         // Desk B writes with plain statements (it does not wait for our write lock) and keeps its transaction
         // open, so desk A's re-check cannot see its booking; A's commit then waits for B's, and B commits.
         QSemaphore inserted;
@@ -412,13 +400,13 @@ private slots:
         QVERIFY2(result.kind() == FailureKind::Conflict && result.error().startsWith(u"B2 has been booked"_s),
                  qPrintable(result.error()));
         // Nothing of A's booking was written; B's stands.
-        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Booking"_s), 1);
-        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM BookingBerth WHERE BookingID <> 60"_s), 0);
+        QCOMPARE(m_install->joined(u"SELECT ID FROM Booking ORDER BY ID"_s), u"1,2,60"_s);
+        QCOMPARE(m_install->joined(u"SELECT DISTINCT BookingID FROM BookingBerth ORDER BY 1"_s), u"1,2,60"_s);
         // The same save once B's booking is known is refused by the re-check, with the same answer.
         const auto again = BookingStore::saveBooking(m_install->db(), b);
         QCOMPARE(again.error(), result.error());
     }
 };
 
-ZEM_TEST_POSTGRESQL_ONLY(tst_BookingsOnServer)
+ZEM_TEST(tst_Bookings)
 #include "tst_Bookings.moc"
