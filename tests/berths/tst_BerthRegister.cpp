@@ -29,12 +29,6 @@ class tst_BerthRegister : public InstallTest
 
     QString storedNotes(int id) const { return m_install->text(u"SELECT Notes FROM Berth WHERE ID = ?"_s, {id}); }
     static QLineEdit* field(const QWidget& editor, int field) { return control(editor, u"txtFields%1"_s.arg(field)); }
-    static void chooseAndType(BerthNotesDialog& window, const QString& name, const QString& notes = {})
-    {
-        choose(window, "cboName", name);
-        if (!notes.isEmpty())
-            type(window, "txtNotes", notes);
-    }
     static void select(QWidget& window, const QString& text)
     {
         const auto items = control<QListWidget>(window, "lstBerth")->findItems(text, Qt::MatchExactly);
@@ -204,18 +198,13 @@ private slots:
     {
         auto window = open();
         addBerth(*window, u"C1"_s);
-        bool edited = false;
-        QTimer::singleShot(0, this, [&edited] {
-            auto* editor = qobject_cast<BerthTableEditor*>(QApplication::activeModalWidget());
-            if (!editor)
-                return;
+        onNextModal([](QDialog* editor) {
             type(*editor, "txtFields1", u"Renamed"_s);
             click(*editor, "cmdUpdate");
             click(*editor, "cmdClose");
-            edited = !editor->isVisible();
+            QVERIFY(!editor->isVisible());
         });
         click(*window, "Command2");
-        QVERIFY(edited);
         // The register still lists the old name until it reads the table again.
         QVERIFY(listTexts(*window).contains(u"A1 (booked) - Active "_s));
         click(*window, "cmdCancel");
@@ -357,7 +346,8 @@ private slots:
             // Cancel keeps the stored notes and logs nothing.
             BerthNotesDialog cancelled(m_install->services);
             cancelled.show();
-            chooseAndType(cancelled, u"B1"_s, u"new B"_s);
+            choose(cancelled, "cboName", u"B1"_s);
+            type(cancelled, "txtNotes", u"new B"_s);
             click(cancelled, "cmdCancel");
             QCOMPARE(storedNotes(2), u"old B"_s);
             QCOMPARE(logText(), QString());
@@ -366,11 +356,12 @@ private slots:
         window.show();
         auto* notes = control<QPlainTextEdit>(window, "txtNotes");
         QVERIFY(!notes->isEnabled()); // no berth chosen yet
-        chooseAndType(window, u"A1"_s);
+        choose(window, "cboName", u"A1"_s);
         QCOMPARE(notes->toPlainText(), u"old A"_s);
         type(notes, u"new A"_s);
-        chooseAndType(window, u"B1"_s, u"new B"_s);
-        chooseAndType(window, u"A1"_s);
+        choose(window, "cboName", u"B1"_s);
+        type(window, "txtNotes", u"new B"_s);
+        choose(window, "cboName", u"A1"_s);
         QCOMPARE(notes->toPlainText(), u"new A"_s); // kept while the window is open
         QCOMPARE(storedNotes(1), u"old A"_s);
         click(window, "cmdOK");
@@ -400,9 +391,10 @@ private slots:
         const auto& [answer, stored, open] = fetchRow<NotesRow>();
         BerthNotesDialog window(m_install->services);
         window.show();
-        chooseAndType(window, u"A1"_s);
+        choose(window, "cboName", u"A1"_s);
         type(window, "txtNotes", u"new A"_s);
-        chooseAndType(window, u"B1"_s, u"new B"_s);
+        choose(window, "cboName", u"B1"_s);
+        type(window, "txtNotes", u"new B"_s);
         QVERIFY(exec(u"UPDATE Berth SET Notes = 'their B' WHERE ID = 2"_s));
         m_install->messages.answers.enqueue(MsgResult(answer));
         click(window, "cmdOK");

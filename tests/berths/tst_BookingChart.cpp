@@ -52,6 +52,21 @@ class tst_BookingChart : public InstallTest
         return texts.join(u' ');
     }
 
+    // The bar of a booking (of a block: negative) in the view, on row (on any: -1); an empty bar when there is none.
+    static BookingChart::Bar barOf(const BookingChartView& view, int booking, int row = -1)
+    {
+        for (const BookingChart::Bar& bar : view.bars())
+            if (bar.bookingId == booking && (row < 0 || bar.row == row))
+                return bar;
+        return {};
+    }
+    static void drag(QWidget* port, QPoint from, QPoint to)
+    {
+        QTest::mousePress(port, Qt::LeftButton, {}, from);
+        QTest::mouseMove(port, to);
+        QTest::mouseRelease(port, Qt::LeftButton, {}, to);
+    }
+
     using SpanRow = std::tuple<QDateTime, QDateTime, double, double>;
 
 private slots:
@@ -180,17 +195,7 @@ private slots:
         auto* window = BookingChartWindow::display(main, m_install->services);
         auto* view = window->view();
         QWidget* port = view->viewport();
-        const auto barOf = [view](int booking, int row) {
-            for (const BookingChart::Bar& bar : view->bars())
-                if (bar.bookingId == booking && bar.row == row)
-                    return view->barRect(bar);
-            return QRect();
-        };
-        const auto drag = [port](QPoint from, QPoint to) {
-            QTest::mousePress(port, Qt::LeftButton, {}, from);
-            QTest::mouseMove(port, to);
-            QTest::mouseRelease(port, Qt::LeftButton, {}, to);
-        };
+        const auto rectOf = [view](int booking, int row) { return view->barRect(barOf(*view, booking, row)); };
         const auto stored = [this](int id) {
             return m_install->text(
                 u"SELECT B.FromDate || ' ' || B.ToDate || ' ' || B.TotalPayable || ' ' || "
@@ -199,16 +204,16 @@ private slots:
                 {id});
         };
         const int day = view->cellRect(3, 1).width();
-        const QPoint middle = barOf(1, 3).center();
-        QVERIFY(!middle.isNull());
+        QCOMPARE(barOf(*view, 1, 3).bookingId, 1);
+        const QPoint middle = rectOf(1, 3).center();
 
         // Onto P10, where Ann Smith's booking 3 still is: refused with what is in the way.
-        drag(middle, middle + QPoint(0, view->cellRect(4, 0).top() - view->cellRect(3, 0).top()));
+        drag(port, middle, middle + QPoint(0, view->cellRect(4, 0).top() - view->cellRect(3, 0).top()));
         VERIFY_HAS(said(), u"P10 is taken by Ann Smith"_s);
         QCOMPARE(stored(1), u"2026-12-04 14:00:00 2026-12-06 10:00:00 10000 1,1"_s);
         // Ten days on, keeping the agreed price; then Ctrl+Z puts it back.
         m_install->messages.answers.enqueue(MsgResult::Yes);
-        drag(middle, middle + QPoint(10 * day, 0));
+        drag(port, middle, middle + QPoint(10 * day, 0));
         QCOMPARE(stored(1), u"2026-12-14 14:00:00 2026-12-16 10:00:00 10000 1,1"_s);
         QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(stored(1), u"2026-12-04 14:00:00 2026-12-06 10:00:00 10000 1,1"_s);
@@ -216,21 +221,22 @@ private slots:
         QCOMPARE(stored(1), u"2026-12-04 14:00:00 2026-12-06 10:00:00 10000 1,1"_s);
         // The departure end of booking 2 two days later: only the departure moves.
         m_install->messages.answers.enqueue(MsgResult::Yes);
-        const QRect two = barOf(2, 3);
-        drag(QPoint(two.right() - 1, two.center().y()), QPoint(two.right() - 1 + 2 * day, two.center().y()));
+        const QRect two = rectOf(2, 3);
+        drag(port, QPoint(two.right() - 1, two.center().y()), QPoint(two.right() - 1 + 2 * day, two.center().y()));
         QCOMPARE(stored(2), u"2026-12-06 15:00:00 2026-12-10 09:00:00 20000 1,1"_s);
         // Booking 3 holds P10 and X1: dragged by its X1 bar a day on, both berths move.
         m_install->messages.answers.enqueue(MsgResult::Yes);
-        const QRect three = barOf(3, 6);
-        drag(QPoint(three.right() - 12, three.center().y()), QPoint(three.right() - 12 + day, three.center().y()));
+        const QRect three = rectOf(3, 6);
+        drag(port, QPoint(three.right() - 12, three.center().y()),
+             QPoint(three.right() - 12 + day, three.center().y()));
         QCOMPARE(stored(3), u"2026-12-04 12:00:00 2026-12-06 00:00:00 1000 2,4"_s);
         // Out of the chart: told, nothing moved.
-        drag(barOf(1, 3).center(), QPoint(2, 2));
+        drag(port, rectOf(1, 3).center(), QPoint(2, 2));
         VERIFY_HAS(said(), u"not moved"_s);
         QCOMPARE(stored(1), u"2026-12-04 14:00:00 2026-12-06 10:00:00 10000 1,1"_s);
 
         // Across free days of X1: the wizard, filled with X1 from the 14th to the 17th.
-        drag(view->cellRect(6, 10).center(), view->cellRect(6, 13).center());
+        drag(port, view->cellRect(6, 10).center(), view->cellRect(6, 13).center());
         auto* wizard = qobject_cast<BookingWizard*>(main.findWindow(u"frmBooking"_s));
         QVERIFY(wizard);
         QCOMPARE(wizard->fromDate().date(), QDate(2026, 12, 14));
@@ -241,7 +247,7 @@ private slots:
         // Delete on booking 6 asks, and cancels it.
         main.showChild(window);
         view->setFocus();
-        QTest::mouseClick(port, Qt::LeftButton, {}, barOf(6, 4).center());
+        QTest::mouseClick(port, Qt::LeftButton, {}, rectOf(6, 4).center());
         QCOMPARE(view->selectedBooking(), 6);
         m_install->messages.answers.enqueue(MsgResult::Yes);
         QTest::keyClick(view, Qt::Key_Delete);
@@ -263,33 +269,25 @@ private slots:
         main.show();
         auto* window = BookingChartWindow::display(main, m_install->services);
         auto* view = window->view();
-        const auto barOf = [view](int booking) {
-            for (const BookingChart::Bar& bar : view->bars())
-                if (bar.bookingId == booking)
-                    return bar;
-            return BookingChart::Bar();
-        };
-        const BookingChart::Bar crane = barOf(-1);
+        const BookingChart::Bar crane = barOf(*view, -1);
         QVERIFY(crane.blocked());
         QCOMPARE(crane.row, 6);
         QCOMPARE(crane.label, u"Crane"_s);
-        QVERIFY(barOf(6).toMove && !barOf(3).toMove);
+        QVERIFY(barOf(*view, 6).toMove && !barOf(*view, 3).toMove);
         // Blocks sell no nights: the 8th only booking 6 under its block, the 10th nothing but the crane.
         QCOMPARE(window->chart().first(), QDate(2026, 12, 4));
         QCOMPARE(window->chart().takenOn(4), 1);
         QCOMPARE(window->chart().takenOn(6), 0);
         // Booking 1 moved onto X1 over the crane's days: refused by name; booking 6 may move under its own block.
-        QCOMPARE(window->chart().clashOfMove(barOf(1), 6, 6, 6), u"X1 is blocked: Crane."_s);
-        QCOMPARE(window->chart().clashOfMove(barOf(6), 4, 0, -1), QString());
+        QCOMPARE(window->chart().clashOfMove(barOf(*view, 1), 6, 6, 6), u"X1 is blocked: Crane."_s);
+        QCOMPARE(window->chart().clashOfMove(barOf(*view, 6), 4, 0, -1), QString());
         // The crane's block dragged three days on: saved, the chart shows it there.
         const QRect rect = view->barRect(crane);
         const int day = view->cellRect(6, 1).width();
-        QTest::mousePress(view->viewport(), Qt::LeftButton, {}, rect.center());
-        QTest::mouseMove(view->viewport(), rect.center() + QPoint(3 * day, 0));
-        QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, rect.center() + QPoint(3 * day, 0));
+        drag(view->viewport(), rect.center(), rect.center() + QPoint(3 * day, 0));
         QCOMPARE(m_install->text(u"SELECT FromDate || ' ' || ToDate FROM BerthBlock WHERE ID = 1"_s),
                  u"2026-12-13 00:00:00 2026-12-16 00:00:00"_s);
-        QCOMPARE(barOf(-1).start, crane.start + 3);
+        QCOMPARE(barOf(*view, -1).start, crane.start + 3);
         VERIFY_HAS(logText(), u"X1 blocked from 13/12/2026"_s);
     }
 };

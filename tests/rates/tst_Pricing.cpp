@@ -64,7 +64,6 @@ class tst_Pricing : public QObject
 private slots:
     void priceBerth_data()
     {
-        // dailyPence: -1: the berth has no daily charge
         // boatCm: 0: no boat
         // expected: the total is the sum of these lines
         const DataRows<PriceRow> row;
@@ -115,9 +114,7 @@ private slots:
     void priceBerth()
     {
         const auto& [rateText, dailyPence, firstNight, nights, boatCm, expected] = fetchRow<PriceRow>();
-        BerthRates berth{u"A1"_s, Money::fromPence(dailyPence), rates(rateText), 1200, 800};
-        if (dailyPence < 0)
-            berth.daily.reset();
+        const BerthRates berth{u"A1"_s, Money::fromPence(dailyPence), rates(rateText), 1200, 800};
         const Price price =
             Pricing::priceBerth(seasons(), berth, firstNight, nights, boatCm ? std::optional(boatCm) : std::nullopt);
         QCOMPARE(breakdown(price), expected);

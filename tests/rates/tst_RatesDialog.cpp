@@ -21,19 +21,15 @@ class tst_RatesDialog : public InstallTest
         m_dialog = std::make_unique<RatesDialog>(m_install->services);
         QVERIFY(showActive(*m_dialog));
     }
-    static void set(QTableWidget* grid, int row, int column, const QString& text)
-    {
-        grid->item(row, column)->setText(text);
-    }
     // A season typed into the last row added.
     void addSeason(const QString& name, const QString& first, const QString& last, const QString& priority = u"1"_s)
     {
         click(*m_dialog, "cmdAddSeason");
         const int row = m_dialog->grdSeasons->rowCount() - 1;
-        set(m_dialog->grdSeasons, row, 0, name);
-        set(m_dialog->grdSeasons, row, 1, first);
-        set(m_dialog->grdSeasons, row, 2, last);
-        set(m_dialog->grdSeasons, row, 4, priority);
+        m_dialog->grdSeasons->item(row, 0)->setText(name);
+        m_dialog->grdSeasons->item(row, 1)->setText(first);
+        m_dialog->grdSeasons->item(row, 2)->setText(last);
+        m_dialog->grdSeasons->item(row, 4)->setText(priority);
     }
     QString said()
     {
@@ -51,9 +47,9 @@ private slots:
         QTableWidget* rates = m_dialog->grdRates;
         QCOMPARE(rates->rowCount(), 10); // the nine berth types, then A1's own
         QCOMPARE(rowText(*rates, 9), u"Berth A1||£45.00||£250.00|"_s);
-        set(rates, 1, 2, u"2.50"_s); // pontoon berths, per metre
+        rates->item(1, 2)->setText(u"2.50"_s); // pontoon berths, per metre
         rates->item(1, 1)->setCheckState(Qt::Checked);
-        set(m_dialog->grdTypes, 1, 1, u"8"_s);
+        m_dialog->grdTypes->item(1, 1)->setText(u"8"_s);
         click(*m_dialog, "cmdOK");
         QCOMPARE(said(), QString());
         QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
@@ -73,18 +69,18 @@ private slots:
     {
         addSeason(u"Summer"_s, u"31/02/2026"_s, u"30/09/2026"_s);
         VERIFY_HAS(said(), u"berth register"_s); // answered No
-        set(m_dialog->grdRates, 0, 2, u"thirty"_s);
+        m_dialog->grdRates->item(0, 2)->setText(u"thirty"_s);
         click(*m_dialog, "cmdOK");
         QCOMPARE(said(), u"Rates: \"thirty\" is not an amount."_s);
-        set(m_dialog->grdRates, 0, 2, u"30"_s);
-        set(m_dialog->grdRates, 0, 4, u"150"_s);
+        m_dialog->grdRates->item(0, 2)->setText(u"30"_s);
+        m_dialog->grdRates->item(0, 4)->setText(u"150"_s);
         addSeason(u"Autumn"_s, u"01/10/2026"_s, u"31/10/2026"_s);
         m_dialog->grdSeasons->setCurrentCell(0, 0); // the first season's rates were kept when the second was added
         QCOMPARE(rowText(*m_dialog->grdRates, 0), u"Slip||£30.00||£150.00|"_s);
         click(*m_dialog, "cmdOK");
         QCOMPARE(said(), u"Rates: Type the night as dd/mm/yyyy."_s);
-        set(m_dialog->grdSeasons, 0, 1, u"01/07/2026"_s);
-        set(m_dialog->grdSeasons, 1, 1, u"30/09/2026"_s); // shares 30 September at the same priority
+        m_dialog->grdSeasons->item(0, 1)->setText(u"01/07/2026"_s);
+        m_dialog->grdSeasons->item(1, 1)->setText(u"30/09/2026"_s); // shares 30 September at the same priority
         click(*m_dialog, "cmdOK");
         VERIFY_HAS(said(), u"\"Summer\" and \"Autumn\" have the same priority and share the night of 30/09/2026"_s);
         QVERIFY(m_dialog->isVisible());
