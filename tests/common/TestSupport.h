@@ -90,6 +90,12 @@ inline void click(const QObject& window, QAnyStringView button)
 {
     QTest::mouseClick(control<QAbstractButton>(window, button), Qt::LeftButton);
 }
+/// Clicks a window's button: whether that closed the window.
+inline bool clickCloses(const QWidget& window, QAnyStringView button)
+{
+    click(window, button);
+    return !window.isVisible();
+}
 
 /// Chooses the entry of a combo box that reads text.
 inline void choose(const QObject& window, QAnyStringView combo, const QString& text)

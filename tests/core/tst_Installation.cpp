@@ -55,32 +55,25 @@ private slots:
         QStringList names;
         QSqlQuery q(db);
         QVERIFY(Sql::exec(q, dialect.columnsSql(), {dialect.tableName(table)}));
-        while (q.next()) {
-            // A server keeps the order rows were added in a column of its own, where a file has its rowid.
-            if (q.value(0).toString().compare(dialect.insertOrder({}), Qt::CaseInsensitive) != 0)
-                names << q.value(0).toString();
-        }
-        QCOMPARE(names.join(u'|').toLower(), columns.split(columns.contains(u'|') ? u'|' : u' ').join(u'|').toLower());
+        while (q.next())
+            names << q.value(0).toString().toLower();
+        // A server keeps the order rows were added in a column of its own, where a file has its rowid.
+        names.removeAll(dialect.insertOrder({}).toLower());
+        QCOMPARE(names.join(u'|'), columns.split(columns.contains(u'|') ? u'|' : u' ').join(u'|').toLower());
     }
 
     void noOtherTables()
     {
-        QStringList tables;
-        QSqlQuery q(m_install->db());
-        QVERIFY(Sql::exec(q, Dialect::of(m_install->db()).tablesSql()));
-        while (q.next())
-            tables << q.value(0).toString().toLower();
+        QStringList tables = m_install->joined(Dialect::of(m_install->db()).tablesSql()).toLower().split(u',');
         // The server's own: its schema version (a file keeps it in its header), the period index with its
         // overlap rule and the customers' search words (a file's are virtual tables).
-        tables.removeAll(u"schemaversion"_s);
-        tables.removeAll(u"bookingperiod"_s);
-        tables.removeAll(u"customertext"_s);
+        for (const QString& own : {u"schemaversion"_s, u"bookingperiod"_s, u"customertext"_s})
+            tables.removeAll(own);
         tables.sort();
         QCOMPARE(tables.join(u' '),
                  u"berth berthblock berthlistversion berthmonth berthtype blockedbooking boat booking bookingberth "
-                 u"bookingcharge bookingmonth "
-                 u"calendarmonth company customer invtemp owner payment paymentmethod rate season "
-                 u"settings tax waitingentry"_s);
+                 u"bookingcharge bookingmonth calendarmonth company customer invtemp owner payment paymentmethod rate "
+                 u"season settings tax waitingentry"_s);
     }
 
     // A database of the release before seasons and taxes (on a server the first version there was) gains them on
@@ -102,8 +95,7 @@ private slots:
             dialect.setSchemaVersionSql(3)};
         for (const QString& sql : steps)
             QVERIFY2(Sql::execScript(db, sql), qPrintable(sql));
-        const QString address = Database::addressOf(Database::sharedConnectionName());
-        const auto upgraded = Database::open(address, u"upgraded"_s);
+        const auto upgraded = Database::open(Database::addressOf(Database::sharedConnectionName()), u"upgraded"_s);
         QVERIFY2(upgraded, qPrintable(upgraded.error()));
         const auto read = [&](const QString& sql) { return Sql::scalar(*upgraded, sql)->toString(); };
         QCOMPARE(dialect.schemaVersion(*upgraded, nullptr), Database::CurrentSchemaVersion);
@@ -145,8 +137,7 @@ private slots:
         QVERIFY(exec(u"INSERT INTO Berth (Name) VALUES ('A1')"_s));
         QCOMPARE(m_install->scalarInt(u"SELECT Active FROM Berth"_s), 1);
         QVERIFY(exec(u"INSERT INTO InvTemp (ID) VALUES (5)"_s));
-        QCOMPARE(m_install->value(u"SELECT CompanyID FROM InvTemp"_s).toInt(),
-                 m_install->value(u"SELECT CompanyID FROM Company"_s).toInt());
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM InvTemp JOIN Company USING (CompanyID)"_s), 1);
         // Created is filled with the local time of insertion.
         QVERIFY(exec(u"INSERT INTO Booking (CustomerID) VALUES (1)"_s));
         const QDateTime created = DateTimes::readDateTime(m_install->value(u"SELECT Created FROM Booking"_s));
@@ -331,11 +322,8 @@ private slots:
         QVERIFY(!Sql::exec(m_install->db(), u"INSERT INTO Customer (ID, Name) VALUES (3, 'Lost?')"_s, {}, &error));
         QCOMPARE(error, Sql::replacedDatabaseMessage());
         // Read as the program reads, through the statement helpers.
-        const auto names = [&] {
-            return Sql::scalar(m_install->db(), u"SELECT group_concat(Name) FROM (SELECT Name FROM Customer ORDER BY "
-                                                u"ID)"_s)
-                ->toString();
-        };
+        const QString namesSql = u"SELECT group_concat(Name) FROM (SELECT Name FROM Customer ORDER BY ID)"_s;
+        const auto names = [&] { return Sql::scalar(m_install->db(), namesSql)->toString(); };
         QCOMPARE(names(), u"Restored"_s);
         QVERIFY(Sql::exec(m_install->db(), u"INSERT INTO Customer (ID, Name) VALUES (3, 'After')"_s, {}, &error));
         QCOMPARE(names(), u"Restored,After"_s);
@@ -372,8 +360,7 @@ private slots:
     void openRefusesLockedFile()
     {
         // Another connection holds an exclusive lock: opening gives up after the busy timeout.
-        QVERIFY(Sql::exec(m_install->db(), u"PRAGMA locking_mode = EXCLUSIVE"_s));
-        QVERIFY(Sql::exec(m_install->db(), u"BEGIN EXCLUSIVE"_s));
+        QVERIFY(Sql::execScript(m_install->db(), u"PRAGMA locking_mode = EXCLUSIVE; BEGIN EXCLUSIVE"_s));
         QVERIFY(!Database::open(m_install->databasePath(), u"probe"_s, 100));
         QVERIFY(Sql::exec(m_install->db(), u"COMMIT"_s));
     }

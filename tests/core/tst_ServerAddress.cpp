@@ -52,9 +52,8 @@ private slots:
             return;
         }
         QVERIFY2(address, qPrintable(error));
-        QCOMPARE(QStringList({address->host, QString::number(address->port), address->user, address->database,
-                              address->options})
-                     .join(u'|'),
+        QCOMPARE(address->host + u'|' + QString::number(address->port) + u'|' + address->user + u'|' +
+                     address->database + u'|' + address->options,
                  parts);
     }
 
@@ -118,13 +117,8 @@ class tst_ServerConnection : public InstallTest
     bool cutSharedConnection()
     {
         const int pid = m_install->scalarInt(u"SELECT pg_backend_pid()"_s);
-        bool cut = false;
-        {
-            const auto admin = Database::open(m_install->databasePath(), u"admin"_s, 2000);
-            cut = admin && Sql::scalar(*admin, u"SELECT pg_terminate_backend(?)"_s, {pid}).value_or(false).toBool();
-        }
-        Database::close(u"admin"_s);
-        return cut;
+        OtherDesk admin(*m_install);
+        return admin && Sql::scalar(*admin, u"SELECT pg_terminate_backend(?)"_s, {pid}).value_or(false).toBool();
     }
 
 private slots:

@@ -36,9 +36,10 @@ protected:
     {
         return m_install->eventLogText().split(u"\r\n"_s).filter(QRegularExpression(u"^\\[Database"_s));
     }
-    /// Presses "&Cancel" on the progress window as soon as it shows.
-    static void cancelWhenShown()
+    /// Presses "&Cancel" on the progress window as soon as it shows, and answers its question with answer.
+    void cancelWhenShown(MsgResult answer)
     {
+        m_install->messages.answers.enqueue(answer);
         QTimer::singleShot(0, [] {
             for (QWidget* window : QApplication::topLevelWidgets())
                 if (window->objectName() == u"frmBackup"_s && window->isVisible())
@@ -51,15 +52,16 @@ protected:
         MaintenanceMenu::backUp(m_install->services, m_host);
     }
     /// Restores from archive, answering Yes to the question that names it and where the database as it is now is
-    /// kept; the question is checked and taken off the messages, so a test reads what the restore itself said.
+    /// kept; the messages said before are dropped and the question is checked and taken off, so a test reads what
+    /// the restore itself said.
     void restore(const QString& archive)
     {
         m_install->files.answers.enqueue(archive);
         m_install->messages.answers.enqueue(MsgResult::Yes);
-        const qsizetype asked = m_install->messages.calls.size();
+        m_install->messages.calls.clear();
         MaintenanceMenu::restore(m_install->services, m_host);
-        QVERIFY(m_install->messages.calls.size() > asked);
-        const QString question = m_install->messages.calls.takeAt(asked).text;
+        QVERIFY(!m_install->messages.calls.isEmpty());
+        const QString question = m_install->messages.calls.takeFirst().text;
         QVERIFY2(question.startsWith(u"Replace the database with the backup "_s + QDir::toNativeSeparators(archive)) &&
                      question.contains(u"DB.bak, and can be restored from there."_s),
                  qPrintable(question));

@@ -116,12 +116,8 @@ private slots:
         const QByteArray good = readAll(path(u"good.SPA"_s));
         QVERIFY(writeAll(path(u"target.sqlite"_s), "the database before"));
 
-        QList<QByteArray> cases = {good + good.left(7),
-                                   good + QByteArray(1, '\0'),
-                                   QByteArray(100000, '\0'),
-                                   original,
-                                   QByteArray("\x1f\x8b\x08\x00 a gzip file", 22),
-                                   QByteArray("SQLite format 3\0", 16)};
+        QList<QByteArray> cases = {good + good.left(7), good + QByteArray(1, '\0'), QByteArray(100000, '\0'), original};
+        cases << QByteArray("\x1f\x8b\x08\x00 a gzip file", 22) << QByteArray("SQLite format 3\0", 16);
         for (qsizetype length = 0; length < good.size(); length += qMax<qsizetype>(1, good.size() / 1200))
             cases << good.left(length);
         QRandomGenerator random(20261204);

@@ -64,7 +64,8 @@ class tst_MaintenanceServer : public MaintenanceTest
     using RestoreRow = std::tuple<QString, QString, QString>;
 
 private slots:
-    void backupBarRunsFromNothingToFull()
+    // A dump's bar runs from nothing to full, and the address handed to pg_dump carries no password.
+    void dumpBarAndConnectionString()
     {
         Recorded progress;
         QVERIFY(ServerArchive::dump(m_install->databasePath(), archive(), progress).ok());
@@ -73,6 +74,13 @@ private slots:
         QCOMPARE(progress.shown.last().second, progress.shown.last().first);
         QVERIFY(std::is_sorted(progress.shown.cbegin(), progress.shown.cend(),
                                [](const auto& a, const auto& b) { return a.second < b.second; }));
+        QCOMPARE(
+            ServerArchive::connectionString(u"postgresql://o%27brien@db.harbour:5433/zem?sslmode=require"_s, u"app"_s)
+                .valueOr(QString()),
+            u"dbname='zem' host='db.harbour' port='5433' user='o\\'brien' application_name='app' "
+            u"connect_timeout='10' sslmode='require'"_s);
+        const auto refused = ServerArchive::connectionString(u"postgresql://u:secret@db/zem"_s, u"app"_s);
+        QVERIFY(!refused && refused.error().contains(u".pgpass"_s));
     }
 
     void cancelledRestoreLeavesTheDatabaseAsItWas()
@@ -88,7 +96,6 @@ private slots:
         m_install->messages.calls.clear();
         const Status restored =
             BackupRestore::restoreDatabase(archive(), m_install->databasePath(), QString(), progress);
-        QVERIFY(!restored);
         QCOMPARE(restored.kind(), FailureKind::Cancelled);
         QVERIFY(progress.sawWaiting);
         QCOMPARE(messagesSaid(), QString());
@@ -105,7 +112,6 @@ private slots:
         QVERIFY(Database::createDatabase(file(u"file.sqlite"_s)));
         const QString fileArchive = m_install->root() + u"/file.SPA"_s;
         QCOMPARE(ttsgz::zcompress(file(u"file.sqlite"_s), fileArchive, u"0"_s, -1), 0);
-        m_install->messages.calls.clear();
         restore(fileArchive);
         QCOMPARE(messagesSaid(), u"Error!: Can't add file.SPA: it is the backup of a database file, and this desk "
                                  u"works on a server; it restores at a desk that works on a file."_s);
@@ -117,7 +123,6 @@ private slots:
         QVERIFY(m_install->exec(u"UPDATE SchemaVersion SET Version = 99"_s));
         QVERIFY(ServerArchive::dump(m_install->databasePath(), fileArchive, progress).ok());
         QVERIFY(m_install->exec(u"UPDATE SchemaVersion SET Version = %1"_s.arg(Database::CurrentSchemaVersion)));
-        m_install->messages.calls.clear();
         restore(fileArchive);
         QCOMPARE(messagesSaid(),
                  u"Error!: Can't add file.SPA: it holds schema version 99; this program understands 1 to %1."_s.arg(
@@ -125,7 +130,6 @@ private slots:
 
         // Another desk keeps its connection: the tables cannot be replaced under it.
         QVERIFY(Database::open(m_install->databasePath(), u"desk-b"_s, 2000));
-        m_install->messages.calls.clear();
         restore(archive());
         Database::close(u"desk-b"_s);
         QCOMPARE(messagesSaid(), u"Error!: "_s + BackupRestore::otherDesksConnected());
@@ -183,7 +187,6 @@ private slots:
                                 u"(SELECT COUNT(*) FROM pg_rewrite) + (SELECT COUNT(*) FROM pg_policy) + "
                                 u"(SELECT COUNT(*) FROM pg_class WHERE relnamespace = 'public'::regnamespace)"_s;
         const int before = m_install->scalarInt(objects);
-        m_install->messages.calls.clear();
         restore(archive());
         // The desk's own copy of the archive, checked and restored, does not stay behind.
         QVERIFY(!QFile::exists(BackupRestore::serverSafetyCopyPath() + u".restore"_s));
@@ -213,17 +216,6 @@ private slots:
                  1);
         QCOMPARE(names(), u"Kept"_s);
         QVERIFY(!QFile::exists(file(u"DB.bak"_s)));
-    }
-
-    void connectionStringCarriesNoPassword()
-    {
-        QCOMPARE(
-            ServerArchive::connectionString(u"postgresql://o%27brien@db.harbour:5433/zem?sslmode=require"_s, u"app"_s)
-                .valueOr(QString()),
-            u"dbname='zem' host='db.harbour' port='5433' user='o\\'brien' application_name='app' "
-            u"connect_timeout='10' sslmode='require'"_s);
-        const auto refused = ServerArchive::connectionString(u"postgresql://u:secret@db/zem"_s, u"app"_s);
-        QVERIFY(!refused && refused.error().contains(u".pgpass"_s));
     }
 };
 

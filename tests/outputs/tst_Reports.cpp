@@ -46,9 +46,8 @@ class tst_Reports : public InstallTest
     /// A booking of £123.67 in all; stay is "arrival|departure" as stored.
     void addBooking(int id, const QString& stay, const QString& created = u"2026-11-01 10:00:00"_s)
     {
-        QVERIFY(exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, Created, CostOfHire, "
-                     u"OtherCharges, VAT, TotalPayable) VALUES (?, 1, ?, ?, ?, 1000000, 52500, 184188, "
-                     u"1236688)"_s,
+        QVERIFY(exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, Created, CostOfHire, OtherCharges, VAT, "
+                     u"TotalPayable) VALUES (?, 1, ?, ?, ?, 1000000, 52500, 184188, 1236688)"_s,
                      {id, stay.section(u'|', 0, 0), stay.section(u'|', 1, 1), created}));
     }
 
@@ -83,28 +82,25 @@ class tst_Reports : public InstallTest
 private slots:
     void period_data()
     {
-        QTest::addColumn<PeriodRow>("row");
+        const DataRows<PeriodRow> row;
         // The pickers' times (09:15) round down to 09:00; the period runs to the day after To at that time.
         const QString june1 = u"2026-06-01 09:15:00"_s, june3 = u"2026-06-03 09:15:00"_s, none;
-        const auto row = [](const char* name, const QString& from, const QString& to, const char* stay, bool in) {
-            QTest::newRow(name) << PeriodRow(from, to, QString::fromLatin1(stay), in);
-        };
-        row("both: overlapping the start", june1, june3, "2026-05-30 14:00:00|2026-06-02 10:00:00", true);
-        row("both: arriving on To", june1, june3, "2026-06-03 14:00:00|2026-06-06 10:00:00", true);
-        row("both: before", june1, june3, "2026-05-25 14:00:00|2026-05-28 10:00:00", false);
-        row("both: after", june1, june3, "2026-06-05 14:00:00|2026-06-07 10:00:00", false);
-        row("both: leaving at From rounded down", june1, june3, "2026-05-30 14:00:00|2026-06-01 09:00:00", true);
-        row("both: leaving before it", june1, june3, "2026-05-30 14:00:00|2026-06-01 08:30:00", false);
-        row("both: arriving the day after To", june1, june3, "2026-06-04 09:00:00|2026-06-05 10:00:00", true);
-        row("both: arriving later that day", june1, june3, "2026-06-04 09:30:00|2026-06-05 10:00:00", false);
-        row("From only: long after", june1, none, "2030-01-01 09:00:00|2030-01-02 09:00:00", true);
-        row("From only: still there", june1, none, "2026-05-20 09:00:00|2026-06-02 09:00:00", true);
-        row("From only: gone", june1, none, "2026-05-20 09:00:00|2026-05-31 09:00:00", false);
-        row("To only: across To", none, june3, "2026-06-02 09:00:00|2026-06-10 09:00:00", true);
-        row("To only: long before", none, june3, "2020-06-02 09:00:00|2020-06-10 09:00:00", true);
-        row("To only: arriving the next morning", none, june3, "2026-06-04 09:00:00|2026-06-10 09:00:00", true);
-        row("To only: after", none, june3, "2026-06-05 09:00:00|2026-06-10 09:00:00", false);
-        row("neither", none, none, "1999-06-05 09:00:00|1999-06-10 09:00:00", true);
+        row("both: overlapping the start", {june1, june3, u"2026-05-30 14:00:00|2026-06-02 10:00:00"_s, true});
+        row("both: arriving on To", {june1, june3, u"2026-06-03 14:00:00|2026-06-06 10:00:00"_s, true});
+        row("both: before", {june1, june3, u"2026-05-25 14:00:00|2026-05-28 10:00:00"_s, false});
+        row("both: after", {june1, june3, u"2026-06-05 14:00:00|2026-06-07 10:00:00"_s, false});
+        row("both: leaving at From rounded down", {june1, june3, u"2026-05-30 14:00:00|2026-06-01 09:00:00"_s, true});
+        row("both: leaving before it", {june1, june3, u"2026-05-30 14:00:00|2026-06-01 08:30:00"_s, false});
+        row("both: arriving the day after To", {june1, june3, u"2026-06-04 09:00:00|2026-06-05 10:00:00"_s, true});
+        row("both: arriving later that day", {june1, june3, u"2026-06-04 09:30:00|2026-06-05 10:00:00"_s, false});
+        row("From only: long after", {june1, none, u"2030-01-01 09:00:00|2030-01-02 09:00:00"_s, true});
+        row("From only: still there", {june1, none, u"2026-05-20 09:00:00|2026-06-02 09:00:00"_s, true});
+        row("From only: gone", {june1, none, u"2026-05-20 09:00:00|2026-05-31 09:00:00"_s, false});
+        row("To only: across To", {none, june3, u"2026-06-02 09:00:00|2026-06-10 09:00:00"_s, true});
+        row("To only: long before", {none, june3, u"2020-06-02 09:00:00|2020-06-10 09:00:00"_s, true});
+        row("To only: arriving the next morning", {none, june3, u"2026-06-04 09:00:00|2026-06-10 09:00:00"_s, true});
+        row("To only: after", {none, june3, u"2026-06-05 09:00:00|2026-06-10 09:00:00"_s, false});
+        row("neither", {none, none, u"1999-06-05 09:00:00|1999-06-10 09:00:00"_s, true});
     }
     void period()
     {
@@ -267,11 +263,7 @@ private slots:
         onNextModal([](QDialog* dialog) { dialog->findChild<QAction*>(u"actSaveAsPdf"_s)->trigger(); });
         click(*window, "cmdPaymentsDue");
         const QStringList lines = PdfReader::lines(PdfReader::pages(pdf(u"due"_s)).value(0));
-        QString due;
-        for (const QString& line : lines)
-            if (line.contains(u"Overdue"_s) || line.contains(u"within 7"_s) || line.contains(u"later"_s) ||
-                line.contains(u"£"_s))
-                due += line.simplified() + u'\n';
+        const QString due = lines.filter(QRegularExpression(u"Overdue|within 7|later|£"_s)).join(u'\n') + u'\n';
         QCOMPARE(due, u"Overdue\n"
                       u"Smith 71 01/12/2026 14:00 01/12/2026 £10.00 £0.00 £10.00 £10.00\n"
                       u"Total overdue £10.00 £10.00\n"
@@ -292,10 +284,9 @@ private slots:
         control<OptionalDateEdit>(*window, "dtpTo1")->setValue(DateTimes::wallTime(QDate(2026, 12, 4)));
         m_install->files.answers << m_install->root() + u"/payments"_s;
         click(*window, "cmdExportPayments");
-        QFile file(m_install->root() + u"/payments.csv"_s);
-        QVERIFY(file.open(QIODevice::ReadOnly));
         // Every field is quoted; the quotes aside, the rows read as the ledger holds them.
-        const QStringList rows = QString::fromUtf8(file.readAll()).remove(QChar(0xfeff)).remove(u'"').split(u"\r\n"_s);
+        const QByteArray csv = readAll(m_install->root() + u"/payments.csv"_s);
+        const QStringList rows = QString::fromUtf8(csv).remove(QChar(0xfeff)).remove(u'"').split(u"\r\n"_s);
         QCOMPARE(rows.mid(0, 3),
                  QStringList({u"PaidAt,Booking,ConfirmationNumber,Customer,Kind,Method,Amount,Reference,Desk,Note"_s,
                               u"3 Dec 2026 09:30:00,3,73,Smith,Deposit,Cheque,12.50,'=HYPERLINK(1),sue@desk,"_s,

@@ -65,11 +65,10 @@ class tst_Wizards : public InstallTest
             months << u"%1:%2"_s.arg(month, 2, 10, QChar(u'0')).arg(QLocale::c().standaloneMonthName(month));
         QStringList fields = {u"charset utf-8"_s, u"title Online Booking Form"_s, u"form post "_s + action,
                               u"hidden your_email_address="_s + email, u"hidden your_name="_s + email};
-        fields << u"hidden email_subject_line=Online Booking Request|hidden required_fields=your_email_address|"
-                  u"hidden thank_you_title=Thank you for your booking|hidden return_link_url=|hidden "
-                  u"return_link_name=Go Back|hidden background_color=#FFFFFF|hidden text_color=#000000|hidden "
-                  u"link_color=#0000FF|hidden visited_link_color=#8000FF|hidden active_link_color=#0000FF"_s.split(
-                      u'|');
+        fields << u"hidden email_subject_line=Online Booking Request|hidden required_fields=your_email_address|hidden "
+                  u"thank_you_title=Thank you for your booking|hidden return_link_url=|hidden return_link_name=Go Back|"
+                  u"hidden background_color=#FFFFFF|hidden text_color=#000000|hidden link_color=#0000FF|hidden "
+                  u"visited_link_color=#8000FF|hidden active_link_color=#0000FF"_s.split(u'|');
         // The clock stands in 2026: the years run from it.
         for (const QString& when : {u"arrive"_s, u"departure"_s})
             fields << u"select %1_day "_s.arg(when) + days.join(u' ')
@@ -130,17 +129,16 @@ private slots:
         QCOMPARE(Registry::getRegistryValue(setting, u"absent"_s), flag.isEmpty() ? u"absent"_s : flag);
 
         const QString list = m_install->root() + u"/list.txt"_s;
+        const char* box = kind == u"web" ? "txtWebBookingEmail" : "txtFileName";
         for (int step = 0; step < captions.size(); ++step) {
             QCOMPARE(wizard->currentStep(), step);
             QCOMPARE(wizard->windowTitle(), captions[step]);
             QCOMPARE(next->text(), step == captions.size() - 1 ? u"&Finish"_s : u"&Next"_s);
-            if (step == 1)
-                QTRY_VERIFY(
-                    control<QWidget>(*wizard, kind == u"web" ? "txtWebBookingEmail" : "txtFileName")->hasFocus());
-            if (kind == u"mail" && step == MailingListWizard::FileName)
-                type(*wizard, "txtFileName", list);
-            if (kind == u"web" && step == WebBookWizard::Email)
-                type(*wizard, "txtWebBookingEmail", u"desk@harbour.example"_s);
+            // Step 1 of either is the box to fill in, with the focus: the file name, the booking address.
+            if (step == 1) {
+                QTRY_VERIFY(control<QWidget>(*wizard, box)->hasFocus());
+                type(*wizard, box, kind == u"web" ? u"desk@harbour.example"_s : list);
+            }
             const bool cancel = stored == u"cancelled" && step == captions.size() - 1;
             click(*wizard, cancel ? "cmdCancel" : "cmdNext");
         }
@@ -193,8 +191,7 @@ private slots:
         // An earlier, longer list is replaced, not overwritten in part.
         QVERIFY(writeAll(listPath(), QByteArray(200, 'x')));
         auto wizard = openOnLastStep(listPath());
-        click(*wizard, "cmdNext");
-        QVERIFY(!wizard->isVisible());
+        QVERIFY(clickCloses(*wizard, "cmdNext"));
         QCOMPARE(readAll(listPath()), line);
         QCOMPARE(logText(), entry(*m_install, EventLog::MailingListGenerated, u"Filename: "_s + listPath()));
         QCOMPARE(said(), QString());
@@ -216,8 +213,7 @@ private slots:
         control<QCheckBox>(*wizard, "chkWelcome")->setChecked(false);
         m_install->messages.calls.clear();
         m_install->files.answers.enqueue(listPath());
-        click(*wizard, "cmdNext");
-        QVERIFY(wizard->isVisible());
+        QVERIFY(!clickCloses(*wizard, "cmdNext"));
         QCOMPARE(wizard->currentStep(), int(MailingListWizard::Finished));
         QCOMPARE(said(), u"Mailing list: Invalid filename"_s);
         QCOMPARE(m_install->messages.calls.first().icon, MsgIcon::Exclamation);
@@ -229,8 +225,7 @@ private slots:
         QCOMPARE(m_install->files.calls.last().title + u'|' + m_install->files.calls.last().proposedName,
                  u"Mailing list file|maillist.txt"_s);
         QCOMPARE(control(*wizard, "txtFileName")->text(), listPath());
-        click(*wizard, "cmdNext");
-        QVERIFY(!wizard->isVisible());
+        QVERIFY(clickCloses(*wizard, "cmdNext"));
         QCOMPARE(readAll(listPath()), QByteArray("a\r\n"));
         QCOMPARE(logText(), entry(*m_install, EventLog::MailingListGenerated, u"Filename: "_s + listPath()));
     }
@@ -242,8 +237,7 @@ private slots:
         QCOMPARE(control(*wizard, "txtWebBookingEmail")->text(), QString());
         enter(*wizard, u"o'brien@harbour.example"_s, 1, u"https://forms.example/mail?a=1&b='2'"_s);
         m_install->messages.answers.enqueue(MsgResult::No);
-        click(*wizard, "cmdNext");
-        QVERIFY(!wizard->isVisible());
+        QVERIFY(clickCloses(*wizard, "cmdNext"));
         QCOMPARE(
             m_install->scalarInt(u"SELECT COUNT(*) FROM Settings WHERE WebBookingEmail = 'o''brien@harbour.example' "
                                  u"AND WebBookingProviderIndex = 1 AND "
@@ -277,8 +271,7 @@ private slots:
         enter(*wizard, email, provider, u"https://forms.example/cgi-bin/mail?to=desk&lang=en"_s);
         m_install->messages.answers.enqueue(MsgResult::Yes);
         m_install->files.answers.enqueue(pagePath());
-        click(*wizard, "cmdNext");
-        QVERIFY(!wizard->isVisible());
+        QVERIFY(clickCloses(*wizard, "cmdNext"));
 
         QCOMPARE(m_install->files.calls.size(), 1);
         const FileRequest request = m_install->files.calls.first();
@@ -297,12 +290,10 @@ private slots:
     {
         QVERIFY(exec(u"DELETE FROM Settings"_s));
         auto wizard = open<WebBookWizard>();
-        QCOMPARE(control(*wizard, "txtWebBookingEmail")->text(), QString());
+        QCOMPARE(texts(*wizard, {"txtWebBookingEmail", "txtCustomProvider"}), u"|"_s);
         QCOMPARE(control<QComboBox>(*wizard, "cboProvider")->currentText(), u"Response-o-Matic (default)"_s);
-        QCOMPARE(control(*wizard, "txtCustomProvider")->text(), QString());
         enter(*wizard, u"a@b.example"_s, 0, QString());
-        click(*wizard, "cmdNext");
-        QVERIFY(!wizard->isVisible());
+        QVERIFY(clickCloses(*wizard, "cmdNext"));
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Settings"_s), 0);
         VERIFY_HAS(logText(), u"[Settings modified]\r\nWeb Booking Email: 'a@b.example'"_s);
     }
@@ -311,22 +302,21 @@ private slots:
     {
         // answer: the file dialog's answer; "" = cancelled
         // said: the page is written when nothing is said and a file was chosen
-        QTest::addColumn<CreateRow>("row");
+        const DataRows<CreateRow> row;
         const QString error = u"Error: Can't generate Webbook:\r\n"_s;
         const QString page = u"page.html"_s, none;
-        QTest::newRow("no settings row") << CreateRow(u"DELETE FROM Settings"_s, page, error);
-        QTest::newRow("no address stored")
-            << CreateRow(u"UPDATE Settings SET WebBookingEmail = NULL"_s, page,
-                         error + u"No value is stored for WebBookingEmail. Configure the web bookings first."_s);
+        row("no settings row", {u"DELETE FROM Settings"_s, page, error});
+        row("no address stored",
+            {u"UPDATE Settings SET WebBookingEmail = NULL"_s, page,
+             error + u"No value is stored for WebBookingEmail. Configure the web bookings first."_s});
         for (const QString& script :
              {u"javascript:alert(document.cookie)"_s, u"data:text/html,<b>x</b>"_s, u"https:no-host"_s})
             QTest::addRow("action %s", qPrintable(script)) << CreateRow(
                 u"UPDATE Settings SET WebBookingProviderIndex = 1, WebBookingProviderCustom = '%1'"_s.arg(script), page,
                 error + u"The booking form would be sent to \"%1\", which is not a web address."_s.arg(script));
-        QTest::newRow("folder missing") << CreateRow(none, u"missing/page.html"_s,
-                                                     u"Error: Can't save HTML file:\r\n"_s);
-        QTest::newRow("cancelled") << CreateRow(none, none, none);
-        QTest::newRow("written") << CreateRow(none, page, none);
+        row("folder missing", {none, u"missing/page.html"_s, u"Error: Can't save HTML file:\r\n"_s});
+        row("cancelled", {none, none, none});
+        row("written", {none, page, none});
     }
     void createPageFromTheMenu()
     {
@@ -364,14 +354,12 @@ private slots:
         auto wizard = open<WebBookWizard>();
         enter(*wizard, u"mine@harbour.example"_s, 0, QString());
         QVERIFY(exec(u"UPDATE Settings SET WebBookingEmail = 'other@harbour.example'"_s));
-        click(*wizard, "cmdNext");
-        QVERIFY(wizard->isVisible());
+        QVERIFY(!clickCloses(*wizard, "cmdNext"));
         VERIFY_HAS(said(), u"Booking email address: now 'other@harbour.example', was ''"_s);
         QCOMPARE(m_install->text(u"SELECT WebBookingEmail FROM Settings"_s), u"other@harbour.example"_s);
         QCOMPARE(logText(), QString());
         // Told, the user may store their own entries over the other desk's.
-        click(*wizard, "cmdNext");
-        QVERIFY(!wizard->isVisible());
+        QVERIFY(clickCloses(*wizard, "cmdNext"));
         QCOMPARE(m_install->text(u"SELECT WebBookingEmail FROM Settings"_s), u"mine@harbour.example"_s);
         QVERIFY(!logText().isEmpty());
     }

@@ -141,22 +141,15 @@ private slots:
         // The rows above as an upgrade finds them (words written for all), and three through the customer store.
         const Status rewritten = SearchText::rewriteCustomers(m_install->db());
         QVERIFY2(rewritten, qPrintable(rewritten.error()));
-        // Name, house name, street, area, town, post code, phone, mobile, e-mail, notes, club, membership.
-        const CustomerRecord zoe{u"Zoë Kowalski"_s,
-                                 u"Mill Cottage"_s,
-                                 {},
-                                 {},
-                                 u"York"_s,
-                                 u"YO1 7HH"_s,
-                                 u"07700 900123"_s,
-                                 {},
-                                 u"zoe@example.org"_s,
-                                 {},
-                                 false,
-                                 {}};
-        const CustomerRecord jan{
-            u"Jan Kowalczyk"_s, u"Haus Straße"_s, {}, {}, u"Gdańsk"_s, {}, {}, {}, {}, {}, false, {}};
-        const CustomerRecord li{u"Li"_s, {}, {}, {}, u"Leeds"_s, {}, {}, {}, {}, {}, false, {}};
+        // Name, house name, town, post code, phone and e-mail; the other fields empty.
+        const auto person = [](const QString& name, const QString& house, const QString& town,
+                               const QString& postCode = {}, const QString& phone = {}, const QString& email = {}) {
+            return CustomerRecord{name, house, {}, {}, town, postCode, phone, {}, email, {}, false, {}};
+        };
+        const CustomerRecord zoe = person(u"Zoë Kowalski"_s, u"Mill Cottage"_s, u"York"_s, u"YO1 7HH"_s,
+                                          u"07700 900123"_s, u"zoe@example.org"_s);
+        const CustomerRecord jan = person(u"Jan Kowalczyk"_s, u"Haus Straße"_s, u"Gdańsk"_s);
+        const CustomerRecord li = person(u"Li"_s, {}, u"Leeds"_s);
         for (const CustomerRecord& record : {zoe, jan, li})
             QVERIFY(CustomerStore::add(m_install->db(), record));
         const auto found = customersWithAnyPart(m_install->db(), typed);

@@ -1,7 +1,6 @@
 #include "berths/BerthRemoval.h"
 #include "bookings/DependentBookings.h"
 #include "common/TestSupport.h"
-#include "core/Dialect.h"
 #include "core/SqlHelpers.h"
 #include "people/CustomerListWindow.h"
 #include "people/OwnerListWindow.h"
@@ -23,11 +22,7 @@ class tst_PeopleLists : public InstallTest
     }
 
     /// The IDs of a table's rows, in order.
-    QString ids(const QString& table) const
-    {
-        return m_install->text(u"SELECT %1 FROM (SELECT ID FROM %2) t"_s.arg(
-            Dialect::of(m_install->db()).joinTexts(u"ID"_s, u","_s, u"ID"_s), table));
-    }
+    QString ids(const QString& table) const { return m_install->joined(u"SELECT ID FROM %1 ORDER BY ID"_s.arg(table)); }
     static QString cell(const PeopleListWindow& list, int row, int column)
     {
         return list.model()->index(row, column).data().toString();

@@ -4,8 +4,6 @@
 #include "core/SqlHelpers.h"
 #include "people/PeopleRecords.h"
 
-#include <QSqlRecord>
-
 // The deletes that take dependent rows with them (customer, owner, berth) against a real database.
 class tst_Removals : public InstallTest
 {
@@ -24,27 +22,17 @@ class tst_Removals : public InstallTest
                      u"(10, 1, '2026-12-01 09:00:00', '2026-12-03 14:00:00'), "
                      u"(11, 1, '2026-12-05 09:00:00', '2026-12-07 14:00:00'), "
                      u"(12, 2, '2026-12-01 09:00:00', '2026-12-03 14:00:00')"_s));
-        QVERIFY(exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (10, 1), (11, 1), (11, 3), "
-                     u"(12, 3)"_s));
+        QVERIFY(exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (10, 1), (11, 1), (11, 3), (12, 3)"_s));
     }
 
     /// Every row left: the IDs of customers, owners, berths and bookings, then the booking-berth pairs.
     QString tableState() const
     {
-        const auto rows = [&](const QString& sql) {
-            QStringList values;
-            QSqlQuery q(m_install->db());
-            if (!q.exec(sql))
-                return u"failed: "_s + q.lastError().text();
-            while (q.next())
-                values << (q.record().count() == 1 ? q.value(0).toString()
-                                                   : q.value(0).toString() + u'-' + q.value(1).toString());
-            return values.join(u',');
-        };
         QStringList tables;
         for (const char* table : {"Customer", "Owner", "Berth", "Booking"})
-            tables << rows(u"SELECT ID FROM %1 ORDER BY ID"_s.arg(QLatin1String(table)));
-        tables << rows(u"SELECT BookingID, BerthID FROM BookingBerth ORDER BY BookingID, BerthID"_s);
+            tables << m_install->joined(u"SELECT ID FROM %1 ORDER BY ID"_s.arg(QLatin1String(table)));
+        tables << m_install->joined(
+            u"SELECT BookingID || '-' || BerthID FROM BookingBerth ORDER BY BookingID, BerthID"_s);
         return tables.join(u" | "_s);
     }
 

@@ -43,8 +43,7 @@ private slots:
             QVERIFY(exec(u"UPDATE Company SET Town = 'Plymouth'"_s));
             type(field(window, 2), u"never saved"_s);
             click(window, "cmdRefresh");
-            QCOMPARE(QStringList({field(window, 1)->text(), field(window, 2)->text(), field(window, 5)->text()}),
-                     QStringList({u"Zem Harbour Ltd"_s, QString(), u"Plymouth"_s}));
+            QCOMPARE(texts(window, {"txtFields1", "txtFields2", "txtFields5"}), u"Zem Harbour Ltd||Plymouth"_s);
 
             // A refused update is reported and keeps the typing.
             QVERIFY(m_install->failOn(u"Company"_s, u"UPDATE"_s, u"company locked"_s));
@@ -156,9 +155,8 @@ private slots:
                    storedTaxes();
         };
         QCOMPARE(storedNow(), stored);
-        QCOMPARE(u"%1|%2|%3"_s.arg(field(window, 5)->text())
-                     .arg(taxes->rowCount())
-                     .arg(control(window, "txtBalanceDays")->text()),
+        QCOMPARE(field(window, 5)->text() + u'|' + QString::number(taxes->rowCount()) + u'|' +
+                     control(window, "txtBalanceDays")->text(),
                  boxes);
         if (answer == MsgResult::Cancel) {
             // What the other desk stored has been shown: Update now saves what is typed.
@@ -189,8 +187,7 @@ private slots:
                                    u"BalanceDueDays || ' ' || \"Company Name\" FROM Company"_s),
                  u"2 2000 250000 28 Harbour Ltd"_s);
         click(window, "cmdRefresh");
-        QCOMPARE(control(window, "txtDepositMinimum")->text(), u"£25.00"_s);
-        QCOMPARE(control(window, "txtDepositPercent")->text(), u"20"_s);
+        QCOMPARE(texts(window, {"txtDepositMinimum", "txtDepositPercent"}), u"£25.00|20"_s);
     }
 
     void regionalOkWithoutChangesWritesEveryValue()
@@ -203,8 +200,7 @@ private slots:
         window.show();
         QCOMPARE(control(window, "txtCurrencySymbol")->text(), inUse);
         Money::setCurrencySymbol(u"¤"_s);
-        click(window, "cmdOK"); // what it showed, saved, changes nothing
-        QVERIFY(!window.isVisible());
+        QVERIFY(clickCloses(window, "cmdOK")); // what it showed, saved, changes nothing
         QCOMPARE(Money::fromPence(1250).format(), inUse + u"12.50"_s);
         QStringList stored;
         for (const Setting& s : {Settings::PostCode, Settings::CurrencySymbol, Settings::CheckInTime,
@@ -247,9 +243,7 @@ private slots:
             click(window, "cmdOK");
         }
         // Amounts show the symbol chosen and boat sizes are in feet from now on; the next start-up reads the same.
-        QCOMPARE(Money::fromPence(-123456).format() + u'|' + Money::fromPence(123456).formatGrouped(),
-                 u"-€1234.56|€1,234.56"_s);
-        QCOMPARE(Money::parse(u"€12.50"_s).value_or(Money()), Money::fromPence(1250));
+        QCOMPARE(Money::fromPence(-123456).format(), u"-€1234.56"_s);
         QCOMPARE(Lengths::text(1140), u"37.4 ft"_s);
         QCOMPARE(RegionalSettings::load().lengthUnit, Lengths::Unit::Feet);
         VERIFY_HAS(logText(), u"Postcode: 1, Currency Symbol: €, Check in time: 10:30:00, Check out time: 14:00:00"_s);

@@ -130,22 +130,16 @@ private slots:
                                  "mnuFileExit", "mnuBookingsSlipNotes", "mnuconfigcompany", "mnuConfigRegionalSettings",
                                  "mnuConfigWizard", "mnuHelpSupport", "mnuHelpAbout"})
             QVERIFY2(menuItem(name)->isEnabled() && menuItem(name)->isVisible(), name);
-        const auto mnemonic = [](const QString& text) {
-            for (qsizetype at = text.indexOf(u'&'); at >= 0 && at + 1 < text.size(); at = text.indexOf(u'&', at + 2))
-                if (text.at(at + 1) != u'&')
-                    return text.at(at + 1).toLower();
-            return QChar();
-        };
         QList<QList<QAction*>> groups{m_window->menuBar()->actions()};
         for (QAction* top : m_window->menuBar()->actions())
             groups << top->menu()->actions();
         for (const QList<QAction*>& group : groups) {
-            QSet<QChar> taken;
+            QSet<QKeySequence> taken;
             for (const QAction* action : group) {
                 if (action->isSeparator() || !action->isVisible())
                     continue;
-                const QChar key = mnemonic(action->text());
-                QVERIFY2(!key.isNull(), qPrintable(action->text()));
+                const QKeySequence key = QKeySequence::mnemonic(action->text());
+                QVERIFY2(!key.isEmpty(), qPrintable(action->text()));
                 QVERIFY2(!taken.contains(key), qPrintable(action->text()));
                 taken.insert(key);
             }
@@ -161,17 +155,13 @@ private slots:
         QVERIFY(!reports->isEnabled());
         item->setEnabled(true);
         QVERIFY(reports->isEnabled());
-        int opened = 0;
-        connect(item, &QAction::triggered, this, [&opened] { ++opened; });
+        const QSignalSpy opened(item, &QAction::triggered);
         reports->trigger();
-        QCOMPARE(opened, 1);
+        QCOMPARE(opened.size(), 1);
 
         // "Find" does nothing itself; its "Reservation" runs "Find Booking...".
         QStringList searched;
-        const auto closeSearch = [&searched](QDialog* dialog) {
-            searched << dialog->objectName();
-            dialog->reject();
-        };
+        const auto closeSearch = [&searched](QDialog* dialog) { searched << dialog->objectName(); };
         QVERIFY(find->isEnabled() && menuItem("tbrFindReservation")->isEnabled());
         onNextModal(closeSearch);
         find->trigger();
@@ -199,8 +189,7 @@ private slots:
         // Coming back from a dialog is not a new activation; a refresh asked for is.
         {
             QDialog dialog(m_window.get());
-            dialog.show();
-            QVERIFY(QTest::qWaitForWindowActive(&dialog));
+            QVERIFY(showActive(dialog));
         }
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
         QCOMPARE(form->activations, 2);
@@ -310,11 +299,9 @@ private slots:
         }
         // The real message box, answered with Enter alone; it opens over (so centred on) the main window.
         QWidget* owner = nullptr;
-        QTimer::singleShot(0, [&owner] {
-            if (QWidget* box = QApplication::activeModalWidget()) {
-                owner = box->parentWidget();
-                QTest::keyClick(box, Qt::Key_Return);
-            }
+        onNextModal([&owner](QDialog* box) {
+            owner = box->parentWidget();
+            QTest::keyClick(box, Qt::Key_Return);
         });
         QtMessageBox messages;
         QCOMPARE(int(messages.show(u"Are you sure to delete this item?"_s, u"Confirm deletion"_s, MsgIcon::None,
@@ -348,10 +335,10 @@ private slots:
 
     void replaceSelectionKeepsUndoOnlyWhenAsked_data()
     {
+        // a single-line box, a plain and a rich multi-line one
         QTest::addColumn<QString>("kind");
-        QTest::newRow("single line") << "line";
-        QTest::newRow("plain multi-line") << "plain";
-        QTest::newRow("rich multi-line") << "rich";
+        for (const char* kind : {"line", "plain", "rich"})
+            QTest::newRow(kind) << QString::fromLatin1(kind);
     }
     void replaceSelectionKeepsUndoOnlyWhenAsked()
     {

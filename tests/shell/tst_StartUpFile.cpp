@@ -34,10 +34,8 @@ private slots:
         Database::close(u"rw"_s);
         {
             QSqlDatabase ro = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"ro"_s);
-            QUrl url = QUrl::fromLocalFile(m_install->databasePath());
-            url.setQuery(u"mode=ro"_s);
-            ro.setDatabaseName(url.toString(QUrl::FullyEncoded));
-            ro.setConnectOptions(u"QSQLITE_OPEN_URI"_s);
+            ro.setDatabaseName(m_install->databasePath());
+            ro.setConnectOptions(u"QSQLITE_OPEN_READONLY"_s);
             QVERIFY(ro.open());
             const Status writable = Database::canWrite(ro);
             QVERIFY2(!writable && writable.error().contains(u"readonly"_s), qPrintable(writable.error()));
