@@ -214,6 +214,7 @@ private slots:
         // Ten days on, keeping the agreed price; then Ctrl+Z puts it back.
         m_install->messages.answers.enqueue(MsgResult::Yes);
         drag(port, middle, middle + QPoint(10 * day, 0));
+        VERIFY_HAS(said(), u"Keep the agreed price? Yes keeps it"_s);
         QCOMPARE(stored(1), u"2026-12-14 14:00:00 2026-12-16 10:00:00 10000 1,1"_s);
         QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(stored(1), u"2026-12-04 14:00:00 2026-12-06 10:00:00 10000 1,1"_s);
