@@ -234,7 +234,7 @@ QString numberedPlaceholders(const QString& sql, qsizetype* count)
     return numbered;
 }
 
-bool inTransaction(const QSqlDriver* driver)
+bool insideTransaction(const QSqlDriver* driver)
 {
     QMutexLocker locker(&statesLock());
     const auto it = states().constFind(driver);
@@ -245,7 +245,7 @@ bool inTransaction(const QSqlDriver* driver)
 bool execKept(QSqlQuery& q, const QString& sql, const QList<qint64>& values, QString* error)
 {
     // Inside a transaction a failed PREPARE would end it: there the statement is prepared as any other.
-    if (q.driver()->dbmsType() != QSqlDriver::PostgreSQL || inTransaction(q.driver())) {
+    if (q.driver()->dbmsType() != QSqlDriver::PostgreSQL || insideTransaction(q.driver())) {
         QVariantList binds;
         binds.reserve(values.size());
         for (const qint64 value : values)
