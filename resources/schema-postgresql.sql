@@ -112,7 +112,15 @@ CREATE TABLE Booking (
     BoatID INTEGER,
     Cancelled INTEGER NOT NULL DEFAULT 0,
     CancelledBerths TEXT,
-    InvoiceNumber BIGINT
+    InvoiceNumber BIGINT,
+    Status INTEGER NOT NULL DEFAULT 0,
+    ArrivedAt TEXT,
+    ArrivedDesk TEXT,
+    DepartedAt TEXT,
+    DepartedDesk TEXT,
+    DepositDue BIGINT,
+    DepositBy TEXT,
+    BalanceBy TEXT
 );
 CREATE TRIGGER Booking_Counter BEFORE INSERT ON Booking FOR EACH ROW EXECUTE FUNCTION zem_keep_counter();
 
@@ -148,7 +156,8 @@ CREATE TABLE Company (
     DepositPercent INTEGER NOT NULL DEFAULT 0,
     DepositMinimum BIGINT NOT NULL DEFAULT 0,
     BalanceDueDays INTEGER NOT NULL DEFAULT 0,
-    LastInvoiceNumber BIGINT NOT NULL DEFAULT 0
+    LastInvoiceNumber BIGINT NOT NULL DEFAULT 0,
+    LastCreditNoteNumber BIGINT NOT NULL DEFAULT 0
 );
 
 -- rates: begin
@@ -633,3 +642,25 @@ CREATE TRIGGER Berth_List_Changed
     TakesMultihulls ON Berth
     FOR EACH STATEMENT EXECUTE FUNCTION zem_berth_list_changed();
 -- berth list: end
+
+-- desk day: begin
+-- Booking.Status: 0 expected, 1 arrived, 2 departed, 3 no-show; ArrivedAt/DepartedAt and their desks say when and
+-- where the guest was checked in and out. DepositDue, DepositBy and BalanceBy hold what the clerk agreed for this
+-- booking; NULL follows the company's payment terms.
+-- The arrived bookings (the guests in the harbour now) are few: lists of them need not read every booking.
+CREATE INDEX IF NOT EXISTS IX_Booking_Arrived ON Booking (ID) WHERE Status = 1;
+-- A credit note gives back money on an invoiced booking: its own gapless Number (Company.LastCreditNoteNumber),
+-- the invoice it refers to, the refund's ledger line and the amount credited (positive).
+CREATE TABLE IF NOT EXISTS CreditNote (
+    ID SERIAL PRIMARY KEY,
+    Number BIGINT NOT NULL,
+    BookingID INTEGER NOT NULL,
+    InvoiceNumber BIGINT NOT NULL,
+    PaymentID INTEGER,
+    Amount BIGINT NOT NULL,
+    IssuedAt TEXT NOT NULL,
+    Desk TEXT
+);
+CREATE UNIQUE INDEX IF NOT EXISTS IX_CreditNote_Number ON CreditNote (Number);
+CREATE INDEX IF NOT EXISTS IX_CreditNote_Booking ON CreditNote (BookingID);
+-- desk day: end

@@ -87,7 +87,15 @@ CREATE TABLE Booking (
     BoatID INTEGER,
     Cancelled INTEGER NOT NULL DEFAULT 0,
     CancelledBerths TEXT,
-    InvoiceNumber INTEGER
+    InvoiceNumber INTEGER,
+    Status INTEGER NOT NULL DEFAULT 0,
+    ArrivedAt TEXT,
+    ArrivedDesk TEXT,
+    DepartedAt TEXT,
+    DepartedDesk TEXT,
+    DepositDue INTEGER,
+    DepositBy TEXT,
+    BalanceBy TEXT
 );
 
 CREATE TABLE BookingBerth (
@@ -119,7 +127,8 @@ CREATE TABLE Company (
     DepositPercent INTEGER NOT NULL DEFAULT 0,
     DepositMinimum INTEGER NOT NULL DEFAULT 0,
     BalanceDueDays INTEGER NOT NULL DEFAULT 0,
-    LastInvoiceNumber INTEGER NOT NULL DEFAULT 0
+    LastInvoiceNumber INTEGER NOT NULL DEFAULT 0,
+    LastCreditNoteNumber INTEGER NOT NULL DEFAULT 0
 );
 
 -- rates: begin
@@ -576,4 +585,26 @@ BEGIN
 END;
 -- berth list: end
 
-PRAGMA user_version = 11;
+-- desk day: begin
+-- Booking.Status: 0 expected, 1 arrived, 2 departed, 3 no-show; ArrivedAt/DepartedAt and their desks say when and
+-- where the guest was checked in and out. DepositDue, DepositBy and BalanceBy hold what the clerk agreed for this
+-- booking; NULL follows the company's payment terms.
+-- The arrived bookings (the guests in the harbour now) are few: lists of them need not read every booking.
+CREATE INDEX IF NOT EXISTS IX_Booking_Arrived ON Booking (ID) WHERE Status = 1;
+-- A credit note gives back money on an invoiced booking: its own gapless Number (Company.LastCreditNoteNumber),
+-- the invoice it refers to, the refund's ledger line and the amount credited (positive).
+CREATE TABLE IF NOT EXISTS CreditNote (
+    ID INTEGER PRIMARY KEY,
+    Number INTEGER NOT NULL,
+    BookingID INTEGER NOT NULL,
+    InvoiceNumber INTEGER NOT NULL,
+    PaymentID INTEGER,
+    Amount INTEGER NOT NULL,
+    IssuedAt TEXT NOT NULL,
+    Desk TEXT
+);
+CREATE UNIQUE INDEX IF NOT EXISTS IX_CreditNote_Number ON CreditNote (Number);
+CREATE INDEX IF NOT EXISTS IX_CreditNote_Booking ON CreditNote (BookingID);
+-- desk day: end
+
+PRAGMA user_version = 12;

@@ -188,6 +188,27 @@ QString upgradeTo11(Engine engine)
     return engine == Engine::PostgreSQL ? schemaSection(engine, QStringLiteral("period search"))
                                         : QStringLiteral("SELECT 1");
 }
+// Version 11 knew no check-in, no deposit agreed for one booking and no credit notes: every booking starts as
+// expected and follows the company's terms, and the credit notes start at number 1.
+QString upgradeTo12(Engine engine)
+{
+    const QString deskDay = schemaSection(engine, QStringLiteral("desk day"));
+    if (deskDay.isEmpty())
+        return {};
+    // A new server database is written at an earlier version with these columns already in place.
+    const bool server = engine == Engine::PostgreSQL;
+    const QString add = server ? QStringLiteral("ADD COLUMN IF NOT EXISTS") : QStringLiteral("ADD COLUMN");
+    const QString big = server ? QStringLiteral("BIGINT") : QStringLiteral("INTEGER");
+    QString script;
+    for (const QString& column :
+         {QStringLiteral("Booking %1 Status INTEGER NOT NULL DEFAULT 0"), QStringLiteral("Booking %1 ArrivedAt TEXT"),
+          QStringLiteral("Booking %1 ArrivedDesk TEXT"), QStringLiteral("Booking %1 DepartedAt TEXT"),
+          QStringLiteral("Booking %1 DepartedDesk TEXT"), QStringLiteral("Booking %1 DepositDue %2"),
+          QStringLiteral("Booking %1 DepositBy TEXT"), QStringLiteral("Booking %1 BalanceBy TEXT"),
+          QStringLiteral("Company %1 LastCreditNoteNumber %2 NOT NULL DEFAULT 0")})
+        script += QStringLiteral("ALTER TABLE %1; ").arg(QString(column).replace(QStringLiteral("%2"), big).arg(add));
+    return script + deskDay;
+}
 Status writeAllCustomerWords(const QSqlDatabase& db)
 {
     return SearchText::rewriteCustomers(db);
@@ -210,7 +231,8 @@ const Upgrade Upgrades[] = {{upgradeTo2},
                             {upgradeTo8, writeAllCustomerWords},
                             {upgradeTo9},
                             {upgradeTo10},
-                            {upgradeTo11}};
+                            {upgradeTo11},
+                            {upgradeTo12}};
 static_assert(std::size(Upgrades) == CurrentSchemaVersion - 1, "one upgrade per version");
 
 // A server database starts at version 3; its upgrades begin with version 4.

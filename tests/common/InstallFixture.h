@@ -172,7 +172,18 @@ inline QString dropSeasonsSql(bool server)
            u"ALTER TABLE Booking DROP COLUMN TaxRate; "_s;
 }
 
-/// Takes away the number of the berth list: the first step back from the present schema.
+/// Takes away check-in, the deposit agreed per booking and credit notes: the first step back from the present schema.
+inline QString dropDeskDaySql()
+{
+    QString sql = u"DROP TABLE CreditNote; DROP INDEX IX_Booking_Arrived; ALTER TABLE Company DROP COLUMN "
+                  u"LastCreditNoteNumber; "_s;
+    for (const char* column :
+         {"Status", "ArrivedAt", "ArrivedDesk", "DepartedAt", "DepartedDesk", "DepositDue", "DepositBy", "BalanceBy"})
+        sql += u"ALTER TABLE Booking DROP COLUMN %1; "_s.arg(QLatin1String(column));
+    return sql;
+}
+
+/// Takes away the number of the berth list: the step back from version 10.
 inline QString dropBerthListSql(bool server)
 {
     if (server)

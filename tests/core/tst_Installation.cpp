@@ -24,16 +24,20 @@ private slots:
         QTest::newRow("Berth") << u"ID Name Length Width TypeID OwnerID HasPower Notes DailyHireCharge "
                                   u"WeeklyHireCharge MonthlyHireCharge Active MaxDraft TakesMultihulls"_s;
         QTest::newRow("PaymentMethod") << u"ID Name"_s;
-        QTest::newRow("Booking") << u"ID CustomerID FromDate ToDate Created BookedBy Notes NoAdults NoKids CostOfHire "
-                                    u"OtherCharges VAT TotalPayable AmountPayed PaymentMethodID CreditCardNo "
-                                    u"CreditCardExpiry CreditCardType CreditCardCV2No BerthConfirmationNumber "
-                                    u"GuestConfirmationNumber PowerRequirements ClubMember TaxRate BoatID Cancelled "
-                                    u"CancelledBerths InvoiceNumber"_s;
+        QTest::newRow("Booking")
+            << u"ID CustomerID FromDate ToDate Created BookedBy Notes NoAdults NoKids CostOfHire "
+               u"OtherCharges VAT TotalPayable AmountPayed PaymentMethodID CreditCardNo "
+               u"CreditCardExpiry CreditCardType CreditCardCV2No BerthConfirmationNumber "
+               u"GuestConfirmationNumber PowerRequirements ClubMember TaxRate BoatID Cancelled "
+               u"CancelledBerths InvoiceNumber Status ArrivedAt ArrivedDesk DepartedAt DepartedDesk "
+               u"DepositDue DepositBy BalanceBy"_s;
         QTest::newRow("BookingBerth") << u"BookingID BerthID"_s;
         QTest::newRow("Settings") << u"WebBookingEmail WebBookingProviderIndex WebBookingProviderCustom"_s;
         QTest::newRow("Company") << u"CompanyID|Company Name|Trading Name|Street|Area|Town|County|Postcode|"
                                     u"Telephone No|VAT No|Receipt Footer|TermsandConditions|DepositKind|DepositAmount|"
-                                    u"DepositPercent|DepositMinimum|BalanceDueDays|LastInvoiceNumber"_s;
+                                    u"DepositPercent|DepositMinimum|BalanceDueDays|LastInvoiceNumber|"
+                                    u"LastCreditNoteNumber"_s;
+        QTest::newRow("CreditNote") << u"ID Number BookingID InvoiceNumber PaymentID Amount IssuedAt Desk"_s;
         QTest::newRow("Season") << u"ID Name FirstNight LastNight Yearly Priority"_s;
         QTest::newRow("Rate") << u"ID SeasonID BerthTypeID BerthID PerMetre Nightly WeekendNight Weekly Monthly"_s;
         QTest::newRow("Tax") << u"ID Name Rate FromDate"_s;
@@ -72,7 +76,8 @@ private slots:
         tables.sort();
         QCOMPARE(tables.join(u' '),
                  u"berth berthblock berthlistversion berthmonth berthtype blockedbooking boat booking bookingberth "
-                 u"bookingcharge bookingmonth calendarmonth company customer invtemp owner payment paymentmethod rate "
+                 u"bookingcharge bookingmonth calendarmonth company creditnote customer invtemp owner payment "
+                 u"paymentmethod rate "
                  u"season settings tax waitingentry"_s);
     }
 
@@ -84,6 +89,7 @@ private slots:
         const Dialect& dialect = Dialect::of(db);
         const bool server = dialect.kind() == Engine::PostgreSQL;
         const QStringList steps = {
+            TestSupport::dropDeskDaySql(),
             TestSupport::dropBerthListSql(server),
             TestSupport::dropBlocksSql(server),
             TestSupport::dropSeasonsSql(server),
