@@ -5,6 +5,7 @@
 #include "core/FileSecurity.h"
 #include "core/Registry.h"
 #include "core/Seams.h"
+#include "core/ui/Mnemonics.h"
 #include "core/ui/QtSeams.h"
 #include "shell/MainWindow.h"
 #include "shell/Startup.h"
@@ -85,6 +86,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zem Harbour"));
     QApplication::setOrganizationName(QStringLiteral("Zem Software"));
+    Mnemonics::install(app);
 
     QtMessageBox messages;
     QtFileDialog files;

@@ -329,6 +329,14 @@ QString BookingChart::clashOfMove(const Bar& bar, int toRow, int arrivalDays, in
     return {};
 }
 
+int BookingChart::freeRowFor(const Bar& bar, int direction) const
+{
+    for (int row = stepRow(bar.row, direction); row >= 0; row = stepRow(row, direction))
+        if (clashOfMove(bar, row, 0, 0).isEmpty())
+            return row;
+    return -1;
+}
+
 QString BookingChart::clashOfStay(int row, int fromDay, int toDay) const
 {
     // A new stay is offered from the afternoon of its first day to the morning of its last.

@@ -80,6 +80,9 @@ public:
     /// (every berth of its booking follows the days): empty when it fits, else one line naming what is in the way.
     /// Only the window's days are known; the save checks again.
     QString clashOfMove(const Bar& bar, int toRow, int arrivalDays, int departureDays) const;
+    /// The first berth row past the bar's in direction (-1 up, 1 down) where the bar's booking fits for its own
+    /// days, berths it does not fit skipped; -1 when there is none.
+    int freeRowFor(const Bar& bar, int direction) const;
     /// The same for a new stay on row from the window's day fromDay to day toDay (its departure).
     QString clashOfStay(int row, int fromDay, int toDay) const;
 

@@ -419,9 +419,13 @@ void BookingChartView::keyPressEvent(QKeyEvent* event)
         }
         if (rows != 0 || departure != 0) {
             const BookingChart::Bar moved = *bar; // the bars are replaced while the move is saved
-            const int toRow = rows == 0 ? moved.row : m_chart.stepRow(moved.row, rows);
+            // Up and down go to the next berth the booking fits, past the taken ones.
+            const int toRow = rows == 0 ? moved.row : m_chart.freeRowFor(moved, rows);
             if (toRow >= 0)
                 emit moveAsked(moved, toRow, arrival, departure);
+            else
+                emit dropRefused(rows < 0 ? tr("No berth above this one is free for these days.")
+                                          : tr("No berth below this one is free for these days."));
             event->accept();
             return;
         }

@@ -56,7 +56,8 @@ signals:
     void moveAsked(const BookingChart::Bar& bar, int toRow, int arrivalDays, int departureDays);
     /// A drag across days of a berth: a new stay there, arriving on day fromDay and leaving on day toDay.
     void stayAsked(int row, int fromDay, int toDay);
-    /// A bar dragged out of the chart: nothing moves, and the person is told why.
+    /// A bar dragged out of the chart, or Ctrl+Up/Down with no berth free that way: nothing moves, and the person
+    /// is told why.
     void dropRefused(const QString& why);
     /// Delete on the selected bar: the window asks and cancels the booking.
     void cancelAsked(const BookingChart::Bar& bar);

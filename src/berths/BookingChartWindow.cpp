@@ -2,6 +2,7 @@
 
 #include "berths/BerthInput.h"
 #include "berths/BlockBerthDialog.h"
+#include "berths/BookingChartPrint.h"
 #include "berths/BookingChartView.h"
 #include "bookings/BookingMove.h"
 #include "bookings/BookingRules.h"
@@ -15,6 +16,7 @@
 #include "core/Seams.h"
 #include "core/SqlHelpers.h"
 #include "core/ui/DateBox.h"
+#include "core/ui/DocumentRenderer.h"
 #include "core/ui/ReadErrorLine.h"
 
 #include <QComboBox>
@@ -43,6 +45,8 @@ BookingChartWindow::BookingChartWindow(IWindowHost& host, Services& services, QW
     cmdChartToday->setObjectName(QStringLiteral("cmdChartToday"));
     auto* cmdChartBlock = new QPushButton(tr("&Block Berth..."), this);
     cmdChartBlock->setObjectName(QStringLiteral("cmdChartBlock"));
+    auto* cmdChartPrint = new QPushButton(tr("&Print..."), this);
+    cmdChartPrint->setObjectName(QStringLiteral("cmdChartPrint"));
 
     auto* lblDate = new QLabel(tr("&From:"), this);
     lblDate->setBuddy(m_dtpChartDate);
@@ -62,6 +66,7 @@ BookingChartWindow::BookingChartWindow(IWindowHost& host, Services& services, QW
     bar->addWidget(m_cboChartType);
     bar->addStretch(1);
     bar->addWidget(cmdChartBlock);
+    bar->addWidget(cmdChartPrint);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(bar);
     layout->addWidget(m_readError);
@@ -89,6 +94,7 @@ BookingChartWindow::BookingChartWindow(IWindowHost& host, Services& services, QW
             BookingSummaryWindow::display(m_host, m_services, booking);
     });
     connect(cmdChartBlock, &QPushButton::clicked, this, &BookingChartWindow::blockBerth);
+    connect(cmdChartPrint, &QPushButton::clicked, this, &BookingChartWindow::print);
     setFocusProxy(m_view);
 }
 
@@ -168,6 +174,18 @@ void BookingChartWindow::moveDays(int days)
     m_dtpChartDate->setDate(m_dtpChartDate->date().addDays(days));
 }
 
+void BookingChartWindow::print()
+{
+    if (m_chart.rows().empty())
+        return;
+    // Every berth shown, not only the rows scrolled into view.
+    const auto bars = m_chart.bars(m_services.db(), 0, int(m_chart.rows().size()) - 1);
+    if (!report(bars.ok() ? Status(Done{}) : Status(bars.failure())))
+        return;
+    DocumentRenderer::preview(BookingChartPrint::document(m_chart, *bars, windowTitle()), this, &m_services,
+                              windowTitle());
+}
+
 void BookingChartWindow::refuse(const Failure& failure)
 {
     // A move that cannot be made changes nothing; the chart is read again to show what is so.
@@ -197,16 +215,18 @@ void BookingChartWindow::moveBooking(const BookingChart::Bar& bar, int toRow, in
     }
     bool reprice = false;
     if (plan->priceDiffers()) {
-        const MsgResult answer = m_services.messages.show(
+        // Keeping is the default: a hurried Enter must not change what the customer was quoted.
+        const int answer = m_services.messages.choose(
             tr("Agreed price: total payable %1.\nWith today's rates for the new days and berths: total payable %2.\n\n"
-               "Keep the agreed price? Yes keeps it, No reprices with today's rates.")
+               "Keep the agreed price?")
                 .arg(plan->agreedTotal.format(), plan->repricedTotal.format()),
-            windowTitle(), MsgIcon::Question, MsgButtons::YesNoCancel);
-        if (answer == MsgResult::Cancel) {
+            windowTitle(),
+            {tr("&Keep %1").arg(plan->agreedTotal.format()), tr("&Reprice to %1").arg(plan->repricedTotal.format())});
+        if (answer < 0) {
             activated();
             return;
         }
-        reprice = answer == MsgResult::No;
+        reprice = answer == 1;
     }
     BookingRecord saved = BookingMove::moved(*plan, reprice);
     const auto done = BookingMove::save(m_services.db(), *plan, reprice);

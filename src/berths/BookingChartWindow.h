@@ -50,6 +50,8 @@ private:
     void moveBlock(const BookingChart::Bar& bar, int toRow, int arrivalDays, int departureDays);
     /// A block's bar opened (double-click, Enter) or deleted: its window, to change or remove it.
     void openBlock(int blockId);
+    /// "Print...": the berths shown over the window's days, in the print preview.
+    void print();
     void refuse(const Failure& failure);
     /// After a move or its undo was saved: logged, and the berths and days it left offered to the waiting list.
     void moved(const BookingRecord& before, const BookingRecord& after);

@@ -611,16 +611,17 @@ bool BookingWizard::priceHire(const QString& key)
         const Money agreedTotal = Pricing::charges(m_agreed.hire, other, m_agreed.taxRate).total;
         const Money newTotal = Pricing::charges(hire, other, taxRate).total;
         if (agreedTotal != newTotal) {
-            const MsgResult answer = m_services.messages.show(
+            // Keeping is the default: a hurried Enter must not change what the customer was quoted.
+            const int answer = m_services.messages.choose(
                 tr("The period or the berths of this booking have changed.\n"
                    "Agreed price: hire %1, total payable %2.\n"
                    "With today's rates: hire %3, total payable %4.\n\n"
-                   "Keep the agreed price? Yes keeps it, No reprices with today's rates.")
+                   "Keep the agreed price?")
                     .arg(m_agreed.hire.format(), agreedTotal.format(), hire.format(), newTotal.format()),
-                title(), MsgIcon::Question, MsgButtons::YesNoCancel);
-            if (answer == MsgResult::Cancel)
+                title(), {tr("&Keep %1").arg(agreedTotal.format()), tr("&Reprice to %1").arg(newTotal.format())});
+            if (answer < 0)
                 return false;
-            if (answer == MsgResult::Yes) {
+            if (answer == 0) {
                 hire = m_agreed.hire;
                 lines = m_agreed.lines;
                 taxRate = m_agreed.taxRate;

@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QSqlDatabase>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 #include <functional>
 
@@ -46,6 +47,13 @@ public:
     /// Shows a message and waits for the answer.
     virtual MsgResult show(const QString& text, const QString& title, MsgIcon icon = MsgIcon::None,
                            MsgButtons buttons = MsgButtons::Ok) = 0;
+    /// A question whose buttons say what they do ("&Keep £317.25", "&Reprice to £229.13"), for answers that change
+    /// money. The first answer is the default, so it must be the safe one; Cancel is offered beside them. The
+    /// index of the answer chosen, or -1 for Cancel. A box that cannot name its buttons takes the default.
+    virtual int choose(const QString& /*text*/, const QString& /*title*/, const QStringList& /*answers*/)
+    {
+        return 0;
+    }
 };
 
 struct FileRequest

@@ -8,8 +8,8 @@
 CustomerListWindow::CustomerListWindow(Services& services, Removal::Dependents bookings, QWidget* parent)
     : PeopleListWindow(services, PeopleLists::customers(Dialect::of(services.db())),
                        {WindowName, tr("Customers"), QStringLiteral("grdCustomer"), QStringLiteral("cmdAddCustomer"),
-                        tr("Add Customer"), QStringLiteral("cmdEditCustomer"), tr("View/Edit Customer"),
-                        QStringLiteral("cmdDeleteCustomer"), tr("Delete Customer")},
+                        tr("&Add Customer"), QStringLiteral("cmdEditCustomer"), tr("View/&Edit Customer"),
+                        QStringLiteral("cmdDeleteCustomer"), tr("&Delete Customer")},
                        parent),
       m_bookings(std::move(bookings))
 {

@@ -7,8 +7,8 @@
 OwnerListWindow::OwnerListWindow(Services& services, Removal::Dependents berths, QWidget* parent)
     : PeopleListWindow(services, PeopleLists::owners(),
                        {WindowName, tr("Owners"), QStringLiteral("grdOwners"), QStringLiteral("cmdAddOwner"),
-                        tr("Add Owner"), QStringLiteral("cmdEditOwner"), tr("View/Edit Owner"),
-                        QStringLiteral("cmdDeleteOwner"), tr("Delete Owner")},
+                        tr("&Add Owner"), QStringLiteral("cmdEditOwner"), tr("View/&Edit Owner"),
+                        QStringLiteral("cmdDeleteOwner"), tr("&Delete Owner")},
                        parent),
       m_berths(std::move(berths))
 {

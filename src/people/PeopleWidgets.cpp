@@ -68,7 +68,7 @@ std::pair<QPushButton*, QPushButton*> finishRecordDialog(QDialog* dialog, QWidge
                                                          const std::function<void()>& save, const QString& okCaption)
 {
     auto* ok =
-        new QPushButton(okCaption.isEmpty() ? QCoreApplication::translate("PeopleWidgets", "OK") : okCaption, dialog);
+        new QPushButton(okCaption.isEmpty() ? QCoreApplication::translate("PeopleWidgets", "&OK") : okCaption, dialog);
     ok->setObjectName(QStringLiteral("cmdOK"));
     auto* cancel = new QPushButton(QCoreApplication::translate("PeopleWidgets", "&Cancel"), dialog);
     cancel->setObjectName(QStringLiteral("cmdCancel"));

@@ -36,7 +36,7 @@ QPlainTextEdit* addNotesBox(QGridLayout* layout, int row, QWidget* form);
 /// The clickable "Email" (lblSendEmail) beside the e-mail box in the given row: it starts a message to the address.
 void addEmailLink(QGridLayout* layout, int row, QWidget* form, Services& services, QLineEdit* email);
 
-/// Puts the record dialog's fields above its OK (runs save; captioned okCaption, "OK" when empty) and "&Cancel"
+/// Puts the record dialog's fields above its OK (runs save; captioned okCaption, "&OK" when empty) and "&Cancel"
 /// (and Escape: rejects) buttons, and makes Enter move from field to field. The two buttons, OK first.
 std::pair<QPushButton*, QPushButton*>
 finishRecordDialog(QDialog* dialog, QWidget* form, const std::function<void()>& save, const QString& okCaption = {});

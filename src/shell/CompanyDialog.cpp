@@ -74,7 +74,7 @@ CompanyDialog::CompanyDialog(Services& services, QWidget* parent) : QDialog(pare
     m_grdTaxes->setSelectionMode(QAbstractItemView::SingleSelection);
     auto* cmdAddTax = new QPushButton(tr("&Add"), m_fraTaxes);
     cmdAddTax->setObjectName(QStringLiteral("cmdAddTax"));
-    auto* cmdRemoveTax = new QPushButton(tr("Re&move"), m_fraTaxes);
+    auto* cmdRemoveTax = new QPushButton(tr("Remo&ve"), m_fraTaxes);
     cmdRemoveTax->setObjectName(QStringLiteral("cmdRemoveTax"));
     for (QPushButton* button : {cmdAddTax, cmdRemoveTax})
         button->setAutoDefault(false);

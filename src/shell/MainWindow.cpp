@@ -36,6 +36,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -80,12 +81,14 @@ MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent
     updateEditMenu();
     // The Edit items follow the focus, so their shortcuts never compete with a child window's own keys.
     connect(qApp, &QApplication::focusChanged, this, [this] { updateEditMenu(); });
+    qApp->installEventFilter(this); // F1
     restoreLayout();
 }
 
 MainWindow::~MainWindow()
 {
     // Closing the frame moves the focus and activation once more; nothing here may answer that any longer.
+    qApp->removeEventFilter(this);
     disconnect(qApp, nullptr, this, nullptr);
     m_mdiArea->disconnect(this);
 }
@@ -186,12 +189,12 @@ void MainWindow::buildMenus()
     addItem(mnuconfig, QStringLiteral("mnuConfigBerthOwners"), tr("Berth &Owners..."));
     addItem(mnuconfig, QStringLiteral("mnuConfigRates"), tr("&Rates..."));
 
-    // Contents, Index and Tip of the Day are kept but not shown.
+    // Index and Tip of the Day are kept but not shown; Contents opens the pages shipped with the program.
     QMenu* mnuHelp = topMenu(tr("&Help"), QStringLiteral("mnuHelp"));
-    addItem(mnuHelp, QStringLiteral("mnuHelpContents"), tr("&Contents..."))->setVisible(false);
+    addItem(mnuHelp, QStringLiteral("mnuHelpContents"), tr("&Contents..."));
     addItem(mnuHelp, QStringLiteral("mnuHelpIndex"), tr("&Index..."))->setVisible(false);
     addItem(mnuHelp, QStringLiteral("mnuHelpTipOfTheDay"), tr("&Tip of the Day..."))->setVisible(false);
-    addSeparator(mnuHelp, QStringLiteral("mnuHelp1"), false);
+    addSeparator(mnuHelp, QStringLiteral("mnuHelp1"));
     addItem(mnuHelp, QStringLiteral("mnuHelpSupport"), tr("Online &Support"));
     addSeparator(mnuHelp, QStringLiteral("mnuHelp3"));
     addItem(mnuHelp, QStringLiteral("mnuHelpAbout"), tr("&About..."));
@@ -319,12 +322,15 @@ void MainWindow::connectWindows()
     connectItem(QStringLiteral("mnuConfigRates"), [this] { RatesDialog::display(m_services, this); });
     connectItem(QStringLiteral("mnuConfigRegionalSettings"),
                 [this] { RegionalSettingsDialog::showModal(m_services, this); });
-    connectItem(QStringLiteral("mnuHelpContents"), [this] { HelpPages::showContents(m_services.desktop); });
-    connectItem(QStringLiteral("mnuHelpIndex"), [this] { HelpPages::showIndex(m_services.desktop); });
+    connectItem(QStringLiteral("mnuHelpContents"), [this] { showHelp(QStringLiteral("index.html")); });
+    connectItem(QStringLiteral("mnuHelpIndex"), [this] { showHelp(QStringLiteral("keywords.html")); });
     connectItem(QStringLiteral("mnuHelpTipOfTheDay"), [this] { TipOfTheDayDialog::showModal(this); });
     connectItem(QStringLiteral("mnuHelpSupport"), [this] {
-        const QString address = Registry::getRegistryValue(Settings::SupportUrl).trimmed();
-        m_services.desktop.open(QUrl(address.isEmpty() ? Settings::SupportUrl.defaultValue : address));
+        QString address = Registry::getRegistryValue(Settings::SupportUrl).trimmed();
+        if (address.isEmpty())
+            address = Settings::SupportUrl.defaultValue;
+        if (const Status opened = HelpPages::openAddress(m_services.desktop, address); !opened)
+            m_services.messages.show(opened.error(), caption(), MsgIcon::Exclamation, MsgButtons::Ok);
     });
     connectItem(QStringLiteral("mnuHelpAbout"), [this] { AboutDialog::display(m_services, this); });
     connectItem(QStringLiteral("mnuCustomersView"),
@@ -361,6 +367,32 @@ void MainWindow::connectWindows()
     connectItem(QStringLiteral("mnuFileExportReservations"), [this] { ExportMenu::exportReservations(m_services); });
     connectItem(QStringLiteral("mnuFileExportTodaysReservations"),
                 [this] { ExportMenu::exportTodaysReservations(m_services); });
+}
+
+void MainWindow::showHelp(const QString& page)
+{
+    if (const Status opened = HelpPages::open(m_services.desktop, page); !opened)
+        m_services.messages.show(opened.error(), caption(), MsgIcon::Exclamation, MsgButtons::Ok);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // F1 from anywhere, a dialog in front included: the page about the window in front.
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_F1 && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            QWidget* front = QApplication::activeModalWidget();
+            if (!front)
+                front = QApplication::activeWindow();
+            if (front == this) {
+                QMdiSubWindow* sub = m_mdiArea->currentSubWindow();
+                front = sub ? sub->widget() : nullptr;
+            }
+            showHelp(HelpPages::pageFor(front ? front->objectName() : QString()));
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::showChild(ChildWindow* window)

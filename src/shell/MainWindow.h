@@ -47,6 +47,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildMenus();
@@ -54,6 +55,8 @@ private:
     void connectWindows();
     /// "End of workday": asks, then deletes the old trace folders.
     void endOfWorkday();
+    /// Opens a help page ("bookings.html#add"); says so when it cannot.
+    void showHelp(const QString& page);
     QAction* addItem(QMenu* menu, const QString& name, const QString& caption, const QKeySequence& shortcut = {});
     void addSeparator(QMenu* menu, const QString& name, bool visible = true);
     QAction* addButton(const QString& name, const QString& caption, const QString& icon, const QString& item);

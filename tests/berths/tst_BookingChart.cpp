@@ -1,10 +1,13 @@
 #include "berths/BookingChart.h"
+#include "berths/BookingChartPrint.h"
 #include "berths/BookingChartView.h"
 #include "berths/BookingChartWindow.h"
 #include "bookings/BookingSummaryWindow.h"
 #include "bookings/BookingWizard.h"
 #include "bookings/PeriodIndex.h"
+#include "common/PdfReader.h"
 #include "common/TestSupport.h"
+#include "core/ui/DocumentRenderer.h"
 #include "shell/MainWindow.h"
 
 // The booking chart: where a stay's bar stands at half-day precision, the rows grouped by berth type, the bars of
@@ -134,6 +137,72 @@ private slots:
         QCOMPARE(chart.takenOn(2), 2);
     }
 
+    // Ctrl+Up/Down take a booking to the next berth it fits for its days: taken and unused berths and the berths
+    // the booking already holds are passed over; none that way gives -1.
+    void freeRowFor_data()
+    {
+        const DataRows<std::tuple<int, int, int, int>> row; // booking, its row, direction, the row it goes to
+        row("down past a taken berth", {2, 3, 1, 6});
+        row("down to the next berth, past a heading", {6, 4, 1, 6});
+        row("up past an unused berth: none", {2, 3, -1, -1});
+        row("down past taken berths: none", {1, 3, 1, -1});
+        row("up past its own berth and a taken one: none", {3, 6, -1, -1});
+    }
+    void freeRowFor()
+    {
+        const auto& [booking, fromRow, direction, toRow] = fetchRow<std::tuple<int, int, int, int>>();
+        BookingChart chart;
+        QVERIFY(chart.loadBerths(m_install->db()) && chart.read(m_install->db(), QDate(2026, 12, 2), 14));
+        const auto bars = chart.bars(m_install->db(), 0, 6);
+        QVERIFY2(bars, qPrintable(bars.error()));
+        const auto bar = std::find_if(bars->cbegin(), bars->cend(), [&](const BookingChart::Bar& b) {
+            return b.bookingId == booking && b.row == fromRow;
+        });
+        QVERIFY(bar != bars->cend());
+        QCOMPARE(chart.freeRowFor(*bar, direction), toRow);
+    }
+
+    // "Print..." shows the chart in the preview and Ctrl+P prints it: landscape, every berth by name (the rows
+    // scrolled out of view too), each stay's label on its bar right of the name, in a type a clerk can read.
+    void printedChart()
+    {
+        MainWindow main(m_install->services);
+        main.resize(1200, 400);
+        main.show();
+        auto* window = BookingChartWindow::display(main, m_install->services);
+        m_install->printer.defaultName = u"Office"_s;
+        onNextModal([](QDialog* dialog) {
+            QVERIFY(QTest::qWaitForWindowActive(dialog));
+            QTest::keyClick(dialog->focusWidget() ? dialog->focusWidget() : dialog, Qt::Key_P, Qt::ControlModifier);
+        });
+        click(*window, "cmdChartPrint");
+        QCOMPARE(m_install->printer.jobs, QStringList{u"Booking Chart"_s});
+        const QString paper = m_install->printer.paperPath;
+        const QString page = PdfReader::lines(PdfReader::pages(paper).value(0)).join(u'\n');
+        for (const QString& shown : {u"Booking Chart 04/12/2026 to 02/01/2027"_s, u"Pontoon"_s, u"P10"_s, u"X1"_s,
+                                     u"Bob Jones"_s, u"Page 1 of 1"_s})
+            VERIFY_HAS(page, shown);
+        const QString info = PdfReader::run(u"pdfinfo"_s, {paper}).value_or(QString());
+        const auto size = QRegularExpression(u"Page size:\\s+([\\d.]+) x ([\\d.]+)"_s).match(info);
+        QVERIFY2(size.hasMatch() && size.captured(1).toDouble() > size.captured(2).toDouble(), qPrintable(info));
+        const auto berth = PdfReader::wordBox(paper, u"P2"_s);
+        const auto guest = PdfReader::wordBox(paper, u"Smith"_s);
+        QVERIFY(berth && guest);
+        QVERIFY(guest->left() > berth->right() && guest->height() >= 6);
+
+        // Ninety days print in three parts of thirty, one under the other, each under its own dates.
+        BookingChart chart;
+        QVERIFY(chart.loadBerths(m_install->db()) && chart.read(m_install->db(), QDate(2026, 12, 4), 90));
+        const auto bars = chart.bars(m_install->db(), 0, int(chart.rows().size()) - 1);
+        QVERIFY(bars);
+        const QString path = m_install->root() + u"/chart.pdf"_s;
+        QVERIFY(DocumentRenderer::writePdf(BookingChartPrint::document(chart, *bars, u"Chart"_s), path));
+        const QString all = PdfReader::pages(path).join(u'\n');
+        for (const QString& part :
+             {u"04/12/2026 to 02/01/2027"_s, u"03/01/2027 to 01/02/2027"_s, u"02/02/2027 to 03/03/2027"_s})
+            VERIFY_HAS(all, part);
+    }
+
     void windowFromTheKeyboard()
     {
         MainWindow main(m_install->services);
@@ -165,8 +234,12 @@ private slots:
         VERIFY_HAS(said(), u"P2 is taken by Bob Jones"_s);
         QCOMPARE(m_install->text(u"SELECT FromDate || ' ' || ToDate FROM Booking WHERE ID = 1"_s),
                  u"2026-12-04 14:00:00 2026-12-06 10:00:00"_s);
+        // Ctrl+Down: P10 and X1 are both taken on these days; nothing moves and the selection stays on the booking.
+        QTest::keyClick(view, Qt::Key_Down, Qt::ControlModifier);
+        VERIFY_HAS(said(), u"No berth below this one is free for these days."_s);
+        QCOMPARE(view->selectedBooking(), 1);
         // Shift+Left ends the stay a day sooner: the agreed price kept, saved and logged, the selection on the bar.
-        m_install->messages.answers.enqueue(MsgResult::Yes);
+        m_install->messages.chosen.enqueue(0); // keep
         QTest::keyClick(view, Qt::Key_Left, Qt::ShiftModifier);
         QCOMPARE(m_install->text(u"SELECT ToDate || ' ' || TotalPayable FROM Booking WHERE ID = 1"_s),
                  u"2026-12-05 10:00:00 10000"_s);
@@ -212,21 +285,23 @@ private slots:
         VERIFY_HAS(said(), u"P10 is taken by Ann Smith"_s);
         QCOMPARE(stored(1), u"2026-12-04 14:00:00 2026-12-06 10:00:00 10000 1,1"_s);
         // Ten days on, keeping the agreed price; then Ctrl+Z puts it back.
-        m_install->messages.answers.enqueue(MsgResult::Yes);
+        m_install->messages.chosen.enqueue(0); // keep
         drag(port, middle, middle + QPoint(10 * day, 0));
-        VERIFY_HAS(said(), u"Keep the agreed price? Yes keeps it"_s);
+        VERIFY_HAS(said(), u"Keep the agreed price?"_s);
+        QCOMPARE(m_install->messages.calls.last().answers.value(0), u"&Keep £1.00"_s);
+        VERIFY_HAS(m_install->messages.calls.last().answers.value(1), u"&Reprice to £"_s);
         QCOMPARE(stored(1), u"2026-12-14 14:00:00 2026-12-16 10:00:00 10000 1,1"_s);
         QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(stored(1), u"2026-12-04 14:00:00 2026-12-06 10:00:00 10000 1,1"_s);
         QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier); // nothing more to undo
         QCOMPARE(stored(1), u"2026-12-04 14:00:00 2026-12-06 10:00:00 10000 1,1"_s);
         // The departure end of booking 2 two days later: only the departure moves.
-        m_install->messages.answers.enqueue(MsgResult::Yes);
+        m_install->messages.chosen.enqueue(0); // keep
         const QRect two = rectOf(2, 3);
         drag(port, QPoint(two.right() - 1, two.center().y()), QPoint(two.right() - 1 + 2 * day, two.center().y()));
         QCOMPARE(stored(2), u"2026-12-06 15:00:00 2026-12-10 09:00:00 20000 1,1"_s);
         // Booking 3 holds P10 and X1: dragged by its X1 bar a day on, both berths move.
-        m_install->messages.answers.enqueue(MsgResult::Yes);
+        m_install->messages.chosen.enqueue(0); // keep
         const QRect three = rectOf(3, 6);
         drag(port, QPoint(three.right() - 12, three.center().y()),
              QPoint(three.right() - 12 + day, three.center().y()));

@@ -159,7 +159,7 @@ private slots:
         QCOMPARE(m_wizard->selectedCount(), 2);
         clickBerth(u"A1"_s);
         clickBerth(u"C3"_s);
-        m_install->messages.answers.enqueue(MsgResult::No);
+        m_install->messages.chosen.enqueue(1); // reprice
         next();
         QCOMPARE(texts(*m_wizard, {"txtCostOfHire", "lblChargesNotice"}),
                  u"£24.00|No rate prices C3: counted at £0.00."_s);
@@ -362,12 +362,13 @@ private slots:
         QCOMPARE(lines(), u"A1, Low: 2 nights at £20.00 = £40.00|A1, High: 3 nights at £30.00 = £90.00"_s);
         find<QDateEdit>("dtpToDate")->setDate(QDate(2026, 7, 5));
         next();
-        m_install->messages.answers.enqueue(MsgResult::Cancel);
+        m_install->messages.chosen.enqueue(-1);
         next();
         QCOMPARE(m_wizard->step(), 1);
         VERIFY_HAS(said(), u"Agreed price: hire £130.00, total payable £156.00.\nWith "
                            u"today's rates: hire £200.00, total payable £240.00."_s);
-        m_install->messages.answers.enqueue(MsgResult::Yes); // keep
+        QCOMPARE(m_install->messages.calls.last().answers, QStringList({u"&Keep £156.00"_s, u"&Reprice to £240.00"_s}));
+        m_install->messages.chosen.enqueue(0); // keep
         next();
         QCOMPARE(charges(), u"£130.00|£26.00|£156.00"_s);
         finish(2);
@@ -375,7 +376,7 @@ private slots:
         openToChange(id);
         find<QDateEdit>("dtpToDate")->setDate(QDate(2026, 7, 6));
         next();
-        m_install->messages.answers.enqueue(MsgResult::No); // reprice
+        m_install->messages.chosen.enqueue(1); // reprice
         next();
         QCOMPARE(charges(), u"£240.00|£48.00|£288.00"_s);
         finish(2);

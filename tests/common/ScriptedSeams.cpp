@@ -2,7 +2,7 @@
 
 MsgResult ScriptedMessageBox::show(const QString& text, const QString& title, MsgIcon icon, MsgButtons buttons)
 {
-    calls.append({text, title, icon, buttons});
+    calls.append({text, title, icon, buttons, {}});
     if (!answers.isEmpty())
         return answers.dequeue();
     switch (buttons) {
@@ -13,6 +13,12 @@ MsgResult ScriptedMessageBox::show(const QString& text, const QString& title, Ms
     default:
         return MsgResult::Cancel;
     }
+}
+
+int ScriptedMessageBox::choose(const QString& text, const QString& title, const QStringList& answers)
+{
+    calls.append({text, title, MsgIcon::Question, MsgButtons::OkCancel, answers});
+    return chosen.isEmpty() ? 0 : chosen.dequeue();
 }
 
 QString ScriptedMessageBox::said() const

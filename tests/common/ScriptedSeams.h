@@ -15,17 +15,22 @@ struct MessageCall
     QString title;
     MsgIcon icon;
     MsgButtons buttons;
+    QStringList answers; // a question's named buttons; empty for the standard ones
 };
 
 class ScriptedMessageBox final : public IMessageBox
 {
 public:
     MsgResult show(const QString& text, const QString& title, MsgIcon icon, MsgButtons buttons) override;
+    /// Answers from chosen; with none queued, the default (the first answer).
+    int choose(const QString& text, const QString& title, const QStringList& answers) override;
     /// Every message shown so far as "title: text", one a line.
     QString said() const;
 
     /// Answers for the next questions, in order. With none queued, an OK box answers Ok and any other Cancel/No.
     QQueue<MsgResult> answers;
+    /// Answers for the next questions with named buttons: an index, -1 for Cancel.
+    QQueue<int> chosen;
     QList<MessageCall> calls;
 };
 

@@ -310,17 +310,21 @@ private slots:
         QCOMPARE(owner, m_window.get());
     }
 
-    // Help, Online Support opens the support address, and End of Workday asks before it deletes old traces.
+    // Help, Online Support opens the support address (one that cannot open is told), and End of Workday asks
+    // before it deletes old traces.
     void onlineSupportAndEndOfWorkday()
     {
         menuItem("mnuHelpSupport")->trigger();
+        QVERIFY(m_install->messages.calls.isEmpty());
         Registry::setRegistryValue(Settings::SupportUrl, u"https://support.example.org/harbour"_s);
-        m_install->desktop.accept = false; // no browser: nothing is said
+        m_install->desktop.accept = false;
         menuItem("mnuHelpSupport")->trigger();
         QCOMPARE(m_install->desktop.opened.size(), 2);
         QCOMPARE(m_install->desktop.opened[0].scheme(), u"https"_s);
         QCOMPARE(m_install->desktop.opened[1], QUrl(u"https://support.example.org/harbour"_s));
-        QVERIFY(m_install->messages.calls.isEmpty());
+        QCOMPARE(said(), MainWindow::caption() + u": https://support.example.org/harbour could not be opened: no web "
+                                                 u"browser answered. Type the address into a browser."_s);
+        m_install->messages.calls.clear();
 
         QVERIFY(QDir(m_install->tracesFolder()).mkdir(u"01112026"_s));
         for (MsgResult answer : {MsgResult::No, MsgResult::Yes}) {
@@ -331,6 +335,59 @@ private slots:
         const QString asked = u"End of workday: Do you want to delete traces older than 7 days?"_s;
         QCOMPARE(said(), asked + u'\n' + asked);
         QCOMPARE(m_install->messages.calls[0].buttons, MsgButtons::YesNo);
+    }
+
+    // F1 opens the shipped page about the window in front, a dialog included; with none, or one no page tells
+    // about, the contents, as Help › Contents does. A page that cannot open is told.
+    void helpForTheWindowInFront_data()
+    {
+        const DataRows<std::tuple<QString, bool, QString>> row; // the menu item, whether its window is modal, page
+        row("nothing open", {QString(), false, u"index.html"_s});
+        row("Help > Contents", {u"mnuHelpContents"_s, false, u"index.html"_s});
+        row("the booking wizard", {u"mnuBookingsAdd"_s, false, u"bookings.html#add"_s});
+        row("the customer list", {u"mnuCustomersView"_s, false, u"customers.html#customers"_s});
+        row("the booking chart", {u"mnuBookingsChart"_s, false, u"calendars.html"_s});
+        row("regional settings, modal", {u"mnuConfigRegionalSettings"_s, true, u"settings.html#regional"_s});
+        row("rates, no page of its own", {u"mnuConfigRates"_s, true, u"index.html"_s});
+    }
+    void helpForTheWindowInFront()
+    {
+        const auto& [item, modal, page] = fetchRow<std::tuple<QString, bool, QString>>();
+        const QString help = m_install->root() + u"/bin/help"_s;
+        QVERIFY(QDir().mkpath(help));
+        for (const QFileInfo& shipped : QDir(QStringLiteral(ZEM_HELP_PAGES)).entryInfoList(QDir::Files))
+            QVERIFY(QFile::copy(shipped.filePath(), help + u'/' + shipped.fileName()));
+        const auto pressF1 = [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1); };
+        if (modal)
+            onNextModal([&](QDialog* dialog) {
+                QVERIFY(QTest::qWaitForWindowActive(dialog));
+                pressF1();
+            });
+        if (item == u"mnuHelpContents"_s) {
+            menuItem("mnuHelpContents")->trigger();
+        } else {
+            if (!item.isEmpty())
+                menuItem(qPrintable(item))->trigger();
+            if (!modal) {
+                if (!QApplication::focusWidget())
+                    m_window->setFocus();
+                pressF1();
+            }
+        }
+        QCOMPARE(m_install->desktop.opened.size(), 1);
+        const QUrl opened = m_install->desktop.opened[0];
+        QVERIFY2(opened.isLocalFile() && QFileInfo(opened.toLocalFile()).isFile(), qPrintable(opened.toString()));
+        QCOMPARE(opened.fileName() + (opened.hasFragment() ? u'#' + opened.fragment() : QString()), page);
+        if (QFile file(opened.toLocalFile()); opened.hasFragment() && file.open(QIODevice::ReadOnly))
+            VERIFY_HAS(QString::fromUtf8(file.readAll()), u"id=\"%1\""_s.arg(opened.fragment())); // its section
+        QVERIFY(m_install->messages.calls.isEmpty());
+        // Without the pages, or without a browser, the clerk is told.
+        m_install->desktop.accept = false;
+        menuItem("mnuHelpContents")->trigger();
+        VERIFY_HAS(said(), u"could not be opened: no web browser answered."_s);
+        QVERIFY(QDir(help).removeRecursively());
+        menuItem("mnuHelpContents")->trigger();
+        VERIFY_HAS(said(), u"index.html cannot be found."_s);
     }
 
     void replaceSelectionKeepsUndoOnlyWhenAsked_data()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QImage>
 #include <QList>
 #include <QMarginsF>
@@ -32,6 +33,7 @@ struct Cell
     QString text;
     double share = 1;
     Qt::Alignment align = Qt::AlignLeft;
+    QColor fill{}; // when valid, the cell is drawn as a framed box of this colour behind its text (a chart's bar)
 };
 
 struct Block

@@ -80,6 +80,8 @@ struct Laid
     LayoutPtr label; // Field
     std::vector<LayoutPtr> cells;
     std::vector<double> cellX;
+    std::vector<double> cellWidth;
+    double rowHeight = 0;
     QList<double> slices;
 };
 
@@ -123,9 +125,11 @@ Laid layOut(const Doc::Block& block, const Metrics& m)
             // A small gap keeps neighbouring cells' texts apart.
             laid.cells.push_back(wrap(cell.text, font, m.device, width - 4 * m.scale, cell.align));
             laid.cellX.push_back(x);
+            laid.cellWidth.push_back(width);
             tallest = std::max(tallest, laid.cells.back()->boundingRect().height());
             x += width;
         }
+        laid.rowHeight = tallest;
         laid.slices << tallest;
         break;
     }
@@ -287,8 +291,18 @@ void paintSlice(QPainter& painter, const Laid& laid, int slice, double y, const 
         break;
     }
     case Doc::Block::Kind::Row:
-        for (size_t i = 0; i < laid.cells.size(); ++i)
-            laid.cells[i]->draw(&painter, QPointF(laid.cellX[i], y));
+        for (size_t i = 0; i < laid.cells.size(); ++i) {
+            double indent = 0;
+            if (const QColor fill = block.cells[qsizetype(i)].fill; fill.isValid()) {
+                // The box stops short of its neighbour's, so two boxes side by side stay two; its text clears
+                // its edge.
+                const QRectF box(laid.cellX[i], y, std::max(0.0, laid.cellWidth[i] - m.scale), laid.rowHeight);
+                painter.fillRect(box, fill);
+                painter.drawRect(box);
+                indent = 2 * m.scale;
+            }
+            laid.cells[i]->draw(&painter, QPointF(laid.cellX[i] + indent, y));
+        }
         break;
     case Doc::Block::Kind::Rule:
         painter.fillRect(QRectF(0, y, m.width, std::max(1.0, block.height * m.scale)), Qt::black);
@@ -404,9 +418,22 @@ void preview(const Doc::Document& document, QWidget* parent, Services* services,
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&document](QPrinter* target) { render(document, *target); });
     if (auto* toolbar = dialog.findChild<QToolBar*>(); toolbar && services) {
+        // The keyboard reaches both ways out from anywhere in the preview: Tab stops only at its zoom and page boxes.
         toolbar->addSeparator();
+        QAction* print = toolbar->addAction(QCoreApplication::translate("DocumentRenderer", "Print"));
+        print->setObjectName(QStringLiteral("actPrintNow"));
+        print->setShortcut(QKeySequence::Print);
+        print->setToolTip(QCoreApplication::translate("DocumentRenderer", "Print on the default printer (%1)")
+                              .arg(print->shortcut().toString(QKeySequence::NativeText)));
+        QObject::connect(print, &QAction::triggered, &dialog, [&document, services, proposedPdfName, &dialog] {
+            if (printNow(document, *services, proposedPdfName))
+                dialog.accept();
+        });
         QAction* save = toolbar->addAction(QCoreApplication::translate("DocumentRenderer", "Save as PDF…"));
         save->setObjectName(QStringLiteral("actSaveAsPdf"));
+        save->setShortcut(QKeySequence::Save);
+        save->setToolTip(QCoreApplication::translate("DocumentRenderer", "Save as a PDF file (%1)")
+                             .arg(save->shortcut().toString(QKeySequence::NativeText)));
         QObject::connect(save, &QAction::triggered, &dialog,
                          [&document, services, proposedPdfName] { saveAsPdf(document, *services, proposedPdfName); });
     }

@@ -34,7 +34,8 @@ int render(const Doc::Document& document, QPagedPaintDevice& device);
 Status writePdf(const Doc::Document& document, const QString& path);
 
 /// Shows the print preview window (modal), from which the user may print. Given services, its toolbar also
-/// offers "Save as PDF…" (proposedPdfName in the file dialog).
+/// offers "Print" on the default printer (Ctrl+P, as printNow; the preview closes once printed or saved) and
+/// "Save as PDF…" (Ctrl+S; proposedPdfName in the file dialog).
 void preview(const Doc::Document& document, QWidget* parent, Services* services = nullptr,
              const QString& proposedPdfName = {});
 

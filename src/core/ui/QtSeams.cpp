@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPushButton>
 
 MsgResult QtMessageBox::show(const QString& text, const QString& title, MsgIcon icon, MsgButtons buttons)
 {
@@ -64,6 +65,23 @@ MsgResult QtMessageBox::show(const QString& text, const QString& title, MsgIcon 
     default:
         return buttons == MsgButtons::Ok ? MsgResult::Ok : MsgResult::Cancel;
     }
+}
+
+int QtMessageBox::choose(const QString& text, const QString& title, const QStringList& answers)
+{
+    QMessageBox box(WindowPlacement::owner());
+    box.setText(text);
+    box.setWindowTitle(title);
+    box.setIcon(QMessageBox::Question);
+    QList<QAbstractButton*> buttons;
+    for (const QString& answer : answers)
+        buttons << box.addButton(answer, QMessageBox::AcceptRole);
+    QAbstractButton* cancel = box.addButton(QMessageBox::Cancel);
+    box.setEscapeButton(cancel);
+    if (!buttons.isEmpty())
+        box.setDefaultButton(qobject_cast<QPushButton*>(buttons.first()));
+    box.exec();
+    return int(buttons.indexOf(box.clickedButton()));
 }
 
 QString QtFileDialog::choose(const FileRequest& request)

@@ -10,6 +10,7 @@ class QtMessageBox final : public IMessageBox
 {
 public:
     MsgResult show(const QString& text, const QString& title, MsgIcon icon, MsgButtons buttons) override;
+    int choose(const QString& text, const QString& title, const QStringList& answers) override;
 };
 
 /// The desktop's file dialog, starting where the person last chose a file for the same purpose.

@@ -11,5 +11,7 @@ QTableView* recordGrid(const QString& objectName, QAbstractItemModel* model, QWi
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setWordWrap(false);
+    // Tab leaves the list for the next control: walking every cell of a long list is no way to reach a button.
+    grid->setTabKeyNavigation(false);
     return grid;
 }

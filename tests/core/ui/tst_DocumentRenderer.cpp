@@ -139,6 +139,34 @@ private slots:
         QVERIFY(m_install->messages.calls[0].text.contains(u"could not be written"_s));
     }
 
+    // The preview's two ways out by keyboard: Ctrl+P prints on the default printer and closes the preview, Ctrl+S
+    // saves a PDF file and leaves it open.
+    void previewKeys_data()
+    {
+        const DataRows<std::tuple<int, bool>> row;
+        row("Ctrl+P prints", {int(Qt::Key_P), true});
+        row("Ctrl+S saves a PDF file", {int(Qt::Key_S), false});
+    }
+    void previewKeys()
+    {
+        const auto& [key, prints] = fetchRow<std::tuple<int, bool>>();
+        m_install->printer.defaultName = u"Office"_s;
+        const QString chosen = m_install->root() + u"/kept.pdf"_s;
+        m_install->files.answers << chosen;
+        bool stayedOpen = false;
+        onNextModal([&, key = key](QDialog* dialog) {
+            QVERIFY(QTest::qWaitForWindowActive(dialog));
+            QWidget* focus = dialog->focusWidget() ? dialog->focusWidget() : dialog;
+            QTest::keyClick(focus, Qt::Key(key), Qt::ControlModifier);
+            stayedOpen = dialog->isVisible();
+        });
+        DocumentRenderer::preview(numbered(2, 1), nullptr, &m_install->services, u"Numbered.pdf"_s);
+        QCOMPARE(stayedOpen, !prints);
+        QCOMPARE(m_install->printer.jobs, prints ? QStringList{u"Numbered"_s} : QStringList());
+        QCOMPARE(m_install->files.calls.size(), prints ? 0 : 1);
+        VERIFY_HAS(PdfReader::pages(prints ? m_install->printer.paperPath : chosen).value(0), u"Record 2"_s);
+    }
+
     void printNow_data()
     {
         const DataRows<PrintRow> row;
