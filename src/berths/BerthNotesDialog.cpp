@@ -100,12 +100,10 @@ void BerthNotesDialog::ok()
         const Meanwhile choice =
             askAboutChanges(m_services.messages, windowTitle(), tr("berth's notes"), merge->conflicts());
         m_notes.adopt(*merge, choice == Meanwhile::KeepTheirs);
-        if (choice != Meanwhile::GoBack) {
-            ok(); // merged again with whatever else was stored since
-            return;
-        }
-        m_shownId.reset(); // the shown notes are read again
+        m_shownId.reset(); // the shown notes are read again: they may now be theirs
         select();
+        if (choice != Meanwhile::GoBack)
+            ok(); // merged again with whatever else was stored since
         return;
     } else if (!saved) {
         // The typed notes stay in the window, so the user can try again or cancel.

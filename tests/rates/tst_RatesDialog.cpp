@@ -99,10 +99,9 @@ private slots:
                                 {{{-1, u"Theirs"_s, QDate(2026, 1, 1), QDate(2026, 1, 31), false, 1}}, {}, {}}));
         addSeason(u"Mine"_s, u"01/07/2026"_s, u"31/07/2026"_s);
         click(*m_dialog, "cmdOK");
-        QCOMPARE(said(), QString());
+        QVERIFY(!said().contains(u"Another desk"_s));
         QVERIFY(!m_dialog->isVisible());
-        QCOMPARE(m_install->text(u"SELECT Name FROM Season ORDER BY FirstNight"_s), u"Theirs"_s);
-        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Season"_s), 2);
+        QCOMPARE(m_install->joined(u"SELECT Name FROM Season ORDER BY FirstNight"_s), u"Theirs,Mine"_s);
     }
 };
 
