@@ -52,15 +52,16 @@ bool BerthNotes::changed() const
     return false;
 }
 
-Status BerthNotes::save(QList<FieldChange>* changes)
+Status BerthNotes::save(std::optional<FieldChanges::Merge<Notes>>* merge)
 {
     QString error;
-    m_theirs.clear();
-    // Taken for writing at once: no other desk writes between the check and the change.
+    // Taken for writing at once: no other desk writes between the merge and the change.
     Sql::Transaction tx(m_db, true);
     if (!tx.started())
         return databaseFailure(tx.error());
-    QList<FieldChange> found;
+    Notes seen;
+    Notes theirs;
+    Notes mine;
     for (const auto& [id, notes] : m_edited) {
         if (notes == m_stored.at(id))
             continue; // untouched notes are not written over what the table editor may have saved
@@ -68,38 +69,41 @@ Status BerthNotes::save(QList<FieldChange>* changes)
         q.setForwardOnly(true);
         if (!Sql::exec(q, QStringLiteral("SELECT Notes FROM Berth WHERE ID = ?"), {id}, &error))
             return databaseFailure(error);
-        const bool there = q.next();
-        const QString theirs = there ? q.value(0).toString() : QString();
-        if (!there || theirs != m_stored.at(id)) {
-            const auto berth =
-                std::find_if(m_berths.cbegin(), m_berths.cend(), [id](const Berth& b) { return b.id == id; });
-            found.append({berth == m_berths.cend() ? QString() : berth->name + u':',
-                          there ? theirs : QCoreApplication::translate("BerthNotes", "(berth deleted)"), notes});
-            m_theirs[id] = theirs;
-            continue;
-        }
+        const auto berth =
+            std::find_if(m_berths.cbegin(), m_berths.cend(), [id](const Berth& b) { return b.id == id; });
+        if (!q.next())
+            return conflict(QCoreApplication::translate("BerthNotes", "Berth '%1' was deleted at another desk "
+                                                                      "meanwhile, so nothing was saved.")
+                                .arg(berth == m_berths.cend() ? QString() : berth->name));
+        seen[id] = m_stored.at(id);
+        theirs[id] = q.value(0).toString();
+        mine[id] = notes;
+    }
+    FieldChanges::Merge<Notes> merged(seen, theirs, mine);
+    for (const auto& [id, notes] : mine) {
+        const auto berth = std::find_if(m_berths.cbegin(), m_berths.cend(), [&](const Berth& b) { return b.id == id; });
+        merged.field(
+            berth == m_berths.cend() ? QString() : berth->name + u':', [id](const Notes& n) { return n.at(id); },
+            [id](Notes& into, const Notes& from) { into[id] = from.at(id); }, [](const QString& text) { return text; });
+    }
+    const auto written = FieldChanges::toWrite(merged, merge);
+    if (!written)
+        return written.failure();
+    for (const auto& [id, notes] : *written)
         if (!Sql::exec(m_db, QStringLiteral("UPDATE Berth SET Notes = ? WHERE ID = ?"), {notes, id}, &error))
             return databaseFailure(error);
-    }
-    if (!found.isEmpty()) {
-        if (changes)
-            *changes = found;
-        return conflict(QCoreApplication::translate("BerthNotes", "Another desk changed these notes meanwhile."));
-    }
     if (!tx.commit(&error))
         return databaseFailure(error);
-    for (const auto& [id, notes] : m_edited)
+    for (const auto& [id, notes] : *written)
         m_stored[id] = notes;
     m_edited.clear();
     return Done{};
 }
 
-void BerthNotes::resolve(bool keepMine)
+void BerthNotes::adopt(const FieldChanges::Merge<Notes>& merge, bool keepTheirs)
 {
-    for (const auto& [id, theirs] : m_theirs) {
+    for (const auto& [id, theirs] : merge.theirs())
         m_stored[id] = theirs;
-        if (!keepMine)
-            m_edited.erase(id);
-    }
-    m_theirs.clear();
+    for (const auto& [id, notes] : merge.chosen(keepTheirs))
+        m_edited[id] = notes;
 }

@@ -6,6 +6,7 @@
 #include <QSqlDatabase>
 #include <QString>
 #include <map>
+#include <optional>
 #include <vector>
 
 /// The notes of the berths edited in one visit of the berth notes window: read once, changed in memory for any
@@ -33,18 +34,19 @@ public:
     /// Whether any berth's notes differ from what was read.
     bool changed() const;
 
-    /// Stores the changed notes in one transaction, each only over the notes as they were read; on failure nothing
-    /// is stored and the edits are kept. A Conflict when another desk changed or deleted the notes of a berth
-    /// edited here meanwhile: changes lists each (the berth, theirs and mine) and resolve() says what follows.
-    Status save(QList<FieldChange>* changes = nullptr);
-    /// After a Conflict: what the other desk stored counts as read, so the next save() stores the edits over it
-    /// (keepMine), or the edits of those berths are dropped and their notes are the other desk's.
-    void resolve(bool keepMine);
+    /// Notes by berth ID.
+    using Notes = std::map<int, QString>;
+    /// Stores the changed notes in one transaction, each merged with what another desk stored since they were read;
+    /// on failure nothing is stored and the edits are kept. A Conflict when another desk deleted a berth edited
+    /// here, or changed the notes of one edited here differently: merge then lists those berths.
+    Status save(std::optional<FieldChanges::Merge<Notes>>* merge = nullptr);
+    /// After such a Conflict: what the other desk stored counts as read, and the notes edited here are those chosen
+    /// (theirs in the conflicting berths when keepTheirs), for the next save().
+    void adopt(const FieldChanges::Merge<Notes>& merge, bool keepTheirs);
 
 private:
     QSqlDatabase m_db;
     std::vector<Berth> m_berths;
-    std::map<int, QString> m_stored;
-    std::map<int, QString> m_edited;
-    std::map<int, QString> m_theirs; // what the last save found another desk had stored
+    Notes m_stored;
+    Notes m_edited;
 };

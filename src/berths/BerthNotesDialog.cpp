@@ -94,22 +94,22 @@ void BerthNotesDialog::select()
 void BerthNotesDialog::ok()
 {
     keepTypedNotes();
-    QList<FieldChange> changes;
-    if (const Status saved = m_notes.save(&changes); !saved && !changes.isEmpty()) {
-        // Another desk changed notes edited here: the person sees whose and chooses.
-        const Meanwhile choice = askAboutChanges(m_services.messages, windowTitle(), tr("berth's notes"), changes);
-        m_notes.resolve(choice != Meanwhile::TakeTheirs);
-        if (choice == Meanwhile::KeepMine) {
-            ok();
-            return;
-        }
-        m_shownId.reset(); // the shown notes may now be theirs
+    std::optional<FieldChanges::Merge<BerthNotes::Notes>> merge;
+    if (const Status saved = m_notes.save(&merge); !saved && merge && !merge->conflicts().isEmpty()) {
+        // Both desks changed the notes of some berths: the person sees which and chooses.
+        const Meanwhile choice =
+            askAboutChanges(m_services.messages, windowTitle(), tr("berth's notes"), merge->conflicts());
+        m_notes.adopt(*merge, choice == Meanwhile::KeepTheirs);
+        m_shownId.reset(); // the shown notes are read again: they may now be theirs
         select();
+        if (choice != Meanwhile::GoBack)
+            ok(); // merged again with whatever else was stored since
         return;
     } else if (!saved) {
         // The typed notes stay in the window, so the user can try again or cancel.
-        m_services.messages.show(tr("The notes could not be saved; nothing was changed.\n\n%1").arg(saved.error()),
-                                 windowTitle(), MsgIcon::Critical, MsgButtons::Ok);
+        m_services.messages.show(
+            tr("The notes could not be saved; nothing was changed.\n\n%1").arg(saved.error()), windowTitle(),
+            saved.kind() == FailureKind::Conflict ? MsgIcon::Exclamation : MsgIcon::Critical, MsgButtons::Ok);
         return;
     }
     m_services.events.log(EventLog::BerthModified, QStringLiteral("Notes modified"));

@@ -10,8 +10,9 @@
 
 namespace BerthRowCheck {
 
-Result<Check> changedSince(const QSqlDatabase& db, int id, const QSqlRecord& shown, const QSqlRecord& typed,
-                           const QHash<QString, QString>& captions, const QSet<QString>& moneyColumns)
+Result<FieldChanges::Merge<QSqlRecord>> merged(const QSqlDatabase& db, int id, const QSqlRecord& shown,
+                                               const QSqlRecord& typed, const QHash<QString, QString>& captions,
+                                               const QSet<QString>& moneyColumns)
 {
     QStringList columns;
     for (int i = 0; i < shown.count(); ++i)
@@ -26,25 +27,27 @@ Result<Check> changedSince(const QSqlDatabase& db, int id, const QSqlRecord& sho
     if (!q.next())
         return conflict(QCoreApplication::translate(
             "BerthRowCheck", "This berth was deleted at another desk while you were editing it. Nothing was saved."));
-    const auto text = [&](const QString& column, const QVariant& value) {
-        if (value.isNull())
-            return QString();
-        return moneyColumns.contains(column.toLower()) ? Money::fromUnits(value.toLongLong()).format()
-                                                       : value.toString();
-    };
-    Check check;
-    check.stored = shown;
-    for (int i = 0; i < columns.size(); ++i) {
-        const QVariant before = shown.value(i);
-        const QVariant now = q.value(i);
-        check.stored.setValue(i, now);
-        // Compared as texts: the engines give numbers back in types of their own.
-        if (before.isNull() == now.isNull() && before.toString() == now.toString())
-            continue;
-        check.changes.append({captions.value(columns[i].toLower(), columns[i]), text(columns[i], now),
-                              text(columns[i], typed.value(columns[i]))});
+    QSqlRecord stored = shown;
+    for (int i = 0; i < columns.size(); ++i)
+        stored.setValue(i, q.value(i));
+    FieldChanges::Merge<QSqlRecord> merge(shown, stored, typed);
+    for (const QString& column : std::as_const(columns)) {
+        const bool money = moneyColumns.contains(column.toLower());
+        // Compared as texts: the engines give numbers back in types of their own. Null is not an empty text.
+        merge.field(
+            captions.value(column.toLower(), column),
+            [column](const QSqlRecord& r) {
+                const QVariant value = r.value(column);
+                return std::pair(value.isNull(), value.toString());
+            },
+            [column](QSqlRecord& into, const QSqlRecord& from) { into.setValue(column, from.value(column)); },
+            [money](const std::pair<bool, QString>& value) {
+                if (value.first)
+                    return QString();
+                return money ? Money::fromUnits(value.second.toLongLong()).format() : value.second;
+            });
     }
-    return check;
+    return merge;
 }
 
 } // namespace BerthRowCheck

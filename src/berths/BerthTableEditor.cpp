@@ -328,19 +328,20 @@ BerthTableEditor::Submit BerthTableEditor::submitChecked()
 {
     QSqlTableModel* model = m_data->model();
     const QSqlDatabase db = model->database();
-    BerthRowCheck::Check check;
+    std::optional<FieldChanges::Merge<QSqlRecord>> merge;
     {
-        // The lock is held only for the check and the write, never while the person decides.
+        // The lock is held only for the merge and the write, never while the person decides.
         Sql::Transaction tx(db, true);
-        auto checked = tx.started()
-                           ? BerthRowCheck::changedSince(db, m_shown.value(QStringLiteral("ID")).toInt(), m_shown,
-                                                         model->record(currentRow()), m_captions, m_moneyColumns)
-                           : Result<BerthRowCheck::Check>(databaseFailure(tx.error()));
-        if (!checked) {
-            m_services.messages.show(checked.error(), Texts::productTitle(), MsgIcon::Exclamation, MsgButtons::Ok);
+        auto merged = tx.started() ? BerthRowCheck::merged(db, m_shown.value(QStringLiteral("ID")).toInt(), m_shown,
+                                                           model->record(currentRow()), m_captions, m_moneyColumns)
+                                   : Result<FieldChanges::Merge<QSqlRecord>>(databaseFailure(tx.error()));
+        if (!merged) {
+            m_services.messages.show(merged.error(), Texts::productTitle(), MsgIcon::Exclamation, MsgButtons::Ok);
             return Submit::Declined;
         }
-        if (checked->changes.isEmpty()) {
+        if (merged->conflicts().isEmpty()) {
+            // What only another desk changed is written as they left it.
+            putInRow(merged->merged());
             QString error;
             if (!model->submitAll())
                 return Submit::Failed;
@@ -350,15 +351,27 @@ BerthTableEditor::Submit BerthTableEditor::submitChecked()
             }
             return Submit::Saved;
         }
-        check = std::move(*checked);
+        merge = std::move(*merged);
     }
-    const Meanwhile choice = askAboutChanges(m_services.messages, windowTitle(), tr("berth"), check.changes);
-    m_shown = check.stored;
-    if (choice == Meanwhile::KeepMine)
-        return submitChecked(); // checked again
-    if (choice == Meanwhile::TakeTheirs)
-        refresh(); // theirs, the typing dropped
-    return Submit::Declined;
+    const Meanwhile choice = askAboutChanges(m_services.messages, windowTitle(), tr("berth"), merge->conflicts());
+    m_shown = merge->theirs();
+    putInRow(merge->chosen(choice == Meanwhile::KeepTheirs));
+    if (choice == Meanwhile::GoBack)
+        return Submit::Declined;
+    return submitChecked(); // merged again with whatever else was stored since
+}
+
+void BerthTableEditor::putInRow(const QSqlRecord& record)
+{
+    QSqlTableModel* model = m_data->model();
+    const int row = currentRow();
+    for (int i = 0; i < record.count(); ++i) {
+        const int column = model->fieldIndex(record.fieldName(i));
+        const QModelIndex index = model->index(row, column);
+        const QVariant value = record.value(i);
+        if (column >= 0 && (index.data().isNull() != value.isNull() || index.data().toString() != value.toString()))
+            model->setData(index, value);
+    }
 }
 
 bool BerthTableEditor::moveTo(int row)

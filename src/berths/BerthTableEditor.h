@@ -71,6 +71,8 @@ private:
         Failed
     };
     Submit submitChecked();
+    /// Puts the values of record into the shown row, where they differ.
+    void putInRow(const QSqlRecord& record);
     void refresh();
     QList<QLineEdit*> numberBoxes() const;
 

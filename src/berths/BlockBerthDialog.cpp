@@ -125,26 +125,26 @@ void BlockBerthDialog::save()
     }
     const std::optional<BerthBlocks::Block> seen =
         m_loaded.id != 0 ? std::optional<BerthBlocks::Block>(m_loaded) : std::nullopt;
-    std::optional<BerthBlocks::Block> theirs;
-    const auto saved = BerthBlocks::save(m_services.db(), block, confirmed, seen, &theirs);
+    std::optional<FieldChanges::Merge<BerthBlocks::Block>> merge;
+    const auto saved = BerthBlocks::save(m_services.db(), block, confirmed, seen, &merge);
     if (!saved) {
-        if (seen && saved.kind() == FailureKind::Conflict && theirs) {
-            const Meanwhile choice = askAboutChanges(m_services.messages, windowTitle(), tr("block"),
-                                                     BerthBlocks::changedFields(m_loaded, *theirs, block));
-            m_loaded = *theirs;
-            if (choice == Meanwhile::KeepMine)
-                save(); // checked again
-            else if (choice == Meanwhile::TakeTheirs)
-                showBlock(*theirs);
+        if (merge && !merge->conflicts().isEmpty()) {
+            // Both desks changed some fields: the person sees which and chooses; the rest of both is kept.
+            const Meanwhile choice =
+                askAboutChanges(m_services.messages, windowTitle(), tr("block"), merge->conflicts());
+            m_loaded = merge->theirs();
+            showBlock(merge->chosen(choice == Meanwhile::KeepTheirs));
+            if (choice != Meanwhile::GoBack)
+                save(); // merged again with whatever else was stored since
             return;
         }
+        // Removed meanwhile among them: told, and what was typed stays.
         m_services.messages.show(tr("The block was not saved.\n%1").arg(saved.error()), windowTitle(),
                                  saved.kind() == FailureKind::Database ? MsgIcon::Critical : MsgIcon::Exclamation);
-        if (seen && saved.kind() == FailureKind::Conflict && !theirs)
-            reject(); // gone meanwhile: nothing left to edit
         return;
     }
-    m_services.events.log(seen ? EventLog::BerthBlockModified : EventLog::BerthBlocked, BerthBlocks::describe(block));
+    const BerthBlocks::Block written = merge ? merge->merged() : block;
+    m_services.events.log(seen ? EventLog::BerthBlockModified : EventLog::BerthBlocked, BerthBlocks::describe(written));
     accept();
 }
 

@@ -125,33 +125,41 @@ Result<QList<BookingInTheWay>> bookingsInTheWay(const QSqlDatabase& db, const Bl
     return found;
 }
 
-Result<int> save(const QSqlDatabase& db, const Block& block, const QList<int>& confirmed,
-                 const std::optional<Block>& seen, std::optional<Block>* theirs)
+Result<int> save(const QSqlDatabase& db, const Block& typed, const QList<int>& confirmed,
+                 const std::optional<Block>& seen, std::optional<FieldChanges::Merge<Block>>* merge)
 {
-    if (const Status checked = check(block); !checked)
+    if (const Status checked = check(typed); !checked)
         return checked.failure();
     Sql::Transaction tx(db, true);
     if (!tx.started())
         return databaseFailure(tx.error());
     QString error;
+    Block block = typed;
+    QSet<int> allowed(confirmed.cbegin(), confirmed.cend());
+    if (seen) {
+        const auto now = load(db, seen->id);
+        if (!now)
+            return now.failure();
+        if (!*now)
+            return conflict(text("Another desk removed this block meanwhile."));
+        const auto merged = FieldChanges::toWrite(BerthBlocks::merged(*seen, **now, typed), merge);
+        if (!merged)
+            return merged.failure();
+        block = *merged;
+        // Each desk's period may hold alone and not together.
+        if (const Status checked = check(block); !checked)
+            return checked.failure();
+        const auto before = confirmedOf(db, seen->id);
+        if (!before)
+            return before.failure();
+        allowed.unite(QSet<int>(before->cbegin(), before->cend()));
+    }
     QSqlQuery named(db);
     if (!Sql::exec(named, QStringLiteral("SELECT Name FROM Berth WHERE ID = ?"), {block.berthId}, &error))
         return databaseFailure(error);
     if (!named.next())
         return conflict(text("The berth is no longer in the register."));
     const QString berth = named.value(0).toString();
-    QSet<int> allowed(confirmed.cbegin(), confirmed.cend());
-    if (seen) {
-        const auto now = load(db, seen->id);
-        if (!now)
-            return now.failure();
-        if (!*now || !(*now)->sameAs(*seen))
-            return changedMeanwhile(db, *seen, theirs);
-        const auto before = confirmedOf(db, seen->id);
-        if (!before)
-            return before.failure();
-        allowed.unite(QSet<int>(before->cbegin(), before->cend()));
-    }
     Block saving = block;
     saving.id = seen ? seen->id : 0;
     const auto other = otherBlockOver(db, saving);
@@ -245,14 +253,21 @@ Result<QHash<int, Block>> read(const QSqlDatabase& db, const std::vector<int>& i
     return blocks;
 }
 
-QList<FieldChange> changedFields(const Block& loaded, const Block& theirs, const Block& mine)
+FieldChanges::Merge<Block> merged(const Block& loaded, const Block& theirs, const Block& mine)
 {
-    QList<FieldChange> changes;
-    FieldChanges::compare(changes, text("Berth:"), loaded.berthName, theirs.berthName, mine.berthName);
-    FieldChanges::compare(changes, text("From:"), when(loaded.from), when(theirs.from), when(mine.from));
-    FieldChanges::compare(changes, text("To:"), when(loaded.to), when(theirs.to), when(mine.to));
-    FieldChanges::compare(changes, text("Reason:"), loaded.reason, theirs.reason, mine.reason);
-    return changes;
+    FieldChanges::Merge<Block> merge(loaded, theirs, mine);
+    // The berth's name goes with its ID.
+    merge.field(
+        text("Berth:"), [](const Block& b) { return b.berthId; },
+        [](Block& into, const Block& from) {
+            into.berthId = from.berthId;
+            into.berthName = from.berthName;
+        },
+        [&](int id) { return id == theirs.berthId ? theirs.berthName : mine.berthName; });
+    merge.field(text("From:"), &Block::from, when);
+    merge.field(text("To:"), &Block::to, when);
+    merge.field(text("Reason:"), &Block::reason);
+    return merge;
 }
 
 QString describe(const Block& block)

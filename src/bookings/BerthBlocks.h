@@ -47,13 +47,15 @@ Status check(const Block& block);
 /// The bookings that hold block's berth over its period, in arrival order (block.id's own confirmed ones too).
 Result<QList<BookingInTheWay>> bookingsInTheWay(const QSqlDatabase& db, const Block& block);
 
-/// Saves block: a new one when seen is empty, else over seen, the block as the person loaded it. The bookings in
-/// its way must be those the person confirmed (confirmed) or that this block already lay over; another booking
-/// there (another desk's, meanwhile), another block on the berth over the period, a berth that is gone, or a block
-/// no longer as seen refuses it with nothing saved (a Conflict; theirs, when given, then holds the block as stored
-/// now, empty when it is gone). Returns the block's ID.
+/// Saves block: a new one when seen is empty, else merged over what is stored with seen, the block as the person
+/// loaded it (what only another desk changed meanwhile is kept). The bookings in its way must be those the person
+/// confirmed (confirmed) or that this block already lay over; another booking there (another desk's, meanwhile),
+/// another block on the berth over the period, a berth that is gone, a block removed meanwhile, or a field both
+/// desks changed differently (merge then lists them) refuses it with nothing saved (a Conflict). Returns the
+/// block's ID.
 Result<int> save(const QSqlDatabase& db, const Block& block, const QList<int>& confirmed,
-                 const std::optional<Block>& seen = std::nullopt, std::optional<Block>* theirs = nullptr);
+                 const std::optional<Block>& seen = std::nullopt,
+                 std::optional<FieldChanges::Merge<Block>>* merge = nullptr);
 
 /// Removes the block if it is still as seen (a Conflict otherwise, theirs as for save).
 Status remove(const QSqlDatabase& db, const Block& seen, std::optional<Block>* theirs = nullptr);
@@ -63,8 +65,8 @@ Result<std::optional<Block>> load(const QSqlDatabase& db, int id);
 /// The blocks of ids (those that exist), by ID.
 Result<QHash<int, Block>> read(const QSqlDatabase& db, const std::vector<int>& ids);
 
-/// What another desk changed, field by field: the block as loaded, as stored now, and as the person has it.
-QList<FieldChange> changedFields(const Block& loaded, const Block& theirs, const Block& mine);
+/// The merge of the block as loaded, as stored now, and as the person has it, field by field.
+FieldChanges::Merge<Block> merged(const Block& loaded, const Block& theirs, const Block& mine);
 
 /// One line for the event log and the chart's tooltip: "P2 blocked from … to …: reason".
 QString describe(const Block& block);

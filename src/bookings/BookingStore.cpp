@@ -122,6 +122,52 @@ Result<QString> changeStamp(const QSqlDatabase& db, int id)
     return stampOf(q, 0);
 }
 
+// The fields whose values differ between two stamps, in the stamp's order: what another desk changed.
+QStringList changedFields(const QString& seen, const QString& now)
+{
+    static const std::pair<const char16_t*, const char*> captions[] = {
+        {u"FromDate", QT_TRANSLATE_NOOP("BookingStore", "arrival")},
+        {u"ToDate", QT_TRANSLATE_NOOP("BookingStore", "departure")},
+        {u"BookedBy", QT_TRANSLATE_NOOP("BookingStore", "booked by")},
+        {u"CustomerID", QT_TRANSLATE_NOOP("BookingStore", "customer")},
+        {u"Notes", QT_TRANSLATE_NOOP("BookingStore", "notes")},
+        {u"NoAdults", QT_TRANSLATE_NOOP("BookingStore", "adults")},
+        {u"NoKids", QT_TRANSLATE_NOOP("BookingStore", "children")},
+        {u"OtherCharges", QT_TRANSLATE_NOOP("BookingStore", "other charges")},
+        {u"VAT", QT_TRANSLATE_NOOP("BookingStore", "tax")},
+        {u"TotalPayable", QT_TRANSLATE_NOOP("BookingStore", "total payable")},
+        {u"PaymentMethodID", QT_TRANSLATE_NOOP("BookingStore", "payment method")},
+        {u"CreditCardNo", QT_TRANSLATE_NOOP("BookingStore", "card number")},
+        {u"CreditCardExpiry", QT_TRANSLATE_NOOP("BookingStore", "card expiry")},
+        {u"CreditCardType", QT_TRANSLATE_NOOP("BookingStore", "card type")},
+        {u"CreditCardCV2No", QT_TRANSLATE_NOOP("BookingStore", "security code")},
+        {u"CostOfHire", QT_TRANSLATE_NOOP("BookingStore", "cost of hire")},
+        {u"BerthConfirmationNumber", QT_TRANSLATE_NOOP("BookingStore", "confirmation number")},
+        {u"GuestConfirmationNumber", QT_TRANSLATE_NOOP("BookingStore", "guest confirmation number")},
+        {u"PowerRequirements", QT_TRANSLATE_NOOP("BookingStore", "power requirements")},
+        {u"ClubMember", QT_TRANSLATE_NOOP("BookingStore", "club member")},
+        {u"TaxRate", QT_TRANSLATE_NOOP("BookingStore", "tax rate")},
+        {u"BoatID", QT_TRANSLATE_NOOP("BookingStore", "boat")},
+        {u"Cancelled", QT_TRANSLATE_NOOP("BookingStore", "cancelled")}};
+    const auto caption = [](const QString& column) {
+        for (const auto& [name, text] : captions)
+            if (column == QStringView(name))
+                return QCoreApplication::translate("BookingStore", text);
+        return column;
+    };
+    // The stamp's values are the stamp columns' and then the berths'.
+    const QStringList columns = stampColumns().split(QStringLiteral(", "));
+    const QStringList before = seen.split(u'\x1f');
+    const QStringList after = now.split(u'\x1f');
+    QStringList changed;
+    for (qsizetype i = 0; i < std::max(before.size(), after.size()); ++i)
+        if (before.value(i) != after.value(i))
+            changed << (i < columns.size() ? caption(columns.at(i))
+                                           : QCoreApplication::translate("BookingStore", "berths"));
+    changed.removeDuplicates();
+    return changed;
+}
+
 QString goneText()
 {
     return QCoreApplication::translate("BookingStore", "The booking no longer exists.");
@@ -252,6 +298,7 @@ Result<QStringList> takenBerths(const QSqlDatabase& db, const BookingRecord& boo
     return taken;
 }
 
+// taken: the berths booked meanwhile, or the booking's fields another desk changed.
 Failure overtakenBy(Overtaken what, Overtaken* overtaken, const QStringList& taken = {})
 {
     if (overtaken)
@@ -265,8 +312,9 @@ Failure overtakenBy(Overtaken what, Overtaken* overtaken, const QStringList& tak
     case Overtaken::BookingChanged:
         return conflict(QCoreApplication::translate("BookingStore",
                                                     "This booking has been changed or cancelled at another desk "
-                                                    "since you opened it. Nothing was saved: cancel and open it "
-                                                    "again to see the changes."));
+                                                    "since you opened it (changed: %1). Nothing was saved: cancel "
+                                                    "and open it again to see the changes.")
+                            .arg(taken.join(QStringLiteral(", "))));
     case Overtaken::BoatGone:
         return conflict(QCoreApplication::translate("BookingStore",
                                                     "The boat has been removed or given to another customer since "
@@ -321,7 +369,9 @@ Result<SavedBooking> saveBooking(const QSqlDatabase& db, const BookingRecord& ty
         if (!now)
             return now.failure();
         if (*now != booking.storedStamp)
-            return overtakenBy(Overtaken::BookingChanged, overtaken);
+            return overtakenBy(Overtaken::BookingChanged, overtaken,
+                               now->isEmpty() ? QStringList{QCoreApplication::translate("BookingStore", "deleted")}
+                                              : changedFields(booking.storedStamp, *now));
     }
     // Two desks may have been proposed the same number: the later save takes the next free one.
     if (booking.confirmationNumberProposed && booking.berthConfirmationNumber) {

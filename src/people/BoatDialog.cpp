@@ -151,23 +151,22 @@ void BoatDialog::save()
         m_saved = *boat;
         m_saved.id = *id;
     } else {
-        std::optional<BoatRecord> theirs;
-        if (const Status stored = Boats::modify(m_services.db(), m_loaded, *boat, &theirs); !stored) {
-            if (!theirs) {
+        std::optional<FieldChanges::Merge<BoatRecord>> merge;
+        if (const Status stored = Boats::modify(m_services.db(), m_loaded, *boat, &merge); !stored) {
+            if (!merge || merge->conflicts().isEmpty()) {
                 m_services.messages.show(stored.error(), windowTitle(), MsgIcon::Exclamation);
                 return;
             }
-            // Another desk changed the boat meanwhile: the person sees what and chooses.
-            const Meanwhile choice = askAboutChanges(m_services.messages, windowTitle(), tr("boat"),
-                                                     Boats::changedFields(m_loaded, *theirs, *boat));
-            m_loaded = *theirs;
-            if (choice == Meanwhile::KeepMine)
-                save(); // checked again
-            else if (choice == Meanwhile::TakeTheirs)
-                showBoat(*theirs);
+            // Both desks changed some fields: the person sees which and chooses; the rest of both is kept.
+            const Meanwhile choice =
+                askAboutChanges(m_services.messages, windowTitle(), tr("boat"), merge->conflicts());
+            m_loaded = merge->theirs();
+            showBoat(merge->chosen(choice == Meanwhile::KeepTheirs));
+            if (choice != Meanwhile::GoBack)
+                save(); // merged again with whatever else was stored since
             return;
         }
-        m_saved = *boat;
+        m_saved = merge ? merge->merged() : *boat;
     }
     accept();
 }

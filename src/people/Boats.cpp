@@ -69,7 +69,7 @@ Result<std::optional<BoatRecord>> loadOne(const QSqlDatabase& db, int id)
 }
 
 // Inside the transaction: the boat as this desk loaded it, or why not.
-Status stillAsLoaded(const QSqlDatabase& db, const BoatRecord& loaded, std::optional<BoatRecord>* theirs = nullptr)
+Status stillAsLoaded(const QSqlDatabase& db, const BoatRecord& loaded)
 {
     const auto current = loadOne(db, loaded.id);
     if (!current)
@@ -78,8 +78,6 @@ Status stillAsLoaded(const QSqlDatabase& db, const BoatRecord& loaded, std::opti
         return conflict(QCoreApplication::translate("Boats", "The boat \"%1\" was removed at another desk meanwhile, "
                                                              "so nothing was saved.")
                             .arg(loaded.name));
-    if (**current != loaded && theirs)
-        *theirs = **current;
     if (**current != loaded)
         return conflict(QCoreApplication::translate("Boats", "The boat \"%1\" was changed at another desk meanwhile, "
                                                              "so nothing was saved. Open it again to see the change.")
@@ -182,17 +180,25 @@ Result<int> add(const QSqlDatabase& db, const BoatRecord& boat)
 }
 
 Status modify(const QSqlDatabase& db, const BoatRecord& loaded, const BoatRecord& edited,
-              std::optional<BoatRecord>* theirs)
+              std::optional<FieldChanges::Merge<BoatRecord>>* merge)
 {
     if (const Status checked = check(edited); !checked)
         return checked;
     Sql::Transaction tx(db, true);
     if (!tx.started())
         return databaseFailure(tx.error());
-    if (const Status same = stillAsLoaded(db, loaded, theirs); !same)
-        return same;
+    const auto current = loadOne(db, loaded.id);
+    if (!current)
+        return current.failure();
+    if (!*current)
+        return conflict(QCoreApplication::translate("Boats", "The boat \"%1\" was removed at another desk meanwhile, "
+                                                             "so nothing was saved.")
+                            .arg(loaded.name));
+    const auto boat = FieldChanges::toWrite(merged(loaded, **current, edited), merge);
+    if (!boat)
+        return boat.failure();
     QString error;
-    QVariantList values = binds(edited);
+    QVariantList values = binds(*boat);
     values << loaded.id;
     if (!Sql::exec(db,
                    QStringLiteral("UPDATE Boat SET CustomerID = ?, Name = ?, Kind = ?, LengthCm = ?, BeamCm = ?, "
@@ -204,7 +210,7 @@ Status modify(const QSqlDatabase& db, const BoatRecord& loaded, const BoatRecord
     return Done{};
 }
 
-QList<FieldChange> changedFields(const BoatRecord& loaded, const BoatRecord& theirs, const BoatRecord& mine)
+FieldChanges::Merge<BoatRecord> merged(const BoatRecord& loaded, const BoatRecord& theirs, const BoatRecord& mine)
 {
     const auto size = [](const std::optional<int>& cm) { return cm ? Lengths::text(*cm) : QString(); };
     const auto date = [](const QDate& day) {
@@ -212,33 +218,23 @@ QList<FieldChange> changedFields(const BoatRecord& loaded, const BoatRecord& the
     };
     const QStringList kinds = kindNames();
     const auto kind = [&](BoatKind k) { return kinds.value(int(k)); };
-    QList<FieldChange> changes;
-    FieldChanges::compare(changes, QCoreApplication::translate("Boats", "Name:"), loaded.name, theirs.name, mine.name);
-    FieldChanges::compare(changes, QCoreApplication::translate("Boats", "Kind:"), kind(loaded.kind), kind(theirs.kind),
-                          kind(mine.kind));
-    FieldChanges::compare(changes, QCoreApplication::translate("Boats", "Length overall:"), size(loaded.lengthCm),
-                          size(theirs.lengthCm), size(mine.lengthCm));
-    FieldChanges::compare(changes, QCoreApplication::translate("Boats", "Beam:"), size(loaded.beamCm),
-                          size(theirs.beamCm), size(mine.beamCm));
-    FieldChanges::compare(changes, QCoreApplication::translate("Boats", "Draft:"), size(loaded.draftCm),
-                          size(theirs.draftCm), size(mine.draftCm));
-    FieldChanges::compare(changes, QCoreApplication::translate("Boats", "Height:"), size(loaded.heightCm),
-                          size(theirs.heightCm), size(mine.heightCm));
-    FieldChanges::compare(changes, QCoreApplication::translate("Boats", "Registration or sail number:"),
-                          loaded.registration, theirs.registration, mine.registration);
-    FieldChanges::compare(changes, QCoreApplication::translate("Boats", "Insurance company:"), loaded.insuranceCompany,
-                          theirs.insuranceCompany, mine.insuranceCompany);
-    FieldChanges::compare(changes, QCoreApplication::translate("Boats", "Policy number:"), loaded.policyNumber,
-                          theirs.policyNumber, mine.policyNumber);
-    FieldChanges::compare(changes, QCoreApplication::translate("Boats", "Insurance expires:"),
-                          date(loaded.insuranceExpiry), date(theirs.insuranceExpiry), date(mine.insuranceExpiry));
-    FieldChanges::compare(changes, QCoreApplication::translate("Boats", "Notes:"), loaded.notes, theirs.notes,
-                          mine.notes);
-    if (theirs.customerId != loaded.customerId)
-        changes.append({QCoreApplication::translate("Boats", "Customer:"),
-                        QCoreApplication::translate("Boats", "another customer"),
-                        QCoreApplication::translate("Boats", "this customer")});
-    return changes;
+    const auto text = [](const char* caption) { return QCoreApplication::translate("Boats", caption); };
+    FieldChanges::Merge<BoatRecord> merge(loaded, theirs, mine);
+    merge.field(text(QT_TRANSLATE_NOOP("Boats", "Name:")), &BoatRecord::name);
+    merge.field(text(QT_TRANSLATE_NOOP("Boats", "Kind:")), &BoatRecord::kind, kind);
+    merge.field(text(QT_TRANSLATE_NOOP("Boats", "Length overall:")), &BoatRecord::lengthCm, size);
+    merge.field(text(QT_TRANSLATE_NOOP("Boats", "Beam:")), &BoatRecord::beamCm, size);
+    merge.field(text(QT_TRANSLATE_NOOP("Boats", "Draft:")), &BoatRecord::draftCm, size);
+    merge.field(text(QT_TRANSLATE_NOOP("Boats", "Height:")), &BoatRecord::heightCm, size);
+    merge.field(text(QT_TRANSLATE_NOOP("Boats", "Registration or sail number:")), &BoatRecord::registration);
+    merge.field(text(QT_TRANSLATE_NOOP("Boats", "Insurance company:")), &BoatRecord::insuranceCompany);
+    merge.field(text(QT_TRANSLATE_NOOP("Boats", "Policy number:")), &BoatRecord::policyNumber);
+    merge.field(text(QT_TRANSLATE_NOOP("Boats", "Insurance expires:")), &BoatRecord::insuranceExpiry, date);
+    merge.field(text(QT_TRANSLATE_NOOP("Boats", "Notes:")), &BoatRecord::notes);
+    // The dialog never moves a boat to another customer: a move made at another desk is simply kept.
+    merge.field(text(QT_TRANSLATE_NOOP("Boats", "Customer:")), &BoatRecord::customerId,
+                [](int id) { return QString::number(id); });
+    return merge;
 }
 
 Status remove(const QSqlDatabase& db, const BoatRecord& loaded)

@@ -72,12 +72,13 @@ QString boatLine(const BoatRecord& boat);
 
 /// The ID the new boat was given.
 Result<int> add(const QSqlDatabase& db, const BoatRecord& boat);
-/// Saves edited over the boat, when it is still as loaded (else a Conflict, and nothing is saved).
-/// A Conflict when another desk changed the boat meanwhile (theirs then holds what is stored now) or removed it.
+/// Saves edited over the boat, merged inside the transaction with what another desk stored since loaded. A
+/// Conflict, with nothing saved, when both changed a field differently (merge then lists them) or the boat was
+/// removed (merge stays empty).
 Status modify(const QSqlDatabase& db, const BoatRecord& loaded, const BoatRecord& edited,
-              std::optional<BoatRecord>* theirs = nullptr);
-/// The fields another desk changed since loaded, with theirs and mine, sizes in the unit shown.
-QList<FieldChange> changedFields(const BoatRecord& loaded, const BoatRecord& theirs, const BoatRecord& mine);
+              std::optional<FieldChanges::Merge<BoatRecord>>* merge = nullptr);
+/// The merge of loaded, theirs and mine, field by field, sizes in the unit shown.
+FieldChanges::Merge<BoatRecord> merged(const BoatRecord& loaded, const BoatRecord& theirs, const BoatRecord& mine);
 /// Removes the boat, when it is still as loaded.
 Status remove(const QSqlDatabase& db, const BoatRecord& loaded);
 

@@ -101,57 +101,49 @@ Result<int> insertRow(const QSqlDatabase& db, const QString& table, const QStrin
     return static_cast<int>(*id);
 }
 
-// Whether a row is still as the person saw it, with what it holds now when it is not.
-template <typename Record>
-Status stillAsSeen(const Result<Record>& now, const Record& seen, std::optional<Record>* theirs)
+// The row as another desk left it; a Conflict saying so when it was deleted.
+template <typename Record> Result<Record> stillThere(const Result<Record>& now)
 {
-    if (!now)
-        return now.kind() == FailureKind::Conflict
-                   ? conflict(QCoreApplication::translate("PeopleRecords",
-                                                          "It was deleted at another desk while you were editing it. "
-                                                          "What you typed is still in the boxes; nothing was saved."))
-                   : now.failure();
-    if (*now == seen)
-        return Done{};
-    if (theirs)
-        *theirs = *now;
-    return conflict(
-        QCoreApplication::translate("PeopleRecords", "It was changed at another desk while you were editing it."));
+    if (!now && now.kind() == FailureKind::Conflict)
+        return conflict(QCoreApplication::translate("PeopleRecords",
+                                                    "It was deleted at another desk while you were editing it. "
+                                                    "What you typed is still in the boxes; nothing was saved."));
+    return now;
 }
 
 template <typename Record, std::size_t N>
-QList<FieldChange> changed(const PersonField<Record> (&fields)[N], const Record& seen, const Record& theirs,
-                           const Record& mine)
+FieldChanges::Merge<Record> merged(const PersonField<Record> (&fields)[N], const Record& seen, const Record& theirs,
+                                   const Record& mine)
 {
-    QList<FieldChange> changes;
+    FieldChanges::Merge<Record> merge(seen, theirs, mine);
     for (const auto& field : fields)
-        FieldChanges::compare(changes, field.captionText(), seen.*field.member, theirs.*field.member,
-                              mine.*field.member);
-    FieldChanges::compare(changes, QCoreApplication::translate("PeopleRecords", "Notes:"), seen.notes, theirs.notes,
-                          mine.notes);
-    return changes;
+        merge.field(field.captionText(), field.member);
+    merge.field(QCoreApplication::translate("PeopleRecords", "Notes:"), &Record::notes);
+    return merge;
 }
 
-using CheckFirst = std::function<Status(const QSqlDatabase&, int)>;
+// The values to write, worked out inside the save's transaction from the row as stored then.
+using ToWrite = std::function<Result<QVariantList>(const QSqlDatabase&, int)>;
 
-Status updateRow(const QSqlDatabase& db, const QString& table, const QStringList& columns, QVariantList values, int id,
-                 AlsoWrite also, const CheckFirst& check)
+Status updateRow(const QSqlDatabase& db, const QString& table, const QStringList& columns, int id, AlsoWrite also,
+                 const ToWrite& toWrite)
 {
     QStringList assignments;
     for (const QString& column : columns)
         assignments << column + QStringLiteral(" = ?");
     const QString sql =
         QStringLiteral("UPDATE %1 SET %2 WHERE ID = ?").arg(table, assignments.join(QStringLiteral(", ")));
-    values << id;
-    // Taken for writing at once, so that no other desk writes between the check and the change.
+    // Taken for writing at once, so that no other desk writes between the merge and the change.
     Sql::Transaction tx(db, true);
     if (!tx.started())
         return databaseFailure(tx.error());
-    if (const Status same = check(db, id); !same)
-        return same;
+    auto values = toWrite(db, id);
+    if (!values)
+        return values.failure();
+    *values << id;
     QSqlQuery q(db);
     QString error;
-    if (!Sql::exec(q, sql, values, &error))
+    if (!Sql::exec(q, sql, *values, &error))
         return databaseFailure(error);
     if (q.numRowsAffected() != 1)
         return conflict(
@@ -163,6 +155,22 @@ Status updateRow(const QSqlDatabase& db, const QString& table, const QStringList
     if (!tx.commit(&error))
         return databaseFailure(error);
     return Done{};
+}
+
+// Reads the row again, merges, and gives the values of the merged record.
+template <typename Record, typename Load, typename Merged>
+ToWrite mergedValues(Load load, Merged merged, const Record& seen, const Record& mine,
+                     std::optional<FieldChanges::Merge<Record>>* out)
+{
+    return [=](const QSqlDatabase& on, int row) -> Result<QVariantList> {
+        const Result<Record> theirs = stillThere(load(on, row));
+        if (!theirs)
+            return theirs.failure();
+        const Result<Record> record = FieldChanges::toWrite(merged(seen, *theirs, mine), out);
+        if (!record)
+            return record.failure();
+        return values(*record);
+    };
 }
 
 } // namespace
@@ -184,24 +192,22 @@ Result<int> add(const QSqlDatabase& db, const CustomerRecord& record)
     return insertRow(db, QStringLiteral("Customer"), CustomerColumns, values(record), SearchText::rewriteCustomers);
 }
 
-Status modify(const QSqlDatabase& db, int id, const CustomerRecord& seen, const CustomerRecord& record,
-              std::optional<CustomerRecord>* theirs)
+Status modify(const QSqlDatabase& db, int id, const CustomerRecord& seen, const CustomerRecord& mine,
+              std::optional<FieldChanges::Merge<CustomerRecord>>* merge)
 {
-    return updateRow(db, QStringLiteral("Customer"), CustomerColumns, values(record), id, SearchText::rewriteCustomers,
-                     [&](const QSqlDatabase& on, int row) { return stillAsSeen(load(on, row), seen, theirs); });
+    return updateRow(db, QStringLiteral("Customer"), CustomerColumns, id, SearchText::rewriteCustomers,
+                     mergedValues(load, merged, seen, mine, merge));
 }
 
-QList<FieldChange> changedFields(const CustomerRecord& seen, const CustomerRecord& theirs, const CustomerRecord& mine)
+FieldChanges::Merge<CustomerRecord> merged(const CustomerRecord& seen, const CustomerRecord& theirs,
+                                           const CustomerRecord& mine)
 {
-    QList<FieldChange> changes = changed(PeopleFields::Customer, seen, theirs, mine);
-    const auto yesNo = [](bool on) {
+    FieldChanges::Merge<CustomerRecord> merge = ::merged(PeopleFields::Customer, seen, theirs, mine);
+    merge.field(QCoreApplication::translate("PeopleRecords", "Club member:"), &CustomerRecord::clubMember, [](bool on) {
         return on ? QCoreApplication::translate("PeopleRecords", "yes")
                   : QCoreApplication::translate("PeopleRecords", "no");
-    };
-    if (theirs.clubMember != seen.clubMember)
-        changes.append({QCoreApplication::translate("PeopleRecords", "Club member:"), yesNo(theirs.clubMember),
-                        yesNo(mine.clubMember)});
-    return changes;
+    });
+    return merge;
 }
 
 Result<Removal::Question> askRemove(const QSqlDatabase& db, int id, const Removal::Dependents& bookings)
@@ -243,16 +249,16 @@ Result<int> add(const QSqlDatabase& db, const OwnerRecord& record)
     return insertRow(db, QStringLiteral("Owner"), OwnerColumns, values(record));
 }
 
-Status modify(const QSqlDatabase& db, int id, const OwnerRecord& seen, const OwnerRecord& record,
-              std::optional<OwnerRecord>* theirs)
+Status modify(const QSqlDatabase& db, int id, const OwnerRecord& seen, const OwnerRecord& mine,
+              std::optional<FieldChanges::Merge<OwnerRecord>>* merge)
 {
-    return updateRow(db, QStringLiteral("Owner"), OwnerColumns, values(record), id, nullptr,
-                     [&](const QSqlDatabase& on, int row) { return stillAsSeen(load(on, row), seen, theirs); });
+    return updateRow(db, QStringLiteral("Owner"), OwnerColumns, id, nullptr,
+                     mergedValues(load, merged, seen, mine, merge));
 }
 
-QList<FieldChange> changedFields(const OwnerRecord& seen, const OwnerRecord& theirs, const OwnerRecord& mine)
+FieldChanges::Merge<OwnerRecord> merged(const OwnerRecord& seen, const OwnerRecord& theirs, const OwnerRecord& mine)
 {
-    return changed(PeopleFields::Owner, seen, theirs, mine);
+    return ::merged(PeopleFields::Owner, seen, theirs, mine);
 }
 
 Result<Removal::Question> askRemove(const QSqlDatabase& db, int id, const Removal::Dependents& berths)

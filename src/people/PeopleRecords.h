@@ -116,13 +116,15 @@ namespace CustomerStore {
 Result<CustomerRecord> load(const QSqlDatabase& db, int id);
 /// Inserts a new customer; the ID the database gave it.
 Result<int> add(const QSqlDatabase& db, const CustomerRecord& record);
-/// Overwrites every column of the customer with this ID, if the row is still as seen (as load gave it when the
-/// editing began), checked inside the save's transaction. A Conflict otherwise, with what is stored now in theirs
-/// (nothing when the row was deleted).
-Status modify(const QSqlDatabase& db, int id, const CustomerRecord& seen, const CustomerRecord& record,
-              std::optional<CustomerRecord>* theirs = nullptr);
-/// The fields another desk changed since seen, with theirs and mine, in the dialog's order.
-QList<FieldChange> changedFields(const CustomerRecord& seen, const CustomerRecord& theirs, const CustomerRecord& mine);
+/// Saves mine over the customer with this ID, merged inside the save's transaction with what another desk stored
+/// since seen (as load gave it when the editing began): both desks' changes are kept. A Conflict, with nothing saved,
+/// when both changed a field differently (merge then lists them) or the row was deleted (merge then stays empty).
+/// merge receives what was merged, saved or not.
+Status modify(const QSqlDatabase& db, int id, const CustomerRecord& seen, const CustomerRecord& mine,
+              std::optional<FieldChanges::Merge<CustomerRecord>>* merge = nullptr);
+/// The merge of seen, theirs and mine, field by field in the dialog's order.
+FieldChanges::Merge<CustomerRecord> merged(const CustomerRecord& seen, const CustomerRecord& theirs,
+                                           const CustomerRecord& mine);
 /// The question before deleting the customer with their bookings (counted by the bookings folder, which owns
 /// them); Refused without a text for no customer.
 Result<Removal::Question> askRemove(const QSqlDatabase& db, int id, const Removal::Dependents& bookings);
@@ -134,9 +136,9 @@ Status remove(const QSqlDatabase& db, int id, int asked, const Removal::Dependen
 namespace OwnerStore {
 Result<OwnerRecord> load(const QSqlDatabase& db, int id);
 Result<int> add(const QSqlDatabase& db, const OwnerRecord& record);
-Status modify(const QSqlDatabase& db, int id, const OwnerRecord& seen, const OwnerRecord& record,
-              std::optional<OwnerRecord>* theirs = nullptr);
-QList<FieldChange> changedFields(const OwnerRecord& seen, const OwnerRecord& theirs, const OwnerRecord& mine);
+Status modify(const QSqlDatabase& db, int id, const OwnerRecord& seen, const OwnerRecord& mine,
+              std::optional<FieldChanges::Merge<OwnerRecord>>* merge = nullptr);
+FieldChanges::Merge<OwnerRecord> merged(const OwnerRecord& seen, const OwnerRecord& theirs, const OwnerRecord& mine);
 Result<Removal::Question> askRemove(const QSqlDatabase& db, int id, const Removal::Dependents& berths);
 Status remove(const QSqlDatabase& db, int id, int asked, const Removal::Dependents& berths);
 } // namespace OwnerStore

@@ -23,15 +23,11 @@ template <> struct PersonKind<CustomerRecord>
     static auto load(const QSqlDatabase& db, int id) { return CustomerStore::load(db, id); }
     static auto add(const QSqlDatabase& db, const CustomerRecord& r) { return CustomerStore::add(db, r); }
     static auto modify(const QSqlDatabase& db, int id, const CustomerRecord& seen, const CustomerRecord& r,
-                       std::optional<CustomerRecord>* theirs)
+                       std::optional<FieldChanges::Merge<CustomerRecord>>* merge)
     {
-        return CustomerStore::modify(db, id, seen, r, theirs);
+        return CustomerStore::modify(db, id, seen, r, merge);
     }
     static QString noun() { return QCoreApplication::translate("PersonDialog", "customer"); }
-    static auto changes(const CustomerRecord& seen, const CustomerRecord& theirs, const CustomerRecord& mine)
-    {
-        return CustomerStore::changedFields(seen, theirs, mine);
-    }
 };
 
 template <> struct PersonKind<OwnerRecord>
@@ -42,15 +38,11 @@ template <> struct PersonKind<OwnerRecord>
     static auto load(const QSqlDatabase& db, int id) { return OwnerStore::load(db, id); }
     static auto add(const QSqlDatabase& db, const OwnerRecord& r) { return OwnerStore::add(db, r); }
     static auto modify(const QSqlDatabase& db, int id, const OwnerRecord& seen, const OwnerRecord& r,
-                       std::optional<OwnerRecord>* theirs)
+                       std::optional<FieldChanges::Merge<OwnerRecord>>* merge)
     {
-        return OwnerStore::modify(db, id, seen, r, theirs);
+        return OwnerStore::modify(db, id, seen, r, merge);
     }
     static QString noun() { return QCoreApplication::translate("PersonDialog", "owner"); }
-    static auto changes(const OwnerRecord& seen, const OwnerRecord& theirs, const OwnerRecord& mine)
-    {
-        return OwnerStore::changedFields(seen, theirs, mine);
-    }
 };
 
 /// The record dialog of a kind of person (modal): Add empties the boxes, Edit loads the record with the given ID.
@@ -132,19 +124,16 @@ private:
         // Without a name OK does nothing at all.
         if (record.name.isEmpty())
             return;
-        std::optional<Record> theirs;
-        const Status stored = m_mode == RecordMode::Add ? add(record) : modify(record, theirs);
-        if (theirs) {
-            // Another desk changed the record meanwhile: the person sees what and chooses.
-            const Meanwhile choice = askAboutChanges(m_services.messages, windowTitle(), PersonKind<Record>::noun(),
-                                                     PersonKind<Record>::changes(m_seen, *theirs, record));
-            m_seen = *theirs;
-            if (choice == Meanwhile::KeepMine) {
-                save(); // checked again
-            } else if (choice == Meanwhile::TakeTheirs) {
-                showRecord(*theirs);
-                m_shown = typed();
-            }
+        std::optional<FieldChanges::Merge<Record>> merge;
+        const Status stored = m_mode == RecordMode::Add ? add(record) : modify(record, merge);
+        if (merge && !merge->conflicts().isEmpty()) {
+            // Both desks changed some fields: the person sees which and chooses; the rest of both is kept.
+            const Meanwhile choice =
+                askAboutChanges(m_services.messages, windowTitle(), PersonKind<Record>::noun(), merge->conflicts());
+            m_seen = merge->theirs();
+            showRecord(merge->chosen(choice == Meanwhile::KeepTheirs));
+            if (choice != Meanwhile::GoBack)
+                save(); // merged again with whatever else was stored since
             return;
         }
         if (!stored) {
@@ -154,7 +143,9 @@ private:
                 m_services.messages.show(stored.error(), windowTitle(), MsgIcon::Exclamation);
             return;
         }
-        m_seen = record;
+        m_seen = merge ? merge->merged() : record;
+        if (merge)
+            showRecord(m_seen); // what was saved, with the other desk's changes
         m_services.events.log(m_mode == RecordMode::Add ? PersonKind<Record>::Added : PersonKind<Record>::Modified,
                               PeopleEvents::savedDetails(record.name, record.houseName));
         saved();
@@ -167,9 +158,9 @@ private:
         m_id = *id;
         return Done{};
     }
-    Status modify(const Record& record, std::optional<Record>& theirs)
+    Status modify(const Record& record, std::optional<FieldChanges::Merge<Record>>& merge)
     {
-        return PersonKind<Record>::modify(m_services.db(), m_id, m_seen, record, &theirs);
+        return PersonKind<Record>::modify(m_services.db(), m_id, m_seen, record, &merge);
     }
 
     Services& m_services;
@@ -178,7 +169,7 @@ private:
     RecordMode m_mode = RecordMode::Add;
     int m_id = 0;
     Record m_shown; // the boxes as prepare filled them
-    Record m_seen;  // the record as stored when the editing began (or as another desk left it, once shown)
+    Record m_seen;  // the record as stored when the editing began (or as another desk left it, once merged)
     QGridLayout* m_fields;
     std::unique_ptr<PeopleWidgets::PersonForm<Record>> m_form;
 };

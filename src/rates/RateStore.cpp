@@ -125,17 +125,11 @@ Result<RateTable> load(const QSqlDatabase& db)
     return table;
 }
 
-Status save(const QSqlDatabase& db, const RateTable& loaded, const RateTable& edited, std::optional<RateTable>* theirs)
+Status save(const QSqlDatabase& db, const RateTable& loaded, const RateTable& edited, const Names& types,
+            const Names& berths, std::optional<FieldChanges::Merge<RateTable>>* merge)
 {
     if (const Status checked = checkTable(edited); !checked)
         return checked;
-    // New seasons take ids after the highest kept, and their rates follow them.
-    qint64 next = 1;
-    for (const Pricing::Season& season : edited.seasons)
-        next = std::max(next, season.id + 1);
-    QHash<qint64, qint64> ids;
-    for (const Pricing::Season& season : edited.seasons)
-        ids.insert(season.id, season.id > 0 ? season.id : next++);
 
     Sql::Transaction tx(db, true);
     if (!tx.started())
@@ -143,17 +137,24 @@ Status save(const QSqlDatabase& db, const RateTable& loaded, const RateTable& ed
     const auto current = load(db);
     if (!current)
         return current.failure();
-    if (*current != loaded && theirs)
-        *theirs = *current;
-    if (*current != loaded)
-        return conflict(QCoreApplication::translate(
-            "RateStore", "Another desk changed the seasons or rates since this window read them, so nothing was "
-                         "saved. Close the window and open it again to see their changes."));
+    const auto merged = FieldChanges::toWrite(RateStore::merged(loaded, *current, edited, types, berths), merge);
+    if (!merged)
+        return merged.failure();
+    // Each desk's table may pass alone and not together (a rate of a season the other desk removed).
+    if (const Status checked = checkTable(*merged); !checked)
+        return checked;
+    // New seasons take ids after the highest kept (another desk's new ones among them), and their rates follow.
+    qint64 next = 1;
+    for (const Pricing::Season& season : merged->seasons)
+        next = std::max(next, season.id + 1);
+    QHash<qint64, qint64> ids;
+    for (const Pricing::Season& season : merged->seasons)
+        ids.insert(season.id, season.id > 0 ? season.id : next++);
     QString error;
     if (!Sql::exec(db, QStringLiteral("DELETE FROM Rate"), {}, &error) ||
         !Sql::exec(db, QStringLiteral("DELETE FROM Season"), {}, &error))
         return databaseFailure(error);
-    for (const Pricing::Season& s : edited.seasons)
+    for (const Pricing::Season& s : merged->seasons)
         if (!Sql::exec(db,
                        QStringLiteral("INSERT INTO Season (ID, Name, FirstNight, LastNight, Yearly, Priority) "
                                       "VALUES (?, ?, ?, ?, ?, ?)"),
@@ -162,7 +163,7 @@ Status save(const QSqlDatabase& db, const RateTable& loaded, const RateTable& ed
                        &error))
             return databaseFailure(error);
     qint64 rateId = 0;
-    for (const RateRow& row : edited.rates) {
+    for (const RateRow& row : merged->rates) {
         const Pricing::Rate& r = row.rate;
         if (!Sql::exec(db,
                        QStringLiteral("INSERT INTO Rate (ID, SeasonID, BerthTypeID, BerthID, PerMetre, Nightly, "
@@ -175,7 +176,7 @@ Status save(const QSqlDatabase& db, const RateTable& loaded, const RateTable& ed
     }
     if (!Sql::exec(db, QStringLiteral("UPDATE BerthType SET MinimumLength = NULL"), {}, &error))
         return databaseFailure(error);
-    for (auto it = edited.minimumLengthCm.cbegin(); it != edited.minimumLengthCm.cend(); ++it)
+    for (auto it = merged->minimumLengthCm.cbegin(); it != merged->minimumLengthCm.cend(); ++it)
         if (it.value() > 0 && !Sql::exec(db, QStringLiteral("UPDATE BerthType SET MinimumLength = ? WHERE ID = ?"),
                                          {it.value() / 100.0, it.key()}, &error))
             return databaseFailure(error);
@@ -220,15 +221,21 @@ QString lookupText(const QList<Sql::LookupItem>& items, int id)
 }
 } // namespace
 
-QList<FieldChange> changedFields(const RateTable& loaded, const RateTable& theirs, const RateTable& mine,
-                                 const QList<Sql::LookupItem>& types, const QList<Sql::LookupItem>& berths)
+FieldChanges::Merge<RateTable> merged(const RateTable& loaded, const RateTable& theirs, const RateTable& mine,
+                                      const Names& types, const Names& berths)
 {
-    QList<FieldChange> changes;
-    const auto season = [](const RateTable& t, qint64 id) -> std::optional<Pricing::Season> {
-        for (const Pricing::Season& s : t.seasons)
-            if (s.id == id)
-                return s;
-        return std::nullopt;
+    FieldChanges::Merge<RateTable> merge(loaded, theirs, mine);
+    // Seasons by ID, rates by season and berth or type, least lengths by type: each one field. Those only this
+    // desk added are not in loaded or theirs, and stay as typed.
+    const auto seasonAt = [](const RateTable& t, qint64 id) -> qsizetype {
+        for (qsizetype i = 0; i < t.seasons.size(); ++i)
+            if (t.seasons.at(i).id == id)
+                return i;
+        return -1;
+    };
+    const auto season = [&](const RateTable& t, qint64 id) -> std::optional<Pricing::Season> {
+        const qsizetype at = seasonAt(t, id);
+        return at < 0 ? std::nullopt : std::optional(t.seasons.at(at));
     };
     QList<qint64> seasonIds;
     for (const RateTable* t : {&loaded, &theirs})
@@ -239,47 +246,73 @@ QList<FieldChange> changedFields(const RateTable& loaded, const RateTable& their
         const auto named = season(theirs, id) ? season(theirs, id) : season(loaded, id);
         return named ? named->name : QString::number(id);
     };
-    for (const qint64 id : seasonIds) {
-        const auto seen = season(loaded, id);
-        const auto their = season(theirs, id);
-        if (seen != their)
-            changes.append({QCoreApplication::translate("RateStore", "Season %1:").arg(seasonName(id)),
-                            seasonText(their), seasonText(season(mine, id))});
-    }
-    const auto rate = [](const RateTable& t, const RateRow& key) -> std::optional<RateRow> {
-        for (const RateRow& r : t.rates)
-            if (r.seasonId == key.seasonId && r.berthTypeId == key.berthTypeId && r.berthId == key.berthId)
-                return r;
-        return std::nullopt;
+    for (const qint64 id : seasonIds)
+        merge.field(
+            QCoreApplication::translate("RateStore", "Season %1:").arg(seasonName(id)),
+            [&, id](const RateTable& t) { return season(t, id); },
+            [&, id](RateTable& into, const RateTable& from) {
+                const qsizetype at = seasonAt(into, id);
+                const auto taken = season(from, id);
+                if (at >= 0 && taken)
+                    into.seasons[at] = *taken;
+                else if (at >= 0)
+                    into.seasons.removeAt(at);
+                else if (taken)
+                    into.seasons << *taken;
+            },
+            seasonText);
+    const auto same = [](const RateRow& a, const RateRow& b) {
+        return a.seasonId == b.seasonId && a.berthTypeId == b.berthTypeId && a.berthId == b.berthId;
+    };
+    const auto rateAt = [&](const RateTable& t, const RateRow& key) -> qsizetype {
+        for (qsizetype i = 0; i < t.rates.size(); ++i)
+            if (same(t.rates.at(i), key))
+                return i;
+        return -1;
+    };
+    const auto rate = [&](const RateTable& t, const RateRow& key) -> std::optional<RateRow> {
+        const qsizetype at = rateAt(t, key);
+        return at < 0 ? std::nullopt : std::optional(t.rates.at(at));
     };
     QList<RateRow> keys;
     for (const RateTable* t : {&loaded, &theirs})
         for (const RateRow& r : t->rates)
-            if (!rate(RateTable{{}, keys, {}}, r))
+            if (std::none_of(keys.cbegin(), keys.cend(), [&](const RateRow& key) { return same(key, r); }))
                 keys << r;
     for (const RateRow& key : keys) {
-        const auto seen = rate(loaded, key);
-        const auto their = rate(theirs, key);
-        if (seen == their)
-            continue;
         const QString holder =
             key.berthId ? lookupText(berths, *key.berthId) : lookupText(types, key.berthTypeId.value_or(0));
-        changes.append(
-            {QCoreApplication::translate("RateStore", "Rate of %1 in %2:").arg(holder, seasonName(key.seasonId)),
-             rateText(their), rateText(rate(mine, key))});
+        merge.field(
+            QCoreApplication::translate("RateStore", "Rate of %1 in %2:").arg(holder, seasonName(key.seasonId)),
+            [&, key](const RateTable& t) { return rate(t, key); },
+            [&, key](RateTable& into, const RateTable& from) {
+                const qsizetype at = rateAt(into, key);
+                const auto taken = rate(from, key);
+                if (at >= 0 && taken)
+                    into.rates[at] = *taken;
+                else if (at >= 0)
+                    into.rates.removeAt(at);
+                else if (taken)
+                    into.rates << *taken;
+            },
+            rateText);
     }
     QList<int> typeIds = loaded.minimumLengthCm.keys();
     for (const int id : theirs.minimumLengthCm.keys())
         if (!typeIds.contains(id))
             typeIds << id;
-    const auto least = [](const RateTable& t, int id) {
-        return t.minimumLengthCm.contains(id) ? Lengths::text(t.minimumLengthCm.value(id)) : QString();
-    };
     for (const int id : typeIds)
-        FieldChanges::compare(
-            changes, QCoreApplication::translate("RateStore", "Least length of %1:").arg(lookupText(types, id)),
-            least(loaded, id), least(theirs, id), least(mine, id));
-    return changes;
+        merge.field(
+            QCoreApplication::translate("RateStore", "Least length of %1:").arg(lookupText(types, id)),
+            [id](const RateTable& t) { return t.minimumLengthCm.value(id); },
+            [id](RateTable& into, const RateTable& from) {
+                if (from.minimumLengthCm.contains(id))
+                    into.minimumLengthCm.insert(id, from.minimumLengthCm.value(id));
+                else
+                    into.minimumLengthCm.remove(id);
+            },
+            [](int cm) { return cm > 0 ? Lengths::text(cm) : QString(); });
+    return merge;
 }
 
 Result<QList<Pricing::TaxRate>> taxes(const QSqlDatabase& db)

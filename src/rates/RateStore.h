@@ -34,15 +34,17 @@ struct RateTable
 namespace RateStore {
 
 Result<RateTable> load(const QSqlDatabase& db);
-/// Replaces the rate table with edited when it is still as loaded (else a Conflict, and nothing is saved). Refused,
-/// with nothing saved, when a season or a rate fails the rate table's checks or a rate names no season.
-/// On a Conflict, theirs holds the table as stored now.
-Status save(const QSqlDatabase& db, const RateTable& loaded, const RateTable& edited,
-            std::optional<RateTable>* theirs = nullptr);
-/// What another desk changed since loaded, season by season, rate by rate and type by type, with theirs and mine;
-/// berth types and berths named from the lists given.
-QList<FieldChange> changedFields(const RateTable& loaded, const RateTable& theirs, const RateTable& mine,
-                                 const QList<Sql::LookupItem>& types, const QList<Sql::LookupItem>& berths);
+/// Berth types or berths by ID, for naming them.
+using Names = QList<Sql::LookupItem>;
+/// Replaces the rate table with edited, merged inside the transaction with what another desk stored since loaded.
+/// Refused, with nothing saved, when a season or a rate (of either desk's, or of both together) fails the rate
+/// table's checks or a rate names no season. A Conflict, with nothing saved, when both desks changed one season,
+/// one rate or one least length differently: merge lists them, berth types and berths named from the lists given.
+Status save(const QSqlDatabase& db, const RateTable& loaded, const RateTable& edited, const Names& types = {},
+            const Names& berths = {}, std::optional<FieldChanges::Merge<RateTable>>* merge = nullptr);
+/// The merge of loaded, theirs and mine, season by season, rate by rate and type by type.
+FieldChanges::Merge<RateTable> merged(const RateTable& loaded, const RateTable& theirs, const RateTable& mine,
+                                      const Names& types, const Names& berths);
 
 /// The taxes by the date they take effect, earliest first.
 Result<QList<Pricing::TaxRate>> taxes(const QSqlDatabase& db);

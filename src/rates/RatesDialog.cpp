@@ -446,22 +446,21 @@ void RatesDialog::save()
     const auto table = readGrids();
     if (!table)
         return;
-    std::optional<RateTable> theirs;
-    if (const Status saved = RateStore::save(m_services.db(), m_loaded, *table, &theirs); !saved) {
-        if (!theirs) {
+    std::optional<FieldChanges::Merge<RateTable>> merge;
+    if (const Status saved = RateStore::save(m_services.db(), m_loaded, *table, m_types, m_berths, &merge); !saved) {
+        if (!merge || merge->conflicts().isEmpty()) {
             tell(saved.failure());
             return;
         }
-        // Another desk changed the rates meanwhile: the person sees what and chooses. Taking theirs closes the
-        // window; opened again, it shows them.
+        // Both desks changed some seasons or rates: the person sees which and chooses; the rest of both is kept.
         const Meanwhile choice =
-            askAboutChanges(m_services.messages, tr("Rates"), tr("rate table"),
-                            RateStore::changedFields(m_loaded, *theirs, *table, m_types, m_berths));
-        m_loaded = *theirs;
-        if (choice == Meanwhile::KeepMine)
-            save(); // checked again
-        else if (choice == Meanwhile::TakeTheirs)
-            QDialog::reject();
+            askAboutChanges(m_services.messages, tr("Rates"), tr("rate table"), merge->conflicts());
+        m_loaded = merge->theirs();
+        m_edited = merge->chosen(choice == Meanwhile::KeepTheirs);
+        fillSeasons();
+        fillTypes();
+        if (choice != Meanwhile::GoBack)
+            save(); // merged again with whatever else was stored since
         return;
     }
     accept();

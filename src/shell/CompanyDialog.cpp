@@ -212,29 +212,24 @@ void CompanyDialog::onUpdate()
         return;
     if (m_termsRead && !(mine.terms = typedTerms()))
         return;
-    QList<FieldChange> changes;
-    const Status saved = m_store->save(mine, &changes);
-    if (!changes.isEmpty()) {
-        // Another desk changed what this save would write over: nothing was saved, the person chooses.
+    std::optional<FieldChanges::Merge<CompanyStore::Contents>> merge;
+    const Status saved = m_store->save(mine, &merge);
+    if (merge && !merge->conflicts().isEmpty()) {
+        // Both desks changed some fields: nothing was saved, the person sees which and chooses; the rest of both
+        // is kept.
         const Meanwhile choice =
-            askAboutChanges(m_services.messages, windowTitle(), tr("company information"), changes);
-        const CompanyStore::Contents theirs = m_store->resolve();
-        if (choice == Meanwhile::KeepMine) {
-            onUpdate(); // checked again
-        } else if (choice == Meanwhile::TakeTheirs) {
-            for (const auto& [id, row] : theirs.details) {
-                if (row) {
-                    showDetails(id, *row);
-                } else {
-                    onRefresh(); // the row is gone: the boxes show the rows that are left
-                    return;
-                }
-            }
-            if (theirs.taxes)
-                showTaxes(*theirs.taxes);
-            if (theirs.terms)
-                showTerms(*theirs.terms);
-        }
+            askAboutChanges(m_services.messages, windowTitle(), tr("company information"), merge->conflicts());
+        m_store->adopt(*merge);
+        const CompanyStore::Contents& chosen = merge->chosen(choice == Meanwhile::KeepTheirs);
+        for (const auto& [id, row] : chosen.details)
+            if (row)
+                showDetails(id, *row);
+        if (chosen.taxes)
+            showTaxes(*chosen.taxes);
+        if (chosen.terms)
+            showTerms(*chosen.terms);
+        if (choice != Meanwhile::GoBack)
+            onUpdate(); // merged again with whatever else was stored since
         return;
     }
     if (!saved) {

@@ -30,29 +30,34 @@ QString taxesText(const QList<Pricing::TaxRate>& taxes)
     return rates.join(QStringLiteral("; "));
 }
 
-// Each term another desk changed, theirs and mine, captioned as the window's boxes are.
-void compareTerms(QList<FieldChange>& changes, const PaymentTerms& seen, const PaymentTerms& theirs,
-                  const PaymentTerms& mine)
+// The terms merged term by term, captioned as the window's boxes are (none when they were not read).
+void mergeTerms(FieldChanges::Merge<CompanyStore::Contents>& merge)
 {
-    const auto kind = [](const PaymentTerms& terms) {
+    using Contents = CompanyStore::Contents;
+    const auto kind = [](PaymentTerms::Deposit deposit) {
         static const char* const kinds[] = {QT_TRANSLATE_NOOP("CompanyDialog", "No deposit"),
                                             QT_TRANSLATE_NOOP("CompanyDialog", "A fixed amount"),
                                             QT_TRANSLATE_NOOP("CompanyDialog", "A percentage of the total")};
-        return QCoreApplication::translate("CompanyDialog", kinds[static_cast<int>(terms.deposit)]);
+        return QCoreApplication::translate("CompanyDialog", kinds[static_cast<int>(deposit)]);
     };
-    const auto compare = [&](const char* caption, const auto& text) {
-        FieldChanges::compare(changes, QCoreApplication::translate("CompanyStore", caption), text(seen), text(theirs),
-                              text(mine));
+    const auto term = [&merge](const char* caption, auto member, auto shown) {
+        merge.field(
+            QCoreApplication::translate("CompanyStore", caption),
+            [member](const Contents& c) { return c.terms ? std::optional((*c.terms).*member) : std::nullopt; },
+            [member](Contents& into, const Contents& from) {
+                if (into.terms && from.terms)
+                    (*into.terms).*member = (*from.terms).*member;
+            },
+            [shown](const auto& value) { return value ? shown(*value) : QString(); });
     };
-    compare(QT_TRANSLATE_NOOP("CompanyStore", "Deposit at booking:"), kind);
-    compare(QT_TRANSLATE_NOOP("CompanyStore", "Fixed amount:"),
-            [](const PaymentTerms& t) { return t.fixedAmount.format(); });
-    compare(QT_TRANSLATE_NOOP("CompanyStore", "Percentage (%):"),
-            [](const PaymentTerms& t) { return Pricing::taxPercentText(t.percent); });
-    compare(QT_TRANSLATE_NOOP("CompanyStore", "Minimum deposit:"),
-            [](const PaymentTerms& t) { return t.minimum.format(); });
-    compare(QT_TRANSLATE_NOOP("CompanyStore", "Balance due (days before arrival):"),
-            [](const PaymentTerms& t) { return QString::number(t.balanceDays); });
+    term(QT_TRANSLATE_NOOP("CompanyStore", "Deposit at booking:"), &PaymentTerms::deposit, kind);
+    term(QT_TRANSLATE_NOOP("CompanyStore", "Fixed amount:"), &PaymentTerms::fixedAmount,
+         [](const Money& m) { return m.format(); });
+    term(QT_TRANSLATE_NOOP("CompanyStore", "Percentage (%):"), &PaymentTerms::percent, Pricing::taxPercentText);
+    term(QT_TRANSLATE_NOOP("CompanyStore", "Minimum deposit:"), &PaymentTerms::minimum,
+         [](const Money& m) { return m.format(); });
+    term(QT_TRANSLATE_NOOP("CompanyStore", "Balance due (days before arrival):"), &PaymentTerms::balanceDays,
+         [](int days) { return QString::number(days); });
 }
 } // namespace
 
@@ -91,7 +96,7 @@ Result<std::optional<QStringList>> CompanyStore::readRow(int id) const
     return std::optional(values);
 }
 
-Status CompanyStore::writeRow(int id, const QStringList& values, bool there) const
+Status CompanyStore::writeRow(int id, const QStringList& values) const
 {
     QStringList columns;
     QVariantList binds;
@@ -100,18 +105,16 @@ Status CompanyStore::writeRow(int id, const QStringList& values, bool there) con
         binds << values.value(field - 1);
     }
     binds << id;
-    // A row deleted at another desk comes back under its key: documents and bookings refer to the company by it.
-    const QString sql = there ? QStringLiteral("UPDATE Company SET %1 = ? WHERE CompanyID = ?")
-                                    .arg(columns.join(QStringLiteral(" = ?, ")))
-                              : QStringLiteral("INSERT INTO Company (%1, CompanyID) VALUES (%2?)")
-                                    .arg(columns.join(u','), QStringLiteral("?, ").repeated(columns.size()));
     QString error;
-    if (!Sql::exec(m_db, sql, binds, &error))
+    if (!Sql::exec(
+            m_db,
+            QStringLiteral("UPDATE Company SET %1 = ? WHERE CompanyID = ?").arg(columns.join(QStringLiteral(" = ?, "))),
+            binds, &error))
         return databaseFailure(error);
     return Done{};
 }
 
-Status CompanyStore::save(const Contents& mine, QList<FieldChange>* changes)
+Status CompanyStore::save(const Contents& mine, std::optional<FieldChanges::Merge<Contents>>* merge)
 {
     const bool taxesEdited = mine.taxes && m_seen.taxes && *mine.taxes != *m_seen.taxes;
     const bool termsEdited = mine.terms && m_seen.terms && *mine.terms != *m_seen.terms;
@@ -121,86 +124,85 @@ Status CompanyStore::save(const Contents& mine, QList<FieldChange>* changes)
     if (termsEdited)
         if (const auto checked = mine.terms->checked(); !checked)
             return checked.failure();
-    m_theirs = {};
-    // Taken for writing at once: no other desk writes between the check and the change.
+    // Taken for writing at once: no other desk writes between the merge and the change.
     Sql::Transaction tx(m_db, true);
     if (!tx.started())
         return databaseFailure(tx.error());
-    QList<FieldChange> found;
-    Rows written; // each edited row, and whether it is there to update
+    // What this save would write is read again; what it leaves alone counts as unchanged, and is not written.
+    Contents theirs = m_seen;
+    QList<int> edited;
     for (const auto& [id, row] : mine.details) {
         const auto seen = m_seen.details.find(id);
-        if (!row || seen == m_seen.details.end() || seen->second == row)
-            continue; // untouched rows are neither checked nor written over
-        const auto theirs = readRow(id);
-        if (!theirs)
-            return theirs.failure();
-        written[id] = *theirs;
-        if (*theirs == seen->second)
+        if (!row || seen == m_seen.details.end() || !seen->second || seen->second == row)
             continue;
-        m_theirs.details[id] = *theirs;
-        if (!*theirs) {
-            found.append(
-                {label(1), QCoreApplication::translate("CompanyStore", "(deleted at another desk)"), row->value(0)});
-            continue;
-        }
-        // Every column is written, so every one another desk changed is named.
-        for (int field = 1; field < FieldCount; ++field)
-            FieldChanges::compare(found, label(field), seen->second ? seen->second->value(field - 1) : QString(),
-                                  (*theirs)->value(field - 1), row->value(field - 1));
+        const auto now = readRow(id);
+        if (!now)
+            return now.failure();
+        if (!*now)
+            return conflict(QCoreApplication::translate("CompanyStore",
+                                                        "These company details were deleted at another desk "
+                                                        "meanwhile, so nothing was saved. Refresh shows what is left; "
+                                                        "what you typed is still in the boxes."));
+        theirs.details[id] = *now;
+        edited << id;
     }
     if (taxesEdited) {
-        const auto theirs = RateStore::taxes(m_db);
-        if (!theirs)
-            return theirs.failure();
-        if (*theirs != *m_seen.taxes) {
-            m_theirs.taxes = *theirs;
-            found.append(
-                {QCoreApplication::translate("CompanyStore", "Taxes:"), taxesText(*theirs), taxesText(*mine.taxes)});
-        }
+        const auto now = RateStore::taxes(m_db);
+        if (!now)
+            return now.failure();
+        theirs.taxes = *now;
     }
     if (termsEdited) {
-        const auto theirs = PaymentTerms::load(m_db);
-        if (!theirs)
-            return theirs.failure();
-        if (*theirs != *m_seen.terms) {
-            m_theirs.terms = *theirs;
-            compareTerms(found, *m_seen.terms, *theirs, *mine.terms);
-        }
+        const auto now = PaymentTerms::load(m_db);
+        if (!now)
+            return now.failure();
+        theirs.terms = *now;
     }
-    if (!found.isEmpty()) {
-        if (changes)
-            *changes = found;
-        return conflict(QCoreApplication::translate("CompanyStore", "Another desk changed the company meanwhile."));
-    }
-    for (const auto& [id, there] : written)
-        if (const Status done = writeRow(id, *mine.details.at(id), there.has_value()); !done)
+    FieldChanges::Merge<Contents> merging(m_seen, theirs, mine);
+    for (const int id : std::as_const(edited))
+        for (int field = 1; field < FieldCount; ++field)
+            merging.field(
+                label(field),
+                [id, field](const Contents& c) {
+                    const auto row = c.details.find(id);
+                    return row == c.details.end() || !row->second ? QString() : row->second->value(field - 1);
+                },
+                [id, field](Contents& into, const Contents& from) {
+                    auto& row = into.details[id];
+                    if (row && from.details.count(id) && from.details.at(id))
+                        (*row)[field - 1] = from.details.at(id)->value(field - 1);
+                },
+                [](const QString& text) { return text; });
+    merging.field(
+        QCoreApplication::translate("CompanyStore", "Taxes:"), [](const Contents& c) { return c.taxes; },
+        [](Contents& into, const Contents& from) { into.taxes = from.taxes; },
+        [](const std::optional<QList<Pricing::TaxRate>>& taxes) { return taxes ? taxesText(*taxes) : QString(); });
+    mergeTerms(merging);
+    const auto merged = FieldChanges::toWrite(merging, merge);
+    if (!merged)
+        return merged.failure();
+    for (const int id : std::as_const(edited))
+        if (const Status done = writeRow(id, *merged->details.at(id)); !done)
             return done;
-    if (taxesEdited)
-        if (const Status done = RateStore::writeTaxes(m_db, *mine.taxes); !done)
+    if (taxesEdited && merged->taxes != theirs.taxes)
+        if (const Status done = RateStore::writeTaxes(m_db, *merged->taxes); !done)
             return done;
-    if (termsEdited)
-        if (const Status done = PaymentTerms::write(m_db, *mine.terms); !done)
+    if (termsEdited && merged->terms != theirs.terms)
+        if (const Status done = PaymentTerms::write(m_db, *merged->terms); !done)
             return done;
     QString error;
     if (!tx.commit(&error))
         return databaseFailure(error);
-    for (const auto& [id, there] : written)
-        m_seen.details[id] = mine.details.at(id);
+    for (const int id : std::as_const(edited))
+        m_seen.details[id] = merged->details.at(id);
     if (taxesEdited)
-        m_seen.taxes = mine.taxes;
+        m_seen.taxes = merged->taxes;
     if (termsEdited)
-        m_seen.terms = mine.terms;
+        m_seen.terms = merged->terms;
     return Done{};
 }
 
-CompanyStore::Contents CompanyStore::resolve()
+void CompanyStore::adopt(const FieldChanges::Merge<Contents>& merge)
 {
-    for (const auto& [id, row] : m_theirs.details)
-        m_seen.details[id] = row;
-    if (m_theirs.taxes)
-        m_seen.taxes = m_theirs.taxes;
-    if (m_theirs.terms)
-        m_seen.terms = m_theirs.terms;
-    return std::exchange(m_theirs, {});
+    m_seen = merge.theirs();
 }

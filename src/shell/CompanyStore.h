@@ -56,19 +56,18 @@ public:
     Result<QList<Pricing::TaxRate>> loadTaxes();
     Result<PaymentTerms> loadTerms();
 
-    /// Writes each row, the taxes and the terms that differ from what was read, in one transaction; on failure
-    /// nothing is written. Refused when a tax or the terms are out of range. A Conflict when another desk changed
-    /// or deleted meanwhile something this save would write over: changes lists each field, theirs and mine.
-    Status save(const Contents& mine, QList<FieldChange>* changes = nullptr);
-    /// After a Conflict: what the other desk stored counts as read, so the next save writes over it. Returns it
-    /// (only what conflicted), for the window to show when the person takes theirs.
-    Contents resolve();
+    /// Writes each row, the taxes and the terms that differ from what was read, merged with what another desk
+    /// stored since, in one transaction; on failure nothing is written. Refused when a tax or the terms are out of
+    /// range. A Conflict when both desks changed a field differently (merge then lists them) or another desk
+    /// deleted a row this save would write (merge stays empty).
+    Status save(const Contents& mine, std::optional<FieldChanges::Merge<Contents>>* merge = nullptr);
+    /// After a Conflict: what the other desk stored counts as read, so the next save merges with it.
+    void adopt(const FieldChanges::Merge<Contents>& merge);
 
 private:
     Result<std::optional<QStringList>> readRow(int id) const;
-    Status writeRow(int id, const QStringList& values, bool there) const;
+    Status writeRow(int id, const QStringList& values) const;
 
     QSqlDatabase m_db;
     Contents m_seen;
-    Contents m_theirs; // what the last save found another desk had stored
 };

@@ -87,24 +87,31 @@ Status WaitingEntryDialog::load()
         cboCustomer->clear();
         for (const BookingStore::Choice& c : *customers)
             cboCustomer->addItem(c.text, c.id);
-        cboCustomer->setCurrentIndex(m_loaded.customerId ? cboCustomer->findData(m_loaded.customerId) : -1);
     }
-    loadBoats();
-    if (m_loaded.boatId)
-        cboBoat->setCurrentIndex(std::max(0, cboBoat->findData(*m_loaded.boatId)));
     cboBerthType->addItem(tr("Any type"));
     for (const Sql::LookupItem& t : *types)
         cboBerthType->addItem(t.text, t.id);
-    if (m_loaded.berthTypeId)
-        cboBerthType->setCurrentIndex(std::max(0, cboBerthType->findData(*m_loaded.berthTypeId)));
-    const QDate today = m_services.clock.now().date();
-    dtpFrom->setDate(m_loaded.from.isValid() ? m_loaded.from : today);
-    chkAnyLength->setChecked(m_loaded.id && !m_loaded.to.isValid());
-    dtpTo->setDate(m_loaded.to.isValid() ? m_loaded.to : dtpFrom->date().addDays(7));
-    txtMinLength->setText(shownSize(m_loaded.minLengthCm));
-    txtNotes->setPlainText(m_loaded.notes);
+    showEntry(m_loaded);
     cboCustomer->setFocus();
     return Done{};
+}
+
+void WaitingEntryDialog::showEntry(const WaitingEntry& entry)
+{
+    {
+        const QSignalBlocker quiet(cboCustomer);
+        cboCustomer->setCurrentIndex(entry.customerId ? cboCustomer->findData(entry.customerId) : -1);
+    }
+    loadBoats();
+    if (entry.boatId)
+        cboBoat->setCurrentIndex(std::max(0, cboBoat->findData(*entry.boatId)));
+    cboBerthType->setCurrentIndex(entry.berthTypeId ? std::max(0, cboBerthType->findData(*entry.berthTypeId)) : 0);
+    const QDate today = m_services.clock.now().date();
+    dtpFrom->setDate(entry.from.isValid() ? entry.from : today);
+    chkAnyLength->setChecked(entry.id && !entry.to.isValid());
+    dtpTo->setDate(entry.to.isValid() ? entry.to : dtpFrom->date().addDays(7));
+    txtMinLength->setText(shownSize(entry.minLengthCm));
+    txtNotes->setPlainText(entry.notes);
 }
 
 // The chosen customer's boats after "(no boat)"; a failed read is told and leaves only "(no boat)".
@@ -163,38 +170,28 @@ void WaitingEntryDialog::save()
     if (!entry)
         return;
     const QDateTime now = m_services.clock.now();
-    std::optional<WaitingEntry> theirs;
+    std::optional<FieldChanges::Merge<WaitingEntry>> merge;
     const auto addEntry = [&]() -> Status {
         const Result<int> id = WaitingList::add(m_services.db(), *entry, now);
         return id ? Status(Done{}) : Status(id.failure());
     };
     const Status saved =
-        m_loaded.id ? WaitingList::modify(m_services.db(), m_loaded, *entry, now.date(), &theirs) : addEntry();
+        m_loaded.id ? WaitingList::modify(m_services.db(), m_loaded, *entry, now.date(), &merge) : addEntry();
     if (saved) {
         accept();
         return;
     }
-    if (theirs) {
-        // The status is not edited here: saving over theirs keeps the status they gave it.
-        WaitingEntry mine = *entry;
-        mine.status = theirs->status;
-        mine.offeredOn = theirs->offeredOn;
-        if (const auto changes = WaitingList::changedFields(m_services.db(), m_loaded, *theirs, mine)) {
-            // Another desk changed the entry meanwhile: the person sees what and chooses. Taking theirs closes the
-            // window, and the list shows the entry as it is now.
-            const Meanwhile choice = askAboutChanges(m_services.messages, windowTitle(), tr("waiting entry"), *changes);
-            m_loaded = *theirs;
-            if (choice == Meanwhile::KeepMine)
-                save(); // checked again
-            else if (choice == Meanwhile::TakeTheirs)
-                reject();
-            return;
-        }
+    if (merge && !merge->conflicts().isEmpty()) {
+        // Both desks changed some fields: the person sees which and chooses; the rest of both is kept.
+        const Meanwhile choice =
+            askAboutChanges(m_services.messages, windowTitle(), tr("waiting entry"), merge->conflicts());
+        m_loaded = merge->theirs();
+        showEntry(merge->chosen(choice == Meanwhile::KeepTheirs));
+        if (choice != Meanwhile::GoBack)
+            save(); // merged again with whatever else was stored since
+        return;
     }
-    const bool conflict = saved.kind() == FailureKind::Conflict;
+    // A refusal, or the entry removed at another desk: told, and everything typed stays.
     m_services.messages.show(saved.error(), windowTitle(),
-                             saved.kind() == FailureKind::Refused ? MsgIcon::Exclamation : MsgIcon::Critical);
-    // What another desk changed cannot be saved over; the list shows it as it is now.
-    if (conflict)
-        reject();
+                             saved.kind() == FailureKind::Database ? MsgIcon::Critical : MsgIcon::Exclamation);
 }

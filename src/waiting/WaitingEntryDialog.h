@@ -26,6 +26,7 @@ public:
     Status load();
 
 private:
+    void showEntry(const WaitingEntry& entry);
     void loadBoats();
     std::optional<WaitingEntry> typed();
     void save();

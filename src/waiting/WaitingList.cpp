@@ -156,10 +156,13 @@ Result<int> add(const QSqlDatabase& db, const WaitingEntry& entry, const QDateTi
 }
 
 Status modify(const QSqlDatabase& db, const WaitingEntry& loaded, const WaitingEntry& edited, const QDate& today,
-              std::optional<WaitingEntry>* theirs)
+              std::optional<FieldChanges::Merge<WaitingEntry>>* merge)
 {
     // A period already begun may stand on an entry that is only being marked booked or withdrawn.
-    if (edited.from != loaded.from || edited.to != loaded.to || edited.minLengthCm != loaded.minLengthCm)
+    const auto moved = [](const WaitingEntry& a, const WaitingEntry& b) {
+        return a.from != b.from || a.to != b.to || a.minLengthCm != b.minLengthCm;
+    };
+    if (moved(edited, loaded))
         if (const Status checked = check(edited, today); !checked)
             return checked;
     Sql::Transaction tx(db, true);
@@ -168,20 +171,26 @@ Status modify(const QSqlDatabase& db, const WaitingEntry& loaded, const WaitingE
     const auto current = loadEntry(db, loaded.id);
     if (!current)
         return current.failure();
-    if (*current && **current != loaded && theirs)
-        *theirs = **current;
-    if (!*current || **current != loaded)
-        return conflict(QCoreApplication::translate("WaitingList", "The entry was changed or removed at another desk "
-                                                                   "meanwhile, so nothing was saved."));
-    const QDate offeredOn =
-        edited.status == WaitingStatus::Offered && loaded.status != WaitingStatus::Offered ? today : edited.offeredOn;
+    if (!*current)
+        return conflict(QCoreApplication::translate("WaitingList", "The entry was removed at another desk meanwhile, "
+                                                                   "so nothing was saved."));
+    auto entry = FieldChanges::toWrite(merged(db, loaded, **current, edited), merge);
+    if (!entry)
+        return entry.failure();
+    // Each desk's period may be fine alone and not together.
+    if (moved(*entry, **current))
+        if (const Status checked = check(*entry, today); !checked)
+            return checked;
+    const QDate offeredOn = entry->status == WaitingStatus::Offered && current->value().status != WaitingStatus::Offered
+                                ? today
+                                : entry->offeredOn;
     QString error;
     if (!Sql::exec(
             db,
             QStringLiteral("UPDATE WaitingEntry SET CustomerID = ?, BoatID = ?, FromDate = ?, ToDate = ?, "
                            "BerthTypeID = ?, MinLengthCm = ?, Notes = ?, Status = ?, OfferedOn = ? WHERE ID = ?"),
-            {edited.customerId, optionalInt(edited.boatId), dateValue(edited.from), dateValue(edited.to),
-             optionalInt(edited.berthTypeId), optionalInt(edited.minLengthCm), edited.notes, int(edited.status),
+            {entry->customerId, optionalInt(entry->boatId), dateValue(entry->from), dateValue(entry->to),
+             optionalInt(entry->berthTypeId), optionalInt(entry->minLengthCm), entry->notes, int(entry->status),
              dateValue(offeredOn), loaded.id},
             &error) ||
         !tx.commit(&error))
@@ -189,48 +198,46 @@ Status modify(const QSqlDatabase& db, const WaitingEntry& loaded, const WaitingE
     return Done{};
 }
 
-Result<QList<FieldChange>> changedFields(const QSqlDatabase& db, const WaitingEntry& loaded, const WaitingEntry& theirs,
+FieldChanges::Merge<WaitingEntry> merged(const QSqlDatabase& db, const WaitingEntry& loaded, const WaitingEntry& theirs,
                                          const WaitingEntry& mine)
 {
-    QString error;
-    // A name read only for a field that changed; the table and column are ours.
-    const auto name = [&](const char* sql, const std::optional<int>& id) -> QString {
-        if (!id)
-            return {};
-        const auto value = Sql::scalar(db, QString::fromLatin1(sql), {*id}, &error);
-        return value ? value->toString() : QString();
-    };
-    QList<FieldChange> changes;
-    const auto named = [&](const QString& field, const char* sql, const std::optional<int>& seen,
-                           const std::optional<int>& their, const std::optional<int>& my) {
-        if (their != seen)
-            changes.append({field, name(sql, their), name(sql, my)});
+    // A name read only for a field both changed; the table and column are ours. One that cannot be read shows
+    // empty: the question still names the field.
+    const auto named = [&db](const char* sql) {
+        return [&db, sql](const std::optional<int>& id) -> QString {
+            if (!id)
+                return {};
+            const auto value = Sql::scalar(db, QString::fromLatin1(sql), {*id});
+            return value ? value->toString() : QString();
+        };
     };
     const auto date = [](const QDate& day) {
         return day.isValid() ? day.toString(DateTimes::dateFormat()) : QString();
     };
     const auto length = [](const std::optional<int>& cm) { return cm ? Lengths::text(*cm) : QString(); };
     const QStringList statuses = statusNames();
-    named(QCoreApplication::translate("WaitingList", "Customer:"), "SELECT Name FROM Customer WHERE ID = ?",
-          loaded.customerId, theirs.customerId, mine.customerId);
-    named(QCoreApplication::translate("WaitingList", "Boat:"), "SELECT Name FROM Boat WHERE ID = ?", loaded.boatId,
-          theirs.boatId, mine.boatId);
-    FieldChanges::compare(changes, QCoreApplication::translate("WaitingList", "From:"), date(loaded.from),
-                          date(theirs.from), date(mine.from));
-    FieldChanges::compare(changes, QCoreApplication::translate("WaitingList", "To:"), date(loaded.to), date(theirs.to),
-                          date(mine.to));
-    named(QCoreApplication::translate("WaitingList", "Berth type:"), "SELECT Type FROM BerthType WHERE ID = ?",
-          loaded.berthTypeId, theirs.berthTypeId, mine.berthTypeId);
-    FieldChanges::compare(changes, QCoreApplication::translate("WaitingList", "Minimum length:"),
-                          length(loaded.minLengthCm), length(theirs.minLengthCm), length(mine.minLengthCm));
-    FieldChanges::compare(changes, QCoreApplication::translate("WaitingList", "Notes:"), loaded.notes, theirs.notes,
-                          mine.notes);
-    FieldChanges::compare(changes, QCoreApplication::translate("WaitingList", "Status:"),
-                          statuses.value(int(loaded.status)), statuses.value(int(theirs.status)),
-                          statuses.value(int(mine.status)));
-    if (!error.isEmpty())
-        return databaseFailure(error);
-    return changes;
+    const auto text = [](const char* caption) { return QCoreApplication::translate("WaitingList", caption); };
+    FieldChanges::Merge<WaitingEntry> merge(loaded, theirs, mine);
+    merge.field(text(QT_TRANSLATE_NOOP("WaitingList", "Customer:")), &WaitingEntry::customerId,
+                [&](int id) { return named("SELECT Name FROM Customer WHERE ID = ?")(id); });
+    merge.field(text(QT_TRANSLATE_NOOP("WaitingList", "Boat:")), &WaitingEntry::boatId,
+                named("SELECT Name FROM Boat WHERE ID = ?"));
+    merge.field(text(QT_TRANSLATE_NOOP("WaitingList", "From:")), &WaitingEntry::from, date);
+    merge.field(text(QT_TRANSLATE_NOOP("WaitingList", "To:")), &WaitingEntry::to, date);
+    merge.field(text(QT_TRANSLATE_NOOP("WaitingList", "Berth type:")), &WaitingEntry::berthTypeId,
+                named("SELECT Type FROM BerthType WHERE ID = ?"));
+    merge.field(text(QT_TRANSLATE_NOOP("WaitingList", "Minimum length:")), &WaitingEntry::minLengthCm, length);
+    merge.field(text(QT_TRANSLATE_NOOP("WaitingList", "Notes:")), &WaitingEntry::notes);
+    // The status and the day it was offered change together.
+    merge.field(
+        text(QT_TRANSLATE_NOOP("WaitingList", "Status:")),
+        [](const WaitingEntry& e) { return std::pair(e.status, e.offeredOn); },
+        [](WaitingEntry& into, const WaitingEntry& from) {
+            into.status = from.status;
+            into.offeredOn = from.offeredOn;
+        },
+        [&](const std::pair<WaitingStatus, QDate>& status) { return statuses.value(int(status.first)); });
+    return merge;
 }
 
 Result<QList<WaitingLine>> lines(const QSqlDatabase& db, std::optional<WaitingStatus> status,

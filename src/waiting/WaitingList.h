@@ -63,12 +63,13 @@ Status check(const WaitingEntry& entry, const QDate& today);
 
 /// Adds the entry, waiting, stamped with now. The ID it was given.
 Result<int> add(const QSqlDatabase& db, const WaitingEntry& entry, const QDateTime& now);
-/// Saves what edited changes (not the time added), when the entry is still as loaded; an offer records today. A
-/// Conflict otherwise, with what is stored now in theirs (nothing when the entry was removed).
+/// Saves what edited changes (not the time added), merged inside the transaction with what another desk stored since
+/// loaded; an offer records today. A Conflict, with nothing saved, when both changed a field differently (merge then
+/// lists them) or the entry was removed (merge stays empty); Refused when the merged period does not hold.
 Status modify(const QSqlDatabase& db, const WaitingEntry& loaded, const WaitingEntry& edited, const QDate& today,
-              std::optional<WaitingEntry>* theirs = nullptr);
-/// The fields another desk changed since loaded, with theirs and mine, the customer, boat and berth type by name.
-Result<QList<FieldChange>> changedFields(const QSqlDatabase& db, const WaitingEntry& loaded, const WaitingEntry& theirs,
+              std::optional<FieldChanges::Merge<WaitingEntry>>* merge = nullptr);
+/// The merge of loaded, theirs and mine, the customer, boat and berth type shown by name.
+FieldChanges::Merge<WaitingEntry> merged(const QSqlDatabase& db, const WaitingEntry& loaded, const WaitingEntry& theirs,
                                          const WaitingEntry& mine);
 
 /// The list by time added, filtered by status and berth type when given.

@@ -308,14 +308,14 @@ private slots:
         QCOMPARE(m_install->messages.calls.size(), 1);
     }
 
-    // Another desk changed A1's daily charge and notes while this desk typed a daily charge: nothing is written
-    // unasked. Yes writes only what was typed (their notes stay); No shows theirs; Cancel keeps the typing, and the
-    // next Update writes it.
+    // Another desk changed A1's daily charge and notes while this desk typed a daily charge: their notes are kept
+    // unasked, the charge both changed is asked about. Yes (the default) keeps theirs, No writes the typed one,
+    // Cancel keeps the typing, and the next Update writes it beside their notes.
     void editorChangedAtAnotherDesk_data()
     {
         const DataRows<EditorRow> row;
-        row("keep mine", {int(MsgResult::Yes), u"200000 their A"_s, u"£20.00"_s});
-        row("take theirs", {int(MsgResult::No), u"150000 their A"_s, u"£15.00"_s});
+        row("keep theirs", {int(MsgResult::Yes), u"150000 their A"_s, u"£15.00"_s});
+        row("keep mine", {int(MsgResult::No), u"200000 their A"_s, u"£20.00"_s});
         row("back to editing", {int(MsgResult::Cancel), u"150000 their A"_s, u"£20.00"_s});
     }
     void editorChangedAtAnotherDesk()
@@ -327,8 +327,7 @@ private slots:
         QVERIFY(exec(u"UPDATE Berth SET DailyHireCharge = 150000, Notes = 'their A' WHERE ID = 1"_s));
         m_install->messages.answers.enqueue(MsgResult(answer));
         click(editor, "cmdUpdate");
-        VERIFY_HAS(said(), u"Notes: theirs “their A”, yours “old A”\n"
-                           u"DailyHireCharge: theirs “£15.00”, yours “£20.00”"_s);
+        VERIFY_HAS(said(), u"editing it:\n\nDailyHireCharge: theirs “£15.00”, yours “£20.00”\n\n"_s);
         const auto row = [this] {
             return m_install->text(u"SELECT DailyHireCharge || ' ' || Notes FROM Berth WHERE ID = 1"_s);
         };
@@ -375,15 +374,14 @@ private slots:
         QCOMPARE(logText().count(u"[Berth modified]\r\nNotes modified\r\n"_s), 2);
     }
 
-    // Another desk changed B1's notes while this desk edited A1's and B1's: A1's alone would go through, but nothing
-    // is saved unasked. Yes saves both over theirs; No shows theirs for B1 and Cancel goes back to the typing, and
-    // the next OK saves what the window shows.
+    // Another desk changed B1's notes while this desk edited A1's and B1's: only B1 is asked about. Yes keeps theirs
+    // for B1 and saves A1; No saves both; Cancel saves nothing and goes back to the typing, and the next OK saves it.
     void notesChangedAtAnotherDesk_data()
     {
         // stored: A1's and B1's notes afterwards
         const DataRows<NotesRow> row;
-        row("keep mine", {int(MsgResult::Yes), u"new A|new B"_s, false});
-        row("take theirs", {int(MsgResult::No), u"old A|their B"_s, true});
+        row("keep theirs", {int(MsgResult::Yes), u"new A|their B"_s, false});
+        row("keep mine", {int(MsgResult::No), u"new A|new B"_s, false});
         row("back to editing", {int(MsgResult::Cancel), u"old A|their B"_s, true});
     }
     void notesChangedAtAnotherDesk()
@@ -398,16 +396,13 @@ private slots:
         QVERIFY(exec(u"UPDATE Berth SET Notes = 'their B' WHERE ID = 2"_s));
         m_install->messages.answers.enqueue(MsgResult(answer));
         click(window, "cmdOK");
-        VERIFY_HAS(said(), u"B1: theirs “their B”, yours “new B”\n\n"_s);
+        VERIFY_HAS(said(), u"editing it:\n\nB1: theirs “their B”, yours “new B”\n\n"_s);
         QCOMPARE(storedNotes(1) + u'|' + storedNotes(2), stored);
         QCOMPARE(window.isVisible(), open);
         if (open) {
-            // Taken theirs: B1 shows them; back to editing: B1 shows what was typed. OK then saves what is shown.
-            QCOMPARE(control<QPlainTextEdit>(window, "txtNotes")->toPlainText(),
-                     answer == int(MsgResult::No) ? u"their B"_s : u"new B"_s);
+            QCOMPARE(control<QPlainTextEdit>(window, "txtNotes")->toPlainText(), u"new B"_s);
             click(window, "cmdOK");
-            QCOMPARE(storedNotes(1) + u'|' + storedNotes(2),
-                     answer == int(MsgResult::No) ? u"new A|their B"_s : u"new A|new B"_s);
+            QCOMPARE(storedNotes(1) + u'|' + storedNotes(2), u"new A|new B"_s);
         }
     }
 };

@@ -195,7 +195,8 @@ private slots:
         }
     }
 
-    // What another desk changed or removed meanwhile is shown, never overwritten; what goes with a block goes.
+    // What another desk changed meanwhile is kept beside this desk's change, never overwritten unasked; a removed
+    // block is said so; what goes with a block goes.
     void otherDesksAndWhatGoesWithIt()
     {
         auto seen = *BerthBlocks::load(m_install->db(), 1);
@@ -204,17 +205,18 @@ private slots:
         QVERIFY(exec(u"UPDATE BerthBlock SET Reason = 'Crane lift' WHERE ID = 1"_s));
         BerthBlocks::Block mine = *seen;
         mine.to = mine.to.addDays(2);
-        std::optional<BerthBlocks::Block> theirs;
-        const auto saved = BerthBlocks::save(m_install->db(), mine, {}, *seen, &theirs);
-        QCOMPARE(saved.kind(), FailureKind::Conflict);
-        QVERIFY(theirs && theirs->reason == u"Crane lift"_s);
-        QCOMPARE(BerthBlocks::changedFields(*seen, *theirs, mine),
-                 (QList<FieldChange>{{u"Reason:"_s, u"Crane lift"_s, u"Pontoon repairs"_s}}));
+        mine.reason = u"Dredging"_s;
+        std::optional<FieldChanges::Merge<BerthBlocks::Block>> merge;
+        QCOMPARE(BerthBlocks::save(m_install->db(), mine, {}, *seen, &merge).kind(), FailureKind::Conflict);
+        QCOMPARE(merge->conflicts(), (QList<FieldChange>{{u"Reason:"_s, u"Crane lift"_s, u"Dredging"_s}}));
         QCOMPARE(m_install->text(u"SELECT ToDate FROM BerthBlock WHERE ID = 1"_s), u"2026-12-26 00:00:00"_s);
-        // Saved over theirs once they were seen: moved two days on in the index too.
-        QVERIFY(BerthBlocks::save(m_install->db(), mine, {}, *theirs));
+        // The reason left as loaded: the longer period is saved beside their reason, in the index too.
+        mine.reason = seen->reason;
+        QVERIFY(BerthBlocks::save(m_install->db(), mine, {}, *seen));
+        QCOMPARE(m_install->text(u"SELECT Reason FROM BerthBlock WHERE ID = 1"_s), u"Crane lift"_s);
         QCOMPARE(*BerthAvailability::busyBerths(m_install->db(), day(27), day(28), 0), QSet<int>{2});
 
+        std::optional<BerthBlocks::Block> theirs;
         QVERIFY(BerthBlocks::remove(m_install->db(), *seen, &theirs).kind() == FailureKind::Conflict);
         QVERIFY(BerthBlocks::remove(m_install->db(), **BerthBlocks::load(m_install->db(), 1)));
         QCOMPARE(blockEntries(), 0);

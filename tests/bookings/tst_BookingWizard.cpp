@@ -233,14 +233,14 @@ private slots:
         const int id = m_install->scalarInt(u"SELECT ID FROM Booking"_s);
         openToChange(id);
         // Desk B changes the notes and records a payment while desk A changes the same booking: the notes stop
-        // A's save, the payment alone would not (it is a line of its own).
+        // A's save, named, the payment alone would not (it is a line of its own).
         OtherDesk deskB(*m_install);
         QVERIFY(deskB && Sql::exec(*deskB, u"UPDATE Booking SET Notes = 'desk B' WHERE ID = ?"_s, {id}));
         QVERIFY(Ledger::record(*deskB, id, {Ledger::Kind::Payment, 1, Money::fromPence(1000), {}, {}},
                                m_install->clock.current, u"b@desk"_s));
         next(4);
         QVERIFY(m_install->messages.calls.last().text.startsWith(
-            u"This booking has been changed or cancelled at another desk"_s));
+            u"This booking has been changed or cancelled at another desk since you opened it (changed: notes)."_s));
         QVERIFY(m_wizard && m_wizard->isVisible());
         QCOMPARE(m_install->text(u"SELECT Notes || ' ' || AmountPayed FROM Booking WHERE ID = ?"_s, {id}),
                  u"desk B 100000"_s);

@@ -202,11 +202,12 @@ private slots:
         const auto changed = BookingStore::saveBooking(m_install->db(), *loaded);
         QVERIFY2(changed, qPrintable(changed.error()));
         QCOMPARE(changed->id, added->id);
-        // A copy loaded before that save is refused: it would overwrite the change.
+        // A copy loaded before that save is refused, naming what changed: it would overwrite the change.
         loaded->notes = u"stale"_s;
         BookingStore::Overtaken overtaken = BookingStore::Overtaken::Nothing;
         const auto stale = BookingStore::saveBooking(m_install->db(), *loaded, &overtaken);
         QVERIFY(!stale && stale.kind() == FailureKind::Conflict);
+        VERIFY_HAS(stale.error(), u"(changed: payment method"_s);
         QCOMPARE(overtaken, BookingStore::Overtaken::BookingChanged);
         // Saving again without a method keeps the one stored, and the masked number stays masked.
         loaded = BookingStore::loadBooking(m_install->db(), added->id);

@@ -85,28 +85,26 @@ private slots:
         expected.id = *id;
         QCOMPARE(loaded, expected);
 
-        // Another desk changes the draft: this desk's change of the notes is not saved over it.
+        // Another desk changes the draft: this desk's change of the notes is saved beside it, unasked.
         BoatRecord theirs = loaded;
         theirs.draftCm = 150;
         QVERIFY(Boats::modify(m_install->db(), loaded, theirs));
         BoatRecord mine = loaded;
         mine.notes = u"Blue hull"_s;
-        std::optional<BoatRecord> stored;
-        const Status stale = Boats::modify(m_install->db(), loaded, mine, &stored);
-        QCOMPARE(stale.kind(), FailureKind::Conflict);
-        QCOMPARE(m_install->scalarInt(u"SELECT DraftCm FROM Boat WHERE ID = ?"_s, {*id}), 150);
-        QVERIFY(stored);
-        QCOMPARE(Boats::changedFields(loaded, *stored, mine),
-                 (QList<FieldChange>{{u"Draft:"_s, Lengths::text(150), QString()}}));
-        // In the dialog: asked, and No shows theirs with nothing saved.
+        QVERIFY(Boats::modify(m_install->db(), loaded, mine));
+        const QString now = u"SELECT DraftCm || '|' || Notes FROM Boat WHERE ID = ?"_s;
+        QCOMPARE(m_install->text(now, {*id}), u"150|Blue hull"_s);
+        // The dialog, still on what it loaded, changes the draft too: asked about the draft alone, and Yes (the
+        // default) keeps theirs.
         BoatDialog dialog(m_install->services, loaded);
-        dialog.txtBoatNotes->setPlainText(u"Blue hull"_s);
-        m_install->messages.answers.enqueue(MsgResult::No);
+        dialog.txtDraft->setText(u"2.00"_s);
+        m_install->messages.answers.enqueue(MsgResult::Yes);
         click(dialog, "cmdOK");
-        VERIFY_HAS(said(), u"Draft: theirs"_s);
-        QCOMPARE(dialog.txtDraft->text(), u"1.50"_s);
-        QCOMPARE(dialog.txtBoatNotes->toPlainText(), loaded.notes);
-        QCOMPARE(m_install->text(u"SELECT Notes FROM Boat WHERE ID = ?"_s, {*id}), loaded.notes);
+        VERIFY_HAS(said(),
+                   u"Draft: theirs “"_s + Lengths::text(150) + u"”, yours “"_s + Lengths::text(200) + u"”\n\n"_s);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(m_install->text(now, {*id}), u"150|Blue hull"_s);
+        theirs = Boats::load(m_install->db(), *id).value();
         QCOMPARE(Boats::remove(m_install->db(), loaded).kind(), FailureKind::Conflict);
         QVERIFY(Boats::remove(m_install->db(), theirs));
         QCOMPARE(Boats::modify(m_install->db(), theirs, mine).kind(), FailureKind::Conflict);

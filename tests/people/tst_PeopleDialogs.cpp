@@ -35,7 +35,7 @@ class tst_PeopleDialogs : public InstallTest
                 r.telNo, r.mobileNo,  r.emailAddress, r.notes, r.membershipNo, QString::number(r.clubMember)};
     }
 
-    using MeanwhileRow = std::tuple<MsgResult, QString, QString>;
+    using MeanwhileRow = std::tuple<QString, MsgResult, QString, QString>;
     using DisplayRow = std::tuple<QString, int>;
 
 private slots:
@@ -98,36 +98,45 @@ private slots:
         QVERIFY(logText().endsWith(entry(EventLog::CustomerModified, u"Name: 'O'Neill' HouseName: ''"_s)));
     }
 
-    // Another desk changed the town while this desk changed the phone: nothing is saved unasked; the question names
-    // each changed field with theirs and mine; Yes saves mine over theirs, No shows theirs, Cancel goes back to the
-    // typing. An owner deleted meanwhile is said so, with the typing kept.
+    // Desk A edits a customer while desk B saves: what only B changed is kept and what only A changed is saved,
+    // unasked; only a field both changed differently is asked about, with theirs and A's own typing. Yes (the
+    // default) keeps theirs there, No saves A's, Cancel goes back to the boxes with B's other change shown. An owner
+    // deleted meanwhile is said so, with the typing kept.
     void anotherDeskMeanwhile_data()
     {
-        // stored: town and phone afterwards
-        // boxes: the town box afterwards
+        // theirTown: the town desk B saves, beside its phone
+        // stored: town, phone and mobile afterwards; boxes: the town and phone boxes afterwards
         const DataRows<MeanwhileRow> row;
-        row("keep mine", {MsgResult::Yes, u"York|0123"_s, u"York"_s});
-        row("take theirs", {MsgResult::No, u"Leeds|"_s, u"Leeds"_s});
-        row("back to editing", {MsgResult::Cancel, u"Leeds|"_s, u"York"_s});
+        row("different fields: both kept, unasked", {u"York"_s, MsgResult::Ok, u"Hull|0123|07"_s, QString()});
+        row("both changed the town: keep theirs", {u"Leeds"_s, MsgResult::Yes, u"Leeds|0123|07"_s, QString()});
+        row("both changed the town: keep mine", {u"Leeds"_s, MsgResult::No, u"Hull|0123|07"_s, QString()});
+        row("both changed the town: back to editing",
+            {u"Leeds"_s, MsgResult::Cancel, u"Leeds|0123|"_s, u"Hull|0123"_s});
     }
     void anotherDeskMeanwhile()
     {
-        const auto& [answer, stored, boxes] = fetchRow<MeanwhileRow>();
-        QVERIFY(exec(u"INSERT INTO Customer (ID, Name, Town, TelNo) VALUES (4, 'Ann', 'York', '')"_s));
+        const auto& [theirTown, answer, stored, boxes] = fetchRow<MeanwhileRow>();
+        const QString now = u"SELECT Town || '|' || TelNo || '|' || MobileNo FROM Customer WHERE ID = 4"_s;
+        QVERIFY(exec(u"INSERT INTO Customer (ID, Name, Town, TelNo, MobileNo) VALUES (4, 'Ann', 'York', '', '')"_s));
         auto dialog = open<CustomerDialog>(RecordMode::Edit, 4);
-        type(*dialog, "txtTelNo", u"0123"_s);
-        QVERIFY(exec(u"UPDATE Customer SET Town = 'Leeds' WHERE ID = 4"_s));
-        m_install->messages.answers.enqueue(answer);
+        type(*dialog, "txtTown", u"Hull"_s);
+        type(*dialog, "txtMobileNo", u"07"_s);
+        QVERIFY(exec(u"UPDATE Customer SET TelNo = '0123', Town = '"_s + theirTown + u"' WHERE ID = 4"_s));
+        if (answer != MsgResult::Ok)
+            m_install->messages.answers.enqueue(answer);
         click(*dialog, "cmdOK");
-        VERIFY_HAS(said(), u"this customer while you were editing it:\n\nTown: theirs "
-                           u"“Leeds”, yours “York”\n\nYes saves yours"_s);
-        QCOMPARE(m_install->text(u"SELECT Town || '|' || TelNo FROM Customer WHERE ID = 4"_s), stored);
-        QCOMPARE(control(*dialog, "txtTown")->text(), boxes);
-        QCOMPARE(dialog->isVisible(), answer != MsgResult::Yes);
-        if (answer == MsgResult::Cancel) {
-            // What the other desk stored has been shown: OK now saves what is typed.
+        if (answer == MsgResult::Ok)
+            QVERIFY(!said().contains(u"Another desk"_s));
+        else
+            VERIFY_HAS(said(), u"this customer while you were editing it:\n\nTown: theirs “Leeds”, yours “Hull”\n\n"
+                               u"Yes keeps theirs, No saves yours over theirs"_s);
+        QCOMPARE(m_install->text(now), stored);
+        QCOMPARE(dialog->isVisible(), !boxes.isEmpty());
+        if (!boxes.isEmpty()) {
+            QCOMPARE(control(*dialog, "txtTown")->text() + u'|' + control(*dialog, "txtTelNo")->text(), boxes);
+            // Merged with what the other desk stored: OK now saves the typing beside their phone, unasked.
             click(*dialog, "cmdOK");
-            QCOMPARE(m_install->text(u"SELECT Town || '|' || TelNo FROM Customer WHERE ID = 4"_s), u"York|0123"_s);
+            QCOMPARE(m_install->text(now), u"Hull|0123|07"_s);
         }
 
         QVERIFY(exec(u"INSERT INTO Owner (ID, Name) VALUES (5, 'Bo')"_s));
@@ -263,6 +272,32 @@ private slots:
         const auto loaded = OwnerStore::load(db, *ownerId).value();
         QCOMPARE(QStringList({loaded.name, loaded.houseName, loaded.street, loaded.town, loaded.notes}),
                  QStringList({text, text, QString(), text, text}));
+    }
+
+    // The store as two desks call it, each from what it loaded: B's phone and A's town both survive; a town both
+    // changed differently is a Conflict naming it, with nothing written.
+    void storeMergesTwoDesks()
+    {
+        const QSqlDatabase db = m_install->db();
+        CustomerRecord ann;
+        ann.name = u"Ann"_s;
+        ann.town = u"York"_s;
+        const auto id = CustomerStore::add(db, ann);
+        QVERIFY(id);
+        const CustomerRecord seen = CustomerStore::load(db, *id).value();
+        CustomerRecord deskB = seen;
+        deskB.telNo = u"0123"_s;
+        CustomerRecord deskA = seen;
+        deskA.town = u"Hull"_s;
+        QVERIFY(CustomerStore::modify(db, *id, seen, deskB));
+        std::optional<FieldChanges::Merge<CustomerRecord>> merge;
+        QVERIFY(CustomerStore::modify(db, *id, seen, deskA, &merge));
+        QCOMPARE(m_install->text(u"SELECT Town || '|' || TelNo FROM Customer"_s), u"Hull|0123"_s);
+        QVERIFY(merge && merge->conflicts().isEmpty() && merge->merged().telNo == u"0123"_s);
+        deskB.town = u"Leeds"_s;
+        QCOMPARE(CustomerStore::modify(db, *id, seen, deskB, &merge).kind(), FailureKind::Conflict);
+        QCOMPARE(merge->conflicts(), (QList<FieldChange>{{u"Town:"_s, u"Hull"_s, u"Leeds"_s}}));
+        QCOMPARE(m_install->text(u"SELECT Town || '|' || TelNo FROM Customer"_s), u"Hull|0123"_s);
     }
 
     void failuresChangeNothing()

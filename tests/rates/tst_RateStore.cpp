@@ -98,7 +98,9 @@ private slots:
         QVERIFY(*RateStore::load(m_install->db()) == saved(table()));
     }
 
-    void changedAtAnotherDeskIsNotOverwritten()
+    // Two desks' changes to the rate table are merged: a rate both changed differently is asked about with
+    // nothing saved; otherwise each desk's changes are kept.
+    void changedAtAnotherDeskIsMerged()
     {
         QVERIFY(RateStore::save(m_install->db(), seeded(), table()));
         RateTable theirs = saved(table());
@@ -108,16 +110,23 @@ private slots:
         RateTable mine = saved(table());
         mine.seasons.removeLast();
         mine.rates.removeLast();
-        std::optional<RateTable> stored;
-        QCOMPARE(RateStore::save(m_install->db(), saved(table()), mine, &stored).kind(), FailureKind::Conflict);
-        QCOMPARE(m_install->text(u"SELECT (SELECT COUNT(*) FROM Season) || '/' || (SELECT COUNT(*) FROM Rate)"_s),
-                 u"3/4"_s);
-        // What they changed, theirs and mine: not the season this desk removed, which they left as it was.
-        QVERIFY(stored && *stored == theirs);
-        QCOMPARE(RateStore::changedFields(saved(table()), theirs, mine, {{1, u"Slip"_s}, {2, u"Pontoon"_s}}, {}),
-                 (QList<FieldChange>{{u"Rate of Pontoon in Low:"_s, u"nightly £22.00"_s, u"nightly £20.00"_s},
-                                     {u"Least length of Slip:"_s, Lengths::text(550), QString()}}));
+        mine.rates[0].rate.nightly = Money::fromPence(2100);
+        std::optional<FieldChanges::Merge<RateTable>> merge;
+        QCOMPARE(RateStore::save(m_install->db(), saved(table()), mine, {{1, u"Slip"_s}, {2, u"Pontoon"_s}}, {}, &merge)
+                     .kind(),
+                 FailureKind::Conflict);
+        QCOMPARE(merge->conflicts(),
+                 (QList<FieldChange>{{u"Rate of Pontoon in Low:"_s, u"nightly £22.00"_s, u"nightly £21.00"_s}}));
         QVERIFY(*RateStore::load(m_install->db()) == theirs);
+        // That rate left as loaded: the season and rate this desk removed go, their rate and least length stay.
+        mine.rates[0].rate.nightly = saved(table()).rates[0].rate.nightly;
+        QVERIFY(RateStore::save(m_install->db(), saved(table()), mine));
+        QCOMPARE(m_install->text(u"SELECT (SELECT COUNT(*) FROM Season) || '/' || (SELECT COUNT(*) FROM Rate)"_s),
+                 u"2/3"_s);
+        RateTable both = mine;
+        both.rates[0].rate.nightly = Money::fromPence(2200);
+        both.minimumLengthCm[1] = 550;
+        QVERIFY(*RateStore::load(m_install->db()) == both);
     }
 
     void taxesByDate()

@@ -119,17 +119,17 @@ private slots:
     }
 
     // Another desk saved the town, the tax and the balance days while this desk typed the street, a second tax and
-    // other days: nothing is saved unasked; the question names each, theirs and mine; Yes saves mine over theirs,
-    // No shows theirs, Cancel goes back to the typing.
+    // other days: their town and this street are saved unasked; the question names the taxes and the days alone,
+    // theirs and mine; Yes keeps theirs there, No saves mine, Cancel goes back to the typing with their town shown.
     void companyAnotherDeskMeanwhile_data()
     {
         // stored: town|street|balance days|taxes
         // boxes: town|tax rows|balance days
         const DataRows<MeanwhileRow> row;
-        const QString mine = u"|Quay Road|28|VAT:1750:2000-01-01,VAT:2000:2011-01-04"_s;
-        row("keep mine", {MsgResult::Yes, mine, u"|2|28"_s});
-        row("take theirs", {MsgResult::No, u"Poole||14|VAT:1500:2000-01-01"_s, u"Poole|1|14"_s});
-        row("back to editing", {MsgResult::Cancel, u"Poole||14|VAT:1500:2000-01-01"_s, u"|2|28"_s});
+        const QString mine = u"Poole|Quay Road|28|VAT:1750:2000-01-01,VAT:2000:2011-01-04"_s;
+        row("keep theirs", {MsgResult::Yes, u"Poole|Quay Road|14|VAT:1500:2000-01-01"_s, u"Poole|1|14"_s});
+        row("keep mine", {MsgResult::No, mine, u"Poole|2|28"_s});
+        row("back to editing", {MsgResult::Cancel, u"Poole||14|VAT:1500:2000-01-01"_s, u"Poole|2|28"_s});
     }
     void companyAnotherDeskMeanwhile()
     {
@@ -147,9 +147,9 @@ private slots:
         m_install->messages.answers.enqueue(answer);
         click(window, "cmdUpdate");
         VERIFY_HAS(said(),
-                   u"this company information while you were editing it:\n\nTown: theirs “Poole”, yours (empty)\n"
+                   u"this company information while you were editing it:\n\n"
                    u"Taxes: theirs “VAT 15 % from 01/01/2000”, yours “VAT 17.5 % from 01/01/2000; VAT 20 % from "
-                   u"04/01/2011”\nBalance due (days before arrival): theirs “14”, yours “28”\n\nYes saves"_s);
+                   u"04/01/2011”\nBalance due (days before arrival): theirs “14”, yours “28”\n\nYes keeps theirs"_s);
         const auto storedNow = [this] {
             return m_install->joined(u"SELECT Town || '|' || Street || '|' || BalanceDueDays FROM Company"_s) + u'|' +
                    storedTaxes();
@@ -159,9 +159,9 @@ private slots:
                      control(window, "txtBalanceDays")->text(),
                  boxes);
         if (answer == MsgResult::Cancel) {
-            // What the other desk stored has been shown: Update now saves what is typed.
+            // Merged with what the other desk stored: Update now saves the typing beside their town.
             click(window, "cmdUpdate");
-            QCOMPARE(storedNow(), u"|Quay Road|28|VAT:1750:2000-01-01,VAT:2000:2011-01-04"_s);
+            QCOMPARE(storedNow(), u"Poole|Quay Road|28|VAT:1750:2000-01-01,VAT:2000:2011-01-04"_s);
         }
     }
 

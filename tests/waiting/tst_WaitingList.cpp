@@ -82,20 +82,22 @@ private slots:
         WaitingEntry offered = all->at(1).entry;
         offered.status = WaitingStatus::Offered;
         QVERIFY(WaitingList::modify(m_install->db(), all->at(1).entry, offered, QDate(2026, 6, 3)));
-        // A desk still holding the old entry changes nothing.
+        // A desk still holding the old entry: withdrawing it too is asked about; its notes alone are saved beside
+        // the offer.
         WaitingEntry stale = all->at(1).entry;
         stale.notes = u"rang back"_s;
-        std::optional<WaitingEntry> theirs;
-        QCOMPARE(WaitingList::modify(m_install->db(), all->at(1).entry, stale, m_now.date(), &theirs).kind(),
+        stale.status = WaitingStatus::Withdrawn;
+        std::optional<FieldChanges::Merge<WaitingEntry>> merge;
+        QCOMPARE(WaitingList::modify(m_install->db(), all->at(1).entry, stale, m_now.date(), &merge).kind(),
                  FailureKind::Conflict);
-        QVERIFY(theirs);
-        QCOMPARE(WaitingList::changedFields(m_install->db(), all->at(1).entry, *theirs, stale).value(),
-                 (QList<FieldChange>{{u"Status:"_s, u"Offered"_s, u"Waiting"_s}}));
+        QCOMPARE(merge->conflicts(), (QList<FieldChange>{{u"Status:"_s, u"Offered"_s, u"Withdrawn"_s}}));
+        stale.status = WaitingStatus::Waiting;
+        QVERIFY(WaitingList::modify(m_install->db(), all->at(1).entry, stale, m_now.date()));
         all = WaitingList::lines(m_install->db());
         QCOMPARE(all->at(0).position, 0);
         QCOMPARE(all->at(1).position, 1);
         QCOMPARE(all->at(1).entry.offeredOn, QDate(2026, 6, 3));
-        QCOMPARE(all->at(1).entry.notes, QString());
+        QCOMPARE(all->at(1).entry.notes, u"rang back"_s);
         QCOMPARE(all->at(2).position, 2);
         const auto waitingPontoons = WaitingList::lines(m_install->db(), WaitingStatus::Waiting, 2);
         QCOMPARE(waitingPontoons->size(), 1);
@@ -103,13 +105,13 @@ private slots:
         QCOMPARE(WaitingList::statusNames().value(int(all->at(0).entry.status)), u"Withdrawn"_s);
     }
 
-    // The entry window, when another desk offered the entry meanwhile: asked with that line; Yes saves the typed
-    // notes, checked again, keeping the offer (the window does not edit the status); No closes with nothing saved.
+    // The entry window, when another desk offered the entry and changed its notes meanwhile: the offer is kept
+    // unasked; the notes, typed here too, are asked about alone. Yes keeps theirs, No saves the typed ones.
     void windowAfterAnotherDesk_data()
     {
         const DataRows<bool> row;
+        row("keep theirs", false);
         row("keep mine", true);
-        row("take theirs", false);
     }
     void windowAfterAnotherDesk()
     {
@@ -119,14 +121,15 @@ private slots:
         WaitingEntryDialog dialog(m_install->services, loaded);
         QVERIFY(dialog.load());
         control<QPlainTextEdit>(dialog, "txtNotes")->setPlainText(u"rang back"_s);
-        QVERIFY(exec(u"UPDATE WaitingEntry SET Status = ? WHERE ID = ?"_s, {int(WaitingStatus::Offered), id}));
-        m_install->messages.answers.enqueue(keepMine ? MsgResult::Yes : MsgResult::No);
+        QVERIFY(exec(u"UPDATE WaitingEntry SET Status = ?, Notes = 'called' WHERE ID = ?"_s,
+                     {int(WaitingStatus::Offered), id}));
+        m_install->messages.answers.enqueue(keepMine ? MsgResult::No : MsgResult::Yes);
         click(dialog, "cmdOK");
         VERIFY_HAS(said(),
-                   u"waiting entry while you were editing it:\n\nStatus: theirs “Offered”, yours “Offered”\n\n"_s);
+                   u"waiting entry while you were editing it:\n\nNotes: theirs “called”, yours “rang back”\n\n"_s);
         QCOMPARE(m_install->text(u"SELECT COALESCE(Notes, '') || ' ' || Status FROM WaitingEntry WHERE ID = ?"_s, {id}),
-                 (keepMine ? u"rang back %1"_s : u" %1"_s).arg(int(WaitingStatus::Offered)));
-        QVERIFY(!dialog.isVisible());
+                 (keepMine ? u"rang back %1"_s : u"called %1"_s).arg(int(WaitingStatus::Offered)));
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
     }
 
     // A booking of July on A1 and B2 was cancelled: who on the list can take them now.

@@ -3,13 +3,13 @@
 #include "core/Seams.h"
 
 Meanwhile askAboutChanges(IMessageBox& messages, const QString& title, const QString& what,
-                          const QList<FieldChange>& changes)
+                          const QList<FieldChange>& conflicts)
 {
-    switch (messages.show(FieldChanges::question(what, changes), title, MsgIcon::Question, MsgButtons::YesNoCancel)) {
+    switch (messages.show(FieldChanges::question(what, conflicts), title, MsgIcon::Question, MsgButtons::YesNoCancel)) {
     case MsgResult::Yes:
-        return Meanwhile::KeepMine;
+        return Meanwhile::KeepTheirs;
     case MsgResult::No:
-        return Meanwhile::TakeTheirs;
+        return Meanwhile::KeepMine;
     default:
         return Meanwhile::GoBack;
     }

@@ -4,14 +4,15 @@
 
 class IMessageBox;
 
-/// What the person chose when a save found the record changed at another desk meanwhile.
+/// What the person chose when a save found fields both they and another desk changed.
 enum class Meanwhile
 {
-    KeepMine,   // save what this person typed over theirs, checked again
-    TakeTheirs, // show (or close on) what the other desk stored
-    GoBack      // keep editing; what the other desk stored has been seen
+    KeepTheirs, // the other desk's values in those fields, the rest of this person's changes saved
+    KeepMine,   // this person's values over theirs in those fields
+    GoBack      // keep editing: the boxes show the merge, with what this person typed in those fields
 };
 
-/// The one question every window asks then (FieldChanges::question under title), through the message seam.
+/// The one question every window asks then (FieldChanges::question under title), through the message seam. Its
+/// default answer (Yes, also Enter) keeps theirs: nothing another desk saved is overwritten by accident.
 Meanwhile askAboutChanges(IMessageBox& messages, const QString& title, const QString& what,
-                          const QList<FieldChange>& changes);
+                          const QList<FieldChange>& conflicts);
