@@ -176,8 +176,10 @@ Result<PrintData> read(const QSqlDatabase& db, const QString& from, const QVaria
     const auto booking = BookingStore::loadBooking(db, d.id);
     if (!booking && booking.kind() != FailureKind::Conflict)
         return booking.failure();
-    if (booking)
+    if (booking) {
         d.berths = booking->berthNames;
+        d.cancelled = booking->cancelled;
+    }
     auto payments = Ledger::lines(db, d.id);
     if (!payments)
         return payments.failure();

@@ -46,6 +46,7 @@ struct PrintData
     std::optional<qint64> invoiceNumber; // given when the invoice was first issued; nothing: the booking's ID shows
     QList<Ledger::Line> payments;        // the booking's ledger
     PaymentTerms::Due due;               // the deposit and balance with their dates, as agreed or by the terms
+    bool cancelled = false;
 };
 
 /// The InvTemp row with its company; Refused (with the text to show) when there is none.

@@ -41,7 +41,14 @@ std::optional<BookingDocuments::PrintData> read(Services& services, int bookingI
 
 bool confirmation(Services& services, int bookingId, Outlet outlet, QWidget* parent)
 {
-    const auto data = read(services, bookingId, QCoreApplication::translate("DocumentsMenu", "Booking Confirmation"));
+    const QString title = QCoreApplication::translate("DocumentsMenu", "Booking Confirmation");
+    const auto data = read(services, bookingId, title);
+    if (data && data->cancelled) {
+        services.messages.show(
+            QCoreApplication::translate("DocumentsMenu", "The booking has been cancelled: it cannot be confirmed."),
+            title, MsgIcon::Exclamation);
+        return false;
+    }
     return data && send(services, BookingDocuments::confirmation(*data),
                         QStringLiteral("Booking Confirmation %1.pdf").arg(bookingId), outlet, parent);
 }

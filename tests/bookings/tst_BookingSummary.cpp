@@ -237,6 +237,9 @@ private slots:
         QVERIFY(control<QLabel>(*m_summary, "lblDue")->text().contains(u"The customer holds £15.00 of credit."_s));
         for (const char* button : {"Command1", "Command2", "cmdRecordPayment", "cmdRefund"})
             QVERIFY2(!control<QPushButton>(*m_summary, button)->isEnabled(), button);
+        m_install->messages.calls.clear();
+        control<QAction>(*m_summary, "mnuConfirmationPrint")->trigger();
+        QCOMPARE(said(), u"Booking Confirmation: The booking has been cancelled: it cannot be confirmed."_s);
     }
 
     void reservationFormAsPdfAndReceiptPrinted()
