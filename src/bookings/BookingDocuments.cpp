@@ -8,7 +8,9 @@
 #include "people/Boats.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QSqlQuery>
+#include <algorithm>
 
 // The logo lives in a static library: nothing references it, so it is registered by hand once.
 static void initBookingResources()
@@ -74,23 +76,66 @@ QString dateText(const QDateTime& when)
     return when.isValid() ? BookingRules::dateTimeText(when) : QString();
 }
 
+// A day as a guest reads it, its weekday first ("Fri 05/06/2026").
+QString dayText(const QDate& day)
+{
+    return day.isValid() ? QLocale().toString(day, QStringLiteral("ddd ")) + day.toString(DateTimes::dateFormat())
+                         : QString();
+}
+
+QString dayTimeText(const QDateTime& when)
+{
+    return when.isValid() ? QLocale().toString(when.date(), QStringLiteral("ddd ")) + dateText(when) : QString();
+}
+
+// The letterhead the invoice, the confirmation and the credit note open with: the company, its VAT number, the logo and
+// the title.
+Doc::Record letterhead(const Company& company, const QString& title)
+{
+    return companyHeading(company) << Doc::field(QCoreApplication::translate("BookingDocuments", "VAT No:"),
+                                                 company.vatNo, 110, Line)
+                                   << Doc::space(6) << Doc::picture(logo(), 48) << Doc::space(4) << Doc::rule()
+                                   << Doc::text(title, Title);
+}
+
+// The customer's name and address, each non-empty part on a line.
+Doc::Record addressBlock(const Customer& customer)
+{
+    Doc::Record record;
+    for (const QString& part :
+         {customer.name, customer.houseName, customer.street, customer.area, customer.town, customer.postcode})
+        if (!part.trimmed().isEmpty())
+            record << Doc::text(part, Line);
+    if (record.isEmpty())
+        record << Doc::text(QString(), Line);
+    record.last().style.spaceAfter = 8;
+    return record;
+}
+
+Doc::Block amountRow(const QString& label, const QString& amount, const QString& note = {})
+{
+    return Doc::row({{label, 2}, {amount, 1, Qt::AlignRight}, {note, 2}}, Line);
+}
+
 } // namespace
 
-Result<PrintData> load(const QSqlDatabase& db)
+namespace {
+/// The row of source (InvTemp, or one booking) with its company and customer, then what hangs on the booking.
+Result<PrintData> read(const QSqlDatabase& db, const QString& from, const QVariantList& binds, const QDate& today)
 {
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    const QString sql = QStringLiteral(
-        "SELECT c.\"Company Name\", c.Street, c.Area, c.Town, c.County, c.Postcode, c.\"Telephone No\", "
-        "c.\"VAT No\", c.\"Receipt Footer\", c.TermsandConditions, "
-        "u.Name, u.HouseName, u.Street, u.Area, u.Town, u.PostCode, u.TelNo, u.MobileNo, u.EmailAddress, u.Notes, "
-        "u.ClubMember, u.MembershipNo, "
-        "i.ID, i.FromDate, i.ToDate, i.BookedBy, i.CostOfHire, i.OtherCharges, i.VAT, i.TotalPayable, "
-        "i.AmountPayed, i.BerthConfirmationNumber, i.GuestConfirmationNumber, i.Notes "
-        "FROM Company c INNER JOIN InvTemp i ON i.CompanyID = c.CompanyID "
-        "LEFT JOIN Customer u ON u.ID = i.CustomerID ORDER BY c.CompanyID LIMIT 1");
+    const QString sql =
+        QStringLiteral(
+            "SELECT c.\"Company Name\", c.Street, c.Area, c.Town, c.County, c.Postcode, c.\"Telephone No\", "
+            "c.\"VAT No\", c.\"Receipt Footer\", c.TermsandConditions, "
+            "u.Name, u.HouseName, u.Street, u.Area, u.Town, u.PostCode, u.TelNo, u.MobileNo, u.EmailAddress, u.Notes, "
+            "u.ClubMember, u.MembershipNo, "
+            "i.ID, i.FromDate, i.ToDate, i.BookedBy, i.CostOfHire, i.OtherCharges, i.VAT, i.TotalPayable, "
+            "i.AmountPayed, i.BerthConfirmationNumber, i.GuestConfirmationNumber, i.Notes ") +
+        from;
     QString error;
-    if (!Sql::exec(q, sql, {}, &error))
+    if (!Sql::exec(q, sql, binds, &error))
         return databaseFailure(error);
     if (!q.next())
         return refused(QCoreApplication::translate("BookingDocuments", "There is no booking to print."));
@@ -131,26 +176,66 @@ Result<PrintData> load(const QSqlDatabase& db)
     const auto booking = BookingStore::loadBooking(db, d.id);
     if (!booking && booking.kind() != FailureKind::Conflict)
         return booking.failure();
-    if (booking)
+    if (booking) {
         d.berths = booking->berthNames;
+        d.cancelled = booking->cancelled;
+    }
     auto payments = Ledger::lines(db, d.id);
     if (!payments)
         return payments.failure();
     d.payments = std::move(*payments);
     if (const auto held = Ledger::account(db, d.id))
         d.invoiceNumber = held->invoiceNumber;
-    const auto boatId = Sql::scalar(db, QStringLiteral("SELECT BoatID FROM Booking WHERE ID = ?"), {d.id}, &error);
-    if (!boatId)
+    QSqlQuery b(db);
+    b.setForwardOnly(true);
+    if (!Sql::exec(b,
+                   QStringLiteral("SELECT BoatID, Created, DepositDue, DepositBy, BalanceBy FROM Booking WHERE ID = ?"),
+                   {d.id}, &error))
         return databaseFailure(error);
-    if (!boatId->isNull()) {
+    const bool stored = b.next();
+    if (stored && !b.value(0).isNull()) {
         // A boat removed since leaves the document without one, as a booking never given one.
-        const auto boat = Boats::load(db, boatId->toInt());
+        const auto boat = Boats::load(db, b.value(0).toInt());
         if (!boat && boat.kind() != FailureKind::Conflict)
             return boat.failure();
         if (boat)
             d.boat = Boats::boatLine(*boat);
     }
+    // What falls due and when: the company's terms, with what was agreed for this booking where it was.
+    PaymentTerms::Agreed agreed;
+    const QDateTime created = stored ? DateTimes::readDateTime(b.value(1)) : QDateTime();
+    if (stored) {
+        if (!b.value(2).isNull())
+            agreed.deposit = Money::fromDb(b.value(2));
+        agreed.depositBy = DateTimes::readDateTime(b.value(3)).date();
+        agreed.balanceBy = DateTimes::readDateTime(b.value(4)).date();
+    }
+    const auto terms = PaymentTerms::load(db);
+    if (!terms)
+        return terms.failure();
+    d.due = terms->due(d.totalPayable, d.amountPayed, created.isValid() ? created.date() : d.fromDate.date(),
+                       d.fromDate.date(), today, agreed);
     return d;
+}
+} // namespace
+
+Result<PrintData> load(const QSqlDatabase& db)
+{
+    return read(db,
+                QStringLiteral("FROM Company c INNER JOIN InvTemp i ON i.CompanyID = c.CompanyID "
+                               "LEFT JOIN Customer u ON u.ID = i.CustomerID ORDER BY c.CompanyID LIMIT 1"),
+                {}, QDate::currentDate());
+}
+
+Result<PrintData> loadBooking(const QSqlDatabase& db, int bookingId, const QDate& today)
+{
+    const auto found = read(db,
+                            QStringLiteral("FROM Booking i LEFT JOIN Company c ON c.CompanyID = (SELECT MIN(CompanyID) "
+                                           "FROM Company) LEFT JOIN Customer u ON u.ID = i.CustomerID WHERE i.ID = ?"),
+                            {bookingId}, today);
+    if (!found && found.kind() == FailureKind::Refused)
+        return conflict(QCoreApplication::translate("BookingDocuments", "The booking no longer exists."));
+    return found;
 }
 
 QString signatureLine()
@@ -163,11 +248,7 @@ Doc::Document receipt(const PrintData& d)
 {
     Doc::Document doc;
     doc.title = QCoreApplication::translate("BookingDocuments", "INVOICE");
-    Doc::Record heading = companyHeading(d.company);
-    heading << Doc::field(QCoreApplication::translate("BookingDocuments", "VAT No:"), d.company.vatNo, 110, Line)
-            << Doc::space(6) << Doc::picture(logo(), 48) << Doc::space(4) << Doc::rule()
-            << Doc::text(QCoreApplication::translate("BookingDocuments", "INVOICE"), Title);
-    doc.body << heading;
+    doc.body << letterhead(d.company, doc.title);
 
     constexpr double w = 170; // label column
     doc.body << Doc::Record{
@@ -277,6 +358,108 @@ Doc::Document reservationForm(const PrintData& d)
     // The heading stays with the first paragraph of the terms.
     doc.body.last() << terms.takeFirst();
     doc.body << terms;
+    return doc;
+}
+
+Doc::Document confirmation(const PrintData& d)
+{
+    Doc::Document doc;
+    const QString title = QCoreApplication::translate("BookingDocuments", "BOOKING CONFIRMATION");
+    doc.title = title;
+    doc.body << letterhead(d.company, title);
+
+    constexpr double w = 170;
+    Doc::Record booking{
+        Doc::field(QCoreApplication::translate("BookingDocuments", "Booking Number:"), QString::number(d.id), w, Line),
+        Doc::field(QCoreApplication::translate("BookingDocuments", "Confirmation Number:"), d.berthConfirmationNumber,
+                   w, Line),
+        Doc::field(QCoreApplication::translate("BookingDocuments", "Arrival:"), dayTimeText(d.fromDate), w, Line),
+        Doc::field(QCoreApplication::translate("BookingDocuments", "Departure:"), dayTimeText(d.toDate), w, Line),
+        Doc::field(QCoreApplication::translate("BookingDocuments", "Berth(s):"), d.berths.join(QStringLiteral(", ")), w,
+                   Line)};
+    if (!d.boat.isEmpty())
+        booking << Doc::field(QCoreApplication::translate("BookingDocuments", "Boat:"), d.boat, w, Line);
+    booking.last().style.spaceAfter = 6;
+    doc.body << addressBlock(d.customer) << booking;
+
+    Doc::Record price{
+        Doc::text(QCoreApplication::translate("BookingDocuments", "Price"), Bold),
+        amountRow(QCoreApplication::translate("BookingDocuments", "Cost Of Hire:"), d.costOfHire.formatGrouped())};
+    // The hire season by season, indented under it.
+    for (const Pricing::Line& line : d.charges)
+        price << amountRow(QStringLiteral("    ") + BookingPricing::lineLabel(line), line.amount.formatGrouped());
+    price << amountRow(QCoreApplication::translate("BookingDocuments", "Other Charges:"),
+                       d.otherCharges.formatGrouped())
+          << amountRow(QCoreApplication::translate("BookingDocuments", "VAT:"), d.vat.formatGrouped())
+          << amountRow(QCoreApplication::translate("BookingDocuments", "Total Payable:"),
+                       d.totalPayable.formatGrouped())
+          << amountRow(QCoreApplication::translate("BookingDocuments", "Paid to date:"), d.amountPayed.formatGrouped());
+    // The deposit still to pay, then the rest, each with its day; together they are what is owed. A deposit of the
+    // whole total (a booking made close to arrival) is the balance itself.
+    const Money nothing;
+    const PaymentTerms::Due& due = d.due;
+    const bool deposit = due.deposit > nothing && due.deposit < d.totalPayable;
+    const Money depositOwed = deposit && due.deposit > d.amountPayed && due.owed > nothing
+                                  ? std::min(due.deposit - d.amountPayed, due.owed)
+                                  : nothing;
+    if (deposit)
+        price << amountRow(QCoreApplication::translate("BookingDocuments", "Deposit due:"), depositOwed.formatGrouped(),
+                           depositOwed > nothing
+                               ? QCoreApplication::translate("BookingDocuments", "by %1").arg(dayText(due.depositBy))
+                               : QCoreApplication::translate("BookingDocuments", "deposit of %1 paid")
+                                     .arg(due.deposit.formatGrouped()));
+    if (due.owed < nothing)
+        price << amountRow(QCoreApplication::translate("BookingDocuments", "In Credit:"),
+                           (nothing - due.owed).formatGrouped());
+    else
+        price << amountRow(
+            QCoreApplication::translate("BookingDocuments", "Balance due:"), (due.owed - depositOwed).formatGrouped(),
+            due.owed > nothing ? QCoreApplication::translate("BookingDocuments", "by %1").arg(dayText(due.balanceBy))
+                               : QCoreApplication::translate("BookingDocuments", "paid in full"));
+    price.last().style.spaceAfter = 10;
+    doc.body << price;
+    if (!d.notes.trimmed().isEmpty())
+        doc.body << paragraphs(QCoreApplication::translate("BookingDocuments", "Notes:"), d.notes, w);
+    if (!d.company.terms.trimmed().isEmpty()) {
+        doc.body << Doc::Record{
+            Doc::text(QCoreApplication::translate("BookingDocuments", "Terms and Conditions:"), Bold)};
+        QList<Doc::Record> terms = paragraphs(QString(), d.company.terms, 0);
+        for (Doc::Record& record : terms)
+            record = {Doc::text(record.first().value, Line)};
+        doc.body.last() << terms.takeFirst();
+        doc.body << terms;
+    }
+    doc.body << Doc::Record{Doc::space(12), Doc::text(d.company.receiptFooter, {.italic = true})};
+    return doc;
+}
+
+Doc::Document creditNote(const PrintData& d, const CreditNotes::Note& note)
+{
+    Doc::Document doc;
+    const QString title = QCoreApplication::translate("BookingDocuments", "CREDIT NOTE");
+    doc.title = QStringLiteral("%1 %2").arg(title).arg(note.number);
+    doc.body << letterhead(d.company, title);
+    constexpr double w = 170;
+    doc.body << Doc::Record{
+        Doc::field(QCoreApplication::translate("BookingDocuments", "Credit Note Number:"), QString::number(note.number),
+                   w, Line),
+        Doc::field(QCoreApplication::translate("BookingDocuments", "Date:"), dayText(note.issuedAt.date()), w, Line),
+        Doc::field(QCoreApplication::translate("BookingDocuments", "Against Invoice Number:"),
+                   QString::number(note.invoiceNumber), w, LastLine)};
+    doc.body << addressBlock(d.customer);
+    doc.body << Doc::Record{
+        Doc::field(QCoreApplication::translate("BookingDocuments", "Booking Number:"), QString::number(d.id), w, Line),
+        Doc::field(QCoreApplication::translate("BookingDocuments", "Confirmation Number:"), d.berthConfirmationNumber,
+                   w, Line),
+        Doc::field(QCoreApplication::translate("BookingDocuments", "Period:"),
+                   QCoreApplication::translate("BookingDocuments", "%1 to %2")
+                       .arg(dayTimeText(d.fromDate), dayTimeText(d.toDate)),
+                   w, Line),
+        Doc::field(QCoreApplication::translate("BookingDocuments", "Berth(s):"), d.berths.join(QStringLiteral(", ")), w,
+                   LastLine)};
+    doc.body << Doc::Record{
+        amountRow(QCoreApplication::translate("BookingDocuments", "Amount Credited:"), note.amount.formatGrouped()),
+        Doc::space(12), Doc::text(d.company.receiptFooter, {.italic = true})};
     return doc;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bookings/CreditNotes.h"
 #include "bookings/Ledger.h"
 #include "core/Money.h"
 #include "core/Result.h"
@@ -10,8 +11,9 @@
 #include <QSqlDatabase>
 #include <optional>
 
-/// The booking's two printed documents, the receipt ("INVOICE") and the reservation form, fed from the one
-/// InvTemp row joined with the company and the customer.
+/// The booking's printed documents: the receipt ("INVOICE") and the reservation form, fed from the one InvTemp row
+/// joined with the company and the customer; the booking confirmation and its credit notes, read straight from the
+/// booking (nothing written, no number taken).
 namespace BookingDocuments {
 
 struct Company
@@ -43,15 +45,26 @@ struct PrintData
     QStringList berths;                  // the berths' names, in natural order
     std::optional<qint64> invoiceNumber; // given when the invoice was first issued; nothing: the booking's ID shows
     QList<Ledger::Line> payments;        // the booking's ledger
+    PaymentTerms::Due due;               // the deposit and balance with their dates, as agreed or by the terms
+    bool cancelled = false;
 };
 
 /// The InvTemp row with its company; Refused (with the text to show) when there is none.
 Result<PrintData> load(const QSqlDatabase& db);
+
+/// Booking bookingId as stored, with the company and customer, its dues as of today; reads only. A Conflict when
+/// the booking no longer exists.
+Result<PrintData> loadBooking(const QSqlDatabase& db, int bookingId, const QDate& today);
 
 /// "Signature: " and 36 underscores, " Date: " and 19 underscores: the reservation form's page foot.
 QString signatureLine();
 
 Doc::Document receipt(const PrintData& data);
 Doc::Document reservationForm(const PrintData& data);
+/// "BOOKING CONFIRMATION": what was booked, the price by season, what was paid, the deposit and the balance with
+/// the days they fall due, and the office's terms. It carries no invoice number.
+Doc::Document confirmation(const PrintData& data);
+/// "CREDIT NOTE" with its number, the invoice it refers to, the amount, the booking and the customer.
+Doc::Document creditNote(const PrintData& data, const CreditNotes::Note& note);
 
 } // namespace BookingDocuments

@@ -518,8 +518,9 @@ Result<Money> cancelBooking(const QSqlDatabase& db, int id, const QString& store
                                   paid,
                                   {},
                                   QCoreApplication::translate("BookingStore", "Booking cancelled")};
-        if (!Ledger::addLine(db, id, entry, when, desk, &error))
-            return databaseFailure(error);
+        bool refusal = false;
+        if (!Ledger::addLine(db, id, entry, when, desk, &error, &refusal))
+            return refusal ? refused(error) : databaseFailure(error);
     }
     // The berths are freed for others; the booking keeps their names and leaves the period index.
     if (!Sql::exec(db, QStringLiteral("UPDATE Booking SET Cancelled = 1, CancelledBerths = ? WHERE ID = ?"),

@@ -8,6 +8,8 @@
 #include "bookings/BookingSummaryData.h"
 #include "bookings/BookingWizard.h"
 #include "bookings/CancelPaidDialog.h"
+#include "bookings/CreditNotes.h"
+#include "bookings/DocumentsMenu.h"
 #include "bookings/Ledger.h"
 #include "bookings/PaymentDialog.h"
 #include "bookings/PaymentTerms.h"
@@ -141,6 +143,13 @@ BookingSummaryWindow::BookingSummaryWindow(Services& services, QWidget* parent) 
     QAction* pdfForm = pdfMenu->addAction(tr("Booking Form"));
     pdfForm->setObjectName(QStringLiteral("mnuPdfBookingForm"));
     cmdPdf->setMenu(pdfMenu);
+    // The confirmation and the credit notes read the booking itself: printing them writes nothing.
+    auto* cmdConfirmation = button(tr("Confir&mation"), QStringLiteral("cmdConfirmation"), this);
+    cmdConfirmation->setMenu(DocumentsMenu::confirmationMenu(
+        m_services, [this] { return m_bookingId; }, this));
+    m_cmdCreditNotes = button(tr("Credit No&tes"), QStringLiteral("cmdCreditNotes"), this);
+    m_cmdCreditNotes->setMenu(new QMenu(m_cmdCreditNotes));
+    m_cmdCreditNotes->menu()->setObjectName(QStringLiteral("mnuCreditNotes"));
 
     connect(m_cmdEdit, &QPushButton::clicked, this, [this] { done(EditRequested); });
     connect(m_cmdCancel, &QPushButton::clicked, this, &BookingSummaryWindow::cancelBooking);
@@ -151,7 +160,7 @@ BookingSummaryWindow::BookingSummaryWindow(Services& services, QWidget* parent) 
     connect(pdfForm, &QAction::triggered, this, [this] { saveAsPdf(false); });
 
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {m_cmdEdit, m_cmdCancel, cmdReceipt, cmdForm, cmdPdf})
+    for (QPushButton* b : {m_cmdEdit, m_cmdCancel, cmdReceipt, cmdForm, cmdPdf, cmdConfirmation, m_cmdCreditNotes})
         buttons->addWidget(b);
     buttons->addStretch(1);
     buttons->addWidget(cmdClose);
@@ -256,6 +265,7 @@ void BookingSummaryWindow::showLedger()
     }
     for (int column = 0; column < m_lstPayments->columnCount(); ++column)
         m_lstPayments->resizeColumnToContents(column);
+    listCreditNotes();
     m_amounts.last()->setText(held->paid.format());
     const Money balance = held->balance();
     if (held->cancelled)
@@ -286,6 +296,20 @@ void BookingSummaryWindow::showLedger()
                           tr("The customer holds %1 of credit.").arg(credit->format()));
     m_cmdRecordPayment->setEnabled(!held->cancelled);
     m_cmdRefund->setEnabled(!held->cancelled && held->paid > Money());
+}
+
+void BookingSummaryWindow::listCreditNotes()
+{
+    QMenu* menu = m_cmdCreditNotes->menu();
+    menu->clear();
+    const auto notes = CreditNotes::ofBooking(m_services.db(), m_bookingId);
+    for (const CreditNotes::Note& note : notes.valueOr({})) {
+        QMenu* one = menu->addMenu(tr("Credit note %1: %2").arg(note.number).arg(note.amount.format()));
+        DocumentsMenu::addOutlets(
+            one, QStringLiteral("mnuCreditNote%1").arg(note.number),
+            [this, note](DocumentsMenu::Outlet outlet) { DocumentsMenu::creditNote(m_services, note, outlet, this); });
+    }
+    m_cmdCreditNotes->setEnabled(!menu->isEmpty());
 }
 
 void BookingSummaryWindow::recordPayment(bool refund)

@@ -16,7 +16,8 @@ class QPushButton;
 class QTreeWidget;
 
 /// "Reservation summary": one booking with its customer, read-only; from here the booking is changed in the
-/// wizard, cancelled, and its receipt and reservation form are printed (or saved as PDF files).
+/// wizard, cancelled, and its receipt, reservation form, confirmation and credit notes are printed (or saved as PDF
+/// files).
 class BookingSummaryWindow final : public QDialog
 {
     Q_OBJECT
@@ -44,6 +45,8 @@ private:
     void cancelBooking();
     void showLedger();
     void recordPayment(bool refund);
+    /// The credit notes issued on the booking, each printable from the credit notes button's menu.
+    void listCreditNotes();
     void print(bool receipt);
     void saveAsPdf(bool receipt);
     /// The receipt or the reservation form from the InvTemp row; nothing (the user told) when it cannot be read.
@@ -70,4 +73,5 @@ private:
     QLabel* m_lblDue;     // the deposit and balance due dates
     QPushButton* m_cmdRecordPayment;
     QPushButton* m_cmdRefund;
+    QPushButton* m_cmdCreditNotes;
 };

@@ -10,6 +10,7 @@
 #include "bookings/BookingSummaryWindow.h"
 #include "bookings/BookingWizardPages.h"
 #include "bookings/CancelPaidDialog.h"
+#include "bookings/DocumentsMenu.h"
 #include "bookings/PaymentDialog.h"
 #include "core/DateTimes.h"
 #include "core/EventLog.h"
@@ -45,19 +46,13 @@
 #include <QVBoxLayout>
 
 using BookingWizardParts::caption;
+using BookingWizardParts::named;
 
 namespace {
 // Built at each call, so the translator installed at start-up is the one asked.
 QString title()
 {
     return QCoreApplication::translate("BookingWizard", "Booking");
-}
-
-QLabel* named(QLabel* label, const QString& name)
-{
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    return label;
 }
 
 // An amount re-shown in the display pattern; an empty box stays empty, text that is not an amount stays as typed.
@@ -871,9 +866,13 @@ void BookingWizard::confirm()
     const QList<int> freed = m_storedBerthIds;
     const QDateTime from = m_storedFrom;
     const QDateTime to = m_storedTo;
+    const bool confirmation = m_confirmation->chkShowConfirmation->isChecked();
     closeWizard();
     if (released && host)
         host->berthsReleased(freed, from, to);
+    if (confirmation)
+        DocumentsMenu::confirmation(services, savedId, DocumentsMenu::Outlet::Preview,
+                                    host ? host->dialogParent() : nullptr);
     if (showSummary)
         BookingSummaryWindow::display(*host, services, savedId);
 }

@@ -25,6 +25,7 @@
 #include <QVBoxLayout>
 
 using BookingWizardParts::caption;
+using BookingWizardParts::named;
 
 namespace {
 QLineEdit* box(const QString& name, QWidget* parent)
@@ -33,14 +34,14 @@ QLineEdit* box(const QString& name, QWidget* parent)
     box->setObjectName(name);
     return box;
 }
+} // namespace
 
-QLabel* named(QLabel* label, const QString& name)
+QLabel* BookingWizardParts::named(QLabel* label, const QString& name)
 {
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
     return label;
 }
-} // namespace
 
 QLabel* BookingWizardParts::caption(const QString& text, QWidget* parent)
 {
@@ -264,5 +265,9 @@ BookingConfirmationPage::BookingConfirmationPage(QWidget* parent) : QWidget(pare
     lblInsuranceWarning->setWordWrap(true);
     lblInsuranceWarning->hide();
     layout->addWidget(lblInsuranceWarning);
+    // Once saved, the booking's confirmation comes up to print or save for the guest.
+    chkShowConfirmation = new QCheckBox(tr("Show the booking con&firmation when saved"), this);
+    chkShowConfirmation->setObjectName(QStringLiteral("chkShowConfirmation"));
+    layout->addWidget(chkShowConfirmation);
     layout->addStretch(1);
 }

@@ -88,9 +88,12 @@ public:
 
     BookingDetailsPanel* details;
     QLabel* lblInsuranceWarning; // the boat's insurance runs out during the stay
+    QCheckBox* chkShowConfirmation;
 };
 
 namespace BookingWizardParts {
 /// A plain-text caption.
 QLabel* caption(const QString& text, QWidget* parent);
+/// A plain-text label with its object name.
+QLabel* named(QLabel* label, const QString& name);
 } // namespace BookingWizardParts

@@ -1,5 +1,6 @@
 #include "bookings/Ledger.h"
 
+#include "bookings/CreditNotes.h"
 #include "core/DateTimes.h"
 #include "core/SqlHelpers.h"
 
@@ -207,20 +208,43 @@ bool addLine(const QSqlDatabase& db, int bookingId, const Entry& entry, const QD
             return refuse(
                 QCoreApplication::translate("Ledger", "The customer holds %1 of credit.").arg(credit->format()));
     }
-    if (!Sql::exec(db,
-                   QStringLiteral("INSERT INTO Payment (BookingID, PaidAt, Kind, PaymentMethodID, Amount, Reference, "
-                                  "Desk, Note) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
-                   {bookingId,
-                    // A line always carries its time: without the desk's clock, the machine's.
-                    DateTimes::dbDateTime(
-                        when.isValid() ? when : DateTimes::wallTime(QDate::currentDate(), QTime::currentTime())),
-                    static_cast<int>(entry.kind), entry.methodId ? QVariant(*entry.methodId) : Sql::nullInt(),
-                    signedAmount(entry).toDb(), entry.reference, desk, entry.note},
-                   error))
+    // Money given back on an invoiced booking is credited against its invoice, never beyond it.
+    const bool credited = entry.kind == Kind::Refund && held->invoiceNumber.has_value();
+    if (credited) {
+        const Status allowed = CreditNotes::checkRefund(db, bookingId, *held->invoiceNumber, held->total, entry.amount);
+        if (!allowed) {
+            *error = allowed.error();
+            if (isRefusal)
+                *isRefusal = allowed.kind() == FailureKind::Refused;
+            return false;
+        }
+    }
+    // A line always carries its time: without the desk's clock, the machine's.
+    const QDateTime stamp = when.isValid() ? when : DateTimes::wallTime(QDate::currentDate(), QTime::currentTime());
+    const auto lineId = Sql::insertReturningId(
+        db,
+        QStringLiteral("INSERT INTO Payment (BookingID, PaidAt, Kind, PaymentMethodID, Amount, Reference, Desk, Note) "
+                       "VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
+        {bookingId, DateTimes::dbDateTime(stamp), static_cast<int>(entry.kind),
+         entry.methodId ? QVariant(*entry.methodId) : Sql::nullInt(), signedAmount(entry).toDb(), entry.reference, desk,
+         entry.note},
+        error);
+    if (!lineId)
         return false;
     // The sum is read back rather than added to, so two desks' lines both count whatever order they commit in.
-    return Sql::exec(db, QStringLiteral("UPDATE Booking SET AmountPayed = COALESCE(AmountPayed, 0) + ? WHERE ID = ?"),
-                     {signedAmount(entry).toDb(), bookingId}, error);
+    if (!Sql::exec(db, QStringLiteral("UPDATE Booking SET AmountPayed = COALESCE(AmountPayed, 0) + ? WHERE ID = ?"),
+                   {signedAmount(entry).toDb(), bookingId}, error))
+        return false;
+    if (!credited)
+        return true;
+    const auto note = CreditNotes::issue(db, bookingId, *held->invoiceNumber, *lineId, entry.amount, stamp, desk);
+    if (!note) {
+        *error = note.error();
+        if (isRefusal)
+            *isRefusal = note.kind() == FailureKind::Refused;
+        return false;
+    }
+    return true;
 }
 
 Result<Money> record(const QSqlDatabase& db, int bookingId, const Entry& entry, const QDateTime& when,

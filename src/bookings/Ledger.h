@@ -78,7 +78,9 @@ Result<Account> account(const QSqlDatabase& db, int bookingId);
 
 /// Adds one line and the booking's new paid amount in one transaction, after checking inside it that the booking
 /// still exists and is not cancelled, that a refund is no more than what was paid, and that credit used is no more
-/// than the customer holds. Zero, signed and too large amounts are Refused. Returns the new amount paid.
+/// than the customer holds. A refund on an invoiced booking issues its credit note in the same transaction, and is
+/// Refused when the credit notes would give back more than the invoice. Zero, signed and too large amounts are
+/// Refused. Returns the new amount paid.
 Result<Money> record(const QSqlDatabase& db, int bookingId, const Entry& entry, const QDateTime& when,
                      const QString& desk);
 

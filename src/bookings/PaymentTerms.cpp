@@ -6,11 +6,11 @@
 #include <QSqlQuery>
 
 PaymentTerms::Due PaymentTerms::due(Money total, Money paid, const QDate& booked, const QDate& arrival,
-                                    const QDate& today) const
+                                    const QDate& today, const Agreed& agreed) const
 {
     Due d;
-    d.depositBy = booked;
-    d.balanceBy = arrival.addDays(-balanceDays);
+    d.depositBy = agreed.depositBy.isValid() ? agreed.depositBy : booked;
+    d.balanceBy = agreed.balanceBy.isValid() ? agreed.balanceBy : arrival.addDays(-balanceDays);
     const Money nothing;
     const Money owedAll = total > nothing ? total : nothing;
     switch (deposit) {
@@ -25,8 +25,10 @@ PaymentTerms::Due PaymentTerms::due(Money total, Money paid, const QDate& booked
             d.deposit = minimum;
         break;
     }
+    if (agreed.deposit)
+        d.deposit = *agreed.deposit;
     // Made inside the balance window (or on the day it opens): everything is due at booking.
-    if (booked.isValid() && d.balanceBy.isValid() && booked >= d.balanceBy) {
+    if (!agreed.balanceBy.isValid() && booked.isValid() && d.balanceBy.isValid() && booked >= d.balanceBy) {
         d.deposit = owedAll;
         d.balanceBy = booked;
     }

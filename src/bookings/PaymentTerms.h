@@ -5,6 +5,7 @@
 
 #include <QDate>
 #include <QSqlDatabase>
+#include <optional>
 
 /// When a booking's money falls due: a deposit at booking (none, a fixed amount or a percentage of the total with
 /// a minimum) and the balance a number of days before arrival. Kept with the company's details.
@@ -37,8 +38,17 @@ struct PaymentTerms
         QDate nextDueBy; // when what is owed next falls due; null when nothing is owed
         Money nextDue;   // how much falls due then
     };
-    /// A booking made inside the balance window owes everything at once.
-    Due due(Money total, Money paid, const QDate& booked, const QDate& arrival, const QDate& today) const;
+    /// What the clerk agreed for one booking (Booking.DepositDue, DepositBy, BalanceBy); each one not set follows
+    /// the terms.
+    struct Agreed
+    {
+        std::optional<Money> deposit;
+        QDate depositBy;
+        QDate balanceBy;
+    };
+    /// A booking made inside the balance window owes everything at once, unless a balance date was agreed for it.
+    Due due(Money total, Money paid, const QDate& booked, const QDate& arrival, const QDate& today,
+            const Agreed& agreed = {}) const;
 
     /// The terms as the company window's boxes give them; Refused with the reason when out of range.
     Result<PaymentTerms> checked() const;

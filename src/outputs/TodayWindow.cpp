@@ -1,12 +1,14 @@
 #include "outputs/TodayWindow.h"
 
 #include "bookings/BookingSummaryWindow.h"
+#include "bookings/DocumentsMenu.h"
 #include "core/Registry.h"
 #include "core/Seams.h"
 #include "core/Texts.h"
 #include "outputs/FigureChart.h"
 #include "outputs/HarbourFigures.h"
 
+#include <QApplication>
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
@@ -83,6 +85,16 @@ TodayWindow::TodayWindow(IWindowHost& host, Services& services, QWidget* parent)
     cmdRefresh->setObjectName(QStringLiteral("cmdRefresh"));
     auto* cmdClose = new QPushButton(tr("&Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    // The booking chosen in the list last used.
+    auto* cmdConfirmation = new QPushButton(tr("Con&firmation"), this);
+    cmdConfirmation->setObjectName(QStringLiteral("cmdConfirmation"));
+    cmdConfirmation->setMenu(DocumentsMenu::confirmationMenu(
+        m_services,
+        [this] {
+            const QTreeWidgetItem* item = m_chosen ? m_chosen->currentItem() : nullptr;
+            return item ? item->data(0, Qt::UserRole).toInt() : 0;
+        },
+        this));
 
     auto* grid = new QGridLayout;
     grid->addWidget(framed(QStringLiteral("fraArrivals"), tr("&Arrivals today"), m_lstArrivals, this), 0, 0);
@@ -93,6 +105,7 @@ TodayWindow::TodayWindow(IWindowHost& host, Services& services, QWidget* parent)
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_chkShowAtStartup);
     buttons->addStretch(1);
+    buttons->addWidget(cmdConfirmation);
     buttons->addWidget(cmdRefresh);
     buttons->addWidget(cmdClose);
     auto* layout = new QVBoxLayout(this);
@@ -103,6 +116,11 @@ TodayWindow::TodayWindow(IWindowHost& host, Services& services, QWidget* parent)
 
     for (QTreeWidget* lines : {m_lstArrivals, m_lstDepartures, m_lstInHarbour, m_lstOwing})
         connect(lines, &QTreeWidget::itemActivated, this, [this, lines] { openSummary(lines); });
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        for (QTreeWidget* lines : {m_lstArrivals, m_lstDepartures, m_lstInHarbour, m_lstOwing})
+            if (now == lines)
+                m_chosen = lines;
+    });
     connect(m_chkShowAtStartup, &QCheckBox::toggled, this, [](bool on) {
         Registry::setRegistryValue(Settings::ShowTodayAtStartup, on ? QStringLiteral("1") : QStringLiteral("0"));
     });

@@ -38,4 +38,5 @@ private:
     QTreeWidget* m_lstOwing;
     QChartView* m_chtOccupancy;
     QCheckBox* m_chkShowAtStartup;
+    QTreeWidget* m_chosen = nullptr; // the list last given the focus: its line is the booking a button acts on
 };

@@ -1,6 +1,8 @@
 #include "bookings/BookingDocuments.h"
 #include "bookings/BookingSummaryWindow.h"
 #include "bookings/BookingWizard.h"
+#include "bookings/DocumentsMenu.h"
+#include "bookings/Ledger.h"
 #include "common/PdfReader.h"
 #include "common/TestSupport.h"
 #include "core/ui/DocumentRenderer.h"
@@ -235,6 +237,9 @@ private slots:
         QVERIFY(control<QLabel>(*m_summary, "lblDue")->text().contains(u"The customer holds £15.00 of credit."_s));
         for (const char* button : {"Command1", "Command2", "cmdRecordPayment", "cmdRefund"})
             QVERIFY2(!control<QPushButton>(*m_summary, button)->isEnabled(), button);
+        m_install->messages.calls.clear();
+        control<QAction>(*m_summary, "mnuConfirmationPrint")->trigger();
+        QCOMPARE(said(), u"Booking Confirmation: The booking has been cancelled: it cannot be confirmed."_s);
     }
 
     void reservationFormAsPdfAndReceiptPrinted()
@@ -288,6 +293,67 @@ private slots:
                               u"Guest Confirmation Number: G-9|Notes: Arrives late|"
                               u"Thank you for mooring with us"_s)),
             QString());
+    }
+
+    // The booking confirmation printed from the summary, and another booking's saved as PDF, while the database
+    // refuses every change: the price by season, the deposit and balance with their days (the company's terms, or
+    // what was agreed for the booking), the terms; no invoice number. Then a refund after the invoice: its credit
+    // note printed from the summary.
+    void confirmationAndCreditNote()
+    {
+        QVERIFY(exec(u"UPDATE Company SET DepositKind = 1, DepositAmount = 2000000, BalanceDueDays = 14"_s));
+        QVERIFY(exec(u"UPDATE Booking SET Created = '2026-05-01 10:00:00'"_s));
+        QVERIFY(exec(u"UPDATE Booking SET DepositDue = 100000, DepositBy = '2026-06-10 00:00:00', BalanceBy = "
+                     u"'2026-06-20 00:00:00' WHERE ID = 2"_s));
+        QVERIFY(show(1));
+        QVERIFY(!control<QPushButton>(*m_summary, "cmdCreditNotes")->isEnabled());
+        m_install->printer.defaultName = u"Office"_s;
+        const QString path = m_install->root() + u"/confirmation.pdf"_s;
+        m_install->files.answers << path;
+        QVERIFY(m_install->refuseChanges(true));
+        control<QAction>(*m_summary, "mnuConfirmationPrint")->trigger();
+        const bool saved = DocumentsMenu::confirmation(m_install->services, 2, DocumentsMenu::Outlet::Pdf, nullptr);
+        QVERIFY(m_install->refuseChanges(false));
+        QVERIFY(saved);
+        QCOMPARE(said(), QString());
+        QCOMPARE(m_install->printer.jobs, QStringList{u"BOOKING CONFIRMATION"_s});
+        const QList<QStringList> printed = pdfPages(m_install->printer.paperPath);
+        QCOMPARE(printed.size(), 1);
+        QCOMPARE(missing(printed[0],
+                         heading() + texts(u"VAT No: GB 123 4567 89|BOOKING CONFIRMATION|Ann O'Neill|Gull House|"
+                                           u"Quay Street|Hamworthy|Poole|BH15 1AA|Booking Number: 1|"
+                                           u"Confirmation Number: 41|Arrival: Fri 05/06/2026 14:30|"
+                                           u"Departure: Sun 07/06/2026 10:00|Berth(s): A1|Boat: Kittiwake, 7.50 m|"
+                                           u"Price|Cost Of Hire: £1,234.50|A1, daily charge: 1 night at £345.00|"
+                                           u"£345.00|A1, Regatta: 1 week at £889.50|£889.50|Other Charges: £50.00|"
+                                           u"VAT: £224.88|Total Payable: £1,509.38|Paid to date: £1,000.00|"
+                                           u"Deposit due: £0.00 deposit of £200.00 paid|"
+                                           u"Balance due: £509.38 by Fri 22/05/2026|Notes: Arrives late|"
+                                           u"Terms and Conditions:|Berths are let by the night.|"
+                                           u"Thank you for mooring with us"_s)),
+                 QString());
+        QVERIFY(!printed[0].join(u'\n').contains(u"Invoice"_s, Qt::CaseInsensitive));
+        QCOMPARE(missing(pdfPages(path).value(0),
+                         texts(u"BOOKING CONFIRMATION|Bob Hale|Booking Number: 2|Arrival: Wed 01/07/2026 09:00|"
+                               u"Total Payable: £58.75|Paid to date: £0.00|Deposit due: £10.00 by Wed 10/06/2026|"
+                               u"Balance due: £48.75 by Sat 20/06/2026"_s)),
+                 QString());
+        QCOMPARE(m_install->scalarInt(u"SELECT LastInvoiceNumber FROM Company"_s), 0);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Booking WHERE InvoiceNumber IS NOT NULL"_s), 0);
+
+        const qint64 invoice = *Ledger::issueInvoice(m_install->db(), 1);
+        QVERIFY(Ledger::record(m_install->db(), 1, {Ledger::Kind::Refund, {}, Money::fromPence(12550), {}, {}},
+                               m_install->clock.current, u"desk"_s));
+        QVERIFY(show(1));
+        control<QAction>(*m_summary, "mnuCreditNote1Print")->trigger();
+        QCOMPARE(m_install->printer.jobs.last(), u"CREDIT NOTE 1"_s);
+        QCOMPARE(missing(pdfPages(m_install->printer.paperPath).value(0),
+                         heading() + texts(u"CREDIT NOTE|Credit Note Number: 1|Date: Fri 04/12/2026|"
+                                           u"Against Invoice Number: %1|Ann O'Neill|Gull House|Booking Number: 1|"
+                                           u"Confirmation Number: 41|"
+                                           u"Period: Fri 05/06/2026 14:30 to Sun 07/06/2026 10:00|Berth(s): A1|"
+                                           u"Amount Credited: £125.50|Thank you for mooring with us"_s.arg(invoice))),
+                 QString());
     }
 
     void longNotesRunOntoASecondPage()

@@ -499,7 +499,12 @@ private slots:
     void cancelChangedBooking()
     {
         walkToConfirmation({u"A1"_s});
+        // Saved with its confirmation asked for: the confirmation comes up in the print preview.
+        control<QCheckBox>(*m_wizard, "chkShowConfirmation")->setChecked(true);
+        QString previewed;
+        onNextModal([&previewed](QDialog* dialog) { previewed = dialog->windowTitle(); });
         next();
+        QCOMPARE(previewed, u"BOOKING CONFIRMATION"_s);
         const int id = m_install->scalarInt(u"SELECT ID FROM Booking"_s);
         for (MsgResult answer : {MsgResult::No, MsgResult::Yes}) {
             openToChange(id);

@@ -1,5 +1,6 @@
 #include "bookings/BerthAvailability.h"
 #include "bookings/BookingStore.h"
+#include "bookings/CreditNotes.h"
 #include "bookings/FindBookingModel.h"
 #include "bookings/Ledger.h"
 #include "bookings/PaymentTerms.h"
@@ -68,7 +69,7 @@ class tst_Ledger : public InstallTest
 
     using RecordRow = std::tuple<int, Ledger::Kind, qint64, qint64>;
     using CancelRow = std::tuple<BookingStore::MoneyKept, QString, qint64, qint64>;
-    using DueRow = std::tuple<int, qint64, qint64, int, qint64, QDate, QString>;
+    using DueRow = std::tuple<int, qint64, qint64, int, qint64, QDate, QString, QString>;
 
 private slots:
     void newBookingPaymentIsTheFirstLine()
@@ -243,6 +244,60 @@ private slots:
         }
     }
 
+    // Refunds on an invoiced booking: each issues a credit note in its own transaction, numbered without gaps
+    // across two desks, never crediting more than the invoice; a refund on a booking never invoiced issues none.
+    void creditNotes()
+    {
+        QVERIFY(exec(u"UPDATE Company SET LastCreditNoteNumber = 7"_s));
+        QVERIFY(Ledger::record(m_install->db(), 2, {Kind::Payment, 1, pounds(20), {}, {}}, {}, u"a"_s));
+        QVERIFY(Ledger::record(m_install->db(), 2, {Kind::Refund, 1, pounds(5), {}, {}}, {}, u"a"_s));
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM CreditNote"_s), 0);
+        QVERIFY(Ledger::record(m_install->db(), 1, {Kind::Payment, 1, pounds(250), {}, {}}, {}, u"a"_s));
+        const qint64 invoice = *Ledger::issueInvoice(m_install->db(), 1);
+        OtherDesk deskB(*m_install);
+        QVERIFY2(deskB, qPrintable(deskB.error()));
+        const auto refund = [&](const QSqlDatabase& db, qint64 poundsBack) {
+            return Ledger::record(db, 1, {Kind::Refund, 1, pounds(poundsBack), {}, {}}, m_install->clock.current,
+                                  u"desk"_s);
+        };
+        QVERIFY(refund(m_install->db(), 40));
+        QVERIFY(refund(*deskB, 60));
+        // A number taken in a transaction that then failed is not lost, and the refund is not half saved.
+        const int lines = lineCount();
+        QVERIFY(m_install->failOn(u"CreditNote"_s, u"INSERT"_s, u"disk full"_s));
+        QCOMPARE(refund(*deskB, 10).kind(), FailureKind::Database);
+        QVERIFY(exec(TestMain::currentEngine() == TestMain::Engine::SQLite
+                         ? u"DROP TRIGGER FailCreditNoteInsert"_s
+                         : u"DROP TRIGGER FailCreditNoteInsert ON CreditNote"_s));
+        QCOMPARE(lineCount(), lines);
+        // £100 credited of the £300 invoiced: £201 more would credit beyond it.
+        const auto over = refund(m_install->db(), 201);
+        QCOMPARE(over.kind(), FailureKind::Refused);
+        QVERIFY2(over.error().startsWith(
+                     u"Credit notes already give back £100.00 of the £300.00 on invoice %1"_s.arg(invoice)),
+                 qPrintable(over.error()));
+        QVERIFY(over.error().contains(u"At most £200.00"_s));
+        QVERIFY(refund(*deskB, 200));
+        QCOMPARE(refund(m_install->db(), 1).kind(), FailureKind::Refused); // the invoice is wholly credited
+        QCOMPARE(m_install->joined(u"SELECT Number || ' ' || InvoiceNumber || ' ' || (Amount / 10000) || ' ' || "
+                                   u"(SELECT -P.Amount / 10000 FROM Payment P WHERE P.ID = CreditNote.PaymentID) "
+                                   u"FROM CreditNote WHERE BookingID = 1 ORDER BY Number"_s),
+                 u"8 %1 40 40,9 %1 60 60,10 %1 200 200"_s.arg(invoice));
+        QCOMPARE(m_install->scalarInt(u"SELECT LastCreditNoteNumber FROM Company"_s), 10);
+        const auto notes = CreditNotes::ofBooking(m_install->db(), 1);
+        QVERIFY(notes && notes->size() == 3);
+        QVERIFY(notes->first().issuedAt == m_install->clock.current && notes->first().desk == u"desk"_s);
+        QCOMPARE(paid(1), pounds(50));
+        QVERIFY(sumsAgree());
+        // Cancelled with the money refunded, the rest would credit beyond the invoice: nothing is cancelled.
+        const auto loaded = BookingStore::loadBooking(m_install->db(), 1);
+        QCOMPARE(BookingStore::cancelBooking(m_install->db(), 1, loaded->storedStamp, BookingStore::MoneyKept::Refunded,
+                                             {}, {})
+                     .kind(),
+                 FailureKind::Refused);
+        QVERIFY(!BookingStore::loadBooking(m_install->db(), 1)->cancelled);
+    }
+
     void dueDates_data()
     {
         // deposit: PaymentTerms::Deposit
@@ -250,19 +305,27 @@ private slots:
         // minimum: pence
         // paid: pence, of a £300 total
         // expected: deposit, by, balance by, owed now, next due, next by
+        // agreed: for this booking, deposit pence, deposit by and balance by ("-": not agreed)
         const DataRows<DueRow> row;
-        row("no terms", {0, 0, 0, 0, 0, day(5, 1), u"0 01.05 31.07 0 30000 31.07"_s});
-        row("fixed, unpaid", {1, 5000, 0, 28, 0, day(5, 1), u"5000 01.05 03.07 5000 5000 01.05"_s});
-        row("fixed, deposit paid", {1, 5000, 0, 28, 5000, day(5, 1), u"5000 01.05 03.07 0 25000 03.07"_s});
-        row("percent", {2, 2500, 0, 28, 0, day(5, 1), u"7500 01.05 03.07 7500 7500 01.05"_s});
-        row("percent under minimum", {2, 500, 4000, 28, 0, day(5, 1), u"4000 01.05 03.07 4000 4000 01.05"_s});
-        row("fixed above total", {1, 50000, 0, 28, 0, day(5, 1), u"30000 01.05 03.07 30000 30000 01.05"_s});
-        row("booked inside the window", {1, 5000, 0, 28, 5000, day(7, 20), u"30000 20.07 20.07 25000 25000 20.07"_s});
-        row("overpaid", {1, 5000, 0, 28, 31000, day(5, 1), u"5000 01.05 03.07 0 0 -"_s});
+        row("no terms", {0, 0, 0, 0, 0, day(5, 1), u"0 01.05 31.07 0 30000 31.07"_s, {}});
+        row("fixed, unpaid", {1, 5000, 0, 28, 0, day(5, 1), u"5000 01.05 03.07 5000 5000 01.05"_s, {}});
+        row("fixed, deposit paid", {1, 5000, 0, 28, 5000, day(5, 1), u"5000 01.05 03.07 0 25000 03.07"_s, {}});
+        row("percent", {2, 2500, 0, 28, 0, day(5, 1), u"7500 01.05 03.07 7500 7500 01.05"_s, {}});
+        row("percent under minimum", {2, 500, 4000, 28, 0, day(5, 1), u"4000 01.05 03.07 4000 4000 01.05"_s, {}});
+        row("fixed above total", {1, 50000, 0, 28, 0, day(5, 1), u"30000 01.05 03.07 30000 30000 01.05"_s, {}});
+        row("booked inside the window",
+            {1, 5000, 0, 28, 5000, day(7, 20), u"30000 20.07 20.07 25000 25000 20.07"_s, {}});
+        row("agreed deposit and dates",
+            {1, 5000, 0, 28, 0, day(5, 1), u"2000 10.05 20.06 0 2000 10.05"_s, u"2000 10.05 20.06"_s});
+        row("agreed balance date inside the window",
+            {1, 5000, 0, 28, 5000, day(7, 20), u"5000 20.07 25.07 0 25000 25.07"_s, u"- - 25.07"_s});
+        row("agreed deposit above the total",
+            {0, 0, 0, 0, 0, day(5, 1), u"30000 01.05 31.07 30000 30000 01.05"_s, u"40000 - -"_s});
+        row("overpaid", {1, 5000, 0, 28, 31000, day(5, 1), u"5000 01.05 03.07 0 0 -"_s, {}});
     }
     void dueDates()
     {
-        const auto& [deposit, amount, minimum, days, paid, booked, expected] = fetchRow<DueRow>();
+        const auto& [deposit, amount, minimum, days, paid, booked, expected, agreedText] = fetchRow<DueRow>();
         PaymentTerms terms;
         terms.deposit = PaymentTerms::Deposit(deposit);
         terms.fixedAmount = Money::fromPence(amount);
@@ -270,7 +333,14 @@ private slots:
         terms.minimum = Money::fromPence(minimum);
         terms.balanceDays = days;
         // Today is the day after booking: a deposit owed is owed now, a balance not yet.
-        const auto due = terms.due(pounds(300), Money::fromPence(paid), booked, day(7, 31), booked.addDays(1));
+        PaymentTerms::Agreed agreed;
+        if (const QStringList parts = agreedText.split(u' '); parts.size() == 3) {
+            if (parts[0] != u"-"_s)
+                agreed.deposit = Money::fromPence(parts[0].toLongLong());
+            agreed.depositBy = QDate::fromString(parts[1] + u".2026"_s, u"dd.MM.yyyy"_s);
+            agreed.balanceBy = QDate::fromString(parts[2] + u".2026"_s, u"dd.MM.yyyy"_s);
+        }
+        const auto due = terms.due(pounds(300), Money::fromPence(paid), booked, day(7, 31), booked.addDays(1), agreed);
         const auto dm = [](const QDate& d) { return d.isValid() ? d.toString(u"dd.MM"_s) : u"-"_s; };
         QCOMPARE(QStringList({QString::number(due.deposit.roundedPence()), dm(due.depositBy), dm(due.balanceBy),
                               QString::number(due.owedNow.roundedPence()), QString::number(due.nextDue.roundedPence()),

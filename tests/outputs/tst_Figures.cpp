@@ -215,8 +215,20 @@ private slots:
                                                                 {u"Sat 5"_s, u"2"_s, u"66.7%"_s},
                                                                 {u"Sun 6"_s, u"0"_s, u"0.0%"_s}}));
 
-        // Enter on a line opens its booking's summary; the lists are read again afterwards.
+        // The confirmation of the line chosen in the list last used.
         auto* arrivals = control<QTreeWidget>(*today, "lstArrivals");
+        arrivals->setFocus();
+        QVERIFY(exec(u"UPDATE Booking SET Created = '2026-11-01 10:00:00' WHERE ID = 10"_s));
+        const QString confirmationPath = m_install->root() + u"/confirmation.pdf"_s;
+        m_install->files.answers << confirmationPath;
+        control<QAction>(*today, "mnuConfirmationPdf")->trigger();
+        const QStringList confirmation = PdfReader::lines(PdfReader::pages(confirmationPath).value(0));
+        QVERIFY(confirmation.contains(u"BOOKING CONFIRMATION"_s));
+        QVERIFY(confirmation.contains(u"Arrival: Fri 04/12/2026 14:00"_s));
+        QVERIFY(confirmation.contains(u"Berth(s): A2, M1"_s));
+        QVERIFY(confirmation.contains(u"Balance due: £40.00 by Fri 04/12/2026"_s));
+
+        // Enter on a line opens its booking's summary; the lists are read again afterwards.
         arrivals->setFocus();
         int opened = 0;
         onNextModal([&](QDialog* dialog) {
