@@ -95,7 +95,7 @@ QString kindText(Kind kind)
 
 Money lineCeiling()
 {
-    return Money::fromPence(1000000000);
+    return InputChecks::PaymentCeiling;
 }
 
 QString deskName()

@@ -91,9 +91,14 @@ QString refusal(const QString& text, Kind kind, const QLocale& locale)
         break;
     case Kind::Money:
     case Kind::Charge:
+    case Kind::Payment:
         if (trimmed(text).isEmpty())
             break; // blanks only: Money::read would take them for 0
-        return readAmount(text, kind == Kind::Charge ? ChargeCeiling : Money::ceiling(), invalidNumberText(), locale)
+        return readAmount(text,
+                          kind == Kind::Charge    ? ChargeCeiling
+                          : kind == Kind::Payment ? PaymentCeiling
+                                                  : Money::ceiling(),
+                          invalidNumberText(), locale)
             .error();
     case Kind::Count: {
         const auto count = readWholeNumber(text, locale);

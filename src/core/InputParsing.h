@@ -18,6 +18,7 @@ enum class Kind
     WholeNumber, // a whole number, sign allowed (counts, confirmation numbers)
     Money,       // an amount, the shown symbol or "£" allowed in front, up to Money::Ceiling() either way
     Charge,      // a booking's hire or other charges: an amount up to ChargeCeiling either way
+    Payment,     // money taken or given back: an amount up to PaymentCeiling either way
     Count,       // a number of people: 0 to MaxCount, or -1 for "not asked"
 };
 
@@ -26,6 +27,9 @@ inline constexpr qint64 MaxCount = 9999;
 /// The largest hire or other charges a box accepts, £249,999,999.99: the two together with tax at up to 100 % come
 /// to a total within Money::ceiling(), so whatever the boxes accept adds up to a total that saves.
 inline constexpr Money ChargeCeiling = Money::fromPence(Money::ceiling().units() / 100 / 4);
+
+/// The most one payment, refund or correction may carry: £10,000,000.00.
+inline constexpr Money PaymentCeiling = Money::fromPence(1000000000);
 
 /// "Please enter a valid number to continue".
 QString invalidNumberText();

@@ -138,7 +138,7 @@ private slots:
     void parse()
     {
         const auto& [text, locale, expected] = fetchRow<ParseRow>();
-        const Money limit = Money::fromPence(1000000000);
+        const Money limit = InputChecks::PaymentCeiling;
         const auto read = InputChecks::readAmount(text, limit, u"not"_s, QLocale(locale));
         const QString outcome = read                                            ? QString::number(read->units())
                                 : read.error() == InputChecks::decimalsText()   ? u"decimals"_s
@@ -270,6 +270,8 @@ private slots:
         row("money with three decimals", {u"2.505"_s, K::Money, c, u"decimals"_s});
         row("charge with ten decimals", {u"1.1234567890"_s, K::Charge, c, u"decimals"_s});
         row("money past the ceiling", {u"99999999999"_s, K::Money, gb, u"ceiling"_s});
+        row("payment past its limit, however far", {u"99999999999"_s, K::Payment, gb, u"payment"_s});
+        row("payment a penny past its limit", {u"10,000,000.01"_s, K::Payment, gb, u"payment"_s});
     }
     // What each box is told: the wizard's own words for what is not a number, the rule's for the rest.
     void validity()
@@ -279,7 +281,8 @@ private slots:
                                                {u"number"_s, u"Please enter a valid number to continue"_s},
                                                {u"decimals"_s, InputChecks::decimalsText()},
                                                {u"limit"_s, InputChecks::limitText(InputChecks::ChargeCeiling)},
-                                               {u"ceiling"_s, InputChecks::limitText(Money::ceiling())}};
+                                               {u"ceiling"_s, InputChecks::limitText(Money::ceiling())},
+                                               {u"payment"_s, InputChecks::limitText(InputChecks::PaymentCeiling)}};
         QCOMPARE(InputChecks::refusal(text, kind, QLocale(locale)), messages.value(expected));
         QCOMPARE(InputChecks::isValid(text, kind, QLocale(locale)), expected.isEmpty());
     }
