@@ -67,6 +67,10 @@ std::variant<BerthFields, BerthRefusal> readNewBerth(const BerthInput& input, co
     const auto refuse = [](Field field, const QString& title) {
         return BerthRefusal{field, InputChecks::invalidNumberText(), title};
     };
+    // An amount with more than pence, or past the limit, is told that rule rather than "not a number".
+    const auto refuseAmount = [&](Field field, const QString& text, const QString& title) {
+        return BerthRefusal{field, InputChecks::refusal(text, InputChecks::Kind::Money, locale), title};
+    };
     if (!number(input.length, fields.length))
         return refuse(Field::Length, BerthTitles::length());
     if (!number(input.width, fields.width))
@@ -74,11 +78,11 @@ std::variant<BerthFields, BerthRefusal> readNewBerth(const BerthInput& input, co
     if (!number(input.maxDraft, fields.maxDraft))
         return refuse(Field::MaxDraft, BerthTitles::maxDraft());
     if (!money(input.dailyHireCharge, fields.dailyHireCharge))
-        return refuse(Field::DailyHireCharge, BerthTitles::daily());
+        return refuseAmount(Field::DailyHireCharge, input.dailyHireCharge, BerthTitles::daily());
     if (!money(input.weeklyHireCharge, fields.weeklyHireCharge))
-        return refuse(Field::WeeklyHireCharge, BerthTitles::weekly());
+        return refuseAmount(Field::WeeklyHireCharge, input.weeklyHireCharge, BerthTitles::weekly());
     if (!money(input.monthlyHireCharge, fields.monthlyHireCharge))
-        return refuse(Field::MonthlyHireCharge, BerthTitles::monthly());
+        return refuseAmount(Field::MonthlyHireCharge, input.monthlyHireCharge, BerthTitles::monthly());
 
     fields.name = input.name.trimmed();
     if (fields.name.isEmpty())

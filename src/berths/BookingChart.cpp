@@ -178,7 +178,7 @@ std::pair<double, double> BookingChart::span(qint64 fromMinute, qint64 toMinute,
 
 BookingChart::Paid BookingChart::paidState(const Money& total, const Money& paid)
 {
-    if (paid >= total)
+    if (!(total - paid).owes())
         return Paid::Paid;
     return paid > Money() ? Paid::Part : Paid::Unpaid;
 }

@@ -57,6 +57,34 @@ Result<std::optional<Block>> otherBlockOver(const QSqlDatabase& db, const Block&
     return std::optional<Block>();
 }
 
+} // namespace
+
+Result<QSet<int>> blockedOver(const QSqlDatabase& db, const QList<int>& berthIds, const QDateTime& from,
+                              const QDateTime& to, int bookingId)
+{
+    QSet<int> blocked;
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    QString error;
+    // A berth has few blocks, so they are compared here.
+    for (const int berthId : berthIds) {
+        if (!Sql::exec(q,
+                       QStringLiteral("SELECT %1 FROM BerthBlock K LEFT JOIN Berth BE ON BE.ID = K.BerthID WHERE "
+                                      "K.BerthID = ? AND K.ID NOT IN (SELECT BlockID FROM BlockedBooking WHERE "
+                                      "BookingID = ?)")
+                           .arg(QLatin1String(Columns)),
+                       {berthId, bookingId}, &error))
+            return databaseFailure(error);
+        while (q.next()) {
+            const Block block = blockOf(q);
+            if (block.from < to && block.to > from)
+                blocked.insert(berthId);
+        }
+    }
+    return blocked;
+}
+
+namespace {
 Result<QList<int>> confirmedOf(const QSqlDatabase& db, int blockId)
 {
     QSqlQuery q(db);

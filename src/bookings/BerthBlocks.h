@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QHash>
 #include <QList>
+#include <QSet>
 #include <QSqlDatabase>
 #include <QString>
 #include <optional>
@@ -67,6 +68,11 @@ Result<QHash<int, Block>> read(const QSqlDatabase& db, const std::vector<int>& i
 
 /// The merge of the block as loaded, as stored now, and as the person has it, field by field.
 FieldChanges::Merge<Block> merged(const Block& loaded, const Block& theirs, const Block& mine);
+
+/// Those of berthIds a block holds over some of [from, to), a block confirmed over bookingId aside: what a booking's
+/// save found taken, told apart from another booking.
+Result<QSet<int>> blockedOver(const QSqlDatabase& db, const QList<int>& berthIds, const QDateTime& from,
+                              const QDateTime& to, int bookingId);
 
 /// One line for the event log and the chart's tooltip: "P2 blocked from … to …: reason".
 QString describe(const Block& block);

@@ -295,9 +295,9 @@ Doc::Document receipt(const PrintData& d)
              {line.reference, 2}},
             Line);
     const Money balance = d.totalPayable - d.amountPayed;
-    charges << amount(balance < Money() ? QCoreApplication::translate("BookingDocuments", "In Credit:")
-                                        : QCoreApplication::translate("BookingDocuments", "Balance Due:"),
-                      balance < Money() ? Money() - balance : balance)
+    charges << amount(balance.inCredit() ? QCoreApplication::translate("BookingDocuments", "In Credit:")
+                                         : QCoreApplication::translate("BookingDocuments", "Balance Due:"),
+                      balance.inCredit() ? Money() - balance : balance)
             << Doc::space(10);
     doc.body << charges;
     doc.body << Doc::Record{Doc::field(QCoreApplication::translate("BookingDocuments", "Berth Confirmation Number:"),

@@ -1,5 +1,6 @@
 #include "bookings/BookingFigures.h"
 
+#include "bookings/Ledger.h"
 #include "bookings/PeriodIndex.h"
 #include "core/DateTimes.h"
 #include "core/Dialect.h"
@@ -120,10 +121,10 @@ Result<Today> today(const QSqlDatabase& db, const QDateTime& now)
         return inHarbour.failure();
     result.inHarbour = *inHarbour;
 
-    auto owing = readLines(db, QStringLiteral("Booking B"),
-                           QStringLiteral("B.FromDate >= ? AND B.FromDate < ? AND "
-                                          "coalesce(B.TotalPayable, 0) > coalesce(B.AmountPayed, 0)"),
-                           {start, dayStart(day.addDays(8))}, QStringLiteral("B.FromDate"));
+    auto owing =
+        readLines(db, QStringLiteral("Booking B"),
+                  QStringLiteral("B.FromDate >= ? AND B.FromDate < ? AND ") + Ledger::owesSql(QStringLiteral("B")),
+                  {start, dayStart(day.addDays(8))}, QStringLiteral("B.FromDate"));
     if (!owing)
         return owing.failure();
     result.owingSoon = *owing;

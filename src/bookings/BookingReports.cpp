@@ -1,5 +1,6 @@
 #include "bookings/BookingReports.h"
 
+#include "bookings/Ledger.h"
 #include "core/DateTimes.h"
 #include "core/Dialect.h"
 #include "core/SqlHelpers.h"
@@ -158,12 +159,13 @@ Result<QList<BalanceDueRow>> balanceDue(const QSqlDatabase& db)
 {
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    const QString sql = QStringLiteral(
-        "SELECT Booking.FromDate, Booking.ToDate, Booking.CostOfHire, Booking.OtherCharges, Booking.VAT, "
-        "Booking.TotalPayable, Booking.AmountPayed, Customer.Name, Customer.TelNo "
-        "FROM Customer INNER JOIN Booking ON Customer.ID = Booking.CustomerID "
-        "WHERE Booking.AmountPayed < Booking.TotalPayable AND Booking.Cancelled = 0 ORDER BY Booking.FromDate NULLS "
-        "FIRST, Booking.ID");
+    const QString sql =
+        QStringLiteral(
+            "SELECT Booking.FromDate, Booking.ToDate, Booking.CostOfHire, Booking.OtherCharges, Booking.VAT, "
+            "Booking.TotalPayable, Booking.AmountPayed, Customer.Name, Customer.TelNo "
+            "FROM Customer INNER JOIN Booking ON Customer.ID = Booking.CustomerID "
+            "WHERE %1 AND Booking.Cancelled = 0 ORDER BY Booking.FromDate NULLS FIRST, Booking.ID")
+            .arg(Ledger::owesSql(QStringLiteral("Booking")));
     QString error;
     if (!Sql::exec(q, sql, {}, &error))
         return databaseFailure(error);

@@ -1,6 +1,7 @@
 #include "bookings/BookingStore.h"
 
 #include "bookings/BerthAvailability.h"
+#include "bookings/BerthBlocks.h"
 #include "bookings/BookingRules.h"
 #include "bookings/Ledger.h"
 #include "core/DateTimes.h"
@@ -284,37 +285,59 @@ Result<qint64> nextConfirmationNumber(const QSqlDatabase& db)
 }
 
 namespace {
-// The berths of the booking that another booking holds for its period.
-Result<QStringList> takenBerths(const QSqlDatabase& db, const BookingRecord& booking)
+// The berths of the booking that another booking or a block holds for its period, the blocked ones apart.
+struct Taken
+{
+    QStringList booked;
+    QStringList blocked;
+};
+Result<Taken> takenBerths(const QSqlDatabase& db, const BookingRecord& booking)
 {
     const auto busy = BerthAvailability::busyBerths(db, booking.fromDate, booking.toDate, booking.id);
     if (!busy)
         return busy.failure();
-    QStringList taken;
+    QList<int> busyIds;
+    for (const int id : booking.berthIds)
+        if (busy->contains(id))
+            busyIds.append(id);
+    Taken taken;
+    if (busyIds.isEmpty())
+        return taken;
+    const auto blocked = BerthBlocks::blockedOver(db, busyIds, booking.fromDate, booking.toDate, booking.id);
+    if (!blocked)
+        return blocked.failure();
     for (qsizetype i = 0; i < booking.berthIds.size(); ++i) {
-        if (busy->contains(booking.berthIds.at(i)))
-            taken.append(booking.berthNames.value(i));
+        const int id = booking.berthIds.at(i);
+        if (blocked->contains(id))
+            taken.blocked.append(booking.berthNames.value(i));
+        else if (busy->contains(id))
+            taken.booked.append(booking.berthNames.value(i));
     }
     return taken;
 }
 
-// taken: the berths booked meanwhile, or the booking's fields another desk changed.
-Failure overtakenBy(Overtaken what, Overtaken* overtaken, const QStringList& taken = {})
+// taken: the berths booked or blocked meanwhile; changed: the booking's fields another desk changed.
+Failure overtakenBy(Overtaken what, Overtaken* overtaken, const Taken& taken = {}, const QStringList& changed = {})
 {
     if (overtaken)
         *overtaken = what;
     switch (what) {
     case Overtaken::BerthsTaken:
+        if (!taken.blocked.isEmpty())
+            return conflict(QCoreApplication::translate("BookingStore",
+                                                        "%1 has been blocked for this period since the list was "
+                                                        "shown. Nothing was saved: please choose the units again.")
+                                .arg(taken.blocked.join(QStringLiteral(", "))));
         return conflict(QCoreApplication::translate("BookingStore",
                                                     "%1 has been booked for this period since the list was shown. "
                                                     "Nothing was saved: please choose the units again.")
-                            .arg(taken.join(QStringLiteral(", "))));
+                            .arg(taken.booked.join(QStringLiteral(", "))));
     case Overtaken::BookingChanged:
         return conflict(QCoreApplication::translate("BookingStore",
                                                     "This booking has been changed or cancelled at another desk "
                                                     "since you opened it (changed: %1). Nothing was saved: cancel "
                                                     "and open it again to see the changes.")
-                            .arg(taken.join(QStringLiteral(", "))));
+                            .arg(changed.join(QStringLiteral(", "))));
     case Overtaken::BoatGone:
         return conflict(QCoreApplication::translate("BookingStore",
                                                     "The boat has been removed or given to another customer since "
@@ -369,7 +392,7 @@ Result<SavedBooking> saveBooking(const QSqlDatabase& db, const BookingRecord& ty
         if (!now)
             return now.failure();
         if (*now != booking.storedStamp)
-            return overtakenBy(Overtaken::BookingChanged, overtaken,
+            return overtakenBy(Overtaken::BookingChanged, overtaken, {},
                                now->isEmpty() ? QStringList{QCoreApplication::translate("BookingStore", "deleted")}
                                               : changedFields(booking.storedStamp, *now));
     }
@@ -393,7 +416,7 @@ Result<SavedBooking> saveBooking(const QSqlDatabase& db, const BookingRecord& ty
     const auto taken = takenBerths(db, booking);
     if (!taken)
         return taken.failure();
-    if (!taken->isEmpty())
+    if (!taken->booked.isEmpty() || !taken->blocked.isEmpty())
         return overtakenBy(Overtaken::BerthsTaken, overtaken, *taken);
 
     QSqlQuery q(db);
@@ -454,10 +477,10 @@ Result<SavedBooking> saveBooking(const QSqlDatabase& db, const BookingRecord& ty
     // A server checks that no berth is booked twice over when the transaction commits: another desk's booking
     // committed after the re-check above. That is the same "taken" answer, with the berths asked for afresh.
     if (Dialect::of(db).isOverlapRefusal(tx.commitError())) {
-        QStringList names = takenBerths(db, booking).valueOr(QStringList());
-        if (names.isEmpty()) // the other booking went again meanwhile: name every berth asked for
-            names = booking.berthNames;
-        return overtakenBy(Overtaken::BerthsTaken, overtaken, names);
+        Taken taken = takenBerths(db, booking).valueOr(Taken{});
+        if (taken.booked.isEmpty() && taken.blocked.isEmpty()) // gone again meanwhile: name every berth asked for
+            taken.booked = booking.berthNames;
+        return overtakenBy(Overtaken::BerthsTaken, overtaken, taken);
     }
     return databaseFailure(error);
 }

@@ -29,7 +29,7 @@ struct SavedBooking
 enum class Overtaken
 {
     Nothing,
-    BerthsTaken,    // another booking took some of the berths (the failure's text names them)
+    BerthsTaken,    // another booking or a block took some of the berths (the failure's text names them)
     BookingChanged, // the changed booking was changed or cancelled since it was loaded
     CustomerGone,   // the customer was deleted
     BoatGone        // the boat was removed or is no longer the customer's

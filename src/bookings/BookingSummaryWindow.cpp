@@ -270,7 +270,7 @@ void BookingSummaryWindow::showLedger()
     const Money balance = held->balance();
     if (held->cancelled)
         m_lblBalance->setText(tr("Cancelled: paid %1").arg(held->paid.format()));
-    else if (balance < Money())
+    else if (balance.inCredit())
         m_lblBalance->setText(tr("Paid %1 of %2: in credit %3")
                                   .arg(held->paid.format(), held->total.format(), (Money() - balance).format()));
     else
@@ -278,7 +278,7 @@ void BookingSummaryWindow::showLedger()
             tr("Paid %1 of %2: balance due %3").arg(held->paid.format(), held->total.format(), balance.format()));
     m_lblDue->clear();
     const auto terms = PaymentTerms::load(db);
-    if (terms && !held->cancelled && balance > Money()) {
+    if (terms && !held->cancelled && balance.owes()) {
         const PaymentTerms::Due due =
             terms->due(held->total, held->paid, held->booked, held->arrival, m_services.clock.now().date());
         QStringList parts;

@@ -249,7 +249,7 @@ BookingCustomerPage::BookingCustomerPage(IMessageBox& messages, QWidget* parent)
         {txtOtherCharges, Kind::Charge, tr("Other Charges")},
         {txtVAT, Kind::Money, tr("VAT")},
         {txtTotalPayable, Kind::Money, tr("Total Payable")},
-        {txtAmountPayed, Kind::Money, tr("Amount Payed")}};
+        {txtAmountPayed, Kind::Payment, tr("Amount Payed")}};
     for (const auto& [box, kind, title] : checks)
         InputChecks::watch(box, kind, title, messages);
 }

@@ -4,6 +4,7 @@
 #include "core/Money.h"
 #include "core/SearchText.h"
 #include "core/SqlHelpers.h"
+#include "rates/Pricing.h"
 
 #include <QRandomGenerator>
 #include <QSqlQuery>
@@ -272,10 +273,13 @@ bool insertBookings(const QSqlDatabase& db, const Sizes& sizes, Random& r, const
         for (int h : held)
             hire += Money::fromUnits(berths[size_t(h)].daily) * qMax(1, stay.nights);
         const Money other = r.chance(30) ? Money::fromPence(r.between(1, 20) * 250) : Money();
-        const Money vat = (hire + other).mulRatio(175, 1000);
-        const Money total = hire + other + vat;
+        // Priced as the wizard prices: the tax to the penny, the total its parts' sum; a part payment is a quarter
+        // in whole pence.
+        const Pricing::Charges charges = Pricing::charges(hire, other, Pricing::DeliveredTax);
+        const Money vat = charges.tax;
+        const Money total = charges.total;
         const int paid = r.below(10);
-        const Money payed = paid < 7 ? total : paid < 9 ? total.mulRatio(1, 4) : Money();
+        const Money payed = paid < 7 ? total : paid < 9 ? total.ratioToPenny(1, 4) : Money();
         const int id = ++written;
         const QDateTime created =
             DateTimes::wallTime(stay.from.date().addDays(-r.between(0, 90)), QTime(10, 0).addSecs(60 * r.below(480)));

@@ -101,7 +101,7 @@ QVariant FindBookingModel::data(const QModelIndex& index, int role) const
         if (record(index.row()).value(ColCancelled).toInt() != 0)
             return tr("Cancelled");
         const Money balance = Money::fromDb(value);
-        return balance > Money() ? balance.format() : tr("Paid");
+        return balance.owes() ? balance.format() : tr("Paid");
     }
     return value;
 }

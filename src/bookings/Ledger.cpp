@@ -2,6 +2,7 @@
 
 #include "bookings/CreditNotes.h"
 #include "core/DateTimes.h"
+#include "core/InputParsing.h"
 #include "core/SqlHelpers.h"
 
 #include <QCoreApplication>
@@ -95,7 +96,7 @@ QString kindText(Kind kind)
 
 Money lineCeiling()
 {
-    return Money::fromPence(1000000000);
+    return InputChecks::PaymentCeiling;
 }
 
 QString deskName()
@@ -159,8 +160,7 @@ QString entryFault(const Entry& entry)
                       "as a correction.");
     const Money magnitude = entry.amount < nothing ? nothing - entry.amount : entry.amount;
     if (magnitude > lineCeiling())
-        return QCoreApplication::translate("Ledger", "An amount above %1 cannot be recorded.")
-            .arg(lineCeiling().format());
+        return InputChecks::limitText(lineCeiling());
     if (entry.reference.size() > 100 || entry.note.size() > 250)
         return QCoreApplication::translate("Ledger", "The reference runs to 100 characters and the note to 250.");
     return {};
@@ -313,6 +313,13 @@ Result<qint64> issueInvoice(const QSqlDatabase& db, int bookingId)
     return issued;
 }
 
+QString owesSql(const QString& alias)
+{
+    return QStringLiteral("coalesce(%1.TotalPayable, 0) - coalesce(%1.AmountPayed, 0) >= %2")
+        .arg(alias)
+        .arg(Money::halfPenny().units());
+}
+
 Result<QList<Owing>> owing(const QSqlDatabase& db, const PaymentTerms& terms, const QDate& today)
 {
     QSqlQuery q(db);
@@ -321,7 +328,8 @@ Result<QList<Owing>> owing(const QSqlDatabase& db, const PaymentTerms& terms, co
     if (!Sql::exec(q,
                    QStringLiteral("SELECT B.ID, B.BerthConfirmationNumber, C.Name, B.FromDate, B.Created, "
                                   "B.TotalPayable, B.AmountPayed FROM Booking B LEFT JOIN Customer C ON C.ID = "
-                                  "B.CustomerID WHERE B.Cancelled = 0 AND B.TotalPayable > COALESCE(B.AmountPayed, 0)"),
+                                  "B.CustomerID WHERE B.Cancelled = 0 AND ") +
+                       owesSql(QStringLiteral("B")),
                    {}, &error))
         return databaseFailure(error);
     QList<Owing> rows;

@@ -99,6 +99,10 @@ Result<Money> customerCredit(const QSqlDatabase& db, int customerId);
 /// sequence, assigned inside a transaction so no number is skipped or given twice.
 Result<qint64> issueInvoice(const QSqlDatabase& db, int bookingId);
 
+/// The SQL condition that the booking row named alias owes money by Money::owes(): its total less what was paid is
+/// at least half a penny. The one test of owing for every list that filters in SQL (Today, payments and balances due).
+QString owesSql(const QString& alias);
+
 /// A booking with money owing, for "Payments due".
 struct Owing
 {

@@ -2,6 +2,7 @@
 
 #include "bookings/BookingStore.h"
 #include "core/EventLog.h"
+#include "core/InputParsing.h"
 #include "core/Seams.h"
 #include "people/PeopleWidgets.h"
 
@@ -62,7 +63,10 @@ PaymentDialog::PaymentDialog(Services& services, int bookingId, Mode mode, QWidg
     if (const auto held = Ledger::account(db, bookingId)) {
         lblPaid->setText(tr("Total payable: %1    Paid so far: %2").arg(held->total.format(), held->paid.format()));
         // A refund proposes what was paid; a payment what is still owed.
-        const Money proposed = mode == Mode::Refund ? held->paid : held->balance();
+        // A balance kept to the ten-thousandth is proposed in the pence it shows; under half a penny it is settled.
+        const Money proposed = mode == Mode::Refund     ? held->paid
+                               : held->balance().owes() ? held->balance().toPenny()
+                                                        : Money();
         if (proposed > Money())
             txtAmount->setText(proposed.format());
         if (held->methodId)
@@ -81,10 +85,11 @@ std::optional<Money> PaymentDialog::record(Services& services, int bookingId, Mo
 
 void PaymentDialog::save()
 {
-    const auto amount = Money::parse(txtAmount->text().trimmed());
-    if (!amount || txtAmount->text().trimmed().isEmpty()) {
-        m_services.messages.show(tr("Type the amount, for example %1.").arg(Money::fromPence(2500).format()),
-                                 windowTitle(), MsgIcon::Exclamation);
+    const QString typed = txtAmount->text().trimmed();
+    const QString notAnAmount = tr("Type the amount, for example %1.").arg(Money::fromPence(2500).format());
+    const auto amount = InputChecks::readAmount(typed, Ledger::lineCeiling(), notAnAmount);
+    if (!amount || typed.isEmpty()) {
+        m_services.messages.show(typed.isEmpty() ? notAnAmount : amount.error(), windowTitle(), MsgIcon::Exclamation);
         txtAmount->setFocus();
         return;
     }

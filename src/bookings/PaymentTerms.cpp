@@ -20,7 +20,7 @@ PaymentTerms::Due PaymentTerms::due(Money total, Money paid, const QDate& booked
         d.deposit = fixedAmount;
         break;
     case Deposit::Percent:
-        d.deposit = Money::fromPence(total.mulRatio(percent, 10000).roundedPence());
+        d.deposit = total.ratioToPenny(percent, 10000);
         if (d.deposit < minimum)
             d.deposit = minimum;
         break;
@@ -35,7 +35,7 @@ PaymentTerms::Due PaymentTerms::due(Money total, Money paid, const QDate& booked
     if (d.deposit > owedAll)
         d.deposit = owedAll;
     d.owed = total - paid;
-    if (d.owed <= nothing)
+    if (!d.owed.owes())
         return d;
     const Money depositOwed = d.deposit > paid ? d.deposit - paid : nothing;
     if (depositOwed > nothing) {
@@ -54,7 +54,7 @@ PaymentTerms::Due PaymentTerms::due(Money total, Money paid, const QDate& booked
 
 Result<PaymentTerms> PaymentTerms::checked() const
 {
-    const Money limit = Money::fromPence(1000000000); // £10,000,000.00
+    const Money limit = MaxDeposit;
     const Money nothing;
     if (fixedAmount < nothing || fixedAmount > limit || minimum < nothing || minimum > limit)
         return refused(QCoreApplication::translate("PaymentTerms", "A deposit runs from %1 to %2.")

@@ -24,6 +24,8 @@ struct PaymentTerms
     int balanceDays = 0; // the balance is due this many days before arrival
 
     static constexpr int MaxBalanceDays = 365;
+    /// The largest fixed or minimum deposit: £10,000,000.00.
+    static constexpr Money MaxDeposit = Money::fromPence(1000000000);
 
     bool operator==(const PaymentTerms&) const = default;
 

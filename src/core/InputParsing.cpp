@@ -16,6 +16,36 @@ QString invalidNumberText()
     return QCoreApplication::translate("InputChecks", "Please enter a valid number to continue");
 }
 
+QString decimalsText()
+{
+    return QCoreApplication::translate("InputChecks", "Amounts are in pounds and pence: type at most two decimals, "
+                                                      "for example %1.")
+        .arg(Money::fromPence(112).format());
+}
+
+QString limitText(Money limit)
+{
+    return QCoreApplication::translate("InputChecks", "An amount cannot be more than %1.").arg(limit.formatGrouped());
+}
+
+Result<Money> readAmount(const QString& text, Money limit, const QString& notAnAmount, const QLocale& locale)
+{
+    const Money::Reading reading = Money::read(text, locale);
+    switch (reading.misread) {
+    case Money::Misread::NotAnAmount:
+        return refused(notAnAmount);
+    case Money::Misread::TooManyDecimals:
+        return refused(decimalsText());
+    case Money::Misread::TooLarge:
+        return refused(limitText(limit));
+    case Money::Misread::None:
+        break;
+    }
+    if (reading.amount > limit || reading.amount < Money() - limit)
+        return refused(limitText(limit));
+    return reading.amount;
+}
+
 std::optional<double> readNumber(const QString& text, const QLocale& locale)
 {
     const QString s = trimmed(text);
@@ -47,27 +77,41 @@ std::optional<Money> readMoney(const QString& text, const QLocale& locale)
     return Money::parse(text, locale);
 }
 
-bool isValid(const QString& text, Kind kind, const QLocale& locale)
+QString refusal(const QString& text, Kind kind, const QLocale& locale)
 {
     if (text.isEmpty())
-        return true;
+        return {};
+    bool valid = false;
     switch (kind) {
     case Kind::Number:
-        return readNumber(text, locale).has_value();
+        valid = readNumber(text, locale).has_value();
+        break;
     case Kind::WholeNumber:
-        return readWholeNumber(text, locale).has_value();
+        valid = readWholeNumber(text, locale).has_value();
+        break;
     case Kind::Money:
-        return readMoney(text, locale).has_value();
-    case Kind::Charge: {
-        const auto amount = readMoney(text, locale);
-        return amount && *amount <= ChargeCeiling && *amount >= Money() - ChargeCeiling;
-    }
+    case Kind::Charge:
+    case Kind::Payment:
+        if (trimmed(text).isEmpty())
+            break; // blanks only: Money::read would take them for 0
+        return readAmount(text,
+                          kind == Kind::Charge    ? ChargeCeiling
+                          : kind == Kind::Payment ? PaymentCeiling
+                                                  : Money::ceiling(),
+                          invalidNumberText(), locale)
+            .error();
     case Kind::Count: {
         const auto count = readWholeNumber(text, locale);
-        return count && *count >= -1 && *count <= MaxCount;
+        valid = count && *count >= -1 && *count <= MaxCount;
+        break;
     }
     }
-    return false;
+    return valid ? QString() : invalidNumberText();
+}
+
+bool isValid(const QString& text, Kind kind, const QLocale& locale)
+{
+    return refusal(text, kind, locale).isEmpty();
 }
 
 } // namespace InputChecks

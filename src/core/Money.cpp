@@ -49,11 +49,12 @@ void Money::setCurrencySymbol(const QString& symbol)
     shown.symbol = trimmed.isEmpty() ? defaultSymbol() : trimmed;
 }
 
-std::optional<Money> Money::parse(const QString& text, const QLocale& locale)
+Money::Reading Money::read(const QString& text, const QLocale& locale)
 {
     QString s = text.trimmed();
     if (s.isEmpty())
-        return Money();
+        return {};
+    const Reading notAnAmount{{}, Misread::NotAnAmount};
     bool negative = false;
     auto takeSign = [&] {
         if (s.startsWith(u'-') || s.startsWith(locale.negativeSign())) {
@@ -87,25 +88,25 @@ std::optional<Money> Money::parse(const QString& text, const QLocale& locale)
     }
 
     qint64 whole = 0;
-    qint64 fraction = 0;
+    qint64 pence = 0;
     int fractionDigits = 0;
     bool seenPoint = false;
     bool seenDigit = false;
-    int roundDigit = -1; // the fifth decimal, for rounding
+    bool tooLarge = false;
     for (qsizetype i = 0; i < s.size(); ++i) {
         const QChar c = s.at(i);
         if (c.isDigit()) {
             const int d = c.digitValue();
             seenDigit = true;
             if (!seenPoint) {
-                if (whole > (std::numeric_limits<qint64>::max() / Scale - 9) / 10)
-                    return std::nullopt; // too large to hold
-                whole = whole * 10 + d;
-            } else if (fractionDigits < 4) {
-                fraction = fraction * 10 + d;
+                if (whole > ceiling().m_units / Scale)
+                    tooLarge = true; // read on: text after the digits may still make it no amount at all
+                else
+                    whole = whole * 10 + d;
+            } else {
+                if (fractionDigits < 2)
+                    pence = pence * 10 + d;
                 ++fractionDigits;
-            } else if (roundDigit < 0) {
-                roundDigit = d;
             }
         } else if (!seenPoint && QStringView(s).mid(i).startsWith(point)) {
             seenPoint = true;
@@ -113,20 +114,28 @@ std::optional<Money> Money::parse(const QString& text, const QLocale& locale)
         } else if (!seenPoint && !group.isEmpty() && QStringView(s).mid(i).startsWith(group) && seenDigit) {
             i += group.size() - 1;
         } else {
-            return std::nullopt;
+            return notAnAmount;
         }
     }
     if (!seenDigit)
-        return std::nullopt;
-    for (int i = fractionDigits; i < 4; ++i)
-        fraction *= 10;
-    qint64 units = whole * Scale + fraction;
-    if (roundDigit >= 5)
-        ++units;
+        return notAnAmount;
+    if (fractionDigits > 2)
+        return {{}, Misread::TooManyDecimals};
+    for (int i = fractionDigits; i < 2; ++i)
+        pence *= 10;
+    const qint64 units = whole * Scale + pence * 100;
     const Money amount(negative ? -units : units);
-    if (!amount.withinCeiling())
+    if (tooLarge || !amount.withinCeiling())
+        return {{}, Misread::TooLarge};
+    return {amount, Misread::None};
+}
+
+std::optional<Money> Money::parse(const QString& text, const QLocale& locale)
+{
+    const Reading reading = read(text, locale);
+    if (reading.misread != Misread::None)
         return std::nullopt;
-    return amount;
+    return reading.amount;
 }
 
 Money Money::fromDb(const QVariant& value)
@@ -177,6 +186,14 @@ QString Money::plainText() const
     text += QChar(u'0' + cents / 10);
     text += QChar(u'0' + cents % 10);
     return text;
+}
+
+Money Money::ratioToPenny(qint64 num, qint64 den) const
+{
+    // In pence, rounded once: a ten-thousandth rounded first could tip a share just under half a penny over it.
+    if (den > 0 && den <= Max / 100)
+        return fromPence(mulRatio(num, den * 100).m_units);
+    return mulRatio(num, den).toPenny();
 }
 
 Money Money::mulRatio(qint64 num, qint64 den) const

@@ -7,8 +7,13 @@
 #include <limits>
 #include <optional>
 
-/// An exact amount of money in ten-thousandths of a pound, the precision the old currency type had.
-/// Stored as a whole number, shown as "£##0.00" (or with the symbol the regional settings chose). Never a double.
+/// An exact amount of money in ten-thousandths of a pound, the precision the old currency type had and the stored
+/// columns keep. Stored as a whole number, shown as "£##0.00" (or with the symbol the regional settings chose).
+/// Never a double.
+///
+/// What is priced or typed is whole pence: the one rounding rule is toPenny() (half away from zero), and a tax or
+/// another share is worked out with ratioToPenny, rounded once. Bookings saved before that keep their agreed totals
+/// to the ten-thousandth; a balance under half a penny either way counts as settled (isSettled()).
 class Money final
 {
 public:
@@ -29,9 +34,19 @@ public:
     /// Shows amounts with symbol from now on; blanks only or nothing put "£" back.
     static void setCurrencySymbol(const QString& symbol);
 
-    /// Reads a user's entry: optional shown symbol, "£" or the locale's symbol, sign, group separators and up to four
-    /// decimals in the locale's notation. An empty box is 0; anything else that is not an amount, or an amount
-    /// beyond the ceiling, is nothing.
+    /// What reading a typed amount found wrong, if anything.
+    enum class Misread
+    {
+        None,
+        NotAnAmount,
+        TooManyDecimals, // more than pence
+        TooLarge         // beyond the ceiling either way
+    };
+    struct Reading; // the amount read, or what was misread
+    /// Reads a user's entry: optional shown symbol, "£" or the locale's symbol, sign, group separators and up to two
+    /// decimals in the locale's notation. An empty box is 0.
+    static Reading read(const QString& text, const QLocale& locale = QLocale());
+    /// read's amount; nothing when it was misread.
     static std::optional<Money> parse(const QString& text, const QLocale& locale = QLocale());
     /// Reads a stored value; NULL counts as 0.
     static Money fromDb(const QVariant& value);
@@ -47,8 +62,23 @@ public:
     /// The whole pence plainText shows: rounded half away from zero.
     qint64 roundedPence() const;
 
-    /// This amount times num / den, rounded half away from zero to a ten-thousandth (VAT, shares).
+    /// This amount times num / den, rounded half away from zero to a ten-thousandth.
     Money mulRatio(qint64 num, qint64 den) const;
+
+    /// The one rounding rule: to the penny, half away from zero.
+    Money toPenny() const { return fromPence(roundedPence()); }
+    /// This amount times num / den rounded once, by the same rule, to the penny (a tax, a deposit's share, a rate per
+    /// metre times a length): never rounded to a ten-thousandth first.
+    Money ratioToPenny(qint64 num, qint64 den) const;
+    constexpr bool isWholePence() const { return m_units % 100 == 0; }
+
+    /// Half a penny: the least a balance owes, or holds in credit, to count as open.
+    static constexpr Money halfPenny() { return Money(Scale / 200); }
+    /// Whether this balance (total less paid) is settled: under half a penny either way, so a booking saved with a
+    /// total to the ten-thousandth and paid in pence shows as paid. owes() and inCredit() are the two other cases.
+    constexpr bool isSettled() const { return !owes() && !inCredit(); }
+    constexpr bool owes() const { return m_units >= halfPenny().m_units; }
+    constexpr bool inCredit() const { return m_units <= -halfPenny().m_units; }
 
     // The arithmetic is checked: a result that does not fit stops at the largest (or smallest) value instead of
     // wrapping round to an amount of the other sign.
@@ -89,4 +119,10 @@ private:
 
     constexpr explicit Money(qint64 units) : m_units(units) {}
     qint64 m_units = 0;
+};
+
+struct Money::Reading
+{
+    Money amount;
+    Misread misread = Misread::None;
 };

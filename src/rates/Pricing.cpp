@@ -21,9 +21,6 @@ bool isWeekendNight(const QDate& night)
     return night.dayOfWeek() == Qt::Friday || night.dayOfWeek() == Qt::Saturday;
 }
 
-// The dearest rate a box may hold.
-constexpr Money RateCeiling = Money::fromPence(100000000);
-
 // The season that prices the night for this berth: the highest priority among those covering it that have a
 // rate for the berth (the first listed of equal ones); none outside every such season.
 const Season* seasonFor(const QList<Season>& seasons, const BerthRates& berth, const QDate& night)
@@ -35,16 +32,17 @@ const Season* seasonFor(const QList<Season>& seasons, const BerthRates& berth, c
     return best;
 }
 
-Rate perLength(const Rate& rate, int lengthCm)
+// The rate as its lines count it: a per-metre rate times the length, and every rate, rounded to the penny (a rate
+// stored before amounts were whole pence may hold a fraction). Each line is then its count times a whole-pence rate,
+// as the breakdown shows it, and the hire, their sum, is whole pence too.
+Rate linesRate(const Rate& rate, int lengthCm)
 {
-    if (rate.basis == Basis::PerBerth)
-        return rate;
-    const auto times = [lengthCm](std::optional<Money> amount) -> std::optional<Money> {
+    const auto each = [&rate, lengthCm](std::optional<Money> amount) -> std::optional<Money> {
         if (!amount)
             return std::nullopt;
-        return amount->mulRatio(lengthCm, 100);
+        return rate.basis == Basis::PerMetre ? amount->ratioToPenny(lengthCm, 100) : amount->toPenny();
     };
-    return {Basis::PerBerth, *times(rate.nightly), times(rate.weekendNight), times(rate.weekly), times(rate.monthly)};
+    return {Basis::PerBerth, *each(rate.nightly), each(rate.weekendNight), each(rate.weekly), each(rate.monthly)};
 }
 
 // One unbroken run of nights in one season: months, weeks, then the last nights one by one.
@@ -127,10 +125,15 @@ Price priceBerth(const QList<Season>& seasons, const BerthRates& berth, const QD
         while (end < nights && seasonFor(seasons, berth, firstNight.addDays(end)) == season)
             ++end;
         if (season)
-            priceRun(perLength(berth.bySeason.value(season->id), length), berth.berth, season->name,
+            priceRun(linesRate(berth.bySeason.value(season->id), length), berth.berth, season->name,
                      firstNight.addDays(start), end - start, price.lines);
         else if (berth.daily)
-            price.lines << Line{berth.berth, {}, Unit::Night, end - start, *berth.daily, *berth.daily * (end - start)};
+            price.lines << Line{berth.berth,
+                                {},
+                                Unit::Night,
+                                end - start,
+                                berth.daily->toPenny(),
+                                berth.daily->toPenny() * (end - start)};
         else if (!price.unpriced.contains(berth.berth))
             price.unpriced << berth.berth;
         start = end;
@@ -343,7 +346,7 @@ Result<QList<TaxRate>> readTaxRows(const QList<TaxRowText>& rows)
 Charges charges(Money hire, Money other, int taxHundredthsOfPercent)
 {
     const Money sum = hire + other;
-    const Money tax = sum.mulRatio(taxHundredthsOfPercent, 10000);
+    const Money tax = sum.ratioToPenny(taxHundredthsOfPercent, 10000);
     return {tax, sum + tax};
 }
 

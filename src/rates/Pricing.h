@@ -36,6 +36,9 @@ enum class Basis
     PerMetre // the rates are per metre of length
 };
 
+/// The dearest rate a box may hold: £1,000,000.00.
+inline constexpr Money RateCeiling = Money::fromPence(100000000);
+
 struct Rate
 {
     Basis basis = Basis::PerBerth;
@@ -66,7 +69,8 @@ enum class Unit
     Month
 };
 
-/// One line of a breakdown: count units at rate (per berth, a per-metre rate already times the length).
+/// One line of a breakdown: count units at rate (per berth, a per-metre rate already times the length). The rate is
+/// rounded to the penny before it is counted, so every line, and the hire, is whole pence.
 struct Line
 {
     QString berth;
@@ -144,7 +148,8 @@ struct Charges
     Money tax;
     Money total;
 };
-/// Tax on hire and other charges together, and the total payable: always hire + other + tax.
+/// Tax on hire and other charges together, rounded to the penny half away from zero (Money::ratioToPenny), and the
+/// total payable: always hire + other + tax exactly, so whole pence where hire and other charges are.
 Charges charges(Money hire, Money other, int taxHundredthsOfPercent);
 
 } // namespace Pricing

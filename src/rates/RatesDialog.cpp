@@ -270,9 +270,11 @@ bool RatesDialog::storeShownRates()
             const QString text = cellText(grdRates, row, column);
             if (text.isEmpty())
                 continue;
-            amounts[column - Nightly] = InputChecks::readMoney(text);
-            if (!amounts[column - Nightly])
-                return refuseCell(grdRates, row, column, tr("\"%1\" is not an amount.").arg(text));
+            const auto amount =
+                InputChecks::readAmount(text, Pricing::RateCeiling, tr("\"%1\" is not an amount.").arg(text));
+            if (!amount)
+                return refuseCell(grdRates, row, column, amount.error());
+            amounts[column - Nightly] = *amount;
             any = true;
         }
         const QTableWidgetItem* target = grdRates->item(row, For);

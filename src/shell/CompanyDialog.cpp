@@ -1,6 +1,7 @@
 #include "shell/CompanyDialog.h"
 #include "core/ui/ChangedMeanwhile.h"
 
+#include "core/InputParsing.h"
 #include "core/Seams.h"
 #include "core/ui/DataControl.h"
 #include "core/ui/FocusNextControl.h"
@@ -320,8 +321,12 @@ std::optional<PaymentTerms> CompanyDialog::typedTerms()
 {
     PaymentTerms edited;
     edited.deposit = PaymentTerms::Deposit(m_cboDeposit->currentIndex());
-    const auto amount = Money::parse(m_txtDepositAmount->text().trimmed());
-    const auto minimum = Money::parse(m_txtDepositMinimum->text().trimmed());
+    const auto amount = InputChecks::readAmount(
+        m_txtDepositAmount->text(), PaymentTerms::MaxDeposit,
+        tr("Type the deposit as an amount, for example %1.").arg(Money::fromPence(5000).format()));
+    const auto minimum = InputChecks::readAmount(
+        m_txtDepositMinimum->text(), PaymentTerms::MaxDeposit,
+        tr("Type the minimum deposit as an amount, for example %1.").arg(Money::fromPence(2500).format()));
     const auto percent = Pricing::readTaxPercent(m_txtDepositPercent->text().trimmed());
     bool daysRead = false;
     const int days =
@@ -332,12 +337,9 @@ std::optional<PaymentTerms> CompanyDialog::typedTerms()
         return std::nullopt;
     };
     if (!amount)
-        return refuse(m_txtDepositAmount,
-                      tr("Type the deposit as an amount, for example %1.").arg(Money::fromPence(5000).format()));
+        return refuse(m_txtDepositAmount, amount.error());
     if (!minimum)
-        return refuse(
-            m_txtDepositMinimum,
-            tr("Type the minimum deposit as an amount, for example %1.").arg(Money::fromPence(2500).format()));
+        return refuse(m_txtDepositMinimum, minimum.error());
     if (!percent)
         return refuse(m_txtDepositPercent, tr("Type the deposit's percentage, for example 25."));
     if (!daysRead && !m_txtBalanceDays->text().trimmed().isEmpty())

@@ -203,9 +203,10 @@ private slots:
             });
             click(*m_summary, button);
         };
-        pay("cmdRecordPayment", u"0"_s, u"20"_s);
+        // Eleven nines are told the payment's limit, as £10,000,000.01 is (a zero is the ledger's to refuse).
+        pay("cmdRecordPayment", u"99999999999"_s, u"20"_s);
         pay("cmdRefund", u"30"_s, u"5"_s);
-        QCOMPARE(said(), u"Record Payment: Enter an amount other than £0.00.\n"
+        QCOMPARE(said(), u"Record Payment: An amount cannot be more than £10,000,000.00.\n"
                          u"Refund: A refund cannot be more than what was paid (£20.00)."_s);
         auto* list = m_summary->findChild<QTreeWidget*>(u"lstPayments"_s);
         QCOMPARE(list->topLevelItemCount(), 2);

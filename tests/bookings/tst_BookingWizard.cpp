@@ -468,8 +468,15 @@ private slots:
         row("no unit", {1, two, third, {}, {}, u"Booking: Please select one or more units"_s});
         row("no customer", {2, two, third, {}, {}, u"Booking: Please select customer"_s});
         number("letters paid", u"txtAmountPayed"_s, u"abc"_s, u"Amount Payed"_s);
-        number("six trillion other charges", u"txtOtherCharges"_s, u"6000000000000"_s, u"Other Charges"_s);
-        number("hire past the largest charge", u"txtCostOfHire"_s, u"250000000"_s, u"Cost of Hire"_s);
+        // An amount past the limit, however far, and one with more than pence are told their rule.
+        const QString limit = u": An amount cannot be more than £249,999,999.99."_s;
+        row("six trillion other charges",
+            {2, two, third, u"txtOtherCharges"_s, u"6000000000000"_s, u"Other Charges"_s + limit});
+        row("hire past the largest charge",
+            {2, two, third, u"txtCostOfHire"_s, u"250000000"_s, u"Cost of Hire"_s + limit});
+        row("paid to ten decimals", {2, two, third, u"txtAmountPayed"_s, u"1.1234567890"_s,
+                                     u"Amount Payed: Amounts are in pounds and pence: type at most two decimals, for "
+                                     u"example £1.12."_s});
         number("eleven-digit adults", u"txtNoAdults"_s, u"99999999999"_s, u"No Adults"_s);
         number("ten thousand kids", u"txtNoKids"_s, u"10000"_s, u"No Kids"_s);
     }

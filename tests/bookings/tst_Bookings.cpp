@@ -1,4 +1,5 @@
 #include "bookings/BerthAvailability.h"
+#include "bookings/BerthBlocks.h"
 #include "bookings/BerthGridModel.h"
 #include "bookings/BookingRules.h"
 #include "bookings/BookingStore.h"
@@ -326,6 +327,13 @@ private slots:
         BookingRecord typed = newBooking({2}, {u"A2"_s}, 20);
         typed.berthConfirmationNumber = 1;
         QCOMPARE(BookingStore::saveBooking(m_install->db(), typed)->confirmationNumber, 1);
+        // A berth blocked at B meanwhile is named as blocked, not as booked.
+        const BookingRecord late = newBooking({2}, {u"A2"_s}, 40);
+        QVERIFY(BerthBlocks::save(*deskB, {0, 2, {}, late.fromDate.addDays(1), late.toDate, u"Works"_s}, {}));
+        BookingStore::Overtaken overtaken = BookingStore::Overtaken::Nothing;
+        const auto blocked = BookingStore::saveBooking(m_install->db(), late, &overtaken);
+        QCOMPARE(overtaken, BookingStore::Overtaken::BerthsTaken);
+        QVERIFY2(blocked.error().startsWith(u"A2 has been blocked for this period"_s), qPrintable(blocked.error()));
         // The next proposal follows the highest number; a failed read proposes nothing rather than 1.
         QVERIFY(exec(u"INSERT INTO Booking (BerthConfirmationNumber) VALUES (41), (NULL)"_s));
         QCOMPARE(BookingStore::nextConfirmationNumber(m_install->db()).valueOr(0), 42);

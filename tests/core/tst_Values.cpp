@@ -12,10 +12,11 @@ class tst_Values : public QObject
     Q_OBJECT
     using RoundRow = std::tuple<QDateTime, bool, QDateTime>;
     using TypedDateRow = std::tuple<QString, QString, QDate>;
-    using ParseRow = std::tuple<QString, QString, qlonglong>;
+    using ParseRow = std::tuple<QString, QString, QString>;
     using FormatRow = std::tuple<QString, qlonglong, QString>;
     using LengthsRow = std::tuple<bool, QString, int, QString>;
-    using ValidityRow = std::tuple<QString, InputChecks::Kind, QString, bool>;
+    using ValidityRow = std::tuple<QString, InputChecks::Kind, QString, QString>;
+    using RoundingRow = std::tuple<qlonglong, qlonglong, qlonglong, qlonglong>;
 
 private slots:
     void roundToHalfHour_data()
@@ -102,37 +103,50 @@ private slots:
         QCOMPARE(readDateTime(u"2026-06-01 10:30"_s), wallTime(QDate(2026, 6, 1), QTime(10, 30)));
     }
 
+    // Amounts as typed: pounds and pence in the office's notation, at most two decimals, up to the box's limit
+    // (here a ledger line's £10,000,000.00) however far past it, each fault with its own message.
     void parse_data()
     {
-        // units: -1 = refused
+        // expected: the amount in units, or the message: "not" (the window's own), "decimals", "limit"
         const DataRows<ParseRow> row;
         const QString gb = u"en_GB"_s;
-        row("empty box is zero", {u""_s, gb, 0});
-        row("blanks are zero", {u"   "_s, gb, 0});
-        row("pounds and pence", {u"61.50"_s, gb, 615000});
-        row("leading pound sign", {u"£21.00"_s, gb, 210000});
-        row("group separator", {u"£1,234.5"_s, gb, 12345000});
-        row("four decimals kept", {u"1.7525"_s, gb, 17525});
-        row("fifth decimal rounds", {u"0.00005"_s, gb, 1});
-        row("negative", {u"-5"_s, gb, -50000});
-        row("negative before symbol", {u"-£5"_s, gb, -50000});
-        row("decimal comma", {u"12,50"_s, u"de_DE"_s, 125000});
-        row("shown amount under a decimal comma", {u"£12.50"_s, u"de_DE"_s, 125000});
-        row("points as thousands under a decimal comma", {u"1.250"_s, u"de_DE"_s, 12500000});
-        row("text refused", {u"abc"_s, gb, -1});
-        row("two points refused", {u"1.2.3"_s, gb, -1});
-        row("symbol alone refused", {u"£"_s, gb, -1});
-        row("trailing junk refused", {u"12p"_s, gb, -1});
-        row("leading separator refused", {u",5"_s, gb, -1});
-        row("the ceiling itself", {u"£999,999,999.99"_s, gb, 9999999999900});
-        row("a penny over the ceiling refused", {u"1000000000"_s, gb, -1});
-        row("six trillion refused", {u"6000000000000"_s, gb, -1});
-        row("below minus the ceiling refused", {u"-1000000000"_s, gb, -1});
+        row("empty box is zero", {u""_s, gb, u"0"_s});
+        row("blanks are zero", {u"   "_s, gb, u"0"_s});
+        row("pounds and pence", {u"61.50"_s, gb, u"615000"_s});
+        row("one decimal", {u"1.1"_s, gb, u"11000"_s});
+        row("leading pound sign", {u"£21.00"_s, gb, u"210000"_s});
+        row("group separator", {u"£1,234.5"_s, gb, u"12345000"_s});
+        row("negative", {u"-5"_s, gb, u"-50000"_s});
+        row("negative before symbol", {u"-£5"_s, gb, u"-50000"_s});
+        row("decimal comma", {u"12,50"_s, u"de_DE"_s, u"125000"_s});
+        row("shown amount under a decimal comma", {u"£12.50"_s, u"de_DE"_s, u"125000"_s});
+        row("points as thousands under a decimal comma", {u"1.250"_s, u"de_DE"_s, u"12500000"_s});
+        row("text", {u"abc"_s, gb, u"not"_s});
+        row("two points", {u"1.2.3"_s, gb, u"not"_s});
+        row("symbol alone", {u"£"_s, gb, u"not"_s});
+        row("trailing junk", {u"12p"_s, gb, u"not"_s});
+        row("leading separator", {u",5"_s, gb, u"not"_s});
+        row("ten decimals", {u"1.1234567890"_s, gb, u"decimals"_s});
+        row("three decimals", {u"1.125"_s, gb, u"decimals"_s});
+        row("three decimals under a decimal comma", {u"1,125"_s, u"de_DE"_s, u"decimals"_s});
+        row("the limit itself", {u"10,000,000.00"_s, gb, u"100000000000"_s});
+        row("a penny over the limit", {u"10,000,000.01"_s, gb, u"limit"_s});
+        row("a penny below minus the limit", {u"-10000000.01"_s, gb, u"limit"_s});
+        row("eleven nines, past the ceiling too", {u"99999999999"_s, gb, u"limit"_s});
+        row("more digits than a number holds", {u"99999999999999999999999"_s, gb, u"limit"_s});
     }
     void parse()
     {
-        const auto& [text, locale, units] = fetchRow<ParseRow>();
-        QCOMPARE(Money::parse(text, QLocale(locale)).value_or(Money::fromUnits(-1)).units(), units);
+        const auto& [text, locale, expected] = fetchRow<ParseRow>();
+        const Money limit = InputChecks::PaymentCeiling;
+        const auto read = InputChecks::readAmount(text, limit, u"not"_s, QLocale(locale));
+        const QString outcome = read                                            ? QString::number(read->units())
+                                : read.error() == InputChecks::decimalsText()   ? u"decimals"_s
+                                : read.error() == InputChecks::limitText(limit) ? u"limit"_s
+                                                                                : read.error();
+        QCOMPARE(outcome, expected);
+        QCOMPARE(Money::parse(text, QLocale(locale)).has_value(),
+                 read || (expected == u"limit" && Money::read(text, QLocale(locale)).misread == Money::Misread::None));
     }
 
     // Amounts as boxes show them (no grouping) and as printed documents do, with the symbol the regional settings
@@ -229,43 +243,92 @@ private slots:
         const DataRows<ValidityRow> row;
         using K = InputChecks::Kind;
         const QString c = u"C"_s, gb = u"en_GB"_s;
-        row("empty number", {u""_s, K::Number, c, true});
-        row("empty money", {u""_s, K::Money, c, true});
-        row("blanks number", {u"   "_s, K::Number, c, false});
-        row("blanks money", {u"  "_s, K::Money, c, false});
-        row("decimal", {u"12.5"_s, K::Number, c, true});
-        row("letters", {u"abc"_s, K::Number, c, false});
-        row("infinity", {u"inf"_s, K::Number, c, false});
-        row("pound sign is not a number", {u"£12"_s, K::Number, c, false});
-        row("German decimal comma", {u"12,5"_s, K::Number, u"de_DE"_s, true});
-        row("whole", {u"-1"_s, K::WholeNumber, c, true});
-        row("fraction is not whole", {u"2.5"_s, K::WholeNumber, c, false});
-        row("money as shown", {u"£250.50"_s, K::Money, c, true});
-        row("empty count", {u""_s, K::Count, gb, true});
-        row("zero count", {u"0"_s, K::Count, gb, true});
-        row("count not asked", {u"-1"_s, K::Count, gb, true});
-        row("largest count", {u"9999"_s, K::Count, gb, true});
-        row("count one over", {u"10000"_s, K::Count, gb, false});
-        row("eleven-digit count", {u"99999999999"_s, K::Count, gb, false});
-        row("count below not asked", {u"-2"_s, K::Count, gb, false});
-        row("fractional count", {u"2.5"_s, K::Count, gb, false});
-        row("largest charge", {u"249999999.99"_s, K::Charge, c, true});
-        row("charge a penny over", {u"250000000.00"_s, K::Charge, c, false});
-        row("largest refund charge", {u"-£249,999,999.99"_s, K::Charge, gb, true});
-        row("money past a charge", {u"250000000.00"_s, K::Money, c, true});
+        row("empty number", {u""_s, K::Number, c, u""_s});
+        row("empty money", {u""_s, K::Money, c, u""_s});
+        row("blanks number", {u"   "_s, K::Number, c, u"number"_s});
+        row("blanks money", {u"  "_s, K::Money, c, u"number"_s});
+        row("decimal", {u"12.5"_s, K::Number, c, u""_s});
+        row("letters", {u"abc"_s, K::Number, c, u"number"_s});
+        row("infinity", {u"inf"_s, K::Number, c, u"number"_s});
+        row("pound sign is not a number", {u"£12"_s, K::Number, c, u"number"_s});
+        row("German decimal comma", {u"12,5"_s, K::Number, u"de_DE"_s, u""_s});
+        row("whole", {u"-1"_s, K::WholeNumber, c, u""_s});
+        row("fraction is not whole", {u"2.5"_s, K::WholeNumber, c, u"number"_s});
+        row("money as shown", {u"£250.50"_s, K::Money, c, u""_s});
+        row("empty count", {u""_s, K::Count, gb, u""_s});
+        row("zero count", {u"0"_s, K::Count, gb, u""_s});
+        row("count not asked", {u"-1"_s, K::Count, gb, u""_s});
+        row("largest count", {u"9999"_s, K::Count, gb, u""_s});
+        row("count one over", {u"10000"_s, K::Count, gb, u"number"_s});
+        row("eleven-digit count", {u"99999999999"_s, K::Count, gb, u"number"_s});
+        row("count below not asked", {u"-2"_s, K::Count, gb, u"number"_s});
+        row("fractional count", {u"2.5"_s, K::Count, gb, u"number"_s});
+        row("largest charge", {u"249999999.99"_s, K::Charge, c, u""_s});
+        row("charge a penny over", {u"250000000.00"_s, K::Charge, c, u"limit"_s});
+        row("largest refund charge", {u"-£249,999,999.99"_s, K::Charge, gb, u""_s});
+        row("money past a charge", {u"250000000.00"_s, K::Money, c, u""_s});
+        row("money with three decimals", {u"2.505"_s, K::Money, c, u"decimals"_s});
+        row("charge with ten decimals", {u"1.1234567890"_s, K::Charge, c, u"decimals"_s});
+        row("money past the ceiling", {u"99999999999"_s, K::Money, gb, u"ceiling"_s});
+        row("payment past its limit, however far", {u"99999999999"_s, K::Payment, gb, u"payment"_s});
+        row("payment a penny past its limit", {u"10,000,000.01"_s, K::Payment, gb, u"payment"_s});
     }
+    // What each box is told: the wizard's own words for what is not a number, the rule's for the rest.
     void validity()
     {
-        const auto& [text, kind, locale, valid] = fetchRow<ValidityRow>();
-        QCOMPARE(InputChecks::isValid(text, kind, QLocale(locale)), valid);
+        const auto& [text, kind, locale, expected] = fetchRow<ValidityRow>();
+        const QHash<QString, QString> messages{{u""_s, QString()},
+                                               {u"number"_s, u"Please enter a valid number to continue"_s},
+                                               {u"decimals"_s, InputChecks::decimalsText()},
+                                               {u"limit"_s, InputChecks::limitText(InputChecks::ChargeCeiling)},
+                                               {u"ceiling"_s, InputChecks::limitText(Money::ceiling())},
+                                               {u"payment"_s, InputChecks::limitText(InputChecks::PaymentCeiling)}};
+        QCOMPARE(InputChecks::refusal(text, kind, QLocale(locale)), messages.value(expected));
+        QCOMPARE(InputChecks::isValid(text, kind, QLocale(locale)), expected.isEmpty());
+    }
+
+    // The one rounding rule: to the penny, half away from zero, a share rounded once; and a balance is settled
+    // under half a penny either way.
+    void rounding_data()
+    {
+        // units times num / den; pence: ratioToPenny's result
+        const DataRows<RoundingRow> row;
+        row("tax on £137.50 at 17.5 %", {1375000, 1750, 10000, 2406});
+        row("half a penny rounds up", {500, 1000, 10000, 1});
+        row("just under half a penny rounds down", {499, 1000, 10000, 0});
+        row("negative half rounds away from zero", {-500, 1000, 10000, -1});
+        row("rounded once, not to 0.0050 first", {4950, 1, 100, 0});
+        row("a quarter of £161.57", {1615700, 1, 4, 4039});
+        row("per metre: £2.35 times 11.37 m", {23500, 1137, 100, 2672});
+    }
+    void rounding()
+    {
+        const auto& [units, num, den, pence] = fetchRow<RoundingRow>();
+        const Money share = Money::fromUnits(units).ratioToPenny(num, den);
+        QCOMPARE(share.units(), pence * 100);
+        QVERIFY(share.isWholePence());
+        // toPenny is the same rule on an amount: it agrees with a ratio of one.
+        QCOMPARE(Money::fromUnits(units).toPenny(), Money::fromUnits(units).ratioToPenny(1, 1));
+    }
+
+    void settled()
+    {
+        // A balance of the old ten-thousandths: £161.5625 paid with £200.00 less £38.44 refunded is settled; so is
+        // anything under half a penny either way, and a half penny is owed (it shows as £0.01).
+        const Money balance = Money::fromUnits(1615625) - (Money::fromPence(20000) - Money::fromPence(3844));
+        QCOMPARE(balance.units(), 25);
+        QVERIFY(balance.isSettled() && !balance.owes() && !balance.inCredit());
+        for (const qint64 units : {0, 49, -49})
+            QVERIFY(Money::fromUnits(units).isSettled());
+        QVERIFY(Money::fromUnits(50).owes() && Money::fromUnits(50).format() == u"£0.01"_s);
+        QVERIFY(Money::fromUnits(-50).inCredit() && !Money::fromUnits(-50).owes());
     }
 
     void checkedArithmetic()
     {
-        // VAT at 17.5 %, rounded half away from zero: 0.35 is 0, 0.525 is 1.
-        const auto vat = [](qint64 net) { return Money::fromUnits(net).mulRatio(175, 1000).units(); };
-        QCOMPARE(QList<qint64>({vat(1200000), vat(100000), vat(2), vat(3), vat(-3)}),
-                 QList<qint64>({210000, 17500, 0, 1, -1}));
+        // The ceiling itself is read; a penny past it is not an amount to hold.
+        QCOMPARE(Money::parse(u"£999,999,999.99"_s, QLocale(u"en_GB"_s)), Money::fromPence(99999999999));
+        QCOMPARE(Money::read(u"1000000000"_s).misread, Money::Misread::TooLarge);
         // The two largest charges the boxes take, with tax at its highest rate, come to a total that still saves.
         const Money largest = InputChecks::ChargeCeiling;
         const Money total = largest + largest + (largest + largest).mulRatio(10000, 10000);

@@ -107,6 +107,8 @@ private slots:
             {u"2:p,n250"_s, 0, july1, 3, 0, u"High:3 nights@£30.00=£90.00"_s});
         row("per metre: the boat's length",
             {u"2:p,n250,w10000"_s, 0, july1, 3, 1410, u"High:3 nights@£35.25=£105.75"_s});
+        row("per metre: the rate times the length rounded to the penny before it is counted",
+            {u"2:p,n235"_s, 0, july1, 3, 1137, u"High:3 nights@£26.72=£80.16"_s});
         row("per metre: a boat shorter than the minimum",
             {u"2:p,n250"_s, 0, july1, 3, 600, u"High:3 nights@£20.00=£60.00"_s});
         row("no nights", {u"2:n3000"_s, 4500, july1, 0, 0, u""_s});
@@ -118,6 +120,8 @@ private slots:
         const Price price =
             Pricing::priceBerth(seasons(), berth, firstNight, nights, boatCm ? std::optional(boatCm) : std::nullopt);
         QCOMPARE(breakdown(price), expected);
+        for (const Line& line : price.lines)
+            QVERIFY(line.rate.isWholePence() && line.amount == line.rate * line.count);
         QCOMPARE(price.total, std::accumulate(price.lines.cbegin(), price.lines.cend(), Money(),
                                               [](Money sum, const Line& line) { return sum + line.amount; }));
         QVERIFY(price.unpriced.isEmpty());
@@ -138,9 +142,17 @@ private slots:
         QCOMPARE(taxInForce(taxes, QDate(2027, 1, 3)).hundredthsOfPercent, DeliveredTax);
         QCOMPARE(taxInForce(taxes, QDate(2027, 1, 4)).hundredthsOfPercent, 2000);
         QCOMPARE(taxInForce(taxes, QDate(1999, 12, 31)).hundredthsOfPercent, 0);
-        const Charges c = charges(Money::fromPence(11000), Money::fromPence(1500), DeliveredTax);
-        QCOMPARE(c.tax.format() + u' ' + c.total.format(), u"£21.88 £146.88"_s);
-        QCOMPARE(c.total, Money::fromPence(12500) + c.tax);
+        // The tax is rounded to the penny, and the total is exactly the parts: £24.0625 on £137.50 is £24.06.
+        for (const auto& [hire, other, expected] :
+             {std::tuple{11000, 1500, u"2188 14688"_s}, std::tuple{13750, 0, u"2406 16156"_s},
+              std::tuple{-13750, 0, u"-2406 -16156"_s}}) {
+            const Charges c = charges(Money::fromPence(hire), Money::fromPence(other), DeliveredTax);
+            QCOMPARE(u"%1 %2"_s.arg(c.tax.units() / 100).arg(c.total.units() / 100), expected);
+            QVERIFY(c.tax.isWholePence() && c.total == Money::fromPence(hire + other) + c.tax);
+        }
+        // A berth's daily charge stored to the ten-thousandth before amounts were pence is counted in pence.
+        const BerthRates old{u"C3"_s, Money::fromUnits(123456), {}, 0, 0};
+        QCOMPARE(breakdown(Pricing::priceBerth(seasons(), old, QDate(2026, 9, 30), 2)), u":2 nights@£12.35=£24.70"_s);
     }
 
     void overlaps_data()

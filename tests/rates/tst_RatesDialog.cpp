@@ -71,7 +71,9 @@ private slots:
         VERIFY_HAS(said(), u"berth register"_s); // answered No
         m_dialog->grdRates->item(0, 2)->setText(u"thirty"_s);
         click(*m_dialog, "cmdOK");
-        QCOMPARE(said(), u"Rates: \"thirty\" is not an amount."_s);
+        m_dialog->grdRates->item(0, 2)->setText(u"99999999999"_s);
+        click(*m_dialog, "cmdOK");
+        QCOMPARE(said(), u"Rates: \"thirty\" is not an amount.\nRates: An amount cannot be more than £1,000,000.00."_s);
         m_dialog->grdRates->item(0, 2)->setText(u"30"_s);
         m_dialog->grdRates->item(0, 4)->setText(u"150"_s);
         addSeason(u"Autumn"_s, u"01/10/2026"_s, u"31/10/2026"_s);

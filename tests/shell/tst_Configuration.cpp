@@ -182,6 +182,11 @@ private slots:
         QCOMPARE(said(), u"Setup Company Information: Type the deposit's percentage, for example 25."_s);
         QCOMPARE(m_install->text(u"SELECT \"Company Name\" FROM Company"_s), QString());
         type(window, "txtDepositPercent", u"20"_s);
+        type(window, "txtDepositMinimum", u"25.005"_s);
+        click(window, "cmdUpdate");
+        QCOMPARE(said().section(u'\n', -1), u"Setup Company Information: Amounts are in pounds and pence: type at "
+                                            u"most two decimals, for example £1.12."_s);
+        type(window, "txtDepositMinimum", u"25"_s);
         click(window, "cmdUpdate");
         QCOMPARE(m_install->joined(u"SELECT DepositKind || ' ' || DepositPercent || ' ' || DepositMinimum || ' ' || "
                                    u"BalanceDueDays || ' ' || \"Company Name\" FROM Company"_s),

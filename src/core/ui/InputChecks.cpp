@@ -75,7 +75,7 @@ private:
     void refuse()
     {
         m_refusedText = m_box->text();
-        m_messages.show(invalidNumberText(), m_title, MsgIcon::Exclamation, MsgButtons::Ok);
+        m_messages.show(refusal(m_box->text(), m_kind), m_title, MsgIcon::Exclamation, MsgButtons::Ok);
     }
 
     void takeFocusBack()

@@ -8,7 +8,8 @@ class IMessageBox;
 class QLineEdit;
 
 /// The one check for number and money boxes: a box left with text that is not a number is refused with
-/// "Please enter a valid number to continue", titled after the box; the focus goes back to the box and the typed
+/// "Please enter a valid number to continue" (an amount with more than pence or past the box's limit with that
+/// rule's own message), titled after the box; the focus goes back to the box and the typed
 /// text stays as it is. What passes is decided by core/InputParsing.h.
 namespace InputChecks {
 
