@@ -1,6 +1,7 @@
 #include "outputs/TodayWindow.h"
 
 #include "bookings/BookingSummaryWindow.h"
+#include "core/DateTimes.h"
 #include "core/Registry.h"
 #include "core/Seams.h"
 #include "core/Texts.h"
@@ -16,7 +17,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLocale>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -128,7 +128,8 @@ bool TodayWindow::showAtStartup()
 void TodayWindow::refresh()
 {
     const QDateTime now = m_services.clock.now();
-    m_lblToday->setText(QLocale().toString(now.date(), QLocale::LongFormat));
+    m_lblToday->setText(DateTimes::namesLocale().toString(now.date(), QStringLiteral("dddd ")) +
+                        DateTimes::dateText(now.date()));
     const auto today = BookingFigures::today(m_services.db(), now);
     const auto chart = HarbourFigures::fortnight(m_services.db(), now.date());
     if (!today || !chart) {
