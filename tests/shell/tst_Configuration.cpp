@@ -82,7 +82,7 @@ private slots:
         refused("more than two decimals", u"VAT|17.555|04/01/2011"_s,
                 u"type the rate as a percent with at most two decimals, as 17.5."_s);
         refused("no name", u" |20|04/01/2011"_s, u"A tax needs a name."_s);
-        refused("not a date", u"VAT|20|31/02/2011"_s, u"type the date it takes effect as dd/mm/yyyy."_s);
+        refused("not a date", u"VAT|20|31/02/2011"_s, u"There is no 31/02/2011: February 2011 has 28 days."_s);
         refused("two from one date", u"Reduced|5|01/01/2000"_s,
                 u"it takes effect on 01/01/2000, as row 1 does: keep one."_s);
     }
