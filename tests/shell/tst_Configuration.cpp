@@ -229,8 +229,8 @@ private slots:
             QVERIFY(showActive(window));
             // The time boxes hand Enter to their own inner line edit; it must still move on.
             control<QComboBox>(window, "cboPostCode")->setFocus();
-            QCOMPARE(enterVisits(5), (QStringList{u"txtCurrencySymbol"_s, u"dtpCheckInTime"_s, u"dtpCheckOutTime"_s,
-                                                  u"cboLengthUnit"_s, u"chkShowKidsAdults"_s}));
+            QCOMPARE(enterVisits(6), (QStringList{u"txtCurrencySymbol"_s, u"dtpCheckInTime"_s, u"dtpCheckOutTime"_s,
+                                                  u"cboLengthUnit"_s, u"cboDateStyle"_s, u"chkShowKidsAdults"_s}));
             control<QComboBox>(window, "cboPostCode")->setCurrentIndex(1);
             auto* symbol = control(window, "txtCurrencySymbol");
             symbol->setFocus();
@@ -252,6 +252,13 @@ private slots:
         QCOMPARE(control(again, "txtCurrencySymbol")->text(), u"€"_s);
         QCOMPARE(control<QTimeEdit>(again, "dtpCheckInTime")->time(), QTime(10, 30));
         QVERIFY(!control<QCheckBox>(again, "chkShowKidsAdults")->isChecked());
+        // The date style stays as shown when OK was pressed; with none stored, zip codes mean month first, and so
+        // does a stored text that is no style.
+        QCOMPARE(RegionalSettings::load().dateStyle, DateTimes::DateStyle::DayMonthYear);
+        for (const QString& stored : {QString(), u"dd/mm/yy"_s}) {
+            Registry::setRegistryValue(Settings::DateStyle, stored);
+            QCOMPARE(RegionalSettings::load().dateStyle, DateTimes::DateStyle::MonthDayYear);
+        }
     }
 
     void regionalValuesAreReadForgivingly_data()
