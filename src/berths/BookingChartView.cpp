@@ -259,7 +259,7 @@ void BookingChartView::paintHeader(QPainter& p) const
     const QRect band(0, 0, viewport()->width(), headerHeight());
     p.fillRect(band, palette().button());
     p.setPen(palette().buttonText().color());
-    const QLocale locale;
+    const QLocale locale = DateTimes::namesLocale();
     for (int d = 0; d < m_chart.days(); ++d) {
         const QDate day = m_chart.first().addDays(d);
         const QRect cell(nameWidth() + int(d * width), 0, int(width), headerHeight());
@@ -272,7 +272,7 @@ void BookingChartView::paintHeader(QPainter& p) const
         drawLine(p, cell.adjusted(0, cell.height() / 2, 0, -2), Qt::AlignCenter, QString::number(day.day()));
         p.drawLine(cell.topLeft(), cell.bottomLeft());
     }
-    const QString month = QLocale().toString(m_chart.first(), QStringLiteral("MMMM yyyy"));
+    const QString month = locale.toString(m_chart.first(), QStringLiteral("MMMM yyyy"));
     p.drawText(QRect(4, 0, nameWidth() - 8, headerHeight()), Qt::AlignVCenter | Qt::AlignLeft, month);
     p.drawLine(0, headerHeight() - 1, viewport()->width(), headerHeight() - 1);
 }

@@ -5,6 +5,7 @@
 #include "bookings/BookingSummaryWindow.h"
 #include "bookings/BookingWizard.h"
 #include "bookings/CancelPaidDialog.h"
+#include "core/DateTimes.h"
 #include "core/EventLog.h"
 #include "core/Seams.h"
 #include "core/ui/RecordGrid.h"
@@ -43,6 +44,7 @@ CalendarWindow::CalendarWindow(IWindowHost& host, Services& services, QWidget* p
 
     m_mwDate = new QCalendarWidget(m_fraMain);
     m_mwDate->setObjectName(QStringLiteral("mwDate"));
+    m_mwDate->setLocale(DateTimes::namesLocale());
     m_mwDate->setSelectedDate(m_services.clock.now().date());
     m_mwDate->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     m_mwDate->setGridVisible(true);

@@ -285,11 +285,9 @@ Doc::Document receipt(const PrintData& d)
             << amount(QCoreApplication::translate("BookingDocuments", "Total Payable:"), d.totalPayable)
             << amount(QCoreApplication::translate("BookingDocuments", "Amount Payed:"), d.amountPayed);
     // What was paid, line by line, and what is left to pay.
-    const QLocale locale;
     for (const Ledger::Line& line : d.payments)
         charges << Doc::row(
-            {{QStringLiteral("    %1  %2")
-                  .arg(locale.toString(line.paidAt.date(), QLocale::ShortFormat), Ledger::kindText(line.kind)),
+            {{QStringLiteral("    %1  %2").arg(DateTimes::dateText(line.paidAt.date()), Ledger::kindText(line.kind)),
               2},
              {line.amount.formatGrouped(), 1, right},
              {line.reference, 2}},

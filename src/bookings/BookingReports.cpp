@@ -202,7 +202,7 @@ QString todaysReservationsSql()
 
 QString listDateTime(const QDateTime& when)
 {
-    return when.isValid() ? when.toString(DateTimes::dateTimeFormat()) : QString();
+    return DateTimes::dateTimeText(when);
 }
 
 } // namespace BookingReports

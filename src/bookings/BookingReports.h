@@ -40,9 +40,9 @@ enum class List
 /// One booking as a list prints it.
 struct ListRow
 {
-    QString from;     // "dd.MM.yyyy HH:mm"
-    QString to;       // "dd.MM.yyyy HH:mm"
-    QString created;  // "dd.MM.yyyy HH:mm"; empty when unknown
+    QString from;     // in the date style, with HH:mm
+    QString to;       // in the date style, with HH:mm
+    QString created;  // in the date style, with HH:mm; empty when unknown
     QString customer; // name + ", " + house name
     QString berths;   // the booking's berth names joined with ", "; empty for a booking without berths
     Money costOfHire;
@@ -79,7 +79,7 @@ struct BalanceDueRow
 /// Every reservation with a balance due, by arrival.
 Result<QList<BalanceDueRow>> balanceDue(const QSqlDatabase& db);
 
-/// A list's date-time as it prints: "dd.MM.yyyy HH:mm"; empty for an unknown one.
+/// A list's date-time as it prints, in the date style with HH:mm; empty for an unknown one.
 QString listDateTime(const QDateTime& when);
 
 /// The statements of the reservation exports, each column under the name the file's header shows; today's takes

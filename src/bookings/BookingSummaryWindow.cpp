@@ -13,6 +13,7 @@
 #include "bookings/Ledger.h"
 #include "bookings/PaymentDialog.h"
 #include "bookings/PaymentTerms.h"
+#include "core/DateTimes.h"
 #include "core/EventLog.h"
 #include "core/MessageLog.h"
 #include "core/Seams.h"
@@ -256,11 +257,10 @@ void BookingSummaryWindow::showLedger()
         m_lblDue->clear();
         return;
     }
-    const QLocale locale;
     for (const Ledger::Line& line : *lines) {
-        auto* item = new QTreeWidgetItem(m_lstPayments, {locale.toString(line.paidAt, QLocale::ShortFormat),
-                                                         Ledger::kindText(line.kind), line.method, line.amount.format(),
-                                                         line.reference, line.desk, line.note});
+        auto* item = new QTreeWidgetItem(m_lstPayments,
+                                         {DateTimes::dateTimeText(line.paidAt), Ledger::kindText(line.kind),
+                                          line.method, line.amount.format(), line.reference, line.desk, line.note});
         item->setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);
     }
     for (int column = 0; column < m_lstPayments->columnCount(); ++column)
@@ -283,10 +283,8 @@ void BookingSummaryWindow::showLedger()
             terms->due(held->total, held->paid, held->booked, held->arrival, m_services.clock.now().date());
         QStringList parts;
         if (due.deposit > Money())
-            parts << tr("Deposit %1 due by %2")
-                         .arg(due.deposit.format(), locale.toString(due.depositBy, QLocale::ShortFormat));
-        parts << tr("%1 still owed, all due by %2")
-                     .arg(due.owed.format(), locale.toString(due.balanceBy, QLocale::ShortFormat));
+            parts << tr("Deposit %1 due by %2").arg(due.deposit.format(), DateTimes::dateText(due.depositBy));
+        parts << tr("%1 still owed, all due by %2").arg(due.owed.format(), DateTimes::dateText(due.balanceBy));
         if (due.owedNow > Money())
             parts << tr("%1 overdue").arg(due.owedNow.format());
         m_lblDue->setText(parts.join(QStringLiteral("; ")));

@@ -93,8 +93,7 @@ QVariant FindBookingModel::data(const QModelIndex& index, int role) const
 {
     const QVariant value = QSqlQueryModel::data(index, role);
     if (role == Qt::DisplayRole && (index.column() == ColFromDate || index.column() == ColToDate))
-        // The regional short date, as the rest of the program shows days (a UK desk reads 01/06/2004 as June).
-        return QLocale().toString(DateTimes::readDateTime(value).date(), QLocale::ShortFormat);
+        return DateTimes::dateText(DateTimes::readDateTime(value).date());
     if (index.column() == ColBalance && (role == Qt::DisplayRole || role == Qt::TextAlignmentRole)) {
         if (role == Qt::TextAlignmentRole)
             return int(Qt::AlignRight | Qt::AlignVCenter);

@@ -27,7 +27,8 @@ QDateTimeEdit* picker(const QString& name, QCheckBox* onOff, QWidget* parent)
 {
     auto* picker = new QDateTimeEdit(parent);
     picker->setObjectName(name);
-    picker->setDisplayFormat(DateTimes::dateTimeFormat());
+    picker->setLocale(DateTimes::namesLocale());
+    picker->setDisplayFormat(DateTimes::weekdayDateFormat() + QStringLiteral(" HH:mm"));
     picker->setCalendarPopup(true);
     picker->setTimeSpec(Qt::UTC); // wall-clock values, see IClock
     onOff->setChecked(true);

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QLocale>
 #include <QRegularExpression>
+#include <atomic>
 
 namespace DateTimes {
 
@@ -91,13 +92,94 @@ QDateTime readDateTime(const QVariant& value)
     return wallTime(when.date(), when.time());
 }
 
+namespace {
+std::atomic<DateStyle> g_style{DateStyle::DayMonthYear};
+
+constexpr DateStyle Styles[] = {DateStyle::DayMonthYear, DateStyle::MonthDayYear, DateStyle::DayMonthYearDots,
+                                DateStyle::YearMonthDay};
+
+// The order of day, month and year in the style in use, as the letters 'd', 'M' and 'y'.
+QString partOrder()
+{
+    switch (dateStyle()) {
+    case DateStyle::MonthDayYear:
+        return QStringLiteral("Mdy");
+    case DateStyle::YearMonthDay:
+        return QStringLiteral("yMd");
+    case DateStyle::DayMonthYear:
+    case DateStyle::DayMonthYearDots:
+        break;
+    }
+    return QStringLiteral("dMy");
+}
+
+// A weekday's name in front of a date, as a date box shows it ("Thu 31/12/2026"): its length with the blank or
+// comma after it, 0 when there is none.
+qsizetype weekdayPrefix(const QString& text)
+{
+    const QLocale names = namesLocale();
+    for (int day = 1; day <= 7; ++day)
+        for (const auto format : {QLocale::LongFormat, QLocale::ShortFormat}) {
+            const QString name = names.dayName(day, format);
+            if (!text.startsWith(name, Qt::CaseInsensitive))
+                continue;
+            qsizetype at = name.size();
+            while (at < text.size() && (text.at(at) == u',' || text.at(at).isSpace()))
+                ++at;
+            if (at > name.size())
+                return at;
+        }
+    return 0;
+}
+
+Failure notADate(const QString& typed)
+{
+    return refused(QCoreApplication::translate("DateTimes", "\"%1\" is not a date. %2").arg(typed, typedDateHint()));
+}
+
+Failure otherStyle(const QString& typed)
+{
+    return refused(QCoreApplication::translate("DateTimes", "\"%1\" is not written as dates are written here (%2). %3")
+                       .arg(typed, dateShape(), typedDateHint()));
+}
+} // namespace
+
+void setDateStyle(DateStyle style)
+{
+    g_style = style;
+}
+
+DateStyle dateStyle()
+{
+    return g_style;
+}
+
+QString stylePattern(DateStyle style)
+{
+    switch (style) {
+    case DateStyle::MonthDayYear:
+        return QStringLiteral("MM/dd/yyyy");
+    case DateStyle::DayMonthYearDots:
+        return QStringLiteral("dd.MM.yyyy");
+    case DateStyle::YearMonthDay:
+        return QStringLiteral("yyyy-MM-dd");
+    case DateStyle::DayMonthYear:
+        break;
+    }
+    return QStringLiteral("dd/MM/yyyy");
+}
+
+std::optional<DateStyle> styleOfPattern(const QString& pattern)
+{
+    for (const DateStyle style : Styles)
+        if (stylePattern(style) == pattern)
+            return style;
+    return std::nullopt;
+}
+
 QString dateFormat()
 {
-    QString format = QLocale().dateFormat(QLocale::ShortFormat);
-    // A two-digit year reads 1926 or 2026 by guesswork.
-    if (!format.contains(QStringLiteral("yyyy")))
-        format.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
-    return format;
+    return stylePattern(dateStyle());
 }
 
 QString dateTimeFormat()
@@ -105,25 +187,40 @@ QString dateTimeFormat()
     return dateFormat() + QStringLiteral(" HH:mm");
 }
 
-namespace {
-// The order of day, month and year in the regional format, as the letters 'd', 'M' and 'y'.
-QString partOrder()
+// QDate::toString with a pattern writes the C locale's names and digits, so no machine locale reaches these.
+QString dateText(const QDate& date)
 {
-    const QString format = dateFormat();
-    QString order;
-    for (const QChar c : format) {
-        if ((c == u'd' || c == u'M' || c == u'y') && !order.contains(c))
-            order += c;
-    }
-    return order.size() == 3 ? order : QStringLiteral("dMy");
+    return date.isValid() ? date.toString(dateFormat()) : QString();
 }
-} // namespace
 
-std::optional<QDate> readTypedDate(const QString& typed, const QDate& yearOf)
+QString dateTimeText(const QDateTime& when)
 {
-    const QString text = typed.trimmed();
+    return when.isValid() ? when.toString(dateTimeFormat()) : QString();
+}
+
+QString weekdayDateFormat()
+{
+    return QStringLiteral("ddd ") + dateFormat();
+}
+
+QString weekdayDateText(const QDate& date)
+{
+    return date.isValid() ? date.toString(weekdayDateFormat()) : QString();
+}
+
+QLocale namesLocale()
+{
+    // The country only decides the calendar's first weekday: Sunday where the month comes first.
+    return QLocale(QLocale::English,
+                   dateStyle() == DateStyle::MonthDayYear ? QLocale::UnitedStates : QLocale::UnitedKingdom);
+}
+
+Result<QDate> readDate(const QString& typed, const QDate& yearOf)
+{
+    QString text = typed.trimmed();
+    text = text.mid(weekdayPrefix(text));
     if (text.isEmpty() || text.size() > 16)
-        return std::nullopt;
+        return notADate(typed.trimmed());
     const QString order = partOrder();
     QStringList parts;
     if (text.contains(QRegularExpression(QStringLiteral("[/.\\- ]")))) {
@@ -135,7 +232,7 @@ std::optional<QDate> readTypedDate(const QString& typed, const QDate& yearOf)
         // Bare digits: the year takes four or two, the day and the month two each.
         const qsizetype yearLength = text.size() == 8 ? 4 : text.size() == 6 ? 2 : text.size() == 4 ? 0 : -1;
         if (yearLength < 0)
-            return std::nullopt;
+            return notADate(typed.trimmed());
         qsizetype at = 0;
         for (const QChar part : order) {
             const qsizetype length = part == u'y' ? yearLength : 2;
@@ -144,7 +241,7 @@ std::optional<QDate> readTypedDate(const QString& typed, const QDate& yearOf)
         }
     }
     if (parts.size() != 3)
-        return std::nullopt;
+        return notADate(typed.trimmed());
     int values[3] = {0, 0, 0};
     for (int i = 0; i < 3; ++i) {
         const QString& part = parts[i];
@@ -153,16 +250,40 @@ std::optional<QDate> readTypedDate(const QString& typed, const QDate& yearOf)
             values[i] = yearOf.year();
             continue;
         }
-        bool ok = false;
-        const int value = part.toInt(&ok);
-        if (!ok || part.size() > (year ? 4 : 2) || (year && part.size() != 2 && part.size() != 4) || value < 0)
-            return std::nullopt;
+        bool ok = part.size() <= 4;
+        for (const QChar c : part)
+            ok = ok && c >= u'0' && c <= u'9';
+        if (!ok)
+            return notADate(typed.trimmed());
+        // A four-digit year where the day or the month stands: the date was written in another style.
+        if (!year && part.size() == 4)
+            return otherStyle(typed.trimmed());
+        if (part.size() > (year ? 4 : 2) || (year && part.size() != 2 && part.size() != 4))
+            return notADate(typed.trimmed());
+        const int value = part.toInt();
         values[i] = year && part.size() == 2 ? 2000 + value : value;
     }
-    const QDate date(values[order.indexOf(u'y')], values[order.indexOf(u'M')], values[order.indexOf(u'd')]);
-    if (!date.isValid())
-        return std::nullopt;
+    const int year = values[order.indexOf(u'y')];
+    const int month = values[order.indexOf(u'M')];
+    const int day = values[order.indexOf(u'd')];
+    // A month above 12 with a day that could be one: day and month typed the other way round.
+    if (month > 12 && day >= 1 && day <= 12)
+        return otherStyle(typed.trimmed());
+    if (month < 1 || month > 12 || day < 1 || year < 1)
+        return notADate(typed.trimmed());
+    const QDate date(year, month, day);
+    if (!date.isValid()) {
+        const int days = QDate(year, month, 1).daysInMonth();
+        return refused(QCoreApplication::translate("DateTimes", "There is no %1: %2 %3 has %4 days.")
+                           .arg(typed.trimmed(), namesLocale().monthName(month), QString::number(year))
+                           .arg(days));
+    }
     return date;
+}
+
+QString dateShape()
+{
+    return dateFormat().toLower();
 }
 
 QString typedDateHint()
@@ -174,7 +295,7 @@ QString typedDateHint()
                                    : part == u'M' ? QStringLiteral("MM")
                                                   : QStringLiteral("yyyy"));
     return QCoreApplication::translate("DateTimes", "Type a date as %1, for example %2 or %3")
-        .arg(dateFormat(), example.toString(dateFormat()), digits);
+        .arg(dateShape(), dateText(example), digits);
 }
 
 QString generalDateText(const QDateTime& when)

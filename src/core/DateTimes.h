@@ -1,6 +1,9 @@
 #pragma once
 
+#include "core/Result.h"
+
 #include <QDateTime>
+#include <QLocale>
 #include <QString>
 #include <QVariant>
 #include <optional>
@@ -15,18 +18,48 @@ QDateTime wallTime(const QDate& date, const QTime& time = QTime(0, 0));
 QVariant dbDateTime(const QDateTime& when);
 /// The one way a date-time comes out of the database; invalid for NULL or text that is not a date-time.
 QDateTime readDateTime(const QVariant& value);
-/// How every date is shown and typed: the regional short date with its year always in four digits ("dd/MM/yyyy"
-/// in the UK), and the same with the time of day ("dd/MM/yyyy HH:mm").
+/// The styles a date is shown and typed in, as Regional Settings offers them. Every window, list and document
+/// shows dates in the one chosen; the machine's locale takes no part.
+enum class DateStyle
+{
+    DayMonthYear,     // 31/12/2026
+    MonthDayYear,     // 12/31/2026
+    DayMonthYearDots, // 31.12.2026
+    YearMonthDay      // 2026-12-31
+};
+/// Sets the style in use (at start-up and on OK in Regional Settings), and reads it back.
+void setDateStyle(DateStyle style);
+DateStyle dateStyle();
+/// A style's pattern, as it is stored: "dd/MM/yyyy", "MM/dd/yyyy", "dd.MM.yyyy" or "yyyy-MM-dd".
+QString stylePattern(DateStyle style);
+/// The style a stored pattern names; nothing for any other text.
+std::optional<DateStyle> styleOfPattern(const QString& pattern);
+
+/// The pattern of the style in use, and the same with the time of day ("dd/MM/yyyy HH:mm").
 QString dateFormat();
 QString dateTimeFormat();
-/// A date as a clerk types it, its day, month and year in the order of dateFormat(): with separators ("11/12/26",
-/// "11.12.2026", "11-12", any of / . - or a space between the parts) or as bare digits ("11122026", "111226",
-/// "1112"). A two-digit year is in this century; a date typed without its year takes yearOf's. Nothing for what is
-/// not a date of the calendar.
-std::optional<QDate> readTypedDate(const QString& typed, const QDate& yearOf);
-/// What a date box says it expects: "Type a date as dd/MM/yyyy (or 11122026)" in the regional order.
+/// A date or a date-time shown in the style in use ("31/12/2026", "31/12/2026 14:30"); empty for an invalid one.
+QString dateText(const QDate& date);
+QString dateTimeText(const QDateTime& when);
+/// A date with its weekday, as the date boxes show it: "Thu 31/12/2026"; and the pattern they show it with.
+QString weekdayDateText(const QDate& date);
+QString weekdayDateFormat();
+/// The language day and month names are shown in (English, as the program's texts), whatever the machine's
+/// locale; for the widgets that draw names themselves (date boxes, calendars).
+QLocale namesLocale();
+
+/// A date as a clerk types it, its day, month and year in the order of the style in use: with separators
+/// ("11/12/26", "11.12.2026", "11-12", any of / . - or a space between the parts) or as bare digits ("11122026",
+/// "111226", "1112"). A leading weekday, as a date box shows it, is passed over. A two-digit year is in this century;
+/// a date typed without its year takes yearOf's. Refused, with what was wrong and what is expected: a day that the
+/// month does not have ("31/02/2026"), a date typed in another style, or text that is no date.
+Result<QDate> readDate(const QString& typed, const QDate& yearOf);
+/// The style's pattern as a clerk reads it ("dd/mm/yyyy"), for placeholders and messages.
+QString dateShape();
+/// What a date box says it expects: "Type a date as dd/mm/yyyy, for example 11/12/2026 or 11122026".
 QString typedDateHint();
-/// The date-time written as the system's general date (short date, a blank, long time), as logs and lists show it.
+/// The date-time written as the system's general date (short date, a blank, long time), as the event log and the
+/// CSV exports write it; never for what a window, list or document shows.
 QString generalDateText(const QDateTime& when);
 
 /// Rounds when to the half hour as the booking rules do (seconds dropped; a minute other than 0 or 30 goes

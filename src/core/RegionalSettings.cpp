@@ -1,6 +1,7 @@
 #include "core/RegionalSettings.h"
 
 #include "core/InstallPaths.h"
+#include "core/Money.h"
 #include "core/Registry.h"
 
 #include <QLocale>
@@ -24,6 +25,10 @@ RegionalSettings RegionalSettings::load()
     values.showAdultsAndKids = Registry::getRegistryNumber(Settings::ShowAdultsAndKids) != 0;
     values.lengthUnit =
         Registry::getRegistryNumber(Settings::LengthUnit) == 1 ? Lengths::Unit::Feet : Lengths::Unit::Metres;
+    const auto style = DateTimes::styleOfPattern(Registry::getRegistryValue(Settings::DateStyle).trimmed());
+    values.dateStyle = style                       ? *style
+                       : values.postCodeIndex == 1 ? DateTimes::DateStyle::MonthDayYear
+                                                   : DateTimes::DateStyle::DayMonthYear;
     return values;
 }
 
@@ -37,6 +42,7 @@ void RegionalSettings::save() const
                                showAdultsAndKids ? QStringLiteral("1") : QStringLiteral("0"));
     Registry::setRegistryValue(Settings::LengthUnit,
                                lengthUnit == Lengths::Unit::Feet ? QStringLiteral("1") : QStringLiteral("0"));
+    Registry::setRegistryValue(Settings::DateStyle, DateTimes::stylePattern(dateStyle));
     Registry::setRegistryValue(Settings::Traces, InstallPaths::defaultTracesFolder());
 }
 
@@ -45,6 +51,13 @@ QString RegionalSettings::eventDescription() const
     return QStringLiteral("Postcode: %1, Currency Symbol: %2, Check in time: %3, Check out time: %4")
         .arg(QString::number(postCodeIndex == 0 ? 0 : 1), currencySymbol, timeText(checkInTime),
              timeText(checkOutTime));
+}
+
+void RegionalSettings::apply() const
+{
+    Money::setCurrencySymbol(shownCurrencySymbol());
+    Lengths::setShownUnit(lengthUnit);
+    DateTimes::setDateStyle(dateStyle);
 }
 
 QString RegionalSettings::shownCurrencySymbol() const

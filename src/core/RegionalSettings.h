@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/DateTimes.h"
 #include "core/Lengths.h"
 
 #include <QString>
@@ -16,6 +17,8 @@ struct RegionalSettings
     QTime checkOutTime{14, 0};
     bool showAdultsAndKids = true;
     Lengths::Unit lengthUnit = Lengths::Unit::Metres;
+    /// How dates are shown and typed; none stored, the office's country's: month first with zip codes.
+    DateTimes::DateStyle dateStyle = DateTimes::DateStyle::DayMonthYear;
 
     /// Reads the five values; each one missing or unreadable gives its default.
     static RegionalSettings load();
@@ -24,6 +27,9 @@ struct RegionalSettings
     /// The description of the "Regional settings modified" event:
     /// "Postcode: 0, Currency Symbol: £, Check in time: 09:00:00, Check out time: 14:00:00".
     QString eventDescription() const;
+
+    /// Makes the shown values (currency symbol, length unit, date style) the ones in use.
+    void apply() const;
 
     /// The symbol amounts are shown with: currencySymbol, or for "0" (or nothing) the system's, or "£" where the
     /// system has none.

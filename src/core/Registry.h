@@ -62,6 +62,8 @@ inline const Setting CurrencySymbol{QStringLiteral("CurrencySymbol"), QStringLit
 inline const Setting CheckInTime{QStringLiteral("CheckInTime"), QStringLiteral("09:00")};
 inline const Setting CheckoutTime{QStringLiteral("CheckoutTime"), QStringLiteral("14:00")};
 /// Boat sizes shown and typed in metres ("0") or feet ("1").
+// The pattern of the date style (DateTimes::stylePattern); empty: the one of the office's country.
+inline const Setting DateStyle{QStringLiteral("Date Style"), {}};
 inline const Setting LengthUnit{QStringLiteral("LengthUnit"), QStringLiteral("0")};
 inline const Setting ShowAdultsAndKids{QStringLiteral("Show No. of Adults and Kids"), QStringLiteral("1")};
 inline const Setting ConfigWelcome{QStringLiteral("Configuration Welcome Screen"), QStringLiteral("0")};

@@ -1,6 +1,7 @@
 #include "maintenance/MaintenanceMenu.h"
 
 #include "core/Database.h"
+#include "core/DateTimes.h"
 #include "core/Dialect.h"
 #include "core/EventLog.h"
 #include "core/MessageLog.h"
@@ -135,7 +136,7 @@ void restore(Services& services, IWindowHost& host)
                                                            "The database as it is now is kept as %4, and can be "
                                                            "restored from there.")
                                    .arg(QDir::toNativeSeparators(chosen.absoluteFilePath()),
-                                        locale.toString(chosen.lastModified(), QLocale::ShortFormat),
+                                        DateTimes::dateTimeText(chosen.lastModified()),
                                         locale.formattedDataSize(chosen.size()), QDir::toNativeSeparators(kept)),
                                QCoreApplication::translate("MaintenanceMenu", "Restore"), MsgIcon::Question,
                                MsgButtons::YesNo) != MsgResult::Yes)

@@ -14,21 +14,19 @@ using BookingFigures::Step;
 
 namespace {
 
-QString dateText(const QDate& date)
-{
-    return date.toString(DateTimes::dateFormat());
-}
+using DateTimes::dateText;
+using DateTimes::weekdayDateText;
 
 QString monthText(const QDate& month)
 {
-    return QLocale().toString(month, QStringLiteral("MMM yyyy"));
+    return DateTimes::namesLocale().toString(month, QStringLiteral("MMM yyyy"));
 }
 
 QString spanText(const Span& span, Step step)
 {
     switch (step) {
     case Step::Day:
-        return QLocale().toString(span.first, QStringLiteral("ddd ")) + dateText(span.first);
+        return weekdayDateText(span.first);
     case Step::Week:
         return dateText(span.first);
     case Step::Month:
@@ -318,7 +316,7 @@ Result<Figure> fortnight(const QSqlDatabase& db, const QDate& today)
         qint64 n = 0;
         for (qint64 t : sold->at(i))
             n += t;
-        const QString label = QLocale().toString(days[i].first, QStringLiteral("ddd d"));
+        const QString label = DateTimes::namesLocale().toString(days[i].first, QStringLiteral("ddd d"));
         figure.categories << label;
         taken.values << double(n);
         figure.rows << QStringList{label, numberText(n), percentText(n, activeTotal)};
@@ -359,11 +357,9 @@ Doc::Document document(const Figure& figure, const QImage& chart)
 
 QStringList lineTexts(const BookingFigures::Line& line, const QDateTime& when, bool withDate)
 {
-    const QLocale locale;
     const QString time = when.time().toString(QStringLiteral("HH:mm"));
-    return {withDate ? locale.toString(when.date(), QStringLiteral("ddd ")) + dateText(when.date()) + u' ' + time
-                     : time,
-            line.customer, line.berths.join(QStringLiteral(", ")), line.boat, line.balance.format()};
+    return {withDate ? weekdayDateText(when.date()) + u' ' + time : time, line.customer,
+            line.berths.join(QStringLiteral(", ")), line.boat, line.balance.format()};
 }
 
 } // namespace HarbourFigures

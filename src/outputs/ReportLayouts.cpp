@@ -127,12 +127,12 @@ Doc::Document outstanding(const QList<BookingReports::BalanceDueRow>& rows, cons
                                 amount(QCoreApplication::translate("ReportLayouts", "Payed:"))},
                                ColumnHeadStyle)
                    << Doc::rule();
-    doc.reportHeader = reportHeader(doc.title, DateTimes::generalDateText(now));
+    doc.reportHeader = reportHeader(doc.title, DateTimes::dateTimeText(now));
     for (const auto& row : rows) {
         // The telephone number under the name, so the office can ring about the balance.
         doc.body << Doc::Record{
             Doc::row({{row.name + u'\n' + row.telNo, 1.7},
-                      {row.fromDate.isValid() ? DateTimes::generalDateText(row.fromDate) : QString(), 1.5},
+                      {row.fromDate.isValid() ? DateTimes::dateTimeText(row.fromDate) : QString(), 1.5},
                       amount(row.costOfHire.formatGrouped()),
                       amount(row.otherCharges.formatGrouped()),
                       amount(row.vat.formatGrouped()),
@@ -159,9 +159,8 @@ Doc::Document paymentsDue(const QList<Ledger::Owing>& rows, const QDateTime& now
                                 amount(QCoreApplication::translate("ReportLayouts", "Due now:"))},
                                ColumnHeadStyle)
                    << Doc::rule();
-    doc.reportHeader = reportHeader(doc.title, DateTimes::generalDateText(now));
+    doc.reportHeader = reportHeader(doc.title, DateTimes::dateTimeText(now));
     const QDate today = now.date();
-    const QLocale locale;
     const QString groups[] = {QCoreApplication::translate("ReportLayouts", "Overdue"),
                               QCoreApplication::translate("ReportLayouts", "Due within 7 days"),
                               QCoreApplication::translate("ReportLayouts", "Due later")};
@@ -178,8 +177,8 @@ Doc::Document paymentsDue(const QList<Ledger::Owing>& rows, const QDateTime& now
             dueNow += row.due.owedNow;
             lines << Doc::Record{Doc::row({{row.customer, 1.7},
                                            {row.confirmationNumber, 0.8},
-                                           {locale.toString(row.arrival, QLocale::ShortFormat), 1.3},
-                                           {locale.toString(by, QLocale::ShortFormat), 1},
+                                           {DateTimes::dateTimeText(row.arrival), 1.3},
+                                           {DateTimes::dateText(by), 1},
                                            amount(row.total.formatGrouped()),
                                            amount(row.paid.formatGrouped()),
                                            amount(row.due.owed.formatGrouped()),

@@ -2,6 +2,7 @@
 
 #include "bookings/BookingSummaryWindow.h"
 #include "bookings/DocumentsMenu.h"
+#include "core/DateTimes.h"
 #include "core/Registry.h"
 #include "core/Seams.h"
 #include "core/Texts.h"
@@ -18,7 +19,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLocale>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -146,7 +146,8 @@ bool TodayWindow::showAtStartup()
 void TodayWindow::refresh()
 {
     const QDateTime now = m_services.clock.now();
-    m_lblToday->setText(QLocale().toString(now.date(), QLocale::LongFormat));
+    m_lblToday->setText(DateTimes::namesLocale().toString(now.date(), QStringLiteral("dddd ")) +
+                        DateTimes::dateText(now.date()));
     const auto today = BookingFigures::today(m_services.db(), now);
     const auto chart = HarbourFigures::fortnight(m_services.db(), now.date());
     if (!today || !chart) {

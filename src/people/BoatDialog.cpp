@@ -15,8 +15,6 @@
 
 namespace {
 
-const QString DatePattern = QStringLiteral("dd/MM/yyyy");
-
 QString shownSize(std::optional<int> cm)
 {
     return cm ? Lengths::number(*cm) : QString();
@@ -49,7 +47,7 @@ BoatDialog::BoatDialog(Services& services, const BoatRecord& loaded, QWidget* pa
     txtInsuranceCompany = named(new QLineEdit(this), "txtInsuranceCompany");
     txtPolicyNumber = named(new QLineEdit(this), "txtPolicyNumber");
     txtInsuranceExpiry = named(new QLineEdit(this), "txtInsuranceExpiry");
-    txtInsuranceExpiry->setPlaceholderText(tr("dd/mm/yyyy"));
+    txtInsuranceExpiry->setPlaceholderText(DateTimes::dateShape());
     txtBoatNotes = named(new QPlainTextEdit(this), "txtBoatNotes");
     txtBoatNotes->setTabChangesFocus(true);
     for (QLineEdit* box : {txtRegistration, txtInsuranceCompany, txtPolicyNumber})
@@ -92,7 +90,7 @@ void BoatDialog::showBoat(const BoatRecord& loaded)
     txtRegistration->setText(loaded.registration);
     txtInsuranceCompany->setText(loaded.insuranceCompany);
     txtPolicyNumber->setText(loaded.policyNumber);
-    txtInsuranceExpiry->setText(loaded.insuranceExpiry.isValid() ? loaded.insuranceExpiry.toString(DatePattern)
+    txtInsuranceExpiry->setText(loaded.insuranceExpiry.isValid() ? DateTimes::dateText(loaded.insuranceExpiry)
                                                                  : QString());
     txtBoatNotes->setPlainText(loaded.notes);
 }
@@ -128,10 +126,10 @@ std::optional<BoatRecord> BoatDialog::typed()
     const QString expiry = txtInsuranceExpiry->text().trimmed();
     boat.insuranceExpiry = QDate();
     if (!expiry.isEmpty()) {
-        const auto date = DateTimes::parseDateByFormat(expiry, DatePattern);
+        const Result<QDate> date = DateTimes::readDate(expiry, QDate());
         if (!date)
-            return refuse(txtInsuranceExpiry, tr("Type the expiry date as dd/mm/yyyy."));
-        boat.insuranceExpiry = date->date();
+            return refuse(txtInsuranceExpiry, date.error());
+        boat.insuranceExpiry = *date;
     }
     boat.notes = txtBoatNotes->toPlainText();
     return boat;

@@ -1,5 +1,6 @@
 #include "people/Boats.h"
 
+#include "core/DateTimes.h"
 #include "core/Lengths.h"
 #include "core/SqlHelpers.h"
 
@@ -213,9 +214,7 @@ Status modify(const QSqlDatabase& db, const BoatRecord& loaded, const BoatRecord
 FieldChanges::Merge<BoatRecord> merged(const BoatRecord& loaded, const BoatRecord& theirs, const BoatRecord& mine)
 {
     const auto size = [](const std::optional<int>& cm) { return cm ? Lengths::text(*cm) : QString(); };
-    const auto date = [](const QDate& day) {
-        return day.isValid() ? day.toString(QStringLiteral("dd/MM/yyyy")) : QString();
-    };
+    const auto date = [](const QDate& day) { return DateTimes::dateText(day); };
     const QStringList kinds = kindNames();
     const auto kind = [&](BoatKind k) { return kinds.value(int(k)); };
     const auto text = [](const char* caption) { return QCoreApplication::translate("Boats", caption); };

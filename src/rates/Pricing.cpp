@@ -215,11 +215,11 @@ Status checkOverlaps(const QList<Season>& seasons)
         for (qsizetype j = i + 1; j < seasons.size(); ++j)
             if (seasons[i].priority == seasons[j].priority)
                 if (const std::optional<QDate> night = sharedNight(seasons[i], seasons[j]))
-                    return refused(
-                        QCoreApplication::translate(
-                            "Pricing", "The seasons \"%1\" and \"%2\" have the same priority and share the night of "
+                    return refused(QCoreApplication::translate(
+                                       "Pricing",
+                                       "The seasons \"%1\" and \"%2\" have the same priority and share the night of "
                                        "%3: give one of them a higher priority.")
-                            .arg(seasons[i].name, seasons[j].name, night->toString(QStringLiteral("dd/MM/yyyy"))));
+                                       .arg(seasons[i].name, seasons[j].name, DateTimes::dateText(*night)));
     return Done{};
 }
 
@@ -298,16 +298,9 @@ QString taxPercentText(int hundredthsOfPercent)
     return text;
 }
 
-namespace {
-QString taxDatePattern()
-{
-    return QStringLiteral("dd/MM/yyyy");
-}
-} // namespace
-
 QString taxDateText(const QDate& date)
 {
-    return date.toString(taxDatePattern());
+    return DateTimes::dateText(date);
 }
 
 Result<QList<TaxRate>> readTaxRows(const QList<TaxRowText>& rows)
@@ -322,14 +315,11 @@ Result<QList<TaxRate>> readTaxRows(const QList<TaxRowText>& rows)
         if (!rate)
             return rowRefused(row, QCoreApplication::translate(
                                        "Pricing", "type the rate as a percent with at most two decimals, as 17.5."));
-        const QString datePattern = taxDatePattern();
         const QString fromText = typed.from.trimmed();
-        const auto from =
-            fromText.size() == datePattern.size() ? DateTimes::parseDateByFormat(fromText, datePattern) : std::nullopt;
+        const Result<QDate> from = DateTimes::readDate(fromText, QDate());
         if (!from)
-            return rowRefused(row,
-                              QCoreApplication::translate("Pricing", "type the date it takes effect as dd/mm/yyyy."));
-        const TaxRate tax{typed.name.trimmed(), *rate, from->date()};
+            return rowRefused(row, from.error());
+        const TaxRate tax{typed.name.trimmed(), *rate, *from};
         if (const Status checked = checkTaxRate(tax); !checked)
             return rowRefused(row, checked.error());
         for (qsizetype earlier = 0; earlier < taxes.size(); ++earlier)

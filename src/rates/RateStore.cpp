@@ -190,9 +190,8 @@ QString seasonText(const std::optional<Pricing::Season>& season)
 {
     if (!season)
         return QCoreApplication::translate("RateStore", "(none)");
-    const QString format = DateTimes::dateFormat();
     return QCoreApplication::translate("RateStore", "%1 to %2, priority %3%4")
-        .arg(season->firstNight.toString(format), season->lastNight.toString(format))
+        .arg(DateTimes::dateText(season->firstNight), DateTimes::dateText(season->lastNight))
         .arg(season->priority)
         .arg(season->yearly ? QCoreApplication::translate("RateStore", ", every year") : QString());
 }
@@ -336,7 +335,7 @@ Status checkTaxes(const QList<Pricing::TaxRate>& edited)
             return checked;
         if (dates.contains(rate.from))
             return refused(QCoreApplication::translate("RateStore", "Two tax rates take effect on %1: keep one.")
-                               .arg(rate.from.toString(QStringLiteral("dd/MM/yyyy"))));
+                               .arg(DateTimes::dateText(rate.from)));
         dates.insert(rate.from);
     }
     return Done{};

@@ -16,8 +16,6 @@
 
 namespace {
 
-const QString DatePattern = QStringLiteral("dd/MM/yyyy");
-
 // The rates grid's columns.
 enum RateColumn
 {
@@ -191,8 +189,8 @@ void RatesDialog::fillSeasons()
         auto* name = textItem(season.name);
         name->setData(Qt::UserRole, season.id);
         grdSeasons->setItem(row, 0, name);
-        grdSeasons->setItem(row, 1, textItem(season.firstNight.toString(DatePattern)));
-        grdSeasons->setItem(row, 2, textItem(season.lastNight.toString(DatePattern)));
+        grdSeasons->setItem(row, 1, textItem(DateTimes::dateText(season.firstNight)));
+        grdSeasons->setItem(row, 2, textItem(DateTimes::dateText(season.lastNight)));
         grdSeasons->setItem(row, 3, checkItem(season.yearly));
         grdSeasons->setItem(row, 4, textItem(QString::number(season.priority)));
     }
@@ -314,12 +312,13 @@ std::optional<RateTable> RatesDialog::readGrids()
         season.id = grdSeasons->item(row, 0)->data(Qt::UserRole).toLongLong();
         season.name = cellText(grdSeasons, row, 0);
         for (int column : {1, 2}) {
-            const auto date = DateTimes::parseDateByFormat(cellText(grdSeasons, row, column), DatePattern);
+            const Result<QDate> date =
+                DateTimes::readDate(cellText(grdSeasons, row, column), m_services.clock.now().date());
             if (!date) {
-                refuseCell(grdSeasons, row, column, tr("Type the night as dd/mm/yyyy."));
+                refuseCell(grdSeasons, row, column, date.error());
                 return std::nullopt;
             }
-            (column == 1 ? season.firstNight : season.lastNight) = date->date();
+            (column == 1 ? season.firstNight : season.lastNight) = *date;
         }
         season.yearly = cellChecked(grdSeasons, row, 3);
         const auto priority = InputChecks::readWholeNumber(cellText(grdSeasons, row, 4));
@@ -377,8 +376,8 @@ void RatesDialog::addSeason()
         name->setData(Qt::UserRole, id);
         grdSeasons->setItem(row, 0, name);
         const QDate today = m_services.clock.now().date();
-        grdSeasons->setItem(row, 1, textItem(today.toString(DatePattern)));
-        grdSeasons->setItem(row, 2, textItem(today.addMonths(3).addDays(-1).toString(DatePattern)));
+        grdSeasons->setItem(row, 1, textItem(DateTimes::dateText(today)));
+        grdSeasons->setItem(row, 2, textItem(DateTimes::dateText(today.addMonths(3).addDays(-1))));
         grdSeasons->setItem(row, 3, checkItem(false));
         grdSeasons->setItem(row, 4, textItem(QString::number(row + 1)));
     }

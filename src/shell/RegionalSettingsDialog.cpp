@@ -1,7 +1,6 @@
 #include "shell/RegionalSettingsDialog.h"
 
 #include "core/EventLog.h"
-#include "core/Money.h"
 #include "core/RegionalSettings.h"
 #include "core/Registry.h"
 #include "core/Seams.h"
@@ -41,6 +40,15 @@ RegionalSettingsDialog::RegionalSettingsDialog(Services& services, QWidget* pare
     m_cboLengthUnit = new QComboBox(this);
     m_cboLengthUnit->setObjectName(QStringLiteral("cboLengthUnit"));
     m_cboLengthUnit->addItems({tr("Metres"), tr("Feet")});
+    m_cboDateStyle = new QComboBox(this);
+    m_cboDateStyle->setObjectName(QStringLiteral("cboDateStyle"));
+    const QDate example(2026, 12, 31);
+    for (const auto& [style, parts] : {std::pair{DateTimes::DateStyle::DayMonthYear, tr("day/month/year")},
+                                       std::pair{DateTimes::DateStyle::MonthDayYear, tr("month/day/year")},
+                                       std::pair{DateTimes::DateStyle::DayMonthYearDots, tr("day.month.year")},
+                                       std::pair{DateTimes::DateStyle::YearMonthDay, tr("year-month-day")}})
+        m_cboDateStyle->addItem(tr("%1 (%2)").arg(example.toString(DateTimes::stylePattern(style)), parts),
+                                static_cast<int>(style));
     m_chkShowKidsAdults = new QCheckBox(tr("No Adults and No Kids"), this);
     m_chkShowKidsAdults->setObjectName(QStringLiteral("chkShowKidsAdults"));
 
@@ -60,6 +68,7 @@ RegionalSettingsDialog::RegionalSettingsDialog(Services& services, QWidget* pare
     form->addRow(tr("Check-in time:"), m_dtpCheckInTime);
     form->addRow(tr("Check out time:"), m_dtpCheckOutTime);
     form->addRow(tr("Boat sizes in:"), m_cboLengthUnit);
+    form->addRow(tr("Dates:"), m_cboDateStyle);
     form->addRow(QString(), m_chkShowKidsAdults);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -92,6 +101,7 @@ void RegionalSettingsDialog::load()
     m_dtpCheckOutTime->setTime(values.checkOutTime);
     m_chkShowKidsAdults->setChecked(values.showAdultsAndKids);
     m_cboLengthUnit->setCurrentIndex(values.lengthUnit == Lengths::Unit::Feet ? 1 : 0);
+    m_cboDateStyle->setCurrentIndex(m_cboDateStyle->findData(static_cast<int>(values.dateStyle)));
 }
 
 void RegionalSettingsDialog::onOk()
@@ -109,9 +119,10 @@ void RegionalSettingsDialog::onOk()
     values.checkOutTime = m_dtpCheckOutTime->time();
     values.showAdultsAndKids = m_chkShowKidsAdults->isChecked();
     values.lengthUnit = m_cboLengthUnit->currentIndex() == 1 ? Lengths::Unit::Feet : Lengths::Unit::Metres;
+    values.dateStyle = static_cast<DateTimes::DateStyle>(m_cboDateStyle->currentData().toInt());
     values.save();
-    Money::setCurrencySymbol(values.shownCurrencySymbol());
-    Lengths::setShownUnit(values.lengthUnit);
+    // Windows open from now on show the new style; those open keep theirs until they are opened again.
+    values.apply();
     m_services.events.log(EventLog::RegionalSettingsModified, values.eventDescription());
     accept();
 }

@@ -32,5 +32,6 @@ private:
     QTimeEdit* m_dtpCheckInTime;
     QTimeEdit* m_dtpCheckOutTime;
     QCheckBox* m_chkShowKidsAdults;
+    QComboBox* m_cboDateStyle;
     QComboBox* m_cboLengthUnit;
 };

@@ -4,7 +4,6 @@
 #include "core/EventLog.h"
 #include "core/InstallPaths.h"
 #include "core/MessageLog.h"
-#include "core/Money.h"
 #include "core/RegionalSettings.h"
 #include "core/Registry.h"
 #include "core/Seams.h"
@@ -63,9 +62,7 @@ std::unique_ptr<MainWindow> main(Services& services, int splashMs, TipMode tipMo
     services.events.log(EventLog::ApplicationStarted);
 
     // Before any window shows an amount.
-    const RegionalSettings regional = RegionalSettings::load();
-    Money::setCurrencySymbol(regional.shownCurrencySymbol());
-    Lengths::setShownUnit(regional.lengthUnit);
+    RegionalSettings::load().apply();
     auto window = std::make_unique<MainWindow>(services);
     window->show();
     // Said once, now, rather than after the user has filled a whole booking that cannot be saved.

@@ -7,14 +7,7 @@
 
 namespace WaitingListRows {
 
-namespace {
-
-QString dateText(const QDate& date)
-{
-    return date.isValid() ? QLocale::system().toString(date, QLocale::ShortFormat) : QString();
-}
-
-} // namespace
+using DateTimes::dateText;
 
 QStringList headers()
 {
@@ -42,7 +35,7 @@ QStringList cells(const WaitingLine& line)
             line.berthType,
             e.minLengthCm ? Boats::sizeText(*e.minLengthCm) : QString(),
             WaitingList::statusNames().value(int(e.status)),
-            DateTimes::generalDateText(e.added),
+            DateTimes::dateTimeText(e.added),
             dateText(e.offeredOn),
             e.notes.simplified()};
 }
@@ -68,11 +61,11 @@ Doc::Document document(const QList<WaitingLine>& lines, const QDateTime& printed
     heading.bold = true;
     Doc::Style body;
     body.pointSize = 8;
-    doc.pageHeader << Doc::text(doc.title, title)
-                   << Doc::text(QCoreApplication::translate("WaitingListRows", "Printed %1")
-                                    .arg(DateTimes::generalDateText(printed)),
-                                body)
-                   << row(headers(), heading) << Doc::rule();
+    doc.pageHeader
+        << Doc::text(doc.title, title)
+        << Doc::text(QCoreApplication::translate("WaitingListRows", "Printed %1").arg(DateTimes::dateTimeText(printed)),
+                     body)
+        << row(headers(), heading) << Doc::rule();
     doc.pageFooter << Doc::text(QCoreApplication::translate("WaitingListRows", "Page %p of %P"), body);
     for (const WaitingLine& line : lines)
         doc.body << Doc::Record{row(cells(line), body)};

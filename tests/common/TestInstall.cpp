@@ -52,6 +52,7 @@ TestInstall::~TestInstall()
     InstallPaths::setRoot(QString());
     Money::setCurrencySymbol(QStringLiteral("£")); // a case that chose another symbol leaves none to the next
     Lengths::setShownUnit(Lengths::Unit::Metres);
+    DateTimes::setDateStyle(DateTimes::DateStyle::DayMonthYear);
 }
 
 QString TestInstall::eventLogText() const

@@ -11,7 +11,7 @@ class tst_Values : public QObject
 {
     Q_OBJECT
     using RoundRow = std::tuple<QDateTime, bool, QDateTime>;
-    using TypedDateRow = std::tuple<QString, QString, QDate>;
+    using TypedDateRow = std::tuple<DateStyle, QString, QDate, QString>;
     using ParseRow = std::tuple<QString, QString, QString>;
     using FormatRow = std::tuple<QString, qlonglong, QString>;
     using LengthsRow = std::tuple<bool, QString, int, QString>;
@@ -48,41 +48,54 @@ private slots:
 
     void typedDate_data()
     {
-        // expected: invalid: not read
+        // expected: invalid: refused, with a text that holds refusal
         const DataRows<TypedDateRow> row;
         const QDate eleventh(2026, 12, 11);
-        const QString uk = u"en_GB"_s, us = u"en_US"_s, iso = u"sv_SE"_s, de = u"de_DE"_s;
-        row("bare digits", {uk, u"11122026"_s, eleventh});
-        row("slashes, two-digit year", {uk, u"11/12/26"_s, eleventh});
-        row("dots", {uk, u"11.12.2026"_s, eleventh});
-        row("one-digit day and month", {uk, u"1/2/2027"_s, QDate(2027, 2, 1)});
-        row("spaces and dashes", {uk, u" 11 - 12 - 2026 "_s, eleventh});
-        row("six digits", {uk, u"111226"_s, eleventh});
-        row("day and month take the year given", {uk, u"0103"_s, QDate(2026, 3, 1)});
-        row("day and month with a separator", {uk, u"1/3"_s, QDate(2026, 3, 1)});
-        row("month first where the region has it", {us, u"12112026"_s, eleventh});
-        row("month first, separators", {us, u"12/11/26"_s, eleventh});
-        row("year first", {iso, u"20261211"_s, eleventh});
-        row("year first, separators", {iso, u"2026-12-11"_s, eleventh});
-        row("German dots", {de, u"11.12.26"_s, eleventh});
-        row("no 31st of November", {uk, u"31112026"_s, QDate()});
-        row("29th of February in a leap year", {uk, u"29022028"_s, QDate(2028, 2, 29)});
-        row("no 29th of February otherwise", {uk, u"29022027"_s, QDate()});
-        row("month 13", {uk, u"01132026"_s, QDate()});
-        row("seven digits", {uk, u"1112202"_s, QDate()});
-        row("three-digit year", {uk, u"11/12/202"_s, QDate()});
-        row("three-digit day", {uk, u"011/12/2026"_s, QDate()});
-        row("four parts", {uk, u"11/12/20/26"_s, QDate()});
-        row("letters", {uk, u"11 Dec 2026"_s, QDate()});
-        row("a sign", {uk, u"+11/12/2026"_s, QDate()});
-        row("nothing", {uk, QString(), QDate()});
+        const DateStyle uk = DateStyle::DayMonthYear, us = DateStyle::MonthDayYear, iso = DateStyle::YearMonthDay,
+                        de = DateStyle::DayMonthYearDots;
+        const QString notADate = u"is not a date"_s, otherStyle = u"is not written as dates are written here"_s;
+        row("bare digits", {uk, u"11122026"_s, eleventh, {}});
+        row("slashes, two-digit year", {uk, u"11/12/26"_s, eleventh, {}});
+        row("dots", {uk, u"11.12.2026"_s, eleventh, {}});
+        row("one-digit day and month", {uk, u"1/2/2027"_s, QDate(2027, 2, 1), {}});
+        row("spaces and dashes", {uk, u" 11 - 12 - 2026 "_s, eleventh, {}});
+        row("six digits", {uk, u"111226"_s, eleventh, {}});
+        row("day and month take the year given", {uk, u"0103"_s, QDate(2026, 3, 1), {}});
+        row("day and month with a separator", {uk, u"1/3"_s, QDate(2026, 3, 1), {}});
+        row("the weekday a box shows is passed over", {uk, u"Fri 11/12/2026"_s, eleventh, {}});
+        row("month first where the style has it", {us, u"12112026"_s, eleventh, {}});
+        row("month first, separators", {us, u"12/11/26"_s, eleventh, {}});
+        row("year first", {iso, u"20261211"_s, eleventh, {}});
+        row("year first, separators", {iso, u"2026-12-11"_s, eleventh, {}});
+        row("German dots", {de, u"11.12.26"_s, eleventh, {}});
+        row("no 31st of November", {uk, u"31112026"_s, QDate(), u"There is no 31112026: November 2026 has 30 days."_s});
+        row("no 31st of February", {us, u"02/31/2026"_s, QDate(), u"There is no 02/31/2026: February 2026 has 28"_s});
+        row("29th of February in a leap year", {uk, u"29022028"_s, QDate(2028, 2, 29), {}});
+        row("no 29th of February otherwise", {uk, u"29022027"_s, QDate(), u"February 2027 has 28 days"_s});
+        row("month first under day first", {uk, u"12/31/2026"_s, QDate(), otherStyle});
+        row("day first under month first", {us, u"31/12/2026"_s, QDate(), otherStyle});
+        row("year first under day first", {uk, u"2026-12-11"_s, QDate(), otherStyle});
+        row("day first under year first", {iso, u"11.12.2026"_s, QDate(), otherStyle});
+        row("month 13", {uk, u"13132026"_s, QDate(), notADate});
+        row("seven digits", {uk, u"1112202"_s, QDate(), notADate});
+        row("three-digit year", {uk, u"11/12/202"_s, QDate(), notADate});
+        row("three-digit day", {uk, u"011/12/2026"_s, QDate(), notADate});
+        row("four parts", {uk, u"11/12/20/26"_s, QDate(), notADate});
+        row("letters", {uk, u"11 Dec 2026"_s, QDate(), notADate});
+        row("a sign", {uk, u"+11/12/2026"_s, QDate(), notADate});
+        row("nothing", {uk, QString(), QDate(), notADate});
     }
     void typedDate()
     {
-        const auto& [locale, typed, expected] = fetchRow<TypedDateRow>();
-        QLocale::setDefault(QLocale(locale));
-        const auto back = qScopeGuard([] { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom)); });
-        QCOMPARE(readTypedDate(typed, QDate(2026, 6, 1)).value_or(QDate()), expected);
+        const auto& [style, typed, expected, refusal] = fetchRow<TypedDateRow>();
+        setDateStyle(style);
+        const auto back = qScopeGuard([] { setDateStyle(DateStyle::DayMonthYear); });
+        const Result<QDate> read = readDate(typed, QDate(2026, 6, 1));
+        QCOMPARE(read.valueOr(QDate()), expected);
+        QVERIFY2(read.error().contains(refusal), qPrintable(read.error()));
+        // What is not read as a date says what is expected, in the style in use.
+        if (refusal.startsWith(u"is not"_s))
+            QVERIFY2(read.error().contains(dateShape()), qPrintable(read.error()));
     }
 
     void dbTextRoundTrip()

@@ -80,7 +80,7 @@ private slots:
         m_dialog->grdSeasons->setCurrentCell(0, 0); // the first season's rates were kept when the second was added
         QCOMPARE(rowText(*m_dialog->grdRates, 0), u"Slip||£30.00||£150.00|"_s);
         click(*m_dialog, "cmdOK");
-        QCOMPARE(said(), u"Rates: Type the night as dd/mm/yyyy."_s);
+        QCOMPARE(said(), u"Rates: There is no 31/02/2026: February 2026 has 28 days."_s);
         m_dialog->grdSeasons->item(0, 1)->setText(u"01/07/2026"_s);
         m_dialog->grdSeasons->item(1, 1)->setText(u"30/09/2026"_s); // shares 30 September at the same priority
         click(*m_dialog, "cmdOK");

@@ -82,7 +82,7 @@ private slots:
         refused("more than two decimals", u"VAT|17.555|04/01/2011"_s,
                 u"type the rate as a percent with at most two decimals, as 17.5."_s);
         refused("no name", u" |20|04/01/2011"_s, u"A tax needs a name."_s);
-        refused("not a date", u"VAT|20|31/02/2011"_s, u"type the date it takes effect as dd/mm/yyyy."_s);
+        refused("not a date", u"VAT|20|31/02/2011"_s, u"There is no 31/02/2011: February 2011 has 28 days."_s);
         refused("two from one date", u"Reduced|5|01/01/2000"_s,
                 u"it takes effect on 01/01/2000, as row 1 does: keep one."_s);
     }
@@ -234,8 +234,8 @@ private slots:
             QVERIFY(showActive(window));
             // The time boxes hand Enter to their own inner line edit; it must still move on.
             control<QComboBox>(window, "cboPostCode")->setFocus();
-            QCOMPARE(enterVisits(5), (QStringList{u"txtCurrencySymbol"_s, u"dtpCheckInTime"_s, u"dtpCheckOutTime"_s,
-                                                  u"cboLengthUnit"_s, u"chkShowKidsAdults"_s}));
+            QCOMPARE(enterVisits(6), (QStringList{u"txtCurrencySymbol"_s, u"dtpCheckInTime"_s, u"dtpCheckOutTime"_s,
+                                                  u"cboLengthUnit"_s, u"cboDateStyle"_s, u"chkShowKidsAdults"_s}));
             control<QComboBox>(window, "cboPostCode")->setCurrentIndex(1);
             auto* symbol = control(window, "txtCurrencySymbol");
             symbol->setFocus();
@@ -257,6 +257,13 @@ private slots:
         QCOMPARE(control(again, "txtCurrencySymbol")->text(), u"€"_s);
         QCOMPARE(control<QTimeEdit>(again, "dtpCheckInTime")->time(), QTime(10, 30));
         QVERIFY(!control<QCheckBox>(again, "chkShowKidsAdults")->isChecked());
+        // The date style stays as shown when OK was pressed; with none stored, zip codes mean month first, and so
+        // does a stored text that is no style.
+        QCOMPARE(RegionalSettings::load().dateStyle, DateTimes::DateStyle::DayMonthYear);
+        for (const QString& stored : {QString(), u"dd/mm/yy"_s}) {
+            Registry::setRegistryValue(Settings::DateStyle, stored);
+            QCOMPARE(RegionalSettings::load().dateStyle, DateTimes::DateStyle::MonthDayYear);
+        }
     }
 
     void regionalValuesAreReadForgivingly_data()

@@ -21,7 +21,9 @@ bool isDatePart(QChar c)
 
 DateBox::DateBox(QWidget* parent) : QDateEdit(parent)
 {
-    setDisplayFormat(DateTimes::dateFormat());
+    // The weekday in front, and its name in the program's language whatever the machine's.
+    setLocale(DateTimes::namesLocale());
+    setDisplayFormat(DateTimes::weekdayDateFormat());
     setCalendarPopup(true);
     setToolTip(DateTimes::typedDateHint());
 }
@@ -62,15 +64,14 @@ bool DateBox::commitTyped()
 {
     if (!m_typing)
         return true;
-    const auto typed = DateTimes::readTypedDate(m_typed, date());
+    const Result<QDate> typed = DateTimes::readDate(m_typed, date());
     if (!typed) {
-        showHint(tr("\"%1\" is not a date. %2").arg(m_typed, DateTimes::typedDateHint()));
+        showHint(typed.error());
         return false;
     }
     if (*typed < minimumDate() || *typed > maximumDate()) {
-        showHint(
-            tr("The date must lie between %1 and %2.")
-                .arg(minimumDate().toString(DateTimes::dateFormat()), maximumDate().toString(DateTimes::dateFormat())));
+        showHint(tr("The date must lie between %1 and %2.")
+                     .arg(DateTimes::dateText(minimumDate()), DateTimes::dateText(maximumDate())));
         return false;
     }
     m_hint.clear();

@@ -2,10 +2,10 @@
 
 #include <QDateEdit>
 
-/// The date box of every window: the regional short date, a calendar to pick from (its button, F4 or Alt+Down),
-/// the arrows to step, and a date typed as a clerk types it ("11122026", "11/12/26", "11.12.2026"; see
-/// DateTimes::readTypedDate). Typing starts a new date wherever the cursor stands, also after a click into the
-/// box; Enter, Tab or leaving the box takes it. Nothing typed is dropped without a word: a key that cannot be part
+/// The date box of every window: the weekday and the date in the style Regional Settings chose, a calendar to pick from
+/// (its button, F4 or Alt+Down), the arrows to step, and a date typed as a clerk types it ("11122026", "11/12/26",
+/// "11.12.2026"; see DateTimes::readDate). Typing starts a new date wherever the cursor stands, also after a click into
+/// the box; Enter, Tab or leaving the box takes it. Nothing typed is dropped without a word: a key that cannot be part
 /// of a date, or a date that cannot be read or lies outside the box's range, shows what the box expects.
 class DateBox : public QDateEdit
 {

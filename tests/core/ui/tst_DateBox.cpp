@@ -47,18 +47,19 @@ private slots:
         const QDate before(2026, 12, 4), eleventh(2026, 12, 11);
         const int enter = Qt::Key_Return, tab = Qt::Key_Tab, esc = Qt::Key_Escape;
         const QString movedOn = u"no hint, moved on"_s, stayed = u"no hint, stayed"_s, said = u"a hint, stayed"_s;
-        row("bare digits, Enter moves on", {false, u"11122026"_s, enter, eleventh, u"11/12/2026"_s, movedOn});
-        row("after a click, as after Tab", {true, u"11/12/26"_s, tab, eleventh, u"11/12/2026"_s, movedOn});
-        row("dots", {false, u"11.12.2026"_s, enter, eleventh, u"11/12/2026"_s, movedOn});
-        row("day and month keep the year", {false, u"0103"_s, enter, QDate(2026, 3, 1), u"01/03/2026"_s, movedOn});
-        row("Backspace mends the shown date", {false, u"\b7"_s, enter, QDate(2027, 12, 4), u"04/12/2027"_s, movedOn});
+        row("bare digits, Enter moves on", {false, u"11122026"_s, enter, eleventh, u"Fri 11/12/2026"_s, movedOn});
+        row("after a click, as after Tab", {true, u"11/12/26"_s, tab, eleventh, u"Fri 11/12/2026"_s, movedOn});
+        row("dots", {false, u"11.12.2026"_s, enter, eleventh, u"Fri 11/12/2026"_s, movedOn});
+        row("day and month keep the year", {false, u"0103"_s, enter, QDate(2026, 3, 1), u"Sun 01/03/2026"_s, movedOn});
+        row("Backspace mends the shown date",
+            {false, u"\b7"_s, enter, QDate(2027, 12, 4), u"Sat 04/12/2027"_s, movedOn});
         row("being typed", {false, u"1112"_s, 0, before, u"1112"_s, stayed});
         row("a letter is refused and said", {false, u"11x"_s, 0, before, u"11"_s, said});
         row("no such day: Enter stays and says", {false, u"31112026"_s, enter, before, u"31112026"_s, said});
         row("outside the range: said", {false, u"01011999"_s, enter, before, u"01011999"_s, said});
-        row("Esc gives the date back", {false, u"3111"_s, esc, before, u"04/12/2026"_s, stayed});
+        row("Esc gives the date back", {false, u"3111"_s, esc, before, u"Fri 04/12/2026"_s, stayed});
         row("leaving with no date gives it back and says",
-            {false, u"3111"_s, tab, before, u"04/12/2026"_s, u"a hint, moved on"_s});
+            {false, u"3111"_s, tab, before, u"Fri 04/12/2026"_s, u"a hint, moved on"_s});
     }
     void typing()
     {
