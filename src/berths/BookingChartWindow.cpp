@@ -9,6 +9,7 @@
 #include "bookings/BookingSummaryWindow.h"
 #include "bookings/BookingWizard.h"
 #include "bookings/CancelPaidDialog.h"
+#include "bookings/CheckInMenu.h"
 #include "core/DateTimes.h"
 #include "core/EventLog.h"
 #include "core/MessageLog.h"
@@ -17,9 +18,11 @@
 #include "core/ui/DateBox.h"
 #include "core/ui/ReadErrorLine.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -44,6 +47,28 @@ BookingChartWindow::BookingChartWindow(IWindowHost& host, Services& services, QW
     auto* cmdChartBlock = new QPushButton(tr("&Block Berth..."), this);
     cmdChartBlock->setObjectName(QStringLiteral("cmdChartBlock"));
 
+    // The guest of the selected bar: a menu beside the tools, the same actions on the bar's context menu and keys.
+    auto* cmdChartGuest = new QPushButton(tr("&Guest"), this);
+    cmdChartGuest->setObjectName(QStringLiteral("cmdChartGuest"));
+    auto* guest = new QMenu(cmdChartGuest);
+    guest->setObjectName(QStringLiteral("mnuChartGuest"));
+    const auto stayAction = [&](const QString& text, const QString& name, const QKeySequence& keys,
+                                bool (*action)(Services&, QWidget*, int)) {
+        auto* item = guest->addAction(text);
+        item->setObjectName(name);
+        item->setShortcut(keys);
+        item->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        m_view->addAction(item);
+        connect(item, &QAction::triggered, this, [this, action] { changeStay(action); });
+    };
+    stayAction(tr("&Arrive"), QStringLiteral("mnuChartArrive"), QKeySequence(Qt::CTRL | Qt::Key_I),
+               &CheckInMenu::arrive);
+    stayAction(tr("&Depart..."), QStringLiteral("mnuChartDepart"), QKeySequence(Qt::CTRL | Qt::Key_L),
+               &CheckInMenu::depart);
+    stayAction(tr("&Undo check-in or out..."), QStringLiteral("mnuChartUndoStay"), {}, &CheckInMenu::putBack);
+    cmdChartGuest->setMenu(guest);
+    m_view->setContextMenuPolicy(Qt::ActionsContextMenu);
+
     auto* lblDate = new QLabel(tr("&From:"), this);
     lblDate->setBuddy(m_dtpChartDate);
     auto* lblDays = new QLabel(tr("&Show:"), this);
@@ -61,6 +86,7 @@ BookingChartWindow::BookingChartWindow(IWindowHost& host, Services& services, QW
     bar->addWidget(lblType);
     bar->addWidget(m_cboChartType);
     bar->addStretch(1);
+    bar->addWidget(cmdChartGuest);
     bar->addWidget(cmdChartBlock);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(bar);
@@ -166,6 +192,18 @@ void BookingChartWindow::readBars()
 void BookingChartWindow::moveDays(int days)
 {
     m_dtpChartDate->setDate(m_dtpChartDate->date().addDays(days));
+}
+
+void BookingChartWindow::changeStay(bool (*action)(Services&, QWidget*, int))
+{
+    const BookingChart::Bar* bar = m_view->selectedBar();
+    if (!bar || bar->blocked()) {
+        m_services.messages.show(tr("Choose a booking's bar first: its guest is the one checked in or out."),
+                                 windowTitle(), MsgIcon::Exclamation, MsgButtons::Ok);
+        return;
+    }
+    if (action(m_services, this, bar->bookingId))
+        activated();
 }
 
 void BookingChartWindow::refuse(const Failure& failure)

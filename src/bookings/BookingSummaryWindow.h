@@ -44,6 +44,10 @@ private:
     void cancelBooking();
     void showLedger();
     void recordPayment(bool refund);
+    /// The guest's stay as stored, and which of Arrive, Depart and Undo apply to it.
+    void showStay();
+    /// Runs one of them and shows the booking as it is after.
+    void changeStay(bool (*action)(Services&, QWidget*, int));
     void print(bool receipt);
     void saveAsPdf(bool receipt);
     /// The receipt or the reservation form from the InvTemp row; nothing (the user told) when it cannot be read.
@@ -70,4 +74,8 @@ private:
     QLabel* m_lblDue;     // the deposit and balance due dates
     QPushButton* m_cmdRecordPayment;
     QPushButton* m_cmdRefund;
+    QLabel* m_lblStay;
+    QPushButton* m_cmdArrive;
+    QPushButton* m_cmdDepart;
+    QPushButton* m_cmdUndoStay;
 };
