@@ -1,7 +1,7 @@
 // Check-in from the Today window on the busy harbour (2,000 berths, 200,000 bookings, a busy day in its
-// summer): the guest checked in, in its own transaction that reads the row again, and Today read again after it
-// (its four lists and the 14 nights of its chart), as the window does. SQLite, on a scratch copy: each arrival is
-// put back, untimed, before the next.
+// summer): the guest checked in, in its own transaction that reads the row again, and Today's four lists read again
+// after it, as the window does (a check-in sells no night, so its chart stays). SQLite, on a scratch copy: each arrival
+// is put back, untimed, before the next.
 #include "BenchData.h"
 #include "bookings/BookingFigures.h"
 #include "bookings/CheckIn.h"
@@ -15,13 +15,13 @@ namespace {
 constexpr int Bookings = 200000;
 const QDateTime Now = DateTimes::wallTime(QDate(2003, 7, 14), QTime(12, 0));
 
-/// The day's arrivals still expected, to be checked in in turn.
+/// The day's arrivals still expected and not yet gone, to be checked in in turn.
 std::vector<int> arrivals(const QSqlDatabase& db)
 {
     std::vector<int> ids;
     if (const auto today = BookingFigures::today(db, Now))
         for (const auto& line : today->arrivals)
-            if (line.stay == CheckIn::Stay::Expected)
+            if (line.stay == CheckIn::Stay::Expected && line.toDate > Now) // a day visit over by noon is not
                 ids.push_back(line.bookingId);
     return ids;
 }
@@ -44,11 +44,9 @@ void checkIn(benchmark::State& state, bool withToday)
             break;
         }
         if (withToday) {
+            // A check-in sells no night: the window reads its lists again, not its chart.
             const auto today = BookingFigures::today(db, Now);
-            const auto nights = BookingFigures::nightsSold(
-                db, BookingFigures::steps(Now.date(), Now.date().addDays(13), BookingFigures::Step::Day));
-            const auto active = BookingFigures::activeBerths(db);
-            if (!today || !nights || !active) {
+            if (!today) {
                 state.SkipWithError("read failed");
                 break;
             }

@@ -140,7 +140,7 @@ TodayWindow::TodayWindow(IWindowHost& host, Services& services, QWidget* parent)
     connect(cmdArrive, &QPushButton::clicked, this, [this] { changeStay(m_lstArrivals, true); });
     connect(cmdDepart, &QPushButton::clicked, this, [this] { changeStay(m_leaving, false); });
     connect(cmdNoShows, &QPushButton::clicked, this, [this] { proposeNoShows(true); });
-    connect(cmdRefresh, &QPushButton::clicked, this, &TodayWindow::refresh);
+    connect(cmdRefresh, &QPushButton::clicked, this, [this] { refresh(); });
     connect(cmdClose, &QPushButton::clicked, this, &ChildWindow::closeWithFrame);
     resize(1000, 700);
 }
@@ -159,12 +159,13 @@ bool TodayWindow::showAtStartup()
     return Registry::getRegistryNumber(Settings::ShowTodayAtStartup) == 1;
 }
 
-void TodayWindow::refresh()
+void TodayWindow::refresh(bool withChart)
 {
     const QDateTime now = m_services.clock.now();
     m_lblToday->setText(QLocale().toString(now.date(), QLocale::LongFormat));
     const auto today = BookingFigures::today(m_services.db(), now);
-    const auto chart = HarbourFigures::fortnight(m_services.db(), now.date());
+    const auto chart = withChart ? HarbourFigures::fortnight(m_services.db(), now.date())
+                                 : Result<HarbourFigures::Figure>(HarbourFigures::Figure{});
     if (!today || !chart) {
         m_services.messages.show(tr("Today's bookings could not be read: %1").arg(today.error() + chart.error()),
                                  Texts::productTitle(), MsgIcon::Critical);
@@ -174,9 +175,11 @@ void TodayWindow::refresh()
     fill(m_lstDepartures, today->departures, true, false);
     fill(m_lstInHarbour, today->inHarbour, true, true);
     fill(m_lstOwing, today->owingSoon, false, true);
-    QChart* old = m_chtOccupancy->chart();
-    m_chtOccupancy->setChart(FigureChart::chart(*chart));
-    delete old;
+    if (withChart) {
+        QChart* old = m_chtOccupancy->chart();
+        m_chtOccupancy->setChart(FigureChart::chart(*chart));
+        delete old;
+    }
     // Once a day, from the office's closing time: after this read, so the window is shown as it stands.
     if (m_noShowsProposed != now.date() && CheckIn::pastClosingTime(now)) {
         m_noShowsProposed = now.date();
@@ -194,13 +197,13 @@ void TodayWindow::changeStay(QTreeWidget* list, bool arrive)
     }
     const int booking = item->data(0, Qt::UserRole).toInt();
     if (arrive ? CheckInMenu::arrive(m_services, this, booking) : CheckInMenu::depart(m_services, this, booking))
-        refresh();
+        refresh(false);
 }
 
 void TodayWindow::proposeNoShows(bool askedFor)
 {
     if (CheckInMenu::confirmNoShows(m_services, this, askedFor))
-        refresh();
+        refresh(false);
 }
 
 void TodayWindow::openSummary(QTreeWidget* list)

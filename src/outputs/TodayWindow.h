@@ -28,7 +28,8 @@ public:
     static bool showAtStartup();
 
     void activated() override { refresh(); }
-    void refresh();
+    /// Reads the lists again and, unless only a guest's stay changed (it sells no night), the chart.
+    void refresh(bool withChart = true);
 
 private:
     void openSummary(QTreeWidget* list);
