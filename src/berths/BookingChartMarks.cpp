@@ -22,7 +22,7 @@ void paintStay(QPainter& p, const QRect& bar, CheckIn::Stay stay)
         break;
     case CheckIn::Stay::Arrived: {
         // In the harbour: a solid edge where the guest came in, wide enough to see on a half-day bar.
-        const int width = qBound(3, bar.width() / 6, 6);
+        const int width = qBound(2, bar.width() / 8, 4);
         p.fillRect(QRect(bar.left(), bar.top(), width, bar.height()), QColor(0x1a, 0x2f, 0x6b));
         break;
     }
