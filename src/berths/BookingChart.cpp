@@ -224,6 +224,9 @@ Result<std::vector<BookingChart::Bar>> BookingChart::bars(const QSqlDatabase& db
                     .arg(d.label, b.from.toString(DateTimes::dateTimeFormat()),
                          b.to.toString(DateTimes::dateTimeFormat()), b.total.formatGrouped(), b.paid.formatGrouped());
             d.paid = paidState(b.total, b.paid);
+            d.stay = CheckIn::stayOf(b.stay);
+            if (d.stay != CheckIn::Stay::Expected)
+                d.tip += u'\n' + CheckIn::stayText(d.stay);
             m_details.insert(b.id, d);
         }
     }
@@ -244,6 +247,7 @@ Result<std::vector<BookingChart::Bar>> BookingChart::bars(const QSqlDatabase& db
         bar.label = d.label;
         bar.tip = d.tip;
         bar.paid = d.paid;
+        bar.stay = d.stay;
         bar.berthId = berthAt(e.row);
         bar.from = d.from;
         bar.to = d.to;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "bookings/BookingReads.h"
+#include "bookings/CheckIn.h"
 #include "core/Money.h"
 #include "core/Result.h"
 
@@ -46,6 +47,7 @@ public:
         QDateTime from; // the booking's period as read, which a move checks again
         QDateTime to;
         bool toMove = false; // a booking a block was confirmed over
+        CheckIn::Stay stay = CheckIn::Stay::Expected;
         /// A berth block's bar: its bookingId is the block's ID negated.
         bool blocked() const { return bookingId < 0; }
     };
@@ -116,6 +118,7 @@ private:
         QString label;
         QString tip;
         Paid paid = Paid::Unpaid;
+        CheckIn::Stay stay = CheckIn::Stay::Expected;
     };
 
     std::vector<Row> m_rows;

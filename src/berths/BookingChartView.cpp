@@ -1,5 +1,6 @@
 #include "berths/BookingChartView.h"
 
+#include "berths/BookingChartMarks.h"
 #include "core/DateTimes.h"
 
 #include <QApplication>
@@ -336,11 +337,8 @@ void BookingChartView::paintBars(QPainter& p) const
         const bool selected = bar.bookingId == selectedBooking();
         if (bar.blocked()) {
             // A block: hatched grey, with its reason.
-            p.setPen(selected ? QPen(palette().highlight().color(), 2) : QPen(QColor(0x60, 0x60, 0x60)));
-            p.setBrush(QColor(0xD8, 0xD8, 0xD8));
-            p.drawRect(rect);
-            p.setBrush(QBrush(QColor(0x80, 0x80, 0x80), Qt::BDiagPattern));
-            p.drawRect(rect);
+            BookingChartMarks::paintBlock(
+                p, rect, selected ? QPen(palette().highlight().color(), 2) : QPen(QColor(0x60, 0x60, 0x60)));
         } else {
             QPen pen = selected ? QPen(palette().highlight().color(), 2) : QPen(paidColour(bar.paid).darker(140));
             if (bar.toMove && !selected)
@@ -348,6 +346,7 @@ void BookingChartView::paintBars(QPainter& p) const
             p.setPen(pen);
             p.setBrush(paidColour(bar.paid));
             p.drawRoundedRect(rect, 3, 3);
+            BookingChartMarks::paintStay(p, rect, bar.stay);
         }
         // The name starts where the bar comes into view, so a stay from before the first day still shows it.
         const QRect text =

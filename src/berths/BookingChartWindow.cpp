@@ -10,6 +10,7 @@
 #include "bookings/BookingSummaryWindow.h"
 #include "bookings/BookingWizard.h"
 #include "bookings/CancelPaidDialog.h"
+#include "bookings/CheckInMenu.h"
 #include "core/DateTimes.h"
 #include "core/EventLog.h"
 #include "core/MessageLog.h"
@@ -19,9 +20,11 @@
 #include "core/ui/DocumentRenderer.h"
 #include "core/ui/ReadErrorLine.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -48,6 +51,28 @@ BookingChartWindow::BookingChartWindow(IWindowHost& host, Services& services, QW
     auto* cmdChartPrint = new QPushButton(tr("&Print..."), this);
     cmdChartPrint->setObjectName(QStringLiteral("cmdChartPrint"));
 
+    // The guest of the selected bar: a menu beside the tools, the same actions on the bar's context menu and keys.
+    auto* cmdChartGuest = new QPushButton(tr("&Guest"), this);
+    cmdChartGuest->setObjectName(QStringLiteral("cmdChartGuest"));
+    auto* guest = new QMenu(cmdChartGuest);
+    guest->setObjectName(QStringLiteral("mnuChartGuest"));
+    const auto stayAction = [&](const QString& text, const QString& name, const QKeySequence& keys,
+                                bool (*action)(Services&, QWidget*, int)) {
+        auto* item = guest->addAction(text);
+        item->setObjectName(name);
+        item->setShortcut(keys);
+        item->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        m_view->addAction(item);
+        connect(item, &QAction::triggered, this, [this, action] { changeStay(action); });
+    };
+    stayAction(tr("&Arrive"), QStringLiteral("mnuChartArrive"), QKeySequence(Qt::CTRL | Qt::Key_I),
+               &CheckInMenu::arrive);
+    stayAction(tr("&Depart..."), QStringLiteral("mnuChartDepart"), QKeySequence(Qt::CTRL | Qt::Key_L),
+               &CheckInMenu::depart);
+    stayAction(tr("&Undo check-in or out..."), QStringLiteral("mnuChartUndoStay"), {}, &CheckInMenu::putBack);
+    cmdChartGuest->setMenu(guest);
+    m_view->setContextMenuPolicy(Qt::ActionsContextMenu);
+
     auto* lblDate = new QLabel(tr("&From:"), this);
     lblDate->setBuddy(m_dtpChartDate);
     auto* lblDays = new QLabel(tr("&Show:"), this);
@@ -65,6 +90,7 @@ BookingChartWindow::BookingChartWindow(IWindowHost& host, Services& services, QW
     bar->addWidget(lblType);
     bar->addWidget(m_cboChartType);
     bar->addStretch(1);
+    bar->addWidget(cmdChartGuest);
     bar->addWidget(cmdChartBlock);
     bar->addWidget(cmdChartPrint);
     auto* layout = new QVBoxLayout(this);
@@ -184,6 +210,18 @@ void BookingChartWindow::print()
         return;
     DocumentRenderer::preview(BookingChartPrint::document(m_chart, *bars, windowTitle()), this, &m_services,
                               windowTitle());
+}
+
+void BookingChartWindow::changeStay(bool (*action)(Services&, QWidget*, int))
+{
+    const BookingChart::Bar* bar = m_view->selectedBar();
+    if (!bar || bar->blocked()) {
+        m_services.messages.show(tr("Choose a booking's bar first: its guest is the one checked in or out."),
+                                 windowTitle(), MsgIcon::Exclamation, MsgButtons::Ok);
+        return;
+    }
+    if (action(m_services, this, bar->bookingId))
+        activated();
 }
 
 void BookingChartWindow::refuse(const Failure& failure)

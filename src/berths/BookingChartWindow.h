@@ -13,7 +13,8 @@ class QDateEdit;
 class ReadErrorLine;
 
 /// "Booking Chart": every berth's bookings as bars over a window of a fortnight to three months, with a date to
-/// jump to, a berth type to show, and Today. It reads the bookings again each time it comes to the front.
+/// jump to, a berth type to show, and Today. The Guest menu (also the bars' context menu) checks the selected
+/// booking's guest in and out. It reads the bookings again each time it comes to the front.
 class BookingChartWindow final : public ChildWindow
 {
     Q_OBJECT
@@ -52,6 +53,9 @@ private:
     void openBlock(int blockId);
     /// "Print...": the berths shown over the window's days, in the print preview.
     void print();
+    /// Arrive, Depart or Undo on the booking of the selected bar (Guest menu, the bar's context menu, Ctrl+I and
+    /// Ctrl+L); the chart is read again after a change.
+    void changeStay(bool (*action)(Services&, QWidget*, int));
     void refuse(const Failure& failure);
     /// After a move or its undo was saved: logged, and the berths and days it left offered to the waiting list.
     void moved(const BookingRecord& before, const BookingRecord& after);

@@ -7,6 +7,7 @@
 #include "core/SqlHelpers.h"
 
 #include <QSqlQuery>
+#include <algorithm>
 
 namespace BookingFigures {
 
@@ -34,7 +35,7 @@ Result<QList<Line>> readLines(const QSqlDatabase& db, const QString& from, const
     QSqlQuery q(db);
     q.setForwardOnly(true);
     const QString sql = QStringLiteral("SELECT B.ID, B.FromDate, B.ToDate, C.Name, BO.Name, B.TotalPayable, "
-                                       "B.AmountPayed, BE.ID, BE.Name FROM %1 "
+                                       "B.AmountPayed, BE.ID, BE.Name, B.Status, B.ArrivedAt, B.DepartedAt FROM %1 "
                                        "LEFT JOIN Customer C ON C.ID = B.CustomerID "
                                        "LEFT JOIN Boat BO ON BO.ID = B.BoatID "
                                        "LEFT JOIN BookingBerth BB ON BB.BookingID = B.ID "
@@ -55,6 +56,9 @@ Result<QList<Line>> readLines(const QSqlDatabase& db, const QString& from, const
             line.customer = q.value(3).toString();
             line.boat = q.value(4).toString();
             line.balance = Money::fromDb(q.value(5)) - Money::fromDb(q.value(6));
+            line.stay = CheckIn::stayOf(q.value(9).toInt());
+            line.arrivedAt = DateTimes::readDateTime(q.value(10));
+            line.departedAt = DateTimes::readDateTime(q.value(11));
             lines.append(line);
         }
         if (!q.value(7).isNull())
@@ -115,11 +119,19 @@ Result<Today> today(const QSqlDatabase& db, const QDateTime& now)
 
     const QVariant at = DateTimes::dbDateTime(now);
     const auto ofNow = PeriodIndex::touching(db, now, false, now, true);
-    auto inHarbour = readLines(db, indexedBookings(ofNow), QStringLiteral("B.FromDate <= ? AND B.ToDate > ?"),
-                               ofNow.binds + QVariantList{at, at}, QStringLiteral("B.ToDate"));
-    if (!inHarbour)
-        return inHarbour.failure();
-    result.inHarbour = *inHarbour;
+    // Who is in goes by the dates while a guest is expected, and by the check-in once there is one: a guest checked
+    // out at 10:30 is gone, one checked in early or staying on is here. The checked-in are few (a partial index).
+    auto inHarbour =
+        readLines(db, indexedBookings(ofNow), QStringLiteral("B.Status = 0 AND B.FromDate <= ? AND B.ToDate > ?"),
+                  ofNow.binds + QVariantList{at, at}, QStringLiteral("B.ToDate"));
+    auto checkedIn =
+        readLines(db, QStringLiteral("Booking B"), QStringLiteral("B.Status = 1"), {}, QStringLiteral("B.ToDate"));
+    if (!inHarbour || !checkedIn)
+        return inHarbour ? checkedIn.failure() : inHarbour.failure();
+    result.inHarbour = *inHarbour + *checkedIn;
+    std::stable_sort(result.inHarbour.begin(), result.inHarbour.end(), [](const Line& a, const Line& b) {
+        return std::pair(a.toDate, a.bookingId) < std::pair(b.toDate, b.bookingId);
+    });
 
     auto owing =
         readLines(db, QStringLiteral("Booking B"),

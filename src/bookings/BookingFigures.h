@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bookings/CheckIn.h"
 #include "core/Money.h"
 #include "core/Result.h"
 
@@ -30,13 +31,16 @@ struct Line
     QStringList berths; // in the order they were saved
     QString boat;       // empty when none was named
     Money balance;      // still owed; negative: in credit
+    CheckIn::Stay stay = CheckIn::Stay::Expected;
+    QDateTime arrivedAt; // when checked in and out; invalid before
+    QDateTime departedAt;
 };
 
 struct Today
 {
     QList<Line> arrivals;   // arriving today, by time
     QList<Line> departures; // leaving today (earlier today included), by time
-    QList<Line> inHarbour;  // arrived and not yet left at now, by departure
+    QList<Line> inHarbour;  // checked in and not out, or still expected and within their dates at now; by departure
     QList<Line> owingSoon;  // money owing, arriving today or within the next 7 days, by arrival
 };
 

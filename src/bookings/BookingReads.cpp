@@ -192,17 +192,18 @@ Result<std::vector<ChartBooking>> chartBookings(const QSqlDatabase& db, const st
         QSqlQuery q(db);
         q.setForwardOnly(true);
         QString error;
-        if (!Sql::exec(q,
-                       QStringLiteral("SELECT B.ID, B.FromDate, B.ToDate, C.Name, Boat.Name, B.TotalPayable, "
-                                      "B.AmountPayed FROM Booking B LEFT JOIN Customer C ON C.ID = B.CustomerID "
-                                      "LEFT JOIN Boat ON Boat.ID = B.BoatID WHERE B.ID IN (%1)")
-                           .arg(chunk.marks),
-                       chunk.binds, &error))
+        if (!Sql::exec(
+                q,
+                QStringLiteral("SELECT B.ID, B.FromDate, B.ToDate, C.Name, Boat.Name, B.TotalPayable, "
+                               "B.AmountPayed, B.Status FROM Booking B LEFT JOIN Customer C ON C.ID = B.CustomerID "
+                               "LEFT JOIN Boat ON Boat.ID = B.BoatID WHERE B.ID IN (%1)")
+                    .arg(chunk.marks),
+                chunk.binds, &error))
             return databaseFailure(error);
         while (q.next()) {
             found.push_back({q.value(0).toInt(), DateTimes::readDateTime(q.value(1)),
                              DateTimes::readDateTime(q.value(2)), q.value(3).toString(), q.value(4).toString(),
-                             Money::fromDb(q.value(5)), Money::fromDb(q.value(6))});
+                             Money::fromDb(q.value(5)), Money::fromDb(q.value(6)), q.value(7).toInt()});
         }
     }
     return found;

@@ -74,6 +74,7 @@ struct ChartBooking
     QString boat;
     Money total;
     Money paid;
+    int stay = 0; // Booking.Status: CheckIn::Stay
 };
 /// The chart's details of these bookings, read by their keys in one statement per few hundred; a booking that is
 /// gone is left out.

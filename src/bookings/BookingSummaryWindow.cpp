@@ -8,6 +8,8 @@
 #include "bookings/BookingSummaryData.h"
 #include "bookings/BookingWizard.h"
 #include "bookings/CancelPaidDialog.h"
+#include "bookings/CheckIn.h"
+#include "bookings/CheckInMenu.h"
 #include "bookings/CreditNotes.h"
 #include "bookings/DocumentsMenu.h"
 #include "bookings/Ledger.h"
@@ -127,6 +129,20 @@ BookingSummaryWindow::BookingSummaryWindow(Services& services, QWidget* parent) 
     ledger->addWidget(m_lblDue, 4, 0, 1, 2);
     ledger->setColumnStretch(0, 1);
 
+    // The guest's stay: checked in and out here as from Today and the chart.
+    m_lblStay = new QLabel(this);
+    m_lblStay->setObjectName(QStringLiteral("lblStay"));
+    m_cmdArrive = button(tr("&Arrive"), QStringLiteral("cmdArrive"), this);
+    m_cmdDepart = button(tr("Depar&t..."), QStringLiteral("cmdDepart"), this);
+    m_cmdUndoStay = button(tr("&Undo check-in or out..."), QStringLiteral("cmdUndoStay"), this);
+    connect(m_cmdArrive, &QPushButton::clicked, this, [this] { changeStay(&CheckInMenu::arrive); });
+    connect(m_cmdDepart, &QPushButton::clicked, this, [this] { changeStay(&CheckInMenu::depart); });
+    connect(m_cmdUndoStay, &QPushButton::clicked, this, [this] { changeStay(&CheckInMenu::putBack); });
+    auto* stay = new QHBoxLayout;
+    stay->addWidget(m_lblStay, 1);
+    for (QPushButton* b : {m_cmdArrive, m_cmdDepart, m_cmdUndoStay})
+        stay->addWidget(b);
+
     auto* hint = new QLabel(tr("To amend financial details press the Edit Booking Button"), this);
     hint->setObjectName(QStringLiteral("lblHint"));
 
@@ -148,7 +164,7 @@ BookingSummaryWindow::BookingSummaryWindow(Services& services, QWidget* parent) 
     auto* cmdConfirmation = button(tr("Confir&mation"), QStringLiteral("cmdConfirmation"), this);
     cmdConfirmation->setMenu(DocumentsMenu::confirmationMenu(
         m_services, [this] { return m_bookingId; }, this));
-    m_cmdCreditNotes = button(tr("Credit No&tes"), QStringLiteral("cmdCreditNotes"), this);
+    m_cmdCreditNotes = button(tr("Credit N&otes"), QStringLiteral("cmdCreditNotes"), this);
     m_cmdCreditNotes->setMenu(new QMenu(m_cmdCreditNotes));
     m_cmdCreditNotes->menu()->setObjectName(QStringLiteral("mnuCreditNotes"));
 
@@ -171,6 +187,7 @@ BookingSummaryWindow::BookingSummaryWindow(Services& services, QWidget* parent) 
     layout->addSpacing(8);
     layout->addLayout(money);
     layout->addLayout(ledger);
+    layout->addLayout(stay);
     layout->addLayout(notes, 1);
     layout->addWidget(hint);
     layout->addLayout(buttons);
@@ -243,7 +260,33 @@ bool BookingSummaryWindow::prepare(int bookingId)
     m_cmdEdit->setEnabled(!b.cancelled);
     m_cmdCancel->setEnabled(!b.cancelled);
     showLedger();
+    showStay();
     return true;
+}
+
+void BookingSummaryWindow::showStay()
+{
+    const auto state = CheckIn::load(m_services.db(), m_bookingId);
+    const CheckIn::Stay stay = state ? state->stay : CheckIn::Stay::Expected;
+    const bool open = state && !state->cancelled;
+    QString text = state ? CheckIn::stayText(stay) : tr("The guest's stay could not be read: %1").arg(state.error());
+    if (state && stay == CheckIn::Stay::Arrived)
+        text = tr("Arrived %1 at %2").arg(state->arrivedAt.toString(DateTimes::dateTimeFormat()), state->arrivedDesk);
+    else if (state && stay == CheckIn::Stay::Departed)
+        text =
+            tr("Departed %1 at %2").arg(state->departedAt.toString(DateTimes::dateTimeFormat()), state->departedDesk);
+    m_lblStay->setText(tr("Guest: %1").arg(text));
+    m_cmdArrive->setEnabled(open && (stay == CheckIn::Stay::Expected || stay == CheckIn::Stay::NoShow));
+    m_cmdDepart->setEnabled(open && stay == CheckIn::Stay::Arrived);
+    m_cmdUndoStay->setEnabled(open && stay != CheckIn::Stay::Expected);
+}
+
+void BookingSummaryWindow::changeStay(bool (*action)(Services&, QWidget*, int))
+{
+    action(m_services, this, m_bookingId);
+    // Read again whatever the answer: a payment may have been taken, or another desk may have moved first.
+    showLedger();
+    showStay();
 }
 
 void BookingSummaryWindow::showLedger()
@@ -330,6 +373,7 @@ void BookingSummaryWindow::cancelBooking()
     m_cmdEdit->setEnabled(false);
     m_cmdCancel->setEnabled(false);
     showLedger();
+    showStay();
 }
 
 std::optional<Doc::Document> BookingSummaryWindow::loadDocument(bool receipt)

@@ -47,6 +47,10 @@ private:
     void recordPayment(bool refund);
     /// The credit notes issued on the booking, each printable from the credit notes button's menu.
     void listCreditNotes();
+    /// The guest's stay as stored, and which of Arrive, Depart and Undo apply to it.
+    void showStay();
+    /// Runs one of them and shows the booking as it is after.
+    void changeStay(bool (*action)(Services&, QWidget*, int));
     void print(bool receipt);
     void saveAsPdf(bool receipt);
     /// The receipt or the reservation form from the InvTemp row; nothing (the user told) when it cannot be read.
@@ -74,4 +78,8 @@ private:
     QPushButton* m_cmdRecordPayment;
     QPushButton* m_cmdRefund;
     QPushButton* m_cmdCreditNotes;
+    QLabel* m_lblStay;
+    QPushButton* m_cmdArrive;
+    QPushButton* m_cmdDepart;
+    QPushButton* m_cmdUndoStay;
 };

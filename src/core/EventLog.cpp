@@ -57,6 +57,10 @@ QString eventText(int code)
         "Berth blocked",
         "Berth block modified",
         "Berth block removed",
+        "Guest arrived",
+        "Guest departed",
+        "Guest did not arrive",
+        "Guest's stay put back",
     };
     constexpr int count = sizeof(texts) / sizeof(texts[0]);
     if (code < 0 || code >= count)
@@ -91,8 +95,8 @@ void logEvent(const QDateTime& when, int code, const QString& description)
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
         return;
     QString entry = u'[' + DateTimes::generalDateText(when) + QStringLiteral("]\r\n");
-    if (code >= 0 && code < 34)
-        entry += u'[' + eventText(code) + QStringLiteral("]\r\n");
+    if (const QString text = eventText(code); !text.isEmpty())
+        entry += u'[' + text + QStringLiteral("]\r\n");
     if (!description.isEmpty())
         entry += description + QStringLiteral("\r\n");
     entry += QStringLiteral("\r\n");

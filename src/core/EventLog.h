@@ -50,6 +50,10 @@ enum Event : int
     BerthBlocked = 31,
     BerthBlockModified = 32,
     BerthBlockRemoved = 33,
+    GuestArrived = 34,
+    GuestDeparted = 35,
+    GuestNoShow = 36,
+    StayPutBack = 37, // a mistaken arrival, departure or no-show undone
 };
 
 /// The text of an event code; empty for codes without one.
@@ -63,7 +67,7 @@ void initEventLog(const QDate& today);
 /// The log file of this run; empty before initEventLog.
 QString logPath();
 
-/// Appends one entry: [date-time], [event text] (codes below 34), the description when not empty, an empty line.
+/// Appends one entry: [date-time], [event text] (codes that have one), the description when not empty, an empty line.
 void logEvent(const QDateTime& when, int code, const QString& description = {});
 
 /// The day folders under tracesFolder dated before now minus 7 days (at 00:00). Names that are not ddMMyyyy

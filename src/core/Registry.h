@@ -77,6 +77,8 @@ inline const Setting SupportUrl{QStringLiteral("Support URL"), QStringLiteral("h
 inline const Setting MainWindowGeometry{QStringLiteral("Main Window Geometry"), {}};
 inline const Setting MainWindowState{QStringLiteral("Main Window State"), {}};
 inline const Setting ShowTodayAtStartup{QStringLiteral("Show Today at Startup"), QStringLiteral("0")};
+/// From this time of day the Today window proposes the day's no-shows on its own.
+inline const Setting OfficeClosingTime{QStringLiteral("Office Closing Time"), QStringLiteral("18:00")};
 
 /// The database file: "data", or data/DB.sqlite in the installation's data folder.
 QString databasePath();

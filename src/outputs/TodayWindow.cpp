@@ -1,6 +1,7 @@
 #include "outputs/TodayWindow.h"
 
 #include "bookings/BookingSummaryWindow.h"
+#include "bookings/CheckInMenu.h"
 #include "bookings/DocumentsMenu.h"
 #include "core/DateTimes.h"
 #include "core/Registry.h"
@@ -20,6 +21,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -48,10 +50,21 @@ QGroupBox* framed(const QString& name, const QString& caption, QWidget* inner, Q
 
 void fill(QTreeWidget* list, const QList<BookingFigures::Line>& lines, bool byDeparture, bool withDate)
 {
+    // Filling is not the person choosing: Depart keeps the list they chose last.
+    const QSignalBlocker quiet(list);
     list->clear();
     for (const auto& line : lines) {
         auto* item = new QTreeWidgetItem(
             list, HarbourFigures::lineTexts(line, byDeparture ? line.toDate : line.fromDate, withDate));
+        // A guest checked in or out says so beside the booked time; an expected one shows the time alone.
+        if (line.stay == CheckIn::Stay::Arrived)
+            item->setText(0, QCoreApplication::translate("TodayWindow", "%1, arrived %2")
+                                 .arg(item->text(0), line.arrivedAt.toString(QStringLiteral("HH:mm"))));
+        else if (line.stay == CheckIn::Stay::Departed)
+            item->setText(0, QCoreApplication::translate("TodayWindow", "%1, left %2")
+                                 .arg(item->text(0), line.departedAt.toString(QStringLiteral("HH:mm"))));
+        else if (line.stay == CheckIn::Stay::NoShow)
+            item->setText(0, QCoreApplication::translate("TodayWindow", "%1, no-show").arg(item->text(0)));
         item->setData(0, Qt::UserRole, line.bookingId);
         item->setTextAlignment(4, Qt::AlignRight | Qt::AlignVCenter);
     }
@@ -67,7 +80,8 @@ TodayWindow::TodayWindow(IWindowHost& host, Services& services, QWidget* parent)
       m_lstDepartures(list(QStringLiteral("lstDepartures"), tr("Leaves"), this)),
       m_lstInHarbour(list(QStringLiteral("lstInHarbour"), tr("Leaves"), this)),
       m_lstOwing(list(QStringLiteral("lstOwing"), tr("Arrives"), this)), m_chtOccupancy(new QChartView(this)),
-      m_chkShowAtStartup(new QCheckBox(tr("&Show this window when the program starts"), this))
+      m_chkShowAtStartup(new QCheckBox(tr("&Show this window when the program starts"), this)),
+      m_leaving(m_lstDepartures)
 {
     setObjectName(QStringLiteral("frmToday"));
     setWindowTitle(tr("Today"));
@@ -102,10 +116,19 @@ TodayWindow::TodayWindow(IWindowHost& host, Services& services, QWidget* parent)
     grid->addWidget(framed(QStringLiteral("fraInHarbour"), tr("&In the harbour now"), m_lstInHarbour, this), 1, 0);
     grid->addWidget(framed(QStringLiteral("fraOwing"), tr("&Money owing, arriving within 7 days"), m_lstOwing, this), 1,
                     1);
+    auto* cmdArrive = new QPushButton(tr("Arri&ve"), this);
+    cmdArrive->setObjectName(QStringLiteral("cmdArrive"));
+    auto* cmdDepart = new QPushButton(tr("Depar&t..."), this);
+    cmdDepart->setObjectName(QStringLiteral("cmdDepart"));
+    auto* cmdNoShows = new QPushButton(tr("&No-shows..."), this);
+    cmdNoShows->setObjectName(QStringLiteral("cmdNoShows"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_chkShowAtStartup);
     buttons->addStretch(1);
     buttons->addWidget(cmdConfirmation);
+    for (QPushButton* b : {cmdArrive, cmdDepart, cmdNoShows})
+        buttons->addWidget(b);
+    buttons->addSpacing(12);
     buttons->addWidget(cmdRefresh);
     buttons->addWidget(cmdClose);
     auto* layout = new QVBoxLayout(this);
@@ -124,7 +147,17 @@ TodayWindow::TodayWindow(IWindowHost& host, Services& services, QWidget* parent)
     connect(m_chkShowAtStartup, &QCheckBox::toggled, this, [](bool on) {
         Registry::setRegistryValue(Settings::ShowTodayAtStartup, on ? QStringLiteral("1") : QStringLiteral("0"));
     });
-    connect(cmdRefresh, &QPushButton::clicked, this, &TodayWindow::refresh);
+    // Depart takes the guest from the list last chosen in, by the mouse or by the keyboard.
+    for (QTreeWidget* leaving : {m_lstDepartures, m_lstInHarbour})
+        connect(leaving, &QTreeWidget::currentItemChanged, this, [this, leaving] { m_leaving = leaving; });
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now == m_lstDepartures || now == m_lstInHarbour)
+            m_leaving = static_cast<QTreeWidget*>(now);
+    });
+    connect(cmdArrive, &QPushButton::clicked, this, [this] { changeStay(m_lstArrivals, true); });
+    connect(cmdDepart, &QPushButton::clicked, this, [this] { changeStay(m_leaving, false); });
+    connect(cmdNoShows, &QPushButton::clicked, this, [this] { proposeNoShows(true); });
+    connect(cmdRefresh, &QPushButton::clicked, this, [this] { refresh(); });
     connect(cmdClose, &QPushButton::clicked, this, &ChildWindow::closeWithFrame);
     resize(1000, 700);
 }
@@ -143,13 +176,14 @@ bool TodayWindow::showAtStartup()
     return Registry::getRegistryNumber(Settings::ShowTodayAtStartup) == 1;
 }
 
-void TodayWindow::refresh()
+void TodayWindow::refresh(bool withChart)
 {
     const QDateTime now = m_services.clock.now();
     m_lblToday->setText(DateTimes::namesLocale().toString(now.date(), QStringLiteral("dddd ")) +
                         DateTimes::dateText(now.date()));
     const auto today = BookingFigures::today(m_services.db(), now);
-    const auto chart = HarbourFigures::fortnight(m_services.db(), now.date());
+    const auto chart = withChart ? HarbourFigures::fortnight(m_services.db(), now.date())
+                                 : Result<HarbourFigures::Figure>(HarbourFigures::Figure{});
     if (!today || !chart) {
         m_services.messages.show(tr("Today's bookings could not be read: %1").arg(today.error() + chart.error()),
                                  Texts::productTitle(), MsgIcon::Critical);
@@ -159,9 +193,35 @@ void TodayWindow::refresh()
     fill(m_lstDepartures, today->departures, true, false);
     fill(m_lstInHarbour, today->inHarbour, true, true);
     fill(m_lstOwing, today->owingSoon, false, true);
-    QChart* old = m_chtOccupancy->chart();
-    m_chtOccupancy->setChart(FigureChart::chart(*chart));
-    delete old;
+    if (withChart) {
+        QChart* old = m_chtOccupancy->chart();
+        m_chtOccupancy->setChart(FigureChart::chart(*chart));
+        delete old;
+    }
+    // Once a day, from the office's closing time: after this read, so the window is shown as it stands.
+    if (m_noShowsProposed != now.date() && CheckIn::pastClosingTime(now)) {
+        m_noShowsProposed = now.date();
+        QTimer::singleShot(0, this, [this] { proposeNoShows(false); });
+    }
+}
+
+void TodayWindow::changeStay(QTreeWidget* list, bool arrive)
+{
+    const QTreeWidgetItem* item = list->currentItem();
+    if (!item) {
+        m_services.messages.show(arrive ? tr("Choose the arrival to check in.") : tr("Choose the guest to check out."),
+                                 windowTitle(), MsgIcon::Exclamation, MsgButtons::Ok);
+        return;
+    }
+    const int booking = item->data(0, Qt::UserRole).toInt();
+    if (arrive ? CheckInMenu::arrive(m_services, this, booking) : CheckInMenu::depart(m_services, this, booking))
+        refresh(false);
+}
+
+void TodayWindow::proposeNoShows(bool askedFor)
+{
+    if (CheckInMenu::confirmNoShows(m_services, this, askedFor))
+        refresh(false);
 }
 
 void TodayWindow::openSummary(QTreeWidget* list)

@@ -3,6 +3,8 @@
 #include "bookings/BookingFigures.h"
 #include "core/ui/ChildWindow.h"
 
+#include <QDate>
+
 class IWindowHost;
 class QChartView;
 class QCheckBox;
@@ -12,7 +14,9 @@ struct Services;
 
 /// "Today": who arrives and leaves today, who is in now, the bookings with money owing that arrive within a week,
 /// and a chart of the next 14 nights. Each line opens its booking's summary; the window reads afresh whenever it
-/// comes to the front.
+/// comes to the front. Arrive checks in the arrival chosen, Depart checks out the departure (or the guest in the
+/// harbour) chosen; from the office's closing time the day's no-shows are proposed once, and No-shows asks for
+/// them at any time.
 class TodayWindow final : public ChildWindow
 {
     Q_OBJECT
@@ -24,10 +28,14 @@ public:
     static bool showAtStartup();
 
     void activated() override { refresh(); }
-    void refresh();
+    /// Reads the lists again and, unless only a guest's stay changed (it sells no night), the chart.
+    void refresh(bool withChart = true);
 
 private:
     void openSummary(QTreeWidget* list);
+    /// Arrive (or Depart) on the booking chosen in list; the lists are read again after.
+    void changeStay(QTreeWidget* list, bool arrive);
+    void proposeNoShows(bool askedFor);
 
     IWindowHost& m_host;
     Services& m_services;
@@ -39,4 +47,6 @@ private:
     QChartView* m_chtOccupancy;
     QCheckBox* m_chkShowAtStartup;
     QTreeWidget* m_chosen = nullptr; // the list last given the focus: its line is the booking a button acts on
+    QTreeWidget* m_leaving;  // the list Depart takes its guest from: departures, or in the harbour when last chosen
+    QDate m_noShowsProposed; // the day the no-shows were last proposed on their own
 };

@@ -258,6 +258,43 @@ private slots:
         QCOMPARE(view->selectedBooking(), 0);
     }
 
+    // Ann's bar: checked in with Ctrl+I, out with Ctrl+L (the money owed left owing), and the departure undone from
+    // the Guest menu; the bar says where she stands after each step.
+    void guestFromTheChart()
+    {
+        QVERIFY(exec(u"UPDATE Booking SET AmountPayed = 4000 WHERE ID = 1"_s));
+        MainWindow main(m_install->services);
+        main.resize(1200, 800);
+        main.show();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        main.menuItem(u"mnuBookingsChart"_s)->trigger();
+        auto* window = qobject_cast<BookingChartWindow*>(main.findWindow(u"frmBookingChart"_s));
+        QVERIFY(window);
+        auto* view = window->view();
+        view->setFocus();
+        QTest::keyClick(view, Qt::Key_End);
+        QTest::keyClick(view, Qt::Key_I, Qt::ControlModifier); // on an empty day of the first berth
+        VERIFY_HAS(said(), u"Choose a booking's bar first"_s);
+        QTest::keyClick(view, Qt::Key_Home);
+        QTest::keyClick(view, Qt::Key_Down);
+        QTest::keyClick(view, Qt::Key_Right);
+        QCOMPARE(view->selectedBooking(), 1);
+        QTest::keyClick(view, Qt::Key_I, Qt::ControlModifier);
+        QCOMPARE(m_install->scalarInt(u"SELECT Status FROM Booking WHERE ID = 1"_s), 1);
+        QCOMPARE(view->selectedBar()->stay, CheckIn::Stay::Arrived);
+        m_install->messages.answers << MsgResult::No;
+        QTest::keyClick(view, Qt::Key_L, Qt::ControlModifier);
+        VERIFY_HAS(said(), u"Ann Smith still owes"_s);
+        QCOMPARE(m_install->scalarInt(u"SELECT Status FROM Booking WHERE ID = 1"_s), 2);
+        QCOMPARE(view->selectedBar()->stay, CheckIn::Stay::Departed);
+        m_install->messages.answers << MsgResult::Yes;
+        control<QAction>(*window, "mnuChartUndoStay")->trigger();
+        QCOMPARE(view->selectedBar()->stay, CheckIn::Stay::Arrived);
+        QCOMPARE(logText().count(u"[Guest arrived]\r\nBooking 1, Ann Smith"_s), 1);
+        QCOMPARE(logText().count(u"[Guest departed]"_s), 1);
+        QCOMPARE(logText().count(u"[Guest's stay put back]"_s), 1);
+    }
+
     // Real drags with the mouse: a move, a move of a booking of two berths, Ctrl+Z, an end dragged, a drop onto a
     // taken berth and outside the chart, days dragged across for a new stay, and Delete.
     void dragging()

@@ -158,6 +158,56 @@ private slots:
         QCOMPARE(said(), asked + u'\n' + asked);
     }
 
+    // Bob's booking, 1 to 2 July 2026, £58.75 owed: asked about a day early, checked in on the day, checked out
+    // after the balance is taken, and the departure undone.
+    void arriveAndDepartFromTheSummary()
+    {
+        m_install->clock.current = DateTimes::wallTime(QDate(2026, 6, 30), QTime(16, 0));
+        QVERIFY(show(2));
+        auto* arrive = control<QPushButton>(*m_summary, "cmdArrive");
+        QVERIFY(!control<QPushButton>(*m_summary, "cmdDepart")->isEnabled());
+        m_install->messages.answers << MsgResult::No;
+        click(*m_summary, "cmdArrive");
+        VERIFY_HAS(said(), u"Bob Hale is booked to arrive on "_s);
+        QCOMPARE(m_install->scalarInt(u"SELECT Status FROM Booking WHERE ID = 2"_s), 0);
+
+        m_install->clock.current = DateTimes::wallTime(QDate(2026, 7, 1), QTime(10, 5));
+        click(*m_summary, "cmdArrive");
+        QCOMPARE(m_install->scalarInt(u"SELECT Status FROM Booking WHERE ID = 2"_s), 1);
+        const QString desk = Ledger::deskName();
+        QCOMPARE(control<QLabel>(*m_summary, "lblStay")->text(),
+                 u"Guest: Arrived "_s + m_install->clock.current.toString(DateTimes::dateTimeFormat()) + u" at "_s +
+                     desk);
+        VERIFY_HAS(logText(), u"[Guest arrived]\r\nBooking 2, Bob Hale, 01.07.2026 09:00 to 02.07.2026 14:00, "
+                              u"arrived 01.07.2026 10:05 at "_s +
+                                  desk + u"\r\n"_s);
+        QVERIFY(!arrive->isEnabled());
+
+        // Depart: the balance first. Cancel goes back; Yes takes the payment, then the guest leaves.
+        m_install->clock.current = DateTimes::wallTime(QDate(2026, 7, 2), QTime(10, 30));
+        m_install->messages.answers << MsgResult::Cancel << MsgResult::Yes;
+        click(*m_summary, "cmdDepart");
+        QCOMPARE(m_install->scalarInt(u"SELECT Status FROM Booking WHERE ID = 2"_s), 1);
+        onNextModal([](QDialog* dialog) {
+            type(*dialog, "txtAmount", u"58.75"_s);
+            click(*dialog, "cmdOK");
+        });
+        click(*m_summary, "cmdDepart");
+        VERIFY_HAS(said(), u"Bob Hale still owes £58.75 (paid £0.00 of £58.75)."_s);
+        QCOMPARE(m_install->scalarInt(u"SELECT Status FROM Booking WHERE ID = 2"_s), 2);
+        QCOMPARE(control<QLabel>(*m_summary, "lblBalance")->text(), u"Paid £58.75 of £58.75: balance due £0.00"_s);
+        VERIFY_HAS(logText(), u"[Payment recorded]"_s);
+        VERIFY_HAS(logText(), u"[Guest departed]\r\nBooking 2, Bob Hale, 01.07.2026 09:00 to 02.07.2026 14:00, "
+                              u"departed 02.07.2026 10:30 at "_s);
+
+        m_install->messages.answers << MsgResult::Yes;
+        click(*m_summary, "cmdUndoStay");
+        VERIFY_HAS(said(), u"Bob Hale is departed. Put the stay back to arrived?"_s);
+        QCOMPARE(m_install->scalarInt(u"SELECT Status FROM Booking WHERE ID = 2"_s), 1);
+        VERIFY_HAS(logText(), u"[Guest's stay put back]\r\nBooking 2, Bob Hale"_s);
+        QVERIFY(control<QPushButton>(*m_summary, "cmdDepart")->isEnabled());
+    }
+
     void editOpensTheWizardOnTheSameBooking()
     {
         MainWindow main(m_install->services);

@@ -240,6 +240,18 @@ private slots:
         QCOMPARE(opened, 10);
         QCOMPARE(arrivals->topLevelItemCount(), 0);
 
+        // Ann, checked in on the 1st, leaves at 09:15 before her 10:00: chosen in the harbour and checked out, she is
+        // gone from it at once and her departure says when she left.
+        QVERIFY(exec(u"UPDATE Booking SET Status = 1, ArrivedAt = '2026-12-01 15:00:00' WHERE ID = 11"_s));
+        click(*today, "cmdRefresh");
+        auto* inHarbour = control<QTreeWidget>(*today, "lstInHarbour");
+        inHarbour->setCurrentItem(nullptr);
+        inHarbour->setCurrentItem(inHarbour->topLevelItem(0));
+        click(*today, "cmdDepart");
+        QCOMPARE(linesOf(*today, "lstInHarbour"), QStringList());
+        QCOMPARE(linesOf(*today, "lstDepartures"), QStringList({u"10:00, left 09:15|Ann|A1||£0.00"_s}));
+        QCOMPARE(m_install->scalarInt(u"SELECT Status FROM Booking WHERE ID = 11"_s), 2);
+
         // Whether it opens at start-up is kept as a setting.
         control<QCheckBox>(*today, "chkShowAtStartup")->click();
         QCOMPARE(Registry::getRegistryValue(Settings::ShowTodayAtStartup), u"1"_s);

@@ -1,0 +1,47 @@
+#include "berths/BookingChartMarks.h"
+
+#include <QPainter>
+
+namespace BookingChartMarks {
+
+void paintBlock(QPainter& p, const QRect& bar, const QPen& outline)
+{
+    p.setPen(outline);
+    p.setBrush(QColor(0xD8, 0xD8, 0xD8));
+    p.drawRect(bar);
+    p.setBrush(QBrush(QColor(0x80, 0x80, 0x80), Qt::BDiagPattern));
+    p.drawRect(bar);
+}
+
+void paintStay(QPainter& p, const QRect& bar, CheckIn::Stay stay)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    switch (stay) {
+    case CheckIn::Stay::Expected:
+        break;
+    case CheckIn::Stay::Arrived: {
+        // In the harbour: a solid edge where the guest came in, wide enough to see on a half-day bar.
+        const int width = qBound(2, bar.width() / 8, 4);
+        p.fillRect(QRect(bar.left(), bar.top(), width, bar.height()), QColor(0x1a, 0x2f, 0x6b));
+        break;
+    }
+    case CheckIn::Stay::Departed:
+        // Gone: the paid colour shows through a white veil, the outline dashed.
+        p.setPen(Qt::NoPen);
+        p.setBrush(QBrush(QColor(0xff, 0xff, 0xff), Qt::Dense5Pattern));
+        p.drawRect(bar);
+        p.setPen(QPen(QColor(0x40, 0x40, 0x40), 1, Qt::DashLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(bar.adjusted(0, 0, -1, -1));
+        break;
+    case CheckIn::Stay::NoShow:
+        p.setPen(QPen(QColor(0x90, 0x10, 0x10), 2));
+        p.drawLine(bar.topLeft(), bar.bottomRight());
+        p.drawLine(bar.bottomLeft(), bar.topRight());
+        break;
+    }
+    p.restore();
+}
+
+} // namespace BookingChartMarks

@@ -1,0 +1,152 @@
+#include "bookings/CheckInMenu.h"
+
+#include "bookings/CheckIn.h"
+#include "bookings/Ledger.h"
+#include "bookings/NoShowDialog.h"
+#include "bookings/PaymentDialog.h"
+#include "core/EventLog.h"
+#include "core/MessageLog.h"
+#include "core/Seams.h"
+
+#include <QCoreApplication>
+
+namespace CheckInMenu {
+namespace {
+
+QString title()
+{
+    return QCoreApplication::translate("CheckInMenu", "Check-in and check-out");
+}
+
+bool tell(Services& services, const Failure& failure)
+{
+    if (failure.kind == FailureKind::Database)
+        MessageLog::logError(QStringLiteral("CheckIn: %1").arg(failure.text));
+    services.messages.show(
+        failure.kind == FailureKind::Database
+            ? QCoreApplication::translate("CheckInMenu", "The guest's stay could not be changed: %1").arg(failure.text)
+            : failure.text,
+        title(), failure.kind == FailureKind::Database ? MsgIcon::Critical : MsgIcon::Exclamation, MsgButtons::Ok);
+    return false;
+}
+
+/// Logs a change that was saved.
+bool logged(Services& services, int code, const CheckIn::State& state)
+{
+    services.events.log(code, CheckIn::describe(state));
+    return true;
+}
+
+} // namespace
+
+bool arrive(Services& services, QWidget* /*parent*/, int bookingId)
+{
+    const QSqlDatabase db = services.db();
+    const auto state = CheckIn::load(db, bookingId);
+    if (!state)
+        return tell(services, state.failure());
+    const QDateTime now = services.clock.now();
+    const auto timing = CheckIn::arrivalTiming(*state, now);
+    if (!timing)
+        return tell(services, timing.failure());
+    if (*timing != CheckIn::Timing::OnTheDay &&
+        services.messages.show(CheckIn::timingQuestion(*state, *timing), title(), MsgIcon::Question,
+                               MsgButtons::YesNo) != MsgResult::Yes)
+        return false;
+    const auto done = CheckIn::arrive(db, bookingId, now, Ledger::deskName(), *timing);
+    if (!done)
+        return tell(services, done.failure());
+    return logged(services, EventLog::GuestArrived, *done);
+}
+
+bool depart(Services& services, QWidget* parent, int bookingId)
+{
+    const QSqlDatabase db = services.db();
+    const auto state = CheckIn::load(db, bookingId);
+    if (!state)
+        return tell(services, state.failure());
+    // Only a departure that can be made asks about money; the others are refused below with their reason.
+    if (state->stay == CheckIn::Stay::Arrived && !state->cancelled) {
+        for (;;) {
+            const auto account = Ledger::account(db, bookingId);
+            if (!account)
+                return tell(services, account.failure());
+            if (account->balance() <= Money())
+                break;
+            const MsgResult answer = services.messages.show(
+                QCoreApplication::translate(
+                    "CheckInMenu",
+                    "%1 still owes %2 (paid %3 of %4).\n\nYes takes the payment now, No checks the guest out with "
+                    "the balance owing, Cancel goes back without checking out.")
+                    .arg(state->customer, account->balance().format(), account->paid.format(), account->total.format()),
+                title(), MsgIcon::Question, MsgButtons::YesNoCancel);
+            if (answer == MsgResult::No)
+                break;
+            if (answer != MsgResult::Yes)
+                return false;
+            // A payment not recorded leaves the guest in: the person goes back to decide again.
+            if (!PaymentDialog::record(services, bookingId, PaymentDialog::Mode::Payment, parent))
+                return false;
+        }
+    }
+    const auto done = CheckIn::depart(db, bookingId, services.clock.now(), Ledger::deskName());
+    if (!done)
+        return tell(services, done.failure());
+    return logged(services, EventLog::GuestDeparted, *done);
+}
+
+bool putBack(Services& services, QWidget* /*parent*/, int bookingId)
+{
+    const QSqlDatabase db = services.db();
+    const auto state = CheckIn::load(db, bookingId);
+    if (!state)
+        return tell(services, state.failure());
+    if (state->stay == CheckIn::Stay::Expected)
+        return tell(services,
+                    refused(QCoreApplication::translate(
+                                "CheckInMenu", "%1 is expected: there is no arrival, departure or no-show to undo.")
+                                .arg(state->customer)));
+    if (services.messages.show(QCoreApplication::translate("CheckInMenu", "%1 is %2. Put the stay back to %3?")
+                                   .arg(state->customer, CheckIn::stayText(state->stay).toLower(),
+                                        CheckIn::stayText(CheckIn::previous(state->stay)).toLower()),
+                               title(), MsgIcon::Question, MsgButtons::YesNo) != MsgResult::Yes)
+        return false;
+    const auto done = CheckIn::putBack(db, bookingId, state->stay);
+    if (!done)
+        return tell(services, done.failure());
+    return logged(services, EventLog::StayPutBack, *done);
+}
+
+bool confirmNoShows(Services& services, QWidget* parent, bool askedFor)
+{
+    const QSqlDatabase db = services.db();
+    const auto candidates = CheckIn::noShowCandidates(db, services.clock.now());
+    if (!candidates)
+        return tell(services, candidates.failure());
+    if (candidates->isEmpty()) {
+        if (askedFor)
+            services.messages.show(
+                QCoreApplication::translate("CheckInMenu", "Every guest due today has been checked in or marked."),
+                title(), MsgIcon::Information, MsgButtons::Ok);
+        return false;
+    }
+    NoShowDialog dialog(*candidates, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    QStringList refusals;
+    bool marked = false;
+    for (const int id : dialog.chosen()) {
+        const auto done = CheckIn::markNoShow(db, id);
+        if (done)
+            marked = logged(services, EventLog::GuestNoShow, *done);
+        else
+            refusals << done.error();
+    }
+    if (!refusals.isEmpty())
+        tell(
+            services,
+            refused(QCoreApplication::translate("CheckInMenu", "Some were not marked:\n%1").arg(refusals.join(u'\n'))));
+    return marked;
+}
+
+} // namespace CheckInMenu
