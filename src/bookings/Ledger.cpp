@@ -4,6 +4,8 @@
 #include "core/SqlHelpers.h"
 
 #include <QCoreApplication>
+#include <QMap>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QSysInfo>
 #include <algorithm>
@@ -318,6 +320,84 @@ Result<QList<Owing>> owing(const QSqlDatabase& db, const PaymentTerms& terms, co
         return std::tie(a.due.nextDueBy, a.arrival, a.bookingId) < std::tie(b.due.nextDueBy, b.arrival, b.bookingId);
     });
     return rows;
+}
+
+void Takings::add(Kind kind, int count, Money amount)
+{
+    lines += count;
+    switch (kind) {
+    case Kind::Deposit:
+    case Kind::Payment:
+        received += amount;
+        return;
+    case Kind::Refund:
+        refunded += amount;
+        return;
+    case Kind::Correction:
+        corrected += amount;
+        return;
+    case Kind::Credit:
+    case Kind::CreditUsed:
+        credit += amount;
+        return;
+    }
+}
+
+Result<CashUp> cashUp(const QSqlDatabase& db, const QDate& first, const QDate& last)
+{
+    if (!first.isValid() || !last.isValid())
+        return refused(QCoreApplication::translate("Ledger", "Enter the first and the last day of the period."));
+    if (last < first)
+        return refused(QCoreApplication::translate("Ledger", "The period ends before it starts."));
+    // Summed by the database per method, desk and kind: a busy month is a few dozen rows, not every line.
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    QString error;
+    if (!Sql::exec(q,
+                   QStringLiteral("SELECT P.PaymentMethodID, M.Name, P.Desk, P.Kind, COUNT(*), SUM(P.Amount) FROM "
+                                  "Payment P LEFT JOIN PaymentMethod M ON M.ID = P.PaymentMethodID WHERE P.PaidAt >= "
+                                  "? AND P.PaidAt < ? GROUP BY P.PaymentMethodID, M.Name, P.Desk, P.Kind"),
+                   {DateTimes::dbDateTime(DateTimes::wallTime(first)),
+                    DateTimes::dbDateTime(DateTimes::wallTime(last.addDays(1)))},
+                   &error))
+        return databaseFailure(error);
+    CashUp cash;
+    cash.first = first;
+    cash.last = last;
+    QMap<std::optional<int>, Takings> methods;
+    QMap<QString, Takings> desks;
+    while (q.next()) {
+        const std::optional<int> methodId = q.value(0).isNull() ? std::nullopt : std::optional<int>(q.value(0).toInt());
+        // A kind this program does not know counts as a correction, as the booking's lines show it.
+        const Kind kind = kindFrom(q.value(3).toInt()).value_or(Kind::Correction);
+        const int count = q.value(4).toInt();
+        const Money amount = Money::fromDb(q.value(5));
+        Takings& method = methods[methodId];
+        if (method.name.isEmpty())
+            method.name = !methodId ? QCoreApplication::translate("Ledger", "No method")
+                          : q.value(1).isNull()
+                              ? QCoreApplication::translate("Ledger", "Method %1 (removed)").arg(*methodId)
+                              : q.value(1).toString();
+        method.add(kind, count, amount);
+        const QString who = text(q.value(2)).trimmed();
+        Takings& desk = desks[who];
+        desk.name = who.isEmpty() ? QCoreApplication::translate("Ledger", "No desk") : who;
+        desk.add(kind, count, amount);
+        cash.overall.add(kind, count, amount);
+    }
+    if (q.lastError().isValid())
+        return databaseFailure(q.lastError().text());
+    cash.overall.name = QCoreApplication::translate("Ledger", "Total");
+    const auto byName = [](const Takings& a, const Takings& b) { return a.name.localeAwareCompare(b.name) < 0; };
+    for (auto it = methods.cbegin(); it != methods.cend(); ++it)
+        if (it.key())
+            cash.byMethod.append(it.value());
+    std::sort(cash.byMethod.begin(), cash.byMethod.end(), byName);
+    if (methods.contains(std::nullopt))
+        cash.byMethod.append(methods.value(std::nullopt));
+    cash.byDesk = desks.values();
+    std::sort(cash.byDesk.begin(), cash.byDesk.end(), byName);
+    return cash;
 }
 
 QString exportSql()

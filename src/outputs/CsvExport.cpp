@@ -23,11 +23,12 @@
 
 namespace CsvExport {
 
-namespace {
 QString noData()
 {
     return QCoreApplication::translate("CsvExport", "There is no data to export");
 }
+
+namespace {
 QString csvFilter()
 {
     return QCoreApplication::translate("CsvExport", "CSV Files (*.csv)");
@@ -100,7 +101,8 @@ QString asText(const QString& text)
 class FieldWriter final
 {
 public:
-    explicit FieldWriter(const QLocale& locale) : m_values(locale), m_plainDigits(m_values.plainDigits())
+    FieldWriter(const QLocale& locale, Style style)
+        : m_values(locale), m_plainDigits(m_values.plainDigits()), m_plain(style == Style::Plain)
     {
         m_decimalPoint = QString(locale.decimalPoint().at(0)).toUtf8();
     }
@@ -127,6 +129,10 @@ public:
 
     void value(CsvBuffer& out, const QVariant& value, ValueKind kind)
     {
+        if (m_plain) {
+            writeText(out, plainText(value, kind));
+            return;
+        }
         // The driver hands over whole numbers and text (NULL as a null value of the column's type): those two are
         // written without the general conversions. NULL is the empty field whatever the column's kind (an empty text is
         // not NULL: as an amount it reads as 0).
@@ -299,6 +305,7 @@ private:
 
     ValueText m_values;
     bool m_plainDigits;
+    bool m_plain;
     QByteArray m_decimalPoint;
     QStringEncoder m_toUtf8{QStringEncoder::Utf8};
     QHash<quint64, QByteArray> m_storedDates;
@@ -364,45 +371,130 @@ QString ValueText::text(const QVariant& value, ValueKind kind)
     }
 }
 
-Result<qint64> writeRows(QSqlQuery& rows, QIODevice& out, const QLocale& locale)
+QString plainText(const QVariant& value, ValueKind kind)
+{
+    if (value.isNull())
+        return {};
+    switch (kind) {
+    case ValueKind::DateTime: {
+        if (value.typeId() == QMetaType::QDate)
+            return value.toDate().toString(QStringLiteral("yyyy-MM-dd"));
+        const QDateTime when = DateTimes::readDateTime(value);
+        return when.isValid() ? when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) : asText(value.toString());
+    }
+    case ValueKind::Money:
+        return Money::fromDb(value).plainText();
+    case ValueKind::YesNo:
+        return value.toLongLong() != 0 ? QStringLiteral("True") : QStringLiteral("False");
+    case ValueKind::Plain:
+        break;
+    }
+    switch (value.typeId()) {
+    case QMetaType::LongLong:
+    case QMetaType::Int:
+    case QMetaType::ULongLong:
+    case QMetaType::UInt:
+        return value.toString();
+    case QMetaType::Double:
+        return QString::number(value.toDouble(), 'g', 15);
+    default:
+        return asText(value.toString());
+    }
+}
+
+namespace {
+// The byte-order mark, the header line, then each row next() hands over field by field (false after the last).
+// Written out in large pieces as it goes.
+template <typename NextRow>
+Result<qint64> writeAll(const QStringList& columns, const std::vector<ValueKind>& kinds, QIODevice& out,
+                        const QLocale& locale, Style style, NextRow next)
 {
     qint64 written = 0;
-    const QSqlRecord record = rows.record();
-    const int columns = record.count();
-    std::vector<ValueKind> kinds;
-    for (int i = 0; i < columns; ++i)
-        kinds.push_back(kindOf(record.fieldName(i)));
-
     CsvBuffer buffer(ChunkBytes + ChunkBytes / 4);
-    FieldWriter fields(locale);
-    // UTF-8 byte-order mark, then the header line of the column names.
+    FieldWriter fields(locale, style);
     buffer.append("\xEF\xBB\xBF", 3);
-    for (int i = 0; i < columns; ++i) {
+    for (qsizetype i = 0; i < columns.size(); ++i) {
         if (i > 0)
             buffer.append(",", 1);
-        fields.writeText(buffer, record.fieldName(i));
+        fields.writeText(buffer, asText(columns[i])); // a table's header may hold names the office typed
     }
     buffer.append("\r\n", 2);
-
-    if (rows.isValid()) {
-        do {
-            for (int i = 0; i < columns; ++i) {
-                if (i > 0)
-                    buffer.append(",", 1);
-                fields.value(buffer, rows.value(i), kinds[i]);
-            }
-            buffer.append("\r\n", 2);
-            ++written;
-            if (buffer.size() >= ChunkBytes)
-                if (const auto refusal = buffer.flush(out))
-                    return fileFailure(*refusal);
-        } while (rows.next());
+    const auto field = [&](int i, const QVariant& value) {
+        if (i > 0)
+            buffer.append(",", 1);
+        fields.value(buffer, value, kinds[size_t(i)]);
+    };
+    while (next(field)) {
+        buffer.append("\r\n", 2);
+        ++written;
+        if (buffer.size() >= ChunkBytes)
+            if (const auto refusal = buffer.flush(out))
+                return fileFailure(*refusal);
     }
-    if (rows.lastError().isValid())
-        return databaseFailure(rows.lastError().text());
     if (const auto refusal = buffer.flush(out))
         return fileFailure(*refusal);
     return written;
+}
+
+// Through QSaveFile: a failure leaves no partial file and the previous one in place, and goes to the log.
+template <typename Write> Status saveFile(const QString& path, Write write)
+{
+    QSaveFile file(path);
+    Result<qint64> written = fileFailure(QString());
+    if (file.open(QIODevice::WriteOnly)) {
+        written = write(file);
+        if (written && !file.commit())
+            written = fileFailure(file.errorString());
+    } else {
+        written = fileFailure(file.errorString());
+    }
+    if (!written) {
+        file.cancelWriting();
+        MessageLog::logError(QStringLiteral("modExport.Export: %1: %2").arg(path, written.error()));
+        return written.failure();
+    }
+    return Done{};
+}
+} // namespace
+
+Result<qint64> writeRows(QSqlQuery& rows, QIODevice& out, const QLocale& locale, Style style)
+{
+    const QSqlRecord record = rows.record();
+    const int columns = record.count();
+    QStringList names;
+    std::vector<ValueKind> kinds;
+    for (int i = 0; i < columns; ++i) {
+        names << record.fieldName(i);
+        kinds.push_back(kindOf(record.fieldName(i)));
+    }
+    bool more = rows.isValid();
+    const auto written = writeAll(names, kinds, out, locale, style, [&](const auto& field) {
+        if (!more)
+            return false;
+        for (int i = 0; i < columns; ++i)
+            field(i, rows.value(i));
+        more = rows.next();
+        return true;
+    });
+    if (written && rows.lastError().isValid())
+        return databaseFailure(rows.lastError().text());
+    return written;
+}
+
+Result<qint64> writeTable(const Table& table, QIODevice& out)
+{
+    const std::vector<ValueKind> kinds(table.kinds.cbegin(), table.kinds.cend());
+    if (kinds.size() != size_t(table.columns.size()))
+        return fileFailure(QStringLiteral("the table's kinds do not match its columns"));
+    qsizetype at = 0;
+    return writeAll(table.columns, kinds, out, QLocale::c(), Style::Plain, [&](const auto& field) {
+        if (at == table.rows.size())
+            return false;
+        const QVariantList& row = table.rows[at++];
+        for (qsizetype i = 0; i < table.columns.size(); ++i)
+            field(int(i), row.value(i));
+        return true;
+    });
 }
 
 Command customers()
@@ -425,8 +517,9 @@ Command reservations()
 
 Command payments(const QDate& first, const QDate& last)
 {
-    return {Ledger::exportSql(), Ledger::exportBinds(first, last), QStringLiteral("Payments"),
-            QCoreApplication::translate("CsvExport", "Export Payments"), EventLog::ReportGenerated};
+    return {Ledger::exportSql(),        Ledger::exportBinds(first, last),
+            QStringLiteral("Payments"), QCoreApplication::translate("CsvExport", "Export Payments"),
+            EventLog::ReportGenerated,  Style::Plain};
 }
 
 Command todaysReservations(const QDate& today)
@@ -473,24 +566,14 @@ QString withCsvExtension(const QString& path)
     return QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".csv") : path;
 }
 
-Status writeFile(QSqlQuery& rows, const QString& path)
+Status writeFile(QSqlQuery& rows, const QString& path, Style style)
 {
-    QSaveFile file(path);
-    Result<qint64> written = fileFailure(QString());
-    if (file.open(QIODevice::WriteOnly)) {
-        written = writeRows(rows, file);
-        if (written && !file.commit())
-            written = fileFailure(file.errorString());
-    } else {
-        written = fileFailure(file.errorString());
-    }
-    if (!written) {
-        // Nothing is written in place of the chosen file.
-        file.cancelWriting();
-        MessageLog::logError(QStringLiteral("modExport.Export: %1: %2").arg(path, written.error()));
-        return written.failure();
-    }
-    return Done{};
+    return saveFile(path, [&](QIODevice& file) { return writeRows(rows, file, QLocale::system(), style); });
+}
+
+Status writeFile(const Table& table, const QString& path)
+{
+    return saveFile(path, [&](QIODevice& file) { return writeTable(table, file); });
 }
 
 QString customersSql()
