@@ -1,7 +1,7 @@
 // The payments ledger on the busy harbour's 2,000 berths: "Payments due" over 10,000 bookings with 30,000 ledger
 // lines beside a plain read of the same bookings, the summary's reads for a booking with 50 lines beside the
-// reads it made before the ledger, and the cash-up of a busy month of 60,000 lines beside a plain sum of the same
-// lines. Both engines.
+// reads it made before the ledger, and the cash-up of a busy month of 60,000 lines (on a harbour of its own) beside
+// a plain sum of the same lines. Both engines.
 #include "BenchData.h"
 #include "bookings/BookingSummaryData.h"
 #include "bookings/Ledger.h"
@@ -126,23 +126,31 @@ void BM_SummaryWithLedger(benchmark::State& state, Engine engine)
 BENCHMARK_CAPTURE(BM_SummaryWithLedger, sqlite, Engine::SQLite)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_SummaryWithLedger, postgresql, Engine::PostgreSQL)->Unit(benchmark::kMillisecond);
 
-// A busy month on top: March 2030 with 60,000 lines, six on each booking between the 10th and the 30th, over five
-// methods and four desks; one in ten a refund, one in ten a correction. Added once.
+// The cash-up's own harbour (its lines would change the one above's amounts paid): 20,000 bookings, each with
+// what was paid when it was taken, and March 2030 with 60,000 lines on top, three on each booking between the
+// 10th and the 30th, over five methods and four desks; one in ten a refund, one in ten a correction. Added once.
+constexpr int CashUpBookings = 20000;
 const QDate BusyMonth(2030, 3, 1);
 
 QSqlDatabase withBusyMonth(Engine engine)
 {
-    const QSqlDatabase db = withLedger(engine);
+    const QSqlDatabase db = BenchData::open(engine, CashUpBookings, QStringLiteral("cashup"));
     if (Sql::scalar(db, QStringLiteral("SELECT COUNT(*) FROM Payment WHERE Desk LIKE 'cashup%'"))->toInt() > 0)
         return db;
     Sql::Transaction tx(db);
-    for (int hour = 8; hour < 14; ++hour)
+    const QString history =
+        QStringLiteral("INSERT INTO Payment (BookingID, PaidAt, Kind, PaymentMethodID, Amount, Reference, Desk, Note) "
+                       "SELECT ID, FromDate, 2, PaymentMethodID, COALESCE(TotalPayable, 0) / 10 + 100, 'bench', "
+                       "'history', '' FROM Booking");
+    if (!Sql::exec(db, history))
+        qFatal("cannot add the history's lines");
+    for (int hour = 9; hour < 12; ++hour)
         if (!Sql::exec(db, QStringLiteral("INSERT INTO Payment (BookingID, PaidAt, Kind, PaymentMethodID, Amount, "
                                           "Reference, Desk, Note) SELECT ID, '2030-03-' || CAST(10 + ID % 21 AS TEXT) "
-                                          "|| ' %1:00:00', CASE ID % 10 WHEN 0 THEN 3 WHEN 1 THEN 4 ELSE 2 END, "
-                                          "1 + ID % 5, CASE ID % 10 WHEN 0 THEN -100 ELSE 2500 + ID % 100 END, "
-                                          "'bench', 'cashup' || CAST(ID % 4 AS TEXT), '' FROM Booking")
-                               .arg(hour, 2, 10, QLatin1Char('0'))))
+                                          "|| ' %1:00:00', CASE (ID + %1) % 10 WHEN 0 THEN 3 WHEN 1 THEN 4 ELSE 2 END, "
+                                          "1 + (ID / 3) % 5, CASE (ID + %1) % 10 WHEN 0 THEN -100 ELSE 2500 + ID % 100 "
+                                          "END, 'bench', 'cashup' || CAST((ID + %1) % 4 AS TEXT), '' FROM Booking")
+                               .arg(hour)))
             qFatal("cannot add the busy month's lines");
     if (!Sql::exec(db, QStringLiteral("UPDATE Booking SET AmountPayed = (SELECT COALESCE(SUM(Amount), 0) FROM "
                                       "Payment WHERE Payment.BookingID = Booking.ID)")) ||

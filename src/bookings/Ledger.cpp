@@ -4,6 +4,7 @@
 #include "core/SqlHelpers.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QMap>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -349,14 +350,22 @@ Result<CashUp> cashUp(const QSqlDatabase& db, const QDate& first, const QDate& l
         return refused(QCoreApplication::translate("Ledger", "Enter the first and the last day of the period."));
     if (last < first)
         return refused(QCoreApplication::translate("Ledger", "The period ends before it starts."));
-    // Summed by the database per method, desk and kind: a busy month is a few dozen rows, not every line.
+    // The methods' names first, from their small table, so the sum over the lines joins nothing.
+    QString error;
+    QHash<int, QString> names;
+    {
+        const auto methods = Sql::readLookup(db, QStringLiteral("SELECT ID, Name FROM PaymentMethod"), &error);
+        if (!methods)
+            return databaseFailure(error);
+        for (const auto& method : *methods)
+            names.insert(method.id, method.text);
+    }
+    // Summed by the database per kind, method and desk: a busy month is a few dozen rows, not every line.
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    QString error;
     if (!Sql::exec(q,
-                   QStringLiteral("SELECT P.PaymentMethodID, M.Name, P.Desk, P.Kind, COUNT(*), SUM(P.Amount) FROM "
-                                  "Payment P LEFT JOIN PaymentMethod M ON M.ID = P.PaymentMethodID WHERE P.PaidAt >= "
-                                  "? AND P.PaidAt < ? GROUP BY P.PaymentMethodID, M.Name, P.Desk, P.Kind"),
+                   QStringLiteral("SELECT Kind, PaymentMethodID, Desk, COUNT(*), SUM(Amount) FROM Payment WHERE "
+                                  "PaidAt >= ? AND PaidAt < ? GROUP BY Kind, PaymentMethodID, Desk"),
                    {DateTimes::dbDateTime(DateTimes::wallTime(first)),
                     DateTimes::dbDateTime(DateTimes::wallTime(last.addDays(1)))},
                    &error))
@@ -367,19 +376,19 @@ Result<CashUp> cashUp(const QSqlDatabase& db, const QDate& first, const QDate& l
     QMap<std::optional<int>, Takings> methods;
     QMap<QString, Takings> desks;
     while (q.next()) {
-        const std::optional<int> methodId = q.value(0).isNull() ? std::nullopt : std::optional<int>(q.value(0).toInt());
         // A kind this program does not know counts as a correction, as the booking's lines show it.
-        const Kind kind = kindFrom(q.value(3).toInt()).value_or(Kind::Correction);
-        const int count = q.value(4).toInt();
-        const Money amount = Money::fromDb(q.value(5));
+        const Kind kind = kindFrom(q.value(0).toInt()).value_or(Kind::Correction);
+        const std::optional<int> methodId = q.value(1).isNull() ? std::nullopt : std::optional<int>(q.value(1).toInt());
+        const QString who = text(q.value(2)).trimmed();
+        const int count = q.value(3).toInt();
+        const Money amount = Money::fromDb(q.value(4));
         Takings& method = methods[methodId];
         if (method.name.isEmpty())
-            method.name = !methodId ? QCoreApplication::translate("Ledger", "No method")
-                          : q.value(1).isNull()
-                              ? QCoreApplication::translate("Ledger", "Method %1 (removed)").arg(*methodId)
-                              : q.value(1).toString();
+            method.name =
+                !methodId ? QCoreApplication::translate("Ledger", "No method")
+                          : names.value(*methodId,
+                                        QCoreApplication::translate("Ledger", "Method %1 (removed)").arg(*methodId));
         method.add(kind, count, amount);
-        const QString who = text(q.value(2)).trimmed();
         Takings& desk = desks[who];
         desk.name = who.isEmpty() ? QCoreApplication::translate("Ledger", "No desk") : who;
         desk.add(kind, count, amount);
