@@ -102,7 +102,7 @@ class FieldWriter final
 {
 public:
     FieldWriter(const QLocale& locale, Style style)
-        : m_values(locale), m_plainDigits(m_values.plainDigits()), m_plain(style == Style::Plain)
+        : m_values(locale, style), m_plainDigits(m_values.plainDigits()), m_plain(style == Style::Plain)
     {
         m_decimalPoint = QString(locale.decimalPoint().at(0)).toUtf8();
     }
@@ -130,7 +130,7 @@ public:
     void value(CsvBuffer& out, const QVariant& value, ValueKind kind)
     {
         if (m_plain) {
-            writeText(out, plainText(value, kind));
+            writeText(out, m_values.text(value, kind));
             return;
         }
         // The driver hands over whole numbers and text (NULL as a null value of the column's type): those two are
@@ -328,7 +328,9 @@ ValueKind kindOf(const QString& columnName)
     return kinds.value(columnName, ValueKind::Plain);
 }
 
-ValueText::ValueText(const QLocale& locale) : m_locale(locale), m_decimalPoint(locale.decimalPoint().at(0))
+ValueText::ValueText(const QLocale& locale, Style style)
+    : m_locale(style == Style::Plain ? QLocale::c() : locale), m_decimalPoint(m_locale.decimalPoint().at(0)),
+      m_plain(style == Style::Plain)
 {
     m_locale.setNumberOptions(QLocale::OmitGroupSeparator);
     // Where the locale writes whole numbers as the C locale does, the much cheaper plain conversion is the same.
@@ -341,11 +343,17 @@ QString ValueText::text(const QVariant& value, ValueKind kind)
         return {};
     switch (kind) {
     case ValueKind::DateTime: {
+        if (m_plain && value.typeId() == QMetaType::QDate)
+            return value.toDate().toString(QStringLiteral("yyyy-MM-dd"));
         const QDateTime when = DateTimes::readDateTime(value);
         // Text that is not a date is written as it stands: nothing the database holds is lost.
-        return when.isValid() ? DateTimes::generalDateText(when) : asText(value.toString());
+        if (!when.isValid())
+            return asText(value.toString());
+        return m_plain ? when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) : DateTimes::generalDateText(when);
     }
     case ValueKind::Money: {
+        if (m_plain)
+            return Money::fromDb(value).plainText();
         // As stored, as the fast path writes it: two decimals, more where the stored ten-thousandths have them.
         const qint64 units = Money::fromDb(value).units();
         const quint64 absUnits = units < 0 ? quint64(0) - quint64(units) : quint64(units);
@@ -366,37 +374,6 @@ QString ValueText::text(const QVariant& value, ValueKind kind)
         return m_plainDigits ? QString::number(value.toLongLong()) : m_locale.toString(value.toLongLong());
     case QMetaType::Double:
         return m_locale.toString(value.toDouble(), 'g', 15);
-    default:
-        return asText(value.toString());
-    }
-}
-
-QString plainText(const QVariant& value, ValueKind kind)
-{
-    if (value.isNull())
-        return {};
-    switch (kind) {
-    case ValueKind::DateTime: {
-        if (value.typeId() == QMetaType::QDate)
-            return value.toDate().toString(QStringLiteral("yyyy-MM-dd"));
-        const QDateTime when = DateTimes::readDateTime(value);
-        return when.isValid() ? when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) : asText(value.toString());
-    }
-    case ValueKind::Money:
-        return Money::fromDb(value).plainText();
-    case ValueKind::YesNo:
-        return value.toLongLong() != 0 ? QStringLiteral("True") : QStringLiteral("False");
-    case ValueKind::Plain:
-        break;
-    }
-    switch (value.typeId()) {
-    case QMetaType::LongLong:
-    case QMetaType::Int:
-    case QMetaType::ULongLong:
-    case QMetaType::UInt:
-        return value.toString();
-    case QMetaType::Double:
-        return QString::number(value.toDouble(), 'g', 15);
     default:
         return asText(value.toString());
     }

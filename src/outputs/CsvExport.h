@@ -42,17 +42,13 @@ enum class Style
     Plain
 };
 
-/// One value in the plain style, without the quotes: dates, amounts and numbers as above, yes/no as True/False,
-/// NULL as nothing, text that a spreadsheet would run as a formula made harmless as every export does.
-QString plainText(const QVariant& value, ValueKind kind);
-
-/// Turns stored values into the text a spreadsheet user expects in the regional format: dates as the system's
-/// general date, numbers without group separators, money with two decimals and no currency sign, yes/no as
-/// True/False, NULL as nothing.
+/// Turns stored values into the text a spreadsheet user expects, in the regional format: dates as the system's
+/// general date, numbers without group separators, money with two decimals and no currency sign; or in the plain
+/// style. Yes/no as True/False, NULL as nothing, text a spreadsheet would run as a formula made harmless.
 class ValueText final
 {
 public:
-    explicit ValueText(const QLocale& locale = QLocale::system());
+    explicit ValueText(const QLocale& locale = QLocale::system(), Style style = Style::Regional);
     QString text(const QVariant& value, ValueKind kind);
     /// Whether whole numbers read as the C locale writes them (ASCII digits, "-"), so they need no conversion.
     bool plainDigits() const { return m_plainDigits; }
@@ -61,6 +57,7 @@ private:
     QLocale m_locale;
     QChar m_decimalPoint;
     bool m_plainDigits = false;
+    bool m_plain = false;
 };
 
 /// Writes the header line of the result's column names and then every row, starting at the row the query
