@@ -1,10 +1,12 @@
 // The payments ledger on the busy harbour's 2,000 berths: "Payments due" over 10,000 bookings with 30,000 ledger
-// lines beside a plain read of the same bookings, and the summary's reads for a booking with 50 lines beside the
-// reads it made before the ledger. Both engines.
+// lines beside a plain read of the same bookings, the summary's reads for a booking with 50 lines beside the
+// reads it made before the ledger, and the cash-up of a busy month of 60,000 lines (on a harbour of its own) beside
+// a plain sum of the same lines. Both engines.
 #include "BenchData.h"
 #include "bookings/BookingSummaryData.h"
 #include "bookings/Ledger.h"
 #include "bookings/PaymentTerms.h"
+#include "core/DateTimes.h"
 #include "core/SqlHelpers.h"
 
 #include <QCoreApplication>
@@ -123,6 +125,81 @@ void BM_SummaryWithLedger(benchmark::State& state, Engine engine)
 }
 BENCHMARK_CAPTURE(BM_SummaryWithLedger, sqlite, Engine::SQLite)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_SummaryWithLedger, postgresql, Engine::PostgreSQL)->Unit(benchmark::kMillisecond);
+
+// The cash-up's own harbour (its lines would change the one above's amounts paid): 20,000 bookings, each with
+// what was paid when it was taken, and March 2030 with 60,000 lines on top, three on each booking between the
+// 10th and the 30th, over five methods and four desks; one in ten a refund, one in ten a correction. Added once.
+constexpr int CashUpBookings = 20000;
+const QDate BusyMonth(2030, 3, 1);
+
+QSqlDatabase withBusyMonth(Engine engine)
+{
+    const QSqlDatabase db = BenchData::open(engine, CashUpBookings, QStringLiteral("cashup"));
+    if (Sql::scalar(db, QStringLiteral("SELECT COUNT(*) FROM Payment WHERE Desk LIKE 'cashup%'"))->toInt() > 0)
+        return db;
+    Sql::Transaction tx(db);
+    const QString history =
+        QStringLiteral("INSERT INTO Payment (BookingID, PaidAt, Kind, PaymentMethodID, Amount, Reference, Desk, Note) "
+                       "SELECT ID, FromDate, 2, PaymentMethodID, COALESCE(TotalPayable, 0) / 10 + 100, 'bench', "
+                       "'history', '' FROM Booking");
+    if (!Sql::exec(db, history))
+        qFatal("cannot add the history's lines");
+    for (int hour = 9; hour < 12; ++hour)
+        if (!Sql::exec(db, QStringLiteral("INSERT INTO Payment (BookingID, PaidAt, Kind, PaymentMethodID, Amount, "
+                                          "Reference, Desk, Note) SELECT ID, '2030-03-' || CAST(10 + ID % 21 AS TEXT) "
+                                          "|| ' %1:00:00', CASE (ID + %1) % 10 WHEN 0 THEN 3 WHEN 1 THEN 4 ELSE 2 END, "
+                                          "1 + (ID / 3) % 5, CASE (ID + %1) % 10 WHEN 0 THEN -100 ELSE 2500 + ID % 100 "
+                                          "END, 'bench', 'cashup' || CAST((ID + %1) % 4 AS TEXT), '' FROM Booking")
+                               .arg(hour)))
+            qFatal("cannot add the busy month's lines");
+    if (!Sql::exec(db, QStringLiteral("UPDATE Booking SET AmountPayed = (SELECT COALESCE(SUM(Amount), 0) FROM "
+                                      "Payment WHERE Payment.BookingID = Booking.ID)")) ||
+        !tx.commit())
+        qFatal("cannot keep the amounts paid");
+    return db;
+}
+
+void BM_CashUpBusyMonth(benchmark::State& state, Engine engine)
+{
+    const QSqlDatabase db = withBusyMonth(engine);
+    const double serverBefore = BenchData::serverCpuSeconds(db);
+    qint64 lines = 0;
+    for (auto _ : state) {
+        const auto cash = Ledger::cashUp(db, BusyMonth, BusyMonth.addMonths(1).addDays(-1));
+        if (!cash) {
+            state.SkipWithError(qPrintable(cash.error()));
+            break;
+        }
+        lines += cash->overall.lines;
+    }
+    state.counters["lines"] = benchmark::Counter(double(lines), benchmark::Counter::kAvgIterations);
+    state.counters["server_cpu_ms"] =
+        benchmark::Counter((BenchData::serverCpuSeconds(db) - serverBefore) * 1000, benchmark::Counter::kAvgIterations);
+}
+BENCHMARK_CAPTURE(BM_CashUpBusyMonth, sqlite, Engine::SQLite)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_CashUpBusyMonth, postgresql, Engine::PostgreSQL)->Unit(benchmark::kMillisecond);
+
+// The reference: the same month's lines summed by the database, nothing grouped.
+void BM_PlainMonthSum(benchmark::State& state, Engine engine)
+{
+    const QSqlDatabase db = withBusyMonth(engine);
+    const double serverBefore = BenchData::serverCpuSeconds(db);
+    const QVariantList period = {DateTimes::dbDateTime(DateTimes::wallTime(BusyMonth)),
+                                 DateTimes::dbDateTime(DateTimes::wallTime(BusyMonth.addMonths(1)))};
+    for (auto _ : state) {
+        const auto sum =
+            Sql::scalar(db, QStringLiteral("SELECT SUM(Amount) FROM Payment WHERE PaidAt >= ? AND PaidAt < ?"), period);
+        if (!sum) {
+            state.SkipWithError("query failed");
+            break;
+        }
+        benchmark::DoNotOptimize(sum->toLongLong());
+    }
+    state.counters["server_cpu_ms"] =
+        benchmark::Counter((BenchData::serverCpuSeconds(db) - serverBefore) * 1000, benchmark::Counter::kAvgIterations);
+}
+BENCHMARK_CAPTURE(BM_PlainMonthSum, sqlite, Engine::SQLite)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_PlainMonthSum, postgresql, Engine::PostgreSQL)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -6,6 +6,9 @@
 #include "core/SqlHelpers.h"
 
 #include <QCoreApplication>
+#include <QHash>
+#include <QMap>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QSysInfo>
 #include <algorithm>
@@ -350,6 +353,92 @@ Result<QList<Owing>> owing(const QSqlDatabase& db, const PaymentTerms& terms, co
         return std::tie(a.due.nextDueBy, a.arrival, a.bookingId) < std::tie(b.due.nextDueBy, b.arrival, b.bookingId);
     });
     return rows;
+}
+
+void Takings::add(Kind kind, int count, Money amount)
+{
+    lines += count;
+    switch (kind) {
+    case Kind::Deposit:
+    case Kind::Payment:
+        received += amount;
+        return;
+    case Kind::Refund:
+        refunded += amount;
+        return;
+    case Kind::Correction:
+        corrected += amount;
+        return;
+    case Kind::Credit:
+    case Kind::CreditUsed:
+        credit += amount;
+        return;
+    }
+}
+
+Result<CashUp> cashUp(const QSqlDatabase& db, const QDate& first, const QDate& last)
+{
+    if (!first.isValid() || !last.isValid())
+        return refused(QCoreApplication::translate("Ledger", "Enter the first and the last day of the period."));
+    if (last < first)
+        return refused(QCoreApplication::translate("Ledger", "The period ends before it starts."));
+    // The methods' names first, from their small table, so the sum over the lines joins nothing.
+    QString error;
+    QHash<int, QString> names;
+    {
+        const auto methods = Sql::readLookup(db, QStringLiteral("SELECT ID, Name FROM PaymentMethod"), &error);
+        if (!methods)
+            return databaseFailure(error);
+        for (const auto& method : *methods)
+            names.insert(method.id, method.text);
+    }
+    // Summed by the database per kind, method and desk: a busy month is a few dozen rows, not every line.
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    if (!Sql::exec(q,
+                   QStringLiteral("SELECT Kind, PaymentMethodID, Desk, COUNT(*), SUM(Amount) FROM Payment WHERE "
+                                  "PaidAt >= ? AND PaidAt < ? GROUP BY Kind, PaymentMethodID, Desk"),
+                   {DateTimes::dbDateTime(DateTimes::wallTime(first)),
+                    DateTimes::dbDateTime(DateTimes::wallTime(last.addDays(1)))},
+                   &error))
+        return databaseFailure(error);
+    CashUp cash;
+    cash.first = first;
+    cash.last = last;
+    QMap<std::optional<int>, Takings> methods;
+    QMap<QString, Takings> desks;
+    while (q.next()) {
+        // A kind this program does not know counts as a correction, as the booking's lines show it.
+        const Kind kind = kindFrom(q.value(0).toInt()).value_or(Kind::Correction);
+        const std::optional<int> methodId = q.value(1).isNull() ? std::nullopt : std::optional<int>(q.value(1).toInt());
+        const QString who = text(q.value(2)).trimmed();
+        const int count = q.value(3).toInt();
+        const Money amount = Money::fromDb(q.value(4));
+        Takings& method = methods[methodId];
+        if (method.name.isEmpty())
+            method.name =
+                !methodId ? QCoreApplication::translate("Ledger", "No method")
+                          : names.value(*methodId,
+                                        QCoreApplication::translate("Ledger", "Method %1 (removed)").arg(*methodId));
+        method.add(kind, count, amount);
+        Takings& desk = desks[who];
+        desk.name = who.isEmpty() ? QCoreApplication::translate("Ledger", "No desk") : who;
+        desk.add(kind, count, amount);
+        cash.overall.add(kind, count, amount);
+    }
+    if (q.lastError().isValid())
+        return databaseFailure(q.lastError().text());
+    cash.overall.name = QCoreApplication::translate("Ledger", "Total");
+    const auto byName = [](const Takings& a, const Takings& b) { return a.name.localeAwareCompare(b.name) < 0; };
+    for (auto it = methods.cbegin(); it != methods.cend(); ++it)
+        if (it.key())
+            cash.byMethod.append(it.value());
+    std::sort(cash.byMethod.begin(), cash.byMethod.end(), byName);
+    if (methods.contains(std::nullopt))
+        cash.byMethod.append(methods.value(std::nullopt));
+    cash.byDesk = desks.values();
+    std::sort(cash.byDesk.begin(), cash.byDesk.end(), byName);
+    return cash;
 }
 
 QString exportSql()

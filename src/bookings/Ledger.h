@@ -117,6 +117,32 @@ struct Owing
 /// Every booking not cancelled that owes money, by when it falls due (earliest first).
 Result<QList<Owing>> owing(const QSqlDatabase& db, const PaymentTerms& terms, const QDate& today);
 
+/// What the lines of one group of a cash-up moved, by kind. Every line counts in exactly one amount, so the
+/// groups' totals add up to the ledger's sum over the period.
+struct Takings
+{
+    QString name; // the method or the desk
+    int lines = 0;
+    Money received;  // deposits and payments
+    Money refunded;  // refunds, negative as stored
+    Money corrected; // corrections with their sign
+    Money credit;    // kept as credit (negative) and credit used: no money changed hands, the balances moved
+    Money total() const { return received + refunded + corrected + credit; }
+    void add(Kind kind, int count, Money amount);
+};
+
+/// The day's (or a period's) takings: the lines recorded from the first day to the last, by method and by desk.
+struct CashUp
+{
+    QDate first;
+    QDate last;
+    QList<Takings> byMethod; // by name; lines without a method last
+    QList<Takings> byDesk;   // by name
+    Takings overall;
+};
+/// Reads the cash-up of the days first to last (both whole days). Refused when the period ends before it starts.
+Result<CashUp> cashUp(const QSqlDatabase& db, const QDate& first, const QDate& last);
+
 /// The accountant's export, one row per line recorded from the first day to the last: its statement (columns
 /// PaidAt, Booking, ConfirmationNumber, Customer, Kind, Method, Amount, Reference, Desk, Note) and its values.
 QString exportSql();

@@ -23,11 +23,12 @@
 
 namespace CsvExport {
 
-namespace {
 QString noData()
 {
     return QCoreApplication::translate("CsvExport", "There is no data to export");
 }
+
+namespace {
 QString csvFilter()
 {
     return QCoreApplication::translate("CsvExport", "CSV Files (*.csv)");
@@ -100,7 +101,8 @@ QString asText(const QString& text)
 class FieldWriter final
 {
 public:
-    explicit FieldWriter(const QLocale& locale) : m_values(locale), m_plainDigits(m_values.plainDigits())
+    FieldWriter(const QLocale& locale, Style style)
+        : m_values(locale, style), m_plainDigits(m_values.plainDigits()), m_plain(style == Style::Plain)
     {
         m_decimalPoint = QString(locale.decimalPoint().at(0)).toUtf8();
     }
@@ -127,6 +129,10 @@ public:
 
     void value(CsvBuffer& out, const QVariant& value, ValueKind kind)
     {
+        if (m_plain) {
+            writeText(out, m_values.text(value, kind));
+            return;
+        }
         // The driver hands over whole numbers and text (NULL as a null value of the column's type): those two are
         // written without the general conversions. NULL is the empty field whatever the column's kind (an empty text is
         // not NULL: as an amount it reads as 0).
@@ -299,6 +305,7 @@ private:
 
     ValueText m_values;
     bool m_plainDigits;
+    bool m_plain;
     QByteArray m_decimalPoint;
     QStringEncoder m_toUtf8{QStringEncoder::Utf8};
     QHash<quint64, QByteArray> m_storedDates;
@@ -321,7 +328,9 @@ ValueKind kindOf(const QString& columnName)
     return kinds.value(columnName, ValueKind::Plain);
 }
 
-ValueText::ValueText(const QLocale& locale) : m_locale(locale), m_decimalPoint(locale.decimalPoint().at(0))
+ValueText::ValueText(const QLocale& locale, Style style)
+    : m_locale(style == Style::Plain ? QLocale::c() : locale), m_decimalPoint(m_locale.decimalPoint().at(0)),
+      m_plain(style == Style::Plain)
 {
     m_locale.setNumberOptions(QLocale::OmitGroupSeparator);
     // Where the locale writes whole numbers as the C locale does, the much cheaper plain conversion is the same.
@@ -334,11 +343,17 @@ QString ValueText::text(const QVariant& value, ValueKind kind)
         return {};
     switch (kind) {
     case ValueKind::DateTime: {
+        if (m_plain && value.typeId() == QMetaType::QDate)
+            return value.toDate().toString(QStringLiteral("yyyy-MM-dd"));
         const QDateTime when = DateTimes::readDateTime(value);
         // Text that is not a date is written as it stands: nothing the database holds is lost.
-        return when.isValid() ? DateTimes::generalDateText(when) : asText(value.toString());
+        if (!when.isValid())
+            return asText(value.toString());
+        return m_plain ? when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) : DateTimes::generalDateText(when);
     }
     case ValueKind::Money: {
+        if (m_plain)
+            return Money::fromDb(value).plainText();
         // As stored, as the fast path writes it: two decimals, more where the stored ten-thousandths have them.
         const qint64 units = Money::fromDb(value).units();
         const quint64 absUnits = units < 0 ? quint64(0) - quint64(units) : quint64(units);
@@ -364,45 +379,99 @@ QString ValueText::text(const QVariant& value, ValueKind kind)
     }
 }
 
-Result<qint64> writeRows(QSqlQuery& rows, QIODevice& out, const QLocale& locale)
+namespace {
+// The byte-order mark, the header line, then each row next() hands over field by field (false after the last).
+// Written out in large pieces as it goes.
+template <typename NextRow>
+Result<qint64> writeAll(const QStringList& columns, const std::vector<ValueKind>& kinds, QIODevice& out,
+                        const QLocale& locale, Style style, NextRow next)
 {
     qint64 written = 0;
-    const QSqlRecord record = rows.record();
-    const int columns = record.count();
-    std::vector<ValueKind> kinds;
-    for (int i = 0; i < columns; ++i)
-        kinds.push_back(kindOf(record.fieldName(i)));
-
     CsvBuffer buffer(ChunkBytes + ChunkBytes / 4);
-    FieldWriter fields(locale);
-    // UTF-8 byte-order mark, then the header line of the column names.
+    FieldWriter fields(locale, style);
     buffer.append("\xEF\xBB\xBF", 3);
-    for (int i = 0; i < columns; ++i) {
+    for (qsizetype i = 0; i < columns.size(); ++i) {
         if (i > 0)
             buffer.append(",", 1);
-        fields.writeText(buffer, record.fieldName(i));
+        fields.writeText(buffer, asText(columns[i])); // a table's header may hold names the office typed
     }
     buffer.append("\r\n", 2);
-
-    if (rows.isValid()) {
-        do {
-            for (int i = 0; i < columns; ++i) {
-                if (i > 0)
-                    buffer.append(",", 1);
-                fields.value(buffer, rows.value(i), kinds[i]);
-            }
-            buffer.append("\r\n", 2);
-            ++written;
-            if (buffer.size() >= ChunkBytes)
-                if (const auto refusal = buffer.flush(out))
-                    return fileFailure(*refusal);
-        } while (rows.next());
+    const auto field = [&](int i, const QVariant& value) {
+        if (i > 0)
+            buffer.append(",", 1);
+        fields.value(buffer, value, kinds[size_t(i)]);
+    };
+    while (next(field)) {
+        buffer.append("\r\n", 2);
+        ++written;
+        if (buffer.size() >= ChunkBytes)
+            if (const auto refusal = buffer.flush(out))
+                return fileFailure(*refusal);
     }
-    if (rows.lastError().isValid())
-        return databaseFailure(rows.lastError().text());
     if (const auto refusal = buffer.flush(out))
         return fileFailure(*refusal);
     return written;
+}
+
+// Through QSaveFile: a failure leaves no partial file and the previous one in place, and goes to the log.
+template <typename Write> Status saveFile(const QString& path, Write write)
+{
+    QSaveFile file(path);
+    Result<qint64> written = fileFailure(QString());
+    if (file.open(QIODevice::WriteOnly)) {
+        written = write(file);
+        if (written && !file.commit())
+            written = fileFailure(file.errorString());
+    } else {
+        written = fileFailure(file.errorString());
+    }
+    if (!written) {
+        file.cancelWriting();
+        MessageLog::logError(QStringLiteral("modExport.Export: %1: %2").arg(path, written.error()));
+        return written.failure();
+    }
+    return Done{};
+}
+} // namespace
+
+Result<qint64> writeRows(QSqlQuery& rows, QIODevice& out, const QLocale& locale, Style style)
+{
+    const QSqlRecord record = rows.record();
+    const int columns = record.count();
+    QStringList names;
+    std::vector<ValueKind> kinds;
+    for (int i = 0; i < columns; ++i) {
+        names << record.fieldName(i);
+        kinds.push_back(kindOf(record.fieldName(i)));
+    }
+    bool more = rows.isValid();
+    const auto written = writeAll(names, kinds, out, locale, style, [&](const auto& field) {
+        if (!more)
+            return false;
+        for (int i = 0; i < columns; ++i)
+            field(i, rows.value(i));
+        more = rows.next();
+        return true;
+    });
+    if (written && rows.lastError().isValid())
+        return databaseFailure(rows.lastError().text());
+    return written;
+}
+
+Result<qint64> writeTable(const Table& table, QIODevice& out)
+{
+    const std::vector<ValueKind> kinds(table.kinds.cbegin(), table.kinds.cend());
+    if (kinds.size() != size_t(table.columns.size()))
+        return fileFailure(QStringLiteral("the table's kinds do not match its columns"));
+    qsizetype at = 0;
+    return writeAll(table.columns, kinds, out, QLocale::c(), Style::Plain, [&](const auto& field) {
+        if (at == table.rows.size())
+            return false;
+        const QVariantList& row = table.rows[at++];
+        for (qsizetype i = 0; i < table.columns.size(); ++i)
+            field(int(i), row.value(i));
+        return true;
+    });
 }
 
 Command customers()
@@ -425,8 +494,9 @@ Command reservations()
 
 Command payments(const QDate& first, const QDate& last)
 {
-    return {Ledger::exportSql(), Ledger::exportBinds(first, last), QStringLiteral("Payments"),
-            QCoreApplication::translate("CsvExport", "Export Payments"), EventLog::ReportGenerated};
+    return {Ledger::exportSql(),        Ledger::exportBinds(first, last),
+            QStringLiteral("Payments"), QCoreApplication::translate("CsvExport", "Export Payments"),
+            EventLog::ReportGenerated,  Style::Plain};
 }
 
 Command todaysReservations(const QDate& today)
@@ -473,24 +543,14 @@ QString withCsvExtension(const QString& path)
     return QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".csv") : path;
 }
 
-Status writeFile(QSqlQuery& rows, const QString& path)
+Status writeFile(QSqlQuery& rows, const QString& path, Style style)
 {
-    QSaveFile file(path);
-    Result<qint64> written = fileFailure(QString());
-    if (file.open(QIODevice::WriteOnly)) {
-        written = writeRows(rows, file);
-        if (written && !file.commit())
-            written = fileFailure(file.errorString());
-    } else {
-        written = fileFailure(file.errorString());
-    }
-    if (!written) {
-        // Nothing is written in place of the chosen file.
-        file.cancelWriting();
-        MessageLog::logError(QStringLiteral("modExport.Export: %1: %2").arg(path, written.error()));
-        return written.failure();
-    }
-    return Done{};
+    return saveFile(path, [&](QIODevice& file) { return writeRows(rows, file, QLocale::system(), style); });
+}
+
+Status writeFile(const Table& table, const QString& path)
+{
+    return saveFile(path, [&](QIODevice& file) { return writeTable(table, file); });
 }
 
 QString customersSql()

@@ -2,6 +2,7 @@
 
 #include "core/Seams.h"
 #include "core/ui/DocumentRenderer.h"
+#include "outputs/ExportMenu.h"
 #include "outputs/FigureChart.h"
 
 #include <QChart>
@@ -29,6 +30,8 @@ FigureWindow::FigureWindow(Services& services, QWidget* parent)
     cmdPreview->setObjectName(QStringLiteral("cmdPreview"));
     auto* cmdSavePdf = new QPushButton(tr("Save as &PDF..."), this);
     cmdSavePdf->setObjectName(QStringLiteral("cmdSavePdf"));
+    auto* cmdExportCsv = new QPushButton(tr("&Export CSV..."), this);
+    cmdExportCsv->setObjectName(QStringLiteral("cmdExportCsv"));
     auto* cmdClose = new QPushButton(tr("&Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
 
@@ -41,6 +44,7 @@ FigureWindow::FigureWindow(Services& services, QWidget* parent)
     buttons->addStretch(1);
     buttons->addWidget(cmdPreview);
     buttons->addWidget(cmdSavePdf);
+    buttons->addWidget(cmdExportCsv);
     buttons->addWidget(cmdClose);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(splitter, 1);
@@ -50,6 +54,9 @@ FigureWindow::FigureWindow(Services& services, QWidget* parent)
             [this] { DocumentRenderer::preview(document(), this, &m_services, m_figure.title); });
     connect(cmdSavePdf, &QPushButton::clicked, this,
             [this] { DocumentRenderer::saveAsPdf(document(), m_services, m_figure.title); });
+    connect(cmdExportCsv, &QPushButton::clicked, this, [this] {
+        ExportMenu::exportTable(m_services, m_figure.file, m_figure.title, tr("Export %1").arg(m_figure.title));
+    });
     connect(cmdClose, &QPushButton::clicked, this, &ChildWindow::closeWithFrame);
     resize(900, 640);
 }

@@ -9,7 +9,7 @@ class QTreeWidget;
 struct Services;
 
 /// One of the harbour's figures: its chart above the table of its numbers, with a print preview and "Save as PDF"
-/// through the same renderer as every report.
+/// through the same renderer as every report, and its numbers as a CSV file.
 class FigureWindow final : public ChildWindow
 {
     Q_OBJECT

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QLocale>
 #include <algorithm>
+#include <cmath>
 
 namespace HarbourFigures {
 
@@ -50,6 +51,28 @@ double percent(qint64 part, qint64 whole)
 QString numberText(qint64 n)
 {
     return QLocale().toString(n);
+}
+
+// A share for the file: a percentage to one decimal, nothing without berths.
+QVariant percentValue(qint64 part, qint64 whole)
+{
+    return whole > 0 ? QVariant(std::round(percent(part, whole) * 10) / 10) : QVariant();
+}
+
+using CsvExport::ValueKind;
+
+// The file's columns: the step's first and last day, then the given ones.
+CsvExport::Table fileOf(const QStringList& columns, const QList<ValueKind>& kinds)
+{
+    return {QStringList{QStringLiteral("First"), QStringLiteral("Last")} + columns,
+            QList<ValueKind>{ValueKind::DateTime, ValueKind::DateTime} + kinds,
+            {}};
+}
+
+// A month's step within the period: its ends cut at the period's.
+QVariantList monthEnds(const QDate& month, const Request& request)
+{
+    return {std::max(month, request.first), std::min(month.addMonths(1).addDays(-1), request.last)};
 }
 
 QString periodHeading(const Request& request)
@@ -106,6 +129,13 @@ Result<Figure> occupancy(const QSqlDatabase& db, const Request& request)
         figure.columns << typeName(id);
         byType.append({typeName(id), {}});
     }
+    figure.file = fileOf({QStringLiteral("NightsSold"), QStringLiteral("NightsAvailable"), QStringLiteral("AllBerths")},
+                         {ValueKind::Plain, ValueKind::Plain, ValueKind::Plain});
+    if (activeTotal > 0)
+        for (int id : typeIds) {
+            figure.file.columns << typeName(id);
+            figure.file.kinds << ValueKind::Plain;
+        }
     for (int i = 0; i < spans.size(); ++i) {
         const QString label = spanText(spans[i], request.step);
         figure.categories << label;
@@ -115,13 +145,17 @@ Result<Figure> occupancy(const QSqlDatabase& db, const Request& request)
         const qint64 available = activeTotal * spans[i].days();
         all.values << percent(soldAll, available);
         QStringList row{label, numberText(soldAll), numberText(available), percentText(soldAll, available)};
+        QVariantList fileRow{spans[i].first, spans[i].last, soldAll, available, percentValue(soldAll, available)};
         for (int t = 0; t < typeIds.size(); ++t) {
             const qint64 typeAvailable = qint64(active->value(typeIds[t])) * spans[i].days();
             const qint64 typeSold = sold->at(i).value(typeIds[t]);
             byType[t].values << percent(typeSold, typeAvailable);
             row << percentText(typeSold, typeAvailable);
+            if (activeTotal > 0)
+                fileRow << percentValue(typeSold, typeAvailable);
         }
         figure.rows << row;
+        figure.file.rows << fileRow;
     }
     if (activeTotal == 0) {
         figure.emptyReason = QCoreApplication::translate(
@@ -158,6 +192,9 @@ Result<Figure> revenue(const QSqlDatabase& db, const Request& request)
     Series hire{QCoreApplication::translate("HarbourFigures", "Hire"), {}},
         other{QCoreApplication::translate("HarbourFigures", "Other charges"), {}},
         tax{QCoreApplication::translate("HarbourFigures", "Tax"), {}};
+    figure.file = fileOf({QStringLiteral("Bookings"), QStringLiteral("Hire"), QStringLiteral("OtherCharges"),
+                          QStringLiteral("Tax"), QStringLiteral("Total")},
+                         {ValueKind::Plain, ValueKind::Money, ValueKind::Money, ValueKind::Money, ValueKind::Money});
     int bookings = 0;
     Money sum[4];
     for (const auto& m : *months) {
@@ -170,6 +207,8 @@ Result<Figure> revenue(const QSqlDatabase& db, const Request& request)
         figure.rows << QStringList{monthText(m.month),     numberText(m.bookings),
                                    m.hire.formatGrouped(), m.otherCharges.formatGrouped(),
                                    m.tax.formatGrouped(),  total.formatGrouped()};
+        figure.file.rows << monthEnds(m.month, request) + QVariantList{m.bookings, m.hire.toDb(), m.otherCharges.toDb(),
+                                                                       m.tax.toDb(), total.toDb()};
         bookings += m.bookings;
         sum[0] = sum[0] + m.hire;
         sum[1] = sum[1] + m.otherCharges;
@@ -205,8 +244,11 @@ Result<Figure> stays(const QSqlDatabase& db, const Request& request)
                       QCoreApplication::translate("HarbourFigures", "Average lead time (days)")};
     Series stay{QCoreApplication::translate("HarbourFigures", "Average stay (nights)"), {}},
         lead{QCoreApplication::translate("HarbourFigures", "Average lead time (days)"), {}};
+    figure.file = fileOf({QStringLiteral("Bookings"), QStringLiteral("AverageStay"), QStringLiteral("AverageLeadTime")},
+                         {ValueKind::Plain, ValueKind::Plain, ValueKind::Plain});
     int bookings = 0;
     const auto oneDecimal = [](double v) { return QLocale().toString(v, 'f', 1); };
+    const auto fileDecimal = [](bool any, double v) { return any ? QVariant(std::round(v * 10) / 10) : QVariant(); };
     for (const auto& m : *months) {
         figure.categories << monthText(m.month);
         stay.values << m.averageStay();
@@ -214,6 +256,9 @@ Result<Figure> stays(const QSqlDatabase& db, const Request& request)
         figure.rows << QStringList{monthText(m.month), numberText(m.bookings),
                                    m.bookings ? oneDecimal(m.averageStay()) : QString(),
                                    m.withLead ? oneDecimal(m.averageLead()) : QString()};
+        figure.file.rows << monthEnds(m.month, request) + QVariantList{m.bookings,
+                                                                       fileDecimal(m.bookings, m.averageStay()),
+                                                                       fileDecimal(m.withLead, m.averageLead())};
         bookings += m.bookings;
     }
     figure.bars = {stay, lead};
@@ -245,8 +290,14 @@ Result<Figure> busiest(const QSqlDatabase& db, const Request& request)
         figure.categories << it->name;
         nights.values << double(it->nights);
     }
-    for (const auto& b : *berths)
+    figure.file = fileOf(
+        {QStringLiteral("Berth"), QStringLiteral("Type"), QStringLiteral("NightsSold"), QStringLiteral("Occupancy")},
+        {ValueKind::Plain, ValueKind::Plain, ValueKind::Plain, ValueKind::Plain});
+    for (const auto& b : *berths) {
         figure.rows << QStringList{b.name, b.type, numberText(b.nights), percentText(b.nights, days)};
+        figure.file.rows << QVariantList{request.first, request.last, b.name,
+                                         b.type,        b.nights,     percentValue(b.nights, days)};
+    }
     figure.bars = {nights};
     if (berths->isEmpty())
         figure.emptyReason = QCoreApplication::translate("HarbourFigures", "No night is sold in this period.");

@@ -3,6 +3,7 @@
 #include "bookings/BookingFigures.h"
 #include "core/Result.h"
 #include "core/ui/Document.h"
+#include "outputs/CsvExport.h"
 
 #include <QDate>
 #include <QImage>
@@ -42,6 +43,7 @@ struct Figure
     QString emptyReason;     // why nothing is drawn; empty when there is something
     QStringList columns;     // the printed table: its header
     QList<QStringList> rows; // and one row per category
+    CsvExport::Table file;   // the same numbers for a spreadsheet: each step's first and last day, plain values
 };
 
 struct Request

@@ -7,6 +7,7 @@
 #include "core/Texts.h"
 #include "core/ui/DateBox.h"
 #include "core/ui/DocumentRenderer.h"
+#include "outputs/CashUpReport.h"
 #include "outputs/ExportMenu.h"
 #include "outputs/FigureWindow.h"
 #include "outputs/HarbourFigures.h"
@@ -50,7 +51,9 @@ ReportManager::ReportManager(IWindowHost& host, Services& services, QWidget* par
       m_dtpFrom(new OptionalDateEdit(QStringLiteral("dtpFrom"), this)),
       m_dtpTo(new OptionalDateEdit(QStringLiteral("dtpTo"), this)),
       m_dtpFrom1(new OptionalDateEdit(QStringLiteral("dtpFrom1"), this)),
-      m_dtpTo1(new OptionalDateEdit(QStringLiteral("dtpTo1"), this)), m_cboFigure(new QComboBox(this)),
+      m_dtpTo1(new OptionalDateEdit(QStringLiteral("dtpTo1"), this)),
+      m_dtpTakingsFrom(new OptionalDateEdit(QStringLiteral("dtpTakingsFrom"), this)),
+      m_dtpTakingsTo(new OptionalDateEdit(QStringLiteral("dtpTakingsTo"), this)), m_cboFigure(new QComboBox(this)),
       m_cboStep(new QComboBox(this)), m_dtpFiguresFrom(new DateBox(this)), m_dtpFiguresTo(new DateBox(this))
 {
     setObjectName(QStringLiteral("frmReports"));
@@ -72,8 +75,15 @@ ReportManager::ReportManager(IWindowHost& host, Services& services, QWidget* par
     QGroupBox* frame2 = periodFrame(QStringLiteral("Frame2"), m_dtpFrom1, m_dtpTo1, this);
     auto* command4 = button(QStringLiteral("Command4"), tr("Period sales summary"), frame2);
     frame2->layout()->addWidget(command4);
-    auto* cmdExportPayments = button(QStringLiteral("cmdExportPayments"), tr("Export payments (CSV)..."), frame2);
-    frame2->layout()->addWidget(cmdExportPayments);
+
+    // The takings: the cash-up of a day or a period and the payments' own lines, both starting on today.
+    QGroupBox* fraTakings = periodFrame(QStringLiteral("fraTakings"), m_dtpTakingsFrom, m_dtpTakingsTo, this);
+    fraTakings->setTitle(tr("Takings"));
+    auto* cmdCashUp = button(QStringLiteral("cmdCashUp"), tr("Cash-&up..."), fraTakings);
+    auto* cmdExportCashUp = button(QStringLiteral("cmdExportCashUp"), tr("E&xport cash-up (CSV)..."), fraTakings);
+    auto* cmdExportPayments = button(QStringLiteral("cmdExportPayments"), tr("Export payments (CSV)..."), fraTakings);
+    for (QPushButton* takings : {cmdCashUp, cmdExportCashUp, cmdExportPayments})
+        fraTakings->layout()->addWidget(takings);
 
     // The figures: a chart of the chosen period, its numbers beneath.
     auto* fraFigures = new QGroupBox(tr("Figures"), this);
@@ -120,6 +130,7 @@ ReportManager::ReportManager(IWindowHost& host, Services& services, QWidget* par
     layout->addWidget(cmdAvailableBerths);
     layout->addWidget(cmdPaymentsDue);
     layout->addWidget(frame2);
+    layout->addWidget(fraTakings);
     layout->addWidget(fraFigures);
     layout->addWidget(label3);
     layout->addStretch(1);
@@ -133,6 +144,8 @@ ReportManager::ReportManager(IWindowHost& host, Services& services, QWidget* par
     connect(command4, &QPushButton::clicked, this, [this] { showList(List::PeriodSales); });
     connect(cmdAvailableBerths, &QPushButton::clicked, this, &ReportManager::printBalanceDue);
     connect(cmdPaymentsDue, &QPushButton::clicked, this, &ReportManager::showPaymentsDue);
+    connect(cmdCashUp, &QPushButton::clicked, this, &ReportManager::showCashUp);
+    connect(cmdExportCashUp, &QPushButton::clicked, this, &ReportManager::exportCashUp);
     connect(cmdExportPayments, &QPushButton::clicked, this, &ReportManager::exportPayments);
     connect(cmdShowFigure, &QPushButton::clicked, this, &ReportManager::showFigure);
     connect(cmdExit, &QPushButton::clicked, this, &ChildWindow::closeWithFrame);
@@ -141,6 +154,9 @@ ReportManager::ReportManager(IWindowHost& host, Services& services, QWidget* par
     const QDateTime today = DateTimes::dateOnly(m_services.clock.now());
     m_dtpFrom1->setEmpty(today);
     m_dtpTo1->setEmpty(today);
+    // The takings start on today, as the office counts them at closing.
+    m_dtpTakingsFrom->setValue(today);
+    m_dtpTakingsTo->setValue(today);
     // The figures start on the last twelve months.
     m_dtpFiguresTo->setDate(today.date());
     m_dtpFiguresFrom->setDate(today.date().addYears(-1).addDays(1));
@@ -207,19 +223,60 @@ void ReportManager::showPaymentsDue()
     DocumentRenderer::preview(ReportLayouts::paymentsDue(*rows, now), this, &m_services, tr("Payments due"));
 }
 
-void ReportManager::exportPayments()
+std::optional<std::pair<QDate, QDate>> ReportManager::takingsPeriod()
 {
-    const auto from = m_dtpFrom1->value();
-    const auto to = m_dtpTo1->value();
-    // Without dates: the whole of this year so far.
+    const auto from = m_dtpTakingsFrom->value();
+    const auto to = m_dtpTakingsTo->value();
     const QDate today = m_services.clock.now().date();
     const QDate first = from ? from->date() : QDate(today.year(), 1, 1);
     const QDate last = to ? to->date() : today;
     if (last < first) {
         m_services.messages.show(tr("The period ends before it starts."), Texts::productTitle(), MsgIcon::Exclamation);
-        return;
+        return std::nullopt;
     }
-    ExportMenu::exportPayments(m_services, first, last);
+    return std::pair{first, last};
+}
+
+void ReportManager::exportPayments()
+{
+    if (const auto period = takingsPeriod())
+        ExportMenu::exportPayments(m_services, period->first, period->second);
+}
+
+std::optional<Ledger::CashUp> ReportManager::readCashUp()
+{
+    const auto period = takingsPeriod();
+    if (!period)
+        return std::nullopt;
+    auto cash = Ledger::cashUp(m_services.db(), period->first, period->second);
+    if (!cash) {
+        m_services.messages.show(tr("The cash-up could not be read: %1").arg(cash.error()), Texts::productTitle(),
+                                 MsgIcon::Critical);
+        return std::nullopt;
+    }
+    return std::move(*cash);
+}
+
+void ReportManager::showCashUp()
+{
+    if (const auto cash = readCashUp())
+        DocumentRenderer::preview(CashUpReport::document(*cash, m_services.clock.now()), this, &m_services,
+                                  CashUpReport::fileName(*cash));
+}
+
+void ReportManager::showTodaysCashUp()
+{
+    const QDateTime today = DateTimes::dateOnly(m_services.clock.now());
+    m_dtpTakingsFrom->setValue(today);
+    m_dtpTakingsTo->setValue(today);
+    showCashUp();
+}
+
+void ReportManager::exportCashUp()
+{
+    if (const auto cash = readCashUp())
+        ExportMenu::exportTable(m_services, CashUpReport::table(*cash), CashUpReport::fileName(*cash),
+                                tr("Export Cash-up"));
 }
 
 void ReportManager::showFigure()

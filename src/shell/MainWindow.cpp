@@ -166,6 +166,7 @@ void MainWindow::buildMenus()
     addItem(mnuBookings, QStringLiteral("mnuBookingsFind"), tr("&Find Booking..."), ctrl(Qt::Key_F));
     addItem(mnuBookings, QStringLiteral("mnuBookingsReport"), tr("View &Reports"));
     addItem(mnuBookings, QStringLiteral("mnuBookingsToday"), tr("&Today"), ctrl(Qt::Key_T));
+    addItem(mnuBookings, QStringLiteral("mnuBookingsCashUp"), tr("Today's &cash-up..."));
     addSeparator(mnuBookings, QStringLiteral("mnuBookings1"));
     addItem(mnuBookings, QStringLiteral("mnuBookingsCalendarAdvanced"), tr("View Ad&vanced Calendar"), ctrl(Qt::Key_D));
     addItem(mnuBookings, QStringLiteral("mnuBookingsCalendar"), tr("View &Simple Calendar"), ctrl(Qt::Key_S));
@@ -363,6 +364,9 @@ void MainWindow::connectWindows()
                 [this] { MailingListWizard::display(m_services, this); });
     connectItem(QStringLiteral("mnuBookingsReport"), [this] { ReportManager::display(*this, m_services); });
     connectItem(QStringLiteral("mnuBookingsToday"), [this] { TodayWindow::display(*this, m_services); });
+    // The Report Manager stays open behind the preview, for another day or period.
+    connectItem(QStringLiteral("mnuBookingsCashUp"),
+                [this] { ReportManager::display(*this, m_services)->showTodaysCashUp(); });
     connectItem(QStringLiteral("mnuFileExportCustomers"), [this] { ExportMenu::exportCustomers(m_services); });
     connectItem(QStringLiteral("mnuFileExportReservations"), [this] { ExportMenu::exportReservations(m_services); });
     connectItem(QStringLiteral("mnuFileExportTodaysReservations"),

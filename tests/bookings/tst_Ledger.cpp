@@ -298,6 +298,40 @@ private slots:
         QVERIFY(!BookingStore::loadBooking(m_install->db(), 1)->cancelled);
     }
 
+    // The cash-up counts each line of the period once, whatever it is: a method removed since, a kind this program
+    // does not know (as a correction), credit kept and used (no money, but the ledger's sum moves); and it refuses
+    // a period that ends before it starts.
+    void cashUpCountsEveryLine()
+    {
+        QVERIFY(
+            exec(u"INSERT INTO Payment (BookingID, PaidAt, Kind, PaymentMethodID, Amount, Desk) VALUES "
+                 u"(1, '2026-12-04 10:00:00', 2, 77, 1250, 'ann'), (1, '2026-12-04 11:00:00', 9, NULL, 500, NULL), "
+                 u"(1, '2026-12-04 12:00:00', 5, 1, -20000, 'ann'), (2, '2026-12-04 23:59:59', 6, 1, 30000, 'bob'), "
+                 u"(2, '2026-12-05 00:00:00', 2, 1, 70000, 'bob')"_s));
+        const auto cash = Ledger::cashUp(m_install->db(), day(12, 4), day(12, 4));
+        QVERIFY2(cash, qPrintable(cash.error()));
+        QStringList methods;
+        for (const Ledger::Takings& t : cash->byMethod)
+            methods << u"%1|%2|%3|%4|%5|%6"_s.arg(t.name)
+                           .arg(t.lines)
+                           .arg(t.received.units())
+                           .arg(t.corrected.units())
+                           .arg(t.credit.units())
+                           .arg(t.total().units());
+        // The booking's first line, £100 by cheque, was recorded at the clock's time on the 4th.
+        QCOMPARE(methods, QStringList({u"Cash|2|0|0|10000|10000"_s, u"Cheque|1|1000000|0|0|1000000"_s,
+                                       u"Method 77 (removed)|1|1250|0|0|1250"_s, u"No method|1|0|500|0|500"_s}));
+        QMap<QString, qint64> desks;
+        for (const Ledger::Takings& t : cash->byDesk)
+            desks.insert(t.name, t.total().units());
+        QCOMPARE(desks,
+                 (QMap<QString, qint64>{
+                     {u"ann"_s, -18750}, {u"bob"_s, 30000}, {u"No desk"_s, 500}, {Ledger::deskName(), 1000000}}));
+        QCOMPARE(cash->overall.total().units(),
+                 m_install->value(u"SELECT SUM(Amount) FROM Payment WHERE PaidAt < '2026-12-05'"_s).toLongLong());
+        QCOMPARE(Ledger::cashUp(m_install->db(), day(12, 5), day(12, 4)).kind(), FailureKind::Refused);
+    }
+
     void dueDates_data()
     {
         // deposit: PaymentTerms::Deposit

@@ -1,3 +1,4 @@
+#include "CsvReadBack.h"
 #include "bookings/BookingReports.h"
 #include "common/TestSupport.h"
 #include "outputs/CsvExport.h"
@@ -5,8 +6,6 @@
 #include "shell/MainWindow.h"
 
 #include <QBuffer>
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QSqlRecord>
 
 // The CSV exports, read back by an independent reader and compared with the database field by field, and the
@@ -32,18 +31,7 @@ class tst_Export : public InstallTest
     QString logged(int code) const { return entry(*m_install, code, {}).chopped(2); }
     QString target(const QString& name) const { return m_install->root() + u'/' + name; }
 
-    /// The file's records as Python's csv module reads them.
-    static QList<QStringList> readBack(const QString& path)
-    {
-        QProcess python;
-        python.start(QStringLiteral(ZEM_PYTHON), {QStringLiteral(ZEM_READ_CSV), path});
-        if (!python.waitForFinished(30000) || python.exitCode() != 0)
-            qWarning() << python.readAllStandardError();
-        QList<QStringList> records;
-        for (const QJsonValue& record : QJsonDocument::fromJson(python.readAllStandardOutput()).array())
-            records << record.toVariant().toStringList();
-        return records;
-    }
+    static QList<QStringList> readBack(const QString& path) { return readCsvBack(path); }
 
     /// What a stored value must read as, worked out here from the column's meaning.
     static QString expected(const QString& column, const QVariant& value)

@@ -1,3 +1,4 @@
+#include "CsvReadBack.h"
 #include "bookings/BookingSummaryWindow.h"
 #include "common/PdfReader.h"
 #include "common/TestSupport.h"
@@ -189,12 +190,37 @@ private slots:
         const auto images = PdfReader::run(u"pdfimages"_s, {u"-list"_s, path});
         QVERIFY(images && images->count(u'\n') >= 3); // a header of two lines, then the chart's picture
 
+        // Its numbers as a file a spreadsheet reads as numbers: ISO dates, amounts with two decimals and a point.
+        m_install->files.answers << m_install->root() + u"/revenue"_s;
+        click(*window, "cmdExportCsv");
+        QCOMPARE(m_install->files.calls.last().proposedName, u"Revenue by month"_s);
+        const QList<QStringList> file = readCsvBack(m_install->root() + u"/revenue.csv"_s);
+        QCOMPARE(file.size(), 4);
+        QCOMPARE(file.value(0), QStringList({u"First"_s, u"Last"_s, u"Bookings"_s, u"Hire"_s, u"OtherCharges"_s,
+                                             u"Tax"_s, u"Total"_s}));
+        QCOMPARE(file.value(1), QStringList({u"2026-07-01"_s, u"2026-07-31"_s, u"3"_s, u"270.00"_s, u"15.00"_s,
+                                             u"54.00"_s, u"339.00"_s}));
+        QCOMPARE(file.value(3), QStringList({u"2026-09-01"_s, u"2026-09-30"_s, u"1"_s, u"80.00"_s, u"5.00"_s,
+                                             u"16.00"_s, u"101.00"_s}));
+
         // Showing another figure reuses the window.
         choose(*reports, "cboFigure", u"Occupancy"_s);
         QVERIFY(control<QComboBox>(*reports, "cboStep")->isEnabled());
         click(*reports, "cmdShowFigure");
         QCOMPARE(window->windowTitle(), u"Occupancy"_s);
         QCOMPARE(m_main->mdiArea()->subWindowList().size(), 2);
+        // A berth type the office named like a formula heads a column of the file as text.
+        QVERIFY(exec(u"UPDATE BerthType SET Type = '=Swing' WHERE ID = 92"_s));
+        control<QDateEdit>(*reports, "dtpFiguresFrom")->setDate(QDate(2026, 7, 15));
+        click(*reports, "cmdShowFigure");
+        m_install->files.answers << m_install->root() + u"/occupancy.csv"_s;
+        click(*window, "cmdExportCsv");
+        const QList<QStringList> occupancy = readCsvBack(m_install->root() + u"/occupancy.csv"_s);
+        QCOMPARE(occupancy.value(0), QStringList({u"First"_s, u"Last"_s, u"NightsSold"_s, u"NightsAvailable"_s,
+                                                  u"AllBerths"_s, u"'=Swing"_s, u"Pontoon"_s}));
+        // July from the 15th: the month cut at the period's start, no night sold of 3 berths' 17.
+        QCOMPARE(occupancy.value(1),
+                 QStringList({u"2026-07-15"_s, u"2026-07-31"_s, u"0"_s, u"51"_s, u"0"_s, u"0"_s, u"0"_s}));
 
         // The Today window; today is 4 December 2026, 09:15.
         QVERIFY(exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, TotalPayable, AmountPayed) "

@@ -1,3 +1,4 @@
+#include "CsvReadBack.h"
 #include "bookings/BookingReports.h"
 #include "bookings/Ledger.h"
 #include "common/PdfReader.h"
@@ -78,6 +79,17 @@ class tst_Reports : public InstallTest
 
     using PeriodRow = std::tuple<QString, QString, QString, bool>;
     using TodayRow = std::tuple<int, QString, bool>;
+    using CashUpRow = std::tuple<QDate, QDate, bool>;
+
+    /// A ledger line as the cash-up test records it.
+    struct CashLine
+    {
+        QDateTime at;
+        Ledger::Kind kind;
+        std::optional<int> method;
+        qint64 pence; // as typed: a correction with its sign
+        QString desk;
+    };
 
 private slots:
     void period_data()
@@ -280,18 +292,133 @@ private slots:
             QVERIFY(Ledger::record(m_install->db(), 3,
                                    {Ledger::Kind::Deposit, 2, Money::fromPence(1250), reference, {}},
                                    DateTimes::wallTime(QDate(2026, 12, day), QTime(9, 30)), u"sue@desk"_s));
-        control<OptionalDateEdit>(*window, "dtpFrom1")->setValue(DateTimes::wallTime(QDate(2026, 12, 3)));
-        control<OptionalDateEdit>(*window, "dtpTo1")->setValue(DateTimes::wallTime(QDate(2026, 12, 4)));
+        control<OptionalDateEdit>(*window, "dtpTakingsFrom")->setValue(DateTimes::wallTime(QDate(2026, 12, 3)));
         m_install->files.answers << m_install->root() + u"/payments"_s;
         click(*window, "cmdExportPayments");
-        // Every field is quoted; the quotes aside, the rows read as the ledger holds them.
+        // Every field is quoted; the quotes aside, the rows read as the ledger holds them, dates and amounts as a
+        // spreadsheet reads them whatever its language.
         const QByteArray csv = readAll(m_install->root() + u"/payments.csv"_s);
         const QStringList rows = QString::fromUtf8(csv).remove(QChar(0xfeff)).remove(u'"').split(u"\r\n"_s);
         QCOMPARE(rows.mid(0, 3),
                  QStringList({u"PaidAt,Booking,ConfirmationNumber,Customer,Kind,Method,Amount,Reference,Desk,Note"_s,
-                              u"3 Dec 2026 09:30:00,3,73,Smith,Deposit,Cheque,12.50,'=HYPERLINK(1),sue@desk,"_s,
-                              u"4 Dec 2026 09:30:00,3,73,Smith,Deposit,Cheque,12.50,T-77,sue@desk,"_s}));
+                              u"2026-12-03 09:30:00,3,73,Smith,Deposit,Cheque,12.50,'=HYPERLINK(1),sue@desk,"_s,
+                              u"2026-12-04 09:30:00,3,73,Smith,Deposit,Cheque,12.50,T-77,sue@desk,"_s}));
         QCOMPARE(rows.size(), 4); // the day after is left out; the file ends with a line break
+    }
+
+    void cashUpEqualsTheLedger_data()
+    {
+        const DataRows<CashUpRow> row;
+        // From the menu: today, 4 December.
+        row("today", {QDate(2026, 12, 4), QDate(2026, 12, 4), true});
+        row("one day, from its first second to its last", {QDate(2026, 12, 3), QDate(2026, 12, 3), false});
+        row("three days", {QDate(2026, 12, 2), QDate(2026, 12, 4), false});
+        row("nothing recorded", {QDate(2026, 11, 1), QDate(2026, 11, 30), false});
+    }
+    // The cash-up of a period, read back from its PDF and from its CSV, against the sums of the lines recorded:
+    // each method (one line without), each desk and overall; payments, deposits, refunds and corrections of both
+    // signs; lines on the edges of the days.
+    void cashUpEqualsTheLedger()
+    {
+        const auto& [first, last, fromMenu] = fetchRow<CashUpRow>();
+        addBookings(1, 10000000, 0);
+        const auto at = [](int day, int h, int m, int sec = 0) {
+            return DateTimes::wallTime(QDate(2026, 12, day), QTime(h, m, sec));
+        };
+        using K = Ledger::Kind;
+        const QList<CashLine> recorded = {
+            {at(2, 23, 59, 59), K::Payment, 1, 10000, u"ann@front"_s},
+            {at(3, 0, 0), K::Deposit, 2, 5000, u"bob@office"_s},
+            {at(3, 10, 0), K::Payment, 3, 20000, u"ann@front"_s},
+            {at(3, 11, 0), K::Refund, 1, 3000, u"ann@front"_s},
+            {at(3, 12, 0), K::Correction, std::nullopt, -1, u"bob@office"_s},
+            {at(3, 23, 59, 59), K::Payment, 1, 5, u"bob@office"_s},
+            {at(4, 0, 0), K::Correction, 2, 500, u"ann@front"_s},
+            {at(4, 9, 0), K::Refund, 3, 1234, u"bob@office"_s},
+            {at(5, 0, 0), K::Payment, 1, 99900, u"ann@front"_s},
+        };
+        for (const CashLine& line : recorded)
+            QVERIFY(Ledger::record(m_install->db(), 1, {line.kind, line.method, Money::fromPence(line.pence), {}, {}},
+                                   line.at, line.desk));
+
+        // What each group must show, summed here from the lines: lines, received, refunded, corrected, total.
+        struct Sums
+        {
+            int lines = 0;
+            qint64 pence[4] = {};
+        };
+        const QStringList methodNames = {u"No method"_s, u"Cash"_s, u"Cheque"_s, u"Debit card"_s};
+        QMap<QString, Sums> methods, desks;
+        Sums overall;
+        for (const CashLine& line : recorded) {
+            if (line.at.date() < first || line.at.date() > last)
+                continue;
+            const int column = line.kind == K::Refund ? 1 : line.kind == K::Correction ? 2 : 0;
+            const qint64 amount = line.kind == K::Refund ? -line.pence : line.pence;
+            for (Sums* sums : {&methods[methodNames[line.method.value_or(0)]], &desks[line.desk], &overall}) {
+                ++sums->lines;
+                sums->pence[column] += amount;
+                sums->pence[3] += amount;
+            }
+        }
+        const auto printed = [](const QString& name, const Sums& sums) {
+            QStringList cells{name, QString::number(sums.lines)};
+            for (const int column : {0, 1, 2})
+                cells << Money::fromPence(sums.pence[column]).formatGrouped();
+            return (cells << Money::fromPence(0).formatGrouped() << Money::fromPence(sums.pence[3]).formatGrouped())
+                .join(u' ');
+        };
+        const auto filed = [&](const QString& group, const QString& name, const Sums& sums) {
+            QStringList cells{group, name, first.toString(Qt::ISODate), last.toString(Qt::ISODate),
+                              QString::number(sums.lines)};
+            for (const qint64 pence : {sums.pence[0], sums.pence[1], sums.pence[2], qint64(0), sums.pence[3]})
+                cells << QString::asprintf("%s%lld.%02lld", pence < 0 ? "-" : "", std::abs(pence) / 100,
+                                           std::abs(pence) % 100);
+            return cells;
+        };
+        QStringList paper;
+        QList<QStringList> file{{u"Group"_s, u"Name"_s, u"First"_s, u"Last"_s, u"Lines"_s, u"Received"_s, u"Refunded"_s,
+                                 u"Corrections"_s, u"Credit"_s, u"Total"_s}};
+        // Methods by name with the lines without one last; then the desks.
+        for (const QString& name : methodNames.mid(1) + methodNames.mid(0, 1))
+            if (methods.contains(name)) {
+                paper << printed(name, methods[name]);
+                file << filed(u"Method"_s, name, methods[name]);
+            }
+        paper << printed(u"Total"_s, overall);
+        for (auto it = desks.cbegin(); it != desks.cend(); ++it) {
+            paper << printed(it.key(), it.value());
+            file << filed(u"Desk"_s, it.key(), it.value());
+        }
+        paper << printed(u"Total"_s, overall);
+        file << filed(u"Total"_s, u"Total"_s, overall);
+        // The sum the ledger itself holds for the period.
+        QCOMPARE(
+            overall.pence[3] * 100,
+            m_install->scalarInt(u"SELECT COALESCE(SUM(Amount), 0) FROM Payment WHERE PaidAt >= ? AND PaidAt < ?"_s,
+                                 {DateTimes::dbDateTime(DateTimes::wallTime(first)),
+                                  DateTimes::dbDateTime(DateTimes::wallTime(last.addDays(1)))}));
+
+        ReportManager* window = open();
+        QVERIFY(window);
+        m_install->files.answers << pdf(u"cashup"_s);
+        onNextModal([](QDialog* dialog) { dialog->findChild<QAction*>(u"actSaveAsPdf"_s)->trigger(); });
+        if (fromMenu) {
+            m_main->menuItem(u"mnuBookingsCashUp"_s)->trigger();
+        } else {
+            control<OptionalDateEdit>(*window, "dtpTakingsFrom")->setValue(DateTimes::wallTime(first));
+            control<OptionalDateEdit>(*window, "dtpTakingsTo")->setValue(DateTimes::wallTime(last));
+            click(*window, "cmdCashUp");
+        }
+        const QStringList lines = PdfReader::lines(PdfReader::pages(pdf(u"cashup"_s)).value(0));
+        QCOMPARE(lines.filter(u"£"_s), paper);
+        QCOMPARE(lines.value(0), u"Cash-up "_s + first.toString(DateTimes::dateFormat()) +
+                                     (first == last ? QString() : u" to "_s + last.toString(DateTimes::dateFormat())));
+
+        m_install->files.answers << m_install->root() + u"/cashup"_s;
+        click(*window, "cmdExportCashUp");
+        QCOMPARE(readCsvBack(m_install->root() + u"/cashup.csv"_s), file);
+        QVERIFY(m_install->messages.calls.isEmpty());
     }
 
     void windowListsAndPreviews()
@@ -302,6 +429,10 @@ private slots:
         QCOMPARE(control<OptionalDateEdit>(*window, "dtpFrom")->value(), m_install->clock.current);
         QCOMPARE(control<OptionalDateEdit>(*window, "dtpTo")->value(), m_install->clock.current);
         QVERIFY(!control<OptionalDateEdit>(*window, "dtpFrom1")->value());
+        // The takings (the cash-up and the payments' export) propose today.
+        const QDateTime today = DateTimes::dateOnly(m_install->clock.current);
+        QCOMPARE(control<OptionalDateEdit>(*window, "dtpTakingsFrom")->value(), today);
+        QCOMPARE(control<OptionalDateEdit>(*window, "dtpTakingsTo")->value(), today);
         QCOMPARE(control<QPushButton>(*window, "cmdAllBooking")->text(), u"List of all up comming bookings"_s);
         QVERIFY(control<QLabel>(*window, "Label3")->text().contains(u"endevour"_s));
 
