@@ -591,6 +591,8 @@ END;
 -- booking; NULL follows the company's payment terms.
 -- The arrived bookings (the guests in the harbour now) are few: lists of them need not read every booking.
 CREATE INDEX IF NOT EXISTS IX_Booking_Arrived ON Booking (ID) WHERE Status = 1;
+-- The cash-up sums a day's or a month's ledger lines by kind, method and desk from this index alone.
+CREATE INDEX IF NOT EXISTS IX_Payment_CashUp ON Payment (PaidAt, Kind, PaymentMethodID, Desk, Amount);
 -- A credit note gives back money on an invoiced booking: its own gapless Number (Company.LastCreditNoteNumber),
 -- the invoice it refers to, the refund's ledger line and the amount credited (positive).
 CREATE TABLE IF NOT EXISTS CreditNote (

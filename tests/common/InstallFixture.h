@@ -175,7 +175,8 @@ inline QString dropSeasonsSql(bool server)
 /// Takes away check-in, the deposit agreed per booking and credit notes: the first step back from the present schema.
 inline QString dropDeskDaySql()
 {
-    QString sql = u"DROP TABLE CreditNote; DROP INDEX IX_Booking_Arrived; ALTER TABLE Company DROP COLUMN "
+    QString sql = u"DROP TABLE CreditNote; DROP INDEX IX_Booking_Arrived; DROP INDEX IX_Payment_CashUp; ALTER TABLE "
+                  u"Company DROP COLUMN "
                   u"LastCreditNoteNumber; "_s;
     for (const char* column :
          {"Status", "ArrivedAt", "ArrivedDesk", "DepartedAt", "DepartedDesk", "DepositDue", "DepositBy", "BalanceBy"})
