@@ -664,3 +664,9 @@ CREATE TABLE IF NOT EXISTS CreditNote (
 CREATE UNIQUE INDEX IF NOT EXISTS IX_CreditNote_Number ON CreditNote (Number);
 CREATE INDEX IF NOT EXISTS IX_CreditNote_Booking ON CreditNote (BookingID);
 -- desk day: end
+
+-- quick search: begin
+-- The quick search finds a booking by its confirmation number and the bookings of a boat without reading them all.
+CREATE INDEX IF NOT EXISTS IX_Booking_Confirmation ON Booking (BerthConfirmationNumber);
+CREATE INDEX IF NOT EXISTS IX_Booking_Boat ON Booking (BoatID);
+-- quick search: end
