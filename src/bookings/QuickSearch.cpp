@@ -149,15 +149,27 @@ Result<QList<FoundCustomer>> customers(const QSqlDatabase& db, const QString& te
                  {}});
         }
     }
-    for (FoundCustomer& customer : found) {
-        const auto bookings = ids(db,
-                                  QStringLiteral("SELECT ID FROM Booking WHERE CustomerID = ? "
-                                                 "ORDER BY FromDate DESC, ID DESC LIMIT %1")
-                                      .arg(BookingsEach),
-                                  {customer.id});
-        if (!bookings)
-            return bookings.failure();
-        customer.bookings = *bookings;
+    if (found.isEmpty())
+        return found;
+    // Each customer's latest bookings, numbered per customer in one statement.
+    QList<int> shown;
+    for (const FoundCustomer& customer : found)
+        shown << customer.id;
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    QString error;
+    if (!Sql::exec(q,
+                   QStringLiteral("SELECT ID, CustomerID FROM (SELECT ID, CustomerID, ROW_NUMBER() OVER (PARTITION BY "
+                                  "CustomerID ORDER BY FromDate DESC, ID DESC) AS Latest FROM Booking WHERE CustomerID "
+                                  "IN (%1)) Numbered WHERE Latest <= %2 ORDER BY CustomerID, Latest")
+                       .arg(placeholders(shown.size()))
+                       .arg(BookingsEach),
+                   bound(shown), &error))
+        return databaseFailure(error);
+    while (q.next()) {
+        const qsizetype at = shown.indexOf(q.value(1).toInt());
+        if (at >= 0)
+            found[at].bookings << q.value(0).toInt();
     }
     return found;
 }
