@@ -666,3 +666,11 @@ CREATE TABLE IF NOT EXISTS CreditNote (
 CREATE UNIQUE INDEX IF NOT EXISTS IX_CreditNote_Number ON CreditNote (Number);
 CREATE INDEX IF NOT EXISTS IX_CreditNote_Booking ON CreditNote (BookingID);
 -- desk day: end
+
+-- quick search: begin
+-- The quick search finds a booking by its confirmation number and the bookings of a boat without reading them all.
+CREATE INDEX IF NOT EXISTS IX_Booking_Confirmation ON Booking (BerthConfirmationNumber);
+CREATE INDEX IF NOT EXISTS IX_Booking_Boat ON Booking (BoatID);
+-- Part of a boat's name, as ILIKE '%...%' asks it, through the trigram index rather than every boat.
+CREATE INDEX IF NOT EXISTS IX_Boat_Name ON Boat USING gin (Name gin_trgm_ops);
+-- quick search: end

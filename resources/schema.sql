@@ -609,4 +609,10 @@ CREATE UNIQUE INDEX IF NOT EXISTS IX_CreditNote_Number ON CreditNote (Number);
 CREATE INDEX IF NOT EXISTS IX_CreditNote_Booking ON CreditNote (BookingID);
 -- desk day: end
 
-PRAGMA user_version = 12;
+-- quick search: begin
+-- The quick search finds a booking by its confirmation number and the bookings of a boat without reading them all.
+CREATE INDEX IF NOT EXISTS IX_Booking_Confirmation ON Booking (BerthConfirmationNumber);
+CREATE INDEX IF NOT EXISTS IX_Booking_Boat ON Booking (BoatID);
+-- quick search: end
+
+PRAGMA user_version = 13;

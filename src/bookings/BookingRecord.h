@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Money.h"
+#include "people/Boats.h"
 #include "rates/Pricing.h"
 
 #include <QDateTime>
@@ -27,6 +28,8 @@ struct BookingRecord
     int id = 0; // 0 until saved
     int customerId = 0;
     std::optional<int> boatId; // the boat or vehicle booked in; nothing: no boat
+    // A new caller's boat, given before the customer was known: added for the customer when the booking is saved.
+    std::optional<BoatRecord> newBoat;
     QDateTime fromDate;
     QDateTime toDate;
     QString bookedBy;

@@ -378,8 +378,16 @@ Result<SavedBooking> saveBooking(const QSqlDatabase& db, const BookingRecord& ty
         return databaseFailure(error);
     if (customer->toInt() == 0)
         return overtakenBy(Overtaken::CustomerGone, overtaken);
-    // The boat may have been removed, or moved to another customer, at another desk.
-    if (booking.boatId) {
+    // A new caller's boat becomes the customer's in the same transaction: both are saved, or neither.
+    if (booking.newBoat && !booking.boatId) {
+        BoatRecord boat = *booking.newBoat;
+        boat.customerId = booking.customerId;
+        const auto added = Boats::add(db, boat);
+        if (!added)
+            return added.failure();
+        booking.boatId = *added;
+    } else if (booking.boatId) {
+        // The boat may have been removed, or moved to another customer, at another desk.
         const auto boat = Boats::load(db, *booking.boatId);
         if (!boat && boat.kind() != FailureKind::Conflict)
             return boat.failure();

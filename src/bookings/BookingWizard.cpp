@@ -23,6 +23,7 @@
 #include "core/ui/ReadErrorLine.h"
 #include "core/ui/SendEmail.h"
 #include "people/CustomerDialog.h"
+#include "people/NamePicker.h"
 #include "people/PeopleRecords.h"
 
 #include <QApplication>
@@ -118,8 +119,8 @@ BookingWizard::BookingWizard(Services& services, QWidget* parent) : ChildWindow(
     m_pages = new QStackedWidget(this);
     m_pages->setObjectName(QStringLiteral("fraSteps"));
     m_dates = new BookingDatesPage(this);
-    m_berthList = new BookingBerthsPage(m_berths, this);
-    m_customer = new BookingCustomerPage(services.messages, this);
+    m_berthList = new BookingBerthsPage(services, m_berths, this);
+    m_customer = new BookingCustomerPage(services, this);
     m_confirmation = new BookingConfirmationPage(this);
     for (QWidget* page : std::initializer_list<QWidget*>{m_dates, m_berthList, m_customer, m_confirmation})
         m_pages->addWidget(page);
@@ -233,9 +234,8 @@ bool BookingWizard::startFrom(IWindowHost& host, Services& services, const Booki
     wizard->m_dates->dtpFromDate->setDate(request.from);
     wizard->m_dates->dtpToDate->setDate(request.to.isValid() ? request.to : request.from.addDays(1));
     if (request.boatId)
-        wizard->m_berthList->cboBoat->setCurrentIndex(
-            std::max(0, wizard->m_berthList->cboBoat->findData(*request.boatId)));
-    wizard->selectCustomer(request.customerId);
+        wizard->m_berthList->chooseBoat(*request.boatId);
+    wizard->m_customer->selectCustomer(request.customerId);
     wizard->m_storedBerths = request.berthIds; // marked on the berths page where still free
     wizard->leaveDates();
     wizard->m_storedBerths.clear(); // a new booking keeps no marks when its dates change
@@ -279,7 +279,8 @@ void BookingWizard::prepare(RecordMode mode, int bookingId)
 
     m_free.clear();
     m_misfitDetails.clear();
-    loadCustomers();
+    m_customer->loadCustomers();
+    m_berthList->forgetNewBoat();
     loadBoats();
     m_confirmation->lblInsuranceWarning->hide();
     m_confirmation->details->lblBoat->hide();
@@ -319,7 +320,8 @@ QStringList BookingWizard::snapshot() const
         state << box->text();
     for (const QDateTimeEdit* edit : findChildren<QDateTimeEdit*>())
         state << edit->dateTime().toString(Qt::ISODate);
-    for (const QComboBox* combo : {m_customer->cboCustomer, m_customer->cboPaymentMethod, m_berthList->cboBoat})
+    for (const QComboBox* combo : std::initializer_list<const QComboBox*>{
+             m_customer->cboCustomer, m_customer->cboPaymentMethod, m_berthList->cboBoat})
         state << combo->currentData().toString();
     state << m_txtNotes->toPlainText() << QString::number(m_customer->chkClubMember->isChecked());
     for (const AvailableBerth& berth : m_berths->marked())
@@ -344,17 +346,6 @@ void BookingWizard::closeEvent(QCloseEvent* event)
     ChildWindow::closeEvent(event);
 }
 
-void BookingWizard::loadCustomers()
-{
-    fillChoices(m_customer->cboCustomer, BookingStore::customerChoices(m_services.db()),
-                objectName() + QStringLiteral(".LoadCustomers"));
-}
-
-void BookingWizard::selectCustomer(int id)
-{
-    m_customer->cboCustomer->setCurrentIndex(m_customer->cboCustomer->findData(id));
-}
-
 void BookingWizard::loadBooking()
 {
     const auto booking = BookingStore::loadBooking(m_services.db(), m_bookingId);
@@ -372,8 +363,8 @@ void BookingWizard::loadBooking()
     m_dates->txtBookedBy->setText(booking->bookedBy);
     m_loadedCustomerId = booking->customerId;
     if (booking->boatId)
-        m_berthList->cboBoat->setCurrentIndex(std::max(0, m_berthList->cboBoat->findData(*booking->boatId)));
-    selectCustomer(booking->customerId);
+        m_berthList->chooseBoat(*booking->boatId);
+    m_customer->selectCustomer(booking->customerId);
     m_txtNotes->setPlainText(booking->notes);
     if (m_countsShown) {
         m_customer->txtNoAdults->setText(QString::number(BookingRules::shownCount(booking->noAdults)));
@@ -429,25 +420,12 @@ QString BookingWizard::pricingKey() const
 
 std::optional<BoatRecord> BookingWizard::chosenBoat() const
 {
-    const int at = m_berthList->cboBoat->currentIndex() - 1; // "(no boat)" first
-    if (at < 0 || at >= m_boats.size())
-        return std::nullopt;
-    return m_boats.at(at).boat;
+    return m_berthList->chosenBoat();
 }
 
 void BookingWizard::loadBoats()
 {
-    const QSignalBlocker blocker(m_berthList->cboBoat);
-    const auto boats = Boats::withOwners(m_services.db());
-    if (!boats)
-        MessageLog::logError(QStringLiteral("%1.LoadBoats: %2").arg(objectName(), boats.error()));
-    m_boats = boats.valueOr({});
-    m_berthList->cboBoat->clear();
-    m_berthList->cboBoat->addItem(tr("(no boat)"), 0);
-    for (const Boats::OwnedBoat& owned : m_boats)
-        m_berthList->cboBoat->addItem(QStringLiteral("%1 (%2)").arg(Boats::boatLine(owned.boat), owned.owner),
-                                      owned.boat.id);
-    m_berthList->cboBoat->setCurrentIndex(0);
+    m_berthList->loadBoats();
     boatChosen();
 }
 
@@ -461,8 +439,8 @@ void BookingWizard::boatChosen()
         m_berthList->chkOnlyFit->setChecked(boat.has_value());
         m_berthList->chkOnlyFit->setEnabled(boat.has_value());
     }
-    if (boat)
-        selectCustomer(boat->customerId);
+    if (boat && boat->customerId > 0) // a new caller's boat has no customer yet
+        m_customer->selectCustomer(boat->customerId);
     QList<int> marked;
     for (const AvailableBerth& berth : m_berths->marked())
         marked << berth.id;
@@ -704,7 +682,7 @@ void BookingWizard::leaveCustomer()
         return;
     }
     const auto boat = chosenBoat();
-    if (boat && boat->customerId != m_customer->cboCustomer->currentData().toInt()) {
+    if (boat && boat->id > 0 && boat->customerId != m_customer->cboCustomer->currentData().toInt()) {
         m_services.messages.show(tr("%1 is not a boat of %2. Choose its owner as the customer, or no boat on the "
                                     "berths page.")
                                      .arg(boat->name, m_customer->cboCustomer->currentText()),
@@ -749,8 +727,10 @@ BookingRecord BookingWizard::typed() const
     BookingRecord b;
     b.id = m_mode == RecordMode::Edit ? m_bookingId : 0;
     b.customerId = m_customer->cboCustomer->currentData().toInt();
-    if (const auto boat = chosenBoat())
+    if (const auto boat = chosenBoat(); boat && boat->id > 0)
         b.boatId = boat->id;
+    else if (boat)
+        b.newBoat = boat; // saved for the customer with the booking
     b.fromDate = m_fromDate;
     b.toDate = m_toDate;
     b.bookedBy = m_dates->txtBookedBy->text();
@@ -812,7 +792,7 @@ void BookingWizard::confirm()
                                         "Nothing was saved: please choose the customer again.")
                                          .arg(m_customer->cboCustomer->currentText()),
                                      title(), MsgIcon::Exclamation, MsgButtons::Ok);
-            loadCustomers();
+            m_customer->loadCustomers();
             m_step = 2;
             showStep();
             m_customer->cboCustomer->setFocus();
@@ -913,8 +893,8 @@ void BookingWizard::addCustomer()
     const int id = dialog.display(RecordMode::Add, 0);
     if (id == 0)
         return;
-    loadCustomers();
-    selectCustomer(id);
+    m_customer->loadCustomers();
+    m_customer->selectCustomer(id);
 }
 
 void BookingWizard::closeWizard()

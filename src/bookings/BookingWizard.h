@@ -85,8 +85,6 @@ private:
     void boatChosen();
     void relistBerths(const QList<int>& keepMarked);
     void addCustomer();
-    void loadCustomers();
-    void selectCustomer(int id);
     void loadBooking();
     void closeWizard();
     BookingRecord typed() const;
@@ -122,11 +120,10 @@ private:
         QList<Pricing::Line> lines;
         int taxRate = Pricing::DeliveredTax;
     } m_agreed;
-    QList<Boats::OwnedBoat> m_boats; // the boat list's entries, after "(no boat)"
-    QList<AvailableBerth> m_free;    // every free berth for the period, before the fit filter
-    QString m_misfitDetails;         // a boat booked into berths too small, for the event log
-    QStringList m_prepared;          // the inputs as Prepare left them
-    bool m_closing = false;          // saved or cancelled: close without asking
+    QList<AvailableBerth> m_free; // every free berth for the period, before the fit filter
+    QString m_misfitDetails;      // a boat booked into berths too small, for the event log
+    QStringList m_prepared;       // the inputs as Prepare left them
+    bool m_closing = false;       // saved or cancelled: close without asking
 
     BerthGridModel* m_berths;
     QStackedWidget* m_pages;

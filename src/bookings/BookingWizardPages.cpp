@@ -4,10 +4,15 @@
 #include "bookings/BerthGridModel.h"
 #include "bookings/BookingDetailsPanel.h"
 #include "bookings/BookingRules.h"
+#include "bookings/BookingStore.h"
+#include "core/MessageLog.h"
+#include "core/Seams.h"
 #include "core/ui/DateBox.h"
 #include "core/ui/InputChecks.h"
 #include "core/ui/ReadErrorLine.h"
 #include "core/ui/Twips.h"
+#include "people/BoatDialog.h"
+#include "people/NamePicker.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -28,6 +33,9 @@ using BookingWizardParts::caption;
 using BookingWizardParts::named;
 
 namespace {
+// The new caller's boat in the boat list: it has no ID until the booking is saved.
+constexpr int NewBoatId = -1;
+
 QLineEdit* box(const QString& name, QWidget* parent)
 {
     auto* box = new QLineEdit(parent);
@@ -85,16 +93,22 @@ BookingDatesPage::BookingDatesPage(QWidget* parent) : QWidget(parent)
     grid->setColumnStretch(3, 1);
 }
 
-BookingBerthsPage::BookingBerthsPage(BerthGridModel* berths, QWidget* parent) : QWidget(parent)
+BookingBerthsPage::BookingBerthsPage(Services& services, BerthGridModel* berths, QWidget* parent)
+    : QWidget(parent), m_services(services)
 {
     setObjectName(QStringLiteral("fraStep_1"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(caption(tr("Berth / slips  available:"), this));
     layout->addWidget(caption(tr("Select the Berth to use. (Items selected will appear in blue)"), this));
     // The boat first: the grid then says which berths fit it.
-    cboBoat = new QComboBox(this);
+    cboBoat = new NamePicker(services, this);
     cboBoat->setObjectName(QStringLiteral("cboBoat"));
     cboBoat->setMinimumContentsLength(32);
+    // A new caller's boat is given here, before the customer: its sizes choose the berths.
+    cmdNewBoat = new QPushButton(tr("New Boa&t..."), this);
+    cmdNewBoat->setObjectName(QStringLiteral("cmdNewBoat"));
+    cmdNewBoat->setAutoDefault(false);
+    connect(cmdNewBoat, &QPushButton::clicked, this, &BookingBerthsPage::addNewBoat);
     chkOnlyFit = new QCheckBox(tr("&Only berths that fit"), this);
     chkOnlyFit->setObjectName(QStringLiteral("chkOnlyFit"));
     auto* boatRow = new QHBoxLayout;
@@ -102,6 +116,7 @@ BookingBerthsPage::BookingBerthsPage(BerthGridModel* berths, QWidget* parent) : 
     boatCaption->setBuddy(cboBoat);
     boatRow->addWidget(boatCaption);
     boatRow->addWidget(cboBoat);
+    boatRow->addWidget(cmdNewBoat);
     boatRow->addWidget(chkOnlyFit);
     boatRow->addStretch(1);
     layout->addLayout(boatRow);
@@ -134,13 +149,58 @@ BookingBerthsPage::BookingBerthsPage(BerthGridModel* berths, QWidget* parent) : 
         caption(tr("Select the unit for this booking. (Items highlighted in blue have been booked)"), this));
 }
 
-BookingCustomerPage::BookingCustomerPage(IMessageBox& messages, QWidget* parent) : QWidget(parent)
+void BookingBerthsPage::loadBoats()
+{
+    const QSignalBlocker blocker(cboBoat);
+    const auto boats = Boats::withOwners(m_services.db());
+    if (!boats)
+        MessageLog::logError(QStringLiteral("frmBooking.LoadBoats: %1").arg(boats.error()));
+    m_boats = boats.valueOr({});
+    QList<PickerChoices::Choice> fixed{{0, tr("(no boat)")}};
+    if (m_newBoat)
+        fixed.append({NewBoatId, tr("%1 (new)").arg(Boats::boatLine(*m_newBoat))});
+    QList<PickerChoices::Choice> known;
+    known.reserve(m_boats.size());
+    for (const Boats::OwnedBoat& owned : m_boats)
+        known.append({owned.boat.id, QStringLiteral("%1 (%2)").arg(Boats::boatLine(owned.boat), owned.owner)});
+    cboBoat->setChoices(PickerChoices(known), fixed);
+    cboBoat->setCurrentIndex(0);
+}
+
+void BookingBerthsPage::addNewBoat()
+{
+    BoatDialog dialog(m_services, m_newBoat.value_or(BoatRecord()), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_newBoat = dialog.saved();
+    loadBoats();
+    cboBoat->setCurrentIndex(cboBoat->findData(NewBoatId)); // tells the wizard, which lists the berths again
+}
+
+void BookingBerthsPage::chooseBoat(int id)
+{
+    cboBoat->setCurrentIndex(std::max(0, cboBoat->findData(id)));
+}
+
+std::optional<BoatRecord> BookingBerthsPage::chosenBoat() const
+{
+    const int id = cboBoat->currentIndex() < 0 ? 0 : cboBoat->currentData().toInt();
+    if (id == NewBoatId)
+        return m_newBoat;
+    for (const Boats::OwnedBoat& owned : m_boats) {
+        if (owned.boat.id == id && id > 0)
+            return owned.boat;
+    }
+    return std::nullopt;
+}
+
+BookingCustomerPage::BookingCustomerPage(Services& services, QWidget* parent) : QWidget(parent), m_services(services)
 {
     setObjectName(QStringLiteral("fraStep_2"));
     auto* grid = new QGridLayout(this);
     grid->addWidget(caption(tr("Enter your customer's details."), this), 0, 0, 1, 4);
 
-    cboCustomer = new QComboBox(this);
+    cboCustomer = new NamePicker(services, this);
     cboCustomer->setObjectName(QStringLiteral("cboCustomer"));
     cboCustomer->setMinimumContentsLength(24);
     cmdAddCustomer = new QPushButton(tr("Ne&w..."), this); // Alt+N is the wizard's Next
@@ -251,7 +311,20 @@ BookingCustomerPage::BookingCustomerPage(IMessageBox& messages, QWidget* parent)
         {txtTotalPayable, Kind::Money, tr("Total Payable")},
         {txtAmountPayed, Kind::Payment, tr("Amount Payed")}};
     for (const auto& [box, kind, title] : checks)
-        InputChecks::watch(box, kind, title, messages);
+        InputChecks::watch(box, kind, title, services.messages);
+}
+
+void BookingCustomerPage::loadCustomers()
+{
+    const auto customers = BookingStore::customerChoices(m_services.db());
+    if (!customers)
+        MessageLog::logError(QStringLiteral("frmBooking.LoadCustomers: %1").arg(customers.error()));
+    cboCustomer->setChoices(PickerChoices::customers(customers.valueOr({})));
+}
+
+void BookingCustomerPage::selectCustomer(int id)
+{
+    cboCustomer->setCurrentIndex(cboCustomer->findData(id));
 }
 
 BookingConfirmationPage::BookingConfirmationPage(QWidget* parent) : QWidget(parent)

@@ -1,10 +1,15 @@
 #pragma once
 
+#include "people/Boats.h"
+
 #include <QWidget>
+#include <optional>
 
 class BerthGridModel;
 class BookingDetailsPanel;
 class IMessageBox;
+class NamePicker;
+struct Services;
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
@@ -39,12 +44,30 @@ class BookingBerthsPage final : public QWidget
 {
     Q_OBJECT
 public:
-    BookingBerthsPage(BerthGridModel* berths, QWidget* parent);
+    BookingBerthsPage(Services& services, BerthGridModel* berths, QWidget* parent);
 
-    QComboBox* cboBoat;    // "(no boat)" first, then every boat with its owner
-    QCheckBox* chkOnlyFit; // "Only berths that fit"
+    /// Lists every boat with its owner after "(no boat)", which is chosen; a new caller's boat given since the
+    /// wizard was prepared stays listed.
+    void loadBoats();
+    /// Forgets the new caller's boat (a wizard prepared afresh).
+    void forgetNewBoat() { m_newBoat.reset(); }
+    /// Asks for a new caller's boat (name, kind and sizes, not saved yet) and chooses it.
+    void addNewBoat();
+    /// Chooses boat id; "(no boat)" when it is not listed.
+    void chooseBoat(int id);
+    /// The boat chosen: a known one, the new caller's (ID 0, no customer yet), or none.
+    std::optional<BoatRecord> chosenBoat() const;
+
+    NamePicker* cboBoat;     // "(no boat)" first, a new caller's boat, then every boat with its owner
+    QPushButton* cmdNewBoat; // a boat not yet known, given before its customer
+    QCheckBox* chkOnlyFit;   // "Only berths that fit"
     QTableView* grdBerth;
     ReadErrorLine* berthReadError;
+
+private:
+    Services& m_services;
+    QList<Boats::OwnedBoat> m_boats;     // the known boats listed
+    std::optional<BoatRecord> m_newBoat; // a new caller's boat, saved with the booking for its customer
 };
 
 /// Step 3: the customer, the party, and the charges and payment.
@@ -52,10 +75,15 @@ class BookingCustomerPage final : public QWidget
 {
     Q_OBJECT
 public:
-    /// Every number and money box tells messages when what was typed is not one.
-    BookingCustomerPage(IMessageBox& messages, QWidget* parent);
+    /// Every number and money box tells the user when what was typed is not one.
+    BookingCustomerPage(Services& services, QWidget* parent);
 
-    QComboBox* cboCustomer;
+    /// Lists every customer, none chosen; a failed read leaves the list empty and goes to the diagnostic log.
+    void loadCustomers();
+    /// Chooses customer id; none when it is not listed.
+    void selectCustomer(int id);
+
+    NamePicker* cboCustomer;
     QPushButton* cmdAddCustomer;
     QLabel* lblNoAdultsEdit;
     QLabel* lblNoKidsEdit;
@@ -77,6 +105,9 @@ public:
     QLineEdit* txtCreditCardNo;
     QLineEdit* txtCreditCardExpiry;
     QLineEdit* txtCreditCardType;
+
+private:
+    Services& m_services;
 };
 
 /// Step 4: the booking as it will be saved, for reading back to the customer.

@@ -3,6 +3,7 @@
 #include "core/DateTimes.h"
 #include "core/Money.h"
 #include "core/SqlHelpers.h"
+#include "people/CustomerSearch.h"
 
 #include <QLocale>
 #include <QSqlError>
@@ -12,10 +13,22 @@
 namespace {
 const QString From = QStringLiteral("FROM Customer INNER JOIN Booking ON Customer.ID = Booking.CustomerID");
 
-/// The WHERE clause for bounds with its values, the bounds rounded down to the half hour.
-QString whereClause(const FindBookingModel::Bounds& bounds, QVariantList* binds)
+/// The WHERE clause for bounds with its values, the bounds rounded down to the half hour; a failure when the
+/// customers named cannot be searched.
+Result<QString> whereClause(const QSqlDatabase& db, const FindBookingModel::Bounds& bounds, QVariantList* binds)
 {
     QStringList terms;
+    if (!anyPartWords(bounds.name).isEmpty()) {
+        const auto customers = customersWithAnyPart(db, bounds.name);
+        if (!customers)
+            return customers.failure();
+        // IDs the search read, written as numbers: a list of thousands would pass the engines' limit of values.
+        QStringList ids;
+        for (const int id : *customers)
+            ids << QString::number(id);
+        terms << (ids.isEmpty() ? QStringLiteral("1 = 0")
+                                : QStringLiteral("Booking.CustomerID IN (%1)").arg(ids.join(u',')));
+    }
     if (bounds.arriving) {
         terms << QStringLiteral("Booking.FromDate >= ?");
         *binds << DateTimes::sqlDate(*bounds.arriving, true);
@@ -37,18 +50,24 @@ QString withoutCancelled(const QString& where, const FindBookingModel::Bounds& b
 }
 } // namespace
 
+bool FindBookingModel::Bounds::isEmpty() const
+{
+    return !arriving && !departing && anyPartWords(name).isEmpty();
+}
+
 FindBookingModel::FindBookingModel(QObject* parent) : QSqlQueryModel(parent) {}
 
 Status FindBookingModel::load(const QSqlDatabase& db, const Bounds& bounds)
 {
     QVariantList binds;
+    const auto where = whereClause(db, bounds, &binds);
     const QString sql = QStringLiteral("SELECT Customer.Name, Booking.FromDate, Booking.ToDate, Booking.ID, "
                                        "Booking.TotalPayable - COALESCE(Booking.AmountPayed, 0), Booking.Cancelled ") +
-                        From + withoutCancelled(whereClause(bounds, &binds), bounds);
+                        From + withoutCancelled(where.valueOr(QStringLiteral(" WHERE 1 = 0")), bounds);
     // The model scrolls back over fetched rows, so the query is not forward-only.
     QSqlQuery q(db);
-    QString error;
-    const bool ok = Sql::exec(q, sql, binds, &error);
+    QString error = where.error();
+    const bool ok = where && Sql::exec(q, sql, binds, &error);
     if (!ok)
         q.clear();
     setQuery(std::move(q));
@@ -67,7 +86,10 @@ Result<qint64> FindBookingModel::count(const QSqlDatabase& db, const Bounds& bou
     // bookings in range are counted on the period index alone instead, less those without a customer, which are
     // found on the customer index.
     QVariantList binds;
-    const QString where = whereClause(bounds, &binds);
+    const auto clause = whereClause(db, bounds, &binds);
+    if (!clause)
+        return clause.failure();
+    const QString where = *clause;
     const QString sql =
         QStringLiteral("SELECT (SELECT COUNT(*) FROM Booking") + where +
         QStringLiteral(") - (SELECT COUNT(*) FROM Booking") +

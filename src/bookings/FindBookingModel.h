@@ -30,7 +30,9 @@ public:
         std::optional<QDateTime> arriving;
         std::optional<QDateTime> departing;
         bool showCancelled = false; // cancelled bookings are left out unless asked for
-        bool isEmpty() const { return !arriving && !departing; }
+        /// Words of the customer's name (or town, phone, e-mail), as the customer search finds any part.
+        QString name;
+        bool isEmpty() const;
     };
 
     explicit FindBookingModel(QObject* parent = nullptr);

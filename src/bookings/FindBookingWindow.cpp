@@ -17,6 +17,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -54,6 +55,14 @@ FindBookingWindow::FindBookingWindow(Services& services, QWidget* parent)
     m_chkShowCancelled = new QCheckBox(tr("Show ca&ncelled bookings"), this);
     m_chkShowCancelled->setObjectName(QStringLiteral("chkShowCancelled"));
 
+    m_txtName = new QLineEdit(this);
+    m_txtName->setObjectName(QStringLiteral("txtName"));
+    m_txtName->setMaxLength(100);
+    m_txtName->setPlaceholderText(tr("Part of the customer's name"));
+    auto* lblName = new QLabel(tr("Na&me:"), this);
+    lblName->setBuddy(m_txtName);
+    connect(m_txtName, &QLineEdit::textEdited, this, &FindBookingWindow::startSearch);
+
     auto* cmdStart = new QPushButton(tr("&Start Search"), this);
     cmdStart->setObjectName(QStringLiteral("cmdStart"));
     auto* cmdEditBooking = new QPushButton(tr("View/Edit Booking"), this);
@@ -83,6 +92,8 @@ FindBookingWindow::FindBookingWindow(Services& services, QWidget* parent)
     bounds->addWidget(m_dtpDeparting, 1, 1);
     bounds->addWidget(cmdStart, 1, 2);
     bounds->addWidget(m_chkShowCancelled, 0, 2);
+    bounds->addWidget(lblName, 2, 0);
+    bounds->addWidget(m_txtName, 2, 1, 1, 2);
     bounds->setColumnStretch(3, 1);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(lblMatches);
@@ -153,14 +164,15 @@ void FindBookingWindow::startSearch()
 {
     FindBookingModel::Bounds bounds;
     bounds.showCancelled = m_chkShowCancelled->isChecked();
+    bounds.name = m_txtName->text();
     if (m_chkArriving->isChecked())
         bounds.arriving = m_dtpArriving->dateTime();
     if (m_chkDeparting->isChecked())
         bounds.departing = m_dtpDeparting->dateTime();
     if (!showRows(bounds))
         return;
-    // With both pickers off the full list is back and the count stays as it was.
-    if (!bounds.arriving && !bounds.departing)
+    // With both pickers off and no name the full list is back and the count stays as it was.
+    if (bounds.isEmpty())
         return;
     const auto count = FindBookingModel::count(m_services.db(), bounds);
     if (count)

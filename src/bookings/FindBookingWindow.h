@@ -9,6 +9,7 @@ class IWindowHost;
 class QCheckBox;
 class QDateTimeEdit;
 class QLabel;
+class QLineEdit;
 class QTableView;
 
 /// "Find Booking": every booking that has a customer, narrowed to an arrival and departure range; the chosen
@@ -47,6 +48,7 @@ private:
     QCheckBox* m_chkDeparting;
     QDateTimeEdit* m_dtpDeparting;
     QCheckBox* m_chkShowCancelled;
+    QLineEdit* m_txtName; // narrows the list to the customers named as it is typed
     QTableView* m_grdBooking;
     QLabel* m_lblTotalMatches;
 };

@@ -209,6 +209,11 @@ QString upgradeTo12(Engine engine)
         script += QStringLiteral("ALTER TABLE %1; ").arg(QString(column).replace(QStringLiteral("%2"), big).arg(add));
     return script + deskDay;
 }
+// Version 12 found a booking by its confirmation number or its boat only by reading every booking.
+QString upgradeTo13(Engine engine)
+{
+    return schemaSection(engine, QStringLiteral("quick search"));
+}
 Status writeAllCustomerWords(const QSqlDatabase& db)
 {
     return SearchText::rewriteCustomers(db);
@@ -232,7 +237,8 @@ const Upgrade Upgrades[] = {{upgradeTo2},
                             {upgradeTo9},
                             {upgradeTo10},
                             {upgradeTo11},
-                            {upgradeTo12}};
+                            {upgradeTo12},
+                            {upgradeTo13}};
 static_assert(std::size(Upgrades) == CurrentSchemaVersion - 1, "one upgrade per version");
 
 // A server database starts at version 3; its upgrades begin with version 4.

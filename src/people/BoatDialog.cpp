@@ -140,7 +140,14 @@ void BoatDialog::save()
     const auto boat = typed();
     if (!boat)
         return;
-    if (m_loaded.id == 0) {
+    if (m_loaded.id == 0 && m_loaded.customerId == 0) {
+        // A new caller's boat: checked now, saved with the booking once its customer is known.
+        if (const Status checked = Boats::check(*boat); !checked) {
+            m_services.messages.show(checked.error(), windowTitle(), MsgIcon::Exclamation);
+            return;
+        }
+        m_saved = *boat;
+    } else if (m_loaded.id == 0) {
         const Result<int> id = Boats::add(m_services.db(), *boat);
         if (!id) {
             m_services.messages.show(id.error(), windowTitle(), MsgIcon::Exclamation);

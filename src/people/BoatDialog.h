@@ -14,7 +14,8 @@ class BoatDialog final : public QDialog
 {
     Q_OBJECT
 public:
-    /// loaded is the boat as read (an id of 0 for a new one of the customer).
+    /// loaded is the boat as read (an id of 0 for a new one of the customer; with no customer either, a new
+    /// caller's boat, checked but not saved).
     BoatDialog(Services& services, const BoatRecord& loaded, QWidget* parent = nullptr);
     Q_DISABLE_COPY_MOVE(BoatDialog)
 

@@ -7,9 +7,11 @@
 #include "berths/BerthSetupWizard.h"
 #include "berths/BookingChartWindow.h"
 #include "berths/CalendarWindow.h"
+#include "bookings/BookingSummaryWindow.h"
 #include "bookings/BookingWizard.h"
 #include "bookings/DependentBookings.h"
 #include "bookings/FindBookingWindow.h"
+#include "bookings/QuickSearchWidgets.h"
 #include "core/EventLog.h"
 #include "core/Registry.h"
 #include "core/Seams.h"
@@ -20,6 +22,7 @@
 #include "outputs/TodayWindow.h"
 #include "outputs/WebBookMenu.h"
 #include "outputs/WebBookWizard.h"
+#include "people/CustomerDialog.h"
 #include "people/CustomerListWindow.h"
 #include "people/FindCustomerDialog.h"
 #include "people/OwnerListWindow.h"
@@ -42,6 +45,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -270,23 +274,26 @@ void MainWindow::buildToolbar()
     addButton(QStringLiteral("tbrWebBookings"), tr("Web Bookings"), QStringLiteral("web-bookings"),
               QStringLiteral("mnuWebBookConfigure"));
 
-    // Words typed here open Find Customer searching any part of the customers' names, addresses and numbers.
-    auto* findText = new QLineEdit(m_tbrMain);
-    findText->setObjectName(QStringLiteral("txtFindCustomer"));
-    findText->setPlaceholderText(tr("Find customer"));
-    findText->setToolTip(tr("Any part of a customer's name, house name, town, post code, phone or e-mail; Enter "
-                            "opens Find Customer"));
-    findText->setMaxLength(100);
-    findText->setClearButtonEnabled(true);
-    findText->setMaximumWidth(findText->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 24);
-    findText->setEnabled(customer->isEnabled());
-    connect(customer, &QAction::enabledChanged, findText, &QLineEdit::setEnabled);
-    connect(findText, &QLineEdit::returnPressed, this, [this, findText] {
-        const QString words = findText->text();
-        findText->clear();
-        FindCustomerDialog::display(m_services, DependentBookings::ofCustomer(), this, words);
+    // One box finds bookings and customers by part of a name, a confirmation number, a boat or a berth.
+    auto* quick = new QuickSearchBox(m_services, m_tbrMain);
+    quick->setMaximumWidth(quick->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 28);
+    quick->setEnabled(reservation->isEnabled());
+    connect(reservation, &QAction::enabledChanged, quick, &QLineEdit::setEnabled);
+    connect(quick, &QuickSearchBox::bookingChosen, this,
+            [this](int id) { BookingSummaryWindow::display(*this, m_services, id); });
+    connect(quick, &QuickSearchBox::customerChosen, this, [this](int id) {
+        CustomerDialog dialog(m_services, this);
+        dialog.display(RecordMode::Edit, id);
     });
-    m_tbrMain->addWidget(findText);
+    auto* focusSearch = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_K), this);
+    focusSearch->setObjectName(QStringLiteral("scQuickSearch"));
+    connect(focusSearch, &QShortcut::activated, quick, [quick] {
+        if (!quick->isEnabled())
+            return;
+        quick->setFocus(Qt::ShortcutFocusReason);
+        quick->selectAll();
+    });
+    m_tbrMain->addWidget(quick);
 }
 
 QAction* MainWindow::menuItem(const QString& objectName) const

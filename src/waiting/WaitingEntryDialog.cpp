@@ -7,6 +7,7 @@
 #include "core/Seams.h"
 #include "core/ui/DateBox.h"
 #include "people/Boats.h"
+#include "people/NamePicker.h"
 #include "people/PeopleWidgets.h"
 #include "rates/RateStore.h"
 #include "waiting/WaitingListRows.h"
@@ -41,8 +42,8 @@ WaitingEntryDialog::WaitingEntryDialog(Services& services, const WaitingEntry& l
     setWindowTitle(loaded.id ? tr("Edit Waiting Entry") : tr("Add Waiting Entry"));
     setModal(true);
 
-    cboCustomer = named(new QComboBox(this), "cboCustomer");
-    cboBoat = named(new QComboBox(this), "cboBoat");
+    cboCustomer = named(new NamePicker(services, this), "cboCustomer");
+    cboBoat = named(new NamePicker(services, this), "cboBoat");
     dtpFrom = named(new DateBox(this), "dtpFrom");
     chkAnyLength = named(new QCheckBox(tr("&Any length of stay"), this), "chkAnyLength");
     dtpTo = named(new DateBox(this), "dtpTo");
@@ -84,9 +85,8 @@ Status WaitingEntryDialog::load()
         return types.failure();
     {
         const QSignalBlocker quiet(cboCustomer);
-        cboCustomer->clear();
-        for (const BookingStore::Choice& c : *customers)
-            cboCustomer->addItem(c.text, c.id);
+        cboCustomer->setChoices(PickerChoices::customers(*customers));
+        cboCustomer->setCurrentIndex(m_loaded.customerId ? cboCustomer->findData(m_loaded.customerId) : -1);
     }
     cboBerthType->addItem(tr("Any type"));
     for (const Sql::LookupItem& t : *types)
@@ -117,9 +117,10 @@ void WaitingEntryDialog::showEntry(const WaitingEntry& entry)
 // The chosen customer's boats after "(no boat)"; a failed read is told and leaves only "(no boat)".
 void WaitingEntryDialog::loadBoats()
 {
-    cboBoat->clear();
-    cboBoat->addItem(tr("(no boat)"));
-    const int customer = cboCustomer->currentData().toInt();
+    const QList<PickerChoices::Choice> none{{0, tr("(no boat)")}};
+    cboBoat->setChoices(PickerChoices(), none);
+    cboBoat->setCurrentIndex(0);
+    const int customer = cboCustomer->currentIndex() < 0 ? 0 : cboCustomer->currentData().toInt();
     if (customer <= 0)
         return;
     const auto boats = Boats::ofCustomer(m_services.db(), customer);
@@ -128,14 +129,17 @@ void WaitingEntryDialog::loadBoats()
                                  MsgIcon::Critical);
         return;
     }
+    QList<PickerChoices::Choice> choices;
     for (const BoatRecord& boat : *boats)
-        cboBoat->addItem(Boats::boatLine(boat), boat.id);
+        choices.append({boat.id, Boats::boatLine(boat)});
+    cboBoat->setChoices(PickerChoices(choices), none);
+    cboBoat->setCurrentIndex(0);
 }
 
 std::optional<WaitingEntry> WaitingEntryDialog::typed()
 {
     WaitingEntry entry = m_loaded;
-    entry.customerId = cboCustomer->currentData().toInt();
+    entry.customerId = cboCustomer->currentIndex() < 0 ? 0 : cboCustomer->currentData().toInt();
     entry.boatId = cboBoat->currentIndex() > 0 ? std::optional(cboBoat->currentData().toInt()) : std::nullopt;
     entry.from = dtpFrom->date();
     entry.to = chkAnyLength->isChecked() ? QDate() : dtpTo->date();

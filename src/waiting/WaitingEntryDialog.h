@@ -10,6 +10,7 @@ class QCheckBox;
 class QComboBox;
 class QDateEdit;
 class QLineEdit;
+class NamePicker;
 class QPlainTextEdit;
 
 /// One waiting entry, added or changed: who waits, with which boat, for which period and what kind of berth.
@@ -33,8 +34,8 @@ private:
 
     Services& m_services;
     WaitingEntry m_loaded;
-    QComboBox* cboCustomer;
-    QComboBox* cboBoat;
+    NamePicker* cboCustomer; // narrows as a name is typed; nothing chosen until picked
+    NamePicker* cboBoat;
     QDateEdit* dtpFrom;
     QCheckBox* chkAnyLength;
     QDateEdit* dtpTo;

@@ -4,6 +4,8 @@
 #include "bookings/Ledger.h"
 #include "common/TestSupport.h"
 #include "core/Dialect.h"
+#include "core/SearchText.h"
+#include "people/NamePicker.h"
 #include "people/PeopleRecords.h"
 #include "shell/MainWindow.h"
 
@@ -426,6 +428,56 @@ private slots:
         VERIFY_HAS(
             logText(),
             u"[Boat booked into a berth too small]\r\nBoat: Seaspray, 9.00 m\r\nDoes not fit: B2 (length)\r\n"_s);
+    }
+
+    // A new caller: the boat given on the berths page, before any customer, lists only the berths it fits; the
+    // customer picker narrows as a name is typed and chooses nothing until a line is picked; the boat is saved for
+    // that customer with the booking.
+    void newCallersBoatAndCustomerPicker()
+    {
+        QVERIFY(exec(u"INSERT INTO Customer (ID, Name) VALUES (2, 'Helen Clarke'), (3, 'Helen Mirren')"_s));
+        QVERIFY(SearchText::rewriteCustomers(m_install->db()));
+        openFromMenu();
+        toBerthPage();
+        onNextModal([](QDialog* dialog) {
+            type(*dialog, "txtBoatName", u"Kittiwake"_s);
+            type(*dialog, "txtLength", u"9"_s);
+            type(*dialog, "txtBeam", u"2.8"_s);
+            click(*dialog, "cmdOK");
+        });
+        click(*m_wizard, "cmdNewBoat");
+        QCOMPARE(find<QComboBox>("cboBoat")->currentText(), u"Kittiwake, 9.00 m (new)"_s);
+        QVERIFY(find<QCheckBox>("chkOnlyFit")->isChecked());
+        QCOMPARE(offered(), QStringList{u"A1"_s});
+        clickBerth(u"A1"_s);
+        next();
+        auto* customers = find<NamePicker>("cboCustomer");
+        QCOMPARE(customers->currentIndex(), -1); // a new boat names no customer
+        next();
+        QCOMPARE(said(), u"Booking: Please select customer"_s);
+        QApplication::setActiveWindow(m_main.get());
+        customers->setFocus();
+        typeKeys(customers->lineEdit(), u"Helen M"_s);
+        QCOMPARE(customers->shownTexts(), QStringList{u"Helen Mirren"_s});
+        QCOMPARE(customers->currentIndex(), -1); // typed, not chosen
+        QCOMPARE(customers->currentText(), u"Helen M"_s);
+        // Down and Enter in the list under the box choose its line.
+        QWidget* list = QApplication::activePopupWidget();
+        QVERIFY(list);
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(customers->currentData().toInt(), 3);
+        // Typing over a chosen name lets it go.
+        typeKeys(customers->lineEdit(), u"x"_s);
+        QCOMPARE(customers->currentIndex(), -1);
+        choose(*m_wizard, "cboCustomer", u"Helen Mirren"_s);
+        next();
+        QCOMPARE(texts(*m_wizard, {"lblBoat"}), u"Boat: Kittiwake, 9.00 m"_s);
+        finish();
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Booking INNER JOIN Boat ON Boat.ID = Booking.BoatID "
+                                      u"WHERE Boat.CustomerID = 3 AND Boat.Name = 'Kittiwake' AND "
+                                      u"Boat.LengthCm = 900 AND Boat.BeamCm = 280"_s),
+                 1);
     }
 
     void halfMadeBookingIsNotThrownAway()

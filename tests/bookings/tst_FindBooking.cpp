@@ -1,6 +1,10 @@
+#include "bookings/BookingSummaryWindow.h"
 #include "bookings/BookingWizard.h"
 #include "bookings/FindBookingWindow.h"
+#include "bookings/QuickSearch.h"
+#include "bookings/QuickSearchWidgets.h"
 #include "common/TestSupport.h"
+#include "core/SearchText.h"
 #include "shell/MainWindow.h"
 
 #include <QDateTimeEdit>
@@ -49,10 +53,99 @@ class tst_FindBooking : public InstallTest
         click(*m_window, "cmdStart");
     }
 
+    // Two customers with boats and bookings in berths Q7 and R8, around today (4 December 2026), beside the seed.
+    void seedQuickSearch()
+    {
+        QVERIFY(exec(u"INSERT INTO Customer (ID, Name) VALUES (10, 'Zoë Kowalski'), (11, 'Seán O''Brien')"_s));
+        QVERIFY(SearchText::rewriteCustomers(m_install->db()));
+        QVERIFY(exec(u"INSERT INTO Boat (ID, CustomerID, Name) VALUES (20, 10, 'Sea_Spray'), (21, 11, 'Bob''s Dream'), "
+                     u"(22, 11, 'Sea Spray 2')"_s));
+        QVERIFY(exec(u"INSERT INTO Berth (ID, Name, Active) VALUES (30, 'Q7', 1), (31, 'R8', 1)"_s));
+        QVERIFY(exec(u"INSERT INTO Booking (ID, CustomerID, BoatID, BerthConfirmationNumber, FromDate, ToDate) VALUES "
+                     u"(100, 10, 20, 4711, '2026-12-10 14:00:00', '2026-12-12 10:00:00'), "
+                     u"(101, 11, 21, 4712, '2026-11-01 14:00:00', '2026-11-05 10:00:00'), "
+                     u"(102, 11, 22, 4713, '2027-01-02 14:00:00', '2027-01-04 10:00:00')"_s));
+        QVERIFY(exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (100, 30), (101, 30), (102, 31)"_s));
+    }
+
+    using QuickRow = std::tuple<QString, QString>;
     using Bound = std::optional<QDateTime>;
     using SearchRow = std::tuple<Bound, Bound, QString>;
 
 private slots:
+    // The quick search: what each kind of text finds, and the characters LIKE would read as wildcards.
+    void quickSearch_data()
+    {
+        const QString zoe = u"No. 4711 · 10/12/2026 to 12/12/2026 · Zoë Kowalski · Q7 · Sea_Spray"_s;
+        const QString past = u"No. 4712 · 01/11/2026 to 05/11/2026 · Seán O'Brien · Q7 · Bob's Dream"_s;
+        const QString sean = u"Customer: Seán O'Brien|    No. 4713 · 02/01/2027 to 04/01/2027 · Seán O'Brien · R8 · "
+                             u"Sea Spray 2|    "_s +
+                             past;
+        const DataRows<QuickRow> row;
+        row("part of a surname", {u"kowal"_s, u"Customer: Zoë Kowalski|    "_s + zoe});
+        row("accented name typed without", {u"zoe"_s, u"Customer: Zoë Kowalski|    "_s + zoe});
+        row("a quote in a name", {u"o'bri"_s, sean});
+        row("confirmation number", {u"4712"_s, past});
+        row("no such number", {u"9999"_s, QString()});
+        row("berth: from today on", {u"q7"_s, zoe});
+        row("boat name", {u"dream"_s, past});
+        row("a quote in a boat name", {u"b's"_s, past});
+        row("underscore is literal", {u"a_s"_s, zoe});
+        row("percent is literal", {u"a%s"_s, QString()});
+        row("percent alone", {u"%"_s, QString()});
+        row("underscore alone", {u"_"_s, QString()});
+        row("a quote alone", {u"'"_s, QString()});
+        row("blank", {u"   "_s, QString()});
+    }
+    void quickSearch()
+    {
+        const auto& [typed, expected] = fetchRow<QuickRow>();
+        seedQuickSearch();
+        const auto found = QuickSearch::find(m_install->db(), typed, m_install->clock.current.date());
+        QVERIFY2(found, qPrintable(found.error()));
+        QStringList lines;
+        for (const QuickSearch::Hit& hit : *found)
+            lines << hit.text;
+        QCOMPARE(lines.join(u'|'), expected);
+    }
+
+    // Ctrl+K reaches the toolbar's box from anywhere; Enter opens the line found: a booking's summary.
+    void quickSearchFromTheToolbar()
+    {
+        seedQuickSearch();
+        MainWindow main(m_install->services);
+        QVERIFY(showActive(main));
+        QTest::keyClick(&main, Qt::Key_K, Qt::ControlModifier);
+        auto* box = control<QuickSearchBox>(main, "txtQuickSearch");
+        QTRY_VERIFY(box->hasFocus());
+        typeKeys(box, u"sea"_s);
+        // The two boats' bookings, latest first, then Seán (by his name) with his.
+        QCOMPARE(box->hits().size(), 5);
+        QCOMPARE(control<QListWidget>(main, "lstQuickSearch")->count(), 5);
+        int shown = 0;
+        onNextModal([&shown](QDialog* dialog) {
+            shown = qobject_cast<BookingSummaryWindow*>(dialog)->bookingId();
+            dialog->reject();
+        });
+        QTest::keyClick(box, Qt::Key_Down);
+        QTest::keyClick(box, Qt::Key_Down);
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(shown, 100);
+        QVERIFY(box->text().isEmpty());
+    }
+
+    // The name box narrows the list as it is typed, with the count.
+    void nameBoxNarrows()
+    {
+        seedQuickSearch();
+        m_window->load();
+        control<QCheckBox>(*m_window, "chkArriving")->setChecked(false);
+        control<QCheckBox>(*m_window, "chkDeparting")->setChecked(false);
+        typeKeys(control(*m_window, "txtName"), u"o'bri"_s);
+        QCOMPARE(listed(), u"101,102"_s);
+        QCOMPARE(matches(), u"2"_s);
+    }
+
     void opensWithEveryBookingThatHasACustomer()
     {
         QAbstractItemModelTester tester(m_window->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);

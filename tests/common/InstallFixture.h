@@ -172,11 +172,12 @@ inline QString dropSeasonsSql(bool server)
            u"ALTER TABLE Booking DROP COLUMN TaxRate; "_s;
 }
 
-/// Takes away check-in, the deposit agreed per booking and credit notes: the first step back from the present schema.
+/// Takes away the quick search's indexes, then check-in, the deposit agreed per booking and credit notes: the
+/// first two steps back from the present schema.
 inline QString dropDeskDaySql()
 {
-    QString sql = u"DROP TABLE CreditNote; DROP INDEX IX_Booking_Arrived; DROP INDEX IX_Payment_CashUp; ALTER TABLE "
-                  u"Company DROP COLUMN "
+    QString sql = u"DROP INDEX IX_Booking_Confirmation; DROP INDEX IX_Booking_Boat; DROP TABLE CreditNote; DROP INDEX "
+                  u"IX_Booking_Arrived; ALTER TABLE Company DROP COLUMN "
                   u"LastCreditNoteNumber; "_s;
     for (const char* column :
          {"Status", "ArrivedAt", "ArrivedDesk", "DepartedAt", "DepartedDesk", "DepositDue", "DepositBy", "BalanceBy"})

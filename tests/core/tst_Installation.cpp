@@ -121,6 +121,10 @@ private slots:
         QCOMPARE(read(u"SELECT Month || ' ' || Bookings || ' ' || LeadDays FROM BookingMonth"_s), u"2026-01 1 3"_s);
         // The customers already there can be searched by any part.
         QCOMPARE(read(u"SELECT Words FROM CustomerText"_s), u" zoe york"_s);
+        // The quick search finds a booking by its number on an index.
+        QCOMPARE(read(server ? u"SELECT COUNT(*) FROM pg_indexes WHERE indexname = 'ix_booking_confirmation'"_s
+                             : u"SELECT COUNT(*) FROM sqlite_master WHERE name = 'IX_Booking_Confirmation'"_s),
+                 u"1"_s);
         Database::close(u"upgraded"_s);
     }
 
@@ -136,8 +140,9 @@ private slots:
         const QString indexes = TestMain::currentEngine() == TestMain::Engine::SQLite
                                     ? u"SELECT COUNT(*) FROM sqlite_master WHERE type = 'index' AND name = ?"_s
                                     : u"SELECT COUNT(*) FROM pg_indexes WHERE indexname = lower(?)"_s;
-        for (const char* index : {"IX_Booking_Period", "IX_Booking_Customer", "IX_BookingBerth_Berth",
-                                  "IX_BookingBerth_Booking", "IX_Berth_Owner"})
+        for (const char* index :
+             {"IX_Booking_Period", "IX_Booking_Customer", "IX_BookingBerth_Berth", "IX_BookingBerth_Booking",
+              "IX_Berth_Owner", "IX_Booking_Confirmation", "IX_Booking_Boat"})
             QCOMPARE(m_install->scalarInt(indexes, {QLatin1String(index)}), 1);
 
         QVERIFY(exec(u"INSERT INTO Berth (Name) VALUES ('A1')"_s));

@@ -1,3 +1,4 @@
+#include "bookings/BookingStore.h"
 #include "bookings/DependentBookings.h"
 #include "common/TestSupport.h"
 #include "core/SearchText.h"
@@ -5,6 +6,7 @@
 #include "people/CustomerSearch.h"
 #include "people/FindCustomerDialog.h"
 #include "people/PeopleRecords.h"
+#include "people/PickerChoices.h"
 
 using Club = CustomerCriteria::Club;
 Q_DECLARE_METATYPE(CustomerCriteria::Club)
@@ -54,6 +56,7 @@ class tst_CustomerSearch : public InstallTest
 
     using RulesRow = std::tuple<QString, QString, Club, bool, QList<int>>;
     using AnyPartRow = std::tuple<QString, QList<int>>;
+    using PickerRow = std::tuple<QString, QStringList>;
 
 private slots:
     void rules_data()
@@ -155,6 +158,42 @@ private slots:
         const auto found = customersWithAnyPart(m_install->db(), typed);
         QVERIFY2(found, qPrintable(found.error()));
         QCOMPARE(QList<int>(found->cbegin(), found->cend()), ids);
+    }
+
+    // A picker's list narrowed by what is typed: through the customer search, and over the entries' own texts
+    // (the boat lists) with the same result.
+    void pickerNarrows_data()
+    {
+        const DataRows<PickerRow> row;
+        row("the fault: a letter after a first name", {u"Helen M"_s, {u"Helen Mirren"_s}});
+        row("a first name", {u"helen"_s, {u"Helen Clarke"_s, u"Helen Mirren"_s}});
+        row("part of a surname", {u"irre"_s, {u"Helen Mirren"_s}});
+        row("accent left out", {u"zoe"_s, {u"Zoë Ball"_s}});
+        row("a stroke left out", {u"LUKASZ"_s, {u"Łukasz"_s}});
+        row("quote", {u"o'n"_s, {u"O'Neill"_s}});
+        row("percent is literal", {u"%of"_s, {u"%Off"_s}});
+        row("underscore is literal", {u"b_c"_s, {u"Ab_c"_s}});
+        row("two letters start a word", {u"mi"_s, {u"Helen Mirren"_s}});
+        row("found by nobody", {u"xyz"_s, {}});
+    }
+    void pickerNarrows()
+    {
+        const auto& [typed, expected] = fetchRow<PickerRow>();
+        QVERIFY(exec(u"INSERT INTO Customer (ID, Name) VALUES (10, 'Helen Clarke'), (11, 'Helen Mirren'), "
+                     u"(12, 'Zoë Ball')"_s));
+        QVERIFY(SearchText::rewriteCustomers(m_install->db()));
+        const auto choices = BookingStore::customerChoices(m_install->db());
+        QVERIFY(choices);
+        for (const PickerChoices& picker : {PickerChoices::customers(*choices), PickerChoices(*choices)}) {
+            const auto left = picker.narrowed(m_install->db(), typed);
+            QVERIFY2(left, qPrintable(left.error()));
+            QStringList names;
+            for (const PickerChoices::Choice& choice : *left)
+                names << choice.text;
+            QCOMPARE(names, expected);
+        }
+        // A single letter alone narrows nothing: the whole list stays.
+        QCOMPARE(PickerChoices(*choices).narrowed(m_install->db(), u"h"_s)->size(), choices->size());
     }
 
     void anyPartFollowsChangesAndDeletes()
