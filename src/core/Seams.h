@@ -50,10 +50,7 @@ public:
     /// A question whose buttons say what they do ("&Keep £317.25", "&Reprice to £229.13"), for answers that change
     /// money. The first answer is the default, so it must be the safe one; Cancel is offered beside them. The
     /// index of the answer chosen, or -1 for Cancel. A box that cannot name its buttons takes the default.
-    virtual int choose(const QString& /*text*/, const QString& /*title*/, const QStringList& /*answers*/)
-    {
-        return 0;
-    }
+    virtual int choose(const QString& /*text*/, const QString& /*title*/, const QStringList& /*answers*/) { return 0; }
 };
 
 struct FileRequest
