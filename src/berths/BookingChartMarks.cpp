@@ -4,6 +4,19 @@
 
 namespace BookingChartMarks {
 
+QColor paidColour(BookingChart::Paid paid)
+{
+    switch (paid) {
+    case BookingChart::Paid::Paid:
+        return QColor(0x7c, 0xc4, 0x7f);
+    case BookingChart::Paid::Part:
+        return QColor(0xf2, 0xc1, 0x4e);
+    case BookingChart::Paid::Unpaid:
+        break;
+    }
+    return QColor(0xe8, 0x83, 0x7a);
+}
+
 void paintBlock(QPainter& p, const QRect& bar, const QPen& outline)
 {
     p.setPen(outline);

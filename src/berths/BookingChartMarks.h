@@ -1,7 +1,9 @@
 #pragma once
 
+#include "berths/BookingChart.h"
 #include "bookings/CheckIn.h"
 
+#include <QColor>
 #include <QPen>
 #include <QRect>
 
@@ -11,6 +13,9 @@ class QPainter;
 /// stands — checked in with a solid dark edge at the arrival's end, checked out faded behind a fine dotted veil
 /// with a dashed outline, a no-show crossed out. Drawn over the bar's colour, under its label.
 namespace BookingChartMarks {
+
+/// What is paid, as the bar's colour shows it: green paid, amber part paid, red unpaid.
+QColor paidColour(BookingChart::Paid paid);
 
 void paintBlock(QPainter& p, const QRect& bar, const QPen& outline);
 /// Nothing for an expected guest.

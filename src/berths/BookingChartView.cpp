@@ -11,22 +11,6 @@
 #include <QToolTip>
 #include <cmath>
 
-namespace {
-// What is paid, as the bar shows it: green paid, amber part paid, red unpaid.
-QColor paidColour(BookingChart::Paid paid)
-{
-    switch (paid) {
-    case BookingChart::Paid::Paid:
-        return QColor(0x7c, 0xc4, 0x7f);
-    case BookingChart::Paid::Part:
-        return QColor(0xf2, 0xc1, 0x4e);
-    case BookingChart::Paid::Unpaid:
-        break;
-    }
-    return QColor(0xe8, 0x83, 0x7a);
-}
-} // namespace
-
 BookingChartView::BookingChartView(const BookingChart& chart, QWidget* parent)
     : QAbstractScrollArea(parent), m_chart(chart)
 {
@@ -340,11 +324,12 @@ void BookingChartView::paintBars(QPainter& p) const
             BookingChartMarks::paintBlock(
                 p, rect, selected ? QPen(palette().highlight().color(), 2) : QPen(QColor(0x60, 0x60, 0x60)));
         } else {
-            QPen pen = selected ? QPen(palette().highlight().color(), 2) : QPen(paidColour(bar.paid).darker(140));
+            QPen pen = selected ? QPen(palette().highlight().color(), 2)
+                                : QPen(BookingChartMarks::paidColour(bar.paid).darker(140));
             if (bar.toMove && !selected)
                 pen = QPen(QColor(0xC0, 0x00, 0x00), 2, Qt::DashLine);
             p.setPen(pen);
-            p.setBrush(paidColour(bar.paid));
+            p.setBrush(BookingChartMarks::paidColour(bar.paid));
             p.drawRoundedRect(rect, 3, 3);
             BookingChartMarks::paintStay(p, rect, bar.stay);
         }
