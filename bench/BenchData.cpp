@@ -3,6 +3,7 @@
 #include "core/Database.h"
 #include "core/SqlHelpers.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -70,6 +71,32 @@ QString serverScript(const QStringList& args)
 }
 
 } // namespace
+
+int bookings(qint64 standard)
+{
+    const int asked = qEnvironmentVariableIntValue("ZEM_BENCH_BOOKINGS");
+    return asked > 0 ? asked : int(standard);
+}
+
+int runBenchmarks(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
+
+int run(int argc, char** argv, bool widgets)
+{
+    if (!widgets) {
+        QCoreApplication app(argc, argv);
+        return runBenchmarks(argc, argv);
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    return runBenchmarks(argc, argv);
+}
 
 DataGenerator::Sizes sizes(int bookings, int berths)
 {

@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QSqlDatabase>
 #include <QString>
+#include <benchmark/benchmark.h>
 #include <vector>
 
 /// The generated harbours the benchmarks run on, made once per size and kept in the temp folder (never in the
@@ -14,6 +15,10 @@
 namespace BenchData {
 
 inline constexpr int Berths = 2000;
+
+/// The number of bookings a benchmark runs on: its own, unless ZEM_BENCH_BOOKINGS names another (a quick run to see
+/// that a benchmark still works, its figures not to be quoted).
+int bookings(qint64 standard);
 
 // ---- The busy harbour: 2,000 berths in their busy season (about seven in ten taken in any week) ----
 
@@ -54,6 +59,45 @@ QString generatedDatabase(int bookings, int years);
 /// Opens that database (or, with copy, a scratch copy that may be changed) as connection name.
 QSqlDatabase open(int bookings, int years, const QString& name, bool copy);
 
+// ---- What each benchmark reports ----
+
+/// A total over the timed loop, reported per iteration.
+inline benchmark::Counter perIteration(double total)
+{
+    return benchmark::Counter(total, benchmark::Counter::kAvgIterations);
+}
+
+/// The CPU time the server behind db spends over a benchmark's loop: taken when made, reported by report() as
+/// "server_cpu_ms" per iteration (0 on SQLite).
+class ServerCpu
+{
+public:
+    explicit ServerCpu(const QSqlDatabase& db) : m_db(db), m_before(serverCpuSeconds(db)) {}
+    void report(benchmark::State& state) const
+    {
+        state.counters["server_cpu_ms"] = perIteration((serverCpuSeconds(m_db) - m_before) * 1000.0);
+    }
+
+private:
+    QSqlDatabase m_db;
+    double m_before;
+};
+
+/// Whether a timed step failed: then the benchmark is marked with its error and its loop should stop.
+template <typename Outcome> bool failed(benchmark::State& state, const Outcome& outcome)
+{
+    if (outcome)
+        return false;
+    state.SkipWithError(qPrintable(outcome.error()));
+    return true;
+}
+
+/// Runs the benchmarks the command line asks for, under the application object the program made.
+int runBenchmarks(int argc, char** argv);
+/// Makes the application object (a QApplication, offscreen unless a platform is set, for the benchmarks that paint)
+/// and runs the benchmarks.
+int run(int argc, char** argv, bool widgets = false);
+
 // ---- Seams ----
 
 /// Message boxes answer OK; the file dialog answers the path it is given.
@@ -75,3 +119,9 @@ public:
 };
 
 } // namespace BenchData
+
+/// Registers a benchmark taking an Engine once on each engine, in milliseconds; what follows the name (->Args(...),
+/// ->ArgName(...)) applies to both.
+#define ZEM_BENCH_ENGINES(fn, ...)                                                                                     \
+    BENCHMARK_CAPTURE(fn, sqlite, Engine::SQLite)->Unit(benchmark::kMillisecond) __VA_ARGS__;                          \
+    BENCHMARK_CAPTURE(fn, postgresql, Engine::PostgreSQL)->Unit(benchmark::kMillisecond) __VA_ARGS__

@@ -9,7 +9,6 @@
 #include "core/DateTimes.h"
 #include "core/SqlHelpers.h"
 
-#include <QCoreApplication>
 #include <QRandomGenerator>
 #include <QSqlQuery>
 #include <benchmark/benchmark.h>
@@ -34,39 +33,31 @@ std::vector<QDateTime> weeks(int bookings, int berths = BenchData::Berths)
 // A week from a 14:00 arrival to a 10:00 departure, as page 1 of the wizard asks; each iteration another week.
 void BM_FreeBerthsOneWeek(benchmark::State& state, Engine engine)
 {
-    const int bookings = static_cast<int>(state.range(0));
+    const int bookings = BenchData::bookings(state.range(0));
     const int berths = static_cast<int>(state.range(1));
     const QSqlDatabase db = BenchData::open(engine, bookings, QStringLiteral("free"), berths);
     const auto starts = weeks(bookings, berths);
     size_t next = 0;
     qint64 offered = 0;
-    const double serverCpu = BenchData::serverCpuSeconds(db);
+    const BenchData::ServerCpu serverCpu(db);
     for (auto _ : state) {
         const QDateTime from = starts[next++ % starts.size()];
         const auto berths = BerthAvailability::freeBerths(db, from, from.addDays(7).addSecs(-4 * 3600), 0);
         offered += berths ? berths->size() : 0;
         benchmark::DoNotOptimize(berths);
     }
-    state.counters["berths_offered"] = benchmark::Counter(double(offered), benchmark::Counter::kAvgIterations);
-    state.counters["server_cpu_ms"] =
-        benchmark::Counter((BenchData::serverCpuSeconds(db) - serverCpu) * 1000.0, benchmark::Counter::kAvgIterations);
+    state.counters["berths_offered"] = BenchData::perIteration(double(offered));
+    serverCpu.report(state);
 }
-BENCHMARK_CAPTURE(BM_FreeBerthsOneWeek, sqlite, Engine::SQLite)
-    ->Args({200000, BenchData::Berths})
-    ->Args({2000000, BenchData::Berths})
-    ->Args({2000000, BenchData::LargestBerths})
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_FreeBerthsOneWeek, postgresql, Engine::PostgreSQL)
-    ->Args({200000, BenchData::Berths})
-    ->Args({2000000, BenchData::Berths})
-    ->Args({2000000, BenchData::LargestBerths})
-    ->Unit(benchmark::kMillisecond);
+ZEM_BENCH_ENGINES(BM_FreeBerthsOneWeek, ->Args({200000, BenchData::Berths})
+                                            ->Args({2000000, BenchData::Berths})
+                                            ->Args({2000000, BenchData::LargestBerths}));
 
 // The berths page with a boat chosen: the same free berths, then only those that fit an 11.5 m boat, tightest
 // first. Beside BM_FreeBerthsOneWeek in one run, the filter's own cost is the difference.
 void BM_FreeBerthsOneWeekFitFilter(benchmark::State& state)
 {
-    const int bookings = static_cast<int>(state.range(0));
+    const int bookings = BenchData::bookings(state.range(0));
     const QSqlDatabase db = BenchData::open(Engine::SQLite, bookings, QStringLiteral("fit"));
     const auto starts = weeks(bookings);
     BoatRecord boat;
@@ -83,45 +74,37 @@ void BM_FreeBerthsOneWeekFitFilter(benchmark::State& state)
         offered += fitting.size();
         benchmark::DoNotOptimize(fitting);
     }
-    state.counters["berths_offered"] = benchmark::Counter(double(offered), benchmark::Counter::kAvgIterations);
+    state.counters["berths_offered"] = BenchData::perIteration(double(offered));
 }
 BENCHMARK(BM_FreeBerthsOneWeekFitFilter)->Arg(200000)->Unit(benchmark::kMillisecond);
 
 // The query alone: the busy berths of the week, from the index.
 void BM_BusyBerthsOneWeek(benchmark::State& state, Engine engine)
 {
-    const int bookings = static_cast<int>(state.range(0));
+    const int bookings = BenchData::bookings(state.range(0));
     const int berths = static_cast<int>(state.range(1));
     const QSqlDatabase db = BenchData::open(engine, bookings, QStringLiteral("busy"), berths);
     const auto starts = weeks(bookings, berths);
     size_t next = 0;
     qint64 busy = 0;
-    const double serverCpu = BenchData::serverCpuSeconds(db);
+    const BenchData::ServerCpu serverCpu(db);
     for (auto _ : state) {
         const QDateTime from = starts[next++ % starts.size()];
         const auto berths = BerthAvailability::busyBerths(db, from, from.addDays(7).addSecs(-4 * 3600), 0);
         busy += berths ? berths->size() : 0;
     }
-    state.counters["berths_taken"] = benchmark::Counter(double(busy), benchmark::Counter::kAvgIterations);
-    state.counters["server_cpu_ms"] =
-        benchmark::Counter((BenchData::serverCpuSeconds(db) - serverCpu) * 1000.0, benchmark::Counter::kAvgIterations);
+    state.counters["berths_taken"] = BenchData::perIteration(double(busy));
+    serverCpu.report(state);
 }
-BENCHMARK_CAPTURE(BM_BusyBerthsOneWeek, sqlite, Engine::SQLite)
-    ->Args({200000, BenchData::Berths})
-    ->Args({2000000, BenchData::Berths})
-    ->Args({2000000, BenchData::LargestBerths})
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_BusyBerthsOneWeek, postgresql, Engine::PostgreSQL)
-    ->Args({200000, BenchData::Berths})
-    ->Args({2000000, BenchData::Berths})
-    ->Args({2000000, BenchData::LargestBerths})
-    ->Unit(benchmark::kMillisecond);
+ZEM_BENCH_ENGINES(BM_BusyBerthsOneWeek, ->Args({200000, BenchData::Berths})
+                                            ->Args({2000000, BenchData::Berths})
+                                            ->Args({2000000, BenchData::LargestBerths}));
 
 // The floor under availability and the day list: the index search alone, counting the entries that overlap a week
 // (as the busy berths ask: 14:00 to 10:00 seven days on) or a day (as the day list asks), no row sent back.
 void BM_IndexSearchAlone(benchmark::State& state, Engine engine)
 {
-    const int bookings = static_cast<int>(state.range(0));
+    const int bookings = BenchData::bookings(state.range(0));
     const int berths = static_cast<int>(state.range(1));
     const bool week = state.range(2) == 7;
     const QSqlDatabase db = BenchData::open(engine, bookings, QStringLiteral("index"), berths);
@@ -133,7 +116,7 @@ void BM_IndexSearchAlone(benchmark::State& state, Engine engine)
                  : std::pair(DateTimes::wallTime(day), DateTimes::wallTime(day.addDays(1))));
     size_t next = 0;
     qint64 entries = 0;
-    const double serverCpu = BenchData::serverCpuSeconds(db);
+    const BenchData::ServerCpu serverCpu(db);
     for (auto _ : state) {
         const auto& [from, to] = periods[next++ % periods.size()];
         // Read alone: on a server, the index by length class without the table, the quickest search there is.
@@ -146,21 +129,16 @@ void BM_IndexSearchAlone(benchmark::State& state, Engine engine)
         }
         entries += count->toLongLong();
     }
-    state.counters["entries"] = benchmark::Counter(double(entries), benchmark::Counter::kAvgIterations);
-    state.counters["server_cpu_ms"] =
-        benchmark::Counter((BenchData::serverCpuSeconds(db) - serverCpu) * 1000.0, benchmark::Counter::kAvgIterations);
+    state.counters["entries"] = BenchData::perIteration(double(entries));
+    serverCpu.report(state);
 }
-BENCHMARK_CAPTURE(BM_IndexSearchAlone, sqlite, Engine::SQLite)
-    ->ArgsProduct({{2000000}, {BenchData::Berths, BenchData::LargestBerths}, {7, 1}})
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_IndexSearchAlone, postgresql, Engine::PostgreSQL)
-    ->ArgsProduct({{2000000}, {BenchData::Berths, BenchData::LargestBerths}, {7, 1}})
-    ->Unit(benchmark::kMillisecond);
+ZEM_BENCH_ENGINES(
+    BM_IndexSearchAlone, ->ArgsProduct({{2000000}, {BenchData::Berths, BenchData::LargestBerths}, {7, 1}}));
 
 // The reference: the plain overlap query on Booking(FromDate, ToDate), same weeks, rows read the same way.
 void BM_PlainOverlapOneWeek(benchmark::State& state)
 {
-    const int bookings = static_cast<int>(state.range(0));
+    const int bookings = BenchData::bookings(state.range(0));
     const QSqlDatabase db = BenchData::open(bookings, QStringLiteral("plain"));
     const auto starts = weeks(bookings);
     size_t next = 0;
@@ -177,13 +155,13 @@ void BM_PlainOverlapOneWeek(benchmark::State& state)
         while (q.next())
             ++offered;
     }
-    state.counters["berths_offered"] = benchmark::Counter(double(offered), benchmark::Counter::kAvgIterations);
+    state.counters["berths_offered"] = BenchData::perIteration(double(offered));
 }
 BENCHMARK(BM_PlainOverlapOneWeek)->Arg(200000)->Arg(2000000)->Unit(benchmark::kMillisecond);
 
 void BM_SaveTwoBerthBooking(benchmark::State& state)
 {
-    const int bookings = static_cast<int>(state.range(0));
+    const int bookings = BenchData::bookings(state.range(0));
     const QSqlDatabase db = BenchData::open(bookings, QStringLiteral("save"), true);
     // Each booking goes after the generated history, on berths that are free then.
     QDateTime from = DateTimes::wallTime(BenchData::sizes(bookings).until.addDays(30), QTime(9, 0));
@@ -208,7 +186,7 @@ BENCHMARK(BM_SaveTwoBerthBooking)->Arg(200000)->Arg(2000000)->Unit(benchmark::kM
 // Find Booking as it opens: the one query over every booking with its customer and a screenful of cells.
 void BM_FindBookingOpen(benchmark::State& state)
 {
-    const QSqlDatabase db = BenchData::open(static_cast<int>(state.range(0)), QStringLiteral("find"));
+    const QSqlDatabase db = BenchData::open(BenchData::bookings(state.range(0)), QStringLiteral("find"));
     qint64 fetched = 0;
     for (auto _ : state) {
         FindBookingModel model;
@@ -221,7 +199,7 @@ void BM_FindBookingOpen(benchmark::State& state)
                 benchmark::DoNotOptimize(model.index(row, column).data());
         fetched += model.rowCount();
     }
-    state.counters["rows_fetched"] = benchmark::Counter(double(fetched), benchmark::Counter::kAvgIterations);
+    state.counters["rows_fetched"] = BenchData::perIteration(double(fetched));
 }
 BENCHMARK(BM_FindBookingOpen)->Arg(200000)->Unit(benchmark::kMillisecond);
 
@@ -230,7 +208,7 @@ BENCHMARK(BM_FindBookingOpen)->Arg(200000)->Unit(benchmark::kMillisecond);
 // booking matches and is counted), 2 departures before a day in the middle.
 void BM_FindBookingSearch(benchmark::State& state)
 {
-    const int bookings = static_cast<int>(state.range(0));
+    const int bookings = BenchData::bookings(state.range(0));
     const QSqlDatabase db = BenchData::open(bookings, QStringLiteral("find"));
     const QDate first = BenchData::sizes(bookings).from;
     const int days = int(first.daysTo(BenchData::sizes(bookings).until));
@@ -260,16 +238,12 @@ void BM_FindBookingSearch(benchmark::State& state)
             benchmark::DoNotOptimize(model.index(row, 1).data());
         matches += *count;
     }
-    state.counters["matches"] = benchmark::Counter(double(matches), benchmark::Counter::kAvgIterations);
+    state.counters["matches"] = BenchData::perIteration(double(matches));
 }
 BENCHMARK(BM_FindBookingSearch)->Args({200000, 0})->Args({200000, 1})->Args({200000, 2})->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return BenchData::run(argc, argv);
 }

@@ -8,7 +8,6 @@
 #include "core/DateTimes.h"
 #include "core/SqlHelpers.h"
 
-#include <QCoreApplication>
 #include <QRandomGenerator>
 #include <QSqlQuery>
 #include <benchmark/benchmark.h>
@@ -30,14 +29,14 @@ std::unique_ptr<OccupancyModel> openGrid(const QSqlDatabase& db, View view, cons
 
 void BM_GridFill(benchmark::State& state, Engine engine)
 {
-    const int bookings = static_cast<int>(state.range(0));
+    const int bookings = BenchData::bookings(state.range(0));
     const View view = View(state.range(1));
     const QSqlDatabase db = BenchData::open(engine, bookings, QStringLiteral("fill"));
     const auto days = BenchData::days(bookings, 64, 11);
     const auto model = openGrid(db, view, days.front());
     size_t next = 0;
     qint64 booked = 0;
-    const double serverCpu = BenchData::serverCpuSeconds(db);
+    const BenchData::ServerCpu serverCpu(db);
     for (auto _ : state) {
         if (!model->setStartDay(db, days[next++ % days.size()]))
             state.SkipWithError("fill failed");
@@ -47,28 +46,22 @@ void BM_GridFill(benchmark::State& state, Engine engine)
         state.ResumeTiming();
     }
     state.counters["cells"] = double(model->rowCount()) * model->columnCount();
-    state.counters["booked_in_row_1"] = benchmark::Counter(double(booked), benchmark::Counter::kAvgIterations);
-    state.counters["server_cpu_ms"] =
-        benchmark::Counter((BenchData::serverCpuSeconds(db) - serverCpu) * 1000.0, benchmark::Counter::kAvgIterations);
+    state.counters["booked_in_row_1"] = BenchData::perIteration(double(booked));
+    serverCpu.report(state);
 }
-BENCHMARK_CAPTURE(BM_GridFill, sqlite, Engine::SQLite)
-    ->ArgsProduct({{200000, 2000000}, {int(View::HalfHourly), int(View::Daily)}})
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_GridFill, postgresql, Engine::PostgreSQL)
-    ->ArgsProduct({{200000, 2000000}, {int(View::HalfHourly), int(View::Daily)}})
-    ->Unit(benchmark::kMillisecond);
+ZEM_BENCH_ENGINES(BM_GridFill, ->ArgsProduct({{200000, 2000000}, {int(View::HalfHourly), int(View::Daily)}}));
 
 // The fill and then the names of the cells a maximised 1920-pixel window shows (28 berth columns of 1000 twips),
 // which are read as the cells are painted.
 void BM_GridFillAndShow(benchmark::State& state, Engine engine)
 {
-    const int bookings = static_cast<int>(state.range(0));
+    const int bookings = BenchData::bookings(state.range(0));
     const View view = View(state.range(1));
     const QSqlDatabase db = BenchData::open(engine, bookings, QStringLiteral("show"));
     const auto days = BenchData::days(bookings, 64, 11);
     const auto model = openGrid(db, view, days.front());
     size_t next = 0;
-    const double serverCpu = BenchData::serverCpuSeconds(db);
+    const BenchData::ServerCpu serverCpu(db);
     for (auto _ : state) {
         const QDate day = days[next++ % days.size()];
         if (!model->setStartDay(db, day))
@@ -78,19 +71,13 @@ void BM_GridFillAndShow(benchmark::State& state, Engine engine)
             for (int c = first; c < first + 28; ++c)
                 benchmark::DoNotOptimize(model->text(r, c));
     }
-    state.counters["server_cpu_ms"] =
-        benchmark::Counter((BenchData::serverCpuSeconds(db) - serverCpu) * 1000.0, benchmark::Counter::kAvgIterations);
+    serverCpu.report(state);
 }
-BENCHMARK_CAPTURE(BM_GridFillAndShow, sqlite, Engine::SQLite)
-    ->ArgsProduct({{200000, 2000000}, {int(View::HalfHourly), int(View::Daily)}})
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_GridFillAndShow, postgresql, Engine::PostgreSQL)
-    ->ArgsProduct({{200000, 2000000}, {int(View::HalfHourly), int(View::Daily)}})
-    ->Unit(benchmark::kMillisecond);
+ZEM_BENCH_ENGINES(BM_GridFillAndShow, ->ArgsProduct({{200000, 2000000}, {int(View::HalfHourly), int(View::Daily)}}));
 
 void BM_GridScroll(benchmark::State& state, Engine engine)
 {
-    const int bookings = static_cast<int>(state.range(0));
+    const int bookings = BenchData::bookings(state.range(0));
     const View view = View(state.range(1));
     const QSqlDatabase db = BenchData::open(engine, bookings, QStringLiteral("scroll"));
     const auto days = BenchData::days(bookings, 64, 11);
@@ -100,21 +87,15 @@ void BM_GridScroll(benchmark::State& state, Engine engine)
         if (!model->scroll(db, 1))
             qFatal("the grid could not be scrolled");
     int direction = 1;
-    const double serverCpu = BenchData::serverCpuSeconds(db);
+    const BenchData::ServerCpu serverCpu(db);
     for (auto _ : state) {
         if (!model->scroll(db, direction))
             state.SkipWithError("scroll refused");
         direction = -direction;
     }
-    state.counters["server_cpu_ms"] =
-        benchmark::Counter((BenchData::serverCpuSeconds(db) - serverCpu) * 1000.0, benchmark::Counter::kAvgIterations);
+    serverCpu.report(state);
 }
-BENCHMARK_CAPTURE(BM_GridScroll, sqlite, Engine::SQLite)
-    ->ArgsProduct({{200000, 2000000}, {int(View::HalfHourly), int(View::Daily)}})
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_GridScroll, postgresql, Engine::PostgreSQL)
-    ->ArgsProduct({{200000, 2000000}, {int(View::HalfHourly), int(View::Daily)}})
-    ->Unit(benchmark::kMillisecond);
+ZEM_BENCH_ENGINES(BM_GridScroll, ->ArgsProduct({{200000, 2000000}, {int(View::HalfHourly), int(View::Daily)}}));
 
 // The per-cell method on the booked-berths record set held in memory (as the window holds it open): for each
 // row a filter of every booked berth on the slot, then for each column a search of the filtered rows for the
@@ -135,7 +116,7 @@ struct BerthRow
 
 void BM_GridFillPerCell(benchmark::State& state)
 {
-    const int bookings = static_cast<int>(state.range(0));
+    const int bookings = BenchData::bookings(state.range(0));
     const View view = View(state.range(1));
     const QSqlDatabase db = BenchData::open(bookings, QStringLiteral("percell"));
     std::vector<BookedBerth> booked;
@@ -197,65 +178,45 @@ BENCHMARK(BM_GridFillPerCell)
 
 void BM_DayList(benchmark::State& state, Engine engine)
 {
-    const int bookings = static_cast<int>(state.range(0));
+    const int bookings = BenchData::bookings(state.range(0));
     const int berths = static_cast<int>(state.range(1));
     const QSqlDatabase db = BenchData::open(engine, bookings, QStringLiteral("day"), berths);
     const auto days = BenchData::days(bookings, 256, 13, berths);
     size_t next = 0;
     qint64 rows = 0;
-    const double serverCpu = BenchData::serverCpuSeconds(db);
+    const BenchData::ServerCpu serverCpu(db);
     for (auto _ : state) {
         const auto list = DayList::read(db, days[next++ % days.size()]);
         rows += list ? list->size() : 0;
     }
-    state.counters["rows"] = benchmark::Counter(double(rows), benchmark::Counter::kAvgIterations);
-    state.counters["server_cpu_ms"] =
-        benchmark::Counter((BenchData::serverCpuSeconds(db) - serverCpu) * 1000.0, benchmark::Counter::kAvgIterations);
+    state.counters["rows"] = BenchData::perIteration(double(rows));
+    serverCpu.report(state);
 }
-BENCHMARK_CAPTURE(BM_DayList, sqlite, Engine::SQLite)
-    ->Args({200000, BenchData::Berths})
-    ->Args({2000000, BenchData::Berths})
-    ->Args({2000000, BenchData::LargestBerths})
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_DayList, postgresql, Engine::PostgreSQL)
-    ->Args({200000, BenchData::Berths})
-    ->Args({2000000, BenchData::Berths})
-    ->Args({2000000, BenchData::LargestBerths})
-    ->Unit(benchmark::kMillisecond);
+ZEM_BENCH_ENGINES(BM_DayList, ->Args({200000, BenchData::Berths})
+                                  ->Args({2000000, BenchData::Berths})
+                                  ->Args({2000000, BenchData::LargestBerths}));
 
 // What the calendar's day list reads when a day is chosen: every booking's ID from the index, and the rows of the
 // first block; the rest as the list is scrolled to them.
 void BM_DayListWindow(benchmark::State& state, Engine engine)
 {
-    const int bookings = static_cast<int>(state.range(0));
+    const int bookings = BenchData::bookings(state.range(0));
     const int berths = static_cast<int>(state.range(1));
     const QSqlDatabase db = BenchData::open(engine, bookings, QStringLiteral("day-window"), berths);
     const auto days = BenchData::days(bookings, 256, 13, berths);
     size_t next = 0;
     DayListModel model;
-    const double serverCpu = BenchData::serverCpuSeconds(db);
+    const BenchData::ServerCpu serverCpu(db);
     for (auto _ : state) {
         if (!model.load(db, days[next++ % days.size()]))
             state.SkipWithError("the day could not be read");
     }
-    state.counters["server_cpu_ms"] =
-        benchmark::Counter((BenchData::serverCpuSeconds(db) - serverCpu) * 1000.0, benchmark::Counter::kAvgIterations);
+    serverCpu.report(state);
 }
-BENCHMARK_CAPTURE(BM_DayListWindow, sqlite, Engine::SQLite)
-    ->Args({2000000, BenchData::Berths})
-    ->Args({2000000, BenchData::LargestBerths})
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_DayListWindow, postgresql, Engine::PostgreSQL)
-    ->Args({2000000, BenchData::Berths})
-    ->Args({2000000, BenchData::LargestBerths})
-    ->Unit(benchmark::kMillisecond);
+ZEM_BENCH_ENGINES(BM_DayListWindow, ->Args({2000000, BenchData::Berths})->Args({2000000, BenchData::LargestBerths}));
 } // namespace
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return BenchData::run(argc, argv);
 }

@@ -6,7 +6,6 @@
 #include "berths/BookingChartView.h"
 #include "berths/OccupancyModel.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QImage>
 #include <QMouseEvent>
@@ -14,7 +13,7 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-constexpr int Bookings = 2000000;
+const int Bookings = BenchData::bookings(2000000);
 constexpr int Days = 60;
 // A maximised window on a 1920 × 1080 screen.
 const QSize Screen(1920, 1000);
@@ -52,7 +51,7 @@ void BM_ChartOpen(benchmark::State& state, Engine engine)
     QImage image(Screen, QImage::Format_ARGB32_Premultiplied);
     size_t next = 0;
     double grown = 0;
-    const double serverCpu = BenchData::serverCpuSeconds(db);
+    const BenchData::ServerCpu serverCpu(db);
     for (auto _ : state) {
         const double before = residentMegabytes();
         BookingChart chart;
@@ -67,11 +66,9 @@ void BM_ChartOpen(benchmark::State& state, Engine engine)
     state.counters["memory_mb"] = residentMegabytes();
     state.counters["mapped_files_mb"] = residentMegabytes("RssFile:");
     state.counters["chart_growth_mb"] = grown;
-    state.counters["server_cpu_ms"] =
-        benchmark::Counter((BenchData::serverCpuSeconds(db) - serverCpu) * 1000.0, benchmark::Counter::kAvgIterations);
+    serverCpu.report(state);
 }
-BENCHMARK_CAPTURE(BM_ChartOpen, sqlite, Engine::SQLite)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_ChartOpen, postgresql, Engine::PostgreSQL)->Unit(benchmark::kMillisecond);
+ZEM_BENCH_ENGINES(BM_ChartOpen);
 
 // One day on (or back): the window's index read again, the rows in view read and painted.
 void BM_ChartScrollDay(benchmark::State& state, Engine engine)
@@ -87,7 +84,7 @@ void BM_ChartScrollDay(benchmark::State& state, Engine engine)
     paint(chart, view, db, image);
     int offset = 0;
     int bars = 0;
-    const double serverCpu = BenchData::serverCpuSeconds(db);
+    const BenchData::ServerCpu serverCpu(db);
     for (auto _ : state) {
         offset = offset == 0 ? 1 : 0;
         if (!chart.read(db, start.addDays(offset), Days))
@@ -96,11 +93,9 @@ void BM_ChartScrollDay(benchmark::State& state, Engine engine)
         bars = int(view.bars().size());
     }
     state.counters["bars_in_view"] = bars;
-    state.counters["server_cpu_ms"] =
-        benchmark::Counter((BenchData::serverCpuSeconds(db) - serverCpu) * 1000.0, benchmark::Counter::kAvgIterations);
+    serverCpu.report(state);
 }
-BENCHMARK_CAPTURE(BM_ChartScrollDay, sqlite, Engine::SQLite)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_ChartScrollDay, postgresql, Engine::PostgreSQL)->Unit(benchmark::kMillisecond);
+ZEM_BENCH_ENGINES(BM_ChartScrollDay);
 
 // One frame while a bar is dragged: the pointer moves a day and a berth, what is in the way is worked out from what
 // the window read, and the view is painted. Nothing is read from the database while dragging.
@@ -152,17 +147,10 @@ void BM_AdvancedCalendarFill(benchmark::State& state, Engine engine)
             state.SkipWithError("fill failed");
     }
 }
-BENCHMARK_CAPTURE(BM_AdvancedCalendarFill, sqlite, Engine::SQLite)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_AdvancedCalendarFill, postgresql, Engine::PostgreSQL)->Unit(benchmark::kMillisecond);
+ZEM_BENCH_ENGINES(BM_AdvancedCalendarFill);
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return BenchData::run(argc, argv, true);
 }

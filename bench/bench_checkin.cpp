@@ -7,12 +7,11 @@
 #include "bookings/CheckIn.h"
 #include "core/DateTimes.h"
 
-#include <QCoreApplication>
 #include <benchmark/benchmark.h>
 
 namespace {
 
-constexpr int Bookings = 200000;
+const int Bookings = BenchData::bookings(200000);
 const QDateTime Now = DateTimes::wallTime(QDate(2003, 7, 14), QTime(12, 0));
 
 /// The day's arrivals still expected and not yet gone, to be checked in in turn.
@@ -39,10 +38,8 @@ void checkIn(benchmark::State& state, bool withToday)
     for (auto _ : state) {
         const int id = ids[next++ % ids.size()];
         const auto done = CheckIn::arrive(db, id, Now, QStringLiteral("bench@desk"));
-        if (!done) {
-            state.SkipWithError(qPrintable(done.error()));
+        if (BenchData::failed(state, done))
             break;
-        }
         if (withToday) {
             // A check-in sells no night: the window reads its lists again, not its chart.
             const auto today = BookingFigures::today(db, Now);
@@ -60,7 +57,7 @@ void checkIn(benchmark::State& state, bool withToday)
         state.ResumeTiming();
     }
     state.counters["arrivals"] = double(ids.size());
-    state.counters["in_harbour"] = benchmark::Counter(double(inHarbour), benchmark::Counter::kAvgIterations);
+    state.counters["in_harbour"] = BenchData::perIteration(double(inHarbour));
 }
 
 void BM_CheckIn(benchmark::State& state)
@@ -79,9 +76,5 @@ BENCHMARK(BM_CheckInFromToday)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return BenchData::run(argc, argv);
 }

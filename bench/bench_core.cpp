@@ -1,10 +1,10 @@
 // The costs every change pays: one event log entry, and opening the database file.
+#include "BenchData.h"
 #include "core/Database.h"
 #include "core/DateTimes.h"
 #include "core/EventLog.h"
 #include "core/InstallPaths.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -42,9 +42,5 @@ BENCHMARK(BM_OpenDatabase);
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return BenchData::run(argc, argv);
 }

@@ -5,13 +5,12 @@
 #include "bookings/BookingFigures.h"
 #include "core/DateTimes.h"
 
-#include <QCoreApplication>
 #include <QSqlQuery>
 #include <benchmark/benchmark.h>
 
 namespace {
 
-constexpr int Bookings = 2000000;
+const int Bookings = BenchData::bookings(2000000);
 // Ten years in the middle of the history, and a busy day in them.
 const QDate TenYearsFrom(2030, 1, 1);
 const QDate TenYearsTo(2039, 12, 31);
@@ -38,10 +37,9 @@ void BM_TodayFill(benchmark::State& state, Engine engine)
         }
         lines += today->arrivals.size() + today->departures.size() + today->inHarbour.size() + today->owingSoon.size();
     }
-    state.counters["lines"] = benchmark::Counter(double(lines), benchmark::Counter::kAvgIterations);
+    state.counters["lines"] = BenchData::perIteration(double(lines));
 }
-BENCHMARK_CAPTURE(BM_TodayFill, sqlite, Engine::SQLite)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_TodayFill, postgresql, Engine::PostgreSQL)->Unit(benchmark::kMillisecond);
+ZEM_BENCH_ENGINES(BM_TodayFill);
 
 void BM_OccupancyByMonthTenYears(benchmark::State& state, Engine engine)
 {
@@ -58,10 +56,9 @@ void BM_OccupancyByMonthTenYears(benchmark::State& state, Engine engine)
             for (qint64 n : month)
                 nights += n;
     }
-    state.counters["nights"] = benchmark::Counter(double(nights), benchmark::Counter::kAvgIterations);
+    state.counters["nights"] = BenchData::perIteration(double(nights));
 }
-BENCHMARK_CAPTURE(BM_OccupancyByMonthTenYears, sqlite, Engine::SQLite)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_OccupancyByMonthTenYears, postgresql, Engine::PostgreSQL)->Unit(benchmark::kMillisecond);
+ZEM_BENCH_ENGINES(BM_OccupancyByMonthTenYears);
 
 void BM_RevenueByMonthTenYears(benchmark::State& state, Engine engine)
 {
@@ -76,10 +73,9 @@ void BM_RevenueByMonthTenYears(benchmark::State& state, Engine engine)
         for (const auto& m : *months)
             bookings += m.bookings;
     }
-    state.counters["bookings"] = benchmark::Counter(double(bookings), benchmark::Counter::kAvgIterations);
+    state.counters["bookings"] = BenchData::perIteration(double(bookings));
 }
-BENCHMARK_CAPTURE(BM_RevenueByMonthTenYears, sqlite, Engine::SQLite)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_RevenueByMonthTenYears, postgresql, Engine::PostgreSQL)->Unit(benchmark::kMillisecond);
+ZEM_BENCH_ENGINES(BM_RevenueByMonthTenYears);
 
 // The reference: the ten years' bookings read once by their dates, their prices summed, nothing worked out.
 void BM_PlainBookingQuery(benchmark::State& state, Engine engine)
@@ -98,18 +94,13 @@ void BM_PlainBookingQuery(benchmark::State& state, Engine engine)
         }
         bookings += q.value(0).toLongLong();
     }
-    state.counters["bookings"] = benchmark::Counter(double(bookings), benchmark::Counter::kAvgIterations);
+    state.counters["bookings"] = BenchData::perIteration(double(bookings));
 }
-BENCHMARK_CAPTURE(BM_PlainBookingQuery, sqlite, Engine::SQLite)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_PlainBookingQuery, postgresql, Engine::PostgreSQL)->Unit(benchmark::kMillisecond);
+ZEM_BENCH_ENGINES(BM_PlainBookingQuery);
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return BenchData::run(argc, argv);
 }

@@ -9,14 +9,13 @@
 #include "core/DateTimes.h"
 #include "core/SqlHelpers.h"
 
-#include <QCoreApplication>
 #include <QSqlQuery>
 #include <benchmark/benchmark.h>
 
 namespace {
 
-constexpr int Bookings = 10000;
-constexpr int BusyBooking = 5000; // the booking given 50 lines
+const int Bookings = BenchData::bookings(10000);
+const int BusyBooking = Bookings / 2; // the booking given 50 lines
 
 // The harbour with about three lines a booking: what was paid at booking (nine bookings in ten), a part payment,
 // and a refund, a correction or a further payment (the amount paid kept their sum). Added once: ledger lines are
@@ -59,16 +58,13 @@ void BM_PaymentsDue(benchmark::State& state, Engine engine)
     qint64 rows = 0;
     for (auto _ : state) {
         const auto owing = Ledger::owing(db, terms, QDate(2026, 7, 1));
-        if (!owing) {
-            state.SkipWithError(qPrintable(owing.error()));
+        if (BenchData::failed(state, owing))
             break;
-        }
         rows += owing->size();
     }
-    state.counters["owing"] = benchmark::Counter(double(rows), benchmark::Counter::kAvgIterations);
+    state.counters["owing"] = BenchData::perIteration(double(rows));
 }
-BENCHMARK_CAPTURE(BM_PaymentsDue, sqlite, Engine::SQLite)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_PaymentsDue, postgresql, Engine::PostgreSQL)->Unit(benchmark::kMillisecond);
+ZEM_BENCH_ENGINES(BM_PaymentsDue);
 
 // The reference: every booking's amounts read once, nothing worked out.
 void BM_PlainBookingRead(benchmark::State& state, Engine engine)
@@ -85,10 +81,9 @@ void BM_PlainBookingRead(benchmark::State& state, Engine engine)
         while (q.next())
             ++rows;
     }
-    state.counters["rows"] = benchmark::Counter(double(rows), benchmark::Counter::kAvgIterations);
+    state.counters["rows"] = BenchData::perIteration(double(rows));
 }
-BENCHMARK_CAPTURE(BM_PlainBookingRead, sqlite, Engine::SQLite)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_PlainBookingRead, postgresql, Engine::PostgreSQL)->Unit(benchmark::kMillisecond);
+ZEM_BENCH_ENGINES(BM_PlainBookingRead);
 
 // What the summary read before the ledger: the booking with its customer, and the printed documents' row.
 void summaryBefore(benchmark::State& state, const QSqlDatabase& db)
@@ -103,8 +98,7 @@ void BM_SummaryBeforeLedger(benchmark::State& state, Engine engine)
     for (auto _ : state)
         summaryBefore(state, db);
 }
-BENCHMARK_CAPTURE(BM_SummaryBeforeLedger, sqlite, Engine::SQLite)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_SummaryBeforeLedger, postgresql, Engine::PostgreSQL)->Unit(benchmark::kMillisecond);
+ZEM_BENCH_ENGINES(BM_SummaryBeforeLedger);
 
 // The same with what the summary reads now: the booking's 50 lines, its account, the terms and the credit held.
 void BM_SummaryWithLedger(benchmark::State& state, Engine engine)
@@ -121,15 +115,14 @@ void BM_SummaryWithLedger(benchmark::State& state, Engine engine)
         }
         lines += read->size();
     }
-    state.counters["lines"] = benchmark::Counter(double(lines), benchmark::Counter::kAvgIterations);
+    state.counters["lines"] = BenchData::perIteration(double(lines));
 }
-BENCHMARK_CAPTURE(BM_SummaryWithLedger, sqlite, Engine::SQLite)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_SummaryWithLedger, postgresql, Engine::PostgreSQL)->Unit(benchmark::kMillisecond);
+ZEM_BENCH_ENGINES(BM_SummaryWithLedger);
 
 // The cash-up's own harbour (its lines would change the one above's amounts paid): 20,000 bookings, each with
 // what was paid when it was taken, and March 2030 with 60,000 lines on top, three on each booking between the
 // 10th and the 30th, over five methods and four desks; one in ten a refund, one in ten a correction. Added once.
-constexpr int CashUpBookings = 20000;
+const int CashUpBookings = BenchData::bookings(20000);
 const QDate BusyMonth(2030, 3, 1);
 
 QSqlDatabase withBusyMonth(Engine engine)
@@ -162,28 +155,24 @@ QSqlDatabase withBusyMonth(Engine engine)
 void BM_CashUpBusyMonth(benchmark::State& state, Engine engine)
 {
     const QSqlDatabase db = withBusyMonth(engine);
-    const double serverBefore = BenchData::serverCpuSeconds(db);
+    const BenchData::ServerCpu serverCpu(db);
     qint64 lines = 0;
     for (auto _ : state) {
         const auto cash = Ledger::cashUp(db, BusyMonth, BusyMonth.addMonths(1).addDays(-1));
-        if (!cash) {
-            state.SkipWithError(qPrintable(cash.error()));
+        if (BenchData::failed(state, cash))
             break;
-        }
         lines += cash->overall.lines;
     }
-    state.counters["lines"] = benchmark::Counter(double(lines), benchmark::Counter::kAvgIterations);
-    state.counters["server_cpu_ms"] =
-        benchmark::Counter((BenchData::serverCpuSeconds(db) - serverBefore) * 1000, benchmark::Counter::kAvgIterations);
+    state.counters["lines"] = BenchData::perIteration(double(lines));
+    serverCpu.report(state);
 }
-BENCHMARK_CAPTURE(BM_CashUpBusyMonth, sqlite, Engine::SQLite)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_CashUpBusyMonth, postgresql, Engine::PostgreSQL)->Unit(benchmark::kMillisecond);
+ZEM_BENCH_ENGINES(BM_CashUpBusyMonth);
 
 // The reference: the same month's lines summed by the database, nothing grouped.
 void BM_PlainMonthSum(benchmark::State& state, Engine engine)
 {
     const QSqlDatabase db = withBusyMonth(engine);
-    const double serverBefore = BenchData::serverCpuSeconds(db);
+    const BenchData::ServerCpu serverCpu(db);
     const QVariantList period = {DateTimes::dbDateTime(DateTimes::wallTime(BusyMonth)),
                                  DateTimes::dbDateTime(DateTimes::wallTime(BusyMonth.addMonths(1)))};
     for (auto _ : state) {
@@ -195,19 +184,13 @@ void BM_PlainMonthSum(benchmark::State& state, Engine engine)
         }
         benchmark::DoNotOptimize(sum->toLongLong());
     }
-    state.counters["server_cpu_ms"] =
-        benchmark::Counter((BenchData::serverCpuSeconds(db) - serverBefore) * 1000, benchmark::Counter::kAvgIterations);
+    serverCpu.report(state);
 }
-BENCHMARK_CAPTURE(BM_PlainMonthSum, sqlite, Engine::SQLite)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_PlainMonthSum, postgresql, Engine::PostgreSQL)->Unit(benchmark::kMillisecond);
+ZEM_BENCH_ENGINES(BM_PlainMonthSum);
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return BenchData::run(argc, argv);
 }

@@ -4,7 +4,6 @@
 #include "maintenance/ArchiveCodec.h"
 #include "maintenance/BackupRestore.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -224,11 +223,8 @@ BENCHMARK(BM_VacuumIntoLarge)->Unit(benchmark::kMillisecond)->UseRealTime()->Ite
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
     QDir().mkpath(scratchFolder());
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    const int result = BenchData::run(argc, argv);
     QDir(scratchFolder()).removeRecursively();
-    return 0;
+    return result;
 }

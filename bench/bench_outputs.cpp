@@ -9,7 +9,6 @@
 #include "outputs/ExportMenu.h"
 #include "outputs/ReportLayouts.h"
 
-#include <QApplication>
 #include <QFileInfo>
 #include <QPrinter>
 #include <QSqlQuery>
@@ -18,7 +17,7 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-constexpr int Bookings = 200000;
+const int Bookings = BenchData::bookings(200000);
 constexpr int Years = 10;
 
 class Clock final : public IClock
@@ -133,9 +132,5 @@ BENCHMARK(BM_BookingList)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return BenchData::run(argc, argv, true);
 }

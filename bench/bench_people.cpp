@@ -21,23 +21,6 @@
 namespace {
 constexpr int Customers = 100000;
 
-// Nothing in these paths asks the user anything; the seams only have to exist.
-class SilentMessages final : public IMessageBox
-{
-public:
-    MsgResult show(const QString&, const QString&, MsgIcon, MsgButtons) override { return MsgResult::No; }
-};
-class NoFiles final : public IFileDialog
-{
-public:
-    QString choose(const FileRequest&) override { return {}; }
-};
-class NoDesktop final : public IDesktop
-{
-public:
-    bool open(const QUrl&) override { return false; }
-};
-
 // One installation with the generated customers, made on first use and shared by every benchmark; on the server a
 // database of the benchmarks' own server, filled the first time and kept.
 QSqlDatabase harbour(Engine engine = Engine::SQLite)
@@ -77,9 +60,10 @@ QSqlDatabase harbour(Engine engine = Engine::SQLite)
 void BM_OpenCustomerList(benchmark::State& state)
 {
     harbour();
-    SilentMessages messages;
-    NoFiles files;
-    NoDesktop desktop;
+    // Nothing in this path asks the user anything; the seams only have to exist.
+    BenchData::QuietMessages messages;
+    BenchData::FixedFile files;
+    BenchData::NoDesktop desktop;
     SystemClock clock;
     EventLogFile events(clock);
     Services services{messages, files, desktop, clock, events, Database::sharedConnectionName()};
@@ -129,8 +113,7 @@ void BM_FindCustomerLoad(benchmark::State& state, Engine engine)
     }
     state.counters["customers"] = model.loadedCount();
 }
-BENCHMARK_CAPTURE(BM_FindCustomerLoad, sqlite, Engine::SQLite)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_FindCustomerLoad, postgresql, Engine::PostgreSQL)->Unit(benchmark::kMillisecond);
+ZEM_BENCH_ENGINES(BM_FindCustomerLoad);
 
 // One prefix search over the loaded customers (in memory, the same on either engine): a name prefix, and a name
 // with a town and the club box ticked.
@@ -170,31 +153,16 @@ void BM_FindCustomerAnyPart(benchmark::State& state, Engine engine)
     criteria.anyPart = QString::fromUtf8(AnyPartExamples[state.range(0)]);
     for (auto _ : state) {
         const auto found = customersWithAnyPart(db, criteria.anyPart);
-        if (!found) {
-            state.SkipWithError(qPrintable(found.error()));
+        if (BenchData::failed(state, found))
             break;
-        }
         model.apply(criteria, *found);
     }
     state.counters["matches"] = model.rowCount();
 }
-BENCHMARK_CAPTURE(BM_FindCustomerAnyPart, sqlite, Engine::SQLite)
-    ->DenseRange(0, 4)
-    ->ArgName("example")
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_FindCustomerAnyPart, postgresql, Engine::PostgreSQL)
-    ->DenseRange(0, 4)
-    ->ArgName("example")
-    ->Unit(benchmark::kMillisecond);
+ZEM_BENCH_ENGINES(BM_FindCustomerAnyPart, ->DenseRange(0, 4)->ArgName("example"));
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return BenchData::run(argc, argv, true);
 }

@@ -5,7 +5,6 @@
 #include "core/SqlHelpers.h"
 #include "rates/Pricing.h"
 
-#include <QCoreApplication>
 #include <QSqlQuery>
 #include <benchmark/benchmark.h>
 
@@ -124,9 +123,5 @@ BENCHMARK(BM_ChargesStepDailyCharges)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return BenchData::run(argc, argv);
 }

@@ -6,16 +6,11 @@
 #include "core/Dialect.h"
 #include "core/SqlHelpers.h"
 
-#include <QCoreApplication>
 #include <QSqlQuery>
 #include <benchmark/benchmark.h>
 
 namespace {
-int bookings()
-{
-    const int asked = qEnvironmentVariableIntValue("ZEM_BENCH_BOOKINGS");
-    return asked > 0 ? asked : 200000;
-}
+const int Bookings = BenchData::bookings(200000);
 
 // The generator makes no boats: each customer gets one, and one booking in ten is made with it. Written once into
 // the generated file, before the server copies it.
@@ -49,11 +44,11 @@ QSqlDatabase harbour(Engine engine)
 {
     static bool boats = false;
     if (!boats) {
-        addBoats(BenchData::open(Engine::SQLite, bookings(), QStringLiteral("search-file")));
+        addBoats(BenchData::open(Engine::SQLite, Bookings, QStringLiteral("search-file")));
         boats = true;
     }
     const QSqlDatabase db = BenchData::open(
-        engine, bookings(), engine == Engine::SQLite ? QStringLiteral("search-file") : QStringLiteral("search-server"));
+        engine, Bookings, engine == Engine::SQLite ? QStringLiteral("search-file") : QStringLiteral("search-server"));
     addBoats(db);
     return db;
 }
@@ -66,7 +61,7 @@ QString example(const QSqlDatabase& db, int which)
         return QStringLiteral("kowal"); // part of a surname: one customer in 28
     case 1:
         return Sql::scalar(db, QStringLiteral("SELECT BerthConfirmationNumber FROM Booking WHERE ID = ?"),
-                           {bookings() / 2})
+                           {Bookings / 2})
             .value_or(QVariant())
             .toString();
     case 2:
@@ -83,29 +78,19 @@ void BM_QuickSearch(benchmark::State& state, Engine engine)
     const QSqlDatabase db = harbour(engine);
     const QString typed = example(db, int(state.range(0)));
     // Today in the middle of the history, so a berth has bookings to come.
-    const QDate today = BenchData::days(bookings(), 1, 46)[0];
+    const QDate today = BenchData::days(Bookings, 1, 46)[0];
     qsizetype lines = 0;
-    const double serverBefore = BenchData::serverCpuSeconds(db);
+    const BenchData::ServerCpu serverCpu(db);
     for (auto _ : state) {
         const auto found = QuickSearch::find(db, typed, today);
-        if (!found) {
-            state.SkipWithError(qPrintable(found.error()));
+        if (BenchData::failed(state, found))
             break;
-        }
         lines = found->size();
     }
     state.counters["lines"] = double(lines);
-    state.counters["server_cpu_ms"] =
-        benchmark::Counter((BenchData::serverCpuSeconds(db) - serverBefore) * 1000, benchmark::Counter::kAvgIterations);
+    serverCpu.report(state);
 }
-BENCHMARK_CAPTURE(BM_QuickSearch, sqlite, Engine::SQLite)
-    ->DenseRange(0, 3)
-    ->ArgName("example")
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_QuickSearch, postgresql, Engine::PostgreSQL)
-    ->DenseRange(0, 3)
-    ->ArgName("example")
-    ->Unit(benchmark::kMillisecond);
+ZEM_BENCH_ENGINES(BM_QuickSearch, ->DenseRange(0, 3)->ArgName("example"));
 
 // The reference: one plain LIKE '%...%' over every booking's customer name, boat name and number.
 void BM_PlainLike(benchmark::State& state, Engine engine)
@@ -137,21 +122,10 @@ void BM_PlainLike(benchmark::State& state, Engine engine)
     }
     state.counters["lines"] = rows;
 }
-BENCHMARK_CAPTURE(BM_PlainLike, sqlite, Engine::SQLite)
-    ->DenseRange(0, 2)
-    ->ArgName("example")
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_PlainLike, postgresql, Engine::PostgreSQL)
-    ->DenseRange(0, 2)
-    ->ArgName("example")
-    ->Unit(benchmark::kMillisecond);
+ZEM_BENCH_ENGINES(BM_PlainLike, ->DenseRange(0, 2)->ArgName("example"));
 } // namespace
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return BenchData::run(argc, argv);
 }

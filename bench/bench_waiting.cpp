@@ -5,7 +5,6 @@
 #include "core/SqlHelpers.h"
 #include "waiting/WaitingList.h"
 
-#include <QCoreApplication>
 #include <QRandomGenerator>
 #include <QSqlQuery>
 #include <benchmark/benchmark.h>
@@ -16,7 +15,7 @@ constexpr int Entries = 5000;
 
 void BM_WaitingAfterCancel(benchmark::State& state)
 {
-    const int bookings = static_cast<int>(state.range(0));
+    const int bookings = BenchData::bookings(state.range(0));
     const QSqlDatabase db = BenchData::open(bookings, QStringLiteral("waiting"), true);
     // A two-berth booking in the middle of the history, cancelled.
     QSqlQuery q(db);
@@ -61,13 +60,11 @@ void BM_WaitingAfterCancel(benchmark::State& state)
     qint64 offers = 0;
     for (auto _ : state) {
         const auto matched = WaitingList::afterRelease(db, freed, from, to);
-        if (!matched) {
-            state.SkipWithError(qPrintable(matched.error()));
+        if (BenchData::failed(state, matched))
             break;
-        }
         offers += matched->size();
     }
-    state.counters["offers"] = benchmark::Counter(double(offers), benchmark::Counter::kAvgIterations);
+    state.counters["offers"] = BenchData::perIteration(double(offers));
 }
 BENCHMARK(BM_WaitingAfterCancel)->Arg(200000)->Unit(benchmark::kMillisecond);
 
@@ -75,9 +72,5 @@ BENCHMARK(BM_WaitingAfterCancel)->Arg(200000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return BenchData::run(argc, argv);
 }
