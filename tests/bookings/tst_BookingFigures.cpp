@@ -10,20 +10,6 @@ using BookingFigures::Step;
 
 Q_DECLARE_METATYPE(BookingFigures::Step)
 
-namespace {
-QString at(const QDate& d, int h, int m = 0)
-{
-    return DateTimes::wallTime(d, QTime(h, m)).toString(u"yyyy-MM-dd HH:mm:ss"_s);
-}
-QList<int> idsOf(const QList<BookingFigures::Line>& lines)
-{
-    QList<int> ids;
-    for (const auto& line : lines)
-        ids << line.bookingId;
-    return ids;
-}
-} // namespace
-
 // The figures the Today window and the report manager draw: the lists of today, and nights, money and stays over
 // a period, checked against a count made here from the booking rows themselves.
 class tst_BookingFigures : public InstallTest
@@ -91,15 +77,15 @@ private slots:
         // nights: in July 2026
         const DataRows<NightsRow> row;
         const QDate jul1(2026, 7, 1);
-        row("a day visit", {at(jul1.addDays(3), 9), at(jul1.addDays(3), 17), 1, 0});
-        row("one night", {at(jul1.addDays(3), 14), at(jul1.addDays(4), 10), 1, 1});
-        row("to midnight", {at(jul1.addDays(3), 14), at(jul1.addDays(4), 0), 1, 1});
-        row("from midnight", {at(jul1.addDays(3), 0), at(jul1.addDays(4), 10), 1, 1});
-        row("over the period's start", {at(jul1.addDays(-5), 14), at(jul1.addDays(2), 10), 1, 2});
-        row("over its end", {at(QDate(2026, 7, 30), 14), at(QDate(2026, 8, 3), 10), 1, 2});
-        row("outside it", {at(QDate(2026, 8, 1), 14), at(QDate(2026, 8, 3), 10), 1, 0});
-        row("the other type", {at(jul1, 14), at(jul1.addDays(7), 10), 2, 7});
-        row("an inactive berth", {at(jul1, 14), at(jul1.addDays(7), 10), 3, 0});
+        row("a day visit", {dbText(jul1.addDays(3), 9), dbText(jul1.addDays(3), 17), 1, 0});
+        row("one night", {dbText(jul1.addDays(3), 14), dbText(jul1.addDays(4), 10), 1, 1});
+        row("to midnight", {dbText(jul1.addDays(3), 14), dbText(jul1.addDays(4), 0), 1, 1});
+        row("from midnight", {dbText(jul1.addDays(3), 0), dbText(jul1.addDays(4), 10), 1, 1});
+        row("over the period's start", {dbText(jul1.addDays(-5), 14), dbText(jul1.addDays(2), 10), 1, 2});
+        row("over its end", {dbText(QDate(2026, 7, 30), 14), dbText(QDate(2026, 8, 3), 10), 1, 2});
+        row("outside it", {dbText(QDate(2026, 8, 1), 14), dbText(QDate(2026, 8, 3), 10), 1, 0});
+        row("the other type", {dbText(jul1, 14), dbText(jul1.addDays(7), 10), 2, 7});
+        row("an inactive berth", {dbText(jul1, 14), dbText(jul1.addDays(7), 10), 3, 0});
     }
     void nightsAtTheEdges()
     {
@@ -119,7 +105,7 @@ private slots:
     void nightsBefore2000()
     {
         QVERIFY(exec(u"INSERT INTO Berth (ID, Name, Active) VALUES (1, 'A1', 1)"_s));
-        addBooking(1, at(QDate(1999, 12, 30), 14), at(QDate(2000, 1, 2), 10), {1});
+        addBooking(1, dbText(QDate(1999, 12, 30), 14), dbText(QDate(2000, 1, 2), 10), {1});
         const auto sold = BookingFigures::nightsSold(
             m_install->db(), BookingFigures::steps(QDate(1999, 12, 1), QDate(2000, 1, 31), Step::Month));
         QVERIFY2(sold, qPrintable(sold.error()));
@@ -218,15 +204,15 @@ private slots:
         QVERIFY(exec(u"INSERT INTO Customer (ID, Name) VALUES (1, 'Ann')"_s));
         QVERIFY(exec(u"INSERT INTO Berth (ID, Name, Active) VALUES (1, 'A1', 1), (2, 'A2', 1)"_s));
         QVERIFY(exec(u"INSERT INTO Boat (ID, CustomerID, Name) VALUES (1, 1, 'Sea Breeze')"_s));
-        addBooking(1, at(today, 14), at(today.addDays(2), 10), {2, 1}, 300'0000, 100'0000, 0, 1);
-        addBooking(2, at(today.addDays(-3), 14), at(today, 10), {1});           // leaves later today
-        addBooking(3, at(today.addDays(-3), 14), at(today, 8), {2});            // left earlier today
-        addBooking(4, at(today.addDays(-1), 14), at(today.addDays(3), 10), {}); // in, without a berth
-        addBooking(5, at(today.addDays(5), 14), at(today.addDays(6), 10), {1}, 50'0000);
-        addBooking(6, at(today.addDays(8), 14), at(today.addDays(9), 10), {1}, 50'0000);          // owing, but later
-        addBooking(7, at(today, 15), at(today.addDays(1), 10), {}, 50'0000, 0, 1);                // cancelled
-        addBooking(8, at(today.addDays(1), 0), at(today.addDays(2), 10), {});                     // arrives at midnight
-        addBooking(9, at(today.addDays(2), 14), at(today.addDays(3), 10), {2}, 80'0000, 90'0000); // in credit
+        addBooking(1, dbText(today, 14), dbText(today.addDays(2), 10), {2, 1}, 300'0000, 100'0000, 0, 1);
+        addBooking(2, dbText(today.addDays(-3), 14), dbText(today, 10), {1});           // leaves later today
+        addBooking(3, dbText(today.addDays(-3), 14), dbText(today, 8), {2});            // left earlier today
+        addBooking(4, dbText(today.addDays(-1), 14), dbText(today.addDays(3), 10), {}); // in, without a berth
+        addBooking(5, dbText(today.addDays(5), 14), dbText(today.addDays(6), 10), {1}, 50'0000);
+        addBooking(6, dbText(today.addDays(8), 14), dbText(today.addDays(9), 10), {1}, 50'0000); // owing, but later
+        addBooking(7, dbText(today, 15), dbText(today.addDays(1), 10), {}, 50'0000, 0, 1);       // cancelled
+        addBooking(8, dbText(today.addDays(1), 0), dbText(today.addDays(2), 10), {});            // arrives at midnight
+        addBooking(9, dbText(today.addDays(2), 14), dbText(today.addDays(3), 10), {2}, 80'0000, 90'0000); // in credit
 
         const auto lists = BookingFigures::today(m_install->db(), m_install->clock.current);
         QVERIFY2(lists, qPrintable(lists.error()));

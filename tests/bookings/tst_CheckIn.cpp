@@ -17,17 +17,6 @@ enum class Action
     NoShow,
     PutBack
 };
-QString at(const QDate& d, int h, int m = 0)
-{
-    return DateTimes::wallTime(d, QTime(h, m)).toString(u"yyyy-MM-dd HH:mm:ss"_s);
-}
-QList<int> idsOf(const QList<BookingFigures::Line>& lines)
-{
-    QList<int> ids;
-    for (const auto& line : lines)
-        ids << line.bookingId;
-    return ids;
-}
 } // namespace
 Q_DECLARE_METATYPE(Action)
 
@@ -96,13 +85,14 @@ private slots:
     {
         const auto& [before, cancelled, fromDay, action, agreed, failure, after, why] = fetchRow<Row>();
         // A stay of two nights from 14:00 on its arrival's day.
-        addBooking(1, at(today().addDays(fromDay), 14), at(today().addDays(fromDay + 2), 10), int(before),
+        addBooking(1, dbText(today().addDays(fromDay), 14), dbText(today().addDays(fromDay + 2), 10), int(before),
                    cancelled ? 1 : 0);
         if (before == Stay::Arrived || before == Stay::Departed)
-            QVERIFY(exec(u"UPDATE Booking SET ArrivedAt = ?, ArrivedDesk = 'front' WHERE ID = 1"_s, {at(today(), 8)}));
-        if (before == Stay::Departed)
             QVERIFY(
-                exec(u"UPDATE Booking SET DepartedAt = ?, DepartedDesk = 'front' WHERE ID = 1"_s, {at(today(), 9)}));
+                exec(u"UPDATE Booking SET ArrivedAt = ?, ArrivedDesk = 'front' WHERE ID = 1"_s, {dbText(today(), 8)}));
+        if (before == Stay::Departed)
+            QVERIFY(exec(u"UPDATE Booking SET DepartedAt = ?, DepartedDesk = 'front' WHERE ID = 1"_s,
+                         {dbText(today(), 9)}));
         const QDateTime now = m_install->clock.current;
         const QSqlDatabase db = m_install->db();
         Result<CheckIn::State> done = conflict({});
@@ -138,7 +128,7 @@ private slots:
 
     void twoDesksCheckInTheSameGuest()
     {
-        addBooking(1, at(today(), 8), at(today().addDays(1), 10));
+        addBooking(1, dbText(today(), 8), dbText(today().addDays(1), 10));
         OtherDesk desk(*m_install);
         QVERIFY2(desk, qPrintable(desk.error()));
         const QDateTime first = m_install->clock.current;
@@ -161,12 +151,12 @@ private slots:
     void inTheHarbourFollowsTheStay()
     {
         m_install->clock.current = DateTimes::wallTime(today(), QTime(11, 0));
-        addBooking(1, at(today().addDays(-2), 14), at(today().addDays(2), 10));                      // expected, in
-        addBooking(2, at(today().addDays(-2), 14), at(today().addDays(1), 10));                      // left at 10:30
-        addBooking(3, at(today().addDays(1), 14), at(today().addDays(3), 10), int(Stay::Arrived));   // came early
-        addBooking(4, at(today().addDays(-3), 14), at(today().addDays(-1), 10), int(Stay::Arrived)); // stays on
-        addBooking(5, at(today(), 9), at(today().addDays(2), 10), int(Stay::NoShow));
-        addBooking(6, at(today(), 10), at(today(), 16), 0, 0, 2); // expected today, in by the dates
+        addBooking(1, dbText(today().addDays(-2), 14), dbText(today().addDays(2), 10)); // expected, in
+        addBooking(2, dbText(today().addDays(-2), 14), dbText(today().addDays(1), 10)); // left at 10:30
+        addBooking(3, dbText(today().addDays(1), 14), dbText(today().addDays(3), 10), int(Stay::Arrived)); // came early
+        addBooking(4, dbText(today().addDays(-3), 14), dbText(today().addDays(-1), 10), int(Stay::Arrived)); // stays on
+        addBooking(5, dbText(today(), 9), dbText(today().addDays(2), 10), int(Stay::NoShow));
+        addBooking(6, dbText(today(), 10), dbText(today(), 16), 0, 0, 2); // expected today, in by the dates
         QVERIFY(exec(u"UPDATE Booking SET Status = 1 WHERE ID = 2"_s));
         QVERIFY(CheckIn::depart(m_install->db(), 2, DateTimes::wallTime(today(), QTime(10, 30)), u"front"_s));
         const auto lists = BookingFigures::today(m_install->db(), m_install->clock.current);
@@ -180,12 +170,12 @@ private slots:
     void noShowsConfirmedFromTheList()
     {
         m_install->clock.current = DateTimes::wallTime(today(), QTime(18, 30));
-        addBooking(1, at(today(), 9), at(today().addDays(1), 10));
-        addBooking(2, at(today(), 12), at(today().addDays(1), 10), 0, 0, 2);
-        addBooking(3, at(today(), 19), at(today().addDays(1), 10));                    // due later tonight
-        addBooking(4, at(today(), 9), at(today().addDays(1), 10), int(Stay::Arrived)); // in
-        addBooking(5, at(today(), 9), at(today().addDays(1), 10), 0, 1);               // cancelled
-        addBooking(6, at(today().addDays(1), 9), at(today().addDays(2), 10));          // tomorrow
+        addBooking(1, dbText(today(), 9), dbText(today().addDays(1), 10));
+        addBooking(2, dbText(today(), 12), dbText(today().addDays(1), 10), 0, 0, 2);
+        addBooking(3, dbText(today(), 19), dbText(today().addDays(1), 10));                    // due later tonight
+        addBooking(4, dbText(today(), 9), dbText(today().addDays(1), 10), int(Stay::Arrived)); // in
+        addBooking(5, dbText(today(), 9), dbText(today().addDays(1), 10), 0, 1);               // cancelled
+        addBooking(6, dbText(today().addDays(1), 9), dbText(today().addDays(2), 10));          // tomorrow
         QVERIFY(CheckIn::pastClosingTime(m_install->clock.current));
         const auto candidates = CheckIn::noShowCandidates(m_install->db(), m_install->clock.current);
         QVERIFY2(candidates, qPrintable(candidates.error()));

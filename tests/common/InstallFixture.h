@@ -79,6 +79,21 @@ template <typename Row> struct DataRows
     void operator()(const char* tag, const Row& values) const { QTest::newRow(tag) << values; }
 };
 
+/// A wall-clock time on day d as the database stores it.
+inline QString dbText(const QDate& d, int h, int m = 0)
+{
+    return DateTimes::wallTime(d, QTime(h, m)).toString(u"yyyy-MM-dd HH:mm:ss"_s);
+}
+
+/// The booking IDs of a list's lines, in order.
+template <typename Lines> QList<int> idsOf(const Lines& lines)
+{
+    QList<int> ids;
+    for (const auto& line : lines)
+        ids << line.bookingId;
+    return ids;
+}
+
 /// One event log entry as the log file holds it.
 inline QString entry(const TestInstall& install, int code, const QString& details)
 {
