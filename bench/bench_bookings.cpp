@@ -219,7 +219,7 @@ void BM_FindBookingSearch(benchmark::State& state)
         FindBookingModel::Bounds bounds;
         switch (state.range(1)) {
         case 0:
-            bounds = {day, day.addDays(14)};
+            bounds = {day, day.addDays(14), false, {}};
             break;
         case 1:
             bounds.arriving = DateTimes::wallTime(first);

@@ -6,6 +6,7 @@
 #include "berths/BookingChartView.h"
 #include "berths/OccupancyModel.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QImage>
 #include <QMouseEvent>
