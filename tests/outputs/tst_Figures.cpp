@@ -226,9 +226,10 @@ private slots:
         QVERIFY(exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, TotalPayable, AmountPayed) "
                      u"VALUES (10, 2, '2026-12-04 14:00:00', '2026-12-06 10:00:00', 500000, 100000), "
                      u"(11, 1, '2026-12-01 14:00:00', '2026-12-04 10:00:00', 0, 0)"_s));
-        QVERIFY(exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, TotalPayable, AmountPayed, BalanceBy) "
-                     u"VALUES (12, 1, '2026-12-07 14:00:00', '2026-12-08 10:00:00', 300000, 0, "
-                     u"'2026-12-01 00:00:00')"_s));
+        QVERIFY(exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, TotalPayable, AmountPayed, BalanceBy, "
+                     u"Created) VALUES (12, 1, '2026-12-07 14:00:00', '2026-12-08 10:00:00', 300000, 0, "
+                     u"'2026-12-01 00:00:00', '2026-11-01 10:00:00')"_s));
+        QVERIFY(exec(u"UPDATE Booking SET Created = '2026-11-01 10:00:00' WHERE ID = 10"_s));
         QVERIFY(exec(u"INSERT INTO BookingBerth VALUES (10, 3), (10, 2), (11, 1), (12, 1)"_s));
         m_main->menuItem(u"mnuBookingsToday"_s)->trigger();
         auto* today = qobject_cast<TodayWindow*>(m_main->findWindow(u"frmToday"_s));
