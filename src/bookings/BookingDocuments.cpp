@@ -184,16 +184,11 @@ Result<PrintData> read(const QSqlDatabase& db, const QString& from, const QVaria
     if (!payments)
         return payments.failure();
     d.payments = std::move(*payments);
-    if (const auto held = Ledger::account(db, d.id))
-        d.invoiceNumber = held->invoiceNumber;
     QSqlQuery b(db);
     b.setForwardOnly(true);
-    if (!Sql::exec(b,
-                   QStringLiteral("SELECT BoatID, Created, DepositDue, DepositBy, BalanceBy FROM Booking WHERE ID = ?"),
-                   {d.id}, &error))
+    if (!Sql::exec(b, QStringLiteral("SELECT BoatID FROM Booking WHERE ID = ?"), {d.id}, &error))
         return databaseFailure(error);
-    const bool stored = b.next();
-    if (stored && !b.value(0).isNull()) {
+    if (b.next() && !b.value(0).isNull()) {
         // A boat removed since leaves the document without one, as a booking never given one.
         const auto boat = Boats::load(db, b.value(0).toInt());
         if (!boat && boat.kind() != FailureKind::Conflict)
@@ -201,20 +196,24 @@ Result<PrintData> read(const QSqlDatabase& db, const QString& from, const QVaria
         if (boat)
             d.boat = Boats::boatLine(*boat);
     }
-    // What falls due and when: the company's terms, with what was agreed for this booking where it was.
-    PaymentTerms::Agreed agreed;
-    const QDateTime created = stored ? DateTimes::readDateTime(b.value(1)) : QDateTime();
-    if (stored) {
-        if (!b.value(2).isNull())
-            agreed.deposit = Money::fromDb(b.value(2));
-        agreed.depositBy = DateTimes::readDateTime(b.value(3)).date();
-        agreed.balanceBy = DateTimes::readDateTime(b.value(4)).date();
-    }
+    auto notes = CreditNotes::ofBooking(db, d.id);
+    if (!notes)
+        return notes.failure();
+    d.creditNotes = std::move(*notes);
+    // What falls due and when: the company's terms, with what was agreed for this booking where it was; for the
+    // amounts this document shows.
     const auto terms = PaymentTerms::load(db);
     if (!terms)
         return terms.failure();
-    d.due = terms->due(d.totalPayable, d.amountPayed, created.isValid() ? created.date() : d.fromDate.date(),
-                       d.fromDate.date(), today, agreed);
+    auto held = Ledger::account(db, d.id);
+    if (!held && held.kind() != FailureKind::Conflict)
+        return held.failure();
+    Ledger::Account shown = held.valueOr(Ledger::Account{});
+    d.invoiceNumber = shown.invoiceNumber;
+    shown.total = d.totalPayable;
+    shown.paid = d.amountPayed;
+    shown.arrival = d.fromDate.date();
+    d.due = shown.due(*terms, today);
     return d;
 }
 } // namespace
@@ -298,6 +297,25 @@ Doc::Document receipt(const PrintData& d)
                       balance.inCredit() ? Money() - balance : balance)
             << Doc::space(10);
     doc.body << charges;
+    // The credit notes issued against this invoice, and what it asks once they are taken off.
+    if (!d.creditNotes.isEmpty()) {
+        Doc::Record credits{Doc::text(QCoreApplication::translate("BookingDocuments", "Credit notes,"), Bold)};
+        Money credited;
+        for (const CreditNotes::Note& note : d.creditNotes) {
+            credits << Doc::row({{QCoreApplication::translate("BookingDocuments", "    Credit note %1  %2")
+                                      .arg(note.number)
+                                      .arg(DateTimes::dateText(note.issuedAt.date())),
+                                  2},
+                                 {(Money() - note.amount).formatGrouped(), 1, right},
+                                 {QString(), 2}},
+                                Line);
+            credited += note.amount;
+        }
+        credits << amount(QCoreApplication::translate("BookingDocuments", "Net after credit notes:"),
+                          d.totalPayable - credited)
+                << Doc::space(10);
+        doc.body << credits;
+    }
     doc.body << Doc::Record{Doc::field(QCoreApplication::translate("BookingDocuments", "Berth Confirmation Number:"),
                                        d.berthConfirmationNumber, w, Line),
                             Doc::field(QCoreApplication::translate("BookingDocuments", "Guest Confirmation Number:"),

@@ -40,12 +40,13 @@ struct PrintData
     QString berthConfirmationNumber; // empty when none was given
     QString guestConfirmationNumber;
     QString notes;
-    QList<Pricing::Line> charges;        // how the hire was agreed; none for older bookings or a hire typed by hand
-    QString boat;                        // "Seaspray, 11.40 m"; empty for a booking without a boat
-    QStringList berths;                  // the berths' names, in natural order
-    std::optional<qint64> invoiceNumber; // given when the invoice was first issued; nothing: the booking's ID shows
-    QList<Ledger::Line> payments;        // the booking's ledger
-    PaymentTerms::Due due;               // the deposit and balance with their dates, as agreed or by the terms
+    QList<Pricing::Line> charges;         // how the hire was agreed; none for older bookings or a hire typed by hand
+    QString boat;                         // "Seaspray, 11.40 m"; empty for a booking without a boat
+    QStringList berths;                   // the berths' names, in natural order
+    std::optional<qint64> invoiceNumber;  // given when the invoice was first issued; nothing: the booking's ID shows
+    QList<Ledger::Line> payments;         // the booking's ledger
+    PaymentTerms::Due due;                // the deposit and balance with their dates, as agreed or by the terms
+    QList<CreditNotes::Note> creditNotes; // issued against its invoice, by number
     bool cancelled = false;
 };
 

@@ -30,12 +30,15 @@ QVariant dayStart(const QDate& day)
 
 /// Reads the lines of the bookings that `where` picks from Booking B (with binds), in `order`, with their berths.
 Result<QList<Line>> readLines(const QSqlDatabase& db, const QString& from, const QString& where,
-                              const QVariantList& binds, const QString& order)
+                              const QVariantList& binds, const QString& order, const PaymentTerms& terms,
+                              const QDate& today)
 {
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    const QString sql = QStringLiteral("SELECT B.ID, B.FromDate, B.ToDate, C.Name, BO.Name, B.TotalPayable, "
-                                       "B.AmountPayed, BE.ID, BE.Name, B.Status, B.ArrivedAt, B.DepartedAt FROM %1 "
+    const QString sql = QStringLiteral("SELECT B.ID, B.FromDate, B.ToDate, C.Name, BO.Name, BE.ID, BE.Name, "
+                                       "B.Status, B.ArrivedAt, B.DepartedAt, ") +
+                        Ledger::accountColumns(QStringLiteral("B")) +
+                        QStringLiteral(" FROM %1 "
                                        "LEFT JOIN Customer C ON C.ID = B.CustomerID "
                                        "LEFT JOIN Boat BO ON BO.ID = B.BoatID "
                                        "LEFT JOIN BookingBerth BB ON BB.BookingID = B.ID "
@@ -55,14 +58,16 @@ Result<QList<Line>> readLines(const QSqlDatabase& db, const QString& from, const
             line.toDate = DateTimes::readDateTime(q.value(2));
             line.customer = q.value(3).toString();
             line.boat = q.value(4).toString();
-            line.balance = Money::fromDb(q.value(5)) - Money::fromDb(q.value(6));
-            line.stay = CheckIn::stayOf(q.value(9).toInt());
-            line.arrivedAt = DateTimes::readDateTime(q.value(10));
-            line.departedAt = DateTimes::readDateTime(q.value(11));
+            line.stay = CheckIn::stayOf(q.value(7).toInt());
+            line.arrivedAt = DateTimes::readDateTime(q.value(8));
+            line.departedAt = DateTimes::readDateTime(q.value(9));
+            const Ledger::Account held = Ledger::accountFrom(q, 10);
+            line.balance = held.balance();
+            line.due = held.due(terms, today);
             lines.append(line);
         }
-        if (!q.value(7).isNull())
-            lines.last().berths << q.value(8).toString();
+        if (!q.value(5).isNull())
+            lines.last().berths << q.value(6).toString();
     }
     return lines;
 }
@@ -100,10 +105,16 @@ Result<Today> today(const QSqlDatabase& db, const QDateTime& now)
     const QDate day = now.date();
     const QVariant start = dayStart(day);
     const QVariant end = dayStart(day.addDays(1));
+    const auto terms = PaymentTerms::load(db);
+    if (!terms)
+        return terms.failure();
+    const auto read = [&](const QString& from, const QString& where, const QVariantList& binds, const QString& order) {
+        return readLines(db, from, where, binds, order, *terms, day);
+    };
     Today result;
 
-    auto arrivals = readLines(db, QStringLiteral("Booking B"), QStringLiteral("B.FromDate >= ? AND B.FromDate < ?"),
-                              {start, end}, QStringLiteral("B.FromDate"));
+    auto arrivals = read(QStringLiteral("Booking B"), QStringLiteral("B.FromDate >= ? AND B.FromDate < ?"),
+                         {start, end}, QStringLiteral("B.FromDate"));
     if (!arrivals)
         return arrivals.failure();
     result.arrivals = *arrivals;
@@ -111,8 +122,8 @@ Result<Today> today(const QSqlDatabase& db, const QDateTime& now)
     // Departures and who is in are found through the period index, which the dates' index cannot do by ToDate.
     const auto ofToday =
         PeriodIndex::touching(db, DateTimes::wallTime(day), true, DateTimes::wallTime(day.addDays(1)), false);
-    auto departures = readLines(db, indexedBookings(ofToday), QStringLiteral("B.ToDate >= ? AND B.ToDate < ?"),
-                                ofToday.binds + QVariantList{start, end}, QStringLiteral("B.ToDate"));
+    auto departures = read(indexedBookings(ofToday), QStringLiteral("B.ToDate >= ? AND B.ToDate < ?"),
+                           ofToday.binds + QVariantList{start, end}, QStringLiteral("B.ToDate"));
     if (!departures)
         return departures.failure();
     result.departures = *departures;
@@ -121,11 +132,9 @@ Result<Today> today(const QSqlDatabase& db, const QDateTime& now)
     const auto ofNow = PeriodIndex::touching(db, now, false, now, true);
     // Who is in goes by the dates while a guest is expected, and by the check-in once there is one: a guest checked
     // out at 10:30 is gone, one checked in early or staying on is here. The checked-in are few (a partial index).
-    auto inHarbour =
-        readLines(db, indexedBookings(ofNow), QStringLiteral("B.Status = 0 AND B.FromDate <= ? AND B.ToDate > ?"),
-                  ofNow.binds + QVariantList{at, at}, QStringLiteral("B.ToDate"));
-    auto checkedIn =
-        readLines(db, QStringLiteral("Booking B"), QStringLiteral("B.Status = 1"), {}, QStringLiteral("B.ToDate"));
+    auto inHarbour = read(indexedBookings(ofNow), QStringLiteral("B.Status = 0 AND B.FromDate <= ? AND B.ToDate > ?"),
+                          ofNow.binds + QVariantList{at, at}, QStringLiteral("B.ToDate"));
+    auto checkedIn = read(QStringLiteral("Booking B"), QStringLiteral("B.Status = 1"), {}, QStringLiteral("B.ToDate"));
     if (!inHarbour || !checkedIn)
         return inHarbour ? checkedIn.failure() : inHarbour.failure();
     result.inHarbour = *inHarbour + *checkedIn;
@@ -133,10 +142,9 @@ Result<Today> today(const QSqlDatabase& db, const QDateTime& now)
         return std::pair(a.toDate, a.bookingId) < std::pair(b.toDate, b.bookingId);
     });
 
-    auto owing =
-        readLines(db, QStringLiteral("Booking B"),
-                  QStringLiteral("B.FromDate >= ? AND B.FromDate < ? AND ") + Ledger::owesSql(QStringLiteral("B")),
-                  {start, dayStart(day.addDays(8))}, QStringLiteral("B.FromDate"));
+    auto owing = read(QStringLiteral("Booking B"),
+                      QStringLiteral("B.FromDate >= ? AND B.FromDate < ? AND ") + Ledger::owesSql(QStringLiteral("B")),
+                      {start, dayStart(day.addDays(8))}, QStringLiteral("B.FromDate"));
     if (!owing)
         return owing.failure();
     result.owingSoon = *owing;

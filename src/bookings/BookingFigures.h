@@ -1,6 +1,7 @@
 #pragma once
 
 #include "bookings/CheckIn.h"
+#include "bookings/PaymentTerms.h"
 #include "core/Money.h"
 #include "core/Result.h"
 
@@ -28,9 +29,10 @@ struct Line
     QDateTime fromDate;
     QDateTime toDate;
     QString customer;
-    QStringList berths; // in the order they were saved
-    QString boat;       // empty when none was named
-    Money balance;      // still owed; negative: in credit
+    QStringList berths;    // in the order they were saved
+    QString boat;          // empty when none was named
+    Money balance;         // still owed; negative: in credit
+    PaymentTerms::Due due; // what falls due and when, as the payments-due list has it
     CheckIn::Stay stay = CheckIn::Stay::Expected;
     QDateTime arrivedAt; // when checked in and out; invalid before
     QDateTime departedAt;
@@ -44,7 +46,8 @@ struct Today
     QList<Line> owingSoon;  // money owing, arriving today or within the next 7 days, by arrival
 };
 
-/// Today as of now (the calendar day of now). Cancelled bookings are left out.
+/// Today as of now (the calendar day of now), each line's dues by the company's terms and what was agreed for the
+/// booking. Cancelled bookings are left out.
 Result<Today> today(const QSqlDatabase& db, const QDateTime& now);
 
 // ---- The steps of a period ----

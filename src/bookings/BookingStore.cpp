@@ -438,9 +438,10 @@ Result<SavedBooking> saveBooking(const QSqlDatabase& db, const BookingRecord& ty
         if (!id)
             return databaseFailure(error);
         saved.id = static_cast<int>(*id);
-        if (booking.amountPayed != Money() &&
-            !Ledger::addLine(db, saved.id, firstPayment, booking.savedAt, Ledger::deskName(), &error))
-            return databaseFailure(error);
+        if (booking.amountPayed != Money())
+            if (const auto paid = Ledger::addLine(db, saved.id, firstPayment, booking.savedAt, Ledger::deskName());
+                !paid)
+                return databaseFailure(paid.error());
     } else {
         QString sets = Columns;
         sets.replace(QStringLiteral("AmountPayed, "), QString());
@@ -522,8 +523,8 @@ Status deleteBooking(const QSqlDatabase& db, int id, const QString& storedStamp)
     return Done{};
 }
 
-Result<Money> cancelBooking(const QSqlDatabase& db, int id, const QString& storedStamp, MoneyKept kept,
-                            const QDateTime& when, const QString& desk)
+Result<Cancellation> cancelBooking(const QSqlDatabase& db, int id, const QString& storedStamp, MoneyKept kept,
+                                   const QDateTime& when, const QString& desk)
 {
     Sql::Transaction tx(db, true);
     if (!tx.started())
@@ -542,16 +543,18 @@ Result<Money> cancelBooking(const QSqlDatabase& db, int id, const QString& store
     if (booking->cancelled)
         return conflict(QCoreApplication::translate("BookingStore", "The booking has already been cancelled."));
     QString error;
-    const Money paid = booking->amountPayed;
+    Cancellation done{booking->amountPayed, {}};
+    const Money& paid = done.paid;
     if (paid > Money() && kept != MoneyKept::AsFee) {
         const Ledger::Entry entry{kept == MoneyKept::Refunded ? Ledger::Kind::Refund : Ledger::Kind::Credit,
                                   booking->paymentMethodId,
                                   paid,
                                   {},
                                   QCoreApplication::translate("BookingStore", "Booking cancelled")};
-        bool refusal = false;
-        if (!Ledger::addLine(db, id, entry, when, desk, &error, &refusal))
-            return refusal ? refused(error) : databaseFailure(error);
+        const auto line = Ledger::addLine(db, id, entry, when, desk);
+        if (!line)
+            return line.failure();
+        done.creditNote = line->creditNote;
     }
     // The berths are freed for others; the booking keeps their names and leaves the period index.
     if (!Sql::exec(db, QStringLiteral("UPDATE Booking SET Cancelled = 1, CancelledBerths = ? WHERE ID = ?"),
@@ -561,7 +564,7 @@ Result<Money> cancelBooking(const QSqlDatabase& db, int id, const QString& store
                    {QVariant::fromValue<qlonglong>(qint64(id) * 2147483648LL)}, &error) ||
         !tx.commit(&error))
         return databaseFailure(error);
-    return paid;
+    return done;
 }
 
 namespace {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "bookings/BookingRecord.h"
+#include "bookings/CreditNotes.h"
 #include "core/Result.h"
 #include "core/SqlHelpers.h"
 
@@ -60,9 +61,15 @@ enum class MoneyKept
 
 /// Cancels a booking that has money on its ledger: the money goes as kept says (a refund or credit line), and the
 /// booking stays on record as cancelled, its berths free and out of every calendar. Checked against storedStamp
-/// inside the transaction as deleteBooking is. Returns what had been paid.
-Result<Money> cancelBooking(const QSqlDatabase& db, int id, const QString& storedStamp, MoneyKept kept,
-                            const QDateTime& when, const QString& desk);
+/// inside the transaction as deleteBooking is. Returns what had been paid, and the credit note a refund of invoiced
+/// money issued.
+struct Cancellation
+{
+    Money paid;
+    std::optional<CreditNotes::Note> creditNote;
+};
+Result<Cancellation> cancelBooking(const QSqlDatabase& db, int id, const QString& storedStamp, MoneyKept kept,
+                                   const QDateTime& when, const QString& desk);
 
 /// An (ID, name) pair for a pick list.
 using Choice = Sql::LookupItem;

@@ -320,18 +320,9 @@ void BookingSummaryWindow::showLedger()
         m_lblBalance->setText(
             tr("Paid %1 of %2: balance due %3").arg(held->paid.format(), held->total.format(), balance.format()));
     m_lblDue->clear();
-    const auto terms = PaymentTerms::load(db);
-    if (terms && !held->cancelled && balance.owes()) {
-        const PaymentTerms::Due due =
-            terms->due(held->total, held->paid, held->booked, held->arrival, m_services.clock.now().date());
-        QStringList parts;
-        if (due.deposit > Money())
-            parts << tr("Deposit %1 due by %2").arg(due.deposit.format(), DateTimes::dateText(due.depositBy));
-        parts << tr("%1 still owed, all due by %2").arg(due.owed.format(), DateTimes::dateText(due.balanceBy));
-        if (due.owedNow > Money())
-            parts << tr("%1 overdue").arg(due.owedNow.format());
-        m_lblDue->setText(parts.join(QStringLiteral("; ")));
-    }
+    const QDate today = m_services.clock.now().date();
+    if (const auto terms = PaymentTerms::load(db); terms && !held->cancelled)
+        m_lblDue->setText(held->due(*terms, today).summaryText(today));
     if (const auto credit = Ledger::customerCredit(db, held->customerId); credit && *credit > Money())
         m_lblDue->setText(m_lblDue->text() + (m_lblDue->text().isEmpty() ? QString() : QStringLiteral("\n")) +
                           tr("The customer holds %1 of credit.").arg(credit->format()));

@@ -88,24 +88,27 @@ Status CancelPaidDialog::cancelBooking(Services& services, QWidget* parent, int 
     const auto kept = ask(held->paid, parent);
     if (!kept)
         return ::cancelled();
-    const auto paid =
+    const auto done =
         BookingStore::cancelBooking(db, bookingId, storedStamp, *kept, services.clock.now(), Ledger::deskName());
-    if (!paid)
-        return tell(paid.failure());
+    if (!done)
+        return tell(done.failure());
+    const Money paid = done->paid;
     QString money;
-    if (*paid > Money()) {
+    if (paid > Money()) {
         switch (*kept) {
         case BookingStore::MoneyKept::Refunded:
-            money = QStringLiteral(", Paid: %1 refunded").arg(paid->format());
+            money = QStringLiteral(", Paid: %1 refunded").arg(paid.format());
             break;
         case BookingStore::MoneyKept::AsFee:
-            money = QStringLiteral(", Paid: %1 kept as a cancellation fee").arg(paid->format());
+            money = QStringLiteral(", Paid: %1 kept as a cancellation fee").arg(paid.format());
             break;
         case BookingStore::MoneyKept::AsCredit:
-            money = QStringLiteral(", Paid: %1 kept as the customer's credit").arg(paid->format());
+            money = QStringLiteral(", Paid: %1 kept as the customer's credit").arg(paid.format());
             break;
         }
     }
     services.events.log(EventLog::BookingCancelled, details + money);
+    if (done->creditNote)
+        services.events.log(EventLog::CreditNoteIssued, CreditNotes::describe(*done->creditNote));
     return Done{};
 }

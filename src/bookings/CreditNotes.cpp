@@ -5,31 +5,24 @@
 
 #include <QCoreApplication>
 #include <QSqlQuery>
+#include <algorithm>
 
 namespace CreditNotes {
 namespace {
 const QString FirstCompany = QStringLiteral("(SELECT MIN(CompanyID) FROM Company)");
 } // namespace
 
-Status checkRefund(const QSqlDatabase& db, int bookingId, qint64 invoiceNumber, Money invoiced, Money amount)
+Result<Money> toCredit(const QSqlDatabase& db, int bookingId, Money invoiced, Money paid, Money amount)
 {
     QString error;
     const auto sum = Sql::scalar(
         db, QStringLiteral("SELECT COALESCE(SUM(Amount), 0) FROM CreditNote WHERE BookingID = ?"), {bookingId}, &error);
     if (!sum)
         return databaseFailure(error);
-    const Money credited = Money::fromDb(*sum);
-    if (credited + amount <= invoiced)
-        return Done{};
     const Money nothing;
-    const Money left = invoiced > credited ? invoiced - credited : nothing;
-    return refused(QCoreApplication::translate("CreditNotes",
-                                               "Credit notes already give back %1 of the %2 on invoice %3: a refund "
-                                               "of %4 would give back more than was invoiced. At most %5 can be "
-                                               "refunded on this invoice.")
-                       .arg(credited.format(), invoiced.format())
-                       .arg(invoiceNumber)
-                       .arg(amount.format(), left.format()));
+    const Money asked = invoiced - Money::fromDb(*sum);
+    const Money shortfall = asked - (paid - amount);
+    return std::clamp(shortfall, nothing, amount);
 }
 
 Result<qint64> issue(const QSqlDatabase& db, int bookingId, qint64 invoiceNumber, qint64 paymentId, Money amount,
@@ -86,6 +79,15 @@ Result<QList<Note>> ofBooking(const QSqlDatabase& db, int bookingId)
         notes.append(n);
     }
     return notes;
+}
+
+QString describe(const Note& note)
+{
+    return QCoreApplication::translate("CreditNotes", "Credit note %1 of %2 against invoice %3 for booking %4")
+        .arg(note.number)
+        .arg(note.amount.format())
+        .arg(note.invoiceNumber)
+        .arg(note.bookingId);
 }
 
 } // namespace CreditNotes

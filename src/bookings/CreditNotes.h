@@ -25,10 +25,11 @@ struct Note
     QString desk;
 };
 
-/// What a refund of amount on a booking invoiced for invoiced may still credit: Refused, with the reason, when
-/// the credit notes already issued on it and this refund together would give back more than the invoice.
-/// Inside the refund's transaction, before its line is written.
-Status checkRefund(const QSqlDatabase& db, int bookingId, qint64 invoiceNumber, Money invoiced, Money amount);
+/// How much of a refund of amount, on a booking whose invoice asks `invoiced` and on which `paid` was paid, is
+/// credited against the invoice: what takes the amount paid below what the invoice still asks once the credit
+/// notes already issued are taken off. Money paid beyond that goes back without a note, so no money is credited
+/// twice. Inside the refund's transaction, before its line is written.
+Result<Money> toCredit(const QSqlDatabase& db, int bookingId, Money invoiced, Money paid, Money amount);
 
 /// Issues the note for the refund line paymentId inside the caller's transaction, which holds the write lock: the
 /// next number is taken there, so two desks never share one and none is skipped. The new note's number.
@@ -37,5 +38,8 @@ Result<qint64> issue(const QSqlDatabase& db, int bookingId, qint64 invoiceNumber
 
 /// The booking's credit notes by number.
 Result<QList<Note>> ofBooking(const QSqlDatabase& db, int bookingId);
+
+/// "Credit note 8 of £40.00 against invoice 3 for booking 1": how the event log and the desk are told of one.
+QString describe(const Note& note);
 
 } // namespace CreditNotes

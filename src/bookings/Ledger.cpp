@@ -126,30 +126,51 @@ Result<QList<Line>> lines(const QSqlDatabase& db, int bookingId)
     return found;
 }
 
+QString accountColumns(const QString& alias)
+{
+    return QStringLiteral("%1.TotalPayable, %1.AmountPayed, %1.Cancelled, %1.CustomerID, %1.Created, %1.FromDate, "
+                          "%1.InvoiceNumber, %1.PaymentMethodID, %1.DepositDue, %1.DepositBy, %1.BalanceBy")
+        .arg(alias);
+}
+
+Account accountFrom(const QSqlQuery& q, int at)
+{
+    Account a;
+    a.total = Money::fromDb(q.value(at));
+    a.paid = Money::fromDb(q.value(at + 1));
+    a.cancelled = q.value(at + 2).toInt() != 0;
+    a.customerId = q.value(at + 3).toInt();
+    a.booked = DateTimes::readDateTime(q.value(at + 4)).date();
+    a.arrival = DateTimes::readDateTime(q.value(at + 5)).date();
+    if (!q.value(at + 6).isNull())
+        a.invoiceNumber = q.value(at + 6).toLongLong();
+    if (!q.value(at + 7).isNull())
+        a.methodId = q.value(at + 7).toInt();
+    if (!q.value(at + 8).isNull())
+        a.agreed.deposit = Money::fromDb(q.value(at + 8));
+    a.agreed.depositBy = DateTimes::readDateTime(q.value(at + 9)).date();
+    a.agreed.balanceBy = DateTimes::readDateTime(q.value(at + 10)).date();
+    return a;
+}
+
+PaymentTerms::Due Account::due(const PaymentTerms& terms, const QDate& today) const
+{
+    return terms.due(total, paid, booked.isValid() ? booked : arrival, arrival, today, agreed);
+}
+
 Result<Account> account(const QSqlDatabase& db, int bookingId)
 {
     QSqlQuery q(db);
     q.setForwardOnly(true);
     QString error;
     if (!Sql::exec(q,
-                   QStringLiteral("SELECT TotalPayable, AmountPayed, Cancelled, CustomerID, Created, FromDate, "
-                                  "InvoiceNumber, PaymentMethodID FROM Booking WHERE ID = ?"),
+                   QStringLiteral("SELECT ") + accountColumns(QStringLiteral("B")) +
+                       QStringLiteral(" FROM Booking B WHERE B.ID = ?"),
                    {bookingId}, &error))
         return databaseFailure(error);
     if (!q.next())
         return conflict(QCoreApplication::translate("Ledger", "The booking no longer exists."));
-    Account a;
-    a.total = Money::fromDb(q.value(0));
-    a.paid = Money::fromDb(q.value(1));
-    a.cancelled = q.value(2).toInt() != 0;
-    a.customerId = q.value(3).toInt();
-    a.booked = DateTimes::readDateTime(q.value(4)).date();
-    a.arrival = DateTimes::readDateTime(q.value(5)).date();
-    if (!q.value(6).isNull())
-        a.invoiceNumber = q.value(6).toLongLong();
-    if (!q.value(7).isNull())
-        a.methodId = q.value(7).toInt();
-    return a;
+    return accountFrom(q, 0);
 }
 
 QString entryFault(const Entry& entry)
@@ -169,58 +190,46 @@ QString entryFault(const Entry& entry)
     return {};
 }
 
-bool addLine(const QSqlDatabase& db, int bookingId, const Entry& entry, const QDateTime& when, const QString& desk,
-             QString* error, bool* isRefusal)
+Result<Recorded> addLine(const QSqlDatabase& db, int bookingId, const Entry& entry, const QDateTime& when,
+                         const QString& desk)
 {
-    const auto refuse = [&](const QString& why) {
-        *error = why;
-        if (isRefusal)
-            *isRefusal = true;
-        return false;
-    };
-    if (isRefusal)
-        *isRefusal = false;
     if (const QString fault = entryFault(entry); !fault.isEmpty())
-        return refuse(fault);
+        return refused(fault);
     const auto held = account(db, bookingId);
-    if (!held) {
-        *error = held.error();
-        if (isRefusal)
-            *isRefusal = held.kind() == FailureKind::Conflict;
-        return false;
-    }
+    if (!held)
+        return held.failure();
     if (held->cancelled)
-        return refuse(
+        return refused(
             QCoreApplication::translate("Ledger", "The booking has been cancelled: no payment can be recorded on it."));
     const Money nothing;
-    const Money paid = held->paid + signedAmount(entry);
+    Recorded done;
+    done.paid = held->paid + signedAmount(entry);
+    done.invoiceNumber = held->invoiceNumber;
     if (entry.kind == Kind::Refund && entry.amount > held->paid)
-        return refuse(QCoreApplication::translate("Ledger", "A refund cannot be more than what was paid (%1).")
-                          .arg(held->paid.format()));
-    if (entry.kind == Kind::Correction && paid < nothing)
-        return refuse(
+        return refused(QCoreApplication::translate("Ledger", "A refund cannot be more than what was paid (%1).")
+                           .arg(held->paid.format()));
+    if (entry.kind == Kind::Correction && done.paid < nothing)
+        return refused(
             QCoreApplication::translate("Ledger", "A correction cannot take what was paid below %1 (%2 was paid).")
                 .arg(nothing.format(), held->paid.format()));
-    if (!paid.withinCeiling())
-        return refuse(QCoreApplication::translate("Ledger", "An amount is above %1.").arg(Money::ceiling().format()));
+    if (!done.paid.withinCeiling())
+        return refused(QCoreApplication::translate("Ledger", "An amount is above %1.").arg(Money::ceiling().format()));
+    QString error;
     if (entry.kind == Kind::CreditUsed) {
-        const auto credit = creditOf(db, held->customerId, error);
+        const auto credit = creditOf(db, held->customerId, &error);
         if (!credit)
-            return false;
+            return databaseFailure(error);
         if (entry.amount > *credit)
-            return refuse(
+            return refused(
                 QCoreApplication::translate("Ledger", "The customer holds %1 of credit.").arg(credit->format()));
     }
-    // Money given back on an invoiced booking is credited against its invoice, never beyond it.
-    const bool credited = entry.kind == Kind::Refund && held->invoiceNumber.has_value();
-    if (credited) {
-        const Status allowed = CreditNotes::checkRefund(db, bookingId, *held->invoiceNumber, held->total, entry.amount);
-        if (!allowed) {
-            *error = allowed.error();
-            if (isRefusal)
-                *isRefusal = allowed.kind() == FailureKind::Refused;
-            return false;
-        }
+    // Invoiced money given back is credited against its invoice; money paid beyond what it still asks is not.
+    Money credited;
+    if (entry.kind == Kind::Refund && held->invoiceNumber) {
+        const auto credit = CreditNotes::toCredit(db, bookingId, held->total, held->paid, entry.amount);
+        if (!credit)
+            return credit.failure();
+        credited = *credit;
     }
     // A line always carries its time: without the desk's clock, the machine's.
     const QDateTime stamp = when.isValid() ? when : DateTimes::wallTime(QDate::currentDate(), QTime::currentTime());
@@ -231,47 +240,42 @@ bool addLine(const QSqlDatabase& db, int bookingId, const Entry& entry, const QD
         {bookingId, DateTimes::dbDateTime(stamp), static_cast<int>(entry.kind),
          entry.methodId ? QVariant(*entry.methodId) : Sql::nullInt(), signedAmount(entry).toDb(), entry.reference, desk,
          entry.note},
-        error);
+        &error);
     if (!lineId)
-        return false;
+        return databaseFailure(error);
     // The sum is read back rather than added to, so two desks' lines both count whatever order they commit in.
     if (!Sql::exec(db, QStringLiteral("UPDATE Booking SET AmountPayed = COALESCE(AmountPayed, 0) + ? WHERE ID = ?"),
-                   {signedAmount(entry).toDb(), bookingId}, error))
-        return false;
-    if (!credited)
-        return true;
-    const auto note = CreditNotes::issue(db, bookingId, *held->invoiceNumber, *lineId, entry.amount, stamp, desk);
-    if (!note) {
-        *error = note.error();
-        if (isRefusal)
-            *isRefusal = note.kind() == FailureKind::Refused;
-        return false;
-    }
-    return true;
+                   {signedAmount(entry).toDb(), bookingId}, &error))
+        return databaseFailure(error);
+    if (credited <= nothing)
+        return done;
+    const auto note = CreditNotes::issue(db, bookingId, *held->invoiceNumber, *lineId, credited, stamp, desk);
+    if (!note)
+        return note.failure();
+    done.creditNote =
+        CreditNotes::Note{0, *note, bookingId, *held->invoiceNumber, static_cast<int>(*lineId), credited, stamp, desk};
+    return done;
 }
 
-Result<Money> record(const QSqlDatabase& db, int bookingId, const Entry& entry, const QDateTime& when,
-                     const QString& desk)
+Result<Recorded> record(const QSqlDatabase& db, int bookingId, const Entry& entry, const QDateTime& when,
+                        const QString& desk)
 {
     if (const QString fault = entryFault(entry); !fault.isEmpty())
         return refused(fault);
     Sql::Transaction tx(db, true);
     if (!tx.started())
         return databaseFailure(tx.error());
-    QString error;
-    bool refusal = false;
-    if (!addLine(db, bookingId, entry, when, desk, &error, &refusal)) {
-        if (!refusal)
-            return databaseFailure(error);
-        const auto gone = account(db, bookingId);
-        return gone || gone.kind() != FailureKind::Conflict ? refused(error) : conflict(error);
-    }
+    auto done = addLine(db, bookingId, entry, when, desk);
+    if (!done)
+        return done.failure();
     const auto after = account(db, bookingId);
     if (!after)
         return after.failure();
+    done->paid = after->paid;
+    QString error;
     if (!tx.commit(&error))
         return databaseFailure(error);
-    return after->paid;
+    return done;
 }
 
 Result<Money> customerCredit(const QSqlDatabase& db, int customerId)
@@ -329,9 +333,10 @@ Result<QList<Owing>> owing(const QSqlDatabase& db, const PaymentTerms& terms, co
     q.setForwardOnly(true);
     QString error;
     if (!Sql::exec(q,
-                   QStringLiteral("SELECT B.ID, B.BerthConfirmationNumber, C.Name, B.FromDate, B.Created, "
-                                  "B.TotalPayable, B.AmountPayed FROM Booking B LEFT JOIN Customer C ON C.ID = "
-                                  "B.CustomerID WHERE B.Cancelled = 0 AND ") +
+                   QStringLiteral("SELECT B.ID, B.BerthConfirmationNumber, C.Name, B.FromDate, ") +
+                       accountColumns(QStringLiteral("B")) +
+                       QStringLiteral(" FROM Booking B LEFT JOIN Customer C ON C.ID = B.CustomerID WHERE B.Cancelled "
+                                      "= 0 AND ") +
                        owesSql(QStringLiteral("B")),
                    {}, &error))
         return databaseFailure(error);
@@ -342,11 +347,10 @@ Result<QList<Owing>> owing(const QSqlDatabase& db, const PaymentTerms& terms, co
         o.confirmationNumber = text(q.value(1));
         o.customer = text(q.value(2));
         o.arrival = DateTimes::readDateTime(q.value(3));
-        const QDateTime created = DateTimes::readDateTime(q.value(4));
-        o.total = Money::fromDb(q.value(5));
-        o.paid = Money::fromDb(q.value(6));
-        o.due =
-            terms.due(o.total, o.paid, created.isValid() ? created.date() : o.arrival.date(), o.arrival.date(), today);
+        const Account held = accountFrom(q, 4);
+        o.total = held.total;
+        o.paid = held.paid;
+        o.due = held.due(terms, today);
         rows.append(o);
     }
     std::sort(rows.begin(), rows.end(), [](const Owing& a, const Owing& b) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bookings/CreditNotes.h"
 #include "bookings/PaymentTerms.h"
 #include "core/Money.h"
 #include "core/Result.h"
@@ -7,6 +8,7 @@
 #include <QDateTime>
 #include <QList>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
 #include <optional>
 
@@ -71,23 +73,38 @@ struct Account
     QDate arrival;
     std::optional<qint64> invoiceNumber;
     std::optional<int> methodId; // the booking's payment method
+    PaymentTerms::Agreed agreed; // the deposit and days agreed for this booking
     Money balance() const { return total - paid; }
+    /// What falls due and when by the terms and what was agreed, as of today; a booking whose making is unknown
+    /// counts from its arrival.
+    PaymentTerms::Due due(const PaymentTerms& terms, const QDate& today) const;
 };
 /// A Conflict when the booking no longer exists.
 Result<Account> account(const QSqlDatabase& db, int bookingId);
+/// The columns an Account is read from, of the booking row named alias: for a list that reads them with others.
+QString accountColumns(const QString& alias);
+/// The Account from q's columns from `at` on, as accountColumns names them.
+Account accountFrom(const QSqlQuery& q, int at);
+
+/// What recording a line did.
+struct Recorded
+{
+    Money paid;                                  // the booking's amount paid after it
+    std::optional<qint64> invoiceNumber;         // the booking's invoice, when it has been issued
+    std::optional<CreditNotes::Note> creditNote; // issued with a refund that gives back invoiced money
+};
 
 /// Adds one line and the booking's new paid amount in one transaction, after checking inside it that the booking
 /// still exists and is not cancelled, that a refund is no more than what was paid, and that credit used is no more
-/// than the customer holds. A refund on an invoiced booking issues its credit note in the same transaction, and is
-/// Refused when the credit notes would give back more than the invoice. Zero, signed and too large amounts are
-/// Refused. Returns the new amount paid.
-Result<Money> record(const QSqlDatabase& db, int bookingId, const Entry& entry, const QDateTime& when,
-                     const QString& desk);
+/// than the customer holds. A refund on an invoiced booking issues its credit note in the same transaction for the
+/// invoiced money it gives back (CreditNotes::toCredit). Zero, signed and too large amounts are Refused; a booking
+/// gone is a Conflict.
+Result<Recorded> record(const QSqlDatabase& db, int bookingId, const Entry& entry, const QDateTime& when,
+                        const QString& desk);
 
-/// The same, inside a transaction the caller holds (a new booking's first payment); the text of a refusal or the
-/// driver's error in *error, false then.
-bool addLine(const QSqlDatabase& db, int bookingId, const Entry& entry, const QDateTime& when, const QString& desk,
-             QString* error, bool* isRefusal = nullptr);
+/// The same, inside a transaction the caller holds (a new booking's first payment, a cancellation's refund).
+Result<Recorded> addLine(const QSqlDatabase& db, int bookingId, const Entry& entry, const QDateTime& when,
+                         const QString& desk);
 
 /// The entry's own faults (before any reading): the text to show, empty when there is none.
 QString entryFault(const Entry& entry);
@@ -112,7 +129,7 @@ struct Owing
     QDateTime arrival;
     Money total;
     Money paid;
-    PaymentTerms::Due due;
+    PaymentTerms::Due due; // by the terms and what was agreed for the booking
 };
 /// Every booking not cancelled that owes money, by when it falls due (earliest first).
 Result<QList<Owing>> owing(const QSqlDatabase& db, const PaymentTerms& terms, const QDate& today);

@@ -113,9 +113,21 @@ void PaymentDialog::save()
             txtAmount->setFocus();
         return;
     }
-    m_paid = *paid;
+    m_paid = paid->paid;
     m_services.events.log(
         entry.kind == Ledger::Kind::Refund ? EventLog::RefundRecorded : EventLog::PaymentRecorded,
         tr("%1 of %2 on booking %3").arg(Ledger::kindText(entry.kind), entry.amount.format()).arg(m_bookingId));
+    // Money given back on an invoice: the desk learns which credit note covers it, or that none was needed.
+    if (paid->creditNote) {
+        m_services.events.log(EventLog::CreditNoteIssued, CreditNotes::describe(*paid->creditNote));
+        m_services.messages.show(tr("%1 was issued. It prints from the booking's summary, under Credit Notes.")
+                                     .arg(CreditNotes::describe(*paid->creditNote)),
+                                 windowTitle(), MsgIcon::Information);
+    } else if (entry.kind == Ledger::Kind::Refund && paid->invoiceNumber) {
+        m_services.messages.show(tr("No credit note was issued: the refund gives back money paid beyond what invoice "
+                                    "%1 still asks after its credit notes.")
+                                     .arg(*paid->invoiceNumber),
+                                 windowTitle(), MsgIcon::Information);
+    }
     accept();
 }

@@ -1,5 +1,6 @@
 #include "bookings/PaymentTerms.h"
 
+#include "core/DateTimes.h"
 #include "core/SqlHelpers.h"
 
 #include <QCoreApplication>
@@ -50,6 +51,32 @@ PaymentTerms::Due PaymentTerms::due(Money total, Money paid, const QDate& booked
     else if (today >= d.depositBy)
         d.owedNow = depositOwed;
     return d;
+}
+
+QString PaymentTerms::Due::summaryText(const QDate& today) const
+{
+    if (!owed.owes())
+        return {};
+    QStringList parts;
+    if (deposit > Money())
+        parts << QCoreApplication::translate("PaymentTerms", "Deposit %1 due by %2")
+                     .arg(deposit.format(), DateTimes::dateText(depositBy));
+    parts << QCoreApplication::translate("PaymentTerms", "%1 still owed, all due by %2")
+                 .arg(owed.format(), DateTimes::dateText(balanceBy));
+    if (overdue(today))
+        parts << QCoreApplication::translate("PaymentTerms", "%1 overdue").arg(owedNow.format());
+    return parts.join(QStringLiteral("; "));
+}
+
+QString PaymentTerms::Due::nextText(const QDate& today) const
+{
+    if (!owed.owes() || !nextDueBy.isValid())
+        return {};
+    if (overdue(today))
+        return QCoreApplication::translate("PaymentTerms", "%1 overdue since %2")
+            .arg(owedNow.format(), DateTimes::dateText(nextDueBy));
+    return QCoreApplication::translate("PaymentTerms", "%1 due by %2")
+        .arg(nextDue.format(), DateTimes::dateText(nextDueBy));
 }
 
 Result<PaymentTerms> PaymentTerms::checked() const

@@ -39,6 +39,15 @@ struct PaymentTerms
         Money owedNow;   // what should have been paid by today and was not
         QDate nextDueBy; // when what is owed next falls due; null when nothing is owed
         Money nextDue;   // how much falls due then
+        bool operator==(const Due&) const = default;
+        /// Whether what is owed next fell due before today.
+        bool overdue(const QDate& today) const { return nextDueBy.isValid() && nextDueBy < today; }
+        /// The booking's summary line: the deposit and its day, what is still owed and its day, what is overdue;
+        /// empty when nothing is owed.
+        QString summaryText(const QDate& today) const;
+        /// What a list shows of it: "£50.00 overdue since ..." (all that should have been paid by today) or
+        /// "£50.00 due by ..."; empty when nothing is owed.
+        QString nextText(const QDate& today) const;
     };
     /// What the clerk agreed for one booking (Booking.DepositDue, DepositBy, BalanceBy); each one not set follows
     /// the terms.

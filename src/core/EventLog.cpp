@@ -61,6 +61,7 @@ QString eventText(int code)
         "Guest departed",
         "Guest did not arrive",
         "Guest's stay put back",
+        "Credit note issued",
     };
     constexpr int count = sizeof(texts) / sizeof(texts[0]);
     if (code < 0 || code >= count)

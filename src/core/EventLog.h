@@ -54,6 +54,7 @@ enum Event : int
     GuestDeparted = 35,
     GuestNoShow = 36,
     StayPutBack = 37, // a mistaken arrival, departure or no-show undone
+    CreditNoteIssued = 38,
 };
 
 /// The text of an event code; empty for codes without one.

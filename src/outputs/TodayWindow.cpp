@@ -14,6 +14,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
+#include <QColor>
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -48,7 +49,8 @@ QGroupBox* framed(const QString& name, const QString& caption, QWidget* inner, Q
     return frame;
 }
 
-void fill(QTreeWidget* list, const QList<BookingFigures::Line>& lines, bool byDeparture, bool withDate)
+void fill(QTreeWidget* list, const QList<BookingFigures::Line>& lines, bool byDeparture, bool withDate,
+          const QDate& dueAsOf = {})
 {
     // Filling is not the person choosing: Depart keeps the list they chose last.
     const QSignalBlocker quiet(list);
@@ -67,6 +69,16 @@ void fill(QTreeWidget* list, const QList<BookingFigures::Line>& lines, bool byDe
             item->setText(0, QCoreApplication::translate("TodayWindow", "%1, no-show").arg(item->text(0)));
         item->setData(0, Qt::UserRole, line.bookingId);
         item->setTextAlignment(4, Qt::AlignRight | Qt::AlignVCenter);
+        // The money owing says what falls due next, and stands out where it is late.
+        if (dueAsOf.isValid()) {
+            item->setText(5, line.due.nextText(dueAsOf));
+            if (line.due.overdue(dueAsOf)) {
+                QFont late = item->font(5);
+                late.setBold(true);
+                item->setFont(5, late);
+                item->setForeground(5, QColor(0xb0, 0x00, 0x20));
+            }
+        }
     }
     if (list->topLevelItemCount() > 0)
         list->setCurrentItem(list->topLevelItem(0));
@@ -80,10 +92,11 @@ TodayWindow::TodayWindow(IWindowHost& host, Services& services, QWidget* parent)
       m_lstDepartures(list(QStringLiteral("lstDepartures"), tr("Leaves"), this)),
       m_lstInHarbour(list(QStringLiteral("lstInHarbour"), tr("Leaves"), this)),
       m_lstOwing(list(QStringLiteral("lstOwing"), tr("Arrives"), this)), m_chtOccupancy(new QChartView(this)),
-      m_chkShowAtStartup(new QCheckBox(tr("&Show this window when the program starts"), this)),
-      m_leaving(m_lstDepartures)
+      m_chkShowAtStartup(new QCheckBox(tr("&Show this window when the program starts"), this))
 {
     setObjectName(QStringLiteral("frmToday"));
+    m_lstOwing->setColumnCount(6);
+    m_lstOwing->headerItem()->setText(5, tr("Due"));
     setWindowTitle(tr("Today"));
     m_lblToday->setObjectName(QStringLiteral("lblToday"));
     QFont heading = m_lblToday->font();
@@ -137,8 +150,11 @@ TodayWindow::TodayWindow(IWindowHost& host, Services& services, QWidget* parent)
     layout->addWidget(m_chtOccupancy, 2);
     layout->addLayout(buttons);
 
-    for (QTreeWidget* lines : {m_lstArrivals, m_lstDepartures, m_lstInHarbour, m_lstOwing})
+    // The list last chosen in, by the mouse or the keyboard (filling one is not choosing).
+    for (QTreeWidget* lines : {m_lstArrivals, m_lstDepartures, m_lstInHarbour, m_lstOwing}) {
         connect(lines, &QTreeWidget::itemActivated, this, [this, lines] { openSummary(lines); });
+        connect(lines, &QTreeWidget::currentItemChanged, this, [this, lines] { m_chosen = lines; });
+    }
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         for (QTreeWidget* lines : {m_lstArrivals, m_lstDepartures, m_lstInHarbour, m_lstOwing})
             if (now == lines)
@@ -147,15 +163,10 @@ TodayWindow::TodayWindow(IWindowHost& host, Services& services, QWidget* parent)
     connect(m_chkShowAtStartup, &QCheckBox::toggled, this, [](bool on) {
         Registry::setRegistryValue(Settings::ShowTodayAtStartup, on ? QStringLiteral("1") : QStringLiteral("0"));
     });
-    // Depart takes the guest from the list last chosen in, by the mouse or by the keyboard.
-    for (QTreeWidget* leaving : {m_lstDepartures, m_lstInHarbour})
-        connect(leaving, &QTreeWidget::currentItemChanged, this, [this, leaving] { m_leaving = leaving; });
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-        if (now == m_lstDepartures || now == m_lstInHarbour)
-            m_leaving = static_cast<QTreeWidget*>(now);
-    });
     connect(cmdArrive, &QPushButton::clicked, this, [this] { changeStay(m_lstArrivals, true); });
-    connect(cmdDepart, &QPushButton::clicked, this, [this] { changeStay(m_leaving, false); });
+    // Depart takes its guest from the departures, or from the harbour when that list was chosen last.
+    connect(cmdDepart, &QPushButton::clicked, this,
+            [this] { changeStay(m_chosen == m_lstInHarbour ? m_lstInHarbour : m_lstDepartures, false); });
     connect(cmdNoShows, &QPushButton::clicked, this, [this] { proposeNoShows(true); });
     connect(cmdRefresh, &QPushButton::clicked, this, [this] { refresh(); });
     connect(cmdClose, &QPushButton::clicked, this, &ChildWindow::closeWithFrame);
@@ -192,7 +203,7 @@ void TodayWindow::refresh(bool withChart)
     fill(m_lstArrivals, today->arrivals, false, false);
     fill(m_lstDepartures, today->departures, true, false);
     fill(m_lstInHarbour, today->inHarbour, true, true);
-    fill(m_lstOwing, today->owingSoon, false, true);
+    fill(m_lstOwing, today->owingSoon, false, true, now.date());
     if (withChart) {
         QChart* old = m_chtOccupancy->chart();
         m_chtOccupancy->setChart(FigureChart::chart(*chart));

@@ -12,11 +12,11 @@ class QLabel;
 class QTreeWidget;
 struct Services;
 
-/// "Today": who arrives and leaves today, who is in now, the bookings with money owing that arrive within a week,
-/// and a chart of the next 14 nights. Each line opens its booking's summary; the window reads afresh whenever it
-/// comes to the front. Arrive checks in the arrival chosen, Depart checks out the departure (or the guest in the
-/// harbour) chosen; from the office's closing time the day's no-shows are proposed once, and No-shows asks for
-/// them at any time.
+/// "Today": who arrives and leaves today, who is in now, the bookings with money owing that arrive within a week
+/// (what falls due next, or what is overdue), and a chart of the next 14 nights. Each line opens its booking's summary;
+/// the window reads afresh whenever it comes to the front. Arrive checks in the arrival chosen, Depart checks out the
+/// departure (or the guest in the harbour) chosen; from the office's closing time the day's no-shows are proposed once,
+/// and No-shows asks for them at any time.
 class TodayWindow final : public ChildWindow
 {
     Q_OBJECT
@@ -46,7 +46,6 @@ private:
     QTreeWidget* m_lstOwing;
     QChartView* m_chtOccupancy;
     QCheckBox* m_chkShowAtStartup;
-    QTreeWidget* m_chosen = nullptr; // the list last given the focus: its line is the booking a button acts on
-    QTreeWidget* m_leaving;  // the list Depart takes its guest from: departures, or in the harbour when last chosen
-    QDate m_noShowsProposed; // the day the no-shows were last proposed on their own
+    QTreeWidget* m_chosen = nullptr; // the list last chosen in: its line is the booking a button acts on
+    QDate m_noShowsProposed;         // the day the no-shows were last proposed on their own
 };

@@ -4,6 +4,7 @@
 #include "bookings/DataGenerator.h"
 #include "bookings/Ledger.h"
 #include "common/TestSupport.h"
+#include "core/DateTimes.h"
 
 #include <QSet>
 
@@ -39,6 +40,7 @@ class tst_MoneyAgreement : public InstallTest
                       u"%1 10:00:00"_s.arg(today().addDays(-30).toString(Qt::ISODate)), totalUnits}));
         QVERIFY(exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (?, 9000)"_s, {id}));
     }
+    QString dayAt(int days) const { return today().addDays(days).toString(Qt::ISODate) + u" 00:00:00"_s; }
     void pay(int id, Ledger::Kind kind, qint64 pence)
     {
         const auto paid = Ledger::record(m_install->db(), id, {kind, 1, Money::fromPence(pence), {}, {}},
@@ -74,6 +76,60 @@ private slots:
             ++repriced;
         }
         QVERIFY(repriced > 20);
+    }
+
+    // What falls due and when, with deposits and days agreed for single bookings: the payments-due list, the
+    // summary's account and Today give each booking the same dues to the penny. An agreed balance day later than
+    // the terms' is not overdue; an agreed deposit above what was paid is.
+    void duesAgreeWithWhatWasAgreed()
+    {
+        QVERIFY(DataGenerator::generate(m_install->db(), DataGenerator::demoSizes(today())));
+        PaymentTerms terms;
+        terms.deposit = PaymentTerms::Deposit::Percent;
+        terms.percent = 1000; // 10 %
+        terms.balanceDays = 3;
+        QVERIFY(PaymentTerms::save(m_install->db(), *PaymentTerms::load(m_install->db()), terms));
+        QVERIFY(exec(u"UPDATE Booking SET DepositDue = 2500, DepositBy = ? WHERE ID % 5 = 0"_s, {dayAt(-2)}));
+        QVERIFY(exec(u"UPDATE Booking SET BalanceBy = ? WHERE ID % 7 = 0"_s, {dayAt(4)}));
+        // Arriving in two days, due yesterday by the terms, agreed for the day of arrival; arriving in six, its
+        // terms' deposit of £40.00 paid but £100.00 agreed.
+        QVERIFY(exec(u"INSERT INTO Berth (ID, Name, Active) VALUES (9000, 'Z1', 1)"_s));
+        addOldBooking(9001, 4000000, 2);
+        addOldBooking(9002, 4000000, 6);
+        QVERIFY(exec(u"UPDATE Booking SET BalanceBy = ? WHERE ID = 9001"_s, {dayAt(2)}));
+        QVERIFY(exec(u"UPDATE Booking SET DepositDue = 1000000 WHERE ID = 9002"_s));
+        pay(9001, Ledger::Kind::Deposit, 4000);
+        pay(9002, Ledger::Kind::Deposit, 4000);
+
+        const auto due = Ledger::owing(m_install->db(), terms, today());
+        const auto lists = BookingFigures::today(m_install->db(), m_install->clock.current);
+        QVERIFY2(due && lists, qPrintable(due.error() + lists.error()));
+        QHash<int, PaymentTerms::Due> listed;
+        int agreed = 0;
+        for (const Ledger::Owing& o : *due) {
+            const auto held = Ledger::account(m_install->db(), o.bookingId);
+            QVERIFY(held);
+            QVERIFY2(o.due == held->due(terms, today()), qPrintable(QString::number(o.bookingId)));
+            QCOMPARE(o.due.owed, held->balance());
+            agreed += held->agreed.deposit || held->agreed.balanceBy.isValid();
+            listed.insert(o.bookingId, o.due);
+        }
+        QVERIFY(agreed > 10 && listed.size() > 20);
+        QVERIFY(lists->owingSoon.size() > 2);
+        for (const BookingFigures::Line& line : lists->owingSoon)
+            QVERIFY2(listed.contains(line.bookingId) && line.due == listed.value(line.bookingId),
+                     qPrintable(QString::number(line.bookingId)));
+
+        const PaymentTerms::Due later = listed.value(9001);
+        QVERIFY(!later.overdue(today()) && later.owedNow == Money());
+        QCOMPARE(later.nextText(today()), u"£360.00 due by "_s + DateTimes::dateText(today().addDays(2)));
+        QVERIFY(!later.summaryText(today()).contains(u"overdue"_s));
+        const PaymentTerms::Due deposit = listed.value(9002);
+        QVERIFY(deposit.overdue(today()));
+        QCOMPARE(deposit.nextText(today()), u"£60.00 overdue since "_s + DateTimes::dateText(today().addDays(-30)));
+        QCOMPARE(deposit.summaryText(today()), u"Deposit £100.00 due by %1; £360.00 still owed, all due by %2; "
+                                               u"£60.00 overdue"_s.arg(DateTimes::dateText(today().addDays(-30)),
+                                                                       DateTimes::dateText(today().addDays(3))));
     }
 
     void paidPartPaidAndOwingAgreeEverywhere()

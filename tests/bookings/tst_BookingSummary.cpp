@@ -274,6 +274,17 @@ private slots:
         QCOMPARE(logText().count(u"[Invoice issued]\r\nInvoice 501 for booking 2"_s), 1);
         QCOMPARE(logText().count(u"[Payment recorded]"_s), 1);
         QCOMPARE(logText().count(u"[Refund recorded]"_s), 1);
+        // A refund on the invoice: the desk is told its credit note, and the log has it.
+        m_install->messages.calls.clear();
+        onNextModal([](QDialog* dialog) {
+            type(*dialog, "txtAmount", u"5"_s);
+            click(*dialog, "cmdOK");
+        });
+        click(*m_summary, "cmdRefund");
+        QCOMPARE(said(), u"Refund: Credit note 1 of £5.00 against invoice 501 for booking 2 was issued. It prints from "
+                         u"the booking's summary, under Credit Notes."_s);
+        VERIFY_HAS(logText(),
+                   u"[Credit note issued]\r\nCredit note 1 of £5.00 against invoice 501 for booking 2\r\n"_s);
 
         onNextModal([](QDialog* dialog) {
             QCOMPARE(dialog->objectName(), u"frmCancelPaid"_s);
@@ -283,9 +294,9 @@ private slots:
         click(*m_summary, "Command2");
         QCOMPARE(m_install->scalarInt(u"SELECT Cancelled FROM Booking WHERE ID = 2"_s), 1);
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM BookingBerth WHERE BookingID = 2"_s), 0);
-        VERIFY_HAS(logText(), u"Customer:Bob Hale, 9, Paid: £15.00 kept as the customer's credit"_s);
+        VERIFY_HAS(logText(), u"Customer:Bob Hale, 9, Paid: £10.00 kept as the customer's credit"_s);
         QCOMPARE(control<QLabel>(*m_summary, "lblBalance")->text(), u"Cancelled: paid £0.00"_s);
-        QVERIFY(control<QLabel>(*m_summary, "lblDue")->text().contains(u"The customer holds £15.00 of credit."_s));
+        QVERIFY(control<QLabel>(*m_summary, "lblDue")->text().contains(u"The customer holds £10.00 of credit."_s));
         for (const char* button : {"Command1", "Command2", "cmdRecordPayment", "cmdRefund"})
             QVERIFY2(!control<QPushButton>(*m_summary, button)->isEnabled(), button);
         m_install->messages.calls.clear();
@@ -405,6 +416,17 @@ private slots:
                                            u"Period: Fri 05/06/2026 14:30 to Sun 07/06/2026 10:00|Berth(s): A1|"
                                            u"Amount Credited: £125.50|Thank you for mooring with us"_s.arg(invoice))),
                  QString());
+        // The invoice lists it, and what it asks after it.
+        click(*m_summary, "Command4");
+        QCOMPARE(missing(pdfPages(m_install->printer.paperPath).value(0),
+                         texts(u"INVOICE|Invoice Number: %1|Total Payable: £1,509.38|Amount Payed: £874.50|"
+                               u"Credit notes,|Credit note 1 04/12/2026|-£125.50|"
+                               u"Net after credit notes: £1,383.88"_s.arg(invoice))),
+                 QString());
+        // The summary says what booking 2 agreed: its own deposit and days, all of it late by now.
+        QVERIFY(show(2));
+        QCOMPARE(control<QLabel>(*m_summary, "lblDue")->text(),
+                 u"Deposit £10.00 due by 10/06/2026; £58.75 still owed, all due by 20/06/2026; £58.75 overdue"_s);
     }
 
     void longNotesRunOntoASecondPage()

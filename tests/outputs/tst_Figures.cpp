@@ -226,14 +226,23 @@ private slots:
         QVERIFY(exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, TotalPayable, AmountPayed) "
                      u"VALUES (10, 2, '2026-12-04 14:00:00', '2026-12-06 10:00:00', 500000, 100000), "
                      u"(11, 1, '2026-12-01 14:00:00', '2026-12-04 10:00:00', 0, 0)"_s));
-        QVERIFY(exec(u"INSERT INTO BookingBerth VALUES (10, 3), (10, 2), (11, 1)"_s));
+        QVERIFY(exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, TotalPayable, AmountPayed, BalanceBy, "
+                     u"Created) VALUES (12, 1, '2026-12-07 14:00:00', '2026-12-08 10:00:00', 300000, 0, "
+                     u"'2026-12-01 00:00:00', '2026-11-01 10:00:00')"_s));
+        QVERIFY(exec(u"UPDATE Booking SET Created = '2026-11-01 10:00:00' WHERE ID = 10"_s));
+        QVERIFY(exec(u"INSERT INTO BookingBerth VALUES (10, 3), (10, 2), (11, 1), (12, 1)"_s));
         m_main->menuItem(u"mnuBookingsToday"_s)->trigger();
         auto* today = qobject_cast<TodayWindow*>(m_main->findWindow(u"frmToday"_s));
         QVERIFY(today);
         QCOMPARE(linesOf(*today, "lstArrivals"), QStringList({u"14:00|Bob|M1, A2||£40.00"_s}));
         QCOMPARE(linesOf(*today, "lstDepartures"), QStringList({u"10:00|Ann|A1||£0.00"_s}));
         QCOMPARE(linesOf(*today, "lstInHarbour"), QStringList({u"Fri 04/12/2026 10:00|Ann|A1||£0.00"_s}));
-        QCOMPARE(linesOf(*today, "lstOwing"), QStringList({u"Fri 04/12/2026 14:00|Bob|M1, A2||£40.00"_s}));
+        // Money owing says what falls due next; what is late (booking 12's agreed day) stands out.
+        QCOMPARE(linesOf(*today, "lstOwing"),
+                 QStringList({u"Fri 04/12/2026 14:00|Bob|M1, A2||£40.00|£40.00 due by 04/12/2026"_s,
+                              u"Mon 07/12/2026 14:00|Ann|A1||£30.00|£30.00 overdue since 01/12/2026"_s}));
+        const auto* owing = control<QTreeWidget>(*today, "lstOwing");
+        QVERIFY(!owing->topLevelItem(0)->font(5).bold() && owing->topLevelItem(1)->font(5).bold());
         // Tonight two berths of three are taken, tomorrow night too, then none.
         QCOMPARE(control<QChartView>(*today, "chtOccupancy")->chart()->series().size(), 1);
         const auto fortnight = HarbourFigures::fortnight(m_install->db(), QDate(2026, 12, 4));
