@@ -72,6 +72,9 @@ void BookingDepositPanel::start(const PaymentTerms& terms, const QDate& booked, 
 
 void BookingDepositPanel::propose(Money total, const QDate& arrival)
 {
+    // Worked out again only when something changed: a deposit typed above an unchanged total is for check() to refuse.
+    if (total == m_total && arrival == m_arrival)
+        return;
     m_total = total;
     m_arrival = arrival;
     const BookingDeposit::Plan proposed = BookingDeposit::proposal(m_terms, total, m_booked, arrival);
