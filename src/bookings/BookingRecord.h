@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bookings/PaymentTerms.h"
 #include "core/Money.h"
 #include "people/Boats.h"
 #include "rates/Pricing.h"
@@ -57,4 +58,8 @@ struct BookingRecord
     QList<int> berthIds;          // in the order they were listed
     QStringList berthNames;       // the same berths' names
     QList<Pricing::Line> charges; // the lines the hire was agreed on; none for a hire typed by hand or older rows
+    // The deposit and the days it and the balance fall due as agreed for this booking; each one not set follows the
+    // company's terms.
+    PaymentTerms::Agreed moneyDue;
+    QDate bookedOn; // the day the booking was made, as stored; read, never written (invalid for a new booking)
 };

@@ -22,7 +22,8 @@ namespace {
 const QString Columns = QStringLiteral(
     "FromDate, ToDate, BookedBy, CustomerID, Notes, NoAdults, NoKids, OtherCharges, VAT, TotalPayable, AmountPayed, "
     "PaymentMethodID, CreditCardNo, CreditCardExpiry, CreditCardType, CreditCardCV2No, CostOfHire, "
-    "BerthConfirmationNumber, GuestConfirmationNumber, PowerRequirements, ClubMember, TaxRate, BoatID");
+    "BerthConfirmationNumber, GuestConfirmationNumber, PowerRequirements, ClubMember, TaxRate, BoatID, DepositDue, "
+    "DepositBy, BalanceBy");
 
 // What tells whether a booking changed since it was read: every column but the amount paid, which only the ledger
 // writes (a payment recorded at another desk is no reason to refuse a change of dates), and whether it was
@@ -58,7 +59,10 @@ QVariantList columnValues(const BookingRecord& b)
             b.powerRequirements,
             b.clubMember ? 1 : 0,
             b.taxRate ? QVariant(*b.taxRate) : Sql::nullInt(),
-            b.boatId ? QVariant(*b.boatId) : Sql::nullInt()};
+            b.boatId ? QVariant(*b.boatId) : Sql::nullInt(),
+            b.moneyDue.deposit ? b.moneyDue.deposit->toDb() : Sql::nullInt(),
+            DateTimes::dbDateTime(DateTimes::wallTime(b.moneyDue.depositBy)),
+            DateTimes::dbDateTime(DateTimes::wallTime(b.moneyDue.balanceBy))};
 }
 
 QString text(const QVariant& v)
@@ -79,6 +83,9 @@ QString outOfRange(const BookingRecord& b)
     for (const Pricing::Line& line : b.charges)
         if (!line.amount.withinCeiling() || !line.rate.withinCeiling())
             return QCoreApplication::translate("BookingStore", "An amount is above %1.").arg(Money::ceiling().format());
+    if (const auto deposit = b.moneyDue.deposit; deposit && (*deposit < Money() || *deposit > b.totalPayable))
+        return QCoreApplication::translate("BookingStore", "A deposit runs from %1 to the total payable, %2.")
+            .arg(Money().format(), b.totalPayable.format());
     if (b.taxRate && (*b.taxRate < 0 || *b.taxRate > 10000))
         return QCoreApplication::translate("BookingStore", "The tax rate runs from 0 to 100 %.");
     for (const int count : {b.noAdults, b.noKids})
@@ -149,6 +156,9 @@ QStringList changedFields(const QString& seen, const QString& now)
         {u"ClubMember", QT_TRANSLATE_NOOP("BookingStore", "club member")},
         {u"TaxRate", QT_TRANSLATE_NOOP("BookingStore", "tax rate")},
         {u"BoatID", QT_TRANSLATE_NOOP("BookingStore", "boat")},
+        {u"DepositDue", QT_TRANSLATE_NOOP("BookingStore", "deposit")},
+        {u"DepositBy", QT_TRANSLATE_NOOP("BookingStore", "deposit due by")},
+        {u"BalanceBy", QT_TRANSLATE_NOOP("BookingStore", "balance due by")},
         {u"Cancelled", QT_TRANSLATE_NOOP("BookingStore", "cancelled")}};
     const auto caption = [](const QString& column) {
         for (const auto& [name, text] : captions)
@@ -182,9 +192,9 @@ Result<BookingRecord> loadBooking(const QSqlDatabase& db, int id)
     QString error;
     // The stamp comes from the same statement as the row: read apart, a change committed at another desk between
     // the two would give the old row the new stamp, and a save of the old row would pass the check.
-    constexpr int StampFrom = 26;
+    constexpr int StampFrom = 30;
     if (!Sql::exec(q,
-                   QStringLiteral("SELECT ID, ") + Columns + QStringLiteral(", Cancelled, CancelledBerths, ") +
+                   QStringLiteral("SELECT ID, ") + Columns + QStringLiteral(", Cancelled, CancelledBerths, Created, ") +
                        stampSelect(db) + QStringLiteral(" FROM Booking WHERE ID = ?"),
                    {id, id}, &error))
         return databaseFailure(error);
@@ -218,8 +228,13 @@ Result<BookingRecord> loadBooking(const QSqlDatabase& db, int id)
         b.taxRate = q.value(22).toInt();
     if (!q.value(23).isNull())
         b.boatId = q.value(23).toInt();
-    b.cancelled = q.value(24).toInt() != 0;
-    const QString cancelledBerths = text(q.value(25));
+    if (!q.value(24).isNull())
+        b.moneyDue.deposit = Money::fromDb(q.value(24));
+    b.moneyDue.depositBy = DateTimes::readDateTime(q.value(25)).date();
+    b.moneyDue.balanceBy = DateTimes::readDateTime(q.value(26)).date();
+    b.cancelled = q.value(27).toInt() != 0;
+    const QString cancelledBerths = text(q.value(28));
+    b.bookedOn = DateTimes::readDateTime(q.value(29)).date();
     b.storedStamp = stampOf(q, StampFrom);
 
     QSqlQuery berths(db);
@@ -429,9 +444,10 @@ Result<SavedBooking> saveBooking(const QSqlDatabase& db, const BookingRecord& ty
 
     QSqlQuery q(db);
     if (booking.id == 0) {
-        const QString sql =
-            QStringLiteral("INSERT INTO Booking (") + Columns +
-            QStringLiteral(") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+        QStringList marks;
+        marks.fill(QStringLiteral("?"), Columns.count(u',') + 1);
+        const QString sql = QStringLiteral("INSERT INTO Booking (") + Columns + QStringLiteral(") VALUES (") +
+                            marks.join(QStringLiteral(", ")) + u')';
         BookingRecord unpaid = booking;
         unpaid.amountPayed = Money();
         const auto id = Sql::insertReturningId(db, sql, columnValues(unpaid), &error);

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "bookings/BookingChargesPage.h"
 #include "bookings/BookingRecord.h"
+#include "bookings/BookingStore.h"
 #include "core/RecordMode.h"
 #include "core/ui/ChildWindow.h"
 #include "people/Boats.h"
@@ -10,10 +12,8 @@
 struct Services;
 class IMessageBox;
 class IWindowHost;
-class BerthGridModel;
 class BookingBerthsPage;
 class BookingConfirmationPage;
-class BookingCustomerPage;
 class BookingDatesPage;
 class QLabel;
 class QPlainTextEdit;
@@ -31,9 +31,9 @@ struct BookingRequest
     QList<int> berthIds;
 };
 
-/// The booking wizard: the one place where a booking is made or changed, in four pages (dates, berths,
-/// customer and charges, confirmation; BookingWizardPages). The wizard moves between the steps, fills the pages
-/// from the booking and reads back what was typed. One instance serves every caller.
+/// The booking wizard: the one place where a booking is made or changed, in four pages (dates, berths, customer and
+/// charges, confirmation), each of which reads, checks and works out its own part. The wizard moves between the
+/// steps, hands each page what the earlier ones decided, and saves what they hold. One instance serves every caller.
 class BookingWizard final : public ChildWindow
 {
     Q_OBJECT
@@ -67,65 +67,35 @@ public:
 
 private:
     void showStep();
+    void goTo(int step);
     void next();
     void back();
     void cancelBooking();
     void leaveDates();
     void leaveBerths();
-    void leaveCustomer();
+    void leaveCharges();
     void confirm();
-    void fillBerthGrid(const QList<int>& keepMarked);
-    void recalculateCharges();
-    void updateCharges();
-    bool priceHire(const QString& key);
-    void showCharges(const QList<Pricing::Line>& lines, const QString& notice);
-    QString pricingKey() const;
-    std::optional<BoatRecord> chosenBoat() const;
-    void loadBoats();
-    void boatChosen();
-    void relistBerths(const QList<int>& keepMarked);
-    void addCustomer();
+    bool overtaken(BookingStore::Overtaken what, const BookingRecord& booking, const QString& error);
     void loadBooking();
-    void closeWizard();
+    /// Closes without asking; released: the frame is told of the berths and period the booking held as stored.
+    void closeWizard(bool released);
+    BookingChargesPage::Stay stay() const;
     BookingRecord typed() const;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     QStringList snapshot() const;
 
     Services& m_services;
     IWindowHost* m_host = nullptr; // the frame that showed the wizard, told of berths a change released
-    QList<int> m_storedBerthIds;   // the changed booking's berths and period as stored
-    QDateTime m_storedFrom;
-    QDateTime m_storedTo;
+    BookingRecord m_stored;        // the booking being changed as it was loaded
     RecordMode m_mode = RecordMode::Add;
-    bool m_countsShown = true; // the adults and kids boxes, as the regional settings said at Prepare
     int m_bookingId = 0;
     int m_step = 0;
     QDateTime m_fromDate;
     QDateTime m_toDate;
-    int m_loadedCustomerId = 0;
-    QList<int> m_storedBerths;             // the berths of the booking being changed
-    QString m_storedStamp;                 // the changed booking as it was stored when loaded
-    QString m_proposedNumber;              // the confirmation number a new booking was offered
-    bool m_vatTyped = false;               // VAT typed by hand since the hire or other charges last changed
-    bool m_hireTyped = false;              // the hire typed by hand since it was last priced
-    QString m_pricedFor;                   // the period and berths the hire box was last priced (or loaded) for
-    int m_taxRate = Pricing::DeliveredTax; // the booking's tax, in hundredths of a percent
-    QList<Pricing::Line> m_chargeLines;    // how the hire in the box was priced
-    // What a booking being changed was agreed on: kept unless the person reprices it.
-    struct Agreed
-    {
-        QString key;
-        Money hire;
-        QList<Pricing::Line> lines;
-        int taxRate = Pricing::DeliveredTax;
-    } m_agreed;
-    QList<AvailableBerth> m_free; // every free berth for the period, before the fit filter
-    QString m_misfitDetails;      // a boat booked into berths too small, for the event log
-    QStringList m_prepared;       // the inputs as Prepare left them
-    bool m_closing = false;       // saved or cancelled: close without asking
+    QList<int> m_marking;   // the berths marked when the berths page is next filled
+    QStringList m_prepared; // the inputs as Prepare left them
+    bool m_closing = false; // saved or cancelled: close without asking
 
-    BerthGridModel* m_berths;
     QStackedWidget* m_pages;
     QList<QLabel*> m_lblStep;
     QPlainTextEdit* m_txtNotes;
@@ -136,6 +106,6 @@ private:
 
     BookingDatesPage* m_dates;
     BookingBerthsPage* m_berthList;
-    BookingCustomerPage* m_customer;
+    BookingChargesPage* m_charges;
     BookingConfirmationPage* m_confirmation;
 };

@@ -1,7 +1,9 @@
 #include "bookings/BerthGridModel.h"
 #include "bookings/BookingWizard.h"
 #include "bookings/DependentBookings.h"
+#include "bookings/DocumentsMenu.h"
 #include "bookings/Ledger.h"
+#include "common/PdfReader.h"
 #include "common/TestSupport.h"
 #include "core/Dialect.h"
 #include "core/SearchText.h"
@@ -104,6 +106,31 @@ class tst_BookingWizard : public InstallTest
     }
 
     using CheckRow = std::tuple<int, QTime, QDateTime, QString, QString, QString>;
+    // terms: the company's deposit rule; deposit, deposit by, balance by: what the charges page proposes
+    using ProposalRow = std::tuple<QString, QString, QDate, QDate>;
+    // box: the deposit box typed into or a date box set; typed: the text or the ISO date; message: what is said
+    using DepositRow = std::tuple<QString, QString, QString>;
+
+    // From today (4.12.2026), A1 from 1.3.2027 for three nights: £37.50 hire, £6.56 tax, £44.06 in all.
+    void toChargesPage()
+    {
+        setPeriod(QDate(2027, 3, 1), QTime(14, 0), QDate(2027, 3, 4), QTime(10, 0));
+        next();
+        clickBerth(u"A1"_s);
+        next();
+        QCOMPARE(m_wizard->step(), 2);
+        QCOMPARE(text("txtTotalPayable"), u"£44.06"_s);
+    }
+    QString moneyDue() const
+    {
+        return texts(*m_wizard, {"txtDeposit"}) + u' ' + find<QDateEdit>("dtpDepositBy")->date().toString(Qt::ISODate) +
+               u' ' + find<QDateEdit>("dtpBalanceBy")->date().toString(Qt::ISODate);
+    }
+    QString storedDue() const
+    {
+        return m_install->text(u"SELECT COALESCE(CAST(DepositDue AS TEXT), '-') || ' ' || COALESCE(DepositBy, '-') || "
+                               u"' ' || COALESCE(BalanceBy, '-') FROM Booking"_s);
+    }
 
 private slots:
     void newBookingThenChangeItsBerths()
@@ -612,6 +639,143 @@ private slots:
         click(*m_wizard, "cmdRecordPayment");
         QCOMPARE(text("txtAmountPayed"), u"12.50"_s);
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Payment WHERE BookingID = ?"_s, {kept}), 1);
+    }
+
+    // The company's deposit rule proposes the deposit and its days beside the total; left as proposed, nothing is
+    // stored for the booking, which then follows the terms.
+    void depositProposedFromTerms_data()
+    {
+        const DataRows<ProposalRow> row;
+        const QDate today(2026, 12, 4);
+        const QDate arrival(2027, 3, 1);
+        row("no deposit rule", {u"DepositKind = 0"_s, u"£0.00"_s, today, arrival});
+        row("fixed, balance two weeks before", {u"DepositKind = 1, DepositAmount = 100000, BalanceDueDays = 14"_s,
+                                                u"£10.00"_s, today, QDate(2027, 2, 15)});
+        row("fixed above the total", {u"DepositKind = 1, DepositAmount = 1000000"_s, u"£44.06"_s, today, arrival});
+        row("a quarter, rounded once to the penny",
+            {u"DepositKind = 2, DepositPercent = 2500, DepositMinimum = 50000"_s, u"£11.02"_s, today, arrival});
+        row("a tenth under its minimum",
+            {u"DepositKind = 2, DepositPercent = 1000, DepositMinimum = 200000"_s, u"£20.00"_s, today, arrival});
+        row("booked inside the balance window: all at once",
+            {u"DepositKind = 1, DepositAmount = 100000, BalanceDueDays = 120"_s, u"£44.06"_s, today, today});
+    }
+    void depositProposedFromTerms()
+    {
+        const auto& [terms, deposit, depositBy, balanceBy] = fetchRow<ProposalRow>();
+        QVERIFY(exec(u"UPDATE Company SET "_s + terms));
+        openFromMenu();
+        toChargesPage();
+        QCOMPARE(moneyDue(),
+                 u"%1 %2 %3"_s.arg(deposit, depositBy.toString(Qt::ISODate), balanceBy.toString(Qt::ISODate)));
+        choose(*m_wizard, "cboCustomer", u"Ann O'Neill"_s);
+        finish(2);
+        QCOMPARE(storedDue(), u"- - -"_s);
+    }
+
+    // A deposit typed for this booking stays as the total changes, unless the total falls below it; it and a
+    // balance day moved are stored, shown on the confirmation page and document, and shown again when the booking
+    // is opened; another desk's change to them is named.
+    void agreedDepositKeptSavedAndLoaded()
+    {
+        QVERIFY(exec(u"UPDATE Company SET DepositKind = 2, DepositPercent = 2500, BalanceDueDays = 14"_s));
+        openFromMenu();
+        toChargesPage();
+        QCOMPARE(moneyDue(), u"£11.02 2026-12-04 2027-02-15"_s);
+        type(find("txtOtherCharges"), u"100"_s);
+        QCOMPARE(moneyDue(), u"£40.39 2026-12-04 2027-02-15"_s); // a quarter of £161.56
+        type(find("txtDeposit"), u"30"_s);
+        type(find("txtOtherCharges"), u"200"_s);
+        QCOMPARE(text("txtDeposit"), u"30"_s);
+        QVERIFY(find<QLabel>("lblDepositNotice")->isHidden());
+        type(find("txtOtherCharges"), u"-20"_s); // £20.56 in all
+        QCOMPARE(text("txtDeposit"), u"£20.56"_s);
+        QCOMPARE(find<QLabel>("lblDepositNotice")->text(),
+                 u"The deposit typed was more than the total payable, so it is now £20.56."_s);
+        type(find("txtOtherCharges"), u"0"_s);
+        type(find("txtDeposit"), u"30"_s);
+        find<QDateEdit>("dtpBalanceBy")->setDate(QDate(2027, 2, 20));
+        choose(*m_wizard, "cboCustomer", u"Ann O'Neill"_s);
+        next();
+        QCOMPARE(texts(*m_wizard, {"lblMoneyDue"}),
+                 u"Deposit £30.00 due by Fri 04/12/2026, balance £14.06 due by Sat 20/02/2027"_s);
+        finish();
+        QCOMPARE(storedDue(), u"300000 - 2027-02-20 00:00:00"_s);
+        const int id = m_install->scalarInt(u"SELECT ID FROM Booking"_s);
+        // The document counts from the day the server stamped; this desk's clock stands at 4.12.2026.
+        QVERIFY(exec(u"UPDATE Booking SET Created = '2026-12-04 10:00:00'"_s));
+        const QString path = m_install->root() + u"/confirmation.pdf"_s;
+        m_install->files.answers << path;
+        QVERIFY(DocumentsMenu::confirmation(m_install->services, id, DocumentsMenu::Outlet::Pdf, nullptr));
+        const QString document = PdfReader::lines(PdfReader::pages(path).value(0)).join(u'|');
+        VERIFY_HAS(document, u"Deposit due: £30.00 by Fri 04/12/2026|Balance due: £14.06 by Sat 20/02/2027"_s);
+
+        openToChange(id);
+        QCOMPARE(moneyDue(), u"£30.00 2026-12-04 2027-02-20"_s);
+        OtherDesk deskB(*m_install);
+        QVERIFY(deskB && Sql::exec(*deskB, u"UPDATE Booking SET DepositDue = 250000 WHERE ID = ?"_s, {id}));
+        next(4);
+        QVERIFY(said().contains(u"(changed: deposit)"_s));
+        QCOMPARE(storedDue(), u"250000 - 2027-02-20 00:00:00"_s);
+    }
+
+    // What the deposit boxes cannot take is refused on Next, with the focus in the box and nothing saved.
+    void depositChecks_data()
+    {
+        const DataRows<DepositRow> row;
+        row("pence and more", {u"txtDeposit"_s, u"12.345"_s,
+                               u"Deposit: Amounts are in pounds and pence: type at most two decimals, for example "
+                               u"£1.12."_s});
+        row("above the total",
+            {u"txtDeposit"_s, u"44.07"_s, u"Deposit: The deposit cannot be more than the total payable, £44.06."_s});
+        row("negative", {u"txtDeposit"_s, u"-5"_s, u"Deposit: A deposit cannot be less than £0.00."_s});
+        row("due before the booking was made",
+            {u"dtpDepositBy"_s, u"2026-12-03"_s,
+             u"Deposit: The deposit cannot fall due before the day the booking was made, 04/12/2026."_s});
+        row("due after the balance", {u"dtpDepositBy"_s, u"2027-03-01"_s,
+                                      u"Deposit: The deposit cannot fall due after the balance, 15/02/2027."_s});
+        row("balance after the arrival", {u"dtpBalanceBy"_s, u"2027-03-02"_s,
+                                          u"Deposit: The balance cannot fall due after the arrival, 01/03/2027."_s});
+    }
+    void depositChecks()
+    {
+        const auto& [box, typed, message] = fetchRow<DepositRow>();
+        QVERIFY(exec(u"UPDATE Company SET DepositKind = 1, DepositAmount = 100000, BalanceDueDays = 14"_s));
+        openFromMenu();
+        toChargesPage();
+        choose(*m_wizard, "cboCustomer", u"Ann O'Neill"_s);
+        if (auto* date = m_wizard->findChild<QDateEdit*>(box))
+            date->setDate(QDate::fromString(typed, Qt::ISODate));
+        else
+            type(*m_wizard, box, typed);
+        next();
+        QCOMPARE(m_wizard->step(), 2);
+        QCOMPARE(said(), message);
+        QCOMPARE(QApplication::focusWidget()->objectName(), box);
+        next(); // still refused: nothing reaches the confirmation, nothing is saved
+        QCOMPARE(m_wizard->step(), 2);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Booking"_s), 0);
+    }
+
+    // A booking saved before whole pence keeps its total to the ten-thousandth when changed without repricing;
+    // once a charge changes, the total is whole pence again.
+    void unchangedFractionalTotalKept()
+    {
+        QVERIFY(exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, CostOfHire, OtherCharges, VAT, "
+                     u"TotalPayable) VALUES (70, 1, '2027-03-01 14:00:00', '2027-03-04 10:00:00', 1375000, 0, 240625, "
+                     u"1615625)"_s));
+        QVERIFY(exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (70, 1)"_s));
+        const auto amounts = [this] {
+            return m_install->text(u"SELECT CostOfHire || '/' || VAT || '/' || TotalPayable FROM Booking"_s);
+        };
+        openToChange(70);
+        type(*m_wizard, "txtBookedBy", u"Sue"_s);
+        finish(4);
+        QCOMPARE(amounts(), u"1375000/240625/1615625"_s);
+        openToChange(70);
+        next(2);
+        type(find("txtOtherCharges"), u"1"_s);
+        finish(2);
+        QCOMPARE(amounts(), u"1375000/242400/1627400"_s); // 17.5 % of £138.50 to the penny
     }
 };
 
