@@ -86,9 +86,10 @@ class tst_Keys : public InstallTest
         QVERIFY(exec(u"INSERT INTO Customer (ID, Name) VALUES (1, 'Ann Hale')"_s));
         QVERIFY(exec(u"INSERT INTO Owner (ID, Name) VALUES (1, 'Bob Hall')"_s));
         QVERIFY(exec(u"INSERT INTO Berth (ID, Name, Active) VALUES (1, 'A1', 1)"_s));
-        QVERIFY(exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, CostOfHire, OtherCharges, VAT, "
-                     u"TotalPayable, AmountPayed) VALUES (1, 1, ?, ?, 500000, 0, 0, 500000, 0)"_s,
-                     {today + u" 14:00:00"_s, today + u" 23:00:00"_s}));
+        QVERIFY(exec(
+            u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, CostOfHire, OtherCharges, VAT, "
+            u"TotalPayable, AmountPayed) VALUES (1, 1, '%1 14:00:00', '%1 23:00:00', 500000, 0, 0, 500000, 0)"_s.arg(
+                today)));
         QVERIFY(exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (1, 1)"_s));
         m_window = std::make_unique<MainWindow>(m_install->services);
         m_window->resize(1280, 800);
