@@ -222,6 +222,14 @@ private slots:
     // to the frame where it was saved on a larger screen.
     void windowsFitAndKeepTheirSize()
     {
+        // A guest in the harbour with a long name and a balance: Today's lists as wide as a working day's.
+        const QDate today = m_install->clock.current.date();
+        QVERIFY(exec(u"INSERT INTO Customer (ID, Name) VALUES (1, 'Margaret Fitzgerald-Penhaligon')"_s));
+        QVERIFY(exec(u"INSERT INTO Berth (ID, Name, Active) VALUES (1, 'A12', 1)"_s));
+        QVERIFY(exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, TotalPayable, AmountPayed) VALUES "
+                     u"(1, 1, '%1 14:00:00', '%2 11:00:00', 123456780, 0)"_s.arg(
+                         today.addDays(-1).toString(Qt::ISODate), today.addDays(3).toString(Qt::ISODate))));
+        QVERIFY(exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (1, 1)"_s));
         m_window->resize(1280, 800);
         const auto open = [this](const char* item) {
             menuItem(item)->trigger();
