@@ -29,7 +29,7 @@ BerthNotesDialog::BerthNotesDialog(Services& services, QWidget* parent)
     m_txtNotes->setTabChangesFocus(true);
     m_cmdOK = new QPushButton(tr("&OK"), this);
     m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    m_cmdCancel = new QPushButton(tr("Cancel"), this);
+    m_cmdCancel = new QPushButton(tr("&Cancel"), this);
     m_cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     for (QPushButton* button : {m_cmdOK, m_cmdCancel})
         button->setAutoDefault(false);

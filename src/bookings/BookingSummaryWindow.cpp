@@ -24,6 +24,7 @@
 #include "core/ui/DocumentRenderer.h"
 #include "core/ui/SendEmail.h"
 #include "core/ui/Twips.h"
+#include "core/ui/WindowPlacement.h"
 
 #include <QCoreApplication>
 #include <QGridLayout>
@@ -192,6 +193,7 @@ BookingSummaryWindow::BookingSummaryWindow(Services& services, QWidget* parent) 
     layout->addWidget(hint);
     layout->addLayout(buttons);
     resize(Twips::toPixelsX(9600, this), Twips::toPixelsY(7200, this));
+    WindowPlacement::keepSize(this, this);
 }
 
 void BookingSummaryWindow::display(IWindowHost& host, Services& services, int bookingId)

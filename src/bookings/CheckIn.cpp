@@ -3,7 +3,6 @@
 #include "bookings/BookingRules.h"
 #include "core/DateTimes.h"
 #include "core/RegionalSettings.h"
-#include "core/Registry.h"
 #include "core/SqlHelpers.h"
 
 #include <QCoreApplication>
@@ -294,10 +293,7 @@ Result<QList<Candidate>> noShowCandidates(const QSqlDatabase& db, const QDateTim
 
 bool pastClosingTime(const QDateTime& now)
 {
-    QTime closing = RegionalSettings::parseTime(Registry::getRegistryValue(Settings::OfficeClosingTime));
-    if (!closing.isValid())
-        closing = RegionalSettings::parseTime(Settings::OfficeClosingTime.defaultValue);
-    return now.time() >= closing;
+    return now.time() >= RegionalSettings::load().officeClosingTime;
 }
 
 } // namespace CheckIn

@@ -10,6 +10,7 @@
 #include "core/ui/FocusNextControl.h"
 #include "core/ui/RecordGrid.h"
 #include "core/ui/Twips.h"
+#include "core/ui/WindowPlacement.h"
 
 #include <QCheckBox>
 #include <QDateTimeEdit>
@@ -65,7 +66,7 @@ FindBookingWindow::FindBookingWindow(Services& services, QWidget* parent)
 
     auto* cmdStart = new QPushButton(tr("&Start Search"), this);
     cmdStart->setObjectName(QStringLiteral("cmdStart"));
-    auto* cmdEditBooking = new QPushButton(tr("View/Edit Booking"), this);
+    auto* cmdEditBooking = new QPushButton(tr("&View/Edit Booking"), this);
     cmdEditBooking->setObjectName(QStringLiteral("cmdEditBooking"));
     auto* cmdColse = new QPushButton(tr("&Close"), this);
     cmdColse->setObjectName(QStringLiteral("cmdColse"));
@@ -79,6 +80,7 @@ FindBookingWindow::FindBookingWindow(Services& services, QWidget* parent)
     m_grdBooking->verticalHeader()->setDefaultSectionSize(Twips::toPixelsY(300, this));
     m_grdBooking->horizontalHeader()->setDefaultSectionSize(Twips::toPixelsX(1500, this));
     m_grdBooking->horizontalHeader()->setStretchLastSection(true);
+    fitColumns(m_grdBooking);
 
     auto* lblMatches = new QLabel(tr("Total matches:"), this);
     lblMatches->setObjectName(QStringLiteral("lblMatches"));
@@ -106,7 +108,9 @@ FindBookingWindow::FindBookingWindow(Services& services, QWidget* parent)
     layout->addWidget(m_grdBooking, 1);
     layout->addLayout(bottom);
     setMinimumSize(Twips::toPixelsX(6000, this), Twips::toPixelsY(4500, this));
-    resize(Twips::toPixelsX(7500, this), Twips::toPixelsY(6000, this));
+    // Every column of the list in view at 1280×800; the size the clerk leaves it at is kept.
+    resize(Twips::toPixelsX(12000, this), Twips::toPixelsY(8400, this));
+    WindowPlacement::keepSize(this, this);
 
     FocusNextControl::install(this);
 }

@@ -22,6 +22,7 @@ RegionalSettings RegionalSettings::load()
     values.currencySymbol = symbol == Settings::CurrencySymbol.defaultValue ? systemCurrencySymbol() : symbol;
     values.checkInTime = timeSetting(Settings::CheckInTime);
     values.checkOutTime = timeSetting(Settings::CheckoutTime);
+    values.officeClosingTime = timeSetting(Settings::OfficeClosingTime);
     values.showAdultsAndKids = Registry::getRegistryNumber(Settings::ShowAdultsAndKids) != 0;
     values.lengthUnit =
         Registry::getRegistryNumber(Settings::LengthUnit) == 1 ? Lengths::Unit::Feet : Lengths::Unit::Metres;
@@ -38,6 +39,7 @@ void RegionalSettings::save() const
     Registry::setRegistryValue(Settings::CurrencySymbol, currencySymbol);
     Registry::setRegistryValue(Settings::CheckInTime, timeText(checkInTime));
     Registry::setRegistryValue(Settings::CheckoutTime, timeText(checkOutTime));
+    Registry::setRegistryValue(Settings::OfficeClosingTime, timeText(officeClosingTime));
     Registry::setRegistryValue(Settings::ShowAdultsAndKids,
                                showAdultsAndKids ? QStringLiteral("1") : QStringLiteral("0"));
     Registry::setRegistryValue(Settings::LengthUnit,

@@ -15,14 +15,16 @@ struct RegionalSettings
     QString currencySymbol; // as shown: a stored "0" reads as the system's symbol
     QTime checkInTime{9, 0};
     QTime checkOutTime{14, 0};
+    /// From this time of day the day's no-shows are proposed.
+    QTime officeClosingTime{18, 0};
     bool showAdultsAndKids = true;
     Lengths::Unit lengthUnit = Lengths::Unit::Metres;
     /// How dates are shown and typed; none stored, the office's country's: month first with zip codes.
     DateTimes::DateStyle dateStyle = DateTimes::DateStyle::DayMonthYear;
 
-    /// Reads the five values; each one missing or unreadable gives its default.
+    /// Reads the values; each one missing or unreadable gives its default.
     static RegionalSettings load();
-    /// Writes the five values, and "traces" as the installation's own traces folder.
+    /// Writes the values, and "traces" as the installation's own traces folder.
     void save() const;
     /// The description of the "Regional settings modified" event:
     /// "Postcode: 0, Currency Symbol: £, Check in time: 09:00:00, Check out time: 14:00:00".

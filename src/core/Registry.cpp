@@ -157,6 +157,11 @@ void rememberFolder(const QString& purpose, const QString& chosenFile)
         Registry::setRegistryValue(folderKey(purpose), QFileInfo(chosenFile).absolutePath());
 }
 
+Setting windowSize(const QString& objectName)
+{
+    return {QStringLiteral("Window Size: ") + objectName, {}};
+}
+
 QString databasePath()
 {
     const QString value = Registry::getRegistryValue(Data);

@@ -61,9 +61,9 @@ inline const Setting PostCode{QStringLiteral("PostCode"), QStringLiteral("0")};
 inline const Setting CurrencySymbol{QStringLiteral("CurrencySymbol"), QStringLiteral("0")};
 inline const Setting CheckInTime{QStringLiteral("CheckInTime"), QStringLiteral("09:00")};
 inline const Setting CheckoutTime{QStringLiteral("CheckoutTime"), QStringLiteral("14:00")};
-/// Boat sizes shown and typed in metres ("0") or feet ("1").
 // The pattern of the date style (DateTimes::stylePattern); empty: the one of the office's country.
 inline const Setting DateStyle{QStringLiteral("Date Style"), {}};
+/// Boat sizes shown and typed in metres ("0") or feet ("1").
 inline const Setting LengthUnit{QStringLiteral("LengthUnit"), QStringLiteral("0")};
 inline const Setting ShowAdultsAndKids{QStringLiteral("Show No. of Adults and Kids"), QStringLiteral("1")};
 inline const Setting ConfigWelcome{QStringLiteral("Configuration Welcome Screen"), QStringLiteral("0")};
@@ -89,4 +89,7 @@ QString tracesFolder();
 /// else proposed. The file chosen there is remembered for the next time.
 QString startFolder(const QString& purpose, const QString& proposed);
 void rememberFolder(const QString& purpose, const QString& chosenFile);
+
+/// The size the window with this objectName had when it last closed ("900x640"); empty: the window's own.
+Setting windowSize(const QString& objectName);
 } // namespace Settings

@@ -19,6 +19,7 @@
 #include <QDateEdit>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -60,20 +61,20 @@ ReportManager::ReportManager(IWindowHost& host, Services& services, QWidget* par
     setWindowTitle(tr("Report Manager"));
 
     QGroupBox* frame1 = periodFrame(QStringLiteral("Frame1"), m_dtpFrom, m_dtpTo, this);
-    auto* cmdAllBooking = button(QStringLiteral("cmdAllBooking"), tr("List of all up comming bookings"), frame1);
+    auto* cmdAllBooking = button(QStringLiteral("cmdAllBooking"), tr("&List of all up comming bookings"), frame1);
     frame1->layout()->addWidget(cmdAllBooking);
 
-    auto* cmdTodaysBooking = button(QStringLiteral("cmdTodaysBooking"), tr("List of bookings taken today"), this);
+    auto* cmdTodaysBooking = button(QStringLiteral("cmdTodaysBooking"), tr("List of bookings &taken today"), this);
     auto* cmdTodaysCheckOuts =
-        button(QStringLiteral("cmdTodaysCheckOuts"), tr("List of todays checkouts left to be completed"), this);
-    auto* cmdArrivals = button(QStringLiteral("cmdArrivalsToday"), tr("Arrivals today"), this);
-    auto* cmdDepartures = button(QStringLiteral("cmdDeparturesToday"), tr("Departures today"), this);
-    auto* cmdAvailableBerths = button(QStringLiteral("cmdAvailableBerths"), tr("Outstanding Balance A/Cs"), this);
+        button(QStringLiteral("cmdTodaysCheckOuts"), tr("List of todays &checkouts left to be completed"), this);
+    auto* cmdArrivals = button(QStringLiteral("cmdArrivalsToday"), tr("&Arrivals today"), this);
+    auto* cmdDepartures = button(QStringLiteral("cmdDeparturesToday"), tr("&Departures today"), this);
+    auto* cmdAvailableBerths = button(QStringLiteral("cmdAvailableBerths"), tr("Outstanding &Balance A/Cs"), this);
 
-    auto* cmdPaymentsDue = button(QStringLiteral("cmdPaymentsDue"), tr("Payments due"), this);
+    auto* cmdPaymentsDue = button(QStringLiteral("cmdPaymentsDue"), tr("&Payments due"), this);
 
     QGroupBox* frame2 = periodFrame(QStringLiteral("Frame2"), m_dtpFrom1, m_dtpTo1, this);
-    auto* command4 = button(QStringLiteral("Command4"), tr("Period sales summary"), frame2);
+    auto* command4 = button(QStringLiteral("Command4"), tr("Period sales summa&ry"), frame2);
     frame2->layout()->addWidget(command4);
 
     // The takings: the cash-up of a day or a period and the payments' own lines, both starting on today.
@@ -81,7 +82,7 @@ ReportManager::ReportManager(IWindowHost& host, Services& services, QWidget* par
     fraTakings->setTitle(tr("Takings"));
     auto* cmdCashUp = button(QStringLiteral("cmdCashUp"), tr("Cash-&up..."), fraTakings);
     auto* cmdExportCashUp = button(QStringLiteral("cmdExportCashUp"), tr("E&xport cash-up (CSV)..."), fraTakings);
-    auto* cmdExportPayments = button(QStringLiteral("cmdExportPayments"), tr("Export payments (CSV)..."), fraTakings);
+    auto* cmdExportPayments = button(QStringLiteral("cmdExportPayments"), tr("Export payme&nts (CSV)..."), fraTakings);
     for (QPushButton* takings : {cmdCashUp, cmdExportCashUp, cmdExportPayments})
         fraTakings->layout()->addWidget(takings);
 
@@ -119,21 +120,24 @@ ReportManager::ReportManager(IWindowHost& host, Services& services, QWidget* par
                    this);
     label3->setObjectName(QStringLiteral("Label3"));
     label3->setWordWrap(true);
-    auto* cmdExit = button(QStringLiteral("cmdExit"), tr("Close"), this);
+    auto* cmdExit = button(QStringLiteral("cmdExit"), tr("Clos&e"), this);
 
+    // The lists on the left, the money and the figures on the right: all of it in view on a small screen.
+    auto* lists = new QVBoxLayout;
+    for (QWidget* w : std::initializer_list<QWidget*>{frame1, cmdTodaysBooking, cmdTodaysCheckOuts, cmdArrivals,
+                                                      cmdDepartures, cmdAvailableBerths, cmdPaymentsDue, frame2})
+        lists->addWidget(w);
+    lists->addStretch(1);
+    auto* money = new QVBoxLayout;
+    money->addWidget(fraTakings);
+    money->addWidget(fraFigures);
+    money->addStretch(1);
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(lists, 1);
+    columns->addLayout(money, 1);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(frame1);
-    layout->addWidget(cmdTodaysBooking);
-    layout->addWidget(cmdTodaysCheckOuts);
-    layout->addWidget(cmdArrivals);
-    layout->addWidget(cmdDepartures);
-    layout->addWidget(cmdAvailableBerths);
-    layout->addWidget(cmdPaymentsDue);
-    layout->addWidget(frame2);
-    layout->addWidget(fraTakings);
-    layout->addWidget(fraFigures);
+    layout->addLayout(columns, 1);
     layout->addWidget(label3);
-    layout->addStretch(1);
     layout->addWidget(cmdExit, 0, Qt::AlignRight);
 
     connect(cmdAllBooking, &QPushButton::clicked, this, [this] { showList(List::AllBookings); });
@@ -160,7 +164,7 @@ ReportManager::ReportManager(IWindowHost& host, Services& services, QWidget* par
     // The figures start on the last twelve months.
     m_dtpFiguresTo->setDate(today.date());
     m_dtpFiguresFrom->setDate(today.date().addYears(-1).addDays(1));
-    resize(460, 700);
+    resize(700, 520);
 }
 
 ReportManager* ReportManager::display(IWindowHost& host, Services& services)

@@ -86,6 +86,7 @@ FindCustomerDialog::FindCustomerDialog(Services& services, Removal::Dependents b
     m_grdCustomer = recordGrid(QStringLiteral("grdCustomer"), m_model, this);
     m_grdCustomer->verticalHeader()->setDefaultSectionSize(Twips::toPixelsY(300, this));
     m_grdCustomer->horizontalHeader()->setDefaultSectionSize(Twips::toPixelsX(1500, this));
+    fitColumns(m_grdCustomer);
     m_grdCustomer->horizontalHeader()->setStretchLastSection(true);
     m_grdCustomer->setColumnHidden(CustomerSearchModel::ColId, true);
 

@@ -43,6 +43,7 @@ PeopleListWindow::PeopleListWindow(Services& services, const PeopleListDefinitio
     m_grid->horizontalHeader()->setDefaultSectionSize(Twips::toPixelsX(1600, this));
     m_grid->horizontalHeader()->setStretchLastSection(true);
     m_grid->setColumnHidden(0, true);
+    fitColumns(m_grid);
 
     auto* add = new QPushButton(controls.addCaption, fraMain);
     add->setObjectName(controls.add);

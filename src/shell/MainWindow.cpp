@@ -15,6 +15,7 @@
 #include "core/EventLog.h"
 #include "core/Registry.h"
 #include "core/Seams.h"
+#include "core/ui/WindowPlacement.h"
 #include "maintenance/MaintenanceMenu.h"
 #include "outputs/ExportMenu.h"
 #include "outputs/MailingListWizard.h"
@@ -65,6 +66,15 @@ enum EditIndex
 QKeySequence ctrl(Qt::Key key)
 {
     return QKeySequence(Qt::CTRL | key);
+}
+
+// Windows whose own first size leaves columns out of view at 1280×800: Today's four lists side by side want the
+// whole frame (a larger size is cut down to the frame).
+QSize firstSize(const ChildWindow& window)
+{
+    if (window.objectName() == QStringLiteral("frmToday"))
+        return {1600, 1000};
+    return window.size();
 }
 } // namespace
 
@@ -417,6 +427,8 @@ void MainWindow::showChild(ChildWindow* window)
         sub->setAttribute(Qt::WA_DeleteOnClose);
         // A child that deletes itself takes its frame with it (queued: the frame may be what is deleting it).
         connect(window, &QObject::destroyed, sub, &QWidget::close, Qt::QueuedConnection);
+        // Opens at the size it had when last closed, inside the frame whatever screen that was on.
+        WindowPlacement::keepSize(sub, window, firstSize(*window));
     }
     if (sub->isMinimized())
         sub->showNormal();

@@ -37,6 +37,10 @@ RegionalSettingsDialog::RegionalSettingsDialog(Services& services, QWidget* pare
     m_dtpCheckOutTime = new QTimeEdit(this);
     m_dtpCheckOutTime->setObjectName(QStringLiteral("dtpCheckOutTime"));
     m_dtpCheckOutTime->setDisplayFormat(QStringLiteral("HH:mm"));
+    // A time box holds a time of day whatever is typed into it, so nothing but a time can be saved.
+    m_dtpClosingTime = new QTimeEdit(this);
+    m_dtpClosingTime->setObjectName(QStringLiteral("dtpClosingTime"));
+    m_dtpClosingTime->setDisplayFormat(QStringLiteral("HH:mm"));
     m_cboLengthUnit = new QComboBox(this);
     m_cboLengthUnit->setObjectName(QStringLiteral("cboLengthUnit"));
     m_cboLengthUnit->addItems({tr("Metres"), tr("Feet")});
@@ -67,6 +71,7 @@ RegionalSettingsDialog::RegionalSettingsDialog(Services& services, QWidget* pare
     form->addRow(tr("Currency Symbol:"), m_txtCurrencySymbol);
     form->addRow(tr("Check-in time:"), m_dtpCheckInTime);
     form->addRow(tr("Check out time:"), m_dtpCheckOutTime);
+    form->addRow(tr("Office closing &time:"), m_dtpClosingTime);
     form->addRow(tr("Boat sizes in:"), m_cboLengthUnit);
     form->addRow(tr("Dates:"), m_cboDateStyle);
     form->addRow(QString(), m_chkShowKidsAdults);
@@ -99,6 +104,7 @@ void RegionalSettingsDialog::load()
     m_txtCurrencySymbol->setText(values.shownCurrencySymbol());
     m_dtpCheckInTime->setTime(values.checkInTime);
     m_dtpCheckOutTime->setTime(values.checkOutTime);
+    m_dtpClosingTime->setTime(values.officeClosingTime);
     m_chkShowKidsAdults->setChecked(values.showAdultsAndKids);
     m_cboLengthUnit->setCurrentIndex(values.lengthUnit == Lengths::Unit::Feet ? 1 : 0);
     m_cboDateStyle->setCurrentIndex(m_cboDateStyle->findData(static_cast<int>(values.dateStyle)));
@@ -117,6 +123,7 @@ void RegionalSettingsDialog::onOk()
                                                                   : typed;
     values.checkInTime = m_dtpCheckInTime->time();
     values.checkOutTime = m_dtpCheckOutTime->time();
+    values.officeClosingTime = m_dtpClosingTime->time();
     values.showAdultsAndKids = m_chkShowKidsAdults->isChecked();
     values.lengthUnit = m_cboLengthUnit->currentIndex() == 1 ? Lengths::Unit::Feet : Lengths::Unit::Metres;
     values.dateStyle = static_cast<DateTimes::DateStyle>(m_cboDateStyle->currentData().toInt());

@@ -9,8 +9,8 @@ class QComboBox;
 class QLineEdit;
 class QTimeEdit;
 
-/// "Regional Settings": the postal-code label, the currency symbol, the default check-in and check-out times
-/// and whether bookings record the numbers of adults and children.
+/// "Regional Settings": the postal-code label, the currency symbol, the default check-in and check-out times,
+/// the office's closing time, and whether bookings record the numbers of adults and children.
 class RegionalSettingsDialog final : public QDialog
 {
     Q_OBJECT
@@ -31,6 +31,7 @@ private:
     QLineEdit* m_txtCurrencySymbol;
     QTimeEdit* m_dtpCheckInTime;
     QTimeEdit* m_dtpCheckOutTime;
+    QTimeEdit* m_dtpClosingTime;
     QCheckBox* m_chkShowKidsAdults;
     QComboBox* m_cboDateStyle;
     QComboBox* m_cboLengthUnit;

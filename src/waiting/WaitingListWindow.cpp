@@ -71,6 +71,7 @@ public:
         fill(*model, {tr("Position"), tr("Customer"), tr("Boat"), tr("Period"), tr("Berths that fit")}, rows);
         m_grid = recordGrid(QStringLiteral("grdOffers"), model, this);
         m_grid->horizontalHeader()->setStretchLastSection(true);
+        fitColumns(m_grid);
         m_grid->selectRow(0);
         auto* intro = new QLabel(tr("A booking was cancelled or changed. These entries on the waiting list can "
                                     "take the berths that came free:"),
@@ -127,6 +128,7 @@ WaitingListWindow::WaitingListWindow(IWindowHost& host, Services& services, QWid
 
     auto* model = new QStandardItemModel(this);
     m_grid = recordGrid(QStringLiteral("grdWaiting"), model, this);
+    fitColumns(m_grid);
     m_grid->setAlternatingRowColors(true);
     m_grid->horizontalHeader()->setStretchLastSection(true);
     m_grid->verticalHeader()->hide(); // the position column numbers the entries that count

@@ -2,6 +2,7 @@
 #include "bookings/CheckIn.h"
 #include "bookings/CheckInMenu.h"
 #include "common/TestSupport.h"
+#include "core/Registry.h"
 
 using CheckIn::Stay;
 using CheckIn::Timing;
@@ -177,6 +178,9 @@ private slots:
         addBooking(5, dbText(today(), 9), dbText(today().addDays(1), 10), 0, 1);               // cancelled
         addBooking(6, dbText(today().addDays(1), 9), dbText(today().addDays(2), 10));          // tomorrow
         QVERIFY(CheckIn::pastClosingTime(m_install->clock.current));
+        // An office that closes later is not asked yet.
+        Registry::setRegistryValue(Settings::OfficeClosingTime, u"19:00:00"_s);
+        QVERIFY(!CheckIn::pastClosingTime(m_install->clock.current));
         const auto candidates = CheckIn::noShowCandidates(m_install->db(), m_install->clock.current);
         QVERIFY2(candidates, qPrintable(candidates.error()));
         QStringList proposed;

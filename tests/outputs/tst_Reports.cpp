@@ -433,7 +433,7 @@ private slots:
         const QDateTime today = DateTimes::dateOnly(m_install->clock.current);
         QCOMPARE(control<OptionalDateEdit>(*window, "dtpTakingsFrom")->value(), today);
         QCOMPARE(control<OptionalDateEdit>(*window, "dtpTakingsTo")->value(), today);
-        QCOMPARE(control<QPushButton>(*window, "cmdAllBooking")->text(), u"List of all up comming bookings"_s);
+        QCOMPARE(control<QPushButton>(*window, "cmdAllBooking")->text(), u"&List of all up comming bookings"_s);
         QVERIFY(control<QLabel>(*window, "Label3")->text().contains(u"endevour"_s));
 
         // Nothing in the period: nothing to print, no preview.

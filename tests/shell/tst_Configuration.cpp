@@ -19,7 +19,7 @@ class tst_Configuration : public InstallTest
 
     using TaxesRow = std::tuple<QString, QString, QString>;
     using MeanwhileRow = std::tuple<MsgResult, QString, QString>;
-    using RegionalRow = std::tuple<QString, QTime>;
+    using RegionalRow = std::tuple<QString, QTime, QTime>;
 
 private slots:
     void companyUpdateStoresAndRefreshRereads()
@@ -208,10 +208,11 @@ private slots:
         QVERIFY(clickCloses(window, "cmdOK")); // what it showed, saved, changes nothing
         QCOMPARE(Money::fromPence(1250).format(), inUse + u"12.50"_s);
         QStringList stored;
-        for (const Setting& s : {Settings::PostCode, Settings::CurrencySymbol, Settings::CheckInTime,
-                                 Settings::CheckoutTime, Settings::ShowAdultsAndKids, Settings::Traces})
+        for (const Setting& s :
+             {Settings::PostCode, Settings::CurrencySymbol, Settings::CheckInTime, Settings::CheckoutTime,
+              Settings::OfficeClosingTime, Settings::ShowAdultsAndKids, Settings::Traces})
             stored << Registry::getRegistryValue(s, u"unset"_s);
-        QCOMPARE(stored, QStringList({u"0"_s, system, u"09:00:00"_s, u"14:00:00"_s, u"1"_s,
+        QCOMPARE(stored, QStringList({u"0"_s, system, u"09:00:00"_s, u"14:00:00"_s, u"18:00:00"_s, u"1"_s,
                                       InstallPaths::defaultTracesFolder()}));
         const QString log = logText();
         QCOMPARE(log.count(u"[Regional settings modified]"_s), 1);
@@ -234,8 +235,9 @@ private slots:
             QVERIFY(showActive(window));
             // The time boxes hand Enter to their own inner line edit; it must still move on.
             control<QComboBox>(window, "cboPostCode")->setFocus();
-            QCOMPARE(enterVisits(6), (QStringList{u"txtCurrencySymbol"_s, u"dtpCheckInTime"_s, u"dtpCheckOutTime"_s,
-                                                  u"cboLengthUnit"_s, u"cboDateStyle"_s, u"chkShowKidsAdults"_s}));
+            QCOMPARE(enterVisits(7),
+                     (QStringList{u"txtCurrencySymbol"_s, u"dtpCheckInTime"_s, u"dtpCheckOutTime"_s,
+                                  u"dtpClosingTime"_s, u"cboLengthUnit"_s, u"cboDateStyle"_s, u"chkShowKidsAdults"_s}));
             control<QComboBox>(window, "cboPostCode")->setCurrentIndex(1);
             auto* symbol = control(window, "txtCurrencySymbol");
             symbol->setFocus();
@@ -243,6 +245,13 @@ private slots:
             QTest::keyClick(symbol, Qt::Key_Return); // Enter moves on, it does not press OK
             QVERIFY(window.isVisible() && control<QTimeEdit>(window, "dtpCheckInTime")->hasFocus());
             control<QTimeEdit>(window, "dtpCheckInTime")->setTime(QTime(10, 30));
+            // The closing time is reached by its own Alt letter; what is no time is refused as it is typed.
+            QTest::keyClick(&window, Qt::Key_T, Qt::AltModifier);
+            auto* closing = control<QTimeEdit>(window, "dtpClosingTime");
+            QVERIFY(closing->hasFocus());
+            QTest::keyClicks(closing, u"ab:"_s);
+            QCOMPARE(closing->time(), QTime(18, 0));
+            closing->setTime(QTime(17, 9));
             control<QCheckBox>(window, "chkShowKidsAdults")->setChecked(false);
             control<QComboBox>(window, "cboLengthUnit")->setCurrentIndex(1);
             click(window, "cmdOK");
@@ -256,6 +265,8 @@ private slots:
         QCOMPARE(control<QComboBox>(again, "cboPostCode")->currentText(), u"Zip Code"_s);
         QCOMPARE(control(again, "txtCurrencySymbol")->text(), u"€"_s);
         QCOMPARE(control<QTimeEdit>(again, "dtpCheckInTime")->time(), QTime(10, 30));
+        QCOMPARE(control<QTimeEdit>(again, "dtpClosingTime")->time(), QTime(17, 9));
+        QCOMPARE(Registry::getRegistryValue(Settings::OfficeClosingTime), u"17:09:00"_s);
         QVERIFY(!control<QCheckBox>(again, "chkShowKidsAdults")->isChecked());
         // The date style stays as shown when OK was pressed; with none stored, zip codes mean month first, and so
         // does a stored text that is no style.
@@ -269,18 +280,21 @@ private slots:
     void regionalValuesAreReadForgivingly_data()
     {
         const DataRows<RegionalRow> row;
-        row("as written", {u"08:30:00"_s, QTime(8, 30)});
-        row("hours and minutes", {u"8:30"_s, QTime(8, 30)});
-        row("not a time: the default", {u"half past eight"_s, QTime(9, 0)});
+        row("as written", {u"08:30:00"_s, QTime(8, 30), QTime(8, 30)});
+        row("hours and minutes", {u"8:30"_s, QTime(8, 30), QTime(8, 30)});
+        row("not a time: the default", {u"half past eight"_s, QTime(9, 0), QTime(18, 0)});
+        row("out of range: the default", {u"24:30"_s, QTime(9, 0), QTime(18, 0)});
     }
     void regionalValuesAreReadForgivingly()
     {
-        const auto& [stored, time] = fetchRow<RegionalRow>();
+        const auto& [stored, time, closing] = fetchRow<RegionalRow>();
         Registry::setRegistryValue(Settings::CheckInTime, stored);
+        Registry::setRegistryValue(Settings::OfficeClosingTime, stored);
         Registry::setRegistryValue(Settings::CurrencySymbol, u"0"_s);
         Registry::setRegistryValue(Settings::PostCode, u"7"_s);
         const RegionalSettings values = RegionalSettings::load();
         QCOMPARE(values.checkInTime, time);
+        QCOMPARE(values.officeClosingTime, closing);
         QCOMPARE(values.currencySymbol, RegionalSettings::systemCurrencySymbol());
         QCOMPARE(values.postCodeIndex, 1);
     }

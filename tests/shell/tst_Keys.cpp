@@ -34,6 +34,10 @@ public:
 QStringList lettersGoAstray(QWidget* window)
 {
     QStringList astray = Mnemonics::clashes(window);
+    // The keys go to the window in front, as the clerk's do (a closed dialog leaves no window active here).
+    window->window()->activateWindow();
+    if (!QTest::qWaitForWindowActive(window->window()))
+        return astray << window->objectName() + u": never came to the front"_s;
     // The keys go where the clerk would be: in the window, on its first control that takes the focus.
     if (!window->isAncestorOf(QApplication::focusWidget())) {
         const QList<QWidget*> controls = window->findChildren<QWidget*>();
@@ -43,6 +47,7 @@ QStringList lettersGoAstray(QWidget* window)
         if (first != controls.cend())
             (*first)->setFocus();
     }
+    QCoreApplication::processEvents();
     QWidget* focus = window->isAncestorOf(QApplication::focusWidget()) ? QApplication::focusWidget() : window;
     for (const Mnemonics::Owner& owner : Mnemonics::owners(window)) {
         if (!owner.widget || !owner.widget->isVisible() || !owner.widget->isEnabled())
@@ -51,13 +56,15 @@ QStringList lettersGoAstray(QWidget* window)
         QTest::keyClick(focus, Qt::Key(owner.letter.unicode()), Qt::AltModifier);
         QCoreApplication::processEvents(); // the menu bar back as it was
         const QObject* reached = catcher.receivers.value(0);
-        // Two controls answering, or any answer but the window's own control, is a letter gone astray.
-        if (catcher.receivers.size() > 1 || catcher.ambiguous || (reached && reached != owner.widget))
+        // Two controls answering, an answer from anything but the window's own control, or none, is a letter gone
+        // astray.
+        if (catcher.receivers.size() > 1 || catcher.ambiguous || reached != owner.widget)
             astray << QStringLiteral("%1: Alt+%2 went to %3")
                           .arg(window->objectName(), QString(owner.letter),
-                               reached ? QString::fromLatin1(reached->metaObject()->className()) + u' ' +
-                                             reached->objectName()
-                                       : QStringLiteral("nothing"));
+                               reached
+                                   ? QString::fromLatin1(reached->metaObject()->className()) + u' ' +
+                                         reached->objectName()
+                                   : u"nothing, pressed in "_s + QString::fromLatin1(focus->metaObject()->className()));
     }
     return astray;
 }
@@ -73,6 +80,17 @@ class tst_Keys : public InstallTest
 
     void seed() override
     {
+        // A customer, an owner and a guest arriving today who still owes: the windows that open from a list's line
+        // and a payment have something to open on.
+        const QString today = m_install->clock.current.date().toString(Qt::ISODate);
+        QVERIFY(exec(u"INSERT INTO Customer (ID, Name) VALUES (1, 'Ann Hale')"_s));
+        QVERIFY(exec(u"INSERT INTO Owner (ID, Name) VALUES (1, 'Bob Hall')"_s));
+        QVERIFY(exec(u"INSERT INTO Berth (ID, Name, Active) VALUES (1, 'A1', 1)"_s));
+        QVERIFY(exec(
+            u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, CostOfHire, OtherCharges, VAT, "
+            u"TotalPayable, AmountPayed) VALUES (1, 1, '%1 14:00:00', '%1 23:00:00', 500000, 0, 0, 500000, 0)"_s.arg(
+                today)));
+        QVERIFY(exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (1, 1)"_s));
         m_window = std::make_unique<MainWindow>(m_install->services);
         m_window->resize(1280, 800);
         QVERIFY(showActive(*m_window));
@@ -82,17 +100,48 @@ class tst_Keys : public InstallTest
 private slots:
     void everyWindowKeepsItsLetters()
     {
+        // What opens a window from inside another, by the window it lies in: a button, or a list's line opened
+        // with Enter. Each window so opened is walked in turn and cancelled.
+        const QMultiHash<QString, QString> waysIn{
+            {u"frmViewCustomers"_s, u"cmdAddCustomer"_s},   {u"frmViewCustomers"_s, u"cmdEditCustomer"_s},
+            {u"frmViewOwners"_s, u"cmdAddOwner"_s},         {u"frmViewOwners"_s, u"cmdEditOwner"_s},
+            {u"frmAddCustomer"_s, u"cmdAddBoat"_s},         {u"frmToday"_s, u"lstArrivals"_s},
+            {u"frmBookingSummary"_s, u"cmdRecordPayment"_s}};
         QStringList astray;
         QStringList seen;
-        // Each modal window as it opens (some items open two in turn), checked and closed.
         QTimer modals;
+        QList<QDialog*> walking;
+        std::function<void(QWidget*)> walk = [&](QWidget* window) {
+            seen << window->objectName();
+            astray << lettersGoAstray(window);
+            for (const QString& name : waysIn.values(window->objectName())) {
+                auto* control = window->findChild<QWidget*>(name);
+                if (!control) {
+                    astray << window->objectName() + u": nothing to press in "_s + name;
+                    continue;
+                }
+                if (!control->isEnabled())
+                    continue; // a new customer has no boats yet: the saved one opens the boat dialog
+                modals.start();
+                if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+                    button->click();
+                } else {
+                    control->setFocus();
+                    QTest::keyClick(control, Qt::Key_Return);
+                }
+                QCoreApplication::processEvents();
+            }
+        };
+        // Each modal window as it opens (some items open two in turn), walked and closed.
         connect(&modals, &QTimer::timeout, this, [&] {
             auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (!dialog || !QTest::qWaitForWindowActive(dialog))
+            if (!dialog || walking.contains(dialog))
                 return;
+            walking << dialog;
             modals.stop();
-            seen << dialog->objectName();
-            astray << lettersGoAstray(dialog);
+            if (QTest::qWaitForWindowActive(dialog))
+                walk(dialog);
+            walking.removeOne(dialog);
             dialog->reject();
             modals.start();
         });
@@ -107,16 +156,16 @@ private slots:
                 QCoreApplication::processEvents();
                 for (QMdiSubWindow* sub : m_window->mdiArea()->subWindowList()) {
                     m_window->mdiArea()->setActiveSubWindow(sub);
-                    seen << sub->widget()->objectName();
-                    astray << lettersGoAstray(sub->widget());
+                    walk(sub->widget());
                     sub->close();
                 }
                 QCoreApplication::processEvents();
             }
         }
-        // The windows the clerk meets most, among them.
+        // The windows the clerk meets most, among them, and those opened from inside them.
         for (const QString& name : {u"frmBooking"_s, u"frmBookingChart"_s, u"frmViewCustomers"_s, u"frmViewOwners"_s,
-                                    u"frmToday"_s, u"frmRates"_s, u"frmRegionalSettings"_s})
+                                    u"frmToday"_s, u"frmRates"_s, u"frmRegionalSettings"_s, u"frmAddCustomer"_s,
+                                    u"frmAddOwner"_s, u"frmBoat"_s, u"frmBookingSummary"_s, u"frmPayment"_s})
             QVERIFY2(seen.contains(name), qPrintable(seen.join(u' ')));
         QVERIFY2(astray.isEmpty(), qPrintable(astray.join(u'\n')));
     }

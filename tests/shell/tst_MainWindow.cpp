@@ -1,12 +1,15 @@
 #include "common/TestSupport.h"
+#include "core/Registry.h"
 #include "core/ui/FocusNextControl.h"
 #include "core/ui/QtSeams.h"
 #include "shell/EditActions.h"
 #include "shell/MainWindow.h"
 
 #include <QClipboard>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTextEdit>
 
@@ -212,6 +215,56 @@ private slots:
 
         MainWindow again(m_install->services);
         QCOMPARE(again.size(), QSize(800, 600));
+    }
+
+    // The windows the clerk meets most open whole at 1280×800: inside the frame, every column of their lists in
+    // view, no label narrower than its text. A size the clerk gives a window is the one it opens at next time, cut
+    // to the frame where it was saved on a larger screen.
+    void windowsFitAndKeepTheirSize()
+    {
+        // A guest in the harbour with a long name and a balance: Today's lists as wide as a working day's.
+        const QDate today = m_install->clock.current.date();
+        QVERIFY(exec(u"INSERT INTO Customer (ID, Name) VALUES (1, 'Margaret Fitzgerald-Penhaligon')"_s));
+        QVERIFY(exec(u"INSERT INTO Berth (ID, Name, Active) VALUES (1, 'A12', 1)"_s));
+        QVERIFY(exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, TotalPayable, AmountPayed) VALUES "
+                     u"(1, 1, '%1 14:00:00', '%2 11:00:00', 123456780, 0)"_s.arg(
+                         today.addDays(-1).toString(Qt::ISODate), today.addDays(3).toString(Qt::ISODate))));
+        QVERIFY(exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (1, 1)"_s));
+        m_window->resize(1280, 800);
+        const auto open = [this](const char* item) {
+            menuItem(item)->trigger();
+            QTest::qWait(50); // the lists' columns are fitted once the window has its size
+            return m_window->mdiArea()->activeSubWindow();
+        };
+        QStringList cut;
+        for (const char* item : {"mnuBookingsToday", "mnuBookingsAdd", "mnuBookingsReport", "mnuBookingsChart",
+                                 "mnuCustomersView", "mnuConfigBerthOwners", "mnuCustomersWaitingList"}) {
+            QMdiSubWindow* frame = open(item);
+            QVERIFY2(frame, item);
+            const QString name = frame->widget()->objectName();
+            if (!m_window->mdiArea()->viewport()->rect().contains(frame->geometry()))
+                cut << name + u" sticks out of the frame"_s;
+            for (const QAbstractItemView* list : frame->widget()->findChildren<QAbstractItemView*>())
+                if (list->isVisible() && list->horizontalScrollBar()->maximum() > 0)
+                    cut << name + u": the columns of "_s + list->objectName();
+            for (const QLabel* label : frame->widget()->findChildren<QLabel*>())
+                if (label->isVisible() && !label->wordWrap() && label->width() < label->sizeHint().width())
+                    cut << name + u": "_s + label->text();
+            frame->close();
+            QTRY_VERIFY(m_window->mdiArea()->subWindowList().isEmpty());
+        }
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u'\n')));
+
+        QMdiSubWindow* frame = open("mnuBookingsReport");
+        frame->resize(frame->size() + QSize(40, -30));
+        const QSize kept = frame->widget()->size();
+        frame->close();
+        QTRY_VERIFY(m_window->mdiArea()->subWindowList().isEmpty());
+        QCOMPARE(open("mnuBookingsReport")->widget()->size(), kept);
+        m_window->mdiArea()->closeAllSubWindows();
+        Registry::setRegistryValue(Settings::windowSize(u"frmReports"_s), u"3000x2000"_s);
+        frame = open("mnuBookingsReport");
+        QCOMPARE(frame->geometry(), m_window->mdiArea()->viewport()->rect());
     }
 
     void editMenuFollowsTheFocusedBox()
