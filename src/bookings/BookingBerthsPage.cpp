@@ -7,6 +7,7 @@
 #include "core/MessageLog.h"
 #include "core/Seams.h"
 #include "core/ui/ReadErrorLine.h"
+#include "core/ui/RecordGrid.h"
 #include "core/ui/Twips.h"
 #include "people/BoatDialog.h"
 #include "people/NamePicker.h"
@@ -64,10 +65,8 @@ BookingBerthsPage::BookingBerthsPage(Services& services, QWidget* parent)
     grdBerth->verticalHeader()->hide();
     grdBerth->setColumnHidden(BerthGridModel::ColID, true);
     grdBerth->setColumnHidden(BerthGridModel::ColDailyHireCharge, true);
-    grdBerth->setColumnWidth(BerthGridModel::ColName, Twips::toPixelsX(3000, this));
-    for (int column :
-         {BerthGridModel::ColLength, BerthGridModel::ColWidth, BerthGridModel::ColHasPower, BerthGridModel::ColFits})
-        grdBerth->setColumnWidth(column, Twips::toPixelsX(1000, this));
+    // The fit column says why a berth is too small ("No: length, ..."): every column as wide as it asks.
+    fitColumns(grdBerth);
     connect(grdBerth, &QTableView::clicked, this, [this](const QModelIndex& index) {
         grdBerth->setCurrentIndex(index);
         m_berths->toggle(index.row());

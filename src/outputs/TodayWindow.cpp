@@ -170,7 +170,8 @@ TodayWindow::TodayWindow(IWindowHost& host, Services& services, QWidget* parent)
     connect(cmdNoShows, &QPushButton::clicked, this, [this] { proposeNoShows(true); });
     connect(cmdRefresh, &QPushButton::clicked, this, [this] { refresh(); });
     connect(cmdClose, &QPushButton::clicked, this, &ChildWindow::closeWithFrame);
-    resize(1000, 700);
+    // Four lists side by side want the whole frame; a larger size is cut down to it when shown.
+    resize(1600, 1000);
 }
 
 TodayWindow* TodayWindow::display(IWindowHost& host, Services& services)

@@ -68,14 +68,6 @@ QKeySequence ctrl(Qt::Key key)
     return QKeySequence(Qt::CTRL | key);
 }
 
-// Windows whose own first size leaves columns out of view at 1280×800: Today's four lists side by side want the
-// whole frame (a larger size is cut down to the frame).
-QSize firstSize(const ChildWindow& window)
-{
-    if (window.objectName() == QStringLiteral("frmToday"))
-        return {1600, 1000};
-    return window.size();
-}
 } // namespace
 
 MainWindow::MainWindow(Services& services, QWidget* parent) : QMainWindow(parent), m_services(services)
@@ -428,7 +420,7 @@ void MainWindow::showChild(ChildWindow* window)
         // A child that deletes itself takes its frame with it (queued: the frame may be what is deleting it).
         connect(window, &QObject::destroyed, sub, &QWidget::close, Qt::QueuedConnection);
         // Opens at the size it had when last closed, inside the frame whatever screen that was on.
-        WindowPlacement::keepSize(sub, window, firstSize(*window));
+        WindowPlacement::keepSize(sub, window);
     }
     if (sub->isMinimized())
         sub->showNormal();

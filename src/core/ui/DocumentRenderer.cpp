@@ -122,8 +122,13 @@ Laid layOut(const Doc::Block& block, const Metrics& m)
         double tallest = 0;
         for (const Doc::Cell& cell : block.cells) {
             const double width = total > 0 ? m.width * std::max(0.0, cell.share) / total : 0;
-            // A small gap keeps neighbouring cells' texts apart.
-            laid.cells.push_back(wrap(cell.text, font, m.device, width - 4 * m.scale, cell.align));
+            // A small gap keeps neighbouring cells' texts apart. A bar's label stays on its one line, cut short
+            // where the bar is narrow: wrapped, a short stay's name would stand a letter a line.
+            const double room = width - 4 * m.scale;
+            const QString shown = cell.fill.isValid()
+                                      ? QFontMetricsF(font, m.device).elidedText(cell.text, Qt::ElideRight, room)
+                                      : cell.text;
+            laid.cells.push_back(wrap(shown, font, m.device, room, cell.align));
             laid.cellX.push_back(x);
             laid.cellWidth.push_back(width);
             tallest = std::max(tallest, laid.cells.back()->boundingRect().height());
