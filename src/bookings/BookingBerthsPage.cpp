@@ -67,6 +67,7 @@ BookingBerthsPage::BookingBerthsPage(Services& services, QWidget* parent)
     grdBerth->setColumnHidden(BerthGridModel::ColDailyHireCharge, true);
     // The fit column says why a berth is too small ("No: length, ..."): every column as wide as it asks.
     fitColumns(grdBerth);
+    grdBerth->horizontalHeader()->setStretchLastSection(true);
     connect(grdBerth, &QTableView::clicked, this, [this](const QModelIndex& index) {
         grdBerth->setCurrentIndex(index);
         m_berths->toggle(index.row());

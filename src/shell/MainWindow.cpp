@@ -415,12 +415,14 @@ void MainWindow::showChild(ChildWindow* window)
     // A window shown again is brought forward rather than wrapped twice.
     auto* sub = qobject_cast<QMdiSubWindow*>(window->parentWidget());
     if (!sub || sub->mdiArea() != m_mdiArea) {
+        // The size the window gave itself, taken before its frame fits it to the frame's own first size.
+        const QSize first = window->testAttribute(Qt::WA_Resized) ? window->size() : QSize();
         sub = m_mdiArea->addSubWindow(window);
         sub->setAttribute(Qt::WA_DeleteOnClose);
         // A child that deletes itself takes its frame with it (queued: the frame may be what is deleting it).
         connect(window, &QObject::destroyed, sub, &QWidget::close, Qt::QueuedConnection);
         // Opens at the size it had when last closed, inside the frame whatever screen that was on.
-        WindowPlacement::keepSize(sub, window);
+        WindowPlacement::keepSize(sub, window, first);
     }
     if (sub->isMinimized())
         sub->showNormal();

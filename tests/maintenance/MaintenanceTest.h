@@ -52,14 +52,14 @@ protected:
         MaintenanceMenu::backUp(m_install->services, m_host);
     }
     /// Restores from archive, answering Yes to the question that names it and where the database as it is now is
-    /// kept; the messages said before are dropped and the question is checked and taken off, so a test reads what
-    /// the restore itself said.
-    void restore(const QString& archive)
+    /// kept (through host's windows when given); the messages said before are dropped and the question is checked and
+    /// taken off, so a test reads what the restore itself said.
+    void restore(const QString& archive, IWindowHost* host = nullptr)
     {
         m_install->files.answers.enqueue(archive);
         m_install->messages.answers.enqueue(MsgResult::Yes);
         m_install->messages.calls.clear();
-        MaintenanceMenu::restore(m_install->services, m_host);
+        MaintenanceMenu::restore(m_install->services, host ? *host : m_host);
         QVERIFY(!m_install->messages.calls.isEmpty());
         const QString question = m_install->messages.calls.takeFirst().text;
         QVERIFY2(question.startsWith(u"Replace the database with the backup "_s + QDir::toNativeSeparators(archive)) &&

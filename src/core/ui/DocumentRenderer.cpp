@@ -56,6 +56,16 @@ LayoutPtr wrap(const QString& text, const QFont& font, QPaintDevice* device, dou
     return layout;
 }
 
+// A bar's label wraps between its words, but a word wider than the bar is cut short: wrapped anywhere, a short
+// stay's name would stand a letter a line.
+QString wordsCut(const QString& text, const QFontMetricsF& metrics, double room)
+{
+    QStringList words = text.split(u' ');
+    for (QString& word : words)
+        word = metrics.elidedText(word, Qt::ElideRight, room);
+    return words.join(u' ');
+}
+
 double lineHeight(const LayoutPtr& layout, int index)
 {
     return index < layout->lineCount() ? layout->lineAt(index).height() : 0;
@@ -122,13 +132,11 @@ Laid layOut(const Doc::Block& block, const Metrics& m)
         double tallest = 0;
         for (const Doc::Cell& cell : block.cells) {
             const double width = total > 0 ? m.width * std::max(0.0, cell.share) / total : 0;
-            // A small gap keeps neighbouring cells' texts apart. A bar's label stays on its one line, cut short
-            // where the bar is narrow: wrapped, a short stay's name would stand a letter a line.
+            // A small gap keeps neighbouring cells' texts apart.
             const double room = width - 4 * m.scale;
-            const QString shown = cell.fill.isValid()
-                                      ? QFontMetricsF(font, m.device).elidedText(cell.text, Qt::ElideRight, room)
-                                      : cell.text;
-            laid.cells.push_back(wrap(shown, font, m.device, room, cell.align));
+            laid.cells.push_back(
+                wrap(cell.fill.isValid() ? wordsCut(cell.text, QFontMetricsF(font, m.device), room) : cell.text, font,
+                     m.device, room, cell.align));
             laid.cellX.push_back(x);
             laid.cellWidth.push_back(width);
             tallest = std::max(tallest, laid.cells.back()->boundingRect().height());
