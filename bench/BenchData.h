@@ -37,6 +37,9 @@ QSqlDatabase open(int bookings, const QString& name, bool copy = false, int bert
 /// zem_busy_<bookings>_<berths>) of the benchmarks' own server (bench/pg-server.sh starts it and copies the file
 /// the first time).
 QSqlDatabase open(Engine engine, int bookings, const QString& name, int berths = Berths);
+/// A copy of the busy harbour that a benchmark may change, made afresh for each run: on SQLite a scratch file, on
+/// PostgreSQL database zem_scratch_<name> copied from zem_busy_<bookings>.
+QSqlDatabase openScratch(Engine engine, int bookings, const QString& name);
 /// An empty database of the benchmarks' server with the schema, made as zem_<name> the first time and kept; a
 /// benchmark that finds it empty fills it.
 QSqlDatabase openServer(const QString& name, const QString& connection);
