@@ -7,8 +7,11 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QSqlQuery>
 #include <cstdio>
 #include <unistd.h>
@@ -16,14 +19,25 @@
 namespace BenchData {
 namespace {
 
-// Generates the harbour of sizes into path unless it is there already; written beside it and renamed, so an
-// interrupted run leaves no half-made file to be measured later.
+// Generates the harbour of sizes into path unless it is there already. One run makes it while any other waits on
+// the lock; each writes under a name of its own and renames it into place whole, so an interrupted run leaves no
+// half-made file to be measured later and no run removes a file another is still writing.
 QString makeOnce(const QString& path, const DataGenerator::Sizes& sizes)
 {
     if (QFile::exists(path))
         return path;
-    const QString temp = path + QStringLiteral(".part");
-    QFile::remove(temp);
+    QLockFile lock(path + QStringLiteral(".lock"));
+    lock.setStaleLockTime(0); // a 2,000,000-booking file takes minutes: only a dead holder's lock is stale
+    if (!lock.lock())
+        qFatal("cannot lock %s", qPrintable(lock.fileName()));
+    if (QFile::exists(path))
+        return path; // made by the run we waited for
+    // Parts left by runs that died: the lock is ours, so nobody is writing them.
+    const QFileInfo target(path);
+    for (const QFileInfo& part :
+         target.dir().entryInfoList({target.fileName() + QStringLiteral(".part-*")}, QDir::Files))
+        QFile::remove(part.filePath());
+    const QString temp = QStringLiteral("%1.part-%2").arg(path).arg(QCoreApplication::applicationPid());
     if (const Status made = Database::createDatabase(temp); !made)
         qFatal("%s", qPrintable(made.error()));
     {
@@ -41,14 +55,18 @@ QString makeOnce(const QString& path, const DataGenerator::Sizes& sizes)
         std::fprintf(stderr, "generated in %.1f s\n", double(timer.elapsed()) / 1000.0);
     }
     Database::close(QStringLiteral("generate"));
-    QFile::rename(temp, path);
+    // rename replaces in one step; QFile::rename would refuse a target that exists.
+    if (std::rename(QFile::encodeName(temp).constData(), QFile::encodeName(path).constData()) != 0)
+        qFatal("cannot rename %s to %s", qPrintable(temp), qPrintable(path));
     return path;
 }
 
 QSqlDatabase openFile(QString path, const QString& name, bool copy)
 {
     if (copy) {
-        const QString scratch = QDir::temp().filePath(QStringLiteral("zem-bench-scratch.sqlite"));
+        // One scratch file per connection, so two writing benchmarks of one run do not share it.
+        const QString scratch = QDir::temp().filePath(QStringLiteral("zem-bench-scratch-%1.sqlite").arg(name));
+        Database::close(name); // a benchmark is called again as its iterations are worked out: a fresh copy each time
         QFile::remove(scratch);
         QFile::copy(path, scratch);
         path = scratch;
@@ -78,8 +96,33 @@ int bookings(qint64 standard)
     return asked > 0 ? asked : int(standard);
 }
 
+namespace {
+// Every size in a benchmark's name is named and followed by "/" or ends it ("…/bookings:200000/berths:2000"), so a
+// filter that ends a number with "/" or "$" matches that size alone; one that does not also matches every longer
+// number that starts with it (200000 in 2000000), and is told so.
+void warnOfOpenNumbers(int argc, char** argv)
+{
+    static const QRegularExpression open(QStringLiteral("[/:]([0-9]+)(?![0-9/$])"));
+    for (int i = 1; i < argc; ++i) {
+        QString filter = QString::fromLocal8Bit(argv[i]);
+        if (filter.startsWith(QLatin1String("--benchmark_filter=")))
+            filter = filter.section(u'=', 1);
+        else if (filter == QLatin1String("--benchmark_filter") && i + 1 < argc)
+            filter = QString::fromLocal8Bit(argv[++i]);
+        else
+            continue;
+        for (auto it = open.globalMatch(filter); it.hasNext();)
+            std::fprintf(stderr,
+                         "note: the filter's %s also matches every longer number that starts with it; end it with "
+                         "\"/\" or \"$\" to mean that size alone\n",
+                         qPrintable(it.next().captured(1)));
+    }
+}
+} // namespace
+
 int runBenchmarks(int argc, char** argv)
 {
+    warnOfOpenNumbers(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
@@ -124,6 +167,24 @@ QSqlDatabase open(Engine engine, int bookings, const QString& name, int berths)
         berths == Berths ? QString::number(bookings) : QStringLiteral("%1_%2").arg(bookings).arg(berths);
     serverScript({QStringLiteral("load"), generatedHarbour(bookings, berths), count});
     const auto db = Database::open(serverScript({QStringLiteral("uri"), count}), name);
+    if (!db)
+        qFatal("%s", qPrintable(db.error()));
+    return *db;
+}
+
+QSqlDatabase openScratch(Engine engine, int bookings, const QString& name)
+{
+    if (engine == Engine::SQLite)
+        return open(bookings, name, true);
+    const QString count = QString::number(bookings);
+    serverScript({QStringLiteral("load"), generatedHarbour(bookings), count});
+    // The server copies no database a session is connected to: this copy, and on the first call the harbour itself
+    // (the script keeps a copy of it to make the next ones from), which other benchmarks of this run may hold open.
+    Database::close(name);
+    for (const QString& connection : QSqlDatabase::connectionNames())
+        if (QSqlDatabase::database(connection, false).databaseName() == QStringLiteral("zem_busy_%1").arg(count))
+            Database::close(connection);
+    const auto db = Database::open(serverScript({QStringLiteral("scratch"), count, name}), name);
     if (!db)
         qFatal("%s", qPrintable(db.error()));
     return *db;

@@ -37,6 +37,9 @@ QSqlDatabase open(int bookings, const QString& name, bool copy = false, int bert
 /// zem_busy_<bookings>_<berths>) of the benchmarks' own server (bench/pg-server.sh starts it and copies the file
 /// the first time).
 QSqlDatabase open(Engine engine, int bookings, const QString& name, int berths = Berths);
+/// A copy of the busy harbour that a benchmark may change, made afresh at each call (the connection name's earlier
+/// copy closed): on SQLite a scratch file, on PostgreSQL database zem_scratch_<name> copied from zem_busy_<bookings>.
+QSqlDatabase openScratch(Engine engine, int bookings, const QString& name);
 /// An empty database of the benchmarks' server with the schema, made as zem_<name> the first time and kept; a
 /// benchmark that finds it empty fills it.
 QSqlDatabase openServer(const QString& name, const QString& connection);
@@ -73,14 +76,19 @@ class ServerCpu
 {
 public:
     explicit ServerCpu(const QSqlDatabase& db) : m_db(db), m_before(serverCpuSeconds(db)) {}
+    /// Around untimed work inside the loop (beside the state's PauseTiming and ResumeTiming): left out of the figure.
+    void pause() { m_pausedAt = serverCpuSeconds(m_db); }
+    void resume() { m_leftOut += serverCpuSeconds(m_db) - m_pausedAt; }
     void report(benchmark::State& state) const
     {
-        state.counters["server_cpu_ms"] = perIteration((serverCpuSeconds(m_db) - m_before) * 1000.0);
+        state.counters["server_cpu_ms"] = perIteration((serverCpuSeconds(m_db) - m_before - m_leftOut) * 1000.0);
     }
 
 private:
     QSqlDatabase m_db;
     double m_before;
+    double m_pausedAt = 0;
+    double m_leftOut = 0;
 };
 
 /// Whether a timed step failed: then the benchmark is marked with its error and its loop should stop.

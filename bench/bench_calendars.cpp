@@ -49,7 +49,8 @@ void BM_GridFill(benchmark::State& state, Engine engine)
     state.counters["booked_in_row_1"] = BenchData::perIteration(double(booked));
     serverCpu.report(state);
 }
-ZEM_BENCH_ENGINES(BM_GridFill, ->ArgsProduct({{200000, 2000000}, {int(View::HalfHourly), int(View::Daily)}}));
+ZEM_BENCH_ENGINES(BM_GridFill, ->ArgsProduct({{200000, 2000000}, {int(View::HalfHourly), int(View::Daily)}})
+                                   ->ArgNames({"bookings", "view"}));
 
 // The fill and then the names of the cells a maximised 1920-pixel window shows (28 berth columns of 1000 twips),
 // which are read as the cells are painted.
@@ -73,7 +74,8 @@ void BM_GridFillAndShow(benchmark::State& state, Engine engine)
     }
     serverCpu.report(state);
 }
-ZEM_BENCH_ENGINES(BM_GridFillAndShow, ->ArgsProduct({{200000, 2000000}, {int(View::HalfHourly), int(View::Daily)}}));
+ZEM_BENCH_ENGINES(BM_GridFillAndShow, ->ArgsProduct({{200000, 2000000}, {int(View::HalfHourly), int(View::Daily)}})
+                                          ->ArgNames({"bookings", "view"}));
 
 void BM_GridScroll(benchmark::State& state, Engine engine)
 {
@@ -95,7 +97,8 @@ void BM_GridScroll(benchmark::State& state, Engine engine)
     }
     serverCpu.report(state);
 }
-ZEM_BENCH_ENGINES(BM_GridScroll, ->ArgsProduct({{200000, 2000000}, {int(View::HalfHourly), int(View::Daily)}}));
+ZEM_BENCH_ENGINES(BM_GridScroll, ->ArgsProduct({{200000, 2000000}, {int(View::HalfHourly), int(View::Daily)}})
+                                     ->ArgNames({"bookings", "view"}));
 
 // The per-cell method on the booked-berths record set held in memory (as the window holds it open): for each
 // row a filter of every booked berth on the slot, then for each column a search of the filtered rows for the
@@ -173,6 +176,7 @@ void BM_GridFillPerCell(benchmark::State& state)
 }
 BENCHMARK(BM_GridFillPerCell)
     ->ArgsProduct({{200000, 2000000}, {int(View::HalfHourly), int(View::Daily)}})
+    ->ArgNames({"bookings", "view"})
     ->Unit(benchmark::kMillisecond)
     ->Iterations(5);
 
@@ -194,7 +198,8 @@ void BM_DayList(benchmark::State& state, Engine engine)
 }
 ZEM_BENCH_ENGINES(BM_DayList, ->Args({200000, BenchData::Berths})
                                   ->Args({2000000, BenchData::Berths})
-                                  ->Args({2000000, BenchData::LargestBerths}));
+                                  ->Args({2000000, BenchData::LargestBerths})
+                                  ->ArgNames({"bookings", "berths"}));
 
 // What the calendar's day list reads when a day is chosen: every booking's ID from the index, and the rows of the
 // first block; the rest as the list is scrolled to them.
@@ -213,7 +218,9 @@ void BM_DayListWindow(benchmark::State& state, Engine engine)
     }
     serverCpu.report(state);
 }
-ZEM_BENCH_ENGINES(BM_DayListWindow, ->Args({2000000, BenchData::Berths})->Args({2000000, BenchData::LargestBerths}));
+ZEM_BENCH_ENGINES(BM_DayListWindow, ->Args({2000000, BenchData::Berths})
+                                        ->Args({2000000, BenchData::LargestBerths})
+                                        ->ArgNames({"bookings", "berths"}));
 } // namespace
 
 int main(int argc, char** argv)

@@ -7,6 +7,8 @@
 #   bench/pg-server.sh load <sqlite> <n> copy the generated file into database zem_busy_<n> unless it is there
 #   bench/pg-server.sh uri <n>           the address of that database
 #   bench/pg-server.sh empty <name>      make database zem_<name> with the schema unless it is there; its address
+#   bench/pg-server.sh scratch <n> <name> a fresh copy of zem_busy_<n> as zem_scratch_<name> (made from a copy of it
+#                                        kept as zem_template_<n>); its address
 #   bench/pg-server.sh stop              stop the server (the folder stays; rm -rf it to start afresh)
 set -euo pipefail
 
@@ -60,6 +62,29 @@ empty() {
         sql "${db}_part" -f "$SCHEMA" >/dev/null
         sql postgres -c "ALTER DATABASE ${db}_part RENAME TO $db"
     fi
+    uri_of "$db"
+}
+
+# The server copies a database only while nobody is connected to it. The first copy of zem_busy_<n> becomes
+# zem_template_<n>, which takes no connections; every scratch copy is made from that, so only the first waits (a
+# while, not failing at once) for other runs' benchmarks to leave zem_busy_<n>.
+scratch() {
+    local source="zem_busy_$1" template="zem_template_$1" db="zem_scratch_$2" tries=0
+    start
+    if [ "$(sql postgres -At -c "SELECT count(*) FROM pg_database WHERE datname = '$template'")" != 1 ]; then
+        sql postgres -c "DROP DATABASE IF EXISTS ${template}_part"
+        until sql postgres -c "CREATE DATABASE ${template}_part TEMPLATE $source" 2>/dev/null; do
+            tries=$((tries + 1))
+            if [ "$tries" -ge 30 ]; then
+                echo "cannot copy $source: other sessions keep it open" >&2
+                return 1
+            fi
+            sleep 2
+        done
+        sql postgres -c "ALTER DATABASE ${template}_part RENAME TO $template" \
+            -c "ALTER DATABASE $template WITH IS_TEMPLATE true ALLOW_CONNECTIONS false"
+    fi
+    sql postgres -c "DROP DATABASE IF EXISTS $db" -c "CREATE DATABASE $db TEMPLATE $template"
     uri_of "$db"
 }
 
@@ -136,8 +161,9 @@ stop) as_server "$BIN/pg_ctl" -D "$DIR/data" -m fast stop >/dev/null ;;
 load) load "$2" "$3" ;;
 uri) uri "$2" ;;
 empty) empty "$2" ;;
+scratch) scratch "$2" "$3" ;;
 *)
-    echo "usage: $0 start | stop | load <sqlite file> <bookings> | uri <bookings> | empty <name>" >&2
+    echo "usage: $0 start | stop | load <sqlite file> <bookings> | uri <bookings> | empty <name> | scratch <bookings> <name>" >&2
     exit 2
     ;;
 esac

@@ -63,58 +63,76 @@ Result<BusyRead> readBusy(const QSqlDatabase& db, const QDateTime& from, const Q
 }
 
 // The active berths in natural name order, as a desk last read them, by connection: a list of thousands of berths
-// costs many times the question of which are taken, and it changes only when the berths do.
+// costs many times the question of which are taken, and it changes only when the berths do. Their order is kept
+// beside it, so a list read again after a change sorts only the berths whose names changed.
 struct BerthList
 {
     std::optional<qint64> version; // nothing when the list was read without its number: it is not kept
     QList<AvailableBerth> berths;
+};
+struct KeptList
+{
+    BerthList list;
+    Texts::KeptNaturalOrder order; // taken out while a new reading is sorted
 };
 QMutex& listsLock()
 {
     static QMutex lock;
     return lock;
 }
-QHash<QString, BerthList>& lists()
+QHash<QString, KeptList>& lists()
 {
-    static QHash<QString, BerthList> byConnection;
+    static QHash<QString, KeptList> byConnection;
     return byConnection;
 }
 
 // The list and its number from one statement, so neither can be newer than the other. With no active berth there
-// is no row to carry the number, and the empty list is read again next time.
-Result<BerthList> readBerthList(const QSqlDatabase& db)
+// is no row to carry the number, and the empty list is read again next time. In the order of the IDs, which orders
+// berths of equal names.
+Result<BerthList> readBerthList(const QSqlDatabase& db, Texts::KeptNaturalOrder& order, qsizetype expected)
 {
     QSqlQuery q(db);
     q.setForwardOnly(true);
     QString error;
     if (!Sql::exec(q,
                    QStringLiteral("SELECT (SELECT Version FROM BerthListVersion), ID, Name, Length, Width, HasPower, "
-                                  "DailyHireCharge, MaxDraft, TakesMultihulls FROM Berth WHERE Active <> 0"),
+                                  "DailyHireCharge, MaxDraft, TakesMultihulls FROM Berth WHERE Active <> 0 "
+                                  "ORDER BY ID"),
                    {}, &error))
         return databaseFailure(error);
-    BerthList list;
+    BerthList read;
+    QList<AvailableBerth> byId;
+    byId.reserve(expected);
+    QList<int> ids;
+    ids.reserve(expected);
+    QStringList names;
+    names.reserve(expected);
+    const auto real = [](const QVariant& value) {
+        return value.isNull() ? std::nullopt : std::optional(value.toDouble());
+    };
     while (q.next()) {
-        if (!q.value(0).isNull())
-            list.version = q.value(0).toLongLong();
+        if (const QVariant version = q.value(0); !version.isNull())
+            read.version = version.toLongLong();
         AvailableBerth berth;
         berth.id = q.value(1).toInt();
         berth.name = q.value(2).toString();
-        if (!q.value(3).isNull())
-            berth.length = q.value(3).toDouble();
-        if (!q.value(4).isNull())
-            berth.width = q.value(4).toDouble();
+        berth.length = real(q.value(3));
+        berth.width = real(q.value(4));
         berth.hasPower = q.value(5).toInt() != 0;
-        if (!q.value(6).isNull())
-            berth.dailyHireCharge = Money::fromDb(q.value(6));
-        if (!q.value(7).isNull())
-            berth.maxDraft = q.value(7).toDouble();
+        if (const QVariant charge = q.value(6); !charge.isNull())
+            berth.dailyHireCharge = Money::fromDb(charge);
+        berth.maxDraft = real(q.value(7));
         berth.takesMultihulls = q.value(8).toInt() != 0;
-        list.berths.append(berth);
+        ids.append(berth.id);
+        names.append(berth.name);
+        byId.append(std::move(berth));
     }
     if (q.lastError().isValid())
         return databaseFailure(q.lastError().text());
-    Texts::sortNaturally(list.berths, [](const AvailableBerth& berth) { return berth.name; });
-    return list;
+    read.berths.reserve(byId.size());
+    for (const qsizetype at : order.sort(ids, names))
+        read.berths.append(std::move(byId[at]));
+    return read;
 }
 } // namespace
 
@@ -169,20 +187,28 @@ Result<QList<AvailableBerth>> freeBerths(const QSqlDatabase& db, const QDateTime
     if (!busy)
         return busy.failure();
     std::optional<BerthList> kept;
+    Texts::KeptNaturalOrder order;
+    qsizetype expected = 0;
     {
         const QMutexLocker lock(&listsLock());
-        const auto it = lists().constFind(db.connectionName());
-        if (busy->listVersion && it != lists().cend() && it->version == busy->listVersion)
-            kept = *it;
+        const auto it = lists().find(db.connectionName());
+        if (it != lists().end()) {
+            if (busy->listVersion && it->list.version == busy->listVersion)
+                kept = it->list;
+            else {
+                order = std::move(it->order);
+                expected = it->list.berths.size();
+            }
+        }
     }
     if (!kept) {
-        auto read = readBerthList(db);
+        auto read = readBerthList(db, order, expected);
         if (!read)
             return read.failure();
         kept = std::move(*read);
         const QMutexLocker lock(&listsLock());
         if (kept->version)
-            lists().insert(db.connectionName(), *kept);
+            lists().insert(db.connectionName(), {*kept, std::move(order)});
         else
             lists().remove(db.connectionName());
     }

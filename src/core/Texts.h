@@ -31,6 +31,28 @@ template <typename T, typename NameOf> void sortNaturally(QList<T>& items, NameO
     items = std::move(sorted);
 }
 
+/// A list kept in natural order from one reading to the next, such as a desk's berths. Each name's collation key is
+/// made once: when the list is read again, items whose name did not change keep their order without a comparison,
+/// and only new or renamed items are keyed and merged in. The order is exactly sortNaturally's over the items
+/// given in the order of their IDs.
+class KeptNaturalOrder
+{
+public:
+    /// The positions of the items (IDs unique and ascending, with their names) in natural order of the names, equal
+    /// names in the order of their IDs; remembered for the next call.
+    std::vector<qsizetype> sort(const QList<int>& ids, const QStringList& names);
+
+private:
+    struct Item
+    {
+        int id;
+        QString name;
+        QCollatorSortKey key;
+    };
+    QString m_locale; // the collator's locale when the keys were made: another one makes every key again
+    std::vector<Item> m_sorted;
+};
+
 /// "Zem Harbour" with every "&" doubled, for labels.
 QString productTitle();
 /// "v 1.0.1": the program's version.

@@ -143,6 +143,8 @@ private slots:
     {
         const DataRows<BerthChangeRow> row;
         row("renamed", {u"UPDATE Berth SET Name = 'A3' WHERE ID = 2"_s});
+        row("renamed to the front", {u"UPDATE Berth SET Name = 'A0' WHERE ID = 4"_s});
+        row("renamed into a tie", {u"UPDATE Berth SET Name = 'a1' WHERE ID = 4"_s});
         row("resized", {u"UPDATE Berth SET Length = 9, Width = 2.5, MaxDraft = 1.5 WHERE ID = 2"_s});
         row("power and multihulls", {u"UPDATE Berth SET HasPower = 1, TakesMultihulls = 0 WHERE ID = 2"_s});
         row("daily charge", {u"UPDATE Berth SET DailyHireCharge = 99 WHERE ID = 2"_s});

@@ -4,6 +4,10 @@
 #include "core/Money.h"
 #include "core/Texts.h"
 
+#include <QMap>
+#include <QRandomGenerator>
+#include <numeric>
+
 using namespace DateTimes;
 
 // Money and date-time values: parsing, rounding, formatting and their database form; which box texts are valid.
@@ -17,6 +21,30 @@ class tst_Values : public QObject
     using LengthsRow = std::tuple<bool, QString, int, QString>;
     using ValidityRow = std::tuple<QString, InputChecks::Kind, QString, QString>;
     using RoundingRow = std::tuple<qlonglong, qlonglong, qlonglong, qlonglong>;
+
+    using KeptOrderRow = std::tuple<QStringList, QString>;
+
+    // The IDs in the order the kept list gives, and in the order the collator gives when it sorts the names afresh
+    // (equal names keeping the order of their IDs); with language, the collator of that language instead.
+    static std::pair<QString, QString> keptAndAfresh(Texts::KeptNaturalOrder& order, const QList<int>& ids,
+                                                     const QStringList& names,
+                                                     std::optional<QLocale::Language> language = std::nullopt)
+    {
+        const auto text = [&](const auto& positions) {
+            QStringList order;
+            for (const auto at : positions)
+                order << QString::number(ids[at]);
+            return order.join(u' ');
+        };
+        QCollator collator = Texts::naturalOrder();
+        if (language)
+            collator.setLocale(QLocale(*language));
+        QList<qsizetype> afresh(ids.size());
+        std::iota(afresh.begin(), afresh.end(), 0);
+        std::stable_sort(afresh.begin(), afresh.end(),
+                         [&](qsizetype a, qsizetype b) { return collator.compare(names[a], names[b]) < 0; });
+        return {language ? QString() : text(order.sort(ids, names)), text(afresh)};
+    }
 
 private slots:
     void roundToHalfHour_data()
@@ -380,6 +408,103 @@ private slots:
         QCOMPARE(berths, byCollator);
         QCOMPARE(berths.first(), u"a2#2"_s); // 2 before 10
         QCOMPARE(name(berths.last()), u"Z"_s);
+    }
+
+    // A list kept in order between readings orders each reading exactly as the collator sorts it afresh (equal names
+    // by ID), whatever changed since the last: a list is "ID:name ID:name ..."; the result, the IDs in order.
+    void keptNaturalOrder_data()
+    {
+        const DataRows<KeptOrderRow> row;
+        row("digits as numbers", {{u"1:A10 2:A2 3:A1 4:B1 5:A9"_s}, u"3 2 5 1 4"_s});
+        row("case ignored, equal names by ID", {{u"1:a1 2:A1 3:A0 4:a0"_s}, u"3 4 1 2"_s});
+        row("leading zeros", {{u"1:A02 2:A2 3:A002 4:A1 5:A010"_s}, u"4 1 2 3 5"_s});
+        row("accents after the plain letter", {{u"1:Ecluse 2:Éclair 3:Eclair 4:eclair 5:Eb"_s}, u"5 3 4 2 1"_s});
+        row("empty names first", {{u"1:B 2: 3:A 4:"_s}, u"2 4 3 1"_s});
+        row("long digit runs", {{u"1:A100000000000000000000 2:A99999999999999999999 3:A9"_s}, u"3 2 1"_s});
+        row("renamed to the front", {{u"1:A1 2:A2 3:A3"_s, u"1:A1 2:A2 3:A0"_s}, u"3 1 2"_s});
+        row("renamed into a tie", {{u"1:A1 2:A2 3:A3"_s, u"1:A2 2:A2 3:A3"_s}, u"1 2 3"_s});
+        row("renamed out of a tie", {{u"1:A2 2:a2 3:A3"_s, u"1:A4 2:a2 3:A3"_s}, u"2 3 1"_s});
+        row("case changed", {{u"1:a1 2:A1"_s, u"1:A1 2:a1"_s}, u"1 2"_s});
+        row("removed and added", {{u"1:A1 2:A2 3:A3"_s, u"1:A1 3:A3 4:A2 5:A10"_s}, u"1 4 3 5"_s});
+        row("all new", {{u"1:B1 2:B2"_s, u"3:A2 4:A1"_s}, u"4 3"_s});
+        row("emptied", {{u"1:A1 2:A2"_s, u""_s, u"2:A2 1:A1"_s}, u"1 2"_s});
+    }
+    void keptNaturalOrder()
+    {
+        const auto& [readings, expected] = fetchRow<KeptOrderRow>();
+        Texts::KeptNaturalOrder order;
+        QString last;
+        for (const QString& reading : readings) {
+            QList<int> ids;
+            QStringList names;
+            for (const QString& item : reading.split(u' ', Qt::SkipEmptyParts)) {
+                ids << item.section(u':', 0, 0).toInt();
+                names << item.section(u':', 1);
+            }
+            // Given in the order of their IDs, as the berths are read.
+            QList<qsizetype> byId(ids.size());
+            std::iota(byId.begin(), byId.end(), 0);
+            std::sort(byId.begin(), byId.end(), [&](qsizetype a, qsizetype b) { return ids[a] < ids[b]; });
+            QList<int> sortedIds;
+            QStringList sortedNames;
+            for (const qsizetype at : byId) {
+                sortedIds << ids[at];
+                sortedNames << names[at];
+            }
+            const auto [kept, afresh] = keptAndAfresh(order, sortedIds, sortedNames);
+            QCOMPARE(kept, afresh);
+            last = kept;
+        }
+        QCOMPARE(last, expected);
+    }
+
+    // Generated lists read again and again with a few berths renamed, removed or added each time, and the office's
+    // language changed between readings: always the collator's order afresh.
+    void keptNaturalOrderOverManyChanges()
+    {
+        const QStringList pieces = {u"A"_s, u"a"_s, u"B"_s, u"Pontoon "_s, u"pontoon "_s, u"Ö"_s, u"O"_s,
+                                    u"Z"_s, u"É"_s, u"e"_s, u"C-"_s,       u""_s,         u"Å"_s, u"aa"_s};
+        QRandomGenerator random(20261209);
+        const auto someName = [&] {
+            QString name = pieces[random.bounded(int(pieces.size()))];
+            if (random.bounded(4))
+                name += QString(random.bounded(3), u'0') + QString::number(random.bounded(1, 120));
+            return name;
+        };
+        QMap<int, QString> berths;
+        for (int id = 1; id <= 400; ++id)
+            berths.insert(id, someName());
+        int nextId = 401;
+        Texts::KeptNaturalOrder order;
+        const QLocale before;
+        bool languageChanged = false;
+        for (int round = 0; round < 12; ++round) {
+            for (int change = random.bounded(20); change > 0; --change) {
+                const int id = berths.keys().at(random.bounded(int(berths.size())));
+                switch (random.bounded(3)) {
+                case 0:
+                    berths[id] = someName();
+                    break;
+                case 1:
+                    berths.remove(id);
+                    break;
+                default:
+                    berths.insert(nextId++, someName());
+                    break;
+                }
+            }
+            if (round % 4 == 3)
+                QLocale::setDefault(round % 8 == 3 ? QLocale(QLocale::Swedish) : before);
+            const auto [kept, afresh] = keptAndAfresh(order, berths.keys(), berths.values());
+            QCOMPARE(kept, afresh);
+            // In Swedish Ö and Å are letters of their own after Z: the language did reach the order.
+            if (round == 3) {
+                QVERIFY(kept != keptAndAfresh(order, berths.keys(), berths.values(), QLocale::English).second);
+                languageChanged = true;
+            }
+        }
+        QLocale::setDefault(before);
+        QVERIFY(languageChanged);
     }
 };
 
