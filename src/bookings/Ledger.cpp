@@ -141,7 +141,8 @@ Account accountFrom(const QSqlQuery& q, int at)
     a.cancelled = q.value(at + 2).toInt() != 0;
     a.customerId = q.value(at + 3).toInt();
     a.booked = DateTimes::readDateTime(q.value(at + 4)).date();
-    a.arrival = DateTimes::readDateTime(q.value(at + 5)).date();
+    a.arrivalAt = DateTimes::readDateTime(q.value(at + 5));
+    a.arrival = a.arrivalAt.date();
     if (!q.value(at + 6).isNull())
         a.invoiceNumber = q.value(at + 6).toLongLong();
     if (!q.value(at + 7).isNull())
@@ -333,7 +334,7 @@ Result<QList<Owing>> owing(const QSqlDatabase& db, const PaymentTerms& terms, co
     q.setForwardOnly(true);
     QString error;
     if (!Sql::exec(q,
-                   QStringLiteral("SELECT B.ID, B.BerthConfirmationNumber, C.Name, B.FromDate, ") +
+                   QStringLiteral("SELECT B.ID, B.BerthConfirmationNumber, C.Name, ") +
                        accountColumns(QStringLiteral("B")) +
                        QStringLiteral(" FROM Booking B LEFT JOIN Customer C ON C.ID = B.CustomerID WHERE B.Cancelled "
                                       "= 0 AND ") +
@@ -346,8 +347,8 @@ Result<QList<Owing>> owing(const QSqlDatabase& db, const PaymentTerms& terms, co
         o.bookingId = q.value(0).toInt();
         o.confirmationNumber = text(q.value(1));
         o.customer = text(q.value(2));
-        o.arrival = DateTimes::readDateTime(q.value(3));
-        const Account held = accountFrom(q, 4);
+        const Account held = accountFrom(q, 3);
+        o.arrival = held.arrivalAt;
         o.total = held.total;
         o.paid = held.paid;
         o.due = held.due(terms, today);

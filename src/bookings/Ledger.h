@@ -71,6 +71,7 @@ struct Account
     int customerId = 0;
     QDate booked;
     QDate arrival;
+    QDateTime arrivalAt; // the arrival with its time, for lists that show it
     std::optional<qint64> invoiceNumber;
     std::optional<int> methodId; // the booking's payment method
     PaymentTerms::Agreed agreed; // the deposit and days agreed for this booking
