@@ -69,8 +69,8 @@ Result<std::optional<BoatRecord>> loadOne(const QSqlDatabase& db, int id)
     return std::optional(read(q));
 }
 
-// Inside the transaction: the boat as this desk loaded it, or why not.
-Status stillAsLoaded(const QSqlDatabase& db, const BoatRecord& loaded)
+// Inside the transaction: the boat as it is stored now, or a Conflict when another desk removed it.
+Result<BoatRecord> storedNow(const QSqlDatabase& db, const BoatRecord& loaded)
 {
     const auto current = loadOne(db, loaded.id);
     if (!current)
@@ -79,7 +79,16 @@ Status stillAsLoaded(const QSqlDatabase& db, const BoatRecord& loaded)
         return conflict(QCoreApplication::translate("Boats", "The boat \"%1\" was removed at another desk meanwhile, "
                                                              "so nothing was saved.")
                             .arg(loaded.name));
-    if (**current != loaded)
+    return **current;
+}
+
+// Inside the transaction: the boat as this desk loaded it, or why not.
+Status stillAsLoaded(const QSqlDatabase& db, const BoatRecord& loaded)
+{
+    const auto current = storedNow(db, loaded);
+    if (!current)
+        return current.failure();
+    if (*current != loaded)
         return conflict(QCoreApplication::translate("Boats", "The boat \"%1\" was changed at another desk meanwhile, "
                                                              "so nothing was saved. Open it again to see the change.")
                             .arg(loaded.name));
@@ -188,14 +197,10 @@ Status modify(const QSqlDatabase& db, const BoatRecord& loaded, const BoatRecord
     Sql::Transaction tx(db, true);
     if (!tx.started())
         return databaseFailure(tx.error());
-    const auto current = loadOne(db, loaded.id);
+    const auto current = storedNow(db, loaded);
     if (!current)
         return current.failure();
-    if (!*current)
-        return conflict(QCoreApplication::translate("Boats", "The boat \"%1\" was removed at another desk meanwhile, "
-                                                             "so nothing was saved.")
-                            .arg(loaded.name));
-    const auto boat = FieldChanges::toWrite(merged(loaded, **current, edited), merge);
+    const auto boat = FieldChanges::toWrite(merged(loaded, *current, edited), merge);
     if (!boat)
         return boat.failure();
     QString error;
