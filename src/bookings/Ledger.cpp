@@ -1,6 +1,7 @@
 #include "bookings/Ledger.h"
 
 #include "bookings/CreditNotes.h"
+#include "core/Actor.h"
 #include "core/DateTimes.h"
 #include "core/InputParsing.h"
 #include "core/SqlHelpers.h"
@@ -10,7 +11,6 @@
 #include <QMap>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QSysInfo>
 #include <algorithm>
 
 namespace Ledger {
@@ -104,10 +104,7 @@ Money lineCeiling()
 
 QString deskName()
 {
-    QString user = qEnvironmentVariable("USER");
-    if (user.isEmpty())
-        user = qEnvironmentVariable("USERNAME");
-    return user.isEmpty() ? QSysInfo::machineHostName() : user + u'@' + QSysInfo::machineHostName();
+    return Actor::label();
 }
 
 Result<QList<Line>> lines(const QSqlDatabase& db, int bookingId)

@@ -56,7 +56,7 @@ struct Entry
 /// The largest amount one line may carry: £10,000,000.00.
 Money lineCeiling();
 
-/// "user@machine", as each line names the desk that recorded it.
+/// "user@machine" of whoever acts now (Actor::label), as each line names who recorded it.
 QString deskName();
 
 /// The booking's lines in the order they were added.

@@ -1,0 +1,57 @@
+#include "core/Actor.h"
+
+#include <QMutex>
+#include <QMutexLocker>
+#include <QSysInfo>
+
+namespace Actor {
+namespace {
+// One desk is one process: the background threads (printing, mail) read who queued their work, so reads lock.
+QMutex& guard()
+{
+    static QMutex mutex;
+    return mutex;
+}
+Who& signedIn()
+{
+    static Who who;
+    return who;
+}
+QString systemUser()
+{
+    QString user = qEnvironmentVariable("USER");
+    if (user.isEmpty())
+        user = qEnvironmentVariable("USERNAME");
+    return user;
+}
+} // namespace
+
+Who current()
+{
+    QMutexLocker lock(&guard());
+    Who who = signedIn();
+    if (who.userId == 0)
+        who.user = systemUser();
+    who.machine = QSysInfo::machineHostName();
+    return who;
+}
+
+void signIn(int userId, const QString& user, const QString& role)
+{
+    QMutexLocker lock(&guard());
+    signedIn() = Who{userId, user, role, {}};
+}
+
+void signOut()
+{
+    QMutexLocker lock(&guard());
+    signedIn() = Who{};
+}
+
+QString label()
+{
+    const Who who = current();
+    return who.user.isEmpty() ? who.machine : who.user + u'@' + who.machine;
+}
+
+} // namespace Actor
