@@ -11,7 +11,7 @@ fail() {
 
 # The window layer: files named for a window, the shared widgets in core/ui, the program's start. The seams'
 # own declarations aside.
-window_layer='(Window|Dialog|Wizard|WizardPages|Page|Register|Editor|Viewer|Entry|Menu|Manager|Widgets|Panel)\.(cpp|h):|^src/core/ui/|^src/app/|^src/shell/Startup\.cpp:|^src/core/Seams\.h:'
+window_layer='(Window|Dialog|Wizard|WizardPages|Page|Register|Editor|Viewer|Entry|Menu|Menus|Manager|Widgets|Panel)\.(cpp|h):|^src/core/ui/|^src/app/|^src/shell/Startup\.cpp:|^src/core/Seams\.h:'
 asking='QMessageBox|QFileDialog|QInputDialog|IMessageBox|IFileDialog|\b(services|m_services)\.(messages|files)\b'
 hits=$(grep -rnE "$asking" src --include='*.cpp' --include='*.h' | grep -vE "$window_layer")
 [ -n "$hits" ] && fail "a message box or file dialog below the windows:"$'\n'"$hits"
