@@ -1,6 +1,7 @@
 #include "berths/BookingChartMarks.h"
 
 #include <QPainter>
+#include <algorithm>
 
 namespace BookingChartMarks {
 
@@ -24,6 +25,15 @@ void paintBlock(QPainter& p, const QRect& bar, const QPen& outline)
     p.drawRect(bar);
     p.setBrush(QBrush(QColor(0x80, 0x80, 0x80), Qt::BDiagPattern));
     p.drawRect(bar);
+}
+
+void paintHeld(QPainter& p, const QRect& bar, const QPen& outline)
+{
+    p.setPen(outline);
+    p.setBrush(QColor(0x9f, 0xb6, 0xd8));
+    p.drawRect(bar);
+    p.fillRect(QRect(bar.left() + 1, bar.top() + 1, bar.width() - 1, std::max(2, bar.height() / 6)),
+               QColor(0x4a, 0x6f, 0xa5));
 }
 
 void paintStay(QPainter& p, const QRect& bar, CheckIn::Stay stay)

@@ -18,6 +18,8 @@ namespace BookingChartMarks {
 QColor paidColour(BookingChart::Paid paid);
 
 void paintBlock(QPainter& p, const QRect& bar, const QPen& outline);
+/// A berth held by a contract: slate blue with a light band along its top.
+void paintHeld(QPainter& p, const QRect& bar, const QPen& outline);
 /// Nothing for an expected guest.
 void paintStay(QPainter& p, const QRect& bar, CheckIn::Stay stay);
 
