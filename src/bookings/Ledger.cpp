@@ -22,6 +22,12 @@ QString text(const QVariant& v)
 }
 
 // What the line adds to the amount paid.
+// A line recorded without its time takes the machine's.
+QDateTime stampOf(const QDateTime& when)
+{
+    return when.isValid() ? when : DateTimes::wallTime(QDate::currentDate(), QTime::currentTime());
+}
+
 Money signedAmount(const Entry& entry)
 {
     switch (entry.kind) {
@@ -154,7 +160,7 @@ Result<Money> addContractLine(const QSqlDatabase& db, int contractId, Money paid
     if (!Sql::exec(db,
                    QStringLiteral("INSERT INTO Payment (BookingID, ContractID, PaidAt, Kind, PaymentMethodID, Amount, "
                                   "Reference, Desk, Note) VALUES (0, ?, ?, ?, ?, ?, ?, ?, ?)"),
-                   {contractId, DateTimes::dbDateTime(when), static_cast<int>(entry.kind),
+                   {contractId, DateTimes::dbDateTime(stampOf(when)), static_cast<int>(entry.kind),
                     entry.methodId ? QVariant(*entry.methodId) : Sql::nullInt(), signedAmount(entry).toDb(),
                     entry.reference, desk, entry.note},
                    &error))
@@ -274,7 +280,7 @@ Result<Recorded> addLine(const QSqlDatabase& db, int bookingId, const Entry& ent
         credited = *credit;
     }
     // A line always carries its time: without the desk's clock, the machine's.
-    const QDateTime stamp = when.isValid() ? when : DateTimes::wallTime(QDate::currentDate(), QTime::currentTime());
+    const QDateTime stamp = stampOf(when);
     const auto lineId = Sql::insertReturningId(
         db,
         QStringLiteral("INSERT INTO Payment (BookingID, PaidAt, Kind, PaymentMethodID, Amount, Reference, Desk, Note) "

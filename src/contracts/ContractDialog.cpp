@@ -18,6 +18,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
+#include <algorithm>
+#include <iterator>
 
 namespace {
 template <typename Box> Box* named(Box* box, const char* name)

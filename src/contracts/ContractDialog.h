@@ -1,6 +1,7 @@
 #pragma once
 
 #include "contracts/ContractStore.h"
+#include "rates/TermRates.h"
 
 #include <QDialog>
 

@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <QSet>
+#include <algorithm>
 
 namespace ContractStore {
 namespace {

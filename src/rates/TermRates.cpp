@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QHash>
+#include <algorithm>
 
 namespace TermRates {
 namespace {

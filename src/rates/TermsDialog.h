@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/SqlHelpers.h"
 #include "rates/TermRates.h"
 
 #include <QDialog>

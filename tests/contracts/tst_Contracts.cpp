@@ -4,7 +4,9 @@
 #include "bookings/BookingStore.h"
 #include "bookings/DependentBookings.h"
 #include "common/TestSupport.h"
+#include "contracts/ContractDialog.h"
 #include "contracts/ContractStore.h"
+#include "contracts/ContractsWindow.h"
 #include "rates/TermRates.h"
 
 #include <functional>
@@ -271,8 +273,8 @@ private slots:
     }
     void splits()
     {
-        const auto& [total, count, first, last, amounts, dates] = fetchRow<SplitRow>();
-        const QList<ContractPlan::Instalment> plan = ContractPlan::split(Money::fromPence(total), count, first, last);
+        const auto& [total, instalments, first, last, amounts, dates] = fetchRow<SplitRow>();
+        const QList<ContractPlan::Instalment> plan = ContractPlan::split(Money::fromPence(total), instalments, first, last);
         QList<qint64> pence;
         QList<QDate> due;
         for (const ContractPlan::Instalment& i : plan) {
@@ -321,6 +323,55 @@ private slots:
         QCOMPARE(count(u"Customer WHERE ID = 1"_s), 1);
         QVERIFY(Removal::remove(db, 2, 0, guarded, removeCustomer));
         QCOMPARE(count(u"Customer WHERE ID = 2"_s), 0);
+    }
+
+    // The dialog proposes the rates' price and the plan; the window lists the contract, invoices and is paid.
+    void madeAndPaidThroughTheWindows()
+    {
+        ContractDialog dialog(m_install->services);
+        QVERIFY(dialog.load());
+        auto* holder = control<QComboBox>(dialog, "cboCustomer");
+        holder->setCurrentIndex(holder->findData(1));
+        choose(dialog, "cboBerth", u"P1"_s);
+        control<QDateEdit>(dialog, "dtpFirst")->setDate(September1);
+        control<QDateEdit>(dialog, "dtpLast")->setDate(March31);
+        click(dialog, "cmdPropose");
+        QCOMPARE(control<QLineEdit>(dialog, "txtPrice")->text(), Money::fromPence(79672).format());
+        choose(dialog, "cboPlan", u"Four instalments"_s);
+        auto* plan = control<QTableWidget>(dialog, "grdPlan");
+        QCOMPARE(plan->rowCount(), 4);
+        // A plan typed short of the total by a penny is refused, and nothing typed is lost.
+        choose(dialog, "cboPlan", u"Dates and amounts as typed"_s);
+        const QString first = plan->item(0, 1)->text();
+        plan->item(0, 1)->setText(Money(*Money::parse(first) - Money::fromPence(1)).format());
+        click(dialog, "cmdOK");
+        VERIFY_HAS(said(), u"add "_s + Money::fromPence(1).formatGrouped());
+        QCOMPARE(count(u"Contract"_s), 0);
+        plan->item(0, 1)->setText(first);
+        click(dialog, "cmdOK");
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        const auto saved = ContractStore::load(m_install->db(), dialog.savedId());
+        QVERIFY(saved && saved->plan.size() == 4 && saved->hire == Money::fromPence(79672));
+
+        // Opened after its first instalment fell due: that one is invoiced as the list is read.
+        m_install->clock.current = at(September1, 9);
+        TestHost host;
+        auto* window = ContractsWindow::display(host, m_install->services);
+        auto* grid = control<QTableView>(*window, "grdContracts");
+        QCOMPARE(grid->model()->rowCount(), 1);
+        QCOMPARE(grid->model()->index(0, 1).data().toString(), u"Ann Holder"_s);
+        QCOMPARE(grid->model()->index(0, 7).data().toString(), saved->total.formatGrouped());
+        VERIFY_HAS(control<QLabel>(*window, "lblPlan")->text(), u"1. due"_s);
+        QCOMPARE(count(u"ContractInstalment WHERE InvoiceNumber IS NOT NULL"_s), 1);
+        click(*window, "cmdIssue");
+        QCOMPARE(count(u"ContractInstalment WHERE InvoiceNumber = 42"_s), 1);
+        VERIFY_HAS(logText(), EventLog::eventText(EventLog::ContractInvoiceIssued));
+        onNextModal([](QDialog* pay) {
+            control<QLineEdit>(*pay, "txtAmount")->setText(u"100"_s);
+            click(*pay, "cmdRecord");
+        });
+        click(*window, "cmdPay");
+        QCOMPARE(grid->model()->index(0, 7).data().toString(), (saved->total - pounds(100)).formatGrouped());
     }
 
     // A server refuses a booking written over a contract's berth at commit, whoever wrote it.

@@ -113,9 +113,9 @@ private slots:
     {
         const QList<Term> terms = seasonAndWinter();
         using S = TermPricing::Stretch;
-        QCOMPARE(TermPricing::stretchOf(terms[1], QDate(2027, 2, 1)), S({QDate(2026, 10, 1), QDate(2027, 3, 31)}));
-        QCOMPARE(TermPricing::stretchOf(terms[1], QDate(2027, 10, 1)), S({QDate(2027, 10, 1), QDate(2028, 3, 31)}));
-        QCOMPARE(TermPricing::stretchOf(terms[0], QDate(2030, 6, 1)), S({QDate(2030, 4, 1), QDate(2030, 9, 30)}));
+        QCOMPARE(*TermPricing::stretchOf(terms[1], QDate(2027, 2, 1)), S({QDate(2026, 10, 1), QDate(2027, 3, 31)}));
+        QCOMPARE(*TermPricing::stretchOf(terms[1], QDate(2027, 10, 1)), S({QDate(2027, 10, 1), QDate(2028, 3, 31)}));
+        QCOMPARE(*TermPricing::stretchOf(terms[0], QDate(2030, 6, 1)), S({QDate(2030, 4, 1), QDate(2030, 9, 30)}));
         QVERIFY(!TermPricing::stretchOf(terms[0], QDate(2030, 10, 1)));
         const Term once{3, u"2026"_s, QDate(2026, 1, 1), QDate(2026, 12, 31), false, 0};
         QVERIFY(!TermPricing::stretchOf(once, QDate(2027, 1, 1)));
