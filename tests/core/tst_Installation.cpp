@@ -41,7 +41,11 @@ private slots:
         QTest::newRow("Season") << u"ID Name FirstNight LastNight Yearly Priority"_s;
         QTest::newRow("Rate") << u"ID SeasonID BerthTypeID BerthID PerMetre Nightly WeekendNight Weekly Monthly"_s;
         QTest::newRow("Tax") << u"ID Name Rate FromDate"_s;
-        QTest::newRow("Payment") << u"ID BookingID PaidAt Kind PaymentMethodID Amount Reference Desk Note"_s;
+        QTest::newRow("Payment") << u"ID BookingID PaidAt Kind PaymentMethodID Amount Reference Desk Note ContractID"_s;
+        QTest::newRow("Contract") << u"ID CustomerID BoatID TermID FirstDay LastDay Hire Tax Total Paid Cancelled "
+                                     u"Created Desk Notes"_s;
+        QTest::newRow("ContractBerth") << u"ContractID BerthID BlockID"_s;
+        QTest::newRow("ContractInstalment") << u"ID ContractID Number DueDate Amount InvoiceNumber IssuedAt"_s;
         QTest::newRow("Boat") << u"ID CustomerID Name Kind LengthCm BeamCm DraftCm HeightCm Registration "
                                  u"InsuranceCompany PolicyNumber InsuranceExpiry Notes"_s;
         QTest::newRow("WaitingEntry") << u"ID CustomerID BoatID FromDate ToDate BerthTypeID MinLengthCm Notes Added "
