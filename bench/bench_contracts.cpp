@@ -6,6 +6,7 @@
 #include "berths/BookingChart.h"
 #include "bookings/BerthAvailability.h"
 #include "bookings/HeldBerths.h"
+#include "core/DateTimes.h"
 #include "core/SqlHelpers.h"
 
 #include <benchmark/benchmark.h>

@@ -52,7 +52,7 @@ ContractDialog::ContractDialog(Services& services, QWidget* parent) : QDialog(pa
     grdPlan->horizontalHeader()->setStretchLastSection(true);
     grdPlan->setTabKeyNavigation(false);
     auto* cmdPropose = named(new QPushButton(tr("P&ropose price"), this), "cmdPropose");
-    auto* cmdAddRow = named(new QPushButton(tr("Add a &row"), this), "cmdAddRow");
+    auto* cmdAddRow = named(new QPushButton(tr("Add a ro&w"), this), "cmdAddRow");
     txtNotes = named(new QPlainTextEdit(this), "txtNotes");
     txtNotes->setTabChangesFocus(true);
     txtNotes->setMaximumHeight(60);

@@ -68,7 +68,7 @@ public:
         form->addRow(tr("&Method:"), m_method);
         form->addRow(tr("&Reference:"), m_reference);
         auto* buttons = new QDialogButtonBox(this);
-        buttons->addButton(tr("&Record"), QDialogButtonBox::AcceptRole)->setObjectName(QStringLiteral("cmdRecord"));
+        buttons->addButton(tr("Recor&d"), QDialogButtonBox::AcceptRole)->setObjectName(QStringLiteral("cmdRecord"));
         buttons->addButton(tr("&Cancel"), QDialogButtonBox::RejectRole)->setObjectName(QStringLiteral("cmdCancel"));
         form->addRow(buttons);
         connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
