@@ -274,7 +274,8 @@ private slots:
     void splits()
     {
         const auto& [total, instalments, first, last, amounts, dates] = fetchRow<SplitRow>();
-        const QList<ContractPlan::Instalment> plan = ContractPlan::split(Money::fromPence(total), instalments, first, last);
+        const QList<ContractPlan::Instalment> plan =
+            ContractPlan::split(Money::fromPence(total), instalments, first, last);
         QList<qint64> pence;
         QList<QDate> due;
         for (const ContractPlan::Instalment& i : plan) {
