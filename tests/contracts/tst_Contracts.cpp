@@ -129,6 +129,10 @@ private slots:
         const auto block = BerthBlocks::load(db, -bars->front().bookingId);
         QVERIFY(block && *block && (*block)->contractId == *id);
         QCOMPARE(BerthBlocks::remove(db, **block).kind(), FailureKind::Refused);
+        BerthBlocks::Block moved = **block;
+        moved.to = moved.to.addDays(-30);
+        QCOMPARE(BerthBlocks::save(db, moved, {}, **block).kind(), FailureKind::Refused);
+        QCOMPARE(BerthBlocks::load(db, (*block)->id)->value().to, (*block)->to);
 
         // An instalment issued early takes the next invoice number; those due by a day follow in date order.
         const auto early = ContractStore::issue(db, *id, 3, m_install->clock.current);
@@ -324,6 +328,15 @@ private slots:
         QCOMPARE(count(u"Customer WHERE ID = 1"_s), 1);
         QVERIFY(Removal::remove(db, 2, 0, guarded, removeCustomer));
         QCOMPARE(count(u"Customer WHERE ID = 2"_s), 0);
+        // The list goes by berth type, then berth: a mooring's contract before the pontoon's.
+        QVERIFY(exec(u"INSERT INTO BerthType (ID, Type) VALUES (71, 'Mooring')"_s));
+        QVERIFY(exec(u"INSERT INTO Berth (ID, Name, TypeID, Active) VALUES (4, 'M1', 71, 1)"_s));
+        ContractRecord mooring = annual();
+        mooring.berthIds = {4};
+        QVERIFY(ContractStore::add(db, mooring, m_install->clock.current));
+        const auto listed = ContractStore::list(db);
+        QVERIFY(listed && listed->size() == 2);
+        QCOMPARE(listed->at(0).berths + u' ' + listed->at(1).berths, u"M1 P1"_s);
     }
 
     // The dialog proposes the rates' price and the plan; the window lists the contract, invoices and is paid.

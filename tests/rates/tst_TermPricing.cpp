@@ -1,6 +1,7 @@
 #include "common/TestSupport.h"
 #include "rates/TermPricing.h"
 #include "rates/TermRates.h"
+#include "rates/TermsDialog.h"
 
 using TermPricing::Term;
 using TermPricing::TermRate;
@@ -154,6 +155,37 @@ private slots:
         bad.rates[0].termId = 99;
         QCOMPARE(TermRates::save(db, *loaded, bad).kind(), FailureKind::Refused);
         QCOMPARE(*TermRates::load(db), *loaded);
+    }
+
+    // Terms and prices typed into the dialog are saved as typed; a price that is no amount keeps the dialog open,
+    // names its row and saves nothing.
+    void dialogSavesWhatIsTyped()
+    {
+        TermsDialog dialog(m_install->services);
+        QVERIFY(dialog.load());
+        click(dialog, "cmdAddTerm");
+        QTableWidget* terms = dialog.grdTerms;
+        terms->item(0, 0)->setText(u"Season"_s);
+        terms->setItem(0, 1, new QTableWidgetItem(DateTimes::dateText(QDate(2026, 4, 1))));
+        terms->setItem(0, 2, new QTableWidgetItem(DateTimes::dateText(QDate(2026, 9, 30))));
+        qobject_cast<QComboBox*>(terms->cellWidget(0, 3))->setCurrentIndex(1);
+        click(dialog, "cmdAddPrice");
+        QTableWidget* prices = dialog.grdPrices;
+        prices->setItem(0, 0, new QTableWidgetItem(u"Season"_s));
+        prices->setItem(0, 3, new QTableWidgetItem(u"12x0"_s));
+        click(dialog, "cmdSave");
+        VERIFY_HAS(said(), u"Row 1"_s);
+        QVERIFY(TermRates::load(m_install->db())->terms.isEmpty());
+        prices->item(0, 3)->setText(u"1,200.50"_s);
+        click(dialog, "cmdSave");
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        const auto saved = TermRates::load(m_install->db());
+        QVERIFY(saved && saved->terms.size() == 1 && saved->rates.size() == 1);
+        QVERIFY(saved->terms[0].yearly);
+        QCOMPARE(saved->terms[0].lastNight, QDate(2026, 9, 30));
+        QCOMPARE(saved->rates[0].termId, saved->terms[0].id);
+        QCOMPARE(saved->rates[0].price, Money::fromPence(120050));
+        QCOMPARE(saved->rates[0].from, m_install->clock.current.date());
     }
 };
 
