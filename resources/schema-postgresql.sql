@@ -674,3 +674,67 @@ CREATE INDEX IF NOT EXISTS IX_Booking_Boat ON Booking (BoatID);
 -- Part of a boat's name, as ILIKE '%...%' asks it, through the trigram index rather than every boat.
 CREATE INDEX IF NOT EXISTS IX_Boat_Name ON Boat USING gin (Name gin_trgm_ops);
 -- quick search: end
+
+-- contracts: begin
+-- A berth let for a year or a season. ContractTerm is a named term (a season or a year, once or every year);
+-- ContractRate its price per berth type or per berth (per berth or, PerMetre 1, per metre of length) from a date,
+-- the latest in force at the start of the term's stretch pricing it. A contract's berths are held through a
+-- BerthBlock row each (BerthBlock.ContractID), so the period index, availability and the server's check at commit
+-- treat them as they treat a block. Its instalments are invoiced with the booking invoices' one gapless sequence
+-- (Company.LastInvoiceNumber); its payments are ledger lines in Payment with BookingID 0 and its ContractID.
+CREATE TABLE IF NOT EXISTS ContractTerm (
+    ID SERIAL PRIMARY KEY,
+    Name TEXT NOT NULL,
+    FirstDay TEXT NOT NULL,
+    LastDay TEXT NOT NULL,
+    Yearly INTEGER NOT NULL DEFAULT 0
+);
+CREATE TABLE IF NOT EXISTS ContractRate (
+    ID SERIAL PRIMARY KEY,
+    TermID INTEGER NOT NULL,
+    BerthTypeID INTEGER,
+    BerthID INTEGER,
+    PerMetre INTEGER NOT NULL DEFAULT 0,
+    Price BIGINT NOT NULL,
+    EffectiveFrom TEXT NOT NULL
+);
+CREATE INDEX IF NOT EXISTS IX_ContractRate_Term ON ContractRate (TermID);
+CREATE TABLE IF NOT EXISTS Contract (
+    ID SERIAL PRIMARY KEY,
+    CustomerID INTEGER NOT NULL,
+    BoatID INTEGER,
+    TermID INTEGER,
+    FirstDay TEXT NOT NULL,
+    LastDay TEXT NOT NULL,
+    Hire BIGINT NOT NULL,
+    Tax BIGINT NOT NULL,
+    Total BIGINT NOT NULL,
+    Paid BIGINT NOT NULL DEFAULT 0,
+    Cancelled INTEGER NOT NULL DEFAULT 0,
+    Created TEXT,
+    Desk TEXT,
+    Notes TEXT
+);
+CREATE INDEX IF NOT EXISTS IX_Contract_Customer ON Contract (CustomerID);
+CREATE TABLE IF NOT EXISTS ContractBerth (
+    ContractID INTEGER NOT NULL,
+    BerthID INTEGER NOT NULL,
+    BlockID INTEGER,
+    PRIMARY KEY (ContractID, BerthID)
+);
+CREATE INDEX IF NOT EXISTS IX_ContractBerth_Berth ON ContractBerth (BerthID);
+CREATE TABLE IF NOT EXISTS ContractInstalment (
+    ID SERIAL PRIMARY KEY,
+    ContractID INTEGER NOT NULL,
+    Number INTEGER NOT NULL,
+    DueDate TEXT NOT NULL,
+    Amount BIGINT NOT NULL,
+    InvoiceNumber BIGINT,
+    IssuedAt TEXT
+);
+CREATE INDEX IF NOT EXISTS IX_ContractInstalment_Contract ON ContractInstalment (ContractID, Number);
+CREATE UNIQUE INDEX IF NOT EXISTS IX_ContractInstalment_Invoice ON ContractInstalment (InvoiceNumber);
+ALTER TABLE BerthBlock ADD COLUMN IF NOT EXISTS ContractID INTEGER;
+ALTER TABLE Payment ADD COLUMN IF NOT EXISTS ContractID INTEGER;
+CREATE INDEX IF NOT EXISTS IX_Payment_Contract ON Payment (ContractID) WHERE ContractID IS NOT NULL;
+-- contracts: end

@@ -615,4 +615,68 @@ CREATE INDEX IF NOT EXISTS IX_Booking_Confirmation ON Booking (BerthConfirmation
 CREATE INDEX IF NOT EXISTS IX_Booking_Boat ON Booking (BoatID);
 -- quick search: end
 
-PRAGMA user_version = 13;
+-- contracts: begin
+-- A berth let for a year or a season. ContractTerm is a named term (a season or a year, once or every year);
+-- ContractRate its price per berth type or per berth (per berth or, PerMetre 1, per metre of length) from a date,
+-- the latest in force at the start of the term's stretch pricing it. A contract's berths are held through a
+-- BerthBlock row each (BerthBlock.ContractID), so the period index, availability and the server's check at commit
+-- treat them as they treat a block. Its instalments are invoiced with the booking invoices' one gapless sequence
+-- (Company.LastInvoiceNumber); its payments are ledger lines in Payment with BookingID 0 and its ContractID.
+CREATE TABLE ContractTerm (
+    ID INTEGER PRIMARY KEY,
+    Name TEXT NOT NULL,
+    FirstDay TEXT NOT NULL,
+    LastDay TEXT NOT NULL,
+    Yearly INTEGER NOT NULL DEFAULT 0
+);
+CREATE TABLE ContractRate (
+    ID INTEGER PRIMARY KEY,
+    TermID INTEGER NOT NULL,
+    BerthTypeID INTEGER,
+    BerthID INTEGER,
+    PerMetre INTEGER NOT NULL DEFAULT 0,
+    Price INTEGER NOT NULL,
+    EffectiveFrom TEXT NOT NULL
+);
+CREATE INDEX IX_ContractRate_Term ON ContractRate (TermID);
+CREATE TABLE Contract (
+    ID INTEGER PRIMARY KEY,
+    CustomerID INTEGER NOT NULL,
+    BoatID INTEGER,
+    TermID INTEGER,
+    FirstDay TEXT NOT NULL,
+    LastDay TEXT NOT NULL,
+    Hire INTEGER NOT NULL,
+    Tax INTEGER NOT NULL,
+    Total INTEGER NOT NULL,
+    Paid INTEGER NOT NULL DEFAULT 0,
+    Cancelled INTEGER NOT NULL DEFAULT 0,
+    Created TEXT,
+    Desk TEXT,
+    Notes TEXT
+);
+CREATE INDEX IX_Contract_Customer ON Contract (CustomerID);
+CREATE TABLE ContractBerth (
+    ContractID INTEGER NOT NULL,
+    BerthID INTEGER NOT NULL,
+    BlockID INTEGER,
+    PRIMARY KEY (ContractID, BerthID)
+) WITHOUT ROWID;
+CREATE INDEX IX_ContractBerth_Berth ON ContractBerth (BerthID);
+CREATE TABLE ContractInstalment (
+    ID INTEGER PRIMARY KEY,
+    ContractID INTEGER NOT NULL,
+    Number INTEGER NOT NULL,
+    DueDate TEXT NOT NULL,
+    Amount INTEGER NOT NULL,
+    InvoiceNumber INTEGER,
+    IssuedAt TEXT
+);
+CREATE INDEX IX_ContractInstalment_Contract ON ContractInstalment (ContractID, Number);
+CREATE UNIQUE INDEX IX_ContractInstalment_Invoice ON ContractInstalment (InvoiceNumber);
+ALTER TABLE BerthBlock ADD COLUMN ContractID INTEGER;
+ALTER TABLE Payment ADD COLUMN ContractID INTEGER;
+CREATE INDEX IX_Payment_Contract ON Payment (ContractID) WHERE ContractID IS NOT NULL;
+-- contracts: end
+
+PRAGMA user_version = 14;

@@ -205,7 +205,12 @@ Result<std::vector<BookingChart::Bar>> BookingChart::bars(const QSqlDatabase& db
             d.from = b.from;
             d.to = b.to;
             d.label = b.reason;
-            d.tip = BerthBlocks::describe(b);
+            d.held = b.contractId != 0;
+            d.tip = d.held ? QCoreApplication::translate("BookingChart", "Contract %1: %2 holds %3 from %4 to %5")
+                                 .arg(b.contractId)
+                                 .arg(b.reason, b.berthName, DateTimes::dateText(b.from.date()),
+                                      DateTimes::dateText(b.to.date()))
+                           : BerthBlocks::describe(b);
             m_details.insert(-b.id, d);
         }
     }
@@ -248,6 +253,7 @@ Result<std::vector<BookingChart::Bar>> BookingChart::bars(const QSqlDatabase& db
         bar.tip = d.tip;
         bar.paid = d.paid;
         bar.stay = d.stay;
+        bar.held = d.held;
         bar.berthId = berthAt(e.row);
         bar.from = d.from;
         bar.to = d.to;

@@ -48,6 +48,7 @@ public:
         QDateTime to;
         bool toMove = false; // a booking a block was confirmed over
         CheckIn::Stay stay = CheckIn::Stay::Expected;
+        bool held = false; // a block that is a contract's: the berth let for a term, labelled with its holder
         /// A berth block's bar: its bookingId is the block's ID negated.
         bool blocked() const { return bookingId < 0; }
     };
@@ -119,6 +120,7 @@ private:
         QString tip;
         Paid paid = Paid::Unpaid;
         CheckIn::Stay stay = CheckIn::Stay::Expected;
+        bool held = false;
     };
 
     std::vector<Row> m_rows;

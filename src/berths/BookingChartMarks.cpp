@@ -1,8 +1,19 @@
 #include "berths/BookingChartMarks.h"
 
 #include <QPainter>
+#include <algorithm>
 
 namespace BookingChartMarks {
+namespace {
+void paintHeld(QPainter& p, const QRect& bar, const QPen& outline)
+{
+    p.setPen(outline);
+    p.setBrush(QColor(0x9f, 0xb6, 0xd8));
+    p.drawRect(bar);
+    p.fillRect(QRect(bar.left() + 1, bar.top() + 1, bar.width() - 1, std::max(2, bar.height() / 6)),
+               QColor(0x4a, 0x6f, 0xa5));
+}
+} // namespace
 
 QColor paidColour(BookingChart::Paid paid)
 {
@@ -17,8 +28,12 @@ QColor paidColour(BookingChart::Paid paid)
     return QColor(0xe8, 0x83, 0x7a);
 }
 
-void paintBlock(QPainter& p, const QRect& bar, const QPen& outline)
+void paintBlock(QPainter& p, const QRect& bar, const QPen& outline, bool held)
 {
+    if (held) {
+        paintHeld(p, bar, outline);
+        return;
+    }
     p.setPen(outline);
     p.setBrush(QColor(0xD8, 0xD8, 0xD8));
     p.drawRect(bar);

@@ -17,7 +17,8 @@ namespace BookingChartMarks {
 /// What is paid, as the bar's colour shows it: green paid, amber part paid, red unpaid.
 QColor paidColour(BookingChart::Paid paid);
 
-void paintBlock(QPainter& p, const QRect& bar, const QPen& outline);
+/// A block hatched grey; a berth a contract holds (held) slate blue with a darker band along its top.
+void paintBlock(QPainter& p, const QRect& bar, const QPen& outline, bool held = false);
 /// Nothing for an expected guest.
 void paintStay(QPainter& p, const QRect& bar, CheckIn::Stay stay);
 

@@ -320,9 +320,8 @@ void BookingChartView::paintBars(QPainter& p) const
         const QRect rect = barRect(bar);
         const bool selected = bar.bookingId == selectedBooking();
         if (bar.blocked()) {
-            // A block: hatched grey, with its reason.
-            BookingChartMarks::paintBlock(
-                p, rect, selected ? QPen(palette().highlight().color(), 2) : QPen(QColor(0x60, 0x60, 0x60)));
+            const QPen outline = selected ? QPen(palette().highlight().color(), 2) : QPen(QColor(0x60, 0x60, 0x60));
+            BookingChartMarks::paintBlock(p, rect, outline, bar.held);
         } else {
             QPen pen = selected ? QPen(palette().highlight().color(), 2)
                                 : QPen(BookingChartMarks::paidColour(bar.paid).darker(140));

@@ -23,7 +23,7 @@ QString when(const QDateTime& t)
     return t.toString(DateTimes::dateTimeFormat());
 }
 
-constexpr auto Columns = "K.ID, K.BerthID, BE.Name, K.FromDate, K.ToDate, K.Reason";
+constexpr auto Columns = "K.ID, K.BerthID, BE.Name, K.FromDate, K.ToDate, K.Reason, K.ContractID";
 
 Block blockOf(const QSqlQuery& q)
 {
@@ -34,6 +34,7 @@ Block blockOf(const QSqlQuery& q)
     b.from = DateTimes::readDateTime(q.value(3));
     b.to = DateTimes::readDateTime(q.value(4));
     b.reason = q.value(5).toString();
+    b.contractId = q.value(6).toInt();
     return b;
 }
 
@@ -110,6 +111,11 @@ Failure changedMeanwhile(const QSqlDatabase& db, const Block& seen, std::optiona
 }
 } // namespace
 
+QString heldText()
+{
+    return text("A contract holds this berth over the period: change or cancel the contract in Contracts.");
+}
+
 bool Block::sameAs(const Block& other) const
 {
     return id == other.id && berthId == other.berthId && from == other.from && to == other.to && reason == other.reason;
@@ -170,6 +176,8 @@ Result<int> save(const QSqlDatabase& db, const Block& typed, const QList<int>& c
             return now.failure();
         if (!*now)
             return conflict(text("Another desk removed this block meanwhile."));
+        if ((*now)->contractId != 0)
+            return refused(heldText());
         const auto merged = FieldChanges::toWrite(BerthBlocks::merged(*seen, **now, typed), merge);
         if (!merged)
             return merged.failure();
@@ -246,6 +254,8 @@ Status remove(const QSqlDatabase& db, const Block& seen, std::optional<Block>* t
         return now.failure();
     if (!*now || !(*now)->sameAs(seen))
         return changedMeanwhile(db, seen, theirs);
+    if ((*now)->contractId != 0)
+        return refused(heldText());
     QString error;
     if (!Sql::exec(db, QStringLiteral("DELETE FROM BerthBlock WHERE ID = ?"), {seen.id}, &error) || !tx.commit(&error))
         return databaseFailure(error);

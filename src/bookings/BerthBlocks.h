@@ -28,6 +28,7 @@ struct Block
     QDateTime from;
     QDateTime to;
     QString reason;
+    int contractId = 0; // the contract holding the berth through this block (HeldBerths); 0 for a plain block
     /// The same block, berth, period and reason (the name as read does not count).
     bool sameAs(const Block& other) const;
 };
@@ -73,6 +74,9 @@ FieldChanges::Merge<Block> merged(const Block& loaded, const Block& theirs, cons
 /// save found taken, told apart from another booking.
 Result<QSet<int>> blockedOver(const QSqlDatabase& db, const QList<int>& berthIds, const QDateTime& from,
                               const QDateTime& to, int bookingId);
+
+/// Why a contract's block is not changed or removed as a block is.
+QString heldText();
 
 /// One line for the event log and the chart's tooltip: "P2 blocked from … to …: reason".
 QString describe(const Block& block);

@@ -22,6 +22,12 @@ QString text(const QVariant& v)
 }
 
 // What the line adds to the amount paid.
+// A line recorded without its time takes the machine's.
+QDateTime stampOf(const QDateTime& when)
+{
+    return when.isValid() ? when : DateTimes::wallTime(QDate::currentDate(), QTime::currentTime());
+}
+
 Money signedAmount(const Entry& entry)
 {
     switch (entry.kind) {
@@ -121,6 +127,50 @@ Result<QList<Line>> lines(const QSqlDatabase& db, int bookingId)
     while (q.next())
         found.append(lineFrom(q));
     return found;
+}
+
+Result<QList<Line>> contractLines(const QSqlDatabase& db, int contractId)
+{
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    QString error;
+    if (!Sql::exec(q,
+                   QStringLiteral("SELECT ") + LineColumns + LineFrom +
+                       QStringLiteral(" WHERE P.ContractID = ? AND P.BookingID = 0 ORDER BY P.ID"),
+                   {contractId}, &error))
+        return databaseFailure(error);
+    QList<Line> found;
+    while (q.next())
+        found.append(lineFrom(q));
+    return found;
+}
+
+Result<Money> addContractLine(const QSqlDatabase& db, int contractId, Money paid, const Entry& entry,
+                              const QDateTime& when, const QString& desk)
+{
+    if (const QString fault = entryFault(entry); !fault.isEmpty())
+        return refused(fault);
+    if (entry.kind == Kind::Credit || entry.kind == Kind::CreditUsed)
+        return refused(QCoreApplication::translate("Ledger", "A contract is paid, refunded or corrected."));
+    const Money after = paid + signedAmount(entry);
+    if (entry.kind == Kind::Refund && after < Money())
+        return refused(
+            QCoreApplication::translate("Ledger", "The refund is more than the %1 paid.").arg(paid.format()));
+    QString error;
+    if (!Sql::exec(db,
+                   QStringLiteral("INSERT INTO Payment (BookingID, ContractID, PaidAt, Kind, PaymentMethodID, Amount, "
+                                  "Reference, Desk, Note) VALUES (0, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                   {contractId, DateTimes::dbDateTime(stampOf(when)), static_cast<int>(entry.kind),
+                    entry.methodId ? QVariant(*entry.methodId) : Sql::nullInt(), signedAmount(entry).toDb(),
+                    entry.reference, desk, entry.note},
+                   &error))
+        return databaseFailure(error);
+    const auto sum = Sql::scalar(
+        db, QStringLiteral("SELECT COALESCE(SUM(Amount), 0) FROM Payment WHERE ContractID = ? AND BookingID = 0"),
+        {contractId}, &error);
+    if (!sum)
+        return databaseFailure(error);
+    return Money::fromDb(*sum);
 }
 
 QString accountColumns(const QString& alias)
@@ -230,7 +280,7 @@ Result<Recorded> addLine(const QSqlDatabase& db, int bookingId, const Entry& ent
         credited = *credit;
     }
     // A line always carries its time: without the desk's clock, the machine's.
-    const QDateTime stamp = when.isValid() ? when : DateTimes::wallTime(QDate::currentDate(), QTime::currentTime());
+    const QDateTime stamp = stampOf(when);
     const auto lineId = Sql::insertReturningId(
         db,
         QStringLiteral("INSERT INTO Payment (BookingID, PaidAt, Kind, PaymentMethodID, Amount, Reference, Desk, Note) "
@@ -285,17 +335,8 @@ Result<Money> customerCredit(const QSqlDatabase& db, int customerId)
     return *credit;
 }
 
-Result<qint64> issueInvoice(const QSqlDatabase& db, int bookingId)
+Result<qint64> drawInvoiceNumber(const QSqlDatabase& db)
 {
-    // Immediate: the sequence is taken by one desk at a time on both engines.
-    Sql::Transaction tx(db, true);
-    if (!tx.started())
-        return databaseFailure(tx.error());
-    const auto held = account(db, bookingId);
-    if (!held)
-        return held.failure();
-    if (held->invoiceNumber)
-        return *held->invoiceNumber;
     QString error;
     const QString company = QStringLiteral("(SELECT MIN(CompanyID) FROM Company)");
     QSqlQuery q(db);
@@ -310,12 +351,29 @@ Result<qint64> issueInvoice(const QSqlDatabase& db, int bookingId)
         db, QStringLiteral("SELECT LastInvoiceNumber FROM Company WHERE CompanyID = ") + company, {}, &error);
     if (!number)
         return databaseFailure(error);
-    const qint64 issued = number->toLongLong();
+    return number->toLongLong();
+}
+
+Result<qint64> issueInvoice(const QSqlDatabase& db, int bookingId)
+{
+    // Immediate: the sequence is taken by one desk at a time on both engines.
+    Sql::Transaction tx(db, true);
+    if (!tx.started())
+        return databaseFailure(tx.error());
+    const auto held = account(db, bookingId);
+    if (!held)
+        return held.failure();
+    if (held->invoiceNumber)
+        return *held->invoiceNumber;
+    const auto issued = drawInvoiceNumber(db);
+    if (!issued)
+        return issued.failure();
+    QString error;
     if (!Sql::exec(db, QStringLiteral("UPDATE Booking SET InvoiceNumber = ? WHERE ID = ?"),
-                   {QVariant::fromValue<qlonglong>(issued), bookingId}, &error) ||
+                   {QVariant::fromValue<qlonglong>(*issued), bookingId}, &error) ||
         !tx.commit(&error))
         return databaseFailure(error);
-    return issued;
+    return *issued;
 }
 
 QString owesSql(const QString& alias)

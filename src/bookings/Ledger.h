@@ -62,6 +62,13 @@ QString deskName();
 /// The booking's lines in the order they were added.
 Result<QList<Line>> lines(const QSqlDatabase& db, int bookingId);
 
+/// A contract's lines (BookingID 0, its ContractID), in the order they were added.
+Result<QList<Line>> contractLines(const QSqlDatabase& db, int contractId);
+/// Adds a line to a contract holding paid inside the caller's transaction, with the entry's checks and a refund no
+/// more than paid; returns the contract's amount paid after it, read back from its lines.
+Result<Money> addContractLine(const QSqlDatabase& db, int contractId, Money paid, const Entry& entry,
+                              const QDateTime& when, const QString& desk);
+
 /// A booking's money as the summary shows it.
 struct Account
 {
@@ -116,6 +123,8 @@ Result<Money> customerCredit(const QSqlDatabase& db, int customerId);
 /// The booking's invoice number: the one it was given when first issued, or the next of the company's one
 /// sequence, assigned inside a transaction so no number is skipped or given twice.
 Result<qint64> issueInvoice(const QSqlDatabase& db, int bookingId);
+/// The next number of that sequence, inside the caller's write transaction (a contract's instalment invoices too).
+Result<qint64> drawInvoiceNumber(const QSqlDatabase& db);
 
 /// The SQL condition that the booking row named alias owes money by Money::owes(): its total less what was paid is
 /// at least half a penny. The one test of owing for every list that filters in SQL (Today, payments and balances due).

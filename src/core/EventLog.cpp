@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <iterator>
 
 namespace EventLog {
 
@@ -63,6 +64,11 @@ QString eventText(int code)
         "Guest's stay put back",
         "Credit note issued",
     };
+    // Contracts keep the codes from 60 of their own.
+    static const char* const contractTexts[] = {"Contract made", "Contract cancelled", "Contract instalment invoiced",
+                                                "Contract payment recorded"};
+    if (code >= ContractMade && code < ContractMade + int(std::size(contractTexts)))
+        return QString::fromLatin1(contractTexts[code - ContractMade]);
     constexpr int count = sizeof(texts) / sizeof(texts[0]);
     if (code < 0 || code >= count)
         return {};

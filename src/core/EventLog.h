@@ -55,6 +55,11 @@ enum Event : int
     GuestNoShow = 36,
     StayPutBack = 37, // a mistaken arrival, departure or no-show undone
     CreditNoteIssued = 38,
+    // Contracts: berths let for a term.
+    ContractMade = 60,
+    ContractCancelled = 61,
+    ContractInvoiceIssued = 62,
+    ContractPaymentRecorded = 63,
 };
 
 /// The text of an event code; empty for codes without one.

@@ -184,6 +184,12 @@ QString upgradeTo13(Engine engine)
 {
     return schemaSection(engine, QStringLiteral("quick search"));
 }
+// Version 13 let berths by the night only: no terms, contracts or their instalments, and every block and ledger
+// line belongs to no contract.
+QString upgradeToContracts(Engine engine)
+{
+    return schemaSection(engine, QStringLiteral("contracts"));
+}
 Status writeAllCustomerWords(const QSqlDatabase& db)
 {
     return SearchText::rewriteCustomers(db);
@@ -201,7 +207,8 @@ const Upgrade Upgrades[] = {{upgradeTo2},
                             {upgradeTo10},
                             {upgradeTo11},
                             {upgradeTo12},
-                            {upgradeTo13}};
+                            {upgradeTo13},
+                            {upgradeToContracts}};
 static_assert(std::size(Upgrades) == Database::CurrentSchemaVersion - 1, "one upgrade per version");
 } // namespace
 

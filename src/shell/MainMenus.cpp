@@ -12,6 +12,7 @@
 #include "bookings/DependentBookings.h"
 #include "bookings/FindBookingWindow.h"
 #include "bookings/QuickSearchWidgets.h"
+#include "contracts/ContractsWindow.h"
 #include "core/EventLog.h"
 #include "core/Registry.h"
 #include "core/Seams.h"
@@ -125,6 +126,7 @@ void MainWindow::buildMenus()
     addItem(mnuBookings, QStringLiteral("mnuBookingsReport"), tr("View &Reports"));
     addItem(mnuBookings, QStringLiteral("mnuBookingsToday"), tr("&Today"), ctrl(Qt::Key_T));
     addItem(mnuBookings, QStringLiteral("mnuBookingsCashUp"), tr("Today's &cash-up..."));
+    addItem(mnuBookings, QStringLiteral("mnuBookingsContracts"), tr("C&ontracts..."));
     addSeparator(mnuBookings, QStringLiteral("mnuBookings1"));
     addItem(mnuBookings, QStringLiteral("mnuBookingsCalendarAdvanced"), tr("View Ad&vanced Calendar"), ctrl(Qt::Key_D));
     addItem(mnuBookings, QStringLiteral("mnuBookingsCalendar"), tr("View &Simple Calendar"), ctrl(Qt::Key_S));
@@ -285,10 +287,12 @@ void MainWindow::connectWindows()
             m_services.messages.show(opened.error(), caption(), MsgIcon::Exclamation, MsgButtons::Ok);
     });
     connectItem(QStringLiteral("mnuHelpAbout"), [this] { AboutDialog::display(m_services, this); });
-    connectItem(QStringLiteral("mnuCustomersView"),
-                [this] { CustomerListWindow::display(*this, m_services, DependentBookings::ofCustomer()); });
-    connectItem(QStringLiteral("mnuCustomersFind"),
-                [this] { FindCustomerDialog::display(m_services, DependentBookings::ofCustomer(), this); });
+    connectItem(QStringLiteral("mnuCustomersView"), [this] {
+        CustomerListWindow::display(*this, m_services, ContractStore::guardingHolders(DependentBookings::ofCustomer()));
+    });
+    connectItem(QStringLiteral("mnuCustomersFind"), [this] {
+        FindCustomerDialog::display(m_services, ContractStore::guardingHolders(DependentBookings::ofCustomer()), this);
+    });
     connectItem(QStringLiteral("mnuCustomersWaitingList"), [this] { WaitingListWindow::display(*this, m_services); });
     connectItem(QStringLiteral("mnuConfigBerthOwners"),
                 [this] { OwnerListWindow::display(*this, m_services, BerthRemoval::ofOwner()); });
@@ -296,6 +300,7 @@ void MainWindow::connectWindows()
                 [this] { BookingWizard::display(*this, m_services, RecordMode::Add, 0); });
     connectItem(QStringLiteral("mnuBookingsFind"), [this] { FindBookingWindow::display(*this, m_services); });
     connectItem(QStringLiteral("mnuBookingsChart"), [this] { BookingChartWindow::display(*this, m_services); });
+    connectItem(QStringLiteral("mnuBookingsContracts"), [this] { ContractsWindow::display(*this, m_services); });
     connectItem(QStringLiteral("mnuFileBackupDB"), [this] { MaintenanceMenu::backUp(m_services, *this); });
     connectItem(QStringLiteral("mnuFileRestoreDB"), [this] { MaintenanceMenu::restore(m_services, *this); });
     connectItem(QStringLiteral("mnuFileCompactDB"), [this] { MaintenanceMenu::compact(m_services, *this); });

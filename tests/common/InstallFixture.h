@@ -187,11 +187,20 @@ inline QString dropSeasonsSql(bool server)
            u"ALTER TABLE Booking DROP COLUMN TaxRate; "_s;
 }
 
+/// Takes away terms, contracts, their instalments and their marks on blocks and ledger lines: the latest step back.
+inline QString dropContractsSql()
+{
+    return u"DROP INDEX IX_Payment_Contract; ALTER TABLE Payment DROP COLUMN ContractID; ALTER TABLE BerthBlock DROP "
+           u"COLUMN ContractID; DROP TABLE ContractInstalment; DROP TABLE ContractBerth; DROP TABLE Contract; DROP "
+           u"TABLE ContractRate; DROP TABLE ContractTerm; "_s;
+}
+
 /// Takes away the quick search's indexes, then check-in, the deposit agreed per booking and credit notes: the
 /// first two steps back from the present schema.
 inline QString dropDeskDaySql()
 {
-    QString sql = u"DROP INDEX IX_Booking_Confirmation; DROP INDEX IX_Booking_Boat; DROP TABLE CreditNote; DROP INDEX "
+    QString sql = dropContractsSql() +
+                  u"DROP INDEX IX_Booking_Confirmation; DROP INDEX IX_Booking_Boat; DROP TABLE CreditNote; DROP INDEX "
                   u"IX_Booking_Arrived; ALTER TABLE Company DROP COLUMN "
                   u"LastCreditNoteNumber; "_s;
     for (const char* column :

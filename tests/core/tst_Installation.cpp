@@ -41,7 +41,11 @@ private slots:
         QTest::newRow("Season") << u"ID Name FirstNight LastNight Yearly Priority"_s;
         QTest::newRow("Rate") << u"ID SeasonID BerthTypeID BerthID PerMetre Nightly WeekendNight Weekly Monthly"_s;
         QTest::newRow("Tax") << u"ID Name Rate FromDate"_s;
-        QTest::newRow("Payment") << u"ID BookingID PaidAt Kind PaymentMethodID Amount Reference Desk Note"_s;
+        QTest::newRow("Payment") << u"ID BookingID PaidAt Kind PaymentMethodID Amount Reference Desk Note ContractID"_s;
+        QTest::newRow("Contract") << u"ID CustomerID BoatID TermID FirstDay LastDay Hire Tax Total Paid Cancelled "
+                                     u"Created Desk Notes"_s;
+        QTest::newRow("ContractBerth") << u"ContractID BerthID BlockID"_s;
+        QTest::newRow("ContractInstalment") << u"ID ContractID Number DueDate Amount InvoiceNumber IssuedAt"_s;
         QTest::newRow("Boat") << u"ID CustomerID Name Kind LengthCm BeamCm DraftCm HeightCm Registration "
                                  u"InsuranceCompany PolicyNumber InsuranceExpiry Notes"_s;
         QTest::newRow("WaitingEntry") << u"ID CustomerID BoatID FromDate ToDate BerthTypeID MinLengthCm Notes Added "
@@ -76,7 +80,8 @@ private slots:
         tables.sort();
         QCOMPARE(tables.join(u' '),
                  u"berth berthblock berthlistversion berthmonth berthtype blockedbooking boat booking bookingberth "
-                 u"bookingcharge bookingmonth calendarmonth company creditnote customer invtemp owner payment "
+                 u"bookingcharge bookingmonth calendarmonth company contract contractberth contractinstalment "
+                 u"contractrate contractterm creditnote customer invtemp owner payment "
                  u"paymentmethod rate "
                  u"season settings tax waitingentry"_s);
     }
@@ -117,6 +122,9 @@ private slots:
                       u"FROM Payment"_s),
                  u"9 250000 2 2026-01-02 10:00:00 2"_s);
         QCOMPARE(read(u"SELECT LastInvoiceNumber FROM Company"_s), u"10"_s);
+        // No line and no block belongs to a contract, and the contracts start empty.
+        QCOMPARE(read(u"SELECT COUNT(*) FROM Payment WHERE ContractID IS NULL"_s), u"1"_s);
+        QCOMPARE(read(u"SELECT COUNT(*) FROM Contract"_s), u"0"_s);
         // The bookings already there are counted in the totals of their month of arrival.
         QCOMPARE(read(u"SELECT Month || ' ' || Bookings || ' ' || LeadDays FROM BookingMonth"_s), u"2026-01 1 3"_s);
         // The customers already there can be searched by any part.

@@ -237,8 +237,9 @@ private slots:
             return m_window->mdiArea()->activeSubWindow();
         };
         QStringList cut;
-        for (const char* item : {"mnuBookingsToday", "mnuBookingsAdd", "mnuBookingsReport", "mnuBookingsChart",
-                                 "mnuCustomersView", "mnuConfigBerthOwners", "mnuCustomersWaitingList"}) {
+        for (const char* item :
+             {"mnuBookingsToday", "mnuBookingsAdd", "mnuBookingsReport", "mnuBookingsChart", "mnuBookingsContracts",
+              "mnuCustomersView", "mnuConfigBerthOwners", "mnuCustomersWaitingList"}) {
             QMdiSubWindow* frame = open(item);
             QVERIFY2(frame, item);
             const QString name = frame->widget()->objectName();

@@ -1,0 +1,77 @@
+#include "bookings/HeldBerths.h"
+
+#include "bookings/BerthBlocks.h"
+#include "core/DateTimes.h"
+#include "core/SqlHelpers.h"
+
+namespace HeldBerths {
+
+QDateTime heldFrom(const QDate& firstDay)
+{
+    return DateTimes::wallTime(firstDay, QTime(12, 0));
+}
+
+QDateTime heldTo(const QDate& lastDay)
+{
+    return DateTimes::wallTime(lastDay.addDays(1), QTime(12, 0));
+}
+
+Result<std::optional<InTheWay>> inTheWay(const QSqlDatabase& db, int berthId, const QDateTime& from,
+                                         const QDateTime& to, int exceptContract)
+{
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    QString error;
+    // A berth has few blocks, so they are compared here.
+    if (!Sql::exec(q,
+                   QStringLiteral("SELECT ID, FromDate, ToDate, Reason, ContractID FROM BerthBlock WHERE BerthID = ? "
+                                  "ORDER BY FromDate, ID"),
+                   {berthId}, &error))
+        return databaseFailure(error);
+    while (q.next()) {
+        const int contract = q.value(4).toInt();
+        const QDateTime blockFrom = DateTimes::readDateTime(q.value(1));
+        const QDateTime blockTo = DateTimes::readDateTime(q.value(2));
+        if ((contract != 0 && contract == exceptContract) || !(blockFrom < to && blockTo > from))
+            continue;
+        return std::optional<InTheWay>(InTheWay{contract ? InTheWay::Kind::Contract : InTheWay::Kind::Block,
+                                                contract ? contract : q.value(0).toInt(), q.value(3).toString(),
+                                                blockFrom, blockTo});
+    }
+    BerthBlocks::Block period;
+    period.berthId = berthId;
+    period.from = from;
+    period.to = to;
+    const auto bookings = BerthBlocks::bookingsInTheWay(db, period);
+    if (!bookings)
+        return bookings.failure();
+    if (bookings->isEmpty())
+        return std::optional<InTheWay>();
+    const BerthBlocks::BookingInTheWay& b = bookings->first();
+    return std::optional<InTheWay>(InTheWay{InTheWay::Kind::Booking, b.bookingId, b.customer, b.from, b.to});
+}
+
+Result<int> hold(const QSqlDatabase& db, int contractId, int berthId, const QDateTime& from, const QDateTime& to,
+                 const QString& reason)
+{
+    QString error;
+    const auto id = Sql::insertReturningId(
+        db,
+        QStringLiteral("INSERT INTO BerthBlock (BerthID, FromDate, ToDate, Reason, ContractID) VALUES (?, ?, ?, ?, ?)"),
+        {berthId, DateTimes::dbDateTime(from), DateTimes::dbDateTime(to), reason.left(BerthBlocks::MaxReasonLength),
+         contractId},
+        &error);
+    if (!id)
+        return databaseFailure(error);
+    return int(*id);
+}
+
+Status release(const QSqlDatabase& db, int contractId)
+{
+    QString error;
+    if (!Sql::exec(db, QStringLiteral("DELETE FROM BerthBlock WHERE ContractID = ?"), {contractId}, &error))
+        return databaseFailure(error);
+    return Done{};
+}
+
+} // namespace HeldBerths
