@@ -63,6 +63,10 @@ QString eventText(int code)
         "Guest's stay put back",
         "Credit note issued",
     };
+    if (code == DataImported)
+        return QStringLiteral("Data imported");
+    if (code == ImportUndone)
+        return QStringLiteral("Import undone");
     constexpr int count = sizeof(texts) / sizeof(texts[0]);
     if (code < 0 || code >= count)
         return {};

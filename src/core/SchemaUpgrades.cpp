@@ -184,6 +184,11 @@ QString upgradeTo13(Engine engine)
 {
     return schemaSection(engine, QStringLiteral("quick search"));
 }
+// Version 13 kept no trace of the records an import brought in.
+QString upgradeToImport(Engine engine)
+{
+    return schemaSection(engine, QStringLiteral("import"));
+}
 Status writeAllCustomerWords(const QSqlDatabase& db)
 {
     return SearchText::rewriteCustomers(db);
@@ -201,7 +206,8 @@ const Upgrade Upgrades[] = {{upgradeTo2},
                             {upgradeTo10},
                             {upgradeTo11},
                             {upgradeTo12},
-                            {upgradeTo13}};
+                            {upgradeTo13},
+                            {upgradeToImport}};
 static_assert(std::size(Upgrades) == Database::CurrentSchemaVersion - 1, "one upgrade per version");
 } // namespace
 

@@ -107,6 +107,7 @@ private slots:
         QCOMPARE(dialect.schemaVersion(*upgraded, nullptr), Database::CurrentSchemaVersion);
         QCOMPARE(read(u"SELECT Name || ' ' || Rate FROM Tax"_s), u"VAT 1750"_s);
         QVERIFY(Sql::exec(*upgraded, u"INSERT INTO Booking (ID, TaxRate) VALUES (7, 1750)"_s));
+        QVERIFY(Sql::exec(*upgraded, u"UPDATE Customer SET OldRef = 'K4', ImportBatchID = 1 WHERE ID = 4"_s));
         // A booking's charge lines arrive with their table, and go with the booking.
         QVERIFY(Sql::exec(*upgraded, u"INSERT INTO BookingCharge (BookingID, Line, Berth, Unit, Quantity, Rate, "
                                      u"Amount) VALUES (7, 1, 'A1', 0, 2, 10000, 20000)"_s));
