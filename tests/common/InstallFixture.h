@@ -199,8 +199,8 @@ inline QString dropImportSql()
     return sql;
 }
 
-/// Takes away the import's columns and tables, the quick search's indexes, then check-in, the deposit agreed per booking and credit notes: the
-/// first two steps back from the present schema.
+/// Takes away the import's columns and tables, the quick search's indexes, then check-in, the deposit agreed per
+/// booking and credit notes: the first two steps back from the present schema.
 inline QString dropDeskDaySql()
 {
     QString sql = dropImportSql() +

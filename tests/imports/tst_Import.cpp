@@ -1,4 +1,5 @@
 #include "bookings/BookingStore.h"
+#include "bookings/QuickSearch.h"
 #include "common/TestSupport.h"
 #include "core/ui/Mnemonics.h"
 #include "imports/ImportRun.h"
@@ -7,6 +8,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QSqlRecord>
 #include <QStringEncoder>
 
 using ImportFields::Kind;
@@ -48,11 +50,12 @@ class tst_Import : public InstallTest
     void seed() override
     {
         // One customer on record, with a boat, to be matched by e-mail or registration.
-        QVERIFY(exec(u"INSERT INTO Customer (ID, Name, EmailAddress) VALUES (1, 'Old Ann', 'ann@example.com')"_s));
-        QVERIFY(exec(u"INSERT INTO Boat (ID, CustomerID, Name, Registration, LengthCm) VALUES "
-                     u"(1, 1, 'Kittiwake', 'GB-1001', 900)"_s));
-        QVERIFY(exec(u"INSERT INTO Berth (ID, Name, Length, Width, Active) VALUES (1, 'A1', 10, 4, 1), "
-                     u"(2, 'A2', 8, 3, 1), (3, 'B1', 12, 4, 1)"_s));
+        // Numbered by the database (1, 1 and 1 to 3), as the rows an import adds after them.
+        QVERIFY(exec(u"INSERT INTO Customer (Name, EmailAddress) VALUES ('Old Ann', 'ann@example.com')"_s));
+        QVERIFY(exec(u"INSERT INTO Boat (CustomerID, Name, Registration, LengthCm) VALUES "
+                     u"(1, 'Kittiwake', 'GB-1001', 900)"_s));
+        QVERIFY(exec(u"INSERT INTO Berth (Name, Length, Width, Active) VALUES ('A1', 10, 4, 1), "
+                     u"('A2', 8, 3, 1), ('B1', 12, 4, 1)"_s));
     }
 
     QString writeFile(const QString& name, const QByteArray& bytes) const
@@ -90,6 +93,22 @@ class tst_Import : public InstallTest
                 {u"C7"_s, u"Short Row"_s},
                 {u"C1"_s, u"Twice"_s, u""_s, u""_s, u""_s, u""_s, u""_s},
                 {u"C8"_s, u"Bad Mail"_s, u""_s, u"nobody"_s, u""_s, u""_s, u""_s}};
+    }
+
+    // Every column of every row: columns joined by '|', rows by a line break, NULL as nothing.
+    QString rows(const QString& sql) const
+    {
+        QSqlQuery q(m_install->db());
+        if (!q.exec(sql))
+            return q.lastError().text();
+        QStringList lines;
+        while (q.next()) {
+            QStringList cells;
+            for (int i = 0; i < q.record().count(); ++i)
+                cells.append(q.value(i).isNull() ? QString() : q.value(i).toString());
+            lines.append(cells.join(u'|'));
+        }
+        return lines.join(u'\n');
     }
 
     QString verdicts(const ImportRun::Outcome& outcome) const
@@ -150,7 +169,11 @@ private slots:
                  u"C1"_s);
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Customer"_s), 3);
         QCOMPARE(m_install->text(u"SELECT Name FROM Customer WHERE ID = 1"_s), u"Old Ann"_s); // skipped, not updated
-        QCOMPARE(m_install->joined(u"SELECT Kind, Added, Updated, Skipped, Refused, FileName FROM ImportBatch"_s),
+        // The quick search finds an imported customer by the old reference.
+        const auto hits = QuickSearch::find(m_install->db(), u"C2"_s, QDate(2026, 6, 1));
+        QVERIFY(hits && !hits->isEmpty());
+        QCOMPARE(hits->first().id, m_install->scalarInt(u"SELECT ID FROM Customer WHERE OldRef = 'C2'"_s));
+        QCOMPARE(rows(u"SELECT Kind, Added, Updated, Skipped, Refused, FileName FROM ImportBatch"_s),
                  u"0|2|0|2|5|customers.csv"_s);
 
         // The same file again adds nothing: every accepted row is now on record by its old reference.
@@ -163,8 +186,8 @@ private slots:
 
         // Undo takes exactly what the first import added; the second added nothing.
         QVERIFY(ImportRun::undo(m_install->db(), done->batchId, m_install->clock.current));
-        QCOMPARE(m_install->joined(u"SELECT ID FROM Customer"_s), u"1"_s);
-        QCOMPARE(m_install->joined(u"SELECT ID FROM Boat"_s), u"1"_s);
+        QCOMPARE(rows(u"SELECT ID FROM Customer"_s), u"1"_s);
+        QCOMPARE(rows(u"SELECT ID FROM Boat"_s), u"1"_s);
         QCOMPARE(ImportRun::undo(m_install->db(), done->batchId, m_install->clock.current).kind(),
                  FailureKind::Refused);
     }
@@ -179,9 +202,9 @@ private slots:
         o.duplicates = ImportRun::OnDuplicate::Update;
         const auto done = ImportRun::import(m_install->db(), o, m_install->clock.current);
         QVERIFY2(done, qPrintable(done.error()));
-        QCOMPARE(m_install->joined(u"SELECT ID, Name, Town, EmailAddress FROM Customer"_s),
+        QCOMPARE(rows(u"SELECT ID, Name, Town, EmailAddress FROM Customer"_s),
                  u"1|Ann Renamed|Yarmouth|ann@example.com"_s);
-        QCOMPARE(m_install->joined(u"SELECT Updated, Skipped FROM ImportBatch"_s), u"1|0"_s);
+        QCOMPARE(rows(u"SELECT Updated, Skipped FROM ImportBatch"_s), u"1|0"_s);
     }
 
     void undoRefusedOnceAnImportedRowChanged()
@@ -249,9 +272,9 @@ private slots:
 
         const auto done = ImportRun::import(m_install->db(), o, m_install->clock.current);
         QVERIFY2(done, qPrintable(done.error()));
-        QCOMPARE(m_install->joined(u"SELECT K.OldRef, K.FromDate, K.ToDate, K.TotalPayable, K.BoatID, BB.BerthID "
-                                   u"FROM Booking K JOIN BookingBerth BB ON BB.BookingID = K.ID "
-                                   u"WHERE K.OldRef IS NOT NULL ORDER BY K.OldRef"_s),
+        QCOMPARE(rows(u"SELECT K.OldRef, K.FromDate, K.ToDate, K.TotalPayable, K.BoatID, BB.BerthID "
+                      u"FROM Booking K JOIN BookingBerth BB ON BB.BookingID = K.ID "
+                      u"WHERE K.OldRef IS NOT NULL ORDER BY K.OldRef"_s),
                  u"R1|2026-07-01 12:00:00|2026-07-05 12:00:00|12345000|1|1\n"
                  u"R2|2026-07-05 12:00:00|2026-07-07 12:00:00|400000||1"_s);
 
@@ -267,8 +290,8 @@ private slots:
         const auto paid = ImportRun::import(m_install->db(), b, m_install->clock.current);
         QVERIFY2(paid, qPrintable(paid.error()));
         QCOMPARE(verdicts(*paid), u"2A 3R 4R"_s);
-        QCOMPARE(m_install->joined(u"SELECT P.Amount, P.PaidAt, K.AmountPayed FROM Payment P "
-                                   u"JOIN Booking K ON K.ID = P.BookingID WHERE K.OldRef = 'R1'"_s),
+        QCOMPARE(rows(u"SELECT P.Amount, P.PaidAt, K.AmountPayed FROM Payment P "
+                      u"JOIN Booking K ON K.ID = P.BookingID WHERE K.OldRef = 'R1'"_s),
                  u"10005000|2026-06-15 12:00:00|10005000"_s);
         // Again: the balance is on the ledger already.
         const auto twice = ImportRun::import(m_install->db(), b, m_install->clock.current);
@@ -297,9 +320,9 @@ private slots:
         const auto done = ImportRun::import(m_install->db(), options(Kind::Berths, path), m_install->clock.current);
         QVERIFY2(done, qPrintable(done.error()));
         QCOMPARE(verdicts(*done), u"2A 3A 4D 5R"_s);
-        QCOMPARE(m_install->joined(u"SELECT B.Name, T.Type, B.Length, B.HasPower, B.DailyHireCharge FROM Berth B "
-                                   u"LEFT JOIN BerthType T ON T.ID = B.TypeID WHERE B.OldRef IS NOT NULL "
-                                   u"ORDER BY B.Name"_s),
+        QCOMPARE(rows(u"SELECT B.Name, T.Type, B.Length, B.HasPower, B.DailyHireCharge FROM Berth B "
+                      u"LEFT JOIN BerthType T ON T.ID = B.TypeID WHERE B.OldRef IS NOT NULL "
+                      u"ORDER BY B.Name"_s),
                  u"C1|Pontoon|11.5|1|350000\nC2|Pontoon||0|"_s);
         QVERIFY(ImportRun::undo(m_install->db(), done->batchId, m_install->clock.current));
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Berth"_s), 3);
