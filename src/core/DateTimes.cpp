@@ -230,8 +230,10 @@ Result<QDate> readDate(const QString& typed, const QDate& yearOf, DateStyle styl
         return notADate(typed.trimmed(), style);
     const QString order = partOrder(style);
     QStringList parts;
-    if (text.contains(QRegularExpression(QStringLiteral("[/.\\- ]")))) {
-        parts = text.split(QRegularExpression(QStringLiteral("[/.\\- ]+")), Qt::SkipEmptyParts);
+    // Compiled once: an import reads hundreds of thousands of dates through here.
+    static const QRegularExpression separators(QStringLiteral("[/.\\- ]+"));
+    if (text.contains(separators)) {
+        parts = text.split(separators, Qt::SkipEmptyParts);
         // Day and month alone stand in the order of the full date, without its year.
         if (parts.size() == 2)
             parts.insert(order.indexOf(u'y'), QString());

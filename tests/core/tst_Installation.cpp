@@ -18,11 +18,13 @@ private slots:
     {
         QTest::addColumn<QString>("columns"); // "|" between names that hold blanks
         QTest::newRow("Customer") << u"ID Name HouseName Street Area Town PostCode TelNo MobileNo EmailAddress Notes "
-                                     u"ClubMember MembershipNo"_s;
+                                     u"ClubMember MembershipNo OldRef ImportBatchID ImportStamp"_s;
         QTest::newRow("Owner") << u"ID Name HouseName Street Area Town PostCode MobileNo EmailAddress Notes"_s;
         QTest::newRow("BerthType") << u"ID Type MinimumLength"_s;
-        QTest::newRow("Berth") << u"ID Name Length Width TypeID OwnerID HasPower Notes DailyHireCharge "
-                                  u"WeeklyHireCharge MonthlyHireCharge Active MaxDraft TakesMultihulls"_s;
+        QTest::newRow("Berth")
+            << u"ID Name Length Width TypeID OwnerID HasPower Notes DailyHireCharge "
+               u"WeeklyHireCharge MonthlyHireCharge Active MaxDraft TakesMultihulls OldRef ImportBatchID "
+               u"ImportStamp"_s;
         QTest::newRow("PaymentMethod") << u"ID Name"_s;
         QTest::newRow("Booking")
             << u"ID CustomerID FromDate ToDate Created BookedBy Notes NoAdults NoKids CostOfHire "
@@ -30,7 +32,7 @@ private slots:
                u"CreditCardExpiry CreditCardType CreditCardCV2No BerthConfirmationNumber "
                u"GuestConfirmationNumber PowerRequirements ClubMember TaxRate BoatID Cancelled "
                u"CancelledBerths InvoiceNumber Status ArrivedAt ArrivedDesk DepartedAt DepartedDesk "
-               u"DepositDue DepositBy BalanceBy"_s;
+               u"DepositDue DepositBy BalanceBy OldRef ImportBatchID ImportStamp"_s;
         QTest::newRow("BookingBerth") << u"BookingID BerthID"_s;
         QTest::newRow("Settings") << u"WebBookingEmail WebBookingProviderIndex WebBookingProviderCustom"_s;
         QTest::newRow("Company") << u"CompanyID|Company Name|Trading Name|Street|Area|Town|County|Postcode|"
@@ -42,8 +44,9 @@ private slots:
         QTest::newRow("Rate") << u"ID SeasonID BerthTypeID BerthID PerMetre Nightly WeekendNight Weekly Monthly"_s;
         QTest::newRow("Tax") << u"ID Name Rate FromDate"_s;
         QTest::newRow("Payment") << u"ID BookingID PaidAt Kind PaymentMethodID Amount Reference Desk Note"_s;
-        QTest::newRow("Boat") << u"ID CustomerID Name Kind LengthCm BeamCm DraftCm HeightCm Registration "
-                                 u"InsuranceCompany PolicyNumber InsuranceExpiry Notes"_s;
+        QTest::newRow("Boat")
+            << u"ID CustomerID Name Kind LengthCm BeamCm DraftCm HeightCm Registration "
+               u"InsuranceCompany PolicyNumber InsuranceExpiry Notes OldRef ImportBatchID ImportStamp"_s;
         QTest::newRow("WaitingEntry") << u"ID CustomerID BoatID FromDate ToDate BerthTypeID MinLengthCm Notes Added "
                                          u"Status OfferedOn"_s;
         QTest::newRow("InvTemp") << u"ID CompanyID CustomerID FromDate ToDate BookedBy PaymentMethodID "
@@ -74,11 +77,13 @@ private slots:
         for (const QString& own : {u"schemaversion"_s, u"bookingperiod"_s, u"customertext"_s})
             tables.removeAll(own);
         tables.sort();
-        QCOMPARE(tables.join(u' '),
-                 u"berth berthblock berthlistversion berthmonth berthtype blockedbooking boat booking bookingberth "
-                 u"bookingcharge bookingmonth calendarmonth company creditnote customer invtemp owner payment "
-                 u"paymentmethod rate "
-                 u"season settings tax waitingentry"_s);
+        QCOMPARE(
+            tables.join(u' '),
+            u"berth berthblock berthlistversion berthmonth berthtype blockedbooking boat booking bookingberth "
+            u"bookingcharge bookingmonth calendarmonth company creditnote customer importbatch importmapping invtemp "
+            u"owner payment "
+            u"paymentmethod rate "
+            u"season settings tax waitingentry"_s);
     }
 
     // A database of the release before seasons and taxes (on a server the first version there was) gains them on
