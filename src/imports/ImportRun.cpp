@@ -769,9 +769,9 @@ Status undo(const QSqlDatabase& db, int batchId, const QDateTime& now)
                            "was removed.")
                            .arg(list));
     }
-    for (const Status& removed : {BookingImport::removeBatch(db, batchId), PeopleImport::removeBatch(db, batchId),
-                                 BerthImport::removeBatch(db, batchId)})
-        if (!removed)
+    // Bookings first, then the boats and customers, then the berths they stood on.
+    for (const auto& remove : {BookingImport::removeBatch, PeopleImport::removeBatch, BerthImport::removeBatch})
+        if (const Status removed = remove(db, batchId); !removed)
             return removed.failure();
     if (!Sql::exec(db, QStringLiteral("UPDATE ImportBatch SET UndoneAt = ? WHERE ID = ?"),
                    {DateTimes::dbDateTime(now), batchId}, &error) ||
