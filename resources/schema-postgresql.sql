@@ -738,3 +738,52 @@ ALTER TABLE BerthBlock ADD COLUMN IF NOT EXISTS ContractID INTEGER;
 ALTER TABLE Payment ADD COLUMN IF NOT EXISTS ContractID INTEGER;
 CREATE INDEX IF NOT EXISTS IX_Payment_Contract ON Payment (ContractID) WHERE ContractID IS NOT NULL;
 -- contracts: end
+
+-- import: begin
+-- A file of customers, berths, bookings or opening balances brought in from another system: its kind (0 customers
+-- with boats, 1 berths, 2 bookings, 3 opening balances), the file's name, how many rows it added, updated, skipped
+-- and refused, who ran it and when; UndoneAt once "Undo this import" removed what it added.
+CREATE TABLE IF NOT EXISTS ImportBatch (
+    ID SERIAL PRIMARY KEY,
+    Kind INTEGER NOT NULL,
+    FileName TEXT NOT NULL,
+    Added INTEGER NOT NULL DEFAULT 0,
+    Updated INTEGER NOT NULL DEFAULT 0,
+    Skipped INTEGER NOT NULL DEFAULT 0,
+    Refused INTEGER NOT NULL DEFAULT 0,
+    Desk TEXT,
+    ImportedAt TEXT NOT NULL,
+    UndoneAt TEXT
+);
+-- A column mapping kept by name for the next file of the same kind: each field's column heading, one per line as
+-- "field=heading".
+CREATE TABLE IF NOT EXISTS ImportMapping (
+    Name TEXT NOT NULL,
+    Kind INTEGER NOT NULL,
+    Columns TEXT NOT NULL,
+    PRIMARY KEY (Kind, Name)
+);
+-- OldRef: the reference a row had in the office's previous records, kept so a second import finds it again.
+-- ImportBatchID: the import that added the row; ImportStamp: what the row held when it was added, so an undo can
+-- tell that nobody has changed it since.
+ALTER TABLE Customer ADD COLUMN IF NOT EXISTS OldRef TEXT;
+ALTER TABLE Customer ADD COLUMN IF NOT EXISTS ImportBatchID INTEGER;
+ALTER TABLE Customer ADD COLUMN IF NOT EXISTS ImportStamp TEXT;
+ALTER TABLE Boat ADD COLUMN IF NOT EXISTS OldRef TEXT;
+ALTER TABLE Boat ADD COLUMN IF NOT EXISTS ImportBatchID INTEGER;
+ALTER TABLE Boat ADD COLUMN IF NOT EXISTS ImportStamp TEXT;
+ALTER TABLE Berth ADD COLUMN IF NOT EXISTS OldRef TEXT;
+ALTER TABLE Berth ADD COLUMN IF NOT EXISTS ImportBatchID INTEGER;
+ALTER TABLE Berth ADD COLUMN IF NOT EXISTS ImportStamp TEXT;
+ALTER TABLE Booking ADD COLUMN IF NOT EXISTS OldRef TEXT;
+ALTER TABLE Booking ADD COLUMN IF NOT EXISTS ImportBatchID INTEGER;
+ALTER TABLE Booking ADD COLUMN IF NOT EXISTS ImportStamp TEXT;
+CREATE INDEX IF NOT EXISTS IX_Customer_OldRef ON Customer (OldRef) WHERE OldRef IS NOT NULL;
+CREATE INDEX IF NOT EXISTS IX_Customer_ImportBatch ON Customer (ImportBatchID) WHERE ImportBatchID IS NOT NULL;
+CREATE INDEX IF NOT EXISTS IX_Boat_OldRef ON Boat (OldRef) WHERE OldRef IS NOT NULL;
+CREATE INDEX IF NOT EXISTS IX_Boat_ImportBatch ON Boat (ImportBatchID) WHERE ImportBatchID IS NOT NULL;
+CREATE INDEX IF NOT EXISTS IX_Berth_OldRef ON Berth (OldRef) WHERE OldRef IS NOT NULL;
+CREATE INDEX IF NOT EXISTS IX_Berth_ImportBatch ON Berth (ImportBatchID) WHERE ImportBatchID IS NOT NULL;
+CREATE INDEX IF NOT EXISTS IX_Booking_OldRef ON Booking (OldRef) WHERE OldRef IS NOT NULL;
+CREATE INDEX IF NOT EXISTS IX_Booking_ImportBatch ON Booking (ImportBatchID) WHERE ImportBatchID IS NOT NULL;
+-- import: end

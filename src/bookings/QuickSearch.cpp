@@ -126,9 +126,16 @@ Result<QList<FoundCustomer>> customers(const QSqlDatabase& db, const QString& te
     const auto matching = customersWithAnyPart(db, text);
     if (!matching)
         return matching.failure();
-    if (matching->empty())
+    // An imported customer by the reference the old records gave them, before those the words find.
+    const auto byOldRef = ids(
+        db, QStringLiteral("SELECT ID FROM Customer WHERE OldRef = ? ORDER BY ID LIMIT %1").arg(MostOfOneKind), {text});
+    if (!byOldRef)
+        return byOldRef.failure();
+    if (matching->empty() && byOldRef->isEmpty())
         return found;
-    QList<int> among(matching->cbegin(), matching->cbegin() + std::min<qsizetype>(MostLookedUp, matching->size()));
+    QList<int> among = *byOldRef;
+    addNew(among,
+           QList<int>(matching->cbegin(), matching->cbegin() + std::min<qsizetype>(MostLookedUp, matching->size())));
     {
         QSqlQuery q(db);
         q.setForwardOnly(true);
@@ -201,6 +208,12 @@ Result<QList<Hit>> find(const QSqlDatabase& db, const QString& typed, const QDat
             return numbered.failure();
         addNew(bookings, *numbered);
     }
+    // An imported booking by its old reference.
+    const auto byOldRef = ids(
+        db, QStringLiteral("SELECT ID FROM Booking WHERE OldRef = ? ORDER BY ID LIMIT %1").arg(MostOfOneKind), {text});
+    if (!byOldRef)
+        return byOldRef.failure();
+    addNew(bookings, *byOldRef);
     // A berth by its whole name: who is in it and who comes next. The berths and boats are found first and their
     // bookings then on their own indexes: joined in one statement, a file's planner walks every booking by date.
     const auto berths =

@@ -99,9 +99,9 @@ constexpr DateStyle Styles[] = {DateStyle::DayMonthYear, DateStyle::MonthDayYear
                                 DateStyle::YearMonthDay};
 
 // The order of day, month and year in the style in use, as the letters 'd', 'M' and 'y'.
-QString partOrder()
+QString partOrder(DateStyle style = dateStyle())
 {
-    switch (dateStyle()) {
+    switch (style) {
     case DateStyle::MonthDayYear:
         return QStringLiteral("Mdy");
     case DateStyle::YearMonthDay:
@@ -132,15 +132,17 @@ qsizetype weekdayPrefix(const QString& text)
     return 0;
 }
 
-Failure notADate(const QString& typed)
+QString hintFor(DateStyle style);
+
+Failure notADate(const QString& typed, DateStyle style)
 {
-    return refused(QCoreApplication::translate("DateTimes", "\"%1\" is not a date. %2").arg(typed, typedDateHint()));
+    return refused(QCoreApplication::translate("DateTimes", "\"%1\" is not a date. %2").arg(typed, hintFor(style)));
 }
 
-Failure otherStyle(const QString& typed)
+Failure otherStyle(const QString& typed, DateStyle style)
 {
     return refused(QCoreApplication::translate("DateTimes", "\"%1\" is not written as dates are written here (%2). %3")
-                       .arg(typed, dateShape(), typedDateHint()));
+                       .arg(typed, stylePattern(style).toLower(), hintFor(style)));
 }
 } // namespace
 
@@ -217,14 +219,21 @@ QLocale namesLocale()
 
 Result<QDate> readDate(const QString& typed, const QDate& yearOf)
 {
+    return readDate(typed, yearOf, dateStyle());
+}
+
+Result<QDate> readDate(const QString& typed, const QDate& yearOf, DateStyle style)
+{
     QString text = typed.trimmed();
     text = text.mid(weekdayPrefix(text));
     if (text.isEmpty() || text.size() > 16)
-        return notADate(typed.trimmed());
-    const QString order = partOrder();
+        return notADate(typed.trimmed(), style);
+    const QString order = partOrder(style);
     QStringList parts;
-    if (text.contains(QRegularExpression(QStringLiteral("[/.\\- ]")))) {
-        parts = text.split(QRegularExpression(QStringLiteral("[/.\\- ]+")), Qt::SkipEmptyParts);
+    // Compiled once: an import reads hundreds of thousands of dates through here.
+    static const QRegularExpression separators(QStringLiteral("[/.\\- ]+"));
+    if (text.contains(separators)) {
+        parts = text.split(separators, Qt::SkipEmptyParts);
         // Day and month alone stand in the order of the full date, without its year.
         if (parts.size() == 2)
             parts.insert(order.indexOf(u'y'), QString());
@@ -232,7 +241,7 @@ Result<QDate> readDate(const QString& typed, const QDate& yearOf)
         // Bare digits: the year takes four or two, the day and the month two each.
         const qsizetype yearLength = text.size() == 8 ? 4 : text.size() == 6 ? 2 : text.size() == 4 ? 0 : -1;
         if (yearLength < 0)
-            return notADate(typed.trimmed());
+            return notADate(typed.trimmed(), style);
         qsizetype at = 0;
         for (const QChar part : order) {
             const qsizetype length = part == u'y' ? yearLength : 2;
@@ -241,7 +250,7 @@ Result<QDate> readDate(const QString& typed, const QDate& yearOf)
         }
     }
     if (parts.size() != 3)
-        return notADate(typed.trimmed());
+        return notADate(typed.trimmed(), style);
     int values[3] = {0, 0, 0};
     for (int i = 0; i < 3; ++i) {
         const QString& part = parts[i];
@@ -254,12 +263,12 @@ Result<QDate> readDate(const QString& typed, const QDate& yearOf)
         for (const QChar c : part)
             ok = ok && c >= u'0' && c <= u'9';
         if (!ok)
-            return notADate(typed.trimmed());
+            return notADate(typed.trimmed(), style);
         // A four-digit year where the day or the month stands: the date was written in another style.
         if (!year && part.size() == 4)
-            return otherStyle(typed.trimmed());
+            return otherStyle(typed.trimmed(), style);
         if (part.size() > (year ? 4 : 2) || (year && part.size() != 2 && part.size() != 4))
-            return notADate(typed.trimmed());
+            return notADate(typed.trimmed(), style);
         const int value = part.toInt();
         values[i] = year && part.size() == 2 ? 2000 + value : value;
     }
@@ -268,9 +277,9 @@ Result<QDate> readDate(const QString& typed, const QDate& yearOf)
     const int day = values[order.indexOf(u'd')];
     // A month above 12 with a day that could be one: day and month typed the other way round.
     if (month > 12 && day >= 1 && day <= 12)
-        return otherStyle(typed.trimmed());
+        return otherStyle(typed.trimmed(), style);
     if (month < 1 || month > 12 || day < 1 || year < 1)
-        return notADate(typed.trimmed());
+        return notADate(typed.trimmed(), style);
     const QDate date(year, month, day);
     if (!date.isValid()) {
         const int days = QDate(year, month, 1).daysInMonth();
@@ -288,15 +297,22 @@ QString dateShape()
 
 QString typedDateHint()
 {
+    return hintFor(dateStyle());
+}
+
+namespace {
+QString hintFor(DateStyle style)
+{
     const QDate example(2026, 12, 11);
     QString digits;
-    for (const QChar part : partOrder())
+    for (const QChar part : partOrder(style))
         digits += example.toString(part == u'd'   ? QStringLiteral("dd")
                                    : part == u'M' ? QStringLiteral("MM")
                                                   : QStringLiteral("yyyy"));
     return QCoreApplication::translate("DateTimes", "Type a date as %1, for example %2 or %3")
-        .arg(dateShape(), dateText(example), digits);
+        .arg(stylePattern(style).toLower(), example.toString(stylePattern(style)), digits);
 }
+} // namespace
 
 QString generalDateText(const QDateTime& when)
 {

@@ -54,6 +54,8 @@ QLocale namesLocale();
 /// a date typed without its year takes yearOf's. Refused, with what was wrong and what is expected: a day that the
 /// month does not have ("31/02/2026"), a date typed in another style, or text that is no date.
 Result<QDate> readDate(const QString& typed, const QDate& yearOf);
+/// The same in the given style rather than the one in use (a file written elsewhere).
+Result<QDate> readDate(const QString& typed, const QDate& yearOf, DateStyle style);
 /// The style's pattern as a clerk reads it ("dd/mm/yyyy"), for placeholders and messages.
 QString dateShape();
 /// What a date box says it expects: "Type a date as dd/mm/yyyy, for example 11/12/2026 or 11122026".

@@ -64,6 +64,10 @@ QString eventText(int code)
         "Guest's stay put back",
         "Credit note issued",
     };
+    if (code == DataImported)
+        return QStringLiteral("Data imported");
+    if (code == ImportUndone)
+        return QStringLiteral("Import undone");
     // Contracts keep the codes from 60 of their own.
     static const char* const contractTexts[] = {"Contract made", "Contract cancelled", "Contract instalment invoiced",
                                                 "Contract payment recorded"};

@@ -55,6 +55,8 @@ enum Event : int
     GuestNoShow = 36,
     StayPutBack = 37, // a mistaken arrival, departure or no-show undone
     CreditNoteIssued = 38,
+    DataImported = 50, // a file of customers, berths, bookings or opening balances brought in
+    ImportUndone = 51,
     // Contracts: berths let for a term.
     ContractMade = 60,
     ContractCancelled = 61,

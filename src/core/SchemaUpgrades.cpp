@@ -190,6 +190,11 @@ QString upgradeToContracts(Engine engine)
 {
     return schemaSection(engine, QStringLiteral("contracts"));
 }
+// Version 13 kept no trace of the records an import brought in.
+QString upgradeToImport(Engine engine)
+{
+    return schemaSection(engine, QStringLiteral("import"));
+}
 Status writeAllCustomerWords(const QSqlDatabase& db)
 {
     return SearchText::rewriteCustomers(db);
@@ -208,7 +213,8 @@ const Upgrade Upgrades[] = {{upgradeTo2},
                             {upgradeTo11},
                             {upgradeTo12},
                             {upgradeTo13},
-                            {upgradeToContracts}};
+                            {upgradeToContracts},
+                            {upgradeToImport}};
 static_assert(std::size(Upgrades) == Database::CurrentSchemaVersion - 1, "one upgrade per version");
 } // namespace
 

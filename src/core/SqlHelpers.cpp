@@ -136,6 +136,12 @@ void countTransaction(const QSqlDatabase& db, int change)
     QMutexLocker locker(&statesLock());
     states()[db.driver()].transactions += change;
 }
+
+int openTransactions(const QSqlDatabase& db)
+{
+    QMutexLocker locker(&statesLock());
+    return states()[db.driver()].transactions;
+}
 } // namespace
 
 void rememberFile(const QSqlDatabase& db)
@@ -437,9 +443,21 @@ Transaction::Transaction(QSqlDatabase db, bool immediate) : m_db(std::move(db))
 {
     if (!reconnectIfLost(m_db.driver(), &m_error))
         return;
+    QSqlQuery q(m_db);
+    // Inside a transaction already open on the connection (an import writing many rows through the stores), this
+    // one is a savepoint of it: its rollback undoes its own statements, its commit leaves them to the outer one.
+    if (const int depth = openTransactions(m_db); depth > 0) {
+        m_savepoint = QStringLiteral("zem_nested_%1").arg(depth);
+        if (!q.exec(QStringLiteral("SAVEPOINT ") + m_savepoint)) {
+            m_error = failure(q);
+            return;
+        }
+        m_started = true;
+        countTransaction(m_db, +1);
+        return;
+    }
     // The driver's COMMIT and ROLLBACK close a transaction opened by hand just as well.
     const QStringList begin = immediate ? Dialect::of(m_db).beginImmediate() : QStringList{QStringLiteral("BEGIN")};
-    QSqlQuery q(m_db);
     for (const QString& statement : begin) {
         if (!q.exec(statement)) {
             m_error = failure(q);
@@ -456,7 +474,13 @@ Transaction::Transaction(QSqlDatabase db, bool immediate) : m_db(std::move(db))
 Transaction::~Transaction()
 {
     if (m_started && !m_done) {
-        m_db.rollback();
+        if (m_savepoint.isEmpty()) {
+            m_db.rollback();
+        } else {
+            QSqlQuery q(m_db);
+            q.exec(QStringLiteral("ROLLBACK TO SAVEPOINT ") + m_savepoint);
+            q.exec(QStringLiteral("RELEASE SAVEPOINT ") + m_savepoint);
+        }
         countTransaction(m_db, -1);
     }
 }
@@ -470,6 +494,15 @@ bool Transaction::commit(QString* error)
     }
     m_done = true;
     countTransaction(m_db, -1);
+    if (!m_savepoint.isEmpty()) {
+        QSqlQuery q(m_db);
+        if (q.exec(QStringLiteral("RELEASE SAVEPOINT ") + m_savepoint))
+            return true;
+        m_error = failure(q);
+        if (error)
+            *error = m_error;
+        return false;
+    }
     if (!m_db.commit()) {
         m_commitError = m_db.lastError();
         m_error = m_commitError.text();

@@ -66,7 +66,9 @@ QString likePrefix(const QString& prefix);
 QVariant nullInt();
 QVariant nullText();
 
-/// One transaction on a connection: rolled back on destruction unless committed.
+/// One transaction on a connection: rolled back on destruction unless committed. Opened while another is open on
+/// the same connection it is a savepoint of that one, so a store's one-row write can run inside a caller's
+/// transaction of many rows: all of them are then committed, or rolled back, by the outer one.
 class Transaction final
 {
 public:
@@ -85,6 +87,7 @@ private:
     QSqlDatabase m_db;
     bool m_started = false;
     bool m_done = false;
+    QString m_savepoint; // the savepoint's name when opened inside another transaction
     QString m_error;
     QSqlError m_commitError;
 };

@@ -119,6 +119,25 @@ void backUp(Services& services, IWindowHost& host)
                          });
 }
 
+Result<QString> backUpBeforeImport(Services& services, IWindowHost& host)
+{
+    const QString database = databaseFile(services);
+    const QString folder =
+        QFileInfo(Dialect::isServerAddress(database) ? BackupRestore::serverSafetyCopyPath() : database).absolutePath();
+    const QString archive = QDir(folder).filePath(
+        QStringLiteral("Import_%1.SPA").arg(services.clock.now().toString(QStringLiteral("yyyyMMdd_HHmmss"))));
+    Status outcome = Done{};
+    withConnectionClosed(services, host, database, EventLog::DatabaseBackup, QStringLiteral("mnuFileImport_Click"),
+                         QCoreApplication::translate("MaintenanceMenu", "Error detected when make database backup!"),
+                         [&] {
+                             BackupWindow progress(services.messages, host.dialogParent());
+                             outcome = BackupRestore::backUpDatabase(database, archive, -1, QString(), progress);
+                         });
+    if (!outcome)
+        return outcome.failure();
+    return archive;
+}
+
 void restore(Services& services, IWindowHost& host)
 {
     const QString database = databaseFile(services);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Result.h"
+
 #include <QString>
 
 struct Services;
@@ -19,6 +21,9 @@ QString fileSelect(Services& services, const QString& title, bool save);
 
 /// "&Backup database ...": the chosen archive gets the database; event 20 whatever the outcome.
 void backUp(Services& services, IWindowHost& host);
+/// The backup an import takes first, asking nothing: "Import_yyyyMMdd_HHmmss.SPA" beside the database (a server's
+/// in this desk's data folder). The archive's path, or why there is none.
+Result<QString> backUpBeforeImport(Services& services, IWindowHost& host);
 /// "&Restore database ...": the database is replaced from the chosen archive; event 21 whatever the outcome.
 void restore(Services& services, IWindowHost& host);
 /// "&Compact && repair database": the database is rewritten in place; event 19 whatever the outcome.

@@ -16,6 +16,7 @@
 #include "core/EventLog.h"
 #include "core/Registry.h"
 #include "core/Seams.h"
+#include "imports/ImportWizard.h"
 #include "maintenance/MaintenanceMenu.h"
 #include "outputs/ExportMenu.h"
 #include "outputs/MailingListWizard.h"
@@ -85,6 +86,7 @@ void MainWindow::buildMenus()
     addItem(mnuFile, QStringLiteral("mnuFileExportCustomers"), tr("Export C&ustomers..."));
     addItem(mnuFile, QStringLiteral("mnuFileExportReservations"), tr("Export Reser&vations"));
     addItem(mnuFile, QStringLiteral("mnuFileExportTodaysReservations"), tr("Export T&oday's Reservations"));
+    addItem(mnuFile, QStringLiteral("mnuFileImport"), tr("&Import..."));
     addSeparator(mnuFile, QStringLiteral("mnuFile1"));
     addItem(mnuFile, QStringLiteral("mnuFileCompactDB"), tr("&Compact && repair database"));
     addItem(mnuFile, QStringLiteral("mnuFileBackupDB"), tr("&Backup database ..."));
@@ -302,6 +304,11 @@ void MainWindow::connectWindows()
     connectItem(QStringLiteral("mnuBookingsChart"), [this] { BookingChartWindow::display(*this, m_services); });
     connectItem(QStringLiteral("mnuBookingsContracts"), [this] { ContractsWindow::display(*this, m_services); });
     connectItem(QStringLiteral("mnuFileBackupDB"), [this] { MaintenanceMenu::backUp(m_services, *this); });
+    connectItem(QStringLiteral("mnuFileImport"), [this] {
+        ImportWizard(
+            m_services, [this] { return MaintenanceMenu::backUpBeforeImport(m_services, *this); }, this)
+            .exec();
+    });
     connectItem(QStringLiteral("mnuFileRestoreDB"), [this] { MaintenanceMenu::restore(m_services, *this); });
     connectItem(QStringLiteral("mnuFileCompactDB"), [this] { MaintenanceMenu::compact(m_services, *this); });
     connectItem(QStringLiteral("mnuConfigBerths"), [this] { BerthRegister::display(m_services, this); });

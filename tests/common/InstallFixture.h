@@ -195,11 +195,29 @@ inline QString dropContractsSql()
            u"TABLE ContractRate; DROP TABLE ContractTerm; "_s;
 }
 
-/// Takes away the quick search's indexes, then check-in, the deposit agreed per booking and credit notes: the
-/// first two steps back from the present schema.
+/// Takes away what imports keep: their batches, saved mappings and each row's old reference, batch and stamp.
+inline QString dropImportSql()
+{
+    QString sql = u"DROP TABLE ImportBatch; DROP TABLE ImportMapping; "_s;
+    for (const char* table : {"Customer", "Boat", "Berth", "Booking"}) {
+        sql += u"DROP INDEX IX_%1_OldRef; DROP INDEX IX_%1_ImportBatch; "_s.arg(QLatin1String(table));
+        for (const char* column : {"OldRef", "ImportBatchID", "ImportStamp"})
+            sql += u"ALTER TABLE %1 DROP COLUMN %2; "_s.arg(QLatin1String(table), QLatin1String(column));
+    }
+    return sql;
+}
+
+/// Takes away every step after version 13, the latest first.
+inline QString dropAfterThirteenSql()
+{
+    return dropImportSql() + dropContractsSql();
+}
+
+/// Takes away every step after version 13, the quick search's indexes, then check-in, the deposit agreed per
+/// booking and credit notes: the steps back to version 11.
 inline QString dropDeskDaySql()
 {
-    QString sql = dropContractsSql() +
+    QString sql = dropAfterThirteenSql() +
                   u"DROP INDEX IX_Booking_Confirmation; DROP INDEX IX_Booking_Boat; DROP TABLE CreditNote; DROP INDEX "
                   u"IX_Booking_Arrived; ALTER TABLE Company DROP COLUMN "
                   u"LastCreditNoteNumber; "_s;

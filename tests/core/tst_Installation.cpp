@@ -18,11 +18,13 @@ private slots:
     {
         QTest::addColumn<QString>("columns"); // "|" between names that hold blanks
         QTest::newRow("Customer") << u"ID Name HouseName Street Area Town PostCode TelNo MobileNo EmailAddress Notes "
-                                     u"ClubMember MembershipNo"_s;
+                                     u"ClubMember MembershipNo OldRef ImportBatchID ImportStamp"_s;
         QTest::newRow("Owner") << u"ID Name HouseName Street Area Town PostCode MobileNo EmailAddress Notes"_s;
         QTest::newRow("BerthType") << u"ID Type MinimumLength"_s;
-        QTest::newRow("Berth") << u"ID Name Length Width TypeID OwnerID HasPower Notes DailyHireCharge "
-                                  u"WeeklyHireCharge MonthlyHireCharge Active MaxDraft TakesMultihulls"_s;
+        QTest::newRow("Berth")
+            << u"ID Name Length Width TypeID OwnerID HasPower Notes DailyHireCharge "
+               u"WeeklyHireCharge MonthlyHireCharge Active MaxDraft TakesMultihulls OldRef ImportBatchID "
+               u"ImportStamp"_s;
         QTest::newRow("PaymentMethod") << u"ID Name"_s;
         QTest::newRow("Booking")
             << u"ID CustomerID FromDate ToDate Created BookedBy Notes NoAdults NoKids CostOfHire "
@@ -30,7 +32,7 @@ private slots:
                u"CreditCardExpiry CreditCardType CreditCardCV2No BerthConfirmationNumber "
                u"GuestConfirmationNumber PowerRequirements ClubMember TaxRate BoatID Cancelled "
                u"CancelledBerths InvoiceNumber Status ArrivedAt ArrivedDesk DepartedAt DepartedDesk "
-               u"DepositDue DepositBy BalanceBy"_s;
+               u"DepositDue DepositBy BalanceBy OldRef ImportBatchID ImportStamp"_s;
         QTest::newRow("BookingBerth") << u"BookingID BerthID"_s;
         QTest::newRow("Settings") << u"WebBookingEmail WebBookingProviderIndex WebBookingProviderCustom"_s;
         QTest::newRow("Company") << u"CompanyID|Company Name|Trading Name|Street|Area|Town|County|Postcode|"
@@ -47,7 +49,7 @@ private slots:
         QTest::newRow("ContractBerth") << u"ContractID BerthID BlockID"_s;
         QTest::newRow("ContractInstalment") << u"ID ContractID Number DueDate Amount InvoiceNumber IssuedAt"_s;
         QTest::newRow("Boat") << u"ID CustomerID Name Kind LengthCm BeamCm DraftCm HeightCm Registration "
-                                 u"InsuranceCompany PolicyNumber InsuranceExpiry Notes"_s;
+                                 u"InsuranceCompany PolicyNumber InsuranceExpiry Notes OldRef ImportBatchID ImportStamp"_s;
         QTest::newRow("WaitingEntry") << u"ID CustomerID BoatID FromDate ToDate BerthTypeID MinLengthCm Notes Added "
                                          u"Status OfferedOn"_s;
         QTest::newRow("InvTemp") << u"ID CompanyID CustomerID FromDate ToDate BookedBy PaymentMethodID "
@@ -81,7 +83,7 @@ private slots:
         QCOMPARE(tables.join(u' '),
                  u"berth berthblock berthlistversion berthmonth berthtype blockedbooking boat booking bookingberth "
                  u"bookingcharge bookingmonth calendarmonth company contract contractberth contractinstalment "
-                 u"contractrate contractterm creditnote customer invtemp owner payment "
+                 u"contractrate contractterm creditnote customer importbatch importmapping invtemp owner payment "
                  u"paymentmethod rate "
                  u"season settings tax waitingentry"_s);
     }
@@ -112,6 +114,7 @@ private slots:
         QCOMPARE(dialect.schemaVersion(*upgraded, nullptr), Database::CurrentSchemaVersion);
         QCOMPARE(read(u"SELECT Name || ' ' || Rate FROM Tax"_s), u"VAT 1750"_s);
         QVERIFY(Sql::exec(*upgraded, u"INSERT INTO Booking (ID, TaxRate) VALUES (7, 1750)"_s));
+        QVERIFY(Sql::exec(*upgraded, u"UPDATE Customer SET OldRef = 'K4', ImportBatchID = 1 WHERE ID = 4"_s));
         // A booking's charge lines arrive with their table, and go with the booking.
         QVERIFY(Sql::exec(*upgraded, u"INSERT INTO BookingCharge (BookingID, Line, Berth, Unit, Quantity, Rate, "
                                      u"Amount) VALUES (7, 1, 'A1', 0, 2, 10000, 20000)"_s));

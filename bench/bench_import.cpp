@@ -1,0 +1,123 @@
+// An office's data brought in at a busy harbour's size: 2,000 berths, 20,000 customers with boats and 200,000
+// bookings from generated CSV files; the dry run and the import of each file timed once, with the peak memory.
+// Run: bench_import [postgresql://address] (a new file database in the temp folder without one).
+#include "core/Database.h"
+#include "core/SqlHelpers.h"
+#include "imports/ImportRun.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <cstdio>
+#include <sys/resource.h>
+
+namespace {
+constexpr int Berths = 2000;
+constexpr int Customers = 20000;
+// ZEM_BENCH_BOOKINGS names fewer for a quick run (its figures not to be quoted).
+const int Bookings =
+    qEnvironmentVariableIsSet("ZEM_BENCH_BOOKINGS") ? qEnvironmentVariableIntValue("ZEM_BENCH_BOOKINGS") : 200000;
+
+double peakMegabytes()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_maxrss) / 1024.0;
+}
+
+bool writeFile(const QString& path, const std::function<void(QTextStream&)>& rows)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    QTextStream out(&file);
+    rows(out);
+    return true;
+}
+
+// 100 bookings per berth, each two to five nights, end to end over the years from 2010.
+void bookingRows(QTextStream& out)
+{
+    out << "Ref,Customer reference,Berth,Arrival,Departure,Total\n";
+    for (int i = 0; i < Bookings; ++i) {
+        const int berth = i % Berths;
+        const int slot = i / Berths;
+        const QDate arrival = QDate(2010, 1, 1).addDays(slot * 7 + berth % 3);
+        out << "R" << i << ",C" << (i * 7919) % Customers << ",B" << berth << ","
+            << arrival.toString(QStringLiteral("dd/MM/yyyy")) << ","
+            << arrival.addDays(2 + i % 4).toString(QStringLiteral("dd/MM/yyyy")) << "," << (100 + i % 900) << ".50\n";
+    }
+}
+
+bool step(const QSqlDatabase& db, const char* what, ImportRun::Kind kind, const QString& path)
+{
+    ImportRun::Options options;
+    options.kind = kind;
+    options.source.path = path;
+    const auto headings = ImportRun::headings(options.source);
+    if (!headings)
+        return false;
+    options.mapping = ImportFields::proposed(kind, *headings);
+    QElapsedTimer timer;
+    timer.start();
+    const auto dry = ImportRun::dryRun(db, options);
+    const double drySeconds = timer.elapsed() / 1000.0;
+    if (!dry) {
+        std::printf("%s dry run failed: %s\n", what, qPrintable(dry.error()));
+        return false;
+    }
+    std::printf("%-10s dry run %7.2f s  peak RSS %6.1f MB\n", what, drySeconds, peakMegabytes());
+    std::fflush(stdout);
+    timer.restart();
+    const auto done = ImportRun::import(db, options, QDateTime::currentDateTime());
+    const double importSeconds = timer.elapsed() / 1000.0;
+    if (!done) {
+        std::printf("%s import failed: %s\n", what, qPrintable(done.error()));
+        return false;
+    }
+    std::printf("%-10s rows %7lld  accepted %7d  refused %5d  dry run %7.2f s  import %7.2f s  peak RSS %6.1f MB\n",
+                what, qlonglong(done->rows.size()), done->accepted, done->refused, drySeconds, importSeconds,
+                peakMegabytes());
+    std::fflush(stdout);
+    return true;
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QTemporaryDir dir;
+    const QString database = argc > 1 ? QString::fromLocal8Bit(argv[1]) : dir.filePath(QStringLiteral("import.sqlite"));
+    if (const Status made = Database::createDatabase(database); !made) {
+        std::printf("cannot create the database: %s\n", qPrintable(made.error()));
+        return 1;
+    }
+    const auto db = Database::open(database, QStringLiteral("bench"));
+    if (!db) {
+        std::printf("cannot open the database: %s\n", qPrintable(db.error()));
+        return 1;
+    }
+    const QString berths = dir.filePath(QStringLiteral("berths.csv"));
+    const QString customers = dir.filePath(QStringLiteral("customers.csv"));
+    const QString bookings = dir.filePath(QStringLiteral("bookings.csv"));
+    writeFile(berths, [](QTextStream& out) {
+        out << "Ref,Berth,Berth type,Length (m),Width (m)\n";
+        for (int i = 0; i < Berths; ++i)
+            out << "P" << i << ",B" << i << "," << (i % 2 ? "Pontoon" : "Mooring") << "," << (8 + i % 12) << ".5,4\n";
+    });
+    writeFile(customers, [](QTextStream& out) {
+        out << "Ref,Name,Town,E-mail,Boat name,Registration,Length (m)\n";
+        for (int i = 0; i < Customers; ++i)
+            out << "C" << i << ",Customer " << i << ",Town " << i % 300 << ",c" << i << "@example.com,Boat " << i
+                << ",GB-" << i << "," << (5 + i % 4) << ".2\n";
+    });
+    writeFile(bookings, bookingRows);
+    std::printf("bench_import on %s\n", argc > 1 ? "PostgreSQL" : "a SQLite file");
+    if (!step(*db, "berths", ImportRun::Kind::Berths, berths) ||
+        !step(*db, "customers", ImportRun::Kind::CustomersWithBoats, customers) ||
+        !step(*db, "bookings", ImportRun::Kind::Bookings, bookings))
+        return 1;
+    return 0;
+}
