@@ -184,6 +184,11 @@ QString upgradeTo13(Engine engine)
 {
     return schemaSection(engine, QStringLiteral("quick search"));
 }
+// The outbox and the office's mail templates: new tables only.
+QString upgradeToMail(Engine engine)
+{
+    return schemaSection(engine, QStringLiteral("mail"));
+}
 Status writeAllCustomerWords(const QSqlDatabase& db)
 {
     return SearchText::rewriteCustomers(db);
@@ -201,7 +206,8 @@ const Upgrade Upgrades[] = {{upgradeTo2},
                             {upgradeTo10},
                             {upgradeTo11},
                             {upgradeTo12},
-                            {upgradeTo13}};
+                            {upgradeTo13},
+                            {upgradeToMail}};
 static_assert(std::size(Upgrades) == Database::CurrentSchemaVersion - 1, "one upgrade per version");
 } // namespace
 
