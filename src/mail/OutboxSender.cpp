@@ -78,10 +78,10 @@ void OutboxSender::start()
         return;
     m_stop = false;
     m_worker = new QObject;
-    m_worker->moveToThread(&m_thread);
     auto* timer = new QTimer(m_worker);
     timer->setSingleShot(true);
     timer->setObjectName(QStringLiteral("pace"));
+    m_worker->moveToThread(&m_thread); // the timer goes with it
     connect(timer, &QTimer::timeout, m_worker, [this] { pass(); });
     connect(&m_thread, &QThread::started, timer, [timer] { timer->start(0); });
     // Still in the thread that used it: the connection closes where it was opened.
