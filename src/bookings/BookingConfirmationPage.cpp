@@ -6,6 +6,7 @@
 #include "core/Seams.h"
 #include "core/ui/ClickableLabel.h"
 #include "core/ui/SendEmail.h"
+#include "mail/MailSettings.h"
 #include "people/PeopleRecords.h"
 
 #include <QCheckBox>
@@ -33,6 +34,9 @@ BookingConfirmationPage::BookingConfirmationPage(Services& services, QWidget* pa
     chkShowConfirmation = new QCheckBox(tr("Show the booking con&firmation when saved"), this);
     chkShowConfirmation->setObjectName(QStringLiteral("chkShowConfirmation"));
     layout->addWidget(chkShowConfirmation);
+    chkSendConfirmation = new QCheckBox(tr("Send confirmation by e-ma&il"), this);
+    chkSendConfirmation->setObjectName(QStringLiteral("chkSendConfirmation"));
+    layout->addWidget(chkSendConfirmation);
     layout->addStretch(1);
     connect(details->email, &ClickableLabel::clicked, this,
             [this] { sendEmail(m_services, details->lblMail->text(), BookingWizardParts::title()); });
@@ -40,6 +44,7 @@ BookingConfirmationPage::BookingConfirmationPage(Services& services, QWidget* pa
 
 void BookingConfirmationPage::clear()
 {
+    chkSendConfirmation->setEnabled(MailSettings::isSetUp());
     for (QLabel* label : {details->lblDates, details->lblName, details->lblAddress, details->lblPhone, details->lblMail,
                           details->lblNoAdults, details->lblNoKids, lblMoneyDue})
         label->clear();

@@ -10,6 +10,7 @@
 #include "bookings/BookingSummaryWindow.h"
 #include "bookings/BookingWizardParts.h"
 #include "bookings/CancelPaidDialog.h"
+#include "bookings/BookingMailMenu.h"
 #include "bookings/DocumentsMenu.h"
 #include "core/EventLog.h"
 #include "core/MessageLog.h"
@@ -357,7 +358,10 @@ void BookingWizard::confirm()
     Services& services = m_services;
     const int savedId = saved->id;
     const bool confirmation = m_confirmation->chkShowConfirmation->isChecked();
+    const bool mailIt = m_confirmation->chkSendConfirmation->isEnabled() && m_confirmation->chkSendConfirmation->isChecked();
     closeWizard(released);
+    if (mailIt)
+        BookingMailMenu::queueConfirmation(services, savedId, host ? host->dialogParent() : nullptr);
     if (confirmation)
         DocumentsMenu::confirmation(services, savedId, DocumentsMenu::Outlet::Preview,
                                     host ? host->dialogParent() : nullptr);

@@ -63,6 +63,9 @@ QString eventText(int code)
         "Guest's stay put back",
         "Credit note issued",
     };
+    static const char* const mailTexts[] = {"E-mail queued", "Reminders queued", "Mail server settings modified"};
+    if (code >= MailQueued && code <= MailSettingsModified)
+        return QString::fromLatin1(mailTexts[code - MailQueued]);
     constexpr int count = sizeof(texts) / sizeof(texts[0]);
     if (code < 0 || code >= count)
         return {};

@@ -55,6 +55,9 @@ enum Event : int
     GuestNoShow = 36,
     StayPutBack = 37, // a mistaken arrival, departure or no-show undone
     CreditNoteIssued = 38,
+    MailQueued = 55,
+    RemindersQueued = 56,
+    MailSettingsModified = 57,
 };
 
 /// The text of an event code; empty for codes without one.
