@@ -1,8 +1,10 @@
 #include "mail/OutboxSender.h"
 
+#include "core/Actor.h"
 #include "core/Database.h"
 #include "core/MessageLog.h"
 #include "mail/MailMessage.h"
+#include "mail/MailSettings.h"
 #include "mail/Outbox.h"
 
 #include <QCoreApplication>
@@ -11,6 +13,18 @@
 namespace {
 std::atomic<OutboxSender*> runningSender{nullptr};
 } // namespace
+
+OutboxSender::Config OutboxSender::configured()
+{
+    const MailSettings::Account account = MailSettings::load();
+    Config config;
+    config.server = account.server;
+    config.server.password = MailSettings::password();
+    config.senderName = account.senderName;
+    config.senderAddress = account.senderAddress;
+    config.desk = Actor::label();
+    return config;
+}
 
 Result<int> OutboxSender::sendDue(const QSqlDatabase& db, const Config& config, const std::function<QDateTime()>& now,
                                   const std::atomic_bool* stop)
@@ -132,8 +146,14 @@ void OutboxSender::pass()
 {
     if (m_stop)
         return;
+    Config config;
+    {
+        std::lock_guard lock(m_configLock);
+        config = m_config;
+    }
+    const bool serverSetUp = SmtpSender::checkServer(config.server).ok();
     QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
-    if (!db.isOpen()) {
+    if (serverSetUp && !db.isOpen()) {
         auto opened = Database::open(m_address, m_connectionName);
         if (!opened) {
             emit problem(opened.error());
@@ -142,18 +162,11 @@ void OutboxSender::pass()
             db = *opened;
         }
     }
-    if (db.isOpen()) {
-        Config config;
-        {
-            std::lock_guard lock(m_configLock);
-            config = m_config;
-        }
-        if (SmtpSender::checkServer(config.server)) {
-            const auto sent = sendDue(db, config, m_now, &m_stop);
-            if (!sent) {
-                emit problem(sent.error());
-                MessageLog::logError(QStringLiteral("Outbox sender: ") + sent.error());
-            }
+    if (serverSetUp && db.isOpen()) {
+        const auto sent = sendDue(db, config, m_now, &m_stop);
+        if (!sent) {
+            emit problem(sent.error());
+            MessageLog::logError(QStringLiteral("Outbox sender: ") + sent.error());
         }
     }
     if (m_stop)

@@ -27,6 +27,9 @@ public:
         QString desk; // who sends, as the outbox records it
     };
 
+    /// The office's server, password and sender as set up now, sent by this desk (Actor::label).
+    static Config configured();
+
     /// One pass over what is due on db now: claims and sends until nothing is due or stop is set. How many were
     /// tried; a Database failure when the outbox cannot be read or written.
     static Result<int> sendDue(const QSqlDatabase& db, const Config& config, const std::function<QDateTime()>& now,

@@ -12,6 +12,7 @@
 #include "bookings/DependentBookings.h"
 #include "bookings/FindBookingWindow.h"
 #include "bookings/QuickSearchWidgets.h"
+#include "bookings/RemindersWindow.h"
 #include "core/EventLog.h"
 #include "core/Registry.h"
 #include "core/Seams.h"
@@ -31,6 +32,7 @@
 #include "shell/CompanyDialog.h"
 #include "shell/EventLogViewer.h"
 #include "shell/HelpPages.h"
+#include "shell/MailTemplatesDialog.h"
 #include "shell/RegionalSettingsDialog.h"
 #include "shell/ShellResources.h"
 #include "shell/TipOfTheDayDialog.h"
@@ -125,6 +127,7 @@ void MainWindow::buildMenus()
     addItem(mnuBookings, QStringLiteral("mnuBookingsReport"), tr("View &Reports"));
     addItem(mnuBookings, QStringLiteral("mnuBookingsToday"), tr("&Today"), ctrl(Qt::Key_T));
     addItem(mnuBookings, QStringLiteral("mnuBookingsCashUp"), tr("Today's &cash-up..."));
+    addItem(mnuBookings, QStringLiteral("mnuBookingsReminders"), tr("Re&minders..."));
     addSeparator(mnuBookings, QStringLiteral("mnuBookings1"));
     addItem(mnuBookings, QStringLiteral("mnuBookingsCalendarAdvanced"), tr("View Ad&vanced Calendar"), ctrl(Qt::Key_D));
     addItem(mnuBookings, QStringLiteral("mnuBookingsCalendar"), tr("View &Simple Calendar"), ctrl(Qt::Key_S));
@@ -147,6 +150,7 @@ void MainWindow::buildMenus()
     addItem(mnuconfig, QStringLiteral("mnuConfigBerths"), tr("&Berths..."));
     addItem(mnuconfig, QStringLiteral("mnuConfigBerthOwners"), tr("Berth &Owners..."));
     addItem(mnuconfig, QStringLiteral("mnuConfigRates"), tr("&Rates..."));
+    addItem(mnuconfig, QStringLiteral("mnuConfigMailTemplates"), tr("E-mail &Templates..."));
 
     // Index and Tip of the Day are kept but not shown; Contents opens the pages shipped with the program.
     QMenu* mnuHelp = topMenu(tr("&Help"), QStringLiteral("mnuHelp"));
@@ -272,6 +276,8 @@ void MainWindow::connectWindows()
     connectItem(QStringLiteral("mnuFileExit"), [this] { close(); });
     connectItem(QStringLiteral("mnuconfigcompany"), [this] { CompanyDialog::display(m_services, this); });
     connectItem(QStringLiteral("mnuConfigRates"), [this] { RatesDialog::display(m_services, this); });
+    connectItem(QStringLiteral("mnuConfigMailTemplates"), [this] { MailTemplatesDialog::display(m_services, this); });
+    connectItem(QStringLiteral("mnuBookingsReminders"), [this] { RemindersWindow::display(m_services, this); });
     connectItem(QStringLiteral("mnuConfigRegionalSettings"),
                 [this] { RegionalSettingsDialog::showModal(m_services, this); });
     connectItem(QStringLiteral("mnuHelpContents"), [this] { showHelp(QStringLiteral("index.html")); });
