@@ -17,11 +17,6 @@
 namespace BookingMail {
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("BookingMail", text);
-}
-
 QString dateOf(const QDateTime& when)
 {
     return when.isValid() ? DateTimes::dateText(when.date()) : QString();
@@ -31,9 +26,11 @@ Result<Outbox::Item> filled(const QSqlDatabase& db, const BookingDocuments::Prin
                             const QMap<QString, QString>& values)
 {
     if (data.cancelled)
-        return refused(tr("The booking has been cancelled: no message is sent about it."));
+        return refused(
+            QCoreApplication::translate("BookingMail", "The booking has been cancelled: no message is sent about it."));
     if (Status ok = MailMessage::checkAddress(data.customer.emailAddress); !ok)
-        return refused(tr("%1 has no usable e-mail address: %2").arg(data.customer.name, ok.error()));
+        return refused(QCoreApplication::translate("BookingMail", "%1 has no usable e-mail address: %2")
+                           .arg(data.customer.name, ok.error()));
     const auto wording = MailTemplates::load(db, kind);
     if (!wording)
         return wording.failure();
@@ -113,7 +110,8 @@ Status Rules::save() const
 {
     for (int days : {depositDays, balanceDays, overdueDays})
         if (days < 0 || days > MailSettings::MaxReminderDays)
-            return refused(tr("Reminder days must be from 0 to %1.").arg(MailSettings::MaxReminderDays));
+            return refused(QCoreApplication::translate("BookingMail", "Reminder days must be from 0 to %1.")
+                               .arg(MailSettings::MaxReminderDays));
     Registry::setRegistryValue(MailSettings::DepositReminderDays, QString::number(depositDays));
     Registry::setRegistryValue(MailSettings::BalanceReminderDays, QString::number(balanceDays));
     Registry::setRegistryValue(MailSettings::OverdueReminderDays, QString::number(overdueDays));

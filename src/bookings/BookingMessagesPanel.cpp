@@ -31,8 +31,8 @@ BookingMessagesPanel::BookingMessagesPanel(Services& services, QWidget* parent) 
     m_list = new QTreeWidget(this);
     m_list->setObjectName(QStringLiteral("lstMessages"));
     m_list->setRootIsDecorated(false);
-    m_list->setHeaderLabels({tr("Queued"), tr("Message"), tr("To"), tr("Subject"), tr("State"), tr("Tries"),
-                             tr("Server's answer")});
+    m_list->setHeaderLabels(
+        {tr("Queued"), tr("Message"), tr("To"), tr("Subject"), tr("State"), tr("Tries"), tr("Server's answer")});
     m_list->setMaximumHeight(Twips::toPixelsY(1300, this));
     m_cmdRetry = new QPushButton(tr("Re&send now"), this);
     m_cmdRetry->setObjectName(QStringLiteral("cmdResendMessage"));
@@ -65,17 +65,18 @@ void BookingMessagesPanel::show(int bookingId)
     m_list->clear();
     const auto items = Outbox::ofBooking(m_services.db(), bookingId);
     if (!items) {
-        auto* row = new QTreeWidgetItem(m_list, {QString(), tr("The messages could not be read: %1").arg(items.error())});
+        auto* row =
+            new QTreeWidgetItem(m_list, {QString(), tr("The messages could not be read: %1").arg(items.error())});
         row->setFlags(Qt::NoItemFlags);
         return;
     }
     for (const Outbox::Item& item : *items) {
-        auto* row = new QTreeWidgetItem(
-            m_list, {DateTimes::dateTimeText(item.queuedAt), MailTemplates::kindCaption(item.kind), item.toAddress,
-                     item.subject,
-                     item.state == Outbox::State::Sent ? tr("Sent %1").arg(DateTimes::dateTimeText(item.sentAt))
-                                                       : Outbox::stateText(item.state),
-                     QString::number(item.attempts), item.lastAnswer});
+        auto* row = new QTreeWidgetItem(m_list, {DateTimes::dateTimeText(item.queuedAt),
+                                                 MailTemplates::kindCaption(item.kind), item.toAddress, item.subject,
+                                                 item.state == Outbox::State::Sent
+                                                     ? tr("Sent %1").arg(DateTimes::dateTimeText(item.sentAt))
+                                                     : Outbox::stateText(item.state),
+                                                 QString::number(item.attempts), item.lastAnswer});
         row->setData(0, Qt::UserRole, item.id);
         row->setData(4, Qt::UserRole, int(item.state));
         row->setToolTip(6, item.lastAnswer);
@@ -131,8 +132,8 @@ void BookingMessagesPanel::edit()
     connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     connect(buttons, &QDialogButtonBox::accepted, &dialog, [&] {
         // What was typed stays in the boxes when it is refused.
-        const Status ok = Outbox::edit(m_services.db(), id, to->text(), subject->text(), body->toPlainText(),
-                                       m_services.clock.now());
+        const Status ok =
+            Outbox::edit(m_services.db(), id, to->text(), subject->text(), body->toPlainText(), m_services.clock.now());
         if (!ok) {
             m_services.messages.show(ok.error(), dialog.windowTitle(), MsgIcon::Exclamation);
             if (ok.kind() != FailureKind::Refused)

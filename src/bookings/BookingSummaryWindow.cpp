@@ -69,11 +69,10 @@ BookingSummaryWindow::BookingSummaryWindow(Services& services, QWidget* parent) 
     setWindowTitle(title());
 
     m_details = new BookingDetailsPanel(tr("Ph:"), 6, this);
-    connect(m_details->email, &ClickableLabel::clicked, this,
-            [this] {
-                if (BookingMailMenu::email(m_services, m_bookingId, m_details->lblMail->text(), title(), this))
-                    m_messages->show(m_bookingId);
-            });
+    connect(m_details->email, &ClickableLabel::clicked, this, [this] {
+        if (BookingMailMenu::email(m_services, m_bookingId, m_details->lblMail->text(), title(), this))
+            m_messages->show(m_bookingId);
+    });
     m_messages = new BookingMessagesPanel(m_services, this);
     QFont bold = m_details->lblName->font();
     bold.setBold(true);

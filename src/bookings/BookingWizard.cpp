@@ -5,12 +5,12 @@
 #include "bookings/BookingCustomerPanel.h"
 #include "bookings/BookingDatesPage.h"
 #include "bookings/BookingDepositPanel.h"
+#include "bookings/BookingMailMenu.h"
 #include "bookings/BookingPaymentPanel.h"
 #include "bookings/BookingRules.h"
 #include "bookings/BookingSummaryWindow.h"
 #include "bookings/BookingWizardParts.h"
 #include "bookings/CancelPaidDialog.h"
-#include "bookings/BookingMailMenu.h"
 #include "bookings/DocumentsMenu.h"
 #include "core/EventLog.h"
 #include "core/MessageLog.h"
@@ -358,7 +358,8 @@ void BookingWizard::confirm()
     Services& services = m_services;
     const int savedId = saved->id;
     const bool confirmation = m_confirmation->chkShowConfirmation->isChecked();
-    const bool mailIt = m_confirmation->chkSendConfirmation->isEnabled() && m_confirmation->chkSendConfirmation->isChecked();
+    const bool mailIt =
+        m_confirmation->chkSendConfirmation->isEnabled() && m_confirmation->chkSendConfirmation->isChecked();
     closeWizard(released);
     if (mailIt)
         BookingMailMenu::queueConfirmation(services, savedId, host ? host->dialogParent() : nullptr);

@@ -77,12 +77,12 @@ void RemindersWindow::reload()
     int ticked = 0;
     for (qsizetype i = 0; i < m_proposed.size(); ++i) {
         const auto& r = m_proposed[i];
-        const QString what = r.overdue ? tr("%1 (overdue)").arg(MailTemplates::kindCaption(r.kind))
-                                       : MailTemplates::kindCaption(r.kind);
-        auto* row = new QTreeWidgetItem(m_list, {r.confirmationNumber.isEmpty() ? QString::number(r.bookingId)
-                                                                                 : r.confirmationNumber,
-                                                 r.customer, r.address.isEmpty() ? tr("(no address)") : r.address,
-                                                 what, r.amount.format(), DateTimes::dateText(r.dueBy)});
+        const QString what =
+            r.overdue ? tr("%1 (overdue)").arg(MailTemplates::kindCaption(r.kind)) : MailTemplates::kindCaption(r.kind);
+        auto* row = new QTreeWidgetItem(
+            m_list, {r.confirmationNumber.isEmpty() ? QString::number(r.bookingId) : r.confirmationNumber, r.customer,
+                     r.address.isEmpty() ? tr("(no address)") : r.address, what, r.amount.format(),
+                     DateTimes::dateText(r.dueBy)});
         row->setData(0, Qt::UserRole, int(i));
         row->setTextAlignment(4, Qt::AlignRight);
         if (r.address.isEmpty()) {

@@ -7,11 +7,6 @@
 namespace MailMessage {
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("MailMessage", text);
-}
-
 bool hasLineBreak(const QString& text)
 {
     return text.contains(u'\r') || text.contains(u'\n');
@@ -105,12 +100,14 @@ QByteArray rfc5322Date(const QDateTime& when)
 Status checkAddress(const QString& address)
 {
     if (address.trimmed().isEmpty())
-        return refused(tr("There is no e-mail address to send to."));
+        return refused(QCoreApplication::translate("MailMessage", "There is no e-mail address to send to."));
     if (hasLineBreak(address))
-        return refused(tr("The e-mail address %1 holds a line break.").arg(address.simplified()));
+        return refused(QCoreApplication::translate("MailMessage", "The e-mail address %1 holds a line break.")
+                           .arg(address.simplified()));
     static const QRegularExpression shape(QStringLiteral("^[^@\\s<>()\\[\\],;:\"]+@[^@\\s<>()\\[\\],;:\"]+$"));
     if (!isPlainAscii(address) || !shape.match(address).hasMatch() || address.endsWith(u'.') || address.endsWith(u'@'))
-        return refused(tr("%1 is not an e-mail address (name@example.com).").arg(address));
+        return refused(
+            QCoreApplication::translate("MailMessage", "%1 is not an e-mail address (name@example.com).").arg(address));
     return Done{};
 }
 
@@ -146,14 +143,16 @@ Result<QByteArray> build(const Message& message)
     for (const QString* address : {&message.fromAddress, &message.toAddress})
         if (Status ok = checkAddress(*address); !ok)
             return ok.failure();
-    const std::pair<QString, const QString*> headers[] = {{tr("The sender's name"), &message.fromName},
-                                                          {tr("The recipient's name"), &message.toName},
-                                                          {tr("The subject"), &message.subject},
-                                                          {tr("The attachment's name"), &message.attachmentName}};
+    const std::pair<QString, const QString*> headers[] = {
+        {QCoreApplication::translate("MailMessage", "The sender's name"), &message.fromName},
+        {QCoreApplication::translate("MailMessage", "The recipient's name"), &message.toName},
+        {QCoreApplication::translate("MailMessage", "The subject"), &message.subject},
+        {QCoreApplication::translate("MailMessage", "The attachment's name"), &message.attachmentName}};
     for (const auto& [what, value] : headers)
         if (hasLineBreak(*value))
             return refused(
-                tr("%1 holds a line break, which an e-mail header may not: %2").arg(what, value->simplified()));
+                QCoreApplication::translate("MailMessage", "%1 holds a line break, which an e-mail header may not: %2")
+                    .arg(what, value->simplified()));
 
     QByteArray id = message.messageId.toLatin1();
     if (id.isEmpty()) {

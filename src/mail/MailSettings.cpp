@@ -15,11 +15,6 @@
 namespace MailSettings {
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("MailSettings", text);
-}
-
 const QString KeychainService = QStringLiteral("Zem Harbour mail server");
 
 bool useKeychain()
@@ -64,11 +59,12 @@ Status check(const Account& account)
     if (Status ok = SmtpSender::checkServer(account.server); !ok)
         return ok;
     if (Status ok = MailMessage::checkAddress(account.senderAddress); !ok)
-        return refused(tr("The sender's address: %1").arg(ok.error()));
+        return refused(QCoreApplication::translate("MailSettings", "The sender's address: %1").arg(ok.error()));
     if (account.senderName.contains(u'\n') || account.senderName.contains(u'\r'))
-        return refused(tr("The sender's name must be one line."));
+        return refused(QCoreApplication::translate("MailSettings", "The sender's name must be one line."));
     if (!account.server.caFile.isEmpty() && !QFileInfo(account.server.caFile).isReadable())
-        return refused(tr("The certificate file %1 cannot be read.").arg(account.server.caFile));
+        return refused(QCoreApplication::translate("MailSettings", "The certificate file %1 cannot be read.")
+                           .arg(account.server.caFile));
     return Done{};
 }
 
@@ -130,7 +126,8 @@ Status setPassword(const QString& secret)
     }
     if (secret.isEmpty()) {
         if (QFile::exists(passwordFile()) && !QFile::remove(passwordFile()))
-            return fileFailure(tr("The password file %1 could not be removed.").arg(passwordFile()));
+            return fileFailure(QCoreApplication::translate("MailSettings", "The password file %1 could not be removed.")
+                                   .arg(passwordFile()));
         return Done{};
     }
     QSaveFile file(passwordFile());

@@ -10,11 +10,6 @@
 namespace MailTemplates {
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("MailTemplates", text);
-}
-
 const QRegularExpression& placeholderPattern()
 {
     static const QRegularExpression pattern(QStringLiteral("\\{([A-Za-z]*)\\}"));
@@ -32,15 +27,15 @@ QStringList kinds()
 QString kindCaption(const QString& kind)
 {
     if (kind == Outbox::Kinds::Confirmation)
-        return tr("Booking confirmation");
+        return QCoreApplication::translate("MailTemplates", "Booking confirmation");
     if (kind == Outbox::Kinds::Invoice)
-        return tr("Invoice");
+        return QCoreApplication::translate("MailTemplates", "Invoice");
     if (kind == Outbox::Kinds::DepositReminder)
-        return tr("Deposit reminder");
+        return QCoreApplication::translate("MailTemplates", "Deposit reminder");
     if (kind == Outbox::Kinds::BalanceReminder)
-        return tr("Balance reminder");
+        return QCoreApplication::translate("MailTemplates", "Balance reminder");
     if (kind == Outbox::Kinds::WaitingOffer)
-        return tr("Waiting-list offer");
+        return QCoreApplication::translate("MailTemplates", "Waiting-list offer");
     return kind;
 }
 
@@ -56,33 +51,43 @@ QStringList placeholders()
 Template defaultTemplate(const QString& kind)
 {
     if (kind == Outbox::Kinds::Confirmation)
-        return {tr("Your booking {ConfirmationNo} at {Company}"),
-                tr("Dear {CustomerName},\n\nThank you for booking with us. We look forward to welcoming you from "
-                   "{Arrival} to {Departure} on berth {Berths}.\n\nYour booking confirmation is attached. The total "
-                   "is {Total}; {DepositDue} is due by {DueBy}.\n\nIf anything is not as you expected, just reply "
-                   "to this message or call us on {CompanyPhone}.\n\nKind regards,\n{Company}")};
+        return {QCoreApplication::translate("MailTemplates", "Your booking {ConfirmationNo} at {Company}"),
+                QCoreApplication::translate(
+                    "MailTemplates",
+                    "Dear {CustomerName},\n\nThank you for booking with us. We look forward to welcoming you from "
+                    "{Arrival} to {Departure} on berth {Berths}.\n\nYour booking confirmation is attached. The total "
+                    "is {Total}; {DepositDue} is due by {DueBy}.\n\nIf anything is not as you expected, just reply "
+                    "to this message or call us on {CompanyPhone}.\n\nKind regards,\n{Company}")};
     if (kind == Outbox::Kinds::Invoice)
-        return {tr("Your invoice from {Company}"),
-                tr("Dear {CustomerName},\n\nPlease find attached the invoice for your stay from {Arrival} to "
-                   "{Departure} (booking {ConfirmationNo}). The total is {Total}, of which {Paid} has been paid; "
-                   "{Balance} remains.\n\nKind regards,\n{Company}")};
+        return {QCoreApplication::translate("MailTemplates", "Your invoice from {Company}"),
+                QCoreApplication::translate(
+                    "MailTemplates",
+                    "Dear {CustomerName},\n\nPlease find attached the invoice for your stay from {Arrival} to "
+                    "{Departure} (booking {ConfirmationNo}). The total is {Total}, of which {Paid} has been paid; "
+                    "{Balance} remains.\n\nKind regards,\n{Company}")};
     if (kind == Outbox::Kinds::DepositReminder)
-        return {tr("Deposit for your booking {ConfirmationNo}"),
-                tr("Dear {CustomerName},\n\nA friendly reminder that the deposit of {AmountDue} for your stay from "
-                   "{Arrival} to {Departure} is due by {DueBy}. If you have already paid, thank you, and please "
-                   "ignore this message.\n\nKind regards,\n{Company}\n{CompanyPhone}")};
+        return {QCoreApplication::translate("MailTemplates", "Deposit for your booking {ConfirmationNo}"),
+                QCoreApplication::translate(
+                    "MailTemplates",
+                    "Dear {CustomerName},\n\nA friendly reminder that the deposit of {AmountDue} for your stay from "
+                    "{Arrival} to {Departure} is due by {DueBy}. If you have already paid, thank you, and please "
+                    "ignore this message.\n\nKind regards,\n{Company}\n{CompanyPhone}")};
     if (kind == Outbox::Kinds::BalanceReminder)
-        return {tr("Balance for your stay from {Arrival}"),
-                tr("Dear {CustomerName},\n\nYour stay with us from {Arrival} to {Departure} is coming up. The "
-                   "balance of {AmountDue} is due by {DueBy}. If you have already paid, thank you, and please "
-                   "ignore this message.\n\nWe look forward to seeing you.\n\nKind regards,\n{Company}\n"
-                   "{CompanyPhone}")};
+        return {QCoreApplication::translate("MailTemplates", "Balance for your stay from {Arrival}"),
+                QCoreApplication::translate(
+                    "MailTemplates",
+                    "Dear {CustomerName},\n\nYour stay with us from {Arrival} to {Departure} is coming up. The "
+                    "balance of {AmountDue} is due by {DueBy}. If you have already paid, thank you, and please "
+                    "ignore this message.\n\nWe look forward to seeing you.\n\nKind regards,\n{Company}\n"
+                    "{CompanyPhone}")};
     if (kind == Outbox::Kinds::WaitingOffer)
-        return {tr("A berth has come free at {Company}"),
-                tr("Dear {CustomerName},\n\nGood news: a berth has come free for the dates you asked about, "
-                   "{Arrival} to {Departure}. Please call us on {CompanyPhone} or reply to this message soon if "
-                   "you would like it; we offer it to the next on our list otherwise.\n\nKind regards,\n"
-                   "{Company}")};
+        return {QCoreApplication::translate("MailTemplates", "A berth has come free at {Company}"),
+                QCoreApplication::translate(
+                    "MailTemplates",
+                    "Dear {CustomerName},\n\nGood news: a berth has come free for the dates you asked about, "
+                    "{Arrival} to {Departure}. Please call us on {CompanyPhone} or reply to this message soon if "
+                    "you would like it; we offer it to the next on our list otherwise.\n\nKind regards,\n"
+                    "{Company}")};
     return {};
 }
 
@@ -121,15 +126,18 @@ Result<Template> load(const QSqlDatabase& db, const QString& kind)
 Status save(const QSqlDatabase& db, const QString& kind, const Template& edited)
 {
     if (!kinds().contains(kind))
-        return refused(tr("There is no kind of message called %1.").arg(kind));
+        return refused(
+            QCoreApplication::translate("MailTemplates", "There is no kind of message called %1.").arg(kind));
     if (edited.subject.trimmed().isEmpty())
-        return refused(tr("The subject may not be empty."));
+        return refused(QCoreApplication::translate("MailTemplates", "The subject may not be empty."));
     if (edited.subject.contains(u'\n') || edited.subject.contains(u'\r'))
-        return refused(tr("The subject must be one line."));
+        return refused(QCoreApplication::translate("MailTemplates", "The subject must be one line."));
     const QStringList unknown = unknownPlaceholders(edited.subject + u'\n' + edited.body);
     if (!unknown.isEmpty())
-        return refused(tr("The template holds what is not a placeholder: %1.\nThe placeholders are: %2")
-                           .arg(unknown.join(QStringLiteral(", ")), placeholders().join(QStringLiteral(" "))));
+        return refused(
+            QCoreApplication::translate("MailTemplates",
+                                        "The template holds what is not a placeholder: %1.\nThe placeholders are: %2")
+                .arg(unknown.join(QStringLiteral(", ")), placeholders().join(QStringLiteral(" "))));
     QString error;
     const bool done = Sql::inTransaction(db, &error, [&] {
         return Sql::exec(db, QStringLiteral("DELETE FROM MailTemplate WHERE Kind = ?"), {kind}, &error) &&

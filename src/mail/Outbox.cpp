@@ -12,11 +12,6 @@
 namespace Outbox {
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Outbox", text);
-}
-
 const char* stateName(State state)
 {
     switch (state) {
@@ -78,10 +73,11 @@ Status checkItem(const Item& item)
         return ok;
     for (const QString* value : {&item.toName, &item.subject, &item.attachmentName})
         if (value->contains(u'\n') || value->contains(u'\r'))
-            return refused(tr("A name or subject holds a line break, which an e-mail header may not: %1")
+            return refused(QCoreApplication::translate(
+                               "Outbox", "A name or subject holds a line break, which an e-mail header may not: %1")
                                .arg(value->simplified()));
     if (item.subject.trimmed().isEmpty())
-        return refused(tr("The message has no subject."));
+        return refused(QCoreApplication::translate("Outbox", "The message has no subject."));
     return Done{};
 }
 
@@ -91,13 +87,13 @@ QString stateText(State state)
 {
     switch (state) {
     case State::Sent:
-        return tr("Sent");
+        return QCoreApplication::translate("Outbox", "Sent");
     case State::Failed:
-        return tr("Failed");
+        return QCoreApplication::translate("Outbox", "Failed");
     case State::Queued:
         break;
     }
-    return tr("Queued");
+    return QCoreApplication::translate("Outbox", "Queued");
 }
 
 int backOffMinutes(int attempts)
@@ -222,7 +218,7 @@ Result<Item> read(const QSqlDatabase& db, qint64 id)
     if (!Sql::exec(q, QStringLiteral("SELECT ") + Columns + QStringLiteral(" FROM Outbox WHERE ID = ?"), {id}, &error))
         return databaseFailure(error);
     if (!q.next())
-        return conflict(tr("The message is no longer in the outbox."));
+        return conflict(QCoreApplication::translate("Outbox", "The message is no longer in the outbox."));
     return itemFrom(q);
 }
 
@@ -246,16 +242,17 @@ Status requeue(const QSqlDatabase& db, qint64 id, const QDateTime& now, const It
                            {id}, &error))
                 return false;
             if (!q.next()) {
-                refusal = conflict(tr("The message is no longer in the outbox."));
+                refusal = conflict(QCoreApplication::translate("Outbox", "The message is no longer in the outbox."));
                 return false;
             }
             if (stateOf(q.value(0).toString()) == State::Sent) {
-                refusal = conflict(tr("The message has been sent meanwhile."));
+                refusal = conflict(QCoreApplication::translate("Outbox", "The message has been sent meanwhile."));
                 return false;
             }
             const QDateTime claimedUntil = DateTimes::readDateTime(q.value(1));
             if (claimedUntil.isValid() && claimedUntil >= now) {
-                refusal = refused(tr("The message is being sent right now; try again in a moment."));
+                refusal = refused(QCoreApplication::translate(
+                    "Outbox", "The message is being sent right now; try again in a moment."));
                 return false;
             }
             if (edited)

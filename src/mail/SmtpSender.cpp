@@ -10,11 +10,6 @@
 namespace SmtpSender {
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("SmtpSender", text);
-}
-
 struct Upload
 {
     const QByteArray* bytes;
@@ -71,11 +66,12 @@ struct Handle
 Status checkServer(const Server& server)
 {
     if (server.host.trimmed().isEmpty())
-        return refused(tr("No mail server is set up: enter it in Setup Company Information."));
+        return refused(QCoreApplication::translate("SmtpSender",
+                                                   "No mail server is set up: enter it in Setup Company Information."));
     if (server.host.contains(u'/') || server.host.contains(u' ') || server.host.contains(u'@'))
-        return refused(tr("%1 is not a server name.").arg(server.host));
+        return refused(QCoreApplication::translate("SmtpSender", "%1 is not a server name.").arg(server.host));
     if (server.port < 1 || server.port > 65535)
-        return refused(tr("The mail server's port must be from 1 to 65535."));
+        return refused(QCoreApplication::translate("SmtpSender", "The mail server's port must be from 1 to 65535."));
     return Done{};
 }
 
@@ -87,7 +83,7 @@ Outcome send(const Server& server, const QString& from, const QString& to, const
     initialiseOnce();
     Handle h;
     if (!h.curl)
-        return {false, false, false, tr("The mail library could not start.")};
+        return {false, false, false, QCoreApplication::translate("SmtpSender", "The mail library could not start.")};
 
     const QByteArray url = (server.security == Security::Tls ? "smtps://" : "smtp://") +
                            QUrl::toAce(server.host.trimmed()) + ':' + QByteArray::number(server.port);
@@ -142,16 +138,23 @@ Outcome send(const Server& server, const QString& from, const QString& to, const
                     lastAnswer.isEmpty() ? why : lastAnswer + QStringLiteral(" (") + why + u')'};
     switch (code) {
     case CURLE_COULDNT_RESOLVE_HOST:
-        outcome.answer = tr("The mail server %1 could not be found.").arg(server.host);
+        outcome.answer =
+            QCoreApplication::translate("SmtpSender", "The mail server %1 could not be found.").arg(server.host);
         break;
     case CURLE_COULDNT_CONNECT:
-        outcome.answer = tr("The mail server %1 did not answer on port %2.").arg(server.host).arg(server.port);
+        outcome.answer = QCoreApplication::translate("SmtpSender", "The mail server %1 did not answer on port %2.")
+                             .arg(server.host)
+                             .arg(server.port);
         break;
     case CURLE_LOGIN_DENIED:
-        outcome.answer = tr("The mail server refused the user name or password: %1").arg(lastAnswer);
+        outcome.answer =
+            QCoreApplication::translate("SmtpSender", "The mail server refused the user name or password: %1")
+                .arg(lastAnswer);
         break;
     case CURLE_USE_SSL_FAILED:
-        outcome.answer = tr("The mail server does not offer a secure connection (STARTTLS): %1").arg(lastAnswer);
+        outcome.answer = QCoreApplication::translate(
+                             "SmtpSender", "The mail server does not offer a secure connection (STARTTLS): %1")
+                             .arg(lastAnswer);
         break;
     default:
         break;

@@ -62,8 +62,7 @@ void CompanyMailPanel::load()
     m_cboSecurity->setCurrentIndex(static_cast<int>(account.server.security));
     m_txtUser->setText(account.server.user);
     m_txtPassword->clear();
-    m_txtPassword->setPlaceholderText(account.server.user.isEmpty() ? QString()
-                                                                    : tr("(unchanged unless typed here)"));
+    m_txtPassword->setPlaceholderText(account.server.user.isEmpty() ? QString() : tr("(unchanged unless typed here)"));
     m_txtSenderName->setText(account.senderName);
     m_txtSenderAddress->setText(account.senderAddress);
     m_txtCaFile->setText(account.server.caFile);

@@ -30,8 +30,8 @@ MailTemplatesDialog::MailTemplatesDialog(Services& services, QWidget* parent) : 
     m_txtBody = new QPlainTextEdit(this);
     m_txtBody->setObjectName(QStringLiteral("txtBody"));
     m_txtBody->setTabChangesFocus(true);
-    auto* lblPlaceholders = new QLabel(
-        tr("Placeholders: %1").arg(MailTemplates::placeholders().join(QStringLiteral("  "))), this);
+    auto* lblPlaceholders =
+        new QLabel(tr("Placeholders: %1").arg(MailTemplates::placeholders().join(QStringLiteral("  "))), this);
     lblPlaceholders->setObjectName(QStringLiteral("lblPlaceholders"));
     lblPlaceholders->setWordWrap(true);
     lblPlaceholders->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -134,8 +134,8 @@ bool MailTemplatesDialog::settle()
 {
     if (!changed())
         return true;
-    switch (m_services.messages.show(tr("Save the changes to \"%1\"?").arg(m_cboKind->itemText(m_shown)),
-                                     windowTitle(), MsgIcon::Question, MsgButtons::YesNoCancel)) {
+    switch (m_services.messages.show(tr("Save the changes to \"%1\"?").arg(m_cboKind->itemText(m_shown)), windowTitle(),
+                                     MsgIcon::Question, MsgButtons::YesNoCancel)) {
     case MsgResult::Yes:
         return save();
     case MsgResult::No:

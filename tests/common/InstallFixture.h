@@ -191,7 +191,8 @@ inline QString dropSeasonsSql(bool server)
 /// first two steps back from the present schema.
 inline QString dropDeskDaySql()
 {
-    QString sql = u"DROP INDEX IX_Booking_Confirmation; DROP INDEX IX_Booking_Boat; DROP TABLE CreditNote; DROP INDEX "
+    QString sql = u"DROP TABLE Outbox; DROP TABLE MailTemplate; DROP INDEX IX_Booking_Confirmation; DROP INDEX "
+                  u"IX_Booking_Boat; DROP TABLE CreditNote; DROP INDEX "
                   u"IX_Booking_Arrived; ALTER TABLE Company DROP COLUMN "
                   u"LastCreditNoteNumber; "_s;
     for (const char* column :

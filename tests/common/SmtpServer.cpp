@@ -52,7 +52,8 @@ bool SmtpServer::start(const Options& options)
     m_process.setProcessChannelMode(QProcess::SeparateChannels);
     m_process.start(python(), args);
     if (!m_process.waitForStarted(10000) || !m_process.waitForReadyRead(20000)) {
-        m_error = QStringLiteral("the SMTP server did not start: ") + QString::fromUtf8(m_process.readAllStandardError());
+        m_error =
+            QStringLiteral("the SMTP server did not start: ") + QString::fromUtf8(m_process.readAllStandardError());
         return false;
     }
     const QString line = QString::fromUtf8(m_process.readLine()).trimmed();
@@ -79,8 +80,9 @@ QStringList SmtpServer::received() const
 {
     QDir folder(m_dir.filePath(QStringLiteral("mail")));
     QStringList names = folder.entryList({QStringLiteral("*.eml")}, QDir::Files);
-    std::sort(names.begin(), names.end(),
-              [](const QString& a, const QString& b) { return a.section(u'.', 0, 0).toInt() < b.section(u'.', 0, 0).toInt(); });
+    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+        return a.section(u'.', 0, 0).toInt() < b.section(u'.', 0, 0).toInt();
+    });
     QStringList paths;
     for (const QString& name : names)
         paths << folder.filePath(name);

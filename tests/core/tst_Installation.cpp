@@ -74,11 +74,13 @@ private slots:
         for (const QString& own : {u"schemaversion"_s, u"bookingperiod"_s, u"customertext"_s})
             tables.removeAll(own);
         tables.sort();
-        QCOMPARE(tables.join(u' '),
-                 u"berth berthblock berthlistversion berthmonth berthtype blockedbooking boat booking bookingberth "
-                 u"bookingcharge bookingmonth calendarmonth company creditnote customer invtemp owner payment "
-                 u"paymentmethod rate "
-                 u"season settings tax waitingentry"_s);
+        QCOMPARE(
+            tables.join(u' '),
+            u"berth berthblock berthlistversion berthmonth berthtype blockedbooking boat booking bookingberth "
+            u"bookingcharge bookingmonth calendarmonth company creditnote customer invtemp mailtemplate outbox owner "
+            u"payment "
+            u"paymentmethod rate "
+            u"season settings tax waitingentry"_s);
     }
 
     // A database of the release before seasons and taxes (on a server the first version there was) gains them on
@@ -125,6 +127,8 @@ private slots:
         QCOMPARE(read(server ? u"SELECT COUNT(*) FROM pg_indexes WHERE indexname = 'ix_booking_confirmation'"_s
                              : u"SELECT COUNT(*) FROM sqlite_master WHERE name = 'IX_Booking_Confirmation'"_s),
                  u"1"_s);
+        // The outbox and the office's templates arrive empty.
+        QVERIFY(Sql::exec(*upgraded, u"INSERT INTO MailTemplate (Kind, Subject, Body) VALUES ('invoice', 'S', 'B')"_s));
         Database::close(u"upgraded"_s);
     }
 

@@ -1,12 +1,24 @@
 #include "bookings/BookingMail.h"
+#include "bookings/BookingSummaryWindow.h"
+#include "bookings/RemindersWindow.h"
 #include "common/SmtpServer.h"
 #include "common/TestSupport.h"
 #include "core/Database.h"
+#include "core/ui/ClickableLabel.h"
 #include "mail/MailMessage.h"
 #include "mail/MailSettings.h"
 #include "mail/MailTemplates.h"
 #include "mail/Outbox.h"
 #include "mail/OutboxSender.h"
+#include "shell/MailTemplatesDialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTreeWidget>
 
 #include <QJsonArray>
 #include <QSet>
@@ -66,8 +78,9 @@ private slots:
     void headerInjectionRefused()
     {
         QFETCH(int, field);
-        MailMessage::Message m{u"Harbour"_s, u"office@harbour.test"_s, u"Ann"_s, u"ann@example.com"_s, u"Hi"_s,
-                               u"Body"_s, {}, {}, QDateTime::currentDateTimeUtc(), {}};
+        MailMessage::Message m{
+            u"Harbour"_s, u"office@harbour.test"_s,        u"Ann"_s, u"ann@example.com"_s, u"Hi"_s, u"Body"_s, {},
+            {},           QDateTime::currentDateTimeUtc(), {}};
         const QString evil = u"x\r\nBcc: everyone@example.com"_s;
         (field == 0 ? m.subject : field == 1 ? m.toName : m.fromName) = evil;
         const auto built = MailMessage::build(m);
@@ -76,8 +89,8 @@ private slots:
         // And a batch with one such message queues none of them.
         Item bad = message(u"ann@example.com"_s, u"Hi"_s);
         (field == 0 ? bad.subject : bad.toName) = evil;
-        QVERIFY(!Outbox::queue(m_install->db(), {message(u"bob@example.com"_s, u"Fine"_s), bad},
-                               m_install->clock.now(), u"d"_s));
+        QVERIFY(!Outbox::queue(m_install->db(), {message(u"bob@example.com"_s, u"Fine"_s), bad}, m_install->clock.now(),
+                               u"d"_s));
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Outbox"_s), 0);
     }
 
@@ -218,7 +231,8 @@ class tst_MailServer : public InstallTest
 
     void seed() override
     {
-        QVERIFY(exec(u"UPDATE Company SET \"Company Name\" = 'Poole Quay Marina', \"Telephone No\" = '01202 000111'"_s));
+        QVERIFY(
+            exec(u"UPDATE Company SET \"Company Name\" = 'Poole Quay Marina', \"Telephone No\" = '01202 000111'"_s));
         QVERIFY(exec(u"INSERT INTO Customer (ID, Name, EmailAddress) VALUES (1, 'Åsa Ørsted', 'asa@example.test'), "
                      u"(2, 'Bob Hale', ''), (3, 'Cy Nobody', 'cy@nowhere.test')"_s));
         QVERIFY(exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, BookedBy, CostOfHire, OtherCharges, VAT, "
@@ -248,7 +262,10 @@ class tst_MailServer : public InstallTest
     {
         return [this] { return m_install->clock.now(); };
     }
-    Outbox::Item onlyItem() { return *Outbox::read(m_install->db(), m_install->scalarInt(u"SELECT MAX(ID) FROM Outbox"_s)); }
+    Outbox::Item onlyItem()
+    {
+        return *Outbox::read(m_install->db(), m_install->scalarInt(u"SELECT MAX(ID) FROM Outbox"_s));
+    }
 
 private slots:
     void confirmationArrivesWithItsPdfOverStartTls()
@@ -281,7 +298,8 @@ private slots:
         // Lines starting with "." come through as written: the transfer escaped them and the server took it back.
         const QString body = got[u"body"_s].toString();
         QVERIFY2(body.contains(u"Dear Åsa Ørsted,\n.\n..hidden\n.dot first\n"_s), qPrintable(body));
-        QVERIFY2(body.contains(u"berth A1."_s) && body.contains(DateTimes::dateText(QDate(2026, 6, 5))), qPrintable(body));
+        QVERIFY2(body.contains(u"berth A1."_s) && body.contains(DateTimes::dateText(QDate(2026, 6, 5))),
+                 qPrintable(body));
         const QJsonArray attachments = got[u"attachments"_s].toArray();
         QCOMPARE(attachments.size(), 1);
         QCOMPARE(attachments[0][u"name"_s].toString(), u"Booking Confirmation 1.pdf"_s);
@@ -363,8 +381,8 @@ private slots:
         if (how == 2)
             options.reject = {u"gone@x.test"_s};
         QVERIFY2(server.start(options), qPrintable(server.error()));
-        auto c = config(server, how == 1 || how == 0 || how == 4 ? SmtpSender::Security::StartTls
-                                                                 : SmtpSender::Security::None);
+        auto c = config(server,
+                        how == 1 || how == 0 || how == 4 ? SmtpSender::Security::StartTls : SmtpSender::Security::None);
         c.server.user = u"office"_s;
         c.server.password = how == 0 ? u"wrong"_s : u"right"_s;
         c.server.acceptAnyCertificate = how == 0;
@@ -443,17 +461,14 @@ class tst_Reminders : public InstallTest
         // 3 balance overdue by 10 days, 4 overdue by 2 days, 5 paid up, 6 balance due in 30 days.
         const QDate today = m_install->clock.now().date();
         auto day = [&](int d) { return today.addDays(d).toString(Qt::ISODate); };
-        const QString rows =
-            u"(1, 1, '%1 14:00:00', '%2 10:00:00', 100000, 0, 50000, '%3', '%1'), "
-            u"(2, 2, '%4 14:00:00', '%5 10:00:00', 100000, 50000, NULL, NULL, '%6'), "
-            u"(3, 1, '%7 14:00:00', '%8 10:00:00', 100000, 0, NULL, NULL, '%9'), "_s.arg(day(40), day(42), day(2),
-                                                                                      day(20), day(21), day(5),
-                                                                                      day(3), day(4), day(-10)) +
-            u"(4, 1, '%1 14:00:00', '%2 10:00:00', 100000, 0, NULL, NULL, '%3'), "
-            u"(5, 1, '%4 14:00:00', '%5 10:00:00', 100000, 100000, NULL, NULL, '%4'), "
-            u"(6, 1, '%6 14:00:00', '%7 10:00:00', 100000, 0, NULL, NULL, '%8')"_s.arg(day(3), day(4), day(-2), day(6),
-                                                                                      day(7), day(60), day(61),
-                                                                                      day(30));
+        const QString rows = u"(1, 1, '%1 14:00:00', '%2 10:00:00', 100000, 0, 50000, '%3', '%1'), "
+                             u"(2, 2, '%4 14:00:00', '%5 10:00:00', 100000, 50000, NULL, NULL, '%6'), "
+                             u"(3, 1, '%7 14:00:00', '%8 10:00:00', 100000, 0, NULL, NULL, '%9'), "_s.arg(
+                                 day(40), day(42), day(2), day(20), day(21), day(5), day(3), day(4), day(-10)) +
+                             u"(4, 1, '%1 14:00:00', '%2 10:00:00', 100000, 0, NULL, NULL, '%3'), "
+                             u"(5, 1, '%4 14:00:00', '%5 10:00:00', 100000, 100000, NULL, NULL, '%4'), "
+                             u"(6, 1, '%6 14:00:00', '%7 10:00:00', 100000, 0, NULL, NULL, '%8')"_s.arg(
+                                 day(3), day(4), day(-2), day(6), day(7), day(60), day(61), day(30));
         QVERIFY(exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, TotalPayable, AmountPayed, "
                      u"DepositDue, DepositBy, BalanceBy) VALUES "_s +
                      rows));
@@ -493,12 +508,102 @@ private slots:
                 sendable << r;
         QCOMPARE(*BookingMail::queueReminders(db, sendable, m_install->clock.now(), u"d"_s), sendable.size());
         // The amount and day reach the text; a second look the same morning proposes only what was left.
-        const QString body = m_install->text(u"SELECT Body FROM Outbox WHERE BookingID = ?"_s, {sendable.first().bookingId});
+        const QString body =
+            m_install->text(u"SELECT Body FROM Outbox WHERE BookingID = ?"_s, {sendable.first().bookingId});
         QVERIFY2(body.contains(sendable.first().amount.formatGrouped()), qPrintable(body));
         const auto again = BookingMail::proposals(db, rules, today);
         QCOMPARE(again->size(), proposed->size() - sendable.size());
     }
 };
 ZEM_TEST(tst_Reminders)
+
+// Where mail starts in the windows: the summary, the Reminders window, the templates.
+class tst_MailWindows : public InstallTest
+{
+    Q_OBJECT
+    void seed() override
+    {
+        QVERIFY(
+            exec(u"INSERT INTO Customer (ID, Name, EmailAddress) VALUES (1, 'Ann', 'ann@x.test'), (2, 'Bob', '')"_s));
+        const QDate today = m_install->clock.now().date();
+        QVERIFY(exec(
+            u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, TotalPayable, AmountPayed, BalanceBy, "
+            u"BerthConfirmationNumber) VALUES (1, 1, ?, ?, 100000, 0, ?, 41), (2, 2, ?, ?, 100000, 0, ?, 42)"_s,
+            {dbText(today.addDays(10), 14), dbText(today.addDays(12), 10), today.addDays(3).toString(Qt::ISODate),
+             dbText(today.addDays(10), 14), dbText(today.addDays(12), 10), today.addDays(3).toString(Qt::ISODate)}));
+        QVERIFY(exec(u"INSERT INTO Berth (ID, Name, Active) VALUES (1, 'A1', 1)"_s));
+        QVERIFY(exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (1, 1), (2, 1)"_s));
+    }
+
+private slots:
+    void summaryEmailQueuesOnlyWithAServer()
+    {
+        BookingSummaryWindow summary(m_install->services);
+        QVERIFY(summary.prepare(1));
+        auto* email = summary.findChild<ClickableLabel*>(u"Label38"_s);
+        QVERIFY(email);
+        // No server: the desktop's mail program, as before; nothing queued.
+        emit email->clicked();
+        QCOMPARE(m_install->desktop.opened.size(), 1);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Outbox"_s), 0);
+
+        Registry::setRegistryValue(MailSettings::Host, u"mail.harbour.test"_s);
+        emit email->clicked();
+        QCOMPARE(m_install->desktop.opened.size(), 1);
+        auto* list = summary.findChild<QTreeWidget*>(u"lstMessages"_s);
+        QCOMPARE(list->topLevelItemCount(), 1);
+        QCOMPARE(list->topLevelItem(0)->text(4), Outbox::stateText(Outbox::State::Queued));
+        QCOMPARE(m_install->text(u"SELECT AttachmentName FROM Outbox"_s), u"Booking Confirmation 1.pdf"_s);
+
+        // Refused by the server: resent on request, its tries counted afresh.
+        const qint64 id = m_install->scalarInt(u"SELECT ID FROM Outbox"_s);
+        QVERIFY(Outbox::markUnsent(m_install->db(), id, u"550 no"_s, true, true, m_install->clock.now()));
+        QVERIFY(summary.prepare(1));
+        list->setCurrentItem(list->topLevelItem(0));
+        QVERIFY(summary.findChild<QPushButton*>(u"cmdResendMessage"_s)->isEnabled());
+        TestSupport::click(summary, u"cmdResendMessage");
+        QCOMPARE(Outbox::read(m_install->db(), id)->state, Outbox::State::Queued);
+        QCOMPARE(Outbox::read(m_install->db(), id)->attempts, 0);
+
+        // A customer without an address is told so; nothing queued.
+        QVERIFY(summary.prepare(2));
+        emit email->clicked();
+        QVERIFY2(said().contains(u"no usable e-mail address"_s), qPrintable(said()));
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Outbox"_s), 1);
+    }
+
+    void remindersReviewedAndSentInOneStep()
+    {
+        Registry::setRegistryValue(MailSettings::Host, u"mail.harbour.test"_s);
+        RemindersWindow window(m_install->services, nullptr);
+        auto* list = window.findChild<QTreeWidget*>(u"lstReminders"_s);
+        QCOMPARE(list->topLevelItemCount(), 2);
+        // Bob has no address: shown, but it cannot be ticked.
+        QTreeWidgetItem* bob = list->findItems(u"42"_s, Qt::MatchExactly).value(0);
+        QVERIFY(bob && !(bob->flags() & Qt::ItemIsEnabled));
+        QCOMPARE(window.sendChosen(), 1);
+        QCOMPARE(m_install->text(u"SELECT ToAddress || ' ' || Kind FROM Outbox"_s), u"ann@x.test balance reminder"_s);
+        QVERIFY(logText().contains(EventLog::eventText(EventLog::RemindersQueued)));
+        // Sent once: the next look proposes only Bob's, and the button stays off.
+        QCOMPARE(list->topLevelItemCount(), 1);
+        QVERIFY(!window.findChild<QPushButton*>(u"cmdSend"_s)->isEnabled());
+    }
+
+    void templateWithAnUnknownPlaceholderIsKeptAsTyped()
+    {
+        MailTemplatesDialog dialog(m_install->services, nullptr);
+        auto* body = dialog.findChild<QPlainTextEdit*>(u"txtBody"_s);
+        body->setPlainText(u"Dear {CustomerNam}"_s);
+        QVERIFY(!dialog.save());
+        QVERIFY2(said().contains(u"{CustomerNam}"_s), qPrintable(said()));
+        QCOMPARE(body->toPlainText(), u"Dear {CustomerNam}"_s);
+        body->setPlainText(u"Dear {CustomerName}"_s);
+        dialog.findChild<QSpinBox*>(u"spnBalanceDays"_s)->setValue(14);
+        QVERIFY(dialog.save());
+        QCOMPARE(MailTemplates::load(m_install->db(), Outbox::Kinds::Confirmation)->body, u"Dear {CustomerName}"_s);
+        QCOMPARE(BookingMail::Rules::load().balanceDays, 14);
+    }
+};
+ZEM_TEST(tst_MailWindows)
 
 #include "tst_Mail.moc"
