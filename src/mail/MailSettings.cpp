@@ -96,6 +96,9 @@ QString passwordFile()
 
 QString password()
 {
+    // No user, no password: the secret store is not asked at every start of an office that sends no mail.
+    if (Registry::getRegistryValue(User).isEmpty() || Registry::getRegistryValue(Host).trimmed().isEmpty())
+        return {};
     if (useKeychain()) {
         QKeychain::ReadPasswordJob job(KeychainService);
         if (runJob(job))

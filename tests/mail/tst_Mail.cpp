@@ -561,7 +561,7 @@ private slots:
         QVERIFY(summary.prepare(1));
         list->setCurrentItem(list->topLevelItem(0));
         QVERIFY(summary.findChild<QPushButton*>(u"cmdResendMessage"_s)->isEnabled());
-        TestSupport::click(summary, u"cmdResendMessage");
+        click(summary, u"cmdResendMessage");
         QCOMPARE(Outbox::read(m_install->db(), id)->state, Outbox::State::Queued);
         QCOMPARE(Outbox::read(m_install->db(), id)->attempts, 0);
 
