@@ -3,6 +3,7 @@
 // thread's event loop is timed for its longest stall. SQLite and PostgreSQL for the first, SQLite for the second.
 #include "BenchData.h"
 #include "bookings/BookingMail.h"
+#include "core/Database.h"
 #include "core/SqlHelpers.h"
 #include "mail/Outbox.h"
 #include "mail/OutboxSender.h"

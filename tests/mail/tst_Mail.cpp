@@ -531,8 +531,8 @@ class tst_MailWindows : public InstallTest
             u"BerthConfirmationNumber) VALUES (1, 1, ?, ?, 100000, 0, ?, 41), (2, 2, ?, ?, 100000, 0, ?, 42)"_s,
             {dbText(today.addDays(10), 14), dbText(today.addDays(12), 10), today.addDays(3).toString(Qt::ISODate),
              dbText(today.addDays(10), 14), dbText(today.addDays(12), 10), today.addDays(3).toString(Qt::ISODate)}));
-        QVERIFY(exec(u"INSERT INTO Berth (ID, Name, Active) VALUES (1, 'A1', 1)"_s));
-        QVERIFY(exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (1, 1), (2, 1)"_s));
+        QVERIFY(exec(u"INSERT INTO Berth (ID, Name, Active) VALUES (1, 'A1', 1), (2, 'A2', 1)"_s));
+        QVERIFY(exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (1, 1), (2, 2)"_s));
     }
 
 private slots:
