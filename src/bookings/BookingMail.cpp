@@ -22,8 +22,11 @@ QString dateOf(const QDateTime& when)
     return when.isValid() ? DateTimes::dateText(when.date()) : QString();
 }
 
+// The office's wording of each kind, read once for a batch.
+using Wordings = QHash<QString, MailTemplates::Template>;
+
 Result<Outbox::Item> filled(const QSqlDatabase& db, const BookingDocuments::PrintData& data, const QString& kind,
-                            const QMap<QString, QString>& values)
+                            const QMap<QString, QString>& values, Wordings& wordings)
 {
     if (data.cancelled)
         return refused(
@@ -31,10 +34,13 @@ Result<Outbox::Item> filled(const QSqlDatabase& db, const BookingDocuments::Prin
     if (Status ok = MailMessage::checkAddress(data.customer.emailAddress); !ok)
         return refused(QCoreApplication::translate("BookingMail", "%1 has no usable e-mail address: %2")
                            .arg(data.customer.name, ok.error()));
-    const auto wording = MailTemplates::load(db, kind);
-    if (!wording)
-        return wording.failure();
-    const MailTemplates::Template text = MailTemplates::fill(*wording, values);
+    if (!wordings.contains(kind)) {
+        const auto wording = MailTemplates::load(db, kind);
+        if (!wording)
+            return wording.failure();
+        wordings.insert(kind, *wording);
+    }
+    const MailTemplates::Template text = MailTemplates::fill(wordings.value(kind), values);
     Outbox::Item item;
     item.bookingId = data.id;
     item.kind = kind;
@@ -74,7 +80,8 @@ Result<Outbox::Item> confirmation(const QSqlDatabase& db, int bookingId, const Q
     const auto data = BookingDocuments::loadBooking(db, bookingId, today);
     if (!data)
         return data.failure();
-    auto item = filled(db, *data, Outbox::Kinds::Confirmation, values(*data, today));
+    Wordings wordings;
+    auto item = filled(db, *data, Outbox::Kinds::Confirmation, values(*data, today), wordings);
     if (!item)
         return item;
     const auto pdf = DocumentRenderer::pdfBytes(BookingDocuments::confirmation(*data));
@@ -192,11 +199,12 @@ Result<int> queueReminders(const QSqlDatabase& db, const QList<Reminder>& chosen
 {
     QList<Outbox::Item> items;
     items.reserve(chosen.size());
+    Wordings wordings;
     for (const Reminder& r : chosen) {
         const auto data = BookingDocuments::loadBooking(db, r.bookingId, now.date());
         if (!data)
             return data.failure();
-        auto item = filled(db, *data, r.kind, values(*data, now.date()));
+        auto item = filled(db, *data, r.kind, values(*data, now.date()), wordings);
         if (!item)
             return item.failure();
         item->regarding = r.regarding;

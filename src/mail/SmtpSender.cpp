@@ -38,10 +38,12 @@ int watch(CURL*, curl_infotype type, char* data, size_t size, void* user)
     return 0;
 }
 
-int progress(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t)
+// Cut short only before the whole message is up: once it is, the server may already have taken it, and the
+// reply decides whether it counts as sent.
+int progress(void* user, curl_off_t, curl_off_t, curl_off_t uploadTotal, curl_off_t uploaded)
 {
     const auto* stop = static_cast<const std::atomic_bool*>(user);
-    return stop && stop->load() ? 1 : 0;
+    return stop && stop->load() && (uploadTotal == 0 || uploaded < uploadTotal) ? 1 : 0;
 }
 
 void initialiseOnce()

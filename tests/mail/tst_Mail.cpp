@@ -436,6 +436,8 @@ private slots:
         desk1.start();
         desk2.start();
         QCOMPARE(server.waitFor(24, 60000), 24);
+        QTRY_COMPARE_WITH_TIMEOUT(m_install->scalarInt(u"SELECT COUNT(*) FROM Outbox WHERE State = 'sent'"_s), 24,
+                                  20000);
         QTest::qWait(300); // anything sent twice would arrive now
         desk1.stop();
         desk2.stop();
