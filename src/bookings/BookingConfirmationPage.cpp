@@ -44,7 +44,6 @@ BookingConfirmationPage::BookingConfirmationPage(Services& services, QWidget* pa
 
 void BookingConfirmationPage::clear()
 {
-    chkSendConfirmation->setEnabled(MailSettings::isSetUp());
     for (QLabel* label : {details->lblDates, details->lblName, details->lblAddress, details->lblPhone, details->lblMail,
                           details->lblNoAdults, details->lblNoKids, lblMoneyDue})
         label->clear();
@@ -55,6 +54,7 @@ void BookingConfirmationPage::clear()
 void BookingConfirmationPage::show(const BookingRecord& booking, const std::optional<BoatRecord>& boat,
                                    const BookingRules::CountsLine& counts, const QString& moneyDue)
 {
+    chkSendConfirmation->setEnabled(MailSettings::isSetUp());
     details->lblBerths->setText(BookingRules::berthsLine(booking.berthNames));
     details->lblBoat->setText(boat ? tr("Boat: %1").arg(Boats::boatLine(*boat)) : QString());
     details->lblBoat->setVisible(boat.has_value());
