@@ -787,3 +787,44 @@ CREATE INDEX IF NOT EXISTS IX_Berth_ImportBatch ON Berth (ImportBatchID) WHERE I
 CREATE INDEX IF NOT EXISTS IX_Booking_OldRef ON Booking (OldRef) WHERE OldRef IS NOT NULL;
 CREATE INDEX IF NOT EXISTS IX_Booking_ImportBatch ON Booking (ImportBatchID) WHERE ImportBatchID IS NOT NULL;
 -- import: end
+
+-- mail: begin
+-- Every e-mail the office sends is a row: what it is about (a booking or a customer), its kind ("confirmation",
+-- "invoice", "deposit reminder", "balance reminder", "waiting offer"), Regarding (the due date a reminder is about,
+-- so one due date is reminded once), the message as queued, and its life: State 'queued', 'sent' or 'failed',
+-- Attempts, the server's LastAnswer, NextTryAt for the back-off. A desk's sender claims a queued row by writing
+-- ClaimedBy/ClaimedUntil inside a transaction, so two desks never send one message; a claim that outlives
+-- ClaimedUntil (the desk went away mid-send) may be taken again. The attachment's bytes live in the row, so any
+-- desk can send the message and a backup carries it.
+CREATE TABLE IF NOT EXISTS Outbox (
+    ID SERIAL PRIMARY KEY,
+    BookingID INTEGER,
+    CustomerID INTEGER,
+    Kind TEXT NOT NULL,
+    Regarding TEXT,
+    ToName TEXT,
+    ToAddress TEXT NOT NULL,
+    Subject TEXT NOT NULL,
+    Body TEXT NOT NULL,
+    AttachmentName TEXT,
+    Attachment BYTEA,
+    State TEXT NOT NULL DEFAULT 'queued',
+    Attempts INTEGER NOT NULL DEFAULT 0,
+    LastAnswer TEXT,
+    QueuedBy TEXT,
+    QueuedAt TEXT NOT NULL,
+    NextTryAt TEXT NOT NULL,
+    ClaimedBy TEXT,
+    ClaimedUntil TEXT,
+    SentBy TEXT,
+    SentAt TEXT
+);
+CREATE INDEX IF NOT EXISTS IX_Outbox_Waiting ON Outbox (State, NextTryAt);
+CREATE INDEX IF NOT EXISTS IX_Outbox_Booking ON Outbox (BookingID);
+-- The office's wording of each kind of message, with its placeholders; a kind without a row uses the program's.
+CREATE TABLE IF NOT EXISTS MailTemplate (
+    Kind TEXT PRIMARY KEY,
+    Subject TEXT NOT NULL,
+    Body TEXT NOT NULL
+);
+-- mail: end

@@ -7,6 +7,7 @@
 #include "core/Seams.h"
 #include "core/ui/Mnemonics.h"
 #include "core/ui/QtSeams.h"
+#include "mail/OutboxSender.h"
 #include "shell/MainWindow.h"
 #include "shell/Startup.h"
 
@@ -99,5 +100,10 @@ int main(int argc, char* argv[])
     const auto window = Startup::main(services);
     if (!window)
         return 1;
+    // The outbox goes out in the background on a connection of its own, while the program runs.
+    OutboxSender sender(Database::addressOf(Database::sharedConnectionName()), QStringLiteral("Outbox sender"),
+                        OutboxSender::configured(), [&clock] { return clock.now(); });
+    OutboxSender::setRunning(&sender);
+    sender.start();
     return app.exec();
 }

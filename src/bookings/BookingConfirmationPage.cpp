@@ -6,6 +6,7 @@
 #include "core/Seams.h"
 #include "core/ui/ClickableLabel.h"
 #include "core/ui/SendEmail.h"
+#include "mail/MailSettings.h"
 #include "people/PeopleRecords.h"
 
 #include <QCheckBox>
@@ -33,6 +34,9 @@ BookingConfirmationPage::BookingConfirmationPage(Services& services, QWidget* pa
     chkShowConfirmation = new QCheckBox(tr("Show the booking con&firmation when saved"), this);
     chkShowConfirmation->setObjectName(QStringLiteral("chkShowConfirmation"));
     layout->addWidget(chkShowConfirmation);
+    chkSendConfirmation = new QCheckBox(tr("Send confirmation by e-ma&il"), this);
+    chkSendConfirmation->setObjectName(QStringLiteral("chkSendConfirmation"));
+    layout->addWidget(chkSendConfirmation);
     layout->addStretch(1);
     connect(details->email, &ClickableLabel::clicked, this,
             [this] { sendEmail(m_services, details->lblMail->text(), BookingWizardParts::title()); });
@@ -50,6 +54,7 @@ void BookingConfirmationPage::clear()
 void BookingConfirmationPage::show(const BookingRecord& booking, const std::optional<BoatRecord>& boat,
                                    const BookingRules::CountsLine& counts, const QString& moneyDue)
 {
+    chkSendConfirmation->setEnabled(MailSettings::isSetUp());
     details->lblBerths->setText(BookingRules::berthsLine(booking.berthNames));
     details->lblBoat->setText(boat ? tr("Boat: %1").arg(Boats::boatLine(*boat)) : QString());
     details->lblBoat->setVisible(boat.has_value());

@@ -32,6 +32,7 @@ public:
     QLabel* lblMoneyDue;         // the deposit and the balance, and when each falls due
     QLabel* lblInsuranceWarning; // the boat's insurance runs out during the stay
     QCheckBox* chkShowConfirmation;
+    QCheckBox* chkSendConfirmation; // queued for the customer with its PDF once saved (a mail server set up)
 
 private:
     Services& m_services;

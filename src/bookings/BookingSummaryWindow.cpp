@@ -2,6 +2,8 @@
 
 #include "bookings/BookingDetailsPanel.h"
 #include "bookings/BookingDocuments.h"
+#include "bookings/BookingMailMenu.h"
+#include "bookings/BookingMessagesPanel.h"
 #include "bookings/BookingPricing.h"
 #include "bookings/BookingRules.h"
 #include "bookings/BookingStore.h"
@@ -22,7 +24,6 @@
 #include "core/ui/ChildWindow.h"
 #include "core/ui/ClickableLabel.h"
 #include "core/ui/DocumentRenderer.h"
-#include "core/ui/SendEmail.h"
 #include "core/ui/Twips.h"
 #include "core/ui/WindowPlacement.h"
 
@@ -68,8 +69,11 @@ BookingSummaryWindow::BookingSummaryWindow(Services& services, QWidget* parent) 
     setWindowTitle(title());
 
     m_details = new BookingDetailsPanel(tr("Ph:"), 6, this);
-    connect(m_details->email, &ClickableLabel::clicked, this,
-            [this] { sendEmail(m_services, m_details->lblMail->text(), title()); });
+    connect(m_details->email, &ClickableLabel::clicked, this, [this] {
+        if (BookingMailMenu::email(m_services, m_bookingId, m_details->lblMail->text(), title(), this))
+            m_messages->show(m_bookingId);
+    });
+    m_messages = new BookingMessagesPanel(m_services, this);
     QFont bold = m_details->lblName->font();
     bold.setBold(true);
     m_details->lblDates->setFont(bold);
@@ -189,6 +193,7 @@ BookingSummaryWindow::BookingSummaryWindow(Services& services, QWidget* parent) 
     layout->addLayout(money);
     layout->addLayout(ledger);
     layout->addLayout(stay);
+    layout->addWidget(m_messages);
     layout->addLayout(notes, 1);
     layout->addWidget(hint);
     layout->addLayout(buttons);
@@ -263,6 +268,7 @@ bool BookingSummaryWindow::prepare(int bookingId)
     m_cmdCancel->setEnabled(!b.cancelled);
     showLedger();
     showStay();
+    m_messages->show(bookingId);
     return true;
 }
 

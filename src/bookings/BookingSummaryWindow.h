@@ -8,6 +8,7 @@
 
 struct Services;
 class BookingDetailsPanel;
+class BookingMessagesPanel;
 class IWindowHost;
 class QLabel;
 class QLineEdit;
@@ -66,6 +67,7 @@ private:
     QString m_storedStamp; // the booking as shown, so a cancel deletes only that
 
     BookingDetailsPanel* m_details;
+    BookingMessagesPanel* m_messages; // the booking's e-mail in the outbox
     QList<QLineEdit*> m_amounts;
     QLabel* m_lblCharges; // the lines the hire was agreed on
     QPlainTextEdit* m_txtNotes;

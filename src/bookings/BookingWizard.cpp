@@ -5,6 +5,7 @@
 #include "bookings/BookingCustomerPanel.h"
 #include "bookings/BookingDatesPage.h"
 #include "bookings/BookingDepositPanel.h"
+#include "bookings/BookingMailMenu.h"
 #include "bookings/BookingPaymentPanel.h"
 #include "bookings/BookingRules.h"
 #include "bookings/BookingSummaryWindow.h"
@@ -357,7 +358,11 @@ void BookingWizard::confirm()
     Services& services = m_services;
     const int savedId = saved->id;
     const bool confirmation = m_confirmation->chkShowConfirmation->isChecked();
+    const bool mailIt =
+        m_confirmation->chkSendConfirmation->isEnabled() && m_confirmation->chkSendConfirmation->isChecked();
     closeWizard(released);
+    if (mailIt)
+        BookingMailMenu::queueConfirmation(services, savedId, host ? host->dialogParent() : nullptr);
     if (confirmation)
         DocumentsMenu::confirmation(services, savedId, DocumentsMenu::Outlet::Preview,
                                     host ? host->dialogParent() : nullptr);

@@ -73,6 +73,9 @@ QString eventText(int code)
                                                 "Contract payment recorded"};
     if (code >= ContractMade && code < ContractMade + int(std::size(contractTexts)))
         return QString::fromLatin1(contractTexts[code - ContractMade]);
+    static const char* const mailTexts[] = {"E-mail queued", "Reminders queued", "Mail server settings modified"};
+    if (code >= MailQueued && code <= MailSettingsModified)
+        return QString::fromLatin1(mailTexts[code - MailQueued]);
     constexpr int count = sizeof(texts) / sizeof(texts[0]);
     if (code < 0 || code >= count)
         return {};

@@ -57,6 +57,9 @@ enum Event : int
     CreditNoteIssued = 38,
     DataImported = 50, // a file of customers, berths, bookings or opening balances brought in
     ImportUndone = 51,
+    MailQueued = 55,
+    RemindersQueued = 56,
+    MailSettingsModified = 57,
     // Contracts: berths let for a term.
     ContractMade = 60,
     ContractCancelled = 61,

@@ -190,10 +190,15 @@ QString upgradeToContracts(Engine engine)
 {
     return schemaSection(engine, QStringLiteral("contracts"));
 }
-// Version 13 kept no trace of the records an import brought in.
+// Version 14 kept no trace of the records an import brought in.
 QString upgradeToImport(Engine engine)
 {
     return schemaSection(engine, QStringLiteral("import"));
+}
+// Version 15 kept no outbox and no mail templates: new tables only.
+QString upgradeToMail(Engine engine)
+{
+    return schemaSection(engine, QStringLiteral("mail"));
 }
 Status writeAllCustomerWords(const QSqlDatabase& db)
 {
@@ -214,7 +219,8 @@ const Upgrade Upgrades[] = {{upgradeTo2},
                             {upgradeTo12},
                             {upgradeTo13},
                             {upgradeToContracts},
-                            {upgradeToImport}};
+                            {upgradeToImport},
+                            {upgradeToMail}};
 static_assert(std::size(Upgrades) == Database::CurrentSchemaVersion - 1, "one upgrade per version");
 } // namespace
 

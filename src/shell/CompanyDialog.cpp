@@ -6,6 +6,7 @@
 #include "core/ui/DataControl.h"
 #include "core/ui/FocusNextControl.h"
 #include "rates/Pricing.h"
+#include "shell/CompanyMailPanel.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -131,7 +132,10 @@ CompanyDialog::CompanyDialog(Services& services, QWidget* parent) : QDialog(pare
     cmdRefresh->setObjectName(QStringLiteral("cmdRefresh"));
     auto* cmdClose = new QPushButton(tr("&Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
-    for (QPushButton* button : {cmdUpdate, cmdRefresh, cmdClose})
+    auto* cmdMail = new QPushButton(tr("E-ma&il server..."), this);
+    cmdMail->setObjectName(QStringLiteral("cmdMailServer"));
+    connect(cmdMail, &QPushButton::clicked, this, [this] { CompanyMailPanel::display(m_services, this); });
+    for (QPushButton* button : {cmdUpdate, cmdRefresh, cmdClose, cmdMail})
         button->setAutoDefault(false);
     connect(cmdUpdate, &QPushButton::clicked, this, &CompanyDialog::onUpdate);
     connect(cmdRefresh, &QPushButton::clicked, this, &CompanyDialog::onRefresh);
@@ -139,6 +143,7 @@ CompanyDialog::CompanyDialog(Services& services, QWidget* parent) : QDialog(pare
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdUpdate);
     buttons->addWidget(cmdRefresh);
+    buttons->addWidget(cmdMail);
     buttons->addStretch(1);
     buttons->addWidget(cmdClose);
 

@@ -13,6 +13,7 @@
 #include "bookings/FindBookingWindow.h"
 #include "bookings/QuickSearchWidgets.h"
 #include "contracts/ContractsWindow.h"
+#include "bookings/RemindersWindow.h"
 #include "core/EventLog.h"
 #include "core/Registry.h"
 #include "core/Seams.h"
@@ -33,6 +34,7 @@
 #include "shell/CompanyDialog.h"
 #include "shell/EventLogViewer.h"
 #include "shell/HelpPages.h"
+#include "shell/MailTemplatesDialog.h"
 #include "shell/RegionalSettingsDialog.h"
 #include "shell/ShellResources.h"
 #include "shell/TipOfTheDayDialog.h"
@@ -129,6 +131,7 @@ void MainWindow::buildMenus()
     addItem(mnuBookings, QStringLiteral("mnuBookingsToday"), tr("&Today"), ctrl(Qt::Key_T));
     addItem(mnuBookings, QStringLiteral("mnuBookingsCashUp"), tr("Today's &cash-up..."));
     addItem(mnuBookings, QStringLiteral("mnuBookingsContracts"), tr("C&ontracts..."));
+    addItem(mnuBookings, QStringLiteral("mnuBookingsReminders"), tr("Re&minders..."));
     addSeparator(mnuBookings, QStringLiteral("mnuBookings1"));
     addItem(mnuBookings, QStringLiteral("mnuBookingsCalendarAdvanced"), tr("View Ad&vanced Calendar"), ctrl(Qt::Key_D));
     addItem(mnuBookings, QStringLiteral("mnuBookingsCalendar"), tr("View &Simple Calendar"), ctrl(Qt::Key_S));
@@ -151,6 +154,7 @@ void MainWindow::buildMenus()
     addItem(mnuconfig, QStringLiteral("mnuConfigBerths"), tr("&Berths..."));
     addItem(mnuconfig, QStringLiteral("mnuConfigBerthOwners"), tr("Berth &Owners..."));
     addItem(mnuconfig, QStringLiteral("mnuConfigRates"), tr("&Rates..."));
+    addItem(mnuconfig, QStringLiteral("mnuConfigMailTemplates"), tr("E-mail &Templates..."));
 
     // Index and Tip of the Day are kept but not shown; Contents opens the pages shipped with the program.
     QMenu* mnuHelp = topMenu(tr("&Help"), QStringLiteral("mnuHelp"));
@@ -276,6 +280,8 @@ void MainWindow::connectWindows()
     connectItem(QStringLiteral("mnuFileExit"), [this] { close(); });
     connectItem(QStringLiteral("mnuconfigcompany"), [this] { CompanyDialog::display(m_services, this); });
     connectItem(QStringLiteral("mnuConfigRates"), [this] { RatesDialog::display(m_services, this); });
+    connectItem(QStringLiteral("mnuConfigMailTemplates"), [this] { MailTemplatesDialog::display(m_services, this); });
+    connectItem(QStringLiteral("mnuBookingsReminders"), [this] { RemindersWindow::display(m_services, this); });
     connectItem(QStringLiteral("mnuConfigRegionalSettings"),
                 [this] { RegionalSettingsDialog::showModal(m_services, this); });
     connectItem(QStringLiteral("mnuHelpContents"), [this] { showHelp(QStringLiteral("index.html")); });

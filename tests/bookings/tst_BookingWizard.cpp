@@ -582,6 +582,25 @@ private slots:
             QCOMPARE(control(*m_wizard, box)->text(), typed);
     }
 
+    // With a mail server set up, "Send confirmation" queues the saved booking's confirmation with its PDF.
+    void sendConfirmationQueuesIt()
+    {
+        walkToConfirmation({u"A1"_s});
+        QVERIFY(!control<QCheckBox>(*m_wizard, "chkSendConfirmation")->isEnabled());
+        Registry::setRegistryValue(u"Mail Server"_s, u"mail.harbour.test"_s);
+        QVERIFY(exec(u"UPDATE Customer SET EmailAddress = 'ann@example.test' WHERE ID = 1"_s));
+        click(*m_wizard, "cmdBack");
+        next();
+        control<QCheckBox>(*m_wizard, "chkSendConfirmation")->setChecked(true);
+        next();
+        QTRY_VERIFY(!m_wizard);
+        const int id = m_install->scalarInt(u"SELECT ID FROM Booking"_s);
+        QCOMPARE(m_install->text(u"SELECT ToAddress || ' ' || Kind || ' ' || AttachmentName FROM Outbox WHERE "
+                                 u"BookingID = ?"_s,
+                                 {id}),
+                 u"ann@example.test confirmation Booking Confirmation %1.pdf"_s.arg(id));
+    }
+
     void cancelChangedBooking()
     {
         walkToConfirmation({u"A1"_s});

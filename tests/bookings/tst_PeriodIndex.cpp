@@ -187,6 +187,8 @@ private slots:
         const auto db = Database::open(path, u"upgraded"_s);
         QVERIFY2(db, qPrintable(db.error()));
         QCOMPARE(Sql::scalar(*db, u"PRAGMA user_version"_s)->toInt(), Database::CurrentSchemaVersion);
+        QVERIFY(Sql::exec(*db, u"INSERT INTO Outbox (Kind, ToAddress, Subject, Body, QueuedAt, NextTryAt) VALUES "
+                               u"('invoice', 'a@x.test', 'S', 'B', '2026-01-01 00:00:00', '2026-01-01 00:00:00')"_s));
         // Upgraded to exactly what a new file holds, nothing more and nothing less.
         QCOMPARE(*Database::foreignObjects(*db), QStringList());
         QCOMPARE(*Database::missingObjects(*db), QStringList());

@@ -210,7 +210,7 @@ inline QString dropImportSql()
 /// Takes away every step after version 13, the latest first.
 inline QString dropAfterThirteenSql()
 {
-    return dropImportSql() + dropContractsSql();
+    return u"DROP TABLE Outbox; DROP TABLE MailTemplate; "_s + dropImportSql() + dropContractsSql();
 }
 
 /// Takes away every step after version 13, the quick search's indexes, then check-in, the deposit agreed per

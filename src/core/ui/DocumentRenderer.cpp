@@ -2,6 +2,7 @@
 
 #include "core/Seams.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -420,6 +421,22 @@ Status writePdf(const Doc::Document& document, const QString& path)
     if (!file.commit())
         return fileFailure(file.errorString());
     return Done{};
+}
+
+Result<QByteArray> pdfBytes(const Doc::Document& document)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setTitle(document.title);
+        writer.setCreator(QStringLiteral("Zem Harbour"));
+        writer.setPageSize(document.pageSize);
+        if (render(document, writer) == 0)
+            return fileFailure(QCoreApplication::translate("DocumentRenderer", "The document could not be laid out."));
+    }
+    return bytes;
 }
 
 void preview(const Doc::Document& document, QWidget* parent, Services* services, const QString& proposedPdfName)

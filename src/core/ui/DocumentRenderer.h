@@ -33,6 +33,9 @@ int render(const Doc::Document& document, QPagedPaintDevice& device);
 /// Writes the document to a PDF file on the document's page size and margins.
 Status writePdf(const Doc::Document& document, const QString& path);
 
+/// The same PDF as bytes, for a message's attachment.
+Result<QByteArray> pdfBytes(const Doc::Document& document);
+
 /// Shows the print preview window (modal), from which the user may print. Given services, its toolbar also
 /// offers "Print" on the default printer (Ctrl+P, as printNow; the preview closes once printed or saved) and
 /// "Save as PDF…" (Ctrl+S; proposedPdfName in the file dialog).

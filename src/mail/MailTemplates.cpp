@@ -1,0 +1,177 @@
+#include "mail/MailTemplates.h"
+
+#include "core/SqlHelpers.h"
+#include "mail/Outbox.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+#include <QSqlQuery>
+
+namespace MailTemplates {
+namespace {
+
+const QRegularExpression& placeholderPattern()
+{
+    static const QRegularExpression pattern(QStringLiteral("\\{([A-Za-z]*)\\}"));
+    return pattern;
+}
+
+} // namespace
+
+QStringList kinds()
+{
+    return {Outbox::Kinds::Confirmation, Outbox::Kinds::Invoice, Outbox::Kinds::DepositReminder,
+            Outbox::Kinds::BalanceReminder, Outbox::Kinds::WaitingOffer};
+}
+
+QString kindCaption(const QString& kind)
+{
+    if (kind == Outbox::Kinds::Confirmation)
+        return QCoreApplication::translate("MailTemplates", "Booking confirmation");
+    if (kind == Outbox::Kinds::Invoice)
+        return QCoreApplication::translate("MailTemplates", "Invoice");
+    if (kind == Outbox::Kinds::DepositReminder)
+        return QCoreApplication::translate("MailTemplates", "Deposit reminder");
+    if (kind == Outbox::Kinds::BalanceReminder)
+        return QCoreApplication::translate("MailTemplates", "Balance reminder");
+    if (kind == Outbox::Kinds::WaitingOffer)
+        return QCoreApplication::translate("MailTemplates", "Waiting-list offer");
+    return kind;
+}
+
+QStringList placeholders()
+{
+    return {QStringLiteral("{CustomerName}"), QStringLiteral("{Arrival}"),     QStringLiteral("{Departure}"),
+            QStringLiteral("{Berths}"),       QStringLiteral("{Boat}"),        QStringLiteral("{ConfirmationNo}"),
+            QStringLiteral("{Total}"),        QStringLiteral("{Paid}"),        QStringLiteral("{Balance}"),
+            QStringLiteral("{DepositDue}"),   QStringLiteral("{DueBy}"),       QStringLiteral("{AmountDue}"),
+            QStringLiteral("{Company}"),      QStringLiteral("{CompanyPhone}")};
+}
+
+Template defaultTemplate(const QString& kind)
+{
+    if (kind == Outbox::Kinds::Confirmation)
+        return {QCoreApplication::translate("MailTemplates", "Your booking {ConfirmationNo} at {Company}"),
+                QCoreApplication::translate(
+                    "MailTemplates",
+                    "Dear {CustomerName},\n\nThank you for booking with us. We look forward to welcoming you from "
+                    "{Arrival} to {Departure} on berth {Berths}.\n\nYour booking confirmation is attached. The total "
+                    "is {Total}; {DepositDue} is due by {DueBy}.\n\nIf anything is not as you expected, just reply "
+                    "to this message or call us on {CompanyPhone}.\n\nKind regards,\n{Company}")};
+    if (kind == Outbox::Kinds::Invoice)
+        return {QCoreApplication::translate("MailTemplates", "Your invoice from {Company}"),
+                QCoreApplication::translate(
+                    "MailTemplates",
+                    "Dear {CustomerName},\n\nPlease find attached the invoice for your stay from {Arrival} to "
+                    "{Departure} (booking {ConfirmationNo}). The total is {Total}, of which {Paid} has been paid; "
+                    "{Balance} remains.\n\nKind regards,\n{Company}")};
+    if (kind == Outbox::Kinds::DepositReminder)
+        return {QCoreApplication::translate("MailTemplates", "Deposit for your booking {ConfirmationNo}"),
+                QCoreApplication::translate(
+                    "MailTemplates",
+                    "Dear {CustomerName},\n\nA friendly reminder that the deposit of {AmountDue} for your stay from "
+                    "{Arrival} to {Departure} is due by {DueBy}. If you have already paid, thank you, and please "
+                    "ignore this message.\n\nKind regards,\n{Company}\n{CompanyPhone}")};
+    if (kind == Outbox::Kinds::BalanceReminder)
+        return {QCoreApplication::translate("MailTemplates", "Balance for your stay from {Arrival}"),
+                QCoreApplication::translate(
+                    "MailTemplates",
+                    "Dear {CustomerName},\n\nYour stay with us from {Arrival} to {Departure} is coming up. The "
+                    "balance of {AmountDue} is due by {DueBy}. If you have already paid, thank you, and please "
+                    "ignore this message.\n\nWe look forward to seeing you.\n\nKind regards,\n{Company}\n"
+                    "{CompanyPhone}")};
+    if (kind == Outbox::Kinds::WaitingOffer)
+        return {QCoreApplication::translate("MailTemplates", "A berth has come free at {Company}"),
+                QCoreApplication::translate(
+                    "MailTemplates",
+                    "Dear {CustomerName},\n\nGood news: a berth has come free for the dates you asked about, "
+                    "{Arrival} to {Departure}. Please call us on {CompanyPhone} or reply to this message soon if "
+                    "you would like it; we offer it to the next on our list otherwise.\n\nKind regards,\n"
+                    "{Company}")};
+    return {};
+}
+
+QStringList unknownPlaceholders(const QString& text)
+{
+    const QStringList known = placeholders();
+    QStringList unknown;
+    auto matches = placeholderPattern().globalMatch(text);
+    while (matches.hasNext()) {
+        const QString found = matches.next().captured(0);
+        if (!known.contains(found) && !unknown.contains(found))
+            unknown << found;
+    }
+    // A brace that opens no placeholder ("{Arrival" or "{Total amount}") is a typing slip as well.
+    static const QRegularExpression stray(QStringLiteral("\\{[^}]*(?:\\{|$)|\\{[^}]*[^A-Za-z}][^}]*\\}"));
+    auto strays = stray.globalMatch(text);
+    while (strays.hasNext()) {
+        const QString found = strays.next().captured(0).left(30);
+        if (!unknown.contains(found))
+            unknown << found;
+    }
+    return unknown;
+}
+
+Result<Template> load(const QSqlDatabase& db, const QString& kind)
+{
+    QSqlQuery q(db);
+    QString error;
+    if (!Sql::exec(q, QStringLiteral("SELECT Subject, Body FROM MailTemplate WHERE Kind = ?"), {kind}, &error))
+        return databaseFailure(error);
+    if (!q.next())
+        return defaultTemplate(kind);
+    return Template{q.value(0).toString(), q.value(1).toString()};
+}
+
+Status save(const QSqlDatabase& db, const QString& kind, const Template& edited)
+{
+    if (!kinds().contains(kind))
+        return refused(
+            QCoreApplication::translate("MailTemplates", "There is no kind of message called %1.").arg(kind));
+    if (edited.subject.trimmed().isEmpty())
+        return refused(QCoreApplication::translate("MailTemplates", "The subject may not be empty."));
+    if (edited.subject.contains(u'\n') || edited.subject.contains(u'\r'))
+        return refused(QCoreApplication::translate("MailTemplates", "The subject must be one line."));
+    const QStringList unknown = unknownPlaceholders(edited.subject + u'\n' + edited.body);
+    if (!unknown.isEmpty())
+        return refused(
+            QCoreApplication::translate("MailTemplates",
+                                        "The template holds what is not a placeholder: %1.\nThe placeholders are: %2")
+                .arg(unknown.join(QStringLiteral(", ")), placeholders().join(QStringLiteral(" "))));
+    QString error;
+    const bool done = Sql::inTransaction(db, &error, [&] {
+        return Sql::exec(db, QStringLiteral("DELETE FROM MailTemplate WHERE Kind = ?"), {kind}, &error) &&
+               Sql::exec(db, QStringLiteral("INSERT INTO MailTemplate (Kind, Subject, Body) VALUES (?, ?, ?)"),
+                         {kind, edited.subject, edited.body}, &error);
+    });
+    if (!done)
+        return databaseFailure(error);
+    return Done{};
+}
+
+Status reset(const QSqlDatabase& db, const QString& kind)
+{
+    QString error;
+    if (!Sql::exec(db, QStringLiteral("DELETE FROM MailTemplate WHERE Kind = ?"), {kind}, &error))
+        return databaseFailure(error);
+    return Done{};
+}
+
+Template fill(const Template& wording, const QMap<QString, QString>& values)
+{
+    auto apply = [&values](const QString& text) {
+        QString out;
+        qsizetype from = 0;
+        auto matches = placeholderPattern().globalMatch(text);
+        while (matches.hasNext()) {
+            const auto match = matches.next();
+            out += text.mid(from, match.capturedStart() - from);
+            out += values.value(match.captured(1));
+            from = match.capturedEnd();
+        }
+        return out + text.mid(from);
+    };
+    return {apply(wording.subject).simplified(), apply(wording.body)};
+}
+
+} // namespace MailTemplates

@@ -1,0 +1,176 @@
+#include "mail/OutboxSender.h"
+
+#include "core/Actor.h"
+#include "core/Database.h"
+#include "core/MessageLog.h"
+#include "mail/MailMessage.h"
+#include "mail/MailSettings.h"
+#include "mail/Outbox.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+
+namespace {
+std::atomic<OutboxSender*> runningSender{nullptr};
+} // namespace
+
+OutboxSender::Config OutboxSender::configured()
+{
+    const MailSettings::Account account = MailSettings::load();
+    Config config;
+    config.server = account.server;
+    config.server.password = MailSettings::password();
+    config.senderName = account.senderName;
+    config.senderAddress = account.senderAddress;
+    config.desk = Actor::label();
+    return config;
+}
+
+Result<int> OutboxSender::sendDue(const QSqlDatabase& db, const Config& config, const std::function<QDateTime()>& now,
+                                  const std::atomic_bool* stop)
+{
+    int tried = 0;
+    while (!(stop && stop->load())) {
+        auto claimed = Outbox::claim(db, now(), config.desk);
+        if (!claimed)
+            return claimed.failure();
+        if (!claimed->has_value())
+            break;
+        const Outbox::Item& item = **claimed;
+        MailMessage::Message message;
+        message.fromName = config.senderName;
+        message.fromAddress = config.senderAddress;
+        message.toName = item.toName;
+        message.toAddress = item.toAddress;
+        message.subject = item.subject;
+        message.body = item.body;
+        message.attachmentName = item.attachmentName;
+        message.attachment = item.attachment;
+        message.date = QDateTime::currentDateTimeUtc();
+        const auto built = MailMessage::build(message);
+        SmtpSender::Outcome outcome;
+        if (!built)
+            outcome = {false, true, false, built.error()};
+        else
+            outcome = SmtpSender::send(config.server, config.senderAddress, item.toAddress, *built, stop);
+        if (stop && stop->load() && !outcome.sent) {
+            // Closing: the message goes back as it was, for the next start or another desk.
+            if (Status ok = Outbox::markUnsent(db, item.id, outcome.answer, false, false, now().addSecs(-60)); !ok)
+                return ok.failure();
+            break;
+        }
+        const Status recorded =
+            outcome.sent ? Outbox::markSent(db, item.id, outcome.answer, now(), config.desk)
+                         : Outbox::markUnsent(db, item.id, outcome.answer, outcome.permanent, outcome.reached, now());
+        if (!recorded)
+            return recorded.failure();
+        ++tried;
+        if (!outcome.sent && !outcome.reached)
+            break; // the server is away: the rest would wait on it one by one
+    }
+    return tried;
+}
+
+OutboxSender::OutboxSender(QString databaseAddress, QString connectionName, Config config,
+                           std::function<QDateTime()> now, int idleSeconds)
+    : m_address(std::move(databaseAddress)), m_connectionName(std::move(connectionName)), m_now(std::move(now)),
+      m_idleSeconds(idleSeconds), m_config(std::move(config))
+{
+    m_thread.setObjectName(QStringLiteral("Outbox sender"));
+}
+
+OutboxSender::~OutboxSender()
+{
+    stop();
+    if (running() == this)
+        setRunning(nullptr);
+}
+
+void OutboxSender::start()
+{
+    if (m_thread.isRunning())
+        return;
+    m_stop = false;
+    m_worker = new QObject;
+    auto* timer = new QTimer(m_worker);
+    timer->setSingleShot(true);
+    timer->setObjectName(QStringLiteral("pace"));
+    m_worker->moveToThread(&m_thread); // the timer goes with it
+    connect(timer, &QTimer::timeout, m_worker, [this] { pass(); });
+    connect(&m_thread, &QThread::started, timer, [timer] { timer->start(0); });
+    // Still in the thread that used it: the connection closes where it was opened.
+    connect(
+        &m_thread, &QThread::finished, m_worker, [this] { Database::close(m_connectionName); }, Qt::DirectConnection);
+    connect(&m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
+    m_thread.start(QThread::LowPriority);
+}
+
+void OutboxSender::stop()
+{
+    if (!m_thread.isRunning())
+        return;
+    m_stop = true;
+    m_thread.quit();
+    m_thread.wait();
+    m_worker = nullptr;
+}
+
+void OutboxSender::wake()
+{
+    if (!m_worker)
+        return;
+    QMetaObject::invokeMethod(
+        m_worker, [this] { pass(); }, Qt::QueuedConnection);
+}
+
+void OutboxSender::reconfigure(const Config& config)
+{
+    {
+        std::lock_guard lock(m_configLock);
+        m_config = config;
+    }
+    wake();
+}
+
+OutboxSender* OutboxSender::running()
+{
+    return runningSender.load();
+}
+
+void OutboxSender::setRunning(OutboxSender* sender)
+{
+    runningSender = sender;
+}
+
+void OutboxSender::pass()
+{
+    if (m_stop)
+        return;
+    Config config;
+    {
+        std::lock_guard lock(m_configLock);
+        config = m_config;
+    }
+    const bool serverSetUp = SmtpSender::checkServer(config.server).ok();
+    QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+    if (serverSetUp && !db.isOpen()) {
+        auto opened = Database::open(m_address, m_connectionName);
+        if (!opened) {
+            emit problem(opened.error());
+            MessageLog::logError(QStringLiteral("Outbox sender: ") + opened.error());
+        } else {
+            db = *opened;
+        }
+    }
+    if (serverSetUp && db.isOpen()) {
+        const auto sent = sendDue(db, config, m_now, &m_stop);
+        if (!sent) {
+            emit problem(sent.error());
+            MessageLog::logError(QStringLiteral("Outbox sender: ") + sent.error());
+        }
+    }
+    if (m_stop)
+        return;
+    if (auto* timer = m_worker ? m_worker->findChild<QTimer*>(QStringLiteral("pace")) : nullptr)
+        timer->start(m_idleSeconds * 1000);
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "core/Result.h"
+#include "mail/SmtpSender.h"
+
+#include <QDateTime>
+#include <QObject>
+#include <QSqlDatabase>
+#include <QThread>
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <mutex>
+
+/// Sends the outbox in the background: a thread of its own with its own database connection claims one due message
+/// at a time, sends it and records what the server said. A desk that cannot reach the server leaves its messages
+/// queued; they go at a later try.
+class OutboxSender final : public QObject
+{
+    Q_OBJECT
+public:
+    struct Config
+    {
+        SmtpSender::Server server; // with its password
+        QString senderName;
+        QString senderAddress;
+        QString desk; // who sends, as the outbox records it
+    };
+
+    /// The office's server, password and sender as set up now, sent by this desk (Actor::label).
+    static Config configured();
+
+    /// One pass over what is due on db now: claims and sends until nothing is due or stop is set. How many were
+    /// tried; a Database failure when the outbox cannot be read or written.
+    static Result<int> sendDue(const QSqlDatabase& db, const Config& config, const std::function<QDateTime()>& now,
+                               const std::atomic_bool* stop = nullptr);
+
+    /// A sender on the database at databaseAddress (Database::addressOf), under connectionName, looking for due
+    /// messages every idleSeconds and whenever woken.
+    OutboxSender(QString databaseAddress, QString connectionName, Config config, std::function<QDateTime()> now,
+                 int idleSeconds = 60);
+    ~OutboxSender() override;
+    Q_DISABLE_COPY_MOVE(OutboxSender)
+
+    void start();
+    /// Ends the thread, cutting a send short; safe to call twice.
+    void stop();
+    /// Looks for due messages at once (after a window queued one). Any thread.
+    void wake();
+    /// New server settings for the next message.
+    void reconfigure(const Config& config);
+
+    /// The sender the program runs, if any: windows wake it after queuing.
+    static OutboxSender* running();
+    static void setRunning(OutboxSender* sender);
+
+signals:
+    /// The outbox could not be read or written.
+    void problem(const QString& text);
+
+private:
+    void pass();
+
+    QString m_address;
+    QString m_connectionName;
+    std::function<QDateTime()> m_now;
+    int m_idleSeconds;
+    std::mutex m_configLock;
+    Config m_config;
+    std::atomic_bool m_stop{false};
+    QThread m_thread;
+    QObject* m_worker = nullptr; // lives in m_thread; its timer paces the passes
+};
