@@ -184,6 +184,12 @@ QString upgradeTo13(Engine engine)
 {
     return schemaSection(engine, QStringLiteral("quick search"));
 }
+// Version 13 knew no users: the office signs up its first administrator at the next start, and until then anyone at
+// the desk may do everything, as before.
+QString upgradeToStaff(Engine engine)
+{
+    return schemaSection(engine, QStringLiteral("staff"));
+}
 Status writeAllCustomerWords(const QSqlDatabase& db)
 {
     return SearchText::rewriteCustomers(db);
@@ -201,7 +207,8 @@ const Upgrade Upgrades[] = {{upgradeTo2},
                             {upgradeTo10},
                             {upgradeTo11},
                             {upgradeTo12},
-                            {upgradeTo13}};
+                            {upgradeTo13},
+                            {upgradeToStaff}};
 static_assert(std::size(Upgrades) == Database::CurrentSchemaVersion - 1, "one upgrade per version");
 } // namespace
 

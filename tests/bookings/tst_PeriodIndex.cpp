@@ -164,7 +164,7 @@ private slots:
             QVERIFY(db.open());
             QVERIFY(Sql::execScript(
                 db,
-                TestSupport::dropDeskDaySql() + TestSupport::dropBerthListSql(false) +
+                TestSupport::dropStaffSql() + TestSupport::dropDeskDaySql() + TestSupport::dropBerthListSql(false) +
                     TestSupport::dropBlocksSql(false) + TestSupport::dropArrivalTotalsSql(false) +
                     u"DROP VIEW BerthMonthShare; DROP TABLE BerthMonth; DROP TABLE CalendarMonth; "
                     u"DROP TRIGGER Booking_Period_Insert; DROP TRIGGER Booking_Period_Update; DROP TRIGGER "

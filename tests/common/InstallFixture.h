@@ -187,6 +187,12 @@ inline QString dropSeasonsSql(bool server)
            u"ALTER TABLE Booking DROP COLUMN TaxRate; "_s;
 }
 
+/// Takes away the users, their permissions and approvals: the step back from the present schema.
+inline QString dropStaffSql()
+{
+    return u"DROP TABLE Approval; DROP TABLE RolePermission; DROP TABLE StaffUser; "_s;
+}
+
 /// Takes away the quick search's indexes, then check-in, the deposit agreed per booking and credit notes: the
 /// first two steps back from the present schema.
 inline QString dropDeskDaySql()
