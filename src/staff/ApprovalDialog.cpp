@@ -2,6 +2,7 @@
 
 #include "core/MessageLog.h"
 #include "core/Seams.h"
+#include "core/Texts.h"
 #include "staff/Permissions.h"
 #include "staff/SignInDialog.h"
 
@@ -15,7 +16,7 @@ bool askOrApprove(const Services& services, QWidget* parent, Action action)
     const Status may = Permissions::mayActNow(services.db(), action);
     if (may)
         return true;
-    const QString title = parent ? parent->window()->windowTitle() : QCoreApplication::applicationName();
+    const QString title = parent ? parent->window()->windowTitle() : Texts::productTitle();
     if (may.kind() != FailureKind::Refused) {
         MessageLog::logError(QStringLiteral("Permission.askOrApprove: %1").arg(may.error()));
         services.messages.show(may.error(), title, MsgIcon::Critical, MsgButtons::Ok);

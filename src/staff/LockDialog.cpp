@@ -3,9 +3,9 @@
 #include "core/Actor.h"
 #include "core/EventLog.h"
 #include "core/Seams.h"
-#include "staff/Passwords.h"
 #include "staff/SignInDialog.h"
 #include "staff/StaffStore.h"
+#include "staff/StaffWidgets.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -25,16 +25,10 @@ LockDialog::LockDialog(Services& services, QWidget* parent)
         this);
     lblUser->setObjectName(QStringLiteral("lblUser"));
     lblUser->setWordWrap(true);
-    m_txtSecret = new QLineEdit(this);
-    m_txtSecret->setObjectName(QStringLiteral("txtSecret"));
-    m_txtSecret->setEchoMode(QLineEdit::Password);
-    m_txtSecret->setMaxLength(Passwords::MaxPasswordLength + 1);
+    m_txtSecret = StaffWidgets::secretBox(QStringLiteral("txtSecret"), this);
     auto* lblSecret = new QLabel(tr("&PIN or password:"), this);
     lblSecret->setBuddy(m_txtSecret);
-    m_lblError = new QLabel(this);
-    m_lblError->setObjectName(QStringLiteral("lblError"));
-    m_lblError->setWordWrap(true);
-    m_lblError->setStyleSheet(QStringLiteral("color: #b00020"));
+    m_lblError = StaffWidgets::errorLine(this);
 
     auto* cmdUnlock = new QPushButton(tr("&Unlock"), this);
     cmdUnlock->setObjectName(QStringLiteral("cmdUnlock"));

@@ -3,14 +3,12 @@
 #include "core/Actor.h"
 #include "core/EventLog.h"
 #include "core/Seams.h"
-#include "staff/Passwords.h"
 #include "staff/Permissions.h"
+#include "staff/StaffWidgets.h"
 
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 SignInDialog::SignInDialog(const Services& services, Purpose purpose, Action action, QWidget* parent)
@@ -23,15 +21,8 @@ SignInDialog::SignInDialog(const Services& services, Purpose purpose, Action act
     m_txtSignInName = new QLineEdit(this);
     m_txtSignInName->setObjectName(QStringLiteral("txtSignInName"));
     m_txtSignInName->setMaxLength(100);
-    m_txtSecret = new QLineEdit(this);
-    m_txtSecret->setObjectName(QStringLiteral("txtSecret"));
-    m_txtSecret->setEchoMode(QLineEdit::Password);
-    // One more than may be kept, so a pasted novel is refused with a message rather than cut.
-    m_txtSecret->setMaxLength(Passwords::MaxPasswordLength + 1);
-    m_lblError = new QLabel(this);
-    m_lblError->setObjectName(QStringLiteral("lblError"));
-    m_lblError->setWordWrap(true);
-    m_lblError->setStyleSheet(QStringLiteral("color: #b00020"));
+    m_txtSecret = StaffWidgets::secretBox(QStringLiteral("txtSecret"), this);
+    m_lblError = StaffWidgets::errorLine(this);
 
     QString secretCaption;
     switch (purpose) {
@@ -61,20 +52,7 @@ SignInDialog::SignInDialog(const Services& services, Purpose purpose, Action act
     form->addRow(lblName, m_txtSignInName);
     form->addRow(lblSecret, m_txtSecret);
 
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* cmdOK = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
-    QPushButton* cmdCancel = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    connect(cmdOK, &QPushButton::clicked, this, &SignInDialog::tryToSignIn);
-    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(lblPrompt);
-    layout->addLayout(form);
-    layout->addWidget(m_lblError);
-    layout->addWidget(buttons);
+    StaffWidgets::finish(this, lblPrompt, form, m_lblError, [this] { tryToSignIn(); });
     m_txtSignInName->setFocus();
 }
 

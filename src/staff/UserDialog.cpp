@@ -6,14 +6,13 @@
 #include "core/Seams.h"
 #include "core/ui/ChangedMeanwhile.h"
 #include "staff/Passwords.h"
+#include "staff/StaffWidgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 UserDialog::UserDialog(Services& services, Purpose purpose, const StaffUser& user, QWidget* parent)
@@ -80,35 +79,16 @@ UserDialog::UserDialog(Services& services, Purpose purpose, const StaffUser& use
     }
     lblPrompt->setVisible(!lblPrompt->text().isEmpty());
 
-    m_lblError = new QLabel(this);
-    m_lblError->setObjectName(QStringLiteral("lblError"));
-    m_lblError->setWordWrap(true);
-    m_lblError->setStyleSheet(QStringLiteral("color: #b00020"));
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* cmdOK = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
-    QPushButton* cmdCancel = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    connect(cmdOK, &QPushButton::clicked, this, &UserDialog::save);
-    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(lblPrompt);
-    layout->addLayout(m_form);
-    layout->addWidget(m_lblError);
-    layout->addWidget(buttons);
+    m_lblError = StaffWidgets::errorLine(this);
+    StaffWidgets::finish(this, lblPrompt, m_form, m_lblError, [this] { save(); });
     setMinimumWidth(420);
 }
 
 QLineEdit* UserDialog::addBox(const QString& name, const QString& caption, bool secret)
 {
-    auto* box = new QLineEdit(this);
-    box->setObjectName(name);
-    if (secret) {
-        box->setEchoMode(QLineEdit::Password);
-        box->setMaxLength(Passwords::MaxPasswordLength + 1);
-    } else {
+    QLineEdit* box = secret ? StaffWidgets::secretBox(name, this) : new QLineEdit(this);
+    if (!secret) {
+        box->setObjectName(name);
         box->setMaxLength(100);
     }
     auto* label = new QLabel(caption, this);

@@ -1,5 +1,8 @@
 #include "common/TestSupport.h"
 #include "core/Actor.h"
+#include "outputs/ExportMenu.h"
+#include "rates/RatesDialog.h"
+#include "shell/CompanyDialog.h"
 #include "staff/ApprovalDialog.h"
 #include "staff/IdleLock.h"
 #include "staff/Passwords.h"
@@ -79,6 +82,23 @@ private slots:
         m_install->messages.chosen.enqueue(-1);
         QVERIFY(!Permission::askOrApprove(m_install->services, nullptr, Action::Refund));
         QCOMPARE(approvals(), 1);
+    }
+
+    // The places that do a guarded action ask first, and open nothing when refused.
+    void guardedPlacesAskBeforeOpeningAnything()
+    {
+        for (int refusals = 0; refusals < 3; ++refusals)
+            m_install->messages.chosen.enqueue(-1);
+        bool opened = false;
+        onNextModal([&](QDialog*) { opened = true; });
+        QVERIFY(!ExportMenu::exportCustomers(m_install->services));
+        CompanyDialog::display(m_install->services, nullptr);
+        RatesDialog::display(m_install->services, nullptr);
+        QVERIFY(!opened);
+        QVERIFY(m_install->files.calls.isEmpty());
+        QCOMPARE(said(), u"Zem Harbour: Only a manager or an administrator may export personal data.\n"_s
+                         u"Zem Harbour: Only an administrator may change the company's details.\n"_s
+                         u"Zem Harbour: Only a manager or an administrator may change rates and taxes."_s);
     }
 
     void theLockKeepsTheWindowUntilTheSameUsersSecretOrAnotherUser()
