@@ -68,9 +68,10 @@ void SignInDialog::tryToSignIn()
                                  : StaffStore::signIn(m_services.db(), now, name, secret,
                                                       m_purpose == Purpose::Start ? Secret::Password : Secret::Pin);
     if (!user) {
-        m_services.events.log(EventLog::SignInRefused, name.trimmed().left(100));
-        if (StaffStore::isLocked(m_services.db(), name, now))
-            m_services.events.log(EventLog::UserLocked, name.trimmed().left(100));
+        const bool known = StaffStore::isSignInName(m_services.db(), name);
+        m_services.events.log(EventLog::SignInRefused, known ? name.trimmed() : tr("(not a user's sign-in name)"));
+        if (known && StaffStore::isLocked(m_services.db(), name, now))
+            m_services.events.log(EventLog::UserLocked, name.trimmed());
         m_lblError->setText(user.error());
         m_txtSecret->setFocus();
         return;

@@ -376,6 +376,13 @@ bool isLocked(const QSqlDatabase& db, const QString& signInName, const QDateTime
     return until && DateTimes::readDateTime(*until) > now;
 }
 
+bool isSignInName(const QSqlDatabase& db, const QString& signInName)
+{
+    const auto found =
+        Sql::scalar(db, QStringLiteral("SELECT COUNT(*) FROM StaffUser WHERE SignInKey = ?"), {keyOf(signInName)});
+    return found && found->toInt() > 0;
+}
+
 Result<StaffUser> confirm(const QSqlDatabase& db, const QDateTime& now, int id, const QString& secret)
 {
     if (secret.size() > Passwords::MaxPasswordLength)

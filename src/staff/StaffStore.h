@@ -70,6 +70,9 @@ Result<StaffUser> signIn(const QSqlDatabase& db, const QDateTime& now, const QSt
                          Secret kind);
 /// Whether the user of signInName is locked by wrong tries at now.
 bool isLocked(const QSqlDatabase& db, const QString& signInName, const QDateTime& now);
+/// Whether signInName is a user's (a refused sign-in logs the name only then: a password typed into the name box
+/// must not reach the event log).
+bool isSignInName(const QSqlDatabase& db, const QString& signInName);
 /// The same for a user already known by ID (unlocking the program for the one who locked it).
 Result<StaffUser> confirm(const QSqlDatabase& db, const QDateTime& now, int id, const QString& secret);
 

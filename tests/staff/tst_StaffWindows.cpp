@@ -1,5 +1,7 @@
+#include "bookings/BookingDatesPage.h"
 #include "common/TestSupport.h"
 #include "core/Actor.h"
+#include "core/RegionalSettings.h"
 #include "outputs/ExportMenu.h"
 #include "rates/RatesDialog.h"
 #include "shell/CompanyDialog.h"
@@ -99,6 +101,18 @@ private slots:
         QCOMPARE(said(), u"Zem Harbour: Only a manager or an administrator may export personal data.\n"_s
                          u"Zem Harbour: Only an administrator may change the company's details.\n"_s
                          u"Zem Harbour: Only a manager or an administrator may change rates and taxes."_s);
+    }
+
+    // A new booking is "Booked by" the one signed in, as a start that can be typed over; nobody signed in, nobody.
+    void aNewBookingStartsAsBookedByTheSignedInUser()
+    {
+        BookingDatesPage page(m_install->messages, nullptr);
+        page.start(m_now.date(), RegionalSettings::load());
+        QCOMPARE(page.txtBookedBy->text(), u"cleo Name"_s);
+        Actor::signOut();
+        BookingDatesPage nobody(m_install->messages, nullptr);
+        nobody.start(m_now.date(), RegionalSettings::load());
+        QCOMPARE(nobody.txtBookedBy->text(), QString());
     }
 
     void theLockKeepsTheWindowUntilTheSameUsersSecretOrAnotherUser()
