@@ -194,7 +194,7 @@ inline QString dropStaffSql()
 }
 
 /// Takes away the quick search's indexes, then check-in, the deposit agreed per booking and credit notes: the
-/// first two steps back from the present schema.
+/// two steps back before the users came.
 inline QString dropDeskDaySql()
 {
     QString sql = u"DROP INDEX IX_Booking_Confirmation; DROP INDEX IX_Booking_Boat; DROP TABLE CreditNote; DROP INDEX "
