@@ -60,14 +60,16 @@ Status setAllowed(const QSqlDatabase& db, Role role, Action action, bool allowed
     return Done{};
 }
 
-Result<QString> whoMay(const QSqlDatabase& db, Action action)
+namespace {
+// "Only a manager or an administrator may ..." for the roles may answers yes for.
+template <typename May> Result<QString> whoMayText(Action action, May may)
 {
     QStringList roles;
     for (const Role role : Roles::all()) {
-        const Result<bool> may = roleMay(db, role, action);
-        if (!may)
-            return may.failure();
-        if (*may)
+        const Result<bool> allowed = may(role);
+        if (!allowed)
+            return allowed.failure();
+        if (*allowed)
             roles << Roles::withArticle(role);
     }
     if (roles.isEmpty())
@@ -82,15 +84,27 @@ Result<QString> whoMay(const QSqlDatabase& db, Action action)
                   .arg(roles.mid(0, roles.size() - 1).join(QStringLiteral(", ")), roles.constLast());
     return QCoreApplication::translate("Permissions", "Only %1 may %2.").arg(who, Roles::doing(action));
 }
+} // namespace
+
+Result<QString> whoMay(const QSqlDatabase& db, Action action)
+{
+    return whoMayText(action, [&](Role role) { return roleMay(db, role, action); });
+}
 
 Status mayActNow(const QSqlDatabase& db, Action action)
 {
+    const Actor::Who who = Actor::current();
     const Result<int> users = StaffStore::count(db);
-    if (!users)
-        return users.failure();
+    if (!users) {
+        // The database cannot be read (its file gone, the server lost): the role signed in at the start decides by
+        // its default, so an administrator can still restore or compact it. Nobody signed in means nobody had to.
+        const std::optional<Role> role = Roles::fromKey(who.role);
+        if (who.userId == 0 || (role && byDefault(*role, action)))
+            return Done{};
+        return refused(whoMayText(action, [&](Role r) -> Result<bool> { return byDefault(r, action); }).valueOr({}));
+    }
     if (*users == 0)
         return Done{};
-    const Actor::Who who = Actor::current();
     if (who.userId == 0)
         return refused(QCoreApplication::translate("Permissions", "Nobody has signed in at this desk."));
     const Result<StaffUser> user = StaffStore::byId(db, who.userId);

@@ -108,6 +108,20 @@ private slots:
             QVERIFY(Permissions::mayActNow(m_install->db(), action));
     }
 
+    // A database that cannot be read leaves the role signed in at the start to decide, by its default, so an
+    // administrator can still mend it and a clerk still cannot.
+    void anUnreadableDatabaseLeavesTheSignedInRoleToDecide()
+    {
+        QVERIFY(exec(u"DROP TABLE StaffUser"_s));
+        actAs(1);
+        QCOMPARE(Permissions::mayActNow(m_install->db(), Action::RestoreAndCompact).error(),
+                 u"Only an administrator may restore or compact the database."_s);
+        actAs(3);
+        QVERIFY(Permissions::mayActNow(m_install->db(), Action::RestoreAndCompact));
+        Actor::signOut();
+        QVERIFY(Permissions::mayActNow(m_install->db(), Action::RestoreAndCompact));
+    }
+
     void aUserChangedElsewhereWhileSignedInActsAsStoredNow()
     {
         actAs(2);
