@@ -769,4 +769,45 @@ CREATE TABLE IF NOT EXISTS MailTemplate (
 );
 -- mail: end
 
-PRAGMA user_version = 16;
+
+-- staff: begin
+-- The people who sign in at the desks. SignInKey is the sign-in name case-folded, so "Anna" and "ANNA" are one
+-- user on both engines. The hashes are Argon2id strings (salt and cost inside); nothing here is a secret in clear.
+-- FailedTries and LockedUntil are kept here rather than in a desk's memory, so a lock holds at every desk.
+-- ChangeNumber grows with each save, so a desk finds out that another desk changed the user meanwhile.
+CREATE TABLE IF NOT EXISTS StaffUser (
+    ID INTEGER PRIMARY KEY,
+    Name TEXT NOT NULL,
+    SignInName TEXT NOT NULL,
+    SignInKey TEXT NOT NULL,
+    PasswordHash TEXT NOT NULL,
+    PinHash TEXT NOT NULL,
+    Role TEXT NOT NULL CHECK (Role IN ('clerk', 'manager', 'administrator')),
+    Active INTEGER NOT NULL DEFAULT 1,
+    FailedTries INTEGER NOT NULL DEFAULT 0,
+    LockedUntil TEXT,
+    ChangeNumber INTEGER NOT NULL DEFAULT 0
+);
+CREATE UNIQUE INDEX IF NOT EXISTS IX_StaffUser_SignInKey ON StaffUser (SignInKey);
+-- What a role may do where the administrator changed the program's default; an action without a row follows it.
+CREATE TABLE IF NOT EXISTS RolePermission (
+    Role TEXT NOT NULL,
+    Action TEXT NOT NULL,
+    Allowed INTEGER NOT NULL,
+    PRIMARY KEY (Role, Action)
+);
+-- An action a manager allowed on the spot for someone whose role may not do it: who, for whom, when, where.
+CREATE TABLE IF NOT EXISTS Approval (
+    ID INTEGER PRIMARY KEY,
+    Action TEXT NOT NULL,
+    ApproverID INTEGER NOT NULL,
+    Approver TEXT NOT NULL,
+    ForUserID INTEGER NOT NULL,
+    ForUser TEXT NOT NULL,
+    ApprovedAt TEXT NOT NULL,
+    Desk TEXT
+);
+CREATE INDEX IF NOT EXISTS IX_Approval_At ON Approval (ApprovedAt);
+-- staff: end
+
+PRAGMA user_version = 17;

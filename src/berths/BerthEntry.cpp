@@ -5,6 +5,7 @@
 #include "core/SqlHelpers.h"
 #include "core/ui/InputChecks.h"
 #include "core/ui/Twips.h"
+#include "staff/ApprovalDialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -259,7 +260,7 @@ void BerthEntry::remove()
     if (!id)
         return;
     const std::optional<BerthRow> row = m_changes.find(*id);
-    if (!row)
+    if (!row || !Permission::askOrApprove(m_services, this, Action::DeleteRecords))
         return;
     const Result<Removal::Question> question = BerthRemoval::askRemove(m_changes.database(), *id);
     if (!question) {

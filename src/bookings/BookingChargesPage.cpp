@@ -11,6 +11,7 @@
 #include "core/ui/DateBox.h"
 #include "core/ui/InputChecks.h"
 #include "people/NamePicker.h"
+#include "staff/ApprovalDialog.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -270,7 +271,7 @@ bool BookingChargesPage::priceHire(const Stay& stay, const QString& key)
                      choice->newTotal.format()),
             title(),
             {tr("&Keep %1").arg(choice->agreedTotal.format()), tr("&Reprice to %1").arg(choice->newTotal.format())});
-        if (answer < 0)
+        if (answer < 0 || (answer == 0 && !Permission::askOrApprove(m_services, this, Action::PriceOverride)))
             return false;
         keep = answer == 0;
         if (keep)
@@ -353,6 +354,8 @@ bool BookingChargesPage::check(const std::optional<BoatRecord>& boat)
                                 txtVAT, txtTotalPayable, txtAmountPayed, deposit->txtDeposit}))
         return false;
     if (!customer->check(boat) || !deposit->check())
+        return false;
+    if (m_hireTyped && !Permission::askOrApprove(m_services, this, Action::PriceOverride))
         return false;
     showAmount(txtAmountPayed);
     showAmount(deposit->txtDeposit);

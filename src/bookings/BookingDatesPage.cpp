@@ -3,6 +3,7 @@
 #include "bookings/BookingRecord.h"
 #include "bookings/BookingRules.h"
 #include "bookings/BookingWizardParts.h"
+#include "core/Actor.h"
 #include "core/DateTimes.h"
 #include "core/RegionalSettings.h"
 #include "core/Seams.h"
@@ -56,6 +57,9 @@ void BookingDatesPage::start(const QDate& today, const RegionalSettings& regiona
     dtpToDate->setDate(today);
     dtpFromTime->setTime(regional.checkInTime);
     dtpToTime->setTime(regional.checkOutTime);
+    // The one signed in booked it, unless someone else's name is typed over it.
+    if (const Actor::Who who = Actor::current(); who.userId != 0)
+        txtBookedBy->setText(who.user);
 }
 
 void BookingDatesPage::load(const BookingRecord& booking)

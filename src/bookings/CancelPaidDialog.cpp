@@ -4,6 +4,7 @@
 #include "bookings/Ledger.h"
 #include "core/EventLog.h"
 #include "core/Seams.h"
+#include "staff/ApprovalDialog.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -85,6 +86,8 @@ Status CancelPaidDialog::cancelBooking(Services& services, QWidget* parent, int 
         services.events.log(EventLog::BookingCancelled, details);
         return Done{};
     }
+    if (!Permission::askOrApprove(services, parent, Action::CancelPaid))
+        return ::cancelled();
     const auto kept = ask(held->paid, parent);
     if (!kept)
         return ::cancelled();

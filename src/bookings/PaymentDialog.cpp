@@ -5,6 +5,7 @@
 #include "core/InputParsing.h"
 #include "core/Seams.h"
 #include "people/PeopleWidgets.h"
+#include "staff/ApprovalDialog.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -78,6 +79,8 @@ PaymentDialog::PaymentDialog(Services& services, int bookingId, Mode mode, QWidg
 
 std::optional<Money> PaymentDialog::record(Services& services, int bookingId, Mode mode, QWidget* parent)
 {
+    if (mode == Mode::Refund && !Permission::askOrApprove(services, parent, Action::Refund))
+        return std::nullopt;
     PaymentDialog dialog(services, bookingId, mode, parent);
     dialog.exec();
     return dialog.m_paid;
@@ -95,6 +98,8 @@ void PaymentDialog::save()
     }
     Ledger::Entry entry;
     entry.kind = m_kinds.value(cboKind->currentIndex(), m_kinds.constFirst());
+    if (entry.kind == Ledger::Kind::Correction && !Permission::askOrApprove(m_services, this, Action::Refund))
+        return;
     if (const QVariant method = cboMethod->currentData(); method.isValid())
         entry.methodId = method.toInt();
     entry.amount = *amount;

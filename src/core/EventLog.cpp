@@ -63,6 +63,12 @@ QString eventText(int code)
         "Guest did not arrive",
         "Guest's stay put back",
         "Credit note issued",
+        "User signed in",
+        "Sign-in refused",
+        "User locked after wrong tries",
+        "User added",
+        "User modified",
+        "Action approved by a manager",
     };
     if (code == DataImported)
         return QStringLiteral("Data imported");

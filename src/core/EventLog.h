@@ -55,6 +55,12 @@ enum Event : int
     GuestNoShow = 36,
     StayPutBack = 37, // a mistaken arrival, departure or no-show undone
     CreditNoteIssued = 38,
+    UserSignedIn = 39, // at the start, a switch of user or an unlock by another user
+    SignInRefused = 40,
+    UserLocked = 41, // five wrong tries in a row
+    UserAdded = 42,
+    UserModified = 43, // its details, role, password, PIN, permissions or its removal
+    ActionApproved = 44,
     DataImported = 50, // a file of customers, berths, bookings or opening balances brought in
     ImportUndone = 51,
     MailQueued = 55,

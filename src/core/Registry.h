@@ -79,6 +79,8 @@ inline const Setting MainWindowState{QStringLiteral("Main Window State"), {}};
 inline const Setting ShowTodayAtStartup{QStringLiteral("Show Today at Startup"), QStringLiteral("0")};
 /// From this time of day the Today window proposes the day's no-shows on its own.
 inline const Setting OfficeClosingTime{QStringLiteral("Office Closing Time"), QStringLiteral("18:00")};
+/// Minutes without a key or a click before the program locks for the PIN or password of its user; 0 never locks.
+inline const Setting IdleLockMinutes{QStringLiteral("Idle Lock Minutes"), QStringLiteral("15")};
 
 /// The database file: "data", or data/DB.sqlite in the installation's data folder.
 QString databasePath();

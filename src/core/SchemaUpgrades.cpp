@@ -200,6 +200,12 @@ QString upgradeToMail(Engine engine)
 {
     return schemaSection(engine, QStringLiteral("mail"));
 }
+// Version 16 knew no users: the office signs up its first administrator at the next start, and until then anyone at
+// the desk may do everything, as before.
+QString upgradeToStaff(Engine engine)
+{
+    return schemaSection(engine, QStringLiteral("staff"));
+}
 Status writeAllCustomerWords(const QSqlDatabase& db)
 {
     return SearchText::rewriteCustomers(db);
@@ -220,7 +226,8 @@ const Upgrade Upgrades[] = {{upgradeTo2},
                             {upgradeTo13},
                             {upgradeToContracts},
                             {upgradeToImport},
-                            {upgradeToMail}};
+                            {upgradeToMail},
+                            {upgradeToStaff}};
 static_assert(std::size(Upgrades) == Database::CurrentSchemaVersion - 1, "one upgrade per version");
 } // namespace
 

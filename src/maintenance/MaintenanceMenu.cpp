@@ -11,6 +11,7 @@
 #include "maintenance/BackupRestore.h"
 #include "maintenance/BackupWindow.h"
 #include "maintenance/CompactWindow.h"
+#include "staff/ApprovalDialog.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -140,6 +141,8 @@ Result<QString> backUpBeforeImport(Services& services, IWindowHost& host)
 
 void restore(Services& services, IWindowHost& host)
 {
+    if (!Permission::askOrApprove(services, host.dialogParent(), Action::RestoreAndCompact))
+        return;
     const QString database = databaseFile(services);
     const QString archive = fileSelect(
         services, QCoreApplication::translate("MaintenanceMenu", "Select your backuped database ..."), false);
@@ -171,6 +174,8 @@ void restore(Services& services, IWindowHost& host)
 
 void compact(Services& services, IWindowHost& host)
 {
+    if (!Permission::askOrApprove(services, host.dialogParent(), Action::RestoreAndCompact))
+        return;
     const QString database = databaseFile(services);
     Status compacted = Done{};
     withConnectionClosed(

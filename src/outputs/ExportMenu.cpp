@@ -3,6 +3,7 @@
 #include "core/EventLog.h"
 #include "core/Seams.h"
 #include "outputs/CsvExport.h"
+#include "staff/ApprovalDialog.h"
 
 #include <QCoreApplication>
 #include <QSqlQuery>
@@ -12,6 +13,9 @@ namespace ExportMenu {
 namespace {
 bool run(const Services& services, const CsvExport::Command& command)
 {
+    // Every one of these lists names people.
+    if (!Permission::askOrApprove(services, nullptr, Action::PersonalExports))
+        return false;
     bool written = false;
     if (auto rows = CsvExport::firstRow(services.db(), command); !rows) {
         services.messages.show(rows.error(), QCoreApplication::translate("ExportMenu", "Export"), MsgIcon::Exclamation);

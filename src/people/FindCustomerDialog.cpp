@@ -10,6 +10,7 @@
 #include "people/CustomerDialog.h"
 #include "people/PeopleRecords.h"
 #include "people/PeopleWidgets.h"
+#include "staff/ApprovalDialog.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -227,7 +228,7 @@ void FindCustomerDialog::editCustomer()
 void FindCustomerDialog::deleteCustomer()
 {
     const int row = currentRow();
-    if (row < 0)
+    if (row < 0 || !Permission::askOrApprove(m_services, this, Action::DeleteRecords))
         return;
     const int id = m_model->idAt(row);
     const Status removed = PeopleWidgets::confirmAndRemove(

@@ -9,6 +9,7 @@
 #include "core/ui/RecordGrid.h"
 #include "core/ui/Twips.h"
 #include "people/PeopleRecords.h"
+#include "staff/ApprovalDialog.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -128,7 +129,7 @@ void PeopleListWindow::editClicked()
 void PeopleListWindow::deleteClicked()
 {
     const int row = currentRow();
-    if (row < 0)
+    if (row < 0 || !Permission::askOrApprove(m_services, this, Action::DeleteRecords))
         return;
     const int id = m_model->idAt(row);
     const QString details = PeopleEvents::deletedDetails(m_model->valueAt(row, 1), m_model->valueAt(row, 2));

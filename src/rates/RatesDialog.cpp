@@ -4,6 +4,7 @@
 #include "core/DateTimes.h"
 #include "core/InputParsing.h"
 #include "core/Seams.h"
+#include "staff/ApprovalDialog.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -153,6 +154,8 @@ RatesDialog::RatesDialog(Services& services, QWidget* parent) : QDialog(parent),
 
 void RatesDialog::display(Services& services, QWidget* parent)
 {
+    if (!Permission::askOrApprove(services, parent, Action::RatesAndTaxes))
+        return;
     RatesDialog window(services, parent);
     window.exec();
 }

@@ -7,6 +7,7 @@
 #include "core/ui/FocusNextControl.h"
 #include "rates/Pricing.h"
 #include "shell/CompanyMailPanel.h"
+#include "staff/ApprovalDialog.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -164,6 +165,8 @@ CompanyDialog::CompanyDialog(Services& services, QWidget* parent) : QDialog(pare
 
 void CompanyDialog::display(Services& services, QWidget* parent)
 {
+    if (!Permission::askOrApprove(services, parent, Action::CompanyDetails))
+        return;
     CompanyDialog window(services, parent);
     window.exec();
 }

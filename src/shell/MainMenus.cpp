@@ -38,6 +38,8 @@
 #include "shell/RegionalSettingsDialog.h"
 #include "shell/ShellResources.h"
 #include "shell/TipOfTheDayDialog.h"
+#include "staff/SignInDialog.h"
+#include "staff/UsersWindow.h"
 #include "waiting/WaitingListWindow.h"
 
 #include <QAction>
@@ -96,6 +98,7 @@ void MainWindow::buildMenus()
     addSeparator(mnuFile, QStringLiteral("mnuFile2"));
     addItem(mnuFile, QStringLiteral("mnuFileDayEndTrace"), tr("End of &workday"));
     addItem(mnuFile, QStringLiteral("mnuFileTracesView"), tr("View &trace log"));
+    addItem(mnuFile, QStringLiteral("mnuFileSwitchUser"), tr("&Switch User..."));
     addSeparator(mnuFile, QStringLiteral("mnuFile4"));
     addItem(mnuFile, QStringLiteral("mnuFileExit"), tr("E&xit"));
 
@@ -155,6 +158,7 @@ void MainWindow::buildMenus()
     addItem(mnuconfig, QStringLiteral("mnuConfigBerthOwners"), tr("Berth &Owners..."));
     addItem(mnuconfig, QStringLiteral("mnuConfigRates"), tr("&Rates..."));
     addItem(mnuconfig, QStringLiteral("mnuConfigMailTemplates"), tr("E-mail &Templates..."));
+    addItem(mnuconfig, QStringLiteral("mnuConfigUsers"), tr("&Users..."));
 
     // Index and Tip of the Day are kept but not shown; Contents opens the pages shipped with the program.
     QMenu* mnuHelp = topMenu(tr("&Help"), QStringLiteral("mnuHelp"));
@@ -282,6 +286,9 @@ void MainWindow::connectWindows()
     connectItem(QStringLiteral("mnuConfigRates"), [this] { RatesDialog::display(m_services, this); });
     connectItem(QStringLiteral("mnuConfigMailTemplates"), [this] { MailTemplatesDialog::display(m_services, this); });
     connectItem(QStringLiteral("mnuBookingsReminders"), [this] { RemindersWindow::display(m_services, this); });
+    connectItem(QStringLiteral("mnuConfigUsers"), [this] { UsersWindow::display(m_services, this); });
+    connectItem(QStringLiteral("mnuFileSwitchUser"),
+                [this] { SignInDialog::signIn(m_services, this, SignInDialog::Purpose::Switch); });
     connectItem(QStringLiteral("mnuConfigRegionalSettings"),
                 [this] { RegionalSettingsDialog::showModal(m_services, this); });
     connectItem(QStringLiteral("mnuHelpContents"), [this] { showHelp(QStringLiteral("index.html")); });

@@ -12,6 +12,10 @@
 #include "shell/SplashWindow.h"
 #include "shell/TipOfTheDayDialog.h"
 #include "shell/TipsFile.h"
+#include "staff/IdleLock.h"
+#include "staff/SignInDialog.h"
+#include "staff/StaffStore.h"
+#include "staff/UserDialog.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -21,6 +25,26 @@
 #include <QThread>
 
 namespace Startup {
+namespace {
+// Who works at this desk, before any window opens: a database without users makes its first administrator (there
+// is no default password), one with users asks for a sign-in. False when the person cancelled.
+bool signIn(Services& services)
+{
+    const Result<int> users = StaffStore::count(services.db());
+    if (!users) {
+        MessageLog::logError(QStringLiteral("%1.Main: users: %2").arg(QStringLiteral("modMain"), users.error()));
+        services.messages.show(QCoreApplication::translate("Startup", "DB Connection Error"), MainWindow::caption(),
+                               MsgIcon::Critical, MsgButtons::Ok);
+        return false;
+    }
+    if (*users > 0)
+        return SignInDialog::signIn(services, nullptr, SignInDialog::Purpose::Start).has_value();
+    // A database that cannot be written takes no administrator: it opens as before, and nothing can change in it.
+    if (!Database::canWrite(services.db()))
+        return true;
+    return UserDialog::addFirstAdministrator(services, nullptr);
+}
+} // namespace
 
 Status openDatabase()
 {
@@ -63,7 +87,12 @@ std::unique_ptr<MainWindow> main(Services& services, int splashMs, TipMode tipMo
 
     // Before any window shows an amount.
     RegionalSettings::load().apply();
+    if (!signIn(services)) {
+        services.events.log(EventLog::ApplicationClosed, QString(32, u'-'));
+        return nullptr;
+    }
     auto window = std::make_unique<MainWindow>(services);
+    new IdleLock(services, window.get());
     window->show();
     // Said once, now, rather than after the user has filled a whole booking that cannot be saved.
     if (const Status writable = Database::canWrite(services.db()); !writable) {

@@ -187,7 +187,7 @@ inline QString dropSeasonsSql(bool server)
            u"ALTER TABLE Booking DROP COLUMN TaxRate; "_s;
 }
 
-/// Takes away terms, contracts, their instalments and their marks on blocks and ledger lines: the latest step back.
+/// Takes away terms, contracts, their instalments and their marks on blocks and ledger lines: the step back from version 14.
 inline QString dropContractsSql()
 {
     return u"DROP INDEX IX_Payment_Contract; ALTER TABLE Payment DROP COLUMN ContractID; ALTER TABLE BerthBlock DROP "
@@ -195,7 +195,8 @@ inline QString dropContractsSql()
            u"TABLE ContractRate; DROP TABLE ContractTerm; "_s;
 }
 
-/// Takes away what imports keep: their batches, saved mappings and each row's old reference, batch and stamp.
+/// Takes away what imports keep (batches, saved mappings, each row's old reference, batch and stamp): the step
+/// back from version 15.
 inline QString dropImportSql()
 {
     QString sql = u"DROP TABLE ImportBatch; DROP TABLE ImportMapping; "_s;
@@ -207,10 +208,16 @@ inline QString dropImportSql()
     return sql;
 }
 
+/// Takes away the users, their permissions and approvals: the step back from version 17.
+inline QString dropStaffSql()
+{
+    return u"DROP TABLE Approval; DROP TABLE RolePermission; DROP TABLE StaffUser; "_s;
+}
+
 /// Takes away every step after version 13, the latest first.
 inline QString dropAfterThirteenSql()
 {
-    return u"DROP TABLE Outbox; DROP TABLE MailTemplate; "_s + dropImportSql() + dropContractsSql();
+    return dropStaffSql() + u"DROP TABLE Outbox; DROP TABLE MailTemplate; "_s + dropImportSql() + dropContractsSql();
 }
 
 /// Takes away every step after version 13, the quick search's indexes, then check-in, the deposit agreed per

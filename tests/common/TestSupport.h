@@ -32,6 +32,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <functional>
+#include <memory>
 
 /// The main window's part that child windows use: it keeps the windows shown and counts refresh requests.
 class TestHost final : public IWindowHost
@@ -187,6 +188,28 @@ inline void onNextModal(std::function<void(QDialog*)> act)
         if (dialog->isVisible())
             dialog->reject();
     });
+}
+
+/// The same for a dialog that comes after other work that runs the event loop (the start-up): waits up to five
+/// seconds for a modal dialog to show, then acts on it.
+inline void onModalOnceShown(std::function<void(QDialog*)> act)
+{
+    auto* poll = new QTimer;
+    poll->setInterval(10);
+    auto tries = std::make_shared<int>(500);
+    QObject::connect(poll, &QTimer::timeout, [poll, tries, act] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog && --*tries > 0)
+            return;
+        poll->stop();
+        poll->deleteLater();
+        if (!dialog)
+            return;
+        act(dialog);
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+    poll->start();
 }
 
 /// Adds up the regions a widget is asked to paint, for a test of what a change repaints.

@@ -81,11 +81,11 @@ private slots:
             tables.removeAll(own);
         tables.sort();
         QCOMPARE(tables.join(u' '),
-                 u"berth berthblock berthlistversion berthmonth berthtype blockedbooking boat booking bookingberth "
+                 u"approval berth berthblock berthlistversion berthmonth berthtype blockedbooking boat booking bookingberth "
                  u"bookingcharge bookingmonth calendarmonth company contract contractberth contractinstalment "
                  u"contractrate contractterm creditnote customer importbatch importmapping invtemp mailtemplate outbox owner payment "
-                 u"paymentmethod rate "
-                 u"season settings tax waitingentry"_s);
+                 u"paymentmethod rate rolepermission "
+                 u"season settings staffuser tax waitingentry"_s);
     }
 
     // A database of the release before seasons and taxes (on a server the first version there was) gains them on
@@ -132,6 +132,8 @@ private slots:
         QCOMPARE(read(u"SELECT Month || ' ' || Bookings || ' ' || LeadDays FROM BookingMonth"_s), u"2026-01 1 3"_s);
         // The customers already there can be searched by any part.
         QCOMPARE(read(u"SELECT Words FROM CustomerText"_s), u" zoe york"_s);
+        // The office starts with no users, so everything stays allowed until its first administrator is made.
+        QCOMPARE(read(u"SELECT COUNT(*) FROM StaffUser"_s) + read(u"SELECT COUNT(*) FROM RolePermission"_s), u"00"_s);
         // The quick search finds a booking by its number on an index.
         QCOMPARE(read(server ? u"SELECT COUNT(*) FROM pg_indexes WHERE indexname = 'ix_booking_confirmation'"_s
                              : u"SELECT COUNT(*) FROM sqlite_master WHERE name = 'IX_Booking_Confirmation'"_s),

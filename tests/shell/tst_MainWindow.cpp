@@ -112,6 +112,8 @@ private slots:
         row("mnuBookingsCalendar", {u"View &Simple Calendar"_s, u"Ctrl+S"_s, true});
         row("mnuCustomersView", {u"&View Customers"_s, u"Ctrl+O"_s, true});
         row("mnuCustomersFind", {u"&Find Customer..."_s, u"Ctrl+M"_s, true});
+        row("mnuFileSwitchUser", {u"&Switch User..."_s, u""_s, true});
+        row("mnuConfigUsers", {u"&Users..."_s, u""_s, true});
         row("mnuEditAction6", {u"C&lear"_s, u"Del"_s, false});
         row("mnuEditAction7", {u"Select &All"_s, u"Ctrl+A"_s, false});
     }

@@ -1,4 +1,5 @@
 #include "common/TestSupport.h"
+#include "core/Actor.h"
 #include "core/Database.h"
 #include "core/InstallPaths.h"
 #include "core/Money.h"
@@ -23,6 +24,21 @@ class tst_StartUp : public InstallTest
     static QString storedNextTip() { return Registry::getRegistryValue(Settings::NextTip, u"unset"_s); }
     static QString tipShown(QWidget* window) { return control<QPlainTextEdit>(*window, "txtTip")->toPlainText(); }
 
+    // The first start of a database without users: its first administrator is made in the dialog that asks.
+    std::unique_ptr<MainWindow> startAsFirstAdministrator()
+    {
+        onModalOnceShown([](QDialog* dialog) {
+            type(*dialog, "txtName", u"Ada Admin"_s);
+            type(*dialog, "txtSignInName", u"ada"_s);
+            type(*dialog, "txtPassword", u"harbour-pass"_s);
+            type(*dialog, "txtPasswordAgain", u"harbour-pass"_s);
+            type(*dialog, "txtPin", u"4321"_s);
+            click(*dialog, "cmdOK");
+        });
+        return Startup::main(m_install->services, 0, Startup::TipMode::Open);
+    }
+    void tearDown() override { Actor::signOut(); }
+
     using TipRow = std::tuple<QString, bool, QString>;
     using NoTipRow = std::tuple<QByteArray, QString>;
 
@@ -39,7 +55,7 @@ private slots:
     void startAndExitWriteTheirEvents()
     {
         Registry::setRegistryValue(Settings::CurrencySymbol, u"kr"_s);
-        auto window = Startup::main(m_install->services, 0, Startup::TipMode::Open);
+        auto window = startAsFirstAdministrator();
         QVERIFY(window && window->isVisible());
         QCOMPARE(Money::fromPence(-500).format(), u"-kr5.00"_s); // the regional choice shows from the start
         QCOMPARE(EventLog::logPath(), m_install->tracesFolder() + u"04122026/events.Log"_s);
@@ -47,8 +63,49 @@ private slots:
 
         control<QAction>(*window, "mnuFileExit")->trigger();
         QVERIFY(!window->isVisible());
-        QCOMPARE(logText().split(u"\r\n"_s).value(4), u"[Application closed]"_s);
+        QVERIFY(logText().indexOf(u"[Application closed]"_s) > logText().indexOf(u"[User signed in]"_s));
         QCOMPARE(logText().count(u"[Application closed]"_s), 1);
+    }
+
+    // No default password: the first start asks for the first administrator (cancelled, the program ends), the
+    // next ones for a sign-in, which keeps asking after a wrong password.
+    void firstStartMakesTheAdministratorLaterStartsSignIn()
+    {
+        QString asked;
+        onModalOnceShown([&](QDialog* dialog) { asked = dialog->windowTitle(); });
+        QVERIFY(!Startup::main(m_install->services, 0, Startup::TipMode::Open));
+        QCOMPARE(asked, u"First Administrator"_s);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM StaffUser"_s), 0);
+
+        auto window = startAsFirstAdministrator();
+        QVERIFY(window);
+        QCOMPARE(m_install->text(u"SELECT Role FROM StaffUser WHERE SignInKey = 'ada'"_s), u"administrator"_s);
+        // Hashed at the program's own cost, never the cheap one of the test suites.
+        VERIFY_HAS(m_install->text(u"SELECT PasswordHash FROM StaffUser"_s), u"$argon2id$v=19$m=65536,t=2,p=1$"_s);
+        QCOMPARE(Actor::current().user, u"Ada Admin"_s);
+        window.reset();
+        Actor::signOut();
+
+        QString wrong;
+        onModalOnceShown([&](QDialog* dialog) {
+            QCOMPARE(dialog->windowTitle(), u"Sign In"_s);
+            type(*dialog, "txtSignInName", u"harbour-pass"_s); // the password typed into the wrong box
+            type(*dialog, "txtSecret", u"harbour-pass"_s);
+            click(*dialog, "cmdOK");
+            type(*dialog, "txtSignInName", u"ADA"_s);
+            type(*dialog, "txtSecret", u"4321"_s); // the PIN does not open the program
+            click(*dialog, "cmdOK");
+            wrong = control<QLabel>(*dialog, "lblError")->text();
+            type(*dialog, "txtSecret", u"harbour-pass"_s);
+            click(*dialog, "cmdOK");
+        });
+        window = Startup::main(m_install->services, 0, Startup::TipMode::Open);
+        QVERIFY(window);
+        QCOMPARE(wrong, u"The sign-in name or the password is wrong."_s);
+        QCOMPARE(Actor::current().user, u"Ada Admin"_s);
+        QCOMPARE(logText().count(u"[Sign-in refused]"_s), 2);
+        QVERIFY(!logText().contains(u"harbour-pass"_s));
+        QCOMPARE(logText().count(u"[User signed in]"_s), 2);
     }
 
     void tipOfTheDayFollowsItsSetting_data()
@@ -67,7 +124,7 @@ private slots:
             Registry::setRegistryValue(Settings::ShowTipAtStartup, setting);
         if (!today.isEmpty())
             Registry::setRegistryValue(Settings::ShowTodayAtStartup, today);
-        auto window = Startup::main(m_install->services, 0, Startup::TipMode::Open);
+        auto window = startAsFirstAdministrator();
         QVERIFY(window);
         // The Today window opens first where the office chose so; the tip, if any, shows over it.
         QCOMPARE(window->findWindow(u"frmToday"_s) != nullptr, today == u"1"_s);

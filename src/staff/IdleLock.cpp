@@ -1,0 +1,63 @@
+#include "staff/IdleLock.h"
+
+#include "core/Actor.h"
+#include "core/Registry.h"
+#include "core/Seams.h"
+#include "staff/LockDialog.h"
+#include "staff/StaffStore.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QTimer>
+
+namespace {
+constexpr int MaxIdleMinutes = 24 * 60;
+}
+
+IdleLock::IdleLock(Services& services, QWidget* window)
+    : QObject(window), m_services(services), m_window(window), m_timer(new QTimer(this))
+{
+    m_timer->setSingleShot(true);
+    connect(m_timer, &QTimer::timeout, this, &IdleLock::lockNow);
+    if (const int idle = idleMilliseconds(); idle > 0) {
+        m_timer->start(idle);
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+}
+
+int IdleLock::idleMilliseconds()
+{
+    bool ok = false;
+    const int minutes = Registry::getRegistryValue(Settings::IdleLockMinutes).trimmed().toInt(&ok);
+    const int chosen =
+        ok && minutes >= 0 ? std::min(minutes, MaxIdleMinutes) : Settings::IdleLockMinutes.defaultValue.toInt();
+    return chosen * 60 * 1000;
+}
+
+void IdleLock::lockNow()
+{
+    // Nothing to unlock with where the office signs nobody in.
+    const auto users = StaffStore::count(m_services.db());
+    if (m_locked || !m_window || Actor::current().userId == 0 || !users || *users == 0)
+        return;
+    m_locked = true;
+    LockDialog::lock(m_services, m_window);
+    m_locked = false;
+    if (const int idle = idleMilliseconds(); idle > 0)
+        m_timer->start(idle);
+}
+
+bool IdleLock::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::MouseButtonPress:
+    case QEvent::Wheel:
+        if (!m_locked && m_timer->isActive())
+            m_timer->start();
+        break;
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}
