@@ -184,6 +184,12 @@ QString upgradeTo13(Engine engine)
 {
     return schemaSection(engine, QStringLiteral("quick search"));
 }
+// Version 13 kept no history of a booking's changes and closed no months: the history starts with the first change
+// made after the upgrade, and every month is open.
+QString upgradeToHistory(Engine engine)
+{
+    return schemaSection(engine, QStringLiteral("history"));
+}
 Status writeAllCustomerWords(const QSqlDatabase& db)
 {
     return SearchText::rewriteCustomers(db);
@@ -201,7 +207,8 @@ const Upgrade Upgrades[] = {{upgradeTo2},
                             {upgradeTo10},
                             {upgradeTo11},
                             {upgradeTo12},
-                            {upgradeTo13}};
+                            {upgradeTo13},
+                            {upgradeToHistory}};
 static_assert(std::size(Upgrades) == Database::CurrentSchemaVersion - 1, "one upgrade per version");
 } // namespace
 

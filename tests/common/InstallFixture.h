@@ -187,6 +187,27 @@ inline QString dropSeasonsSql(bool server)
            u"ALTER TABLE Booking DROP COLUMN TaxRate; "_s;
 }
 
+/// Takes away the history of bookings and the closed periods: the step back from the present schema, taken first.
+inline QString dropHistorySql(bool server)
+{
+    if (server)
+        return u"DROP FUNCTION zem_booking_history() CASCADE; DROP FUNCTION zem_closed_guard() CASCADE; DROP FUNCTION "
+               u"zem_history_row(BIGINT, TEXT, TEXT, TEXT, TEXT, TEXT); DROP FUNCTION zem_charge_text(BookingCharge); "
+               u"DROP FUNCTION zem_berth_name(BIGINT); DROP FUNCTION zem_month_closed(TEXT); DROP TABLE "
+               u"BookingHistory; DROP TABLE ClosedPeriod; DROP FUNCTION zem_history_append_only(); DROP FUNCTION "
+               u"zem_actor(); DROP FUNCTION zem_desk(); "_s;
+    QString sql = u"DROP VIEW ClosedMonth; DROP TABLE BookingHistory; DROP TABLE ClosedPeriod; "_s;
+    for (const char* trigger :
+         {"Booking_History_Insert", "Booking_History_Update", "Booking_History_Delete", "BookingBerth_History_Insert",
+          "BookingBerth_History_Update", "BookingBerth_History_Delete", "BookingCharge_History_Insert",
+          "BookingCharge_History_Delete", "Payment_History_Insert", "Booking_Closed_Insert", "Booking_Closed_Update",
+          "Booking_Closed_Delete", "BookingBerth_Closed_Insert", "BookingBerth_Closed_Update",
+          "BookingBerth_Closed_Delete", "BookingCharge_Closed_Insert", "BookingCharge_Closed_Update",
+          "BookingCharge_Closed_Delete", "Payment_Closed_Insert"})
+        sql += u"DROP TRIGGER %1; "_s.arg(QLatin1String(trigger));
+    return sql;
+}
+
 /// Takes away the quick search's indexes, then check-in, the deposit agreed per booking and credit notes: the
 /// first two steps back from the present schema.
 inline QString dropDeskDaySql()

@@ -1,4 +1,5 @@
 #include "common/InstallFixture.h"
+#include "core/Actor.h"
 #include "core/Dialect.h"
 #include "core/FileSecurity.h"
 #include "core/InstallPaths.h"
@@ -89,6 +90,7 @@ private slots:
         const Dialect& dialect = Dialect::of(db);
         const bool server = dialect.kind() == Engine::PostgreSQL;
         const QStringList steps = {
+            TestSupport::dropHistorySql(server),
             TestSupport::dropDeskDaySql(),
             TestSupport::dropBerthListSql(server),
             TestSupport::dropBlocksSql(server),
@@ -125,6 +127,10 @@ private slots:
         QCOMPARE(read(server ? u"SELECT COUNT(*) FROM pg_indexes WHERE indexname = 'ix_booking_confirmation'"_s
                              : u"SELECT COUNT(*) FROM sqlite_master WHERE name = 'IX_Booking_Confirmation'"_s),
                  u"1"_s);
+        // Changes are recorded from the upgrade on, by whoever makes them.
+        QVERIFY(Sql::exec(*upgraded, u"UPDATE Booking SET Notes = 'after' WHERE ID = 9"_s));
+        QCOMPARE(read(u"SELECT Field || ' ' || NewValue || ' ' || Who FROM BookingHistory WHERE BookingID = 9"_s),
+                 u"notes after "_s + Actor::current().user);
         Database::close(u"upgraded"_s);
     }
 
