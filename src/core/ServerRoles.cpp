@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 #include <QRegularExpression>
+#include <QSqlError>
+#include <QSqlQuery>
 
 namespace ServerRoles {
 namespace {
@@ -43,8 +45,10 @@ Status run(const QSqlDatabase& db, const QString& formatted, const QVariantList&
     const auto statement = Sql::scalar(db, sql, binds, error);
     if (!statement)
         return databaseFailure(*error);
-    if (!Sql::exec(db, statement->toString(), {}, error))
-        return databaseFailure(*error);
+    // A statement about roles cannot be prepared: it runs as the server quoted it.
+    QSqlQuery q(db);
+    if (!q.exec(statement->toString()))
+        return databaseFailure(q.lastError().text());
     return Done{};
 }
 
@@ -76,10 +80,11 @@ Status inTransaction(const QSqlDatabase& db, const std::function<Status(QString*
     return Done{};
 }
 
-Status grantOnly(const QSqlDatabase& db, const QString& login, Role role, QString* error)
+// A new login is in no group yet: only a moved one leaves the others.
+Status grantOnly(const QSqlDatabase& db, const QString& login, Role role, QString* error, bool moved = true)
 {
     for (const Role other : {Role::Clerk, Role::Manager, Role::Administrator})
-        if (other != role)
+        if (moved && other != role)
             if (const Status done =
                     run(db, QStringLiteral("'REVOKE %I FROM %I', ?, ?"), {groupOf(other), login}, error);
                 !done)
@@ -133,7 +138,8 @@ Status createLogin(const QSqlDatabase& db, const QString& login, const QString& 
         return *fault;
     return inTransaction(db, [&](QString* error) -> Status {
         // The server turns the password into a SCRAM verifier before it keeps it, whatever its default.
-        if (!Sql::exec(db, QStringLiteral("SET LOCAL password_encryption = 'scram-sha-256'"), {}, error))
+        if (!Sql::exec(db, QStringLiteral("SELECT set_config('password_encryption', 'scram-sha-256', true)"), {},
+                       error))
             return databaseFailure(*error);
         const auto exists =
             Sql::scalar(db, QStringLiteral("SELECT COUNT(*) FROM pg_roles WHERE rolname = ?"), {login}, error);
@@ -146,7 +152,7 @@ Status createLogin(const QSqlDatabase& db, const QString& login, const QString& 
                 run(db, QStringLiteral("'CREATE ROLE %I LOGIN INHERIT PASSWORD %L', ?, ?"), {login, password}, error);
             !made)
             return made;
-        return grantOnly(db, login, role, error);
+        return grantOnly(db, login, role, error, false);
     });
 }
 
@@ -170,7 +176,8 @@ Status setPassword(const QSqlDatabase& db, const QString& login, const QString& 
     return inTransaction(db, [&](QString* error) -> Status {
         if (const Status ours = refuseUnlessOurs(db, login); !ours)
             return ours;
-        if (!Sql::exec(db, QStringLiteral("SET LOCAL password_encryption = 'scram-sha-256'"), {}, error))
+        if (!Sql::exec(db, QStringLiteral("SELECT set_config('password_encryption', 'scram-sha-256', true)"), {},
+                       error))
             return databaseFailure(*error);
         return run(db, QStringLiteral("'ALTER ROLE %I PASSWORD %L', ?, ?"), {login, password}, error);
     });
