@@ -21,9 +21,9 @@ Result<QList<int>> storedBerths(const QSqlDatabase& db, int bookingId)
     return berths;
 }
 
-Status writeBerths(const QSqlDatabase& db, int bookingId, const QList<int>& berthIds)
+Status writeBerths(const QSqlDatabase& db, int bookingId, const QList<int>& berthIds, bool fresh)
 {
-    const auto stored = storedBerths(db, bookingId);
+    const auto stored = fresh ? Result<QList<int>>(QList<int>()) : storedBerths(db, bookingId);
     if (!stored)
         return stored.failure();
     QString error;
@@ -40,9 +40,10 @@ Status writeBerths(const QSqlDatabase& db, int bookingId, const QList<int>& bert
     return Done{};
 }
 
-Status writeCharges(const QSqlDatabase& db, int bookingId, const QList<Pricing::Line>& charges)
+Status writeCharges(const QSqlDatabase& db, int bookingId, const QList<Pricing::Line>& charges, bool fresh)
 {
-    const auto stored = BookingStore::chargeLines(db, bookingId);
+    const auto stored =
+        fresh ? Result<QList<Pricing::Line>>(QList<Pricing::Line>()) : BookingStore::chargeLines(db, bookingId);
     if (!stored)
         return stored.failure();
     QString error;
@@ -73,11 +74,12 @@ Status writeCharges(const QSqlDatabase& db, int bookingId, const QList<Pricing::
 
 } // namespace
 
-Status write(const QSqlDatabase& db, int bookingId, const QList<int>& berthIds, const QList<Pricing::Line>& charges)
+Status write(const QSqlDatabase& db, int bookingId, const QList<int>& berthIds, const QList<Pricing::Line>& charges,
+             bool fresh)
 {
-    if (const Status berths = writeBerths(db, bookingId, berthIds); !berths)
+    if (const Status berths = writeBerths(db, bookingId, berthIds, fresh); !berths)
         return berths;
-    return writeCharges(db, bookingId, charges);
+    return writeCharges(db, bookingId, charges, fresh);
 }
 
 } // namespace BookingLines

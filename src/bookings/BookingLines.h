@@ -10,7 +10,9 @@
 /// unchanged save writes nothing there and the booking's history names just the berths and lines that changed.
 namespace BookingLines {
 
-/// Inside the booking's saving transaction: the berths become berthIds and the lines charges (numbered from 1).
-Status write(const QSqlDatabase& db, int bookingId, const QList<int>& berthIds, const QList<Pricing::Line>& charges);
+/// Inside the booking's saving transaction: the berths become berthIds and the lines charges (numbered from 1). A
+/// booking just added (fresh) has none stored, so nothing is read.
+Status write(const QSqlDatabase& db, int bookingId, const QList<int>& berthIds, const QList<Pricing::Line>& charges,
+             bool fresh);
 
 } // namespace BookingLines

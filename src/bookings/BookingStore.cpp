@@ -481,7 +481,8 @@ Result<SavedBooking> saveBooking(const QSqlDatabase& db, const BookingRecord& ty
             return databaseFailure(goneText());
         saved.id = booking.id;
     }
-    if (const Status lines = BookingLines::write(db, saved.id, booking.berthIds, booking.charges); !lines)
+    if (const Status lines = BookingLines::write(db, saved.id, booking.berthIds, booking.charges, booking.id == 0);
+        !lines)
         return lines.failure();
     if (tx.commit(&error))
         return saved;

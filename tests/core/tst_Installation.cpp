@@ -77,9 +77,8 @@ private slots:
         tables.sort();
         QCOMPARE(tables.join(u' '),
                  u"berth berthblock berthlistversion berthmonth berthtype blockedbooking boat booking bookingberth "
-                 u"bookingcharge bookingmonth calendarmonth company creditnote customer invtemp owner payment "
-                 u"paymentmethod rate "
-                 u"season settings tax waitingentry"_s);
+                 u"bookingcharge bookinghistory bookingmonth calendarmonth closedperiod company creditnote customer "
+                 u"invtemp owner payment paymentmethod rate season settings tax waitingentry"_s);
     }
 
     // A database of the release before seasons and taxes (on a server the first version there was) gains them on
