@@ -13,11 +13,6 @@
 namespace BookingHistory {
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("BookingHistory", text);
-}
-
 enum class Shape
 {
     Text,
@@ -37,36 +32,41 @@ struct Field
 const QHash<QString, Field>& fields()
 {
     static const QHash<QString, Field> all = {
-        {QStringLiteral("customerid"), {tr("Customer number")}},
-        {QStringLiteral("fromdate"), {tr("Arrival"), Shape::Date}},
-        {QStringLiteral("todate"), {tr("Departure"), Shape::Date}},
-        {QStringLiteral("bookedby"), {tr("Booked by")}},
-        {QStringLiteral("notes"), {tr("Notes")}},
-        {QStringLiteral("noadults"), {tr("Adults")}},
-        {QStringLiteral("nokids"), {tr("Children")}},
-        {QStringLiteral("costofhire"), {tr("Cost of hire"), Shape::Money}},
-        {QStringLiteral("othercharges"), {tr("Other charges"), Shape::Money}},
-        {QStringLiteral("vat"), {tr("VAT"), Shape::Money}},
-        {QStringLiteral("totalpayable"), {tr("Total payable"), Shape::Money}},
-        {QStringLiteral("paymentmethodid"), {tr("Payment method number")}},
-        {QStringLiteral("creditcardtype"), {tr("Card type")}},
-        {QStringLiteral("berthconfirmationnumber"), {tr("Confirmation number")}},
-        {QStringLiteral("guestconfirmationnumber"), {tr("Guest's confirmation number")}},
-        {QStringLiteral("powerrequirements"), {tr("Power")}},
-        {QStringLiteral("clubmember"), {tr("Club member"), Shape::YesNo}},
-        {QStringLiteral("taxrate"), {tr("Tax rate (hundredths of a per cent)")}},
-        {QStringLiteral("boatid"), {tr("Boat number")}},
-        {QStringLiteral("cancelled"), {tr("Cancelled"), Shape::YesNo}},
-        {QStringLiteral("cancelledberths"), {tr("Berths when cancelled")}},
-        {QStringLiteral("invoicenumber"), {tr("Invoice number")}},
-        {QStringLiteral("status"), {tr("Stay"), Shape::Stay}},
-        {QStringLiteral("arrivedat"), {tr("Checked in"), Shape::Date}},
-        {QStringLiteral("arriveddesk"), {tr("Checked in at")}},
-        {QStringLiteral("departedat"), {tr("Checked out"), Shape::Date}},
-        {QStringLiteral("departeddesk"), {tr("Checked out at")}},
-        {QStringLiteral("depositdue"), {tr("Deposit agreed"), Shape::Money}},
-        {QStringLiteral("depositby"), {tr("Deposit due by"), Shape::Date}},
-        {QStringLiteral("balanceby"), {tr("Balance due by"), Shape::Date}},
+        {QStringLiteral("customerid"), {QCoreApplication::translate("BookingHistory", "Customer number")}},
+        {QStringLiteral("fromdate"), {QCoreApplication::translate("BookingHistory", "Arrival"), Shape::Date}},
+        {QStringLiteral("todate"), {QCoreApplication::translate("BookingHistory", "Departure"), Shape::Date}},
+        {QStringLiteral("bookedby"), {QCoreApplication::translate("BookingHistory", "Booked by")}},
+        {QStringLiteral("notes"), {QCoreApplication::translate("BookingHistory", "Notes")}},
+        {QStringLiteral("noadults"), {QCoreApplication::translate("BookingHistory", "Adults")}},
+        {QStringLiteral("nokids"), {QCoreApplication::translate("BookingHistory", "Children")}},
+        {QStringLiteral("costofhire"), {QCoreApplication::translate("BookingHistory", "Cost of hire"), Shape::Money}},
+        {QStringLiteral("othercharges"),
+         {QCoreApplication::translate("BookingHistory", "Other charges"), Shape::Money}},
+        {QStringLiteral("vat"), {QCoreApplication::translate("BookingHistory", "VAT"), Shape::Money}},
+        {QStringLiteral("totalpayable"),
+         {QCoreApplication::translate("BookingHistory", "Total payable"), Shape::Money}},
+        {QStringLiteral("paymentmethodid"), {QCoreApplication::translate("BookingHistory", "Payment method number")}},
+        {QStringLiteral("creditcardtype"), {QCoreApplication::translate("BookingHistory", "Card type")}},
+        {QStringLiteral("berthconfirmationnumber"),
+         {QCoreApplication::translate("BookingHistory", "Confirmation number")}},
+        {QStringLiteral("guestconfirmationnumber"),
+         {QCoreApplication::translate("BookingHistory", "Guest's confirmation number")}},
+        {QStringLiteral("powerrequirements"), {QCoreApplication::translate("BookingHistory", "Power")}},
+        {QStringLiteral("clubmember"), {QCoreApplication::translate("BookingHistory", "Club member"), Shape::YesNo}},
+        {QStringLiteral("taxrate"),
+         {QCoreApplication::translate("BookingHistory", "Tax rate (hundredths of a per cent)")}},
+        {QStringLiteral("boatid"), {QCoreApplication::translate("BookingHistory", "Boat number")}},
+        {QStringLiteral("cancelled"), {QCoreApplication::translate("BookingHistory", "Cancelled"), Shape::YesNo}},
+        {QStringLiteral("cancelledberths"), {QCoreApplication::translate("BookingHistory", "Berths when cancelled")}},
+        {QStringLiteral("invoicenumber"), {QCoreApplication::translate("BookingHistory", "Invoice number")}},
+        {QStringLiteral("status"), {QCoreApplication::translate("BookingHistory", "Stay"), Shape::Stay}},
+        {QStringLiteral("arrivedat"), {QCoreApplication::translate("BookingHistory", "Checked in"), Shape::Date}},
+        {QStringLiteral("arriveddesk"), {QCoreApplication::translate("BookingHistory", "Checked in at")}},
+        {QStringLiteral("departedat"), {QCoreApplication::translate("BookingHistory", "Checked out"), Shape::Date}},
+        {QStringLiteral("departeddesk"), {QCoreApplication::translate("BookingHistory", "Checked out at")}},
+        {QStringLiteral("depositdue"), {QCoreApplication::translate("BookingHistory", "Deposit agreed"), Shape::Money}},
+        {QStringLiteral("depositby"), {QCoreApplication::translate("BookingHistory", "Deposit due by"), Shape::Date}},
+        {QStringLiteral("balanceby"), {QCoreApplication::translate("BookingHistory", "Balance due by"), Shape::Date}},
     };
     return all;
 }
@@ -95,7 +95,8 @@ QString shown(Shape shape, const QVariant& value)
     case Shape::Date:
         return dateShown(text);
     case Shape::YesNo:
-        return text.toInt() != 0 ? tr("Yes") : tr("No");
+        return text.toInt() != 0 ? QCoreApplication::translate("BookingHistory", "Yes")
+                                 : QCoreApplication::translate("BookingHistory", "No");
     case Shape::Stay:
         return CheckIn::stayText(CheckIn::stayOf(text.toInt()));
     case Shape::Text:
@@ -110,7 +111,8 @@ QString period(const QVariant& value)
     if (value.isNull())
         return {};
     const QStringList parts = value.toString().split(u'|');
-    return tr("%1 to %2").arg(dateShown(parts.value(0)), dateShown(parts.value(1)));
+    return QCoreApplication::translate("BookingHistory", "%1 to %2")
+        .arg(dateShown(parts.value(0)), dateShown(parts.value(1)));
 }
 
 // "berth|season|unit|quantity|rate|amount" of a charge line.
@@ -121,8 +123,10 @@ QString chargeLine(const QVariant& value)
     const QStringList parts = value.toString().split(u'|');
     if (parts.size() != 6)
         return value.toString();
-    const QString season = parts.at(1).isEmpty() ? tr("daily charge") : parts.at(1);
-    return tr("%1, %2: %3 x %4 = %5").arg(parts.at(0), season, parts.at(3), amount(parts.at(4)), amount(parts.at(5)));
+    const QString season =
+        parts.at(1).isEmpty() ? QCoreApplication::translate("BookingHistory", "daily charge") : parts.at(1);
+    return QCoreApplication::translate("BookingHistory", "%1, %2: %3 x %4 = %5")
+        .arg(parts.at(0), season, parts.at(3), amount(parts.at(4)), amount(parts.at(5)));
 }
 
 Change describe(const QSqlQuery& q)
@@ -137,7 +141,8 @@ Change describe(const QSqlQuery& q)
     const bool removed = action == QStringLiteral("delete");
     if (table == QStringLiteral("booking")) {
         if (added || removed) {
-            change.what = added ? tr("Booking made") : tr("Booking deleted");
+            change.what = added ? QCoreApplication::translate("BookingHistory", "Booking made")
+                                : QCoreApplication::translate("BookingHistory", "Booking deleted");
             (added ? change.after : change.before) = period(added ? after : before);
             return change;
         }
@@ -146,18 +151,21 @@ Change describe(const QSqlQuery& q)
         change.before = shown(known.shape, before);
         change.after = shown(known.shape, after);
     } else if (table == QStringLiteral("bookingberth")) {
-        change.what = added ? tr("Berth added") : removed ? tr("Berth removed") : tr("Berth changed");
+        change.what = added     ? QCoreApplication::translate("BookingHistory", "Berth added")
+                      : removed ? QCoreApplication::translate("BookingHistory", "Berth removed")
+                                : QCoreApplication::translate("BookingHistory", "Berth changed");
         change.before = before.toString();
         change.after = after.toString();
     } else if (table == QStringLiteral("bookingcharge")) {
-        change.what = added ? tr("Charge line added") : tr("Charge line removed");
+        change.what = added ? QCoreApplication::translate("BookingHistory", "Charge line added")
+                            : QCoreApplication::translate("BookingHistory", "Charge line removed");
         change.before = chargeLine(before);
         change.after = chargeLine(after);
     } else if (table == QStringLiteral("payment")) {
         const int kind = field.toInt();
         change.what = kind >= 1 && kind <= static_cast<int>(Ledger::Kind::CreditUsed)
                           ? Ledger::kindText(static_cast<Ledger::Kind>(kind))
-                          : tr("Ledger line");
+                          : QCoreApplication::translate("BookingHistory", "Ledger line");
         change.after = amount(after.toString());
     } else {
         change.what = table + u' ' + field;
@@ -198,14 +206,22 @@ Doc::Document document(const QList<Change>& changes, const QString& heading)
             cells << Doc::Cell{texts.at(i), Shares[i]};
         return Doc::row(cells, Doc::Style{.pointSize = 9, .bold = bold, .spaceAfter = 1});
     };
-    doc.pageHeader << line({tr("When"), tr("Change"), tr("Before"), tr("After"), tr("Who"), tr("Desk")}, true)
+    doc.pageHeader << line({QCoreApplication::translate("BookingHistory", "When"),
+                            QCoreApplication::translate("BookingHistory", "Change"),
+                            QCoreApplication::translate("BookingHistory", "Before"),
+                            QCoreApplication::translate("BookingHistory", "After"),
+                            QCoreApplication::translate("BookingHistory", "Who"),
+                            QCoreApplication::translate("BookingHistory", "Desk")},
+                           true)
                    << Doc::rule();
-    doc.pageFooter << Doc::text(tr("Page %p of %P"), Doc::Style{.pointSize = 8, .align = Qt::AlignRight});
+    doc.pageFooter << Doc::text(QCoreApplication::translate("BookingHistory", "Page %p of %P"),
+                                Doc::Style{.pointSize = 8, .align = Qt::AlignRight});
     for (const Change& c : changes)
         doc.body << Doc::Record{
             line({DateTimes::dateTimeText(c.when), c.what, c.before, c.after, c.who, c.desk}, false)};
     if (changes.isEmpty())
-        doc.body << Doc::Record{Doc::text(tr("No changes are recorded for this booking."))};
+        doc.body << Doc::Record{
+            Doc::text(QCoreApplication::translate("BookingHistory", "No changes are recorded for this booking."))};
     return doc;
 }
 

@@ -19,11 +19,6 @@ QDate fromKey(const QString& month)
 {
     return QDate::fromString(month + QStringLiteral("-01"), QStringLiteral("yyyy-MM-dd"));
 }
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("ClosedPeriods", text);
-}
-
 // The latest row of each month says whether it is closed.
 const QString ClosedNow = QStringLiteral(
     "SELECT c.Month FROM ClosedPeriod c WHERE c.Closed = 1 AND c.ID = (SELECT MAX(ID) FROM ClosedPeriod WHERE Month = "
@@ -39,8 +34,9 @@ Status addRow(const QSqlDatabase& db, const QDate& day, bool closed)
     if (!now)
         return now.failure();
     if (*now == closed)
-        return conflict(closed ? tr("%1 is already closed.").arg(monthName(day))
-                               : tr("%1 is not closed.").arg(monthName(day)));
+        return conflict(closed
+                            ? QCoreApplication::translate("ClosedPeriods", "%1 is already closed.").arg(monthName(day))
+                            : QCoreApplication::translate("ClosedPeriods", "%1 is not closed.").arg(monthName(day)));
     QString error;
     if (!Sql::exec(
             db, QStringLiteral("INSERT INTO ClosedPeriod (Month, Closed, Who, Desk, ChangedAt) VALUES (?, ?, ?, ?, ?)"),
@@ -50,8 +46,9 @@ Status addRow(const QSqlDatabase& db, const QDate& day, bool closed)
         !tx.commit(&error)) {
         // A server refuses a role that may not (its row-level security), in its own words.
         if (error.contains(QStringLiteral("row-level security")) || error.contains(QStringLiteral("permission")))
-            return refused(closed ? tr("Only a manager may close a month.")
-                                  : tr("Only an administrator may reopen a month."));
+            return refused(
+                closed ? QCoreApplication::translate("ClosedPeriods", "Only a manager may close a month.")
+                       : QCoreApplication::translate("ClosedPeriods", "Only an administrator may reopen a month."));
         return databaseFailure(error);
     }
     return Done{};
@@ -111,16 +108,18 @@ Result<QList<Entry>> record(const QSqlDatabase& db)
 Status close(const QSqlDatabase& db, const QDate& day, const QDate& today)
 {
     if (!day.isValid() || day.year() < 2000 || day.year() > 2100)
-        return refused(tr("Choose a month from 2000 to 2100."));
+        return refused(QCoreApplication::translate("ClosedPeriods", "Choose a month from 2000 to 2100."));
     if (QDate(day.year(), day.month(), 1) >= QDate(today.year(), today.month(), 1))
-        return refused(tr("%1 is not over yet: a month is closed once it has ended.").arg(monthName(day)));
+        return refused(
+            QCoreApplication::translate("ClosedPeriods", "%1 is not over yet: a month is closed once it has ended.")
+                .arg(monthName(day)));
     return addRow(db, day, true);
 }
 
 Status reopen(const QSqlDatabase& db, const QDate& day)
 {
     if (!day.isValid())
-        return refused(tr("Choose a month to reopen."));
+        return refused(QCoreApplication::translate("ClosedPeriods", "Choose a month to reopen."));
     return addRow(db, day, false);
 }
 
@@ -134,8 +133,10 @@ QString monthName(const QDate& day)
 
 QString refusal(const QDate& day)
 {
-    return tr("%1 is closed: its bookings and ledger lines are kept as they are. Put it right with a correction "
-              "dated today.")
+    return QCoreApplication::translate(
+               "ClosedPeriods",
+               "%1 is closed: its bookings and ledger lines are kept as they are. Put it right with a correction "
+               "dated today.")
         .arg(monthName(day));
 }
 

@@ -11,28 +11,26 @@
 namespace ServerRoles {
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("ServerRoles", text);
-}
-
 constexpr qsizetype LongestPassword = 1024;
 
 std::optional<Failure> nameFault(const QSqlDatabase& db, const QString& login)
 {
     if (Dialect::of(db).kind() != Engine::PostgreSQL)
-        return refused(tr("Logins are kept by a database server; a file has none."));
+        return refused(
+            QCoreApplication::translate("ServerRoles", "Logins are kept by a database server; a file has none."));
     if (!isPlainName(login))
-        return refused(tr("A login is 1 to 63 lower-case letters, digits and _, starting with a letter, and not one "
-                          "the server or the program keeps for itself."));
+        return refused(QCoreApplication::translate(
+            "ServerRoles", "A login is 1 to 63 lower-case letters, digits and _, starting with a letter, and not one "
+                           "the server or the program keeps for itself."));
     return std::nullopt;
 }
 std::optional<Failure> passwordFault(const QString& password)
 {
     if (password.isEmpty())
-        return refused(tr("A login needs a password."));
+        return refused(QCoreApplication::translate("ServerRoles", "A login needs a password."));
     if (password.size() > LongestPassword)
-        return refused(tr("A password is at most %1 characters.").arg(LongestPassword));
+        return refused(
+            QCoreApplication::translate("ServerRoles", "A password is at most %1 characters.").arg(LongestPassword));
     return std::nullopt;
 }
 
@@ -103,7 +101,8 @@ Status refuseUnlessOurs(const QSqlDatabase& db, const QString& login)
     if (!ours)
         return ours.failure();
     if (!*ours)
-        return refused(tr("%1 is not a login of Zem Harbour's roles.").arg(login));
+        return refused(
+            QCoreApplication::translate("ServerRoles", "%1 is not a login of Zem Harbour's roles.").arg(login));
     return Done{};
 }
 
@@ -146,7 +145,7 @@ Status createLogin(const QSqlDatabase& db, const QString& login, const QString& 
         if (!exists)
             return databaseFailure(*error);
         if (exists->toInt() > 0)
-            return conflict(tr("The login %1 exists already.").arg(login));
+            return conflict(QCoreApplication::translate("ServerRoles", "The login %1 exists already.").arg(login));
         // INHERIT: a login acts with its group's rights without SET ROLE.
         if (const Status made =
                 run(db, QStringLiteral("'CREATE ROLE %I LOGIN INHERIT PASSWORD %L', ?, ?"), {login, password}, error);
