@@ -20,9 +20,14 @@ void answer(sqlite3_context* context, const QString& text)
     const QByteArray utf8 = text.toUtf8();
     sqlite3_result_text(context, utf8.constData(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT);
 }
+// The user, or the machine when no user is known (as Actor::label does): the same text on both engines.
+QString actorName(const Actor::Who& who)
+{
+    return who.user.isEmpty() ? who.machine : who.user;
+}
 void actorFunction(sqlite3_context* context, int, sqlite3_value**)
 {
-    answer(context, Actor::current().user);
+    answer(context, actorName(Actor::current()));
 }
 void deskFunction(sqlite3_context* context, int, sqlite3_value**)
 {
@@ -63,7 +68,7 @@ Status tellServer(const QSqlDatabase& db)
     const Actor::Who who = Actor::current();
     QString error;
     if (!Sql::exec(db, QStringLiteral("SELECT set_config('zem.actor', ?, false), set_config('zem.desk', ?, false)"),
-                   {who.user, who.machine}, &error))
+                   {actorName(who), who.machine}, &error))
         return databaseFailure(error);
     return Done{};
 }

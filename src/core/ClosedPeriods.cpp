@@ -40,7 +40,7 @@ Status addRow(const QSqlDatabase& db, const QDate& day, bool closed)
     QString error;
     if (!Sql::exec(
             db, QStringLiteral("INSERT INTO ClosedPeriod (Month, Closed, Who, Desk, ChangedAt) VALUES (?, ?, ?, ?, ?)"),
-            {key(day), closed ? 1 : 0, who.user, who.machine,
+            {key(day), closed ? 1 : 0, who.user.isEmpty() ? who.machine : who.user, who.machine,
              DateTimes::dbDateTime(DateTimes::wallTime(QDate::currentDate(), QTime::currentTime()))},
             &error) ||
         !tx.commit(&error)) {

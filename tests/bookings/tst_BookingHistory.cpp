@@ -1,4 +1,5 @@
 #include "bookings/BookingHistory.h"
+#include "bookings/BookingHistoryDialog.h"
 #include "bookings/BookingStore.h"
 #include "bookings/CheckIn.h"
 #include "bookings/Ledger.h"
@@ -6,6 +7,8 @@
 #include "core/Actor.h"
 #include "core/ClosedPeriods.h"
 #include "core/Dialect.h"
+
+#include <QTreeWidget>
 
 namespace {
 Money pounds(qint64 p)
@@ -170,6 +173,14 @@ private slots:
         QCOMPARE(changes->last().what, u"Departure"_s);
         QCOMPARE(changes->last().after, DateTimes::dateTimeText(at(7, 5, 10)));
         QCOMPARE(changes->last().who, u"Ben Ward"_s);
+        // The summary's History list shows the same, and prints it.
+        BookingHistoryDialog dialog(m_install->services, 1, u"Booking 1"_s);
+        QVERIFY(dialog.load());
+        auto* list = dialog.findChild<QTreeWidget*>(u"lstHistory"_s);
+        QVERIFY(list && list->topLevelItemCount() == 6);
+        QCOMPARE(list->topLevelItem(5)->text(1), u"Departure"_s);
+        const Doc::Document printed = BookingHistory::document(*changes, u"Booking 1"_s);
+        QCOMPARE(printed.body.size(), 6);
     }
 
     void lifeIsRecorded_data()
