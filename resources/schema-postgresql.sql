@@ -716,23 +716,28 @@ DROP TRIGGER IF EXISTS BookingHistory_No_Truncate ON BookingHistory;
 CREATE TRIGGER BookingHistory_No_Truncate BEFORE TRUNCATE ON BookingHistory
     FOR EACH STATEMENT EXECUTE FUNCTION zem_history_append_only();
 
--- The writers run as the tables' owner, so a clerk's role writes history only by changing a booking.
+-- History rows come only from the triggers below: a row inserted by a statement of its own is refused, so a role
+-- that changes bookings still cannot write a history of its making.
+CREATE OR REPLACE FUNCTION zem_history_by_trigger() RETURNS trigger LANGUAGE plpgsql AS $$
+BEGIN
+    IF pg_trigger_depth() < 2 THEN
+        RAISE EXCEPTION 'A booking''s history is written by the database alone.';
+    END IF;
+    RETURN NEW;
+END $$;
+DROP TRIGGER IF EXISTS BookingHistory_By_Trigger ON BookingHistory;
+CREATE TRIGGER BookingHistory_By_Trigger BEFORE INSERT ON BookingHistory
+    FOR EACH ROW EXECUTE FUNCTION zem_history_by_trigger();
 CREATE OR REPLACE FUNCTION zem_history_row(changed BIGINT, tab TEXT, act TEXT, fld TEXT, o TEXT, n TEXT)
     RETURNS void LANGUAGE sql AS $$
     INSERT INTO BookingHistory (BookingID, TableName, Action, Field, OldValue, NewValue, Who, Desk, Login, ChangedAt)
     VALUES (changed, tab, act, fld, o, n, zem_actor(), zem_desk(), session_user,
             to_char(localtimestamp, 'YYYY-MM-DD HH24:MI:SS'))
 $$;
-REVOKE ALL ON FUNCTION zem_history_row(BIGINT, TEXT, TEXT, TEXT, TEXT, TEXT) FROM PUBLIC;
 CREATE OR REPLACE FUNCTION zem_berth_name(numbered BIGINT) RETURNS TEXT LANGUAGE sql STABLE AS $$
     SELECT coalesce((SELECT Name FROM Berth WHERE ID = numbered), numbered::text)
 $$;
-CREATE OR REPLACE FUNCTION zem_charge_text(c BookingCharge) RETURNS TEXT LANGUAGE sql IMMUTABLE AS $$
-    SELECT c.Berth || '|' || coalesce(c.Season, '') || '|' || c.Unit || '|' || c.Quantity || '|' || c.Rate || '|' ||
-           c.Amount
-$$;
-CREATE OR REPLACE FUNCTION zem_booking_history() RETURNS trigger LANGUAGE plpgsql SECURITY DEFINER
-    SET search_path FROM CURRENT AS $$
+CREATE OR REPLACE FUNCTION zem_booking_history() RETURNS trigger LANGUAGE plpgsql AS $$
 DECLARE
     o JSONB;
     n JSONB;
@@ -769,9 +774,13 @@ BEGIN
         END IF;
     ELSIF TG_TABLE_NAME = 'bookingcharge' THEN
         IF TG_OP = 'INSERT' THEN
-            PERFORM zem_history_row(NEW.BookingID, 'bookingcharge', 'insert', 'line', NULL, zem_charge_text(NEW));
+            PERFORM zem_history_row(NEW.BookingID, 'bookingcharge', 'insert', 'line', NULL,
+                                    NEW.Berth || '|' || coalesce(NEW.Season, '') || '|' || NEW.Unit || '|' ||
+                                    NEW.Quantity || '|' || NEW.Rate || '|' || NEW.Amount);
         ELSIF EXISTS (SELECT 1 FROM Booking WHERE ID = OLD.BookingID) THEN
-            PERFORM zem_history_row(OLD.BookingID, 'bookingcharge', 'delete', 'line', zem_charge_text(OLD), NULL);
+            PERFORM zem_history_row(OLD.BookingID, 'bookingcharge', 'delete', 'line',
+                                    OLD.Berth || '|' || coalesce(OLD.Season, '') || '|' || OLD.Unit || '|' ||
+                                    OLD.Quantity || '|' || OLD.Rate || '|' || OLD.Amount, NULL);
         END IF;
     ELSE
         PERFORM zem_history_row(NEW.BookingID, 'payment', 'insert', NEW.Kind::text, NULL, NEW.Amount::text);
@@ -873,8 +882,8 @@ CREATE TRIGGER Payment_Closed BEFORE INSERT ON Payment
 --   zem_manager        a clerk, and also rates, seasons, taxes, company details, berths and their types, payment
 --                      methods, deletes of customers and owners, and closing a month;
 --   zem_administrator  a manager, who may also reopen a month; their logins may create the others' (CREATEROLE).
--- Nobody deletes or changes a ledger line, a history row or a closed period (the triggers above refuse even the
--- owner). Written only where the running role may make roles; run again, it changes nothing.
+-- Nobody deletes or changes a ledger line, a history row or a closed period, and history rows come only from the
+-- triggers (the triggers above refuse even the owner). Written only where the running role may make roles; run again, it changes nothing.
 DO $$
 DECLARE
     g TEXT;
@@ -904,7 +913,9 @@ BEGIN
     GRANT INSERT, UPDATE, DELETE ON Booking, BookingBerth, BookingCharge, InvTemp, Boat, WaitingEntry, BerthBlock,
         BlockedBooking, CreditNote, BookingPeriod, CalendarMonth, BerthMonth, BookingMonth, CustomerText TO zem_clerk;
     GRANT INSERT, UPDATE ON Customer, Owner TO zem_clerk;
-    GRANT INSERT ON Payment TO zem_clerk;
+    GRANT INSERT ON Payment, BookingHistory TO zem_clerk;
+    -- The triggers run with the role's rights: a temporary table of its own must not stand in for one of ours.
+    EXECUTE format('REVOKE TEMPORARY ON DATABASE %I FROM PUBLIC', current_database());
     GRANT UPDATE (LastInvoiceNumber, LastCreditNoteNumber) ON Company TO zem_clerk;
     GRANT INSERT, UPDATE, DELETE ON Rate, Season, Tax, Company, Berth, BerthType, PaymentMethod, Settings,
         BerthListVersion TO zem_manager;

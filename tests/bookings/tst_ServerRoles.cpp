@@ -52,6 +52,7 @@ private slots:
         QTest::newRow("administrator's role taken") << u"SET ROLE zem_administrator"_s;
         QTest::newRow("manager's role taken") << u"SET ROLE zem_manager"_s;
         QTest::newRow("trigger dropped") << u"DROP TRIGGER Booking_History ON Booking"_s;
+        QTest::newRow("history stood in for") << u"CREATE TEMP TABLE BookingHistory (ID INTEGER)"_s;
     }
     void clerkIsRefusedByTheServer()
     {

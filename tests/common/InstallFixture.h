@@ -192,9 +192,10 @@ inline QString dropHistorySql(bool server)
 {
     if (server)
         return u"DROP FUNCTION zem_booking_history() CASCADE; DROP FUNCTION zem_closed_guard() CASCADE; DROP FUNCTION "
-               u"zem_history_row(BIGINT, TEXT, TEXT, TEXT, TEXT, TEXT); DROP FUNCTION zem_charge_text(BookingCharge); "
-               u"DROP FUNCTION zem_berth_name(BIGINT); DROP FUNCTION zem_month_closed(TEXT); DROP TABLE "
+               u"zem_history_row(BIGINT, TEXT, TEXT, TEXT, TEXT, TEXT);"
+               u" DROP FUNCTION zem_berth_name(BIGINT); DROP FUNCTION zem_month_closed(TEXT); DROP TABLE "
                u"BookingHistory; DROP TABLE ClosedPeriod; DROP FUNCTION zem_history_append_only(); DROP FUNCTION "
+               u"zem_history_by_trigger(); DROP FUNCTION "
                u"zem_actor(); DROP FUNCTION zem_desk(); "_s;
     QString sql = u"DROP VIEW ClosedMonth; DROP TABLE BookingHistory; DROP TABLE ClosedPeriod; "_s;
     for (const char* trigger :
