@@ -3,6 +3,7 @@
 #include "BenchData.h"
 #include "bookings/BerthAvailability.h"
 #include "bookings/BoatFitting.h"
+#include "bookings/BookingHistory.h"
 #include "bookings/BookingStore.h"
 #include "bookings/FindBookingModel.h"
 #include "bookings/PeriodIndex.h"
@@ -208,11 +209,9 @@ void BM_PlainOverlapOneWeek(benchmark::State& state)
 }
 BENCHMARK(BM_PlainOverlapOneWeek)->Arg(200000)->Arg(2000000)->ArgName("bookings")->Unit(benchmark::kMillisecond);
 
-void BM_SaveTwoBerthBooking(benchmark::State& state)
+// Saves a two-berth booking per iteration after the generated history, on berths that are free then.
+void saveTwoBerthBookings(benchmark::State& state, const QSqlDatabase& db, int bookings)
 {
-    const int bookings = BenchData::bookings(state.range(0));
-    const QSqlDatabase db = BenchData::open(bookings, QStringLiteral("save"), true);
-    // Each booking goes after the generated history, on berths that are free then.
     QDateTime from = DateTimes::wallTime(BenchData::sizes(bookings).until.addDays(30), QTime(9, 0));
     for (auto _ : state) {
         BookingRecord b;
@@ -230,7 +229,72 @@ void BM_SaveTwoBerthBooking(benchmark::State& state)
         from = from.addDays(4);
     }
 }
+
+void BM_SaveTwoBerthBooking(benchmark::State& state)
+{
+    const int bookings = BenchData::bookings(state.range(0));
+    saveTwoBerthBookings(state, BenchData::open(bookings, QStringLiteral("save"), true), bookings);
+}
 BENCHMARK(BM_SaveTwoBerthBooking)->Arg(200000)->Arg(2000000)->ArgName("bookings")->Unit(benchmark::kMillisecond);
+
+// The same save on a copy without the triggers that record a booking's history and guard closed months: what
+// they cost a save.
+void BM_SaveTwoBerthBookingUnrecorded(benchmark::State& state)
+{
+    const int bookings = BenchData::bookings(state.range(0));
+    const QSqlDatabase db = BenchData::open(bookings, QStringLiteral("save"), true);
+    QString dropped;
+    for (const char* trigger : {"Booking_History_Insert", "BookingBerth_History_Insert", "BookingCharge_History_Insert",
+                                "Payment_History_Insert", "Booking_Closed_Insert", "BookingBerth_Closed_Insert",
+                                "BookingCharge_Closed_Insert", "Payment_Closed_Insert"})
+        dropped += QStringLiteral("DROP TRIGGER %1; ").arg(QLatin1String(trigger));
+    if (!Sql::execScript(db, dropped)) {
+        state.SkipWithError("the triggers could not be dropped");
+        return;
+    }
+    saveTwoBerthBookings(state, db, bookings);
+}
+BENCHMARK(BM_SaveTwoBerthBookingUnrecorded)->Arg(200000)->ArgName("bookings")->Unit(benchmark::kMillisecond);
+
+// The History list of a booking changed 500 times, read and put into words as the list shows it: on a file, the
+// busy harbour's copy; on a server, a database of its own (the read is one range of the history's index).
+void BM_BookingHistory500(benchmark::State& state)
+{
+    const bool server = state.range(0) == 1;
+    const QSqlDatabase db = server ? BenchData::openServer(QStringLiteral("history"), QStringLiteral("history"))
+                                   : BenchData::open(BenchData::bookings(200000), QStringLiteral("history"), true);
+    QString error;
+    const auto id = Sql::insertReturningId(
+        db,
+        QStringLiteral("INSERT INTO Booking (CustomerID, FromDate, ToDate, CostOfHire) VALUES (1, '2031-05-01 "
+                       "14:00:00', '2031-05-04 10:00:00', 1000000)"),
+        {}, &error);
+    if (!id) {
+        state.SkipWithError(qPrintable(error));
+        return;
+    }
+    {
+        Sql::Transaction tx(db);
+        for (int i = 1; i < 500; ++i)
+            Sql::exec(
+                db,
+                i % 2 ? QStringLiteral("UPDATE Booking SET Notes = ? WHERE ID = ?")
+                      : QStringLiteral("UPDATE Booking SET CostOfHire = CostOfHire + 10000, Notes = ? WHERE ID = ?"),
+                {QStringLiteral("change %1").arg(i), *id});
+        tx.commit();
+    }
+    qint64 rows = 0;
+    for (auto _ : state) {
+        const auto changes = BookingHistory::read(db, static_cast<int>(*id));
+        if (!changes || changes->size() < 500) {
+            state.SkipWithError("the history could not be read");
+            break;
+        }
+        rows += changes->size();
+    }
+    state.counters["rows"] = BenchData::perIteration(double(rows));
+}
+BENCHMARK(BM_BookingHistory500)->Arg(0)->Arg(1)->ArgName("server")->Unit(benchmark::kMillisecond);
 
 // Find Booking as it opens: the one query over every booking with its customer and a screenful of cells.
 void BM_FindBookingOpen(benchmark::State& state)

@@ -868,3 +868,271 @@ CREATE TABLE IF NOT EXISTS Approval (
 );
 CREATE INDEX IF NOT EXISTS IX_Approval_At ON Approval (ApprovedAt);
 -- staff: end
+
+-- history: begin
+-- Every change to a booking, its berths, its charge lines and its ledger, written by the triggers below in the
+-- transaction of the change, so no path can leave one out, and never changed or deleted. TableName and Field are
+-- in lower case; Action is 'insert', 'update' or 'delete'; a booking made or deleted keeps 'from|to', a charge line
+-- 'berth|season|unit|quantity|rate|amount', a ledger line its Kind in Field and its Amount. Who and Desk are what
+-- the program set for the session (zem.actor, zem.desk), else the role signed in; Login is always that role.
+-- Card numbers and the paid amount (the ledger's lines say it) are left out.
+CREATE TABLE IF NOT EXISTS BookingHistory (
+    ID BIGSERIAL PRIMARY KEY,
+    BookingID INTEGER NOT NULL,
+    TableName TEXT NOT NULL,
+    Action TEXT NOT NULL,
+    Field TEXT,
+    OldValue TEXT,
+    NewValue TEXT,
+    Who TEXT,
+    Desk TEXT,
+    Login TEXT,
+    ChangedAt TEXT NOT NULL
+);
+CREATE INDEX IF NOT EXISTS IX_BookingHistory_Booking ON BookingHistory (BookingID, ID);
+
+CREATE OR REPLACE FUNCTION zem_actor() RETURNS TEXT LANGUAGE sql STABLE AS $$
+    SELECT coalesce(nullif(current_setting('zem.actor', true), ''), session_user::text)
+$$;
+CREATE OR REPLACE FUNCTION zem_desk() RETURNS TEXT LANGUAGE sql STABLE AS $$
+    SELECT coalesce(nullif(current_setting('zem.desk', true), ''), host(inet_client_addr()), '')
+$$;
+CREATE OR REPLACE FUNCTION zem_history_append_only() RETURNS trigger LANGUAGE plpgsql AS $$
+BEGIN
+    RAISE EXCEPTION '%', CASE WHEN TG_TABLE_NAME = 'closedperiod'
+        THEN 'A closed period is reopened by a new row, never changed or deleted.'
+        ELSE 'A booking''s history is never changed or deleted.' END;
+END $$;
+DROP TRIGGER IF EXISTS BookingHistory_Append_Only ON BookingHistory;
+CREATE TRIGGER BookingHistory_Append_Only BEFORE UPDATE OR DELETE ON BookingHistory
+    FOR EACH ROW EXECUTE FUNCTION zem_history_append_only();
+DROP TRIGGER IF EXISTS BookingHistory_No_Truncate ON BookingHistory;
+CREATE TRIGGER BookingHistory_No_Truncate BEFORE TRUNCATE ON BookingHistory
+    FOR EACH STATEMENT EXECUTE FUNCTION zem_history_append_only();
+
+-- History rows come only from the triggers below: a row inserted by a statement of its own is refused, so a role
+-- that changes bookings still cannot write a history of its making.
+CREATE OR REPLACE FUNCTION zem_history_by_trigger() RETURNS trigger LANGUAGE plpgsql AS $$
+BEGIN
+    IF pg_trigger_depth() < 2 THEN
+        RAISE EXCEPTION 'A booking''s history is written by the database alone.';
+    END IF;
+    RETURN NEW;
+END $$;
+DROP TRIGGER IF EXISTS BookingHistory_By_Trigger ON BookingHistory;
+CREATE TRIGGER BookingHistory_By_Trigger BEFORE INSERT ON BookingHistory
+    FOR EACH ROW EXECUTE FUNCTION zem_history_by_trigger();
+CREATE OR REPLACE FUNCTION zem_history_row(changed BIGINT, tab TEXT, act TEXT, fld TEXT, o TEXT, n TEXT)
+    RETURNS void LANGUAGE sql AS $$
+    INSERT INTO BookingHistory (BookingID, TableName, Action, Field, OldValue, NewValue, Who, Desk, Login, ChangedAt)
+    VALUES (changed, tab, act, fld, o, n, zem_actor(), zem_desk(), session_user,
+            to_char(localtimestamp, 'YYYY-MM-DD HH24:MI:SS'))
+$$;
+CREATE OR REPLACE FUNCTION zem_berth_name(numbered BIGINT) RETURNS TEXT LANGUAGE sql STABLE AS $$
+    SELECT coalesce((SELECT Name FROM Berth WHERE ID = numbered), numbered::text)
+$$;
+CREATE OR REPLACE FUNCTION zem_booking_history() RETURNS trigger LANGUAGE plpgsql AS $$
+DECLARE
+    o JSONB;
+    n JSONB;
+    k TEXT;
+BEGIN
+    IF TG_TABLE_NAME = 'booking' THEN
+        IF TG_OP = 'INSERT' THEN
+            PERFORM zem_history_row(NEW.ID, 'booking', 'insert', NULL, NULL,
+                                    coalesce(NEW.FromDate, '') || '|' || coalesce(NEW.ToDate, ''));
+        ELSIF TG_OP = 'DELETE' THEN
+            PERFORM zem_history_row(OLD.ID, 'booking', 'delete', NULL,
+                                    coalesce(OLD.FromDate, '') || '|' || coalesce(OLD.ToDate, ''), NULL);
+        ELSE
+            o := to_jsonb(OLD);
+            n := to_jsonb(NEW);
+            FOREACH k IN ARRAY ARRAY['customerid', 'fromdate', 'todate', 'bookedby', 'notes', 'noadults', 'nokids', 'costofhire',
+                        'othercharges', 'vat', 'totalpayable', 'paymentmethodid', 'creditcardtype',
+                        'berthconfirmationnumber', 'guestconfirmationnumber', 'powerrequirements', 'clubmember', 'taxrate',
+                        'boatid', 'cancelled', 'cancelledberths', 'invoicenumber', 'status', 'arrivedat', 'arriveddesk',
+                        'departedat', 'departeddesk', 'depositdue', 'depositby', 'balanceby'] LOOP
+                IF (o -> k) IS DISTINCT FROM (n -> k) THEN
+                    PERFORM zem_history_row(NEW.ID, 'booking', 'update', k, o ->> k, n ->> k);
+                END IF;
+            END LOOP;
+        END IF;
+    ELSIF TG_TABLE_NAME = 'bookingberth' THEN
+        IF TG_OP = 'INSERT' THEN
+            PERFORM zem_history_row(NEW.BookingID, 'bookingberth', 'insert', 'berthid', NULL, zem_berth_name(NEW.BerthID));
+        ELSIF TG_OP = 'UPDATE' THEN
+            PERFORM zem_history_row(NEW.BookingID, 'bookingberth', 'update', 'berthid', zem_berth_name(OLD.BerthID),
+                                    zem_berth_name(NEW.BerthID));
+        ELSIF EXISTS (SELECT 1 FROM Booking WHERE ID = OLD.BookingID) THEN
+            PERFORM zem_history_row(OLD.BookingID, 'bookingberth', 'delete', 'berthid', zem_berth_name(OLD.BerthID), NULL);
+        END IF;
+    ELSIF TG_TABLE_NAME = 'bookingcharge' THEN
+        IF TG_OP = 'INSERT' THEN
+            PERFORM zem_history_row(NEW.BookingID, 'bookingcharge', 'insert', 'line', NULL,
+                                    NEW.Berth || '|' || coalesce(NEW.Season, '') || '|' || NEW.Unit || '|' ||
+                                    NEW.Quantity || '|' || NEW.Rate || '|' || NEW.Amount);
+        ELSIF EXISTS (SELECT 1 FROM Booking WHERE ID = OLD.BookingID) THEN
+            PERFORM zem_history_row(OLD.BookingID, 'bookingcharge', 'delete', 'line',
+                                    OLD.Berth || '|' || coalesce(OLD.Season, '') || '|' || OLD.Unit || '|' ||
+                                    OLD.Quantity || '|' || OLD.Rate || '|' || OLD.Amount, NULL);
+        END IF;
+    ELSE
+        PERFORM zem_history_row(NEW.BookingID, 'payment', 'insert', NEW.Kind::text, NULL, NEW.Amount::text);
+    END IF;
+    RETURN NULL;
+END $$;
+DROP TRIGGER IF EXISTS Booking_History ON Booking;
+CREATE TRIGGER Booking_History AFTER INSERT OR UPDATE OR DELETE ON Booking
+    FOR EACH ROW EXECUTE FUNCTION zem_booking_history();
+DROP TRIGGER IF EXISTS BookingBerth_History ON BookingBerth;
+CREATE TRIGGER BookingBerth_History AFTER INSERT OR UPDATE OR DELETE ON BookingBerth
+    FOR EACH ROW EXECUTE FUNCTION zem_booking_history();
+DROP TRIGGER IF EXISTS BookingCharge_History ON BookingCharge;
+CREATE TRIGGER BookingCharge_History AFTER INSERT OR DELETE ON BookingCharge
+    FOR EACH ROW EXECUTE FUNCTION zem_booking_history();
+DROP TRIGGER IF EXISTS Payment_History ON Payment;
+CREATE TRIGGER Payment_History AFTER INSERT ON Payment
+    FOR EACH ROW EXECUTE FUNCTION zem_booking_history();
+
+-- A closed month: its bookings (by departure) and its ledger lines are kept as they are, and put right by lines
+-- dated now. Closing and reopening are both rows (Closed 1 or 0), never changed or deleted: a month is closed
+-- while its latest row says so.
+CREATE TABLE IF NOT EXISTS ClosedPeriod (
+    ID SERIAL PRIMARY KEY,
+    Month TEXT NOT NULL,
+    Closed INTEGER NOT NULL,
+    Who TEXT,
+    Desk TEXT,
+    ChangedAt TEXT NOT NULL
+);
+CREATE INDEX IF NOT EXISTS IX_ClosedPeriod_Month ON ClosedPeriod (Month, ID);
+DROP TRIGGER IF EXISTS ClosedPeriod_Append_Only ON ClosedPeriod;
+CREATE TRIGGER ClosedPeriod_Append_Only BEFORE UPDATE OR DELETE ON ClosedPeriod
+    FOR EACH ROW EXECUTE FUNCTION zem_history_append_only();
+DROP TRIGGER IF EXISTS ClosedPeriod_No_Truncate ON ClosedPeriod;
+CREATE TRIGGER ClosedPeriod_No_Truncate BEFORE TRUNCATE ON ClosedPeriod
+    FOR EACH STATEMENT EXECUTE FUNCTION zem_history_append_only();
+CREATE OR REPLACE FUNCTION zem_month_closed(moment TEXT) RETURNS BOOLEAN LANGUAGE sql STABLE AS $$
+    SELECT coalesce((SELECT Closed = 1 FROM ClosedPeriod WHERE Month = substr(moment, 1, 7) ORDER BY ID DESC LIMIT 1),
+                    false)
+$$;
+-- What the ledger keeps in step (the paid amount) and an invoice's number may still be written.
+CREATE OR REPLACE FUNCTION zem_closed_guard() RETURNS trigger LANGUAGE plpgsql AS $$
+DECLARE
+    departs TEXT;
+    closed BOOLEAN := false;
+BEGIN
+    IF TG_TABLE_NAME = 'payment' THEN
+        IF zem_month_closed(NEW.PaidAt) THEN
+            RAISE EXCEPTION 'The ledger of a closed month takes no lines: date the correction now.';
+        END IF;
+        RETURN NEW;
+    END IF;
+    IF TG_TABLE_NAME = 'booking' THEN
+        IF TG_OP <> 'INSERT' THEN
+            closed := zem_month_closed(OLD.ToDate);
+        END IF;
+        IF TG_OP <> 'DELETE' AND NOT closed THEN
+            closed := zem_month_closed(NEW.ToDate);
+        END IF;
+        IF closed AND TG_OP = 'UPDATE' THEN
+            closed := (to_jsonb(OLD) - 'amountpayed' - 'invoicenumber') IS DISTINCT FROM
+                      (to_jsonb(NEW) - 'amountpayed' - 'invoicenumber');
+        END IF;
+    ELSE
+        IF TG_OP = 'DELETE' THEN
+            SELECT ToDate INTO departs FROM Booking WHERE ID = OLD.BookingID;
+        ELSE
+            SELECT ToDate INTO departs FROM Booking WHERE ID = NEW.BookingID;
+        END IF;
+        closed := zem_month_closed(departs);
+    END IF;
+    IF closed THEN
+        RAISE EXCEPTION 'The booking departs in a closed month: it can only be corrected by lines dated now.';
+    END IF;
+    IF TG_OP = 'DELETE' THEN
+        RETURN OLD;
+    END IF;
+    RETURN NEW;
+END $$;
+DROP TRIGGER IF EXISTS Booking_Closed ON Booking;
+CREATE TRIGGER Booking_Closed BEFORE INSERT OR UPDATE OR DELETE ON Booking
+    FOR EACH ROW EXECUTE FUNCTION zem_closed_guard();
+DROP TRIGGER IF EXISTS BookingBerth_Closed ON BookingBerth;
+CREATE TRIGGER BookingBerth_Closed BEFORE INSERT OR UPDATE OR DELETE ON BookingBerth
+    FOR EACH ROW EXECUTE FUNCTION zem_closed_guard();
+DROP TRIGGER IF EXISTS BookingCharge_Closed ON BookingCharge;
+CREATE TRIGGER BookingCharge_Closed BEFORE INSERT OR UPDATE OR DELETE ON BookingCharge
+    FOR EACH ROW EXECUTE FUNCTION zem_closed_guard();
+DROP TRIGGER IF EXISTS Payment_Closed ON Payment;
+CREATE TRIGGER Payment_Closed BEFORE INSERT ON Payment
+    FOR EACH ROW EXECUTE FUNCTION zem_closed_guard();
+
+-- The server's roles. The installing administrator's role owns every table (and so passes every check here); each
+-- user of the program signs in with a login of their own, a member of one of three groups:
+--   zem_clerk          reads everything; writes bookings, their berths, charges and blocks, customers, boats, the
+--                      waiting list, ledger lines (add only), credit notes and the invoice and credit-note counters
+--                      of Company (those two columns only), and the indexes their triggers keep;
+--   zem_manager        a clerk, and also rates, seasons, taxes, company details, berths and their types, payment
+--                      methods, deletes of customers and owners, and closing a month;
+--   zem_administrator  a manager, who may also reopen a month; their logins may create the others' (CREATEROLE).
+-- Nobody deletes or changes a ledger line, a history row or a closed period, and history rows come only from the
+-- triggers (the triggers above refuse even the owner). Written only where the running role may make roles; run again, it changes nothing.
+DO $$
+DECLARE
+    g TEXT;
+BEGIN
+    IF NOT (SELECT rolsuper OR rolcreaterole FROM pg_roles WHERE rolname = current_user) THEN
+        RAISE NOTICE 'The roles zem_clerk, zem_manager and zem_administrator were not made: % may not make roles.',
+            current_user;
+        RETURN;
+    END IF;
+    FOREACH g IN ARRAY ARRAY['zem_clerk', 'zem_manager', 'zem_administrator'] LOOP
+        IF NOT EXISTS (SELECT 1 FROM pg_roles WHERE rolname = g) THEN
+            EXECUTE format('CREATE ROLE %I NOLOGIN NOINHERIT', g);
+        END IF;
+    END LOOP;
+    ALTER ROLE zem_clerk NOLOGIN INHERIT;
+    ALTER ROLE zem_manager NOLOGIN INHERIT;
+    ALTER ROLE zem_administrator NOLOGIN INHERIT;
+    GRANT zem_clerk TO zem_manager;
+    GRANT zem_manager TO zem_administrator;
+    EXECUTE format('GRANT USAGE ON SCHEMA %I TO zem_clerk', current_schema());
+    EXECUTE format('GRANT SELECT ON ALL TABLES IN SCHEMA %I TO zem_clerk', current_schema());
+    EXECUTE format('GRANT USAGE, SELECT, UPDATE ON ALL SEQUENCES IN SCHEMA %I TO zem_clerk', current_schema());
+    REVOKE ALL ON Rate, Season, Tax, Company, Berth, BerthType, PaymentMethod, Settings, BerthListVersion, Payment,
+        BookingHistory, ClosedPeriod, SchemaVersion, Customer, Owner FROM zem_clerk;
+    GRANT SELECT ON Rate, Season, Tax, Company, Berth, BerthType, PaymentMethod, Settings, BerthListVersion, Payment,
+        BookingHistory, ClosedPeriod, SchemaVersion, Customer, Owner TO zem_clerk;
+    GRANT INSERT, UPDATE, DELETE ON Booking, BookingBerth, BookingCharge, InvTemp, Boat, WaitingEntry, BerthBlock,
+        BlockedBooking, CreditNote, BookingPeriod, CalendarMonth, BerthMonth, BookingMonth, CustomerText TO zem_clerk;
+    GRANT INSERT, UPDATE ON Customer, Owner TO zem_clerk;
+    GRANT INSERT ON Payment, BookingHistory TO zem_clerk;
+    -- Contracts, imports and the outbox are the desk's daily work; terms, templates, users and their permissions
+    -- are set by managers and administrators. A clerk reads no one's password hash, and a sign-in counts only the
+    -- wrong tries.
+    GRANT INSERT, UPDATE, DELETE ON Contract, ContractBerth, ContractInstalment, ImportBatch, ImportMapping, Outbox
+        TO zem_clerk;
+    GRANT INSERT ON Approval TO zem_clerk;
+    REVOKE ALL ON StaffUser FROM zem_clerk;
+    GRANT SELECT (ID, Name, SignInName, SignInKey, Role, Active, FailedTries, LockedUntil, ChangeNumber) ON StaffUser
+        TO zem_clerk;
+    GRANT UPDATE (FailedTries, LockedUntil) ON StaffUser TO zem_clerk;
+    GRANT INSERT, UPDATE, DELETE ON ContractTerm, ContractRate, MailTemplate TO zem_manager;
+    GRANT SELECT, INSERT, UPDATE, DELETE ON StaffUser, RolePermission TO zem_administrator;
+    -- The triggers run with the role's rights: a temporary table of its own must not stand in for one of ours.
+    EXECUTE format('REVOKE TEMPORARY ON DATABASE %I FROM PUBLIC', current_database());
+    GRANT UPDATE (LastInvoiceNumber, LastCreditNoteNumber) ON Company TO zem_clerk;
+    GRANT INSERT, UPDATE, DELETE ON Rate, Season, Tax, Company, Berth, BerthType, PaymentMethod, Settings,
+        BerthListVersion TO zem_manager;
+    GRANT DELETE ON Customer, Owner TO zem_manager;
+    GRANT INSERT ON ClosedPeriod TO zem_manager;
+    ALTER TABLE ClosedPeriod ENABLE ROW LEVEL SECURITY;
+    DROP POLICY IF EXISTS ClosedPeriod_Read ON ClosedPeriod;
+    CREATE POLICY ClosedPeriod_Read ON ClosedPeriod FOR SELECT USING (true);
+    DROP POLICY IF EXISTS ClosedPeriod_Close ON ClosedPeriod;
+    CREATE POLICY ClosedPeriod_Close ON ClosedPeriod FOR INSERT TO zem_manager WITH CHECK (Closed = 1);
+    DROP POLICY IF EXISTS ClosedPeriod_Reopen ON ClosedPeriod;
+    CREATE POLICY ClosedPeriod_Reopen ON ClosedPeriod FOR INSERT TO zem_administrator WITH CHECK (true);
+END $$;
+-- history: end

@@ -810,4 +810,220 @@ CREATE TABLE IF NOT EXISTS Approval (
 CREATE INDEX IF NOT EXISTS IX_Approval_At ON Approval (ApprovedAt);
 -- staff: end
 
-PRAGMA user_version = 17;
+
+-- history: begin
+-- Every change to a booking, its berths, its charge lines and its ledger, written by the triggers below in the
+-- transaction of the change, so no path can leave one out, and never changed or deleted. TableName and Field are
+-- in lower case; Action is 'insert', 'update' or 'delete'; a booking made or deleted keeps 'from|to', a charge line
+-- 'berth|season|unit|quantity|rate|amount', a ledger line its Kind in Field and its Amount. Who and Desk come from
+-- zem_actor() and zem_desk(), which the program gives every connection it opens (on a server, Login is the role).
+-- Card numbers and the paid amount (the ledger's lines say it) are left out.
+CREATE TABLE IF NOT EXISTS BookingHistory (
+    ID INTEGER PRIMARY KEY,
+    BookingID INTEGER NOT NULL,
+    TableName TEXT NOT NULL,
+    Action TEXT NOT NULL,
+    Field TEXT,
+    OldValue TEXT,
+    NewValue TEXT,
+    Who TEXT,
+    Desk TEXT,
+    Login TEXT,
+    ChangedAt TEXT NOT NULL
+);
+CREATE INDEX IF NOT EXISTS IX_BookingHistory_Booking ON BookingHistory (BookingID, ID);
+CREATE TRIGGER IF NOT EXISTS BookingHistory_Never_Changed BEFORE UPDATE ON BookingHistory
+BEGIN
+    SELECT RAISE(ABORT, 'A booking''s history is never changed or deleted.');
+END;
+CREATE TRIGGER IF NOT EXISTS BookingHistory_Never_Deleted BEFORE DELETE ON BookingHistory
+BEGIN
+    SELECT RAISE(ABORT, 'A booking''s history is never changed or deleted.');
+END;
+
+CREATE TRIGGER IF NOT EXISTS Booking_History_Insert AFTER INSERT ON Booking
+BEGIN
+    INSERT INTO BookingHistory (BookingID, TableName, Action, Field, OldValue, NewValue, Who, Desk, ChangedAt)
+    VALUES (NEW.ID, 'booking', 'insert', NULL, NULL, coalesce(NEW.FromDate, '') || '|' || coalesce(NEW.ToDate, ''), zem_actor(), zem_desk(),
+            strftime('%Y-%m-%d %H:%M:%S', 'now', 'localtime'));
+END;
+CREATE TRIGGER IF NOT EXISTS Booking_History_Update AFTER UPDATE ON Booking
+BEGIN
+    INSERT INTO BookingHistory (BookingID, TableName, Action, Field, OldValue, NewValue, Who, Desk, ChangedAt)
+    SELECT NEW.ID, 'booking', 'update', f, o, n, zem_actor(), zem_desk(), strftime('%Y-%m-%d %H:%M:%S', 'now', 'localtime')
+    FROM (
+        SELECT 'customerid' AS f, OLD.CustomerID AS o, NEW.CustomerID AS n
+        UNION ALL SELECT 'fromdate', OLD.FromDate, NEW.FromDate
+        UNION ALL SELECT 'todate', OLD.ToDate, NEW.ToDate
+        UNION ALL SELECT 'bookedby', OLD.BookedBy, NEW.BookedBy
+        UNION ALL SELECT 'notes', OLD.Notes, NEW.Notes
+        UNION ALL SELECT 'noadults', OLD.NoAdults, NEW.NoAdults
+        UNION ALL SELECT 'nokids', OLD.NoKids, NEW.NoKids
+        UNION ALL SELECT 'costofhire', OLD.CostOfHire, NEW.CostOfHire
+        UNION ALL SELECT 'othercharges', OLD.OtherCharges, NEW.OtherCharges
+        UNION ALL SELECT 'vat', OLD.VAT, NEW.VAT
+        UNION ALL SELECT 'totalpayable', OLD.TotalPayable, NEW.TotalPayable
+        UNION ALL SELECT 'paymentmethodid', OLD.PaymentMethodID, NEW.PaymentMethodID
+        UNION ALL SELECT 'creditcardtype', OLD.CreditCardType, NEW.CreditCardType
+        UNION ALL SELECT 'berthconfirmationnumber', OLD.BerthConfirmationNumber, NEW.BerthConfirmationNumber
+        UNION ALL SELECT 'guestconfirmationnumber', OLD.GuestConfirmationNumber, NEW.GuestConfirmationNumber
+        UNION ALL SELECT 'powerrequirements', OLD.PowerRequirements, NEW.PowerRequirements
+        UNION ALL SELECT 'clubmember', OLD.ClubMember, NEW.ClubMember
+        UNION ALL SELECT 'taxrate', OLD.TaxRate, NEW.TaxRate
+        UNION ALL SELECT 'boatid', OLD.BoatID, NEW.BoatID
+        UNION ALL SELECT 'cancelled', OLD.Cancelled, NEW.Cancelled
+        UNION ALL SELECT 'cancelledberths', OLD.CancelledBerths, NEW.CancelledBerths
+        UNION ALL SELECT 'invoicenumber', OLD.InvoiceNumber, NEW.InvoiceNumber
+        UNION ALL SELECT 'status', OLD.Status, NEW.Status
+        UNION ALL SELECT 'arrivedat', OLD.ArrivedAt, NEW.ArrivedAt
+        UNION ALL SELECT 'arriveddesk', OLD.ArrivedDesk, NEW.ArrivedDesk
+        UNION ALL SELECT 'departedat', OLD.DepartedAt, NEW.DepartedAt
+        UNION ALL SELECT 'departeddesk', OLD.DepartedDesk, NEW.DepartedDesk
+        UNION ALL SELECT 'depositdue', OLD.DepositDue, NEW.DepositDue
+        UNION ALL SELECT 'depositby', OLD.DepositBy, NEW.DepositBy
+        UNION ALL SELECT 'balanceby', OLD.BalanceBy, NEW.BalanceBy
+    ) WHERE o IS NOT n;
+END;
+CREATE TRIGGER IF NOT EXISTS Booking_History_Delete AFTER DELETE ON Booking
+BEGIN
+    INSERT INTO BookingHistory (BookingID, TableName, Action, Field, OldValue, NewValue, Who, Desk, ChangedAt)
+    VALUES (OLD.ID, 'booking', 'delete', NULL, coalesce(OLD.FromDate, '') || '|' || coalesce(OLD.ToDate, ''), NULL, zem_actor(), zem_desk(),
+            strftime('%Y-%m-%d %H:%M:%S', 'now', 'localtime'));
+END;
+-- A berth keeps its name in the history, should it be renamed or removed later. The rows a deleted booking takes
+-- with it are in its own line.
+CREATE TRIGGER IF NOT EXISTS BookingBerth_History_Insert AFTER INSERT ON BookingBerth
+BEGIN
+    INSERT INTO BookingHistory (BookingID, TableName, Action, Field, OldValue, NewValue, Who, Desk, ChangedAt)
+    VALUES (NEW.BookingID, 'bookingberth', 'insert', 'berthid', NULL, coalesce((SELECT Name FROM Berth WHERE ID = NEW.BerthID), NEW.BerthID), zem_actor(), zem_desk(),
+            strftime('%Y-%m-%d %H:%M:%S', 'now', 'localtime'));
+END;
+CREATE TRIGGER IF NOT EXISTS BookingBerth_History_Update AFTER UPDATE ON BookingBerth
+BEGIN
+    INSERT INTO BookingHistory (BookingID, TableName, Action, Field, OldValue, NewValue, Who, Desk, ChangedAt)
+    VALUES (NEW.BookingID, 'bookingberth', 'update', 'berthid', coalesce((SELECT Name FROM Berth WHERE ID = OLD.BerthID), OLD.BerthID), coalesce((SELECT Name FROM Berth WHERE ID = NEW.BerthID), NEW.BerthID), zem_actor(), zem_desk(),
+            strftime('%Y-%m-%d %H:%M:%S', 'now', 'localtime'));
+END;
+CREATE TRIGGER IF NOT EXISTS BookingBerth_History_Delete AFTER DELETE ON BookingBerth
+    WHEN EXISTS (SELECT 1 FROM Booking WHERE ID = OLD.BookingID)
+BEGIN
+    INSERT INTO BookingHistory (BookingID, TableName, Action, Field, OldValue, NewValue, Who, Desk, ChangedAt)
+    VALUES (OLD.BookingID, 'bookingberth', 'delete', 'berthid', coalesce((SELECT Name FROM Berth WHERE ID = OLD.BerthID), OLD.BerthID), NULL, zem_actor(), zem_desk(),
+            strftime('%Y-%m-%d %H:%M:%S', 'now', 'localtime'));
+END;
+CREATE TRIGGER IF NOT EXISTS BookingCharge_History_Insert AFTER INSERT ON BookingCharge
+BEGIN
+    INSERT INTO BookingHistory (BookingID, TableName, Action, Field, OldValue, NewValue, Who, Desk, ChangedAt)
+    VALUES (NEW.BookingID, 'bookingcharge', 'insert', 'line', NULL,
+            NEW.Berth || '|' || coalesce(NEW.Season, '') || '|' || NEW.Unit || '|' || NEW.Quantity || '|' || NEW.Rate || '|' ||
+                NEW.Amount, zem_actor(), zem_desk(), strftime('%Y-%m-%d %H:%M:%S', 'now', 'localtime'));
+END;
+CREATE TRIGGER IF NOT EXISTS BookingCharge_History_Delete AFTER DELETE ON BookingCharge
+    WHEN EXISTS (SELECT 1 FROM Booking WHERE ID = OLD.BookingID)
+BEGIN
+    INSERT INTO BookingHistory (BookingID, TableName, Action, Field, OldValue, NewValue, Who, Desk, ChangedAt)
+    VALUES (OLD.BookingID, 'bookingcharge', 'delete', 'line',
+            OLD.Berth || '|' || coalesce(OLD.Season, '') || '|' || OLD.Unit || '|' || OLD.Quantity || '|' || OLD.Rate || '|' ||
+                OLD.Amount, NULL, zem_actor(), zem_desk(), strftime('%Y-%m-%d %H:%M:%S', 'now', 'localtime'));
+END;
+CREATE TRIGGER IF NOT EXISTS Payment_History_Insert AFTER INSERT ON Payment
+BEGIN
+    INSERT INTO BookingHistory (BookingID, TableName, Action, Field, OldValue, NewValue, Who, Desk, ChangedAt)
+    VALUES (NEW.BookingID, 'payment', 'insert', CAST(NEW.Kind AS TEXT), NULL, NEW.Amount, zem_actor(), zem_desk(),
+            strftime('%Y-%m-%d %H:%M:%S', 'now', 'localtime'));
+END;
+
+-- A closed month: its bookings (by departure) and its ledger lines are kept as they are, and put right by lines
+-- dated now. Closing and reopening are both rows (Closed 1 or 0), never changed or deleted: a month is closed
+-- while its latest row says so.
+CREATE TABLE IF NOT EXISTS ClosedPeriod (
+    ID INTEGER PRIMARY KEY,
+    Month TEXT NOT NULL,
+    Closed INTEGER NOT NULL,
+    Who TEXT,
+    Desk TEXT,
+    ChangedAt TEXT NOT NULL
+);
+CREATE INDEX IF NOT EXISTS IX_ClosedPeriod_Month ON ClosedPeriod (Month, ID);
+CREATE VIEW IF NOT EXISTS ClosedMonth AS
+    SELECT Month FROM ClosedPeriod c WHERE Closed = 1 AND ID = (SELECT MAX(ID) FROM ClosedPeriod WHERE Month = c.Month);
+CREATE TRIGGER IF NOT EXISTS ClosedPeriod_Never_Changed BEFORE UPDATE ON ClosedPeriod
+BEGIN
+    SELECT RAISE(ABORT, 'A closed period is reopened by a new row, never changed or deleted.');
+END;
+CREATE TRIGGER IF NOT EXISTS ClosedPeriod_Never_Deleted BEFORE DELETE ON ClosedPeriod
+BEGIN
+    SELECT RAISE(ABORT, 'A closed period is reopened by a new row, never changed or deleted.');
+END;
+CREATE TRIGGER IF NOT EXISTS Booking_Closed_Insert BEFORE INSERT ON Booking
+    WHEN substr(NEW.ToDate, 1, 7) IN (SELECT Month FROM ClosedMonth)
+BEGIN
+    SELECT RAISE(ABORT, 'The booking departs in a closed month: it can only be corrected by lines dated now.');
+END;
+-- What the ledger keeps in step (the paid amount) and an invoice's number may still be written.
+CREATE TRIGGER IF NOT EXISTS Booking_Closed_Update BEFORE UPDATE ON Booking
+    WHEN (substr(OLD.ToDate, 1, 7) IN (SELECT Month FROM ClosedMonth)
+          OR substr(NEW.ToDate, 1, 7) IN (SELECT Month FROM ClosedMonth))
+     AND (OLD.ID IS NOT NEW.ID OR OLD.CustomerID IS NOT NEW.CustomerID OR OLD.FromDate IS NOT NEW.FromDate OR
+          OLD.ToDate IS NOT NEW.ToDate OR OLD.Created IS NOT NEW.Created OR OLD.BookedBy IS NOT NEW.BookedBy OR
+          OLD.Notes IS NOT NEW.Notes OR OLD.NoAdults IS NOT NEW.NoAdults OR OLD.NoKids IS NOT NEW.NoKids OR
+          OLD.CostOfHire IS NOT NEW.CostOfHire OR OLD.OtherCharges IS NOT NEW.OtherCharges OR
+          OLD.VAT IS NOT NEW.VAT OR OLD.TotalPayable IS NOT NEW.TotalPayable OR
+          OLD.PaymentMethodID IS NOT NEW.PaymentMethodID OR OLD.CreditCardNo IS NOT NEW.CreditCardNo OR
+          OLD.CreditCardExpiry IS NOT NEW.CreditCardExpiry OR OLD.CreditCardType IS NOT NEW.CreditCardType OR
+          OLD.CreditCardCV2No IS NOT NEW.CreditCardCV2No OR
+          OLD.BerthConfirmationNumber IS NOT NEW.BerthConfirmationNumber OR
+          OLD.GuestConfirmationNumber IS NOT NEW.GuestConfirmationNumber OR
+          OLD.PowerRequirements IS NOT NEW.PowerRequirements OR OLD.ClubMember IS NOT NEW.ClubMember OR
+          OLD.TaxRate IS NOT NEW.TaxRate OR OLD.BoatID IS NOT NEW.BoatID OR OLD.Cancelled IS NOT NEW.Cancelled OR
+          OLD.CancelledBerths IS NOT NEW.CancelledBerths OR OLD.Status IS NOT NEW.Status OR
+          OLD.ArrivedAt IS NOT NEW.ArrivedAt OR OLD.ArrivedDesk IS NOT NEW.ArrivedDesk OR
+          OLD.DepartedAt IS NOT NEW.DepartedAt OR OLD.DepartedDesk IS NOT NEW.DepartedDesk OR
+          OLD.DepositDue IS NOT NEW.DepositDue OR OLD.DepositBy IS NOT NEW.DepositBy OR
+          OLD.BalanceBy IS NOT NEW.BalanceBy)
+BEGIN
+    SELECT RAISE(ABORT, 'The booking departs in a closed month: it can only be corrected by lines dated now.');
+END;
+CREATE TRIGGER IF NOT EXISTS Booking_Closed_Delete BEFORE DELETE ON Booking
+    WHEN substr(OLD.ToDate, 1, 7) IN (SELECT Month FROM ClosedMonth)
+BEGIN
+    SELECT RAISE(ABORT, 'The booking departs in a closed month: it can only be corrected by lines dated now.');
+END;
+CREATE TRIGGER IF NOT EXISTS BookingBerth_Closed_Insert BEFORE INSERT ON BookingBerth
+    WHEN substr((SELECT ToDate FROM Booking WHERE ID = NEW.BookingID), 1, 7) IN (SELECT Month FROM ClosedMonth)
+BEGIN
+    SELECT RAISE(ABORT, 'The booking departs in a closed month: it can only be corrected by lines dated now.');
+END;
+CREATE TRIGGER IF NOT EXISTS BookingBerth_Closed_Update BEFORE UPDATE ON BookingBerth
+    WHEN substr((SELECT ToDate FROM Booking WHERE ID = NEW.BookingID), 1, 7) IN (SELECT Month FROM ClosedMonth)
+BEGIN
+    SELECT RAISE(ABORT, 'The booking departs in a closed month: it can only be corrected by lines dated now.');
+END;
+CREATE TRIGGER IF NOT EXISTS BookingBerth_Closed_Delete BEFORE DELETE ON BookingBerth
+    WHEN substr((SELECT ToDate FROM Booking WHERE ID = OLD.BookingID), 1, 7) IN (SELECT Month FROM ClosedMonth)
+BEGIN
+    SELECT RAISE(ABORT, 'The booking departs in a closed month: it can only be corrected by lines dated now.');
+END;
+CREATE TRIGGER IF NOT EXISTS BookingCharge_Closed_Insert BEFORE INSERT ON BookingCharge
+    WHEN substr((SELECT ToDate FROM Booking WHERE ID = NEW.BookingID), 1, 7) IN (SELECT Month FROM ClosedMonth)
+BEGIN
+    SELECT RAISE(ABORT, 'The booking departs in a closed month: it can only be corrected by lines dated now.');
+END;
+CREATE TRIGGER IF NOT EXISTS BookingCharge_Closed_Update BEFORE UPDATE ON BookingCharge
+    WHEN substr((SELECT ToDate FROM Booking WHERE ID = NEW.BookingID), 1, 7) IN (SELECT Month FROM ClosedMonth)
+BEGIN
+    SELECT RAISE(ABORT, 'The booking departs in a closed month: it can only be corrected by lines dated now.');
+END;
+CREATE TRIGGER IF NOT EXISTS BookingCharge_Closed_Delete BEFORE DELETE ON BookingCharge
+    WHEN substr((SELECT ToDate FROM Booking WHERE ID = OLD.BookingID), 1, 7) IN (SELECT Month FROM ClosedMonth)
+BEGIN
+    SELECT RAISE(ABORT, 'The booking departs in a closed month: it can only be corrected by lines dated now.');
+END;
+CREATE TRIGGER IF NOT EXISTS Payment_Closed_Insert BEFORE INSERT ON Payment
+    WHEN substr(NEW.PaidAt, 1, 7) IN (SELECT Month FROM ClosedMonth)
+BEGIN
+    SELECT RAISE(ABORT, 'The ledger of a closed month takes no lines: date the correction now.');
+END;
+-- history: end
+
+PRAGMA user_version = 18;

@@ -2,7 +2,9 @@
 
 #include "bookings/BerthAvailability.h"
 #include "bookings/BerthBlocks.h"
+#include "bookings/BookingLines.h"
 #include "bookings/BookingRules.h"
+#include "bookings/ClosedBookings.h"
 #include "bookings/Ledger.h"
 #include "core/DateTimes.h"
 #include "core/Dialect.h"
@@ -385,6 +387,8 @@ Result<SavedBooking> saveBooking(const QSqlDatabase& db, const BookingRecord& ty
     Sql::Transaction tx(db, true);
     if (!tx.started())
         return databaseFailure(tx.error());
+    if (const Status open = ClosedBookings::check(db, booking.id, booking.toDate); !open)
+        return open.failure();
     QString error;
     // The customer may have been deleted at another desk since the list was shown.
     const auto customer =
@@ -476,27 +480,10 @@ Result<SavedBooking> saveBooking(const QSqlDatabase& db, const BookingRecord& ty
         if (q.numRowsAffected() != 1)
             return databaseFailure(goneText());
         saved.id = booking.id;
-        for (const QString& table : {QStringLiteral("BookingBerth"), QStringLiteral("BookingCharge")})
-            if (!Sql::exec(db, QStringLiteral("DELETE FROM %1 WHERE BookingID = ?").arg(table), {booking.id}, &error))
-                return databaseFailure(error);
     }
-    for (int berthId : booking.berthIds) {
-        if (!Sql::exec(db, QStringLiteral("INSERT INTO BookingBerth (BookingID, BerthID) VALUES (?, ?)"),
-                       {saved.id, berthId}, &error))
-            return databaseFailure(error);
-    }
-    for (qsizetype i = 0; i < booking.charges.size(); ++i) {
-        const Pricing::Line& line = booking.charges.at(i);
-        if (!Sql::exec(
-                db,
-                QStringLiteral("INSERT INTO BookingCharge (BookingID, Line, Berth, Season, Unit, Quantity, Rate, "
-                               "Amount) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
-                {saved.id, static_cast<int>(i + 1), line.berth,
-                 line.season.isEmpty() ? Sql::nullText() : QVariant(line.season), static_cast<int>(line.unit),
-                 QVariant::fromValue<qlonglong>(line.count), line.rate.toDb(), line.amount.toDb()},
-                &error))
-            return databaseFailure(error);
-    }
+    if (const Status lines = BookingLines::write(db, saved.id, booking.berthIds, booking.charges, booking.id == 0);
+        !lines)
+        return lines.failure();
     if (tx.commit(&error))
         return saved;
     // A server checks that no berth is booked twice over when the transaction commits: another desk's booking
@@ -515,6 +502,8 @@ Status deleteBooking(const QSqlDatabase& db, int id, const QString& storedStamp)
     Sql::Transaction tx(db, true);
     if (!tx.started())
         return databaseFailure(tx.error());
+    if (const Status open = ClosedBookings::check(db, id); !open)
+        return open;
     if (!storedStamp.isEmpty()) {
         const auto now = changeStamp(db, id);
         if (!now)
@@ -545,6 +534,8 @@ Result<Cancellation> cancelBooking(const QSqlDatabase& db, int id, const QString
     Sql::Transaction tx(db, true);
     if (!tx.started())
         return databaseFailure(tx.error());
+    if (const Status open = ClosedBookings::check(db, id); !open)
+        return open.failure();
     const auto now = changeStamp(db, id);
     if (!now)
         return now.failure();

@@ -2,6 +2,7 @@
 
 #include "bookings/BookingDetailsPanel.h"
 #include "bookings/BookingDocuments.h"
+#include "bookings/BookingHistoryDialog.h"
 #include "bookings/BookingMailMenu.h"
 #include "bookings/BookingMessagesPanel.h"
 #include "bookings/BookingPricing.h"
@@ -172,6 +173,10 @@ BookingSummaryWindow::BookingSummaryWindow(Services& services, QWidget* parent) 
     m_cmdCreditNotes = button(tr("Credit N&otes"), QStringLiteral("cmdCreditNotes"), this);
     m_cmdCreditNotes->setMenu(new QMenu(m_cmdCreditNotes));
     m_cmdCreditNotes->menu()->setObjectName(QStringLiteral("mnuCreditNotes"));
+    auto* cmdHistory = button(tr("&History..."), QStringLiteral("cmdHistory"), this);
+    connect(cmdHistory, &QPushButton::clicked, this, [this] {
+        BookingHistoryDialog::display(m_services, m_bookingId, tr("Booking %1: history").arg(m_bookingId), this);
+    });
 
     connect(m_cmdEdit, &QPushButton::clicked, this, [this] { done(EditRequested); });
     connect(m_cmdCancel, &QPushButton::clicked, this, &BookingSummaryWindow::cancelBooking);
@@ -182,7 +187,8 @@ BookingSummaryWindow::BookingSummaryWindow(Services& services, QWidget* parent) 
     connect(pdfForm, &QAction::triggered, this, [this] { saveAsPdf(false); });
 
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {m_cmdEdit, m_cmdCancel, cmdReceipt, cmdForm, cmdPdf, cmdConfirmation, m_cmdCreditNotes})
+    for (QPushButton* b :
+         {m_cmdEdit, m_cmdCancel, cmdReceipt, cmdForm, cmdPdf, cmdConfirmation, m_cmdCreditNotes, cmdHistory})
         buttons->addWidget(b);
     buttons->addStretch(1);
     buttons->addWidget(cmdClose);

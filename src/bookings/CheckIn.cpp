@@ -1,6 +1,7 @@
 #include "bookings/CheckIn.h"
 
 #include "bookings/BookingRules.h"
+#include "bookings/ClosedBookings.h"
 #include "core/DateTimes.h"
 #include "core/RegionalSettings.h"
 #include "core/SqlHelpers.h"
@@ -76,6 +77,8 @@ Result<State> change(const QSqlDatabase& db, int bookingId, Fault fault, const Q
         return before.failure();
     if (const std::optional<Failure> why = fault(*before))
         return *why;
+    if (const Status open = ClosedBookings::check(db, bookingId); !open)
+        return open.failure();
     QSqlQuery q(db);
     QString error;
     binds << bookingId << static_cast<int>(before->stay);

@@ -1,5 +1,6 @@
 #include "bookings/Ledger.h"
 
+#include "bookings/ClosedBookings.h"
 #include "bookings/CreditNotes.h"
 #include "core/Actor.h"
 #include "core/DateTimes.h"
@@ -281,6 +282,8 @@ Result<Recorded> addLine(const QSqlDatabase& db, int bookingId, const Entry& ent
     }
     // A line always carries its time: without the desk's clock, the machine's.
     const QDateTime stamp = stampOf(when);
+    if (const Status open = ClosedBookings::checkLine(db, stamp); !open)
+        return open.failure();
     const auto lineId = Sql::insertReturningId(
         db,
         QStringLiteral("INSERT INTO Payment (BookingID, PaidAt, Kind, PaymentMethodID, Amount, Reference, Desk, Note) "

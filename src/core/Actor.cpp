@@ -3,6 +3,7 @@
 #include <QMutex>
 #include <QMutexLocker>
 #include <QSysInfo>
+#include <vector>
 
 namespace Actor {
 namespace {
@@ -24,6 +25,16 @@ QString systemUser()
         user = qEnvironmentVariable("USERNAME");
     return user;
 }
+std::vector<std::function<void()>>& listeners()
+{
+    static std::vector<std::function<void()>> all;
+    return all;
+}
+void changed()
+{
+    for (const auto& listener : listeners())
+        listener();
+}
 } // namespace
 
 Who current()
@@ -38,20 +49,31 @@ Who current()
 
 void signIn(int userId, const QString& user, const QString& role)
 {
-    QMutexLocker lock(&guard());
-    signedIn() = Who{userId, user, role, {}};
+    {
+        QMutexLocker lock(&guard());
+        signedIn() = Who{userId, user, role, {}};
+    }
+    changed();
 }
 
 void signOut()
 {
-    QMutexLocker lock(&guard());
-    signedIn() = Who{};
+    {
+        QMutexLocker lock(&guard());
+        signedIn() = Who{};
+    }
+    changed();
 }
 
 QString label()
 {
     const Who who = current();
     return who.user.isEmpty() ? who.machine : who.user + u'@' + who.machine;
+}
+
+void onChange(std::function<void()> listener)
+{
+    listeners().push_back(std::move(listener));
 }
 
 } // namespace Actor

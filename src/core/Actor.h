@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 // Who is acting at this desk: the signed-in user once there is one, else the operating system's user. Every row
 // that records who did something (a ledger line, a check-in, a booking's change) takes its text from here, so a
@@ -23,5 +24,8 @@ void signIn(int userId, const QString& user, const QString& role);
 void signOut();
 /// "user@machine", the text stored in the Desk columns.
 QString label();
+/// Calls listener after every sign-in and sign-out, on the thread that made it (the server sessions are told who
+/// acts now through it).
+void onChange(std::function<void()> listener);
 
 } // namespace Actor

@@ -1,5 +1,6 @@
 #include "core/Database.h"
 
+#include "core/ActorSession.h"
 #include "core/Dialect.h"
 #include "core/FileSecurity.h"
 #include "core/SchemaUpgrades.h"
@@ -286,6 +287,8 @@ bool openAndCheck(QSqlDatabase& db, const QString& label, QString* error)
     for (const QString& statement : dialect.sessionSetup())
         if (!Sql::exec(db, statement, {}, error))
             return false;
+    if (const Status named = ActorSession::attach(db); !named)
+        return error && !(*error = named.error()).isEmpty() && false;
     // Reading the catalogue proves the database is one we can read (not locked, not something else).
     const auto tables = Sql::scalar(db, dialect.countTablesSql(CoreTables), {}, error);
     if (!tables)

@@ -206,6 +206,12 @@ QString upgradeToStaff(Engine engine)
 {
     return schemaSection(engine, QStringLiteral("staff"));
 }
+// Version 17 kept no history of a booking's changes and closed no months: the history starts with the first change
+// made after the upgrade, and every month is open.
+QString upgradeToHistory(Engine engine)
+{
+    return schemaSection(engine, QStringLiteral("history"));
+}
 Status writeAllCustomerWords(const QSqlDatabase& db)
 {
     return SearchText::rewriteCustomers(db);
@@ -227,7 +233,8 @@ const Upgrade Upgrades[] = {{upgradeTo2},
                             {upgradeToContracts},
                             {upgradeToImport},
                             {upgradeToMail},
-                            {upgradeToStaff}};
+                            {upgradeToStaff},
+                            {upgradeToHistory}};
 static_assert(std::size(Upgrades) == Database::CurrentSchemaVersion - 1, "one upgrade per version");
 } // namespace
 

@@ -31,6 +31,7 @@
 #include "people/OwnerListWindow.h"
 #include "rates/RatesDialog.h"
 #include "shell/AboutDialog.h"
+#include "shell/ClosedPeriodDialog.h"
 #include "shell/CompanyDialog.h"
 #include "shell/EventLogViewer.h"
 #include "shell/HelpPages.h"
@@ -135,6 +136,7 @@ void MainWindow::buildMenus()
     addItem(mnuBookings, QStringLiteral("mnuBookingsCashUp"), tr("Today's &cash-up..."));
     addItem(mnuBookings, QStringLiteral("mnuBookingsContracts"), tr("C&ontracts..."));
     addItem(mnuBookings, QStringLiteral("mnuBookingsReminders"), tr("Re&minders..."));
+    addItem(mnuBookings, QStringLiteral("mnuBookingsClosedMonths"), tr("Close&d Months..."));
     addSeparator(mnuBookings, QStringLiteral("mnuBookings1"));
     addItem(mnuBookings, QStringLiteral("mnuBookingsCalendarAdvanced"), tr("View Ad&vanced Calendar"), ctrl(Qt::Key_D));
     addItem(mnuBookings, QStringLiteral("mnuBookingsCalendar"), tr("View &Simple Calendar"), ctrl(Qt::Key_S));
@@ -341,6 +343,7 @@ void MainWindow::connectWindows()
     connectItem(QStringLiteral("mnuBookingsReport"), [this] { ReportManager::display(*this, m_services); });
     connectItem(QStringLiteral("mnuBookingsToday"), [this] { TodayWindow::display(*this, m_services); });
     // The Report Manager stays open behind the preview, for another day or period.
+    connectItem(QStringLiteral("mnuBookingsClosedMonths"), [this] { ClosedPeriodDialog::display(m_services, this); });
     connectItem(QStringLiteral("mnuBookingsCashUp"),
                 [this] { ReportManager::display(*this, m_services)->showTodaysCashUp(); });
     connectItem(QStringLiteral("mnuFileExportCustomers"), [this] { ExportMenu::exportCustomers(m_services); });

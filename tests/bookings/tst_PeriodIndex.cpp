@@ -164,8 +164,9 @@ private slots:
             QVERIFY(db.open());
             QVERIFY(Sql::execScript(
                 db,
-                TestSupport::dropDeskDaySql() + TestSupport::dropBerthListSql(false) +
-                    TestSupport::dropBlocksSql(false) + TestSupport::dropArrivalTotalsSql(false) +
+                TestSupport::dropHistorySql(false) + TestSupport::dropDeskDaySql() +
+                    TestSupport::dropBerthListSql(false) + TestSupport::dropBlocksSql(false) +
+                    TestSupport::dropArrivalTotalsSql(false) +
                     u"DROP VIEW BerthMonthShare; DROP TABLE BerthMonth; DROP TABLE CalendarMonth; "
                     u"DROP TRIGGER Booking_Period_Insert; DROP TRIGGER Booking_Period_Update; DROP TRIGGER "
                     u"Booking_Delete; DROP TRIGGER BookingBerth_Period_Insert; DROP TRIGGER "

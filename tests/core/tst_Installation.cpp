@@ -1,4 +1,5 @@
 #include "common/InstallFixture.h"
+#include "core/Actor.h"
 #include "core/Dialect.h"
 #include "core/FileSecurity.h"
 #include "core/InstallPaths.h"
@@ -82,7 +83,7 @@ private slots:
         tables.sort();
         QCOMPARE(tables.join(u' '),
                  u"approval berth berthblock berthlistversion berthmonth berthtype blockedbooking boat booking bookingberth "
-                 u"bookingcharge bookingmonth calendarmonth company contract contractberth contractinstalment "
+                 u"bookingcharge bookinghistory bookingmonth calendarmonth closedperiod company contract contractberth contractinstalment "
                  u"contractrate contractterm creditnote customer importbatch importmapping invtemp mailtemplate outbox owner payment "
                  u"paymentmethod rate rolepermission "
                  u"season settings staffuser tax waitingentry"_s);
@@ -96,6 +97,7 @@ private slots:
         const Dialect& dialect = Dialect::of(db);
         const bool server = dialect.kind() == Engine::PostgreSQL;
         const QStringList steps = {
+            TestSupport::dropHistorySql(server),
             TestSupport::dropDeskDaySql(),
             TestSupport::dropBerthListSql(server),
             TestSupport::dropBlocksSql(server),
@@ -140,6 +142,13 @@ private slots:
                  u"1"_s);
         // The outbox and the office's templates arrive empty.
         QVERIFY(Sql::exec(*upgraded, u"INSERT INTO MailTemplate (Kind, Subject, Body) VALUES ('invoice', 'S', 'B')"_s));
+        // Changes are recorded from the upgrade on, by whoever makes them (a sign-in reaches open connections).
+        Actor::signIn(3, u"Anna Berg"_s, u"clerk"_s);
+        const bool changed = Sql::exec(*upgraded, u"UPDATE Booking SET Notes = 'after' WHERE ID = 9"_s);
+        Actor::signOut();
+        QVERIFY(changed);
+        QCOMPARE(read(u"SELECT Field || ' ' || NewValue || ' ' || Who FROM BookingHistory WHERE BookingID = 9"_s),
+                 u"notes after Anna Berg"_s);
         Database::close(u"upgraded"_s);
     }
 

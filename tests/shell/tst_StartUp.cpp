@@ -45,11 +45,10 @@ class tst_StartUp : public InstallTest
 private slots:
     void databaseWithAMissingColumnIsRefused()
     {
-        QVERIFY(exec(u"ALTER TABLE Booking DROP COLUMN GuestConfirmationNumber"_s));
+        QVERIFY(exec(u"ALTER TABLE Booking DROP COLUMN AmountPayed"_s));
         QVERIFY(!Startup::main(m_install->services, 0, Startup::TipMode::Open));
         QCOMPARE(said(), MainWindow::caption() + u": DB Connection Error"_s);
-        QVERIFY(readAll(m_install->root() + u"/bin/message.log"_s)
-                    .contains("missing column Booking.GuestConfirmationNumber"));
+        QVERIFY(readAll(m_install->root() + u"/bin/message.log"_s).contains("missing column Booking.AmountPayed"));
     }
 
     void startAndExitWriteTheirEvents()

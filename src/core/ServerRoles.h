@@ -1,0 +1,35 @@
+#pragma once
+
+#include "core/Result.h"
+
+#include <QSqlDatabase>
+#include <QString>
+
+/// The logins of a PostgreSQL server, each a member of one of the schema's three group roles, so the server itself
+/// refuses what the login's role may not do. Every call is refused on a file, and for a name that is not plain
+/// (lower-case letters, digits and _, starting with a letter, at most 63) or is one of the groups or the server's own.
+/// The connection must be the installing administrator's or an administrator login's (CREATEROLE).
+namespace ServerRoles {
+
+enum class Role
+{
+    Clerk,
+    Manager,
+    Administrator
+};
+/// The group role: "zem_clerk", "zem_manager", "zem_administrator".
+QString groupOf(Role role);
+/// Whether login may be made into a login of ours.
+bool isPlainName(const QString& login);
+
+/// Makes login, with password (kept by the server as a SCRAM-SHA-256 verifier), a member of role's group;
+/// an administrator may also make logins.
+Status createLogin(const QSqlDatabase& db, const QString& login, const QString& password, Role role);
+/// Moves one of our logins to role's group (and out of the others).
+Status setRole(const QSqlDatabase& db, const QString& login, Role role);
+/// Gives one of our logins a new password.
+Status setPassword(const QSqlDatabase& db, const QString& login, const QString& password);
+/// Removes one of our logins; the server refuses while it owns anything.
+Status dropLogin(const QSqlDatabase& db, const QString& login);
+
+} // namespace ServerRoles
