@@ -1109,14 +1109,10 @@ BEGIN
     GRANT INSERT, UPDATE ON Customer, Owner TO zem_clerk;
     GRANT INSERT ON Payment, BookingHistory TO zem_clerk;
     -- Contracts, imports and the outbox are the desk's daily work; terms, templates, users and their permissions
-    -- are set by managers and administrators. A clerk reads no one's password hash, and a sign-in counts only the
-    -- wrong tries.
+    -- are set by managers and administrators. A sign-in as a clerk counts only the wrong tries.
     GRANT INSERT, UPDATE, DELETE ON Contract, ContractBerth, ContractInstalment, ImportBatch, ImportMapping, Outbox
         TO zem_clerk;
     GRANT INSERT ON Approval TO zem_clerk;
-    REVOKE ALL ON StaffUser FROM zem_clerk;
-    GRANT SELECT (ID, Name, SignInName, SignInKey, Role, Active, FailedTries, LockedUntil, ChangeNumber) ON StaffUser
-        TO zem_clerk;
     GRANT UPDATE (FailedTries, LockedUntil) ON StaffUser TO zem_clerk;
     GRANT INSERT, UPDATE, DELETE ON ContractTerm, ContractRate, MailTemplate TO zem_manager;
     GRANT SELECT, INSERT, UPDATE, DELETE ON StaffUser, RolePermission TO zem_administrator;

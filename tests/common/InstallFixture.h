@@ -187,7 +187,8 @@ inline QString dropSeasonsSql(bool server)
            u"ALTER TABLE Booking DROP COLUMN TaxRate; "_s;
 }
 
-/// Takes away terms, contracts, their instalments and their marks on blocks and ledger lines: the step back from version 14.
+/// Takes away terms, contracts, their instalments and their marks on blocks and ledger lines: the step back from
+/// version 14.
 inline QString dropContractsSql()
 {
     return u"DROP INDEX IX_Payment_Contract; ALTER TABLE Payment DROP COLUMN ContractID; ALTER TABLE BerthBlock DROP "

@@ -49,8 +49,9 @@ private slots:
                                      u"Created Desk Notes"_s;
         QTest::newRow("ContractBerth") << u"ContractID BerthID BlockID"_s;
         QTest::newRow("ContractInstalment") << u"ID ContractID Number DueDate Amount InvoiceNumber IssuedAt"_s;
-        QTest::newRow("Boat") << u"ID CustomerID Name Kind LengthCm BeamCm DraftCm HeightCm Registration "
-                                 u"InsuranceCompany PolicyNumber InsuranceExpiry Notes OldRef ImportBatchID ImportStamp"_s;
+        QTest::newRow("Boat")
+            << u"ID CustomerID Name Kind LengthCm BeamCm DraftCm HeightCm Registration "
+               u"InsuranceCompany PolicyNumber InsuranceExpiry Notes OldRef ImportBatchID ImportStamp"_s;
         QTest::newRow("WaitingEntry") << u"ID CustomerID BoatID FromDate ToDate BerthTypeID MinLengthCm Notes Added "
                                          u"Status OfferedOn"_s;
         QTest::newRow("InvTemp") << u"ID CompanyID CustomerID FromDate ToDate BookedBy PaymentMethodID "
@@ -81,12 +82,15 @@ private slots:
         for (const QString& own : {u"schemaversion"_s, u"bookingperiod"_s, u"customertext"_s})
             tables.removeAll(own);
         tables.sort();
-        QCOMPARE(tables.join(u' '),
-                 u"approval berth berthblock berthlistversion berthmonth berthtype blockedbooking boat booking bookingberth "
-                 u"bookingcharge bookinghistory bookingmonth calendarmonth closedperiod company contract contractberth contractinstalment "
-                 u"contractrate contractterm creditnote customer importbatch importmapping invtemp mailtemplate outbox owner payment "
-                 u"paymentmethod rate rolepermission "
-                 u"season settings staffuser tax waitingentry"_s);
+        QCOMPARE(
+            tables.join(u' '),
+            u"approval berth berthblock berthlistversion berthmonth berthtype blockedbooking boat booking bookingberth "
+            u"bookingcharge bookinghistory bookingmonth calendarmonth closedperiod company contract contractberth "
+            u"contractinstalment "
+            u"contractrate contractterm creditnote customer importbatch importmapping invtemp mailtemplate outbox "
+            u"owner payment "
+            u"paymentmethod rate rolepermission "
+            u"season settings staffuser tax waitingentry"_s);
     }
 
     // A database of the release before seasons and taxes (on a server the first version there was) gains them on

@@ -74,7 +74,7 @@ private slots:
 
     void compactTwiceKeepsTheFirstResult()
     {
-        QVERIFY(m_install->exec(u"WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 2000) "
+        QVERIFY(m_install->exec(u"WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 6000) "
                                 u"INSERT INTO Customer (Name, Notes) SELECT 'C' || i, hex(randomblob(300)) FROM n"_s));
         QVERIFY(m_install->exec(u"DELETE FROM Customer WHERE ID > 3"_s));
         Database::close(Database::sharedConnectionName());
