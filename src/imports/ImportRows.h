@@ -1,0 +1,86 @@
+#pragma once
+
+#include "berths/BerthImport.h"
+#include "core/Result.h"
+#include "imports/ImportRun.h"
+#include "people/PeopleImport.h"
+#include "people/PeopleRecords.h"
+
+#include <QDateTime>
+#include <QHash>
+#include <QList>
+#include <QSqlDatabase>
+#include <QStringList>
+#include <optional>
+#include <utility>
+
+namespace ImportRun {
+
+// The checker behind ImportRun: everything the rows are checked against, read once, and what the rows before have
+// claimed; in an import it also writes each row through its store.
+class Rows final
+{
+public:
+    Rows(const QSqlDatabase& db, const Options& options, bool write, int batchId, const QDateTime& now)
+        : m_db(db), m_options(options), m_cells(options.dates, options.amounts), m_write(write), m_batchId(batchId),
+          m_now(now)
+    {
+    }
+
+    Status prepare();
+
+    /// The row's verdict (written, in an import); a failure only when the database fails.
+    Result<Row> check(const QStringList& record, qint64 line, qsizetype columns);
+
+    int updated() const { return m_updated; }
+
+private:
+    QString cell(const QString& key) const;
+
+    static Row refusedRow(Row row, const QString& reason);
+
+    // A key another row of the file already had: that row's line.
+    std::optional<qint64> seenBefore(const QString& key, qint64 line);
+
+    Result<Row> duplicateInFile(Row row, const QStringList& keys, const QStringList& names);
+
+    // A store's refusal of a row the checks passed (another desk's change meanwhile) refuses the row; any other
+    // failure stops the import.
+    template <typename T> std::optional<Failure> fatal(const Result<T>& result, Row& row)
+    {
+        if (result)
+            return std::nullopt;
+        if (result.kind() == FailureKind::Refused || result.kind() == FailureKind::Conflict) {
+            row = refusedRow(row, result.error());
+            return std::nullopt;
+        }
+        return result.failure();
+    }
+
+    Result<Row> customer(Row row);
+
+    Result<Row> addBoat(Row row, BoatRecord boat, int customerId, const QString& boatRef, const QString& regKey);
+
+    Result<Row> berth(Row row);
+
+    Result<Row> booking(Row row);
+
+    Result<Row> balance(Row row);
+
+    const QSqlDatabase& m_db;
+    const Options& m_options;
+    ImportFields::Cells m_cells;
+    bool m_write = false;
+    int m_batchId = 0;
+    QDateTime m_now;
+    const QStringList* m_record = nullptr;
+    PeopleImport::Known m_people;
+    BerthImport::Known m_berths;
+    QHash<QString, int> m_bookings;
+    QHash<QString, qint64> m_seen; // each key's first line in the file
+    QHash<int, QList<std::pair<QDateTime, QDateTime>>> m_claimed;
+    qint64 m_nextConfirmation = 1;
+    int m_updated = 0;
+};
+
+} // namespace ImportRun
