@@ -42,6 +42,14 @@ QString schemaScript()
 
 namespace {
 
+// Gives a reason to whoever asked for one, and says no.
+bool failWith(QString* error, const QString& reason)
+{
+    if (error)
+        *error = reason;
+    return false;
+}
+
 // A server database starts at version 3; its upgrades begin with version 4.
 constexpr int FirstServerVersion = 3;
 
@@ -51,25 +59,16 @@ bool upgradeSchema(QSqlDatabase& db, int fromVersion, QString* error)
     for (int version = fromVersion; version < CurrentSchemaVersion; ++version) {
         const SchemaUpgrades::Upgrade& upgrade = SchemaUpgrades::upgradeFrom(version);
         const QString script = upgrade.script(dialect.kind());
-        if (script.isEmpty()) {
-            if (error)
-                *error = QCoreApplication::translate("Database", "The schema is missing from the program.");
-            return false;
-        }
+        if (script.isEmpty())
+            return failWith(error, QCoreApplication::translate("Database", "The schema is missing from the program."));
         Sql::Transaction tx(db);
-        if (!tx.started()) {
-            if (error)
-                *error = tx.error();
-            return false;
-        }
+        if (!tx.started())
+            return failWith(error, tx.error());
         if (!Sql::execScript(db, script, error))
             return false;
         if (upgrade.step) {
-            if (const Status stepped = upgrade.step(db); !stepped) {
-                if (error)
-                    *error = stepped.error();
-                return false;
-            }
+            if (const Status stepped = upgrade.step(db); !stepped)
+                return failWith(error, stepped.error());
         }
         if (!Sql::exec(db, dialect.setSchemaVersionSql(version + 1), {}, error))
             return false;
@@ -278,17 +277,14 @@ std::optional<QSqlDatabase> addServerConnection(const QString& uri, const QStrin
 // the database in the reasons.
 bool openAndCheck(QSqlDatabase& db, const QString& label, QString* error)
 {
-    if (!db.open()) {
-        if (error)
-            *error = db.lastError().text().trimmed();
-        return false;
-    }
+    if (!db.open())
+        return failWith(error, db.lastError().text().trimmed());
     const Dialect& dialect = Dialect::of(db);
     for (const QString& statement : dialect.sessionSetup())
         if (!Sql::exec(db, statement, {}, error))
             return false;
     if (const Status named = ActorSession::attach(db); !named)
-        return error && !(*error = named.error()).isEmpty() && false;
+        return failWith(error, named.error());
     // Reading the catalogue proves the database is one we can read (not locked, not something else).
     const auto tables = Sql::scalar(db, dialect.countTablesSql(CoreTables), {}, error);
     if (!tables)
@@ -296,16 +292,11 @@ bool openAndCheck(QSqlDatabase& db, const QString& label, QString* error)
     const int lowest = dialect.kind() == Engine::SQLite ? 1 : FirstServerVersion;
     const int version =
         tables->toInt() == CoreTables.size() ? dialect.schemaVersion(db, error).value_or(lowest - 1) : lowest - 1;
-    if (version < lowest) {
-        if (error)
-            *error = QCoreApplication::translate("Database", "%1 is not a Zem Harbour database.").arg(label);
-        return false;
-    }
-    if (version > CurrentSchemaVersion) {
-        if (error)
-            *error = QCoreApplication::translate("Database", "%1 was written by a newer release.").arg(label);
-        return false;
-    }
+    if (version < lowest)
+        return failWith(error, QCoreApplication::translate("Database", "%1 is not a Zem Harbour database.").arg(label));
+    if (version > CurrentSchemaVersion)
+        return failWith(error,
+                        QCoreApplication::translate("Database", "%1 was written by a newer release.").arg(label));
     if (!upgradeSchema(db, version, error)) {
         // A file whose version number is not its schema's (another program's doing) fails here with SQLite's words.
         if (error)
@@ -372,11 +363,9 @@ bool restrictedToOwner(const QString& path, QString* error)
 bool createFile(const QString& path, QString* error)
 {
     const QFileInfo target(path);
-    if (target.exists()) {
-        if (error)
-            *error = QCoreApplication::translate("Database", "%1 already exists; it was left as it is.").arg(path);
-        return false;
-    }
+    if (target.exists())
+        return failWith(error,
+                        QCoreApplication::translate("Database", "%1 already exists; it was left as it is.").arg(path));
     if (!target.absoluteDir().exists()) {
         if (error)
             *error =
@@ -384,11 +373,8 @@ bool createFile(const QString& path, QString* error)
         return false;
     }
     const QString script = schemaScript();
-    if (script.isEmpty()) {
-        if (error)
-            *error = QCoreApplication::translate("Database", "The schema is missing from the program.");
-        return false;
-    }
+    if (script.isEmpty())
+        return failWith(error, QCoreApplication::translate("Database", "The schema is missing from the program."));
     const QString temp = target.absoluteFilePath() + QStringLiteral(".new-") +
                          QUuid::createUuid().toString(QUuid::WithoutBraces).left(8);
     const QString connection = QStringLiteral("zem-create-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
