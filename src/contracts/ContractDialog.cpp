@@ -133,16 +133,13 @@ void ContractDialog::loadBoats()
     const int customer = cboCustomer->currentIndex() < 0 ? 0 : cboCustomer->currentData().toInt();
     if (customer <= 0)
         return;
-    const auto boats = Boats::ofCustomer(m_services.db(), customer);
+    const auto boats = Boats::choicesOf(m_services.db(), customer);
     if (!boats) {
         m_services.messages.show(tr("The holder's boats could not be read: %1").arg(boats.error()), windowTitle(),
                                  MsgIcon::Critical);
         return;
     }
-    QList<PickerChoices::Choice> choices;
-    for (const BoatRecord& boat : *boats)
-        choices.append({boat.id, Boats::boatLine(boat)});
-    cboBoat->setChoices(PickerChoices(choices), none);
+    cboBoat->setChoices(PickerChoices(*boats), none);
     cboBoat->setCurrentIndex(0);
 }
 

@@ -171,6 +171,17 @@ QString sizeText(int cm)
     return Lengths::text(cm);
 }
 
+Result<QList<Sql::LookupItem>> choicesOf(const QSqlDatabase& db, int customerId)
+{
+    const auto boats = ofCustomer(db, customerId);
+    if (!boats)
+        return boats.failure();
+    QList<Sql::LookupItem> choices;
+    for (const BoatRecord& boat : *boats)
+        choices.append({boat.id, boatLine(boat)});
+    return choices;
+}
+
 QString boatLine(const BoatRecord& boat)
 {
     return boat.lengthCm ? QStringLiteral("%1, %2").arg(boat.name, sizeText(*boat.lengthCm)) : boat.name;

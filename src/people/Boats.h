@@ -2,6 +2,7 @@
 
 #include "core/FieldChanges.h"
 #include "core/Result.h"
+#include "core/SqlHelpers.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -55,6 +56,8 @@ Status check(const BoatRecord& boat);
 
 /// The customer's boats by name.
 Result<QList<BoatRecord>> ofCustomer(const QSqlDatabase& db, int customerId);
+/// The same boats as a picker offers them: each boat's line, keeping its id.
+Result<QList<Sql::LookupItem>> choicesOf(const QSqlDatabase& db, int customerId);
 /// One boat; a Conflict when it is gone.
 Result<BoatRecord> load(const QSqlDatabase& db, int id);
 /// A boat with its owner's name, for lists that pick a boat before the customer.
