@@ -5,11 +5,14 @@
 #include "core/DateTimes.h"
 #include "core/Registry.h"
 #include "core/SqlHelpers.h"
+#include "core/Texts.h"
 #include "core/ui/DocumentRenderer.h"
 #include "mail/MailMessage.h"
 #include "mail/MailSettings.h"
 #include "mail/MailTemplates.h"
+#include "people/Boats.h"
 
+#include <QCollator>
 #include <QCoreApplication>
 #include <QSet>
 #include <QSqlQuery>
@@ -49,6 +52,98 @@ Result<Outbox::Item> filled(const QSqlDatabase& db, const BookingDocuments::Prin
     item.subject = text.subject;
     item.body = text.body;
     return item;
+}
+
+} // namespace
+
+Result<BookingDocuments::Company> office(const QSqlDatabase& db)
+{
+    QSqlQuery c(db);
+    c.setForwardOnly(true);
+    QString error;
+    if (!Sql::exec(c, QStringLiteral("SELECT \"Company Name\", \"Telephone No\" FROM Company ORDER BY CompanyID"), {},
+                   &error))
+        return databaseFailure(error);
+    BookingDocuments::Company company;
+    if (c.next()) {
+        company.name = c.value(0).toString();
+        company.telephone = c.value(1).toString();
+    }
+    return company;
+}
+
+namespace {
+// What the reminders' placeholders show of each booking, read for a whole batch in a few statements: the booking
+// with its customer, boat and account, then the berths of all of them; the same values a booking's documents give.
+Result<QHash<int, BookingDocuments::PrintData>> mailData(const QSqlDatabase& db, const QList<int>& bookingIds,
+                                                         const QDate& today)
+{
+    const auto terms = PaymentTerms::load(db);
+    if (!terms)
+        return terms.failure();
+    const auto company = office(db);
+    if (!company)
+        return company.failure();
+    QString error;
+    QHash<int, BookingDocuments::PrintData> found;
+    QVariantList ids;
+    for (int id : bookingIds)
+        ids << id;
+    for (qsizetype from = 0; from < ids.size(); from += 500) {
+        const QVariantList chunk = ids.mid(from, 500);
+        const QString marks = QStringList(chunk.size(), QStringLiteral("?")).join(u',');
+        QSqlQuery q(db);
+        q.setForwardOnly(true);
+        if (!Sql::exec(q,
+                       QStringLiteral("SELECT B.ID, B.ToDate, B.BerthConfirmationNumber, U.Name, U.EmailAddress, "
+                                      "T.Name, T.LengthCm, ") +
+                           Ledger::accountColumns(QStringLiteral("B")) +
+                           QStringLiteral(" FROM Booking B LEFT JOIN Customer U ON U.ID = B.CustomerID LEFT JOIN Boat "
+                                          "T ON T.ID = B.BoatID WHERE B.ID IN (") +
+                           marks + u')',
+                       chunk, &error))
+            return databaseFailure(error);
+        while (q.next()) {
+            BookingDocuments::PrintData d;
+            d.company = *company;
+            d.id = q.value(0).toInt();
+            d.toDate = DateTimes::readDateTime(q.value(1));
+            d.berthConfirmationNumber = q.value(2).toString();
+            d.customer.name = q.value(3).toString();
+            d.customer.emailAddress = q.value(4).toString();
+            if (!q.value(5).isNull()) {
+                BoatRecord boat;
+                boat.name = q.value(5).toString();
+                if (!q.value(6).isNull())
+                    boat.lengthCm = q.value(6).toInt();
+                d.boat = Boats::boatLine(boat);
+            }
+            Ledger::Account account = Ledger::accountFrom(q, 7);
+            d.fromDate = account.arrivalAt;
+            d.totalPayable = account.total;
+            d.amountPayed = account.paid;
+            d.cancelled = account.cancelled;
+            d.invoiceNumber = account.invoiceNumber;
+            d.due = account.due(*terms, today);
+            found.insert(d.id, d);
+        }
+        QSqlQuery berths(db);
+        berths.setForwardOnly(true);
+        if (!Sql::exec(berths,
+                       QStringLiteral("SELECT BookingBerth.BookingID, Berth.Name FROM BookingBerth JOIN Berth ON "
+                                      "Berth.ID = BookingBerth.BerthID WHERE BookingBerth.BookingID IN (") +
+                           marks + u')',
+                       chunk, &error))
+            return databaseFailure(error);
+        while (berths.next())
+            if (auto it = found.find(berths.value(0).toInt()); it != found.end())
+                it->berths << berths.value(1).toString();
+    }
+    const QCollator order = Texts::naturalOrder();
+    for (auto& d : found)
+        std::stable_sort(d.berths.begin(), d.berths.end(),
+                         [&](const QString& a, const QString& b) { return order.compare(a, b) < 0; });
+    return found;
 }
 
 } // namespace
@@ -104,6 +199,35 @@ Result<qint64> queueConfirmation(const QSqlDatabase& db, int bookingId, const QD
     return ids->first();
 }
 
+Result<QueuedInvoice> queueInvoice(const QSqlDatabase& db, int bookingId, const QDateTime& now, const QString& desk)
+{
+    auto data = BookingDocuments::loadBooking(db, bookingId, now.date());
+    if (!data)
+        return data.failure();
+    Wordings wordings;
+    // Checked before the invoice is numbered: a message that cannot go takes no number.
+    auto item = filled(db, *data, Outbox::Kinds::Invoice, values(*data, now.date()), wordings);
+    if (!item)
+        return item.failure();
+    QueuedInvoice queued;
+    queued.numbered = !data->invoiceNumber.has_value();
+    const auto number = Ledger::issueInvoice(db, bookingId);
+    if (!number)
+        return number.failure();
+    queued.invoiceNumber = *number;
+    data->invoiceNumber = *number;
+    const auto pdf = DocumentRenderer::pdfBytes(BookingDocuments::receipt(*data));
+    if (!pdf)
+        return pdf.failure();
+    item->attachmentName = QStringLiteral("Invoice %1.pdf").arg(*number);
+    item->attachment = *pdf;
+    const auto ids = Outbox::queue(db, {*item}, now, desk);
+    if (!ids)
+        return ids.failure();
+    queued.id = ids->first();
+    return queued;
+}
+
 Rules Rules::load()
 {
     auto days = [](const Setting& setting) {
@@ -125,56 +249,41 @@ Status Rules::save() const
     return Done{};
 }
 
-Result<QList<Reminder>> proposals(const QSqlDatabase& db, const Rules& rules, const QDate& today)
+namespace {
+// The reminder a booking's dues call for today, whether or not the rules propose it yet; nothing when nothing is
+// due. Overdue and ahead of time are told apart in what it is regarding, so each is sent once.
+std::optional<Reminder> reminderOf(const Ledger::Owing& o, const QDate& today)
 {
-    const auto terms = PaymentTerms::load(db);
-    if (!terms)
-        return terms.failure();
-    const auto owing = Ledger::owing(db, *terms, today);
-    if (!owing)
-        return owing.failure();
+    const PaymentTerms::Due& due = o.due;
+    if (!due.nextDueBy.isValid() || due.nextDue <= Money())
+        return std::nullopt;
+    Reminder r;
+    r.bookingId = o.bookingId;
+    r.confirmationNumber = o.confirmationNumber;
+    r.customer = o.customer;
+    r.kind = o.paid < due.deposit && due.nextDueBy == due.depositBy ? Outbox::Kinds::DepositReminder
+                                                                    : Outbox::Kinds::BalanceReminder;
+    r.amount = due.nextDue;
+    r.dueBy = due.nextDueBy;
+    r.overdue = due.nextDueBy < today;
+    r.regarding =
+        (r.overdue ? QStringLiteral("overdue ") : QStringLiteral("due ")) + due.nextDueBy.toString(Qt::ISODate);
+    return r;
+}
+
+// found without those already queued or sent, with each customer's address read together for the whole batch.
+Result<QList<Reminder>> notYetSent(const QSqlDatabase& db, const QList<Reminder>& found)
+{
     const auto reminded = Outbox::remindedKeys(db);
     if (!reminded)
         return reminded.failure();
-
-    QList<Reminder> found;
-    for (const Ledger::Owing& o : *owing) {
-        const PaymentTerms::Due& due = o.due;
-        if (!due.nextDueBy.isValid() || due.nextDue <= Money())
-            continue;
-        const bool depositOpen = o.paid < due.deposit && due.nextDueBy == due.depositBy;
-        const int daysLeft = static_cast<int>(today.daysTo(due.nextDueBy));
-        Reminder r;
-        r.bookingId = o.bookingId;
-        r.confirmationNumber = o.confirmationNumber;
-        r.customer = o.customer;
-        r.kind = depositOpen ? Outbox::Kinds::DepositReminder : Outbox::Kinds::BalanceReminder;
-        r.amount = due.nextDue;
-        r.dueBy = due.nextDueBy;
-        if (daysLeft < 0) {
-            if (rules.overdueDays <= 0 || -daysLeft < rules.overdueDays)
-                continue;
-            r.overdue = true;
-            r.regarding = QStringLiteral("overdue ") + due.nextDueBy.toString(Qt::ISODate);
-        } else {
-            const int ahead = depositOpen ? rules.depositDays : rules.balanceDays;
-            if (ahead <= 0 || daysLeft > ahead)
-                continue;
-            r.regarding = QStringLiteral("due ") + due.nextDueBy.toString(Qt::ISODate);
-        }
-        if (!reminded->contains(Outbox::reminderKey(r.bookingId, r.kind, r.regarding)))
-            found << r;
-    }
-    if (found.isEmpty())
-        return found;
-
-    // The customers' addresses, read together for the whole morning.
-    QStringList marks;
+    QList<Reminder> left;
     QVariantList ids;
-    for (const Reminder& r : std::as_const(found)) {
-        marks << QStringLiteral("?");
-        ids << r.bookingId;
-    }
+    for (const Reminder& r : found)
+        if (!reminded->contains(Outbox::reminderKey(r.bookingId, r.kind, r.regarding))) {
+            left << r;
+            ids << r.bookingId;
+        }
     QHash<int, QString> addresses;
     for (qsizetype from = 0; from < ids.size(); from += 500) {
         const QVariantList chunk = ids.mid(from, 500);
@@ -183,37 +292,86 @@ Result<QList<Reminder>> proposals(const QSqlDatabase& db, const Rules& rules, co
         if (!Sql::exec(q,
                        QStringLiteral("SELECT b.ID, c.EmailAddress FROM Booking b JOIN Customer c ON c.ID = "
                                       "b.CustomerID WHERE b.ID IN (") +
-                           marks.mid(0, chunk.size()).join(u',') + u')',
+                           QStringList(chunk.size(), QStringLiteral("?")).join(u',') + u')',
                        chunk, &error))
             return databaseFailure(error);
         while (q.next())
             addresses[q.value(0).toInt()] = q.value(1).toString().trimmed();
     }
-    for (Reminder& r : found)
+    for (Reminder& r : left)
         r.address = addresses.value(r.bookingId);
-    return found;
+    return left;
+}
+
+Result<QList<Ledger::Owing>> owingNow(const QSqlDatabase& db, const QDate& today)
+{
+    const auto terms = PaymentTerms::load(db);
+    if (!terms)
+        return terms.failure();
+    return Ledger::owing(db, *terms, today);
+}
+} // namespace
+
+Result<QList<Reminder>> proposals(const QSqlDatabase& db, const Rules& rules, const QDate& today)
+{
+    const auto owing = owingNow(db, today);
+    if (!owing)
+        return owing.failure();
+    QList<Reminder> found;
+    for (const Ledger::Owing& o : *owing) {
+        const auto r = reminderOf(o, today);
+        if (!r)
+            continue;
+        const int daysLeft = static_cast<int>(today.daysTo(r->dueBy));
+        const int ahead = r->kind == Outbox::Kinds::DepositReminder ? rules.depositDays : rules.balanceDays;
+        if (r->overdue ? rules.overdueDays <= 0 || -daysLeft < rules.overdueDays : ahead <= 0 || daysLeft > ahead)
+            continue;
+        found << *r;
+    }
+    return notYetSent(db, found);
+}
+
+Result<QList<Reminder>> remindersFor(const QSqlDatabase& db, const QList<int>& bookingIds, const QDate& today)
+{
+    const auto owing = owingNow(db, today);
+    if (!owing)
+        return owing.failure();
+    const QSet<int> chosen(bookingIds.cbegin(), bookingIds.cend());
+    QList<Reminder> found;
+    for (const Ledger::Owing& o : *owing)
+        if (chosen.contains(o.bookingId))
+            if (const auto r = reminderOf(o, today))
+                found << *r;
+    return notYetSent(db, found);
 }
 
 Result<int> queueReminders(const QSqlDatabase& db, const QList<Reminder>& chosen, const QDateTime& now,
                            const QString& desk)
 {
+    QList<int> bookingIds;
+    for (const Reminder& r : chosen)
+        bookingIds << r.bookingId;
+    const auto data = mailData(db, bookingIds, now.date());
+    if (!data)
+        return data.failure();
     QList<Outbox::Item> items;
     items.reserve(chosen.size());
     Wordings wordings;
     for (const Reminder& r : chosen) {
-        const auto data = BookingDocuments::loadBooking(db, r.bookingId, now.date());
-        if (!data)
-            return data.failure();
-        auto item = filled(db, *data, r.kind, values(*data, now.date()), wordings);
+        const auto found = data->constFind(r.bookingId);
+        if (found == data->cend())
+            return conflict(
+                QCoreApplication::translate("BookingMail", "Booking %1 no longer exists.").arg(r.bookingId));
+        auto item = filled(db, *found, r.kind, values(*found, now.date()), wordings);
         if (!item)
             return item.failure();
         item->regarding = r.regarding;
         items << *item;
     }
-    const auto ids = Outbox::queue(db, items, now, desk);
-    if (!ids)
-        return ids.failure();
-    return static_cast<int>(ids->size());
+    const auto queued = Outbox::queue(db, items, now, desk);
+    if (!queued)
+        return queued.failure();
+    return static_cast<int>(queued->size());
 }
 
 } // namespace BookingMail

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <functional>
+
+class QMenu;
 class QString;
 class QWidget;
 struct Services;
@@ -15,5 +18,13 @@ bool queueConfirmation(Services& services, int bookingId, QWidget* parent);
 /// The summary's "Email": the confirmation queued when a server is set up, else the mail program opened on address.
 /// True when a message was queued.
 bool email(Services& services, int bookingId, const QString& address, const QString& title, QWidget* parent);
+
+/// Queues the booking's invoice with its PDF, numbering it first if it has no number yet, and wakes the sender;
+/// the user is told what happened. True when a message was queued.
+bool emailInvoice(Services& services, int bookingId, QWidget* parent);
+
+/// Adds "E-mail Invoice" to menu for the booking bookingId() gives: disabled, saying why, when no mail server is
+/// set up.
+void addInvoiceAction(QMenu* menu, Services& services, const std::function<int()>& bookingId);
 
 } // namespace BookingMailMenu

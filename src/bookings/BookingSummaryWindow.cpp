@@ -165,6 +165,7 @@ BookingSummaryWindow::BookingSummaryWindow(Services& services, QWidget* parent) 
     pdfReceipt->setObjectName(QStringLiteral("mnuPdfReceipt"));
     QAction* pdfForm = pdfMenu->addAction(tr("Booking Form"));
     pdfForm->setObjectName(QStringLiteral("mnuPdfBookingForm"));
+    BookingMailMenu::addInvoiceAction(pdfMenu, m_services, [this] { return m_bookingId; });
     cmdPdf->setMenu(pdfMenu);
     // The confirmation and the credit notes read the booking itself: printing them writes nothing.
     auto* cmdConfirmation = button(tr("Confir&mation"), QStringLiteral("cmdConfirmation"), this);

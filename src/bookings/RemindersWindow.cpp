@@ -18,7 +18,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-RemindersWindow::RemindersWindow(Services& services, QWidget* parent) : QDialog(parent), m_services(services)
+RemindersWindow::RemindersWindow(Services& services, QWidget* parent, std::optional<QList<int>> chosen)
+    : QDialog(parent), m_services(services), m_chosen(std::move(chosen))
 {
     setObjectName(QStringLiteral("frmReminders"));
     setWindowTitle(tr("Reminders"));
@@ -55,9 +56,9 @@ RemindersWindow::RemindersWindow(Services& services, QWidget* parent) : QDialog(
     reload();
 }
 
-void RemindersWindow::display(Services& services, QWidget* parent)
+void RemindersWindow::display(Services& services, QWidget* parent, std::optional<QList<int>> chosen)
 {
-    RemindersWindow window(services, parent);
+    RemindersWindow window(services, parent, std::move(chosen));
     window.exec();
 }
 
@@ -66,7 +67,8 @@ void RemindersWindow::reload()
     const QSignalBlocker quiet(m_list);
     m_list->clear();
     const QDate today = m_services.clock.now().date();
-    auto proposed = BookingMail::proposals(m_services.db(), BookingMail::Rules::load(), today);
+    auto proposed = m_chosen ? BookingMail::remindersFor(m_services.db(), *m_chosen, today)
+                             : BookingMail::proposals(m_services.db(), BookingMail::Rules::load(), today);
     if (!proposed) {
         m_proposed.clear();
         m_lblSummary->setText(tr("The reminders could not be read: %1").arg(proposed.error()));
@@ -94,11 +96,12 @@ void RemindersWindow::reload()
     }
     for (int c = 0; c < m_list->columnCount(); ++c)
         m_list->resizeColumnToContents(c);
-    QString summary = m_proposed.isEmpty() ? tr("No reminders are due today.")
-                                           : tr("%n reminder(s) due today; untick any that should not go.", "",
-                                                static_cast<int>(m_proposed.size()));
+    QString summary = !m_proposed.isEmpty() ? tr("%n reminder(s) due today; untick any that should not go.", "",
+                                                 static_cast<int>(m_proposed.size()))
+                      : m_chosen            ? tr("The bookings chosen owe nothing that has not been reminded already.")
+                                            : tr("No reminders are due today.");
     if (!MailSettings::isSetUp())
-        summary += u' ' + tr("No mail server is set up: enter it in Setup Company Information first.");
+        summary += u' ' + MailSettings::notSetUpText();
     m_lblSummary->setText(summary);
     m_cmdSend->setEnabled(ticked > 0 && MailSettings::isSetUp());
 }

@@ -5,9 +5,9 @@
 #include "core/SqlHelpers.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QMutex>
 #include <QMutexLocker>
-#include <QSet>
 #include <QSqlDriver>
 #include <QThread>
 #include <sqlite3.h>
@@ -57,9 +57,10 @@ QMutex& serverLock()
     static QMutex lock;
     return lock;
 }
-QSet<QString>& serverConnections()
+// Each server connection's name with the thread it serves: only that thread may touch it.
+QHash<QString, QThread*>& serverConnections()
 {
-    static QSet<QString> names;
+    static QHash<QString, QThread*> names;
     return names;
 }
 
@@ -78,8 +79,11 @@ void tellEveryServerConnection()
     QStringList names;
     {
         const QMutexLocker lock(&serverLock());
-        names = serverConnections().values();
+        for (auto it = serverConnections().cbegin(); it != serverConnections().cend(); ++it)
+            if (it.value() == QThread::currentThread())
+                names << it.key();
     }
+    // A connection serves only the thread that opened it; the others are told when they next open one.
     for (const QString& name : names) {
         if (!QSqlDatabase::contains(name)) {
             const QMutexLocker lock(&serverLock());
@@ -87,8 +91,7 @@ void tellEveryServerConnection()
             continue;
         }
         const QSqlDatabase db = QSqlDatabase::database(name, false);
-        // A connection serves only the thread that opened it; the others are told when they next open one.
-        if (db.isOpen() && db.driver()->thread() == QThread::currentThread())
+        if (db.isOpen())
             (void)tellServer(db);
     }
 }
@@ -106,7 +109,7 @@ Status attach(const QSqlDatabase& db)
     Q_UNUSED(listening);
     {
         const QMutexLocker lock(&serverLock());
-        serverConnections().insert(db.connectionName());
+        serverConnections().insert(db.connectionName(), QThread::currentThread());
     }
     return tellServer(db);
 }

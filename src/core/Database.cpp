@@ -2,6 +2,7 @@
 
 #include "core/ActorSession.h"
 #include "core/Dialect.h"
+#include "core/FileConnection.h"
 #include "core/FileSecurity.h"
 #include "core/SchemaUpgrades.h"
 #include "core/SearchText.h"
@@ -16,7 +17,6 @@
 #include <QMutex>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QStorageInfo>
 #include <QTemporaryFile>
 #include <QUrl>
 #include <QUuid>
@@ -430,11 +430,7 @@ std::optional<QSqlDatabase> openChecked(const QString& path, const QString& conn
         url.setQuery(QStringLiteral("mode=rw"));
         db.setDatabaseName(url.toString(QUrl::FullyEncoded));
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs));
-        // Pages read through a map skip a copy from the kernel each: the day list reads thousands of scattered rows.
-        // Only on a disk of this machine: where a mapped file fails or shrinks the program ends instead of being told.
-        ok = openAndCheck(db, label, error) &&
-             (!isLocalFileSystem(QStorageInfo(path).fileSystemType()) ||
-              Sql::exec(db, QStringLiteral("PRAGMA mmap_size = 2147418112"), {}, error));
+        ok = openAndCheck(db, label, error) && FileConnection::tune(db, path, busyTimeoutMs, error);
     }
     if (!ok) {
         close(connectionName);

@@ -10,6 +10,7 @@
 #include <QSet>
 #include <QSqlDriver>
 #include <QSqlError>
+#include <QThread>
 #include <QUrl>
 
 #if defined(Q_OS_UNIX)
@@ -28,6 +29,7 @@ struct ConnectionState
     int transactions = 0;
     QByteArray fileId;  // the device and inode of the file a file connection opened; empty for a server
     QString path;       // that file
+    QString name;       // the connection's name, for finding it again from its driver
     QSet<QString> kept; // the statements this server session holds prepared, by name (execKept)
 };
 
@@ -55,14 +57,26 @@ QMutex& statesLock()
     return lock;
 }
 
+// The connection of driver by the name it was opened under; only in the thread it serves, for Qt hands another
+// thread's connection to no one (and complains of each it is asked for).
 std::optional<QSqlDatabase> connectionOf(const QSqlDriver* driver)
 {
-    for (const QString& name : QSqlDatabase::connectionNames()) {
-        QSqlDatabase db = QSqlDatabase::database(name, false);
-        if (db.driver() == driver)
-            return db;
+    if (!driver || driver->thread() != QThread::currentThread())
+        return std::nullopt;
+    QString name;
+    {
+        QMutexLocker locker(&statesLock());
+        const auto it = states().constFind(driver);
+        if (it == states().cend())
+            return std::nullopt;
+        name = it->name;
     }
-    return std::nullopt;
+    if (!QSqlDatabase::contains(name))
+        return std::nullopt;
+    QSqlDatabase db = QSqlDatabase::database(name, false);
+    if (db.driver() != driver)
+        return std::nullopt;
+    return db;
 }
 
 // False, with the reason, when the connection is still gone.
@@ -146,8 +160,11 @@ int openTransactions(const QSqlDatabase& db)
 
 void rememberFile(const QSqlDatabase& db)
 {
-    if (Dialect::of(db).kind() != Engine::SQLite)
+    if (Dialect::of(db).kind() != Engine::SQLite) {
+        QMutexLocker locker(&statesLock());
+        states()[db.driver()].name = db.connectionName();
         return;
+    }
     // A file connection's name is the file's URI (with its open mode), or a plain path.
     const QString name = db.databaseName();
     const QString path = name.startsWith(QStringLiteral("file:")) ? QUrl(name).toLocalFile() : name;
@@ -155,6 +172,7 @@ void rememberFile(const QSqlDatabase& db)
     QMutexLocker locker(&statesLock());
     ConnectionState& state = states()[db.driver()];
     state = ConnectionState{};
+    state.name = db.connectionName();
     state.fileId = id == "gone" ? QByteArray() : id;
     state.path = path;
 }

@@ -20,7 +20,7 @@ QString lostConnectionMessage();
 /// Remembers which file a file connection opened, so that the file replaced under it (another desk restored or
 /// compacted the database) is noticed at the next statement: that statement fails once with
 /// replacedDatabaseMessage(), nothing is written into the old file, and the statement after it opens the new one.
-/// Nothing is remembered for a server connection.
+/// Of a server connection only its name is remembered, by which a lost connection is opened again in its thread.
 void rememberFile(const QSqlDatabase& db);
 /// Drops what is kept about a connection that is being closed.
 void forgetConnection(const QSqlDatabase& db);

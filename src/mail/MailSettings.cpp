@@ -89,6 +89,12 @@ bool isSetUp()
     return !Registry::getRegistryValue(Host).trimmed().isEmpty();
 }
 
+QString notSetUpText()
+{
+    return QCoreApplication::translate("MailSettings",
+                                       "No mail server is set up: enter it in Setup Company Information first.");
+}
+
 QString passwordFile()
 {
     return QFileInfo(InstallPaths::settingsFile()).absolutePath() + QStringLiteral("/mail-password");

@@ -43,6 +43,8 @@ Status check(const Account& account);
 Status save(const Account& account);
 /// Whether a server is set up at all (otherwise "Email" opens the desktop's mail program as before).
 bool isSetUp();
+/// Why an action that sends mail is disabled when no server is set up.
+QString notSetUpText();
 
 /// The password for user on host; empty when none is kept.
 QString password();

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QSet>
 #include <QSqlQuery>
+#include <algorithm>
 
 namespace Outbox {
 namespace {
@@ -101,6 +102,73 @@ int backOffMinutes(int attempts)
     return attempts <= 0 ? 0 : std::min(60, 1 << std::min(attempts - 1, 6));
 }
 
+namespace {
+// Rows per INSERT: a morning's reminders go in a handful of statements rather than one round trip each.
+constexpr int RowsPerInsert = 50;
+
+// The reminders among items already queued or sent, read inside the queuing transaction for their bookings.
+std::optional<QSet<QString>> remindedAmong(const QSqlDatabase& db, const QList<Item>& items, QString* error)
+{
+    QVariantList bookings;
+    for (const Item& item : items)
+        if (!item.regarding.isEmpty() && item.bookingId > 0)
+            bookings << item.bookingId;
+    QSet<QString> keys;
+    for (qsizetype from = 0; from < bookings.size(); from += 500) {
+        const QVariantList chunk = bookings.mid(from, 500);
+        QSqlQuery q(db);
+        q.setForwardOnly(true);
+        if (!Sql::exec(q,
+                       QStringLiteral("SELECT BookingID, Kind, Regarding FROM Outbox WHERE Regarding IS NOT NULL AND "
+                                      "State <> 'failed' AND BookingID IN (") +
+                           QStringList(chunk.size(), QStringLiteral("?")).join(u',') + u')',
+                       chunk, error))
+            return std::nullopt;
+        while (q.next())
+            keys.insert(reminderKey(q.value(0).toInt(), q.value(1).toString(), q.value(2).toString()));
+    }
+    return keys;
+}
+
+bool insertRows(const QSqlDatabase& db, const QList<Item>& rows, const QVariant& at, const QString& desk,
+                QList<qint64>& ids, QString* error)
+{
+    QStringList values;
+    QVariantList binds;
+    for (const Item& item : rows) {
+        values << QStringLiteral("(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 'queued', 0, ?, ?, ?)");
+        binds << idOrNull(item.bookingId) << idOrNull(item.customerId) << item.kind
+              << (item.regarding.isEmpty() ? Sql::nullText() : QVariant(item.regarding)) << item.toName
+              << item.toAddress.trimmed() << item.subject << item.body
+              << (item.attachmentName.isEmpty() ? Sql::nullText() : QVariant(item.attachmentName))
+              << (item.attachmentName.isEmpty() ? QVariant(QMetaType(QMetaType::QByteArray))
+                                                : QVariant(item.attachment))
+              << desk << at << at;
+    }
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    if (!Sql::exec(q,
+                   QStringLiteral("INSERT INTO Outbox (BookingID, CustomerID, Kind, Regarding, ToName, ToAddress, "
+                                  "Subject, Body, AttachmentName, Attachment, State, Attempts, QueuedBy, QueuedAt, "
+                                  "NextTryAt) VALUES ") +
+                       values.join(QStringLiteral(", ")) + QStringLiteral(" RETURNING ID"),
+                   binds, error))
+        return false;
+    QList<qint64> added;
+    while (q.next())
+        added << q.value(0).toLongLong();
+    if (added.size() != rows.size()) {
+        if (error)
+            *error = QCoreApplication::translate("Outbox", "The database did not add every message.");
+        return false;
+    }
+    // One statement numbers its rows in the order given.
+    std::sort(added.begin(), added.end());
+    ids << added;
+    return true;
+}
+} // namespace
+
 Result<QList<qint64>> queue(const QSqlDatabase& db, const QList<Item>& items, const QDateTime& now, const QString& desk)
 {
     for (const Item& item : items)
@@ -108,62 +176,119 @@ Result<QList<qint64>> queue(const QSqlDatabase& db, const QList<Item>& items, co
             return ok.failure();
     QList<qint64> ids;
     QString error;
-    const bool done = Sql::inTransaction(db, &error, [&] {
-        for (const Item& item : items) {
-            const auto id = Sql::insertReturningId(
-                db,
-                QStringLiteral("INSERT INTO Outbox (BookingID, CustomerID, Kind, Regarding, ToName, ToAddress, "
-                               "Subject, Body, AttachmentName, Attachment, State, Attempts, QueuedBy, QueuedAt, "
-                               "NextTryAt) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 'queued', 0, ?, ?, ?)"),
-                {idOrNull(item.bookingId), idOrNull(item.customerId), item.kind,
-                 item.regarding.isEmpty() ? Sql::nullText() : QVariant(item.regarding), item.toName,
-                 item.toAddress.trimmed(), item.subject, item.body,
-                 item.attachmentName.isEmpty() ? Sql::nullText() : QVariant(item.attachmentName),
-                 item.attachmentName.isEmpty() ? QVariant(QMetaType(QMetaType::QByteArray)) : QVariant(item.attachment),
-                 desk, DateTimes::dbDateTime(now), DateTimes::dbDateTime(now)},
-                &error);
-            if (!id)
+    // Reminders are taken one desk at a time, so two desks queuing the same morning add each once.
+    const bool reminders =
+        std::any_of(items.cbegin(), items.cend(), [](const Item& i) { return !i.regarding.isEmpty(); });
+    const bool done = Sql::inTransaction(
+        db, &error,
+        [&] {
+            const auto reminded = remindedAmong(db, items, &error);
+            if (!reminded)
                 return false;
-            ids << *id;
-        }
-        return true;
-    });
+            QList<Item> fresh;
+            QSet<QString> taken = *reminded;
+            for (const Item& item : items) {
+                if (!item.regarding.isEmpty()) {
+                    const QString key = reminderKey(item.bookingId, item.kind, item.regarding);
+                    if (taken.contains(key))
+                        continue;
+                    taken.insert(key);
+                }
+                fresh << item;
+            }
+            const QVariant at = DateTimes::dbDateTime(now);
+            for (qsizetype from = 0; from < fresh.size(); from += RowsPerInsert)
+                if (!insertRows(db, fresh.mid(from, RowsPerInsert), at, desk, ids, &error))
+                    return false;
+            return true;
+        },
+        reminders);
     if (!done)
         return databaseFailure(error);
     return ids;
 }
 
-Result<std::optional<Item>> claim(const QSqlDatabase& db, const QDateTime& now, const QString& desk)
+Result<QList<Item>> claimSome(const QSqlDatabase& db, const QDateTime& now, const QString& desk, int limit)
 {
     const bool server = Dialect::of(db).kind() == Engine::PostgreSQL;
-    std::optional<Item> claimed;
+    QList<Item> claimed;
     QString error;
     const bool done = Sql::inTransaction(
         db, &error,
         [&] {
             QSqlQuery q(db);
+            q.setForwardOnly(true);
             const QVariant at = DateTimes::dbDateTime(now);
             if (!Sql::exec(q,
                            QStringLiteral("SELECT ") + Columns +
                                QStringLiteral(", Attachment FROM Outbox WHERE State = 'queued' AND NextTryAt <= ? "
-                                              "AND (ClaimedUntil IS NULL OR ClaimedUntil < ?) ORDER BY ID LIMIT 1") +
+                                              "AND (ClaimedUntil IS NULL OR ClaimedUntil < ?) ORDER BY ID LIMIT ?") +
                                (server ? QStringLiteral(" FOR UPDATE SKIP LOCKED") : QString()),
-                           {at, at}, &error))
+                           {at, at, std::max(1, limit)}, &error))
                 return false;
-            if (!q.next())
+            QVariantList ids;
+            while (q.next()) {
+                Item item = itemFrom(q);
+                item.attachment = q.value(18).toByteArray();
+                ids << item.id;
+                claimed << std::move(item);
+            }
+            if (ids.isEmpty())
                 return true;
-            Item item = itemFrom(q);
-            item.attachment = q.value(18).toByteArray();
-            if (!Sql::exec(db, QStringLiteral("UPDATE Outbox SET ClaimedBy = ?, ClaimedUntil = ? WHERE ID = ?"),
-                           {desk, DateTimes::dbDateTime(now.addSecs(ClaimMinutes * 60)), item.id}, &error))
-                return false;
-            claimed = std::move(item);
-            return true;
+            return Sql::exec(db,
+                             QStringLiteral("UPDATE Outbox SET ClaimedBy = ?, ClaimedUntil = ? WHERE ID IN (") +
+                                 QStringList(ids.size(), QStringLiteral("?")).join(u',') + u')',
+                             QVariantList{desk, DateTimes::dbDateTime(now.addSecs(ClaimMinutes * 60))} + ids, &error);
         },
         !server);
     if (!done)
         return databaseFailure(error);
     return claimed;
+}
+
+Result<std::optional<Item>> claim(const QSqlDatabase& db, const QDateTime& now, const QString& desk)
+{
+    auto claimed = claimSome(db, now, desk, 1);
+    if (!claimed)
+        return claimed.failure();
+    if (claimed->isEmpty())
+        return std::optional<Item>();
+    return std::optional<Item>(claimed->takeFirst());
+}
+
+Status record(const QSqlDatabase& db, const QList<Outcome>& outcomes, const QList<qint64>& released,
+              const QDateTime& now, const QString& desk)
+{
+    QString error;
+    const QVariant at = DateTimes::dbDateTime(now);
+    const bool done = Sql::inTransaction(db, &error, [&] {
+        for (const Outcome& o : outcomes) {
+            const int tried = o.attempts + 1;
+            const bool failed = !o.sent && (o.permanent || (o.reached && tried >= MaxAttempts));
+            const bool ok =
+                o.sent ? Sql::exec(db,
+                                   QStringLiteral("UPDATE Outbox SET State = 'sent', Attempts = ?, LastAnswer = ?, "
+                                                  "SentBy = ?, SentAt = ?, ClaimedBy = NULL, ClaimedUntil = NULL "
+                                                  "WHERE ID = ?"),
+                                   {tried, o.answer, desk, at, o.id}, &error)
+                       : Sql::exec(db,
+                                   QStringLiteral("UPDATE Outbox SET State = ?, Attempts = ?, LastAnswer = ?, "
+                                                  "NextTryAt = ?, ClaimedBy = NULL, ClaimedUntil = NULL WHERE ID = ?"),
+                                   {QString::fromLatin1(stateName(failed ? State::Failed : State::Queued)), tried,
+                                    o.answer, DateTimes::dbDateTime(now.addSecs(60LL * backOffMinutes(tried))), o.id},
+                                   &error);
+            if (!ok)
+                return false;
+        }
+        for (qint64 id : released)
+            if (!Sql::exec(db, QStringLiteral("UPDATE Outbox SET ClaimedBy = NULL, ClaimedUntil = NULL WHERE ID = ?"),
+                           {id}, &error))
+                return false;
+        return true;
+    });
+    if (!done)
+        return databaseFailure(error);
+    return Done{};
 }
 
 Status markSent(const QSqlDatabase& db, qint64 id, const QString& answer, const QDateTime& now, const QString& desk)

@@ -62,14 +62,36 @@ inline constexpr int ClaimMinutes = 10;
 /// The wait before the next try after `attempts` failed ones: 1, 2, 4 ... minutes, at most an hour.
 int backOffMinutes(int attempts);
 
-/// Adds the messages in one transaction, by `desk`, to be sent from now; Refused (nothing added) when one of them
-/// has no address or a header value with a line break.
+/// Adds the messages in one transaction, by `desk`, to be sent from now, and gives the new rows' IDs; Refused
+/// (nothing added) when one of them has no address or a header value with a line break. A reminder (`regarding`
+/// set) already queued or sent for its booking is left out, so a batch queued twice, or by two desks at once, adds
+/// each reminder once. A message about a customer rather than a booking (an offer, a renewal letter) sets only
+/// customerId, kind, the addressee, subject and body, and a PDF in attachmentName and attachment.
 Result<QList<qint64>> queue(const QSqlDatabase& db, const QList<Item>& items, const QDateTime& now,
                             const QString& desk);
 
 /// Takes the oldest message due by now for `desk` inside one transaction (the row locked and skipped by other
 /// desks on a server, the file's write lock on a file), with its attachment; nothing when none is due.
 Result<std::optional<Item>> claim(const QSqlDatabase& db, const QDateTime& now, const QString& desk);
+
+/// Up to limit messages due by now, oldest first, taken for `desk` in one transaction as claim takes one; a desk
+/// sends them one after the other and records what became of them together (record).
+Result<QList<Item>> claimSome(const QSqlDatabase& db, const QDateTime& now, const QString& desk, int limit);
+
+/// What one try did to a claimed message.
+struct Outcome
+{
+    qint64 id = 0;
+    int attempts = 0; // the message's attempts before this one, as claimed
+    bool sent = false;
+    bool permanent = false; // the server refused it for good
+    bool reached = false;   // the server answered
+    QString answer;
+};
+/// The outcomes of a batch in one transaction, as markSent and markUnsent record each; the claimed messages not
+/// tried (released) are given back untouched, to be taken again at once.
+Status record(const QSqlDatabase& db, const QList<Outcome>& outcomes, const QList<qint64>& released,
+              const QDateTime& now, const QString& desk);
 
 /// What a send did to a claimed message: sent by desk, or tried again after the back-off, or left failed
 /// (permanent: the server refused it; or MaxAttempts reached while the server answered).

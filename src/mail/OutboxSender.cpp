@@ -8,6 +8,7 @@
 #include "mail/Outbox.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QTimer>
 
 namespace {
@@ -26,47 +27,65 @@ OutboxSender::Config OutboxSender::configured()
     return config;
 }
 
+namespace {
+// Messages taken together: the file is written twice for each batch, not twice for each message, so a window's read
+// meets the sender's commits a tenth as often.
+constexpr int BatchSize = 10;
+// A batch is cut short once it has been held this long, well inside the claim, so no other desk takes a message of
+// it while this one is still sending.
+constexpr qint64 BatchHeldMs = Outbox::ClaimMinutes * 60 * 1000 / 2;
+
+SmtpSender::Outcome sendOne(const OutboxSender::Config& config, const Outbox::Item& item, const std::atomic_bool* stop)
+{
+    MailMessage::Message message;
+    message.fromName = config.senderName;
+    message.fromAddress = config.senderAddress;
+    message.toName = item.toName;
+    message.toAddress = item.toAddress;
+    message.subject = item.subject;
+    message.body = item.body;
+    message.attachmentName = item.attachmentName;
+    message.attachment = item.attachment;
+    message.date = QDateTime::currentDateTimeUtc();
+    const auto built = MailMessage::build(message);
+    if (!built)
+        return {false, true, false, built.error()};
+    return SmtpSender::send(config.server, config.senderAddress, item.toAddress, *built, stop);
+}
+} // namespace
+
 Result<int> OutboxSender::sendDue(const QSqlDatabase& db, const Config& config, const std::function<QDateTime()>& now,
                                   const std::atomic_bool* stop)
 {
     int tried = 0;
-    while (!(stop && stop->load())) {
-        auto claimed = Outbox::claim(db, now(), config.desk);
+    bool away = false; // the server is away: the rest would wait on it one by one
+    while (!away && !(stop && stop->load())) {
+        auto claimed = Outbox::claimSome(db, now(), config.desk, BatchSize);
         if (!claimed)
             return claimed.failure();
-        if (!claimed->has_value())
+        if (claimed->isEmpty())
             break;
-        const Outbox::Item& item = **claimed;
-        MailMessage::Message message;
-        message.fromName = config.senderName;
-        message.fromAddress = config.senderAddress;
-        message.toName = item.toName;
-        message.toAddress = item.toAddress;
-        message.subject = item.subject;
-        message.body = item.body;
-        message.attachmentName = item.attachmentName;
-        message.attachment = item.attachment;
-        message.date = QDateTime::currentDateTimeUtc();
-        const auto built = MailMessage::build(message);
-        SmtpSender::Outcome outcome;
-        if (!built)
-            outcome = {false, true, false, built.error()};
-        else
-            outcome = SmtpSender::send(config.server, config.senderAddress, item.toAddress, *built, stop);
-        if (stop && stop->load() && !outcome.sent) {
-            // Closing: the message goes back as it was, for the next start or another desk.
-            if (Status ok = Outbox::markUnsent(db, item.id, outcome.answer, false, false, now().addSecs(-60)); !ok)
-                return ok.failure();
-            break;
+        QElapsedTimer held;
+        held.start();
+        QList<Outbox::Outcome> outcomes;
+        QList<qint64> released;
+        for (const Outbox::Item& item : std::as_const(*claimed)) {
+            if (away || (stop && stop->load()) || held.elapsed() > BatchHeldMs) {
+                released << item.id;
+                continue;
+            }
+            const SmtpSender::Outcome outcome = sendOne(config, item, stop);
+            if (stop && stop->load() && !outcome.sent) {
+                released << item.id; // closing: the message goes back as it was, for the next start or another desk
+                continue;
+            }
+            outcomes << Outbox::Outcome{item.id,           item.attempts,   outcome.sent,
+                                        outcome.permanent, outcome.reached, outcome.answer};
+            ++tried;
+            away = !outcome.sent && !outcome.reached;
         }
-        const Status recorded =
-            outcome.sent ? Outbox::markSent(db, item.id, outcome.answer, now(), config.desk)
-                         : Outbox::markUnsent(db, item.id, outcome.answer, outcome.permanent, outcome.reached, now());
-        if (!recorded)
+        if (Status recorded = Outbox::record(db, outcomes, released, now(), config.desk); !recorded)
             return recorded.failure();
-        ++tried;
-        if (!outcome.sent && !outcome.reached)
-            break; // the server is away: the rest would wait on it one by one
     }
     return tried;
 }

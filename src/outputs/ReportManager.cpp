@@ -2,11 +2,13 @@
 
 #include "bookings/Ledger.h"
 #include "bookings/PaymentTerms.h"
+#include "bookings/RemindersWindow.h"
 #include "core/DateTimes.h"
 #include "core/Seams.h"
 #include "core/Texts.h"
 #include "core/ui/DateBox.h"
 #include "core/ui/DocumentRenderer.h"
+#include "mail/MailSettings.h"
 #include "outputs/CashUpReport.h"
 #include "outputs/ExportMenu.h"
 #include "outputs/FigureWindow.h"
@@ -72,6 +74,12 @@ ReportManager::ReportManager(IWindowHost& host, Services& services, QWidget* par
     auto* cmdAvailableBerths = button(QStringLiteral("cmdAvailableBerths"), tr("Outstanding &Balance A/Cs"), this);
 
     auto* cmdPaymentsDue = button(QStringLiteral("cmdPaymentsDue"), tr("&Payments due"), this);
+    // Reminders for the payments due, each reviewed in the list before they go in one step.
+    auto* cmdRemindPaymentsDue =
+        button(QStringLiteral("cmdRemindPaymentsDue"), tr("Send reminders for pa&yments due..."), this);
+    cmdRemindPaymentsDue->setEnabled(MailSettings::isSetUp());
+    if (!MailSettings::isSetUp())
+        cmdRemindPaymentsDue->setToolTip(MailSettings::notSetUpText());
 
     QGroupBox* frame2 = periodFrame(QStringLiteral("Frame2"), m_dtpFrom1, m_dtpTo1, this);
     auto* command4 = button(QStringLiteral("Command4"), tr("Period sales summa&ry"), frame2);
@@ -124,8 +132,9 @@ ReportManager::ReportManager(IWindowHost& host, Services& services, QWidget* par
 
     // The lists on the left, the money and the figures on the right: all of it in view on a small screen.
     auto* lists = new QVBoxLayout;
-    for (QWidget* w : std::initializer_list<QWidget*>{frame1, cmdTodaysBooking, cmdTodaysCheckOuts, cmdArrivals,
-                                                      cmdDepartures, cmdAvailableBerths, cmdPaymentsDue, frame2})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{frame1, cmdTodaysBooking, cmdTodaysCheckOuts, cmdArrivals, cmdDepartures,
+                                         cmdAvailableBerths, cmdPaymentsDue, cmdRemindPaymentsDue, frame2})
         lists->addWidget(w);
     lists->addStretch(1);
     auto* money = new QVBoxLayout;
@@ -148,6 +157,7 @@ ReportManager::ReportManager(IWindowHost& host, Services& services, QWidget* par
     connect(command4, &QPushButton::clicked, this, [this] { showList(List::PeriodSales); });
     connect(cmdAvailableBerths, &QPushButton::clicked, this, &ReportManager::printBalanceDue);
     connect(cmdPaymentsDue, &QPushButton::clicked, this, &ReportManager::showPaymentsDue);
+    connect(cmdRemindPaymentsDue, &QPushButton::clicked, this, &ReportManager::remindPaymentsDue);
     connect(cmdCashUp, &QPushButton::clicked, this, &ReportManager::showCashUp);
     connect(cmdExportCashUp, &QPushButton::clicked, this, &ReportManager::exportCashUp);
     connect(cmdExportPayments, &QPushButton::clicked, this, &ReportManager::exportPayments);
@@ -210,11 +220,20 @@ void ReportManager::printBalanceDue()
                                QStringLiteral("Outstanding"));
 }
 
+namespace {
+Result<QList<Ledger::Owing>> owingOn(const QSqlDatabase& db, const QDate& today)
+{
+    const auto terms = PaymentTerms::load(db);
+    if (!terms)
+        return terms.failure();
+    return Ledger::owing(db, *terms, today);
+}
+} // namespace
+
 void ReportManager::showPaymentsDue()
 {
     const QDateTime now = m_services.clock.now();
-    const auto terms = PaymentTerms::load(m_services.db());
-    const auto rows = terms ? Ledger::owing(m_services.db(), *terms, now.date()) : terms.failure();
+    const auto rows = owingOn(m_services.db(), now.date());
     if (!rows) {
         m_services.messages.show(tr("The list could not be read: %1").arg(rows.error()), Texts::productTitle(),
                                  MsgIcon::Critical);
@@ -225,6 +244,21 @@ void ReportManager::showPaymentsDue()
         return;
     }
     DocumentRenderer::preview(ReportLayouts::paymentsDue(*rows, now), this, &m_services, tr("Payments due"));
+}
+
+void ReportManager::remindPaymentsDue()
+{
+    const QDateTime now = m_services.clock.now();
+    const auto rows = owingOn(m_services.db(), now.date());
+    if (!rows) {
+        m_services.messages.show(tr("The list could not be read: %1").arg(rows.error()), Texts::productTitle(),
+                                 MsgIcon::Critical);
+        return;
+    }
+    QList<int> owing;
+    for (const Ledger::Owing& row : *rows)
+        owing << row.bookingId;
+    RemindersWindow::display(m_services, this, owing);
 }
 
 std::optional<std::pair<QDate, QDate>> ReportManager::takingsPeriod()

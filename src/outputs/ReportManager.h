@@ -34,6 +34,8 @@ private:
     void showList(BookingReports::List list);
     void printBalanceDue();
     void showPaymentsDue();
+    /// The reminders the payments due call for, reviewed and queued in the reminders window.
+    void remindPaymentsDue();
     void exportPayments();
     /// Reads the cash-up of the takings period and shows it in the print preview.
     void showCashUp();

@@ -3,10 +3,12 @@
 #include "bookings/BookingSummaryWindow.h"
 #include "bookings/CheckInMenu.h"
 #include "bookings/DocumentsMenu.h"
+#include "bookings/RemindersWindow.h"
 #include "core/DateTimes.h"
 #include "core/Registry.h"
 #include "core/Seams.h"
 #include "core/Texts.h"
+#include "mail/MailSettings.h"
 #include "outputs/FigureChart.h"
 #include "outputs/HarbourFigures.h"
 
@@ -38,6 +40,17 @@ QTreeWidget* list(const QString& name, const QString& when, QWidget* parent)
                            QCoreApplication::translate("TodayWindow", "Boat"),
                            QCoreApplication::translate("TodayWindow", "Balance")});
     return list;
+}
+
+// The bookings of the lines chosen, or of every line when none is.
+QList<int> chosenBookings(const QTreeWidget* list)
+{
+    QList<int> ids;
+    for (const QTreeWidgetItem* item : list->selectedItems())
+        ids << item->data(0, Qt::UserRole).toInt();
+    for (int i = 0; ids.isEmpty() && i < list->topLevelItemCount(); ++i)
+        ids << list->topLevelItem(i)->data(0, Qt::UserRole).toInt();
+    return ids;
 }
 
 QGroupBox* framed(const QString& name, const QString& caption, QWidget* inner, QWidget* parent)
@@ -129,6 +142,17 @@ TodayWindow::TodayWindow(IWindowHost& host, Services& services, QWidget* parent)
     grid->addWidget(framed(QStringLiteral("fraInHarbour"), tr("&In the harbour now"), m_lstInHarbour, this), 1, 0);
     grid->addWidget(framed(QStringLiteral("fraOwing"), tr("&Money owing, arriving within 7 days"), m_lstOwing, this), 1,
                     1);
+    // Reminders for the lines chosen in the money owing (all of them when none is), reviewed before they go.
+    m_lstOwing->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    auto* cmdReminders = new QPushButton(tr("R&eminders..."), this);
+    cmdReminders->setObjectName(QStringLiteral("cmdReminders"));
+    cmdReminders->setEnabled(MailSettings::isSetUp());
+    if (!MailSettings::isSetUp())
+        cmdReminders->setToolTip(MailSettings::notSetUpText());
+    connect(cmdReminders, &QPushButton::clicked, this, [this] {
+        RemindersWindow::display(m_services, this, chosenBookings(m_lstOwing));
+        refresh(false);
+    });
     auto* cmdArrive = new QPushButton(tr("Arri&ve"), this);
     cmdArrive->setObjectName(QStringLiteral("cmdArrive"));
     auto* cmdDepart = new QPushButton(tr("Depar&t..."), this);
@@ -139,6 +163,7 @@ TodayWindow::TodayWindow(IWindowHost& host, Services& services, QWidget* parent)
     buttons->addWidget(m_chkShowAtStartup);
     buttons->addStretch(1);
     buttons->addWidget(cmdConfirmation);
+    buttons->addWidget(cmdReminders);
     for (QPushButton* b : {cmdArrive, cmdDepart, cmdNoShows})
         buttons->addWidget(b);
     buttons->addSpacing(12);

@@ -1,15 +1,20 @@
 #include "waiting/WaitingListWindow.h"
 
 #include "bookings/BookingWizard.h"
+#include "core/Actor.h"
+#include "core/EventLog.h"
 #include "core/MessageLog.h"
 #include "core/Seams.h"
 #include "core/ui/DocumentRenderer.h"
 #include "core/ui/ReadErrorLine.h"
 #include "core/ui/RecordGrid.h"
 #include "core/ui/Twips.h"
+#include "mail/MailSettings.h"
+#include "mail/OutboxSender.h"
 #include "rates/RateStore.h"
 #include "waiting/WaitingEntryDialog.h"
 #include "waiting/WaitingListRows.h"
+#include "waiting/WaitingOfferMail.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -78,6 +83,11 @@ public:
                                  this);
         intro->setWordWrap(true);
         auto* cmdBook = button(tr("&Book..."), "cmdBook", this);
+        auto* cmdEmailOffer = button(tr("&E-mail Offer"), "cmdEmailOffer", this);
+        cmdEmailOffer->setEnabled(MailSettings::isSetUp());
+        if (!MailSettings::isSetUp())
+            cmdEmailOffer->setToolTip(MailSettings::notSetUpText());
+        connect(cmdEmailOffer, &QPushButton::clicked, this, [this, &services] { emailOffer(services); });
         auto* cmdClose = button(tr("Close"), "cmdClose", this);
         connect(cmdBook, &QPushButton::clicked, this, [this, &host, &services] {
             const int row = m_grid->currentIndex().row();
@@ -91,6 +101,7 @@ public:
         connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
         auto* buttons = new QHBoxLayout;
         buttons->addStretch(1);
+        buttons->addWidget(cmdEmailOffer);
         buttons->addWidget(cmdBook);
         buttons->addWidget(cmdClose);
         auto* layout = new QVBoxLayout(this);
@@ -101,6 +112,32 @@ public:
     }
 
 private:
+    // Queues the office's offer to the entry chosen and marks it offered; the dialog stays open for the next.
+    void emailOffer(Services& services)
+    {
+        const int row = m_grid->currentIndex().row();
+        if (row < 0 || row >= m_offers.size())
+            return;
+        WaitingOffer& offer = m_offers[row];
+        const auto queued = WaitingOfferMail::queue(services.db(), offer, services.clock.now(), Actor::label());
+        if (!queued) {
+            if (queued.kind() == FailureKind::Database)
+                MessageLog::logError(QStringLiteral("frmWaitingOffers.EmailOffer: %1").arg(queued.error()));
+            services.messages.show(tr("The offer was not queued: %1").arg(queued.error()), windowTitle(),
+                                   MsgIcon::Exclamation);
+            return;
+        }
+        offer.line.entry.status = WaitingStatus::Offered;
+        offer.line.entry.offeredOn = services.clock.now().date();
+        services.events.log(EventLog::MailQueued, tr("Waiting-list offer to %1").arg(offer.line.customer));
+        if (OutboxSender* sender = OutboxSender::running())
+            sender->wake();
+        services.messages.show(tr("The offer to %1 is in the outbox and goes out in the background; the entry is "
+                                  "marked offered.")
+                                   .arg(offer.line.customer),
+                               windowTitle(), MsgIcon::Information);
+    }
+
     QList<WaitingOffer> m_offers;
     QTableView* m_grid;
 };
