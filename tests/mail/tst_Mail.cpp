@@ -11,6 +11,7 @@
 #include "mail/Outbox.h"
 #include "mail/OutboxSender.h"
 #include "shell/MailTemplatesDialog.h"
+#include "waiting/WaitingOfferMail.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -315,6 +316,88 @@ private slots:
         QVERIFY(listed->first().attachment.isEmpty()); // lists leave the bytes in the database
     }
 
+    // The invoice goes numbered, as a PDF; the waiting list's offer marks its entry offered; neither half-happens
+    // for a customer without an address.
+    void invoiceAndOfferArriveWithWhatTheyCarry()
+    {
+        SmtpServer server;
+        QVERIFY2(server.start({}), qPrintable(server.error()));
+        const auto db = m_install->db();
+        const QDateTime now = m_install->clock.now();
+        QCOMPARE(BookingMail::queueInvoice(db, 2, now, u"d"_s).kind(), FailureKind::Refused);
+        QVERIFY(m_install->scalarInt(u"SELECT COUNT(*) FROM Booking WHERE ID = 2 AND InvoiceNumber IS NULL"_s) ==
+                1); // no number used
+        const auto invoice = BookingMail::queueInvoice(db, 1, now, u"clerk@desk1"_s);
+        QVERIFY2(invoice, qPrintable(invoice.error()));
+        QVERIFY(invoice->numbered);
+        const auto again = BookingMail::queueInvoice(db, 1, now, u"clerk@desk1"_s);
+        QVERIFY(again && !again->numbered);
+        QCOMPARE(again->invoiceNumber, invoice->invoiceNumber);
+
+        QVERIFY(MailTemplates::save(db, Outbox::Kinds::WaitingOffer,
+                                    {u"Berth free at {Company}"_s, u"{CustomerName}: {Berths} from {Arrival}."_s}));
+        WaitingEntry entry;
+        entry.customerId = 1;
+        entry.from = now.date().addDays(20);
+        entry.to = now.date().addDays(27);
+        WaitingOffer offer;
+        for (int customer : {2, 1}) {
+            entry.customerId = customer;
+            const auto added = WaitingList::add(db, entry, now);
+            QVERIFY2(added, qPrintable(added.error()));
+            offer.line.entry = entry;
+            offer.line.entry.id = *added;
+            offer.line.entry.added = now;
+            offer.berthNames = {u"A1"_s, u"B7"_s};
+            const auto queued = WaitingOfferMail::queue(db, offer, now, u"clerk@desk1"_s);
+            QCOMPARE(queued.ok(), customer == 1);
+            QCOMPARE(m_install->scalarInt(u"SELECT Status FROM WaitingEntry WHERE ID = ?"_s, {*added}),
+                     int(customer == 1 ? WaitingStatus::Offered : WaitingStatus::Waiting));
+        }
+        QCOMPARE(*OutboxSender::sendDue(db, config(server), clock()), 3);
+        QCOMPARE(server.waitFor(3), 3);
+        QMap<QString, QJsonObject> bySubject;
+        for (const QString& eml : server.received()) {
+            const QJsonObject got = server.read(eml);
+            bySubject.insert(got[u"subject"_s].toString(), got);
+        }
+        const QJsonObject sent = bySubject.value(u"Your invoice from Poole Quay Marina"_s);
+        const QJsonArray attachments = sent[u"attachments"_s].toArray();
+        QCOMPARE(attachments.size(), 1);
+        QCOMPARE(attachments[0][u"name"_s].toString(), u"Invoice %1.pdf"_s.arg(invoice->invoiceNumber));
+        const QString pdf = SmtpServer::pdfText(attachments[0][u"path"_s].toString());
+        QVERIFY2(pdf.contains(u"INVOICE"_s) && pdf.contains(QString::number(invoice->invoiceNumber)), qPrintable(pdf));
+        const QJsonObject offered = bySubject.value(u"Berth free at Poole Quay Marina"_s);
+        QCOMPARE(offered[u"to_address"_s].toString(), u"asa@example.test"_s);
+        QCOMPARE(offered[u"body"_s].toString().trimmed(),
+                 u"Åsa Ørsted: A1, B7 from %1."_s.arg(DateTimes::dateText(entry.from)));
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Outbox WHERE CustomerID = 1 AND BookingID IS NULL"_s), 1);
+    }
+
+    // A batch cut short by a server that does not answer: the one tried waits its back-off, the rest go back
+    // untouched for the next pass.
+    void batchGivesBackWhatItDidNotTry()
+    {
+        const auto db = m_install->db();
+        QVERIFY(Outbox::queue(db, {message(u"a@x.test"_s, u"1"_s), message(u"b@x.test"_s, u"2"_s)},
+                              m_install->clock.now(), u"q"_s));
+        OutboxSender::Config c;
+        {
+            SmtpServer gone; // its port is closed once it has stopped
+            QVERIFY(gone.start({}));
+            c = config(gone);
+        }
+        QCOMPARE(*OutboxSender::sendDue(db, c, clock()), 1);
+        QCOMPARE(
+            m_install->scalarInt(u"SELECT COUNT(*) FROM Outbox WHERE ClaimedBy IS NULL AND ClaimedUntil IS NULL AND "
+                                 u"State = 'queued'"_s),
+            2);
+        QCOMPARE(m_install->scalarInt(u"SELECT Attempts FROM Outbox WHERE Subject = '1'"_s), 1);
+        QCOMPARE(m_install->scalarInt(u"SELECT Attempts FROM Outbox WHERE Subject = '2'"_s), 0);
+        // The one not tried is due at once; the tried one after its minute.
+        QCOMPARE(Outbox::claimSome(db, m_install->clock.now(), u"d2"_s, 10)->size(), 1);
+    }
+
     void confirmationRefusals()
     {
         const auto db = m_install->db();
@@ -433,8 +516,21 @@ private slots:
         const QDateTime at = m_install->clock.now();
         OutboxSender desk1(address, u"desk1"_s, c1, [at] { return at; });
         OutboxSender desk2(address, u"desk2"_s, c2, [at] { return at; });
+        // A statement that fails here while the senders hold connections of their own threads looks only at this
+        // thread's: Qt warns of any other thread's connection it is asked for.
+        static QStringList warnings;
+        warnings.clear();
+        const QtMessageHandler before =
+            qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& m) {
+                if (m.contains(u"does not belong to the calling thread"_s))
+                    warnings << m;
+            });
         desk1.start();
         desk2.start();
+        QTest::qWait(200);
+        QVERIFY(!Sql::exec(m_install->db(), u"SELECT Nothing FROM NoSuchTable"_s));
+        qInstallMessageHandler(before);
+        QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join(u'\n')));
         QCOMPARE(server.waitFor(24, 60000), 24);
         QTRY_COMPARE_WITH_TIMEOUT(m_install->scalarInt(u"SELECT COUNT(*) FROM Outbox WHERE State = 'sent'"_s), 24,
                                   20000);
@@ -515,6 +611,27 @@ private slots:
         QVERIFY2(body.contains(sendable.first().amount.formatGrouped()), qPrintable(body));
         const auto again = BookingMail::proposals(db, rules, today);
         QCOMPARE(again->size(), proposed->size() - sendable.size());
+    }
+
+    // Chosen in Today or the payments due: what each owes now, whatever the rules' days; queued twice (or by two
+    // desks from the same list), each goes once.
+    void chosenBookingsRemindedOnceEach()
+    {
+        const auto db = m_install->db();
+        const QDate today = m_install->clock.now().date();
+        const auto chosen = BookingMail::remindersFor(db, {6, 5, 4, 3, 1}, today);
+        QVERIFY2(chosen, qPrintable(chosen.error()));
+        QCOMPARE(idsOf(*chosen), (QList<int>{3, 4, 1, 6})); // 5 owes nothing
+        for (const auto& r : *chosen)
+            QCOMPARE(r.overdue, r.bookingId == 3 || r.bookingId == 4);
+        QCOMPARE(*BookingMail::queueReminders(db, *chosen, m_install->clock.now(), u"desk1"_s), 4);
+        QCOMPARE(*BookingMail::queueReminders(db, *chosen, m_install->clock.now(), u"desk2"_s), 0);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Outbox"_s), 4);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(DISTINCT BookingID) FROM Outbox"_s), 4);
+        QVERIFY(BookingMail::remindersFor(db, {6, 5, 4, 3, 1}, today)->isEmpty());
+        // Each filled from its own booking.
+        QVERIFY(m_install->text(u"SELECT Body FROM Outbox WHERE BookingID = 6"_s)
+                    .contains(DateTimes::dateText(today.addDays(60))));
     }
 };
 ZEM_TEST(tst_Reminders)
