@@ -21,15 +21,24 @@ Failure unknownTable(const QString& table)
     return databaseFailure(QStringLiteral("No import columns on %1").arg(table));
 }
 
-// What the row q stands on holds, every column but the import's own, as a digest: NULL and empty text differ.
-QString stampOf(const QSqlQuery& q)
+// The columns of q's rows a stamp covers: every one but the import's own.
+QList<int> stampedColumns(const QSqlQuery& q)
 {
-    QCryptographicHash hash(QCryptographicHash::Sha1);
+    QList<int> columns;
     const QSqlRecord record = q.record();
     for (int i = 0; i < record.count(); ++i) {
         const QString name = record.fieldName(i).toLower();
-        if (name == u"oldref" || name == u"importbatchid" || name == u"importstamp")
-            continue;
+        if (name != u"oldref" && name != u"importbatchid" && name != u"importstamp")
+            columns.append(i);
+    }
+    return columns;
+}
+
+// What the row q stands on holds in those columns, as a digest: NULL and empty text differ.
+QString stampOf(const QSqlQuery& q, const QList<int>& columns)
+{
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    for (const int i : columns) {
         const QVariant value = q.value(i);
         hash.addData(value.isNull() ? QByteArrayView("\x01N") : QByteArrayView("\x01V"));
         hash.addData(value.toString().toUtf8());
@@ -39,8 +48,9 @@ QString stampOf(const QSqlQuery& q)
 } // namespace
 
 namespace {
-// Rows a statement when many are tagged or stamped: well inside either engine's limit of bound values.
-constexpr int Chunk = 500;
+// Rows a statement when many are tagged or stamped: few statements, each well inside either engine's limit of
+// bound values.
+constexpr int Chunk = 200;
 } // namespace
 
 Status tag(const QSqlDatabase& db, const QString& table, const QList<Added>& rows, int batchId)
@@ -87,9 +97,11 @@ Status stampBatch(const QSqlDatabase& db, const QString& table, int batchId)
             return databaseFailure(error);
         QVariantList cases;
         QVariantList ids;
+        const QList<int> columns = stampedColumns(q);
+        const int idColumn = q.record().indexOf(QStringLiteral("ID"));
         while (q.next()) {
-            last = q.value(QStringLiteral("ID")).toLongLong();
-            cases << last << stampOf(q);
+            last = q.value(idColumn).toLongLong();
+            cases << last << stampOf(q, columns);
             ids << last;
         }
         if (ids.isEmpty())
@@ -165,8 +177,9 @@ Result<QStringList> changedSince(const QSqlDatabase& db, const QString& table, i
     if (nameColumn < 0)
         nameColumn = record.indexOf(QStringLiteral("BerthConfirmationNumber"));
     QStringList changed;
+    const QList<int> columns = stampedColumns(q);
     while (q.next())
-        if (q.value(stampColumn).toString() != stampOf(q))
+        if (q.value(stampColumn).toString() != stampOf(q, columns))
             changed.append(q.value(nameColumn).toString());
     return changed;
 }

@@ -354,6 +354,18 @@ private slots:
         // The change is in the booking's history, as any save's.
         QVERIFY(m_install->scalarInt(u"SELECT COUNT(*) FROM BookingHistory H JOIN Booking K ON K.ID = H.BookingID "
                                      u"WHERE K.OldRef = 'R1' AND H.Action = 'update'"_s) > 0);
+        // The quick search finds a booking by a berth's or its own old reference, and a customer by a boat's.
+        QVERIFY(exec(u"UPDATE Berth SET OldRef = 'P-3' WHERE ID = 3"_s));
+        QVERIFY(exec(u"UPDATE Boat SET OldRef = 'V-1' WHERE ID = 1"_s));
+        const int r1Id = m_install->scalarInt(u"SELECT ID FROM Booking WHERE OldRef = 'R1'"_s);
+        for (const auto& [text, kind, id] : {std::tuple{u"P-3"_s, QuickSearch::Hit::Kind::Booking, r1Id},
+                                             {u"R1"_s, QuickSearch::Hit::Kind::Booking, r1Id},
+                                             {u"V-1"_s, QuickSearch::Hit::Kind::Customer, 1}}) {
+            const auto hits = QuickSearch::find(m_install->db(), text, QDate(2026, 6, 1));
+            QVERIFY2(hits && !hits->isEmpty(), qPrintable(text));
+            QCOMPARE(hits->first().kind, kind);
+            QCOMPARE(hits->first().id, id);
+        }
     }
 
     // Hundreds of bookings through the many-rows path: a stopped import leaves nothing, the import writes each with
