@@ -61,6 +61,19 @@ bool dropHistoryTriggers(const QSqlDatabase& db)
     return true;
 }
 
+// The process's own memory now (heap and stacks), without the database file's pages mapped into it, which the
+// peak counts too.
+double anonymousMegabytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("RssAnon:"))
+            return line.mid(8).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    return 0;
+}
+
 bool writeFile(const QString& path, const std::function<void(QTextStream&)>& rows)
 {
     QFile file(path);
@@ -115,8 +128,10 @@ bool step(const QSqlDatabase& db, const char* what, ImportRun::Kind kind, const 
         std::printf("%s import failed: %s\n", what, qPrintable(done.error()));
         return false;
     }
-    std::printf("%-10s rows %7lld  accepted %7d  refused %5d  import %7.2f s (CPU %6.2f s)  peak RSS %6.1f MB\n", what,
-                qlonglong(done->rows.size()), done->accepted, done->refused, importSeconds, importCpu, peakMegabytes());
+    std::printf("%-10s rows %7lld  accepted %7d  refused %5d  import %7.2f s (CPU %6.2f s)  peak RSS %6.1f MB  "
+                "anonymous now %6.1f MB\n",
+                what, qlonglong(done->rows.size()), done->accepted, done->refused, importSeconds, importCpu,
+                peakMegabytes(), anonymousMegabytes());
     std::fflush(stdout);
     return true;
 }

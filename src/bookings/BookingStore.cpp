@@ -36,7 +36,6 @@ QString stampColumns()
     columns.replace(QStringLiteral("AmountPayed, "), QString());
     return columns + QStringLiteral(", Cancelled");
 }
-
 } // namespace
 
 QString columns()
