@@ -4,9 +4,12 @@
 #include "core/ui/Mnemonics.h"
 #include "imports/ImportRun.h"
 #include "imports/ImportWizard.h"
+#include "people/BoatDialog.h"
+#include "people/CustomerDialog.h"
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSqlRecord>
 #include <QStringEncoder>
@@ -429,6 +432,25 @@ private slots:
         QVERIFY(ImportRun::undo(m_install->db(), done->batchId, m_install->clock.current));
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Booking"_s), 0);
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM BookingPeriod"_s), 0);
+    }
+
+    // A record brought in shows its old reference, read-only; one typed at the desk shows no such box.
+    void oldReferenceShownWhereARecordHasOne()
+    {
+        QVERIFY(exec(u"UPDATE Customer SET OldRef = 'C-77' WHERE ID = 1"_s));
+        CustomerDialog customer(m_install->services);
+        customer.prepare(RecordMode::Edit, 1);
+        auto* box = customer.findChild<QLineEdit*>(u"txtOldRef"_s);
+        QVERIFY(box && box->isReadOnly());
+        QCOMPARE(box->text(), u"C-77"_s);
+        QVERIFY(!box->isHidden());
+        customer.prepare(RecordMode::Add, 0);
+        QVERIFY(box->isHidden());
+        const auto boat = Boats::load(m_install->db(), 1);
+        QVERIFY(boat);
+        QVERIFY(BoatDialog(m_install->services, *boat).findChild<QLineEdit*>(u"txtOldRef"_s)->isHidden());
+        QVERIFY(exec(u"UPDATE Boat SET OldRef = 'V-9' WHERE ID = 1"_s));
+        QCOMPARE(BoatDialog(m_install->services, *boat).findChild<QLineEdit*>(u"txtOldRef"_s)->text(), u"V-9"_s);
     }
 
     // A writer that takes no desk's turn (the stores wait for the import's) books a berth the file books while the
