@@ -1,8 +1,10 @@
 #include "bookings/BookingDetailsPanel.h"
 
 #include "core/ui/ClickableLabel.h"
+#include "core/ui/OldReference.h"
 #include "core/ui/Twips.h"
 
+#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -56,4 +58,7 @@ BookingDetailsPanel::BookingDetailsPanel(const QString& phoneCaption, int rowSpa
     lblBoat = named(new QLabel(this), QStringLiteral("lblBoat"));
     lblBoat->hide();
     row({lblBoat}, rowSpacing);
+    auto* reference = new QFormLayout;
+    txtOldRef = OldReference::addTo(reference, this);
+    layout->addLayout(reference);
 }

@@ -4,6 +4,7 @@
 
 class ClickableLabel;
 class QLabel;
+class QLineEdit;
 
 /// The booking as it is read back to the customer: the stay, the customer's name, address, telephone and e-mail,
 /// and the party. The booking wizard's last page and the reservation summary show it. The labels are public
@@ -25,6 +26,7 @@ public:
     QLabel* lblAdults;
     QLabel* lblNoKids;
     QLabel* lblKids;
-    QLabel* lblBerths; // "Berth(s): A1, B2"
-    QLabel* lblBoat;   // "Boat: Seaspray, 11.40 m"; hidden for a booking without a boat
+    QLabel* lblBerths;    // "Berth(s): A1, B2"
+    QLabel* lblBoat;      // "Boat: Seaspray, 11.40 m"; hidden for a booking without a boat
+    QLineEdit* txtOldRef; // the booking's reference in the office's previous records; hidden when it has none
 };

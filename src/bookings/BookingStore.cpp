@@ -36,6 +36,12 @@ QString stampColumns()
     columns.replace(QStringLiteral("AmountPayed, "), QString());
     return columns + QStringLiteral(", Cancelled");
 }
+} // namespace
+
+QString columns()
+{
+    return Columns;
+}
 
 QVariantList columnValues(const BookingRecord& b)
 {
@@ -67,11 +73,6 @@ QVariantList columnValues(const BookingRecord& b)
             DateTimes::dbDateTime(DateTimes::wallTime(b.moneyDue.balanceBy))};
 }
 
-QString text(const QVariant& v)
-{
-    return v.isNull() ? QString() : v.toString();
-}
-
 // What no box lets through; checked again here so no other caller can store it either.
 QString outOfRange(const BookingRecord& b)
 {
@@ -96,9 +97,13 @@ QString outOfRange(const BookingRecord& b)
                 .arg(InputChecks::MaxCount);
     return {};
 }
-} // namespace
 
 namespace {
+QString text(const QVariant& v)
+{
+    return v.isNull() ? QString() : v.toString();
+}
+
 // Everything stored of a booking (its row and its berths) as one text, to tell whether it changed since it was
 // read: the columns that give it, to select from Booking with the booking's ID bound once.
 QString stampSelect(const QSqlDatabase& db)

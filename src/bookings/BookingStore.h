@@ -19,6 +19,12 @@ Result<QList<Pricing::Line>> chargeLines(const QSqlDatabase& db, int bookingId);
 /// The confirmation number a new booking proposes: the highest on record plus one, or 1 when there is none.
 Result<qint64> nextConfirmationNumber(const QSqlDatabase& db);
 
+/// The columns a booking's row is written with, and its values for them in that order.
+QString columns();
+QVariantList columnValues(const BookingRecord& booking);
+/// What no box lets through (dates, amounts, counts out of range), as the refusal's text; empty when in range.
+QString outOfRange(const BookingRecord& booking);
+
 /// A booking as saved.
 struct SavedBooking
 {

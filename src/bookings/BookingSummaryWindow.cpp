@@ -25,6 +25,7 @@
 #include "core/ui/ChildWindow.h"
 #include "core/ui/ClickableLabel.h"
 #include "core/ui/DocumentRenderer.h"
+#include "core/ui/OldReference.h"
 #include "core/ui/Twips.h"
 #include "core/ui/WindowPlacement.h"
 
@@ -269,6 +270,7 @@ bool BookingSummaryWindow::prepare(int bookingId)
     m_txtCnotes->setPlainText(c.notes);
     m_details->lblBoat->setText(shown->boat ? tr("Boat: %1").arg(Boats::boatLine(*shown->boat)) : QString());
     m_details->lblBoat->setVisible(shown->boat.has_value());
+    OldReference::show(m_details->txtOldRef, m_services.db(), QStringLiteral("Booking"), bookingId);
     m_details->lblBerths->setText(b.cancelled ? tr("Cancelled. %1").arg(BookingRules::berthsLine(b.berthNames))
                                               : BookingRules::berthsLine(b.berthNames));
     m_cmdEdit->setEnabled(!b.cancelled);

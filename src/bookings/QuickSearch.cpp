@@ -126,9 +126,12 @@ Result<QList<FoundCustomer>> customers(const QSqlDatabase& db, const QString& te
     const auto matching = customersWithAnyPart(db, text);
     if (!matching)
         return matching.failure();
-    // An imported customer by the reference the old records gave them, before those the words find.
-    const auto byOldRef = ids(
-        db, QStringLiteral("SELECT ID FROM Customer WHERE OldRef = ? ORDER BY ID LIMIT %1").arg(MostOfOneKind), {text});
+    // An imported customer by the reference the old records gave them or their boat, before those the words find.
+    const auto byOldRef = ids(db,
+                              QStringLiteral("SELECT ID FROM Customer WHERE OldRef = ? UNION SELECT CustomerID FROM "
+                                             "Boat WHERE OldRef = ? AND CustomerID IS NOT NULL ORDER BY 1 LIMIT %1")
+                                  .arg(MostOfOneKind),
+                              {text, text});
     if (!byOldRef)
         return byOldRef.failure();
     if (matching->empty() && byOldRef->isEmpty())
@@ -214,11 +217,13 @@ Result<QList<Hit>> find(const QSqlDatabase& db, const QString& typed, const QDat
     if (!byOldRef)
         return byOldRef.failure();
     addNew(bookings, *byOldRef);
-    // A berth by its whole name: who is in it and who comes next. The berths and boats are found first and their
-    // bookings then on their own indexes: joined in one statement, a file's planner walks every booking by date.
-    const auto berths =
-        ids(db, QStringLiteral("SELECT ID FROM Berth WHERE %1 = ?").arg(Dialect::of(db).noCase(QStringLiteral("Name"))),
-            {text.toLower()});
+    // A berth by its whole name or old reference: who is in it and who comes next. The berths and boats are found first
+    // and their bookings then on their own indexes: joined in one statement, a file's planner walks every booking by
+    // date.
+    const auto berths = ids(db,
+                            QStringLiteral("SELECT ID FROM Berth WHERE %1 = ? OR OldRef = ?")
+                                .arg(Dialect::of(db).noCase(QStringLiteral("Name"))),
+                            {text.toLower(), text});
     if (!berths)
         return berths.failure();
     for (const int berth : *berths) {

@@ -21,15 +21,24 @@ Failure unknownTable(const QString& table)
     return databaseFailure(QStringLiteral("No import columns on %1").arg(table));
 }
 
-// What the row q stands on holds, every column but the import's own, as a digest: NULL and empty text differ.
-QString stampOf(const QSqlQuery& q)
+// The columns of q's rows a stamp covers: every one but the import's own.
+QList<int> stampedColumns(const QSqlQuery& q)
 {
-    QCryptographicHash hash(QCryptographicHash::Sha1);
+    QList<int> columns;
     const QSqlRecord record = q.record();
     for (int i = 0; i < record.count(); ++i) {
         const QString name = record.fieldName(i).toLower();
-        if (name == u"oldref" || name == u"importbatchid" || name == u"importstamp")
-            continue;
+        if (name != u"oldref" && name != u"importbatchid" && name != u"importstamp")
+            columns.append(i);
+    }
+    return columns;
+}
+
+// What the row q stands on holds in those columns, as a digest: NULL and empty text differ.
+QString stampOf(const QSqlQuery& q, const QList<int>& columns)
+{
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    for (const int i : columns) {
         const QVariant value = q.value(i);
         hash.addData(value.isNull() ? QByteArrayView("\x01N") : QByteArrayView("\x01V"));
         hash.addData(value.toString().toUtf8());
@@ -38,22 +47,87 @@ QString stampOf(const QSqlQuery& q)
 }
 } // namespace
 
-Status tag(const QSqlDatabase& db, const QString& table, int id, const QString& oldRef, int batchId)
+namespace {
+// Rows a statement when many are tagged or stamped: few statements, each well inside either engine's limit of
+// bound values.
+constexpr int Chunk = 200;
+} // namespace
+
+Status tag(const QSqlDatabase& db, const QString& table, const QList<Added>& rows, int batchId)
 {
     if (!taggable(table))
         return unknownTable(table);
-    QSqlQuery q(db);
     QString error;
-    if (!Sql::exec(q, QStringLiteral("SELECT * FROM %1 WHERE ID = ?").arg(table), {id}, &error))
+    for (qsizetype first = 0; first < rows.size(); first += Chunk) {
+        const QList<Added> chunk = rows.mid(first, Chunk);
+        QVariantList binds;
+        QVariantList ids;
+        for (const Added& row : chunk) {
+            binds << row.id << (row.oldRef.isEmpty() ? Sql::nullText() : QVariant(row.oldRef));
+            ids << row.id;
+        }
+        QStringList whens;
+        whens.fill(QStringLiteral("WHEN ? THEN ?"), chunk.size());
+        QStringList marks;
+        marks.fill(QStringLiteral("?"), chunk.size());
+        binds << batchId;
+        if (!Sql::exec(db,
+                       QStringLiteral("UPDATE %1 SET OldRef = CASE ID %2 END, ImportBatchID = ? WHERE ID IN (%3)")
+                           .arg(table, whens.join(u' '), marks.join(u',')),
+                       binds + ids, &error))
+            return databaseFailure(error);
+    }
+    return stampBatch(db, table, batchId);
+}
+
+Status stampBatch(const QSqlDatabase& db, const QString& table, int batchId)
+{
+    if (!taggable(table))
+        return unknownTable(table);
+    // Read and written a chunk at a time by ID, so the memory does not grow with the batch.
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    QString error;
+    for (qint64 last = 0;;) {
+        if (!Sql::exec(q,
+                       QStringLiteral("SELECT * FROM %1 WHERE ImportBatchID = ? AND ID > ? ORDER BY ID LIMIT %2")
+                           .arg(table)
+                           .arg(Chunk),
+                       {batchId, last}, &error))
+            return databaseFailure(error);
+        QVariantList cases;
+        QVariantList ids;
+        const QList<int> columns = stampedColumns(q);
+        const int idColumn = q.record().indexOf(QStringLiteral("ID"));
+        while (q.next()) {
+            last = q.value(idColumn).toLongLong();
+            cases << last << stampOf(q, columns);
+            ids << last;
+        }
+        if (ids.isEmpty())
+            return Done{};
+        QStringList whens;
+        whens.fill(QStringLiteral("WHEN ? THEN ?"), ids.size());
+        QStringList marks;
+        marks.fill(QStringLiteral("?"), ids.size());
+        if (!Sql::exec(db,
+                       QStringLiteral("UPDATE %1 SET ImportStamp = CASE ID %2 END WHERE ID IN (%3)")
+                           .arg(table, whens.join(u' '), marks.join(u',')),
+                       cases + ids, &error))
+            return databaseFailure(error);
+    }
+}
+
+Result<QString> oldRefOf(const QSqlDatabase& db, const QString& table, int id)
+{
+    if (!taggable(table))
+        return unknownTable(table);
+    QString error;
+    const auto ref =
+        Sql::scalar(db, QStringLiteral("SELECT MAX(OldRef) FROM %1 WHERE ID = ?").arg(table), {id}, &error);
+    if (!ref)
         return databaseFailure(error);
-    if (!q.next())
-        return conflict(QStringLiteral("%1 %2 is gone").arg(table).arg(id));
-    const QString stamp = stampOf(q);
-    if (!Sql::exec(
-            db, QStringLiteral("UPDATE %1 SET OldRef = ?, ImportBatchID = ?, ImportStamp = ? WHERE ID = ?").arg(table),
-            {oldRef.isEmpty() ? Sql::nullText() : QVariant(oldRef), batchId, stamp, id}, &error))
-        return databaseFailure(error);
-    return Done{};
+    return ref->isNull() ? QString() : ref->toString();
 }
 
 Result<std::optional<int>> findByOldRef(const QSqlDatabase& db, const QString& table, const QString& oldRef)
@@ -103,8 +177,9 @@ Result<QStringList> changedSince(const QSqlDatabase& db, const QString& table, i
     if (nameColumn < 0)
         nameColumn = record.indexOf(QStringLiteral("BerthConfirmationNumber"));
     QStringList changed;
+    const QList<int> columns = stampedColumns(q);
     while (q.next())
-        if (q.value(stampColumn).toString() != stampOf(q))
+        if (q.value(stampColumn).toString() != stampOf(q, columns))
             changed.append(q.value(nameColumn).toString());
     return changed;
 }

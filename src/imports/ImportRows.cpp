@@ -1,10 +1,7 @@
 #include "imports/ImportRows.h"
 
 #include "berths/BerthImport.h"
-#include "bookings/BerthAvailability.h"
-#include "bookings/BerthBlocks.h"
 #include "bookings/BookingImport.h"
-#include "bookings/BookingStore.h"
 #include "bookings/Ledger.h"
 #include "core/ImportTags.h"
 #include "core/InputParsing.h"
@@ -18,10 +15,6 @@
 #include <QSqlQuery>
 
 namespace ImportRun {
-namespace {
-// Arrivals and departures in a file are days: a stay holds its berth from noon to noon, so back-to-back stays meet.
-const QTime StayTime(12, 0);
-} // namespace
 
 Status Rows::prepare()
 {
@@ -37,10 +30,20 @@ Status Rows::prepare()
     if (!bookings)
         return bookings.failure();
     m_bookings = std::move(*bookings);
-    const auto next = BookingStore::nextConfirmationNumber(m_db);
-    if (!next)
-        return next.failure();
-    m_nextConfirmation = *next;
+    if (m_options.kind == Kind::Bookings)
+        return m_writer.prepare(m_write);
+    return Done{};
+}
+
+Status Rows::finish()
+{
+    if (!m_write)
+        return Done{};
+    for (auto added = m_added.cbegin(); added != m_added.cend(); ++added)
+        if (const Status tagged = ImportTags::tag(m_db, added.key(), added.value(), m_batchId); !tagged)
+            return tagged;
+    if (m_options.kind == Kind::Bookings)
+        return m_writer.finish(m_batchId);
     return Done{};
 }
 
@@ -228,8 +231,7 @@ Result<Row> Rows::customer(Row row)
         return *stop;
     if (row.verdict == Verdict::Refused)
         return row;
-    if (const Status tagged = ImportTags::tag(m_db, QStringLiteral("Customer"), *id, ref, m_batchId); !tagged)
-        return tagged.failure();
+    m_added[QStringLiteral("Customer")].append({*id, ref});
     if (!ref.isEmpty())
         m_people.customerByRef.insert(ref, *id);
     if (!email.isEmpty())
@@ -243,8 +245,7 @@ Result<Row> Rows::addBoat(Row row, BoatRecord boat, int customerId, const QStrin
     const auto id = Boats::add(m_db, boat);
     if (!id)
         return id.failure(); // checked above: any failure here is the database's
-    if (const Status tagged = ImportTags::tag(m_db, QStringLiteral("Boat"), *id, boatRef, m_batchId); !tagged)
-        return tagged.failure();
+    m_added[QStringLiteral("Boat")].append({*id, boatRef});
     const PeopleImport::KnownBoat known{*id, customerId};
     if (!regKey.isEmpty())
         m_people.boatByRegistration.insert(regKey, known);
@@ -311,136 +312,7 @@ Result<Row> Rows::berth(Row row)
     const auto id = BerthImport::add(m_db, berth);
     if (!id)
         return id.failure();
-    if (const Status tagged = ImportTags::tag(m_db, QStringLiteral("Berth"), *id, ref, m_batchId); !tagged)
-        return tagged.failure();
-    return row;
-}
-
-Result<Row> Rows::booking(Row row)
-{
-    const QString ref = cell(QStringLiteral("ref"));
-    const QString customerKey = cell(QStringLiteral("customer"));
-    const QString berthKey = cell(QStringLiteral("berth"));
-    row.what = ref.isEmpty() ? customerKey + QStringLiteral(" / ") + berthKey : ref;
-    std::optional<int> customerId;
-    if (m_people.customerByRef.contains(customerKey))
-        customerId = m_people.customerByRef.value(customerKey);
-    else if (m_people.customerByEmail.contains(customerKey.toLower()))
-        customerId = m_people.customerByEmail.value(customerKey.toLower());
-    if (!customerId)
-        return refusedRow(
-            row, QCoreApplication::translate("ImportRun", "No customer has the reference \"%1\".").arg(customerKey));
-    std::optional<BerthImport::KnownBerth> berth;
-    if (m_berths.byRef.contains(berthKey))
-        berth = m_berths.byRef.value(berthKey);
-    else if (m_berths.byName.contains(BerthImport::nameKey(berthKey)))
-        berth = m_berths.byName.value(BerthImport::nameKey(berthKey));
-    if (!berth)
-        return refusedRow(row, QCoreApplication::translate("ImportRun", "The berth \"%1\" is unknown.").arg(berthKey));
-    const auto arrival = m_cells.date(cell(QStringLiteral("arrival")));
-    if (!arrival)
-        return refusedRow(row, arrival.error());
-    const auto departure = m_cells.date(cell(QStringLiteral("departure")));
-    if (!departure)
-        return refusedRow(row, departure.error());
-    if (*departure <= *arrival)
-        return refusedRow(row, QCoreApplication::translate("ImportRun", "The departure is not after the arrival."));
-    const auto total = m_cells.amount(cell(QStringLiteral("total")), InputChecks::ChargeCeiling);
-    if (!total)
-        return refusedRow(row, total.error());
-    const auto adults = m_cells.count(cell(QStringLiteral("adults")), int(InputChecks::MaxCount));
-    if (!adults)
-        return refusedRow(row, adults.error());
-
-    std::optional<int> boatId;
-    if (const QString registration = cell(QStringLiteral("registration")); !registration.isEmpty()) {
-        const QString key = PeopleImport::registrationKey(registration);
-        const auto known = m_people.boatByRegistration.constFind(key);
-        if (known == m_people.boatByRegistration.constEnd())
-            return refusedRow(
-                row,
-                QCoreApplication::translate("ImportRun", "No boat has the registration \"%1\".").arg(registration));
-        if (known->customerId != *customerId)
-            return refusedRow(
-                row,
-                QCoreApplication::translate("ImportRun", "The boat \"%1\" is another customer's.").arg(registration));
-        boatId = known->id;
-        const auto boat = Boats::load(m_db, *boatId);
-        if (!boat)
-            return boat.failure();
-        const QList<BerthFit::Measure> misfits = BerthFit::misfits(*boat, berth->size);
-        if (!misfits.isEmpty()) {
-            QStringList names;
-            for (const BerthFit::Measure measure : misfits)
-                names.append(BerthFit::measureName(measure));
-            return refusedRow(row, QCoreApplication::translate("ImportRun", "The boat is too big for berth %1 (%2).")
-                                       .arg(berth->name, names.join(QStringLiteral(", "))));
-        }
-    }
-    const Result<Row> unique = duplicateInFile(row, {ref.isEmpty() ? QString() : QStringLiteral("k:ref:") + ref},
-                                               {QCoreApplication::translate("ImportRun", "old reference")});
-    if (!unique || unique->verdict == Verdict::Refused)
-        return unique;
-    if (!ref.isEmpty() && m_bookings.contains(ref)) {
-        row.verdict = Verdict::Duplicate;
-        row.reason = QCoreApplication::translate(
-            "ImportRun", "On record: skipped (an imported booking is changed in the booking window).");
-        return row;
-    }
-
-    // Over another booking or a block, on record or earlier in the file.
-    const QDateTime from = DateTimes::wallTime(*arrival, StayTime);
-    const QDateTime to = DateTimes::wallTime(*departure, StayTime);
-    QList<std::pair<QDateTime, QDateTime>>& claimed = m_claimed[berth->id];
-    for (const auto& [start, end] : std::as_const(claimed))
-        if (start < to && from < end)
-            return refusedRow(row, QCoreApplication::translate(
-                                       "ImportRun", "Another row of the file books berth %1 over these dates.")
-                                       .arg(berth->name));
-    const auto blocked = BerthBlocks::blockedOver(m_db, {berth->id}, from, to, 0);
-    if (!blocked)
-        return blocked.failure();
-    if (!blocked->isEmpty())
-        return refusedRow(
-            row, QCoreApplication::translate("ImportRun", "Berth %1 is blocked over these dates.").arg(berth->name));
-    const auto held = BerthAvailability::heldStretches(m_db, {berth->id}, from, to);
-    if (!held)
-        return held.failure();
-    if (!BerthAvailability::freeOver(*held, berth->id, from, to))
-        return refusedRow(
-            row, QCoreApplication::translate("ImportRun", "Berth %1 is booked over these dates.").arg(berth->name));
-    if (!m_write) {
-        claimed.append({from, to});
-        return row;
-    }
-    BookingRecord record;
-    record.customerId = *customerId;
-    record.boatId = boatId;
-    record.fromDate = from;
-    record.toDate = to;
-    record.bookedBy = QCoreApplication::translate("ImportRun", "Import");
-    record.notes = cell(QStringLiteral("notes"));
-    record.noAdults = adults->value_or(-1);
-    record.noKids = -1;
-    // The price is kept as the old records agreed it: no rate table works it out again.
-    record.costOfHire = *total;
-    record.totalPayable = *total;
-    record.taxRate = 0;
-    record.berthIds = {berth->id};
-    record.berthNames = {berth->name};
-    record.berthConfirmationNumber = m_nextConfirmation++;
-    record.confirmationNumberProposed = true;
-    record.savedAt = m_now;
-    const auto saved = BookingStore::saveBooking(m_db, record);
-    if (const auto stop = fatal(saved, row))
-        return *stop;
-    if (row.verdict == Verdict::Refused)
-        return row;
-    if (const Status tagged = ImportTags::tag(m_db, QStringLiteral("Booking"), saved->id, ref, m_batchId); !tagged)
-        return tagged.failure();
-    claimed.append({from, to});
-    if (!ref.isEmpty())
-        m_bookings.insert(ref, saved->id);
+    m_added[QStringLiteral("Berth")].append({*id, ref});
     return row;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "berths/BerthImport.h"
+#include "bookings/BookingBulkWriter.h"
+#include "core/ImportTags.h"
 #include "core/Result.h"
 #include "imports/ImportRun.h"
 #include "people/PeopleImport.h"
@@ -16,6 +18,9 @@
 
 namespace ImportRun {
 
+// Arrivals and departures in a file are days: a stay holds its berth from noon to noon, so back-to-back stays meet.
+inline const QTime StayTime{12, 0};
+
 // The checker behind ImportRun: everything the rows are checked against, read once, and what the rows before have
 // claimed; in an import it also writes each row through its store.
 class Rows final
@@ -28,6 +33,8 @@ public:
     }
 
     Status prepare();
+    /// After the last row of an import: what is written once for all the rows.
+    Status finish();
 
     /// The row's verdict (written, in an import); a failure only when the database fails.
     Result<Row> check(const QStringList& record, qint64 line, qsizetype columns);
@@ -64,6 +71,10 @@ private:
     Result<Row> berth(Row row);
 
     Result<Row> booking(Row row);
+    // A booking on record matched by its old reference, to be updated with the row through the one-booking save.
+    Result<Row> updateBooking(Row row, int bookingId, BookingRecord mine);
+    // The booking's boat, read once per import.
+    Result<BoatRecord> boat(int boatId);
 
     Result<Row> balance(Row row);
 
@@ -78,8 +89,9 @@ private:
     BerthImport::Known m_berths;
     QHash<QString, int> m_bookings;
     QHash<QString, qint64> m_seen; // each key's first line in the file
-    QHash<int, QList<std::pair<QDateTime, QDateTime>>> m_claimed;
-    qint64 m_nextConfirmation = 1;
+    BookingBulkWriter m_writer{m_db};
+    QHash<QString, QList<ImportTags::Added>> m_added; // by table: tagged once all are in
+    QHash<int, BoatRecord> m_boats;
     int m_updated = 0;
 };
 

@@ -8,6 +8,7 @@
 #include "bookings/BookingImport.h"
 #include "bookings/BookingStore.h"
 #include "bookings/Ledger.h"
+#include "core/Dialect.h"
 #include "core/ImportTags.h"
 #include "core/InputParsing.h"
 #include "core/SqlHelpers.h"
@@ -86,6 +87,8 @@ Result<Outcome> process(const QSqlDatabase& db, const Options& options, bool wri
         return refused(options.source.headings
                            ? QCoreApplication::translate("ImportRun", "The file holds its headings and no row.")
                            : QCoreApplication::translate("ImportRun", "The file is empty."));
+    if (const Status finished = rows.finish(); !finished)
+        return finished.failure();
     if (progress && !progress(total, total))
         return cancelled();
     if (updated)
@@ -153,9 +156,17 @@ Result<Outcome> import(const QSqlDatabase& db, const Options& options, const QDa
     const int added = outcome->accepted;
     if (!Sql::exec(
             db, QStringLiteral("UPDATE ImportBatch SET Added = ?, Updated = ?, Skipped = ?, Refused = ? WHERE ID = ?"),
-            {added, updated, outcome->duplicates - updated, outcome->refused, int(*batchId)}, &error) ||
-        !tx.commit(&error))
+            {added, updated, outcome->duplicates - updated, outcome->refused, int(*batchId)}, &error))
         return databaseFailure(error);
+    if (!tx.commit(&error)) {
+        // A server checks at the commit that no berth is booked twice: another desk booked one meanwhile.
+        if (Dialect::of(db).isOverlapRefusal(tx.commitError()))
+            return conflict(QCoreApplication::translate("ImportRun",
+                                                        "Another desk booked a berth over a booking of this file "
+                                                        "while it was imported. Nothing was imported: run the dry "
+                                                        "run and the import again."));
+        return databaseFailure(error);
+    }
     outcome->batchId = int(*batchId);
     return outcome;
 }

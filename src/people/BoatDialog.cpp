@@ -5,6 +5,7 @@
 #include "core/InputParsing.h"
 #include "core/Lengths.h"
 #include "core/Seams.h"
+#include "core/ui/OldReference.h"
 #include "people/PeopleWidgets.h"
 
 #include <QComboBox>
@@ -66,6 +67,7 @@ BoatDialog::BoatDialog(Services& services, const BoatRecord& loaded, QWidget* pa
     form->addRow(tr("&Policy number:"), txtPolicyNumber);
     form->addRow(tr("Insurance &expires:"), txtInsuranceExpiry);
     form->addRow(tr("No&tes:"), txtBoatNotes);
+    m_txtOldRef = OldReference::addTo(form, this);
 
     auto* fields = new QWidget(this);
     fields->setLayout(form);
@@ -93,6 +95,7 @@ void BoatDialog::showBoat(const BoatRecord& loaded)
     txtInsuranceExpiry->setText(loaded.insuranceExpiry.isValid() ? DateTimes::dateText(loaded.insuranceExpiry)
                                                                  : QString());
     txtBoatNotes->setPlainText(loaded.notes);
+    OldReference::show(m_txtOldRef, m_services.db(), QStringLiteral("Boat"), loaded.id);
 }
 
 // What the boxes hold; nothing, with the box pointed out, where a size or the date cannot be read.

@@ -41,5 +41,6 @@ private:
 
     Services& m_services;
     BoatRecord m_loaded;
+    QLineEdit* m_txtOldRef; // the boat's reference in the office's previous records, when imported
     BoatRecord m_saved;
 };

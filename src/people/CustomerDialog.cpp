@@ -1,6 +1,7 @@
 #include "people/CustomerDialog.h"
 
 #include "core/Seams.h"
+#include "core/ui/OldReference.h"
 #include "people/BoatDialog.h"
 
 #include <QCheckBox>
@@ -39,6 +40,7 @@ CustomerDialog::CustomerDialog(Services& services, QWidget* parent)
     m_chkClubMember = new QCheckBox(tr("Club Member"), area);
     m_chkClubMember->setObjectName(QStringLiteral("chkClubMember"));
     fields()->addWidget(m_chkClubMember, form().nextRow(), 1);
+    m_txtOldRef = OldReference::addTo(fields(), form().nextRow() + 1, area);
 
     auto* boats = new QGroupBox(tr("Boats and vehicles"), area);
     boats->setObjectName(QStringLiteral("fraBoats"));
@@ -77,6 +79,7 @@ void CustomerDialog::showRecord(const CustomerRecord& record)
 {
     form().showRecord(record);
     m_chkClubMember->setChecked(record.clubMember);
+    OldReference::show(m_txtOldRef, m_services.db(), QStringLiteral("Customer"), id());
     fillBoats();
 }
 

@@ -4,6 +4,7 @@
 #include "people/PersonDialog.h"
 
 class QCheckBox;
+class QLineEdit;
 class QListWidget;
 class QPushButton;
 
@@ -29,6 +30,7 @@ private:
 
     Services& m_services;
     QCheckBox* m_chkClubMember;
+    QLineEdit* m_txtOldRef; // the customer's reference in the office's previous records, when imported
     QPushButton* m_cmdAddBoat;
     QPushButton* m_cmdEditBoat;
     QPushButton* m_cmdRemoveBoat;

@@ -4,9 +4,12 @@
 #include "core/ui/Mnemonics.h"
 #include "imports/ImportRun.h"
 #include "imports/ImportWizard.h"
+#include "people/BoatDialog.h"
+#include "people/CustomerDialog.h"
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSqlRecord>
 #include <QStringEncoder>
@@ -305,6 +308,185 @@ private slots:
         QVERIFY2(undone.error().contains(u"paid since"_s), qPrintable(undone.error()));
         QCOMPARE(ImportRun::undo(m_install->db(), paid->batchId, m_install->clock.current).kind(),
                  FailureKind::Refused);
+    }
+
+    // A booking on record by its old reference: skipped, or updated through the one-booking save's rules, with the
+    // same verdicts in the dry run as in the import.
+    void bookingOnRecordSkippedOrUpdated()
+    {
+        QVERIFY(exec(u"UPDATE Customer SET OldRef = 'K1' WHERE ID = 1"_s));
+        const QStringList headings{u"Ref"_s,     u"Customer reference"_s, u"Berth"_s,
+                                   u"Arrival"_s, u"Departure"_s,          u"Total"_s};
+        const QString first =
+            writeFile(u"first.csv"_s, csv({headings,
+                                           {u"R1"_s, u"K1"_s, u"A1"_s, u"01/07/2026"_s, u"05/07/2026"_s, u"100"_s},
+                                           {u"R2"_s, u"K1"_s, u"A1"_s, u"05/07/2026"_s, u"07/07/2026"_s, u"40"_s}},
+                                          u',', CsvRead::Encoding::Utf8));
+        QVERIFY(ImportRun::import(m_install->db(), options(Kind::Bookings, first), m_install->clock.current));
+        // R1 moves to B1 in August at a new price; R2 onto R1's new nights; R3 is new; R4 onto R1's old nights,
+        // which its move frees.
+        const QString second =
+            writeFile(u"second.csv"_s, csv({headings,
+                                            {u"R1"_s, u"K1"_s, u"B1"_s, u"10/08/2026"_s, u"12/08/2026"_s, u"99"_s},
+                                            {u"R2"_s, u"K1"_s, u"B1"_s, u"11/08/2026"_s, u"13/08/2026"_s, u"40"_s},
+                                            {u"R3"_s, u"K1"_s, u"A2"_s, u"01/07/2026"_s, u"03/07/2026"_s, u"10"_s},
+                                            {u"R4"_s, u"K1"_s, u"A1"_s, u"02/07/2026"_s, u"04/07/2026"_s, u"20"_s}},
+                                           u',', CsvRead::Encoding::Utf8));
+        const QString r1 = u"SELECT K.FromDate, K.ToDate, K.TotalPayable, BB.BerthID FROM Booking K "
+                           u"JOIN BookingBerth BB ON BB.BookingID = K.ID WHERE K.OldRef = 'R1'"_s;
+        ImportRun::Options o = options(Kind::Bookings, second);
+        const auto skipped = ImportRun::import(m_install->db(), o, m_install->clock.current);
+        QVERIFY2(skipped, qPrintable(skipped.error()));
+        QCOMPARE(verdicts(*skipped), u"2D 3D 4A 5R"_s);
+        QCOMPARE(rows(r1), u"2026-07-01 12:00:00|2026-07-05 12:00:00|1000000|1"_s);
+
+        o.duplicates = ImportRun::OnDuplicate::Update;
+        QVERIFY(exec(u"DELETE FROM Booking WHERE OldRef = 'R3'"_s));
+        const auto dry = ImportRun::dryRun(m_install->db(), o);
+        QVERIFY2(dry, qPrintable(dry.error()));
+        QCOMPARE(verdicts(*dry), u"2D 3R 4A 5A"_s);
+        QCOMPARE(dry->rows.at(0).reason, u"On record (same old reference): updated."_s);
+        QCOMPARE(dry->rows.at(1).reason, u"Berth B1 is booked over these dates."_s);
+        QCOMPARE(rows(r1), u"2026-07-01 12:00:00|2026-07-05 12:00:00|1000000|1"_s);
+        const auto updated = ImportRun::import(m_install->db(), o, m_install->clock.current);
+        QVERIFY2(updated, qPrintable(updated.error()));
+        QCOMPARE(verdicts(*updated), verdicts(*dry));
+        QCOMPARE(rows(r1), u"2026-08-10 12:00:00|2026-08-12 12:00:00|990000|3"_s);
+        QCOMPARE(rows(u"SELECT Added, Updated, Skipped, Refused FROM ImportBatch ORDER BY ID DESC LIMIT 1"_s),
+                 u"2|1|0|1"_s);
+        // The change is in the booking's history, as any save's.
+        QVERIFY(m_install->scalarInt(u"SELECT COUNT(*) FROM BookingHistory H JOIN Booking K ON K.ID = H.BookingID "
+                                     u"WHERE K.OldRef = 'R1' AND H.Action = 'update'"_s) > 0);
+        // The quick search finds a booking by a berth's or its own old reference, and a customer by a boat's.
+        QVERIFY(exec(u"UPDATE Berth SET OldRef = 'P-3' WHERE ID = 3"_s));
+        QVERIFY(exec(u"UPDATE Boat SET OldRef = 'V-1' WHERE ID = 1"_s));
+        const int r1Id = m_install->scalarInt(u"SELECT ID FROM Booking WHERE OldRef = 'R1'"_s);
+        for (const auto& [text, kind, id] : {std::tuple{u"P-3"_s, QuickSearch::Hit::Kind::Booking, r1Id},
+                                             {u"R1"_s, QuickSearch::Hit::Kind::Booking, r1Id},
+                                             {u"V-1"_s, QuickSearch::Hit::Kind::Customer, 1}}) {
+            const auto hits = QuickSearch::find(m_install->db(), text, QDate(2026, 6, 1));
+            QVERIFY2(hits && !hits->isEmpty(), qPrintable(text));
+            QCOMPARE(hits->first().kind, kind);
+            QCOMPARE(hits->first().id, id);
+        }
+    }
+
+    // Hundreds of bookings through the many-rows path: a stopped import leaves nothing, the import writes each with
+    // its berth, index entry and history, the same file again adds nothing, and undo takes them all.
+    void manyBookingsStoppedImportedAgainUndone()
+    {
+        QVERIFY(exec(u"UPDATE Customer SET OldRef = 'K1' WHERE ID = 1"_s));
+        QList<QStringList> lines{
+            {u"Ref"_s, u"Customer reference"_s, u"Berth"_s, u"Arrival"_s, u"Departure"_s, u"Total"_s}};
+        const QStringList berths{u"A1"_s, u"A2"_s, u"B1"_s};
+        for (int i = 0; i < 600; ++i) {
+            const QDate arrival = QDate(2026, 1, 1).addDays(i / 3 * 2);
+            lines.append({u"M%1"_s.arg(i), u"K1"_s, berths.at(i % 3), arrival.toString(u"dd/MM/yyyy"_s),
+                          arrival.addDays(2).toString(u"dd/MM/yyyy"_s), u"%1.25"_s.arg(i)});
+        }
+        lines.append({u"M-over"_s, u"K1"_s, u"B1"_s, u"02/01/2026"_s, u"03/01/2026"_s, u"1"_s});
+        const QString path = writeFile(u"many.csv"_s, csv(lines, u',', CsvRead::Encoding::Utf8));
+        const ImportRun::Options o = options(Kind::Bookings, path);
+        const int historyBefore = m_install->scalarInt(u"SELECT COUNT(*) FROM BookingHistory"_s);
+        int calls = 0;
+        const auto stopped = ImportRun::import(m_install->db(), o, m_install->clock.current,
+                                               [&](qint64, qint64) { return ++calls < 3; });
+        QCOMPARE(stopped.kind(), FailureKind::Cancelled);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Booking"_s), 0);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM BookingBerth"_s), 0);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM BookingPeriod"_s), 0);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM BookingHistory"_s), historyBefore);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM ImportBatch"_s), 0);
+
+        const auto dry = ImportRun::dryRun(m_install->db(), o);
+        QVERIFY2(dry, qPrintable(dry.error()));
+        const auto done = ImportRun::import(m_install->db(), o, m_install->clock.current);
+        QVERIFY2(done, qPrintable(done.error()));
+        QCOMPARE(verdicts(*done), verdicts(*dry));
+        QCOMPARE(done->accepted, 600);
+        QCOMPARE(done->rows.last().reason, u"Another row of the file books berth B1 over these dates."_s);
+        QCOMPARE(rows(u"SELECT COUNT(*), COUNT(DISTINCT BerthConfirmationNumber), SUM(TotalPayable), "
+                      u"COUNT(ImportStamp) FROM Booking WHERE ImportBatchID IS NOT NULL"_s),
+                 u"600|600|1798500000|600"_s);
+        QCOMPARE(m_install->text(u"SELECT K.FromDate || ' ' || B.Name FROM Booking K JOIN BookingBerth BB ON "
+                                 u"BB.BookingID = K.ID JOIN Berth B ON B.ID = BB.BerthID WHERE K.OldRef = 'M599'"_s),
+                 QDate(2026, 1, 1).addDays(199 * 2).toString(u"yyyy-MM-dd"_s) + u" 12:00:00 B1"_s);
+        // Each in the index (a desk booking over one is refused) and in the history.
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM BookingPeriod"_s), 600);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(DISTINCT BookingID) FROM BookingHistory"_s), 600);
+        BookingRecord over;
+        over.customerId = 1;
+        over.fromDate = DateTimes::wallTime(QDate(2026, 1, 2), QTime(9, 0));
+        over.toDate = DateTimes::wallTime(QDate(2026, 1, 2), QTime(18, 0));
+        over.berthIds = {1};
+        over.berthNames = {u"A1"_s};
+        over.savedAt = m_install->clock.current;
+        QCOMPARE(BookingStore::saveBooking(m_install->db(), over).kind(), FailureKind::Conflict);
+
+        const auto again = ImportRun::import(m_install->db(), o, m_install->clock.current);
+        QVERIFY(again);
+        QCOMPARE(again->accepted, 0);
+        QCOMPARE(again->duplicates, 600);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Booking"_s), 600);
+        // Stamped as written: nothing counts as changed, so the import can be undone whole.
+        QVERIFY(ImportRun::undo(m_install->db(), done->batchId, m_install->clock.current));
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Booking"_s), 0);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM BookingPeriod"_s), 0);
+    }
+
+    // A record brought in shows its old reference, read-only; one typed at the desk shows no such box.
+    void oldReferenceShownWhereARecordHasOne()
+    {
+        QVERIFY(exec(u"UPDATE Customer SET OldRef = 'C-77' WHERE ID = 1"_s));
+        CustomerDialog customer(m_install->services);
+        customer.prepare(RecordMode::Edit, 1);
+        auto* box = customer.findChild<QLineEdit*>(u"txtOldRef"_s);
+        QVERIFY(box && box->isReadOnly());
+        QCOMPARE(box->text(), u"C-77"_s);
+        QVERIFY(!box->isHidden());
+        customer.prepare(RecordMode::Add, 0);
+        QVERIFY(box->isHidden());
+        const auto boat = Boats::load(m_install->db(), 1);
+        QVERIFY(boat);
+        QVERIFY(BoatDialog(m_install->services, *boat).findChild<QLineEdit*>(u"txtOldRef"_s)->isHidden());
+        QVERIFY(exec(u"UPDATE Boat SET OldRef = 'V-9' WHERE ID = 1"_s));
+        QCOMPARE(BoatDialog(m_install->services, *boat).findChild<QLineEdit*>(u"txtOldRef"_s)->text(), u"V-9"_s);
+    }
+
+    // A writer that takes no desk's turn (the stores wait for the import's) books a berth the file books while the
+    // import runs: on a file it cannot write until the import is in; on a server the commit's own check refuses
+    // the import, which leaves nothing. Never both.
+    void otherWriterBookingDuringTheImport()
+    {
+        QVERIFY(exec(u"UPDATE Customer SET OldRef = 'K1' WHERE ID = 1"_s));
+        const QString path =
+            writeFile(u"one.csv"_s,
+                      csv({{u"Ref"_s, u"Customer reference"_s, u"Berth"_s, u"Arrival"_s, u"Departure"_s, u"Total"_s},
+                           {u"R1"_s, u"K1"_s, u"A1"_s, u"01/07/2026"_s, u"05/07/2026"_s, u"100"_s}},
+                          u',', CsvRead::Encoding::Utf8));
+        std::optional<bool> theirsSaved;
+        const auto done = ImportRun::import(
+            m_install->db(), options(Kind::Bookings, path), m_install->clock.current, [&](qint64, qint64) {
+                if (!theirsSaved)
+                    if (const auto other = Database::open(m_install->databasePath(), u"desk-b"_s, 200))
+                        theirsSaved = Sql::exec(*other, u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate) "
+                                                        u"VALUES (900, 1, '2026-07-02 12:00:00', "
+                                                        u"'2026-07-03 12:00:00')"_s) &&
+                                      Sql::exec(*other, u"INSERT INTO BookingBerth (BookingID, BerthID) "
+                                                        u"VALUES (900, 1)"_s);
+                return true;
+            });
+        Database::close(u"desk-b"_s);
+        const bool server = m_install->db().driverName() == u"QPSQL"_s;
+        QVERIFY(theirsSaved);
+        QCOMPARE(*theirsSaved, server);
+        QCOMPARE(bool(done), !server);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Booking"_s), 1);
+        if (server) {
+            QCOMPARE(done.kind(), FailureKind::Conflict);
+            QVERIFY2(done.error().contains(u"Another desk booked a berth"_s), qPrintable(done.error()));
+            QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM ImportBatch"_s), 0);
+        }
     }
 
     void berthsWithTypesThenUndo()
