@@ -1,12 +1,15 @@
 #include "core/ServerRoles.h"
 
+#include "core/Database.h"
 #include "core/Dialect.h"
+#include "core/ServerLogin.h"
 #include "core/SqlHelpers.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QUuid>
 
 namespace ServerRoles {
 namespace {
@@ -191,6 +194,23 @@ Status dropLogin(const QSqlDatabase& db, const QString& login)
             return ours;
         return run(db, QStringLiteral("'DROP ROLE %I', ?"), {login}, error);
     });
+}
+
+Status applyGrants(const QString& address)
+{
+    const QString name = QStringLiteral("zem-grants-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
+    ServerLogin::keepOfficeRole(name);
+    Status done = Done{};
+    if (const auto db = Database::open(address, name, 5000); !db) {
+        done = db.failure();
+    } else {
+        QString error;
+        if (!Sql::exec(*db, QStringLiteral("SELECT zem_apply_grants()"), {}, &error))
+            done = databaseFailure(error);
+    }
+    Database::close(name);
+    ServerLogin::keepOfficeRole(name, false);
+    return done;
 }
 
 } // namespace ServerRoles

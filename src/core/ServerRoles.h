@@ -32,4 +32,8 @@ Status setPassword(const QSqlDatabase& db, const QString& login, const QString& 
 /// Removes one of our logins; the server refuses while it owns anything.
 Status dropLogin(const QSqlDatabase& db, const QString& login);
 
+/// Grants the groups their rights on the database at address again, as the office's role (the tables' owner): a
+/// restore brings back the tables without them. Opening it brings an older archive's schema up to date first.
+Status applyGrants(const QString& address);
+
 } // namespace ServerRoles
