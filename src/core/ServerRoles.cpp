@@ -169,6 +169,18 @@ Status setRole(const QSqlDatabase& db, const QString& login, Role role)
     });
 }
 
+Status setMayConnect(const QSqlDatabase& db, const QString& login, bool may)
+{
+    if (const auto fault = nameFault(db, login))
+        return *fault;
+    return inTransaction(db, [&](QString* error) -> Status {
+        if (const Status ours = refuseUnlessOurs(db, login); !ours)
+            return ours;
+        return run(db, may ? QStringLiteral("'ALTER ROLE %I LOGIN', ?") : QStringLiteral("'ALTER ROLE %I NOLOGIN', ?"),
+                   {login}, error);
+    });
+}
+
 Status setPassword(const QSqlDatabase& db, const QString& login, const QString& password)
 {
     if (const auto fault = nameFault(db, login))

@@ -73,12 +73,14 @@ Result<QString> loginOf(const QSqlDatabase& db, int id)
     return login->toString();
 }
 
-Status setRole(const QSqlDatabase& db, int id, Role role)
+Status setRole(const QSqlDatabase& db, int id, Role role, bool active)
 {
     const Result<QString> login = loginOf(db, id);
     if (!login || login->isEmpty())
         return login ? Status(Done{}) : Status(login.failure());
-    return ServerRoles::setRole(db, *login, groupOf(role));
+    if (const Status moved = ServerRoles::setRole(db, *login, groupOf(role)); !moved)
+        return moved;
+    return ServerRoles::setMayConnect(db, *login, active);
 }
 
 Status setPassword(const QSqlDatabase& db, int id, const QString& password)

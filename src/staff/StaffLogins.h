@@ -23,8 +23,8 @@ Result<bool> inUse(const QSqlDatabase& db);
 Status make(const QSqlDatabase& db, int id, const QString& signInName, const QString& password, Role role);
 /// The login of user id; empty when it has none (a file).
 Result<QString> loginOf(const QSqlDatabase& db, int id);
-/// Moves user id's login to role's group.
-Status setRole(const QSqlDatabase& db, int id, Role role);
+/// Moves user id's login to role's group, and lets it connect only while the user is active.
+Status setRole(const QSqlDatabase& db, int id, Role role, bool active);
 /// Gives user id's login the new password, making the login for a user that has none yet.
 Status setPassword(const QSqlDatabase& db, int id, const QString& password);
 /// Drops user id's login, when there is one.

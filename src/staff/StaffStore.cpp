@@ -366,8 +366,8 @@ Result<StaffUser> save(const QSqlDatabase& db, const StaffUser& base, const Staf
                     toSave.active ? 1 : 0, toSave.id},
                    &error))
         return databaseFailure(error);
-    if (toSave.role != (*stored)->role)
-        if (const Status moved = StaffLogins::setRole(db, toSave.id, toSave.role); !moved)
+    if (toSave.role != (*stored)->role || toSave.active != (*stored)->active)
+        if (const Status moved = StaffLogins::setRole(db, toSave.id, toSave.role, toSave.active); !moved)
             return moved.failure();
     if (!tx.commit(&error))
         return databaseFailure(error);

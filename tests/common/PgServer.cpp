@@ -311,7 +311,8 @@ void PgServer::dropDatabase(const QString& uri)
     // Logins belong to the whole server: the users a case made go with its database, so the next case may make them.
     admin(u"postgres"_s,
           {u"DO $$ DECLARE r TEXT; BEGIN FOR r IN SELECT DISTINCT u.rolname FROM pg_auth_members m JOIN pg_roles g ON "
-           u"g.oid = m.roleid JOIN pg_roles u ON u.oid = m.member WHERE u.rolcanlogin AND g.rolname IN ('zem_clerk', "
+           u"g.oid = m.roleid JOIN pg_roles u ON u.oid = m.member WHERE u.rolname NOT LIKE 'zem%' AND g.rolname IN "
+           u"('zem_clerk', "
            u"'zem_manager', 'zem_administrator') LOOP EXECUTE format('DROP ROLE %I', r); END LOOP; END $$"_s},
           &ignored);
 }

@@ -90,6 +90,13 @@ private slots:
         clerk.role = Role::Clerk;
         QVERIFY(StaffStore::save(db, before, clerk));
         QCOMPARE(memberOf(u"zem_manager"_s) * 10 + memberOf(u"zem_clerk"_s), 1);
+        // Deactivated, the login may not connect; active again, it may.
+        StaffUser away = clerk;
+        away.active = false;
+        QVERIFY(StaffStore::save(db, *StaffStore::byId(db, anna), away));
+        QCOMPARE(m_install->text(u"SELECT rolcanlogin::text FROM pg_roles WHERE rolname = 'anna_b'"_s), u"false"_s);
+        QVERIFY(StaffStore::save(db, *StaffStore::byId(db, anna), clerk));
+        QCOMPARE(m_install->text(u"SELECT rolcanlogin::text FROM pg_roles WHERE rolname = 'anna_b'"_s), u"true"_s);
 
         // A wrong password: the server refuses, and the desk stays as it was.
         const Status wrong = StaffLogins::signInAs(Database::sharedConnectionName(), clerk, u"harbour-pasS"_s);
