@@ -1068,6 +1068,29 @@ DROP TRIGGER IF EXISTS Payment_Closed ON Payment;
 CREATE TRIGGER Payment_Closed BEFORE INSERT ON Payment
     FOR EACH ROW EXECUTE FUNCTION zem_closed_guard();
 
+-- history: end
+
+-- logins: begin
+-- Each user of the program signs in to the server as a login of their own (ServerLogin, made when the user is);
+-- NULL on a file, and for a user made where the office's role could not make logins.
+ALTER TABLE StaffUser ADD COLUMN IF NOT EXISTS ServerLogin TEXT;
+
+-- A user's hash settings (method, cost and salt: the hash without its last part) and whether a hash made with them
+-- is the one kept, 'password' or 'pin', else ''. They run as the office's role, so the groups need not read the
+-- hashes; the search path is fixed, so a table of the caller's cannot stand in for StaffUser.
+DO $$
+BEGIN
+    EXECUTE format('CREATE OR REPLACE FUNCTION zem_staff_settings(who INTEGER)
+        RETURNS TABLE (PasswordSetting TEXT, PinSetting TEXT)
+        LANGUAGE sql STABLE SECURITY DEFINER SET search_path = %I, pg_temp AS
+        ''SELECT regexp_replace(PasswordHash, ''''[$][^$]*$'''', ''''''''), regexp_replace(PinHash, ''''[$][^$]*$'''',
+        '''''''') FROM StaffUser WHERE ID = who''', current_schema());
+    EXECUTE format('CREATE OR REPLACE FUNCTION zem_staff_matches(who INTEGER, password_hash TEXT, pin_hash TEXT)
+        RETURNS TEXT LANGUAGE sql STABLE SECURITY DEFINER SET search_path = %I, pg_temp AS
+        ''SELECT coalesce((SELECT CASE WHEN PinHash = pin_hash THEN ''''pin'''' WHEN PasswordHash = password_hash
+        THEN ''''password'''' ELSE '''''''' END FROM StaffUser WHERE ID = who), '''''''')''', current_schema());
+END $$;
+
 -- The server's roles. The installing administrator's role owns every table (and so passes every check here); each
 -- user of the program signs in with a login of their own, a member of one of three groups:
 --   zem_clerk          reads everything; writes bookings, their berths, charges and blocks, customers, boats, the
@@ -1077,8 +1100,9 @@ CREATE TRIGGER Payment_Closed BEFORE INSERT ON Payment
 --                      methods, deletes of customers and owners, and closing a month;
 --   zem_administrator  a manager, who may also reopen a month; their logins may create the others' (CREATEROLE).
 -- Nobody deletes or changes a ledger line, a history row or a closed period, and history rows come only from the
--- triggers (the triggers above refuse even the owner). Written only where the running role may make roles; run again, it changes nothing.
-DO $$
+-- triggers (the triggers above refuse even the owner). Written only where the running role may make roles; run
+-- again, it changes nothing, so a restore (which brings back no grants) runs it too.
+CREATE OR REPLACE FUNCTION zem_apply_grants() RETURNS void LANGUAGE plpgsql AS $$
 DECLARE
     g TEXT;
 BEGIN
@@ -1130,5 +1154,14 @@ BEGIN
     CREATE POLICY ClosedPeriod_Close ON ClosedPeriod FOR INSERT TO zem_manager WITH CHECK (Closed = 1);
     DROP POLICY IF EXISTS ClosedPeriod_Reopen ON ClosedPeriod;
     CREATE POLICY ClosedPeriod_Reopen ON ClosedPeriod FOR INSERT TO zem_administrator WITH CHECK (true);
+    -- Nobody reads the hashes of the passwords and PINs: a sign-in hashes what was typed with the user's settings
+    -- and asks the two functions below whether it matches.
+    REVOKE SELECT ON StaffUser FROM zem_clerk, zem_manager, zem_administrator;
+    GRANT SELECT (ID, Name, SignInName, SignInKey, Role, Active, FailedTries, LockedUntil, ChangeNumber, ServerLogin)
+        ON StaffUser TO zem_clerk;
+    REVOKE ALL ON FUNCTION zem_staff_settings(INTEGER), zem_staff_matches(INTEGER, TEXT, TEXT),
+        zem_apply_grants() FROM PUBLIC;
+    GRANT EXECUTE ON FUNCTION zem_staff_settings(INTEGER), zem_staff_matches(INTEGER, TEXT, TEXT) TO zem_clerk;
 END $$;
--- history: end
+SELECT zem_apply_grants();
+-- logins: end

@@ -1026,4 +1026,9 @@ BEGIN
 END;
 -- history: end
 
-PRAGMA user_version = 18;
+-- logins: begin
+-- On a server each user signs in as a login of their own; a file has none, so this stays NULL here.
+ALTER TABLE StaffUser ADD COLUMN ServerLogin TEXT;
+-- logins: end
+
+PRAGMA user_version = 19;

@@ -6,6 +6,7 @@
 #include "core/FileSecurity.h"
 #include "core/SchemaUpgrades.h"
 #include "core/SearchText.h"
+#include "core/ServerLogin.h"
 #include "core/SqlHelpers.h"
 
 #include <QCoreApplication>
@@ -245,26 +246,26 @@ const QStringList CoreTables = {QStringLiteral("Customer"), QStringLiteral("Owne
                                 QStringLiteral("Booking"),  QStringLiteral("BookingBerth"), QStringLiteral("Settings"),
                                 QStringLiteral("Company")};
 
-// A connection to a server address, not yet opened. The password is left to libpq (PGPASSWORD, the password file).
+// A connection to a server address, not yet opened: as the signed-in user's login, else as the address's role with
+// the password left to libpq (PGPASSWORD, the password file).
 std::optional<QSqlDatabase> addServerConnection(const QString& uri, const QString& connectionName, QString* error)
 {
     const auto address = parseServerAddress(uri);
-    if (!address) {
-        if (error)
-            *error = address.error();
-        return std::nullopt;
-    }
-    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QPSQL"))) {
-        if (error)
-            *error = QCoreApplication::translate(
-                "Database", "The PostgreSQL driver of Qt is not installed (Debian: libqt6sql6-psql).");
+    const bool driver = QSqlDatabase::isDriverAvailable(QStringLiteral("QPSQL"));
+    if (!address || !driver) {
+        failWith(error,
+                 !address ? address.error()
+                          : QCoreApplication::translate(
+                                "Database", "The PostgreSQL driver of Qt is not installed (Debian: libqt6sql6-psql)."));
         return std::nullopt;
     }
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connectionName);
     db.setHostName(address->host);
     if (address->port > 0)
         db.setPort(address->port);
-    db.setUserName(address->user);
+    const auto login = ServerLogin::forConnection(connectionName);
+    db.setUserName(login ? login->login : address->user);
+    db.setPassword(login ? login->password : QString());
     db.setDatabaseName(address->database);
     QString options = QStringLiteral("connect_timeout=10");
     if (!address->options.isEmpty())
@@ -322,27 +323,23 @@ bool createOnServer(const QString& uri, QString* error)
         if (added) {
             QSqlDatabase db = *added;
             const QString script = Dialect::of(db).schemaScript();
-            if (script.isEmpty()) {
-                if (error)
-                    *error = QCoreApplication::translate("Database", "The schema is missing from the program.");
-            } else if (!db.open()) {
-                if (error)
-                    *error = db.lastError().text().trimmed();
-            } else {
+            if (script.isEmpty())
+                failWith(error, QCoreApplication::translate("Database", "The schema is missing from the program."));
+            else if (!db.open())
+                failWith(error, db.lastError().text().trimmed());
+            else {
                 Sql::Transaction tx(db);
                 const auto tables = Sql::scalar(db,
                                                 QStringLiteral("SELECT COUNT(*) FROM information_schema.tables "
                                                                "WHERE table_schema = current_schema()"),
                                                 {}, error);
-                if (!tx.started()) {
-                    if (error)
-                        *error = tx.error();
-                } else if (tables && tables->toInt() > 0) {
-                    if (error)
-                        *error = QCoreApplication::translate(
-                                     "Database", "The database %1 already holds tables; it was left as it is.")
-                                     .arg(db.databaseName());
-                } else if (tables) {
+                if (!tx.started())
+                    failWith(error, tx.error());
+                else if (tables && tables->toInt() > 0)
+                    failWith(error, QCoreApplication::translate(
+                                        "Database", "The database %1 already holds tables; it was left as it is.")
+                                        .arg(db.databaseName()));
+                else if (tables) {
                     ok = Sql::execScript(db, script, error) && tx.commit(error);
                 }
             }

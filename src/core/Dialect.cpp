@@ -171,8 +171,11 @@ public:
     }
     QString columnsSql() const override
     {
-        return QStringLiteral("SELECT column_name FROM information_schema.columns WHERE table_schema = "
-                              "current_schema() AND table_name = ? ORDER BY ordinal_position");
+        // From the catalogue rather than information_schema, which leaves out the columns the role may not read (the
+        // hashes of the users' passwords): the schema is the same whoever signs in.
+        return QStringLiteral("SELECT a.attname FROM pg_attribute a JOIN pg_class c ON c.oid = a.attrelid WHERE "
+                              "c.relnamespace = current_schema()::regnamespace AND c.relname = ? AND a.attnum > 0 AND "
+                              "NOT a.attisdropped ORDER BY a.attnum");
     }
 
     QString compactSql() const override { return QStringLiteral("VACUUM (ANALYZE)"); }

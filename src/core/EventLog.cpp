@@ -69,6 +69,8 @@ QString eventText(int code)
         "User added",
         "User modified",
         "Action approved by a manager",
+        "Month closed",
+        "Month reopened",
     };
     if (code == DataImported)
         return QStringLiteral("Data imported");

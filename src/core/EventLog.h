@@ -61,6 +61,8 @@ enum Event : int
     UserAdded = 42,
     UserModified = 43, // its details, role, password, PIN, permissions or its removal
     ActionApproved = 44,
+    MonthClosed = 45, // its bookings and ledger lines put right only by lines dated now
+    MonthReopened = 46,
     DataImported = 50, // a file of customers, berths, bookings or opening balances brought in
     ImportUndone = 51,
     MailQueued = 55,

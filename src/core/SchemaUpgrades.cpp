@@ -212,6 +212,12 @@ QString upgradeToHistory(Engine engine)
 {
     return schemaSection(engine, QStringLiteral("history"));
 }
+// Version 18 signed every user in to a server as the office's role, and let the groups read the hashes: from now
+// on a user made or given a password gets a login of their own.
+QString upgradeToLogins(Engine engine)
+{
+    return schemaSection(engine, QStringLiteral("logins"));
+}
 Status writeAllCustomerWords(const QSqlDatabase& db)
 {
     return SearchText::rewriteCustomers(db);
@@ -234,7 +240,8 @@ const Upgrade Upgrades[] = {{upgradeTo2},
                             {upgradeToImport},
                             {upgradeToMail},
                             {upgradeToStaff},
-                            {upgradeToHistory}};
+                            {upgradeToHistory},
+                            {upgradeToLogins}};
 static_assert(std::size(Upgrades) == Database::CurrentSchemaVersion - 1, "one upgrade per version");
 } // namespace
 

@@ -1,12 +1,15 @@
 #include "core/ServerRoles.h"
 
+#include "core/Database.h"
 #include "core/Dialect.h"
+#include "core/ServerLogin.h"
 #include "core/SqlHelpers.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QUuid>
 
 namespace ServerRoles {
 namespace {
@@ -166,6 +169,18 @@ Status setRole(const QSqlDatabase& db, const QString& login, Role role)
     });
 }
 
+Status setMayConnect(const QSqlDatabase& db, const QString& login, bool may)
+{
+    if (const auto fault = nameFault(db, login))
+        return *fault;
+    return inTransaction(db, [&](QString* error) -> Status {
+        if (const Status ours = refuseUnlessOurs(db, login); !ours)
+            return ours;
+        return run(db, may ? QStringLiteral("'ALTER ROLE %I LOGIN', ?") : QStringLiteral("'ALTER ROLE %I NOLOGIN', ?"),
+                   {login}, error);
+    });
+}
+
 Status setPassword(const QSqlDatabase& db, const QString& login, const QString& password)
 {
     if (const auto fault = nameFault(db, login))
@@ -191,6 +206,23 @@ Status dropLogin(const QSqlDatabase& db, const QString& login)
             return ours;
         return run(db, QStringLiteral("'DROP ROLE %I', ?"), {login}, error);
     });
+}
+
+Status applyGrants(const QString& address)
+{
+    const QString name = QStringLiteral("zem-grants-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
+    ServerLogin::keepOfficeRole(name);
+    Status done = Done{};
+    if (const auto db = Database::open(address, name, 5000); !db) {
+        done = db.failure();
+    } else {
+        QString error;
+        if (!Sql::exec(*db, QStringLiteral("SELECT zem_apply_grants()"), {}, &error))
+            done = databaseFailure(error);
+    }
+    Database::close(name);
+    ServerLogin::keepOfficeRole(name, false);
+    return done;
 }
 
 } // namespace ServerRoles

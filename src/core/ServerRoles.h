@@ -27,9 +27,15 @@ bool isPlainName(const QString& login);
 Status createLogin(const QSqlDatabase& db, const QString& login, const QString& password, Role role);
 /// Moves one of our logins to role's group (and out of the others).
 Status setRole(const QSqlDatabase& db, const QString& login, Role role);
+/// Lets one of our logins connect, or not (a user deactivated keeps the login for when they come back).
+Status setMayConnect(const QSqlDatabase& db, const QString& login, bool may);
 /// Gives one of our logins a new password.
 Status setPassword(const QSqlDatabase& db, const QString& login, const QString& password);
 /// Removes one of our logins; the server refuses while it owns anything.
 Status dropLogin(const QSqlDatabase& db, const QString& login);
+
+/// Grants the groups their rights on the database at address again, as the office's role (the tables' owner): a
+/// restore brings back the tables without them. Opening it brings an older archive's schema up to date first.
+Status applyGrants(const QString& address);
 
 } // namespace ServerRoles

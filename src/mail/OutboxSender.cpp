@@ -3,6 +3,7 @@
 #include "core/Actor.h"
 #include "core/Database.h"
 #include "core/MessageLog.h"
+#include "core/ServerLogin.h"
 #include "mail/MailMessage.h"
 #include "mail/MailSettings.h"
 #include "mail/Outbox.h"
@@ -172,7 +173,13 @@ void OutboxSender::pass()
     }
     const bool serverSetUp = SmtpSender::checkServer(config.server).ok();
     QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+    // On a server the sender works as whoever signed in at this desk, so the server grants it what it grants them.
+    if (db.isOpen() && m_login != ServerLogin::generation()) {
+        db = QSqlDatabase();
+        Database::close(m_connectionName);
+    }
     if (serverSetUp && !db.isOpen()) {
+        m_login = ServerLogin::generation();
         auto opened = Database::open(m_address, m_connectionName);
         if (!opened) {
             emit problem(opened.error());

@@ -70,4 +70,5 @@ private:
     std::atomic_bool m_stop{false};
     QThread m_thread;
     QObject* m_worker = nullptr; // lives in m_thread; its timer paces the passes
+    int m_login = -1;            // the server login its connection was opened as (ServerLogin::generation)
 };

@@ -4,6 +4,7 @@
 #include "core/Dialect.h"
 #include "core/InstallPaths.h"
 #include "core/MessageLog.h"
+#include "core/ServerRoles.h"
 #include "core/SqlHelpers.h"
 #include "maintenance/ArchiveCodec.h"
 #include "maintenance/SafeFiles.h"
@@ -241,7 +242,10 @@ Status restoreServerCopy(const QString& archive, const QString& chosen, const QS
     const QString newCopy = safetyCopy + QStringLiteral(".new");
     QDir().mkpath(QFileInfo(safetyCopy).absolutePath());
     const Status copied = ServerArchive::dump(uri, newCopy, progress, 0, 2);
-    const Status restored = copied ? ServerArchive::restore(uri, archive, *contents, progress, 1, 2) : cancelled();
+    Status restored = copied ? ServerArchive::restore(uri, archive, *contents, progress, 1, 2) : cancelled();
+    // The archive brings no grants: without them every login but the office's would be refused everything.
+    if (restored)
+        restored = ServerRoles::applyGrants(uri);
     if (restored)
         shown.finish();
     if (!copied)

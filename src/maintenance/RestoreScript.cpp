@@ -130,6 +130,8 @@ Reader::Reader(const QStringList& schemas)
     for (const QString& schema : schemas)
         names << QRegularExpression::escape(schema);
     m_schemaPrefix.setPattern(QStringLiteral(R"((?<![\w".$])(?:%1)\.)").arg(names.join(u'|')));
+    // A function that fixes its search path names its schema there.
+    m_searchPath.setPattern(QStringLiteral(R"((SET search_path TO )'(?:%1)')").arg(names.join(u'|')));
 }
 
 void Reader::addLine(QByteArray line)
@@ -157,6 +159,7 @@ void Reader::addLine(QByteArray line)
         return;
     QString statement = text;
     statement.remove(m_schemaPrefix);
+    statement.replace(m_searchPath, QStringLiteral("\\1''"));
     (m_script.entries.isEmpty() ? m_script.preamble : m_script.entries.last().lines) << statement;
     if (text.startsWith(u"COPY ") && text.endsWith(u" FROM stdin;"))
         m_inRows = true;

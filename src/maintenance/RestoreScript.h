@@ -42,6 +42,7 @@ public:
 
 private:
     QRegularExpression m_schemaPrefix;
+    QRegularExpression m_searchPath;
     Script m_script;
     bool m_inRows = false;
 };

@@ -2,6 +2,7 @@
 
 #include "core/ClosedPeriods.h"
 #include "core/DateTimes.h"
+#include "core/EventLog.h"
 #include "core/Seams.h"
 
 #include <QComboBox>
@@ -90,7 +91,9 @@ void ClosedPeriodDialog::act(bool close)
         return;
     const Status done = close ? ClosedPeriods::close(m_services.db(), month, m_services.clock.now().date())
                               : ClosedPeriods::reopen(m_services.db(), month);
-    if (!done)
+    if (done)
+        m_services.events.log(close ? EventLog::MonthClosed : EventLog::MonthReopened, name);
+    else
         m_services.messages.show(done.error(), windowTitle(), MsgIcon::Exclamation);
     load();
 }

@@ -12,17 +12,46 @@
 
 namespace {
 constexpr int MaxIdleMinutes = 24 * 60;
+// The locks running now (one per main window), told when the idle time changes.
+QList<IdleLock*>& runningLocks()
+{
+    static QList<IdleLock*> locks;
+    return locks;
 }
+} // namespace
 
 IdleLock::IdleLock(Services& services, QWidget* window)
     : QObject(window), m_services(services), m_window(window), m_timer(new QTimer(this))
 {
     m_timer->setSingleShot(true);
     connect(m_timer, &QTimer::timeout, this, &IdleLock::lockNow);
-    if (const int idle = idleMilliseconds(); idle > 0) {
+    QCoreApplication::instance()->installEventFilter(this);
+    runningLocks().append(this);
+    restart();
+}
+
+IdleLock::~IdleLock()
+{
+    runningLocks().removeAll(this);
+}
+
+void IdleLock::idleTimeChanged()
+{
+    for (IdleLock* lock : std::as_const(runningLocks()))
+        lock->restart();
+}
+
+bool IdleLock::counting() const
+{
+    return m_timer->isActive();
+}
+
+void IdleLock::restart()
+{
+    if (const int idle = idleMilliseconds(); idle > 0)
         m_timer->start(idle);
-        QCoreApplication::instance()->installEventFilter(this);
-    }
+    else
+        m_timer->stop();
 }
 
 int IdleLock::idleMilliseconds()
@@ -43,8 +72,7 @@ void IdleLock::lockNow()
     m_locked = true;
     LockDialog::lock(m_services, m_window);
     m_locked = false;
-    if (const int idle = idleMilliseconds(); idle > 0)
-        m_timer->start(idle);
+    restart();
 }
 
 bool IdleLock::eventFilter(QObject* watched, QEvent* event)

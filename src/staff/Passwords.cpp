@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QRegularExpression>
+#include <algorithm>
 #include <sodium.h>
 
 namespace Passwords {
@@ -80,13 +81,41 @@ Result<QString> hash(const QString& secret)
     return QString::fromLatin1(out);
 }
 
-bool matches(const QString& storedHash, const QString& secret)
+QString settingsOf(const QString& storedHash)
 {
-    if (secret.isEmpty() || secret.size() > MaxPasswordLength || storedHash.isEmpty() || !ready())
-        return false;
-    const QByteArray stored = storedHash.toLatin1();
+    return storedHash.left(std::max<qsizetype>(storedHash.lastIndexOf(u'$'), 0));
+}
+
+QString hashWith(const QString& settings, const QString& secret)
+{
+    static const QRegularExpression Argon2id(
+        QStringLiteral("^\\$argon2id\\$v=19\\$m=([0-9]{1,9}),t=([0-9]{1,4}),p=1\\$([A-Za-z0-9+/]{22})$"));
+    const QRegularExpressionMatch parts = Argon2id.match(settings);
+    if (!parts.hasMatch() || secret.isEmpty() || secret.size() > MaxPasswordLength || !ready())
+        return {};
+    const unsigned long long opsLimit = parts.captured(2).toULongLong();
+    const size_t memLimitBytes = size_t(parts.captured(1).toULongLong()) * 1024;
+    if (opsLimit < crypto_pwhash_OPSLIMIT_MIN || opsLimit > crypto_pwhash_OPSLIMIT_SENSITIVE ||
+        memLimitBytes < crypto_pwhash_MEMLIMIT_MIN || memLimitBytes > crypto_pwhash_MEMLIMIT_SENSITIVE)
+        return {};
+    const QByteArray salt64 = parts.captured(3).toLatin1();
+    unsigned char salt[crypto_pwhash_SALTBYTES];
+    size_t saltLength = 0;
+    if (sodium_base642bin(salt, sizeof salt, salt64.constData(), size_t(salt64.size()), nullptr, &saltLength, nullptr,
+                          sodium_base64_VARIANT_ORIGINAL_NO_PADDING) != 0 ||
+        saltLength != sizeof salt)
+        return {};
+    // The length libsodium's own strings carry.
+    constexpr size_t HashBytes = 32;
+    unsigned char out[HashBytes];
     const SecretBytes bytes(secret);
-    return crypto_pwhash_str_verify(stored.constData(), bytes.data(), bytes.size()) == 0;
+    if (crypto_pwhash(out, sizeof out, bytes.data(), bytes.size(), salt, opsLimit, memLimitBytes,
+                      crypto_pwhash_ALG_ARGON2ID13) != 0)
+        return {};
+    char encoded[sodium_base64_ENCODED_LEN(HashBytes, sodium_base64_VARIANT_ORIGINAL_NO_PADDING)];
+    sodium_bin2base64(encoded, sizeof encoded, out, sizeof out, sodium_base64_VARIANT_ORIGINAL_NO_PADDING);
+    sodium_memzero(out, sizeof out);
+    return settings + u'$' + QString::fromLatin1(encoded);
 }
 
 } // namespace Passwords

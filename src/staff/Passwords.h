@@ -33,7 +33,11 @@ Status checkPin(const QString& pin);
 
 /// The Argon2id string of a secret (salt and cost inside it); a Refused failure when the machine lacks the memory.
 Result<QString> hash(const QString& secret);
-/// Whether secret matches a stored hash. A secret longer than any that may be kept is never hashed.
-bool matches(const QString& storedHash, const QString& secret);
+/// A hash's settings: its method, cost and salt without the hash itself ("$argon2id$v=19$m=65536,t=2,p=1$salt"),
+/// all a sign-in on a server is told, so the hashes themselves stay in the database.
+QString settingsOf(const QString& storedHash);
+/// The hash secret makes with settings: the stored string itself exactly when secret is the one it was made of.
+/// Empty for settings that are not Argon2id's as made here, or a secret that is empty or too long.
+QString hashWith(const QString& settings, const QString& secret);
 
 } // namespace Passwords

@@ -1,9 +1,12 @@
 #include "staff/SignInDialog.h"
 
 #include "core/Actor.h"
+#include "core/Dialect.h"
 #include "core/EventLog.h"
 #include "core/Seams.h"
+#include "core/ui/ChildWindow.h"
 #include "staff/Permissions.h"
+#include "staff/StaffLogins.h"
 #include "staff/StaffWidgets.h"
 
 #include <QFormLayout>
@@ -33,8 +36,14 @@ SignInDialog::SignInDialog(const Services& services, Purpose purpose, Action act
         break;
     case Purpose::Switch:
         setWindowTitle(tr("Switch User"));
-        lblPrompt->setText(tr("Type the sign-in name and PIN of the user who takes over this desk."));
-        secretCaption = tr("&PIN:");
+        // A server checks the password of the login the desk reconnects as; a PIN it does not know.
+        if (onServer()) {
+            lblPrompt->setText(tr("Type the sign-in name and password of the user who takes over this desk."));
+            secretCaption = tr("&Password:");
+        } else {
+            lblPrompt->setText(tr("Type the sign-in name and PIN of the user who takes over this desk."));
+            secretCaption = tr("&PIN:");
+        }
         break;
     case Purpose::Approve:
         setWindowTitle(tr("Ask a Manager"));
@@ -63,10 +72,11 @@ void SignInDialog::tryToSignIn()
     // The box is cleared before the slow check, so the secret is not left on screen meanwhile.
     m_txtSecret->clear();
     const QDateTime now = m_services.clock.now();
-    Result<StaffUser> user = m_purpose == Purpose::Approve
-                                 ? Permissions::approve(m_services.db(), now, m_action, name, secret)
-                                 : StaffStore::signIn(m_services.db(), now, name, secret,
-                                                      m_purpose == Purpose::Start ? Secret::Password : Secret::Pin);
+    Result<StaffUser> user =
+        m_purpose == Purpose::Approve
+            ? Permissions::approve(m_services.db(), now, m_action, name, secret)
+            : StaffStore::signIn(m_services.db(), now, name, secret,
+                                 m_purpose == Purpose::Switch && !onServer() ? Secret::Pin : Secret::Password);
     if (!user) {
         const bool known = StaffStore::isSignInName(m_services.db(), name);
         m_services.events.log(EventLog::SignInRefused, known ? name.trimmed() : tr("(not a user's sign-in name)"));
@@ -82,10 +92,29 @@ void SignInDialog::tryToSignIn()
             EventLog::ActionApproved,
             tr("%1 approved for %2: %3").arg(user->name, Actor::current().user, Roles::caption(m_action)));
     } else {
-        Actor::signIn(user->id, user->name, Roles::key(user->role));
+        // The windows let go of their rows while the connection reopens as the user's login, and read them again.
+        IWindowHost* host = nullptr;
+        for (QWidget* up = parentWidget(); up && !host && StaffLogins::reconnects(m_services.db(), user->id);
+             up = up->parentWidget())
+            host = dynamic_cast<IWindowHost*>(up);
+        if (host)
+            host->releaseChildData();
+        const Status in = StaffLogins::signInAs(m_services.connectionName, *user, secret);
+        if (host)
+            host->reloadChildData();
+        if (!in) {
+            m_lblError->setText(in.error());
+            m_txtSecret->setFocus();
+            return;
+        }
         m_services.events.log(EventLog::UserSignedIn, user->name);
     }
     accept();
+}
+
+bool SignInDialog::onServer() const
+{
+    return Dialect::of(m_services.db()).kind() == Engine::PostgreSQL;
 }
 
 std::optional<StaffUser> SignInDialog::signIn(const Services& services, QWidget* parent, Purpose purpose)

@@ -11,8 +11,9 @@ class QLabel;
 class QLineEdit;
 
 /// The small box that asks for a sign-in name and a secret: at the start (the password), for a switch of user (the
-/// PIN) and for a manager's approval on the spot (the PIN or the password). A refusal is said in the box, the
-/// secret is cleared and the name kept, so the person tries again or cancels.
+/// PIN; on a server the password, which the server checks as the desk reconnects as the user's login) and for a
+/// manager's approval on the spot (the PIN or the password). A refusal is said in the box, the secret is cleared and
+/// the name kept, so the person tries again or cancels.
 class SignInDialog final : public QDialog
 {
     Q_OBJECT
@@ -32,6 +33,7 @@ public:
 private:
     SignInDialog(const Services& services, Purpose purpose, Action action, QWidget* parent);
     void tryToSignIn();
+    bool onServer() const;
 
     const Services& m_services;
     Purpose m_purpose;

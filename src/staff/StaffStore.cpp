@@ -1,9 +1,11 @@
 #include "staff/StaffStore.h"
 
 #include "core/DateTimes.h"
+#include "core/Dialect.h"
 #include "core/MessageLog.h"
 #include "core/SqlHelpers.h"
 #include "staff/Passwords.h"
+#include "staff/StaffLogins.h"
 
 #include <QCoreApplication>
 #include <QSqlQuery>
@@ -92,6 +94,9 @@ Status setHash(const QSqlDatabase& db, int id, const QString& column, const QStr
     const Result<QString> hashed = Passwords::hash(secret);
     if (!hashed)
         return hashed.failure();
+    Sql::Transaction tx(db, true);
+    if (!tx.started())
+        return databaseFailure(tx.error());
     QSqlQuery q(db);
     QString error;
     if (!Sql::exec(q,
@@ -102,6 +107,12 @@ Status setHash(const QSqlDatabase& db, int id, const QString& column, const QStr
         return databaseFailure(error);
     if (q.numRowsAffected() != 1)
         return removedMeanwhile();
+    // The server checks the password itself when the user connects: its login's changes with it.
+    if (column == QStringLiteral("PasswordHash"))
+        if (const Status login = StaffLogins::setPassword(db, id, secret); !login)
+            return login;
+    if (!tx.commit(&error))
+        return databaseFailure(error);
     return Done{};
 }
 
@@ -127,22 +138,49 @@ Failure lockedText(const QString& signInName, const QDateTime& until)
             .arg(until.toString(QStringLiteral("HH:mm:ss"))));
 }
 
+// Which of the user's secrets a hash made with its settings matches: "pin", "password" or "". On a server the hashes
+// are not read: the functions that compare them run as the office's role.
+Result<QString> matching(const QSqlDatabase& db, int id, const QString& passwordHash, const QString& pinHash)
+{
+    const bool server = Dialect::of(db).kind() == Engine::PostgreSQL;
+    const auto orNull = [](const QString& hash) { return hash.isEmpty() ? QVariant() : QVariant(hash); };
+    QString error;
+    const auto which = Sql::scalar(
+        db,
+        server ? QStringLiteral("SELECT zem_staff_matches(?, ?, ?)")
+               : QStringLiteral("SELECT coalesce((SELECT CASE WHEN PinHash = ? THEN 'pin' WHEN PasswordHash = ? "
+                                "THEN 'password' ELSE '' END FROM StaffUser WHERE ID = ?), '')"),
+        server ? QVariantList{id, orNull(passwordHash), orNull(pinHash)}
+               : QVariantList{orNull(pinHash), orNull(passwordHash), id},
+        &error);
+    if (!which)
+        return databaseFailure(error);
+    return which->toString();
+}
+
 // The sign-in itself, for a row found by where: checks the lock, the secret, counts a wrong try.
 Result<StaffUser> verify(const QSqlDatabase& db, const QDateTime& now, const QString& where, const QVariant& bind,
                          const QString& secret, Secret kind)
 {
+    const bool server = Dialect::of(db).kind() == Engine::PostgreSQL;
     QSqlQuery q(db);
     QString error;
     if (!Sql::exec(q,
-                   QStringLiteral("SELECT %1, PasswordHash, PinHash, FailedTries, LockedUntil FROM StaffUser WHERE %2")
-                       .arg(UserColumns, where),
+                   QStringLiteral("SELECT %1, %2, FailedTries, LockedUntil FROM StaffUser%3 WHERE %4")
+                       .arg(UserColumns,
+                            server ? QStringLiteral("s.PasswordSetting, s.PinSetting")
+                                   : QStringLiteral("PasswordHash, PinHash"),
+                            server ? QStringLiteral(", zem_staff_settings(StaffUser.ID) s") : QString(), where),
                    {bind}, &error))
         return databaseFailure(error);
     if (!q.next())
         return refused(wrongText(kind));
     const StaffUser user = readUser(q);
-    const QString passwordHash = q.value(6).toString();
-    const QString pinHash = q.value(7).toString();
+    const auto settings = [&](int column) {
+        return server ? q.value(column).toString() : Passwords::settingsOf(q.value(column).toString());
+    };
+    const QString passwordSettings = settings(6);
+    const QString pinSettings = settings(7);
     const int failedTries = q.value(8).toInt();
     const QDateTime lockedUntil = DateTimes::readDateTime(q.value(9));
     q.finish();
@@ -150,11 +188,15 @@ Result<StaffUser> verify(const QSqlDatabase& db, const QDateTime& now, const QSt
         return lockedText(user.signInName, lockedUntil);
 
     const bool pinShaped = Passwords::checkPin(secret).ok();
-    bool right = false;
-    if (kind != Secret::Password && pinShaped)
-        right = Passwords::matches(pinHash, secret);
-    if (!right && kind != Secret::Pin)
-        right = Passwords::matches(passwordHash, secret);
+    const QString pinHash =
+        kind != Secret::Password && pinShaped ? Passwords::hashWith(pinSettings, secret) : QString();
+    const QString passwordHash = kind != Secret::Pin ? Passwords::hashWith(passwordSettings, secret) : QString();
+    const Result<QString> which = pinHash.isEmpty() && passwordHash.isEmpty()
+                                      ? Result<QString>(QString())
+                                      : matching(db, user.id, passwordHash, pinHash);
+    if (!which)
+        return which.failure();
+    const bool right = !which->isEmpty();
 
     if (!right) {
         // One statement, so two desks trying at once both count; the fifth try starts the lock and a new count.
@@ -262,7 +304,12 @@ Result<int> add(const QSqlDatabase& db, const StaffUser& user, const QString& pa
         {user.name.trimmed(), user.signInName.trimmed(), keyOf(user.signInName), *passwordHash, *pinHash,
          Roles::key(user.role), user.active ? 1 : 0},
         &error);
-    if (!id || !tx.commit(&error))
+    if (!id)
+        return databaseFailure(error);
+    // In the same transaction: a login the server refuses (its name taken) leaves no user without one.
+    if (const Status login = StaffLogins::make(db, int(*id), user.signInName, password, user.role); !login)
+        return login.failure();
+    if (!tx.commit(&error))
         return databaseFailure(error);
     return int(*id);
 }
@@ -317,8 +364,12 @@ Result<StaffUser> save(const QSqlDatabase& db, const StaffUser& base, const Staf
                                   "ChangeNumber = ChangeNumber + 1 WHERE ID = ?"),
                    {toSave.name, toSave.signInName, keyOf(toSave.signInName), Roles::key(toSave.role),
                     toSave.active ? 1 : 0, toSave.id},
-                   &error) ||
-        !tx.commit(&error))
+                   &error))
+        return databaseFailure(error);
+    if (toSave.role != (*stored)->role || toSave.active != (*stored)->active)
+        if (const Status moved = StaffLogins::setRole(db, toSave.id, toSave.role, toSave.active); !moved)
+            return moved.failure();
+    if (!tx.commit(&error))
         return databaseFailure(error);
     toSave.changeNumber = (*stored)->changeNumber + 1;
     return toSave;
@@ -354,7 +405,12 @@ Status remove(const QSqlDatabase& db, int id)
     if (*last)
         return lastAdministrator(**stored);
     QString error;
-    if (!Sql::exec(db, QStringLiteral("DELETE FROM StaffUser WHERE ID = ?"), {id}, &error) || !tx.commit(&error))
+    // Its login goes with it: a desk still signed in as it is refused from its next statement on.
+    if (const Status dropped = StaffLogins::drop(db, id); !dropped)
+        return dropped;
+    if (!Sql::exec(db, QStringLiteral("DELETE FROM StaffUser WHERE ID = ?"), {id}, &error))
+        return databaseFailure(error);
+    if (!tx.commit(&error))
         return databaseFailure(error);
     return Done{};
 }

@@ -6,6 +6,7 @@
 #include "core/Seams.h"
 #include "core/ui/ChangedMeanwhile.h"
 #include "staff/Passwords.h"
+#include "staff/StaffLogins.h"
 #include "staff/StaffWidgets.h"
 
 #include <QCheckBox>
@@ -125,7 +126,13 @@ Status UserDialog::saveNow()
         m_services.events.log(EventLog::UserAdded,
                               typed.name + QStringLiteral(" (") + Roles::caption(typed.role) + u')');
         if (m_purpose == Purpose::FirstAdministrator) {
-            Actor::signIn(*id, typed.name, Roles::key(typed.role));
+            // On a server the desk goes on as the administrator's own login; where the server will not have it, as
+            // the office's role, as before, and the person is told why.
+            typed.id = *id;
+            if (const Status in = StaffLogins::signInAs(m_services.connectionName, typed, m_txtPassword->text()); !in) {
+                Actor::signIn(*id, typed.name, Roles::key(typed.role));
+                m_services.messages.show(in.error(), windowTitle(), MsgIcon::Exclamation);
+            }
             m_services.events.log(EventLog::UserSignedIn, typed.name);
         }
         return Done{};
@@ -157,6 +164,9 @@ Status UserDialog::saveNow()
         if (const Status set = StaffStore::setPassword(m_services.db(), m_loaded.id, m_txtPassword->text()); !set)
             return set;
         m_services.events.log(EventLog::UserModified, tr("%1: new password").arg(m_loaded.name));
+        // One's own new password is the login's too: the connections opened from now on need it.
+        if (Actor::current().userId == m_loaded.id)
+            return StaffLogins::signInAs(m_services.connectionName, m_loaded, m_txtPassword->text());
         return Done{};
     case Purpose::Pin:
         if (const Status set = StaffStore::setPin(m_services.db(), m_loaded.id, m_txtPin->text()); !set)

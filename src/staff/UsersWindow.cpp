@@ -5,6 +5,7 @@
 #include "core/Registry.h"
 #include "core/Seams.h"
 #include "staff/ApprovalDialog.h"
+#include "staff/IdleLock.h"
 #include "staff/Permissions.h"
 #include "staff/UserDialog.h"
 
@@ -74,8 +75,9 @@ UsersWindow::UsersWindow(Services& services, QWidget* parent) : QDialog(parent),
     m_spnIdleMinutes->setValue(Registry::getRegistryNumber(Settings::IdleLockMinutes));
     connect(m_spnIdleMinutes, &QSpinBox::editingFinished, this, [this] {
         Registry::setRegistryValue(Settings::IdleLockMinutes, QString::number(m_spnIdleMinutes->value()));
+        IdleLock::idleTimeChanged();
     });
-    auto* lblIdle = new QLabel(tr("&Lock after idle (from the next start):"), this);
+    auto* lblIdle = new QLabel(tr("&Lock after idle:"), this);
     lblIdle->setBuddy(m_spnIdleMinutes);
 
     auto* cmdClose = new QPushButton(tr("&Close"), this);

@@ -1,6 +1,7 @@
 #include "bookings/BookingStore.h"
 #include "common/InstallFixture.h"
 #include "core/ClosedPeriods.h"
+#include "core/ServerLogin.h"
 #include "core/ServerRoles.h"
 
 using ServerRoles::Role;
@@ -27,11 +28,12 @@ class tst_ServerRoles : public InstallTest
             (void)ServerRoles::dropLogin(m_install->db(), login);
     }
     // A connection of the login's own, as a desk signed in as it opens one.
-    Result<QSqlDatabase> connectAs(const QString& login, const QString& name)
+    Result<QSqlDatabase> connectAs(const QString& login, const QString& password, const QString& name)
     {
-        QString address = m_install->databasePath();
-        address.replace(u"postgres@"_s, login + u'@');
-        return Database::open(address, name);
+        ServerLogin::useFor(name, {login, password});
+        auto db = Database::open(m_install->databasePath(), name);
+        ServerLogin::forget(name);
+        return db;
     }
 
 private slots:
@@ -64,7 +66,7 @@ private slots:
         VERIFY_HAS(m_install->text(u"SELECT rolpassword FROM pg_authid WHERE rolname = 'clerk_ann'"_s),
                    u"SCRAM-SHA-256$"_s);
         {
-            auto clerk = connectAs(u"clerk_ann"_s, u"clerk"_s);
+            auto clerk = connectAs(u"clerk_ann"_s, u"s3cret pass'word"_s, u"clerk"_s);
             QVERIFY2(clerk, qPrintable(clerk.error()));
             QString error;
             QVERIFY2(!Sql::exec(*clerk, sql, {}, &error), qPrintable(sql));
@@ -89,7 +91,7 @@ private slots:
     {
         QVERIFY(ServerRoles::createLogin(m_install->db(), u"manager_ben"_s, u"pw"_s, Role::Manager));
         {
-            auto manager = connectAs(u"manager_ben"_s, u"manager"_s);
+            auto manager = connectAs(u"manager_ben"_s, u"pw"_s, u"manager"_s);
             QVERIFY2(manager, qPrintable(manager.error()));
             QVERIFY(ClosedPeriods::close(*manager, QDate(2026, 7, 1), QDate(2026, 9, 1)));
             QCOMPARE(ClosedPeriods::reopen(*manager, QDate(2026, 7, 1)).kind(), FailureKind::Refused);

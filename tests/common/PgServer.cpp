@@ -258,6 +258,11 @@ bool PgServer::start(QString* error)
               u"--locale=C.UTF-8"_s},
              dir, &output))
         return fail(u"initdb failed:\n%1"_s.arg(tail(output)));
+    // The administrator needs no password; every other login proves its own by SCRAM, as on an office's server.
+    if (QFile hba(dataDir(dir) + u"/pg_hba.conf"_s);
+        !hba.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        hba.write("local all postgres trust\nlocal all all scram-sha-256\n") < 0)
+        return fail(u"cannot write %1"_s.arg(hba.fileName()));
     // No TCP at all: only the socket in the folder. Durability is not wanted from a throw-away cluster.
     const QString options =
         u"-k %1 -h '' -p %2 -c fsync=off -c full_page_writes=off -c synchronous_commit=off -c max_connections=60"_s
@@ -303,6 +308,13 @@ void PgServer::dropDatabase(const QString& uri)
         return;
     QString ignored;
     admin(u"postgres"_s, {u"DROP DATABASE IF EXISTS %1 WITH (FORCE)"_s.arg(name)}, &ignored);
+    // Logins belong to the whole server: the users a case made go with its database, so the next case may make them.
+    admin(u"postgres"_s,
+          {u"DO $$ DECLARE r TEXT; BEGIN FOR r IN SELECT DISTINCT u.rolname FROM pg_auth_members m JOIN pg_roles g ON "
+           u"g.oid = m.roleid JOIN pg_roles u ON u.oid = m.member WHERE u.rolname NOT LIKE 'zem%' AND g.rolname IN "
+           u"('zem_clerk', "
+           u"'zem_manager', 'zem_administrator') LOOP EXECUTE format('DROP ROLE %I', r); END LOOP; END $$"_s},
+          &ignored);
 }
 
 void PgServer::stop()

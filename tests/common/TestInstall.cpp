@@ -9,6 +9,7 @@
 #include "core/Lengths.h"
 #include "core/Money.h"
 #include "core/Registry.h"
+#include "core/ServerLogin.h"
 #include "core/SqlHelpers.h"
 
 #include <QDir>
@@ -45,6 +46,7 @@ TestInstall::TestInstall(bool withDatabase)
 TestInstall::~TestInstall()
 {
     Database::close(Database::sharedConnectionName());
+    ServerLogin::forgetLogin(); // a case signed in as a user's login: the next starts as the office's role
     if (!m_serverDatabase.isEmpty())
         PgServer::dropDatabase(m_serverDatabase);
     EventLog::initEventLog(QDate()); // forget the log path of this installation

@@ -146,6 +146,13 @@ private slots:
                  u"1"_s);
         // The outbox and the office's templates arrive empty.
         QVERIFY(Sql::exec(*upgraded, u"INSERT INTO MailTemplate (Kind, Subject, Body) VALUES ('invoice', 'S', 'B')"_s));
+        // Users made from now on get server logins, and no group reads the hashes of their passwords.
+        QCOMPARE(read(u"SELECT COUNT(ServerLogin) FROM StaffUser"_s), u"0"_s);
+        if (server)
+            QCOMPARE(
+                read(u"SELECT has_column_privilege('zem_clerk', 'staffuser', 'passwordhash', 'SELECT')::text || "
+                     u"has_function_privilege('zem_clerk', 'zem_staff_matches(integer, text, text)', 'EXECUTE')"_s),
+                u"falsetrue"_s);
         // Changes are recorded from the upgrade on, by whoever makes them (a sign-in reaches open connections).
         Actor::signIn(3, u"Anna Berg"_s, u"clerk"_s);
         const bool changed = Sql::exec(*upgraded, u"UPDATE Booking SET Notes = 'after' WHERE ID = 9"_s);

@@ -1,5 +1,7 @@
 #include "MaintenanceTest.h"
 #include "core/MessageLog.h"
+#include "core/ServerLogin.h"
+#include "core/ServerRoles.h"
 #include "maintenance/ArchiveCodec.h"
 #include "maintenance/BackupRestore.h"
 #include "maintenance/ServerArchive.h"
@@ -196,6 +198,18 @@ private slots:
             QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM pg_proc WHERE proname = 'zem_write_period' AND "
                                           u"prosrc LIKE '%zem_berth_months%'"_s),
                      1);
+            // The archive brings no grants: they are given again, so a clerk's login reads and is refused the rates.
+            QVERIFY(ServerRoles::createLogin(m_install->db(), u"clerk_after"_s, u"pw"_s, ServerRoles::Role::Clerk));
+            ServerLogin::useFor(u"clerk"_s, {u"clerk_after"_s, u"pw"_s});
+            {
+                const auto clerk = Database::open(m_install->databasePath(), u"clerk"_s);
+                QVERIFY2(clerk, qPrintable(clerk.error()));
+                QVERIFY(Sql::exec(*clerk, u"INSERT INTO Customer (Name) VALUES ('By the clerk')"_s));
+                QVERIFY(!Sql::exec(*clerk, u"UPDATE Rate SET Amount = 1"_s));
+                QVERIFY(!Sql::exec(*clerk, u"SELECT PasswordHash FROM StaffUser"_s));
+            }
+            Database::close(u"clerk"_s);
+            ServerLogin::forget(u"clerk"_s);
             return;
         }
         QCOMPARE(messagesSaid(), u"Error!: Can't add a.SPA: it "_s + said);

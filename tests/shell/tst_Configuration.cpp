@@ -3,8 +3,11 @@
 #include "core/Lengths.h"
 #include "core/Money.h"
 #include "core/RegionalSettings.h"
+#include "shell/ClosedPeriodDialog.h"
 #include "shell/CompanyDialog.h"
 #include "shell/RegionalSettingsDialog.h"
+
+#include <QTreeWidget>
 
 // The configuration windows: company details and regional settings.
 class tst_Configuration : public InstallTest
@@ -22,6 +25,37 @@ class tst_Configuration : public InstallTest
     using RegionalRow = std::tuple<QString, QTime, QTime>;
 
 private slots:
+    // The window closes last month: a booking leaving in it is refused a change, written to the event log; reopened,
+    // it changes again.
+    void closedMonthsWindowClosesAndReopensAMonth()
+    {
+        const QDate today = m_install->clock.current.date();
+        const QDate month = QDate(today.year(), today.month(), 1).addMonths(-1);
+        const QString leaves = month.addDays(2).toString(u"yyyy-MM-dd 12:00:00"_s);
+        QVERIFY(exec(u"INSERT INTO Customer (ID, Name) VALUES (1, 'Ann')"_s));
+        QVERIFY(exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate) VALUES (1, 1, ?, ?)"_s,
+                     {month.toString(u"yyyy-MM-dd 12:00:00"_s), leaves}));
+        bool refusedWhileClosed = false;
+        int rows = 0;
+        onNextModal([&](QDialog* dialog) {
+            QCOMPARE(dialog->objectName(), u"frmClosedMonths"_s);
+            QCOMPARE(control<QComboBox>(*dialog, "cboMonth")->currentData().toDate(), month);
+            m_install->messages.answers.enqueue(MsgResult::Yes);
+            click(*dialog, "cmdCloseMonth");
+            refusedWhileClosed = !exec(u"UPDATE Booking SET Notes = 'late' WHERE ID = 1"_s);
+            m_install->messages.answers.enqueue(MsgResult::Yes);
+            click(*dialog, "cmdReopenMonth");
+            rows = control<QTreeWidget>(*dialog, "lstClosedMonths")->topLevelItemCount();
+            click(*dialog, "cmdDone");
+        });
+        ClosedPeriodDialog::display(m_install->services, nullptr);
+        QVERIFY(refusedWhileClosed);
+        QCOMPARE(rows, 2);
+        QVERIFY(exec(u"UPDATE Booking SET Notes = 'late' WHERE ID = 1"_s));
+        VERIFY_HAS(logText(), u"[Month closed]"_s);
+        VERIFY_HAS(logText(), u"[Month reopened]"_s);
+    }
+
     void companyUpdateStoresAndRefreshRereads()
     {
         const QStringList before = QSqlDatabase::connectionNames();

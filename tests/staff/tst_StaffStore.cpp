@@ -1,7 +1,11 @@
 #include "common/InstallFixture.h"
 #include "core/Actor.h"
+#include "core/Database.h"
+#include "core/ServerLogin.h"
+#include "core/ServerRoles.h"
 #include "staff/Passwords.h"
 #include "staff/Permissions.h"
+#include "staff/StaffLogins.h"
 #include "staff/StaffStore.h"
 
 Q_DECLARE_METATYPE(Action)
@@ -51,6 +55,107 @@ class tst_StaffStore : public InstallTest
     using PermissionRow = std::tuple<Action, bool, bool, bool, QString>;
 
 private slots:
+    // A hash is made again from its settings alone, which is all a server tells a sign-in.
+    void hashesAreMadeAgainFromTheirSettings()
+    {
+        const QString stored = *Passwords::hash(u"harbour-pass"_s);
+        const QString settings = Passwords::settingsOf(stored);
+        QVERIFY(settings.startsWith(u"$argon2id$v=19$m="_s) && !stored.endsWith(settings));
+        QCOMPARE(Passwords::hashWith(settings, u"harbour-pass"_s), stored);
+        QVERIFY(Passwords::hashWith(settings, u"harbour-pasS"_s) != stored);
+        for (const QString& bad :
+             {QString(), u"x"_s, settings + u"$"_s, QString(settings).replace(u"argon2id"_s, u"argon2i"_s)})
+            QVERIFY2(Passwords::hashWith(bad, u"harbour-pass"_s).isEmpty(), qPrintable(bad));
+        QVERIFY(Passwords::hashWith(settings, QString(10000, u'x')).isEmpty());
+    }
+
+    // On a server each user is a login of their own, made, moved and dropped with the user; a desk signs in as it,
+    // and a clerk's login reads no hash yet signs in.
+    void eachUserSignsInToTheServerAsTheirOwnLogin()
+    {
+        if (TestMain::currentEngine() != TestMain::Engine::PostgreSQL)
+            QSKIP("a file has no logins");
+        QSqlDatabase db = m_install->db();
+        const int anna = addUser(u"Anna.B"_s, Role::Manager);
+        QCOMPARE(StaffLogins::loginOf(db, anna).valueOr({}), u"anna_b"_s);
+        const auto memberOf = [&](const QString& group) {
+            return m_install->scalarInt(u"SELECT COUNT(*) FROM pg_auth_members m JOIN pg_roles g ON g.oid = m.roleid "
+                                        u"JOIN pg_roles u ON u.oid = m.member WHERE u.rolname = 'anna_b' AND "
+                                        u"g.rolname = ?"_s,
+                                        {group});
+        };
+        QCOMPARE(memberOf(u"zem_manager"_s), 1);
+        const StaffUser before = *StaffStore::byId(db, anna);
+        StaffUser clerk = before;
+        clerk.role = Role::Clerk;
+        QVERIFY(StaffStore::save(db, before, clerk));
+        QCOMPARE(memberOf(u"zem_manager"_s) * 10 + memberOf(u"zem_clerk"_s), 1);
+        // Deactivated, the login may not connect; active again, it may.
+        StaffUser away = clerk;
+        away.active = false;
+        QVERIFY(StaffStore::save(db, *StaffStore::byId(db, anna), away));
+        QCOMPARE(m_install->text(u"SELECT rolcanlogin::text FROM pg_roles WHERE rolname = 'anna_b'"_s), u"false"_s);
+        QVERIFY(StaffStore::save(db, *StaffStore::byId(db, anna), clerk));
+        QCOMPARE(m_install->text(u"SELECT rolcanlogin::text FROM pg_roles WHERE rolname = 'anna_b'"_s), u"true"_s);
+
+        // A wrong password: the server refuses, and the desk stays as it was.
+        const Status wrong = StaffLogins::signInAs(Database::sharedConnectionName(), clerk, u"harbour-pasS"_s);
+        VERIFY_HAS(wrong.error(), u"The server did not let anna_b in"_s);
+        QCOMPARE(m_install->text(u"SELECT current_user"_s), u"postgres"_s);
+        QCOMPARE(Actor::current().userId, 0);
+        const Status in = StaffLogins::signInAs(Database::sharedConnectionName(), clerk, u"harbour-pass"_s);
+        QVERIFY2(in, qPrintable(in.error()));
+        QCOMPARE(Actor::current().userId, anna);
+        db = m_install->db();
+        QCOMPARE(m_install->text(u"SELECT current_user"_s), u"anna_b"_s);
+        QVERIFY(!Sql::exec(db, u"SELECT PasswordHash FROM StaffUser"_s));
+        QVERIFY(!Sql::exec(db, u"SELECT * FROM zem_staff_settings(1), StaffUser WHERE PinHash <> ''"_s));
+        QVERIFY(!Sql::exec(db, u"UPDATE StaffUser SET Role = 'administrator'"_s));
+        QVERIFY(signIn(u"anna.b"_s, u"harbour-pass"_s));
+        QVERIFY(signIn(u"anna.b"_s, u"4321"_s, Secret::Pin));
+        QCOMPARE(signIn(u"anna.b"_s, u"4322"_s, Secret::Pin).error(), u"The sign-in name or the PIN is wrong."_s);
+        // A connection opened later (the outbox sender's) follows the login.
+        {
+            const auto later = Database::open(m_install->databasePath(), u"later"_s);
+            QVERIFY2(later, qPrintable(later.error()));
+            QCOMPARE(Sql::scalar(*later, u"SELECT current_user"_s)->toString(), u"anna_b"_s);
+        }
+        Database::close(u"later"_s);
+
+        // Removed at another desk: the login goes with the user, and the server refuses this desk's next statement.
+        ServerLogin::keepOfficeRole(u"office"_s);
+        {
+            const auto office = Database::open(m_install->databasePath(), u"office"_s);
+            QVERIFY2(office, qPrintable(office.error()));
+            QVERIFY(StaffStore::remove(*office, anna));
+            QCOMPARE(Sql::scalar(*office, u"SELECT COUNT(*) FROM pg_roles WHERE rolname = 'anna_b'"_s)->toInt(), 0);
+        }
+        Database::close(u"office"_s);
+        ServerLogin::keepOfficeRole(u"office"_s, false);
+        QVERIFY(!Sql::exec(m_install->db(), u"SELECT COUNT(*) FROM Booking"_s));
+        QVERIFY(!Database::open(m_install->databasePath(), u"again"_s));
+        Database::close(u"again"_s);
+    }
+
+    // A login the server refuses (its name taken on the server) leaves no user behind, nor a changed password.
+    void aLoginRefusedLeavesNothingHalfSaved()
+    {
+        if (TestMain::currentEngine() != TestMain::Engine::PostgreSQL)
+            QSKIP("a file has no logins");
+        QVERIFY(ServerRoles::createLogin(m_install->db(), u"bob"_s, u"other-pass"_s, ServerRoles::Role::Clerk));
+        const auto bob = StaffStore::add(m_install->db(), {0, u"Bob"_s, u"Bob"_s, Role::Clerk, true, 0},
+                                         u"harbour-pass"_s, u"4321"_s);
+        QCOMPARE(bob.error(), u"The login bob exists already."_s);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM StaffUser WHERE SignInKey = 'bob'"_s), 0);
+        // Cora was made without a login: a new password makes one, in the same transaction as the hash.
+        QVERIFY(exec(u"UPDATE StaffUser SET SignInName = 'bob', SignInKey = 'bob' WHERE ID = 1"_s));
+        const QString hash = m_install->text(u"SELECT PasswordHash FROM StaffUser WHERE ID = 1"_s);
+        QVERIFY(!StaffStore::setPassword(m_install->db(), 1, u"harbour-pass"_s));
+        QCOMPARE(m_install->text(u"SELECT PasswordHash FROM StaffUser WHERE ID = 1"_s), hash);
+        QVERIFY(exec(u"UPDATE StaffUser SET SignInName = 'cora', SignInKey = 'cora' WHERE ID = 1"_s));
+        QVERIFY(StaffStore::setPassword(m_install->db(), 1, u"harbour-pass"_s));
+        QCOMPARE(StaffLogins::loginOf(m_install->db(), 1).valueOr({}), u"cora"_s);
+    }
     void eachRoleMayWhatItsDefaultAllows_data()
     {
         const QString managers = u"Only a manager or an administrator may "_s;

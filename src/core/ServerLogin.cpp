@@ -1,0 +1,114 @@
+#include "core/ServerLogin.h"
+
+#include "core/Database.h"
+#include "core/Dialect.h"
+
+#include <QCoreApplication>
+#include <QHash>
+#include <QMutex>
+#include <QUuid>
+
+namespace ServerLogin {
+namespace {
+
+struct State
+{
+    QMutex lock;
+    std::optional<Credentials> current;
+    // A connection's own login: nothing for one that keeps the address's role.
+    QHash<QString, std::optional<Credentials>> byConnection;
+    int generation = 0;
+};
+State& state()
+{
+    static State shared;
+    return shared;
+}
+
+void setFor(const QString& connectionName, const std::optional<std::optional<Credentials>>& credentials)
+{
+    const QMutexLocker locked(&state().lock);
+    if (credentials)
+        state().byConnection.insert(connectionName, *credentials);
+    else
+        state().byConnection.remove(connectionName);
+}
+
+void setCurrent(const std::optional<Credentials>& credentials)
+{
+    const QMutexLocker locked(&state().lock);
+    state().current = credentials;
+    ++state().generation;
+}
+
+} // namespace
+
+std::optional<Credentials> current()
+{
+    const QMutexLocker locked(&state().lock);
+    return state().current;
+}
+
+std::optional<Credentials> forConnection(const QString& connectionName)
+{
+    const QMutexLocker locked(&state().lock);
+    const auto own = state().byConnection.constFind(connectionName);
+    return own != state().byConnection.cend() ? *own : state().current;
+}
+
+int generation()
+{
+    const QMutexLocker locked(&state().lock);
+    return state().generation;
+}
+
+void useFor(const QString& connectionName, const Credentials& credentials)
+{
+    setFor(connectionName, std::optional(std::optional(credentials)));
+}
+
+void forget(const QString& connectionName)
+{
+    setFor(connectionName, std::nullopt);
+}
+
+void keepOfficeRole(const QString& connectionName, bool keep)
+{
+    setFor(connectionName, keep ? std::optional(std::optional<Credentials>()) : std::nullopt);
+}
+
+void forgetLogin()
+{
+    setCurrent(std::nullopt);
+}
+
+Status reconnect(const QString& connectionName, const Credentials& credentials)
+{
+    const QString address = Database::addressOf(connectionName);
+    if (!Dialect::isServerAddress(address))
+        return Done{};
+    // The probe proves the login before the connection the windows use is touched.
+    const QString probe = QStringLiteral("zem-login-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
+    useFor(probe, credentials);
+    const auto tried = Database::open(address, probe);
+    Database::close(probe);
+    forget(probe);
+    const auto refusedAs = [&](const QString& reason) {
+        return refused(QCoreApplication::translate("ServerLogin", "The server did not let %1 in, so this desk stays "
+                                                                  "connected as before: %2")
+                           .arg(credentials.login, reason));
+    };
+    if (!tried)
+        return refusedAs(tried.error());
+    const std::optional<Credentials> previous = current();
+    setCurrent(credentials);
+    const auto reopened = Database::open(address, connectionName);
+    if (reopened)
+        return Done{};
+    setCurrent(previous);
+    if (const auto back = Database::open(address, connectionName); !back)
+        return databaseFailure(back.error());
+    return refusedAs(reopened.error());
+}
+
+} // namespace ServerLogin
