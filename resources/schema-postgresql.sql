@@ -1132,3 +1132,42 @@ BEGIN
     CREATE POLICY ClosedPeriod_Reopen ON ClosedPeriod FOR INSERT TO zem_administrator WITH CHECK (true);
 END $$;
 -- history: end
+
+-- away: begin
+-- A holder's absence on a contract: away from the first day to the day back. For those nights the contract's hold
+-- on its berths is cut (its BerthBlock rows cover the term less the absences), so visitors may book them; from noon
+-- of the day back the berth is held again. AwayCredit ties each visitor's ledger line on such a berth to the
+-- holder's credit line it earned on the contract (Payment with BookingID 0, Kind 5), once per line; a refund's line
+-- takes its share back. Company.AwayShare is the holder's share of the visitor's hire, in per cent.
+CREATE TABLE IF NOT EXISTS ContractAway (
+    ID SERIAL PRIMARY KEY,
+    ContractID INTEGER NOT NULL,
+    FirstDay TEXT NOT NULL,
+    ReturnDay TEXT NOT NULL,
+    Note TEXT,
+    Created TEXT,
+    Desk TEXT
+);
+CREATE INDEX IF NOT EXISTS IX_ContractAway_Contract ON ContractAway (ContractID);
+CREATE TABLE IF NOT EXISTS AwayCredit (
+    ID SERIAL PRIMARY KEY,
+    ContractID INTEGER NOT NULL,
+    BookingID INTEGER NOT NULL,
+    PaymentID INTEGER NOT NULL,
+    CreditID INTEGER NOT NULL,
+    Amount BIGINT NOT NULL
+);
+CREATE UNIQUE INDEX IF NOT EXISTS IX_AwayCredit_Payment ON AwayCredit (PaymentID, ContractID);
+CREATE INDEX IF NOT EXISTS IX_AwayCredit_Booking ON AwayCredit (BookingID, ContractID);
+CREATE INDEX IF NOT EXISTS IX_AwayCredit_Contract ON AwayCredit (ContractID);
+ALTER TABLE Company ADD COLUMN IF NOT EXISTS AwayShare INTEGER NOT NULL DEFAULT 50;
+-- A clerk reports absences and a visitor's payment writes the holder's credit; the share is the manager's.
+DO $$
+BEGIN
+    IF EXISTS (SELECT 1 FROM pg_roles WHERE rolname = 'zem_clerk') THEN
+        GRANT SELECT, INSERT, UPDATE, DELETE ON ContractAway TO zem_clerk;
+        GRANT SELECT, INSERT ON AwayCredit TO zem_clerk;
+        GRANT USAGE, SELECT ON SEQUENCE contractaway_id_seq, awaycredit_id_seq TO zem_clerk;
+    END IF;
+END $$;
+-- away: end

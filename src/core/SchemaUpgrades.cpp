@@ -212,6 +212,11 @@ QString upgradeToHistory(Engine engine)
 {
     return schemaSection(engine, QStringLiteral("history"));
 }
+// Version 18 knew no absences of holders: every contract holds its berths for its whole term, and no credit is owed.
+QString upgradeToAway(Engine engine)
+{
+    return schemaSection(engine, QStringLiteral("away"));
+}
 Status writeAllCustomerWords(const QSqlDatabase& db)
 {
     return SearchText::rewriteCustomers(db);
@@ -234,7 +239,8 @@ const Upgrade Upgrades[] = {{upgradeTo2},
                             {upgradeToImport},
                             {upgradeToMail},
                             {upgradeToStaff},
-                            {upgradeToHistory}};
+                            {upgradeToHistory},
+                            {upgradeToAway}};
 static_assert(std::size(Upgrades) == Database::CurrentSchemaVersion - 1, "one upgrade per version");
 } // namespace
 

@@ -215,18 +215,25 @@ inline QString dropStaffSql()
     return u"DROP TABLE Approval; DROP TABLE RolePermission; DROP TABLE StaffUser; "_s;
 }
 
+/// Takes away holders' absences, their credits and the company's share: the step back from version 19.
+inline QString dropAwaySql()
+{
+    return u"DROP TABLE AwayCredit; DROP TABLE ContractAway; ALTER TABLE Company DROP COLUMN AwayShare; "_s;
+}
+
 /// Takes away the history of bookings and the closed periods: the step back from version 18, taken
-/// first (the file's triggers name booking columns that older steps drop).
+/// first (the file's triggers name booking columns that older steps drop), after the later steps.
 inline QString dropHistorySql(bool server)
 {
     if (server)
-        return u"DROP FUNCTION zem_booking_history() CASCADE; DROP FUNCTION zem_closed_guard() CASCADE; DROP FUNCTION "
+        return dropAwaySql() +
+               u"DROP FUNCTION zem_booking_history() CASCADE; DROP FUNCTION zem_closed_guard() CASCADE; DROP FUNCTION "
                u"zem_history_row(BIGINT, TEXT, TEXT, TEXT, TEXT, TEXT);"
                u" DROP FUNCTION zem_berth_name(BIGINT); DROP FUNCTION zem_month_closed(TEXT); DROP TABLE "
                u"BookingHistory; DROP TABLE ClosedPeriod; DROP FUNCTION zem_history_append_only(); DROP FUNCTION "
                u"zem_history_by_trigger(); DROP FUNCTION "
                u"zem_actor(); DROP FUNCTION zem_desk(); "_s;
-    QString sql = u"DROP VIEW ClosedMonth; DROP TABLE BookingHistory; DROP TABLE ClosedPeriod; "_s;
+    QString sql = dropAwaySql() + u"DROP VIEW ClosedMonth; DROP TABLE BookingHistory; DROP TABLE ClosedPeriod; "_s;
     for (const char* trigger :
          {"Booking_History_Insert", "Booking_History_Update", "Booking_History_Delete", "BookingBerth_History_Insert",
           "BookingBerth_History_Update", "BookingBerth_History_Delete", "BookingCharge_History_Insert",
