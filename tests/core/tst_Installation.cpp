@@ -85,8 +85,8 @@ private slots:
         QCOMPARE(tables.join(u' '),
                  u"approval awaycredit berth berthblock berthlistversion berthmonth berthtype blockedbooking boat "
                  u"booking bookingberth "
-                 u"bookingcharge bookinghistory bookingmonth calendarmonth closedperiod company contract contractberth "
-                 u"contractaway contractinstalment "
+                 u"bookingcharge bookinghistory bookingmonth calendarmonth closedperiod company contract contractaway "
+                 u"contractberth contractinstalment "
                  u"contractrate contractterm creditnote customer importbatch importmapping invtemp mailtemplate outbox "
                  u"owner payment "
                  u"paymentmethod rate rolepermission "
