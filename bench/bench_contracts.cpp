@@ -65,14 +65,19 @@ QSqlDatabase harbour(Layout layout)
         QList<int> berths;
         while (q.next() && berths.size() < Held)
             berths << q.value(0).toInt();
-        // Visitors stay off a held berth: its bookings over the term go (with their berth rows and index entries).
+        // Visitors stay off a held berth: its bookings over the term are cancelled, their berth rows (and so their
+        // index entries) taken away as a cancellation does.
+        const QVariantList term{DateTimes::dbDateTime(HeldBerths::heldFrom(first)),
+                                DateTimes::dbDateTime(HeldBerths::heldTo(last)), berths.last()};
         if (layout == Layout::Term &&
-            !Sql::exec(db,
-                       QStringLiteral("DELETE FROM Booking WHERE ToDate > ? AND FromDate < ? AND ID IN (SELECT "
-                                      "BookingID FROM BookingBerth WHERE BerthID <= ?)"),
-                       {DateTimes::dbDateTime(HeldBerths::heldFrom(first)),
-                        DateTimes::dbDateTime(HeldBerths::heldTo(last)), berths.last()},
-                       &error))
+            (!Sql::exec(db,
+                        QStringLiteral("UPDATE Booking SET Cancelled = 1 WHERE ToDate > ? AND FromDate < ? AND ID IN "
+                                       "(SELECT BookingID FROM BookingBerth WHERE BerthID <= ?)"),
+                        term, &error) ||
+             !Sql::exec(db,
+                        QStringLiteral("DELETE FROM BookingBerth WHERE BookingID IN (SELECT ID FROM Booking WHERE "
+                                       "Cancelled <> 0 AND ToDate > ? AND FromDate < ?) AND BerthID <= ?"),
+                        term, &error)))
             return false;
         for (int i = 0; i < berths.size(); ++i) {
             if (!Sql::exec(db,
