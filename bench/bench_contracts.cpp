@@ -1,7 +1,10 @@
 // Availability and the booking chart on the busy harbour with 1,500 of its 2,000 berths held by contracts, beside
 // the same harbour without contracts, in one run. Each contract holds its berth through a block marked with it
-// (HeldBerths::hold, written here without the save's checks, so it lies over the generated bookings: the period
-// index and the chart carry both), across the whole history, so every day measured meets all 1,500.
+// (HeldBerths::hold, written here without the save's checks). Two layouts: "contracts" holds the berths across the
+// whole history over the generated bookings (the index carries both: a harsh case no office meets), and "term" holds
+// them for the history's last year with the visitors' bookings on those berths in that year taken away, as a
+// harbour whose contracts keep visitors off their berths has it; "term" is measured on days of that year, beside
+// today's harbour on the same days.
 #include "BenchData.h"
 #include "berths/BookingChart.h"
 #include "bookings/BerthAvailability.h"
@@ -16,16 +19,44 @@ const int Bookings = BenchData::bookings(200000);
 constexpr int Held = 1500;
 constexpr int Days = 60;
 
-// A scratch copy of the harbour; with contracts, 1,500 berths held over its whole history.
-QSqlDatabase harbour(bool contracts)
+enum class Layout
 {
-    const QString name = contracts ? QStringLiteral("contracts-held") : QStringLiteral("contracts-none");
+    None,
+    OverBookings,
+    Term
+};
+
+// The last year of the history, which the "term" contracts hold.
+std::pair<QDate, QDate> term()
+{
+    const DataGenerator::Sizes sizes = BenchData::sizes(Bookings);
+    return {sizes.until.addDays(-365), sizes.until.addDays(-1)};
+}
+
+// Days spread over the whole history, or over the term's year less its last week.
+std::vector<QDate> measuredDays(bool inTerm)
+{
+    if (!inTerm)
+        return BenchData::days(Bookings, 64, 11);
+    const auto [first, last] = term();
+    std::vector<QDate> days;
+    for (int i = 0; i < 64; ++i)
+        days.push_back(first.addDays(qint64(i) * (first.daysTo(last) - 8) / 64));
+    return days;
+}
+
+// A scratch copy of the harbour with 1,500 berths held as the layout says.
+QSqlDatabase harbour(Layout layout)
+{
+    const QString name = layout == Layout::None           ? QStringLiteral("contracts-none")
+                         : layout == Layout::OverBookings ? QStringLiteral("contracts-held")
+                                                          : QStringLiteral("contracts-term");
     const QSqlDatabase db = BenchData::open(Bookings, name, true);
-    if (!contracts)
+    if (layout == Layout::None)
         return db;
     const DataGenerator::Sizes sizes = BenchData::sizes(Bookings);
-    const QDate first = sizes.from;
-    const QDate last = sizes.until.addDays(30);
+    const QDate first = layout == Layout::Term ? term().first : sizes.from;
+    const QDate last = layout == Layout::Term ? term().second : sizes.until.addDays(30);
     QString error;
     const bool written = Sql::inTransaction(db, &error, [&] {
         QSqlQuery q(db);
@@ -34,6 +65,20 @@ QSqlDatabase harbour(bool contracts)
         QList<int> berths;
         while (q.next() && berths.size() < Held)
             berths << q.value(0).toInt();
+        // Visitors stay off a held berth: its bookings over the term are cancelled, their berth rows (and so their
+        // index entries) taken away as a cancellation does.
+        const QVariantList term{DateTimes::dbDateTime(HeldBerths::heldFrom(first)),
+                                DateTimes::dbDateTime(HeldBerths::heldTo(last)), berths.last()};
+        if (layout == Layout::Term &&
+            (!Sql::exec(db,
+                        QStringLiteral("UPDATE Booking SET Cancelled = 1 WHERE ToDate > ? AND FromDate < ? AND ID IN "
+                                       "(SELECT BookingID FROM BookingBerth WHERE BerthID <= ?)"),
+                        term, &error) ||
+             !Sql::exec(db,
+                        QStringLiteral("DELETE FROM BookingBerth WHERE BookingID IN (SELECT ID FROM Booking WHERE "
+                                       "Cancelled <> 0 AND ToDate > ? AND FromDate < ?) AND BerthID <= ?"),
+                        term, &error)))
+            return false;
         for (int i = 0; i < berths.size(); ++i) {
             if (!Sql::exec(db,
                            QStringLiteral("INSERT INTO Contract (ID, CustomerID, FirstDay, LastDay, Hire, Tax, Total) "
@@ -52,10 +97,10 @@ QSqlDatabase harbour(bool contracts)
 }
 
 // A week's free berths at days spread over the history.
-void BM_FreeBerthsWeek(benchmark::State& state, bool contracts)
+void BM_FreeBerthsWeek(benchmark::State& state, Layout layout, bool inTerm)
 {
-    const QSqlDatabase db = harbour(contracts);
-    const auto days = BenchData::days(Bookings, 64, 11);
+    const QSqlDatabase db = harbour(layout);
+    const auto days = measuredDays(inTerm);
     size_t next = 0;
     int free = 0;
     for (auto _ : state) {
@@ -68,14 +113,16 @@ void BM_FreeBerthsWeek(benchmark::State& state, bool contracts)
     }
     state.counters["free_berths_last"] = free;
 }
-BENCHMARK_CAPTURE(BM_FreeBerthsWeek, today, false)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_FreeBerthsWeek, contracts, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_FreeBerthsWeek, today, Layout::None, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_FreeBerthsWeek, contracts, Layout::OverBookings, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_FreeBerthsWeek, today_in_term, Layout::None, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_FreeBerthsWeek, term, Layout::Term, true)->Unit(benchmark::kMillisecond);
 
 // The chart's 60 days read, and the bars of 40 rows (a screen's worth) read with their names.
-void BM_ChartReadAndBars(benchmark::State& state, bool contracts)
+void BM_ChartReadAndBars(benchmark::State& state, Layout layout, bool inTerm)
 {
-    const QSqlDatabase db = harbour(contracts);
-    const auto days = BenchData::days(Bookings, 64, 11);
+    const QSqlDatabase db = harbour(layout);
+    const auto days = measuredDays(inTerm);
     BookingChart chart;
     if (!chart.loadBerths(db))
         qFatal("the berths could not be read");
@@ -94,8 +141,10 @@ void BM_ChartReadAndBars(benchmark::State& state, bool contracts)
     }
     state.counters["bars_in_view"] = bars;
 }
-BENCHMARK_CAPTURE(BM_ChartReadAndBars, today, false)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_ChartReadAndBars, contracts, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ChartReadAndBars, today, Layout::None, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ChartReadAndBars, contracts, Layout::OverBookings, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ChartReadAndBars, today_in_term, Layout::None, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ChartReadAndBars, term, Layout::Term, true)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv)

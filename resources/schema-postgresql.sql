@@ -1162,6 +1162,53 @@ BEGIN
     REVOKE ALL ON FUNCTION zem_staff_settings(INTEGER), zem_staff_matches(INTEGER, TEXT, TEXT),
         zem_apply_grants() FROM PUBLIC;
     GRANT EXECUTE ON FUNCTION zem_staff_settings(INTEGER), zem_staff_matches(INTEGER, TEXT, TEXT) TO zem_clerk;
+    -- Each later section grants on its own tables in a zem_grants_<section>() of its own: a restore, which brings
+    -- back no grants, gets them all through this one call.
+    FOR g IN SELECT p.proname FROM pg_proc p WHERE p.pronamespace = current_schema()::regnamespace
+            AND p.proname LIKE 'zem\_grants\_%' ORDER BY p.proname LOOP
+        EXECUTE format('SELECT %I()', g);
+    END LOOP;
 END $$;
 SELECT zem_apply_grants();
 -- logins: end
+
+-- away: begin
+-- A holder's absence on a contract: away from the first day to the day back. For those nights the contract's hold
+-- on its berths is cut (its BerthBlock rows cover the term less the absences), so visitors may book them; from noon
+-- of the day back the berth is held again. AwayCredit ties each visitor's ledger line on such a berth to the
+-- holder's credit line it earned on the contract (Payment with BookingID 0, Kind 5), once per line; a refund's line
+-- takes its share back. Company.AwayShare is the holder's share of the visitor's hire, in per cent.
+CREATE TABLE IF NOT EXISTS ContractAway (
+    ID SERIAL PRIMARY KEY,
+    ContractID INTEGER NOT NULL,
+    FirstDay TEXT NOT NULL,
+    ReturnDay TEXT NOT NULL,
+    Note TEXT,
+    Created TEXT,
+    Desk TEXT
+);
+CREATE INDEX IF NOT EXISTS IX_ContractAway_Contract ON ContractAway (ContractID);
+CREATE TABLE IF NOT EXISTS AwayCredit (
+    ID SERIAL PRIMARY KEY,
+    ContractID INTEGER NOT NULL,
+    BookingID INTEGER NOT NULL,
+    PaymentID INTEGER NOT NULL,
+    CreditID INTEGER NOT NULL,
+    Amount BIGINT NOT NULL
+);
+CREATE UNIQUE INDEX IF NOT EXISTS IX_AwayCredit_Payment ON AwayCredit (PaymentID, ContractID);
+CREATE INDEX IF NOT EXISTS IX_AwayCredit_Booking ON AwayCredit (BookingID, ContractID);
+CREATE INDEX IF NOT EXISTS IX_AwayCredit_Contract ON AwayCredit (ContractID);
+ALTER TABLE Company ADD COLUMN IF NOT EXISTS AwayShare INTEGER NOT NULL DEFAULT 50;
+-- A clerk reports absences and a visitor's payment writes the holder's credit; the share is the manager's.
+-- zem_apply_grants() runs this again after a restore.
+CREATE OR REPLACE FUNCTION zem_grants_away() RETURNS void LANGUAGE plpgsql AS $$
+BEGIN
+    IF EXISTS (SELECT 1 FROM pg_roles WHERE rolname = 'zem_clerk') THEN
+        GRANT SELECT, INSERT, UPDATE, DELETE ON ContractAway TO zem_clerk;
+        GRANT SELECT, INSERT ON AwayCredit TO zem_clerk;
+        GRANT USAGE, SELECT ON SEQUENCE contractaway_id_seq, awaycredit_id_seq TO zem_clerk;
+    END IF;
+END $$;
+SELECT zem_grants_away();
+-- away: end

@@ -1031,4 +1031,34 @@ END;
 ALTER TABLE StaffUser ADD COLUMN ServerLogin TEXT;
 -- logins: end
 
-PRAGMA user_version = 19;
+-- away: begin
+-- A holder's absence on a contract: away from the first day to the day back. For those nights the contract's hold
+-- on its berths is cut (its BerthBlock rows cover the term less the absences), so visitors may book them; from noon
+-- of the day back the berth is held again. AwayCredit ties each visitor's ledger line on such a berth to the
+-- holder's credit line it earned on the contract (Payment with BookingID 0, Kind 5), once per line; a refund's line
+-- takes its share back. Company.AwayShare is the holder's share of the visitor's hire, in per cent.
+CREATE TABLE ContractAway (
+    ID INTEGER PRIMARY KEY,
+    ContractID INTEGER NOT NULL,
+    FirstDay TEXT NOT NULL,
+    ReturnDay TEXT NOT NULL,
+    Note TEXT,
+    Created TEXT,
+    Desk TEXT
+);
+CREATE INDEX IX_ContractAway_Contract ON ContractAway (ContractID);
+CREATE TABLE AwayCredit (
+    ID INTEGER PRIMARY KEY,
+    ContractID INTEGER NOT NULL,
+    BookingID INTEGER NOT NULL,
+    PaymentID INTEGER NOT NULL,
+    CreditID INTEGER NOT NULL,
+    Amount INTEGER NOT NULL
+);
+CREATE UNIQUE INDEX IX_AwayCredit_Payment ON AwayCredit (PaymentID, ContractID);
+CREATE INDEX IX_AwayCredit_Booking ON AwayCredit (BookingID, ContractID);
+CREATE INDEX IX_AwayCredit_Contract ON AwayCredit (ContractID);
+ALTER TABLE Company ADD COLUMN AwayShare INTEGER NOT NULL DEFAULT 50;
+-- away: end
+
+PRAGMA user_version = 20;

@@ -1,5 +1,6 @@
 #include "bookings/BookingFigures.h"
 
+#include "bookings/HeldBerths.h"
 #include "bookings/Ledger.h"
 #include "bookings/PeriodIndex.h"
 #include "core/DateTimes.h"
@@ -299,6 +300,21 @@ Result<QList<QHash<int, qint64>>> nightsSold(const QSqlDatabase& db, const QList
                 if (const qint64 nights = q.value(c + 1).toLongLong(); nights > 0)
                     result[batch[c]].insert(q.value(0).toInt(), nights);
     }
+    // A contract's nights are sold too: its hold sells each midnight it spans, and nights a visitor takes while the
+    // holder is away are cut from the hold, so they count once, as the visitor's.
+    if (spans.isEmpty())
+        return result;
+    const auto held = HeldBerths::heldOn(db, DateTimes::wallTime(spans.first().first),
+                                         DateTimes::wallTime(spans.last().last.addDays(1)));
+    if (!held)
+        return held.failure();
+    for (const HeldBerths::HeldStretch& h : *held)
+        for (int i = 0; i < spans.size(); ++i) {
+            const QDate first = std::max(spans[i].first, h.from.date());
+            const QDate last = std::min(spans[i].last, h.to.date().addDays(-1));
+            if (first <= last)
+                result[i][h.typeId] += first.daysTo(last) + 1;
+        }
     return result;
 }
 

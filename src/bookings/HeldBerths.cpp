@@ -4,6 +4,10 @@
 #include "core/DateTimes.h"
 #include "core/SqlHelpers.h"
 
+#include <QSqlError>
+#include <QSqlQuery>
+#include <algorithm>
+
 namespace HeldBerths {
 
 QDateTime heldFrom(const QDate& firstDay)
@@ -14,6 +18,26 @@ QDateTime heldFrom(const QDate& firstDay)
 QDateTime heldTo(const QDate& lastDay)
 {
     return DateTimes::wallTime(lastDay.addDays(1), QTime(12, 0));
+}
+
+QList<Span> heldSpans(const QDate& firstDay, const QDate& lastDay, QList<Away> away)
+{
+    std::sort(away.begin(), away.end(), [](const Away& a, const Away& b) { return a.firstDay < b.firstDay; });
+    QList<Span> spans;
+    QDateTime from = heldFrom(firstDay);
+    const QDateTime to = heldTo(lastDay);
+    for (const Away& a : away) {
+        const QDateTime gone = std::max(heldFrom(a.firstDay), from);
+        const QDateTime back = std::min(heldFrom(a.returnDay), to);
+        if (gone >= back)
+            continue;
+        if (from < gone)
+            spans.append({from, gone});
+        from = back;
+    }
+    if (from < to)
+        spans.append({from, to});
+    return spans;
 }
 
 Result<std::optional<InTheWay>> inTheWay(const QSqlDatabase& db, int berthId, const QDateTime& from,
@@ -49,6 +73,27 @@ Result<std::optional<InTheWay>> inTheWay(const QSqlDatabase& db, int berthId, co
         return std::optional<InTheWay>();
     const BerthBlocks::BookingInTheWay& b = bookings->first();
     return std::optional<InTheWay>(InTheWay{InTheWay::Kind::Booking, b.bookingId, b.customer, b.from, b.to});
+}
+
+Result<QList<HeldStretch>> heldOn(const QSqlDatabase& db, const QDateTime& from, const QDateTime& to)
+{
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    QString error;
+    if (!Sql::exec(
+            q,
+            QStringLiteral("SELECT K.BerthID, coalesce(BE.TypeID, 0), K.FromDate, K.ToDate FROM BerthBlock K "
+                           "JOIN Berth BE ON BE.ID = K.BerthID WHERE K.ContractID IS NOT NULL AND BE.Active <> 0 "
+                           "AND K.FromDate < ? AND K.ToDate > ?"),
+            {DateTimes::dbDateTime(to), DateTimes::dbDateTime(from)}, &error))
+        return databaseFailure(error);
+    QList<HeldStretch> held;
+    while (q.next())
+        held.append({q.value(0).toInt(), q.value(1).toInt(), DateTimes::readDateTime(q.value(2)),
+                     DateTimes::readDateTime(q.value(3))});
+    if (q.lastError().isValid())
+        return databaseFailure(q.lastError().text());
+    return held;
 }
 
 Result<int> hold(const QSqlDatabase& db, int contractId, int berthId, const QDateTime& from, const QDateTime& to,

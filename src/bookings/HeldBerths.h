@@ -2,6 +2,7 @@
 
 #include "core/Result.h"
 
+#include <QDate>
 #include <QDateTime>
 #include <QList>
 #include <QSqlDatabase>
@@ -18,6 +19,24 @@ namespace HeldBerths {
 /// on the morning it starts and arrive on the afternoon after it ends.
 QDateTime heldFrom(const QDate& firstDay);
 QDateTime heldTo(const QDate& lastDay);
+
+/// A stretch a contract holds its berths over.
+struct Span
+{
+    QDateTime from;
+    QDateTime to;
+    bool operator==(const Span&) const = default;
+};
+/// A holder's absence: away from the first day, back on the return day.
+struct Away
+{
+    QDate firstDay;
+    QDate returnDay;
+};
+/// What a contract from firstDay to lastDay holds with its holder away: the term less each absence, cut from noon of
+/// its first day to noon of the day back (so a visitor may arrive that afternoon and must leave by the return day's
+/// noon), in order. Absences are expected inside the term and apart.
+QList<Span> heldSpans(const QDate& firstDay, const QDate& lastDay, QList<Away> away);
 
 /// What already holds a berth over part of a period: a booking, a block or another contract.
 struct InTheWay
@@ -37,6 +56,17 @@ struct InTheWay
 /// The first thing holding berthId over [from, to), the blocks of exceptContract aside; nothing when it is free.
 Result<std::optional<InTheWay>> inTheWay(const QSqlDatabase& db, int berthId, const QDateTime& from,
                                          const QDateTime& to, int exceptContract);
+
+/// A stretch a contract holds on an active berth, with the berth's type (0 without one).
+struct HeldStretch
+{
+    int berthId = 0;
+    int typeId = 0;
+    QDateTime from;
+    QDateTime to;
+};
+/// Every stretch contracts hold on active berths that meets [from, to): the contracts' sold nights in the figures.
+Result<QList<HeldStretch>> heldOn(const QSqlDatabase& db, const QDateTime& from, const QDateTime& to);
 
 /// Holds berthId over [from, to) for contractId, the block showing reason (the holder's name). Returns the block.
 Result<int> hold(const QSqlDatabase& db, int contractId, int berthId, const QDateTime& from, const QDateTime& to,

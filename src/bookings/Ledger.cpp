@@ -1,5 +1,7 @@
 #include "bookings/Ledger.h"
 
+#include "bookings/HolderCredits.h"
+
 #include "bookings/ClosedBookings.h"
 #include "bookings/CreditNotes.h"
 #include "core/Actor.h"
@@ -298,6 +300,8 @@ Result<Recorded> addLine(const QSqlDatabase& db, int bookingId, const Entry& ent
     if (!Sql::exec(db, QStringLiteral("UPDATE Booking SET AmountPayed = COALESCE(AmountPayed, 0) + ? WHERE ID = ?"),
                    {signedAmount(entry).toDb(), bookingId}, &error))
         return databaseFailure(error);
+    if (const Status holders = HolderCredits::follow(db, bookingId, *lineId, stamp, desk); !holders)
+        return holders.failure();
     if (credited <= nothing)
         return done;
     const auto note = CreditNotes::issue(db, bookingId, *held->invoiceNumber, *lineId, credited, stamp, desk);

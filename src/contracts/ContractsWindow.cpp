@@ -2,7 +2,9 @@
 
 #include "bookings/BookingStore.h"
 #include "bookings/HeldBerths.h"
+#include "contracts/AwayDialog.h"
 #include "contracts/ContractDialog.h"
+#include "contracts/HolderCreditsDialog.h"
 #include "core/DateTimes.h"
 #include "core/EventLog.h"
 #include "core/MessageLog.h"
@@ -122,6 +124,11 @@ ContractsWindow::ContractsWindow(IWindowHost& host, Services& services, QWidget*
     auto* buttons = new QHBoxLayout;
     for (QPushButton* b : {cmdNew, cmdPay, cmdIssue, cmdCancel, cmdTerms})
         buttons->addWidget(b);
+    buttons->addWidget(AwayDialog::opener(
+        m_services,
+        [this] { return current() ? std::optional(std::pair(current()->id, current()->holder)) : std::nullopt; },
+        this));
+    buttons->addWidget(HolderCreditsDialog::opener(m_services, this));
     buttons->addStretch();
     buttons->addWidget(cmdClose);
     auto* layout = new QVBoxLayout(this);

@@ -81,6 +81,10 @@ QString eventText(int code)
                                                 "Contract payment recorded"};
     if (code >= ContractMade && code < ContractMade + int(std::size(contractTexts)))
         return QString::fromLatin1(contractTexts[code - ContractMade]);
+    static const char* const awayTexts[] = {"Holder's absence reported", "Holder's absence removed",
+                                            "Holders' share modified"};
+    if (code >= AwayReported && code <= HolderShareModified)
+        return QString::fromLatin1(awayTexts[code - AwayReported]);
     static const char* const mailTexts[] = {"E-mail queued", "Reminders queued", "Mail server settings modified"};
     if (code >= MailQueued && code <= MailSettingsModified)
         return QString::fromLatin1(mailTexts[code - MailQueued]);

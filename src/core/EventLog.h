@@ -73,6 +73,10 @@ enum Event : int
     ContractCancelled = 61,
     ContractInvoiceIssued = 62,
     ContractPaymentRecorded = 63,
+    // A holder's absences, and the holders' share of visitors' hire.
+    AwayReported = 67, // reported or changed
+    AwayRemoved = 68,
+    HolderShareModified = 69,
 };
 
 /// The text of an event code; empty for codes without one.

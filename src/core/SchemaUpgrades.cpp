@@ -218,6 +218,11 @@ QString upgradeToLogins(Engine engine)
 {
     return schemaSection(engine, QStringLiteral("logins"));
 }
+// Version 19 knew no absences of holders: every contract holds its berths for its whole term, and no credit is owed.
+QString upgradeToAway(Engine engine)
+{
+    return schemaSection(engine, QStringLiteral("away"));
+}
 Status writeAllCustomerWords(const QSqlDatabase& db)
 {
     return SearchText::rewriteCustomers(db);
@@ -241,7 +246,8 @@ const Upgrade Upgrades[] = {{upgradeTo2},
                             {upgradeToMail},
                             {upgradeToStaff},
                             {upgradeToHistory},
-                            {upgradeToLogins}};
+                            {upgradeToLogins},
+                            {upgradeToAway}};
 static_assert(std::size(Upgrades) == Database::CurrentSchemaVersion - 1, "one upgrade per version");
 } // namespace
 

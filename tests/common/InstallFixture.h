@@ -215,6 +215,13 @@ inline QString dropStaffSql()
     return u"DROP TABLE Approval; DROP TABLE RolePermission; DROP TABLE StaffUser; "_s;
 }
 
+/// Takes away holders' absences, their credits and the company's share: the step back from version 20.
+inline QString dropAwaySql(bool server)
+{
+    return (server ? u"DROP FUNCTION zem_grants_away(); "_s : QString()) +
+           u"DROP TABLE AwayCredit; DROP TABLE ContractAway; ALTER TABLE Company DROP COLUMN AwayShare; "_s;
+}
+
 /// Takes away the users' own server logins and the hash functions: the step back from version 19.
 inline QString dropLoginsSql(bool server)
 {
@@ -229,15 +236,15 @@ inline QString dropLoginsSql(bool server)
 inline QString dropHistorySql(bool server)
 {
     if (server)
-        return dropLoginsSql(true) +
+        return dropAwaySql(true) + dropLoginsSql(true) +
                u"DROP FUNCTION zem_booking_history() CASCADE; DROP FUNCTION zem_closed_guard() CASCADE; DROP FUNCTION "
                u"zem_history_row(BIGINT, TEXT, TEXT, TEXT, TEXT, TEXT);"
                u" DROP FUNCTION zem_berth_name(BIGINT); DROP FUNCTION zem_month_closed(TEXT); DROP TABLE "
                u"BookingHistory; DROP TABLE ClosedPeriod; DROP FUNCTION zem_history_append_only(); DROP FUNCTION "
                u"zem_history_by_trigger(); DROP FUNCTION "
                u"zem_actor(); DROP FUNCTION zem_desk(); "_s;
-    QString sql =
-        dropLoginsSql(false) + u"DROP VIEW ClosedMonth; DROP TABLE BookingHistory; DROP TABLE ClosedPeriod; "_s;
+    QString sql = dropAwaySql(false) + dropLoginsSql(false) +
+                  u"DROP VIEW ClosedMonth; DROP TABLE BookingHistory; DROP TABLE ClosedPeriod; "_s;
     for (const char* trigger :
          {"Booking_History_Insert", "Booking_History_Update", "Booking_History_Delete", "BookingBerth_History_Insert",
           "BookingBerth_History_Update", "BookingBerth_History_Delete", "BookingCharge_History_Insert",

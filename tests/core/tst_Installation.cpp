@@ -39,7 +39,7 @@ private slots:
         QTest::newRow("Company") << u"CompanyID|Company Name|Trading Name|Street|Area|Town|County|Postcode|"
                                     u"Telephone No|VAT No|Receipt Footer|TermsandConditions|DepositKind|DepositAmount|"
                                     u"DepositPercent|DepositMinimum|BalanceDueDays|LastInvoiceNumber|"
-                                    u"LastCreditNoteNumber"_s;
+                                    u"LastCreditNoteNumber|AwayShare"_s;
         QTest::newRow("CreditNote") << u"ID Number BookingID InvoiceNumber PaymentID Amount IssuedAt Desk"_s;
         QTest::newRow("Season") << u"ID Name FirstNight LastNight Yearly Priority"_s;
         QTest::newRow("Rate") << u"ID SeasonID BerthTypeID BerthID PerMetre Nightly WeekendNight Weekly Monthly"_s;
@@ -82,15 +82,15 @@ private slots:
         for (const QString& own : {u"schemaversion"_s, u"bookingperiod"_s, u"customertext"_s})
             tables.removeAll(own);
         tables.sort();
-        QCOMPARE(
-            tables.join(u' '),
-            u"approval berth berthblock berthlistversion berthmonth berthtype blockedbooking boat booking bookingberth "
-            u"bookingcharge bookinghistory bookingmonth calendarmonth closedperiod company contract contractberth "
-            u"contractinstalment "
-            u"contractrate contractterm creditnote customer importbatch importmapping invtemp mailtemplate outbox "
-            u"owner payment "
-            u"paymentmethod rate rolepermission "
-            u"season settings staffuser tax waitingentry"_s);
+        QCOMPARE(tables.join(u' '),
+                 u"approval awaycredit berth berthblock berthlistversion berthmonth berthtype blockedbooking boat "
+                 u"booking bookingberth "
+                 u"bookingcharge bookinghistory bookingmonth calendarmonth closedperiod company contract contractaway "
+                 u"contractberth contractinstalment "
+                 u"contractrate contractterm creditnote customer importbatch importmapping invtemp mailtemplate outbox "
+                 u"owner payment "
+                 u"paymentmethod rate rolepermission "
+                 u"season settings staffuser tax waitingentry"_s);
     }
 
     // A database of the release before seasons and taxes (on a server the first version there was) gains them on
@@ -160,6 +160,8 @@ private slots:
         QVERIFY(changed);
         QCOMPARE(read(u"SELECT Field || ' ' || NewValue || ' ' || Who FROM BookingHistory WHERE BookingID = 9"_s),
                  u"notes after Anna Berg"_s);
+        // No holder is away, and a holder's share of a visitor's hire starts at half.
+        QCOMPARE(read(u"SELECT COUNT(*) FROM ContractAway"_s) + read(u"SELECT AwayShare FROM Company"_s), u"050"_s);
         Database::close(u"upgraded"_s);
     }
 
