@@ -71,6 +71,9 @@ enum Event : int
     ContractCancelled = 61,
     ContractInvoiceIssued = 62,
     ContractPaymentRecorded = 63,
+    ContractChanged = 64,
+    ContractRenewed = 65,
+    ContractLapsed = 66, // ended unrenewed: its berths offered to the waiting list
 };
 
 /// The text of an event code; empty for codes without one.

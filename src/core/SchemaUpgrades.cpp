@@ -212,6 +212,12 @@ QString upgradeToHistory(Engine engine)
 {
     return schemaSection(engine, QStringLiteral("history"));
 }
+// Version 18 renewed no contract, kept no letters and printed no contract terms: every contract counts as neither
+// renewed nor lapsed, and the terms start empty.
+QString upgradeToRenewals(Engine engine)
+{
+    return schemaSection(engine, QStringLiteral("renewals"));
+}
 Status writeAllCustomerWords(const QSqlDatabase& db)
 {
     return SearchText::rewriteCustomers(db);
@@ -234,7 +240,8 @@ const Upgrade Upgrades[] = {{upgradeTo2},
                             {upgradeToImport},
                             {upgradeToMail},
                             {upgradeToStaff},
-                            {upgradeToHistory}};
+                            {upgradeToHistory},
+                            {upgradeToRenewals}};
 static_assert(std::size(Upgrades) == Database::CurrentSchemaVersion - 1, "one upgrade per version");
 } // namespace
 

@@ -6,6 +6,7 @@
 #include "core/ui/DataControl.h"
 #include "core/ui/FocusNextControl.h"
 #include "rates/Pricing.h"
+#include "contracts/ContractTermsPanel.h"
 #include "shell/CompanyMailPanel.h"
 #include "staff/ApprovalDialog.h"
 
@@ -145,6 +146,7 @@ CompanyDialog::CompanyDialog(Services& services, QWidget* parent) : QDialog(pare
     buttons->addWidget(cmdUpdate);
     buttons->addWidget(cmdRefresh);
     buttons->addWidget(cmdMail);
+    buttons->addWidget(ContractTermsPanel::button(m_services, this));
     buttons->addStretch(1);
     buttons->addWidget(cmdClose);
 

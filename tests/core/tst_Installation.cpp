@@ -86,7 +86,7 @@ private slots:
             tables.join(u' '),
             u"approval berth berthblock berthlistversion berthmonth berthtype blockedbooking boat booking bookingberth "
             u"bookingcharge bookinghistory bookingmonth calendarmonth closedperiod company contract contractberth "
-            u"contractinstalment "
+            u"contractinstalment contractletter "
             u"contractrate contractterm creditnote customer importbatch importmapping invtemp mailtemplate outbox "
             u"owner payment "
             u"paymentmethod rate rolepermission "
