@@ -18,11 +18,6 @@ constexpr int Held = 1500;
 const QDate SeasonStart(2030, 4, 1);
 const QDate SeasonEnd(2030, 9, 30);
 
-QString day(const QDate& d)
-{
-    return d.toString(Qt::ISODate);
-}
-
 // The harbour with a season priced per berth type and 1,500 berths let for it, each in four instalments.
 QSqlDatabase harbour(Engine engine)
 {
@@ -47,12 +42,13 @@ QSqlDatabase harbour(Engine engine)
         qFatal("the terms could not be written: %s", qPrintable(error));
     const qint64 term = Sql::scalar(db, QStringLiteral("SELECT MAX(ID) FROM ContractTerm"))->toLongLong();
     QSqlQuery q(db);
-    if (!Sql::exec(q, QStringLiteral("SELECT B.ID, C.ID FROM Berth B JOIN Customer C ON C.ID = B.ID ORDER BY B.ID")))
+    if (!Sql::exec(q, QStringLiteral("SELECT B.ID, C.ID FROM Berth B JOIN Customer C ON C.ID = B.ID WHERE B.Active = 1 ORDER BY B.ID")))
         qFatal("cannot read the berths");
     QList<std::pair<int, int>> holders;
     while (q.next() && holders.size() < Held)
         holders.append({q.value(0).toInt(), q.value(1).toInt()});
     const QDateTime now(QDate(2030, 8, 1), QTime(9, 0), Qt::UTC);
+    const Money total = ContractStore::charges(db, Money::fromPence(120000), SeasonStart)->total;
     const bool made = Sql::inTransaction(db, &error, [&] {
         for (const auto& [berth, customer] : holders) {
             ContractRecord c;
@@ -62,7 +58,7 @@ QSqlDatabase harbour(Engine engine)
             c.lastDay = SeasonEnd;
             c.berthIds = {berth};
             c.hire = Money::fromPence(120000);
-            c.plan = ContractPlan::split(Money::fromPence(144000), 4, c.firstDay, c.lastDay);
+            c.plan = ContractPlan::split(total, 4, c.firstDay, c.lastDay);
             const auto id = ContractStore::addIn(db, c, now);
             if (!id) {
                 error = id.error();
