@@ -30,8 +30,8 @@ QSqlDatabase harbour(Engine engine)
         TermTable terms;
         terms.terms = {{-1, QStringLiteral("Season"), SeasonStart, SeasonEnd, true, 0}};
         while (q.next())
-            terms.rates << TermPricing::TermRate{0,           -1, q.value(0).toInt(), {}, Pricing::Basis::PerBerth,
-                                                 Money::fromPence(120000), QDate(2020, 1, 1)};
+            terms.rates << TermPricing::TermRate{
+                0, -1, q.value(0).toInt(), {}, Pricing::Basis::PerBerth, Money::fromPence(120000), QDate(2020, 1, 1)};
         if (!TermRates::save(db, {}, terms))
             return false;
         if (!Sql::exec(db, QStringLiteral("UPDATE Customer SET Street = '1 Quay Lane', Town = 'Poole'"), {}, &error))
@@ -42,7 +42,9 @@ QSqlDatabase harbour(Engine engine)
         qFatal("the terms could not be written: %s", qPrintable(error));
     const qint64 term = Sql::scalar(db, QStringLiteral("SELECT MAX(ID) FROM ContractTerm"))->toLongLong();
     QSqlQuery q(db);
-    if (!Sql::exec(q, QStringLiteral("SELECT B.ID, C.ID FROM Berth B JOIN Customer C ON C.ID = B.ID WHERE B.Active = 1 ORDER BY B.ID")))
+    if (!Sql::exec(
+            q, QStringLiteral(
+                   "SELECT B.ID, C.ID FROM Berth B JOIN Customer C ON C.ID = B.ID WHERE B.Active = 1 ORDER BY B.ID")))
         qFatal("cannot read the berths");
     QList<std::pair<int, int>> holders;
     while (q.next() && holders.size() < Held)
@@ -76,12 +78,11 @@ QSqlDatabase harbour(Engine engine)
 void forget(const QSqlDatabase& db)
 {
     const QString renewals = QStringLiteral("(SELECT ID FROM Contract WHERE RenewedFrom IS NOT NULL)");
-    for (const QString& sql :
-         {QStringLiteral("DELETE FROM BerthBlock WHERE ContractID IN %1"),
-          QStringLiteral("DELETE FROM ContractBerth WHERE ContractID IN %1"),
-          QStringLiteral("DELETE FROM ContractInstalment WHERE ContractID IN %1"),
-          QStringLiteral("DELETE FROM ContractLetter WHERE ContractID IN %1"),
-          QStringLiteral("DELETE FROM Contract WHERE ID IN %1")})
+    for (const QString& sql : {QStringLiteral("DELETE FROM BerthBlock WHERE ContractID IN %1"),
+                               QStringLiteral("DELETE FROM ContractBerth WHERE ContractID IN %1"),
+                               QStringLiteral("DELETE FROM ContractInstalment WHERE ContractID IN %1"),
+                               QStringLiteral("DELETE FROM ContractLetter WHERE ContractID IN %1"),
+                               QStringLiteral("DELETE FROM Contract WHERE ID IN %1")})
         if (!Sql::exec(db, sql.arg(renewals)))
             qFatal("cannot take the renewals away");
 }
@@ -127,8 +128,8 @@ void BM_RenewalLetter(benchmark::State& state, bool logo)
     papers.contract.hire = Money::fromPence(120000);
     papers.contract.tax = Money::fromPence(24000);
     papers.contract.total = Money::fromPence(144000);
-    papers.contract.plan = ContractPlan::split(papers.contract.total, 4, papers.contract.firstDay,
-                                               papers.contract.lastDay);
+    papers.contract.plan =
+        ContractPlan::split(papers.contract.total, 4, papers.contract.firstDay, papers.contract.lastDay);
     Doc::Document letter = ContractDocuments::renewalLetter(papers);
     if (!logo)
         for (Doc::Record& record : letter.body)

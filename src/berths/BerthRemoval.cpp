@@ -19,9 +19,9 @@ Result<Removal::Question> askRemove(const QSqlDatabase& db, int id)
 
 Status removeRows(const QSqlDatabase& db, int id)
 {
-    return Removal::removeRows(db, id,
-                               ContractStore::guardingBerths(DependentBookings::ofBerth(), ContractStore::BerthsOf::Berth),
-                               Removal::statement(QStringLiteral("DELETE FROM Berth WHERE ID = ?")));
+    return Removal::removeRows(
+        db, id, ContractStore::guardingBerths(DependentBookings::ofBerth(), ContractStore::BerthsOf::Berth),
+        Removal::statement(QStringLiteral("DELETE FROM Berth WHERE ID = ?")));
 }
 
 Removal::Dependents ofOwner()

@@ -65,8 +65,9 @@ void ContractActionsPanel::offerLapsed(IWindowHost& host, Services& services)
         return;
     }
     for (const ContractRenewals::Lapsed& l : *lapsed) {
-        services.events.log(EventLog::ContractLapsed,
-                            tr("Contract %1 ended on %2 unrenewed").arg(l.contractId).arg(DateTimes::dateText(l.lastDay)));
+        services.events.log(
+            EventLog::ContractLapsed,
+            tr("Contract %1 ended on %2 unrenewed").arg(l.contractId).arg(DateTimes::dateText(l.lastDay)));
         // Free from the day after its last, for a year: whoever waits for the berth over that time is offered it.
         host.berthsReleased(l.berthIds, HeldBerths::heldTo(l.lastDay), HeldBerths::heldTo(l.lastDay.addYears(1)));
     }
@@ -123,6 +124,6 @@ void ContractActionsPanel::printInvoice()
                                  tr("Contracts"), MsgIcon::Information);
         return;
     }
-    DocumentRenderer::preview(ContractDocuments::instalmentInvoice(*papers, *last), m_host.dialogParent(),
-                              &m_services, tr("Invoice %1.pdf").arg(*last->invoiceNumber));
+    DocumentRenderer::preview(ContractDocuments::instalmentInvoice(*papers, *last), m_host.dialogParent(), &m_services,
+                              tr("Invoice %1.pdf").arg(*last->invoiceNumber));
 }

@@ -2,9 +2,9 @@
 
 #include "bookings/BookingStore.h"
 #include "contracts/ContractEdit.h"
-#include "core/ui/ChangedMeanwhile.h"
 #include "core/DateTimes.h"
 #include "core/Seams.h"
+#include "core/ui/ChangedMeanwhile.h"
 #include "core/ui/DateBox.h"
 #include "people/Boats.h"
 #include "people/NamePicker.h"
@@ -379,7 +379,8 @@ void ContractDialog::saveChange(const ContractRecord& mine)
     }
     if (merge && !merge->conflicts().isEmpty()) {
         // Both desks changed some fields: the person sees which and chooses; the rest of both is kept.
-        const Meanwhile choice = askAboutChanges(m_services.messages, windowTitle(), tr("contract"), merge->conflicts());
+        const Meanwhile choice =
+            askAboutChanges(m_services.messages, windowTitle(), tr("contract"), merge->conflicts());
         const ContractRecord next = merge->chosen(choice == Meanwhile::KeepTheirs);
         const ContractRecord theirs = merge->theirs();
         if (choice == Meanwhile::GoBack) {

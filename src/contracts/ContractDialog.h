@@ -14,9 +14,9 @@ class QLineEdit;
 class QPlainTextEdit;
 class QTableWidget;
 
-/// A new contract, or one changed: the holder and the boat picked by name, the berth, the term or the days, the price the rates
-/// propose (the clerk may change it) with its tax, and the plan: in full, two, four, twelve, or dates and amounts
-/// typed into the plan's rows.
+/// A new contract, or one changed: the holder and the boat picked by name, the berth, the term or the days, the price
+/// the rates propose (the clerk may change it) with its tax, and the plan: in full, two, four, twelve, or dates and
+/// amounts typed into the plan's rows.
 class ContractDialog final : public QDialog
 {
     Q_OBJECT

@@ -147,8 +147,10 @@ Doc::Document contract(const Papers& p)
         doc.body << Doc::Record{Doc::text(text("Terms"), Bold)};
         doc.body << BookingDocuments::paragraphsOf(QString(), p.company.terms, 0);
     }
-    doc.body << Doc::Record{Doc::space(18), Doc::text(text("For the holder"), Bold),
-                            Doc::text(BookingDocuments::signatureLine(), Line), Doc::space(18),
+    doc.body << Doc::Record{Doc::space(18),
+                            Doc::text(text("For the holder"), Bold),
+                            Doc::text(BookingDocuments::signatureLine(), Line),
+                            Doc::space(18),
                             Doc::text(text("For %1").arg(p.company.name.simplified()), Bold),
                             Doc::text(BookingDocuments::signatureLine(), Line)};
     return doc;
@@ -179,8 +181,8 @@ Doc::Document instalmentInvoice(const Papers& p, const ContractPlan::Instalment&
     doc.body << Doc::Record{
         Doc::field(text("Invoice No:"), i.invoiceNumber ? QString::number(*i.invoiceNumber) : text("not issued"),
                    LabelWidth, Line),
-        Doc::field(text("Instalment:"), text("%1 of %2, due %3").arg(i.number).arg(c.plan.size()).arg(
-                                             DateTimes::dateText(i.due)),
+        Doc::field(text("Instalment:"),
+                   text("%1 of %2, due %3").arg(i.number).arg(c.plan.size()).arg(DateTimes::dateText(i.due)),
                    LabelWidth, {.spaceAfter = 6})};
     doc.body << particulars(p);
     doc.body << Doc::Record{Doc::text(text("Amount"), Bold), amountRow(text("This instalment:"), i.amount),
@@ -279,8 +281,8 @@ Status saveTerms(const QSqlDatabase& db, const QString& loaded, const QString& m
         return theirs.failure();
     FieldChanges::Merge<QString> merging(loaded, *theirs, mine);
     merging.field(
-        text("Contract terms:"), [](const QString& t) { return t; }, [](QString& into, const QString& from) { into = from; },
-        [](const QString& t) { return t; });
+        text("Contract terms:"), [](const QString& t) { return t; },
+        [](QString& into, const QString& from) { into = from; }, [](const QString& t) { return t; });
     const auto written = FieldChanges::toWrite(merging, merge);
     if (!written)
         return written.failure();

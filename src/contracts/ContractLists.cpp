@@ -30,8 +30,8 @@ Result<List> byBerthType(const QSqlDatabase& db)
                Value::Money},
               {}};
     for (const ContractStore::Row& r : *rows)
-        list.rows << QVariantList{r.berthType, QString::number(r.id), r.holder,  r.berths,           r.term,
-                                  r.firstDay,  r.lastDay,             r.total.toDb(), r.balance().toDb()};
+        list.rows << QVariantList{r.berthType, QString::number(r.id), r.holder,          r.berths, r.term, r.firstDay,
+                                  r.lastDay,   r.total.toDb(),        r.balance().toDb()};
     return list;
 }
 
@@ -40,13 +40,13 @@ Result<List> renewalsDue(const QSqlDatabase& db, const QDate& first, const QDate
     const auto due = ContractRenewals::due(db, first, last);
     if (!due)
         return due.failure();
-    List list{text("Renewals due from %1 to %2").arg(DateTimes::dateText(first), DateTimes::dateText(last)),
-              QStringLiteral("Renewals due"),
-              {text("Contract"), text("Holder"), text("Boat"), text("Berths"), text("Ends"), text("This term"),
-               text("Next term"), text("Balance")},
-              {Value::Text, Value::Text, Value::Text, Value::Text, Value::Day, Value::Money, Value::Money,
-               Value::Money},
-              {}};
+    List list{
+        text("Renewals due from %1 to %2").arg(DateTimes::dateText(first), DateTimes::dateText(last)),
+        QStringLiteral("Renewals due"),
+        {text("Contract"), text("Holder"), text("Boat"), text("Berths"), text("Ends"), text("This term"),
+         text("Next term"), text("Balance")},
+        {Value::Text, Value::Text, Value::Text, Value::Text, Value::Day, Value::Money, Value::Money, Value::Money},
+        {}};
     for (const ContractRenewals::Due& d : *due)
         list.rows << QVariantList{QString::number(d.contractId),
                                   d.holder.name,
@@ -74,8 +74,7 @@ Result<List> instalmentsDue(const QSqlDatabase& db, const QDate& today, const QD
               QStringLiteral("Instalments due"),
               {text("Contract"), text("Holder"), text("Instalment"), text("Due"), text("Amount"), text("Invoice"),
                text("Owing"), text("State")},
-              {Value::Text, Value::Text, Value::Text, Value::Day, Value::Money, Value::Text, Value::Money,
-               Value::Text},
+              {Value::Text, Value::Text, Value::Text, Value::Day, Value::Money, Value::Text, Value::Money, Value::Text},
               {}};
     int contract = 0;
     Money covered; // what the contract's payments have left for its next instalments
@@ -131,8 +130,10 @@ Doc::Document printed(const List& list)
     for (const QVariantList& row : list.rows) {
         QList<Doc::Cell> cells;
         for (qsizetype i = 0; i < list.columns.size(); ++i)
-            cells << Doc::Cell{shown(row.value(i), list.kinds[i]), 1,
-                               list.kinds[i] == Value::Money ? Qt::AlignRight : Qt::AlignLeft, {}};
+            cells << Doc::Cell{shown(row.value(i), list.kinds[i]),
+                               1,
+                               list.kinds[i] == Value::Money ? Qt::AlignRight : Qt::AlignLeft,
+                               {}};
         doc.body << Doc::Record{Doc::row(cells, {.spaceAfter = 1})};
     }
     if (list.rows.isEmpty())

@@ -29,8 +29,7 @@ QDate readDay(const QVariant& value)
 }
 
 // Not renewed: no renewal of it is in force.
-const char* const Unrenewed =
-    "NOT EXISTS (SELECT 1 FROM Contract R WHERE R.RenewedFrom = K.ID AND R.Cancelled = 0)";
+const char* const Unrenewed = "NOT EXISTS (SELECT 1 FROM Contract R WHERE R.RenewedFrom = K.ID AND R.Cancelled = 0)";
 
 } // namespace
 

@@ -159,8 +159,9 @@ Result<int> addIn(const QSqlDatabase& db, const ContractRecord& contract, const 
         return planned.failure();
     const auto id = Sql::insertReturningId(
         db,
-        QStringLiteral("INSERT INTO Contract (CustomerID, BoatID, TermID, FirstDay, LastDay, Hire, Tax, Total, Paid, "
-                       "Cancelled, Created, Desk, Notes, RenewedFrom) VALUES (?, ?, ?, ?, ?, ?, ?, ?, 0, 0, ?, ?, ?, ?)"),
+        QStringLiteral(
+            "INSERT INTO Contract (CustomerID, BoatID, TermID, FirstDay, LastDay, Hire, Tax, Total, Paid, "
+            "Cancelled, Created, Desk, Notes, RenewedFrom) VALUES (?, ?, ?, ?, ?, ?, ?, ?, 0, 0, ?, ?, ?, ?)"),
         {contract.customerId, contract.boatId ? QVariant(*contract.boatId) : Sql::nullInt(),
          contract.termId ? QVariant::fromValue<qlonglong>(*contract.termId) : Sql::nullInt(),
          dayValue(contract.firstDay), dayValue(contract.lastDay), contract.hire.toDb(), charged->tax.toDb(),
@@ -477,7 +478,8 @@ Status berthsUnheld(const QSqlDatabase& db, int id, BerthsOf of)
         db,
         of == BerthsOf::Berth
             ? QStringLiteral("SELECT COUNT(*) FROM ContractBerth WHERE BerthID = ?")
-            : QStringLiteral("SELECT COUNT(*) FROM ContractBerth WHERE BerthID IN (SELECT ID FROM Berth WHERE OwnerID = ?)"),
+            : QStringLiteral(
+                  "SELECT COUNT(*) FROM ContractBerth WHERE BerthID IN (SELECT ID FROM Berth WHERE OwnerID = ?)"),
         {id}, &error);
     if (!held)
         return databaseFailure(error);

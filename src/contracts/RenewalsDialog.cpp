@@ -112,9 +112,8 @@ RenewalsDialog::RenewalsDialog(Services& services, QWidget* parent) : QDialog(pa
     connect(cmdSend, &QPushButton::clicked, this, &RenewalsDialog::sendLetters);
     connect(cmdPrint, &QPushButton::clicked, this, &RenewalsDialog::printLetters);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
-    connect(grdRenewals, &QTableWidget::currentCellChanged, this, [this](int row) {
-        lblNote->setText(row >= 0 && row < m_due.size() ? m_due[row].noRate : QString());
-    });
+    connect(grdRenewals, &QTableWidget::currentCellChanged, this,
+            [this](int row) { lblNote->setText(row >= 0 && row < m_due.size() ? m_due[row].noRate : QString()); });
 }
 
 void RenewalsDialog::display(IWindowHost& host, Services& services)
@@ -231,16 +230,17 @@ void RenewalsDialog::renew()
     }
     m_renewed = *renewed;
     for (const ContractRenewals::Renewed& r : std::as_const(m_renewed))
-        m_services.events.log(EventLog::ContractRenewed,
-                              tr("Contract %1 renewed as contract %2, %3").arg(r.from).arg(r.to).arg(r.total.formatGrouped()));
+        m_services.events.log(
+            EventLog::ContractRenewed,
+            tr("Contract %1 renewed as contract %2, %3").arg(r.from).arg(r.to).arg(r.total.formatGrouped()));
     const bool mail = MailSettings::isSetUp();
     cmdSend->setEnabled(mail);
     cmdPrint->setEnabled(true);
-    m_services.messages.show(mail ? tr("%n contract(s) renewed. Send renewal letters queues their letters by e-mail.",
-                                       "", int(m_renewed.size()))
-                                  : tr("%n contract(s) renewed. Print renewal letters prints their letters.", "",
-                                       int(m_renewed.size())),
-                             windowTitle(), MsgIcon::Information);
+    m_services.messages.show(
+        mail ? tr("%n contract(s) renewed. Send renewal letters queues their letters by e-mail.", "",
+                  int(m_renewed.size()))
+             : tr("%n contract(s) renewed. Print renewal letters prints their letters.", "", int(m_renewed.size())),
+        windowTitle(), MsgIcon::Information);
     reload();
 }
 

@@ -76,7 +76,8 @@ ContractListsWindow::ContractListsWindow(Services& services, QWidget* parent) : 
     connect(cboList, &QComboBox::currentIndexChanged, this, &ContractListsWindow::showList);
     connect(cmdShow, &QPushButton::clicked, this, &ContractListsWindow::showList);
     connect(cmdPrint, &QPushButton::clicked, this, [this] {
-        DocumentRenderer::preview(ContractLists::printed(m_list), this, &m_services, m_list.fileName + QStringLiteral(".pdf"));
+        DocumentRenderer::preview(ContractLists::printed(m_list), this, &m_services,
+                                  m_list.fileName + QStringLiteral(".pdf"));
     });
     connect(cmdExport, &QPushButton::clicked, this, [this] {
         // Every one of these lists names the holders.
@@ -117,7 +118,8 @@ void ContractListsWindow::showList()
     grdList->setRowCount(int(m_list.rows.size()));
     for (int row = 0; row < int(m_list.rows.size()); ++row)
         for (int column = 0; column < int(m_list.columns.size()); ++column) {
-            auto* item = new QTableWidgetItem(ContractLists::shown(m_list.rows[row].value(column), m_list.kinds[column]));
+            auto* item =
+                new QTableWidgetItem(ContractLists::shown(m_list.rows[row].value(column), m_list.kinds[column]));
             if (m_list.kinds[column] == ContractLists::Value::Money)
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             grdList->setItem(row, column, item);

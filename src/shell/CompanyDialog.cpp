@@ -1,12 +1,12 @@
 #include "shell/CompanyDialog.h"
 #include "core/ui/ChangedMeanwhile.h"
 
+#include "contracts/ContractTermsPanel.h"
 #include "core/InputParsing.h"
 #include "core/Seams.h"
 #include "core/ui/DataControl.h"
 #include "core/ui/FocusNextControl.h"
 #include "rates/Pricing.h"
-#include "contracts/ContractTermsPanel.h"
 #include "shell/CompanyMailPanel.h"
 #include "staff/ApprovalDialog.h"
 

@@ -218,17 +218,20 @@ inline QString dropStaffSql()
 /// Takes away contract renewals, their letters and the contract terms: the newest step back.
 inline QString dropRenewalsSql()
 {
-    return u"DROP TABLE ContractLetter; DROP INDEX IX_Contract_RenewedFrom; DROP INDEX IX_Contract_LastDay; ALTER TABLE "
-           u"Contract DROP COLUMN RenewedFrom; ALTER TABLE Contract DROP COLUMN Lapsed; ALTER TABLE Company DROP COLUMN "
+    return u"DROP TABLE ContractLetter; DROP INDEX IX_Contract_RenewedFrom; DROP INDEX IX_Contract_LastDay; ALTER "
+           u"TABLE "
+           u"Contract DROP COLUMN RenewedFrom; ALTER TABLE Contract DROP COLUMN Lapsed; ALTER TABLE Company DROP "
+           u"COLUMN "
            u"ContractTerms; "_s;
 }
 
-/// Takes away the history of bookings and the closed periods (and every later step): the step back from version 18, taken
-/// first (the file's triggers name booking columns that older steps drop).
+/// Takes away the history of bookings and the closed periods (and every later step): the step back from version 18,
+/// taken first (the file's triggers name booking columns that older steps drop).
 inline QString dropHistorySql(bool server)
 {
     if (server)
-        return dropRenewalsSql() + u"DROP FUNCTION zem_booking_history() CASCADE; DROP FUNCTION zem_closed_guard() CASCADE; DROP FUNCTION "
+        return dropRenewalsSql() +
+               u"DROP FUNCTION zem_booking_history() CASCADE; DROP FUNCTION zem_closed_guard() CASCADE; DROP FUNCTION "
                u"zem_history_row(BIGINT, TEXT, TEXT, TEXT, TEXT, TEXT);"
                u" DROP FUNCTION zem_berth_name(BIGINT); DROP FUNCTION zem_month_closed(TEXT); DROP TABLE "
                u"BookingHistory; DROP TABLE ClosedPeriod; DROP FUNCTION zem_history_append_only(); DROP FUNCTION "

@@ -135,8 +135,9 @@ private slots:
         // No line and no block belongs to a contract, and the contracts start empty.
         QCOMPARE(read(u"SELECT COUNT(*) FROM Payment WHERE ContractID IS NULL"_s), u"1"_s);
         // Nothing is renewed, lapsed or kept as a letter yet, and the contract terms start empty.
-        QCOMPARE(read(u"SELECT COUNT(*) FROM ContractLetter"_s) + read(u"SELECT COUNT(*) FROM Contract WHERE Lapsed = 1 "
-                                                                       u"OR RenewedFrom IS NOT NULL"_s) +
+        QCOMPARE(read(u"SELECT COUNT(*) FROM ContractLetter"_s) +
+                     read(u"SELECT COUNT(*) FROM Contract WHERE Lapsed = 1 "
+                          u"OR RenewedFrom IS NOT NULL"_s) +
                      read(u"SELECT COUNT(*) FROM Company WHERE ContractTerms IS NOT NULL"_s),
                  u"000"_s);
         QCOMPARE(read(u"SELECT COUNT(*) FROM Contract"_s), u"0"_s);
