@@ -2,10 +2,12 @@
 #include "bookings/BookingStore.h"
 #include "common/PdfReader.h"
 #include "common/TestSupport.h"
+#include "contracts/ContractDialog.h"
 #include "contracts/ContractDocuments.h"
 #include "contracts/ContractEdit.h"
 #include "contracts/ContractLists.h"
 #include "contracts/ContractRenewals.h"
+#include "contracts/ContractTermsPanel.h"
 #include "contracts/RenewalsDialog.h"
 #include "core/ui/DocumentRenderer.h"
 #include "rates/TermRates.h"
@@ -367,6 +369,46 @@ private slots:
         const QString printed = pdfText(*DocumentRenderer::pdfBytes(ContractLists::printed(*owing)));
         VERIFY_HAS(printed, u"Instalments due"_s);
         VERIFY_HAS(printed, u"Overdue"_s);
+    }
+
+    // The dialog changes a contract: the invoiced instalment shown apart and kept, the rest following the new price;
+    // a price another desk changed meanwhile is asked about, and Yes keeps theirs with the rest of mine.
+    void changedThroughTheDialog()
+    {
+        QSqlDatabase db = m_install->db();
+        const int id = add(season());
+        QVERIFY(ContractStore::issue(db, id, 1, m_install->clock.current));
+        ContractDialog dialog(m_install->services);
+        QVERIFY(dialog.edit(id));
+        QVERIFY(!control<QLabel>(dialog, "lblInvoiced")->isHidden());
+        QCOMPARE(control<QTableWidget>(dialog, "grdPlan")->rowCount(), 3);
+        QVERIFY(!control<QComboBox>(dialog, "cboCustomer")->isEnabled());
+        control<QLineEdit>(dialog, "txtPrice")->setText(u"1100.00"_s);
+        control<QPlainTextEdit>(dialog, "txtNotes")->setPlainText(u"Winter cover"_s);
+        ContractRecord theirs = *ContractStore::load(db, id);
+        const ContractRecord before = theirs;
+        theirs.hire = pounds(1250);
+        QVERIFY(ContractEdit::save(db, before, theirs));
+        m_install->messages.answers.enqueue(MsgResult::Yes);
+        click(dialog, "cmdOK");
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        VERIFY_HAS(said(), u"Price"_s);
+        const ContractRecord stored = *ContractStore::load(db, id);
+        QCOMPARE(stored.hire, pounds(1250));
+        QCOMPARE(stored.notes, u"Winter cover"_s);
+        QCOMPARE(stored.plan.first(), before.plan.first());
+        QCOMPARE(sum(stored.plan), withTax(125000));
+    }
+
+    // The company window's contract terms: read, typed and saved.
+    void termsTypedInThePanel()
+    {
+        QWidget host;
+        ContractTermsPanel panel(m_install->services, &host);
+        QVERIFY(panel.load());
+        control<QPlainTextEdit>(panel, "txtContractTerms")->setPlainText(u"Lifejackets on the pontoons."_s);
+        QVERIFY(panel.save());
+        QCOMPARE(*ContractDocuments::terms(m_install->db()), u"Lifejackets on the pontoons."_s);
     }
 
     // The window: a price typed below zero is refused with nothing renewed; ticked and priced, renewed.
