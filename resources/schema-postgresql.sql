@@ -1212,3 +1212,32 @@ BEGIN
 END $$;
 SELECT zem_grants_away();
 -- away: end
+
+-- renewals: begin
+-- A contract renewed names the one it renews (RenewedFrom); one that ended unrenewed is marked Lapsed once its
+-- berths were offered to the waiting list. The letters and contracts printed for a holder are kept as PDFs in
+-- ContractLetter. Company.ContractTerms is the text printed on every contract.
+ALTER TABLE Contract ADD COLUMN IF NOT EXISTS RenewedFrom INTEGER;
+ALTER TABLE Contract ADD COLUMN IF NOT EXISTS Lapsed INTEGER NOT NULL DEFAULT 0;
+CREATE INDEX IF NOT EXISTS IX_Contract_RenewedFrom ON Contract (RenewedFrom) WHERE RenewedFrom IS NOT NULL;
+CREATE INDEX IF NOT EXISTS IX_Contract_LastDay ON Contract (LastDay);
+ALTER TABLE Company ADD COLUMN IF NOT EXISTS ContractTerms TEXT;
+CREATE TABLE IF NOT EXISTS ContractLetter (
+    ID SERIAL PRIMARY KEY,
+    ContractID INTEGER NOT NULL,
+    Kind TEXT NOT NULL,
+    Created TEXT NOT NULL,
+    Desk TEXT,
+    Pdf BYTEA NOT NULL
+);
+CREATE INDEX IF NOT EXISTS IX_ContractLetter_Contract ON ContractLetter (ContractID);
+-- zem_apply_grants() runs this again after a restore.
+CREATE OR REPLACE FUNCTION zem_grants_renewals() RETURNS void LANGUAGE plpgsql AS $$
+BEGIN
+    IF EXISTS (SELECT 1 FROM pg_roles WHERE rolname = 'zem_clerk') THEN
+        GRANT SELECT, INSERT ON ContractLetter TO zem_clerk;
+        GRANT USAGE, SELECT ON SEQUENCE contractletter_id_seq TO zem_clerk;
+    END IF;
+END $$;
+SELECT zem_grants_renewals();
+-- renewals: end

@@ -1061,4 +1061,24 @@ CREATE INDEX IX_AwayCredit_Contract ON AwayCredit (ContractID);
 ALTER TABLE Company ADD COLUMN AwayShare INTEGER NOT NULL DEFAULT 50;
 -- away: end
 
-PRAGMA user_version = 20;
+-- renewals: begin
+-- A contract renewed names the one it renews (RenewedFrom); one that ended unrenewed is marked Lapsed once its
+-- berths were offered to the waiting list. The letters and contracts printed for a holder are kept as PDFs in
+-- ContractLetter. Company.ContractTerms is the text printed on every contract.
+ALTER TABLE Contract ADD COLUMN RenewedFrom INTEGER;
+ALTER TABLE Contract ADD COLUMN Lapsed INTEGER NOT NULL DEFAULT 0;
+CREATE INDEX IX_Contract_RenewedFrom ON Contract (RenewedFrom) WHERE RenewedFrom IS NOT NULL;
+CREATE INDEX IX_Contract_LastDay ON Contract (LastDay);
+ALTER TABLE Company ADD COLUMN ContractTerms TEXT;
+CREATE TABLE ContractLetter (
+    ID INTEGER PRIMARY KEY,
+    ContractID INTEGER NOT NULL,
+    Kind TEXT NOT NULL,
+    Created TEXT NOT NULL,
+    Desk TEXT,
+    Pdf BLOB NOT NULL
+);
+CREATE INDEX IX_ContractLetter_Contract ON ContractLetter (ContractID);
+-- renewals: end
+
+PRAGMA user_version = 21;

@@ -243,6 +243,19 @@ QString signatureLine()
         .arg(QString(36, u'_'), QString(19, u'_'));
 }
 
+Doc::Record letterheadOf(const Company& company, const QString& title)
+{
+    return letterhead(company, title);
+}
+Doc::Record addressOf(const Customer& customer)
+{
+    return addressBlock(customer);
+}
+QList<Doc::Record> paragraphsOf(const QString& label, const QString& text, double labelWidth)
+{
+    return paragraphs(label, text, labelWidth);
+}
+
 Doc::Document receipt(const PrintData& d)
 {
     Doc::Document doc;

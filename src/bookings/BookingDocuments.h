@@ -60,6 +60,12 @@ Result<PrintData> loadBooking(const QSqlDatabase& db, int bookingId, const QDate
 /// "Signature: " and 36 underscores, " Date: " and 19 underscores: the reservation form's page foot.
 QString signatureLine();
 
+/// The parts every letter of the office shares, for the contracts' documents: the letterhead with its title, the
+/// addressee, and a long text as a paragraph per record under its label.
+Doc::Record letterheadOf(const Company& company, const QString& title);
+Doc::Record addressOf(const Customer& customer);
+QList<Doc::Record> paragraphsOf(const QString& label, const QString& text, double labelWidth);
+
 Doc::Document receipt(const PrintData& data);
 Doc::Document reservationForm(const PrintData& data);
 /// "BOOKING CONFIRMATION": what was booked, the price by season, what was paid, the deposit and the balance with

@@ -66,7 +66,7 @@ AwayDialog::AwayDialog(Services& services, int contractId, const QString& title,
 QPushButton* AwayDialog::opener(Services& services, std::function<std::optional<std::pair<int, QString>>()> chosen,
                                 QWidget* parent)
 {
-    auto* b = new QPushButton(tr("A&way..."), parent);
+    auto* b = new QPushButton(tr("Awa&y..."), parent);
     b->setObjectName(QStringLiteral("cmdAway"));
     b->setAutoDefault(false);
     connect(b, &QPushButton::clicked, parent, [&services, chosen, parent] {

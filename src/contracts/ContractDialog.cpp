@@ -1,8 +1,10 @@
 #include "contracts/ContractDialog.h"
 
 #include "bookings/BookingStore.h"
+#include "contracts/ContractEdit.h"
 #include "core/DateTimes.h"
 #include "core/Seams.h"
+#include "core/ui/ChangedMeanwhile.h"
 #include "core/ui/DateBox.h"
 #include "people/Boats.h"
 #include "people/NamePicker.h"
@@ -56,6 +58,8 @@ ContractDialog::ContractDialog(Services& services, QWidget* parent) : QDialog(pa
     txtNotes = named(new QPlainTextEdit(this), "txtNotes");
     txtNotes->setTabChangesFocus(true);
     txtNotes->setMaximumHeight(60);
+    lblInvoiced = named(new QLabel(this), "lblInvoiced");
+    lblInvoiced->setVisible(false);
 
     auto* form = new QFormLayout;
     form->addRow(tr("&Holder:"), cboCustomer);
@@ -67,6 +71,7 @@ ContractDialog::ContractDialog(Services& services, QWidget* parent) : QDialog(pa
     form->addRow(tr("Pr&ice before tax:"), txtPrice);
     form->addRow(cmdPropose, lblCharges);
     form->addRow(tr("&Plan:"), cboPlan);
+    form->addRow(lblInvoiced);
     form->addRow(cmdAddRow, grdPlan);
     form->addRow(tr("&Notes:"), txtNotes);
     auto* fields = new QWidget(this);
@@ -200,7 +205,7 @@ void ContractDialog::fillPlan()
     grdPlan->setEditTriggers(count == 0 ? QAbstractItemView::AllEditTriggers : QAbstractItemView::NoEditTriggers);
     if (count == 0)
         return; // typed rows stay as typed
-    const auto plan = ContractPlan::split(m_total, count, dtpFirst->date(), dtpLast->date());
+    const auto plan = ContractPlan::split(m_total - invoiced(), count, dtpFirst->date(), dtpLast->date());
     grdPlan->setRowCount(int(plan.size()));
     for (int row = 0; row < int(plan.size()); ++row) {
         grdPlan->setItem(row, 0, new QTableWidgetItem(DateTimes::dateText(plan[row].due)));
@@ -245,7 +250,102 @@ std::optional<ContractRecord> ContractDialog::typed()
         c.plan << ContractPlan::Instalment{row + 1, *due, *amount, {}, {}};
     }
     c.notes = txtNotes->toPlainText();
+    if (m_loaded) {
+        // The invoiced instalments are kept as they are; a plan whose open rows read as loaded counts as untouched.
+        QList<ContractPlan::Instalment> open;
+        for (const ContractPlan::Instalment& i : m_loaded->plan)
+            if (!i.invoiceNumber)
+                open << ContractPlan::Instalment{0, i.due, i.amount, {}, {}};
+        QList<ContractPlan::Instalment> typedOpen = c.plan;
+        for (ContractPlan::Instalment& i : typedOpen)
+            i.number = 0;
+        if (typedOpen == open) {
+            c.plan = m_loaded->plan;
+        } else {
+            QList<ContractPlan::Instalment> kept;
+            for (const ContractPlan::Instalment& i : m_loaded->plan)
+                if (i.invoiceNumber)
+                    kept << i;
+            c.plan = kept + c.plan;
+        }
+        c.id = m_loaded->id;
+        c.customerId = m_loaded->customerId;
+        if (m_loaded->berthIds.size() > 1)
+            c.berthIds = m_loaded->berthIds;
+    }
     return c;
+}
+
+Money ContractDialog::invoiced() const
+{
+    Money sum;
+    if (m_loaded)
+        for (const ContractPlan::Instalment& i : m_loaded->plan)
+            if (i.invoiceNumber)
+                sum += i.amount;
+    return sum;
+}
+
+Status ContractDialog::edit(int contractId)
+{
+    if (const Status read = load(); !read)
+        return read;
+    const auto contract = ContractStore::load(m_services.db(), contractId);
+    if (!contract)
+        return contract.failure();
+    if (contract->cancelled)
+        return refused(tr("The contract has been cancelled: it can no longer be changed."));
+    setWindowTitle(tr("Contract %1").arg(contractId));
+    cboCustomer->setEnabled(false);
+    show(*contract);
+    txtPrice->setFocus();
+    return Done{};
+}
+
+// The boxes as the contract reads, its invoiced instalments named apart from the rows still to change.
+void ContractDialog::show(const ContractRecord& c)
+{
+    m_loaded = c;
+    const QSignalBlocker quietCustomer(cboCustomer);
+    const QSignalBlocker quietPlan(cboPlan);
+    cboCustomer->setCurrentIndex(cboCustomer->findData(c.customerId));
+    loadBoats();
+    cboBoat->setCurrentIndex(c.boatId ? std::max(0, cboBoat->findData(*c.boatId)) : 0);
+    cboBerth->setCurrentIndex(std::max(0, cboBerth->findData(c.berthIds.value(0))));
+    cboBerth->setEnabled(c.berthIds.size() <= 1);
+    cboTerm->setCurrentIndex(std::max(0, cboTerm->findData(c.termId.value_or(0))));
+    cboPlan->setCurrentIndex(int(std::size(PlanCounts)) - 1);
+    {
+        const QSignalBlocker quietFirst(dtpFirst);
+        const QSignalBlocker quietLast(dtpLast);
+        dtpFirst->setDate(c.firstDay);
+        dtpLast->setDate(c.lastDay);
+    }
+    txtPrice->setText(c.hire.format());
+    txtNotes->setPlainText(c.notes);
+    QStringList kept;
+    grdPlan->setRowCount(0);
+    for (const ContractPlan::Instalment& i : c.plan) {
+        if (i.invoiceNumber) {
+            kept << tr("%1. due %2: %3, invoice %4")
+                        .arg(i.number)
+                        .arg(DateTimes::dateText(i.due), i.amount.formatGrouped())
+                        .arg(*i.invoiceNumber);
+            continue;
+        }
+        const int row = grdPlan->rowCount();
+        grdPlan->insertRow(row);
+        grdPlan->setItem(row, 0, new QTableWidgetItem(DateTimes::dateText(i.due)));
+        grdPlan->setItem(row, 1, new QTableWidgetItem(i.amount.format()));
+    }
+    lblInvoiced->setText(tr("Invoiced, and kept as they are:\n%1").arg(kept.join(u'\n')));
+    lblInvoiced->setVisible(!kept.isEmpty());
+    grdPlan->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    const std::optional<Money> hire = Money::parse(txtPrice->text());
+    if (const auto charged = ContractStore::charges(m_services.db(), hire.value_or(Money()), c.firstDay)) {
+        m_total = charged->total;
+        lblCharges->setText(tr("Tax %1, total %2").arg(charged->tax.formatGrouped(), charged->total.formatGrouped()));
+    }
 }
 
 void ContractDialog::save()
@@ -253,6 +353,10 @@ void ContractDialog::save()
     const auto contract = typed();
     if (!contract)
         return;
+    if (m_loaded) {
+        saveChange(*contract);
+        return;
+    }
     const auto id = ContractStore::add(m_services.db(), *contract, m_services.clock.now());
     if (!id) {
         // Refused or taken meanwhile: told, and everything typed stays.
@@ -262,4 +366,33 @@ void ContractDialog::save()
     }
     m_savedId = *id;
     accept();
+}
+
+void ContractDialog::saveChange(const ContractRecord& mine)
+{
+    std::optional<FieldChanges::Merge<ContractRecord>> merge;
+    const auto saved = ContractEdit::save(m_services.db(), *m_loaded, mine, &merge);
+    if (saved) {
+        m_savedId = saved->id;
+        accept();
+        return;
+    }
+    if (merge && !merge->conflicts().isEmpty()) {
+        // Both desks changed some fields: the person sees which and chooses; the rest of both is kept.
+        const Meanwhile choice =
+            askAboutChanges(m_services.messages, windowTitle(), tr("contract"), merge->conflicts());
+        const ContractRecord next = merge->chosen(choice == Meanwhile::KeepTheirs);
+        const ContractRecord theirs = merge->theirs();
+        if (choice == Meanwhile::GoBack) {
+            show(next); // what was typed stays, to be saved over what is stored now
+            m_loaded = theirs;
+            return;
+        }
+        m_loaded = theirs;
+        saveChange(next); // merged again with whatever else was stored since
+        return;
+    }
+    // Refused or taken meanwhile: told, and everything typed stays.
+    m_services.messages.show(saved.error(), windowTitle(),
+                             saved.kind() == FailureKind::Database ? MsgIcon::Critical : MsgIcon::Exclamation);
 }

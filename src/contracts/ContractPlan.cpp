@@ -60,6 +60,41 @@ Status check(const QList<Instalment>& plan, Money total, const QDate& lastDay)
     return Done{};
 }
 
+Result<QList<Instalment>> replan(const QList<Instalment>& plan, Money total, const QDate& firstDay,
+                                 const QDate& lastDay)
+{
+    QList<Instalment> kept;
+    QList<Instalment> rest;
+    Money invoiced;
+    for (const Instalment& i : plan) {
+        if (i.invoiceNumber) {
+            kept << i;
+            invoiced += i.amount;
+        } else {
+            rest << i;
+        }
+    }
+    if (invoiced > total)
+        return refused(text("Invoices of %1 were issued on this contract already: its total cannot go below them "
+                            "(%2). Record a refund or a correction instead.")
+                           .arg(invoiced.formatGrouped(), total.formatGrouped()));
+    const qint64 remaining = (total - invoiced).roundedPence();
+    if (rest.isEmpty() && remaining != 0) {
+        QDate due = firstDay;
+        for (const Instalment& i : std::as_const(kept))
+            due = std::max(due, i.due);
+        rest << Instalment{0, std::min(due, lastDay), {}, {}, {}};
+    }
+    const qint64 count = rest.size();
+    for (qint64 n = 0; n < count; ++n) {
+        const qint64 each = remaining / count;
+        rest[n].amount = Money::fromPence(n == 0 ? remaining - each * (count - 1) : each);
+        if (lastDay.isValid() && rest[n].due > lastDay)
+            rest[n].due = lastDay;
+    }
+    return kept + rest;
+}
+
 QList<Instalment> numbered(QList<Instalment> plan)
 {
     std::stable_sort(plan.begin(), plan.end(), [](const Instalment& a, const Instalment& b) { return a.due < b.due; });

@@ -35,6 +35,13 @@ QList<Instalment> split(Money total, int count, const QDate& firstDay, const QDa
 /// up to total (saying by how much).
 Status check(const QList<Instalment>& plan, Money total, const QDate& lastDay);
 
+/// The plan brought to a new total: the instalments already invoiced kept as they are, the total less them spread over
+/// the others in whole pence (the odd pennies on the first of them) on their own dates, none after lastDay; with none
+/// left to take it, one more falls due on the latest of firstDay and the last invoiced date. Refused when the
+/// invoiced instalments come to more than the new total.
+Result<QList<Instalment>> replan(const QList<Instalment>& plan, Money total, const QDate& firstDay,
+                                 const QDate& lastDay);
+
 /// The plan in date order, numbered from 1.
 QList<Instalment> numbered(QList<Instalment> plan);
 

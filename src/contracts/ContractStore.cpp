@@ -137,13 +137,10 @@ Result<TermPricing::Quote> propose(const QSqlDatabase& db, const QList<int>& ber
     return TermPricing::price(table->terms, table->rates, *berths, firstDay, lastDay, boatLengthCm);
 }
 
-Result<int> add(const QSqlDatabase& db, const ContractRecord& contract, const QDateTime& now)
+Result<int> addIn(const QSqlDatabase& db, const ContractRecord& contract, const QDateTime& now, int renewedFrom)
 {
     if (const Status checked = check(contract); !checked)
         return checked.failure();
-    Sql::Transaction tx(db, true);
-    if (!tx.started())
-        return databaseFailure(tx.error());
     QString error;
     QSqlQuery holder(db);
     if (!Sql::exec(holder, QStringLiteral("SELECT Name FROM Customer WHERE ID = ?"), {contract.customerId}, &error))
@@ -151,9 +148,58 @@ Result<int> add(const QSqlDatabase& db, const ContractRecord& contract, const QD
     if (!holder.next())
         return conflict(text("The holder is no longer in the customer list."));
     const QString holderName = holder.value(0).toString();
+    const auto held = checkBerths(db, contract, 0);
+    if (!held)
+        return held.failure();
+    const auto charged = charges(db, contract.hire, contract.firstDay);
+    if (!charged)
+        return charged.failure();
+    const QList<ContractPlan::Instalment> plan = ContractPlan::numbered(contract.plan);
+    if (const Status planned = ContractPlan::check(plan, charged->total, contract.lastDay); !planned)
+        return planned.failure();
+    const auto id = Sql::insertReturningId(
+        db,
+        QStringLiteral(
+            "INSERT INTO Contract (CustomerID, BoatID, TermID, FirstDay, LastDay, Hire, Tax, Total, Paid, "
+            "Cancelled, Created, Desk, Notes, RenewedFrom) VALUES (?, ?, ?, ?, ?, ?, ?, ?, 0, 0, ?, ?, ?, ?)"),
+        {contract.customerId, contract.boatId ? QVariant(*contract.boatId) : Sql::nullInt(),
+         contract.termId ? QVariant::fromValue<qlonglong>(*contract.termId) : Sql::nullInt(),
+         dayValue(contract.firstDay), dayValue(contract.lastDay), contract.hire.toDb(), charged->tax.toDb(),
+         charged->total.toDb(), DateTimes::dbDateTime(now), Ledger::deskName(), contract.notes.trimmed(),
+         renewedFrom > 0 ? QVariant(renewedFrom) : Sql::nullInt()},
+        &error);
+    if (!id)
+        return databaseFailure(error);
+    const int contractId = int(*id);
+    if (const Status placed = placeBerths(db, contractId, contract, holderName); !placed)
+        return placed.failure();
+    if (const Status written = writePlan(db, contractId, plan); !written)
+        return written.failure();
+    return contractId;
+}
+
+Result<int> add(const QSqlDatabase& db, const ContractRecord& contract, const QDateTime& now)
+{
+    if (const Status checked = check(contract); !checked)
+        return checked.failure();
+    Sql::Transaction tx(db, true);
+    if (!tx.started())
+        return databaseFailure(tx.error());
+    const auto id = addIn(db, contract, now);
+    if (!id)
+        return id;
+    QString error;
+    if (!tx.commit(&error))
+        return commitFailure(db, tx, contract, error);
+    return id;
+}
+
+Result<QStringList> checkBerths(const QSqlDatabase& db, const ContractRecord& contract, int exceptContract)
+{
     const QDateTime from = HeldBerths::heldFrom(contract.firstDay);
     const QDateTime to = HeldBerths::heldTo(contract.lastDay);
     QStringList names;
+    QString error;
     for (const int berthId : contract.berthIds) {
         QSqlQuery q(db);
         if (!Sql::exec(q, QStringLiteral("SELECT Name, Active FROM Berth WHERE ID = ?"), {berthId}, &error))
@@ -163,52 +209,56 @@ Result<int> add(const QSqlDatabase& db, const ContractRecord& contract, const QD
         const QString name = q.value(0).toString();
         if (q.value(1).toInt() == 0)
             return refused(text("%1 is not in use: make it active in the berth register first.").arg(name));
-        const auto found = HeldBerths::inTheWay(db, berthId, from, to, 0);
+        const auto found = HeldBerths::inTheWay(db, berthId, from, to, exceptContract);
         if (!found)
             return found.failure();
         if (*found)
             return refused(inTheWayText(name, **found));
         names << name;
     }
-    const auto charged = charges(db, contract.hire, contract.firstDay);
-    if (!charged)
-        return charged.failure();
-    const QList<ContractPlan::Instalment> plan = ContractPlan::numbered(contract.plan);
-    if (const Status planned = ContractPlan::check(plan, charged->total, contract.lastDay); !planned)
-        return planned.failure();
-    const auto id = Sql::insertReturningId(
-        db,
-        QStringLiteral("INSERT INTO Contract (CustomerID, BoatID, TermID, FirstDay, LastDay, Hire, Tax, Total, Paid, "
-                       "Cancelled, Created, Desk, Notes) VALUES (?, ?, ?, ?, ?, ?, ?, ?, 0, 0, ?, ?, ?)"),
-        {contract.customerId, contract.boatId ? QVariant(*contract.boatId) : Sql::nullInt(),
-         contract.termId ? QVariant::fromValue<qlonglong>(*contract.termId) : Sql::nullInt(),
-         dayValue(contract.firstDay), dayValue(contract.lastDay), contract.hire.toDb(), charged->tax.toDb(),
-         charged->total.toDb(), DateTimes::dbDateTime(now), Ledger::deskName(), contract.notes.trimmed()},
-        &error);
-    if (!id)
-        return databaseFailure(error);
-    const int contractId = int(*id);
+    return names;
+}
+
+Status placeBerths(const QSqlDatabase& db, int contractId, const ContractRecord& contract, const QString& holder)
+{
+    const QDateTime from = HeldBerths::heldFrom(contract.firstDay);
+    const QDateTime to = HeldBerths::heldTo(contract.lastDay);
+    QString error;
     for (const int berthId : contract.berthIds) {
-        const auto block = HeldBerths::hold(db, contractId, berthId, from, to, holderName);
+        const auto block = HeldBerths::hold(db, contractId, berthId, from, to, holder);
         if (!block)
             return block.failure();
         if (!Sql::exec(db, QStringLiteral("INSERT INTO ContractBerth (ContractID, BerthID, BlockID) VALUES (?, ?, ?)"),
                        {contractId, berthId, *block}, &error))
             return databaseFailure(error);
     }
+    return Done{};
+}
+
+Status writePlan(const QSqlDatabase& db, int contractId, const QList<ContractPlan::Instalment>& plan)
+{
+    QString error;
     for (const ContractPlan::Instalment& i : plan)
         if (!Sql::exec(db,
                        QStringLiteral("INSERT INTO ContractInstalment (ContractID, Number, DueDate, Amount) "
                                       "VALUES (?, ?, ?, ?)"),
                        {contractId, i.number, dayValue(i.due), i.amount.toDb()}, &error))
             return databaseFailure(error);
-    if (!tx.commit(&error)) {
-        if (Dialect::of(db).isOverlapRefusal(tx.commitError()))
-            return conflict(text("%1 was booked over the contract's days meanwhile: the contract was not saved.")
-                                .arg(names.join(QStringLiteral(", "))));
-        return databaseFailure(error);
+    return Done{};
+}
+
+Failure commitFailure(const QSqlDatabase& db, const Sql::Transaction& tx, const ContractRecord& contract,
+                      const QString& error)
+{
+    if (Dialect::of(db).isOverlapRefusal(tx.commitError())) {
+        QStringList names = contract.berths;
+        if (names.isEmpty())
+            for (const int id : contract.berthIds)
+                names << QString::number(id);
+        return conflict(text("%1 was booked over the contract's days meanwhile: the contract was not saved.")
+                            .arg(names.join(QStringLiteral(", "))));
     }
-    return contractId;
+    return databaseFailure(error);
 }
 
 Result<ContractRecord> load(const QSqlDatabase& db, int id)
@@ -218,7 +268,8 @@ Result<ContractRecord> load(const QSqlDatabase& db, int id)
     QString error;
     if (!Sql::exec(q,
                    QStringLiteral("SELECT K.CustomerID, C.Name, K.BoatID, BO.Name, K.TermID, T.Name, K.FirstDay, "
-                                  "K.LastDay, K.Hire, K.Tax, K.Total, K.Paid, K.Cancelled, K.Created, K.Desk, K.Notes "
+                                  "K.LastDay, K.Hire, K.Tax, K.Total, K.Paid, K.Cancelled, K.Created, K.Desk, K.Notes, "
+                                  "K.RenewedFrom "
                                   "FROM Contract K LEFT JOIN Customer C ON C.ID = K.CustomerID "
                                   "LEFT JOIN Boat BO ON BO.ID = K.BoatID LEFT JOIN ContractTerm T ON T.ID = K.TermID "
                                   "WHERE K.ID = ?"),
@@ -246,6 +297,7 @@ Result<ContractRecord> load(const QSqlDatabase& db, int id)
     c.created = DateTimes::readDateTime(q.value(13));
     c.desk = q.value(14).toString();
     c.notes = q.value(15).toString();
+    c.renewedFrom = q.value(16).toInt();
     if (!Sql::exec(q,
                    QStringLiteral("SELECT CB.BerthID, B.Name FROM ContractBerth CB LEFT JOIN Berth B "
                                   "ON B.ID = CB.BerthID WHERE CB.ContractID = ? ORDER BY B.Name, CB.BerthID"),
@@ -415,6 +467,44 @@ Removal::Dependents guardingHolders(Removal::Dependents bookings)
             return refused(text("This customer holds a contract, kept for the accounts even once cancelled, so the "
                                 "customer cannot be deleted."));
         return inner(db, id);
+    };
+    return guarded;
+}
+
+Status berthsUnheld(const QSqlDatabase& db, int id, BerthsOf of)
+{
+    QString error;
+    const auto held = Sql::scalar(
+        db,
+        of == BerthsOf::Berth
+            ? QStringLiteral("SELECT COUNT(*) FROM ContractBerth WHERE BerthID = ?")
+            : QStringLiteral(
+                  "SELECT COUNT(*) FROM ContractBerth WHERE BerthID IN (SELECT ID FROM Berth WHERE OwnerID = ?)"),
+        {id}, &error);
+    if (!held)
+        return databaseFailure(error);
+    if (held->toInt() == 0)
+        return Done{};
+    return refused(of == BerthsOf::Berth
+                       ? text("This berth is let under a contract, kept for the accounts even once cancelled or "
+                              "ended, so the berth cannot be deleted. Make it inactive instead.")
+                       : text("A berth of this owner is let under a contract, kept for the accounts even once "
+                              "cancelled or ended, so the owner cannot be deleted."));
+}
+
+Removal::Dependents guardingBerths(Removal::Dependents inner, BerthsOf of)
+{
+    Removal::Dependents guarded = inner;
+    // Refused already when the question counts, and again inside the delete's transaction.
+    guarded.count = [count = inner.count, of](const QSqlDatabase& db, int id) -> Result<int> {
+        if (const Status unheld = berthsUnheld(db, id, of); !unheld)
+            return unheld.failure();
+        return count(db, id);
+    };
+    guarded.remove = [remove = inner.remove, of](const QSqlDatabase& db, int id) -> Status {
+        if (const Status unheld = berthsUnheld(db, id, of); !unheld)
+            return unheld;
+        return remove(db, id);
     };
     return guarded;
 }

@@ -5,6 +5,7 @@
 #include "core/Money.h"
 #include "core/Removal.h"
 #include "core/Result.h"
+#include "core/SqlHelpers.h"
 #include "rates/TermPricing.h"
 
 #include <QDate>
@@ -39,6 +40,7 @@ struct ContractRecord
     bool cancelled = false;
     QString desk;
     QDateTime created;
+    int renewedFrom = 0; // the contract this one renews
     Money balance() const { return total - paid; }
 };
 
@@ -67,6 +69,20 @@ Result<TermPricing::Quote> propose(const QSqlDatabase& db, const QList<int>& ber
 /// or another contract, and the plan adding up to the total with tax (Refused, naming what is in the way). A server
 /// that finds a booking saved meanwhile refuses it at commit (a Conflict). Returns the contract's ID.
 Result<int> add(const QSqlDatabase& db, const ContractRecord& contract, const QDateTime& now);
+
+/// add's work inside a write transaction the caller owns (no commit); renewedFrom names the contract it renews.
+Result<int> addIn(const QSqlDatabase& db, const ContractRecord& contract, const QDateTime& now, int renewedFrom = 0);
+
+// The parts of a contract's write the edit and the renewal share, each inside the caller's transaction.
+/// Each berth still there and in use, none held over the days but by exceptContract: the berths' names.
+Result<QStringList> checkBerths(const QSqlDatabase& db, const ContractRecord& contract, int exceptContract);
+/// Holds the contract's berths over its days and names them in ContractBerth.
+Status placeBerths(const QSqlDatabase& db, int contractId, const ContractRecord& contract, const QString& holder);
+/// Writes the plan's instalments (numbered) of the contract.
+Status writePlan(const QSqlDatabase& db, int contractId, const QList<ContractPlan::Instalment>& plan);
+/// What a failed commit of the contract's write tells: a booking saved over it meanwhile, or the database's error.
+Failure commitFailure(const QSqlDatabase& db, const Sql::Transaction& tx, const ContractRecord& contract,
+                      const QString& error);
 
 /// The contract with its names, plan and money; a Conflict when it is gone.
 Result<ContractRecord> load(const QSqlDatabase& db, int id);
@@ -115,6 +131,18 @@ Result<Money> pay(const QSqlDatabase& db, int contractId, const Ledger::Entry& e
 /// A customer's delete refused while the customer holds a contract, else bookings' own: wraps the dependents the
 /// customer windows are given.
 Removal::Dependents guardingHolders(Removal::Dependents bookings);
+
+/// Whose berths a delete takes: one berth's, or an owner's.
+enum class BerthsOf
+{
+    Berth,
+    Owner
+};
+/// Refused while a contract, even a cancelled or ended one, names the berth (or one of the owner's berths).
+Status berthsUnheld(const QSqlDatabase& db, int id, BerthsOf of);
+/// The same check first inside a delete's transaction, then inner's removal: wraps an owner's berths or a berth's
+/// bookings.
+Removal::Dependents guardingBerths(Removal::Dependents inner, BerthsOf of);
 
 /// One line for the event log: "Contract 3: Ann Smith, P1, P2 from … to …, £1,200.00".
 QString describe(const ContractRecord& contract);

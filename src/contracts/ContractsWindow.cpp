@@ -3,6 +3,7 @@
 #include "bookings/BookingStore.h"
 #include "bookings/HeldBerths.h"
 #include "contracts/AwayDialog.h"
+#include "contracts/ContractActionsPanel.h"
 #include "contracts/ContractDialog.h"
 #include "contracts/HolderCreditsDialog.h"
 #include "core/DateTimes.h"
@@ -137,6 +138,8 @@ ContractsWindow::ContractsWindow(IWindowHost& host, Services& services, QWidget*
     layout->addWidget(m_grid, 1);
     layout->addWidget(m_lblPlan);
     layout->addLayout(buttons);
+    layout->addWidget(new ContractActionsPanel(
+        m_host, m_services, [this] { return current() ? current()->id : 0; }, [this] { reload(); }, this));
     connect(m_chkCancelled, &QCheckBox::toggled, this, &ContractsWindow::reload);
     connect(cmdNew, &QPushButton::clicked, this, &ContractsWindow::add);
     connect(cmdPay, &QPushButton::clicked, this, &ContractsWindow::pay);

@@ -60,7 +60,7 @@ HolderCreditsDialog::HolderCreditsDialog(Services& services, QWidget* parent) : 
 
 QPushButton* HolderCreditsDialog::opener(Services& services, QWidget* parent)
 {
-    auto* b = new QPushButton(tr("Cre&dits..."), parent);
+    auto* b = new QPushButton(tr("C&redits..."), parent);
     b->setObjectName(QStringLiteral("cmdCredits"));
     b->setAutoDefault(false);
     connect(b, &QPushButton::clicked, parent, [&services, parent] {

@@ -77,8 +77,13 @@ QString eventText(int code)
     if (code == ImportUndone)
         return QStringLiteral("Import undone");
     // Contracts keep the codes from 60 of their own.
-    static const char* const contractTexts[] = {"Contract made", "Contract cancelled", "Contract instalment invoiced",
-                                                "Contract payment recorded"};
+    static const char* const contractTexts[] = {"Contract made",
+                                                "Contract cancelled",
+                                                "Contract instalment invoiced",
+                                                "Contract payment recorded",
+                                                "Contract changed",
+                                                "Contract renewed",
+                                                "Contract lapsed"};
     if (code >= ContractMade && code < ContractMade + int(std::size(contractTexts)))
         return QString::fromLatin1(contractTexts[code - ContractMade]);
     static const char* const awayTexts[] = {"Holder's absence reported", "Holder's absence removed",

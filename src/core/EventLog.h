@@ -73,6 +73,9 @@ enum Event : int
     ContractCancelled = 61,
     ContractInvoiceIssued = 62,
     ContractPaymentRecorded = 63,
+    ContractChanged = 64,
+    ContractRenewed = 65,
+    ContractLapsed = 66, // ended unrenewed: its berths offered to the waiting list
     // A holder's absences, and the holders' share of visitors' hire.
     AwayReported = 67, // reported or changed
     AwayRemoved = 68,

@@ -223,6 +223,12 @@ QString upgradeToAway(Engine engine)
 {
     return schemaSection(engine, QStringLiteral("away"));
 }
+// Version 20 renewed no contract, kept no letters and printed no contract terms: every contract counts as neither
+// renewed nor lapsed, and the terms start empty.
+QString upgradeToRenewals(Engine engine)
+{
+    return schemaSection(engine, QStringLiteral("renewals"));
+}
 Status writeAllCustomerWords(const QSqlDatabase& db)
 {
     return SearchText::rewriteCustomers(db);
@@ -247,7 +253,8 @@ const Upgrade Upgrades[] = {{upgradeTo2},
                             {upgradeToStaff},
                             {upgradeToHistory},
                             {upgradeToLogins},
-                            {upgradeToAway}};
+                            {upgradeToAway},
+                            {upgradeToRenewals}};
 static_assert(std::size(Upgrades) == Database::CurrentSchemaVersion - 1, "one upgrade per version");
 } // namespace
 

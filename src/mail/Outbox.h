@@ -26,6 +26,7 @@ inline const QString Invoice = QStringLiteral("invoice");
 inline const QString DepositReminder = QStringLiteral("deposit reminder");
 inline const QString BalanceReminder = QStringLiteral("balance reminder");
 inline const QString WaitingOffer = QStringLiteral("waiting offer");
+inline const QString RenewalLetter = QStringLiteral("renewal letter");
 } // namespace Kinds
 
 struct Item

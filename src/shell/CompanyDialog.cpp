@@ -1,6 +1,7 @@
 #include "shell/CompanyDialog.h"
 #include "core/ui/ChangedMeanwhile.h"
 
+#include "contracts/ContractTermsPanel.h"
 #include "contracts/HolderShareDialog.h"
 #include "core/InputParsing.h"
 #include "core/Seams.h"
@@ -147,6 +148,7 @@ CompanyDialog::CompanyDialog(Services& services, QWidget* parent) : QDialog(pare
     buttons->addWidget(cmdRefresh);
     buttons->addWidget(cmdMail);
     buttons->addWidget(HolderShareDialog::opener(m_services, this));
+    buttons->addWidget(ContractTermsPanel::button(m_services, this));
     buttons->addStretch(1);
     buttons->addWidget(cmdClose);
 

@@ -14,11 +14,13 @@
 #include "bookings/QuickSearchWidgets.h"
 #include "bookings/RemindersWindow.h"
 #include "contracts/ContractsWindow.h"
+#include "contracts/RenewalsDialog.h"
 #include "core/EventLog.h"
 #include "core/Registry.h"
 #include "core/Seams.h"
 #include "imports/ImportWizard.h"
 #include "maintenance/MaintenanceMenu.h"
+#include "outputs/ContractListsWindow.h"
 #include "outputs/ExportMenu.h"
 #include "outputs/MailingListWizard.h"
 #include "outputs/ReportManager.h"
@@ -135,6 +137,8 @@ void MainWindow::buildMenus()
     addItem(mnuBookings, QStringLiteral("mnuBookingsToday"), tr("&Today"), ctrl(Qt::Key_T));
     addItem(mnuBookings, QStringLiteral("mnuBookingsCashUp"), tr("Today's &cash-up..."));
     addItem(mnuBookings, QStringLiteral("mnuBookingsContracts"), tr("C&ontracts..."));
+    addItem(mnuBookings, QStringLiteral("mnuBookingsRenewContracts"), tr("Rene&w Contracts..."));
+    addItem(mnuBookings, QStringLiteral("mnuBookingsContractLists"), tr("Contract L&ists..."));
     addItem(mnuBookings, QStringLiteral("mnuBookingsReminders"), tr("Re&minders..."));
     addItem(mnuBookings, QStringLiteral("mnuBookingsClosedMonths"), tr("Close&d Months..."));
     addSeparator(mnuBookings, QStringLiteral("mnuBookings1"));
@@ -318,6 +322,8 @@ void MainWindow::connectWindows()
     connectItem(QStringLiteral("mnuBookingsFind"), [this] { FindBookingWindow::display(*this, m_services); });
     connectItem(QStringLiteral("mnuBookingsChart"), [this] { BookingChartWindow::display(*this, m_services); });
     connectItem(QStringLiteral("mnuBookingsContracts"), [this] { ContractsWindow::display(*this, m_services); });
+    connectItem(QStringLiteral("mnuBookingsRenewContracts"), [this] { RenewalsDialog::display(*this, m_services); });
+    connectItem(QStringLiteral("mnuBookingsContractLists"), [this] { ContractListsWindow::display(m_services, this); });
     connectItem(QStringLiteral("mnuFileBackupDB"), [this] { MaintenanceMenu::backUp(m_services, *this); });
     connectItem(QStringLiteral("mnuFileImport"), [this] {
         ImportWizard(

@@ -215,6 +215,17 @@ inline QString dropStaffSql()
     return u"DROP TABLE Approval; DROP TABLE RolePermission; DROP TABLE StaffUser; "_s;
 }
 
+/// Takes away contract renewals, their letters and the contract terms: the step back from version 21.
+inline QString dropRenewalsSql(bool server)
+{
+    return (server ? u"DROP FUNCTION zem_grants_renewals(); "_s : QString()) +
+           u"DROP TABLE ContractLetter; DROP INDEX IX_Contract_RenewedFrom; DROP INDEX IX_Contract_LastDay; ALTER "
+           u"TABLE "
+           u"Contract DROP COLUMN RenewedFrom; ALTER TABLE Contract DROP COLUMN Lapsed; ALTER TABLE Company DROP "
+           u"COLUMN "
+           u"ContractTerms; "_s;
+}
+
 /// Takes away holders' absences, their credits and the company's share: the step back from version 20.
 inline QString dropAwaySql(bool server)
 {
@@ -236,14 +247,14 @@ inline QString dropLoginsSql(bool server)
 inline QString dropHistorySql(bool server)
 {
     if (server)
-        return dropAwaySql(true) + dropLoginsSql(true) +
+        return dropRenewalsSql(true) + dropAwaySql(true) + dropLoginsSql(true) +
                u"DROP FUNCTION zem_booking_history() CASCADE; DROP FUNCTION zem_closed_guard() CASCADE; DROP FUNCTION "
                u"zem_history_row(BIGINT, TEXT, TEXT, TEXT, TEXT, TEXT);"
                u" DROP FUNCTION zem_berth_name(BIGINT); DROP FUNCTION zem_month_closed(TEXT); DROP TABLE "
                u"BookingHistory; DROP TABLE ClosedPeriod; DROP FUNCTION zem_history_append_only(); DROP FUNCTION "
                u"zem_history_by_trigger(); DROP FUNCTION "
                u"zem_actor(); DROP FUNCTION zem_desk(); "_s;
-    QString sql = dropAwaySql(false) + dropLoginsSql(false) +
+    QString sql = dropRenewalsSql(false) + dropAwaySql(false) + dropLoginsSql(false) +
                   u"DROP VIEW ClosedMonth; DROP TABLE BookingHistory; DROP TABLE ClosedPeriod; "_s;
     for (const char* trigger :
          {"Booking_History_Insert", "Booking_History_Update", "Booking_History_Delete", "BookingBerth_History_Insert",

@@ -39,14 +39,15 @@ private slots:
         QTest::newRow("Company") << u"CompanyID|Company Name|Trading Name|Street|Area|Town|County|Postcode|"
                                     u"Telephone No|VAT No|Receipt Footer|TermsandConditions|DepositKind|DepositAmount|"
                                     u"DepositPercent|DepositMinimum|BalanceDueDays|LastInvoiceNumber|"
-                                    u"LastCreditNoteNumber|AwayShare"_s;
+                                    u"LastCreditNoteNumber|AwayShare|ContractTerms"_s;
         QTest::newRow("CreditNote") << u"ID Number BookingID InvoiceNumber PaymentID Amount IssuedAt Desk"_s;
         QTest::newRow("Season") << u"ID Name FirstNight LastNight Yearly Priority"_s;
         QTest::newRow("Rate") << u"ID SeasonID BerthTypeID BerthID PerMetre Nightly WeekendNight Weekly Monthly"_s;
         QTest::newRow("Tax") << u"ID Name Rate FromDate"_s;
         QTest::newRow("Payment") << u"ID BookingID PaidAt Kind PaymentMethodID Amount Reference Desk Note ContractID"_s;
         QTest::newRow("Contract") << u"ID CustomerID BoatID TermID FirstDay LastDay Hire Tax Total Paid Cancelled "
-                                     u"Created Desk Notes"_s;
+                                     u"Created Desk Notes RenewedFrom Lapsed"_s;
+        QTest::newRow("ContractLetter") << u"ID ContractID Kind Created Desk Pdf"_s;
         QTest::newRow("ContractBerth") << u"ContractID BerthID BlockID"_s;
         QTest::newRow("ContractInstalment") << u"ID ContractID Number DueDate Amount InvoiceNumber IssuedAt"_s;
         QTest::newRow("Boat")
@@ -86,7 +87,7 @@ private slots:
                  u"approval awaycredit berth berthblock berthlistversion berthmonth berthtype blockedbooking boat "
                  u"booking bookingberth "
                  u"bookingcharge bookinghistory bookingmonth calendarmonth closedperiod company contract contractaway "
-                 u"contractberth contractinstalment "
+                 u"contractberth contractinstalment contractletter "
                  u"contractrate contractterm creditnote customer importbatch importmapping invtemp mailtemplate outbox "
                  u"owner payment "
                  u"paymentmethod rate rolepermission "
@@ -133,6 +134,12 @@ private slots:
         QCOMPARE(read(u"SELECT LastInvoiceNumber FROM Company"_s), u"10"_s);
         // No line and no block belongs to a contract, and the contracts start empty.
         QCOMPARE(read(u"SELECT COUNT(*) FROM Payment WHERE ContractID IS NULL"_s), u"1"_s);
+        // Nothing is renewed, lapsed or kept as a letter yet, and the contract terms start empty.
+        QCOMPARE(read(u"SELECT COUNT(*) FROM ContractLetter"_s) +
+                     read(u"SELECT COUNT(*) FROM Contract WHERE Lapsed = 1 "
+                          u"OR RenewedFrom IS NOT NULL"_s) +
+                     read(u"SELECT COUNT(*) FROM Company WHERE ContractTerms IS NOT NULL"_s),
+                 u"000"_s);
         QCOMPARE(read(u"SELECT COUNT(*) FROM Contract"_s), u"0"_s);
         // The bookings already there are counted in the totals of their month of arrival.
         QCOMPARE(read(u"SELECT Month || ' ' || Bookings || ' ' || LeadDays FROM BookingMonth"_s), u"2026-01 1 3"_s);

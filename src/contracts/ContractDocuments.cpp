@@ -1,0 +1,299 @@
+#include "contracts/ContractDocuments.h"
+
+#include "core/DateTimes.h"
+#include "core/SqlHelpers.h"
+#include "mail/Outbox.h"
+
+#include <QCoreApplication>
+
+namespace ContractDocuments {
+namespace {
+
+QString text(const char* source)
+{
+    return QCoreApplication::translate("ContractDocuments", source);
+}
+
+const Doc::Style Line{.spaceAfter = 0};
+const Doc::Style Bold{.bold = true, .spaceAfter = 4};
+constexpr double LabelWidth = 150;
+
+QString textOf(const QVariant& value)
+{
+    return value.isNull() ? QString() : value.toString();
+}
+
+Doc::Block amountRow(const QString& label, const Money& amount)
+{
+    return Doc::row({{label, 2}, {amount.formatGrouped(), 1, Qt::AlignRight}, {QString(), 2}}, Line);
+}
+
+// What is let, to whom and for how long.
+Doc::Record particulars(const Papers& p)
+{
+    const ContractRecord& c = p.contract;
+    Doc::Record record;
+    if (c.id > 0)
+        record << Doc::field(text("Contract No:"), QString::number(c.id), LabelWidth, Line);
+    record << Doc::field(text("Berth(s):"), c.berths.join(QStringLiteral(", ")), LabelWidth, Line);
+    if (!c.boat.isEmpty())
+        record << Doc::field(text("Boat:"), c.boat, LabelWidth, Line);
+    if (!c.term.isEmpty())
+        record << Doc::field(text("Term:"), c.term, LabelWidth, Line);
+    record << Doc::field(text("First day:"), DateTimes::dateText(c.firstDay), LabelWidth, Line)
+           << Doc::field(text("Last day:"), DateTimes::dateText(c.lastDay), LabelWidth, Line);
+    record.last().style.spaceAfter = 6;
+    return record;
+}
+
+Doc::Record price(const ContractRecord& c)
+{
+    return {Doc::text(text("Price"), Bold), amountRow(text("Price before tax:"), c.hire),
+            amountRow(text("Tax:"), c.tax), amountRow(text("Total:"), c.total)};
+}
+
+Doc::Record plan(const ContractRecord& c)
+{
+    Doc::Record record{Doc::text(text("Payable in instalments"), Bold)};
+    for (const ContractPlan::Instalment& i : c.plan)
+        record << Doc::row({{text("%1. due %2").arg(i.number).arg(DateTimes::dateText(i.due)), 2},
+                            {i.amount.formatGrouped(), 1, Qt::AlignRight},
+                            {i.invoiceNumber ? text("invoice %1").arg(*i.invoiceNumber) : QString(), 2}},
+                           Line);
+    record.last().style.spaceAfter = 6;
+    return record;
+}
+
+Doc::Document opened(const Papers& p, const QString& title)
+{
+    Doc::Document doc;
+    doc.title = title;
+    doc.body << BookingDocuments::letterheadOf(p.company, title) << BookingDocuments::addressOf(p.holder);
+    doc.body << Doc::Record{Doc::field(text("Date:"), DateTimes::dateText(p.date), LabelWidth, Line)};
+    return doc;
+}
+
+} // namespace
+
+Result<BookingDocuments::Company> company(const QSqlDatabase& db)
+{
+    QSqlQuery q(db);
+    QString error;
+    if (!Sql::exec(q,
+                   QStringLiteral("SELECT \"Company Name\", Street, Area, Town, County, Postcode, \"Telephone No\", "
+                                  "\"VAT No\", \"Receipt Footer\", ContractTerms FROM Company ORDER BY CompanyID"),
+                   {}, &error))
+        return databaseFailure(error);
+    BookingDocuments::Company c;
+    if (q.next())
+        c = {textOf(q.value(0)), textOf(q.value(1)), textOf(q.value(2)), textOf(q.value(3)), textOf(q.value(4)),
+             textOf(q.value(5)), textOf(q.value(6)), textOf(q.value(7)), textOf(q.value(8)), textOf(q.value(9))};
+    return c;
+}
+
+Result<BookingDocuments::Customer> holder(const QSqlDatabase& db, int customerId)
+{
+    QSqlQuery q(db);
+    QString error;
+    if (!Sql::exec(q,
+                   QStringLiteral("SELECT Name, HouseName, Street, Area, Town, PostCode, EmailAddress FROM Customer "
+                                  "WHERE ID = ?"),
+                   {customerId}, &error))
+        return databaseFailure(error);
+    BookingDocuments::Customer c;
+    if (q.next()) {
+        c.name = textOf(q.value(0));
+        c.houseName = textOf(q.value(1));
+        c.street = textOf(q.value(2));
+        c.area = textOf(q.value(3));
+        c.town = textOf(q.value(4));
+        c.postcode = textOf(q.value(5));
+        c.emailAddress = textOf(q.value(6));
+    }
+    return c;
+}
+
+Result<Papers> load(const QSqlDatabase& db, int contractId, const QDate& today)
+{
+    Papers p;
+    const auto contract = ContractStore::load(db, contractId);
+    if (!contract)
+        return contract.failure();
+    p.contract = *contract;
+    const auto office = company(db);
+    if (!office)
+        return office.failure();
+    p.company = *office;
+    const auto addressee = holder(db, contract->customerId);
+    if (!addressee)
+        return addressee.failure();
+    p.holder = *addressee;
+    p.date = today;
+    p.renews = contract->renewedFrom;
+    return p;
+}
+
+Doc::Document contract(const Papers& p)
+{
+    Doc::Document doc = opened(p, text("CONTRACT"));
+    doc.body << Doc::Record{Doc::text(text("%1 lets to %2 the berth(s) below for the days below, on the office's "
+                                           "terms that follow.")
+                                          .arg(p.company.name.simplified(), p.holder.name.simplified()),
+                                      {.spaceAfter = 6})};
+    doc.body << particulars(p) << price(p.contract) << plan(p.contract);
+    if (!p.contract.notes.trimmed().isEmpty())
+        doc.body << BookingDocuments::paragraphsOf(text("Notes:"), p.contract.notes, LabelWidth);
+    if (!p.company.terms.trimmed().isEmpty()) {
+        doc.body << Doc::Record{Doc::text(text("Terms"), Bold)};
+        doc.body << BookingDocuments::paragraphsOf(QString(), p.company.terms, 0);
+    }
+    doc.body << Doc::Record{Doc::space(18),
+                            Doc::text(text("For the holder"), Bold),
+                            Doc::text(BookingDocuments::signatureLine(), Line),
+                            Doc::space(18),
+                            Doc::text(text("For %1").arg(p.company.name.simplified()), Bold),
+                            Doc::text(BookingDocuments::signatureLine(), Line)};
+    return doc;
+}
+
+Doc::Document renewalLetter(const Papers& p)
+{
+    Doc::Document doc = opened(p, text("CONTRACT RENEWAL"));
+    const ContractRecord& c = p.contract;
+    doc.body << Doc::Record{
+        Doc::text(text("Dear %1,").arg(p.holder.name.simplified()), {.spaceAfter = 6}),
+        Doc::text(text("Your contract %1 for %2 comes to its end. We are pleased to renew it from %3 to %4 at %5, "
+                       "payable as below.")
+                      .arg(p.renews)
+                      .arg(c.berths.join(QStringLiteral(", ")), DateTimes::dateText(c.firstDay),
+                           DateTimes::dateText(c.lastDay), c.total.formatGrouped()),
+                  {.spaceAfter = 6})};
+    doc.body << particulars(p) << price(c) << plan(c);
+    doc.body << Doc::Record{Doc::text(text("Yours sincerely,"), {.spaceAfter = 18}),
+                            Doc::text(p.company.name.simplified(), Line)};
+    return doc;
+}
+
+Doc::Document instalmentInvoice(const Papers& p, const ContractPlan::Instalment& i)
+{
+    Doc::Document doc = opened(p, text("INVOICE"));
+    const ContractRecord& c = p.contract;
+    doc.body << Doc::Record{
+        Doc::field(text("Invoice No:"), i.invoiceNumber ? QString::number(*i.invoiceNumber) : text("not issued"),
+                   LabelWidth, Line),
+        Doc::field(text("Instalment:"),
+                   text("%1 of %2, due %3").arg(i.number).arg(c.plan.size()).arg(DateTimes::dateText(i.due)),
+                   LabelWidth, {.spaceAfter = 6})};
+    doc.body << particulars(p);
+    doc.body << Doc::Record{Doc::text(text("Amount"), Bold), amountRow(text("This instalment:"), i.amount),
+                            amountRow(text("Contract total:"), c.total), amountRow(text("Paid so far:"), c.paid),
+                            amountRow(text("Balance of the contract:"), c.balance())};
+    return doc;
+}
+
+Status keep(const QSqlDatabase& db, int contractId, const QString& kind, const QByteArray& pdf, const QDateTime& now)
+{
+    QString error;
+    if (!Sql::exec(db,
+                   QStringLiteral("INSERT INTO ContractLetter (ContractID, Kind, Created, Desk, Pdf) VALUES (?, ?, ?, "
+                                  "?, ?)"),
+                   {contractId, kind, DateTimes::dbDateTime(now), Ledger::deskName(), pdf}, &error))
+        return databaseFailure(error);
+    return Done{};
+}
+
+Result<QByteArray> kept(const QSqlDatabase& db, int contractId, const QString& kind)
+{
+    QSqlQuery q(db);
+    QString error;
+    if (!Sql::exec(q,
+                   QStringLiteral("SELECT Pdf FROM ContractLetter WHERE ContractID = ? AND Kind = ? ORDER BY ID DESC"),
+                   {contractId, kind}, &error))
+        return databaseFailure(error);
+    return q.next() ? q.value(0).toByteArray() : QByteArray();
+}
+
+Result<Queued> queueRenewalLetters(const QSqlDatabase& db, const QList<int>& contractIds, const QDateTime& now)
+{
+    const auto office = company(db);
+    if (!office)
+        return office.failure();
+    Queued result;
+    QList<Outbox::Item> items;
+    for (const int id : contractIds) {
+        const auto contract = ContractStore::load(db, id);
+        if (!contract)
+            return contract.failure();
+        const auto to = holder(db, contract->customerId);
+        if (!to)
+            return to.failure();
+        const auto pdf = kept(db, id, RenewalLetterKind);
+        if (!pdf)
+            return pdf.failure();
+        if (to->emailAddress.trimmed().isEmpty() || pdf->isEmpty()) {
+            result.left << id;
+            continue;
+        }
+        Outbox::Item item;
+        item.customerId = contract->customerId;
+        item.kind = Outbox::Kinds::RenewalLetter;
+        item.toName = to->name.simplified();
+        item.toAddress = to->emailAddress.trimmed();
+        item.subject = text("Renewal of your contract: %1").arg(contract->berths.join(QStringLiteral(", ")));
+        item.body = text("Dear %1,\n\nYour contract is renewed from %2 to %3 at %4. The letter attached gives the "
+                         "details and the instalments.\n\n%5")
+                        .arg(to->name.simplified(), DateTimes::dateText(contract->firstDay),
+                             DateTimes::dateText(contract->lastDay), contract->total.formatGrouped(),
+                             office->name.simplified());
+        item.attachmentName = QStringLiteral("Contract Renewal %1.pdf").arg(id);
+        item.attachment = *pdf;
+        items << item;
+    }
+    if (!items.isEmpty()) {
+        const auto ids = Outbox::queue(db, items, now, Ledger::deskName());
+        if (!ids)
+            return ids.failure();
+        result.queued = int(ids->size());
+    }
+    return result;
+}
+
+Result<QString> terms(const QSqlDatabase& db)
+{
+    QString error;
+    const auto stored =
+        Sql::scalar(db, QStringLiteral("SELECT ContractTerms FROM Company ORDER BY CompanyID"), {}, &error);
+    if (!stored)
+        return databaseFailure(error);
+    return textOf(*stored);
+}
+
+Status saveTerms(const QSqlDatabase& db, const QString& loaded, const QString& mine,
+                 std::optional<FieldChanges::Merge<QString>>* merge)
+{
+    if (mine.size() > MaxTermsLength)
+        return refused(text("The contract terms run to at most %1 characters.").arg(MaxTermsLength));
+    Sql::Transaction tx(db, true);
+    if (!tx.started())
+        return databaseFailure(tx.error());
+    const auto theirs = terms(db);
+    if (!theirs)
+        return theirs.failure();
+    FieldChanges::Merge<QString> merging(loaded, *theirs, mine);
+    merging.field(
+        text("Contract terms:"), [](const QString& t) { return t; },
+        [](QString& into, const QString& from) { into = from; }, [](const QString& t) { return t; });
+    const auto written = FieldChanges::toWrite(merging, merge);
+    if (!written)
+        return written.failure();
+    QString error;
+    if (!Sql::exec(db,
+                   QStringLiteral("UPDATE Company SET ContractTerms = ? WHERE CompanyID = (SELECT MIN(CompanyID) FROM "
+                                  "Company)"),
+                   {*written}, &error) ||
+        !tx.commit(&error))
+        return databaseFailure(error);
+    return Done{};
+}
+
+} // namespace ContractDocuments

@@ -1,0 +1,128 @@
+#include "outputs/ContractListsWindow.h"
+
+#include "core/MessageLog.h"
+#include "core/Seams.h"
+#include "core/ui/DateBox.h"
+#include "core/ui/DocumentRenderer.h"
+#include "outputs/CsvExport.h"
+#include "outputs/ExportMenu.h"
+#include "staff/ApprovalDialog.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+template <typename Box> Box* named(Box* box, const char* name)
+{
+    box->setObjectName(QLatin1String(name));
+    return box;
+}
+
+CsvExport::Table tableOf(const ContractLists::List& list)
+{
+    CsvExport::Table table;
+    table.columns = list.columns;
+    for (const ContractLists::Value kind : list.kinds)
+        table.kinds << (kind == ContractLists::Value::Money ? CsvExport::ValueKind::Money
+                        : kind == ContractLists::Value::Day ? CsvExport::ValueKind::DateTime
+                                                            : CsvExport::ValueKind::Plain);
+    table.rows = list.rows;
+    return table;
+}
+} // namespace
+
+ContractListsWindow::ContractListsWindow(Services& services, QWidget* parent) : QDialog(parent), m_services(services)
+{
+    setObjectName(QStringLiteral("frmContractLists"));
+    setWindowTitle(tr("Contract lists"));
+    cboList = named(new QComboBox(this), "cboList");
+    cboList->addItems({tr("Contracts by berth type"), tr("Renewals due"), tr("Instalments due and overdue")});
+    dtpFrom = named(new DateBox(this), "dtpFrom");
+    dtpTo = named(new DateBox(this), "dtpTo");
+    const QDate today = services.clock.now().date();
+    dtpFrom->setDate(today);
+    dtpTo->setDate(today.addMonths(1));
+    auto* cmdShow = named(new QPushButton(tr("&Show"), this), "cmdShow");
+    grdList = named(new QTableWidget(this), "grdList");
+    grdList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdList->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grdList->setTabKeyNavigation(false);
+    auto* cmdPrint = named(new QPushButton(tr("&Print..."), this), "cmdPrint");
+    auto* cmdExport = named(new QPushButton(tr("&Export CSV..."), this), "cmdExport");
+    auto* cmdClose = named(new QPushButton(tr("&Close"), this), "cmdClose");
+    for (QPushButton* b : {cmdShow, cmdPrint, cmdExport, cmdClose})
+        b->setAutoDefault(false);
+    auto* form = new QFormLayout;
+    form->addRow(tr("&List:"), cboList);
+    form->addRow(tr("&From:"), dtpFrom);
+    form->addRow(tr("&To (renewals and instalments):"), dtpTo);
+    form->addRow(cmdShow);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdPrint);
+    buttons->addWidget(cmdExport);
+    buttons->addStretch();
+    buttons->addWidget(cmdClose);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(grdList, 1);
+    layout->addLayout(buttons);
+    resize(1000, 600);
+    connect(cboList, &QComboBox::currentIndexChanged, this, &ContractListsWindow::showList);
+    connect(cmdShow, &QPushButton::clicked, this, &ContractListsWindow::showList);
+    connect(cmdPrint, &QPushButton::clicked, this, [this] {
+        DocumentRenderer::preview(ContractLists::printed(m_list), this, &m_services,
+                                  m_list.fileName + QStringLiteral(".pdf"));
+    });
+    connect(cmdExport, &QPushButton::clicked, this, [this] {
+        // Every one of these lists names the holders.
+        if (Permission::askOrApprove(m_services, this, Action::PersonalExports))
+            ExportMenu::exportTable(m_services, tableOf(m_list), m_list.fileName, windowTitle());
+    });
+    connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void ContractListsWindow::display(Services& services, QWidget* parent)
+{
+    ContractListsWindow window(services, parent);
+    window.showList();
+    window.exec();
+}
+
+void ContractListsWindow::showList()
+{
+    if (!dtpFrom->commitTyped() || !dtpTo->commitTyped())
+        return;
+    const QSqlDatabase db = m_services.db();
+    const QDate today = m_services.clock.now().date();
+    Result<ContractLists::List> list = ContractLists::byBerthType(db);
+    if (cboList->currentIndex() == 1)
+        list = ContractLists::renewalsDue(db, dtpFrom->date(), dtpTo->date());
+    else if (cboList->currentIndex() == 2)
+        list = ContractLists::instalmentsDue(db, today, dtpTo->date());
+    if (!list) {
+        if (list.kind() == FailureKind::Database)
+            MessageLog::logError(QStringLiteral("frmContractLists: %1").arg(list.error()));
+        m_services.messages.show(list.error(), windowTitle(), MsgIcon::Exclamation);
+        return;
+    }
+    m_list = *list;
+    grdList->clear();
+    grdList->setColumnCount(int(m_list.columns.size()));
+    grdList->setHorizontalHeaderLabels(m_list.columns);
+    grdList->setRowCount(int(m_list.rows.size()));
+    for (int row = 0; row < int(m_list.rows.size()); ++row)
+        for (int column = 0; column < int(m_list.columns.size()); ++column) {
+            auto* item =
+                new QTableWidgetItem(ContractLists::shown(m_list.rows[row].value(column), m_list.kinds[column]));
+            if (m_list.kinds[column] == ContractLists::Value::Money)
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            grdList->setItem(row, column, item);
+        }
+    grdList->resizeColumnsToContents();
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "contracts/ContractLists.h"
+
+#include <QDialog>
+
+class DateBox;
+class QComboBox;
+class QTableWidget;
+struct Services;
+
+/// Bookings › Contract Lists...: contracts by berth type, renewals due in a period, and instalments due and overdue,
+/// each shown, printed, or exported as a CSV file.
+class ContractListsWindow final : public QDialog
+{
+    Q_OBJECT
+public:
+    ContractListsWindow(Services& services, QWidget* parent = nullptr);
+    static void display(Services& services, QWidget* parent);
+
+    /// Reads the list chosen for the days shown; a failure is told.
+    void showList();
+
+private:
+    Services& m_services;
+    QComboBox* cboList;
+    DateBox* dtpFrom;
+    DateBox* dtpTo;
+    QTableWidget* grdList;
+    ContractLists::List m_list;
+};
