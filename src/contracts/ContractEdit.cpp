@@ -1,6 +1,7 @@
 #include "contracts/ContractEdit.h"
 
 #include "bookings/HeldBerths.h"
+#include "contracts/AwayPeriods.h"
 #include "core/DateTimes.h"
 #include "core/SqlHelpers.h"
 
@@ -141,6 +142,9 @@ Result<ContractRecord> save(const QSqlDatabase& db, const ContractRecord& loaded
             return databaseFailure(error);
         if (const Status held = ContractStore::placeBerths(db, c.id, c, theirs->customer); !held)
             return held.failure();
+        // A holder's absences stay cut out of the new hold.
+        if (const Status cut = AwayPeriods::rehold(db, c.id); !cut)
+            return cut.failure();
     }
     if (!Sql::exec(db, QStringLiteral("DELETE FROM ContractInstalment WHERE ContractID = ? AND InvoiceNumber IS NULL"),
                    {c.id}, &error))
