@@ -212,6 +212,11 @@ QString upgradeToHistory(Engine engine)
 {
     return schemaSection(engine, QStringLiteral("history"));
 }
+// Version 18 knew no meters, readings or tariffs: new tables only, and an office that sets up none sees no change.
+QString upgradeToMeters(Engine engine)
+{
+    return schemaSection(engine, QStringLiteral("meters"));
+}
 Status writeAllCustomerWords(const QSqlDatabase& db)
 {
     return SearchText::rewriteCustomers(db);
@@ -234,7 +239,8 @@ const Upgrade Upgrades[] = {{upgradeTo2},
                             {upgradeToImport},
                             {upgradeToMail},
                             {upgradeToStaff},
-                            {upgradeToHistory}};
+                            {upgradeToHistory},
+                            {upgradeToMeters}};
 static_assert(std::size(Upgrades) == Database::CurrentSchemaVersion - 1, "one upgrade per version");
 } // namespace
 

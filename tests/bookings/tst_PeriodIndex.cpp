@@ -164,7 +164,7 @@ private slots:
             QVERIFY(db.open());
             QVERIFY(Sql::execScript(
                 db,
-                TestSupport::dropHistorySql(false) + TestSupport::dropDeskDaySql() +
+                TestSupport::dropMetersSql(false) + TestSupport::dropHistorySql(false) + TestSupport::dropDeskDaySql() +
                     TestSupport::dropBerthListSql(false) + TestSupport::dropBlocksSql(false) +
                     TestSupport::dropArrivalTotalsSql(false) +
                     u"DROP VIEW BerthMonthShare; DROP TABLE BerthMonth; DROP TABLE CalendarMonth; "

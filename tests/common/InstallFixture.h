@@ -238,6 +238,14 @@ inline QString dropHistorySql(bool server)
     return sql;
 }
 
+/// Takes away meters, their readings, tariffs and charges: the step back from version 19, taken first.
+inline QString dropMetersSql(bool server)
+{
+    const QString tables = u"DROP TABLE MeterCharge; DROP TABLE MeterTariffBand; DROP TABLE MeterTariff; DROP TABLE "
+                           u"MeterReading; DROP TABLE Meter; "_s;
+    return server ? tables + u"DROP FUNCTION zem_meter_reading_kept(); "_s : tables;
+}
+
 /// Takes away every step after version 13, the latest first.
 inline QString dropAfterThirteenSql()
 {

@@ -1,0 +1,335 @@
+#include "bookings/StayMeters.h"
+#include "common/TestSupport.h"
+#include "meters/MeterStore.h"
+
+using namespace Meters;
+
+namespace {
+const QDate June1(2026, 6, 1);
+Money pence(qint64 p)
+{
+    return Money::fromPence(p);
+}
+Tariff tariff(const QDate& from, qint64 unitPence, qint64 standingPence, QList<Band> bands = {})
+{
+    return Tariff{0, Kind::Electricity, from, pence(unitPence), pence(standingPence), bands};
+}
+// Thousandths of a unit from whole units.
+constexpr qint64 units(double u)
+{
+    return static_cast<qint64>(u * 1000 + 0.5);
+}
+} // namespace
+
+// Meters, readings and tariffs: a stay's use priced by the tariff of each day, the checks of what is typed, the
+// readings kept as first taken, and a stay checked in and out with its meters billed.
+class tst_Meters : public InstallTest
+{
+    Q_OBJECT
+
+    // Berths A1 and A2; Ann's booking 1 on A1 from 1 June, four nights; tax 20 %.
+    void seed() override
+    {
+        QVERIFY(exec(u"INSERT INTO Customer (ID, Name) VALUES (1, 'Ann Lee')"_s));
+        QVERIFY(exec(u"INSERT INTO Berth (ID, Name, Active) VALUES (1, 'A1', 1), (2, 'A2', 1)"_s));
+        QVERIFY(exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, CostOfHire, OtherCharges, VAT, "
+                     u"TotalPayable, AmountPayed, TaxRate) VALUES (1, 1, ?, ?, 1000000, 0, 200000, 1200000, 0, 2000)"_s,
+                     {dbText(June1, 14), dbText(June1.addDays(4), 10)}));
+        QVERIFY(exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (1, 1)"_s));
+        m_install->clock.current = DateTimes::wallTime(June1, QTime(14, 0));
+    }
+    QSqlDatabase db() const { return m_install->db(); }
+    qint64 addMeter(const QString& serial, int berth, int digits = 6, const QDate& fitted = QDate(2026, 1, 1))
+    {
+        Meter m;
+        m.serial = serial;
+        m.unit = u"kWh"_s;
+        m.digits = digits;
+        m.berthId = berth;
+        m.fitted = fitted;
+        const auto id = MeterStore::saveMeter(db(), m);
+        return id ? *id : 0;
+    }
+    Result<Reading> read(qint64 meter, const QDateTime& at, qint64 value, bool rolled = false)
+    {
+        return MeterStore::addReading(db(), {meter, at, value, rolled, {}}, m_install->clock.current, u"desk"_s);
+    }
+    QDateTime at(int day, int hour = 9) const { return DateTimes::wallTime(June1.addDays(day), QTime(hour, 0)); }
+
+    using PriceRow = std::tuple<QList<Tariff>, QList<Period>, int, qint64, int>; // tariffs, periods, days, pence, lines
+
+private slots:
+    void price_data()
+    {
+        const DataRows<PriceRow> row;
+        const QDate d = June1;
+        // Each expected total worked out by hand, pence per unit times units, plus pence per day times days.
+        row("85.5 kWh at 32p and 4 days at 50p",
+            {{tariff(QDate(2020, 1, 1), 32, 50)}, {{d, d.addDays(4), units(85.5)}}, 4, 855 * 32 / 10 + 4 * 50, 2});
+        row("a tariff change after two of four days",
+            {{tariff(QDate(2020, 1, 1), 32, 50), tariff(d.addDays(2), 40, 60)},
+             {{d, d.addDays(4), units(100)}},
+             4,
+             50 * 32 + 50 * 40 + 2 * 50 + 2 * 60,
+             4});
+        row("bands filled from the first unit",
+            {{tariff(QDate(2020, 1, 1), 30, 0, {{units(10), pence(10)}, {units(30), pence(20)}})},
+             {{d, d.addDays(2), units(50)}},
+             2,
+             10 * 10 + 20 * 20 + 20 * 30,
+             3});
+        row("a band running across a tariff change",
+            {{tariff(QDate(2020, 1, 1), 30, 0, {{units(15), pence(10)}}), tariff(d.addDays(1), 50, 0)},
+             {{d, d.addDays(2), units(20)}},
+             2,
+             10 * 10 + 10 * 50,
+             2});
+        row("a swap: the old meter's days, then the new one's",
+            {{tariff(QDate(2020, 1, 1), 32, 50)},
+             {{d, d.addDays(2), units(30)}, {d.addDays(2), d.addDays(4), units(20)}},
+             4,
+             50 * 32 + 4 * 50,
+             2});
+        row("days before the first tariff go unpriced",
+            {{tariff(d.addDays(2), 32, 50)}, {{d, d.addDays(4), units(40)}}, 4, 20 * 32 + 2 * 50, 2});
+        row("a part unit rounded once, half up",
+            {{tariff(QDate(2020, 1, 1), 33, 0)}, {{d, d.addDays(1), units(0.5)}}, 1, 17, 1});
+        row("read twice in one day", {{tariff(QDate(2020, 1, 1), 32, 0)}, {{d, d, units(3)}}, 0, 96, 1});
+    }
+    void price()
+    {
+        const auto& [tariffs, periods, days, expected, lineCount] = fetchRow<PriceRow>();
+        const Bill bill = Meters::price(tariffs, Kind::Electricity, periods, June1, June1.addDays(days));
+        QCOMPARE(bill.total, pence(expected));
+        QCOMPARE(bill.lines.size(), lineCount);
+        Money sum;
+        for (const Line& line : bill.lines)
+            sum += line.amount;
+        QCOMPARE(sum, bill.total);
+        QVERIFY(Meters::price(tariffs, Kind::Water, periods, June1, June1.addDays(days)).lines.isEmpty());
+    }
+
+    // The office's example in words, as the booking keeps it.
+    void exampleBreakdown()
+    {
+        const Bill bill = Meters::price({tariff(QDate(2020, 1, 1), 32, 50)}, Kind::Electricity,
+                                        {{June1, June1.addDays(4), units(85.5)}}, June1, June1.addDays(4));
+        QCOMPARE(billText(bill, u"kWh"_s), u"85.5 kWh at £0.32, 01/06/2026 to 04/06/2026: £27.36\n"
+                                           u"4 days at £0.50 a day, 01/06/2026 to 04/06/2026: £2.00"_s);
+    }
+
+    void readValue_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<int>("digits");
+        QTest::addColumn<qint64>("value"); // -1: refused
+        QTest::addColumn<QString>("why");
+        QTest::newRow("grouped with a decimal") << u"10,412.5"_s << u"en_GB"_s << 6 << units(10412.5) << QString();
+        QTest::newRow("a plain point") << u" 10412.5 "_s << u"en_GB"_s << 6 << units(10412.5) << QString();
+        QTest::newRow("German notation") << u"10.412,5"_s << u"de_DE"_s << 6 << units(10412.5) << QString();
+        QTest::newRow("a handheld's point in German") << u"10412.5"_s << u"de_DE"_s << 6 << units(10412.5) << QString();
+        QTest::newRow("German thousands") << u"10.412"_s << u"de_DE"_s << 6 << units(10412) << QString();
+        QTest::newRow("leading zeros") << u"000123"_s << u"en_GB"_s << 3 << units(123) << QString();
+        QTest::newRow("all the digits") << u"999999.999"_s << u"en_GB"_s << 6 << units(999999.999) << QString();
+        QTest::newRow("one digit too many") << u"1000000"_s << u"en_GB"_s << 6 << qint64(-1) << u"more digits"_s;
+        QTest::newRow("negative") << u"-3"_s << u"en_GB"_s << 6 << qint64(-1) << u"below zero"_s;
+        QTest::newRow("not a number") << u"12a4"_s << u"en_GB"_s << 6 << qint64(-1) << u"not a reading"_s;
+        QTest::newRow("four decimals") << u"12.3456"_s << u"en_GB"_s << 6 << qint64(-1) << u"three decimals"_s;
+        QTest::newRow("empty") << u"  "_s << u"en_GB"_s << 6 << qint64(-1) << u"Type the reading"_s;
+    }
+    void readValue()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, locale);
+        QFETCH(int, digits);
+        QFETCH(qint64, value);
+        QFETCH(QString, why);
+        const auto read = Meters::readValue(typed, digits, QLocale(locale));
+        if (value < 0) {
+            QVERIFY(!read);
+            QVERIFY2(read.error().contains(why), qPrintable(read.error()));
+        } else {
+            QVERIFY2(read, qPrintable(read.error()));
+            QCOMPARE(*read, value);
+            QCOMPARE(Meters::readValue(valueText(*read, QLocale(locale)), digits, QLocale(locale)).value(), value);
+        }
+    }
+
+    void tariffChecks_data()
+    {
+        QTest::addColumn<QList<Tariff>>("tariffs");
+        QTest::addColumn<QString>("why"); // empty: accepted
+        const QDate d(2026, 1, 1);
+        QTest::newRow("bands rising") << QList<Tariff>{tariff(d, 30, 50,
+                                                              {{units(10), pence(10)}, {units(20), pence(20)}})}
+                                      << QString();
+        QTest::newRow("bands out of order")
+            << QList<Tariff>{tariff(d, 30, 50, {{units(20), pence(10)}, {units(10), pence(20)}})} << u"Band 2"_s;
+        QTest::newRow("a band of nothing") << QList<Tariff>{tariff(d, 30, 50, {{0, pence(10)}})} << u"Band 1"_s;
+        QTest::newRow("a price below zero") << QList<Tariff>{tariff(d, -1, 50)} << u"price per unit"_s;
+        QTest::newRow("a standing charge too dear") << QList<Tariff>{tariff(d, 30, 100001)} << u"price per unit"_s;
+        QTest::newRow("no date") << QList<Tariff>{tariff(QDate(), 30, 50)} << u"takes effect"_s;
+        QTest::newRow("two from one day") << QList<Tariff>{tariff(d, 30, 50), tariff(d, 31, 50)} << u"keep one"_s;
+    }
+    void tariffChecks()
+    {
+        QFETCH(QList<Tariff>, tariffs);
+        QFETCH(QString, why);
+        const Status saved = MeterStore::saveTariffs(db(), tariffs);
+        QCOMPARE(saved.error().isEmpty(), why.isEmpty());
+        QVERIFY2(saved.error().contains(why), qPrintable(saved.error()));
+        const auto stored = MeterStore::tariffs(db());
+        QVERIFY(stored);
+        if (why.isEmpty()) {
+            QCOMPARE(stored->size(), tariffs.size());
+            QCOMPARE(stored->first().bands, tariffs.first().bands);
+        } else {
+            QVERIFY(stored->isEmpty()); // nothing half-saved
+        }
+    }
+
+    // A reading against the meter and the last one: the refusals, and below the last asks about a rollover.
+    void readingChecks()
+    {
+        const qint64 meter = addMeter(u"E-100"_s, 1, 5, June1.addDays(-10));
+        QVERIFY(meter);
+        m_install->clock.current = at(3);
+        QVERIFY(read(meter, at(-10), units(99990)));
+        const auto future = read(meter, at(3, 10), units(99995));
+        QVERIFY(future.error().contains(u"future"_s));
+        const auto beforeFitted = read(meter, at(-11), units(99995));
+        QVERIFY(beforeFitted.error().contains(u"fitted"_s));
+        QVERIFY(read(meter, at(0), units(99995)));
+        const auto earlier = read(meter, at(-1), units(99996));
+        QVERIFY(earlier.error().contains(u"before it"_s));
+        const auto mistyped = read(meter, at(1), units(15.5));
+        QVERIFY2(mistyped.error().contains(u"rolled over"_s), qPrintable(mistyped.error()));
+        const auto rolled = read(meter, at(1), units(15.5), true);
+        QVERIFY(rolled && rolled->rolledOver);
+        const auto all = MeterStore::readings(db(), meter);
+        QCOMPARE(all->size(), 3);
+        QCOMPARE(useOver(*all, 5), units(25.5));
+        // The berth's usual is 0.5 a day over its ten days; 25.5 in one day is pointed out, not refused.
+        QVERIFY(rolled->flagged);
+        QVERIFY(!all->at(1).flagged);
+    }
+
+    // A wrong reading put right keeps the first, and the database refuses to change or delete a reading.
+    void correctionsKeepTheFirst()
+    {
+        const qint64 meter = addMeter(u"E-1"_s, 1);
+        QVERIFY(read(meter, at(-3), units(100)));
+        const auto wrong = read(meter, at(-2), units(1500));
+        QVERIFY(wrong);
+        QVERIFY(read(meter, at(-1), units(160)).error().contains(u"below"_s));
+        const auto tooHigh = MeterStore::correct(db(), wrong->id, units(170), false, {}, at(0), u"desk"_s);
+        QVERIFY(tooHigh);
+        QVERIFY(read(meter, at(-1), units(175)));
+        QVERIFY(
+            MeterStore::correct(db(), wrong->id, units(180), false, {}, at(0), u"desk"_s).error().contains(u"after"_s));
+        QVERIFY(
+            MeterStore::correct(db(), wrong->id, units(90), false, {}, at(0), u"desk"_s).error().contains(u"before"_s));
+        const auto fixed = MeterStore::correct(db(), wrong->id, units(150), false, u"typo"_s, at(0), u"desk"_s);
+        QVERIFY2(fixed, qPrintable(fixed.error()));
+        QVERIFY(fixed->corrected);
+        QCOMPARE(fixed->value, units(150));
+        QCOMPARE(fixed->firstValue, units(1500));
+        const auto all = MeterStore::readings(db(), meter);
+        QCOMPARE(all->size(), 3);
+        QCOMPARE(useOver(*all, 6), units(75));
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM MeterReading"_s), 5);
+        QVERIFY(!exec(u"UPDATE MeterReading SET Value = 1 WHERE ID = ?"_s, {wrong->id}));
+        QVERIFY(!exec(u"DELETE FROM MeterReading WHERE ID = ?"_s, {wrong->id}));
+    }
+
+    void meterChecks()
+    {
+        QVERIFY(addMeter(u"E-1"_s, 1));
+        Meter m;
+        m.serial = u"e-1"_s;
+        m.unit = u"kWh"_s;
+        m.fitted = June1;
+        QVERIFY(MeterStore::saveMeter(db(), m).error().contains(u"serial number E-1"_s));
+        m.serial = u"E-2"_s;
+        m.berthId = 1;
+        QVERIFY(MeterStore::saveMeter(db(), m).error().contains(u"already has"_s));
+        m.kind = Kind::Water;
+        m.unit = defaultUnit(Kind::Water);
+        QVERIFY(MeterStore::saveMeter(db(), m)); // a water meter beside the electricity one
+        m.serial = u"E-3"_s;
+        m.kind = Kind::Electricity;
+        m.berthId = 2;
+        m.digits = 10;
+        QVERIFY(MeterStore::saveMeter(db(), m).error().contains(u"digits"_s));
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Meter"_s), 2);
+    }
+
+    // The office's example end to end: read at check-in and check-out, billed, taxed and totalled on the booking.
+    void stayBilled_data()
+    {
+        QTest::addColumn<bool>("swapped");
+        QTest::addColumn<qint64>("charged"); // pence before tax
+        QTest::newRow("one meter") << false << qint64(2936);
+        // The old meter counts 40.0 to its closing reading on the third day, the new one 45.5 from zero.
+        QTest::newRow("a meter swapped mid-stay") << true << qint64(2936);
+    }
+    void stayBilled()
+    {
+        QFETCH(bool, swapped);
+        QFETCH(qint64, charged);
+        QVERIFY(MeterStore::saveTariffs(db(), {tariff(QDate(2020, 1, 1), 32, 50)}));
+        const qint64 meter = addMeter(u"E-1"_s, 1);
+        QVERIFY(read(meter, at(-5), units(10000)));
+        const auto due = StayMeters::toRead(db(), 1, June1);
+        QCOMPARE(due->size(), 1);
+        QCOMPARE(due->first().last->value, units(10000));
+        QVERIFY(!StayMeters::arrive(db(), 1, at(0, 14), u"desk"_s, CheckIn::Timing::OnTheDay, {}));
+        QCOMPARE(m_install->scalarInt(u"SELECT Status FROM Booking WHERE ID = 1"_s), 0); // nothing half-saved
+        const auto in = StayMeters::arrive(db(), 1, at(0, 14), u"desk"_s, CheckIn::Timing::OnTheDay,
+                                           {{meter, units(10412.5), false}});
+        QVERIFY2(in, qPrintable(in.error()));
+        qint64 last = meter;
+        if (swapped) {
+            m_install->clock.current = at(2, 11);
+            Meter fresh;
+            fresh.serial = u"E-2"_s;
+            fresh.unit = u"kWh"_s;
+            const auto id = MeterStore::swap(db(), meter, {meter, at(2, 11), units(10452.5), false, {}}, fresh, 0,
+                                             at(2, 11), u"desk"_s);
+            QVERIFY2(id, qPrintable(id.error()));
+            last = *id;
+        }
+        m_install->clock.current = at(4, 10);
+        const qint64 closing = swapped ? units(45.5) : units(10498);
+        const auto out = StayMeters::depart(db(), 1, at(4, 10), u"desk"_s, {{last, closing, false}});
+        QVERIFY2(out, qPrintable(out.error()));
+        QCOMPARE(out->charged, pence(charged));
+        const Money tax = pence(charged).ratioToPenny(2000, 10000);
+        QCOMPARE(Money::fromDb(m_install->value(u"SELECT OtherCharges FROM Booking WHERE ID = 1"_s)), pence(charged));
+        QCOMPARE(Money::fromDb(m_install->value(u"SELECT VAT FROM Booking WHERE ID = 1"_s)), pence(2000) + tax);
+        QCOMPARE(Money::fromDb(m_install->value(u"SELECT TotalPayable FROM Booking WHERE ID = 1"_s)),
+                 pence(12000 + charged) + tax);
+        const auto kept = MeterStore::bookingCharges(db(), 1);
+        QCOMPARE(kept->size(), 1);
+        QCOMPARE(kept->first().units, units(85.5));
+        QVERIFY2(kept->first().breakdown.contains(u"85.5 kWh at £0.32"_s), qPrintable(kept->first().breakdown));
+        QCOMPARE(m_install->scalarInt(u"SELECT Status FROM Booking WHERE ID = 1"_s), 2);
+    }
+
+    // A departure whose reading is refused leaves the guest in and nothing billed.
+    void refusedReadingLeavesTheGuestIn()
+    {
+        const qint64 meter = addMeter(u"E-1"_s, 1);
+        QVERIFY(
+            StayMeters::arrive(db(), 1, at(0, 14), u"desk"_s, CheckIn::Timing::OnTheDay, {{meter, units(500), false}}));
+        m_install->clock.current = at(4, 10);
+        QVERIFY(!StayMeters::depart(db(), 1, at(4, 10), u"desk"_s, {{meter, units(400), false}}));
+        QCOMPARE(m_install->scalarInt(u"SELECT Status FROM Booking WHERE ID = 1"_s), 1);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM MeterReading"_s), 1);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM MeterCharge"_s), 0);
+    }
+};
+
+ZEM_TEST(tst_Meters)
+#include "tst_Meters.moc"
