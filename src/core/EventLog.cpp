@@ -79,6 +79,10 @@ QString eventText(int code)
                                                 "Contract payment recorded"};
     if (code >= ContractMade && code < ContractMade + int(std::size(contractTexts)))
         return QString::fromLatin1(contractTexts[code - ContractMade]);
+    static const char* const meterTexts[] = {"Meter modified", "Meter reading added", "Meter tariffs modified",
+                                             "Meter charge posted", "Meter readings imported"};
+    if (code >= MeterModified && code < MeterModified + int(std::size(meterTexts)))
+        return QString::fromLatin1(meterTexts[code - MeterModified]);
     static const char* const mailTexts[] = {"E-mail queued", "Reminders queued", "Mail server settings modified"};
     if (code >= MailQueued && code <= MailSettingsModified)
         return QString::fromLatin1(mailTexts[code - MailQueued]);

@@ -71,6 +71,12 @@ enum Event : int
     ContractCancelled = 61,
     ContractInvoiceIssued = 62,
     ContractPaymentRecorded = 63,
+    // Meters: electricity and water.
+    MeterModified = 70,     // a meter added, changed or swapped
+    MeterReadingAdded = 71, // a reading or a correction
+    MeterTariffsModified = 72,
+    MeterChargePosted = 73, // a stay's or a contract's use billed
+    MeterReadingsImported = 74,
 };
 
 /// The text of an event code; empty for codes without one.

@@ -1,6 +1,12 @@
 #include "bookings/StayMeters.h"
+#include "common/PdfReader.h"
 #include "common/TestSupport.h"
+#include "core/ui/DocumentRenderer.h"
+#include "meters/MeterImport.h"
 #include "meters/MeterStore.h"
+#include "meters/MeterWalk.h"
+
+#include <QBuffer>
 
 using namespace Meters;
 
@@ -315,6 +321,78 @@ private slots:
         QCOMPARE(kept->first().units, units(85.5));
         QVERIFY2(kept->first().breakdown.contains(u"85.5 kWh at £0.32"_s), qPrintable(kept->first().breakdown));
         QCOMPARE(m_install->scalarInt(u"SELECT Status FROM Booking WHERE ID = 1"_s), 2);
+    }
+
+    // The walk list printed in berth order, read back from the PDF as another program sees it.
+    void walkList()
+    {
+        QVERIFY(exec(u"INSERT INTO Berth (ID, Name, Active) VALUES (3, 'B1', 1)"_s));
+        const qint64 onB1 = addMeter(u"W-9"_s, 3);
+        const qint64 onA2 = addMeter(u"E-7"_s, 2);
+        QVERIFY(addMeter(u"E-OLD"_s, 1, 6, QDate(2020, 1, 1)) &&
+                exec(u"UPDATE Meter SET Removed = '2025-12-31' WHERE Serial = 'E-OLD'"_s));
+        QVERIFY(read(onA2, at(-3), units(10412.5)));
+        QVERIFY(read(onB1, at(-2), units(77)));
+        const auto lines = MeterStore::walk(db(), June1);
+        QVERIFY(lines);
+        QCOMPARE(lines->size(), 2);
+        const auto pdf = DocumentRenderer::pdfBytes(MeterWalk::document(*lines, at(0)));
+        QVERIFY(pdf);
+        const QString path = m_install->root() + u"/walk.pdf"_s;
+        QVERIFY(writeAll(path, *pdf));
+        const QString text = PdfReader::pages(path).join(u'\n');
+        QVERIFY2(text.contains(u"Meter Walk"_s), qPrintable(text));
+        const qsizetype a2 = text.indexOf(u"A2"_s);
+        const qsizetype b1 = text.indexOf(u"B1"_s);
+        QVERIFY2(a2 > 0 && b1 > a2, qPrintable(text));
+        QVERIFY2(text.contains(Meters::valueText(units(10412.5)) + u" kWh"_s), qPrintable(text));
+        QVERIFY(text.contains(u"29/05/2026"_s));
+        QVERIFY(!text.contains(u"E-OLD"_s));
+    }
+
+    // A handheld's file: every row's fate before anything is saved, then the rows that can be, all at once.
+    void importReadings_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        const QByteArray rows = "Serial,Read at,Reading\n"
+                                "E-1,2026-06-01 08:00,100.5\n"
+                                "E-1,2026-05-01 08:00,90\n"
+                                "X-404,2026-06-01 08:00,10\n"
+                                "E-2,2026-06-01 08:10,5\n"
+                                "E-2,2026-06-01 08:20,abc\n"
+                                "E-1,2026-06-01 09:00,101\n";
+        QTest::newRow("UTF-8 with commas") << rows;
+        QByteArray semicolons = rows;
+        semicolons.replace(',', ';');
+        QTest::newRow("semicolons") << semicolons;
+        QByteArray latin = QByteArray("Num\xe9ro;Date;Relev\xe9\r\n") + semicolons.mid(semicolons.indexOf('\n') + 1);
+        QTest::newRow("Windows-1252, semicolons, CRLF") << latin;
+    }
+    void importReadings()
+    {
+        QFETCH(QByteArray, file);
+        const qint64 e1 = addMeter(u"E-1"_s, 1);
+        const qint64 e2 = addMeter(u"E-2"_s, 2, 4);
+        QVERIFY(read(e1, at(-10), units(95)));
+        QVERIFY(read(e2, at(-10), units(9990)));
+        QBuffer buffer(&file);
+        QVERIFY(buffer.open(QIODevice::ReadOnly));
+        const auto rows = MeterImport::dryRun(db(), buffer, at(0));
+        QVERIFY2(rows, qPrintable(rows.error()));
+        QStringList fates;
+        for (const MeterImport::Row& r : *rows)
+            fates << MeterImport::fateText(r.fate);
+        QCOMPARE(fates.join(u'|'), u"accepted|earlier than the last|unknown meter|rolled over|refused|accepted"_s);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM MeterReading"_s), 2); // the dry run wrote nothing
+        const auto added = MeterImport::import(db(), *rows, at(0), u"desk"_s);
+        QVERIFY2(added, qPrintable(added.error()));
+        QCOMPARE(*added, 3);
+        QCOMPARE(useOver(*MeterStore::readings(db(), e1), 6), units(6));
+        QCOMPARE(useOver(*MeterStore::readings(db(), e2), 4), units(15));
+        // Brought in again, no row is after the last reading: nothing is added twice.
+        QVERIFY(buffer.seek(0));
+        const auto again = MeterImport::dryRun(db(), buffer, at(0));
+        QVERIFY(std::none_of(again->cbegin(), again->cend(), [](const auto& r) { return r.saved(); }));
     }
 
     // A departure whose reading is refused leaves the guest in and nothing billed.
