@@ -11,11 +11,6 @@
 namespace MeterImport {
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("MeterImport", text);
-}
-
 /// A handheld's date and time: ISO with or without the time or seconds, else the office's date style.
 QDateTime readWhen(const QString& text)
 {
@@ -44,17 +39,17 @@ QString fateText(Fate fate)
 {
     switch (fate) {
     case Fate::Accepted:
-        return tr("accepted");
+        return QCoreApplication::translate("MeterImport", "accepted");
     case Fate::RolledOver:
-        return tr("rolled over");
+        return QCoreApplication::translate("MeterImport", "rolled over");
     case Fate::UnknownMeter:
-        return tr("unknown meter");
+        return QCoreApplication::translate("MeterImport", "unknown meter");
     case Fate::EarlierThanLast:
-        return tr("earlier than the last");
+        return QCoreApplication::translate("MeterImport", "earlier than the last");
     case Fate::Refused:
         break;
     }
-    return tr("refused");
+    return QCoreApplication::translate("MeterImport", "refused");
 }
 
 Result<QList<Row>> dryRun(const QSqlDatabase& db, QIODevice& file, const QDateTime& now)
@@ -92,7 +87,9 @@ Result<QList<Row>> dryRun(const QSqlDatabase& db, QIODevice& file, const QDateTi
         row.at = readWhen(row.when);
         const auto value = Meters::readValue(row.value, meter->digits, QLocale::c());
         if (!row.at.isValid() || !value) {
-            row.why = !value ? value.error() : tr("\"%1\" is not a date and time.").arg(row.when);
+            row.why = !value
+                          ? value.error()
+                          : QCoreApplication::translate("MeterImport", "\"%1\" is not a date and time.").arg(row.when);
             rows << row;
             continue;
         }
@@ -106,7 +103,8 @@ Result<QList<Row>> dryRun(const QSqlDatabase& db, QIODevice& file, const QDateTi
         const std::optional<Meters::Reading> before = last.value(meter->id);
         if (before && row.at <= before->readAt) {
             row.fate = Fate::EarlierThanLast;
-            row.why = tr("Meter %1 was last read on %2.").arg(meter->serial, DateTimes::dateTimeText(before->readAt));
+            row.why = QCoreApplication::translate("MeterImport", "Meter %1 was last read on %2.")
+                          .arg(meter->serial, DateTimes::dateTimeText(before->readAt));
             rows << row;
             continue;
         }
@@ -139,7 +137,9 @@ Result<int> import(const QSqlDatabase& db, const QList<Row>& rows, const QDateTi
         const auto reading =
             MeterStore::addReading(db, {row.meterId, row.at, row.reading, row.fate == Fate::RolledOver, {}}, now, desk);
         if (!reading)
-            return Failure{reading.kind(), tr("Line %1: %2").arg(row.line).arg(reading.error())};
+            return Failure{
+                reading.kind(),
+                QCoreApplication::translate("MeterImport", "Line %1: %2").arg(row.line).arg(reading.error())};
         ++added;
     }
     QString error;

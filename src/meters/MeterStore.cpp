@@ -11,11 +11,6 @@ namespace {
 
 using namespace Meters;
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("MeterStore", text);
-}
-
 QVariant dayValue(const QDate& day)
 {
     return day.isValid() ? QVariant(day.toString(Qt::ISODate)) : Sql::nullText();
@@ -107,11 +102,13 @@ Status clash(const QSqlDatabase& db, const Meter& m)
         return all.failure();
     for (const Meter& other : *all) {
         if (other.serial.compare(m.serial.trimmed(), Qt::CaseInsensitive) == 0)
-            return refused(tr("Another meter has the serial number %1.").arg(other.serial));
+            return refused(
+                QCoreApplication::translate("MeterStore", "Another meter has the serial number %1.").arg(other.serial));
         const bool overlap = (!other.removed.isValid() || other.removed > m.fitted) &&
                              (!m.removed.isValid() || m.removed > other.fitted);
         if (m.berthId && other.berthId == m.berthId && other.kind == m.kind && overlap)
-            return refused(tr("Berth %1 already has %2 meter %3: swap it, or remove it first.")
+            return refused(QCoreApplication::translate("MeterStore",
+                                                       "Berth %1 already has %2 meter %3: swap it, or remove it first.")
                                .arg(other.berth, kindText(other.kind).toLower(), other.serial));
     }
     return Done{};
@@ -149,7 +146,7 @@ Result<qint64> writeMeter(const QSqlDatabase& db, const Meter& m)
                    values + QVariantList{m.id}, &error))
         return databaseFailure(error);
     if (q.numRowsAffected() != 1)
-        return conflict(tr("The meter no longer exists."));
+        return conflict(QCoreApplication::translate("MeterStore", "The meter no longer exists."));
     return m.id;
 }
 
@@ -166,8 +163,10 @@ Result<Reading> insertReading(const QSqlDatabase& db, const NewReading& r, const
     if (!step)
         return step.failure();
     if (*step == Step::Backward && !r.rolledOver)
-        return refused(tr("%1 is below the last reading of meter %2 (%3): if the meter rolled over, say so; "
-                          "otherwise type the reading again.")
+        return refused(QCoreApplication::translate(
+                           "MeterStore",
+                           "%1 is below the last reading of meter %2 (%3): if the meter rolled over, say so; "
+                           "otherwise type the reading again.")
                            .arg(valueText(r.value), m->serial, valueText((*last)->value)));
     bool flagged = false;
     if (*step != Step::First && m->berthId) {
@@ -199,13 +198,26 @@ Result<QList<Meter>> meters(const QSqlDatabase& db)
     return readMeters(db, QStringLiteral(" ORDER BY B.Name, M.Serial"), {});
 }
 
+Result<QList<std::pair<int, QString>>> berthChoices(const QSqlDatabase& db)
+{
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    QString error;
+    if (!Sql::exec(q, QStringLiteral("SELECT ID, Name FROM Berth ORDER BY Name, ID"), {}, &error))
+        return databaseFailure(error);
+    QList<std::pair<int, QString>> found;
+    while (q.next())
+        found.append({q.value(0).toInt(), q.value(1).toString()});
+    return found;
+}
+
 Result<Meter> meter(const QSqlDatabase& db, qint64 meterId)
 {
     const auto found = readMeters(db, QStringLiteral(" WHERE M.ID = ?"), {meterId});
     if (!found)
         return found.failure();
     if (found->isEmpty())
-        return conflict(tr("The meter no longer exists."));
+        return conflict(QCoreApplication::translate("MeterStore", "The meter no longer exists."));
     return found->first();
 }
 
@@ -274,13 +286,14 @@ Result<Reading> correct(const QSqlDatabase& db, qint64 readingId, qint64 value, 
     if (!first)
         return first.failure();
     if (!*first)
-        return conflict(tr("The reading no longer exists."));
+        return conflict(QCoreApplication::translate("MeterStore", "The reading no longer exists."));
     const Reading was = **first;
     const auto m = meter(db, was.meterId);
     if (!m)
         return m.failure();
     if (value < 0 || value >= rolloverAt(m->digits))
-        return refused(tr("The reading has more digits than the meter's %1.").arg(m->digits));
+        return refused(QCoreApplication::translate("MeterStore", "The reading has more digits than the meter's %1.")
+                           .arg(m->digits));
     const auto around = readings(db, was.meterId);
     if (!around)
         return around.failure();
@@ -288,11 +301,12 @@ Result<Reading> correct(const QSqlDatabase& db, qint64 readingId, qint64 value, 
         std::find_if(around->cbegin(), around->cend(), [&](const Reading& r) { return r.id == was.id; }) -
         around->cbegin();
     if (at > 0 && value < around->at(at - 1).value && !rolledOver)
-        return refused(tr("%1 is below the reading before it (%2): if the meter rolled over, say so.")
+        return refused(QCoreApplication::translate(
+                           "MeterStore", "%1 is below the reading before it (%2): if the meter rolled over, say so.")
                            .arg(valueText(value), valueText(around->at(at - 1).value)));
     if (at + 1 < around->size() && !around->at(at + 1).rolledOver && value > around->at(at + 1).value)
-        return refused(
-            tr("%1 is above the reading after it (%2).").arg(valueText(value), valueText(around->at(at + 1).value)));
+        return refused(QCoreApplication::translate("MeterStore", "%1 is above the reading after it (%2).")
+                           .arg(valueText(value), valueText(around->at(at + 1).value)));
     QString error;
     const bool rolled = at > 0 && value < around->at(at - 1).value;
     if (!Sql::exec(db,
@@ -321,7 +335,8 @@ Result<qint64> swap(const QSqlDatabase& db, qint64 oldMeterId, const NewReading&
     if (!old)
         return old.failure();
     if (old->removed.isValid())
-        return refused(tr("Meter %1 was already removed on %2.").arg(old->serial, DateTimes::dateText(old->removed)));
+        return refused(QCoreApplication::translate("MeterStore", "Meter %1 was already removed on %2.")
+                           .arg(old->serial, DateTimes::dateText(old->removed)));
     NewReading last = closing;
     last.meterId = oldMeterId;
     const auto closed = insertReading(db, last, now, desk);

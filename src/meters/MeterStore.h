@@ -10,6 +10,8 @@
 namespace MeterStore {
 
 Result<QList<Meters::Meter>> meters(const QSqlDatabase& db);
+/// The berths a meter may serve, by name: (ID, name).
+Result<QList<std::pair<int, QString>>> berthChoices(const QSqlDatabase& db);
 /// A Conflict when the meter no longer exists.
 Result<Meters::Meter> meter(const QSqlDatabase& db, qint64 meterId);
 /// Adds (id 0) or saves a meter; Refused for its own faults, a serial another meter has, and a berth that already

@@ -8,7 +8,6 @@ namespace MeterWalk {
 
 Doc::Document document(const QList<MeterStore::WalkLine>& lines, const QDateTime& printed)
 {
-    const auto tr = [](const char* text) { return QCoreApplication::translate("MeterWalk", text); };
     static const QList<double> shares{1, 1, 1.3, 1.4, 1.2, 2};
     const auto row = [](const QStringList& texts, const Doc::Style& style) {
         QList<Doc::Cell> cells;
@@ -17,7 +16,7 @@ Doc::Document document(const QList<MeterStore::WalkLine>& lines, const QDateTime
         return Doc::row(cells, style);
     };
     Doc::Document doc;
-    doc.title = tr("Meter Walk");
+    doc.title = QCoreApplication::translate("MeterWalk", "Meter Walk");
     Doc::Style title;
     title.pointSize = 14;
     title.bold = true;
@@ -28,21 +27,30 @@ Doc::Document document(const QList<MeterStore::WalkLine>& lines, const QDateTime
     body.pointSize = 9;
     body.spaceAfter = 8; // room to write the reading
     doc.pageHeader << Doc::text(doc.title, title)
-                   << Doc::text(tr("Printed %1").arg(DateTimes::dateTimeText(printed)), heading)
-                   << row({tr("Berth"), tr("Kind"), tr("Meter"), tr("Last reading"), tr("Read on"), tr("New reading")},
+                   << Doc::text(
+                          QCoreApplication::translate("MeterWalk", "Printed %1").arg(DateTimes::dateTimeText(printed)),
+                          heading)
+                   << row({QCoreApplication::translate("MeterWalk", "Berth"),
+                           QCoreApplication::translate("MeterWalk", "Kind"),
+                           QCoreApplication::translate("MeterWalk", "Meter"),
+                           QCoreApplication::translate("MeterWalk", "Last reading"),
+                           QCoreApplication::translate("MeterWalk", "Read on"),
+                           QCoreApplication::translate("MeterWalk", "New reading")},
                           heading)
                    << Doc::rule();
-    doc.pageFooter << Doc::text(tr("Page %p of %P"), heading);
+    doc.pageFooter << Doc::text(QCoreApplication::translate("MeterWalk", "Page %p of %P"), heading);
     for (const MeterStore::WalkLine& line : lines) {
         const Meters::Meter& m = line.meter;
-        const QString last = line.last ? Meters::valueText(line.last->value) + u' ' + m.unit : tr("none");
+        const QString last = line.last ? Meters::valueText(line.last->value) + u' ' + m.unit
+                                       : QCoreApplication::translate("MeterWalk", "none");
         const QString on = line.last ? DateTimes::dateText(line.last->readAt.date()) : QString();
-        doc.body << Doc::Record{row({m.berth.isEmpty() ? tr("(no berth)") : m.berth, Meters::kindText(m.kind), m.serial,
-                                     last, on, QStringLiteral("[______________]")},
-                                    body)};
+        doc.body << Doc::Record{
+            row({m.berth.isEmpty() ? QCoreApplication::translate("MeterWalk", "(no berth)") : m.berth,
+                 Meters::kindText(m.kind), m.serial, last, on, QStringLiteral("[______________]")},
+                body)};
     }
     if (lines.isEmpty())
-        doc.body << Doc::Record{Doc::text(tr("No meters are in service."), body)};
+        doc.body << Doc::Record{Doc::text(QCoreApplication::translate("MeterWalk", "No meters are in service."), body)};
     return doc;
 }
 

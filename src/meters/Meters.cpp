@@ -9,11 +9,6 @@
 namespace Meters {
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Meters", text);
-}
-
 bool allDigits(const QString& text)
 {
     return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c >= u'0' && c <= u'9'; });
@@ -39,7 +34,8 @@ void addUnits(QList<Line>& lines, bool standing, const QDate& day, qint64 units,
 
 QString kindText(Kind kind)
 {
-    return kind == Kind::Water ? tr("Water") : tr("Electricity");
+    return kind == Kind::Water ? QCoreApplication::translate("Meters", "Water")
+                               : QCoreApplication::translate("Meters", "Electricity");
 }
 
 QString defaultUnit(Kind kind)
@@ -65,17 +61,19 @@ qint64 rolloverAt(int digits)
 Status checkMeter(const Meter& meter)
 {
     if (meter.serial.trimmed().isEmpty())
-        return refused(tr("Type the meter's serial number."));
+        return refused(QCoreApplication::translate("Meters", "Type the meter's serial number."));
     if (meter.serial.size() > 40)
-        return refused(tr("A serial number has at most 40 characters."));
+        return refused(QCoreApplication::translate("Meters", "A serial number has at most 40 characters."));
     if (meter.unit.trimmed().isEmpty())
-        return refused(tr("Type the unit the meter counts in (kWh, m³)."));
+        return refused(QCoreApplication::translate("Meters", "Type the unit the meter counts in (kWh, m³)."));
     if (meter.digits < MinDigits || meter.digits > MaxDigits)
-        return refused(tr("A meter's counter has from %1 to %2 whole digits.").arg(MinDigits).arg(MaxDigits));
+        return refused(QCoreApplication::translate("Meters", "A meter's counter has from %1 to %2 whole digits.")
+                           .arg(MinDigits)
+                           .arg(MaxDigits));
     if (!meter.fitted.isValid())
-        return refused(tr("Type the day the meter was fitted."));
+        return refused(QCoreApplication::translate("Meters", "Type the day the meter was fitted."));
     if (meter.removed.isValid() && meter.removed < meter.fitted)
-        return refused(tr("The meter cannot be removed before it was fitted."));
+        return refused(QCoreApplication::translate("Meters", "The meter cannot be removed before it was fitted."));
     return Done{};
 }
 
@@ -84,9 +82,10 @@ Result<qint64> readValue(const QString& typed, int digits, const QLocale& locale
     QString text = typed.trimmed();
     text.remove(u' ');
     if (text.isEmpty())
-        return refused(tr("Type the reading."));
+        return refused(QCoreApplication::translate("Meters", "Type the reading."));
     if (text.startsWith(u'-') || text.startsWith(locale.negativeSign()))
-        return refused(tr("A reading is never below zero: \"%1\".").arg(typed.trimmed()));
+        return refused(
+            QCoreApplication::translate("Meters", "A reading is never below zero: \"%1\".").arg(typed.trimmed()));
     const QString point = locale.decimalPoint();
     const QString group = locale.groupSeparator();
     QString whole = text;
@@ -109,13 +108,18 @@ Result<qint64> readValue(const QString& typed, int digits, const QLocale& locale
     if (whole.isEmpty() && !fraction.isEmpty())
         whole = QStringLiteral("0");
     if (whole.isEmpty() || !allDigits(whole) || !allDigits(fraction))
-        return refused(tr("\"%1\" is not a reading: type the digits the meter shows.").arg(typed.trimmed()));
+        return refused(
+            QCoreApplication::translate("Meters", "\"%1\" is not a reading: type the digits the meter shows.")
+                .arg(typed.trimmed()));
     if (fraction.size() > 3)
-        return refused(tr("A reading has at most three decimals: \"%1\".").arg(typed.trimmed()));
+        return refused(QCoreApplication::translate("Meters", "A reading has at most three decimals: \"%1\".")
+                           .arg(typed.trimmed()));
     while (whole.size() > 1 && whole.startsWith(u'0'))
         whole.remove(0, 1);
     if (whole.size() > digits)
-        return refused(tr("\"%1\" has more digits than the meter's %2.").arg(typed.trimmed()).arg(digits));
+        return refused(QCoreApplication::translate("Meters", "\"%1\" has more digits than the meter's %2.")
+                           .arg(typed.trimmed())
+                           .arg(digits));
     qint64 value = whole.toLongLong() * PerUnit;
     if (!fraction.isEmpty())
         value += fraction.leftJustified(3, u'0').toLongLong();
@@ -138,22 +142,28 @@ Result<Step> checkReading(const Meter& meter, const std::optional<Reading>& last
                           const QDateTime& now)
 {
     if (!at.isValid())
-        return refused(tr("Type the day and time of the reading."));
+        return refused(QCoreApplication::translate("Meters", "Type the day and time of the reading."));
     if (at > now)
-        return refused(tr("A reading cannot be dated in the future (%1).").arg(DateTimes::dateTimeText(at)));
+        return refused(QCoreApplication::translate("Meters", "A reading cannot be dated in the future (%1).")
+                           .arg(DateTimes::dateTimeText(at)));
     if (at.date() < meter.fitted)
-        return refused(tr("Meter %1 was fitted on %2: a reading cannot be dated before that.")
-                           .arg(meter.serial, DateTimes::dateText(meter.fitted)));
+        return refused(
+            QCoreApplication::translate("Meters", "Meter %1 was fitted on %2: a reading cannot be dated before that.")
+                .arg(meter.serial, DateTimes::dateText(meter.fitted)));
     if (meter.removed.isValid() && at.date() > meter.removed)
-        return refused(tr("Meter %1 was removed on %2: a reading cannot be dated after that.")
-                           .arg(meter.serial, DateTimes::dateText(meter.removed)));
+        return refused(
+            QCoreApplication::translate("Meters", "Meter %1 was removed on %2: a reading cannot be dated after that.")
+                .arg(meter.serial, DateTimes::dateText(meter.removed)));
     if (value < 0 || value >= rolloverAt(meter.digits))
-        return refused(tr("The reading has more digits than the meter's %1.").arg(meter.digits));
+        return refused(QCoreApplication::translate("Meters", "The reading has more digits than the meter's %1.")
+                           .arg(meter.digits));
     if (!last)
         return Step::First;
     if (at < last->readAt)
-        return refused(tr("The last reading of meter %1 was taken on %2: a new one cannot be dated before it.")
-                           .arg(meter.serial, DateTimes::dateTimeText(last->readAt)));
+        return refused(
+            QCoreApplication::translate(
+                "Meters", "The last reading of meter %1 was taken on %2: a new one cannot be dated before it.")
+                .arg(meter.serial, DateTimes::dateTimeText(last->readAt)));
     return value < last->value ? Step::Backward : Step::Forward;
 }
 
@@ -179,22 +189,51 @@ bool unusual(qint64 use, double days, std::optional<double> usualPerDay)
     return static_cast<double>(use) / std::max(days, 1.0) > 3 * *usualPerDay;
 }
 
+Result<QList<Band>> readBands(const QString& text, const QLocale& locale)
+{
+    QList<Band> bands;
+    for (const QString& part : text.split(u';', Qt::SkipEmptyParts)) {
+        if (part.trimmed().isEmpty())
+            continue;
+        const QStringList halves = part.split(QStringLiteral(" at "));
+        const auto upTo = halves.size() == 2 ? readValue(halves.at(0), MaxDigits, locale) : Result<qint64>(refused({}));
+        const auto price = halves.size() == 2 ? Money::parse(halves.at(1).trimmed(), locale) : std::nullopt;
+        if (!upTo || !price)
+            return refused(
+                QCoreApplication::translate(
+                    "Meters", "\"%1\" is not a band: type the units, \"at\" and the price, as \"10 at 0.10\".")
+                    .arg(part.trimmed()));
+        bands << Band{*upTo, *price};
+    }
+    return bands;
+}
+
+QString bandsText(const QList<Band>& bands, const QLocale& locale)
+{
+    QStringList parts;
+    for (const Band& b : bands)
+        parts << QCoreApplication::translate("Meters", "%1 at %2").arg(valueText(b.upTo, locale), b.price.plainText());
+    return parts.join(QStringLiteral("; "));
+}
+
 Status checkTariff(const Tariff& tariff)
 {
     if (!tariff.from.isValid())
-        return refused(tr("Type the day the tariff takes effect."));
+        return refused(QCoreApplication::translate("Meters", "Type the day the tariff takes effect."));
     const auto priced = [](Money price) { return price >= Money() && price <= PriceCeiling; };
     if (!priced(tariff.unitPrice) || !priced(tariff.standing))
-        return refused(
-            tr("A price per unit or per day is from %1 to %2.").arg(Money().format(), PriceCeiling.format()));
+        return refused(QCoreApplication::translate("Meters", "A price per unit or per day is from %1 to %2.")
+                           .arg(Money().format(), PriceCeiling.format()));
     qint64 below = 0;
     for (qsizetype i = 0; i < tariff.bands.size(); ++i) {
         const Band& band = tariff.bands.at(i);
         if (!priced(band.price))
-            return refused(
-                tr("Band %1: a price is from %2 to %3.").arg(i + 1).arg(Money().format(), PriceCeiling.format()));
+            return refused(QCoreApplication::translate("Meters", "Band %1: a price is from %2 to %3.")
+                               .arg(i + 1)
+                               .arg(Money().format(), PriceCeiling.format()));
         if (band.upTo <= below)
-            return refused(tr("Band %1 must end above %2 units: the bands run upwards in order.")
+            return refused(QCoreApplication::translate(
+                               "Meters", "Band %1 must end above %2 units: the bands run upwards in order.")
                                .arg(i + 1)
                                .arg(valueText(below)));
         below = band.upTo;
@@ -210,7 +249,7 @@ Status checkTariffs(const QList<Tariff>& tariffs)
         for (qsizetype j = 0; j < i; ++j)
             if (tariffs.at(j).kind == tariffs.at(i).kind && tariffs.at(j).from == tariffs.at(i).from)
                 return refused(
-                    tr("Two %1 tariffs take effect on %2: keep one.")
+                    QCoreApplication::translate("Meters", "Two %1 tariffs take effect on %2: keep one.")
                         .arg(kindText(tariffs.at(i).kind).toLower(), DateTimes::dateText(tariffs.at(i).from)));
     }
     return Done{};
@@ -278,17 +317,20 @@ Bill price(const QList<Tariff>& tariffs, Kind kind, const QList<Period>& periods
 QString lineText(const Line& line, const QString& unit)
 {
     const QString last = DateTimes::dateText(line.endDay.addDays(-1));
-    const QString span = line.firstDay == line.endDay.addDays(-1)
-                             ? DateTimes::dateText(line.firstDay)
-                             : tr("%1 to %2").arg(DateTimes::dateText(line.firstDay), last);
+    const QString span =
+        line.firstDay == line.endDay.addDays(-1)
+            ? DateTimes::dateText(line.firstDay)
+            : QCoreApplication::translate("Meters", "%1 to %2").arg(DateTimes::dateText(line.firstDay), last);
     if (line.standing) {
         const qint64 days = line.units / PerUnit;
         if (days == 1)
-            return tr("1 day at %1 a day, %2: %3").arg(line.price.format(), span, line.amount.format());
-        return tr("%1 days at %2 a day, %3: %4")
+            return QCoreApplication::translate("Meters", "1 day at %1 a day, %2: %3")
+                .arg(line.price.format(), span, line.amount.format());
+        return QCoreApplication::translate("Meters", "%1 days at %2 a day, %3: %4")
             .arg(QString::number(days), line.price.format(), span, line.amount.format());
     }
-    return tr("%1 %2 at %3, %4: %5").arg(valueText(line.units), unit, line.price.format(), span, line.amount.format());
+    return QCoreApplication::translate("Meters", "%1 %2 at %3, %4: %5")
+        .arg(valueText(line.units), unit, line.price.format(), span, line.amount.format());
 }
 
 QString billText(const Bill& bill, const QString& unit)

@@ -109,6 +109,10 @@ struct Tariff
     QList<Band> bands;
     bool operator==(const Tariff&) const = default;
 };
+/// Bands as typed in one box: "10 at 0.10; 30 at 0.20" (up to units, at a price in pounds), empty for none.
+Result<QList<Band>> readBands(const QString& text, const QLocale& locale = QLocale());
+QString bandsText(const QList<Band>& bands, const QLocale& locale = QLocale());
+
 /// The dearest price a tariff takes, per unit or per day: £1,000.00.
 inline constexpr Money PriceCeiling = Money::fromPence(100000);
 /// A tariff's faults: no date, a price below zero or above the ceiling, bands not rising or not above zero.

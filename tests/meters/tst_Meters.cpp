@@ -1,3 +1,4 @@
+#include "bookings/CheckInMenu.h"
 #include "bookings/StayMeters.h"
 #include "common/PdfReader.h"
 #include "common/TestSupport.h"
@@ -5,6 +6,7 @@
 #include "meters/MeterImport.h"
 #include "meters/MeterStore.h"
 #include "meters/MeterWalk.h"
+#include "meters/MetersDialog.h"
 
 #include <QBuffer>
 
@@ -393,6 +395,67 @@ private slots:
         QVERIFY(buffer.seek(0));
         const auto again = MeterImport::dryRun(db(), buffer, at(0));
         QVERIFY(std::none_of(again->cbegin(), again->cend(), [](const auto& r) { return r.saved(); }));
+    }
+
+    // Through the windows: check-in and check-out ask for the reading (a value below the last asks about a rollover
+    // and goes back on No), then the charge is posted; an office with no meters is asked nothing.
+    void checkInAndOutAskForReadings()
+    {
+        QVERIFY(MeterStore::saveTariffs(db(), {tariff(QDate(2020, 1, 1), 32, 50)}));
+        QVERIFY(exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, TotalPayable, AmountPayed, TaxRate) "
+                     u"VALUES (2, 1, ?, ?, 0, 0, 0)"_s,
+                     {dbText(June1, 14), dbText(June1.addDays(4), 10)}));
+        QVERIFY(exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (2, 2)"_s));
+        QVERIFY(CheckInMenu::arrive(m_install->services, nullptr, 2)); // berth A2 has no meter: nothing asked
+        const qint64 meter = addMeter(u"E-1"_s, 1);
+        QVERIFY(read(meter, at(-5), units(10412.5)));
+        QString shown;
+        onNextModal([&](QDialog* d) {
+            shown = control<QLabel>(*d, "lblLast1")->text();
+            type(*d, "txtReading1", u"10412.5"_s);
+            click(*d, "cmdOK");
+        });
+        QVERIFY(CheckInMenu::arrive(m_install->services, nullptr, 1));
+        QVERIFY2(shown.startsWith(Meters::valueText(units(10412.5))), qPrintable(shown));
+        m_install->clock.current = at(4, 10);
+        // Depart with the balance owing; the reading below the last was mistyped; the charge told.
+        m_install->messages.answers << MsgResult::No << MsgResult::No << MsgResult::Ok;
+        onNextModal([&](QDialog* d) {
+            type(*d, "txtReading1", u"10400"_s);
+            click(*d, "cmdOK"); // below the last: No, it was mistyped
+            QVERIFY(d->isVisible());
+            type(*d, "txtReading1", u"10498"_s);
+            click(*d, "cmdOK");
+        });
+        QVERIFY(CheckInMenu::depart(m_install->services, nullptr, 1));
+        QCOMPARE(Money::fromDb(m_install->value(u"SELECT OtherCharges FROM Booking WHERE ID = 1"_s)), pence(2936));
+        QVERIFY2(said().contains(u"£29.36 before tax"_s), qPrintable(said()));
+        QVERIFY(logText().contains(u"Meter charge posted"_s));
+    }
+
+    // The window by the keyboard: a reading typed and saved with Enter, then corrected, the first kept in view.
+    void metersWindowReadings()
+    {
+        const qint64 meter = addMeter(u"E-1"_s, 1);
+        QVERIFY(read(meter, at(-5), units(100)));
+        MetersDialog window(m_install->services, nullptr);
+        QCOMPARE(control<QTableWidget>(window, "tblMeters")->rowCount(), 1);
+        onNextModal([&](QDialog* d) {
+            type(*d, "txtReading", u"250"_s);
+            QTest::keyClick(control<QWidget>(*d, "txtReading"), Qt::Key_Return);
+        });
+        click(window, "cmdAddReading");
+        auto* readings = control<QTableWidget>(window, "tblReadings");
+        QCOMPARE(readings->rowCount(), 2);
+        QCOMPARE(readings->item(1, 2)->text(), u"150"_s);
+        readings->setCurrentCell(1, 0);
+        onNextModal([&](QDialog* d) {
+            type(*d, "txtReading", u"150"_s);
+            click(*d, "cmdOK");
+        });
+        click(window, "cmdCorrectReading");
+        QCOMPARE(readings->item(1, 1)->text(), u"150"_s);
+        QVERIFY(readings->item(1, 3)->text().contains(u"corrected from 250"_s));
     }
 
     // A departure whose reading is refused leaves the guest in and nothing billed.
