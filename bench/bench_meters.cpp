@@ -3,6 +3,7 @@
 // of the same readings), the dock walk's lines, and 2,000 readings from a handheld's file (dry run and import).
 #include "BenchData.h"
 #include "core/Database.h"
+#include "core/DateTimes.h"
 #include "core/Dialect.h"
 #include "core/SqlHelpers.h"
 #include "meters/MeterImport.h"

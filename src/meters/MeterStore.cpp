@@ -55,19 +55,20 @@ const QString ReadingSql = QStringLiteral(
     "C.ID, R.Value, COALESCE(C.Desk, R.Desk), COALESCE(C.Note, R.Note) FROM MeterReading R LEFT JOIN MeterReading C "
     "ON C.ID = (SELECT MAX(X.ID) FROM MeterReading X WHERE X.Corrects = R.ID) WHERE R.Corrects IS NULL ");
 
-Reading readingFrom(const QSqlQuery& q)
+/// A reading from q's columns from at on, in ReadingSql's order.
+Reading readingFrom(const QSqlQuery& q, int at = 0)
 {
     Reading r;
-    r.id = q.value(0).toLongLong();
-    r.meterId = q.value(1).toLongLong();
-    r.readAt = DateTimes::readDateTime(q.value(2));
-    r.value = q.value(3).toLongLong();
-    r.rolledOver = q.value(4).toInt() != 0;
-    r.flagged = q.value(5).toInt() != 0;
-    r.corrected = !q.value(6).isNull();
-    r.firstValue = q.value(7).toLongLong();
-    r.desk = q.value(8).toString();
-    r.note = q.value(9).toString();
+    r.id = q.value(at).toLongLong();
+    r.meterId = q.value(at + 1).toLongLong();
+    r.readAt = DateTimes::readDateTime(q.value(at + 2));
+    r.value = q.value(at + 3).toLongLong();
+    r.rolledOver = q.value(at + 4).toInt() != 0;
+    r.flagged = q.value(at + 5).toInt() != 0;
+    r.corrected = !q.value(at + 6).isNull();
+    r.firstValue = q.value(at + 7).toLongLong();
+    r.desk = q.value(at + 8).toString();
+    r.note = q.value(at + 9).toString();
     return r;
 }
 
@@ -511,20 +512,29 @@ Result<QList<Meter>> metersOfBerths(const QSqlDatabase& db, const QList<int>& be
 
 Result<QList<WalkLine>> walk(const QSqlDatabase& db, const QDate& day)
 {
-    const auto inService = readMeters(
-        db,
-        QStringLiteral(" WHERE M.Fitted <= ? AND (M.Removed IS NULL OR M.Removed >= ?) ORDER BY CASE WHEN B.Name IS "
-                       "NULL THEN 1 ELSE 0 END, B.Name, M.Kind, M.Serial"),
-        {dayValue(day), dayValue(day)});
-    if (!inService)
-        return inService.failure();
+    // One statement: each meter in service with its latest first reading and that reading's latest correction.
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    QString error;
+    if (!Sql::exec(
+            q,
+            MeterSql.section(QStringLiteral(" FROM "), 0, 0) +
+                QStringLiteral(", R.ID, R.MeterID, R.ReadAt, COALESCE(C.Value, R.Value), COALESCE(C.RolledOver, "
+                               "R.RolledOver), R.Flagged, C.ID, R.Value, COALESCE(C.Desk, R.Desk), COALESCE(C.Note, "
+                               "R.Note) FROM Meter M LEFT JOIN Berth B ON B.ID = M.BerthID LEFT JOIN MeterReading R ON "
+                               "R.ID = (SELECT X.ID FROM MeterReading X WHERE X.MeterID = M.ID AND X.Corrects IS NULL "
+                               "ORDER BY X.ReadAt DESC, X.ID DESC LIMIT 1) LEFT JOIN MeterReading C ON C.ID = (SELECT "
+                               "MAX(Y.ID) FROM MeterReading Y WHERE Y.Corrects = R.ID) WHERE M.Fitted <= ? AND "
+                               "(M.Removed IS NULL OR M.Removed >= ?) ORDER BY CASE WHEN B.Name IS NULL THEN 1 ELSE 0 "
+                               "END, B.Name, M.Kind, M.Serial"),
+            {dayValue(day), dayValue(day)}, &error))
+        return databaseFailure(error);
     QList<WalkLine> lines;
-    lines.reserve(inService->size());
-    for (const Meter& m : *inService) {
-        const auto last = lastReading(db, m.id);
-        if (!last)
-            return last.failure();
-        lines << WalkLine{m, *last};
+    while (q.next()) {
+        WalkLine line{meterFrom(q), std::nullopt};
+        if (!q.value(10).isNull())
+            line.last = readingFrom(q, 10);
+        lines << line;
     }
     return lines;
 }
