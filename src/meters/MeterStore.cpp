@@ -253,14 +253,21 @@ Result<QList<Reading>> readings(const QSqlDatabase& db, qint64 meterId, const QD
 
 Result<std::optional<Reading>> lastReading(const QSqlDatabase& db, qint64 meterId)
 {
-    return oneReading(db, QStringLiteral("AND R.MeterID = ? ORDER BY R.ReadAt DESC, R.ID DESC LIMIT 1"), {meterId});
+    // The latest found by the index first, so its correction is looked up for that row alone.
+    return oneReading(
+        db,
+        QStringLiteral("AND R.ID = (SELECT X.ID FROM MeterReading X WHERE X.MeterID = ? AND X.Corrects IS "
+                       "NULL ORDER BY X.ReadAt DESC, X.ID DESC LIMIT 1)"),
+        {meterId});
 }
 
 Result<std::optional<Reading>> readingAt(const QSqlDatabase& db, qint64 meterId, const QDateTime& at)
 {
-    return oneReading(db,
-                      QStringLiteral("AND R.MeterID = ? AND R.ReadAt <= ? ORDER BY R.ReadAt DESC, R.ID DESC LIMIT 1"),
-                      {meterId, DateTimes::dbDateTime(at)});
+    return oneReading(
+        db,
+        QStringLiteral("AND R.ID = (SELECT X.ID FROM MeterReading X WHERE X.MeterID = ? AND X.Corrects IS "
+                       "NULL AND X.ReadAt <= ? ORDER BY X.ReadAt DESC, X.ID DESC LIMIT 1)"),
+        {meterId, DateTimes::dbDateTime(at)});
 }
 
 Result<Reading> addReading(const QSqlDatabase& db, const NewReading& reading, const QDateTime& now, const QString& desk)
