@@ -458,6 +458,57 @@ private slots:
         QVERIFY(readings->item(1, 3)->text().contains(u"corrected from 250"_s));
     }
 
+    void readBands_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("read"); // as written back; empty: refused
+        QTest::newRow("two bands") << u"10 at 0.10; 30 at 0.2"_s << u"10 at 0.10; 30 at 0.20"_s;
+        QTest::newRow("part units, spaces, a last semicolon") << u" 12.5 at 0.10 ;"_s << u"12.5 at 0.10"_s;
+        QTest::newRow("none") << u""_s << u""_s;
+        QTest::newRow("no price") << u"10 at"_s << QString();
+        QTest::newRow("no 'at'") << u"10 0.10"_s << QString();
+        QTest::newRow("a price with a tenth of a penny") << u"10 at 0.105"_s << QString();
+    }
+    void readBands()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, read);
+        const auto bands = Meters::readBands(typed, QLocale(u"en_GB"_s));
+        if (read.isNull() && !typed.isEmpty()) {
+            QVERIFY(bands.error().contains(u"is not a band"_s));
+            return;
+        }
+        QVERIFY2(bands, qPrintable(bands.error()));
+        QCOMPARE(Meters::bandsText(*bands, QLocale(u"en_GB"_s)), read);
+    }
+
+    // The lists: a berth's use between two times and by month, a rollover and a swap counted, a correction in place.
+    void useByBerthAndMonth()
+    {
+        const qint64 old = addMeter(u"E-1"_s, 1, 4);
+        QVERIFY(read(old, at(-40), units(9000)));
+        QVERIFY(read(old, at(-20), units(9990)));
+        QVERIFY(read(old, at(-10), units(10), true));
+        Meter fresh;
+        fresh.serial = u"E-2"_s;
+        fresh.unit = u"kWh"_s;
+        m_install->clock.current = at(-5);
+        QVERIFY(MeterStore::swap(db(), old, {old, at(-5), units(30), false, {}}, fresh, units(100), at(-5), u"d"_s));
+        const qint64 now = Sql::scalar(db(), u"SELECT ID FROM Meter WHERE Serial = 'E-2'"_s)->toLongLong();
+        m_install->clock.current = at(2);
+        const auto last = read(now, at(1), units(140));
+        QVERIFY(last);
+        QVERIFY(MeterStore::correct(db(), last->id, units(145), false, {}, at(2), u"d"_s));
+        const auto year = MeterStore::berthUse(db(), 1, Kind::Electricity, at(-60), at(2));
+        QCOMPARE(*year, units(990 + 20 + 20 + 45));
+        QCOMPARE(*MeterStore::berthUse(db(), 1, Kind::Water, at(-60), at(2)), 0);
+        const auto months = MeterStore::useByMonth(db(), Kind::Electricity, June1.addDays(-60), June1.addDays(2));
+        QStringList shown;
+        for (const auto& m : *months)
+            shown << u"%1 %2 %3"_s.arg(m.berth, m.month, Meters::valueText(m.use, QLocale::c()));
+        QCOMPARE(shown.join(u'|'), u"A1 2026-05 1030|A1 2026-06 45"_s);
+    }
+
     // A departure whose reading is refused leaves the guest in and nothing billed.
     void refusedReadingLeavesTheGuestIn()
     {
