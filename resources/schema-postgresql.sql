@@ -1241,3 +1241,94 @@ BEGIN
 END $$;
 SELECT zem_grants_renewals();
 -- renewals: end
+
+-- meters: begin
+-- Electricity and water by the meter. A Meter (Kind 1 electricity, 2 water) serves one berth from Fitted until
+-- Removed; Digits is how many whole digits its counter shows, so a reading past them has rolled over to zero.
+-- Values and units are thousandths of the meter's unit, amounts ten-thousandths of a pound as everywhere.
+-- MeterReading rows are only ever added: a wrong one is put right by a row naming it in Corrects, which stands in
+-- its place while the first is kept. MeterTariff prices one kind from EffectiveFrom on, the latest in force each
+-- day; its bands (the first UpTo units of a bill at Price) come before UnitPrice. MeterCharge is what was billed
+-- to a booking (BookingID) or a contract (ContractID) between two readings, with its breakdown in words.
+CREATE TABLE IF NOT EXISTS Meter (
+    ID SERIAL PRIMARY KEY,
+    Serial TEXT NOT NULL,
+    Kind INTEGER NOT NULL,
+    Unit TEXT NOT NULL,
+    Digits INTEGER NOT NULL,
+    BerthID INTEGER,
+    Fitted TEXT NOT NULL,
+    Removed TEXT,
+    Notes TEXT
+);
+CREATE UNIQUE INDEX IF NOT EXISTS IX_Meter_Serial ON Meter (Serial);
+CREATE INDEX IF NOT EXISTS IX_Meter_Berth ON Meter (BerthID);
+CREATE TABLE IF NOT EXISTS MeterReading (
+    ID BIGSERIAL PRIMARY KEY,
+    MeterID INTEGER NOT NULL,
+    ReadAt TEXT NOT NULL,
+    Value BIGINT NOT NULL,
+    RolledOver INTEGER NOT NULL DEFAULT 0,
+    Flagged INTEGER NOT NULL DEFAULT 0,
+    Corrects BIGINT,
+    Desk TEXT,
+    Note TEXT,
+    Added TEXT
+);
+CREATE INDEX IF NOT EXISTS IX_MeterReading_Meter ON MeterReading (MeterID, ReadAt);
+CREATE INDEX IF NOT EXISTS IX_MeterReading_Corrects ON MeterReading (Corrects);
+CREATE OR REPLACE FUNCTION zem_meter_reading_kept() RETURNS trigger AS $$
+BEGIN
+    RAISE EXCEPTION 'A meter reading is never changed or deleted: add a correction.';
+END;
+$$ LANGUAGE plpgsql;
+DROP TRIGGER IF EXISTS MeterReading_Kept ON MeterReading;
+CREATE TRIGGER MeterReading_Kept BEFORE UPDATE OR DELETE ON MeterReading
+    FOR EACH ROW EXECUTE FUNCTION zem_meter_reading_kept();
+CREATE TABLE IF NOT EXISTS MeterTariff (
+    ID SERIAL PRIMARY KEY,
+    Kind INTEGER NOT NULL,
+    EffectiveFrom TEXT NOT NULL,
+    UnitPrice BIGINT NOT NULL,
+    StandingCharge BIGINT NOT NULL DEFAULT 0
+);
+CREATE TABLE IF NOT EXISTS MeterTariffBand (
+    TariffID INTEGER NOT NULL,
+    Band INTEGER NOT NULL,
+    UpTo BIGINT NOT NULL,
+    Price BIGINT NOT NULL,
+    PRIMARY KEY (TariffID, Band)
+);
+CREATE TABLE IF NOT EXISTS MeterCharge (
+    ID SERIAL PRIMARY KEY,
+    BookingID INTEGER NOT NULL DEFAULT 0,
+    ContractID INTEGER,
+    MeterID INTEGER NOT NULL,
+    FromReadingID BIGINT,
+    ToReadingID BIGINT,
+    FirstDay TEXT NOT NULL,
+    EndDay TEXT NOT NULL,
+    Units BIGINT NOT NULL,
+    Amount BIGINT NOT NULL,
+    Breakdown TEXT,
+    PostedAt TEXT,
+    Desk TEXT
+);
+CREATE INDEX IF NOT EXISTS IX_MeterCharge_Booking ON MeterCharge (BookingID);
+-- Readings, their corrections and the charges they make are the desk's and the dock's daily work, and so is
+-- fitting or swapping a meter; the tariffs are prices, kept with the rates. zem_apply_grants() runs this again after
+-- a restore.
+CREATE OR REPLACE FUNCTION zem_grants_meters() RETURNS void LANGUAGE plpgsql AS $$
+BEGIN
+    IF EXISTS (SELECT 1 FROM pg_roles WHERE rolname = 'zem_clerk') THEN
+        GRANT SELECT ON Meter, MeterReading, MeterTariff, MeterTariffBand, MeterCharge TO zem_clerk;
+        GRANT INSERT, UPDATE ON Meter TO zem_clerk;
+        GRANT INSERT ON MeterReading, MeterCharge TO zem_clerk;
+        GRANT USAGE, SELECT ON SEQUENCE meter_id_seq, meterreading_id_seq, metercharge_id_seq TO zem_clerk;
+        GRANT INSERT, UPDATE, DELETE ON MeterTariff, MeterTariffBand TO zem_manager;
+        GRANT DELETE ON Meter TO zem_manager;
+        GRANT USAGE, SELECT ON SEQUENCE metertariff_id_seq TO zem_manager;
+    END IF;
+END $$;
+SELECT zem_grants_meters();
+-- meters: end

@@ -1081,4 +1081,79 @@ CREATE TABLE ContractLetter (
 CREATE INDEX IX_ContractLetter_Contract ON ContractLetter (ContractID);
 -- renewals: end
 
-PRAGMA user_version = 21;
+-- meters: begin
+-- Electricity and water by the meter. A Meter (Kind 1 electricity, 2 water) serves one berth from Fitted until
+-- Removed; Digits is how many whole digits its counter shows, so a reading past them has rolled over to zero.
+-- Values and units are thousandths of the meter's unit, amounts ten-thousandths of a pound as everywhere.
+-- MeterReading rows are only ever added: a wrong one is put right by a row naming it in Corrects, which stands in
+-- its place while the first is kept. MeterTariff prices one kind from EffectiveFrom on, the latest in force each
+-- day; its bands (the first UpTo units of a bill at Price) come before UnitPrice. MeterCharge is what was billed
+-- to a booking (BookingID) or a contract (ContractID) between two readings, with its breakdown in words.
+CREATE TABLE IF NOT EXISTS Meter (
+    ID INTEGER PRIMARY KEY AUTOINCREMENT,
+    Serial TEXT NOT NULL,
+    Kind INTEGER NOT NULL,
+    Unit TEXT NOT NULL,
+    Digits INTEGER NOT NULL,
+    BerthID INTEGER,
+    Fitted TEXT NOT NULL,
+    Removed TEXT,
+    Notes TEXT
+);
+CREATE UNIQUE INDEX IF NOT EXISTS IX_Meter_Serial ON Meter (Serial);
+CREATE INDEX IF NOT EXISTS IX_Meter_Berth ON Meter (BerthID);
+CREATE TABLE IF NOT EXISTS MeterReading (
+    ID INTEGER PRIMARY KEY AUTOINCREMENT,
+    MeterID INTEGER NOT NULL,
+    ReadAt TEXT NOT NULL,
+    Value INTEGER NOT NULL,
+    RolledOver INTEGER NOT NULL DEFAULT 0,
+    Flagged INTEGER NOT NULL DEFAULT 0,
+    Corrects INTEGER,
+    Desk TEXT,
+    Note TEXT,
+    Added TEXT
+);
+CREATE INDEX IF NOT EXISTS IX_MeterReading_Meter ON MeterReading (MeterID, ReadAt);
+CREATE INDEX IF NOT EXISTS IX_MeterReading_Corrects ON MeterReading (Corrects);
+CREATE TRIGGER IF NOT EXISTS MeterReading_Never_Changed BEFORE UPDATE ON MeterReading
+BEGIN
+    SELECT RAISE(ABORT, 'A meter reading is never changed: add a correction.');
+END;
+CREATE TRIGGER IF NOT EXISTS MeterReading_Never_Deleted BEFORE DELETE ON MeterReading
+BEGIN
+    SELECT RAISE(ABORT, 'A meter reading is never deleted: add a correction.');
+END;
+CREATE TABLE IF NOT EXISTS MeterTariff (
+    ID INTEGER PRIMARY KEY AUTOINCREMENT,
+    Kind INTEGER NOT NULL,
+    EffectiveFrom TEXT NOT NULL,
+    UnitPrice INTEGER NOT NULL,
+    StandingCharge INTEGER NOT NULL DEFAULT 0
+);
+CREATE TABLE IF NOT EXISTS MeterTariffBand (
+    TariffID INTEGER NOT NULL,
+    Band INTEGER NOT NULL,
+    UpTo INTEGER NOT NULL,
+    Price INTEGER NOT NULL,
+    PRIMARY KEY (TariffID, Band)
+);
+CREATE TABLE IF NOT EXISTS MeterCharge (
+    ID INTEGER PRIMARY KEY AUTOINCREMENT,
+    BookingID INTEGER NOT NULL DEFAULT 0,
+    ContractID INTEGER,
+    MeterID INTEGER NOT NULL,
+    FromReadingID INTEGER,
+    ToReadingID INTEGER,
+    FirstDay TEXT NOT NULL,
+    EndDay TEXT NOT NULL,
+    Units INTEGER NOT NULL,
+    Amount INTEGER NOT NULL,
+    Breakdown TEXT,
+    PostedAt TEXT,
+    Desk TEXT
+);
+CREATE INDEX IF NOT EXISTS IX_MeterCharge_Booking ON MeterCharge (BookingID);
+-- meters: end
+
+PRAGMA user_version = 22;

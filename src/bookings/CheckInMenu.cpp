@@ -4,6 +4,7 @@
 #include "bookings/Ledger.h"
 #include "bookings/NoShowDialog.h"
 #include "bookings/PaymentDialog.h"
+#include "bookings/StayReadingsDialog.h"
 #include "core/EventLog.h"
 #include "core/MessageLog.h"
 #include "core/Seams.h"
@@ -30,6 +31,22 @@ bool tell(Services& services, const Failure& failure)
     return false;
 }
 
+/// The readings of the booking's meters, asked for when it has any: nothing when there are none, Cancelled when the
+/// person went back.
+Result<std::optional<QList<StayMeters::Taken>>> askReadings(Services& services, QWidget* parent, int bookingId,
+                                                            const QString& heading)
+{
+    const auto due = StayMeters::toRead(services.db(), bookingId, services.clock.now().date());
+    if (!due)
+        return due.failure();
+    if (due->isEmpty())
+        return std::optional<QList<StayMeters::Taken>>();
+    StayReadingsDialog dialog(services, *due, heading, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return cancelled();
+    return std::optional<QList<StayMeters::Taken>>(dialog.taken());
+}
+
 /// Logs a change that was saved.
 bool logged(Services& services, int code, const CheckIn::State& state)
 {
@@ -39,7 +56,7 @@ bool logged(Services& services, int code, const CheckIn::State& state)
 
 } // namespace
 
-bool arrive(Services& services, QWidget* /*parent*/, int bookingId)
+bool arrive(Services& services, QWidget* parent, int bookingId)
 {
     const QSqlDatabase db = services.db();
     const auto state = CheckIn::load(db, bookingId);
@@ -53,9 +70,20 @@ bool arrive(Services& services, QWidget* /*parent*/, int bookingId)
         services.messages.show(CheckIn::timingQuestion(*state, *timing), title(), MsgIcon::Question,
                                MsgButtons::YesNo) != MsgResult::Yes)
         return false;
-    const auto done = CheckIn::arrive(db, bookingId, now, Ledger::deskName(), *timing);
+    const auto readings = askReadings(services, parent, bookingId,
+                                      QCoreApplication::translate("CheckInMenu", "Read the meters of %1's berths "
+                                                                                 "before checking the guest in:")
+                                          .arg(state->customer));
+    if (!readings)
+        return readings.kind() == FailureKind::Cancelled ? false : tell(services, readings.failure());
+    const auto done = *readings ? StayMeters::arrive(db, bookingId, now, Ledger::deskName(), *timing, **readings)
+                                : CheckIn::arrive(db, bookingId, now, Ledger::deskName(), *timing);
     if (!done)
         return tell(services, done.failure());
+    if (*readings)
+        services.events.log(
+            EventLog::MeterReadingAdded,
+            QStringLiteral("Booking %1, %2 reading(s) at check-in").arg(bookingId).arg((*readings)->size()));
     return logged(services, EventLog::GuestArrived, *done);
 }
 
@@ -89,10 +117,35 @@ bool depart(Services& services, QWidget* parent, int bookingId)
                 return false;
         }
     }
-    const auto done = CheckIn::depart(db, bookingId, services.clock.now(), Ledger::deskName());
+    const auto readings = askReadings(services, parent, bookingId,
+                                      QCoreApplication::translate("CheckInMenu", "Read the meters of %1's berths "
+                                                                                 "before checking the guest out:")
+                                          .arg(state->customer));
+    if (!readings)
+        return readings.kind() == FailureKind::Cancelled ? false : tell(services, readings.failure());
+    if (!*readings) {
+        const auto done = CheckIn::depart(db, bookingId, services.clock.now(), Ledger::deskName());
+        if (!done)
+            return tell(services, done.failure());
+        return logged(services, EventLog::GuestDeparted, *done);
+    }
+    const auto done = StayMeters::depart(db, bookingId, services.clock.now(), Ledger::deskName(), **readings);
     if (!done)
         return tell(services, done.failure());
-    return logged(services, EventLog::GuestDeparted, *done);
+    QStringList billed;
+    for (const StayMeters::Billed& b : done->billed)
+        billed << QStringLiteral("%1 %2 %3").arg(b.berth, Meters::kindText(b.kind), b.bill.total.plainText());
+    if (done->charged > Money())
+        services.events.log(EventLog::MeterChargePosted,
+                            QStringLiteral("Booking %1: %2").arg(bookingId).arg(billed.join(QStringLiteral(", "))));
+    logged(services, EventLog::GuestDeparted, done->state);
+    if (done->charged > Money())
+        services.messages.show(QCoreApplication::translate("CheckInMenu",
+                                                           "The meters' use, %1 before tax, was added to the booking's "
+                                                           "other charges. The balance is now %2.")
+                                   .arg(done->charged.format(), done->state.balance.format()),
+                               title(), MsgIcon::Information, MsgButtons::Ok);
+    return true;
 }
 
 bool putBack(Services& services, QWidget* /*parent*/, int bookingId)

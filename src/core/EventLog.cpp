@@ -90,6 +90,10 @@ QString eventText(int code)
                                             "Holders' share modified"};
     if (code >= AwayReported && code <= HolderShareModified)
         return QString::fromLatin1(awayTexts[code - AwayReported]);
+    static const char* const meterTexts[] = {"Meter modified", "Meter reading added", "Meter tariffs modified",
+                                             "Meter charge posted", "Meter readings imported"};
+    if (code >= MeterModified && code < MeterModified + int(std::size(meterTexts)))
+        return QString::fromLatin1(meterTexts[code - MeterModified]);
     static const char* const mailTexts[] = {"E-mail queued", "Reminders queued", "Mail server settings modified"};
     if (code >= MailQueued && code <= MailSettingsModified)
         return QString::fromLatin1(mailTexts[code - MailQueued]);

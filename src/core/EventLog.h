@@ -80,6 +80,12 @@ enum Event : int
     AwayReported = 67, // reported or changed
     AwayRemoved = 68,
     HolderShareModified = 69,
+    // Meters: electricity and water.
+    MeterModified = 70,     // a meter added, changed or swapped
+    MeterReadingAdded = 71, // a reading or a correction
+    MeterTariffsModified = 72,
+    MeterChargePosted = 73, // a stay's or a contract's use billed
+    MeterReadingsImported = 74,
 };
 
 /// The text of an event code; empty for codes without one.

@@ -229,6 +229,11 @@ QString upgradeToRenewals(Engine engine)
 {
     return schemaSection(engine, QStringLiteral("renewals"));
 }
+// Version 21 knew no meters, readings or tariffs: new tables only, and an office that sets up none sees no change.
+QString upgradeToMeters(Engine engine)
+{
+    return schemaSection(engine, QStringLiteral("meters"));
+}
 Status writeAllCustomerWords(const QSqlDatabase& db)
 {
     return SearchText::rewriteCustomers(db);
@@ -254,7 +259,8 @@ const Upgrade Upgrades[] = {{upgradeTo2},
                             {upgradeToHistory},
                             {upgradeToLogins},
                             {upgradeToAway},
-                            {upgradeToRenewals}};
+                            {upgradeToRenewals},
+                            {upgradeToMeters}};
 static_assert(std::size(Upgrades) == Database::CurrentSchemaVersion - 1, "one upgrade per version");
 } // namespace
 

@@ -20,6 +20,7 @@
 #include "core/Seams.h"
 #include "imports/ImportWizard.h"
 #include "maintenance/MaintenanceMenu.h"
+#include "meters/MetersDialog.h"
 #include "outputs/ContractListsWindow.h"
 #include "outputs/ExportMenu.h"
 #include "outputs/MailingListWizard.h"
@@ -163,6 +164,7 @@ void MainWindow::buildMenus()
     addItem(mnuconfig, QStringLiteral("mnuConfigBerths"), tr("&Berths..."));
     addItem(mnuconfig, QStringLiteral("mnuConfigBerthOwners"), tr("Berth &Owners..."));
     addItem(mnuconfig, QStringLiteral("mnuConfigRates"), tr("&Rates..."));
+    addItem(mnuconfig, QStringLiteral("mnuConfigMeters"), tr("&Meters..."));
     addItem(mnuconfig, QStringLiteral("mnuConfigMailTemplates"), tr("E-mail &Templates..."));
     addItem(mnuconfig, QStringLiteral("mnuConfigUsers"), tr("&Users..."));
 
@@ -290,6 +292,7 @@ void MainWindow::connectWindows()
     connectItem(QStringLiteral("mnuFileExit"), [this] { close(); });
     connectItem(QStringLiteral("mnuconfigcompany"), [this] { CompanyDialog::display(m_services, this); });
     connectItem(QStringLiteral("mnuConfigRates"), [this] { RatesDialog::display(m_services, this); });
+    connectItem(QStringLiteral("mnuConfigMeters"), [this] { MetersDialog::display(m_services, this); });
     connectItem(QStringLiteral("mnuConfigMailTemplates"), [this] { MailTemplatesDialog::display(m_services, this); });
     connectItem(QStringLiteral("mnuBookingsReminders"), [this] { RemindersWindow::display(m_services, this); });
     connectItem(QStringLiteral("mnuConfigUsers"), [this] { UsersWindow::display(m_services, this); });

@@ -215,6 +215,14 @@ inline QString dropStaffSql()
     return u"DROP TABLE Approval; DROP TABLE RolePermission; DROP TABLE StaffUser; "_s;
 }
 
+/// Takes away meters, their readings, tariffs and charges: the step back from version 22.
+inline QString dropMetersSql(bool server)
+{
+    const QString tables = u"DROP TABLE MeterCharge; DROP TABLE MeterTariffBand; DROP TABLE MeterTariff; DROP TABLE "
+                           u"MeterReading; DROP TABLE Meter; "_s;
+    return server ? tables + u"DROP FUNCTION zem_grants_meters(); DROP FUNCTION zem_meter_reading_kept(); "_s : tables;
+}
+
 /// Takes away contract renewals, their letters and the contract terms: the step back from version 21.
 inline QString dropRenewalsSql(bool server)
 {
@@ -247,14 +255,14 @@ inline QString dropLoginsSql(bool server)
 inline QString dropHistorySql(bool server)
 {
     if (server)
-        return dropRenewalsSql(true) + dropAwaySql(true) + dropLoginsSql(true) +
+        return dropMetersSql(true) + dropRenewalsSql(true) + dropAwaySql(true) + dropLoginsSql(true) +
                u"DROP FUNCTION zem_booking_history() CASCADE; DROP FUNCTION zem_closed_guard() CASCADE; DROP FUNCTION "
                u"zem_history_row(BIGINT, TEXT, TEXT, TEXT, TEXT, TEXT);"
                u" DROP FUNCTION zem_berth_name(BIGINT); DROP FUNCTION zem_month_closed(TEXT); DROP TABLE "
                u"BookingHistory; DROP TABLE ClosedPeriod; DROP FUNCTION zem_history_append_only(); DROP FUNCTION "
                u"zem_history_by_trigger(); DROP FUNCTION "
                u"zem_actor(); DROP FUNCTION zem_desk(); "_s;
-    QString sql = dropRenewalsSql(false) + dropAwaySql(false) + dropLoginsSql(false) +
+    QString sql = dropMetersSql(false) + dropRenewalsSql(false) + dropAwaySql(false) + dropLoginsSql(false) +
                   u"DROP VIEW ClosedMonth; DROP TABLE BookingHistory; DROP TABLE ClosedPeriod; "_s;
     for (const char* trigger :
          {"Booking_History_Insert", "Booking_History_Update", "Booking_History_Delete", "BookingBerth_History_Insert",

@@ -132,6 +132,12 @@ private slots:
                       u"FROM Payment"_s),
                  u"9 250000 2 2026-01-02 10:00:00 2"_s);
         QCOMPARE(read(u"SELECT LastInvoiceNumber FROM Company"_s), u"10"_s);
+        // Meters arrive empty, and a reading once added is kept as it was.
+        QCOMPARE(read(u"SELECT COUNT(*) FROM Meter"_s), u"0"_s);
+        QVERIFY(Sql::exec(*upgraded, u"INSERT INTO MeterReading (ID, MeterID, ReadAt, Value) VALUES (5, 1, "
+                                     u"'2026-01-02 10:00:00', 1000)"_s));
+        QVERIFY(!Sql::exec(*upgraded, u"UPDATE MeterReading SET Value = 2000 WHERE ID = 5"_s));
+        QVERIFY(!Sql::exec(*upgraded, u"DELETE FROM MeterReading WHERE ID = 5"_s));
         // No line and no block belongs to a contract, and the contracts start empty.
         QCOMPARE(read(u"SELECT COUNT(*) FROM Payment WHERE ContractID IS NULL"_s), u"1"_s);
         // Nothing is renewed, lapsed or kept as a letter yet, and the contract terms start empty.
