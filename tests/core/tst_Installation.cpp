@@ -88,7 +88,8 @@ private slots:
                  u"booking bookingberth "
                  u"bookingcharge bookinghistory bookingmonth calendarmonth closedperiod company contract contractaway "
                  u"contractberth contractinstalment contractletter "
-                 u"contractrate contractterm creditnote customer importbatch importmapping invtemp mailtemplate outbox "
+                 u"contractrate contractterm creditnote customer importbatch importmapping invtemp mailtemplate meter "
+                 u"metercharge meterreading metertariff metertariffband outbox "
                  u"owner payment "
                  u"paymentmethod rate rolepermission "
                  u"season settings staffuser tax waitingentry"_s);

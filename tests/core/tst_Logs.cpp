@@ -15,12 +15,12 @@ private slots:
         const QString date = u'[' + DateTimes::generalDateText(when) + u']';
         EventLog::logEvent(when, EventLog::CustomerAdded, u"Name: O'Neill"_s);
         EventLog::logEvent(when, EventLog::ApplicationStarted);
-        EventLog::logEvent(when, EventLog::ActionApproved + 1, u"no text for 45"_s);
-        EventLog::logEvent(when, 46);
+        EventLog::logEvent(when, EventLog::MonthReopened + 1, u"no text for 47"_s);
+        EventLog::logEvent(when, 48);
         QCOMPARE(logText(), date + u"\r\n[Customer added]\r\nName: O'Neill\r\n\r\n"_s + date +
-                                u"\r\n[Application started]\r\n\r\n"_s + date + u"\r\nno text for 45\r\n\r\n"_s + date +
+                                u"\r\n[Application started]\r\n\r\n"_s + date + u"\r\nno text for 47\r\n\r\n"_s + date +
                                 u"\r\n\r\n"_s);
-        QCOMPARE(EventLog::eventText(EventLog::ActionApproved + 1), QString()); // the last text is the approval's
+        QCOMPARE(EventLog::eventText(EventLog::MonthReopened + 1), QString()); // the staff's last text is the reopening
         // A trace file is read with its line ends made CR LF, a NUL as a replacement character, and capped.
         const QString path = m_install->root() + u"/trace.bin"_s;
         QVERIFY(writeAll(path, QByteArray("one\ntwo\0three\r\n", 15) + QByteArray(3000, 'x')));

@@ -1,6 +1,7 @@
 #include "common/TestSupport.h"
 #include "core/Actor.h"
 #include "core/Database.h"
+#include "core/Dialect.h"
 #include "core/InstallPaths.h"
 #include "core/Money.h"
 #include "core/SqlHelpers.h"
@@ -79,8 +80,13 @@ private slots:
         auto window = startAsFirstAdministrator();
         QVERIFY(window);
         QCOMPARE(m_install->text(u"SELECT Role FROM StaffUser WHERE SignInKey = 'ada'"_s), u"administrator"_s);
-        // Hashed at the program's own cost, never the cheap one of the test suites.
-        VERIFY_HAS(m_install->text(u"SELECT PasswordHash FROM StaffUser"_s), u"$argon2id$v=19$m=65536,t=2,p=1$"_s);
+        // Hashed at the program's own cost, never the cheap one of the test suites. On a server the desk now acts as
+        // the administrator's own login, which may read only a hash's settings.
+        const bool server = Dialect::of(m_install->db()).kind() == Engine::PostgreSQL;
+        VERIFY_HAS(m_install->text(server ? u"SELECT PasswordSetting FROM zem_staff_settings((SELECT MIN(ID) FROM "
+                                            u"StaffUser))"_s
+                                          : u"SELECT PasswordHash FROM StaffUser"_s),
+                   u"$argon2id$v=19$m=65536,t=2,p=1$"_s);
         QCOMPARE(Actor::current().user, u"Ada Admin"_s);
         window.reset();
         Actor::signOut();
