@@ -2,6 +2,7 @@
 
 #include "core/DateTimes.h"
 #include "core/SqlHelpers.h"
+#include "mail/MailTemplates.h"
 #include "mail/Outbox.h"
 
 #include <QCoreApplication>
@@ -218,6 +219,9 @@ Result<Queued> queueRenewalLetters(const QSqlDatabase& db, const QList<int>& con
     const auto office = company(db);
     if (!office)
         return office.failure();
+    const auto wording = MailTemplates::load(db, Outbox::Kinds::RenewalLetter);
+    if (!wording)
+        return wording.failure();
     Queued result;
     QList<Outbox::Item> items;
     for (const int id : contractIds) {
@@ -239,12 +243,16 @@ Result<Queued> queueRenewalLetters(const QSqlDatabase& db, const QList<int>& con
         item.kind = Outbox::Kinds::RenewalLetter;
         item.toName = to->name.simplified();
         item.toAddress = to->emailAddress.trimmed();
-        item.subject = text("Renewal of your contract: %1").arg(contract->berths.join(QStringLiteral(", ")));
-        item.body = text("Dear %1,\n\nYour contract is renewed from %2 to %3 at %4. The letter attached gives the "
-                         "details and the instalments.\n\n%5")
-                        .arg(to->name.simplified(), DateTimes::dateText(contract->firstDay),
-                             DateTimes::dateText(contract->lastDay), contract->total.formatGrouped(),
-                             office->name.simplified());
+        const MailTemplates::Template mail =
+            MailTemplates::fill(*wording, {{QStringLiteral("CustomerName"), to->name.simplified()},
+                                           {QStringLiteral("Berths"), contract->berths.join(QStringLiteral(", "))},
+                                           {QStringLiteral("Arrival"), DateTimes::dateText(contract->firstDay)},
+                                           {QStringLiteral("Departure"), DateTimes::dateText(contract->lastDay)},
+                                           {QStringLiteral("Total"), contract->total.formatGrouped()},
+                                           {QStringLiteral("Company"), office->name.simplified()},
+                                           {QStringLiteral("CompanyPhone"), office->telephone.simplified()}});
+        item.subject = mail.subject;
+        item.body = mail.body;
         item.attachmentName = QStringLiteral("Contract Renewal %1.pdf").arg(id);
         item.attachment = *pdf;
         items << item;

@@ -20,8 +20,8 @@ const QRegularExpression& placeholderPattern()
 
 QStringList kinds()
 {
-    return {Outbox::Kinds::Confirmation, Outbox::Kinds::Invoice, Outbox::Kinds::DepositReminder,
-            Outbox::Kinds::BalanceReminder, Outbox::Kinds::WaitingOffer};
+    return {Outbox::Kinds::Confirmation,    Outbox::Kinds::Invoice,      Outbox::Kinds::DepositReminder,
+            Outbox::Kinds::BalanceReminder, Outbox::Kinds::WaitingOffer, Outbox::Kinds::RenewalLetter};
 }
 
 QString kindCaption(const QString& kind)
@@ -36,6 +36,8 @@ QString kindCaption(const QString& kind)
         return QCoreApplication::translate("MailTemplates", "Balance reminder");
     if (kind == Outbox::Kinds::WaitingOffer)
         return QCoreApplication::translate("MailTemplates", "Waiting-list offer");
+    if (kind == Outbox::Kinds::RenewalLetter)
+        return QCoreApplication::translate("MailTemplates", "Contract renewal letter");
     return kind;
 }
 
@@ -88,6 +90,15 @@ Template defaultTemplate(const QString& kind)
                     "{Arrival} to {Departure}. Please call us on {CompanyPhone} or reply to this message soon if "
                     "you would like it; we offer it to the next on our list otherwise.\n\nKind regards,\n"
                     "{Company}")};
+    // A contract's term fills {Arrival} and {Departure}, its price {Total}.
+    if (kind == Outbox::Kinds::RenewalLetter)
+        return {QCoreApplication::translate("MailTemplates", "Renewal of your contract for {Berths}"),
+                QCoreApplication::translate(
+                    "MailTemplates",
+                    "Dear {CustomerName},\n\nYour contract for berth {Berths} is renewed from {Arrival} to "
+                    "{Departure} at {Total}. The letter attached gives the details and the instalments.\n\nIf you "
+                    "have any questions, just reply to this message or call us on {CompanyPhone}.\n\nKind "
+                    "regards,\n{Company}")};
     return {};
 }
 

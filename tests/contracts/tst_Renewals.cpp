@@ -10,6 +10,8 @@
 #include "contracts/ContractTermsPanel.h"
 #include "contracts/RenewalsDialog.h"
 #include "core/ui/DocumentRenderer.h"
+#include "mail/MailTemplates.h"
+#include "mail/Outbox.h"
 #include "rates/TermRates.h"
 
 #include <QTemporaryDir>
@@ -264,6 +266,22 @@ private slots:
         QCOMPARE(ContractRenewals::renew(db, {d}, m_install->clock.current).kind(), FailureKind::Conflict);
         QCOMPARE(count(u"Contract"_s), 3);
         QCOMPARE(count(u"ContractLetter"_s), 1);
+
+        // The letter goes by e-mail in the office's own wording of the renewal template, with the letter attached.
+        QVERIFY(
+            MailTemplates::save(db, Outbox::Kinds::RenewalLetter,
+                                {u"Berth {Berths} renewed"_s, u"{CustomerName}: {Arrival} to {Departure}, {Total}"_s}));
+        const auto queued = ContractDocuments::queueRenewalLetters(db, {next.id}, m_install->clock.current);
+        QVERIFY2(queued, qPrintable(queued.error()));
+        QCOMPARE(queued->queued, 1);
+        QCOMPARE(m_install->text(u"SELECT Subject FROM Outbox WHERE Kind = 'renewal letter'"_s),
+                 u"Berth %1 renewed"_s.arg(next.berths.join(u", "_s)));
+        QCOMPARE(m_install->text(u"SELECT Body FROM Outbox WHERE Kind = 'renewal letter'"_s),
+                 u"Ann Holder: %1 to %2, %3"_s.arg(DateTimes::dateText(QDate(2027, 4, 1)),
+                                                   DateTimes::dateText(QDate(2027, 9, 30)),
+                                                   withTax(130000).formatGrouped()));
+        QVERIFY(
+            m_install->text(u"SELECT AttachmentName FROM Outbox WHERE Kind = 'renewal letter'"_s).endsWith(u".pdf"_s));
     }
 
     // Nothing is half-renewed: a price below zero, or one berth taken over next term, renews none.
