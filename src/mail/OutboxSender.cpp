@@ -68,7 +68,6 @@ Result<int> OutboxSender::sendDue(const QSqlDatabase& db, const Config& config, 
             break;
         QElapsedTimer held;
         held.start();
-        QList<Outbox::Outcome> outcomes;
         QList<qint64> released;
         for (const Outbox::Item& item : std::as_const(*claimed)) {
             if (away || (stop && stop->load()) || held.elapsed() > BatchHeldMs) {
@@ -80,13 +79,17 @@ Result<int> OutboxSender::sendDue(const QSqlDatabase& db, const Config& config, 
                 released << item.id; // closing: the message goes back as it was, for the next start or another desk
                 continue;
             }
-            outcomes << Outbox::Outcome{item.id,           item.attempts,   outcome.sent,
-                                        outcome.permanent, outcome.reached, outcome.answer};
+            // Recorded at once, so a desk that stops mid-batch can send again at most the one message in hand.
+            const Outbox::Outcome done{item.id,           item.attempts,   outcome.sent,
+                                       outcome.permanent, outcome.reached, outcome.answer};
+            if (Status recorded = Outbox::record(db, {done}, {}, now(), config.desk); !recorded)
+                return recorded.failure();
             ++tried;
             away = !outcome.sent && !outcome.reached;
         }
-        if (Status recorded = Outbox::record(db, outcomes, released, now(), config.desk); !recorded)
-            return recorded.failure();
+        if (!released.isEmpty())
+            if (Status recorded = Outbox::record(db, {}, released, now(), config.desk); !recorded)
+                return recorded.failure();
     }
     return tried;
 }
