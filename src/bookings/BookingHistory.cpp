@@ -200,11 +200,8 @@ Doc::Document document(const QList<Change>& changes, const QString& heading)
     doc.orientation = QPageLayout::Landscape;
     doc.reportHeader << Doc::text(heading, Doc::Style{.pointSize = 14, .bold = true, .spaceAfter = 6});
     const auto line = [](const QStringList& texts, bool bold) {
-        static const double Shares[] = {1.3, 1.5, 2, 2, 1.2, 1.2};
-        QList<Doc::Cell> cells;
-        for (qsizetype i = 0; i < texts.size(); ++i)
-            cells << Doc::Cell{texts.at(i), Shares[i]};
-        return Doc::row(cells, Doc::Style{.pointSize = 9, .bold = bold, .spaceAfter = 1});
+        static const QList<double> Shares{1.3, 1.5, 2, 2, 1.2, 1.2};
+        return Doc::row(texts, Shares, Doc::Style{.pointSize = 9, .bold = bold, .spaceAfter = 1});
     };
     doc.pageHeader << line({QCoreApplication::translate("BookingHistory", "When"),
                             QCoreApplication::translate("BookingHistory", "Change"),

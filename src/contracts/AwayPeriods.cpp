@@ -17,14 +17,6 @@ QString text(const char* source)
 {
     return QCoreApplication::translate("AwayPeriods", source);
 }
-QVariant dayValue(const QDate& date)
-{
-    return date.toString(Qt::ISODate);
-}
-QDate readDay(const QVariant& value)
-{
-    return QDate::fromString(value.toString(), Qt::ISODate);
-}
 
 struct Held
 {
@@ -46,7 +38,7 @@ Result<Held> heldBy(const QSqlDatabase& db, int contractId)
         return databaseFailure(error);
     if (!q.next())
         return conflict(text("Another desk removed this contract meanwhile."));
-    Held held{readDay(q.value(0)), readDay(q.value(1)), q.value(2).toInt() != 0, q.value(3).toString(), {}};
+    Held held{Sql::readDay(q.value(0)), Sql::readDay(q.value(1)), q.value(2).toInt() != 0, q.value(3).toString(), {}};
     if (!Sql::exec(q, QStringLiteral("SELECT BerthID FROM ContractBerth WHERE ContractID = ? ORDER BY BerthID"),
                    {contractId}, &error))
         return databaseFailure(error);
@@ -105,7 +97,8 @@ Result<QList<Away>> list(const QSqlDatabase& db, int contractId)
         return databaseFailure(error);
     QList<Away> found;
     while (q.next())
-        found.append({q.value(0).toInt(), contractId, readDay(q.value(1)), readDay(q.value(2)), q.value(3).toString()});
+        found.append({q.value(0).toInt(), contractId, Sql::readDay(q.value(1)), Sql::readDay(q.value(2)),
+                      q.value(3).toString()});
     if (q.lastError().isValid())
         return databaseFailure(q.lastError().text());
     return found;
@@ -189,15 +182,15 @@ Result<int> save(const QSqlDatabase& db, const Away& away, const QDateTime& now)
             db,
             QStringLiteral("INSERT INTO ContractAway (ContractID, FirstDay, ReturnDay, Note, Created, Desk) VALUES (?, "
                            "?, ?, ?, ?, ?)"),
-            {away.contractId, dayValue(away.firstDay), dayValue(away.returnDay), away.note.trimmed(),
+            {away.contractId, Sql::dayValue(away.firstDay), Sql::dayValue(away.returnDay), away.note.trimmed(),
              DateTimes::dbDateTime(now), Ledger::deskName()},
             &error);
         if (!added)
             return databaseFailure(error);
         id = int(*added);
-    } else if (!Sql::exec(db,
-                          QStringLiteral("UPDATE ContractAway SET FirstDay = ?, ReturnDay = ?, Note = ? WHERE ID = ?"),
-                          {dayValue(away.firstDay), dayValue(away.returnDay), away.note.trimmed(), id}, &error))
+    } else if (!Sql::exec(
+                   db, QStringLiteral("UPDATE ContractAway SET FirstDay = ?, ReturnDay = ?, Note = ? WHERE ID = ?"),
+                   {Sql::dayValue(away.firstDay), Sql::dayValue(away.returnDay), away.note.trimmed(), id}, &error))
         return databaseFailure(error);
     if (const Status cut = rehold(db, away.contractId); !cut)
         return cut.failure();
@@ -225,10 +218,11 @@ Status remove(const QSqlDatabase& db, int awayId)
     const auto held = heldBy(db, contractId);
     if (!held)
         return held.failure();
-    if (const Status free = noVisitor(
-            db, held->berths, HeldBerths::heldFrom(readDay(q.value(1))), HeldBerths::heldFrom(readDay(q.value(2))),
-            text("Booking %1 (%2, %3 to %4) stays on the berth while the holder is away: the absence "
-                 "cannot be removed."));
+    if (const Status free =
+            noVisitor(db, held->berths, HeldBerths::heldFrom(Sql::readDay(q.value(1))),
+                      HeldBerths::heldFrom(Sql::readDay(q.value(2))),
+                      text("Booking %1 (%2, %3 to %4) stays on the berth while the holder is away: the absence "
+                           "cannot be removed."));
         !free)
         return free;
     if (!Sql::exec(db, QStringLiteral("DELETE FROM ContractAway WHERE ID = ?"), {awayId}, &error))

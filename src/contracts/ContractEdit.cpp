@@ -32,11 +32,6 @@ QList<ContractPlan::Instalment> invoicedOf(const QList<ContractPlan::Instalment>
     return part;
 }
 
-QVariant day(const QDate& date)
-{
-    return date.toString(Qt::ISODate);
-}
-
 } // namespace
 
 FieldChanges::Merge<ContractRecord> merged(const ContractRecord& base, const ContractRecord& theirs,
@@ -131,8 +126,8 @@ Result<ContractRecord> save(const QSqlDatabase& db, const ContractRecord& loaded
                    QStringLiteral("UPDATE Contract SET BoatID = ?, TermID = ?, FirstDay = ?, LastDay = ?, Hire = ?, "
                                   "Tax = ?, Total = ?, Notes = ? WHERE ID = ?"),
                    {c.boatId ? QVariant(*c.boatId) : Sql::nullInt(),
-                    c.termId ? QVariant::fromValue<qlonglong>(*c.termId) : Sql::nullInt(), day(c.firstDay),
-                    day(c.lastDay), c.hire.toDb(), c.tax.toDb(), c.total.toDb(), c.notes.trimmed(), c.id},
+                    c.termId ? QVariant::fromValue<qlonglong>(*c.termId) : Sql::nullInt(), Sql::dayValue(c.firstDay),
+                    Sql::dayValue(c.lastDay), c.hire.toDb(), c.tax.toDb(), c.total.toDb(), c.notes.trimmed(), c.id},
                    &error))
         return databaseFailure(error);
     if (daysChanged || c.berthIds != theirs->berthIds) {

@@ -19,15 +19,6 @@ QString text(const char* source)
     return QCoreApplication::translate("ContractRenewals", source);
 }
 
-QVariant day(const QDate& date)
-{
-    return date.toString(Qt::ISODate);
-}
-QDate readDay(const QVariant& value)
-{
-    return QDate::fromString(value.toString(), Qt::ISODate);
-}
-
 // Not renewed: no renewal of it is in force.
 const char* const Unrenewed = "NOT EXISTS (SELECT 1 FROM Contract R WHERE R.RenewedFrom = K.ID AND R.Cancelled = 0)";
 
@@ -56,7 +47,7 @@ Result<QList<Due>> due(const QSqlDatabase& db, const QDate& first, const QDate& 
                    QStringLiteral("SELECT CB.ContractID, CB.BerthID, B.Name FROM ContractBerth CB JOIN Contract K ON "
                                   "K.ID = CB.ContractID LEFT JOIN Berth B ON B.ID = CB.BerthID WHERE K.Cancelled = 0 "
                                   "AND K.LastDay BETWEEN ? AND ? ORDER BY B.Name, CB.BerthID"),
-                   {day(first), day(last)}, &error))
+                   {Sql::dayValue(first), Sql::dayValue(last)}, &error))
         return databaseFailure(error);
     QHash<int, QList<std::pair<int, QString>>> berthsOf;
     QList<int> allBerths;
@@ -82,7 +73,7 @@ Result<QList<Due>> due(const QSqlDatabase& db, const QDate& first, const QDate& 
                                   "ContractTerm T ON T.ID = K.TermID WHERE K.Cancelled = 0 AND K.LastDay BETWEEN ? "
                                   "AND ? AND %1 ORDER BY K.LastDay, K.ID")
                        .arg(QLatin1String(Unrenewed)),
-                   {day(first), day(last)}, &error))
+                   {Sql::dayValue(first), Sql::dayValue(last)}, &error))
         return databaseFailure(error);
     QList<Due> list;
     while (q.next()) {
@@ -105,8 +96,8 @@ Result<QList<Due>> due(const QSqlDatabase& db, const QDate& first, const QDate& 
         if (const QVariant term = next(); !term.isNull())
             d.termId = term.toLongLong();
         d.term = next().toString();
-        d.firstDay = readDay(next());
-        d.lastDay = readDay(next());
+        d.firstDay = Sql::readDay(next());
+        d.lastDay = Sql::readDay(next());
         d.hire = Money::fromDb(next());
         const Money total = Money::fromDb(next());
         d.balance = total - Money::fromDb(next());
@@ -206,7 +197,7 @@ Result<QList<Renewed>> renew(const QSqlDatabase& db, const QList<Due>& chosen, c
                            .arg(QLatin1String(Unrenewed)),
                        {d.contractId}, &error))
             return databaseFailure(error);
-        if (!q.next() || q.value(0).toInt() != 0 || readDay(q.value(1)) != d.lastDay ||
+        if (!q.next() || q.value(0).toInt() != 0 || Sql::readDay(q.value(1)) != d.lastDay ||
             Money::fromDb(q.value(2)) != d.hire)
             return conflict(text("Contract %1 (%2) was renewed, cancelled or changed at another desk meanwhile: "
                                  "nothing was renewed. Read the list again.")
@@ -245,13 +236,13 @@ Result<QList<Lapsed>> lapse(const QSqlDatabase& db, const QDate& today)
                                   "CB.ContractID = K.ID WHERE K.Cancelled = 0 AND K.Lapsed = 0 AND K.LastDay < ? AND "
                                   "%1 ORDER BY K.ID, CB.BerthID")
                        .arg(QLatin1String(Unrenewed)),
-                   {day(today)}, &error))
+                   {Sql::dayValue(today)}, &error))
         return databaseFailure(error);
     QList<Lapsed> lapsed;
     while (q.next()) {
         const int id = q.value(0).toInt();
         if (lapsed.isEmpty() || lapsed.last().contractId != id)
-            lapsed << Lapsed{id, {}, readDay(q.value(1))};
+            lapsed << Lapsed{id, {}, Sql::readDay(q.value(1))};
         lapsed.last().berthIds << q.value(2).toInt();
     }
     for (const Lapsed& l : std::as_const(lapsed))

@@ -20,15 +20,6 @@ QString text(const char* source)
     return QCoreApplication::translate("ContractStore", source);
 }
 
-QVariant dayValue(const QDate& date)
-{
-    return date.toString(Qt::ISODate);
-}
-QDate readDay(const QVariant& value)
-{
-    return QDate::fromString(value.toString(), Qt::ISODate);
-}
-
 QString inTheWayText(const QString& berth, const HeldBerths::InTheWay& found)
 {
     const QString from = DateTimes::dateText(found.from.date());
@@ -74,7 +65,7 @@ Result<Issued> issueIn(const QSqlDatabase& db, int contractId, int number, const
         return databaseFailure(error);
     if (!q.next())
         return conflict(text("The contract has no instalment %1.").arg(number));
-    Issued issued{contractId, number, readDay(q.value(0)), Money::fromDb(q.value(1)), q.value(2).toLongLong()};
+    Issued issued{contractId, number, Sql::readDay(q.value(0)), Money::fromDb(q.value(1)), q.value(2).toLongLong()};
     if (!q.value(2).isNull())
         return issued;
     const auto drawn = Ledger::drawInvoiceNumber(db);
@@ -164,7 +155,7 @@ Result<int> addIn(const QSqlDatabase& db, const ContractRecord& contract, const 
             "Cancelled, Created, Desk, Notes, RenewedFrom) VALUES (?, ?, ?, ?, ?, ?, ?, ?, 0, 0, ?, ?, ?, ?)"),
         {contract.customerId, contract.boatId ? QVariant(*contract.boatId) : Sql::nullInt(),
          contract.termId ? QVariant::fromValue<qlonglong>(*contract.termId) : Sql::nullInt(),
-         dayValue(contract.firstDay), dayValue(contract.lastDay), contract.hire.toDb(), charged->tax.toDb(),
+         Sql::dayValue(contract.firstDay), Sql::dayValue(contract.lastDay), contract.hire.toDb(), charged->tax.toDb(),
          charged->total.toDb(), DateTimes::dbDateTime(now), Ledger::deskName(), contract.notes.trimmed(),
          renewedFrom > 0 ? QVariant(renewedFrom) : Sql::nullInt()},
         &error);
@@ -242,7 +233,7 @@ Status writePlan(const QSqlDatabase& db, int contractId, const QList<ContractPla
         if (!Sql::exec(db,
                        QStringLiteral("INSERT INTO ContractInstalment (ContractID, Number, DueDate, Amount) "
                                       "VALUES (?, ?, ?, ?)"),
-                       {contractId, i.number, dayValue(i.due), i.amount.toDb()}, &error))
+                       {contractId, i.number, Sql::dayValue(i.due), i.amount.toDb()}, &error))
             return databaseFailure(error);
     return Done{};
 }
@@ -287,8 +278,8 @@ Result<ContractRecord> load(const QSqlDatabase& db, int id)
     if (!q.value(4).isNull())
         c.termId = q.value(4).toLongLong();
     c.term = q.value(5).toString();
-    c.firstDay = readDay(q.value(6));
-    c.lastDay = readDay(q.value(7));
+    c.firstDay = Sql::readDay(q.value(6));
+    c.lastDay = Sql::readDay(q.value(7));
     c.hire = Money::fromDb(q.value(8));
     c.tax = Money::fromDb(q.value(9));
     c.total = Money::fromDb(q.value(10));
@@ -313,7 +304,7 @@ Result<ContractRecord> load(const QSqlDatabase& db, int id)
                    {id}, &error))
         return databaseFailure(error);
     while (q.next())
-        c.plan << ContractPlan::Instalment{q.value(0).toInt(), readDay(q.value(1)), Money::fromDb(q.value(2)),
+        c.plan << ContractPlan::Instalment{q.value(0).toInt(), Sql::readDay(q.value(1)), Money::fromDb(q.value(2)),
                                            q.value(3).isNull() ? std::nullopt
                                                                : std::optional<qint64>(q.value(3).toLongLong()),
                                            DateTimes::readDateTime(q.value(4))};
@@ -367,8 +358,8 @@ Result<QList<Row>> list(const QSqlDatabase& db, bool withCancelled)
                     q.value(2).toString(),
                     q.value(3).toString(),
                     q.value(4).toString(),
-                    readDay(q.value(5)),
-                    readDay(q.value(6)),
+                    Sql::readDay(q.value(5)),
+                    Sql::readDay(q.value(6)),
                     Money::fromDb(q.value(7)),
                     Money::fromDb(q.value(8)),
                     q.value(9).toInt() != 0};
@@ -415,7 +406,7 @@ Result<QList<Issued>> issueDue(const QSqlDatabase& db, const QDate& today, const
                    QStringLiteral("SELECT I.ContractID, I.Number FROM ContractInstalment I JOIN Contract K "
                                   "ON K.ID = I.ContractID WHERE K.Cancelled = 0 AND I.InvoiceNumber IS NULL AND "
                                   "I.DueDate <= ? ORDER BY I.DueDate, I.ContractID, I.Number"),
-                   {dayValue(today)}, &error))
+                   {Sql::dayValue(today)}, &error))
         return databaseFailure(error);
     QList<std::pair<int, int>> due;
     while (q.next())

@@ -456,6 +456,14 @@ QVariant nullText()
 {
     return QVariant(QMetaType::fromType<QString>());
 }
+QVariant dayValue(const QDate& day)
+{
+    return day.isValid() ? QVariant(day.toString(Qt::ISODate)) : nullText();
+}
+QDate readDay(const QVariant& value)
+{
+    return QDate::fromString(value.toString(), Qt::ISODate);
+}
 
 Transaction::Transaction(QSqlDatabase db, bool immediate) : m_db(std::move(db))
 {

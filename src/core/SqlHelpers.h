@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QList>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -65,6 +66,11 @@ QString likePrefix(const QString& prefix);
 /// A NULL of the right type for an absent value.
 QVariant nullInt();
 QVariant nullText();
+
+/// A calendar day as the tables keep it (ISO text, "2026-12-31"); no day is a NULL.
+QVariant dayValue(const QDate& day);
+/// A day read back from such a column; NULL or text that is not a day gives no day.
+QDate readDay(const QVariant& value);
 
 /// One transaction on a connection: rolled back on destruction unless committed. Opened while another is open on
 /// the same connection it is a savepoint of that one, so a store's one-row write can run inside a caller's

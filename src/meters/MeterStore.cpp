@@ -11,11 +11,6 @@ namespace {
 
 using namespace Meters;
 
-QVariant dayValue(const QDate& day)
-{
-    return day.isValid() ? QVariant(day.toString(Qt::ISODate)) : Sql::nullText();
-}
-
 const QString MeterSql = QStringLiteral("SELECT M.ID, M.Serial, M.Kind, M.Unit, M.Digits, M.BerthID, B.Name, M.Fitted, "
                                         "M.Removed, M.Notes FROM Meter M LEFT JOIN Berth B ON B.ID = M.BerthID");
 
@@ -126,8 +121,8 @@ Result<qint64> writeMeter(const QSqlDatabase& db, const Meter& m)
                                  m.unit.trimmed(),
                                  m.digits,
                                  m.berthId ? QVariant(*m.berthId) : Sql::nullInt(),
-                                 dayValue(m.fitted),
-                                 dayValue(m.removed),
+                                 Sql::dayValue(m.fitted),
+                                 Sql::dayValue(m.removed),
                                  m.notes.isEmpty() ? Sql::nullText() : QVariant(m.notes)};
     QString error;
     if (m.id == 0) {
@@ -435,7 +430,7 @@ Status saveTariffs(const QSqlDatabase& db, const QList<Tariff>& list)
             db,
             QStringLiteral(
                 "INSERT INTO MeterTariff (Kind, EffectiveFrom, UnitPrice, StandingCharge) VALUES (?, ?, ?, ?)"),
-            {static_cast<int>(t.kind), dayValue(t.from), t.unitPrice.toDb(), t.standing.toDb()}, &error);
+            {static_cast<int>(t.kind), Sql::dayValue(t.from), t.unitPrice.toDb(), t.standing.toDb()}, &error);
         if (!id)
             return databaseFailure(error);
         for (qsizetype i = 0; i < t.bands.size(); ++i)
@@ -460,7 +455,7 @@ Status addCharge(const QSqlDatabase& db, const Charge& c, const QDateTime& now, 
                            "FirstDay, EndDay, Units, Amount, Breakdown, PostedAt, Desk) VALUES (?, ?, ?, ?, ?, ?, "
                            "?, ?, ?, ?, ?, ?)"),
             {c.bookingId, c.contractId ? QVariant(*c.contractId) : Sql::nullInt(), c.meterId, c.fromReadingId,
-             c.toReadingId, dayValue(c.firstDay), dayValue(c.endDay), QVariant::fromValue<qlonglong>(c.units),
+             c.toReadingId, Sql::dayValue(c.firstDay), Sql::dayValue(c.endDay), QVariant::fromValue<qlonglong>(c.units),
              c.amount.toDb(), c.breakdown, DateTimes::dbDateTime(now), desk},
             &error))
         return databaseFailure(error);
@@ -508,7 +503,7 @@ Result<QList<Meter>> metersOfBerths(const QSqlDatabase& db, const QList<int>& be
         marks << QStringLiteral("?");
         binds << id;
     }
-    binds << dayValue(to) << dayValue(from);
+    binds << Sql::dayValue(to) << Sql::dayValue(from);
     return readMeters(
         db,
         QStringLiteral(" WHERE M.BerthID IN (%1) AND M.Fitted <= ? AND (M.Removed IS NULL OR M.Removed >= "
@@ -534,7 +529,7 @@ Result<QList<WalkLine>> walk(const QSqlDatabase& db, const QDate& day)
                                "MAX(Y.ID) FROM MeterReading Y WHERE Y.Corrects = R.ID) WHERE M.Fitted <= ? AND "
                                "(M.Removed IS NULL OR M.Removed >= ?) ORDER BY CASE WHEN B.Name IS NULL THEN 1 ELSE 0 "
                                "END, B.Name, M.Kind, M.Serial"),
-            {dayValue(day), dayValue(day)}, &error))
+            {Sql::dayValue(day), Sql::dayValue(day)}, &error))
         return databaseFailure(error);
     QList<WalkLine> lines;
     while (q.next()) {

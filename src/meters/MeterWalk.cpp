@@ -9,12 +9,7 @@ namespace MeterWalk {
 Doc::Document document(const QList<MeterStore::WalkLine>& lines, const QDateTime& printed)
 {
     static const QList<double> shares{1, 1, 1.3, 1.4, 1.2, 2};
-    const auto row = [](const QStringList& texts, const Doc::Style& style) {
-        QList<Doc::Cell> cells;
-        for (int i = 0; i < texts.size(); ++i)
-            cells << Doc::Cell{texts.at(i), shares.value(i, 1)};
-        return Doc::row(cells, style);
-    };
+    const auto row = [](const QStringList& texts, const Doc::Style& style) { return Doc::row(texts, shares, style); };
     Doc::Document doc;
     doc.title = QCoreApplication::translate("MeterWalk", "Meter Walk");
     Doc::Style title;

@@ -9,14 +9,6 @@
 namespace TermRates {
 namespace {
 
-QVariant dayValue(const QDate& date)
-{
-    return date.toString(Qt::ISODate);
-}
-QDate readDay(const QVariant& value)
-{
-    return QDate::fromString(value.toString(), Qt::ISODate);
-}
 std::optional<int> readId(const QVariant& value)
 {
     return value.isNull() ? std::nullopt : std::optional(value.toInt());
@@ -41,8 +33,8 @@ Result<TermTable> load(const QSqlDatabase& db)
         TermPricing::Term term;
         term.id = q.value(0).toLongLong();
         term.name = q.value(1).toString();
-        term.firstNight = readDay(q.value(2));
-        term.lastNight = readDay(q.value(3));
+        term.firstNight = Sql::readDay(q.value(2));
+        term.lastNight = Sql::readDay(q.value(3));
         term.yearly = q.value(4).toInt() != 0;
         table.terms << term;
     }
@@ -58,7 +50,7 @@ Result<TermTable> load(const QSqlDatabase& db)
                                              readId(q.value(3)),
                                              q.value(4).toInt() ? Pricing::Basis::PerMetre : Pricing::Basis::PerBerth,
                                              Money::fromDb(q.value(5)),
-                                             readDay(q.value(6))};
+                                             Sql::readDay(q.value(6))};
     return table;
 }
 
@@ -88,7 +80,7 @@ Status save(const QSqlDatabase& db, const TermTable& loaded, const TermTable& ed
         return databaseFailure(error);
     QHash<qint64, qint64> ids; // as edited -> as saved
     for (const TermPricing::Term& term : edited.terms) {
-        const QVariantList values{term.name.trimmed(), dayValue(term.firstNight), dayValue(term.lastNight),
+        const QVariantList values{term.name.trimmed(), Sql::dayValue(term.firstNight), Sql::dayValue(term.lastNight),
                                   term.yearly ? 1 : 0};
         if (term.id > 0) {
             if (!Sql::exec(db,
@@ -116,7 +108,7 @@ Status save(const QSqlDatabase& db, const TermTable& loaded, const TermTable& ed
                        QStringLiteral("INSERT INTO ContractRate (TermID, BerthTypeID, BerthID, PerMetre, Price, "
                                       "EffectiveFrom) VALUES (?, ?, ?, ?, ?, ?)"),
                        {ids.value(rate.termId), idValue(rate.berthTypeId), idValue(rate.berthId),
-                        rate.basis == Pricing::Basis::PerMetre ? 1 : 0, rate.price.toDb(), dayValue(rate.from)},
+                        rate.basis == Pricing::Basis::PerMetre ? 1 : 0, rate.price.toDb(), Sql::dayValue(rate.from)},
                        &error))
             return databaseFailure(error);
     if (!tx.commit(&error))

@@ -44,12 +44,7 @@ Doc::Document document(const QList<WaitingLine>& lines, const QDateTime& printed
 {
     // The columns' shares of the landscape page: the names and the notes get the room.
     static const QList<double> shares{0.6, 1.6, 1.3, 1, 1, 1, 0.9, 0.9, 1.6, 1, 1.8};
-    const auto row = [](const QStringList& texts, const Doc::Style& style) {
-        QList<Doc::Cell> cells;
-        for (int i = 0; i < texts.size(); ++i)
-            cells << Doc::Cell{texts.at(i), shares.value(i, 1)};
-        return Doc::row(cells, style);
-    };
+    const auto row = [](const QStringList& texts, const Doc::Style& style) { return Doc::row(texts, shares, style); };
     Doc::Document doc;
     doc.title = QCoreApplication::translate("WaitingListRows", "Waiting List");
     doc.orientation = QPageLayout::Landscape;

@@ -7,6 +7,7 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QString>
+#include <QStringList>
 
 /// A printed document (receipt, booking form, report) built as a plain value next to its window, then laid out
 /// by DocumentRenderer onto a preview, a printer or a PDF file.
@@ -98,6 +99,15 @@ inline Block row(const QList<Cell>& cells, Style style = {})
     b.cells = cells;
     b.style = style;
     return b;
+}
+
+/// A row of texts, each taking its share of the width (1 where shares has none).
+inline Block row(const QStringList& texts, const QList<double>& shares, Style style = {})
+{
+    QList<Cell> cells;
+    for (qsizetype i = 0; i < texts.size(); ++i)
+        cells << Cell{texts.at(i), shares.value(i, 1)};
+    return row(cells, style);
 }
 
 inline Block rule(double lineWidth = 0.75)
