@@ -1332,3 +1332,162 @@ BEGIN
 END $$;
 SELECT zem_grants_meters();
 -- meters: end
+
+-- approvals: begin
+-- A manager's approval on the spot, held by the desk's own connection. The manager types a PIN, not a server
+-- password, so the approved statements still run under the clerk's login: zem_approve checks the PIN's hash as the
+-- office's role, records the Approval and a hold for this connection alone (its server process and start), and the
+-- guard triggers below let a clerk's login write a guarded table only while such a hold is there. A hold for
+-- deleting is spent by the first transaction that uses it; one for rates or the company's details lasts while the
+-- connection does (the window it opened saves it). Nothing else writes a hold or an approval on a server, so one
+-- typed into psql, or made for another connection, lets nothing through.
+CREATE TABLE IF NOT EXISTS ApprovalHold (
+    ID SERIAL PRIMARY KEY,
+    ApprovalID INTEGER NOT NULL,
+    Backend INTEGER NOT NULL,
+    Started TIMESTAMPTZ NOT NULL,
+    Login TEXT NOT NULL,
+    Action TEXT NOT NULL,
+    SpentIn TEXT
+);
+CREATE INDEX IF NOT EXISTS IX_ApprovalHold_Backend ON ApprovalHold (Backend);
+
+-- When this connection began: read as the caller, who alone may see it.
+CREATE OR REPLACE FUNCTION zem_session_start() RETURNS TIMESTAMPTZ LANGUAGE sql STABLE AS $$
+    SELECT backend_start FROM pg_catalog.pg_stat_activity WHERE pid = pg_catalog.pg_backend_pid()
+$$;
+
+-- The approval itself: 0 for a wrong PIN or password (counted as a wrong try, as at the sign-in), -1 when the
+-- approver's role may not approve the action, else the new Approval's ID. It is recorded for the user whose login
+-- asks; for_id and for_name name the one acting only where users share the office's role.
+CREATE OR REPLACE FUNCTION zem_approve(approver INTEGER, act TEXT, password_hash TEXT, pin_hash TEXT, desk TEXT,
+    approved_at TEXT, session_started TIMESTAMPTZ, for_id INTEGER, for_name TEXT) RETURNS INTEGER LANGUAGE plpgsql SECURITY DEFINER AS $$
+DECLARE
+    u StaffUser%ROWTYPE;
+    asker_id INTEGER;
+    asker_name TEXT;
+    made INTEGER;
+BEGIN
+    SELECT * INTO u FROM StaffUser WHERE ID = approver;
+    IF NOT FOUND OR u.Active = 0 OR session_started IS NULL
+        OR (u.LockedUntil IS NOT NULL AND u.LockedUntil > to_char(localtimestamp, 'YYYY-MM-DD HH24:MI:SS')) THEN
+        RETURN 0;
+    END IF;
+    IF NOT coalesce(u.PinHash = pin_hash, false) AND NOT coalesce(u.PasswordHash = password_hash, false) THEN
+        UPDATE StaffUser SET FailedTries = CASE WHEN FailedTries + 1 >= 5 THEN 0 ELSE FailedTries + 1 END,
+            LockedUntil = CASE WHEN FailedTries + 1 >= 5
+                THEN to_char(localtimestamp + interval '1 minute', 'YYYY-MM-DD HH24:MI:SS') ELSE LockedUntil END
+            WHERE ID = approver;
+        RETURN 0;
+    END IF;
+    IF u.Role = 'clerk' OR NOT coalesce((SELECT r.Allowed <> 0 FROM RolePermission r WHERE r.Role = u.Role
+            AND r.Action = act), u.Role = 'administrator' OR act NOT IN ('company', 'restore-compact', 'users'))
+            AND NOT (u.Role = 'administrator' AND act = 'users') THEN
+        RETURN -1;
+    END IF;
+    UPDATE StaffUser SET FailedTries = 0, LockedUntil = NULL WHERE ID = approver AND FailedTries <> 0;
+    SELECT s.ID, s.Name INTO asker_id, asker_name FROM StaffUser s WHERE s.ServerLogin = session_user::text;
+    INSERT INTO Approval (Action, ApproverID, Approver, ForUserID, ForUser, ApprovedAt, Desk)
+        VALUES (act, u.ID, u.Name, coalesce(asker_id, for_id, 0), coalesce(asker_name, for_name, session_user::text),
+            approved_at, desk)
+        RETURNING ID INTO made;
+    INSERT INTO ApprovalHold (ApprovalID, Backend, Started, Login, Action)
+        VALUES (made, pg_backend_pid(), session_started, session_user::text, act);
+    RETURN made;
+END $$;
+
+-- Whether this connection holds an approval for act; one for deleting is spent by the first transaction.
+CREATE OR REPLACE FUNCTION zem_use_approval(act TEXT, session_started TIMESTAMPTZ) RETURNS BOOLEAN LANGUAGE plpgsql
+    SECURITY DEFINER AS $$
+DECLARE
+    held INTEGER;
+    tx TEXT := pg_current_xact_id()::text;
+BEGIN
+    SELECT h.ID INTO held FROM ApprovalHold h WHERE h.Backend = pg_backend_pid() AND h.Started = session_started
+        AND h.Login = session_user::text AND h.Action = act AND (h.SpentIn IS NULL OR h.SpentIn = tx)
+        ORDER BY h.ID LIMIT 1;
+    IF held IS NULL THEN
+        RETURN false;
+    END IF;
+    IF act = 'delete' THEN
+        UPDATE ApprovalHold SET SpentIn = tx WHERE ID = held AND SpentIn IS NULL;
+    END IF;
+    RETURN true;
+END $$;
+
+-- The functions that read the hashes and the holds run as the office's role with the schema's own search path,
+-- so a table of the caller's cannot stand in for one of ours.
+DO $$
+BEGIN
+    EXECUTE format('ALTER FUNCTION zem_approve(INTEGER, TEXT, TEXT, TEXT, TEXT, TEXT, TIMESTAMPTZ, INTEGER, TEXT) '
+        'SET search_path = %I, pg_temp', current_schema());
+    EXECUTE format('ALTER FUNCTION zem_use_approval(TEXT, TIMESTAMPTZ) SET search_path = %I, pg_temp',
+        current_schema());
+END $$;
+
+-- The guard: a login of the clerks' group (and not the managers') writes only with a hold for TG_ARGV[0].
+CREATE OR REPLACE FUNCTION zem_approval_guard() RETURNS trigger LANGUAGE plpgsql AS $$
+BEGIN
+    IF pg_has_role(current_user, 'zem_clerk', 'USAGE') AND NOT pg_has_role(current_user, 'zem_manager', 'USAGE')
+            AND NOT zem_use_approval(TG_ARGV[0], zem_session_start()) THEN
+        RAISE EXCEPTION 'permission denied for table %: only a manager may %, or approve it at this desk',
+            TG_TABLE_NAME, TG_ARGV[1] USING ERRCODE = '42501';
+    END IF;
+    IF TG_LEVEL = 'ROW' THEN
+        RETURN NEW;
+    END IF;
+    RETURN NULL;
+END $$;
+
+
+-- The clerks' group is given the guarded writes (the triggers above hold them to an approval), and the approvals
+-- and holds only through the functions. zem_apply_grants() runs this again after a restore. From version 16 on, a
+-- login with CREATEROLE grants a group only with the admin option on it: the administrators' group holds it for the
+-- two others, and each administrator's login for the administrators' own (ServerRoles). The guards are made here
+-- too, as they name the groups, which a server whose office role may not make roles lacks.
+CREATE OR REPLACE FUNCTION zem_grants_approvals() RETURNS void LANGUAGE plpgsql AS $$
+DECLARE
+    t TEXT;
+BEGIN
+    IF EXISTS (SELECT 1 FROM pg_roles WHERE rolname = 'zem_clerk') THEN
+        FOREACH t IN ARRAY ARRAY['Rate', 'Season', 'Tax', 'BerthType', 'MeterTariff', 'MeterTariffBand'] LOOP
+            EXECUTE format('DROP TRIGGER IF EXISTS %s ON %s', t || '_Approved', t);
+            EXECUTE format('CREATE TRIGGER %s BEFORE INSERT OR UPDATE OR DELETE ON %s FOR EACH STATEMENT '
+                'EXECUTE FUNCTION zem_approval_guard(''rates'', ''change rates and taxes'')', t || '_Approved', t);
+        END LOOP;
+        FOREACH t IN ARRAY ARRAY['Customer', 'Owner', 'Berth'] LOOP
+            EXECUTE format('DROP TRIGGER IF EXISTS %s ON %s', t || '_Delete_Approved', t);
+            EXECUTE format('CREATE TRIGGER %s BEFORE DELETE ON %s FOR EACH STATEMENT '
+                'EXECUTE FUNCTION zem_approval_guard(''delete'', ''delete customers, berths and owners'')',
+                t || '_Delete_Approved', t);
+        END LOOP;
+        DROP TRIGGER IF EXISTS Settings_Approved ON Settings;
+        CREATE TRIGGER Settings_Approved BEFORE INSERT OR UPDATE OR DELETE ON Settings FOR EACH STATEMENT
+            EXECUTE FUNCTION zem_approval_guard('company', 'change the company''s details');
+        DROP TRIGGER IF EXISTS Company_Approved ON Company;
+        CREATE TRIGGER Company_Approved BEFORE INSERT OR DELETE ON Company FOR EACH STATEMENT
+            EXECUTE FUNCTION zem_approval_guard('company', 'change the company''s details');
+        -- The invoice and credit-note counters are the desk's daily work: only another column needs the approval.
+        DROP TRIGGER IF EXISTS Company_Update_Approved ON Company;
+        CREATE TRIGGER Company_Update_Approved BEFORE UPDATE ON Company FOR EACH ROW
+            WHEN ((to_jsonb(NEW) - 'lastinvoicenumber' - 'lastcreditnotenumber')
+                IS DISTINCT FROM (to_jsonb(OLD) - 'lastinvoicenumber' - 'lastcreditnotenumber'))
+            EXECUTE FUNCTION zem_approval_guard('company', 'change the company''s details');
+        GRANT INSERT, UPDATE, DELETE ON Rate, Season, Tax, BerthType, Company, Settings, MeterTariff,
+            MeterTariffBand TO zem_clerk;
+        GRANT DELETE ON Customer, Owner, Berth TO zem_clerk;
+        GRANT UPDATE ON BerthListVersion TO zem_clerk;
+        GRANT USAGE, SELECT ON SEQUENCE metertariff_id_seq TO zem_clerk;
+        REVOKE INSERT, UPDATE, DELETE ON Approval FROM zem_clerk, zem_manager, zem_administrator;
+        REVOKE ALL ON ApprovalHold FROM PUBLIC, zem_clerk, zem_manager, zem_administrator;
+        REVOKE ALL ON FUNCTION zem_approve(INTEGER, TEXT, TEXT, TEXT, TEXT, TEXT, TIMESTAMPTZ, INTEGER, TEXT),
+            zem_use_approval(TEXT, TIMESTAMPTZ) FROM PUBLIC;
+        GRANT EXECUTE ON FUNCTION zem_approve(INTEGER, TEXT, TEXT, TEXT, TEXT, TEXT, TIMESTAMPTZ, INTEGER, TEXT),
+            zem_use_approval(TEXT, TIMESTAMPTZ) TO zem_clerk;
+        IF current_setting('server_version_num')::int >= 160000 THEN
+            GRANT zem_clerk, zem_manager TO zem_administrator WITH ADMIN OPTION;
+        END IF;
+    END IF;
+END $$;
+SELECT zem_grants_approvals();
+-- approvals: end

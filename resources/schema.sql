@@ -1156,4 +1156,9 @@ CREATE TABLE IF NOT EXISTS MeterCharge (
 CREATE INDEX IF NOT EXISTS IX_MeterCharge_Booking ON MeterCharge (BookingID);
 -- meters: end
 
-PRAGMA user_version = 22;
+-- approvals: begin
+-- A manager's approval on the spot is kept in Approval alone on a file: the program checks it, as it checks every
+-- role there. A server also holds it for the desk's connection (its own schema's section of this name).
+-- approvals: end
+
+PRAGMA user_version = 23;

@@ -234,6 +234,11 @@ QString upgradeToMeters(Engine engine)
 {
     return schemaSection(engine, QStringLiteral("meters"));
 }
+// Version 22 recorded a manager's approval only: a server now also holds it for the desk's connection.
+QString upgradeToApprovals(Engine engine)
+{
+    return schemaSection(engine, QStringLiteral("approvals"));
+}
 Status writeAllCustomerWords(const QSqlDatabase& db)
 {
     return SearchText::rewriteCustomers(db);
@@ -260,7 +265,8 @@ const Upgrade Upgrades[] = {{upgradeTo2},
                             {upgradeToLogins},
                             {upgradeToAway},
                             {upgradeToRenewals},
-                            {upgradeToMeters}};
+                            {upgradeToMeters},
+                            {upgradeToApprovals}};
 static_assert(std::size(Upgrades) == Database::CurrentSchemaVersion - 1, "one upgrade per version");
 } // namespace
 

@@ -94,9 +94,22 @@ Status reconnect(const QString& connectionName, const Credentials& credentials)
     Database::close(probe);
     forget(probe);
     const auto refusedAs = [&](const QString& reason) {
+        QString why = reason;
+        switch (troubleOf(reason)) {
+        case Trouble::LoginGone:
+            why = QCoreApplication::translate("ServerLogin", "the login was removed or deactivated, or its password "
+                                                             "changed, at another desk (%1)")
+                      .arg(reason);
+            break;
+        case Trouble::Unreachable:
+            why = QCoreApplication::translate("ServerLogin", "the server cannot be reached (%1)").arg(reason);
+            break;
+        case Trouble::None:
+            break;
+        }
         return refused(QCoreApplication::translate("ServerLogin", "The server did not let %1 in, so this desk stays "
                                                                   "connected as before: %2")
-                           .arg(credentials.login, reason));
+                           .arg(credentials.login, why));
     };
     if (!tried)
         return refusedAs(tried.error());
@@ -109,6 +122,37 @@ Status reconnect(const QString& connectionName, const Credentials& credentials)
     if (const auto back = Database::open(address, connectionName); !back)
         return databaseFailure(back.error());
     return refusedAs(reopened.error());
+}
+
+Trouble troubleOf(const QString& serverError)
+{
+    // A login dropped while its session lasts loses its groups (permission denied) and its own name (invalid role
+    // OID); a new connection is refused at authentication, which on purpose tells nobody a dropped login from a
+    // wrong password. The login's words are looked for first: libpq puts "connection to server ... failed" before
+    // the server's own.
+    static const char* const Gone[] = {"password authentication failed", "is not permitted to log in",
+                                       "invalid role OID", "permission denied"};
+    static const char* const Lost[] = {"could not connect",
+                                       "Connection refused",
+                                       "No such file or directory",
+                                       "Is the server running",
+                                       "server closed the connection",
+                                       "no connection to the server",
+                                       "could not translate host name",
+                                       "timeout expired",
+                                       "Network is unreachable",
+                                       "could not send data",
+                                       "could not receive data",
+                                       "terminating connection"};
+    for (const char* words : Gone)
+        if (serverError.contains(QLatin1String(words), Qt::CaseInsensitive))
+            return Trouble::LoginGone;
+    if (serverError.contains(QLatin1String("role \"")) && serverError.contains(QLatin1String("does not exist")))
+        return Trouble::LoginGone;
+    for (const char* words : Lost)
+        if (serverError.contains(QLatin1String(words), Qt::CaseInsensitive))
+            return Trouble::Unreachable;
+    return Trouble::None;
 }
 
 } // namespace ServerLogin

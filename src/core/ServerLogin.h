@@ -40,4 +40,13 @@ void forgetLogin();
 /// connection as it was, and the reason is returned. Does nothing for a connection on a file.
 Status reconnect(const QString& connectionName, const Credentials& credentials);
 
+/// What a server's refusal says about the login, told apart by the server's and libpq's own words.
+enum class Trouble
+{
+    None,        // not a refusal of the login nor a lost server (a constraint, a bad value, ...)
+    LoginGone,   // the login was dropped, made unable to connect, or given another password meanwhile
+    Unreachable, // the server cannot be reached (stopped, the network lost, the address wrong)
+};
+Trouble troubleOf(const QString& serverError);
+
 } // namespace ServerLogin

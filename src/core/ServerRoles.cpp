@@ -81,17 +81,45 @@ Status inTransaction(const QSqlDatabase& db, const std::function<Status(QString*
     return Done{};
 }
 
-// A new login is in no group yet: only a moved one leaves the others.
+// From version 16 on, a login with CREATEROLE grants, alters and drops only the roles it holds the admin option on.
+Result<bool> adminOptionNeeded(const QSqlDatabase& db, QString* error)
+{
+    const auto version =
+        Sql::scalar(db, QStringLiteral("SELECT current_setting('server_version_num')::int"), {}, error);
+    if (!version)
+        return databaseFailure(*error);
+    return version->toInt() >= 160000;
+}
+
+// A new login is in no group yet: only a moved one leaves the others. From version 16 on, an administrator's login
+// gets its group with the admin option (the group holds it on the other two), so it may make other administrators;
+// and the administrators' group holds the admin option on every other login, so any administrator may move or
+// remove one another made. An administrator's login may not hold that too: a role may not be in a circle.
 Status grantOnly(const QSqlDatabase& db, const QString& login, Role role, QString* error, bool moved = true)
 {
+    const Result<bool> sixteen = adminOptionNeeded(db, error);
+    if (!sixteen)
+        return sixteen.failure();
     for (const Role other : {Role::Clerk, Role::Manager, Role::Administrator})
         if (moved && other != role)
             if (const Status done =
                     run(db, QStringLiteral("'REVOKE %I FROM %I', ?, ?"), {groupOf(other), login}, error);
                 !done)
                 return done;
-    if (const Status done = run(db, QStringLiteral("'GRANT %I TO %I', ?, ?"), {groupOf(role), login}, error); !done)
+    if (*sixteen && role == Role::Administrator && moved)
+        if (const Status done = run(db, QStringLiteral("'REVOKE %I FROM zem_administrator', ?"), {login}, error); !done)
+            return done;
+    const QString grant = *sixteen && role == Role::Administrator
+                              ? QStringLiteral("'GRANT %I TO %I WITH ADMIN OPTION', ?, ?")
+                              : QStringLiteral("'GRANT %I TO %I', ?, ?");
+    if (const Status done = run(db, grant, {groupOf(role), login}, error); !done)
         return done;
+    if (*sixteen && role != Role::Administrator)
+        if (const Status done = run(
+                db, QStringLiteral("'GRANT %I TO zem_administrator WITH ADMIN OPTION, INHERIT FALSE, SET FALSE', ?"),
+                {login}, error);
+            !done)
+            return done;
     return run(db,
                role == Role::Administrator ? QStringLiteral("'ALTER ROLE %I CREATEROLE', ?")
                                            : QStringLiteral("'ALTER ROLE %I NOCREATEROLE', ?"),

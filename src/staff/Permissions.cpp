@@ -2,7 +2,10 @@
 
 #include "core/Actor.h"
 #include "core/DateTimes.h"
+#include "core/Dialect.h"
+#include "core/ServerLogin.h"
 #include "core/SqlHelpers.h"
+#include "staff/StaffLogins.h"
 
 #include <QCoreApplication>
 #include <QSqlQuery>
@@ -95,6 +98,10 @@ Status mayActNow(const QSqlDatabase& db, Action action)
 {
     const Actor::Who who = Actor::current();
     const Result<int> users = StaffStore::count(db);
+    if (!users && who.userId != 0 && ServerLogin::troubleOf(users.error()) == ServerLogin::Trouble::LoginGone)
+        return refused(QCoreApplication::translate(
+            "Permissions", "The server no longer lets your user in: an administrator has removed or deactivated it at "
+                           "another desk. Please sign in again as another user (File, Switch User)."));
     if (!users) {
         // The database cannot be read (its file gone, the server lost): the role signed in at the start decides by
         // its default, so an administrator can still restore or compact it. Nobody signed in means nobody had to.
@@ -130,10 +137,45 @@ Status mayActNow(const QSqlDatabase& db, Action action)
     return refused(*text);
 }
 
+namespace {
+// On a server the approval is recorded by the server, which checks the approver's PIN or password again as the
+// office's role and holds the approval for this desk's connection: the approved statements then pass the guards of
+// the tables a clerk's login may not write otherwise.
+Status holdOnServer(const QSqlDatabase& db, const QDateTime& now, Action action, const StaffUser& approver,
+                    const SecretHashes& hashes)
+{
+    // Users are made as server logins, which only an administrator's own login may make.
+    if (action == Action::UsersAndPermissions && StaffLogins::inUse(db).valueOr(false))
+        return refused(QCoreApplication::translate("Permissions",
+                                                   "On a server only an administrator's own login may make users: "
+                                                   "please sign in as an administrator (File, Switch User)."));
+    const auto orNull = [](const QString& hash) { return hash.isEmpty() ? QVariant() : QVariant(hash); };
+    const Actor::Who who = Actor::current();
+    QString error;
+    const auto held = Sql::scalar(db, QStringLiteral("SELECT zem_approve(?, ?, ?, ?, ?, ?, zem_session_start(), ?, ?)"),
+                                  {approver.id, Roles::key(action), orNull(hashes.password), orNull(hashes.pin),
+                                   who.machine, DateTimes::dbDateTime(now), who.userId, who.user},
+                                  &error);
+    if (!held)
+        return databaseFailure(error);
+    if (held->toInt() == 0)
+        return refused(QCoreApplication::translate(
+                           "Permissions",
+                           "The server did not accept the approval: the PIN or password is wrong, or %1 is locked "
+                           "or no longer active.")
+                           .arg(approver.name));
+    if (held->toInt() < 0)
+        return refused(
+            QCoreApplication::translate("Permissions", "The server does not let %1 approve this.").arg(approver.name));
+    return Done{};
+}
+} // namespace
+
 Result<StaffUser> approve(const QSqlDatabase& db, const QDateTime& now, Action action, const QString& signInName,
                           const QString& secret)
 {
-    const Result<StaffUser> approver = StaffStore::signIn(db, now, signInName, secret, Secret::Either);
+    SecretHashes hashes;
+    const Result<StaffUser> approver = StaffStore::signIn(db, now, signInName, secret, Secret::Either, &hashes);
     if (!approver)
         return approver.failure();
     const Result<bool> may = roleMay(db, approver->role, action);
@@ -143,6 +185,11 @@ Result<StaffUser> approve(const QSqlDatabase& db, const QDateTime& now, Action a
         const Result<QString> text = whoMay(db, action);
         return refused(QCoreApplication::translate("Permissions", "%1 may not approve this. %2")
                            .arg(approver->name, text.valueOr({})));
+    }
+    if (Dialect::of(db).kind() == Engine::PostgreSQL) {
+        if (const Status held = holdOnServer(db, now, action, *approver, hashes); !held)
+            return held.failure();
+        return *approver;
     }
     const Actor::Who who = Actor::current();
     QString error;

@@ -160,7 +160,7 @@ Result<QString> matching(const QSqlDatabase& db, int id, const QString& password
 
 // The sign-in itself, for a row found by where: checks the lock, the secret, counts a wrong try.
 Result<StaffUser> verify(const QSqlDatabase& db, const QDateTime& now, const QString& where, const QVariant& bind,
-                         const QString& secret, Secret kind)
+                         const QString& secret, Secret kind, SecretHashes* hashes = nullptr)
 {
     const bool server = Dialect::of(db).kind() == Engine::PostgreSQL;
     QSqlQuery q(db);
@@ -213,6 +213,8 @@ Result<StaffUser> verify(const QSqlDatabase& db, const QDateTime& now, const QSt
             return lockedText(user.signInName, nowLocked);
         return refused(wrongText(kind));
     }
+    if (hashes)
+        *hashes = {passwordHash, pinHash};
     if (failedTries != 0 || lockedUntil.isValid()) {
         if (!Sql::exec(db, QStringLiteral("UPDATE StaffUser SET FailedTries = 0, LockedUntil = NULL WHERE ID = ?"),
                        {user.id}, &error))
@@ -416,13 +418,13 @@ Status remove(const QSqlDatabase& db, int id)
 }
 
 Result<StaffUser> signIn(const QSqlDatabase& db, const QDateTime& now, const QString& signInName, const QString& secret,
-                         Secret kind)
+                         Secret kind, SecretHashes* hashes)
 {
     if (secret.size() > Passwords::MaxPasswordLength)
         return refused(QCoreApplication::translate("StaffStore", "That is longer than any password may be."));
     if (signInName.trimmed().isEmpty() || secret.isEmpty())
         return refused(wrongText(kind));
-    return verify(db, now, QStringLiteral("SignInKey = ?"), keyOf(signInName), secret, kind);
+    return verify(db, now, QStringLiteral("SignInKey = ?"), keyOf(signInName), secret, kind, hashes);
 }
 
 bool isLocked(const QSqlDatabase& db, const QString& signInName, const QDateTime& now)

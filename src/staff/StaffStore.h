@@ -33,6 +33,14 @@ enum class Secret
     Either
 };
 
+/// The hashes a sign-in made of what was typed, with the user's own settings: on a server, what proves the secret
+/// again to a function that runs as the office's role (an approval), without the secret leaving the desk.
+struct SecretHashes
+{
+    QString password;
+    QString pin;
+};
+
 /// The StaffUser table: every write to it goes through here, so what a server adds to a user (a login role of its
 /// own) is added in add, save and remove alone.
 namespace StaffStore {
@@ -65,9 +73,9 @@ Status remove(const QSqlDatabase& db, int id);
 
 /// Signs a user in by sign-in name and secret at now. A wrong secret counts a try; the fifth in a row locks the
 /// user for a minute at every desk. Refused with the text to show: a wrong name or secret, a lock, a user that is
-/// not active.
+/// not active. hashes, when given, receives what was typed as hashed for the check.
 Result<StaffUser> signIn(const QSqlDatabase& db, const QDateTime& now, const QString& signInName, const QString& secret,
-                         Secret kind);
+                         Secret kind, SecretHashes* hashes = nullptr);
 /// Whether the user of signInName is locked by wrong tries at now.
 bool isLocked(const QSqlDatabase& db, const QString& signInName, const QDateTime& now);
 /// Whether signInName is a user's (a refused sign-in logs the name only then: a password typed into the name box

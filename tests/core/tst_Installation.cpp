@@ -167,6 +167,14 @@ private slots:
                 read(u"SELECT has_column_privilege('zem_clerk', 'staffuser', 'passwordhash', 'SELECT')::text || "
                      u"has_function_privilege('zem_clerk', 'zem_staff_matches(integer, text, text)', 'EXECUTE')"_s),
                 u"falsetrue"_s);
+        // An approval on the spot is held only through the server's functions, which the clerks' group may call.
+        if (server)
+            QCOMPARE(
+                read(u"SELECT has_table_privilege('zem_clerk', 'approvalhold', 'SELECT')::text || "
+                     u"has_table_privilege('zem_clerk', 'approval', 'INSERT')::text || has_function_privilege("
+                     u"'zem_clerk', 'zem_approve(integer, text, text, text, text, text, timestamptz, integer, text)', "
+                     u"'EXECUTE')"_s),
+                u"falsefalsetrue"_s);
         // Changes are recorded from the upgrade on, by whoever makes them (a sign-in reaches open connections).
         Actor::signIn(3, u"Anna Berg"_s, u"clerk"_s);
         const bool changed = Sql::exec(*upgraded, u"UPDATE Booking SET Notes = 'after' WHERE ID = 9"_s);

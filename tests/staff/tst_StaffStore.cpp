@@ -133,8 +133,13 @@ private slots:
         Database::close(u"office"_s);
         ServerLogin::keepOfficeRole(u"office"_s, false);
         QVERIFY(!Sql::exec(m_install->db(), u"SELECT COUNT(*) FROM Booking"_s));
+        // The row can no longer be read, yet the next guarded action says why, not that the server is lost.
+        VERIFY_HAS(Permissions::mayActNow(m_install->db(), Action::Refund).error(),
+                   u"The server no longer lets your user in"_s);
         QVERIFY(!Database::open(m_install->databasePath(), u"again"_s));
         Database::close(u"again"_s);
+        VERIFY_HAS(ServerLogin::reconnect(Database::sharedConnectionName(), {u"anna_b"_s, u"harbour-pass"_s}).error(),
+                   u"removed or deactivated"_s);
     }
 
     // A login the server refuses (its name taken on the server) leaves no user behind, nor a changed password.

@@ -1,0 +1,159 @@
+#include "common/InstallFixture.h"
+#include "core/Actor.h"
+#include "core/ServerLogin.h"
+#include "core/ServerRoles.h"
+#include "staff/Passwords.h"
+#include "staff/Permissions.h"
+#include "staff/StaffStore.h"
+
+Q_DECLARE_METATYPE(Action)
+
+// A manager's approval on the spot lets a clerk's own login do, on this desk's connection, what the server refuses
+// the clerk otherwise; nothing a clerk types into psql stands in for one.
+class tst_ServerApprovals : public InstallTest
+{
+    Q_OBJECT
+
+    const QDateTime m_now = DateTimes::wallTime(QDate(2026, 12, 4), QTime(10, 0));
+    int m_clerk = 0;
+
+    void seed() override
+    {
+        Passwords::useCheapestCostForTests();
+        QVERIFY(exec(u"INSERT INTO Customer (ID, Name) VALUES (1, 'Ann'), (2, 'Bo'), (3, 'Cy')"_s));
+        QVERIFY(exec(u"INSERT INTO Rate (ID, SeasonID, BerthTypeID, Nightly) VALUES (1, 1, 1, 100)"_s));
+        m_clerk = addUser(u"cora"_s, Role::Clerk);
+        addUser(u"max"_s, Role::Manager);
+        addUser(u"ada"_s, Role::Administrator);
+    }
+    void tearDown() override
+    {
+        Actor::signOut();
+        for (const char* name : {"desk", "psql"})
+            Database::close(QLatin1String(name));
+        for (const char* login : {"cora", "max", "ada"})
+            (void)ServerRoles::dropLogin(m_install->db(), QLatin1String(login));
+    }
+    // Every user's password is "harbour-pass" and PIN "4321".
+    int addUser(const QString& signInName, Role role) const
+    {
+        const auto id = StaffStore::add(m_install->db(), {0, signInName + u" Name"_s, signInName, role, true, 0},
+                                        u"harbour-pass"_s, u"4321"_s);
+        if (!id)
+            qFatal("%s", qPrintable(id.error()));
+        return *id;
+    }
+    // A connection of the clerk's own login, as a desk (or psql) signed in as the clerk opens one.
+    QSqlDatabase clerkConnection(const QString& name)
+    {
+        ServerLogin::useFor(name, {u"cora"_s, u"harbour-pass"_s});
+        auto db = Database::open(m_install->databasePath(), name);
+        ServerLogin::forget(name);
+        if (!db)
+            qFatal("%s", qPrintable(db.error()));
+        return *db;
+    }
+    static QString failureOf(const QSqlDatabase& db, const QString& sql)
+    {
+        QString error;
+        return Sql::exec(db, sql, {}, &error) ? QString() : error;
+    }
+
+private slots:
+    void anApprovedActionGoesThroughOnThisDeskOnly_data()
+    {
+        QTest::addColumn<Action>("action");
+        QTest::addColumn<QString>("approver");
+        QTest::addColumn<QString>("sql");
+        QTest::newRow("customer deleted")
+            << Action::DeleteRecords << u"max"_s << u"DELETE FROM Customer WHERE ID = 2"_s;
+        QTest::newRow("rate changed") << Action::RatesAndTaxes << u"max"_s << u"UPDATE Rate SET Nightly = 1"_s;
+        QTest::newRow("tax added")
+            << Action::RatesAndTaxes << u"max"_s
+            << u"INSERT INTO Tax (ID, Name, Rate, FromDate) VALUES (9, 'VAT', 2000, '2026-01-01') "
+               u"ON CONFLICT (ID) DO NOTHING"_s;
+        QTest::newRow("company renamed") << Action::CompanyDetails << u"ada"_s
+                                         << u"UPDATE Company SET \"Company Name\" = md5(random()::text)"_s;
+    }
+    void anApprovedActionGoesThroughOnThisDeskOnly()
+    {
+        QFETCH(Action, action);
+        QFETCH(QString, approver);
+        QFETCH(QString, sql);
+        const QSqlDatabase desk = clerkConnection(u"desk"_s);
+        const QSqlDatabase psql = clerkConnection(u"psql"_s);
+        Actor::signIn(m_clerk, u"cora Name"_s, u"clerk"_s);
+        VERIFY_HAS(failureOf(desk, sql), u"permission denied"_s);
+        // The counters are the desk's daily work, and need no approval.
+        QCOMPARE(failureOf(desk, u"UPDATE Company SET LastInvoiceNumber = LastInvoiceNumber + 1"_s), QString());
+
+        const auto approved = Permissions::approve(desk, m_now, action, approver, u"4321"_s);
+        QVERIFY2(approved, qPrintable(approved.error()));
+        QCOMPARE(failureOf(desk, sql), QString());
+        QCOMPARE(m_install->joined(u"SELECT Action || '|' || Approver || '|' || ForUserID || '|' || ForUser || '|' || "
+                                   u"ApprovedAt FROM Approval"_s),
+                 u"%1|%2 Name|%3|cora Name|2026-12-04 10:00:00"_s.arg(Roles::key(action), approver).arg(m_clerk));
+        // The same login on another connection holds no approval.
+        VERIFY_HAS(failureOf(psql, sql), u"permission denied"_s);
+    }
+
+    // Approving a delete allows one: the next needs a new approval.
+    void anApprovedDeleteIsSpentByItsTransaction()
+    {
+        const QSqlDatabase desk = clerkConnection(u"desk"_s);
+        Actor::signIn(m_clerk, u"cora Name"_s, u"clerk"_s);
+        QVERIFY(Permissions::approve(desk, m_now, Action::DeleteRecords, u"max"_s, u"4321"_s));
+        {
+            Sql::Transaction tx(desk);
+            QVERIFY(tx.started());
+            QCOMPARE(failureOf(desk, u"DELETE FROM Customer WHERE ID = 1"_s), QString());
+            QCOMPARE(failureOf(desk, u"DELETE FROM Customer WHERE ID = 2"_s), QString());
+            QVERIFY(tx.commit());
+        }
+        VERIFY_HAS(failureOf(desk, u"DELETE FROM Customer WHERE ID = 3"_s), u"permission denied"_s);
+        QCOMPARE(m_install->joined(u"SELECT Name FROM Customer"_s), u"Cy"_s);
+    }
+
+    void aForgedApprovalLetsNothingThrough_data()
+    {
+        QTest::addColumn<QString>("forgery");
+        QTest::newRow("approval written") << u"INSERT INTO Approval (Action, ApproverID, Approver, ForUserID, ForUser, "
+                                             u"ApprovedAt) VALUES ('delete', 2, 'max Name', 1, 'cora', 'now')"_s;
+        QTest::newRow("hold written") << u"INSERT INTO ApprovalHold (ApprovalID, Backend, Started, Login, Action) "
+                                         u"VALUES (1, pg_backend_pid(), zem_session_start(), 'cora', 'delete')"_s;
+        QTest::newRow("hash guessed") << u"SELECT 1 / zem_approve(2, 'delete', 'x', 'y', 'desk', 'now', "
+                                         u"zem_session_start(), 1, 'cora')"_s;
+        QTest::newRow("clerk approves") << u"SELECT 1 / (zem_approve(1, 'delete', NULL, NULL, 'desk', 'now', "
+                                           u"zem_session_start(), 1, 'cora') + 1)"_s;
+        QTest::newRow("hold spent elsewhere") << u"SELECT 1 / zem_use_approval('delete', now())::int"_s;
+        QTest::newRow("setting") << u"SELECT set_config('zem.approved', 'delete', false)"_s;
+        QTest::newRow("role taken") << u"SET ROLE zem_manager"_s;
+    }
+    void aForgedApprovalLetsNothingThrough()
+    {
+        QFETCH(QString, forgery);
+        const QSqlDatabase psql = clerkConnection(u"psql"_s);
+        (void)failureOf(psql, forgery);
+        VERIFY_HAS(failureOf(psql, u"DELETE FROM Customer WHERE ID = 1"_s), u"permission denied"_s);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Customer"_s), 3);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Approval"_s), 0);
+    }
+
+    // A wrong PIN through the program is refused and recorded nowhere; through psql it counts as a wrong try.
+    void aWrongSecretHoldsNothingAndCounts()
+    {
+        const QSqlDatabase desk = clerkConnection(u"desk"_s);
+        Actor::signIn(m_clerk, u"cora Name"_s, u"clerk"_s);
+        QCOMPARE(Permissions::approve(desk, m_now, Action::DeleteRecords, u"max"_s, u"4322"_s).kind(),
+                 FailureKind::Refused);
+        VERIFY_HAS(failureOf(desk, u"DELETE FROM Customer WHERE ID = 1"_s), u"permission denied"_s);
+        for (int i = 0; i < 5; ++i)
+            QVERIFY(Sql::exec(desk, u"SELECT zem_approve(2, 'delete', 'x', 'y', 'desk', 'now', zem_session_start(), "
+                                    u"1, 'cora')"_s));
+        QVERIFY(m_install->text(u"SELECT coalesce(LockedUntil, '') FROM StaffUser WHERE ID = 2"_s) != QString());
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Approval"_s), 0);
+    }
+};
+
+ZEM_TEST_POSTGRESQL_ONLY(tst_ServerApprovals)
+#include "tst_ServerApprovals.moc"
