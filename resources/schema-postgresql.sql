@@ -1341,6 +1341,9 @@ SELECT zem_grants_meters();
 -- deleting is spent by the first transaction that uses it; one for rates or the company's details lasts while the
 -- connection does (the window it opened saves it). Nothing else writes a hold or an approval on a server, so one
 -- typed into psql, or made for another connection, lets nothing through.
+-- The section also makes zem_signin, the role a desk may start with instead of the office's: it reads the schema's
+-- version and what a sign-in needs of StaffUser (no hash), counts wrong tries, and nothing else. The office gives it
+-- a password once (ALTER ROLE zem_signin LOGIN PASSWORD '...'), for the desks' password files.
 CREATE TABLE IF NOT EXISTS ApprovalHold (
     ID SERIAL PRIMARY KEY,
     ApprovalID INTEGER NOT NULL,
@@ -1484,6 +1487,19 @@ BEGIN
             zem_use_approval(TEXT, TIMESTAMPTZ) FROM PUBLIC;
         GRANT EXECUTE ON FUNCTION zem_approve(INTEGER, TEXT, TEXT, TEXT, TEXT, TEXT, TIMESTAMPTZ, INTEGER, TEXT),
             zem_use_approval(TEXT, TIMESTAMPTZ) TO zem_clerk;
+        IF NOT EXISTS (SELECT 1 FROM pg_roles WHERE rolname = 'zem_signin')
+                AND (SELECT rolsuper OR rolcreaterole FROM pg_roles WHERE rolname = current_user) THEN
+            CREATE ROLE zem_signin NOLOGIN NOINHERIT;
+        END IF;
+        IF EXISTS (SELECT 1 FROM pg_roles WHERE rolname = 'zem_signin') THEN
+            EXECUTE format('GRANT USAGE ON SCHEMA %I TO zem_signin', current_schema());
+            GRANT SELECT ON SchemaVersion TO zem_signin;
+            GRANT SELECT (ID, Name, SignInName, SignInKey, Role, Active, FailedTries, LockedUntil, ChangeNumber,
+                ServerLogin) ON StaffUser TO zem_signin;
+            GRANT UPDATE (FailedTries, LockedUntil) ON StaffUser TO zem_signin;
+            GRANT EXECUTE ON FUNCTION zem_staff_settings(INTEGER), zem_staff_matches(INTEGER, TEXT, TEXT)
+                TO zem_signin;
+        END IF;
         IF current_setting('server_version_num')::int >= 160000 THEN
             GRANT zem_clerk, zem_manager TO zem_administrator WITH ADMIN OPTION;
         END IF;

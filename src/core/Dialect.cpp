@@ -160,14 +160,15 @@ public:
         QStringList lower;
         for (const QString& name : names)
             lower << name.toLower();
-        return QStringLiteral("SELECT COUNT(*) FROM information_schema.tables WHERE table_schema = current_schema() "
-                              "AND table_type = 'BASE TABLE' AND table_name IN (%1)")
+        // The catalogue lists every table whoever asks: the desks' sign-in role reads none of them.
+        return QStringLiteral("SELECT COUNT(*) FROM pg_catalog.pg_tables WHERE schemaname = current_schema() AND "
+                              "tablename IN (%1)")
             .arg(quotedList(lower));
     }
     QString tablesSql() const override
     {
-        return QStringLiteral("SELECT table_name FROM information_schema.tables WHERE table_schema = "
-                              "current_schema() AND table_type = 'BASE TABLE'");
+        // From the catalogue too: information_schema leaves out the tables the role may not read.
+        return QStringLiteral("SELECT tablename FROM pg_catalog.pg_tables WHERE schemaname = current_schema()");
     }
     QString columnsSql() const override
     {

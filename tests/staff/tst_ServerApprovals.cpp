@@ -4,12 +4,13 @@
 #include "core/ServerRoles.h"
 #include "staff/Passwords.h"
 #include "staff/Permissions.h"
+#include "staff/StaffLogins.h"
 #include "staff/StaffStore.h"
 
 Q_DECLARE_METATYPE(Action)
 
 // A manager's approval on the spot lets a clerk's own login do, on this desk's connection, what the server refuses
-// the clerk otherwise; nothing a clerk types into psql stands in for one.
+// the clerk otherwise; nothing a clerk types into psql stands in for one. A desk starts with the sign-in role alone.
 class tst_ServerApprovals : public InstallTest
 {
     Q_OBJECT
@@ -21,6 +22,7 @@ class tst_ServerApprovals : public InstallTest
     {
         Passwords::useCheapestCostForTests();
         QVERIFY(exec(u"INSERT INTO Customer (ID, Name) VALUES (1, 'Ann'), (2, 'Bo'), (3, 'Cy')"_s));
+        QVERIFY(exec(u"INSERT INTO Berth (ID, Name, Active) VALUES (1, 'A1', 1)"_s));
         QVERIFY(exec(u"INSERT INTO Rate (ID, SeasonID, BerthTypeID, Nightly) VALUES (1, 1, 1, 100)"_s));
         m_clerk = addUser(u"cora"_s, Role::Clerk);
         addUser(u"max"_s, Role::Manager);
@@ -29,6 +31,8 @@ class tst_ServerApprovals : public InstallTest
     void tearDown() override
     {
         Actor::signOut();
+        ServerLogin::forgetLogin();
+        (void)exec(u"ALTER ROLE zem_signin NOLOGIN"_s);
         for (const char* name : {"desk", "psql"})
             Database::close(QLatin1String(name));
         for (const char* login : {"cora", "max", "ada"})
@@ -67,6 +71,7 @@ private slots:
         QTest::addColumn<QString>("sql");
         QTest::newRow("customer deleted")
             << Action::DeleteRecords << u"max"_s << u"DELETE FROM Customer WHERE ID = 2"_s;
+        QTest::newRow("berth deleted") << Action::DeleteRecords << u"max"_s << u"DELETE FROM Berth WHERE ID = 1"_s;
         QTest::newRow("rate changed") << Action::RatesAndTaxes << u"max"_s << u"UPDATE Rate SET Nightly = 1"_s;
         QTest::newRow("tax added")
             << Action::RatesAndTaxes << u"max"_s
@@ -152,6 +157,33 @@ private slots:
                                     u"1, 'cora')"_s));
         QVERIFY(m_install->text(u"SELECT coalesce(LockedUntil, '') FROM StaffUser WHERE ID = 2"_s) != QString());
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Approval"_s), 0);
+    }
+
+    // The sign-in role opens the database and signs a user in (counting a wrong try), then the desk reopens as the
+    // user's own login; by itself it reads no customer, no hash and no approval, and changes nothing.
+    void aDeskStartsWithTheSignInRoleAlone()
+    {
+        QVERIFY(exec(u"ALTER ROLE zem_signin LOGIN PASSWORD 'desk-start'"_s));
+        ServerLogin::useFor(u"desk"_s, {u"zem_signin"_s, u"desk-start"_s});
+        const auto desk = Database::open(m_install->databasePath(), u"desk"_s);
+        ServerLogin::forget(u"desk"_s);
+        QVERIFY2(desk, qPrintable(desk.error()));
+        QCOMPARE(StaffStore::count(*desk).valueOr(0), 3);
+        QCOMPARE(StaffStore::signIn(*desk, m_now, u"max"_s, u"harbour-pasS"_s, Secret::Password).kind(),
+                 FailureKind::Refused);
+        QCOMPARE(m_install->scalarInt(u"SELECT FailedTries FROM StaffUser WHERE SignInKey = 'max'"_s), 1);
+        const auto cora = StaffStore::signIn(*desk, m_now, u"cora"_s, u"harbour-pass"_s, Secret::Password);
+        QVERIFY2(cora, qPrintable(cora.error()));
+        for (const QString& sql : {u"SELECT COUNT(*) FROM Customer"_s, u"SELECT PasswordHash FROM StaffUser"_s,
+                                   u"UPDATE StaffUser SET Role = 'administrator'"_s, u"DELETE FROM Customer"_s,
+                                   u"SELECT COUNT(*) FROM Approval"_s,
+                                   u"SELECT zem_approve(2, 'delete', 'x', 'y', 'desk', 'now', "
+                                   u"zem_session_start(), 1, 'cora')"_s})
+            VERIFY_HAS(failureOf(*desk, sql), u"permission denied"_s);
+        const Status in = StaffLogins::signInAs(u"desk"_s, *cora, u"harbour-pass"_s);
+        QVERIFY2(in, qPrintable(in.error()));
+        QCOMPARE(Sql::scalar(QSqlDatabase::database(u"desk"_s), u"SELECT current_user"_s)->toString(), u"cora"_s);
+        QCOMPARE(Sql::scalar(QSqlDatabase::database(u"desk"_s), u"SELECT COUNT(*) FROM Customer"_s)->toInt(), 3);
     }
 };
 

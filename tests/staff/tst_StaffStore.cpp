@@ -142,6 +142,36 @@ private slots:
                    u"removed or deactivated"_s);
     }
 
+    // What the server or libpq says of a refusal tells a login gone from a server out of reach, whatever words
+    // libpq puts in front.
+    void aRefusalTellsALoginGoneFromAServerLost_data()
+    {
+        QTest::addColumn<QString>("said");
+        QTest::addColumn<int>("trouble");
+        const auto gone = int(ServerLogin::Trouble::LoginGone);
+        const auto lost = int(ServerLogin::Trouble::Unreachable);
+        const QString prefix = u"connection to server on socket \"/tmp/s/.s.PGSQL.5432\" failed: "_s;
+        QTest::newRow("password") << prefix + u"FATAL:  password authentication failed for user \"ann\""_s << gone;
+        QTest::newRow("deactivated") << prefix + u"FATAL:  role \"ann\" is not permitted to log in"_s << gone;
+        QTest::newRow("no such role") << prefix + u"FATAL:  role \"ann\" does not exist"_s << gone;
+        QTest::newRow("dropped while connected") << u"ERROR:  invalid role OID: 18998"_s << gone;
+        QTest::newRow("groups taken away") << u"ERROR:  permission denied for table staffuser"_s << gone;
+        QTest::newRow("server stopped") << prefix + u"No such file or directory\n\tIs the server running locally?"_s
+                                        << lost;
+        QTest::newRow("network") << u"could not connect to server: Connection refused"_s << lost;
+        QTest::newRow("cut off") << u"server closed the connection unexpectedly"_s << lost;
+        QTest::newRow("no such database")
+            << prefix + u"FATAL:  database \"harbour\" does not exist"_s << int(ServerLogin::Trouble::None);
+        QTest::newRow("a constraint") << u"ERROR:  duplicate key value violates unique constraint"_s
+                                      << int(ServerLogin::Trouble::None);
+    }
+    void aRefusalTellsALoginGoneFromAServerLost()
+    {
+        QFETCH(QString, said);
+        QFETCH(int, trouble);
+        QCOMPARE(int(ServerLogin::troubleOf(said)), trouble);
+    }
+
     // A login the server refuses (its name taken on the server) leaves no user behind, nor a changed password.
     void aLoginRefusedLeavesNothingHalfSaved()
     {
