@@ -1394,6 +1394,8 @@ BEGIN
         VALUES (act, u.ID, u.Name, coalesce(asker_id, for_id, 0), coalesce(asker_name, for_name, session_user::text),
             approved_at, desk)
         RETURNING ID INTO made;
+    -- Holds of connections that have ended are no use to anyone.
+    DELETE FROM ApprovalHold h WHERE h.Backend NOT IN (SELECT a.pid FROM pg_stat_activity a WHERE a.pid IS NOT NULL);
     INSERT INTO ApprovalHold (ApprovalID, Backend, Started, Login, Action)
         VALUES (made, pg_backend_pid(), session_started, session_user::text, act);
     RETURN made;

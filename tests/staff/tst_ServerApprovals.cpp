@@ -105,18 +105,28 @@ private slots:
     // Approving a delete allows one: the next needs a new approval.
     void anApprovedDeleteIsSpentByItsTransaction()
     {
-        const QSqlDatabase desk = clerkConnection(u"desk"_s);
-        Actor::signIn(m_clerk, u"cora Name"_s, u"clerk"_s);
-        QVERIFY(Permissions::approve(desk, m_now, Action::DeleteRecords, u"max"_s, u"4321"_s));
+        int deskProcess = 0;
         {
-            Sql::Transaction tx(desk);
-            QVERIFY(tx.started());
-            QCOMPARE(failureOf(desk, u"DELETE FROM Customer WHERE ID = 1"_s), QString());
-            QCOMPARE(failureOf(desk, u"DELETE FROM Customer WHERE ID = 2"_s), QString());
-            QVERIFY(tx.commit());
+            const QSqlDatabase desk = clerkConnection(u"desk"_s);
+            deskProcess = Sql::scalar(desk, u"SELECT pg_backend_pid()"_s)->toInt();
+            Actor::signIn(m_clerk, u"cora Name"_s, u"clerk"_s);
+            QVERIFY(Permissions::approve(desk, m_now, Action::DeleteRecords, u"max"_s, u"4321"_s));
+            {
+                Sql::Transaction tx(desk);
+                QVERIFY(tx.started());
+                QCOMPARE(failureOf(desk, u"DELETE FROM Customer WHERE ID = 1"_s), QString());
+                QCOMPARE(failureOf(desk, u"DELETE FROM Customer WHERE ID = 2"_s), QString());
+                QVERIFY(tx.commit());
+            }
+            VERIFY_HAS(failureOf(desk, u"DELETE FROM Customer WHERE ID = 3"_s), u"permission denied"_s);
+            QCOMPARE(m_install->joined(u"SELECT Name FROM Customer"_s), u"Cy"_s);
         }
-        VERIFY_HAS(failureOf(desk, u"DELETE FROM Customer WHERE ID = 3"_s), u"permission denied"_s);
-        QCOMPARE(m_install->joined(u"SELECT Name FROM Customer"_s), u"Cy"_s);
+        // A connection that has ended leaves no hold behind once the next approval is made.
+        Database::close(u"desk"_s);
+        QTRY_COMPARE_WITH_TIMEOUT(
+            m_install->scalarInt(u"SELECT COUNT(*) FROM pg_stat_activity WHERE pid = ?"_s, {deskProcess}), 0, 5000);
+        QVERIFY(Permissions::approve(clerkConnection(u"psql"_s), m_now, Action::RatesAndTaxes, u"max"_s, u"4321"_s));
+        QCOMPARE(m_install->joined(u"SELECT Action FROM ApprovalHold"_s), u"rates"_s);
     }
 
     void aForgedApprovalLetsNothingThrough_data()
