@@ -30,17 +30,16 @@ void unregisterCallback();
 /// What a backup adds after the data for its own restore: a skippable frame (which `zstd -d` passes over) holding
 /// the caller's note and an authenticator of the data and the note under the desk's secret key, so that a restore
 /// at a desk holding the key knows the file is, byte for byte, the one the backup read and described.
+/// The key is KeyBytes of the desk's secret; the note, NoteBytes the caller reads back at the restore.
 struct Seal
 {
     static constexpr qsizetype KeyBytes = 32;
     static constexpr qsizetype NoteBytes = 16;
-    QByteArray key;  // KeyBytes of the desk's secret
-    QByteArray note; // NoteBytes the caller reads back at the restore
 };
 
 /// Packs source into archive. option is a compression level ("0" or empty: the standard level 3); flag is
-/// accepted as the callers pass it (-1). The archive appears under its name only when it is complete. With a seal,
-/// its frame follows the data; note is asked for once the data is packed.
+/// accepted as the callers pass it (-1). The archive appears under its name only when it is complete. With a key
+/// of KeyBytes the seal follows the data; note is asked for once the data is packed.
 int zcompress(const QString& source, const QString& archive, const QString& option, int flag);
 int zcompress(const QString& source, const QString& archive, const QString& option, const QByteArray& key,
               const std::function<QByteArray()>& note);
