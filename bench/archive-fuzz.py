@@ -9,6 +9,7 @@ name are drawn from SEED. The damaged kinds change the bytes of the real backup;
 packed by the program's own codec (`zem_maintain pack`), so only their content is hostile.
 """
 
+import hashlib
 import os
 import random
 import shutil
@@ -19,6 +20,7 @@ import sys
 import zlib
 
 FRAME_MAGIC = 0xFD2FB528
+SEAL_BYTES = 104  # the backup's seal at the archive's end: a skippable frame of 8 + 96 bytes
 
 WORDS = ["audit", "wipe", "shadow", "sync", "mirror", "extra", "spare", "tally", "keep", "note", "guard", "copy"]
 
@@ -140,6 +142,37 @@ class Maker:
             payload = self.archive[: self.rng.randint(8, 64)]
             data = struct.pack("<II", 0x184D2A50 | self.rng.randrange(16), len(payload)) + payload
         open(target, "wb").write(data)
+        return variant
+
+    def seal(self, target):
+        # The seal a backup ends with: damaged, forged, taken from another backup, moved or doubled.
+        variant = self.rng.choice(["flipped", "forged-note", "other-backup", "before-data", "twice"])
+        data, seal = self.archive[:-SEAL_BYTES], self.archive[-SEAL_BYTES:]
+        if variant == "flipped":
+            out, where = flip_bits(self.archive, len(data), len(self.archive), self.rng.randint(1, 3), self.rng)
+            variant += " " + where
+        elif variant == "forged-note":
+            # Another note with the frame's own digest made again: only the authenticator can tell.
+            forged = bytearray(seal)
+            forged[56 + self.rng.randrange(16)] ^= 1 << self.rng.randrange(8)
+            forged[88:] = hashlib.blake2b(bytes(forged[:88]), digest_size=16).digest()
+            out = data + bytes(forged)
+        elif variant == "other-backup":
+            shutil.copyfile(self.base_db, self.scratch)
+            con = sqlite3.connect(self.scratch)
+            con.execute("INSERT INTO Customer (Name) VALUES (?)", (self.word(),))
+            con.commit()
+            con.close()
+            other = os.path.join(self.out, "other.SPA")
+            subprocess.run([self.tool, "backup", self.scratch, other], check=True, stdout=subprocess.DEVNULL,
+                           stderr=subprocess.DEVNULL)
+            out = data + open(other, "rb").read()[-SEAL_BYTES:]
+            os.remove(other)
+        elif variant == "before-data":
+            out = seal + data
+        else:
+            out = self.archive + seal
+        open(target, "wb").write(out)
         return variant
 
     def huge_size(self, target):
@@ -347,7 +380,7 @@ class Maker:
 
 KINDS = ["truncated", "bitflip-header", "bitflip-body", "wrong-magic", "huge-size", "foreign-sqlite",
          "extra-trigger", "extra-view", "extra-table", "altered-index", "altered-column", "schema-version",
-         "missing-object"]
+         "missing-object", "seal"]
 
 
 def main():

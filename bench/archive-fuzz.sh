@@ -12,7 +12,7 @@ cd "$(dirname "$0")/.."
 count=${1:-1000}
 seed=${2:-1}
 tools/ensure-packages.sh cmake make g++ qt6-base-dev qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite libzstd-dev \
-    libgl-dev libbenchmark-dev python3 coreutils >/dev/null
+    libgl-dev libbenchmark-dev libsodium-dev python3 coreutils >/dev/null
 build=${ZEM_BUILD:-build-bench}
 [ "$build" = build-bench ] && cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DZEM_BENCHMARKS=ON >/dev/null
 cmake --build "$build" --target zem_maintain zem_desk >/dev/null

@@ -1,6 +1,7 @@
 #include "maintenance/ArchiveCodec.h"
 
 #include "core/FileSecurity.h"
+#include "maintenance/ArchiveSeal.h"
 #include "maintenance/SafeFiles.h"
 
 #include <QCoreApplication>
@@ -11,6 +12,7 @@
 #include <cstring>
 #include <limits>
 #include <memory>
+#include <optional>
 #include <zstd.h>
 #include <zstd_errors.h>
 
@@ -135,6 +137,12 @@ void unregisterCallback()
 int zcompress(const QString& source, const QString& archive, const QString& option, int flag)
 {
     Q_UNUSED(flag); // the callers always pass -1; the archive always carries its checksum
+    return zcompress(source, archive, option, QByteArray(), {});
+}
+
+int zcompress(const QString& source, const QString& archive, const QString& option, const QByteArray& key,
+              const std::function<QByteArray()>& note)
+{
     if (source.isEmpty() || archive.isEmpty() || !QFileInfo(source).isFile() || !folderExists(archive))
         return BadFileName;
     QFile in(source);
@@ -163,11 +171,18 @@ int zcompress(const QString& source, const QString& archive, const QString& opti
         return WriteError;
     if (aborted(total, 0))
         return UserAbort;
+    const bool sealed = key.size() == Seal::KeyBytes;
+    const QByteArray nonce = sealed ? ArchiveSeal::newNonce() : QByteArray();
+    std::optional<ArchiveSeal::Authenticator> authenticator;
+    if (sealed)
+        authenticator.emplace(key, nonce);
     qint64 done = 0;
     for (;;) {
         const qint64 got = in.read(inBuffer.data(), inBuffer.size());
         if (got < 0)
             return ReadError;
+        if (authenticator && got > 0)
+            authenticator->add(inBuffer.constData(), size_t(got));
         const bool last = got == 0;
         ZSTD_inBuffer input{inBuffer.constData(), size_t(got), 0};
         bool finished = false;
@@ -188,15 +203,25 @@ int zcompress(const QString& source, const QString& archive, const QString& opti
         if (aborted(total, done))
             return UserAbort;
     }
+    if (authenticator) {
+        const QByteArray unfinished = ArchiveSeal::frame(key, nonce, quint64(done), note ? note() : QByteArray());
+        const QByteArray frame = ArchiveSeal::finish(unfinished, authenticator->finish(unfinished.mid(8)));
+        if (!out.write(frame.constData(), size_t(frame.size())))
+            return WriteError;
+    }
     return out.commit() ? NoError : WriteError;
 }
 
-int zuncompress(const QString& archive, const QString& target, const QString& option, Stopped* stopped)
+int zuncompress(const QString& archive, const QString& target, const QString& option, Stopped* stopped,
+                const QByteArray& key, Unsealed* unsealed)
 {
     Q_UNUSED(option); // the callers always pass "0"
     Stopped ignored;
     Stopped& why = stopped ? *stopped : ignored;
     why = Stopped{};
+    Unsealed noSeal;
+    Unsealed& seal = unsealed ? *unsealed : noSeal;
+    seal = Unsealed{};
     if (archive.isEmpty() || target.isEmpty() || !QFileInfo(archive).isFile() || !folderExists(target))
         return BadFileName;
     QFile in(archive);
@@ -235,10 +260,33 @@ int zuncompress(const QString& archive, const QString& target, const QString& op
         why = {Stopped::Why::NoDiskSpace, 0, needed, available};
         return WriteError;
     };
+    // A seal is the archive's last frame, read before the data so its authenticator can follow the data as it comes.
+    qint64 sealAt = -1;
+    std::optional<ArchiveSeal::Fields> fields;
+    std::optional<ArchiveSeal::Authenticator> authenticator;
+    if (total >= ArchiveSeal::FrameBytes) {
+        QByteArray tail(ArchiveSeal::FrameBytes, Qt::Uninitialized);
+        if (!in.seek(total - ArchiveSeal::FrameBytes) || in.read(tail.data(), tail.size()) != tail.size() ||
+            !in.seek(0))
+            return ReadError;
+        if (ArchiveSeal::meantAsFrame(tail.constData())) {
+            sealAt = total - ArchiveSeal::FrameBytes;
+            fields = ArchiveSeal::read(tail.constData());
+            if (!fields)
+                return damaged(sealAt);
+            seal.state = Unsealed::State::OtherKey;
+            if (key.size() == Seal::KeyBytes && fields->keyId == ArchiveSeal::keyId(key))
+                authenticator.emplace(key, fields->nonce);
+        }
+    }
+    bool sealSeen = false;
+    qint64 unpacked = 0;
     for (;;) {
         const size_t held = length - position;
-        // A frame's header is read whole, even across two blocks.
-        const bool needInput = !outputFull && (held == 0 || (frameStart && held < FrameHeaderMax));
+        // A frame's header is read whole, even across two blocks, and so is a seal.
+        const size_t wanted =
+            sealAt >= 0 && offsetOf(position) == sealAt ? size_t(ArchiveSeal::FrameBytes) : FrameHeaderMax;
+        const bool needInput = !outputFull && (held == 0 || (frameStart && held < wanted));
         if (needInput && !atEnd) {
             std::memmove(buffer, buffer + position, held);
             length = held;
@@ -280,6 +328,14 @@ int zuncompress(const QString& archive, const QString& target, const QString& op
                             return noSpace(declared, available);
                     }
                 }
+            } else if ((magic & 0xFFFFFFF0U) == SkippableMagic && held >= 16 &&
+                       ArchiveSeal::meantAsFrame(buffer + position)) {
+                // Only the seal read before the data, in its place at the end, is taken; any other is damage.
+                if (offsetOf(position) != sealAt || held < size_t(ArchiveSeal::FrameBytes))
+                    return damaged(offsetOf(position));
+                position += size_t(ArchiveSeal::FrameBytes);
+                sealSeen = true;
+                continue;
             } else if ((magic & 0xFFFFFFF0U) != SkippableMagic) {
                 if (first)
                     why.why = Stopped::Why::NotAnArchive;
@@ -298,6 +354,9 @@ int zuncompress(const QString& archive, const QString& target, const QString& op
             const int code = codeOf(hint, ReadError);
             return code == ReadError ? damaged(offsetOf(input.pos)) : code;
         }
+        if (authenticator && output.pos > 0)
+            authenticator->add(static_cast<const char*>(output.dst), output.pos);
+        unpacked += qint64(output.pos);
         if (!out.write(output.dst, output.pos)) {
             // A full disk is said as such; any other write failure is the plain code.
             const qint64 available = QStorageInfo(folder).bytesAvailable();
@@ -320,7 +379,23 @@ int zuncompress(const QString& archive, const QString& target, const QString& op
     }
     if (!frameStart)
         return damaged(total); // cut off before its frame ended
-    return out.commit() ? NoError : WriteError;
+    if (sealAt >= 0 && (!sealSeen || fields->size != quint64(unpacked)))
+        return damaged(sealAt);
+    if (authenticator) {
+        const QByteArray mac = authenticator->finish(fields->authenticated);
+        // Not the data or the note this desk sealed: forged, or a seal taken from another archive.
+        if (mac.size() != fields->mac.size() ||
+            crypto_verify_16(reinterpret_cast<const unsigned char*>(mac.constData()),
+                             reinterpret_cast<const unsigned char*>(fields->mac.constData())) != 0)
+            return damaged(sealAt);
+        seal.state = Unsealed::State::Verified;
+        seal.note = fields->note;
+    }
+    if (!out.commit()) {
+        seal = Unsealed{};
+        return WriteError;
+    }
+    return NoError;
 }
 
 QString errorText(int code)

@@ -1,5 +1,6 @@
 #include "MaintenanceTest.h"
 #include "maintenance/ArchiveCodec.h"
+#include "maintenance/ArchiveSeal.h"
 
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -26,6 +27,31 @@ class tst_ArchiveCodec : public QObject
         return bytes.left(size);
     }
     int zstd(const QStringList& arguments) { return QProcess::execute(QStringLiteral("zstd"), arguments); }
+    static QByteArray key(char fill) { return QByteArray(ttsgz::Seal::KeyBytes, fill); }
+    static QByteArray note() { return QByteArray("what was known..", ttsgz::Seal::NoteBytes); }
+    QByteArray sealed(const QString& from, const QByteArray& key)
+    {
+        const QString to = path(from + u".sealed"_s);
+        QFile::remove(to);
+        if (ttsgz::zcompress(path(from), to, u"0"_s, key, [] { return note(); }) != 0)
+            return {};
+        return readAll(to);
+    }
+    /// Unpacks bytes with key: the code, the seal's state, and where the damage was said to be (-1: not damaged).
+    std::tuple<int, int, qint64> unpackBytes(const QByteArray& bytes, const QByteArray& key,
+                                             QByteArray* noteRead = nullptr)
+    {
+        QFile::remove(path(u"bytes.SPA"_s));
+        if (!writeAll(path(u"bytes.SPA"_s), bytes))
+            return {-1, -1, -1};
+        ttsgz::Stopped stopped;
+        ttsgz::Unsealed seal;
+        const int code = ttsgz::zuncompress(path(u"bytes.SPA"_s), path(u"out.sqlite"_s), u"0"_s, &stopped, key, &seal);
+        if (noteRead)
+            *noteRead = seal.note;
+        return {code, code == 0 ? int(seal.state) : -1,
+                stopped.why == ttsgz::Stopped::Why::Damaged ? stopped.offset : -1};
+    }
 
 private slots:
     void cleanup()
@@ -71,6 +97,10 @@ private slots:
         QCOMPARE(pack(u"DB.sqlite"_s, u"ours.SPA"_s), 0);
         QCOMPARE(zstd({u"-q"_s, u"-d"_s, path(u"ours.SPA"_s), u"-o"_s, path(u"by-tool.sqlite"_s)}), 0);
         QCOMPARE(readAll(path(u"by-tool.sqlite"_s)), original);
+        // A backup's seal is a frame the command passes over.
+        QVERIFY(writeAll(path(u"sealed.SPA"_s), sealed(u"DB.sqlite"_s, key('k'))));
+        QCOMPARE(zstd({u"-q"_s, u"-f"_s, u"-d"_s, path(u"sealed.SPA"_s), u"-o"_s, path(u"by-tool.sqlite"_s)}), 0);
+        QCOMPARE(readAll(path(u"by-tool.sqlite"_s)), original);
 
         QCOMPARE(zstd({u"-q"_s, u"-19"_s, path(u"DB.sqlite"_s), u"-o"_s, path(u"tool.SPA"_s)}), 0);
         QCOMPARE(unpack(u"tool.SPA"_s, u"from-tool.sqlite"_s), 0);
@@ -107,13 +137,91 @@ private slots:
             QCOMPARE(ttsgz::errorText(code), texts[code < 0 ? 7 : code]);
     }
 
+    // What a backup's seal proves and where it must stand: a seal that is not this desk's says nothing and the
+    // data still unpacks (the caller checks it whole), one that does not match its data or its place is damage.
+    void seals_data()
+    {
+        // archive: how it is made from data A (and B, another file); key: the unpacking desk's; state: the seal's
+        // state after a success; damagedAt: from the end (0: not damaged)
+        QTest::addColumn<QString>("archive");
+        QTest::addColumn<char>("keyFill");
+        QTest::addColumn<int>("state");
+        QTest::addColumn<int>("damagedAt");
+        const int verified = int(ttsgz::Unsealed::State::Verified), other = int(ttsgz::Unsealed::State::OtherKey),
+                  none = int(ttsgz::Unsealed::State::None);
+        QTest::newRow("this desk's seal") << u"A sealed"_s << 'k' << verified << 0;
+        QTest::newRow("another desk's seal") << u"A sealed"_s << 'o' << other << 0;
+        QTest::newRow("no key at this desk") << u"A sealed"_s << '\0' << other << 0;
+        QTest::newRow("no seal: an older archive") << u"A plain"_s << 'k' << none << 0;
+        QTest::newRow("a seal taken from another archive") << u"A plain + B's seal"_s << 'k' << -1 << 104;
+        QTest::newRow("the note forged, the frame's digest made again") << u"A forged note"_s << 'k' << -1 << 104;
+        QTest::newRow("another desk's seal with a forged note") << u"A forged note"_s << 'o' << other << 0;
+        QTest::newRow("a seal on a shorter file") << u"A cut + A's seal"_s << 'o' << -1 << 104;
+        QTest::newRow("a frame after the seal") << u"A sealed + B plain"_s << 'k' << -1 << -1;
+        QTest::newRow("the seal before the data") << u"A's seal + A plain"_s << 'k' << -1 << -1;
+        QTest::newRow("the seal twice") << u"A sealed + A's seal"_s << 'k' << -1 << 208;
+        QTest::newRow("the seal cut short") << u"A sealed, cut"_s << 'k' << -1 << -1;
+    }
+    void seals()
+    {
+        QFETCH(QString, archive);
+        QFETCH(char, keyFill);
+        QFETCH(int, state);
+        QFETCH(int, damagedAt);
+        const QByteArray original = sample(300000, 9);
+        QVERIFY(writeAll(path(u"A"_s), original) && writeAll(path(u"B"_s), sample(5000, 4)) &&
+                writeAll(path(u"A cut"_s), original.left(299000)));
+        QCOMPARE(pack(u"A"_s, u"A.plain"_s), 0);
+        QCOMPARE(pack(u"B"_s, u"B.plain"_s), 0);
+        const QByteArray a = sealed(u"A"_s, key('k')), b = sealed(u"B"_s, key('k'));
+        const QByteArray aPlain = readAll(path(u"A.plain"_s)), bPlain = readAll(path(u"B.plain"_s));
+        const qsizetype sealBytes = ArchiveSeal::FrameBytes;
+        QCOMPARE(a.left(a.size() - sealBytes), aPlain); // the seal only follows the data
+        QByteArray forged = a.right(sealBytes);
+        forged[60] = char(forged[60] ^ 1); // in the note
+        forged = ArchiveSeal::finish(forged.left(sealBytes - 32), forged.mid(sealBytes - 32, 16));
+        const QByteArray aCutPlain = [&] {
+            pack(u"A cut"_s, u"A cut.plain"_s);
+            return readAll(path(u"A cut.plain"_s));
+        }();
+        const QMap<QString, QByteArray> made = {
+            {u"A sealed"_s, a},
+            {u"A plain"_s, aPlain},
+            {u"A plain + B's seal"_s, aPlain + b.right(sealBytes)},
+            {u"A forged note"_s, aPlain + forged},
+            {u"A cut + A's seal"_s, aCutPlain + a.right(sealBytes)},
+            {u"A sealed + B plain"_s, a + bPlain},
+            {u"A's seal + A plain"_s, a.right(sealBytes) + aPlain},
+            {u"A sealed + A's seal"_s, a + a.right(sealBytes)},
+            {u"A sealed, cut"_s, a.left(a.size() - 20)},
+        };
+        const QByteArray bytes = made.value(archive);
+        QVERIFY(!bytes.isEmpty());
+        QByteArray noteRead;
+        const auto [code, stateRead, offset] = unpackBytes(bytes, keyFill ? key(keyFill) : QByteArray(), &noteRead);
+        if (state >= 0) {
+            QCOMPARE(code, 0);
+            QCOMPARE(stateRead, state);
+            QCOMPARE(readAll(path(u"out.sqlite"_s)), original);
+            QCOMPARE(noteRead, state == int(ttsgz::Unsealed::State::Verified) ? note() : QByteArray());
+        } else {
+            QCOMPARE(code, int(ttsgz::ReadError));
+            QVERIFY(!QFile::exists(path(u"out.sqlite"_s)) && !QFile::exists(path(u"out.sqlite.part"_s)));
+            if (damagedAt > 0)
+                QCOMPARE(offset, bytes.size() - damagedAt);
+            else
+                QVERIFY(offset >= 0 && offset <= bytes.size());
+        }
+    }
+
     /// Truncated, bit-flipped and foreign archives: never 0, never a crash, the target never touched.
     void damagedArchivesNeverRestore()
     {
         const QByteArray original = sample(40000, 5);
         QVERIFY(writeAll(path(u"DB.sqlite"_s), original));
-        QCOMPARE(pack(u"DB.sqlite"_s, u"good.SPA"_s), 0);
-        const QByteArray good = readAll(path(u"good.SPA"_s));
+        // A backup's archive, sealed: a flip or a cut in the seal is damage like any other.
+        const QByteArray good = sealed(u"DB.sqlite"_s, key('k'));
+        QVERIFY(writeAll(path(u"good.SPA"_s), good));
         QVERIFY(writeAll(path(u"target.sqlite"_s), "the database before"));
 
         QList<QByteArray> cases = {good + good.left(7), good + QByteArray(1, '\0'), QByteArray(100000, '\0'), original};
@@ -127,6 +235,12 @@ private slots:
                 flipped[random.bounded(int(flipped.size()))] ^= char(1 << random.bounded(8));
             cases << flipped;
         }
+        // Every bit of the seal, one at a time.
+        for (qsizetype bit = 0; bit < ArchiveSeal::FrameBytes * 8; ++bit) {
+            QByteArray flipped = good;
+            flipped[good.size() - ArchiveSeal::FrameBytes + bit / 8] ^= char(1 << (bit % 8));
+            cases << flipped;
+        }
         for (int i = 0; i < 300; ++i) {
             QByteArray noise(int(random.bounded(1, 4096)), Qt::Uninitialized);
             for (char& c : noise)
@@ -135,17 +249,20 @@ private slots:
                 noise.replace(0, 4, QByteArray("\x28\xb5\x2f\xfd", 4)); // a zstd magic number, then nonsense
             cases << noise;
         }
-        QVERIFY(cases.size() > 2500);
+        QVERIFY(cases.size() > 3300);
         int restored = 0;
         QStringList unexplained; // refused without a reason the message can name
         for (const QByteArray& bytes : std::as_const(cases)) {
             // A new file each time: rewriting one in place makes the file system flush it on every close.
             QFile::remove(path(u"bad.SPA"_s));
             QVERIFY(writeAll(path(u"bad.SPA"_s), bytes));
-            if (bytes == good)
-                continue; // a flip flipped back
+            // A flip flipped back; the data cut off right before its seal is an older archive, whole, which the
+            // caller checks page by page.
+            if (bytes == good || bytes == good.left(good.size() - ArchiveSeal::FrameBytes))
+                continue;
             ttsgz::Stopped stopped;
-            const int code = ttsgz::zuncompress(path(u"bad.SPA"_s), path(u"target.sqlite"_s), u"0"_s, &stopped);
+            const int code =
+                ttsgz::zuncompress(path(u"bad.SPA"_s), path(u"target.sqlite"_s), u"0"_s, &stopped, key('k'));
             restored += code == 0;
             const bool placed =
                 stopped.why != ttsgz::Stopped::Why::Damaged || (stopped.offset >= 0 && stopped.offset <= bytes.size());

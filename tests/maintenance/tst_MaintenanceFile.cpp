@@ -1,5 +1,6 @@
 #include "MaintenanceTest.h"
 #include "maintenance/ArchiveCodec.h"
+#include "maintenance/ArchiveSeal.h"
 #include "maintenance/BackupRestore.h"
 #include "shell/MainWindow.h"
 
@@ -10,6 +11,31 @@ class tst_MaintenanceFile : public MaintenanceTest
     Q_OBJECT
 
     using DamageRow = std::tuple<QString, QString>;
+    using SealedRow = std::tuple<QString, bool, QString>;
+
+    struct NoProgress final : IProgress
+    {
+        void startProgress() override {}
+        void stopProgress() override {}
+        bool progress(qint64, qint64) override { return false; }
+    };
+
+    /// Overwrites the start of the tree whose root is the index or table name in the database file at path.
+    bool damageTree(const QString& path, const QString& name)
+    {
+        const QString connection = u"damage"_s;
+        qint64 at = 0;
+        if (auto db = Database::open(path, connection, 0))
+            at = Sql::scalar(*db,
+                             u"SELECT (rootpage - 1) * (SELECT page_size FROM pragma_page_size) FROM "
+                             u"sqlite_schema WHERE name = ?"_s,
+                             {name})
+                     .value_or(QVariant())
+                     .toLongLong();
+        Database::close(connection);
+        QFile f(path);
+        return at > 0 && f.open(QIODevice::ReadWrite) && f.seek(at) && f.write(QByteArray(16, '\x7f')) == 16;
+    }
 
 private slots:
     void backupReplacesAPlainFileAndRefusesAReadOnlyOne()
@@ -130,6 +156,64 @@ private slots:
         f.close();
         const Status sound = BackupRestore::isSoundDatabase(copy, BackupRestore::Check::EachTable, u"copy.sqlite"_s);
         QVERIFY2(said.isEmpty() ? bool(sound) : sound.error().startsWith(said), qPrintable(sound.error()));
+    }
+
+    // A restore leaves SQLite's page check out only for a file this desk's backup checked and sealed; a file damaged
+    // before its backup, a seal from elsewhere claiming a check, or no seal at all: the restore checks every page.
+    void sealedArchivesRestoreOnlySoundFiles_data()
+    {
+        // archive: made by "backup" (the menu's) or "sealed elsewhere" (another key, the note claiming a check) or
+        // "plain" (an older version); damaged: the file's index broken before it is packed; said: the refusal
+        const DataRows<SealedRow> row;
+        const QString damaged = u"the database in it is damaged: "_s;
+        row("sound, this desk's backup", {u"backup"_s, false, QString()});
+        row("sound, sealed elsewhere", {u"sealed elsewhere"_s, false, QString()});
+        row("damaged, this desk's backup", {u"backup"_s, true, damaged});
+        row("damaged, sealed elsewhere as checked", {u"sealed elsewhere"_s, true, damaged});
+        row("damaged, no seal", {u"plain"_s, true, damaged});
+    }
+    void sealedArchivesRestoreOnlySoundFiles()
+    {
+        const auto& [how, damaged, said] = fetchRow<SealedRow>();
+        addCustomer(u"Packed"_s);
+        Database::close(Database::sharedConnectionName());
+        const QString source = file(u"source.sqlite"_s);
+        QVERIFY(QFile::copy(m_install->databasePath(), source));
+        if (damaged)
+            QVERIFY(damageTree(source, u"IX_Booking_Customer"_s));
+        NoProgress progress;
+        if (how == u"backup"_s)
+            QVERIFY(BackupRestore::backUpDatabase(source, archive(), -1, QString(), progress));
+        else
+            QCOMPARE(ttsgz::zcompress(source, archive(), u"0"_s,
+                                      how == u"plain"_s ? QByteArray() : QByteArray(ttsgz::Seal::KeyBytes, 'o'),
+                                      [&] { return ArchiveSeal::note(source, true); }),
+                     0);
+        const QByteArray before = readAll(m_install->databasePath());
+        const Status restored =
+            BackupRestore::restoreDatabase(archive(), m_install->databasePath(), QString(), progress);
+        if (said.isEmpty()) {
+            QVERIFY2(restored, qPrintable(restored.error()));
+            QCOMPARE(readAll(m_install->databasePath()), readAll(source));
+        } else {
+            QVERIFY(restored.error().startsWith(u"Can't add a.SPA: "_s + said));
+            QCOMPARE(readAll(m_install->databasePath()), before);
+        }
+        QVERIFY(Database::open(m_install->databasePath(), Database::sharedConnectionName()));
+    }
+
+    // What a seal's note vouches for: the file it was taken of, found sound, and nothing else.
+    void sealNoteVouchesOnlyForItsCheckedFile()
+    {
+        Database::close(Database::sharedConnectionName());
+        const QString db = m_install->databasePath(), longer = file(u"longer.sqlite"_s);
+        QVERIFY(ArchiveSeal::vouchesFor(ArchiveSeal::note(db, true), db));
+        QVERIFY(!ArchiveSeal::vouchesFor(ArchiveSeal::note(db, false), db));
+        QVERIFY(!ArchiveSeal::vouchesFor(ArchiveSeal::note(file(u"missing.sqlite"_s), true), db));
+        // A page more than the header counts.
+        QVERIFY(writeAll(longer, readAll(db) + QByteArray(4096, '\0')));
+        QVERIFY(!ArchiveSeal::vouchesFor(ArchiveSeal::note(db, true), longer));
+        QVERIFY(Database::open(db, Database::sharedConnectionName()));
     }
 
     void missingDatabaseSaysSoOnce()
