@@ -1156,4 +1156,23 @@ CREATE TABLE IF NOT EXISTS MeterCharge (
 CREATE INDEX IF NOT EXISTS IX_MeterCharge_Booking ON MeterCharge (BookingID);
 -- meters: end
 
-PRAGMA user_version = 22;
+-- berthorder: begin
+-- Each berth's own number, drawn again (at random, as the list's) whenever it comes or changes what the free list
+-- shows of it. A desk whose kept list is out of date reads every active berth's number, and the whole rows of only
+-- those whose number it does not hold.
+ALTER TABLE Berth ADD COLUMN ListChange INTEGER NOT NULL DEFAULT 0;
+UPDATE Berth SET ListChange = random();
+
+CREATE TRIGGER Berth_Order_Insert AFTER INSERT ON Berth
+BEGIN
+    UPDATE Berth SET ListChange = random() WHERE ID = NEW.ID;
+END;
+
+CREATE TRIGGER Berth_Order_Update
+AFTER UPDATE OF ID, Name, Length, Width, HasPower, DailyHireCharge, Active, MaxDraft, TakesMultihulls ON Berth
+BEGIN
+    UPDATE Berth SET ListChange = random() WHERE ID = NEW.ID;
+END;
+-- berthorder: end
+
+PRAGMA user_version = 23;

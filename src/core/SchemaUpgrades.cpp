@@ -234,6 +234,12 @@ QString upgradeToMeters(Engine engine)
 {
     return schemaSection(engine, QStringLiteral("meters"));
 }
+// Version 22 kept no number per berth: each berth gets one, so the first free list after the upgrade reads every
+// berth's row once, as it did before.
+QString upgradeToBerthOrder(Engine engine)
+{
+    return schemaSection(engine, QStringLiteral("berthorder"));
+}
 Status writeAllCustomerWords(const QSqlDatabase& db)
 {
     return SearchText::rewriteCustomers(db);
@@ -260,7 +266,8 @@ const Upgrade Upgrades[] = {{upgradeTo2},
                             {upgradeToLogins},
                             {upgradeToAway},
                             {upgradeToRenewals},
-                            {upgradeToMeters}};
+                            {upgradeToMeters},
+                            {upgradeToBerthOrder}};
 static_assert(std::size(Upgrades) == Database::CurrentSchemaVersion - 1, "one upgrade per version");
 } // namespace
 

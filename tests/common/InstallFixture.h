@@ -215,6 +215,16 @@ inline QString dropStaffSql()
     return u"DROP TABLE Approval; DROP TABLE RolePermission; DROP TABLE StaffUser; "_s;
 }
 
+/// Takes away each berth's number for the kept berth list: the step back from version 23.
+inline QString dropBerthOrderSql(bool server)
+{
+    if (server)
+        return u"DROP TRIGGER Berth_Order_Changed ON Berth; DROP FUNCTION zem_berth_order_changed(); ALTER TABLE Berth "
+               u"DROP COLUMN ListChange; "_s;
+    return u"DROP TRIGGER Berth_Order_Insert; DROP TRIGGER Berth_Order_Update; ALTER TABLE Berth DROP COLUMN "
+           u"ListChange; "_s;
+}
+
 /// Takes away meters, their readings, tariffs and charges: the step back from version 22.
 inline QString dropMetersSql(bool server)
 {
@@ -255,14 +265,16 @@ inline QString dropLoginsSql(bool server)
 inline QString dropHistorySql(bool server)
 {
     if (server)
-        return dropMetersSql(true) + dropRenewalsSql(true) + dropAwaySql(true) + dropLoginsSql(true) +
+        return dropBerthOrderSql(true) + dropMetersSql(true) + dropRenewalsSql(true) + dropAwaySql(true) +
+               dropLoginsSql(true) +
                u"DROP FUNCTION zem_booking_history() CASCADE; DROP FUNCTION zem_closed_guard() CASCADE; DROP FUNCTION "
                u"zem_history_row(BIGINT, TEXT, TEXT, TEXT, TEXT, TEXT);"
                u" DROP FUNCTION zem_berth_name(BIGINT); DROP FUNCTION zem_month_closed(TEXT); DROP TABLE "
                u"BookingHistory; DROP TABLE ClosedPeriod; DROP FUNCTION zem_history_append_only(); DROP FUNCTION "
                u"zem_history_by_trigger(); DROP FUNCTION "
                u"zem_actor(); DROP FUNCTION zem_desk(); "_s;
-    QString sql = dropMetersSql(false) + dropRenewalsSql(false) + dropAwaySql(false) + dropLoginsSql(false) +
+    QString sql = dropBerthOrderSql(false) + dropMetersSql(false) + dropRenewalsSql(false) + dropAwaySql(false) +
+                  dropLoginsSql(false) +
                   u"DROP VIEW ClosedMonth; DROP TABLE BookingHistory; DROP TABLE ClosedPeriod; "_s;
     for (const char* trigger :
          {"Booking_History_Insert", "Booking_History_Update", "Booking_History_Delete", "BookingBerth_History_Insert",
