@@ -214,15 +214,20 @@ Result<std::vector<ChartBooking>> chartBookings(const QSqlDatabase& db, const st
 Result<QHash<int, CellHolder>> cellHolders(const QSqlDatabase& db, const std::vector<int>& ids)
 {
     QHash<int, CellHolder> found;
-    for (const KeyChunk& chunk : keyChunks(ids)) {
+    // Asked for each screen of the grid, so the server keeps the plan.
+    for (const KeyChunk& chunk : paddedKeyChunks(ids)) {
+        QList<qint64> keys;
+        keys.reserve(chunk.binds.size());
+        for (const QVariant& key : chunk.binds)
+            keys << key.toLongLong();
         QSqlQuery q(db);
         q.setForwardOnly(true);
         QString error;
-        if (!Sql::exec(q,
-                       QStringLiteral("SELECT B.ID, C.Name, B.FromDate, B.ToDate FROM Booking B LEFT JOIN Customer C "
-                                      "ON C.ID = B.CustomerID WHERE B.ID IN (%1)")
-                           .arg(chunk.marks),
-                       chunk.binds, &error))
+        if (!Sql::execKept(q,
+                           QStringLiteral("SELECT B.ID, C.Name, B.FromDate, B.ToDate FROM Booking B LEFT JOIN Customer "
+                                          "C ON C.ID = B.CustomerID WHERE B.ID IN (%1)")
+                               .arg(chunk.marks),
+                           keys, &error))
             return databaseFailure(error);
         while (q.next())
             found.insert(q.value(0).toInt(), CellHolder{q.value(1).toString(), DateTimes::readDateTime(q.value(2)),
