@@ -100,6 +100,27 @@ void BM_GridScroll(benchmark::State& state, Engine engine)
 ZEM_BENCH_ENGINES(BM_GridScroll, ->ArgsProduct({{200000, 2000000}, {int(View::HalfHourly), int(View::Daily)}})
                                      ->ArgNames({"bookings", "view"}));
 
+// One statement that reads nothing, the floor under every view's figure: on a file a call into the library, on a
+// server a round trip over the socket.
+void BM_RoundTrip(benchmark::State& state, Engine engine)
+{
+    const QSqlDatabase db = BenchData::open(engine, BenchData::bookings(state.range(0)), QStringLiteral("trip"));
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    const BenchData::ServerCpu serverCpu(db);
+    qint64 one = 0;
+    for (auto _ : state) {
+        if (!Sql::exec(q, QStringLiteral("SELECT 1")) || !q.next()) {
+            state.SkipWithError("the statement failed");
+            break;
+        }
+        one += q.value(0).toInt();
+    }
+    state.counters["rows"] = BenchData::perIteration(double(one));
+    serverCpu.report(state);
+}
+ZEM_BENCH_ENGINES(BM_RoundTrip, ->Args({200000})->ArgNames({"bookings"}));
+
 // The per-cell method on the booked-berths record set held in memory (as the window holds it open): for each
 // row a filter of every booked berth on the slot, then for each column a search of the filtered rows for the
 // berth's name, or else a search of the berths from the first for its active flag.
@@ -219,6 +240,37 @@ void BM_DayListWindow(benchmark::State& state, Engine engine)
     serverCpu.report(state);
 }
 ZEM_BENCH_ENGINES(BM_DayListWindow, ->Args({2000000, BenchData::Berths})
+                                        ->Args({2000000, BenchData::LargestBerths})
+                                        ->ArgNames({"bookings", "berths"}));
+// Scrolling down the calendar's day list: each iteration the next block of rows the view asks for; a new day is
+// chosen, untimed, when the list ends.
+void BM_DayListScroll(benchmark::State& state, Engine engine)
+{
+    const int bookings = BenchData::bookings(state.range(0));
+    const int berths = static_cast<int>(state.range(1));
+    const QSqlDatabase db = BenchData::open(engine, bookings, QStringLiteral("day-scroll"), berths);
+    const auto days = BenchData::days(bookings, 256, 13, berths);
+    size_t next = 0;
+    DayListModel model;
+    qint64 blocks = 0;
+    BenchData::ServerCpu serverCpu(db);
+    for (auto _ : state) {
+        if (!model.canFetchMore()) {
+            state.PauseTiming();
+            serverCpu.pause();
+            if (!model.load(db, days[next++ % days.size()]))
+                state.SkipWithError("the day could not be read");
+            serverCpu.resume();
+            state.ResumeTiming();
+        }
+        model.fetchMore();
+        ++blocks;
+    }
+    state.counters["rows_per_block"] = double(DayListModel::BlockRows);
+    benchmark::DoNotOptimize(blocks);
+    serverCpu.report(state);
+}
+ZEM_BENCH_ENGINES(BM_DayListScroll, ->Args({2000000, BenchData::Berths})
                                         ->Args({2000000, BenchData::LargestBerths})
                                         ->ArgNames({"bookings", "berths"}));
 } // namespace

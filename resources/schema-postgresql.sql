@@ -1509,3 +1509,19 @@ BEGIN
 END $$;
 SELECT zem_grants_approvals();
 -- approvals: end
+-- berthorder: begin
+-- Each berth's own number, drawn again (at random, as the list's) whenever it comes or changes what the free list
+-- shows of it. A desk whose kept list is out of date reads every active berth's number, and the whole rows of only
+-- those whose number it does not hold.
+ALTER TABLE Berth ADD COLUMN IF NOT EXISTS ListChange BIGINT NOT NULL DEFAULT 0;
+CREATE OR REPLACE FUNCTION zem_berth_order_changed() RETURNS trigger LANGUAGE plpgsql AS $$
+BEGIN
+    NEW.ListChange := (random() * 9007199254740991)::bigint;
+    RETURN NEW;
+END $$;
+DROP TRIGGER IF EXISTS Berth_Order_Changed ON Berth;
+CREATE TRIGGER Berth_Order_Changed
+    BEFORE INSERT OR UPDATE OF ID, Name, Length, Width, HasPower, DailyHireCharge, Active, MaxDraft, TakesMultihulls
+    ON Berth FOR EACH ROW EXECUTE FUNCTION zem_berth_order_changed();
+UPDATE Berth SET ListChange = (random() * 9007199254740991)::bigint WHERE ListChange = 0;
+-- berthorder: end

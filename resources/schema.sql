@@ -1160,5 +1160,23 @@ CREATE INDEX IF NOT EXISTS IX_MeterCharge_Booking ON MeterCharge (BookingID);
 -- A manager's approval on the spot is kept in Approval alone on a file: the program checks it, as it checks every
 -- role there. A server also holds it for the desk's connection (its own schema's section of this name).
 -- approvals: end
+-- berthorder: begin
+-- Each berth's own number, drawn again (at random, as the list's) whenever it comes or changes what the free list
+-- shows of it. A desk whose kept list is out of date reads every active berth's number, and the whole rows of only
+-- those whose number it does not hold.
+ALTER TABLE Berth ADD COLUMN ListChange INTEGER NOT NULL DEFAULT 0;
+UPDATE Berth SET ListChange = random();
 
-PRAGMA user_version = 23;
+CREATE TRIGGER Berth_Order_Insert AFTER INSERT ON Berth
+BEGIN
+    UPDATE Berth SET ListChange = random() WHERE ID = NEW.ID;
+END;
+
+CREATE TRIGGER Berth_Order_Update
+AFTER UPDATE OF ID, Name, Length, Width, HasPower, DailyHireCharge, Active, MaxDraft, TakesMultihulls ON Berth
+BEGIN
+    UPDATE Berth SET ListChange = random() WHERE ID = NEW.ID;
+END;
+-- berthorder: end
+
+PRAGMA user_version = 24;

@@ -14,6 +14,8 @@ namespace {
 const QTime DayStart(8, 0);
 const QTime DayEnd(20, 0);
 constexpr qint64 HalfHour = 30 * 60;
+// How many columns' names one read brings: a maximised window shows 28 berth columns at 1920 pixels.
+constexpr int NameColumns = 32;
 
 int stateNumber(OccupancyModel::CellState state)
 {
@@ -65,14 +67,14 @@ QString OccupancyModel::text(int row, int column) const
 {
     if (state(row, column) != CellState::Booked)
         return {};
-    return holder(m_rows[size_t(row)].bookings[size_t(column)]).customerName;
+    return holder(row, column).customerName;
 }
 
 QString OccupancyModel::toolTip(int row, int column) const
 {
     if (state(row, column) != CellState::Booked)
         return {};
-    const BookingReads::CellHolder booking = holder(m_rows[size_t(row)].bookings[size_t(column)]);
+    const BookingReads::CellHolder booking = holder(row, column);
     if (!booking.fromDate.isValid())
         return booking.customerName;
     return tr("%1\n%2 to %3")
@@ -80,17 +82,30 @@ QString OccupancyModel::toolTip(int row, int column) const
              booking.toDate.toString(DateTimes::dateTimeFormat()));
 }
 
-BookingReads::CellHolder OccupancyModel::holder(int bookingId) const
+BookingReads::CellHolder OccupancyModel::holder(int row, int column) const
 {
+    const int bookingId = m_rows[size_t(row)].bookings[size_t(column)];
     const auto known = m_holders.constFind(bookingId);
     if (known != m_holders.cend())
         return *known;
-    const auto read = BookingReads::cellHolderOf(QSqlDatabase::database(m_connection, false), bookingId);
+    // A view paints a screen from its top-left cell, so the first name it lacks comes with those of the columns
+    // to its right in every row: on a server one round trip per screen, not one per booking.
+    std::vector<int> wanted;
+    const int last = qMin(columnCount(), column + NameColumns);
+    for (const Row& r : m_rows)
+        for (int c = column; c < last; ++c)
+            if (const int id = r.bookings[size_t(c)]; id > 0 && !m_holders.contains(id))
+                wanted.push_back(id);
+    std::sort(wanted.begin(), wanted.end());
+    wanted.erase(std::unique(wanted.begin(), wanted.end()), wanted.end());
+    const auto read = BookingReads::cellHolders(QSqlDatabase::database(m_connection, false), wanted);
     // A booking without a customer shows no name; one that cannot be read (or is gone) is asked for again next
     // time.
-    if (read)
-        m_holders.insert(bookingId, *read);
-    return read.valueOr({});
+    if (!read)
+        return {};
+    for (auto it = read->cbegin(); it != read->cend(); ++it)
+        m_holders.insert(it.key(), it.value());
+    return read->value(bookingId);
 }
 
 OccupancyModel::Row OccupancyModel::makeRow(const QDateTime& slot) const

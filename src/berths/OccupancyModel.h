@@ -16,8 +16,8 @@
 /// The advanced calendar's occupancy grid: one column per berth, one row per time slot, each cell booked (with
 /// the customer's name), available or inactive. The cells of the whole window come from one query on the period
 /// index and are painted from memory; a scroll by one slot reads only the new slot and moves the other rows.
-/// A booked cell's name and dates are read when the cell is first shown (one booking row each), and kept until the
-/// next fill.
+/// A booked cell's name and dates are read when the cell is first shown, together with those of the cells a screen
+/// shows beside it (one statement for a screen's names), and kept until the next fill.
 class OccupancyModel final : public QAbstractTableModel
 {
     Q_OBJECT
@@ -102,7 +102,8 @@ private:
     std::vector<QDateTime> slotStarts(int count) const;
     /// Reads the entries overlapping [from, to), sorted by booking.
     Result<std::vector<Entry>> read(const QSqlDatabase& db, qint64 fromMinute, qint64 toMinute);
-    BookingReads::CellHolder holder(int bookingId) const;
+    /// Who holds a booked cell; on a name not yet read, reads it with every unread name of the next columns.
+    BookingReads::CellHolder holder(int row, int column) const;
     /// Marks the cells of rows (ascending, not overlapping) that entries occupy; the first booking keeps a cell.
     void paint(std::deque<Row>& rows, const std::vector<Entry>& entries) const;
     Status fill(const QSqlDatabase& db);

@@ -1,5 +1,6 @@
 #include "bookings/BerthAvailability.h"
 
+#include "bookings/KeyChunks.h"
 #include "bookings/PeriodIndex.h"
 #include "core/Dialect.h"
 #include "core/SqlHelpers.h"
@@ -64,11 +65,13 @@ Result<BusyRead> readBusy(const QSqlDatabase& db, const QDateTime& from, const Q
 
 // The active berths in natural name order, as a desk last read them, by connection: a list of thousands of berths
 // costs many times the question of which are taken, and it changes only when the berths do. Their order is kept
-// beside it, so a list read again after a change sorts only the berths whose names changed.
+// beside it, so a list read again after a change sorts only the berths whose names changed, and each berth's own
+// number (Berth.ListChange), so it reads again only the rows of the berths that changed.
 struct BerthList
 {
     std::optional<qint64> version; // nothing when the list was read without its number: it is not kept
     QList<AvailableBerth> berths;
+    QHash<int, qint64> changes; // berth ID -> its number when read
 };
 struct KeptList
 {
@@ -86,6 +89,45 @@ QHash<QString, KeptList>& lists()
     return byConnection;
 }
 
+const QString BerthColumns = QStringLiteral(
+    "ID, ListChange, Name, Length, Width, HasPower, DailyHireCharge, MaxDraft, TakesMultihulls FROM Berth");
+
+// A berth from a row of BerthColumns (after `at` columns before them).
+AvailableBerth berthOf(const QSqlQuery& q, int at)
+{
+    const auto real = [&](int column) {
+        const QVariant value = q.value(at + column);
+        return value.isNull() ? std::nullopt : std::optional(value.toDouble());
+    };
+    AvailableBerth berth;
+    berth.id = q.value(at).toInt();
+    berth.name = q.value(at + 2).toString();
+    berth.length = real(3);
+    berth.width = real(4);
+    berth.hasPower = q.value(at + 5).toInt() != 0;
+    if (const QVariant charge = q.value(at + 6); !charge.isNull())
+        berth.dailyHireCharge = Money::fromDb(charge);
+    berth.maxDraft = real(7);
+    berth.takesMultihulls = q.value(at + 8).toInt() != 0;
+    return berth;
+}
+
+// The berths by ID put in natural order into read.
+void sortInto(BerthList& read, QList<AvailableBerth>& byId, Texts::KeptNaturalOrder& order)
+{
+    QList<int> ids;
+    ids.reserve(byId.size());
+    QStringList names;
+    names.reserve(byId.size());
+    for (const AvailableBerth& berth : std::as_const(byId)) {
+        ids.append(berth.id);
+        names.append(berth.name);
+    }
+    read.berths.reserve(byId.size());
+    for (const qsizetype at : order.sort(ids, names))
+        read.berths.append(std::move(byId[at]));
+}
+
 // The list and its number from one statement, so neither can be newer than the other. With no active berth there
 // is no row to carry the number, and the empty list is read again next time. In the order of the IDs, which orders
 // berths of equal names.
@@ -95,44 +137,92 @@ Result<BerthList> readBerthList(const QSqlDatabase& db, Texts::KeptNaturalOrder&
     q.setForwardOnly(true);
     QString error;
     if (!Sql::exec(q,
-                   QStringLiteral("SELECT (SELECT Version FROM BerthListVersion), ID, Name, Length, Width, HasPower, "
-                                  "DailyHireCharge, MaxDraft, TakesMultihulls FROM Berth WHERE Active <> 0 "
-                                  "ORDER BY ID"),
+                   QStringLiteral("SELECT (SELECT Version FROM BerthListVersion), %1 WHERE Active <> 0 ORDER BY ID")
+                       .arg(BerthColumns),
                    {}, &error))
         return databaseFailure(error);
     BerthList read;
     QList<AvailableBerth> byId;
     byId.reserve(expected);
-    QList<int> ids;
-    ids.reserve(expected);
-    QStringList names;
-    names.reserve(expected);
-    const auto real = [](const QVariant& value) {
-        return value.isNull() ? std::nullopt : std::optional(value.toDouble());
-    };
+    read.changes.reserve(expected);
     while (q.next()) {
         if (const QVariant version = q.value(0); !version.isNull())
             read.version = version.toLongLong();
-        AvailableBerth berth;
-        berth.id = q.value(1).toInt();
-        berth.name = q.value(2).toString();
-        berth.length = real(q.value(3));
-        berth.width = real(q.value(4));
-        berth.hasPower = q.value(5).toInt() != 0;
-        if (const QVariant charge = q.value(6); !charge.isNull())
-            berth.dailyHireCharge = Money::fromDb(charge);
-        berth.maxDraft = real(q.value(7));
-        berth.takesMultihulls = q.value(8).toInt() != 0;
-        ids.append(berth.id);
-        names.append(berth.name);
-        byId.append(std::move(berth));
+        byId.append(berthOf(q, 1));
+        read.changes.insert(byId.last().id, q.value(2).toLongLong());
     }
     if (q.lastError().isValid())
         return databaseFailure(q.lastError().text());
-    read.berths.reserve(byId.size());
-    for (const qsizetype at : order.sort(ids, names))
-        read.berths.append(std::move(byId[at]));
+    sortInto(read, byId, order);
     return read;
+}
+
+// The list read again after a change from what was kept: every active berth's number, then the rows of those
+// whose number moved or that are new. Nothing when a berth changed again between the two statements: the caller
+// then reads the whole list.
+Result<std::optional<BerthList>> rereadChanged(const QSqlDatabase& db, const BerthList& kept,
+                                               Texts::KeptNaturalOrder& order)
+{
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    QString error;
+    if (!Sql::exec(q,
+                   QStringLiteral("SELECT (SELECT Version FROM BerthListVersion), ID, ListChange FROM Berth "
+                                  "WHERE Active <> 0 ORDER BY ID"),
+                   {}, &error))
+        return databaseFailure(error);
+    BerthList read;
+    read.changes.reserve(kept.changes.size());
+    std::vector<int> changed;
+    QList<int> ids;
+    ids.reserve(kept.changes.size());
+    while (q.next()) {
+        if (const QVariant version = q.value(0); !version.isNull())
+            read.version = version.toLongLong();
+        const int id = q.value(1).toInt();
+        const qint64 change = q.value(2).toLongLong();
+        read.changes.insert(id, change);
+        ids.append(id);
+        if (const auto was = kept.changes.constFind(id); was == kept.changes.cend() || *was != change)
+            changed.push_back(id);
+    }
+    if (q.lastError().isValid())
+        return databaseFailure(q.lastError().text());
+    QHash<int, AvailableBerth> fresh;
+    for (const KeyChunk& chunk : keyChunks(changed)) {
+        QSqlQuery rows(db);
+        rows.setForwardOnly(true);
+        if (!Sql::exec(rows,
+                       QStringLiteral("SELECT %1 WHERE Active <> 0 AND ID IN (%2)").arg(BerthColumns, chunk.marks),
+                       chunk.binds, &error))
+            return databaseFailure(error);
+        while (rows.next()) {
+            if (rows.value(1).toLongLong() != read.changes.value(rows.value(0).toInt()))
+                return std::optional<BerthList>();
+            const AvailableBerth berth = berthOf(rows, 0);
+            fresh.insert(berth.id, berth);
+        }
+        if (rows.lastError().isValid())
+            return databaseFailure(rows.lastError().text());
+    }
+    if (fresh.size() != qsizetype(changed.size()))
+        return std::optional<BerthList>(); // made inactive or removed in between
+    QHash<int, const AvailableBerth*> keptById;
+    keptById.reserve(kept.berths.size());
+    for (const AvailableBerth& berth : kept.berths)
+        keptById.insert(berth.id, &berth);
+    QList<AvailableBerth> byId;
+    byId.reserve(ids.size());
+    for (const int id : std::as_const(ids)) {
+        if (const auto now = fresh.constFind(id); now != fresh.cend())
+            byId.append(*now);
+        else if (const AvailableBerth* same = keptById.value(id))
+            byId.append(*same); // unchanged, so kept
+        else
+            return std::optional<BerthList>();
+    }
+    sortInto(read, byId, order);
+    return std::optional(std::move(read));
 }
 } // namespace
 
@@ -187,8 +277,8 @@ Result<QList<AvailableBerth>> freeBerths(const QSqlDatabase& db, const QDateTime
     if (!busy)
         return busy.failure();
     std::optional<BerthList> kept;
+    std::optional<BerthList> before; // the kept list out of date, whose unchanged rows need not be read again
     Texts::KeptNaturalOrder order;
-    qsizetype expected = 0;
     {
         const QMutexLocker lock(&listsLock());
         const auto it = lists().find(db.connectionName());
@@ -197,20 +287,27 @@ Result<QList<AvailableBerth>> freeBerths(const QSqlDatabase& db, const QDateTime
                 kept = it->list;
             else {
                 order = std::move(it->order);
-                expected = it->list.berths.size();
+                before = std::move(it->list);
+                lists().erase(it);
             }
         }
     }
+    const bool warm = kept.has_value();
+    if (!kept && before) {
+        auto changed = rereadChanged(db, *before, order);
+        if (!changed)
+            return changed.failure();
+        kept = std::move(*changed);
+    }
     if (!kept) {
-        auto read = readBerthList(db, order, expected);
+        auto read = readBerthList(db, order, before ? before->berths.size() : 0);
         if (!read)
             return read.failure();
         kept = std::move(*read);
+    }
+    if (!warm && kept->version) {
         const QMutexLocker lock(&listsLock());
-        if (kept->version)
-            lists().insert(db.connectionName(), {*kept, std::move(order)});
-        else
-            lists().remove(db.connectionName());
+        lists().insert(db.connectionName(), {*kept, std::move(order)});
     }
     QList<AvailableBerth> free;
     free.reserve(std::max<qsizetype>(0, kept->berths.size() - busy->berths.size()));

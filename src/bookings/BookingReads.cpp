@@ -59,15 +59,16 @@ Result<QList<DayEntry>> bookingsOfDay(const QSqlDatabase& db, const QDate& day, 
     QSqlQuery q(db);
     q.setForwardOnly(true);
     QString error;
-    if (!Sql::exec(q,
-                   QStringLiteral("SELECT B.ID, B.CustomerID, C.Name, C.HouseName, B.FromDate, B.ToDate, BE.ID, "
-                                  "BE.Name, B.TotalPayable, B.AmountPayed "
-                                  "FROM (SELECT %1 AS BookingID, %2 AS BerthID FROM %4 WHERE %3) D "
-                                  "JOIN Booking B ON B.ID = D.BookingID "
-                                  "LEFT JOIN Customer C ON C.ID = B.CustomerID "
-                                  "LEFT JOIN Berth BE ON BE.ID = D.BerthID")
-                       .arg(PeriodIndex::bookingIdSql(), PeriodIndex::berthIdSql(), touching.sql, touching.from),
-                   touching.binds, &error))
+    // Read at every block of the list a desk scrolls to, so the server keeps the plan.
+    if (!Sql::execKept(q,
+                       QStringLiteral("SELECT B.ID, B.CustomerID, C.Name, C.HouseName, B.FromDate, B.ToDate, BE.ID, "
+                                      "BE.Name, B.TotalPayable, B.AmountPayed "
+                                      "FROM (SELECT %1 AS BookingID, %2 AS BerthID FROM %4 WHERE %3) D "
+                                      "JOIN Booking B ON B.ID = D.BookingID "
+                                      "LEFT JOIN Customer C ON C.ID = B.CustomerID "
+                                      "LEFT JOIN Berth BE ON BE.ID = D.BerthID")
+                           .arg(PeriodIndex::bookingIdSql(), PeriodIndex::berthIdSql(), touching.sql, touching.from),
+                       touching.numbers(), &error))
         return databaseFailure(error);
     QList<DayEntry> bookings;
     QHash<int, qsizetype> rowOf;
@@ -151,10 +152,11 @@ Result<std::vector<Occupation>> occupancy(const QSqlDatabase& db, qint64 fromMin
     QSqlQuery q(db);
     q.setForwardOnly(true);
     QString error;
-    if (!Sql::exec(q,
-                   QStringLiteral("SELECT P.ID, P.FromMinute, P.ToMinute FROM %1 WHERE %2")
-                       .arg(overlapping.from, overlapping.sql),
-                   overlapping.binds, &error))
+    // The grid asks at every fill and every slot it scrolls, so the server keeps the plan.
+    if (!Sql::execKept(q,
+                       QStringLiteral("SELECT P.ID, P.FromMinute, P.ToMinute FROM %1 WHERE %2")
+                           .arg(overlapping.from, overlapping.sql),
+                       overlapping.numbers(), &error))
         return databaseFailure(error);
     std::vector<Occupation> entries;
     while (q.next()) {
@@ -209,19 +211,31 @@ Result<std::vector<ChartBooking>> chartBookings(const QSqlDatabase& db, const st
     return found;
 }
 
-Result<CellHolder> cellHolderOf(const QSqlDatabase& db, int bookingId)
+Result<QHash<int, CellHolder>> cellHolders(const QSqlDatabase& db, const std::vector<int>& ids)
 {
-    QSqlQuery q(db);
-    q.setForwardOnly(true);
-    QString error;
-    if (!Sql::exec(q,
-                   QStringLiteral("SELECT C.Name, B.FromDate, B.ToDate FROM Booking B LEFT JOIN Customer C ON C.ID = "
-                                  "B.CustomerID WHERE B.ID = ?"),
-                   {bookingId}, &error))
-        return databaseFailure(error);
-    if (!q.next())
-        return conflict(QCoreApplication::translate("BookingReads", "The booking no longer exists."));
-    return CellHolder{q.value(0).toString(), DateTimes::readDateTime(q.value(1)), DateTimes::readDateTime(q.value(2))};
+    QHash<int, CellHolder> found;
+    // Asked for each screen of the grid, so the server keeps the plan.
+    for (const KeyChunk& chunk : paddedKeyChunks(ids)) {
+        QList<qint64> keys;
+        keys.reserve(chunk.binds.size());
+        for (const QVariant& key : chunk.binds)
+            keys << key.toLongLong();
+        QSqlQuery q(db);
+        q.setForwardOnly(true);
+        QString error;
+        if (!Sql::execKept(q,
+                           QStringLiteral("SELECT B.ID, C.Name, B.FromDate, B.ToDate FROM Booking B LEFT JOIN Customer "
+                                          "C ON C.ID = B.CustomerID WHERE B.ID IN (%1)")
+                               .arg(chunk.marks),
+                           keys, &error))
+            return databaseFailure(error);
+        while (q.next())
+            found.insert(q.value(0).toInt(), CellHolder{q.value(1).toString(), DateTimes::readDateTime(q.value(2)),
+                                                        DateTimes::readDateTime(q.value(3))});
+        if (q.lastError().isValid())
+            return databaseFailure(q.lastError().text());
+    }
+    return found;
 }
 
 Result<int> bookingRowsOnBerth(const QSqlDatabase& db, int berthId)

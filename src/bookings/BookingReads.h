@@ -4,6 +4,7 @@
 #include "core/Result.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QList>
 #include <QSqlDatabase>
 #include <QStringList>
@@ -88,8 +89,9 @@ struct CellHolder
     QDateTime toDate;
 };
 
-/// A booking's customer name and period. A Conflict when the booking is gone.
-Result<CellHolder> cellHolderOf(const QSqlDatabase& db, int bookingId);
+/// The customer names and periods of these bookings, read by their keys in one statement per few hundred; a
+/// booking that is gone is left out.
+Result<QHash<int, CellHolder>> cellHolders(const QSqlDatabase& db, const std::vector<int>& ids);
 
 /// The number of booking rows that hold a berth, whatever the bookings' dates.
 Result<int> bookingRowsOnBerth(const QSqlDatabase& db, int berthId);

@@ -29,3 +29,17 @@ inline std::vector<KeyChunk> keyChunks(const std::vector<int>& ids, size_t chunk
     }
     return chunks;
 }
+
+/// The same, each chunk padded with key 0 (which no row has) to 64 or 500 marks: a statement a server keeps
+/// planned (Sql::execKept) is then one of two, whatever the number of keys.
+inline std::vector<KeyChunk> paddedKeyChunks(const std::vector<int>& ids)
+{
+    std::vector<KeyChunk> chunks = keyChunks(ids);
+    for (KeyChunk& c : chunks) {
+        const qsizetype size = c.binds.size() <= 64 ? 64 : 500;
+        while (c.binds.size() < size)
+            c.binds << 0;
+        c.marks = QStringList(size, QStringLiteral("?")).join(u',');
+    }
+    return chunks;
+}

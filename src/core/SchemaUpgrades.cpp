@@ -239,6 +239,12 @@ QString upgradeToApprovals(Engine engine)
 {
     return schemaSection(engine, QStringLiteral("approvals"));
 }
+// Version 23 kept no number per berth: each berth gets one, so the first free list after the upgrade reads every
+// berth's row once, as it did before.
+QString upgradeToBerthOrder(Engine engine)
+{
+    return schemaSection(engine, QStringLiteral("berthorder"));
+}
 Status writeAllCustomerWords(const QSqlDatabase& db)
 {
     return SearchText::rewriteCustomers(db);
@@ -266,7 +272,8 @@ const Upgrade Upgrades[] = {{upgradeTo2},
                             {upgradeToAway},
                             {upgradeToRenewals},
                             {upgradeToMeters},
-                            {upgradeToApprovals}};
+                            {upgradeToApprovals},
+                            {upgradeToBerthOrder}};
 static_assert(std::size(Upgrades) == Database::CurrentSchemaVersion - 1, "one upgrade per version");
 } // namespace
 

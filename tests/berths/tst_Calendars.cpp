@@ -85,6 +85,7 @@ class tst_Calendars : public InstallTest
     using CellsRow = std::tuple<int, int, QString>;
     using ClickRow = std::tuple<int, int, int>;
     using DayListRow = std::tuple<QDate, QString>;
+    using NamesRow = std::tuple<QList<int>>;
 
 private slots:
     void cells_data()
@@ -111,6 +112,52 @@ private slots:
         const auto model = grid(View(view), 10);
         QVERIFY(model);
         QCOMPARE(cellTexts(*model, row).join(u' '), cells);
+    }
+
+    // Names are read for many cells at once: whichever cell is painted first, every booked cell of a wide harbour
+    // shows its own booking's name, one gone meanwhile shows none, and a read that fails is tried again.
+    void namesOfAWideHarbour_data()
+    {
+        // the columns asked first, then every column from the left
+        const DataRows<NamesRow> row;
+        row("from the left", {{0}});
+        row("from the middle, then the left", {{40, 5}});
+        row("from the last column", {{74}});
+        row("right to left", {{74, 60, 45, 30, 15, 0}});
+    }
+    void namesOfAWideHarbour()
+    {
+        const auto& [firstAsked] = fetchRow<NamesRow>();
+        // 70 more berths (columns 5 to 74), each with its own guest from 10:00 to 12:00 on the 20th.
+        for (int i = 100; i < 170; ++i)
+            QVERIFY(exec(u"INSERT INTO Customer (ID, Name) VALUES (?, ?)"_s, {i, u"Guest %1"_s.arg(i)}) &&
+                    exec(u"INSERT INTO Berth (ID, Name, Active) VALUES (?, ?, 1)"_s, {i, u"P%1"_s.arg(i)}) &&
+                    exec(u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate) VALUES (?, ?, '2026-12-20 "
+                         u"10:00:00', '2026-12-20 12:00:00')"_s,
+                         {i, 269 - i}) &&
+                    exec(u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (?, ?)"_s, {i, i}));
+        const auto model = grid(View::HalfHourly, 6, QDate(2026, 12, 20));
+        QVERIFY(model && model->columnCount() == 75);
+        QVERIFY(atAnotherDesk(*m_install, {u"DELETE FROM Booking WHERE ID = 150"_s}));
+        const auto expected = [](int column, int row) {
+            const int booking = column + 95;
+            return row < 4 || column < 5 || booking == 150 ? QString() : u"Guest %1"_s.arg(269 - booking);
+        };
+        for (const int column : firstAsked)
+            QCOMPARE(model->text(5, column), expected(column, 5));
+        QStringList wrong;
+        for (int c = 0; c < model->columnCount(); ++c)
+            for (int r = 0; r < model->rowCount(); ++r)
+                if (model->text(r, c) != expected(c, r))
+                    wrong << u"%1,%2: %3"_s.arg(r).arg(c).arg(model->text(r, c));
+        QCOMPARE(wrong.join(u"; "), QString());
+
+        // A read that fails shows no name, and the next paint asks again.
+        QVERIFY(model->setStartDay(m_install->db(), QDate(2026, 12, 20)));
+        QVERIFY(exec(u"ALTER TABLE Customer RENAME TO CustomerGone"_s));
+        QCOMPARE(model->text(5, 10), QString());
+        QVERIFY(exec(u"ALTER TABLE CustomerGone RENAME TO Customer"_s));
+        QCOMPARE(model->text(5, 10), expected(10, 5));
     }
 
     void rowsWrapAndLookComeFromTheLegend()

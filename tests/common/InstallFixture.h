@@ -224,6 +224,16 @@ inline QString dropApprovalsSql(bool server)
                   : QString();
 }
 
+/// Takes away each berth's number for the kept berth list: the step back from version 24.
+inline QString dropBerthOrderSql(bool server)
+{
+    if (server)
+        return u"DROP TRIGGER Berth_Order_Changed ON Berth; DROP FUNCTION zem_berth_order_changed(); ALTER TABLE Berth "
+               u"DROP COLUMN ListChange; "_s;
+    return u"DROP TRIGGER Berth_Order_Insert; DROP TRIGGER Berth_Order_Update; ALTER TABLE Berth DROP COLUMN "
+           u"ListChange; "_s;
+}
+
 /// Takes away meters, their readings, tariffs and charges: the step back from version 22.
 inline QString dropMetersSql(bool server)
 {
@@ -264,7 +274,8 @@ inline QString dropLoginsSql(bool server)
 inline QString dropHistorySql(bool server)
 {
     if (server)
-        return dropApprovalsSql(true) + dropMetersSql(true) + dropRenewalsSql(true) + dropAwaySql(true) +
+        return dropBerthOrderSql(true) + dropApprovalsSql(true) + dropMetersSql(true) + dropRenewalsSql(true) +
+               dropAwaySql(true) +
                dropLoginsSql(true) +
                u"DROP FUNCTION zem_booking_history() CASCADE; DROP FUNCTION zem_closed_guard() CASCADE; DROP FUNCTION "
                u"zem_history_row(BIGINT, TEXT, TEXT, TEXT, TEXT, TEXT);"
@@ -272,7 +283,8 @@ inline QString dropHistorySql(bool server)
                u"BookingHistory; DROP TABLE ClosedPeriod; DROP FUNCTION zem_history_append_only(); DROP FUNCTION "
                u"zem_history_by_trigger(); DROP FUNCTION "
                u"zem_actor(); DROP FUNCTION zem_desk(); "_s;
-    QString sql = dropApprovalsSql(false) + dropMetersSql(false) + dropRenewalsSql(false) + dropAwaySql(false) +
+    QString sql = dropBerthOrderSql(false) + dropApprovalsSql(false) + dropMetersSql(false) + dropRenewalsSql(false) +
+                  dropAwaySql(false) +
                   dropLoginsSql(false) +
                   u"DROP VIEW ClosedMonth; DROP TABLE BookingHistory; DROP TABLE ClosedPeriod; "_s;
     for (const char* trigger :

@@ -25,7 +25,7 @@ private slots:
         QTest::newRow("Berth")
             << u"ID Name Length Width TypeID OwnerID HasPower Notes DailyHireCharge "
                u"WeeklyHireCharge MonthlyHireCharge Active MaxDraft TakesMultihulls OldRef ImportBatchID "
-               u"ImportStamp"_s;
+               u"ImportStamp ListChange"_s;
         QTest::newRow("PaymentMethod") << u"ID Name"_s;
         QTest::newRow("Booking")
             << u"ID CustomerID FromDate ToDate Created BookedBy Notes NoAdults NoKids CostOfHire "
