@@ -234,6 +234,11 @@ QString upgradeToMeters(Engine engine)
 {
     return schemaSection(engine, QStringLiteral("meters"));
 }
+// Version 22 read no calendars from elsewhere: no feeds, and no block came from one.
+QString upgradeToIcal(Engine engine)
+{
+    return schemaSection(engine, QStringLiteral("ical"));
+}
 Status writeAllCustomerWords(const QSqlDatabase& db)
 {
     return SearchText::rewriteCustomers(db);
@@ -260,7 +265,8 @@ const Upgrade Upgrades[] = {{upgradeTo2},
                             {upgradeToLogins},
                             {upgradeToAway},
                             {upgradeToRenewals},
-                            {upgradeToMeters}};
+                            {upgradeToMeters},
+                            {upgradeToIcal}};
 static_assert(std::size(Upgrades) == Database::CurrentSchemaVersion - 1, "one upgrade per version");
 } // namespace
 
