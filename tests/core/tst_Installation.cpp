@@ -87,7 +87,8 @@ private slots:
         QCOMPARE(tables.join(u' '),
                  u"approval awaycredit berth berthblock berthlistversion berthmonth berthtype blockedbooking boat "
                  u"booking bookingberth "
-                 u"bookingcharge bookinghistory bookingmonth calendarmonth closedperiod company contract contractaway "
+                 u"bookingcharge bookinghistory bookingmonth calendarfeed calendarmonth closedperiod company contract "
+                 u"contractaway "
                  u"contractberth contractinstalment contractletter "
                  u"contractrate contractterm creditnote customer importbatch importmapping invtemp mailtemplate meter "
                  u"metercharge meterreading metertariff metertariffband outbox "
