@@ -10,12 +10,12 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QSet>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 
 namespace {
 QString text(const char* source)
@@ -47,12 +47,27 @@ size_t signature(const QString& name, const Nights& nights)
     return seed;
 }
 
+// Written beside it and renamed into place, so a reader sees the old file or the new one, never half of one. Not
+// flushed to the disk one by one: a calendar lost to a power cut is written again at the next pass, and two
+// thousand flushes would take seconds.
 Status writeFile(const QString& path, const QByteArray& bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) ||
-        file.write(bytes) != bytes.size() || !file.commit())
-        return fileFailure(text("%1 could not be written: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
+    const QString part = path + QStringLiteral(".part");
+    QFile file(part);
+    bool done = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+                file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) &&
+                file.write(bytes) == bytes.size() && file.flush();
+    const QString problem = file.errorString();
+    file.close();
+    std::error_code renamed;
+    if (done)
+        std::filesystem::rename(QFile::encodeName(part).toStdString(), QFile::encodeName(path).toStdString(), renamed);
+    if (!done || renamed) {
+        QFile::remove(part);
+        return fileFailure(
+            text("%1 could not be written: %2")
+                .arg(QDir::toNativeSeparators(path), done ? QString::fromStdString(renamed.message()) : problem));
+    }
     return Done{};
 }
 } // namespace
