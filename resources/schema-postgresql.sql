@@ -1525,3 +1525,39 @@ CREATE TRIGGER Berth_Order_Changed
     ON Berth FOR EACH ROW EXECUTE FUNCTION zem_berth_order_changed();
 UPDATE Berth SET ListChange = (random() * 9007199254740991)::bigint WHERE ListChange = 0;
 -- berthorder: end
+
+-- ical: begin
+-- Calendars read from elsewhere (a marketplace's feed for one berth): the address, when it was last read, how many
+-- events it gave and the last error, kept in the database so every desk sees a feed's state though only the
+-- gateway desk reads it. A block made from a feed's event carries the feed (FeedID) and the event's UID (FeedUid).
+CREATE TABLE IF NOT EXISTS CalendarFeed (
+    ID SERIAL PRIMARY KEY,
+    BerthID INTEGER NOT NULL,
+    Url TEXT NOT NULL,
+    LastRead TEXT,
+    LastError TEXT,
+    Events INTEGER NOT NULL DEFAULT 0
+);
+CREATE INDEX IF NOT EXISTS IX_CalendarFeed_Berth ON CalendarFeed (BerthID);
+ALTER TABLE BerthBlock ADD COLUMN IF NOT EXISTS FeedID INTEGER;
+ALTER TABLE BerthBlock ADD COLUMN IF NOT EXISTS FeedUid TEXT;
+CREATE INDEX IF NOT EXISTS IX_BerthBlock_Feed ON BerthBlock (FeedID);
+CREATE OR REPLACE FUNCTION zem_forget_feeds() RETURNS trigger AS $$
+BEGIN
+    DELETE FROM CalendarFeed WHERE BerthID = OLD.ID;
+    RETURN NULL;
+END;
+$$ LANGUAGE plpgsql;
+DROP TRIGGER IF EXISTS Berth_Delete_Feeds ON Berth;
+CREATE TRIGGER Berth_Delete_Feeds AFTER DELETE ON Berth FOR EACH ROW EXECUTE FUNCTION zem_forget_feeds();
+-- Any clerk's desk may be the gateway, which records each read; the addresses are the managers' to set.
+CREATE OR REPLACE FUNCTION zem_grants_ical() RETURNS void LANGUAGE plpgsql AS $$
+BEGIN
+    IF EXISTS (SELECT 1 FROM pg_roles WHERE rolname = 'zem_clerk') THEN
+        GRANT SELECT, UPDATE ON CalendarFeed TO zem_clerk;
+        GRANT INSERT, DELETE ON CalendarFeed TO zem_manager;
+        GRANT USAGE, SELECT ON SEQUENCE calendarfeed_id_seq TO zem_manager;
+    END IF;
+END $$;
+SELECT zem_grants_ical();
+-- ical: end

@@ -1179,4 +1179,26 @@ BEGIN
 END;
 -- berthorder: end
 
-PRAGMA user_version = 24;
+-- ical: begin
+-- Calendars read from elsewhere (a marketplace's feed for one berth): the address, when it was last read, how many
+-- events it gave and the last error, kept in the database so every desk sees a feed's state though only the
+-- gateway desk reads it. A block made from a feed's event carries the feed (FeedID) and the event's UID (FeedUid).
+CREATE TABLE IF NOT EXISTS CalendarFeed (
+    ID INTEGER PRIMARY KEY AUTOINCREMENT,
+    BerthID INTEGER NOT NULL,
+    Url TEXT NOT NULL,
+    LastRead TEXT,
+    LastError TEXT,
+    Events INTEGER NOT NULL DEFAULT 0
+);
+CREATE INDEX IF NOT EXISTS IX_CalendarFeed_Berth ON CalendarFeed (BerthID);
+ALTER TABLE BerthBlock ADD COLUMN FeedID INTEGER;
+ALTER TABLE BerthBlock ADD COLUMN FeedUid TEXT;
+CREATE INDEX IF NOT EXISTS IX_BerthBlock_Feed ON BerthBlock (FeedID);
+CREATE TRIGGER IF NOT EXISTS Berth_Delete_Feeds AFTER DELETE ON Berth
+BEGIN
+    DELETE FROM CalendarFeed WHERE BerthID = OLD.ID;
+END;
+-- ical: end
+
+PRAGMA user_version = 25;

@@ -1,4 +1,5 @@
 #include "bookings/DataGenerator.h"
+#include "calendars/CalendarDesk.h"
 #include "core/Database.h"
 #include "core/Dialect.h"
 #include "core/EventLog.h"
@@ -105,5 +106,12 @@ int main(int argc, char* argv[])
                         OutboxSender::configured(), [&clock] { return clock.now(); });
     OutboxSender::setRunning(&sender);
     sender.start();
+    // The availability calendars and the feeds of other sites, likewise.
+    CalendarDesk calendars(Database::addressOf(Database::sharedConnectionName()), QStringLiteral("Calendars"),
+                           CalendarDesk::configured(), [&clock] { return clock.now(); });
+    CalendarDesk::setRunning(&calendars);
+    QObject::connect(&calendars, &CalendarDesk::logged, &app,
+                     [&events](int code, const QString& description) { events.log(code, description); });
+    calendars.start();
     return app.exec();
 }

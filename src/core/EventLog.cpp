@@ -94,6 +94,10 @@ QString eventText(int code)
                                              "Meter charge posted", "Meter readings imported"};
     if (code >= MeterModified && code < MeterModified + int(std::size(meterTexts)))
         return QString::fromLatin1(meterTexts[code - MeterModified]);
+    static const char* const feedTexts[] = {"Calendar feed added", "Calendar feed removed", "Calendar feed read",
+                                            "Calendar feed could not be read"};
+    if (code >= CalendarFeedAdded && code <= CalendarFeedUnreadable)
+        return QString::fromLatin1(feedTexts[code - CalendarFeedAdded]);
     static const char* const mailTexts[] = {"E-mail queued", "Reminders queued", "Mail server settings modified"};
     if (code >= MailQueued && code <= MailSettingsModified)
         return QString::fromLatin1(mailTexts[code - MailQueued]);

@@ -86,6 +86,10 @@ enum Event : int
     MeterTariffsModified = 72,
     MeterChargePosted = 73, // a stay's or a contract's use billed
     MeterReadingsImported = 74,
+    CalendarFeedAdded = 75,      // an address to read a berth's calendar from
+    CalendarFeedRemoved = 76,    // and the blocks it made released
+    CalendarFeedChanged = 77,    // a read that added, moved or released blocks, or met a booking
+    CalendarFeedUnreadable = 78, // a read that failed: the feed keeps its last blocks
 };
 
 /// The text of an event code; empty for codes without one.

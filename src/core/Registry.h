@@ -81,6 +81,14 @@ inline const Setting ShowTodayAtStartup{QStringLiteral("Show Today at Startup"),
 inline const Setting OfficeClosingTime{QStringLiteral("Office Closing Time"), QStringLiteral("18:00")};
 /// Minutes without a key or a click before the program locks for the PIN or password of its user; 0 never locks.
 inline const Setting IdleLockMinutes{QStringLiteral("Idle Lock Minutes"), QStringLiteral("15")};
+/// The folder this desk writes the availability calendars (.ics) into; empty: this desk writes none.
+inline const Setting CalendarPublishFolder{QStringLiteral("Calendar Publish Folder"), {}};
+/// "1": this desk is the gateway, the one that reads the calendar feeds of other sites.
+inline const Setting CalendarGateway{QStringLiteral("Calendar Gateway"), QStringLiteral("0")};
+/// How often the gateway reads the feeds, in minutes, and how often the published calendars are brought up to date,
+/// in seconds (a calendar is written again only when it changed).
+inline const Setting CalendarReadMinutes{QStringLiteral("Calendar Read Minutes"), QStringLiteral("15")};
+inline const Setting CalendarPublishSeconds{QStringLiteral("Calendar Publish Seconds"), QStringLiteral("60")};
 
 /// The database file: "data", or data/DB.sqlite in the installation's data folder.
 QString databasePath();

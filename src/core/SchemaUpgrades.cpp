@@ -245,6 +245,11 @@ QString upgradeToBerthOrder(Engine engine)
 {
     return schemaSection(engine, QStringLiteral("berthorder"));
 }
+// Version 24 read no calendars from elsewhere: no feeds, and no block came from one.
+QString upgradeToIcal(Engine engine)
+{
+    return schemaSection(engine, QStringLiteral("ical"));
+}
 Status writeAllCustomerWords(const QSqlDatabase& db)
 {
     return SearchText::rewriteCustomers(db);
@@ -273,7 +278,8 @@ const Upgrade Upgrades[] = {{upgradeTo2},
                             {upgradeToRenewals},
                             {upgradeToMeters},
                             {upgradeToApprovals},
-                            {upgradeToBerthOrder}};
+                            {upgradeToBerthOrder},
+                            {upgradeToIcal}};
 static_assert(std::size(Upgrades) == Database::CurrentSchemaVersion - 1, "one upgrade per version");
 } // namespace
 

@@ -13,6 +13,7 @@
 #include "bookings/FindBookingWindow.h"
 #include "bookings/QuickSearchWidgets.h"
 #include "bookings/RemindersWindow.h"
+#include "calendars/CalendarsDialog.h"
 #include "contracts/ContractsWindow.h"
 #include "contracts/RenewalsDialog.h"
 #include "core/EventLog.h"
@@ -165,6 +166,7 @@ void MainWindow::buildMenus()
     addItem(mnuconfig, QStringLiteral("mnuConfigBerthOwners"), tr("Berth &Owners..."));
     addItem(mnuconfig, QStringLiteral("mnuConfigRates"), tr("&Rates..."));
     addItem(mnuconfig, QStringLiteral("mnuConfigMeters"), tr("&Meters..."));
+    addItem(mnuconfig, QStringLiteral("mnuConfigCalendars"), tr("Ca&lendars..."));
     addItem(mnuconfig, QStringLiteral("mnuConfigMailTemplates"), tr("E-mail &Templates..."));
     addItem(mnuconfig, QStringLiteral("mnuConfigUsers"), tr("&Users..."));
 
@@ -293,6 +295,7 @@ void MainWindow::connectWindows()
     connectItem(QStringLiteral("mnuconfigcompany"), [this] { CompanyDialog::display(m_services, this); });
     connectItem(QStringLiteral("mnuConfigRates"), [this] { RatesDialog::display(m_services, this); });
     connectItem(QStringLiteral("mnuConfigMeters"), [this] { MetersDialog::display(m_services, this); });
+    connectItem(QStringLiteral("mnuConfigCalendars"), [this] { CalendarsDialog::display(m_services, this); });
     connectItem(QStringLiteral("mnuConfigMailTemplates"), [this] { MailTemplatesDialog::display(m_services, this); });
     connectItem(QStringLiteral("mnuBookingsReminders"), [this] { RemindersWindow::display(m_services, this); });
     connectItem(QStringLiteral("mnuConfigUsers"), [this] { UsersWindow::display(m_services, this); });

@@ -234,6 +234,18 @@ inline QString dropBerthOrderSql(bool server)
            u"ListChange; "_s;
 }
 
+/// Takes away calendar feeds and the marks of their blocks: the step back from version 25.
+inline QString dropIcalSql(bool server)
+{
+    const QString common =
+        u"DROP TABLE CalendarFeed; DROP INDEX IX_BerthBlock_Feed; ALTER TABLE BerthBlock DROP COLUMN "
+        u"FeedUid; ALTER TABLE BerthBlock DROP COLUMN FeedID; "_s;
+    return server ? u"DROP FUNCTION zem_grants_ical(); DROP TRIGGER Berth_Delete_Feeds ON Berth; DROP FUNCTION "
+                    u"zem_forget_feeds(); "_s +
+                        common
+                  : u"DROP TRIGGER Berth_Delete_Feeds; "_s + common;
+}
+
 /// Takes away meters, their readings, tariffs and charges: the step back from version 22.
 inline QString dropMetersSql(bool server)
 {
@@ -274,18 +286,16 @@ inline QString dropLoginsSql(bool server)
 inline QString dropHistorySql(bool server)
 {
     if (server)
-        return dropBerthOrderSql(true) + dropApprovalsSql(true) + dropMetersSql(true) + dropRenewalsSql(true) +
-               dropAwaySql(true) +
-               dropLoginsSql(true) +
+        return dropIcalSql(true) + dropBerthOrderSql(true) + dropApprovalsSql(true) + dropMetersSql(true) +
+               dropRenewalsSql(true) + dropAwaySql(true) + dropLoginsSql(true) +
                u"DROP FUNCTION zem_booking_history() CASCADE; DROP FUNCTION zem_closed_guard() CASCADE; DROP FUNCTION "
                u"zem_history_row(BIGINT, TEXT, TEXT, TEXT, TEXT, TEXT);"
                u" DROP FUNCTION zem_berth_name(BIGINT); DROP FUNCTION zem_month_closed(TEXT); DROP TABLE "
                u"BookingHistory; DROP TABLE ClosedPeriod; DROP FUNCTION zem_history_append_only(); DROP FUNCTION "
                u"zem_history_by_trigger(); DROP FUNCTION "
                u"zem_actor(); DROP FUNCTION zem_desk(); "_s;
-    QString sql = dropBerthOrderSql(false) + dropApprovalsSql(false) + dropMetersSql(false) + dropRenewalsSql(false) +
-                  dropAwaySql(false) +
-                  dropLoginsSql(false) +
+    QString sql = dropIcalSql(false) + dropBerthOrderSql(false) + dropApprovalsSql(false) + dropMetersSql(false) +
+                  dropRenewalsSql(false) + dropAwaySql(false) + dropLoginsSql(false) +
                   u"DROP VIEW ClosedMonth; DROP TABLE BookingHistory; DROP TABLE ClosedPeriod; "_s;
     for (const char* trigger :
          {"Booking_History_Insert", "Booking_History_Update", "Booking_History_Delete", "BookingBerth_History_Insert",

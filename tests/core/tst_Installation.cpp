@@ -49,6 +49,7 @@ private slots:
                                      u"Created Desk Notes RenewedFrom Lapsed"_s;
         QTest::newRow("ContractLetter") << u"ID ContractID Kind Created Desk Pdf"_s;
         QTest::newRow("ContractBerth") << u"ContractID BerthID BlockID"_s;
+        QTest::newRow("CalendarFeed") << u"ID BerthID Url LastRead LastError Events"_s;
         QTest::newRow("ContractInstalment") << u"ID ContractID Number DueDate Amount InvoiceNumber IssuedAt"_s;
         QTest::newRow("Boat")
             << u"ID CustomerID Name Kind LengthCm BeamCm DraftCm HeightCm Registration "
@@ -87,7 +88,8 @@ private slots:
         QCOMPARE(tables.join(u' '),
                  u"approval awaycredit berth berthblock berthlistversion berthmonth berthtype blockedbooking boat "
                  u"booking bookingberth "
-                 u"bookingcharge bookinghistory bookingmonth calendarmonth closedperiod company contract contractaway "
+                 u"bookingcharge bookinghistory bookingmonth calendarfeed calendarmonth closedperiod company contract "
+                 u"contractaway "
                  u"contractberth contractinstalment contractletter "
                  u"contractrate contractterm creditnote customer importbatch importmapping invtemp mailtemplate meter "
                  u"metercharge meterreading metertariff metertariffband outbox "
@@ -183,6 +185,13 @@ private slots:
         QVERIFY(changed);
         QCOMPARE(read(u"SELECT Field || ' ' || NewValue || ' ' || Who FROM BookingHistory WHERE BookingID = 9"_s),
                  u"notes after Anna Berg"_s);
+        // No feed is read yet, no block came from one, and a deleted berth takes its feeds with it.
+        QCOMPARE(read(u"SELECT COUNT(*) FROM CalendarFeed"_s) + read(u"SELECT COUNT(FeedID) FROM BerthBlock"_s),
+                 u"00"_s);
+        QVERIFY(Sql::exec(*upgraded, u"INSERT INTO Berth (ID, Name) VALUES (77, 'F1')"_s));
+        QVERIFY(Sql::exec(*upgraded, u"INSERT INTO CalendarFeed (BerthID, Url) VALUES (77, 'http://x/a.ics')"_s));
+        QVERIFY(Sql::exec(*upgraded, u"DELETE FROM Berth WHERE ID = 77"_s));
+        QCOMPARE(read(u"SELECT COUNT(*) FROM CalendarFeed"_s), u"0"_s);
         // No holder is away, and a holder's share of a visitor's hire starts at half.
         QCOMPARE(read(u"SELECT COUNT(*) FROM ContractAway"_s) + read(u"SELECT AwayShare FROM Company"_s), u"050"_s);
         Database::close(u"upgraded"_s);

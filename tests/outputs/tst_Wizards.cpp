@@ -75,7 +75,10 @@ class tst_Wizards : public InstallTest
                    << u"select %1_month "_s.arg(when) + months.join(u' ')
                    << u"select %1_year 2026:2026 2027:2027 2028:2028"_s.arg(when);
         return fields << u"text visitor_name= size=50"_s << u"text visitor_email_address= size=50"_s
-                      << u"textarea Comment 5x50"_s << u"submit Submit=Submit"_s << u"reset =Reset"_s;
+                      << u"textarea Comment 5x50"_s << u"submit Submit=Submit"_s
+                      << u"reset =Reset"_s
+                      // Beside the form, not sent with it: the boat's size for the free berths shown.
+                      << u"number ="_s << u"number ="_s << u"number ="_s;
     }
 
     using WelcomeRow = std::tuple<QString, QString, bool, QString>;
