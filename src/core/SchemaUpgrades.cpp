@@ -234,6 +234,11 @@ QString upgradeToMeters(Engine engine)
 {
     return schemaSection(engine, QStringLiteral("meters"));
 }
+// Version 22 billed no contract by the meter: the charges kept carry no tax or instalment, which a stay's never need.
+QString upgradeToContractMeters(Engine engine)
+{
+    return schemaSection(engine, QStringLiteral("contractmeters"));
+}
 Status writeAllCustomerWords(const QSqlDatabase& db)
 {
     return SearchText::rewriteCustomers(db);
@@ -260,7 +265,8 @@ const Upgrade Upgrades[] = {{upgradeTo2},
                             {upgradeToLogins},
                             {upgradeToAway},
                             {upgradeToRenewals},
-                            {upgradeToMeters}};
+                            {upgradeToMeters},
+                            {upgradeToContractMeters}};
 static_assert(std::size(Upgrades) == Database::CurrentSchemaVersion - 1, "one upgrade per version");
 } // namespace
 

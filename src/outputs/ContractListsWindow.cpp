@@ -24,7 +24,9 @@ template <typename Box> Box* named(Box* box, const char* name)
     return box;
 }
 
-CsvExport::Table tableOf(const ContractLists::List& list)
+} // namespace
+
+CsvExport::Table ContractListsWindow::tableOf(const ContractLists::List& list)
 {
     CsvExport::Table table;
     table.columns = list.columns;
@@ -35,7 +37,6 @@ CsvExport::Table tableOf(const ContractLists::List& list)
     table.rows = list.rows;
     return table;
 }
-} // namespace
 
 ContractListsWindow::ContractListsWindow(Services& services, QWidget* parent) : QDialog(parent), m_services(services)
 {
@@ -112,17 +113,22 @@ void ContractListsWindow::showList()
         return;
     }
     m_list = *list;
-    grdList->clear();
-    grdList->setColumnCount(int(m_list.columns.size()));
-    grdList->setHorizontalHeaderLabels(m_list.columns);
-    grdList->setRowCount(int(m_list.rows.size()));
-    for (int row = 0; row < int(m_list.rows.size()); ++row)
-        for (int column = 0; column < int(m_list.columns.size()); ++column) {
+    fill(*grdList, m_list);
+}
+
+void ContractListsWindow::fill(QTableWidget& grid, const ContractLists::List& list)
+{
+    grid.clear();
+    grid.setColumnCount(int(list.columns.size()));
+    grid.setHorizontalHeaderLabels(list.columns);
+    grid.setRowCount(int(list.rows.size()));
+    for (int row = 0; row < int(list.rows.size()); ++row)
+        for (int column = 0; column < int(list.columns.size()); ++column) {
             auto* item =
-                new QTableWidgetItem(ContractLists::shown(m_list.rows[row].value(column), m_list.kinds[column]));
-            if (m_list.kinds[column] == ContractLists::Value::Money)
+                new QTableWidgetItem(ContractLists::shown(list.rows[row].value(column), list.kinds[column]));
+            if (list.kinds[column] == ContractLists::Value::Money)
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            grdList->setItem(row, column, item);
+            grid.setItem(row, column, item);
         }
-    grdList->resizeColumnsToContents();
+    grid.resizeColumnsToContents();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "contracts/ContractLists.h"
+#include "outputs/CsvExport.h"
 
 #include <QDialog>
 
@@ -17,6 +18,9 @@ class ContractListsWindow final : public QDialog
 public:
     ContractListsWindow(Services& services, QWidget* parent = nullptr);
     static void display(Services& services, QWidget* parent);
+    /// A list in a grid as these windows show it, and as a spreadsheet's table: the meter lists share them.
+    static void fill(QTableWidget& grid, const ContractLists::List& list);
+    static CsvExport::Table tableOf(const ContractLists::List& list);
 
     /// Reads the list chosen for the days shown; a failure is told.
     void showList();
