@@ -52,8 +52,8 @@ Result<Departure> depart(const QSqlDatabase& db, int bookingId, const QDateTime&
 
 /// The booking's account as it would stand once the meters' charge for these readings is posted, nothing kept: the
 /// question about money owed at check-out names it.
-Result<Ledger::Account> accountAfter(const QSqlDatabase& db, int bookingId, const QDateTime& now,
-                                     const QString& desk, const QList<Taken>& readings);
+Result<Ledger::Account> accountAfter(const QSqlDatabase& db, int bookingId, const QDateTime& now, const QString& desk,
+                                     const QList<Taken>& readings);
 
 /// The bills of a stay from arrivedAt to departedAt, from the readings stored: per berth and kind, the use from the
 /// reading at or before the arrival (or a meter's first, fitted since) to the last at or before the departure.

@@ -40,7 +40,7 @@ Result<QList<Held>> held(const QSqlDatabase& db, const QDate& from, const QDate&
         return databaseFailure(error);
     QList<Held> found;
     while (q.next())
-        found << Held{q.value(0).toInt(),        q.value(1).toString(), Sql::readDay(q.value(2)),
+        found << Held{q.value(0).toInt(),       q.value(1).toString(), Sql::readDay(q.value(2)),
                       Sql::readDay(q.value(3)), q.value(4).toInt(),    q.value(5).toString()};
     return found;
 }
@@ -65,10 +65,10 @@ Result<Line> lineOf(const QSqlDatabase& db, const Held& h, const Meters::Meter& 
     if (!span)
         return span.failure();
     if (span->size() < 2) {
-        line.why = *billedTo && (*billedTo)->readAt >= periodStart
-                       ? text("Billed already up to the reading of %1.")
-                             .arg(DateTimes::dateText((*billedTo)->readAt.date()))
-                       : text("Not read twice in the period.");
+        line.why =
+            *billedTo && (*billedTo)->readAt >= periodStart
+                ? text("Billed already up to the reading of %1.").arg(DateTimes::dateText((*billedTo)->readAt.date()))
+                : text("Not read twice in the period.");
         return line;
     }
     line.fromReadingId = span->first().id;
@@ -97,8 +97,8 @@ Result<Run> work(const QSqlDatabase& db, const QDate& from, const QDate& to)
         return tariffs.failure();
     Run run;
     for (const Held& h : *contracts) {
-        const auto meters = MeterStore::metersOfBerths(db, {h.berthId}, std::max(from, h.firstDay),
-                                                       std::min(to, h.lastDay));
+        const auto meters =
+            MeterStore::metersOfBerths(db, {h.berthId}, std::max(from, h.firstDay), std::min(to, h.lastDay));
         if (!meters)
             return meters.failure();
         for (const Meters::Meter& m : *meters) {
@@ -150,7 +150,8 @@ Status invoice(const QSqlDatabase& db, Invoice& inv, const QList<Line>& lines, c
     inv.instalment = q.value(1).toInt() + 1;
     if (inv.total > Money()) {
         const QDate due = std::min(now.date(), lastDay);
-        if (const Status planned = ContractStore::writePlan(db, inv.contractId, {{inv.instalment, due, inv.total, {}, {}}});
+        if (const Status planned =
+                ContractStore::writePlan(db, inv.contractId, {{inv.instalment, due, inv.total, {}, {}}});
             !planned)
             return planned;
         if (!Sql::exec(db, QStringLiteral("UPDATE Contract SET Tax = Tax + ?, Total = Total + ? WHERE ID = ?"),
@@ -208,8 +209,7 @@ Result<Run> dryRun(const QSqlDatabase& db, const QDate& from, const QDate& to)
     return work(db, from, to);
 }
 
-Result<Run> bill(const QSqlDatabase& db, const QDate& from, const QDate& to, const QDateTime& now,
-                 const QString& desk)
+Result<Run> bill(const QSqlDatabase& db, const QDate& from, const QDate& to, const QDateTime& now, const QString& desk)
 {
     // Immediate: a second desk billing the same period waits, then finds the periods billed and bills nothing.
     Sql::Transaction tx(db, true);

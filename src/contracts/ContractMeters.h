@@ -41,8 +41,8 @@ struct Invoice
     Money net;
     Money tax;
     Money total;
-    int instalment = 0;        // once billed
-    qint64 invoiceNumber = 0;  // once billed
+    int instalment = 0;       // once billed
+    qint64 invoiceNumber = 0; // once billed
 };
 
 struct Run
@@ -63,8 +63,7 @@ Result<Run> dryRun(const QSqlDatabase& db, const QDate& from, const QDate& to);
 
 /// Bills the period in one transaction that works the dry run out again inside it, so two desks billing at once
 /// bill each period once: the charges kept with their breakdown, and each contract's invoice issued. desk names who.
-Result<Run> bill(const QSqlDatabase& db, const QDate& from, const QDate& to, const QDateTime& now,
-                 const QString& desk);
+Result<Run> bill(const QSqlDatabase& db, const QDate& from, const QDate& to, const QDateTime& now, const QString& desk);
 
 /// The meters' charges billed to a contract so far, tax and total: what its total carries beyond its hire.
 Result<Pricing::Charges> billed(const QSqlDatabase& db, int contractId);

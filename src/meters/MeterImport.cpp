@@ -6,8 +6,8 @@
 
 #include <QCoreApplication>
 #include <QHash>
-#include <QMap>
 #include <QIODevice>
+#include <QMap>
 
 namespace MeterImport {
 namespace {
@@ -133,15 +133,14 @@ QHash<std::pair<int, int>, QList<Meters::Meter>> byBerth(const Known& k)
 
 /// The stored readings the flags of the rows to save are worked out from: each of their berths' meters of the
 /// kind from 30 days before the earliest reading a row follows, one statement for each such day.
-Result<QHash<qint64, QList<Meters::Reading>>> recentOf(const QSqlDatabase& db, const QList<Row>& rows,
-                                                       const Known& k)
+Result<QHash<qint64, QList<Meters::Reading>>> recentOf(const QSqlDatabase& db, const QList<Row>& rows, const Known& k)
 {
     QHash<qint64, Meters::Meter> byId;
     for (const Meters::Meter& m : k.bySerial)
         byId.insert(m.id, m);
     const auto mates = byBerth(k);
     QMap<QDate, QList<qint64>> since; // by the day to read from: the meters
-    QHash<qint64, QDate> from;       // by meter: the day
+    QHash<qint64, QDate> from;        // by meter: the day
     for (const Row& row : rows) {
         const Meters::Meter& m = byId.value(row.meterId);
         if (!row.saved() || !m.berthId)

@@ -47,11 +47,12 @@ Result<std::optional<double>> usualPerDay(const QSqlDatabase& db, int berthId, K
 
 Result<QHash<qint64, Reading>> lastReadings(const QSqlDatabase& db)
 {
-    const auto found = readReadingsWhere(db,
-                                    QStringLiteral("AND R.ID IN (SELECT (SELECT X.ID FROM MeterReading X WHERE "
-                                                   "X.MeterID = M.ID AND X.Corrects IS NULL ORDER BY X.ReadAt DESC, "
-                                                   "X.ID DESC LIMIT 1) FROM Meter M)"),
-                                    {});
+    const auto found =
+        readReadingsWhere(db,
+                          QStringLiteral("AND R.ID IN (SELECT (SELECT X.ID FROM MeterReading X WHERE "
+                                         "X.MeterID = M.ID AND X.Corrects IS NULL ORDER BY X.ReadAt DESC, "
+                                         "X.ID DESC LIMIT 1) FROM Meter M)"),
+                          {});
     if (!found)
         return found.failure();
     QHash<qint64, Reading> last;
@@ -69,11 +70,11 @@ Result<QHash<qint64, QList<Reading>>> readingsSince(const QSqlDatabase& db, cons
     QStringList ids;
     for (const qint64 id : meterIds)
         ids << QString::number(id); // whole numbers of our own, not typed text
-    const auto all = readReadingsWhere(
-        db,
-        QStringLiteral("AND R.MeterID IN (%1) AND R.ReadAt >= ? ORDER BY R.MeterID, R.ReadAt, R.ID")
-            .arg(ids.join(QLatin1Char(','))),
-        {DateTimes::dbDateTime(from)});
+    const auto all =
+        readReadingsWhere(db,
+                          QStringLiteral("AND R.MeterID IN (%1) AND R.ReadAt >= ? ORDER BY R.MeterID, R.ReadAt, R.ID")
+                              .arg(ids.join(QLatin1Char(','))),
+                          {DateTimes::dbDateTime(from)});
     if (!all)
         return all.failure();
     for (const Reading& r : *all)

@@ -56,7 +56,7 @@ Result<qint64> swap(const QSqlDatabase& db, qint64 oldMeterId, const NewReading&
 Result<QHash<qint64, Meters::Reading>> lastReadings(const QSqlDatabase& db);
 /// The readings as they stand of meters taken at or after from, by meter and time, in one statement.
 Result<QHash<qint64, QList<Meters::Reading>>> readingsSince(const QSqlDatabase& db, const QList<qint64>& meterIds,
-                                                             const QDateTime& from);
+                                                            const QDateTime& from);
 /// Adds readings already checked, inside the caller's transaction, many rows a statement; each reading's readAt,
 /// value, rolledOver, flagged and note are written.
 Status insertReadings(const QSqlDatabase& db, const QList<Meters::Reading>& readings, const QDateTime& now,
@@ -86,8 +86,8 @@ struct Charge
     qint64 units = 0;
     Money amount; // before tax
     QString breakdown;
-    Money tax;                        // a contract's, at its rate (a stay's tax is the booking's)
-    std::optional<int> instalment;    // the contract's instalment that invoices it
+    Money tax;                     // a contract's, at its rate (a stay's tax is the booking's)
+    std::optional<int> instalment; // the contract's instalment that invoices it
 };
 /// Records a charge inside the caller's transaction. A contract's second charge of one meter from the same reading
 /// is Refused (billed already).

@@ -258,7 +258,8 @@ Result<Figure> meterUse(const QSqlDatabase& db, const Request& request)
     }
     figure.file = fileOf(fileColumns, fileKinds);
     qint64 any = 0;
-    for (QDate month(request.first.year(), request.first.month(), 1); month <= request.last; month = month.addMonths(1)) {
+    for (QDate month(request.first.year(), request.first.month(), 1); month <= request.last;
+         month = month.addMonths(1)) {
         const QString key = month.toString(QStringLiteral("yyyy-MM"));
         figure.categories << monthText(month);
         QStringList row{monthText(month)};

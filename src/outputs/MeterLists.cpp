@@ -22,8 +22,7 @@ ContractLists::List list(const QString& title, const QString& fileName, const QS
 
 } // namespace
 
-Result<ContractLists::List> useByBerth(const QSqlDatabase& db, Meters::Kind kind, const QDate& first,
-                                       const QDate& last)
+Result<ContractLists::List> useByBerth(const QSqlDatabase& db, Meters::Kind kind, const QDate& first, const QDate& last)
 {
     using V = ContractLists::Value;
     const auto use = MeterStore::useByMonth(db, kind, first, last);
@@ -45,10 +44,12 @@ Result<ContractLists::List> notRead(const QSqlDatabase& db, const QDate& today, 
     const auto lines = MeterStore::walk(db, today);
     if (!lines)
         return lines.failure();
-    auto found = list(QCoreApplication::translate("MeterLists", "Meters not read for more than %n day(s), on %1", nullptr, days).arg(DateTimes::dateText(today)),
-                      QStringLiteral("meters-not-read"),
-                      {text("Berth"), text("Meter"), text("Kind"), text("Last read"), text("Days")},
-                      {V::Text, V::Text, V::Text, V::Day, V::Text});
+    auto found =
+        list(QCoreApplication::translate("MeterLists", "Meters not read for more than %n day(s), on %1", nullptr, days)
+                 .arg(DateTimes::dateText(today)),
+             QStringLiteral("meters-not-read"),
+             {text("Berth"), text("Meter"), text("Kind"), text("Last read"), text("Days")},
+             {V::Text, V::Text, V::Text, V::Day, V::Text});
     QList<MeterStore::WalkLine> late;
     for (const MeterStore::WalkLine& line : *lines)
         if (!line.last || line.last->readAt.date().daysTo(today) > days)
@@ -67,8 +68,7 @@ Result<ContractLists::List> notRead(const QSqlDatabase& db, const QDate& today, 
 Result<ContractLists::List> flagged(const QSqlDatabase& db, const QDate& first, const QDate& last)
 {
     using V = ContractLists::Value;
-    const auto readings =
-        MeterStore::remarkable(db, DateTimes::wallTime(first), DateTimes::wallTime(last.addDays(1)));
+    const auto readings = MeterStore::remarkable(db, DateTimes::wallTime(first), DateTimes::wallTime(last.addDays(1)));
     if (!readings)
         return readings.failure();
     const auto meters = MeterStore::meters(db);

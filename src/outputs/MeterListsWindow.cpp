@@ -3,14 +3,11 @@
 #include "core/MessageLog.h"
 #include "core/Seams.h"
 #include "core/ui/DateBox.h"
-#include "core/ui/DocumentRenderer.h"
 #include "outputs/ContractListsWindow.h"
-#include "outputs/ExportMenu.h"
 #include "outputs/MeterLists.h"
 
 #include <QComboBox>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -40,19 +37,7 @@ MeterListsWindow::MeterListsWindow(Services& services, QWidget* parent) : QDialo
     txtDays->setValue(30);
     auto* cmdShow = new QPushButton(tr("&Show"), this);
     cmdShow->setObjectName(QStringLiteral("cmdShow"));
-    grdList = new QTableWidget(this);
-    grdList->setObjectName(QStringLiteral("grdList"));
-    grdList->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grdList->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grdList->setTabKeyNavigation(false);
-    auto* cmdPrint = new QPushButton(tr("&Print..."), this);
-    cmdPrint->setObjectName(QStringLiteral("cmdPrint"));
-    auto* cmdExport = new QPushButton(tr("&Export CSV..."), this);
-    cmdExport->setObjectName(QStringLiteral("cmdExport"));
-    auto* cmdClose = new QPushButton(tr("&Close"), this);
-    cmdClose->setObjectName(QStringLiteral("cmdClose"));
-    for (QPushButton* b : {cmdShow, cmdPrint, cmdExport, cmdClose})
-        b->setAutoDefault(false);
+    cmdShow->setAutoDefault(false);
     auto* form = new QFormLayout;
     form->addRow(tr("&List:"), cboList);
     form->addRow(tr("&Kind (use):"), cboKind);
@@ -60,26 +45,12 @@ MeterListsWindow::MeterListsWindow(Services& services, QWidget* parent) : QDialo
     form->addRow(tr("&To:"), dtpTo);
     form->addRow(tr("Not read for more than (&days):"), txtDays);
     form->addRow(cmdShow);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(cmdPrint);
-    buttons->addWidget(cmdExport);
-    buttons->addStretch();
-    buttons->addWidget(cmdClose);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addWidget(grdList, 1);
-    layout->addLayout(buttons);
+    grdList = ContractListsWindow::addOutputs(*this, *layout, m_services, m_list);
     resize(900, 600);
     connect(cboList, &QComboBox::currentIndexChanged, this, &MeterListsWindow::showList);
     connect(cmdShow, &QPushButton::clicked, this, &MeterListsWindow::showList);
-    connect(cmdPrint, &QPushButton::clicked, this, [this] {
-        DocumentRenderer::preview(ContractLists::printed(m_list), this, &m_services,
-                                  m_list.fileName + QStringLiteral(".pdf"));
-    });
-    connect(cmdExport, &QPushButton::clicked, this, [this] {
-        ExportMenu::exportTable(m_services, ContractListsWindow::tableOf(m_list), m_list.fileName, windowTitle());
-    });
-    connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 void MeterListsWindow::display(Services& services, QWidget* parent)
@@ -102,10 +73,10 @@ void MeterListsWindow::showList()
         return;
     }
     Result<ContractLists::List> list =
-        chosen == 1   ? MeterLists::notRead(db, m_services.clock.now().date(), txtDays->value())
-        : chosen == 2 ? MeterLists::flagged(db, dtpFrom->date(), dtpTo->date())
-                      : MeterLists::useByBerth(db, Meters::Kind(cboKind->currentData().toInt()), dtpFrom->date(),
-                                               dtpTo->date());
+        chosen == 1 ? MeterLists::notRead(db, m_services.clock.now().date(), txtDays->value())
+        : chosen == 2
+            ? MeterLists::flagged(db, dtpFrom->date(), dtpTo->date())
+            : MeterLists::useByBerth(db, Meters::Kind(cboKind->currentData().toInt()), dtpFrom->date(), dtpTo->date());
     if (!list) {
         if (list.kind() == FailureKind::Database)
             MessageLog::logError(QStringLiteral("frmMeterLists: %1").arg(list.error()));

@@ -262,14 +262,16 @@ inline QString dropLoginsSql(bool server)
 inline QString dropHistorySql(bool server)
 {
     if (server)
-        return dropContractMetersSql() + dropMetersSql(true) + dropRenewalsSql(true) + dropAwaySql(true) + dropLoginsSql(true) +
+        return dropContractMetersSql() + dropMetersSql(true) + dropRenewalsSql(true) + dropAwaySql(true) +
+               dropLoginsSql(true) +
                u"DROP FUNCTION zem_booking_history() CASCADE; DROP FUNCTION zem_closed_guard() CASCADE; DROP FUNCTION "
                u"zem_history_row(BIGINT, TEXT, TEXT, TEXT, TEXT, TEXT);"
                u" DROP FUNCTION zem_berth_name(BIGINT); DROP FUNCTION zem_month_closed(TEXT); DROP TABLE "
                u"BookingHistory; DROP TABLE ClosedPeriod; DROP FUNCTION zem_history_append_only(); DROP FUNCTION "
                u"zem_history_by_trigger(); DROP FUNCTION "
                u"zem_actor(); DROP FUNCTION zem_desk(); "_s;
-    QString sql = dropContractMetersSql() + dropMetersSql(false) + dropRenewalsSql(false) + dropAwaySql(false) + dropLoginsSql(false) +
+    QString sql = dropContractMetersSql() + dropMetersSql(false) + dropRenewalsSql(false) + dropAwaySql(false) +
+                  dropLoginsSql(false) +
                   u"DROP VIEW ClosedMonth; DROP TABLE BookingHistory; DROP TABLE ClosedPeriod; "_s;
     for (const char* trigger :
          {"Booking_History_Insert", "Booking_History_Update", "Booking_History_Delete", "BookingBerth_History_Insert",

@@ -1,3 +1,4 @@
+#include "MeterTestData.h"
 #include "common/TestSupport.h"
 #include "contracts/ContractEdit.h"
 #include "contracts/ContractMeters.h"
@@ -10,17 +11,7 @@
 
 using namespace Meters;
 
-namespace {
-Money pence(qint64 p)
-{
-    return Money::fromPence(p);
-}
-constexpr qint64 units(double u)
-{
-    return static_cast<qint64>(u * 1000 + 0.5);
-}
-const QDate June1(2026, 6, 1);
-} // namespace
+using namespace MeterTestData;
 
 // Contracts billed by the meter: each period between two readings of a contract's berths' meters priced and
 // invoiced once, the contract's total and balance following, a dry run first.
@@ -48,8 +39,7 @@ class tst_ContractMeters : public InstallTest
         const auto id = ContractStore::add(db(), c, m_install->clock.current);
         QVERIFY2(id, qPrintable(id.error()));
         QCOMPARE(*id, 1);
-        QVERIFY(MeterStore::saveTariffs(
-            db(), {Tariff{0, Kind::Electricity, QDate(2020, 1, 1), pence(32), pence(50), {}}}));
+        QVERIFY(MeterStore::saveTariffs(db(), {tariff(QDate(2020, 1, 1), 32, 50)}));
         Meter m;
         m.serial = u"E-1"_s;
         m.unit = u"kWh"_s;
@@ -62,12 +52,15 @@ class tst_ContractMeters : public InstallTest
     qint64 meter() const { return Sql::scalar(db(), u"SELECT ID FROM Meter WHERE Serial = 'E-1'"_s)->toLongLong(); }
     void read(const QDate& day, double value)
     {
-        const auto r = MeterStore::addReading(db(), {meter(), DateTimes::wallTime(day, QTime(8, 0)), units(value),
-                                                     false, {}},
-                                              m_install->clock.current, u"desk"_s);
+        const auto r =
+            MeterStore::addReading(db(), {meter(), DateTimes::wallTime(day, QTime(8, 0)), units(value), false, {}},
+                                   m_install->clock.current, u"desk"_s);
         QVERIFY2(r, qPrintable(r.error()));
     }
-    Money contractTotal() const { return Money::fromDb(m_install->value(u"SELECT Total FROM Contract WHERE ID = 1"_s)); }
+    Money contractTotal() const
+    {
+        return Money::fromDb(m_install->value(u"SELECT Total FROM Contract WHERE ID = 1"_s));
+    }
 
     // days read (from 1 June) and values; the period billed; what is billed before tax; the note of a meter unbilled
     using PeriodRow = std::tuple<QList<int>, QList<double>, QDate, QDate, qint64, QString>;
@@ -175,14 +168,12 @@ private slots:
         QVERIFY(ContractMeters::dryRun(db(), June1, June1.addDays(400)).error().contains(u"at most 366 days"_s));
         read(June1, 1000);
         read(June1.addDays(4), 1085.5);
-        QVERIFY(MeterStore::saveTariffs(
-            db(), {Tariff{0, Kind::Electricity, June1.addDays(2), pence(32), pence(50), {}}}));
+        QVERIFY(MeterStore::saveTariffs(db(), {tariff(June1.addDays(2), 32, 50)}));
         const auto unpriced = ContractMeters::dryRun(db(), June1, June1.addDays(29));
         QVERIFY2(unpriced->lines.first().why.contains(u"No electricity tariff"_s),
                  qPrintable(unpriced->lines.first().why));
         QVERIFY(unpriced->invoices.isEmpty());
-        QVERIFY(MeterStore::saveTariffs(
-            db(), {Tariff{0, Kind::Electricity, QDate(2020, 1, 1), pence(32), pence(50), {}}}));
+        QVERIFY(MeterStore::saveTariffs(db(), {tariff(QDate(2020, 1, 1), 32, 50)}));
         QVERIFY(ContractMeters::bill(db(), June1, June1.addDays(29), m_install->clock.current, u"d"_s));
         const Money billed = pence(2936) + pence(2936).ratioToPenny(2000, 10000);
         const auto loaded = ContractStore::load(db(), 1);

@@ -1,3 +1,4 @@
+#include "MeterTestData.h"
 #include "common/TestSupport.h"
 #include "meters/MeterStore.h"
 #include "outputs/HarbourFigures.h"
@@ -10,13 +11,7 @@
 
 using namespace Meters;
 
-namespace {
-constexpr qint64 units(double u)
-{
-    return static_cast<qint64>(u * 1000 + 0.5);
-}
-const QDate June1(2026, 6, 1);
-} // namespace
+using namespace MeterTestData;
 
 // The meters' lists and their figure in the Report Manager: use by berth and month, meters not read, readings
 // flagged, each shown, printed and exported; an office without meters is offered none of it.
@@ -37,7 +32,7 @@ class tst_MeterLists : public InstallTest
         for (int d = -20; d <= 5; ++d) // 10 a day from 12 May to 6 June: 9,700 to 9,950
             QVERIFY(read(e1, June1.addDays(d), 9900 + 10 * d));
         QVERIFY(read(e1, June1.addDays(9), 20, true)); // rolled over: 70
-        QVERIFY(read(e1, June1.addDays(10), 200));    // 180 in a day: flagged
+        QVERIFY(read(e1, June1.addDays(10), 200));     // 180 in a day: flagged
         const auto last = read(e1, June1.addDays(20), 300);
         QVERIFY(last);
         QVERIFY(MeterStore::correct(db(), last->id, units(310), false, {}, m_install->clock.current, u"d"_s));

@@ -1,3 +1,4 @@
+#include "MeterTestData.h"
 #include "bookings/CheckInMenu.h"
 #include "bookings/StayMeters.h"
 #include "common/PdfReader.h"
@@ -12,22 +13,7 @@
 
 using namespace Meters;
 
-namespace {
-const QDate June1(2026, 6, 1);
-Money pence(qint64 p)
-{
-    return Money::fromPence(p);
-}
-Tariff tariff(const QDate& from, qint64 unitPence, qint64 standingPence, QList<Band> bands = {})
-{
-    return Tariff{0, Kind::Electricity, from, pence(unitPence), pence(standingPence), bands};
-}
-// Thousandths of a unit from whole units.
-constexpr qint64 units(double u)
-{
-    return static_cast<qint64>(u * 1000 + 0.5);
-}
-} // namespace
+using namespace MeterTestData;
 
 // Meters, readings and tariffs: a stay's use priced by the tariff of each day, the checks of what is typed, the
 // readings kept as first taken, and a stay checked in and out with its meters billed.
