@@ -52,9 +52,9 @@ QSqlDatabase meters(Engine engine)
 {
     QSqlDatabase db;
     if (engine == Engine::PostgreSQL) {
-        db = BenchData::openServer(QStringLiteral("meters"), QStringLiteral("meters_pg"));
+        db = BenchData::openServer(QStringLiteral("meters3"), QStringLiteral("meters_pg"));
     } else {
-        const QString path = QDir::tempPath() + QStringLiteral("/zem-bench-meters.sqlite");
+        const QString path = QDir::tempPath() + QStringLiteral("/zem-bench-meters3.sqlite");
         if (!QFile::exists(path) && !Database::createDatabase(path))
             qFatal("cannot make %s", qPrintable(path));
         const auto opened = Database::open(path, QStringLiteral("meters_sqlite"));

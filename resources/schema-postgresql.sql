@@ -1561,3 +1561,13 @@ BEGIN
 END $$;
 SELECT zem_grants_ical();
 -- ical: end
+
+-- contractmeters: begin
+-- A contract's meters billed: each MeterCharge with a ContractID covers one meter from FromReadingID to ToReadingID,
+-- its Tax at the contract's rate, and Instalment, the contract's instalment whose invoice of its own carries it. One
+-- period of a meter is billed to a contract once: the index refuses a second charge from the same reading.
+ALTER TABLE MeterCharge ADD COLUMN IF NOT EXISTS Tax BIGINT NOT NULL DEFAULT 0;
+ALTER TABLE MeterCharge ADD COLUMN IF NOT EXISTS Instalment INTEGER;
+CREATE UNIQUE INDEX IF NOT EXISTS IX_MeterCharge_ContractReading ON MeterCharge (ContractID, MeterID, FromReadingID)
+    WHERE ContractID IS NOT NULL;
+-- contractmeters: end

@@ -93,10 +93,19 @@ bool depart(Services& services, QWidget* parent, int bookingId)
     const auto state = CheckIn::load(db, bookingId);
     if (!state)
         return tell(services, state.failure());
+    // The readings come first, so the question about money owed names the balance with the meters' charge in it.
+    const auto readings = askReadings(services, parent, bookingId,
+                                      QCoreApplication::translate("CheckInMenu", "Read the meters of %1's berths "
+                                                                                 "before checking the guest out:")
+                                          .arg(state->customer));
+    if (!readings)
+        return readings.kind() == FailureKind::Cancelled ? false : tell(services, readings.failure());
     // Only a departure that can be made asks about money; the others are refused below with their reason.
     if (state->stay == CheckIn::Stay::Arrived && !state->cancelled) {
         for (;;) {
-            const auto account = Ledger::account(db, bookingId);
+            const auto account = *readings ? StayMeters::accountAfter(db, bookingId, services.clock.now(),
+                                                                      Ledger::deskName(), **readings)
+                                           : Ledger::account(db, bookingId);
             if (!account)
                 return tell(services, account.failure());
             if (account->balance() <= Money())
@@ -117,12 +126,6 @@ bool depart(Services& services, QWidget* parent, int bookingId)
                 return false;
         }
     }
-    const auto readings = askReadings(services, parent, bookingId,
-                                      QCoreApplication::translate("CheckInMenu", "Read the meters of %1's berths "
-                                                                                 "before checking the guest out:")
-                                          .arg(state->customer));
-    if (!readings)
-        return readings.kind() == FailureKind::Cancelled ? false : tell(services, readings.failure());
     if (!*readings) {
         const auto done = CheckIn::depart(db, bookingId, services.clock.now(), Ledger::deskName());
         if (!done)

@@ -147,29 +147,26 @@ Status addOtherCharges(const QSqlDatabase& db, int bookingId, Money amount)
     return Done{};
 }
 
-Result<Departure> depart(const QSqlDatabase& db, int bookingId, const QDateTime& now, const QString& desk,
-                         const QList<Taken>& readings)
+namespace {
+
+/// Saves the readings and posts the meters' charge for the stay from arrived to now, inside the caller's
+/// transaction: what each berth's meters were billed.
+Result<QList<Billed>> post(const QSqlDatabase& db, int bookingId, const QDateTime& arrived, const QDateTime& now,
+                           const QString& desk, const QList<Taken>& readings, Money* charged)
 {
-    Sql::Transaction tx(db, true);
-    if (!tx.started())
-        return databaseFailure(tx.error());
-    const auto state = CheckIn::depart(db, bookingId, now, desk);
-    if (!state)
-        return state.failure();
     if (const Status saved = saveReadings(db, bookingId, now, desk, readings); !saved)
         return saved.failure();
     const auto berths = berthsOf(db, bookingId);
     if (!berths)
         return berths.failure();
-    const QDateTime arrived = state->arrivedAt.isValid() ? state->arrivedAt : state->from;
     const auto billed = bills(db, *berths, arrived, now);
     if (!billed)
         return billed.failure();
-    Departure done{*state, *billed, Money()};
+    *charged = Money();
     for (const Billed& b : *billed) {
         if (b.bill.lines.isEmpty())
             continue;
-        done.charged += b.bill.total;
+        *charged += b.bill.total;
         MeterStore::Charge charge;
         charge.bookingId = bookingId;
         charge.firstDay = arrived.date();
@@ -182,9 +179,50 @@ Result<Departure> depart(const QSqlDatabase& db, int bookingId, const QDateTime&
         if (const Status added = MeterStore::addCharge(db, charge, now, desk); !added)
             return added.failure();
     }
-    if (done.charged > Money())
-        if (const Status posted = addOtherCharges(db, bookingId, done.charged); !posted)
+    if (*charged > Money())
+        if (const Status posted = addOtherCharges(db, bookingId, *charged); !posted)
             return posted.failure();
+    return billed;
+}
+
+QDateTime arrivedAt(const CheckIn::State& state)
+{
+    return state.arrivedAt.isValid() ? state.arrivedAt : state.from;
+}
+
+} // namespace
+
+Result<Ledger::Account> accountAfter(const QSqlDatabase& db, int bookingId, const QDateTime& now, const QString& desk,
+                                     const QList<Taken>& readings)
+{
+    // The charge is posted and the account read inside a transaction that is then rolled back: the figures are the
+    // departure's own, and nothing is kept until the guest is checked out.
+    Sql::Transaction tx(db, true);
+    if (!tx.started())
+        return databaseFailure(tx.error());
+    const auto state = CheckIn::load(db, bookingId);
+    if (!state)
+        return state.failure();
+    Money charged;
+    if (const auto billed = post(db, bookingId, arrivedAt(*state), now, desk, readings, &charged); !billed)
+        return billed.failure();
+    return Ledger::account(db, bookingId);
+}
+
+Result<Departure> depart(const QSqlDatabase& db, int bookingId, const QDateTime& now, const QString& desk,
+                         const QList<Taken>& readings)
+{
+    Sql::Transaction tx(db, true);
+    if (!tx.started())
+        return databaseFailure(tx.error());
+    const auto state = CheckIn::depart(db, bookingId, now, desk);
+    if (!state)
+        return state.failure();
+    Departure done{*state, {}, Money()};
+    const auto billed = post(db, bookingId, arrivedAt(*state), now, desk, readings, &done.charged);
+    if (!billed)
+        return billed.failure();
+    done.billed = *billed;
     const auto after = CheckIn::load(db, bookingId);
     if (!after)
         return after.failure();

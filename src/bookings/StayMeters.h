@@ -1,6 +1,7 @@
 #pragma once
 
 #include "bookings/CheckIn.h"
+#include "bookings/Ledger.h"
 #include "meters/MeterStore.h"
 
 /// The meters of a stay: the readings check-in and check-out take of the booking's berths' meters, and at check-out
@@ -48,6 +49,11 @@ struct Departure
 /// Checks the guest out with the readings and posts the meters' charge, in one transaction.
 Result<Departure> depart(const QSqlDatabase& db, int bookingId, const QDateTime& now, const QString& desk,
                          const QList<Taken>& readings);
+
+/// The booking's account as it would stand once the meters' charge for these readings is posted, nothing kept: the
+/// question about money owed at check-out names it.
+Result<Ledger::Account> accountAfter(const QSqlDatabase& db, int bookingId, const QDateTime& now, const QString& desk,
+                                     const QList<Taken>& readings);
 
 /// The bills of a stay from arrivedAt to departedAt, from the readings stored: per berth and kind, the use from the
 /// reading at or before the arrival (or a meter's first, fitted since) to the last at or before the departure.

@@ -1,5 +1,7 @@
 #include "contracts/ContractEdit.h"
 
+#include "contracts/ContractMeters.h"
+
 #include "bookings/HeldBerths.h"
 #include "contracts/AwayPeriods.h"
 #include "core/DateTimes.h"
@@ -100,8 +102,12 @@ Result<ContractRecord> save(const QSqlDatabase& db, const ContractRecord& loaded
     const auto charged = ContractStore::charges(db, c.hire, c.firstDay);
     if (!charged)
         return charged.failure();
-    c.tax = charged->tax;
-    c.total = charged->total;
+    // The meters billed to the contract stay in its total: they are invoiced already.
+    const auto metered = ContractMeters::billed(db, c.id);
+    if (!metered)
+        return metered.failure();
+    c.tax = charged->tax + metered->tax;
+    c.total = charged->total + metered->total;
     // Only the instalments not yet invoiced are the clerk's to change; a plan nobody typed follows the new total.
     QList<ContractPlan::Instalment> plan = invoiced + invoicedOf(c.plan, false);
     if (mine.plan == loaded.plan) {

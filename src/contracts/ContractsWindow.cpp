@@ -5,6 +5,7 @@
 #include "contracts/AwayDialog.h"
 #include "contracts/ContractActionsPanel.h"
 #include "contracts/ContractDialog.h"
+#include "contracts/ContractMetersDialog.h"
 #include "contracts/HolderCreditsDialog.h"
 #include "core/DateTimes.h"
 #include "core/EventLog.h"
@@ -130,6 +131,7 @@ ContractsWindow::ContractsWindow(IWindowHost& host, Services& services, QWidget*
         [this] { return current() ? std::optional(std::pair(current()->id, current()->holder)) : std::nullopt; },
         this));
     buttons->addWidget(HolderCreditsDialog::opener(m_services, this));
+    buttons->addWidget(ContractMetersDialog::opener(m_services, this));
     buttons->addStretch();
     buttons->addWidget(cmdClose);
     auto* layout = new QVBoxLayout(this);

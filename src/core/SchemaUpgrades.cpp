@@ -250,6 +250,11 @@ QString upgradeToIcal(Engine engine)
 {
     return schemaSection(engine, QStringLiteral("ical"));
 }
+// Version 25 billed no contract by the meter: the charges kept carry no tax or instalment, which a stay's never need.
+QString upgradeToContractMeters(Engine engine)
+{
+    return schemaSection(engine, QStringLiteral("contractmeters"));
+}
 Status writeAllCustomerWords(const QSqlDatabase& db)
 {
     return SearchText::rewriteCustomers(db);
@@ -279,7 +284,8 @@ const Upgrade Upgrades[] = {{upgradeTo2},
                             {upgradeToMeters},
                             {upgradeToApprovals},
                             {upgradeToBerthOrder},
-                            {upgradeToIcal}};
+                            {upgradeToIcal},
+                            {upgradeToContractMeters}};
 static_assert(std::size(Upgrades) == Database::CurrentSchemaVersion - 1, "one upgrade per version");
 } // namespace
 

@@ -2,6 +2,7 @@
 
 #include "core/DateTimes.h"
 #include "core/SqlHelpers.h"
+#include "meters/MeterRows.h"
 
 #include <QCoreApplication>
 #include <QSqlQuery>
@@ -31,7 +32,9 @@ Meter meterFrom(const QSqlQuery& q)
     return m;
 }
 
-Result<QList<Meter>> readMeters(const QSqlDatabase& db, const QString& where, const QVariantList& binds)
+} // namespace
+
+Result<QList<Meter>> readMetersWhere(const QSqlDatabase& db, const QString& where, const QVariantList& binds)
 {
     QSqlQuery q(db);
     q.setForwardOnly(true);
@@ -43,6 +46,8 @@ Result<QList<Meter>> readMeters(const QSqlDatabase& db, const QString& where, co
         found << meterFrom(q);
     return found;
 }
+
+namespace {
 
 // A reading as it stands: the latest correction's value in the first's place.
 const QString ReadingSql = QStringLiteral(
@@ -67,7 +72,9 @@ Reading readingFrom(const QSqlQuery& q, int at = 0)
     return r;
 }
 
-Result<QList<Reading>> readReadings(const QSqlDatabase& db, const QString& where, const QVariantList& binds)
+} // namespace
+
+Result<QList<Reading>> readReadingsWhere(const QSqlDatabase& db, const QString& where, const QVariantList& binds)
 {
     QSqlQuery q(db);
     q.setForwardOnly(true);
@@ -80,9 +87,11 @@ Result<QList<Reading>> readReadings(const QSqlDatabase& db, const QString& where
     return found;
 }
 
+namespace {
+
 Result<std::optional<Reading>> oneReading(const QSqlDatabase& db, const QString& where, const QVariantList& binds)
 {
-    const auto found = readReadings(db, where, binds);
+    const auto found = readReadingsWhere(db, where, binds);
     if (!found)
         return found.failure();
     if (found->isEmpty())
@@ -93,7 +102,7 @@ Result<std::optional<Reading>> oneReading(const QSqlDatabase& db, const QString&
 /// Why the meter cannot be saved against the others: a serial in use, a berth with a meter of the kind.
 Status clash(const QSqlDatabase& db, const Meter& m)
 {
-    const auto all = readMeters(db, QStringLiteral(" WHERE M.ID <> ?"), {m.id});
+    const auto all = readMetersWhere(db, QStringLiteral(" WHERE M.ID <> ?"), {m.id});
     if (!all)
         return all.failure();
     for (const Meter& other : *all) {
@@ -191,7 +200,7 @@ Result<Reading> insertReading(const QSqlDatabase& db, const NewReading& r, const
 
 Result<QList<Meter>> meters(const QSqlDatabase& db)
 {
-    return readMeters(db, QStringLiteral(" ORDER BY B.Name, M.Serial"), {});
+    return readMetersWhere(db, QStringLiteral(" ORDER BY B.Name, M.Serial"), {});
 }
 
 Result<QList<std::pair<int, QString>>> berthChoices(const QSqlDatabase& db)
@@ -209,7 +218,7 @@ Result<QList<std::pair<int, QString>>> berthChoices(const QSqlDatabase& db)
 
 Result<Meter> meter(const QSqlDatabase& db, qint64 meterId)
 {
-    const auto found = readMeters(db, QStringLiteral(" WHERE M.ID = ?"), {meterId});
+    const auto found = readMetersWhere(db, QStringLiteral(" WHERE M.ID = ?"), {meterId});
     if (!found)
         return found.failure();
     if (found->isEmpty())
@@ -243,7 +252,7 @@ Result<QList<Reading>> readings(const QSqlDatabase& db, qint64 meterId, const QD
         where += QStringLiteral(" AND R.ReadAt <= ?");
         binds << DateTimes::dbDateTime(to);
     }
-    return readReadings(db, where + QStringLiteral(" ORDER BY R.ReadAt, R.ID"), binds);
+    return readReadingsWhere(db, where + QStringLiteral(" ORDER BY R.ReadAt, R.ID"), binds);
 }
 
 Result<std::optional<Reading>> lastReading(const QSqlDatabase& db, qint64 meterId)
@@ -364,28 +373,6 @@ Result<qint64> swap(const QSqlDatabase& db, qint64 oldMeterId, const NewReading&
     return id;
 }
 
-Result<std::optional<double>> usualPerDay(const QSqlDatabase& db, int berthId, Kind kind, const QDateTime& at)
-{
-    const auto onBerth =
-        readMeters(db, QStringLiteral(" WHERE M.BerthID = ? AND M.Kind = ?"), {berthId, static_cast<int>(kind)});
-    if (!onBerth)
-        return onBerth.failure();
-    qint64 use = 0;
-    qint64 seconds = 0;
-    for (const Meter& m : *onBerth) {
-        const auto recent = readings(db, m.id, at.addDays(-30), at);
-        if (!recent)
-            return recent.failure();
-        if (recent->size() < 2)
-            continue;
-        use += useOver(*recent, m.digits);
-        seconds += recent->first().readAt.secsTo(recent->last().readAt);
-    }
-    if (seconds < 86400)
-        return std::optional<double>();
-    return std::optional<double>(static_cast<double>(use) / (static_cast<double>(seconds) / 86400.0));
-}
-
 Result<QList<Tariff>> tariffs(const QSqlDatabase& db)
 {
     QSqlQuery q(db);
@@ -446,52 +433,6 @@ Status saveTariffs(const QSqlDatabase& db, const QList<Tariff>& list)
     return Done{};
 }
 
-Status addCharge(const QSqlDatabase& db, const Charge& c, const QDateTime& now, const QString& desk)
-{
-    QString error;
-    if (!Sql::exec(
-            db,
-            QStringLiteral("INSERT INTO MeterCharge (BookingID, ContractID, MeterID, FromReadingID, ToReadingID, "
-                           "FirstDay, EndDay, Units, Amount, Breakdown, PostedAt, Desk) VALUES (?, ?, ?, ?, ?, ?, "
-                           "?, ?, ?, ?, ?, ?)"),
-            {c.bookingId, c.contractId ? QVariant(*c.contractId) : Sql::nullInt(), c.meterId, c.fromReadingId,
-             c.toReadingId, Sql::dayValue(c.firstDay), Sql::dayValue(c.endDay), QVariant::fromValue<qlonglong>(c.units),
-             c.amount.toDb(), c.breakdown, DateTimes::dbDateTime(now), desk},
-            &error))
-        return databaseFailure(error);
-    return Done{};
-}
-
-Result<QList<Charge>> bookingCharges(const QSqlDatabase& db, int bookingId)
-{
-    QSqlQuery q(db);
-    q.setForwardOnly(true);
-    QString error;
-    if (!Sql::exec(
-            q,
-            QStringLiteral("SELECT BookingID, ContractID, MeterID, FromReadingID, ToReadingID, FirstDay, EndDay, "
-                           "Units, Amount, Breakdown FROM MeterCharge WHERE BookingID = ? ORDER BY ID"),
-            {bookingId}, &error))
-        return databaseFailure(error);
-    QList<Charge> found;
-    while (q.next()) {
-        Charge c;
-        c.bookingId = q.value(0).toInt();
-        if (!q.value(1).isNull())
-            c.contractId = q.value(1).toInt();
-        c.meterId = q.value(2).toLongLong();
-        c.fromReadingId = q.value(3).toLongLong();
-        c.toReadingId = q.value(4).toLongLong();
-        c.firstDay = QDate::fromString(q.value(5).toString(), Qt::ISODate);
-        c.endDay = QDate::fromString(q.value(6).toString(), Qt::ISODate);
-        c.units = q.value(7).toLongLong();
-        c.amount = Money::fromDb(q.value(8));
-        c.breakdown = q.value(9).toString();
-        found << c;
-    }
-    return found;
-}
-
 Result<QList<Meter>> metersOfBerths(const QSqlDatabase& db, const QList<int>& berthIds, const QDate& from,
                                     const QDate& to)
 {
@@ -504,7 +445,7 @@ Result<QList<Meter>> metersOfBerths(const QSqlDatabase& db, const QList<int>& be
         binds << id;
     }
     binds << Sql::dayValue(to) << Sql::dayValue(from);
-    return readMeters(
+    return readMetersWhere(
         db,
         QStringLiteral(" WHERE M.BerthID IN (%1) AND M.Fitted <= ? AND (M.Removed IS NULL OR M.Removed >= "
                        "?) ORDER BY B.Name, M.Kind, M.Fitted, M.ID")
@@ -539,48 +480,6 @@ Result<QList<WalkLine>> walk(const QSqlDatabase& db, const QDate& day)
         lines << line;
     }
     return lines;
-}
-
-Result<qint64> berthUse(const QSqlDatabase& db, int berthId, Kind kind, const QDateTime& from, const QDateTime& to)
-{
-    const auto onBerth =
-        readMeters(db, QStringLiteral(" WHERE M.BerthID = ? AND M.Kind = ?"), {berthId, static_cast<int>(kind)});
-    if (!onBerth)
-        return onBerth.failure();
-    qint64 use = 0;
-    for (const Meter& m : *onBerth) {
-        const auto span = readings(db, m.id, from, to);
-        if (!span)
-            return span.failure();
-        use += useOver(*span, m.digits);
-    }
-    return use;
-}
-
-Result<QList<MonthUse>> useByMonth(const QSqlDatabase& db, Kind kind, const QDate& from, const QDate& to)
-{
-    const auto all =
-        readMeters(db, QStringLiteral(" WHERE M.Kind = ? ORDER BY B.Name, M.Fitted"), {static_cast<int>(kind)});
-    if (!all)
-        return all.failure();
-    QList<MonthUse> found;
-    for (const Meter& m : *all) {
-        const auto span = readings(db, m.id, DateTimes::wallTime(from), DateTimes::wallTime(to.addDays(1)));
-        if (!span)
-            return span.failure();
-        for (qsizetype i = 1; i < span->size(); ++i) {
-            const Reading& r = span->at(i);
-            const QString month = r.readAt.date().toString(QStringLiteral("yyyy-MM"));
-            const qint64 use = useBetween(span->at(i - 1).value, r.value, r.rolledOver, m.digits);
-            const auto same = std::find_if(found.begin(), found.end(),
-                                           [&](const MonthUse& u) { return u.berth == m.berth && u.month == month; });
-            if (same != found.end())
-                same->use += use;
-            else
-                found << MonthUse{m.berth, month, use};
-        }
-    }
-    return found;
 }
 
 } // namespace MeterStore

@@ -2,6 +2,7 @@
 
 #include "meters/Meters.h"
 
+#include <QHash>
 #include <QSqlDatabase>
 
 /// The Meter, MeterReading, MeterTariff, MeterTariffBand and MeterCharge tables. Readings are only ever added; each
@@ -51,6 +52,20 @@ Result<Meters::Reading> correct(const QSqlDatabase& db, qint64 readingId, qint64
 Result<qint64> swap(const QSqlDatabase& db, qint64 oldMeterId, const NewReading& closing, Meters::Meter fresh,
                     qint64 openingValue, const QDateTime& now, const QString& desk);
 
+/// Every meter's latest reading as it stands, by meter, in one statement.
+Result<QHash<qint64, Meters::Reading>> lastReadings(const QSqlDatabase& db);
+/// The readings as they stand of meters taken at or after from, by meter and time, in one statement.
+Result<QHash<qint64, QList<Meters::Reading>>> readingsSince(const QSqlDatabase& db, const QList<qint64>& meterIds,
+                                                            const QDateTime& from);
+/// Adds readings already checked, inside the caller's transaction, many rows a statement; each reading's readAt,
+/// value, rolledOver, flagged and note are written.
+Status insertReadings(const QSqlDatabase& db, const QList<Meters::Reading>& readings, const QDateTime& now,
+                      const QString& desk);
+/// The average use per day over readings of a berth's meters (each meter's in time order) in the 30 days before
+/// at, as usualPerDay works it out.
+std::optional<double> usualOver(const QList<std::pair<QList<Meters::Reading>, int>>& meterReadings,
+                                const QDateTime& at);
+
 /// The average use per day of the berth's meters of kind over the 30 days before at; nothing without two readings.
 Result<std::optional<double>> usualPerDay(const QSqlDatabase& db, int berthId, Meters::Kind kind, const QDateTime& at);
 
@@ -69,13 +84,20 @@ struct Charge
     QDate firstDay;
     QDate endDay;
     qint64 units = 0;
-    Money amount;
+    Money amount; // before tax
     QString breakdown;
+    Money tax;                     // a contract's, at its rate (a stay's tax is the booking's)
+    std::optional<int> instalment; // the contract's instalment that invoices it
 };
-/// Records a charge inside the caller's transaction.
+/// Records a charge inside the caller's transaction. A contract's second charge of one meter from the same reading
+/// is Refused (billed already).
 Status addCharge(const QSqlDatabase& db, const Charge& charge, const QDateTime& now, const QString& desk);
 /// The charges of a booking, in the order they were made.
 Result<QList<Charge>> bookingCharges(const QSqlDatabase& db, int bookingId);
+/// The charges of a contract, in the order they were made.
+Result<QList<Charge>> contractCharges(const QSqlDatabase& db, int contractId);
+/// The latest reading of the meter a charge to the contract ends at; nothing when none was billed.
+Result<std::optional<Meters::Reading>> lastBilled(const QSqlDatabase& db, int contractId, qint64 meterId);
 
 /// The meters of berths (in service at some time from from to to), with each one's kind.
 Result<QList<Meters::Meter>> metersOfBerths(const QSqlDatabase& db, const QList<int>& berthIds, const QDate& from,
@@ -89,6 +111,9 @@ struct WalkLine
 };
 /// Every meter in service on day, in berth order (meters on no berth last).
 Result<QList<WalkLine>> walk(const QSqlDatabase& db, const QDate& day);
+
+/// The readings taken from from up to to (not counted) that were flagged, rolled over or corrected, by time.
+Result<QList<Meters::Reading>> remarkable(const QSqlDatabase& db, const QDateTime& from, const QDateTime& to);
 
 /// Use by berth and month: what the berth's meters of kind counted, by the month of the later reading.
 struct MonthUse

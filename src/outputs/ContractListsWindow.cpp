@@ -24,7 +24,9 @@ template <typename Box> Box* named(Box* box, const char* name)
     return box;
 }
 
-CsvExport::Table tableOf(const ContractLists::List& list)
+} // namespace
+
+CsvExport::Table ContractListsWindow::tableOf(const ContractLists::List& list)
 {
     CsvExport::Table table;
     table.columns = list.columns;
@@ -35,7 +37,6 @@ CsvExport::Table tableOf(const ContractLists::List& list)
     table.rows = list.rows;
     return table;
 }
-} // namespace
 
 ContractListsWindow::ContractListsWindow(Services& services, QWidget* parent) : QDialog(parent), m_services(services)
 {
@@ -49,42 +50,51 @@ ContractListsWindow::ContractListsWindow(Services& services, QWidget* parent) : 
     dtpFrom->setDate(today);
     dtpTo->setDate(today.addMonths(1));
     auto* cmdShow = named(new QPushButton(tr("&Show"), this), "cmdShow");
-    grdList = named(new QTableWidget(this), "grdList");
-    grdList->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grdList->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grdList->setTabKeyNavigation(false);
-    auto* cmdPrint = named(new QPushButton(tr("&Print..."), this), "cmdPrint");
-    auto* cmdExport = named(new QPushButton(tr("&Export CSV..."), this), "cmdExport");
-    auto* cmdClose = named(new QPushButton(tr("&Close"), this), "cmdClose");
-    for (QPushButton* b : {cmdShow, cmdPrint, cmdExport, cmdClose})
-        b->setAutoDefault(false);
+    cmdShow->setAutoDefault(false);
     auto* form = new QFormLayout;
     form->addRow(tr("&List:"), cboList);
     form->addRow(tr("&From:"), dtpFrom);
     form->addRow(tr("&To (renewals and instalments):"), dtpTo);
     form->addRow(cmdShow);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    // Every one of these lists names the holders.
+    grdList = addOutputs(*this, *layout, m_services, m_list,
+                         [this] { return Permission::askOrApprove(m_services, this, Action::PersonalExports); });
+    resize(1000, 600);
+    connect(cboList, &QComboBox::currentIndexChanged, this, &ContractListsWindow::showList);
+    connect(cmdShow, &QPushButton::clicked, this, &ContractListsWindow::showList);
+}
+
+QTableWidget* ContractListsWindow::addOutputs(QDialog& window, QVBoxLayout& layout, Services& services,
+                                              const ContractLists::List& list, const std::function<bool()>& mayExport)
+{
+    auto* grid = named(new QTableWidget(&window), "grdList");
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setTabKeyNavigation(false);
+    auto* cmdPrint = named(new QPushButton(tr("&Print..."), &window), "cmdPrint");
+    auto* cmdExport = named(new QPushButton(tr("&Export CSV..."), &window), "cmdExport");
+    auto* cmdClose = named(new QPushButton(tr("&Close"), &window), "cmdClose");
+    for (QPushButton* b : {cmdPrint, cmdExport, cmdClose})
+        b->setAutoDefault(false);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdPrint);
     buttons->addWidget(cmdExport);
     buttons->addStretch();
     buttons->addWidget(cmdClose);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addWidget(grdList, 1);
-    layout->addLayout(buttons);
-    resize(1000, 600);
-    connect(cboList, &QComboBox::currentIndexChanged, this, &ContractListsWindow::showList);
-    connect(cmdShow, &QPushButton::clicked, this, &ContractListsWindow::showList);
-    connect(cmdPrint, &QPushButton::clicked, this, [this] {
-        DocumentRenderer::preview(ContractLists::printed(m_list), this, &m_services,
-                                  m_list.fileName + QStringLiteral(".pdf"));
+    layout.addWidget(grid, 1);
+    layout.addLayout(buttons);
+    connect(cmdPrint, &QPushButton::clicked, &window, [&window, &services, &list] {
+        DocumentRenderer::preview(ContractLists::printed(list), &window, &services,
+                                  list.fileName + QStringLiteral(".pdf"));
     });
-    connect(cmdExport, &QPushButton::clicked, this, [this] {
-        // Every one of these lists names the holders.
-        if (Permission::askOrApprove(m_services, this, Action::PersonalExports))
-            ExportMenu::exportTable(m_services, tableOf(m_list), m_list.fileName, windowTitle());
+    connect(cmdExport, &QPushButton::clicked, &window, [&window, &services, &list, mayExport] {
+        if (!mayExport || mayExport())
+            ExportMenu::exportTable(services, tableOf(list), list.fileName, window.windowTitle());
     });
-    connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cmdClose, &QPushButton::clicked, &window, &QDialog::accept);
+    return grid;
 }
 
 void ContractListsWindow::display(Services& services, QWidget* parent)
@@ -112,17 +122,21 @@ void ContractListsWindow::showList()
         return;
     }
     m_list = *list;
-    grdList->clear();
-    grdList->setColumnCount(int(m_list.columns.size()));
-    grdList->setHorizontalHeaderLabels(m_list.columns);
-    grdList->setRowCount(int(m_list.rows.size()));
-    for (int row = 0; row < int(m_list.rows.size()); ++row)
-        for (int column = 0; column < int(m_list.columns.size()); ++column) {
-            auto* item =
-                new QTableWidgetItem(ContractLists::shown(m_list.rows[row].value(column), m_list.kinds[column]));
-            if (m_list.kinds[column] == ContractLists::Value::Money)
+    fill(*grdList, m_list);
+}
+
+void ContractListsWindow::fill(QTableWidget& grid, const ContractLists::List& list)
+{
+    grid.clear();
+    grid.setColumnCount(int(list.columns.size()));
+    grid.setHorizontalHeaderLabels(list.columns);
+    grid.setRowCount(int(list.rows.size()));
+    for (int row = 0; row < int(list.rows.size()); ++row)
+        for (int column = 0; column < int(list.columns.size()); ++column) {
+            auto* item = new QTableWidgetItem(ContractLists::shown(list.rows[row].value(column), list.kinds[column]));
+            if (list.kinds[column] == ContractLists::Value::Money)
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            grdList->setItem(row, column, item);
+            grid.setItem(row, column, item);
         }
-    grdList->resizeColumnsToContents();
+    grid.resizeColumnsToContents();
 }

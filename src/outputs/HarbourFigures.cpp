@@ -2,8 +2,10 @@
 
 #include "core/DateTimes.h"
 #include "core/Money.h"
+#include "meters/MeterStore.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QLocale>
 #include <algorithm>
 #include <cmath>
@@ -84,6 +86,8 @@ QString periodHeading(const Request& request)
         QCoreApplication::translate("HarbourFigures", "%1 to %2").arg(dateText(request.first), dateText(request.last));
     if (request.kind == Kind::Occupancy)
         heading += QStringLiteral(", ") + steps[int(request.step)];
+    else if (request.kind == Kind::MeterUse)
+        heading += QStringLiteral(", ") + QCoreApplication::translate("HarbourFigures", "by month read");
     else if (request.kind != Kind::BusiestBerths)
         heading += QStringLiteral(", ") + QCoreApplication::translate("HarbourFigures", "by month of arrival");
     return heading;
@@ -227,6 +231,54 @@ Result<Figure> revenue(const QSqlDatabase& db, const Request& request)
     return figure;
 }
 
+Result<Figure> meterUse(const QSqlDatabase& db, const Request& request)
+{
+    Figure figure;
+    figure.title = QCoreApplication::translate("HarbourFigures", "Meter use by month");
+    figure.heading = periodHeading(request);
+    figure.unit = QCoreApplication::translate("HarbourFigures", "units");
+    const Meters::Kind kinds[] = {Meters::Kind::Electricity, Meters::Kind::Water};
+    figure.columns = {QCoreApplication::translate("HarbourFigures", "Month")};
+    QList<ValueKind> fileKinds;
+    QStringList fileColumns;
+    QList<QHash<QString, qint64>> byMonth;
+    for (const Meters::Kind kind : kinds) {
+        const auto use = MeterStore::useByMonth(db, kind, request.first, request.last);
+        if (!use)
+            return use.failure();
+        QHash<QString, qint64> months;
+        for (const MeterStore::MonthUse& u : *use)
+            months[u.month] += u.use;
+        byMonth << months;
+        figure.columns << QCoreApplication::translate("HarbourFigures", "%1 (%2)")
+                              .arg(Meters::kindText(kind), Meters::defaultUnit(kind));
+        figure.bars << Series{Meters::kindText(kind), {}};
+        fileColumns << (kind == Meters::Kind::Electricity ? QStringLiteral("Electricity") : QStringLiteral("Water"));
+        fileKinds << ValueKind::Plain;
+    }
+    figure.file = fileOf(fileColumns, fileKinds);
+    qint64 any = 0;
+    for (QDate month(request.first.year(), request.first.month(), 1); month <= request.last;
+         month = month.addMonths(1)) {
+        const QString key = month.toString(QStringLiteral("yyyy-MM"));
+        figure.categories << monthText(month);
+        QStringList row{monthText(month)};
+        QVariantList fileRow = monthEnds(month, request);
+        for (qsizetype k = 0; k < byMonth.size(); ++k) {
+            const qint64 use = byMonth[k].value(key);
+            any += use;
+            figure.bars[k].values << double(use) / Meters::PerUnit;
+            row << Meters::valueText(use, DateTimes::namesLocale());
+            fileRow << Meters::valueText(use, QLocale::c());
+        }
+        figure.rows << row;
+        figure.file.rows << fileRow;
+    }
+    if (any == 0)
+        figure.emptyReason = QCoreApplication::translate("HarbourFigures", "No meter counted any use in this period.");
+    return figure;
+}
+
 Result<Figure> stays(const QSqlDatabase& db, const Request& request)
 {
     const auto months = BookingFigures::staysByMonth(db, request.first, request.last);
@@ -340,6 +392,8 @@ Result<Figure> build(const QSqlDatabase& db, const Request& request)
         return stays(db, request);
     case Kind::BusiestBerths:
         return busiest(db, request);
+    case Kind::MeterUse:
+        return meterUse(db, request);
     }
     return refused(QCoreApplication::translate("HarbourFigures", "No such figure."));
 }

@@ -21,6 +21,7 @@ enum class Kind
     Revenue,       // hire, other charges and tax of the bookings arriving in each month
     Stays,         // average length of stay and lead time of the bookings arriving in each month
     BusiestBerths, // the berths with the most nights sold
+    MeterUse,      // what the meters counted, electricity and water, by the month of the later reading
 };
 
 /// One set of values over the figure's categories.

@@ -13,6 +13,8 @@
 #include "outputs/ExportMenu.h"
 #include "outputs/FigureWindow.h"
 #include "outputs/HarbourFigures.h"
+#include "outputs/MeterLists.h"
+#include "outputs/MeterListsWindow.h"
 #include "outputs/OptionalDateEdit.h"
 #include "outputs/ReportLayouts.h"
 
@@ -102,6 +104,10 @@ ReportManager::ReportManager(IWindowHost& host, Services& services, QWidget* par
     m_cboFigure->addItem(tr("Revenue by month"), int(HarbourFigures::Kind::Revenue));
     m_cboFigure->addItem(tr("Length of stay and lead time"), int(HarbourFigures::Kind::Stays));
     m_cboFigure->addItem(tr("The busiest berths"), int(HarbourFigures::Kind::BusiestBerths));
+    // An office with no meters sees neither their figure nor their lists.
+    const bool metered = MeterLists::any(m_services.db());
+    if (metered)
+        m_cboFigure->addItem(tr("Meter use by month"), int(HarbourFigures::Kind::MeterUse));
     m_cboStep->setObjectName(QStringLiteral("cboStep"));
     m_cboStep->addItem(tr("Day"), int(BookingFigures::Step::Day));
     m_cboStep->addItem(tr("Week"), int(BookingFigures::Step::Week));
@@ -136,6 +142,11 @@ ReportManager::ReportManager(IWindowHost& host, Services& services, QWidget* par
          std::initializer_list<QWidget*>{frame1, cmdTodaysBooking, cmdTodaysCheckOuts, cmdArrivals, cmdDepartures,
                                          cmdAvailableBerths, cmdPaymentsDue, cmdRemindPaymentsDue, frame2})
         lists->addWidget(w);
+    if (metered) {
+        auto* cmdMeterLists = button(QStringLiteral("cmdMeterLists"), tr("&View meter lists..."), this);
+        connect(cmdMeterLists, &QPushButton::clicked, this, [this] { MeterListsWindow::display(m_services, this); });
+        lists->addWidget(cmdMeterLists);
+    }
     lists->addStretch(1);
     auto* money = new QVBoxLayout;
     money->addWidget(fraTakings);

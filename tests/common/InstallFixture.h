@@ -254,6 +254,13 @@ inline QString dropMetersSql(bool server)
     return server ? tables + u"DROP FUNCTION zem_grants_meters(); DROP FUNCTION zem_meter_reading_kept(); "_s : tables;
 }
 
+/// Takes away what a contract's meter charges carry: the step back from version 23.
+inline QString dropContractMetersSql()
+{
+    return u"DROP INDEX IX_MeterCharge_ContractReading; ALTER TABLE MeterCharge DROP COLUMN Tax; ALTER TABLE "
+           u"MeterCharge DROP COLUMN Instalment; "_s;
+}
+
 /// Takes away contract renewals, their letters and the contract terms: the step back from version 21.
 inline QString dropRenewalsSql(bool server)
 {
@@ -286,16 +293,16 @@ inline QString dropLoginsSql(bool server)
 inline QString dropHistorySql(bool server)
 {
     if (server)
-        return dropIcalSql(true) + dropBerthOrderSql(true) + dropApprovalsSql(true) + dropMetersSql(true) +
-               dropRenewalsSql(true) + dropAwaySql(true) + dropLoginsSql(true) +
+        return dropContractMetersSql() + dropIcalSql(true) + dropBerthOrderSql(true) + dropApprovalsSql(true) +
+               dropMetersSql(true) + dropRenewalsSql(true) + dropAwaySql(true) + dropLoginsSql(true) +
                u"DROP FUNCTION zem_booking_history() CASCADE; DROP FUNCTION zem_closed_guard() CASCADE; DROP FUNCTION "
                u"zem_history_row(BIGINT, TEXT, TEXT, TEXT, TEXT, TEXT);"
                u" DROP FUNCTION zem_berth_name(BIGINT); DROP FUNCTION zem_month_closed(TEXT); DROP TABLE "
                u"BookingHistory; DROP TABLE ClosedPeriod; DROP FUNCTION zem_history_append_only(); DROP FUNCTION "
                u"zem_history_by_trigger(); DROP FUNCTION "
                u"zem_actor(); DROP FUNCTION zem_desk(); "_s;
-    QString sql = dropIcalSql(false) + dropBerthOrderSql(false) + dropApprovalsSql(false) + dropMetersSql(false) +
-                  dropRenewalsSql(false) + dropAwaySql(false) + dropLoginsSql(false) +
+    QString sql = dropContractMetersSql() + dropIcalSql(false) + dropBerthOrderSql(false) + dropApprovalsSql(false) +
+                  dropMetersSql(false) + dropRenewalsSql(false) + dropAwaySql(false) + dropLoginsSql(false) +
                   u"DROP VIEW ClosedMonth; DROP TABLE BookingHistory; DROP TABLE ClosedPeriod; "_s;
     for (const char* trigger :
          {"Booking_History_Insert", "Booking_History_Update", "Booking_History_Delete", "BookingBerth_History_Insert",

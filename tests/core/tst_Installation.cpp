@@ -194,6 +194,10 @@ private slots:
         QCOMPARE(read(u"SELECT COUNT(*) FROM CalendarFeed"_s), u"0"_s);
         // No holder is away, and a holder's share of a visitor's hire starts at half.
         QCOMPARE(read(u"SELECT COUNT(*) FROM ContractAway"_s) + read(u"SELECT AwayShare FROM Company"_s), u"050"_s);
+        // A meter's period is billed to a contract once, on an upgraded database too.
+        QCOMPARE(read(server ? u"SELECT COUNT(*) FROM pg_indexes WHERE indexname = 'ix_metercharge_contractreading'"_s
+                             : u"SELECT COUNT(*) FROM sqlite_master WHERE name = 'IX_MeterCharge_ContractReading'"_s),
+                 u"1"_s);
         Database::close(u"upgraded"_s);
     }
 
@@ -211,7 +215,7 @@ private slots:
                                     : u"SELECT COUNT(*) FROM pg_indexes WHERE indexname = lower(?)"_s;
         for (const char* index :
              {"IX_Booking_Period", "IX_Booking_Customer", "IX_BookingBerth_Berth", "IX_BookingBerth_Booking",
-              "IX_Berth_Owner", "IX_Booking_Confirmation", "IX_Booking_Boat"})
+              "IX_Berth_Owner", "IX_Booking_Confirmation", "IX_Booking_Boat", "IX_MeterCharge_ContractReading"})
             QCOMPARE(m_install->scalarInt(indexes, {QLatin1String(index)}), 1);
 
         QVERIFY(exec(u"INSERT INTO Berth (Name) VALUES ('A1')"_s));

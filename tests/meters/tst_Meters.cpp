@@ -1,3 +1,4 @@
+#include "MeterTestData.h"
 #include "bookings/CheckInMenu.h"
 #include "bookings/StayMeters.h"
 #include "common/PdfReader.h"
@@ -12,22 +13,7 @@
 
 using namespace Meters;
 
-namespace {
-const QDate June1(2026, 6, 1);
-Money pence(qint64 p)
-{
-    return Money::fromPence(p);
-}
-Tariff tariff(const QDate& from, qint64 unitPence, qint64 standingPence, QList<Band> bands = {})
-{
-    return Tariff{0, Kind::Electricity, from, pence(unitPence), pence(standingPence), bands};
-}
-// Thousandths of a unit from whole units.
-constexpr qint64 units(double u)
-{
-    return static_cast<qint64>(u * 1000 + 0.5);
-}
-} // namespace
+using namespace MeterTestData;
 
 // Meters, readings and tariffs: a stay's use priced by the tariff of each day, the checks of what is typed, the
 // readings kept as first taken, and a stay checked in and out with its meters billed.
@@ -397,6 +383,40 @@ private slots:
         QVERIFY(std::none_of(again->cbegin(), again->cend(), [](const auto& r) { return r.saved(); }));
     }
 
+    // The import flags a day's use over three times the berth's usual as a reading typed is flagged, judges a row
+    // against the one before it in the file, and stops whole when a reading was added since the dry run.
+    void importFlagsAndChecksAgain()
+    {
+        const qint64 e1 = addMeter(u"E-1"_s, 1);
+        const qint64 e2 = addMeter(u"E-2"_s, 2);
+        for (int d = -20; d <= -10; ++d) // 10 a day
+            QVERIFY(read(e1, at(d), units(1000 + 10 * (d + 20))));
+        QVERIFY(read(e2, at(-10), units(500)));
+        const auto line = [&](const QString& serial, int day, int value) {
+            return u"%1,%2,%3\n"_s.arg(serial, at(day).toString(u"yyyy-MM-dd HH:mm"_s)).arg(value).toUtf8();
+        };
+        // 50 in a day (flagged), then 10 against a usual that now counts the 50, and a meter with no usual yet.
+        QByteArray file = line(u"E-1"_s, -9, 1150) + line(u"E-1"_s, -8, 1160) + line(u"E-2"_s, -9, 900);
+        QBuffer buffer(&file);
+        QVERIFY(buffer.open(QIODevice::ReadOnly));
+        const auto rows = MeterImport::dryRun(db(), buffer, at(0));
+        QVERIFY(rows);
+        QCOMPARE(*MeterImport::import(db(), *rows, at(0), u"desk"_s), 3);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM MeterReading WHERE Flagged = 1"_s), 1);
+        QCOMPARE(m_install->scalarInt(u"SELECT Flagged FROM MeterReading WHERE MeterID = ? AND Value = ?"_s,
+                                      {e1, units(1150)}),
+                 1);
+        QByteArray later = line(u"E-1"_s, -5, 1200);
+        QBuffer second(&later);
+        QVERIFY(second.open(QIODevice::ReadOnly));
+        const auto dry = MeterImport::dryRun(db(), second, at(0));
+        QVERIFY(read(e1, at(-4), units(1190)));
+        const auto refused = MeterImport::import(db(), *dry, at(0), u"desk"_s);
+        QCOMPARE(refused.kind(), FailureKind::Conflict);
+        VERIFY_HAS(refused.error(), u"Line 1"_s);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM MeterReading"_s), 16);
+    }
+
     // Through the windows: check-in and check-out ask for the reading (a value below the last asks about a rollover
     // and goes back on No), then the charge is posted; an office with no meters is asked nothing.
     void checkInAndOutAskForReadings()
@@ -428,6 +448,8 @@ private slots:
             click(*d, "cmdOK");
         });
         QVERIFY(CheckInMenu::depart(m_install->services, nullptr, 1));
+        // The question about money owed names the balance with the meters' charge and its tax in it.
+        VERIFY_HAS(said(), u"Ann Lee still owes £155.23 (paid £0.00 of £155.23)"_s);
         QCOMPARE(Money::fromDb(m_install->value(u"SELECT OtherCharges FROM Booking WHERE ID = 1"_s)), pence(2936));
         QVERIFY2(said().contains(u"£29.36 before tax"_s), qPrintable(said()));
         QVERIFY(logText().contains(u"Meter charge posted"_s));
