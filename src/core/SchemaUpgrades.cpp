@@ -234,6 +234,10 @@ QString upgradeToMeters(Engine engine)
 {
     return schemaSection(engine, QStringLiteral("meters"));
 }
+QString upgradeToBulkImport(Engine engine)
+{
+    return schemaSection(engine, QStringLiteral("bulk import"));
+}
 Status writeAllCustomerWords(const QSqlDatabase& db)
 {
     return SearchText::rewriteCustomers(db);
@@ -260,7 +264,8 @@ const Upgrade Upgrades[] = {{upgradeTo2},
                             {upgradeToLogins},
                             {upgradeToAway},
                             {upgradeToRenewals},
-                            {upgradeToMeters}};
+                            {upgradeToMeters},
+                            {upgradeToBulkImport}};
 static_assert(std::size(Upgrades) == Database::CurrentSchemaVersion - 1, "one upgrade per version");
 } // namespace
 

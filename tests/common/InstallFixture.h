@@ -5,6 +5,7 @@
 #include "common/TestInstall.h"
 #include "common/TestMain.h"
 #include "core/DateTimes.h"
+#include "core/Dialect.h"
 #include "core/EventLog.h"
 #include "core/Registry.h"
 #include "core/SqlHelpers.h"
@@ -216,6 +217,29 @@ inline QString dropStaffSql()
 }
 
 /// Takes away meters, their readings, tariffs and charges: the step back from version 22.
+/// Takes away the import's Filling flag and the contracts' import columns, and gives the three insert triggers
+/// that pass a filling batch by their earlier form: the step back from version 23.
+inline QString dropBulkImportSql(bool server)
+{
+    const QString columns =
+        u"DROP INDEX IX_Contract_OldRef; DROP INDEX IX_Contract_ImportBatch; ALTER TABLE Contract DROP COLUMN OldRef; "
+        u"ALTER TABLE Contract DROP COLUMN ImportBatchID; ALTER TABLE Contract DROP COLUMN ImportStamp; ALTER TABLE "
+        u"ImportBatch DROP COLUMN Filling; "_s;
+    if (server)
+        return u"CREATE OR REPLACE FUNCTION zem_import_filling(batch INTEGER) RETURNS BOOLEAN LANGUAGE sql AS $$ "
+               u"SELECT false $$; DROP FUNCTION zem_fill_import(INTEGER); "_s +
+               columns;
+    // The earlier triggers are the first of their names in the script: the later section replaces them.
+    const QString script = Dialect::forEngine(Engine::SQLite).schemaScript();
+    QString sql;
+    for (const char* trigger : {"Booking_Period_Insert", "BookingBerth_Period_Insert", "Booking_Month_Insert"}) {
+        const qsizetype from = script.indexOf(u"CREATE TRIGGER "_s + QLatin1String(trigger) + u' ');
+        const qsizetype to = script.indexOf(u"\nEND;"_s, from);
+        sql += u"DROP TRIGGER %1; "_s.arg(QLatin1String(trigger)) + script.mid(from, to + 5 - from) + u' ';
+    }
+    return sql + columns;
+}
+
 inline QString dropMetersSql(bool server)
 {
     const QString tables = u"DROP TABLE MeterCharge; DROP TABLE MeterTariffBand; DROP TABLE MeterTariff; DROP TABLE "
@@ -255,14 +279,16 @@ inline QString dropLoginsSql(bool server)
 inline QString dropHistorySql(bool server)
 {
     if (server)
-        return dropMetersSql(true) + dropRenewalsSql(true) + dropAwaySql(true) + dropLoginsSql(true) +
+        return dropBulkImportSql(true) + dropMetersSql(true) + dropRenewalsSql(true) + dropAwaySql(true) +
+               dropLoginsSql(true) +
                u"DROP FUNCTION zem_booking_history() CASCADE; DROP FUNCTION zem_closed_guard() CASCADE; DROP FUNCTION "
                u"zem_history_row(BIGINT, TEXT, TEXT, TEXT, TEXT, TEXT);"
                u" DROP FUNCTION zem_berth_name(BIGINT); DROP FUNCTION zem_month_closed(TEXT); DROP TABLE "
                u"BookingHistory; DROP TABLE ClosedPeriod; DROP FUNCTION zem_history_append_only(); DROP FUNCTION "
                u"zem_history_by_trigger(); DROP FUNCTION "
                u"zem_actor(); DROP FUNCTION zem_desk(); "_s;
-    QString sql = dropMetersSql(false) + dropRenewalsSql(false) + dropAwaySql(false) + dropLoginsSql(false) +
+    QString sql = dropBulkImportSql(false) + dropMetersSql(false) + dropRenewalsSql(false) + dropAwaySql(false) +
+                  dropLoginsSql(false) +
                   u"DROP VIEW ClosedMonth; DROP TABLE BookingHistory; DROP TABLE ClosedPeriod; "_s;
     for (const char* trigger :
          {"Booking_History_Insert", "Booking_History_Update", "Booking_History_Delete", "BookingBerth_History_Insert",
