@@ -225,18 +225,22 @@ inline QString dropBulkImportSql(bool server)
         u"DROP INDEX IX_Contract_OldRef; DROP INDEX IX_Contract_ImportBatch; ALTER TABLE Contract DROP COLUMN OldRef; "
         u"ALTER TABLE Contract DROP COLUMN ImportBatchID; ALTER TABLE Contract DROP COLUMN ImportStamp; ALTER TABLE "
         u"ImportBatch DROP COLUMN Filling; "_s;
-    if (server)
-        return u"CREATE OR REPLACE FUNCTION zem_import_filling(batch INTEGER) RETURNS BOOLEAN LANGUAGE sql AS $$ "
-               u"SELECT false $$; DROP FUNCTION zem_fill_import(INTEGER); "_s +
-               columns;
-    // The earlier triggers are the first of their names in the script: the later section replaces them.
-    const QString script = Dialect::forEngine(Engine::SQLite).schemaScript();
+    // The earlier forms are the first of their names in the script: the later section replaces them.
+    const QString script = Dialect::forEngine(server ? Engine::PostgreSQL : Engine::SQLite).schemaScript();
+    const auto earliest = [&](const QString& start, const QString& end) {
+        const qsizetype from = script.indexOf(start);
+        const qsizetype to = script.indexOf(end, from) + end.size();
+        return script.mid(from, to - from) + u' ';
+    };
     QString sql;
-    for (const char* trigger : {"Booking_Period_Insert", "BookingBerth_Period_Insert", "Booking_Month_Insert"}) {
-        const qsizetype from = script.indexOf(u"CREATE TRIGGER "_s + QLatin1String(trigger) + u' ');
-        const qsizetype to = script.indexOf(u"\nEND;"_s, from);
-        sql += u"DROP TRIGGER %1; "_s.arg(QLatin1String(trigger)) + script.mid(from, to + 5 - from) + u' ';
+    if (server) {
+        for (const char* function : {"zem_booking_changed", "zem_booking_berth_changed", "zem_booking_month"})
+            sql += u"CREATE OR REPLACE "_s + earliest(u"FUNCTION %1() "_s.arg(QLatin1String(function)), u"END $$;"_s);
+        return sql + u"DROP FUNCTION zem_import_filling(INTEGER); DROP FUNCTION zem_fill_import(INTEGER); "_s + columns;
     }
+    for (const char* trigger : {"Booking_Period_Insert", "BookingBerth_Period_Insert", "Booking_Month_Insert"})
+        sql += u"DROP TRIGGER %1; "_s.arg(QLatin1String(trigger)) +
+               earliest(u"CREATE TRIGGER "_s + QLatin1String(trigger) + u' ', u"\nEND;"_s);
     return sql + columns;
 }
 
