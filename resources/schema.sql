@@ -1160,7 +1160,8 @@ CREATE INDEX IF NOT EXISTS IX_MeterCharge_Booking ON MeterCharge (BookingID);
 -- An import's bookings are thousands of rows in one transaction. While its batch is Filling, the triggers that keep
 -- the period index and the monthly figures pass its rows by, and the import writes their entries for the whole
 -- batch, a statement each, before it clears the flag and commits. Each row's history is still written by its own
--- trigger. A contract brought in keeps its old reference, batch and stamp as the other imported rows do.
+-- trigger. A contract brought in keeps its old reference, batch and stamp as the other imported rows do; its batch
+-- is of Kind 4.
 ALTER TABLE ImportBatch ADD COLUMN Filling INTEGER NOT NULL DEFAULT 0;
 ALTER TABLE Contract ADD COLUMN OldRef TEXT;
 ALTER TABLE Contract ADD COLUMN ImportBatchID INTEGER;
