@@ -1571,3 +1571,120 @@ ALTER TABLE MeterCharge ADD COLUMN IF NOT EXISTS Instalment INTEGER;
 CREATE UNIQUE INDEX IF NOT EXISTS IX_MeterCharge_ContractReading ON MeterCharge (ContractID, MeterID, FromReadingID)
     WHERE ContractID IS NOT NULL;
 -- contractmeters: end
+
+-- bulk import: begin
+-- An import's bookings are thousands of rows in one transaction. While its batch is Filling, the triggers that keep
+-- the period index and the monthly figures pass its new rows by, and the import writes their entries for the whole
+-- batch, a statement each, before it clears the flag and commits (the index's no-overlap check runs at the commit,
+-- over every entry). Each row's history is still written by its own trigger. Another desk never sees a batch
+-- Filling: it is set and cleared inside the import's transaction. A contract brought in keeps its old reference,
+-- batch and stamp as the other imported rows do.
+ALTER TABLE ImportBatch ADD COLUMN IF NOT EXISTS Filling INTEGER NOT NULL DEFAULT 0;
+ALTER TABLE Contract ADD COLUMN IF NOT EXISTS OldRef TEXT;
+ALTER TABLE Contract ADD COLUMN IF NOT EXISTS ImportBatchID INTEGER;
+ALTER TABLE Contract ADD COLUMN IF NOT EXISTS ImportStamp TEXT;
+CREATE INDEX IF NOT EXISTS IX_Contract_OldRef ON Contract (OldRef) WHERE OldRef IS NOT NULL;
+CREATE INDEX IF NOT EXISTS IX_Contract_ImportBatch ON Contract (ImportBatchID) WHERE ImportBatchID IS NOT NULL;
+CREATE OR REPLACE FUNCTION zem_import_filling(batch INTEGER) RETURNS BOOLEAN LANGUAGE sql STABLE AS $$
+    SELECT batch IS NOT NULL AND EXISTS (SELECT 1 FROM ImportBatch WHERE ID = batch AND Filling = 1)
+$$;
+CREATE OR REPLACE FUNCTION zem_booking_changed() RETURNS trigger LANGUAGE plpgsql AS $$
+BEGIN
+    IF TG_OP = 'INSERT' THEN
+        IF zem_import_filling(NEW.ImportBatchID) THEN
+            RETURN NULL;
+        END IF;
+    END IF;
+    IF TG_OP = 'DELETE' THEN
+        DELETE FROM BookingBerth WHERE BookingID = OLD.ID;
+        DELETE FROM BookingPeriod WHERE BookingID = OLD.ID;
+        RETURN NULL;
+    END IF;
+    IF TG_OP = 'UPDATE' AND OLD.ID <> NEW.ID THEN
+        PERFORM zem_write_period(OLD.ID);
+    END IF;
+    PERFORM zem_write_period(NEW.ID);
+    RETURN NULL;
+END $$;
+CREATE OR REPLACE FUNCTION zem_booking_berth_changed() RETURNS trigger LANGUAGE plpgsql AS $$
+BEGIN
+    IF TG_OP = 'INSERT' THEN
+        IF zem_import_filling((SELECT B.ImportBatchID FROM Booking B WHERE B.ID = NEW.BookingID)) THEN
+            RETURN NULL;
+        END IF;
+    END IF;
+    IF TG_OP IN ('DELETE', 'UPDATE') THEN
+        PERFORM zem_write_period(OLD.BookingID);
+    END IF;
+    IF TG_OP IN ('INSERT', 'UPDATE') THEN
+        PERFORM zem_write_period(NEW.BookingID);
+    END IF;
+    RETURN NULL;
+END $$;
+CREATE OR REPLACE FUNCTION zem_booking_month() RETURNS trigger LANGUAGE plpgsql AS $$
+BEGIN
+    IF TG_OP = 'INSERT' THEN
+        IF zem_import_filling(NEW.ImportBatchID) THEN
+            RETURN NULL;
+        END IF;
+    END IF;
+    IF TG_OP IN ('UPDATE', 'DELETE') AND OLD.Cancelled = 0 THEN
+        UPDATE BookingMonth SET Bookings = Bookings - 1, Hire = Hire - coalesce(OLD.CostOfHire, 0),
+            OtherCharges = OtherCharges - coalesce(OLD.OtherCharges, 0), Tax = Tax - coalesce(OLD.VAT, 0),
+            Nights = Nights - zem_days_between(OLD.FromDate, OLD.ToDate),
+            WithLead = WithLead - CASE WHEN OLD.Created IS NULL THEN 0 ELSE 1 END,
+            LeadDays = LeadDays - zem_days_between(OLD.Created, OLD.FromDate)
+        WHERE Month = substr(OLD.FromDate, 1, 7);
+    END IF;
+    IF TG_OP IN ('UPDATE', 'INSERT') AND NEW.Cancelled = 0 AND NEW.FromDate IS NOT NULL THEN
+        INSERT INTO BookingMonth (Month, Bookings, Hire, OtherCharges, Tax, Nights, WithLead, LeadDays)
+        VALUES (substr(NEW.FromDate, 1, 7), 1, coalesce(NEW.CostOfHire, 0), coalesce(NEW.OtherCharges, 0), coalesce(NEW.VAT, 0),
+                zem_days_between(NEW.FromDate, NEW.ToDate), CASE WHEN NEW.Created IS NULL THEN 0 ELSE 1 END,
+                zem_days_between(NEW.Created, NEW.FromDate))
+        ON CONFLICT (Month) DO UPDATE SET Bookings = BookingMonth.Bookings + excluded.Bookings,
+            Hire = BookingMonth.Hire + excluded.Hire, OtherCharges = BookingMonth.OtherCharges + excluded.OtherCharges,
+            Tax = BookingMonth.Tax + excluded.Tax, Nights = BookingMonth.Nights + excluded.Nights,
+            WithLead = BookingMonth.WithLead + excluded.WithLead, LeadDays = BookingMonth.LeadDays + excluded.LeadDays;
+    END IF;
+    RETURN NULL;
+END $$;
+-- The index entries, each berth's monthly nights and each month's figures of a batch's bookings, written at once
+-- when the import has added them all; then the batch is no longer filling.
+CREATE OR REPLACE FUNCTION zem_fill_import(batch INTEGER) RETURNS void LANGUAGE plpgsql AS $$
+BEGIN
+    INSERT INTO BookingPeriod (ID, BookingID, BerthID, FromMinute, ToMinute, Period)
+    SELECT E.ID * 2147483648 + E.BerthID, E.ID, E.BerthID,
+           greatest(-2147483648, least(2147483647, least(E.F, E.T))),
+           greatest(-2147483648, least(2147483647, greatest(E.F, E.T))),
+           tsrange(least(E.FromTime, E.ToTime), greatest(E.FromTime, E.ToTime))
+    FROM (SELECT S.ID, S.BerthID, S.FromTime, S.ToTime,
+                 floor((extract(epoch FROM S.FromTime) - 946684800) / 60) AS F,
+                 ceil((extract(epoch FROM S.ToTime) - 946684800) / 60) AS T
+          FROM (SELECT DISTINCT B.ID::BIGINT AS ID, coalesce(BB.BerthID, 0) AS BerthID,
+                       zem_wall_time(B.FromDate) AS FromTime, zem_wall_time(B.ToDate) AS ToTime
+                FROM Booking B LEFT JOIN BookingBerth BB ON BB.BookingID = B.ID
+                WHERE B.ImportBatchID = batch) S
+          WHERE S.FromTime IS NOT NULL AND S.ToTime IS NOT NULL) E
+    WHERE E.ID BETWEEN 1 AND 4294967295 AND E.BerthID BETWEEN 0 AND 2147483647;
+    INSERT INTO BerthMonth (Month, BerthID, Nights)
+    SELECT M.Month, P.BerthID,
+           SUM((least(P.ToMinute, M.ToMinute)::BIGINT + 1440000000) / 1440
+               - (greatest(P.FromMinute, M.FromMinute)::BIGINT + 1440000000) / 1440)
+    FROM BookingPeriod P JOIN CalendarMonth M
+        ON M.FromMinute > P.FromMinute - 44640 AND M.FromMinute < P.ToMinute AND M.ToMinute > P.FromMinute
+    WHERE P.BookingID IN (SELECT ID FROM Booking WHERE ImportBatchID = batch) AND P.BerthID <> 0
+    GROUP BY M.Month, P.BerthID
+    ON CONFLICT (Month, BerthID) DO UPDATE SET Nights = BerthMonth.Nights + excluded.Nights;
+    INSERT INTO BookingMonth (Month, Bookings, Hire, OtherCharges, Tax, Nights, WithLead, LeadDays)
+    SELECT substr(B.FromDate, 1, 7), COUNT(*), SUM(coalesce(B.CostOfHire, 0)), SUM(coalesce(B.OtherCharges, 0)),
+           SUM(coalesce(B.VAT, 0)), SUM(zem_days_between(B.FromDate, B.ToDate)), COUNT(B.Created),
+           SUM(zem_days_between(B.Created, B.FromDate))
+    FROM Booking B WHERE B.ImportBatchID = batch AND B.Cancelled = 0 AND B.FromDate IS NOT NULL
+    GROUP BY substr(B.FromDate, 1, 7)
+    ON CONFLICT (Month) DO UPDATE SET Bookings = BookingMonth.Bookings + excluded.Bookings,
+        Hire = BookingMonth.Hire + excluded.Hire, OtherCharges = BookingMonth.OtherCharges + excluded.OtherCharges,
+        Tax = BookingMonth.Tax + excluded.Tax, Nights = BookingMonth.Nights + excluded.Nights,
+        WithLead = BookingMonth.WithLead + excluded.WithLead, LeadDays = BookingMonth.LeadDays + excluded.LeadDays;
+    UPDATE ImportBatch SET Filling = 0 WHERE ID = batch;
+END $$;
+-- bulk import: end

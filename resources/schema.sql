@@ -1211,4 +1211,59 @@ CREATE UNIQUE INDEX IF NOT EXISTS IX_MeterCharge_ContractReading ON MeterCharge 
     WHERE ContractID IS NOT NULL;
 -- contractmeters: end
 
-PRAGMA user_version = 26;
+-- bulk import: begin
+-- An import's bookings are thousands of rows in one transaction. While its batch is Filling, the triggers that keep
+-- the period index and the monthly figures pass its rows by, and the import writes their entries for the whole
+-- batch, a statement each, before it clears the flag and commits. Each row's history is still written by its own
+-- trigger. A contract brought in keeps its old reference, batch and stamp as the other imported rows do; its batch
+-- is of Kind 4.
+ALTER TABLE ImportBatch ADD COLUMN Filling INTEGER NOT NULL DEFAULT 0;
+ALTER TABLE Contract ADD COLUMN OldRef TEXT;
+ALTER TABLE Contract ADD COLUMN ImportBatchID INTEGER;
+ALTER TABLE Contract ADD COLUMN ImportStamp TEXT;
+CREATE INDEX IF NOT EXISTS IX_Contract_OldRef ON Contract (OldRef) WHERE OldRef IS NOT NULL;
+CREATE INDEX IF NOT EXISTS IX_Contract_ImportBatch ON Contract (ImportBatchID) WHERE ImportBatchID IS NOT NULL;
+DROP TRIGGER IF EXISTS Booking_Period_Insert;
+DROP TRIGGER IF EXISTS BookingBerth_Period_Insert;
+DROP TRIGGER IF EXISTS Booking_Month_Insert;
+CREATE TRIGGER Booking_Period_Insert AFTER INSERT ON Booking
+    WHEN NEW.ImportBatchID IS NULL OR NOT EXISTS (SELECT 1 FROM ImportBatch WHERE ID = NEW.ImportBatchID AND Filling = 1)
+BEGIN
+    INSERT OR REPLACE INTO BookingPeriod (ID, FromMinute, ToMinute)
+        SELECT Entry, FromMinute, ToMinute FROM BookingPeriodEntry WHERE BookingID = NEW.ID;
+    INSERT INTO BerthMonth (Month, BerthID, Nights)
+        SELECT Month, BerthID, Nights FROM BerthMonthShare WHERE Entry IN (SELECT NEW.ID * 2147483648 + BerthID FROM BookingBerth WHERE BookingID = NEW.ID UNION ALL SELECT NEW.ID * 2147483648) AND BerthID <> 0
+        ON CONFLICT (Month, BerthID) DO UPDATE SET Nights = Nights + excluded.Nights;
+END;
+
+CREATE TRIGGER BookingBerth_Period_Insert AFTER INSERT ON BookingBerth
+    WHEN NOT EXISTS (SELECT 1 FROM Booking B JOIN ImportBatch I ON I.ID = B.ImportBatchID
+                     WHERE B.ID = NEW.BookingID AND I.Filling = 1)
+BEGIN
+    INSERT INTO BerthMonth (Month, BerthID, Nights)
+        SELECT Month, BerthID, -Nights FROM BerthMonthShare WHERE Entry IN (SELECT NEW.BookingID * 2147483648 + BerthID FROM BookingBerth WHERE BookingID = NEW.BookingID UNION ALL SELECT NEW.BookingID * 2147483648) AND BerthID <> 0
+        ON CONFLICT (Month, BerthID) DO UPDATE SET Nights = Nights + excluded.Nights;
+    DELETE FROM BookingPeriod WHERE ID = NEW.BookingID * 2147483648;
+    INSERT OR REPLACE INTO BookingPeriod (ID, FromMinute, ToMinute)
+        SELECT Entry, FromMinute, ToMinute FROM BookingPeriodEntry WHERE BookingID = NEW.BookingID;
+    INSERT INTO BerthMonth (Month, BerthID, Nights)
+        SELECT Month, BerthID, Nights FROM BerthMonthShare WHERE Entry IN (SELECT NEW.BookingID * 2147483648 + BerthID FROM BookingBerth WHERE BookingID = NEW.BookingID UNION ALL SELECT NEW.BookingID * 2147483648) AND BerthID <> 0
+        ON CONFLICT (Month, BerthID) DO UPDATE SET Nights = Nights + excluded.Nights;
+END;
+
+CREATE TRIGGER Booking_Month_Insert AFTER INSERT ON Booking
+    WHEN NEW.ImportBatchID IS NULL OR NOT EXISTS (SELECT 1 FROM ImportBatch WHERE ID = NEW.ImportBatchID AND Filling = 1)
+BEGIN
+    INSERT INTO BookingMonth (Month, Bookings, Hire, OtherCharges, Tax, Nights, WithLead, LeadDays)
+        SELECT substr(NEW.FromDate, 1, 7), 1, coalesce(NEW.CostOfHire, 0), coalesce(NEW.OtherCharges, 0), coalesce(NEW.VAT, 0),
+               max(0, coalesce(CAST(julianday(substr(NEW.ToDate, 1, 10)) - julianday(substr(NEW.FromDate, 1, 10)) AS INTEGER), 0)),
+               NEW.Created IS NOT NULL, max(0, coalesce(CAST(julianday(substr(NEW.FromDate, 1, 10)) - julianday(substr(NEW.Created, 1, 10)) AS INTEGER), 0))
+        WHERE NEW.Cancelled = 0 AND NEW.FromDate IS NOT NULL
+        ON CONFLICT (Month) DO UPDATE SET Bookings = Bookings + excluded.Bookings, Hire = Hire + excluded.Hire,
+            OtherCharges = OtherCharges + excluded.OtherCharges, Tax = Tax + excluded.Tax,
+            Nights = Nights + excluded.Nights, WithLead = WithLead + excluded.WithLead,
+            LeadDays = LeadDays + excluded.LeadDays;
+END;
+-- bulk import: end
+
+PRAGMA user_version = 27;

@@ -4,12 +4,14 @@
 #include "core/EventLog.h"
 #include "core/Seams.h"
 #include "core/ui/FocusNextControl.h"
+#include "core/ui/OldReference.h"
 #include "core/ui/Twips.h"
 
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -36,6 +38,8 @@ BerthNotesDialog::BerthNotesDialog(Services& services, QWidget* parent)
 
     auto* form = new QFormLayout;
     form->addRow(tr("Available berths:"), m_cboName);
+    // A berth brought in by an import shows the reference it had, for the quick search.
+    m_txtOldRef = OldReference::addTo(form, this);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(m_cmdOK);
@@ -84,9 +88,11 @@ void BerthNotesDialog::select()
         m_shownId.reset();
         m_txtNotes->clear();
         m_txtNotes->setEnabled(false);
+        OldReference::show(m_txtOldRef, m_services.db(), QStringLiteral("Berth"), 0);
         return;
     }
     m_shownId = m_cboName->currentData().toInt();
+    OldReference::show(m_txtOldRef, m_services.db(), QStringLiteral("Berth"), *m_shownId);
     m_txtNotes->setPlainText(m_notes.notes(*m_shownId));
     m_txtNotes->setEnabled(true);
 }

@@ -8,6 +8,7 @@
 struct Services;
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -35,6 +36,7 @@ private:
     QLabel* m_Label1;
     QComboBox* m_cboName;
     QPlainTextEdit* m_txtNotes;
+    QLineEdit* m_txtOldRef;
     QPushButton* m_cmdOK;
     QPushButton* m_cmdCancel;
     bool m_loaded = false;

@@ -2,7 +2,9 @@
 
 #include "bookings/BookingStore.h"
 #include "bookings/PeriodIndex.h"
+#include "core/BulkInsert.h"
 #include "core/ClosedPeriods.h"
+#include "core/Dialect.h"
 #include "core/ImportTags.h"
 #include "core/SqlHelpers.h"
 
@@ -14,7 +16,7 @@ BookingBulkWriter::BookingBulkWriter(const QSqlDatabase& db) : m_db(db) {}
 
 BookingBulkWriter::~BookingBulkWriter() = default;
 
-Status BookingBulkWriter::prepare(bool write)
+Status BookingBulkWriter::prepare(int batchId)
 {
     QSqlQuery q(m_db);
     q.setForwardOnly(true);
@@ -37,18 +39,18 @@ Status BookingBulkWriter::prepare(bool write)
     if (!next)
         return next.failure();
     m_nextConfirmation = *next;
-    if (!write)
+    m_batchId = batchId;
+    if (batchId == 0)
         return Done{};
-    m_insertBooking = std::make_unique<QSqlQuery>(m_db);
-    m_insertBerth = std::make_unique<QSqlQuery>(m_db);
-    const QString columns = BookingStore::columns() + QStringLiteral(", OldRef, ImportBatchID");
-    QStringList marks;
-    marks.fill(QStringLiteral("?"), columns.count(u',') + 1);
-    if (!m_insertBooking->prepare(QStringLiteral("INSERT INTO Booking (%1) VALUES (%2) RETURNING ID")
-                                      .arg(columns, marks.join(QStringLiteral(", ")))) ||
-        !m_insertBerth->prepare(QStringLiteral("INSERT INTO BookingBerth (BookingID, BerthID) VALUES (?, ?)")))
-        return databaseFailure(m_insertBooking->lastError().isValid() ? m_insertBooking->lastError().text()
-                                                                      : m_insertBerth->lastError().text());
+    m_bookings = std::make_unique<BulkInsert>(
+        m_db, QStringLiteral("Booking"),
+        QStringList{QStringLiteral("ID")} + BookingStore::columns().split(QStringLiteral(", ")) +
+            QStringList{QStringLiteral("OldRef"), QStringLiteral("ImportBatchID")});
+    m_berths = std::make_unique<BulkInsert>(m_db, QStringLiteral("BookingBerth"),
+                                            QStringList{QStringLiteral("BookingID"), QStringLiteral("BerthID")},
+                                            m_bookings.get());
+    if (!Sql::exec(m_db, QStringLiteral("UPDATE ImportBatch SET Filling = 1 WHERE ID = ?"), {batchId}, &error))
+        return databaseFailure(error);
     return Done{};
 }
 
@@ -95,32 +97,74 @@ void BookingBulkWriter::claim(const BookingRecord& booking, const QList<int>& he
                               Clash::Claimed, booking.id});
 }
 
-Result<int> BookingBulkWriter::add(BookingRecord booking, const QString& oldRef, int batchId)
+Status BookingBulkWriter::add(BookingRecord booking, const QString& oldRef)
 {
-    if (!m_insertBooking)
+    if (!m_bookings)
         return databaseFailure(QStringLiteral("The bulk writer was prepared for a dry run."));
+    const auto id = m_bookings->reserveId();
+    if (!id)
+        return id.failure();
     booking.berthConfirmationNumber = m_nextConfirmation++;
     booking.amountPayed = Money(); // what was paid comes in as ledger lines
-    QVariantList values = BookingStore::columnValues(booking);
-    values << (oldRef.isEmpty() ? Sql::nullText() : QVariant(oldRef)) << batchId;
-    for (qsizetype i = 0; i < values.size(); ++i)
-        m_insertBooking->bindValue(int(i), values.at(i));
-    if (!m_insertBooking->exec() || !m_insertBooking->next())
-        return databaseFailure(m_insertBooking->lastError().text());
-    const int id = m_insertBooking->value(0).toInt();
-    m_insertBooking->finish();
-    for (const int berth : booking.berthIds) {
-        m_insertBerth->bindValue(0, id);
-        m_insertBerth->bindValue(1, berth);
-        if (!m_insertBerth->exec())
-            return databaseFailure(m_insertBerth->lastError().text());
-    }
+    QVariantList values{*id};
+    values << BookingStore::columnValues(booking) << (oldRef.isEmpty() ? Sql::nullText() : QVariant(oldRef))
+           << m_batchId;
+    if (const Status added = m_bookings->add(values); !added)
+        return added;
+    for (const int berth : booking.berthIds)
+        if (const Status added = m_berths->add({*id, berth}); !added)
+            return added;
     booking.id = 0;
     claim(booking);
-    return id;
+    return Done{};
 }
 
-Status BookingBulkWriter::finish(int batchId)
+Status BookingBulkWriter::fillBatch()
 {
-    return ImportTags::stampBatch(m_db, QStringLiteral("Booking"), batchId);
+    QString error;
+    if (Dialect::of(m_db).kind() == Engine::PostgreSQL) {
+        if (!Sql::exec(m_db, QStringLiteral("SELECT zem_fill_import(?)"), {m_batchId}, &error))
+            return databaseFailure(error);
+        return Done{};
+    }
+    // What the insert triggers write row by row, for the whole batch: the index's entries, then what they sell in
+    // each berth's months, then each month's arrivals.
+    const QString batchBookings = QStringLiteral("SELECT ID FROM Booking WHERE ImportBatchID = ?");
+    const QString statements[] = {
+        QStringLiteral("INSERT OR REPLACE INTO BookingPeriod (ID, FromMinute, ToMinute) SELECT Entry, FromMinute, "
+                       "ToMinute FROM BookingPeriodEntry WHERE BookingID IN (%1)")
+            .arg(batchBookings),
+        QStringLiteral("INSERT INTO BerthMonth (Month, BerthID, Nights) SELECT Month, BerthID, SUM(Nights) FROM "
+                       "BerthMonthShare WHERE Entry IN (SELECT B.ID * 2147483648 + BB.BerthID FROM Booking B JOIN "
+                       "BookingBerth BB ON BB.BookingID = B.ID WHERE B.ImportBatchID = ?) AND BerthID <> 0 GROUP BY "
+                       "Month, BerthID ON CONFLICT (Month, BerthID) DO UPDATE SET Nights = Nights + excluded.Nights"),
+        QStringLiteral(
+            "INSERT INTO BookingMonth (Month, Bookings, Hire, OtherCharges, Tax, Nights, WithLead, LeadDays) "
+            "SELECT substr(B.FromDate, 1, 7), COUNT(*), SUM(coalesce(B.CostOfHire, 0)), "
+            "SUM(coalesce(B.OtherCharges, 0)), SUM(coalesce(B.VAT, 0)), SUM(max(0, coalesce(CAST(julianday(substr("
+            "B.ToDate, 1, 10)) - julianday(substr(B.FromDate, 1, 10)) AS INTEGER), 0))), COUNT(B.Created), "
+            "SUM(max(0, coalesce(CAST(julianday(substr(B.FromDate, 1, 10)) - julianday(substr(B.Created, 1, 10)) AS "
+            "INTEGER), 0))) FROM Booking B WHERE B.ImportBatchID = ? AND B.Cancelled = 0 AND B.FromDate IS NOT NULL "
+            "GROUP BY substr(B.FromDate, 1, 7) ON CONFLICT (Month) DO UPDATE SET Bookings = Bookings + "
+            "excluded.Bookings, Hire = Hire + excluded.Hire, OtherCharges = OtherCharges + excluded.OtherCharges, "
+            "Tax = Tax + excluded.Tax, Nights = Nights + excluded.Nights, WithLead = WithLead + excluded.WithLead, "
+            "LeadDays = LeadDays + excluded.LeadDays"),
+        QStringLiteral("UPDATE ImportBatch SET Filling = 0 WHERE ID = ?")};
+    for (const QString& sql : statements)
+        if (!Sql::exec(m_db, sql, {m_batchId}, &error))
+            return databaseFailure(error);
+    return Done{};
+}
+
+Status BookingBulkWriter::finish()
+{
+    if (m_batchId == 0)
+        return Done{};
+    if (const Status written = m_berths->flush(); !written)
+        return written;
+    if (const Status written = m_bookings->flush(); !written)
+        return written;
+    if (const Status filled = fillBatch(); !filled)
+        return filled;
+    return ImportTags::stampBatch(m_db, QStringLiteral("Booking"), m_batchId);
 }

@@ -7,16 +7,18 @@
 #include <QHash>
 #include <QList>
 #include <QSqlDatabase>
-#include <QSqlQuery>
 #include <memory>
+
+class BulkInsert;
 
 /// Many new bookings checked and written inside one transaction of the caller's (an import of thousands): what
 /// holds each berth is read from the period index once, and the rows this writer adds are added to that picture,
 /// so no row asks the database whether its berth is free. The rules are the one-booking save's: the same ranges,
 /// a closed month refused, a berth held by a booking, a block or a contract refused. The rows go in through
-/// statements prepared once, each with its old reference and batch; the index and the history follow from the
-/// database's own triggers as for any save. On a server the commit's overlap check still refuses a berth that
-/// another desk booked meanwhile.
+/// multi-row inserts of a few hundred rows, each with its old reference and batch. While the writer fills its batch
+/// (ImportBatch.Filling), the period index and the monthly figures pass its rows by and finish() writes them for the
+/// whole batch at once; each row's history is still written by its trigger. On a server the commit's overlap check
+/// still refuses a berth that another desk booked meanwhile.
 class BookingBulkWriter final
 {
 public:
@@ -25,9 +27,9 @@ public:
     BookingBulkWriter(const BookingBulkWriter&) = delete;
     BookingBulkWriter& operator=(const BookingBulkWriter&) = delete;
 
-    /// Reads what holds the berths, the closed months and the next confirmation number; write: also prepares the
-    /// statements (a dry run writes nothing and prepares none).
-    Status prepare(bool write);
+    /// Reads what holds the berths, the closed months and the next confirmation number; batchId (an import's, 0 for
+    /// a dry run, which writes nothing): also marks the batch as filling.
+    Status prepare(int batchId);
 
     /// What holds a berth over a period.
     enum class Clash
@@ -49,13 +51,13 @@ public:
     /// booking on record (booking.id) changed elsewhere first gives up what it held on heldBerths.
     void claim(const BookingRecord& booking, const QList<int>& heldBerths = {});
 
-    /// Writes a new booking (its fault() already empty) with its berths, its next confirmation number, oldRef (empty:
-    /// none) and batch, and claims its berths. The booking's ID.
-    Result<int> add(BookingRecord booking, const QString& oldRef, int batchId);
+    /// Writes a new booking (its fault() already empty) with its berths, its next confirmation number and oldRef
+    /// (empty: none) in the batch, and claims its berths. Written with the rows after it, a few hundred a statement.
+    Status add(BookingRecord booking, const QString& oldRef);
 
-    /// The stamp columns of the rows added by batchId are written in a few statements once all are in (see
-    /// ImportTags): called after the last add().
-    Status finish(int batchId);
+    /// After the last add(): the rows still held written, the index entries and monthly figures of the whole batch,
+    /// the batch no longer filling, and the stamp columns of its rows (see ImportTags).
+    Status finish();
 
 private:
     struct Stretch
@@ -66,10 +68,13 @@ private:
         int bookingId = 0; // the booking's or the block's (negative) own number; 0 for a claim
     };
 
+    Status fillBatch();
+
     QSqlDatabase m_db;
+    int m_batchId = 0;
     QHash<int, QList<Stretch>> m_held; // by berth
     QList<QDate> m_closedMonths;
     qint64 m_nextConfirmation = 1;
-    std::unique_ptr<QSqlQuery> m_insertBooking;
-    std::unique_ptr<QSqlQuery> m_insertBerth;
+    std::unique_ptr<BulkInsert> m_bookings; // an import's; none in a dry run
+    std::unique_ptr<BulkInsert> m_berths;
 };

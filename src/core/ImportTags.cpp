@@ -12,7 +12,7 @@ namespace {
 bool taggable(const QString& table)
 {
     return QStringList{QStringLiteral("Customer"), QStringLiteral("Boat"), QStringLiteral("Berth"),
-                       QStringLiteral("Booking")}
+                       QStringLiteral("Booking"), QStringLiteral("Contract")}
         .contains(table);
 }
 
@@ -176,6 +176,8 @@ Result<QStringList> changedSince(const QSqlDatabase& db, const QString& table, i
     int nameColumn = record.indexOf(QStringLiteral("Name"));
     if (nameColumn < 0)
         nameColumn = record.indexOf(QStringLiteral("BerthConfirmationNumber"));
+    if (nameColumn < 0)
+        nameColumn = record.indexOf(QStringLiteral("ID")); // a contract goes by its number
     QStringList changed;
     const QList<int> columns = stampedColumns(q);
     while (q.next())

@@ -255,6 +255,10 @@ QString upgradeToContractMeters(Engine engine)
 {
     return schemaSection(engine, QStringLiteral("contractmeters"));
 }
+QString upgradeToBulkImport(Engine engine)
+{
+    return schemaSection(engine, QStringLiteral("bulk import"));
+}
 Status writeAllCustomerWords(const QSqlDatabase& db)
 {
     return SearchText::rewriteCustomers(db);
@@ -285,7 +289,8 @@ const Upgrade Upgrades[] = {{upgradeTo2},
                             {upgradeToApprovals},
                             {upgradeToBerthOrder},
                             {upgradeToIcal},
-                            {upgradeToContractMeters}};
+                            {upgradeToContractMeters},
+                            {upgradeToBulkImport}};
 static_assert(std::size(Upgrades) == Database::CurrentSchemaVersion - 1, "one upgrade per version");
 } // namespace
 

@@ -20,25 +20,36 @@ Result<BoatRecord> Rows::boat(int boatId)
     return *loaded;
 }
 
+std::optional<int> Rows::customerByKey(const QString& key) const
+{
+    if (const auto byRef = m_people.customerByRef.constFind(key); byRef != m_people.customerByRef.constEnd())
+        return *byRef;
+    if (const auto byMail = m_people.customerByEmail.constFind(key.toLower());
+        byMail != m_people.customerByEmail.constEnd())
+        return *byMail;
+    return std::nullopt;
+}
+
+std::optional<BerthImport::KnownBerth> Rows::berthByKey(const QString& key) const
+{
+    if (const auto byRef = m_berths.byRef.constFind(key); byRef != m_berths.byRef.constEnd())
+        return *byRef;
+    if (const auto byName = m_berths.byName.constFind(BerthImport::nameKey(key)); byName != m_berths.byName.constEnd())
+        return *byName;
+    return std::nullopt;
+}
+
 Result<Row> Rows::booking(Row row)
 {
     const QString ref = cell(QStringLiteral("ref"));
     const QString customerKey = cell(QStringLiteral("customer"));
     const QString berthKey = cell(QStringLiteral("berth"));
     row.what = ref.isEmpty() ? customerKey + QStringLiteral(" / ") + berthKey : ref;
-    std::optional<int> customerId;
-    if (m_people.customerByRef.contains(customerKey))
-        customerId = m_people.customerByRef.value(customerKey);
-    else if (m_people.customerByEmail.contains(customerKey.toLower()))
-        customerId = m_people.customerByEmail.value(customerKey.toLower());
+    const std::optional<int> customerId = customerByKey(customerKey);
     if (!customerId)
         return refusedRow(
             row, QCoreApplication::translate("ImportRun", "No customer has the reference \"%1\".").arg(customerKey));
-    std::optional<BerthImport::KnownBerth> berth;
-    if (m_berths.byRef.contains(berthKey))
-        berth = m_berths.byRef.value(berthKey);
-    else if (m_berths.byName.contains(BerthImport::nameKey(berthKey)))
-        berth = m_berths.byName.value(BerthImport::nameKey(berthKey));
+    const std::optional<BerthImport::KnownBerth> berth = berthByKey(berthKey);
     if (!berth)
         return refusedRow(row, QCoreApplication::translate("ImportRun", "The berth \"%1\" is unknown.").arg(berthKey));
     const auto arrival = m_cells.date(cell(QStringLiteral("arrival")));
@@ -130,11 +141,9 @@ Result<Row> Rows::booking(Row row)
         return row;
     }
     record.bookedBy = QCoreApplication::translate("ImportRun", "Import");
-    const auto id = m_writer.add(record, ref, m_batchId);
-    if (!id)
-        return id.failure();
-    if (!ref.isEmpty())
-        m_bookings.insert(ref, *id);
+    // Another row of the file with this reference was refused above as a duplicate within the file.
+    if (const Status added = m_writer.add(record, ref); !added)
+        return added.failure();
     return row;
 }
 

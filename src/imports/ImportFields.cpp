@@ -30,6 +30,8 @@ QString kindName(Kind kind)
         return QCoreApplication::translate("ImportFields", "Bookings");
     case Kind::OpeningBalances:
         return QCoreApplication::translate("ImportFields", "Opening balances");
+    case Kind::Contracts:
+        return QCoreApplication::translate("ImportFields", "Contracts");
     case Kind::CustomersWithBoats:
         break;
     }
@@ -82,6 +84,15 @@ QList<Field> fields(Kind kind)
         return {{QStringLiteral("booking"), QCoreApplication::translate("ImportFields", "Booking reference"), true},
                 {QStringLiteral("amount"), QCoreApplication::translate("ImportFields", "Amount paid"), true},
                 {QStringLiteral("date"), QCoreApplication::translate("ImportFields", "Date"), false}};
+    case Kind::Contracts:
+        return {reference,
+                {QStringLiteral("customer"), QCoreApplication::translate("ImportFields", "Customer reference"), true},
+                {QStringLiteral("berth"), QCoreApplication::translate("ImportFields", "Berth"), true},
+                {QStringLiteral("term"), QCoreApplication::translate("ImportFields", "Term"), false},
+                {QStringLiteral("first"), QCoreApplication::translate("ImportFields", "First day"), false},
+                {QStringLiteral("last"), QCoreApplication::translate("ImportFields", "Last day"), false},
+                {QStringLiteral("price"), QCoreApplication::translate("ImportFields", "Price"), false},
+                {QStringLiteral("instalments"), QCoreApplication::translate("ImportFields", "Instalments"), false}};
     }
     return {};
 }

@@ -23,9 +23,11 @@ enum class Kind
     CustomersWithBoats = 0,
     Berths = 1,
     Bookings = 2,
-    OpeningBalances = 3
+    OpeningBalances = 3,
+    Contracts = 4
 };
-inline constexpr Kind Kinds[] = {Kind::CustomersWithBoats, Kind::Berths, Kind::Bookings, Kind::OpeningBalances};
+inline constexpr Kind Kinds[] = {Kind::CustomersWithBoats, Kind::Berths, Kind::Bookings, Kind::OpeningBalances,
+                                 Kind::Contracts};
 /// "Customers with boats", ...
 QString kindName(Kind kind);
 

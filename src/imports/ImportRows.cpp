@@ -31,7 +31,11 @@ Status Rows::prepare()
         return bookings.failure();
     m_bookings = std::move(*bookings);
     if (m_options.kind == Kind::Bookings)
-        return m_writer.prepare(m_write);
+        return m_writer.prepare(m_write ? m_batchId : 0);
+    if (m_options.kind == Kind::Contracts)
+        return prepareContracts();
+    if (m_write && m_options.kind == Kind::CustomersWithBoats)
+        m_peopleWriter = std::make_unique<PeopleBulkWriter>(m_db, m_batchId);
     return Done{};
 }
 
@@ -43,7 +47,9 @@ Status Rows::finish()
         if (const Status tagged = ImportTags::tag(m_db, added.key(), added.value(), m_batchId); !tagged)
             return tagged;
     if (m_options.kind == Kind::Bookings)
-        return m_writer.finish(m_batchId);
+        return m_writer.finish();
+    if (m_peopleWriter)
+        return m_peopleWriter->finish();
     return Done{};
 }
 
@@ -72,6 +78,9 @@ Result<Row> Rows::check(const QStringList& record, qint64 line, qsizetype column
         break;
     case Kind::OpeningBalances:
         checked = balance(row);
+        break;
+    case Kind::Contracts:
+        checked = contract(row);
         break;
     }
     return checked;
@@ -226,12 +235,9 @@ Result<Row> Rows::customer(Row row)
     }
     if (!m_write)
         return row;
-    const auto id = CustomerStore::add(m_db, record);
-    if (const auto stop = fatal(id, row))
-        return *stop;
-    if (row.verdict == Verdict::Refused)
-        return row;
-    m_added[QStringLiteral("Customer")].append({*id, ref});
+    const auto id = m_peopleWriter->addCustomer(record, ref);
+    if (!id)
+        return id.failure();
     if (!ref.isEmpty())
         m_people.customerByRef.insert(ref, *id);
     if (!email.isEmpty())
@@ -242,10 +248,9 @@ Result<Row> Rows::customer(Row row)
 Result<Row> Rows::addBoat(Row row, BoatRecord boat, int customerId, const QString& boatRef, const QString& regKey)
 {
     boat.customerId = customerId;
-    const auto id = Boats::add(m_db, boat);
+    const auto id = m_peopleWriter->addBoat(boat, boatRef);
     if (!id)
         return id.failure(); // checked above: any failure here is the database's
-    m_added[QStringLiteral("Boat")].append({*id, boatRef});
     const PeopleImport::KnownBoat known{*id, customerId};
     if (!regKey.isEmpty())
         m_people.boatByRegistration.insert(regKey, known);

@@ -2,9 +2,11 @@
 
 #include "berths/BerthImport.h"
 #include "bookings/BookingBulkWriter.h"
+#include "contracts/ContractStore.h"
 #include "core/ImportTags.h"
 #include "core/Result.h"
 #include "imports/ImportRun.h"
+#include "people/PeopleBulkWriter.h"
 #include "people/PeopleImport.h"
 #include "people/PeopleRecords.h"
 
@@ -13,6 +15,7 @@
 #include <QList>
 #include <QSqlDatabase>
 #include <QStringList>
+#include <memory>
 #include <optional>
 #include <utility>
 
@@ -70,6 +73,10 @@ private:
 
     Result<Row> berth(Row row);
 
+    // A customer by old reference, else e-mail address; a berth by old reference, else name.
+    std::optional<int> customerByKey(const QString& key) const;
+    std::optional<BerthImport::KnownBerth> berthByKey(const QString& key) const;
+
     Result<Row> booking(Row row);
     // A booking on record matched by its old reference, to be updated with the row through the one-booking save.
     Result<Row> updateBooking(Row row, int bookingId, BookingRecord mine);
@@ -77,6 +84,13 @@ private:
     Result<BoatRecord> boat(int boatId);
 
     Result<Row> balance(Row row);
+
+    Status prepareContracts();
+    Result<Row> contract(Row row);
+    // A contract on record matched by its old reference, changed to the row through the contract's own edit.
+    Result<Row> updateContract(Row row, int contractId, const ContractRecord& mine);
+    // Whether an earlier row of the file holds the berth on one of the days.
+    bool claimedByFile(int berthId, const QDate& first, const QDate& last) const;
 
     const QSqlDatabase& m_db;
     const Options& m_options;
@@ -90,8 +104,12 @@ private:
     QHash<QString, int> m_bookings;
     QHash<QString, qint64> m_seen; // each key's first line in the file
     BookingBulkWriter m_writer{m_db};
+    std::unique_ptr<PeopleBulkWriter> m_peopleWriter; // an import's of customers
     QHash<QString, QList<ImportTags::Added>> m_added; // by table: tagged once all are in
     QHash<int, BoatRecord> m_boats;
+    QHash<QString, int> m_contracts;                         // by old reference
+    QList<TermPricing::Term> m_terms;                        // read once, for a contract's term by name
+    QHash<int, QList<std::pair<QDate, QDate>>> m_heldByFile; // contracts' days by berth, as the rows claim them
     int m_updated = 0;
 };
 

@@ -8,6 +8,7 @@
 #include "bookings/BookingImport.h"
 #include "bookings/BookingStore.h"
 #include "bookings/Ledger.h"
+#include "contracts/ContractImport.h"
 #include "core/Dialect.h"
 #include "core/ImportTags.h"
 #include "core/InputParsing.h"
@@ -228,7 +229,8 @@ Status undo(const QSqlDatabase& db, int batchId, const QDateTime& now)
         {u"Customer", QT_TRANSLATE_NOOP("ImportRun", "customer %1")},
         {u"Boat", QT_TRANSLATE_NOOP("ImportRun", "boat %1")},
         {u"Berth", QT_TRANSLATE_NOOP("ImportRun", "berth %1")},
-        {u"Booking", QT_TRANSLATE_NOOP("ImportRun", "booking %1")}};
+        {u"Booking", QT_TRANSLATE_NOOP("ImportRun", "booking %1")},
+        {u"Contract", QT_TRANSLATE_NOOP("ImportRun", "contract %1")}};
     for (const auto& [table, label] : tables) {
         const auto rows = ImportTags::changedSince(db, QString::fromUtf16(table), batchId);
         if (!rows)
@@ -246,6 +248,11 @@ Status undo(const QSqlDatabase& db, int batchId, const QDateTime& now)
         return held.failure();
     for (const QString& booking : *held)
         changed.append(QCoreApplication::translate("ImportRun", "booking %1 (made or paid since)").arg(booking));
+    const auto invoiced = ContractImport::heldSince(db, batchId);
+    if (!invoiced)
+        return invoiced.failure();
+    for (const QString& contract : *invoiced)
+        changed.append(QCoreApplication::translate("ImportRun", "%1 (invoiced or paid since)").arg(contract));
     if (!changed.isEmpty()) {
         constexpr int Named = 10;
         QString list = changed.mid(0, Named).join(QStringLiteral(", "));
@@ -257,8 +264,9 @@ Status undo(const QSqlDatabase& db, int batchId, const QDateTime& now)
                            "was removed.")
                            .arg(list));
     }
-    // Bookings first, then the boats and customers, then the berths they stood on.
-    for (const auto& remove : {BookingImport::removeBatch, PeopleImport::removeBatch, BerthImport::removeBatch})
+    // Bookings and contracts first, then the boats and customers, then the berths they stood on.
+    for (const auto& remove :
+         {BookingImport::removeBatch, ContractImport::removeBatch, PeopleImport::removeBatch, BerthImport::removeBatch})
         if (const Status removed = remove(db, batchId); !removed)
             return removed.failure();
     if (!Sql::exec(db, QStringLiteral("UPDATE ImportBatch SET UndoneAt = ? WHERE ID = ?"),

@@ -187,6 +187,16 @@ QString boatLine(const BoatRecord& boat)
     return boat.lengthCm ? QStringLiteral("%1, %2").arg(boat.name, sizeText(*boat.lengthCm)) : boat.name;
 }
 
+QString columns()
+{
+    return Columns;
+}
+
+QVariantList columnValues(const BoatRecord& boat)
+{
+    return binds(boat);
+}
+
 Result<int> add(const QSqlDatabase& db, const BoatRecord& boat)
 {
     if (const Status checked = check(boat); !checked)

@@ -75,6 +75,9 @@ QString boatLine(const BoatRecord& boat);
 
 /// The ID the new boat was given.
 Result<int> add(const QSqlDatabase& db, const BoatRecord& boat);
+/// The columns add() writes, and the boat's values for them in that order (for many rows written at once).
+QString columns();
+QVariantList columnValues(const BoatRecord& boat);
 /// Saves edited over the boat, merged inside the transaction with what another desk stored since loaded. A
 /// Conflict, with nothing saved, when both changed a field differently (merge then lists them) or the boat was
 /// removed (merge stays empty).

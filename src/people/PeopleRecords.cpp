@@ -192,6 +192,16 @@ Result<int> add(const QSqlDatabase& db, const CustomerRecord& record)
     return insertRow(db, QStringLiteral("Customer"), CustomerColumns, values(record), SearchText::rewriteCustomers);
 }
 
+QStringList columns()
+{
+    return CustomerColumns;
+}
+
+QVariantList columnValues(const CustomerRecord& record)
+{
+    return values(record);
+}
+
 Status modify(const QSqlDatabase& db, int id, const CustomerRecord& seen, const CustomerRecord& mine,
               std::optional<FieldChanges::Merge<CustomerRecord>>* merge)
 {

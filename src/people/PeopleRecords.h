@@ -116,6 +116,9 @@ namespace CustomerStore {
 Result<CustomerRecord> load(const QSqlDatabase& db, int id);
 /// Inserts a new customer; the ID the database gave it.
 Result<int> add(const QSqlDatabase& db, const CustomerRecord& record);
+/// The columns add() writes, and the record's values for them in that order (for many rows written at once).
+QStringList columns();
+QVariantList columnValues(const CustomerRecord& record);
 /// Saves mine over the customer with this ID, merged inside the save's transaction with what another desk stored
 /// since seen (as load gave it when the editing began): both desks' changes are kept. A Conflict, with nothing saved,
 /// when both changed a field differently (merge then lists them) or the row was deleted (merge then stays empty).

@@ -5,6 +5,7 @@
 #include "common/TestInstall.h"
 #include "common/TestMain.h"
 #include "core/DateTimes.h"
+#include "core/Dialect.h"
 #include "core/EventLog.h"
 #include "core/Registry.h"
 #include "core/SqlHelpers.h"
@@ -247,6 +248,33 @@ inline QString dropIcalSql(bool server)
 }
 
 /// Takes away meters, their readings, tariffs and charges: the step back from version 22.
+/// Takes away the import's Filling flag and the contracts' import columns, and gives the three insert triggers
+/// that pass a filling batch by their earlier form: the step back from version 23.
+inline QString dropBulkImportSql(bool server)
+{
+    const QString columns =
+        u"DROP INDEX IX_Contract_OldRef; DROP INDEX IX_Contract_ImportBatch; ALTER TABLE Contract DROP COLUMN OldRef; "
+        u"ALTER TABLE Contract DROP COLUMN ImportBatchID; ALTER TABLE Contract DROP COLUMN ImportStamp; ALTER TABLE "
+        u"ImportBatch DROP COLUMN Filling; "_s;
+    // The earlier forms are the first of their names in the script: the later section replaces them.
+    const QString script = Dialect::forEngine(server ? Engine::PostgreSQL : Engine::SQLite).schemaScript();
+    const auto earliest = [&](const QString& start, const QString& end) {
+        const qsizetype from = script.indexOf(start);
+        const qsizetype to = script.indexOf(end, from) + end.size();
+        return script.mid(from, to - from) + u' ';
+    };
+    QString sql;
+    if (server) {
+        for (const char* function : {"zem_booking_changed", "zem_booking_berth_changed", "zem_booking_month"})
+            sql += u"CREATE OR REPLACE "_s + earliest(u"FUNCTION %1() "_s.arg(QLatin1String(function)), u"END $$;"_s);
+        return sql + u"DROP FUNCTION zem_import_filling(INTEGER); DROP FUNCTION zem_fill_import(INTEGER); "_s + columns;
+    }
+    for (const char* trigger : {"Booking_Period_Insert", "BookingBerth_Period_Insert", "Booking_Month_Insert"})
+        sql += u"DROP TRIGGER %1; "_s.arg(QLatin1String(trigger)) +
+               earliest(u"CREATE TRIGGER "_s + QLatin1String(trigger) + u' ', u"\nEND;"_s);
+    return sql + columns;
+}
+
 inline QString dropMetersSql(bool server)
 {
     const QString tables = u"DROP TABLE MeterCharge; DROP TABLE MeterTariffBand; DROP TABLE MeterTariff; DROP TABLE "
@@ -293,16 +321,18 @@ inline QString dropLoginsSql(bool server)
 inline QString dropHistorySql(bool server)
 {
     if (server)
-        return dropContractMetersSql() + dropIcalSql(true) + dropBerthOrderSql(true) + dropApprovalsSql(true) +
-               dropMetersSql(true) + dropRenewalsSql(true) + dropAwaySql(true) + dropLoginsSql(true) +
+        return dropBulkImportSql(true) + dropContractMetersSql() + dropIcalSql(true) + dropBerthOrderSql(true) +
+               dropApprovalsSql(true) + dropMetersSql(true) + dropRenewalsSql(true) + dropAwaySql(true) +
+               dropLoginsSql(true) +
                u"DROP FUNCTION zem_booking_history() CASCADE; DROP FUNCTION zem_closed_guard() CASCADE; DROP FUNCTION "
                u"zem_history_row(BIGINT, TEXT, TEXT, TEXT, TEXT, TEXT);"
                u" DROP FUNCTION zem_berth_name(BIGINT); DROP FUNCTION zem_month_closed(TEXT); DROP TABLE "
                u"BookingHistory; DROP TABLE ClosedPeriod; DROP FUNCTION zem_history_append_only(); DROP FUNCTION "
                u"zem_history_by_trigger(); DROP FUNCTION "
                u"zem_actor(); DROP FUNCTION zem_desk(); "_s;
-    QString sql = dropContractMetersSql() + dropIcalSql(false) + dropBerthOrderSql(false) + dropApprovalsSql(false) +
-                  dropMetersSql(false) + dropRenewalsSql(false) + dropAwaySql(false) + dropLoginsSql(false) +
+    QString sql = dropBulkImportSql(false) + dropContractMetersSql() + dropIcalSql(false) + dropBerthOrderSql(false) +
+                  dropApprovalsSql(false) + dropMetersSql(false) + dropRenewalsSql(false) + dropAwaySql(false) +
+                  dropLoginsSql(false) +
                   u"DROP VIEW ClosedMonth; DROP TABLE BookingHistory; DROP TABLE ClosedPeriod; "_s;
     for (const char* trigger :
          {"Booking_History_Insert", "Booking_History_Update", "Booking_History_Delete", "BookingBerth_History_Insert",

@@ -1,6 +1,8 @@
+#include "berths/BerthNotesDialog.h"
 #include "bookings/BookingStore.h"
 #include "bookings/QuickSearch.h"
 #include "common/TestSupport.h"
+#include "core/BulkInsert.h"
 #include "core/ui/Mnemonics.h"
 #include "imports/ImportRun.h"
 #include "imports/ImportWizard.h"
@@ -414,6 +416,12 @@ private slots:
         // Each in the index (a desk booking over one is refused) and in the history.
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM BookingPeriod"_s), 600);
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(DISTINCT BookingID) FROM BookingHistory"_s), 600);
+        // The figures written for the batch at once: two nights each, A1 held every night of January, and the
+        // batch no longer passed by the triggers.
+        QCOMPARE(rows(u"SELECT SUM(Bookings), SUM(Nights), SUM(Hire) FROM BookingMonth"_s), u"600|1200|1798500000"_s);
+        QCOMPARE(m_install->scalarInt(u"SELECT SUM(Nights) FROM BerthMonth"_s), 1200);
+        QCOMPARE(m_install->scalarInt(u"SELECT Nights FROM BerthMonth WHERE Month = 24312 AND BerthID = 1"_s), 31);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM ImportBatch WHERE Filling <> 0"_s), 0);
         BookingRecord over;
         over.customerId = 1;
         over.fromDate = DateTimes::wallTime(QDate(2026, 1, 2), QTime(9, 0));
@@ -432,6 +440,45 @@ private slots:
         QVERIFY(ImportRun::undo(m_install->db(), done->batchId, m_install->clock.current));
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Booking"_s), 0);
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM BookingPeriod"_s), 0);
+        QCOMPARE(rows(u"SELECT SUM(Bookings), SUM(Nights) FROM BookingMonth"_s), u"0|0"_s);
+        QCOMPARE(m_install->scalarInt(u"SELECT SUM(Nights) FROM BerthMonth"_s), 0);
+    }
+
+    // Rows a few hundred a statement: every row written whatever the count against the statement's size, IDs above
+    // any the table has had (a deleted row's too), and the rows that name them written after them.
+    void bulkInsertWritesEveryRow_data()
+    {
+        QTest::addColumn<int>("count");
+        for (const int count : {1, 199, 200, 201, 450})
+            QTest::addRow("%d rows", count) << count;
+    }
+    void bulkInsertWritesEveryRow()
+    {
+        QFETCH(int, count);
+        const auto gone = Sql::insertReturningId(m_install->db(), u"INSERT INTO Customer (Name) VALUES ('Gone')"_s, {});
+        QVERIFY(gone);
+        QVERIFY(exec(u"DELETE FROM Customer WHERE Name = 'Gone'"_s));
+        Sql::Transaction tx(m_install->db(), true);
+        QVERIFY(tx.started());
+        BulkInsert customers(m_install->db(), u"Customer"_s, {u"ID"_s, u"Name"_s});
+        BulkInsert boats(m_install->db(), u"Boat"_s, {u"CustomerID"_s, u"Name"_s}, &customers);
+        QSet<qint64> ids;
+        for (int i = 0; i < count; ++i) {
+            const auto id = customers.reserveId();
+            QVERIFY2(id, qPrintable(id.error()));
+            QVERIFY(*id > *gone);
+            ids.insert(*id);
+            QVERIFY(customers.add({*id, u"Bulk %1"_s.arg(i)}));
+            QVERIFY(boats.add({*id, u"Boat %1"_s.arg(i)}));
+        }
+        QCOMPARE(ids.size(), count);
+        QVERIFY(boats.flush()); // its customers first
+        QVERIFY(customers.flush());
+        QVERIFY(tx.commit());
+        const QString written = rows(u"SELECT COUNT(*), COUNT(DISTINCT C.ID), CASE WHEN MIN(C.ID) > %1 THEN 1 ELSE 0 "
+                                     u"END FROM Customer C JOIN Boat B ON B.CustomerID = C.ID AND B.Name = 'Boat ' || "
+                                     u"substr(C.Name, 6) WHERE C.Name LIKE 'Bulk %'"_s.arg(*gone));
+        QCOMPARE(written, u"%1|%1|1"_s.arg(count));
     }
 
     // A record brought in shows its old reference, read-only; one typed at the desk shows no such box.
@@ -451,6 +498,107 @@ private slots:
         QVERIFY(BoatDialog(m_install->services, *boat).findChild<QLineEdit*>(u"txtOldRef"_s)->isHidden());
         QVERIFY(exec(u"UPDATE Boat SET OldRef = 'V-9' WHERE ID = 1"_s));
         QCOMPARE(BoatDialog(m_install->services, *boat).findChild<QLineEdit*>(u"txtOldRef"_s)->text(), u"V-9"_s);
+        // A berth's in its notes window, as each berth is chosen.
+        QVERIFY(exec(u"UPDATE Berth SET OldRef = 'P-2' WHERE ID = 2"_s));
+        BerthNotesDialog berths(m_install->services);
+        auto* berthRef = berths.findChild<QLineEdit*>(u"txtOldRef"_s);
+        auto* names = berths.findChild<QComboBox*>(u"cboName"_s);
+        QVERIFY(berthRef && names);
+        QVERIFY(berthRef->isHidden());
+        names->setCurrentIndex(names->findData(2));
+        QCOMPARE(berthRef->text(), u"P-2"_s);
+        QVERIFY(!berthRef->isHidden());
+        names->setCurrentIndex(names->findData(1));
+        QVERIFY(berthRef->isHidden());
+    }
+
+    // Contracts: the holder and berth matched, the days from the row or its term, the price kept and the plan split;
+    // the dry run's verdicts as the import's, the berths held, a second import updating by old reference, and undo.
+    void contractsImportedUpdatedUndone()
+    {
+        QVERIFY(exec(u"UPDATE Customer SET OldRef = 'K1' WHERE ID = 1"_s));
+        QVERIFY(exec(u"INSERT INTO ContractTerm (ID, Name, FirstDay, LastDay, Yearly) VALUES "
+                     u"(1, 'Season 2027', '2027-04-01', '2027-09-30', 0)"_s));
+        BookingRecord held;
+        held.customerId = 1;
+        held.fromDate = DateTimes::wallTime(QDate(2027, 5, 10), QTime(12, 0));
+        held.toDate = DateTimes::wallTime(QDate(2027, 5, 12), QTime(12, 0));
+        held.berthIds = {3};
+        held.berthNames = {u"B1"_s};
+        held.savedAt = m_install->clock.current;
+        QVERIFY(BookingStore::saveBooking(m_install->db(), held));
+        const QStringList headings{u"Ref"_s,       u"Customer reference"_s, u"Berth"_s, u"Term"_s,
+                                   u"First day"_s, u"Last day"_s,           u"Price"_s, u"Instalments"_s};
+        const auto file = [&](const QString& name, const QList<QStringList>& lines) {
+            return writeFile(name, csv(QList<QStringList>{headings} + lines, u';', CsvRead::Encoding::Windows1252));
+        };
+        const QString first =
+            file(u"contracts.csv"_s,
+                 {{u"T1"_s, u"K1"_s, u"A1"_s, u"season 2027"_s, u""_s, u""_s, u"1200"_s, u"4"_s},
+                  {u"T2"_s, u"ann@example.com"_s, u"A2"_s, u""_s, u"01/01/2027"_s, u"31/12/2027"_s, u"800.01"_s, u""_s},
+                  {u"T3"_s, u"K1"_s, u"A1"_s, u""_s, u"01/09/2027"_s, u"31/10/2027"_s, u"5"_s, u""_s},
+                  {u"T4"_s, u"K1"_s, u"B1"_s, u"Season 2027"_s, u""_s, u""_s, u"5"_s, u""_s},
+                  {u"T5"_s, u"K1"_s, u"A2"_s, u"Winter"_s, u""_s, u""_s, u"5"_s, u""_s},
+                  {u"T6"_s, u"K1"_s, u"Z9"_s, u""_s, u"01/01/2027"_s, u"02/01/2027"_s, u"5"_s, u""_s},
+                  {u"T7"_s, u"K1"_s, u"B1"_s, u""_s, u"01/10/2027"_s, u""_s, u"5"_s, u""_s},
+                  {u"T8"_s, u"K1"_s, u"B1"_s, u""_s, u"01/10/2027"_s, u"01/09/2027"_s, u"5"_s, u""_s}});
+        ImportRun::Options o = options(Kind::Contracts, first, u';', CsvRead::Encoding::Windows1252);
+        const auto dry = ImportRun::dryRun(m_install->db(), o);
+        QVERIFY2(dry, qPrintable(dry.error()));
+        QCOMPARE(verdicts(*dry), u"2A 3A 4R 5R 6R 7R 8R 9R"_s);
+        const QStringList reasons{u"Another row of the file holds berth A1"_s, u"B1"_s,
+                                  u"No term is called \"Winter\"."_s, u"The berth \"Z9\" is unknown."_s,
+                                  u"The row needs its first and last days, or a term."_s};
+        for (int i = 0; i < reasons.size(); ++i)
+            QVERIFY2(dry->rows.at(i + 2).reason.contains(reasons.at(i)), qPrintable(dry->rows.at(i + 2).reason));
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Contract"_s), 0);
+
+        const auto done = ImportRun::import(m_install->db(), o, m_install->clock.current);
+        QVERIFY2(done, qPrintable(done.error()));
+        QCOMPARE(verdicts(*done), verdicts(*dry));
+        QCOMPARE(rows(u"SELECT C.OldRef, C.FirstDay, C.LastDay, C.Hire, C.TermID, CB.BerthID, (SELECT COUNT(*) FROM "
+                      u"ContractInstalment I WHERE I.ContractID = C.ID), CASE WHEN (SELECT SUM(Amount) FROM "
+                      u"ContractInstalment I WHERE I.ContractID = C.ID) = C.Total THEN 1 ELSE 0 END FROM Contract C "
+                      u"JOIN ContractBerth CB ON CB.ContractID "
+                      u"= C.ID ORDER BY C.OldRef"_s),
+                 u"T1|2027-04-01|2027-09-30|12000000|1|1|4|1\n"
+                 u"T2|2027-01-01|2027-12-31|8000100||2|1|1"_s);
+        // The berths are held: a booking over the season is refused.
+        BookingRecord over = held;
+        over.berthIds = {1};
+        over.berthNames = {u"A1"_s};
+        over.fromDate = DateTimes::wallTime(QDate(2027, 6, 1), QTime(12, 0));
+        over.toDate = DateTimes::wallTime(QDate(2027, 6, 3), QTime(12, 0));
+        QVERIFY(!BookingStore::saveBooking(m_install->db(), over));
+
+        // Again, updating: T1 moves to B1's free autumn at a new price; T2 is as it was.
+        const QString second = file(
+            u"again.csv"_s, {{u"T1"_s, u"K1"_s, u"B1"_s, u""_s, u"01/06/2027"_s, u"30/09/2027"_s, u"900"_s, u""_s},
+                             {u"T2"_s, u"K1"_s, u"A2"_s, u""_s, u"01/01/2027"_s, u"31/12/2027"_s, u"800.01"_s, u""_s}});
+        o = options(Kind::Contracts, second, u';', CsvRead::Encoding::Windows1252);
+        const auto skipped = ImportRun::import(m_install->db(), o, m_install->clock.current);
+        QVERIFY(skipped);
+        QCOMPARE(verdicts(*skipped), u"2D 3D"_s);
+        o.duplicates = ImportRun::OnDuplicate::Update;
+        const auto updated = ImportRun::import(m_install->db(), o, m_install->clock.current);
+        QVERIFY2(updated, qPrintable(updated.error()));
+        QCOMPARE(verdicts(*updated), u"2D 3D"_s);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM Contract"_s), 2);
+        QCOMPARE(rows(u"SELECT C.FirstDay, C.Hire, CB.BerthID FROM Contract C JOIN ContractBerth CB ON "
+                      u"CB.ContractID = C.ID WHERE C.OldRef = 'T1'"_s),
+                 u"2027-06-01|9000000|3"_s);
+        // The first import's contract T1 changed since: no undo; once the batch's contracts are as imported, undo
+        // takes them and their holds.
+        const Status refusedUndo = ImportRun::undo(m_install->db(), done->batchId, m_install->clock.current);
+        QCOMPARE(refusedUndo.kind(), FailureKind::Refused);
+        QVERIFY2(refusedUndo.error().contains(u"contract "_s), qPrintable(refusedUndo.error()));
+        QVERIFY(exec(u"UPDATE Contract SET ImportBatchID = NULL WHERE OldRef = 'T1'"_s));
+        QVERIFY(ImportRun::undo(m_install->db(), done->batchId, m_install->clock.current));
+        QCOMPARE(rows(u"SELECT OldRef FROM Contract"_s), u"T1"_s);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM BerthBlock WHERE BerthID = 2"_s), 0);
+        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM ContractInstalment I LEFT JOIN Contract C ON C.ID = "
+                                      u"I.ContractID WHERE C.ID IS NULL"_s),
+                 0);
     }
 
     // A writer that takes no desk's turn (the stores wait for the import's) books a berth the file books while the
