@@ -249,7 +249,7 @@ inline QString dropIcalSql(bool server)
 
 /// Takes away meters, their readings, tariffs and charges: the step back from version 22.
 /// Takes away the import's Filling flag and the contracts' import columns, and gives the three insert triggers
-/// that pass a filling batch by their earlier form: the step back from version 23.
+/// that pass a filling batch by their earlier form: the step back from version 27.
 inline QString dropBulkImportSql(bool server)
 {
     const QString columns =
@@ -282,7 +282,7 @@ inline QString dropMetersSql(bool server)
     return server ? tables + u"DROP FUNCTION zem_grants_meters(); DROP FUNCTION zem_meter_reading_kept(); "_s : tables;
 }
 
-/// Takes away what a contract's meter charges carry: the step back from version 23.
+/// Takes away what a contract's meter charges carry: the step back from version 26.
 inline QString dropContractMetersSql()
 {
     return u"DROP INDEX IX_MeterCharge_ContractReading; ALTER TABLE MeterCharge DROP COLUMN Tax; ALTER TABLE "
