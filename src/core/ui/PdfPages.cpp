@@ -215,17 +215,6 @@ QByteArray onePart(const QByteArray& pdf, const Parsed& parsed, int tree, const 
 
 } // namespace
 
-Result<QList<int>> pages(const QByteArray& pdf)
-{
-    const auto parsed = parse(pdf);
-    if (!parsed)
-        return unreadable();
-    const auto list = pageList(pdf, *parsed);
-    if (!list)
-        return unreadable();
-    return list->second;
-}
-
 Result<QList<QByteArray>> split(const QByteArray& pdf, const QList<Part>& parts)
 {
     const auto parsed = parse(pdf);

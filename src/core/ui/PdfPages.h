@@ -20,9 +20,6 @@ struct Part
     QString title;
 };
 
-/// The pages of the PDF in order, as object numbers; refused when it is not laid out as the renderer writes.
-Result<QList<int>> pages(const QByteArray& pdf);
-
 /// One PDF for each part, in the order given. Refused, with nothing returned, when the PDF cannot be read or a
 /// part lies outside its pages.
 Result<QList<QByteArray>> split(const QByteArray& pdf, const QList<Part>& parts);
