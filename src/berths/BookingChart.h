@@ -72,6 +72,11 @@ public:
     int activeBerths() const { return m_activeBerths; }
     /// Berths taken over the night that ends day (0 = the first), of the active berths shown.
     int takenOn(int day) const;
+    /// The same as a whole per cent of the active berths, rounded half up; 0 without any.
+    int percentTakenOn(int day) const
+    {
+        return m_activeBerths > 0 ? (takenOn(day) * 100 + m_activeBerths / 2) / m_activeBerths : 0;
+    }
     /// The berth of a row; 0 for a heading.
     int berthAt(int row) const { return row >= 0 && row < int(m_rows.size()) ? m_rows[size_t(row)].berthId : 0; }
     /// The row of a berth, or -1.

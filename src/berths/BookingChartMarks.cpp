@@ -41,6 +41,21 @@ void paintBlock(QPainter& p, const QRect& bar, const QPen& outline, bool held)
     p.drawRect(bar);
 }
 
+void paintBar(QPainter& p, const QRect& rect, const BookingChart::Bar& bar, bool selected, const QColor& highlight)
+{
+    if (bar.blocked()) {
+        paintBlock(p, rect, selected ? QPen(highlight, 2) : QPen(QColor(0x60, 0x60, 0x60)), bar.held);
+        return;
+    }
+    QPen pen = selected ? QPen(highlight, 2) : QPen(paidColour(bar.paid).darker(140));
+    if (bar.toMove && !selected)
+        pen = QPen(QColor(0xC0, 0x00, 0x00), 2, Qt::DashLine);
+    p.setPen(pen);
+    p.setBrush(paidColour(bar.paid));
+    p.drawRoundedRect(rect, 3, 3);
+    paintStay(p, rect, bar.stay);
+}
+
 void paintStay(QPainter& p, const QRect& bar, CheckIn::Stay stay)
 {
     p.save();

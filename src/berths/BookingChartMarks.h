@@ -19,6 +19,9 @@ QColor paidColour(BookingChart::Paid paid);
 
 /// A block hatched grey; a berth a contract holds (held) slate blue with a darker band along its top.
 void paintBlock(QPainter& p, const QRect& bar, const QPen& outline, bool held = false);
+/// A bar as the chart shows it: a block's or a booking's (coloured by what is paid, with where its guest stands),
+/// outlined in highlight when selected and dashed red when a block was confirmed over it.
+void paintBar(QPainter& p, const QRect& rect, const BookingChart::Bar& bar, bool selected, const QColor& highlight);
 /// Nothing for an expected guest.
 void paintStay(QPainter& p, const QRect& bar, CheckIn::Stay stay);
 

@@ -64,9 +64,10 @@ int BookingChartView::rowTop(int row) const
     return headerHeight() + (row - firstVisibleRow()) * rowHeight();
 }
 
-void BookingChartView::setBars(std::vector<BookingChart::Bar> bars)
+void BookingChartView::setBars(std::vector<BookingChart::Bar> bars, std::vector<BookingChartAway::Mark> away)
 {
     m_bars = std::move(bars);
+    m_away = std::move(away);
     viewport()->update();
 }
 
@@ -121,10 +122,14 @@ int BookingChartView::selectedBooking() const
 
 QRect BookingChartView::barRect(const BookingChart::Bar& bar) const
 {
+    return spanRect(bar.row, bar.start, bar.end);
+}
+QRect BookingChartView::spanRect(int row, double start, double end) const
+{
     const double width = dayWidth();
-    const int left = nameWidth() + int(std::lround(qMax(bar.start, -1.0) * width));
-    const int right = nameWidth() + int(std::lround(qMin(bar.end, double(m_chart.days()) + 1) * width));
-    const int top = rowTop(bar.row) + 3;
+    const int left = nameWidth() + int(std::lround(qMax(start, -1.0) * width));
+    const int right = nameWidth() + int(std::lround(qMin(end, double(m_chart.days()) + 1) * width));
+    const int top = rowTop(row) + 3;
     return {left + 1, top, qMax(2, right - left - 2), rowHeight() - 6};
 }
 
@@ -314,24 +319,15 @@ void BookingChartView::paintBars(QPainter& p) const
     p.save();
     p.setClipRect(QRect(nameWidth(), headerHeight(), viewport()->width() - nameWidth(),
                         viewport()->height() - headerHeight() - footerHeight()));
+    const auto inView = [this](int row) { return row >= firstVisibleRow() && row <= lastVisibleRow(); };
+    for (const BookingChartAway::Mark& a : m_away)
+        if (inView(a.row))
+            BookingChartAway::paint(p, spanRect(a.row, a.start, a.end), a.label);
     for (const BookingChart::Bar& bar : m_bars) {
-        if (bar.row < firstVisibleRow() || bar.row > lastVisibleRow())
+        if (!inView(bar.row))
             continue;
         const QRect rect = barRect(bar);
-        const bool selected = bar.bookingId == selectedBooking();
-        if (bar.blocked()) {
-            const QPen outline = selected ? QPen(palette().highlight().color(), 2) : QPen(QColor(0x60, 0x60, 0x60));
-            BookingChartMarks::paintBlock(p, rect, outline, bar.held);
-        } else {
-            QPen pen = selected ? QPen(palette().highlight().color(), 2)
-                                : QPen(BookingChartMarks::paidColour(bar.paid).darker(140));
-            if (bar.toMove && !selected)
-                pen = QPen(QColor(0xC0, 0x00, 0x00), 2, Qt::DashLine);
-            p.setPen(pen);
-            p.setBrush(BookingChartMarks::paidColour(bar.paid));
-            p.drawRoundedRect(rect, 3, 3);
-            BookingChartMarks::paintStay(p, rect, bar.stay);
-        }
+        BookingChartMarks::paintBar(p, rect, bar, bar.bookingId == selectedBooking(), palette().highlight().color());
         // The name starts where the bar comes into view, so a stay from before the first day still shows it.
         const QRect text =
             rect.adjusted(4, 0, -2, 0)
@@ -352,10 +348,8 @@ void BookingChartView::paintFooter(QPainter& p) const
                Qt::AlignVCenter | Qt::AlignLeft, tr("Taken of %1").arg(m_chart.activeBerths()));
     for (int d = 0; d < m_chart.days(); ++d) {
         const QRect cell(nameWidth() + int(d * width), band.top(), int(width), band.height());
-        const int taken = m_chart.takenOn(d);
-        const int percent =
-            m_chart.activeBerths() > 0 ? (taken * 100 + m_chart.activeBerths() / 2) / m_chart.activeBerths() : 0;
-        const QString full = tr("%1 (%2 %)").arg(taken).arg(percent);
+        const int percent = m_chart.percentTakenOn(d);
+        const QString full = tr("%1 (%2 %)").arg(m_chart.takenOn(d)).arg(percent);
         const QString text = laidOut(full).size().width() < cell.width() ? full : QString::number(percent);
         drawLine(p, cell, Qt::AlignCenter, text);
     }
@@ -622,10 +616,13 @@ bool BookingChartView::viewportEvent(QEvent* event)
 {
     if (event->type() == QEvent::ToolTip) {
         const auto* help = static_cast<QHelpEvent*>(event);
+        QToolTip::hideText();
         if (const BookingChart::Bar* bar = barAt(help->pos()))
             QToolTip::showText(help->globalPos(), bar->tip, viewport(), barRect(*bar));
         else
-            QToolTip::hideText();
+            for (const BookingChartAway::Mark& a : m_away)
+                if (const QRect band = spanRect(a.row, a.start, a.end); band.contains(help->pos()))
+                    QToolTip::showText(help->globalPos(), a.tip, viewport(), band);
         return true;
     }
     return QAbstractScrollArea::viewportEvent(event);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "berths/BookingChart.h"
+#include "berths/BookingChartAway.h"
 
 #include <QAbstractScrollArea>
 #include <QDate>
@@ -20,8 +21,8 @@ class BookingChartView final : public QAbstractScrollArea
 public:
     explicit BookingChartView(const BookingChart& chart, QWidget* parent = nullptr);
 
-    /// The bars to paint (those of the rows in view), and today.
-    void setBars(std::vector<BookingChart::Bar> bars);
+    /// The bars to paint (those of the rows in view), the away holders' bands behind them, and today.
+    void setBars(std::vector<BookingChart::Bar> bars, std::vector<BookingChartAway::Mark> away = {});
     void setToday(const QDate& today) { m_today = today; }
     /// After the chart's rows or days changed: the scroll range follows, and the selection stays inside.
     void chartChanged();
@@ -42,6 +43,7 @@ public:
     QRect barRect(const BookingChart::Bar& bar) const;
     QRect cellRect(int row, int day) const;
     const std::vector<BookingChart::Bar>& bars() const { return m_bars; }
+    const std::vector<BookingChartAway::Mark>& away() const { return m_away; }
 
     QSize sizeHint() const override;
 
@@ -129,6 +131,8 @@ private:
 
     const BookingChart& m_chart;
     std::vector<BookingChart::Bar> m_bars;
+    std::vector<BookingChartAway::Mark> m_away;
+    QRect spanRect(int row, double start, double end) const;
     QDate m_today;
     int m_selectedRow = 0;
     int m_selectedDay = 0;

@@ -192,7 +192,10 @@ void BookingChartWindow::readBars()
     auto bars = m_chart.bars(m_services.db(), m_view->firstVisibleRow(), m_view->lastVisibleRow());
     if (!report(bars.ok() ? Status(Done{}) : Status(bars.failure())))
         return;
-    m_view->setBars(std::move(*bars));
+    auto away = BookingChartAway::read(m_services.db(), m_chart, m_view->firstVisibleRow(), m_view->lastVisibleRow());
+    if (!report(away.ok() ? Status(Done{}) : Status(away.failure())))
+        return;
+    m_view->setBars(std::move(*bars), std::move(*away));
 }
 
 void BookingChartWindow::moveDays(int days)

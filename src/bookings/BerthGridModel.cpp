@@ -1,6 +1,7 @@
 #include "bookings/BerthGridModel.h"
 
 #include "bookings/BoatFitting.h"
+#include "core/DateTimes.h"
 
 #include <QGuiApplication>
 #include <QPalette>
@@ -12,6 +13,15 @@ void BerthGridModel::setBerths(const QList<AvailableBerth>& berths)
     m_marked = QList<bool>(berths.size(), false);
     m_selectedCount = 0;
     endResetModel();
+}
+
+void BerthGridModel::setAway(const QList<HeldBerths::AwayBerth>& away)
+{
+    m_away.clear();
+    for (const HeldBerths::AwayBerth& a : away)
+        m_away.insert(a.berthId, a);
+    if (!m_berths.isEmpty())
+        emit dataChanged(index(0, ColName), index(int(m_berths.size()) - 1, ColName));
 }
 
 void BerthGridModel::markBerthRow(int row, bool marked)
@@ -74,6 +84,8 @@ QVariant BerthGridModel::data(const QModelIndex& index, int role) const
         case ColID:
             return berth.id;
         case ColName:
+            if (const auto away = m_away.constFind(berth.id); away != m_away.cend())
+                return tr("%1 (holder's, back %2)").arg(berth.name, DateTimes::dateText(away->returnDay));
             return berth.name;
         case ColLength:
             return berth.length ? QString::number(*berth.length) : QString(); // none recorded: no "0"
@@ -88,6 +100,11 @@ QVariant BerthGridModel::data(const QModelIndex& index, int role) const
         default:
             return {};
         }
+    case Qt::ToolTipRole:
+        if (const auto away = m_away.constFind(berth.id); away != m_away.cend())
+            return tr("A holder's berth: %1 is away from %2 and back on %3; a stay here must leave by noon that day.")
+                .arg(away->holder, DateTimes::dateText(away->firstDay), DateTimes::dateText(away->returnDay));
+        return {};
     case Qt::TextAlignmentRole:
         return visibleColumn ? QVariant(Qt::AlignCenter) : QVariant();
     case Qt::BackgroundRole:

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "bookings/BookingRecord.h"
+#include "bookings/HeldBerths.h"
 #include "people/Boats.h"
 
 #include <QAbstractTableModel>
+#include <QHash>
 
 /// The berth grid of the booking wizard: the free berths with their marks. A marked row shows the system's
 /// highlight colours in its visible cells.
@@ -38,6 +40,8 @@ public:
     int selectedCount() const { return m_selectedCount; }
     /// The boat the fit column is about (nothing: no boat, the column is empty).
     void setBoat(const std::optional<BoatRecord>& boat);
+    /// The holders' berths free while they are away: each names its holder and the day back beside its name.
+    void setAway(const QList<HeldBerths::AwayBerth>& away);
     /// The marked berths in grid order.
     QList<AvailableBerth> marked() const;
 
@@ -51,4 +55,5 @@ private:
     QList<bool> m_marked;
     int m_selectedCount = 0;
     std::optional<BoatRecord> m_boat;
+    QHash<int, HeldBerths::AwayBerth> m_away;
 };

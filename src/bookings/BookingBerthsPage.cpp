@@ -174,6 +174,7 @@ void BookingBerthsPage::fill(const QDateTime& from, const QDateTime& to, int boo
         MessageLog::logError(QStringLiteral("frmBooking.FillBerthGrid: %1").arg(berths.error()));
     berthReadError->showError(berths.error());
     m_free = berths.valueOr({});
+    m_berths->setAway(HeldBerths::awayOver(m_services.db(), from, to).valueOr({}));
     relist(keepMarked);
 }
 

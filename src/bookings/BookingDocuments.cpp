@@ -28,12 +28,12 @@ QString textOf(const QVariant& value)
 
 QImage logo()
 {
-    static const bool loaded = [] {
+    // Decoded once and shared, so a run of letters drawn through one writer embeds it once.
+    static const QImage image = [] {
         initBookingResources();
-        return true;
+        return QImage(QStringLiteral(":/bookings/logo.png"));
     }();
-    Q_UNUSED(loaded);
-    return QImage(QStringLiteral(":/bookings/logo.png"));
+    return image;
 }
 
 const Doc::Style Title{.pointSize = 20, .bold = true};

@@ -96,6 +96,32 @@ Result<QList<HeldStretch>> heldOn(const QSqlDatabase& db, const QDateTime& from,
     return held;
 }
 
+Result<QList<AwayBerth>> awayOver(const QSqlDatabase& db, const QDateTime& from, const QDateTime& to)
+{
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    QString error;
+    // Absences are few; the days are compared loosely here and to the minute below.
+    if (!Sql::exec(
+            q,
+            QStringLiteral("SELECT CB.BerthID, A.ContractID, C.Name, A.FirstDay, A.ReturnDay FROM ContractAway A "
+                           "JOIN Contract K ON K.ID = A.ContractID JOIN ContractBerth CB ON CB.ContractID = "
+                           "K.ID LEFT JOIN Customer C ON C.ID = K.CustomerID WHERE K.Cancelled = 0 AND "
+                           "A.FirstDay <= ? AND A.ReturnDay >= ? ORDER BY CB.BerthID, A.FirstDay"),
+            {Sql::dayValue(to.date()), Sql::dayValue(from.date())}, &error))
+        return databaseFailure(error);
+    QList<AwayBerth> away;
+    while (q.next()) {
+        const AwayBerth a{q.value(0).toInt(), q.value(1).toInt(), q.value(2).toString(), Sql::readDay(q.value(3)),
+                          Sql::readDay(q.value(4))};
+        if (a.from() < to && a.to() > from)
+            away.append(a);
+    }
+    if (q.lastError().isValid())
+        return databaseFailure(q.lastError().text());
+    return away;
+}
+
 Result<int> hold(const QSqlDatabase& db, int contractId, int berthId, const QDateTime& from, const QDateTime& to,
                  const QString& reason)
 {

@@ -68,6 +68,20 @@ struct HeldStretch
 /// Every stretch contracts hold on active berths that meets [from, to): the contracts' sold nights in the figures.
 Result<QList<HeldStretch>> heldOn(const QSqlDatabase& db, const QDateTime& from, const QDateTime& to);
 
+/// A holder's berth free to let while they are away: from noon of the first day away to noon of the day back.
+struct AwayBerth
+{
+    int berthId = 0;
+    int contractId = 0;
+    QString holder;
+    QDate firstDay;
+    QDate returnDay;
+    QDateTime from() const { return heldFrom(firstDay); }
+    QDateTime to() const { return heldFrom(returnDay); }
+};
+/// Every berth of a contract in force whose holder is away over part of [from, to), by berth and first day.
+Result<QList<AwayBerth>> awayOver(const QSqlDatabase& db, const QDateTime& from, const QDateTime& to);
+
 /// Holds berthId over [from, to) for contractId, the block showing reason (the holder's name). Returns the block.
 Result<int> hold(const QSqlDatabase& db, int contractId, int berthId, const QDateTime& from, const QDateTime& to,
                  const QString& reason);

@@ -152,6 +152,8 @@ Result<QList<Renewed>> renew(const QSqlDatabase& db, const QList<Due>& chosen, c
     };
     QList<Made> made;
     made.reserve(chosen.size());
+    QList<Doc::Document> letters;
+    letters.reserve(chosen.size());
     ContractDocuments::Papers papers;
     papers.company = *office;
     papers.date = now.date();
@@ -178,11 +180,14 @@ Result<QList<Renewed>> renew(const QSqlDatabase& db, const QList<Due>& chosen, c
         papers.holder = d.holder;
         papers.contract = c;
         papers.renews = d.contractId;
-        const auto pdf = DocumentRenderer::pdfBytes(ContractDocuments::renewalLetter(papers));
-        if (!pdf)
-            return pdf.failure();
-        made << Made{c, *pdf};
+        letters << ContractDocuments::renewalLetter(papers);
+        made << Made{c, {}};
     }
+    const auto pdfs = DocumentRenderer::pdfBytesEach(letters);
+    if (!pdfs)
+        return pdfs.failure();
+    for (qsizetype i = 0; i < made.size(); ++i)
+        made[i].letter = pdfs->at(i);
 
     Sql::Transaction tx(db, true);
     if (!tx.started())

@@ -1,4 +1,7 @@
+#include "berths/BookingChart.h"
+#include "berths/BookingChartAway.h"
 #include "bookings/BerthAvailability.h"
+#include "bookings/BerthGridModel.h"
 #include "bookings/BookingFigures.h"
 #include "bookings/BookingStore.h"
 #include "bookings/HeldBerths.h"
@@ -24,6 +27,7 @@ Money pence(qint64 p)
 } // namespace
 
 using AwayRow = std::tuple<QDate, QDate, QString>;
+using MarkRow = std::tuple<QDate, int, std::optional<std::pair<double, double>>>;
 using SpanRow = std::tuple<QList<HeldBerths::Away>, QList<std::pair<QDate, QDate>>>;
 
 // A holder away: the contract's berth let to visitors for those nights, the hold back on the day of return, and the
@@ -93,6 +97,61 @@ class tst_AwayPeriods : public InstallTest
     }
 
 private slots:
+    // Away from 1 to 15 November: the chart shows a band of its own on P1 from noon of the 1st to noon of the 15th
+    // wherever the window meets it, naming the holder and the day back, and nothing on P2 or outside it.
+    void awayBandOnTheChart_data()
+    {
+        const DataRows<MarkRow> row;
+        row("whole absence in view", {day(10, 30), 21, std::pair(2.5, 16.5)});
+        row("begun before the window", {day(11, 5), 7, std::pair(-3.5, 10.5)});
+        row("the morning of the return in view", {day(11, 15), 7, std::pair(-13.5, 0.5)});
+        row("the week before", {day(10, 20), 7, std::nullopt});
+        row("from the day after the return", {day(11, 16), 7, std::nullopt});
+    }
+    void awayBandOnTheChart()
+    {
+        const auto& [first, days, band] = fetchRow<MarkRow>();
+        QVERIFY(away(day(11, 1), day(11, 15)));
+        BookingChart chart;
+        QVERIFY(chart.loadBerths(m_install->db()));
+        QVERIFY(chart.read(m_install->db(), first, days));
+        const auto marks = BookingChartAway::read(m_install->db(), chart, 0, int(chart.rows().size()) - 1);
+        QVERIFY2(marks, qPrintable(marks.error()));
+        QCOMPARE(marks->size(), band ? size_t(1) : size_t(0));
+        if (!band)
+            return;
+        const BookingChartAway::Mark& mark = marks->front();
+        QCOMPARE(mark.row, chart.rowOf(1));
+        QCOMPARE(std::pair(mark.start, mark.end), *band);
+        VERIFY_HAS(mark.label, u"Ann Holder"_s);
+        VERIFY_HAS(mark.label, DateTimes::dateText(day(11, 15)));
+        VERIFY_HAS(mark.tip, DateTimes::dateText(day(11, 1)));
+        // Rows asked for that do not hold P1 get nothing.
+        QVERIFY(BookingChartAway::read(m_install->db(), chart, chart.rowOf(2), chart.rowOf(2))->empty());
+    }
+
+    // The wizard's berth list names a holder's berth free while they are away, with the day back; a plain free
+    // berth, and the berth once the holder is back, read as before.
+    void awayBerthNamedInTheWizard()
+    {
+        QVERIFY(away(day(11, 1), day(11, 15)));
+        BerthGridModel grid;
+        const auto list = [&](const QDate& arrival, const QDate& departure) {
+            grid.setBerths(*BerthAvailability::freeBerths(m_install->db(), at(arrival, 14), at(departure, 10), 0));
+            grid.setAway(*HeldBerths::awayOver(m_install->db(), at(arrival, 14), at(departure, 10)));
+            QStringList names;
+            for (int r = 0; r < grid.rowCount(); ++r)
+                names << grid.index(r, BerthGridModel::ColName).data().toString();
+            return names;
+        };
+        QCOMPARE(list(day(11, 3), day(11, 6)),
+                 QStringList({u"P1 (holder's, back %1)"_s.arg(DateTimes::dateText(day(11, 15))), u"P2"_s}));
+        VERIFY_HAS(grid.index(0, BerthGridModel::ColName).data(Qt::ToolTipRole).toString(), u"Ann Holder"_s);
+        QVERIFY(!grid.index(1, BerthGridModel::ColName).data(Qt::ToolTipRole).isValid());
+        QCOMPARE(list(day(11, 16), day(11, 18)), QStringList{u"P2"_s});
+        QCOMPARE(list(day(11, 14), day(11, 16)), QStringList{u"P2"_s});
+    }
+
     // The end to end: away in November, P1 let to a visitor, paid in two parts, refunded in part; the credit
     // at each step against the share worked out here, and the contract's balance owing that much less.
     void letWhileAwayAndHolderCredited()

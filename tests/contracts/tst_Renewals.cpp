@@ -284,6 +284,30 @@ private slots:
             m_install->text(u"SELECT AttachmentName FROM Outbox WHERE Kind = 'renewal letter'"_s).endsWith(u".pdf"_s));
     }
 
+    // Renewed in one run, each holder's letter is a PDF of its own: their name and berth, not the other's.
+    void eachRenewalItsOwnLetter()
+    {
+        QSqlDatabase db = m_install->db();
+        ContractRecord bobs = season(2);
+        bobs.customerId = 2;
+        QVERIFY(add(season()) > 0 && add(bobs) > 0);
+        const auto renewed = ContractRenewals::renew(db, due(), m_install->clock.current);
+        QVERIFY2(renewed, qPrintable(renewed.error()));
+        QCOMPARE(renewed->size(), 2);
+        const QStringList holders{u"Ann Holder"_s, u"Bob Visitor"_s};
+        for (const ContractRenewals::Renewed& r : *renewed) {
+            const ContractRecord next = *ContractStore::load(db, r.to);
+            const auto letter = ContractDocuments::kept(db, r.to, ContractDocuments::RenewalLetterKind);
+            QVERIFY(letter);
+            const QString words = pdfText(*letter);
+            const QString own = next.customerId == 1 ? holders[0] : holders[1];
+            const QString other = next.customerId == 1 ? holders[1] : holders[0];
+            VERIFY_HAS(words, own);
+            VERIFY_HAS(words, next.berths.join(u", "_s));
+            QVERIFY2(!words.contains(other), qPrintable(words));
+        }
+    }
+
     // Nothing is half-renewed: a price below zero, or one berth taken over next term, renews none.
     void renewalRefusedWhole()
     {

@@ -1,6 +1,7 @@
 #include "core/ui/DocumentRenderer.h"
 
 #include "core/Seams.h"
+#include "core/ui/PdfPages.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -380,18 +381,17 @@ QList<QStringList> paginate(const Doc::Document& document, QPagedPaintDevice& de
     return result;
 }
 
-int render(const Doc::Document& document, QPagedPaintDevice& device)
+namespace {
+
+/// Paints the laid-out pages from the painter's current page on; false when the device refuses a page.
+bool paintPages(QPainter& painter, const Doc::Document& document, const Pages& pages, QPagedPaintDevice& device)
 {
-    const Pages pages = layOutPages(document, device);
     const Metrics& m = pages.metrics;
-    QPainter painter;
-    if (!painter.begin(&device))
-        return 0;
     painter.setPen(Qt::black);
     const int count = static_cast<int>(pages.pages.size());
     for (int p = 0; p < count; ++p) {
         if (p > 0 && !device.newPage())
-            return 0;
+            return false;
         if (p == 0)
             paintBand(painter, layOutBand(document.reportHeader, m, p + 1, count), 0, m);
         paintBand(painter, layOutBand(document.pageHeader, m, p + 1, count), p == 0 ? pages.reportHeaderHeight : 0, m);
@@ -400,7 +400,20 @@ int render(const Doc::Document& document, QPagedPaintDevice& device)
         const std::vector<Laid> footer = layOutBand(document.pageFooter, m, p + 1, count);
         paintBand(painter, footer, m.height - bandHeight(footer), m);
     }
-    return painter.end() ? count : 0;
+    return true;
+}
+
+} // namespace
+
+int render(const Doc::Document& document, QPagedPaintDevice& device)
+{
+    const Pages pages = layOutPages(document, device);
+    QPainter painter;
+    if (!painter.begin(&device))
+        return 0;
+    if (!paintPages(painter, document, pages, device))
+        return 0;
+    return painter.end() ? static_cast<int>(pages.pages.size()) : 0;
 }
 
 Status writePdf(const Doc::Document& document, const QString& path)
@@ -437,6 +450,38 @@ Result<QByteArray> pdfBytes(const Doc::Document& document)
             return fileFailure(QCoreApplication::translate("DocumentRenderer", "The document could not be laid out."));
     }
     return bytes;
+}
+
+Result<QList<QByteArray>> pdfBytesEach(const QList<Doc::Document>& documents)
+{
+    if (documents.isEmpty())
+        return QList<QByteArray>();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QList<PdfPages::Part> parts;
+    {
+        // One writer for all, so its font subsets are made once; each document starts a page of its own.
+        QPdfWriter writer(&buffer);
+        writer.setCreator(QStringLiteral("Zem Harbour"));
+        writer.setPageSize(documents.first().pageSize);
+        QPainter painter;
+        int page = 0;
+        for (const Doc::Document& document : documents) {
+            writer.setPageSize(document.pageSize);
+            const Pages pages = layOutPages(document, writer);
+            const bool painted =
+                (page == 0 ? painter.begin(&writer) : writer.newPage()) && paintPages(painter, document, pages, writer);
+            if (!painted || pages.pages.isEmpty())
+                return fileFailure(
+                    QCoreApplication::translate("DocumentRenderer", "The document could not be laid out."));
+            parts << PdfPages::Part{page, static_cast<int>(pages.pages.size()), document.title};
+            page += static_cast<int>(pages.pages.size());
+        }
+        if (!painter.end())
+            return fileFailure(QCoreApplication::translate("DocumentRenderer", "The document could not be laid out."));
+    }
+    return PdfPages::split(bytes, parts);
 }
 
 void preview(const Doc::Document& document, QWidget* parent, Services* services, const QString& proposedPdfName)

@@ -1,7 +1,9 @@
 #include "common/PdfReader.h"
 #include "common/TestSupport.h"
 #include "core/ui/DocumentRenderer.h"
+#include "core/ui/PdfPages.h"
 
+#include <QFile>
 #include <QPdfWriter>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -30,7 +32,16 @@ class tst_DocumentRenderer : public InstallTest
         return doc;
     }
 
+    /// Writes bytes to a file of the test's own and returns its path.
+    QString saved(const QByteArray& bytes, int index) const
+    {
+        const QString path = m_install->root() + u"/each%1.pdf"_s.arg(index);
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? path : QString();
+    }
+
     using PrintRow = std::tuple<QString, bool, QString, bool, bool>;
+    using EachRow = std::tuple<QList<int>, bool>; // records of 7 lines per document; the second one landscape
     using RecordsRow = std::tuple<int, int>;
 
 private slots:
@@ -69,6 +80,71 @@ private slots:
             nextRecord += static_cast<int>(body.size()) / lines;
         }
         QCOMPARE(nextRecord, records + 1);
+    }
+
+    // Many documents through one writer, cut apart: each file reads exactly as that document written alone, its
+    // own pages and title, none of its neighbours' text.
+    void eachDocumentItsOwnPdf_data()
+    {
+        const DataRows<EachRow> row;
+        row("one", {{3}, false});
+        row("three of one page", {{2, 3, 1}, false});
+        row("a long one between short ones", {{1, 60, 2}, false});
+        row("a landscape one among them", {{2, 30, 2}, true});
+    }
+    void eachDocumentItsOwnPdf()
+    {
+        const auto& [records, landscape] = fetchRow<EachRow>();
+        QList<Doc::Document> docs;
+        for (qsizetype i = 0; i < records.size(); ++i) {
+            Doc::Document doc = numbered(records[i], 7);
+            doc.title = u"Letter %1"_s.arg(i + 1);
+            doc.reportHeader = {Doc::text(u"Letter %1 of the run"_s.arg(i + 1))};
+            if (landscape && i == 1)
+                doc.orientation = QPageLayout::Landscape;
+            docs << doc;
+        }
+        const auto each = DocumentRenderer::pdfBytesEach(docs);
+        QVERIFY2(each, qPrintable(each.error()));
+        QCOMPARE(each->size(), docs.size());
+        for (qsizetype i = 0; i < docs.size(); ++i) {
+            QVERIFY(DocumentRenderer::writePdf(docs[i], pdfPath()));
+            const QString path = saved(each->at(i), int(i));
+            QVERIFY(!path.isEmpty());
+            const int pageCount = PdfReader::pageCount(path);
+            QVERIFY2(pageCount > 0, "pdfinfo (poppler-utils) must be installed: tools/ensure-packages.sh");
+            QCOMPARE(pageCount, PdfReader::pageCount(pdfPath()));
+            QCOMPARE(PdfReader::pages(path), PdfReader::pages(pdfPath()));
+            const QString info = PdfReader::run(u"pdfinfo"_s, {path}).value_or(QString());
+            VERIFY_HAS(info, u"Letter %1"_s.arg(i + 1));
+            QCOMPARE(info.contains(u"landscape"_s, Qt::CaseInsensitive) || info.contains(u"842 x 595"_s) ||
+                         info.contains(u"841.89 x 595"_s),
+                     landscape && i == 1);
+        }
+    }
+
+    // A PDF not laid out as the renderer writes it, or pages it has not, are refused whole.
+    void cuttingRefusesWhatItCannotRead_data()
+    {
+        QTest::addColumn<QByteArray>("pdf");
+        QTest::addColumn<int>("firstPage");
+        QTest::addColumn<int>("pageCount");
+        const QByteArray two = *DocumentRenderer::pdfBytes(numbered(40, 7));
+        QTest::newRow("not a PDF") << QByteArray("hello") << 0 << 1;
+        QTest::newRow("cut short") << two.left(two.size() / 2) << 0 << 1;
+        QTest::newRow("cross-reference spoilt") << QByteArray(two).replace("xref\n0 ", "xref\n7 ") << 0 << 1;
+        QTest::newRow("past the last page") << two << 1 << 99;
+        QTest::newRow("no pages") << two << 0 << 0;
+        QTest::newRow("before the first page") << two << -1 << 1;
+    }
+    void cuttingRefusesWhatItCannotRead()
+    {
+        QFETCH(QByteArray, pdf);
+        QFETCH(int, firstPage);
+        QFETCH(int, pageCount);
+        const auto cut = PdfPages::split(pdf, {PdfPages::Part{firstPage, pageCount, u"x"_s}});
+        QVERIFY(!cut);
+        QVERIFY(!cut.error().isEmpty());
     }
 
     void longTextWrapsAndBreaksBetweenLines()
