@@ -1542,12 +1542,18 @@ CREATE INDEX IF NOT EXISTS IX_CalendarFeed_Berth ON CalendarFeed (BerthID);
 ALTER TABLE BerthBlock ADD COLUMN IF NOT EXISTS FeedID INTEGER;
 ALTER TABLE BerthBlock ADD COLUMN IF NOT EXISTS FeedUid TEXT;
 CREATE INDEX IF NOT EXISTS IX_BerthBlock_Feed ON BerthBlock (FeedID);
-CREATE OR REPLACE FUNCTION zem_forget_feeds() RETURNS trigger AS $$
+-- It runs as the office's role: whoever may delete the berth (a clerk with a manager's approval) takes its feeds
+-- with it, though only managers delete feeds themselves. The search path is fixed, as for every such function.
+CREATE OR REPLACE FUNCTION zem_forget_feeds() RETURNS trigger SECURITY DEFINER AS $$
 BEGIN
     DELETE FROM CalendarFeed WHERE BerthID = OLD.ID;
     RETURN NULL;
 END;
 $$ LANGUAGE plpgsql;
+DO $$
+BEGIN
+    EXECUTE format('ALTER FUNCTION zem_forget_feeds() SET search_path = %I, pg_temp', current_schema());
+END $$;
 DROP TRIGGER IF EXISTS Berth_Delete_Feeds ON Berth;
 CREATE TRIGGER Berth_Delete_Feeds AFTER DELETE ON Berth FOR EACH ROW EXECUTE FUNCTION zem_forget_feeds();
 -- Any clerk's desk may be the gateway, which records each read; the addresses are the managers' to set.

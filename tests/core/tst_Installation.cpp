@@ -46,7 +46,7 @@ private slots:
         QTest::newRow("Tax") << u"ID Name Rate FromDate"_s;
         QTest::newRow("Payment") << u"ID BookingID PaidAt Kind PaymentMethodID Amount Reference Desk Note ContractID"_s;
         QTest::newRow("Contract") << u"ID CustomerID BoatID TermID FirstDay LastDay Hire Tax Total Paid Cancelled "
-                                     u"Created Desk Notes RenewedFrom Lapsed"_s;
+                                     u"Created Desk Notes RenewedFrom Lapsed OldRef ImportBatchID ImportStamp"_s;
         QTest::newRow("ContractLetter") << u"ID ContractID Kind Created Desk Pdf"_s;
         QTest::newRow("ContractBerth") << u"ContractID BerthID BlockID"_s;
         QTest::newRow("CalendarFeed") << u"ID BerthID Url LastRead LastError Events"_s;
