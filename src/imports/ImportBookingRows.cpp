@@ -39,19 +39,31 @@ std::optional<BerthImport::KnownBerth> Rows::berthByKey(const QString& key) cons
     return std::nullopt;
 }
 
-Result<Row> Rows::booking(Row row)
+std::optional<Rows::Holder> Rows::holderOf(Row& row, const QString& ref)
 {
-    const QString ref = cell(QStringLiteral("ref"));
     const QString customerKey = cell(QStringLiteral("customer"));
     const QString berthKey = cell(QStringLiteral("berth"));
     row.what = ref.isEmpty() ? customerKey + QStringLiteral(" / ") + berthKey : ref;
     const std::optional<int> customerId = customerByKey(customerKey);
-    if (!customerId)
-        return refusedRow(
+    if (!customerId) {
+        row = refusedRow(
             row, QCoreApplication::translate("ImportRun", "No customer has the reference \"%1\".").arg(customerKey));
+        return std::nullopt;
+    }
     const std::optional<BerthImport::KnownBerth> berth = berthByKey(berthKey);
-    if (!berth)
-        return refusedRow(row, QCoreApplication::translate("ImportRun", "The berth \"%1\" is unknown.").arg(berthKey));
+    if (!berth) {
+        row = refusedRow(row, QCoreApplication::translate("ImportRun", "The berth \"%1\" is unknown.").arg(berthKey));
+        return std::nullopt;
+    }
+    return Holder{*customerId, *berth};
+}
+
+Result<Row> Rows::booking(Row row)
+{
+    const QString ref = cell(QStringLiteral("ref"));
+    const std::optional<Holder> holder = holderOf(row, ref);
+    if (!holder)
+        return row;
     const auto arrival = m_cells.date(cell(QStringLiteral("arrival")));
     if (!arrival)
         return refusedRow(row, arrival.error());
@@ -75,7 +87,7 @@ Result<Row> Rows::booking(Row row)
             return refusedRow(
                 row,
                 QCoreApplication::translate("ImportRun", "No boat has the registration \"%1\".").arg(registration));
-        if (known->customerId != *customerId)
+        if (known->customerId != holder->customerId)
             return refusedRow(
                 row,
                 QCoreApplication::translate("ImportRun", "The boat \"%1\" is another customer's.").arg(registration));
@@ -83,13 +95,13 @@ Result<Row> Rows::booking(Row row)
         const auto boatRecord = boat(*boatId);
         if (!boatRecord)
             return boatRecord.failure();
-        const QList<BerthFit::Measure> misfits = BerthFit::misfits(*boatRecord, berth->size);
+        const QList<BerthFit::Measure> misfits = BerthFit::misfits(*boatRecord, holder->berth.size);
         if (!misfits.isEmpty()) {
             QStringList names;
             for (const BerthFit::Measure measure : misfits)
                 names.append(BerthFit::measureName(measure));
             return refusedRow(row, QCoreApplication::translate("ImportRun", "The boat is too big for berth %1 (%2).")
-                                       .arg(berth->name, names.join(QStringLiteral(", "))));
+                                       .arg(holder->berth.name, names.join(QStringLiteral(", "))));
         }
     }
     const Result<Row> unique = duplicateInFile(row, {ref.isEmpty() ? QString() : QStringLiteral("k:ref:") + ref},
@@ -98,7 +110,7 @@ Result<Row> Rows::booking(Row row)
         return unique;
 
     BookingRecord record;
-    record.customerId = *customerId;
+    record.customerId = holder->customerId;
     record.boatId = boatId;
     record.fromDate = DateTimes::wallTime(*arrival, StayTime);
     record.toDate = DateTimes::wallTime(*departure, StayTime);
@@ -109,8 +121,8 @@ Result<Row> Rows::booking(Row row)
     record.costOfHire = *total;
     record.totalPayable = *total;
     record.taxRate = 0;
-    record.berthIds = {berth->id};
-    record.berthNames = {berth->name};
+    record.berthIds = {holder->berth.id};
+    record.berthNames = {holder->berth.name};
     record.savedAt = m_now;
     if (!ref.isEmpty() && m_bookings.contains(ref)) {
         if (m_options.duplicates == OnDuplicate::Skip) {
@@ -122,17 +134,19 @@ Result<Row> Rows::booking(Row row)
     }
     if (const QString fault = m_writer.fault(record); !fault.isEmpty())
         return refusedRow(row, fault);
-    switch (m_writer.clashOn(berth->id, record.fromDate, record.toDate)) {
+    switch (m_writer.clashOn(holder->berth.id, record.fromDate, record.toDate)) {
     case BookingBulkWriter::Clash::Blocked:
         return refusedRow(
-            row, QCoreApplication::translate("ImportRun", "Berth %1 is blocked over these dates.").arg(berth->name));
+            row,
+            QCoreApplication::translate("ImportRun", "Berth %1 is blocked over these dates.").arg(holder->berth.name));
     case BookingBulkWriter::Clash::Booked:
         return refusedRow(
-            row, QCoreApplication::translate("ImportRun", "Berth %1 is booked over these dates.").arg(berth->name));
+            row,
+            QCoreApplication::translate("ImportRun", "Berth %1 is booked over these dates.").arg(holder->berth.name));
     case BookingBulkWriter::Clash::Claimed:
         return refusedRow(
             row, QCoreApplication::translate("ImportRun", "Another row of the file books berth %1 over these dates.")
-                     .arg(berth->name));
+                     .arg(holder->berth.name));
     case BookingBulkWriter::Clash::None:
         break;
     }

@@ -39,20 +39,13 @@ bool Rows::claimedByFile(int berthId, const QDate& first, const QDate& last) con
 Result<Row> Rows::contract(Row row)
 {
     const QString ref = cell(QStringLiteral("ref"));
-    const QString customerKey = cell(QStringLiteral("customer"));
-    const QString berthKey = cell(QStringLiteral("berth"));
-    row.what = ref.isEmpty() ? customerKey + QStringLiteral(" / ") + berthKey : ref;
-    const std::optional<int> customerId = customerByKey(customerKey);
-    if (!customerId)
-        return refusedRow(
-            row, QCoreApplication::translate("ImportRun", "No customer has the reference \"%1\".").arg(customerKey));
-    const std::optional<BerthImport::KnownBerth> berth = berthByKey(berthKey);
-    if (!berth)
-        return refusedRow(row, QCoreApplication::translate("ImportRun", "The berth \"%1\" is unknown.").arg(berthKey));
+    const std::optional<Holder> holder = holderOf(row, ref);
+    if (!holder)
+        return row;
 
     ContractRecord record;
-    record.customerId = *customerId;
-    record.berthIds = {berth->id};
+    record.customerId = holder->customerId;
+    record.berthIds = {holder->berth.id};
     if (const QString termName = cell(QStringLiteral("term")); !termName.isEmpty()) {
         const auto term = std::find_if(m_terms.cbegin(), m_terms.cend(), [&](const TermPricing::Term& t) {
             return t.name.compare(termName, Qt::CaseInsensitive) == 0;
@@ -87,7 +80,7 @@ Result<Row> Rows::contract(Row row)
         if (!quote->unpriced.isEmpty())
             return refusedRow(row, QCoreApplication::translate("ImportRun", "The row has no price and the rates do not "
                                                                             "price berth %1 over its days.")
-                                       .arg(berth->name));
+                                       .arg(holder->berth.name));
         record.hire = quote->total;
     }
     const auto count = m_cells.count(cell(QStringLiteral("instalments")), ContractPlan::MostInstalments);
@@ -104,10 +97,10 @@ Result<Row> Rows::contract(Row row)
                                                {QCoreApplication::translate("ImportRun", "old reference")});
     if (!unique || unique->verdict == Verdict::Refused)
         return unique;
-    if (claimedByFile(berth->id, record.firstDay, record.lastDay))
+    if (claimedByFile(holder->berth.id, record.firstDay, record.lastDay))
         return refusedRow(
             row, QCoreApplication::translate("ImportRun", "Another row of the file holds berth %1 on these days.")
-                     .arg(berth->name));
+                     .arg(holder->berth.name));
     if (!ref.isEmpty() && m_contracts.contains(ref)) {
         if (m_options.duplicates == OnDuplicate::Skip) {
             row.verdict = Verdict::Duplicate;
@@ -122,7 +115,7 @@ Result<Row> Rows::contract(Row row)
         return *stop;
     if (row.verdict == Verdict::Refused)
         return row;
-    m_heldByFile[berth->id].append({record.firstDay, record.lastDay});
+    m_heldByFile[holder->berth.id].append({record.firstDay, record.lastDay});
     if (!m_write)
         return row;
     const auto id = ContractStore::addIn(m_db, record, m_now);

@@ -77,6 +77,14 @@ private:
     std::optional<int> customerByKey(const QString& key) const;
     std::optional<BerthImport::KnownBerth> berthByKey(const QString& key) const;
 
+    // The customer and the berth a booking's or a contract's row names, with the row's label; else the row refused.
+    struct Holder
+    {
+        int customerId = 0;
+        BerthImport::KnownBerth berth;
+    };
+    std::optional<Holder> holderOf(Row& row, const QString& ref);
+
     Result<Row> booking(Row row);
     // A booking on record matched by its old reference, to be updated with the row through the one-booking save.
     Result<Row> updateBooking(Row row, int bookingId, BookingRecord mine);
