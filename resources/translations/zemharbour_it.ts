@@ -1,0 +1,10316 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version: 1.0.1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bookings, berths, customers and calendars for marinas, harbours and caravan and camping parks.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;System Info ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System Information Is Unavailable At This Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ActorSession</name>
+    <message>
+        <source>The SQLite driver gives no handle to name who acts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The SQLite connection is not open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AdvancedCalendarWindow</name>
+    <message>
+        <source>Advanced Calendar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One slot earlier</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One slot later</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Half Hourly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Booked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Available</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inactive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Double click on booking to view details and financial information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bookings could not be read.
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AwayDialog</name>
+    <message>
+        <source>Away: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Away from</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nights</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Away &amp;from:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Back on:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>N&amp;ote:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;hange</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Awa&amp;y...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the absence to change.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contract %1: away from %2, back on %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the absence to remove.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contract %1: away from %2, back on %3, removed</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BackupRestore</name>
+    <message>
+        <source>Can&apos;t add </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a backup archive of Zem Harbour.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is damaged at byte %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is not enough free disk space to unpack it: it needs %1, and %2 is free.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is not enough free disk space to unpack it (%1 free).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is not enough memory to unpack it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other desks are connected to the database. Close Zem Harbour at the other desks, then restore again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t continue if file exist!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t create SPA file<byte value="xd"/>
+Error:%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is damaged: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has %2 free pages as soon as it is written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a Zem Harbour database.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not exactly Zem Harbour&apos;s: it has %2, which this program does not make.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not exactly Zem Harbour&apos;s: it lacks %2, which this program makes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot remove %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the database in it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BackupWindow</name>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Database backup...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you really want to cancel current operation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BerthChangeSet</name>
+    <message>
+        <source> (booked)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> - Active </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> - Inactive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berth &apos;%1&apos; has been deleted at another desk meanwhile. Nothing was saved, and the changes to it are dropped: press OK to save the other changes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berth &apos;%1&apos; has been booked at another desk since you removed it (%2 new booking%3). Nothing was saved, and the berth is listed again: remove it again to delete it with its bookings, or press OK to save the other changes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BerthEntry</name>
+    <message>
+        <source>Takes &amp;multihulls</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Owner:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Power:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berth:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Length:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Max. draft:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hire charges</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daily:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weekly:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Available berths:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The berths could not be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The berths could not be read again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The berth&apos;s bookings could not be counted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BerthFit</name>
+    <message>
+        <source>length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>beam</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>draft</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>multihull</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BerthGridModel</name>
+    <message>
+        <source>%1 (holder&apos;s, back %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A holder&apos;s berth: %1 is away from %2 and back on %3; a stay here must leave by noon that day.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HasPower</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DailyHireCharge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fits</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BerthInput</name>
+    <message>
+        <source>No berth name has been entered. Please enter a berth name (or number) to continue.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select owner from the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select berth type from the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BerthNotes</name>
+    <message>
+        <source>Berth &apos;%1&apos; was deleted at another desk meanwhile, so nothing was saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BerthNotesDialog</name>
+    <message>
+        <source>Berth  Notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add notes to berths.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Available berths:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The berths could not be read.
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>berth&apos;s notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The notes could not be saved; nothing was changed.
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BerthRegister</name>
+    <message>
+        <source>Configure Berths </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configure the berths that should be available for booking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ac&amp;tivate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Block Berth...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit Berths</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inac&amp;tivate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The changes to the berths could not be saved; nothing was changed. Press OK to try again or Cancel to drop the changes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BerthRemoval</name>
+    <message>
+        <source>Deleting this customer will also remove any reservations that have been made with it. Are you sure you want to delete the berth?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>berth</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BerthRowCheck</name>
+    <message>
+        <source>This berth was deleted at another desk while you were editing it. Nothing was saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BerthSetupWizard</name>
+    <message>
+        <source>Post Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zip Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configuration Wizard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter Your Regional Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter Your Room Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usin this wizard you can configure your reservation information.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter your regional information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Post Code / Zip Code:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter your Berth information. For each berth / slip enter it`s details and then click Add.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click Finish to complete your configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select Post Code or Zip Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The berths could not be saved; nothing was changed. Press Finish to try again or Cancel to drop the changes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BerthTableEditor</name>
+    <message>
+        <source>Edit Berths</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ID:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Length:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DailyHireCharge:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MonthlyHireCharge:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WeeklyHireCharge:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximum draft (m):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HasPower:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Active:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Multihulls:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TypeID:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OwnerID:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data error event hit err:%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>berth</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BerthTitles</name>
+    <message>
+        <source>Add berth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berth length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berth width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daily Hire Charge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weekly Hire Charge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly Hire Charge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximum draft</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BlockBerthDialog</name>
+    <message>
+        <source>Block Berth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Berth:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;To (the last day blocked):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reason:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re&amp;move Block</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The berths cannot be read.
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Booking %1: %2, %3 to %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These bookings hold %1 over the period:
+%2
+
+Block the berth all the same? The bookings keep it and are marked on the booking chart to be moved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>block</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The block was not saved.
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove the block of %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The block was not removed.
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BoatDialog</name>
+    <message>
+        <source>Edit Boat or Vehicle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Boat or Vehicle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Length overall (ft):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Length overall (m):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Beam (ft):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Beam (m):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Draft (ft):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Draft (m):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Height (ft):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Height (m):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Registration or sail number:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Insurance company:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Policy number:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insurance &amp;expires:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No&amp;tes:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a size in feet, more than 0 and at most 656.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a size in metres, more than 0 and at most 200.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>boat</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BoatFitting</name>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 does not fit %2. Book it there all the same?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The insurance of %1 runs out on %2, before the departure.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Boats</name>
+    <message>
+        <source>The boat &quot;%1&quot; was removed at another desk meanwhile, so nothing was saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The boat &quot;%1&quot; was changed at another desk meanwhile, so nothing was saved. Open it again to see the change.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sail monohull</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sail multihull</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Motor boat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other boat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Caravan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Motorhome</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other vehicle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A boat or vehicle needs a name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A name may have 100 characters at the most.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A size must be more than 0 and at most 200 m.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The boat no longer exists.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kind:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Length overall:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beam:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Draft:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Registration or sail number:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insurance company:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Policy number:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insurance expires:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Customer:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BookingBerthsPage</name>
+    <message>
+        <source>Berth / slips  available:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select the Berth to use. (Items selected will appear in blue)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Boa&amp;t...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Only berths that fit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bo&amp;at:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select the unit for this booking. (Items highlighted in blue have been booked)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(no boat)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (new)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select one or more units</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BookingChargesPage</name>
+    <message>
+        <source>No Adults</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Kids</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berth Confirmation No.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cost of Hire</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other Charges</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VAT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total Payable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount Payed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter your customer&apos;s details.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Adults:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Kids:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Club Member</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Power requirements:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirmation No.:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Guest Confirmation No.:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berth Hire:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other Charges:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VAT:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total Payable:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount Payed:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rates could not be read, so the hire cannot be worked out.
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The period or the berths changed, so the hire has been worked out again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The period or the berths of this booking have changed.
+Agreed price: hire %1, total payable %2.
+With today&apos;s rates: hire %3, total payable %4.
+
+Keep the agreed price?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keep %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reprice to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The agreed price is kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BookingChart</name>
+    <message>
+        <source>No berth type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contract %1: %2 holds %3 from %4 to %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Booking %1: %2
+%3 to %4
+Total %5, paid %6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+To be moved: the berth is blocked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not a berth.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not in use.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is blocked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is blocked: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is taken by booking %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is taken by %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The departure must come after the arrival.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The booking already holds %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 away, back %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contract %1: %2 is away from %3 and back on %4. Free to let to visitors until noon that day; the berth stays the holder&apos;s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BookingChartPrint</name>
+    <message>
+        <source>Berth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page %p of %P</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BookingChartView</name>
+    <message>
+        <source>Taken of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2 %)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No berth above this one is free for these days.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No berth below this one is free for these days.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drop it on a berth and days of the chart.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BookingChartWindow</name>
+    <message>
+        <source>Booking Chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T&amp;oday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Block Berth...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Guest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Arrive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Depart...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Undo check-in or out...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Show:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berth t&amp;ype:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The booking was not moved.
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All berth types</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a booking&apos;s bar first: its guest is the one checked in or out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The booking could not be moved. Nothing was changed.
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Agreed price: total payable %1.
+With today&apos;s rates for the new days and berths: total payable %2.
+
+Keep the agreed price?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keep %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reprice to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No booking can be made there.
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The booking was changed at another desk meanwhile.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel booking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another desk removed this block meanwhile.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The block was not moved. Nothing was changed.
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not a berth.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another desk changed this block meanwhile.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BookingConfirmationPage</name>
+    <message>
+        <source>Booking confirmation details:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ph:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the booking con&amp;firmation when saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send confirmation by e-ma&amp;il</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Boat: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirmation number %1 was given to a booking made at another desk meanwhile. This booking has been saved with number %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The booking has been saved with confirmation number %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The booking has been saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show its summary?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BookingCustomerPanel</name>
+    <message>
+        <source>Ne&amp;w...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select customer:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select customer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a boat of %2. Choose its owner as the customer, or no boat on the berths page.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BookingDatesPage</name>
+    <message>
+        <source>Set Arrival date and Arrival time, then set Departure date and Departure time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arrival Date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Departure Date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Booked by (your name):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Departure date must be after the Arrival date. Please change the Departure date and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Booking interval is invalid</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BookingDepositPanel</name>
+    <message>
+        <source>Deposit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Deposit:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deposit d&amp;ue by:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Balanc&amp;e due by:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The deposit typed was more than the total payable, so it is now %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total payable %1 due by %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deposit %1 due by %2, balance %3 due by %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BookingDetailsPanel</name>
+    <message>
+        <source>Email</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adults and</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Children</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Booking from</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BookingDocuments</name>
+    <message>
+        <source>Telephone No:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VAT No:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no booking to print.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The booking no longer exists.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Signature: %1 Date: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>INVOICE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invoice Number:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Booking Date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Departure Date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berth(s):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Booked By:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Boat:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Booking charges,</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cost Of Hire:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other Charges:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VAT:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total Payable:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount Payed:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In Credit:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Balance Due:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Credit notes,</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>    Credit note %1  %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Net after credit notes:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berth Confirmation Number:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Guest Confirmation Number:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reservation Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reservation Number:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From Date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To Date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HouseName:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Street:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Area:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Town:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Postcode:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TelNo:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MobileNo:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EmailAddress:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Client Notes:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ClubMember:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MembershipNo:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reservation Notes:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reservation Terms and Conditions:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BOOKING CONFIRMATION</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Booking Number:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirmation Number:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arrival:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Departure:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paid to date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deposit due:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>by %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>deposit of %1 paid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Balance due:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>paid in full</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Terms and Conditions:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CREDIT NOTE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Credit Note Number:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Against Invoice Number:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Period:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount Credited:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BookingHistory</name>
+    <message>
+        <source>Customer number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arrival</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Departure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Booked by</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adults</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Children</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cost of hire</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other charges</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VAT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total payable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payment method number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Card type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirmation number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Guest&apos;s confirmation number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Club member</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tax rate (hundredths of a per cent)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Boat number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berths when cancelled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invoice number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checked in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checked in at</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checked out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checked out at</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deposit agreed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deposit due by</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Balance due by</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>daily charge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2: %3 x %4 = %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Booking made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Booking deleted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berth added</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berth removed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berth changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Charge line added</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Charge line removed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ledger line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Who</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Desk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page %p of %P</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No changes are recorded for this booking.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BookingHistoryDialog</name>
+    <message>
+        <source>Booking history</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Who</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Desk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Booking %1 history.pdf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The booking&apos;s history could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BookingImport</name>
+    <message>
+        <source>booking %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BookingMail</name>
+    <message>
+        <source>The booking has been cancelled: no message is sent about it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has no usable e-mail address: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reminder days must be from 0 to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Booking %1 no longer exists.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BookingMailMenu</name>
+    <message>
+        <source>Send confirmation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The confirmation was not queued: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirmation of booking %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E-mail invoice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The invoice was not queued: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invoice %1 for booking %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invoice %1 for booking %2 by e-mail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invoice %1 is in the outbox and goes out in the background.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E-mail Invoice</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BookingMessagesPanel</name>
+    <message>
+        <source>Messages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Queued</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Server&apos;s answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re&amp;send now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit messa&amp;ge...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E-mail sent about this booking:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The messages could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sent %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Queue again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Subject:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Message:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BookingMove</name>
+    <message>
+        <source>The booking stays where it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The booking was cancelled at another desk meanwhile. Nothing was moved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The booking was changed at another desk meanwhile. Nothing was moved; the chart shows it as it is now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The departure must come after the arrival.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bookings can only be made from %1 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The booking already holds that berth.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>That berth is not in use: a booking cannot be moved onto it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The booking was changed at another desk since it was moved. Nothing was undone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BookingPaymentPanel</name>
+    <message>
+        <source>Record Pa&amp;yment...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payment Method:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Credit Card No.:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Credit Card Expiry:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Credit Card Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BookingPricing</name>
+    <message>
+        <source>daily charge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2: %3 at %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 = %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No rate prices %1: counted at %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BookingReports</name>
+    <message>
+        <source>From: %1 to: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BookingRules</name>
+    <message>
+        <source>Berth(s): %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BookingStore</name>
+    <message>
+        <source>Bookings can be made from %1 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An amount is above %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A deposit runs from %1 to the total payable, %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The tax rate runs from 0 to 100 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The numbers of adults and children run from 0 to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>arrival</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>departure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>booked by</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>customer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>adults</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>children</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>other charges</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tax</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>total payable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>payment method</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>card number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>card expiry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>card type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>security code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cost of hire</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>confirmation number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>guest confirmation number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>power requirements</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>club member</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tax rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>boat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>deposit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>deposit due by</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>balance due by</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>berths</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The booking no longer exists.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has been blocked for this period since the list was shown. Nothing was saved: please choose the units again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has been booked for this period since the list was shown. Nothing was saved: please choose the units again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This booking has been changed or cancelled at another desk since you opened it (changed: %1). Nothing was saved: cancel and open it again to see the changes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The boat has been removed or given to another customer since the list was shown. Nothing was saved: please choose the boat again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The customer has been deleted since the list was shown. Nothing was saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A cancelled booking cannot be changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>deleted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This booking has been changed or cancelled at another desk since you opened it. Nothing was deleted: close it and open it again to see the changes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Money has been taken on this booking: it is cancelled from its summary, which keeps its payments.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This booking has been changed or cancelled at another desk since you opened it. Nothing was cancelled: close it and open it again to see the changes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The booking has already been cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Booking cancelled</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BookingSummaryData</name>
+    <message>
+        <source>The booking no longer exists.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BookingSummaryWindow</name>
+    <message>
+        <source>Reservation summary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ph:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berth  Charges</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other Charges</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VAT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total Payable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount Payed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reservation notes:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Customer Notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Desk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record Pa&amp;yment...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re&amp;fund...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Arrive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Depar&amp;t...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Undo check-in or out...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To amend financial details press the Edit Booking Button</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit booking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel booking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print Receipt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Booking Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Receipt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Booking Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confir&amp;mation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Credit N&amp;otes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;History...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Booking %1: history</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The booking could not be shown: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Boat: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancelled. %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The guest&apos;s stay could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arrived %1 at %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Departed %1 at %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Guest: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The payments could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancelled: paid %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paid %1 of %2: in credit %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paid %1 of %2: balance due %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The customer holds %1 of credit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Credit note %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel booking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The invoice could not be numbered: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invoice %1 for booking %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The booking shown could not be printed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The document could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BookingWizard</name>
+    <message>
+        <source>Berth / Caravan Reservation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Booking Progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Step 1 - Dates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Step 2 - Select Berth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Step 3 - Customer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Step 4 - Confirmation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel Booking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Booking Notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The booking wizard holds a booking that has not been saved. Confirm or cancel it first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The booking has not been saved. Close the wizard and lose it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Confirm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The customer %1 has been deleted since the list was shown. Nothing was saved: please choose the customer again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The booking could not be saved. Nothing was changed.
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to delete existing reservation?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Booking</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CalendarWindow</name>
+    <message>
+        <source>Simple Calendar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Reservation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Reservation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Summary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel Reservation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bookings could not be read.
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel booking</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CalendarsDialog</name>
+    <message>
+        <source>Calendars</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>https://... or webcal://... (the other site&apos;s calendar of this berth)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read &amp;now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Berth:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add&amp;ress:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Feeds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Booking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stays here that another site&apos;s calendar also holds: move each stay to another berth, or ask the other site to free its dates.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;onflicts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>empty: this desk publishes no calendars</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bro&amp;wse...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This desk is the &amp;gateway: it reads the feeds of other sites</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Publish calendars into:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each berth&apos;s calendar is berth-&lt;number&gt;.ics and each berth type&apos;s type-&lt;number&gt;.ics in that folder; put the folder on the office&apos;s web site.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This &amp;desk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only the gateway desk reads the feeds: set it on the &quot;This desk&quot; page.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Publish calendars into</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calendars (*.ics)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The calendars could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop reading %1? The berth&apos;s blocks from this calendar are released.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The feed was not removed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calendars: publish folder &quot;%1&quot;, gateway %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CancelPaidDialog</name>
+    <message>
+        <source>Cancel booking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has been paid on this booking. Cancel it and:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This booking has payments on record. Cancel it and keep them?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Refund what was paid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keep it as a cancellation fee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep it as the customer&apos;s c&amp;redit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel &amp;Booking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Go Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The booking could not be cancelled: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CashUpReport</name>
+    <message>
+        <source>Lines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Received</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refunded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Corrections</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Credit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cash-up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cash-up: page %p of %P</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payments, refunds and corrections recorded in the period; printed %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was recorded in this period.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>By method</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>By desk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Desk</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CheckIn</name>
+    <message>
+        <source>The booking has been cancelled: its guest cannot be checked in or out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The guest was already checked in at %1 on %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The guest has already left (checked out at %1 on %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another desk changed the guest&apos;s stay meanwhile.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Expected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arrived</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Departed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No-show</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The booking no longer exists.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The stay ended on %1: change the booking&apos;s dates before checking the guest in.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is booked to arrive on %2, later than today.
+Check the guest in early? The booking&apos;s dates stay as they are.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was booked to arrive on %2, earlier than today.
+Check the guest in late? The booking&apos;s dates stay as they are.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+The guest was not checked in: confirm the other day first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The guest was already checked out at %1 on %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The guest has not been checked in: check the guest in before checking out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only a guest still expected can be marked as a no-show; this one is %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another desk changed the guest&apos;s stay meanwhile: it is now %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The guest is expected: there is nothing to put back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CheckInMenu</name>
+    <message>
+        <source>Check-in and check-out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The guest&apos;s stay could not be changed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read the meters of %1&apos;s berths before checking the guest in:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read the meters of %1&apos;s berths before checking the guest out:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 still owes %2 (paid %3 of %4).
+
+Yes takes the payment now, No checks the guest out with the balance owing, Cancel goes back without checking out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The meters&apos; use, %1 before tax, was added to the booking&apos;s other charges. The balance is now %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is expected: there is no arrival, departure or no-show to undo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is %2. Put the stay back to %3?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every guest due today has been checked in or marked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Some were not marked:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ClosedBookings</name>
+    <message>
+        <source>%1 is closed: its ledger takes no more lines. Date the correction today.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ClosedPeriodDialog</name>
+    <message>
+        <source>Closed Months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Month:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close the mon&amp;th</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reopen the month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Who</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Desk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A closed month&apos;s bookings (by their departure) and ledger lines can no longer be changed: they are put right by lines dated today.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The closed months could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Closed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reopened</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close %1? Its bookings and ledger lines can then only be put right by lines dated today.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reopen %1? Its bookings and ledger lines can then be changed again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ClosedPeriods</name>
+    <message>
+        <source>%1 is already closed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not closed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only a manager may close a month.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only an administrator may reopen a month.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a month from 2000 to 2100.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not over yet: a month is closed once it has ended.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a month to reopen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is closed: its bookings and ledger lines are kept as they are. Put it right with a correction dated today.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CompactWindow</name>
+    <message>
+        <source>Operation in progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compacting &amp; repairing database ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CompanyDialog</name>
+    <message>
+        <source>Setup Company Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy  and paste or type your reservation terms and conditions below. These will appear on the booking form.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Taxes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rate %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remo&amp;ve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deposits and due dates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No deposit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A fixed amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A percentage of the total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>D&amp;eposit at booking:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fixed a&amp;mount:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Percen&amp;tage (%):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mi&amp;nimum deposit:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Balance due (days &amp;before arrival):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E-ma&amp;il server...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>company information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the deposit as an amount, for example %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the minimum deposit as an amount, for example %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the deposit&apos;s percentage, for example 25.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the number of days before arrival the balance falls due.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data error event hit err:%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Company Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trading Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Street:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Area:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Town:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>County:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Postcode:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Telephone No:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VAT No:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Receipt Footer:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Terms and Conditions:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CompanyMailPanel</name>
+    <message>
+        <source>smtp.example.com; empty: no mail is sent from here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None (a server inside the office only)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>STARTTLS (usually port 587)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TLS (usually port 465)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>empty: the certificates this computer trusts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Accept the server&apos;s own certificate without a check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Server:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Port:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Se&amp;curity:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;User:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pass&amp;word:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sender &amp;name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sender a&amp;ddress:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CA certificate &amp;file:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(unchanged unless typed here)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The port must be a number from 1 to 65535.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E-mail Server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Messages wait in the outbox and go in the background. The password is kept in this computer&apos;s secret store, or else in a file only you can read; never in the database.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CompanyStore</name>
+    <message>
+        <source>%1 %2 % from %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deposit at booking:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fixed amount:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Percentage (%):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimum deposit:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Balance due (days before arrival):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These company details were deleted at another desk meanwhile, so nothing was saved. Refresh shows what is left; what you typed is still in the boxes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Taxes:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ContractActionsPanel</name>
+    <message>
+        <source>E&amp;dit...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print contr&amp;act...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In&amp;voice...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rene&amp;w contracts...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Li&amp;sts...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contract %1 ended on %2 unrenewed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contracts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contract %1.pdf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No instalment of this contract has been invoiced yet: use Invoice next instalment first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invoice %1.pdf</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ContractDialog</name>
+    <message>
+        <source>New Contract</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In full</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Two instalments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Four instalments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Twelve instalments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dates and amounts as typed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Due</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P&amp;ropose price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add a ro&amp;w</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Holder:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Boat:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>B&amp;erth:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Term:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;First day:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Last day:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pr&amp;ice before tax:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Plan:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Notes:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(the days as typed)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(no boat)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The holder&apos;s boats could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The terms could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No term prices some of these days: type the price.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the price as an amount, such as 1200.00.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tax %1, total %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please choose the holder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Instalment %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Instalment %1: type the amount, such as 300.00.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The contract has been cancelled: it can no longer be changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contract %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. due %2: %3, invoice %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invoiced, and kept as they are:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>contract</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ContractImport</name>
+    <message>
+        <source>contract %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ContractListsWindow</name>
+    <message>
+        <source>Contract lists</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contracts by berth type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Renewals due</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Instalments due and overdue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;List:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;To (renewals and instalments):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ContractMetersDialog</name>
+    <message>
+        <source>Bill contracts&apos; meters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Dry run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contract</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Holder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Meter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Before tax</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run the period dry first: nothing is billed until you choose Bill.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Bill...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Bill meters...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Bill the meters of %n contract(s) from %1 to %2, %3 with tax? Each contract gets an invoice of its own.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Go back without billing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Bill %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Billed: %n invoice(s) (%1), %2 before tax, %3 with tax.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Dry run, nothing billed: %n invoice(s) would be issued, %1 before tax, %2 with tax.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ContractPaymentDialog</name>
+    <message>
+        <source>Contract %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refund</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Correction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Amount:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Method:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reference:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recor&amp;d</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the amount, such as 300.00.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ContractTermsPanel</name>
+    <message>
+        <source>Contract &amp;terms, printed on every contract above the signatures:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contract terms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>contract terms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;ontract terms...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ContractsWindow</name>
+    <message>
+        <source>Contracts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show ca&amp;ncelled contracts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>N&amp;ew contract...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Payment...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Invoice next instalment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cance&amp;l contract...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Terms and prices...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contract %1, instalment %2 of %3: invoice %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berth type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Holder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Term</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (cancelled)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No contract chosen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contract %1 of %2, boat %3: %4 before tax, tax %5, paid %6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. due %2: %3, invoice %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. due %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contract %1: %2 %3, paid now %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every instalment of this contract has its invoice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel contract %1 of %2?
+
+Yes frees %3 from %4 to %5; the %6 paid stays on the contract&apos;s ledger, to be refunded with Payment if it is due back.
+No keeps the contract.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CreditNotes</name>
+    <message>
+        <source>Enter the company&apos;s details before issuing a credit note.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Credit note %1 of %2 against invoice %3 for booking %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CsvExport</name>
+    <message>
+        <source>There is no data to export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text Files (*.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Customers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Reservations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Payments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Today&apos;s Reservations</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CsvRead</name>
+    <message>
+        <source>line %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file has a field longer than a million characters (%1): it does not look like a list of records.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file holds binary data (a NUL byte near %1): it is not a CSV file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CustomerDialog</name>
+    <message>
+        <source>, %1 m</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add customer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Customer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Club Member</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Boats and vehicles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add &amp;Boat...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edi&amp;t Boat...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remo&amp;ve Boat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the customer first, then open it again to add boats.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove the boat &quot;%1&quot; from this customer?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CustomerListWindow</name>
+    <message>
+        <source>Customers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add Customer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View/&amp;Edit Customer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete Customer</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CustomerSearchModel</name>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>House Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Street</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Town</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Post Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tel. No.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mobile No.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Email Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Club Member</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Membership No.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CustomerStore</name>
+    <message>
+        <source>Deleting this customer will also remove all past reservations. This would affect historic reports. Are you sure you want to delete this customer?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DataControl</name>
+    <message>
+        <source>The database is not open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Database</name>
+    <message>
+        <source>The schema is missing from the program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The tables cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>table %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>column %1.%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>missing %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The PostgreSQL driver of Qt is not installed (Debian: libqt6sql6-psql).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a Zem Harbour database.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer release.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be upgraded from version %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a Zem Harbour database: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The database %1 already holds tables; it was left as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 already exists; it was left as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DateBox</name>
+    <message>
+        <source>The date must lie between %1 and %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DateTimes</name>
+    <message>
+        <source>&quot;%1&quot; is not a date. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not written as dates are written here (%2). %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no %1: %2 %3 has %4 days.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a date as %1, for example %2 or %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DayList</name>
+    <message>
+        <source>n/a</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DayListModel</name>
+    <message>
+        <source>No reservations exist for this date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berth(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arrival</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Departure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DependentBookings</name>
+    <message>
+        <source>booking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payments have been recorded on this customer&apos;s bookings. They are kept for the accounts, so the customer cannot be deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payments have been recorded on bookings of this berth. They are kept for the accounts: cancel those bookings first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Dialect</name>
+    <message>
+        <source>No schema version.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DocumentRenderer</name>
+    <message>
+        <source>The document could not be laid out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print on the default printer (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as PDF…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as a PDF file (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The document could not be printed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No printer is installed. Do you want to save the document as a PDF file instead?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The PDF file %1 could not be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DocumentsMenu</name>
+    <message>
+        <source>The booking could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Booking Confirmation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The booking has been cancelled: it cannot be confirmed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Credit Note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pre&amp;view...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a booking in one of the lists first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EventLog</name>
+    <message>
+        <source>Do you want to delete traces older than 7 days?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End of workday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These trace folders could not be deleted:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EventLogViewer</name>
+    <message>
+        <source>View Event Log File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is too large to show whole: only its beginning is shown.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Trace Log File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Files (*);;Log Files (*.log *.Log)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log Files (*.log *.Log)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ExportMenu</name>
+    <message>
+        <source>Export</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FieldChanges</name>
+    <message>
+        <source>Another desk changed the same fields while you were editing, so nothing was saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 theirs %2, yours %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another desk changed this %1 while you were editing it:
+
+%2
+
+Yes keeps theirs, No saves yours over theirs, Cancel goes back to editing. Your other changes are saved either way.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FigureWindow</name>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as &amp;PDF...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FileConnection</name>
+    <message>
+        <source>The SQLite connection is not open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FileSecurity</name>
+    <message>
+        <source>Cannot restrict %1 to its owner: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FindBookingModel</name>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arriving on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Depating on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paid</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FindBookingWindow</name>
+    <message>
+        <source>Find Booking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arriving on:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Departing on:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show ca&amp;ncelled bookings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Part of the customer&apos;s name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Na&amp;me:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Start Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;View/Edit Booking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total matches:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bookings could not be searched: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FindCustomerDialog</name>
+    <message>
+        <source>Find Customer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>any part of the name, house name, town, post code, phone or e-mail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Any part:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Club Member</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Start Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Customer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View/Edit Customer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Customer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total customer matches:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The customer could not be deleted: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HarbourFigures</name>
+    <message>
+        <source>no berths</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>by day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>by week</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>by month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>by month read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>by month of arrival</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Occupancy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nights sold on the berths active now, of the nights they had; %1 berths active.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nights sold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nights available</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All berths</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No berths are active, so there is no occupancy to show (no berths).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Revenue by month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The agreed prices of the bookings, cancelled ones left out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bookings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hire</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other charges</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tax</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No booking arrives in this period.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Meter use by month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>units</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No meter counted any use in this period.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Length of stay and lead time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lead time: the days from taking the booking to the arrival.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Average stay (nights)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Average lead time (days)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The busiest berths</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 berths with the most nights sold.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nights</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No night is sold in this period.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the first and the last day of the period.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The period ends before it starts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A period of more than %1 years cannot be shown.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The chart would have %1 bars, more than %2: choose weeks or months for a period this long.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No such figure.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The next 14 nights</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berths taken for the night, of %1 active</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>berths</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Night</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berths taken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No berths are active (no berths).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: page %p of %P</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HelpPages</name>
+    <message>
+        <source>The help page %1 cannot be found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The help page %1 could not be opened: no web browser answered.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: no web browser answered. Type the address into a browser.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HolderCreditsDialog</name>
+    <message>
+        <source>Credits earned by holders away</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contract</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Holder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Visitor&apos;s booking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Credit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;redits...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n credit(s), %1 in all</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>HolderShareDialog</name>
+    <message>
+        <source>Holders&apos; share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A holder away is credited this share of the hire a visitor pays for the berth.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Share of the visitor&apos;s hire:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Holders&apos; share...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 % of a visitor&apos;s hire</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ImportFields</name>
+    <message>
+        <source>Berths and berth types</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bookings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opening balances</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contracts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Customers with boats</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Old reference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>House name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Street</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Town</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Post code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mobile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Boat reference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Boat name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Registration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Length (m)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beam (m)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Draft (m)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berth type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Width (m)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximum draft (m)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daily charge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Customer reference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arrival</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Departure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Boat registration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adults</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Booking reference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount paid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Term</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Instalments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The date is missing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an amount of money (written as %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a size in metres above 0 and up to %2 m.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number from 0 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither yes nor no.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please give the mapping a name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no mapping called %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ImportRun</name>
+    <message>
+        <source>No customer has the reference &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The berth &quot;%1&quot; is unknown.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The departure is not after the arrival.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No boat has the registration &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The boat &quot;%1&quot; is another customer&apos;s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The boat is too big for berth %1 (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>old reference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On record (same old reference): skipped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berth %1 is blocked over these dates.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berth %1 is booked over these dates.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another row of the file books berth %1 over these dates.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On record (same old reference): updated.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The booking on record is cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No term is called &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The row needs its first and last days, or a term.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The row has no price and the rates do not price berth %1 over its days.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another row of the file holds berth %1 on these days.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The contract on record is cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The row has %1 columns where the headings have %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1 of the file has the same %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The name is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an e-mail address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is longer than %2 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>e-mail address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>boat registration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On record (same %1): updated.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On record (same %1): skipped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The berth&apos;s name is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>berth name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On record: updated.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On record: skipped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No booking has the reference &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The amount is nothing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>booking reference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The booking has its opening balance already: skipped (a ledger line is put right with a correction).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The booking is cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every required field needs a column: %1 has none.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file holds its headings and no row.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refused</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Accepted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another desk booked a berth over a booking of this file while it was imported. Nothing was imported: run the dry run and the import again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This import is no longer on record.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This import has been undone already.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opening balances are ledger lines, which are never removed: put a balance right with a correction on its booking.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>customer %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>boat %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>berth %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>booking %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>contract %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>boat %1 (added since)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>booking %1 (made or paid since)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (invoiced or paid since)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> and %1 more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This import cannot be undone: what it brought in has been changed since (%1). Nothing was removed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ImportWizard</name>
+    <message>
+        <source>Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>B&amp;rowse...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTF-8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Windows-1252 (Western European)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comma (,)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Semicolon (;)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The first row holds &amp;headings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Imported</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Added</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Updated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refused</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>By</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Undo this import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Kind of records:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Encoding:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delimiter:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Past imports:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Column of the file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Skip rows already on record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Update rows already on record from the file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Load</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved &amp;mappings:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Dates written as:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Amounts written as:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rows already on record:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Columns (fields marked * are needed):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save list...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Verdicts (nothing has been written yet):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import: the file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import: the columns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import: the dry run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please choose the file to import.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please choose a column for: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the file to import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv *.txt);;All Files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading the file...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The dry run was stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 rows to add, %2 already on record, %3 refused.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup before the import failed, so nothing was imported.
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The import was stopped: nothing was imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 rows added, %2 already on record, %3 refused.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file has been imported: %1
+
+A backup of the database as it was is in %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the dry run&apos;s list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> - dry run.csv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove everything the import of %1 added?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo this import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The import of %1 has been undone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>InputChecks</name>
+    <message>
+        <source>Please enter a valid number to continue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amounts are in pounds and pence: type at most two decimals, for example %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An amount cannot be more than %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Ledger</name>
+    <message>
+        <source>Deposit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refund</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Correction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kept as credit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Credit used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A contract is paid, refunded or corrected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The refund is more than the %1 paid.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The booking no longer exists.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter an amount other than %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the amount without a minus sign: money given back is recorded as a refund, a mistake as a correction.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The reference runs to 100 characters and the note to 250.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The booking has been cancelled: no payment can be recorded on it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A refund cannot be more than what was paid (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A correction cannot take what was paid below %1 (%2 was paid).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An amount is above %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The customer holds %1 of credit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the company&apos;s details before issuing an invoice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the first and the last day of the period.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The period ends before it starts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No method</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Method %1 (removed)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No desk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Lengths</name>
+    <message>
+        <source>m</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ft</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LockDialog</name>
+    <message>
+        <source>Locked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This desk is locked. %1, type your PIN or password to go on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;PIN or password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Unlock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;witch User...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MailMessage</name>
+    <message>
+        <source>There is no e-mail address to send to.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The e-mail address %1 holds a line break.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not an e-mail address (name@example.com).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sender&apos;s name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The recipient&apos;s name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The subject</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The attachment&apos;s name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds a line break, which an e-mail header may not: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MailSettings</name>
+    <message>
+        <source>The sender&apos;s address: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sender&apos;s name must be one line.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The certificate file %1 cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No mail server is set up: enter it in Setup Company Information first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The password file %1 could not be removed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MailTemplates</name>
+    <message>
+        <source>Booking confirmation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invoice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deposit reminder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Balance reminder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waiting-list offer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contract renewal letter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your booking {ConfirmationNo} at {Company}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dear {CustomerName},
+
+Thank you for booking with us. We look forward to welcoming you from {Arrival} to {Departure} on berth {Berths}.
+
+Your booking confirmation is attached. The total is {Total}; {DepositDue} is due by {DueBy}.
+
+If anything is not as you expected, just reply to this message or call us on {CompanyPhone}.
+
+Kind regards,
+{Company}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your invoice from {Company}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dear {CustomerName},
+
+Please find attached the invoice for your stay from {Arrival} to {Departure} (booking {ConfirmationNo}). The total is {Total}, of which {Paid} has been paid; {Balance} remains.
+
+Kind regards,
+{Company}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deposit for your booking {ConfirmationNo}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dear {CustomerName},
+
+A friendly reminder that the deposit of {AmountDue} for your stay from {Arrival} to {Departure} is due by {DueBy}. If you have already paid, thank you, and please ignore this message.
+
+Kind regards,
+{Company}
+{CompanyPhone}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Balance for your stay from {Arrival}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dear {CustomerName},
+
+Your stay with us from {Arrival} to {Departure} is coming up. The balance of {AmountDue} is due by {DueBy}. If you have already paid, thank you, and please ignore this message.
+
+We look forward to seeing you.
+
+Kind regards,
+{Company}
+{CompanyPhone}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A berth has come free at {Company}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dear {CustomerName},
+
+Good news: a berth has come free for the dates you asked about, {Arrival} to {Departure}. Please call us on {CompanyPhone} or reply to this message soon if you would like it; we offer it to the next on our list otherwise.
+
+Kind regards,
+{Company}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Renewal of your contract for {Berths}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dear {CustomerName},
+
+Your contract for berth {Berths} is renewed from {Arrival} to {Departure} at {Total}. The letter attached gives the details and the instalments.
+
+If you have any questions, just reply to this message or call us on {CompanyPhone}.
+
+Kind regards,
+{Company}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no kind of message called %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The subject may not be empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The subject must be one line.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The template holds what is not a placeholder: %1.
+The placeholders are: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MailTemplatesDialog</name>
+    <message>
+        <source>E-mail Templates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Placeholders: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reminders proposed each morning (0: none)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Deposit reminder, days before it falls due:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Balance reminder, days before it falls due:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Overdue reminder, days after it fell due:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reset to the program&apos;s wording</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Message:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Subject:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The template could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the changes to &quot;%1&quot;?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The template was not saved: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E-mail template: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MailingListWizard</name>
+    <message>
+        <source>Mailing list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Email Mailing List Wizard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the Mailing List filename</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Using this wizard you can create a mailing list of your customers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the filename you would like to populate with your email list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mailing list filename:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>B&amp;rowse...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click Finish to complete your configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter a file name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mailing list file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The customers&apos; email addresses could not be read; no file was written.
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid filename</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export C&amp;ustomers...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Reser&amp;vations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export T&amp;oday&apos;s Reservations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Compact &amp;&amp; repair database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Backup database ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Restore database ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End of &amp;workday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View &amp;trace log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Switch User...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Web Bookings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Configure Web Bookings...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;reate Web Booking Page...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Bookings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add Booking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Find Booking...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View &amp;Reports</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Today&apos;s &amp;cash-up...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;ontracts...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rene&amp;w Contracts...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contract L&amp;ists...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re&amp;minders...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close&amp;d Months...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View Ad&amp;vanced Calendar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View &amp;Simple Calendar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Booking C&amp;hart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berth / Rentals  &amp;Notes...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Customers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;View Customers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Find Customer...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Waiting List...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Email Mailing List Wizard...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;onfigure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configuration &amp;Wizard...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Company...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re&amp;gional Settings...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Berths...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berth &amp;Owners...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Rates...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Meters...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ca&amp;lendars...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E-mail &amp;Templates...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Users...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Contents...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Index...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Tip of the Day...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Online &amp;Support</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Reservation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Advanced Calendar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View Customers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reports</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Booking Chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reservation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Web Bookings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zem Harbour and Campsite Reservation</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MaintenanceMenu</name>
+    <message>
+        <source>Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backup archives (*.SPA)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file %1 does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bad file name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select your database backup file ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error detected when make database backup!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Database backuped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select your backuped database ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replace the database with the backup %1 of %2 (%3)?
+
+The database as it is now is kept as %4, and can be restored from there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error detected when restoring database backup!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Database restored</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Database compacted</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MeterImport</name>
+    <message>
+        <source>accepted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rolled over</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown meter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>earlier than the last</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a date and time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Meter %1 was last read on %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MeterLists</name>
+    <message numerus="yes">
+        <source>Meters not read for more than %n day(s), on %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>MeterListsWindow</name>
+    <message>
+        <source>Meter lists</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use by berth and month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Meters not read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Readings flagged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;List:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Kind (use):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not read for more than (&amp;days):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The period ends before it starts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MeterStore</name>
+    <message>
+        <source>Contract %1 has been billed for this meter&apos;s period already.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another meter has the serial number %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berth %1 already has %2 meter %3: swap it, or remove it first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The meter no longer exists.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is below the last reading of meter %2 (%3): if the meter rolled over, say so; otherwise type the reading again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The reading no longer exists.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The reading has more digits than the meter&apos;s %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is below the reading before it (%2): if the meter rolled over, say so.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is above the reading after it (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Meter %1 was already removed on %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MeterWalk</name>
+    <message>
+        <source>Meter Walk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printed %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Meter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last reading</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New reading</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page %p of %P</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(no berth)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No meters are in service.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Meters</name>
+    <message>
+        <source>Water</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Electricity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the meter&apos;s serial number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A serial number has at most 40 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the unit the meter counts in (kWh, m³).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A meter&apos;s counter has from %1 to %2 whole digits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the day the meter was fitted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The meter cannot be removed before it was fitted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the reading.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A reading is never below zero: &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a reading: type the digits the meter shows.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A reading has at most three decimals: &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has more digits than the meter&apos;s %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the day and time of the reading.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A reading cannot be dated in the future (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Meter %1 was fitted on %2: a reading cannot be dated before that.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Meter %1 was removed on %2: a reading cannot be dated after that.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The reading has more digits than the meter&apos;s %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The last reading of meter %1 was taken on %2: a new one cannot be dated before it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a band: type the units, &quot;at&quot; and the price, as &quot;10 at 0.10&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the day the tariff takes effect.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A price per unit or per day is from %1 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Band %1: a price is from %2 to %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Band %1 must end above %2 units: the bands run upwards in order.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Two %1 tariffs take effect on %2: keep one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 day at %1 a day, %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 days at %2 a day, %3: %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 at %3, %4: %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MetersDialog</name>
+    <message>
+        <source>Berth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Digits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fitted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Removed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read at</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Marks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Who</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Meters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Meters:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>R&amp;eadings of the chosen meter:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add Meter...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;dit Meter...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;wap Meter...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add &amp;Reading...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;orrect Reading...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Tariffs...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print Walk List...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import Readings...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rolled over</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>over three times usual</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>corrected from %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Meter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Meter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Serial number:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Unit:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Digits:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Berth:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Fitted:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Removed:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Removed &amp;on:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Notes:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Swap Meter %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Swapped at:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Closing reading of %1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New meter&apos;s serial:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Opening reading:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Read at:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>R&amp;eading (%1):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is below the last reading (%2).
+
+Yes: the meter rolled over and started again from zero. No: go back and correct the reading.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The use since the last reading is more than three times the berth&apos;s usual: the reading is kept and marked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Correct the reading of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reading (%1):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rolled &amp;over:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Why:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Meter Tariffs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One tariff a line, in force from its date until the next of its kind. Bands: &quot;10 at 0.10; 30 at 0.20&quot;, the first units of a bill at those prices.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Per unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Per day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add a Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove the Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>type a price in pounds and pence, as 0.32.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Readings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv *.txt);;All Files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1: %2 %3 %4: %5%6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No reading in the file can be added:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 readings can be added:
+%3
+
+Yes adds those %1 now; No adds nothing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NamePicker</name>
+    <message>
+        <source>Type part of a name</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NoShowDialog</name>
+    <message>
+        <source>No-shows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These guests were due today and have not been checked in.
+Tick those who will not come, then mark them:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1  %2  (booking %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tick &amp;all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tick &amp;none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Mark as no-shows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OccupancyModel</name>
+    <message>
+        <source>%1
+%2 to %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OffersDialog</name>
+    <message>
+        <source>Berths came free</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Boat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berths that fit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A booking was cancelled or changed. These entries on the waiting list can take the berths that came free:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Book...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;E-mail Offer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The offer was not queued: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waiting-list offer to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The offer to %1 is in the outbox and goes out in the background; the entry is marked offered.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OldReference</name>
+    <message>
+        <source>Old reference:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Outbox</name>
+    <message>
+        <source>A name or subject holds a line break, which an e-mail header may not: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The message has no subject.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Queued</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The database did not add every message.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The message is no longer in the outbox.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The message has been sent meanwhile.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The message is being sent right now; try again in a moment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OwnerDialog</name>
+    <message>
+        <source>Add Owner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Owner</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OwnerListWindow</name>
+    <message>
+        <source>Owners</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add Owner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View/&amp;Edit Owner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete Owner</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OwnerStore</name>
+    <message>
+        <source>Deleting this owner will also remove all owners berth. This would affect historic reports. Are you sure you want to delete this owner?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Passwords</name>
+    <message>
+        <source>A password needs at least %1 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A password may have at most %1 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A PIN is %1 to %2 digits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The password library could not start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is not enough memory to protect the password.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PaymentDialog</name>
+    <message>
+        <source>Refund</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Method:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Amount:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reference (card slip, transfer):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total payable: %1    Paid so far: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the amount, for example %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The payment could not be saved: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 on booking %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was issued. It prints from the booking&apos;s summary, under Credit Notes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No credit note was issued: the refund gives back money paid beyond what invoice %1 still asks after its credit notes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PaymentTerms</name>
+    <message>
+        <source>Deposit %1 due by %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 still owed, all due by %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 overdue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 overdue since %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 due by %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A deposit runs from %1 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A deposit&apos;s percentage runs from 0 to 100 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The balance falls due from 0 to %1 days before arrival.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the deposit&apos;s amount, or choose no deposit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the deposit&apos;s percentage, or choose no deposit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The deposit and due dates have been changed at another desk since you opened this window. Nothing was saved: press Refresh to see them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PeopleFields</name>
+    <message>
+        <source>Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>House Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Street:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Area:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Town:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Post Code:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mobile Phone:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Email Address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phone:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Membership No:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PeopleListModel</name>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PeopleListWindow</name>
+    <message>
+        <source>The record could not be deleted: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PeopleLists</name>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>House Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Street</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Town</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Post Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tel No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mobile No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Club Member</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Membership No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Boats</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Email Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PeopleRecords</name>
+    <message>
+        <source>There is no record with the ID %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It was deleted at another desk while you were editing it. What you typed is still in the boxes; nothing was saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The record with the ID %1 no longer exists.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Club member:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PeopleWidgets</name>
+    <message>
+        <source>Notes:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Permission</name>
+    <message>
+        <source>&amp;Ask a manager...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Permissions</name>
+    <message>
+        <source>An administrator always manages users and permissions, so they can be given back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No role may %1 at present; an administrator can allow it in Users.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only %1 may %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server no longer lets your user in: an administrator has removed or deactivated it at another desk. Please sign in again as another user (File, Switch User).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nobody has signed in at this desk.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your user has been removed by an administrator: please sign in again as another user (File, Switch User).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your user has been deactivated by an administrator: please sign in again as another user (File, Switch User).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On a server only an administrator&apos;s own login may make users: please sign in as an administrator (File, Switch User).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server did not accept the approval: the PIN or password is wrong, or %1 is locked or no longer active.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server does not let %1 approve this.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 may not approve this. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PersonDialog</name>
+    <message>
+        <source>customer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>owner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What you typed has not been saved. Close and lose it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Pricing</name>
+    <message>
+        <source>%1 night</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 nights</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 weekend night</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 weekend nights</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 week</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 weeks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A season needs a name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The season &quot;%1&quot; needs its first and last nights.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The season &quot;%1&quot; ends before it starts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The season &quot;%1&quot; comes every year, so it cannot be longer than a year.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The priority of the season &quot;%1&quot; must be from 0 to 999.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A rate must be from %1 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The seasons &quot;%1&quot; and &quot;%2&quot; have the same priority and share the night of %3: give one of them a higher priority.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A tax needs a name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A tax rate must be from 0 % to 100 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A tax rate needs the date it takes effect.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tax row %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>type the rate as a percent with at most two decimals, as 17.5.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it takes effect on %1, as row %2 does: keep one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProgressBar</name>
+    <message>
+        <source>Illegal property value</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QtPrinter</name>
+    <message>
+        <source>No default printer is installed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer %1 did not accept the document.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QuickSearch</name>
+    <message>
+        <source>Booking %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No. %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(cancelled)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Customer: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QuickSearchBox</name>
+    <message>
+        <source>Search (Ctrl+K)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Part of a name, a confirmation number, a boat&apos;s name or a berth: finds bookings and customers. Enter opens the booking&apos;s summary or the customer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing found</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RateStore</name>
+    <message>
+        <source>A minimum length must be from 0 to 1,000 metres.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A rate belongs to a season that is not in the table.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A rate is either a berth type&apos;s or one berth&apos;s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A season has two rates for the same berth or berth type.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2, priority %3%4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, every year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nightly %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>weekend night %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>weekly %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>monthly %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>per metre</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Season %1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rate of %1 in %2:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Least length of %1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Two tax rates take effect on %1: keep one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another desk changed the tax rates since this window read them, so nothing was saved. Close the window and open it again to see their changes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RatesDialog</name>
+    <message>
+        <source>Rates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Season</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First night</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last night</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Priority</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berth type or berth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Per metre</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nightly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weekend night</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berth type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimum length (m)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Seasons (a night takes the highest priority that covers it; nights outside every season take the berth&apos;s daily charge):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ra&amp;tes in the chosen season (leave Nightly empty for no rate):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Per-metre rates count at &amp;least:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add Season</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove Season</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add &amp;Berth&apos;s Own Rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove Berth&apos;s O&amp;wn Rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berth %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an amount.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give %1 a nightly rate, or leave its other rates empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The priority is a whole number from 0 to 999.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The minimum length is a number of metres from 0 to 1,000.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New season</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The berth register holds weekly or monthly charges for %1 berth(s). Make them those berths&apos; own rates in the new season?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berth %1 has its own rate in this season already.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rate table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close without saving the changes to the rates?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReadErrorLine</name>
+    <message>
+        <source>The rows could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RegionalSettingsDialog</name>
+    <message>
+        <source>Regional Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configure the system to show your regional settings and preferences</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Post Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zip Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Metres</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Feet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>day/month/year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>month/day/year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>day.month.year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>year-month-day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Adults and No Kids</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Post Code / Zip Code:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Currency Symbol:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check-in time:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check out time:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Office closing &amp;time:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Boat sizes in:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dates:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RemindersWindow</name>
+    <message>
+        <source>Reminders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Booking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reminder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Due by</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Send the ticked reminders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The reminders could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (overdue)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(no address)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reminder(s) due today; untick any that should not go.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The bookings chosen owe nothing that has not been reminded already.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No reminders are due today.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No reminder was queued: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reminder(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reminder(s) are in the outbox and go out in the background.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Removal</name>
+    <message>
+        <source>Are you sure to delete this item?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> was</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>s were</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2%3 made at another desk since you were asked. Nothing was deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RenewalsDialog</name>
+    <message>
+        <source>Renew contracts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Renew</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contract</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Holder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Boat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berths</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ends</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This term</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next term</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Renewal price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select &amp;all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re&amp;new chosen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Send renewal letters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print renewal letters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ending &amp;from:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;to:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The period ends before it starts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No contract in force ends in this period unrenewed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n contract(s) have no rate for next term: type their price.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Contract %1: type the renewal price as an amount, such as 1200.00.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tick the contracts to renew first, or Select all.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Renew %n contract(s) at %1 before tax in all?
+
+Yes makes each renewal a new contract with its plan and keeps its renewal letter; nothing is renewed if one cannot be.
+No goes back to the list.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Contract %1 renewed as contract %2, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n contract(s) renewed. Send renewal letters queues their letters by e-mail.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n contract(s) renewed. Print renewal letters prints their letters.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n renewal letter(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n renewal letter(s) queued.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n renewal letter(s) queued. These contracts&apos; holders have no e-mail address, so their letters are to be printed: %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Contract Renewal %1.pdf</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportLayouts</name>
+    <message>
+        <source>Booking added:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Customer:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berth(s):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report of Booking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List of all up comming bookings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List of today bookings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List of todays checkouts left to be completed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arrivals today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Departures today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Period Sales</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List: %p of %P</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Client:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hire </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VAT </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reservations With Balance Due</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reservation:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other Charges:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VAT:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payable:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payed:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payments due</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Conf. No:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arrival:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Due by:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paid:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Owed:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Due now:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Overdue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Due within 7 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Due later</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportManager</name>
+    <message>
+        <source>From:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report Manager</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;List of all up comming bookings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List of bookings &amp;taken today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List of todays &amp;checkouts left to be completed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Arrivals today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Departures today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outstanding &amp;Balance A/Cs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Payments due</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send reminders for pa&amp;yments due...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Period sales summa&amp;ry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Takings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cash-&amp;up...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xport cash-up (CSV)...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export payme&amp;nts (CSV)...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Figures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Occupancy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Revenue by month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Length of stay and lead time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The busiest berths</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Meter use by month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show fi&amp;gure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F&amp;igure:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fro&amp;m:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T&amp;o:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Step:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>** If you have the need for a specific report, please contact our support team and we will endevour to create the report that you are looking for **</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clos&amp;e</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;View meter lists...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The list could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing to print!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No booking has money owing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payments due</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The period ends before it starts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The cash-up could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Cash-up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The figures could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RestoreScript</name>
+    <message>
+        <source>%1 on %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a table %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the rows of a table %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a function %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a procedure %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a trigger %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an index %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a view %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a rule %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a policy %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a sequence %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a column default %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a constraint %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a statement &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds %1 that is not part of a harbour database.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds %1 that are not part of a harbour database.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds %1 with a definition that is not ours.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds %1 with definitions that are not ours.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it lacks %1 of a harbour database.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Roles</name>
+    <message>
+        <source>Refunds and corrections</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>give refunds or corrections</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prices typed over the rates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>type a price over the rates or keep it after a change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancelling a paid booking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cancel a paid booking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deleting customers, berths and owners</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>delete customers, berths or owners</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rates and taxes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>change rates and taxes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Company details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>change the company&apos;s details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restoring and compacting the database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>restore or compact the database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exports of personal data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>export personal data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Users and permissions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>manage users and permissions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clerk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manager</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Administrator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a clerk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a manager</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an administrator</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SafeFiles</name>
+    <message>
+        <source>Cannot rename %1 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot link %1 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SendEmail</name>
+    <message>
+        <source>No e-mail program could be started for this address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ServerArchive</name>
+    <message>
+        <source>%1 could not be started: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 did not finish: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not installed (Debian: postgresql-client).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pg_dump is not installed (Debian: postgresql-client).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pg_restore is not installed (Debian: postgresql-client).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is the backup of a database file, and this desk works on a server; it restores at a desk that works on a file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a backup archive of Zem Harbour.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds no table %1: it is not a backup of a harbour database.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds schema version %1; this program understands 1 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ServerLogin</name>
+    <message>
+        <source>the login was removed or deactivated, or its password changed, at another desk (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server cannot be reached (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server did not let %1 in, so this desk stays connected as before: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ServerRoles</name>
+    <message>
+        <source>Logins are kept by a database server; a file has none.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A login is 1 to 63 lower-case letters, digits and _, starting with a letter, and not one the server or the program keeps for itself.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A login needs a password.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A password is at most %1 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a login of Zem Harbour&apos;s roles.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The login %1 exists already.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SignInDialog</name>
+    <message>
+        <source>Sign In</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please sign in with your sign-in name and password.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switch User</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the sign-in name and password of the user who takes over this desk.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the sign-in name and PIN of the user who takes over this desk.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;PIN:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ask a Manager</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A manager or an administrator approves this once: to %1.
+Type your sign-in name and PIN or password.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;PIN or password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Sign-in name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(not a user&apos;s sign-in name)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 approved for %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SmtpSender</name>
+    <message>
+        <source>No mail server is set up: enter it in Setup Company Information.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a server name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mail server&apos;s port must be from 1 to 65535.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mail library could not start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mail server %1 could not be found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mail server %1 did not answer on port %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mail server refused the user name or password: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mail server does not offer a secure connection (STARTTLS): %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SplashWindow</name>
+    <message>
+        <source>Harbour, marina and campsite reservations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version:  1.0.1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Sql</name>
+    <message>
+        <source>The database has been restored or compacted at another desk since this desk opened it. Nothing was read or saved from the old copy: the program works on the new one from your next action. Enter again what you were saving.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The connection to the database server was lost. What you were saving may not have been saved: look it up before you enter it again. The program connects again with your next action.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The statement returned no row.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The database gave the new record no ID.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No transaction is open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StaffStore</name>
+    <message>
+        <source>This user has been removed at another desk.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is the last active administrator: someone must be able to manage the users, so this user cannot be removed, deactivated or given another role.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sign-in name &quot;%1&quot; is already in use.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sign-in name or the password is wrong.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sign-in name or the PIN is wrong.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sign-in name, or the PIN or password, is wrong.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is locked after %2 wrong tries in a row; try again after %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is no longer an active user; an administrator can make the user active again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This user has been removed by an administrator.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please type the user&apos;s name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please type a sign-in name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A name or sign-in name may have at most %1 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign-in name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Role</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>That is longer than any password may be.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please type your PIN or password.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StaffWidgets</name>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>DB Connection Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Database opened read-only: changes cannot be saved.
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StayMeters</name>
+    <message>
+        <source>Meter %1 of berth %2 has not been read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The booking no longer exists.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The booking&apos;s total would pass %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, berth %2:
+%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StayReadingsDialog</name>
+    <message>
+        <source>Meter readings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berth and meter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last reading</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1  %2 %3 (%4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is below the last reading of meter %2 (%3).
+
+Yes: the meter rolled over past %4 and started again from zero. No: the reading was mistyped, go back to correct it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StepWizard</name>
+    <message>
+        <source>Welcome to the %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To contionue, click Next.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display this welcome screen at startup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Finish</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TermRates</name>
+    <message>
+        <source>A price names a term that is not in the list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another desk changed the terms meanwhile: close the list and open it again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TermsDialog</name>
+    <message>
+        <source>Terms and prices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Term</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berth type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Basis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T&amp;erms:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Prices:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add term</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove term</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A&amp;dd price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re&amp;move price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Per berth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Per metre</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Row %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>type the name of a term in the list above.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>type the term&apos;s price, such as 1200.00.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Texts</name>
+    <message>
+        <source>Zem Harbour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>v %1.%2.%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TipOfTheDayDialog</name>
+    <message>
+        <source>Tip of the Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Did you know ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Show Tips at Startup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Next Tip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TodayWindow</name>
+    <message>
+        <source>Customer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Boat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, arrived %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, left %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, no-show</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arrives</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leaves</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Show this window when the program starts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Due</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Con&amp;firmation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Arrivals today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Departures today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;In the harbour now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Money owing, arriving within 7 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>R&amp;eminders...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arri&amp;ve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Depar&amp;t...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;No-shows...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Today&apos;s bookings could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the arrival to check in.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the guest to check out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UserDialog</name>
+    <message>
+        <source>&amp;Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Sign-in name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Role:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Active (may sign in)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password a&amp;gain:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P&amp;IN (4 to 8 digits):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PIN a&amp;gain:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First Administrator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nobody has been signed up yet. Please make the first administrator: the one who adds the other users and says what each role may do. There is no default password.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New User</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A new password for %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New PIN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A new PIN for %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The two passwords differ: please type the same password twice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The two PINs differ: please type the same PIN twice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this user</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: new password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: new PIN</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UsersWindow</name>
+    <message>
+        <source>Users</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign-in name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Role</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>U&amp;sers:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New &amp;Password...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New P&amp;IN...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What each role ma&amp;y do:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Lock after idle:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>allowed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not allowed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove %1? The user can no longer sign in; what the user did keeps their name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 removed</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WaitingEntryDialog</name>
+    <message>
+        <source>Edit Waiting Entry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Waiting Entry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Any length of stay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;ustomer:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Boat:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berth t&amp;ype:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Minimum length (ft):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Minimum length (m):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Notes:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Any type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(no boat)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The customer&apos;s boats could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the minimum length in feet, such as 38.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the minimum length in metres, such as 11.5.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>waiting entry</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WaitingList</name>
+    <message>
+        <source>Waiting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Offered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Booked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Withdrawn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the customer who is waiting.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give the first night wanted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The period wanted has started already: a waiting entry is for nights to come.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The period wanted ends before it starts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A period wanted may last five years at the most.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A minimum length must be more than 0 and at most 200 m.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The entry was removed at another desk meanwhile, so nothing was saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Customer:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Boat:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berth type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimum length:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WaitingListRows</name>
+    <message>
+        <source>Position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Boat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berth type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimum length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Added</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Offered on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>any length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waiting List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printed %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page %p of %P</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No entries.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WaitingListWindow</name>
+    <message>
+        <source>Waiting List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Status:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berth &amp;type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Withdraw</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark &amp;Offered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark Boo&amp;ked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Book...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The waiting list could not be read for the berths that came free: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All types</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The lists for the entry could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WaitingOfferMail</name>
+    <message>
+        <source>%1 has no usable e-mail address: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WebBookMenu</name>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WebBookPage</name>
+    <message>
+        <source>Invalid HTML resource</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t generate Webbook:<byte value="xd"/>
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The booking form would be sent to &quot;%1&quot;, which is not a web address. Enter one that starts with http:// or https:// in the web booking settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No value is stored for %1. Configure the web bookings first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Web Book as...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HTML files (*.HTML)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t save HTML file:<byte value="xd"/>
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WebBookSettings</name>
+    <message>
+        <source>Response-o-Matic (default)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custom...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WebBookStore</name>
+    <message>
+        <source>The web booking settings have been created.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The web booking settings have been removed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Booking email address: now %1, was %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Email provider: now %1, was %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custom provider: now %1, was %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WebBookWizard</name>
+    <message>
+        <source>Web Booking Configuration Wizard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter your email booking address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose your email provider</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter Your Room Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usin this wizard you can configure your website to accept online bookings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the email address that should receive the bookings made from the website.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Booking email address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select the email provider to use to send your email confirmations. If you are not sure, then leave the default setting.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Email provider:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custom provider:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click Finish to complete your configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The web booking settings could not be read.
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The web booking settings were changed elsewhere while this wizard was open:
+
+%1
+
+Nothing was saved. Click Finish again to store your entries instead, or Cancel to keep the stored ones.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The web booking settings could not be saved; nothing was changed.
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Would you like to create a booking web page now?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ttsgz</name>
+    <message>
+        <source>No error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bad file name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User abort</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
