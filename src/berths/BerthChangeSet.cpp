@@ -240,11 +240,17 @@ Status BerthChangeSet::apply()
                          "to it are dropped: press OK to save the other changes.")
                           .arg(name);
         } else {
-            // One arg() for all three, so a berth name holding "%2" is not read as a place holder.
-            message = tr("Berth '%1' has been booked at another desk since you removed it (%2 new booking%3). Nothing "
-                         "was saved, and the berth is listed again: remove it again to delete it with its bookings, "
-                         "or press OK to save the other changes.")
-                          .arg(name, QString::number(appeared), appeared == 1 ? QString() : QStringLiteral("s"));
+            // One arg() for both, so a berth name holding "%2" is not read as a place holder. Two whole sentences,
+            // so a translation needs no English plural ending.
+            message = appeared == 1
+                          ? tr("Berth '%1' has been booked at another desk since you removed it (1 new booking). "
+                               "Nothing was saved, and the berth is listed again: remove it again to delete it with "
+                               "its bookings, or press OK to save the other changes.")
+                                .arg(name)
+                          : tr("Berth '%1' has been booked at another desk since you removed it (%2 new bookings). "
+                               "Nothing was saved, and the berth is listed again: remove it again to delete it with "
+                               "its bookings, or press OK to save the other changes.")
+                                .arg(name, QString::number(appeared));
         }
         // The refused change goes (with every change to a berth that no longer exists). Each change appended one
         // event, so the two lists share their positions.

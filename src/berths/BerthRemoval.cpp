@@ -26,9 +26,11 @@ Status removeRows(const QSqlDatabase& db, int id)
 
 Removal::Dependents ofOwner()
 {
-    // The noun is shown in the message when another desk added berths since the question.
     return ContractStore::guardingBerths(
-        {QCoreApplication::translate("BerthRemoval", "berth"),
+        {QCoreApplication::translate("BerthRemoval",
+                                     "1 berth was made at another desk since you were asked. Nothing was deleted."),
+         QCoreApplication::translate("BerthRemoval",
+                                     "%1 berths were made at another desk since you were asked. Nothing was deleted."),
          Removal::counting(QStringLiteral("SELECT COUNT(ID) AS c FROM Berth WHERE OwnerID = ?")),
          Removal::statement(QStringLiteral("DELETE FROM Berth WHERE OwnerID = ?"))},
         ContractStore::BerthsOf::Owner);

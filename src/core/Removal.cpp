@@ -36,13 +36,7 @@ Status remove(const QSqlDatabase& db, int id, int asked, const Dependents& depen
         return now.failure();
     if (*now > asked) {
         const int added = *now - asked;
-        const QString ending = added == 1 ? QCoreApplication::translate("Removal", " was")
-                                          : QCoreApplication::translate("Removal", "s were");
-        return conflict(QCoreApplication::translate("Removal",
-                                                    "%1 %2%3 made at another desk since you were asked. Nothing was "
-                                                    "deleted.")
-                            .arg(added)
-                            .arg(dependents.noun, ending));
+        return conflict(added == 1 ? dependents.oneAdded : dependents.manyAdded.arg(added));
     }
     if (const Status gone = removeRows(db, id, dependents, removeRow); !gone)
         return gone;

@@ -17,7 +17,10 @@ using RowRemover = std::function<Status(const QSqlDatabase&, int id)>;
 /// The rows of another table that go with a row.
 struct Dependents
 {
-    QString noun; // "booking", "berth": named when another desk added some since the question
+    /// What is said when another desk added some since the question: a whole sentence for one ("1 booking was
+    /// made ...") and one for more ("%1 bookings were made ..."), so a translation needs no English plural ending.
+    QString oneAdded;
+    QString manyAdded;
     Counter count;
     /// Runs inside the caller's transaction, before the row itself goes.
     std::function<Status(const QSqlDatabase&, int id)> remove;
