@@ -5,1124 +5,1137 @@
     <name>AboutDialog</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über</translation>
     </message>
     <message>
         <source>Version: 1.0.1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version: 1.0.1</translation>
     </message>
     <message>
         <source>Bookings, berths, customers and calendars for marinas, harbours and caravan and camping parks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungen, Liegeplätze, Kunden und Kalender für Marinas, Häfen sowie Caravan- und Campingplätze.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&amp;System Info ...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Systeminfo ...</translation>
     </message>
     <message>
         <source>System Information Is Unavailable At This Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Systeminformationen sind derzeit nicht verfügbar</translation>
     </message>
 </context>
 <context>
     <name>ActorSession</name>
     <message>
         <source>The SQLite driver gives no handle to name who acts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der SQLite-Treiber liefert kein Handle, um den Handelnden zu benennen.</translation>
     </message>
     <message>
         <source>The SQLite connection is not open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die SQLite-Verbindung ist nicht geöffnet.</translation>
     </message>
 </context>
 <context>
     <name>AdvancedCalendarWindow</name>
     <message>
         <source>Advanced Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Erweiterter Kalender</translation>
     </message>
     <message>
         <source>One slot earlier</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Abschnitt früher</translation>
     </message>
     <message>
         <source>One slot later</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Abschnitt später</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Ansicht</translation>
     </message>
     <message>
         <source>Half Hourly</source>
-        <translation type="unfinished"></translation>
+        <translation>Halbstündlich</translation>
     </message>
     <message>
         <source>Daily</source>
-        <translation type="unfinished"></translation>
+        <translation>Täglich</translation>
     </message>
     <message>
         <source>Booked</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebucht</translation>
     </message>
     <message>
         <source>Available</source>
-        <translation type="unfinished"></translation>
+        <translation>Frei</translation>
     </message>
     <message>
         <source>Inactive</source>
-        <translation type="unfinished"></translation>
+        <translation>Inaktiv</translation>
     </message>
     <message>
         <source>Double click on booking to view details and financial information</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelklicken Sie auf eine Buchung, um Details und Finanzangaben zu sehen</translation>
     </message>
     <message>
         <source>The bookings could not be read.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchungen konnten nicht gelesen werden.
+%1</translation>
     </message>
 </context>
 <context>
     <name>AwayDialog</name>
     <message>
         <source>Away: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Abwesend: %1</translation>
     </message>
     <message>
         <source>Away from</source>
-        <translation type="unfinished"></translation>
+        <translation>Abwesend ab</translation>
     </message>
     <message>
         <source>Back on</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück am</translation>
     </message>
     <message>
         <source>Nights</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächte</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz</translation>
     </message>
     <message>
         <source>Away &amp;from:</source>
-        <translation type="unfinished"></translation>
+        <translation>Abwesend &amp;ab:</translation>
     </message>
     <message>
         <source>&amp;Back on:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurück am:</translation>
     </message>
     <message>
         <source>N&amp;ote:</source>
-        <translation type="unfinished"></translation>
+        <translation>N&amp;otiz:</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hinzufügen</translation>
     </message>
     <message>
         <source>C&amp;hange</source>
-        <translation type="unfinished"></translation>
+        <translation>Än&amp;dern</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entfernen</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>Awa&amp;y...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab&amp;wesend...</translation>
     </message>
     <message>
         <source>Choose the absence to change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie die Abwesenheit, die geändert werden soll.</translation>
     </message>
     <message>
         <source>Contract %1: away from %2, back on %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrag %1: abwesend ab %2, zurück am %3</translation>
     </message>
     <message>
         <source>Choose the absence to remove.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie die Abwesenheit, die entfernt werden soll.</translation>
     </message>
     <message>
         <source>Contract %1: away from %2, back on %3, removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrag %1: abwesend ab %2, zurück am %3, entfernt</translation>
     </message>
 </context>
 <context>
     <name>BackupRestore</name>
     <message>
         <source>Can&apos;t add </source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Hinzufügen von </translation>
     </message>
     <message>
         <source>it is not a backup archive of Zem Harbour.</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist kein Sicherungsarchiv von Zem Harbour.</translation>
     </message>
     <message>
         <source>it is damaged at byte %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist bei Byte %1 beschädigt.</translation>
     </message>
     <message>
         <source>there is not enough free disk space to unpack it: it needs %1, and %2 is free.</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist nicht genug freier Speicherplatz zum Entpacken vorhanden: benötigt werden %1, frei sind %2.</translation>
     </message>
     <message>
         <source>there is not enough free disk space to unpack it (%1 free).</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist nicht genug freier Speicherplatz zum Entpacken vorhanden (%1 frei).</translation>
     </message>
     <message>
         <source>it cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>es kann nicht gelesen werden.</translation>
     </message>
     <message>
         <source>there is not enough memory to unpack it.</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist nicht genug Arbeitsspeicher zum Entpacken vorhanden.</translation>
     </message>
     <message>
         <source>%1 cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden.</translation>
     </message>
     <message>
         <source>Other desks are connected to the database. Close Zem Harbour at the other desks, then restore again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere Arbeitsplätze sind mit der Datenbank verbunden. Schließen Sie Zem Harbour an den anderen Arbeitsplätzen und stellen Sie dann erneut wieder her.</translation>
     </message>
     <message>
         <source>Can&apos;t continue if file exist!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortsetzen nicht möglich, wenn die Datei existiert!</translation>
     </message>
     <message>
         <source>Can&apos;t create SPA file<byte value="xd"/>
 Error:%1</source>
-        <translation type="unfinished"></translation>
+        <translation>SPA-Datei kann nicht erstellt werden<byte value="xd"/>
+Fehler:%1</translation>
     </message>
     <message>
         <source>%1 is damaged: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist beschädigt: %2</translation>
     </message>
     <message>
         <source>%1 has %2 free pages as soon as it is written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat %2 freie Seiten, sobald sie geschrieben ist.</translation>
     </message>
     <message>
         <source>%1 is not a Zem Harbour database.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Zem-Harbour-Datenbank.</translation>
     </message>
     <message>
         <source>%1 is not exactly Zem Harbour&apos;s: it has %2, which this program does not make.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 stammt nicht genau von Zem Harbour: sie enthält %2, was dieses Programm nicht anlegt.</translation>
     </message>
     <message>
         <source>%1 is not exactly Zem Harbour&apos;s: it lacks %2, which this program makes.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 stammt nicht genau von Zem Harbour: ihr fehlt %2, was dieses Programm anlegt.</translation>
     </message>
     <message>
         <source>Cannot remove %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht entfernt werden.</translation>
     </message>
     <message>
         <source>the database in it</source>
-        <translation type="unfinished"></translation>
+        <translation>die darin enthaltene Datenbank</translation>
     </message>
     <message>
         <source>%1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existiert nicht.</translation>
     </message>
     <message>
         <source>Cannot write %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden.</translation>
     </message>
 </context>
 <context>
     <name>BackupWindow</name>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>Database backup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbanksicherung...</translation>
     </message>
     <message>
         <source>Do you really want to cancel current operation</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie den laufenden Vorgang wirklich abbrechen</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigen</translation>
     </message>
 </context>
 <context>
     <name>BerthChangeSet</name>
     <message>
         <source> (booked)</source>
-        <translation type="unfinished"></translation>
+        <translation> (gebucht)</translation>
     </message>
     <message>
         <source> - Active </source>
-        <translation type="unfinished"></translation>
+        <translation> - Aktiv </translation>
     </message>
     <message>
         <source> - Inactive</source>
-        <translation type="unfinished"></translation>
+        <translation> - Inaktiv</translation>
     </message>
     <message>
         <source>Berth &apos;%1&apos; has been deleted at another desk meanwhile. Nothing was saved, and the changes to it are dropped: press OK to save the other changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz „%1“ wurde inzwischen an einem anderen Arbeitsplatz gelöscht. Es wurde nichts gespeichert, und die Änderungen daran werden verworfen: Klicken Sie auf OK, um die übrigen Änderungen zu speichern.</translation>
     </message>
     <message>
         <source>Berth &apos;%1&apos; has been booked at another desk since you removed it (%2 new booking%3). Nothing was saved, and the berth is listed again: remove it again to delete it with its bookings, or press OK to save the other changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz „%1“ wurde an einem anderen Arbeitsplatz gebucht, seit Sie ihn entfernt haben (%2 neue Buchung%3). Es wurde nichts gespeichert, und der Liegeplatz ist wieder aufgeführt: Entfernen Sie ihn erneut, um ihn mit seinen Buchungen zu löschen, oder klicken Sie auf OK, um die übrigen Änderungen zu speichern.</translation>
     </message>
 </context>
 <context>
     <name>BerthEntry</name>
     <message>
         <source>Takes &amp;multihulls</source>
-        <translation type="unfinished"></translation>
+        <translation>Nimmt &amp;Mehrrumpfboote</translation>
     </message>
     <message>
         <source>Owner:</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigentümer:</translation>
     </message>
     <message>
         <source>Power:</source>
-        <translation type="unfinished"></translation>
+        <translation>Strom:</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hinzufügen</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entfernen</translation>
     </message>
     <message>
         <source>Berth:</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz:</translation>
     </message>
     <message>
         <source>Length:</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge:</translation>
     </message>
     <message>
         <source>Width:</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite:</translation>
     </message>
     <message>
         <source>Max. draft:</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. Tiefgang:</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ:</translation>
     </message>
     <message>
         <source>Hire charges</source>
-        <translation type="unfinished"></translation>
+        <translation>Mietpreise</translation>
     </message>
     <message>
         <source>Daily:</source>
-        <translation type="unfinished"></translation>
+        <translation>Täglich:</translation>
     </message>
     <message>
         <source>Weekly:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wöchentlich:</translation>
     </message>
     <message>
         <source>Monthly:</source>
-        <translation type="unfinished"></translation>
+        <translation>Monatlich:</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen:</translation>
     </message>
     <message>
         <source>Available berths:</source>
-        <translation type="unfinished"></translation>
+        <translation>Verfügbare Liegeplätze:</translation>
     </message>
     <message>
         <source>The berths could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liegeplätze konnten nicht gelesen werden.</translation>
     </message>
     <message>
         <source>The berths could not be read again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liegeplätze konnten nicht erneut gelesen werden.</translation>
     </message>
     <message>
         <source>The berth&apos;s bookings could not be counted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchungen des Liegeplatzes konnten nicht gezählt werden.</translation>
     </message>
 </context>
 <context>
     <name>BerthFit</name>
     <message>
         <source>length</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge</translation>
     </message>
     <message>
         <source>beam</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite</translation>
     </message>
     <message>
         <source>draft</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiefgang</translation>
     </message>
     <message>
         <source>multihull</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehrrumpfboot</translation>
     </message>
 </context>
 <context>
     <name>BerthGridModel</name>
     <message>
         <source>%1 (holder&apos;s, back %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (des Inhabers, zurück %2)</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>A holder&apos;s berth: %1 is away from %2 and back on %3; a stay here must leave by noon that day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz eines Inhabers: %1 ist abwesend ab %2 und zurück am %3; ein Aufenthalt hier muss an diesem Tag bis 12 Uhr enden.</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite</translation>
     </message>
     <message>
         <source>HasPower</source>
-        <translation type="unfinished"></translation>
+        <translation>Strom</translation>
     </message>
     <message>
         <source>DailyHireCharge</source>
-        <translation type="unfinished"></translation>
+        <translation>Tagesmiete</translation>
     </message>
     <message>
         <source>Fits</source>
-        <translation type="unfinished"></translation>
+        <translation>Passt</translation>
     </message>
 </context>
 <context>
     <name>BerthInput</name>
     <message>
         <source>No berth name has been entered. Please enter a berth name (or number) to continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde kein Liegeplatzname eingegeben. Bitte geben Sie einen Namen (oder eine Nummer) für den Liegeplatz ein, um fortzufahren.</translation>
     </message>
     <message>
         <source>Please select owner from the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie einen Eigentümer aus der Liste</translation>
     </message>
     <message>
         <source>Please select berth type from the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie einen Liegeplatztyp aus der Liste</translation>
     </message>
 </context>
 <context>
     <name>BerthNotes</name>
     <message>
         <source>Berth &apos;%1&apos; was deleted at another desk meanwhile, so nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz „%1“ wurde inzwischen an einem anderen Arbeitsplatz gelöscht, daher wurde nichts gespeichert.</translation>
     </message>
 </context>
 <context>
     <name>BerthNotesDialog</name>
     <message>
         <source>Berth  Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz-Notizen</translation>
     </message>
     <message>
         <source>Add notes to berths.</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen zu Liegeplätzen hinzufügen.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>Available berths:</source>
-        <translation type="unfinished"></translation>
+        <translation>Verfügbare Liegeplätze:</translation>
     </message>
     <message>
         <source>The berths could not be read.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liegeplätze konnten nicht gelesen werden.
+
+%1</translation>
     </message>
     <message>
         <source>berth&apos;s notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen des Liegeplatzes</translation>
     </message>
     <message>
         <source>The notes could not be saved; nothing was changed.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Notizen konnten nicht gespeichert werden; es wurde nichts geändert.
+
+%1</translation>
     </message>
 </context>
 <context>
     <name>BerthRegister</name>
     <message>
         <source>Configure Berths </source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplätze einrichten </translation>
     </message>
     <message>
         <source>Configure the berths that should be available for booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Richten Sie die Liegeplätze ein, die gebucht werden können</translation>
     </message>
     <message>
         <source>Ac&amp;tivate</source>
-        <translation type="unfinished"></translation>
+        <translation>Ak&amp;tivieren</translation>
     </message>
     <message>
         <source>&amp;Block Berth...</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz &amp;sperren...</translation>
     </message>
     <message>
         <source>&amp;Edit Berths</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplätze &amp;bearbeiten</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Inac&amp;tivate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deaktivieren</translation>
     </message>
     <message>
         <source>The changes to the berths could not be saved; nothing was changed. Press OK to try again or Cancel to drop the changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Änderungen an den Liegeplätzen konnten nicht gespeichert werden; es wurde nichts geändert. Klicken Sie auf OK, um es erneut zu versuchen, oder auf Abbrechen, um die Änderungen zu verwerfen.</translation>
     </message>
 </context>
 <context>
     <name>BerthRemoval</name>
     <message>
         <source>Deleting this customer will also remove any reservations that have been made with it. Are you sure you want to delete the berth?</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Löschen dieses Kunden werden auch alle damit vorgenommenen Reservierungen entfernt. Möchten Sie den Liegeplatz wirklich löschen?</translation>
     </message>
     <message>
         <source>berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz</translation>
     </message>
 </context>
 <context>
     <name>BerthRowCheck</name>
     <message>
         <source>This berth was deleted at another desk while you were editing it. Nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Liegeplatz wurde an einem anderen Arbeitsplatz gelöscht, während Sie ihn bearbeitet haben. Es wurde nichts gespeichert.</translation>
     </message>
 </context>
 <context>
     <name>BerthSetupWizard</name>
     <message>
         <source>Post Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Postleitzahl</translation>
     </message>
     <message>
         <source>Zip Code</source>
-        <translation type="unfinished"></translation>
+        <translation>ZIP-Code</translation>
     </message>
     <message>
         <source>Configuration Wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>Einrichtungsassistent</translation>
     </message>
     <message>
         <source>Enter Your Regional Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie Ihre regionalen Angaben ein</translation>
     </message>
     <message>
         <source>Enter Your Room Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie Ihre Platzangaben ein</translation>
     </message>
     <message>
         <source>Finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig</translation>
     </message>
     <message>
         <source>Usin this wizard you can configure your reservation information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit diesem Assistenten können Sie Ihre Reservierungsangaben einrichten.</translation>
     </message>
     <message>
         <source>Enter your regional information</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie Ihre regionalen Angaben ein</translation>
     </message>
     <message>
         <source>Post Code / Zip Code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Postleitzahl / ZIP-Code:</translation>
     </message>
     <message>
         <source>Enter your Berth information. For each berth / slip enter it`s details and then click Add.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie Ihre Liegeplatzangaben ein. Geben Sie für jeden Liegeplatz die Details ein und klicken Sie dann auf Hinzufügen.</translation>
     </message>
     <message>
         <source>Click Finish to complete your configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie auf Fertigstellen, um die Einrichtung abzuschließen</translation>
     </message>
     <message>
         <source>Please select Post Code or Zip Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie Postleitzahl oder ZIP-Code</translation>
     </message>
     <message>
         <source>The berths could not be saved; nothing was changed. Press Finish to try again or Cancel to drop the changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liegeplätze konnten nicht gespeichert werden; es wurde nichts geändert. Klicken Sie auf Fertigstellen, um es erneut zu versuchen, oder auf Abbrechen, um die Änderungen zu verwerfen.</translation>
     </message>
 </context>
 <context>
     <name>BerthTableEditor</name>
     <message>
         <source>Edit Berths</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplätze bearbeiten</translation>
     </message>
     <message>
         <source>ID:</source>
-        <translation type="unfinished"></translation>
+        <translation>ID:</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Length:</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge:</translation>
     </message>
     <message>
         <source>Width:</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite:</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen:</translation>
     </message>
     <message>
         <source>DailyHireCharge:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tagesmiete:</translation>
     </message>
     <message>
         <source>MonthlyHireCharge:</source>
-        <translation type="unfinished"></translation>
+        <translation>Monatsmiete:</translation>
     </message>
     <message>
         <source>WeeklyHireCharge:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wochenmiete:</translation>
     </message>
     <message>
         <source>Maximum draft (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximaler Tiefgang (m):</translation>
     </message>
     <message>
         <source>HasPower:</source>
-        <translation type="unfinished"></translation>
+        <translation>Strom:</translation>
     </message>
     <message>
         <source>Active:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktiv:</translation>
     </message>
     <message>
         <source>Multihulls:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehrrumpfboote:</translation>
     </message>
     <message>
         <source>TypeID:</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ-ID:</translation>
     </message>
     <message>
         <source>OwnerID:</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigentümer-ID:</translation>
     </message>
     <message>
         <source>&amp;Update</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aktualisieren</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu laden</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>Record: </source>
-        <translation type="unfinished"></translation>
+        <translation>Datensatz: </translation>
     </message>
     <message>
         <source>Data error event hit err:%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenfehler aufgetreten, Fehler:%1</translation>
     </message>
     <message>
         <source>berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz</translation>
     </message>
 </context>
 <context>
     <name>BerthTitles</name>
     <message>
         <source>Add berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz hinzufügen</translation>
     </message>
     <message>
         <source>Berth length</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge des Liegeplatzes</translation>
     </message>
     <message>
         <source>Berth width</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite des Liegeplatzes</translation>
     </message>
     <message>
         <source>Daily Hire Charge</source>
-        <translation type="unfinished"></translation>
+        <translation>Tagesmiete</translation>
     </message>
     <message>
         <source>Weekly Hire Charge</source>
-        <translation type="unfinished"></translation>
+        <translation>Wochenmiete</translation>
     </message>
     <message>
         <source>Monthly Hire Charge</source>
-        <translation type="unfinished"></translation>
+        <translation>Monatsmiete</translation>
     </message>
     <message>
         <source>Maximum draft</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximaler Tiefgang</translation>
     </message>
 </context>
 <context>
     <name>BlockBerthDialog</name>
     <message>
         <source>Block Berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz sperren</translation>
     </message>
     <message>
         <source>&amp;Berth:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Liegeplatz:</translation>
     </message>
     <message>
         <source>&amp;From:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Von:</translation>
     </message>
     <message>
         <source>&amp;To (the last day blocked):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bis (letzter gesperrter Tag):</translation>
     </message>
     <message>
         <source>&amp;Reason:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Grund:</translation>
     </message>
     <message>
         <source>Re&amp;move Block</source>
-        <translation type="unfinished"></translation>
+        <translation>Sperre &amp;aufheben</translation>
     </message>
     <message>
         <source>The berths cannot be read.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liegeplätze können nicht gelesen werden.
+%1</translation>
     </message>
     <message>
         <source>Booking %1: %2, %3 to %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung %1: %2, %3 bis %4</translation>
     </message>
     <message>
         <source>These bookings hold %1 over the period:
 %2
 
 Block the berth all the same? The bookings keep it and are marked on the booking chart to be moved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Buchungen belegen %1 im Zeitraum:
+%2
+
+Den Liegeplatz trotzdem sperren? Die Buchungen behalten ihn und werden im Belegungsplan zum Umbuchen markiert.</translation>
     </message>
     <message>
         <source>block</source>
-        <translation type="unfinished"></translation>
+        <translation>Sperre</translation>
     </message>
     <message>
         <source>The block was not saved.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sperre wurde nicht gespeichert.
+%1</translation>
     </message>
     <message>
         <source>Remove the block of %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sperre von %1 aufheben?</translation>
     </message>
     <message>
         <source>The block was not removed.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sperre wurde nicht aufgehoben.
+%1</translation>
     </message>
 </context>
 <context>
     <name>BoatDialog</name>
     <message>
         <source>Edit Boat or Vehicle</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot oder Fahrzeug bearbeiten</translation>
     </message>
     <message>
         <source>Add Boat or Vehicle</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot oder Fahrzeug hinzufügen</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Name:</translation>
     </message>
     <message>
         <source>&amp;Kind:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Art:</translation>
     </message>
     <message>
         <source>&amp;Length overall (ft):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Länge über alles (ft):</translation>
     </message>
     <message>
         <source>&amp;Length overall (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Länge über alles (m):</translation>
     </message>
     <message>
         <source>&amp;Beam (ft):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Breite (ft):</translation>
     </message>
     <message>
         <source>&amp;Beam (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Breite (m):</translation>
     </message>
     <message>
         <source>&amp;Draft (ft):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tiefgang (ft):</translation>
     </message>
     <message>
         <source>&amp;Draft (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tiefgang (m):</translation>
     </message>
     <message>
         <source>&amp;Height (ft):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Höhe (ft):</translation>
     </message>
     <message>
         <source>&amp;Height (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Höhe (m):</translation>
     </message>
     <message>
         <source>&amp;Registration or sail number:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kennzeichen oder Segelnummer:</translation>
     </message>
     <message>
         <source>&amp;Insurance company:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Versicherung:</translation>
     </message>
     <message>
         <source>&amp;Policy number:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Policennummer:</translation>
     </message>
     <message>
         <source>Insurance &amp;expires:</source>
-        <translation type="unfinished"></translation>
+        <translation>Versicherung &amp;endet:</translation>
     </message>
     <message>
         <source>No&amp;tes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Noti&amp;zen:</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Type a size in feet, more than 0 and at most 656.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie eine Größe in Fuß ein, größer als 0 und höchstens 656.</translation>
     </message>
     <message>
         <source>Type a size in metres, more than 0 and at most 200.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie eine Größe in Metern ein, größer als 0 und höchstens 200.</translation>
     </message>
     <message>
         <source>boat</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot</translation>
     </message>
 </context>
 <context>
     <name>BoatFitting</name>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein: %1</translation>
     </message>
     <message>
         <source>%1 does not fit %2. Book it there all the same?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 passt nicht auf %2. Trotzdem dort buchen?</translation>
     </message>
     <message>
         <source>The insurance of %1 runs out on %2, before the departure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Versicherung von %1 läuft am %2 ab, vor der Abreise.</translation>
     </message>
 </context>
 <context>
     <name>Boats</name>
     <message>
         <source>The boat &quot;%1&quot; was removed at another desk meanwhile, so nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Boot „%1“ wurde inzwischen an einem anderen Arbeitsplatz entfernt, daher wurde nichts gespeichert.</translation>
     </message>
     <message>
         <source>The boat &quot;%1&quot; was changed at another desk meanwhile, so nothing was saved. Open it again to see the change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Boot „%1“ wurde inzwischen an einem anderen Arbeitsplatz geändert, daher wurde nichts gespeichert. Öffnen Sie es erneut, um die Änderung zu sehen.</translation>
     </message>
     <message>
         <source>Sail monohull</source>
-        <translation type="unfinished"></translation>
+        <translation>Segelboot (Einrumpf)</translation>
     </message>
     <message>
         <source>Sail multihull</source>
-        <translation type="unfinished"></translation>
+        <translation>Segelboot (Mehrrumpf)</translation>
     </message>
     <message>
         <source>Motor boat</source>
-        <translation type="unfinished"></translation>
+        <translation>Motorboot</translation>
     </message>
     <message>
         <source>Other boat</source>
-        <translation type="unfinished"></translation>
+        <translation>Anderes Boot</translation>
     </message>
     <message>
         <source>Caravan</source>
-        <translation type="unfinished"></translation>
+        <translation>Wohnwagen</translation>
     </message>
     <message>
         <source>Motorhome</source>
-        <translation type="unfinished"></translation>
+        <translation>Wohnmobil</translation>
     </message>
     <message>
         <source>Tent</source>
-        <translation type="unfinished"></translation>
+        <translation>Zelt</translation>
     </message>
     <message>
         <source>Other vehicle</source>
-        <translation type="unfinished"></translation>
+        <translation>Anderes Fahrzeug</translation>
     </message>
     <message>
         <source>A boat or vehicle needs a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Boot oder Fahrzeug braucht einen Namen.</translation>
     </message>
     <message>
         <source>A name may have 100 characters at the most.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Name darf höchstens 100 Zeichen haben.</translation>
     </message>
     <message>
         <source>A size must be more than 0 and at most 200 m.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Größe muss größer als 0 und höchstens 200 m sein.</translation>
     </message>
     <message>
         <source>The boat no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Boot existiert nicht mehr.</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Kind:</source>
-        <translation type="unfinished"></translation>
+        <translation>Art:</translation>
     </message>
     <message>
         <source>Length overall:</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge über alles:</translation>
     </message>
     <message>
         <source>Beam:</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite:</translation>
     </message>
     <message>
         <source>Draft:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiefgang:</translation>
     </message>
     <message>
         <source>Height:</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe:</translation>
     </message>
     <message>
         <source>Registration or sail number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kennzeichen oder Segelnummer:</translation>
     </message>
     <message>
         <source>Insurance company:</source>
-        <translation type="unfinished"></translation>
+        <translation>Versicherung:</translation>
     </message>
     <message>
         <source>Policy number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Policennummer:</translation>
     </message>
     <message>
         <source>Insurance expires:</source>
-        <translation type="unfinished"></translation>
+        <translation>Versicherung läuft ab:</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen:</translation>
     </message>
     <message>
         <source>Customer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunde:</translation>
     </message>
 </context>
 <context>
     <name>BookingBerthsPage</name>
     <message>
         <source>Berth / slips  available:</source>
-        <translation type="unfinished"></translation>
+        <translation>Verfügbare Liegeplätze:</translation>
     </message>
     <message>
         <source>Select the Berth to use. (Items selected will appear in blue)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie den Liegeplatz. (Ausgewählte Einträge erscheinen blau)</translation>
     </message>
     <message>
         <source>New Boa&amp;t...</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Boo&amp;t...</translation>
     </message>
     <message>
         <source>&amp;Only berths that fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur &amp;passende Liegeplätze</translation>
     </message>
     <message>
         <source>Bo&amp;at:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bo&amp;ot:</translation>
     </message>
     <message>
         <source>Select the unit for this booking. (Items highlighted in blue have been booked)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie den Platz für diese Buchung. (Blau markierte Einträge sind gebucht)</translation>
     </message>
     <message>
         <source>(no boat)</source>
-        <translation type="unfinished"></translation>
+        <translation>(kein Boot)</translation>
     </message>
     <message>
         <source>%1 (new)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (neu)</translation>
     </message>
     <message>
         <source>Please select one or more units</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie einen oder mehrere Plätze</translation>
     </message>
 </context>
 <context>
     <name>BookingChargesPage</name>
     <message>
         <source>No Adults</source>
-        <translation type="unfinished"></translation>
+        <translation>Erwachsene</translation>
     </message>
     <message>
         <source>No Kids</source>
-        <translation type="unfinished"></translation>
+        <translation>Kinder</translation>
     </message>
     <message>
         <source>Berth Confirmation No.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz-Bestätigungsnr.</translation>
     </message>
     <message>
         <source>Cost of Hire</source>
-        <translation type="unfinished"></translation>
+        <translation>Mietpreis</translation>
     </message>
     <message>
         <source>Other Charges</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstige Kosten</translation>
     </message>
     <message>
         <source>VAT</source>
-        <translation type="unfinished"></translation>
+        <translation>MwSt.</translation>
     </message>
     <message>
         <source>Total Payable</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu zahlen</translation>
     </message>
     <message>
         <source>Amount Payed</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezahlt</translation>
     </message>
     <message>
         <source>Enter your customer&apos;s details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie die Angaben Ihres Kunden ein.</translation>
     </message>
     <message>
         <source>No Adults:</source>
-        <translation type="unfinished"></translation>
+        <translation>Erwachsene:</translation>
     </message>
     <message>
         <source>No Kids:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kinder:</translation>
     </message>
     <message>
         <source>Club Member</source>
-        <translation type="unfinished"></translation>
+        <translation>Clubmitglied</translation>
     </message>
     <message>
         <source>Power requirements:</source>
-        <translation type="unfinished"></translation>
+        <translation>Strombedarf:</translation>
     </message>
     <message>
         <source>Confirmation No.:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigungsnr.:</translation>
     </message>
     <message>
         <source>Guest Confirmation No.:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gast-Bestätigungsnr.:</translation>
     </message>
     <message>
         <source>Berth Hire:</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatzmiete:</translation>
     </message>
     <message>
         <source>Other Charges:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstige Kosten:</translation>
     </message>
     <message>
         <source>VAT:</source>
-        <translation type="unfinished"></translation>
+        <translation>MwSt.:</translation>
     </message>
     <message>
         <source>Total Payable:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu zahlen:</translation>
     </message>
     <message>
         <source>Amount Payed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezahlt:</translation>
     </message>
     <message>
         <source>The rates could not be read, so the hire cannot be worked out.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Tarife konnten nicht gelesen werden, daher kann die Miete nicht berechnet werden.
+%1</translation>
     </message>
     <message>
         <source>The period or the berths changed, so the hire has been worked out again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zeitraum oder die Liegeplätze haben sich geändert, daher wurde die Miete neu berechnet.</translation>
     </message>
     <message>
         <source>The period or the berths of this booking have changed.
@@ -1130,1866 +1143,1882 @@ Agreed price: hire %1, total payable %2.
 With today&apos;s rates: hire %3, total payable %4.
 
 Keep the agreed price?</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zeitraum oder die Liegeplätze dieser Buchung haben sich geändert.
+Vereinbarter Preis: Miete %1, zu zahlen %2.
+Mit den heutigen Tarifen: Miete %3, zu zahlen %4.
+
+Den vereinbarten Preis beibehalten?</translation>
     </message>
     <message>
         <source>&amp;Keep %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 &amp;behalten</translation>
     </message>
     <message>
         <source>&amp;Reprice to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu berechnen: %1</translation>
     </message>
     <message>
         <source>The agreed price is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der vereinbarte Preis wird beibehalten.</translation>
     </message>
 </context>
 <context>
     <name>BookingChart</name>
     <message>
         <source>No berth type</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Liegeplatztyp</translation>
     </message>
     <message>
         <source>Contract %1: %2 holds %3 from %4 to %5</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrag %1: %2 belegt %3 vom %4 bis %5</translation>
     </message>
     <message>
         <source>Booking %1: %2
 %3 to %4
 Total %5, paid %6</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung %1: %2
+%3 bis %4
+Gesamt %5, bezahlt %6</translation>
     </message>
     <message>
         <source>
 To be moved: the berth is blocked.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Umbuchen: der Liegeplatz ist gesperrt.</translation>
     </message>
     <message>
         <source>Not a berth.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Liegeplatz.</translation>
     </message>
     <message>
         <source>%1 is not in use.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist nicht in Betrieb.</translation>
     </message>
     <message>
         <source>%1 is blocked.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist gesperrt.</translation>
     </message>
     <message>
         <source>%1 is blocked: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist gesperrt: %2.</translation>
     </message>
     <message>
         <source>%1 is taken by booking %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist durch Buchung %2 belegt.</translation>
     </message>
     <message>
         <source>%1 is taken by %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist durch %2 belegt.</translation>
     </message>
     <message>
         <source>The departure must come after the arrival.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Abreise muss nach der Ankunft liegen.</translation>
     </message>
     <message>
         <source>The booking already holds %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung belegt %1 bereits.</translation>
     </message>
     <message>
         <source>%1 away, back %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 abwesend, zurück %2</translation>
     </message>
     <message>
         <source>Contract %1: %2 is away from %3 and back on %4. Free to let to visitors until noon that day; the berth stays the holder&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrag %1: %2 ist abwesend ab %3 und zurück am %4. Bis 12 Uhr an diesem Tag frei an Gäste zu vermieten; der Liegeplatz bleibt der des Inhabers.</translation>
     </message>
 </context>
 <context>
     <name>BookingChartPrint</name>
     <message>
         <source>Berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bis %2</translation>
     </message>
     <message>
         <source>Page %p of %P</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %p von %P</translation>
     </message>
 </context>
 <context>
     <name>BookingChartView</name>
     <message>
         <source>Taken of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Belegt von %1</translation>
     </message>
     <message>
         <source>%1 (%2 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 %)</translation>
     </message>
     <message>
         <source>No berth above this one is free for these days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Liegeplatz oberhalb dieses ist an diesen Tagen frei.</translation>
     </message>
     <message>
         <source>No berth below this one is free for these days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Liegeplatz unterhalb dieses ist an diesen Tagen frei.</translation>
     </message>
     <message>
         <source>Drop it on a berth and days of the chart.</source>
-        <translation type="unfinished"></translation>
+        <translation>Legen Sie sie auf einem Liegeplatz und Tagen des Plans ab.</translation>
     </message>
 </context>
 <context>
     <name>BookingChartWindow</name>
     <message>
         <source>Booking Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Belegungsplan</translation>
     </message>
     <message>
         <source>%1 days</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Tage</translation>
     </message>
     <message>
         <source>T&amp;oday</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Heute</translation>
     </message>
     <message>
         <source>&amp;Block Berth...</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz &amp;sperren...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken...</translation>
     </message>
     <message>
         <source>&amp;Guest</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gast</translation>
     </message>
     <message>
         <source>&amp;Arrive</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ankunft</translation>
     </message>
     <message>
         <source>&amp;Depart...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab&amp;reise...</translation>
     </message>
     <message>
         <source>&amp;Undo check-in or out...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein- oder Auschecken rückgängig &amp;machen...</translation>
     </message>
     <message>
         <source>&amp;From:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Von:</translation>
     </message>
     <message>
         <source>&amp;Show:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zeigen:</translation>
     </message>
     <message>
         <source>Berth t&amp;ype:</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz&amp;typ:</translation>
     </message>
     <message>
         <source>The booking was not moved.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung wurde nicht verschoben.
+%1</translation>
     </message>
     <message>
         <source>All berth types</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Liegeplatztypen</translation>
     </message>
     <message>
         <source>Choose a booking&apos;s bar first: its guest is the one checked in or out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie zuerst den Balken einer Buchung: deren Gast wird ein- oder ausgecheckt.</translation>
     </message>
     <message>
         <source>The booking could not be moved. Nothing was changed.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung konnte nicht verschoben werden. Es wurde nichts geändert.
+%1</translation>
     </message>
     <message>
         <source>Agreed price: total payable %1.
 With today&apos;s rates for the new days and berths: total payable %2.
 
 Keep the agreed price?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vereinbarter Preis: zu zahlen %1.
+Mit den heutigen Tarifen für die neuen Tage und Liegeplätze: zu zahlen %2.
+
+Den vereinbarten Preis beibehalten?</translation>
     </message>
     <message>
         <source>&amp;Keep %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 &amp;behalten</translation>
     </message>
     <message>
         <source>&amp;Reprice to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu berechnen: %1</translation>
     </message>
     <message>
         <source>No booking can be made there.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dort kann keine Buchung angelegt werden.
+%1</translation>
     </message>
     <message>
         <source>The booking was changed at another desk meanwhile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung wurde inzwischen an einem anderen Arbeitsplatz geändert.</translation>
     </message>
     <message>
         <source>Cancel booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung stornieren</translation>
     </message>
     <message>
         <source>Another desk removed this block meanwhile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderer Arbeitsplatz hat diese Sperre inzwischen aufgehoben.</translation>
     </message>
     <message>
         <source>The block was not moved. Nothing was changed.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sperre wurde nicht verschoben. Es wurde nichts geändert.
+%1</translation>
     </message>
     <message>
         <source>Not a berth.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Liegeplatz.</translation>
     </message>
     <message>
         <source>Another desk changed this block meanwhile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderer Arbeitsplatz hat diese Sperre inzwischen geändert.</translation>
     </message>
 </context>
 <context>
     <name>BookingConfirmationPage</name>
     <message>
         <source>Booking confirmation details:</source>
-        <translation type="unfinished"></translation>
+        <translation>Angaben zur Buchungsbestätigung:</translation>
     </message>
     <message>
         <source>ph:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tel.:</translation>
     </message>
     <message>
         <source>Show the booking con&amp;firmation when saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungs&amp;bestätigung nach dem Speichern zeigen</translation>
     </message>
     <message>
         <source>Send confirmation by e-ma&amp;il</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigung per E-Ma&amp;il senden</translation>
     </message>
     <message>
         <source>Boat: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot: %1</translation>
     </message>
     <message>
         <source>Confirmation number %1 was given to a booking made at another desk meanwhile. This booking has been saved with number %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bestätigungsnummer %1 wurde inzwischen an eine Buchung eines anderen Arbeitsplatzes vergeben. Diese Buchung wurde mit der Nummer %2 gespeichert.</translation>
     </message>
     <message>
         <source>The booking has been saved with confirmation number %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung wurde mit der Bestätigungsnummer %1 gespeichert.</translation>
     </message>
     <message>
         <source>The booking has been saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung wurde gespeichert.</translation>
     </message>
     <message>
         <source>Show its summary?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Übersicht zeigen?</translation>
     </message>
 </context>
 <context>
     <name>BookingCustomerPanel</name>
     <message>
         <source>Ne&amp;w...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne&amp;u...</translation>
     </message>
     <message>
         <source>Select customer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunde auswählen:</translation>
     </message>
     <message>
         <source>Please select customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie einen Kunden</translation>
     </message>
     <message>
         <source>%1 is not a boat of %2. Choose its owner as the customer, or no boat on the berths page.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Boot von %2. Wählen Sie seinen Eigentümer als Kunden oder auf der Seite Liegeplätze kein Boot.</translation>
     </message>
 </context>
 <context>
     <name>BookingDatesPage</name>
     <message>
         <source>Set Arrival date and Arrival time, then set Departure date and Departure time</source>
-        <translation type="unfinished"></translation>
+        <translation>Legen Sie Ankunftsdatum und -uhrzeit fest, dann Abreisedatum und -uhrzeit</translation>
     </message>
     <message>
         <source>Arrival Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankunftsdatum:</translation>
     </message>
     <message>
         <source>Departure Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Abreisedatum:</translation>
     </message>
     <message>
         <source>Booked by (your name):</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebucht von (Ihr Name):</translation>
     </message>
     <message>
         <source>Departure date must be after the Arrival date. Please change the Departure date and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Abreisedatum muss nach dem Ankunftsdatum liegen. Bitte ändern Sie das Abreisedatum und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Booking interval is invalid</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Buchungszeitraum ist ungültig</translation>
     </message>
 </context>
 <context>
     <name>BookingDepositPanel</name>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahlung</translation>
     </message>
     <message>
         <source>&amp;Deposit:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anzahlung:</translation>
     </message>
     <message>
         <source>Deposit d&amp;ue by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahlung &amp;fällig bis:</translation>
     </message>
     <message>
         <source>Balanc&amp;e due by:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restbetrag fällig bis:</translation>
     </message>
     <message>
         <source>The deposit typed was more than the total payable, so it is now %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die eingegebene Anzahlung war höher als der zu zahlende Gesamtbetrag, daher beträgt sie jetzt %1.</translation>
     </message>
     <message>
         <source>Total payable %1 due by %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu zahlen %1, fällig bis %2</translation>
     </message>
     <message>
         <source>Deposit %1 due by %2, balance %3 due by %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahlung %1 fällig bis %2, Restbetrag %3 fällig bis %4</translation>
     </message>
 </context>
 <context>
     <name>BookingDetailsPanel</name>
     <message>
         <source>Email</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail</translation>
     </message>
     <message>
         <source>Adults and</source>
-        <translation type="unfinished"></translation>
+        <translation>Erwachsene und</translation>
     </message>
     <message>
         <source>Children</source>
-        <translation type="unfinished"></translation>
+        <translation>Kinder</translation>
     </message>
     <message>
         <source>Booking from</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung ab</translation>
     </message>
 </context>
 <context>
     <name>BookingDocuments</name>
     <message>
         <source>Telephone No:</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefonnr.:</translation>
     </message>
     <message>
         <source>VAT No:</source>
-        <translation type="unfinished"></translation>
+        <translation>USt-IdNr.:</translation>
     </message>
     <message>
         <source>There is no booking to print.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine Buchung zum Drucken.</translation>
     </message>
     <message>
         <source>The booking no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung existiert nicht mehr.</translation>
     </message>
     <message>
         <source>Signature: %1 Date: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterschrift: %1 Datum: %2</translation>
     </message>
     <message>
         <source>INVOICE</source>
-        <translation type="unfinished"></translation>
+        <translation>RECHNUNG</translation>
     </message>
     <message>
         <source>Invoice Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechnungsnummer:</translation>
     </message>
     <message>
         <source>Booking Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungsdatum:</translation>
     </message>
     <message>
         <source>Departure Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Abreisedatum:</translation>
     </message>
     <message>
         <source>Berth(s):</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz/-plätze:</translation>
     </message>
     <message>
         <source>Booked By:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebucht von:</translation>
     </message>
     <message>
         <source>Boat:</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot:</translation>
     </message>
     <message>
         <source>Booking charges,</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungskosten,</translation>
     </message>
     <message>
         <source>Cost Of Hire:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mietpreis:</translation>
     </message>
     <message>
         <source>Other Charges:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstige Kosten:</translation>
     </message>
     <message>
         <source>VAT:</source>
-        <translation type="unfinished"></translation>
+        <translation>MwSt.:</translation>
     </message>
     <message>
         <source>Total Payable:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu zahlen:</translation>
     </message>
     <message>
         <source>Amount Payed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezahlt:</translation>
     </message>
     <message>
         <source>In Credit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Guthaben:</translation>
     </message>
     <message>
         <source>Balance Due:</source>
-        <translation type="unfinished"></translation>
+        <translation>Offener Betrag:</translation>
     </message>
     <message>
         <source>Credit notes,</source>
-        <translation type="unfinished"></translation>
+        <translation>Gutschriften,</translation>
     </message>
     <message>
         <source>    Credit note %1  %2</source>
-        <translation type="unfinished"></translation>
+        <translation>    Gutschrift %1  %2</translation>
     </message>
     <message>
         <source>Net after credit notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Netto nach Gutschriften:</translation>
     </message>
     <message>
         <source>Berth Confirmation Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz-Bestätigungsnummer:</translation>
     </message>
     <message>
         <source>Guest Confirmation Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gast-Bestätigungsnummer:</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen:</translation>
     </message>
     <message>
         <source>Reservation Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Reservierungsformular</translation>
     </message>
     <message>
         <source>Reservation Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Reservierungsnummer:</translation>
     </message>
     <message>
         <source>From Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Von:</translation>
     </message>
     <message>
         <source>To Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis:</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>HouseName:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hausname:</translation>
     </message>
     <message>
         <source>Street:</source>
-        <translation type="unfinished"></translation>
+        <translation>Straße:</translation>
     </message>
     <message>
         <source>Area:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ortsteil:</translation>
     </message>
     <message>
         <source>Town:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ort:</translation>
     </message>
     <message>
         <source>Postcode:</source>
-        <translation type="unfinished"></translation>
+        <translation>PLZ:</translation>
     </message>
     <message>
         <source>TelNo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tel.:</translation>
     </message>
     <message>
         <source>MobileNo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mobil:</translation>
     </message>
     <message>
         <source>EmailAddress:</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail-Adresse:</translation>
     </message>
     <message>
         <source>Client Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kundennotizen:</translation>
     </message>
     <message>
         <source>ClubMember:</source>
-        <translation type="unfinished"></translation>
+        <translation>Clubmitglied:</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>MembershipNo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitgliedsnr.:</translation>
     </message>
     <message>
         <source>Reservation Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Reservierungsnotizen:</translation>
     </message>
     <message>
         <source>Reservation Terms and Conditions:</source>
-        <translation type="unfinished"></translation>
+        <translation>Reservierungsbedingungen:</translation>
     </message>
     <message>
         <source>BOOKING CONFIRMATION</source>
-        <translation type="unfinished"></translation>
+        <translation>BUCHUNGSBESTÄTIGUNG</translation>
     </message>
     <message>
         <source>Booking Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungsnummer:</translation>
     </message>
     <message>
         <source>Confirmation Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigungsnummer:</translation>
     </message>
     <message>
         <source>Arrival:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankunft:</translation>
     </message>
     <message>
         <source>Departure:</source>
-        <translation type="unfinished"></translation>
+        <translation>Abreise:</translation>
     </message>
     <message>
         <source>Price</source>
-        <translation type="unfinished"></translation>
+        <translation>Preis</translation>
     </message>
     <message>
         <source>Paid to date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bisher bezahlt:</translation>
     </message>
     <message>
         <source>Deposit due:</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahlung fällig:</translation>
     </message>
     <message>
         <source>by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>bis %1</translation>
     </message>
     <message>
         <source>deposit of %1 paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahlung von %1 bezahlt</translation>
     </message>
     <message>
         <source>Balance due:</source>
-        <translation type="unfinished"></translation>
+        <translation>Restbetrag fällig:</translation>
     </message>
     <message>
         <source>paid in full</source>
-        <translation type="unfinished"></translation>
+        <translation>vollständig bezahlt</translation>
     </message>
     <message>
         <source>Terms and Conditions:</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschäftsbedingungen:</translation>
     </message>
     <message>
         <source>CREDIT NOTE</source>
-        <translation type="unfinished"></translation>
+        <translation>GUTSCHRIFT</translation>
     </message>
     <message>
         <source>Credit Note Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gutschriftnummer:</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum:</translation>
     </message>
     <message>
         <source>Against Invoice Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu Rechnungsnummer:</translation>
     </message>
     <message>
         <source>Period:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum:</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bis %2</translation>
     </message>
     <message>
         <source>Amount Credited:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gutgeschriebener Betrag:</translation>
     </message>
 </context>
 <context>
     <name>BookingHistory</name>
     <message>
         <source>Customer number</source>
-        <translation type="unfinished"></translation>
+        <translation>Kundennummer</translation>
     </message>
     <message>
         <source>Arrival</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankunft</translation>
     </message>
     <message>
         <source>Departure</source>
-        <translation type="unfinished"></translation>
+        <translation>Abreise</translation>
     </message>
     <message>
         <source>Booked by</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebucht von</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen</translation>
     </message>
     <message>
         <source>Adults</source>
-        <translation type="unfinished"></translation>
+        <translation>Erwachsene</translation>
     </message>
     <message>
         <source>Children</source>
-        <translation type="unfinished"></translation>
+        <translation>Kinder</translation>
     </message>
     <message>
         <source>Cost of hire</source>
-        <translation type="unfinished"></translation>
+        <translation>Mietpreis</translation>
     </message>
     <message>
         <source>Other charges</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstige Kosten</translation>
     </message>
     <message>
         <source>VAT</source>
-        <translation type="unfinished"></translation>
+        <translation>MwSt.</translation>
     </message>
     <message>
         <source>Total payable</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu zahlen</translation>
     </message>
     <message>
         <source>Payment method number</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummer der Zahlungsart</translation>
     </message>
     <message>
         <source>Card type</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartentyp</translation>
     </message>
     <message>
         <source>Confirmation number</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigungsnummer</translation>
     </message>
     <message>
         <source>Guest&apos;s confirmation number</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigungsnummer des Gastes</translation>
     </message>
     <message>
         <source>Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Strom</translation>
     </message>
     <message>
         <source>Club member</source>
-        <translation type="unfinished"></translation>
+        <translation>Clubmitglied</translation>
     </message>
     <message>
         <source>Tax rate (hundredths of a per cent)</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuersatz (Hundertstel Prozent)</translation>
     </message>
     <message>
         <source>Boat number</source>
-        <translation type="unfinished"></translation>
+        <translation>Bootsnummer</translation>
     </message>
     <message>
         <source>Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Storniert</translation>
     </message>
     <message>
         <source>Berths when cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplätze bei Stornierung</translation>
     </message>
     <message>
         <source>Invoice number</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechnungsnummer</translation>
     </message>
     <message>
         <source>Stay</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufenthalt</translation>
     </message>
     <message>
         <source>Checked in</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingecheckt</translation>
     </message>
     <message>
         <source>Checked in at</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingecheckt um</translation>
     </message>
     <message>
         <source>Checked out</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgecheckt</translation>
     </message>
     <message>
         <source>Checked out at</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgecheckt um</translation>
     </message>
     <message>
         <source>Deposit agreed</source>
-        <translation type="unfinished"></translation>
+        <translation>Vereinbarte Anzahlung</translation>
     </message>
     <message>
         <source>Deposit due by</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahlung fällig bis</translation>
     </message>
     <message>
         <source>Balance due by</source>
-        <translation type="unfinished"></translation>
+        <translation>Restbetrag fällig bis</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bis %2</translation>
     </message>
     <message>
         <source>daily charge</source>
-        <translation type="unfinished"></translation>
+        <translation>Tagespreis</translation>
     </message>
     <message>
         <source>%1, %2: %3 x %4 = %5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2: %3 x %4 = %5</translation>
     </message>
     <message>
         <source>Booking made</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung angelegt</translation>
     </message>
     <message>
         <source>Booking deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung gelöscht</translation>
     </message>
     <message>
         <source>Berth added</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz hinzugefügt</translation>
     </message>
     <message>
         <source>Berth removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz entfernt</translation>
     </message>
     <message>
         <source>Berth changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz geändert</translation>
     </message>
     <message>
         <source>Charge line added</source>
-        <translation type="unfinished"></translation>
+        <translation>Kostenzeile hinzugefügt</translation>
     </message>
     <message>
         <source>Charge line removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Kostenzeile entfernt</translation>
     </message>
     <message>
         <source>Ledger line</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungszeile</translation>
     </message>
     <message>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>Wann</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung</translation>
     </message>
     <message>
         <source>Before</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorher</translation>
     </message>
     <message>
         <source>After</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachher</translation>
     </message>
     <message>
         <source>Who</source>
-        <translation type="unfinished"></translation>
+        <translation>Wer</translation>
     </message>
     <message>
         <source>Desk</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsplatz</translation>
     </message>
     <message>
         <source>Page %p of %P</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %p von %P</translation>
     </message>
     <message>
         <source>No changes are recorded for this booking.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für diese Buchung sind keine Änderungen aufgezeichnet.</translation>
     </message>
 </context>
 <context>
     <name>BookingHistoryDialog</name>
     <message>
         <source>Booking history</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungsverlauf</translation>
     </message>
     <message>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>Wann</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung</translation>
     </message>
     <message>
         <source>Before</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorher</translation>
     </message>
     <message>
         <source>After</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachher</translation>
     </message>
     <message>
         <source>Who</source>
-        <translation type="unfinished"></translation>
+        <translation>Wer</translation>
     </message>
     <message>
         <source>Desk</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsplatz</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken</translation>
     </message>
     <message>
         <source>Save as P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Als &amp;PDF speichern...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Booking %1 history.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlauf Buchung %1.pdf</translation>
     </message>
     <message>
         <source>The booking&apos;s history could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Verlauf der Buchung konnte nicht gelesen werden: %1</translation>
     </message>
 </context>
 <context>
     <name>BookingImport</name>
     <message>
         <source>booking %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung %1</translation>
     </message>
 </context>
 <context>
     <name>BookingMail</name>
     <message>
         <source>The booking has been cancelled: no message is sent about it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung wurde storniert: dazu wird keine Nachricht gesendet.</translation>
     </message>
     <message>
         <source>%1 has no usable e-mail address: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat keine verwendbare E-Mail-Adresse: %2</translation>
     </message>
     <message>
         <source>Reminder days must be from 0 to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erinnerungstage müssen zwischen 0 und %1 liegen.</translation>
     </message>
     <message>
         <source>Booking %1 no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung %1 existiert nicht mehr.</translation>
     </message>
 </context>
 <context>
     <name>BookingMailMenu</name>
     <message>
         <source>Send confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigung senden</translation>
     </message>
     <message>
         <source>The confirmation was not queued: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bestätigung wurde nicht in den Postausgang gestellt: %1</translation>
     </message>
     <message>
         <source>Confirmation of booking %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigung der Buchung %1</translation>
     </message>
     <message>
         <source>E-mail invoice</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechnung per E-Mail</translation>
     </message>
     <message>
         <source>The invoice was not queued: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Rechnung wurde nicht in den Postausgang gestellt: %1</translation>
     </message>
     <message>
         <source>Invoice %1 for booking %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechnung %1 zur Buchung %2</translation>
     </message>
     <message>
         <source>Invoice %1 for booking %2 by e-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechnung %1 zur Buchung %2 per E-Mail</translation>
     </message>
     <message>
         <source>Invoice %1 is in the outbox and goes out in the background.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechnung %1 liegt im Postausgang und wird im Hintergrund versendet.</translation>
     </message>
     <message>
         <source>E-mail Invoice</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechnung per E-Mail</translation>
     </message>
 </context>
 <context>
     <name>BookingMessagesPanel</name>
     <message>
         <source>Messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachrichten</translation>
     </message>
     <message>
         <source>Queued</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingereiht</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>An</translation>
     </message>
     <message>
         <source>Subject</source>
-        <translation type="unfinished"></translation>
+        <translation>Betreff</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Tries</source>
-        <translation type="unfinished"></translation>
+        <translation>Versuche</translation>
     </message>
     <message>
         <source>Server&apos;s answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwort des Servers</translation>
     </message>
     <message>
         <source>Re&amp;send now</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jetzt erneut senden</translation>
     </message>
     <message>
         <source>Edit messa&amp;ge...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht &amp;bearbeiten...</translation>
     </message>
     <message>
         <source>E-mail sent about this booking:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu dieser Buchung gesendete E-Mails:</translation>
     </message>
     <message>
         <source>The messages could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Nachrichten konnten nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>Sent %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesendet %1</translation>
     </message>
     <message>
         <source>Edit Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Queue again</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Erneut einreihen</translation>
     </message>
     <message>
         <source>&amp;To:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;An:</translation>
     </message>
     <message>
         <source>&amp;Subject:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Betreff:</translation>
     </message>
     <message>
         <source>&amp;Message:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nachricht:</translation>
     </message>
 </context>
 <context>
     <name>BookingMove</name>
     <message>
         <source>The booking stays where it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung bleibt, wo sie war.</translation>
     </message>
     <message>
         <source>The booking was cancelled at another desk meanwhile. Nothing was moved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung wurde inzwischen an einem anderen Arbeitsplatz storniert. Es wurde nichts verschoben.</translation>
     </message>
     <message>
         <source>The booking was changed at another desk meanwhile. Nothing was moved; the chart shows it as it is now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung wurde inzwischen an einem anderen Arbeitsplatz geändert. Es wurde nichts verschoben; der Plan zeigt sie im aktuellen Stand.</translation>
     </message>
     <message>
         <source>The departure must come after the arrival.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Abreise muss nach der Ankunft liegen.</translation>
     </message>
     <message>
         <source>Bookings can only be made from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungen sind nur vom %1 bis %2 möglich.</translation>
     </message>
     <message>
         <source>The booking already holds that berth.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung belegt diesen Liegeplatz bereits.</translation>
     </message>
     <message>
         <source>That berth is not in use: a booking cannot be moved onto it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Liegeplatz ist nicht in Betrieb: eine Buchung kann nicht dorthin verschoben werden.</translation>
     </message>
     <message>
         <source>The booking was changed at another desk since it was moved. Nothing was undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung wurde an einem anderen Arbeitsplatz geändert, seit sie verschoben wurde. Es wurde nichts rückgängig gemacht.</translation>
     </message>
 </context>
 <context>
     <name>BookingPaymentPanel</name>
     <message>
         <source>Record Pa&amp;yment...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zahlung erfassen...</translation>
     </message>
     <message>
         <source>Payment Method:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungsart:</translation>
     </message>
     <message>
         <source>Credit Card No.:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreditkartennr.:</translation>
     </message>
     <message>
         <source>Credit Card Expiry:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreditkarte gültig bis:</translation>
     </message>
     <message>
         <source>Credit Card Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreditkartentyp:</translation>
     </message>
 </context>
 <context>
     <name>BookingPricing</name>
     <message>
         <source>daily charge</source>
-        <translation type="unfinished"></translation>
+        <translation>Tagespreis</translation>
     </message>
     <message>
         <source>%1, %2: %3 at %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2: %3 zu %4</translation>
     </message>
     <message>
         <source>%1 = %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 = %2</translation>
     </message>
     <message>
         <source>No rate prices %1: counted at %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Tarif bepreist %1: berechnet mit %2.</translation>
     </message>
 </context>
 <context>
     <name>BookingReports</name>
     <message>
         <source>From: %1 to: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Von: %1 bis: %2</translation>
     </message>
     <message>
         <source>From: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Von: %1</translation>
     </message>
     <message>
         <source>To: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis: %1</translation>
     </message>
 </context>
 <context>
     <name>BookingRules</name>
     <message>
         <source>Berth(s): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz/-plätze: %1</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bis %2</translation>
     </message>
 </context>
 <context>
     <name>BookingStore</name>
     <message>
         <source>Bookings can be made from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungen sind vom %1 bis %2 möglich.</translation>
     </message>
     <message>
         <source>An amount is above %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Betrag liegt über %1.</translation>
     </message>
     <message>
         <source>A deposit runs from %1 to the total payable, %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Anzahlung reicht von %1 bis zum zu zahlenden Gesamtbetrag, %2.</translation>
     </message>
     <message>
         <source>The tax rate runs from 0 to 100 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Steuersatz reicht von 0 bis 100 %.</translation>
     </message>
     <message>
         <source>The numbers of adults and children run from 0 to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anzahl der Erwachsenen und Kinder reicht von 0 bis %1.</translation>
     </message>
     <message>
         <source>arrival</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankunft</translation>
     </message>
     <message>
         <source>departure</source>
-        <translation type="unfinished"></translation>
+        <translation>Abreise</translation>
     </message>
     <message>
         <source>booked by</source>
-        <translation type="unfinished"></translation>
+        <translation>gebucht von</translation>
     </message>
     <message>
         <source>customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunde</translation>
     </message>
     <message>
         <source>notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen</translation>
     </message>
     <message>
         <source>adults</source>
-        <translation type="unfinished"></translation>
+        <translation>Erwachsene</translation>
     </message>
     <message>
         <source>children</source>
-        <translation type="unfinished"></translation>
+        <translation>Kinder</translation>
     </message>
     <message>
         <source>other charges</source>
-        <translation type="unfinished"></translation>
+        <translation>sonstige Kosten</translation>
     </message>
     <message>
         <source>tax</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuer</translation>
     </message>
     <message>
         <source>total payable</source>
-        <translation type="unfinished"></translation>
+        <translation>zu zahlen</translation>
     </message>
     <message>
         <source>payment method</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungsart</translation>
     </message>
     <message>
         <source>card number</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartennummer</translation>
     </message>
     <message>
         <source>card expiry</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartenablauf</translation>
     </message>
     <message>
         <source>card type</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartentyp</translation>
     </message>
     <message>
         <source>security code</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherheitscode</translation>
     </message>
     <message>
         <source>cost of hire</source>
-        <translation type="unfinished"></translation>
+        <translation>Mietpreis</translation>
     </message>
     <message>
         <source>confirmation number</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigungsnummer</translation>
     </message>
     <message>
         <source>guest confirmation number</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigungsnummer des Gastes</translation>
     </message>
     <message>
         <source>power requirements</source>
-        <translation type="unfinished"></translation>
+        <translation>Strombedarf</translation>
     </message>
     <message>
         <source>club member</source>
-        <translation type="unfinished"></translation>
+        <translation>Clubmitglied</translation>
     </message>
     <message>
         <source>tax rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuersatz</translation>
     </message>
     <message>
         <source>boat</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot</translation>
     </message>
     <message>
         <source>deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahlung</translation>
     </message>
     <message>
         <source>deposit due by</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahlung fällig bis</translation>
     </message>
     <message>
         <source>balance due by</source>
-        <translation type="unfinished"></translation>
+        <translation>Restbetrag fällig bis</translation>
     </message>
     <message>
         <source>cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>storniert</translation>
     </message>
     <message>
         <source>berths</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplätze</translation>
     </message>
     <message>
         <source>The booking no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung existiert nicht mehr.</translation>
     </message>
     <message>
         <source>%1 has been blocked for this period since the list was shown. Nothing was saved: please choose the units again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde für diesen Zeitraum gesperrt, seit die Liste angezeigt wurde. Es wurde nichts gespeichert: bitte wählen Sie die Plätze erneut.</translation>
     </message>
     <message>
         <source>%1 has been booked for this period since the list was shown. Nothing was saved: please choose the units again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde für diesen Zeitraum gebucht, seit die Liste angezeigt wurde. Es wurde nichts gespeichert: bitte wählen Sie die Plätze erneut.</translation>
     </message>
     <message>
         <source>This booking has been changed or cancelled at another desk since you opened it (changed: %1). Nothing was saved: cancel and open it again to see the changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Buchung wurde an einem anderen Arbeitsplatz geändert oder storniert, seit Sie sie geöffnet haben (geändert: %1). Es wurde nichts gespeichert: brechen Sie ab und öffnen Sie sie erneut, um die Änderungen zu sehen.</translation>
     </message>
     <message>
         <source>The boat has been removed or given to another customer since the list was shown. Nothing was saved: please choose the boat again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Boot wurde entfernt oder einem anderen Kunden zugeordnet, seit die Liste angezeigt wurde. Es wurde nichts gespeichert: bitte wählen Sie das Boot erneut.</translation>
     </message>
     <message>
         <source>The customer has been deleted since the list was shown. Nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kunde wurde gelöscht, seit die Liste angezeigt wurde. Es wurde nichts gespeichert.</translation>
     </message>
     <message>
         <source>A cancelled booking cannot be changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine stornierte Buchung kann nicht geändert werden.</translation>
     </message>
     <message>
         <source>deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>gelöscht</translation>
     </message>
     <message>
         <source>This booking has been changed or cancelled at another desk since you opened it. Nothing was deleted: close it and open it again to see the changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Buchung wurde an einem anderen Arbeitsplatz geändert oder storniert, seit Sie sie geöffnet haben. Es wurde nichts gelöscht: schließen Sie sie und öffnen Sie sie erneut, um die Änderungen zu sehen.</translation>
     </message>
     <message>
         <source>Money has been taken on this booking: it is cancelled from its summary, which keeps its payments.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf diese Buchung wurde Geld eingenommen: sie wird über ihre Übersicht storniert, die ihre Zahlungen behält.</translation>
     </message>
     <message>
         <source>This booking has been changed or cancelled at another desk since you opened it. Nothing was cancelled: close it and open it again to see the changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Buchung wurde an einem anderen Arbeitsplatz geändert oder storniert, seit Sie sie geöffnet haben. Es wurde nichts storniert: schließen Sie sie und öffnen Sie sie erneut, um die Änderungen zu sehen.</translation>
     </message>
     <message>
         <source>The booking has already been cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung wurde bereits storniert.</translation>
     </message>
     <message>
         <source>Booking cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung storniert</translation>
     </message>
 </context>
 <context>
     <name>BookingSummaryData</name>
     <message>
         <source>The booking no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung existiert nicht mehr.</translation>
     </message>
 </context>
 <context>
     <name>BookingSummaryWindow</name>
     <message>
         <source>Reservation summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Reservierungsübersicht</translation>
     </message>
     <message>
         <source>Ph:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tel.:</translation>
     </message>
     <message>
         <source>Berth  Charges</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatzkosten</translation>
     </message>
     <message>
         <source>Other Charges</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstige Kosten</translation>
     </message>
     <message>
         <source>VAT</source>
-        <translation type="unfinished"></translation>
+        <translation>MwSt.</translation>
     </message>
     <message>
         <source>Total Payable</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu zahlen</translation>
     </message>
     <message>
         <source>Amount Payed</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezahlt</translation>
     </message>
     <message>
         <source>Reservation notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Reservierungsnotizen:</translation>
     </message>
     <message>
         <source>Customer Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Kundennotizen</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Art</translation>
     </message>
     <message>
         <source>Method</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungsart</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag</translation>
     </message>
     <message>
         <source>Reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Referenz</translation>
     </message>
     <message>
         <source>Desk</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsplatz</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz</translation>
     </message>
     <message>
         <source>Record Pa&amp;yment...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zahlung erfassen...</translation>
     </message>
     <message>
         <source>Re&amp;fund...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;rstatten...</translation>
     </message>
     <message>
         <source>&amp;Arrive</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ankunft</translation>
     </message>
     <message>
         <source>Depar&amp;t...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrei&amp;se...</translation>
     </message>
     <message>
         <source>&amp;Undo check-in or out...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein- oder Auschecken rückgängig &amp;machen...</translation>
     </message>
     <message>
         <source>To amend financial details press the Edit Booking Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Um Finanzangaben zu ändern, klicken Sie auf „Buchung bearbeiten“</translation>
     </message>
     <message>
         <source>&amp;Edit booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung b&amp;earbeiten</translation>
     </message>
     <message>
         <source>&amp;Cancel booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung st&amp;ornieren</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>&amp;Print Receipt</source>
-        <translation type="unfinished"></translation>
+        <translation>Quittung &amp;drucken</translation>
     </message>
     <message>
         <source>&amp;Booking Form</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buchungsformular</translation>
     </message>
     <message>
         <source>Save as P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Als PD&amp;F speichern...</translation>
     </message>
     <message>
         <source>Receipt</source>
-        <translation type="unfinished"></translation>
+        <translation>Quittung</translation>
     </message>
     <message>
         <source>Booking Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungsformular</translation>
     </message>
     <message>
         <source>Confir&amp;mation</source>
-        <translation type="unfinished"></translation>
+        <translation>Bes&amp;tätigung</translation>
     </message>
     <message>
         <source>Credit N&amp;otes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gutschriften</translation>
     </message>
     <message>
         <source>&amp;History...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verlauf...</translation>
     </message>
     <message>
         <source>Booking %1: history</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung %1: Verlauf</translation>
     </message>
     <message>
         <source>The booking could not be shown: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung konnte nicht angezeigt werden: %1</translation>
     </message>
     <message>
         <source>Boat: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot: %1</translation>
     </message>
     <message>
         <source>Cancelled. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Storniert. %1</translation>
     </message>
     <message>
         <source>The guest&apos;s stay could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Aufenthalt des Gastes konnte nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>Arrived %1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Angekommen am %1 um %2</translation>
     </message>
     <message>
         <source>Departed %1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgereist am %1 um %2</translation>
     </message>
     <message>
         <source>Guest: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gast: %1</translation>
     </message>
     <message>
         <source>The payments could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zahlungen konnten nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>Cancelled: paid %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Storniert: bezahlt %1</translation>
     </message>
     <message>
         <source>Paid %1 of %2: in credit %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezahlt %1 von %2: Guthaben %3</translation>
     </message>
     <message>
         <source>Paid %1 of %2: balance due %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezahlt %1 von %2: offen %3</translation>
     </message>
     <message>
         <source>The customer holds %1 of credit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kunde hat ein Guthaben von %1.</translation>
     </message>
     <message>
         <source>Credit note %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Gutschrift %1: %2</translation>
     </message>
     <message>
         <source>Cancel booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung stornieren</translation>
     </message>
     <message>
         <source>The invoice could not be numbered: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Rechnung konnte nicht nummeriert werden: %1</translation>
     </message>
     <message>
         <source>Invoice %1 for booking %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechnung %1 zur Buchung %2</translation>
     </message>
     <message>
         <source>The booking shown could not be printed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die angezeigte Buchung konnte nicht gedruckt werden: %1</translation>
     </message>
     <message>
         <source>The document could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Dokument konnte nicht gelesen werden: %1</translation>
     </message>
 </context>
 <context>
     <name>BookingWizard</name>
     <message>
         <source>Berth / Caravan Reservation</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz- / Wohnwagen-Reservierung</translation>
     </message>
     <message>
         <source>Booking Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungsfortschritt</translation>
     </message>
     <message>
         <source>Step 1 - Dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt 1 - Daten</translation>
     </message>
     <message>
         <source>Step 2 - Select Berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt 2 - Liegeplatz wählen</translation>
     </message>
     <message>
         <source>Step 3 - Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt 3 - Kunde</translation>
     </message>
     <message>
         <source>Step 4 - Confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt 4 - Bestätigung</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurück</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Weiter</translation>
     </message>
     <message>
         <source>Cancel Booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung stornieren</translation>
     </message>
     <message>
         <source>C&amp;lose</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>Booking Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungsnotizen</translation>
     </message>
     <message>
         <source>The booking wizard holds a booking that has not been saved. Confirm or cancel it first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Buchungsassistent enthält eine nicht gespeicherte Buchung. Bestätigen oder stornieren Sie sie zuerst.</translation>
     </message>
     <message>
         <source>The booking has not been saved. Close the wizard and lose it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung wurde nicht gespeichert. Assistent schließen und sie verwerfen?</translation>
     </message>
     <message>
         <source>&amp;Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bestätigen</translation>
     </message>
     <message>
         <source>The customer %1 has been deleted since the list was shown. Nothing was saved: please choose the customer again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kunde %1 wurde gelöscht, seit die Liste angezeigt wurde. Es wurde nichts gespeichert: bitte wählen Sie den Kunden erneut.</translation>
     </message>
     <message>
         <source>The booking could not be saved. Nothing was changed.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung konnte nicht gespeichert werden. Es wurde nichts geändert.
+%1</translation>
     </message>
     <message>
         <source>Do you want to delete existing reservation?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie die bestehende Reservierung löschen?</translation>
     </message>
     <message>
         <source>Booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung</translation>
     </message>
 </context>
 <context>
     <name>CalendarWindow</name>
     <message>
         <source>Simple Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfacher Kalender</translation>
     </message>
     <message>
         <source>Add Reservation</source>
-        <translation type="unfinished"></translation>
+        <translation>Reservierung hinzufügen</translation>
     </message>
     <message>
         <source>Edit Reservation</source>
-        <translation type="unfinished"></translation>
+        <translation>Reservierung bearbeiten</translation>
     </message>
     <message>
         <source>Show Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Übersicht zeigen</translation>
     </message>
     <message>
         <source>Cancel Reservation</source>
-        <translation type="unfinished"></translation>
+        <translation>Reservierung stornieren</translation>
     </message>
     <message>
         <source>The bookings could not be read.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchungen konnten nicht gelesen werden.
+%1</translation>
     </message>
     <message>
         <source>Cancel booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung stornieren</translation>
     </message>
 </context>
 <context>
     <name>CalendarsDialog</name>
     <message>
         <source>Calendars</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender</translation>
     </message>
     <message>
         <source>Berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse</translation>
     </message>
     <message>
         <source>Last read</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt gelesen</translation>
     </message>
     <message>
         <source>Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Termine</translation>
     </message>
     <message>
         <source>Problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Problem</translation>
     </message>
     <message>
         <source>https://... or webcal://... (the other site&apos;s calendar of this berth)</source>
-        <translation type="unfinished"></translation>
+        <translation>https://... oder webcal://... (der Kalender der anderen Website für diesen Liegeplatz)</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hinzufügen</translation>
     </message>
     <message>
         <source>Re&amp;move</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entfernen</translation>
     </message>
     <message>
         <source>Read &amp;now</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jetzt lesen</translation>
     </message>
     <message>
         <source>&amp;Berth:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Liegeplatz:</translation>
     </message>
     <message>
         <source>Add&amp;ress:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Adresse:</translation>
     </message>
     <message>
         <source>&amp;Feeds</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Feeds</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Von</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis</translation>
     </message>
     <message>
         <source>Booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung</translation>
     </message>
     <message>
         <source>Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunde</translation>
     </message>
     <message>
         <source>Stays here that another site&apos;s calendar also holds: move each stay to another berth, or ask the other site to free its dates.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufenthalte hier, die auch der Kalender einer anderen Website enthält: verlegen Sie jeden Aufenthalt auf einen anderen Liegeplatz oder bitten Sie die andere Website, ihre Termine freizugeben.</translation>
     </message>
     <message>
         <source>C&amp;onflicts</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Konflikte</translation>
     </message>
     <message>
         <source>empty: this desk publishes no calendars</source>
-        <translation type="unfinished"></translation>
+        <translation>leer: dieser Arbeitsplatz veröffentlicht keine Kalender</translation>
     </message>
     <message>
         <source>Bro&amp;wse...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Durchsuchen...</translation>
     </message>
     <message>
         <source>This desk is the &amp;gateway: it reads the feeds of other sites</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Arbeitsplatz ist das &amp;Gateway: er liest die Feeds anderer Websites</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>&amp;Publish calendars into:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender &amp;veröffentlichen in:</translation>
     </message>
     <message>
         <source>Each berth&apos;s calendar is berth-&lt;number&gt;.ics and each berth type&apos;s type-&lt;number&gt;.ics in that folder; put the folder on the office&apos;s web site.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kalender jedes Liegeplatzes ist berth-&lt;number&gt;.ics und der jedes Liegeplatztyps type-&lt;number&gt;.ics in diesem Ordner; stellen Sie den Ordner auf die Website des Büros.</translation>
     </message>
     <message>
         <source>This &amp;desk</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Arbeits&amp;platz</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Only the gateway desk reads the feeds: set it on the &quot;This desk&quot; page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur der Gateway-Arbeitsplatz liest die Feeds: stellen Sie ihn auf der Seite „Dieser Arbeitsplatz“ ein.</translation>
     </message>
     <message>
         <source>Publish calendars into</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender veröffentlichen in</translation>
     </message>
     <message>
         <source>Calendars (*.ics)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender (*.ics)</translation>
     </message>
     <message>
         <source>The calendars could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kalender konnten nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>not yet</source>
-        <translation type="unfinished"></translation>
+        <translation>noch nicht</translation>
     </message>
     <message>
         <source>Stop reading %1? The berth&apos;s blocks from this calendar are released.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesen von %1 beenden? Die Sperren des Liegeplatzes aus diesem Kalender werden freigegeben.</translation>
     </message>
     <message>
         <source>The feed was not removed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Feed wurde nicht entfernt: %1</translation>
     </message>
     <message>
         <source>The folder %1 could not be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 konnte nicht angelegt werden.</translation>
     </message>
     <message>
         <source>Calendars: publish folder &quot;%1&quot;, gateway %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender: Veröffentlichungsordner „%1“, Gateway %2</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>ja</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>nein</translation>
     </message>
 </context>
 <context>
     <name>CancelPaidDialog</name>
     <message>
         <source>Cancel booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung stornieren</translation>
     </message>
     <message>
         <source>%1 has been paid on this booking. Cancel it and:</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf diese Buchung wurden %1 bezahlt. Stornieren und:</translation>
     </message>
     <message>
         <source>This booking has payments on record. Cancel it and keep them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Für diese Buchung sind Zahlungen erfasst. Stornieren und sie behalten?</translation>
     </message>
     <message>
         <source>&amp;Refund what was paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezahltes &amp;erstatten</translation>
     </message>
     <message>
         <source>&amp;Keep it as a cancellation fee</source>
-        <translation type="unfinished"></translation>
+        <translation>Als Stornogebühr &amp;behalten</translation>
     </message>
     <message>
         <source>Keep it as the customer&apos;s c&amp;redit</source>
-        <translation type="unfinished"></translation>
+        <translation>Als &amp;Guthaben des Kunden behalten</translation>
     </message>
     <message>
         <source>Cancel &amp;Booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung &amp;stornieren</translation>
     </message>
     <message>
         <source>&amp;Go Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurück</translation>
     </message>
     <message>
         <source>The booking could not be cancelled: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung konnte nicht storniert werden: %1</translation>
     </message>
 </context>
 <context>
     <name>CashUpReport</name>
     <message>
         <source>Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeilen</translation>
     </message>
     <message>
         <source>Received</source>
-        <translation type="unfinished"></translation>
+        <translation>Erhalten</translation>
     </message>
     <message>
         <source>Refunded</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstattet</translation>
     </message>
     <message>
         <source>Corrections</source>
-        <translation type="unfinished"></translation>
+        <translation>Korrekturen</translation>
     </message>
     <message>
         <source>Credit</source>
-        <translation type="unfinished"></translation>
+        <translation>Guthaben</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe</translation>
     </message>
     <message>
         <source>Cash-up</source>
