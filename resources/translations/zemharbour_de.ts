@@ -3022,900 +3022,907 @@ Den vereinbarten Preis beibehalten?</translation>
     </message>
     <message>
         <source>Cash-up</source>
-        <translation type="unfinished"></translation>
+        <translation>Kassenabschluss</translation>
     </message>
     <message>
         <source>Cash-up: page %p of %P</source>
-        <translation type="unfinished"></translation>
+        <translation>Kassenabschluss: Seite %p von %P</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bis %2</translation>
     </message>
     <message>
         <source>Payments, refunds and corrections recorded in the period; printed %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Zeitraum erfasste Zahlungen, Erstattungen und Korrekturen; gedruckt %1.</translation>
     </message>
     <message>
         <source>Nothing was recorded in this period.</source>
-        <translation type="unfinished"></translation>
+        <translation>In diesem Zeitraum wurde nichts erfasst.</translation>
     </message>
     <message>
         <source>By method</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Zahlungsart</translation>
     </message>
     <message>
         <source>Method</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungsart</translation>
     </message>
     <message>
         <source>By desk</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Arbeitsplatz</translation>
     </message>
     <message>
         <source>Desk</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsplatz</translation>
     </message>
 </context>
 <context>
     <name>CheckIn</name>
     <message>
         <source>The booking has been cancelled: its guest cannot be checked in or out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung wurde storniert: ihr Gast kann nicht ein- oder ausgecheckt werden.</translation>
     </message>
     <message>
         <source>The guest was already checked in at %1 on %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Gast wurde bereits um %1 am %2 eingecheckt.</translation>
     </message>
     <message>
         <source>The guest has already left (checked out at %1 on %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Gast ist bereits abgereist (ausgecheckt um %1 am %2).</translation>
     </message>
     <message>
         <source>Another desk changed the guest&apos;s stay meanwhile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderer Arbeitsplatz hat den Aufenthalt des Gastes inzwischen geändert.</translation>
     </message>
     <message>
         <source>Expected</source>
-        <translation type="unfinished"></translation>
+        <translation>Erwartet</translation>
     </message>
     <message>
         <source>Arrived</source>
-        <translation type="unfinished"></translation>
+        <translation>Angekommen</translation>
     </message>
     <message>
         <source>Departed</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgereist</translation>
     </message>
     <message>
         <source>No-show</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht erschienen</translation>
     </message>
     <message>
         <source>The booking no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung existiert nicht mehr.</translation>
     </message>
     <message>
         <source>The stay ended on %1: change the booking&apos;s dates before checking the guest in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Aufenthalt endete am %1: ändern Sie die Daten der Buchung, bevor Sie den Gast einchecken.</translation>
     </message>
     <message>
         <source>%1 is booked to arrive on %2, later than today.
 Check the guest in early? The booking&apos;s dates stay as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 soll laut Buchung am %2 ankommen, also später als heute.
+Den Gast früher einchecken? Die Daten der Buchung bleiben unverändert.</translation>
     </message>
     <message>
         <source>%1 was booked to arrive on %2, earlier than today.
 Check the guest in late? The booking&apos;s dates stay as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sollte laut Buchung am %2 ankommen, also früher als heute.
+Den Gast verspätet einchecken? Die Daten der Buchung bleiben unverändert.</translation>
     </message>
     <message>
         <source>
 The guest was not checked in: confirm the other day first.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Der Gast wurde nicht eingecheckt: bestätigen Sie zuerst den anderen Tag.</translation>
     </message>
     <message>
         <source>The guest was already checked out at %1 on %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Gast wurde bereits um %1 am %2 ausgecheckt.</translation>
     </message>
     <message>
         <source>The guest has not been checked in: check the guest in before checking out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Gast wurde nicht eingecheckt: checken Sie den Gast ein, bevor Sie ihn auschecken.</translation>
     </message>
     <message>
         <source>Only a guest still expected can be marked as a no-show; this one is %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur ein noch erwarteter Gast kann als nicht erschienen markiert werden; dieser ist %1.</translation>
     </message>
     <message>
         <source>Another desk changed the guest&apos;s stay meanwhile: it is now %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderer Arbeitsplatz hat den Aufenthalt des Gastes inzwischen geändert: er ist jetzt %1.</translation>
     </message>
     <message>
         <source>The guest is expected: there is nothing to put back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Gast wird erwartet: es gibt nichts zurückzusetzen.</translation>
     </message>
 </context>
 <context>
     <name>CheckInMenu</name>
     <message>
         <source>Check-in and check-out</source>
-        <translation type="unfinished"></translation>
+        <translation>Check-in und Check-out</translation>
     </message>
     <message>
         <source>The guest&apos;s stay could not be changed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Aufenthalt des Gastes konnte nicht geändert werden: %1</translation>
     </message>
     <message>
         <source>Read the meters of %1&apos;s berths before checking the guest in:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesen Sie die Zähler der Liegeplätze von %1 ab, bevor Sie den Gast einchecken:</translation>
     </message>
     <message>
         <source>Read the meters of %1&apos;s berths before checking the guest out:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesen Sie die Zähler der Liegeplätze von %1 ab, bevor Sie den Gast auschecken:</translation>
     </message>
     <message>
         <source>%1 still owes %2 (paid %3 of %4).
 
 Yes takes the payment now, No checks the guest out with the balance owing, Cancel goes back without checking out.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 schuldet noch %2 (bezahlt %3 von %4).
+
+Ja nimmt die Zahlung jetzt an, Nein checkt den Gast mit offenem Betrag aus, Abbrechen kehrt zurück, ohne auszuchecken.</translation>
     </message>
     <message>
         <source>The meters&apos; use, %1 before tax, was added to the booking&apos;s other charges. The balance is now %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zählerverbrauch, %1 vor Steuer, wurde zu den sonstigen Kosten der Buchung hinzugefügt. Der Restbetrag ist jetzt %2.</translation>
     </message>
     <message>
         <source>%1 is expected: there is no arrival, departure or no-show to undo.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird erwartet: es gibt keine Ankunft, Abreise oder Nichterscheinen rückgängig zu machen.</translation>
     </message>
     <message>
         <source>%1 is %2. Put the stay back to %3?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist %2. Den Aufenthalt auf %3 zurücksetzen?</translation>
     </message>
     <message>
         <source>Every guest due today has been checked in or marked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeder heute fällige Gast wurde eingecheckt oder markiert.</translation>
     </message>
     <message>
         <source>Some were not marked:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Einige wurden nicht markiert:
+%1</translation>
     </message>
 </context>
 <context>
     <name>ClosedBookings</name>
     <message>
         <source>%1 is closed: its ledger takes no more lines. Date the correction today.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist abgeschlossen: sein Journal nimmt keine Zeilen mehr an. Datieren Sie die Korrektur auf heute.</translation>
     </message>
 </context>
 <context>
     <name>ClosedPeriodDialog</name>
     <message>
         <source>Closed Months</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgeschlossene Monate</translation>
     </message>
     <message>
         <source>&amp;Month:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Monat:</translation>
     </message>
     <message>
         <source>Close the mon&amp;th</source>
-        <translation type="unfinished"></translation>
+        <translation>Monat &amp;abschließen</translation>
     </message>
     <message>
         <source>&amp;Reopen the month</source>
-        <translation type="unfinished"></translation>
+        <translation>Monat &amp;wieder öffnen</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Monat</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Erledigt</translation>
     </message>
     <message>
         <source>Who</source>
-        <translation type="unfinished"></translation>
+        <translation>Wer</translation>
     </message>
     <message>
         <source>Desk</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsplatz</translation>
     </message>
     <message>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>Wann</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>A closed month&apos;s bookings (by their departure) and ledger lines can no longer be changed: they are put right by lines dated today.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchungen (nach Abreise) und Journalzeilen eines abgeschlossenen Monats können nicht mehr geändert werden: sie werden durch Zeilen mit heutigem Datum berichtigt.</translation>
     </message>
     <message>
         <source>The closed months could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die abgeschlossenen Monate konnten nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>Closed</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgeschlossen</translation>
     </message>
     <message>
         <source>Reopened</source>
-        <translation type="unfinished"></translation>
+        <translation>Wieder geöffnet</translation>
     </message>
     <message>
         <source>Close %1? Its bookings and ledger lines can then only be put right by lines dated today.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 abschließen? Seine Buchungen und Journalzeilen können dann nur noch durch Zeilen mit heutigem Datum berichtigt werden.</translation>
     </message>
     <message>
         <source>Reopen %1? Its bookings and ledger lines can then be changed again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wieder öffnen? Seine Buchungen und Journalzeilen können dann wieder geändert werden.</translation>
     </message>
 </context>
 <context>
     <name>ClosedPeriods</name>
     <message>
         <source>%1 is already closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist bereits abgeschlossen.</translation>
     </message>
     <message>
         <source>%1 is not closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist nicht abgeschlossen.</translation>
     </message>
     <message>
         <source>Only a manager may close a month.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur ein Manager darf einen Monat abschließen.</translation>
     </message>
     <message>
         <source>Only an administrator may reopen a month.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur ein Administrator darf einen Monat wieder öffnen.</translation>
     </message>
     <message>
         <source>Choose a month from 2000 to 2100.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie einen Monat von 2000 bis 2100.</translation>
     </message>
     <message>
         <source>%1 is not over yet: a month is closed once it has ended.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist noch nicht vorbei: ein Monat wird abgeschlossen, wenn er geendet hat.</translation>
     </message>
     <message>
         <source>Choose a month to reopen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie einen Monat zum Wiederöffnen.</translation>
     </message>
     <message>
         <source>%1 is closed: its bookings and ledger lines are kept as they are. Put it right with a correction dated today.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist abgeschlossen: seine Buchungen und Journalzeilen bleiben, wie sie sind. Berichtigen Sie ihn mit einer Korrektur mit heutigem Datum.</translation>
     </message>
 </context>
 <context>
     <name>CompactWindow</name>
     <message>
         <source>Operation in progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgang läuft</translation>
     </message>
     <message>
         <source>Compacting &amp; repairing database ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbank wird komprimiert &amp; repariert ...</translation>
     </message>
 </context>
 <context>
     <name>CompanyDialog</name>
     <message>
         <source>Setup Company Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmenangaben einrichten</translation>
     </message>
     <message>
         <source>Copy  and paste or type your reservation terms and conditions below. These will appear on the booking form.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren und fügen Sie Ihre Reservierungsbedingungen unten ein oder tippen Sie sie ein. Sie erscheinen auf dem Buchungsformular.</translation>
     </message>
     <message>
         <source>Taxes</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuern</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Rate %</source>
-        <translation type="unfinished"></translation>
+        <translation>Satz %</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hinzufügen</translation>
     </message>
     <message>
         <source>Remo&amp;ve</source>
-        <translation type="unfinished"></translation>
+        <translation>Ent&amp;fernen</translation>
     </message>
     <message>
         <source>Deposits and due dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahlungen und Fälligkeiten</translation>
     </message>
     <message>
         <source>No deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Anzahlung</translation>
     </message>
     <message>
         <source>A fixed amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein fester Betrag</translation>
     </message>
     <message>
         <source>A percentage of the total</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Prozentsatz der Summe</translation>
     </message>
     <message>
         <source>D&amp;eposit at booking:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anzahlung bei Buchung:</translation>
     </message>
     <message>
         <source>Fixed a&amp;mount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fester &amp;Betrag:</translation>
     </message>
     <message>
         <source>Percen&amp;tage (%):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Prozentsatz (%):</translation>
     </message>
     <message>
         <source>Mi&amp;nimum deposit:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mindestanzahlung:</translation>
     </message>
     <message>
         <source>Balance due (days &amp;before arrival):</source>
-        <translation type="unfinished"></translation>
+        <translation>Restbetrag fällig (&amp;Tage vor Ankunft):</translation>
     </message>
     <message>
         <source>&amp;Update</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Übernehmen</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu laden</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>E-ma&amp;il server...</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail-Se&amp;rver...</translation>
     </message>
     <message>
         <source>company information</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmenangaben</translation>
     </message>
     <message>
         <source>Type the deposit as an amount, for example %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie die Anzahlung als Betrag ein, zum Beispiel %1.</translation>
     </message>
     <message>
         <source>Type the minimum deposit as an amount, for example %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie die Mindestanzahlung als Betrag ein, zum Beispiel %1.</translation>
     </message>
     <message>
         <source>Type the deposit&apos;s percentage, for example 25.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie den Prozentsatz der Anzahlung ein, zum Beispiel 25.</translation>
     </message>
     <message>
         <source>Type the number of days before arrival the balance falls due.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie die Anzahl der Tage vor Ankunft ein, an denen der Restbetrag fällig wird.</translation>
     </message>
     <message>
         <source>Data error event hit err:%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenfehler aufgetreten, Fehler:%1</translation>
     </message>
     <message>
         <source>Company Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmenname:</translation>
     </message>
     <message>
         <source>Trading Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Handelsname:</translation>
     </message>
     <message>
         <source>Street:</source>
-        <translation type="unfinished"></translation>
+        <translation>Straße:</translation>
     </message>
     <message>
         <source>Area:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ortsteil:</translation>
     </message>
     <message>
         <source>Town:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ort:</translation>
     </message>
     <message>
         <source>County:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bundesland/Kreis:</translation>
     </message>
     <message>
         <source>Postcode:</source>
-        <translation type="unfinished"></translation>
+        <translation>PLZ:</translation>
     </message>
     <message>
         <source>Telephone No:</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefonnr.:</translation>
     </message>
     <message>
         <source>VAT No:</source>
-        <translation type="unfinished"></translation>
+        <translation>USt-IdNr.:</translation>
     </message>
     <message>
         <source>Receipt Footer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fußzeile der Quittung:</translation>
     </message>
     <message>
         <source>Terms and Conditions:</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschäftsbedingungen:</translation>
     </message>
 </context>
 <context>
     <name>CompanyMailPanel</name>
     <message>
         <source>smtp.example.com; empty: no mail is sent from here</source>
-        <translation type="unfinished"></translation>
+        <translation>smtp.example.com; leer: von hier wird keine E-Mail gesendet</translation>
     </message>
     <message>
         <source>None (a server inside the office only)</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine (nur ein Server innerhalb des Büros)</translation>
     </message>
     <message>
         <source>STARTTLS (usually port 587)</source>
-        <translation type="unfinished"></translation>
+        <translation>STARTTLS (meist Port 587)</translation>
     </message>
     <message>
         <source>TLS (usually port 465)</source>
-        <translation type="unfinished"></translation>
+        <translation>TLS (meist Port 465)</translation>
     </message>
     <message>
         <source>empty: the certificates this computer trusts</source>
-        <translation type="unfinished"></translation>
+        <translation>leer: die Zertifikate, denen dieser Computer vertraut</translation>
     </message>
     <message>
         <source>&amp;Accept the server&apos;s own certificate without a check</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenes Zertifikat des Servers ungeprüft &amp;akzeptieren</translation>
     </message>
     <message>
         <source>&amp;Server:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Server:</translation>
     </message>
     <message>
         <source>&amp;Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Port:</translation>
     </message>
     <message>
         <source>Se&amp;curity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Si&amp;cherheit:</translation>
     </message>
     <message>
         <source>&amp;User:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Benutzer:</translation>
     </message>
     <message>
         <source>Pass&amp;word:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pass&amp;wort:</translation>
     </message>
     <message>
         <source>Sender &amp;name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Absender&amp;name:</translation>
     </message>
     <message>
         <source>Sender a&amp;ddress:</source>
-        <translation type="unfinished"></translation>
+        <translation>Absenderad&amp;resse:</translation>
     </message>
     <message>
         <source>CA certificate &amp;file:</source>
-        <translation type="unfinished"></translation>
+        <translation>CA-Zertifikat&amp;datei:</translation>
     </message>
     <message>
         <source>(unchanged unless typed here)</source>
-        <translation type="unfinished"></translation>
+        <translation>(unverändert, außer hier eingegeben)</translation>
     </message>
     <message>
         <source>The port must be a number from 1 to 65535.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Port muss eine Zahl von 1 bis 65535 sein.</translation>
     </message>
     <message>
         <source>E-mail Server</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail-Server</translation>
     </message>
     <message>
         <source>Messages wait in the outbox and go in the background. The password is kept in this computer&apos;s secret store, or else in a file only you can read; never in the database.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachrichten warten im Postausgang und werden im Hintergrund versendet. Das Passwort wird im Geheimnisspeicher dieses Computers aufbewahrt, andernfalls in einer Datei, die nur Sie lesen können; nie in der Datenbank.</translation>
     </message>
     <message>
         <source>Sa&amp;ve</source>
-        <translation type="unfinished"></translation>
+        <translation>Sp&amp;eichern</translation>
     </message>
 </context>
 <context>
     <name>CompanyStore</name>
     <message>
         <source>%1 %2 % from %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 % ab %3</translation>
     </message>
     <message>
         <source>Deposit at booking:</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahlung bei Buchung:</translation>
     </message>
     <message>
         <source>Fixed amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fester Betrag:</translation>
     </message>
     <message>
         <source>Percentage (%):</source>
-        <translation type="unfinished"></translation>
+        <translation>Prozentsatz (%):</translation>
     </message>
     <message>
         <source>Minimum deposit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mindestanzahlung:</translation>
     </message>
     <message>
         <source>Balance due (days before arrival):</source>
-        <translation type="unfinished"></translation>
+        <translation>Restbetrag fällig (Tage vor Ankunft):</translation>
     </message>
     <message>
         <source>These company details were deleted at another desk meanwhile, so nothing was saved. Refresh shows what is left; what you typed is still in the boxes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Firmenangaben wurden inzwischen an einem anderen Arbeitsplatz gelöscht, daher wurde nichts gespeichert. „Neu laden“ zeigt, was übrig ist; Ihre Eingaben stehen noch in den Feldern.</translation>
     </message>
     <message>
         <source>Taxes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuern:</translation>
     </message>
 </context>
 <context>
     <name>ContractActionsPanel</name>
     <message>
         <source>E&amp;dit...</source>
-        <translation type="unfinished"></translation>
+        <translation>Be&amp;arbeiten...</translation>
     </message>
     <message>
         <source>Print contr&amp;act...</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrag &amp;drucken...</translation>
     </message>
     <message>
         <source>In&amp;voice...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rechnung...</translation>
     </message>
     <message>
         <source>Rene&amp;w contracts...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verträge &amp;verlängern...</translation>
     </message>
     <message>
         <source>Li&amp;sts...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Listen...</translation>
     </message>
     <message>
         <source>Contract %1 ended on %2 unrenewed</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrag %1 endete am %2 ohne Verlängerung</translation>
     </message>
     <message>
         <source>Contracts</source>
-        <translation type="unfinished"></translation>
+        <translation>Verträge</translation>
     </message>
     <message>
         <source>Contract %1.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrag %1.pdf</translation>
     </message>
     <message>
         <source>No instalment of this contract has been invoiced yet: use Invoice next instalment first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für diesen Vertrag wurde noch keine Rate in Rechnung gestellt: verwenden Sie zuerst „Nächste Rate fakturieren“.</translation>
     </message>
     <message>
         <source>Invoice %1.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechnung %1.pdf</translation>
     </message>
 </context>
 <context>
     <name>ContractDialog</name>
     <message>
         <source>New Contract</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Vertrag</translation>
     </message>
     <message>
         <source>In full</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollständig</translation>
     </message>
     <message>
         <source>Two instalments</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei Raten</translation>
     </message>
     <message>
         <source>Four instalments</source>
-        <translation type="unfinished"></translation>
+        <translation>Vier Raten</translation>
     </message>
     <message>
         <source>Twelve instalments</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwölf Raten</translation>
     </message>
     <message>
         <source>Dates and amounts as typed</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten und Beträge wie eingegeben</translation>
     </message>
     <message>
         <source>Due</source>
-        <translation type="unfinished"></translation>
+        <translation>Fällig</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag</translation>
     </message>
     <message>
         <source>P&amp;ropose price</source>
-        <translation type="unfinished"></translation>
+        <translation>Preis &amp;vorschlagen</translation>
     </message>
     <message>
         <source>Add a ro&amp;w</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile hinzu&amp;fügen</translation>
     </message>
     <message>
         <source>&amp;Holder:</source>
-        <translation type="unfinished"></translation>
+        <translation>In&amp;haber:</translation>
     </message>
     <message>
         <source>&amp;Boat:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Boot:</translation>
     </message>
     <message>
         <source>B&amp;erth:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Liegeplatz:</translation>
     </message>
     <message>
         <source>&amp;Term:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lauf&amp;zeit:</translation>
     </message>
     <message>
         <source>&amp;First day:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Erster Tag:</translation>
     </message>
     <message>
         <source>&amp;Last day:</source>
-        <translation type="unfinished"></translation>
+        <translation>Le&amp;tzter Tag:</translation>
     </message>
     <message>
         <source>Pr&amp;ice before tax:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Preis vor Steuer:</translation>
     </message>
     <message>
         <source>&amp;Plan:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ratenplan:</translation>
     </message>
     <message>
         <source>&amp;Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Notizen:</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>(the days as typed)</source>
-        <translation type="unfinished"></translation>
+        <translation>(die Tage wie eingegeben)</translation>
     </message>
     <message>
         <source>(no boat)</source>
-        <translation type="unfinished"></translation>
+        <translation>(kein Boot)</translation>
     </message>
     <message>
         <source>The holder&apos;s boats could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Boote des Inhabers konnten nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>The terms could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Laufzeiten konnten nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>No term prices some of these days: type the price.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für einige dieser Tage gibt es keinen Laufzeitpreis: geben Sie den Preis ein.</translation>
     </message>
     <message>
         <source>Type the price as an amount, such as 1200.00.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie den Preis als Betrag ein, etwa 1200.00.</translation>
     </message>
     <message>
         <source>Tax %1, total %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuer %1, gesamt %2</translation>
     </message>
     <message>
         <source>Please choose the holder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie den Inhaber.</translation>
     </message>
     <message>
         <source>Instalment %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Rate %1: %2</translation>
     </message>
     <message>
         <source>Instalment %1: type the amount, such as 300.00.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rate %1: geben Sie den Betrag ein, etwa 300.00.</translation>
     </message>
     <message>
         <source>The contract has been cancelled: it can no longer be changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Vertrag wurde storniert: er kann nicht mehr geändert werden.</translation>
     </message>
     <message>
         <source>Contract %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrag %1</translation>
     </message>
     <message>
         <source>%1. due %2: %3, invoice %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. fällig %2: %3, Rechnung %4</translation>
     </message>
     <message>
         <source>Invoiced, and kept as they are:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>In Rechnung gestellt und unverändert beibehalten:
+%1</translation>
     </message>
     <message>
         <source>contract</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrag</translation>
     </message>
 </context>
 <context>
     <name>ContractImport</name>
     <message>
         <source>contract %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrag %1</translation>
     </message>
 </context>
 <context>
     <name>ContractListsWindow</name>
     <message>
         <source>Contract lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertragslisten</translation>
     </message>
     <message>
         <source>Contracts by berth type</source>
-        <translation type="unfinished"></translation>
+        <translation>Verträge nach Liegeplatztyp</translation>
     </message>
     <message>
         <source>Renewals due</source>
-        <translation type="unfinished"></translation>
+        <translation>Fällige Verlängerungen</translation>
     </message>
     <message>
         <source>Instalments due and overdue</source>
-        <translation type="unfinished"></translation>
+        <translation>Fällige und überfällige Raten</translation>
     </message>
     <message>
         <source>&amp;Show</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zeigen</translation>
     </message>
     <message>
         <source>&amp;List:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Liste:</translation>
     </message>
     <message>
         <source>&amp;From:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Von:</translation>
     </message>
     <message>
         <source>&amp;To (renewals and instalments):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bis (Verlängerungen und Raten):</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken...</translation>
     </message>
     <message>
         <source>&amp;Export CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV &amp;exportieren...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
 </context>
 <context>
     <name>ContractMetersDialog</name>
     <message>
         <source>Bill contracts&apos; meters</source>
-        <translation type="unfinished"></translation>
+        <translation>Zähler der Verträge abrechnen</translation>
     </message>
     <message>
         <source>&amp;Dry run</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Probelauf</translation>
     </message>
     <message>
         <source>Contract</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrag</translation>
     </message>
     <message>
         <source>Holder</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhaber</translation>
     </message>
     <message>
         <source>Berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz</translation>
     </message>
     <message>
         <source>Meter</source>
-        <translation type="unfinished"></translation>
+        <translation>Zähler</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Von</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis</translation>
     </message>
     <message>
         <source>Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbrauch</translation>
     </message>
     <message>
         <source>Before tax</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor Steuer</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz</translation>
     </message>
     <message>
         <source>Run the period dry first: nothing is billed until you choose Bill.</source>
-        <translation type="unfinished"></translation>
+        <translation>Führen Sie den Zeitraum zuerst als Probelauf aus: erst mit „Abrechnen“ wird etwas berechnet.</translation>
     </message>
     <message>
         <source>&amp;From:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Von:</translation>
     </message>
     <message>
         <source>&amp;To:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bis:</translation>
     </message>
     <message>
         <source>&amp;Bill...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrechnen...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>&amp;Bill meters...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zähler a&amp;brechnen...</translation>
     </message>
     <message numerus="yes">
         <source>Bill the meters of %n contract(s) from %1 to %2, %3 with tax? Each contract gets an invoice of its own.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Die Zähler von %n Vertrag vom %1 bis %2 abrechnen, %3 mit Steuer? Jeder Vertrag erhält eine eigene Rechnung.</numerusform>
+            <numerusform>Die Zähler von %n Verträgen vom %1 bis %2 abrechnen, %3 mit Steuer? Jeder Vertrag erhält eine eigene Rechnung.</numerusform>
         </translation>
     </message>
     <message>
         <source>&amp;Go back without billing</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurück ohne Abrechnung</translation>
     </message>
     <message>
         <source>&amp;Bill %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 &amp;abrechnen</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message numerus="yes">
         <source>Billed: %n invoice(s) (%1), %2 before tax, %3 with tax.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Abgerechnet: %n Rechnung (%1), %2 vor Steuer, %3 mit Steuer.</numerusform>
+            <numerusform>Abgerechnet: %n Rechnungen (%1), %2 vor Steuer, %3 mit Steuer.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Dry run, nothing billed: %n invoice(s) would be issued, %1 before tax, %2 with tax.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Probelauf, nichts abgerechnet: %n Rechnung würde ausgestellt, %1 vor Steuer, %2 mit Steuer.</numerusform>
+            <numerusform>Probelauf, nichts abgerechnet: %n Rechnungen würden ausgestellt, %1 vor Steuer, %2 mit Steuer.</numerusform>
         </translation>
     </message>
 </context>
@@ -3923,680 +3930,684 @@ Yes takes the payment now, No checks the guest out with the balance owing, Cance
     <name>ContractPaymentDialog</name>
     <message>
         <source>Contract %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrag %1: %2</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlung</translation>
     </message>
     <message>
         <source>Refund</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstattung</translation>
     </message>
     <message>
         <source>Correction</source>
-        <translation type="unfinished"></translation>
+        <translation>Korrektur</translation>
     </message>
     <message>
         <source>&amp;Kind:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Art:</translation>
     </message>
     <message>
         <source>&amp;Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Betrag:</translation>
     </message>
     <message>
         <source>&amp;Method:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zahlungsart:</translation>
     </message>
     <message>
         <source>&amp;Reference:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Referenz:</translation>
     </message>
     <message>
         <source>Recor&amp;d</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Erfassen</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbre&amp;chen</translation>
     </message>
     <message>
         <source>Type the amount, such as 300.00.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie den Betrag ein, etwa 300.00.</translation>
     </message>
 </context>
 <context>
     <name>ContractTermsPanel</name>
     <message>
         <source>Contract &amp;terms, printed on every contract above the signatures:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vertragsbedingungen, gedruckt auf jedem Vertrag über den Unterschriften:</translation>
     </message>
     <message>
         <source>Contract terms</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertragsbedingungen</translation>
     </message>
     <message>
         <source>contract terms</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertragsbedingungen</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>C&amp;ontract terms...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vertragsbedingungen...</translation>
     </message>
 </context>
 <context>
     <name>ContractsWindow</name>
     <message>
         <source>Contracts</source>
-        <translation type="unfinished"></translation>
+        <translation>Verträge</translation>
     </message>
     <message>
         <source>Show ca&amp;ncelled contracts</source>
-        <translation type="unfinished"></translation>
+        <translation>Stornierte Verträge &amp;zeigen</translation>
     </message>
     <message>
         <source>N&amp;ew contract...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neuer Vertrag...</translation>
     </message>
     <message>
         <source>&amp;Payment...</source>
-        <translation type="unfinished"></translation>
+        <translation>Za&amp;hlung...</translation>
     </message>
     <message>
         <source>&amp;Invoice next instalment</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächste Rate &amp;fakturieren</translation>
     </message>
     <message>
         <source>Cance&amp;l contract...</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrag s&amp;tornieren...</translation>
     </message>
     <message>
         <source>&amp;Terms and prices...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Konditionen und Preise...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>Contract %1, instalment %2 of %3: invoice %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrag %1, Rate %2 von %3: Rechnung %4</translation>
     </message>
     <message>
         <source>Berth type</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatztyp</translation>
     </message>
     <message>
         <source>Holder</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhaber</translation>
     </message>
     <message>
         <source>Berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz</translation>
     </message>
     <message>
         <source>Term</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufzeit</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Von</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis</translation>
     </message>
     <message>
         <source>Price</source>
-        <translation type="unfinished"></translation>
+        <translation>Preis</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo</translation>
     </message>
     <message>
         <source>%1 (cancelled)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (storniert)</translation>
     </message>
     <message>
         <source>No contract chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Vertrag gewählt.</translation>
     </message>
     <message>
         <source>Contract %1 of %2, boat %3: %4 before tax, tax %5, paid %6</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrag %1 von %2, Boot %3: %4 vor Steuer, Steuer %5, bezahlt %6</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>keine</translation>
     </message>
     <message>
         <source>%1. due %2: %3, invoice %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. fällig %2: %3, Rechnung %4</translation>
     </message>
     <message>
         <source>%1. due %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. fällig %2: %3</translation>
     </message>
     <message>
         <source>Contract %1: %2 %3, paid now %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrag %1: %2 %3, jetzt bezahlt %4</translation>
     </message>
     <message>
         <source>Every instalment of this contract has its invoice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Rate dieses Vertrags hat ihre Rechnung.</translation>
     </message>
     <message>
         <source>Cancel contract %1 of %2?
 
 Yes frees %3 from %4 to %5; the %6 paid stays on the contract&apos;s ledger, to be refunded with Payment if it is due back.
 No keeps the contract.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrag %1 von %2 stornieren?
+
+Ja gibt %3 vom %4 bis %5 frei; die bezahlten %6 bleiben im Journal des Vertrags und werden über „Zahlung“ erstattet, falls sie zurückzuzahlen sind.
+Nein behält den Vertrag.</translation>
     </message>
 </context>
 <context>
     <name>CreditNotes</name>
     <message>
         <source>Enter the company&apos;s details before issuing a credit note.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie die Firmenangaben ein, bevor Sie eine Gutschrift ausstellen.</translation>
     </message>
     <message>
         <source>Credit note %1 of %2 against invoice %3 for booking %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Gutschrift %1 von %2 zu Rechnung %3 für Buchung %4</translation>
     </message>
 </context>
 <context>
     <name>CsvExport</name>
     <message>
         <source>There is no data to export</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine Daten zum Exportieren</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv)</translation>
     </message>
     <message>
         <source>All Files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien (*.*)</translation>
     </message>
     <message>
         <source>Text Files (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Textdateien (*.txt)</translation>
     </message>
     <message>
         <source>Export Customers</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunden exportieren</translation>
     </message>
     <message>
         <source>Export Reservations</source>
-        <translation type="unfinished"></translation>
+        <translation>Reservierungen exportieren</translation>
     </message>
     <message>
         <source>Export Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungen exportieren</translation>
     </message>
     <message>
         <source>Export Today&apos;s Reservations</source>
-        <translation type="unfinished"></translation>
+        <translation>Heutige Reservierungen exportieren</translation>
     </message>
 </context>
 <context>
     <name>CsvRead</name>
     <message>
         <source>line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1</translation>
     </message>
     <message>
         <source>The file has a field longer than a million characters (%1): it does not look like a list of records.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei hat ein Feld mit mehr als einer Million Zeichen (%1): sie sieht nicht wie eine Liste von Datensätzen aus.</translation>
     </message>
     <message>
         <source>The file holds binary data (a NUL byte near %1): it is not a CSV file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei enthält Binärdaten (ein NUL-Byte bei %1): sie ist keine CSV-Datei.</translation>
     </message>
 </context>
 <context>
     <name>CustomerDialog</name>
     <message>
         <source>, %1 m</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1 m</translation>
     </message>
     <message>
         <source>Add customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunde hinzufügen</translation>
     </message>
     <message>
         <source>Edit Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunde bearbeiten</translation>
     </message>
     <message>
         <source>Club Member</source>
-        <translation type="unfinished"></translation>
+        <translation>Clubmitglied</translation>
     </message>
     <message>
         <source>Boats and vehicles</source>
-        <translation type="unfinished"></translation>
+        <translation>Boote und Fahrzeuge</translation>
     </message>
     <message>
         <source>Add &amp;Boat...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Boot hinzufügen...</translation>
     </message>
     <message>
         <source>Edi&amp;t Boat...</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot be&amp;arbeiten...</translation>
     </message>
     <message>
         <source>Remo&amp;ve Boat</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot &amp;entfernen</translation>
     </message>
     <message>
         <source>Save the customer first, then open it again to add boats.</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern Sie zuerst den Kunden und öffnen Sie ihn dann erneut, um Boote hinzuzufügen.</translation>
     </message>
     <message>
         <source>Remove the boat &quot;%1&quot; from this customer?</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Boot „%1“ von diesem Kunden entfernen?</translation>
     </message>
 </context>
 <context>
     <name>CustomerListWindow</name>
     <message>
         <source>Customers</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunden</translation>
     </message>
     <message>
         <source>&amp;Add Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunde &amp;hinzufügen</translation>
     </message>
     <message>
         <source>View/&amp;Edit Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunde anzeigen/&amp;bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Delete Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunde &amp;löschen</translation>
     </message>
 </context>
 <context>
     <name>CustomerSearchModel</name>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>House Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Hausname</translation>
     </message>
     <message>
         <source>Street</source>
-        <translation type="unfinished"></translation>
+        <translation>Straße</translation>
     </message>
     <message>
         <source>Area</source>
-        <translation type="unfinished"></translation>
+        <translation>Ortsteil</translation>
     </message>
     <message>
         <source>Town</source>
-        <translation type="unfinished"></translation>
+        <translation>Ort</translation>
     </message>
     <message>
         <source>Post Code</source>
-        <translation type="unfinished"></translation>
+        <translation>PLZ</translation>
     </message>
     <message>
         <source>Tel. No.</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefonnr.</translation>
     </message>
     <message>
         <source>Mobile No.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mobilnr.</translation>
     </message>
     <message>
         <source>Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail-Adresse</translation>
     </message>
     <message>
         <source>Club Member</source>
-        <translation type="unfinished"></translation>
+        <translation>Clubmitglied</translation>
     </message>
     <message>
         <source>Membership No.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitgliedsnr.</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen</translation>
     </message>
 </context>
 <context>
     <name>CustomerStore</name>
     <message>
         <source>Deleting this customer will also remove all past reservations. This would affect historic reports. Are you sure you want to delete this customer?</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Löschen dieses Kunden werden auch alle früheren Reservierungen entfernt. Das würde historische Berichte beeinflussen. Möchten Sie diesen Kunden wirklich löschen?</translation>
     </message>
 </context>
 <context>
     <name>DataControl</name>
     <message>
         <source>The database is not open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbank ist nicht geöffnet.</translation>
     </message>
     <message>
         <source>Record: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datensatz: %1</translation>
     </message>
 </context>
 <context>
     <name>Database</name>
     <message>
         <source>The schema is missing from the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dem Programm fehlt das Schema.</translation>
     </message>
     <message>
         <source>The tables cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Tabellen können nicht gelesen werden.</translation>
     </message>
     <message>
         <source>table %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabelle %1</translation>
     </message>
     <message>
         <source>column %1.%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte %1.%2</translation>
     </message>
     <message>
         <source>missing %1</source>
-        <translation type="unfinished"></translation>
+        <translation>fehlt: %1</translation>
     </message>
     <message>
         <source>The PostgreSQL driver of Qt is not installed (Debian: libqt6sql6-psql).</source>
-        <translation type="unfinished"></translation>
+        <translation>Der PostgreSQL-Treiber von Qt ist nicht installiert (Debian: libqt6sql6-psql).</translation>
     </message>
     <message>
         <source>%1 is not a Zem Harbour database.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Zem-Harbour-Datenbank.</translation>
     </message>
     <message>
         <source>%1 was written by a newer release.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde von einer neueren Version geschrieben.</translation>
     </message>
     <message>
         <source>%1 could not be upgraded from version %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht von Version %2 aktualisiert werden: %3</translation>
     </message>
     <message>
         <source>%1 is not a Zem Harbour database: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Zem-Harbour-Datenbank: %2.</translation>
     </message>
     <message>
         <source>The database %1 already holds tables; it was left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbank %1 enthält bereits Tabellen; sie wurde unverändert gelassen.</translation>
     </message>
     <message>
         <source>%1 already exists; it was left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existiert bereits; es wurde unverändert gelassen.</translation>
     </message>
     <message>
         <source>The folder %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 existiert nicht.</translation>
     </message>
     <message>
         <source>Cannot write %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden.</translation>
     </message>
     <message>
         <source>%1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existiert nicht.</translation>
     </message>
 </context>
 <context>
     <name>DateBox</name>
     <message>
         <source>The date must lie between %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Datum muss zwischen %1 und %2 liegen.</translation>
     </message>
 </context>
 <context>
     <name>DateTimes</name>
     <message>
         <source>&quot;%1&quot; is not a date. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Datum. %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not written as dates are written here (%2). %3</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist nicht so geschrieben, wie Daten hier geschrieben werden (%2). %3</translation>
     </message>
     <message>
         <source>There is no %1: %2 %3 has %4 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den %1 gibt es nicht: %2 %3 hat %4 Tage.</translation>
     </message>
     <message>
         <source>Type a date as %1, for example %2 or %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie ein Datum als %1 ein, zum Beispiel %2 oder %3</translation>
     </message>
 </context>
 <context>
     <name>DayList</name>
     <message>
         <source>n/a</source>
-        <translation type="unfinished"></translation>
+        <translation>k. A.</translation>
     </message>
 </context>
 <context>
     <name>DayListModel</name>
     <message>
         <source>No reservations exist for this date</source>
-        <translation type="unfinished"></translation>
+        <translation>Für dieses Datum gibt es keine Reservierungen</translation>
     </message>
     <message>
         <source>Paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezahlt</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Berth(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz/-plätze</translation>
     </message>
     <message>
         <source>Arrival</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankunft</translation>
     </message>
     <message>
         <source>Departure</source>
-        <translation type="unfinished"></translation>
+        <translation>Abreise</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo</translation>
     </message>
 </context>
 <context>
     <name>DependentBookings</name>
     <message>
         <source>booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung</translation>
     </message>
     <message>
         <source>Payments have been recorded on this customer&apos;s bookings. They are kept for the accounts, so the customer cannot be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf Buchungen dieses Kunden wurden Zahlungen erfasst. Sie werden für die Buchhaltung aufbewahrt, daher kann der Kunde nicht gelöscht werden.</translation>
     </message>
     <message>
         <source>Payments have been recorded on bookings of this berth. They are kept for the accounts: cancel those bookings first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf Buchungen dieses Liegeplatzes wurden Zahlungen erfasst. Sie werden für die Buchhaltung aufbewahrt: stornieren Sie zuerst diese Buchungen.</translation>
     </message>
 </context>
 <context>
     <name>Dialect</name>
     <message>
         <source>No schema version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Schemaversion.</translation>
     </message>
 </context>
 <context>
     <name>DocumentRenderer</name>
     <message>
         <source>The document could not be laid out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Dokument konnte nicht gesetzt werden.</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <source>Print on the default printer (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf dem Standarddrucker drucken (%1)</translation>
     </message>
     <message>
         <source>Save as PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Als PDF speichern…</translation>
     </message>
     <message>
         <source>Save as a PDF file (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Als PDF-Datei speichern (%1)</translation>
     </message>
     <message>
         <source>The document could not be printed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Dokument konnte nicht gedruckt werden: %1</translation>
     </message>
     <message>
         <source>No printer is installed. Do you want to save the document as a PDF file instead?</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist kein Drucker installiert. Möchten Sie das Dokument stattdessen als PDF-Datei speichern?</translation>
     </message>
     <message>
         <source>Save as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Als PDF speichern</translation>
     </message>
     <message>
         <source>PDF Files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dateien (*.pdf)</translation>
     </message>
     <message>
         <source>The PDF file %1 could not be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die PDF-Datei %1 konnte nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>
     <name>DocumentsMenu</name>
     <message>
         <source>The booking could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung konnte nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>Booking Confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungsbestätigung</translation>
     </message>
     <message>
         <source>The booking has been cancelled: it cannot be confirmed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung wurde storniert: sie kann nicht bestätigt werden.</translation>
     </message>
     <message>
         <source>Credit Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Gutschrift</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken</translation>
     </message>
     <message>
         <source>Pre&amp;view...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorschau...</translation>
     </message>
     <message>
         <source>Save as P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Als &amp;PDF speichern...</translation>
     </message>
     <message>
         <source>Choose a booking in one of the lists first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie zuerst eine Buchung in einer der Listen.</translation>
     </message>
 </context>
 <context>
     <name>EventLog</name>
     <message>
         <source>Do you want to delete traces older than 7 days?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie Protokolle löschen, die älter als 7 Tage sind?</translation>
     </message>
     <message>
         <source>End of workday</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitstagende</translation>
     </message>
     <message>
         <source>These trace folders could not be deleted:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Protokollordner konnten nicht gelöscht werden:
+%1</translation>
     </message>
     <message>
         <source>Cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
 </context>
 <context>
     <name>EventLogViewer</name>
     <message>
         <source>View Event Log File</source>
-        <translation type="unfinished"></translation>
+        <translation>Ereignisprotokoll anzeigen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>The file is too large to show whole: only its beginning is shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist zu groß, um sie ganz zu zeigen: nur ihr Anfang wird gezeigt.</translation>
     </message>
     <message>
         <source>Open Trace Log File</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokolldatei öffnen</translation>
     </message>
     <message>
         <source>All Files (*);;Log Files (*.log *.Log)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien (*);;Protokolldateien (*.log *.Log)</translation>
     </message>
     <message>
         <source>Log Files (*.log *.Log)</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokolldateien (*.log *.Log)</translation>
     </message>
 </context>
 <context>
     <name>ExportMenu</name>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportieren</translation>
     </message>
 </context>
 <context>
     <name>FieldChanges</name>
     <message>
         <source>Another desk changed the same fields while you were editing, so nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderer Arbeitsplatz hat dieselben Felder geändert, während Sie bearbeitet haben, daher wurde nichts gespeichert.</translation>
     </message>
     <message>
         <source>(empty)</source>
-        <translation type="unfinished"></translation>
+        <translation>(leer)</translation>
     </message>
     <message>
         <source>%1 theirs %2, yours %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dort %2, Ihre Eingabe %3</translation>
     </message>
     <message>
         <source>Another desk changed this %1 while you were editing it:
@@ -4604,94 +4615,98 @@ No keeps the contract.</source>
 %2
 
 Yes keeps theirs, No saves yours over theirs, Cancel goes back to editing. Your other changes are saved either way.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderer Arbeitsplatz hat diesen Datensatz (%1) geändert, während Sie ihn bearbeitet haben:
+
+%2
+
+Ja behält die dortige Fassung, Nein speichert Ihre darüber, Abbrechen kehrt zur Bearbeitung zurück. Ihre übrigen Änderungen werden in jedem Fall gespeichert.</translation>
     </message>
 </context>
 <context>
     <name>FigureWindow</name>
     <message>
         <source>Print Pre&amp;view...</source>
-        <translation type="unfinished"></translation>
+        <translation>Druck&amp;vorschau...</translation>
     </message>
     <message>
         <source>Save as &amp;PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Als &amp;PDF speichern...</translation>
     </message>
     <message>
         <source>&amp;Export CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV &amp;exportieren...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>Export %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 exportieren</translation>
     </message>
 </context>
 <context>
     <name>FileConnection</name>
     <message>
         <source>The SQLite connection is not open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die SQLite-Verbindung ist nicht geöffnet.</translation>
     </message>
 </context>
 <context>
     <name>FileSecurity</name>
     <message>
         <source>Cannot restrict %1 to its owner: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht auf seinen Eigentümer beschränkt werden: %2</translation>
     </message>
 </context>
 <context>
     <name>FindBookingModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Arriving on</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankunft am</translation>
     </message>
     <message>
         <source>Depating on</source>
-        <translation type="unfinished"></translation>
+        <translation>Abreise am</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo</translation>
     </message>
     <message>
         <source>Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Storniert</translation>
     </message>
     <message>
         <source>Paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezahlt</translation>
     </message>
 </context>
 <context>
     <name>FindBookingWindow</name>
     <message>
         <source>Find Booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung suchen</translation>
     </message>
     <message>
         <source>Arriving on:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankunft am:</translation>
     </message>
     <message>
         <source>Departing on:</source>
-        <translation type="unfinished"></translation>
+        <translation>Abreise am:</translation>
     </message>
     <message>
         <source>Show ca&amp;ncelled bookings</source>
-        <translation type="unfinished"></translation>
+        <translation>Stornierte Buchungen &amp;zeigen</translation>
     </message>
     <message>
         <source>Part of the customer&apos;s name</source>
