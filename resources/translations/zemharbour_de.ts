@@ -4710,361 +4710,361 @@ Ja behält die dortige Fassung, Nein speichert Ihre darüber, Abbrechen kehrt zu
     </message>
     <message>
         <source>Part of the customer&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>Teil des Kundennamens</translation>
     </message>
     <message>
         <source>Na&amp;me:</source>
-        <translation type="unfinished"></translation>
+        <translation>Na&amp;me:</translation>
     </message>
     <message>
         <source>&amp;Start Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche s&amp;tarten</translation>
     </message>
     <message>
         <source>&amp;View/Edit Booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung &amp;anzeigen/bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>Total matches:</source>
-        <translation type="unfinished"></translation>
+        <translation>Treffer gesamt:</translation>
     </message>
     <message>
         <source>The bookings could not be searched: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchungen konnten nicht durchsucht werden: %1</translation>
     </message>
 </context>
 <context>
     <name>FindCustomerDialog</name>
     <message>
         <source>Find Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunde suchen</translation>
     </message>
     <message>
         <source>any part of the name, house name, town, post code, phone or e-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>beliebiger Teil von Name, Hausname, Ort, PLZ, Telefon oder E-Mail</translation>
     </message>
     <message>
         <source>&amp;Any part:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beliebiger Teil:</translation>
     </message>
     <message>
         <source>Club Member</source>
-        <translation type="unfinished"></translation>
+        <translation>Clubmitglied</translation>
     </message>
     <message>
         <source>&amp;Start Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche s&amp;tarten</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>Add Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunde hinzufügen</translation>
     </message>
     <message>
         <source>View/Edit Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunde anzeigen/bearbeiten</translation>
     </message>
     <message>
         <source>Delete Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunde löschen</translation>
     </message>
     <message>
         <source>Total customer matches:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gefundene Kunden gesamt:</translation>
     </message>
     <message>
         <source>The customer could not be deleted: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kunde konnte nicht gelöscht werden: %1</translation>
     </message>
 </context>
 <context>
     <name>HarbourFigures</name>
     <message>
         <source>no berths</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Liegeplätze</translation>
     </message>
     <message>
         <source>by day</source>
-        <translation type="unfinished"></translation>
+        <translation>nach Tag</translation>
     </message>
     <message>
         <source>by week</source>
-        <translation type="unfinished"></translation>
+        <translation>nach Woche</translation>
     </message>
     <message>
         <source>by month</source>
-        <translation type="unfinished"></translation>
+        <translation>nach Monat</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bis %2</translation>
     </message>
     <message>
         <source>by month read</source>
-        <translation type="unfinished"></translation>
+        <translation>nach Ablesemonat</translation>
     </message>
     <message>
         <source>by month of arrival</source>
-        <translation type="unfinished"></translation>
+        <translation>nach Ankunftsmonat</translation>
     </message>
     <message>
         <source>No type</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Typ</translation>
     </message>
     <message>
         <source>Type %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ %1</translation>
     </message>
     <message>
         <source>Occupancy</source>
-        <translation type="unfinished"></translation>
+        <translation>Belegung</translation>
     </message>
     <message>
         <source>Nights sold on the berths active now, of the nights they had; %1 berths active.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verkaufte Nächte der jetzt aktiven Liegeplätze, gemessen an ihren verfügbaren Nächten; %1 Liegeplätze aktiv.</translation>
     </message>
     <message>
         <source>Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum</translation>
     </message>
     <message>
         <source>Nights sold</source>
-        <translation type="unfinished"></translation>
+        <translation>Verkaufte Nächte</translation>
     </message>
     <message>
         <source>Nights available</source>
-        <translation type="unfinished"></translation>
+        <translation>Verfügbare Nächte</translation>
     </message>
     <message>
         <source>All berths</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Liegeplätze</translation>
     </message>
     <message>
         <source>No berths are active, so there is no occupancy to show (no berths).</source>
-        <translation type="unfinished"></translation>
+        <translation>Es sind keine Liegeplätze aktiv, daher gibt es keine Belegung zu zeigen (keine Liegeplätze).</translation>
     </message>
     <message>
         <source>Revenue by month</source>
-        <translation type="unfinished"></translation>
+        <translation>Umsatz nach Monat</translation>
     </message>
     <message>
         <source>The agreed prices of the bookings, cancelled ones left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die vereinbarten Preise der Buchungen, ohne stornierte.</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Monat</translation>
     </message>
     <message>
         <source>Bookings</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungen</translation>
     </message>
     <message>
         <source>Hire</source>
-        <translation type="unfinished"></translation>
+        <translation>Miete</translation>
     </message>
     <message>
         <source>Other charges</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstige Kosten</translation>
     </message>
     <message>
         <source>Tax</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuer</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe</translation>
     </message>
     <message>
         <source>No booking arrives in this period.</source>
-        <translation type="unfinished"></translation>
+        <translation>In diesem Zeitraum kommt keine Buchung an.</translation>
     </message>
     <message>
         <source>Meter use by month</source>
-        <translation type="unfinished"></translation>
+        <translation>Zählerverbrauch nach Monat</translation>
     </message>
     <message>
         <source>units</source>
-        <translation type="unfinished"></translation>
+        <translation>Einheiten</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>No meter counted any use in this period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Zähler hat in diesem Zeitraum Verbrauch erfasst.</translation>
     </message>
     <message>
         <source>Length of stay and lead time</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufenthaltsdauer und Vorlaufzeit</translation>
     </message>
     <message>
         <source>Lead time: the days from taking the booking to the arrival.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorlaufzeit: die Tage von der Buchung bis zur Ankunft.</translation>
     </message>
     <message>
         <source>days</source>
-        <translation type="unfinished"></translation>
+        <translation>Tage</translation>
     </message>
     <message>
         <source>Average stay (nights)</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchschnittlicher Aufenthalt (Nächte)</translation>
     </message>
     <message>
         <source>Average lead time (days)</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchschnittliche Vorlaufzeit (Tage)</translation>
     </message>
     <message>
         <source>The busiest berths</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gefragtesten Liegeplätze</translation>
     </message>
     <message>
         <source>The %1 berths with the most nights sold.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die %1 Liegeplätze mit den meisten verkauften Nächten.</translation>
     </message>
     <message>
         <source>nights</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächte</translation>
     </message>
     <message>
         <source>Berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <source>No night is sold in this period.</source>
-        <translation type="unfinished"></translation>
+        <translation>In diesem Zeitraum ist keine Nacht verkauft.</translation>
     </message>
     <message>
         <source>Enter the first and the last day of the period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie den ersten und den letzten Tag des Zeitraums ein.</translation>
     </message>
     <message>
         <source>The period ends before it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zeitraum endet, bevor er beginnt.</translation>
     </message>
     <message>
         <source>A period of more than %1 years cannot be shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Zeitraum von mehr als %1 Jahren kann nicht gezeigt werden.</translation>
     </message>
     <message>
         <source>The chart would have %1 bars, more than %2: choose weeks or months for a period this long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Diagramm hätte %1 Balken, mehr als %2: wählen Sie für einen so langen Zeitraum Wochen oder Monate.</translation>
     </message>
     <message>
         <source>No such figure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine solche Kennzahl.</translation>
     </message>
     <message>
         <source>The next 14 nights</source>
-        <translation type="unfinished"></translation>
+        <translation>Die nächsten 14 Nächte</translation>
     </message>
     <message>
         <source>Berths taken for the night, of %1 active</source>
-        <translation type="unfinished"></translation>
+        <translation>Belegte Liegeplätze pro Nacht, von %1 aktiven</translation>
     </message>
     <message>
         <source>berths</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplätze</translation>
     </message>
     <message>
         <source>Night</source>
-        <translation type="unfinished"></translation>
+        <translation>Nacht</translation>
     </message>
     <message>
         <source>Berths taken</source>
-        <translation type="unfinished"></translation>
+        <translation>Belegte Liegeplätze</translation>
     </message>
     <message>
         <source>No berths are active (no berths).</source>
-        <translation type="unfinished"></translation>
+        <translation>Es sind keine Liegeplätze aktiv (keine Liegeplätze).</translation>
     </message>
     <message>
         <source>%1: page %p of %P</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Seite %p von %P</translation>
     </message>
 </context>
 <context>
     <name>HelpPages</name>
     <message>
         <source>The help page %1 cannot be found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Hilfeseite %1 wurde nicht gefunden.</translation>
     </message>
     <message>
         <source>The help page %1 could not be opened: no web browser answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Hilfeseite %1 konnte nicht geöffnet werden: kein Webbrowser hat geantwortet.</translation>
     </message>
     <message>
         <source>%1 could not be opened: no web browser answered. Type the address into a browser.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geöffnet werden: kein Webbrowser hat geantwortet. Geben Sie die Adresse in einen Browser ein.</translation>
     </message>
 </context>
 <context>
     <name>HolderCreditsDialog</name>
     <message>
         <source>Credits earned by holders away</source>
-        <translation type="unfinished"></translation>
+        <translation>Guthaben abwesender Inhaber</translation>
     </message>
     <message>
         <source>&amp;Show</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zeigen</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Contract</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrag</translation>
     </message>
     <message>
         <source>Holder</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhaber</translation>
     </message>
     <message>
         <source>Visitor&apos;s booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung des Gastes</translation>
     </message>
     <message>
         <source>Credit</source>
-        <translation type="unfinished"></translation>
+        <translation>Guthaben</translation>
     </message>
     <message>
         <source>&amp;From:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Von:</translation>
     </message>
     <message>
         <source>&amp;To:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bis:</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>C&amp;redits...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guthaben...</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message numerus="yes">
         <source>%n credit(s), %1 in all</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Gutschrift, insgesamt %1</numerusform>
+            <numerusform>%n Gutschriften, insgesamt %1</numerusform>
         </translation>
     </message>
 </context>
@@ -5072,981 +5072,985 @@ Ja behält die dortige Fassung, Nein speichert Ihre darüber, Abbrechen kehrt zu
     <name>HolderShareDialog</name>
     <message>
         <source>Holders&apos; share</source>
-        <translation type="unfinished"></translation>
+        <translation>Anteil der Inhaber</translation>
     </message>
     <message>
         <source>A holder away is credited this share of the hire a visitor pays for the berth.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein abwesender Inhaber erhält diesen Anteil an der Miete, die ein Gast für den Liegeplatz zahlt, gutgeschrieben.</translation>
     </message>
     <message>
         <source>&amp;Share of the visitor&apos;s hire:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anteil an der Miete des Gastes:</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbre&amp;chen</translation>
     </message>
     <message>
         <source>&amp;Holders&apos; share...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inhaberanteil...</translation>
     </message>
     <message>
         <source>%1 % of a visitor&apos;s hire</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 % der Miete eines Gastes</translation>
     </message>
 </context>
 <context>
     <name>ImportFields</name>
     <message>
         <source>Berths and berth types</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplätze und Liegeplatztypen</translation>
     </message>
     <message>
         <source>Bookings</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungen</translation>
     </message>
     <message>
         <source>Opening balances</source>
-        <translation type="unfinished"></translation>
+        <translation>Eröffnungssalden</translation>
     </message>
     <message>
         <source>Contracts</source>
-        <translation type="unfinished"></translation>
+        <translation>Verträge</translation>
     </message>
     <message>
         <source>Customers with boats</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunden mit Booten</translation>
     </message>
     <message>
         <source>Old reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Alte Referenz</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>House name</source>
-        <translation type="unfinished"></translation>
+        <translation>Hausname</translation>
     </message>
     <message>
         <source>Street</source>
-        <translation type="unfinished"></translation>
+        <translation>Straße</translation>
     </message>
     <message>
         <source>Area</source>
-        <translation type="unfinished"></translation>
+        <translation>Ortsteil</translation>
     </message>
     <message>
         <source>Town</source>
-        <translation type="unfinished"></translation>
+        <translation>Ort</translation>
     </message>
     <message>
         <source>Post code</source>
-        <translation type="unfinished"></translation>
+        <translation>PLZ</translation>
     </message>
     <message>
         <source>Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefon</translation>
     </message>
     <message>
         <source>Mobile</source>
-        <translation type="unfinished"></translation>
+        <translation>Mobil</translation>
     </message>
     <message>
         <source>E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen</translation>
     </message>
     <message>
         <source>Boat reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Bootsreferenz</translation>
     </message>
     <message>
         <source>Boat name</source>
-        <translation type="unfinished"></translation>
+        <translation>Bootsname</translation>
     </message>
     <message>
         <source>Registration</source>
-        <translation type="unfinished"></translation>
+        <translation>Kennzeichen</translation>
     </message>
     <message>
         <source>Length (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge (m)</translation>
     </message>
     <message>
         <source>Beam (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite (m)</translation>
     </message>
     <message>
         <source>Draft (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiefgang (m)</translation>
     </message>
     <message>
         <source>Berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz</translation>
     </message>
     <message>
         <source>Berth type</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatztyp</translation>
     </message>
     <message>
         <source>Width (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite (m)</translation>
     </message>
     <message>
         <source>Maximum draft (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximaler Tiefgang (m)</translation>
     </message>
     <message>
         <source>Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Strom</translation>
     </message>
     <message>
         <source>Daily charge</source>
-        <translation type="unfinished"></translation>
+        <translation>Tagespreis</translation>
     </message>
     <message>
         <source>Customer reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Kundenreferenz</translation>
     </message>
     <message>
         <source>Arrival</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankunft</translation>
     </message>
     <message>
         <source>Departure</source>
-        <translation type="unfinished"></translation>
+        <translation>Abreise</translation>
     </message>
     <message>
         <source>Boat registration</source>
-        <translation type="unfinished"></translation>
+        <translation>Bootskennzeichen</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe</translation>
     </message>
     <message>
         <source>Adults</source>
-        <translation type="unfinished"></translation>
+        <translation>Erwachsene</translation>
     </message>
     <message>
         <source>Booking reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungsreferenz</translation>
     </message>
     <message>
         <source>Amount paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezahlter Betrag</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Term</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufzeit</translation>
     </message>
     <message>
         <source>First day</source>
-        <translation type="unfinished"></translation>
+        <translation>Erster Tag</translation>
     </message>
     <message>
         <source>Last day</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzter Tag</translation>
     </message>
     <message>
         <source>Price</source>
-        <translation type="unfinished"></translation>
+        <translation>Preis</translation>
     </message>
     <message>
         <source>Instalments</source>
-        <translation type="unfinished"></translation>
+        <translation>Raten</translation>
     </message>
     <message>
         <source>The date is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Datum fehlt.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not an amount of money (written as %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Geldbetrag (geschrieben als %2).</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a size in metres above 0 and up to %2 m.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Größe in Metern über 0 und bis %2 m.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number from 0 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Zahl von 0 bis %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is neither yes nor no.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist weder ja noch nein.</translation>
     </message>
     <message>
         <source>Please give the mapping a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie der Zuordnung einen Namen.</translation>
     </message>
     <message>
         <source>There is no mapping called %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine Zuordnung namens %1.</translation>
     </message>
 </context>
 <context>
     <name>ImportRun</name>
     <message>
         <source>No customer has the reference &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Kunde hat die Referenz „%1“.</translation>
     </message>
     <message>
         <source>The berth &quot;%1&quot; is unknown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Liegeplatz „%1“ ist unbekannt.</translation>
     </message>
     <message>
         <source>The departure is not after the arrival.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Abreise liegt nicht nach der Ankunft.</translation>
     </message>
     <message>
         <source>No boat has the registration &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Boot hat das Kennzeichen „%1“.</translation>
     </message>
     <message>
         <source>The boat &quot;%1&quot; is another customer&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Boot „%1“ gehört einem anderen Kunden.</translation>
     </message>
     <message>
         <source>The boat is too big for berth %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Boot ist zu groß für Liegeplatz %1 (%2).</translation>
     </message>
     <message>
         <source>old reference</source>
-        <translation type="unfinished"></translation>
+        <translation>alte Referenz</translation>
     </message>
     <message>
         <source>On record (same old reference): skipped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereits erfasst (gleiche alte Referenz): übersprungen.</translation>
     </message>
     <message>
         <source>Berth %1 is blocked over these dates.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz %1 ist an diesen Tagen gesperrt.</translation>
     </message>
     <message>
         <source>Berth %1 is booked over these dates.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz %1 ist an diesen Tagen gebucht.</translation>
     </message>
     <message>
         <source>Another row of the file books berth %1 over these dates.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine andere Zeile der Datei bucht Liegeplatz %1 an diesen Tagen.</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Import</translation>
     </message>
     <message>
         <source>On record (same old reference): updated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereits erfasst (gleiche alte Referenz): aktualisiert.</translation>
     </message>
     <message>
         <source>The booking on record is cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die erfasste Buchung ist storniert.</translation>
     </message>
     <message>
         <source>No term is called &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Laufzeit heißt „%1“.</translation>
     </message>
     <message>
         <source>The row needs its first and last days, or a term.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeile braucht ihren ersten und letzten Tag oder eine Laufzeit.</translation>
     </message>
     <message>
         <source>The row has no price and the rates do not price berth %1 over its days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeile hat keinen Preis, und die Tarife bepreisen Liegeplatz %1 an diesen Tagen nicht.</translation>
     </message>
     <message>
         <source>Another row of the file holds berth %1 on these days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine andere Zeile der Datei belegt Liegeplatz %1 an diesen Tagen.</translation>
     </message>
     <message>
         <source>The contract on record is cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der erfasste Vertrag ist storniert.</translation>
     </message>
     <message>
         <source>The row has %1 columns where the headings have %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeile hat %1 Spalten, die Überschriften haben %2.</translation>
     </message>
     <message>
         <source>Line %1 of the file has the same %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 der Datei hat denselben Wert: %2.</translation>
     </message>
     <message>
         <source>The name is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name ist leer.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not an e-mail address.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine E-Mail-Adresse.</translation>
     </message>
     <message>
         <source>%1 is longer than %2 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist länger als %2 Zeichen.</translation>
     </message>
     <message>
         <source>e-mail address</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail-Adresse</translation>
     </message>
     <message>
         <source>boat registration</source>
-        <translation type="unfinished"></translation>
+        <translation>Bootskennzeichen</translation>
     </message>
     <message>
         <source>On record (same %1): updated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereits erfasst (gleicher Wert: %1): aktualisiert.</translation>
     </message>
     <message>
         <source>On record (same %1): skipped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereits erfasst (gleicher Wert: %1): übersprungen.</translation>
     </message>
     <message>
         <source>The berth&apos;s name is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name des Liegeplatzes ist leer.</translation>
     </message>
     <message>
         <source>berth name</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatzname</translation>
     </message>
     <message>
         <source>On record: updated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereits erfasst: aktualisiert.</translation>
     </message>
     <message>
         <source>On record: skipped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereits erfasst: übersprungen.</translation>
     </message>
     <message>
         <source>No booking has the reference &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Buchung hat die Referenz „%1“.</translation>
     </message>
     <message>
         <source>Import %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Import %1</translation>
     </message>
     <message>
         <source>The amount is nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Betrag ist null.</translation>
     </message>
     <message>
         <source>booking reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungsreferenz</translation>
     </message>
     <message>
         <source>The booking has its opening balance already: skipped (a ledger line is put right with a correction).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung hat bereits ihren Eröffnungssaldo: übersprungen (eine Journalzeile wird durch eine Korrektur berichtigt).</translation>
     </message>
     <message>
         <source>The booking is cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung ist storniert.</translation>
     </message>
     <message>
         <source>The file %1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>Every required field needs a column: %1 has none.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedes Pflichtfeld braucht eine Spalte: %1 hat keine.</translation>
     </message>
     <message>
         <source>The file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist leer.</translation>
     </message>
     <message>
         <source>The file holds its headings and no row.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei enthält ihre Überschriften und keine Zeile.</translation>
     </message>
     <message>
         <source>Column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte %1</translation>
     </message>
     <message>
         <source>Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelt</translation>
     </message>
     <message>
         <source>Refused</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgelehnt</translation>
     </message>
     <message>
         <source>Accepted</source>
-        <translation type="unfinished"></translation>
+        <translation>Angenommen</translation>
     </message>
     <message>
         <source>Another desk booked a berth over a booking of this file while it was imported. Nothing was imported: run the dry run and the import again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderer Arbeitsplatz hat während des Imports einen Liegeplatz über eine Buchung dieser Datei gebucht. Es wurde nichts importiert: führen Sie den Probelauf und den Import erneut aus.</translation>
     </message>
     <message>
         <source>Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile</translation>
     </message>
     <message>
         <source>Verdict</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis</translation>
     </message>
     <message>
         <source>Row</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile</translation>
     </message>
     <message>
         <source>Reason</source>
-        <translation type="unfinished"></translation>
+        <translation>Grund</translation>
     </message>
     <message>
         <source>This import is no longer on record.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Import ist nicht mehr erfasst.</translation>
     </message>
     <message>
         <source>This import has been undone already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Import wurde bereits rückgängig gemacht.</translation>
     </message>
     <message>
         <source>Opening balances are ledger lines, which are never removed: put a balance right with a correction on its booking.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eröffnungssalden sind Journalzeilen, die nie entfernt werden: berichtigen Sie einen Saldo mit einer Korrektur an seiner Buchung.</translation>
     </message>
     <message>
         <source>customer %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunde %1</translation>
     </message>
     <message>
         <source>boat %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot %1</translation>
     </message>
     <message>
         <source>berth %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz %1</translation>
     </message>
     <message>
         <source>booking %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung %1</translation>
     </message>
     <message>
         <source>contract %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrag %1</translation>
     </message>
     <message>
         <source>boat %1 (added since)</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot %1 (seitdem hinzugefügt)</translation>
     </message>
     <message>
         <source>booking %1 (made or paid since)</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung %1 (seitdem angelegt oder bezahlt)</translation>
     </message>
     <message>
         <source>%1 (invoiced or paid since)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (seitdem in Rechnung gestellt oder bezahlt)</translation>
     </message>
     <message>
         <source> and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation> und %1 weitere</translation>
     </message>
     <message>
         <source>This import cannot be undone: what it brought in has been changed since (%1). Nothing was removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Import kann nicht rückgängig gemacht werden: was er eingebracht hat, wurde seitdem geändert (%1). Es wurde nichts entfernt.</translation>
     </message>
 </context>
 <context>
     <name>ImportWizard</name>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Import</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurück</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Weiter</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>B&amp;rowse...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Durchsuchen...</translation>
     </message>
     <message>
         <source>UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>UTF-8</translation>
     </message>
     <message>
         <source>Windows-1252 (Western European)</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows-1252 (Westeuropäisch)</translation>
     </message>
     <message>
         <source>Comma (,)</source>
-        <translation type="unfinished"></translation>
+        <translation>Komma (,)</translation>
     </message>
     <message>
         <source>Semicolon (;)</source>
-        <translation type="unfinished"></translation>
+        <translation>Semikolon (;)</translation>
     </message>
     <message>
         <source>Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabulator</translation>
     </message>
     <message>
         <source>The first row holds &amp;headings</source>
-        <translation type="unfinished"></translation>
+        <translation>Erste Zeile enthält &amp;Überschriften</translation>
     </message>
     <message>
         <source>Imported</source>
-        <translation type="unfinished"></translation>
+        <translation>Importiert</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Art</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <source>Added</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzugefügt</translation>
     </message>
     <message>
         <source>Updated</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisiert</translation>
     </message>
     <message>
         <source>Skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>Übersprungen</translation>
     </message>
     <message>
         <source>Refused</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgelehnt</translation>
     </message>
     <message>
         <source>By</source>
-        <translation type="unfinished"></translation>
+        <translation>Von</translation>
     </message>
     <message>
         <source>Undone</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig gemacht</translation>
     </message>
     <message>
         <source>&amp;Undo this import</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesen Import &amp;rückgängig machen</translation>
     </message>
     <message>
         <source>&amp;Kind of records:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Art der Datensätze:</translation>
     </message>
     <message>
         <source>&amp;File:</source>
-        <translation type="unfinished"></translation>
+        <translation>Da&amp;tei:</translation>
     </message>
     <message>
         <source>&amp;Encoding:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kodierung:</translation>
     </message>
     <message>
         <source>&amp;Delimiter:</source>
-        <translation type="unfinished"></translation>
+        <translation>Trennzei&amp;chen:</translation>
     </message>
     <message>
         <source>&amp;Past imports:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Frühere Importe:</translation>
     </message>
     <message>
         <source>Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Feld</translation>
     </message>
     <message>
         <source>Column of the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte der Datei</translation>
     </message>
     <message>
         <source>&amp;Skip rows already on record</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereits erfasste Zeilen &amp;überspringen</translation>
     </message>
     <message>
         <source>&amp;Update rows already on record from the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereits erfasste Zeilen aus der Datei &amp;aktualisieren</translation>
     </message>
     <message>
         <source>&amp;Load</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Laden</translation>
     </message>
     <message>
         <source>Sa&amp;ve</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>Saved &amp;mappings:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeicherte Zu&amp;ordnungen:</translation>
     </message>
     <message>
         <source>&amp;Dates written as:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datu&amp;m geschrieben als:</translation>
     </message>
     <message>
         <source>&amp;Amounts written as:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beträge geschrieben als:</translation>
     </message>
     <message>
         <source>Rows already on record:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereits erfasste Zeilen:</translation>
     </message>
     <message>
         <source>&amp;Columns (fields marked * are needed):</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;palten (mit * markierte Felder sind nötig):</translation>
     </message>
     <message>
         <source>&amp;Save list...</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste &amp;speichern...</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importieren</translation>
     </message>
     <message>
         <source>S&amp;top</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anhalten</translation>
     </message>
     <message>
         <source>&amp;Verdicts (nothing has been written yet):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ergebnisse (noch wurde nichts geschrieben):</translation>
     </message>
     <message>
         <source>Import: the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Import: die Datei</translation>
     </message>
     <message>
         <source>Import: the columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Import: die Spalten</translation>
     </message>
     <message>
         <source>Import: the dry run</source>
-        <translation type="unfinished"></translation>
+        <translation>Import: der Probelauf</translation>
     </message>
     <message>
         <source>Please choose the file to import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie die zu importierende Datei.</translation>
     </message>
     <message>
         <source>Please choose a column for: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie eine Spalte für: %1.</translation>
     </message>
     <message>
         <source>Choose the file to import</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu importierende Datei wählen</translation>
     </message>
     <message>
         <source>CSV Files (*.csv *.txt);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv *.txt);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keine)</translation>
     </message>
     <message>
         <source>Reading the file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei wird gelesen...</translation>
     </message>
     <message>
         <source>The dry run was stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Probelauf wurde angehalten.</translation>
     </message>
     <message>
         <source>%1 rows to add, %2 already on record, %3 refused.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Zeilen hinzuzufügen, %2 bereits erfasst, %3 abgelehnt.</translation>
     </message>
     <message>
         <source>The backup before the import failed, so nothing was imported.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sicherung vor dem Import ist fehlgeschlagen, daher wurde nichts importiert.
+
+%1</translation>
     </message>
     <message>
         <source>The import was stopped: nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Import wurde angehalten: es wurde nichts importiert.</translation>
     </message>
     <message>
         <source>%1 rows added, %2 already on record, %3 refused.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Zeilen hinzugefügt, %2 bereits erfasst, %3 abgelehnt.</translation>
     </message>
     <message>
         <source>The file has been imported: %1
 
 A backup of the database as it was is in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei wurde importiert: %1
+
+Eine Sicherung der Datenbank im vorherigen Stand liegt in %2.</translation>
     </message>
     <message>
         <source>Save the dry run&apos;s list</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des Probelaufs speichern</translation>
     </message>
     <message>
         <source> - dry run.csv</source>
-        <translation type="unfinished"></translation>
+        <translation> - Probelauf.csv</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv)</translation>
     </message>
     <message>
         <source>Remove everything the import of %1 added?</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles entfernen, was der Import von %1 hinzugefügt hat?</translation>
     </message>
     <message>
         <source>Undo this import</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesen Import rückgängig machen</translation>
     </message>
     <message>
         <source>The import of %1 has been undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Import von %1 wurde rückgängig gemacht.</translation>
     </message>
 </context>
 <context>
     <name>InputChecks</name>
     <message>
         <source>Please enter a valid number to continue</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie eine gültige Zahl ein, um fortzufahren</translation>
     </message>
     <message>
         <source>Amounts are in pounds and pence: type at most two decimals, for example %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beträge haben höchstens zwei Nachkommastellen: geben Sie höchstens zwei Dezimalstellen ein, zum Beispiel %1.</translation>
     </message>
     <message>
         <source>An amount cannot be more than %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Betrag darf nicht höher als %1 sein.</translation>
     </message>
 </context>
 <context>
     <name>Ledger</name>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahlung</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlung</translation>
     </message>
     <message>
         <source>Refund</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstattung</translation>
     </message>
     <message>
         <source>Correction</source>
-        <translation type="unfinished"></translation>
+        <translation>Korrektur</translation>
     </message>
     <message>
         <source>Kept as credit</source>
-        <translation type="unfinished"></translation>
+        <translation>Als Guthaben behalten</translation>
     </message>
     <message>
         <source>Credit used</source>
-        <translation type="unfinished"></translation>
+        <translation>Guthaben verwendet</translation>
     </message>
     <message>
         <source>A contract is paid, refunded or corrected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Vertrag wird bezahlt, erstattet oder korrigiert.</translation>
     </message>
     <message>
         <source>The refund is more than the %1 paid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Erstattung ist höher als die bezahlten %1.</translation>
     </message>
     <message>
         <source>The booking no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung existiert nicht mehr.</translation>
     </message>
     <message>
         <source>Enter an amount other than %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie einen anderen Betrag als %1 ein.</translation>
     </message>
     <message>
         <source>Enter the amount without a minus sign: money given back is recorded as a refund, a mistake as a correction.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie den Betrag ohne Minuszeichen ein: zurückgegebenes Geld wird als Erstattung erfasst, ein Fehler als Korrektur.</translation>
     </message>
     <message>
         <source>The reference runs to 100 characters and the note to 250.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Referenz darf bis zu 100 Zeichen haben, die Notiz bis zu 250.</translation>
     </message>
     <message>
         <source>The booking has been cancelled: no payment can be recorded on it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung wurde storniert: auf sie kann keine Zahlung erfasst werden.</translation>
     </message>
     <message>
         <source>A refund cannot be more than what was paid (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Erstattung darf nicht höher sein als das Bezahlte (%1).</translation>
     </message>
     <message>
         <source>A correction cannot take what was paid below %1 (%2 was paid).</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Korrektur darf das Bezahlte nicht unter %1 senken (bezahlt wurden %2).</translation>
     </message>
     <message>
         <source>An amount is above %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Betrag liegt über %1.</translation>
     </message>
     <message>
         <source>The customer holds %1 of credit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kunde hat ein Guthaben von %1.</translation>
     </message>
     <message>
         <source>Enter the company&apos;s details before issuing an invoice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie die Firmenangaben ein, bevor Sie eine Rechnung ausstellen.</translation>
     </message>
     <message>
         <source>Enter the first and the last day of the period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie den ersten und den letzten Tag des Zeitraums ein.</translation>
     </message>
     <message>
         <source>The period ends before it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zeitraum endet, bevor er beginnt.</translation>
     </message>
     <message>
         <source>No method</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Zahlungsart</translation>
     </message>
     <message>
         <source>Method %1 (removed)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungsart %1 (entfernt)</translation>
     </message>
     <message>
         <source>No desk</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Arbeitsplatz</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe</translation>
     </message>
 </context>
 <context>
     <name>Lengths</name>
     <message>
         <source>m</source>
-        <translation type="unfinished"></translation>
+        <translation>m</translation>
     </message>
     <message>
         <source>ft</source>
-        <translation type="unfinished"></translation>
+        <translation>ft</translation>
     </message>
 </context>
 <context>
     <name>LockDialog</name>
     <message>
         <source>Locked</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesperrt</translation>
     </message>
     <message>
         <source>This desk is locked. %1, type your PIN or password to go on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Arbeitsplatz ist gesperrt. %1, geben Sie Ihre PIN oder Ihr Passwort ein, um fortzufahren.</translation>
     </message>
     <message>
         <source>&amp;PIN or password:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;PIN oder Passwort:</translation>
     </message>
     <message>
         <source>&amp;Unlock</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entsperren</translation>
     </message>
     <message>
         <source>S&amp;witch User...</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzer &amp;wechseln...</translation>
     </message>
 </context>
 <context>
     <name>MailMessage</name>
     <message>
         <source>There is no e-mail address to send to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine E-Mail-Adresse, an die gesendet werden kann.</translation>
     </message>
     <message>
         <source>The e-mail address %1 holds a line break.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die E-Mail-Adresse %1 enthält einen Zeilenumbruch.</translation>
     </message>
     <message>
         <source>%1 is not an e-mail address (name@example.com).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine E-Mail-Adresse (name@example.com).</translation>
     </message>
     <message>
         <source>The sender&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name des Absenders</translation>
     </message>
     <message>
         <source>The recipient&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name des Empfängers</translation>
     </message>
     <message>
         <source>The subject</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Betreff</translation>
     </message>
     <message>
         <source>The attachment&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name des Anhangs</translation>
     </message>
     <message>
         <source>%1 holds a line break, which an e-mail header may not: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält einen Zeilenumbruch, den eine E-Mail-Kopfzeile nicht enthalten darf: %2</translation>
     </message>
 </context>
 <context>
     <name>MailSettings</name>
     <message>
         <source>The sender&apos;s address: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Adresse des Absenders: %1</translation>
     </message>
     <message>
         <source>The sender&apos;s name must be one line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name des Absenders muss einzeilig sein.</translation>
     </message>
     <message>
         <source>The certificate file %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zertifikatsdatei %1 kann nicht gelesen werden.</translation>
     </message>
     <message>
         <source>No mail server is set up: enter it in Setup Company Information first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist kein Mailserver eingerichtet: tragen Sie ihn zuerst unter „Firmenangaben einrichten“ ein.</translation>
     </message>
     <message>
         <source>The password file %1 could not be removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Passwortdatei %1 konnte nicht entfernt werden.</translation>
     </message>
 </context>
 <context>
     <name>MailTemplates</name>
     <message>
         <source>Booking confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungsbestätigung</translation>
     </message>
     <message>
         <source>Invoice</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechnung</translation>
     </message>
     <message>
         <source>Deposit reminder</source>
-        <translation type="unfinished"></translation>
+        <translation>Erinnerung an die Anzahlung</translation>
     </message>
     <message>
         <source>Balance reminder</source>
-        <translation type="unfinished"></translation>
+        <translation>Erinnerung an den Restbetrag</translation>
     </message>
     <message>
         <source>Waiting-list offer</source>
-        <translation type="unfinished"></translation>
+        <translation>Angebot von der Warteliste</translation>
     </message>
     <message>
         <source>Contract renewal letter</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben zur Vertragsverlängerung</translation>
     </message>
     <message>
         <source>Your booking {ConfirmationNo} at {Company}</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Buchung {ConfirmationNo} bei {Company}</translation>
     </message>
     <message>
         <source>Dear {CustomerName},
@@ -6059,11 +6063,20 @@ If anything is not as you expected, just reply to this message or call us on {Co
 
 Kind regards,
 {Company}</source>
-        <translation type="unfinished"></translation>
+        <translation>Sehr geehrte(r) {CustomerName},
+
+vielen Dank für Ihre Buchung. Wir freuen uns, Sie vom {Arrival} bis {Departure} am Liegeplatz {Berths} begrüßen zu dürfen.
+
+Ihre Buchungsbestätigung finden Sie im Anhang. Der Gesamtbetrag ist {Total}; {DepositDue} ist fällig bis {DueBy}.
+
+Wenn etwas nicht Ihren Erwartungen entspricht, antworten Sie einfach auf diese Nachricht oder rufen Sie uns unter {CompanyPhone} an.
+
+Mit freundlichen Grüßen
+{Company}</translation>
     </message>
     <message>
         <source>Your invoice from {Company}</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Rechnung von {Company}</translation>
     </message>
     <message>
         <source>Dear {CustomerName},
@@ -6072,11 +6085,16 @@ Please find attached the invoice for your stay from {Arrival} to {Departure} (bo
 
 Kind regards,
 {Company}</source>
-        <translation type="unfinished"></translation>
+        <translation>Sehr geehrte(r) {CustomerName},
+
+im Anhang finden Sie die Rechnung für Ihren Aufenthalt vom {Arrival} bis {Departure} (Buchung {ConfirmationNo}). Der Gesamtbetrag ist {Total}, davon wurden {Paid} bezahlt; offen sind {Balance}.
+
+Mit freundlichen Grüßen
+{Company}</translation>
     </message>
     <message>
         <source>Deposit for your booking {ConfirmationNo}</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahlung für Ihre Buchung {ConfirmationNo}</translation>
     </message>
     <message>
         <source>Dear {CustomerName},
@@ -6086,11 +6104,17 @@ A friendly reminder that the deposit of {AmountDue} for your stay from {Arrival}
 Kind regards,
 {Company}
 {CompanyPhone}</source>
-        <translation type="unfinished"></translation>
+        <translation>Sehr geehrte(r) {CustomerName},
+
+wir möchten Sie freundlich daran erinnern, dass die Anzahlung von {AmountDue} für Ihren Aufenthalt vom {Arrival} bis {Departure} bis {DueBy} fällig ist. Falls Sie bereits bezahlt haben, danken wir Ihnen und bitten Sie, diese Nachricht zu ignorieren.
+
+Mit freundlichen Grüßen
+{Company}
+{CompanyPhone}</translation>
     </message>
     <message>
         <source>Balance for your stay from {Arrival}</source>
-        <translation type="unfinished"></translation>
+        <translation>Restbetrag für Ihren Aufenthalt ab {Arrival}</translation>
     </message>
     <message>
         <source>Dear {CustomerName},
@@ -6102,11 +6126,19 @@ We look forward to seeing you.
 Kind regards,
 {Company}
 {CompanyPhone}</source>
-        <translation type="unfinished"></translation>
+        <translation>Sehr geehrte(r) {CustomerName},
+
+Ihr Aufenthalt bei uns vom {Arrival} bis {Departure} steht bevor. Der Restbetrag von {AmountDue} ist bis {DueBy} fällig. Falls Sie bereits bezahlt haben, danken wir Ihnen und bitten Sie, diese Nachricht zu ignorieren.
+
+Wir freuen uns auf Sie.
+
+Mit freundlichen Grüßen
+{Company}
+{CompanyPhone}</translation>
     </message>
     <message>
         <source>A berth has come free at {Company}</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Liegeplatz ist frei geworden bei {Company}</translation>
     </message>
     <message>
         <source>Dear {CustomerName},
@@ -6115,11 +6147,16 @@ Good news: a berth has come free for the dates you asked about, {Arrival} to {De
 
 Kind regards,
 {Company}</source>
-        <translation type="unfinished"></translation>
+        <translation>Sehr geehrte(r) {CustomerName},
+
+gute Nachrichten: Für die von Ihnen angefragten Tage, {Arrival} bis {Departure}, ist ein Liegeplatz frei geworden. Bitte rufen Sie uns bald unter {CompanyPhone} an oder antworten Sie auf diese Nachricht, wenn Sie ihn möchten; andernfalls bieten wir ihn dem Nächsten auf unserer Liste an.
+
+Mit freundlichen Grüßen
+{Company}</translation>
     </message>
     <message>
         <source>Renewal of your contract for {Berths}</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlängerung Ihres Vertrags für {Berths}</translation>
     </message>
     <message>
         <source>Dear {CustomerName},
@@ -6130,152 +6167,162 @@ If you have any questions, just reply to this message or call us on {CompanyPhon
 
 Kind regards,
 {Company}</source>
-        <translation type="unfinished"></translation>
+        <translation>Sehr geehrte(r) {CustomerName},
+
+Ihr Vertrag für den Liegeplatz {Berths} wird vom {Arrival} bis {Departure} zu {Total} verlängert. Das beigefügte Schreiben enthält die Einzelheiten und die Raten.
+
+Wenn Sie Fragen haben, antworten Sie einfach auf diese Nachricht oder rufen Sie uns unter {CompanyPhone} an.
+
+Mit freundlichen Grüßen
+{Company}</translation>
     </message>
     <message>
         <source>There is no kind of message called %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine Nachrichtenart namens %1.</translation>
     </message>
     <message>
         <source>The subject may not be empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Betreff darf nicht leer sein.</translation>
     </message>
     <message>
         <source>The subject must be one line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Betreff muss einzeilig sein.</translation>
     </message>
     <message>
         <source>The template holds what is not a placeholder: %1.
 The placeholders are: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Vorlage enthält etwas, das kein Platzhalter ist: %1.
+Die Platzhalter sind: %2</translation>
     </message>
 </context>
 <context>
     <name>MailTemplatesDialog</name>
     <message>
         <source>E-mail Templates</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail-Vorlagen</translation>
     </message>
     <message>
         <source>Placeholders: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Platzhalter: %1</translation>
     </message>
     <message>
         <source>Reminders proposed each morning (0: none)</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeden Morgen vorgeschlagene Erinnerungen (0: keine)</translation>
     </message>
     <message>
         <source>&amp;Deposit reminder, days before it falls due:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anzahlungserinnerung, Tage vor Fälligkeit:</translation>
     </message>
     <message>
         <source>&amp;Balance reminder, days before it falls due:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restbetragserinnerung, Tage vor Fälligkeit:</translation>
     </message>
     <message>
         <source>&amp;Overdue reminder, days after it fell due:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mahnung, Tage nach Fälligkeit:</translation>
     </message>
     <message>
         <source>Sa&amp;ve</source>
-        <translation type="unfinished"></translation>
+        <translation>Sp&amp;eichern</translation>
     </message>
     <message>
         <source>&amp;Reset to the program&apos;s wording</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf den Wortlaut des Programms &amp;zurücksetzen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>&amp;Message:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nachricht:</translation>
     </message>
     <message>
         <source>&amp;Subject:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Betreff:</translation>
     </message>
     <message>
         <source>&amp;Text:</source>
-        <translation type="unfinished"></translation>
+        <translation>Te&amp;xt:</translation>
     </message>
     <message>
         <source>The template could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Vorlage konnte nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>Save the changes to &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Änderungen an „%1“ speichern?</translation>
     </message>
     <message>
         <source>The template was not saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Vorlage wurde nicht gespeichert: %1</translation>
     </message>
     <message>
         <source>E-mail template: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail-Vorlage: %1</translation>
     </message>
 </context>
 <context>
     <name>MailingListWizard</name>
     <message>
         <source>Mailing list</source>
-        <translation type="unfinished"></translation>
+        <translation>Mailingliste</translation>
     </message>
     <message>
         <source>Email Mailing List Wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>Assistent für E-Mail-Mailinglisten</translation>
     </message>
     <message>
         <source>Enter the Mailing List filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateinamen der Mailingliste eingeben</translation>
     </message>
     <message>
         <source>Finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig</translation>
     </message>
     <message>
         <source>Using this wizard you can create a mailing list of your customers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit diesem Assistenten können Sie eine Mailingliste Ihrer Kunden erstellen.</translation>
     </message>
     <message>
         <source>Enter the filename you would like to populate with your email list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie den Dateinamen ein, in den Ihre E-Mail-Liste geschrieben werden soll.</translation>
     </message>
     <message>
         <source>Mailing list filename:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateiname der Mailingliste:</translation>
     </message>
     <message>
         <source>B&amp;rowse...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Durchsuchen...</translation>
     </message>
     <message>
         <source>Click Finish to complete your configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie auf Fertigstellen, um die Einrichtung abzuschließen</translation>
     </message>
     <message>
         <source>Please enter a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie einen Dateinamen ein</translation>
     </message>
     <message>
         <source>Mailing list file</source>
-        <translation type="unfinished"></translation>
+        <translation>Mailinglisten-Datei</translation>
     </message>
     <message>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien (*)</translation>
     </message>
     <message>
         <source>The customers&apos; email addresses could not be read; no file was written.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die E-Mail-Adressen der Kunden konnten nicht gelesen werden; es wurde keine Datei geschrieben.
+
+%1</translation>
     </message>
     <message>
         <source>Invalid filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Dateiname</translation>
     </message>
 </context>
 <context>
