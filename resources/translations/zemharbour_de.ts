@@ -6329,400 +6329,402 @@ Die Platzhalter sind: %2</translation>
     <name>MainWindow</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>Export C&amp;ustomers...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kunden exportieren...</translation>
     </message>
     <message>
         <source>Export Reser&amp;vations</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reservierungen exportieren</translation>
     </message>
     <message>
         <source>Export T&amp;oday&apos;s Reservations</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Heutige Reservierungen exportieren</translation>
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importieren...</translation>
     </message>
     <message>
         <source>&amp;Compact &amp;&amp; repair database</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbank kom&amp;primieren &amp;&amp; reparieren</translation>
     </message>
     <message>
         <source>&amp;Backup database ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbank &amp;sichern ...</translation>
     </message>
     <message>
         <source>&amp;Restore database ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbank &amp;wiederherstellen ...</translation>
     </message>
     <message>
         <source>End of &amp;workday</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitstag&amp;ende</translation>
     </message>
     <message>
         <source>View &amp;trace log</source>
-        <translation type="unfinished"></translation>
+        <translation>Protok&amp;oll anzeigen</translation>
     </message>
     <message>
         <source>&amp;Switch User...</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzer we&amp;chseln...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ausschneiden</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einfügen</translation>
     </message>
     <message>
         <source>C&amp;lear</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles &amp;markieren</translation>
     </message>
     <message>
         <source>&amp;Web Bookings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Webbuchungen</translation>
     </message>
     <message>
         <source>&amp;Configure Web Bookings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Webbuchungen &amp;einrichten...</translation>
     </message>
     <message>
         <source>C&amp;reate Web Booking Page...</source>
-        <translation type="unfinished"></translation>
+        <translation>Webbuchungs&amp;seite erstellen...</translation>
     </message>
     <message>
         <source>&amp;Bookings</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;uchungen</translation>
     </message>
     <message>
         <source>&amp;Add Booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung &amp;hinzufügen</translation>
     </message>
     <message>
         <source>&amp;Find Booking...</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung &amp;suchen...</translation>
     </message>
     <message>
         <source>View &amp;Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Berichte anzeigen</translation>
     </message>
     <message>
         <source>&amp;Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Heu&amp;te</translation>
     </message>
     <message>
         <source>Today&apos;s &amp;cash-up...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kassenabschluss heute...</translation>
     </message>
     <message>
         <source>C&amp;ontracts...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verträge...</translation>
     </message>
     <message>
         <source>Rene&amp;w Contracts...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verträge ver&amp;längern...</translation>
     </message>
     <message>
         <source>Contract L&amp;ists...</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertragsl&amp;isten...</translation>
     </message>
     <message>
         <source>Re&amp;minders...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Erinnerungen...</translation>
     </message>
     <message>
         <source>Close&amp;d Months...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgeschlossene &amp;Monate...</translation>
     </message>
     <message>
         <source>View Ad&amp;vanced Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Er&amp;weiterter Kalender</translation>
     </message>
     <message>
         <source>View &amp;Simple Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein&amp;facher Kalender</translation>
     </message>
     <message>
         <source>Booking C&amp;hart</source>
-        <translation type="unfinished"></translation>
+        <translation>Belegungs&amp;plan</translation>
     </message>
     <message>
         <source>Berth / Rentals  &amp;Notes...</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz-/Miet-&amp;Notizen...</translation>
     </message>
     <message>
         <source>&amp;Customers</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kunden</translation>
     </message>
     <message>
         <source>&amp;View Customers</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunden &amp;anzeigen</translation>
     </message>
     <message>
         <source>&amp;Find Customer...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunde &amp;suchen...</translation>
     </message>
     <message>
         <source>&amp;Waiting List...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Warteliste...</translation>
     </message>
     <message>
         <source>&amp;Email Mailing List Wizard...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;E-Mail-Mailinglisten-Assistent...</translation>
     </message>
     <message>
         <source>C&amp;onfigure</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einstellungen</translation>
     </message>
     <message>
         <source>Configuration &amp;Wizard...</source>
-        <translation type="unfinished"></translation>
+        <translation>Einrichtungs&amp;assistent...</translation>
     </message>
     <message>
         <source>&amp;Company...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Firma...</translation>
     </message>
     <message>
         <source>Re&amp;gional Settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Regionale Einstellungen...</translation>
     </message>
     <message>
         <source>&amp;Berths...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Liegeplätze...</translation>
     </message>
     <message>
         <source>Berth &amp;Owners...</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz-&amp;Eigentümer...</translation>
     </message>
     <message>
         <source>&amp;Rates...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tarife...</translation>
     </message>
     <message>
         <source>&amp;Meters...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zähler...</translation>
     </message>
     <message>
         <source>Ca&amp;lendars...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kalender...</translation>
     </message>
     <message>
         <source>E-mail &amp;Templates...</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail-&amp;Vorlagen...</translation>
     </message>
     <message>
         <source>&amp;Users...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Benutzer...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;Contents...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inhalt...</translation>
     </message>
     <message>
         <source>&amp;Index...</source>
-        <translation type="unfinished"></translation>
+        <translation>In&amp;dex...</translation>
     </message>
     <message>
         <source>&amp;Tip of the Day...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tipp des Tages...</translation>
     </message>
     <message>
         <source>Online &amp;Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Online-&amp;Support</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber...</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkzeugleiste</translation>
     </message>
     <message>
         <source>Add Reservation</source>
-        <translation type="unfinished"></translation>
+        <translation>Reservierung hinzufügen</translation>
     </message>
     <message>
         <source>Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender</translation>
     </message>
     <message>
         <source>Advanced Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Erweiterter Kalender</translation>
     </message>
     <message>
         <source>View Customers</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunden anzeigen</translation>
     </message>
     <message>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichte</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Heute</translation>
     </message>
     <message>
         <source>Booking Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Belegungsplan</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunde</translation>
     </message>
     <message>
         <source>Reservation</source>
-        <translation type="unfinished"></translation>
+        <translation>Reservierung</translation>
     </message>
     <message>
         <source>Web Bookings</source>
-        <translation type="unfinished"></translation>
+        <translation>Webbuchungen</translation>
     </message>
     <message>
         <source>Zem Harbour and Campsite Reservation</source>
-        <translation type="unfinished"></translation>
+        <translation>Zem Harbour – Hafen- und Campingplatzreservierung</translation>
     </message>
 </context>
 <context>
     <name>MaintenanceMenu</name>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>Error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler!</translation>
     </message>
     <message>
         <source>Backup archives (*.SPA)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherungsarchive (*.SPA)</translation>
     </message>
     <message>
         <source>The folder %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 existiert nicht.</translation>
     </message>
     <message>
         <source>The file %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 existiert nicht.</translation>
     </message>
     <message>
         <source>Bad file name</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Dateiname</translation>
     </message>
     <message>
         <source>Select your database backup file ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie Ihre Datenbanksicherungsdatei ...</translation>
     </message>
     <message>
         <source>Error detected when make database backup!</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Sichern der Datenbank ist ein Fehler aufgetreten!</translation>
     </message>
     <message>
         <source>Database backuped</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbank gesichert</translation>
     </message>
     <message>
         <source>Select your backuped database ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie Ihre gesicherte Datenbank ...</translation>
     </message>
     <message>
         <source>Replace the database with the backup %1 of %2 (%3)?
 
 The database as it is now is kept as %4, and can be restored from there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbank durch die Sicherung %1 vom %2 (%3) ersetzen?
+
+Die Datenbank im jetzigen Stand wird als %4 aufbewahrt und kann von dort wiederhergestellt werden.</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederherstellen</translation>
     </message>
     <message>
         <source>Error detected when restoring database backup!</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Wiederherstellen der Datenbanksicherung ist ein Fehler aufgetreten!</translation>
     </message>
     <message>
         <source>Database restored</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbank wiederhergestellt</translation>
     </message>
     <message>
         <source>Database compacted</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbank komprimiert</translation>
     </message>
 </context>
 <context>
     <name>MeterImport</name>
     <message>
         <source>accepted</source>
-        <translation type="unfinished"></translation>
+        <translation>angenommen</translation>
     </message>
     <message>
         <source>rolled over</source>
-        <translation type="unfinished"></translation>
+        <translation>übergelaufen</translation>
     </message>
     <message>
         <source>unknown meter</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannter Zähler</translation>
     </message>
     <message>
         <source>earlier than the last</source>
-        <translation type="unfinished"></translation>
+        <translation>früher als die letzte</translation>
     </message>
     <message>
         <source>refused</source>
-        <translation type="unfinished"></translation>
+        <translation>abgelehnt</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a date and time.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Datum mit Uhrzeit.</translation>
     </message>
     <message>
         <source>Meter %1 was last read on %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zähler %1 wurde zuletzt am %2 abgelesen.</translation>
     </message>
     <message>
         <source>Line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2</translation>
     </message>
 </context>
 <context>
     <name>MeterLists</name>
     <message numerus="yes">
         <source>Meters not read for more than %n day(s), on %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Zähler, die seit mehr als %n Tag nicht abgelesen wurden, am %1</numerusform>
+            <numerusform>Zähler, die seit mehr als %n Tagen nicht abgelesen wurden, am %1</numerusform>
         </translation>
     </message>
 </context>
@@ -6730,600 +6732,607 @@ The database as it is now is kept as %4, and can be restored from there.</source
     <name>MeterListsWindow</name>
     <message>
         <source>Meter lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Zählerlisten</translation>
     </message>
     <message>
         <source>Use by berth and month</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbrauch nach Liegeplatz und Monat</translation>
     </message>
     <message>
         <source>Meters not read</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht abgelesene Zähler</translation>
     </message>
     <message>
         <source>Readings flagged</source>
-        <translation type="unfinished"></translation>
+        <translation>Markierte Ablesungen</translation>
     </message>
     <message>
         <source>&amp;Show</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zeigen</translation>
     </message>
     <message>
         <source>&amp;List:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Liste:</translation>
     </message>
     <message>
         <source>&amp;Kind (use):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Art (Verbrauch):</translation>
     </message>
     <message>
         <source>&amp;From:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Von:</translation>
     </message>
     <message>
         <source>&amp;To:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bis:</translation>
     </message>
     <message>
         <source>Not read for more than (&amp;days):</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht abgelesen seit mehr als (&amp;Tagen):</translation>
     </message>
     <message>
         <source>The period ends before it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zeitraum endet, bevor er beginnt.</translation>
     </message>
 </context>
 <context>
     <name>MeterStore</name>
     <message>
         <source>Contract %1 has been billed for this meter&apos;s period already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrag %1 wurde für den Zeitraum dieses Zählers bereits abgerechnet.</translation>
     </message>
     <message>
         <source>Another meter has the serial number %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderer Zähler hat die Seriennummer %1.</translation>
     </message>
     <message>
         <source>Berth %1 already has %2 meter %3: swap it, or remove it first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz %1 hat bereits den %2-Zähler %3: tauschen Sie ihn oder entfernen Sie ihn zuerst.</translation>
     </message>
     <message>
         <source>The meter no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zähler existiert nicht mehr.</translation>
     </message>
     <message>
         <source>%1 is below the last reading of meter %2 (%3): if the meter rolled over, say so; otherwise type the reading again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 liegt unter der letzten Ablesung von Zähler %2 (%3): wenn der Zähler übergelaufen ist, geben Sie das an; andernfalls geben Sie die Ablesung erneut ein.</translation>
     </message>
     <message>
         <source>The reading no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ablesung existiert nicht mehr.</translation>
     </message>
     <message>
         <source>The reading has more digits than the meter&apos;s %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ablesung hat mehr Stellen als der Zähler (%1).</translation>
     </message>
     <message>
         <source>%1 is below the reading before it (%2): if the meter rolled over, say so.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 liegt unter der vorherigen Ablesung (%2): wenn der Zähler übergelaufen ist, geben Sie das an.</translation>
     </message>
     <message>
         <source>%1 is above the reading after it (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 liegt über der nachfolgenden Ablesung (%2).</translation>
     </message>
     <message>
         <source>Meter %1 was already removed on %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zähler %1 wurde bereits am %2 ausgebaut.</translation>
     </message>
 </context>
 <context>
     <name>MeterWalk</name>
     <message>
         <source>Meter Walk</source>
-        <translation type="unfinished"></translation>
+        <translation>Zählerrundgang</translation>
     </message>
     <message>
         <source>Printed %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gedruckt %1</translation>
     </message>
     <message>
         <source>Berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Art</translation>
     </message>
     <message>
         <source>Meter</source>
-        <translation type="unfinished"></translation>
+        <translation>Zähler</translation>
     </message>
     <message>
         <source>Last reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Ablesung</translation>
     </message>
     <message>
         <source>Read on</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgelesen am</translation>
     </message>
     <message>
         <source>New reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Ablesung</translation>
     </message>
     <message>
         <source>Page %p of %P</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %p von %P</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>keine</translation>
     </message>
     <message>
         <source>(no berth)</source>
-        <translation type="unfinished"></translation>
+        <translation>(kein Liegeplatz)</translation>
     </message>
     <message>
         <source>No meters are in service.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es sind keine Zähler in Betrieb.</translation>
     </message>
 </context>
 <context>
     <name>Meters</name>
     <message>
         <source>Water</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasser</translation>
     </message>
     <message>
         <source>Electricity</source>
-        <translation type="unfinished"></translation>
+        <translation>Strom</translation>
     </message>
     <message>
         <source>Type the meter&apos;s serial number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie die Seriennummer des Zählers ein.</translation>
     </message>
     <message>
         <source>A serial number has at most 40 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Seriennummer hat höchstens 40 Zeichen.</translation>
     </message>
     <message>
         <source>Type the unit the meter counts in (kWh, m³).</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie die Einheit ein, in der der Zähler zählt (kWh, m³).</translation>
     </message>
     <message>
         <source>A meter&apos;s counter has from %1 to %2 whole digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Zählwerk eines Zählers hat %1 bis %2 ganze Stellen.</translation>
     </message>
     <message>
         <source>Type the day the meter was fitted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie den Tag ein, an dem der Zähler eingebaut wurde.</translation>
     </message>
     <message>
         <source>The meter cannot be removed before it was fitted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zähler kann nicht vor seinem Einbau ausgebaut werden.</translation>
     </message>
     <message>
         <source>Type the reading.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie die Ablesung ein.</translation>
     </message>
     <message>
         <source>A reading is never below zero: &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Ablesung ist nie kleiner als null: „%1“.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a reading: type the digits the meter shows.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Ablesung: geben Sie die Ziffern ein, die der Zähler zeigt.</translation>
     </message>
     <message>
         <source>A reading has at most three decimals: &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Ablesung hat höchstens drei Nachkommastellen: „%1“.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; has more digits than the meter&apos;s %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ hat mehr Stellen als der Zähler (%2).</translation>
     </message>
     <message>
         <source>Type the day and time of the reading.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie Tag und Uhrzeit der Ablesung ein.</translation>
     </message>
     <message>
         <source>A reading cannot be dated in the future (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Ablesung kann nicht in der Zukunft datiert sein (%1).</translation>
     </message>
     <message>
         <source>Meter %1 was fitted on %2: a reading cannot be dated before that.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zähler %1 wurde am %2 eingebaut: eine Ablesung kann nicht davor datiert sein.</translation>
     </message>
     <message>
         <source>Meter %1 was removed on %2: a reading cannot be dated after that.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zähler %1 wurde am %2 ausgebaut: eine Ablesung kann nicht danach datiert sein.</translation>
     </message>
     <message>
         <source>The reading has more digits than the meter&apos;s %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ablesung hat mehr Stellen als der Zähler (%1).</translation>
     </message>
     <message>
         <source>The last reading of meter %1 was taken on %2: a new one cannot be dated before it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die letzte Ablesung von Zähler %1 erfolgte am %2: eine neue kann nicht davor datiert sein.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a band: type the units, &quot;at&quot; and the price, as &quot;10 at 0.10&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Staffel: geben Sie die Einheiten, „at“ und den Preis ein, etwa „10 at 0.10“.</translation>
     </message>
     <message>
         <source>%1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 at %2</translation>
     </message>
     <message>
         <source>Type the day the tariff takes effect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie den Tag ein, an dem der Tarif gilt.</translation>
     </message>
     <message>
         <source>A price per unit or per day is from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Preis pro Einheit oder pro Tag liegt zwischen %1 und %2.</translation>
     </message>
     <message>
         <source>Band %1: a price is from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Staffel %1: ein Preis liegt zwischen %2 und %3.</translation>
     </message>
     <message>
         <source>Band %1 must end above %2 units: the bands run upwards in order.</source>
-        <translation type="unfinished"></translation>
+        <translation>Staffel %1 muss über %2 Einheiten enden: die Staffeln steigen der Reihe nach an.</translation>
     </message>
     <message>
         <source>Two %1 tariffs take effect on %2: keep one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei %1-Tarife gelten ab %2: behalten Sie einen.</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bis %2</translation>
     </message>
     <message>
         <source>1 day at %1 a day, %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Tag zu %1 pro Tag, %2: %3</translation>
     </message>
     <message>
         <source>%1 days at %2 a day, %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Tage zu %2 pro Tag, %3: %4</translation>
     </message>
     <message>
         <source>%1 %2 at %3, %4: %5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 zu %3, %4: %5</translation>
     </message>
 </context>
 <context>
     <name>MetersDialog</name>
     <message>
         <source>Berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Art</translation>
     </message>
     <message>
         <source>Serial</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriennr.</translation>
     </message>
     <message>
         <source>Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Einheit</translation>
     </message>
     <message>
         <source>Digits</source>
-        <translation type="unfinished"></translation>
+        <translation>Stellen</translation>
     </message>
     <message>
         <source>Fitted</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingebaut</translation>
     </message>
     <message>
         <source>Removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgebaut</translation>
     </message>
     <message>
         <source>Read at</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgelesen am</translation>
     </message>
     <message>
         <source>Reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablesung</translation>
     </message>
     <message>
         <source>Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbrauch</translation>
     </message>
     <message>
         <source>Marks</source>
-        <translation type="unfinished"></translation>
+        <translation>Markierungen</translation>
     </message>
     <message>
         <source>Who</source>
-        <translation type="unfinished"></translation>
+        <translation>Wer</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz</translation>
     </message>
     <message>
         <source>Meters</source>
-        <translation type="unfinished"></translation>
+        <translation>Zähler</translation>
     </message>
     <message>
         <source>&amp;Meters:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zähler:</translation>
     </message>
     <message>
         <source>R&amp;eadings of the chosen meter:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ablesungen des gewählten Zählers:</translation>
     </message>
     <message>
         <source>&amp;Add Meter...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zähler &amp;hinzufügen...</translation>
     </message>
     <message>
         <source>E&amp;dit Meter...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zähler &amp;bearbeiten...</translation>
     </message>
     <message>
         <source>S&amp;wap Meter...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zähler &amp;tauschen...</translation>
     </message>
     <message>
         <source>Add &amp;Reading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablesung &amp;erfassen...</translation>
     </message>
     <message>
         <source>C&amp;orrect Reading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablesung &amp;korrigieren...</translation>
     </message>
     <message>
         <source>&amp;Tariffs...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tari&amp;fe...</translation>
     </message>
     <message>
         <source>&amp;Print Walk List...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablese&amp;liste drucken...</translation>
     </message>
     <message>
         <source>&amp;Import Readings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablesungen &amp;importieren...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>rolled over</source>
-        <translation type="unfinished"></translation>
+        <translation>übergelaufen</translation>
     </message>
     <message>
         <source>over three times usual</source>
-        <translation type="unfinished"></translation>
+        <translation>über dreimal so hoch wie üblich</translation>
     </message>
     <message>
         <source>corrected from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>korrigiert von %1</translation>
     </message>
     <message>
         <source>Add Meter</source>
-        <translation type="unfinished"></translation>
+        <translation>Zähler hinzufügen</translation>
     </message>
     <message>
         <source>Edit Meter</source>
-        <translation type="unfinished"></translation>
+        <translation>Zähler bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Serial number:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Seriennummer:</translation>
     </message>
     <message>
         <source>&amp;Kind:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Art:</translation>
     </message>
     <message>
         <source>&amp;Unit:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einheit:</translation>
     </message>
     <message>
         <source>&amp;Digits:</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;tellen:</translation>
     </message>
     <message>
         <source>&amp;Berth:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Liegeplatz:</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keiner)</translation>
     </message>
     <message>
         <source>&amp;Fitted:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein&amp;gebaut:</translation>
     </message>
     <message>
         <source>&amp;Removed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausge&amp;baut:</translation>
     </message>
     <message>
         <source>Removed &amp;on:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgebaut a&amp;m:</translation>
     </message>
     <message>
         <source>&amp;Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Notizen:</translation>
     </message>
     <message>
         <source>Swap Meter %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zähler %1 tauschen</translation>
     </message>
     <message>
         <source>&amp;Swapped at:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Getauscht am:</translation>
     </message>
     <message>
         <source>&amp;Closing reading of %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Endstand von %1:</translation>
     </message>
     <message>
         <source>&amp;New meter&apos;s serial:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriennummer des &amp;neuen Zählers:</translation>
     </message>
     <message>
         <source>&amp;Opening reading:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anfangsstand:</translation>
     </message>
     <message>
         <source>Reading of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablesung von %1</translation>
     </message>
     <message>
         <source>&amp;Read at:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abgelesen am:</translation>
     </message>
     <message>
         <source>R&amp;eading (%1):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stand (%1):</translation>
     </message>
     <message>
         <source>&amp;Note:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Notiz:</translation>
     </message>
     <message>
         <source>%1 is below the last reading (%2).
 
 Yes: the meter rolled over and started again from zero. No: go back and correct the reading.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 liegt unter der letzten Ablesung (%2).
+
+Ja: der Zähler ist übergelaufen und hat wieder bei null begonnen. Nein: zurück, um die Ablesung zu korrigieren.</translation>
     </message>
     <message>
         <source>The use since the last reading is more than three times the berth&apos;s usual: the reading is kept and marked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Verbrauch seit der letzten Ablesung ist mehr als dreimal so hoch wie üblich für diesen Liegeplatz: die Ablesung wird behalten und markiert.</translation>
     </message>
     <message>
         <source>Correct the reading of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablesung von %1 korrigieren</translation>
     </message>
     <message>
         <source>&amp;Reading (%1):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stand (%1):</translation>
     </message>
     <message>
         <source>Rolled &amp;over:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Übergelaufen:</translation>
     </message>
     <message>
         <source>&amp;Why:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Grund:</translation>
     </message>
     <message>
         <source>Meter Tariffs</source>
-        <translation type="unfinished"></translation>
+        <translation>Zählertarife</translation>
     </message>
     <message>
         <source>One tariff a line, in force from its date until the next of its kind. Bands: &quot;10 at 0.10; 30 at 0.20&quot;, the first units of a bill at those prices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Tarif pro Zeile, gültig ab seinem Datum bis zum nächsten seiner Art. Staffeln: „10 at 0.10; 30 at 0.20“, die ersten Einheiten einer Abrechnung zu diesen Preisen.</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab</translation>
     </message>
     <message>
         <source>Per unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Pro Einheit</translation>
     </message>
     <message>
         <source>Per day</source>
-        <translation type="unfinished"></translation>
+        <translation>Pro Tag</translation>
     </message>
     <message>
         <source>Bands</source>
-        <translation type="unfinished"></translation>
+        <translation>Staffeln</translation>
     </message>
     <message>
         <source>&amp;Add a Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile &amp;hinzufügen</translation>
     </message>
     <message>
         <source>&amp;Remove the Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile &amp;entfernen</translation>
     </message>
     <message>
         <source>Line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2</translation>
     </message>
     <message>
         <source>type a price in pounds and pence, as 0.32.</source>
-        <translation type="unfinished"></translation>
+        <translation>geben Sie einen Preis mit zwei Nachkommastellen ein, etwa 0.32.</translation>
     </message>
     <message>
         <source>Import Readings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablesungen importieren</translation>
     </message>
     <message>
         <source>CSV Files (*.csv *.txt);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv *.txt);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>%1 could not be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>Line %1: %2 %3 %4: %5%6</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2 %3 %4: %5%6</translation>
     </message>
     <message>
         <source>... and %1 more.</source>
-        <translation type="unfinished"></translation>
+        <translation>... und %1 weitere.</translation>
     </message>
     <message>
         <source>No reading in the file can be added:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Ablesung der Datei kann hinzugefügt werden:
+%1</translation>
     </message>
     <message>
         <source>%1 of %2 readings can be added:
 %3
 
 Yes adds those %1 now; No adds nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 Ablesungen können hinzugefügt werden:
+%3
+
+Ja fügt diese %1 jetzt hinzu; Nein fügt nichts hinzu.</translation>
     </message>
 </context>
 <context>
     <name>NamePicker</name>
     <message>
         <source>Type part of a name</source>
-        <translation type="unfinished"></translation>
+        <translation>Teil eines Namens eingeben</translation>
     </message>
 </context>
 <context>
     <name>NoShowDialog</name>
     <message>
         <source>No-shows</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht erschienen</translation>
     </message>
     <message>
         <source>These guests were due today and have not been checked in.
 Tick those who will not come, then mark them:</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Gäste waren heute fällig und wurden nicht eingecheckt.
+Haken Sie die an, die nicht kommen werden, und markieren Sie sie dann:</translation>
     </message>
     <message>
         <source>%1  %2  (booking %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  %2  (Buchung %3)</translation>
     </message>
     <message>
         <source>Tick &amp;all</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alle anhaken</translation>
     </message>
     <message>
         <source>Tick &amp;none</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Keine anhaken</translation>
     </message>
     <message>
         <source>&amp;Mark as no-shows</source>
-        <translation type="unfinished"></translation>
+        <translation>Als nicht erschienen &amp;markieren</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbre&amp;chen</translation>
     </message>
 </context>
 <context>
@@ -7331,506 +7340,507 @@ Tick those who will not come, then mark them:</source>
     <message>
         <source>%1
 %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+%2 bis %3</translation>
     </message>
 </context>
 <context>
     <name>OffersDialog</name>
     <message>
         <source>Berths came free</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplätze frei geworden</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bis %2</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Position</translation>
     </message>
     <message>
         <source>Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunde</translation>
     </message>
     <message>
         <source>Boat</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot</translation>
     </message>
     <message>
         <source>Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum</translation>
     </message>
     <message>
         <source>Berths that fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Passende Liegeplätze</translation>
     </message>
     <message>
         <source>A booking was cancelled or changed. These entries on the waiting list can take the berths that came free:</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Buchung wurde storniert oder geändert. Diese Einträge der Warteliste können die frei gewordenen Liegeplätze nehmen:</translation>
     </message>
     <message>
         <source>&amp;Book...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buchen...</translation>
     </message>
     <message>
         <source>&amp;E-mail Offer</source>
-        <translation type="unfinished"></translation>
+        <translation>Angebot per &amp;E-Mail</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>The offer was not queued: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Angebot wurde nicht in den Postausgang gestellt: %1</translation>
     </message>
     <message>
         <source>Waiting-list offer to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Angebot von der Warteliste an %1</translation>
     </message>
     <message>
         <source>The offer to %1 is in the outbox and goes out in the background; the entry is marked offered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Angebot an %1 liegt im Postausgang und wird im Hintergrund versendet; der Eintrag ist als angeboten markiert.</translation>
     </message>
 </context>
 <context>
     <name>OldReference</name>
     <message>
         <source>Old reference:</source>
-        <translation type="unfinished"></translation>
+        <translation>Alte Referenz:</translation>
     </message>
 </context>
 <context>
     <name>Outbox</name>
     <message>
         <source>A name or subject holds a line break, which an e-mail header may not: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Name oder Betreff enthält einen Zeilenumbruch, den eine E-Mail-Kopfzeile nicht enthalten darf: %1</translation>
     </message>
     <message>
         <source>The message has no subject.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Nachricht hat keinen Betreff.</translation>
     </message>
     <message>
         <source>Sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesendet</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlgeschlagen</translation>
     </message>
     <message>
         <source>Queued</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingereiht</translation>
     </message>
     <message>
         <source>The database did not add every message.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbank hat nicht jede Nachricht aufgenommen.</translation>
     </message>
     <message>
         <source>The message is no longer in the outbox.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Nachricht ist nicht mehr im Postausgang.</translation>
     </message>
     <message>
         <source>The message has been sent meanwhile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Nachricht wurde inzwischen gesendet.</translation>
     </message>
     <message>
         <source>The message is being sent right now; try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Nachricht wird gerade gesendet; versuchen Sie es gleich noch einmal.</translation>
     </message>
 </context>
 <context>
     <name>OwnerDialog</name>
     <message>
         <source>Add Owner</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigentümer hinzufügen</translation>
     </message>
     <message>
         <source>Edit Owner</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigentümer bearbeiten</translation>
     </message>
 </context>
 <context>
     <name>OwnerListWindow</name>
     <message>
         <source>Owners</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigentümer</translation>
     </message>
     <message>
         <source>&amp;Add Owner</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigentümer &amp;hinzufügen</translation>
     </message>
     <message>
         <source>View/&amp;Edit Owner</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigentümer anzeigen/&amp;bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Delete Owner</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigentümer &amp;löschen</translation>
     </message>
 </context>
 <context>
     <name>OwnerStore</name>
     <message>
         <source>Deleting this owner will also remove all owners berth. This would affect historic reports. Are you sure you want to delete this owner?</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Löschen dieses Eigentümers werden auch alle Liegeplätze des Eigentümers entfernt. Das würde historische Berichte beeinflussen. Möchten Sie diesen Eigentümer wirklich löschen?</translation>
     </message>
 </context>
 <context>
     <name>Passwords</name>
     <message>
         <source>A password needs at least %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Passwort braucht mindestens %1 Zeichen.</translation>
     </message>
     <message>
         <source>A password may have at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Passwort darf höchstens %1 Zeichen haben.</translation>
     </message>
     <message>
         <source>A PIN is %1 to %2 digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine PIN hat %1 bis %2 Ziffern.</translation>
     </message>
     <message>
         <source>The password library could not start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Passwortbibliothek konnte nicht starten.</translation>
     </message>
     <message>
         <source>There is not enough memory to protect the password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist nicht genug Arbeitsspeicher vorhanden, um das Passwort zu schützen.</translation>
     </message>
 </context>
 <context>
     <name>PaymentDialog</name>
     <message>
         <source>Refund</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstattung</translation>
     </message>
     <message>
         <source>Record Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlung erfassen</translation>
     </message>
     <message>
         <source>&amp;Kind:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Art:</translation>
     </message>
     <message>
         <source>&amp;Method:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zahlungsart:</translation>
     </message>
     <message>
         <source>&amp;Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Betrag:</translation>
     </message>
     <message>
         <source>&amp;Reference (card slip, transfer):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Referenz (Kartenbeleg, Überweisung):</translation>
     </message>
     <message>
         <source>&amp;Note:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Notiz:</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Total payable: %1    Paid so far: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu zahlen: %1    Bisher bezahlt: %2</translation>
     </message>
     <message>
         <source>Type the amount, for example %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie den Betrag ein, zum Beispiel %1.</translation>
     </message>
     <message>
         <source>The payment could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zahlung konnte nicht gespeichert werden: %1</translation>
     </message>
     <message>
         <source>%1 of %2 on booking %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 zur Buchung %3</translation>
     </message>
     <message>
         <source>%1 was issued. It prints from the booking&apos;s summary, under Credit Notes.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde ausgestellt. Sie wird aus der Übersicht der Buchung unter „Gutschriften“ gedruckt.</translation>
     </message>
     <message>
         <source>No credit note was issued: the refund gives back money paid beyond what invoice %1 still asks after its credit notes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde keine Gutschrift ausgestellt: die Erstattung gibt Geld zurück, das über das hinaus bezahlt wurde, was Rechnung %1 nach ihren Gutschriften noch fordert.</translation>
     </message>
 </context>
 <context>
     <name>PaymentTerms</name>
     <message>
         <source>Deposit %1 due by %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahlung %1 fällig bis %2</translation>
     </message>
     <message>
         <source>%1 still owed, all due by %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 noch offen, alles fällig bis %2</translation>
     </message>
     <message>
         <source>%1 overdue</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 überfällig</translation>
     </message>
     <message>
         <source>%1 overdue since %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 überfällig seit %2</translation>
     </message>
     <message>
         <source>%1 due by %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fällig bis %2</translation>
     </message>
     <message>
         <source>A deposit runs from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Anzahlung reicht von %1 bis %2.</translation>
     </message>
     <message>
         <source>A deposit&apos;s percentage runs from 0 to 100 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Prozentsatz einer Anzahlung reicht von 0 bis 100 %.</translation>
     </message>
     <message>
         <source>The balance falls due from 0 to %1 days before arrival.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Restbetrag wird 0 bis %1 Tage vor Ankunft fällig.</translation>
     </message>
     <message>
         <source>Enter the deposit&apos;s amount, or choose no deposit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie den Betrag der Anzahlung ein oder wählen Sie „Keine Anzahlung“.</translation>
     </message>
     <message>
         <source>Enter the deposit&apos;s percentage, or choose no deposit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie den Prozentsatz der Anzahlung ein oder wählen Sie „Keine Anzahlung“.</translation>
     </message>
     <message>
         <source>The deposit and due dates have been changed at another desk since you opened this window. Nothing was saved: press Refresh to see them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahlung und Fälligkeiten wurden an einem anderen Arbeitsplatz geändert, seit Sie dieses Fenster geöffnet haben. Es wurde nichts gespeichert: klicken Sie auf „Neu laden“, um sie zu sehen.</translation>
     </message>
 </context>
 <context>
     <name>PeopleFields</name>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>House Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hausname:</translation>
     </message>
     <message>
         <source>Street:</source>
-        <translation type="unfinished"></translation>
+        <translation>Straße:</translation>
     </message>
     <message>
         <source>Area:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ortsteil:</translation>
     </message>
     <message>
         <source>Town:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ort:</translation>
     </message>
     <message>
         <source>Post Code:</source>
-        <translation type="unfinished"></translation>
+        <translation>PLZ:</translation>
     </message>
     <message>
         <source>Mobile Phone:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mobiltelefon:</translation>
     </message>
     <message>
         <source>Email Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail-Adresse:</translation>
     </message>
     <message>
         <source>Phone:</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefon:</translation>
     </message>
     <message>
         <source>Membership No:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitgliedsnr.:</translation>
     </message>
 </context>
 <context>
     <name>PeopleListModel</name>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
 </context>
 <context>
     <name>PeopleListWindow</name>
     <message>
         <source>The record could not be deleted: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Datensatz konnte nicht gelöscht werden: %1</translation>
     </message>
 </context>
 <context>
     <name>PeopleLists</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>House Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Hausname</translation>
     </message>
     <message>
         <source>Street</source>
-        <translation type="unfinished"></translation>
+        <translation>Straße</translation>
     </message>
     <message>
         <source>Area</source>
-        <translation type="unfinished"></translation>
+        <translation>Ortsteil</translation>
     </message>
     <message>
         <source>Town</source>
-        <translation type="unfinished"></translation>
+        <translation>Ort</translation>
     </message>
     <message>
         <source>Post Code</source>
-        <translation type="unfinished"></translation>
+        <translation>PLZ</translation>
     </message>
     <message>
         <source>Tel No</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefonnr.</translation>
     </message>
     <message>
         <source>Mobile No</source>
-        <translation type="unfinished"></translation>
+        <translation>Mobilnr.</translation>
     </message>
     <message>
         <source>Email</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen</translation>
     </message>
     <message>
         <source>Club Member</source>
-        <translation type="unfinished"></translation>
+        <translation>Clubmitglied</translation>
     </message>
     <message>
         <source>Membership No</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitgliedsnr.</translation>
     </message>
     <message>
         <source>Boats</source>
-        <translation type="unfinished"></translation>
+        <translation>Boote</translation>
     </message>
     <message>
         <source>Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail-Adresse</translation>
     </message>
 </context>
 <context>
     <name>PeopleRecords</name>
     <message>
         <source>There is no record with the ID %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keinen Datensatz mit der ID %1.</translation>
     </message>
     <message>
         <source>It was deleted at another desk while you were editing it. What you typed is still in the boxes; nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er wurde an einem anderen Arbeitsplatz gelöscht, während Sie ihn bearbeitet haben. Ihre Eingaben stehen noch in den Feldern; es wurde nichts gespeichert.</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen:</translation>
     </message>
     <message>
         <source>The record with the ID %1 no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Datensatz mit der ID %1 existiert nicht mehr.</translation>
     </message>
     <message>
         <source>Club member:</source>
-        <translation type="unfinished"></translation>
+        <translation>Clubmitglied:</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>ja</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>nein</translation>
     </message>
 </context>
 <context>
     <name>PeopleWidgets</name>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen:</translation>
     </message>
     <message>
         <source>Email</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>Permission</name>
     <message>
         <source>&amp;Ask a manager...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Manager fragen...</translation>
     </message>
 </context>
 <context>
     <name>Permissions</name>
     <message>
         <source>An administrator always manages users and permissions, so they can be given back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Administrator verwaltet immer Benutzer und Berechtigungen, damit sie wieder vergeben werden können.</translation>
     </message>
     <message>
         <source>No role may %1 at present; an administrator can allow it in Users.</source>
-        <translation type="unfinished"></translation>
+        <translation>Derzeit darf keine Rolle %1; ein Administrator kann es unter „Benutzer“ erlauben.</translation>
     </message>
     <message>
         <source>%1 or %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 oder %2</translation>
     </message>
     <message>
         <source>Only %1 may %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur %1 darf %2.</translation>
     </message>
     <message>
         <source>The server no longer lets your user in: an administrator has removed or deactivated it at another desk. Please sign in again as another user (File, Switch User).</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server lässt Ihren Benutzer nicht mehr herein: ein Administrator hat ihn an einem anderen Arbeitsplatz entfernt oder deaktiviert. Bitte melden Sie sich als anderer Benutzer erneut an (Datei, Benutzer wechseln).</translation>
     </message>
     <message>
         <source>Nobody has signed in at this desk.</source>
-        <translation type="unfinished"></translation>
+        <translation>An diesem Arbeitsplatz hat sich niemand angemeldet.</translation>
     </message>
     <message>
         <source>Your user has been removed by an administrator: please sign in again as another user (File, Switch User).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Benutzer wurde von einem Administrator entfernt: bitte melden Sie sich als anderer Benutzer erneut an (Datei, Benutzer wechseln).</translation>
     </message>
     <message>
         <source>Your user has been deactivated by an administrator: please sign in again as another user (File, Switch User).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Benutzer wurde von einem Administrator deaktiviert: bitte melden Sie sich als anderer Benutzer erneut an (Datei, Benutzer wechseln).</translation>
     </message>
     <message>
         <source>On a server only an administrator&apos;s own login may make users: please sign in as an administrator (File, Switch User).</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf einem Server darf nur die eigene Anmeldung eines Administrators Benutzer anlegen: bitte melden Sie sich als Administrator an (Datei, Benutzer wechseln).</translation>
     </message>
     <message>
         <source>The server did not accept the approval: the PIN or password is wrong, or %1 is locked or no longer active.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server hat die Genehmigung nicht angenommen: die PIN oder das Passwort ist falsch, oder %1 ist gesperrt oder nicht mehr aktiv.</translation>
     </message>
     <message>
         <source>The server does not let %1 approve this.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server erlaubt %1 nicht, dies zu genehmigen.</translation>
     </message>
     <message>
         <source>%1 may not approve this. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 darf dies nicht genehmigen. %2</translation>
     </message>
 </context>
 <context>
