@@ -7847,541 +7847,541 @@ Haken Sie die an, die nicht kommen werden, und markieren Sie sie dann:</translat
     <name>PersonDialog</name>
     <message>
         <source>customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunde</translation>
     </message>
     <message>
         <source>owner</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigentümer</translation>
     </message>
     <message>
         <source>What you typed has not been saved. Close and lose it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Eingaben wurden nicht gespeichert. Schließen und verwerfen?</translation>
     </message>
 </context>
 <context>
     <name>Pricing</name>
     <message>
         <source>%1 night</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Nacht</translation>
     </message>
     <message>
         <source>%1 nights</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Nächte</translation>
     </message>
     <message>
         <source>%1 weekend night</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Wochenendnacht</translation>
     </message>
     <message>
         <source>%1 weekend nights</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Wochenendnächte</translation>
     </message>
     <message>
         <source>%1 week</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Woche</translation>
     </message>
     <message>
         <source>%1 weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Wochen</translation>
     </message>
     <message>
         <source>%1 month</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Monat</translation>
     </message>
     <message>
         <source>%1 months</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Monate</translation>
     </message>
     <message>
         <source>A season needs a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Saison braucht einen Namen.</translation>
     </message>
     <message>
         <source>The season &quot;%1&quot; needs its first and last nights.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Saison „%1“ braucht ihre erste und letzte Nacht.</translation>
     </message>
     <message>
         <source>The season &quot;%1&quot; ends before it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Saison „%1“ endet, bevor sie beginnt.</translation>
     </message>
     <message>
         <source>The season &quot;%1&quot; comes every year, so it cannot be longer than a year.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Saison „%1“ kommt jedes Jahr wieder und kann daher nicht länger als ein Jahr sein.</translation>
     </message>
     <message>
         <source>The priority of the season &quot;%1&quot; must be from 0 to 999.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Priorität der Saison „%1“ muss zwischen 0 und 999 liegen.</translation>
     </message>
     <message>
         <source>A rate must be from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Tarif muss zwischen %1 und %2 liegen.</translation>
     </message>
     <message>
         <source>The seasons &quot;%1&quot; and &quot;%2&quot; have the same priority and share the night of %3: give one of them a higher priority.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Saisons „%1“ und „%2“ haben dieselbe Priorität und teilen sich die Nacht vom %3: geben Sie einer von ihnen eine höhere Priorität.</translation>
     </message>
     <message>
         <source>A tax needs a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Steuer braucht einen Namen.</translation>
     </message>
     <message>
         <source>A tax rate must be from 0 % to 100 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Steuersatz muss zwischen 0 % und 100 % liegen.</translation>
     </message>
     <message>
         <source>A tax rate needs the date it takes effect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Steuersatz braucht das Datum, ab dem er gilt.</translation>
     </message>
     <message>
         <source>Tax row %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuerzeile %1: %2</translation>
     </message>
     <message>
         <source>type the rate as a percent with at most two decimals, as 17.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>geben Sie den Satz als Prozent mit höchstens zwei Nachkommastellen ein, etwa 17.5.</translation>
     </message>
     <message>
         <source>it takes effect on %1, as row %2 does: keep one.</source>
-        <translation type="unfinished"></translation>
+        <translation>er gilt ab %1, wie Zeile %2: behalten Sie eine.</translation>
     </message>
 </context>
 <context>
     <name>ProgressBar</name>
     <message>
         <source>Illegal property value</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Eigenschaftswert</translation>
     </message>
 </context>
 <context>
     <name>QtPrinter</name>
     <message>
         <source>No default printer is installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist kein Standarddrucker installiert.</translation>
     </message>
     <message>
         <source>The printer %1 did not accept the document.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker %1 hat das Dokument nicht angenommen.</translation>
     </message>
 </context>
 <context>
     <name>QuickSearch</name>
     <message>
         <source>Booking %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung %1</translation>
     </message>
     <message>
         <source>No. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr. %1</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bis %2</translation>
     </message>
     <message>
         <source>(cancelled)</source>
-        <translation type="unfinished"></translation>
+        <translation>(storniert)</translation>
     </message>
     <message>
         <source>Customer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunde: %1</translation>
     </message>
 </context>
 <context>
     <name>QuickSearchBox</name>
     <message>
         <source>Search (Ctrl+K)</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen (Strg+K)</translation>
     </message>
     <message>
         <source>Part of a name, a confirmation number, a boat&apos;s name or a berth: finds bookings and customers. Enter opens the booking&apos;s summary or the customer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Teil eines Namens, eine Bestätigungsnummer, ein Bootsname oder ein Liegeplatz: findet Buchungen und Kunden. Eingabe öffnet die Übersicht der Buchung oder den Kunden.</translation>
     </message>
     <message>
         <source>Nothing found</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts gefunden</translation>
     </message>
 </context>
 <context>
     <name>RateStore</name>
     <message>
         <source>A minimum length must be from 0 to 1,000 metres.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Mindestlänge muss zwischen 0 und 1.000 Metern liegen.</translation>
     </message>
     <message>
         <source>A rate belongs to a season that is not in the table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Tarif gehört zu einer Saison, die nicht in der Tabelle steht.</translation>
     </message>
     <message>
         <source>A rate is either a berth type&apos;s or one berth&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Tarif gilt entweder für einen Liegeplatztyp oder für einen einzelnen Liegeplatz.</translation>
     </message>
     <message>
         <source>A season has two rates for the same berth or berth type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Saison hat zwei Tarife für denselben Liegeplatz oder Liegeplatztyp.</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keiner)</translation>
     </message>
     <message>
         <source>%1 to %2, priority %3%4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bis %2, Priorität %3%4</translation>
     </message>
     <message>
         <source>, every year</source>
-        <translation type="unfinished"></translation>
+        <translation>, jedes Jahr</translation>
     </message>
     <message>
         <source>nightly %1</source>
-        <translation type="unfinished"></translation>
+        <translation>pro Nacht %1</translation>
     </message>
     <message>
         <source>weekend night %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wochenendnacht %1</translation>
     </message>
     <message>
         <source>weekly %1</source>
-        <translation type="unfinished"></translation>
+        <translation>pro Woche %1</translation>
     </message>
     <message>
         <source>monthly %1</source>
-        <translation type="unfinished"></translation>
+        <translation>pro Monat %1</translation>
     </message>
     <message>
         <source>per metre</source>
-        <translation type="unfinished"></translation>
+        <translation>pro Meter</translation>
     </message>
     <message>
         <source>Season %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Saison %1:</translation>
     </message>
     <message>
         <source>Rate of %1 in %2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarif von %1 in %2:</translation>
     </message>
     <message>
         <source>Least length of %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mindestlänge von %1:</translation>
     </message>
     <message>
         <source>Two tax rates take effect on %1: keep one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei Steuersätze gelten ab %1: behalten Sie einen.</translation>
     </message>
     <message>
         <source>Another desk changed the tax rates since this window read them, so nothing was saved. Close the window and open it again to see their changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderer Arbeitsplatz hat die Steuersätze geändert, seit dieses Fenster sie gelesen hat, daher wurde nichts gespeichert. Schließen Sie das Fenster und öffnen Sie es erneut, um die Änderungen zu sehen.</translation>
     </message>
 </context>
 <context>
     <name>RatesDialog</name>
     <message>
         <source>Rates</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarife</translation>
     </message>
     <message>
         <source>Season</source>
-        <translation type="unfinished"></translation>
+        <translation>Saison</translation>
     </message>
     <message>
         <source>First night</source>
-        <translation type="unfinished"></translation>
+        <translation>Erste Nacht</translation>
     </message>
     <message>
         <source>Last night</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Nacht</translation>
     </message>
     <message>
         <source>Every year</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedes Jahr</translation>
     </message>
     <message>
         <source>Priority</source>
-        <translation type="unfinished"></translation>
+        <translation>Priorität</translation>
     </message>
     <message>
         <source>Berth type or berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatztyp oder Liegeplatz</translation>
     </message>
     <message>
         <source>Per metre</source>
-        <translation type="unfinished"></translation>
+        <translation>Pro Meter</translation>
     </message>
     <message>
         <source>Nightly</source>
-        <translation type="unfinished"></translation>
+        <translation>Pro Nacht</translation>
     </message>
     <message>
         <source>Weekend night</source>
-        <translation type="unfinished"></translation>
+        <translation>Wochenendnacht</translation>
     </message>
     <message>
         <source>Weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Pro Woche</translation>
     </message>
     <message>
         <source>Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Pro Monat</translation>
     </message>
     <message>
         <source>Berth type</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatztyp</translation>
     </message>
     <message>
         <source>Minimum length (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mindestlänge (m)</translation>
     </message>
     <message>
         <source>&amp;Seasons (a night takes the highest priority that covers it; nights outside every season take the berth&apos;s daily charge):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Saisons (eine Nacht erhält die höchste Priorität, die sie abdeckt; Nächte außerhalb jeder Saison erhalten die Tagesmiete des Liegeplatzes):</translation>
     </message>
     <message>
         <source>Ra&amp;tes in the chosen season (leave Nightly empty for no rate):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tarife in der gewählten Saison („Pro Nacht“ leer lassen für keinen Tarif):</translation>
     </message>
     <message>
         <source>Per-metre rates count at &amp;least:</source>
-        <translation type="unfinished"></translation>
+        <translation>Meterpreise zählen &amp;mindestens:</translation>
     </message>
     <message>
         <source>&amp;Add Season</source>
-        <translation type="unfinished"></translation>
+        <translation>Saison &amp;hinzufügen</translation>
     </message>
     <message>
         <source>&amp;Remove Season</source>
-        <translation type="unfinished"></translation>
+        <translation>Saison &amp;entfernen</translation>
     </message>
     <message>
         <source>Add &amp;Berth&apos;s Own Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenen Tarif des &amp;Liegeplatzes hinzufügen</translation>
     </message>
     <message>
         <source>Remove Berth&apos;s O&amp;wn Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenen Tarif des Liegeplatzes ent&amp;fernen</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>Berth %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz %1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not an amount.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Betrag.</translation>
     </message>
     <message>
         <source>Give %1 a nightly rate, or leave its other rates empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie %1 einen Tarif pro Nacht oder lassen Sie seine anderen Tarife leer.</translation>
     </message>
     <message>
         <source>The priority is a whole number from 0 to 999.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Priorität ist eine ganze Zahl von 0 bis 999.</translation>
     </message>
     <message>
         <source>The minimum length is a number of metres from 0 to 1,000.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Mindestlänge ist eine Anzahl Meter von 0 bis 1.000.</translation>
     </message>
     <message>
         <source>New season</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Saison</translation>
     </message>
     <message>
         <source>The berth register holds weekly or monthly charges for %1 berth(s). Make them those berths&apos; own rates in the new season?</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Liegeplatzverzeichnis enthält Wochen- oder Monatspreise für %1 Liegeplatz/-plätze. Sollen sie in der neuen Saison die eigenen Tarife dieser Liegeplätze werden?</translation>
     </message>
     <message>
         <source>Berth %1 has its own rate in this season already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz %1 hat in dieser Saison bereits einen eigenen Tarif.</translation>
     </message>
     <message>
         <source>rate table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tariftabelle</translation>
     </message>
     <message>
         <source>Close without saving the changes to the rates?</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen, ohne die Änderungen an den Tarifen zu speichern?</translation>
     </message>
 </context>
 <context>
     <name>ReadErrorLine</name>
     <message>
         <source>The rows could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeilen konnten nicht gelesen werden: %1</translation>
     </message>
 </context>
 <context>
     <name>RegionalSettingsDialog</name>
     <message>
         <source>Regional Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Regionale Einstellungen</translation>
     </message>
     <message>
         <source>Configure the system to show your regional settings and preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Richten Sie das System nach Ihren regionalen Einstellungen und Vorlieben ein</translation>
     </message>
     <message>
         <source>Post Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Postleitzahl</translation>
     </message>
     <message>
         <source>Zip Code</source>
-        <translation type="unfinished"></translation>
+        <translation>ZIP-Code</translation>
     </message>
     <message>
         <source>Metres</source>
-        <translation type="unfinished"></translation>
+        <translation>Meter</translation>
     </message>
     <message>
         <source>Feet</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuß</translation>
     </message>
     <message>
         <source>day/month/year</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag/Monat/Jahr</translation>
     </message>
     <message>
         <source>month/day/year</source>
-        <translation type="unfinished"></translation>
+        <translation>Monat/Tag/Jahr</translation>
     </message>
     <message>
         <source>day.month.year</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag.Monat.Jahr</translation>
     </message>
     <message>
         <source>year-month-day</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahr-Monat-Tag</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>No Adults and No Kids</source>
-        <translation type="unfinished"></translation>
+        <translation>Erwachsene und Kinder</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>Post Code / Zip Code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Postleitzahl / ZIP-Code:</translation>
     </message>
     <message>
         <source>Currency Symbol:</source>
-        <translation type="unfinished"></translation>
+        <translation>Währungssymbol:</translation>
     </message>
     <message>
         <source>Check-in time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Check-in-Zeit:</translation>
     </message>
     <message>
         <source>Check out time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Check-out-Zeit:</translation>
     </message>
     <message>
         <source>Office closing &amp;time:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Büroschluss:</translation>
     </message>
     <message>
         <source>Boat sizes in:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bootsgrößen in:</translation>
     </message>
     <message>
         <source>Dates:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datumsformat:</translation>
     </message>
 </context>
 <context>
     <name>RemindersWindow</name>
     <message>
         <source>Reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>Erinnerungen</translation>
     </message>
     <message>
         <source>Booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung</translation>
     </message>
     <message>
         <source>Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunde</translation>
     </message>
     <message>
         <source>E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail</translation>
     </message>
     <message>
         <source>Reminder</source>
-        <translation type="unfinished"></translation>
+        <translation>Erinnerung</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag</translation>
     </message>
     <message>
         <source>Due by</source>
-        <translation type="unfinished"></translation>
+        <translation>Fällig bis</translation>
     </message>
     <message>
         <source>&amp;Send the ticked reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>Die angehakten Erinnerungen &amp;senden</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>The reminders could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Erinnerungen konnten nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>%1 (overdue)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (überfällig)</translation>
     </message>
     <message>
         <source>(no address)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keine Adresse)</translation>
     </message>
     <message numerus="yes">
         <source>%n reminder(s) due today; untick any that should not go.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Erinnerung heute fällig; entfernen Sie den Haken bei allen, die nicht hinausgehen sollen.</numerusform>
+            <numerusform>%n Erinnerungen heute fällig; entfernen Sie den Haken bei allen, die nicht hinausgehen sollen.</numerusform>
         </translation>
     </message>
     <message>
         <source>The bookings chosen owe nothing that has not been reminded already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gewählten Buchungen schulden nichts, woran nicht bereits erinnert wurde.</translation>
     </message>
     <message>
         <source>No reminders are due today.</source>
-        <translation type="unfinished"></translation>
+        <translation>Heute sind keine Erinnerungen fällig.</translation>
     </message>
     <message>
         <source>No reminder was queued: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde keine Erinnerung in den Postausgang gestellt: %1</translation>
     </message>
     <message numerus="yes">
         <source>%n reminder(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Erinnerung</numerusform>
+            <numerusform>%n Erinnerungen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n reminder(s) are in the outbox and go out in the background.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Erinnerung liegt im Postausgang und wird im Hintergrund versendet.</numerusform>
+            <numerusform>%n Erinnerungen liegen im Postausgang und werden im Hintergrund versendet.</numerusform>
         </translation>
     </message>
 </context>
@@ -8389,977 +8389,984 @@ Haken Sie die an, die nicht kommen werden, und markieren Sie sie dann:</translat
     <name>Removal</name>
     <message>
         <source>Are you sure to delete this item?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie diesen Eintrag wirklich löschen?</translation>
     </message>
     <message>
         <source> was</source>
-        <translation type="unfinished"></translation>
+        <translation> wurde</translation>
     </message>
     <message>
         <source>s were</source>
-        <translation type="unfinished"></translation>
+        <translation>en wurden</translation>
     </message>
     <message>
         <source>%1 %2%3 made at another desk since you were asked. Nothing was deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2%3 seit Ihrer Rückfrage an einem anderen Arbeitsplatz angelegt. Es wurde nichts gelöscht.</translation>
     </message>
 </context>
 <context>
     <name>RenewalsDialog</name>
     <message>
         <source>Renew contracts</source>
-        <translation type="unfinished"></translation>
+        <translation>Verträge verlängern</translation>
     </message>
     <message>
         <source>&amp;List</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Liste</translation>
     </message>
     <message>
         <source>Renew</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlängern</translation>
     </message>
     <message>
         <source>Contract</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrag</translation>
     </message>
     <message>
         <source>Holder</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhaber</translation>
     </message>
     <message>
         <source>Boat</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot</translation>
     </message>
     <message>
         <source>Berths</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplätze</translation>
     </message>
     <message>
         <source>Ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Endet</translation>
     </message>
     <message>
         <source>This term</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Laufzeit</translation>
     </message>
     <message>
         <source>Next term</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächste Laufzeit</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo</translation>
     </message>
     <message>
         <source>Renewal price</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlängerungspreis</translation>
     </message>
     <message>
         <source>Select &amp;all</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alle auswählen</translation>
     </message>
     <message>
         <source>Re&amp;new chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewählte &amp;verlängern</translation>
     </message>
     <message>
         <source>&amp;Send renewal letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlängerungsschreiben &amp;senden</translation>
     </message>
     <message>
         <source>&amp;Print renewal letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlängerungsschreiben &amp;drucken</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;chließen</translation>
     </message>
     <message>
         <source>Ending &amp;from:</source>
-        <translation type="unfinished"></translation>
+        <translation>Endet a&amp;b:</translation>
     </message>
     <message>
         <source>&amp;to:</source>
-        <translation type="unfinished"></translation>
+        <translation>b&amp;is:</translation>
     </message>
     <message>
         <source>The period ends before it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zeitraum endet, bevor er beginnt.</translation>
     </message>
     <message>
         <source>no rate</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Tarif</translation>
     </message>
     <message>
         <source>No contract in force ends in this period unrenewed.</source>
-        <translation type="unfinished"></translation>
+        <translation>In diesem Zeitraum endet kein laufender Vertrag ohne Verlängerung.</translation>
     </message>
     <message numerus="yes">
         <source>%n contract(s) have no rate for next term: type their price.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Vertrag hat keinen Tarif für die nächste Laufzeit: geben Sie seinen Preis ein.</numerusform>
+            <numerusform>%n Verträge haben keinen Tarif für die nächste Laufzeit: geben Sie ihre Preise ein.</numerusform>
         </translation>
     </message>
     <message>
         <source>Contract %1: type the renewal price as an amount, such as 1200.00.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrag %1: geben Sie den Verlängerungspreis als Betrag ein, etwa 1200.00.</translation>
     </message>
     <message>
         <source>Tick the contracts to renew first, or Select all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haken Sie zuerst die zu verlängernden Verträge an oder wählen Sie „Alle auswählen“.</translation>
     </message>
     <message numerus="yes">
         <source>Renew %n contract(s) at %1 before tax in all?
 
 Yes makes each renewal a new contract with its plan and keeps its renewal letter; nothing is renewed if one cannot be.
 No goes back to the list.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Vertrag zu insgesamt %1 vor Steuer verlängern?
+
+Ja macht aus jeder Verlängerung einen neuen Vertrag mit seinem Ratenplan und bewahrt sein Verlängerungsschreiben auf; es wird nichts verlängert, wenn einer nicht verlängert werden kann.
+Nein kehrt zur Liste zurück.</numerusform>
+            <numerusform>%n Verträge zu insgesamt %1 vor Steuer verlängern?
+
+Ja macht aus jeder Verlängerung einen neuen Vertrag mit seinem Ratenplan und bewahrt sein Verlängerungsschreiben auf; es wird nichts verlängert, wenn einer nicht verlängert werden kann.
+Nein kehrt zur Liste zurück.</numerusform>
         </translation>
     </message>
     <message>
         <source>Contract %1 renewed as contract %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrag %1 verlängert als Vertrag %2, %3</translation>
     </message>
     <message numerus="yes">
         <source>%n contract(s) renewed. Send renewal letters queues their letters by e-mail.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Vertrag verlängert. „Verlängerungsschreiben senden“ stellt das Schreiben per E-Mail in den Postausgang.</numerusform>
+            <numerusform>%n Verträge verlängert. „Verlängerungsschreiben senden“ stellt ihre Schreiben per E-Mail in den Postausgang.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n contract(s) renewed. Print renewal letters prints their letters.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Vertrag verlängert. „Verlängerungsschreiben drucken“ druckt das Schreiben.</numerusform>
+            <numerusform>%n Verträge verlängert. „Verlängerungsschreiben drucken“ druckt ihre Schreiben.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n renewal letter(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Verlängerungsschreiben</numerusform>
+            <numerusform>%n Verlängerungsschreiben</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n renewal letter(s) queued.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Verlängerungsschreiben in den Postausgang gestellt.</numerusform>
+            <numerusform>%n Verlängerungsschreiben in den Postausgang gestellt.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n renewal letter(s) queued. These contracts&apos; holders have no e-mail address, so their letters are to be printed: %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Verlängerungsschreiben in den Postausgang gestellt. Die Inhaber dieser Verträge haben keine E-Mail-Adresse, daher sind ihre Schreiben zu drucken: %1.</numerusform>
+            <numerusform>%n Verlängerungsschreiben in den Postausgang gestellt. Die Inhaber dieser Verträge haben keine E-Mail-Adresse, daher sind ihre Schreiben zu drucken: %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>Contract Renewal %1.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertragsverlängerung %1.pdf</translation>
     </message>
 </context>
 <context>
     <name>ReportLayouts</name>
     <message>
         <source>Booking added:</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung angelegt:</translation>
     </message>
     <message>
         <source>From:</source>
-        <translation type="unfinished"></translation>
+        <translation>Von:</translation>
     </message>
     <message>
         <source>To:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis:</translation>
     </message>
     <message>
         <source>Customer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunde:</translation>
     </message>
     <message>
         <source>Berth(s):</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz/-plätze:</translation>
     </message>
     <message>
         <source>Report of Booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungsbericht</translation>
     </message>
     <message>
         <source>List of all up comming bookings</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste aller kommenden Buchungen</translation>
     </message>
     <message>
         <source>List of today bookings</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste der heutigen Buchungen</translation>
     </message>
     <message>
         <source>List of todays checkouts left to be completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste der heute noch offenen Check-outs</translation>
     </message>
     <message>
         <source>Arrivals today</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankünfte heute</translation>
     </message>
     <message>
         <source>Departures today</source>
-        <translation type="unfinished"></translation>
+        <translation>Abreisen heute</translation>
     </message>
     <message>
         <source>Period Sales</source>
-        <translation type="unfinished"></translation>
+        <translation>Umsatz im Zeitraum</translation>
     </message>
     <message>
         <source>List: %p of %P</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste: %p von %P</translation>
     </message>
     <message>
         <source>Client:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunde:</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum:</translation>
     </message>
     <message>
         <source>Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Platz</translation>
     </message>
     <message>
         <source>Hire </source>
-        <translation type="unfinished"></translation>
+        <translation>Miete </translation>
     </message>
     <message>
         <source>Other </source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstiges </translation>
     </message>
     <message>
         <source>VAT </source>
-        <translation type="unfinished"></translation>
+        <translation>MwSt. </translation>
     </message>
     <message>
         <source>Total </source>
-        <translation type="unfinished"></translation>
+        <translation>Summe </translation>
     </message>
     <message>
         <source>Reservations With Balance Due</source>
-        <translation type="unfinished"></translation>
+        <translation>Reservierungen mit offenem Betrag</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Reservation:</source>
-        <translation type="unfinished"></translation>
+        <translation>Reservierung:</translation>
     </message>
     <message>
         <source>Other Charges:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstige Kosten:</translation>
     </message>
     <message>
         <source>VAT:</source>
-        <translation type="unfinished"></translation>
+        <translation>MwSt.:</translation>
     </message>
     <message>
         <source>Payable:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu zahlen:</translation>
     </message>
     <message>
         <source>Payed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezahlt:</translation>
     </message>
     <message>
         <source>Payments due</source>
-        <translation type="unfinished"></translation>
+        <translation>Fällige Zahlungen</translation>
     </message>
     <message>
         <source>Conf. No:</source>
-        <translation type="unfinished"></translation>
+        <translation>Best.-Nr.:</translation>
     </message>
     <message>
         <source>Arrival:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankunft:</translation>
     </message>
     <message>
         <source>Due by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fällig bis:</translation>
     </message>
     <message>
         <source>Paid:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezahlt:</translation>
     </message>
     <message>
         <source>Owed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Offen:</translation>
     </message>
     <message>
         <source>Due now:</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt fällig:</translation>
     </message>
     <message>
         <source>Overdue</source>
-        <translation type="unfinished"></translation>
+        <translation>Überfällig</translation>
     </message>
     <message>
         <source>Due within 7 days</source>
-        <translation type="unfinished"></translation>
+        <translation>Fällig innerhalb von 7 Tagen</translation>
     </message>
     <message>
         <source>Due later</source>
-        <translation type="unfinished"></translation>
+        <translation>Später fällig</translation>
     </message>
     <message>
         <source>Total %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe %1</translation>
     </message>
 </context>
 <context>
     <name>ReportManager</name>
     <message>
         <source>From:</source>
-        <translation type="unfinished"></translation>
+        <translation>Von:</translation>
     </message>
     <message>
         <source>To:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis:</translation>
     </message>
     <message>
         <source>Report Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichte</translation>
     </message>
     <message>
         <source>&amp;List of all up comming bookings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Liste aller kommenden Buchungen</translation>
     </message>
     <message>
         <source>List of bookings &amp;taken today</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste der &amp;heute angenommenen Buchungen</translation>
     </message>
     <message>
         <source>List of todays &amp;checkouts left to be completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste der heute noch offenen &amp;Check-outs</translation>
     </message>
     <message>
         <source>&amp;Arrivals today</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ankünfte heute</translation>
     </message>
     <message>
         <source>&amp;Departures today</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab&amp;reisen heute</translation>
     </message>
     <message>
         <source>Outstanding &amp;Balance A/Cs</source>
-        <translation type="unfinished"></translation>
+        <translation>Offene Sal&amp;den</translation>
     </message>
     <message>
         <source>&amp;Payments due</source>
-        <translation type="unfinished"></translation>
+        <translation>Fällige &amp;Zahlungen</translation>
     </message>
     <message>
         <source>Send reminders for pa&amp;yments due...</source>
-        <translation type="unfinished"></translation>
+        <translation>Erinnerungen für fällige Zahlungen &amp;versenden...</translation>
     </message>
     <message>
         <source>Period sales summa&amp;ry</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Umsatzübersicht für den Zeitraum</translation>
     </message>
     <message>
         <source>Takings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einnahmen</translation>
     </message>
     <message>
         <source>Cash-&amp;up...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kassenabschluss...</translation>
     </message>
     <message>
         <source>E&amp;xport cash-up (CSV)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kassenabschluss e&amp;xportieren (CSV)...</translation>
     </message>
     <message>
         <source>Export payme&amp;nts (CSV)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungen ex&amp;portieren (CSV)...</translation>
     </message>
     <message>
         <source>Figures</source>
-        <translation type="unfinished"></translation>
+        <translation>Kennzahlen</translation>
     </message>
     <message>
         <source>Occupancy</source>
-        <translation type="unfinished"></translation>
+        <translation>Belegung</translation>
     </message>
     <message>
         <source>Revenue by month</source>
-        <translation type="unfinished"></translation>
+        <translation>Umsatz nach Monat</translation>
     </message>
     <message>
         <source>Length of stay and lead time</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufenthaltsdauer und Vorlaufzeit</translation>
     </message>
     <message>
         <source>The busiest berths</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gefragtesten Liegeplätze</translation>
     </message>
     <message>
         <source>Meter use by month</source>
-        <translation type="unfinished"></translation>
+        <translation>Zählerverbrauch nach Monat</translation>
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag</translation>
     </message>
     <message>
         <source>Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Woche</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Monat</translation>
     </message>
     <message>
         <source>Show fi&amp;gure</source>
-        <translation type="unfinished"></translation>
+        <translation>Kennzahl zei&amp;gen</translation>
     </message>
     <message>
         <source>F&amp;igure:</source>
-        <translation type="unfinished"></translation>
+        <translation>K&amp;ennzahl:</translation>
     </message>
     <message>
         <source>Fro&amp;m:</source>
-        <translation type="unfinished"></translation>
+        <translation>V&amp;on:</translation>
     </message>
     <message>
         <source>T&amp;o:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bis:</translation>
     </message>
     <message>
         <source>&amp;Step:</source>
-        <translation type="unfinished"></translation>
+        <translation>Schr&amp;itt:</translation>
     </message>
     <message>
         <source>** If you have the need for a specific report, please contact our support team and we will endevour to create the report that you are looking for **</source>
-        <translation type="unfinished"></translation>
+        <translation>** Wenn Sie einen bestimmten Bericht benötigen, wenden Sie sich bitte an unser Support-Team; wir bemühen uns, den gewünschten Bericht zu erstellen **</translation>
     </message>
     <message>
         <source>Clos&amp;e</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>&amp;View meter lists...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zählerlis&amp;ten anzeigen...</translation>
     </message>
     <message>
         <source>The list could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste konnte nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>Nothing to print!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts zu drucken!</translation>
     </message>
     <message>
         <source>No booking has money owing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Buchung hat offene Beträge.</translation>
     </message>
     <message>
         <source>Payments due</source>
-        <translation type="unfinished"></translation>
+        <translation>Fällige Zahlungen</translation>
     </message>
     <message>
         <source>The period ends before it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zeitraum endet, bevor er beginnt.</translation>
     </message>
     <message>
         <source>The cash-up could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kassenabschluss konnte nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>Export Cash-up</source>
-        <translation type="unfinished"></translation>
+        <translation>Kassenabschluss exportieren</translation>
     </message>
     <message>
         <source>The figures could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kennzahlen konnten nicht gelesen werden: %1</translation>
     </message>
 </context>
 <context>
     <name>RestoreScript</name>
     <message>
         <source>%1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 auf %2</translation>
     </message>
     <message>
         <source>a table %1</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Tabelle %1</translation>
     </message>
     <message>
         <source>the rows of a table %1</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zeilen einer Tabelle %1</translation>
     </message>
     <message>
         <source>a function %1</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Funktion %1</translation>
     </message>
     <message>
         <source>a procedure %1</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Prozedur %1</translation>
     </message>
     <message>
         <source>a trigger %1</source>
-        <translation type="unfinished"></translation>
+        <translation>einen Trigger %1</translation>
     </message>
     <message>
         <source>an index %1</source>
-        <translation type="unfinished"></translation>
+        <translation>einen Index %1</translation>
     </message>
     <message>
         <source>a view %1</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Sicht %1</translation>
     </message>
     <message>
         <source>a rule %1</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Regel %1</translation>
     </message>
     <message>
         <source>a policy %1</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Richtlinie %1</translation>
     </message>
     <message>
         <source>a sequence %1</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Sequenz %1</translation>
     </message>
     <message>
         <source>a column default %1</source>
-        <translation type="unfinished"></translation>
+        <translation>einen Spalten-Standardwert %1</translation>
     </message>
     <message>
         <source>a constraint %1</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Einschränkung %1</translation>
     </message>
     <message>
         <source>a %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ein(e) %1 %2</translation>
     </message>
     <message>
         <source>%1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 weitere</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2</translation>
     </message>
     <message>
         <source>a statement &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Anweisung „%1“</translation>
     </message>
     <message>
         <source>it holds %1 that is not part of a harbour database.</source>
-        <translation type="unfinished"></translation>
+        <translation>sie enthält %1, das nicht zu einer Hafendatenbank gehört.</translation>
     </message>
     <message>
         <source>it holds %1 that are not part of a harbour database.</source>
-        <translation type="unfinished"></translation>
+        <translation>sie enthält %1, die nicht zu einer Hafendatenbank gehören.</translation>
     </message>
     <message>
         <source>it holds %1 with a definition that is not ours.</source>
-        <translation type="unfinished"></translation>
+        <translation>sie enthält %1 mit einer Definition, die nicht von uns stammt.</translation>
     </message>
     <message>
         <source>it holds %1 with definitions that are not ours.</source>
-        <translation type="unfinished"></translation>
+        <translation>sie enthält %1 mit Definitionen, die nicht von uns stammen.</translation>
     </message>
     <message>
         <source>it lacks %1 of a harbour database.</source>
-        <translation type="unfinished"></translation>
+        <translation>sie enthält nicht %1 einer Hafendatenbank.</translation>
     </message>
 </context>
 <context>
     <name>Roles</name>
     <message>
         <source>Refunds and corrections</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstattungen und Korrekturen</translation>
     </message>
     <message>
         <source>give refunds or corrections</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstattungen oder Korrekturen vornehmen</translation>
     </message>
     <message>
         <source>Prices typed over the rates</source>
-        <translation type="unfinished"></translation>
+        <translation>Über die Tarife eingegebene Preise</translation>
     </message>
     <message>
         <source>type a price over the rates or keep it after a change</source>
-        <translation type="unfinished"></translation>
+        <translation>einen Preis über die Tarife eingeben oder ihn nach einer Änderung behalten</translation>
     </message>
     <message>
         <source>Cancelling a paid booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Stornieren einer bezahlten Buchung</translation>
     </message>
     <message>
         <source>cancel a paid booking</source>
-        <translation type="unfinished"></translation>
+        <translation>eine bezahlte Buchung stornieren</translation>
     </message>
     <message>
         <source>Deleting customers, berths and owners</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen von Kunden, Liegeplätzen und Eigentümern</translation>
     </message>
     <message>
         <source>delete customers, berths or owners</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunden, Liegeplätze oder Eigentümer löschen</translation>
     </message>
     <message>
         <source>Rates and taxes</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarife und Steuern</translation>
     </message>
     <message>
         <source>change rates and taxes</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarife und Steuern ändern</translation>
     </message>
     <message>
         <source>Company details</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmenangaben</translation>
     </message>
     <message>
         <source>change the company&apos;s details</source>
-        <translation type="unfinished"></translation>
+        <translation>die Firmenangaben ändern</translation>
     </message>
     <message>
         <source>Restoring and compacting the database</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederherstellen und Komprimieren der Datenbank</translation>
     </message>
     <message>
         <source>restore or compact the database</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datenbank wiederherstellen oder komprimieren</translation>
     </message>
     <message>
         <source>Exports of personal data</source>
-        <translation type="unfinished"></translation>
+        <translation>Export personenbezogener Daten</translation>
     </message>
     <message>
         <source>export personal data</source>
-        <translation type="unfinished"></translation>
+        <translation>personenbezogene Daten exportieren</translation>
     </message>
     <message>
         <source>Users and permissions</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzer und Berechtigungen</translation>
     </message>
     <message>
         <source>manage users and permissions</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzer und Berechtigungen verwalten</translation>
     </message>
     <message>
         <source>Clerk</source>
-        <translation type="unfinished"></translation>
+        <translation>Sachbearbeiter</translation>
     </message>
     <message>
         <source>Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Manager</translation>
     </message>
     <message>
         <source>Administrator</source>
-        <translation type="unfinished"></translation>
+        <translation>Administrator</translation>
     </message>
     <message>
         <source>a clerk</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Sachbearbeiter</translation>
     </message>
     <message>
         <source>a manager</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Manager</translation>
     </message>
     <message>
         <source>an administrator</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Administrator</translation>
     </message>
 </context>
 <context>
     <name>SafeFiles</name>
     <message>
         <source>Cannot rename %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht in %2 umbenannt werden.</translation>
     </message>
     <message>
         <source>Cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>Cannot link %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht mit %2 verknüpft werden.</translation>
     </message>
 </context>
 <context>
     <name>SendEmail</name>
     <message>
         <source>No e-mail program could be started for this address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für diese Adresse konnte kein E-Mail-Programm gestartet werden.</translation>
     </message>
 </context>
 <context>
     <name>ServerArchive</name>
     <message>
         <source>%1 could not be started: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht gestartet werden: %2</translation>
     </message>
     <message>
         <source>%1 did not finish: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde nicht beendet: %2</translation>
     </message>
     <message>
         <source>%1 is not installed (Debian: postgresql-client).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist nicht installiert (Debian: postgresql-client).</translation>
     </message>
     <message>
         <source>pg_dump is not installed (Debian: postgresql-client).</source>
-        <translation type="unfinished"></translation>
+        <translation>pg_dump ist nicht installiert (Debian: postgresql-client).</translation>
     </message>
     <message>
         <source>Cannot write %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden.</translation>
     </message>
     <message>
         <source>pg_restore is not installed (Debian: postgresql-client).</source>
-        <translation type="unfinished"></translation>
+        <translation>pg_restore ist nicht installiert (Debian: postgresql-client).</translation>
     </message>
     <message>
         <source>it is the backup of a database file, and this desk works on a server; it restores at a desk that works on a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist die Sicherung einer Datenbankdatei, und dieser Arbeitsplatz arbeitet mit einem Server; sie wird an einem Arbeitsplatz wiederhergestellt, der mit einer Datei arbeitet.</translation>
     </message>
     <message>
         <source>it is not a backup archive of Zem Harbour.</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist kein Sicherungsarchiv von Zem Harbour.</translation>
     </message>
     <message>
         <source>it holds no table %1: it is not a backup of a harbour database.</source>
-        <translation type="unfinished"></translation>
+        <translation>es enthält keine Tabelle %1: es ist keine Sicherung einer Hafendatenbank.</translation>
     </message>
     <message>
         <source>it holds schema version %1; this program understands 1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>es enthält Schemaversion %1; dieses Programm versteht 1 bis %2.</translation>
     </message>
 </context>
 <context>
     <name>ServerLogin</name>
     <message>
         <source>the login was removed or deactivated, or its password changed, at another desk (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Anmeldung wurde an einem anderen Arbeitsplatz entfernt oder deaktiviert, oder ihr Passwort wurde geändert (%1)</translation>
     </message>
     <message>
         <source>the server cannot be reached (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>der Server ist nicht erreichbar (%1)</translation>
     </message>
     <message>
         <source>The server did not let %1 in, so this desk stays connected as before: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server hat %1 nicht hereingelassen, daher bleibt dieser Arbeitsplatz wie bisher verbunden: %2</translation>
     </message>
 </context>
 <context>
     <name>ServerRoles</name>
     <message>
         <source>Logins are kept by a database server; a file has none.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmeldungen werden von einem Datenbankserver verwaltet; eine Datei hat keine.</translation>
     </message>
     <message>
         <source>A login is 1 to 63 lower-case letters, digits and _, starting with a letter, and not one the server or the program keeps for itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Anmeldung besteht aus 1 bis 63 Kleinbuchstaben, Ziffern und _, beginnt mit einem Buchstaben und ist keine, die der Server oder das Programm für sich selbst reserviert.</translation>
     </message>
     <message>
         <source>A login needs a password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Anmeldung braucht ein Passwort.</translation>
     </message>
     <message>
         <source>A password is at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Passwort hat höchstens %1 Zeichen.</translation>
     </message>
     <message>
         <source>%1 is not a login of Zem Harbour&apos;s roles.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Anmeldung der Rollen von Zem Harbour.</translation>
     </message>
     <message>
         <source>The login %1 exists already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anmeldung %1 existiert bereits.</translation>
     </message>
 </context>
 <context>
     <name>SignInDialog</name>
     <message>
         <source>Sign In</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmelden</translation>
     </message>
     <message>
         <source>Please sign in with your sign-in name and password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte melden Sie sich mit Ihrem Anmeldenamen und Passwort an.</translation>
     </message>
     <message>
         <source>&amp;Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Passwort:</translation>
     </message>
     <message>
         <source>Switch User</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzer wechseln</translation>
     </message>
     <message>
         <source>Type the sign-in name and password of the user who takes over this desk.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie Anmeldenamen und Passwort des Benutzers ein, der diesen Arbeitsplatz übernimmt.</translation>
     </message>
     <message>
         <source>Type the sign-in name and PIN of the user who takes over this desk.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie Anmeldenamen und PIN des Benutzers ein, der diesen Arbeitsplatz übernimmt.</translation>
     </message>
     <message>
         <source>&amp;PIN:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;PIN:</translation>
     </message>
     <message>
         <source>Ask a Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Manager fragen</translation>
     </message>
     <message>
         <source>A manager or an administrator approves this once: to %1.
 Type your sign-in name and PIN or password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Manager oder Administrator genehmigt dies einmalig: %1.
+Geben Sie Ihren Anmeldenamen und Ihre PIN oder Ihr Passwort ein.</translation>
     </message>
     <message>
         <source>&amp;PIN or password:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;PIN oder Passwort:</translation>
     </message>
     <message>
         <source>&amp;Sign-in name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anmeldename:</translation>
     </message>
     <message>
         <source>(not a user&apos;s sign-in name)</source>
-        <translation type="unfinished"></translation>
+        <translation>(kein Anmeldename eines Benutzers)</translation>
     </message>
     <message>
         <source>%1 approved for %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 genehmigt für %2: %3</translation>
     </message>
 </context>
 <context>
     <name>SmtpSender</name>
     <message>
         <source>No mail server is set up: enter it in Setup Company Information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist kein Mailserver eingerichtet: tragen Sie ihn unter „Firmenangaben einrichten“ ein.</translation>
     </message>
     <message>
         <source>%1 is not a server name.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Servername.</translation>
     </message>
     <message>
         <source>The mail server&apos;s port must be from 1 to 65535.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Port des Mailservers muss zwischen 1 und 65535 liegen.</translation>
     </message>
     <message>
         <source>The mail library could not start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Mail-Bibliothek konnte nicht starten.</translation>
     </message>
     <message>
         <source>The mail server %1 could not be found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Mailserver %1 wurde nicht gefunden.</translation>
     </message>
     <message>
         <source>The mail server %1 did not answer on port %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Mailserver %1 hat auf Port %2 nicht geantwortet.</translation>
     </message>
     <message>
         <source>The mail server refused the user name or password: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Mailserver hat Benutzername oder Passwort abgelehnt: %1</translation>
     </message>
     <message>
         <source>The mail server does not offer a secure connection (STARTTLS): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Mailserver bietet keine sichere Verbindung an (STARTTLS): %1</translation>
     </message>
 </context>
 <context>
     <name>SplashWindow</name>
     <message>
         <source>Harbour, marina and campsite reservations</source>
-        <translation type="unfinished"></translation>
+        <translation>Reservierungen für Häfen, Marinas und Campingplätze</translation>
     </message>
     <message>
         <source>Version:  1.0.1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version:  1.0.1</translation>
     </message>
 </context>
 <context>
     <name>Sql</name>
     <message>
         <source>The database has been restored or compacted at another desk since this desk opened it. Nothing was read or saved from the old copy: the program works on the new one from your next action. Enter again what you were saving.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbank wurde an einem anderen Arbeitsplatz wiederhergestellt oder komprimiert, seit dieser Arbeitsplatz sie geöffnet hat. Aus der alten Kopie wurde nichts gelesen oder gespeichert: das Programm arbeitet ab Ihrer nächsten Aktion mit der neuen. Geben Sie erneut ein, was Sie speichern wollten.</translation>
     </message>
     <message>
         <source>The connection to the database server was lost. What you were saving may not have been saved: look it up before you enter it again. The program connects again with your next action.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Verbindung zum Datenbankserver ist unterbrochen. Was Sie speichern wollten, wurde möglicherweise nicht gespeichert: prüfen Sie es, bevor Sie es erneut eingeben. Das Programm verbindet sich bei Ihrer nächsten Aktion neu.</translation>
     </message>
     <message>
         <source>The statement returned no row.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anweisung hat keine Zeile geliefert.</translation>
     </message>
     <message>
         <source>The database gave the new record no ID.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbank hat dem neuen Datensatz keine ID gegeben.</translation>
     </message>
     <message>
         <source>No transaction is open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist keine Transaktion offen.</translation>
     </message>
 </context>
 <context>
     <name>StaffStore</name>
     <message>
         <source>This user has been removed at another desk.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Benutzer wurde an einem anderen Arbeitsplatz entfernt.</translation>
     </message>
     <message>
         <source>%1 is the last active administrator: someone must be able to manage the users, so this user cannot be removed, deactivated or given another role.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist der letzte aktive Administrator: jemand muss die Benutzer verwalten können, daher kann dieser Benutzer nicht entfernt, deaktiviert oder einer anderen Rolle zugeordnet werden.</translation>
     </message>
     <message>
         <source>The sign-in name &quot;%1&quot; is already in use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Anmeldename „%1“ ist bereits vergeben.</translation>
     </message>
     <message>
         <source>The sign-in name or the password is wrong.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmeldename oder Passwort ist falsch.</translation>
     </message>
     <message>
         <source>The sign-in name or the PIN is wrong.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmeldename oder PIN ist falsch.</translation>
     </message>
     <message>
         <source>The sign-in name, or the PIN or password, is wrong.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmeldename oder PIN bzw. Passwort ist falsch.</translation>
     </message>
     <message>
         <source>%1 is locked after %2 wrong tries in a row; try again after %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist nach %2 Fehlversuchen in Folge gesperrt; versuchen Sie es nach %3 erneut.</translation>
     </message>
     <message>
         <source>%1 is no longer an active user; an administrator can make the user active again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein aktiver Benutzer mehr; ein Administrator kann den Benutzer wieder aktivieren.</translation>
     </message>
     <message>
         <source>This user has been removed by an administrator.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Benutzer wurde von einem Administrator entfernt.</translation>
     </message>
     <message>
         <source>Please type the user&apos;s name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie den Namen des Benutzers ein.</translation>
     </message>
     <message>
         <source>Please type a sign-in name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie einen Anmeldenamen ein.</translation>
     </message>
     <message>
         <source>A name or sign-in name may have at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Name oder Anmeldename darf höchstens %1 Zeichen haben.</translation>
     </message>
     <message>
         <source>Name</source>
