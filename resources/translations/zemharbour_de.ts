@@ -9370,1006 +9370,1015 @@ Geben Sie Ihren Anmeldenamen und Ihre PIN oder Ihr Passwort ein.</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Sign-in name</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmeldename</translation>
     </message>
     <message>
         <source>Role</source>
-        <translation type="unfinished"></translation>
+        <translation>Rolle</translation>
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktiv</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>That is longer than any password may be.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ist länger, als ein Passwort sein darf.</translation>
     </message>
     <message>
         <source>Please type your PIN or password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie Ihre PIN oder Ihr Passwort ein.</translation>
     </message>
 </context>
 <context>
     <name>StaffWidgets</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>Startup</name>
     <message>
         <source>DB Connection Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler bei der Datenbankverbindung</translation>
     </message>
     <message>
         <source>Database opened read-only: changes cannot be saved.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbank schreibgeschützt geöffnet: Änderungen können nicht gespeichert werden.
+
+%1</translation>
     </message>
 </context>
 <context>
     <name>StayMeters</name>
     <message>
         <source>Meter %1 of berth %2 has not been read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zähler %1 von Liegeplatz %2 wurde nicht abgelesen.</translation>
     </message>
     <message>
         <source>The booking no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung existiert nicht mehr.</translation>
     </message>
     <message>
         <source>The booking&apos;s total would pass %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Gesamtbetrag der Buchung würde %1 übersteigen.</translation>
     </message>
     <message>
         <source>%1, berth %2:
 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Liegeplatz %2:
+%3</translation>
     </message>
 </context>
 <context>
     <name>StayReadingsDialog</name>
     <message>
         <source>Meter readings</source>
-        <translation type="unfinished"></translation>
+        <translation>Zählerablesungen</translation>
     </message>
     <message>
         <source>Berth and meter</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz und Zähler</translation>
     </message>
     <message>
         <source>Last reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Ablesung</translation>
     </message>
     <message>
         <source>Reading now</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablesung jetzt</translation>
     </message>
     <message>
         <source>%1  %2 %3 (%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  %2 %3 (%4)</translation>
     </message>
     <message>
         <source>%1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 am %2</translation>
     </message>
     <message>
         <source>none yet</source>
-        <translation type="unfinished"></translation>
+        <translation>noch keine</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>%1 is below the last reading of meter %2 (%3).
 
 Yes: the meter rolled over past %4 and started again from zero. No: the reading was mistyped, go back to correct it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 liegt unter der letzten Ablesung von Zähler %2 (%3).
+
+Ja: der Zähler ist über %4 hinaus übergelaufen und hat wieder bei null begonnen. Nein: die Ablesung war vertippt, zurück zum Korrigieren.</translation>
     </message>
 </context>
 <context>
     <name>StepWizard</name>
     <message>
         <source>Welcome to the %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Willkommen beim %1</translation>
     </message>
     <message>
         <source>To contionue, click Next.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie auf Weiter, um fortzufahren.</translation>
     </message>
     <message>
         <source>Display this welcome screen at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesen Willkommensbildschirm beim Start anzeigen</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurück</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Weiter</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>&amp;Finish</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fertigstellen</translation>
     </message>
 </context>
 <context>
     <name>TermRates</name>
     <message>
         <source>A price names a term that is not in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Preis nennt eine Laufzeit, die nicht in der Liste steht.</translation>
     </message>
     <message>
         <source>Another desk changed the terms meanwhile: close the list and open it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderer Arbeitsplatz hat die Laufzeiten inzwischen geändert: schließen Sie die Liste und öffnen Sie sie erneut.</translation>
     </message>
 </context>
 <context>
     <name>TermsDialog</name>
     <message>
         <source>Terms and prices</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufzeiten und Preise</translation>
     </message>
     <message>
         <source>Term</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufzeit</translation>
     </message>
     <message>
         <source>First day</source>
-        <translation type="unfinished"></translation>
+        <translation>Erster Tag</translation>
     </message>
     <message>
         <source>Last day</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzter Tag</translation>
     </message>
     <message>
         <source>Every year</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedes Jahr</translation>
     </message>
     <message>
         <source>Berth type</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatztyp</translation>
     </message>
     <message>
         <source>Basis</source>
-        <translation type="unfinished"></translation>
+        <translation>Grundlage</translation>
     </message>
     <message>
         <source>Price</source>
-        <translation type="unfinished"></translation>
+        <translation>Preis</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab</translation>
     </message>
     <message>
         <source>T&amp;erms:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Laufzeiten:</translation>
     </message>
     <message>
         <source>&amp;Prices:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Preise:</translation>
     </message>
     <message>
         <source>&amp;Add term</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufzeit &amp;hinzufügen</translation>
     </message>
     <message>
         <source>&amp;Remove term</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufzeit &amp;entfernen</translation>
     </message>
     <message>
         <source>A&amp;dd price</source>
-        <translation type="unfinished"></translation>
+        <translation>Preis hinzu&amp;fügen</translation>
     </message>
     <message>
         <source>Re&amp;move price</source>
-        <translation type="unfinished"></translation>
+        <translation>Preis entfe&amp;rnen</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>Per berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Pro Liegeplatz</translation>
     </message>
     <message>
         <source>Per metre</source>
-        <translation type="unfinished"></translation>
+        <translation>Pro Meter</translation>
     </message>
     <message>
         <source>Row %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2</translation>
     </message>
     <message>
         <source>type the name of a term in the list above.</source>
-        <translation type="unfinished"></translation>
+        <translation>geben Sie den Namen einer Laufzeit aus der Liste oben ein.</translation>
     </message>
     <message>
         <source>type the term&apos;s price, such as 1200.00.</source>
-        <translation type="unfinished"></translation>
+        <translation>geben Sie den Preis der Laufzeit ein, etwa 1200.00.</translation>
     </message>
 </context>
 <context>
     <name>Texts</name>
     <message>
         <source>Zem Harbour</source>
-        <translation type="unfinished"></translation>
+        <translation>Zem Harbour</translation>
     </message>
     <message>
         <source>v %1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>v %1.%2.%3</translation>
     </message>
 </context>
 <context>
     <name>TipOfTheDayDialog</name>
     <message>
         <source>Tip of the Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipp des Tages</translation>
     </message>
     <message>
         <source>Did you know ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wussten Sie schon ...</translation>
     </message>
     <message>
         <source>&amp;Show Tips at Startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipps beim &amp;Start zeigen</translation>
     </message>
     <message>
         <source>&amp;Next Tip</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nächster Tipp</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TodayWindow</name>
     <message>
         <source>Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunde</translation>
     </message>
     <message>
         <source>Berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz</translation>
     </message>
     <message>
         <source>Boat</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo</translation>
     </message>
     <message>
         <source>%1, arrived %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, angekommen %2</translation>
     </message>
     <message>
         <source>%1, left %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, abgereist %2</translation>
     </message>
     <message>
         <source>%1, no-show</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, nicht erschienen</translation>
     </message>
     <message>
         <source>Arrives</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankunft</translation>
     </message>
     <message>
         <source>Leaves</source>
-        <translation type="unfinished"></translation>
+        <translation>Abreise</translation>
     </message>
     <message>
         <source>&amp;Show this window when the program starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Fenster beim Programmstart &amp;zeigen</translation>
     </message>
     <message>
         <source>Due</source>
-        <translation type="unfinished"></translation>
+        <translation>Fällig</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Heute</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Akt&amp;ualisieren</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schl&amp;ießen</translation>
     </message>
     <message>
         <source>Con&amp;firmation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bestätigung</translation>
     </message>
     <message>
         <source>&amp;Arrivals today</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ankünfte heute</translation>
     </message>
     <message>
         <source>&amp;Departures today</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab&amp;reisen heute</translation>
     </message>
     <message>
         <source>&amp;In the harbour now</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jetzt im Hafen</translation>
     </message>
     <message>
         <source>&amp;Money owing, arriving within 7 days</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Offene Beträge, Ankunft innerhalb von 7 Tagen</translation>
     </message>
     <message>
         <source>R&amp;eminders...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Erinnerungen...</translation>
     </message>
     <message>
         <source>Arri&amp;ve</source>
-        <translation type="unfinished"></translation>
+        <translation>An&amp;kunft</translation>
     </message>
     <message>
         <source>Depar&amp;t...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrei&amp;se...</translation>
     </message>
     <message>
         <source>&amp;No-shows...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nicht erschienen...</translation>
     </message>
     <message>
         <source>Today&apos;s bookings could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die heutigen Buchungen konnten nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>Choose the arrival to check in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie die Ankunft, die eingecheckt werden soll.</translation>
     </message>
     <message>
         <source>Choose the guest to check out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie den Gast, der ausgecheckt werden soll.</translation>
     </message>
 </context>
 <context>
     <name>UserDialog</name>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Name:</translation>
     </message>
     <message>
         <source>&amp;Sign-in name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anmeldename:</translation>
     </message>
     <message>
         <source>&amp;Role:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rolle:</translation>
     </message>
     <message>
         <source>&amp;Active (may sign in)</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ktiv (darf sich anmelden)</translation>
     </message>
     <message>
         <source>&amp;Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Passwort:</translation>
     </message>
     <message>
         <source>Password a&amp;gain:</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort &amp;wiederholen:</translation>
     </message>
     <message>
         <source>P&amp;IN (4 to 8 digits):</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;IN (4 bis 8 Ziffern):</translation>
     </message>
     <message>
         <source>PIN a&amp;gain:</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN &amp;wiederholen:</translation>
     </message>
     <message>
         <source>First Administrator</source>
-        <translation type="unfinished"></translation>
+        <translation>Erster Administrator</translation>
     </message>
     <message>
         <source>Nobody has been signed up yet. Please make the first administrator: the one who adds the other users and says what each role may do. There is no default password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist noch niemand registriert. Bitte legen Sie den ersten Administrator an: er fügt die anderen Benutzer hinzu und legt fest, was jede Rolle darf. Es gibt kein Standardpasswort.</translation>
     </message>
     <message>
         <source>New User</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Benutzer</translation>
     </message>
     <message>
         <source>User</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzer</translation>
     </message>
     <message>
         <source>New Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Passwort</translation>
     </message>
     <message>
         <source>A new password for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein neues Passwort für %1.</translation>
     </message>
     <message>
         <source>New PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue PIN</translation>
     </message>
     <message>
         <source>A new PIN for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine neue PIN für %1.</translation>
     </message>
     <message>
         <source>The two passwords differ: please type the same password twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die beiden Passwörter sind verschieden: bitte geben Sie zweimal dasselbe Passwort ein.</translation>
     </message>
     <message>
         <source>The two PINs differ: please type the same PIN twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die beiden PINs sind verschieden: bitte geben Sie zweimal dieselbe PIN ein.</translation>
     </message>
     <message>
         <source>this user</source>
-        <translation type="unfinished"></translation>
+        <translation>dieser Benutzer</translation>
     </message>
     <message>
         <source>%1: new password</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: neues Passwort</translation>
     </message>
     <message>
         <source>%1: new PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: neue PIN</translation>
     </message>
 </context>
 <context>
     <name>UsersWindow</name>
     <message>
         <source>Users</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzer</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Sign-in name</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmeldename</translation>
     </message>
     <message>
         <source>Role</source>
-        <translation type="unfinished"></translation>
+        <translation>Rolle</translation>
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktiv</translation>
     </message>
     <message>
         <source>U&amp;sers:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Benutzer:</translation>
     </message>
     <message>
         <source>&amp;Add...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hinzufügen...</translation>
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;earbeiten...</translation>
     </message>
     <message>
         <source>New &amp;Password...</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues &amp;Passwort...</translation>
     </message>
     <message>
         <source>New P&amp;IN...</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue P&amp;IN...</translation>
     </message>
     <message>
         <source>Re&amp;move</source>
-        <translation type="unfinished"></translation>
+        <translation>Ent&amp;fernen</translation>
     </message>
     <message>
         <source>What each role ma&amp;y do:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Was jede Rolle darf:</translation>
     </message>
     <message>
         <source>never</source>
-        <translation type="unfinished"></translation>
+        <translation>nie</translation>
     </message>
     <message>
         <source> minutes</source>
-        <translation type="unfinished"></translation>
+        <translation> Minuten</translation>
     </message>
     <message>
         <source>&amp;Lock after idle:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sperren nach Leerlauf:</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;chließen</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>%1: %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 %3</translation>
     </message>
     <message>
         <source>allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>erlaubt</translation>
     </message>
     <message>
         <source>not allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht erlaubt</translation>
     </message>
     <message>
         <source>Remove %1? The user can no longer sign in; what the user did keeps their name.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 entfernen? Der Benutzer kann sich nicht mehr anmelden; was er getan hat, behält seinen Namen.</translation>
     </message>
     <message>
         <source>%1 removed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 entfernt</translation>
     </message>
 </context>
 <context>
     <name>WaitingEntryDialog</name>
     <message>
         <source>Edit Waiting Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Warteliste-Eintrag bearbeiten</translation>
     </message>
     <message>
         <source>Add Waiting Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Warteliste-Eintrag hinzufügen</translation>
     </message>
     <message>
         <source>&amp;Any length of stay</source>
-        <translation type="unfinished"></translation>
+        <translation>Beliebige &amp;Aufenthaltsdauer</translation>
     </message>
     <message>
         <source>C&amp;ustomer:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kunde:</translation>
     </message>
     <message>
         <source>&amp;Boat:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Boot:</translation>
     </message>
     <message>
         <source>&amp;From:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Von:</translation>
     </message>
     <message>
         <source>&amp;To:</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;is:</translation>
     </message>
     <message>
         <source>Berth t&amp;ype:</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz&amp;typ:</translation>
     </message>
     <message>
         <source>&amp;Minimum length (ft):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mindestlänge (ft):</translation>
     </message>
     <message>
         <source>&amp;Minimum length (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mindestlänge (m):</translation>
     </message>
     <message>
         <source>&amp;Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Notizen:</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Any type</source>
-        <translation type="unfinished"></translation>
+        <translation>Beliebiger Typ</translation>
     </message>
     <message>
         <source>(no boat)</source>
-        <translation type="unfinished"></translation>
+        <translation>(kein Boot)</translation>
     </message>
     <message>
         <source>The customer&apos;s boats could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Boote des Kunden konnten nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>Type the minimum length in feet, such as 38.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie die Mindestlänge in Fuß ein, etwa 38.</translation>
     </message>
     <message>
         <source>Type the minimum length in metres, such as 11.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie die Mindestlänge in Metern ein, etwa 11.5.</translation>
     </message>
     <message>
         <source>waiting entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Warteliste-Eintrag</translation>
     </message>
 </context>
 <context>
     <name>WaitingList</name>
     <message>
         <source>Waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartend</translation>
     </message>
     <message>
         <source>Offered</source>
-        <translation type="unfinished"></translation>
+        <translation>Angeboten</translation>
     </message>
     <message>
         <source>Booked</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebucht</translation>
     </message>
     <message>
         <source>Withdrawn</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurückgezogen</translation>
     </message>
     <message>
         <source>Choose the customer who is waiting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie den wartenden Kunden.</translation>
     </message>
     <message>
         <source>Give the first night wanted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie die erste gewünschte Nacht an.</translation>
     </message>
     <message>
         <source>The period wanted has started already: a waiting entry is for nights to come.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der gewünschte Zeitraum hat bereits begonnen: ein Warteliste-Eintrag ist für künftige Nächte.</translation>
     </message>
     <message>
         <source>The period wanted ends before it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der gewünschte Zeitraum endet, bevor er beginnt.</translation>
     </message>
     <message>
         <source>A period wanted may last five years at the most.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein gewünschter Zeitraum darf höchstens fünf Jahre dauern.</translation>
     </message>
     <message>
         <source>A minimum length must be more than 0 and at most 200 m.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Mindestlänge muss größer als 0 und höchstens 200 m sein.</translation>
     </message>
     <message>
         <source>The entry was removed at another desk meanwhile, so nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Eintrag wurde inzwischen an einem anderen Arbeitsplatz entfernt, daher wurde nichts gespeichert.</translation>
     </message>
     <message>
         <source>Customer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunde:</translation>
     </message>
     <message>
         <source>Boat:</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot:</translation>
     </message>
     <message>
         <source>From:</source>
-        <translation type="unfinished"></translation>
+        <translation>Von:</translation>
     </message>
     <message>
         <source>To:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis:</translation>
     </message>
     <message>
         <source>Berth type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatztyp:</translation>
     </message>
     <message>
         <source>Minimum length:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mindestlänge:</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen:</translation>
     </message>
     <message>
         <source>Status:</source>
-        <translation type="unfinished"></translation>
+        <translation>Status:</translation>
     </message>
 </context>
 <context>
     <name>WaitingListRows</name>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Position</translation>
     </message>
     <message>
         <source>Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunde</translation>
     </message>
     <message>
         <source>Boat</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Von</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis</translation>
     </message>
     <message>
         <source>Berth type</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatztyp</translation>
     </message>
     <message>
         <source>Minimum length</source>
-        <translation type="unfinished"></translation>
+        <translation>Mindestlänge</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Added</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzugefügt</translation>
     </message>
     <message>
         <source>Offered on</source>
-        <translation type="unfinished"></translation>
+        <translation>Angeboten am</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen</translation>
     </message>
     <message>
         <source>any length</source>
-        <translation type="unfinished"></translation>
+        <translation>beliebige Länge</translation>
     </message>
     <message>
         <source>Waiting List</source>
-        <translation type="unfinished"></translation>
+        <translation>Warteliste</translation>
     </message>
     <message>
         <source>Printed %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gedruckt %1</translation>
     </message>
     <message>
         <source>Page %p of %P</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %p von %P</translation>
     </message>
     <message>
         <source>No entries.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Einträge.</translation>
     </message>
 </context>
 <context>
     <name>WaitingListWindow</name>
     <message>
         <source>Waiting List</source>
-        <translation type="unfinished"></translation>
+        <translation>Warteliste</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle</translation>
     </message>
     <message>
         <source>&amp;Status:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Status:</translation>
     </message>
     <message>
         <source>Berth &amp;type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz&amp;typ:</translation>
     </message>
     <message>
         <source>&amp;Add...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hinzufügen...</translation>
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;earbeiten...</translation>
     </message>
     <message>
         <source>&amp;Withdraw</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurückziehen</translation>
     </message>
     <message>
         <source>Mark &amp;Offered</source>
-        <translation type="unfinished"></translation>
+        <translation>Als &amp;angeboten markieren</translation>
     </message>
     <message>
         <source>Mark Boo&amp;ked</source>
-        <translation type="unfinished"></translation>
+        <translation>Als gebu&amp;cht markieren</translation>
     </message>
     <message>
         <source>&amp;Book...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buchen...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>The waiting list could not be read for the berths that came free: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Warteliste konnte für die frei gewordenen Liegeplätze nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>All types</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Typen</translation>
     </message>
     <message>
         <source>The lists for the entry could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Listen für den Eintrag konnten nicht gelesen werden: %1</translation>
     </message>
 </context>
 <context>
     <name>WaitingOfferMail</name>
     <message>
         <source>%1 has no usable e-mail address: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat keine verwendbare E-Mail-Adresse: %2</translation>
     </message>
 </context>
 <context>
     <name>WebBookMenu</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
 </context>
 <context>
     <name>WebBookPage</name>
     <message>
         <source>Invalid HTML resource</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige HTML-Ressource</translation>
     </message>
     <message>
         <source>Can&apos;t generate Webbook:<byte value="xd"/>
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Webbuchungsseite kann nicht erstellt werden:<byte value="xd"/>
+%1</translation>
     </message>
     <message>
         <source>The booking form would be sent to &quot;%1&quot;, which is not a web address. Enter one that starts with http:// or https:// in the web booking settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Buchungsformular würde an „%1“ gesendet, was keine Webadresse ist. Geben Sie in den Webbuchungs-Einstellungen eine ein, die mit http:// oder https:// beginnt.</translation>
     </message>
     <message>
         <source>No value is stored for %1. Configure the web bookings first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für %1 ist kein Wert gespeichert. Richten Sie zuerst die Webbuchungen ein.</translation>
     </message>
     <message>
         <source>Save Web Book as...</source>
-        <translation type="unfinished"></translation>
+        <translation>Webbuchungsseite speichern unter...</translation>
     </message>
     <message>
         <source>HTML files (*.HTML)</source>
-        <translation type="unfinished"></translation>
+        <translation>HTML-Dateien (*.HTML)</translation>
     </message>
     <message>
         <source>Can&apos;t save HTML file:<byte value="xd"/>
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>HTML-Datei kann nicht gespeichert werden:<byte value="xd"/>
+%1</translation>
     </message>
 </context>
 <context>
     <name>WebBookSettings</name>
     <message>
         <source>Response-o-Matic (default)</source>
-        <translation type="unfinished"></translation>
+        <translation>Response-o-Matic (Standard)</translation>
     </message>
     <message>
         <source>Custom...</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerdefiniert...</translation>
     </message>
 </context>
 <context>
     <name>WebBookStore</name>
     <message>
         <source>The web booking settings have been created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Webbuchungs-Einstellungen wurden angelegt.</translation>
     </message>
     <message>
         <source>The web booking settings have been removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Webbuchungs-Einstellungen wurden entfernt.</translation>
     </message>
     <message>
         <source>Booking email address: now %1, was %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungs-E-Mail-Adresse: jetzt %1, vorher %2</translation>
     </message>
     <message>
         <source>Email provider: now %1, was %2</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail-Anbieter: jetzt %1, vorher %2</translation>
     </message>
     <message>
         <source>Custom provider: now %1, was %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigener Anbieter: jetzt %1, vorher %2</translation>
     </message>
 </context>
 <context>
     <name>WebBookWizard</name>
     <message>
         <source>Web Booking Configuration Wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>Assistent für Webbuchungen</translation>
     </message>
     <message>
         <source>Enter your email booking address</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie Ihre Buchungs-E-Mail-Adresse ein</translation>
     </message>
     <message>
         <source>Choose your email provider</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie Ihren E-Mail-Anbieter</translation>
     </message>
     <message>
         <source>Enter Your Room Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie Ihre Platzangaben ein</translation>
     </message>
     <message>
         <source>Usin this wizard you can configure your website to accept online bookings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit diesem Assistenten können Sie Ihre Website für Online-Buchungen einrichten.</translation>
     </message>
     <message>
         <source>Enter the email address that should receive the bookings made from the website.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie die E-Mail-Adresse ein, an die die über die Website gemachten Buchungen gehen sollen.</translation>
     </message>
     <message>
         <source>Booking email address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungs-E-Mail-Adresse:</translation>
     </message>
     <message>
         <source>Select the email provider to use to send your email confirmations. If you are not sure, then leave the default setting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie den E-Mail-Anbieter, über den Ihre Bestätigungen versendet werden. Wenn Sie unsicher sind, behalten Sie die Standardeinstellung.</translation>
     </message>
     <message>
         <source>Email provider:</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail-Anbieter:</translation>
     </message>
     <message>
         <source>Custom provider:</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigener Anbieter:</translation>
     </message>
     <message>
         <source>Click Finish to complete your configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie auf Fertigstellen, um die Einrichtung abzuschließen</translation>
     </message>
     <message>
         <source>The web booking settings could not be read.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Webbuchungs-Einstellungen konnten nicht gelesen werden.
+
+%1</translation>
     </message>
     <message>
         <source>The web booking settings were changed elsewhere while this wizard was open:
@@ -10377,48 +10386,54 @@ Yes: the meter rolled over past %4 and started again from zero. No: the reading 
 %1
 
 Nothing was saved. Click Finish again to store your entries instead, or Cancel to keep the stored ones.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Webbuchungs-Einstellungen wurden anderswo geändert, während dieser Assistent geöffnet war:
+
+%1
+
+Es wurde nichts gespeichert. Klicken Sie erneut auf Fertigstellen, um stattdessen Ihre Eingaben zu speichern, oder auf Abbrechen, um die gespeicherten zu behalten.</translation>
     </message>
     <message>
         <source>The web booking settings could not be saved; nothing was changed.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Webbuchungs-Einstellungen konnten nicht gespeichert werden; es wurde nichts geändert.
+
+%1</translation>
     </message>
     <message>
         <source>Would you like to create a booking web page now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie jetzt eine Webbuchungsseite erstellen?</translation>
     </message>
 </context>
 <context>
     <name>ttsgz</name>
     <message>
         <source>No error</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Fehler</translation>
     </message>
     <message>
         <source>Bad file name</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Dateiname</translation>
     </message>
     <message>
         <source>User abort</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbruch durch Benutzer</translation>
     </message>
     <message>
         <source>Read error</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesefehler</translation>
     </message>
     <message>
         <source>Write error</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibfehler</translation>
     </message>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht genug Arbeitsspeicher</translation>
     </message>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter Fehler</translation>
     </message>
 </context>
 </TS>
