@@ -5,1124 +5,1137 @@
     <name>AboutDialog</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Over</translation>
     </message>
     <message>
         <source>Version: 1.0.1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versie: 1.0.1</translation>
     </message>
     <message>
         <source>Bookings, berths, customers and calendars for marinas, harbours and caravan and camping parks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Boekingen, ligplaatsen, klanten en kalenders voor jachthavens, havens en caravan- en campingparken.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&amp;System Info ...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Systeeminfo ...</translation>
     </message>
     <message>
         <source>System Information Is Unavailable At This Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Systeeminformatie is op dit moment niet beschikbaar</translation>
     </message>
 </context>
 <context>
     <name>ActorSession</name>
     <message>
         <source>The SQLite driver gives no handle to name who acts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het SQLite-stuurprogramma geeft geen handle om te benoemen wie handelt.</translation>
     </message>
     <message>
         <source>The SQLite connection is not open.</source>
-        <translation type="unfinished"></translation>
+        <translation>De SQLite-verbinding is niet geopend.</translation>
     </message>
 </context>
 <context>
     <name>AdvancedCalendarWindow</name>
     <message>
         <source>Advanced Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Uitgebreide kalender</translation>
     </message>
     <message>
         <source>One slot earlier</source>
-        <translation type="unfinished"></translation>
+        <translation>Eén tijdvak eerder</translation>
     </message>
     <message>
         <source>One slot later</source>
-        <translation type="unfinished"></translation>
+        <translation>Eén tijdvak later</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Weergave</translation>
     </message>
     <message>
         <source>Half Hourly</source>
-        <translation type="unfinished"></translation>
+        <translation>Per half uur</translation>
     </message>
     <message>
         <source>Daily</source>
-        <translation type="unfinished"></translation>
+        <translation>Dagelijks</translation>
     </message>
     <message>
         <source>Booked</source>
-        <translation type="unfinished"></translation>
+        <translation>Geboekt</translation>
     </message>
     <message>
         <source>Available</source>
-        <translation type="unfinished"></translation>
+        <translation>Vrij</translation>
     </message>
     <message>
         <source>Inactive</source>
-        <translation type="unfinished"></translation>
+        <translation>Inactief</translation>
     </message>
     <message>
         <source>Double click on booking to view details and financial information</source>
-        <translation type="unfinished"></translation>
+        <translation>Dubbelklik op een boeking voor details en financiële gegevens</translation>
     </message>
     <message>
         <source>The bookings could not be read.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De boekingen konden niet worden gelezen.
+%1</translation>
     </message>
 </context>
 <context>
     <name>AwayDialog</name>
     <message>
         <source>Away: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Afwezig: %1</translation>
     </message>
     <message>
         <source>Away from</source>
-        <translation type="unfinished"></translation>
+        <translation>Afwezig vanaf</translation>
     </message>
     <message>
         <source>Back on</source>
-        <translation type="unfinished"></translation>
+        <translation>Terug op</translation>
     </message>
     <message>
         <source>Nights</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachten</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Notitie</translation>
     </message>
     <message>
         <source>Away &amp;from:</source>
-        <translation type="unfinished"></translation>
+        <translation>Afwezig v&amp;anaf:</translation>
     </message>
     <message>
         <source>&amp;Back on:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Terug op:</translation>
     </message>
     <message>
         <source>N&amp;ote:</source>
-        <translation type="unfinished"></translation>
+        <translation>N&amp;otitie:</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Toe&amp;voegen</translation>
     </message>
     <message>
         <source>C&amp;hange</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wijzigen</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwij&amp;deren</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sluiten</translation>
     </message>
     <message>
         <source>Awa&amp;y...</source>
-        <translation type="unfinished"></translation>
+        <translation>Af&amp;wezig...</translation>
     </message>
     <message>
         <source>Choose the absence to change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies de afwezigheid die u wilt wijzigen.</translation>
     </message>
     <message>
         <source>Contract %1: away from %2, back on %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Contract %1: afwezig vanaf %2, terug op %3</translation>
     </message>
     <message>
         <source>Choose the absence to remove.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies de afwezigheid die u wilt verwijderen.</translation>
     </message>
     <message>
         <source>Contract %1: away from %2, back on %3, removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Contract %1: afwezig vanaf %2, terug op %3, verwijderd</translation>
     </message>
 </context>
 <context>
     <name>BackupRestore</name>
     <message>
         <source>Can&apos;t add </source>
-        <translation type="unfinished"></translation>
+        <translation>Fout bij toevoegen van </translation>
     </message>
     <message>
         <source>it is not a backup archive of Zem Harbour.</source>
-        <translation type="unfinished"></translation>
+        <translation>het is geen back-uparchief van Zem Harbour.</translation>
     </message>
     <message>
         <source>it is damaged at byte %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>het is beschadigd bij byte %1.</translation>
     </message>
     <message>
         <source>there is not enough free disk space to unpack it: it needs %1, and %2 is free.</source>
-        <translation type="unfinished"></translation>
+        <translation>er is niet genoeg vrije schijfruimte om het uit te pakken: er is %1 nodig en %2 is vrij.</translation>
     </message>
     <message>
         <source>there is not enough free disk space to unpack it (%1 free).</source>
-        <translation type="unfinished"></translation>
+        <translation>er is niet genoeg vrije schijfruimte om het uit te pakken (%1 vrij).</translation>
     </message>
     <message>
         <source>it cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>het kan niet worden gelezen.</translation>
     </message>
     <message>
         <source>there is not enough memory to unpack it.</source>
-        <translation type="unfinished"></translation>
+        <translation>er is niet genoeg geheugen om het uit te pakken.</translation>
     </message>
     <message>
         <source>%1 cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kan niet worden geschreven.</translation>
     </message>
     <message>
         <source>Other desks are connected to the database. Close Zem Harbour at the other desks, then restore again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere werkplekken zijn met de database verbonden. Sluit Zem Harbour op de andere werkplekken en zet daarna opnieuw terug.</translation>
     </message>
     <message>
         <source>Can&apos;t continue if file exist!</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan niet doorgaan als het bestand bestaat!</translation>
     </message>
     <message>
         <source>Can&apos;t create SPA file<byte value="xd"/>
 Error:%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan SPA-bestand niet maken<byte value="xd"/>
+Fout:%1</translation>
     </message>
     <message>
         <source>%1 is damaged: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is beschadigd: %2</translation>
     </message>
     <message>
         <source>%1 has %2 free pages as soon as it is written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 heeft %2 vrije pagina&apos;s zodra het is geschreven.</translation>
     </message>
     <message>
         <source>%1 is not a Zem Harbour database.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geen Zem Harbour-database.</translation>
     </message>
     <message>
         <source>%1 is not exactly Zem Harbour&apos;s: it has %2, which this program does not make.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is niet precies die van Zem Harbour: het bevat %2, wat dit programma niet aanmaakt.</translation>
     </message>
     <message>
         <source>%1 is not exactly Zem Harbour&apos;s: it lacks %2, which this program makes.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is niet precies die van Zem Harbour: het mist %2, wat dit programma wel aanmaakt.</translation>
     </message>
     <message>
         <source>Cannot remove %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan %1 niet verwijderen.</translation>
     </message>
     <message>
         <source>the database in it</source>
-        <translation type="unfinished"></translation>
+        <translation>de database erin</translation>
     </message>
     <message>
         <source>%1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bestaat niet.</translation>
     </message>
     <message>
         <source>Cannot write %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan %1 niet schrijven.</translation>
     </message>
 </context>
 <context>
     <name>BackupWindow</name>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuleren</translation>
     </message>
     <message>
         <source>Database backup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Databaseback-up...</translation>
     </message>
     <message>
         <source>Do you really want to cancel current operation</source>
-        <translation type="unfinished"></translation>
+        <translation>Wilt u de huidige bewerking echt annuleren</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Bevestigen</translation>
     </message>
 </context>
 <context>
     <name>BerthChangeSet</name>
     <message>
         <source> (booked)</source>
-        <translation type="unfinished"></translation>
+        <translation> (geboekt)</translation>
     </message>
     <message>
         <source> - Active </source>
-        <translation type="unfinished"></translation>
+        <translation> - Actief </translation>
     </message>
     <message>
         <source> - Inactive</source>
-        <translation type="unfinished"></translation>
+        <translation> - Inactief</translation>
     </message>
     <message>
         <source>Berth &apos;%1&apos; has been deleted at another desk meanwhile. Nothing was saved, and the changes to it are dropped: press OK to save the other changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats &apos;%1&apos; is intussen op een andere werkplek verwijderd. Er is niets opgeslagen en de wijzigingen eraan vervallen: druk op OK om de overige wijzigingen op te slaan.</translation>
     </message>
     <message>
         <source>Berth &apos;%1&apos; has been booked at another desk since you removed it (%2 new booking%3). Nothing was saved, and the berth is listed again: remove it again to delete it with its bookings, or press OK to save the other changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats &apos;%1&apos; is op een andere werkplek geboekt sinds u hem verwijderde (%2 nieuwe boeking%3). Er is niets opgeslagen en de ligplaats staat weer in de lijst: verwijder hem opnieuw om hem met zijn boekingen te wissen, of druk op OK om de overige wijzigingen op te slaan.</translation>
     </message>
 </context>
 <context>
     <name>BerthEntry</name>
     <message>
         <source>Takes &amp;multihulls</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschikt voor &amp;meerrompers</translation>
     </message>
     <message>
         <source>Owner:</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenaar:</translation>
     </message>
     <message>
         <source>Power:</source>
-        <translation type="unfinished"></translation>
+        <translation>Stroom:</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Toevoegen</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verwijderen</translation>
     </message>
     <message>
         <source>Berth:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats:</translation>
     </message>
     <message>
         <source>Length:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lengte:</translation>
     </message>
     <message>
         <source>Width:</source>
-        <translation type="unfinished"></translation>
+        <translation>Breedte:</translation>
     </message>
     <message>
         <source>Max. draft:</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. diepgang:</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Type:</translation>
     </message>
     <message>
         <source>Hire charges</source>
-        <translation type="unfinished"></translation>
+        <translation>Huurprijzen</translation>
     </message>
     <message>
         <source>Daily:</source>
-        <translation type="unfinished"></translation>
+        <translation>Per dag:</translation>
     </message>
     <message>
         <source>Weekly:</source>
-        <translation type="unfinished"></translation>
+        <translation>Per week:</translation>
     </message>
     <message>
         <source>Monthly:</source>
-        <translation type="unfinished"></translation>
+        <translation>Per maand:</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notities:</translation>
     </message>
     <message>
         <source>Available berths:</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschikbare ligplaatsen:</translation>
     </message>
     <message>
         <source>The berths could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>De ligplaatsen konden niet worden gelezen.</translation>
     </message>
     <message>
         <source>The berths could not be read again.</source>
-        <translation type="unfinished"></translation>
+        <translation>De ligplaatsen konden niet opnieuw worden gelezen.</translation>
     </message>
     <message>
         <source>The berth&apos;s bookings could not be counted.</source>
-        <translation type="unfinished"></translation>
+        <translation>De boekingen van de ligplaats konden niet worden geteld.</translation>
     </message>
 </context>
 <context>
     <name>BerthFit</name>
     <message>
         <source>length</source>
-        <translation type="unfinished"></translation>
+        <translation>lengte</translation>
     </message>
     <message>
         <source>beam</source>
-        <translation type="unfinished"></translation>
+        <translation>breedte</translation>
     </message>
     <message>
         <source>draft</source>
-        <translation type="unfinished"></translation>
+        <translation>diepgang</translation>
     </message>
     <message>
         <source>multihull</source>
-        <translation type="unfinished"></translation>
+        <translation>meerromper</translation>
     </message>
 </context>
 <context>
     <name>BerthGridModel</name>
     <message>
         <source>%1 (holder&apos;s, back %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (van de houder, terug %2)</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nee</translation>
     </message>
     <message>
         <source>A holder&apos;s berth: %1 is away from %2 and back on %3; a stay here must leave by noon that day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats van een houder: %1 is afwezig vanaf %2 en terug op %3; een verblijf hier moet die dag om 12 uur eindigen.</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam</translation>
     </message>
     <message>
         <source>Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Lengte</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Breedte</translation>
     </message>
     <message>
         <source>HasPower</source>
-        <translation type="unfinished"></translation>
+        <translation>Stroom</translation>
     </message>
     <message>
         <source>DailyHireCharge</source>
-        <translation type="unfinished"></translation>
+        <translation>Dagprijs</translation>
     </message>
     <message>
         <source>Fits</source>
-        <translation type="unfinished"></translation>
+        <translation>Past</translation>
     </message>
 </context>
 <context>
     <name>BerthInput</name>
     <message>
         <source>No berth name has been entered. Please enter a berth name (or number) to continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen naam voor de ligplaats ingevuld. Vul een naam (of nummer) voor de ligplaats in om verder te gaan.</translation>
     </message>
     <message>
         <source>Please select owner from the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies een eigenaar uit de lijst</translation>
     </message>
     <message>
         <source>Please select berth type from the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies een ligplaatstype uit de lijst</translation>
     </message>
 </context>
 <context>
     <name>BerthNotes</name>
     <message>
         <source>Berth &apos;%1&apos; was deleted at another desk meanwhile, so nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats &apos;%1&apos; is intussen op een andere werkplek verwijderd, dus er is niets opgeslagen.</translation>
     </message>
 </context>
 <context>
     <name>BerthNotesDialog</name>
     <message>
         <source>Berth  Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notities bij ligplaatsen</translation>
     </message>
     <message>
         <source>Add notes to berths.</source>
-        <translation type="unfinished"></translation>
+        <translation>Notities aan ligplaatsen toevoegen.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuleren</translation>
     </message>
     <message>
         <source>Available berths:</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschikbare ligplaatsen:</translation>
     </message>
     <message>
         <source>The berths could not be read.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De ligplaatsen konden niet worden gelezen.
+
+%1</translation>
     </message>
     <message>
         <source>berth&apos;s notes</source>
-        <translation type="unfinished"></translation>
+        <translation>notities van de ligplaats</translation>
     </message>
     <message>
         <source>The notes could not be saved; nothing was changed.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De notities konden niet worden opgeslagen; er is niets gewijzigd.
+
+%1</translation>
     </message>
 </context>
 <context>
     <name>BerthRegister</name>
     <message>
         <source>Configure Berths </source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaatsen instellen </translation>
     </message>
     <message>
         <source>Configure the berths that should be available for booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Stel de ligplaatsen in die geboekt kunnen worden</translation>
     </message>
     <message>
         <source>Ac&amp;tivate</source>
-        <translation type="unfinished"></translation>
+        <translation>Ac&amp;tiveren</translation>
     </message>
     <message>
         <source>&amp;Block Berth...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats &amp;blokkeren...</translation>
     </message>
     <message>
         <source>&amp;Edit Berths</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaatsen be&amp;werken</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuleren</translation>
     </message>
     <message>
         <source>Inac&amp;tivate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deactiveren</translation>
     </message>
     <message>
         <source>The changes to the berths could not be saved; nothing was changed. Press OK to try again or Cancel to drop the changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>De wijzigingen aan de ligplaatsen konden niet worden opgeslagen; er is niets gewijzigd. Druk op OK om het opnieuw te proberen of op Annuleren om de wijzigingen te laten vervallen.</translation>
     </message>
 </context>
 <context>
     <name>BerthRemoval</name>
     <message>
         <source>Deleting this customer will also remove any reservations that have been made with it. Are you sure you want to delete the berth?</source>
-        <translation type="unfinished"></translation>
+        <translation>Als u deze klant verwijdert, worden ook alle reserveringen verwijderd die ermee zijn gemaakt. Weet u zeker dat u de ligplaats wilt verwijderen?</translation>
     </message>
     <message>
         <source>berth</source>
-        <translation type="unfinished"></translation>
+        <translation>ligplaats</translation>
     </message>
 </context>
 <context>
     <name>BerthRowCheck</name>
     <message>
         <source>This berth was deleted at another desk while you were editing it. Nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze ligplaats is op een andere werkplek verwijderd terwijl u hem bewerkte. Er is niets opgeslagen.</translation>
     </message>
 </context>
 <context>
     <name>BerthSetupWizard</name>
     <message>
         <source>Post Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Postcode</translation>
     </message>
     <message>
         <source>Zip Code</source>
-        <translation type="unfinished"></translation>
+        <translation>ZIP-code</translation>
     </message>
     <message>
         <source>Configuration Wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuratiewizard</translation>
     </message>
     <message>
         <source>Enter Your Regional Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Vul uw regionale gegevens in</translation>
     </message>
     <message>
         <source>Enter Your Room Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Vul uw plaatsgegevens in</translation>
     </message>
     <message>
         <source>Finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltooid</translation>
     </message>
     <message>
         <source>Usin this wizard you can configure your reservation information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Met deze wizard kunt u uw reserveringsgegevens instellen.</translation>
     </message>
     <message>
         <source>Enter your regional information</source>
-        <translation type="unfinished"></translation>
+        <translation>Vul uw regionale gegevens in</translation>
     </message>
     <message>
         <source>Post Code / Zip Code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Postcode / ZIP-code:</translation>
     </message>
     <message>
         <source>Enter your Berth information. For each berth / slip enter it`s details and then click Add.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vul uw ligplaatsgegevens in. Vul voor elke ligplaats de details in en klik dan op Toevoegen.</translation>
     </message>
     <message>
         <source>Click Finish to complete your configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Klik op Voltooien om de configuratie af te ronden</translation>
     </message>
     <message>
         <source>Please select Post Code or Zip Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies Postcode of ZIP-code</translation>
     </message>
     <message>
         <source>The berths could not be saved; nothing was changed. Press Finish to try again or Cancel to drop the changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>De ligplaatsen konden niet worden opgeslagen; er is niets gewijzigd. Druk op Voltooien om het opnieuw te proberen of op Annuleren om de wijzigingen te laten vervallen.</translation>
     </message>
 </context>
 <context>
     <name>BerthTableEditor</name>
     <message>
         <source>Edit Berths</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaatsen bewerken</translation>
     </message>
     <message>
         <source>ID:</source>
-        <translation type="unfinished"></translation>
+        <translation>ID:</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam:</translation>
     </message>
     <message>
         <source>Length:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lengte:</translation>
     </message>
     <message>
         <source>Width:</source>
-        <translation type="unfinished"></translation>
+        <translation>Breedte:</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notities:</translation>
     </message>
     <message>
         <source>DailyHireCharge:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dagprijs:</translation>
     </message>
     <message>
         <source>MonthlyHireCharge:</source>
-        <translation type="unfinished"></translation>
+        <translation>Maandprijs:</translation>
     </message>
     <message>
         <source>WeeklyHireCharge:</source>
-        <translation type="unfinished"></translation>
+        <translation>Weekprijs:</translation>
     </message>
     <message>
         <source>Maximum draft (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximale diepgang (m):</translation>
     </message>
     <message>
         <source>HasPower:</source>
-        <translation type="unfinished"></translation>
+        <translation>Stroom:</translation>
     </message>
     <message>
         <source>Active:</source>
-        <translation type="unfinished"></translation>
+        <translation>Actief:</translation>
     </message>
     <message>
         <source>Multihulls:</source>
-        <translation type="unfinished"></translation>
+        <translation>Meerrompers:</translation>
     </message>
     <message>
         <source>TypeID:</source>
-        <translation type="unfinished"></translation>
+        <translation>Type-ID:</translation>
     </message>
     <message>
         <source>OwnerID:</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenaar-ID:</translation>
     </message>
     <message>
         <source>&amp;Update</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bijwerken</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vernieuwen</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sluiten</translation>
     </message>
     <message>
         <source>Record: </source>
-        <translation type="unfinished"></translation>
+        <translation>Record: </translation>
     </message>
     <message>
         <source>Data error event hit err:%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegevensfout opgetreden, fout:%1</translation>
     </message>
     <message>
         <source>berth</source>
-        <translation type="unfinished"></translation>
+        <translation>ligplaats</translation>
     </message>
 </context>
 <context>
     <name>BerthTitles</name>
     <message>
         <source>Add berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats toevoegen</translation>
     </message>
     <message>
         <source>Berth length</source>
-        <translation type="unfinished"></translation>
+        <translation>Lengte van de ligplaats</translation>
     </message>
     <message>
         <source>Berth width</source>
-        <translation type="unfinished"></translation>
+        <translation>Breedte van de ligplaats</translation>
     </message>
     <message>
         <source>Daily Hire Charge</source>
-        <translation type="unfinished"></translation>
+        <translation>Dagprijs</translation>
     </message>
     <message>
         <source>Weekly Hire Charge</source>
-        <translation type="unfinished"></translation>
+        <translation>Weekprijs</translation>
     </message>
     <message>
         <source>Monthly Hire Charge</source>
-        <translation type="unfinished"></translation>
+        <translation>Maandprijs</translation>
     </message>
     <message>
         <source>Maximum draft</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximale diepgang</translation>
     </message>
 </context>
 <context>
     <name>BlockBerthDialog</name>
     <message>
         <source>Block Berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats blokkeren</translation>
     </message>
     <message>
         <source>&amp;Berth:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ligplaats:</translation>
     </message>
     <message>
         <source>&amp;From:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Van:</translation>
     </message>
     <message>
         <source>&amp;To (the last day blocked):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tot (laatste geblokkeerde dag):</translation>
     </message>
     <message>
         <source>&amp;Reason:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reden:</translation>
     </message>
     <message>
         <source>Re&amp;move Block</source>
-        <translation type="unfinished"></translation>
+        <translation>Blokkering &amp;opheffen</translation>
     </message>
     <message>
         <source>The berths cannot be read.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De ligplaatsen kunnen niet worden gelezen.
+%1</translation>
     </message>
     <message>
         <source>Booking %1: %2, %3 to %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Boeking %1: %2, %3 tot %4</translation>
     </message>
     <message>
         <source>These bookings hold %1 over the period:
 %2
 
 Block the berth all the same? The bookings keep it and are marked on the booking chart to be moved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze boekingen bezetten %1 in de periode:
+%2
+
+De ligplaats toch blokkeren? De boekingen houden hem en worden op het bezettingsoverzicht gemarkeerd om te verplaatsen.</translation>
     </message>
     <message>
         <source>block</source>
-        <translation type="unfinished"></translation>
+        <translation>blokkering</translation>
     </message>
     <message>
         <source>The block was not saved.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De blokkering is niet opgeslagen.
+%1</translation>
     </message>
     <message>
         <source>Remove the block of %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>De blokkering van %1 opheffen?</translation>
     </message>
     <message>
         <source>The block was not removed.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De blokkering is niet opgeheven.
+%1</translation>
     </message>
 </context>
 <context>
     <name>BoatDialog</name>
     <message>
         <source>Edit Boat or Vehicle</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot of voertuig bewerken</translation>
     </message>
     <message>
         <source>Add Boat or Vehicle</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot of voertuig toevoegen</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Naam:</translation>
     </message>
     <message>
         <source>&amp;Kind:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Soort:</translation>
     </message>
     <message>
         <source>&amp;Length overall (ft):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lengte over alles (ft):</translation>
     </message>
     <message>
         <source>&amp;Length overall (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lengte over alles (m):</translation>
     </message>
     <message>
         <source>&amp;Beam (ft):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Breedte (ft):</translation>
     </message>
     <message>
         <source>&amp;Beam (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Breedte (m):</translation>
     </message>
     <message>
         <source>&amp;Draft (ft):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Diepgang (ft):</translation>
     </message>
     <message>
         <source>&amp;Draft (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Diepgang (m):</translation>
     </message>
     <message>
         <source>&amp;Height (ft):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hoogte (ft):</translation>
     </message>
     <message>
         <source>&amp;Height (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hoogte (m):</translation>
     </message>
     <message>
         <source>&amp;Registration or sail number:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Registratie- of zeilnummer:</translation>
     </message>
     <message>
         <source>&amp;Insurance company:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verzekeraar:</translation>
     </message>
     <message>
         <source>&amp;Policy number:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Polisnummer:</translation>
     </message>
     <message>
         <source>Insurance &amp;expires:</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzekerd &amp;tot:</translation>
     </message>
     <message>
         <source>No&amp;tes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiti&amp;es:</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Type a size in feet, more than 0 and at most 656.</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ een maat in voet, groter dan 0 en hoogstens 656.</translation>
     </message>
     <message>
         <source>Type a size in metres, more than 0 and at most 200.</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ een maat in meters, groter dan 0 en hoogstens 200.</translation>
     </message>
     <message>
         <source>boat</source>
-        <translation type="unfinished"></translation>
+        <translation>boot</translation>
     </message>
 </context>
 <context>
     <name>BoatFitting</name>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nee: %1</translation>
     </message>
     <message>
         <source>%1 does not fit %2. Book it there all the same?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 past niet op %2. Daar toch boeken?</translation>
     </message>
     <message>
         <source>The insurance of %1 runs out on %2, before the departure.</source>
-        <translation type="unfinished"></translation>
+        <translation>De verzekering van %1 verloopt op %2, vóór het vertrek.</translation>
     </message>
 </context>
 <context>
     <name>Boats</name>
     <message>
         <source>The boat &quot;%1&quot; was removed at another desk meanwhile, so nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>De boot &quot;%1&quot; is intussen op een andere werkplek verwijderd, dus er is niets opgeslagen.</translation>
     </message>
     <message>
         <source>The boat &quot;%1&quot; was changed at another desk meanwhile, so nothing was saved. Open it again to see the change.</source>
-        <translation type="unfinished"></translation>
+        <translation>De boot &quot;%1&quot; is intussen op een andere werkplek gewijzigd, dus er is niets opgeslagen. Open hem opnieuw om de wijziging te zien.</translation>
     </message>
     <message>
         <source>Sail monohull</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeilboot (eenromp)</translation>
     </message>
     <message>
         <source>Sail multihull</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeilboot (meerromp)</translation>
     </message>
     <message>
         <source>Motor boat</source>
-        <translation type="unfinished"></translation>
+        <translation>Motorboot</translation>
     </message>
     <message>
         <source>Other boat</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere boot</translation>
     </message>
     <message>
         <source>Caravan</source>
-        <translation type="unfinished"></translation>
+        <translation>Caravan</translation>
     </message>
     <message>
         <source>Motorhome</source>
-        <translation type="unfinished"></translation>
+        <translation>Camper</translation>
     </message>
     <message>
         <source>Tent</source>
-        <translation type="unfinished"></translation>
+        <translation>Tent</translation>
     </message>
     <message>
         <source>Other vehicle</source>
-        <translation type="unfinished"></translation>
+        <translation>Ander voertuig</translation>
     </message>
     <message>
         <source>A boat or vehicle needs a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een boot of voertuig heeft een naam nodig.</translation>
     </message>
     <message>
         <source>A name may have 100 characters at the most.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een naam mag hoogstens 100 tekens hebben.</translation>
     </message>
     <message>
         <source>A size must be more than 0 and at most 200 m.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een maat moet groter dan 0 en hoogstens 200 m zijn.</translation>
     </message>
     <message>
         <source>The boat no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>De boot bestaat niet meer.</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam:</translation>
     </message>
     <message>
         <source>Kind:</source>
-        <translation type="unfinished"></translation>
+        <translation>Soort:</translation>
     </message>
     <message>
         <source>Length overall:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lengte over alles:</translation>
     </message>
     <message>
         <source>Beam:</source>
-        <translation type="unfinished"></translation>
+        <translation>Breedte:</translation>
     </message>
     <message>
         <source>Draft:</source>
-        <translation type="unfinished"></translation>
+        <translation>Diepgang:</translation>
     </message>
     <message>
         <source>Height:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoogte:</translation>
     </message>
     <message>
         <source>Registration or sail number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Registratie- of zeilnummer:</translation>
     </message>
     <message>
         <source>Insurance company:</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzekeraar:</translation>
     </message>
     <message>
         <source>Policy number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Polisnummer:</translation>
     </message>
     <message>
         <source>Insurance expires:</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzekering verloopt:</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notities:</translation>
     </message>
     <message>
         <source>Customer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Klant:</translation>
     </message>
 </context>
 <context>
     <name>BookingBerthsPage</name>
     <message>
         <source>Berth / slips  available:</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschikbare ligplaatsen:</translation>
     </message>
     <message>
         <source>Select the Berth to use. (Items selected will appear in blue)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies de ligplaats. (Gekozen items worden blauw)</translation>
     </message>
     <message>
         <source>New Boa&amp;t...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuwe boo&amp;t...</translation>
     </message>
     <message>
         <source>&amp;Only berths that fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleen &amp;passende ligplaatsen</translation>
     </message>
     <message>
         <source>Bo&amp;at:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bo&amp;ot:</translation>
     </message>
     <message>
         <source>Select the unit for this booking. (Items highlighted in blue have been booked)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies de plaats voor deze boeking. (Blauw gemarkeerde items zijn geboekt)</translation>
     </message>
     <message>
         <source>(no boat)</source>
-        <translation type="unfinished"></translation>
+        <translation>(geen boot)</translation>
     </message>
     <message>
         <source>%1 (new)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (nieuw)</translation>
     </message>
     <message>
         <source>Please select one or more units</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies een of meer plaatsen</translation>
     </message>
 </context>
 <context>
     <name>BookingChargesPage</name>
     <message>
         <source>No Adults</source>
-        <translation type="unfinished"></translation>
+        <translation>Volwassenen</translation>
     </message>
     <message>
         <source>No Kids</source>
-        <translation type="unfinished"></translation>
+        <translation>Kinderen</translation>
     </message>
     <message>
         <source>Berth Confirmation No.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bevestigingsnr. ligplaats</translation>
     </message>
     <message>
         <source>Cost of Hire</source>
-        <translation type="unfinished"></translation>
+        <translation>Huurprijs</translation>
     </message>
     <message>
         <source>Other Charges</source>
-        <translation type="unfinished"></translation>
+        <translation>Overige kosten</translation>
     </message>
     <message>
         <source>VAT</source>
-        <translation type="unfinished"></translation>
+        <translation>Btw</translation>
     </message>
     <message>
         <source>Total Payable</source>
-        <translation type="unfinished"></translation>
+        <translation>Te betalen</translation>
     </message>
     <message>
         <source>Amount Payed</source>
-        <translation type="unfinished"></translation>
+        <translation>Betaald</translation>
     </message>
     <message>
         <source>Enter your customer&apos;s details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vul de gegevens van uw klant in.</translation>
     </message>
     <message>
         <source>No Adults:</source>
-        <translation type="unfinished"></translation>
+        <translation>Volwassenen:</translation>
     </message>
     <message>
         <source>No Kids:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kinderen:</translation>
     </message>
     <message>
         <source>Club Member</source>
-        <translation type="unfinished"></translation>
+        <translation>Clublid</translation>
     </message>
     <message>
         <source>Power requirements:</source>
-        <translation type="unfinished"></translation>
+        <translation>Stroombehoefte:</translation>
     </message>
     <message>
         <source>Confirmation No.:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bevestigingsnr.:</translation>
     </message>
     <message>
         <source>Guest Confirmation No.:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bevestigingsnr. gast:</translation>
     </message>
     <message>
         <source>Berth Hire:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaatshuur:</translation>
     </message>
     <message>
         <source>Other Charges:</source>
-        <translation type="unfinished"></translation>
+        <translation>Overige kosten:</translation>
     </message>
     <message>
         <source>VAT:</source>
-        <translation type="unfinished"></translation>
+        <translation>Btw:</translation>
     </message>
     <message>
         <source>Total Payable:</source>
-        <translation type="unfinished"></translation>
+        <translation>Te betalen:</translation>
     </message>
     <message>
         <source>Amount Payed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Betaald:</translation>
     </message>
     <message>
         <source>The rates could not be read, so the hire cannot be worked out.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De tarieven konden niet worden gelezen, dus de huur kan niet worden berekend.
+%1</translation>
     </message>
     <message>
         <source>The period or the berths changed, so the hire has been worked out again.</source>
-        <translation type="unfinished"></translation>
+        <translation>De periode of de ligplaatsen zijn gewijzigd, dus de huur is opnieuw berekend.</translation>
     </message>
     <message>
         <source>The period or the berths of this booking have changed.
@@ -1130,1866 +1143,1882 @@ Agreed price: hire %1, total payable %2.
 With today&apos;s rates: hire %3, total payable %4.
 
 Keep the agreed price?</source>
-        <translation type="unfinished"></translation>
+        <translation>De periode of de ligplaatsen van deze boeking zijn gewijzigd.
+Afgesproken prijs: huur %1, te betalen %2.
+Met de tarieven van vandaag: huur %3, te betalen %4.
+
+De afgesproken prijs houden?</translation>
     </message>
     <message>
         <source>&amp;Keep %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 &amp;houden</translation>
     </message>
     <message>
         <source>&amp;Reprice to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opnieuw berekenen: %1</translation>
     </message>
     <message>
         <source>The agreed price is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>De afgesproken prijs blijft staan.</translation>
     </message>
 </context>
 <context>
     <name>BookingChart</name>
     <message>
         <source>No berth type</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen ligplaatstype</translation>
     </message>
     <message>
         <source>Contract %1: %2 holds %3 from %4 to %5</source>
-        <translation type="unfinished"></translation>
+        <translation>Contract %1: %2 houdt %3 van %4 tot %5</translation>
     </message>
     <message>
         <source>Booking %1: %2
 %3 to %4
 Total %5, paid %6</source>
-        <translation type="unfinished"></translation>
+        <translation>Boeking %1: %2
+%3 tot %4
+Totaal %5, betaald %6</translation>
     </message>
     <message>
         <source>
 To be moved: the berth is blocked.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Te verplaatsen: de ligplaats is geblokkeerd.</translation>
     </message>
     <message>
         <source>Not a berth.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen ligplaats.</translation>
     </message>
     <message>
         <source>%1 is not in use.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is niet in gebruik.</translation>
     </message>
     <message>
         <source>%1 is blocked.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geblokkeerd.</translation>
     </message>
     <message>
         <source>%1 is blocked: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geblokkeerd: %2.</translation>
     </message>
     <message>
         <source>%1 is taken by booking %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is bezet door boeking %2.</translation>
     </message>
     <message>
         <source>%1 is taken by %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is bezet door %2.</translation>
     </message>
     <message>
         <source>The departure must come after the arrival.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het vertrek moet na de aankomst liggen.</translation>
     </message>
     <message>
         <source>The booking already holds %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>De boeking houdt %1 al.</translation>
     </message>
     <message>
         <source>%1 away, back %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 afwezig, terug %2</translation>
     </message>
     <message>
         <source>Contract %1: %2 is away from %3 and back on %4. Free to let to visitors until noon that day; the berth stays the holder&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contract %1: %2 is afwezig vanaf %3 en terug op %4. Tot 12 uur die dag vrij te verhuren aan passanten; de ligplaats blijft van de houder.</translation>
     </message>
 </context>
 <context>
     <name>BookingChartPrint</name>
     <message>
         <source>Berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tot %2</translation>
     </message>
     <message>
         <source>Page %p of %P</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina %p van %P</translation>
     </message>
 </context>
 <context>
     <name>BookingChartView</name>
     <message>
         <source>Taken of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezet van %1</translation>
     </message>
     <message>
         <source>%1 (%2 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 %)</translation>
     </message>
     <message>
         <source>No berth above this one is free for these days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen ligplaats boven deze is vrij op deze dagen.</translation>
     </message>
     <message>
         <source>No berth below this one is free for these days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen ligplaats onder deze is vrij op deze dagen.</translation>
     </message>
     <message>
         <source>Drop it on a berth and days of the chart.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zet hem neer op een ligplaats en dagen van het overzicht.</translation>
     </message>
 </context>
 <context>
     <name>BookingChartWindow</name>
     <message>
         <source>Booking Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezettingsoverzicht</translation>
     </message>
     <message>
         <source>%1 days</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dagen</translation>
     </message>
     <message>
         <source>T&amp;oday</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vandaag</translation>
     </message>
     <message>
         <source>&amp;Block Berth...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats &amp;blokkeren...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afdrukken...</translation>
     </message>
     <message>
         <source>&amp;Guest</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gast</translation>
     </message>
     <message>
         <source>&amp;Arrive</source>
-        <translation type="unfinished"></translation>
+        <translation>Aan&amp;komst</translation>
     </message>
     <message>
         <source>&amp;Depart...</source>
-        <translation type="unfinished"></translation>
+        <translation>V&amp;ertrek...</translation>
     </message>
     <message>
         <source>&amp;Undo check-in or out...</source>
-        <translation type="unfinished"></translation>
+        <translation>In- of uitchecken &amp;ongedaan maken...</translation>
     </message>
     <message>
         <source>&amp;From:</source>
-        <translation type="unfinished"></translation>
+        <translation>Va&amp;n:</translation>
     </message>
     <message>
         <source>&amp;Show:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tonen:</translation>
     </message>
     <message>
         <source>Berth t&amp;ype:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaatst&amp;ype:</translation>
     </message>
     <message>
         <source>The booking was not moved.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De boeking is niet verplaatst.
+%1</translation>
     </message>
     <message>
         <source>All berth types</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle ligplaatstypen</translation>
     </message>
     <message>
         <source>Choose a booking&apos;s bar first: its guest is the one checked in or out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies eerst de balk van een boeking: die gast wordt in- of uitgecheckt.</translation>
     </message>
     <message>
         <source>The booking could not be moved. Nothing was changed.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De boeking kon niet worden verplaatst. Er is niets gewijzigd.
+%1</translation>
     </message>
     <message>
         <source>Agreed price: total payable %1.
 With today&apos;s rates for the new days and berths: total payable %2.
 
 Keep the agreed price?</source>
-        <translation type="unfinished"></translation>
+        <translation>Afgesproken prijs: te betalen %1.
+Met de tarieven van vandaag voor de nieuwe dagen en ligplaatsen: te betalen %2.
+
+De afgesproken prijs houden?</translation>
     </message>
     <message>
         <source>&amp;Keep %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 &amp;houden</translation>
     </message>
     <message>
         <source>&amp;Reprice to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opnieuw berekenen: %1</translation>
     </message>
     <message>
         <source>No booking can be made there.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Daar kan geen boeking worden gemaakt.
+%1</translation>
     </message>
     <message>
         <source>The booking was changed at another desk meanwhile.</source>
-        <translation type="unfinished"></translation>
+        <translation>De boeking is intussen op een andere werkplek gewijzigd.</translation>
     </message>
     <message>
         <source>Cancel booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Boeking annuleren</translation>
     </message>
     <message>
         <source>Another desk removed this block meanwhile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een andere werkplek heeft deze blokkering intussen verwijderd.</translation>
     </message>
     <message>
         <source>The block was not moved. Nothing was changed.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De blokkering is niet verplaatst. Er is niets gewijzigd.
+%1</translation>
     </message>
     <message>
         <source>Not a berth.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen ligplaats.</translation>
     </message>
     <message>
         <source>Another desk changed this block meanwhile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een andere werkplek heeft deze blokkering intussen gewijzigd.</translation>
     </message>
 </context>
 <context>
     <name>BookingConfirmationPage</name>
     <message>
         <source>Booking confirmation details:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegevens van de boekingsbevestiging:</translation>
     </message>
     <message>
         <source>ph:</source>
-        <translation type="unfinished"></translation>
+        <translation>tel:</translation>
     </message>
     <message>
         <source>Show the booking con&amp;firmation when saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Boekings&amp;bevestiging tonen na opslaan</translation>
     </message>
     <message>
         <source>Send confirmation by e-ma&amp;il</source>
-        <translation type="unfinished"></translation>
+        <translation>Bevestiging per e-ma&amp;il versturen</translation>
     </message>
     <message>
         <source>Boat: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot: %1</translation>
     </message>
     <message>
         <source>Confirmation number %1 was given to a booking made at another desk meanwhile. This booking has been saved with number %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bevestigingsnummer %1 is intussen gegeven aan een boeking op een andere werkplek. Deze boeking is opgeslagen met nummer %2.</translation>
     </message>
     <message>
         <source>The booking has been saved with confirmation number %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>De boeking is opgeslagen met bevestigingsnummer %1.</translation>
     </message>
     <message>
         <source>The booking has been saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>De boeking is opgeslagen.</translation>
     </message>
     <message>
         <source>Show its summary?</source>
-        <translation type="unfinished"></translation>
+        <translation>Het overzicht ervan tonen?</translation>
     </message>
 </context>
 <context>
     <name>BookingCustomerPanel</name>
     <message>
         <source>Ne&amp;w...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie&amp;uw...</translation>
     </message>
     <message>
         <source>Select customer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies klant:</translation>
     </message>
     <message>
         <source>Please select customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies een klant</translation>
     </message>
     <message>
         <source>%1 is not a boat of %2. Choose its owner as the customer, or no boat on the berths page.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geen boot van %2. Kies de eigenaar ervan als klant, of geen boot op de pagina met ligplaatsen.</translation>
     </message>
 </context>
 <context>
     <name>BookingDatesPage</name>
     <message>
         <source>Set Arrival date and Arrival time, then set Departure date and Departure time</source>
-        <translation type="unfinished"></translation>
+        <translation>Stel aankomstdatum en -tijd in, daarna vertrekdatum en -tijd</translation>
     </message>
     <message>
         <source>Arrival Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aankomstdatum:</translation>
     </message>
     <message>
         <source>Departure Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrekdatum:</translation>
     </message>
     <message>
         <source>Booked by (your name):</source>
-        <translation type="unfinished"></translation>
+        <translation>Geboekt door (uw naam):</translation>
     </message>
     <message>
         <source>Departure date must be after the Arrival date. Please change the Departure date and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>De vertrekdatum moet na de aankomstdatum liggen. Wijzig de vertrekdatum en probeer het opnieuw.</translation>
     </message>
     <message>
         <source>Booking interval is invalid</source>
-        <translation type="unfinished"></translation>
+        <translation>De boekingsperiode is ongeldig</translation>
     </message>
 </context>
 <context>
     <name>BookingDepositPanel</name>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Aanbetaling</translation>
     </message>
     <message>
         <source>&amp;Deposit:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aanbetaling:</translation>
     </message>
     <message>
         <source>Deposit d&amp;ue by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aanbetaling &amp;vervalt op:</translation>
     </message>
     <message>
         <source>Balanc&amp;e due by:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restbedrag vervalt op:</translation>
     </message>
     <message>
         <source>The deposit typed was more than the total payable, so it is now %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>De ingevulde aanbetaling was hoger dan het totaal te betalen bedrag, dus die is nu %1.</translation>
     </message>
     <message>
         <source>Total payable %1 due by %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Te betalen %1 vóór %2</translation>
     </message>
     <message>
         <source>Deposit %1 due by %2, balance %3 due by %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Aanbetaling %1 vóór %2, restbedrag %3 vóór %4</translation>
     </message>
 </context>
 <context>
     <name>BookingDetailsPanel</name>
     <message>
         <source>Email</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>Adults and</source>
-        <translation type="unfinished"></translation>
+        <translation>Volwassenen en</translation>
     </message>
     <message>
         <source>Children</source>
-        <translation type="unfinished"></translation>
+        <translation>Kinderen</translation>
     </message>
     <message>
         <source>Booking from</source>
-        <translation type="unfinished"></translation>
+        <translation>Boeking vanaf</translation>
     </message>
 </context>
 <context>
     <name>BookingDocuments</name>
     <message>
         <source>Telephone No:</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefoonnr.:</translation>
     </message>
     <message>
         <source>VAT No:</source>
-        <translation type="unfinished"></translation>
+        <translation>Btw-nr.:</translation>
     </message>
     <message>
         <source>There is no booking to print.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen boeking om af te drukken.</translation>
     </message>
     <message>
         <source>The booking no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>De boeking bestaat niet meer.</translation>
     </message>
     <message>
         <source>Signature: %1 Date: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Handtekening: %1 Datum: %2</translation>
     </message>
     <message>
         <source>INVOICE</source>
-        <translation type="unfinished"></translation>
+        <translation>FACTUUR</translation>
     </message>
     <message>
         <source>Invoice Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Factuurnummer:</translation>
     </message>
     <message>
         <source>Booking Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Boekingsdatum:</translation>
     </message>
     <message>
         <source>Departure Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrekdatum:</translation>
     </message>
     <message>
         <source>Berth(s):</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats(en):</translation>
     </message>
     <message>
         <source>Booked By:</source>
-        <translation type="unfinished"></translation>
+        <translation>Geboekt door:</translation>
     </message>
     <message>
         <source>Boat:</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot:</translation>
     </message>
     <message>
         <source>Booking charges,</source>
-        <translation type="unfinished"></translation>
+        <translation>Boekingskosten,</translation>
     </message>
     <message>
         <source>Cost Of Hire:</source>
-        <translation type="unfinished"></translation>
+        <translation>Huurprijs:</translation>
     </message>
     <message>
         <source>Other Charges:</source>
-        <translation type="unfinished"></translation>
+        <translation>Overige kosten:</translation>
     </message>
     <message>
         <source>VAT:</source>
-        <translation type="unfinished"></translation>
+        <translation>Btw:</translation>
     </message>
     <message>
         <source>Total Payable:</source>
-        <translation type="unfinished"></translation>
+        <translation>Te betalen:</translation>
     </message>
     <message>
         <source>Amount Payed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Betaald:</translation>
     </message>
     <message>
         <source>In Credit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tegoed:</translation>
     </message>
     <message>
         <source>Balance Due:</source>
-        <translation type="unfinished"></translation>
+        <translation>Openstaand saldo:</translation>
     </message>
     <message>
         <source>Credit notes,</source>
-        <translation type="unfinished"></translation>
+        <translation>Creditnota&apos;s,</translation>
     </message>
     <message>
         <source>    Credit note %1  %2</source>
-        <translation type="unfinished"></translation>
+        <translation>    Creditnota %1  %2</translation>
     </message>
     <message>
         <source>Net after credit notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Netto na creditnota&apos;s:</translation>
     </message>
     <message>
         <source>Berth Confirmation Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bevestigingsnummer ligplaats:</translation>
     </message>
     <message>
         <source>Guest Confirmation Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bevestigingsnummer gast:</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notities:</translation>
     </message>
     <message>
         <source>Reservation Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Reserveringsformulier</translation>
     </message>
     <message>
         <source>Reservation Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Reserveringsnummer:</translation>
     </message>
     <message>
         <source>From Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vanaf:</translation>
     </message>
     <message>
         <source>To Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tot:</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam:</translation>
     </message>
     <message>
         <source>HouseName:</source>
-        <translation type="unfinished"></translation>
+        <translation>Huisnaam:</translation>
     </message>
     <message>
         <source>Street:</source>
-        <translation type="unfinished"></translation>
+        <translation>Straat:</translation>
     </message>
     <message>
         <source>Area:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wijk:</translation>
     </message>
     <message>
         <source>Town:</source>
-        <translation type="unfinished"></translation>
+        <translation>Plaats:</translation>
     </message>
     <message>
         <source>Postcode:</source>
-        <translation type="unfinished"></translation>
+        <translation>Postcode:</translation>
     </message>
     <message>
         <source>TelNo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tel.:</translation>
     </message>
     <message>
         <source>MobileNo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mobiel:</translation>
     </message>
     <message>
         <source>EmailAddress:</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mailadres:</translation>
     </message>
     <message>
         <source>Client Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Klantnotities:</translation>
     </message>
     <message>
         <source>ClubMember:</source>
-        <translation type="unfinished"></translation>
+        <translation>Clublid:</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nee</translation>
     </message>
     <message>
         <source>MembershipNo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lidnummer:</translation>
     </message>
     <message>
         <source>Reservation Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Reserveringsnotities:</translation>
     </message>
     <message>
         <source>Reservation Terms and Conditions:</source>
-        <translation type="unfinished"></translation>
+        <translation>Reserveringsvoorwaarden:</translation>
     </message>
     <message>
         <source>BOOKING CONFIRMATION</source>
-        <translation type="unfinished"></translation>
+        <translation>BOEKINGSBEVESTIGING</translation>
     </message>
     <message>
         <source>Booking Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Boekingsnummer:</translation>
     </message>
     <message>
         <source>Confirmation Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bevestigingsnummer:</translation>
     </message>
     <message>
         <source>Arrival:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aankomst:</translation>
     </message>
     <message>
         <source>Departure:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrek:</translation>
     </message>
     <message>
         <source>Price</source>
-        <translation type="unfinished"></translation>
+        <translation>Prijs</translation>
     </message>
     <message>
         <source>Paid to date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tot nu toe betaald:</translation>
     </message>
     <message>
         <source>Deposit due:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aanbetaling verschuldigd:</translation>
     </message>
     <message>
         <source>by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>vóór %1</translation>
     </message>
     <message>
         <source>deposit of %1 paid</source>
-        <translation type="unfinished"></translation>
+        <translation>aanbetaling van %1 betaald</translation>
     </message>
     <message>
         <source>Balance due:</source>
-        <translation type="unfinished"></translation>
+        <translation>Restbedrag verschuldigd:</translation>
     </message>
     <message>
         <source>paid in full</source>
-        <translation type="unfinished"></translation>
+        <translation>volledig betaald</translation>
     </message>
     <message>
         <source>Terms and Conditions:</source>
-        <translation type="unfinished"></translation>
+        <translation>Algemene voorwaarden:</translation>
     </message>
     <message>
         <source>CREDIT NOTE</source>
-        <translation type="unfinished"></translation>
+        <translation>CREDITNOTA</translation>
     </message>
     <message>
         <source>Credit Note Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Creditnotanummer:</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum:</translation>
     </message>
     <message>
         <source>Against Invoice Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bij factuurnummer:</translation>
     </message>
     <message>
         <source>Period:</source>
-        <translation type="unfinished"></translation>
+        <translation>Periode:</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tot %2</translation>
     </message>
     <message>
         <source>Amount Credited:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gecrediteerd bedrag:</translation>
     </message>
 </context>
 <context>
     <name>BookingHistory</name>
     <message>
         <source>Customer number</source>
-        <translation type="unfinished"></translation>
+        <translation>Klantnummer</translation>
     </message>
     <message>
         <source>Arrival</source>
-        <translation type="unfinished"></translation>
+        <translation>Aankomst</translation>
     </message>
     <message>
         <source>Departure</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrek</translation>
     </message>
     <message>
         <source>Booked by</source>
-        <translation type="unfinished"></translation>
+        <translation>Geboekt door</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notities</translation>
     </message>
     <message>
         <source>Adults</source>
-        <translation type="unfinished"></translation>
+        <translation>Volwassenen</translation>
     </message>
     <message>
         <source>Children</source>
-        <translation type="unfinished"></translation>
+        <translation>Kinderen</translation>
     </message>
     <message>
         <source>Cost of hire</source>
-        <translation type="unfinished"></translation>
+        <translation>Huurprijs</translation>
     </message>
     <message>
         <source>Other charges</source>
-        <translation type="unfinished"></translation>
+        <translation>Overige kosten</translation>
     </message>
     <message>
         <source>VAT</source>
-        <translation type="unfinished"></translation>
+        <translation>Btw</translation>
     </message>
     <message>
         <source>Total payable</source>
-        <translation type="unfinished"></translation>
+        <translation>Te betalen</translation>
     </message>
     <message>
         <source>Payment method number</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummer betaalwijze</translation>
     </message>
     <message>
         <source>Card type</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaarttype</translation>
     </message>
     <message>
         <source>Confirmation number</source>
-        <translation type="unfinished"></translation>
+        <translation>Bevestigingsnummer</translation>
     </message>
     <message>
         <source>Guest&apos;s confirmation number</source>
-        <translation type="unfinished"></translation>
+        <translation>Bevestigingsnummer van de gast</translation>
     </message>
     <message>
         <source>Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Stroom</translation>
     </message>
     <message>
         <source>Club member</source>
-        <translation type="unfinished"></translation>
+        <translation>Clublid</translation>
     </message>
     <message>
         <source>Tax rate (hundredths of a per cent)</source>
-        <translation type="unfinished"></translation>
+        <translation>Btw-tarief (honderdsten van een procent)</translation>
     </message>
     <message>
         <source>Boat number</source>
-        <translation type="unfinished"></translation>
+        <translation>Bootnummer</translation>
     </message>
     <message>
         <source>Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Geannuleerd</translation>
     </message>
     <message>
         <source>Berths when cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaatsen bij annulering</translation>
     </message>
     <message>
         <source>Invoice number</source>
-        <translation type="unfinished"></translation>
+        <translation>Factuurnummer</translation>
     </message>
     <message>
         <source>Stay</source>
-        <translation type="unfinished"></translation>
+        <translation>Verblijf</translation>
     </message>
     <message>
         <source>Checked in</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingecheckt</translation>
     </message>
     <message>
         <source>Checked in at</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingecheckt om</translation>
     </message>
     <message>
         <source>Checked out</source>
-        <translation type="unfinished"></translation>
+        <translation>Uitgecheckt</translation>
     </message>
     <message>
         <source>Checked out at</source>
-        <translation type="unfinished"></translation>
+        <translation>Uitgecheckt om</translation>
     </message>
     <message>
         <source>Deposit agreed</source>
-        <translation type="unfinished"></translation>
+        <translation>Afgesproken aanbetaling</translation>
     </message>
     <message>
         <source>Deposit due by</source>
-        <translation type="unfinished"></translation>
+        <translation>Aanbetaling vervalt op</translation>
     </message>
     <message>
         <source>Balance due by</source>
-        <translation type="unfinished"></translation>
+        <translation>Restbedrag vervalt op</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nee</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tot %2</translation>
     </message>
     <message>
         <source>daily charge</source>
-        <translation type="unfinished"></translation>
+        <translation>dagprijs</translation>
     </message>
     <message>
         <source>%1, %2: %3 x %4 = %5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2: %3 x %4 = %5</translation>
     </message>
     <message>
         <source>Booking made</source>
-        <translation type="unfinished"></translation>
+        <translation>Boeking gemaakt</translation>
     </message>
     <message>
         <source>Booking deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Boeking verwijderd</translation>
     </message>
     <message>
         <source>Berth added</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats toegevoegd</translation>
     </message>
     <message>
         <source>Berth removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats verwijderd</translation>
     </message>
     <message>
         <source>Berth changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats gewijzigd</translation>
     </message>
     <message>
         <source>Charge line added</source>
-        <translation type="unfinished"></translation>
+        <translation>Kostenregel toegevoegd</translation>
     </message>
     <message>
         <source>Charge line removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Kostenregel verwijderd</translation>
     </message>
     <message>
         <source>Ledger line</source>
-        <translation type="unfinished"></translation>
+        <translation>Journaalregel</translation>
     </message>
     <message>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>Wanneer</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Wijziging</translation>
     </message>
     <message>
         <source>Before</source>
-        <translation type="unfinished"></translation>
+        <translation>Voor</translation>
     </message>
     <message>
         <source>After</source>
-        <translation type="unfinished"></translation>
+        <translation>Na</translation>
     </message>
     <message>
         <source>Who</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie</translation>
     </message>
     <message>
         <source>Desk</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkplek</translation>
     </message>
     <message>
         <source>Page %p of %P</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina %p van %P</translation>
     </message>
     <message>
         <source>No changes are recorded for this booking.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voor deze boeking zijn geen wijzigingen vastgelegd.</translation>
     </message>
 </context>
 <context>
     <name>BookingHistoryDialog</name>
     <message>
         <source>Booking history</source>
-        <translation type="unfinished"></translation>
+        <translation>Boekingsgeschiedenis</translation>
     </message>
     <message>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>Wanneer</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Wijziging</translation>
     </message>
     <message>
         <source>Before</source>
-        <translation type="unfinished"></translation>
+        <translation>Voor</translation>
     </message>
     <message>
         <source>After</source>
-        <translation type="unfinished"></translation>
+        <translation>Na</translation>
     </message>
     <message>
         <source>Who</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie</translation>
     </message>
     <message>
         <source>Desk</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkplek</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afdrukken</translation>
     </message>
     <message>
         <source>Save as P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan als &amp;PDF...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluiten</translation>
     </message>
     <message>
         <source>Booking %1 history.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschiedenis boeking %1.pdf</translation>
     </message>
     <message>
         <source>The booking&apos;s history could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De geschiedenis van de boeking kon niet worden gelezen: %1</translation>
     </message>
 </context>
 <context>
     <name>BookingImport</name>
     <message>
         <source>booking %1</source>
-        <translation type="unfinished"></translation>
+        <translation>boeking %1</translation>
     </message>
 </context>
 <context>
     <name>BookingMail</name>
     <message>
         <source>The booking has been cancelled: no message is sent about it.</source>
-        <translation type="unfinished"></translation>
+        <translation>De boeking is geannuleerd: er wordt geen bericht over verstuurd.</translation>
     </message>
     <message>
         <source>%1 has no usable e-mail address: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 heeft geen bruikbaar e-mailadres: %2</translation>
     </message>
     <message>
         <source>Reminder days must be from 0 to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Herinneringsdagen moeten van 0 tot %1 zijn.</translation>
     </message>
     <message>
         <source>Booking %1 no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Boeking %1 bestaat niet meer.</translation>
     </message>
 </context>
 <context>
     <name>BookingMailMenu</name>
     <message>
         <source>Send confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>Bevestiging versturen</translation>
     </message>
     <message>
         <source>The confirmation was not queued: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De bevestiging is niet in de wachtrij gezet: %1</translation>
     </message>
     <message>
         <source>Confirmation of booking %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bevestiging van boeking %1</translation>
     </message>
     <message>
         <source>E-mail invoice</source>
-        <translation type="unfinished"></translation>
+        <translation>Factuur e-mailen</translation>
     </message>
     <message>
         <source>The invoice was not queued: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De factuur is niet in de wachtrij gezet: %1</translation>
     </message>
     <message>
         <source>Invoice %1 for booking %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Factuur %1 voor boeking %2</translation>
     </message>
     <message>
         <source>Invoice %1 for booking %2 by e-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Factuur %1 voor boeking %2 per e-mail</translation>
     </message>
     <message>
         <source>Invoice %1 is in the outbox and goes out in the background.</source>
-        <translation type="unfinished"></translation>
+        <translation>Factuur %1 staat in het postvak uit en wordt op de achtergrond verstuurd.</translation>
     </message>
     <message>
         <source>E-mail Invoice</source>
-        <translation type="unfinished"></translation>
+        <translation>Factuur e-mailen</translation>
     </message>
 </context>
 <context>
     <name>BookingMessagesPanel</name>
     <message>
         <source>Messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichten</translation>
     </message>
     <message>
         <source>Queued</source>
-        <translation type="unfinished"></translation>
+        <translation>In wachtrij</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Aan</translation>
     </message>
     <message>
         <source>Subject</source>
-        <translation type="unfinished"></translation>
+        <translation>Onderwerp</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Tries</source>
-        <translation type="unfinished"></translation>
+        <translation>Pogingen</translation>
     </message>
     <message>
         <source>Server&apos;s answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwoord van de server</translation>
     </message>
     <message>
         <source>Re&amp;send now</source>
-        <translation type="unfinished"></translation>
+        <translation>Nu opnieuw &amp;verzenden</translation>
     </message>
     <message>
         <source>Edit messa&amp;ge...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht &amp;bewerken...</translation>
     </message>
     <message>
         <source>E-mail sent about this booking:</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail verstuurd over deze boeking:</translation>
     </message>
     <message>
         <source>The messages could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De berichten konden niet worden gelezen: %1</translation>
     </message>
     <message>
         <source>Sent %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verstuurd %1</translation>
     </message>
     <message>
         <source>Edit Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht bewerken</translation>
     </message>
     <message>
         <source>&amp;Queue again</source>
-        <translation type="unfinished"></translation>
+        <translation>Opnieuw in &amp;wachtrij</translation>
     </message>
     <message>
         <source>&amp;To:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aan:</translation>
     </message>
     <message>
         <source>&amp;Subject:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Onderwerp:</translation>
     </message>
     <message>
         <source>&amp;Message:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bericht:</translation>
     </message>
 </context>
 <context>
     <name>BookingMove</name>
     <message>
         <source>The booking stays where it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>De boeking blijft waar ze was.</translation>
     </message>
     <message>
         <source>The booking was cancelled at another desk meanwhile. Nothing was moved.</source>
-        <translation type="unfinished"></translation>
+        <translation>De boeking is intussen op een andere werkplek geannuleerd. Er is niets verplaatst.</translation>
     </message>
     <message>
         <source>The booking was changed at another desk meanwhile. Nothing was moved; the chart shows it as it is now.</source>
-        <translation type="unfinished"></translation>
+        <translation>De boeking is intussen op een andere werkplek gewijzigd. Er is niets verplaatst; het overzicht toont haar zoals ze nu is.</translation>
     </message>
     <message>
         <source>The departure must come after the arrival.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het vertrek moet na de aankomst liggen.</translation>
     </message>
     <message>
         <source>Bookings can only be made from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Boekingen kunnen alleen van %1 tot %2 worden gemaakt.</translation>
     </message>
     <message>
         <source>The booking already holds that berth.</source>
-        <translation type="unfinished"></translation>
+        <translation>De boeking houdt die ligplaats al.</translation>
     </message>
     <message>
         <source>That berth is not in use: a booking cannot be moved onto it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ligplaats is niet in gebruik: een boeking kan er niet naartoe worden verplaatst.</translation>
     </message>
     <message>
         <source>The booking was changed at another desk since it was moved. Nothing was undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>De boeking is op een andere werkplek gewijzigd sinds ze werd verplaatst. Er is niets ongedaan gemaakt.</translation>
     </message>
 </context>
 <context>
     <name>BookingPaymentPanel</name>
     <message>
         <source>Record Pa&amp;yment...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Betaling vastleggen...</translation>
     </message>
     <message>
         <source>Payment Method:</source>
-        <translation type="unfinished"></translation>
+        <translation>Betaalwijze:</translation>
     </message>
     <message>
         <source>Credit Card No.:</source>
-        <translation type="unfinished"></translation>
+        <translation>Creditcardnr.:</translation>
     </message>
     <message>
         <source>Credit Card Expiry:</source>
-        <translation type="unfinished"></translation>
+        <translation>Creditcard geldig tot:</translation>
     </message>
     <message>
         <source>Credit Card Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Type creditcard:</translation>
     </message>
 </context>
 <context>
     <name>BookingPricing</name>
     <message>
         <source>daily charge</source>
-        <translation type="unfinished"></translation>
+        <translation>dagprijs</translation>
     </message>
     <message>
         <source>%1, %2: %3 at %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2: %3 à %4</translation>
     </message>
     <message>
         <source>%1 = %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 = %2</translation>
     </message>
     <message>
         <source>No rate prices %1: counted at %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen tarief prijst %1: gerekend tegen %2.</translation>
     </message>
 </context>
 <context>
     <name>BookingReports</name>
     <message>
         <source>From: %1 to: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Van: %1 tot: %2</translation>
     </message>
     <message>
         <source>From: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Van: %1</translation>
     </message>
     <message>
         <source>To: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tot: %1</translation>
     </message>
 </context>
 <context>
     <name>BookingRules</name>
     <message>
         <source>Berth(s): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats(en): %1</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tot %2</translation>
     </message>
 </context>
 <context>
     <name>BookingStore</name>
     <message>
         <source>Bookings can be made from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Boekingen kunnen van %1 tot %2 worden gemaakt.</translation>
     </message>
     <message>
         <source>An amount is above %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een bedrag ligt boven %1.</translation>
     </message>
     <message>
         <source>A deposit runs from %1 to the total payable, %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een aanbetaling loopt van %1 tot het totaal te betalen bedrag, %2.</translation>
     </message>
     <message>
         <source>The tax rate runs from 0 to 100 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het btw-tarief loopt van 0 tot 100 %.</translation>
     </message>
     <message>
         <source>The numbers of adults and children run from 0 to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>De aantallen volwassenen en kinderen lopen van 0 tot %1.</translation>
     </message>
     <message>
         <source>arrival</source>
-        <translation type="unfinished"></translation>
+        <translation>aankomst</translation>
     </message>
     <message>
         <source>departure</source>
-        <translation type="unfinished"></translation>
+        <translation>vertrek</translation>
     </message>
     <message>
         <source>booked by</source>
-        <translation type="unfinished"></translation>
+        <translation>geboekt door</translation>
     </message>
     <message>
         <source>customer</source>
-        <translation type="unfinished"></translation>
+        <translation>klant</translation>
     </message>
     <message>
         <source>notes</source>
-        <translation type="unfinished"></translation>
+        <translation>notities</translation>
     </message>
     <message>
         <source>adults</source>
-        <translation type="unfinished"></translation>
+        <translation>volwassenen</translation>
     </message>
     <message>
         <source>children</source>
-        <translation type="unfinished"></translation>
+        <translation>kinderen</translation>
     </message>
     <message>
         <source>other charges</source>
-        <translation type="unfinished"></translation>
+        <translation>overige kosten</translation>
     </message>
     <message>
         <source>tax</source>
-        <translation type="unfinished"></translation>
+        <translation>btw</translation>
     </message>
     <message>
         <source>total payable</source>
-        <translation type="unfinished"></translation>
+        <translation>te betalen</translation>
     </message>
     <message>
         <source>payment method</source>
-        <translation type="unfinished"></translation>
+        <translation>betaalwijze</translation>
     </message>
     <message>
         <source>card number</source>
-        <translation type="unfinished"></translation>
+        <translation>kaartnummer</translation>
     </message>
     <message>
         <source>card expiry</source>
-        <translation type="unfinished"></translation>
+        <translation>vervaldatum kaart</translation>
     </message>
     <message>
         <source>card type</source>
-        <translation type="unfinished"></translation>
+        <translation>kaarttype</translation>
     </message>
     <message>
         <source>security code</source>
-        <translation type="unfinished"></translation>
+        <translation>beveiligingscode</translation>
     </message>
     <message>
         <source>cost of hire</source>
-        <translation type="unfinished"></translation>
+        <translation>huurprijs</translation>
     </message>
     <message>
         <source>confirmation number</source>
-        <translation type="unfinished"></translation>
+        <translation>bevestigingsnummer</translation>
     </message>
     <message>
         <source>guest confirmation number</source>
-        <translation type="unfinished"></translation>
+        <translation>bevestigingsnummer gast</translation>
     </message>
     <message>
         <source>power requirements</source>
-        <translation type="unfinished"></translation>
+        <translation>stroombehoefte</translation>
     </message>
     <message>
         <source>club member</source>
-        <translation type="unfinished"></translation>
+        <translation>clublid</translation>
     </message>
     <message>
         <source>tax rate</source>
-        <translation type="unfinished"></translation>
+        <translation>btw-tarief</translation>
     </message>
     <message>
         <source>boat</source>
-        <translation type="unfinished"></translation>
+        <translation>boot</translation>
     </message>
     <message>
         <source>deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>aanbetaling</translation>
     </message>
     <message>
         <source>deposit due by</source>
-        <translation type="unfinished"></translation>
+        <translation>aanbetaling vervalt op</translation>
     </message>
     <message>
         <source>balance due by</source>
-        <translation type="unfinished"></translation>
+        <translation>restbedrag vervalt op</translation>
     </message>
     <message>
         <source>cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>geannuleerd</translation>
     </message>
     <message>
         <source>berths</source>
-        <translation type="unfinished"></translation>
+        <translation>ligplaatsen</translation>
     </message>
     <message>
         <source>The booking no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>De boeking bestaat niet meer.</translation>
     </message>
     <message>
         <source>%1 has been blocked for this period since the list was shown. Nothing was saved: please choose the units again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is voor deze periode geblokkeerd sinds de lijst werd getoond. Er is niets opgeslagen: kies de plaatsen opnieuw.</translation>
     </message>
     <message>
         <source>%1 has been booked for this period since the list was shown. Nothing was saved: please choose the units again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is voor deze periode geboekt sinds de lijst werd getoond. Er is niets opgeslagen: kies de plaatsen opnieuw.</translation>
     </message>
     <message>
         <source>This booking has been changed or cancelled at another desk since you opened it (changed: %1). Nothing was saved: cancel and open it again to see the changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze boeking is op een andere werkplek gewijzigd of geannuleerd sinds u haar opende (gewijzigd: %1). Er is niets opgeslagen: annuleer en open haar opnieuw om de wijzigingen te zien.</translation>
     </message>
     <message>
         <source>The boat has been removed or given to another customer since the list was shown. Nothing was saved: please choose the boat again.</source>
-        <translation type="unfinished"></translation>
+        <translation>De boot is verwijderd of aan een andere klant gegeven sinds de lijst werd getoond. Er is niets opgeslagen: kies de boot opnieuw.</translation>
     </message>
     <message>
         <source>The customer has been deleted since the list was shown. Nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>De klant is verwijderd sinds de lijst werd getoond. Er is niets opgeslagen.</translation>
     </message>
     <message>
         <source>A cancelled booking cannot be changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een geannuleerde boeking kan niet worden gewijzigd.</translation>
     </message>
     <message>
         <source>deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>verwijderd</translation>
     </message>
     <message>
         <source>This booking has been changed or cancelled at another desk since you opened it. Nothing was deleted: close it and open it again to see the changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze boeking is op een andere werkplek gewijzigd of geannuleerd sinds u haar opende. Er is niets verwijderd: sluit haar en open haar opnieuw om de wijzigingen te zien.</translation>
     </message>
     <message>
         <source>Money has been taken on this booking: it is cancelled from its summary, which keeps its payments.</source>
-        <translation type="unfinished"></translation>
+        <translation>Op deze boeking is geld ontvangen: ze wordt geannuleerd vanuit haar overzicht, dat de betalingen bewaart.</translation>
     </message>
     <message>
         <source>This booking has been changed or cancelled at another desk since you opened it. Nothing was cancelled: close it and open it again to see the changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze boeking is op een andere werkplek gewijzigd of geannuleerd sinds u haar opende. Er is niets geannuleerd: sluit haar en open haar opnieuw om de wijzigingen te zien.</translation>
     </message>
     <message>
         <source>The booking has already been cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>De boeking is al geannuleerd.</translation>
     </message>
     <message>
         <source>Booking cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Boeking geannuleerd</translation>
     </message>
 </context>
 <context>
     <name>BookingSummaryData</name>
     <message>
         <source>The booking no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>De boeking bestaat niet meer.</translation>
     </message>
 </context>
 <context>
     <name>BookingSummaryWindow</name>
     <message>
         <source>Reservation summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Reserveringsoverzicht</translation>
     </message>
     <message>
         <source>Ph:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tel.:</translation>
     </message>
     <message>
         <source>Berth  Charges</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaatskosten</translation>
     </message>
     <message>
         <source>Other Charges</source>
-        <translation type="unfinished"></translation>
+        <translation>Overige kosten</translation>
     </message>
     <message>
         <source>VAT</source>
-        <translation type="unfinished"></translation>
+        <translation>Btw</translation>
     </message>
     <message>
         <source>Total Payable</source>
-        <translation type="unfinished"></translation>
+        <translation>Te betalen</translation>
     </message>
     <message>
         <source>Amount Payed</source>
-        <translation type="unfinished"></translation>
+        <translation>Betaald</translation>
     </message>
     <message>
         <source>Reservation notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Reserveringsnotities:</translation>
     </message>
     <message>
         <source>Customer Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Klantnotities</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Soort</translation>
     </message>
     <message>
         <source>Method</source>
-        <translation type="unfinished"></translation>
+        <translation>Betaalwijze</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedrag</translation>
     </message>
     <message>
         <source>Reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Referentie</translation>
     </message>
     <message>
         <source>Desk</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkplek</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Notitie</translation>
     </message>
     <message>
         <source>Record Pa&amp;yment...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Betaling vastleggen...</translation>
     </message>
     <message>
         <source>Re&amp;fund...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Terugbetalen...</translation>
     </message>
     <message>
         <source>&amp;Arrive</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aankomst</translation>
     </message>
     <message>
         <source>Depar&amp;t...</source>
-        <translation type="unfinished"></translation>
+        <translation>V&amp;ertrek...</translation>
     </message>
     <message>
         <source>&amp;Undo check-in or out...</source>
-        <translation type="unfinished"></translation>
+        <translation>In- of uitchecken &amp;ongedaan maken...</translation>
     </message>
     <message>
         <source>To amend financial details press the Edit Booking Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Druk op de knop Boeking bewerken om financiële gegevens te wijzigen</translation>
     </message>
     <message>
         <source>&amp;Edit booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Boeking be&amp;werken</translation>
     </message>
     <message>
         <source>&amp;Cancel booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Boeking a&amp;nnuleren</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluiten</translation>
     </message>
     <message>
         <source>&amp;Print Receipt</source>
-        <translation type="unfinished"></translation>
+        <translation>Kwitantie af&amp;drukken</translation>
     </message>
     <message>
         <source>&amp;Booking Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Boekings&amp;formulier</translation>
     </message>
     <message>
         <source>Save as P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan als &amp;PDF...</translation>
     </message>
     <message>
         <source>Receipt</source>
-        <translation type="unfinished"></translation>
+        <translation>Kwitantie</translation>
     </message>
     <message>
         <source>Booking Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Boekingsformulier</translation>
     </message>
     <message>
         <source>Confir&amp;mation</source>
-        <translation type="unfinished"></translation>
+        <translation>Beve&amp;stiging</translation>
     </message>
     <message>
         <source>Credit N&amp;otes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Creditnota&apos;s</translation>
     </message>
     <message>
         <source>&amp;History...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Geschiedenis...</translation>
     </message>
     <message>
         <source>Booking %1: history</source>
-        <translation type="unfinished"></translation>
+        <translation>Boeking %1: geschiedenis</translation>
     </message>
     <message>
         <source>The booking could not be shown: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De boeking kon niet worden getoond: %1</translation>
     </message>
     <message>
         <source>Boat: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot: %1</translation>
     </message>
     <message>
         <source>Cancelled. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Geannuleerd. %1</translation>
     </message>
     <message>
         <source>The guest&apos;s stay could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Het verblijf van de gast kon niet worden gelezen: %1</translation>
     </message>
     <message>
         <source>Arrived %1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Aangekomen %1 om %2</translation>
     </message>
     <message>
         <source>Departed %1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrokken %1 om %2</translation>
     </message>
     <message>
         <source>Guest: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gast: %1</translation>
     </message>
     <message>
         <source>The payments could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De betalingen konden niet worden gelezen: %1</translation>
     </message>
     <message>
         <source>Cancelled: paid %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Geannuleerd: betaald %1</translation>
     </message>
     <message>
         <source>Paid %1 of %2: in credit %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Betaald %1 van %2: tegoed %3</translation>
     </message>
     <message>
         <source>Paid %1 of %2: balance due %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Betaald %1 van %2: openstaand %3</translation>
     </message>
     <message>
         <source>The customer holds %1 of credit.</source>
-        <translation type="unfinished"></translation>
+        <translation>De klant heeft %1 tegoed.</translation>
     </message>
     <message>
         <source>Credit note %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Creditnota %1: %2</translation>
     </message>
     <message>
         <source>Cancel booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Boeking annuleren</translation>
     </message>
     <message>
         <source>The invoice could not be numbered: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De factuur kon niet worden genummerd: %1</translation>
     </message>
     <message>
         <source>Invoice %1 for booking %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Factuur %1 voor boeking %2</translation>
     </message>
     <message>
         <source>The booking shown could not be printed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De getoonde boeking kon niet worden afgedrukt: %1</translation>
     </message>
     <message>
         <source>The document could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Het document kon niet worden gelezen: %1</translation>
     </message>
 </context>
 <context>
     <name>BookingWizard</name>
     <message>
         <source>Berth / Caravan Reservation</source>
-        <translation type="unfinished"></translation>
+        <translation>Reservering ligplaats / caravan</translation>
     </message>
     <message>
         <source>Booking Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Voortgang boeking</translation>
     </message>
     <message>
         <source>Step 1 - Dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Stap 1 - Data</translation>
     </message>
     <message>
         <source>Step 2 - Select Berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Stap 2 - Ligplaats kiezen</translation>
     </message>
     <message>
         <source>Step 3 - Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Stap 3 - Klant</translation>
     </message>
     <message>
         <source>Step 4 - Confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>Stap 4 - Bevestiging</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Terug</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Volgende</translation>
     </message>
     <message>
         <source>Cancel Booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Boeking annuleren</translation>
     </message>
     <message>
         <source>C&amp;lose</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sluiten</translation>
     </message>
     <message>
         <source>Booking Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Boekingsnotities</translation>
     </message>
     <message>
         <source>The booking wizard holds a booking that has not been saved. Confirm or cancel it first.</source>
-        <translation type="unfinished"></translation>
+        <translation>De boekingswizard bevat een boeking die niet is opgeslagen. Bevestig of annuleer die eerst.</translation>
     </message>
     <message>
         <source>The booking has not been saved. Close the wizard and lose it?</source>
-        <translation type="unfinished"></translation>
+        <translation>De boeking is niet opgeslagen. De wizard sluiten en de boeking kwijtraken?</translation>
     </message>
     <message>
         <source>&amp;Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bevestigen</translation>
     </message>
     <message>
         <source>The customer %1 has been deleted since the list was shown. Nothing was saved: please choose the customer again.</source>
-        <translation type="unfinished"></translation>
+        <translation>De klant %1 is verwijderd sinds de lijst werd getoond. Er is niets opgeslagen: kies de klant opnieuw.</translation>
     </message>
     <message>
         <source>The booking could not be saved. Nothing was changed.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De boeking kon niet worden opgeslagen. Er is niets gewijzigd.
+%1</translation>
     </message>
     <message>
         <source>Do you want to delete existing reservation?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wilt u de bestaande reservering verwijderen?</translation>
     </message>
     <message>
         <source>Booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Boeking</translation>
     </message>
 </context>
 <context>
     <name>CalendarWindow</name>
     <message>
         <source>Simple Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Eenvoudige kalender</translation>
     </message>
     <message>
         <source>Add Reservation</source>
-        <translation type="unfinished"></translation>
+        <translation>Reservering toevoegen</translation>
     </message>
     <message>
         <source>Edit Reservation</source>
-        <translation type="unfinished"></translation>
+        <translation>Reservering bewerken</translation>
     </message>
     <message>
         <source>Show Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Overzicht tonen</translation>
     </message>
     <message>
         <source>Cancel Reservation</source>
-        <translation type="unfinished"></translation>
+        <translation>Reservering annuleren</translation>
     </message>
     <message>
         <source>The bookings could not be read.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De boekingen konden niet worden gelezen.
+%1</translation>
     </message>
     <message>
         <source>Cancel booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Boeking annuleren</translation>
     </message>
 </context>
 <context>
     <name>CalendarsDialog</name>
     <message>
         <source>Calendars</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalenders</translation>
     </message>
     <message>
         <source>Berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adres</translation>
     </message>
     <message>
         <source>Last read</source>
-        <translation type="unfinished"></translation>
+        <translation>Laatst gelezen</translation>
     </message>
     <message>
         <source>Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Afspraken</translation>
     </message>
     <message>
         <source>Problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Probleem</translation>
     </message>
     <message>
         <source>https://... or webcal://... (the other site&apos;s calendar of this berth)</source>
-        <translation type="unfinished"></translation>
+        <translation>https://... of webcal://... (de kalender van de andere site voor deze ligplaats)</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Toevoegen</translation>
     </message>
     <message>
         <source>Re&amp;move</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verwijderen</translation>
     </message>
     <message>
         <source>Read &amp;now</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nu lezen</translation>
     </message>
     <message>
         <source>&amp;Berth:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ligplaats:</translation>
     </message>
     <message>
         <source>Add&amp;ress:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Adres:</translation>
     </message>
     <message>
         <source>&amp;Feeds</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Feeds</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Van</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Tot</translation>
     </message>
     <message>
         <source>Booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Boeking</translation>
     </message>
     <message>
         <source>Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Klant</translation>
     </message>
     <message>
         <source>Stays here that another site&apos;s calendar also holds: move each stay to another berth, or ask the other site to free its dates.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verblijven hier die ook in de kalender van een andere site staan: verplaats elk verblijf naar een andere ligplaats, of vraag de andere site de data vrij te geven.</translation>
     </message>
     <message>
         <source>C&amp;onflicts</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Conflicten</translation>
     </message>
     <message>
         <source>empty: this desk publishes no calendars</source>
-        <translation type="unfinished"></translation>
+        <translation>leeg: deze werkplek publiceert geen kalenders</translation>
     </message>
     <message>
         <source>Bro&amp;wse...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bladeren...</translation>
     </message>
     <message>
         <source>This desk is the &amp;gateway: it reads the feeds of other sites</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze werkplek is de &amp;gateway: hij leest de feeds van andere sites</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opslaan</translation>
     </message>
     <message>
         <source>&amp;Publish calendars into:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalenders &amp;publiceren in:</translation>
     </message>
     <message>
         <source>Each berth&apos;s calendar is berth-&lt;number&gt;.ics and each berth type&apos;s type-&lt;number&gt;.ics in that folder; put the folder on the office&apos;s web site.</source>
-        <translation type="unfinished"></translation>
+        <translation>De kalender van elke ligplaats is berth-&lt;number&gt;.ics en die van elk ligplaatstype type-&lt;number&gt;.ics in die map; zet de map op de website van het kantoor.</translation>
     </message>
     <message>
         <source>This &amp;desk</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze &amp;werkplek</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluiten</translation>
     </message>
     <message>
         <source>Only the gateway desk reads the feeds: set it on the &quot;This desk&quot; page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleen de gateway-werkplek leest de feeds: stel dat in op de pagina &quot;Deze werkplek&quot;.</translation>
     </message>
     <message>
         <source>Publish calendars into</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalenders publiceren in</translation>
     </message>
     <message>
         <source>Calendars (*.ics)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalenders (*.ics)</translation>
     </message>
     <message>
         <source>The calendars could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De kalenders konden niet worden gelezen: %1</translation>
     </message>
     <message>
         <source>not yet</source>
-        <translation type="unfinished"></translation>
+        <translation>nog niet</translation>
     </message>
     <message>
         <source>Stop reading %1? The berth&apos;s blocks from this calendar are released.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stoppen met het lezen van %1? De blokkeringen van de ligplaats uit deze kalender vervallen.</translation>
     </message>
     <message>
         <source>The feed was not removed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De feed is niet verwijderd: %1</translation>
     </message>
     <message>
         <source>The folder %1 could not be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>De map %1 kon niet worden gemaakt.</translation>
     </message>
     <message>
         <source>Calendars: publish folder &quot;%1&quot;, gateway %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalenders: publicatiemap &quot;%1&quot;, gateway %2</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>ja</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>nee</translation>
     </message>
 </context>
 <context>
     <name>CancelPaidDialog</name>
     <message>
         <source>Cancel booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Boeking annuleren</translation>
     </message>
     <message>
         <source>%1 has been paid on this booking. Cancel it and:</source>
-        <translation type="unfinished"></translation>
+        <translation>Op deze boeking is %1 betaald. Annuleren en:</translation>
     </message>
     <message>
         <source>This booking has payments on record. Cancel it and keep them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Op deze boeking zijn betalingen vastgelegd. Annuleren en die houden?</translation>
     </message>
     <message>
         <source>&amp;Refund what was paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Het betaalde &amp;terugbetalen</translation>
     </message>
     <message>
         <source>&amp;Keep it as a cancellation fee</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Houden als annuleringskosten</translation>
     </message>
     <message>
         <source>Keep it as the customer&apos;s c&amp;redit</source>
-        <translation type="unfinished"></translation>
+        <translation>Houden als tegoed van de &amp;klant</translation>
     </message>
     <message>
         <source>Cancel &amp;Booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Boeking &amp;annuleren</translation>
     </message>
     <message>
         <source>&amp;Go Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ga terug</translation>
     </message>
     <message>
         <source>The booking could not be cancelled: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De boeking kon niet worden geannuleerd: %1</translation>
     </message>
 </context>
 <context>
     <name>CashUpReport</name>
     <message>
         <source>Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Regels</translation>
     </message>
     <message>
         <source>Received</source>
-        <translation type="unfinished"></translation>
+        <translation>Ontvangen</translation>
     </message>
     <message>
         <source>Refunded</source>
-        <translation type="unfinished"></translation>
+        <translation>Terugbetaald</translation>
     </message>
     <message>
         <source>Corrections</source>
-        <translation type="unfinished"></translation>
+        <translation>Correcties</translation>
     </message>
     <message>
         <source>Credit</source>
-        <translation type="unfinished"></translation>
+        <translation>Tegoed</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Totaal</translation>
     </message>
     <message>
         <source>Cash-up</source>
