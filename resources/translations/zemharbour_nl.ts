@@ -3022,900 +3022,907 @@ De afgesproken prijs houden?</translation>
     </message>
     <message>
         <source>Cash-up</source>
-        <translation type="unfinished"></translation>
+        <translation>Kasafsluiting</translation>
     </message>
     <message>
         <source>Cash-up: page %p of %P</source>
-        <translation type="unfinished"></translation>
+        <translation>Kasafsluiting: pagina %p van %P</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tot %2</translation>
     </message>
     <message>
         <source>Payments, refunds and corrections recorded in the period; printed %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Betalingen, terugbetalingen en correcties vastgelegd in de periode; afgedrukt %1.</translation>
     </message>
     <message>
         <source>Nothing was recorded in this period.</source>
-        <translation type="unfinished"></translation>
+        <translation>In deze periode is niets vastgelegd.</translation>
     </message>
     <message>
         <source>By method</source>
-        <translation type="unfinished"></translation>
+        <translation>Per betaalwijze</translation>
     </message>
     <message>
         <source>Method</source>
-        <translation type="unfinished"></translation>
+        <translation>Betaalwijze</translation>
     </message>
     <message>
         <source>By desk</source>
-        <translation type="unfinished"></translation>
+        <translation>Per werkplek</translation>
     </message>
     <message>
         <source>Desk</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkplek</translation>
     </message>
 </context>
 <context>
     <name>CheckIn</name>
     <message>
         <source>The booking has been cancelled: its guest cannot be checked in or out.</source>
-        <translation type="unfinished"></translation>
+        <translation>De boeking is geannuleerd: de gast kan niet in- of uitgecheckt worden.</translation>
     </message>
     <message>
         <source>The guest was already checked in at %1 on %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>De gast is al ingecheckt om %1 op %2.</translation>
     </message>
     <message>
         <source>The guest has already left (checked out at %1 on %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>De gast is al vertrokken (uitgecheckt om %1 op %2).</translation>
     </message>
     <message>
         <source>Another desk changed the guest&apos;s stay meanwhile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een andere werkplek heeft het verblijf van de gast intussen gewijzigd.</translation>
     </message>
     <message>
         <source>Expected</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwacht</translation>
     </message>
     <message>
         <source>Arrived</source>
-        <translation type="unfinished"></translation>
+        <translation>Aangekomen</translation>
     </message>
     <message>
         <source>Departed</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrokken</translation>
     </message>
     <message>
         <source>No-show</source>
-        <translation type="unfinished"></translation>
+        <translation>Niet verschenen</translation>
     </message>
     <message>
         <source>The booking no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>De boeking bestaat niet meer.</translation>
     </message>
     <message>
         <source>The stay ended on %1: change the booking&apos;s dates before checking the guest in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het verblijf eindigde op %1: wijzig de data van de boeking voordat u de gast incheckt.</translation>
     </message>
     <message>
         <source>%1 is booked to arrive on %2, later than today.
 Check the guest in early? The booking&apos;s dates stay as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geboekt om aan te komen op %2, later dan vandaag.
+De gast eerder inchecken? De data van de boeking blijven zoals ze zijn.</translation>
     </message>
     <message>
         <source>%1 was booked to arrive on %2, earlier than today.
 Check the guest in late? The booking&apos;s dates stay as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 was geboekt om aan te komen op %2, eerder dan vandaag.
+De gast te laat inchecken? De data van de boeking blijven zoals ze zijn.</translation>
     </message>
     <message>
         <source>
 The guest was not checked in: confirm the other day first.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+De gast is niet ingecheckt: bevestig eerst de andere dag.</translation>
     </message>
     <message>
         <source>The guest was already checked out at %1 on %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>De gast is al uitgecheckt om %1 op %2.</translation>
     </message>
     <message>
         <source>The guest has not been checked in: check the guest in before checking out.</source>
-        <translation type="unfinished"></translation>
+        <translation>De gast is niet ingecheckt: check de gast in voordat u uitcheckt.</translation>
     </message>
     <message>
         <source>Only a guest still expected can be marked as a no-show; this one is %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleen een gast die nog verwacht wordt, kan als niet verschenen worden gemarkeerd; deze is %1.</translation>
     </message>
     <message>
         <source>Another desk changed the guest&apos;s stay meanwhile: it is now %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een andere werkplek heeft het verblijf van de gast intussen gewijzigd: het is nu %1.</translation>
     </message>
     <message>
         <source>The guest is expected: there is nothing to put back.</source>
-        <translation type="unfinished"></translation>
+        <translation>De gast wordt verwacht: er is niets terug te zetten.</translation>
     </message>
 </context>
 <context>
     <name>CheckInMenu</name>
     <message>
         <source>Check-in and check-out</source>
-        <translation type="unfinished"></translation>
+        <translation>Inchecken en uitchecken</translation>
     </message>
     <message>
         <source>The guest&apos;s stay could not be changed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Het verblijf van de gast kon niet worden gewijzigd: %1</translation>
     </message>
     <message>
         <source>Read the meters of %1&apos;s berths before checking the guest in:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lees de meters van de ligplaatsen van %1 af voordat u de gast incheckt:</translation>
     </message>
     <message>
         <source>Read the meters of %1&apos;s berths before checking the guest out:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lees de meters van de ligplaatsen van %1 af voordat u de gast uitcheckt:</translation>
     </message>
     <message>
         <source>%1 still owes %2 (paid %3 of %4).
 
 Yes takes the payment now, No checks the guest out with the balance owing, Cancel goes back without checking out.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is nog %2 schuldig (betaald %3 van %4).
+
+Ja neemt de betaling nu aan, Nee checkt de gast uit met het openstaande saldo, Annuleren gaat terug zonder uit te checken.</translation>
     </message>
     <message>
         <source>The meters&apos; use, %1 before tax, was added to the booking&apos;s other charges. The balance is now %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het meterverbruik, %1 exclusief btw, is bij de overige kosten van de boeking opgeteld. Het saldo is nu %2.</translation>
     </message>
     <message>
         <source>%1 is expected: there is no arrival, departure or no-show to undo.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wordt verwacht: er is geen aankomst, vertrek of no-show om ongedaan te maken.</translation>
     </message>
     <message>
         <source>%1 is %2. Put the stay back to %3?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is %2. Het verblijf terugzetten naar %3?</translation>
     </message>
     <message>
         <source>Every guest due today has been checked in or marked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elke gast die vandaag verwacht werd, is ingecheckt of gemarkeerd.</translation>
     </message>
     <message>
         <source>Some were not marked:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommigen zijn niet gemarkeerd:
+%1</translation>
     </message>
 </context>
 <context>
     <name>ClosedBookings</name>
     <message>
         <source>%1 is closed: its ledger takes no more lines. Date the correction today.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is afgesloten: het journaal neemt geen regels meer aan. Dateer de correctie op vandaag.</translation>
     </message>
 </context>
 <context>
     <name>ClosedPeriodDialog</name>
     <message>
         <source>Closed Months</source>
-        <translation type="unfinished"></translation>
+        <translation>Afgesloten maanden</translation>
     </message>
     <message>
         <source>&amp;Month:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Maand:</translation>
     </message>
     <message>
         <source>Close the mon&amp;th</source>
-        <translation type="unfinished"></translation>
+        <translation>Maand &amp;afsluiten</translation>
     </message>
     <message>
         <source>&amp;Reopen the month</source>
-        <translation type="unfinished"></translation>
+        <translation>Maand &amp;heropenen</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Maand</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Gedaan</translation>
     </message>
     <message>
         <source>Who</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie</translation>
     </message>
     <message>
         <source>Desk</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkplek</translation>
     </message>
     <message>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>Wanneer</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluiten</translation>
     </message>
     <message>
         <source>A closed month&apos;s bookings (by their departure) and ledger lines can no longer be changed: they are put right by lines dated today.</source>
-        <translation type="unfinished"></translation>
+        <translation>De boekingen (naar vertrek) en journaalregels van een afgesloten maand kunnen niet meer worden gewijzigd: ze worden rechtgezet met regels van vandaag.</translation>
     </message>
     <message>
         <source>The closed months could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De afgesloten maanden konden niet worden gelezen: %1</translation>
     </message>
     <message>
         <source>Closed</source>
-        <translation type="unfinished"></translation>
+        <translation>Afgesloten</translation>
     </message>
     <message>
         <source>Reopened</source>
-        <translation type="unfinished"></translation>
+        <translation>Heropend</translation>
     </message>
     <message>
         <source>Close %1? Its bookings and ledger lines can then only be put right by lines dated today.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 afsluiten? De boekingen en journaalregels ervan kunnen dan alleen nog worden rechtgezet met regels van vandaag.</translation>
     </message>
     <message>
         <source>Reopen %1? Its bookings and ledger lines can then be changed again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 heropenen? De boekingen en journaalregels ervan kunnen dan weer worden gewijzigd.</translation>
     </message>
 </context>
 <context>
     <name>ClosedPeriods</name>
     <message>
         <source>%1 is already closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is al afgesloten.</translation>
     </message>
     <message>
         <source>%1 is not closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is niet afgesloten.</translation>
     </message>
     <message>
         <source>Only a manager may close a month.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleen een manager mag een maand afsluiten.</translation>
     </message>
     <message>
         <source>Only an administrator may reopen a month.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleen een beheerder mag een maand heropenen.</translation>
     </message>
     <message>
         <source>Choose a month from 2000 to 2100.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies een maand van 2000 tot 2100.</translation>
     </message>
     <message>
         <source>%1 is not over yet: a month is closed once it has ended.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is nog niet voorbij: een maand wordt afgesloten als ze geëindigd is.</translation>
     </message>
     <message>
         <source>Choose a month to reopen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies een maand om te heropenen.</translation>
     </message>
     <message>
         <source>%1 is closed: its bookings and ledger lines are kept as they are. Put it right with a correction dated today.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is afgesloten: de boekingen en journaalregels ervan blijven zoals ze zijn. Zet het recht met een correctie van vandaag.</translation>
     </message>
 </context>
 <context>
     <name>CompactWindow</name>
     <message>
         <source>Operation in progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewerking bezig</translation>
     </message>
     <message>
         <source>Compacting &amp; repairing database ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Database comprimeren &amp; herstellen ...</translation>
     </message>
 </context>
 <context>
     <name>CompanyDialog</name>
     <message>
         <source>Setup Company Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedrijfsgegevens instellen</translation>
     </message>
     <message>
         <source>Copy  and paste or type your reservation terms and conditions below. These will appear on the booking form.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieer en plak of typ hieronder uw reserveringsvoorwaarden. Ze verschijnen op het boekingsformulier.</translation>
     </message>
     <message>
         <source>Taxes</source>
-        <translation type="unfinished"></translation>
+        <translation>Belastingen</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam</translation>
     </message>
     <message>
         <source>Rate %</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarief %</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Vanaf</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Toevoegen</translation>
     </message>
     <message>
         <source>Remo&amp;ve</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwij&amp;deren</translation>
     </message>
     <message>
         <source>Deposits and due dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Aanbetalingen en vervaldata</translation>
     </message>
     <message>
         <source>No deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen aanbetaling</translation>
     </message>
     <message>
         <source>A fixed amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Een vast bedrag</translation>
     </message>
     <message>
         <source>A percentage of the total</source>
-        <translation type="unfinished"></translation>
+        <translation>Een percentage van het totaal</translation>
     </message>
     <message>
         <source>D&amp;eposit at booking:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aanbetaling bij boeking:</translation>
     </message>
     <message>
         <source>Fixed a&amp;mount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vast &amp;bedrag:</translation>
     </message>
     <message>
         <source>Percen&amp;tage (%):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Percentage (%):</translation>
     </message>
     <message>
         <source>Mi&amp;nimum deposit:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Minimale aanbetaling:</translation>
     </message>
     <message>
         <source>Balance due (days &amp;before arrival):</source>
-        <translation type="unfinished"></translation>
+        <translation>Restbedrag vervalt (dagen vóór aan&amp;komst):</translation>
     </message>
     <message>
         <source>&amp;Update</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;ijwerken</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vernieuwen</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sluiten</translation>
     </message>
     <message>
         <source>E-ma&amp;il server...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;E-mailserver...</translation>
     </message>
     <message>
         <source>company information</source>
-        <translation type="unfinished"></translation>
+        <translation>bedrijfsgegevens</translation>
     </message>
     <message>
         <source>Type the deposit as an amount, for example %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ de aanbetaling als bedrag, bijvoorbeeld %1.</translation>
     </message>
     <message>
         <source>Type the minimum deposit as an amount, for example %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ de minimale aanbetaling als bedrag, bijvoorbeeld %1.</translation>
     </message>
     <message>
         <source>Type the deposit&apos;s percentage, for example 25.</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ het percentage van de aanbetaling, bijvoorbeeld 25.</translation>
     </message>
     <message>
         <source>Type the number of days before arrival the balance falls due.</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ het aantal dagen vóór aankomst waarop het restbedrag vervalt.</translation>
     </message>
     <message>
         <source>Data error event hit err:%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegevensfout opgetreden, fout:%1</translation>
     </message>
     <message>
         <source>Company Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedrijfsnaam:</translation>
     </message>
     <message>
         <source>Trading Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Handelsnaam:</translation>
     </message>
     <message>
         <source>Street:</source>
-        <translation type="unfinished"></translation>
+        <translation>Straat:</translation>
     </message>
     <message>
         <source>Area:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wijk:</translation>
     </message>
     <message>
         <source>Town:</source>
-        <translation type="unfinished"></translation>
+        <translation>Plaats:</translation>
     </message>
     <message>
         <source>County:</source>
-        <translation type="unfinished"></translation>
+        <translation>Provincie:</translation>
     </message>
     <message>
         <source>Postcode:</source>
-        <translation type="unfinished"></translation>
+        <translation>Postcode:</translation>
     </message>
     <message>
         <source>Telephone No:</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefoonnr.:</translation>
     </message>
     <message>
         <source>VAT No:</source>
-        <translation type="unfinished"></translation>
+        <translation>Btw-nr.:</translation>
     </message>
     <message>
         <source>Receipt Footer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Voettekst kwitantie:</translation>
     </message>
     <message>
         <source>Terms and Conditions:</source>
-        <translation type="unfinished"></translation>
+        <translation>Algemene voorwaarden:</translation>
     </message>
 </context>
 <context>
     <name>CompanyMailPanel</name>
     <message>
         <source>smtp.example.com; empty: no mail is sent from here</source>
-        <translation type="unfinished"></translation>
+        <translation>smtp.example.com; leeg: vanaf hier wordt geen e-mail verstuurd</translation>
     </message>
     <message>
         <source>None (a server inside the office only)</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen (alleen een server binnen het kantoor)</translation>
     </message>
     <message>
         <source>STARTTLS (usually port 587)</source>
-        <translation type="unfinished"></translation>
+        <translation>STARTTLS (meestal poort 587)</translation>
     </message>
     <message>
         <source>TLS (usually port 465)</source>
-        <translation type="unfinished"></translation>
+        <translation>TLS (meestal poort 465)</translation>
     </message>
     <message>
         <source>empty: the certificates this computer trusts</source>
-        <translation type="unfinished"></translation>
+        <translation>leeg: de certificaten die deze computer vertrouwt</translation>
     </message>
     <message>
         <source>&amp;Accept the server&apos;s own certificate without a check</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigen certificaat van de server zonder controle &amp;accepteren</translation>
     </message>
     <message>
         <source>&amp;Server:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Server:</translation>
     </message>
     <message>
         <source>&amp;Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Poort:</translation>
     </message>
     <message>
         <source>Se&amp;curity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Be&amp;veiliging:</translation>
     </message>
     <message>
         <source>&amp;User:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gebruiker:</translation>
     </message>
     <message>
         <source>Pass&amp;word:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wachtwoord:</translation>
     </message>
     <message>
         <source>Sender &amp;name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Naam afzender:</translation>
     </message>
     <message>
         <source>Sender a&amp;ddress:</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;dres afzender:</translation>
     </message>
     <message>
         <source>CA certificate &amp;file:</source>
-        <translation type="unfinished"></translation>
+        <translation>CA-certificaat&amp;bestand:</translation>
     </message>
     <message>
         <source>(unchanged unless typed here)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ongewijzigd tenzij hier getypt)</translation>
     </message>
     <message>
         <source>The port must be a number from 1 to 65535.</source>
-        <translation type="unfinished"></translation>
+        <translation>De poort moet een getal van 1 tot 65535 zijn.</translation>
     </message>
     <message>
         <source>E-mail Server</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mailserver</translation>
     </message>
     <message>
         <source>Messages wait in the outbox and go in the background. The password is kept in this computer&apos;s secret store, or else in a file only you can read; never in the database.</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichten wachten in het postvak uit en gaan op de achtergrond weg. Het wachtwoord wordt bewaard in de geheime opslag van deze computer, of anders in een bestand dat alleen u kunt lezen; nooit in de database.</translation>
     </message>
     <message>
         <source>Sa&amp;ve</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opslaan</translation>
     </message>
 </context>
 <context>
     <name>CompanyStore</name>
     <message>
         <source>%1 %2 % from %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 % vanaf %3</translation>
     </message>
     <message>
         <source>Deposit at booking:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aanbetaling bij boeking:</translation>
     </message>
     <message>
         <source>Fixed amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vast bedrag:</translation>
     </message>
     <message>
         <source>Percentage (%):</source>
-        <translation type="unfinished"></translation>
+        <translation>Percentage (%):</translation>
     </message>
     <message>
         <source>Minimum deposit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimale aanbetaling:</translation>
     </message>
     <message>
         <source>Balance due (days before arrival):</source>
-        <translation type="unfinished"></translation>
+        <translation>Restbedrag vervalt (dagen vóór aankomst):</translation>
     </message>
     <message>
         <source>These company details were deleted at another desk meanwhile, so nothing was saved. Refresh shows what is left; what you typed is still in the boxes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze bedrijfsgegevens zijn intussen op een andere werkplek verwijderd, dus er is niets opgeslagen. Vernieuwen toont wat er over is; wat u typte, staat nog in de velden.</translation>
     </message>
     <message>
         <source>Taxes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Belastingen:</translation>
     </message>
 </context>
 <context>
     <name>ContractActionsPanel</name>
     <message>
         <source>E&amp;dit...</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;ewerken...</translation>
     </message>
     <message>
         <source>Print contr&amp;act...</source>
-        <translation type="unfinished"></translation>
+        <translation>Contract af&amp;drukken...</translation>
     </message>
     <message>
         <source>In&amp;voice...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Factuur...</translation>
     </message>
     <message>
         <source>Rene&amp;w contracts...</source>
-        <translation type="unfinished"></translation>
+        <translation>Contracten &amp;verlengen...</translation>
     </message>
     <message>
         <source>Li&amp;sts...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lijsten...</translation>
     </message>
     <message>
         <source>Contract %1 ended on %2 unrenewed</source>
-        <translation type="unfinished"></translation>
+        <translation>Contract %1 is op %2 geëindigd zonder verlenging</translation>
     </message>
     <message>
         <source>Contracts</source>
-        <translation type="unfinished"></translation>
+        <translation>Contracten</translation>
     </message>
     <message>
         <source>Contract %1.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>Contract %1.pdf</translation>
     </message>
     <message>
         <source>No instalment of this contract has been invoiced yet: use Invoice next instalment first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is nog geen termijn van dit contract gefactureerd: gebruik eerst Volgende termijn factureren.</translation>
     </message>
     <message>
         <source>Invoice %1.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>Factuur %1.pdf</translation>
     </message>
 </context>
 <context>
     <name>ContractDialog</name>
     <message>
         <source>New Contract</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuw contract</translation>
     </message>
     <message>
         <source>In full</source>
-        <translation type="unfinished"></translation>
+        <translation>In één keer</translation>
     </message>
     <message>
         <source>Two instalments</source>
-        <translation type="unfinished"></translation>
+        <translation>Twee termijnen</translation>
     </message>
     <message>
         <source>Four instalments</source>
-        <translation type="unfinished"></translation>
+        <translation>Vier termijnen</translation>
     </message>
     <message>
         <source>Twelve instalments</source>
-        <translation type="unfinished"></translation>
+        <translation>Twaalf termijnen</translation>
     </message>
     <message>
         <source>Dates and amounts as typed</source>
-        <translation type="unfinished"></translation>
+        <translation>Data en bedragen zoals getypt</translation>
     </message>
     <message>
         <source>Due</source>
-        <translation type="unfinished"></translation>
+        <translation>Vervalt</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedrag</translation>
     </message>
     <message>
         <source>P&amp;ropose price</source>
-        <translation type="unfinished"></translation>
+        <translation>Prijs &amp;voorstellen</translation>
     </message>
     <message>
         <source>Add a ro&amp;w</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Regel toevoegen</translation>
     </message>
     <message>
         <source>&amp;Holder:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Houder:</translation>
     </message>
     <message>
         <source>&amp;Boat:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Boot:</translation>
     </message>
     <message>
         <source>B&amp;erth:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ligplaats:</translation>
     </message>
     <message>
         <source>&amp;Term:</source>
-        <translation type="unfinished"></translation>
+        <translation>Loop&amp;tijd:</translation>
     </message>
     <message>
         <source>&amp;First day:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eerste dag:</translation>
     </message>
     <message>
         <source>&amp;Last day:</source>
-        <translation type="unfinished"></translation>
+        <translation>La&amp;atste dag:</translation>
     </message>
     <message>
         <source>Pr&amp;ice before tax:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pr&amp;ijs vóór btw:</translation>
     </message>
     <message>
         <source>&amp;Plan:</source>
-        <translation type="unfinished"></translation>
+        <translation>Betalings&amp;plan:</translation>
     </message>
     <message>
         <source>&amp;Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Notities:</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opslaan</translation>
     </message>
     <message>
         <source>(the days as typed)</source>
-        <translation type="unfinished"></translation>
+        <translation>(de dagen zoals getypt)</translation>
     </message>
     <message>
         <source>(no boat)</source>
-        <translation type="unfinished"></translation>
+        <translation>(geen boot)</translation>
     </message>
     <message>
         <source>The holder&apos;s boats could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De boten van de houder konden niet worden gelezen: %1</translation>
     </message>
     <message>
         <source>The terms could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De looptijden konden niet worden gelezen: %1</translation>
     </message>
     <message>
         <source>No term prices some of these days: type the price.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voor sommige van deze dagen is er geen looptijdprijs: typ de prijs.</translation>
     </message>
     <message>
         <source>Type the price as an amount, such as 1200.00.</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ de prijs als bedrag, zoals 1200.00.</translation>
     </message>
     <message>
         <source>Tax %1, total %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Btw %1, totaal %2</translation>
     </message>
     <message>
         <source>Please choose the holder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies de houder.</translation>
     </message>
     <message>
         <source>Instalment %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Termijn %1: %2</translation>
     </message>
     <message>
         <source>Instalment %1: type the amount, such as 300.00.</source>
-        <translation type="unfinished"></translation>
+        <translation>Termijn %1: typ het bedrag, zoals 300.00.</translation>
     </message>
     <message>
         <source>The contract has been cancelled: it can no longer be changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het contract is geannuleerd: het kan niet meer worden gewijzigd.</translation>
     </message>
     <message>
         <source>Contract %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Contract %1</translation>
     </message>
     <message>
         <source>%1. due %2: %3, invoice %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. vervalt %2: %3, factuur %4</translation>
     </message>
     <message>
         <source>Invoiced, and kept as they are:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gefactureerd, en ongewijzigd gelaten:
+%1</translation>
     </message>
     <message>
         <source>contract</source>
-        <translation type="unfinished"></translation>
+        <translation>contract</translation>
     </message>
 </context>
 <context>
     <name>ContractImport</name>
     <message>
         <source>contract %1</source>
-        <translation type="unfinished"></translation>
+        <translation>contract %1</translation>
     </message>
 </context>
 <context>
     <name>ContractListsWindow</name>
     <message>
         <source>Contract lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Contractlijsten</translation>
     </message>
     <message>
         <source>Contracts by berth type</source>
-        <translation type="unfinished"></translation>
+        <translation>Contracten per ligplaatstype</translation>
     </message>
     <message>
         <source>Renewals due</source>
-        <translation type="unfinished"></translation>
+        <translation>Te verlengen</translation>
     </message>
     <message>
         <source>Instalments due and overdue</source>
-        <translation type="unfinished"></translation>
+        <translation>Te betalen en achterstallige termijnen</translation>
     </message>
     <message>
         <source>&amp;Show</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tonen</translation>
     </message>
     <message>
         <source>&amp;List:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lijst:</translation>
     </message>
     <message>
         <source>&amp;From:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Van:</translation>
     </message>
     <message>
         <source>&amp;To (renewals and instalments):</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;ot (verlengingen en termijnen):</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afdrukken...</translation>
     </message>
     <message>
         <source>&amp;Export CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV &amp;exporteren...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sluiten</translation>
     </message>
 </context>
 <context>
     <name>ContractMetersDialog</name>
     <message>
         <source>Bill contracts&apos; meters</source>
-        <translation type="unfinished"></translation>
+        <translation>Meters van contracten afrekenen</translation>
     </message>
     <message>
         <source>&amp;Dry run</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Proefrun</translation>
     </message>
     <message>
         <source>Contract</source>
-        <translation type="unfinished"></translation>
+        <translation>Contract</translation>
     </message>
     <message>
         <source>Holder</source>
-        <translation type="unfinished"></translation>
+        <translation>Houder</translation>
     </message>
     <message>
         <source>Berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats</translation>
     </message>
     <message>
         <source>Meter</source>
-        <translation type="unfinished"></translation>
+        <translation>Meter</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Van</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Tot</translation>
     </message>
     <message>
         <source>Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbruik</translation>
     </message>
     <message>
         <source>Before tax</source>
-        <translation type="unfinished"></translation>
+        <translation>Excl. btw</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Notitie</translation>
     </message>
     <message>
         <source>Run the period dry first: nothing is billed until you choose Bill.</source>
-        <translation type="unfinished"></translation>
+        <translation>Draai de periode eerst als proefrun: er wordt niets afgerekend tot u Afrekenen kiest.</translation>
     </message>
     <message>
         <source>&amp;From:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Van:</translation>
     </message>
     <message>
         <source>&amp;To:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tot:</translation>
     </message>
     <message>
         <source>&amp;Bill...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afrekenen...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sluiten</translation>
     </message>
     <message>
         <source>&amp;Bill meters...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Meters afrekenen...</translation>
     </message>
     <message numerus="yes">
         <source>Bill the meters of %n contract(s) from %1 to %2, %3 with tax? Each contract gets an invoice of its own.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>De meters van %n contract afrekenen van %1 tot %2, %3 inclusief btw? Elk contract krijgt een eigen factuur.</numerusform>
+            <numerusform>De meters van %n contracten afrekenen van %1 tot %2, %3 inclusief btw? Elk contract krijgt een eigen factuur.</numerusform>
         </translation>
     </message>
     <message>
         <source>&amp;Go back without billing</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Terug zonder afrekenen</translation>
     </message>
     <message>
         <source>&amp;Bill %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 &amp;afrekenen</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message numerus="yes">
         <source>Billed: %n invoice(s) (%1), %2 before tax, %3 with tax.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Afgerekend: %n factuur (%1), %2 exclusief btw, %3 inclusief btw.</numerusform>
+            <numerusform>Afgerekend: %n facturen (%1), %2 exclusief btw, %3 inclusief btw.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Dry run, nothing billed: %n invoice(s) would be issued, %1 before tax, %2 with tax.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Proefrun, niets afgerekend: %n factuur zou worden uitgereikt, %1 exclusief btw, %2 inclusief btw.</numerusform>
+            <numerusform>Proefrun, niets afgerekend: %n facturen zouden worden uitgereikt, %1 exclusief btw, %2 inclusief btw.</numerusform>
         </translation>
     </message>
 </context>
@@ -3923,680 +3930,684 @@ Yes takes the payment now, No checks the guest out with the balance owing, Cance
     <name>ContractPaymentDialog</name>
     <message>
         <source>Contract %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Contract %1: %2</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Betaling</translation>
     </message>
     <message>
         <source>Refund</source>
-        <translation type="unfinished"></translation>
+        <translation>Terugbetaling</translation>
     </message>
     <message>
         <source>Correction</source>
-        <translation type="unfinished"></translation>
+        <translation>Correctie</translation>
     </message>
     <message>
         <source>&amp;Kind:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Soort:</translation>
     </message>
     <message>
         <source>&amp;Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bedrag:</translation>
     </message>
     <message>
         <source>&amp;Method:</source>
-        <translation type="unfinished"></translation>
+        <translation>Betaal&amp;wijze:</translation>
     </message>
     <message>
         <source>&amp;Reference:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Referentie:</translation>
     </message>
     <message>
         <source>Recor&amp;d</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vastleggen</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuleren</translation>
     </message>
     <message>
         <source>Type the amount, such as 300.00.</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ het bedrag, zoals 300.00.</translation>
     </message>
 </context>
 <context>
     <name>ContractTermsPanel</name>
     <message>
         <source>Contract &amp;terms, printed on every contract above the signatures:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contractvoorwaarden, afgedrukt op elk contract boven de handtekeningen:</translation>
     </message>
     <message>
         <source>Contract terms</source>
-        <translation type="unfinished"></translation>
+        <translation>Contractvoorwaarden</translation>
     </message>
     <message>
         <source>contract terms</source>
-        <translation type="unfinished"></translation>
+        <translation>contractvoorwaarden</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opslaan</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuleren</translation>
     </message>
     <message>
         <source>C&amp;ontract terms...</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;ontractvoorwaarden...</translation>
     </message>
 </context>
 <context>
     <name>ContractsWindow</name>
     <message>
         <source>Contracts</source>
-        <translation type="unfinished"></translation>
+        <translation>Contracten</translation>
     </message>
     <message>
         <source>Show ca&amp;ncelled contracts</source>
-        <translation type="unfinished"></translation>
+        <translation>Geannuleerde contracten &amp;tonen</translation>
     </message>
     <message>
         <source>N&amp;ew contract...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nieuw contract...</translation>
     </message>
     <message>
         <source>&amp;Payment...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Betaling...</translation>
     </message>
     <message>
         <source>&amp;Invoice next instalment</source>
-        <translation type="unfinished"></translation>
+        <translation>Volgende termijn fact&amp;ureren</translation>
     </message>
     <message>
         <source>Cance&amp;l contract...</source>
-        <translation type="unfinished"></translation>
+        <translation>Contract &amp;annuleren...</translation>
     </message>
     <message>
         <source>&amp;Terms and prices...</source>
-        <translation type="unfinished"></translation>
+        <translation>Looptijden en &amp;prijzen...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sluiten</translation>
     </message>
     <message>
         <source>Contract %1, instalment %2 of %3: invoice %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Contract %1, termijn %2 van %3: factuur %4</translation>
     </message>
     <message>
         <source>Berth type</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaatstype</translation>
     </message>
     <message>
         <source>Holder</source>
-        <translation type="unfinished"></translation>
+        <translation>Houder</translation>
     </message>
     <message>
         <source>Berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats</translation>
     </message>
     <message>
         <source>Term</source>
-        <translation type="unfinished"></translation>
+        <translation>Looptijd</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Van</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Tot</translation>
     </message>
     <message>
         <source>Price</source>
-        <translation type="unfinished"></translation>
+        <translation>Prijs</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo</translation>
     </message>
     <message>
         <source>%1 (cancelled)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (geannuleerd)</translation>
     </message>
     <message>
         <source>No contract chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen contract gekozen.</translation>
     </message>
     <message>
         <source>Contract %1 of %2, boat %3: %4 before tax, tax %5, paid %6</source>
-        <translation type="unfinished"></translation>
+        <translation>Contract %1 van %2, boot %3: %4 exclusief btw, btw %5, betaald %6</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>geen</translation>
     </message>
     <message>
         <source>%1. due %2: %3, invoice %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. vervalt %2: %3, factuur %4</translation>
     </message>
     <message>
         <source>%1. due %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. vervalt %2: %3</translation>
     </message>
     <message>
         <source>Contract %1: %2 %3, paid now %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Contract %1: %2 %3, nu betaald %4</translation>
     </message>
     <message>
         <source>Every instalment of this contract has its invoice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elke termijn van dit contract heeft zijn factuur.</translation>
     </message>
     <message>
         <source>Cancel contract %1 of %2?
 
 Yes frees %3 from %4 to %5; the %6 paid stays on the contract&apos;s ledger, to be refunded with Payment if it is due back.
 No keeps the contract.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contract %1 van %2 annuleren?
+
+Ja maakt %3 vrij van %4 tot %5; de betaalde %6 blijft in het journaal van het contract, terug te betalen met Betaling als het terug moet.
+Nee houdt het contract.</translation>
     </message>
 </context>
 <context>
     <name>CreditNotes</name>
     <message>
         <source>Enter the company&apos;s details before issuing a credit note.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vul de bedrijfsgegevens in voordat u een creditnota uitreikt.</translation>
     </message>
     <message>
         <source>Credit note %1 of %2 against invoice %3 for booking %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Creditnota %1 van %2 bij factuur %3 voor boeking %4</translation>
     </message>
 </context>
 <context>
     <name>CsvExport</name>
     <message>
         <source>There is no data to export</source>
-        <translation type="unfinished"></translation>
+        <translation>Er zijn geen gegevens om te exporteren</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-bestanden (*.csv)</translation>
     </message>
     <message>
         <source>All Files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle bestanden (*.*)</translation>
     </message>
     <message>
         <source>Text Files (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekstbestanden (*.txt)</translation>
     </message>
     <message>
         <source>Export Customers</source>
-        <translation type="unfinished"></translation>
+        <translation>Klanten exporteren</translation>
     </message>
     <message>
         <source>Export Reservations</source>
-        <translation type="unfinished"></translation>
+        <translation>Reserveringen exporteren</translation>
     </message>
     <message>
         <source>Export Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>Betalingen exporteren</translation>
     </message>
     <message>
         <source>Export Today&apos;s Reservations</source>
-        <translation type="unfinished"></translation>
+        <translation>Reserveringen van vandaag exporteren</translation>
     </message>
 </context>
 <context>
     <name>CsvRead</name>
     <message>
         <source>line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>regel %1</translation>
     </message>
     <message>
         <source>The file has a field longer than a million characters (%1): it does not look like a list of records.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand heeft een veld van meer dan een miljoen tekens (%1): het lijkt niet op een lijst met records.</translation>
     </message>
     <message>
         <source>The file holds binary data (a NUL byte near %1): it is not a CSV file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand bevat binaire gegevens (een NUL-byte bij %1): het is geen CSV-bestand.</translation>
     </message>
 </context>
 <context>
     <name>CustomerDialog</name>
     <message>
         <source>, %1 m</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1 m</translation>
     </message>
     <message>
         <source>Add customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Klant toevoegen</translation>
     </message>
     <message>
         <source>Edit Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Klant bewerken</translation>
     </message>
     <message>
         <source>Club Member</source>
-        <translation type="unfinished"></translation>
+        <translation>Clublid</translation>
     </message>
     <message>
         <source>Boats and vehicles</source>
-        <translation type="unfinished"></translation>
+        <translation>Boten en voertuigen</translation>
     </message>
     <message>
         <source>Add &amp;Boat...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Boot toevoegen...</translation>
     </message>
     <message>
         <source>Edi&amp;t Boat...</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot be&amp;werken...</translation>
     </message>
     <message>
         <source>Remo&amp;ve Boat</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot &amp;verwijderen</translation>
     </message>
     <message>
         <source>Save the customer first, then open it again to add boats.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sla de klant eerst op en open hem dan opnieuw om boten toe te voegen.</translation>
     </message>
     <message>
         <source>Remove the boat &quot;%1&quot; from this customer?</source>
-        <translation type="unfinished"></translation>
+        <translation>De boot &quot;%1&quot; bij deze klant verwijderen?</translation>
     </message>
 </context>
 <context>
     <name>CustomerListWindow</name>
     <message>
         <source>Customers</source>
-        <translation type="unfinished"></translation>
+        <translation>Klanten</translation>
     </message>
     <message>
         <source>&amp;Add Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Klant &amp;toevoegen</translation>
     </message>
     <message>
         <source>View/&amp;Edit Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Klant bekijken/&amp;bewerken</translation>
     </message>
     <message>
         <source>&amp;Delete Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Klant &amp;verwijderen</translation>
     </message>
 </context>
 <context>
     <name>CustomerSearchModel</name>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nee</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam</translation>
     </message>
     <message>
         <source>House Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Huisnaam</translation>
     </message>
     <message>
         <source>Street</source>
-        <translation type="unfinished"></translation>
+        <translation>Straat</translation>
     </message>
     <message>
         <source>Area</source>
-        <translation type="unfinished"></translation>
+        <translation>Wijk</translation>
     </message>
     <message>
         <source>Town</source>
-        <translation type="unfinished"></translation>
+        <translation>Plaats</translation>
     </message>
     <message>
         <source>Post Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Postcode</translation>
     </message>
     <message>
         <source>Tel. No.</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefoonnr.</translation>
     </message>
     <message>
         <source>Mobile No.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mobiel nr.</translation>
     </message>
     <message>
         <source>Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mailadres</translation>
     </message>
     <message>
         <source>Club Member</source>
-        <translation type="unfinished"></translation>
+        <translation>Clublid</translation>
     </message>
     <message>
         <source>Membership No.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lidnummer</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notities</translation>
     </message>
 </context>
 <context>
     <name>CustomerStore</name>
     <message>
         <source>Deleting this customer will also remove all past reservations. This would affect historic reports. Are you sure you want to delete this customer?</source>
-        <translation type="unfinished"></translation>
+        <translation>Als u deze klant verwijdert, worden ook alle eerdere reserveringen verwijderd. Dat zou historische rapporten beïnvloeden. Weet u zeker dat u deze klant wilt verwijderen?</translation>
     </message>
 </context>
 <context>
     <name>DataControl</name>
     <message>
         <source>The database is not open.</source>
-        <translation type="unfinished"></translation>
+        <translation>De database is niet geopend.</translation>
     </message>
     <message>
         <source>Record: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Record: %1</translation>
     </message>
 </context>
 <context>
     <name>Database</name>
     <message>
         <source>The schema is missing from the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het schema ontbreekt in het programma.</translation>
     </message>
     <message>
         <source>The tables cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>De tabellen kunnen niet worden gelezen.</translation>
     </message>
     <message>
         <source>table %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tabel %1</translation>
     </message>
     <message>
         <source>column %1.%2</source>
-        <translation type="unfinished"></translation>
+        <translation>kolom %1.%2</translation>
     </message>
     <message>
         <source>missing %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ontbreekt: %1</translation>
     </message>
     <message>
         <source>The PostgreSQL driver of Qt is not installed (Debian: libqt6sql6-psql).</source>
-        <translation type="unfinished"></translation>
+        <translation>Het PostgreSQL-stuurprogramma van Qt is niet geïnstalleerd (Debian: libqt6sql6-psql).</translation>
     </message>
     <message>
         <source>%1 is not a Zem Harbour database.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geen Zem Harbour-database.</translation>
     </message>
     <message>
         <source>%1 was written by a newer release.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geschreven door een nieuwere versie.</translation>
     </message>
     <message>
         <source>%1 could not be upgraded from version %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kon niet worden bijgewerkt vanaf versie %2: %3</translation>
     </message>
     <message>
         <source>%1 is not a Zem Harbour database: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geen Zem Harbour-database: %2.</translation>
     </message>
     <message>
         <source>The database %1 already holds tables; it was left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>De database %1 bevat al tabellen; ze is gelaten zoals ze was.</translation>
     </message>
     <message>
         <source>%1 already exists; it was left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bestaat al; het is gelaten zoals het was.</translation>
     </message>
     <message>
         <source>The folder %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>De map %1 bestaat niet.</translation>
     </message>
     <message>
         <source>Cannot write %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan %1 niet schrijven.</translation>
     </message>
     <message>
         <source>%1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bestaat niet.</translation>
     </message>
 </context>
 <context>
     <name>DateBox</name>
     <message>
         <source>The date must lie between %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>De datum moet tussen %1 en %2 liggen.</translation>
     </message>
 </context>
 <context>
     <name>DateTimes</name>
     <message>
         <source>&quot;%1&quot; is not a date. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is geen datum. %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not written as dates are written here (%2). %3</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is niet geschreven zoals data hier worden geschreven (%2). %3</translation>
     </message>
     <message>
         <source>There is no %1: %2 %3 has %4 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bestaat niet: %2 %3 heeft %4 dagen.</translation>
     </message>
     <message>
         <source>Type a date as %1, for example %2 or %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ een datum als %1, bijvoorbeeld %2 of %3</translation>
     </message>
 </context>
 <context>
     <name>DayList</name>
     <message>
         <source>n/a</source>
-        <translation type="unfinished"></translation>
+        <translation>n.v.t.</translation>
     </message>
 </context>
 <context>
     <name>DayListModel</name>
     <message>
         <source>No reservations exist for this date</source>
-        <translation type="unfinished"></translation>
+        <translation>Er zijn geen reserveringen voor deze datum</translation>
     </message>
     <message>
         <source>Paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Betaald</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam</translation>
     </message>
     <message>
         <source>Berth(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats(en)</translation>
     </message>
     <message>
         <source>Arrival</source>
-        <translation type="unfinished"></translation>
+        <translation>Aankomst</translation>
     </message>
     <message>
         <source>Departure</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrek</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo</translation>
     </message>
 </context>
 <context>
     <name>DependentBookings</name>
     <message>
         <source>booking</source>
-        <translation type="unfinished"></translation>
+        <translation>boeking</translation>
     </message>
     <message>
         <source>Payments have been recorded on this customer&apos;s bookings. They are kept for the accounts, so the customer cannot be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Op de boekingen van deze klant zijn betalingen vastgelegd. Die worden bewaard voor de boekhouding, dus de klant kan niet worden verwijderd.</translation>
     </message>
     <message>
         <source>Payments have been recorded on bookings of this berth. They are kept for the accounts: cancel those bookings first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Op boekingen van deze ligplaats zijn betalingen vastgelegd. Die worden bewaard voor de boekhouding: annuleer eerst die boekingen.</translation>
     </message>
 </context>
 <context>
     <name>Dialect</name>
     <message>
         <source>No schema version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen schemaversie.</translation>
     </message>
 </context>
 <context>
     <name>DocumentRenderer</name>
     <message>
         <source>The document could not be laid out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het document kon niet worden opgemaakt.</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Afdrukken</translation>
     </message>
     <message>
         <source>Print on the default printer (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Afdrukken op de standaardprinter (%1)</translation>
     </message>
     <message>
         <source>Save as PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan als PDF…</translation>
     </message>
     <message>
         <source>Save as a PDF file (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan als PDF-bestand (%1)</translation>
     </message>
     <message>
         <source>The document could not be printed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Het document kon niet worden afgedrukt: %1</translation>
     </message>
     <message>
         <source>No printer is installed. Do you want to save the document as a PDF file instead?</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen printer geïnstalleerd. Wilt u het document in plaats daarvan als PDF-bestand opslaan?</translation>
     </message>
     <message>
         <source>Save as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan als PDF</translation>
     </message>
     <message>
         <source>PDF Files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-bestanden (*.pdf)</translation>
     </message>
     <message>
         <source>The PDF file %1 could not be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Het PDF-bestand %1 kon niet worden geschreven: %2</translation>
     </message>
 </context>
 <context>
     <name>DocumentsMenu</name>
     <message>
         <source>The booking could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De boeking kon niet worden gelezen: %1</translation>
     </message>
     <message>
         <source>Booking Confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>Boekingsbevestiging</translation>
     </message>
     <message>
         <source>The booking has been cancelled: it cannot be confirmed.</source>
-        <translation type="unfinished"></translation>
+        <translation>De boeking is geannuleerd: ze kan niet worden bevestigd.</translation>
     </message>
     <message>
         <source>Credit Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Creditnota</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afdrukken</translation>
     </message>
     <message>
         <source>Pre&amp;view...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Voorbeeld...</translation>
     </message>
     <message>
         <source>Save as P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan als &amp;PDF...</translation>
     </message>
     <message>
         <source>Choose a booking in one of the lists first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies eerst een boeking in een van de lijsten.</translation>
     </message>
 </context>
 <context>
     <name>EventLog</name>
     <message>
         <source>Do you want to delete traces older than 7 days?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wilt u traces die ouder zijn dan 7 dagen verwijderen?</translation>
     </message>
     <message>
         <source>End of workday</source>
-        <translation type="unfinished"></translation>
+        <translation>Einde werkdag</translation>
     </message>
     <message>
         <source>These trace folders could not be deleted:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze tracemappen konden niet worden verwijderd:
+%1</translation>
     </message>
     <message>
         <source>Cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan %1 niet lezen: %2</translation>
     </message>
 </context>
 <context>
     <name>EventLogViewer</name>
     <message>
         <source>View Event Log File</source>
-        <translation type="unfinished"></translation>
+        <translation>Logbestand bekijken</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>The file is too large to show whole: only its beginning is shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand is te groot om helemaal te tonen: alleen het begin wordt getoond.</translation>
     </message>
     <message>
         <source>Open Trace Log File</source>
-        <translation type="unfinished"></translation>
+        <translation>Tracelogbestand openen</translation>
     </message>
     <message>
         <source>All Files (*);;Log Files (*.log *.Log)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle bestanden (*);;Logbestanden (*.log *.Log)</translation>
     </message>
     <message>
         <source>Log Files (*.log *.Log)</source>
-        <translation type="unfinished"></translation>
+        <translation>Logbestanden (*.log *.Log)</translation>
     </message>
 </context>
 <context>
     <name>ExportMenu</name>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporteren</translation>
     </message>
 </context>
 <context>
     <name>FieldChanges</name>
     <message>
         <source>Another desk changed the same fields while you were editing, so nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een andere werkplek heeft dezelfde velden gewijzigd terwijl u bewerkte, dus er is niets opgeslagen.</translation>
     </message>
     <message>
         <source>(empty)</source>
-        <translation type="unfinished"></translation>
+        <translation>(leeg)</translation>
     </message>
     <message>
         <source>%1 theirs %2, yours %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 van hen %2, van u %3</translation>
     </message>
     <message>
         <source>Another desk changed this %1 while you were editing it:
@@ -4604,94 +4615,98 @@ No keeps the contract.</source>
 %2
 
 Yes keeps theirs, No saves yours over theirs, Cancel goes back to editing. Your other changes are saved either way.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een andere werkplek heeft dit record (%1) gewijzigd terwijl u het bewerkte:
+
+%2
+
+Ja houdt die van hen, Nee slaat die van u eroverheen op, Annuleren gaat terug naar bewerken. Uw overige wijzigingen worden hoe dan ook opgeslagen.</translation>
     </message>
 </context>
 <context>
     <name>FigureWindow</name>
     <message>
         <source>Print Pre&amp;view...</source>
-        <translation type="unfinished"></translation>
+        <translation>Afdruk&amp;voorbeeld...</translation>
     </message>
     <message>
         <source>Save as &amp;PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan als &amp;PDF...</translation>
     </message>
     <message>
         <source>&amp;Export CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV &amp;exporteren...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sluiten</translation>
     </message>
     <message>
         <source>Export %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 exporteren</translation>
     </message>
 </context>
 <context>
     <name>FileConnection</name>
     <message>
         <source>The SQLite connection is not open.</source>
-        <translation type="unfinished"></translation>
+        <translation>De SQLite-verbinding is niet geopend.</translation>
     </message>
 </context>
 <context>
     <name>FileSecurity</name>
     <message>
         <source>Cannot restrict %1 to its owner: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan %1 niet tot de eigenaar beperken: %2</translation>
     </message>
 </context>
 <context>
     <name>FindBookingModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam</translation>
     </message>
     <message>
         <source>Arriving on</source>
-        <translation type="unfinished"></translation>
+        <translation>Aankomst op</translation>
     </message>
     <message>
         <source>Depating on</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrek op</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo</translation>
     </message>
     <message>
         <source>Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Geannuleerd</translation>
     </message>
     <message>
         <source>Paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Betaald</translation>
     </message>
 </context>
 <context>
     <name>FindBookingWindow</name>
     <message>
         <source>Find Booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Boeking zoeken</translation>
     </message>
     <message>
         <source>Arriving on:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aankomst op:</translation>
     </message>
     <message>
         <source>Departing on:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrek op:</translation>
     </message>
     <message>
         <source>Show ca&amp;ncelled bookings</source>
-        <translation type="unfinished"></translation>
+        <translation>Geannuleerde boekingen &amp;tonen</translation>
     </message>
     <message>
         <source>Part of the customer&apos;s name</source>
