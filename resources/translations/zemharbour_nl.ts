@@ -4710,361 +4710,361 @@ Ja houdt die van hen, Nee slaat die van u eroverheen op, Annuleren gaat terug na
     </message>
     <message>
         <source>Part of the customer&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>Deel van de naam van de klant</translation>
     </message>
     <message>
         <source>Na&amp;me:</source>
-        <translation type="unfinished"></translation>
+        <translation>Na&amp;am:</translation>
     </message>
     <message>
         <source>&amp;Start Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoeken &amp;starten</translation>
     </message>
     <message>
         <source>&amp;View/Edit Booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Boeking &amp;bekijken/bewerken</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sl&amp;uiten</translation>
     </message>
     <message>
         <source>Total matches:</source>
-        <translation type="unfinished"></translation>
+        <translation>Totaal gevonden:</translation>
     </message>
     <message>
         <source>The bookings could not be searched: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De boekingen konden niet worden doorzocht: %1</translation>
     </message>
 </context>
 <context>
     <name>FindCustomerDialog</name>
     <message>
         <source>Find Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Klant zoeken</translation>
     </message>
     <message>
         <source>any part of the name, house name, town, post code, phone or e-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>een deel van de naam, huisnaam, plaats, postcode, telefoon of e-mail</translation>
     </message>
     <message>
         <source>&amp;Any part:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Willekeurig deel:</translation>
     </message>
     <message>
         <source>Club Member</source>
-        <translation type="unfinished"></translation>
+        <translation>Clublid</translation>
     </message>
     <message>
         <source>&amp;Start Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoeken &amp;starten</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sl&amp;uiten</translation>
     </message>
     <message>
         <source>Add Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Klant toevoegen</translation>
     </message>
     <message>
         <source>View/Edit Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Klant bekijken/bewerken</translation>
     </message>
     <message>
         <source>Delete Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Klant verwijderen</translation>
     </message>
     <message>
         <source>Total customer matches:</source>
-        <translation type="unfinished"></translation>
+        <translation>Totaal gevonden klanten:</translation>
     </message>
     <message>
         <source>The customer could not be deleted: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De klant kon niet worden verwijderd: %1</translation>
     </message>
 </context>
 <context>
     <name>HarbourFigures</name>
     <message>
         <source>no berths</source>
-        <translation type="unfinished"></translation>
+        <translation>geen ligplaatsen</translation>
     </message>
     <message>
         <source>by day</source>
-        <translation type="unfinished"></translation>
+        <translation>per dag</translation>
     </message>
     <message>
         <source>by week</source>
-        <translation type="unfinished"></translation>
+        <translation>per week</translation>
     </message>
     <message>
         <source>by month</source>
-        <translation type="unfinished"></translation>
+        <translation>per maand</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tot %2</translation>
     </message>
     <message>
         <source>by month read</source>
-        <translation type="unfinished"></translation>
+        <translation>per maand van aflezing</translation>
     </message>
     <message>
         <source>by month of arrival</source>
-        <translation type="unfinished"></translation>
+        <translation>per maand van aankomst</translation>
     </message>
     <message>
         <source>No type</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen type</translation>
     </message>
     <message>
         <source>Type %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Type %1</translation>
     </message>
     <message>
         <source>Occupancy</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezetting</translation>
     </message>
     <message>
         <source>Nights sold on the berths active now, of the nights they had; %1 berths active.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verkochte nachten op de nu actieve ligplaatsen, van de nachten die ze hadden; %1 ligplaatsen actief.</translation>
     </message>
     <message>
         <source>Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Periode</translation>
     </message>
     <message>
         <source>Nights sold</source>
-        <translation type="unfinished"></translation>
+        <translation>Verkochte nachten</translation>
     </message>
     <message>
         <source>Nights available</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschikbare nachten</translation>
     </message>
     <message>
         <source>All berths</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle ligplaatsen</translation>
     </message>
     <message>
         <source>No berths are active, so there is no occupancy to show (no berths).</source>
-        <translation type="unfinished"></translation>
+        <translation>Er zijn geen ligplaatsen actief, dus er is geen bezetting te tonen (geen ligplaatsen).</translation>
     </message>
     <message>
         <source>Revenue by month</source>
-        <translation type="unfinished"></translation>
+        <translation>Omzet per maand</translation>
     </message>
     <message>
         <source>The agreed prices of the bookings, cancelled ones left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>De afgesproken prijzen van de boekingen, zonder geannuleerde.</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Maand</translation>
     </message>
     <message>
         <source>Bookings</source>
-        <translation type="unfinished"></translation>
+        <translation>Boekingen</translation>
     </message>
     <message>
         <source>Hire</source>
-        <translation type="unfinished"></translation>
+        <translation>Huur</translation>
     </message>
     <message>
         <source>Other charges</source>
-        <translation type="unfinished"></translation>
+        <translation>Overige kosten</translation>
     </message>
     <message>
         <source>Tax</source>
-        <translation type="unfinished"></translation>
+        <translation>Btw</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Totaal</translation>
     </message>
     <message>
         <source>No booking arrives in this period.</source>
-        <translation type="unfinished"></translation>
+        <translation>In deze periode komt geen boeking aan.</translation>
     </message>
     <message>
         <source>Meter use by month</source>
-        <translation type="unfinished"></translation>
+        <translation>Meterverbruik per maand</translation>
     </message>
     <message>
         <source>units</source>
-        <translation type="unfinished"></translation>
+        <translation>eenheden</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>No meter counted any use in this period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen meter heeft in deze periode verbruik geteld.</translation>
     </message>
     <message>
         <source>Length of stay and lead time</source>
-        <translation type="unfinished"></translation>
+        <translation>Verblijfsduur en boekingstermijn</translation>
     </message>
     <message>
         <source>Lead time: the days from taking the booking to the arrival.</source>
-        <translation type="unfinished"></translation>
+        <translation>Boekingstermijn: de dagen van het aannemen van de boeking tot de aankomst.</translation>
     </message>
     <message>
         <source>days</source>
-        <translation type="unfinished"></translation>
+        <translation>dagen</translation>
     </message>
     <message>
         <source>Average stay (nights)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemiddeld verblijf (nachten)</translation>
     </message>
     <message>
         <source>Average lead time (days)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemiddelde boekingstermijn (dagen)</translation>
     </message>
     <message>
         <source>The busiest berths</source>
-        <translation type="unfinished"></translation>
+        <translation>De drukste ligplaatsen</translation>
     </message>
     <message>
         <source>The %1 berths with the most nights sold.</source>
-        <translation type="unfinished"></translation>
+        <translation>De %1 ligplaatsen met de meeste verkochte nachten.</translation>
     </message>
     <message>
         <source>nights</source>
-        <translation type="unfinished"></translation>
+        <translation>nachten</translation>
     </message>
     <message>
         <source>Berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>No night is sold in this period.</source>
-        <translation type="unfinished"></translation>
+        <translation>In deze periode is geen nacht verkocht.</translation>
     </message>
     <message>
         <source>Enter the first and the last day of the period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vul de eerste en de laatste dag van de periode in.</translation>
     </message>
     <message>
         <source>The period ends before it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>De periode eindigt voordat ze begint.</translation>
     </message>
     <message>
         <source>A period of more than %1 years cannot be shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een periode van meer dan %1 jaar kan niet worden getoond.</translation>
     </message>
     <message>
         <source>The chart would have %1 bars, more than %2: choose weeks or months for a period this long.</source>
-        <translation type="unfinished"></translation>
+        <translation>De grafiek zou %1 staven hebben, meer dan %2: kies weken of maanden voor zo&apos;n lange periode.</translation>
     </message>
     <message>
         <source>No such figure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen dergelijk cijfer.</translation>
     </message>
     <message>
         <source>The next 14 nights</source>
-        <translation type="unfinished"></translation>
+        <translation>De komende 14 nachten</translation>
     </message>
     <message>
         <source>Berths taken for the night, of %1 active</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezette ligplaatsen per nacht, van %1 actief</translation>
     </message>
     <message>
         <source>berths</source>
-        <translation type="unfinished"></translation>
+        <translation>ligplaatsen</translation>
     </message>
     <message>
         <source>Night</source>
-        <translation type="unfinished"></translation>
+        <translation>Nacht</translation>
     </message>
     <message>
         <source>Berths taken</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezette ligplaatsen</translation>
     </message>
     <message>
         <source>No berths are active (no berths).</source>
-        <translation type="unfinished"></translation>
+        <translation>Er zijn geen ligplaatsen actief (geen ligplaatsen).</translation>
     </message>
     <message>
         <source>%1: page %p of %P</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: pagina %p van %P</translation>
     </message>
 </context>
 <context>
     <name>HelpPages</name>
     <message>
         <source>The help page %1 cannot be found.</source>
-        <translation type="unfinished"></translation>
+        <translation>De helppagina %1 is niet gevonden.</translation>
     </message>
     <message>
         <source>The help page %1 could not be opened: no web browser answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>De helppagina %1 kon niet worden geopend: er reageerde geen webbrowser.</translation>
     </message>
     <message>
         <source>%1 could not be opened: no web browser answered. Type the address into a browser.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kon niet worden geopend: er reageerde geen webbrowser. Typ het adres in een browser.</translation>
     </message>
 </context>
 <context>
     <name>HolderCreditsDialog</name>
     <message>
         <source>Credits earned by holders away</source>
-        <translation type="unfinished"></translation>
+        <translation>Tegoeden van afwezige houders</translation>
     </message>
     <message>
         <source>&amp;Show</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tonen</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Contract</source>
-        <translation type="unfinished"></translation>
+        <translation>Contract</translation>
     </message>
     <message>
         <source>Holder</source>
-        <translation type="unfinished"></translation>
+        <translation>Houder</translation>
     </message>
     <message>
         <source>Visitor&apos;s booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Boeking van de passant</translation>
     </message>
     <message>
         <source>Credit</source>
-        <translation type="unfinished"></translation>
+        <translation>Tegoed</translation>
     </message>
     <message>
         <source>&amp;From:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Van:</translation>
     </message>
     <message>
         <source>&amp;To:</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;ot:</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sluiten</translation>
     </message>
     <message>
         <source>C&amp;redits...</source>
-        <translation type="unfinished"></translation>
+        <translation>Te&amp;goeden...</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message numerus="yes">
         <source>%n credit(s), %1 in all</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n tegoed, in totaal %1</numerusform>
+            <numerusform>%n tegoeden, in totaal %1</numerusform>
         </translation>
     </message>
 </context>
@@ -5072,981 +5072,985 @@ Ja houdt die van hen, Nee slaat die van u eroverheen op, Annuleren gaat terug na
     <name>HolderShareDialog</name>
     <message>
         <source>Holders&apos; share</source>
-        <translation type="unfinished"></translation>
+        <translation>Aandeel van de houders</translation>
     </message>
     <message>
         <source>A holder away is credited this share of the hire a visitor pays for the berth.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een afwezige houder krijgt dit aandeel van de huur die een passant voor de ligplaats betaalt als tegoed.</translation>
     </message>
     <message>
         <source>&amp;Share of the visitor&apos;s hire:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aandeel in de huur van de passant:</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opslaan</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annu&amp;leren</translation>
     </message>
     <message>
         <source>&amp;Holders&apos; share...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aandeel &amp;houders...</translation>
     </message>
     <message>
         <source>%1 % of a visitor&apos;s hire</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 % van de huur van een passant</translation>
     </message>
 </context>
 <context>
     <name>ImportFields</name>
     <message>
         <source>Berths and berth types</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaatsen en ligplaatstypen</translation>
     </message>
     <message>
         <source>Bookings</source>
-        <translation type="unfinished"></translation>
+        <translation>Boekingen</translation>
     </message>
     <message>
         <source>Opening balances</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginsaldi</translation>
     </message>
     <message>
         <source>Contracts</source>
-        <translation type="unfinished"></translation>
+        <translation>Contracten</translation>
     </message>
     <message>
         <source>Customers with boats</source>
-        <translation type="unfinished"></translation>
+        <translation>Klanten met boten</translation>
     </message>
     <message>
         <source>Old reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Oude referentie</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam</translation>
     </message>
     <message>
         <source>House name</source>
-        <translation type="unfinished"></translation>
+        <translation>Huisnaam</translation>
     </message>
     <message>
         <source>Street</source>
-        <translation type="unfinished"></translation>
+        <translation>Straat</translation>
     </message>
     <message>
         <source>Area</source>
-        <translation type="unfinished"></translation>
+        <translation>Wijk</translation>
     </message>
     <message>
         <source>Town</source>
-        <translation type="unfinished"></translation>
+        <translation>Plaats</translation>
     </message>
     <message>
         <source>Post code</source>
-        <translation type="unfinished"></translation>
+        <translation>Postcode</translation>
     </message>
     <message>
         <source>Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefoon</translation>
     </message>
     <message>
         <source>Mobile</source>
-        <translation type="unfinished"></translation>
+        <translation>Mobiel</translation>
     </message>
     <message>
         <source>E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notities</translation>
     </message>
     <message>
         <source>Boat reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Bootreferentie</translation>
     </message>
     <message>
         <source>Boat name</source>
-        <translation type="unfinished"></translation>
+        <translation>Bootnaam</translation>
     </message>
     <message>
         <source>Registration</source>
-        <translation type="unfinished"></translation>
+        <translation>Registratie</translation>
     </message>
     <message>
         <source>Length (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lengte (m)</translation>
     </message>
     <message>
         <source>Beam (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Breedte (m)</translation>
     </message>
     <message>
         <source>Draft (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Diepgang (m)</translation>
     </message>
     <message>
         <source>Berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats</translation>
     </message>
     <message>
         <source>Berth type</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaatstype</translation>
     </message>
     <message>
         <source>Width (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Breedte (m)</translation>
     </message>
     <message>
         <source>Maximum draft (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximale diepgang (m)</translation>
     </message>
     <message>
         <source>Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Stroom</translation>
     </message>
     <message>
         <source>Daily charge</source>
-        <translation type="unfinished"></translation>
+        <translation>Dagprijs</translation>
     </message>
     <message>
         <source>Customer reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Klantreferentie</translation>
     </message>
     <message>
         <source>Arrival</source>
-        <translation type="unfinished"></translation>
+        <translation>Aankomst</translation>
     </message>
     <message>
         <source>Departure</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrek</translation>
     </message>
     <message>
         <source>Boat registration</source>
-        <translation type="unfinished"></translation>
+        <translation>Bootregistratie</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Totaal</translation>
     </message>
     <message>
         <source>Adults</source>
-        <translation type="unfinished"></translation>
+        <translation>Volwassenen</translation>
     </message>
     <message>
         <source>Booking reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Boekingsreferentie</translation>
     </message>
     <message>
         <source>Amount paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Betaald bedrag</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Term</source>
-        <translation type="unfinished"></translation>
+        <translation>Looptijd</translation>
     </message>
     <message>
         <source>First day</source>
-        <translation type="unfinished"></translation>
+        <translation>Eerste dag</translation>
     </message>
     <message>
         <source>Last day</source>
-        <translation type="unfinished"></translation>
+        <translation>Laatste dag</translation>
     </message>
     <message>
         <source>Price</source>
-        <translation type="unfinished"></translation>
+        <translation>Prijs</translation>
     </message>
     <message>
         <source>Instalments</source>
-        <translation type="unfinished"></translation>
+        <translation>Termijnen</translation>
     </message>
     <message>
         <source>The date is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>De datum ontbreekt.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not an amount of money (written as %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is geen geldbedrag (geschreven als %2).</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a size in metres above 0 and up to %2 m.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is geen maat in meters boven 0 en tot %2 m.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number from 0 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is geen getal van 0 tot %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is neither yes nor no.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is ja noch nee.</translation>
     </message>
     <message>
         <source>Please give the mapping a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geef de koppeling een naam.</translation>
     </message>
     <message>
         <source>There is no mapping called %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen koppeling met de naam %1.</translation>
     </message>
 </context>
 <context>
     <name>ImportRun</name>
     <message>
         <source>No customer has the reference &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen klant heeft de referentie &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>The berth &quot;%1&quot; is unknown.</source>
-        <translation type="unfinished"></translation>
+        <translation>De ligplaats &quot;%1&quot; is onbekend.</translation>
     </message>
     <message>
         <source>The departure is not after the arrival.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het vertrek ligt niet na de aankomst.</translation>
     </message>
     <message>
         <source>No boat has the registration &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen boot heeft de registratie &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>The boat &quot;%1&quot; is another customer&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>De boot &quot;%1&quot; is van een andere klant.</translation>
     </message>
     <message>
         <source>The boat is too big for berth %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>De boot is te groot voor ligplaats %1 (%2).</translation>
     </message>
     <message>
         <source>old reference</source>
-        <translation type="unfinished"></translation>
+        <translation>oude referentie</translation>
     </message>
     <message>
         <source>On record (same old reference): skipped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al aanwezig (zelfde oude referentie): overgeslagen.</translation>
     </message>
     <message>
         <source>Berth %1 is blocked over these dates.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats %1 is op deze data geblokkeerd.</translation>
     </message>
     <message>
         <source>Berth %1 is booked over these dates.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats %1 is op deze data geboekt.</translation>
     </message>
     <message>
         <source>Another row of the file books berth %1 over these dates.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een andere regel van het bestand boekt ligplaats %1 op deze data.</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Import</translation>
     </message>
     <message>
         <source>On record (same old reference): updated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al aanwezig (zelfde oude referentie): bijgewerkt.</translation>
     </message>
     <message>
         <source>The booking on record is cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>De aanwezige boeking is geannuleerd.</translation>
     </message>
     <message>
         <source>No term is called &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen looptijd heet &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>The row needs its first and last days, or a term.</source>
-        <translation type="unfinished"></translation>
+        <translation>De regel heeft een eerste en laatste dag nodig, of een looptijd.</translation>
     </message>
     <message>
         <source>The row has no price and the rates do not price berth %1 over its days.</source>
-        <translation type="unfinished"></translation>
+        <translation>De regel heeft geen prijs en de tarieven prijzen ligplaats %1 niet over die dagen.</translation>
     </message>
     <message>
         <source>Another row of the file holds berth %1 on these days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een andere regel van het bestand houdt ligplaats %1 op deze dagen.</translation>
     </message>
     <message>
         <source>The contract on record is cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het aanwezige contract is geannuleerd.</translation>
     </message>
     <message>
         <source>The row has %1 columns where the headings have %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>De regel heeft %1 kolommen, de kopjes hebben er %2.</translation>
     </message>
     <message>
         <source>Line %1 of the file has the same %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Regel %1 van het bestand heeft dezelfde waarde: %2.</translation>
     </message>
     <message>
         <source>The name is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>De naam is leeg.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not an e-mail address.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is geen e-mailadres.</translation>
     </message>
     <message>
         <source>%1 is longer than %2 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is langer dan %2 tekens.</translation>
     </message>
     <message>
         <source>e-mail address</source>
-        <translation type="unfinished"></translation>
+        <translation>e-mailadres</translation>
     </message>
     <message>
         <source>boat registration</source>
-        <translation type="unfinished"></translation>
+        <translation>bootregistratie</translation>
     </message>
     <message>
         <source>On record (same %1): updated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al aanwezig (zelfde waarde: %1): bijgewerkt.</translation>
     </message>
     <message>
         <source>On record (same %1): skipped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al aanwezig (zelfde waarde: %1): overgeslagen.</translation>
     </message>
     <message>
         <source>The berth&apos;s name is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>De naam van de ligplaats is leeg.</translation>
     </message>
     <message>
         <source>berth name</source>
-        <translation type="unfinished"></translation>
+        <translation>naam van de ligplaats</translation>
     </message>
     <message>
         <source>On record: updated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al aanwezig: bijgewerkt.</translation>
     </message>
     <message>
         <source>On record: skipped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al aanwezig: overgeslagen.</translation>
     </message>
     <message>
         <source>No booking has the reference &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen boeking heeft de referentie &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Import %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Import %1</translation>
     </message>
     <message>
         <source>The amount is nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bedrag is nul.</translation>
     </message>
     <message>
         <source>booking reference</source>
-        <translation type="unfinished"></translation>
+        <translation>boekingsreferentie</translation>
     </message>
     <message>
         <source>The booking has its opening balance already: skipped (a ledger line is put right with a correction).</source>
-        <translation type="unfinished"></translation>
+        <translation>De boeking heeft al een beginsaldo: overgeslagen (een journaalregel wordt met een correctie rechtgezet).</translation>
     </message>
     <message>
         <source>The booking is cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>De boeking is geannuleerd.</translation>
     </message>
     <message>
         <source>The file %1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand %1 kan niet worden gelezen: %2</translation>
     </message>
     <message>
         <source>Every required field needs a column: %1 has none.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elk verplicht veld heeft een kolom nodig: %1 heeft er geen.</translation>
     </message>
     <message>
         <source>The file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand is leeg.</translation>
     </message>
     <message>
         <source>The file holds its headings and no row.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand bevat alleen de kopjes en geen rij.</translation>
     </message>
     <message>
         <source>Column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolom %1</translation>
     </message>
     <message>
         <source>Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Dubbel</translation>
     </message>
     <message>
         <source>Refused</source>
-        <translation type="unfinished"></translation>
+        <translation>Geweigerd</translation>
     </message>
     <message>
         <source>Accepted</source>
-        <translation type="unfinished"></translation>
+        <translation>Geaccepteerd</translation>
     </message>
     <message>
         <source>Another desk booked a berth over a booking of this file while it was imported. Nothing was imported: run the dry run and the import again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een andere werkplek heeft tijdens het importeren een ligplaats geboekt over een boeking uit dit bestand. Er is niets geïmporteerd: voer de proefrun en de import opnieuw uit.</translation>
     </message>
     <message>
         <source>Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Regel</translation>
     </message>
     <message>
         <source>Verdict</source>
-        <translation type="unfinished"></translation>
+        <translation>Uitkomst</translation>
     </message>
     <message>
         <source>Row</source>
-        <translation type="unfinished"></translation>
+        <translation>Rij</translation>
     </message>
     <message>
         <source>Reason</source>
-        <translation type="unfinished"></translation>
+        <translation>Reden</translation>
     </message>
     <message>
         <source>This import is no longer on record.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze import is niet meer vastgelegd.</translation>
     </message>
     <message>
         <source>This import has been undone already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze import is al ongedaan gemaakt.</translation>
     </message>
     <message>
         <source>Opening balances are ledger lines, which are never removed: put a balance right with a correction on its booking.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginsaldi zijn journaalregels, die nooit worden verwijderd: zet een saldo recht met een correctie op de boeking.</translation>
     </message>
     <message>
         <source>customer %1</source>
-        <translation type="unfinished"></translation>
+        <translation>klant %1</translation>
     </message>
     <message>
         <source>boat %1</source>
-        <translation type="unfinished"></translation>
+        <translation>boot %1</translation>
     </message>
     <message>
         <source>berth %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ligplaats %1</translation>
     </message>
     <message>
         <source>booking %1</source>
-        <translation type="unfinished"></translation>
+        <translation>boeking %1</translation>
     </message>
     <message>
         <source>contract %1</source>
-        <translation type="unfinished"></translation>
+        <translation>contract %1</translation>
     </message>
     <message>
         <source>boat %1 (added since)</source>
-        <translation type="unfinished"></translation>
+        <translation>boot %1 (sindsdien toegevoegd)</translation>
     </message>
     <message>
         <source>booking %1 (made or paid since)</source>
-        <translation type="unfinished"></translation>
+        <translation>boeking %1 (sindsdien gemaakt of betaald)</translation>
     </message>
     <message>
         <source>%1 (invoiced or paid since)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (sindsdien gefactureerd of betaald)</translation>
     </message>
     <message>
         <source> and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation> en nog %1</translation>
     </message>
     <message>
         <source>This import cannot be undone: what it brought in has been changed since (%1). Nothing was removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze import kan niet ongedaan worden gemaakt: wat hij binnenbracht, is sindsdien gewijzigd (%1). Er is niets verwijderd.</translation>
     </message>
 </context>
 <context>
     <name>ImportWizard</name>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importeren</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Terug</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Volgende</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluiten</translation>
     </message>
     <message>
         <source>B&amp;rowse...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bladeren...</translation>
     </message>
     <message>
         <source>UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>UTF-8</translation>
     </message>
     <message>
         <source>Windows-1252 (Western European)</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows-1252 (West-Europees)</translation>
     </message>
     <message>
         <source>Comma (,)</source>
-        <translation type="unfinished"></translation>
+        <translation>Komma (,)</translation>
     </message>
     <message>
         <source>Semicolon (;)</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntkomma (;)</translation>
     </message>
     <message>
         <source>Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab</translation>
     </message>
     <message>
         <source>The first row holds &amp;headings</source>
-        <translation type="unfinished"></translation>
+        <translation>Eerste rij bevat &amp;kopjes</translation>
     </message>
     <message>
         <source>Imported</source>
-        <translation type="unfinished"></translation>
+        <translation>Geïmporteerd</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Soort</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestand</translation>
     </message>
     <message>
         <source>Added</source>
-        <translation type="unfinished"></translation>
+        <translation>Toegevoegd</translation>
     </message>
     <message>
         <source>Updated</source>
-        <translation type="unfinished"></translation>
+        <translation>Bijgewerkt</translation>
     </message>
     <message>
         <source>Skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>Overgeslagen</translation>
     </message>
     <message>
         <source>Refused</source>
-        <translation type="unfinished"></translation>
+        <translation>Geweigerd</translation>
     </message>
     <message>
         <source>By</source>
-        <translation type="unfinished"></translation>
+        <translation>Door</translation>
     </message>
     <message>
         <source>Undone</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongedaan gemaakt</translation>
     </message>
     <message>
         <source>&amp;Undo this import</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze import &amp;ongedaan maken</translation>
     </message>
     <message>
         <source>&amp;Kind of records:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Soort records:</translation>
     </message>
     <message>
         <source>&amp;File:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestan&amp;d:</translation>
     </message>
     <message>
         <source>&amp;Encoding:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Codering:</translation>
     </message>
     <message>
         <source>&amp;Delimiter:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sc&amp;heidingsteken:</translation>
     </message>
     <message>
         <source>&amp;Past imports:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eerdere imports:</translation>
     </message>
     <message>
         <source>Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Veld</translation>
     </message>
     <message>
         <source>Column of the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolom van het bestand</translation>
     </message>
     <message>
         <source>&amp;Skip rows already on record</source>
-        <translation type="unfinished"></translation>
+        <translation>Rijen die al bestaan &amp;overslaan</translation>
     </message>
     <message>
         <source>&amp;Update rows already on record from the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Rijen die al bestaan bij&amp;werken vanuit het bestand</translation>
     </message>
     <message>
         <source>&amp;Load</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Laden</translation>
     </message>
     <message>
         <source>Sa&amp;ve</source>
-        <translation type="unfinished"></translation>
+        <translation>Op&amp;slaan</translation>
     </message>
     <message>
         <source>Saved &amp;mappings:</source>
-        <translation type="unfinished"></translation>
+        <translation>Opgeslagen &amp;koppelingen:</translation>
     </message>
     <message>
         <source>&amp;Dates written as:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Data geschreven als:</translation>
     </message>
     <message>
         <source>&amp;Amounts written as:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bedragen geschreven als:</translation>
     </message>
     <message>
         <source>Rows already on record:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rijen die al bestaan:</translation>
     </message>
     <message>
         <source>&amp;Columns (fields marked * are needed):</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolo&amp;mmen (velden met * zijn nodig):</translation>
     </message>
     <message>
         <source>&amp;Save list...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lijst op&amp;slaan...</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importeren</translation>
     </message>
     <message>
         <source>S&amp;top</source>
-        <translation type="unfinished"></translation>
+        <translation>Sto&amp;ppen</translation>
     </message>
     <message>
         <source>&amp;Verdicts (nothing has been written yet):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Uitkomsten (er is nog niets geschreven):</translation>
     </message>
     <message>
         <source>Import: the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Importeren: het bestand</translation>
     </message>
     <message>
         <source>Import: the columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Importeren: de kolommen</translation>
     </message>
     <message>
         <source>Import: the dry run</source>
-        <translation type="unfinished"></translation>
+        <translation>Importeren: de proefrun</translation>
     </message>
     <message>
         <source>Please choose the file to import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies het bestand dat u wilt importeren.</translation>
     </message>
     <message>
         <source>Please choose a column for: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies een kolom voor: %1.</translation>
     </message>
     <message>
         <source>Choose the file to import</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies het bestand om te importeren</translation>
     </message>
     <message>
         <source>CSV Files (*.csv *.txt);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-bestanden (*.csv *.txt);;Alle bestanden (*)</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(geen)</translation>
     </message>
     <message>
         <source>Reading the file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestand wordt gelezen...</translation>
     </message>
     <message>
         <source>The dry run was stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>De proefrun is gestopt.</translation>
     </message>
     <message>
         <source>%1 rows to add, %2 already on record, %3 refused.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 rijen toe te voegen, %2 al aanwezig, %3 geweigerd.</translation>
     </message>
     <message>
         <source>The backup before the import failed, so nothing was imported.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De back-up vóór het importeren is mislukt, dus er is niets geïmporteerd.
+
+%1</translation>
     </message>
     <message>
         <source>The import was stopped: nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het importeren is gestopt: er is niets geïmporteerd.</translation>
     </message>
     <message>
         <source>%1 rows added, %2 already on record, %3 refused.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 rijen toegevoegd, %2 al aanwezig, %3 geweigerd.</translation>
     </message>
     <message>
         <source>The file has been imported: %1
 
 A backup of the database as it was is in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand is geïmporteerd: %1
+
+Een back-up van de database zoals ze was, staat in %2.</translation>
     </message>
     <message>
         <source>Save the dry run&apos;s list</source>
-        <translation type="unfinished"></translation>
+        <translation>De lijst van de proefrun opslaan</translation>
     </message>
     <message>
         <source> - dry run.csv</source>
-        <translation type="unfinished"></translation>
+        <translation> - proefrun.csv</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-bestanden (*.csv)</translation>
     </message>
     <message>
         <source>Remove everything the import of %1 added?</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles verwijderen wat de import van %1 heeft toegevoegd?</translation>
     </message>
     <message>
         <source>Undo this import</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze import ongedaan maken</translation>
     </message>
     <message>
         <source>The import of %1 has been undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>De import van %1 is ongedaan gemaakt.</translation>
     </message>
 </context>
 <context>
     <name>InputChecks</name>
     <message>
         <source>Please enter a valid number to continue</source>
-        <translation type="unfinished"></translation>
+        <translation>Vul een geldig getal in om verder te gaan</translation>
     </message>
     <message>
         <source>Amounts are in pounds and pence: type at most two decimals, for example %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedragen hebben hoogstens twee decimalen: typ hoogstens twee cijfers achter de komma, bijvoorbeeld %1.</translation>
     </message>
     <message>
         <source>An amount cannot be more than %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een bedrag kan niet meer zijn dan %1.</translation>
     </message>
 </context>
 <context>
     <name>Ledger</name>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Aanbetaling</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Betaling</translation>
     </message>
     <message>
         <source>Refund</source>
-        <translation type="unfinished"></translation>
+        <translation>Terugbetaling</translation>
     </message>
     <message>
         <source>Correction</source>
-        <translation type="unfinished"></translation>
+        <translation>Correctie</translation>
     </message>
     <message>
         <source>Kept as credit</source>
-        <translation type="unfinished"></translation>
+        <translation>Gehouden als tegoed</translation>
     </message>
     <message>
         <source>Credit used</source>
-        <translation type="unfinished"></translation>
+        <translation>Tegoed gebruikt</translation>
     </message>
     <message>
         <source>A contract is paid, refunded or corrected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een contract wordt betaald, terugbetaald of gecorrigeerd.</translation>
     </message>
     <message>
         <source>The refund is more than the %1 paid.</source>
-        <translation type="unfinished"></translation>
+        <translation>De terugbetaling is meer dan de betaalde %1.</translation>
     </message>
     <message>
         <source>The booking no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>De boeking bestaat niet meer.</translation>
     </message>
     <message>
         <source>Enter an amount other than %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vul een ander bedrag dan %1 in.</translation>
     </message>
     <message>
         <source>Enter the amount without a minus sign: money given back is recorded as a refund, a mistake as a correction.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vul het bedrag in zonder minteken: teruggegeven geld wordt als terugbetaling vastgelegd, een vergissing als correctie.</translation>
     </message>
     <message>
         <source>The reference runs to 100 characters and the note to 250.</source>
-        <translation type="unfinished"></translation>
+        <translation>De referentie mag tot 100 tekens hebben en de notitie tot 250.</translation>
     </message>
     <message>
         <source>The booking has been cancelled: no payment can be recorded on it.</source>
-        <translation type="unfinished"></translation>
+        <translation>De boeking is geannuleerd: er kan geen betaling op worden vastgelegd.</translation>
     </message>
     <message>
         <source>A refund cannot be more than what was paid (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Een terugbetaling kan niet meer zijn dan wat betaald is (%1).</translation>
     </message>
     <message>
         <source>A correction cannot take what was paid below %1 (%2 was paid).</source>
-        <translation type="unfinished"></translation>
+        <translation>Een correctie kan het betaalde niet onder %1 brengen (er is %2 betaald).</translation>
     </message>
     <message>
         <source>An amount is above %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een bedrag ligt boven %1.</translation>
     </message>
     <message>
         <source>The customer holds %1 of credit.</source>
-        <translation type="unfinished"></translation>
+        <translation>De klant heeft %1 tegoed.</translation>
     </message>
     <message>
         <source>Enter the company&apos;s details before issuing an invoice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vul de bedrijfsgegevens in voordat u een factuur uitreikt.</translation>
     </message>
     <message>
         <source>Enter the first and the last day of the period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vul de eerste en de laatste dag van de periode in.</translation>
     </message>
     <message>
         <source>The period ends before it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>De periode eindigt voordat ze begint.</translation>
     </message>
     <message>
         <source>No method</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen betaalwijze</translation>
     </message>
     <message>
         <source>Method %1 (removed)</source>
-        <translation type="unfinished"></translation>
+        <translation>Betaalwijze %1 (verwijderd)</translation>
     </message>
     <message>
         <source>No desk</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen werkplek</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Totaal</translation>
     </message>
 </context>
 <context>
     <name>Lengths</name>
     <message>
         <source>m</source>
-        <translation type="unfinished"></translation>
+        <translation>m</translation>
     </message>
     <message>
         <source>ft</source>
-        <translation type="unfinished"></translation>
+        <translation>ft</translation>
     </message>
 </context>
 <context>
     <name>LockDialog</name>
     <message>
         <source>Locked</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergrendeld</translation>
     </message>
     <message>
         <source>This desk is locked. %1, type your PIN or password to go on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze werkplek is vergrendeld. %1, typ uw pincode of wachtwoord om verder te gaan.</translation>
     </message>
     <message>
         <source>&amp;PIN or password:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pincode of wachtwoord:</translation>
     </message>
     <message>
         <source>&amp;Unlock</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ontgrendelen</translation>
     </message>
     <message>
         <source>S&amp;witch User...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wisselen van gebruiker...</translation>
     </message>
 </context>
 <context>
     <name>MailMessage</name>
     <message>
         <source>There is no e-mail address to send to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen e-mailadres om naar te versturen.</translation>
     </message>
     <message>
         <source>The e-mail address %1 holds a line break.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het e-mailadres %1 bevat een regeleinde.</translation>
     </message>
     <message>
         <source>%1 is not an e-mail address (name@example.com).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geen e-mailadres (naam@example.com).</translation>
     </message>
     <message>
         <source>The sender&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>De naam van de afzender</translation>
     </message>
     <message>
         <source>The recipient&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>De naam van de ontvanger</translation>
     </message>
     <message>
         <source>The subject</source>
-        <translation type="unfinished"></translation>
+        <translation>Het onderwerp</translation>
     </message>
     <message>
         <source>The attachment&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>De naam van de bijlage</translation>
     </message>
     <message>
         <source>%1 holds a line break, which an e-mail header may not: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bevat een regeleinde, wat een e-mailheader niet mag bevatten: %2</translation>
     </message>
 </context>
 <context>
     <name>MailSettings</name>
     <message>
         <source>The sender&apos;s address: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Het adres van de afzender: %1</translation>
     </message>
     <message>
         <source>The sender&apos;s name must be one line.</source>
-        <translation type="unfinished"></translation>
+        <translation>De naam van de afzender moet op één regel staan.</translation>
     </message>
     <message>
         <source>The certificate file %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het certificaatbestand %1 kan niet worden gelezen.</translation>
     </message>
     <message>
         <source>No mail server is set up: enter it in Setup Company Information first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen mailserver ingesteld: vul die eerst in bij Bedrijfsgegevens instellen.</translation>
     </message>
     <message>
         <source>The password file %1 could not be removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het wachtwoordbestand %1 kon niet worden verwijderd.</translation>
     </message>
 </context>
 <context>
     <name>MailTemplates</name>
     <message>
         <source>Booking confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>Boekingsbevestiging</translation>
     </message>
     <message>
         <source>Invoice</source>
-        <translation type="unfinished"></translation>
+        <translation>Factuur</translation>
     </message>
     <message>
         <source>Deposit reminder</source>
-        <translation type="unfinished"></translation>
+        <translation>Herinnering aanbetaling</translation>
     </message>
     <message>
         <source>Balance reminder</source>
-        <translation type="unfinished"></translation>
+        <translation>Herinnering restbedrag</translation>
     </message>
     <message>
         <source>Waiting-list offer</source>
-        <translation type="unfinished"></translation>
+        <translation>Aanbod van de wachtlijst</translation>
     </message>
     <message>
         <source>Contract renewal letter</source>
-        <translation type="unfinished"></translation>
+        <translation>Brief over verlenging van het contract</translation>
     </message>
     <message>
         <source>Your booking {ConfirmationNo} at {Company}</source>
-        <translation type="unfinished"></translation>
+        <translation>Uw boeking {ConfirmationNo} bij {Company}</translation>
     </message>
     <message>
         <source>Dear {CustomerName},
@@ -6059,11 +6063,20 @@ If anything is not as you expected, just reply to this message or call us on {Co
 
 Kind regards,
 {Company}</source>
-        <translation type="unfinished"></translation>
+        <translation>Beste {CustomerName},
+
+Hartelijk dank voor uw boeking. We verwelkomen u graag van {Arrival} tot {Departure} op ligplaats {Berths}.
+
+Uw boekingsbevestiging vindt u in de bijlage. Het totaal is {Total}; {DepositDue} moet betaald zijn vóór {DueBy}.
+
+Als iets niet is zoals u verwachtte, beantwoord dan gewoon dit bericht of bel ons op {CompanyPhone}.
+
+Met vriendelijke groet,
+{Company}</translation>
     </message>
     <message>
         <source>Your invoice from {Company}</source>
-        <translation type="unfinished"></translation>
+        <translation>Uw factuur van {Company}</translation>
     </message>
     <message>
         <source>Dear {CustomerName},
@@ -6072,11 +6085,16 @@ Please find attached the invoice for your stay from {Arrival} to {Departure} (bo
 
 Kind regards,
 {Company}</source>
-        <translation type="unfinished"></translation>
+        <translation>Beste {CustomerName},
+
+In de bijlage vindt u de factuur voor uw verblijf van {Arrival} tot {Departure} (boeking {ConfirmationNo}). Het totaal is {Total}, waarvan {Paid} is betaald; er staat nog {Balance} open.
+
+Met vriendelijke groet,
+{Company}</translation>
     </message>
     <message>
         <source>Deposit for your booking {ConfirmationNo}</source>
-        <translation type="unfinished"></translation>
+        <translation>Aanbetaling voor uw boeking {ConfirmationNo}</translation>
     </message>
     <message>
         <source>Dear {CustomerName},
@@ -6086,11 +6104,17 @@ A friendly reminder that the deposit of {AmountDue} for your stay from {Arrival}
 Kind regards,
 {Company}
 {CompanyPhone}</source>
-        <translation type="unfinished"></translation>
+        <translation>Beste {CustomerName},
+
+Een vriendelijke herinnering dat de aanbetaling van {AmountDue} voor uw verblijf van {Arrival} tot {Departure} vóór {DueBy} betaald moet zijn. Hebt u al betaald, dan danken wij u en kunt u dit bericht negeren.
+
+Met vriendelijke groet,
+{Company}
+{CompanyPhone}</translation>
     </message>
     <message>
         <source>Balance for your stay from {Arrival}</source>
-        <translation type="unfinished"></translation>
+        <translation>Restbedrag voor uw verblijf vanaf {Arrival}</translation>
     </message>
     <message>
         <source>Dear {CustomerName},
@@ -6102,11 +6126,19 @@ We look forward to seeing you.
 Kind regards,
 {Company}
 {CompanyPhone}</source>
-        <translation type="unfinished"></translation>
+        <translation>Beste {CustomerName},
+
+Uw verblijf bij ons van {Arrival} tot {Departure} komt eraan. Het restbedrag van {AmountDue} moet vóór {DueBy} betaald zijn. Hebt u al betaald, dan danken wij u en kunt u dit bericht negeren.
+
+We kijken ernaar uit u te zien.
+
+Met vriendelijke groet,
+{Company}
+{CompanyPhone}</translation>
     </message>
     <message>
         <source>A berth has come free at {Company}</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is een ligplaats vrijgekomen bij {Company}</translation>
     </message>
     <message>
         <source>Dear {CustomerName},
@@ -6115,11 +6147,16 @@ Good news: a berth has come free for the dates you asked about, {Arrival} to {De
 
 Kind regards,
 {Company}</source>
-        <translation type="unfinished"></translation>
+        <translation>Beste {CustomerName},
+
+Goed nieuws: er is een ligplaats vrijgekomen voor de data waarnaar u vroeg, {Arrival} tot {Departure}. Bel ons op {CompanyPhone} of beantwoord dit bericht spoedig als u hem wilt; anders bieden we hem aan de volgende op onze lijst aan.
+
+Met vriendelijke groet,
+{Company}</translation>
     </message>
     <message>
         <source>Renewal of your contract for {Berths}</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlenging van uw contract voor {Berths}</translation>
     </message>
     <message>
         <source>Dear {CustomerName},
@@ -6130,152 +6167,162 @@ If you have any questions, just reply to this message or call us on {CompanyPhon
 
 Kind regards,
 {Company}</source>
-        <translation type="unfinished"></translation>
+        <translation>Beste {CustomerName},
+
+Uw contract voor ligplaats {Berths} is verlengd van {Arrival} tot {Departure} voor {Total}. De bijgevoegde brief geeft de details en de termijnen.
+
+Als u vragen hebt, beantwoord dan gewoon dit bericht of bel ons op {CompanyPhone}.
+
+Met vriendelijke groet,
+{Company}</translation>
     </message>
     <message>
         <source>There is no kind of message called %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen soort bericht met de naam %1.</translation>
     </message>
     <message>
         <source>The subject may not be empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het onderwerp mag niet leeg zijn.</translation>
     </message>
     <message>
         <source>The subject must be one line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het onderwerp moet op één regel staan.</translation>
     </message>
     <message>
         <source>The template holds what is not a placeholder: %1.
 The placeholders are: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Het sjabloon bevat iets wat geen plaatshouder is: %1.
+De plaatshouders zijn: %2</translation>
     </message>
 </context>
 <context>
     <name>MailTemplatesDialog</name>
     <message>
         <source>E-mail Templates</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mailsjablonen</translation>
     </message>
     <message>
         <source>Placeholders: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Plaatshouders: %1</translation>
     </message>
     <message>
         <source>Reminders proposed each morning (0: none)</source>
-        <translation type="unfinished"></translation>
+        <translation>Herinneringen die elke ochtend worden voorgesteld (0: geen)</translation>
     </message>
     <message>
         <source>&amp;Deposit reminder, days before it falls due:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Herinnering aanbetaling, dagen voor de vervaldatum:</translation>
     </message>
     <message>
         <source>&amp;Balance reminder, days before it falls due:</source>
-        <translation type="unfinished"></translation>
+        <translation>Herinnering &amp;restbedrag, dagen voor de vervaldatum:</translation>
     </message>
     <message>
         <source>&amp;Overdue reminder, days after it fell due:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aanmaning, dagen na de vervaldatum:</translation>
     </message>
     <message>
         <source>Sa&amp;ve</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opslaan</translation>
     </message>
     <message>
         <source>&amp;Reset to the program&apos;s wording</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Terugzetten naar de tekst van het programma</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluiten</translation>
     </message>
     <message>
         <source>&amp;Message:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bericht:</translation>
     </message>
     <message>
         <source>&amp;Subject:</source>
-        <translation type="unfinished"></translation>
+        <translation>Onder&amp;werp:</translation>
     </message>
     <message>
         <source>&amp;Text:</source>
-        <translation type="unfinished"></translation>
+        <translation>Te&amp;kst:</translation>
     </message>
     <message>
         <source>The template could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Het sjabloon kon niet worden gelezen: %1</translation>
     </message>
     <message>
         <source>Save the changes to &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>De wijzigingen in &quot;%1&quot; opslaan?</translation>
     </message>
     <message>
         <source>The template was not saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Het sjabloon is niet opgeslagen: %1</translation>
     </message>
     <message>
         <source>E-mail template: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mailsjabloon: %1</translation>
     </message>
 </context>
 <context>
     <name>MailingListWizard</name>
     <message>
         <source>Mailing list</source>
-        <translation type="unfinished"></translation>
+        <translation>Mailinglijst</translation>
     </message>
     <message>
         <source>Email Mailing List Wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>Wizard e-mailmailinglijst</translation>
     </message>
     <message>
         <source>Enter the Mailing List filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Vul de bestandsnaam van de mailinglijst in</translation>
     </message>
     <message>
         <source>Finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltooid</translation>
     </message>
     <message>
         <source>Using this wizard you can create a mailing list of your customers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Met deze wizard kunt u een mailinglijst van uw klanten maken.</translation>
     </message>
     <message>
         <source>Enter the filename you would like to populate with your email list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vul de bestandsnaam in waarin u uw e-maillijst wilt zetten.</translation>
     </message>
     <message>
         <source>Mailing list filename:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestandsnaam mailinglijst:</translation>
     </message>
     <message>
         <source>B&amp;rowse...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bladeren...</translation>
     </message>
     <message>
         <source>Click Finish to complete your configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Klik op Voltooien om de configuratie af te ronden</translation>
     </message>
     <message>
         <source>Please enter a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>Vul een bestandsnaam in</translation>
     </message>
     <message>
         <source>Mailing list file</source>
-        <translation type="unfinished"></translation>
+        <translation>Mailinglijstbestand</translation>
     </message>
     <message>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle bestanden (*)</translation>
     </message>
     <message>
         <source>The customers&apos; email addresses could not be read; no file was written.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De e-mailadressen van de klanten konden niet worden gelezen; er is geen bestand geschreven.
+
+%1</translation>
     </message>
     <message>
         <source>Invalid filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongeldige bestandsnaam</translation>
     </message>
 </context>
 <context>
