@@ -6329,400 +6329,402 @@ De plaatshouders zijn: %2</translation>
     <name>MainWindow</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bestand</translation>
     </message>
     <message>
         <source>Export C&amp;ustomers...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Klanten exporteren...</translation>
     </message>
     <message>
         <source>Export Reser&amp;vations</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reserveringen exporteren</translation>
     </message>
     <message>
         <source>Export T&amp;oday&apos;s Reservations</source>
-        <translation type="unfinished"></translation>
+        <translation>Reserveringen van &amp;vandaag exporteren</translation>
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importeren...</translation>
     </message>
     <message>
         <source>&amp;Compact &amp;&amp; repair database</source>
-        <translation type="unfinished"></translation>
+        <translation>Database &amp;comprimeren &amp;&amp; herstellen</translation>
     </message>
     <message>
         <source>&amp;Backup database ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Database &amp;back-uppen ...</translation>
     </message>
     <message>
         <source>&amp;Restore database ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Database &amp;terugzetten ...</translation>
     </message>
     <message>
         <source>End of &amp;workday</source>
-        <translation type="unfinished"></translation>
+        <translation>Einde &amp;werkdag</translation>
     </message>
     <message>
         <source>View &amp;trace log</source>
-        <translation type="unfinished"></translation>
+        <translation>Trace&amp;log bekijken</translation>
     </message>
     <message>
         <source>&amp;Switch User...</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebruiker wi&amp;sselen...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afsluiten</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Be&amp;werken</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ongedaan maken</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>K&amp;nippen</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopiëren</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Plakken</translation>
     </message>
     <message>
         <source>C&amp;lear</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wissen</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alles selecteren</translation>
     </message>
     <message>
         <source>&amp;Web Bookings</source>
-        <translation type="unfinished"></translation>
+        <translation>W&amp;ebboekingen</translation>
     </message>
     <message>
         <source>&amp;Configure Web Bookings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Webboekingen &amp;instellen...</translation>
     </message>
     <message>
         <source>C&amp;reate Web Booking Page...</source>
-        <translation type="unfinished"></translation>
+        <translation>Webboekings&amp;pagina maken...</translation>
     </message>
     <message>
         <source>&amp;Bookings</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;oekingen</translation>
     </message>
     <message>
         <source>&amp;Add Booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Boeking &amp;toevoegen</translation>
     </message>
     <message>
         <source>&amp;Find Booking...</source>
-        <translation type="unfinished"></translation>
+        <translation>Boeking &amp;zoeken...</translation>
     </message>
     <message>
         <source>View &amp;Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rapporten bekijken</translation>
     </message>
     <message>
         <source>&amp;Today</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vandaag</translation>
     </message>
     <message>
         <source>Today&apos;s &amp;cash-up...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kasafsluiting van vandaag...</translation>
     </message>
     <message>
         <source>C&amp;ontracts...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contracten...</translation>
     </message>
     <message>
         <source>Rene&amp;w Contracts...</source>
-        <translation type="unfinished"></translation>
+        <translation>Contracten ver&amp;lengen...</translation>
     </message>
     <message>
         <source>Contract L&amp;ists...</source>
-        <translation type="unfinished"></translation>
+        <translation>Contractl&amp;ijsten...</translation>
     </message>
     <message>
         <source>Re&amp;minders...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Herinneringen...</translation>
     </message>
     <message>
         <source>Close&amp;d Months...</source>
-        <translation type="unfinished"></translation>
+        <translation>Afgesloten &amp;maanden...</translation>
     </message>
     <message>
         <source>View Ad&amp;vanced Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Uitgebreide kalender bekijken</translation>
     </message>
     <message>
         <source>View &amp;Simple Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eenvoudige kalender bekijken</translation>
     </message>
     <message>
         <source>Booking C&amp;hart</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bezettingsoverzicht</translation>
     </message>
     <message>
         <source>Berth / Rentals  &amp;Notes...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats-/huur&amp;notities...</translation>
     </message>
     <message>
         <source>&amp;Customers</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Klanten</translation>
     </message>
     <message>
         <source>&amp;View Customers</source>
-        <translation type="unfinished"></translation>
+        <translation>Klanten &amp;bekijken</translation>
     </message>
     <message>
         <source>&amp;Find Customer...</source>
-        <translation type="unfinished"></translation>
+        <translation>Klant &amp;zoeken...</translation>
     </message>
     <message>
         <source>&amp;Waiting List...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wachtlijst...</translation>
     </message>
     <message>
         <source>&amp;Email Mailing List Wizard...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wizard &amp;e-mailmailinglijst...</translation>
     </message>
     <message>
         <source>C&amp;onfigure</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Instellingen</translation>
     </message>
     <message>
         <source>Configuration &amp;Wizard...</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuratie&amp;wizard...</translation>
     </message>
     <message>
         <source>&amp;Company...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bedrijf...</translation>
     </message>
     <message>
         <source>Re&amp;gional Settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Regionale instellingen...</translation>
     </message>
     <message>
         <source>&amp;Berths...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ligplaatsen...</translation>
     </message>
     <message>
         <source>Berth &amp;Owners...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats&amp;eigenaren...</translation>
     </message>
     <message>
         <source>&amp;Rates...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tarieven...</translation>
     </message>
     <message>
         <source>&amp;Meters...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Meters...</translation>
     </message>
     <message>
         <source>Ca&amp;lendars...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kalenders...</translation>
     </message>
     <message>
         <source>E-mail &amp;Templates...</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail&amp;sjablonen...</translation>
     </message>
     <message>
         <source>&amp;Users...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gebruikers...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help</translation>
     </message>
     <message>
         <source>&amp;Contents...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inhoud...</translation>
     </message>
     <message>
         <source>&amp;Index...</source>
-        <translation type="unfinished"></translation>
+        <translation>In&amp;dex...</translation>
     </message>
     <message>
         <source>&amp;Tip of the Day...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tip van de dag...</translation>
     </message>
     <message>
         <source>Online &amp;Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Online &amp;ondersteuning</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>O&amp;ver...</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkbalk</translation>
     </message>
     <message>
         <source>Add Reservation</source>
-        <translation type="unfinished"></translation>
+        <translation>Reservering toevoegen</translation>
     </message>
     <message>
         <source>Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender</translation>
     </message>
     <message>
         <source>Advanced Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Uitgebreide kalender</translation>
     </message>
     <message>
         <source>View Customers</source>
-        <translation type="unfinished"></translation>
+        <translation>Klanten bekijken</translation>
     </message>
     <message>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapporten</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Vandaag</translation>
     </message>
     <message>
         <source>Booking Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezettingsoverzicht</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoeken</translation>
     </message>
     <message>
         <source>Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Klant</translation>
     </message>
     <message>
         <source>Reservation</source>
-        <translation type="unfinished"></translation>
+        <translation>Reservering</translation>
     </message>
     <message>
         <source>Web Bookings</source>
-        <translation type="unfinished"></translation>
+        <translation>Webboekingen</translation>
     </message>
     <message>
         <source>Zem Harbour and Campsite Reservation</source>
-        <translation type="unfinished"></translation>
+        <translation>Zem Harbour – reserveringen voor havens en campings</translation>
     </message>
 </context>
 <context>
     <name>MaintenanceMenu</name>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informatie</translation>
     </message>
     <message>
         <source>Error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout!</translation>
     </message>
     <message>
         <source>Backup archives (*.SPA)</source>
-        <translation type="unfinished"></translation>
+        <translation>Back-uparchieven (*.SPA)</translation>
     </message>
     <message>
         <source>The folder %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>De map %1 bestaat niet.</translation>
     </message>
     <message>
         <source>The file %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand %1 bestaat niet.</translation>
     </message>
     <message>
         <source>Bad file name</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongeldige bestandsnaam</translation>
     </message>
     <message>
         <source>Select your database backup file ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies uw databaseback-upbestand ...</translation>
     </message>
     <message>
         <source>Error detected when make database backup!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout opgetreden bij het maken van de databaseback-up!</translation>
     </message>
     <message>
         <source>Database backuped</source>
-        <translation type="unfinished"></translation>
+        <translation>Database geback-upt</translation>
     </message>
     <message>
         <source>Select your backuped database ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies uw geback-upte database ...</translation>
     </message>
     <message>
         <source>Replace the database with the backup %1 of %2 (%3)?
 
 The database as it is now is kept as %4, and can be restored from there.</source>
-        <translation type="unfinished"></translation>
+        <translation>De database vervangen door de back-up %1 van %2 (%3)?
+
+De database zoals ze nu is, wordt bewaard als %4 en kan van daaruit worden teruggezet.</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Terugzetten</translation>
     </message>
     <message>
         <source>Error detected when restoring database backup!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout opgetreden bij het terugzetten van de databaseback-up!</translation>
     </message>
     <message>
         <source>Database restored</source>
-        <translation type="unfinished"></translation>
+        <translation>Database teruggezet</translation>
     </message>
     <message>
         <source>Database compacted</source>
-        <translation type="unfinished"></translation>
+        <translation>Database gecomprimeerd</translation>
     </message>
 </context>
 <context>
     <name>MeterImport</name>
     <message>
         <source>accepted</source>
-        <translation type="unfinished"></translation>
+        <translation>geaccepteerd</translation>
     </message>
     <message>
         <source>rolled over</source>
-        <translation type="unfinished"></translation>
+        <translation>rondgedraaid</translation>
     </message>
     <message>
         <source>unknown meter</source>
-        <translation type="unfinished"></translation>
+        <translation>onbekende meter</translation>
     </message>
     <message>
         <source>earlier than the last</source>
-        <translation type="unfinished"></translation>
+        <translation>eerder dan de laatste</translation>
     </message>
     <message>
         <source>refused</source>
-        <translation type="unfinished"></translation>
+        <translation>geweigerd</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a date and time.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is geen datum en tijd.</translation>
     </message>
     <message>
         <source>Meter %1 was last read on %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Meter %1 is het laatst afgelezen op %2.</translation>
     </message>
     <message>
         <source>Line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Regel %1: %2</translation>
     </message>
 </context>
 <context>
     <name>MeterLists</name>
     <message numerus="yes">
         <source>Meters not read for more than %n day(s), on %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Meters die meer dan %n dag niet zijn afgelezen, op %1</numerusform>
+            <numerusform>Meters die meer dan %n dagen niet zijn afgelezen, op %1</numerusform>
         </translation>
     </message>
 </context>
@@ -6730,600 +6732,607 @@ The database as it is now is kept as %4, and can be restored from there.</source
     <name>MeterListsWindow</name>
     <message>
         <source>Meter lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Meterlijsten</translation>
     </message>
     <message>
         <source>Use by berth and month</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbruik per ligplaats en maand</translation>
     </message>
     <message>
         <source>Meters not read</source>
-        <translation type="unfinished"></translation>
+        <translation>Niet afgelezen meters</translation>
     </message>
     <message>
         <source>Readings flagged</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemarkeerde standen</translation>
     </message>
     <message>
         <source>&amp;Show</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tonen</translation>
     </message>
     <message>
         <source>&amp;List:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lijst:</translation>
     </message>
     <message>
         <source>&amp;Kind (use):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Soort (verbruik):</translation>
     </message>
     <message>
         <source>&amp;From:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Van:</translation>
     </message>
     <message>
         <source>&amp;To:</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;ot:</translation>
     </message>
     <message>
         <source>Not read for more than (&amp;days):</source>
-        <translation type="unfinished"></translation>
+        <translation>Niet afgelezen sinds meer dan (&amp;dagen):</translation>
     </message>
     <message>
         <source>The period ends before it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>De periode eindigt voordat ze begint.</translation>
     </message>
 </context>
 <context>
     <name>MeterStore</name>
     <message>
         <source>Contract %1 has been billed for this meter&apos;s period already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contract %1 is al afgerekend voor de periode van deze meter.</translation>
     </message>
     <message>
         <source>Another meter has the serial number %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een andere meter heeft serienummer %1.</translation>
     </message>
     <message>
         <source>Berth %1 already has %2 meter %3: swap it, or remove it first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats %1 heeft al %2-meter %3: wissel hem of verwijder hem eerst.</translation>
     </message>
     <message>
         <source>The meter no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>De meter bestaat niet meer.</translation>
     </message>
     <message>
         <source>%1 is below the last reading of meter %2 (%3): if the meter rolled over, say so; otherwise type the reading again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ligt onder de laatste stand van meter %2 (%3): is de meter rondgedraaid, geef dat dan aan; typ anders de stand opnieuw.</translation>
     </message>
     <message>
         <source>The reading no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>De stand bestaat niet meer.</translation>
     </message>
     <message>
         <source>The reading has more digits than the meter&apos;s %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>De stand heeft meer cijfers dan de meter (%1).</translation>
     </message>
     <message>
         <source>%1 is below the reading before it (%2): if the meter rolled over, say so.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ligt onder de stand ervoor (%2): is de meter rondgedraaid, geef dat dan aan.</translation>
     </message>
     <message>
         <source>%1 is above the reading after it (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ligt boven de stand erna (%2).</translation>
     </message>
     <message>
         <source>Meter %1 was already removed on %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Meter %1 is al verwijderd op %2.</translation>
     </message>
 </context>
 <context>
     <name>MeterWalk</name>
     <message>
         <source>Meter Walk</source>
-        <translation type="unfinished"></translation>
+        <translation>Meterronde</translation>
     </message>
     <message>
         <source>Printed %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Afgedrukt %1</translation>
     </message>
     <message>
         <source>Berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Soort</translation>
     </message>
     <message>
         <source>Meter</source>
-        <translation type="unfinished"></translation>
+        <translation>Meter</translation>
     </message>
     <message>
         <source>Last reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Laatste stand</translation>
     </message>
     <message>
         <source>Read on</source>
-        <translation type="unfinished"></translation>
+        <translation>Afgelezen op</translation>
     </message>
     <message>
         <source>New reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuwe stand</translation>
     </message>
     <message>
         <source>Page %p of %P</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina %p van %P</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>geen</translation>
     </message>
     <message>
         <source>(no berth)</source>
-        <translation type="unfinished"></translation>
+        <translation>(geen ligplaats)</translation>
     </message>
     <message>
         <source>No meters are in service.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er zijn geen meters in gebruik.</translation>
     </message>
 </context>
 <context>
     <name>Meters</name>
     <message>
         <source>Water</source>
-        <translation type="unfinished"></translation>
+        <translation>Water</translation>
     </message>
     <message>
         <source>Electricity</source>
-        <translation type="unfinished"></translation>
+        <translation>Elektriciteit</translation>
     </message>
     <message>
         <source>Type the meter&apos;s serial number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ het serienummer van de meter.</translation>
     </message>
     <message>
         <source>A serial number has at most 40 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een serienummer heeft hoogstens 40 tekens.</translation>
     </message>
     <message>
         <source>Type the unit the meter counts in (kWh, m³).</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ de eenheid waarin de meter telt (kWh, m³).</translation>
     </message>
     <message>
         <source>A meter&apos;s counter has from %1 to %2 whole digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het telwerk van een meter heeft %1 tot %2 hele cijfers.</translation>
     </message>
     <message>
         <source>Type the day the meter was fitted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ de dag waarop de meter is geplaatst.</translation>
     </message>
     <message>
         <source>The meter cannot be removed before it was fitted.</source>
-        <translation type="unfinished"></translation>
+        <translation>De meter kan niet worden verwijderd voordat hij is geplaatst.</translation>
     </message>
     <message>
         <source>Type the reading.</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ de stand.</translation>
     </message>
     <message>
         <source>A reading is never below zero: &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een stand is nooit lager dan nul: &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a reading: type the digits the meter shows.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is geen stand: typ de cijfers die de meter toont.</translation>
     </message>
     <message>
         <source>A reading has at most three decimals: &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een stand heeft hoogstens drie decimalen: &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; has more digits than the meter&apos;s %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; heeft meer cijfers dan de meter (%2).</translation>
     </message>
     <message>
         <source>Type the day and time of the reading.</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ de dag en tijd van de aflezing.</translation>
     </message>
     <message>
         <source>A reading cannot be dated in the future (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Een stand kan niet in de toekomst gedateerd zijn (%1).</translation>
     </message>
     <message>
         <source>Meter %1 was fitted on %2: a reading cannot be dated before that.</source>
-        <translation type="unfinished"></translation>
+        <translation>Meter %1 is geplaatst op %2: een stand kan niet eerder gedateerd zijn.</translation>
     </message>
     <message>
         <source>Meter %1 was removed on %2: a reading cannot be dated after that.</source>
-        <translation type="unfinished"></translation>
+        <translation>Meter %1 is verwijderd op %2: een stand kan niet later gedateerd zijn.</translation>
     </message>
     <message>
         <source>The reading has more digits than the meter&apos;s %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>De stand heeft meer cijfers dan de meter (%1).</translation>
     </message>
     <message>
         <source>The last reading of meter %1 was taken on %2: a new one cannot be dated before it.</source>
-        <translation type="unfinished"></translation>
+        <translation>De laatste stand van meter %1 is opgenomen op %2: een nieuwe kan niet eerder gedateerd zijn.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a band: type the units, &quot;at&quot; and the price, as &quot;10 at 0.10&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is geen schijf: typ de eenheden, &quot;at&quot; en de prijs, zoals &quot;10 at 0.10&quot;.</translation>
     </message>
     <message>
         <source>%1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 at %2</translation>
     </message>
     <message>
         <source>Type the day the tariff takes effect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ de dag waarop het tarief ingaat.</translation>
     </message>
     <message>
         <source>A price per unit or per day is from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een prijs per eenheid of per dag ligt tussen %1 en %2.</translation>
     </message>
     <message>
         <source>Band %1: a price is from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schijf %1: een prijs ligt tussen %2 en %3.</translation>
     </message>
     <message>
         <source>Band %1 must end above %2 units: the bands run upwards in order.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schijf %1 moet boven %2 eenheden eindigen: de schijven lopen in volgorde op.</translation>
     </message>
     <message>
         <source>Two %1 tariffs take effect on %2: keep one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Twee %1-tarieven gaan in op %2: houd er één.</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tot %2</translation>
     </message>
     <message>
         <source>1 day at %1 a day, %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>1 dag à %1 per dag, %2: %3</translation>
     </message>
     <message>
         <source>%1 days at %2 a day, %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dagen à %2 per dag, %3: %4</translation>
     </message>
     <message>
         <source>%1 %2 at %3, %4: %5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 à %3, %4: %5</translation>
     </message>
 </context>
 <context>
     <name>MetersDialog</name>
     <message>
         <source>Berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Soort</translation>
     </message>
     <message>
         <source>Serial</source>
-        <translation type="unfinished"></translation>
+        <translation>Serienr.</translation>
     </message>
     <message>
         <source>Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Eenheid</translation>
     </message>
     <message>
         <source>Digits</source>
-        <translation type="unfinished"></translation>
+        <translation>Cijfers</translation>
     </message>
     <message>
         <source>Fitted</source>
-        <translation type="unfinished"></translation>
+        <translation>Geplaatst</translation>
     </message>
     <message>
         <source>Removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwijderd</translation>
     </message>
     <message>
         <source>Read at</source>
-        <translation type="unfinished"></translation>
+        <translation>Afgelezen op</translation>
     </message>
     <message>
         <source>Reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Stand</translation>
     </message>
     <message>
         <source>Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbruik</translation>
     </message>
     <message>
         <source>Marks</source>
-        <translation type="unfinished"></translation>
+        <translation>Markeringen</translation>
     </message>
     <message>
         <source>Who</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Notitie</translation>
     </message>
     <message>
         <source>Meters</source>
-        <translation type="unfinished"></translation>
+        <translation>Meters</translation>
     </message>
     <message>
         <source>&amp;Meters:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Meters:</translation>
     </message>
     <message>
         <source>R&amp;eadings of the chosen meter:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Standen van de gekozen meter:</translation>
     </message>
     <message>
         <source>&amp;Add Meter...</source>
-        <translation type="unfinished"></translation>
+        <translation>Meter &amp;toevoegen...</translation>
     </message>
     <message>
         <source>E&amp;dit Meter...</source>
-        <translation type="unfinished"></translation>
+        <translation>Meter &amp;bewerken...</translation>
     </message>
     <message>
         <source>S&amp;wap Meter...</source>
-        <translation type="unfinished"></translation>
+        <translation>Meter &amp;wisselen...</translation>
     </message>
     <message>
         <source>Add &amp;Reading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Stand &amp;invoeren...</translation>
     </message>
     <message>
         <source>C&amp;orrect Reading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Stand &amp;corrigeren...</translation>
     </message>
     <message>
         <source>&amp;Tariffs...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta&amp;rieven...</translation>
     </message>
     <message>
         <source>&amp;Print Walk List...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afleeslijst afdrukken...</translation>
     </message>
     <message>
         <source>&amp;Import Readings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Standen im&amp;porteren...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sl&amp;uiten</translation>
     </message>
     <message>
         <source>rolled over</source>
-        <translation type="unfinished"></translation>
+        <translation>rondgedraaid</translation>
     </message>
     <message>
         <source>over three times usual</source>
-        <translation type="unfinished"></translation>
+        <translation>meer dan drie keer het gebruikelijke</translation>
     </message>
     <message>
         <source>corrected from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>gecorrigeerd van %1</translation>
     </message>
     <message>
         <source>Add Meter</source>
-        <translation type="unfinished"></translation>
+        <translation>Meter toevoegen</translation>
     </message>
     <message>
         <source>Edit Meter</source>
-        <translation type="unfinished"></translation>
+        <translation>Meter bewerken</translation>
     </message>
     <message>
         <source>&amp;Serial number:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Serienummer:</translation>
     </message>
     <message>
         <source>&amp;Kind:</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;oort:</translation>
     </message>
     <message>
         <source>&amp;Unit:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eenheid:</translation>
     </message>
     <message>
         <source>&amp;Digits:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cijfers:</translation>
     </message>
     <message>
         <source>&amp;Berth:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ligplaats:</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(geen)</translation>
     </message>
     <message>
         <source>&amp;Fitted:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Geplaatst:</translation>
     </message>
     <message>
         <source>&amp;Removed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ve&amp;rwijderd:</translation>
     </message>
     <message>
         <source>Removed &amp;on:</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwijderd o&amp;p:</translation>
     </message>
     <message>
         <source>&amp;Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Notities:</translation>
     </message>
     <message>
         <source>Swap Meter %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Meter %1 wisselen</translation>
     </message>
     <message>
         <source>&amp;Swapped at:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ge&amp;wisseld op:</translation>
     </message>
     <message>
         <source>&amp;Closing reading of %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eindstand van %1:</translation>
     </message>
     <message>
         <source>&amp;New meter&apos;s serial:</source>
-        <translation type="unfinished"></translation>
+        <translation>Serienummer &amp;nieuwe meter:</translation>
     </message>
     <message>
         <source>&amp;Opening reading:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beginstand:</translation>
     </message>
     <message>
         <source>Reading of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Stand van %1</translation>
     </message>
     <message>
         <source>&amp;Read at:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afgelezen op:</translation>
     </message>
     <message>
         <source>R&amp;eading (%1):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stand (%1):</translation>
     </message>
     <message>
         <source>&amp;Note:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Notitie:</translation>
     </message>
     <message>
         <source>%1 is below the last reading (%2).
 
 Yes: the meter rolled over and started again from zero. No: go back and correct the reading.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ligt onder de laatste stand (%2).
+
+Ja: de meter is rondgedraaid en opnieuw bij nul begonnen. Nee: terug om de stand te corrigeren.</translation>
     </message>
     <message>
         <source>The use since the last reading is more than three times the berth&apos;s usual: the reading is kept and marked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het verbruik sinds de laatste stand is meer dan drie keer het gebruikelijke van de ligplaats: de stand wordt bewaard en gemarkeerd.</translation>
     </message>
     <message>
         <source>Correct the reading of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De stand van %1 corrigeren</translation>
     </message>
     <message>
         <source>&amp;Reading (%1):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stand (%1):</translation>
     </message>
     <message>
         <source>Rolled &amp;over:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rondgedraaid:</translation>
     </message>
     <message>
         <source>&amp;Why:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Waarom:</translation>
     </message>
     <message>
         <source>Meter Tariffs</source>
-        <translation type="unfinished"></translation>
+        <translation>Metertarieven</translation>
     </message>
     <message>
         <source>One tariff a line, in force from its date until the next of its kind. Bands: &quot;10 at 0.10; 30 at 0.20&quot;, the first units of a bill at those prices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eén tarief per regel, geldig vanaf de datum tot het volgende van dezelfde soort. Schijven: &quot;10 at 0.10; 30 at 0.20&quot;, de eerste eenheden van een afrekening tegen die prijzen.</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Vanaf</translation>
     </message>
     <message>
         <source>Per unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Per eenheid</translation>
     </message>
     <message>
         <source>Per day</source>
-        <translation type="unfinished"></translation>
+        <translation>Per dag</translation>
     </message>
     <message>
         <source>Bands</source>
-        <translation type="unfinished"></translation>
+        <translation>Schijven</translation>
     </message>
     <message>
         <source>&amp;Add a Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Regel &amp;toevoegen</translation>
     </message>
     <message>
         <source>&amp;Remove the Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Regel &amp;verwijderen</translation>
     </message>
     <message>
         <source>Line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Regel %1: %2</translation>
     </message>
     <message>
         <source>type a price in pounds and pence, as 0.32.</source>
-        <translation type="unfinished"></translation>
+        <translation>typ een prijs met twee decimalen, zoals 0.32.</translation>
     </message>
     <message>
         <source>Import Readings</source>
-        <translation type="unfinished"></translation>
+        <translation>Standen importeren</translation>
     </message>
     <message>
         <source>CSV Files (*.csv *.txt);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-bestanden (*.csv *.txt);;Alle bestanden (*)</translation>
     </message>
     <message>
         <source>%1 could not be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kon niet worden gelezen: %2</translation>
     </message>
     <message>
         <source>Line %1: %2 %3 %4: %5%6</source>
-        <translation type="unfinished"></translation>
+        <translation>Regel %1: %2 %3 %4: %5%6</translation>
     </message>
     <message>
         <source>... and %1 more.</source>
-        <translation type="unfinished"></translation>
+        <translation>... en nog %1.</translation>
     </message>
     <message>
         <source>No reading in the file can be added:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen stand uit het bestand kan worden toegevoegd:
+%1</translation>
     </message>
     <message>
         <source>%1 of %2 readings can be added:
 %3
 
 Yes adds those %1 now; No adds nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 van %2 standen kunnen worden toegevoegd:
+%3
+
+Ja voegt die %1 nu toe; Nee voegt niets toe.</translation>
     </message>
 </context>
 <context>
     <name>NamePicker</name>
     <message>
         <source>Type part of a name</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ een deel van een naam</translation>
     </message>
 </context>
 <context>
     <name>NoShowDialog</name>
     <message>
         <source>No-shows</source>
-        <translation type="unfinished"></translation>
+        <translation>No-shows</translation>
     </message>
     <message>
         <source>These guests were due today and have not been checked in.
 Tick those who will not come, then mark them:</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze gasten werden vandaag verwacht en zijn niet ingecheckt.
+Vink aan wie niet komt en markeer hen daarna:</translation>
     </message>
     <message>
         <source>%1  %2  (booking %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  %2  (boeking %3)</translation>
     </message>
     <message>
         <source>Tick &amp;all</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alles aanvinken</translation>
     </message>
     <message>
         <source>Tick &amp;none</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Niets aanvinken</translation>
     </message>
     <message>
         <source>&amp;Mark as no-shows</source>
-        <translation type="unfinished"></translation>
+        <translation>Als no-show &amp;markeren</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annu&amp;leren</translation>
     </message>
 </context>
 <context>
@@ -7331,506 +7340,507 @@ Tick those who will not come, then mark them:</source>
     <message>
         <source>%1
 %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+%2 tot %3</translation>
     </message>
 </context>
 <context>
     <name>OffersDialog</name>
     <message>
         <source>Berths came free</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaatsen vrijgekomen</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tot %2</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Positie</translation>
     </message>
     <message>
         <source>Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Klant</translation>
     </message>
     <message>
         <source>Boat</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot</translation>
     </message>
     <message>
         <source>Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Periode</translation>
     </message>
     <message>
         <source>Berths that fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Passende ligplaatsen</translation>
     </message>
     <message>
         <source>A booking was cancelled or changed. These entries on the waiting list can take the berths that came free:</source>
-        <translation type="unfinished"></translation>
+        <translation>Een boeking is geannuleerd of gewijzigd. Deze vermeldingen op de wachtlijst kunnen de vrijgekomen ligplaatsen nemen:</translation>
     </message>
     <message>
         <source>&amp;Book...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Boeken...</translation>
     </message>
     <message>
         <source>&amp;E-mail Offer</source>
-        <translation type="unfinished"></translation>
+        <translation>Aanbod &amp;e-mailen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluiten</translation>
     </message>
     <message>
         <source>The offer was not queued: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Het aanbod is niet in de wachtrij gezet: %1</translation>
     </message>
     <message>
         <source>Waiting-list offer to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aanbod van de wachtlijst aan %1</translation>
     </message>
     <message>
         <source>The offer to %1 is in the outbox and goes out in the background; the entry is marked offered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het aanbod aan %1 staat in het postvak uit en gaat op de achtergrond weg; de vermelding is gemarkeerd als aangeboden.</translation>
     </message>
 </context>
 <context>
     <name>OldReference</name>
     <message>
         <source>Old reference:</source>
-        <translation type="unfinished"></translation>
+        <translation>Oude referentie:</translation>
     </message>
 </context>
 <context>
     <name>Outbox</name>
     <message>
         <source>A name or subject holds a line break, which an e-mail header may not: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Een naam of onderwerp bevat een regeleinde, wat een e-mailheader niet mag bevatten: %1</translation>
     </message>
     <message>
         <source>The message has no subject.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bericht heeft geen onderwerp.</translation>
     </message>
     <message>
         <source>Sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Verstuurd</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Mislukt</translation>
     </message>
     <message>
         <source>Queued</source>
-        <translation type="unfinished"></translation>
+        <translation>In wachtrij</translation>
     </message>
     <message>
         <source>The database did not add every message.</source>
-        <translation type="unfinished"></translation>
+        <translation>De database heeft niet elk bericht toegevoegd.</translation>
     </message>
     <message>
         <source>The message is no longer in the outbox.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bericht staat niet meer in het postvak uit.</translation>
     </message>
     <message>
         <source>The message has been sent meanwhile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bericht is intussen verstuurd.</translation>
     </message>
     <message>
         <source>The message is being sent right now; try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bericht wordt op dit moment verstuurd; probeer het zo opnieuw.</translation>
     </message>
 </context>
 <context>
     <name>OwnerDialog</name>
     <message>
         <source>Add Owner</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenaar toevoegen</translation>
     </message>
     <message>
         <source>Edit Owner</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenaar bewerken</translation>
     </message>
 </context>
 <context>
     <name>OwnerListWindow</name>
     <message>
         <source>Owners</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenaren</translation>
     </message>
     <message>
         <source>&amp;Add Owner</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenaar &amp;toevoegen</translation>
     </message>
     <message>
         <source>View/&amp;Edit Owner</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenaar bekijken/&amp;bewerken</translation>
     </message>
     <message>
         <source>&amp;Delete Owner</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenaar &amp;verwijderen</translation>
     </message>
 </context>
 <context>
     <name>OwnerStore</name>
     <message>
         <source>Deleting this owner will also remove all owners berth. This would affect historic reports. Are you sure you want to delete this owner?</source>
-        <translation type="unfinished"></translation>
+        <translation>Als u deze eigenaar verwijdert, worden ook alle ligplaatsen van de eigenaar verwijderd. Dat zou historische rapporten beïnvloeden. Weet u zeker dat u deze eigenaar wilt verwijderen?</translation>
     </message>
 </context>
 <context>
     <name>Passwords</name>
     <message>
         <source>A password needs at least %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een wachtwoord heeft minstens %1 tekens nodig.</translation>
     </message>
     <message>
         <source>A password may have at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een wachtwoord mag hoogstens %1 tekens hebben.</translation>
     </message>
     <message>
         <source>A PIN is %1 to %2 digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een pincode heeft %1 tot %2 cijfers.</translation>
     </message>
     <message>
         <source>The password library could not start.</source>
-        <translation type="unfinished"></translation>
+        <translation>De wachtwoordbibliotheek kon niet starten.</translation>
     </message>
     <message>
         <source>There is not enough memory to protect the password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is niet genoeg geheugen om het wachtwoord te beschermen.</translation>
     </message>
 </context>
 <context>
     <name>PaymentDialog</name>
     <message>
         <source>Refund</source>
-        <translation type="unfinished"></translation>
+        <translation>Terugbetaling</translation>
     </message>
     <message>
         <source>Record Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Betaling vastleggen</translation>
     </message>
     <message>
         <source>&amp;Kind:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Soort:</translation>
     </message>
     <message>
         <source>&amp;Method:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Betaalwijze:</translation>
     </message>
     <message>
         <source>&amp;Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Be&amp;drag:</translation>
     </message>
     <message>
         <source>&amp;Reference (card slip, transfer):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Referentie (kaartbon, overboeking):</translation>
     </message>
     <message>
         <source>&amp;Note:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Notitie:</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Total payable: %1    Paid so far: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Te betalen: %1    Tot nu toe betaald: %2</translation>
     </message>
     <message>
         <source>Type the amount, for example %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ het bedrag, bijvoorbeeld %1.</translation>
     </message>
     <message>
         <source>The payment could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De betaling kon niet worden opgeslagen: %1</translation>
     </message>
     <message>
         <source>%1 of %2 on booking %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 van %2 op boeking %3</translation>
     </message>
     <message>
         <source>%1 was issued. It prints from the booking&apos;s summary, under Credit Notes.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is uitgereikt. Ze wordt afgedrukt vanuit het overzicht van de boeking, onder Creditnota&apos;s.</translation>
     </message>
     <message>
         <source>No credit note was issued: the refund gives back money paid beyond what invoice %1 still asks after its credit notes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen creditnota uitgereikt: de terugbetaling geeft geld terug dat meer betaald is dan factuur %1 na haar creditnota&apos;s nog vraagt.</translation>
     </message>
 </context>
 <context>
     <name>PaymentTerms</name>
     <message>
         <source>Deposit %1 due by %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Aanbetaling %1 vóór %2</translation>
     </message>
     <message>
         <source>%1 still owed, all due by %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nog verschuldigd, alles vóór %2</translation>
     </message>
     <message>
         <source>%1 overdue</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 achterstallig</translation>
     </message>
     <message>
         <source>%1 overdue since %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 achterstallig sinds %2</translation>
     </message>
     <message>
         <source>%1 due by %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vóór %2</translation>
     </message>
     <message>
         <source>A deposit runs from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een aanbetaling loopt van %1 tot %2.</translation>
     </message>
     <message>
         <source>A deposit&apos;s percentage runs from 0 to 100 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het percentage van een aanbetaling loopt van 0 tot 100 %.</translation>
     </message>
     <message>
         <source>The balance falls due from 0 to %1 days before arrival.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het restbedrag vervalt 0 tot %1 dagen vóór aankomst.</translation>
     </message>
     <message>
         <source>Enter the deposit&apos;s amount, or choose no deposit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vul het bedrag van de aanbetaling in, of kies geen aanbetaling.</translation>
     </message>
     <message>
         <source>Enter the deposit&apos;s percentage, or choose no deposit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vul het percentage van de aanbetaling in, of kies geen aanbetaling.</translation>
     </message>
     <message>
         <source>The deposit and due dates have been changed at another desk since you opened this window. Nothing was saved: press Refresh to see them.</source>
-        <translation type="unfinished"></translation>
+        <translation>De aanbetaling en vervaldata zijn op een andere werkplek gewijzigd sinds u dit venster opende. Er is niets opgeslagen: druk op Vernieuwen om ze te zien.</translation>
     </message>
 </context>
 <context>
     <name>PeopleFields</name>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam:</translation>
     </message>
     <message>
         <source>House Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Huisnaam:</translation>
     </message>
     <message>
         <source>Street:</source>
-        <translation type="unfinished"></translation>
+        <translation>Straat:</translation>
     </message>
     <message>
         <source>Area:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wijk:</translation>
     </message>
     <message>
         <source>Town:</source>
-        <translation type="unfinished"></translation>
+        <translation>Plaats:</translation>
     </message>
     <message>
         <source>Post Code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Postcode:</translation>
     </message>
     <message>
         <source>Mobile Phone:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mobiele telefoon:</translation>
     </message>
     <message>
         <source>Email Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mailadres:</translation>
     </message>
     <message>
         <source>Phone:</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefoon:</translation>
     </message>
     <message>
         <source>Membership No:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lidnummer:</translation>
     </message>
 </context>
 <context>
     <name>PeopleListModel</name>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nee</translation>
     </message>
 </context>
 <context>
     <name>PeopleListWindow</name>
     <message>
         <source>The record could not be deleted: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Het record kon niet worden verwijderd: %1</translation>
     </message>
 </context>
 <context>
     <name>PeopleLists</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam</translation>
     </message>
     <message>
         <source>House Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Huisnaam</translation>
     </message>
     <message>
         <source>Street</source>
-        <translation type="unfinished"></translation>
+        <translation>Straat</translation>
     </message>
     <message>
         <source>Area</source>
-        <translation type="unfinished"></translation>
+        <translation>Wijk</translation>
     </message>
     <message>
         <source>Town</source>
-        <translation type="unfinished"></translation>
+        <translation>Plaats</translation>
     </message>
     <message>
         <source>Post Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Postcode</translation>
     </message>
     <message>
         <source>Tel No</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefoonnr.</translation>
     </message>
     <message>
         <source>Mobile No</source>
-        <translation type="unfinished"></translation>
+        <translation>Mobiel nr.</translation>
     </message>
     <message>
         <source>Email</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notities</translation>
     </message>
     <message>
         <source>Club Member</source>
-        <translation type="unfinished"></translation>
+        <translation>Clublid</translation>
     </message>
     <message>
         <source>Membership No</source>
-        <translation type="unfinished"></translation>
+        <translation>Lidnummer</translation>
     </message>
     <message>
         <source>Boats</source>
-        <translation type="unfinished"></translation>
+        <translation>Boten</translation>
     </message>
     <message>
         <source>Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mailadres</translation>
     </message>
 </context>
 <context>
     <name>PeopleRecords</name>
     <message>
         <source>There is no record with the ID %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen record met ID %1.</translation>
     </message>
     <message>
         <source>It was deleted at another desk while you were editing it. What you typed is still in the boxes; nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het is op een andere werkplek verwijderd terwijl u het bewerkte. Wat u typte, staat nog in de velden; er is niets opgeslagen.</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notities:</translation>
     </message>
     <message>
         <source>The record with the ID %1 no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het record met ID %1 bestaat niet meer.</translation>
     </message>
     <message>
         <source>Club member:</source>
-        <translation type="unfinished"></translation>
+        <translation>Clublid:</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>ja</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>nee</translation>
     </message>
 </context>
 <context>
     <name>PeopleWidgets</name>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notities:</translation>
     </message>
     <message>
         <source>Email</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuleren</translation>
     </message>
 </context>
 <context>
     <name>Permission</name>
     <message>
         <source>&amp;Ask a manager...</source>
-        <translation type="unfinished"></translation>
+        <translation>Een &amp;manager vragen...</translation>
     </message>
 </context>
 <context>
     <name>Permissions</name>
     <message>
         <source>An administrator always manages users and permissions, so they can be given back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een beheerder beheert altijd gebruikers en rechten, zodat ze teruggegeven kunnen worden.</translation>
     </message>
     <message>
         <source>No role may %1 at present; an administrator can allow it in Users.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen enkele rol mag op dit moment %1; een beheerder kan het toestaan in Gebruikers.</translation>
     </message>
     <message>
         <source>%1 or %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 of %2</translation>
     </message>
     <message>
         <source>Only %1 may %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleen %1 mag %2.</translation>
     </message>
     <message>
         <source>The server no longer lets your user in: an administrator has removed or deactivated it at another desk. Please sign in again as another user (File, Switch User).</source>
-        <translation type="unfinished"></translation>
+        <translation>De server laat uw gebruiker niet meer toe: een beheerder heeft die op een andere werkplek verwijderd of gedeactiveerd. Meld u opnieuw aan als een andere gebruiker (Bestand, Gebruiker wisselen).</translation>
     </message>
     <message>
         <source>Nobody has signed in at this desk.</source>
-        <translation type="unfinished"></translation>
+        <translation>Niemand heeft zich op deze werkplek aangemeld.</translation>
     </message>
     <message>
         <source>Your user has been removed by an administrator: please sign in again as another user (File, Switch User).</source>
-        <translation type="unfinished"></translation>
+        <translation>Uw gebruiker is door een beheerder verwijderd: meld u opnieuw aan als een andere gebruiker (Bestand, Gebruiker wisselen).</translation>
     </message>
     <message>
         <source>Your user has been deactivated by an administrator: please sign in again as another user (File, Switch User).</source>
-        <translation type="unfinished"></translation>
+        <translation>Uw gebruiker is door een beheerder gedeactiveerd: meld u opnieuw aan als een andere gebruiker (Bestand, Gebruiker wisselen).</translation>
     </message>
     <message>
         <source>On a server only an administrator&apos;s own login may make users: please sign in as an administrator (File, Switch User).</source>
-        <translation type="unfinished"></translation>
+        <translation>Op een server mag alleen de eigen login van een beheerder gebruikers aanmaken: meld u aan als beheerder (Bestand, Gebruiker wisselen).</translation>
     </message>
     <message>
         <source>The server did not accept the approval: the PIN or password is wrong, or %1 is locked or no longer active.</source>
-        <translation type="unfinished"></translation>
+        <translation>De server heeft de goedkeuring niet aanvaard: de pincode of het wachtwoord is fout, of %1 is vergrendeld of niet meer actief.</translation>
     </message>
     <message>
         <source>The server does not let %1 approve this.</source>
-        <translation type="unfinished"></translation>
+        <translation>De server staat %1 niet toe dit goed te keuren.</translation>
     </message>
     <message>
         <source>%1 may not approve this. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mag dit niet goedkeuren. %2</translation>
     </message>
 </context>
 <context>
