@@ -7847,541 +7847,541 @@ Vink aan wie niet komt en markeer hen daarna:</translation>
     <name>PersonDialog</name>
     <message>
         <source>customer</source>
-        <translation type="unfinished"></translation>
+        <translation>klant</translation>
     </message>
     <message>
         <source>owner</source>
-        <translation type="unfinished"></translation>
+        <translation>eigenaar</translation>
     </message>
     <message>
         <source>What you typed has not been saved. Close and lose it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wat u typte, is niet opgeslagen. Sluiten en kwijtraken?</translation>
     </message>
 </context>
 <context>
     <name>Pricing</name>
     <message>
         <source>%1 night</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nacht</translation>
     </message>
     <message>
         <source>%1 nights</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nachten</translation>
     </message>
     <message>
         <source>%1 weekend night</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 weekendnacht</translation>
     </message>
     <message>
         <source>%1 weekend nights</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 weekendnachten</translation>
     </message>
     <message>
         <source>%1 week</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 week</translation>
     </message>
     <message>
         <source>%1 weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 weken</translation>
     </message>
     <message>
         <source>%1 month</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 maand</translation>
     </message>
     <message>
         <source>%1 months</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 maanden</translation>
     </message>
     <message>
         <source>A season needs a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een seizoen heeft een naam nodig.</translation>
     </message>
     <message>
         <source>The season &quot;%1&quot; needs its first and last nights.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het seizoen &quot;%1&quot; heeft een eerste en laatste nacht nodig.</translation>
     </message>
     <message>
         <source>The season &quot;%1&quot; ends before it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het seizoen &quot;%1&quot; eindigt voordat het begint.</translation>
     </message>
     <message>
         <source>The season &quot;%1&quot; comes every year, so it cannot be longer than a year.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het seizoen &quot;%1&quot; komt elk jaar terug, dus het kan niet langer dan een jaar zijn.</translation>
     </message>
     <message>
         <source>The priority of the season &quot;%1&quot; must be from 0 to 999.</source>
-        <translation type="unfinished"></translation>
+        <translation>De prioriteit van het seizoen &quot;%1&quot; moet van 0 tot 999 zijn.</translation>
     </message>
     <message>
         <source>A rate must be from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een tarief moet van %1 tot %2 zijn.</translation>
     </message>
     <message>
         <source>The seasons &quot;%1&quot; and &quot;%2&quot; have the same priority and share the night of %3: give one of them a higher priority.</source>
-        <translation type="unfinished"></translation>
+        <translation>De seizoenen &quot;%1&quot; en &quot;%2&quot; hebben dezelfde prioriteit en delen de nacht van %3: geef een van beide een hogere prioriteit.</translation>
     </message>
     <message>
         <source>A tax needs a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een belasting heeft een naam nodig.</translation>
     </message>
     <message>
         <source>A tax rate must be from 0 % to 100 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een btw-tarief moet van 0 % tot 100 % zijn.</translation>
     </message>
     <message>
         <source>A tax rate needs the date it takes effect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een btw-tarief heeft de datum nodig waarop het ingaat.</translation>
     </message>
     <message>
         <source>Tax row %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Belastingregel %1: %2</translation>
     </message>
     <message>
         <source>type the rate as a percent with at most two decimals, as 17.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>typ het tarief als percentage met hoogstens twee decimalen, zoals 17.5.</translation>
     </message>
     <message>
         <source>it takes effect on %1, as row %2 does: keep one.</source>
-        <translation type="unfinished"></translation>
+        <translation>het gaat in op %1, net als regel %2: houd er één.</translation>
     </message>
 </context>
 <context>
     <name>ProgressBar</name>
     <message>
         <source>Illegal property value</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongeldige eigenschapswaarde</translation>
     </message>
 </context>
 <context>
     <name>QtPrinter</name>
     <message>
         <source>No default printer is installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen standaardprinter geïnstalleerd.</translation>
     </message>
     <message>
         <source>The printer %1 did not accept the document.</source>
-        <translation type="unfinished"></translation>
+        <translation>De printer %1 heeft het document niet aanvaard.</translation>
     </message>
 </context>
 <context>
     <name>QuickSearch</name>
     <message>
         <source>Booking %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Boeking %1</translation>
     </message>
     <message>
         <source>No. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr. %1</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tot %2</translation>
     </message>
     <message>
         <source>(cancelled)</source>
-        <translation type="unfinished"></translation>
+        <translation>(geannuleerd)</translation>
     </message>
     <message>
         <source>Customer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Klant: %1</translation>
     </message>
 </context>
 <context>
     <name>QuickSearchBox</name>
     <message>
         <source>Search (Ctrl+K)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoeken (Ctrl+K)</translation>
     </message>
     <message>
         <source>Part of a name, a confirmation number, a boat&apos;s name or a berth: finds bookings and customers. Enter opens the booking&apos;s summary or the customer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een deel van een naam, een bevestigingsnummer, een bootnaam of een ligplaats: vindt boekingen en klanten. Enter opent het overzicht van de boeking of de klant.</translation>
     </message>
     <message>
         <source>Nothing found</source>
-        <translation type="unfinished"></translation>
+        <translation>Niets gevonden</translation>
     </message>
 </context>
 <context>
     <name>RateStore</name>
     <message>
         <source>A minimum length must be from 0 to 1,000 metres.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een minimumlengte moet van 0 tot 1.000 meter zijn.</translation>
     </message>
     <message>
         <source>A rate belongs to a season that is not in the table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een tarief hoort bij een seizoen dat niet in de tabel staat.</translation>
     </message>
     <message>
         <source>A rate is either a berth type&apos;s or one berth&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een tarief hoort bij een ligplaatstype of bij één ligplaats.</translation>
     </message>
     <message>
         <source>A season has two rates for the same berth or berth type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een seizoen heeft twee tarieven voor dezelfde ligplaats of hetzelfde ligplaatstype.</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(geen)</translation>
     </message>
     <message>
         <source>%1 to %2, priority %3%4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tot %2, prioriteit %3%4</translation>
     </message>
     <message>
         <source>, every year</source>
-        <translation type="unfinished"></translation>
+        <translation>, elk jaar</translation>
     </message>
     <message>
         <source>nightly %1</source>
-        <translation type="unfinished"></translation>
+        <translation>per nacht %1</translation>
     </message>
     <message>
         <source>weekend night %1</source>
-        <translation type="unfinished"></translation>
+        <translation>weekendnacht %1</translation>
     </message>
     <message>
         <source>weekly %1</source>
-        <translation type="unfinished"></translation>
+        <translation>per week %1</translation>
     </message>
     <message>
         <source>monthly %1</source>
-        <translation type="unfinished"></translation>
+        <translation>per maand %1</translation>
     </message>
     <message>
         <source>per metre</source>
-        <translation type="unfinished"></translation>
+        <translation>per meter</translation>
     </message>
     <message>
         <source>Season %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seizoen %1:</translation>
     </message>
     <message>
         <source>Rate of %1 in %2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarief van %1 in %2:</translation>
     </message>
     <message>
         <source>Least length of %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimumlengte van %1:</translation>
     </message>
     <message>
         <source>Two tax rates take effect on %1: keep one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Twee btw-tarieven gaan in op %1: houd er één.</translation>
     </message>
     <message>
         <source>Another desk changed the tax rates since this window read them, so nothing was saved. Close the window and open it again to see their changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een andere werkplek heeft de btw-tarieven gewijzigd sinds dit venster ze las, dus er is niets opgeslagen. Sluit het venster en open het opnieuw om de wijzigingen te zien.</translation>
     </message>
 </context>
 <context>
     <name>RatesDialog</name>
     <message>
         <source>Rates</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarieven</translation>
     </message>
     <message>
         <source>Season</source>
-        <translation type="unfinished"></translation>
+        <translation>Seizoen</translation>
     </message>
     <message>
         <source>First night</source>
-        <translation type="unfinished"></translation>
+        <translation>Eerste nacht</translation>
     </message>
     <message>
         <source>Last night</source>
-        <translation type="unfinished"></translation>
+        <translation>Laatste nacht</translation>
     </message>
     <message>
         <source>Every year</source>
-        <translation type="unfinished"></translation>
+        <translation>Elk jaar</translation>
     </message>
     <message>
         <source>Priority</source>
-        <translation type="unfinished"></translation>
+        <translation>Prioriteit</translation>
     </message>
     <message>
         <source>Berth type or berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaatstype of ligplaats</translation>
     </message>
     <message>
         <source>Per metre</source>
-        <translation type="unfinished"></translation>
+        <translation>Per meter</translation>
     </message>
     <message>
         <source>Nightly</source>
-        <translation type="unfinished"></translation>
+        <translation>Per nacht</translation>
     </message>
     <message>
         <source>Weekend night</source>
-        <translation type="unfinished"></translation>
+        <translation>Weekendnacht</translation>
     </message>
     <message>
         <source>Weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Per week</translation>
     </message>
     <message>
         <source>Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Per maand</translation>
     </message>
     <message>
         <source>Berth type</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaatstype</translation>
     </message>
     <message>
         <source>Minimum length (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimumlengte (m)</translation>
     </message>
     <message>
         <source>&amp;Seasons (a night takes the highest priority that covers it; nights outside every season take the berth&apos;s daily charge):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Seizoenen (een nacht krijgt de hoogste prioriteit die hem dekt; nachten buiten elk seizoen krijgen de dagprijs van de ligplaats):</translation>
     </message>
     <message>
         <source>Ra&amp;tes in the chosen season (leave Nightly empty for no rate):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tarieven in het gekozen seizoen (laat Per nacht leeg voor geen tarief):</translation>
     </message>
     <message>
         <source>Per-metre rates count at &amp;least:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarieven per meter rekenen &amp;minstens:</translation>
     </message>
     <message>
         <source>&amp;Add Season</source>
-        <translation type="unfinished"></translation>
+        <translation>Seizoen toe&amp;voegen</translation>
     </message>
     <message>
         <source>&amp;Remove Season</source>
-        <translation type="unfinished"></translation>
+        <translation>Seizoen verwij&amp;deren</translation>
     </message>
     <message>
         <source>Add &amp;Berth&apos;s Own Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigen tarief &amp;ligplaats toevoegen</translation>
     </message>
     <message>
         <source>Remove Berth&apos;s O&amp;wn Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigen tarief ligplaats ver&amp;wijderen</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuleren</translation>
     </message>
     <message>
         <source>Berth %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats %1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not an amount.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is geen bedrag.</translation>
     </message>
     <message>
         <source>Give %1 a nightly rate, or leave its other rates empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geef %1 een tarief per nacht, of laat de andere tarieven leeg.</translation>
     </message>
     <message>
         <source>The priority is a whole number from 0 to 999.</source>
-        <translation type="unfinished"></translation>
+        <translation>De prioriteit is een heel getal van 0 tot 999.</translation>
     </message>
     <message>
         <source>The minimum length is a number of metres from 0 to 1,000.</source>
-        <translation type="unfinished"></translation>
+        <translation>De minimumlengte is een aantal meters van 0 tot 1.000.</translation>
     </message>
     <message>
         <source>New season</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuw seizoen</translation>
     </message>
     <message>
         <source>The berth register holds weekly or monthly charges for %1 berth(s). Make them those berths&apos; own rates in the new season?</source>
-        <translation type="unfinished"></translation>
+        <translation>Het ligplaatsregister bevat week- of maandprijzen voor %1 ligplaats(en). Die in het nieuwe seizoen de eigen tarieven van die ligplaatsen maken?</translation>
     </message>
     <message>
         <source>Berth %1 has its own rate in this season already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats %1 heeft in dit seizoen al een eigen tarief.</translation>
     </message>
     <message>
         <source>rate table</source>
-        <translation type="unfinished"></translation>
+        <translation>tarieventabel</translation>
     </message>
     <message>
         <source>Close without saving the changes to the rates?</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluiten zonder de wijzigingen in de tarieven op te slaan?</translation>
     </message>
 </context>
 <context>
     <name>ReadErrorLine</name>
     <message>
         <source>The rows could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De rijen konden niet worden gelezen: %1</translation>
     </message>
 </context>
 <context>
     <name>RegionalSettingsDialog</name>
     <message>
         <source>Regional Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Regionale instellingen</translation>
     </message>
     <message>
         <source>Configure the system to show your regional settings and preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Stel het systeem in op uw regionale instellingen en voorkeuren</translation>
     </message>
     <message>
         <source>Post Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Postcode</translation>
     </message>
     <message>
         <source>Zip Code</source>
-        <translation type="unfinished"></translation>
+        <translation>ZIP-code</translation>
     </message>
     <message>
         <source>Metres</source>
-        <translation type="unfinished"></translation>
+        <translation>Meters</translation>
     </message>
     <message>
         <source>Feet</source>
-        <translation type="unfinished"></translation>
+        <translation>Voet</translation>
     </message>
     <message>
         <source>day/month/year</source>
-        <translation type="unfinished"></translation>
+        <translation>dag/maand/jaar</translation>
     </message>
     <message>
         <source>month/day/year</source>
-        <translation type="unfinished"></translation>
+        <translation>maand/dag/jaar</translation>
     </message>
     <message>
         <source>day.month.year</source>
-        <translation type="unfinished"></translation>
+        <translation>dag.maand.jaar</translation>
     </message>
     <message>
         <source>year-month-day</source>
-        <translation type="unfinished"></translation>
+        <translation>jaar-maand-dag</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>No Adults and No Kids</source>
-        <translation type="unfinished"></translation>
+        <translation>Volwassenen en kinderen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuleren</translation>
     </message>
     <message>
         <source>Post Code / Zip Code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Postcode / ZIP-code:</translation>
     </message>
     <message>
         <source>Currency Symbol:</source>
-        <translation type="unfinished"></translation>
+        <translation>Valutasymbool:</translation>
     </message>
     <message>
         <source>Check-in time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Inchecktijd:</translation>
     </message>
     <message>
         <source>Check out time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Uitchecktijd:</translation>
     </message>
     <message>
         <source>Office closing &amp;time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluitings&amp;tijd kantoor:</translation>
     </message>
     <message>
         <source>Boat sizes in:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bootmaten in:</translation>
     </message>
     <message>
         <source>Dates:</source>
-        <translation type="unfinished"></translation>
+        <translation>Data:</translation>
     </message>
 </context>
 <context>
     <name>RemindersWindow</name>
     <message>
         <source>Reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>Herinneringen</translation>
     </message>
     <message>
         <source>Booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Boeking</translation>
     </message>
     <message>
         <source>Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Klant</translation>
     </message>
     <message>
         <source>E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>Reminder</source>
-        <translation type="unfinished"></translation>
+        <translation>Herinnering</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedrag</translation>
     </message>
     <message>
         <source>Due by</source>
-        <translation type="unfinished"></translation>
+        <translation>Vóór</translation>
     </message>
     <message>
         <source>&amp;Send the ticked reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>De aangevinkte herinneringen &amp;versturen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluiten</translation>
     </message>
     <message>
         <source>The reminders could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De herinneringen konden niet worden gelezen: %1</translation>
     </message>
     <message>
         <source>%1 (overdue)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (achterstallig)</translation>
     </message>
     <message>
         <source>(no address)</source>
-        <translation type="unfinished"></translation>
+        <translation>(geen adres)</translation>
     </message>
     <message numerus="yes">
         <source>%n reminder(s) due today; untick any that should not go.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n herinnering vandaag te versturen; vink uit wat niet weg moet.</numerusform>
+            <numerusform>%n herinneringen vandaag te versturen; vink uit wat niet weg moet.</numerusform>
         </translation>
     </message>
     <message>
         <source>The bookings chosen owe nothing that has not been reminded already.</source>
-        <translation type="unfinished"></translation>
+        <translation>De gekozen boekingen zijn niets verschuldigd waaraan nog niet herinnerd is.</translation>
     </message>
     <message>
         <source>No reminders are due today.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er zijn vandaag geen herinneringen te versturen.</translation>
     </message>
     <message>
         <source>No reminder was queued: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen herinnering in de wachtrij gezet: %1</translation>
     </message>
     <message numerus="yes">
         <source>%n reminder(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n herinnering</numerusform>
+            <numerusform>%n herinneringen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n reminder(s) are in the outbox and go out in the background.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n herinnering staat in het postvak uit en gaat op de achtergrond weg.</numerusform>
+            <numerusform>%n herinneringen staan in het postvak uit en gaan op de achtergrond weg.</numerusform>
         </translation>
     </message>
 </context>
@@ -8389,977 +8389,984 @@ Vink aan wie niet komt en markeer hen daarna:</translation>
     <name>Removal</name>
     <message>
         <source>Are you sure to delete this item?</source>
-        <translation type="unfinished"></translation>
+        <translation>Weet u zeker dat u dit item wilt verwijderen?</translation>
     </message>
     <message>
         <source> was</source>
-        <translation type="unfinished"></translation>
+        <translation> is</translation>
     </message>
     <message>
         <source>s were</source>
-        <translation type="unfinished"></translation>
+        <translation>en zijn</translation>
     </message>
     <message>
         <source>%1 %2%3 made at another desk since you were asked. Nothing was deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2%3 sinds de vraag op een andere werkplek gemaakt. Er is niets verwijderd.</translation>
     </message>
 </context>
 <context>
     <name>RenewalsDialog</name>
     <message>
         <source>Renew contracts</source>
-        <translation type="unfinished"></translation>
+        <translation>Contracten verlengen</translation>
     </message>
     <message>
         <source>&amp;List</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lijst</translation>
     </message>
     <message>
         <source>Renew</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlengen</translation>
     </message>
     <message>
         <source>Contract</source>
-        <translation type="unfinished"></translation>
+        <translation>Contract</translation>
     </message>
     <message>
         <source>Holder</source>
-        <translation type="unfinished"></translation>
+        <translation>Houder</translation>
     </message>
     <message>
         <source>Boat</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot</translation>
     </message>
     <message>
         <source>Berths</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaatsen</translation>
     </message>
     <message>
         <source>Ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Eindigt</translation>
     </message>
     <message>
         <source>This term</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze looptijd</translation>
     </message>
     <message>
         <source>Next term</source>
-        <translation type="unfinished"></translation>
+        <translation>Volgende looptijd</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo</translation>
     </message>
     <message>
         <source>Renewal price</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlengingsprijs</translation>
     </message>
     <message>
         <source>Select &amp;all</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alles selecteren</translation>
     </message>
     <message>
         <source>Re&amp;new chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Gekozen &amp;verlengen</translation>
     </message>
     <message>
         <source>&amp;Send renewal letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlengingsbrieven ver&amp;sturen</translation>
     </message>
     <message>
         <source>&amp;Print renewal letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlengingsbrieven af&amp;drukken</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sl&amp;uiten</translation>
     </message>
     <message>
         <source>Ending &amp;from:</source>
-        <translation type="unfinished"></translation>
+        <translation>Eindigend va&amp;naf:</translation>
     </message>
     <message>
         <source>&amp;to:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;tot:</translation>
     </message>
     <message>
         <source>The period ends before it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>De periode eindigt voordat ze begint.</translation>
     </message>
     <message>
         <source>no rate</source>
-        <translation type="unfinished"></translation>
+        <translation>geen tarief</translation>
     </message>
     <message>
         <source>No contract in force ends in this period unrenewed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen lopend contract eindigt in deze periode zonder verlenging.</translation>
     </message>
     <message numerus="yes">
         <source>%n contract(s) have no rate for next term: type their price.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n contract heeft geen tarief voor de volgende looptijd: typ de prijs.</numerusform>
+            <numerusform>%n contracten hebben geen tarief voor de volgende looptijd: typ hun prijzen.</numerusform>
         </translation>
     </message>
     <message>
         <source>Contract %1: type the renewal price as an amount, such as 1200.00.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contract %1: typ de verlengingsprijs als bedrag, zoals 1200.00.</translation>
     </message>
     <message>
         <source>Tick the contracts to renew first, or Select all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vink eerst de te verlengen contracten aan, of Alles selecteren.</translation>
     </message>
     <message numerus="yes">
         <source>Renew %n contract(s) at %1 before tax in all?
 
 Yes makes each renewal a new contract with its plan and keeps its renewal letter; nothing is renewed if one cannot be.
 No goes back to the list.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n contract verlengen voor in totaal %1 exclusief btw?
+
+Ja maakt van elke verlenging een nieuw contract met een betalingsplan en bewaart de verlengingsbrief; er wordt niets verlengd als er één niet kan.
+Nee gaat terug naar de lijst.</numerusform>
+            <numerusform>%n contracten verlengen voor in totaal %1 exclusief btw?
+
+Ja maakt van elke verlenging een nieuw contract met een betalingsplan en bewaart de verlengingsbrief; er wordt niets verlengd als er één niet kan.
+Nee gaat terug naar de lijst.</numerusform>
         </translation>
     </message>
     <message>
         <source>Contract %1 renewed as contract %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Contract %1 verlengd als contract %2, %3</translation>
     </message>
     <message numerus="yes">
         <source>%n contract(s) renewed. Send renewal letters queues their letters by e-mail.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n contract verlengd. Verlengingsbrieven versturen zet de brief per e-mail in de wachtrij.</numerusform>
+            <numerusform>%n contracten verlengd. Verlengingsbrieven versturen zet hun brieven per e-mail in de wachtrij.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n contract(s) renewed. Print renewal letters prints their letters.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n contract verlengd. Verlengingsbrieven afdrukken drukt de brief af.</numerusform>
+            <numerusform>%n contracten verlengd. Verlengingsbrieven afdrukken drukt hun brieven af.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n renewal letter(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n verlengingsbrief</numerusform>
+            <numerusform>%n verlengingsbrieven</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n renewal letter(s) queued.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n verlengingsbrief in de wachtrij gezet.</numerusform>
+            <numerusform>%n verlengingsbrieven in de wachtrij gezet.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n renewal letter(s) queued. These contracts&apos; holders have no e-mail address, so their letters are to be printed: %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n verlengingsbrief in de wachtrij gezet. De houders van deze contracten hebben geen e-mailadres, dus hun brieven moeten worden afgedrukt: %1.</numerusform>
+            <numerusform>%n verlengingsbrieven in de wachtrij gezet. De houders van deze contracten hebben geen e-mailadres, dus hun brieven moeten worden afgedrukt: %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>Contract Renewal %1.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>Contractverlenging %1.pdf</translation>
     </message>
 </context>
 <context>
     <name>ReportLayouts</name>
     <message>
         <source>Booking added:</source>
-        <translation type="unfinished"></translation>
+        <translation>Boeking toegevoegd:</translation>
     </message>
     <message>
         <source>From:</source>
-        <translation type="unfinished"></translation>
+        <translation>Van:</translation>
     </message>
     <message>
         <source>To:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tot:</translation>
     </message>
     <message>
         <source>Customer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Klant:</translation>
     </message>
     <message>
         <source>Berth(s):</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats(en):</translation>
     </message>
     <message>
         <source>Report of Booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Boekingsrapport</translation>
     </message>
     <message>
         <source>List of all up comming bookings</source>
-        <translation type="unfinished"></translation>
+        <translation>Lijst van alle komende boekingen</translation>
     </message>
     <message>
         <source>List of today bookings</source>
-        <translation type="unfinished"></translation>
+        <translation>Lijst van de boekingen van vandaag</translation>
     </message>
     <message>
         <source>List of todays checkouts left to be completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Lijst van vandaag nog af te ronden check-outs</translation>
     </message>
     <message>
         <source>Arrivals today</source>
-        <translation type="unfinished"></translation>
+        <translation>Aankomsten vandaag</translation>
     </message>
     <message>
         <source>Departures today</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrekken vandaag</translation>
     </message>
     <message>
         <source>Period Sales</source>
-        <translation type="unfinished"></translation>
+        <translation>Omzet over de periode</translation>
     </message>
     <message>
         <source>List: %p of %P</source>
-        <translation type="unfinished"></translation>
+        <translation>Lijst: %p van %P</translation>
     </message>
     <message>
         <source>Client:</source>
-        <translation type="unfinished"></translation>
+        <translation>Klant:</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum:</translation>
     </message>
     <message>
         <source>Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Plaats</translation>
     </message>
     <message>
         <source>Hire </source>
-        <translation type="unfinished"></translation>
+        <translation>Huur </translation>
     </message>
     <message>
         <source>Other </source>
-        <translation type="unfinished"></translation>
+        <translation>Overig </translation>
     </message>
     <message>
         <source>VAT </source>
-        <translation type="unfinished"></translation>
+        <translation>Btw </translation>
     </message>
     <message>
         <source>Total </source>
-        <translation type="unfinished"></translation>
+        <translation>Totaal </translation>
     </message>
     <message>
         <source>Reservations With Balance Due</source>
-        <translation type="unfinished"></translation>
+        <translation>Reserveringen met openstaand saldo</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam:</translation>
     </message>
     <message>
         <source>Reservation:</source>
-        <translation type="unfinished"></translation>
+        <translation>Reservering:</translation>
     </message>
     <message>
         <source>Other Charges:</source>
-        <translation type="unfinished"></translation>
+        <translation>Overige kosten:</translation>
     </message>
     <message>
         <source>VAT:</source>
-        <translation type="unfinished"></translation>
+        <translation>Btw:</translation>
     </message>
     <message>
         <source>Payable:</source>
-        <translation type="unfinished"></translation>
+        <translation>Te betalen:</translation>
     </message>
     <message>
         <source>Payed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Betaald:</translation>
     </message>
     <message>
         <source>Payments due</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschuldigde betalingen</translation>
     </message>
     <message>
         <source>Conf. No:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bev.-nr.:</translation>
     </message>
     <message>
         <source>Arrival:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aankomst:</translation>
     </message>
     <message>
         <source>Due by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vóór:</translation>
     </message>
     <message>
         <source>Paid:</source>
-        <translation type="unfinished"></translation>
+        <translation>Betaald:</translation>
     </message>
     <message>
         <source>Owed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschuldigd:</translation>
     </message>
     <message>
         <source>Due now:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nu te betalen:</translation>
     </message>
     <message>
         <source>Overdue</source>
-        <translation type="unfinished"></translation>
+        <translation>Achterstallig</translation>
     </message>
     <message>
         <source>Due within 7 days</source>
-        <translation type="unfinished"></translation>
+        <translation>Binnen 7 dagen te betalen</translation>
     </message>
     <message>
         <source>Due later</source>
-        <translation type="unfinished"></translation>
+        <translation>Later te betalen</translation>
     </message>
     <message>
         <source>Total %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Totaal %1</translation>
     </message>
 </context>
 <context>
     <name>ReportManager</name>
     <message>
         <source>From:</source>
-        <translation type="unfinished"></translation>
+        <translation>Van:</translation>
     </message>
     <message>
         <source>To:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tot:</translation>
     </message>
     <message>
         <source>Report Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapporten</translation>
     </message>
     <message>
         <source>&amp;List of all up comming bookings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lijst van alle komende boekingen</translation>
     </message>
     <message>
         <source>List of bookings &amp;taken today</source>
-        <translation type="unfinished"></translation>
+        <translation>Lijst van &amp;vandaag aangenomen boekingen</translation>
     </message>
     <message>
         <source>List of todays &amp;checkouts left to be completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Lijst van vandaag nog af te ronden &amp;check-outs</translation>
     </message>
     <message>
         <source>&amp;Arrivals today</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aankomsten vandaag</translation>
     </message>
     <message>
         <source>&amp;Departures today</source>
-        <translation type="unfinished"></translation>
+        <translation>V&amp;ertrekken vandaag</translation>
     </message>
     <message>
         <source>Outstanding &amp;Balance A/Cs</source>
-        <translation type="unfinished"></translation>
+        <translation>Openstaande &amp;saldi</translation>
     </message>
     <message>
         <source>&amp;Payments due</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschuldigde &amp;betalingen</translation>
     </message>
     <message>
         <source>Send reminders for pa&amp;yments due...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Herinneringen voor verschuldigde betalingen versturen...</translation>
     </message>
     <message>
         <source>Period sales summa&amp;ry</source>
-        <translation type="unfinished"></translation>
+        <translation>Omzetoverzicht &amp;periode</translation>
     </message>
     <message>
         <source>Takings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ontvangsten</translation>
     </message>
     <message>
         <source>Cash-&amp;up...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kasafsluiting...</translation>
     </message>
     <message>
         <source>E&amp;xport cash-up (CSV)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kasafsluiting e&amp;xporteren (CSV)...</translation>
     </message>
     <message>
         <source>Export payme&amp;nts (CSV)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Betalingen exporte&amp;ren (CSV)...</translation>
     </message>
     <message>
         <source>Figures</source>
-        <translation type="unfinished"></translation>
+        <translation>Cijfers</translation>
     </message>
     <message>
         <source>Occupancy</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezetting</translation>
     </message>
     <message>
         <source>Revenue by month</source>
-        <translation type="unfinished"></translation>
+        <translation>Omzet per maand</translation>
     </message>
     <message>
         <source>Length of stay and lead time</source>
-        <translation type="unfinished"></translation>
+        <translation>Verblijfsduur en boekingstermijn</translation>
     </message>
     <message>
         <source>The busiest berths</source>
-        <translation type="unfinished"></translation>
+        <translation>De drukste ligplaatsen</translation>
     </message>
     <message>
         <source>Meter use by month</source>
-        <translation type="unfinished"></translation>
+        <translation>Meterverbruik per maand</translation>
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Dag</translation>
     </message>
     <message>
         <source>Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Week</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Maand</translation>
     </message>
     <message>
         <source>Show fi&amp;gure</source>
-        <translation type="unfinished"></translation>
+        <translation>Grafiek &amp;tonen</translation>
     </message>
     <message>
         <source>F&amp;igure:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Grafiek:</translation>
     </message>
     <message>
         <source>Fro&amp;m:</source>
-        <translation type="unfinished"></translation>
+        <translation>Va&amp;n:</translation>
     </message>
     <message>
         <source>T&amp;o:</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;ot:</translation>
     </message>
     <message>
         <source>&amp;Step:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Interval:</translation>
     </message>
     <message>
         <source>** If you have the need for a specific report, please contact our support team and we will endevour to create the report that you are looking for **</source>
-        <translation type="unfinished"></translation>
+        <translation>** Hebt u een specifiek rapport nodig, neem dan contact op met ons supportteam; we zullen ons best doen om het rapport te maken dat u zoekt **</translation>
     </message>
     <message>
         <source>Clos&amp;e</source>
-        <translation type="unfinished"></translation>
+        <translation>Sl&amp;uiten</translation>
     </message>
     <message>
         <source>&amp;View meter lists...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Meterlijsten bekijken...</translation>
     </message>
     <message>
         <source>The list could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De lijst kon niet worden gelezen: %1</translation>
     </message>
     <message>
         <source>Nothing to print!</source>
-        <translation type="unfinished"></translation>
+        <translation>Niets om af te drukken!</translation>
     </message>
     <message>
         <source>No booking has money owing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen enkele boeking heeft een openstaand bedrag.</translation>
     </message>
     <message>
         <source>Payments due</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschuldigde betalingen</translation>
     </message>
     <message>
         <source>The period ends before it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>De periode eindigt voordat ze begint.</translation>
     </message>
     <message>
         <source>The cash-up could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De kasafsluiting kon niet worden gelezen: %1</translation>
     </message>
     <message>
         <source>Export Cash-up</source>
-        <translation type="unfinished"></translation>
+        <translation>Kasafsluiting exporteren</translation>
     </message>
     <message>
         <source>The figures could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De cijfers konden niet worden gelezen: %1</translation>
     </message>
 </context>
 <context>
     <name>RestoreScript</name>
     <message>
         <source>%1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 op %2</translation>
     </message>
     <message>
         <source>a table %1</source>
-        <translation type="unfinished"></translation>
+        <translation>een tabel %1</translation>
     </message>
     <message>
         <source>the rows of a table %1</source>
-        <translation type="unfinished"></translation>
+        <translation>de rijen van een tabel %1</translation>
     </message>
     <message>
         <source>a function %1</source>
-        <translation type="unfinished"></translation>
+        <translation>een functie %1</translation>
     </message>
     <message>
         <source>a procedure %1</source>
-        <translation type="unfinished"></translation>
+        <translation>een procedure %1</translation>
     </message>
     <message>
         <source>a trigger %1</source>
-        <translation type="unfinished"></translation>
+        <translation>een trigger %1</translation>
     </message>
     <message>
         <source>an index %1</source>
-        <translation type="unfinished"></translation>
+        <translation>een index %1</translation>
     </message>
     <message>
         <source>a view %1</source>
-        <translation type="unfinished"></translation>
+        <translation>een view %1</translation>
     </message>
     <message>
         <source>a rule %1</source>
-        <translation type="unfinished"></translation>
+        <translation>een regel %1</translation>
     </message>
     <message>
         <source>a policy %1</source>
-        <translation type="unfinished"></translation>
+        <translation>een policy %1</translation>
     </message>
     <message>
         <source>a sequence %1</source>
-        <translation type="unfinished"></translation>
+        <translation>een sequence %1</translation>
     </message>
     <message>
         <source>a column default %1</source>
-        <translation type="unfinished"></translation>
+        <translation>een kolomstandaard %1</translation>
     </message>
     <message>
         <source>a constraint %1</source>
-        <translation type="unfinished"></translation>
+        <translation>een constraint %1</translation>
     </message>
     <message>
         <source>a %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>een %1 %2</translation>
     </message>
     <message>
         <source>%1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>nog %1</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en %2</translation>
     </message>
     <message>
         <source>a statement &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>een statement &quot;%1&quot;</translation>
     </message>
     <message>
         <source>it holds %1 that is not part of a harbour database.</source>
-        <translation type="unfinished"></translation>
+        <translation>ze bevat %1 dat geen deel is van een havendatabase.</translation>
     </message>
     <message>
         <source>it holds %1 that are not part of a harbour database.</source>
-        <translation type="unfinished"></translation>
+        <translation>ze bevat %1 die geen deel zijn van een havendatabase.</translation>
     </message>
     <message>
         <source>it holds %1 with a definition that is not ours.</source>
-        <translation type="unfinished"></translation>
+        <translation>ze bevat %1 met een definitie die niet van ons is.</translation>
     </message>
     <message>
         <source>it holds %1 with definitions that are not ours.</source>
-        <translation type="unfinished"></translation>
+        <translation>ze bevat %1 met definities die niet van ons zijn.</translation>
     </message>
     <message>
         <source>it lacks %1 of a harbour database.</source>
-        <translation type="unfinished"></translation>
+        <translation>ze mist %1 van een havendatabase.</translation>
     </message>
 </context>
 <context>
     <name>Roles</name>
     <message>
         <source>Refunds and corrections</source>
-        <translation type="unfinished"></translation>
+        <translation>Terugbetalingen en correcties</translation>
     </message>
     <message>
         <source>give refunds or corrections</source>
-        <translation type="unfinished"></translation>
+        <translation>terugbetalingen of correcties doen</translation>
     </message>
     <message>
         <source>Prices typed over the rates</source>
-        <translation type="unfinished"></translation>
+        <translation>Prijzen afwijkend van de tarieven</translation>
     </message>
     <message>
         <source>type a price over the rates or keep it after a change</source>
-        <translation type="unfinished"></translation>
+        <translation>een prijs afwijkend van de tarieven typen of die na een wijziging houden</translation>
     </message>
     <message>
         <source>Cancelling a paid booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Een betaalde boeking annuleren</translation>
     </message>
     <message>
         <source>cancel a paid booking</source>
-        <translation type="unfinished"></translation>
+        <translation>een betaalde boeking annuleren</translation>
     </message>
     <message>
         <source>Deleting customers, berths and owners</source>
-        <translation type="unfinished"></translation>
+        <translation>Klanten, ligplaatsen en eigenaren verwijderen</translation>
     </message>
     <message>
         <source>delete customers, berths or owners</source>
-        <translation type="unfinished"></translation>
+        <translation>klanten, ligplaatsen of eigenaren verwijderen</translation>
     </message>
     <message>
         <source>Rates and taxes</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarieven en belastingen</translation>
     </message>
     <message>
         <source>change rates and taxes</source>
-        <translation type="unfinished"></translation>
+        <translation>tarieven en belastingen wijzigen</translation>
     </message>
     <message>
         <source>Company details</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedrijfsgegevens</translation>
     </message>
     <message>
         <source>change the company&apos;s details</source>
-        <translation type="unfinished"></translation>
+        <translation>de bedrijfsgegevens wijzigen</translation>
     </message>
     <message>
         <source>Restoring and compacting the database</source>
-        <translation type="unfinished"></translation>
+        <translation>De database terugzetten en comprimeren</translation>
     </message>
     <message>
         <source>restore or compact the database</source>
-        <translation type="unfinished"></translation>
+        <translation>de database terugzetten of comprimeren</translation>
     </message>
     <message>
         <source>Exports of personal data</source>
-        <translation type="unfinished"></translation>
+        <translation>Exports van persoonsgegevens</translation>
     </message>
     <message>
         <source>export personal data</source>
-        <translation type="unfinished"></translation>
+        <translation>persoonsgegevens exporteren</translation>
     </message>
     <message>
         <source>Users and permissions</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebruikers en rechten</translation>
     </message>
     <message>
         <source>manage users and permissions</source>
-        <translation type="unfinished"></translation>
+        <translation>gebruikers en rechten beheren</translation>
     </message>
     <message>
         <source>Clerk</source>
-        <translation type="unfinished"></translation>
+        <translation>Medewerker</translation>
     </message>
     <message>
         <source>Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Manager</translation>
     </message>
     <message>
         <source>Administrator</source>
-        <translation type="unfinished"></translation>
+        <translation>Beheerder</translation>
     </message>
     <message>
         <source>a clerk</source>
-        <translation type="unfinished"></translation>
+        <translation>een medewerker</translation>
     </message>
     <message>
         <source>a manager</source>
-        <translation type="unfinished"></translation>
+        <translation>een manager</translation>
     </message>
     <message>
         <source>an administrator</source>
-        <translation type="unfinished"></translation>
+        <translation>een beheerder</translation>
     </message>
 </context>
 <context>
     <name>SafeFiles</name>
     <message>
         <source>Cannot rename %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan %1 niet hernoemen naar %2.</translation>
     </message>
     <message>
         <source>Cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan %1 niet lezen: %2</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan %1 niet schrijven: %2</translation>
     </message>
     <message>
         <source>Cannot link %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan %1 niet koppelen aan %2.</translation>
     </message>
 </context>
 <context>
     <name>SendEmail</name>
     <message>
         <source>No e-mail program could be started for this address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er kon geen e-mailprogramma worden gestart voor dit adres.</translation>
     </message>
 </context>
 <context>
     <name>ServerArchive</name>
     <message>
         <source>%1 could not be started: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kon niet worden gestart: %2</translation>
     </message>
     <message>
         <source>%1 did not finish: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is niet voltooid: %2</translation>
     </message>
     <message>
         <source>%1 is not installed (Debian: postgresql-client).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is niet geïnstalleerd (Debian: postgresql-client).</translation>
     </message>
     <message>
         <source>pg_dump is not installed (Debian: postgresql-client).</source>
-        <translation type="unfinished"></translation>
+        <translation>pg_dump is niet geïnstalleerd (Debian: postgresql-client).</translation>
     </message>
     <message>
         <source>Cannot write %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan %1 niet schrijven.</translation>
     </message>
     <message>
         <source>pg_restore is not installed (Debian: postgresql-client).</source>
-        <translation type="unfinished"></translation>
+        <translation>pg_restore is niet geïnstalleerd (Debian: postgresql-client).</translation>
     </message>
     <message>
         <source>it is the backup of a database file, and this desk works on a server; it restores at a desk that works on a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>het is de back-up van een databasebestand, en deze werkplek werkt op een server; het wordt teruggezet op een werkplek die op een bestand werkt.</translation>
     </message>
     <message>
         <source>it is not a backup archive of Zem Harbour.</source>
-        <translation type="unfinished"></translation>
+        <translation>het is geen back-uparchief van Zem Harbour.</translation>
     </message>
     <message>
         <source>it holds no table %1: it is not a backup of a harbour database.</source>
-        <translation type="unfinished"></translation>
+        <translation>het bevat geen tabel %1: het is geen back-up van een havendatabase.</translation>
     </message>
     <message>
         <source>it holds schema version %1; this program understands 1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>het bevat schemaversie %1; dit programma begrijpt 1 tot %2.</translation>
     </message>
 </context>
 <context>
     <name>ServerLogin</name>
     <message>
         <source>the login was removed or deactivated, or its password changed, at another desk (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>de login is op een andere werkplek verwijderd of gedeactiveerd, of het wachtwoord is gewijzigd (%1)</translation>
     </message>
     <message>
         <source>the server cannot be reached (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>de server is niet bereikbaar (%1)</translation>
     </message>
     <message>
         <source>The server did not let %1 in, so this desk stays connected as before: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>De server liet %1 niet toe, dus deze werkplek blijft verbonden zoals voorheen: %2</translation>
     </message>
 </context>
 <context>
     <name>ServerRoles</name>
     <message>
         <source>Logins are kept by a database server; a file has none.</source>
-        <translation type="unfinished"></translation>
+        <translation>Logins worden door een databaseserver bijgehouden; een bestand heeft er geen.</translation>
     </message>
     <message>
         <source>A login is 1 to 63 lower-case letters, digits and _, starting with a letter, and not one the server or the program keeps for itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een login bestaat uit 1 tot 63 kleine letters, cijfers en _, begint met een letter en is er geen die de server of het programma voor zichzelf houdt.</translation>
     </message>
     <message>
         <source>A login needs a password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een login heeft een wachtwoord nodig.</translation>
     </message>
     <message>
         <source>A password is at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een wachtwoord heeft hoogstens %1 tekens.</translation>
     </message>
     <message>
         <source>%1 is not a login of Zem Harbour&apos;s roles.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geen login van de rollen van Zem Harbour.</translation>
     </message>
     <message>
         <source>The login %1 exists already.</source>
-        <translation type="unfinished"></translation>
+        <translation>De login %1 bestaat al.</translation>
     </message>
 </context>
 <context>
     <name>SignInDialog</name>
     <message>
         <source>Sign In</source>
-        <translation type="unfinished"></translation>
+        <translation>Aanmelden</translation>
     </message>
     <message>
         <source>Please sign in with your sign-in name and password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Meld u aan met uw aanmeldnaam en wachtwoord.</translation>
     </message>
     <message>
         <source>&amp;Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wachtwoord:</translation>
     </message>
     <message>
         <source>Switch User</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebruiker wisselen</translation>
     </message>
     <message>
         <source>Type the sign-in name and password of the user who takes over this desk.</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ de aanmeldnaam en het wachtwoord van de gebruiker die deze werkplek overneemt.</translation>
     </message>
     <message>
         <source>Type the sign-in name and PIN of the user who takes over this desk.</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ de aanmeldnaam en de pincode van de gebruiker die deze werkplek overneemt.</translation>
     </message>
     <message>
         <source>&amp;PIN:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pincode:</translation>
     </message>
     <message>
         <source>Ask a Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Een manager vragen</translation>
     </message>
     <message>
         <source>A manager or an administrator approves this once: to %1.
 Type your sign-in name and PIN or password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een manager of beheerder keurt dit eenmalig goed: %1.
+Typ uw aanmeldnaam en pincode of wachtwoord.</translation>
     </message>
     <message>
         <source>&amp;PIN or password:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pincode of wachtwoord:</translation>
     </message>
     <message>
         <source>&amp;Sign-in name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aanmeldnaam:</translation>
     </message>
     <message>
         <source>(not a user&apos;s sign-in name)</source>
-        <translation type="unfinished"></translation>
+        <translation>(geen aanmeldnaam van een gebruiker)</translation>
     </message>
     <message>
         <source>%1 approved for %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 goedgekeurd voor %2: %3</translation>
     </message>
 </context>
 <context>
     <name>SmtpSender</name>
     <message>
         <source>No mail server is set up: enter it in Setup Company Information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen mailserver ingesteld: vul die in bij Bedrijfsgegevens instellen.</translation>
     </message>
     <message>
         <source>%1 is not a server name.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geen servernaam.</translation>
     </message>
     <message>
         <source>The mail server&apos;s port must be from 1 to 65535.</source>
-        <translation type="unfinished"></translation>
+        <translation>De poort van de mailserver moet van 1 tot 65535 zijn.</translation>
     </message>
     <message>
         <source>The mail library could not start.</source>
-        <translation type="unfinished"></translation>
+        <translation>De mailbibliotheek kon niet starten.</translation>
     </message>
     <message>
         <source>The mail server %1 could not be found.</source>
-        <translation type="unfinished"></translation>
+        <translation>De mailserver %1 is niet gevonden.</translation>
     </message>
     <message>
         <source>The mail server %1 did not answer on port %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>De mailserver %1 antwoordde niet op poort %2.</translation>
     </message>
     <message>
         <source>The mail server refused the user name or password: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De mailserver weigerde de gebruikersnaam of het wachtwoord: %1</translation>
     </message>
     <message>
         <source>The mail server does not offer a secure connection (STARTTLS): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De mailserver biedt geen beveiligde verbinding (STARTTLS): %1</translation>
     </message>
 </context>
 <context>
     <name>SplashWindow</name>
     <message>
         <source>Harbour, marina and campsite reservations</source>
-        <translation type="unfinished"></translation>
+        <translation>Reserveringen voor havens, jachthavens en campings</translation>
     </message>
     <message>
         <source>Version:  1.0.1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versie:  1.0.1</translation>
     </message>
 </context>
 <context>
     <name>Sql</name>
     <message>
         <source>The database has been restored or compacted at another desk since this desk opened it. Nothing was read or saved from the old copy: the program works on the new one from your next action. Enter again what you were saving.</source>
-        <translation type="unfinished"></translation>
+        <translation>De database is op een andere werkplek teruggezet of gecomprimeerd sinds deze werkplek haar opende. Er is niets gelezen of opgeslagen uit de oude kopie: het programma werkt vanaf uw volgende handeling met de nieuwe. Voer opnieuw in wat u aan het opslaan was.</translation>
     </message>
     <message>
         <source>The connection to the database server was lost. What you were saving may not have been saved: look it up before you enter it again. The program connects again with your next action.</source>
-        <translation type="unfinished"></translation>
+        <translation>De verbinding met de databaseserver is verbroken. Wat u aan het opslaan was, is misschien niet opgeslagen: controleer het voordat u het opnieuw invoert. Het programma maakt bij uw volgende handeling opnieuw verbinding.</translation>
     </message>
     <message>
         <source>The statement returned no row.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het statement gaf geen rij terug.</translation>
     </message>
     <message>
         <source>The database gave the new record no ID.</source>
-        <translation type="unfinished"></translation>
+        <translation>De database gaf het nieuwe record geen ID.</translation>
     </message>
     <message>
         <source>No transaction is open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen transactie open.</translation>
     </message>
 </context>
 <context>
     <name>StaffStore</name>
     <message>
         <source>This user has been removed at another desk.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze gebruiker is op een andere werkplek verwijderd.</translation>
     </message>
     <message>
         <source>%1 is the last active administrator: someone must be able to manage the users, so this user cannot be removed, deactivated or given another role.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is de laatste actieve beheerder: iemand moet de gebruikers kunnen beheren, dus deze gebruiker kan niet worden verwijderd, gedeactiveerd of een andere rol krijgen.</translation>
     </message>
     <message>
         <source>The sign-in name &quot;%1&quot; is already in use.</source>
-        <translation type="unfinished"></translation>
+        <translation>De aanmeldnaam &quot;%1&quot; is al in gebruik.</translation>
     </message>
     <message>
         <source>The sign-in name or the password is wrong.</source>
-        <translation type="unfinished"></translation>
+        <translation>De aanmeldnaam of het wachtwoord is fout.</translation>
     </message>
     <message>
         <source>The sign-in name or the PIN is wrong.</source>
-        <translation type="unfinished"></translation>
+        <translation>De aanmeldnaam of de pincode is fout.</translation>
     </message>
     <message>
         <source>The sign-in name, or the PIN or password, is wrong.</source>
-        <translation type="unfinished"></translation>
+        <translation>De aanmeldnaam, of de pincode of het wachtwoord, is fout.</translation>
     </message>
     <message>
         <source>%1 is locked after %2 wrong tries in a row; try again after %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is vergrendeld na %2 foute pogingen op rij; probeer het opnieuw na %3.</translation>
     </message>
     <message>
         <source>%1 is no longer an active user; an administrator can make the user active again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geen actieve gebruiker meer; een beheerder kan de gebruiker weer actief maken.</translation>
     </message>
     <message>
         <source>This user has been removed by an administrator.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze gebruiker is door een beheerder verwijderd.</translation>
     </message>
     <message>
         <source>Please type the user&apos;s name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ de naam van de gebruiker.</translation>
     </message>
     <message>
         <source>Please type a sign-in name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ een aanmeldnaam.</translation>
     </message>
     <message>
         <source>A name or sign-in name may have at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een naam of aanmeldnaam mag hoogstens %1 tekens hebben.</translation>
     </message>
     <message>
         <source>Name</source>
