@@ -9370,1006 +9370,1015 @@ Typ uw aanmeldnaam en pincode of wachtwoord.</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam</translation>
     </message>
     <message>
         <source>Sign-in name</source>
-        <translation type="unfinished"></translation>
+        <translation>Aanmeldnaam</translation>
     </message>
     <message>
         <source>Role</source>
-        <translation type="unfinished"></translation>
+        <translation>Rol</translation>
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Actief</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nee</translation>
     </message>
     <message>
         <source>That is longer than any password may be.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dat is langer dan een wachtwoord mag zijn.</translation>
     </message>
     <message>
         <source>Please type your PIN or password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ uw pincode of wachtwoord.</translation>
     </message>
 </context>
 <context>
     <name>StaffWidgets</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuleren</translation>
     </message>
 </context>
 <context>
     <name>Startup</name>
     <message>
         <source>DB Connection Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout in databaseverbinding</translation>
     </message>
     <message>
         <source>Database opened read-only: changes cannot be saved.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Database alleen-lezen geopend: wijzigingen kunnen niet worden opgeslagen.
+
+%1</translation>
     </message>
 </context>
 <context>
     <name>StayMeters</name>
     <message>
         <source>Meter %1 of berth %2 has not been read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Meter %1 van ligplaats %2 is niet afgelezen.</translation>
     </message>
     <message>
         <source>The booking no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>De boeking bestaat niet meer.</translation>
     </message>
     <message>
         <source>The booking&apos;s total would pass %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het totaal van de boeking zou boven %1 uitkomen.</translation>
     </message>
     <message>
         <source>%1, berth %2:
 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ligplaats %2:
+%3</translation>
     </message>
 </context>
 <context>
     <name>StayReadingsDialog</name>
     <message>
         <source>Meter readings</source>
-        <translation type="unfinished"></translation>
+        <translation>Meterstanden</translation>
     </message>
     <message>
         <source>Berth and meter</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats en meter</translation>
     </message>
     <message>
         <source>Last reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Laatste stand</translation>
     </message>
     <message>
         <source>Reading now</source>
-        <translation type="unfinished"></translation>
+        <translation>Stand nu</translation>
     </message>
     <message>
         <source>%1  %2 %3 (%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  %2 %3 (%4)</translation>
     </message>
     <message>
         <source>%1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 op %2</translation>
     </message>
     <message>
         <source>none yet</source>
-        <translation type="unfinished"></translation>
+        <translation>nog geen</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuleren</translation>
     </message>
     <message>
         <source>%1 is below the last reading of meter %2 (%3).
 
 Yes: the meter rolled over past %4 and started again from zero. No: the reading was mistyped, go back to correct it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ligt onder de laatste stand van meter %2 (%3).
+
+Ja: de meter is voorbij %4 rondgedraaid en opnieuw bij nul begonnen. Nee: de stand is verkeerd getypt, ga terug om hem te corrigeren.</translation>
     </message>
 </context>
 <context>
     <name>StepWizard</name>
     <message>
         <source>Welcome to the %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Welkom bij de %1</translation>
     </message>
     <message>
         <source>To contionue, click Next.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klik op Volgende om verder te gaan.</translation>
     </message>
     <message>
         <source>Display this welcome screen at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit welkomstscherm bij het opstarten tonen</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Terug</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Volgende</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuleren</translation>
     </message>
     <message>
         <source>&amp;Finish</source>
-        <translation type="unfinished"></translation>
+        <translation>V&amp;oltooien</translation>
     </message>
 </context>
 <context>
     <name>TermRates</name>
     <message>
         <source>A price names a term that is not in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een prijs noemt een looptijd die niet in de lijst staat.</translation>
     </message>
     <message>
         <source>Another desk changed the terms meanwhile: close the list and open it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een andere werkplek heeft de looptijden intussen gewijzigd: sluit de lijst en open haar opnieuw.</translation>
     </message>
 </context>
 <context>
     <name>TermsDialog</name>
     <message>
         <source>Terms and prices</source>
-        <translation type="unfinished"></translation>
+        <translation>Looptijden en prijzen</translation>
     </message>
     <message>
         <source>Term</source>
-        <translation type="unfinished"></translation>
+        <translation>Looptijd</translation>
     </message>
     <message>
         <source>First day</source>
-        <translation type="unfinished"></translation>
+        <translation>Eerste dag</translation>
     </message>
     <message>
         <source>Last day</source>
-        <translation type="unfinished"></translation>
+        <translation>Laatste dag</translation>
     </message>
     <message>
         <source>Every year</source>
-        <translation type="unfinished"></translation>
+        <translation>Elk jaar</translation>
     </message>
     <message>
         <source>Berth type</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaatstype</translation>
     </message>
     <message>
         <source>Basis</source>
-        <translation type="unfinished"></translation>
+        <translation>Basis</translation>
     </message>
     <message>
         <source>Price</source>
-        <translation type="unfinished"></translation>
+        <translation>Prijs</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Vanaf</translation>
     </message>
     <message>
         <source>T&amp;erms:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Looptijden:</translation>
     </message>
     <message>
         <source>&amp;Prices:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Prijzen:</translation>
     </message>
     <message>
         <source>&amp;Add term</source>
-        <translation type="unfinished"></translation>
+        <translation>Looptijd &amp;toevoegen</translation>
     </message>
     <message>
         <source>&amp;Remove term</source>
-        <translation type="unfinished"></translation>
+        <translation>Looptijd &amp;verwijderen</translation>
     </message>
     <message>
         <source>A&amp;dd price</source>
-        <translation type="unfinished"></translation>
+        <translation>Prijs t&amp;oevoegen</translation>
     </message>
     <message>
         <source>Re&amp;move price</source>
-        <translation type="unfinished"></translation>
+        <translation>Prijs verwij&amp;deren</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Op&amp;slaan</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuleren</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nee</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>Per berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Per ligplaats</translation>
     </message>
     <message>
         <source>Per metre</source>
-        <translation type="unfinished"></translation>
+        <translation>Per meter</translation>
     </message>
     <message>
         <source>Row %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Rij %1: %2</translation>
     </message>
     <message>
         <source>type the name of a term in the list above.</source>
-        <translation type="unfinished"></translation>
+        <translation>typ de naam van een looptijd uit de lijst hierboven.</translation>
     </message>
     <message>
         <source>type the term&apos;s price, such as 1200.00.</source>
-        <translation type="unfinished"></translation>
+        <translation>typ de prijs van de looptijd, zoals 1200.00.</translation>
     </message>
 </context>
 <context>
     <name>Texts</name>
     <message>
         <source>Zem Harbour</source>
-        <translation type="unfinished"></translation>
+        <translation>Zem Harbour</translation>
     </message>
     <message>
         <source>v %1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>v %1.%2.%3</translation>
     </message>
 </context>
 <context>
     <name>TipOfTheDayDialog</name>
     <message>
         <source>Tip of the Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Tip van de dag</translation>
     </message>
     <message>
         <source>Did you know ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wist u dat ...</translation>
     </message>
     <message>
         <source>&amp;Show Tips at Startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Tips &amp;tonen bij opstarten</translation>
     </message>
     <message>
         <source>&amp;Next Tip</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Volgende tip</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TodayWindow</name>
     <message>
         <source>Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Klant</translation>
     </message>
     <message>
         <source>Berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats</translation>
     </message>
     <message>
         <source>Boat</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo</translation>
     </message>
     <message>
         <source>%1, arrived %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, aangekomen %2</translation>
     </message>
     <message>
         <source>%1, left %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, vertrokken %2</translation>
     </message>
     <message>
         <source>%1, no-show</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, no-show</translation>
     </message>
     <message>
         <source>Arrives</source>
-        <translation type="unfinished"></translation>
+        <translation>Komt aan</translation>
     </message>
     <message>
         <source>Leaves</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrekt</translation>
     </message>
     <message>
         <source>&amp;Show this window when the program starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit venster &amp;tonen bij het starten van het programma</translation>
     </message>
     <message>
         <source>Due</source>
-        <translation type="unfinished"></translation>
+        <translation>Te betalen</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Vandaag</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vernieuwen</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sl&amp;uiten</translation>
     </message>
     <message>
         <source>Con&amp;firmation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bevestiging</translation>
     </message>
     <message>
         <source>&amp;Arrivals today</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aankomsten vandaag</translation>
     </message>
     <message>
         <source>&amp;Departures today</source>
-        <translation type="unfinished"></translation>
+        <translation>V&amp;ertrekken vandaag</translation>
     </message>
     <message>
         <source>&amp;In the harbour now</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;In de haven</translation>
     </message>
     <message>
         <source>&amp;Money owing, arriving within 7 days</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Openstaand, aankomst binnen 7 dagen</translation>
     </message>
     <message>
         <source>R&amp;eminders...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Herinneringen...</translation>
     </message>
     <message>
         <source>Arri&amp;ve</source>
-        <translation type="unfinished"></translation>
+        <translation>Aan&amp;komst</translation>
     </message>
     <message>
         <source>Depar&amp;t...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ve&amp;rtrek...</translation>
     </message>
     <message>
         <source>&amp;No-shows...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;No-shows...</translation>
     </message>
     <message>
         <source>Today&apos;s bookings could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De boekingen van vandaag konden niet worden gelezen: %1</translation>
     </message>
     <message>
         <source>Choose the arrival to check in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies de aankomst die u wilt inchecken.</translation>
     </message>
     <message>
         <source>Choose the guest to check out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies de gast die u wilt uitchecken.</translation>
     </message>
 </context>
 <context>
     <name>UserDialog</name>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Naam:</translation>
     </message>
     <message>
         <source>&amp;Sign-in name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aanmeldnaam:</translation>
     </message>
     <message>
         <source>&amp;Role:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rol:</translation>
     </message>
     <message>
         <source>&amp;Active (may sign in)</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ctief (mag zich aanmelden)</translation>
     </message>
     <message>
         <source>&amp;Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wachtwoord:</translation>
     </message>
     <message>
         <source>Password a&amp;gain:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wachtwoord &amp;herhalen:</translation>
     </message>
     <message>
         <source>P&amp;IN (4 to 8 digits):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pincode (4 tot 8 cijfers):</translation>
     </message>
     <message>
         <source>PIN a&amp;gain:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pincode &amp;herhalen:</translation>
     </message>
     <message>
         <source>First Administrator</source>
-        <translation type="unfinished"></translation>
+        <translation>Eerste beheerder</translation>
     </message>
     <message>
         <source>Nobody has been signed up yet. Please make the first administrator: the one who adds the other users and says what each role may do. There is no default password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is nog niemand aangemeld. Maak de eerste beheerder aan: degene die de andere gebruikers toevoegt en bepaalt wat elke rol mag. Er is geen standaardwachtwoord.</translation>
     </message>
     <message>
         <source>New User</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuwe gebruiker</translation>
     </message>
     <message>
         <source>User</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebruiker</translation>
     </message>
     <message>
         <source>New Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuw wachtwoord</translation>
     </message>
     <message>
         <source>A new password for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een nieuw wachtwoord voor %1.</translation>
     </message>
     <message>
         <source>New PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuwe pincode</translation>
     </message>
     <message>
         <source>A new PIN for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een nieuwe pincode voor %1.</translation>
     </message>
     <message>
         <source>The two passwords differ: please type the same password twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>De twee wachtwoorden verschillen: typ twee keer hetzelfde wachtwoord.</translation>
     </message>
     <message>
         <source>The two PINs differ: please type the same PIN twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>De twee pincodes verschillen: typ twee keer dezelfde pincode.</translation>
     </message>
     <message>
         <source>this user</source>
-        <translation type="unfinished"></translation>
+        <translation>deze gebruiker</translation>
     </message>
     <message>
         <source>%1: new password</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nieuw wachtwoord</translation>
     </message>
     <message>
         <source>%1: new PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nieuwe pincode</translation>
     </message>
 </context>
 <context>
     <name>UsersWindow</name>
     <message>
         <source>Users</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebruikers</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam</translation>
     </message>
     <message>
         <source>Sign-in name</source>
-        <translation type="unfinished"></translation>
+        <translation>Aanmeldnaam</translation>
     </message>
     <message>
         <source>Role</source>
-        <translation type="unfinished"></translation>
+        <translation>Rol</translation>
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Actief</translation>
     </message>
     <message>
         <source>U&amp;sers:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gebruikers:</translation>
     </message>
     <message>
         <source>&amp;Add...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Toevoegen...</translation>
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bewerken...</translation>
     </message>
     <message>
         <source>New &amp;Password...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuw &amp;wachtwoord...</translation>
     </message>
     <message>
         <source>New P&amp;IN...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuwe &amp;pincode...</translation>
     </message>
     <message>
         <source>Re&amp;move</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verwijderen</translation>
     </message>
     <message>
         <source>What each role ma&amp;y do:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wat elke rol &amp;mag:</translation>
     </message>
     <message>
         <source>never</source>
-        <translation type="unfinished"></translation>
+        <translation>nooit</translation>
     </message>
     <message>
         <source> minutes</source>
-        <translation type="unfinished"></translation>
+        <translation> minuten</translation>
     </message>
     <message>
         <source>&amp;Lock after idle:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergrende&amp;len na inactiviteit:</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sl&amp;uiten</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nee</translation>
     </message>
     <message>
         <source>%1: %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 %3</translation>
     </message>
     <message>
         <source>allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>toegestaan</translation>
     </message>
     <message>
         <source>not allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>niet toegestaan</translation>
     </message>
     <message>
         <source>Remove %1? The user can no longer sign in; what the user did keeps their name.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 verwijderen? De gebruiker kan zich niet meer aanmelden; wat de gebruiker deed, houdt diens naam.</translation>
     </message>
     <message>
         <source>%1 removed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 verwijderd</translation>
     </message>
 </context>
 <context>
     <name>WaitingEntryDialog</name>
     <message>
         <source>Edit Waiting Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Vermelding op wachtlijst bewerken</translation>
     </message>
     <message>
         <source>Add Waiting Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Vermelding op wachtlijst toevoegen</translation>
     </message>
     <message>
         <source>&amp;Any length of stay</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Elke verblijfsduur</translation>
     </message>
     <message>
         <source>C&amp;ustomer:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Klant:</translation>
     </message>
     <message>
         <source>&amp;Boat:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Boot:</translation>
     </message>
     <message>
         <source>&amp;From:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Van:</translation>
     </message>
     <message>
         <source>&amp;To:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tot:</translation>
     </message>
     <message>
         <source>Berth t&amp;ype:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaatst&amp;ype:</translation>
     </message>
     <message>
         <source>&amp;Minimum length (ft):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Minimumlengte (ft):</translation>
     </message>
     <message>
         <source>&amp;Minimum length (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Minimumlengte (m):</translation>
     </message>
     <message>
         <source>&amp;Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Notities:</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Any type</source>
-        <translation type="unfinished"></translation>
+        <translation>Elk type</translation>
     </message>
     <message>
         <source>(no boat)</source>
-        <translation type="unfinished"></translation>
+        <translation>(geen boot)</translation>
     </message>
     <message>
         <source>The customer&apos;s boats could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De boten van de klant konden niet worden gelezen: %1</translation>
     </message>
     <message>
         <source>Type the minimum length in feet, such as 38.</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ de minimumlengte in voet, zoals 38.</translation>
     </message>
     <message>
         <source>Type the minimum length in metres, such as 11.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ de minimumlengte in meters, zoals 11.5.</translation>
     </message>
     <message>
         <source>waiting entry</source>
-        <translation type="unfinished"></translation>
+        <translation>vermelding op de wachtlijst</translation>
     </message>
 </context>
 <context>
     <name>WaitingList</name>
     <message>
         <source>Waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>Wachtend</translation>
     </message>
     <message>
         <source>Offered</source>
-        <translation type="unfinished"></translation>
+        <translation>Aangeboden</translation>
     </message>
     <message>
         <source>Booked</source>
-        <translation type="unfinished"></translation>
+        <translation>Geboekt</translation>
     </message>
     <message>
         <source>Withdrawn</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingetrokken</translation>
     </message>
     <message>
         <source>Choose the customer who is waiting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies de klant die wacht.</translation>
     </message>
     <message>
         <source>Give the first night wanted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geef de eerste gewenste nacht op.</translation>
     </message>
     <message>
         <source>The period wanted has started already: a waiting entry is for nights to come.</source>
-        <translation type="unfinished"></translation>
+        <translation>De gewenste periode is al begonnen: een vermelding op de wachtlijst is voor komende nachten.</translation>
     </message>
     <message>
         <source>The period wanted ends before it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>De gewenste periode eindigt voordat ze begint.</translation>
     </message>
     <message>
         <source>A period wanted may last five years at the most.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een gewenste periode mag hoogstens vijf jaar duren.</translation>
     </message>
     <message>
         <source>A minimum length must be more than 0 and at most 200 m.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een minimumlengte moet groter dan 0 en hoogstens 200 m zijn.</translation>
     </message>
     <message>
         <source>The entry was removed at another desk meanwhile, so nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>De vermelding is intussen op een andere werkplek verwijderd, dus er is niets opgeslagen.</translation>
     </message>
     <message>
         <source>Customer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Klant:</translation>
     </message>
     <message>
         <source>Boat:</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot:</translation>
     </message>
     <message>
         <source>From:</source>
-        <translation type="unfinished"></translation>
+        <translation>Van:</translation>
     </message>
     <message>
         <source>To:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tot:</translation>
     </message>
     <message>
         <source>Berth type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaatstype:</translation>
     </message>
     <message>
         <source>Minimum length:</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimumlengte:</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notities:</translation>
     </message>
     <message>
         <source>Status:</source>
-        <translation type="unfinished"></translation>
+        <translation>Status:</translation>
     </message>
 </context>
 <context>
     <name>WaitingListRows</name>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Positie</translation>
     </message>
     <message>
         <source>Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Klant</translation>
     </message>
     <message>
         <source>Boat</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Van</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Tot</translation>
     </message>
     <message>
         <source>Berth type</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaatstype</translation>
     </message>
     <message>
         <source>Minimum length</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimumlengte</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Added</source>
-        <translation type="unfinished"></translation>
+        <translation>Toegevoegd</translation>
     </message>
     <message>
         <source>Offered on</source>
-        <translation type="unfinished"></translation>
+        <translation>Aangeboden op</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notities</translation>
     </message>
     <message>
         <source>any length</source>
-        <translation type="unfinished"></translation>
+        <translation>elke lengte</translation>
     </message>
     <message>
         <source>Waiting List</source>
-        <translation type="unfinished"></translation>
+        <translation>Wachtlijst</translation>
     </message>
     <message>
         <source>Printed %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Afgedrukt %1</translation>
     </message>
     <message>
         <source>Page %p of %P</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina %p van %P</translation>
     </message>
     <message>
         <source>No entries.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen vermeldingen.</translation>
     </message>
 </context>
 <context>
     <name>WaitingListWindow</name>
     <message>
         <source>Waiting List</source>
-        <translation type="unfinished"></translation>
+        <translation>Wachtlijst</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle</translation>
     </message>
     <message>
         <source>&amp;Status:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Status:</translation>
     </message>
     <message>
         <source>Berth &amp;type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats&amp;type:</translation>
     </message>
     <message>
         <source>&amp;Add...</source>
-        <translation type="unfinished"></translation>
+        <translation>Toe&amp;voegen...</translation>
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bewerken...</translation>
     </message>
     <message>
         <source>&amp;Withdraw</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Intrekken</translation>
     </message>
     <message>
         <source>Mark &amp;Offered</source>
-        <translation type="unfinished"></translation>
+        <translation>Als &amp;aangeboden markeren</translation>
     </message>
     <message>
         <source>Mark Boo&amp;ked</source>
-        <translation type="unfinished"></translation>
+        <translation>Als &amp;geboekt markeren</translation>
     </message>
     <message>
         <source>&amp;Book...</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;oeken...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Af&amp;drukken...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluiten</translation>
     </message>
     <message>
         <source>The waiting list could not be read for the berths that came free: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De wachtlijst kon niet worden gelezen voor de vrijgekomen ligplaatsen: %1</translation>
     </message>
     <message>
         <source>All types</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle typen</translation>
     </message>
     <message>
         <source>The lists for the entry could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De lijsten voor de vermelding konden niet worden gelezen: %1</translation>
     </message>
 </context>
 <context>
     <name>WaitingOfferMail</name>
     <message>
         <source>%1 has no usable e-mail address: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 heeft geen bruikbaar e-mailadres: %2</translation>
     </message>
 </context>
 <context>
     <name>WebBookMenu</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout</translation>
     </message>
 </context>
 <context>
     <name>WebBookPage</name>
     <message>
         <source>Invalid HTML resource</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongeldige HTML-bron</translation>
     </message>
     <message>
         <source>Can&apos;t generate Webbook:<byte value="xd"/>
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan webboekingspagina niet maken:<byte value="xd"/>
+%1</translation>
     </message>
     <message>
         <source>The booking form would be sent to &quot;%1&quot;, which is not a web address. Enter one that starts with http:// or https:// in the web booking settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het boekingsformulier zou naar &quot;%1&quot; worden gestuurd, wat geen webadres is. Vul in de instellingen voor webboekingen een adres in dat begint met http:// of https://.</translation>
     </message>
     <message>
         <source>No value is stored for %1. Configure the web bookings first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen waarde opgeslagen voor %1. Stel eerst de webboekingen in.</translation>
     </message>
     <message>
         <source>Save Web Book as...</source>
-        <translation type="unfinished"></translation>
+        <translation>Webboekingspagina opslaan als...</translation>
     </message>
     <message>
         <source>HTML files (*.HTML)</source>
-        <translation type="unfinished"></translation>
+        <translation>HTML-bestanden (*.HTML)</translation>
     </message>
     <message>
         <source>Can&apos;t save HTML file:<byte value="xd"/>
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan HTML-bestand niet opslaan:<byte value="xd"/>
+%1</translation>
     </message>
 </context>
 <context>
     <name>WebBookSettings</name>
     <message>
         <source>Response-o-Matic (default)</source>
-        <translation type="unfinished"></translation>
+        <translation>Response-o-Matic (standaard)</translation>
     </message>
     <message>
         <source>Custom...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aangepast...</translation>
     </message>
 </context>
 <context>
     <name>WebBookStore</name>
     <message>
         <source>The web booking settings have been created.</source>
-        <translation type="unfinished"></translation>
+        <translation>De instellingen voor webboekingen zijn aangemaakt.</translation>
     </message>
     <message>
         <source>The web booking settings have been removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>De instellingen voor webboekingen zijn verwijderd.</translation>
     </message>
     <message>
         <source>Booking email address: now %1, was %2</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mailadres voor boekingen: nu %1, was %2</translation>
     </message>
     <message>
         <source>Email provider: now %1, was %2</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mailprovider: nu %1, was %2</translation>
     </message>
     <message>
         <source>Custom provider: now %1, was %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Aangepaste provider: nu %1, was %2</translation>
     </message>
 </context>
 <context>
     <name>WebBookWizard</name>
     <message>
         <source>Web Booking Configuration Wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuratiewizard webboekingen</translation>
     </message>
     <message>
         <source>Enter your email booking address</source>
-        <translation type="unfinished"></translation>
+        <translation>Vul uw e-mailadres voor boekingen in</translation>
     </message>
     <message>
         <source>Choose your email provider</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies uw e-mailprovider</translation>
     </message>
     <message>
         <source>Enter Your Room Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Vul uw plaatsgegevens in</translation>
     </message>
     <message>
         <source>Usin this wizard you can configure your website to accept online bookings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Met deze wizard kunt u uw website instellen om online boekingen aan te nemen.</translation>
     </message>
     <message>
         <source>Enter the email address that should receive the bookings made from the website.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vul het e-mailadres in dat de boekingen van de website moet ontvangen.</translation>
     </message>
     <message>
         <source>Booking email address:</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mailadres voor boekingen:</translation>
     </message>
     <message>
         <source>Select the email provider to use to send your email confirmations. If you are not sure, then leave the default setting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies de e-mailprovider waarmee uw bevestigingen worden verstuurd. Weet u het niet zeker, laat dan de standaardinstelling staan.</translation>
     </message>
     <message>
         <source>Email provider:</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mailprovider:</translation>
     </message>
     <message>
         <source>Custom provider:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aangepaste provider:</translation>
     </message>
     <message>
         <source>Click Finish to complete your configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Klik op Voltooien om de configuratie af te ronden</translation>
     </message>
     <message>
         <source>The web booking settings could not be read.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De instellingen voor webboekingen konden niet worden gelezen.
+
+%1</translation>
     </message>
     <message>
         <source>The web booking settings were changed elsewhere while this wizard was open:
@@ -10377,48 +10386,54 @@ Yes: the meter rolled over past %4 and started again from zero. No: the reading 
 %1
 
 Nothing was saved. Click Finish again to store your entries instead, or Cancel to keep the stored ones.</source>
-        <translation type="unfinished"></translation>
+        <translation>De instellingen voor webboekingen zijn elders gewijzigd terwijl deze wizard open was:
+
+%1
+
+Er is niets opgeslagen. Klik opnieuw op Voltooien om in plaats daarvan uw invoer op te slaan, of op Annuleren om de opgeslagen instellingen te houden.</translation>
     </message>
     <message>
         <source>The web booking settings could not be saved; nothing was changed.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De instellingen voor webboekingen konden niet worden opgeslagen; er is niets gewijzigd.
+
+%1</translation>
     </message>
     <message>
         <source>Would you like to create a booking web page now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wilt u nu een webboekingspagina maken?</translation>
     </message>
 </context>
 <context>
     <name>ttsgz</name>
     <message>
         <source>No error</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen fout</translation>
     </message>
     <message>
         <source>Bad file name</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongeldige bestandsnaam</translation>
     </message>
     <message>
         <source>User abort</source>
-        <translation type="unfinished"></translation>
+        <translation>Afgebroken door gebruiker</translation>
     </message>
     <message>
         <source>Read error</source>
-        <translation type="unfinished"></translation>
+        <translation>Leesfout</translation>
     </message>
     <message>
         <source>Write error</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrijffout</translation>
     </message>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Onvoldoende geheugen</translation>
     </message>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Onbekende fout</translation>
     </message>
 </context>
 </TS>
