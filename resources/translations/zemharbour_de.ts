@@ -1398,7 +1398,7 @@ Den vereinbarten Preis beibehalten?</translation>
     </message>
     <message>
         <source>Show the booking con&amp;firmation when saved</source>
-        <translation>Buchungs&amp;bestätigung nach dem Speichern zeigen</translation>
+        <translation>Buchungsbestätigung nach dem Speichern zei&amp;gen</translation>
     </message>
     <message>
         <source>Send confirmation by e-ma&amp;il</source>
@@ -2151,7 +2151,7 @@ Den vereinbarten Preis beibehalten?</translation>
     </message>
     <message>
         <source>Edit messa&amp;ge...</source>
-        <translation>Nachricht &amp;bearbeiten...</translation>
+        <translation>&amp;Nachricht bearbeiten...</translation>
     </message>
     <message>
         <source>E-mail sent about this booking:</source>
@@ -2225,7 +2225,7 @@ Den vereinbarten Preis beibehalten?</translation>
     <name>BookingPaymentPanel</name>
     <message>
         <source>Record Pa&amp;yment...</source>
-        <translation>&amp;Zahlung erfassen...</translation>
+        <translation>Zahlung &amp;erfassen...</translation>
     </message>
     <message>
         <source>Payment Method:</source>

@@ -508,7 +508,7 @@ Fout:%1</translation>
     </message>
     <message>
         <source>Ac&amp;tivate</source>
-        <translation>Ac&amp;tiveren</translation>
+        <translation>&amp;Activeren</translation>
     </message>
     <message>
         <source>&amp;Block Berth...</source>
@@ -1018,7 +1018,7 @@ De ligplaats toch blokkeren? De boekingen houden hem en worden op het bezettings
     </message>
     <message>
         <source>New Boa&amp;t...</source>
-        <translation>Nieuwe boo&amp;t...</translation>
+        <translation>Nieu&amp;we boot...</translation>
     </message>
     <message>
         <source>&amp;Only berths that fit</source>
@@ -1398,7 +1398,7 @@ De afgesproken prijs houden?</translation>
     </message>
     <message>
         <source>Show the booking con&amp;firmation when saved</source>
-        <translation>Boekings&amp;bevestiging tonen na opslaan</translation>
+        <translation>Boekingsbevestiging to&amp;nen na opslaan</translation>
     </message>
     <message>
         <source>Send confirmation by e-ma&amp;il</source>
@@ -1483,7 +1483,7 @@ De afgesproken prijs houden?</translation>
     </message>
     <message>
         <source>Deposit d&amp;ue by:</source>
-        <translation>Aanbetaling &amp;vervalt op:</translation>
+        <translation>Aanbetaling vervalt &amp;op:</translation>
     </message>
     <message>
         <source>Balanc&amp;e due by:</source>
@@ -2151,7 +2151,7 @@ De afgesproken prijs houden?</translation>
     </message>
     <message>
         <source>Edit messa&amp;ge...</source>
-        <translation>Bericht &amp;bewerken...</translation>
+        <translation>Be&amp;richt bewerken...</translation>
     </message>
     <message>
         <source>E-mail sent about this booking:</source>
@@ -2225,7 +2225,7 @@ De afgesproken prijs houden?</translation>
     <name>BookingPaymentPanel</name>
     <message>
         <source>Record Pa&amp;yment...</source>
-        <translation>&amp;Betaling vastleggen...</translation>
+        <translation>Betaling vast&amp;leggen...</translation>
     </message>
     <message>
         <source>Payment Method:</source>
