@@ -8262,7 +8262,7 @@ Haken Sie die an, die nicht kommen werden, und markieren Sie sie dann:</translat
     </message>
     <message>
         <source>No Adults and No Kids</source>
-        <translation>Erwachsene und Kinder</translation>
+        <translation>Anzahl Erwachsene und Kinder</translation>
     </message>
     <message>
         <source>OK</source>
@@ -9499,7 +9499,7 @@ Ja: der Zähler ist über %4 hinaus übergelaufen und hat wieder bei null begonn
     <name>StepWizard</name>
     <message>
         <source>Welcome to the %1</source>
-        <translation>Willkommen beim %1</translation>
+        <translation>Willkommen – %1</translation>
     </message>
     <message>
         <source>To contionue, click Next.</source>

@@ -8262,7 +8262,7 @@ Vink aan wie niet komt en markeer hen daarna:</translation>
     </message>
     <message>
         <source>No Adults and No Kids</source>
-        <translation>Volwassenen en kinderen</translation>
+        <translation>Aantal volwassenen en kinderen</translation>
     </message>
     <message>
         <source>OK</source>
