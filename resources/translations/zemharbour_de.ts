@@ -1301,7 +1301,7 @@ Umbuchen: der Liegeplatz ist gesperrt.</translation>
     </message>
     <message>
         <source>&amp;Undo check-in or out...</source>
-        <translation>Ein- oder Auschecken rückgängig &amp;machen...</translation>
+        <translation>Ein-/Auschecken zurückneh&amp;men...</translation>
     </message>
     <message>
         <source>&amp;From:</source>
@@ -2260,7 +2260,7 @@ Den vereinbarten Preis beibehalten?</translation>
     </message>
     <message>
         <source>No rate prices %1: counted at %2.</source>
-        <translation>Kein Tarif bepreist %1: berechnet mit %2.</translation>
+        <translation>Kein Tarif für %1: berechnet mit %2.</translation>
     </message>
 </context>
 <context>
@@ -2563,7 +2563,7 @@ Den vereinbarten Preis beibehalten?</translation>
     </message>
     <message>
         <source>&amp;Undo check-in or out...</source>
-        <translation>Ein- oder Auschecken rückgängig &amp;machen...</translation>
+        <translation>Ein-/Auschecken zurückneh&amp;men...</translation>
     </message>
     <message>
         <source>To amend financial details press the Edit Booking Button</source>
@@ -5366,7 +5366,7 @@ Ja behält die dortige Fassung, Nein speichert Ihre darüber, Abbrechen kehrt zu
     </message>
     <message>
         <source>The row has no price and the rates do not price berth %1 over its days.</source>
-        <translation>Die Zeile hat keinen Preis, und die Tarife bepreisen Liegeplatz %1 an diesen Tagen nicht.</translation>
+        <translation>Die Zeile hat keinen Preis, und die Tarife nennen für Liegeplatz %1 an diesen Tagen keinen Preis.</translation>
     </message>
     <message>
         <source>Another row of the file holds berth %1 on these days.</source>
@@ -8152,11 +8152,11 @@ Haken Sie die an, die nicht kommen werden, und markieren Sie sie dann:</translat
     </message>
     <message>
         <source>Add &amp;Berth&apos;s Own Rate</source>
-        <translation>Eigenen Tarif des &amp;Liegeplatzes hinzufügen</translation>
+        <translation>Eigenen &amp;Liegeplatztarif hinzufügen</translation>
     </message>
     <message>
         <source>Remove Berth&apos;s O&amp;wn Rate</source>
-        <translation>Eigenen Tarif des Liegeplatzes ent&amp;fernen</translation>
+        <translation>Eigenen Liegeplatztarif ent&amp;fernen</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -8994,11 +8994,11 @@ Nein kehrt zur Liste zurück.</numerusform>
     </message>
     <message>
         <source>Prices typed over the rates</source>
-        <translation>Über die Tarife eingegebene Preise</translation>
+        <translation>Preise abweichend von den Tarifen</translation>
     </message>
     <message>
         <source>type a price over the rates or keep it after a change</source>
-        <translation>einen Preis über die Tarife eingeben oder ihn nach einer Änderung behalten</translation>
+        <translation>einen Preis abweichend von den Tarifen eingeben oder ihn nach einer Änderung behalten</translation>
     </message>
     <message>
         <source>Cancelling a paid booking</source>

@@ -2260,7 +2260,7 @@ De afgesproken prijs houden?</translation>
     </message>
     <message>
         <source>No rate prices %1: counted at %2.</source>
-        <translation>Geen tarief prijst %1: gerekend tegen %2.</translation>
+        <translation>Geen tarief voor %1: gerekend tegen %2.</translation>
     </message>
 </context>
 <context>
@@ -5366,7 +5366,7 @@ Ja houdt die van hen, Nee slaat die van u eroverheen op, Annuleren gaat terug na
     </message>
     <message>
         <source>The row has no price and the rates do not price berth %1 over its days.</source>
-        <translation>De regel heeft geen prijs en de tarieven prijzen ligplaats %1 niet over die dagen.</translation>
+        <translation>De regel heeft geen prijs en de tarieven geven voor ligplaats %1 over die dagen geen prijs.</translation>
     </message>
     <message>
         <source>Another row of the file holds berth %1 on these days.</source>
@@ -5961,7 +5961,7 @@ Een back-up van de database zoals ze was, staat in %2.</translation>
     </message>
     <message>
         <source>S&amp;witch User...</source>
-        <translation>&amp;Wisselen van gebruiker...</translation>
+        <translation>Gebruiker &amp;wisselen...</translation>
     </message>
 </context>
 <context>
@@ -6437,7 +6437,7 @@ De plaatshouders zijn: %2</translation>
     </message>
     <message>
         <source>Today&apos;s &amp;cash-up...</source>
-        <translation>&amp;Kasafsluiting van vandaag...</translation>
+        <translation>&amp;Kasafsluiting vandaag...</translation>
     </message>
     <message>
         <source>C&amp;ontracts...</source>
@@ -8768,7 +8768,7 @@ Nee gaat terug naar de lijst.</numerusform>
     </message>
     <message>
         <source>Send reminders for pa&amp;yments due...</source>
-        <translation>&amp;Herinneringen voor verschuldigde betalingen versturen...</translation>
+        <translation>Betalings&amp;herinneringen versturen...</translation>
     </message>
     <message>
         <source>Period sales summa&amp;ry</source>
