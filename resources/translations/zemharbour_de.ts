@@ -1422,7 +1422,7 @@ Den vereinbarten Preis beibehalten?</translation>
     </message>
     <message>
         <source>Show its summary?</source>
-        <translation>Ihre Übersicht zeigen?</translation>
+        <translation>Die Übersicht der Buchung zeigen?</translation>
     </message>
 </context>
 <context>
@@ -1960,7 +1960,7 @@ Den vereinbarten Preis beibehalten?</translation>
     </message>
     <message>
         <source>Ledger line</source>
-        <translation>Buchungszeile</translation>
+        <translation>Journalzeile</translation>
     </message>
     <message>
         <source>When</source>
@@ -2702,7 +2702,7 @@ Den vereinbarten Preis beibehalten?</translation>
     </message>
     <message>
         <source>Step 1 - Dates</source>
-        <translation>Schritt 1 - Daten</translation>
+        <translation>Schritt 1 - Zeitraum</translation>
     </message>
     <message>
         <source>Step 2 - Select Berth</source>

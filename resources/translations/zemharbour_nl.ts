@@ -1394,7 +1394,7 @@ De afgesproken prijs houden?</translation>
     </message>
     <message>
         <source>ph:</source>
-        <translation>tel:</translation>
+        <translation>Tel.:</translation>
     </message>
     <message>
         <source>Show the booking con&amp;firmation when saved</source>
