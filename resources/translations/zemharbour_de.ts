@@ -7104,7 +7104,7 @@ Die Datenbank im jetzigen Stand wird als %4 aufbewahrt und kann von dort wiederh
     </message>
     <message>
         <source>corrected from %1</source>
-        <translation>korrigiert von %1</translation>
+        <translation>korrigiert, vorher %1</translation>
     </message>
     <message>
         <source>Add Meter</source>

@@ -7104,7 +7104,7 @@ De database zoals ze nu is, wordt bewaard als %4 en kan van daaruit worden terug
     </message>
     <message>
         <source>corrected from %1</source>
-        <translation>gecorrigeerd van %1</translation>
+        <translation>gecorrigeerd, was %1</translation>
     </message>
     <message>
         <source>Add Meter</source>
