@@ -5,1124 +5,1137 @@
     <name>AboutDialog</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über</translation>
     </message>
     <message>
         <source>Version: 1.0.1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version: 1.0.1</translation>
     </message>
     <message>
         <source>Bookings, berths, customers and calendars for marinas, harbours and caravan and camping parks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungen, Liegeplätze, Kunden und Kalender für Marinas, Häfen sowie Caravan- und Campingplätze.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&amp;System Info ...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Systeminfo ...</translation>
     </message>
     <message>
         <source>System Information Is Unavailable At This Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Systeminformationen sind derzeit nicht verfügbar</translation>
     </message>
 </context>
 <context>
     <name>ActorSession</name>
     <message>
         <source>The SQLite driver gives no handle to name who acts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der SQLite-Treiber liefert kein Handle, um den Handelnden zu benennen.</translation>
     </message>
     <message>
         <source>The SQLite connection is not open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die SQLite-Verbindung ist nicht geöffnet.</translation>
     </message>
 </context>
 <context>
     <name>AdvancedCalendarWindow</name>
     <message>
         <source>Advanced Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Erweiterter Kalender</translation>
     </message>
     <message>
         <source>One slot earlier</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Abschnitt früher</translation>
     </message>
     <message>
         <source>One slot later</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Abschnitt später</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Ansicht</translation>
     </message>
     <message>
         <source>Half Hourly</source>
-        <translation type="unfinished"></translation>
+        <translation>Halbstündlich</translation>
     </message>
     <message>
         <source>Daily</source>
-        <translation type="unfinished"></translation>
+        <translation>Täglich</translation>
     </message>
     <message>
         <source>Booked</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebucht</translation>
     </message>
     <message>
         <source>Available</source>
-        <translation type="unfinished"></translation>
+        <translation>Frei</translation>
     </message>
     <message>
         <source>Inactive</source>
-        <translation type="unfinished"></translation>
+        <translation>Inaktiv</translation>
     </message>
     <message>
         <source>Double click on booking to view details and financial information</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelklicken Sie auf eine Buchung, um Details und Finanzangaben zu sehen</translation>
     </message>
     <message>
         <source>The bookings could not be read.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchungen konnten nicht gelesen werden.
+%1</translation>
     </message>
 </context>
 <context>
     <name>AwayDialog</name>
     <message>
         <source>Away: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Abwesend: %1</translation>
     </message>
     <message>
         <source>Away from</source>
-        <translation type="unfinished"></translation>
+        <translation>Abwesend ab</translation>
     </message>
     <message>
         <source>Back on</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück am</translation>
     </message>
     <message>
         <source>Nights</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächte</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz</translation>
     </message>
     <message>
         <source>Away &amp;from:</source>
-        <translation type="unfinished"></translation>
+        <translation>Abwesend &amp;ab:</translation>
     </message>
     <message>
         <source>&amp;Back on:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurück am:</translation>
     </message>
     <message>
         <source>N&amp;ote:</source>
-        <translation type="unfinished"></translation>
+        <translation>N&amp;otiz:</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hinzufügen</translation>
     </message>
     <message>
         <source>C&amp;hange</source>
-        <translation type="unfinished"></translation>
+        <translation>Än&amp;dern</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entfernen</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>Awa&amp;y...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab&amp;wesend...</translation>
     </message>
     <message>
         <source>Choose the absence to change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie die Abwesenheit, die geändert werden soll.</translation>
     </message>
     <message>
         <source>Contract %1: away from %2, back on %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrag %1: abwesend ab %2, zurück am %3</translation>
     </message>
     <message>
         <source>Choose the absence to remove.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie die Abwesenheit, die entfernt werden soll.</translation>
     </message>
     <message>
         <source>Contract %1: away from %2, back on %3, removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrag %1: abwesend ab %2, zurück am %3, entfernt</translation>
     </message>
 </context>
 <context>
     <name>BackupRestore</name>
     <message>
         <source>Can&apos;t add </source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Hinzufügen von </translation>
     </message>
     <message>
         <source>it is not a backup archive of Zem Harbour.</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist kein Sicherungsarchiv von Zem Harbour.</translation>
     </message>
     <message>
         <source>it is damaged at byte %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist bei Byte %1 beschädigt.</translation>
     </message>
     <message>
         <source>there is not enough free disk space to unpack it: it needs %1, and %2 is free.</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist nicht genug freier Speicherplatz zum Entpacken vorhanden: benötigt werden %1, frei sind %2.</translation>
     </message>
     <message>
         <source>there is not enough free disk space to unpack it (%1 free).</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist nicht genug freier Speicherplatz zum Entpacken vorhanden (%1 frei).</translation>
     </message>
     <message>
         <source>it cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>es kann nicht gelesen werden.</translation>
     </message>
     <message>
         <source>there is not enough memory to unpack it.</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist nicht genug Arbeitsspeicher zum Entpacken vorhanden.</translation>
     </message>
     <message>
         <source>%1 cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden.</translation>
     </message>
     <message>
         <source>Other desks are connected to the database. Close Zem Harbour at the other desks, then restore again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere Arbeitsplätze sind mit der Datenbank verbunden. Schließen Sie Zem Harbour an den anderen Arbeitsplätzen und stellen Sie dann erneut wieder her.</translation>
     </message>
     <message>
         <source>Can&apos;t continue if file exist!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortsetzen nicht möglich, wenn die Datei existiert!</translation>
     </message>
     <message>
         <source>Can&apos;t create SPA file<byte value="xd"/>
 Error:%1</source>
-        <translation type="unfinished"></translation>
+        <translation>SPA-Datei kann nicht erstellt werden<byte value="xd"/>
+Fehler:%1</translation>
     </message>
     <message>
         <source>%1 is damaged: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist beschädigt: %2</translation>
     </message>
     <message>
         <source>%1 has %2 free pages as soon as it is written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat %2 freie Seiten, sobald sie geschrieben ist.</translation>
     </message>
     <message>
         <source>%1 is not a Zem Harbour database.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Zem-Harbour-Datenbank.</translation>
     </message>
     <message>
         <source>%1 is not exactly Zem Harbour&apos;s: it has %2, which this program does not make.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 stammt nicht genau von Zem Harbour: sie enthält %2, was dieses Programm nicht anlegt.</translation>
     </message>
     <message>
         <source>%1 is not exactly Zem Harbour&apos;s: it lacks %2, which this program makes.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 stammt nicht genau von Zem Harbour: ihr fehlt %2, was dieses Programm anlegt.</translation>
     </message>
     <message>
         <source>Cannot remove %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht entfernt werden.</translation>
     </message>
     <message>
         <source>the database in it</source>
-        <translation type="unfinished"></translation>
+        <translation>die darin enthaltene Datenbank</translation>
     </message>
     <message>
         <source>%1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existiert nicht.</translation>
     </message>
     <message>
         <source>Cannot write %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden.</translation>
     </message>
 </context>
 <context>
     <name>BackupWindow</name>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>Database backup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbanksicherung...</translation>
     </message>
     <message>
         <source>Do you really want to cancel current operation</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie den laufenden Vorgang wirklich abbrechen</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigen</translation>
     </message>
 </context>
 <context>
     <name>BerthChangeSet</name>
     <message>
         <source> (booked)</source>
-        <translation type="unfinished"></translation>
+        <translation> (gebucht)</translation>
     </message>
     <message>
         <source> - Active </source>
-        <translation type="unfinished"></translation>
+        <translation> - Aktiv </translation>
     </message>
     <message>
         <source> - Inactive</source>
-        <translation type="unfinished"></translation>
+        <translation> - Inaktiv</translation>
     </message>
     <message>
         <source>Berth &apos;%1&apos; has been deleted at another desk meanwhile. Nothing was saved, and the changes to it are dropped: press OK to save the other changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz „%1“ wurde inzwischen an einem anderen Arbeitsplatz gelöscht. Es wurde nichts gespeichert, und die Änderungen daran werden verworfen: Klicken Sie auf OK, um die übrigen Änderungen zu speichern.</translation>
     </message>
     <message>
         <source>Berth &apos;%1&apos; has been booked at another desk since you removed it (%2 new booking%3). Nothing was saved, and the berth is listed again: remove it again to delete it with its bookings, or press OK to save the other changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz „%1“ wurde an einem anderen Arbeitsplatz gebucht, seit Sie ihn entfernt haben (%2 neue Buchung%3). Es wurde nichts gespeichert, und der Liegeplatz ist wieder aufgeführt: Entfernen Sie ihn erneut, um ihn mit seinen Buchungen zu löschen, oder klicken Sie auf OK, um die übrigen Änderungen zu speichern.</translation>
     </message>
 </context>
 <context>
     <name>BerthEntry</name>
     <message>
         <source>Takes &amp;multihulls</source>
-        <translation type="unfinished"></translation>
+        <translation>Nimmt &amp;Mehrrumpfboote</translation>
     </message>
     <message>
         <source>Owner:</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigentümer:</translation>
     </message>
     <message>
         <source>Power:</source>
-        <translation type="unfinished"></translation>
+        <translation>Strom:</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hinzufügen</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entfernen</translation>
     </message>
     <message>
         <source>Berth:</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz:</translation>
     </message>
     <message>
         <source>Length:</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge:</translation>
     </message>
     <message>
         <source>Width:</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite:</translation>
     </message>
     <message>
         <source>Max. draft:</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. Tiefgang:</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ:</translation>
     </message>
     <message>
         <source>Hire charges</source>
-        <translation type="unfinished"></translation>
+        <translation>Mietpreise</translation>
     </message>
     <message>
         <source>Daily:</source>
-        <translation type="unfinished"></translation>
+        <translation>Täglich:</translation>
     </message>
     <message>
         <source>Weekly:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wöchentlich:</translation>
     </message>
     <message>
         <source>Monthly:</source>
-        <translation type="unfinished"></translation>
+        <translation>Monatlich:</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen:</translation>
     </message>
     <message>
         <source>Available berths:</source>
-        <translation type="unfinished"></translation>
+        <translation>Verfügbare Liegeplätze:</translation>
     </message>
     <message>
         <source>The berths could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liegeplätze konnten nicht gelesen werden.</translation>
     </message>
     <message>
         <source>The berths could not be read again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liegeplätze konnten nicht erneut gelesen werden.</translation>
     </message>
     <message>
         <source>The berth&apos;s bookings could not be counted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchungen des Liegeplatzes konnten nicht gezählt werden.</translation>
     </message>
 </context>
 <context>
     <name>BerthFit</name>
     <message>
         <source>length</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge</translation>
     </message>
     <message>
         <source>beam</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite</translation>
     </message>
     <message>
         <source>draft</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiefgang</translation>
     </message>
     <message>
         <source>multihull</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehrrumpfboot</translation>
     </message>
 </context>
 <context>
     <name>BerthGridModel</name>
     <message>
         <source>%1 (holder&apos;s, back %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (des Inhabers, zurück %2)</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>A holder&apos;s berth: %1 is away from %2 and back on %3; a stay here must leave by noon that day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz eines Inhabers: %1 ist abwesend ab %2 und zurück am %3; ein Aufenthalt hier muss an diesem Tag bis 12 Uhr enden.</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite</translation>
     </message>
     <message>
         <source>HasPower</source>
-        <translation type="unfinished"></translation>
+        <translation>Strom</translation>
     </message>
     <message>
         <source>DailyHireCharge</source>
-        <translation type="unfinished"></translation>
+        <translation>Tagesmiete</translation>
     </message>
     <message>
         <source>Fits</source>
-        <translation type="unfinished"></translation>
+        <translation>Passt</translation>
     </message>
 </context>
 <context>
     <name>BerthInput</name>
     <message>
         <source>No berth name has been entered. Please enter a berth name (or number) to continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde kein Liegeplatzname eingegeben. Bitte geben Sie einen Namen (oder eine Nummer) für den Liegeplatz ein, um fortzufahren.</translation>
     </message>
     <message>
         <source>Please select owner from the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie einen Eigentümer aus der Liste</translation>
     </message>
     <message>
         <source>Please select berth type from the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie einen Liegeplatztyp aus der Liste</translation>
     </message>
 </context>
 <context>
     <name>BerthNotes</name>
     <message>
         <source>Berth &apos;%1&apos; was deleted at another desk meanwhile, so nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz „%1“ wurde inzwischen an einem anderen Arbeitsplatz gelöscht, daher wurde nichts gespeichert.</translation>
     </message>
 </context>
 <context>
     <name>BerthNotesDialog</name>
     <message>
         <source>Berth  Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz-Notizen</translation>
     </message>
     <message>
         <source>Add notes to berths.</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen zu Liegeplätzen hinzufügen.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>Available berths:</source>
-        <translation type="unfinished"></translation>
+        <translation>Verfügbare Liegeplätze:</translation>
     </message>
     <message>
         <source>The berths could not be read.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liegeplätze konnten nicht gelesen werden.
+
+%1</translation>
     </message>
     <message>
         <source>berth&apos;s notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen des Liegeplatzes</translation>
     </message>
     <message>
         <source>The notes could not be saved; nothing was changed.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Notizen konnten nicht gespeichert werden; es wurde nichts geändert.
+
+%1</translation>
     </message>
 </context>
 <context>
     <name>BerthRegister</name>
     <message>
         <source>Configure Berths </source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplätze einrichten </translation>
     </message>
     <message>
         <source>Configure the berths that should be available for booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Richten Sie die Liegeplätze ein, die gebucht werden können</translation>
     </message>
     <message>
         <source>Ac&amp;tivate</source>
-        <translation type="unfinished"></translation>
+        <translation>Ak&amp;tivieren</translation>
     </message>
     <message>
         <source>&amp;Block Berth...</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz &amp;sperren...</translation>
     </message>
     <message>
         <source>&amp;Edit Berths</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplätze &amp;bearbeiten</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Inac&amp;tivate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deaktivieren</translation>
     </message>
     <message>
         <source>The changes to the berths could not be saved; nothing was changed. Press OK to try again or Cancel to drop the changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Änderungen an den Liegeplätzen konnten nicht gespeichert werden; es wurde nichts geändert. Klicken Sie auf OK, um es erneut zu versuchen, oder auf Abbrechen, um die Änderungen zu verwerfen.</translation>
     </message>
 </context>
 <context>
     <name>BerthRemoval</name>
     <message>
         <source>Deleting this customer will also remove any reservations that have been made with it. Are you sure you want to delete the berth?</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Löschen dieses Kunden werden auch alle damit vorgenommenen Reservierungen entfernt. Möchten Sie den Liegeplatz wirklich löschen?</translation>
     </message>
     <message>
         <source>berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz</translation>
     </message>
 </context>
 <context>
     <name>BerthRowCheck</name>
     <message>
         <source>This berth was deleted at another desk while you were editing it. Nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Liegeplatz wurde an einem anderen Arbeitsplatz gelöscht, während Sie ihn bearbeitet haben. Es wurde nichts gespeichert.</translation>
     </message>
 </context>
 <context>
     <name>BerthSetupWizard</name>
     <message>
         <source>Post Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Postleitzahl</translation>
     </message>
     <message>
         <source>Zip Code</source>
-        <translation type="unfinished"></translation>
+        <translation>ZIP-Code</translation>
     </message>
     <message>
         <source>Configuration Wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>Einrichtungsassistent</translation>
     </message>
     <message>
         <source>Enter Your Regional Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie Ihre regionalen Angaben ein</translation>
     </message>
     <message>
         <source>Enter Your Room Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie Ihre Platzangaben ein</translation>
     </message>
     <message>
         <source>Finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig</translation>
     </message>
     <message>
         <source>Usin this wizard you can configure your reservation information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit diesem Assistenten können Sie Ihre Reservierungsangaben einrichten.</translation>
     </message>
     <message>
         <source>Enter your regional information</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie Ihre regionalen Angaben ein</translation>
     </message>
     <message>
         <source>Post Code / Zip Code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Postleitzahl / ZIP-Code:</translation>
     </message>
     <message>
         <source>Enter your Berth information. For each berth / slip enter it`s details and then click Add.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie Ihre Liegeplatzangaben ein. Geben Sie für jeden Liegeplatz die Details ein und klicken Sie dann auf Hinzufügen.</translation>
     </message>
     <message>
         <source>Click Finish to complete your configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie auf Fertigstellen, um die Einrichtung abzuschließen</translation>
     </message>
     <message>
         <source>Please select Post Code or Zip Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie Postleitzahl oder ZIP-Code</translation>
     </message>
     <message>
         <source>The berths could not be saved; nothing was changed. Press Finish to try again or Cancel to drop the changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liegeplätze konnten nicht gespeichert werden; es wurde nichts geändert. Klicken Sie auf Fertigstellen, um es erneut zu versuchen, oder auf Abbrechen, um die Änderungen zu verwerfen.</translation>
     </message>
 </context>
 <context>
     <name>BerthTableEditor</name>
     <message>
         <source>Edit Berths</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplätze bearbeiten</translation>
     </message>
     <message>
         <source>ID:</source>
-        <translation type="unfinished"></translation>
+        <translation>ID:</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Length:</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge:</translation>
     </message>
     <message>
         <source>Width:</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite:</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen:</translation>
     </message>
     <message>
         <source>DailyHireCharge:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tagesmiete:</translation>
     </message>
     <message>
         <source>MonthlyHireCharge:</source>
-        <translation type="unfinished"></translation>
+        <translation>Monatsmiete:</translation>
     </message>
     <message>
         <source>WeeklyHireCharge:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wochenmiete:</translation>
     </message>
     <message>
         <source>Maximum draft (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximaler Tiefgang (m):</translation>
     </message>
     <message>
         <source>HasPower:</source>
-        <translation type="unfinished"></translation>
+        <translation>Strom:</translation>
     </message>
     <message>
         <source>Active:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktiv:</translation>
     </message>
     <message>
         <source>Multihulls:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehrrumpfboote:</translation>
     </message>
     <message>
         <source>TypeID:</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ-ID:</translation>
     </message>
     <message>
         <source>OwnerID:</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigentümer-ID:</translation>
     </message>
     <message>
         <source>&amp;Update</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aktualisieren</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu laden</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>Record: </source>
-        <translation type="unfinished"></translation>
+        <translation>Datensatz: </translation>
     </message>
     <message>
         <source>Data error event hit err:%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenfehler aufgetreten, Fehler:%1</translation>
     </message>
     <message>
         <source>berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz</translation>
     </message>
 </context>
 <context>
     <name>BerthTitles</name>
     <message>
         <source>Add berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz hinzufügen</translation>
     </message>
     <message>
         <source>Berth length</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge des Liegeplatzes</translation>
     </message>
     <message>
         <source>Berth width</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite des Liegeplatzes</translation>
     </message>
     <message>
         <source>Daily Hire Charge</source>
-        <translation type="unfinished"></translation>
+        <translation>Tagesmiete</translation>
     </message>
     <message>
         <source>Weekly Hire Charge</source>
-        <translation type="unfinished"></translation>
+        <translation>Wochenmiete</translation>
     </message>
     <message>
         <source>Monthly Hire Charge</source>
-        <translation type="unfinished"></translation>
+        <translation>Monatsmiete</translation>
     </message>
     <message>
         <source>Maximum draft</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximaler Tiefgang</translation>
     </message>
 </context>
 <context>
     <name>BlockBerthDialog</name>
     <message>
         <source>Block Berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz sperren</translation>
     </message>
     <message>
         <source>&amp;Berth:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Liegeplatz:</translation>
     </message>
     <message>
         <source>&amp;From:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Von:</translation>
     </message>
     <message>
         <source>&amp;To (the last day blocked):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bis (letzter gesperrter Tag):</translation>
     </message>
     <message>
         <source>&amp;Reason:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Grund:</translation>
     </message>
     <message>
         <source>Re&amp;move Block</source>
-        <translation type="unfinished"></translation>
+        <translation>Sperre &amp;aufheben</translation>
     </message>
     <message>
         <source>The berths cannot be read.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liegeplätze können nicht gelesen werden.
+%1</translation>
     </message>
     <message>
         <source>Booking %1: %2, %3 to %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung %1: %2, %3 bis %4</translation>
     </message>
     <message>
         <source>These bookings hold %1 over the period:
 %2
 
 Block the berth all the same? The bookings keep it and are marked on the booking chart to be moved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Buchungen belegen %1 im Zeitraum:
+%2
+
+Den Liegeplatz trotzdem sperren? Die Buchungen behalten ihn und werden im Belegungsplan zum Umbuchen markiert.</translation>
     </message>
     <message>
         <source>block</source>
-        <translation type="unfinished"></translation>
+        <translation>Sperre</translation>
     </message>
     <message>
         <source>The block was not saved.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sperre wurde nicht gespeichert.
+%1</translation>
     </message>
     <message>
         <source>Remove the block of %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sperre von %1 aufheben?</translation>
     </message>
     <message>
         <source>The block was not removed.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sperre wurde nicht aufgehoben.
+%1</translation>
     </message>
 </context>
 <context>
     <name>BoatDialog</name>
     <message>
         <source>Edit Boat or Vehicle</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot oder Fahrzeug bearbeiten</translation>
     </message>
     <message>
         <source>Add Boat or Vehicle</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot oder Fahrzeug hinzufügen</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Name:</translation>
     </message>
     <message>
         <source>&amp;Kind:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Art:</translation>
     </message>
     <message>
         <source>&amp;Length overall (ft):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Länge über alles (ft):</translation>
     </message>
     <message>
         <source>&amp;Length overall (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Länge über alles (m):</translation>
     </message>
     <message>
         <source>&amp;Beam (ft):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Breite (ft):</translation>
     </message>
     <message>
         <source>&amp;Beam (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Breite (m):</translation>
     </message>
     <message>
         <source>&amp;Draft (ft):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tiefgang (ft):</translation>
     </message>
     <message>
         <source>&amp;Draft (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tiefgang (m):</translation>
     </message>
     <message>
         <source>&amp;Height (ft):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Höhe (ft):</translation>
     </message>
     <message>
         <source>&amp;Height (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Höhe (m):</translation>
     </message>
     <message>
         <source>&amp;Registration or sail number:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kennzeichen oder Segelnummer:</translation>
     </message>
     <message>
         <source>&amp;Insurance company:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Versicherung:</translation>
     </message>
     <message>
         <source>&amp;Policy number:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Policennummer:</translation>
     </message>
     <message>
         <source>Insurance &amp;expires:</source>
-        <translation type="unfinished"></translation>
+        <translation>Versicherung &amp;endet:</translation>
     </message>
     <message>
         <source>No&amp;tes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Noti&amp;zen:</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Type a size in feet, more than 0 and at most 656.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie eine Größe in Fuß ein, größer als 0 und höchstens 656.</translation>
     </message>
     <message>
         <source>Type a size in metres, more than 0 and at most 200.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie eine Größe in Metern ein, größer als 0 und höchstens 200.</translation>
     </message>
     <message>
         <source>boat</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot</translation>
     </message>
 </context>
 <context>
     <name>BoatFitting</name>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein: %1</translation>
     </message>
     <message>
         <source>%1 does not fit %2. Book it there all the same?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 passt nicht auf %2. Trotzdem dort buchen?</translation>
     </message>
     <message>
         <source>The insurance of %1 runs out on %2, before the departure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Versicherung von %1 läuft am %2 ab, vor der Abreise.</translation>
     </message>
 </context>
 <context>
     <name>Boats</name>
     <message>
         <source>The boat &quot;%1&quot; was removed at another desk meanwhile, so nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Boot „%1“ wurde inzwischen an einem anderen Arbeitsplatz entfernt, daher wurde nichts gespeichert.</translation>
     </message>
     <message>
         <source>The boat &quot;%1&quot; was changed at another desk meanwhile, so nothing was saved. Open it again to see the change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Boot „%1“ wurde inzwischen an einem anderen Arbeitsplatz geändert, daher wurde nichts gespeichert. Öffnen Sie es erneut, um die Änderung zu sehen.</translation>
     </message>
     <message>
         <source>Sail monohull</source>
-        <translation type="unfinished"></translation>
+        <translation>Segelboot (Einrumpf)</translation>
     </message>
     <message>
         <source>Sail multihull</source>
-        <translation type="unfinished"></translation>
+        <translation>Segelboot (Mehrrumpf)</translation>
     </message>
     <message>
         <source>Motor boat</source>
-        <translation type="unfinished"></translation>
+        <translation>Motorboot</translation>
     </message>
     <message>
         <source>Other boat</source>
-        <translation type="unfinished"></translation>
+        <translation>Anderes Boot</translation>
     </message>
     <message>
         <source>Caravan</source>
-        <translation type="unfinished"></translation>
+        <translation>Wohnwagen</translation>
     </message>
     <message>
         <source>Motorhome</source>
-        <translation type="unfinished"></translation>
+        <translation>Wohnmobil</translation>
     </message>
     <message>
         <source>Tent</source>
-        <translation type="unfinished"></translation>
+        <translation>Zelt</translation>
     </message>
     <message>
         <source>Other vehicle</source>
-        <translation type="unfinished"></translation>
+        <translation>Anderes Fahrzeug</translation>
     </message>
     <message>
         <source>A boat or vehicle needs a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Boot oder Fahrzeug braucht einen Namen.</translation>
     </message>
     <message>
         <source>A name may have 100 characters at the most.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Name darf höchstens 100 Zeichen haben.</translation>
     </message>
     <message>
         <source>A size must be more than 0 and at most 200 m.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Größe muss größer als 0 und höchstens 200 m sein.</translation>
     </message>
     <message>
         <source>The boat no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Boot existiert nicht mehr.</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Kind:</source>
-        <translation type="unfinished"></translation>
+        <translation>Art:</translation>
     </message>
     <message>
         <source>Length overall:</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge über alles:</translation>
     </message>
     <message>
         <source>Beam:</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite:</translation>
     </message>
     <message>
         <source>Draft:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiefgang:</translation>
     </message>
     <message>
         <source>Height:</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe:</translation>
     </message>
     <message>
         <source>Registration or sail number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kennzeichen oder Segelnummer:</translation>
     </message>
     <message>
         <source>Insurance company:</source>
-        <translation type="unfinished"></translation>
+        <translation>Versicherung:</translation>
     </message>
     <message>
         <source>Policy number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Policennummer:</translation>
     </message>
     <message>
         <source>Insurance expires:</source>
-        <translation type="unfinished"></translation>
+        <translation>Versicherung läuft ab:</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen:</translation>
     </message>
     <message>
         <source>Customer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunde:</translation>
     </message>
 </context>
 <context>
     <name>BookingBerthsPage</name>
     <message>
         <source>Berth / slips  available:</source>
-        <translation type="unfinished"></translation>
+        <translation>Verfügbare Liegeplätze:</translation>
     </message>
     <message>
         <source>Select the Berth to use. (Items selected will appear in blue)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie den Liegeplatz. (Ausgewählte Einträge erscheinen blau)</translation>
     </message>
     <message>
         <source>New Boa&amp;t...</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Boo&amp;t...</translation>
     </message>
     <message>
         <source>&amp;Only berths that fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur &amp;passende Liegeplätze</translation>
     </message>
     <message>
         <source>Bo&amp;at:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bo&amp;ot:</translation>
     </message>
     <message>
         <source>Select the unit for this booking. (Items highlighted in blue have been booked)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie den Platz für diese Buchung. (Blau markierte Einträge sind gebucht)</translation>
     </message>
     <message>
         <source>(no boat)</source>
-        <translation type="unfinished"></translation>
+        <translation>(kein Boot)</translation>
     </message>
     <message>
         <source>%1 (new)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (neu)</translation>
     </message>
     <message>
         <source>Please select one or more units</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie einen oder mehrere Plätze</translation>
     </message>
 </context>
 <context>
     <name>BookingChargesPage</name>
     <message>
         <source>No Adults</source>
-        <translation type="unfinished"></translation>
+        <translation>Erwachsene</translation>
     </message>
     <message>
         <source>No Kids</source>
-        <translation type="unfinished"></translation>
+        <translation>Kinder</translation>
     </message>
     <message>
         <source>Berth Confirmation No.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz-Bestätigungsnr.</translation>
     </message>
     <message>
         <source>Cost of Hire</source>
-        <translation type="unfinished"></translation>
+        <translation>Mietpreis</translation>
     </message>
     <message>
         <source>Other Charges</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstige Kosten</translation>
     </message>
     <message>
         <source>VAT</source>
-        <translation type="unfinished"></translation>
+        <translation>MwSt.</translation>
     </message>
     <message>
         <source>Total Payable</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu zahlen</translation>
     </message>
     <message>
         <source>Amount Payed</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezahlt</translation>
     </message>
     <message>
         <source>Enter your customer&apos;s details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie die Angaben Ihres Kunden ein.</translation>
     </message>
     <message>
         <source>No Adults:</source>
-        <translation type="unfinished"></translation>
+        <translation>Erwachsene:</translation>
     </message>
     <message>
         <source>No Kids:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kinder:</translation>
     </message>
     <message>
         <source>Club Member</source>
-        <translation type="unfinished"></translation>
+        <translation>Clubmitglied</translation>
     </message>
     <message>
         <source>Power requirements:</source>
-        <translation type="unfinished"></translation>
+        <translation>Strombedarf:</translation>
     </message>
     <message>
         <source>Confirmation No.:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigungsnr.:</translation>
     </message>
     <message>
         <source>Guest Confirmation No.:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gast-Bestätigungsnr.:</translation>
     </message>
     <message>
         <source>Berth Hire:</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatzmiete:</translation>
     </message>
     <message>
         <source>Other Charges:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstige Kosten:</translation>
     </message>
     <message>
         <source>VAT:</source>
-        <translation type="unfinished"></translation>
+        <translation>MwSt.:</translation>
     </message>
     <message>
         <source>Total Payable:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu zahlen:</translation>
     </message>
     <message>
         <source>Amount Payed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezahlt:</translation>
     </message>
     <message>
         <source>The rates could not be read, so the hire cannot be worked out.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Tarife konnten nicht gelesen werden, daher kann die Miete nicht berechnet werden.
+%1</translation>
     </message>
     <message>
         <source>The period or the berths changed, so the hire has been worked out again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zeitraum oder die Liegeplätze haben sich geändert, daher wurde die Miete neu berechnet.</translation>
     </message>
     <message>
         <source>The period or the berths of this booking have changed.
@@ -1130,2763 +1143,2786 @@ Agreed price: hire %1, total payable %2.
 With today&apos;s rates: hire %3, total payable %4.
 
 Keep the agreed price?</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zeitraum oder die Liegeplätze dieser Buchung haben sich geändert.
+Vereinbarter Preis: Miete %1, zu zahlen %2.
+Mit den heutigen Tarifen: Miete %3, zu zahlen %4.
+
+Den vereinbarten Preis beibehalten?</translation>
     </message>
     <message>
         <source>&amp;Keep %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 &amp;behalten</translation>
     </message>
     <message>
         <source>&amp;Reprice to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu berechnen: %1</translation>
     </message>
     <message>
         <source>The agreed price is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der vereinbarte Preis wird beibehalten.</translation>
     </message>
 </context>
 <context>
     <name>BookingChart</name>
     <message>
         <source>No berth type</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Liegeplatztyp</translation>
     </message>
     <message>
         <source>Contract %1: %2 holds %3 from %4 to %5</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrag %1: %2 belegt %3 vom %4 bis %5</translation>
     </message>
     <message>
         <source>Booking %1: %2
 %3 to %4
 Total %5, paid %6</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung %1: %2
+%3 bis %4
+Gesamt %5, bezahlt %6</translation>
     </message>
     <message>
         <source>
 To be moved: the berth is blocked.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Umbuchen: der Liegeplatz ist gesperrt.</translation>
     </message>
     <message>
         <source>Not a berth.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Liegeplatz.</translation>
     </message>
     <message>
         <source>%1 is not in use.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist nicht in Betrieb.</translation>
     </message>
     <message>
         <source>%1 is blocked.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist gesperrt.</translation>
     </message>
     <message>
         <source>%1 is blocked: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist gesperrt: %2.</translation>
     </message>
     <message>
         <source>%1 is taken by booking %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist durch Buchung %2 belegt.</translation>
     </message>
     <message>
         <source>%1 is taken by %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist durch %2 belegt.</translation>
     </message>
     <message>
         <source>The departure must come after the arrival.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Abreise muss nach der Ankunft liegen.</translation>
     </message>
     <message>
         <source>The booking already holds %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung belegt %1 bereits.</translation>
     </message>
     <message>
         <source>%1 away, back %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 abwesend, zurück %2</translation>
     </message>
     <message>
         <source>Contract %1: %2 is away from %3 and back on %4. Free to let to visitors until noon that day; the berth stays the holder&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrag %1: %2 ist abwesend ab %3 und zurück am %4. Bis 12 Uhr an diesem Tag frei an Gäste zu vermieten; der Liegeplatz bleibt der des Inhabers.</translation>
     </message>
 </context>
 <context>
     <name>BookingChartPrint</name>
     <message>
         <source>Berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bis %2</translation>
     </message>
     <message>
         <source>Page %p of %P</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %p von %P</translation>
     </message>
 </context>
 <context>
     <name>BookingChartView</name>
     <message>
         <source>Taken of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Belegt von %1</translation>
     </message>
     <message>
         <source>%1 (%2 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 %)</translation>
     </message>
     <message>
         <source>No berth above this one is free for these days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Liegeplatz oberhalb dieses ist an diesen Tagen frei.</translation>
     </message>
     <message>
         <source>No berth below this one is free for these days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Liegeplatz unterhalb dieses ist an diesen Tagen frei.</translation>
     </message>
     <message>
         <source>Drop it on a berth and days of the chart.</source>
-        <translation type="unfinished"></translation>
+        <translation>Legen Sie sie auf einem Liegeplatz und Tagen des Plans ab.</translation>
     </message>
 </context>
 <context>
     <name>BookingChartWindow</name>
     <message>
         <source>Booking Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Belegungsplan</translation>
     </message>
     <message>
         <source>%1 days</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Tage</translation>
     </message>
     <message>
         <source>T&amp;oday</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Heute</translation>
     </message>
     <message>
         <source>&amp;Block Berth...</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz &amp;sperren...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken...</translation>
     </message>
     <message>
         <source>&amp;Guest</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gast</translation>
     </message>
     <message>
         <source>&amp;Arrive</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ankunft</translation>
     </message>
     <message>
         <source>&amp;Depart...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab&amp;reise...</translation>
     </message>
     <message>
         <source>&amp;Undo check-in or out...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein-/Auschecken zurückneh&amp;men...</translation>
     </message>
     <message>
         <source>&amp;From:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Von:</translation>
     </message>
     <message>
         <source>&amp;Show:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zeigen:</translation>
     </message>
     <message>
         <source>Berth t&amp;ype:</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz&amp;typ:</translation>
     </message>
     <message>
         <source>The booking was not moved.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung wurde nicht verschoben.
+%1</translation>
     </message>
     <message>
         <source>All berth types</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Liegeplatztypen</translation>
     </message>
     <message>
         <source>Choose a booking&apos;s bar first: its guest is the one checked in or out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie zuerst den Balken einer Buchung: deren Gast wird ein- oder ausgecheckt.</translation>
     </message>
     <message>
         <source>The booking could not be moved. Nothing was changed.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung konnte nicht verschoben werden. Es wurde nichts geändert.
+%1</translation>
     </message>
     <message>
         <source>Agreed price: total payable %1.
 With today&apos;s rates for the new days and berths: total payable %2.
 
 Keep the agreed price?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vereinbarter Preis: zu zahlen %1.
+Mit den heutigen Tarifen für die neuen Tage und Liegeplätze: zu zahlen %2.
+
+Den vereinbarten Preis beibehalten?</translation>
     </message>
     <message>
         <source>&amp;Keep %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 &amp;behalten</translation>
     </message>
     <message>
         <source>&amp;Reprice to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu berechnen: %1</translation>
     </message>
     <message>
         <source>No booking can be made there.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dort kann keine Buchung angelegt werden.
+%1</translation>
     </message>
     <message>
         <source>The booking was changed at another desk meanwhile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung wurde inzwischen an einem anderen Arbeitsplatz geändert.</translation>
     </message>
     <message>
         <source>Cancel booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung stornieren</translation>
     </message>
     <message>
         <source>Another desk removed this block meanwhile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderer Arbeitsplatz hat diese Sperre inzwischen aufgehoben.</translation>
     </message>
     <message>
         <source>The block was not moved. Nothing was changed.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sperre wurde nicht verschoben. Es wurde nichts geändert.
+%1</translation>
     </message>
     <message>
         <source>Not a berth.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Liegeplatz.</translation>
     </message>
     <message>
         <source>Another desk changed this block meanwhile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderer Arbeitsplatz hat diese Sperre inzwischen geändert.</translation>
     </message>
 </context>
 <context>
     <name>BookingConfirmationPage</name>
     <message>
         <source>Booking confirmation details:</source>
-        <translation type="unfinished"></translation>
+        <translation>Angaben zur Buchungsbestätigung:</translation>
     </message>
     <message>
         <source>ph:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tel.:</translation>
     </message>
     <message>
         <source>Show the booking con&amp;firmation when saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungsbestätigung nach dem Speichern zei&amp;gen</translation>
     </message>
     <message>
         <source>Send confirmation by e-ma&amp;il</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigung per E-Ma&amp;il senden</translation>
     </message>
     <message>
         <source>Boat: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot: %1</translation>
     </message>
     <message>
         <source>Confirmation number %1 was given to a booking made at another desk meanwhile. This booking has been saved with number %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bestätigungsnummer %1 wurde inzwischen an eine Buchung eines anderen Arbeitsplatzes vergeben. Diese Buchung wurde mit der Nummer %2 gespeichert.</translation>
     </message>
     <message>
         <source>The booking has been saved with confirmation number %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung wurde mit der Bestätigungsnummer %1 gespeichert.</translation>
     </message>
     <message>
         <source>The booking has been saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung wurde gespeichert.</translation>
     </message>
     <message>
         <source>Show its summary?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Übersicht der Buchung zeigen?</translation>
     </message>
 </context>
 <context>
     <name>BookingCustomerPanel</name>
     <message>
         <source>Ne&amp;w...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne&amp;u...</translation>
     </message>
     <message>
         <source>Select customer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunde auswählen:</translation>
     </message>
     <message>
         <source>Please select customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie einen Kunden</translation>
     </message>
     <message>
         <source>%1 is not a boat of %2. Choose its owner as the customer, or no boat on the berths page.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Boot von %2. Wählen Sie seinen Eigentümer als Kunden oder auf der Seite Liegeplätze kein Boot.</translation>
     </message>
 </context>
 <context>
     <name>BookingDatesPage</name>
     <message>
         <source>Set Arrival date and Arrival time, then set Departure date and Departure time</source>
-        <translation type="unfinished"></translation>
+        <translation>Legen Sie Ankunftsdatum und -uhrzeit fest, dann Abreisedatum und -uhrzeit</translation>
     </message>
     <message>
         <source>Arrival Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankunftsdatum:</translation>
     </message>
     <message>
         <source>Departure Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Abreisedatum:</translation>
     </message>
     <message>
         <source>Booked by (your name):</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebucht von (Ihr Name):</translation>
     </message>
     <message>
         <source>Departure date must be after the Arrival date. Please change the Departure date and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Abreisedatum muss nach dem Ankunftsdatum liegen. Bitte ändern Sie das Abreisedatum und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Booking interval is invalid</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Buchungszeitraum ist ungültig</translation>
     </message>
 </context>
 <context>
     <name>BookingDepositPanel</name>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahlung</translation>
     </message>
     <message>
         <source>&amp;Deposit:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anzahlung:</translation>
     </message>
     <message>
         <source>Deposit d&amp;ue by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahlung &amp;fällig bis:</translation>
     </message>
     <message>
         <source>Balanc&amp;e due by:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restbetrag fällig bis:</translation>
     </message>
     <message>
         <source>The deposit typed was more than the total payable, so it is now %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die eingegebene Anzahlung war höher als der zu zahlende Gesamtbetrag, daher beträgt sie jetzt %1.</translation>
     </message>
     <message>
         <source>Total payable %1 due by %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu zahlen %1, fällig bis %2</translation>
     </message>
     <message>
         <source>Deposit %1 due by %2, balance %3 due by %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahlung %1 fällig bis %2, Restbetrag %3 fällig bis %4</translation>
     </message>
 </context>
 <context>
     <name>BookingDetailsPanel</name>
     <message>
         <source>Email</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail</translation>
     </message>
     <message>
         <source>Adults and</source>
-        <translation type="unfinished"></translation>
+        <translation>Erwachsene und</translation>
     </message>
     <message>
         <source>Children</source>
-        <translation type="unfinished"></translation>
+        <translation>Kinder</translation>
     </message>
     <message>
         <source>Booking from</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung ab</translation>
     </message>
 </context>
 <context>
     <name>BookingDocuments</name>
     <message>
         <source>Telephone No:</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefonnr.:</translation>
     </message>
     <message>
         <source>VAT No:</source>
-        <translation type="unfinished"></translation>
+        <translation>USt-IdNr.:</translation>
     </message>
     <message>
         <source>There is no booking to print.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine Buchung zum Drucken.</translation>
     </message>
     <message>
         <source>The booking no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung existiert nicht mehr.</translation>
     </message>
     <message>
         <source>Signature: %1 Date: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterschrift: %1 Datum: %2</translation>
     </message>
     <message>
         <source>INVOICE</source>
-        <translation type="unfinished"></translation>
+        <translation>RECHNUNG</translation>
     </message>
     <message>
         <source>Invoice Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechnungsnummer:</translation>
     </message>
     <message>
         <source>Booking Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungsdatum:</translation>
     </message>
     <message>
         <source>Departure Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Abreisedatum:</translation>
     </message>
     <message>
         <source>Berth(s):</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz/-plätze:</translation>
     </message>
     <message>
         <source>Booked By:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebucht von:</translation>
     </message>
     <message>
         <source>Boat:</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot:</translation>
     </message>
     <message>
         <source>Booking charges,</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungskosten,</translation>
     </message>
     <message>
         <source>Cost Of Hire:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mietpreis:</translation>
     </message>
     <message>
         <source>Other Charges:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstige Kosten:</translation>
     </message>
     <message>
         <source>VAT:</source>
-        <translation type="unfinished"></translation>
+        <translation>MwSt.:</translation>
     </message>
     <message>
         <source>Total Payable:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu zahlen:</translation>
     </message>
     <message>
         <source>Amount Payed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezahlt:</translation>
     </message>
     <message>
         <source>In Credit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Guthaben:</translation>
     </message>
     <message>
         <source>Balance Due:</source>
-        <translation type="unfinished"></translation>
+        <translation>Offener Betrag:</translation>
     </message>
     <message>
         <source>Credit notes,</source>
-        <translation type="unfinished"></translation>
+        <translation>Gutschriften,</translation>
     </message>
     <message>
         <source>    Credit note %1  %2</source>
-        <translation type="unfinished"></translation>
+        <translation>    Gutschrift %1  %2</translation>
     </message>
     <message>
         <source>Net after credit notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Netto nach Gutschriften:</translation>
     </message>
     <message>
         <source>Berth Confirmation Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz-Bestätigungsnummer:</translation>
     </message>
     <message>
         <source>Guest Confirmation Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gast-Bestätigungsnummer:</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen:</translation>
     </message>
     <message>
         <source>Reservation Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Reservierungsformular</translation>
     </message>
     <message>
         <source>Reservation Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Reservierungsnummer:</translation>
     </message>
     <message>
         <source>From Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Von:</translation>
     </message>
     <message>
         <source>To Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis:</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>HouseName:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hausname:</translation>
     </message>
     <message>
         <source>Street:</source>
-        <translation type="unfinished"></translation>
+        <translation>Straße:</translation>
     </message>
     <message>
         <source>Area:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ortsteil:</translation>
     </message>
     <message>
         <source>Town:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ort:</translation>
     </message>
     <message>
         <source>Postcode:</source>
-        <translation type="unfinished"></translation>
+        <translation>PLZ:</translation>
     </message>
     <message>
         <source>TelNo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tel.:</translation>
     </message>
     <message>
         <source>MobileNo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mobil:</translation>
     </message>
     <message>
         <source>EmailAddress:</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail-Adresse:</translation>
     </message>
     <message>
         <source>Client Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kundennotizen:</translation>
     </message>
     <message>
         <source>ClubMember:</source>
-        <translation type="unfinished"></translation>
+        <translation>Clubmitglied:</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>MembershipNo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitgliedsnr.:</translation>
     </message>
     <message>
         <source>Reservation Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Reservierungsnotizen:</translation>
     </message>
     <message>
         <source>Reservation Terms and Conditions:</source>
-        <translation type="unfinished"></translation>
+        <translation>Reservierungsbedingungen:</translation>
     </message>
     <message>
         <source>BOOKING CONFIRMATION</source>
-        <translation type="unfinished"></translation>
+        <translation>BUCHUNGSBESTÄTIGUNG</translation>
     </message>
     <message>
         <source>Booking Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungsnummer:</translation>
     </message>
     <message>
         <source>Confirmation Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigungsnummer:</translation>
     </message>
     <message>
         <source>Arrival:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankunft:</translation>
     </message>
     <message>
         <source>Departure:</source>
-        <translation type="unfinished"></translation>
+        <translation>Abreise:</translation>
     </message>
     <message>
         <source>Price</source>
-        <translation type="unfinished"></translation>
+        <translation>Preis</translation>
     </message>
     <message>
         <source>Paid to date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bisher bezahlt:</translation>
     </message>
     <message>
         <source>Deposit due:</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahlung fällig:</translation>
     </message>
     <message>
         <source>by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>bis %1</translation>
     </message>
     <message>
         <source>deposit of %1 paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahlung von %1 bezahlt</translation>
     </message>
     <message>
         <source>Balance due:</source>
-        <translation type="unfinished"></translation>
+        <translation>Restbetrag fällig:</translation>
     </message>
     <message>
         <source>paid in full</source>
-        <translation type="unfinished"></translation>
+        <translation>vollständig bezahlt</translation>
     </message>
     <message>
         <source>Terms and Conditions:</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschäftsbedingungen:</translation>
     </message>
     <message>
         <source>CREDIT NOTE</source>
-        <translation type="unfinished"></translation>
+        <translation>GUTSCHRIFT</translation>
     </message>
     <message>
         <source>Credit Note Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gutschriftnummer:</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum:</translation>
     </message>
     <message>
         <source>Against Invoice Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu Rechnungsnummer:</translation>
     </message>
     <message>
         <source>Period:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum:</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bis %2</translation>
     </message>
     <message>
         <source>Amount Credited:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gutgeschriebener Betrag:</translation>
     </message>
 </context>
 <context>
     <name>BookingHistory</name>
     <message>
         <source>Customer number</source>
-        <translation type="unfinished"></translation>
+        <translation>Kundennummer</translation>
     </message>
     <message>
         <source>Arrival</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankunft</translation>
     </message>
     <message>
         <source>Departure</source>
-        <translation type="unfinished"></translation>
+        <translation>Abreise</translation>
     </message>
     <message>
         <source>Booked by</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebucht von</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen</translation>
     </message>
     <message>
         <source>Adults</source>
-        <translation type="unfinished"></translation>
+        <translation>Erwachsene</translation>
     </message>
     <message>
         <source>Children</source>
-        <translation type="unfinished"></translation>
+        <translation>Kinder</translation>
     </message>
     <message>
         <source>Cost of hire</source>
-        <translation type="unfinished"></translation>
+        <translation>Mietpreis</translation>
     </message>
     <message>
         <source>Other charges</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstige Kosten</translation>
     </message>
     <message>
         <source>VAT</source>
-        <translation type="unfinished"></translation>
+        <translation>MwSt.</translation>
     </message>
     <message>
         <source>Total payable</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu zahlen</translation>
     </message>
     <message>
         <source>Payment method number</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummer der Zahlungsart</translation>
     </message>
     <message>
         <source>Card type</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartentyp</translation>
     </message>
     <message>
         <source>Confirmation number</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigungsnummer</translation>
     </message>
     <message>
         <source>Guest&apos;s confirmation number</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigungsnummer des Gastes</translation>
     </message>
     <message>
         <source>Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Strom</translation>
     </message>
     <message>
         <source>Club member</source>
-        <translation type="unfinished"></translation>
+        <translation>Clubmitglied</translation>
     </message>
     <message>
         <source>Tax rate (hundredths of a per cent)</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuersatz (Hundertstel Prozent)</translation>
     </message>
     <message>
         <source>Boat number</source>
-        <translation type="unfinished"></translation>
+        <translation>Bootsnummer</translation>
     </message>
     <message>
         <source>Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Storniert</translation>
     </message>
     <message>
         <source>Berths when cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplätze bei Stornierung</translation>
     </message>
     <message>
         <source>Invoice number</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechnungsnummer</translation>
     </message>
     <message>
         <source>Stay</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufenthalt</translation>
     </message>
     <message>
         <source>Checked in</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingecheckt</translation>
     </message>
     <message>
         <source>Checked in at</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingecheckt um</translation>
     </message>
     <message>
         <source>Checked out</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgecheckt</translation>
     </message>
     <message>
         <source>Checked out at</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgecheckt um</translation>
     </message>
     <message>
         <source>Deposit agreed</source>
-        <translation type="unfinished"></translation>
+        <translation>Vereinbarte Anzahlung</translation>
     </message>
     <message>
         <source>Deposit due by</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahlung fällig bis</translation>
     </message>
     <message>
         <source>Balance due by</source>
-        <translation type="unfinished"></translation>
+        <translation>Restbetrag fällig bis</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bis %2</translation>
     </message>
     <message>
         <source>daily charge</source>
-        <translation type="unfinished"></translation>
+        <translation>Tagespreis</translation>
     </message>
     <message>
         <source>%1, %2: %3 x %4 = %5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2: %3 x %4 = %5</translation>
     </message>
     <message>
         <source>Booking made</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung angelegt</translation>
     </message>
     <message>
         <source>Booking deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung gelöscht</translation>
     </message>
     <message>
         <source>Berth added</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz hinzugefügt</translation>
     </message>
     <message>
         <source>Berth removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz entfernt</translation>
     </message>
     <message>
         <source>Berth changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz geändert</translation>
     </message>
     <message>
         <source>Charge line added</source>
-        <translation type="unfinished"></translation>
+        <translation>Kostenzeile hinzugefügt</translation>
     </message>
     <message>
         <source>Charge line removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Kostenzeile entfernt</translation>
     </message>
     <message>
         <source>Ledger line</source>
-        <translation type="unfinished"></translation>
+        <translation>Journalzeile</translation>
     </message>
     <message>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>Wann</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung</translation>
     </message>
     <message>
         <source>Before</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorher</translation>
     </message>
     <message>
         <source>After</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachher</translation>
     </message>
     <message>
         <source>Who</source>
-        <translation type="unfinished"></translation>
+        <translation>Wer</translation>
     </message>
     <message>
         <source>Desk</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsplatz</translation>
     </message>
     <message>
         <source>Page %p of %P</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %p von %P</translation>
     </message>
     <message>
         <source>No changes are recorded for this booking.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für diese Buchung sind keine Änderungen aufgezeichnet.</translation>
     </message>
 </context>
 <context>
     <name>BookingHistoryDialog</name>
     <message>
         <source>Booking history</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungsverlauf</translation>
     </message>
     <message>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>Wann</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung</translation>
     </message>
     <message>
         <source>Before</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorher</translation>
     </message>
     <message>
         <source>After</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachher</translation>
     </message>
     <message>
         <source>Who</source>
-        <translation type="unfinished"></translation>
+        <translation>Wer</translation>
     </message>
     <message>
         <source>Desk</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsplatz</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken</translation>
     </message>
     <message>
         <source>Save as P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Als &amp;PDF speichern...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Booking %1 history.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlauf Buchung %1.pdf</translation>
     </message>
     <message>
         <source>The booking&apos;s history could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Verlauf der Buchung konnte nicht gelesen werden: %1</translation>
     </message>
 </context>
 <context>
     <name>BookingImport</name>
     <message>
         <source>booking %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung %1</translation>
     </message>
 </context>
 <context>
     <name>BookingMail</name>
     <message>
         <source>The booking has been cancelled: no message is sent about it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung wurde storniert: dazu wird keine Nachricht gesendet.</translation>
     </message>
     <message>
         <source>%1 has no usable e-mail address: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat keine verwendbare E-Mail-Adresse: %2</translation>
     </message>
     <message>
         <source>Reminder days must be from 0 to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erinnerungstage müssen zwischen 0 und %1 liegen.</translation>
     </message>
     <message>
         <source>Booking %1 no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung %1 existiert nicht mehr.</translation>
     </message>
 </context>
 <context>
     <name>BookingMailMenu</name>
     <message>
         <source>Send confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigung senden</translation>
     </message>
     <message>
         <source>The confirmation was not queued: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bestätigung wurde nicht in den Postausgang gestellt: %1</translation>
     </message>
     <message>
         <source>Confirmation of booking %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigung der Buchung %1</translation>
     </message>
     <message>
         <source>E-mail invoice</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechnung per E-Mail</translation>
     </message>
     <message>
         <source>The invoice was not queued: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Rechnung wurde nicht in den Postausgang gestellt: %1</translation>
     </message>
     <message>
         <source>Invoice %1 for booking %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechnung %1 zur Buchung %2</translation>
     </message>
     <message>
         <source>Invoice %1 for booking %2 by e-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechnung %1 zur Buchung %2 per E-Mail</translation>
     </message>
     <message>
         <source>Invoice %1 is in the outbox and goes out in the background.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechnung %1 liegt im Postausgang und wird im Hintergrund versendet.</translation>
     </message>
     <message>
         <source>E-mail Invoice</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechnung per E-Mail</translation>
     </message>
 </context>
 <context>
     <name>BookingMessagesPanel</name>
     <message>
         <source>Messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachrichten</translation>
     </message>
     <message>
         <source>Queued</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingereiht</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>An</translation>
     </message>
     <message>
         <source>Subject</source>
-        <translation type="unfinished"></translation>
+        <translation>Betreff</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Tries</source>
-        <translation type="unfinished"></translation>
+        <translation>Versuche</translation>
     </message>
     <message>
         <source>Server&apos;s answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwort des Servers</translation>
     </message>
     <message>
         <source>Re&amp;send now</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jetzt erneut senden</translation>
     </message>
     <message>
         <source>Edit messa&amp;ge...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nachricht bearbeiten...</translation>
     </message>
     <message>
         <source>E-mail sent about this booking:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu dieser Buchung gesendete E-Mails:</translation>
     </message>
     <message>
         <source>The messages could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Nachrichten konnten nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>Sent %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesendet %1</translation>
     </message>
     <message>
         <source>Edit Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Queue again</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Erneut einreihen</translation>
     </message>
     <message>
         <source>&amp;To:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;An:</translation>
     </message>
     <message>
         <source>&amp;Subject:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Betreff:</translation>
     </message>
     <message>
         <source>&amp;Message:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nachricht:</translation>
     </message>
 </context>
 <context>
     <name>BookingMove</name>
     <message>
         <source>The booking stays where it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung bleibt, wo sie war.</translation>
     </message>
     <message>
         <source>The booking was cancelled at another desk meanwhile. Nothing was moved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung wurde inzwischen an einem anderen Arbeitsplatz storniert. Es wurde nichts verschoben.</translation>
     </message>
     <message>
         <source>The booking was changed at another desk meanwhile. Nothing was moved; the chart shows it as it is now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung wurde inzwischen an einem anderen Arbeitsplatz geändert. Es wurde nichts verschoben; der Plan zeigt sie im aktuellen Stand.</translation>
     </message>
     <message>
         <source>The departure must come after the arrival.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Abreise muss nach der Ankunft liegen.</translation>
     </message>
     <message>
         <source>Bookings can only be made from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungen sind nur vom %1 bis %2 möglich.</translation>
     </message>
     <message>
         <source>The booking already holds that berth.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung belegt diesen Liegeplatz bereits.</translation>
     </message>
     <message>
         <source>That berth is not in use: a booking cannot be moved onto it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Liegeplatz ist nicht in Betrieb: eine Buchung kann nicht dorthin verschoben werden.</translation>
     </message>
     <message>
         <source>The booking was changed at another desk since it was moved. Nothing was undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung wurde an einem anderen Arbeitsplatz geändert, seit sie verschoben wurde. Es wurde nichts rückgängig gemacht.</translation>
     </message>
 </context>
 <context>
     <name>BookingPaymentPanel</name>
     <message>
         <source>Record Pa&amp;yment...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlung &amp;erfassen...</translation>
     </message>
     <message>
         <source>Payment Method:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungsart:</translation>
     </message>
     <message>
         <source>Credit Card No.:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreditkartennr.:</translation>
     </message>
     <message>
         <source>Credit Card Expiry:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreditkarte gültig bis:</translation>
     </message>
     <message>
         <source>Credit Card Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreditkartentyp:</translation>
     </message>
 </context>
 <context>
     <name>BookingPricing</name>
     <message>
         <source>daily charge</source>
-        <translation type="unfinished"></translation>
+        <translation>Tagespreis</translation>
     </message>
     <message>
         <source>%1, %2: %3 at %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2: %3 zu %4</translation>
     </message>
     <message>
         <source>%1 = %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 = %2</translation>
     </message>
     <message>
         <source>No rate prices %1: counted at %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Tarif für %1: berechnet mit %2.</translation>
     </message>
 </context>
 <context>
     <name>BookingReports</name>
     <message>
         <source>From: %1 to: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Von: %1 bis: %2</translation>
     </message>
     <message>
         <source>From: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Von: %1</translation>
     </message>
     <message>
         <source>To: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis: %1</translation>
     </message>
 </context>
 <context>
     <name>BookingRules</name>
     <message>
         <source>Berth(s): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz/-plätze: %1</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bis %2</translation>
     </message>
 </context>
 <context>
     <name>BookingStore</name>
     <message>
         <source>Bookings can be made from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungen sind vom %1 bis %2 möglich.</translation>
     </message>
     <message>
         <source>An amount is above %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Betrag liegt über %1.</translation>
     </message>
     <message>
         <source>A deposit runs from %1 to the total payable, %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Anzahlung reicht von %1 bis zum zu zahlenden Gesamtbetrag, %2.</translation>
     </message>
     <message>
         <source>The tax rate runs from 0 to 100 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Steuersatz reicht von 0 bis 100 %.</translation>
     </message>
     <message>
         <source>The numbers of adults and children run from 0 to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anzahl der Erwachsenen und Kinder reicht von 0 bis %1.</translation>
     </message>
     <message>
         <source>arrival</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankunft</translation>
     </message>
     <message>
         <source>departure</source>
-        <translation type="unfinished"></translation>
+        <translation>Abreise</translation>
     </message>
     <message>
         <source>booked by</source>
-        <translation type="unfinished"></translation>
+        <translation>gebucht von</translation>
     </message>
     <message>
         <source>customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunde</translation>
     </message>
     <message>
         <source>notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen</translation>
     </message>
     <message>
         <source>adults</source>
-        <translation type="unfinished"></translation>
+        <translation>Erwachsene</translation>
     </message>
     <message>
         <source>children</source>
-        <translation type="unfinished"></translation>
+        <translation>Kinder</translation>
     </message>
     <message>
         <source>other charges</source>
-        <translation type="unfinished"></translation>
+        <translation>sonstige Kosten</translation>
     </message>
     <message>
         <source>tax</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuer</translation>
     </message>
     <message>
         <source>total payable</source>
-        <translation type="unfinished"></translation>
+        <translation>zu zahlen</translation>
     </message>
     <message>
         <source>payment method</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungsart</translation>
     </message>
     <message>
         <source>card number</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartennummer</translation>
     </message>
     <message>
         <source>card expiry</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartenablauf</translation>
     </message>
     <message>
         <source>card type</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartentyp</translation>
     </message>
     <message>
         <source>security code</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherheitscode</translation>
     </message>
     <message>
         <source>cost of hire</source>
-        <translation type="unfinished"></translation>
+        <translation>Mietpreis</translation>
     </message>
     <message>
         <source>confirmation number</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigungsnummer</translation>
     </message>
     <message>
         <source>guest confirmation number</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigungsnummer des Gastes</translation>
     </message>
     <message>
         <source>power requirements</source>
-        <translation type="unfinished"></translation>
+        <translation>Strombedarf</translation>
     </message>
     <message>
         <source>club member</source>
-        <translation type="unfinished"></translation>
+        <translation>Clubmitglied</translation>
     </message>
     <message>
         <source>tax rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuersatz</translation>
     </message>
     <message>
         <source>boat</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot</translation>
     </message>
     <message>
         <source>deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahlung</translation>
     </message>
     <message>
         <source>deposit due by</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahlung fällig bis</translation>
     </message>
     <message>
         <source>balance due by</source>
-        <translation type="unfinished"></translation>
+        <translation>Restbetrag fällig bis</translation>
     </message>
     <message>
         <source>cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>storniert</translation>
     </message>
     <message>
         <source>berths</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplätze</translation>
     </message>
     <message>
         <source>The booking no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung existiert nicht mehr.</translation>
     </message>
     <message>
         <source>%1 has been blocked for this period since the list was shown. Nothing was saved: please choose the units again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde für diesen Zeitraum gesperrt, seit die Liste angezeigt wurde. Es wurde nichts gespeichert: bitte wählen Sie die Plätze erneut.</translation>
     </message>
     <message>
         <source>%1 has been booked for this period since the list was shown. Nothing was saved: please choose the units again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde für diesen Zeitraum gebucht, seit die Liste angezeigt wurde. Es wurde nichts gespeichert: bitte wählen Sie die Plätze erneut.</translation>
     </message>
     <message>
         <source>This booking has been changed or cancelled at another desk since you opened it (changed: %1). Nothing was saved: cancel and open it again to see the changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Buchung wurde an einem anderen Arbeitsplatz geändert oder storniert, seit Sie sie geöffnet haben (geändert: %1). Es wurde nichts gespeichert: brechen Sie ab und öffnen Sie sie erneut, um die Änderungen zu sehen.</translation>
     </message>
     <message>
         <source>The boat has been removed or given to another customer since the list was shown. Nothing was saved: please choose the boat again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Boot wurde entfernt oder einem anderen Kunden zugeordnet, seit die Liste angezeigt wurde. Es wurde nichts gespeichert: bitte wählen Sie das Boot erneut.</translation>
     </message>
     <message>
         <source>The customer has been deleted since the list was shown. Nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kunde wurde gelöscht, seit die Liste angezeigt wurde. Es wurde nichts gespeichert.</translation>
     </message>
     <message>
         <source>A cancelled booking cannot be changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine stornierte Buchung kann nicht geändert werden.</translation>
     </message>
     <message>
         <source>deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>gelöscht</translation>
     </message>
     <message>
         <source>This booking has been changed or cancelled at another desk since you opened it. Nothing was deleted: close it and open it again to see the changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Buchung wurde an einem anderen Arbeitsplatz geändert oder storniert, seit Sie sie geöffnet haben. Es wurde nichts gelöscht: schließen Sie sie und öffnen Sie sie erneut, um die Änderungen zu sehen.</translation>
     </message>
     <message>
         <source>Money has been taken on this booking: it is cancelled from its summary, which keeps its payments.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf diese Buchung wurde Geld eingenommen: sie wird über ihre Übersicht storniert, die ihre Zahlungen behält.</translation>
     </message>
     <message>
         <source>This booking has been changed or cancelled at another desk since you opened it. Nothing was cancelled: close it and open it again to see the changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Buchung wurde an einem anderen Arbeitsplatz geändert oder storniert, seit Sie sie geöffnet haben. Es wurde nichts storniert: schließen Sie sie und öffnen Sie sie erneut, um die Änderungen zu sehen.</translation>
     </message>
     <message>
         <source>The booking has already been cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung wurde bereits storniert.</translation>
     </message>
     <message>
         <source>Booking cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung storniert</translation>
     </message>
 </context>
 <context>
     <name>BookingSummaryData</name>
     <message>
         <source>The booking no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung existiert nicht mehr.</translation>
     </message>
 </context>
 <context>
     <name>BookingSummaryWindow</name>
     <message>
         <source>Reservation summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Reservierungsübersicht</translation>
     </message>
     <message>
         <source>Ph:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tel.:</translation>
     </message>
     <message>
         <source>Berth  Charges</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatzkosten</translation>
     </message>
     <message>
         <source>Other Charges</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstige Kosten</translation>
     </message>
     <message>
         <source>VAT</source>
-        <translation type="unfinished"></translation>
+        <translation>MwSt.</translation>
     </message>
     <message>
         <source>Total Payable</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu zahlen</translation>
     </message>
     <message>
         <source>Amount Payed</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezahlt</translation>
     </message>
     <message>
         <source>Reservation notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Reservierungsnotizen:</translation>
     </message>
     <message>
         <source>Customer Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Kundennotizen</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Art</translation>
     </message>
     <message>
         <source>Method</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungsart</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag</translation>
     </message>
     <message>
         <source>Reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Referenz</translation>
     </message>
     <message>
         <source>Desk</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsplatz</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz</translation>
     </message>
     <message>
         <source>Record Pa&amp;yment...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zahlung erfassen...</translation>
     </message>
     <message>
         <source>Re&amp;fund...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;rstatten...</translation>
     </message>
     <message>
         <source>&amp;Arrive</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ankunft</translation>
     </message>
     <message>
         <source>Depar&amp;t...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrei&amp;se...</translation>
     </message>
     <message>
         <source>&amp;Undo check-in or out...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein-/Auschecken zurückneh&amp;men...</translation>
     </message>
     <message>
         <source>To amend financial details press the Edit Booking Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Um Finanzangaben zu ändern, klicken Sie auf „Buchung bearbeiten“</translation>
     </message>
     <message>
         <source>&amp;Edit booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung b&amp;earbeiten</translation>
     </message>
     <message>
         <source>&amp;Cancel booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung st&amp;ornieren</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>&amp;Print Receipt</source>
-        <translation type="unfinished"></translation>
+        <translation>Quittung &amp;drucken</translation>
     </message>
     <message>
         <source>&amp;Booking Form</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buchungsformular</translation>
     </message>
     <message>
         <source>Save as P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Als PD&amp;F speichern...</translation>
     </message>
     <message>
         <source>Receipt</source>
-        <translation type="unfinished"></translation>
+        <translation>Quittung</translation>
     </message>
     <message>
         <source>Booking Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungsformular</translation>
     </message>
     <message>
         <source>Confir&amp;mation</source>
-        <translation type="unfinished"></translation>
+        <translation>Bes&amp;tätigung</translation>
     </message>
     <message>
         <source>Credit N&amp;otes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gutschriften</translation>
     </message>
     <message>
         <source>&amp;History...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verlauf...</translation>
     </message>
     <message>
         <source>Booking %1: history</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung %1: Verlauf</translation>
     </message>
     <message>
         <source>The booking could not be shown: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung konnte nicht angezeigt werden: %1</translation>
     </message>
     <message>
         <source>Boat: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot: %1</translation>
     </message>
     <message>
         <source>Cancelled. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Storniert. %1</translation>
     </message>
     <message>
         <source>The guest&apos;s stay could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Aufenthalt des Gastes konnte nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>Arrived %1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Angekommen am %1 um %2</translation>
     </message>
     <message>
         <source>Departed %1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgereist am %1 um %2</translation>
     </message>
     <message>
         <source>Guest: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gast: %1</translation>
     </message>
     <message>
         <source>The payments could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zahlungen konnten nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>Cancelled: paid %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Storniert: bezahlt %1</translation>
     </message>
     <message>
         <source>Paid %1 of %2: in credit %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezahlt %1 von %2: Guthaben %3</translation>
     </message>
     <message>
         <source>Paid %1 of %2: balance due %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezahlt %1 von %2: offen %3</translation>
     </message>
     <message>
         <source>The customer holds %1 of credit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kunde hat ein Guthaben von %1.</translation>
     </message>
     <message>
         <source>Credit note %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Gutschrift %1: %2</translation>
     </message>
     <message>
         <source>Cancel booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung stornieren</translation>
     </message>
     <message>
         <source>The invoice could not be numbered: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Rechnung konnte nicht nummeriert werden: %1</translation>
     </message>
     <message>
         <source>Invoice %1 for booking %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechnung %1 zur Buchung %2</translation>
     </message>
     <message>
         <source>The booking shown could not be printed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die angezeigte Buchung konnte nicht gedruckt werden: %1</translation>
     </message>
     <message>
         <source>The document could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Dokument konnte nicht gelesen werden: %1</translation>
     </message>
 </context>
 <context>
     <name>BookingWizard</name>
     <message>
         <source>Berth / Caravan Reservation</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz- / Wohnwagen-Reservierung</translation>
     </message>
     <message>
         <source>Booking Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungsfortschritt</translation>
     </message>
     <message>
         <source>Step 1 - Dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt 1 - Zeitraum</translation>
     </message>
     <message>
         <source>Step 2 - Select Berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt 2 - Liegeplatz wählen</translation>
     </message>
     <message>
         <source>Step 3 - Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt 3 - Kunde</translation>
     </message>
     <message>
         <source>Step 4 - Confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt 4 - Bestätigung</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurück</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Weiter</translation>
     </message>
     <message>
         <source>Cancel Booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung stornieren</translation>
     </message>
     <message>
         <source>C&amp;lose</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>Booking Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungsnotizen</translation>
     </message>
     <message>
         <source>The booking wizard holds a booking that has not been saved. Confirm or cancel it first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Buchungsassistent enthält eine nicht gespeicherte Buchung. Bestätigen oder stornieren Sie sie zuerst.</translation>
     </message>
     <message>
         <source>The booking has not been saved. Close the wizard and lose it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung wurde nicht gespeichert. Assistent schließen und sie verwerfen?</translation>
     </message>
     <message>
         <source>&amp;Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bestätigen</translation>
     </message>
     <message>
         <source>The customer %1 has been deleted since the list was shown. Nothing was saved: please choose the customer again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kunde %1 wurde gelöscht, seit die Liste angezeigt wurde. Es wurde nichts gespeichert: bitte wählen Sie den Kunden erneut.</translation>
     </message>
     <message>
         <source>The booking could not be saved. Nothing was changed.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung konnte nicht gespeichert werden. Es wurde nichts geändert.
+%1</translation>
     </message>
     <message>
         <source>Do you want to delete existing reservation?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie die bestehende Reservierung löschen?</translation>
     </message>
     <message>
         <source>Booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung</translation>
     </message>
 </context>
 <context>
     <name>CalendarWindow</name>
     <message>
         <source>Simple Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfacher Kalender</translation>
     </message>
     <message>
         <source>Add Reservation</source>
-        <translation type="unfinished"></translation>
+        <translation>Reservierung hinzufügen</translation>
     </message>
     <message>
         <source>Edit Reservation</source>
-        <translation type="unfinished"></translation>
+        <translation>Reservierung bearbeiten</translation>
     </message>
     <message>
         <source>Show Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Übersicht zeigen</translation>
     </message>
     <message>
         <source>Cancel Reservation</source>
-        <translation type="unfinished"></translation>
+        <translation>Reservierung stornieren</translation>
     </message>
     <message>
         <source>The bookings could not be read.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchungen konnten nicht gelesen werden.
+%1</translation>
     </message>
     <message>
         <source>Cancel booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung stornieren</translation>
     </message>
 </context>
 <context>
     <name>CalendarsDialog</name>
     <message>
         <source>Calendars</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender</translation>
     </message>
     <message>
         <source>Berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse</translation>
     </message>
     <message>
         <source>Last read</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt gelesen</translation>
     </message>
     <message>
         <source>Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Termine</translation>
     </message>
     <message>
         <source>Problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Problem</translation>
     </message>
     <message>
         <source>https://... or webcal://... (the other site&apos;s calendar of this berth)</source>
-        <translation type="unfinished"></translation>
+        <translation>https://... oder webcal://... (der Kalender der anderen Website für diesen Liegeplatz)</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hinzufügen</translation>
     </message>
     <message>
         <source>Re&amp;move</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entfernen</translation>
     </message>
     <message>
         <source>Read &amp;now</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jetzt lesen</translation>
     </message>
     <message>
         <source>&amp;Berth:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Liegeplatz:</translation>
     </message>
     <message>
         <source>Add&amp;ress:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Adresse:</translation>
     </message>
     <message>
         <source>&amp;Feeds</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Feeds</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Von</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis</translation>
     </message>
     <message>
         <source>Booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung</translation>
     </message>
     <message>
         <source>Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunde</translation>
     </message>
     <message>
         <source>Stays here that another site&apos;s calendar also holds: move each stay to another berth, or ask the other site to free its dates.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufenthalte hier, die auch der Kalender einer anderen Website enthält: verlegen Sie jeden Aufenthalt auf einen anderen Liegeplatz oder bitten Sie die andere Website, ihre Termine freizugeben.</translation>
     </message>
     <message>
         <source>C&amp;onflicts</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Konflikte</translation>
     </message>
     <message>
         <source>empty: this desk publishes no calendars</source>
-        <translation type="unfinished"></translation>
+        <translation>leer: dieser Arbeitsplatz veröffentlicht keine Kalender</translation>
     </message>
     <message>
         <source>Bro&amp;wse...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Durchsuchen...</translation>
     </message>
     <message>
         <source>This desk is the &amp;gateway: it reads the feeds of other sites</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Arbeitsplatz ist das &amp;Gateway: er liest die Feeds anderer Websites</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>&amp;Publish calendars into:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender &amp;veröffentlichen in:</translation>
     </message>
     <message>
         <source>Each berth&apos;s calendar is berth-&lt;number&gt;.ics and each berth type&apos;s type-&lt;number&gt;.ics in that folder; put the folder on the office&apos;s web site.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kalender jedes Liegeplatzes ist berth-&lt;number&gt;.ics und der jedes Liegeplatztyps type-&lt;number&gt;.ics in diesem Ordner; stellen Sie den Ordner auf die Website des Büros.</translation>
     </message>
     <message>
         <source>This &amp;desk</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Arbeits&amp;platz</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Only the gateway desk reads the feeds: set it on the &quot;This desk&quot; page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur der Gateway-Arbeitsplatz liest die Feeds: stellen Sie ihn auf der Seite „Dieser Arbeitsplatz“ ein.</translation>
     </message>
     <message>
         <source>Publish calendars into</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender veröffentlichen in</translation>
     </message>
     <message>
         <source>Calendars (*.ics)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender (*.ics)</translation>
     </message>
     <message>
         <source>The calendars could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kalender konnten nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>not yet</source>
-        <translation type="unfinished"></translation>
+        <translation>noch nicht</translation>
     </message>
     <message>
         <source>Stop reading %1? The berth&apos;s blocks from this calendar are released.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesen von %1 beenden? Die Sperren des Liegeplatzes aus diesem Kalender werden freigegeben.</translation>
     </message>
     <message>
         <source>The feed was not removed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Feed wurde nicht entfernt: %1</translation>
     </message>
     <message>
         <source>The folder %1 could not be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 konnte nicht angelegt werden.</translation>
     </message>
     <message>
         <source>Calendars: publish folder &quot;%1&quot;, gateway %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender: Veröffentlichungsordner „%1“, Gateway %2</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>ja</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>nein</translation>
     </message>
 </context>
 <context>
     <name>CancelPaidDialog</name>
     <message>
         <source>Cancel booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung stornieren</translation>
     </message>
     <message>
         <source>%1 has been paid on this booking. Cancel it and:</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf diese Buchung wurden %1 bezahlt. Stornieren und:</translation>
     </message>
     <message>
         <source>This booking has payments on record. Cancel it and keep them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Für diese Buchung sind Zahlungen erfasst. Stornieren und sie behalten?</translation>
     </message>
     <message>
         <source>&amp;Refund what was paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezahltes &amp;erstatten</translation>
     </message>
     <message>
         <source>&amp;Keep it as a cancellation fee</source>
-        <translation type="unfinished"></translation>
+        <translation>Als Stornogebühr &amp;behalten</translation>
     </message>
     <message>
         <source>Keep it as the customer&apos;s c&amp;redit</source>
-        <translation type="unfinished"></translation>
+        <translation>Als &amp;Guthaben des Kunden behalten</translation>
     </message>
     <message>
         <source>Cancel &amp;Booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung &amp;stornieren</translation>
     </message>
     <message>
         <source>&amp;Go Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurück</translation>
     </message>
     <message>
         <source>The booking could not be cancelled: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung konnte nicht storniert werden: %1</translation>
     </message>
 </context>
 <context>
     <name>CashUpReport</name>
     <message>
         <source>Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeilen</translation>
     </message>
     <message>
         <source>Received</source>
-        <translation type="unfinished"></translation>
+        <translation>Erhalten</translation>
     </message>
     <message>
         <source>Refunded</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstattet</translation>
     </message>
     <message>
         <source>Corrections</source>
-        <translation type="unfinished"></translation>
+        <translation>Korrekturen</translation>
     </message>
     <message>
         <source>Credit</source>
-        <translation type="unfinished"></translation>
+        <translation>Guthaben</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe</translation>
     </message>
     <message>
         <source>Cash-up</source>
-        <translation type="unfinished"></translation>
+        <translation>Kassenabschluss</translation>
     </message>
     <message>
         <source>Cash-up: page %p of %P</source>
-        <translation type="unfinished"></translation>
+        <translation>Kassenabschluss: Seite %p von %P</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bis %2</translation>
     </message>
     <message>
         <source>Payments, refunds and corrections recorded in the period; printed %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Zeitraum erfasste Zahlungen, Erstattungen und Korrekturen; gedruckt %1.</translation>
     </message>
     <message>
         <source>Nothing was recorded in this period.</source>
-        <translation type="unfinished"></translation>
+        <translation>In diesem Zeitraum wurde nichts erfasst.</translation>
     </message>
     <message>
         <source>By method</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Zahlungsart</translation>
     </message>
     <message>
         <source>Method</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungsart</translation>
     </message>
     <message>
         <source>By desk</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Arbeitsplatz</translation>
     </message>
     <message>
         <source>Desk</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsplatz</translation>
     </message>
 </context>
 <context>
     <name>CheckIn</name>
     <message>
         <source>The booking has been cancelled: its guest cannot be checked in or out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung wurde storniert: ihr Gast kann nicht ein- oder ausgecheckt werden.</translation>
     </message>
     <message>
         <source>The guest was already checked in at %1 on %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Gast wurde bereits um %1 am %2 eingecheckt.</translation>
     </message>
     <message>
         <source>The guest has already left (checked out at %1 on %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Gast ist bereits abgereist (ausgecheckt um %1 am %2).</translation>
     </message>
     <message>
         <source>Another desk changed the guest&apos;s stay meanwhile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderer Arbeitsplatz hat den Aufenthalt des Gastes inzwischen geändert.</translation>
     </message>
     <message>
         <source>Expected</source>
-        <translation type="unfinished"></translation>
+        <translation>Erwartet</translation>
     </message>
     <message>
         <source>Arrived</source>
-        <translation type="unfinished"></translation>
+        <translation>Angekommen</translation>
     </message>
     <message>
         <source>Departed</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgereist</translation>
     </message>
     <message>
         <source>No-show</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht erschienen</translation>
     </message>
     <message>
         <source>The booking no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung existiert nicht mehr.</translation>
     </message>
     <message>
         <source>The stay ended on %1: change the booking&apos;s dates before checking the guest in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Aufenthalt endete am %1: ändern Sie die Daten der Buchung, bevor Sie den Gast einchecken.</translation>
     </message>
     <message>
         <source>%1 is booked to arrive on %2, later than today.
 Check the guest in early? The booking&apos;s dates stay as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 soll laut Buchung am %2 ankommen, also später als heute.
+Den Gast früher einchecken? Die Daten der Buchung bleiben unverändert.</translation>
     </message>
     <message>
         <source>%1 was booked to arrive on %2, earlier than today.
 Check the guest in late? The booking&apos;s dates stay as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sollte laut Buchung am %2 ankommen, also früher als heute.
+Den Gast verspätet einchecken? Die Daten der Buchung bleiben unverändert.</translation>
     </message>
     <message>
         <source>
 The guest was not checked in: confirm the other day first.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Der Gast wurde nicht eingecheckt: bestätigen Sie zuerst den anderen Tag.</translation>
     </message>
     <message>
         <source>The guest was already checked out at %1 on %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Gast wurde bereits um %1 am %2 ausgecheckt.</translation>
     </message>
     <message>
         <source>The guest has not been checked in: check the guest in before checking out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Gast wurde nicht eingecheckt: checken Sie den Gast ein, bevor Sie ihn auschecken.</translation>
     </message>
     <message>
         <source>Only a guest still expected can be marked as a no-show; this one is %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur ein noch erwarteter Gast kann als nicht erschienen markiert werden; dieser ist %1.</translation>
     </message>
     <message>
         <source>Another desk changed the guest&apos;s stay meanwhile: it is now %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderer Arbeitsplatz hat den Aufenthalt des Gastes inzwischen geändert: er ist jetzt %1.</translation>
     </message>
     <message>
         <source>The guest is expected: there is nothing to put back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Gast wird erwartet: es gibt nichts zurückzusetzen.</translation>
     </message>
 </context>
 <context>
     <name>CheckInMenu</name>
     <message>
         <source>Check-in and check-out</source>
-        <translation type="unfinished"></translation>
+        <translation>Check-in und Check-out</translation>
     </message>
     <message>
         <source>The guest&apos;s stay could not be changed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Aufenthalt des Gastes konnte nicht geändert werden: %1</translation>
     </message>
     <message>
         <source>Read the meters of %1&apos;s berths before checking the guest in:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesen Sie die Zähler der Liegeplätze von %1 ab, bevor Sie den Gast einchecken:</translation>
     </message>
     <message>
         <source>Read the meters of %1&apos;s berths before checking the guest out:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesen Sie die Zähler der Liegeplätze von %1 ab, bevor Sie den Gast auschecken:</translation>
     </message>
     <message>
         <source>%1 still owes %2 (paid %3 of %4).
 
 Yes takes the payment now, No checks the guest out with the balance owing, Cancel goes back without checking out.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 schuldet noch %2 (bezahlt %3 von %4).
+
+Ja nimmt die Zahlung jetzt an, Nein checkt den Gast mit offenem Betrag aus, Abbrechen kehrt zurück, ohne auszuchecken.</translation>
     </message>
     <message>
         <source>The meters&apos; use, %1 before tax, was added to the booking&apos;s other charges. The balance is now %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zählerverbrauch, %1 vor Steuer, wurde zu den sonstigen Kosten der Buchung hinzugefügt. Der Restbetrag ist jetzt %2.</translation>
     </message>
     <message>
         <source>%1 is expected: there is no arrival, departure or no-show to undo.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird erwartet: es gibt keine Ankunft, Abreise oder Nichterscheinen rückgängig zu machen.</translation>
     </message>
     <message>
         <source>%1 is %2. Put the stay back to %3?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist %2. Den Aufenthalt auf %3 zurücksetzen?</translation>
     </message>
     <message>
         <source>Every guest due today has been checked in or marked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeder heute fällige Gast wurde eingecheckt oder markiert.</translation>
     </message>
     <message>
         <source>Some were not marked:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Einige wurden nicht markiert:
+%1</translation>
     </message>
 </context>
 <context>
     <name>ClosedBookings</name>
     <message>
         <source>%1 is closed: its ledger takes no more lines. Date the correction today.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist abgeschlossen: sein Journal nimmt keine Zeilen mehr an. Datieren Sie die Korrektur auf heute.</translation>
     </message>
 </context>
 <context>
     <name>ClosedPeriodDialog</name>
     <message>
         <source>Closed Months</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgeschlossene Monate</translation>
     </message>
     <message>
         <source>&amp;Month:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Monat:</translation>
     </message>
     <message>
         <source>Close the mon&amp;th</source>
-        <translation type="unfinished"></translation>
+        <translation>Monat &amp;abschließen</translation>
     </message>
     <message>
         <source>&amp;Reopen the month</source>
-        <translation type="unfinished"></translation>
+        <translation>Monat &amp;wieder öffnen</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Monat</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Erledigt</translation>
     </message>
     <message>
         <source>Who</source>
-        <translation type="unfinished"></translation>
+        <translation>Wer</translation>
     </message>
     <message>
         <source>Desk</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsplatz</translation>
     </message>
     <message>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>Wann</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>A closed month&apos;s bookings (by their departure) and ledger lines can no longer be changed: they are put right by lines dated today.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchungen (nach Abreise) und Journalzeilen eines abgeschlossenen Monats können nicht mehr geändert werden: sie werden durch Zeilen mit heutigem Datum berichtigt.</translation>
     </message>
     <message>
         <source>The closed months could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die abgeschlossenen Monate konnten nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>Closed</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgeschlossen</translation>
     </message>
     <message>
         <source>Reopened</source>
-        <translation type="unfinished"></translation>
+        <translation>Wieder geöffnet</translation>
     </message>
     <message>
         <source>Close %1? Its bookings and ledger lines can then only be put right by lines dated today.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 abschließen? Seine Buchungen und Journalzeilen können dann nur noch durch Zeilen mit heutigem Datum berichtigt werden.</translation>
     </message>
     <message>
         <source>Reopen %1? Its bookings and ledger lines can then be changed again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wieder öffnen? Seine Buchungen und Journalzeilen können dann wieder geändert werden.</translation>
     </message>
 </context>
 <context>
     <name>ClosedPeriods</name>
     <message>
         <source>%1 is already closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist bereits abgeschlossen.</translation>
     </message>
     <message>
         <source>%1 is not closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist nicht abgeschlossen.</translation>
     </message>
     <message>
         <source>Only a manager may close a month.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur ein Manager darf einen Monat abschließen.</translation>
     </message>
     <message>
         <source>Only an administrator may reopen a month.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur ein Administrator darf einen Monat wieder öffnen.</translation>
     </message>
     <message>
         <source>Choose a month from 2000 to 2100.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie einen Monat von 2000 bis 2100.</translation>
     </message>
     <message>
         <source>%1 is not over yet: a month is closed once it has ended.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist noch nicht vorbei: ein Monat wird abgeschlossen, wenn er geendet hat.</translation>
     </message>
     <message>
         <source>Choose a month to reopen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie einen Monat zum Wiederöffnen.</translation>
     </message>
     <message>
         <source>%1 is closed: its bookings and ledger lines are kept as they are. Put it right with a correction dated today.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist abgeschlossen: seine Buchungen und Journalzeilen bleiben, wie sie sind. Berichtigen Sie ihn mit einer Korrektur mit heutigem Datum.</translation>
     </message>
 </context>
 <context>
     <name>CompactWindow</name>
     <message>
         <source>Operation in progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgang läuft</translation>
     </message>
     <message>
         <source>Compacting &amp; repairing database ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbank wird komprimiert &amp; repariert ...</translation>
     </message>
 </context>
 <context>
     <name>CompanyDialog</name>
     <message>
         <source>Setup Company Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmenangaben einrichten</translation>
     </message>
     <message>
         <source>Copy  and paste or type your reservation terms and conditions below. These will appear on the booking form.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren und fügen Sie Ihre Reservierungsbedingungen unten ein oder tippen Sie sie ein. Sie erscheinen auf dem Buchungsformular.</translation>
     </message>
     <message>
         <source>Taxes</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuern</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Rate %</source>
-        <translation type="unfinished"></translation>
+        <translation>Satz %</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hinzufügen</translation>
     </message>
     <message>
         <source>Remo&amp;ve</source>
-        <translation type="unfinished"></translation>
+        <translation>Ent&amp;fernen</translation>
     </message>
     <message>
         <source>Deposits and due dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahlungen und Fälligkeiten</translation>
     </message>
     <message>
         <source>No deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Anzahlung</translation>
     </message>
     <message>
         <source>A fixed amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein fester Betrag</translation>
     </message>
     <message>
         <source>A percentage of the total</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Prozentsatz der Summe</translation>
     </message>
     <message>
         <source>D&amp;eposit at booking:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anzahlung bei Buchung:</translation>
     </message>
     <message>
         <source>Fixed a&amp;mount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fester &amp;Betrag:</translation>
     </message>
     <message>
         <source>Percen&amp;tage (%):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Prozentsatz (%):</translation>
     </message>
     <message>
         <source>Mi&amp;nimum deposit:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mindestanzahlung:</translation>
     </message>
     <message>
         <source>Balance due (days &amp;before arrival):</source>
-        <translation type="unfinished"></translation>
+        <translation>Restbetrag fällig (&amp;Tage vor Ankunft):</translation>
     </message>
     <message>
         <source>&amp;Update</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Übernehmen</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu laden</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>E-ma&amp;il server...</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail-Se&amp;rver...</translation>
     </message>
     <message>
         <source>company information</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmenangaben</translation>
     </message>
     <message>
         <source>Type the deposit as an amount, for example %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie die Anzahlung als Betrag ein, zum Beispiel %1.</translation>
     </message>
     <message>
         <source>Type the minimum deposit as an amount, for example %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie die Mindestanzahlung als Betrag ein, zum Beispiel %1.</translation>
     </message>
     <message>
         <source>Type the deposit&apos;s percentage, for example 25.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie den Prozentsatz der Anzahlung ein, zum Beispiel 25.</translation>
     </message>
     <message>
         <source>Type the number of days before arrival the balance falls due.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie die Anzahl der Tage vor Ankunft ein, an denen der Restbetrag fällig wird.</translation>
     </message>
     <message>
         <source>Data error event hit err:%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenfehler aufgetreten, Fehler:%1</translation>
     </message>
     <message>
         <source>Company Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmenname:</translation>
     </message>
     <message>
         <source>Trading Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Handelsname:</translation>
     </message>
     <message>
         <source>Street:</source>
-        <translation type="unfinished"></translation>
+        <translation>Straße:</translation>
     </message>
     <message>
         <source>Area:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ortsteil:</translation>
     </message>
     <message>
         <source>Town:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ort:</translation>
     </message>
     <message>
         <source>County:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bundesland/Kreis:</translation>
     </message>
     <message>
         <source>Postcode:</source>
-        <translation type="unfinished"></translation>
+        <translation>PLZ:</translation>
     </message>
     <message>
         <source>Telephone No:</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefonnr.:</translation>
     </message>
     <message>
         <source>VAT No:</source>
-        <translation type="unfinished"></translation>
+        <translation>USt-IdNr.:</translation>
     </message>
     <message>
         <source>Receipt Footer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fußzeile der Quittung:</translation>
     </message>
     <message>
         <source>Terms and Conditions:</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschäftsbedingungen:</translation>
     </message>
 </context>
 <context>
     <name>CompanyMailPanel</name>
     <message>
         <source>smtp.example.com; empty: no mail is sent from here</source>
-        <translation type="unfinished"></translation>
+        <translation>smtp.example.com; leer: von hier wird keine E-Mail gesendet</translation>
     </message>
     <message>
         <source>None (a server inside the office only)</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine (nur ein Server innerhalb des Büros)</translation>
     </message>
     <message>
         <source>STARTTLS (usually port 587)</source>
-        <translation type="unfinished"></translation>
+        <translation>STARTTLS (meist Port 587)</translation>
     </message>
     <message>
         <source>TLS (usually port 465)</source>
-        <translation type="unfinished"></translation>
+        <translation>TLS (meist Port 465)</translation>
     </message>
     <message>
         <source>empty: the certificates this computer trusts</source>
-        <translation type="unfinished"></translation>
+        <translation>leer: die Zertifikate, denen dieser Computer vertraut</translation>
     </message>
     <message>
         <source>&amp;Accept the server&apos;s own certificate without a check</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenes Zertifikat des Servers ungeprüft &amp;akzeptieren</translation>
     </message>
     <message>
         <source>&amp;Server:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Server:</translation>
     </message>
     <message>
         <source>&amp;Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Port:</translation>
     </message>
     <message>
         <source>Se&amp;curity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Si&amp;cherheit:</translation>
     </message>
     <message>
         <source>&amp;User:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Benutzer:</translation>
     </message>
     <message>
         <source>Pass&amp;word:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pass&amp;wort:</translation>
     </message>
     <message>
         <source>Sender &amp;name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Absender&amp;name:</translation>
     </message>
     <message>
         <source>Sender a&amp;ddress:</source>
-        <translation type="unfinished"></translation>
+        <translation>Absenderad&amp;resse:</translation>
     </message>
     <message>
         <source>CA certificate &amp;file:</source>
-        <translation type="unfinished"></translation>
+        <translation>CA-Zertifikat&amp;datei:</translation>
     </message>
     <message>
         <source>(unchanged unless typed here)</source>
-        <translation type="unfinished"></translation>
+        <translation>(unverändert, außer hier eingegeben)</translation>
     </message>
     <message>
         <source>The port must be a number from 1 to 65535.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Port muss eine Zahl von 1 bis 65535 sein.</translation>
     </message>
     <message>
         <source>E-mail Server</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail-Server</translation>
     </message>
     <message>
         <source>Messages wait in the outbox and go in the background. The password is kept in this computer&apos;s secret store, or else in a file only you can read; never in the database.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachrichten warten im Postausgang und werden im Hintergrund versendet. Das Passwort wird im Geheimnisspeicher dieses Computers aufbewahrt, andernfalls in einer Datei, die nur Sie lesen können; nie in der Datenbank.</translation>
     </message>
     <message>
         <source>Sa&amp;ve</source>
-        <translation type="unfinished"></translation>
+        <translation>Sp&amp;eichern</translation>
     </message>
 </context>
 <context>
     <name>CompanyStore</name>
     <message>
         <source>%1 %2 % from %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 % ab %3</translation>
     </message>
     <message>
         <source>Deposit at booking:</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahlung bei Buchung:</translation>
     </message>
     <message>
         <source>Fixed amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fester Betrag:</translation>
     </message>
     <message>
         <source>Percentage (%):</source>
-        <translation type="unfinished"></translation>
+        <translation>Prozentsatz (%):</translation>
     </message>
     <message>
         <source>Minimum deposit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mindestanzahlung:</translation>
     </message>
     <message>
         <source>Balance due (days before arrival):</source>
-        <translation type="unfinished"></translation>
+        <translation>Restbetrag fällig (Tage vor Ankunft):</translation>
     </message>
     <message>
         <source>These company details were deleted at another desk meanwhile, so nothing was saved. Refresh shows what is left; what you typed is still in the boxes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Firmenangaben wurden inzwischen an einem anderen Arbeitsplatz gelöscht, daher wurde nichts gespeichert. „Neu laden“ zeigt, was übrig ist; Ihre Eingaben stehen noch in den Feldern.</translation>
     </message>
     <message>
         <source>Taxes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuern:</translation>
     </message>
 </context>
 <context>
     <name>ContractActionsPanel</name>
     <message>
         <source>E&amp;dit...</source>
-        <translation type="unfinished"></translation>
+        <translation>Be&amp;arbeiten...</translation>
     </message>
     <message>
         <source>Print contr&amp;act...</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrag &amp;drucken...</translation>
     </message>
     <message>
         <source>In&amp;voice...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rechnung...</translation>
     </message>
     <message>
         <source>Rene&amp;w contracts...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verträge &amp;verlängern...</translation>
     </message>
     <message>
         <source>Li&amp;sts...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Listen...</translation>
     </message>
     <message>
         <source>Contract %1 ended on %2 unrenewed</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrag %1 endete am %2 ohne Verlängerung</translation>
     </message>
     <message>
         <source>Contracts</source>
-        <translation type="unfinished"></translation>
+        <translation>Verträge</translation>
     </message>
     <message>
         <source>Contract %1.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrag %1.pdf</translation>
     </message>
     <message>
         <source>No instalment of this contract has been invoiced yet: use Invoice next instalment first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für diesen Vertrag wurde noch keine Rate in Rechnung gestellt: verwenden Sie zuerst „Nächste Rate fakturieren“.</translation>
     </message>
     <message>
         <source>Invoice %1.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechnung %1.pdf</translation>
     </message>
 </context>
 <context>
     <name>ContractDialog</name>
     <message>
         <source>New Contract</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Vertrag</translation>
     </message>
     <message>
         <source>In full</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollständig</translation>
     </message>
     <message>
         <source>Two instalments</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei Raten</translation>
     </message>
     <message>
         <source>Four instalments</source>
-        <translation type="unfinished"></translation>
+        <translation>Vier Raten</translation>
     </message>
     <message>
         <source>Twelve instalments</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwölf Raten</translation>
     </message>
     <message>
         <source>Dates and amounts as typed</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten und Beträge wie eingegeben</translation>
     </message>
     <message>
         <source>Due</source>
-        <translation type="unfinished"></translation>
+        <translation>Fällig</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag</translation>
     </message>
     <message>
         <source>P&amp;ropose price</source>
-        <translation type="unfinished"></translation>
+        <translation>Preis &amp;vorschlagen</translation>
     </message>
     <message>
         <source>Add a ro&amp;w</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile hinzu&amp;fügen</translation>
     </message>
     <message>
         <source>&amp;Holder:</source>
-        <translation type="unfinished"></translation>
+        <translation>In&amp;haber:</translation>
     </message>
     <message>
         <source>&amp;Boat:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Boot:</translation>
     </message>
     <message>
         <source>B&amp;erth:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Liegeplatz:</translation>
     </message>
     <message>
         <source>&amp;Term:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lauf&amp;zeit:</translation>
     </message>
     <message>
         <source>&amp;First day:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Erster Tag:</translation>
     </message>
     <message>
         <source>&amp;Last day:</source>
-        <translation type="unfinished"></translation>
+        <translation>Le&amp;tzter Tag:</translation>
     </message>
     <message>
         <source>Pr&amp;ice before tax:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Preis vor Steuer:</translation>
     </message>
     <message>
         <source>&amp;Plan:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ratenplan:</translation>
     </message>
     <message>
         <source>&amp;Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Notizen:</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>(the days as typed)</source>
-        <translation type="unfinished"></translation>
+        <translation>(die Tage wie eingegeben)</translation>
     </message>
     <message>
         <source>(no boat)</source>
-        <translation type="unfinished"></translation>
+        <translation>(kein Boot)</translation>
     </message>
     <message>
         <source>The holder&apos;s boats could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Boote des Inhabers konnten nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>The terms could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Laufzeiten konnten nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>No term prices some of these days: type the price.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für einige dieser Tage gibt es keinen Laufzeitpreis: geben Sie den Preis ein.</translation>
     </message>
     <message>
         <source>Type the price as an amount, such as 1200.00.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie den Preis als Betrag ein, etwa 1200.00.</translation>
     </message>
     <message>
         <source>Tax %1, total %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuer %1, gesamt %2</translation>
     </message>
     <message>
         <source>Please choose the holder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie den Inhaber.</translation>
     </message>
     <message>
         <source>Instalment %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Rate %1: %2</translation>
     </message>
     <message>
         <source>Instalment %1: type the amount, such as 300.00.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rate %1: geben Sie den Betrag ein, etwa 300.00.</translation>
     </message>
     <message>
         <source>The contract has been cancelled: it can no longer be changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Vertrag wurde storniert: er kann nicht mehr geändert werden.</translation>
     </message>
     <message>
         <source>Contract %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrag %1</translation>
     </message>
     <message>
         <source>%1. due %2: %3, invoice %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. fällig %2: %3, Rechnung %4</translation>
     </message>
     <message>
         <source>Invoiced, and kept as they are:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>In Rechnung gestellt und unverändert beibehalten:
+%1</translation>
     </message>
     <message>
         <source>contract</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrag</translation>
     </message>
 </context>
 <context>
     <name>ContractImport</name>
     <message>
         <source>contract %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrag %1</translation>
     </message>
 </context>
 <context>
     <name>ContractListsWindow</name>
     <message>
         <source>Contract lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertragslisten</translation>
     </message>
     <message>
         <source>Contracts by berth type</source>
-        <translation type="unfinished"></translation>
+        <translation>Verträge nach Liegeplatztyp</translation>
     </message>
     <message>
         <source>Renewals due</source>
-        <translation type="unfinished"></translation>
+        <translation>Fällige Verlängerungen</translation>
     </message>
     <message>
         <source>Instalments due and overdue</source>
-        <translation type="unfinished"></translation>
+        <translation>Fällige und überfällige Raten</translation>
     </message>
     <message>
         <source>&amp;Show</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zeigen</translation>
     </message>
     <message>
         <source>&amp;List:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Liste:</translation>
     </message>
     <message>
         <source>&amp;From:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Von:</translation>
     </message>
     <message>
         <source>&amp;To (renewals and instalments):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bis (Verlängerungen und Raten):</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken...</translation>
     </message>
     <message>
         <source>&amp;Export CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV &amp;exportieren...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
 </context>
 <context>
     <name>ContractMetersDialog</name>
     <message>
         <source>Bill contracts&apos; meters</source>
-        <translation type="unfinished"></translation>
+        <translation>Zähler der Verträge abrechnen</translation>
     </message>
     <message>
         <source>&amp;Dry run</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Probelauf</translation>
     </message>
     <message>
         <source>Contract</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrag</translation>
     </message>
     <message>
         <source>Holder</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhaber</translation>
     </message>
     <message>
         <source>Berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz</translation>
     </message>
     <message>
         <source>Meter</source>
-        <translation type="unfinished"></translation>
+        <translation>Zähler</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Von</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis</translation>
     </message>
     <message>
         <source>Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbrauch</translation>
     </message>
     <message>
         <source>Before tax</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor Steuer</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz</translation>
     </message>
     <message>
         <source>Run the period dry first: nothing is billed until you choose Bill.</source>
-        <translation type="unfinished"></translation>
+        <translation>Führen Sie den Zeitraum zuerst als Probelauf aus: erst mit „Abrechnen“ wird etwas berechnet.</translation>
     </message>
     <message>
         <source>&amp;From:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Von:</translation>
     </message>
     <message>
         <source>&amp;To:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bis:</translation>
     </message>
     <message>
         <source>&amp;Bill...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrechnen...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>&amp;Bill meters...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zähler a&amp;brechnen...</translation>
     </message>
     <message numerus="yes">
         <source>Bill the meters of %n contract(s) from %1 to %2, %3 with tax? Each contract gets an invoice of its own.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Die Zähler von %n Vertrag vom %1 bis %2 abrechnen, %3 mit Steuer? Jeder Vertrag erhält eine eigene Rechnung.</numerusform>
+            <numerusform>Die Zähler von %n Verträgen vom %1 bis %2 abrechnen, %3 mit Steuer? Jeder Vertrag erhält eine eigene Rechnung.</numerusform>
         </translation>
     </message>
     <message>
         <source>&amp;Go back without billing</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurück ohne Abrechnung</translation>
     </message>
     <message>
         <source>&amp;Bill %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 &amp;abrechnen</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message numerus="yes">
         <source>Billed: %n invoice(s) (%1), %2 before tax, %3 with tax.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Abgerechnet: %n Rechnung (%1), %2 vor Steuer, %3 mit Steuer.</numerusform>
+            <numerusform>Abgerechnet: %n Rechnungen (%1), %2 vor Steuer, %3 mit Steuer.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Dry run, nothing billed: %n invoice(s) would be issued, %1 before tax, %2 with tax.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Probelauf, nichts abgerechnet: %n Rechnung würde ausgestellt, %1 vor Steuer, %2 mit Steuer.</numerusform>
+            <numerusform>Probelauf, nichts abgerechnet: %n Rechnungen würden ausgestellt, %1 vor Steuer, %2 mit Steuer.</numerusform>
         </translation>
     </message>
 </context>
@@ -3894,680 +3930,684 @@ Yes takes the payment now, No checks the guest out with the balance owing, Cance
     <name>ContractPaymentDialog</name>
     <message>
         <source>Contract %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrag %1: %2</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlung</translation>
     </message>
     <message>
         <source>Refund</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstattung</translation>
     </message>
     <message>
         <source>Correction</source>
-        <translation type="unfinished"></translation>
+        <translation>Korrektur</translation>
     </message>
     <message>
         <source>&amp;Kind:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Art:</translation>
     </message>
     <message>
         <source>&amp;Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Betrag:</translation>
     </message>
     <message>
         <source>&amp;Method:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zahlungsart:</translation>
     </message>
     <message>
         <source>&amp;Reference:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Referenz:</translation>
     </message>
     <message>
         <source>Recor&amp;d</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Erfassen</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbre&amp;chen</translation>
     </message>
     <message>
         <source>Type the amount, such as 300.00.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie den Betrag ein, etwa 300.00.</translation>
     </message>
 </context>
 <context>
     <name>ContractTermsPanel</name>
     <message>
         <source>Contract &amp;terms, printed on every contract above the signatures:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vertragsbedingungen, gedruckt auf jedem Vertrag über den Unterschriften:</translation>
     </message>
     <message>
         <source>Contract terms</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertragsbedingungen</translation>
     </message>
     <message>
         <source>contract terms</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertragsbedingungen</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>C&amp;ontract terms...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vertragsbedingungen...</translation>
     </message>
 </context>
 <context>
     <name>ContractsWindow</name>
     <message>
         <source>Contracts</source>
-        <translation type="unfinished"></translation>
+        <translation>Verträge</translation>
     </message>
     <message>
         <source>Show ca&amp;ncelled contracts</source>
-        <translation type="unfinished"></translation>
+        <translation>Stornierte Verträge &amp;zeigen</translation>
     </message>
     <message>
         <source>N&amp;ew contract...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neuer Vertrag...</translation>
     </message>
     <message>
         <source>&amp;Payment...</source>
-        <translation type="unfinished"></translation>
+        <translation>Za&amp;hlung...</translation>
     </message>
     <message>
         <source>&amp;Invoice next instalment</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächste Rate &amp;fakturieren</translation>
     </message>
     <message>
         <source>Cance&amp;l contract...</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrag s&amp;tornieren...</translation>
     </message>
     <message>
         <source>&amp;Terms and prices...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Konditionen und Preise...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>Contract %1, instalment %2 of %3: invoice %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrag %1, Rate %2 von %3: Rechnung %4</translation>
     </message>
     <message>
         <source>Berth type</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatztyp</translation>
     </message>
     <message>
         <source>Holder</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhaber</translation>
     </message>
     <message>
         <source>Berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz</translation>
     </message>
     <message>
         <source>Term</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufzeit</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Von</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis</translation>
     </message>
     <message>
         <source>Price</source>
-        <translation type="unfinished"></translation>
+        <translation>Preis</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo</translation>
     </message>
     <message>
         <source>%1 (cancelled)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (storniert)</translation>
     </message>
     <message>
         <source>No contract chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Vertrag gewählt.</translation>
     </message>
     <message>
         <source>Contract %1 of %2, boat %3: %4 before tax, tax %5, paid %6</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrag %1 von %2, Boot %3: %4 vor Steuer, Steuer %5, bezahlt %6</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>keine</translation>
     </message>
     <message>
         <source>%1. due %2: %3, invoice %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. fällig %2: %3, Rechnung %4</translation>
     </message>
     <message>
         <source>%1. due %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. fällig %2: %3</translation>
     </message>
     <message>
         <source>Contract %1: %2 %3, paid now %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrag %1: %2 %3, jetzt bezahlt %4</translation>
     </message>
     <message>
         <source>Every instalment of this contract has its invoice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Rate dieses Vertrags hat ihre Rechnung.</translation>
     </message>
     <message>
         <source>Cancel contract %1 of %2?
 
 Yes frees %3 from %4 to %5; the %6 paid stays on the contract&apos;s ledger, to be refunded with Payment if it is due back.
 No keeps the contract.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrag %1 von %2 stornieren?
+
+Ja gibt %3 vom %4 bis %5 frei; die bezahlten %6 bleiben im Journal des Vertrags und werden über „Zahlung“ erstattet, falls sie zurückzuzahlen sind.
+Nein behält den Vertrag.</translation>
     </message>
 </context>
 <context>
     <name>CreditNotes</name>
     <message>
         <source>Enter the company&apos;s details before issuing a credit note.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie die Firmenangaben ein, bevor Sie eine Gutschrift ausstellen.</translation>
     </message>
     <message>
         <source>Credit note %1 of %2 against invoice %3 for booking %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Gutschrift %1 von %2 zu Rechnung %3 für Buchung %4</translation>
     </message>
 </context>
 <context>
     <name>CsvExport</name>
     <message>
         <source>There is no data to export</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine Daten zum Exportieren</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv)</translation>
     </message>
     <message>
         <source>All Files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien (*.*)</translation>
     </message>
     <message>
         <source>Text Files (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Textdateien (*.txt)</translation>
     </message>
     <message>
         <source>Export Customers</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunden exportieren</translation>
     </message>
     <message>
         <source>Export Reservations</source>
-        <translation type="unfinished"></translation>
+        <translation>Reservierungen exportieren</translation>
     </message>
     <message>
         <source>Export Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungen exportieren</translation>
     </message>
     <message>
         <source>Export Today&apos;s Reservations</source>
-        <translation type="unfinished"></translation>
+        <translation>Heutige Reservierungen exportieren</translation>
     </message>
 </context>
 <context>
     <name>CsvRead</name>
     <message>
         <source>line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1</translation>
     </message>
     <message>
         <source>The file has a field longer than a million characters (%1): it does not look like a list of records.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei hat ein Feld mit mehr als einer Million Zeichen (%1): sie sieht nicht wie eine Liste von Datensätzen aus.</translation>
     </message>
     <message>
         <source>The file holds binary data (a NUL byte near %1): it is not a CSV file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei enthält Binärdaten (ein NUL-Byte bei %1): sie ist keine CSV-Datei.</translation>
     </message>
 </context>
 <context>
     <name>CustomerDialog</name>
     <message>
         <source>, %1 m</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1 m</translation>
     </message>
     <message>
         <source>Add customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunde hinzufügen</translation>
     </message>
     <message>
         <source>Edit Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunde bearbeiten</translation>
     </message>
     <message>
         <source>Club Member</source>
-        <translation type="unfinished"></translation>
+        <translation>Clubmitglied</translation>
     </message>
     <message>
         <source>Boats and vehicles</source>
-        <translation type="unfinished"></translation>
+        <translation>Boote und Fahrzeuge</translation>
     </message>
     <message>
         <source>Add &amp;Boat...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Boot hinzufügen...</translation>
     </message>
     <message>
         <source>Edi&amp;t Boat...</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot be&amp;arbeiten...</translation>
     </message>
     <message>
         <source>Remo&amp;ve Boat</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot &amp;entfernen</translation>
     </message>
     <message>
         <source>Save the customer first, then open it again to add boats.</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern Sie zuerst den Kunden und öffnen Sie ihn dann erneut, um Boote hinzuzufügen.</translation>
     </message>
     <message>
         <source>Remove the boat &quot;%1&quot; from this customer?</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Boot „%1“ von diesem Kunden entfernen?</translation>
     </message>
 </context>
 <context>
     <name>CustomerListWindow</name>
     <message>
         <source>Customers</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunden</translation>
     </message>
     <message>
         <source>&amp;Add Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunde &amp;hinzufügen</translation>
     </message>
     <message>
         <source>View/&amp;Edit Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunde anzeigen/&amp;bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Delete Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunde &amp;löschen</translation>
     </message>
 </context>
 <context>
     <name>CustomerSearchModel</name>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>House Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Hausname</translation>
     </message>
     <message>
         <source>Street</source>
-        <translation type="unfinished"></translation>
+        <translation>Straße</translation>
     </message>
     <message>
         <source>Area</source>
-        <translation type="unfinished"></translation>
+        <translation>Ortsteil</translation>
     </message>
     <message>
         <source>Town</source>
-        <translation type="unfinished"></translation>
+        <translation>Ort</translation>
     </message>
     <message>
         <source>Post Code</source>
-        <translation type="unfinished"></translation>
+        <translation>PLZ</translation>
     </message>
     <message>
         <source>Tel. No.</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefonnr.</translation>
     </message>
     <message>
         <source>Mobile No.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mobilnr.</translation>
     </message>
     <message>
         <source>Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail-Adresse</translation>
     </message>
     <message>
         <source>Club Member</source>
-        <translation type="unfinished"></translation>
+        <translation>Clubmitglied</translation>
     </message>
     <message>
         <source>Membership No.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitgliedsnr.</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen</translation>
     </message>
 </context>
 <context>
     <name>CustomerStore</name>
     <message>
         <source>Deleting this customer will also remove all past reservations. This would affect historic reports. Are you sure you want to delete this customer?</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Löschen dieses Kunden werden auch alle früheren Reservierungen entfernt. Das würde historische Berichte beeinflussen. Möchten Sie diesen Kunden wirklich löschen?</translation>
     </message>
 </context>
 <context>
     <name>DataControl</name>
     <message>
         <source>The database is not open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbank ist nicht geöffnet.</translation>
     </message>
     <message>
         <source>Record: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datensatz: %1</translation>
     </message>
 </context>
 <context>
     <name>Database</name>
     <message>
         <source>The schema is missing from the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dem Programm fehlt das Schema.</translation>
     </message>
     <message>
         <source>The tables cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Tabellen können nicht gelesen werden.</translation>
     </message>
     <message>
         <source>table %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabelle %1</translation>
     </message>
     <message>
         <source>column %1.%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte %1.%2</translation>
     </message>
     <message>
         <source>missing %1</source>
-        <translation type="unfinished"></translation>
+        <translation>fehlt: %1</translation>
     </message>
     <message>
         <source>The PostgreSQL driver of Qt is not installed (Debian: libqt6sql6-psql).</source>
-        <translation type="unfinished"></translation>
+        <translation>Der PostgreSQL-Treiber von Qt ist nicht installiert (Debian: libqt6sql6-psql).</translation>
     </message>
     <message>
         <source>%1 is not a Zem Harbour database.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Zem-Harbour-Datenbank.</translation>
     </message>
     <message>
         <source>%1 was written by a newer release.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde von einer neueren Version geschrieben.</translation>
     </message>
     <message>
         <source>%1 could not be upgraded from version %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht von Version %2 aktualisiert werden: %3</translation>
     </message>
     <message>
         <source>%1 is not a Zem Harbour database: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Zem-Harbour-Datenbank: %2.</translation>
     </message>
     <message>
         <source>The database %1 already holds tables; it was left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbank %1 enthält bereits Tabellen; sie wurde unverändert gelassen.</translation>
     </message>
     <message>
         <source>%1 already exists; it was left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existiert bereits; es wurde unverändert gelassen.</translation>
     </message>
     <message>
         <source>The folder %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 existiert nicht.</translation>
     </message>
     <message>
         <source>Cannot write %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden.</translation>
     </message>
     <message>
         <source>%1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existiert nicht.</translation>
     </message>
 </context>
 <context>
     <name>DateBox</name>
     <message>
         <source>The date must lie between %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Datum muss zwischen %1 und %2 liegen.</translation>
     </message>
 </context>
 <context>
     <name>DateTimes</name>
     <message>
         <source>&quot;%1&quot; is not a date. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Datum. %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not written as dates are written here (%2). %3</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist nicht so geschrieben, wie Daten hier geschrieben werden (%2). %3</translation>
     </message>
     <message>
         <source>There is no %1: %2 %3 has %4 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den %1 gibt es nicht: %2 %3 hat %4 Tage.</translation>
     </message>
     <message>
         <source>Type a date as %1, for example %2 or %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie ein Datum als %1 ein, zum Beispiel %2 oder %3</translation>
     </message>
 </context>
 <context>
     <name>DayList</name>
     <message>
         <source>n/a</source>
-        <translation type="unfinished"></translation>
+        <translation>k. A.</translation>
     </message>
 </context>
 <context>
     <name>DayListModel</name>
     <message>
         <source>No reservations exist for this date</source>
-        <translation type="unfinished"></translation>
+        <translation>Für dieses Datum gibt es keine Reservierungen</translation>
     </message>
     <message>
         <source>Paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezahlt</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Berth(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz/-plätze</translation>
     </message>
     <message>
         <source>Arrival</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankunft</translation>
     </message>
     <message>
         <source>Departure</source>
-        <translation type="unfinished"></translation>
+        <translation>Abreise</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo</translation>
     </message>
 </context>
 <context>
     <name>DependentBookings</name>
     <message>
         <source>booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung</translation>
     </message>
     <message>
         <source>Payments have been recorded on this customer&apos;s bookings. They are kept for the accounts, so the customer cannot be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf Buchungen dieses Kunden wurden Zahlungen erfasst. Sie werden für die Buchhaltung aufbewahrt, daher kann der Kunde nicht gelöscht werden.</translation>
     </message>
     <message>
         <source>Payments have been recorded on bookings of this berth. They are kept for the accounts: cancel those bookings first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf Buchungen dieses Liegeplatzes wurden Zahlungen erfasst. Sie werden für die Buchhaltung aufbewahrt: stornieren Sie zuerst diese Buchungen.</translation>
     </message>
 </context>
 <context>
     <name>Dialect</name>
     <message>
         <source>No schema version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Schemaversion.</translation>
     </message>
 </context>
 <context>
     <name>DocumentRenderer</name>
     <message>
         <source>The document could not be laid out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Dokument konnte nicht gesetzt werden.</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <source>Print on the default printer (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf dem Standarddrucker drucken (%1)</translation>
     </message>
     <message>
         <source>Save as PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Als PDF speichern…</translation>
     </message>
     <message>
         <source>Save as a PDF file (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Als PDF-Datei speichern (%1)</translation>
     </message>
     <message>
         <source>The document could not be printed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Dokument konnte nicht gedruckt werden: %1</translation>
     </message>
     <message>
         <source>No printer is installed. Do you want to save the document as a PDF file instead?</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist kein Drucker installiert. Möchten Sie das Dokument stattdessen als PDF-Datei speichern?</translation>
     </message>
     <message>
         <source>Save as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Als PDF speichern</translation>
     </message>
     <message>
         <source>PDF Files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dateien (*.pdf)</translation>
     </message>
     <message>
         <source>The PDF file %1 could not be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die PDF-Datei %1 konnte nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>
     <name>DocumentsMenu</name>
     <message>
         <source>The booking could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung konnte nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>Booking Confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungsbestätigung</translation>
     </message>
     <message>
         <source>The booking has been cancelled: it cannot be confirmed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung wurde storniert: sie kann nicht bestätigt werden.</translation>
     </message>
     <message>
         <source>Credit Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Gutschrift</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken</translation>
     </message>
     <message>
         <source>Pre&amp;view...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorschau...</translation>
     </message>
     <message>
         <source>Save as P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Als &amp;PDF speichern...</translation>
     </message>
     <message>
         <source>Choose a booking in one of the lists first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie zuerst eine Buchung in einer der Listen.</translation>
     </message>
 </context>
 <context>
     <name>EventLog</name>
     <message>
         <source>Do you want to delete traces older than 7 days?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie Protokolle löschen, die älter als 7 Tage sind?</translation>
     </message>
     <message>
         <source>End of workday</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitstagende</translation>
     </message>
     <message>
         <source>These trace folders could not be deleted:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Protokollordner konnten nicht gelöscht werden:
+%1</translation>
     </message>
     <message>
         <source>Cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
 </context>
 <context>
     <name>EventLogViewer</name>
     <message>
         <source>View Event Log File</source>
-        <translation type="unfinished"></translation>
+        <translation>Ereignisprotokoll anzeigen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>The file is too large to show whole: only its beginning is shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist zu groß, um sie ganz zu zeigen: nur ihr Anfang wird gezeigt.</translation>
     </message>
     <message>
         <source>Open Trace Log File</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokolldatei öffnen</translation>
     </message>
     <message>
         <source>All Files (*);;Log Files (*.log *.Log)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien (*);;Protokolldateien (*.log *.Log)</translation>
     </message>
     <message>
         <source>Log Files (*.log *.Log)</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokolldateien (*.log *.Log)</translation>
     </message>
 </context>
 <context>
     <name>ExportMenu</name>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportieren</translation>
     </message>
 </context>
 <context>
     <name>FieldChanges</name>
     <message>
         <source>Another desk changed the same fields while you were editing, so nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderer Arbeitsplatz hat dieselben Felder geändert, während Sie bearbeitet haben, daher wurde nichts gespeichert.</translation>
     </message>
     <message>
         <source>(empty)</source>
-        <translation type="unfinished"></translation>
+        <translation>(leer)</translation>
     </message>
     <message>
         <source>%1 theirs %2, yours %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dort %2, Ihre Eingabe %3</translation>
     </message>
     <message>
         <source>Another desk changed this %1 while you were editing it:
@@ -4575,452 +4615,456 @@ No keeps the contract.</source>
 %2
 
 Yes keeps theirs, No saves yours over theirs, Cancel goes back to editing. Your other changes are saved either way.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderer Arbeitsplatz hat diesen Datensatz (%1) geändert, während Sie ihn bearbeitet haben:
+
+%2
+
+Ja behält die dortige Fassung, Nein speichert Ihre darüber, Abbrechen kehrt zur Bearbeitung zurück. Ihre übrigen Änderungen werden in jedem Fall gespeichert.</translation>
     </message>
 </context>
 <context>
     <name>FigureWindow</name>
     <message>
         <source>Print Pre&amp;view...</source>
-        <translation type="unfinished"></translation>
+        <translation>Druck&amp;vorschau...</translation>
     </message>
     <message>
         <source>Save as &amp;PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Als &amp;PDF speichern...</translation>
     </message>
     <message>
         <source>&amp;Export CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV &amp;exportieren...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>Export %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 exportieren</translation>
     </message>
 </context>
 <context>
     <name>FileConnection</name>
     <message>
         <source>The SQLite connection is not open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die SQLite-Verbindung ist nicht geöffnet.</translation>
     </message>
 </context>
 <context>
     <name>FileSecurity</name>
     <message>
         <source>Cannot restrict %1 to its owner: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht auf seinen Eigentümer beschränkt werden: %2</translation>
     </message>
 </context>
 <context>
     <name>FindBookingModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Arriving on</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankunft am</translation>
     </message>
     <message>
         <source>Depating on</source>
-        <translation type="unfinished"></translation>
+        <translation>Abreise am</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo</translation>
     </message>
     <message>
         <source>Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Storniert</translation>
     </message>
     <message>
         <source>Paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezahlt</translation>
     </message>
 </context>
 <context>
     <name>FindBookingWindow</name>
     <message>
         <source>Find Booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung suchen</translation>
     </message>
     <message>
         <source>Arriving on:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankunft am:</translation>
     </message>
     <message>
         <source>Departing on:</source>
-        <translation type="unfinished"></translation>
+        <translation>Abreise am:</translation>
     </message>
     <message>
         <source>Show ca&amp;ncelled bookings</source>
-        <translation type="unfinished"></translation>
+        <translation>Stornierte Buchungen &amp;zeigen</translation>
     </message>
     <message>
         <source>Part of the customer&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>Teil des Kundennamens</translation>
     </message>
     <message>
         <source>Na&amp;me:</source>
-        <translation type="unfinished"></translation>
+        <translation>Na&amp;me:</translation>
     </message>
     <message>
         <source>&amp;Start Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche s&amp;tarten</translation>
     </message>
     <message>
         <source>&amp;View/Edit Booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung &amp;anzeigen/bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>Total matches:</source>
-        <translation type="unfinished"></translation>
+        <translation>Treffer gesamt:</translation>
     </message>
     <message>
         <source>The bookings could not be searched: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchungen konnten nicht durchsucht werden: %1</translation>
     </message>
 </context>
 <context>
     <name>FindCustomerDialog</name>
     <message>
         <source>Find Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunde suchen</translation>
     </message>
     <message>
         <source>any part of the name, house name, town, post code, phone or e-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>beliebiger Teil von Name, Hausname, Ort, PLZ, Telefon oder E-Mail</translation>
     </message>
     <message>
         <source>&amp;Any part:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beliebiger Teil:</translation>
     </message>
     <message>
         <source>Club Member</source>
-        <translation type="unfinished"></translation>
+        <translation>Clubmitglied</translation>
     </message>
     <message>
         <source>&amp;Start Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche s&amp;tarten</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>Add Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunde hinzufügen</translation>
     </message>
     <message>
         <source>View/Edit Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunde anzeigen/bearbeiten</translation>
     </message>
     <message>
         <source>Delete Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunde löschen</translation>
     </message>
     <message>
         <source>Total customer matches:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gefundene Kunden gesamt:</translation>
     </message>
     <message>
         <source>The customer could not be deleted: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kunde konnte nicht gelöscht werden: %1</translation>
     </message>
 </context>
 <context>
     <name>HarbourFigures</name>
     <message>
         <source>no berths</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Liegeplätze</translation>
     </message>
     <message>
         <source>by day</source>
-        <translation type="unfinished"></translation>
+        <translation>nach Tag</translation>
     </message>
     <message>
         <source>by week</source>
-        <translation type="unfinished"></translation>
+        <translation>nach Woche</translation>
     </message>
     <message>
         <source>by month</source>
-        <translation type="unfinished"></translation>
+        <translation>nach Monat</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bis %2</translation>
     </message>
     <message>
         <source>by month read</source>
-        <translation type="unfinished"></translation>
+        <translation>nach Ablesemonat</translation>
     </message>
     <message>
         <source>by month of arrival</source>
-        <translation type="unfinished"></translation>
+        <translation>nach Ankunftsmonat</translation>
     </message>
     <message>
         <source>No type</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Typ</translation>
     </message>
     <message>
         <source>Type %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ %1</translation>
     </message>
     <message>
         <source>Occupancy</source>
-        <translation type="unfinished"></translation>
+        <translation>Belegung</translation>
     </message>
     <message>
         <source>Nights sold on the berths active now, of the nights they had; %1 berths active.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verkaufte Nächte der jetzt aktiven Liegeplätze, gemessen an ihren verfügbaren Nächten; %1 Liegeplätze aktiv.</translation>
     </message>
     <message>
         <source>Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum</translation>
     </message>
     <message>
         <source>Nights sold</source>
-        <translation type="unfinished"></translation>
+        <translation>Verkaufte Nächte</translation>
     </message>
     <message>
         <source>Nights available</source>
-        <translation type="unfinished"></translation>
+        <translation>Verfügbare Nächte</translation>
     </message>
     <message>
         <source>All berths</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Liegeplätze</translation>
     </message>
     <message>
         <source>No berths are active, so there is no occupancy to show (no berths).</source>
-        <translation type="unfinished"></translation>
+        <translation>Es sind keine Liegeplätze aktiv, daher gibt es keine Belegung zu zeigen (keine Liegeplätze).</translation>
     </message>
     <message>
         <source>Revenue by month</source>
-        <translation type="unfinished"></translation>
+        <translation>Umsatz nach Monat</translation>
     </message>
     <message>
         <source>The agreed prices of the bookings, cancelled ones left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die vereinbarten Preise der Buchungen, ohne stornierte.</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Monat</translation>
     </message>
     <message>
         <source>Bookings</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungen</translation>
     </message>
     <message>
         <source>Hire</source>
-        <translation type="unfinished"></translation>
+        <translation>Miete</translation>
     </message>
     <message>
         <source>Other charges</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstige Kosten</translation>
     </message>
     <message>
         <source>Tax</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuer</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe</translation>
     </message>
     <message>
         <source>No booking arrives in this period.</source>
-        <translation type="unfinished"></translation>
+        <translation>In diesem Zeitraum kommt keine Buchung an.</translation>
     </message>
     <message>
         <source>Meter use by month</source>
-        <translation type="unfinished"></translation>
+        <translation>Zählerverbrauch nach Monat</translation>
     </message>
     <message>
         <source>units</source>
-        <translation type="unfinished"></translation>
+        <translation>Einheiten</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>No meter counted any use in this period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Zähler hat in diesem Zeitraum Verbrauch erfasst.</translation>
     </message>
     <message>
         <source>Length of stay and lead time</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufenthaltsdauer und Vorlaufzeit</translation>
     </message>
     <message>
         <source>Lead time: the days from taking the booking to the arrival.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorlaufzeit: die Tage von der Buchung bis zur Ankunft.</translation>
     </message>
     <message>
         <source>days</source>
-        <translation type="unfinished"></translation>
+        <translation>Tage</translation>
     </message>
     <message>
         <source>Average stay (nights)</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchschnittlicher Aufenthalt (Nächte)</translation>
     </message>
     <message>
         <source>Average lead time (days)</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchschnittliche Vorlaufzeit (Tage)</translation>
     </message>
     <message>
         <source>The busiest berths</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gefragtesten Liegeplätze</translation>
     </message>
     <message>
         <source>The %1 berths with the most nights sold.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die %1 Liegeplätze mit den meisten verkauften Nächten.</translation>
     </message>
     <message>
         <source>nights</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächte</translation>
     </message>
     <message>
         <source>Berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <source>No night is sold in this period.</source>
-        <translation type="unfinished"></translation>
+        <translation>In diesem Zeitraum ist keine Nacht verkauft.</translation>
     </message>
     <message>
         <source>Enter the first and the last day of the period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie den ersten und den letzten Tag des Zeitraums ein.</translation>
     </message>
     <message>
         <source>The period ends before it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zeitraum endet, bevor er beginnt.</translation>
     </message>
     <message>
         <source>A period of more than %1 years cannot be shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Zeitraum von mehr als %1 Jahren kann nicht gezeigt werden.</translation>
     </message>
     <message>
         <source>The chart would have %1 bars, more than %2: choose weeks or months for a period this long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Diagramm hätte %1 Balken, mehr als %2: wählen Sie für einen so langen Zeitraum Wochen oder Monate.</translation>
     </message>
     <message>
         <source>No such figure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine solche Kennzahl.</translation>
     </message>
     <message>
         <source>The next 14 nights</source>
-        <translation type="unfinished"></translation>
+        <translation>Die nächsten 14 Nächte</translation>
     </message>
     <message>
         <source>Berths taken for the night, of %1 active</source>
-        <translation type="unfinished"></translation>
+        <translation>Belegte Liegeplätze pro Nacht, von %1 aktiven</translation>
     </message>
     <message>
         <source>berths</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplätze</translation>
     </message>
     <message>
         <source>Night</source>
-        <translation type="unfinished"></translation>
+        <translation>Nacht</translation>
     </message>
     <message>
         <source>Berths taken</source>
-        <translation type="unfinished"></translation>
+        <translation>Belegte Liegeplätze</translation>
     </message>
     <message>
         <source>No berths are active (no berths).</source>
-        <translation type="unfinished"></translation>
+        <translation>Es sind keine Liegeplätze aktiv (keine Liegeplätze).</translation>
     </message>
     <message>
         <source>%1: page %p of %P</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Seite %p von %P</translation>
     </message>
 </context>
 <context>
     <name>HelpPages</name>
     <message>
         <source>The help page %1 cannot be found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Hilfeseite %1 wurde nicht gefunden.</translation>
     </message>
     <message>
         <source>The help page %1 could not be opened: no web browser answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Hilfeseite %1 konnte nicht geöffnet werden: kein Webbrowser hat geantwortet.</translation>
     </message>
     <message>
         <source>%1 could not be opened: no web browser answered. Type the address into a browser.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geöffnet werden: kein Webbrowser hat geantwortet. Geben Sie die Adresse in einen Browser ein.</translation>
     </message>
 </context>
 <context>
     <name>HolderCreditsDialog</name>
     <message>
         <source>Credits earned by holders away</source>
-        <translation type="unfinished"></translation>
+        <translation>Guthaben abwesender Inhaber</translation>
     </message>
     <message>
         <source>&amp;Show</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zeigen</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Contract</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrag</translation>
     </message>
     <message>
         <source>Holder</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhaber</translation>
     </message>
     <message>
         <source>Visitor&apos;s booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung des Gastes</translation>
     </message>
     <message>
         <source>Credit</source>
-        <translation type="unfinished"></translation>
+        <translation>Guthaben</translation>
     </message>
     <message>
         <source>&amp;From:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Von:</translation>
     </message>
     <message>
         <source>&amp;To:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bis:</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>C&amp;redits...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guthaben...</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message numerus="yes">
         <source>%n credit(s), %1 in all</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Gutschrift, insgesamt %1</numerusform>
+            <numerusform>%n Gutschriften, insgesamt %1</numerusform>
         </translation>
     </message>
 </context>
@@ -5028,981 +5072,985 @@ Yes keeps theirs, No saves yours over theirs, Cancel goes back to editing. Your 
     <name>HolderShareDialog</name>
     <message>
         <source>Holders&apos; share</source>
-        <translation type="unfinished"></translation>
+        <translation>Anteil der Inhaber</translation>
     </message>
     <message>
         <source>A holder away is credited this share of the hire a visitor pays for the berth.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein abwesender Inhaber erhält diesen Anteil an der Miete, die ein Gast für den Liegeplatz zahlt, gutgeschrieben.</translation>
     </message>
     <message>
         <source>&amp;Share of the visitor&apos;s hire:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anteil an der Miete des Gastes:</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbre&amp;chen</translation>
     </message>
     <message>
         <source>&amp;Holders&apos; share...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inhaberanteil...</translation>
     </message>
     <message>
         <source>%1 % of a visitor&apos;s hire</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 % der Miete eines Gastes</translation>
     </message>
 </context>
 <context>
     <name>ImportFields</name>
     <message>
         <source>Berths and berth types</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplätze und Liegeplatztypen</translation>
     </message>
     <message>
         <source>Bookings</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungen</translation>
     </message>
     <message>
         <source>Opening balances</source>
-        <translation type="unfinished"></translation>
+        <translation>Eröffnungssalden</translation>
     </message>
     <message>
         <source>Contracts</source>
-        <translation type="unfinished"></translation>
+        <translation>Verträge</translation>
     </message>
     <message>
         <source>Customers with boats</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunden mit Booten</translation>
     </message>
     <message>
         <source>Old reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Alte Referenz</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>House name</source>
-        <translation type="unfinished"></translation>
+        <translation>Hausname</translation>
     </message>
     <message>
         <source>Street</source>
-        <translation type="unfinished"></translation>
+        <translation>Straße</translation>
     </message>
     <message>
         <source>Area</source>
-        <translation type="unfinished"></translation>
+        <translation>Ortsteil</translation>
     </message>
     <message>
         <source>Town</source>
-        <translation type="unfinished"></translation>
+        <translation>Ort</translation>
     </message>
     <message>
         <source>Post code</source>
-        <translation type="unfinished"></translation>
+        <translation>PLZ</translation>
     </message>
     <message>
         <source>Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefon</translation>
     </message>
     <message>
         <source>Mobile</source>
-        <translation type="unfinished"></translation>
+        <translation>Mobil</translation>
     </message>
     <message>
         <source>E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen</translation>
     </message>
     <message>
         <source>Boat reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Bootsreferenz</translation>
     </message>
     <message>
         <source>Boat name</source>
-        <translation type="unfinished"></translation>
+        <translation>Bootsname</translation>
     </message>
     <message>
         <source>Registration</source>
-        <translation type="unfinished"></translation>
+        <translation>Kennzeichen</translation>
     </message>
     <message>
         <source>Length (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge (m)</translation>
     </message>
     <message>
         <source>Beam (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite (m)</translation>
     </message>
     <message>
         <source>Draft (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiefgang (m)</translation>
     </message>
     <message>
         <source>Berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz</translation>
     </message>
     <message>
         <source>Berth type</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatztyp</translation>
     </message>
     <message>
         <source>Width (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite (m)</translation>
     </message>
     <message>
         <source>Maximum draft (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximaler Tiefgang (m)</translation>
     </message>
     <message>
         <source>Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Strom</translation>
     </message>
     <message>
         <source>Daily charge</source>
-        <translation type="unfinished"></translation>
+        <translation>Tagespreis</translation>
     </message>
     <message>
         <source>Customer reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Kundenreferenz</translation>
     </message>
     <message>
         <source>Arrival</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankunft</translation>
     </message>
     <message>
         <source>Departure</source>
-        <translation type="unfinished"></translation>
+        <translation>Abreise</translation>
     </message>
     <message>
         <source>Boat registration</source>
-        <translation type="unfinished"></translation>
+        <translation>Bootskennzeichen</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe</translation>
     </message>
     <message>
         <source>Adults</source>
-        <translation type="unfinished"></translation>
+        <translation>Erwachsene</translation>
     </message>
     <message>
         <source>Booking reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungsreferenz</translation>
     </message>
     <message>
         <source>Amount paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezahlter Betrag</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Term</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufzeit</translation>
     </message>
     <message>
         <source>First day</source>
-        <translation type="unfinished"></translation>
+        <translation>Erster Tag</translation>
     </message>
     <message>
         <source>Last day</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzter Tag</translation>
     </message>
     <message>
         <source>Price</source>
-        <translation type="unfinished"></translation>
+        <translation>Preis</translation>
     </message>
     <message>
         <source>Instalments</source>
-        <translation type="unfinished"></translation>
+        <translation>Raten</translation>
     </message>
     <message>
         <source>The date is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Datum fehlt.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not an amount of money (written as %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Geldbetrag (geschrieben als %2).</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a size in metres above 0 and up to %2 m.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Größe in Metern über 0 und bis %2 m.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number from 0 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Zahl von 0 bis %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is neither yes nor no.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist weder ja noch nein.</translation>
     </message>
     <message>
         <source>Please give the mapping a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie der Zuordnung einen Namen.</translation>
     </message>
     <message>
         <source>There is no mapping called %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine Zuordnung namens %1.</translation>
     </message>
 </context>
 <context>
     <name>ImportRun</name>
     <message>
         <source>No customer has the reference &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Kunde hat die Referenz „%1“.</translation>
     </message>
     <message>
         <source>The berth &quot;%1&quot; is unknown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Liegeplatz „%1“ ist unbekannt.</translation>
     </message>
     <message>
         <source>The departure is not after the arrival.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Abreise liegt nicht nach der Ankunft.</translation>
     </message>
     <message>
         <source>No boat has the registration &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Boot hat das Kennzeichen „%1“.</translation>
     </message>
     <message>
         <source>The boat &quot;%1&quot; is another customer&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Boot „%1“ gehört einem anderen Kunden.</translation>
     </message>
     <message>
         <source>The boat is too big for berth %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Boot ist zu groß für Liegeplatz %1 (%2).</translation>
     </message>
     <message>
         <source>old reference</source>
-        <translation type="unfinished"></translation>
+        <translation>alte Referenz</translation>
     </message>
     <message>
         <source>On record (same old reference): skipped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereits erfasst (gleiche alte Referenz): übersprungen.</translation>
     </message>
     <message>
         <source>Berth %1 is blocked over these dates.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz %1 ist an diesen Tagen gesperrt.</translation>
     </message>
     <message>
         <source>Berth %1 is booked over these dates.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz %1 ist an diesen Tagen gebucht.</translation>
     </message>
     <message>
         <source>Another row of the file books berth %1 over these dates.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine andere Zeile der Datei bucht Liegeplatz %1 an diesen Tagen.</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Import</translation>
     </message>
     <message>
         <source>On record (same old reference): updated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereits erfasst (gleiche alte Referenz): aktualisiert.</translation>
     </message>
     <message>
         <source>The booking on record is cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die erfasste Buchung ist storniert.</translation>
     </message>
     <message>
         <source>No term is called &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Laufzeit heißt „%1“.</translation>
     </message>
     <message>
         <source>The row needs its first and last days, or a term.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeile braucht ihren ersten und letzten Tag oder eine Laufzeit.</translation>
     </message>
     <message>
         <source>The row has no price and the rates do not price berth %1 over its days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeile hat keinen Preis, und die Tarife nennen für Liegeplatz %1 an diesen Tagen keinen Preis.</translation>
     </message>
     <message>
         <source>Another row of the file holds berth %1 on these days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine andere Zeile der Datei belegt Liegeplatz %1 an diesen Tagen.</translation>
     </message>
     <message>
         <source>The contract on record is cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der erfasste Vertrag ist storniert.</translation>
     </message>
     <message>
         <source>The row has %1 columns where the headings have %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeile hat %1 Spalten, die Überschriften haben %2.</translation>
     </message>
     <message>
         <source>Line %1 of the file has the same %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 der Datei hat denselben Wert: %2.</translation>
     </message>
     <message>
         <source>The name is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name ist leer.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not an e-mail address.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine E-Mail-Adresse.</translation>
     </message>
     <message>
         <source>%1 is longer than %2 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist länger als %2 Zeichen.</translation>
     </message>
     <message>
         <source>e-mail address</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail-Adresse</translation>
     </message>
     <message>
         <source>boat registration</source>
-        <translation type="unfinished"></translation>
+        <translation>Bootskennzeichen</translation>
     </message>
     <message>
         <source>On record (same %1): updated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereits erfasst (gleicher Wert: %1): aktualisiert.</translation>
     </message>
     <message>
         <source>On record (same %1): skipped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereits erfasst (gleicher Wert: %1): übersprungen.</translation>
     </message>
     <message>
         <source>The berth&apos;s name is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name des Liegeplatzes ist leer.</translation>
     </message>
     <message>
         <source>berth name</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatzname</translation>
     </message>
     <message>
         <source>On record: updated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereits erfasst: aktualisiert.</translation>
     </message>
     <message>
         <source>On record: skipped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereits erfasst: übersprungen.</translation>
     </message>
     <message>
         <source>No booking has the reference &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Buchung hat die Referenz „%1“.</translation>
     </message>
     <message>
         <source>Import %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Import %1</translation>
     </message>
     <message>
         <source>The amount is nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Betrag ist null.</translation>
     </message>
     <message>
         <source>booking reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungsreferenz</translation>
     </message>
     <message>
         <source>The booking has its opening balance already: skipped (a ledger line is put right with a correction).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung hat bereits ihren Eröffnungssaldo: übersprungen (eine Journalzeile wird durch eine Korrektur berichtigt).</translation>
     </message>
     <message>
         <source>The booking is cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung ist storniert.</translation>
     </message>
     <message>
         <source>The file %1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>Every required field needs a column: %1 has none.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedes Pflichtfeld braucht eine Spalte: %1 hat keine.</translation>
     </message>
     <message>
         <source>The file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist leer.</translation>
     </message>
     <message>
         <source>The file holds its headings and no row.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei enthält ihre Überschriften und keine Zeile.</translation>
     </message>
     <message>
         <source>Column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte %1</translation>
     </message>
     <message>
         <source>Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelt</translation>
     </message>
     <message>
         <source>Refused</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgelehnt</translation>
     </message>
     <message>
         <source>Accepted</source>
-        <translation type="unfinished"></translation>
+        <translation>Angenommen</translation>
     </message>
     <message>
         <source>Another desk booked a berth over a booking of this file while it was imported. Nothing was imported: run the dry run and the import again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderer Arbeitsplatz hat während des Imports einen Liegeplatz über eine Buchung dieser Datei gebucht. Es wurde nichts importiert: führen Sie den Probelauf und den Import erneut aus.</translation>
     </message>
     <message>
         <source>Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile</translation>
     </message>
     <message>
         <source>Verdict</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis</translation>
     </message>
     <message>
         <source>Row</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile</translation>
     </message>
     <message>
         <source>Reason</source>
-        <translation type="unfinished"></translation>
+        <translation>Grund</translation>
     </message>
     <message>
         <source>This import is no longer on record.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Import ist nicht mehr erfasst.</translation>
     </message>
     <message>
         <source>This import has been undone already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Import wurde bereits rückgängig gemacht.</translation>
     </message>
     <message>
         <source>Opening balances are ledger lines, which are never removed: put a balance right with a correction on its booking.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eröffnungssalden sind Journalzeilen, die nie entfernt werden: berichtigen Sie einen Saldo mit einer Korrektur an seiner Buchung.</translation>
     </message>
     <message>
         <source>customer %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunde %1</translation>
     </message>
     <message>
         <source>boat %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot %1</translation>
     </message>
     <message>
         <source>berth %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz %1</translation>
     </message>
     <message>
         <source>booking %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung %1</translation>
     </message>
     <message>
         <source>contract %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrag %1</translation>
     </message>
     <message>
         <source>boat %1 (added since)</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot %1 (seitdem hinzugefügt)</translation>
     </message>
     <message>
         <source>booking %1 (made or paid since)</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung %1 (seitdem angelegt oder bezahlt)</translation>
     </message>
     <message>
         <source>%1 (invoiced or paid since)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (seitdem in Rechnung gestellt oder bezahlt)</translation>
     </message>
     <message>
         <source> and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation> und %1 weitere</translation>
     </message>
     <message>
         <source>This import cannot be undone: what it brought in has been changed since (%1). Nothing was removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Import kann nicht rückgängig gemacht werden: was er eingebracht hat, wurde seitdem geändert (%1). Es wurde nichts entfernt.</translation>
     </message>
 </context>
 <context>
     <name>ImportWizard</name>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Import</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurück</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Weiter</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>B&amp;rowse...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Durchsuchen...</translation>
     </message>
     <message>
         <source>UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>UTF-8</translation>
     </message>
     <message>
         <source>Windows-1252 (Western European)</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows-1252 (Westeuropäisch)</translation>
     </message>
     <message>
         <source>Comma (,)</source>
-        <translation type="unfinished"></translation>
+        <translation>Komma (,)</translation>
     </message>
     <message>
         <source>Semicolon (;)</source>
-        <translation type="unfinished"></translation>
+        <translation>Semikolon (;)</translation>
     </message>
     <message>
         <source>Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabulator</translation>
     </message>
     <message>
         <source>The first row holds &amp;headings</source>
-        <translation type="unfinished"></translation>
+        <translation>Erste Zeile enthält &amp;Überschriften</translation>
     </message>
     <message>
         <source>Imported</source>
-        <translation type="unfinished"></translation>
+        <translation>Importiert</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Art</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <source>Added</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzugefügt</translation>
     </message>
     <message>
         <source>Updated</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisiert</translation>
     </message>
     <message>
         <source>Skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>Übersprungen</translation>
     </message>
     <message>
         <source>Refused</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgelehnt</translation>
     </message>
     <message>
         <source>By</source>
-        <translation type="unfinished"></translation>
+        <translation>Von</translation>
     </message>
     <message>
         <source>Undone</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig gemacht</translation>
     </message>
     <message>
         <source>&amp;Undo this import</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesen Import &amp;rückgängig machen</translation>
     </message>
     <message>
         <source>&amp;Kind of records:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Art der Datensätze:</translation>
     </message>
     <message>
         <source>&amp;File:</source>
-        <translation type="unfinished"></translation>
+        <translation>Da&amp;tei:</translation>
     </message>
     <message>
         <source>&amp;Encoding:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kodierung:</translation>
     </message>
     <message>
         <source>&amp;Delimiter:</source>
-        <translation type="unfinished"></translation>
+        <translation>Trennzei&amp;chen:</translation>
     </message>
     <message>
         <source>&amp;Past imports:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Frühere Importe:</translation>
     </message>
     <message>
         <source>Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Feld</translation>
     </message>
     <message>
         <source>Column of the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte der Datei</translation>
     </message>
     <message>
         <source>&amp;Skip rows already on record</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereits erfasste Zeilen &amp;überspringen</translation>
     </message>
     <message>
         <source>&amp;Update rows already on record from the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereits erfasste Zeilen aus der Datei &amp;aktualisieren</translation>
     </message>
     <message>
         <source>&amp;Load</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Laden</translation>
     </message>
     <message>
         <source>Sa&amp;ve</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>Saved &amp;mappings:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeicherte Zu&amp;ordnungen:</translation>
     </message>
     <message>
         <source>&amp;Dates written as:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datu&amp;m geschrieben als:</translation>
     </message>
     <message>
         <source>&amp;Amounts written as:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beträge geschrieben als:</translation>
     </message>
     <message>
         <source>Rows already on record:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereits erfasste Zeilen:</translation>
     </message>
     <message>
         <source>&amp;Columns (fields marked * are needed):</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;palten (mit * markierte Felder sind nötig):</translation>
     </message>
     <message>
         <source>&amp;Save list...</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste &amp;speichern...</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importieren</translation>
     </message>
     <message>
         <source>S&amp;top</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anhalten</translation>
     </message>
     <message>
         <source>&amp;Verdicts (nothing has been written yet):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ergebnisse (noch wurde nichts geschrieben):</translation>
     </message>
     <message>
         <source>Import: the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Import: die Datei</translation>
     </message>
     <message>
         <source>Import: the columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Import: die Spalten</translation>
     </message>
     <message>
         <source>Import: the dry run</source>
-        <translation type="unfinished"></translation>
+        <translation>Import: der Probelauf</translation>
     </message>
     <message>
         <source>Please choose the file to import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie die zu importierende Datei.</translation>
     </message>
     <message>
         <source>Please choose a column for: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie eine Spalte für: %1.</translation>
     </message>
     <message>
         <source>Choose the file to import</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu importierende Datei wählen</translation>
     </message>
     <message>
         <source>CSV Files (*.csv *.txt);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv *.txt);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keine)</translation>
     </message>
     <message>
         <source>Reading the file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei wird gelesen...</translation>
     </message>
     <message>
         <source>The dry run was stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Probelauf wurde angehalten.</translation>
     </message>
     <message>
         <source>%1 rows to add, %2 already on record, %3 refused.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Zeilen hinzuzufügen, %2 bereits erfasst, %3 abgelehnt.</translation>
     </message>
     <message>
         <source>The backup before the import failed, so nothing was imported.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sicherung vor dem Import ist fehlgeschlagen, daher wurde nichts importiert.
+
+%1</translation>
     </message>
     <message>
         <source>The import was stopped: nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Import wurde angehalten: es wurde nichts importiert.</translation>
     </message>
     <message>
         <source>%1 rows added, %2 already on record, %3 refused.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Zeilen hinzugefügt, %2 bereits erfasst, %3 abgelehnt.</translation>
     </message>
     <message>
         <source>The file has been imported: %1
 
 A backup of the database as it was is in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei wurde importiert: %1
+
+Eine Sicherung der Datenbank im vorherigen Stand liegt in %2.</translation>
     </message>
     <message>
         <source>Save the dry run&apos;s list</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des Probelaufs speichern</translation>
     </message>
     <message>
         <source> - dry run.csv</source>
-        <translation type="unfinished"></translation>
+        <translation> - Probelauf.csv</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv)</translation>
     </message>
     <message>
         <source>Remove everything the import of %1 added?</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles entfernen, was der Import von %1 hinzugefügt hat?</translation>
     </message>
     <message>
         <source>Undo this import</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesen Import rückgängig machen</translation>
     </message>
     <message>
         <source>The import of %1 has been undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Import von %1 wurde rückgängig gemacht.</translation>
     </message>
 </context>
 <context>
     <name>InputChecks</name>
     <message>
         <source>Please enter a valid number to continue</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie eine gültige Zahl ein, um fortzufahren</translation>
     </message>
     <message>
         <source>Amounts are in pounds and pence: type at most two decimals, for example %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beträge haben höchstens zwei Nachkommastellen: geben Sie höchstens zwei Dezimalstellen ein, zum Beispiel %1.</translation>
     </message>
     <message>
         <source>An amount cannot be more than %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Betrag darf nicht höher als %1 sein.</translation>
     </message>
 </context>
 <context>
     <name>Ledger</name>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahlung</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlung</translation>
     </message>
     <message>
         <source>Refund</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstattung</translation>
     </message>
     <message>
         <source>Correction</source>
-        <translation type="unfinished"></translation>
+        <translation>Korrektur</translation>
     </message>
     <message>
         <source>Kept as credit</source>
-        <translation type="unfinished"></translation>
+        <translation>Als Guthaben behalten</translation>
     </message>
     <message>
         <source>Credit used</source>
-        <translation type="unfinished"></translation>
+        <translation>Guthaben verwendet</translation>
     </message>
     <message>
         <source>A contract is paid, refunded or corrected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Vertrag wird bezahlt, erstattet oder korrigiert.</translation>
     </message>
     <message>
         <source>The refund is more than the %1 paid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Erstattung ist höher als die bezahlten %1.</translation>
     </message>
     <message>
         <source>The booking no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung existiert nicht mehr.</translation>
     </message>
     <message>
         <source>Enter an amount other than %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie einen anderen Betrag als %1 ein.</translation>
     </message>
     <message>
         <source>Enter the amount without a minus sign: money given back is recorded as a refund, a mistake as a correction.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie den Betrag ohne Minuszeichen ein: zurückgegebenes Geld wird als Erstattung erfasst, ein Fehler als Korrektur.</translation>
     </message>
     <message>
         <source>The reference runs to 100 characters and the note to 250.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Referenz darf bis zu 100 Zeichen haben, die Notiz bis zu 250.</translation>
     </message>
     <message>
         <source>The booking has been cancelled: no payment can be recorded on it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung wurde storniert: auf sie kann keine Zahlung erfasst werden.</translation>
     </message>
     <message>
         <source>A refund cannot be more than what was paid (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Erstattung darf nicht höher sein als das Bezahlte (%1).</translation>
     </message>
     <message>
         <source>A correction cannot take what was paid below %1 (%2 was paid).</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Korrektur darf das Bezahlte nicht unter %1 senken (bezahlt wurden %2).</translation>
     </message>
     <message>
         <source>An amount is above %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Betrag liegt über %1.</translation>
     </message>
     <message>
         <source>The customer holds %1 of credit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kunde hat ein Guthaben von %1.</translation>
     </message>
     <message>
         <source>Enter the company&apos;s details before issuing an invoice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie die Firmenangaben ein, bevor Sie eine Rechnung ausstellen.</translation>
     </message>
     <message>
         <source>Enter the first and the last day of the period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie den ersten und den letzten Tag des Zeitraums ein.</translation>
     </message>
     <message>
         <source>The period ends before it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zeitraum endet, bevor er beginnt.</translation>
     </message>
     <message>
         <source>No method</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Zahlungsart</translation>
     </message>
     <message>
         <source>Method %1 (removed)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungsart %1 (entfernt)</translation>
     </message>
     <message>
         <source>No desk</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Arbeitsplatz</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe</translation>
     </message>
 </context>
 <context>
     <name>Lengths</name>
     <message>
         <source>m</source>
-        <translation type="unfinished"></translation>
+        <translation>m</translation>
     </message>
     <message>
         <source>ft</source>
-        <translation type="unfinished"></translation>
+        <translation>ft</translation>
     </message>
 </context>
 <context>
     <name>LockDialog</name>
     <message>
         <source>Locked</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesperrt</translation>
     </message>
     <message>
         <source>This desk is locked. %1, type your PIN or password to go on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Arbeitsplatz ist gesperrt. %1, geben Sie Ihre PIN oder Ihr Passwort ein, um fortzufahren.</translation>
     </message>
     <message>
         <source>&amp;PIN or password:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;PIN oder Passwort:</translation>
     </message>
     <message>
         <source>&amp;Unlock</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entsperren</translation>
     </message>
     <message>
         <source>S&amp;witch User...</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzer &amp;wechseln...</translation>
     </message>
 </context>
 <context>
     <name>MailMessage</name>
     <message>
         <source>There is no e-mail address to send to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine E-Mail-Adresse, an die gesendet werden kann.</translation>
     </message>
     <message>
         <source>The e-mail address %1 holds a line break.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die E-Mail-Adresse %1 enthält einen Zeilenumbruch.</translation>
     </message>
     <message>
         <source>%1 is not an e-mail address (name@example.com).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine E-Mail-Adresse (name@example.com).</translation>
     </message>
     <message>
         <source>The sender&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name des Absenders</translation>
     </message>
     <message>
         <source>The recipient&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name des Empfängers</translation>
     </message>
     <message>
         <source>The subject</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Betreff</translation>
     </message>
     <message>
         <source>The attachment&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name des Anhangs</translation>
     </message>
     <message>
         <source>%1 holds a line break, which an e-mail header may not: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält einen Zeilenumbruch, den eine E-Mail-Kopfzeile nicht enthalten darf: %2</translation>
     </message>
 </context>
 <context>
     <name>MailSettings</name>
     <message>
         <source>The sender&apos;s address: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Adresse des Absenders: %1</translation>
     </message>
     <message>
         <source>The sender&apos;s name must be one line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name des Absenders muss einzeilig sein.</translation>
     </message>
     <message>
         <source>The certificate file %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zertifikatsdatei %1 kann nicht gelesen werden.</translation>
     </message>
     <message>
         <source>No mail server is set up: enter it in Setup Company Information first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist kein Mailserver eingerichtet: tragen Sie ihn zuerst unter „Firmenangaben einrichten“ ein.</translation>
     </message>
     <message>
         <source>The password file %1 could not be removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Passwortdatei %1 konnte nicht entfernt werden.</translation>
     </message>
 </context>
 <context>
     <name>MailTemplates</name>
     <message>
         <source>Booking confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungsbestätigung</translation>
     </message>
     <message>
         <source>Invoice</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechnung</translation>
     </message>
     <message>
         <source>Deposit reminder</source>
-        <translation type="unfinished"></translation>
+        <translation>Erinnerung an die Anzahlung</translation>
     </message>
     <message>
         <source>Balance reminder</source>
-        <translation type="unfinished"></translation>
+        <translation>Erinnerung an den Restbetrag</translation>
     </message>
     <message>
         <source>Waiting-list offer</source>
-        <translation type="unfinished"></translation>
+        <translation>Angebot von der Warteliste</translation>
     </message>
     <message>
         <source>Contract renewal letter</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben zur Vertragsverlängerung</translation>
     </message>
     <message>
         <source>Your booking {ConfirmationNo} at {Company}</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Buchung {ConfirmationNo} bei {Company}</translation>
     </message>
     <message>
         <source>Dear {CustomerName},
@@ -6015,11 +6063,20 @@ If anything is not as you expected, just reply to this message or call us on {Co
 
 Kind regards,
 {Company}</source>
-        <translation type="unfinished"></translation>
+        <translation>Sehr geehrte(r) {CustomerName},
+
+vielen Dank für Ihre Buchung. Wir freuen uns, Sie vom {Arrival} bis {Departure} am Liegeplatz {Berths} begrüßen zu dürfen.
+
+Ihre Buchungsbestätigung finden Sie im Anhang. Der Gesamtbetrag ist {Total}; {DepositDue} ist fällig bis {DueBy}.
+
+Wenn etwas nicht Ihren Erwartungen entspricht, antworten Sie einfach auf diese Nachricht oder rufen Sie uns unter {CompanyPhone} an.
+
+Mit freundlichen Grüßen
+{Company}</translation>
     </message>
     <message>
         <source>Your invoice from {Company}</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Rechnung von {Company}</translation>
     </message>
     <message>
         <source>Dear {CustomerName},
@@ -6028,11 +6085,16 @@ Please find attached the invoice for your stay from {Arrival} to {Departure} (bo
 
 Kind regards,
 {Company}</source>
-        <translation type="unfinished"></translation>
+        <translation>Sehr geehrte(r) {CustomerName},
+
+im Anhang finden Sie die Rechnung für Ihren Aufenthalt vom {Arrival} bis {Departure} (Buchung {ConfirmationNo}). Der Gesamtbetrag ist {Total}, davon wurden {Paid} bezahlt; offen sind {Balance}.
+
+Mit freundlichen Grüßen
+{Company}</translation>
     </message>
     <message>
         <source>Deposit for your booking {ConfirmationNo}</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahlung für Ihre Buchung {ConfirmationNo}</translation>
     </message>
     <message>
         <source>Dear {CustomerName},
@@ -6042,11 +6104,17 @@ A friendly reminder that the deposit of {AmountDue} for your stay from {Arrival}
 Kind regards,
 {Company}
 {CompanyPhone}</source>
-        <translation type="unfinished"></translation>
+        <translation>Sehr geehrte(r) {CustomerName},
+
+wir möchten Sie freundlich daran erinnern, dass die Anzahlung von {AmountDue} für Ihren Aufenthalt vom {Arrival} bis {Departure} bis {DueBy} fällig ist. Falls Sie bereits bezahlt haben, danken wir Ihnen und bitten Sie, diese Nachricht zu ignorieren.
+
+Mit freundlichen Grüßen
+{Company}
+{CompanyPhone}</translation>
     </message>
     <message>
         <source>Balance for your stay from {Arrival}</source>
-        <translation type="unfinished"></translation>
+        <translation>Restbetrag für Ihren Aufenthalt ab {Arrival}</translation>
     </message>
     <message>
         <source>Dear {CustomerName},
@@ -6058,11 +6126,19 @@ We look forward to seeing you.
 Kind regards,
 {Company}
 {CompanyPhone}</source>
-        <translation type="unfinished"></translation>
+        <translation>Sehr geehrte(r) {CustomerName},
+
+Ihr Aufenthalt bei uns vom {Arrival} bis {Departure} steht bevor. Der Restbetrag von {AmountDue} ist bis {DueBy} fällig. Falls Sie bereits bezahlt haben, danken wir Ihnen und bitten Sie, diese Nachricht zu ignorieren.
+
+Wir freuen uns auf Sie.
+
+Mit freundlichen Grüßen
+{Company}
+{CompanyPhone}</translation>
     </message>
     <message>
         <source>A berth has come free at {Company}</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Liegeplatz ist frei geworden bei {Company}</translation>
     </message>
     <message>
         <source>Dear {CustomerName},
@@ -6071,11 +6147,16 @@ Good news: a berth has come free for the dates you asked about, {Arrival} to {De
 
 Kind regards,
 {Company}</source>
-        <translation type="unfinished"></translation>
+        <translation>Sehr geehrte(r) {CustomerName},
+
+gute Nachrichten: Für die von Ihnen angefragten Tage, {Arrival} bis {Departure}, ist ein Liegeplatz frei geworden. Bitte rufen Sie uns bald unter {CompanyPhone} an oder antworten Sie auf diese Nachricht, wenn Sie ihn möchten; andernfalls bieten wir ihn dem Nächsten auf unserer Liste an.
+
+Mit freundlichen Grüßen
+{Company}</translation>
     </message>
     <message>
         <source>Renewal of your contract for {Berths}</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlängerung Ihres Vertrags für {Berths}</translation>
     </message>
     <message>
         <source>Dear {CustomerName},
@@ -6086,552 +6167,564 @@ If you have any questions, just reply to this message or call us on {CompanyPhon
 
 Kind regards,
 {Company}</source>
-        <translation type="unfinished"></translation>
+        <translation>Sehr geehrte(r) {CustomerName},
+
+Ihr Vertrag für den Liegeplatz {Berths} wird vom {Arrival} bis {Departure} zu {Total} verlängert. Das beigefügte Schreiben enthält die Einzelheiten und die Raten.
+
+Wenn Sie Fragen haben, antworten Sie einfach auf diese Nachricht oder rufen Sie uns unter {CompanyPhone} an.
+
+Mit freundlichen Grüßen
+{Company}</translation>
     </message>
     <message>
         <source>There is no kind of message called %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine Nachrichtenart namens %1.</translation>
     </message>
     <message>
         <source>The subject may not be empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Betreff darf nicht leer sein.</translation>
     </message>
     <message>
         <source>The subject must be one line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Betreff muss einzeilig sein.</translation>
     </message>
     <message>
         <source>The template holds what is not a placeholder: %1.
 The placeholders are: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Vorlage enthält etwas, das kein Platzhalter ist: %1.
+Die Platzhalter sind: %2</translation>
     </message>
 </context>
 <context>
     <name>MailTemplatesDialog</name>
     <message>
         <source>E-mail Templates</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail-Vorlagen</translation>
     </message>
     <message>
         <source>Placeholders: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Platzhalter: %1</translation>
     </message>
     <message>
         <source>Reminders proposed each morning (0: none)</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeden Morgen vorgeschlagene Erinnerungen (0: keine)</translation>
     </message>
     <message>
         <source>&amp;Deposit reminder, days before it falls due:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anzahlungserinnerung, Tage vor Fälligkeit:</translation>
     </message>
     <message>
         <source>&amp;Balance reminder, days before it falls due:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restbetragserinnerung, Tage vor Fälligkeit:</translation>
     </message>
     <message>
         <source>&amp;Overdue reminder, days after it fell due:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mahnung, Tage nach Fälligkeit:</translation>
     </message>
     <message>
         <source>Sa&amp;ve</source>
-        <translation type="unfinished"></translation>
+        <translation>Sp&amp;eichern</translation>
     </message>
     <message>
         <source>&amp;Reset to the program&apos;s wording</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf den Wortlaut des Programms &amp;zurücksetzen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>&amp;Message:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nachricht:</translation>
     </message>
     <message>
         <source>&amp;Subject:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Betreff:</translation>
     </message>
     <message>
         <source>&amp;Text:</source>
-        <translation type="unfinished"></translation>
+        <translation>Te&amp;xt:</translation>
     </message>
     <message>
         <source>The template could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Vorlage konnte nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>Save the changes to &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Änderungen an „%1“ speichern?</translation>
     </message>
     <message>
         <source>The template was not saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Vorlage wurde nicht gespeichert: %1</translation>
     </message>
     <message>
         <source>E-mail template: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail-Vorlage: %1</translation>
     </message>
 </context>
 <context>
     <name>MailingListWizard</name>
     <message>
         <source>Mailing list</source>
-        <translation type="unfinished"></translation>
+        <translation>Mailingliste</translation>
     </message>
     <message>
         <source>Email Mailing List Wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>Assistent für E-Mail-Mailinglisten</translation>
     </message>
     <message>
         <source>Enter the Mailing List filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateinamen der Mailingliste eingeben</translation>
     </message>
     <message>
         <source>Finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig</translation>
     </message>
     <message>
         <source>Using this wizard you can create a mailing list of your customers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit diesem Assistenten können Sie eine Mailingliste Ihrer Kunden erstellen.</translation>
     </message>
     <message>
         <source>Enter the filename you would like to populate with your email list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie den Dateinamen ein, in den Ihre E-Mail-Liste geschrieben werden soll.</translation>
     </message>
     <message>
         <source>Mailing list filename:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateiname der Mailingliste:</translation>
     </message>
     <message>
         <source>B&amp;rowse...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Durchsuchen...</translation>
     </message>
     <message>
         <source>Click Finish to complete your configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie auf Fertigstellen, um die Einrichtung abzuschließen</translation>
     </message>
     <message>
         <source>Please enter a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie einen Dateinamen ein</translation>
     </message>
     <message>
         <source>Mailing list file</source>
-        <translation type="unfinished"></translation>
+        <translation>Mailinglisten-Datei</translation>
     </message>
     <message>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien (*)</translation>
     </message>
     <message>
         <source>The customers&apos; email addresses could not be read; no file was written.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die E-Mail-Adressen der Kunden konnten nicht gelesen werden; es wurde keine Datei geschrieben.
+
+%1</translation>
     </message>
     <message>
         <source>Invalid filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Dateiname</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>Export C&amp;ustomers...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kunden exportieren...</translation>
     </message>
     <message>
         <source>Export Reser&amp;vations</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reservierungen exportieren</translation>
     </message>
     <message>
         <source>Export T&amp;oday&apos;s Reservations</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Heutige Reservierungen exportieren</translation>
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importieren...</translation>
     </message>
     <message>
         <source>&amp;Compact &amp;&amp; repair database</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbank kom&amp;primieren &amp;&amp; reparieren</translation>
     </message>
     <message>
         <source>&amp;Backup database ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbank &amp;sichern ...</translation>
     </message>
     <message>
         <source>&amp;Restore database ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbank &amp;wiederherstellen ...</translation>
     </message>
     <message>
         <source>End of &amp;workday</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitstag&amp;ende</translation>
     </message>
     <message>
         <source>View &amp;trace log</source>
-        <translation type="unfinished"></translation>
+        <translation>Protok&amp;oll anzeigen</translation>
     </message>
     <message>
         <source>&amp;Switch User...</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzer we&amp;chseln...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ausschneiden</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einfügen</translation>
     </message>
     <message>
         <source>C&amp;lear</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles &amp;markieren</translation>
     </message>
     <message>
         <source>&amp;Web Bookings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Webbuchungen</translation>
     </message>
     <message>
         <source>&amp;Configure Web Bookings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Webbuchungen &amp;einrichten...</translation>
     </message>
     <message>
         <source>C&amp;reate Web Booking Page...</source>
-        <translation type="unfinished"></translation>
+        <translation>Webbuchungs&amp;seite erstellen...</translation>
     </message>
     <message>
         <source>&amp;Bookings</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;uchungen</translation>
     </message>
     <message>
         <source>&amp;Add Booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung &amp;hinzufügen</translation>
     </message>
     <message>
         <source>&amp;Find Booking...</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung &amp;suchen...</translation>
     </message>
     <message>
         <source>View &amp;Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Berichte anzeigen</translation>
     </message>
     <message>
         <source>&amp;Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Heu&amp;te</translation>
     </message>
     <message>
         <source>Today&apos;s &amp;cash-up...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kassenabschluss heute...</translation>
     </message>
     <message>
         <source>C&amp;ontracts...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verträge...</translation>
     </message>
     <message>
         <source>Rene&amp;w Contracts...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verträge ver&amp;längern...</translation>
     </message>
     <message>
         <source>Contract L&amp;ists...</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertragsl&amp;isten...</translation>
     </message>
     <message>
         <source>Re&amp;minders...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Erinnerungen...</translation>
     </message>
     <message>
         <source>Close&amp;d Months...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgeschlossene &amp;Monate...</translation>
     </message>
     <message>
         <source>View Ad&amp;vanced Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Er&amp;weiterter Kalender</translation>
     </message>
     <message>
         <source>View &amp;Simple Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein&amp;facher Kalender</translation>
     </message>
     <message>
         <source>Booking C&amp;hart</source>
-        <translation type="unfinished"></translation>
+        <translation>Belegungs&amp;plan</translation>
     </message>
     <message>
         <source>Berth / Rentals  &amp;Notes...</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz-/Miet-&amp;Notizen...</translation>
     </message>
     <message>
         <source>&amp;Customers</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kunden</translation>
     </message>
     <message>
         <source>&amp;View Customers</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunden &amp;anzeigen</translation>
     </message>
     <message>
         <source>&amp;Find Customer...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunde &amp;suchen...</translation>
     </message>
     <message>
         <source>&amp;Waiting List...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Warteliste...</translation>
     </message>
     <message>
         <source>&amp;Email Mailing List Wizard...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;E-Mail-Mailinglisten-Assistent...</translation>
     </message>
     <message>
         <source>C&amp;onfigure</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einstellungen</translation>
     </message>
     <message>
         <source>Configuration &amp;Wizard...</source>
-        <translation type="unfinished"></translation>
+        <translation>Einrichtungs&amp;assistent...</translation>
     </message>
     <message>
         <source>&amp;Company...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Firma...</translation>
     </message>
     <message>
         <source>Re&amp;gional Settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Regionale Einstellungen...</translation>
     </message>
     <message>
         <source>&amp;Berths...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Liegeplätze...</translation>
     </message>
     <message>
         <source>Berth &amp;Owners...</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz-&amp;Eigentümer...</translation>
     </message>
     <message>
         <source>&amp;Rates...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tarife...</translation>
     </message>
     <message>
         <source>&amp;Meters...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zähler...</translation>
     </message>
     <message>
         <source>Ca&amp;lendars...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kalender...</translation>
     </message>
     <message>
         <source>E-mail &amp;Templates...</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail-&amp;Vorlagen...</translation>
     </message>
     <message>
         <source>&amp;Users...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Benutzer...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;Contents...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inhalt...</translation>
     </message>
     <message>
         <source>&amp;Index...</source>
-        <translation type="unfinished"></translation>
+        <translation>In&amp;dex...</translation>
     </message>
     <message>
         <source>&amp;Tip of the Day...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tipp des Tages...</translation>
     </message>
     <message>
         <source>Online &amp;Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Online-&amp;Support</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber...</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkzeugleiste</translation>
     </message>
     <message>
         <source>Add Reservation</source>
-        <translation type="unfinished"></translation>
+        <translation>Reservierung hinzufügen</translation>
     </message>
     <message>
         <source>Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender</translation>
     </message>
     <message>
         <source>Advanced Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Erweiterter Kalender</translation>
     </message>
     <message>
         <source>View Customers</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunden anzeigen</translation>
     </message>
     <message>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichte</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Heute</translation>
     </message>
     <message>
         <source>Booking Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Belegungsplan</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunde</translation>
     </message>
     <message>
         <source>Reservation</source>
-        <translation type="unfinished"></translation>
+        <translation>Reservierung</translation>
     </message>
     <message>
         <source>Web Bookings</source>
-        <translation type="unfinished"></translation>
+        <translation>Webbuchungen</translation>
     </message>
     <message>
         <source>Zem Harbour and Campsite Reservation</source>
-        <translation type="unfinished"></translation>
+        <translation>Zem Harbour – Hafen- und Campingplatzreservierung</translation>
     </message>
 </context>
 <context>
     <name>MaintenanceMenu</name>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>Error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler!</translation>
     </message>
     <message>
         <source>Backup archives (*.SPA)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherungsarchive (*.SPA)</translation>
     </message>
     <message>
         <source>The folder %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 existiert nicht.</translation>
     </message>
     <message>
         <source>The file %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 existiert nicht.</translation>
     </message>
     <message>
         <source>Bad file name</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Dateiname</translation>
     </message>
     <message>
         <source>Select your database backup file ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie Ihre Datenbanksicherungsdatei ...</translation>
     </message>
     <message>
         <source>Error detected when make database backup!</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Sichern der Datenbank ist ein Fehler aufgetreten!</translation>
     </message>
     <message>
         <source>Database backuped</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbank gesichert</translation>
     </message>
     <message>
         <source>Select your backuped database ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie Ihre gesicherte Datenbank ...</translation>
     </message>
     <message>
         <source>Replace the database with the backup %1 of %2 (%3)?
 
 The database as it is now is kept as %4, and can be restored from there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbank durch die Sicherung %1 vom %2 (%3) ersetzen?
+
+Die Datenbank im jetzigen Stand wird als %4 aufbewahrt und kann von dort wiederhergestellt werden.</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederherstellen</translation>
     </message>
     <message>
         <source>Error detected when restoring database backup!</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Wiederherstellen der Datenbanksicherung ist ein Fehler aufgetreten!</translation>
     </message>
     <message>
         <source>Database restored</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbank wiederhergestellt</translation>
     </message>
     <message>
         <source>Database compacted</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbank komprimiert</translation>
     </message>
 </context>
 <context>
     <name>MeterImport</name>
     <message>
         <source>accepted</source>
-        <translation type="unfinished"></translation>
+        <translation>angenommen</translation>
     </message>
     <message>
         <source>rolled over</source>
-        <translation type="unfinished"></translation>
+        <translation>übergelaufen</translation>
     </message>
     <message>
         <source>unknown meter</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannter Zähler</translation>
     </message>
     <message>
         <source>earlier than the last</source>
-        <translation type="unfinished"></translation>
+        <translation>früher als die letzte</translation>
     </message>
     <message>
         <source>refused</source>
-        <translation type="unfinished"></translation>
+        <translation>abgelehnt</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a date and time.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Datum mit Uhrzeit.</translation>
     </message>
     <message>
         <source>Meter %1 was last read on %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zähler %1 wurde zuletzt am %2 abgelesen.</translation>
     </message>
     <message>
         <source>Line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2</translation>
     </message>
 </context>
 <context>
     <name>MeterLists</name>
     <message numerus="yes">
         <source>Meters not read for more than %n day(s), on %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Zähler, die seit mehr als %n Tag nicht abgelesen wurden, am %1</numerusform>
+            <numerusform>Zähler, die seit mehr als %n Tagen nicht abgelesen wurden, am %1</numerusform>
         </translation>
     </message>
 </context>
@@ -6639,600 +6732,607 @@ The database as it is now is kept as %4, and can be restored from there.</source
     <name>MeterListsWindow</name>
     <message>
         <source>Meter lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Zählerlisten</translation>
     </message>
     <message>
         <source>Use by berth and month</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbrauch nach Liegeplatz und Monat</translation>
     </message>
     <message>
         <source>Meters not read</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht abgelesene Zähler</translation>
     </message>
     <message>
         <source>Readings flagged</source>
-        <translation type="unfinished"></translation>
+        <translation>Markierte Ablesungen</translation>
     </message>
     <message>
         <source>&amp;Show</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zeigen</translation>
     </message>
     <message>
         <source>&amp;List:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Liste:</translation>
     </message>
     <message>
         <source>&amp;Kind (use):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Art (Verbrauch):</translation>
     </message>
     <message>
         <source>&amp;From:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Von:</translation>
     </message>
     <message>
         <source>&amp;To:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bis:</translation>
     </message>
     <message>
         <source>Not read for more than (&amp;days):</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht abgelesen seit mehr als (&amp;Tagen):</translation>
     </message>
     <message>
         <source>The period ends before it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zeitraum endet, bevor er beginnt.</translation>
     </message>
 </context>
 <context>
     <name>MeterStore</name>
     <message>
         <source>Contract %1 has been billed for this meter&apos;s period already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrag %1 wurde für den Zeitraum dieses Zählers bereits abgerechnet.</translation>
     </message>
     <message>
         <source>Another meter has the serial number %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderer Zähler hat die Seriennummer %1.</translation>
     </message>
     <message>
         <source>Berth %1 already has %2 meter %3: swap it, or remove it first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz %1 hat bereits den %2-Zähler %3: tauschen Sie ihn oder entfernen Sie ihn zuerst.</translation>
     </message>
     <message>
         <source>The meter no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zähler existiert nicht mehr.</translation>
     </message>
     <message>
         <source>%1 is below the last reading of meter %2 (%3): if the meter rolled over, say so; otherwise type the reading again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 liegt unter der letzten Ablesung von Zähler %2 (%3): wenn der Zähler übergelaufen ist, geben Sie das an; andernfalls geben Sie die Ablesung erneut ein.</translation>
     </message>
     <message>
         <source>The reading no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ablesung existiert nicht mehr.</translation>
     </message>
     <message>
         <source>The reading has more digits than the meter&apos;s %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ablesung hat mehr Stellen als der Zähler (%1).</translation>
     </message>
     <message>
         <source>%1 is below the reading before it (%2): if the meter rolled over, say so.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 liegt unter der vorherigen Ablesung (%2): wenn der Zähler übergelaufen ist, geben Sie das an.</translation>
     </message>
     <message>
         <source>%1 is above the reading after it (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 liegt über der nachfolgenden Ablesung (%2).</translation>
     </message>
     <message>
         <source>Meter %1 was already removed on %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zähler %1 wurde bereits am %2 ausgebaut.</translation>
     </message>
 </context>
 <context>
     <name>MeterWalk</name>
     <message>
         <source>Meter Walk</source>
-        <translation type="unfinished"></translation>
+        <translation>Zählerrundgang</translation>
     </message>
     <message>
         <source>Printed %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gedruckt %1</translation>
     </message>
     <message>
         <source>Berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Art</translation>
     </message>
     <message>
         <source>Meter</source>
-        <translation type="unfinished"></translation>
+        <translation>Zähler</translation>
     </message>
     <message>
         <source>Last reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Ablesung</translation>
     </message>
     <message>
         <source>Read on</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgelesen am</translation>
     </message>
     <message>
         <source>New reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Ablesung</translation>
     </message>
     <message>
         <source>Page %p of %P</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %p von %P</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>keine</translation>
     </message>
     <message>
         <source>(no berth)</source>
-        <translation type="unfinished"></translation>
+        <translation>(kein Liegeplatz)</translation>
     </message>
     <message>
         <source>No meters are in service.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es sind keine Zähler in Betrieb.</translation>
     </message>
 </context>
 <context>
     <name>Meters</name>
     <message>
         <source>Water</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasser</translation>
     </message>
     <message>
         <source>Electricity</source>
-        <translation type="unfinished"></translation>
+        <translation>Strom</translation>
     </message>
     <message>
         <source>Type the meter&apos;s serial number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie die Seriennummer des Zählers ein.</translation>
     </message>
     <message>
         <source>A serial number has at most 40 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Seriennummer hat höchstens 40 Zeichen.</translation>
     </message>
     <message>
         <source>Type the unit the meter counts in (kWh, m³).</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie die Einheit ein, in der der Zähler zählt (kWh, m³).</translation>
     </message>
     <message>
         <source>A meter&apos;s counter has from %1 to %2 whole digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Zählwerk eines Zählers hat %1 bis %2 ganze Stellen.</translation>
     </message>
     <message>
         <source>Type the day the meter was fitted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie den Tag ein, an dem der Zähler eingebaut wurde.</translation>
     </message>
     <message>
         <source>The meter cannot be removed before it was fitted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zähler kann nicht vor seinem Einbau ausgebaut werden.</translation>
     </message>
     <message>
         <source>Type the reading.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie die Ablesung ein.</translation>
     </message>
     <message>
         <source>A reading is never below zero: &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Ablesung ist nie kleiner als null: „%1“.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a reading: type the digits the meter shows.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Ablesung: geben Sie die Ziffern ein, die der Zähler zeigt.</translation>
     </message>
     <message>
         <source>A reading has at most three decimals: &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Ablesung hat höchstens drei Nachkommastellen: „%1“.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; has more digits than the meter&apos;s %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ hat mehr Stellen als der Zähler (%2).</translation>
     </message>
     <message>
         <source>Type the day and time of the reading.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie Tag und Uhrzeit der Ablesung ein.</translation>
     </message>
     <message>
         <source>A reading cannot be dated in the future (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Ablesung kann nicht in der Zukunft datiert sein (%1).</translation>
     </message>
     <message>
         <source>Meter %1 was fitted on %2: a reading cannot be dated before that.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zähler %1 wurde am %2 eingebaut: eine Ablesung kann nicht davor datiert sein.</translation>
     </message>
     <message>
         <source>Meter %1 was removed on %2: a reading cannot be dated after that.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zähler %1 wurde am %2 ausgebaut: eine Ablesung kann nicht danach datiert sein.</translation>
     </message>
     <message>
         <source>The reading has more digits than the meter&apos;s %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ablesung hat mehr Stellen als der Zähler (%1).</translation>
     </message>
     <message>
         <source>The last reading of meter %1 was taken on %2: a new one cannot be dated before it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die letzte Ablesung von Zähler %1 erfolgte am %2: eine neue kann nicht davor datiert sein.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a band: type the units, &quot;at&quot; and the price, as &quot;10 at 0.10&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Staffel: geben Sie die Einheiten, „at“ und den Preis ein, etwa „10 at 0.10“.</translation>
     </message>
     <message>
         <source>%1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 at %2</translation>
     </message>
     <message>
         <source>Type the day the tariff takes effect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie den Tag ein, an dem der Tarif gilt.</translation>
     </message>
     <message>
         <source>A price per unit or per day is from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Preis pro Einheit oder pro Tag liegt zwischen %1 und %2.</translation>
     </message>
     <message>
         <source>Band %1: a price is from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Staffel %1: ein Preis liegt zwischen %2 und %3.</translation>
     </message>
     <message>
         <source>Band %1 must end above %2 units: the bands run upwards in order.</source>
-        <translation type="unfinished"></translation>
+        <translation>Staffel %1 muss über %2 Einheiten enden: die Staffeln steigen der Reihe nach an.</translation>
     </message>
     <message>
         <source>Two %1 tariffs take effect on %2: keep one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei %1-Tarife gelten ab %2: behalten Sie einen.</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bis %2</translation>
     </message>
     <message>
         <source>1 day at %1 a day, %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Tag zu %1 pro Tag, %2: %3</translation>
     </message>
     <message>
         <source>%1 days at %2 a day, %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Tage zu %2 pro Tag, %3: %4</translation>
     </message>
     <message>
         <source>%1 %2 at %3, %4: %5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 zu %3, %4: %5</translation>
     </message>
 </context>
 <context>
     <name>MetersDialog</name>
     <message>
         <source>Berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Art</translation>
     </message>
     <message>
         <source>Serial</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriennr.</translation>
     </message>
     <message>
         <source>Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Einheit</translation>
     </message>
     <message>
         <source>Digits</source>
-        <translation type="unfinished"></translation>
+        <translation>Stellen</translation>
     </message>
     <message>
         <source>Fitted</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingebaut</translation>
     </message>
     <message>
         <source>Removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgebaut</translation>
     </message>
     <message>
         <source>Read at</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgelesen am</translation>
     </message>
     <message>
         <source>Reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablesung</translation>
     </message>
     <message>
         <source>Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbrauch</translation>
     </message>
     <message>
         <source>Marks</source>
-        <translation type="unfinished"></translation>
+        <translation>Markierungen</translation>
     </message>
     <message>
         <source>Who</source>
-        <translation type="unfinished"></translation>
+        <translation>Wer</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz</translation>
     </message>
     <message>
         <source>Meters</source>
-        <translation type="unfinished"></translation>
+        <translation>Zähler</translation>
     </message>
     <message>
         <source>&amp;Meters:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zähler:</translation>
     </message>
     <message>
         <source>R&amp;eadings of the chosen meter:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ablesungen des gewählten Zählers:</translation>
     </message>
     <message>
         <source>&amp;Add Meter...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zähler &amp;hinzufügen...</translation>
     </message>
     <message>
         <source>E&amp;dit Meter...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zähler &amp;bearbeiten...</translation>
     </message>
     <message>
         <source>S&amp;wap Meter...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zähler &amp;tauschen...</translation>
     </message>
     <message>
         <source>Add &amp;Reading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablesung &amp;erfassen...</translation>
     </message>
     <message>
         <source>C&amp;orrect Reading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablesung &amp;korrigieren...</translation>
     </message>
     <message>
         <source>&amp;Tariffs...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tari&amp;fe...</translation>
     </message>
     <message>
         <source>&amp;Print Walk List...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablese&amp;liste drucken...</translation>
     </message>
     <message>
         <source>&amp;Import Readings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablesungen &amp;importieren...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>rolled over</source>
-        <translation type="unfinished"></translation>
+        <translation>übergelaufen</translation>
     </message>
     <message>
         <source>over three times usual</source>
-        <translation type="unfinished"></translation>
+        <translation>über dreimal so hoch wie üblich</translation>
     </message>
     <message>
         <source>corrected from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>korrigiert, vorher %1</translation>
     </message>
     <message>
         <source>Add Meter</source>
-        <translation type="unfinished"></translation>
+        <translation>Zähler hinzufügen</translation>
     </message>
     <message>
         <source>Edit Meter</source>
-        <translation type="unfinished"></translation>
+        <translation>Zähler bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Serial number:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Seriennummer:</translation>
     </message>
     <message>
         <source>&amp;Kind:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Art:</translation>
     </message>
     <message>
         <source>&amp;Unit:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einheit:</translation>
     </message>
     <message>
         <source>&amp;Digits:</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;tellen:</translation>
     </message>
     <message>
         <source>&amp;Berth:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Liegeplatz:</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keiner)</translation>
     </message>
     <message>
         <source>&amp;Fitted:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein&amp;gebaut:</translation>
     </message>
     <message>
         <source>&amp;Removed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausge&amp;baut:</translation>
     </message>
     <message>
         <source>Removed &amp;on:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgebaut a&amp;m:</translation>
     </message>
     <message>
         <source>&amp;Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Notizen:</translation>
     </message>
     <message>
         <source>Swap Meter %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zähler %1 tauschen</translation>
     </message>
     <message>
         <source>&amp;Swapped at:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Getauscht am:</translation>
     </message>
     <message>
         <source>&amp;Closing reading of %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Endstand von %1:</translation>
     </message>
     <message>
         <source>&amp;New meter&apos;s serial:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriennummer des &amp;neuen Zählers:</translation>
     </message>
     <message>
         <source>&amp;Opening reading:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anfangsstand:</translation>
     </message>
     <message>
         <source>Reading of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablesung von %1</translation>
     </message>
     <message>
         <source>&amp;Read at:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abgelesen am:</translation>
     </message>
     <message>
         <source>R&amp;eading (%1):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stand (%1):</translation>
     </message>
     <message>
         <source>&amp;Note:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Notiz:</translation>
     </message>
     <message>
         <source>%1 is below the last reading (%2).
 
 Yes: the meter rolled over and started again from zero. No: go back and correct the reading.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 liegt unter der letzten Ablesung (%2).
+
+Ja: der Zähler ist übergelaufen und hat wieder bei null begonnen. Nein: zurück, um die Ablesung zu korrigieren.</translation>
     </message>
     <message>
         <source>The use since the last reading is more than three times the berth&apos;s usual: the reading is kept and marked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Verbrauch seit der letzten Ablesung ist mehr als dreimal so hoch wie üblich für diesen Liegeplatz: die Ablesung wird behalten und markiert.</translation>
     </message>
     <message>
         <source>Correct the reading of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablesung von %1 korrigieren</translation>
     </message>
     <message>
         <source>&amp;Reading (%1):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stand (%1):</translation>
     </message>
     <message>
         <source>Rolled &amp;over:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Übergelaufen:</translation>
     </message>
     <message>
         <source>&amp;Why:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Grund:</translation>
     </message>
     <message>
         <source>Meter Tariffs</source>
-        <translation type="unfinished"></translation>
+        <translation>Zählertarife</translation>
     </message>
     <message>
         <source>One tariff a line, in force from its date until the next of its kind. Bands: &quot;10 at 0.10; 30 at 0.20&quot;, the first units of a bill at those prices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Tarif pro Zeile, gültig ab seinem Datum bis zum nächsten seiner Art. Staffeln: „10 at 0.10; 30 at 0.20“, die ersten Einheiten einer Abrechnung zu diesen Preisen.</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab</translation>
     </message>
     <message>
         <source>Per unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Pro Einheit</translation>
     </message>
     <message>
         <source>Per day</source>
-        <translation type="unfinished"></translation>
+        <translation>Pro Tag</translation>
     </message>
     <message>
         <source>Bands</source>
-        <translation type="unfinished"></translation>
+        <translation>Staffeln</translation>
     </message>
     <message>
         <source>&amp;Add a Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile &amp;hinzufügen</translation>
     </message>
     <message>
         <source>&amp;Remove the Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile &amp;entfernen</translation>
     </message>
     <message>
         <source>Line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2</translation>
     </message>
     <message>
         <source>type a price in pounds and pence, as 0.32.</source>
-        <translation type="unfinished"></translation>
+        <translation>geben Sie einen Preis mit zwei Nachkommastellen ein, etwa 0.32.</translation>
     </message>
     <message>
         <source>Import Readings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablesungen importieren</translation>
     </message>
     <message>
         <source>CSV Files (*.csv *.txt);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv *.txt);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>%1 could not be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>Line %1: %2 %3 %4: %5%6</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2 %3 %4: %5%6</translation>
     </message>
     <message>
         <source>... and %1 more.</source>
-        <translation type="unfinished"></translation>
+        <translation>... und %1 weitere.</translation>
     </message>
     <message>
         <source>No reading in the file can be added:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Ablesung der Datei kann hinzugefügt werden:
+%1</translation>
     </message>
     <message>
         <source>%1 of %2 readings can be added:
 %3
 
 Yes adds those %1 now; No adds nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 Ablesungen können hinzugefügt werden:
+%3
+
+Ja fügt diese %1 jetzt hinzu; Nein fügt nichts hinzu.</translation>
     </message>
 </context>
 <context>
     <name>NamePicker</name>
     <message>
         <source>Type part of a name</source>
-        <translation type="unfinished"></translation>
+        <translation>Teil eines Namens eingeben</translation>
     </message>
 </context>
 <context>
     <name>NoShowDialog</name>
     <message>
         <source>No-shows</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht erschienen</translation>
     </message>
     <message>
         <source>These guests were due today and have not been checked in.
 Tick those who will not come, then mark them:</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Gäste waren heute fällig und wurden nicht eingecheckt.
+Haken Sie die an, die nicht kommen werden, und markieren Sie sie dann:</translation>
     </message>
     <message>
         <source>%1  %2  (booking %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  %2  (Buchung %3)</translation>
     </message>
     <message>
         <source>Tick &amp;all</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alle anhaken</translation>
     </message>
     <message>
         <source>Tick &amp;none</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Keine anhaken</translation>
     </message>
     <message>
         <source>&amp;Mark as no-shows</source>
-        <translation type="unfinished"></translation>
+        <translation>Als nicht erschienen &amp;markieren</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbre&amp;chen</translation>
     </message>
 </context>
 <context>
@@ -7240,1047 +7340,1048 @@ Tick those who will not come, then mark them:</source>
     <message>
         <source>%1
 %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+%2 bis %3</translation>
     </message>
 </context>
 <context>
     <name>OffersDialog</name>
     <message>
         <source>Berths came free</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplätze frei geworden</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bis %2</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Position</translation>
     </message>
     <message>
         <source>Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunde</translation>
     </message>
     <message>
         <source>Boat</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot</translation>
     </message>
     <message>
         <source>Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum</translation>
     </message>
     <message>
         <source>Berths that fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Passende Liegeplätze</translation>
     </message>
     <message>
         <source>A booking was cancelled or changed. These entries on the waiting list can take the berths that came free:</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Buchung wurde storniert oder geändert. Diese Einträge der Warteliste können die frei gewordenen Liegeplätze nehmen:</translation>
     </message>
     <message>
         <source>&amp;Book...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buchen...</translation>
     </message>
     <message>
         <source>&amp;E-mail Offer</source>
-        <translation type="unfinished"></translation>
+        <translation>Angebot per &amp;E-Mail</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>The offer was not queued: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Angebot wurde nicht in den Postausgang gestellt: %1</translation>
     </message>
     <message>
         <source>Waiting-list offer to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Angebot von der Warteliste an %1</translation>
     </message>
     <message>
         <source>The offer to %1 is in the outbox and goes out in the background; the entry is marked offered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Angebot an %1 liegt im Postausgang und wird im Hintergrund versendet; der Eintrag ist als angeboten markiert.</translation>
     </message>
 </context>
 <context>
     <name>OldReference</name>
     <message>
         <source>Old reference:</source>
-        <translation type="unfinished"></translation>
+        <translation>Alte Referenz:</translation>
     </message>
 </context>
 <context>
     <name>Outbox</name>
     <message>
         <source>A name or subject holds a line break, which an e-mail header may not: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Name oder Betreff enthält einen Zeilenumbruch, den eine E-Mail-Kopfzeile nicht enthalten darf: %1</translation>
     </message>
     <message>
         <source>The message has no subject.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Nachricht hat keinen Betreff.</translation>
     </message>
     <message>
         <source>Sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesendet</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlgeschlagen</translation>
     </message>
     <message>
         <source>Queued</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingereiht</translation>
     </message>
     <message>
         <source>The database did not add every message.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbank hat nicht jede Nachricht aufgenommen.</translation>
     </message>
     <message>
         <source>The message is no longer in the outbox.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Nachricht ist nicht mehr im Postausgang.</translation>
     </message>
     <message>
         <source>The message has been sent meanwhile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Nachricht wurde inzwischen gesendet.</translation>
     </message>
     <message>
         <source>The message is being sent right now; try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Nachricht wird gerade gesendet; versuchen Sie es gleich noch einmal.</translation>
     </message>
 </context>
 <context>
     <name>OwnerDialog</name>
     <message>
         <source>Add Owner</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigentümer hinzufügen</translation>
     </message>
     <message>
         <source>Edit Owner</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigentümer bearbeiten</translation>
     </message>
 </context>
 <context>
     <name>OwnerListWindow</name>
     <message>
         <source>Owners</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigentümer</translation>
     </message>
     <message>
         <source>&amp;Add Owner</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigentümer &amp;hinzufügen</translation>
     </message>
     <message>
         <source>View/&amp;Edit Owner</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigentümer anzeigen/&amp;bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Delete Owner</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigentümer &amp;löschen</translation>
     </message>
 </context>
 <context>
     <name>OwnerStore</name>
     <message>
         <source>Deleting this owner will also remove all owners berth. This would affect historic reports. Are you sure you want to delete this owner?</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Löschen dieses Eigentümers werden auch alle Liegeplätze des Eigentümers entfernt. Das würde historische Berichte beeinflussen. Möchten Sie diesen Eigentümer wirklich löschen?</translation>
     </message>
 </context>
 <context>
     <name>Passwords</name>
     <message>
         <source>A password needs at least %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Passwort braucht mindestens %1 Zeichen.</translation>
     </message>
     <message>
         <source>A password may have at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Passwort darf höchstens %1 Zeichen haben.</translation>
     </message>
     <message>
         <source>A PIN is %1 to %2 digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine PIN hat %1 bis %2 Ziffern.</translation>
     </message>
     <message>
         <source>The password library could not start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Passwortbibliothek konnte nicht starten.</translation>
     </message>
     <message>
         <source>There is not enough memory to protect the password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist nicht genug Arbeitsspeicher vorhanden, um das Passwort zu schützen.</translation>
     </message>
 </context>
 <context>
     <name>PaymentDialog</name>
     <message>
         <source>Refund</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstattung</translation>
     </message>
     <message>
         <source>Record Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlung erfassen</translation>
     </message>
     <message>
         <source>&amp;Kind:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Art:</translation>
     </message>
     <message>
         <source>&amp;Method:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zahlungsart:</translation>
     </message>
     <message>
         <source>&amp;Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Betrag:</translation>
     </message>
     <message>
         <source>&amp;Reference (card slip, transfer):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Referenz (Kartenbeleg, Überweisung):</translation>
     </message>
     <message>
         <source>&amp;Note:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Notiz:</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Total payable: %1    Paid so far: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu zahlen: %1    Bisher bezahlt: %2</translation>
     </message>
     <message>
         <source>Type the amount, for example %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie den Betrag ein, zum Beispiel %1.</translation>
     </message>
     <message>
         <source>The payment could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zahlung konnte nicht gespeichert werden: %1</translation>
     </message>
     <message>
         <source>%1 of %2 on booking %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 zur Buchung %3</translation>
     </message>
     <message>
         <source>%1 was issued. It prints from the booking&apos;s summary, under Credit Notes.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde ausgestellt. Sie wird aus der Übersicht der Buchung unter „Gutschriften“ gedruckt.</translation>
     </message>
     <message>
         <source>No credit note was issued: the refund gives back money paid beyond what invoice %1 still asks after its credit notes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde keine Gutschrift ausgestellt: die Erstattung gibt Geld zurück, das über das hinaus bezahlt wurde, was Rechnung %1 nach ihren Gutschriften noch fordert.</translation>
     </message>
 </context>
 <context>
     <name>PaymentTerms</name>
     <message>
         <source>Deposit %1 due by %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahlung %1 fällig bis %2</translation>
     </message>
     <message>
         <source>%1 still owed, all due by %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 noch offen, alles fällig bis %2</translation>
     </message>
     <message>
         <source>%1 overdue</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 überfällig</translation>
     </message>
     <message>
         <source>%1 overdue since %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 überfällig seit %2</translation>
     </message>
     <message>
         <source>%1 due by %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fällig bis %2</translation>
     </message>
     <message>
         <source>A deposit runs from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Anzahlung reicht von %1 bis %2.</translation>
     </message>
     <message>
         <source>A deposit&apos;s percentage runs from 0 to 100 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Prozentsatz einer Anzahlung reicht von 0 bis 100 %.</translation>
     </message>
     <message>
         <source>The balance falls due from 0 to %1 days before arrival.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Restbetrag wird 0 bis %1 Tage vor Ankunft fällig.</translation>
     </message>
     <message>
         <source>Enter the deposit&apos;s amount, or choose no deposit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie den Betrag der Anzahlung ein oder wählen Sie „Keine Anzahlung“.</translation>
     </message>
     <message>
         <source>Enter the deposit&apos;s percentage, or choose no deposit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie den Prozentsatz der Anzahlung ein oder wählen Sie „Keine Anzahlung“.</translation>
     </message>
     <message>
         <source>The deposit and due dates have been changed at another desk since you opened this window. Nothing was saved: press Refresh to see them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahlung und Fälligkeiten wurden an einem anderen Arbeitsplatz geändert, seit Sie dieses Fenster geöffnet haben. Es wurde nichts gespeichert: klicken Sie auf „Neu laden“, um sie zu sehen.</translation>
     </message>
 </context>
 <context>
     <name>PeopleFields</name>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>House Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hausname:</translation>
     </message>
     <message>
         <source>Street:</source>
-        <translation type="unfinished"></translation>
+        <translation>Straße:</translation>
     </message>
     <message>
         <source>Area:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ortsteil:</translation>
     </message>
     <message>
         <source>Town:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ort:</translation>
     </message>
     <message>
         <source>Post Code:</source>
-        <translation type="unfinished"></translation>
+        <translation>PLZ:</translation>
     </message>
     <message>
         <source>Mobile Phone:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mobiltelefon:</translation>
     </message>
     <message>
         <source>Email Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail-Adresse:</translation>
     </message>
     <message>
         <source>Phone:</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefon:</translation>
     </message>
     <message>
         <source>Membership No:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitgliedsnr.:</translation>
     </message>
 </context>
 <context>
     <name>PeopleListModel</name>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
 </context>
 <context>
     <name>PeopleListWindow</name>
     <message>
         <source>The record could not be deleted: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Datensatz konnte nicht gelöscht werden: %1</translation>
     </message>
 </context>
 <context>
     <name>PeopleLists</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>House Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Hausname</translation>
     </message>
     <message>
         <source>Street</source>
-        <translation type="unfinished"></translation>
+        <translation>Straße</translation>
     </message>
     <message>
         <source>Area</source>
-        <translation type="unfinished"></translation>
+        <translation>Ortsteil</translation>
     </message>
     <message>
         <source>Town</source>
-        <translation type="unfinished"></translation>
+        <translation>Ort</translation>
     </message>
     <message>
         <source>Post Code</source>
-        <translation type="unfinished"></translation>
+        <translation>PLZ</translation>
     </message>
     <message>
         <source>Tel No</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefonnr.</translation>
     </message>
     <message>
         <source>Mobile No</source>
-        <translation type="unfinished"></translation>
+        <translation>Mobilnr.</translation>
     </message>
     <message>
         <source>Email</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen</translation>
     </message>
     <message>
         <source>Club Member</source>
-        <translation type="unfinished"></translation>
+        <translation>Clubmitglied</translation>
     </message>
     <message>
         <source>Membership No</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitgliedsnr.</translation>
     </message>
     <message>
         <source>Boats</source>
-        <translation type="unfinished"></translation>
+        <translation>Boote</translation>
     </message>
     <message>
         <source>Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail-Adresse</translation>
     </message>
 </context>
 <context>
     <name>PeopleRecords</name>
     <message>
         <source>There is no record with the ID %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keinen Datensatz mit der ID %1.</translation>
     </message>
     <message>
         <source>It was deleted at another desk while you were editing it. What you typed is still in the boxes; nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er wurde an einem anderen Arbeitsplatz gelöscht, während Sie ihn bearbeitet haben. Ihre Eingaben stehen noch in den Feldern; es wurde nichts gespeichert.</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen:</translation>
     </message>
     <message>
         <source>The record with the ID %1 no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Datensatz mit der ID %1 existiert nicht mehr.</translation>
     </message>
     <message>
         <source>Club member:</source>
-        <translation type="unfinished"></translation>
+        <translation>Clubmitglied:</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>ja</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>nein</translation>
     </message>
 </context>
 <context>
     <name>PeopleWidgets</name>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen:</translation>
     </message>
     <message>
         <source>Email</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>Permission</name>
     <message>
         <source>&amp;Ask a manager...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Manager fragen...</translation>
     </message>
 </context>
 <context>
     <name>Permissions</name>
     <message>
         <source>An administrator always manages users and permissions, so they can be given back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Administrator verwaltet immer Benutzer und Berechtigungen, damit sie wieder vergeben werden können.</translation>
     </message>
     <message>
         <source>No role may %1 at present; an administrator can allow it in Users.</source>
-        <translation type="unfinished"></translation>
+        <translation>Derzeit darf keine Rolle %1; ein Administrator kann es unter „Benutzer“ erlauben.</translation>
     </message>
     <message>
         <source>%1 or %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 oder %2</translation>
     </message>
     <message>
         <source>Only %1 may %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur %1 darf %2.</translation>
     </message>
     <message>
         <source>The server no longer lets your user in: an administrator has removed or deactivated it at another desk. Please sign in again as another user (File, Switch User).</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server lässt Ihren Benutzer nicht mehr herein: ein Administrator hat ihn an einem anderen Arbeitsplatz entfernt oder deaktiviert. Bitte melden Sie sich als anderer Benutzer erneut an (Datei, Benutzer wechseln).</translation>
     </message>
     <message>
         <source>Nobody has signed in at this desk.</source>
-        <translation type="unfinished"></translation>
+        <translation>An diesem Arbeitsplatz hat sich niemand angemeldet.</translation>
     </message>
     <message>
         <source>Your user has been removed by an administrator: please sign in again as another user (File, Switch User).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Benutzer wurde von einem Administrator entfernt: bitte melden Sie sich als anderer Benutzer erneut an (Datei, Benutzer wechseln).</translation>
     </message>
     <message>
         <source>Your user has been deactivated by an administrator: please sign in again as another user (File, Switch User).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Benutzer wurde von einem Administrator deaktiviert: bitte melden Sie sich als anderer Benutzer erneut an (Datei, Benutzer wechseln).</translation>
     </message>
     <message>
         <source>On a server only an administrator&apos;s own login may make users: please sign in as an administrator (File, Switch User).</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf einem Server darf nur die eigene Anmeldung eines Administrators Benutzer anlegen: bitte melden Sie sich als Administrator an (Datei, Benutzer wechseln).</translation>
     </message>
     <message>
         <source>The server did not accept the approval: the PIN or password is wrong, or %1 is locked or no longer active.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server hat die Genehmigung nicht angenommen: die PIN oder das Passwort ist falsch, oder %1 ist gesperrt oder nicht mehr aktiv.</translation>
     </message>
     <message>
         <source>The server does not let %1 approve this.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server erlaubt %1 nicht, dies zu genehmigen.</translation>
     </message>
     <message>
         <source>%1 may not approve this. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 darf dies nicht genehmigen. %2</translation>
     </message>
 </context>
 <context>
     <name>PersonDialog</name>
     <message>
         <source>customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunde</translation>
     </message>
     <message>
         <source>owner</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigentümer</translation>
     </message>
     <message>
         <source>What you typed has not been saved. Close and lose it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Eingaben wurden nicht gespeichert. Schließen und verwerfen?</translation>
     </message>
 </context>
 <context>
     <name>Pricing</name>
     <message>
         <source>%1 night</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Nacht</translation>
     </message>
     <message>
         <source>%1 nights</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Nächte</translation>
     </message>
     <message>
         <source>%1 weekend night</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Wochenendnacht</translation>
     </message>
     <message>
         <source>%1 weekend nights</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Wochenendnächte</translation>
     </message>
     <message>
         <source>%1 week</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Woche</translation>
     </message>
     <message>
         <source>%1 weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Wochen</translation>
     </message>
     <message>
         <source>%1 month</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Monat</translation>
     </message>
     <message>
         <source>%1 months</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Monate</translation>
     </message>
     <message>
         <source>A season needs a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Saison braucht einen Namen.</translation>
     </message>
     <message>
         <source>The season &quot;%1&quot; needs its first and last nights.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Saison „%1“ braucht ihre erste und letzte Nacht.</translation>
     </message>
     <message>
         <source>The season &quot;%1&quot; ends before it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Saison „%1“ endet, bevor sie beginnt.</translation>
     </message>
     <message>
         <source>The season &quot;%1&quot; comes every year, so it cannot be longer than a year.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Saison „%1“ kommt jedes Jahr wieder und kann daher nicht länger als ein Jahr sein.</translation>
     </message>
     <message>
         <source>The priority of the season &quot;%1&quot; must be from 0 to 999.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Priorität der Saison „%1“ muss zwischen 0 und 999 liegen.</translation>
     </message>
     <message>
         <source>A rate must be from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Tarif muss zwischen %1 und %2 liegen.</translation>
     </message>
     <message>
         <source>The seasons &quot;%1&quot; and &quot;%2&quot; have the same priority and share the night of %3: give one of them a higher priority.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Saisons „%1“ und „%2“ haben dieselbe Priorität und teilen sich die Nacht vom %3: geben Sie einer von ihnen eine höhere Priorität.</translation>
     </message>
     <message>
         <source>A tax needs a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Steuer braucht einen Namen.</translation>
     </message>
     <message>
         <source>A tax rate must be from 0 % to 100 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Steuersatz muss zwischen 0 % und 100 % liegen.</translation>
     </message>
     <message>
         <source>A tax rate needs the date it takes effect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Steuersatz braucht das Datum, ab dem er gilt.</translation>
     </message>
     <message>
         <source>Tax row %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuerzeile %1: %2</translation>
     </message>
     <message>
         <source>type the rate as a percent with at most two decimals, as 17.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>geben Sie den Satz als Prozent mit höchstens zwei Nachkommastellen ein, etwa 17.5.</translation>
     </message>
     <message>
         <source>it takes effect on %1, as row %2 does: keep one.</source>
-        <translation type="unfinished"></translation>
+        <translation>er gilt ab %1, wie Zeile %2: behalten Sie eine.</translation>
     </message>
 </context>
 <context>
     <name>ProgressBar</name>
     <message>
         <source>Illegal property value</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Eigenschaftswert</translation>
     </message>
 </context>
 <context>
     <name>QtPrinter</name>
     <message>
         <source>No default printer is installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist kein Standarddrucker installiert.</translation>
     </message>
     <message>
         <source>The printer %1 did not accept the document.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker %1 hat das Dokument nicht angenommen.</translation>
     </message>
 </context>
 <context>
     <name>QuickSearch</name>
     <message>
         <source>Booking %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung %1</translation>
     </message>
     <message>
         <source>No. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr. %1</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bis %2</translation>
     </message>
     <message>
         <source>(cancelled)</source>
-        <translation type="unfinished"></translation>
+        <translation>(storniert)</translation>
     </message>
     <message>
         <source>Customer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunde: %1</translation>
     </message>
 </context>
 <context>
     <name>QuickSearchBox</name>
     <message>
         <source>Search (Ctrl+K)</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen (Strg+K)</translation>
     </message>
     <message>
         <source>Part of a name, a confirmation number, a boat&apos;s name or a berth: finds bookings and customers. Enter opens the booking&apos;s summary or the customer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Teil eines Namens, eine Bestätigungsnummer, ein Bootsname oder ein Liegeplatz: findet Buchungen und Kunden. Eingabe öffnet die Übersicht der Buchung oder den Kunden.</translation>
     </message>
     <message>
         <source>Nothing found</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts gefunden</translation>
     </message>
 </context>
 <context>
     <name>RateStore</name>
     <message>
         <source>A minimum length must be from 0 to 1,000 metres.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Mindestlänge muss zwischen 0 und 1.000 Metern liegen.</translation>
     </message>
     <message>
         <source>A rate belongs to a season that is not in the table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Tarif gehört zu einer Saison, die nicht in der Tabelle steht.</translation>
     </message>
     <message>
         <source>A rate is either a berth type&apos;s or one berth&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Tarif gilt entweder für einen Liegeplatztyp oder für einen einzelnen Liegeplatz.</translation>
     </message>
     <message>
         <source>A season has two rates for the same berth or berth type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Saison hat zwei Tarife für denselben Liegeplatz oder Liegeplatztyp.</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keiner)</translation>
     </message>
     <message>
         <source>%1 to %2, priority %3%4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bis %2, Priorität %3%4</translation>
     </message>
     <message>
         <source>, every year</source>
-        <translation type="unfinished"></translation>
+        <translation>, jedes Jahr</translation>
     </message>
     <message>
         <source>nightly %1</source>
-        <translation type="unfinished"></translation>
+        <translation>pro Nacht %1</translation>
     </message>
     <message>
         <source>weekend night %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wochenendnacht %1</translation>
     </message>
     <message>
         <source>weekly %1</source>
-        <translation type="unfinished"></translation>
+        <translation>pro Woche %1</translation>
     </message>
     <message>
         <source>monthly %1</source>
-        <translation type="unfinished"></translation>
+        <translation>pro Monat %1</translation>
     </message>
     <message>
         <source>per metre</source>
-        <translation type="unfinished"></translation>
+        <translation>pro Meter</translation>
     </message>
     <message>
         <source>Season %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Saison %1:</translation>
     </message>
     <message>
         <source>Rate of %1 in %2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarif von %1 in %2:</translation>
     </message>
     <message>
         <source>Least length of %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mindestlänge von %1:</translation>
     </message>
     <message>
         <source>Two tax rates take effect on %1: keep one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei Steuersätze gelten ab %1: behalten Sie einen.</translation>
     </message>
     <message>
         <source>Another desk changed the tax rates since this window read them, so nothing was saved. Close the window and open it again to see their changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderer Arbeitsplatz hat die Steuersätze geändert, seit dieses Fenster sie gelesen hat, daher wurde nichts gespeichert. Schließen Sie das Fenster und öffnen Sie es erneut, um die Änderungen zu sehen.</translation>
     </message>
 </context>
 <context>
     <name>RatesDialog</name>
     <message>
         <source>Rates</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarife</translation>
     </message>
     <message>
         <source>Season</source>
-        <translation type="unfinished"></translation>
+        <translation>Saison</translation>
     </message>
     <message>
         <source>First night</source>
-        <translation type="unfinished"></translation>
+        <translation>Erste Nacht</translation>
     </message>
     <message>
         <source>Last night</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Nacht</translation>
     </message>
     <message>
         <source>Every year</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedes Jahr</translation>
     </message>
     <message>
         <source>Priority</source>
-        <translation type="unfinished"></translation>
+        <translation>Priorität</translation>
     </message>
     <message>
         <source>Berth type or berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatztyp oder Liegeplatz</translation>
     </message>
     <message>
         <source>Per metre</source>
-        <translation type="unfinished"></translation>
+        <translation>Pro Meter</translation>
     </message>
     <message>
         <source>Nightly</source>
-        <translation type="unfinished"></translation>
+        <translation>Pro Nacht</translation>
     </message>
     <message>
         <source>Weekend night</source>
-        <translation type="unfinished"></translation>
+        <translation>Wochenendnacht</translation>
     </message>
     <message>
         <source>Weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Pro Woche</translation>
     </message>
     <message>
         <source>Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Pro Monat</translation>
     </message>
     <message>
         <source>Berth type</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatztyp</translation>
     </message>
     <message>
         <source>Minimum length (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mindestlänge (m)</translation>
     </message>
     <message>
         <source>&amp;Seasons (a night takes the highest priority that covers it; nights outside every season take the berth&apos;s daily charge):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Saisons (eine Nacht erhält die höchste Priorität, die sie abdeckt; Nächte außerhalb jeder Saison erhalten die Tagesmiete des Liegeplatzes):</translation>
     </message>
     <message>
         <source>Ra&amp;tes in the chosen season (leave Nightly empty for no rate):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tarife in der gewählten Saison („Pro Nacht“ leer lassen für keinen Tarif):</translation>
     </message>
     <message>
         <source>Per-metre rates count at &amp;least:</source>
-        <translation type="unfinished"></translation>
+        <translation>Meterpreise zählen &amp;mindestens:</translation>
     </message>
     <message>
         <source>&amp;Add Season</source>
-        <translation type="unfinished"></translation>
+        <translation>Saison &amp;hinzufügen</translation>
     </message>
     <message>
         <source>&amp;Remove Season</source>
-        <translation type="unfinished"></translation>
+        <translation>Saison &amp;entfernen</translation>
     </message>
     <message>
         <source>Add &amp;Berth&apos;s Own Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenen &amp;Liegeplatztarif hinzufügen</translation>
     </message>
     <message>
         <source>Remove Berth&apos;s O&amp;wn Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenen Liegeplatztarif ent&amp;fernen</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>Berth %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz %1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not an amount.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Betrag.</translation>
     </message>
     <message>
         <source>Give %1 a nightly rate, or leave its other rates empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie %1 einen Tarif pro Nacht oder lassen Sie seine anderen Tarife leer.</translation>
     </message>
     <message>
         <source>The priority is a whole number from 0 to 999.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Priorität ist eine ganze Zahl von 0 bis 999.</translation>
     </message>
     <message>
         <source>The minimum length is a number of metres from 0 to 1,000.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Mindestlänge ist eine Anzahl Meter von 0 bis 1.000.</translation>
     </message>
     <message>
         <source>New season</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Saison</translation>
     </message>
     <message>
         <source>The berth register holds weekly or monthly charges for %1 berth(s). Make them those berths&apos; own rates in the new season?</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Liegeplatzverzeichnis enthält Wochen- oder Monatspreise für %1 Liegeplatz/-plätze. Sollen sie in der neuen Saison die eigenen Tarife dieser Liegeplätze werden?</translation>
     </message>
     <message>
         <source>Berth %1 has its own rate in this season already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz %1 hat in dieser Saison bereits einen eigenen Tarif.</translation>
     </message>
     <message>
         <source>rate table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tariftabelle</translation>
     </message>
     <message>
         <source>Close without saving the changes to the rates?</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen, ohne die Änderungen an den Tarifen zu speichern?</translation>
     </message>
 </context>
 <context>
     <name>ReadErrorLine</name>
     <message>
         <source>The rows could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeilen konnten nicht gelesen werden: %1</translation>
     </message>
 </context>
 <context>
     <name>RegionalSettingsDialog</name>
     <message>
         <source>Regional Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Regionale Einstellungen</translation>
     </message>
     <message>
         <source>Configure the system to show your regional settings and preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Richten Sie das System nach Ihren regionalen Einstellungen und Vorlieben ein</translation>
     </message>
     <message>
         <source>Post Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Postleitzahl</translation>
     </message>
     <message>
         <source>Zip Code</source>
-        <translation type="unfinished"></translation>
+        <translation>ZIP-Code</translation>
     </message>
     <message>
         <source>Metres</source>
-        <translation type="unfinished"></translation>
+        <translation>Meter</translation>
     </message>
     <message>
         <source>Feet</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuß</translation>
     </message>
     <message>
         <source>day/month/year</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag/Monat/Jahr</translation>
     </message>
     <message>
         <source>month/day/year</source>
-        <translation type="unfinished"></translation>
+        <translation>Monat/Tag/Jahr</translation>
     </message>
     <message>
         <source>day.month.year</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag.Monat.Jahr</translation>
     </message>
     <message>
         <source>year-month-day</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahr-Monat-Tag</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>No Adults and No Kids</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl Erwachsene und Kinder</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>Post Code / Zip Code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Postleitzahl / ZIP-Code:</translation>
     </message>
     <message>
         <source>Currency Symbol:</source>
-        <translation type="unfinished"></translation>
+        <translation>Währungssymbol:</translation>
     </message>
     <message>
         <source>Check-in time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Check-in-Zeit:</translation>
     </message>
     <message>
         <source>Check out time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Check-out-Zeit:</translation>
     </message>
     <message>
         <source>Office closing &amp;time:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Büroschluss:</translation>
     </message>
     <message>
         <source>Boat sizes in:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bootsgrößen in:</translation>
     </message>
     <message>
         <source>Dates:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datumsformat:</translation>
     </message>
 </context>
 <context>
     <name>RemindersWindow</name>
     <message>
         <source>Reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>Erinnerungen</translation>
     </message>
     <message>
         <source>Booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung</translation>
     </message>
     <message>
         <source>Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunde</translation>
     </message>
     <message>
         <source>E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail</translation>
     </message>
     <message>
         <source>Reminder</source>
-        <translation type="unfinished"></translation>
+        <translation>Erinnerung</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag</translation>
     </message>
     <message>
         <source>Due by</source>
-        <translation type="unfinished"></translation>
+        <translation>Fällig bis</translation>
     </message>
     <message>
         <source>&amp;Send the ticked reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>Die angehakten Erinnerungen &amp;senden</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>The reminders could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Erinnerungen konnten nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>%1 (overdue)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (überfällig)</translation>
     </message>
     <message>
         <source>(no address)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keine Adresse)</translation>
     </message>
     <message numerus="yes">
         <source>%n reminder(s) due today; untick any that should not go.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Erinnerung heute fällig; entfernen Sie den Haken bei allen, die nicht hinausgehen sollen.</numerusform>
+            <numerusform>%n Erinnerungen heute fällig; entfernen Sie den Haken bei allen, die nicht hinausgehen sollen.</numerusform>
         </translation>
     </message>
     <message>
         <source>The bookings chosen owe nothing that has not been reminded already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gewählten Buchungen schulden nichts, woran nicht bereits erinnert wurde.</translation>
     </message>
     <message>
         <source>No reminders are due today.</source>
-        <translation type="unfinished"></translation>
+        <translation>Heute sind keine Erinnerungen fällig.</translation>
     </message>
     <message>
         <source>No reminder was queued: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde keine Erinnerung in den Postausgang gestellt: %1</translation>
     </message>
     <message numerus="yes">
         <source>%n reminder(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Erinnerung</numerusform>
+            <numerusform>%n Erinnerungen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n reminder(s) are in the outbox and go out in the background.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Erinnerung liegt im Postausgang und wird im Hintergrund versendet.</numerusform>
+            <numerusform>%n Erinnerungen liegen im Postausgang und werden im Hintergrund versendet.</numerusform>
         </translation>
     </message>
 </context>
@@ -8288,1980 +8389,1996 @@ Tick those who will not come, then mark them:</source>
     <name>Removal</name>
     <message>
         <source>Are you sure to delete this item?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie diesen Eintrag wirklich löschen?</translation>
     </message>
     <message>
         <source> was</source>
-        <translation type="unfinished"></translation>
+        <translation> wurde</translation>
     </message>
     <message>
         <source>s were</source>
-        <translation type="unfinished"></translation>
+        <translation>en wurden</translation>
     </message>
     <message>
         <source>%1 %2%3 made at another desk since you were asked. Nothing was deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2%3 seit Ihrer Rückfrage an einem anderen Arbeitsplatz angelegt. Es wurde nichts gelöscht.</translation>
     </message>
 </context>
 <context>
     <name>RenewalsDialog</name>
     <message>
         <source>Renew contracts</source>
-        <translation type="unfinished"></translation>
+        <translation>Verträge verlängern</translation>
     </message>
     <message>
         <source>&amp;List</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Liste</translation>
     </message>
     <message>
         <source>Renew</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlängern</translation>
     </message>
     <message>
         <source>Contract</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrag</translation>
     </message>
     <message>
         <source>Holder</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhaber</translation>
     </message>
     <message>
         <source>Boat</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot</translation>
     </message>
     <message>
         <source>Berths</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplätze</translation>
     </message>
     <message>
         <source>Ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Endet</translation>
     </message>
     <message>
         <source>This term</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Laufzeit</translation>
     </message>
     <message>
         <source>Next term</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächste Laufzeit</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo</translation>
     </message>
     <message>
         <source>Renewal price</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlängerungspreis</translation>
     </message>
     <message>
         <source>Select &amp;all</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alle auswählen</translation>
     </message>
     <message>
         <source>Re&amp;new chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewählte &amp;verlängern</translation>
     </message>
     <message>
         <source>&amp;Send renewal letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlängerungsschreiben &amp;senden</translation>
     </message>
     <message>
         <source>&amp;Print renewal letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlängerungsschreiben &amp;drucken</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;chließen</translation>
     </message>
     <message>
         <source>Ending &amp;from:</source>
-        <translation type="unfinished"></translation>
+        <translation>Endet a&amp;b:</translation>
     </message>
     <message>
         <source>&amp;to:</source>
-        <translation type="unfinished"></translation>
+        <translation>b&amp;is:</translation>
     </message>
     <message>
         <source>The period ends before it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zeitraum endet, bevor er beginnt.</translation>
     </message>
     <message>
         <source>no rate</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Tarif</translation>
     </message>
     <message>
         <source>No contract in force ends in this period unrenewed.</source>
-        <translation type="unfinished"></translation>
+        <translation>In diesem Zeitraum endet kein laufender Vertrag ohne Verlängerung.</translation>
     </message>
     <message numerus="yes">
         <source>%n contract(s) have no rate for next term: type their price.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Vertrag hat keinen Tarif für die nächste Laufzeit: geben Sie seinen Preis ein.</numerusform>
+            <numerusform>%n Verträge haben keinen Tarif für die nächste Laufzeit: geben Sie ihre Preise ein.</numerusform>
         </translation>
     </message>
     <message>
         <source>Contract %1: type the renewal price as an amount, such as 1200.00.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrag %1: geben Sie den Verlängerungspreis als Betrag ein, etwa 1200.00.</translation>
     </message>
     <message>
         <source>Tick the contracts to renew first, or Select all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haken Sie zuerst die zu verlängernden Verträge an oder wählen Sie „Alle auswählen“.</translation>
     </message>
     <message numerus="yes">
         <source>Renew %n contract(s) at %1 before tax in all?
 
 Yes makes each renewal a new contract with its plan and keeps its renewal letter; nothing is renewed if one cannot be.
 No goes back to the list.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Vertrag zu insgesamt %1 vor Steuer verlängern?
+
+Ja macht aus jeder Verlängerung einen neuen Vertrag mit seinem Ratenplan und bewahrt sein Verlängerungsschreiben auf; es wird nichts verlängert, wenn einer nicht verlängert werden kann.
+Nein kehrt zur Liste zurück.</numerusform>
+            <numerusform>%n Verträge zu insgesamt %1 vor Steuer verlängern?
+
+Ja macht aus jeder Verlängerung einen neuen Vertrag mit seinem Ratenplan und bewahrt sein Verlängerungsschreiben auf; es wird nichts verlängert, wenn einer nicht verlängert werden kann.
+Nein kehrt zur Liste zurück.</numerusform>
         </translation>
     </message>
     <message>
         <source>Contract %1 renewed as contract %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrag %1 verlängert als Vertrag %2, %3</translation>
     </message>
     <message numerus="yes">
         <source>%n contract(s) renewed. Send renewal letters queues their letters by e-mail.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Vertrag verlängert. „Verlängerungsschreiben senden“ stellt das Schreiben per E-Mail in den Postausgang.</numerusform>
+            <numerusform>%n Verträge verlängert. „Verlängerungsschreiben senden“ stellt ihre Schreiben per E-Mail in den Postausgang.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n contract(s) renewed. Print renewal letters prints their letters.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Vertrag verlängert. „Verlängerungsschreiben drucken“ druckt das Schreiben.</numerusform>
+            <numerusform>%n Verträge verlängert. „Verlängerungsschreiben drucken“ druckt ihre Schreiben.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n renewal letter(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Verlängerungsschreiben</numerusform>
+            <numerusform>%n Verlängerungsschreiben</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n renewal letter(s) queued.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Verlängerungsschreiben in den Postausgang gestellt.</numerusform>
+            <numerusform>%n Verlängerungsschreiben in den Postausgang gestellt.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n renewal letter(s) queued. These contracts&apos; holders have no e-mail address, so their letters are to be printed: %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Verlängerungsschreiben in den Postausgang gestellt. Die Inhaber dieser Verträge haben keine E-Mail-Adresse, daher sind ihre Schreiben zu drucken: %1.</numerusform>
+            <numerusform>%n Verlängerungsschreiben in den Postausgang gestellt. Die Inhaber dieser Verträge haben keine E-Mail-Adresse, daher sind ihre Schreiben zu drucken: %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>Contract Renewal %1.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertragsverlängerung %1.pdf</translation>
     </message>
 </context>
 <context>
     <name>ReportLayouts</name>
     <message>
         <source>Booking added:</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung angelegt:</translation>
     </message>
     <message>
         <source>From:</source>
-        <translation type="unfinished"></translation>
+        <translation>Von:</translation>
     </message>
     <message>
         <source>To:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis:</translation>
     </message>
     <message>
         <source>Customer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunde:</translation>
     </message>
     <message>
         <source>Berth(s):</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz/-plätze:</translation>
     </message>
     <message>
         <source>Report of Booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungsbericht</translation>
     </message>
     <message>
         <source>List of all up comming bookings</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste aller kommenden Buchungen</translation>
     </message>
     <message>
         <source>List of today bookings</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste der heutigen Buchungen</translation>
     </message>
     <message>
         <source>List of todays checkouts left to be completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste der heute noch offenen Check-outs</translation>
     </message>
     <message>
         <source>Arrivals today</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankünfte heute</translation>
     </message>
     <message>
         <source>Departures today</source>
-        <translation type="unfinished"></translation>
+        <translation>Abreisen heute</translation>
     </message>
     <message>
         <source>Period Sales</source>
-        <translation type="unfinished"></translation>
+        <translation>Umsatz im Zeitraum</translation>
     </message>
     <message>
         <source>List: %p of %P</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste: %p von %P</translation>
     </message>
     <message>
         <source>Client:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunde:</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum:</translation>
     </message>
     <message>
         <source>Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Platz</translation>
     </message>
     <message>
         <source>Hire </source>
-        <translation type="unfinished"></translation>
+        <translation>Miete </translation>
     </message>
     <message>
         <source>Other </source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstiges </translation>
     </message>
     <message>
         <source>VAT </source>
-        <translation type="unfinished"></translation>
+        <translation>MwSt. </translation>
     </message>
     <message>
         <source>Total </source>
-        <translation type="unfinished"></translation>
+        <translation>Summe </translation>
     </message>
     <message>
         <source>Reservations With Balance Due</source>
-        <translation type="unfinished"></translation>
+        <translation>Reservierungen mit offenem Betrag</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Reservation:</source>
-        <translation type="unfinished"></translation>
+        <translation>Reservierung:</translation>
     </message>
     <message>
         <source>Other Charges:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstige Kosten:</translation>
     </message>
     <message>
         <source>VAT:</source>
-        <translation type="unfinished"></translation>
+        <translation>MwSt.:</translation>
     </message>
     <message>
         <source>Payable:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu zahlen:</translation>
     </message>
     <message>
         <source>Payed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezahlt:</translation>
     </message>
     <message>
         <source>Payments due</source>
-        <translation type="unfinished"></translation>
+        <translation>Fällige Zahlungen</translation>
     </message>
     <message>
         <source>Conf. No:</source>
-        <translation type="unfinished"></translation>
+        <translation>Best.-Nr.:</translation>
     </message>
     <message>
         <source>Arrival:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankunft:</translation>
     </message>
     <message>
         <source>Due by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fällig bis:</translation>
     </message>
     <message>
         <source>Paid:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezahlt:</translation>
     </message>
     <message>
         <source>Owed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Offen:</translation>
     </message>
     <message>
         <source>Due now:</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt fällig:</translation>
     </message>
     <message>
         <source>Overdue</source>
-        <translation type="unfinished"></translation>
+        <translation>Überfällig</translation>
     </message>
     <message>
         <source>Due within 7 days</source>
-        <translation type="unfinished"></translation>
+        <translation>Fällig innerhalb von 7 Tagen</translation>
     </message>
     <message>
         <source>Due later</source>
-        <translation type="unfinished"></translation>
+        <translation>Später fällig</translation>
     </message>
     <message>
         <source>Total %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe %1</translation>
     </message>
 </context>
 <context>
     <name>ReportManager</name>
     <message>
         <source>From:</source>
-        <translation type="unfinished"></translation>
+        <translation>Von:</translation>
     </message>
     <message>
         <source>To:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis:</translation>
     </message>
     <message>
         <source>Report Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichte</translation>
     </message>
     <message>
         <source>&amp;List of all up comming bookings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Liste aller kommenden Buchungen</translation>
     </message>
     <message>
         <source>List of bookings &amp;taken today</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste der &amp;heute angenommenen Buchungen</translation>
     </message>
     <message>
         <source>List of todays &amp;checkouts left to be completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste der heute noch offenen &amp;Check-outs</translation>
     </message>
     <message>
         <source>&amp;Arrivals today</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ankünfte heute</translation>
     </message>
     <message>
         <source>&amp;Departures today</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab&amp;reisen heute</translation>
     </message>
     <message>
         <source>Outstanding &amp;Balance A/Cs</source>
-        <translation type="unfinished"></translation>
+        <translation>Offene Sal&amp;den</translation>
     </message>
     <message>
         <source>&amp;Payments due</source>
-        <translation type="unfinished"></translation>
+        <translation>Fällige &amp;Zahlungen</translation>
     </message>
     <message>
         <source>Send reminders for pa&amp;yments due...</source>
-        <translation type="unfinished"></translation>
+        <translation>Erinnerungen für fällige Zahlungen &amp;versenden...</translation>
     </message>
     <message>
         <source>Period sales summa&amp;ry</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Umsatzübersicht für den Zeitraum</translation>
     </message>
     <message>
         <source>Takings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einnahmen</translation>
     </message>
     <message>
         <source>Cash-&amp;up...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kassenabschluss...</translation>
     </message>
     <message>
         <source>E&amp;xport cash-up (CSV)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kassenabschluss e&amp;xportieren (CSV)...</translation>
     </message>
     <message>
         <source>Export payme&amp;nts (CSV)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungen ex&amp;portieren (CSV)...</translation>
     </message>
     <message>
         <source>Figures</source>
-        <translation type="unfinished"></translation>
+        <translation>Kennzahlen</translation>
     </message>
     <message>
         <source>Occupancy</source>
-        <translation type="unfinished"></translation>
+        <translation>Belegung</translation>
     </message>
     <message>
         <source>Revenue by month</source>
-        <translation type="unfinished"></translation>
+        <translation>Umsatz nach Monat</translation>
     </message>
     <message>
         <source>Length of stay and lead time</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufenthaltsdauer und Vorlaufzeit</translation>
     </message>
     <message>
         <source>The busiest berths</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gefragtesten Liegeplätze</translation>
     </message>
     <message>
         <source>Meter use by month</source>
-        <translation type="unfinished"></translation>
+        <translation>Zählerverbrauch nach Monat</translation>
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag</translation>
     </message>
     <message>
         <source>Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Woche</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Monat</translation>
     </message>
     <message>
         <source>Show fi&amp;gure</source>
-        <translation type="unfinished"></translation>
+        <translation>Kennzahl zei&amp;gen</translation>
     </message>
     <message>
         <source>F&amp;igure:</source>
-        <translation type="unfinished"></translation>
+        <translation>K&amp;ennzahl:</translation>
     </message>
     <message>
         <source>Fro&amp;m:</source>
-        <translation type="unfinished"></translation>
+        <translation>V&amp;on:</translation>
     </message>
     <message>
         <source>T&amp;o:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bis:</translation>
     </message>
     <message>
         <source>&amp;Step:</source>
-        <translation type="unfinished"></translation>
+        <translation>Schr&amp;itt:</translation>
     </message>
     <message>
         <source>** If you have the need for a specific report, please contact our support team and we will endevour to create the report that you are looking for **</source>
-        <translation type="unfinished"></translation>
+        <translation>** Wenn Sie einen bestimmten Bericht benötigen, wenden Sie sich bitte an unser Support-Team; wir bemühen uns, den gewünschten Bericht zu erstellen **</translation>
     </message>
     <message>
         <source>Clos&amp;e</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>&amp;View meter lists...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zählerlis&amp;ten anzeigen...</translation>
     </message>
     <message>
         <source>The list could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste konnte nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>Nothing to print!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts zu drucken!</translation>
     </message>
     <message>
         <source>No booking has money owing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Buchung hat offene Beträge.</translation>
     </message>
     <message>
         <source>Payments due</source>
-        <translation type="unfinished"></translation>
+        <translation>Fällige Zahlungen</translation>
     </message>
     <message>
         <source>The period ends before it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zeitraum endet, bevor er beginnt.</translation>
     </message>
     <message>
         <source>The cash-up could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kassenabschluss konnte nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>Export Cash-up</source>
-        <translation type="unfinished"></translation>
+        <translation>Kassenabschluss exportieren</translation>
     </message>
     <message>
         <source>The figures could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kennzahlen konnten nicht gelesen werden: %1</translation>
     </message>
 </context>
 <context>
     <name>RestoreScript</name>
     <message>
         <source>%1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 auf %2</translation>
     </message>
     <message>
         <source>a table %1</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Tabelle %1</translation>
     </message>
     <message>
         <source>the rows of a table %1</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zeilen einer Tabelle %1</translation>
     </message>
     <message>
         <source>a function %1</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Funktion %1</translation>
     </message>
     <message>
         <source>a procedure %1</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Prozedur %1</translation>
     </message>
     <message>
         <source>a trigger %1</source>
-        <translation type="unfinished"></translation>
+        <translation>einen Trigger %1</translation>
     </message>
     <message>
         <source>an index %1</source>
-        <translation type="unfinished"></translation>
+        <translation>einen Index %1</translation>
     </message>
     <message>
         <source>a view %1</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Sicht %1</translation>
     </message>
     <message>
         <source>a rule %1</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Regel %1</translation>
     </message>
     <message>
         <source>a policy %1</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Richtlinie %1</translation>
     </message>
     <message>
         <source>a sequence %1</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Sequenz %1</translation>
     </message>
     <message>
         <source>a column default %1</source>
-        <translation type="unfinished"></translation>
+        <translation>einen Spalten-Standardwert %1</translation>
     </message>
     <message>
         <source>a constraint %1</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Einschränkung %1</translation>
     </message>
     <message>
         <source>a %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ein(e) %1 %2</translation>
     </message>
     <message>
         <source>%1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 weitere</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2</translation>
     </message>
     <message>
         <source>a statement &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Anweisung „%1“</translation>
     </message>
     <message>
         <source>it holds %1 that is not part of a harbour database.</source>
-        <translation type="unfinished"></translation>
+        <translation>sie enthält %1, das nicht zu einer Hafendatenbank gehört.</translation>
     </message>
     <message>
         <source>it holds %1 that are not part of a harbour database.</source>
-        <translation type="unfinished"></translation>
+        <translation>sie enthält %1, die nicht zu einer Hafendatenbank gehören.</translation>
     </message>
     <message>
         <source>it holds %1 with a definition that is not ours.</source>
-        <translation type="unfinished"></translation>
+        <translation>sie enthält %1 mit einer Definition, die nicht von uns stammt.</translation>
     </message>
     <message>
         <source>it holds %1 with definitions that are not ours.</source>
-        <translation type="unfinished"></translation>
+        <translation>sie enthält %1 mit Definitionen, die nicht von uns stammen.</translation>
     </message>
     <message>
         <source>it lacks %1 of a harbour database.</source>
-        <translation type="unfinished"></translation>
+        <translation>sie enthält nicht %1 einer Hafendatenbank.</translation>
     </message>
 </context>
 <context>
     <name>Roles</name>
     <message>
         <source>Refunds and corrections</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstattungen und Korrekturen</translation>
     </message>
     <message>
         <source>give refunds or corrections</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstattungen oder Korrekturen vornehmen</translation>
     </message>
     <message>
         <source>Prices typed over the rates</source>
-        <translation type="unfinished"></translation>
+        <translation>Preise abweichend von den Tarifen</translation>
     </message>
     <message>
         <source>type a price over the rates or keep it after a change</source>
-        <translation type="unfinished"></translation>
+        <translation>einen Preis abweichend von den Tarifen eingeben oder ihn nach einer Änderung behalten</translation>
     </message>
     <message>
         <source>Cancelling a paid booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Stornieren einer bezahlten Buchung</translation>
     </message>
     <message>
         <source>cancel a paid booking</source>
-        <translation type="unfinished"></translation>
+        <translation>eine bezahlte Buchung stornieren</translation>
     </message>
     <message>
         <source>Deleting customers, berths and owners</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen von Kunden, Liegeplätzen und Eigentümern</translation>
     </message>
     <message>
         <source>delete customers, berths or owners</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunden, Liegeplätze oder Eigentümer löschen</translation>
     </message>
     <message>
         <source>Rates and taxes</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarife und Steuern</translation>
     </message>
     <message>
         <source>change rates and taxes</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarife und Steuern ändern</translation>
     </message>
     <message>
         <source>Company details</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmenangaben</translation>
     </message>
     <message>
         <source>change the company&apos;s details</source>
-        <translation type="unfinished"></translation>
+        <translation>die Firmenangaben ändern</translation>
     </message>
     <message>
         <source>Restoring and compacting the database</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederherstellen und Komprimieren der Datenbank</translation>
     </message>
     <message>
         <source>restore or compact the database</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datenbank wiederherstellen oder komprimieren</translation>
     </message>
     <message>
         <source>Exports of personal data</source>
-        <translation type="unfinished"></translation>
+        <translation>Export personenbezogener Daten</translation>
     </message>
     <message>
         <source>export personal data</source>
-        <translation type="unfinished"></translation>
+        <translation>personenbezogene Daten exportieren</translation>
     </message>
     <message>
         <source>Users and permissions</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzer und Berechtigungen</translation>
     </message>
     <message>
         <source>manage users and permissions</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzer und Berechtigungen verwalten</translation>
     </message>
     <message>
         <source>Clerk</source>
-        <translation type="unfinished"></translation>
+        <translation>Sachbearbeiter</translation>
     </message>
     <message>
         <source>Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Manager</translation>
     </message>
     <message>
         <source>Administrator</source>
-        <translation type="unfinished"></translation>
+        <translation>Administrator</translation>
     </message>
     <message>
         <source>a clerk</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Sachbearbeiter</translation>
     </message>
     <message>
         <source>a manager</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Manager</translation>
     </message>
     <message>
         <source>an administrator</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Administrator</translation>
     </message>
 </context>
 <context>
     <name>SafeFiles</name>
     <message>
         <source>Cannot rename %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht in %2 umbenannt werden.</translation>
     </message>
     <message>
         <source>Cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>Cannot link %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht mit %2 verknüpft werden.</translation>
     </message>
 </context>
 <context>
     <name>SendEmail</name>
     <message>
         <source>No e-mail program could be started for this address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für diese Adresse konnte kein E-Mail-Programm gestartet werden.</translation>
     </message>
 </context>
 <context>
     <name>ServerArchive</name>
     <message>
         <source>%1 could not be started: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht gestartet werden: %2</translation>
     </message>
     <message>
         <source>%1 did not finish: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde nicht beendet: %2</translation>
     </message>
     <message>
         <source>%1 is not installed (Debian: postgresql-client).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist nicht installiert (Debian: postgresql-client).</translation>
     </message>
     <message>
         <source>pg_dump is not installed (Debian: postgresql-client).</source>
-        <translation type="unfinished"></translation>
+        <translation>pg_dump ist nicht installiert (Debian: postgresql-client).</translation>
     </message>
     <message>
         <source>Cannot write %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden.</translation>
     </message>
     <message>
         <source>pg_restore is not installed (Debian: postgresql-client).</source>
-        <translation type="unfinished"></translation>
+        <translation>pg_restore ist nicht installiert (Debian: postgresql-client).</translation>
     </message>
     <message>
         <source>it is the backup of a database file, and this desk works on a server; it restores at a desk that works on a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist die Sicherung einer Datenbankdatei, und dieser Arbeitsplatz arbeitet mit einem Server; sie wird an einem Arbeitsplatz wiederhergestellt, der mit einer Datei arbeitet.</translation>
     </message>
     <message>
         <source>it is not a backup archive of Zem Harbour.</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist kein Sicherungsarchiv von Zem Harbour.</translation>
     </message>
     <message>
         <source>it holds no table %1: it is not a backup of a harbour database.</source>
-        <translation type="unfinished"></translation>
+        <translation>es enthält keine Tabelle %1: es ist keine Sicherung einer Hafendatenbank.</translation>
     </message>
     <message>
         <source>it holds schema version %1; this program understands 1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>es enthält Schemaversion %1; dieses Programm versteht 1 bis %2.</translation>
     </message>
 </context>
 <context>
     <name>ServerLogin</name>
     <message>
         <source>the login was removed or deactivated, or its password changed, at another desk (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Anmeldung wurde an einem anderen Arbeitsplatz entfernt oder deaktiviert, oder ihr Passwort wurde geändert (%1)</translation>
     </message>
     <message>
         <source>the server cannot be reached (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>der Server ist nicht erreichbar (%1)</translation>
     </message>
     <message>
         <source>The server did not let %1 in, so this desk stays connected as before: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server hat %1 nicht hereingelassen, daher bleibt dieser Arbeitsplatz wie bisher verbunden: %2</translation>
     </message>
 </context>
 <context>
     <name>ServerRoles</name>
     <message>
         <source>Logins are kept by a database server; a file has none.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmeldungen werden von einem Datenbankserver verwaltet; eine Datei hat keine.</translation>
     </message>
     <message>
         <source>A login is 1 to 63 lower-case letters, digits and _, starting with a letter, and not one the server or the program keeps for itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Anmeldung besteht aus 1 bis 63 Kleinbuchstaben, Ziffern und _, beginnt mit einem Buchstaben und ist keine, die der Server oder das Programm für sich selbst reserviert.</translation>
     </message>
     <message>
         <source>A login needs a password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Anmeldung braucht ein Passwort.</translation>
     </message>
     <message>
         <source>A password is at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Passwort hat höchstens %1 Zeichen.</translation>
     </message>
     <message>
         <source>%1 is not a login of Zem Harbour&apos;s roles.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Anmeldung der Rollen von Zem Harbour.</translation>
     </message>
     <message>
         <source>The login %1 exists already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anmeldung %1 existiert bereits.</translation>
     </message>
 </context>
 <context>
     <name>SignInDialog</name>
     <message>
         <source>Sign In</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmelden</translation>
     </message>
     <message>
         <source>Please sign in with your sign-in name and password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte melden Sie sich mit Ihrem Anmeldenamen und Passwort an.</translation>
     </message>
     <message>
         <source>&amp;Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Passwort:</translation>
     </message>
     <message>
         <source>Switch User</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzer wechseln</translation>
     </message>
     <message>
         <source>Type the sign-in name and password of the user who takes over this desk.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie Anmeldenamen und Passwort des Benutzers ein, der diesen Arbeitsplatz übernimmt.</translation>
     </message>
     <message>
         <source>Type the sign-in name and PIN of the user who takes over this desk.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie Anmeldenamen und PIN des Benutzers ein, der diesen Arbeitsplatz übernimmt.</translation>
     </message>
     <message>
         <source>&amp;PIN:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;PIN:</translation>
     </message>
     <message>
         <source>Ask a Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Manager fragen</translation>
     </message>
     <message>
         <source>A manager or an administrator approves this once: to %1.
 Type your sign-in name and PIN or password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Manager oder Administrator genehmigt dies einmalig: %1.
+Geben Sie Ihren Anmeldenamen und Ihre PIN oder Ihr Passwort ein.</translation>
     </message>
     <message>
         <source>&amp;PIN or password:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;PIN oder Passwort:</translation>
     </message>
     <message>
         <source>&amp;Sign-in name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anmeldename:</translation>
     </message>
     <message>
         <source>(not a user&apos;s sign-in name)</source>
-        <translation type="unfinished"></translation>
+        <translation>(kein Anmeldename eines Benutzers)</translation>
     </message>
     <message>
         <source>%1 approved for %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 genehmigt für %2: %3</translation>
     </message>
 </context>
 <context>
     <name>SmtpSender</name>
     <message>
         <source>No mail server is set up: enter it in Setup Company Information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist kein Mailserver eingerichtet: tragen Sie ihn unter „Firmenangaben einrichten“ ein.</translation>
     </message>
     <message>
         <source>%1 is not a server name.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Servername.</translation>
     </message>
     <message>
         <source>The mail server&apos;s port must be from 1 to 65535.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Port des Mailservers muss zwischen 1 und 65535 liegen.</translation>
     </message>
     <message>
         <source>The mail library could not start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Mail-Bibliothek konnte nicht starten.</translation>
     </message>
     <message>
         <source>The mail server %1 could not be found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Mailserver %1 wurde nicht gefunden.</translation>
     </message>
     <message>
         <source>The mail server %1 did not answer on port %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Mailserver %1 hat auf Port %2 nicht geantwortet.</translation>
     </message>
     <message>
         <source>The mail server refused the user name or password: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Mailserver hat Benutzername oder Passwort abgelehnt: %1</translation>
     </message>
     <message>
         <source>The mail server does not offer a secure connection (STARTTLS): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Mailserver bietet keine sichere Verbindung an (STARTTLS): %1</translation>
     </message>
 </context>
 <context>
     <name>SplashWindow</name>
     <message>
         <source>Harbour, marina and campsite reservations</source>
-        <translation type="unfinished"></translation>
+        <translation>Reservierungen für Häfen, Marinas und Campingplätze</translation>
     </message>
     <message>
         <source>Version:  1.0.1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version:  1.0.1</translation>
     </message>
 </context>
 <context>
     <name>Sql</name>
     <message>
         <source>The database has been restored or compacted at another desk since this desk opened it. Nothing was read or saved from the old copy: the program works on the new one from your next action. Enter again what you were saving.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbank wurde an einem anderen Arbeitsplatz wiederhergestellt oder komprimiert, seit dieser Arbeitsplatz sie geöffnet hat. Aus der alten Kopie wurde nichts gelesen oder gespeichert: das Programm arbeitet ab Ihrer nächsten Aktion mit der neuen. Geben Sie erneut ein, was Sie speichern wollten.</translation>
     </message>
     <message>
         <source>The connection to the database server was lost. What you were saving may not have been saved: look it up before you enter it again. The program connects again with your next action.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Verbindung zum Datenbankserver ist unterbrochen. Was Sie speichern wollten, wurde möglicherweise nicht gespeichert: prüfen Sie es, bevor Sie es erneut eingeben. Das Programm verbindet sich bei Ihrer nächsten Aktion neu.</translation>
     </message>
     <message>
         <source>The statement returned no row.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anweisung hat keine Zeile geliefert.</translation>
     </message>
     <message>
         <source>The database gave the new record no ID.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbank hat dem neuen Datensatz keine ID gegeben.</translation>
     </message>
     <message>
         <source>No transaction is open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist keine Transaktion offen.</translation>
     </message>
 </context>
 <context>
     <name>StaffStore</name>
     <message>
         <source>This user has been removed at another desk.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Benutzer wurde an einem anderen Arbeitsplatz entfernt.</translation>
     </message>
     <message>
         <source>%1 is the last active administrator: someone must be able to manage the users, so this user cannot be removed, deactivated or given another role.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist der letzte aktive Administrator: jemand muss die Benutzer verwalten können, daher kann dieser Benutzer nicht entfernt, deaktiviert oder einer anderen Rolle zugeordnet werden.</translation>
     </message>
     <message>
         <source>The sign-in name &quot;%1&quot; is already in use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Anmeldename „%1“ ist bereits vergeben.</translation>
     </message>
     <message>
         <source>The sign-in name or the password is wrong.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmeldename oder Passwort ist falsch.</translation>
     </message>
     <message>
         <source>The sign-in name or the PIN is wrong.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmeldename oder PIN ist falsch.</translation>
     </message>
     <message>
         <source>The sign-in name, or the PIN or password, is wrong.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmeldename oder PIN bzw. Passwort ist falsch.</translation>
     </message>
     <message>
         <source>%1 is locked after %2 wrong tries in a row; try again after %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist nach %2 Fehlversuchen in Folge gesperrt; versuchen Sie es nach %3 erneut.</translation>
     </message>
     <message>
         <source>%1 is no longer an active user; an administrator can make the user active again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein aktiver Benutzer mehr; ein Administrator kann den Benutzer wieder aktivieren.</translation>
     </message>
     <message>
         <source>This user has been removed by an administrator.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Benutzer wurde von einem Administrator entfernt.</translation>
     </message>
     <message>
         <source>Please type the user&apos;s name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie den Namen des Benutzers ein.</translation>
     </message>
     <message>
         <source>Please type a sign-in name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie einen Anmeldenamen ein.</translation>
     </message>
     <message>
         <source>A name or sign-in name may have at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Name oder Anmeldename darf höchstens %1 Zeichen haben.</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Sign-in name</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmeldename</translation>
     </message>
     <message>
         <source>Role</source>
-        <translation type="unfinished"></translation>
+        <translation>Rolle</translation>
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktiv</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>That is longer than any password may be.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ist länger, als ein Passwort sein darf.</translation>
     </message>
     <message>
         <source>Please type your PIN or password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie Ihre PIN oder Ihr Passwort ein.</translation>
     </message>
 </context>
 <context>
     <name>StaffWidgets</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>Startup</name>
     <message>
         <source>DB Connection Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler bei der Datenbankverbindung</translation>
     </message>
     <message>
         <source>Database opened read-only: changes cannot be saved.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbank schreibgeschützt geöffnet: Änderungen können nicht gespeichert werden.
+
+%1</translation>
     </message>
 </context>
 <context>
     <name>StayMeters</name>
     <message>
         <source>Meter %1 of berth %2 has not been read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zähler %1 von Liegeplatz %2 wurde nicht abgelesen.</translation>
     </message>
     <message>
         <source>The booking no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung existiert nicht mehr.</translation>
     </message>
     <message>
         <source>The booking&apos;s total would pass %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Gesamtbetrag der Buchung würde %1 übersteigen.</translation>
     </message>
     <message>
         <source>%1, berth %2:
 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Liegeplatz %2:
+%3</translation>
     </message>
 </context>
 <context>
     <name>StayReadingsDialog</name>
     <message>
         <source>Meter readings</source>
-        <translation type="unfinished"></translation>
+        <translation>Zählerablesungen</translation>
     </message>
     <message>
         <source>Berth and meter</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz und Zähler</translation>
     </message>
     <message>
         <source>Last reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Ablesung</translation>
     </message>
     <message>
         <source>Reading now</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablesung jetzt</translation>
     </message>
     <message>
         <source>%1  %2 %3 (%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  %2 %3 (%4)</translation>
     </message>
     <message>
         <source>%1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 am %2</translation>
     </message>
     <message>
         <source>none yet</source>
-        <translation type="unfinished"></translation>
+        <translation>noch keine</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>%1 is below the last reading of meter %2 (%3).
 
 Yes: the meter rolled over past %4 and started again from zero. No: the reading was mistyped, go back to correct it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 liegt unter der letzten Ablesung von Zähler %2 (%3).
+
+Ja: der Zähler ist über %4 hinaus übergelaufen und hat wieder bei null begonnen. Nein: die Ablesung war vertippt, zurück zum Korrigieren.</translation>
     </message>
 </context>
 <context>
     <name>StepWizard</name>
     <message>
         <source>Welcome to the %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Willkommen – %1</translation>
     </message>
     <message>
         <source>To contionue, click Next.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie auf Weiter, um fortzufahren.</translation>
     </message>
     <message>
         <source>Display this welcome screen at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesen Willkommensbildschirm beim Start anzeigen</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurück</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Weiter</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>&amp;Finish</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fertigstellen</translation>
     </message>
 </context>
 <context>
     <name>TermRates</name>
     <message>
         <source>A price names a term that is not in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Preis nennt eine Laufzeit, die nicht in der Liste steht.</translation>
     </message>
     <message>
         <source>Another desk changed the terms meanwhile: close the list and open it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderer Arbeitsplatz hat die Laufzeiten inzwischen geändert: schließen Sie die Liste und öffnen Sie sie erneut.</translation>
     </message>
 </context>
 <context>
     <name>TermsDialog</name>
     <message>
         <source>Terms and prices</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufzeiten und Preise</translation>
     </message>
     <message>
         <source>Term</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufzeit</translation>
     </message>
     <message>
         <source>First day</source>
-        <translation type="unfinished"></translation>
+        <translation>Erster Tag</translation>
     </message>
     <message>
         <source>Last day</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzter Tag</translation>
     </message>
     <message>
         <source>Every year</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedes Jahr</translation>
     </message>
     <message>
         <source>Berth type</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatztyp</translation>
     </message>
     <message>
         <source>Basis</source>
-        <translation type="unfinished"></translation>
+        <translation>Grundlage</translation>
     </message>
     <message>
         <source>Price</source>
-        <translation type="unfinished"></translation>
+        <translation>Preis</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab</translation>
     </message>
     <message>
         <source>T&amp;erms:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Laufzeiten:</translation>
     </message>
     <message>
         <source>&amp;Prices:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Preise:</translation>
     </message>
     <message>
         <source>&amp;Add term</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufzeit &amp;hinzufügen</translation>
     </message>
     <message>
         <source>&amp;Remove term</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufzeit &amp;entfernen</translation>
     </message>
     <message>
         <source>A&amp;dd price</source>
-        <translation type="unfinished"></translation>
+        <translation>Preis hinzu&amp;fügen</translation>
     </message>
     <message>
         <source>Re&amp;move price</source>
-        <translation type="unfinished"></translation>
+        <translation>Preis entfe&amp;rnen</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>Per berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Pro Liegeplatz</translation>
     </message>
     <message>
         <source>Per metre</source>
-        <translation type="unfinished"></translation>
+        <translation>Pro Meter</translation>
     </message>
     <message>
         <source>Row %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2</translation>
     </message>
     <message>
         <source>type the name of a term in the list above.</source>
-        <translation type="unfinished"></translation>
+        <translation>geben Sie den Namen einer Laufzeit aus der Liste oben ein.</translation>
     </message>
     <message>
         <source>type the term&apos;s price, such as 1200.00.</source>
-        <translation type="unfinished"></translation>
+        <translation>geben Sie den Preis der Laufzeit ein, etwa 1200.00.</translation>
     </message>
 </context>
 <context>
     <name>Texts</name>
     <message>
         <source>Zem Harbour</source>
-        <translation type="unfinished"></translation>
+        <translation>Zem Harbour</translation>
     </message>
     <message>
         <source>v %1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>v %1.%2.%3</translation>
     </message>
 </context>
 <context>
     <name>TipOfTheDayDialog</name>
     <message>
         <source>Tip of the Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipp des Tages</translation>
     </message>
     <message>
         <source>Did you know ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wussten Sie schon ...</translation>
     </message>
     <message>
         <source>&amp;Show Tips at Startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipps beim &amp;Start zeigen</translation>
     </message>
     <message>
         <source>&amp;Next Tip</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nächster Tipp</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TodayWindow</name>
     <message>
         <source>Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunde</translation>
     </message>
     <message>
         <source>Berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz</translation>
     </message>
     <message>
         <source>Boat</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo</translation>
     </message>
     <message>
         <source>%1, arrived %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, angekommen %2</translation>
     </message>
     <message>
         <source>%1, left %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, abgereist %2</translation>
     </message>
     <message>
         <source>%1, no-show</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, nicht erschienen</translation>
     </message>
     <message>
         <source>Arrives</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankunft</translation>
     </message>
     <message>
         <source>Leaves</source>
-        <translation type="unfinished"></translation>
+        <translation>Abreise</translation>
     </message>
     <message>
         <source>&amp;Show this window when the program starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Fenster beim Programmstart &amp;zeigen</translation>
     </message>
     <message>
         <source>Due</source>
-        <translation type="unfinished"></translation>
+        <translation>Fällig</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Heute</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Akt&amp;ualisieren</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schl&amp;ießen</translation>
     </message>
     <message>
         <source>Con&amp;firmation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bestätigung</translation>
     </message>
     <message>
         <source>&amp;Arrivals today</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ankünfte heute</translation>
     </message>
     <message>
         <source>&amp;Departures today</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab&amp;reisen heute</translation>
     </message>
     <message>
         <source>&amp;In the harbour now</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jetzt im Hafen</translation>
     </message>
     <message>
         <source>&amp;Money owing, arriving within 7 days</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Offene Beträge, Ankunft innerhalb von 7 Tagen</translation>
     </message>
     <message>
         <source>R&amp;eminders...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Erinnerungen...</translation>
     </message>
     <message>
         <source>Arri&amp;ve</source>
-        <translation type="unfinished"></translation>
+        <translation>An&amp;kunft</translation>
     </message>
     <message>
         <source>Depar&amp;t...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrei&amp;se...</translation>
     </message>
     <message>
         <source>&amp;No-shows...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nicht erschienen...</translation>
     </message>
     <message>
         <source>Today&apos;s bookings could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die heutigen Buchungen konnten nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>Choose the arrival to check in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie die Ankunft, die eingecheckt werden soll.</translation>
     </message>
     <message>
         <source>Choose the guest to check out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie den Gast, der ausgecheckt werden soll.</translation>
     </message>
 </context>
 <context>
     <name>UserDialog</name>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Name:</translation>
     </message>
     <message>
         <source>&amp;Sign-in name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anmeldename:</translation>
     </message>
     <message>
         <source>&amp;Role:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rolle:</translation>
     </message>
     <message>
         <source>&amp;Active (may sign in)</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ktiv (darf sich anmelden)</translation>
     </message>
     <message>
         <source>&amp;Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Passwort:</translation>
     </message>
     <message>
         <source>Password a&amp;gain:</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort &amp;wiederholen:</translation>
     </message>
     <message>
         <source>P&amp;IN (4 to 8 digits):</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;IN (4 bis 8 Ziffern):</translation>
     </message>
     <message>
         <source>PIN a&amp;gain:</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN &amp;wiederholen:</translation>
     </message>
     <message>
         <source>First Administrator</source>
-        <translation type="unfinished"></translation>
+        <translation>Erster Administrator</translation>
     </message>
     <message>
         <source>Nobody has been signed up yet. Please make the first administrator: the one who adds the other users and says what each role may do. There is no default password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist noch niemand registriert. Bitte legen Sie den ersten Administrator an: er fügt die anderen Benutzer hinzu und legt fest, was jede Rolle darf. Es gibt kein Standardpasswort.</translation>
     </message>
     <message>
         <source>New User</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Benutzer</translation>
     </message>
     <message>
         <source>User</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzer</translation>
     </message>
     <message>
         <source>New Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Passwort</translation>
     </message>
     <message>
         <source>A new password for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein neues Passwort für %1.</translation>
     </message>
     <message>
         <source>New PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue PIN</translation>
     </message>
     <message>
         <source>A new PIN for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine neue PIN für %1.</translation>
     </message>
     <message>
         <source>The two passwords differ: please type the same password twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die beiden Passwörter sind verschieden: bitte geben Sie zweimal dasselbe Passwort ein.</translation>
     </message>
     <message>
         <source>The two PINs differ: please type the same PIN twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die beiden PINs sind verschieden: bitte geben Sie zweimal dieselbe PIN ein.</translation>
     </message>
     <message>
         <source>this user</source>
-        <translation type="unfinished"></translation>
+        <translation>dieser Benutzer</translation>
     </message>
     <message>
         <source>%1: new password</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: neues Passwort</translation>
     </message>
     <message>
         <source>%1: new PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: neue PIN</translation>
     </message>
 </context>
 <context>
     <name>UsersWindow</name>
     <message>
         <source>Users</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzer</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Sign-in name</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmeldename</translation>
     </message>
     <message>
         <source>Role</source>
-        <translation type="unfinished"></translation>
+        <translation>Rolle</translation>
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktiv</translation>
     </message>
     <message>
         <source>U&amp;sers:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Benutzer:</translation>
     </message>
     <message>
         <source>&amp;Add...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hinzufügen...</translation>
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;earbeiten...</translation>
     </message>
     <message>
         <source>New &amp;Password...</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues &amp;Passwort...</translation>
     </message>
     <message>
         <source>New P&amp;IN...</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue P&amp;IN...</translation>
     </message>
     <message>
         <source>Re&amp;move</source>
-        <translation type="unfinished"></translation>
+        <translation>Ent&amp;fernen</translation>
     </message>
     <message>
         <source>What each role ma&amp;y do:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Was jede Rolle darf:</translation>
     </message>
     <message>
         <source>never</source>
-        <translation type="unfinished"></translation>
+        <translation>nie</translation>
     </message>
     <message>
         <source> minutes</source>
-        <translation type="unfinished"></translation>
+        <translation> Minuten</translation>
     </message>
     <message>
         <source>&amp;Lock after idle:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sperren nach Leerlauf:</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;chließen</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>%1: %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 %3</translation>
     </message>
     <message>
         <source>allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>erlaubt</translation>
     </message>
     <message>
         <source>not allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht erlaubt</translation>
     </message>
     <message>
         <source>Remove %1? The user can no longer sign in; what the user did keeps their name.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 entfernen? Der Benutzer kann sich nicht mehr anmelden; was er getan hat, behält seinen Namen.</translation>
     </message>
     <message>
         <source>%1 removed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 entfernt</translation>
     </message>
 </context>
 <context>
     <name>WaitingEntryDialog</name>
     <message>
         <source>Edit Waiting Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Warteliste-Eintrag bearbeiten</translation>
     </message>
     <message>
         <source>Add Waiting Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Warteliste-Eintrag hinzufügen</translation>
     </message>
     <message>
         <source>&amp;Any length of stay</source>
-        <translation type="unfinished"></translation>
+        <translation>Beliebige &amp;Aufenthaltsdauer</translation>
     </message>
     <message>
         <source>C&amp;ustomer:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kunde:</translation>
     </message>
     <message>
         <source>&amp;Boat:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Boot:</translation>
     </message>
     <message>
         <source>&amp;From:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Von:</translation>
     </message>
     <message>
         <source>&amp;To:</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;is:</translation>
     </message>
     <message>
         <source>Berth t&amp;ype:</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz&amp;typ:</translation>
     </message>
     <message>
         <source>&amp;Minimum length (ft):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mindestlänge (ft):</translation>
     </message>
     <message>
         <source>&amp;Minimum length (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mindestlänge (m):</translation>
     </message>
     <message>
         <source>&amp;Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Notizen:</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Any type</source>
-        <translation type="unfinished"></translation>
+        <translation>Beliebiger Typ</translation>
     </message>
     <message>
         <source>(no boat)</source>
-        <translation type="unfinished"></translation>
+        <translation>(kein Boot)</translation>
     </message>
     <message>
         <source>The customer&apos;s boats could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Boote des Kunden konnten nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>Type the minimum length in feet, such as 38.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie die Mindestlänge in Fuß ein, etwa 38.</translation>
     </message>
     <message>
         <source>Type the minimum length in metres, such as 11.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie die Mindestlänge in Metern ein, etwa 11.5.</translation>
     </message>
     <message>
         <source>waiting entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Warteliste-Eintrag</translation>
     </message>
 </context>
 <context>
     <name>WaitingList</name>
     <message>
         <source>Waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartend</translation>
     </message>
     <message>
         <source>Offered</source>
-        <translation type="unfinished"></translation>
+        <translation>Angeboten</translation>
     </message>
     <message>
         <source>Booked</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebucht</translation>
     </message>
     <message>
         <source>Withdrawn</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurückgezogen</translation>
     </message>
     <message>
         <source>Choose the customer who is waiting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie den wartenden Kunden.</translation>
     </message>
     <message>
         <source>Give the first night wanted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie die erste gewünschte Nacht an.</translation>
     </message>
     <message>
         <source>The period wanted has started already: a waiting entry is for nights to come.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der gewünschte Zeitraum hat bereits begonnen: ein Warteliste-Eintrag ist für künftige Nächte.</translation>
     </message>
     <message>
         <source>The period wanted ends before it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der gewünschte Zeitraum endet, bevor er beginnt.</translation>
     </message>
     <message>
         <source>A period wanted may last five years at the most.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein gewünschter Zeitraum darf höchstens fünf Jahre dauern.</translation>
     </message>
     <message>
         <source>A minimum length must be more than 0 and at most 200 m.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Mindestlänge muss größer als 0 und höchstens 200 m sein.</translation>
     </message>
     <message>
         <source>The entry was removed at another desk meanwhile, so nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Eintrag wurde inzwischen an einem anderen Arbeitsplatz entfernt, daher wurde nichts gespeichert.</translation>
     </message>
     <message>
         <source>Customer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunde:</translation>
     </message>
     <message>
         <source>Boat:</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot:</translation>
     </message>
     <message>
         <source>From:</source>
-        <translation type="unfinished"></translation>
+        <translation>Von:</translation>
     </message>
     <message>
         <source>To:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis:</translation>
     </message>
     <message>
         <source>Berth type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatztyp:</translation>
     </message>
     <message>
         <source>Minimum length:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mindestlänge:</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen:</translation>
     </message>
     <message>
         <source>Status:</source>
-        <translation type="unfinished"></translation>
+        <translation>Status:</translation>
     </message>
 </context>
 <context>
     <name>WaitingListRows</name>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Position</translation>
     </message>
     <message>
         <source>Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunde</translation>
     </message>
     <message>
         <source>Boat</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Von</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis</translation>
     </message>
     <message>
         <source>Berth type</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatztyp</translation>
     </message>
     <message>
         <source>Minimum length</source>
-        <translation type="unfinished"></translation>
+        <translation>Mindestlänge</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Added</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzugefügt</translation>
     </message>
     <message>
         <source>Offered on</source>
-        <translation type="unfinished"></translation>
+        <translation>Angeboten am</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen</translation>
     </message>
     <message>
         <source>any length</source>
-        <translation type="unfinished"></translation>
+        <translation>beliebige Länge</translation>
     </message>
     <message>
         <source>Waiting List</source>
-        <translation type="unfinished"></translation>
+        <translation>Warteliste</translation>
     </message>
     <message>
         <source>Printed %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gedruckt %1</translation>
     </message>
     <message>
         <source>Page %p of %P</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %p von %P</translation>
     </message>
     <message>
         <source>No entries.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Einträge.</translation>
     </message>
 </context>
 <context>
     <name>WaitingListWindow</name>
     <message>
         <source>Waiting List</source>
-        <translation type="unfinished"></translation>
+        <translation>Warteliste</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle</translation>
     </message>
     <message>
         <source>&amp;Status:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Status:</translation>
     </message>
     <message>
         <source>Berth &amp;type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Liegeplatz&amp;typ:</translation>
     </message>
     <message>
         <source>&amp;Add...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hinzufügen...</translation>
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;earbeiten...</translation>
     </message>
     <message>
         <source>&amp;Withdraw</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurückziehen</translation>
     </message>
     <message>
         <source>Mark &amp;Offered</source>
-        <translation type="unfinished"></translation>
+        <translation>Als &amp;angeboten markieren</translation>
     </message>
     <message>
         <source>Mark Boo&amp;ked</source>
-        <translation type="unfinished"></translation>
+        <translation>Als gebu&amp;cht markieren</translation>
     </message>
     <message>
         <source>&amp;Book...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buchen...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>The waiting list could not be read for the berths that came free: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Warteliste konnte für die frei gewordenen Liegeplätze nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>All types</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Typen</translation>
     </message>
     <message>
         <source>The lists for the entry could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Listen für den Eintrag konnten nicht gelesen werden: %1</translation>
     </message>
 </context>
 <context>
     <name>WaitingOfferMail</name>
     <message>
         <source>%1 has no usable e-mail address: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat keine verwendbare E-Mail-Adresse: %2</translation>
     </message>
 </context>
 <context>
     <name>WebBookMenu</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
 </context>
 <context>
     <name>WebBookPage</name>
     <message>
         <source>Invalid HTML resource</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige HTML-Ressource</translation>
     </message>
     <message>
         <source>Can&apos;t generate Webbook:<byte value="xd"/>
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Webbuchungsseite kann nicht erstellt werden:<byte value="xd"/>
+%1</translation>
     </message>
     <message>
         <source>The booking form would be sent to &quot;%1&quot;, which is not a web address. Enter one that starts with http:// or https:// in the web booking settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Buchungsformular würde an „%1“ gesendet, was keine Webadresse ist. Geben Sie in den Webbuchungs-Einstellungen eine ein, die mit http:// oder https:// beginnt.</translation>
     </message>
     <message>
         <source>No value is stored for %1. Configure the web bookings first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für %1 ist kein Wert gespeichert. Richten Sie zuerst die Webbuchungen ein.</translation>
     </message>
     <message>
         <source>Save Web Book as...</source>
-        <translation type="unfinished"></translation>
+        <translation>Webbuchungsseite speichern unter...</translation>
     </message>
     <message>
         <source>HTML files (*.HTML)</source>
-        <translation type="unfinished"></translation>
+        <translation>HTML-Dateien (*.HTML)</translation>
     </message>
     <message>
         <source>Can&apos;t save HTML file:<byte value="xd"/>
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>HTML-Datei kann nicht gespeichert werden:<byte value="xd"/>
+%1</translation>
     </message>
 </context>
 <context>
     <name>WebBookSettings</name>
     <message>
         <source>Response-o-Matic (default)</source>
-        <translation type="unfinished"></translation>
+        <translation>Response-o-Matic (Standard)</translation>
     </message>
     <message>
         <source>Custom...</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerdefiniert...</translation>
     </message>
 </context>
 <context>
     <name>WebBookStore</name>
     <message>
         <source>The web booking settings have been created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Webbuchungs-Einstellungen wurden angelegt.</translation>
     </message>
     <message>
         <source>The web booking settings have been removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Webbuchungs-Einstellungen wurden entfernt.</translation>
     </message>
     <message>
         <source>Booking email address: now %1, was %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungs-E-Mail-Adresse: jetzt %1, vorher %2</translation>
     </message>
     <message>
         <source>Email provider: now %1, was %2</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail-Anbieter: jetzt %1, vorher %2</translation>
     </message>
     <message>
         <source>Custom provider: now %1, was %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigener Anbieter: jetzt %1, vorher %2</translation>
     </message>
 </context>
 <context>
     <name>WebBookWizard</name>
     <message>
         <source>Web Booking Configuration Wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>Assistent für Webbuchungen</translation>
     </message>
     <message>
         <source>Enter your email booking address</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie Ihre Buchungs-E-Mail-Adresse ein</translation>
     </message>
     <message>
         <source>Choose your email provider</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie Ihren E-Mail-Anbieter</translation>
     </message>
     <message>
         <source>Enter Your Room Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie Ihre Platzangaben ein</translation>
     </message>
     <message>
         <source>Usin this wizard you can configure your website to accept online bookings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit diesem Assistenten können Sie Ihre Website für Online-Buchungen einrichten.</translation>
     </message>
     <message>
         <source>Enter the email address that should receive the bookings made from the website.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie die E-Mail-Adresse ein, an die die über die Website gemachten Buchungen gehen sollen.</translation>
     </message>
     <message>
         <source>Booking email address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungs-E-Mail-Adresse:</translation>
     </message>
     <message>
         <source>Select the email provider to use to send your email confirmations. If you are not sure, then leave the default setting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie den E-Mail-Anbieter, über den Ihre Bestätigungen versendet werden. Wenn Sie unsicher sind, behalten Sie die Standardeinstellung.</translation>
     </message>
     <message>
         <source>Email provider:</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail-Anbieter:</translation>
     </message>
     <message>
         <source>Custom provider:</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigener Anbieter:</translation>
     </message>
     <message>
         <source>Click Finish to complete your configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie auf Fertigstellen, um die Einrichtung abzuschließen</translation>
     </message>
     <message>
         <source>The web booking settings could not be read.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Webbuchungs-Einstellungen konnten nicht gelesen werden.
+
+%1</translation>
     </message>
     <message>
         <source>The web booking settings were changed elsewhere while this wizard was open:
@@ -10269,48 +10386,54 @@ Yes: the meter rolled over past %4 and started again from zero. No: the reading 
 %1
 
 Nothing was saved. Click Finish again to store your entries instead, or Cancel to keep the stored ones.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Webbuchungs-Einstellungen wurden anderswo geändert, während dieser Assistent geöffnet war:
+
+%1
+
+Es wurde nichts gespeichert. Klicken Sie erneut auf Fertigstellen, um stattdessen Ihre Eingaben zu speichern, oder auf Abbrechen, um die gespeicherten zu behalten.</translation>
     </message>
     <message>
         <source>The web booking settings could not be saved; nothing was changed.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Webbuchungs-Einstellungen konnten nicht gespeichert werden; es wurde nichts geändert.
+
+%1</translation>
     </message>
     <message>
         <source>Would you like to create a booking web page now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie jetzt eine Webbuchungsseite erstellen?</translation>
     </message>
 </context>
 <context>
     <name>ttsgz</name>
     <message>
         <source>No error</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Fehler</translation>
     </message>
     <message>
         <source>Bad file name</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Dateiname</translation>
     </message>
     <message>
         <source>User abort</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbruch durch Benutzer</translation>
     </message>
     <message>
         <source>Read error</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesefehler</translation>
     </message>
     <message>
         <source>Write error</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibfehler</translation>
     </message>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht genug Arbeitsspeicher</translation>
     </message>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter Fehler</translation>
     </message>
 </context>
 </TS>

@@ -5,1124 +5,1137 @@
     <name>AboutDialog</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Over</translation>
     </message>
     <message>
         <source>Version: 1.0.1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versie: 1.0.1</translation>
     </message>
     <message>
         <source>Bookings, berths, customers and calendars for marinas, harbours and caravan and camping parks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Boekingen, ligplaatsen, klanten en kalenders voor jachthavens, havens en caravan- en campingparken.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&amp;System Info ...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Systeeminfo ...</translation>
     </message>
     <message>
         <source>System Information Is Unavailable At This Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Systeeminformatie is op dit moment niet beschikbaar</translation>
     </message>
 </context>
 <context>
     <name>ActorSession</name>
     <message>
         <source>The SQLite driver gives no handle to name who acts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het SQLite-stuurprogramma geeft geen handle om te benoemen wie handelt.</translation>
     </message>
     <message>
         <source>The SQLite connection is not open.</source>
-        <translation type="unfinished"></translation>
+        <translation>De SQLite-verbinding is niet geopend.</translation>
     </message>
 </context>
 <context>
     <name>AdvancedCalendarWindow</name>
     <message>
         <source>Advanced Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Uitgebreide kalender</translation>
     </message>
     <message>
         <source>One slot earlier</source>
-        <translation type="unfinished"></translation>
+        <translation>Eén tijdvak eerder</translation>
     </message>
     <message>
         <source>One slot later</source>
-        <translation type="unfinished"></translation>
+        <translation>Eén tijdvak later</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Weergave</translation>
     </message>
     <message>
         <source>Half Hourly</source>
-        <translation type="unfinished"></translation>
+        <translation>Per half uur</translation>
     </message>
     <message>
         <source>Daily</source>
-        <translation type="unfinished"></translation>
+        <translation>Dagelijks</translation>
     </message>
     <message>
         <source>Booked</source>
-        <translation type="unfinished"></translation>
+        <translation>Geboekt</translation>
     </message>
     <message>
         <source>Available</source>
-        <translation type="unfinished"></translation>
+        <translation>Vrij</translation>
     </message>
     <message>
         <source>Inactive</source>
-        <translation type="unfinished"></translation>
+        <translation>Inactief</translation>
     </message>
     <message>
         <source>Double click on booking to view details and financial information</source>
-        <translation type="unfinished"></translation>
+        <translation>Dubbelklik op een boeking voor details en financiële gegevens</translation>
     </message>
     <message>
         <source>The bookings could not be read.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De boekingen konden niet worden gelezen.
+%1</translation>
     </message>
 </context>
 <context>
     <name>AwayDialog</name>
     <message>
         <source>Away: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Afwezig: %1</translation>
     </message>
     <message>
         <source>Away from</source>
-        <translation type="unfinished"></translation>
+        <translation>Afwezig vanaf</translation>
     </message>
     <message>
         <source>Back on</source>
-        <translation type="unfinished"></translation>
+        <translation>Terug op</translation>
     </message>
     <message>
         <source>Nights</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachten</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Notitie</translation>
     </message>
     <message>
         <source>Away &amp;from:</source>
-        <translation type="unfinished"></translation>
+        <translation>Afwezig v&amp;anaf:</translation>
     </message>
     <message>
         <source>&amp;Back on:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Terug op:</translation>
     </message>
     <message>
         <source>N&amp;ote:</source>
-        <translation type="unfinished"></translation>
+        <translation>N&amp;otitie:</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Toe&amp;voegen</translation>
     </message>
     <message>
         <source>C&amp;hange</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wijzigen</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwij&amp;deren</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sluiten</translation>
     </message>
     <message>
         <source>Awa&amp;y...</source>
-        <translation type="unfinished"></translation>
+        <translation>Af&amp;wezig...</translation>
     </message>
     <message>
         <source>Choose the absence to change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies de afwezigheid die u wilt wijzigen.</translation>
     </message>
     <message>
         <source>Contract %1: away from %2, back on %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Contract %1: afwezig vanaf %2, terug op %3</translation>
     </message>
     <message>
         <source>Choose the absence to remove.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies de afwezigheid die u wilt verwijderen.</translation>
     </message>
     <message>
         <source>Contract %1: away from %2, back on %3, removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Contract %1: afwezig vanaf %2, terug op %3, verwijderd</translation>
     </message>
 </context>
 <context>
     <name>BackupRestore</name>
     <message>
         <source>Can&apos;t add </source>
-        <translation type="unfinished"></translation>
+        <translation>Fout bij toevoegen van </translation>
     </message>
     <message>
         <source>it is not a backup archive of Zem Harbour.</source>
-        <translation type="unfinished"></translation>
+        <translation>het is geen back-uparchief van Zem Harbour.</translation>
     </message>
     <message>
         <source>it is damaged at byte %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>het is beschadigd bij byte %1.</translation>
     </message>
     <message>
         <source>there is not enough free disk space to unpack it: it needs %1, and %2 is free.</source>
-        <translation type="unfinished"></translation>
+        <translation>er is niet genoeg vrije schijfruimte om het uit te pakken: er is %1 nodig en %2 is vrij.</translation>
     </message>
     <message>
         <source>there is not enough free disk space to unpack it (%1 free).</source>
-        <translation type="unfinished"></translation>
+        <translation>er is niet genoeg vrije schijfruimte om het uit te pakken (%1 vrij).</translation>
     </message>
     <message>
         <source>it cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>het kan niet worden gelezen.</translation>
     </message>
     <message>
         <source>there is not enough memory to unpack it.</source>
-        <translation type="unfinished"></translation>
+        <translation>er is niet genoeg geheugen om het uit te pakken.</translation>
     </message>
     <message>
         <source>%1 cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kan niet worden geschreven.</translation>
     </message>
     <message>
         <source>Other desks are connected to the database. Close Zem Harbour at the other desks, then restore again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere werkplekken zijn met de database verbonden. Sluit Zem Harbour op de andere werkplekken en zet daarna opnieuw terug.</translation>
     </message>
     <message>
         <source>Can&apos;t continue if file exist!</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan niet doorgaan als het bestand bestaat!</translation>
     </message>
     <message>
         <source>Can&apos;t create SPA file<byte value="xd"/>
 Error:%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan SPA-bestand niet maken<byte value="xd"/>
+Fout:%1</translation>
     </message>
     <message>
         <source>%1 is damaged: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is beschadigd: %2</translation>
     </message>
     <message>
         <source>%1 has %2 free pages as soon as it is written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 heeft %2 vrije pagina&apos;s zodra het is geschreven.</translation>
     </message>
     <message>
         <source>%1 is not a Zem Harbour database.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geen Zem Harbour-database.</translation>
     </message>
     <message>
         <source>%1 is not exactly Zem Harbour&apos;s: it has %2, which this program does not make.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is niet precies die van Zem Harbour: het bevat %2, wat dit programma niet aanmaakt.</translation>
     </message>
     <message>
         <source>%1 is not exactly Zem Harbour&apos;s: it lacks %2, which this program makes.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is niet precies die van Zem Harbour: het mist %2, wat dit programma wel aanmaakt.</translation>
     </message>
     <message>
         <source>Cannot remove %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan %1 niet verwijderen.</translation>
     </message>
     <message>
         <source>the database in it</source>
-        <translation type="unfinished"></translation>
+        <translation>de database erin</translation>
     </message>
     <message>
         <source>%1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bestaat niet.</translation>
     </message>
     <message>
         <source>Cannot write %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan %1 niet schrijven.</translation>
     </message>
 </context>
 <context>
     <name>BackupWindow</name>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuleren</translation>
     </message>
     <message>
         <source>Database backup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Databaseback-up...</translation>
     </message>
     <message>
         <source>Do you really want to cancel current operation</source>
-        <translation type="unfinished"></translation>
+        <translation>Wilt u de huidige bewerking echt annuleren</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Bevestigen</translation>
     </message>
 </context>
 <context>
     <name>BerthChangeSet</name>
     <message>
         <source> (booked)</source>
-        <translation type="unfinished"></translation>
+        <translation> (geboekt)</translation>
     </message>
     <message>
         <source> - Active </source>
-        <translation type="unfinished"></translation>
+        <translation> - Actief </translation>
     </message>
     <message>
         <source> - Inactive</source>
-        <translation type="unfinished"></translation>
+        <translation> - Inactief</translation>
     </message>
     <message>
         <source>Berth &apos;%1&apos; has been deleted at another desk meanwhile. Nothing was saved, and the changes to it are dropped: press OK to save the other changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats &apos;%1&apos; is intussen op een andere werkplek verwijderd. Er is niets opgeslagen en de wijzigingen eraan vervallen: druk op OK om de overige wijzigingen op te slaan.</translation>
     </message>
     <message>
         <source>Berth &apos;%1&apos; has been booked at another desk since you removed it (%2 new booking%3). Nothing was saved, and the berth is listed again: remove it again to delete it with its bookings, or press OK to save the other changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats &apos;%1&apos; is op een andere werkplek geboekt sinds u hem verwijderde (%2 nieuwe boeking%3). Er is niets opgeslagen en de ligplaats staat weer in de lijst: verwijder hem opnieuw om hem met zijn boekingen te wissen, of druk op OK om de overige wijzigingen op te slaan.</translation>
     </message>
 </context>
 <context>
     <name>BerthEntry</name>
     <message>
         <source>Takes &amp;multihulls</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschikt voor &amp;meerrompers</translation>
     </message>
     <message>
         <source>Owner:</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenaar:</translation>
     </message>
     <message>
         <source>Power:</source>
-        <translation type="unfinished"></translation>
+        <translation>Stroom:</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Toevoegen</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verwijderen</translation>
     </message>
     <message>
         <source>Berth:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats:</translation>
     </message>
     <message>
         <source>Length:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lengte:</translation>
     </message>
     <message>
         <source>Width:</source>
-        <translation type="unfinished"></translation>
+        <translation>Breedte:</translation>
     </message>
     <message>
         <source>Max. draft:</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. diepgang:</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Type:</translation>
     </message>
     <message>
         <source>Hire charges</source>
-        <translation type="unfinished"></translation>
+        <translation>Huurprijzen</translation>
     </message>
     <message>
         <source>Daily:</source>
-        <translation type="unfinished"></translation>
+        <translation>Per dag:</translation>
     </message>
     <message>
         <source>Weekly:</source>
-        <translation type="unfinished"></translation>
+        <translation>Per week:</translation>
     </message>
     <message>
         <source>Monthly:</source>
-        <translation type="unfinished"></translation>
+        <translation>Per maand:</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notities:</translation>
     </message>
     <message>
         <source>Available berths:</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschikbare ligplaatsen:</translation>
     </message>
     <message>
         <source>The berths could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>De ligplaatsen konden niet worden gelezen.</translation>
     </message>
     <message>
         <source>The berths could not be read again.</source>
-        <translation type="unfinished"></translation>
+        <translation>De ligplaatsen konden niet opnieuw worden gelezen.</translation>
     </message>
     <message>
         <source>The berth&apos;s bookings could not be counted.</source>
-        <translation type="unfinished"></translation>
+        <translation>De boekingen van de ligplaats konden niet worden geteld.</translation>
     </message>
 </context>
 <context>
     <name>BerthFit</name>
     <message>
         <source>length</source>
-        <translation type="unfinished"></translation>
+        <translation>lengte</translation>
     </message>
     <message>
         <source>beam</source>
-        <translation type="unfinished"></translation>
+        <translation>breedte</translation>
     </message>
     <message>
         <source>draft</source>
-        <translation type="unfinished"></translation>
+        <translation>diepgang</translation>
     </message>
     <message>
         <source>multihull</source>
-        <translation type="unfinished"></translation>
+        <translation>meerromper</translation>
     </message>
 </context>
 <context>
     <name>BerthGridModel</name>
     <message>
         <source>%1 (holder&apos;s, back %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (van de houder, terug %2)</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nee</translation>
     </message>
     <message>
         <source>A holder&apos;s berth: %1 is away from %2 and back on %3; a stay here must leave by noon that day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats van een houder: %1 is afwezig vanaf %2 en terug op %3; een verblijf hier moet die dag om 12 uur eindigen.</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam</translation>
     </message>
     <message>
         <source>Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Lengte</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Breedte</translation>
     </message>
     <message>
         <source>HasPower</source>
-        <translation type="unfinished"></translation>
+        <translation>Stroom</translation>
     </message>
     <message>
         <source>DailyHireCharge</source>
-        <translation type="unfinished"></translation>
+        <translation>Dagprijs</translation>
     </message>
     <message>
         <source>Fits</source>
-        <translation type="unfinished"></translation>
+        <translation>Past</translation>
     </message>
 </context>
 <context>
     <name>BerthInput</name>
     <message>
         <source>No berth name has been entered. Please enter a berth name (or number) to continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen naam voor de ligplaats ingevuld. Vul een naam (of nummer) voor de ligplaats in om verder te gaan.</translation>
     </message>
     <message>
         <source>Please select owner from the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies een eigenaar uit de lijst</translation>
     </message>
     <message>
         <source>Please select berth type from the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies een ligplaatstype uit de lijst</translation>
     </message>
 </context>
 <context>
     <name>BerthNotes</name>
     <message>
         <source>Berth &apos;%1&apos; was deleted at another desk meanwhile, so nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats &apos;%1&apos; is intussen op een andere werkplek verwijderd, dus er is niets opgeslagen.</translation>
     </message>
 </context>
 <context>
     <name>BerthNotesDialog</name>
     <message>
         <source>Berth  Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notities bij ligplaatsen</translation>
     </message>
     <message>
         <source>Add notes to berths.</source>
-        <translation type="unfinished"></translation>
+        <translation>Notities aan ligplaatsen toevoegen.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuleren</translation>
     </message>
     <message>
         <source>Available berths:</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschikbare ligplaatsen:</translation>
     </message>
     <message>
         <source>The berths could not be read.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De ligplaatsen konden niet worden gelezen.
+
+%1</translation>
     </message>
     <message>
         <source>berth&apos;s notes</source>
-        <translation type="unfinished"></translation>
+        <translation>notities van de ligplaats</translation>
     </message>
     <message>
         <source>The notes could not be saved; nothing was changed.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De notities konden niet worden opgeslagen; er is niets gewijzigd.
+
+%1</translation>
     </message>
 </context>
 <context>
     <name>BerthRegister</name>
     <message>
         <source>Configure Berths </source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaatsen instellen </translation>
     </message>
     <message>
         <source>Configure the berths that should be available for booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Stel de ligplaatsen in die geboekt kunnen worden</translation>
     </message>
     <message>
         <source>Ac&amp;tivate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Activeren</translation>
     </message>
     <message>
         <source>&amp;Block Berth...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats &amp;blokkeren...</translation>
     </message>
     <message>
         <source>&amp;Edit Berths</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaatsen be&amp;werken</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuleren</translation>
     </message>
     <message>
         <source>Inac&amp;tivate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deactiveren</translation>
     </message>
     <message>
         <source>The changes to the berths could not be saved; nothing was changed. Press OK to try again or Cancel to drop the changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>De wijzigingen aan de ligplaatsen konden niet worden opgeslagen; er is niets gewijzigd. Druk op OK om het opnieuw te proberen of op Annuleren om de wijzigingen te laten vervallen.</translation>
     </message>
 </context>
 <context>
     <name>BerthRemoval</name>
     <message>
         <source>Deleting this customer will also remove any reservations that have been made with it. Are you sure you want to delete the berth?</source>
-        <translation type="unfinished"></translation>
+        <translation>Als u deze klant verwijdert, worden ook alle reserveringen verwijderd die ermee zijn gemaakt. Weet u zeker dat u de ligplaats wilt verwijderen?</translation>
     </message>
     <message>
         <source>berth</source>
-        <translation type="unfinished"></translation>
+        <translation>ligplaats</translation>
     </message>
 </context>
 <context>
     <name>BerthRowCheck</name>
     <message>
         <source>This berth was deleted at another desk while you were editing it. Nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze ligplaats is op een andere werkplek verwijderd terwijl u hem bewerkte. Er is niets opgeslagen.</translation>
     </message>
 </context>
 <context>
     <name>BerthSetupWizard</name>
     <message>
         <source>Post Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Postcode</translation>
     </message>
     <message>
         <source>Zip Code</source>
-        <translation type="unfinished"></translation>
+        <translation>ZIP-code</translation>
     </message>
     <message>
         <source>Configuration Wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuratiewizard</translation>
     </message>
     <message>
         <source>Enter Your Regional Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Vul uw regionale gegevens in</translation>
     </message>
     <message>
         <source>Enter Your Room Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Vul uw plaatsgegevens in</translation>
     </message>
     <message>
         <source>Finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltooid</translation>
     </message>
     <message>
         <source>Usin this wizard you can configure your reservation information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Met deze wizard kunt u uw reserveringsgegevens instellen.</translation>
     </message>
     <message>
         <source>Enter your regional information</source>
-        <translation type="unfinished"></translation>
+        <translation>Vul uw regionale gegevens in</translation>
     </message>
     <message>
         <source>Post Code / Zip Code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Postcode / ZIP-code:</translation>
     </message>
     <message>
         <source>Enter your Berth information. For each berth / slip enter it`s details and then click Add.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vul uw ligplaatsgegevens in. Vul voor elke ligplaats de details in en klik dan op Toevoegen.</translation>
     </message>
     <message>
         <source>Click Finish to complete your configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Klik op Voltooien om de configuratie af te ronden</translation>
     </message>
     <message>
         <source>Please select Post Code or Zip Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies Postcode of ZIP-code</translation>
     </message>
     <message>
         <source>The berths could not be saved; nothing was changed. Press Finish to try again or Cancel to drop the changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>De ligplaatsen konden niet worden opgeslagen; er is niets gewijzigd. Druk op Voltooien om het opnieuw te proberen of op Annuleren om de wijzigingen te laten vervallen.</translation>
     </message>
 </context>
 <context>
     <name>BerthTableEditor</name>
     <message>
         <source>Edit Berths</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaatsen bewerken</translation>
     </message>
     <message>
         <source>ID:</source>
-        <translation type="unfinished"></translation>
+        <translation>ID:</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam:</translation>
     </message>
     <message>
         <source>Length:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lengte:</translation>
     </message>
     <message>
         <source>Width:</source>
-        <translation type="unfinished"></translation>
+        <translation>Breedte:</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notities:</translation>
     </message>
     <message>
         <source>DailyHireCharge:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dagprijs:</translation>
     </message>
     <message>
         <source>MonthlyHireCharge:</source>
-        <translation type="unfinished"></translation>
+        <translation>Maandprijs:</translation>
     </message>
     <message>
         <source>WeeklyHireCharge:</source>
-        <translation type="unfinished"></translation>
+        <translation>Weekprijs:</translation>
     </message>
     <message>
         <source>Maximum draft (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximale diepgang (m):</translation>
     </message>
     <message>
         <source>HasPower:</source>
-        <translation type="unfinished"></translation>
+        <translation>Stroom:</translation>
     </message>
     <message>
         <source>Active:</source>
-        <translation type="unfinished"></translation>
+        <translation>Actief:</translation>
     </message>
     <message>
         <source>Multihulls:</source>
-        <translation type="unfinished"></translation>
+        <translation>Meerrompers:</translation>
     </message>
     <message>
         <source>TypeID:</source>
-        <translation type="unfinished"></translation>
+        <translation>Type-ID:</translation>
     </message>
     <message>
         <source>OwnerID:</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenaar-ID:</translation>
     </message>
     <message>
         <source>&amp;Update</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bijwerken</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vernieuwen</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sluiten</translation>
     </message>
     <message>
         <source>Record: </source>
-        <translation type="unfinished"></translation>
+        <translation>Record: </translation>
     </message>
     <message>
         <source>Data error event hit err:%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegevensfout opgetreden, fout:%1</translation>
     </message>
     <message>
         <source>berth</source>
-        <translation type="unfinished"></translation>
+        <translation>ligplaats</translation>
     </message>
 </context>
 <context>
     <name>BerthTitles</name>
     <message>
         <source>Add berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats toevoegen</translation>
     </message>
     <message>
         <source>Berth length</source>
-        <translation type="unfinished"></translation>
+        <translation>Lengte van de ligplaats</translation>
     </message>
     <message>
         <source>Berth width</source>
-        <translation type="unfinished"></translation>
+        <translation>Breedte van de ligplaats</translation>
     </message>
     <message>
         <source>Daily Hire Charge</source>
-        <translation type="unfinished"></translation>
+        <translation>Dagprijs</translation>
     </message>
     <message>
         <source>Weekly Hire Charge</source>
-        <translation type="unfinished"></translation>
+        <translation>Weekprijs</translation>
     </message>
     <message>
         <source>Monthly Hire Charge</source>
-        <translation type="unfinished"></translation>
+        <translation>Maandprijs</translation>
     </message>
     <message>
         <source>Maximum draft</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximale diepgang</translation>
     </message>
 </context>
 <context>
     <name>BlockBerthDialog</name>
     <message>
         <source>Block Berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats blokkeren</translation>
     </message>
     <message>
         <source>&amp;Berth:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ligplaats:</translation>
     </message>
     <message>
         <source>&amp;From:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Van:</translation>
     </message>
     <message>
         <source>&amp;To (the last day blocked):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tot (laatste geblokkeerde dag):</translation>
     </message>
     <message>
         <source>&amp;Reason:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reden:</translation>
     </message>
     <message>
         <source>Re&amp;move Block</source>
-        <translation type="unfinished"></translation>
+        <translation>Blokkering &amp;opheffen</translation>
     </message>
     <message>
         <source>The berths cannot be read.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De ligplaatsen kunnen niet worden gelezen.
+%1</translation>
     </message>
     <message>
         <source>Booking %1: %2, %3 to %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Boeking %1: %2, %3 tot %4</translation>
     </message>
     <message>
         <source>These bookings hold %1 over the period:
 %2
 
 Block the berth all the same? The bookings keep it and are marked on the booking chart to be moved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze boekingen bezetten %1 in de periode:
+%2
+
+De ligplaats toch blokkeren? De boekingen houden hem en worden op het bezettingsoverzicht gemarkeerd om te verplaatsen.</translation>
     </message>
     <message>
         <source>block</source>
-        <translation type="unfinished"></translation>
+        <translation>blokkering</translation>
     </message>
     <message>
         <source>The block was not saved.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De blokkering is niet opgeslagen.
+%1</translation>
     </message>
     <message>
         <source>Remove the block of %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>De blokkering van %1 opheffen?</translation>
     </message>
     <message>
         <source>The block was not removed.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De blokkering is niet opgeheven.
+%1</translation>
     </message>
 </context>
 <context>
     <name>BoatDialog</name>
     <message>
         <source>Edit Boat or Vehicle</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot of voertuig bewerken</translation>
     </message>
     <message>
         <source>Add Boat or Vehicle</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot of voertuig toevoegen</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Naam:</translation>
     </message>
     <message>
         <source>&amp;Kind:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Soort:</translation>
     </message>
     <message>
         <source>&amp;Length overall (ft):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lengte over alles (ft):</translation>
     </message>
     <message>
         <source>&amp;Length overall (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lengte over alles (m):</translation>
     </message>
     <message>
         <source>&amp;Beam (ft):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Breedte (ft):</translation>
     </message>
     <message>
         <source>&amp;Beam (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Breedte (m):</translation>
     </message>
     <message>
         <source>&amp;Draft (ft):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Diepgang (ft):</translation>
     </message>
     <message>
         <source>&amp;Draft (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Diepgang (m):</translation>
     </message>
     <message>
         <source>&amp;Height (ft):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hoogte (ft):</translation>
     </message>
     <message>
         <source>&amp;Height (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hoogte (m):</translation>
     </message>
     <message>
         <source>&amp;Registration or sail number:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Registratie- of zeilnummer:</translation>
     </message>
     <message>
         <source>&amp;Insurance company:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verzekeraar:</translation>
     </message>
     <message>
         <source>&amp;Policy number:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Polisnummer:</translation>
     </message>
     <message>
         <source>Insurance &amp;expires:</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzekerd &amp;tot:</translation>
     </message>
     <message>
         <source>No&amp;tes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiti&amp;es:</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Type a size in feet, more than 0 and at most 656.</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ een maat in voet, groter dan 0 en hoogstens 656.</translation>
     </message>
     <message>
         <source>Type a size in metres, more than 0 and at most 200.</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ een maat in meters, groter dan 0 en hoogstens 200.</translation>
     </message>
     <message>
         <source>boat</source>
-        <translation type="unfinished"></translation>
+        <translation>boot</translation>
     </message>
 </context>
 <context>
     <name>BoatFitting</name>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nee: %1</translation>
     </message>
     <message>
         <source>%1 does not fit %2. Book it there all the same?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 past niet op %2. Daar toch boeken?</translation>
     </message>
     <message>
         <source>The insurance of %1 runs out on %2, before the departure.</source>
-        <translation type="unfinished"></translation>
+        <translation>De verzekering van %1 verloopt op %2, vóór het vertrek.</translation>
     </message>
 </context>
 <context>
     <name>Boats</name>
     <message>
         <source>The boat &quot;%1&quot; was removed at another desk meanwhile, so nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>De boot &quot;%1&quot; is intussen op een andere werkplek verwijderd, dus er is niets opgeslagen.</translation>
     </message>
     <message>
         <source>The boat &quot;%1&quot; was changed at another desk meanwhile, so nothing was saved. Open it again to see the change.</source>
-        <translation type="unfinished"></translation>
+        <translation>De boot &quot;%1&quot; is intussen op een andere werkplek gewijzigd, dus er is niets opgeslagen. Open hem opnieuw om de wijziging te zien.</translation>
     </message>
     <message>
         <source>Sail monohull</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeilboot (eenromp)</translation>
     </message>
     <message>
         <source>Sail multihull</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeilboot (meerromp)</translation>
     </message>
     <message>
         <source>Motor boat</source>
-        <translation type="unfinished"></translation>
+        <translation>Motorboot</translation>
     </message>
     <message>
         <source>Other boat</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere boot</translation>
     </message>
     <message>
         <source>Caravan</source>
-        <translation type="unfinished"></translation>
+        <translation>Caravan</translation>
     </message>
     <message>
         <source>Motorhome</source>
-        <translation type="unfinished"></translation>
+        <translation>Camper</translation>
     </message>
     <message>
         <source>Tent</source>
-        <translation type="unfinished"></translation>
+        <translation>Tent</translation>
     </message>
     <message>
         <source>Other vehicle</source>
-        <translation type="unfinished"></translation>
+        <translation>Ander voertuig</translation>
     </message>
     <message>
         <source>A boat or vehicle needs a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een boot of voertuig heeft een naam nodig.</translation>
     </message>
     <message>
         <source>A name may have 100 characters at the most.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een naam mag hoogstens 100 tekens hebben.</translation>
     </message>
     <message>
         <source>A size must be more than 0 and at most 200 m.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een maat moet groter dan 0 en hoogstens 200 m zijn.</translation>
     </message>
     <message>
         <source>The boat no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>De boot bestaat niet meer.</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam:</translation>
     </message>
     <message>
         <source>Kind:</source>
-        <translation type="unfinished"></translation>
+        <translation>Soort:</translation>
     </message>
     <message>
         <source>Length overall:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lengte over alles:</translation>
     </message>
     <message>
         <source>Beam:</source>
-        <translation type="unfinished"></translation>
+        <translation>Breedte:</translation>
     </message>
     <message>
         <source>Draft:</source>
-        <translation type="unfinished"></translation>
+        <translation>Diepgang:</translation>
     </message>
     <message>
         <source>Height:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoogte:</translation>
     </message>
     <message>
         <source>Registration or sail number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Registratie- of zeilnummer:</translation>
     </message>
     <message>
         <source>Insurance company:</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzekeraar:</translation>
     </message>
     <message>
         <source>Policy number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Polisnummer:</translation>
     </message>
     <message>
         <source>Insurance expires:</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzekering verloopt:</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notities:</translation>
     </message>
     <message>
         <source>Customer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Klant:</translation>
     </message>
 </context>
 <context>
     <name>BookingBerthsPage</name>
     <message>
         <source>Berth / slips  available:</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschikbare ligplaatsen:</translation>
     </message>
     <message>
         <source>Select the Berth to use. (Items selected will appear in blue)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies de ligplaats. (Gekozen items worden blauw)</translation>
     </message>
     <message>
         <source>New Boa&amp;t...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieu&amp;we boot...</translation>
     </message>
     <message>
         <source>&amp;Only berths that fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleen &amp;passende ligplaatsen</translation>
     </message>
     <message>
         <source>Bo&amp;at:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bo&amp;ot:</translation>
     </message>
     <message>
         <source>Select the unit for this booking. (Items highlighted in blue have been booked)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies de plaats voor deze boeking. (Blauw gemarkeerde items zijn geboekt)</translation>
     </message>
     <message>
         <source>(no boat)</source>
-        <translation type="unfinished"></translation>
+        <translation>(geen boot)</translation>
     </message>
     <message>
         <source>%1 (new)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (nieuw)</translation>
     </message>
     <message>
         <source>Please select one or more units</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies een of meer plaatsen</translation>
     </message>
 </context>
 <context>
     <name>BookingChargesPage</name>
     <message>
         <source>No Adults</source>
-        <translation type="unfinished"></translation>
+        <translation>Volwassenen</translation>
     </message>
     <message>
         <source>No Kids</source>
-        <translation type="unfinished"></translation>
+        <translation>Kinderen</translation>
     </message>
     <message>
         <source>Berth Confirmation No.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bevestigingsnr. ligplaats</translation>
     </message>
     <message>
         <source>Cost of Hire</source>
-        <translation type="unfinished"></translation>
+        <translation>Huurprijs</translation>
     </message>
     <message>
         <source>Other Charges</source>
-        <translation type="unfinished"></translation>
+        <translation>Overige kosten</translation>
     </message>
     <message>
         <source>VAT</source>
-        <translation type="unfinished"></translation>
+        <translation>Btw</translation>
     </message>
     <message>
         <source>Total Payable</source>
-        <translation type="unfinished"></translation>
+        <translation>Te betalen</translation>
     </message>
     <message>
         <source>Amount Payed</source>
-        <translation type="unfinished"></translation>
+        <translation>Betaald</translation>
     </message>
     <message>
         <source>Enter your customer&apos;s details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vul de gegevens van uw klant in.</translation>
     </message>
     <message>
         <source>No Adults:</source>
-        <translation type="unfinished"></translation>
+        <translation>Volwassenen:</translation>
     </message>
     <message>
         <source>No Kids:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kinderen:</translation>
     </message>
     <message>
         <source>Club Member</source>
-        <translation type="unfinished"></translation>
+        <translation>Clublid</translation>
     </message>
     <message>
         <source>Power requirements:</source>
-        <translation type="unfinished"></translation>
+        <translation>Stroombehoefte:</translation>
     </message>
     <message>
         <source>Confirmation No.:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bevestigingsnr.:</translation>
     </message>
     <message>
         <source>Guest Confirmation No.:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bevestigingsnr. gast:</translation>
     </message>
     <message>
         <source>Berth Hire:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaatshuur:</translation>
     </message>
     <message>
         <source>Other Charges:</source>
-        <translation type="unfinished"></translation>
+        <translation>Overige kosten:</translation>
     </message>
     <message>
         <source>VAT:</source>
-        <translation type="unfinished"></translation>
+        <translation>Btw:</translation>
     </message>
     <message>
         <source>Total Payable:</source>
-        <translation type="unfinished"></translation>
+        <translation>Te betalen:</translation>
     </message>
     <message>
         <source>Amount Payed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Betaald:</translation>
     </message>
     <message>
         <source>The rates could not be read, so the hire cannot be worked out.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De tarieven konden niet worden gelezen, dus de huur kan niet worden berekend.
+%1</translation>
     </message>
     <message>
         <source>The period or the berths changed, so the hire has been worked out again.</source>
-        <translation type="unfinished"></translation>
+        <translation>De periode of de ligplaatsen zijn gewijzigd, dus de huur is opnieuw berekend.</translation>
     </message>
     <message>
         <source>The period or the berths of this booking have changed.
@@ -1130,2763 +1143,2786 @@ Agreed price: hire %1, total payable %2.
 With today&apos;s rates: hire %3, total payable %4.
 
 Keep the agreed price?</source>
-        <translation type="unfinished"></translation>
+        <translation>De periode of de ligplaatsen van deze boeking zijn gewijzigd.
+Afgesproken prijs: huur %1, te betalen %2.
+Met de tarieven van vandaag: huur %3, te betalen %4.
+
+De afgesproken prijs houden?</translation>
     </message>
     <message>
         <source>&amp;Keep %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 &amp;houden</translation>
     </message>
     <message>
         <source>&amp;Reprice to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opnieuw berekenen: %1</translation>
     </message>
     <message>
         <source>The agreed price is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>De afgesproken prijs blijft staan.</translation>
     </message>
 </context>
 <context>
     <name>BookingChart</name>
     <message>
         <source>No berth type</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen ligplaatstype</translation>
     </message>
     <message>
         <source>Contract %1: %2 holds %3 from %4 to %5</source>
-        <translation type="unfinished"></translation>
+        <translation>Contract %1: %2 houdt %3 van %4 tot %5</translation>
     </message>
     <message>
         <source>Booking %1: %2
 %3 to %4
 Total %5, paid %6</source>
-        <translation type="unfinished"></translation>
+        <translation>Boeking %1: %2
+%3 tot %4
+Totaal %5, betaald %6</translation>
     </message>
     <message>
         <source>
 To be moved: the berth is blocked.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Te verplaatsen: de ligplaats is geblokkeerd.</translation>
     </message>
     <message>
         <source>Not a berth.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen ligplaats.</translation>
     </message>
     <message>
         <source>%1 is not in use.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is niet in gebruik.</translation>
     </message>
     <message>
         <source>%1 is blocked.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geblokkeerd.</translation>
     </message>
     <message>
         <source>%1 is blocked: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geblokkeerd: %2.</translation>
     </message>
     <message>
         <source>%1 is taken by booking %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is bezet door boeking %2.</translation>
     </message>
     <message>
         <source>%1 is taken by %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is bezet door %2.</translation>
     </message>
     <message>
         <source>The departure must come after the arrival.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het vertrek moet na de aankomst liggen.</translation>
     </message>
     <message>
         <source>The booking already holds %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>De boeking houdt %1 al.</translation>
     </message>
     <message>
         <source>%1 away, back %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 afwezig, terug %2</translation>
     </message>
     <message>
         <source>Contract %1: %2 is away from %3 and back on %4. Free to let to visitors until noon that day; the berth stays the holder&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contract %1: %2 is afwezig vanaf %3 en terug op %4. Tot 12 uur die dag vrij te verhuren aan passanten; de ligplaats blijft van de houder.</translation>
     </message>
 </context>
 <context>
     <name>BookingChartPrint</name>
     <message>
         <source>Berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tot %2</translation>
     </message>
     <message>
         <source>Page %p of %P</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina %p van %P</translation>
     </message>
 </context>
 <context>
     <name>BookingChartView</name>
     <message>
         <source>Taken of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezet van %1</translation>
     </message>
     <message>
         <source>%1 (%2 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 %)</translation>
     </message>
     <message>
         <source>No berth above this one is free for these days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen ligplaats boven deze is vrij op deze dagen.</translation>
     </message>
     <message>
         <source>No berth below this one is free for these days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen ligplaats onder deze is vrij op deze dagen.</translation>
     </message>
     <message>
         <source>Drop it on a berth and days of the chart.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zet hem neer op een ligplaats en dagen van het overzicht.</translation>
     </message>
 </context>
 <context>
     <name>BookingChartWindow</name>
     <message>
         <source>Booking Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezettingsoverzicht</translation>
     </message>
     <message>
         <source>%1 days</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dagen</translation>
     </message>
     <message>
         <source>T&amp;oday</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vandaag</translation>
     </message>
     <message>
         <source>&amp;Block Berth...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats &amp;blokkeren...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afdrukken...</translation>
     </message>
     <message>
         <source>&amp;Guest</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gast</translation>
     </message>
     <message>
         <source>&amp;Arrive</source>
-        <translation type="unfinished"></translation>
+        <translation>Aan&amp;komst</translation>
     </message>
     <message>
         <source>&amp;Depart...</source>
-        <translation type="unfinished"></translation>
+        <translation>V&amp;ertrek...</translation>
     </message>
     <message>
         <source>&amp;Undo check-in or out...</source>
-        <translation type="unfinished"></translation>
+        <translation>In- of uitchecken &amp;ongedaan maken...</translation>
     </message>
     <message>
         <source>&amp;From:</source>
-        <translation type="unfinished"></translation>
+        <translation>Va&amp;n:</translation>
     </message>
     <message>
         <source>&amp;Show:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tonen:</translation>
     </message>
     <message>
         <source>Berth t&amp;ype:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaatst&amp;ype:</translation>
     </message>
     <message>
         <source>The booking was not moved.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De boeking is niet verplaatst.
+%1</translation>
     </message>
     <message>
         <source>All berth types</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle ligplaatstypen</translation>
     </message>
     <message>
         <source>Choose a booking&apos;s bar first: its guest is the one checked in or out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies eerst de balk van een boeking: die gast wordt in- of uitgecheckt.</translation>
     </message>
     <message>
         <source>The booking could not be moved. Nothing was changed.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De boeking kon niet worden verplaatst. Er is niets gewijzigd.
+%1</translation>
     </message>
     <message>
         <source>Agreed price: total payable %1.
 With today&apos;s rates for the new days and berths: total payable %2.
 
 Keep the agreed price?</source>
-        <translation type="unfinished"></translation>
+        <translation>Afgesproken prijs: te betalen %1.
+Met de tarieven van vandaag voor de nieuwe dagen en ligplaatsen: te betalen %2.
+
+De afgesproken prijs houden?</translation>
     </message>
     <message>
         <source>&amp;Keep %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 &amp;houden</translation>
     </message>
     <message>
         <source>&amp;Reprice to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opnieuw berekenen: %1</translation>
     </message>
     <message>
         <source>No booking can be made there.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Daar kan geen boeking worden gemaakt.
+%1</translation>
     </message>
     <message>
         <source>The booking was changed at another desk meanwhile.</source>
-        <translation type="unfinished"></translation>
+        <translation>De boeking is intussen op een andere werkplek gewijzigd.</translation>
     </message>
     <message>
         <source>Cancel booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Boeking annuleren</translation>
     </message>
     <message>
         <source>Another desk removed this block meanwhile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een andere werkplek heeft deze blokkering intussen verwijderd.</translation>
     </message>
     <message>
         <source>The block was not moved. Nothing was changed.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De blokkering is niet verplaatst. Er is niets gewijzigd.
+%1</translation>
     </message>
     <message>
         <source>Not a berth.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen ligplaats.</translation>
     </message>
     <message>
         <source>Another desk changed this block meanwhile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een andere werkplek heeft deze blokkering intussen gewijzigd.</translation>
     </message>
 </context>
 <context>
     <name>BookingConfirmationPage</name>
     <message>
         <source>Booking confirmation details:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegevens van de boekingsbevestiging:</translation>
     </message>
     <message>
         <source>ph:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tel.:</translation>
     </message>
     <message>
         <source>Show the booking con&amp;firmation when saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Boekingsbevestiging to&amp;nen na opslaan</translation>
     </message>
     <message>
         <source>Send confirmation by e-ma&amp;il</source>
-        <translation type="unfinished"></translation>
+        <translation>Bevestiging per e-ma&amp;il versturen</translation>
     </message>
     <message>
         <source>Boat: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot: %1</translation>
     </message>
     <message>
         <source>Confirmation number %1 was given to a booking made at another desk meanwhile. This booking has been saved with number %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bevestigingsnummer %1 is intussen gegeven aan een boeking op een andere werkplek. Deze boeking is opgeslagen met nummer %2.</translation>
     </message>
     <message>
         <source>The booking has been saved with confirmation number %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>De boeking is opgeslagen met bevestigingsnummer %1.</translation>
     </message>
     <message>
         <source>The booking has been saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>De boeking is opgeslagen.</translation>
     </message>
     <message>
         <source>Show its summary?</source>
-        <translation type="unfinished"></translation>
+        <translation>Het overzicht ervan tonen?</translation>
     </message>
 </context>
 <context>
     <name>BookingCustomerPanel</name>
     <message>
         <source>Ne&amp;w...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie&amp;uw...</translation>
     </message>
     <message>
         <source>Select customer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies klant:</translation>
     </message>
     <message>
         <source>Please select customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies een klant</translation>
     </message>
     <message>
         <source>%1 is not a boat of %2. Choose its owner as the customer, or no boat on the berths page.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geen boot van %2. Kies de eigenaar ervan als klant, of geen boot op de pagina met ligplaatsen.</translation>
     </message>
 </context>
 <context>
     <name>BookingDatesPage</name>
     <message>
         <source>Set Arrival date and Arrival time, then set Departure date and Departure time</source>
-        <translation type="unfinished"></translation>
+        <translation>Stel aankomstdatum en -tijd in, daarna vertrekdatum en -tijd</translation>
     </message>
     <message>
         <source>Arrival Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aankomstdatum:</translation>
     </message>
     <message>
         <source>Departure Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrekdatum:</translation>
     </message>
     <message>
         <source>Booked by (your name):</source>
-        <translation type="unfinished"></translation>
+        <translation>Geboekt door (uw naam):</translation>
     </message>
     <message>
         <source>Departure date must be after the Arrival date. Please change the Departure date and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>De vertrekdatum moet na de aankomstdatum liggen. Wijzig de vertrekdatum en probeer het opnieuw.</translation>
     </message>
     <message>
         <source>Booking interval is invalid</source>
-        <translation type="unfinished"></translation>
+        <translation>De boekingsperiode is ongeldig</translation>
     </message>
 </context>
 <context>
     <name>BookingDepositPanel</name>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Aanbetaling</translation>
     </message>
     <message>
         <source>&amp;Deposit:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aanbetaling:</translation>
     </message>
     <message>
         <source>Deposit d&amp;ue by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aanbetaling vervalt &amp;op:</translation>
     </message>
     <message>
         <source>Balanc&amp;e due by:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restbedrag vervalt op:</translation>
     </message>
     <message>
         <source>The deposit typed was more than the total payable, so it is now %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>De ingevulde aanbetaling was hoger dan het totaal te betalen bedrag, dus die is nu %1.</translation>
     </message>
     <message>
         <source>Total payable %1 due by %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Te betalen %1 vóór %2</translation>
     </message>
     <message>
         <source>Deposit %1 due by %2, balance %3 due by %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Aanbetaling %1 vóór %2, restbedrag %3 vóór %4</translation>
     </message>
 </context>
 <context>
     <name>BookingDetailsPanel</name>
     <message>
         <source>Email</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>Adults and</source>
-        <translation type="unfinished"></translation>
+        <translation>Volwassenen en</translation>
     </message>
     <message>
         <source>Children</source>
-        <translation type="unfinished"></translation>
+        <translation>Kinderen</translation>
     </message>
     <message>
         <source>Booking from</source>
-        <translation type="unfinished"></translation>
+        <translation>Boeking vanaf</translation>
     </message>
 </context>
 <context>
     <name>BookingDocuments</name>
     <message>
         <source>Telephone No:</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefoonnr.:</translation>
     </message>
     <message>
         <source>VAT No:</source>
-        <translation type="unfinished"></translation>
+        <translation>Btw-nr.:</translation>
     </message>
     <message>
         <source>There is no booking to print.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen boeking om af te drukken.</translation>
     </message>
     <message>
         <source>The booking no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>De boeking bestaat niet meer.</translation>
     </message>
     <message>
         <source>Signature: %1 Date: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Handtekening: %1 Datum: %2</translation>
     </message>
     <message>
         <source>INVOICE</source>
-        <translation type="unfinished"></translation>
+        <translation>FACTUUR</translation>
     </message>
     <message>
         <source>Invoice Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Factuurnummer:</translation>
     </message>
     <message>
         <source>Booking Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Boekingsdatum:</translation>
     </message>
     <message>
         <source>Departure Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrekdatum:</translation>
     </message>
     <message>
         <source>Berth(s):</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats(en):</translation>
     </message>
     <message>
         <source>Booked By:</source>
-        <translation type="unfinished"></translation>
+        <translation>Geboekt door:</translation>
     </message>
     <message>
         <source>Boat:</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot:</translation>
     </message>
     <message>
         <source>Booking charges,</source>
-        <translation type="unfinished"></translation>
+        <translation>Boekingskosten,</translation>
     </message>
     <message>
         <source>Cost Of Hire:</source>
-        <translation type="unfinished"></translation>
+        <translation>Huurprijs:</translation>
     </message>
     <message>
         <source>Other Charges:</source>
-        <translation type="unfinished"></translation>
+        <translation>Overige kosten:</translation>
     </message>
     <message>
         <source>VAT:</source>
-        <translation type="unfinished"></translation>
+        <translation>Btw:</translation>
     </message>
     <message>
         <source>Total Payable:</source>
-        <translation type="unfinished"></translation>
+        <translation>Te betalen:</translation>
     </message>
     <message>
         <source>Amount Payed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Betaald:</translation>
     </message>
     <message>
         <source>In Credit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tegoed:</translation>
     </message>
     <message>
         <source>Balance Due:</source>
-        <translation type="unfinished"></translation>
+        <translation>Openstaand saldo:</translation>
     </message>
     <message>
         <source>Credit notes,</source>
-        <translation type="unfinished"></translation>
+        <translation>Creditnota&apos;s,</translation>
     </message>
     <message>
         <source>    Credit note %1  %2</source>
-        <translation type="unfinished"></translation>
+        <translation>    Creditnota %1  %2</translation>
     </message>
     <message>
         <source>Net after credit notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Netto na creditnota&apos;s:</translation>
     </message>
     <message>
         <source>Berth Confirmation Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bevestigingsnummer ligplaats:</translation>
     </message>
     <message>
         <source>Guest Confirmation Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bevestigingsnummer gast:</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notities:</translation>
     </message>
     <message>
         <source>Reservation Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Reserveringsformulier</translation>
     </message>
     <message>
         <source>Reservation Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Reserveringsnummer:</translation>
     </message>
     <message>
         <source>From Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vanaf:</translation>
     </message>
     <message>
         <source>To Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tot:</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam:</translation>
     </message>
     <message>
         <source>HouseName:</source>
-        <translation type="unfinished"></translation>
+        <translation>Huisnaam:</translation>
     </message>
     <message>
         <source>Street:</source>
-        <translation type="unfinished"></translation>
+        <translation>Straat:</translation>
     </message>
     <message>
         <source>Area:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wijk:</translation>
     </message>
     <message>
         <source>Town:</source>
-        <translation type="unfinished"></translation>
+        <translation>Plaats:</translation>
     </message>
     <message>
         <source>Postcode:</source>
-        <translation type="unfinished"></translation>
+        <translation>Postcode:</translation>
     </message>
     <message>
         <source>TelNo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tel.:</translation>
     </message>
     <message>
         <source>MobileNo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mobiel:</translation>
     </message>
     <message>
         <source>EmailAddress:</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mailadres:</translation>
     </message>
     <message>
         <source>Client Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Klantnotities:</translation>
     </message>
     <message>
         <source>ClubMember:</source>
-        <translation type="unfinished"></translation>
+        <translation>Clublid:</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nee</translation>
     </message>
     <message>
         <source>MembershipNo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lidnummer:</translation>
     </message>
     <message>
         <source>Reservation Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Reserveringsnotities:</translation>
     </message>
     <message>
         <source>Reservation Terms and Conditions:</source>
-        <translation type="unfinished"></translation>
+        <translation>Reserveringsvoorwaarden:</translation>
     </message>
     <message>
         <source>BOOKING CONFIRMATION</source>
-        <translation type="unfinished"></translation>
+        <translation>BOEKINGSBEVESTIGING</translation>
     </message>
     <message>
         <source>Booking Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Boekingsnummer:</translation>
     </message>
     <message>
         <source>Confirmation Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bevestigingsnummer:</translation>
     </message>
     <message>
         <source>Arrival:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aankomst:</translation>
     </message>
     <message>
         <source>Departure:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrek:</translation>
     </message>
     <message>
         <source>Price</source>
-        <translation type="unfinished"></translation>
+        <translation>Prijs</translation>
     </message>
     <message>
         <source>Paid to date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tot nu toe betaald:</translation>
     </message>
     <message>
         <source>Deposit due:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aanbetaling verschuldigd:</translation>
     </message>
     <message>
         <source>by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>vóór %1</translation>
     </message>
     <message>
         <source>deposit of %1 paid</source>
-        <translation type="unfinished"></translation>
+        <translation>aanbetaling van %1 betaald</translation>
     </message>
     <message>
         <source>Balance due:</source>
-        <translation type="unfinished"></translation>
+        <translation>Restbedrag verschuldigd:</translation>
     </message>
     <message>
         <source>paid in full</source>
-        <translation type="unfinished"></translation>
+        <translation>volledig betaald</translation>
     </message>
     <message>
         <source>Terms and Conditions:</source>
-        <translation type="unfinished"></translation>
+        <translation>Algemene voorwaarden:</translation>
     </message>
     <message>
         <source>CREDIT NOTE</source>
-        <translation type="unfinished"></translation>
+        <translation>CREDITNOTA</translation>
     </message>
     <message>
         <source>Credit Note Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Creditnotanummer:</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum:</translation>
     </message>
     <message>
         <source>Against Invoice Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bij factuurnummer:</translation>
     </message>
     <message>
         <source>Period:</source>
-        <translation type="unfinished"></translation>
+        <translation>Periode:</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tot %2</translation>
     </message>
     <message>
         <source>Amount Credited:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gecrediteerd bedrag:</translation>
     </message>
 </context>
 <context>
     <name>BookingHistory</name>
     <message>
         <source>Customer number</source>
-        <translation type="unfinished"></translation>
+        <translation>Klantnummer</translation>
     </message>
     <message>
         <source>Arrival</source>
-        <translation type="unfinished"></translation>
+        <translation>Aankomst</translation>
     </message>
     <message>
         <source>Departure</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrek</translation>
     </message>
     <message>
         <source>Booked by</source>
-        <translation type="unfinished"></translation>
+        <translation>Geboekt door</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notities</translation>
     </message>
     <message>
         <source>Adults</source>
-        <translation type="unfinished"></translation>
+        <translation>Volwassenen</translation>
     </message>
     <message>
         <source>Children</source>
-        <translation type="unfinished"></translation>
+        <translation>Kinderen</translation>
     </message>
     <message>
         <source>Cost of hire</source>
-        <translation type="unfinished"></translation>
+        <translation>Huurprijs</translation>
     </message>
     <message>
         <source>Other charges</source>
-        <translation type="unfinished"></translation>
+        <translation>Overige kosten</translation>
     </message>
     <message>
         <source>VAT</source>
-        <translation type="unfinished"></translation>
+        <translation>Btw</translation>
     </message>
     <message>
         <source>Total payable</source>
-        <translation type="unfinished"></translation>
+        <translation>Te betalen</translation>
     </message>
     <message>
         <source>Payment method number</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummer betaalwijze</translation>
     </message>
     <message>
         <source>Card type</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaarttype</translation>
     </message>
     <message>
         <source>Confirmation number</source>
-        <translation type="unfinished"></translation>
+        <translation>Bevestigingsnummer</translation>
     </message>
     <message>
         <source>Guest&apos;s confirmation number</source>
-        <translation type="unfinished"></translation>
+        <translation>Bevestigingsnummer van de gast</translation>
     </message>
     <message>
         <source>Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Stroom</translation>
     </message>
     <message>
         <source>Club member</source>
-        <translation type="unfinished"></translation>
+        <translation>Clublid</translation>
     </message>
     <message>
         <source>Tax rate (hundredths of a per cent)</source>
-        <translation type="unfinished"></translation>
+        <translation>Btw-tarief (honderdsten van een procent)</translation>
     </message>
     <message>
         <source>Boat number</source>
-        <translation type="unfinished"></translation>
+        <translation>Bootnummer</translation>
     </message>
     <message>
         <source>Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Geannuleerd</translation>
     </message>
     <message>
         <source>Berths when cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaatsen bij annulering</translation>
     </message>
     <message>
         <source>Invoice number</source>
-        <translation type="unfinished"></translation>
+        <translation>Factuurnummer</translation>
     </message>
     <message>
         <source>Stay</source>
-        <translation type="unfinished"></translation>
+        <translation>Verblijf</translation>
     </message>
     <message>
         <source>Checked in</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingecheckt</translation>
     </message>
     <message>
         <source>Checked in at</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingecheckt om</translation>
     </message>
     <message>
         <source>Checked out</source>
-        <translation type="unfinished"></translation>
+        <translation>Uitgecheckt</translation>
     </message>
     <message>
         <source>Checked out at</source>
-        <translation type="unfinished"></translation>
+        <translation>Uitgecheckt om</translation>
     </message>
     <message>
         <source>Deposit agreed</source>
-        <translation type="unfinished"></translation>
+        <translation>Afgesproken aanbetaling</translation>
     </message>
     <message>
         <source>Deposit due by</source>
-        <translation type="unfinished"></translation>
+        <translation>Aanbetaling vervalt op</translation>
     </message>
     <message>
         <source>Balance due by</source>
-        <translation type="unfinished"></translation>
+        <translation>Restbedrag vervalt op</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nee</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tot %2</translation>
     </message>
     <message>
         <source>daily charge</source>
-        <translation type="unfinished"></translation>
+        <translation>dagprijs</translation>
     </message>
     <message>
         <source>%1, %2: %3 x %4 = %5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2: %3 x %4 = %5</translation>
     </message>
     <message>
         <source>Booking made</source>
-        <translation type="unfinished"></translation>
+        <translation>Boeking gemaakt</translation>
     </message>
     <message>
         <source>Booking deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Boeking verwijderd</translation>
     </message>
     <message>
         <source>Berth added</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats toegevoegd</translation>
     </message>
     <message>
         <source>Berth removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats verwijderd</translation>
     </message>
     <message>
         <source>Berth changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats gewijzigd</translation>
     </message>
     <message>
         <source>Charge line added</source>
-        <translation type="unfinished"></translation>
+        <translation>Kostenregel toegevoegd</translation>
     </message>
     <message>
         <source>Charge line removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Kostenregel verwijderd</translation>
     </message>
     <message>
         <source>Ledger line</source>
-        <translation type="unfinished"></translation>
+        <translation>Journaalregel</translation>
     </message>
     <message>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>Wanneer</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Wijziging</translation>
     </message>
     <message>
         <source>Before</source>
-        <translation type="unfinished"></translation>
+        <translation>Voor</translation>
     </message>
     <message>
         <source>After</source>
-        <translation type="unfinished"></translation>
+        <translation>Na</translation>
     </message>
     <message>
         <source>Who</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie</translation>
     </message>
     <message>
         <source>Desk</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkplek</translation>
     </message>
     <message>
         <source>Page %p of %P</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina %p van %P</translation>
     </message>
     <message>
         <source>No changes are recorded for this booking.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voor deze boeking zijn geen wijzigingen vastgelegd.</translation>
     </message>
 </context>
 <context>
     <name>BookingHistoryDialog</name>
     <message>
         <source>Booking history</source>
-        <translation type="unfinished"></translation>
+        <translation>Boekingsgeschiedenis</translation>
     </message>
     <message>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>Wanneer</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Wijziging</translation>
     </message>
     <message>
         <source>Before</source>
-        <translation type="unfinished"></translation>
+        <translation>Voor</translation>
     </message>
     <message>
         <source>After</source>
-        <translation type="unfinished"></translation>
+        <translation>Na</translation>
     </message>
     <message>
         <source>Who</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie</translation>
     </message>
     <message>
         <source>Desk</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkplek</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afdrukken</translation>
     </message>
     <message>
         <source>Save as P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan als &amp;PDF...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluiten</translation>
     </message>
     <message>
         <source>Booking %1 history.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschiedenis boeking %1.pdf</translation>
     </message>
     <message>
         <source>The booking&apos;s history could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De geschiedenis van de boeking kon niet worden gelezen: %1</translation>
     </message>
 </context>
 <context>
     <name>BookingImport</name>
     <message>
         <source>booking %1</source>
-        <translation type="unfinished"></translation>
+        <translation>boeking %1</translation>
     </message>
 </context>
 <context>
     <name>BookingMail</name>
     <message>
         <source>The booking has been cancelled: no message is sent about it.</source>
-        <translation type="unfinished"></translation>
+        <translation>De boeking is geannuleerd: er wordt geen bericht over verstuurd.</translation>
     </message>
     <message>
         <source>%1 has no usable e-mail address: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 heeft geen bruikbaar e-mailadres: %2</translation>
     </message>
     <message>
         <source>Reminder days must be from 0 to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Herinneringsdagen moeten van 0 tot %1 zijn.</translation>
     </message>
     <message>
         <source>Booking %1 no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Boeking %1 bestaat niet meer.</translation>
     </message>
 </context>
 <context>
     <name>BookingMailMenu</name>
     <message>
         <source>Send confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>Bevestiging versturen</translation>
     </message>
     <message>
         <source>The confirmation was not queued: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De bevestiging is niet in de wachtrij gezet: %1</translation>
     </message>
     <message>
         <source>Confirmation of booking %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bevestiging van boeking %1</translation>
     </message>
     <message>
         <source>E-mail invoice</source>
-        <translation type="unfinished"></translation>
+        <translation>Factuur e-mailen</translation>
     </message>
     <message>
         <source>The invoice was not queued: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De factuur is niet in de wachtrij gezet: %1</translation>
     </message>
     <message>
         <source>Invoice %1 for booking %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Factuur %1 voor boeking %2</translation>
     </message>
     <message>
         <source>Invoice %1 for booking %2 by e-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Factuur %1 voor boeking %2 per e-mail</translation>
     </message>
     <message>
         <source>Invoice %1 is in the outbox and goes out in the background.</source>
-        <translation type="unfinished"></translation>
+        <translation>Factuur %1 staat in het postvak uit en wordt op de achtergrond verstuurd.</translation>
     </message>
     <message>
         <source>E-mail Invoice</source>
-        <translation type="unfinished"></translation>
+        <translation>Factuur e-mailen</translation>
     </message>
 </context>
 <context>
     <name>BookingMessagesPanel</name>
     <message>
         <source>Messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichten</translation>
     </message>
     <message>
         <source>Queued</source>
-        <translation type="unfinished"></translation>
+        <translation>In wachtrij</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Aan</translation>
     </message>
     <message>
         <source>Subject</source>
-        <translation type="unfinished"></translation>
+        <translation>Onderwerp</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Tries</source>
-        <translation type="unfinished"></translation>
+        <translation>Pogingen</translation>
     </message>
     <message>
         <source>Server&apos;s answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwoord van de server</translation>
     </message>
     <message>
         <source>Re&amp;send now</source>
-        <translation type="unfinished"></translation>
+        <translation>Nu opnieuw &amp;verzenden</translation>
     </message>
     <message>
         <source>Edit messa&amp;ge...</source>
-        <translation type="unfinished"></translation>
+        <translation>Be&amp;richt bewerken...</translation>
     </message>
     <message>
         <source>E-mail sent about this booking:</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail verstuurd over deze boeking:</translation>
     </message>
     <message>
         <source>The messages could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De berichten konden niet worden gelezen: %1</translation>
     </message>
     <message>
         <source>Sent %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verstuurd %1</translation>
     </message>
     <message>
         <source>Edit Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht bewerken</translation>
     </message>
     <message>
         <source>&amp;Queue again</source>
-        <translation type="unfinished"></translation>
+        <translation>Opnieuw in &amp;wachtrij</translation>
     </message>
     <message>
         <source>&amp;To:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aan:</translation>
     </message>
     <message>
         <source>&amp;Subject:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Onderwerp:</translation>
     </message>
     <message>
         <source>&amp;Message:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bericht:</translation>
     </message>
 </context>
 <context>
     <name>BookingMove</name>
     <message>
         <source>The booking stays where it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>De boeking blijft waar ze was.</translation>
     </message>
     <message>
         <source>The booking was cancelled at another desk meanwhile. Nothing was moved.</source>
-        <translation type="unfinished"></translation>
+        <translation>De boeking is intussen op een andere werkplek geannuleerd. Er is niets verplaatst.</translation>
     </message>
     <message>
         <source>The booking was changed at another desk meanwhile. Nothing was moved; the chart shows it as it is now.</source>
-        <translation type="unfinished"></translation>
+        <translation>De boeking is intussen op een andere werkplek gewijzigd. Er is niets verplaatst; het overzicht toont haar zoals ze nu is.</translation>
     </message>
     <message>
         <source>The departure must come after the arrival.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het vertrek moet na de aankomst liggen.</translation>
     </message>
     <message>
         <source>Bookings can only be made from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Boekingen kunnen alleen van %1 tot %2 worden gemaakt.</translation>
     </message>
     <message>
         <source>The booking already holds that berth.</source>
-        <translation type="unfinished"></translation>
+        <translation>De boeking houdt die ligplaats al.</translation>
     </message>
     <message>
         <source>That berth is not in use: a booking cannot be moved onto it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ligplaats is niet in gebruik: een boeking kan er niet naartoe worden verplaatst.</translation>
     </message>
     <message>
         <source>The booking was changed at another desk since it was moved. Nothing was undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>De boeking is op een andere werkplek gewijzigd sinds ze werd verplaatst. Er is niets ongedaan gemaakt.</translation>
     </message>
 </context>
 <context>
     <name>BookingPaymentPanel</name>
     <message>
         <source>Record Pa&amp;yment...</source>
-        <translation type="unfinished"></translation>
+        <translation>Betaling vast&amp;leggen...</translation>
     </message>
     <message>
         <source>Payment Method:</source>
-        <translation type="unfinished"></translation>
+        <translation>Betaalwijze:</translation>
     </message>
     <message>
         <source>Credit Card No.:</source>
-        <translation type="unfinished"></translation>
+        <translation>Creditcardnr.:</translation>
     </message>
     <message>
         <source>Credit Card Expiry:</source>
-        <translation type="unfinished"></translation>
+        <translation>Creditcard geldig tot:</translation>
     </message>
     <message>
         <source>Credit Card Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Type creditcard:</translation>
     </message>
 </context>
 <context>
     <name>BookingPricing</name>
     <message>
         <source>daily charge</source>
-        <translation type="unfinished"></translation>
+        <translation>dagprijs</translation>
     </message>
     <message>
         <source>%1, %2: %3 at %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2: %3 à %4</translation>
     </message>
     <message>
         <source>%1 = %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 = %2</translation>
     </message>
     <message>
         <source>No rate prices %1: counted at %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen tarief voor %1: gerekend tegen %2.</translation>
     </message>
 </context>
 <context>
     <name>BookingReports</name>
     <message>
         <source>From: %1 to: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Van: %1 tot: %2</translation>
     </message>
     <message>
         <source>From: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Van: %1</translation>
     </message>
     <message>
         <source>To: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tot: %1</translation>
     </message>
 </context>
 <context>
     <name>BookingRules</name>
     <message>
         <source>Berth(s): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats(en): %1</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tot %2</translation>
     </message>
 </context>
 <context>
     <name>BookingStore</name>
     <message>
         <source>Bookings can be made from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Boekingen kunnen van %1 tot %2 worden gemaakt.</translation>
     </message>
     <message>
         <source>An amount is above %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een bedrag ligt boven %1.</translation>
     </message>
     <message>
         <source>A deposit runs from %1 to the total payable, %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een aanbetaling loopt van %1 tot het totaal te betalen bedrag, %2.</translation>
     </message>
     <message>
         <source>The tax rate runs from 0 to 100 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het btw-tarief loopt van 0 tot 100 %.</translation>
     </message>
     <message>
         <source>The numbers of adults and children run from 0 to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>De aantallen volwassenen en kinderen lopen van 0 tot %1.</translation>
     </message>
     <message>
         <source>arrival</source>
-        <translation type="unfinished"></translation>
+        <translation>aankomst</translation>
     </message>
     <message>
         <source>departure</source>
-        <translation type="unfinished"></translation>
+        <translation>vertrek</translation>
     </message>
     <message>
         <source>booked by</source>
-        <translation type="unfinished"></translation>
+        <translation>geboekt door</translation>
     </message>
     <message>
         <source>customer</source>
-        <translation type="unfinished"></translation>
+        <translation>klant</translation>
     </message>
     <message>
         <source>notes</source>
-        <translation type="unfinished"></translation>
+        <translation>notities</translation>
     </message>
     <message>
         <source>adults</source>
-        <translation type="unfinished"></translation>
+        <translation>volwassenen</translation>
     </message>
     <message>
         <source>children</source>
-        <translation type="unfinished"></translation>
+        <translation>kinderen</translation>
     </message>
     <message>
         <source>other charges</source>
-        <translation type="unfinished"></translation>
+        <translation>overige kosten</translation>
     </message>
     <message>
         <source>tax</source>
-        <translation type="unfinished"></translation>
+        <translation>btw</translation>
     </message>
     <message>
         <source>total payable</source>
-        <translation type="unfinished"></translation>
+        <translation>te betalen</translation>
     </message>
     <message>
         <source>payment method</source>
-        <translation type="unfinished"></translation>
+        <translation>betaalwijze</translation>
     </message>
     <message>
         <source>card number</source>
-        <translation type="unfinished"></translation>
+        <translation>kaartnummer</translation>
     </message>
     <message>
         <source>card expiry</source>
-        <translation type="unfinished"></translation>
+        <translation>vervaldatum kaart</translation>
     </message>
     <message>
         <source>card type</source>
-        <translation type="unfinished"></translation>
+        <translation>kaarttype</translation>
     </message>
     <message>
         <source>security code</source>
-        <translation type="unfinished"></translation>
+        <translation>beveiligingscode</translation>
     </message>
     <message>
         <source>cost of hire</source>
-        <translation type="unfinished"></translation>
+        <translation>huurprijs</translation>
     </message>
     <message>
         <source>confirmation number</source>
-        <translation type="unfinished"></translation>
+        <translation>bevestigingsnummer</translation>
     </message>
     <message>
         <source>guest confirmation number</source>
-        <translation type="unfinished"></translation>
+        <translation>bevestigingsnummer gast</translation>
     </message>
     <message>
         <source>power requirements</source>
-        <translation type="unfinished"></translation>
+        <translation>stroombehoefte</translation>
     </message>
     <message>
         <source>club member</source>
-        <translation type="unfinished"></translation>
+        <translation>clublid</translation>
     </message>
     <message>
         <source>tax rate</source>
-        <translation type="unfinished"></translation>
+        <translation>btw-tarief</translation>
     </message>
     <message>
         <source>boat</source>
-        <translation type="unfinished"></translation>
+        <translation>boot</translation>
     </message>
     <message>
         <source>deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>aanbetaling</translation>
     </message>
     <message>
         <source>deposit due by</source>
-        <translation type="unfinished"></translation>
+        <translation>aanbetaling vervalt op</translation>
     </message>
     <message>
         <source>balance due by</source>
-        <translation type="unfinished"></translation>
+        <translation>restbedrag vervalt op</translation>
     </message>
     <message>
         <source>cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>geannuleerd</translation>
     </message>
     <message>
         <source>berths</source>
-        <translation type="unfinished"></translation>
+        <translation>ligplaatsen</translation>
     </message>
     <message>
         <source>The booking no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>De boeking bestaat niet meer.</translation>
     </message>
     <message>
         <source>%1 has been blocked for this period since the list was shown. Nothing was saved: please choose the units again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is voor deze periode geblokkeerd sinds de lijst werd getoond. Er is niets opgeslagen: kies de plaatsen opnieuw.</translation>
     </message>
     <message>
         <source>%1 has been booked for this period since the list was shown. Nothing was saved: please choose the units again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is voor deze periode geboekt sinds de lijst werd getoond. Er is niets opgeslagen: kies de plaatsen opnieuw.</translation>
     </message>
     <message>
         <source>This booking has been changed or cancelled at another desk since you opened it (changed: %1). Nothing was saved: cancel and open it again to see the changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze boeking is op een andere werkplek gewijzigd of geannuleerd sinds u haar opende (gewijzigd: %1). Er is niets opgeslagen: annuleer en open haar opnieuw om de wijzigingen te zien.</translation>
     </message>
     <message>
         <source>The boat has been removed or given to another customer since the list was shown. Nothing was saved: please choose the boat again.</source>
-        <translation type="unfinished"></translation>
+        <translation>De boot is verwijderd of aan een andere klant gegeven sinds de lijst werd getoond. Er is niets opgeslagen: kies de boot opnieuw.</translation>
     </message>
     <message>
         <source>The customer has been deleted since the list was shown. Nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>De klant is verwijderd sinds de lijst werd getoond. Er is niets opgeslagen.</translation>
     </message>
     <message>
         <source>A cancelled booking cannot be changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een geannuleerde boeking kan niet worden gewijzigd.</translation>
     </message>
     <message>
         <source>deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>verwijderd</translation>
     </message>
     <message>
         <source>This booking has been changed or cancelled at another desk since you opened it. Nothing was deleted: close it and open it again to see the changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze boeking is op een andere werkplek gewijzigd of geannuleerd sinds u haar opende. Er is niets verwijderd: sluit haar en open haar opnieuw om de wijzigingen te zien.</translation>
     </message>
     <message>
         <source>Money has been taken on this booking: it is cancelled from its summary, which keeps its payments.</source>
-        <translation type="unfinished"></translation>
+        <translation>Op deze boeking is geld ontvangen: ze wordt geannuleerd vanuit haar overzicht, dat de betalingen bewaart.</translation>
     </message>
     <message>
         <source>This booking has been changed or cancelled at another desk since you opened it. Nothing was cancelled: close it and open it again to see the changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze boeking is op een andere werkplek gewijzigd of geannuleerd sinds u haar opende. Er is niets geannuleerd: sluit haar en open haar opnieuw om de wijzigingen te zien.</translation>
     </message>
     <message>
         <source>The booking has already been cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>De boeking is al geannuleerd.</translation>
     </message>
     <message>
         <source>Booking cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Boeking geannuleerd</translation>
     </message>
 </context>
 <context>
     <name>BookingSummaryData</name>
     <message>
         <source>The booking no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>De boeking bestaat niet meer.</translation>
     </message>
 </context>
 <context>
     <name>BookingSummaryWindow</name>
     <message>
         <source>Reservation summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Reserveringsoverzicht</translation>
     </message>
     <message>
         <source>Ph:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tel.:</translation>
     </message>
     <message>
         <source>Berth  Charges</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaatskosten</translation>
     </message>
     <message>
         <source>Other Charges</source>
-        <translation type="unfinished"></translation>
+        <translation>Overige kosten</translation>
     </message>
     <message>
         <source>VAT</source>
-        <translation type="unfinished"></translation>
+        <translation>Btw</translation>
     </message>
     <message>
         <source>Total Payable</source>
-        <translation type="unfinished"></translation>
+        <translation>Te betalen</translation>
     </message>
     <message>
         <source>Amount Payed</source>
-        <translation type="unfinished"></translation>
+        <translation>Betaald</translation>
     </message>
     <message>
         <source>Reservation notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Reserveringsnotities:</translation>
     </message>
     <message>
         <source>Customer Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Klantnotities</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Soort</translation>
     </message>
     <message>
         <source>Method</source>
-        <translation type="unfinished"></translation>
+        <translation>Betaalwijze</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedrag</translation>
     </message>
     <message>
         <source>Reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Referentie</translation>
     </message>
     <message>
         <source>Desk</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkplek</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Notitie</translation>
     </message>
     <message>
         <source>Record Pa&amp;yment...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Betaling vastleggen...</translation>
     </message>
     <message>
         <source>Re&amp;fund...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Terugbetalen...</translation>
     </message>
     <message>
         <source>&amp;Arrive</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aankomst</translation>
     </message>
     <message>
         <source>Depar&amp;t...</source>
-        <translation type="unfinished"></translation>
+        <translation>V&amp;ertrek...</translation>
     </message>
     <message>
         <source>&amp;Undo check-in or out...</source>
-        <translation type="unfinished"></translation>
+        <translation>In- of uitchecken &amp;ongedaan maken...</translation>
     </message>
     <message>
         <source>To amend financial details press the Edit Booking Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Druk op de knop Boeking bewerken om financiële gegevens te wijzigen</translation>
     </message>
     <message>
         <source>&amp;Edit booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Boeking be&amp;werken</translation>
     </message>
     <message>
         <source>&amp;Cancel booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Boeking a&amp;nnuleren</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluiten</translation>
     </message>
     <message>
         <source>&amp;Print Receipt</source>
-        <translation type="unfinished"></translation>
+        <translation>Kwitantie af&amp;drukken</translation>
     </message>
     <message>
         <source>&amp;Booking Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Boekings&amp;formulier</translation>
     </message>
     <message>
         <source>Save as P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan als &amp;PDF...</translation>
     </message>
     <message>
         <source>Receipt</source>
-        <translation type="unfinished"></translation>
+        <translation>Kwitantie</translation>
     </message>
     <message>
         <source>Booking Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Boekingsformulier</translation>
     </message>
     <message>
         <source>Confir&amp;mation</source>
-        <translation type="unfinished"></translation>
+        <translation>Beve&amp;stiging</translation>
     </message>
     <message>
         <source>Credit N&amp;otes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Creditnota&apos;s</translation>
     </message>
     <message>
         <source>&amp;History...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Geschiedenis...</translation>
     </message>
     <message>
         <source>Booking %1: history</source>
-        <translation type="unfinished"></translation>
+        <translation>Boeking %1: geschiedenis</translation>
     </message>
     <message>
         <source>The booking could not be shown: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De boeking kon niet worden getoond: %1</translation>
     </message>
     <message>
         <source>Boat: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot: %1</translation>
     </message>
     <message>
         <source>Cancelled. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Geannuleerd. %1</translation>
     </message>
     <message>
         <source>The guest&apos;s stay could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Het verblijf van de gast kon niet worden gelezen: %1</translation>
     </message>
     <message>
         <source>Arrived %1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Aangekomen %1 om %2</translation>
     </message>
     <message>
         <source>Departed %1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrokken %1 om %2</translation>
     </message>
     <message>
         <source>Guest: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gast: %1</translation>
     </message>
     <message>
         <source>The payments could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De betalingen konden niet worden gelezen: %1</translation>
     </message>
     <message>
         <source>Cancelled: paid %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Geannuleerd: betaald %1</translation>
     </message>
     <message>
         <source>Paid %1 of %2: in credit %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Betaald %1 van %2: tegoed %3</translation>
     </message>
     <message>
         <source>Paid %1 of %2: balance due %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Betaald %1 van %2: openstaand %3</translation>
     </message>
     <message>
         <source>The customer holds %1 of credit.</source>
-        <translation type="unfinished"></translation>
+        <translation>De klant heeft %1 tegoed.</translation>
     </message>
     <message>
         <source>Credit note %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Creditnota %1: %2</translation>
     </message>
     <message>
         <source>Cancel booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Boeking annuleren</translation>
     </message>
     <message>
         <source>The invoice could not be numbered: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De factuur kon niet worden genummerd: %1</translation>
     </message>
     <message>
         <source>Invoice %1 for booking %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Factuur %1 voor boeking %2</translation>
     </message>
     <message>
         <source>The booking shown could not be printed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De getoonde boeking kon niet worden afgedrukt: %1</translation>
     </message>
     <message>
         <source>The document could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Het document kon niet worden gelezen: %1</translation>
     </message>
 </context>
 <context>
     <name>BookingWizard</name>
     <message>
         <source>Berth / Caravan Reservation</source>
-        <translation type="unfinished"></translation>
+        <translation>Reservering ligplaats / caravan</translation>
     </message>
     <message>
         <source>Booking Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Voortgang boeking</translation>
     </message>
     <message>
         <source>Step 1 - Dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Stap 1 - Data</translation>
     </message>
     <message>
         <source>Step 2 - Select Berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Stap 2 - Ligplaats kiezen</translation>
     </message>
     <message>
         <source>Step 3 - Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Stap 3 - Klant</translation>
     </message>
     <message>
         <source>Step 4 - Confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>Stap 4 - Bevestiging</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Terug</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Volgende</translation>
     </message>
     <message>
         <source>Cancel Booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Boeking annuleren</translation>
     </message>
     <message>
         <source>C&amp;lose</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sluiten</translation>
     </message>
     <message>
         <source>Booking Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Boekingsnotities</translation>
     </message>
     <message>
         <source>The booking wizard holds a booking that has not been saved. Confirm or cancel it first.</source>
-        <translation type="unfinished"></translation>
+        <translation>De boekingswizard bevat een boeking die niet is opgeslagen. Bevestig of annuleer die eerst.</translation>
     </message>
     <message>
         <source>The booking has not been saved. Close the wizard and lose it?</source>
-        <translation type="unfinished"></translation>
+        <translation>De boeking is niet opgeslagen. De wizard sluiten en de boeking kwijtraken?</translation>
     </message>
     <message>
         <source>&amp;Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bevestigen</translation>
     </message>
     <message>
         <source>The customer %1 has been deleted since the list was shown. Nothing was saved: please choose the customer again.</source>
-        <translation type="unfinished"></translation>
+        <translation>De klant %1 is verwijderd sinds de lijst werd getoond. Er is niets opgeslagen: kies de klant opnieuw.</translation>
     </message>
     <message>
         <source>The booking could not be saved. Nothing was changed.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De boeking kon niet worden opgeslagen. Er is niets gewijzigd.
+%1</translation>
     </message>
     <message>
         <source>Do you want to delete existing reservation?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wilt u de bestaande reservering verwijderen?</translation>
     </message>
     <message>
         <source>Booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Boeking</translation>
     </message>
 </context>
 <context>
     <name>CalendarWindow</name>
     <message>
         <source>Simple Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Eenvoudige kalender</translation>
     </message>
     <message>
         <source>Add Reservation</source>
-        <translation type="unfinished"></translation>
+        <translation>Reservering toevoegen</translation>
     </message>
     <message>
         <source>Edit Reservation</source>
-        <translation type="unfinished"></translation>
+        <translation>Reservering bewerken</translation>
     </message>
     <message>
         <source>Show Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Overzicht tonen</translation>
     </message>
     <message>
         <source>Cancel Reservation</source>
-        <translation type="unfinished"></translation>
+        <translation>Reservering annuleren</translation>
     </message>
     <message>
         <source>The bookings could not be read.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De boekingen konden niet worden gelezen.
+%1</translation>
     </message>
     <message>
         <source>Cancel booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Boeking annuleren</translation>
     </message>
 </context>
 <context>
     <name>CalendarsDialog</name>
     <message>
         <source>Calendars</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalenders</translation>
     </message>
     <message>
         <source>Berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adres</translation>
     </message>
     <message>
         <source>Last read</source>
-        <translation type="unfinished"></translation>
+        <translation>Laatst gelezen</translation>
     </message>
     <message>
         <source>Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Afspraken</translation>
     </message>
     <message>
         <source>Problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Probleem</translation>
     </message>
     <message>
         <source>https://... or webcal://... (the other site&apos;s calendar of this berth)</source>
-        <translation type="unfinished"></translation>
+        <translation>https://... of webcal://... (de kalender van de andere site voor deze ligplaats)</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Toevoegen</translation>
     </message>
     <message>
         <source>Re&amp;move</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verwijderen</translation>
     </message>
     <message>
         <source>Read &amp;now</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nu lezen</translation>
     </message>
     <message>
         <source>&amp;Berth:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ligplaats:</translation>
     </message>
     <message>
         <source>Add&amp;ress:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Adres:</translation>
     </message>
     <message>
         <source>&amp;Feeds</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Feeds</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Van</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Tot</translation>
     </message>
     <message>
         <source>Booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Boeking</translation>
     </message>
     <message>
         <source>Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Klant</translation>
     </message>
     <message>
         <source>Stays here that another site&apos;s calendar also holds: move each stay to another berth, or ask the other site to free its dates.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verblijven hier die ook in de kalender van een andere site staan: verplaats elk verblijf naar een andere ligplaats, of vraag de andere site de data vrij te geven.</translation>
     </message>
     <message>
         <source>C&amp;onflicts</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Conflicten</translation>
     </message>
     <message>
         <source>empty: this desk publishes no calendars</source>
-        <translation type="unfinished"></translation>
+        <translation>leeg: deze werkplek publiceert geen kalenders</translation>
     </message>
     <message>
         <source>Bro&amp;wse...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bladeren...</translation>
     </message>
     <message>
         <source>This desk is the &amp;gateway: it reads the feeds of other sites</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze werkplek is de &amp;gateway: hij leest de feeds van andere sites</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opslaan</translation>
     </message>
     <message>
         <source>&amp;Publish calendars into:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalenders &amp;publiceren in:</translation>
     </message>
     <message>
         <source>Each berth&apos;s calendar is berth-&lt;number&gt;.ics and each berth type&apos;s type-&lt;number&gt;.ics in that folder; put the folder on the office&apos;s web site.</source>
-        <translation type="unfinished"></translation>
+        <translation>De kalender van elke ligplaats is berth-&lt;number&gt;.ics en die van elk ligplaatstype type-&lt;number&gt;.ics in die map; zet de map op de website van het kantoor.</translation>
     </message>
     <message>
         <source>This &amp;desk</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze &amp;werkplek</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluiten</translation>
     </message>
     <message>
         <source>Only the gateway desk reads the feeds: set it on the &quot;This desk&quot; page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleen de gateway-werkplek leest de feeds: stel dat in op de pagina &quot;Deze werkplek&quot;.</translation>
     </message>
     <message>
         <source>Publish calendars into</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalenders publiceren in</translation>
     </message>
     <message>
         <source>Calendars (*.ics)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalenders (*.ics)</translation>
     </message>
     <message>
         <source>The calendars could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De kalenders konden niet worden gelezen: %1</translation>
     </message>
     <message>
         <source>not yet</source>
-        <translation type="unfinished"></translation>
+        <translation>nog niet</translation>
     </message>
     <message>
         <source>Stop reading %1? The berth&apos;s blocks from this calendar are released.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stoppen met het lezen van %1? De blokkeringen van de ligplaats uit deze kalender vervallen.</translation>
     </message>
     <message>
         <source>The feed was not removed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De feed is niet verwijderd: %1</translation>
     </message>
     <message>
         <source>The folder %1 could not be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>De map %1 kon niet worden gemaakt.</translation>
     </message>
     <message>
         <source>Calendars: publish folder &quot;%1&quot;, gateway %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalenders: publicatiemap &quot;%1&quot;, gateway %2</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>ja</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>nee</translation>
     </message>
 </context>
 <context>
     <name>CancelPaidDialog</name>
     <message>
         <source>Cancel booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Boeking annuleren</translation>
     </message>
     <message>
         <source>%1 has been paid on this booking. Cancel it and:</source>
-        <translation type="unfinished"></translation>
+        <translation>Op deze boeking is %1 betaald. Annuleren en:</translation>
     </message>
     <message>
         <source>This booking has payments on record. Cancel it and keep them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Op deze boeking zijn betalingen vastgelegd. Annuleren en die houden?</translation>
     </message>
     <message>
         <source>&amp;Refund what was paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Het betaalde &amp;terugbetalen</translation>
     </message>
     <message>
         <source>&amp;Keep it as a cancellation fee</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Houden als annuleringskosten</translation>
     </message>
     <message>
         <source>Keep it as the customer&apos;s c&amp;redit</source>
-        <translation type="unfinished"></translation>
+        <translation>Houden als tegoed van de &amp;klant</translation>
     </message>
     <message>
         <source>Cancel &amp;Booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Boeking &amp;annuleren</translation>
     </message>
     <message>
         <source>&amp;Go Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ga terug</translation>
     </message>
     <message>
         <source>The booking could not be cancelled: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De boeking kon niet worden geannuleerd: %1</translation>
     </message>
 </context>
 <context>
     <name>CashUpReport</name>
     <message>
         <source>Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Regels</translation>
     </message>
     <message>
         <source>Received</source>
-        <translation type="unfinished"></translation>
+        <translation>Ontvangen</translation>
     </message>
     <message>
         <source>Refunded</source>
-        <translation type="unfinished"></translation>
+        <translation>Terugbetaald</translation>
     </message>
     <message>
         <source>Corrections</source>
-        <translation type="unfinished"></translation>
+        <translation>Correcties</translation>
     </message>
     <message>
         <source>Credit</source>
-        <translation type="unfinished"></translation>
+        <translation>Tegoed</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Totaal</translation>
     </message>
     <message>
         <source>Cash-up</source>
-        <translation type="unfinished"></translation>
+        <translation>Kasafsluiting</translation>
     </message>
     <message>
         <source>Cash-up: page %p of %P</source>
-        <translation type="unfinished"></translation>
+        <translation>Kasafsluiting: pagina %p van %P</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tot %2</translation>
     </message>
     <message>
         <source>Payments, refunds and corrections recorded in the period; printed %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Betalingen, terugbetalingen en correcties vastgelegd in de periode; afgedrukt %1.</translation>
     </message>
     <message>
         <source>Nothing was recorded in this period.</source>
-        <translation type="unfinished"></translation>
+        <translation>In deze periode is niets vastgelegd.</translation>
     </message>
     <message>
         <source>By method</source>
-        <translation type="unfinished"></translation>
+        <translation>Per betaalwijze</translation>
     </message>
     <message>
         <source>Method</source>
-        <translation type="unfinished"></translation>
+        <translation>Betaalwijze</translation>
     </message>
     <message>
         <source>By desk</source>
-        <translation type="unfinished"></translation>
+        <translation>Per werkplek</translation>
     </message>
     <message>
         <source>Desk</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkplek</translation>
     </message>
 </context>
 <context>
     <name>CheckIn</name>
     <message>
         <source>The booking has been cancelled: its guest cannot be checked in or out.</source>
-        <translation type="unfinished"></translation>
+        <translation>De boeking is geannuleerd: de gast kan niet in- of uitgecheckt worden.</translation>
     </message>
     <message>
         <source>The guest was already checked in at %1 on %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>De gast is al ingecheckt om %1 op %2.</translation>
     </message>
     <message>
         <source>The guest has already left (checked out at %1 on %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>De gast is al vertrokken (uitgecheckt om %1 op %2).</translation>
     </message>
     <message>
         <source>Another desk changed the guest&apos;s stay meanwhile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een andere werkplek heeft het verblijf van de gast intussen gewijzigd.</translation>
     </message>
     <message>
         <source>Expected</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwacht</translation>
     </message>
     <message>
         <source>Arrived</source>
-        <translation type="unfinished"></translation>
+        <translation>Aangekomen</translation>
     </message>
     <message>
         <source>Departed</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrokken</translation>
     </message>
     <message>
         <source>No-show</source>
-        <translation type="unfinished"></translation>
+        <translation>Niet verschenen</translation>
     </message>
     <message>
         <source>The booking no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>De boeking bestaat niet meer.</translation>
     </message>
     <message>
         <source>The stay ended on %1: change the booking&apos;s dates before checking the guest in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het verblijf eindigde op %1: wijzig de data van de boeking voordat u de gast incheckt.</translation>
     </message>
     <message>
         <source>%1 is booked to arrive on %2, later than today.
 Check the guest in early? The booking&apos;s dates stay as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geboekt om aan te komen op %2, later dan vandaag.
+De gast eerder inchecken? De data van de boeking blijven zoals ze zijn.</translation>
     </message>
     <message>
         <source>%1 was booked to arrive on %2, earlier than today.
 Check the guest in late? The booking&apos;s dates stay as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 was geboekt om aan te komen op %2, eerder dan vandaag.
+De gast te laat inchecken? De data van de boeking blijven zoals ze zijn.</translation>
     </message>
     <message>
         <source>
 The guest was not checked in: confirm the other day first.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+De gast is niet ingecheckt: bevestig eerst de andere dag.</translation>
     </message>
     <message>
         <source>The guest was already checked out at %1 on %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>De gast is al uitgecheckt om %1 op %2.</translation>
     </message>
     <message>
         <source>The guest has not been checked in: check the guest in before checking out.</source>
-        <translation type="unfinished"></translation>
+        <translation>De gast is niet ingecheckt: check de gast in voordat u uitcheckt.</translation>
     </message>
     <message>
         <source>Only a guest still expected can be marked as a no-show; this one is %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleen een gast die nog verwacht wordt, kan als niet verschenen worden gemarkeerd; deze is %1.</translation>
     </message>
     <message>
         <source>Another desk changed the guest&apos;s stay meanwhile: it is now %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een andere werkplek heeft het verblijf van de gast intussen gewijzigd: het is nu %1.</translation>
     </message>
     <message>
         <source>The guest is expected: there is nothing to put back.</source>
-        <translation type="unfinished"></translation>
+        <translation>De gast wordt verwacht: er is niets terug te zetten.</translation>
     </message>
 </context>
 <context>
     <name>CheckInMenu</name>
     <message>
         <source>Check-in and check-out</source>
-        <translation type="unfinished"></translation>
+        <translation>Inchecken en uitchecken</translation>
     </message>
     <message>
         <source>The guest&apos;s stay could not be changed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Het verblijf van de gast kon niet worden gewijzigd: %1</translation>
     </message>
     <message>
         <source>Read the meters of %1&apos;s berths before checking the guest in:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lees de meters van de ligplaatsen van %1 af voordat u de gast incheckt:</translation>
     </message>
     <message>
         <source>Read the meters of %1&apos;s berths before checking the guest out:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lees de meters van de ligplaatsen van %1 af voordat u de gast uitcheckt:</translation>
     </message>
     <message>
         <source>%1 still owes %2 (paid %3 of %4).
 
 Yes takes the payment now, No checks the guest out with the balance owing, Cancel goes back without checking out.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is nog %2 schuldig (betaald %3 van %4).
+
+Ja neemt de betaling nu aan, Nee checkt de gast uit met het openstaande saldo, Annuleren gaat terug zonder uit te checken.</translation>
     </message>
     <message>
         <source>The meters&apos; use, %1 before tax, was added to the booking&apos;s other charges. The balance is now %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het meterverbruik, %1 exclusief btw, is bij de overige kosten van de boeking opgeteld. Het saldo is nu %2.</translation>
     </message>
     <message>
         <source>%1 is expected: there is no arrival, departure or no-show to undo.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wordt verwacht: er is geen aankomst, vertrek of no-show om ongedaan te maken.</translation>
     </message>
     <message>
         <source>%1 is %2. Put the stay back to %3?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is %2. Het verblijf terugzetten naar %3?</translation>
     </message>
     <message>
         <source>Every guest due today has been checked in or marked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elke gast die vandaag verwacht werd, is ingecheckt of gemarkeerd.</translation>
     </message>
     <message>
         <source>Some were not marked:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommigen zijn niet gemarkeerd:
+%1</translation>
     </message>
 </context>
 <context>
     <name>ClosedBookings</name>
     <message>
         <source>%1 is closed: its ledger takes no more lines. Date the correction today.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is afgesloten: het journaal neemt geen regels meer aan. Dateer de correctie op vandaag.</translation>
     </message>
 </context>
 <context>
     <name>ClosedPeriodDialog</name>
     <message>
         <source>Closed Months</source>
-        <translation type="unfinished"></translation>
+        <translation>Afgesloten maanden</translation>
     </message>
     <message>
         <source>&amp;Month:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Maand:</translation>
     </message>
     <message>
         <source>Close the mon&amp;th</source>
-        <translation type="unfinished"></translation>
+        <translation>Maand &amp;afsluiten</translation>
     </message>
     <message>
         <source>&amp;Reopen the month</source>
-        <translation type="unfinished"></translation>
+        <translation>Maand &amp;heropenen</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Maand</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Gedaan</translation>
     </message>
     <message>
         <source>Who</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie</translation>
     </message>
     <message>
         <source>Desk</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkplek</translation>
     </message>
     <message>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>Wanneer</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluiten</translation>
     </message>
     <message>
         <source>A closed month&apos;s bookings (by their departure) and ledger lines can no longer be changed: they are put right by lines dated today.</source>
-        <translation type="unfinished"></translation>
+        <translation>De boekingen (naar vertrek) en journaalregels van een afgesloten maand kunnen niet meer worden gewijzigd: ze worden rechtgezet met regels van vandaag.</translation>
     </message>
     <message>
         <source>The closed months could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De afgesloten maanden konden niet worden gelezen: %1</translation>
     </message>
     <message>
         <source>Closed</source>
-        <translation type="unfinished"></translation>
+        <translation>Afgesloten</translation>
     </message>
     <message>
         <source>Reopened</source>
-        <translation type="unfinished"></translation>
+        <translation>Heropend</translation>
     </message>
     <message>
         <source>Close %1? Its bookings and ledger lines can then only be put right by lines dated today.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 afsluiten? De boekingen en journaalregels ervan kunnen dan alleen nog worden rechtgezet met regels van vandaag.</translation>
     </message>
     <message>
         <source>Reopen %1? Its bookings and ledger lines can then be changed again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 heropenen? De boekingen en journaalregels ervan kunnen dan weer worden gewijzigd.</translation>
     </message>
 </context>
 <context>
     <name>ClosedPeriods</name>
     <message>
         <source>%1 is already closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is al afgesloten.</translation>
     </message>
     <message>
         <source>%1 is not closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is niet afgesloten.</translation>
     </message>
     <message>
         <source>Only a manager may close a month.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleen een manager mag een maand afsluiten.</translation>
     </message>
     <message>
         <source>Only an administrator may reopen a month.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleen een beheerder mag een maand heropenen.</translation>
     </message>
     <message>
         <source>Choose a month from 2000 to 2100.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies een maand van 2000 tot 2100.</translation>
     </message>
     <message>
         <source>%1 is not over yet: a month is closed once it has ended.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is nog niet voorbij: een maand wordt afgesloten als ze geëindigd is.</translation>
     </message>
     <message>
         <source>Choose a month to reopen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies een maand om te heropenen.</translation>
     </message>
     <message>
         <source>%1 is closed: its bookings and ledger lines are kept as they are. Put it right with a correction dated today.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is afgesloten: de boekingen en journaalregels ervan blijven zoals ze zijn. Zet het recht met een correctie van vandaag.</translation>
     </message>
 </context>
 <context>
     <name>CompactWindow</name>
     <message>
         <source>Operation in progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewerking bezig</translation>
     </message>
     <message>
         <source>Compacting &amp; repairing database ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Database comprimeren &amp; herstellen ...</translation>
     </message>
 </context>
 <context>
     <name>CompanyDialog</name>
     <message>
         <source>Setup Company Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedrijfsgegevens instellen</translation>
     </message>
     <message>
         <source>Copy  and paste or type your reservation terms and conditions below. These will appear on the booking form.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieer en plak of typ hieronder uw reserveringsvoorwaarden. Ze verschijnen op het boekingsformulier.</translation>
     </message>
     <message>
         <source>Taxes</source>
-        <translation type="unfinished"></translation>
+        <translation>Belastingen</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam</translation>
     </message>
     <message>
         <source>Rate %</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarief %</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Vanaf</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Toevoegen</translation>
     </message>
     <message>
         <source>Remo&amp;ve</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwij&amp;deren</translation>
     </message>
     <message>
         <source>Deposits and due dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Aanbetalingen en vervaldata</translation>
     </message>
     <message>
         <source>No deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen aanbetaling</translation>
     </message>
     <message>
         <source>A fixed amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Een vast bedrag</translation>
     </message>
     <message>
         <source>A percentage of the total</source>
-        <translation type="unfinished"></translation>
+        <translation>Een percentage van het totaal</translation>
     </message>
     <message>
         <source>D&amp;eposit at booking:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aanbetaling bij boeking:</translation>
     </message>
     <message>
         <source>Fixed a&amp;mount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vast &amp;bedrag:</translation>
     </message>
     <message>
         <source>Percen&amp;tage (%):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Percentage (%):</translation>
     </message>
     <message>
         <source>Mi&amp;nimum deposit:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Minimale aanbetaling:</translation>
     </message>
     <message>
         <source>Balance due (days &amp;before arrival):</source>
-        <translation type="unfinished"></translation>
+        <translation>Restbedrag vervalt (dagen vóór aan&amp;komst):</translation>
     </message>
     <message>
         <source>&amp;Update</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;ijwerken</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vernieuwen</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sluiten</translation>
     </message>
     <message>
         <source>E-ma&amp;il server...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;E-mailserver...</translation>
     </message>
     <message>
         <source>company information</source>
-        <translation type="unfinished"></translation>
+        <translation>bedrijfsgegevens</translation>
     </message>
     <message>
         <source>Type the deposit as an amount, for example %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ de aanbetaling als bedrag, bijvoorbeeld %1.</translation>
     </message>
     <message>
         <source>Type the minimum deposit as an amount, for example %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ de minimale aanbetaling als bedrag, bijvoorbeeld %1.</translation>
     </message>
     <message>
         <source>Type the deposit&apos;s percentage, for example 25.</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ het percentage van de aanbetaling, bijvoorbeeld 25.</translation>
     </message>
     <message>
         <source>Type the number of days before arrival the balance falls due.</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ het aantal dagen vóór aankomst waarop het restbedrag vervalt.</translation>
     </message>
     <message>
         <source>Data error event hit err:%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegevensfout opgetreden, fout:%1</translation>
     </message>
     <message>
         <source>Company Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedrijfsnaam:</translation>
     </message>
     <message>
         <source>Trading Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Handelsnaam:</translation>
     </message>
     <message>
         <source>Street:</source>
-        <translation type="unfinished"></translation>
+        <translation>Straat:</translation>
     </message>
     <message>
         <source>Area:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wijk:</translation>
     </message>
     <message>
         <source>Town:</source>
-        <translation type="unfinished"></translation>
+        <translation>Plaats:</translation>
     </message>
     <message>
         <source>County:</source>
-        <translation type="unfinished"></translation>
+        <translation>Provincie:</translation>
     </message>
     <message>
         <source>Postcode:</source>
-        <translation type="unfinished"></translation>
+        <translation>Postcode:</translation>
     </message>
     <message>
         <source>Telephone No:</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefoonnr.:</translation>
     </message>
     <message>
         <source>VAT No:</source>
-        <translation type="unfinished"></translation>
+        <translation>Btw-nr.:</translation>
     </message>
     <message>
         <source>Receipt Footer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Voettekst kwitantie:</translation>
     </message>
     <message>
         <source>Terms and Conditions:</source>
-        <translation type="unfinished"></translation>
+        <translation>Algemene voorwaarden:</translation>
     </message>
 </context>
 <context>
     <name>CompanyMailPanel</name>
     <message>
         <source>smtp.example.com; empty: no mail is sent from here</source>
-        <translation type="unfinished"></translation>
+        <translation>smtp.example.com; leeg: vanaf hier wordt geen e-mail verstuurd</translation>
     </message>
     <message>
         <source>None (a server inside the office only)</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen (alleen een server binnen het kantoor)</translation>
     </message>
     <message>
         <source>STARTTLS (usually port 587)</source>
-        <translation type="unfinished"></translation>
+        <translation>STARTTLS (meestal poort 587)</translation>
     </message>
     <message>
         <source>TLS (usually port 465)</source>
-        <translation type="unfinished"></translation>
+        <translation>TLS (meestal poort 465)</translation>
     </message>
     <message>
         <source>empty: the certificates this computer trusts</source>
-        <translation type="unfinished"></translation>
+        <translation>leeg: de certificaten die deze computer vertrouwt</translation>
     </message>
     <message>
         <source>&amp;Accept the server&apos;s own certificate without a check</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigen certificaat van de server zonder controle &amp;accepteren</translation>
     </message>
     <message>
         <source>&amp;Server:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Server:</translation>
     </message>
     <message>
         <source>&amp;Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Poort:</translation>
     </message>
     <message>
         <source>Se&amp;curity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Be&amp;veiliging:</translation>
     </message>
     <message>
         <source>&amp;User:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gebruiker:</translation>
     </message>
     <message>
         <source>Pass&amp;word:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wachtwoord:</translation>
     </message>
     <message>
         <source>Sender &amp;name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Naam afzender:</translation>
     </message>
     <message>
         <source>Sender a&amp;ddress:</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;dres afzender:</translation>
     </message>
     <message>
         <source>CA certificate &amp;file:</source>
-        <translation type="unfinished"></translation>
+        <translation>CA-certificaat&amp;bestand:</translation>
     </message>
     <message>
         <source>(unchanged unless typed here)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ongewijzigd tenzij hier getypt)</translation>
     </message>
     <message>
         <source>The port must be a number from 1 to 65535.</source>
-        <translation type="unfinished"></translation>
+        <translation>De poort moet een getal van 1 tot 65535 zijn.</translation>
     </message>
     <message>
         <source>E-mail Server</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mailserver</translation>
     </message>
     <message>
         <source>Messages wait in the outbox and go in the background. The password is kept in this computer&apos;s secret store, or else in a file only you can read; never in the database.</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichten wachten in het postvak uit en gaan op de achtergrond weg. Het wachtwoord wordt bewaard in de geheime opslag van deze computer, of anders in een bestand dat alleen u kunt lezen; nooit in de database.</translation>
     </message>
     <message>
         <source>Sa&amp;ve</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opslaan</translation>
     </message>
 </context>
 <context>
     <name>CompanyStore</name>
     <message>
         <source>%1 %2 % from %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 % vanaf %3</translation>
     </message>
     <message>
         <source>Deposit at booking:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aanbetaling bij boeking:</translation>
     </message>
     <message>
         <source>Fixed amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vast bedrag:</translation>
     </message>
     <message>
         <source>Percentage (%):</source>
-        <translation type="unfinished"></translation>
+        <translation>Percentage (%):</translation>
     </message>
     <message>
         <source>Minimum deposit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimale aanbetaling:</translation>
     </message>
     <message>
         <source>Balance due (days before arrival):</source>
-        <translation type="unfinished"></translation>
+        <translation>Restbedrag vervalt (dagen vóór aankomst):</translation>
     </message>
     <message>
         <source>These company details were deleted at another desk meanwhile, so nothing was saved. Refresh shows what is left; what you typed is still in the boxes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze bedrijfsgegevens zijn intussen op een andere werkplek verwijderd, dus er is niets opgeslagen. Vernieuwen toont wat er over is; wat u typte, staat nog in de velden.</translation>
     </message>
     <message>
         <source>Taxes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Belastingen:</translation>
     </message>
 </context>
 <context>
     <name>ContractActionsPanel</name>
     <message>
         <source>E&amp;dit...</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;ewerken...</translation>
     </message>
     <message>
         <source>Print contr&amp;act...</source>
-        <translation type="unfinished"></translation>
+        <translation>Contract af&amp;drukken...</translation>
     </message>
     <message>
         <source>In&amp;voice...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Factuur...</translation>
     </message>
     <message>
         <source>Rene&amp;w contracts...</source>
-        <translation type="unfinished"></translation>
+        <translation>Contracten &amp;verlengen...</translation>
     </message>
     <message>
         <source>Li&amp;sts...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lijsten...</translation>
     </message>
     <message>
         <source>Contract %1 ended on %2 unrenewed</source>
-        <translation type="unfinished"></translation>
+        <translation>Contract %1 is op %2 geëindigd zonder verlenging</translation>
     </message>
     <message>
         <source>Contracts</source>
-        <translation type="unfinished"></translation>
+        <translation>Contracten</translation>
     </message>
     <message>
         <source>Contract %1.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>Contract %1.pdf</translation>
     </message>
     <message>
         <source>No instalment of this contract has been invoiced yet: use Invoice next instalment first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is nog geen termijn van dit contract gefactureerd: gebruik eerst Volgende termijn factureren.</translation>
     </message>
     <message>
         <source>Invoice %1.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>Factuur %1.pdf</translation>
     </message>
 </context>
 <context>
     <name>ContractDialog</name>
     <message>
         <source>New Contract</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuw contract</translation>
     </message>
     <message>
         <source>In full</source>
-        <translation type="unfinished"></translation>
+        <translation>In één keer</translation>
     </message>
     <message>
         <source>Two instalments</source>
-        <translation type="unfinished"></translation>
+        <translation>Twee termijnen</translation>
     </message>
     <message>
         <source>Four instalments</source>
-        <translation type="unfinished"></translation>
+        <translation>Vier termijnen</translation>
     </message>
     <message>
         <source>Twelve instalments</source>
-        <translation type="unfinished"></translation>
+        <translation>Twaalf termijnen</translation>
     </message>
     <message>
         <source>Dates and amounts as typed</source>
-        <translation type="unfinished"></translation>
+        <translation>Data en bedragen zoals getypt</translation>
     </message>
     <message>
         <source>Due</source>
-        <translation type="unfinished"></translation>
+        <translation>Vervalt</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedrag</translation>
     </message>
     <message>
         <source>P&amp;ropose price</source>
-        <translation type="unfinished"></translation>
+        <translation>Prijs &amp;voorstellen</translation>
     </message>
     <message>
         <source>Add a ro&amp;w</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Regel toevoegen</translation>
     </message>
     <message>
         <source>&amp;Holder:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Houder:</translation>
     </message>
     <message>
         <source>&amp;Boat:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Boot:</translation>
     </message>
     <message>
         <source>B&amp;erth:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ligplaats:</translation>
     </message>
     <message>
         <source>&amp;Term:</source>
-        <translation type="unfinished"></translation>
+        <translation>Loop&amp;tijd:</translation>
     </message>
     <message>
         <source>&amp;First day:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eerste dag:</translation>
     </message>
     <message>
         <source>&amp;Last day:</source>
-        <translation type="unfinished"></translation>
+        <translation>La&amp;atste dag:</translation>
     </message>
     <message>
         <source>Pr&amp;ice before tax:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pr&amp;ijs vóór btw:</translation>
     </message>
     <message>
         <source>&amp;Plan:</source>
-        <translation type="unfinished"></translation>
+        <translation>Betalings&amp;plan:</translation>
     </message>
     <message>
         <source>&amp;Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Notities:</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opslaan</translation>
     </message>
     <message>
         <source>(the days as typed)</source>
-        <translation type="unfinished"></translation>
+        <translation>(de dagen zoals getypt)</translation>
     </message>
     <message>
         <source>(no boat)</source>
-        <translation type="unfinished"></translation>
+        <translation>(geen boot)</translation>
     </message>
     <message>
         <source>The holder&apos;s boats could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De boten van de houder konden niet worden gelezen: %1</translation>
     </message>
     <message>
         <source>The terms could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De looptijden konden niet worden gelezen: %1</translation>
     </message>
     <message>
         <source>No term prices some of these days: type the price.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voor sommige van deze dagen is er geen looptijdprijs: typ de prijs.</translation>
     </message>
     <message>
         <source>Type the price as an amount, such as 1200.00.</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ de prijs als bedrag, zoals 1200.00.</translation>
     </message>
     <message>
         <source>Tax %1, total %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Btw %1, totaal %2</translation>
     </message>
     <message>
         <source>Please choose the holder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies de houder.</translation>
     </message>
     <message>
         <source>Instalment %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Termijn %1: %2</translation>
     </message>
     <message>
         <source>Instalment %1: type the amount, such as 300.00.</source>
-        <translation type="unfinished"></translation>
+        <translation>Termijn %1: typ het bedrag, zoals 300.00.</translation>
     </message>
     <message>
         <source>The contract has been cancelled: it can no longer be changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het contract is geannuleerd: het kan niet meer worden gewijzigd.</translation>
     </message>
     <message>
         <source>Contract %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Contract %1</translation>
     </message>
     <message>
         <source>%1. due %2: %3, invoice %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. vervalt %2: %3, factuur %4</translation>
     </message>
     <message>
         <source>Invoiced, and kept as they are:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gefactureerd, en ongewijzigd gelaten:
+%1</translation>
     </message>
     <message>
         <source>contract</source>
-        <translation type="unfinished"></translation>
+        <translation>contract</translation>
     </message>
 </context>
 <context>
     <name>ContractImport</name>
     <message>
         <source>contract %1</source>
-        <translation type="unfinished"></translation>
+        <translation>contract %1</translation>
     </message>
 </context>
 <context>
     <name>ContractListsWindow</name>
     <message>
         <source>Contract lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Contractlijsten</translation>
     </message>
     <message>
         <source>Contracts by berth type</source>
-        <translation type="unfinished"></translation>
+        <translation>Contracten per ligplaatstype</translation>
     </message>
     <message>
         <source>Renewals due</source>
-        <translation type="unfinished"></translation>
+        <translation>Te verlengen</translation>
     </message>
     <message>
         <source>Instalments due and overdue</source>
-        <translation type="unfinished"></translation>
+        <translation>Te betalen en achterstallige termijnen</translation>
     </message>
     <message>
         <source>&amp;Show</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tonen</translation>
     </message>
     <message>
         <source>&amp;List:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lijst:</translation>
     </message>
     <message>
         <source>&amp;From:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Van:</translation>
     </message>
     <message>
         <source>&amp;To (renewals and instalments):</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;ot (verlengingen en termijnen):</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afdrukken...</translation>
     </message>
     <message>
         <source>&amp;Export CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV &amp;exporteren...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sluiten</translation>
     </message>
 </context>
 <context>
     <name>ContractMetersDialog</name>
     <message>
         <source>Bill contracts&apos; meters</source>
-        <translation type="unfinished"></translation>
+        <translation>Meters van contracten afrekenen</translation>
     </message>
     <message>
         <source>&amp;Dry run</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Proefrun</translation>
     </message>
     <message>
         <source>Contract</source>
-        <translation type="unfinished"></translation>
+        <translation>Contract</translation>
     </message>
     <message>
         <source>Holder</source>
-        <translation type="unfinished"></translation>
+        <translation>Houder</translation>
     </message>
     <message>
         <source>Berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats</translation>
     </message>
     <message>
         <source>Meter</source>
-        <translation type="unfinished"></translation>
+        <translation>Meter</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Van</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Tot</translation>
     </message>
     <message>
         <source>Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbruik</translation>
     </message>
     <message>
         <source>Before tax</source>
-        <translation type="unfinished"></translation>
+        <translation>Excl. btw</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Notitie</translation>
     </message>
     <message>
         <source>Run the period dry first: nothing is billed until you choose Bill.</source>
-        <translation type="unfinished"></translation>
+        <translation>Draai de periode eerst als proefrun: er wordt niets afgerekend tot u Afrekenen kiest.</translation>
     </message>
     <message>
         <source>&amp;From:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Van:</translation>
     </message>
     <message>
         <source>&amp;To:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tot:</translation>
     </message>
     <message>
         <source>&amp;Bill...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afrekenen...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sluiten</translation>
     </message>
     <message>
         <source>&amp;Bill meters...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Meters afrekenen...</translation>
     </message>
     <message numerus="yes">
         <source>Bill the meters of %n contract(s) from %1 to %2, %3 with tax? Each contract gets an invoice of its own.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>De meters van %n contract afrekenen van %1 tot %2, %3 inclusief btw? Elk contract krijgt een eigen factuur.</numerusform>
+            <numerusform>De meters van %n contracten afrekenen van %1 tot %2, %3 inclusief btw? Elk contract krijgt een eigen factuur.</numerusform>
         </translation>
     </message>
     <message>
         <source>&amp;Go back without billing</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Terug zonder afrekenen</translation>
     </message>
     <message>
         <source>&amp;Bill %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 &amp;afrekenen</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message numerus="yes">
         <source>Billed: %n invoice(s) (%1), %2 before tax, %3 with tax.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Afgerekend: %n factuur (%1), %2 exclusief btw, %3 inclusief btw.</numerusform>
+            <numerusform>Afgerekend: %n facturen (%1), %2 exclusief btw, %3 inclusief btw.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Dry run, nothing billed: %n invoice(s) would be issued, %1 before tax, %2 with tax.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Proefrun, niets afgerekend: %n factuur zou worden uitgereikt, %1 exclusief btw, %2 inclusief btw.</numerusform>
+            <numerusform>Proefrun, niets afgerekend: %n facturen zouden worden uitgereikt, %1 exclusief btw, %2 inclusief btw.</numerusform>
         </translation>
     </message>
 </context>
@@ -3894,680 +3930,684 @@ Yes takes the payment now, No checks the guest out with the balance owing, Cance
     <name>ContractPaymentDialog</name>
     <message>
         <source>Contract %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Contract %1: %2</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Betaling</translation>
     </message>
     <message>
         <source>Refund</source>
-        <translation type="unfinished"></translation>
+        <translation>Terugbetaling</translation>
     </message>
     <message>
         <source>Correction</source>
-        <translation type="unfinished"></translation>
+        <translation>Correctie</translation>
     </message>
     <message>
         <source>&amp;Kind:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Soort:</translation>
     </message>
     <message>
         <source>&amp;Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bedrag:</translation>
     </message>
     <message>
         <source>&amp;Method:</source>
-        <translation type="unfinished"></translation>
+        <translation>Betaal&amp;wijze:</translation>
     </message>
     <message>
         <source>&amp;Reference:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Referentie:</translation>
     </message>
     <message>
         <source>Recor&amp;d</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vastleggen</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuleren</translation>
     </message>
     <message>
         <source>Type the amount, such as 300.00.</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ het bedrag, zoals 300.00.</translation>
     </message>
 </context>
 <context>
     <name>ContractTermsPanel</name>
     <message>
         <source>Contract &amp;terms, printed on every contract above the signatures:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contractvoorwaarden, afgedrukt op elk contract boven de handtekeningen:</translation>
     </message>
     <message>
         <source>Contract terms</source>
-        <translation type="unfinished"></translation>
+        <translation>Contractvoorwaarden</translation>
     </message>
     <message>
         <source>contract terms</source>
-        <translation type="unfinished"></translation>
+        <translation>contractvoorwaarden</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opslaan</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuleren</translation>
     </message>
     <message>
         <source>C&amp;ontract terms...</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;ontractvoorwaarden...</translation>
     </message>
 </context>
 <context>
     <name>ContractsWindow</name>
     <message>
         <source>Contracts</source>
-        <translation type="unfinished"></translation>
+        <translation>Contracten</translation>
     </message>
     <message>
         <source>Show ca&amp;ncelled contracts</source>
-        <translation type="unfinished"></translation>
+        <translation>Geannuleerde contracten &amp;tonen</translation>
     </message>
     <message>
         <source>N&amp;ew contract...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nieuw contract...</translation>
     </message>
     <message>
         <source>&amp;Payment...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Betaling...</translation>
     </message>
     <message>
         <source>&amp;Invoice next instalment</source>
-        <translation type="unfinished"></translation>
+        <translation>Volgende termijn fact&amp;ureren</translation>
     </message>
     <message>
         <source>Cance&amp;l contract...</source>
-        <translation type="unfinished"></translation>
+        <translation>Contract &amp;annuleren...</translation>
     </message>
     <message>
         <source>&amp;Terms and prices...</source>
-        <translation type="unfinished"></translation>
+        <translation>Looptijden en &amp;prijzen...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sluiten</translation>
     </message>
     <message>
         <source>Contract %1, instalment %2 of %3: invoice %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Contract %1, termijn %2 van %3: factuur %4</translation>
     </message>
     <message>
         <source>Berth type</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaatstype</translation>
     </message>
     <message>
         <source>Holder</source>
-        <translation type="unfinished"></translation>
+        <translation>Houder</translation>
     </message>
     <message>
         <source>Berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats</translation>
     </message>
     <message>
         <source>Term</source>
-        <translation type="unfinished"></translation>
+        <translation>Looptijd</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Van</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Tot</translation>
     </message>
     <message>
         <source>Price</source>
-        <translation type="unfinished"></translation>
+        <translation>Prijs</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo</translation>
     </message>
     <message>
         <source>%1 (cancelled)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (geannuleerd)</translation>
     </message>
     <message>
         <source>No contract chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen contract gekozen.</translation>
     </message>
     <message>
         <source>Contract %1 of %2, boat %3: %4 before tax, tax %5, paid %6</source>
-        <translation type="unfinished"></translation>
+        <translation>Contract %1 van %2, boot %3: %4 exclusief btw, btw %5, betaald %6</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>geen</translation>
     </message>
     <message>
         <source>%1. due %2: %3, invoice %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. vervalt %2: %3, factuur %4</translation>
     </message>
     <message>
         <source>%1. due %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. vervalt %2: %3</translation>
     </message>
     <message>
         <source>Contract %1: %2 %3, paid now %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Contract %1: %2 %3, nu betaald %4</translation>
     </message>
     <message>
         <source>Every instalment of this contract has its invoice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elke termijn van dit contract heeft zijn factuur.</translation>
     </message>
     <message>
         <source>Cancel contract %1 of %2?
 
 Yes frees %3 from %4 to %5; the %6 paid stays on the contract&apos;s ledger, to be refunded with Payment if it is due back.
 No keeps the contract.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contract %1 van %2 annuleren?
+
+Ja maakt %3 vrij van %4 tot %5; de betaalde %6 blijft in het journaal van het contract, terug te betalen met Betaling als het terug moet.
+Nee houdt het contract.</translation>
     </message>
 </context>
 <context>
     <name>CreditNotes</name>
     <message>
         <source>Enter the company&apos;s details before issuing a credit note.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vul de bedrijfsgegevens in voordat u een creditnota uitreikt.</translation>
     </message>
     <message>
         <source>Credit note %1 of %2 against invoice %3 for booking %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Creditnota %1 van %2 bij factuur %3 voor boeking %4</translation>
     </message>
 </context>
 <context>
     <name>CsvExport</name>
     <message>
         <source>There is no data to export</source>
-        <translation type="unfinished"></translation>
+        <translation>Er zijn geen gegevens om te exporteren</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-bestanden (*.csv)</translation>
     </message>
     <message>
         <source>All Files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle bestanden (*.*)</translation>
     </message>
     <message>
         <source>Text Files (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekstbestanden (*.txt)</translation>
     </message>
     <message>
         <source>Export Customers</source>
-        <translation type="unfinished"></translation>
+        <translation>Klanten exporteren</translation>
     </message>
     <message>
         <source>Export Reservations</source>
-        <translation type="unfinished"></translation>
+        <translation>Reserveringen exporteren</translation>
     </message>
     <message>
         <source>Export Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>Betalingen exporteren</translation>
     </message>
     <message>
         <source>Export Today&apos;s Reservations</source>
-        <translation type="unfinished"></translation>
+        <translation>Reserveringen van vandaag exporteren</translation>
     </message>
 </context>
 <context>
     <name>CsvRead</name>
     <message>
         <source>line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>regel %1</translation>
     </message>
     <message>
         <source>The file has a field longer than a million characters (%1): it does not look like a list of records.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand heeft een veld van meer dan een miljoen tekens (%1): het lijkt niet op een lijst met records.</translation>
     </message>
     <message>
         <source>The file holds binary data (a NUL byte near %1): it is not a CSV file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand bevat binaire gegevens (een NUL-byte bij %1): het is geen CSV-bestand.</translation>
     </message>
 </context>
 <context>
     <name>CustomerDialog</name>
     <message>
         <source>, %1 m</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1 m</translation>
     </message>
     <message>
         <source>Add customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Klant toevoegen</translation>
     </message>
     <message>
         <source>Edit Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Klant bewerken</translation>
     </message>
     <message>
         <source>Club Member</source>
-        <translation type="unfinished"></translation>
+        <translation>Clublid</translation>
     </message>
     <message>
         <source>Boats and vehicles</source>
-        <translation type="unfinished"></translation>
+        <translation>Boten en voertuigen</translation>
     </message>
     <message>
         <source>Add &amp;Boat...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Boot toevoegen...</translation>
     </message>
     <message>
         <source>Edi&amp;t Boat...</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot be&amp;werken...</translation>
     </message>
     <message>
         <source>Remo&amp;ve Boat</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot &amp;verwijderen</translation>
     </message>
     <message>
         <source>Save the customer first, then open it again to add boats.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sla de klant eerst op en open hem dan opnieuw om boten toe te voegen.</translation>
     </message>
     <message>
         <source>Remove the boat &quot;%1&quot; from this customer?</source>
-        <translation type="unfinished"></translation>
+        <translation>De boot &quot;%1&quot; bij deze klant verwijderen?</translation>
     </message>
 </context>
 <context>
     <name>CustomerListWindow</name>
     <message>
         <source>Customers</source>
-        <translation type="unfinished"></translation>
+        <translation>Klanten</translation>
     </message>
     <message>
         <source>&amp;Add Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Klant &amp;toevoegen</translation>
     </message>
     <message>
         <source>View/&amp;Edit Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Klant bekijken/&amp;bewerken</translation>
     </message>
     <message>
         <source>&amp;Delete Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Klant &amp;verwijderen</translation>
     </message>
 </context>
 <context>
     <name>CustomerSearchModel</name>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nee</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam</translation>
     </message>
     <message>
         <source>House Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Huisnaam</translation>
     </message>
     <message>
         <source>Street</source>
-        <translation type="unfinished"></translation>
+        <translation>Straat</translation>
     </message>
     <message>
         <source>Area</source>
-        <translation type="unfinished"></translation>
+        <translation>Wijk</translation>
     </message>
     <message>
         <source>Town</source>
-        <translation type="unfinished"></translation>
+        <translation>Plaats</translation>
     </message>
     <message>
         <source>Post Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Postcode</translation>
     </message>
     <message>
         <source>Tel. No.</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefoonnr.</translation>
     </message>
     <message>
         <source>Mobile No.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mobiel nr.</translation>
     </message>
     <message>
         <source>Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mailadres</translation>
     </message>
     <message>
         <source>Club Member</source>
-        <translation type="unfinished"></translation>
+        <translation>Clublid</translation>
     </message>
     <message>
         <source>Membership No.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lidnummer</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notities</translation>
     </message>
 </context>
 <context>
     <name>CustomerStore</name>
     <message>
         <source>Deleting this customer will also remove all past reservations. This would affect historic reports. Are you sure you want to delete this customer?</source>
-        <translation type="unfinished"></translation>
+        <translation>Als u deze klant verwijdert, worden ook alle eerdere reserveringen verwijderd. Dat zou historische rapporten beïnvloeden. Weet u zeker dat u deze klant wilt verwijderen?</translation>
     </message>
 </context>
 <context>
     <name>DataControl</name>
     <message>
         <source>The database is not open.</source>
-        <translation type="unfinished"></translation>
+        <translation>De database is niet geopend.</translation>
     </message>
     <message>
         <source>Record: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Record: %1</translation>
     </message>
 </context>
 <context>
     <name>Database</name>
     <message>
         <source>The schema is missing from the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het schema ontbreekt in het programma.</translation>
     </message>
     <message>
         <source>The tables cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>De tabellen kunnen niet worden gelezen.</translation>
     </message>
     <message>
         <source>table %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tabel %1</translation>
     </message>
     <message>
         <source>column %1.%2</source>
-        <translation type="unfinished"></translation>
+        <translation>kolom %1.%2</translation>
     </message>
     <message>
         <source>missing %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ontbreekt: %1</translation>
     </message>
     <message>
         <source>The PostgreSQL driver of Qt is not installed (Debian: libqt6sql6-psql).</source>
-        <translation type="unfinished"></translation>
+        <translation>Het PostgreSQL-stuurprogramma van Qt is niet geïnstalleerd (Debian: libqt6sql6-psql).</translation>
     </message>
     <message>
         <source>%1 is not a Zem Harbour database.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geen Zem Harbour-database.</translation>
     </message>
     <message>
         <source>%1 was written by a newer release.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geschreven door een nieuwere versie.</translation>
     </message>
     <message>
         <source>%1 could not be upgraded from version %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kon niet worden bijgewerkt vanaf versie %2: %3</translation>
     </message>
     <message>
         <source>%1 is not a Zem Harbour database: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geen Zem Harbour-database: %2.</translation>
     </message>
     <message>
         <source>The database %1 already holds tables; it was left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>De database %1 bevat al tabellen; ze is gelaten zoals ze was.</translation>
     </message>
     <message>
         <source>%1 already exists; it was left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bestaat al; het is gelaten zoals het was.</translation>
     </message>
     <message>
         <source>The folder %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>De map %1 bestaat niet.</translation>
     </message>
     <message>
         <source>Cannot write %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan %1 niet schrijven.</translation>
     </message>
     <message>
         <source>%1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bestaat niet.</translation>
     </message>
 </context>
 <context>
     <name>DateBox</name>
     <message>
         <source>The date must lie between %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>De datum moet tussen %1 en %2 liggen.</translation>
     </message>
 </context>
 <context>
     <name>DateTimes</name>
     <message>
         <source>&quot;%1&quot; is not a date. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is geen datum. %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not written as dates are written here (%2). %3</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is niet geschreven zoals data hier worden geschreven (%2). %3</translation>
     </message>
     <message>
         <source>There is no %1: %2 %3 has %4 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bestaat niet: %2 %3 heeft %4 dagen.</translation>
     </message>
     <message>
         <source>Type a date as %1, for example %2 or %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ een datum als %1, bijvoorbeeld %2 of %3</translation>
     </message>
 </context>
 <context>
     <name>DayList</name>
     <message>
         <source>n/a</source>
-        <translation type="unfinished"></translation>
+        <translation>n.v.t.</translation>
     </message>
 </context>
 <context>
     <name>DayListModel</name>
     <message>
         <source>No reservations exist for this date</source>
-        <translation type="unfinished"></translation>
+        <translation>Er zijn geen reserveringen voor deze datum</translation>
     </message>
     <message>
         <source>Paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Betaald</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam</translation>
     </message>
     <message>
         <source>Berth(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats(en)</translation>
     </message>
     <message>
         <source>Arrival</source>
-        <translation type="unfinished"></translation>
+        <translation>Aankomst</translation>
     </message>
     <message>
         <source>Departure</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrek</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo</translation>
     </message>
 </context>
 <context>
     <name>DependentBookings</name>
     <message>
         <source>booking</source>
-        <translation type="unfinished"></translation>
+        <translation>boeking</translation>
     </message>
     <message>
         <source>Payments have been recorded on this customer&apos;s bookings. They are kept for the accounts, so the customer cannot be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Op de boekingen van deze klant zijn betalingen vastgelegd. Die worden bewaard voor de boekhouding, dus de klant kan niet worden verwijderd.</translation>
     </message>
     <message>
         <source>Payments have been recorded on bookings of this berth. They are kept for the accounts: cancel those bookings first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Op boekingen van deze ligplaats zijn betalingen vastgelegd. Die worden bewaard voor de boekhouding: annuleer eerst die boekingen.</translation>
     </message>
 </context>
 <context>
     <name>Dialect</name>
     <message>
         <source>No schema version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen schemaversie.</translation>
     </message>
 </context>
 <context>
     <name>DocumentRenderer</name>
     <message>
         <source>The document could not be laid out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het document kon niet worden opgemaakt.</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Afdrukken</translation>
     </message>
     <message>
         <source>Print on the default printer (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Afdrukken op de standaardprinter (%1)</translation>
     </message>
     <message>
         <source>Save as PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan als PDF…</translation>
     </message>
     <message>
         <source>Save as a PDF file (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan als PDF-bestand (%1)</translation>
     </message>
     <message>
         <source>The document could not be printed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Het document kon niet worden afgedrukt: %1</translation>
     </message>
     <message>
         <source>No printer is installed. Do you want to save the document as a PDF file instead?</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen printer geïnstalleerd. Wilt u het document in plaats daarvan als PDF-bestand opslaan?</translation>
     </message>
     <message>
         <source>Save as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan als PDF</translation>
     </message>
     <message>
         <source>PDF Files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-bestanden (*.pdf)</translation>
     </message>
     <message>
         <source>The PDF file %1 could not be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Het PDF-bestand %1 kon niet worden geschreven: %2</translation>
     </message>
 </context>
 <context>
     <name>DocumentsMenu</name>
     <message>
         <source>The booking could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De boeking kon niet worden gelezen: %1</translation>
     </message>
     <message>
         <source>Booking Confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>Boekingsbevestiging</translation>
     </message>
     <message>
         <source>The booking has been cancelled: it cannot be confirmed.</source>
-        <translation type="unfinished"></translation>
+        <translation>De boeking is geannuleerd: ze kan niet worden bevestigd.</translation>
     </message>
     <message>
         <source>Credit Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Creditnota</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afdrukken</translation>
     </message>
     <message>
         <source>Pre&amp;view...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Voorbeeld...</translation>
     </message>
     <message>
         <source>Save as P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan als &amp;PDF...</translation>
     </message>
     <message>
         <source>Choose a booking in one of the lists first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies eerst een boeking in een van de lijsten.</translation>
     </message>
 </context>
 <context>
     <name>EventLog</name>
     <message>
         <source>Do you want to delete traces older than 7 days?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wilt u traces die ouder zijn dan 7 dagen verwijderen?</translation>
     </message>
     <message>
         <source>End of workday</source>
-        <translation type="unfinished"></translation>
+        <translation>Einde werkdag</translation>
     </message>
     <message>
         <source>These trace folders could not be deleted:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze tracemappen konden niet worden verwijderd:
+%1</translation>
     </message>
     <message>
         <source>Cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan %1 niet lezen: %2</translation>
     </message>
 </context>
 <context>
     <name>EventLogViewer</name>
     <message>
         <source>View Event Log File</source>
-        <translation type="unfinished"></translation>
+        <translation>Logbestand bekijken</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>The file is too large to show whole: only its beginning is shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand is te groot om helemaal te tonen: alleen het begin wordt getoond.</translation>
     </message>
     <message>
         <source>Open Trace Log File</source>
-        <translation type="unfinished"></translation>
+        <translation>Tracelogbestand openen</translation>
     </message>
     <message>
         <source>All Files (*);;Log Files (*.log *.Log)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle bestanden (*);;Logbestanden (*.log *.Log)</translation>
     </message>
     <message>
         <source>Log Files (*.log *.Log)</source>
-        <translation type="unfinished"></translation>
+        <translation>Logbestanden (*.log *.Log)</translation>
     </message>
 </context>
 <context>
     <name>ExportMenu</name>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporteren</translation>
     </message>
 </context>
 <context>
     <name>FieldChanges</name>
     <message>
         <source>Another desk changed the same fields while you were editing, so nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een andere werkplek heeft dezelfde velden gewijzigd terwijl u bewerkte, dus er is niets opgeslagen.</translation>
     </message>
     <message>
         <source>(empty)</source>
-        <translation type="unfinished"></translation>
+        <translation>(leeg)</translation>
     </message>
     <message>
         <source>%1 theirs %2, yours %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 van hen %2, van u %3</translation>
     </message>
     <message>
         <source>Another desk changed this %1 while you were editing it:
@@ -4575,452 +4615,456 @@ No keeps the contract.</source>
 %2
 
 Yes keeps theirs, No saves yours over theirs, Cancel goes back to editing. Your other changes are saved either way.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een andere werkplek heeft dit record (%1) gewijzigd terwijl u het bewerkte:
+
+%2
+
+Ja houdt die van hen, Nee slaat die van u eroverheen op, Annuleren gaat terug naar bewerken. Uw overige wijzigingen worden hoe dan ook opgeslagen.</translation>
     </message>
 </context>
 <context>
     <name>FigureWindow</name>
     <message>
         <source>Print Pre&amp;view...</source>
-        <translation type="unfinished"></translation>
+        <translation>Afdruk&amp;voorbeeld...</translation>
     </message>
     <message>
         <source>Save as &amp;PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan als &amp;PDF...</translation>
     </message>
     <message>
         <source>&amp;Export CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV &amp;exporteren...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sluiten</translation>
     </message>
     <message>
         <source>Export %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 exporteren</translation>
     </message>
 </context>
 <context>
     <name>FileConnection</name>
     <message>
         <source>The SQLite connection is not open.</source>
-        <translation type="unfinished"></translation>
+        <translation>De SQLite-verbinding is niet geopend.</translation>
     </message>
 </context>
 <context>
     <name>FileSecurity</name>
     <message>
         <source>Cannot restrict %1 to its owner: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan %1 niet tot de eigenaar beperken: %2</translation>
     </message>
 </context>
 <context>
     <name>FindBookingModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam</translation>
     </message>
     <message>
         <source>Arriving on</source>
-        <translation type="unfinished"></translation>
+        <translation>Aankomst op</translation>
     </message>
     <message>
         <source>Depating on</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrek op</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo</translation>
     </message>
     <message>
         <source>Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Geannuleerd</translation>
     </message>
     <message>
         <source>Paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Betaald</translation>
     </message>
 </context>
 <context>
     <name>FindBookingWindow</name>
     <message>
         <source>Find Booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Boeking zoeken</translation>
     </message>
     <message>
         <source>Arriving on:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aankomst op:</translation>
     </message>
     <message>
         <source>Departing on:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrek op:</translation>
     </message>
     <message>
         <source>Show ca&amp;ncelled bookings</source>
-        <translation type="unfinished"></translation>
+        <translation>Geannuleerde boekingen &amp;tonen</translation>
     </message>
     <message>
         <source>Part of the customer&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>Deel van de naam van de klant</translation>
     </message>
     <message>
         <source>Na&amp;me:</source>
-        <translation type="unfinished"></translation>
+        <translation>Na&amp;am:</translation>
     </message>
     <message>
         <source>&amp;Start Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoeken &amp;starten</translation>
     </message>
     <message>
         <source>&amp;View/Edit Booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Boeking &amp;bekijken/bewerken</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sl&amp;uiten</translation>
     </message>
     <message>
         <source>Total matches:</source>
-        <translation type="unfinished"></translation>
+        <translation>Totaal gevonden:</translation>
     </message>
     <message>
         <source>The bookings could not be searched: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De boekingen konden niet worden doorzocht: %1</translation>
     </message>
 </context>
 <context>
     <name>FindCustomerDialog</name>
     <message>
         <source>Find Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Klant zoeken</translation>
     </message>
     <message>
         <source>any part of the name, house name, town, post code, phone or e-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>een deel van de naam, huisnaam, plaats, postcode, telefoon of e-mail</translation>
     </message>
     <message>
         <source>&amp;Any part:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Willekeurig deel:</translation>
     </message>
     <message>
         <source>Club Member</source>
-        <translation type="unfinished"></translation>
+        <translation>Clublid</translation>
     </message>
     <message>
         <source>&amp;Start Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoeken &amp;starten</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sl&amp;uiten</translation>
     </message>
     <message>
         <source>Add Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Klant toevoegen</translation>
     </message>
     <message>
         <source>View/Edit Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Klant bekijken/bewerken</translation>
     </message>
     <message>
         <source>Delete Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Klant verwijderen</translation>
     </message>
     <message>
         <source>Total customer matches:</source>
-        <translation type="unfinished"></translation>
+        <translation>Totaal gevonden klanten:</translation>
     </message>
     <message>
         <source>The customer could not be deleted: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De klant kon niet worden verwijderd: %1</translation>
     </message>
 </context>
 <context>
     <name>HarbourFigures</name>
     <message>
         <source>no berths</source>
-        <translation type="unfinished"></translation>
+        <translation>geen ligplaatsen</translation>
     </message>
     <message>
         <source>by day</source>
-        <translation type="unfinished"></translation>
+        <translation>per dag</translation>
     </message>
     <message>
         <source>by week</source>
-        <translation type="unfinished"></translation>
+        <translation>per week</translation>
     </message>
     <message>
         <source>by month</source>
-        <translation type="unfinished"></translation>
+        <translation>per maand</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tot %2</translation>
     </message>
     <message>
         <source>by month read</source>
-        <translation type="unfinished"></translation>
+        <translation>per maand van aflezing</translation>
     </message>
     <message>
         <source>by month of arrival</source>
-        <translation type="unfinished"></translation>
+        <translation>per maand van aankomst</translation>
     </message>
     <message>
         <source>No type</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen type</translation>
     </message>
     <message>
         <source>Type %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Type %1</translation>
     </message>
     <message>
         <source>Occupancy</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezetting</translation>
     </message>
     <message>
         <source>Nights sold on the berths active now, of the nights they had; %1 berths active.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verkochte nachten op de nu actieve ligplaatsen, van de nachten die ze hadden; %1 ligplaatsen actief.</translation>
     </message>
     <message>
         <source>Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Periode</translation>
     </message>
     <message>
         <source>Nights sold</source>
-        <translation type="unfinished"></translation>
+        <translation>Verkochte nachten</translation>
     </message>
     <message>
         <source>Nights available</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschikbare nachten</translation>
     </message>
     <message>
         <source>All berths</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle ligplaatsen</translation>
     </message>
     <message>
         <source>No berths are active, so there is no occupancy to show (no berths).</source>
-        <translation type="unfinished"></translation>
+        <translation>Er zijn geen ligplaatsen actief, dus er is geen bezetting te tonen (geen ligplaatsen).</translation>
     </message>
     <message>
         <source>Revenue by month</source>
-        <translation type="unfinished"></translation>
+        <translation>Omzet per maand</translation>
     </message>
     <message>
         <source>The agreed prices of the bookings, cancelled ones left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>De afgesproken prijzen van de boekingen, zonder geannuleerde.</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Maand</translation>
     </message>
     <message>
         <source>Bookings</source>
-        <translation type="unfinished"></translation>
+        <translation>Boekingen</translation>
     </message>
     <message>
         <source>Hire</source>
-        <translation type="unfinished"></translation>
+        <translation>Huur</translation>
     </message>
     <message>
         <source>Other charges</source>
-        <translation type="unfinished"></translation>
+        <translation>Overige kosten</translation>
     </message>
     <message>
         <source>Tax</source>
-        <translation type="unfinished"></translation>
+        <translation>Btw</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Totaal</translation>
     </message>
     <message>
         <source>No booking arrives in this period.</source>
-        <translation type="unfinished"></translation>
+        <translation>In deze periode komt geen boeking aan.</translation>
     </message>
     <message>
         <source>Meter use by month</source>
-        <translation type="unfinished"></translation>
+        <translation>Meterverbruik per maand</translation>
     </message>
     <message>
         <source>units</source>
-        <translation type="unfinished"></translation>
+        <translation>eenheden</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>No meter counted any use in this period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen meter heeft in deze periode verbruik geteld.</translation>
     </message>
     <message>
         <source>Length of stay and lead time</source>
-        <translation type="unfinished"></translation>
+        <translation>Verblijfsduur en boekingstermijn</translation>
     </message>
     <message>
         <source>Lead time: the days from taking the booking to the arrival.</source>
-        <translation type="unfinished"></translation>
+        <translation>Boekingstermijn: de dagen van het aannemen van de boeking tot de aankomst.</translation>
     </message>
     <message>
         <source>days</source>
-        <translation type="unfinished"></translation>
+        <translation>dagen</translation>
     </message>
     <message>
         <source>Average stay (nights)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemiddeld verblijf (nachten)</translation>
     </message>
     <message>
         <source>Average lead time (days)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemiddelde boekingstermijn (dagen)</translation>
     </message>
     <message>
         <source>The busiest berths</source>
-        <translation type="unfinished"></translation>
+        <translation>De drukste ligplaatsen</translation>
     </message>
     <message>
         <source>The %1 berths with the most nights sold.</source>
-        <translation type="unfinished"></translation>
+        <translation>De %1 ligplaatsen met de meeste verkochte nachten.</translation>
     </message>
     <message>
         <source>nights</source>
-        <translation type="unfinished"></translation>
+        <translation>nachten</translation>
     </message>
     <message>
         <source>Berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>No night is sold in this period.</source>
-        <translation type="unfinished"></translation>
+        <translation>In deze periode is geen nacht verkocht.</translation>
     </message>
     <message>
         <source>Enter the first and the last day of the period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vul de eerste en de laatste dag van de periode in.</translation>
     </message>
     <message>
         <source>The period ends before it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>De periode eindigt voordat ze begint.</translation>
     </message>
     <message>
         <source>A period of more than %1 years cannot be shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een periode van meer dan %1 jaar kan niet worden getoond.</translation>
     </message>
     <message>
         <source>The chart would have %1 bars, more than %2: choose weeks or months for a period this long.</source>
-        <translation type="unfinished"></translation>
+        <translation>De grafiek zou %1 staven hebben, meer dan %2: kies weken of maanden voor zo&apos;n lange periode.</translation>
     </message>
     <message>
         <source>No such figure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen dergelijk cijfer.</translation>
     </message>
     <message>
         <source>The next 14 nights</source>
-        <translation type="unfinished"></translation>
+        <translation>De komende 14 nachten</translation>
     </message>
     <message>
         <source>Berths taken for the night, of %1 active</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezette ligplaatsen per nacht, van %1 actief</translation>
     </message>
     <message>
         <source>berths</source>
-        <translation type="unfinished"></translation>
+        <translation>ligplaatsen</translation>
     </message>
     <message>
         <source>Night</source>
-        <translation type="unfinished"></translation>
+        <translation>Nacht</translation>
     </message>
     <message>
         <source>Berths taken</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezette ligplaatsen</translation>
     </message>
     <message>
         <source>No berths are active (no berths).</source>
-        <translation type="unfinished"></translation>
+        <translation>Er zijn geen ligplaatsen actief (geen ligplaatsen).</translation>
     </message>
     <message>
         <source>%1: page %p of %P</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: pagina %p van %P</translation>
     </message>
 </context>
 <context>
     <name>HelpPages</name>
     <message>
         <source>The help page %1 cannot be found.</source>
-        <translation type="unfinished"></translation>
+        <translation>De helppagina %1 is niet gevonden.</translation>
     </message>
     <message>
         <source>The help page %1 could not be opened: no web browser answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>De helppagina %1 kon niet worden geopend: er reageerde geen webbrowser.</translation>
     </message>
     <message>
         <source>%1 could not be opened: no web browser answered. Type the address into a browser.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kon niet worden geopend: er reageerde geen webbrowser. Typ het adres in een browser.</translation>
     </message>
 </context>
 <context>
     <name>HolderCreditsDialog</name>
     <message>
         <source>Credits earned by holders away</source>
-        <translation type="unfinished"></translation>
+        <translation>Tegoeden van afwezige houders</translation>
     </message>
     <message>
         <source>&amp;Show</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tonen</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Contract</source>
-        <translation type="unfinished"></translation>
+        <translation>Contract</translation>
     </message>
     <message>
         <source>Holder</source>
-        <translation type="unfinished"></translation>
+        <translation>Houder</translation>
     </message>
     <message>
         <source>Visitor&apos;s booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Boeking van de passant</translation>
     </message>
     <message>
         <source>Credit</source>
-        <translation type="unfinished"></translation>
+        <translation>Tegoed</translation>
     </message>
     <message>
         <source>&amp;From:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Van:</translation>
     </message>
     <message>
         <source>&amp;To:</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;ot:</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sluiten</translation>
     </message>
     <message>
         <source>C&amp;redits...</source>
-        <translation type="unfinished"></translation>
+        <translation>Te&amp;goeden...</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message numerus="yes">
         <source>%n credit(s), %1 in all</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n tegoed, in totaal %1</numerusform>
+            <numerusform>%n tegoeden, in totaal %1</numerusform>
         </translation>
     </message>
 </context>
@@ -5028,981 +5072,985 @@ Yes keeps theirs, No saves yours over theirs, Cancel goes back to editing. Your 
     <name>HolderShareDialog</name>
     <message>
         <source>Holders&apos; share</source>
-        <translation type="unfinished"></translation>
+        <translation>Aandeel van de houders</translation>
     </message>
     <message>
         <source>A holder away is credited this share of the hire a visitor pays for the berth.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een afwezige houder krijgt dit aandeel van de huur die een passant voor de ligplaats betaalt als tegoed.</translation>
     </message>
     <message>
         <source>&amp;Share of the visitor&apos;s hire:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aandeel in de huur van de passant:</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opslaan</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annu&amp;leren</translation>
     </message>
     <message>
         <source>&amp;Holders&apos; share...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aandeel &amp;houders...</translation>
     </message>
     <message>
         <source>%1 % of a visitor&apos;s hire</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 % van de huur van een passant</translation>
     </message>
 </context>
 <context>
     <name>ImportFields</name>
     <message>
         <source>Berths and berth types</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaatsen en ligplaatstypen</translation>
     </message>
     <message>
         <source>Bookings</source>
-        <translation type="unfinished"></translation>
+        <translation>Boekingen</translation>
     </message>
     <message>
         <source>Opening balances</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginsaldi</translation>
     </message>
     <message>
         <source>Contracts</source>
-        <translation type="unfinished"></translation>
+        <translation>Contracten</translation>
     </message>
     <message>
         <source>Customers with boats</source>
-        <translation type="unfinished"></translation>
+        <translation>Klanten met boten</translation>
     </message>
     <message>
         <source>Old reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Oude referentie</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam</translation>
     </message>
     <message>
         <source>House name</source>
-        <translation type="unfinished"></translation>
+        <translation>Huisnaam</translation>
     </message>
     <message>
         <source>Street</source>
-        <translation type="unfinished"></translation>
+        <translation>Straat</translation>
     </message>
     <message>
         <source>Area</source>
-        <translation type="unfinished"></translation>
+        <translation>Wijk</translation>
     </message>
     <message>
         <source>Town</source>
-        <translation type="unfinished"></translation>
+        <translation>Plaats</translation>
     </message>
     <message>
         <source>Post code</source>
-        <translation type="unfinished"></translation>
+        <translation>Postcode</translation>
     </message>
     <message>
         <source>Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefoon</translation>
     </message>
     <message>
         <source>Mobile</source>
-        <translation type="unfinished"></translation>
+        <translation>Mobiel</translation>
     </message>
     <message>
         <source>E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notities</translation>
     </message>
     <message>
         <source>Boat reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Bootreferentie</translation>
     </message>
     <message>
         <source>Boat name</source>
-        <translation type="unfinished"></translation>
+        <translation>Bootnaam</translation>
     </message>
     <message>
         <source>Registration</source>
-        <translation type="unfinished"></translation>
+        <translation>Registratie</translation>
     </message>
     <message>
         <source>Length (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lengte (m)</translation>
     </message>
     <message>
         <source>Beam (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Breedte (m)</translation>
     </message>
     <message>
         <source>Draft (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Diepgang (m)</translation>
     </message>
     <message>
         <source>Berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats</translation>
     </message>
     <message>
         <source>Berth type</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaatstype</translation>
     </message>
     <message>
         <source>Width (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Breedte (m)</translation>
     </message>
     <message>
         <source>Maximum draft (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximale diepgang (m)</translation>
     </message>
     <message>
         <source>Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Stroom</translation>
     </message>
     <message>
         <source>Daily charge</source>
-        <translation type="unfinished"></translation>
+        <translation>Dagprijs</translation>
     </message>
     <message>
         <source>Customer reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Klantreferentie</translation>
     </message>
     <message>
         <source>Arrival</source>
-        <translation type="unfinished"></translation>
+        <translation>Aankomst</translation>
     </message>
     <message>
         <source>Departure</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrek</translation>
     </message>
     <message>
         <source>Boat registration</source>
-        <translation type="unfinished"></translation>
+        <translation>Bootregistratie</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Totaal</translation>
     </message>
     <message>
         <source>Adults</source>
-        <translation type="unfinished"></translation>
+        <translation>Volwassenen</translation>
     </message>
     <message>
         <source>Booking reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Boekingsreferentie</translation>
     </message>
     <message>
         <source>Amount paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Betaald bedrag</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Term</source>
-        <translation type="unfinished"></translation>
+        <translation>Looptijd</translation>
     </message>
     <message>
         <source>First day</source>
-        <translation type="unfinished"></translation>
+        <translation>Eerste dag</translation>
     </message>
     <message>
         <source>Last day</source>
-        <translation type="unfinished"></translation>
+        <translation>Laatste dag</translation>
     </message>
     <message>
         <source>Price</source>
-        <translation type="unfinished"></translation>
+        <translation>Prijs</translation>
     </message>
     <message>
         <source>Instalments</source>
-        <translation type="unfinished"></translation>
+        <translation>Termijnen</translation>
     </message>
     <message>
         <source>The date is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>De datum ontbreekt.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not an amount of money (written as %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is geen geldbedrag (geschreven als %2).</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a size in metres above 0 and up to %2 m.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is geen maat in meters boven 0 en tot %2 m.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number from 0 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is geen getal van 0 tot %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is neither yes nor no.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is ja noch nee.</translation>
     </message>
     <message>
         <source>Please give the mapping a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geef de koppeling een naam.</translation>
     </message>
     <message>
         <source>There is no mapping called %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen koppeling met de naam %1.</translation>
     </message>
 </context>
 <context>
     <name>ImportRun</name>
     <message>
         <source>No customer has the reference &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen klant heeft de referentie &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>The berth &quot;%1&quot; is unknown.</source>
-        <translation type="unfinished"></translation>
+        <translation>De ligplaats &quot;%1&quot; is onbekend.</translation>
     </message>
     <message>
         <source>The departure is not after the arrival.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het vertrek ligt niet na de aankomst.</translation>
     </message>
     <message>
         <source>No boat has the registration &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen boot heeft de registratie &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>The boat &quot;%1&quot; is another customer&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>De boot &quot;%1&quot; is van een andere klant.</translation>
     </message>
     <message>
         <source>The boat is too big for berth %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>De boot is te groot voor ligplaats %1 (%2).</translation>
     </message>
     <message>
         <source>old reference</source>
-        <translation type="unfinished"></translation>
+        <translation>oude referentie</translation>
     </message>
     <message>
         <source>On record (same old reference): skipped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al aanwezig (zelfde oude referentie): overgeslagen.</translation>
     </message>
     <message>
         <source>Berth %1 is blocked over these dates.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats %1 is op deze data geblokkeerd.</translation>
     </message>
     <message>
         <source>Berth %1 is booked over these dates.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats %1 is op deze data geboekt.</translation>
     </message>
     <message>
         <source>Another row of the file books berth %1 over these dates.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een andere regel van het bestand boekt ligplaats %1 op deze data.</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Import</translation>
     </message>
     <message>
         <source>On record (same old reference): updated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al aanwezig (zelfde oude referentie): bijgewerkt.</translation>
     </message>
     <message>
         <source>The booking on record is cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>De aanwezige boeking is geannuleerd.</translation>
     </message>
     <message>
         <source>No term is called &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen looptijd heet &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>The row needs its first and last days, or a term.</source>
-        <translation type="unfinished"></translation>
+        <translation>De regel heeft een eerste en laatste dag nodig, of een looptijd.</translation>
     </message>
     <message>
         <source>The row has no price and the rates do not price berth %1 over its days.</source>
-        <translation type="unfinished"></translation>
+        <translation>De regel heeft geen prijs en de tarieven geven voor ligplaats %1 over die dagen geen prijs.</translation>
     </message>
     <message>
         <source>Another row of the file holds berth %1 on these days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een andere regel van het bestand houdt ligplaats %1 op deze dagen.</translation>
     </message>
     <message>
         <source>The contract on record is cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het aanwezige contract is geannuleerd.</translation>
     </message>
     <message>
         <source>The row has %1 columns where the headings have %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>De regel heeft %1 kolommen, de kopjes hebben er %2.</translation>
     </message>
     <message>
         <source>Line %1 of the file has the same %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Regel %1 van het bestand heeft dezelfde waarde: %2.</translation>
     </message>
     <message>
         <source>The name is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>De naam is leeg.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not an e-mail address.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is geen e-mailadres.</translation>
     </message>
     <message>
         <source>%1 is longer than %2 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is langer dan %2 tekens.</translation>
     </message>
     <message>
         <source>e-mail address</source>
-        <translation type="unfinished"></translation>
+        <translation>e-mailadres</translation>
     </message>
     <message>
         <source>boat registration</source>
-        <translation type="unfinished"></translation>
+        <translation>bootregistratie</translation>
     </message>
     <message>
         <source>On record (same %1): updated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al aanwezig (zelfde waarde: %1): bijgewerkt.</translation>
     </message>
     <message>
         <source>On record (same %1): skipped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al aanwezig (zelfde waarde: %1): overgeslagen.</translation>
     </message>
     <message>
         <source>The berth&apos;s name is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>De naam van de ligplaats is leeg.</translation>
     </message>
     <message>
         <source>berth name</source>
-        <translation type="unfinished"></translation>
+        <translation>naam van de ligplaats</translation>
     </message>
     <message>
         <source>On record: updated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al aanwezig: bijgewerkt.</translation>
     </message>
     <message>
         <source>On record: skipped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al aanwezig: overgeslagen.</translation>
     </message>
     <message>
         <source>No booking has the reference &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen boeking heeft de referentie &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Import %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Import %1</translation>
     </message>
     <message>
         <source>The amount is nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bedrag is nul.</translation>
     </message>
     <message>
         <source>booking reference</source>
-        <translation type="unfinished"></translation>
+        <translation>boekingsreferentie</translation>
     </message>
     <message>
         <source>The booking has its opening balance already: skipped (a ledger line is put right with a correction).</source>
-        <translation type="unfinished"></translation>
+        <translation>De boeking heeft al een beginsaldo: overgeslagen (een journaalregel wordt met een correctie rechtgezet).</translation>
     </message>
     <message>
         <source>The booking is cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>De boeking is geannuleerd.</translation>
     </message>
     <message>
         <source>The file %1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand %1 kan niet worden gelezen: %2</translation>
     </message>
     <message>
         <source>Every required field needs a column: %1 has none.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elk verplicht veld heeft een kolom nodig: %1 heeft er geen.</translation>
     </message>
     <message>
         <source>The file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand is leeg.</translation>
     </message>
     <message>
         <source>The file holds its headings and no row.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand bevat alleen de kopjes en geen rij.</translation>
     </message>
     <message>
         <source>Column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolom %1</translation>
     </message>
     <message>
         <source>Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Dubbel</translation>
     </message>
     <message>
         <source>Refused</source>
-        <translation type="unfinished"></translation>
+        <translation>Geweigerd</translation>
     </message>
     <message>
         <source>Accepted</source>
-        <translation type="unfinished"></translation>
+        <translation>Geaccepteerd</translation>
     </message>
     <message>
         <source>Another desk booked a berth over a booking of this file while it was imported. Nothing was imported: run the dry run and the import again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een andere werkplek heeft tijdens het importeren een ligplaats geboekt over een boeking uit dit bestand. Er is niets geïmporteerd: voer de proefrun en de import opnieuw uit.</translation>
     </message>
     <message>
         <source>Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Regel</translation>
     </message>
     <message>
         <source>Verdict</source>
-        <translation type="unfinished"></translation>
+        <translation>Uitkomst</translation>
     </message>
     <message>
         <source>Row</source>
-        <translation type="unfinished"></translation>
+        <translation>Rij</translation>
     </message>
     <message>
         <source>Reason</source>
-        <translation type="unfinished"></translation>
+        <translation>Reden</translation>
     </message>
     <message>
         <source>This import is no longer on record.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze import is niet meer vastgelegd.</translation>
     </message>
     <message>
         <source>This import has been undone already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze import is al ongedaan gemaakt.</translation>
     </message>
     <message>
         <source>Opening balances are ledger lines, which are never removed: put a balance right with a correction on its booking.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginsaldi zijn journaalregels, die nooit worden verwijderd: zet een saldo recht met een correctie op de boeking.</translation>
     </message>
     <message>
         <source>customer %1</source>
-        <translation type="unfinished"></translation>
+        <translation>klant %1</translation>
     </message>
     <message>
         <source>boat %1</source>
-        <translation type="unfinished"></translation>
+        <translation>boot %1</translation>
     </message>
     <message>
         <source>berth %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ligplaats %1</translation>
     </message>
     <message>
         <source>booking %1</source>
-        <translation type="unfinished"></translation>
+        <translation>boeking %1</translation>
     </message>
     <message>
         <source>contract %1</source>
-        <translation type="unfinished"></translation>
+        <translation>contract %1</translation>
     </message>
     <message>
         <source>boat %1 (added since)</source>
-        <translation type="unfinished"></translation>
+        <translation>boot %1 (sindsdien toegevoegd)</translation>
     </message>
     <message>
         <source>booking %1 (made or paid since)</source>
-        <translation type="unfinished"></translation>
+        <translation>boeking %1 (sindsdien gemaakt of betaald)</translation>
     </message>
     <message>
         <source>%1 (invoiced or paid since)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (sindsdien gefactureerd of betaald)</translation>
     </message>
     <message>
         <source> and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation> en nog %1</translation>
     </message>
     <message>
         <source>This import cannot be undone: what it brought in has been changed since (%1). Nothing was removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze import kan niet ongedaan worden gemaakt: wat hij binnenbracht, is sindsdien gewijzigd (%1). Er is niets verwijderd.</translation>
     </message>
 </context>
 <context>
     <name>ImportWizard</name>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importeren</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Terug</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Volgende</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluiten</translation>
     </message>
     <message>
         <source>B&amp;rowse...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bladeren...</translation>
     </message>
     <message>
         <source>UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>UTF-8</translation>
     </message>
     <message>
         <source>Windows-1252 (Western European)</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows-1252 (West-Europees)</translation>
     </message>
     <message>
         <source>Comma (,)</source>
-        <translation type="unfinished"></translation>
+        <translation>Komma (,)</translation>
     </message>
     <message>
         <source>Semicolon (;)</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntkomma (;)</translation>
     </message>
     <message>
         <source>Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab</translation>
     </message>
     <message>
         <source>The first row holds &amp;headings</source>
-        <translation type="unfinished"></translation>
+        <translation>Eerste rij bevat &amp;kopjes</translation>
     </message>
     <message>
         <source>Imported</source>
-        <translation type="unfinished"></translation>
+        <translation>Geïmporteerd</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Soort</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestand</translation>
     </message>
     <message>
         <source>Added</source>
-        <translation type="unfinished"></translation>
+        <translation>Toegevoegd</translation>
     </message>
     <message>
         <source>Updated</source>
-        <translation type="unfinished"></translation>
+        <translation>Bijgewerkt</translation>
     </message>
     <message>
         <source>Skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>Overgeslagen</translation>
     </message>
     <message>
         <source>Refused</source>
-        <translation type="unfinished"></translation>
+        <translation>Geweigerd</translation>
     </message>
     <message>
         <source>By</source>
-        <translation type="unfinished"></translation>
+        <translation>Door</translation>
     </message>
     <message>
         <source>Undone</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongedaan gemaakt</translation>
     </message>
     <message>
         <source>&amp;Undo this import</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze import &amp;ongedaan maken</translation>
     </message>
     <message>
         <source>&amp;Kind of records:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Soort records:</translation>
     </message>
     <message>
         <source>&amp;File:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestan&amp;d:</translation>
     </message>
     <message>
         <source>&amp;Encoding:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Codering:</translation>
     </message>
     <message>
         <source>&amp;Delimiter:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sc&amp;heidingsteken:</translation>
     </message>
     <message>
         <source>&amp;Past imports:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eerdere imports:</translation>
     </message>
     <message>
         <source>Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Veld</translation>
     </message>
     <message>
         <source>Column of the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolom van het bestand</translation>
     </message>
     <message>
         <source>&amp;Skip rows already on record</source>
-        <translation type="unfinished"></translation>
+        <translation>Rijen die al bestaan &amp;overslaan</translation>
     </message>
     <message>
         <source>&amp;Update rows already on record from the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Rijen die al bestaan bij&amp;werken vanuit het bestand</translation>
     </message>
     <message>
         <source>&amp;Load</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Laden</translation>
     </message>
     <message>
         <source>Sa&amp;ve</source>
-        <translation type="unfinished"></translation>
+        <translation>Op&amp;slaan</translation>
     </message>
     <message>
         <source>Saved &amp;mappings:</source>
-        <translation type="unfinished"></translation>
+        <translation>Opgeslagen &amp;koppelingen:</translation>
     </message>
     <message>
         <source>&amp;Dates written as:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Data geschreven als:</translation>
     </message>
     <message>
         <source>&amp;Amounts written as:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bedragen geschreven als:</translation>
     </message>
     <message>
         <source>Rows already on record:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rijen die al bestaan:</translation>
     </message>
     <message>
         <source>&amp;Columns (fields marked * are needed):</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolo&amp;mmen (velden met * zijn nodig):</translation>
     </message>
     <message>
         <source>&amp;Save list...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lijst op&amp;slaan...</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importeren</translation>
     </message>
     <message>
         <source>S&amp;top</source>
-        <translation type="unfinished"></translation>
+        <translation>Sto&amp;ppen</translation>
     </message>
     <message>
         <source>&amp;Verdicts (nothing has been written yet):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Uitkomsten (er is nog niets geschreven):</translation>
     </message>
     <message>
         <source>Import: the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Importeren: het bestand</translation>
     </message>
     <message>
         <source>Import: the columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Importeren: de kolommen</translation>
     </message>
     <message>
         <source>Import: the dry run</source>
-        <translation type="unfinished"></translation>
+        <translation>Importeren: de proefrun</translation>
     </message>
     <message>
         <source>Please choose the file to import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies het bestand dat u wilt importeren.</translation>
     </message>
     <message>
         <source>Please choose a column for: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies een kolom voor: %1.</translation>
     </message>
     <message>
         <source>Choose the file to import</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies het bestand om te importeren</translation>
     </message>
     <message>
         <source>CSV Files (*.csv *.txt);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-bestanden (*.csv *.txt);;Alle bestanden (*)</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(geen)</translation>
     </message>
     <message>
         <source>Reading the file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestand wordt gelezen...</translation>
     </message>
     <message>
         <source>The dry run was stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>De proefrun is gestopt.</translation>
     </message>
     <message>
         <source>%1 rows to add, %2 already on record, %3 refused.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 rijen toe te voegen, %2 al aanwezig, %3 geweigerd.</translation>
     </message>
     <message>
         <source>The backup before the import failed, so nothing was imported.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De back-up vóór het importeren is mislukt, dus er is niets geïmporteerd.
+
+%1</translation>
     </message>
     <message>
         <source>The import was stopped: nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het importeren is gestopt: er is niets geïmporteerd.</translation>
     </message>
     <message>
         <source>%1 rows added, %2 already on record, %3 refused.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 rijen toegevoegd, %2 al aanwezig, %3 geweigerd.</translation>
     </message>
     <message>
         <source>The file has been imported: %1
 
 A backup of the database as it was is in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand is geïmporteerd: %1
+
+Een back-up van de database zoals ze was, staat in %2.</translation>
     </message>
     <message>
         <source>Save the dry run&apos;s list</source>
-        <translation type="unfinished"></translation>
+        <translation>De lijst van de proefrun opslaan</translation>
     </message>
     <message>
         <source> - dry run.csv</source>
-        <translation type="unfinished"></translation>
+        <translation> - proefrun.csv</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-bestanden (*.csv)</translation>
     </message>
     <message>
         <source>Remove everything the import of %1 added?</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles verwijderen wat de import van %1 heeft toegevoegd?</translation>
     </message>
     <message>
         <source>Undo this import</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze import ongedaan maken</translation>
     </message>
     <message>
         <source>The import of %1 has been undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>De import van %1 is ongedaan gemaakt.</translation>
     </message>
 </context>
 <context>
     <name>InputChecks</name>
     <message>
         <source>Please enter a valid number to continue</source>
-        <translation type="unfinished"></translation>
+        <translation>Vul een geldig getal in om verder te gaan</translation>
     </message>
     <message>
         <source>Amounts are in pounds and pence: type at most two decimals, for example %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedragen hebben hoogstens twee decimalen: typ hoogstens twee cijfers achter de komma, bijvoorbeeld %1.</translation>
     </message>
     <message>
         <source>An amount cannot be more than %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een bedrag kan niet meer zijn dan %1.</translation>
     </message>
 </context>
 <context>
     <name>Ledger</name>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Aanbetaling</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Betaling</translation>
     </message>
     <message>
         <source>Refund</source>
-        <translation type="unfinished"></translation>
+        <translation>Terugbetaling</translation>
     </message>
     <message>
         <source>Correction</source>
-        <translation type="unfinished"></translation>
+        <translation>Correctie</translation>
     </message>
     <message>
         <source>Kept as credit</source>
-        <translation type="unfinished"></translation>
+        <translation>Gehouden als tegoed</translation>
     </message>
     <message>
         <source>Credit used</source>
-        <translation type="unfinished"></translation>
+        <translation>Tegoed gebruikt</translation>
     </message>
     <message>
         <source>A contract is paid, refunded or corrected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een contract wordt betaald, terugbetaald of gecorrigeerd.</translation>
     </message>
     <message>
         <source>The refund is more than the %1 paid.</source>
-        <translation type="unfinished"></translation>
+        <translation>De terugbetaling is meer dan de betaalde %1.</translation>
     </message>
     <message>
         <source>The booking no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>De boeking bestaat niet meer.</translation>
     </message>
     <message>
         <source>Enter an amount other than %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vul een ander bedrag dan %1 in.</translation>
     </message>
     <message>
         <source>Enter the amount without a minus sign: money given back is recorded as a refund, a mistake as a correction.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vul het bedrag in zonder minteken: teruggegeven geld wordt als terugbetaling vastgelegd, een vergissing als correctie.</translation>
     </message>
     <message>
         <source>The reference runs to 100 characters and the note to 250.</source>
-        <translation type="unfinished"></translation>
+        <translation>De referentie mag tot 100 tekens hebben en de notitie tot 250.</translation>
     </message>
     <message>
         <source>The booking has been cancelled: no payment can be recorded on it.</source>
-        <translation type="unfinished"></translation>
+        <translation>De boeking is geannuleerd: er kan geen betaling op worden vastgelegd.</translation>
     </message>
     <message>
         <source>A refund cannot be more than what was paid (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Een terugbetaling kan niet meer zijn dan wat betaald is (%1).</translation>
     </message>
     <message>
         <source>A correction cannot take what was paid below %1 (%2 was paid).</source>
-        <translation type="unfinished"></translation>
+        <translation>Een correctie kan het betaalde niet onder %1 brengen (er is %2 betaald).</translation>
     </message>
     <message>
         <source>An amount is above %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een bedrag ligt boven %1.</translation>
     </message>
     <message>
         <source>The customer holds %1 of credit.</source>
-        <translation type="unfinished"></translation>
+        <translation>De klant heeft %1 tegoed.</translation>
     </message>
     <message>
         <source>Enter the company&apos;s details before issuing an invoice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vul de bedrijfsgegevens in voordat u een factuur uitreikt.</translation>
     </message>
     <message>
         <source>Enter the first and the last day of the period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vul de eerste en de laatste dag van de periode in.</translation>
     </message>
     <message>
         <source>The period ends before it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>De periode eindigt voordat ze begint.</translation>
     </message>
     <message>
         <source>No method</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen betaalwijze</translation>
     </message>
     <message>
         <source>Method %1 (removed)</source>
-        <translation type="unfinished"></translation>
+        <translation>Betaalwijze %1 (verwijderd)</translation>
     </message>
     <message>
         <source>No desk</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen werkplek</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Totaal</translation>
     </message>
 </context>
 <context>
     <name>Lengths</name>
     <message>
         <source>m</source>
-        <translation type="unfinished"></translation>
+        <translation>m</translation>
     </message>
     <message>
         <source>ft</source>
-        <translation type="unfinished"></translation>
+        <translation>ft</translation>
     </message>
 </context>
 <context>
     <name>LockDialog</name>
     <message>
         <source>Locked</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergrendeld</translation>
     </message>
     <message>
         <source>This desk is locked. %1, type your PIN or password to go on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze werkplek is vergrendeld. %1, typ uw pincode of wachtwoord om verder te gaan.</translation>
     </message>
     <message>
         <source>&amp;PIN or password:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pincode of wachtwoord:</translation>
     </message>
     <message>
         <source>&amp;Unlock</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ontgrendelen</translation>
     </message>
     <message>
         <source>S&amp;witch User...</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebruiker &amp;wisselen...</translation>
     </message>
 </context>
 <context>
     <name>MailMessage</name>
     <message>
         <source>There is no e-mail address to send to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen e-mailadres om naar te versturen.</translation>
     </message>
     <message>
         <source>The e-mail address %1 holds a line break.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het e-mailadres %1 bevat een regeleinde.</translation>
     </message>
     <message>
         <source>%1 is not an e-mail address (name@example.com).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geen e-mailadres (naam@example.com).</translation>
     </message>
     <message>
         <source>The sender&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>De naam van de afzender</translation>
     </message>
     <message>
         <source>The recipient&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>De naam van de ontvanger</translation>
     </message>
     <message>
         <source>The subject</source>
-        <translation type="unfinished"></translation>
+        <translation>Het onderwerp</translation>
     </message>
     <message>
         <source>The attachment&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>De naam van de bijlage</translation>
     </message>
     <message>
         <source>%1 holds a line break, which an e-mail header may not: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bevat een regeleinde, wat een e-mailheader niet mag bevatten: %2</translation>
     </message>
 </context>
 <context>
     <name>MailSettings</name>
     <message>
         <source>The sender&apos;s address: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Het adres van de afzender: %1</translation>
     </message>
     <message>
         <source>The sender&apos;s name must be one line.</source>
-        <translation type="unfinished"></translation>
+        <translation>De naam van de afzender moet op één regel staan.</translation>
     </message>
     <message>
         <source>The certificate file %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het certificaatbestand %1 kan niet worden gelezen.</translation>
     </message>
     <message>
         <source>No mail server is set up: enter it in Setup Company Information first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen mailserver ingesteld: vul die eerst in bij Bedrijfsgegevens instellen.</translation>
     </message>
     <message>
         <source>The password file %1 could not be removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het wachtwoordbestand %1 kon niet worden verwijderd.</translation>
     </message>
 </context>
 <context>
     <name>MailTemplates</name>
     <message>
         <source>Booking confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>Boekingsbevestiging</translation>
     </message>
     <message>
         <source>Invoice</source>
-        <translation type="unfinished"></translation>
+        <translation>Factuur</translation>
     </message>
     <message>
         <source>Deposit reminder</source>
-        <translation type="unfinished"></translation>
+        <translation>Herinnering aanbetaling</translation>
     </message>
     <message>
         <source>Balance reminder</source>
-        <translation type="unfinished"></translation>
+        <translation>Herinnering restbedrag</translation>
     </message>
     <message>
         <source>Waiting-list offer</source>
-        <translation type="unfinished"></translation>
+        <translation>Aanbod van de wachtlijst</translation>
     </message>
     <message>
         <source>Contract renewal letter</source>
-        <translation type="unfinished"></translation>
+        <translation>Brief over verlenging van het contract</translation>
     </message>
     <message>
         <source>Your booking {ConfirmationNo} at {Company}</source>
-        <translation type="unfinished"></translation>
+        <translation>Uw boeking {ConfirmationNo} bij {Company}</translation>
     </message>
     <message>
         <source>Dear {CustomerName},
@@ -6015,11 +6063,20 @@ If anything is not as you expected, just reply to this message or call us on {Co
 
 Kind regards,
 {Company}</source>
-        <translation type="unfinished"></translation>
+        <translation>Beste {CustomerName},
+
+Hartelijk dank voor uw boeking. We verwelkomen u graag van {Arrival} tot {Departure} op ligplaats {Berths}.
+
+Uw boekingsbevestiging vindt u in de bijlage. Het totaal is {Total}; {DepositDue} moet betaald zijn vóór {DueBy}.
+
+Als iets niet is zoals u verwachtte, beantwoord dan gewoon dit bericht of bel ons op {CompanyPhone}.
+
+Met vriendelijke groet,
+{Company}</translation>
     </message>
     <message>
         <source>Your invoice from {Company}</source>
-        <translation type="unfinished"></translation>
+        <translation>Uw factuur van {Company}</translation>
     </message>
     <message>
         <source>Dear {CustomerName},
@@ -6028,11 +6085,16 @@ Please find attached the invoice for your stay from {Arrival} to {Departure} (bo
 
 Kind regards,
 {Company}</source>
-        <translation type="unfinished"></translation>
+        <translation>Beste {CustomerName},
+
+In de bijlage vindt u de factuur voor uw verblijf van {Arrival} tot {Departure} (boeking {ConfirmationNo}). Het totaal is {Total}, waarvan {Paid} is betaald; er staat nog {Balance} open.
+
+Met vriendelijke groet,
+{Company}</translation>
     </message>
     <message>
         <source>Deposit for your booking {ConfirmationNo}</source>
-        <translation type="unfinished"></translation>
+        <translation>Aanbetaling voor uw boeking {ConfirmationNo}</translation>
     </message>
     <message>
         <source>Dear {CustomerName},
@@ -6042,11 +6104,17 @@ A friendly reminder that the deposit of {AmountDue} for your stay from {Arrival}
 Kind regards,
 {Company}
 {CompanyPhone}</source>
-        <translation type="unfinished"></translation>
+        <translation>Beste {CustomerName},
+
+Een vriendelijke herinnering dat de aanbetaling van {AmountDue} voor uw verblijf van {Arrival} tot {Departure} vóór {DueBy} betaald moet zijn. Hebt u al betaald, dan danken wij u en kunt u dit bericht negeren.
+
+Met vriendelijke groet,
+{Company}
+{CompanyPhone}</translation>
     </message>
     <message>
         <source>Balance for your stay from {Arrival}</source>
-        <translation type="unfinished"></translation>
+        <translation>Restbedrag voor uw verblijf vanaf {Arrival}</translation>
     </message>
     <message>
         <source>Dear {CustomerName},
@@ -6058,11 +6126,19 @@ We look forward to seeing you.
 Kind regards,
 {Company}
 {CompanyPhone}</source>
-        <translation type="unfinished"></translation>
+        <translation>Beste {CustomerName},
+
+Uw verblijf bij ons van {Arrival} tot {Departure} komt eraan. Het restbedrag van {AmountDue} moet vóór {DueBy} betaald zijn. Hebt u al betaald, dan danken wij u en kunt u dit bericht negeren.
+
+We kijken ernaar uit u te zien.
+
+Met vriendelijke groet,
+{Company}
+{CompanyPhone}</translation>
     </message>
     <message>
         <source>A berth has come free at {Company}</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is een ligplaats vrijgekomen bij {Company}</translation>
     </message>
     <message>
         <source>Dear {CustomerName},
@@ -6071,11 +6147,16 @@ Good news: a berth has come free for the dates you asked about, {Arrival} to {De
 
 Kind regards,
 {Company}</source>
-        <translation type="unfinished"></translation>
+        <translation>Beste {CustomerName},
+
+Goed nieuws: er is een ligplaats vrijgekomen voor de data waarnaar u vroeg, {Arrival} tot {Departure}. Bel ons op {CompanyPhone} of beantwoord dit bericht spoedig als u hem wilt; anders bieden we hem aan de volgende op onze lijst aan.
+
+Met vriendelijke groet,
+{Company}</translation>
     </message>
     <message>
         <source>Renewal of your contract for {Berths}</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlenging van uw contract voor {Berths}</translation>
     </message>
     <message>
         <source>Dear {CustomerName},
@@ -6086,552 +6167,564 @@ If you have any questions, just reply to this message or call us on {CompanyPhon
 
 Kind regards,
 {Company}</source>
-        <translation type="unfinished"></translation>
+        <translation>Beste {CustomerName},
+
+Uw contract voor ligplaats {Berths} is verlengd van {Arrival} tot {Departure} voor {Total}. De bijgevoegde brief geeft de details en de termijnen.
+
+Als u vragen hebt, beantwoord dan gewoon dit bericht of bel ons op {CompanyPhone}.
+
+Met vriendelijke groet,
+{Company}</translation>
     </message>
     <message>
         <source>There is no kind of message called %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen soort bericht met de naam %1.</translation>
     </message>
     <message>
         <source>The subject may not be empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het onderwerp mag niet leeg zijn.</translation>
     </message>
     <message>
         <source>The subject must be one line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het onderwerp moet op één regel staan.</translation>
     </message>
     <message>
         <source>The template holds what is not a placeholder: %1.
 The placeholders are: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Het sjabloon bevat iets wat geen plaatshouder is: %1.
+De plaatshouders zijn: %2</translation>
     </message>
 </context>
 <context>
     <name>MailTemplatesDialog</name>
     <message>
         <source>E-mail Templates</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mailsjablonen</translation>
     </message>
     <message>
         <source>Placeholders: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Plaatshouders: %1</translation>
     </message>
     <message>
         <source>Reminders proposed each morning (0: none)</source>
-        <translation type="unfinished"></translation>
+        <translation>Herinneringen die elke ochtend worden voorgesteld (0: geen)</translation>
     </message>
     <message>
         <source>&amp;Deposit reminder, days before it falls due:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Herinnering aanbetaling, dagen voor de vervaldatum:</translation>
     </message>
     <message>
         <source>&amp;Balance reminder, days before it falls due:</source>
-        <translation type="unfinished"></translation>
+        <translation>Herinnering &amp;restbedrag, dagen voor de vervaldatum:</translation>
     </message>
     <message>
         <source>&amp;Overdue reminder, days after it fell due:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aanmaning, dagen na de vervaldatum:</translation>
     </message>
     <message>
         <source>Sa&amp;ve</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opslaan</translation>
     </message>
     <message>
         <source>&amp;Reset to the program&apos;s wording</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Terugzetten naar de tekst van het programma</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluiten</translation>
     </message>
     <message>
         <source>&amp;Message:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bericht:</translation>
     </message>
     <message>
         <source>&amp;Subject:</source>
-        <translation type="unfinished"></translation>
+        <translation>Onder&amp;werp:</translation>
     </message>
     <message>
         <source>&amp;Text:</source>
-        <translation type="unfinished"></translation>
+        <translation>Te&amp;kst:</translation>
     </message>
     <message>
         <source>The template could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Het sjabloon kon niet worden gelezen: %1</translation>
     </message>
     <message>
         <source>Save the changes to &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>De wijzigingen in &quot;%1&quot; opslaan?</translation>
     </message>
     <message>
         <source>The template was not saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Het sjabloon is niet opgeslagen: %1</translation>
     </message>
     <message>
         <source>E-mail template: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mailsjabloon: %1</translation>
     </message>
 </context>
 <context>
     <name>MailingListWizard</name>
     <message>
         <source>Mailing list</source>
-        <translation type="unfinished"></translation>
+        <translation>Mailinglijst</translation>
     </message>
     <message>
         <source>Email Mailing List Wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>Wizard e-mailmailinglijst</translation>
     </message>
     <message>
         <source>Enter the Mailing List filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Vul de bestandsnaam van de mailinglijst in</translation>
     </message>
     <message>
         <source>Finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltooid</translation>
     </message>
     <message>
         <source>Using this wizard you can create a mailing list of your customers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Met deze wizard kunt u een mailinglijst van uw klanten maken.</translation>
     </message>
     <message>
         <source>Enter the filename you would like to populate with your email list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vul de bestandsnaam in waarin u uw e-maillijst wilt zetten.</translation>
     </message>
     <message>
         <source>Mailing list filename:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestandsnaam mailinglijst:</translation>
     </message>
     <message>
         <source>B&amp;rowse...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bladeren...</translation>
     </message>
     <message>
         <source>Click Finish to complete your configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Klik op Voltooien om de configuratie af te ronden</translation>
     </message>
     <message>
         <source>Please enter a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>Vul een bestandsnaam in</translation>
     </message>
     <message>
         <source>Mailing list file</source>
-        <translation type="unfinished"></translation>
+        <translation>Mailinglijstbestand</translation>
     </message>
     <message>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle bestanden (*)</translation>
     </message>
     <message>
         <source>The customers&apos; email addresses could not be read; no file was written.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De e-mailadressen van de klanten konden niet worden gelezen; er is geen bestand geschreven.
+
+%1</translation>
     </message>
     <message>
         <source>Invalid filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongeldige bestandsnaam</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bestand</translation>
     </message>
     <message>
         <source>Export C&amp;ustomers...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Klanten exporteren...</translation>
     </message>
     <message>
         <source>Export Reser&amp;vations</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reserveringen exporteren</translation>
     </message>
     <message>
         <source>Export T&amp;oday&apos;s Reservations</source>
-        <translation type="unfinished"></translation>
+        <translation>Reserveringen van &amp;vandaag exporteren</translation>
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importeren...</translation>
     </message>
     <message>
         <source>&amp;Compact &amp;&amp; repair database</source>
-        <translation type="unfinished"></translation>
+        <translation>Database &amp;comprimeren &amp;&amp; herstellen</translation>
     </message>
     <message>
         <source>&amp;Backup database ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Database &amp;back-uppen ...</translation>
     </message>
     <message>
         <source>&amp;Restore database ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Database &amp;terugzetten ...</translation>
     </message>
     <message>
         <source>End of &amp;workday</source>
-        <translation type="unfinished"></translation>
+        <translation>Einde &amp;werkdag</translation>
     </message>
     <message>
         <source>View &amp;trace log</source>
-        <translation type="unfinished"></translation>
+        <translation>Trace&amp;log bekijken</translation>
     </message>
     <message>
         <source>&amp;Switch User...</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebruiker wi&amp;sselen...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afsluiten</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Be&amp;werken</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ongedaan maken</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>K&amp;nippen</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopiëren</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Plakken</translation>
     </message>
     <message>
         <source>C&amp;lear</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wissen</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alles selecteren</translation>
     </message>
     <message>
         <source>&amp;Web Bookings</source>
-        <translation type="unfinished"></translation>
+        <translation>W&amp;ebboekingen</translation>
     </message>
     <message>
         <source>&amp;Configure Web Bookings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Webboekingen &amp;instellen...</translation>
     </message>
     <message>
         <source>C&amp;reate Web Booking Page...</source>
-        <translation type="unfinished"></translation>
+        <translation>Webboekings&amp;pagina maken...</translation>
     </message>
     <message>
         <source>&amp;Bookings</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;oekingen</translation>
     </message>
     <message>
         <source>&amp;Add Booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Boeking &amp;toevoegen</translation>
     </message>
     <message>
         <source>&amp;Find Booking...</source>
-        <translation type="unfinished"></translation>
+        <translation>Boeking &amp;zoeken...</translation>
     </message>
     <message>
         <source>View &amp;Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rapporten bekijken</translation>
     </message>
     <message>
         <source>&amp;Today</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vandaag</translation>
     </message>
     <message>
         <source>Today&apos;s &amp;cash-up...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kasafsluiting vandaag...</translation>
     </message>
     <message>
         <source>C&amp;ontracts...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contracten...</translation>
     </message>
     <message>
         <source>Rene&amp;w Contracts...</source>
-        <translation type="unfinished"></translation>
+        <translation>Contracten ver&amp;lengen...</translation>
     </message>
     <message>
         <source>Contract L&amp;ists...</source>
-        <translation type="unfinished"></translation>
+        <translation>Contractl&amp;ijsten...</translation>
     </message>
     <message>
         <source>Re&amp;minders...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Herinneringen...</translation>
     </message>
     <message>
         <source>Close&amp;d Months...</source>
-        <translation type="unfinished"></translation>
+        <translation>Afgesloten &amp;maanden...</translation>
     </message>
     <message>
         <source>View Ad&amp;vanced Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Uitgebreide kalender bekijken</translation>
     </message>
     <message>
         <source>View &amp;Simple Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eenvoudige kalender bekijken</translation>
     </message>
     <message>
         <source>Booking C&amp;hart</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bezettingsoverzicht</translation>
     </message>
     <message>
         <source>Berth / Rentals  &amp;Notes...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats-/huur&amp;notities...</translation>
     </message>
     <message>
         <source>&amp;Customers</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Klanten</translation>
     </message>
     <message>
         <source>&amp;View Customers</source>
-        <translation type="unfinished"></translation>
+        <translation>Klanten &amp;bekijken</translation>
     </message>
     <message>
         <source>&amp;Find Customer...</source>
-        <translation type="unfinished"></translation>
+        <translation>Klant &amp;zoeken...</translation>
     </message>
     <message>
         <source>&amp;Waiting List...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wachtlijst...</translation>
     </message>
     <message>
         <source>&amp;Email Mailing List Wizard...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wizard &amp;e-mailmailinglijst...</translation>
     </message>
     <message>
         <source>C&amp;onfigure</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Instellingen</translation>
     </message>
     <message>
         <source>Configuration &amp;Wizard...</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuratie&amp;wizard...</translation>
     </message>
     <message>
         <source>&amp;Company...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bedrijf...</translation>
     </message>
     <message>
         <source>Re&amp;gional Settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Regionale instellingen...</translation>
     </message>
     <message>
         <source>&amp;Berths...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ligplaatsen...</translation>
     </message>
     <message>
         <source>Berth &amp;Owners...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats&amp;eigenaren...</translation>
     </message>
     <message>
         <source>&amp;Rates...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tarieven...</translation>
     </message>
     <message>
         <source>&amp;Meters...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Meters...</translation>
     </message>
     <message>
         <source>Ca&amp;lendars...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kalenders...</translation>
     </message>
     <message>
         <source>E-mail &amp;Templates...</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail&amp;sjablonen...</translation>
     </message>
     <message>
         <source>&amp;Users...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gebruikers...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help</translation>
     </message>
     <message>
         <source>&amp;Contents...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inhoud...</translation>
     </message>
     <message>
         <source>&amp;Index...</source>
-        <translation type="unfinished"></translation>
+        <translation>In&amp;dex...</translation>
     </message>
     <message>
         <source>&amp;Tip of the Day...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tip van de dag...</translation>
     </message>
     <message>
         <source>Online &amp;Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Online &amp;ondersteuning</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>O&amp;ver...</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkbalk</translation>
     </message>
     <message>
         <source>Add Reservation</source>
-        <translation type="unfinished"></translation>
+        <translation>Reservering toevoegen</translation>
     </message>
     <message>
         <source>Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender</translation>
     </message>
     <message>
         <source>Advanced Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Uitgebreide kalender</translation>
     </message>
     <message>
         <source>View Customers</source>
-        <translation type="unfinished"></translation>
+        <translation>Klanten bekijken</translation>
     </message>
     <message>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapporten</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Vandaag</translation>
     </message>
     <message>
         <source>Booking Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezettingsoverzicht</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoeken</translation>
     </message>
     <message>
         <source>Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Klant</translation>
     </message>
     <message>
         <source>Reservation</source>
-        <translation type="unfinished"></translation>
+        <translation>Reservering</translation>
     </message>
     <message>
         <source>Web Bookings</source>
-        <translation type="unfinished"></translation>
+        <translation>Webboekingen</translation>
     </message>
     <message>
         <source>Zem Harbour and Campsite Reservation</source>
-        <translation type="unfinished"></translation>
+        <translation>Zem Harbour – reserveringen voor havens en campings</translation>
     </message>
 </context>
 <context>
     <name>MaintenanceMenu</name>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informatie</translation>
     </message>
     <message>
         <source>Error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout!</translation>
     </message>
     <message>
         <source>Backup archives (*.SPA)</source>
-        <translation type="unfinished"></translation>
+        <translation>Back-uparchieven (*.SPA)</translation>
     </message>
     <message>
         <source>The folder %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>De map %1 bestaat niet.</translation>
     </message>
     <message>
         <source>The file %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand %1 bestaat niet.</translation>
     </message>
     <message>
         <source>Bad file name</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongeldige bestandsnaam</translation>
     </message>
     <message>
         <source>Select your database backup file ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies uw databaseback-upbestand ...</translation>
     </message>
     <message>
         <source>Error detected when make database backup!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout opgetreden bij het maken van de databaseback-up!</translation>
     </message>
     <message>
         <source>Database backuped</source>
-        <translation type="unfinished"></translation>
+        <translation>Database geback-upt</translation>
     </message>
     <message>
         <source>Select your backuped database ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies uw geback-upte database ...</translation>
     </message>
     <message>
         <source>Replace the database with the backup %1 of %2 (%3)?
 
 The database as it is now is kept as %4, and can be restored from there.</source>
-        <translation type="unfinished"></translation>
+        <translation>De database vervangen door de back-up %1 van %2 (%3)?
+
+De database zoals ze nu is, wordt bewaard als %4 en kan van daaruit worden teruggezet.</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Terugzetten</translation>
     </message>
     <message>
         <source>Error detected when restoring database backup!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout opgetreden bij het terugzetten van de databaseback-up!</translation>
     </message>
     <message>
         <source>Database restored</source>
-        <translation type="unfinished"></translation>
+        <translation>Database teruggezet</translation>
     </message>
     <message>
         <source>Database compacted</source>
-        <translation type="unfinished"></translation>
+        <translation>Database gecomprimeerd</translation>
     </message>
 </context>
 <context>
     <name>MeterImport</name>
     <message>
         <source>accepted</source>
-        <translation type="unfinished"></translation>
+        <translation>geaccepteerd</translation>
     </message>
     <message>
         <source>rolled over</source>
-        <translation type="unfinished"></translation>
+        <translation>rondgedraaid</translation>
     </message>
     <message>
         <source>unknown meter</source>
-        <translation type="unfinished"></translation>
+        <translation>onbekende meter</translation>
     </message>
     <message>
         <source>earlier than the last</source>
-        <translation type="unfinished"></translation>
+        <translation>eerder dan de laatste</translation>
     </message>
     <message>
         <source>refused</source>
-        <translation type="unfinished"></translation>
+        <translation>geweigerd</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a date and time.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is geen datum en tijd.</translation>
     </message>
     <message>
         <source>Meter %1 was last read on %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Meter %1 is het laatst afgelezen op %2.</translation>
     </message>
     <message>
         <source>Line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Regel %1: %2</translation>
     </message>
 </context>
 <context>
     <name>MeterLists</name>
     <message numerus="yes">
         <source>Meters not read for more than %n day(s), on %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Meters die meer dan %n dag niet zijn afgelezen, op %1</numerusform>
+            <numerusform>Meters die meer dan %n dagen niet zijn afgelezen, op %1</numerusform>
         </translation>
     </message>
 </context>
@@ -6639,600 +6732,607 @@ The database as it is now is kept as %4, and can be restored from there.</source
     <name>MeterListsWindow</name>
     <message>
         <source>Meter lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Meterlijsten</translation>
     </message>
     <message>
         <source>Use by berth and month</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbruik per ligplaats en maand</translation>
     </message>
     <message>
         <source>Meters not read</source>
-        <translation type="unfinished"></translation>
+        <translation>Niet afgelezen meters</translation>
     </message>
     <message>
         <source>Readings flagged</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemarkeerde standen</translation>
     </message>
     <message>
         <source>&amp;Show</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tonen</translation>
     </message>
     <message>
         <source>&amp;List:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lijst:</translation>
     </message>
     <message>
         <source>&amp;Kind (use):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Soort (verbruik):</translation>
     </message>
     <message>
         <source>&amp;From:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Van:</translation>
     </message>
     <message>
         <source>&amp;To:</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;ot:</translation>
     </message>
     <message>
         <source>Not read for more than (&amp;days):</source>
-        <translation type="unfinished"></translation>
+        <translation>Niet afgelezen sinds meer dan (&amp;dagen):</translation>
     </message>
     <message>
         <source>The period ends before it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>De periode eindigt voordat ze begint.</translation>
     </message>
 </context>
 <context>
     <name>MeterStore</name>
     <message>
         <source>Contract %1 has been billed for this meter&apos;s period already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contract %1 is al afgerekend voor de periode van deze meter.</translation>
     </message>
     <message>
         <source>Another meter has the serial number %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een andere meter heeft serienummer %1.</translation>
     </message>
     <message>
         <source>Berth %1 already has %2 meter %3: swap it, or remove it first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats %1 heeft al %2-meter %3: wissel hem of verwijder hem eerst.</translation>
     </message>
     <message>
         <source>The meter no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>De meter bestaat niet meer.</translation>
     </message>
     <message>
         <source>%1 is below the last reading of meter %2 (%3): if the meter rolled over, say so; otherwise type the reading again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ligt onder de laatste stand van meter %2 (%3): is de meter rondgedraaid, geef dat dan aan; typ anders de stand opnieuw.</translation>
     </message>
     <message>
         <source>The reading no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>De stand bestaat niet meer.</translation>
     </message>
     <message>
         <source>The reading has more digits than the meter&apos;s %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>De stand heeft meer cijfers dan de meter (%1).</translation>
     </message>
     <message>
         <source>%1 is below the reading before it (%2): if the meter rolled over, say so.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ligt onder de stand ervoor (%2): is de meter rondgedraaid, geef dat dan aan.</translation>
     </message>
     <message>
         <source>%1 is above the reading after it (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ligt boven de stand erna (%2).</translation>
     </message>
     <message>
         <source>Meter %1 was already removed on %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Meter %1 is al verwijderd op %2.</translation>
     </message>
 </context>
 <context>
     <name>MeterWalk</name>
     <message>
         <source>Meter Walk</source>
-        <translation type="unfinished"></translation>
+        <translation>Meterronde</translation>
     </message>
     <message>
         <source>Printed %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Afgedrukt %1</translation>
     </message>
     <message>
         <source>Berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Soort</translation>
     </message>
     <message>
         <source>Meter</source>
-        <translation type="unfinished"></translation>
+        <translation>Meter</translation>
     </message>
     <message>
         <source>Last reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Laatste stand</translation>
     </message>
     <message>
         <source>Read on</source>
-        <translation type="unfinished"></translation>
+        <translation>Afgelezen op</translation>
     </message>
     <message>
         <source>New reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuwe stand</translation>
     </message>
     <message>
         <source>Page %p of %P</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina %p van %P</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>geen</translation>
     </message>
     <message>
         <source>(no berth)</source>
-        <translation type="unfinished"></translation>
+        <translation>(geen ligplaats)</translation>
     </message>
     <message>
         <source>No meters are in service.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er zijn geen meters in gebruik.</translation>
     </message>
 </context>
 <context>
     <name>Meters</name>
     <message>
         <source>Water</source>
-        <translation type="unfinished"></translation>
+        <translation>Water</translation>
     </message>
     <message>
         <source>Electricity</source>
-        <translation type="unfinished"></translation>
+        <translation>Elektriciteit</translation>
     </message>
     <message>
         <source>Type the meter&apos;s serial number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ het serienummer van de meter.</translation>
     </message>
     <message>
         <source>A serial number has at most 40 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een serienummer heeft hoogstens 40 tekens.</translation>
     </message>
     <message>
         <source>Type the unit the meter counts in (kWh, m³).</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ de eenheid waarin de meter telt (kWh, m³).</translation>
     </message>
     <message>
         <source>A meter&apos;s counter has from %1 to %2 whole digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het telwerk van een meter heeft %1 tot %2 hele cijfers.</translation>
     </message>
     <message>
         <source>Type the day the meter was fitted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ de dag waarop de meter is geplaatst.</translation>
     </message>
     <message>
         <source>The meter cannot be removed before it was fitted.</source>
-        <translation type="unfinished"></translation>
+        <translation>De meter kan niet worden verwijderd voordat hij is geplaatst.</translation>
     </message>
     <message>
         <source>Type the reading.</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ de stand.</translation>
     </message>
     <message>
         <source>A reading is never below zero: &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een stand is nooit lager dan nul: &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a reading: type the digits the meter shows.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is geen stand: typ de cijfers die de meter toont.</translation>
     </message>
     <message>
         <source>A reading has at most three decimals: &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een stand heeft hoogstens drie decimalen: &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; has more digits than the meter&apos;s %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; heeft meer cijfers dan de meter (%2).</translation>
     </message>
     <message>
         <source>Type the day and time of the reading.</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ de dag en tijd van de aflezing.</translation>
     </message>
     <message>
         <source>A reading cannot be dated in the future (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Een stand kan niet in de toekomst gedateerd zijn (%1).</translation>
     </message>
     <message>
         <source>Meter %1 was fitted on %2: a reading cannot be dated before that.</source>
-        <translation type="unfinished"></translation>
+        <translation>Meter %1 is geplaatst op %2: een stand kan niet eerder gedateerd zijn.</translation>
     </message>
     <message>
         <source>Meter %1 was removed on %2: a reading cannot be dated after that.</source>
-        <translation type="unfinished"></translation>
+        <translation>Meter %1 is verwijderd op %2: een stand kan niet later gedateerd zijn.</translation>
     </message>
     <message>
         <source>The reading has more digits than the meter&apos;s %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>De stand heeft meer cijfers dan de meter (%1).</translation>
     </message>
     <message>
         <source>The last reading of meter %1 was taken on %2: a new one cannot be dated before it.</source>
-        <translation type="unfinished"></translation>
+        <translation>De laatste stand van meter %1 is opgenomen op %2: een nieuwe kan niet eerder gedateerd zijn.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a band: type the units, &quot;at&quot; and the price, as &quot;10 at 0.10&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is geen schijf: typ de eenheden, &quot;at&quot; en de prijs, zoals &quot;10 at 0.10&quot;.</translation>
     </message>
     <message>
         <source>%1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 at %2</translation>
     </message>
     <message>
         <source>Type the day the tariff takes effect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ de dag waarop het tarief ingaat.</translation>
     </message>
     <message>
         <source>A price per unit or per day is from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een prijs per eenheid of per dag ligt tussen %1 en %2.</translation>
     </message>
     <message>
         <source>Band %1: a price is from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schijf %1: een prijs ligt tussen %2 en %3.</translation>
     </message>
     <message>
         <source>Band %1 must end above %2 units: the bands run upwards in order.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schijf %1 moet boven %2 eenheden eindigen: de schijven lopen in volgorde op.</translation>
     </message>
     <message>
         <source>Two %1 tariffs take effect on %2: keep one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Twee %1-tarieven gaan in op %2: houd er één.</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tot %2</translation>
     </message>
     <message>
         <source>1 day at %1 a day, %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>1 dag à %1 per dag, %2: %3</translation>
     </message>
     <message>
         <source>%1 days at %2 a day, %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dagen à %2 per dag, %3: %4</translation>
     </message>
     <message>
         <source>%1 %2 at %3, %4: %5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 à %3, %4: %5</translation>
     </message>
 </context>
 <context>
     <name>MetersDialog</name>
     <message>
         <source>Berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Soort</translation>
     </message>
     <message>
         <source>Serial</source>
-        <translation type="unfinished"></translation>
+        <translation>Serienr.</translation>
     </message>
     <message>
         <source>Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Eenheid</translation>
     </message>
     <message>
         <source>Digits</source>
-        <translation type="unfinished"></translation>
+        <translation>Cijfers</translation>
     </message>
     <message>
         <source>Fitted</source>
-        <translation type="unfinished"></translation>
+        <translation>Geplaatst</translation>
     </message>
     <message>
         <source>Removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwijderd</translation>
     </message>
     <message>
         <source>Read at</source>
-        <translation type="unfinished"></translation>
+        <translation>Afgelezen op</translation>
     </message>
     <message>
         <source>Reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Stand</translation>
     </message>
     <message>
         <source>Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbruik</translation>
     </message>
     <message>
         <source>Marks</source>
-        <translation type="unfinished"></translation>
+        <translation>Markeringen</translation>
     </message>
     <message>
         <source>Who</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Notitie</translation>
     </message>
     <message>
         <source>Meters</source>
-        <translation type="unfinished"></translation>
+        <translation>Meters</translation>
     </message>
     <message>
         <source>&amp;Meters:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Meters:</translation>
     </message>
     <message>
         <source>R&amp;eadings of the chosen meter:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Standen van de gekozen meter:</translation>
     </message>
     <message>
         <source>&amp;Add Meter...</source>
-        <translation type="unfinished"></translation>
+        <translation>Meter &amp;toevoegen...</translation>
     </message>
     <message>
         <source>E&amp;dit Meter...</source>
-        <translation type="unfinished"></translation>
+        <translation>Meter &amp;bewerken...</translation>
     </message>
     <message>
         <source>S&amp;wap Meter...</source>
-        <translation type="unfinished"></translation>
+        <translation>Meter &amp;wisselen...</translation>
     </message>
     <message>
         <source>Add &amp;Reading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Stand &amp;invoeren...</translation>
     </message>
     <message>
         <source>C&amp;orrect Reading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Stand &amp;corrigeren...</translation>
     </message>
     <message>
         <source>&amp;Tariffs...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta&amp;rieven...</translation>
     </message>
     <message>
         <source>&amp;Print Walk List...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afleeslijst afdrukken...</translation>
     </message>
     <message>
         <source>&amp;Import Readings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Standen im&amp;porteren...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sl&amp;uiten</translation>
     </message>
     <message>
         <source>rolled over</source>
-        <translation type="unfinished"></translation>
+        <translation>rondgedraaid</translation>
     </message>
     <message>
         <source>over three times usual</source>
-        <translation type="unfinished"></translation>
+        <translation>meer dan drie keer het gebruikelijke</translation>
     </message>
     <message>
         <source>corrected from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>gecorrigeerd, was %1</translation>
     </message>
     <message>
         <source>Add Meter</source>
-        <translation type="unfinished"></translation>
+        <translation>Meter toevoegen</translation>
     </message>
     <message>
         <source>Edit Meter</source>
-        <translation type="unfinished"></translation>
+        <translation>Meter bewerken</translation>
     </message>
     <message>
         <source>&amp;Serial number:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Serienummer:</translation>
     </message>
     <message>
         <source>&amp;Kind:</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;oort:</translation>
     </message>
     <message>
         <source>&amp;Unit:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eenheid:</translation>
     </message>
     <message>
         <source>&amp;Digits:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cijfers:</translation>
     </message>
     <message>
         <source>&amp;Berth:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ligplaats:</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(geen)</translation>
     </message>
     <message>
         <source>&amp;Fitted:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Geplaatst:</translation>
     </message>
     <message>
         <source>&amp;Removed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ve&amp;rwijderd:</translation>
     </message>
     <message>
         <source>Removed &amp;on:</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwijderd o&amp;p:</translation>
     </message>
     <message>
         <source>&amp;Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Notities:</translation>
     </message>
     <message>
         <source>Swap Meter %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Meter %1 wisselen</translation>
     </message>
     <message>
         <source>&amp;Swapped at:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ge&amp;wisseld op:</translation>
     </message>
     <message>
         <source>&amp;Closing reading of %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eindstand van %1:</translation>
     </message>
     <message>
         <source>&amp;New meter&apos;s serial:</source>
-        <translation type="unfinished"></translation>
+        <translation>Serienummer &amp;nieuwe meter:</translation>
     </message>
     <message>
         <source>&amp;Opening reading:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beginstand:</translation>
     </message>
     <message>
         <source>Reading of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Stand van %1</translation>
     </message>
     <message>
         <source>&amp;Read at:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afgelezen op:</translation>
     </message>
     <message>
         <source>R&amp;eading (%1):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stand (%1):</translation>
     </message>
     <message>
         <source>&amp;Note:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Notitie:</translation>
     </message>
     <message>
         <source>%1 is below the last reading (%2).
 
 Yes: the meter rolled over and started again from zero. No: go back and correct the reading.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ligt onder de laatste stand (%2).
+
+Ja: de meter is rondgedraaid en opnieuw bij nul begonnen. Nee: terug om de stand te corrigeren.</translation>
     </message>
     <message>
         <source>The use since the last reading is more than three times the berth&apos;s usual: the reading is kept and marked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het verbruik sinds de laatste stand is meer dan drie keer het gebruikelijke van de ligplaats: de stand wordt bewaard en gemarkeerd.</translation>
     </message>
     <message>
         <source>Correct the reading of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De stand van %1 corrigeren</translation>
     </message>
     <message>
         <source>&amp;Reading (%1):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stand (%1):</translation>
     </message>
     <message>
         <source>Rolled &amp;over:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rondgedraaid:</translation>
     </message>
     <message>
         <source>&amp;Why:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Waarom:</translation>
     </message>
     <message>
         <source>Meter Tariffs</source>
-        <translation type="unfinished"></translation>
+        <translation>Metertarieven</translation>
     </message>
     <message>
         <source>One tariff a line, in force from its date until the next of its kind. Bands: &quot;10 at 0.10; 30 at 0.20&quot;, the first units of a bill at those prices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eén tarief per regel, geldig vanaf de datum tot het volgende van dezelfde soort. Schijven: &quot;10 at 0.10; 30 at 0.20&quot;, de eerste eenheden van een afrekening tegen die prijzen.</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Vanaf</translation>
     </message>
     <message>
         <source>Per unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Per eenheid</translation>
     </message>
     <message>
         <source>Per day</source>
-        <translation type="unfinished"></translation>
+        <translation>Per dag</translation>
     </message>
     <message>
         <source>Bands</source>
-        <translation type="unfinished"></translation>
+        <translation>Schijven</translation>
     </message>
     <message>
         <source>&amp;Add a Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Regel &amp;toevoegen</translation>
     </message>
     <message>
         <source>&amp;Remove the Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Regel &amp;verwijderen</translation>
     </message>
     <message>
         <source>Line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Regel %1: %2</translation>
     </message>
     <message>
         <source>type a price in pounds and pence, as 0.32.</source>
-        <translation type="unfinished"></translation>
+        <translation>typ een prijs met twee decimalen, zoals 0.32.</translation>
     </message>
     <message>
         <source>Import Readings</source>
-        <translation type="unfinished"></translation>
+        <translation>Standen importeren</translation>
     </message>
     <message>
         <source>CSV Files (*.csv *.txt);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-bestanden (*.csv *.txt);;Alle bestanden (*)</translation>
     </message>
     <message>
         <source>%1 could not be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kon niet worden gelezen: %2</translation>
     </message>
     <message>
         <source>Line %1: %2 %3 %4: %5%6</source>
-        <translation type="unfinished"></translation>
+        <translation>Regel %1: %2 %3 %4: %5%6</translation>
     </message>
     <message>
         <source>... and %1 more.</source>
-        <translation type="unfinished"></translation>
+        <translation>... en nog %1.</translation>
     </message>
     <message>
         <source>No reading in the file can be added:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen stand uit het bestand kan worden toegevoegd:
+%1</translation>
     </message>
     <message>
         <source>%1 of %2 readings can be added:
 %3
 
 Yes adds those %1 now; No adds nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 van %2 standen kunnen worden toegevoegd:
+%3
+
+Ja voegt die %1 nu toe; Nee voegt niets toe.</translation>
     </message>
 </context>
 <context>
     <name>NamePicker</name>
     <message>
         <source>Type part of a name</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ een deel van een naam</translation>
     </message>
 </context>
 <context>
     <name>NoShowDialog</name>
     <message>
         <source>No-shows</source>
-        <translation type="unfinished"></translation>
+        <translation>No-shows</translation>
     </message>
     <message>
         <source>These guests were due today and have not been checked in.
 Tick those who will not come, then mark them:</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze gasten werden vandaag verwacht en zijn niet ingecheckt.
+Vink aan wie niet komt en markeer hen daarna:</translation>
     </message>
     <message>
         <source>%1  %2  (booking %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  %2  (boeking %3)</translation>
     </message>
     <message>
         <source>Tick &amp;all</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alles aanvinken</translation>
     </message>
     <message>
         <source>Tick &amp;none</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Niets aanvinken</translation>
     </message>
     <message>
         <source>&amp;Mark as no-shows</source>
-        <translation type="unfinished"></translation>
+        <translation>Als no-show &amp;markeren</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annu&amp;leren</translation>
     </message>
 </context>
 <context>
@@ -7240,1047 +7340,1048 @@ Tick those who will not come, then mark them:</source>
     <message>
         <source>%1
 %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+%2 tot %3</translation>
     </message>
 </context>
 <context>
     <name>OffersDialog</name>
     <message>
         <source>Berths came free</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaatsen vrijgekomen</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tot %2</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Positie</translation>
     </message>
     <message>
         <source>Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Klant</translation>
     </message>
     <message>
         <source>Boat</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot</translation>
     </message>
     <message>
         <source>Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Periode</translation>
     </message>
     <message>
         <source>Berths that fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Passende ligplaatsen</translation>
     </message>
     <message>
         <source>A booking was cancelled or changed. These entries on the waiting list can take the berths that came free:</source>
-        <translation type="unfinished"></translation>
+        <translation>Een boeking is geannuleerd of gewijzigd. Deze vermeldingen op de wachtlijst kunnen de vrijgekomen ligplaatsen nemen:</translation>
     </message>
     <message>
         <source>&amp;Book...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Boeken...</translation>
     </message>
     <message>
         <source>&amp;E-mail Offer</source>
-        <translation type="unfinished"></translation>
+        <translation>Aanbod &amp;e-mailen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluiten</translation>
     </message>
     <message>
         <source>The offer was not queued: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Het aanbod is niet in de wachtrij gezet: %1</translation>
     </message>
     <message>
         <source>Waiting-list offer to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aanbod van de wachtlijst aan %1</translation>
     </message>
     <message>
         <source>The offer to %1 is in the outbox and goes out in the background; the entry is marked offered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het aanbod aan %1 staat in het postvak uit en gaat op de achtergrond weg; de vermelding is gemarkeerd als aangeboden.</translation>
     </message>
 </context>
 <context>
     <name>OldReference</name>
     <message>
         <source>Old reference:</source>
-        <translation type="unfinished"></translation>
+        <translation>Oude referentie:</translation>
     </message>
 </context>
 <context>
     <name>Outbox</name>
     <message>
         <source>A name or subject holds a line break, which an e-mail header may not: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Een naam of onderwerp bevat een regeleinde, wat een e-mailheader niet mag bevatten: %1</translation>
     </message>
     <message>
         <source>The message has no subject.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bericht heeft geen onderwerp.</translation>
     </message>
     <message>
         <source>Sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Verstuurd</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Mislukt</translation>
     </message>
     <message>
         <source>Queued</source>
-        <translation type="unfinished"></translation>
+        <translation>In wachtrij</translation>
     </message>
     <message>
         <source>The database did not add every message.</source>
-        <translation type="unfinished"></translation>
+        <translation>De database heeft niet elk bericht toegevoegd.</translation>
     </message>
     <message>
         <source>The message is no longer in the outbox.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bericht staat niet meer in het postvak uit.</translation>
     </message>
     <message>
         <source>The message has been sent meanwhile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bericht is intussen verstuurd.</translation>
     </message>
     <message>
         <source>The message is being sent right now; try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bericht wordt op dit moment verstuurd; probeer het zo opnieuw.</translation>
     </message>
 </context>
 <context>
     <name>OwnerDialog</name>
     <message>
         <source>Add Owner</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenaar toevoegen</translation>
     </message>
     <message>
         <source>Edit Owner</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenaar bewerken</translation>
     </message>
 </context>
 <context>
     <name>OwnerListWindow</name>
     <message>
         <source>Owners</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenaren</translation>
     </message>
     <message>
         <source>&amp;Add Owner</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenaar &amp;toevoegen</translation>
     </message>
     <message>
         <source>View/&amp;Edit Owner</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenaar bekijken/&amp;bewerken</translation>
     </message>
     <message>
         <source>&amp;Delete Owner</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenaar &amp;verwijderen</translation>
     </message>
 </context>
 <context>
     <name>OwnerStore</name>
     <message>
         <source>Deleting this owner will also remove all owners berth. This would affect historic reports. Are you sure you want to delete this owner?</source>
-        <translation type="unfinished"></translation>
+        <translation>Als u deze eigenaar verwijdert, worden ook alle ligplaatsen van de eigenaar verwijderd. Dat zou historische rapporten beïnvloeden. Weet u zeker dat u deze eigenaar wilt verwijderen?</translation>
     </message>
 </context>
 <context>
     <name>Passwords</name>
     <message>
         <source>A password needs at least %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een wachtwoord heeft minstens %1 tekens nodig.</translation>
     </message>
     <message>
         <source>A password may have at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een wachtwoord mag hoogstens %1 tekens hebben.</translation>
     </message>
     <message>
         <source>A PIN is %1 to %2 digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een pincode heeft %1 tot %2 cijfers.</translation>
     </message>
     <message>
         <source>The password library could not start.</source>
-        <translation type="unfinished"></translation>
+        <translation>De wachtwoordbibliotheek kon niet starten.</translation>
     </message>
     <message>
         <source>There is not enough memory to protect the password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is niet genoeg geheugen om het wachtwoord te beschermen.</translation>
     </message>
 </context>
 <context>
     <name>PaymentDialog</name>
     <message>
         <source>Refund</source>
-        <translation type="unfinished"></translation>
+        <translation>Terugbetaling</translation>
     </message>
     <message>
         <source>Record Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Betaling vastleggen</translation>
     </message>
     <message>
         <source>&amp;Kind:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Soort:</translation>
     </message>
     <message>
         <source>&amp;Method:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Betaalwijze:</translation>
     </message>
     <message>
         <source>&amp;Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Be&amp;drag:</translation>
     </message>
     <message>
         <source>&amp;Reference (card slip, transfer):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Referentie (kaartbon, overboeking):</translation>
     </message>
     <message>
         <source>&amp;Note:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Notitie:</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Total payable: %1    Paid so far: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Te betalen: %1    Tot nu toe betaald: %2</translation>
     </message>
     <message>
         <source>Type the amount, for example %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ het bedrag, bijvoorbeeld %1.</translation>
     </message>
     <message>
         <source>The payment could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De betaling kon niet worden opgeslagen: %1</translation>
     </message>
     <message>
         <source>%1 of %2 on booking %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 van %2 op boeking %3</translation>
     </message>
     <message>
         <source>%1 was issued. It prints from the booking&apos;s summary, under Credit Notes.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is uitgereikt. Ze wordt afgedrukt vanuit het overzicht van de boeking, onder Creditnota&apos;s.</translation>
     </message>
     <message>
         <source>No credit note was issued: the refund gives back money paid beyond what invoice %1 still asks after its credit notes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen creditnota uitgereikt: de terugbetaling geeft geld terug dat meer betaald is dan factuur %1 na haar creditnota&apos;s nog vraagt.</translation>
     </message>
 </context>
 <context>
     <name>PaymentTerms</name>
     <message>
         <source>Deposit %1 due by %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Aanbetaling %1 vóór %2</translation>
     </message>
     <message>
         <source>%1 still owed, all due by %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nog verschuldigd, alles vóór %2</translation>
     </message>
     <message>
         <source>%1 overdue</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 achterstallig</translation>
     </message>
     <message>
         <source>%1 overdue since %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 achterstallig sinds %2</translation>
     </message>
     <message>
         <source>%1 due by %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vóór %2</translation>
     </message>
     <message>
         <source>A deposit runs from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een aanbetaling loopt van %1 tot %2.</translation>
     </message>
     <message>
         <source>A deposit&apos;s percentage runs from 0 to 100 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het percentage van een aanbetaling loopt van 0 tot 100 %.</translation>
     </message>
     <message>
         <source>The balance falls due from 0 to %1 days before arrival.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het restbedrag vervalt 0 tot %1 dagen vóór aankomst.</translation>
     </message>
     <message>
         <source>Enter the deposit&apos;s amount, or choose no deposit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vul het bedrag van de aanbetaling in, of kies geen aanbetaling.</translation>
     </message>
     <message>
         <source>Enter the deposit&apos;s percentage, or choose no deposit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vul het percentage van de aanbetaling in, of kies geen aanbetaling.</translation>
     </message>
     <message>
         <source>The deposit and due dates have been changed at another desk since you opened this window. Nothing was saved: press Refresh to see them.</source>
-        <translation type="unfinished"></translation>
+        <translation>De aanbetaling en vervaldata zijn op een andere werkplek gewijzigd sinds u dit venster opende. Er is niets opgeslagen: druk op Vernieuwen om ze te zien.</translation>
     </message>
 </context>
 <context>
     <name>PeopleFields</name>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam:</translation>
     </message>
     <message>
         <source>House Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Huisnaam:</translation>
     </message>
     <message>
         <source>Street:</source>
-        <translation type="unfinished"></translation>
+        <translation>Straat:</translation>
     </message>
     <message>
         <source>Area:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wijk:</translation>
     </message>
     <message>
         <source>Town:</source>
-        <translation type="unfinished"></translation>
+        <translation>Plaats:</translation>
     </message>
     <message>
         <source>Post Code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Postcode:</translation>
     </message>
     <message>
         <source>Mobile Phone:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mobiele telefoon:</translation>
     </message>
     <message>
         <source>Email Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mailadres:</translation>
     </message>
     <message>
         <source>Phone:</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefoon:</translation>
     </message>
     <message>
         <source>Membership No:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lidnummer:</translation>
     </message>
 </context>
 <context>
     <name>PeopleListModel</name>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nee</translation>
     </message>
 </context>
 <context>
     <name>PeopleListWindow</name>
     <message>
         <source>The record could not be deleted: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Het record kon niet worden verwijderd: %1</translation>
     </message>
 </context>
 <context>
     <name>PeopleLists</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam</translation>
     </message>
     <message>
         <source>House Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Huisnaam</translation>
     </message>
     <message>
         <source>Street</source>
-        <translation type="unfinished"></translation>
+        <translation>Straat</translation>
     </message>
     <message>
         <source>Area</source>
-        <translation type="unfinished"></translation>
+        <translation>Wijk</translation>
     </message>
     <message>
         <source>Town</source>
-        <translation type="unfinished"></translation>
+        <translation>Plaats</translation>
     </message>
     <message>
         <source>Post Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Postcode</translation>
     </message>
     <message>
         <source>Tel No</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefoonnr.</translation>
     </message>
     <message>
         <source>Mobile No</source>
-        <translation type="unfinished"></translation>
+        <translation>Mobiel nr.</translation>
     </message>
     <message>
         <source>Email</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notities</translation>
     </message>
     <message>
         <source>Club Member</source>
-        <translation type="unfinished"></translation>
+        <translation>Clublid</translation>
     </message>
     <message>
         <source>Membership No</source>
-        <translation type="unfinished"></translation>
+        <translation>Lidnummer</translation>
     </message>
     <message>
         <source>Boats</source>
-        <translation type="unfinished"></translation>
+        <translation>Boten</translation>
     </message>
     <message>
         <source>Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mailadres</translation>
     </message>
 </context>
 <context>
     <name>PeopleRecords</name>
     <message>
         <source>There is no record with the ID %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen record met ID %1.</translation>
     </message>
     <message>
         <source>It was deleted at another desk while you were editing it. What you typed is still in the boxes; nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het is op een andere werkplek verwijderd terwijl u het bewerkte. Wat u typte, staat nog in de velden; er is niets opgeslagen.</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notities:</translation>
     </message>
     <message>
         <source>The record with the ID %1 no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het record met ID %1 bestaat niet meer.</translation>
     </message>
     <message>
         <source>Club member:</source>
-        <translation type="unfinished"></translation>
+        <translation>Clublid:</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>ja</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>nee</translation>
     </message>
 </context>
 <context>
     <name>PeopleWidgets</name>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notities:</translation>
     </message>
     <message>
         <source>Email</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuleren</translation>
     </message>
 </context>
 <context>
     <name>Permission</name>
     <message>
         <source>&amp;Ask a manager...</source>
-        <translation type="unfinished"></translation>
+        <translation>Een &amp;manager vragen...</translation>
     </message>
 </context>
 <context>
     <name>Permissions</name>
     <message>
         <source>An administrator always manages users and permissions, so they can be given back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een beheerder beheert altijd gebruikers en rechten, zodat ze teruggegeven kunnen worden.</translation>
     </message>
     <message>
         <source>No role may %1 at present; an administrator can allow it in Users.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen enkele rol mag op dit moment %1; een beheerder kan het toestaan in Gebruikers.</translation>
     </message>
     <message>
         <source>%1 or %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 of %2</translation>
     </message>
     <message>
         <source>Only %1 may %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleen %1 mag %2.</translation>
     </message>
     <message>
         <source>The server no longer lets your user in: an administrator has removed or deactivated it at another desk. Please sign in again as another user (File, Switch User).</source>
-        <translation type="unfinished"></translation>
+        <translation>De server laat uw gebruiker niet meer toe: een beheerder heeft die op een andere werkplek verwijderd of gedeactiveerd. Meld u opnieuw aan als een andere gebruiker (Bestand, Gebruiker wisselen).</translation>
     </message>
     <message>
         <source>Nobody has signed in at this desk.</source>
-        <translation type="unfinished"></translation>
+        <translation>Niemand heeft zich op deze werkplek aangemeld.</translation>
     </message>
     <message>
         <source>Your user has been removed by an administrator: please sign in again as another user (File, Switch User).</source>
-        <translation type="unfinished"></translation>
+        <translation>Uw gebruiker is door een beheerder verwijderd: meld u opnieuw aan als een andere gebruiker (Bestand, Gebruiker wisselen).</translation>
     </message>
     <message>
         <source>Your user has been deactivated by an administrator: please sign in again as another user (File, Switch User).</source>
-        <translation type="unfinished"></translation>
+        <translation>Uw gebruiker is door een beheerder gedeactiveerd: meld u opnieuw aan als een andere gebruiker (Bestand, Gebruiker wisselen).</translation>
     </message>
     <message>
         <source>On a server only an administrator&apos;s own login may make users: please sign in as an administrator (File, Switch User).</source>
-        <translation type="unfinished"></translation>
+        <translation>Op een server mag alleen de eigen login van een beheerder gebruikers aanmaken: meld u aan als beheerder (Bestand, Gebruiker wisselen).</translation>
     </message>
     <message>
         <source>The server did not accept the approval: the PIN or password is wrong, or %1 is locked or no longer active.</source>
-        <translation type="unfinished"></translation>
+        <translation>De server heeft de goedkeuring niet aanvaard: de pincode of het wachtwoord is fout, of %1 is vergrendeld of niet meer actief.</translation>
     </message>
     <message>
         <source>The server does not let %1 approve this.</source>
-        <translation type="unfinished"></translation>
+        <translation>De server staat %1 niet toe dit goed te keuren.</translation>
     </message>
     <message>
         <source>%1 may not approve this. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mag dit niet goedkeuren. %2</translation>
     </message>
 </context>
 <context>
     <name>PersonDialog</name>
     <message>
         <source>customer</source>
-        <translation type="unfinished"></translation>
+        <translation>klant</translation>
     </message>
     <message>
         <source>owner</source>
-        <translation type="unfinished"></translation>
+        <translation>eigenaar</translation>
     </message>
     <message>
         <source>What you typed has not been saved. Close and lose it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wat u typte, is niet opgeslagen. Sluiten en kwijtraken?</translation>
     </message>
 </context>
 <context>
     <name>Pricing</name>
     <message>
         <source>%1 night</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nacht</translation>
     </message>
     <message>
         <source>%1 nights</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nachten</translation>
     </message>
     <message>
         <source>%1 weekend night</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 weekendnacht</translation>
     </message>
     <message>
         <source>%1 weekend nights</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 weekendnachten</translation>
     </message>
     <message>
         <source>%1 week</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 week</translation>
     </message>
     <message>
         <source>%1 weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 weken</translation>
     </message>
     <message>
         <source>%1 month</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 maand</translation>
     </message>
     <message>
         <source>%1 months</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 maanden</translation>
     </message>
     <message>
         <source>A season needs a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een seizoen heeft een naam nodig.</translation>
     </message>
     <message>
         <source>The season &quot;%1&quot; needs its first and last nights.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het seizoen &quot;%1&quot; heeft een eerste en laatste nacht nodig.</translation>
     </message>
     <message>
         <source>The season &quot;%1&quot; ends before it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het seizoen &quot;%1&quot; eindigt voordat het begint.</translation>
     </message>
     <message>
         <source>The season &quot;%1&quot; comes every year, so it cannot be longer than a year.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het seizoen &quot;%1&quot; komt elk jaar terug, dus het kan niet langer dan een jaar zijn.</translation>
     </message>
     <message>
         <source>The priority of the season &quot;%1&quot; must be from 0 to 999.</source>
-        <translation type="unfinished"></translation>
+        <translation>De prioriteit van het seizoen &quot;%1&quot; moet van 0 tot 999 zijn.</translation>
     </message>
     <message>
         <source>A rate must be from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een tarief moet van %1 tot %2 zijn.</translation>
     </message>
     <message>
         <source>The seasons &quot;%1&quot; and &quot;%2&quot; have the same priority and share the night of %3: give one of them a higher priority.</source>
-        <translation type="unfinished"></translation>
+        <translation>De seizoenen &quot;%1&quot; en &quot;%2&quot; hebben dezelfde prioriteit en delen de nacht van %3: geef een van beide een hogere prioriteit.</translation>
     </message>
     <message>
         <source>A tax needs a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een belasting heeft een naam nodig.</translation>
     </message>
     <message>
         <source>A tax rate must be from 0 % to 100 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een btw-tarief moet van 0 % tot 100 % zijn.</translation>
     </message>
     <message>
         <source>A tax rate needs the date it takes effect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een btw-tarief heeft de datum nodig waarop het ingaat.</translation>
     </message>
     <message>
         <source>Tax row %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Belastingregel %1: %2</translation>
     </message>
     <message>
         <source>type the rate as a percent with at most two decimals, as 17.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>typ het tarief als percentage met hoogstens twee decimalen, zoals 17.5.</translation>
     </message>
     <message>
         <source>it takes effect on %1, as row %2 does: keep one.</source>
-        <translation type="unfinished"></translation>
+        <translation>het gaat in op %1, net als regel %2: houd er één.</translation>
     </message>
 </context>
 <context>
     <name>ProgressBar</name>
     <message>
         <source>Illegal property value</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongeldige eigenschapswaarde</translation>
     </message>
 </context>
 <context>
     <name>QtPrinter</name>
     <message>
         <source>No default printer is installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen standaardprinter geïnstalleerd.</translation>
     </message>
     <message>
         <source>The printer %1 did not accept the document.</source>
-        <translation type="unfinished"></translation>
+        <translation>De printer %1 heeft het document niet aanvaard.</translation>
     </message>
 </context>
 <context>
     <name>QuickSearch</name>
     <message>
         <source>Booking %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Boeking %1</translation>
     </message>
     <message>
         <source>No. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr. %1</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tot %2</translation>
     </message>
     <message>
         <source>(cancelled)</source>
-        <translation type="unfinished"></translation>
+        <translation>(geannuleerd)</translation>
     </message>
     <message>
         <source>Customer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Klant: %1</translation>
     </message>
 </context>
 <context>
     <name>QuickSearchBox</name>
     <message>
         <source>Search (Ctrl+K)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoeken (Ctrl+K)</translation>
     </message>
     <message>
         <source>Part of a name, a confirmation number, a boat&apos;s name or a berth: finds bookings and customers. Enter opens the booking&apos;s summary or the customer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een deel van een naam, een bevestigingsnummer, een bootnaam of een ligplaats: vindt boekingen en klanten. Enter opent het overzicht van de boeking of de klant.</translation>
     </message>
     <message>
         <source>Nothing found</source>
-        <translation type="unfinished"></translation>
+        <translation>Niets gevonden</translation>
     </message>
 </context>
 <context>
     <name>RateStore</name>
     <message>
         <source>A minimum length must be from 0 to 1,000 metres.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een minimumlengte moet van 0 tot 1.000 meter zijn.</translation>
     </message>
     <message>
         <source>A rate belongs to a season that is not in the table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een tarief hoort bij een seizoen dat niet in de tabel staat.</translation>
     </message>
     <message>
         <source>A rate is either a berth type&apos;s or one berth&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een tarief hoort bij een ligplaatstype of bij één ligplaats.</translation>
     </message>
     <message>
         <source>A season has two rates for the same berth or berth type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een seizoen heeft twee tarieven voor dezelfde ligplaats of hetzelfde ligplaatstype.</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(geen)</translation>
     </message>
     <message>
         <source>%1 to %2, priority %3%4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tot %2, prioriteit %3%4</translation>
     </message>
     <message>
         <source>, every year</source>
-        <translation type="unfinished"></translation>
+        <translation>, elk jaar</translation>
     </message>
     <message>
         <source>nightly %1</source>
-        <translation type="unfinished"></translation>
+        <translation>per nacht %1</translation>
     </message>
     <message>
         <source>weekend night %1</source>
-        <translation type="unfinished"></translation>
+        <translation>weekendnacht %1</translation>
     </message>
     <message>
         <source>weekly %1</source>
-        <translation type="unfinished"></translation>
+        <translation>per week %1</translation>
     </message>
     <message>
         <source>monthly %1</source>
-        <translation type="unfinished"></translation>
+        <translation>per maand %1</translation>
     </message>
     <message>
         <source>per metre</source>
-        <translation type="unfinished"></translation>
+        <translation>per meter</translation>
     </message>
     <message>
         <source>Season %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seizoen %1:</translation>
     </message>
     <message>
         <source>Rate of %1 in %2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarief van %1 in %2:</translation>
     </message>
     <message>
         <source>Least length of %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimumlengte van %1:</translation>
     </message>
     <message>
         <source>Two tax rates take effect on %1: keep one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Twee btw-tarieven gaan in op %1: houd er één.</translation>
     </message>
     <message>
         <source>Another desk changed the tax rates since this window read them, so nothing was saved. Close the window and open it again to see their changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een andere werkplek heeft de btw-tarieven gewijzigd sinds dit venster ze las, dus er is niets opgeslagen. Sluit het venster en open het opnieuw om de wijzigingen te zien.</translation>
     </message>
 </context>
 <context>
     <name>RatesDialog</name>
     <message>
         <source>Rates</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarieven</translation>
     </message>
     <message>
         <source>Season</source>
-        <translation type="unfinished"></translation>
+        <translation>Seizoen</translation>
     </message>
     <message>
         <source>First night</source>
-        <translation type="unfinished"></translation>
+        <translation>Eerste nacht</translation>
     </message>
     <message>
         <source>Last night</source>
-        <translation type="unfinished"></translation>
+        <translation>Laatste nacht</translation>
     </message>
     <message>
         <source>Every year</source>
-        <translation type="unfinished"></translation>
+        <translation>Elk jaar</translation>
     </message>
     <message>
         <source>Priority</source>
-        <translation type="unfinished"></translation>
+        <translation>Prioriteit</translation>
     </message>
     <message>
         <source>Berth type or berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaatstype of ligplaats</translation>
     </message>
     <message>
         <source>Per metre</source>
-        <translation type="unfinished"></translation>
+        <translation>Per meter</translation>
     </message>
     <message>
         <source>Nightly</source>
-        <translation type="unfinished"></translation>
+        <translation>Per nacht</translation>
     </message>
     <message>
         <source>Weekend night</source>
-        <translation type="unfinished"></translation>
+        <translation>Weekendnacht</translation>
     </message>
     <message>
         <source>Weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Per week</translation>
     </message>
     <message>
         <source>Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Per maand</translation>
     </message>
     <message>
         <source>Berth type</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaatstype</translation>
     </message>
     <message>
         <source>Minimum length (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimumlengte (m)</translation>
     </message>
     <message>
         <source>&amp;Seasons (a night takes the highest priority that covers it; nights outside every season take the berth&apos;s daily charge):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Seizoenen (een nacht krijgt de hoogste prioriteit die hem dekt; nachten buiten elk seizoen krijgen de dagprijs van de ligplaats):</translation>
     </message>
     <message>
         <source>Ra&amp;tes in the chosen season (leave Nightly empty for no rate):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tarieven in het gekozen seizoen (laat Per nacht leeg voor geen tarief):</translation>
     </message>
     <message>
         <source>Per-metre rates count at &amp;least:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarieven per meter rekenen &amp;minstens:</translation>
     </message>
     <message>
         <source>&amp;Add Season</source>
-        <translation type="unfinished"></translation>
+        <translation>Seizoen toe&amp;voegen</translation>
     </message>
     <message>
         <source>&amp;Remove Season</source>
-        <translation type="unfinished"></translation>
+        <translation>Seizoen verwij&amp;deren</translation>
     </message>
     <message>
         <source>Add &amp;Berth&apos;s Own Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigen tarief &amp;ligplaats toevoegen</translation>
     </message>
     <message>
         <source>Remove Berth&apos;s O&amp;wn Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigen tarief ligplaats ver&amp;wijderen</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuleren</translation>
     </message>
     <message>
         <source>Berth %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats %1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not an amount.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is geen bedrag.</translation>
     </message>
     <message>
         <source>Give %1 a nightly rate, or leave its other rates empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geef %1 een tarief per nacht, of laat de andere tarieven leeg.</translation>
     </message>
     <message>
         <source>The priority is a whole number from 0 to 999.</source>
-        <translation type="unfinished"></translation>
+        <translation>De prioriteit is een heel getal van 0 tot 999.</translation>
     </message>
     <message>
         <source>The minimum length is a number of metres from 0 to 1,000.</source>
-        <translation type="unfinished"></translation>
+        <translation>De minimumlengte is een aantal meters van 0 tot 1.000.</translation>
     </message>
     <message>
         <source>New season</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuw seizoen</translation>
     </message>
     <message>
         <source>The berth register holds weekly or monthly charges for %1 berth(s). Make them those berths&apos; own rates in the new season?</source>
-        <translation type="unfinished"></translation>
+        <translation>Het ligplaatsregister bevat week- of maandprijzen voor %1 ligplaats(en). Die in het nieuwe seizoen de eigen tarieven van die ligplaatsen maken?</translation>
     </message>
     <message>
         <source>Berth %1 has its own rate in this season already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats %1 heeft in dit seizoen al een eigen tarief.</translation>
     </message>
     <message>
         <source>rate table</source>
-        <translation type="unfinished"></translation>
+        <translation>tarieventabel</translation>
     </message>
     <message>
         <source>Close without saving the changes to the rates?</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluiten zonder de wijzigingen in de tarieven op te slaan?</translation>
     </message>
 </context>
 <context>
     <name>ReadErrorLine</name>
     <message>
         <source>The rows could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De rijen konden niet worden gelezen: %1</translation>
     </message>
 </context>
 <context>
     <name>RegionalSettingsDialog</name>
     <message>
         <source>Regional Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Regionale instellingen</translation>
     </message>
     <message>
         <source>Configure the system to show your regional settings and preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Stel het systeem in op uw regionale instellingen en voorkeuren</translation>
     </message>
     <message>
         <source>Post Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Postcode</translation>
     </message>
     <message>
         <source>Zip Code</source>
-        <translation type="unfinished"></translation>
+        <translation>ZIP-code</translation>
     </message>
     <message>
         <source>Metres</source>
-        <translation type="unfinished"></translation>
+        <translation>Meters</translation>
     </message>
     <message>
         <source>Feet</source>
-        <translation type="unfinished"></translation>
+        <translation>Voet</translation>
     </message>
     <message>
         <source>day/month/year</source>
-        <translation type="unfinished"></translation>
+        <translation>dag/maand/jaar</translation>
     </message>
     <message>
         <source>month/day/year</source>
-        <translation type="unfinished"></translation>
+        <translation>maand/dag/jaar</translation>
     </message>
     <message>
         <source>day.month.year</source>
-        <translation type="unfinished"></translation>
+        <translation>dag.maand.jaar</translation>
     </message>
     <message>
         <source>year-month-day</source>
-        <translation type="unfinished"></translation>
+        <translation>jaar-maand-dag</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>No Adults and No Kids</source>
-        <translation type="unfinished"></translation>
+        <translation>Aantal volwassenen en kinderen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuleren</translation>
     </message>
     <message>
         <source>Post Code / Zip Code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Postcode / ZIP-code:</translation>
     </message>
     <message>
         <source>Currency Symbol:</source>
-        <translation type="unfinished"></translation>
+        <translation>Valutasymbool:</translation>
     </message>
     <message>
         <source>Check-in time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Inchecktijd:</translation>
     </message>
     <message>
         <source>Check out time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Uitchecktijd:</translation>
     </message>
     <message>
         <source>Office closing &amp;time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluitings&amp;tijd kantoor:</translation>
     </message>
     <message>
         <source>Boat sizes in:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bootmaten in:</translation>
     </message>
     <message>
         <source>Dates:</source>
-        <translation type="unfinished"></translation>
+        <translation>Data:</translation>
     </message>
 </context>
 <context>
     <name>RemindersWindow</name>
     <message>
         <source>Reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>Herinneringen</translation>
     </message>
     <message>
         <source>Booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Boeking</translation>
     </message>
     <message>
         <source>Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Klant</translation>
     </message>
     <message>
         <source>E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>Reminder</source>
-        <translation type="unfinished"></translation>
+        <translation>Herinnering</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedrag</translation>
     </message>
     <message>
         <source>Due by</source>
-        <translation type="unfinished"></translation>
+        <translation>Vóór</translation>
     </message>
     <message>
         <source>&amp;Send the ticked reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>De aangevinkte herinneringen &amp;versturen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluiten</translation>
     </message>
     <message>
         <source>The reminders could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De herinneringen konden niet worden gelezen: %1</translation>
     </message>
     <message>
         <source>%1 (overdue)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (achterstallig)</translation>
     </message>
     <message>
         <source>(no address)</source>
-        <translation type="unfinished"></translation>
+        <translation>(geen adres)</translation>
     </message>
     <message numerus="yes">
         <source>%n reminder(s) due today; untick any that should not go.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n herinnering vandaag te versturen; vink uit wat niet weg moet.</numerusform>
+            <numerusform>%n herinneringen vandaag te versturen; vink uit wat niet weg moet.</numerusform>
         </translation>
     </message>
     <message>
         <source>The bookings chosen owe nothing that has not been reminded already.</source>
-        <translation type="unfinished"></translation>
+        <translation>De gekozen boekingen zijn niets verschuldigd waaraan nog niet herinnerd is.</translation>
     </message>
     <message>
         <source>No reminders are due today.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er zijn vandaag geen herinneringen te versturen.</translation>
     </message>
     <message>
         <source>No reminder was queued: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen herinnering in de wachtrij gezet: %1</translation>
     </message>
     <message numerus="yes">
         <source>%n reminder(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n herinnering</numerusform>
+            <numerusform>%n herinneringen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n reminder(s) are in the outbox and go out in the background.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n herinnering staat in het postvak uit en gaat op de achtergrond weg.</numerusform>
+            <numerusform>%n herinneringen staan in het postvak uit en gaan op de achtergrond weg.</numerusform>
         </translation>
     </message>
 </context>
@@ -8288,1980 +8389,1996 @@ Tick those who will not come, then mark them:</source>
     <name>Removal</name>
     <message>
         <source>Are you sure to delete this item?</source>
-        <translation type="unfinished"></translation>
+        <translation>Weet u zeker dat u dit item wilt verwijderen?</translation>
     </message>
     <message>
         <source> was</source>
-        <translation type="unfinished"></translation>
+        <translation> is</translation>
     </message>
     <message>
         <source>s were</source>
-        <translation type="unfinished"></translation>
+        <translation>en zijn</translation>
     </message>
     <message>
         <source>%1 %2%3 made at another desk since you were asked. Nothing was deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2%3 sinds de vraag op een andere werkplek gemaakt. Er is niets verwijderd.</translation>
     </message>
 </context>
 <context>
     <name>RenewalsDialog</name>
     <message>
         <source>Renew contracts</source>
-        <translation type="unfinished"></translation>
+        <translation>Contracten verlengen</translation>
     </message>
     <message>
         <source>&amp;List</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lijst</translation>
     </message>
     <message>
         <source>Renew</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlengen</translation>
     </message>
     <message>
         <source>Contract</source>
-        <translation type="unfinished"></translation>
+        <translation>Contract</translation>
     </message>
     <message>
         <source>Holder</source>
-        <translation type="unfinished"></translation>
+        <translation>Houder</translation>
     </message>
     <message>
         <source>Boat</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot</translation>
     </message>
     <message>
         <source>Berths</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaatsen</translation>
     </message>
     <message>
         <source>Ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Eindigt</translation>
     </message>
     <message>
         <source>This term</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze looptijd</translation>
     </message>
     <message>
         <source>Next term</source>
-        <translation type="unfinished"></translation>
+        <translation>Volgende looptijd</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo</translation>
     </message>
     <message>
         <source>Renewal price</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlengingsprijs</translation>
     </message>
     <message>
         <source>Select &amp;all</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alles selecteren</translation>
     </message>
     <message>
         <source>Re&amp;new chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Gekozen &amp;verlengen</translation>
     </message>
     <message>
         <source>&amp;Send renewal letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlengingsbrieven ver&amp;sturen</translation>
     </message>
     <message>
         <source>&amp;Print renewal letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlengingsbrieven af&amp;drukken</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sl&amp;uiten</translation>
     </message>
     <message>
         <source>Ending &amp;from:</source>
-        <translation type="unfinished"></translation>
+        <translation>Eindigend va&amp;naf:</translation>
     </message>
     <message>
         <source>&amp;to:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;tot:</translation>
     </message>
     <message>
         <source>The period ends before it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>De periode eindigt voordat ze begint.</translation>
     </message>
     <message>
         <source>no rate</source>
-        <translation type="unfinished"></translation>
+        <translation>geen tarief</translation>
     </message>
     <message>
         <source>No contract in force ends in this period unrenewed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen lopend contract eindigt in deze periode zonder verlenging.</translation>
     </message>
     <message numerus="yes">
         <source>%n contract(s) have no rate for next term: type their price.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n contract heeft geen tarief voor de volgende looptijd: typ de prijs.</numerusform>
+            <numerusform>%n contracten hebben geen tarief voor de volgende looptijd: typ hun prijzen.</numerusform>
         </translation>
     </message>
     <message>
         <source>Contract %1: type the renewal price as an amount, such as 1200.00.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contract %1: typ de verlengingsprijs als bedrag, zoals 1200.00.</translation>
     </message>
     <message>
         <source>Tick the contracts to renew first, or Select all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vink eerst de te verlengen contracten aan, of Alles selecteren.</translation>
     </message>
     <message numerus="yes">
         <source>Renew %n contract(s) at %1 before tax in all?
 
 Yes makes each renewal a new contract with its plan and keeps its renewal letter; nothing is renewed if one cannot be.
 No goes back to the list.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n contract verlengen voor in totaal %1 exclusief btw?
+
+Ja maakt van elke verlenging een nieuw contract met een betalingsplan en bewaart de verlengingsbrief; er wordt niets verlengd als er één niet kan.
+Nee gaat terug naar de lijst.</numerusform>
+            <numerusform>%n contracten verlengen voor in totaal %1 exclusief btw?
+
+Ja maakt van elke verlenging een nieuw contract met een betalingsplan en bewaart de verlengingsbrief; er wordt niets verlengd als er één niet kan.
+Nee gaat terug naar de lijst.</numerusform>
         </translation>
     </message>
     <message>
         <source>Contract %1 renewed as contract %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Contract %1 verlengd als contract %2, %3</translation>
     </message>
     <message numerus="yes">
         <source>%n contract(s) renewed. Send renewal letters queues their letters by e-mail.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n contract verlengd. Verlengingsbrieven versturen zet de brief per e-mail in de wachtrij.</numerusform>
+            <numerusform>%n contracten verlengd. Verlengingsbrieven versturen zet hun brieven per e-mail in de wachtrij.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n contract(s) renewed. Print renewal letters prints their letters.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n contract verlengd. Verlengingsbrieven afdrukken drukt de brief af.</numerusform>
+            <numerusform>%n contracten verlengd. Verlengingsbrieven afdrukken drukt hun brieven af.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n renewal letter(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n verlengingsbrief</numerusform>
+            <numerusform>%n verlengingsbrieven</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n renewal letter(s) queued.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n verlengingsbrief in de wachtrij gezet.</numerusform>
+            <numerusform>%n verlengingsbrieven in de wachtrij gezet.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n renewal letter(s) queued. These contracts&apos; holders have no e-mail address, so their letters are to be printed: %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n verlengingsbrief in de wachtrij gezet. De houders van deze contracten hebben geen e-mailadres, dus hun brieven moeten worden afgedrukt: %1.</numerusform>
+            <numerusform>%n verlengingsbrieven in de wachtrij gezet. De houders van deze contracten hebben geen e-mailadres, dus hun brieven moeten worden afgedrukt: %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>Contract Renewal %1.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>Contractverlenging %1.pdf</translation>
     </message>
 </context>
 <context>
     <name>ReportLayouts</name>
     <message>
         <source>Booking added:</source>
-        <translation type="unfinished"></translation>
+        <translation>Boeking toegevoegd:</translation>
     </message>
     <message>
         <source>From:</source>
-        <translation type="unfinished"></translation>
+        <translation>Van:</translation>
     </message>
     <message>
         <source>To:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tot:</translation>
     </message>
     <message>
         <source>Customer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Klant:</translation>
     </message>
     <message>
         <source>Berth(s):</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats(en):</translation>
     </message>
     <message>
         <source>Report of Booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Boekingsrapport</translation>
     </message>
     <message>
         <source>List of all up comming bookings</source>
-        <translation type="unfinished"></translation>
+        <translation>Lijst van alle komende boekingen</translation>
     </message>
     <message>
         <source>List of today bookings</source>
-        <translation type="unfinished"></translation>
+        <translation>Lijst van de boekingen van vandaag</translation>
     </message>
     <message>
         <source>List of todays checkouts left to be completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Lijst van vandaag nog af te ronden check-outs</translation>
     </message>
     <message>
         <source>Arrivals today</source>
-        <translation type="unfinished"></translation>
+        <translation>Aankomsten vandaag</translation>
     </message>
     <message>
         <source>Departures today</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrekken vandaag</translation>
     </message>
     <message>
         <source>Period Sales</source>
-        <translation type="unfinished"></translation>
+        <translation>Omzet over de periode</translation>
     </message>
     <message>
         <source>List: %p of %P</source>
-        <translation type="unfinished"></translation>
+        <translation>Lijst: %p van %P</translation>
     </message>
     <message>
         <source>Client:</source>
-        <translation type="unfinished"></translation>
+        <translation>Klant:</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum:</translation>
     </message>
     <message>
         <source>Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Plaats</translation>
     </message>
     <message>
         <source>Hire </source>
-        <translation type="unfinished"></translation>
+        <translation>Huur </translation>
     </message>
     <message>
         <source>Other </source>
-        <translation type="unfinished"></translation>
+        <translation>Overig </translation>
     </message>
     <message>
         <source>VAT </source>
-        <translation type="unfinished"></translation>
+        <translation>Btw </translation>
     </message>
     <message>
         <source>Total </source>
-        <translation type="unfinished"></translation>
+        <translation>Totaal </translation>
     </message>
     <message>
         <source>Reservations With Balance Due</source>
-        <translation type="unfinished"></translation>
+        <translation>Reserveringen met openstaand saldo</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam:</translation>
     </message>
     <message>
         <source>Reservation:</source>
-        <translation type="unfinished"></translation>
+        <translation>Reservering:</translation>
     </message>
     <message>
         <source>Other Charges:</source>
-        <translation type="unfinished"></translation>
+        <translation>Overige kosten:</translation>
     </message>
     <message>
         <source>VAT:</source>
-        <translation type="unfinished"></translation>
+        <translation>Btw:</translation>
     </message>
     <message>
         <source>Payable:</source>
-        <translation type="unfinished"></translation>
+        <translation>Te betalen:</translation>
     </message>
     <message>
         <source>Payed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Betaald:</translation>
     </message>
     <message>
         <source>Payments due</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschuldigde betalingen</translation>
     </message>
     <message>
         <source>Conf. No:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bev.-nr.:</translation>
     </message>
     <message>
         <source>Arrival:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aankomst:</translation>
     </message>
     <message>
         <source>Due by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vóór:</translation>
     </message>
     <message>
         <source>Paid:</source>
-        <translation type="unfinished"></translation>
+        <translation>Betaald:</translation>
     </message>
     <message>
         <source>Owed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschuldigd:</translation>
     </message>
     <message>
         <source>Due now:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nu te betalen:</translation>
     </message>
     <message>
         <source>Overdue</source>
-        <translation type="unfinished"></translation>
+        <translation>Achterstallig</translation>
     </message>
     <message>
         <source>Due within 7 days</source>
-        <translation type="unfinished"></translation>
+        <translation>Binnen 7 dagen te betalen</translation>
     </message>
     <message>
         <source>Due later</source>
-        <translation type="unfinished"></translation>
+        <translation>Later te betalen</translation>
     </message>
     <message>
         <source>Total %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Totaal %1</translation>
     </message>
 </context>
 <context>
     <name>ReportManager</name>
     <message>
         <source>From:</source>
-        <translation type="unfinished"></translation>
+        <translation>Van:</translation>
     </message>
     <message>
         <source>To:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tot:</translation>
     </message>
     <message>
         <source>Report Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapporten</translation>
     </message>
     <message>
         <source>&amp;List of all up comming bookings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lijst van alle komende boekingen</translation>
     </message>
     <message>
         <source>List of bookings &amp;taken today</source>
-        <translation type="unfinished"></translation>
+        <translation>Lijst van &amp;vandaag aangenomen boekingen</translation>
     </message>
     <message>
         <source>List of todays &amp;checkouts left to be completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Lijst van vandaag nog af te ronden &amp;check-outs</translation>
     </message>
     <message>
         <source>&amp;Arrivals today</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aankomsten vandaag</translation>
     </message>
     <message>
         <source>&amp;Departures today</source>
-        <translation type="unfinished"></translation>
+        <translation>V&amp;ertrekken vandaag</translation>
     </message>
     <message>
         <source>Outstanding &amp;Balance A/Cs</source>
-        <translation type="unfinished"></translation>
+        <translation>Openstaande &amp;saldi</translation>
     </message>
     <message>
         <source>&amp;Payments due</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschuldigde &amp;betalingen</translation>
     </message>
     <message>
         <source>Send reminders for pa&amp;yments due...</source>
-        <translation type="unfinished"></translation>
+        <translation>Betalings&amp;herinneringen versturen...</translation>
     </message>
     <message>
         <source>Period sales summa&amp;ry</source>
-        <translation type="unfinished"></translation>
+        <translation>Omzetoverzicht &amp;periode</translation>
     </message>
     <message>
         <source>Takings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ontvangsten</translation>
     </message>
     <message>
         <source>Cash-&amp;up...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kasafsluiting...</translation>
     </message>
     <message>
         <source>E&amp;xport cash-up (CSV)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kasafsluiting e&amp;xporteren (CSV)...</translation>
     </message>
     <message>
         <source>Export payme&amp;nts (CSV)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Betalingen exporte&amp;ren (CSV)...</translation>
     </message>
     <message>
         <source>Figures</source>
-        <translation type="unfinished"></translation>
+        <translation>Cijfers</translation>
     </message>
     <message>
         <source>Occupancy</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezetting</translation>
     </message>
     <message>
         <source>Revenue by month</source>
-        <translation type="unfinished"></translation>
+        <translation>Omzet per maand</translation>
     </message>
     <message>
         <source>Length of stay and lead time</source>
-        <translation type="unfinished"></translation>
+        <translation>Verblijfsduur en boekingstermijn</translation>
     </message>
     <message>
         <source>The busiest berths</source>
-        <translation type="unfinished"></translation>
+        <translation>De drukste ligplaatsen</translation>
     </message>
     <message>
         <source>Meter use by month</source>
-        <translation type="unfinished"></translation>
+        <translation>Meterverbruik per maand</translation>
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Dag</translation>
     </message>
     <message>
         <source>Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Week</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Maand</translation>
     </message>
     <message>
         <source>Show fi&amp;gure</source>
-        <translation type="unfinished"></translation>
+        <translation>Grafiek &amp;tonen</translation>
     </message>
     <message>
         <source>F&amp;igure:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Grafiek:</translation>
     </message>
     <message>
         <source>Fro&amp;m:</source>
-        <translation type="unfinished"></translation>
+        <translation>Va&amp;n:</translation>
     </message>
     <message>
         <source>T&amp;o:</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;ot:</translation>
     </message>
     <message>
         <source>&amp;Step:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Interval:</translation>
     </message>
     <message>
         <source>** If you have the need for a specific report, please contact our support team and we will endevour to create the report that you are looking for **</source>
-        <translation type="unfinished"></translation>
+        <translation>** Hebt u een specifiek rapport nodig, neem dan contact op met ons supportteam; we zullen ons best doen om het rapport te maken dat u zoekt **</translation>
     </message>
     <message>
         <source>Clos&amp;e</source>
-        <translation type="unfinished"></translation>
+        <translation>Sl&amp;uiten</translation>
     </message>
     <message>
         <source>&amp;View meter lists...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Meterlijsten bekijken...</translation>
     </message>
     <message>
         <source>The list could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De lijst kon niet worden gelezen: %1</translation>
     </message>
     <message>
         <source>Nothing to print!</source>
-        <translation type="unfinished"></translation>
+        <translation>Niets om af te drukken!</translation>
     </message>
     <message>
         <source>No booking has money owing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen enkele boeking heeft een openstaand bedrag.</translation>
     </message>
     <message>
         <source>Payments due</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschuldigde betalingen</translation>
     </message>
     <message>
         <source>The period ends before it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>De periode eindigt voordat ze begint.</translation>
     </message>
     <message>
         <source>The cash-up could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De kasafsluiting kon niet worden gelezen: %1</translation>
     </message>
     <message>
         <source>Export Cash-up</source>
-        <translation type="unfinished"></translation>
+        <translation>Kasafsluiting exporteren</translation>
     </message>
     <message>
         <source>The figures could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De cijfers konden niet worden gelezen: %1</translation>
     </message>
 </context>
 <context>
     <name>RestoreScript</name>
     <message>
         <source>%1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 op %2</translation>
     </message>
     <message>
         <source>a table %1</source>
-        <translation type="unfinished"></translation>
+        <translation>een tabel %1</translation>
     </message>
     <message>
         <source>the rows of a table %1</source>
-        <translation type="unfinished"></translation>
+        <translation>de rijen van een tabel %1</translation>
     </message>
     <message>
         <source>a function %1</source>
-        <translation type="unfinished"></translation>
+        <translation>een functie %1</translation>
     </message>
     <message>
         <source>a procedure %1</source>
-        <translation type="unfinished"></translation>
+        <translation>een procedure %1</translation>
     </message>
     <message>
         <source>a trigger %1</source>
-        <translation type="unfinished"></translation>
+        <translation>een trigger %1</translation>
     </message>
     <message>
         <source>an index %1</source>
-        <translation type="unfinished"></translation>
+        <translation>een index %1</translation>
     </message>
     <message>
         <source>a view %1</source>
-        <translation type="unfinished"></translation>
+        <translation>een view %1</translation>
     </message>
     <message>
         <source>a rule %1</source>
-        <translation type="unfinished"></translation>
+        <translation>een regel %1</translation>
     </message>
     <message>
         <source>a policy %1</source>
-        <translation type="unfinished"></translation>
+        <translation>een policy %1</translation>
     </message>
     <message>
         <source>a sequence %1</source>
-        <translation type="unfinished"></translation>
+        <translation>een sequence %1</translation>
     </message>
     <message>
         <source>a column default %1</source>
-        <translation type="unfinished"></translation>
+        <translation>een kolomstandaard %1</translation>
     </message>
     <message>
         <source>a constraint %1</source>
-        <translation type="unfinished"></translation>
+        <translation>een constraint %1</translation>
     </message>
     <message>
         <source>a %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>een %1 %2</translation>
     </message>
     <message>
         <source>%1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>nog %1</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en %2</translation>
     </message>
     <message>
         <source>a statement &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>een statement &quot;%1&quot;</translation>
     </message>
     <message>
         <source>it holds %1 that is not part of a harbour database.</source>
-        <translation type="unfinished"></translation>
+        <translation>ze bevat %1 dat geen deel is van een havendatabase.</translation>
     </message>
     <message>
         <source>it holds %1 that are not part of a harbour database.</source>
-        <translation type="unfinished"></translation>
+        <translation>ze bevat %1 die geen deel zijn van een havendatabase.</translation>
     </message>
     <message>
         <source>it holds %1 with a definition that is not ours.</source>
-        <translation type="unfinished"></translation>
+        <translation>ze bevat %1 met een definitie die niet van ons is.</translation>
     </message>
     <message>
         <source>it holds %1 with definitions that are not ours.</source>
-        <translation type="unfinished"></translation>
+        <translation>ze bevat %1 met definities die niet van ons zijn.</translation>
     </message>
     <message>
         <source>it lacks %1 of a harbour database.</source>
-        <translation type="unfinished"></translation>
+        <translation>ze mist %1 van een havendatabase.</translation>
     </message>
 </context>
 <context>
     <name>Roles</name>
     <message>
         <source>Refunds and corrections</source>
-        <translation type="unfinished"></translation>
+        <translation>Terugbetalingen en correcties</translation>
     </message>
     <message>
         <source>give refunds or corrections</source>
-        <translation type="unfinished"></translation>
+        <translation>terugbetalingen of correcties doen</translation>
     </message>
     <message>
         <source>Prices typed over the rates</source>
-        <translation type="unfinished"></translation>
+        <translation>Prijzen afwijkend van de tarieven</translation>
     </message>
     <message>
         <source>type a price over the rates or keep it after a change</source>
-        <translation type="unfinished"></translation>
+        <translation>een prijs afwijkend van de tarieven typen of die na een wijziging houden</translation>
     </message>
     <message>
         <source>Cancelling a paid booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Een betaalde boeking annuleren</translation>
     </message>
     <message>
         <source>cancel a paid booking</source>
-        <translation type="unfinished"></translation>
+        <translation>een betaalde boeking annuleren</translation>
     </message>
     <message>
         <source>Deleting customers, berths and owners</source>
-        <translation type="unfinished"></translation>
+        <translation>Klanten, ligplaatsen en eigenaren verwijderen</translation>
     </message>
     <message>
         <source>delete customers, berths or owners</source>
-        <translation type="unfinished"></translation>
+        <translation>klanten, ligplaatsen of eigenaren verwijderen</translation>
     </message>
     <message>
         <source>Rates and taxes</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarieven en belastingen</translation>
     </message>
     <message>
         <source>change rates and taxes</source>
-        <translation type="unfinished"></translation>
+        <translation>tarieven en belastingen wijzigen</translation>
     </message>
     <message>
         <source>Company details</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedrijfsgegevens</translation>
     </message>
     <message>
         <source>change the company&apos;s details</source>
-        <translation type="unfinished"></translation>
+        <translation>de bedrijfsgegevens wijzigen</translation>
     </message>
     <message>
         <source>Restoring and compacting the database</source>
-        <translation type="unfinished"></translation>
+        <translation>De database terugzetten en comprimeren</translation>
     </message>
     <message>
         <source>restore or compact the database</source>
-        <translation type="unfinished"></translation>
+        <translation>de database terugzetten of comprimeren</translation>
     </message>
     <message>
         <source>Exports of personal data</source>
-        <translation type="unfinished"></translation>
+        <translation>Exports van persoonsgegevens</translation>
     </message>
     <message>
         <source>export personal data</source>
-        <translation type="unfinished"></translation>
+        <translation>persoonsgegevens exporteren</translation>
     </message>
     <message>
         <source>Users and permissions</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebruikers en rechten</translation>
     </message>
     <message>
         <source>manage users and permissions</source>
-        <translation type="unfinished"></translation>
+        <translation>gebruikers en rechten beheren</translation>
     </message>
     <message>
         <source>Clerk</source>
-        <translation type="unfinished"></translation>
+        <translation>Medewerker</translation>
     </message>
     <message>
         <source>Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Manager</translation>
     </message>
     <message>
         <source>Administrator</source>
-        <translation type="unfinished"></translation>
+        <translation>Beheerder</translation>
     </message>
     <message>
         <source>a clerk</source>
-        <translation type="unfinished"></translation>
+        <translation>een medewerker</translation>
     </message>
     <message>
         <source>a manager</source>
-        <translation type="unfinished"></translation>
+        <translation>een manager</translation>
     </message>
     <message>
         <source>an administrator</source>
-        <translation type="unfinished"></translation>
+        <translation>een beheerder</translation>
     </message>
 </context>
 <context>
     <name>SafeFiles</name>
     <message>
         <source>Cannot rename %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan %1 niet hernoemen naar %2.</translation>
     </message>
     <message>
         <source>Cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan %1 niet lezen: %2</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan %1 niet schrijven: %2</translation>
     </message>
     <message>
         <source>Cannot link %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan %1 niet koppelen aan %2.</translation>
     </message>
 </context>
 <context>
     <name>SendEmail</name>
     <message>
         <source>No e-mail program could be started for this address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er kon geen e-mailprogramma worden gestart voor dit adres.</translation>
     </message>
 </context>
 <context>
     <name>ServerArchive</name>
     <message>
         <source>%1 could not be started: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kon niet worden gestart: %2</translation>
     </message>
     <message>
         <source>%1 did not finish: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is niet voltooid: %2</translation>
     </message>
     <message>
         <source>%1 is not installed (Debian: postgresql-client).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is niet geïnstalleerd (Debian: postgresql-client).</translation>
     </message>
     <message>
         <source>pg_dump is not installed (Debian: postgresql-client).</source>
-        <translation type="unfinished"></translation>
+        <translation>pg_dump is niet geïnstalleerd (Debian: postgresql-client).</translation>
     </message>
     <message>
         <source>Cannot write %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan %1 niet schrijven.</translation>
     </message>
     <message>
         <source>pg_restore is not installed (Debian: postgresql-client).</source>
-        <translation type="unfinished"></translation>
+        <translation>pg_restore is niet geïnstalleerd (Debian: postgresql-client).</translation>
     </message>
     <message>
         <source>it is the backup of a database file, and this desk works on a server; it restores at a desk that works on a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>het is de back-up van een databasebestand, en deze werkplek werkt op een server; het wordt teruggezet op een werkplek die op een bestand werkt.</translation>
     </message>
     <message>
         <source>it is not a backup archive of Zem Harbour.</source>
-        <translation type="unfinished"></translation>
+        <translation>het is geen back-uparchief van Zem Harbour.</translation>
     </message>
     <message>
         <source>it holds no table %1: it is not a backup of a harbour database.</source>
-        <translation type="unfinished"></translation>
+        <translation>het bevat geen tabel %1: het is geen back-up van een havendatabase.</translation>
     </message>
     <message>
         <source>it holds schema version %1; this program understands 1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>het bevat schemaversie %1; dit programma begrijpt 1 tot %2.</translation>
     </message>
 </context>
 <context>
     <name>ServerLogin</name>
     <message>
         <source>the login was removed or deactivated, or its password changed, at another desk (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>de login is op een andere werkplek verwijderd of gedeactiveerd, of het wachtwoord is gewijzigd (%1)</translation>
     </message>
     <message>
         <source>the server cannot be reached (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>de server is niet bereikbaar (%1)</translation>
     </message>
     <message>
         <source>The server did not let %1 in, so this desk stays connected as before: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>De server liet %1 niet toe, dus deze werkplek blijft verbonden zoals voorheen: %2</translation>
     </message>
 </context>
 <context>
     <name>ServerRoles</name>
     <message>
         <source>Logins are kept by a database server; a file has none.</source>
-        <translation type="unfinished"></translation>
+        <translation>Logins worden door een databaseserver bijgehouden; een bestand heeft er geen.</translation>
     </message>
     <message>
         <source>A login is 1 to 63 lower-case letters, digits and _, starting with a letter, and not one the server or the program keeps for itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een login bestaat uit 1 tot 63 kleine letters, cijfers en _, begint met een letter en is er geen die de server of het programma voor zichzelf houdt.</translation>
     </message>
     <message>
         <source>A login needs a password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een login heeft een wachtwoord nodig.</translation>
     </message>
     <message>
         <source>A password is at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een wachtwoord heeft hoogstens %1 tekens.</translation>
     </message>
     <message>
         <source>%1 is not a login of Zem Harbour&apos;s roles.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geen login van de rollen van Zem Harbour.</translation>
     </message>
     <message>
         <source>The login %1 exists already.</source>
-        <translation type="unfinished"></translation>
+        <translation>De login %1 bestaat al.</translation>
     </message>
 </context>
 <context>
     <name>SignInDialog</name>
     <message>
         <source>Sign In</source>
-        <translation type="unfinished"></translation>
+        <translation>Aanmelden</translation>
     </message>
     <message>
         <source>Please sign in with your sign-in name and password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Meld u aan met uw aanmeldnaam en wachtwoord.</translation>
     </message>
     <message>
         <source>&amp;Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wachtwoord:</translation>
     </message>
     <message>
         <source>Switch User</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebruiker wisselen</translation>
     </message>
     <message>
         <source>Type the sign-in name and password of the user who takes over this desk.</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ de aanmeldnaam en het wachtwoord van de gebruiker die deze werkplek overneemt.</translation>
     </message>
     <message>
         <source>Type the sign-in name and PIN of the user who takes over this desk.</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ de aanmeldnaam en de pincode van de gebruiker die deze werkplek overneemt.</translation>
     </message>
     <message>
         <source>&amp;PIN:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pincode:</translation>
     </message>
     <message>
         <source>Ask a Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Een manager vragen</translation>
     </message>
     <message>
         <source>A manager or an administrator approves this once: to %1.
 Type your sign-in name and PIN or password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een manager of beheerder keurt dit eenmalig goed: %1.
+Typ uw aanmeldnaam en pincode of wachtwoord.</translation>
     </message>
     <message>
         <source>&amp;PIN or password:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pincode of wachtwoord:</translation>
     </message>
     <message>
         <source>&amp;Sign-in name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aanmeldnaam:</translation>
     </message>
     <message>
         <source>(not a user&apos;s sign-in name)</source>
-        <translation type="unfinished"></translation>
+        <translation>(geen aanmeldnaam van een gebruiker)</translation>
     </message>
     <message>
         <source>%1 approved for %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 goedgekeurd voor %2: %3</translation>
     </message>
 </context>
 <context>
     <name>SmtpSender</name>
     <message>
         <source>No mail server is set up: enter it in Setup Company Information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen mailserver ingesteld: vul die in bij Bedrijfsgegevens instellen.</translation>
     </message>
     <message>
         <source>%1 is not a server name.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geen servernaam.</translation>
     </message>
     <message>
         <source>The mail server&apos;s port must be from 1 to 65535.</source>
-        <translation type="unfinished"></translation>
+        <translation>De poort van de mailserver moet van 1 tot 65535 zijn.</translation>
     </message>
     <message>
         <source>The mail library could not start.</source>
-        <translation type="unfinished"></translation>
+        <translation>De mailbibliotheek kon niet starten.</translation>
     </message>
     <message>
         <source>The mail server %1 could not be found.</source>
-        <translation type="unfinished"></translation>
+        <translation>De mailserver %1 is niet gevonden.</translation>
     </message>
     <message>
         <source>The mail server %1 did not answer on port %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>De mailserver %1 antwoordde niet op poort %2.</translation>
     </message>
     <message>
         <source>The mail server refused the user name or password: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De mailserver weigerde de gebruikersnaam of het wachtwoord: %1</translation>
     </message>
     <message>
         <source>The mail server does not offer a secure connection (STARTTLS): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De mailserver biedt geen beveiligde verbinding (STARTTLS): %1</translation>
     </message>
 </context>
 <context>
     <name>SplashWindow</name>
     <message>
         <source>Harbour, marina and campsite reservations</source>
-        <translation type="unfinished"></translation>
+        <translation>Reserveringen voor havens, jachthavens en campings</translation>
     </message>
     <message>
         <source>Version:  1.0.1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versie:  1.0.1</translation>
     </message>
 </context>
 <context>
     <name>Sql</name>
     <message>
         <source>The database has been restored or compacted at another desk since this desk opened it. Nothing was read or saved from the old copy: the program works on the new one from your next action. Enter again what you were saving.</source>
-        <translation type="unfinished"></translation>
+        <translation>De database is op een andere werkplek teruggezet of gecomprimeerd sinds deze werkplek haar opende. Er is niets gelezen of opgeslagen uit de oude kopie: het programma werkt vanaf uw volgende handeling met de nieuwe. Voer opnieuw in wat u aan het opslaan was.</translation>
     </message>
     <message>
         <source>The connection to the database server was lost. What you were saving may not have been saved: look it up before you enter it again. The program connects again with your next action.</source>
-        <translation type="unfinished"></translation>
+        <translation>De verbinding met de databaseserver is verbroken. Wat u aan het opslaan was, is misschien niet opgeslagen: controleer het voordat u het opnieuw invoert. Het programma maakt bij uw volgende handeling opnieuw verbinding.</translation>
     </message>
     <message>
         <source>The statement returned no row.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het statement gaf geen rij terug.</translation>
     </message>
     <message>
         <source>The database gave the new record no ID.</source>
-        <translation type="unfinished"></translation>
+        <translation>De database gaf het nieuwe record geen ID.</translation>
     </message>
     <message>
         <source>No transaction is open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen transactie open.</translation>
     </message>
 </context>
 <context>
     <name>StaffStore</name>
     <message>
         <source>This user has been removed at another desk.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze gebruiker is op een andere werkplek verwijderd.</translation>
     </message>
     <message>
         <source>%1 is the last active administrator: someone must be able to manage the users, so this user cannot be removed, deactivated or given another role.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is de laatste actieve beheerder: iemand moet de gebruikers kunnen beheren, dus deze gebruiker kan niet worden verwijderd, gedeactiveerd of een andere rol krijgen.</translation>
     </message>
     <message>
         <source>The sign-in name &quot;%1&quot; is already in use.</source>
-        <translation type="unfinished"></translation>
+        <translation>De aanmeldnaam &quot;%1&quot; is al in gebruik.</translation>
     </message>
     <message>
         <source>The sign-in name or the password is wrong.</source>
-        <translation type="unfinished"></translation>
+        <translation>De aanmeldnaam of het wachtwoord is fout.</translation>
     </message>
     <message>
         <source>The sign-in name or the PIN is wrong.</source>
-        <translation type="unfinished"></translation>
+        <translation>De aanmeldnaam of de pincode is fout.</translation>
     </message>
     <message>
         <source>The sign-in name, or the PIN or password, is wrong.</source>
-        <translation type="unfinished"></translation>
+        <translation>De aanmeldnaam, of de pincode of het wachtwoord, is fout.</translation>
     </message>
     <message>
         <source>%1 is locked after %2 wrong tries in a row; try again after %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is vergrendeld na %2 foute pogingen op rij; probeer het opnieuw na %3.</translation>
     </message>
     <message>
         <source>%1 is no longer an active user; an administrator can make the user active again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geen actieve gebruiker meer; een beheerder kan de gebruiker weer actief maken.</translation>
     </message>
     <message>
         <source>This user has been removed by an administrator.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze gebruiker is door een beheerder verwijderd.</translation>
     </message>
     <message>
         <source>Please type the user&apos;s name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ de naam van de gebruiker.</translation>
     </message>
     <message>
         <source>Please type a sign-in name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ een aanmeldnaam.</translation>
     </message>
     <message>
         <source>A name or sign-in name may have at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een naam of aanmeldnaam mag hoogstens %1 tekens hebben.</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam</translation>
     </message>
     <message>
         <source>Sign-in name</source>
-        <translation type="unfinished"></translation>
+        <translation>Aanmeldnaam</translation>
     </message>
     <message>
         <source>Role</source>
-        <translation type="unfinished"></translation>
+        <translation>Rol</translation>
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Actief</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nee</translation>
     </message>
     <message>
         <source>That is longer than any password may be.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dat is langer dan een wachtwoord mag zijn.</translation>
     </message>
     <message>
         <source>Please type your PIN or password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ uw pincode of wachtwoord.</translation>
     </message>
 </context>
 <context>
     <name>StaffWidgets</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuleren</translation>
     </message>
 </context>
 <context>
     <name>Startup</name>
     <message>
         <source>DB Connection Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout in databaseverbinding</translation>
     </message>
     <message>
         <source>Database opened read-only: changes cannot be saved.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Database alleen-lezen geopend: wijzigingen kunnen niet worden opgeslagen.
+
+%1</translation>
     </message>
 </context>
 <context>
     <name>StayMeters</name>
     <message>
         <source>Meter %1 of berth %2 has not been read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Meter %1 van ligplaats %2 is niet afgelezen.</translation>
     </message>
     <message>
         <source>The booking no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>De boeking bestaat niet meer.</translation>
     </message>
     <message>
         <source>The booking&apos;s total would pass %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het totaal van de boeking zou boven %1 uitkomen.</translation>
     </message>
     <message>
         <source>%1, berth %2:
 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ligplaats %2:
+%3</translation>
     </message>
 </context>
 <context>
     <name>StayReadingsDialog</name>
     <message>
         <source>Meter readings</source>
-        <translation type="unfinished"></translation>
+        <translation>Meterstanden</translation>
     </message>
     <message>
         <source>Berth and meter</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats en meter</translation>
     </message>
     <message>
         <source>Last reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Laatste stand</translation>
     </message>
     <message>
         <source>Reading now</source>
-        <translation type="unfinished"></translation>
+        <translation>Stand nu</translation>
     </message>
     <message>
         <source>%1  %2 %3 (%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  %2 %3 (%4)</translation>
     </message>
     <message>
         <source>%1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 op %2</translation>
     </message>
     <message>
         <source>none yet</source>
-        <translation type="unfinished"></translation>
+        <translation>nog geen</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuleren</translation>
     </message>
     <message>
         <source>%1 is below the last reading of meter %2 (%3).
 
 Yes: the meter rolled over past %4 and started again from zero. No: the reading was mistyped, go back to correct it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ligt onder de laatste stand van meter %2 (%3).
+
+Ja: de meter is voorbij %4 rondgedraaid en opnieuw bij nul begonnen. Nee: de stand is verkeerd getypt, ga terug om hem te corrigeren.</translation>
     </message>
 </context>
 <context>
     <name>StepWizard</name>
     <message>
         <source>Welcome to the %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Welkom bij de %1</translation>
     </message>
     <message>
         <source>To contionue, click Next.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klik op Volgende om verder te gaan.</translation>
     </message>
     <message>
         <source>Display this welcome screen at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit welkomstscherm bij het opstarten tonen</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Terug</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Volgende</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuleren</translation>
     </message>
     <message>
         <source>&amp;Finish</source>
-        <translation type="unfinished"></translation>
+        <translation>V&amp;oltooien</translation>
     </message>
 </context>
 <context>
     <name>TermRates</name>
     <message>
         <source>A price names a term that is not in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een prijs noemt een looptijd die niet in de lijst staat.</translation>
     </message>
     <message>
         <source>Another desk changed the terms meanwhile: close the list and open it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een andere werkplek heeft de looptijden intussen gewijzigd: sluit de lijst en open haar opnieuw.</translation>
     </message>
 </context>
 <context>
     <name>TermsDialog</name>
     <message>
         <source>Terms and prices</source>
-        <translation type="unfinished"></translation>
+        <translation>Looptijden en prijzen</translation>
     </message>
     <message>
         <source>Term</source>
-        <translation type="unfinished"></translation>
+        <translation>Looptijd</translation>
     </message>
     <message>
         <source>First day</source>
-        <translation type="unfinished"></translation>
+        <translation>Eerste dag</translation>
     </message>
     <message>
         <source>Last day</source>
-        <translation type="unfinished"></translation>
+        <translation>Laatste dag</translation>
     </message>
     <message>
         <source>Every year</source>
-        <translation type="unfinished"></translation>
+        <translation>Elk jaar</translation>
     </message>
     <message>
         <source>Berth type</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaatstype</translation>
     </message>
     <message>
         <source>Basis</source>
-        <translation type="unfinished"></translation>
+        <translation>Basis</translation>
     </message>
     <message>
         <source>Price</source>
-        <translation type="unfinished"></translation>
+        <translation>Prijs</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Vanaf</translation>
     </message>
     <message>
         <source>T&amp;erms:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Looptijden:</translation>
     </message>
     <message>
         <source>&amp;Prices:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Prijzen:</translation>
     </message>
     <message>
         <source>&amp;Add term</source>
-        <translation type="unfinished"></translation>
+        <translation>Looptijd &amp;toevoegen</translation>
     </message>
     <message>
         <source>&amp;Remove term</source>
-        <translation type="unfinished"></translation>
+        <translation>Looptijd &amp;verwijderen</translation>
     </message>
     <message>
         <source>A&amp;dd price</source>
-        <translation type="unfinished"></translation>
+        <translation>Prijs t&amp;oevoegen</translation>
     </message>
     <message>
         <source>Re&amp;move price</source>
-        <translation type="unfinished"></translation>
+        <translation>Prijs verwij&amp;deren</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Op&amp;slaan</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuleren</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nee</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>Per berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Per ligplaats</translation>
     </message>
     <message>
         <source>Per metre</source>
-        <translation type="unfinished"></translation>
+        <translation>Per meter</translation>
     </message>
     <message>
         <source>Row %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Rij %1: %2</translation>
     </message>
     <message>
         <source>type the name of a term in the list above.</source>
-        <translation type="unfinished"></translation>
+        <translation>typ de naam van een looptijd uit de lijst hierboven.</translation>
     </message>
     <message>
         <source>type the term&apos;s price, such as 1200.00.</source>
-        <translation type="unfinished"></translation>
+        <translation>typ de prijs van de looptijd, zoals 1200.00.</translation>
     </message>
 </context>
 <context>
     <name>Texts</name>
     <message>
         <source>Zem Harbour</source>
-        <translation type="unfinished"></translation>
+        <translation>Zem Harbour</translation>
     </message>
     <message>
         <source>v %1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>v %1.%2.%3</translation>
     </message>
 </context>
 <context>
     <name>TipOfTheDayDialog</name>
     <message>
         <source>Tip of the Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Tip van de dag</translation>
     </message>
     <message>
         <source>Did you know ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wist u dat ...</translation>
     </message>
     <message>
         <source>&amp;Show Tips at Startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Tips &amp;tonen bij opstarten</translation>
     </message>
     <message>
         <source>&amp;Next Tip</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Volgende tip</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TodayWindow</name>
     <message>
         <source>Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Klant</translation>
     </message>
     <message>
         <source>Berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats</translation>
     </message>
     <message>
         <source>Boat</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo</translation>
     </message>
     <message>
         <source>%1, arrived %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, aangekomen %2</translation>
     </message>
     <message>
         <source>%1, left %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, vertrokken %2</translation>
     </message>
     <message>
         <source>%1, no-show</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, no-show</translation>
     </message>
     <message>
         <source>Arrives</source>
-        <translation type="unfinished"></translation>
+        <translation>Komt aan</translation>
     </message>
     <message>
         <source>Leaves</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertrekt</translation>
     </message>
     <message>
         <source>&amp;Show this window when the program starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit venster &amp;tonen bij het starten van het programma</translation>
     </message>
     <message>
         <source>Due</source>
-        <translation type="unfinished"></translation>
+        <translation>Te betalen</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Vandaag</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vernieuwen</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sl&amp;uiten</translation>
     </message>
     <message>
         <source>Con&amp;firmation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bevestiging</translation>
     </message>
     <message>
         <source>&amp;Arrivals today</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aankomsten vandaag</translation>
     </message>
     <message>
         <source>&amp;Departures today</source>
-        <translation type="unfinished"></translation>
+        <translation>V&amp;ertrekken vandaag</translation>
     </message>
     <message>
         <source>&amp;In the harbour now</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;In de haven</translation>
     </message>
     <message>
         <source>&amp;Money owing, arriving within 7 days</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Openstaand, aankomst binnen 7 dagen</translation>
     </message>
     <message>
         <source>R&amp;eminders...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Herinneringen...</translation>
     </message>
     <message>
         <source>Arri&amp;ve</source>
-        <translation type="unfinished"></translation>
+        <translation>Aan&amp;komst</translation>
     </message>
     <message>
         <source>Depar&amp;t...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ve&amp;rtrek...</translation>
     </message>
     <message>
         <source>&amp;No-shows...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;No-shows...</translation>
     </message>
     <message>
         <source>Today&apos;s bookings could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De boekingen van vandaag konden niet worden gelezen: %1</translation>
     </message>
     <message>
         <source>Choose the arrival to check in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies de aankomst die u wilt inchecken.</translation>
     </message>
     <message>
         <source>Choose the guest to check out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies de gast die u wilt uitchecken.</translation>
     </message>
 </context>
 <context>
     <name>UserDialog</name>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Naam:</translation>
     </message>
     <message>
         <source>&amp;Sign-in name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aanmeldnaam:</translation>
     </message>
     <message>
         <source>&amp;Role:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rol:</translation>
     </message>
     <message>
         <source>&amp;Active (may sign in)</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ctief (mag zich aanmelden)</translation>
     </message>
     <message>
         <source>&amp;Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wachtwoord:</translation>
     </message>
     <message>
         <source>Password a&amp;gain:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wachtwoord &amp;herhalen:</translation>
     </message>
     <message>
         <source>P&amp;IN (4 to 8 digits):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pincode (4 tot 8 cijfers):</translation>
     </message>
     <message>
         <source>PIN a&amp;gain:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pincode &amp;herhalen:</translation>
     </message>
     <message>
         <source>First Administrator</source>
-        <translation type="unfinished"></translation>
+        <translation>Eerste beheerder</translation>
     </message>
     <message>
         <source>Nobody has been signed up yet. Please make the first administrator: the one who adds the other users and says what each role may do. There is no default password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is nog niemand aangemeld. Maak de eerste beheerder aan: degene die de andere gebruikers toevoegt en bepaalt wat elke rol mag. Er is geen standaardwachtwoord.</translation>
     </message>
     <message>
         <source>New User</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuwe gebruiker</translation>
     </message>
     <message>
         <source>User</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebruiker</translation>
     </message>
     <message>
         <source>New Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuw wachtwoord</translation>
     </message>
     <message>
         <source>A new password for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een nieuw wachtwoord voor %1.</translation>
     </message>
     <message>
         <source>New PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuwe pincode</translation>
     </message>
     <message>
         <source>A new PIN for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een nieuwe pincode voor %1.</translation>
     </message>
     <message>
         <source>The two passwords differ: please type the same password twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>De twee wachtwoorden verschillen: typ twee keer hetzelfde wachtwoord.</translation>
     </message>
     <message>
         <source>The two PINs differ: please type the same PIN twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>De twee pincodes verschillen: typ twee keer dezelfde pincode.</translation>
     </message>
     <message>
         <source>this user</source>
-        <translation type="unfinished"></translation>
+        <translation>deze gebruiker</translation>
     </message>
     <message>
         <source>%1: new password</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nieuw wachtwoord</translation>
     </message>
     <message>
         <source>%1: new PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nieuwe pincode</translation>
     </message>
 </context>
 <context>
     <name>UsersWindow</name>
     <message>
         <source>Users</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebruikers</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam</translation>
     </message>
     <message>
         <source>Sign-in name</source>
-        <translation type="unfinished"></translation>
+        <translation>Aanmeldnaam</translation>
     </message>
     <message>
         <source>Role</source>
-        <translation type="unfinished"></translation>
+        <translation>Rol</translation>
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Actief</translation>
     </message>
     <message>
         <source>U&amp;sers:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gebruikers:</translation>
     </message>
     <message>
         <source>&amp;Add...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Toevoegen...</translation>
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bewerken...</translation>
     </message>
     <message>
         <source>New &amp;Password...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuw &amp;wachtwoord...</translation>
     </message>
     <message>
         <source>New P&amp;IN...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuwe &amp;pincode...</translation>
     </message>
     <message>
         <source>Re&amp;move</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verwijderen</translation>
     </message>
     <message>
         <source>What each role ma&amp;y do:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wat elke rol &amp;mag:</translation>
     </message>
     <message>
         <source>never</source>
-        <translation type="unfinished"></translation>
+        <translation>nooit</translation>
     </message>
     <message>
         <source> minutes</source>
-        <translation type="unfinished"></translation>
+        <translation> minuten</translation>
     </message>
     <message>
         <source>&amp;Lock after idle:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergrende&amp;len na inactiviteit:</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sl&amp;uiten</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nee</translation>
     </message>
     <message>
         <source>%1: %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 %3</translation>
     </message>
     <message>
         <source>allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>toegestaan</translation>
     </message>
     <message>
         <source>not allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>niet toegestaan</translation>
     </message>
     <message>
         <source>Remove %1? The user can no longer sign in; what the user did keeps their name.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 verwijderen? De gebruiker kan zich niet meer aanmelden; wat de gebruiker deed, houdt diens naam.</translation>
     </message>
     <message>
         <source>%1 removed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 verwijderd</translation>
     </message>
 </context>
 <context>
     <name>WaitingEntryDialog</name>
     <message>
         <source>Edit Waiting Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Vermelding op wachtlijst bewerken</translation>
     </message>
     <message>
         <source>Add Waiting Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Vermelding op wachtlijst toevoegen</translation>
     </message>
     <message>
         <source>&amp;Any length of stay</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Elke verblijfsduur</translation>
     </message>
     <message>
         <source>C&amp;ustomer:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Klant:</translation>
     </message>
     <message>
         <source>&amp;Boat:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Boot:</translation>
     </message>
     <message>
         <source>&amp;From:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Van:</translation>
     </message>
     <message>
         <source>&amp;To:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tot:</translation>
     </message>
     <message>
         <source>Berth t&amp;ype:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaatst&amp;ype:</translation>
     </message>
     <message>
         <source>&amp;Minimum length (ft):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Minimumlengte (ft):</translation>
     </message>
     <message>
         <source>&amp;Minimum length (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Minimumlengte (m):</translation>
     </message>
     <message>
         <source>&amp;Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Notities:</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Any type</source>
-        <translation type="unfinished"></translation>
+        <translation>Elk type</translation>
     </message>
     <message>
         <source>(no boat)</source>
-        <translation type="unfinished"></translation>
+        <translation>(geen boot)</translation>
     </message>
     <message>
         <source>The customer&apos;s boats could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De boten van de klant konden niet worden gelezen: %1</translation>
     </message>
     <message>
         <source>Type the minimum length in feet, such as 38.</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ de minimumlengte in voet, zoals 38.</translation>
     </message>
     <message>
         <source>Type the minimum length in metres, such as 11.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ de minimumlengte in meters, zoals 11.5.</translation>
     </message>
     <message>
         <source>waiting entry</source>
-        <translation type="unfinished"></translation>
+        <translation>vermelding op de wachtlijst</translation>
     </message>
 </context>
 <context>
     <name>WaitingList</name>
     <message>
         <source>Waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>Wachtend</translation>
     </message>
     <message>
         <source>Offered</source>
-        <translation type="unfinished"></translation>
+        <translation>Aangeboden</translation>
     </message>
     <message>
         <source>Booked</source>
-        <translation type="unfinished"></translation>
+        <translation>Geboekt</translation>
     </message>
     <message>
         <source>Withdrawn</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingetrokken</translation>
     </message>
     <message>
         <source>Choose the customer who is waiting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies de klant die wacht.</translation>
     </message>
     <message>
         <source>Give the first night wanted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geef de eerste gewenste nacht op.</translation>
     </message>
     <message>
         <source>The period wanted has started already: a waiting entry is for nights to come.</source>
-        <translation type="unfinished"></translation>
+        <translation>De gewenste periode is al begonnen: een vermelding op de wachtlijst is voor komende nachten.</translation>
     </message>
     <message>
         <source>The period wanted ends before it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>De gewenste periode eindigt voordat ze begint.</translation>
     </message>
     <message>
         <source>A period wanted may last five years at the most.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een gewenste periode mag hoogstens vijf jaar duren.</translation>
     </message>
     <message>
         <source>A minimum length must be more than 0 and at most 200 m.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een minimumlengte moet groter dan 0 en hoogstens 200 m zijn.</translation>
     </message>
     <message>
         <source>The entry was removed at another desk meanwhile, so nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>De vermelding is intussen op een andere werkplek verwijderd, dus er is niets opgeslagen.</translation>
     </message>
     <message>
         <source>Customer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Klant:</translation>
     </message>
     <message>
         <source>Boat:</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot:</translation>
     </message>
     <message>
         <source>From:</source>
-        <translation type="unfinished"></translation>
+        <translation>Van:</translation>
     </message>
     <message>
         <source>To:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tot:</translation>
     </message>
     <message>
         <source>Berth type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaatstype:</translation>
     </message>
     <message>
         <source>Minimum length:</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimumlengte:</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notities:</translation>
     </message>
     <message>
         <source>Status:</source>
-        <translation type="unfinished"></translation>
+        <translation>Status:</translation>
     </message>
 </context>
 <context>
     <name>WaitingListRows</name>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Positie</translation>
     </message>
     <message>
         <source>Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Klant</translation>
     </message>
     <message>
         <source>Boat</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Van</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Tot</translation>
     </message>
     <message>
         <source>Berth type</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaatstype</translation>
     </message>
     <message>
         <source>Minimum length</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimumlengte</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Added</source>
-        <translation type="unfinished"></translation>
+        <translation>Toegevoegd</translation>
     </message>
     <message>
         <source>Offered on</source>
-        <translation type="unfinished"></translation>
+        <translation>Aangeboden op</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notities</translation>
     </message>
     <message>
         <source>any length</source>
-        <translation type="unfinished"></translation>
+        <translation>elke lengte</translation>
     </message>
     <message>
         <source>Waiting List</source>
-        <translation type="unfinished"></translation>
+        <translation>Wachtlijst</translation>
     </message>
     <message>
         <source>Printed %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Afgedrukt %1</translation>
     </message>
     <message>
         <source>Page %p of %P</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina %p van %P</translation>
     </message>
     <message>
         <source>No entries.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen vermeldingen.</translation>
     </message>
 </context>
 <context>
     <name>WaitingListWindow</name>
     <message>
         <source>Waiting List</source>
-        <translation type="unfinished"></translation>
+        <translation>Wachtlijst</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle</translation>
     </message>
     <message>
         <source>&amp;Status:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Status:</translation>
     </message>
     <message>
         <source>Berth &amp;type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligplaats&amp;type:</translation>
     </message>
     <message>
         <source>&amp;Add...</source>
-        <translation type="unfinished"></translation>
+        <translation>Toe&amp;voegen...</translation>
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bewerken...</translation>
     </message>
     <message>
         <source>&amp;Withdraw</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Intrekken</translation>
     </message>
     <message>
         <source>Mark &amp;Offered</source>
-        <translation type="unfinished"></translation>
+        <translation>Als &amp;aangeboden markeren</translation>
     </message>
     <message>
         <source>Mark Boo&amp;ked</source>
-        <translation type="unfinished"></translation>
+        <translation>Als &amp;geboekt markeren</translation>
     </message>
     <message>
         <source>&amp;Book...</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;oeken...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Af&amp;drukken...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluiten</translation>
     </message>
     <message>
         <source>The waiting list could not be read for the berths that came free: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De wachtlijst kon niet worden gelezen voor de vrijgekomen ligplaatsen: %1</translation>
     </message>
     <message>
         <source>All types</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle typen</translation>
     </message>
     <message>
         <source>The lists for the entry could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De lijsten voor de vermelding konden niet worden gelezen: %1</translation>
     </message>
 </context>
 <context>
     <name>WaitingOfferMail</name>
     <message>
         <source>%1 has no usable e-mail address: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 heeft geen bruikbaar e-mailadres: %2</translation>
     </message>
 </context>
 <context>
     <name>WebBookMenu</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout</translation>
     </message>
 </context>
 <context>
     <name>WebBookPage</name>
     <message>
         <source>Invalid HTML resource</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongeldige HTML-bron</translation>
     </message>
     <message>
         <source>Can&apos;t generate Webbook:<byte value="xd"/>
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan webboekingspagina niet maken:<byte value="xd"/>
+%1</translation>
     </message>
     <message>
         <source>The booking form would be sent to &quot;%1&quot;, which is not a web address. Enter one that starts with http:// or https:// in the web booking settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het boekingsformulier zou naar &quot;%1&quot; worden gestuurd, wat geen webadres is. Vul in de instellingen voor webboekingen een adres in dat begint met http:// of https://.</translation>
     </message>
     <message>
         <source>No value is stored for %1. Configure the web bookings first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen waarde opgeslagen voor %1. Stel eerst de webboekingen in.</translation>
     </message>
     <message>
         <source>Save Web Book as...</source>
-        <translation type="unfinished"></translation>
+        <translation>Webboekingspagina opslaan als...</translation>
     </message>
     <message>
         <source>HTML files (*.HTML)</source>
-        <translation type="unfinished"></translation>
+        <translation>HTML-bestanden (*.HTML)</translation>
     </message>
     <message>
         <source>Can&apos;t save HTML file:<byte value="xd"/>
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan HTML-bestand niet opslaan:<byte value="xd"/>
+%1</translation>
     </message>
 </context>
 <context>
     <name>WebBookSettings</name>
     <message>
         <source>Response-o-Matic (default)</source>
-        <translation type="unfinished"></translation>
+        <translation>Response-o-Matic (standaard)</translation>
     </message>
     <message>
         <source>Custom...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aangepast...</translation>
     </message>
 </context>
 <context>
     <name>WebBookStore</name>
     <message>
         <source>The web booking settings have been created.</source>
-        <translation type="unfinished"></translation>
+        <translation>De instellingen voor webboekingen zijn aangemaakt.</translation>
     </message>
     <message>
         <source>The web booking settings have been removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>De instellingen voor webboekingen zijn verwijderd.</translation>
     </message>
     <message>
         <source>Booking email address: now %1, was %2</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mailadres voor boekingen: nu %1, was %2</translation>
     </message>
     <message>
         <source>Email provider: now %1, was %2</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mailprovider: nu %1, was %2</translation>
     </message>
     <message>
         <source>Custom provider: now %1, was %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Aangepaste provider: nu %1, was %2</translation>
     </message>
 </context>
 <context>
     <name>WebBookWizard</name>
     <message>
         <source>Web Booking Configuration Wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuratiewizard webboekingen</translation>
     </message>
     <message>
         <source>Enter your email booking address</source>
-        <translation type="unfinished"></translation>
+        <translation>Vul uw e-mailadres voor boekingen in</translation>
     </message>
     <message>
         <source>Choose your email provider</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies uw e-mailprovider</translation>
     </message>
     <message>
         <source>Enter Your Room Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Vul uw plaatsgegevens in</translation>
     </message>
     <message>
         <source>Usin this wizard you can configure your website to accept online bookings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Met deze wizard kunt u uw website instellen om online boekingen aan te nemen.</translation>
     </message>
     <message>
         <source>Enter the email address that should receive the bookings made from the website.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vul het e-mailadres in dat de boekingen van de website moet ontvangen.</translation>
     </message>
     <message>
         <source>Booking email address:</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mailadres voor boekingen:</translation>
     </message>
     <message>
         <source>Select the email provider to use to send your email confirmations. If you are not sure, then leave the default setting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies de e-mailprovider waarmee uw bevestigingen worden verstuurd. Weet u het niet zeker, laat dan de standaardinstelling staan.</translation>
     </message>
     <message>
         <source>Email provider:</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mailprovider:</translation>
     </message>
     <message>
         <source>Custom provider:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aangepaste provider:</translation>
     </message>
     <message>
         <source>Click Finish to complete your configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Klik op Voltooien om de configuratie af te ronden</translation>
     </message>
     <message>
         <source>The web booking settings could not be read.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De instellingen voor webboekingen konden niet worden gelezen.
+
+%1</translation>
     </message>
     <message>
         <source>The web booking settings were changed elsewhere while this wizard was open:
@@ -10269,48 +10386,54 @@ Yes: the meter rolled over past %4 and started again from zero. No: the reading 
 %1
 
 Nothing was saved. Click Finish again to store your entries instead, or Cancel to keep the stored ones.</source>
-        <translation type="unfinished"></translation>
+        <translation>De instellingen voor webboekingen zijn elders gewijzigd terwijl deze wizard open was:
+
+%1
+
+Er is niets opgeslagen. Klik opnieuw op Voltooien om in plaats daarvan uw invoer op te slaan, of op Annuleren om de opgeslagen instellingen te houden.</translation>
     </message>
     <message>
         <source>The web booking settings could not be saved; nothing was changed.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De instellingen voor webboekingen konden niet worden opgeslagen; er is niets gewijzigd.
+
+%1</translation>
     </message>
     <message>
         <source>Would you like to create a booking web page now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wilt u nu een webboekingspagina maken?</translation>
     </message>
 </context>
 <context>
     <name>ttsgz</name>
     <message>
         <source>No error</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen fout</translation>
     </message>
     <message>
         <source>Bad file name</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongeldige bestandsnaam</translation>
     </message>
     <message>
         <source>User abort</source>
-        <translation type="unfinished"></translation>
+        <translation>Afgebroken door gebruiker</translation>
     </message>
     <message>
         <source>Read error</source>
-        <translation type="unfinished"></translation>
+        <translation>Leesfout</translation>
     </message>
     <message>
         <source>Write error</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrijffout</translation>
     </message>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Onvoldoende geheugen</translation>
     </message>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Onbekende fout</translation>
     </message>
 </context>
 </TS>
