@@ -2567,11 +2567,11 @@ Conserver le prix convenu ?</translation>
     </message>
     <message>
         <source>To amend financial details press the Edit Booking Button</source>
-        <translation>Pour modifier les données financières, appuyez sur le bouton Modifier la réservation</translation>
+        <translation>Pour modifier les données financières, appuyez sur le bouton Modifier</translation>
     </message>
     <message>
         <source>&amp;Edit booking</source>
-        <translation>&amp;Modifier la réservation</translation>
+        <translation>&amp;Modifier</translation>
     </message>
     <message>
         <source>&amp;Cancel booking</source>
@@ -2591,7 +2591,7 @@ Conserver le prix convenu ?</translation>
     </message>
     <message>
         <source>Save as P&amp;DF...</source>
-        <translation>Enregistrer en P&amp;DF...</translation>
+        <translation>P&amp;DF...</translation>
     </message>
     <message>
         <source>Receipt</source>
@@ -3612,7 +3612,7 @@ Oui encaisse le paiement maintenant, Non enregistre le départ avec le solde dû
     </message>
     <message>
         <source>No instalment of this contract has been invoiced yet: use Invoice next instalment first.</source>
-        <translation>Aucune échéance de ce contrat n&apos;a encore été facturée : utilisez d&apos;abord Facturer l&apos;échéance suivante.</translation>
+        <translation>Aucune échéance de ce contrat n&apos;a encore été facturée : utilisez d&apos;abord Facturer l&apos;échéance.</translation>
     </message>
     <message>
         <source>Invoice %1.pdf</source>
@@ -3850,7 +3850,7 @@ Oui encaisse le paiement maintenant, Non enregistre le départ avec le solde dû
     </message>
     <message>
         <source>To</source>
-        <translation>À</translation>
+        <translation>Au</translation>
     </message>
     <message>
         <source>Use</source>
@@ -3886,7 +3886,7 @@ Oui encaisse le paiement maintenant, Non enregistre le départ avec le solde dû
     </message>
     <message>
         <source>&amp;Bill meters...</source>
-        <translation>&amp;Facturer les compteurs...</translation>
+        <translation>&amp;Facturer compteurs...</translation>
     </message>
     <message numerus="yes">
         <source>Bill the meters of %n contract(s) from %1 to %2, %3 with tax? Each contract gets an invoice of its own.</source>
@@ -4020,11 +4020,11 @@ Oui encaisse le paiement maintenant, Non enregistre le départ avec le solde dû
     </message>
     <message>
         <source>&amp;Invoice next instalment</source>
-        <translation>Facturer l&apos;é&amp;chéance suivante</translation>
+        <translation>Facturer l&apos;é&amp;chéance</translation>
     </message>
     <message>
         <source>Cance&amp;l contract...</source>
-        <translation>&amp;Résilier le contrat...</translation>
+        <translation>&amp;Résilier...</translation>
     </message>
     <message>
         <source>&amp;Terms and prices...</source>
@@ -4060,7 +4060,7 @@ Oui encaisse le paiement maintenant, Non enregistre le départ avec le solde dû
     </message>
     <message>
         <source>To</source>
-        <translation>À</translation>
+        <translation>Au</translation>
     </message>
     <message>
         <source>Price</source>
@@ -9288,7 +9288,7 @@ Saisissez votre identifiant et votre code PIN ou mot de passe.</translation>
     <name>SplashWindow</name>
     <message>
         <source>Harbour, marina and campsite reservations</source>
-        <translation>Réservations pour ports, ports de plaisance et campings</translation>
+        <translation>Réservations de ports et de campings</translation>
     </message>
     <message>
         <source>Version:  1.0.1</source>
@@ -9710,7 +9710,7 @@ Oui : le compteur a dépassé %4 et est repassé par zéro. Non : le relevé a �
     </message>
     <message>
         <source>&amp;Show this window when the program starts</source>
-        <translation>Afficher cette fenêtre au démarrage du pro&amp;gramme</translation>
+        <translation>Afficher au démarra&amp;ge</translation>
     </message>
     <message>
         <source>Due</source>
@@ -9762,7 +9762,7 @@ Oui : le compteur a dépassé %4 et est repassé par zéro. Non : le relevé a �
     </message>
     <message>
         <source>&amp;No-shows...</source>
-        <translation>&amp;Non-présentations...</translation>
+        <translation>&amp;Non présentés...</translation>
     </message>
     <message>
         <source>Today&apos;s bookings could not be read: %1</source>
@@ -10133,7 +10133,7 @@ Oui : le compteur a dépassé %4 et est repassé par zéro. Non : le relevé a �
     </message>
     <message>
         <source>To</source>
-        <translation>À</translation>
+        <translation>Au</translation>
     </message>
     <message>
         <source>Berth type</source>

@@ -2567,11 +2567,11 @@ Mantenere il prezzo concordato?</translation>
     </message>
     <message>
         <source>To amend financial details press the Edit Booking Button</source>
-        <translation>Per modificare i dati finanziari premere il pulsante Modifica prenotazione</translation>
+        <translation>Per modificare i dati finanziari premere il pulsante Modifica</translation>
     </message>
     <message>
         <source>&amp;Edit booking</source>
-        <translation>&amp;Modifica prenotazione</translation>
+        <translation>&amp;Modifica</translation>
     </message>
     <message>
         <source>&amp;Cancel booking</source>
@@ -2591,7 +2591,7 @@ Mantenere il prezzo concordato?</translation>
     </message>
     <message>
         <source>Save as P&amp;DF...</source>
-        <translation>Salva come P&amp;DF...</translation>
+        <translation>P&amp;DF...</translation>
     </message>
     <message>
         <source>Receipt</source>
@@ -3850,7 +3850,7 @@ Sì incassa ora il pagamento, No registra la partenza con il saldo dovuto, Annul
     </message>
     <message>
         <source>To</source>
-        <translation>A</translation>
+        <translation>Al</translation>
     </message>
     <message>
         <source>Use</source>
@@ -4060,7 +4060,7 @@ Sì incassa ora il pagamento, No registra la partenza con il saldo dovuto, Annul
     </message>
     <message>
         <source>To</source>
-        <translation>A</translation>
+        <translation>Al</translation>
     </message>
     <message>
         <source>Price</source>
@@ -9288,7 +9288,7 @@ Digitare il proprio nome utente e PIN o password.</translation>
     <name>SplashWindow</name>
     <message>
         <source>Harbour, marina and campsite reservations</source>
-        <translation>Prenotazioni per porti, marine e campeggi</translation>
+        <translation>Prenotazioni per porti e campeggi</translation>
     </message>
     <message>
         <source>Version:  1.0.1</source>
@@ -9710,7 +9710,7 @@ Sì: il contatore ha superato %4 ed è ripartito da zero. No: la lettura è stat
     </message>
     <message>
         <source>&amp;Show this window when the program starts</source>
-        <translation>Mostra questa finestra all&apos;avvio del pro&amp;gramma</translation>
+        <translation>Mostra all&apos;avvio del pro&amp;gramma</translation>
     </message>
     <message>
         <source>Due</source>
@@ -10133,7 +10133,7 @@ Sì: il contatore ha superato %4 ed è ripartito da zero. No: la lettura è stat
     </message>
     <message>
         <source>To</source>
-        <translation>A</translation>
+        <translation>Al</translation>
     </message>
     <message>
         <source>Berth type</source>
