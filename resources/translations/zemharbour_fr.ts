@@ -963,7 +963,7 @@ Bloquer quand même l&apos;anneau ? Les réservations le conservent et sont sign
     </message>
     <message>
         <source>Kind:</source>
-        <translation>Genre :</translation>
+        <translation>Type :</translation>
     </message>
     <message>
         <source>Length overall:</source>
@@ -2523,7 +2523,7 @@ Conserver le prix convenu ?</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation>Genre</translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Method</source>
@@ -5609,7 +5609,7 @@ Oui garde leur version, Non enregistre la vôtre par-dessus, Annuler revient à 
     </message>
     <message>
         <source>Kind</source>
-        <translation>Genre</translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>File</source>
@@ -5645,7 +5645,7 @@ Oui garde leur version, Non enregistre la vôtre par-dessus, Annuler revient à 
     </message>
     <message>
         <source>&amp;Kind of records:</source>
-        <translation>&amp;Genre d&apos;enregistrements :</translation>
+        <translation>&amp;Type d&apos;enregistrements :</translation>
     </message>
     <message>
         <source>&amp;File:</source>
@@ -6756,7 +6756,7 @@ La base de données actuelle est conservée sous %4 et peut être restaurée à 
     </message>
     <message>
         <source>&amp;Kind (use):</source>
-        <translation>&amp;Genre (consommation) :</translation>
+        <translation>&amp;Type (consommation) :</translation>
     </message>
     <message>
         <source>&amp;From:</source>
@@ -6834,7 +6834,7 @@ La base de données actuelle est conservée sous %4 et peut être restaurée à 
     </message>
     <message>
         <source>Kind</source>
-        <translation>Genre</translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Meter</source>
@@ -7000,7 +7000,7 @@ La base de données actuelle est conservée sous %4 et peut être restaurée à 
     </message>
     <message>
         <source>Kind</source>
-        <translation>Genre</translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Serial</source>
@@ -7164,7 +7164,7 @@ La base de données actuelle est conservée sous %4 et peut être restaurée à 
     </message>
     <message>
         <source>&amp;Closing reading of %1:</source>
-        <translation>Relevé de &amp;clôture de %1 :</translation>
+        <translation>Relevé &amp;final de %1 :</translation>
     </message>
     <message>
         <source>&amp;New meter&apos;s serial:</source>
@@ -10342,7 +10342,7 @@ Oui : le compteur a dépassé %4 et est repassé par zéro. Non : le relevé a �
     </message>
     <message>
         <source>Enter Your Room Information</source>
-        <translation>Saisissez vos anneaux</translation>
+        <translation>Saisissez vos informations</translation>
     </message>
     <message>
         <source>Usin this wizard you can configure your website to accept online bookings.</source>

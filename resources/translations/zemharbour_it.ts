@@ -809,7 +809,7 @@ Bloccare comunque il posto barca? Le prenotazioni lo mantengono e sono segnalate
     </message>
     <message>
         <source>&amp;Kind:</source>
-        <translation>&amp;Genere:</translation>
+        <translation>&amp;Tipo:</translation>
     </message>
     <message>
         <source>&amp;Length overall (ft):</source>
@@ -861,7 +861,7 @@ Bloccare comunque il posto barca? Le prenotazioni lo mantengono e sono segnalate
     </message>
     <message>
         <source>No&amp;tes:</source>
-        <translation>No&amp;te:</translation>
+        <translation>Not&amp;e:</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -963,7 +963,7 @@ Bloccare comunque il posto barca? Le prenotazioni lo mantengono e sono segnalate
     </message>
     <message>
         <source>Kind:</source>
-        <translation>Genere:</translation>
+        <translation>Tipo:</translation>
     </message>
     <message>
         <source>Length overall:</source>
@@ -2523,7 +2523,7 @@ Mantenere il prezzo concordato?</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation>Genere</translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Method</source>
@@ -3946,7 +3946,7 @@ Sì incassa ora il pagamento, No registra la partenza con il saldo dovuto, Annul
     </message>
     <message>
         <source>&amp;Kind:</source>
-        <translation>&amp;Genere:</translation>
+        <translation>&amp;Tipo:</translation>
     </message>
     <message>
         <source>&amp;Amount:</source>
@@ -3962,7 +3962,7 @@ Sì incassa ora il pagamento, No registra la partenza con il saldo dovuto, Annul
     </message>
     <message>
         <source>Recor&amp;d</source>
-        <translation>Regis&amp;tra</translation>
+        <translation>Re&amp;gistra</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
@@ -5609,7 +5609,7 @@ Sì mantiene la loro versione, No salva la vostra sopra la loro, Annulla torna a
     </message>
     <message>
         <source>Kind</source>
-        <translation>Genere</translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>File</source>
@@ -5645,7 +5645,7 @@ Sì mantiene la loro versione, No salva la vostra sopra la loro, Annulla torna a
     </message>
     <message>
         <source>&amp;Kind of records:</source>
-        <translation>&amp;Genere di record:</translation>
+        <translation>&amp;Tipo di record:</translation>
     </message>
     <message>
         <source>&amp;File:</source>
@@ -6756,7 +6756,7 @@ Il database attuale viene conservato come %4 e può essere ripristinato da lì.<
     </message>
     <message>
         <source>&amp;Kind (use):</source>
-        <translation>&amp;Genere (consumo):</translation>
+        <translation>&amp;Tipo (consumo):</translation>
     </message>
     <message>
         <source>&amp;From:</source>
@@ -6834,7 +6834,7 @@ Il database attuale viene conservato come %4 e può essere ripristinato da lì.<
     </message>
     <message>
         <source>Kind</source>
-        <translation>Genere</translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Meter</source>
@@ -7000,7 +7000,7 @@ Il database attuale viene conservato come %4 e può essere ripristinato da lì.<
     </message>
     <message>
         <source>Kind</source>
-        <translation>Genere</translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Serial</source>
@@ -7120,7 +7120,7 @@ Il database attuale viene conservato come %4 e può essere ripristinato da lì.<
     </message>
     <message>
         <source>&amp;Kind:</source>
-        <translation>&amp;Genere:</translation>
+        <translation>&amp;Tipo:</translation>
     </message>
     <message>
         <source>&amp;Unit:</source>
@@ -7144,7 +7144,7 @@ Il database attuale viene conservato come %4 e può essere ripristinato da lì.<
     </message>
     <message>
         <source>&amp;Removed:</source>
-        <translation>&amp;Tolto:</translation>
+        <translation>T&amp;olto:</translation>
     </message>
     <message>
         <source>Removed &amp;on:</source>
@@ -7164,7 +7164,7 @@ Il database attuale viene conservato come %4 e può essere ripristinato da lì.<
     </message>
     <message>
         <source>&amp;Closing reading of %1:</source>
-        <translation>Lettura di &amp;chiusura di %1:</translation>
+        <translation>Lettura &amp;finale di %1:</translation>
     </message>
     <message>
         <source>&amp;New meter&apos;s serial:</source>
@@ -7521,7 +7521,7 @@ dal %2 al %3</translation>
     </message>
     <message>
         <source>&amp;Kind:</source>
-        <translation>&amp;Genere:</translation>
+        <translation>&amp;Tipo:</translation>
     </message>
     <message>
         <source>&amp;Method:</source>
@@ -10342,7 +10342,7 @@ Sì: il contatore ha superato %4 ed è ripartito da zero. No: la lettura è stat
     </message>
     <message>
         <source>Enter Your Room Information</source>
-        <translation>Inserire i posti barca</translation>
+        <translation>Inserire i dati</translation>
     </message>
     <message>
         <source>Usin this wizard you can configure your website to accept online bookings.</source>
