@@ -140,7 +140,7 @@
     </message>
     <message>
         <source>Awa&amp;y...</source>
-        <translation>Absen&amp;ces...</translation>
+        <translation>A&amp;bsences...</translation>
     </message>
     <message>
         <source>Choose the absence to change.</source>
@@ -1022,7 +1022,7 @@ Bloquer quand même l&apos;anneau ? Les réservations le conservent et sont sign
     </message>
     <message>
         <source>&amp;Only berths that fit</source>
-        <translation>&amp;Seulement les anneaux qui conviennent</translation>
+        <translation>&amp;Uniquement les anneaux qui conviennent</translation>
     </message>
     <message>
         <source>Bo&amp;at:</source>
@@ -1487,7 +1487,7 @@ Conserver le prix convenu ?</translation>
     </message>
     <message>
         <source>Balanc&amp;e due by:</source>
-        <translation>Sold&amp;e dû le :</translation>
+        <translation>S&amp;olde dû le :</translation>
     </message>
     <message>
         <source>The deposit typed was more than the total payable, so it is now %1.</source>
@@ -2147,7 +2147,7 @@ Conserver le prix convenu ?</translation>
     </message>
     <message>
         <source>Re&amp;send now</source>
-        <translation>&amp;Renvoyer maintenant</translation>
+        <translation>Ren&amp;voyer maintenant</translation>
     </message>
     <message>
         <source>Edit messa&amp;ge...</source>
@@ -2225,7 +2225,7 @@ Conserver le prix convenu ?</translation>
     <name>BookingPaymentPanel</name>
     <message>
         <source>Record Pa&amp;yment...</source>
-        <translation>Enregistrer un &amp;paiement...</translation>
+        <translation>Enregistrer un paie&amp;ment...</translation>
     </message>
     <message>
         <source>Payment Method:</source>
@@ -3580,7 +3580,7 @@ Oui encaisse le paiement maintenant, Non enregistre le départ avec le solde dû
     <name>ContractActionsPanel</name>
     <message>
         <source>E&amp;dit...</source>
-        <translation>Mo&amp;difier...</translation>
+        <translation>&amp;Modifier...</translation>
     </message>
     <message>
         <source>Print contr&amp;act...</source>
@@ -4032,7 +4032,7 @@ Oui encaisse le paiement maintenant, Non enregistre le départ avec le solde dû
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation>&amp;Fermer</translation>
+        <translation>Ferm&amp;er</translation>
     </message>
     <message>
         <source>Contract %1, instalment %2 of %3: invoice %4</source>
@@ -5054,7 +5054,7 @@ Oui garde leur version, Non enregistre la vôtre par-dessus, Annuler revient à 
     </message>
     <message>
         <source>C&amp;redits...</source>
-        <translation>C&amp;rédits...</translation>
+        <translation>Crédi&amp;ts...</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
@@ -5092,7 +5092,7 @@ Oui garde leur version, Non enregistre la vôtre par-dessus, Annuler revient à 
     </message>
     <message>
         <source>&amp;Holders&apos; share...</source>
-        <translation>Part des &amp;titulaires...</translation>
+        <translation>Part des titulai&amp;res...</translation>
     </message>
     <message>
         <source>%1 % of a visitor&apos;s hire</source>

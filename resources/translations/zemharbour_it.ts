@@ -140,7 +140,7 @@
     </message>
     <message>
         <source>Awa&amp;y...</source>
-        <translation>Assen&amp;ze...</translation>
+        <translation>&amp;Assenze...</translation>
     </message>
     <message>
         <source>Choose the absence to change.</source>
@@ -1026,7 +1026,7 @@ Bloccare comunque il posto barca? Le prenotazioni lo mantengono e sono segnalate
     </message>
     <message>
         <source>Bo&amp;at:</source>
-        <translation>B&amp;arca:</translation>
+        <translation>Ba&amp;rca:</translation>
     </message>
     <message>
         <source>Select the unit for this booking. (Items highlighted in blue have been booked)</source>
@@ -1402,7 +1402,7 @@ Mantenere il prezzo concordato?</translation>
     </message>
     <message>
         <source>Send confirmation by e-ma&amp;il</source>
-        <translation>Invia la conferma per e-ma&amp;il</translation>
+        <translation>Invia la conferma per e-&amp;mail</translation>
     </message>
     <message>
         <source>Boat: %1</source>
@@ -1479,7 +1479,7 @@ Mantenere il prezzo concordato?</translation>
     </message>
     <message>
         <source>&amp;Deposit:</source>
-        <translation>&amp;Acconto:</translation>
+        <translation>Acc&amp;onto:</translation>
     </message>
     <message>
         <source>Deposit d&amp;ue by:</source>
@@ -2147,11 +2147,11 @@ Mantenere il prezzo concordato?</translation>
     </message>
     <message>
         <source>Re&amp;send now</source>
-        <translation>&amp;Reinvia ora</translation>
+        <translation>Reinvia &amp;subito</translation>
     </message>
     <message>
         <source>Edit messa&amp;ge...</source>
-        <translation>Modifica messa&amp;ggio...</translation>
+        <translation>Modifica m&amp;essaggio...</translation>
     </message>
     <message>
         <source>E-mail sent about this booking:</source>
@@ -3580,11 +3580,11 @@ Sì incassa ora il pagamento, No registra la partenza con il saldo dovuto, Annul
     <name>ContractActionsPanel</name>
     <message>
         <source>E&amp;dit...</source>
-        <translation>Mo&amp;difica...</translation>
+        <translation>&amp;Modifica...</translation>
     </message>
     <message>
         <source>Print contr&amp;act...</source>
-        <translation>Stampa contr&amp;atto...</translation>
+        <translation>Stampa contra&amp;tto...</translation>
     </message>
     <message>
         <source>In&amp;voice...</source>
@@ -3592,11 +3592,11 @@ Sì incassa ora il pagamento, No registra la partenza con il saldo dovuto, Annul
     </message>
     <message>
         <source>Rene&amp;w contracts...</source>
-        <translation>Rin&amp;nova contratti...</translation>
+        <translation>Rinno&amp;va contratti...</translation>
     </message>
     <message>
         <source>Li&amp;sts...</source>
-        <translation>E&amp;lenchi...</translation>
+        <translation>El&amp;enchi...</translation>
     </message>
     <message>
         <source>Contract %1 ended on %2 unrenewed</source>
@@ -3886,7 +3886,7 @@ Sì incassa ora il pagamento, No registra la partenza con il saldo dovuto, Annul
     </message>
     <message>
         <source>&amp;Bill meters...</source>
-        <translation>&amp;Fattura contatori...</translation>
+        <translation>Fattura c&amp;ontatori...</translation>
     </message>
     <message numerus="yes">
         <source>Bill the meters of %n contract(s) from %1 to %2, %3 with tax? Each contract gets an invoice of its own.</source>
@@ -3997,7 +3997,7 @@ Sì incassa ora il pagamento, No registra la partenza con il saldo dovuto, Annul
     </message>
     <message>
         <source>C&amp;ontract terms...</source>
-        <translation>C&amp;ondizioni del contratto...</translation>
+        <translation>Con&amp;dizioni del contratto...</translation>
     </message>
 </context>
 <context>
@@ -4202,7 +4202,7 @@ No mantiene il contratto.</translation>
     </message>
     <message>
         <source>Edi&amp;t Boat...</source>
-        <translation>Modifica barc&amp;a...</translation>
+        <translation>Modifica ba&amp;rca...</translation>
     </message>
     <message>
         <source>Remo&amp;ve Boat</source>
@@ -5054,7 +5054,7 @@ Sì mantiene la loro versione, No salva la vostra sopra la loro, Annulla torna a
     </message>
     <message>
         <source>C&amp;redits...</source>
-        <translation>C&amp;rediti...</translation>
+        <translation>Cre&amp;diti...</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
@@ -5092,7 +5092,7 @@ Sì mantiene la loro versione, No salva la vostra sopra la loro, Annulla torna a
     </message>
     <message>
         <source>&amp;Holders&apos; share...</source>
-        <translation>Quota dei &amp;titolari...</translation>
+        <translation>Quota dei tito&amp;lari...</translation>
     </message>
     <message>
         <source>%1 % of a visitor&apos;s hire</source>
