@@ -209,7 +209,7 @@ Erreur : %1</translation>
     </message>
     <message>
         <source>%1 is damaged: %2</source>
-        <translation>%1 est endommagé : %2</translation>
+        <translation>%1 est endommagé(e) : %2</translation>
     </message>
     <message>
         <source>%1 has %2 free pages as soon as it is written.</source>
@@ -4615,7 +4615,7 @@ Non conserve le contrat.</translation>
 %2
 
 Yes keeps theirs, No saves yours over theirs, Cancel goes back to editing. Your other changes are saved either way.</source>
-        <translation>Un autre poste a modifié ce(tte) %1 pendant votre saisie :
+        <translation>Un autre poste a modifié cet élément (%1) pendant votre saisie :
 
 %2
 
@@ -5382,7 +5382,7 @@ Oui garde leur version, Non enregistre la vôtre par-dessus, Annuler revient à 
     </message>
     <message>
         <source>Line %1 of the file has the same %2.</source>
-        <translation>La ligne %1 du fichier a le/la même %2.</translation>
+        <translation>La ligne %1 du fichier a la même valeur (%2).</translation>
     </message>
     <message>
         <source>The name is empty.</source>
@@ -8393,15 +8393,15 @@ du %2 au %3</translation>
     </message>
     <message>
         <source> was</source>
-        <translation> a été</translation>
+        <translation> de plus</translation>
     </message>
     <message>
         <source>s were</source>
-        <translation>s ont été</translation>
+        <translation>(s) de plus</translation>
     </message>
     <message>
         <source>%1 %2%3 made at another desk since you were asked. Nothing was deleted.</source>
-        <translation>%1 %2%3 ajouté(e)(s) sur un autre poste depuis la question. Rien n&apos;a été supprimé.</translation>
+        <translation>Depuis la question, un autre poste a ajouté %1 %2%3. Rien n&apos;a été supprimé.</translation>
     </message>
 </context>
 <context>

@@ -209,7 +209,7 @@ Errore: %1</translation>
     </message>
     <message>
         <source>%1 is damaged: %2</source>
-        <translation>%1 è danneggiato: %2</translation>
+        <translation>%1 è danneggiato/a: %2</translation>
     </message>
     <message>
         <source>%1 has %2 free pages as soon as it is written.</source>
@@ -4615,7 +4615,7 @@ No mantiene il contratto.</translation>
 %2
 
 Yes keeps theirs, No saves yours over theirs, Cancel goes back to editing. Your other changes are saved either way.</source>
-        <translation>Un&apos;altra postazione ha modificato questo/a %1 durante la vostra modifica:
+        <translation>Un&apos;altra postazione ha modificato questo elemento (%1) durante la vostra modifica:
 
 %2
 
@@ -5382,7 +5382,7 @@ Sì mantiene la loro versione, No salva la vostra sopra la loro, Annulla torna a
     </message>
     <message>
         <source>Line %1 of the file has the same %2.</source>
-        <translation>La riga %1 del file ha lo stesso/la stessa %2.</translation>
+        <translation>La riga %1 del file ha lo stesso valore (%2).</translation>
     </message>
     <message>
         <source>The name is empty.</source>
@@ -5406,11 +5406,11 @@ Sì mantiene la loro versione, No salva la vostra sopra la loro, Annulla torna a
     </message>
     <message>
         <source>On record (same %1): updated.</source>
-        <translation>Già registrato (stesso %1): aggiornato.</translation>
+        <translation>Già registrato (%1 uguale): aggiornato.</translation>
     </message>
     <message>
         <source>On record (same %1): skipped.</source>
-        <translation>Già registrato (stesso %1): saltato.</translation>
+        <translation>Già registrato (%1 uguale): saltato.</translation>
     </message>
     <message>
         <source>The berth&apos;s name is empty.</source>
@@ -8393,15 +8393,15 @@ dal %2 al %3</translation>
     </message>
     <message>
         <source> was</source>
-        <translation> è stata aggiunta</translation>
+        <translation> in più</translation>
     </message>
     <message>
         <source>s were</source>
-        <translation>/i sono state aggiunte</translation>
+        <translation>/i in più</translation>
     </message>
     <message>
         <source>%1 %2%3 made at another desk since you were asked. Nothing was deleted.</source>
-        <translation>%1 %2%3 da un&apos;altra postazione dopo la domanda. Non è stato eliminato nulla.</translation>
+        <translation>Dopo la domanda un&apos;altra postazione ha aggiunto %1 %2%3. Non è stato eliminato nulla.</translation>
     </message>
 </context>
 <context>
