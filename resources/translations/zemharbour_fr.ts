@@ -2175,7 +2175,7 @@ Conserver le prix convenu ?</translation>
     </message>
     <message>
         <source>&amp;To:</source>
-        <translation>&amp;À :</translation>
+        <translation>&amp;Destinataire :</translation>
     </message>
     <message>
         <source>&amp;Subject:</source>
@@ -3874,7 +3874,7 @@ Oui encaisse le paiement maintenant, Non enregistre le départ avec le solde dû
     </message>
     <message>
         <source>&amp;To:</source>
-        <translation>&amp;À :</translation>
+        <translation>&amp;Au :</translation>
     </message>
     <message>
         <source>&amp;Bill...</source>

@@ -2175,7 +2175,7 @@ Mantenere il prezzo concordato?</translation>
     </message>
     <message>
         <source>&amp;To:</source>
-        <translation>&amp;A:</translation>
+        <translation>&amp;Destinatario:</translation>
     </message>
     <message>
         <source>&amp;Subject:</source>
@@ -3874,7 +3874,7 @@ Sì incassa ora il pagamento, No registra la partenza con il saldo dovuto, Annul
     </message>
     <message>
         <source>&amp;To:</source>
-        <translation>&amp;A:</translation>
+        <translation>&amp;Al:</translation>
     </message>
     <message>
         <source>&amp;Bill...</source>
