@@ -7036,7 +7036,7 @@ La base de données actuelle est conservée sous %4 et peut être restaurée à 
     </message>
     <message>
         <source>Marks</source>
-        <translation>Marques</translation>
+        <translation>Remarques</translation>
     </message>
     <message>
         <source>Who</source>

@@ -7036,7 +7036,7 @@ Il database attuale viene conservato come %4 e può essere ripristinato da lì.<
     </message>
     <message>
         <source>Marks</source>
-        <translation>Segni</translation>
+        <translation>Segnalazioni</translation>
     </message>
     <message>
         <source>Who</source>
