@@ -5,1124 +5,1137 @@
     <name>AboutDialog</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Version: 1.0.1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version : 1.0.1</translation>
     </message>
     <message>
         <source>Bookings, berths, customers and calendars for marinas, harbours and caravan and camping parks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Réservations, anneaux, clients et calendriers pour ports de plaisance, ports, campings et parcs de caravanes.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&amp;System Info ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Infos &amp;système...</translation>
     </message>
     <message>
         <source>System Information Is Unavailable At This Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Les informations système ne sont pas disponibles pour le moment</translation>
     </message>
 </context>
 <context>
     <name>ActorSession</name>
     <message>
         <source>The SQLite driver gives no handle to name who acts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le pilote SQLite ne fournit aucun accès permettant de nommer qui agit.</translation>
     </message>
     <message>
         <source>The SQLite connection is not open.</source>
-        <translation type="unfinished"></translation>
+        <translation>La connexion SQLite n&apos;est pas ouverte.</translation>
     </message>
 </context>
 <context>
     <name>AdvancedCalendarWindow</name>
     <message>
         <source>Advanced Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendrier avancé</translation>
     </message>
     <message>
         <source>One slot earlier</source>
-        <translation type="unfinished"></translation>
+        <translation>Un créneau plus tôt</translation>
     </message>
     <message>
         <source>One slot later</source>
-        <translation type="unfinished"></translation>
+        <translation>Un créneau plus tard</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Affichage</translation>
     </message>
     <message>
         <source>Half Hourly</source>
-        <translation type="unfinished"></translation>
+        <translation>Par demi-heure</translation>
     </message>
     <message>
         <source>Daily</source>
-        <translation type="unfinished"></translation>
+        <translation>Par jour</translation>
     </message>
     <message>
         <source>Booked</source>
-        <translation type="unfinished"></translation>
+        <translation>Réservé</translation>
     </message>
     <message>
         <source>Available</source>
-        <translation type="unfinished"></translation>
+        <translation>Disponible</translation>
     </message>
     <message>
         <source>Inactive</source>
-        <translation type="unfinished"></translation>
+        <translation>Inactif</translation>
     </message>
     <message>
         <source>Double click on booking to view details and financial information</source>
-        <translation type="unfinished"></translation>
+        <translation>Double-cliquez sur une réservation pour voir ses détails et ses informations financières</translation>
     </message>
     <message>
         <source>The bookings could not be read.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les réservations n&apos;ont pas pu être lues.
+%1</translation>
     </message>
 </context>
 <context>
     <name>AwayDialog</name>
     <message>
         <source>Away: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Absence : %1</translation>
     </message>
     <message>
         <source>Away from</source>
-        <translation type="unfinished"></translation>
+        <translation>Absent du</translation>
     </message>
     <message>
         <source>Back on</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour le</translation>
     </message>
     <message>
         <source>Nights</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuits</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
     <message>
         <source>Away &amp;from:</source>
-        <translation type="unfinished"></translation>
+        <translation>Absent &amp;du :</translation>
     </message>
     <message>
         <source>&amp;Back on:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Retour le :</translation>
     </message>
     <message>
         <source>N&amp;ote:</source>
-        <translation type="unfinished"></translation>
+        <translation>N&amp;ote :</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter</translation>
     </message>
     <message>
         <source>C&amp;hange</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>Awa&amp;y...</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;bsences...</translation>
     </message>
     <message>
         <source>Choose the absence to change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez l&apos;absence à modifier.</translation>
     </message>
     <message>
         <source>Contract %1: away from %2, back on %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrat %1 : absent du %2, retour le %3</translation>
     </message>
     <message>
         <source>Choose the absence to remove.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez l&apos;absence à supprimer.</translation>
     </message>
     <message>
         <source>Contract %1: away from %2, back on %3, removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrat %1 : absent du %2, retour le %3, supprimée</translation>
     </message>
 </context>
 <context>
     <name>BackupRestore</name>
     <message>
         <source>Can&apos;t add </source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ajouter </translation>
     </message>
     <message>
         <source>it is not a backup archive of Zem Harbour.</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas une archive de sauvegarde de Zem Harbour.</translation>
     </message>
     <message>
         <source>it is damaged at byte %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>elle est endommagée à l&apos;octet %1.</translation>
     </message>
     <message>
         <source>there is not enough free disk space to unpack it: it needs %1, and %2 is free.</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;espace disque libre ne suffit pas pour la décompresser : il faut %1 et %2 sont libres.</translation>
     </message>
     <message>
         <source>there is not enough free disk space to unpack it (%1 free).</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;espace disque libre ne suffit pas pour la décompresser (%1 libres).</translation>
     </message>
     <message>
         <source>it cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>elle ne peut pas être lue.</translation>
     </message>
     <message>
         <source>there is not enough memory to unpack it.</source>
-        <translation type="unfinished"></translation>
+        <translation>la mémoire ne suffit pas pour la décompresser.</translation>
     </message>
     <message>
         <source>%1 cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire %1.</translation>
     </message>
     <message>
         <source>Other desks are connected to the database. Close Zem Harbour at the other desks, then restore again.</source>
-        <translation type="unfinished"></translation>
+        <translation>D&apos;autres postes sont connectés à la base de données. Fermez Zem Harbour sur les autres postes, puis relancez la restauration.</translation>
     </message>
     <message>
         <source>Can&apos;t continue if file exist!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de continuer si le fichier existe !</translation>
     </message>
     <message>
         <source>Can&apos;t create SPA file<byte value="xd"/>
 Error:%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le fichier SPA<byte value="xd"/>
+Erreur : %1</translation>
     </message>
     <message>
         <source>%1 is damaged: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est endommagé(e) : %2</translation>
     </message>
     <message>
         <source>%1 has %2 free pages as soon as it is written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a %2 pages libres dès son écriture.</translation>
     </message>
     <message>
         <source>%1 is not a Zem Harbour database.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas une base de données Zem Harbour.</translation>
     </message>
     <message>
         <source>%1 is not exactly Zem Harbour&apos;s: it has %2, which this program does not make.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas exactement celle de Zem Harbour : elle contient %2, que ce programme ne crée pas.</translation>
     </message>
     <message>
         <source>%1 is not exactly Zem Harbour&apos;s: it lacks %2, which this program makes.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas exactement celle de Zem Harbour : il lui manque %2, que ce programme crée.</translation>
     </message>
     <message>
         <source>Cannot remove %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de supprimer %1.</translation>
     </message>
     <message>
         <source>the database in it</source>
-        <translation type="unfinished"></translation>
+        <translation>la base de données qu&apos;elle contient</translation>
     </message>
     <message>
         <source>%1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;existe pas.</translation>
     </message>
     <message>
         <source>Cannot write %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire %1.</translation>
     </message>
 </context>
 <context>
     <name>BackupWindow</name>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>Database backup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde de la base de données...</translation>
     </message>
     <message>
         <source>Do you really want to cancel current operation</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment annuler l&apos;opération en cours</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmer</translation>
     </message>
 </context>
 <context>
     <name>BerthChangeSet</name>
     <message>
         <source> (booked)</source>
-        <translation type="unfinished"></translation>
+        <translation> (réservé)</translation>
     </message>
     <message>
         <source> - Active </source>
-        <translation type="unfinished"></translation>
+        <translation> - Actif </translation>
     </message>
     <message>
         <source> - Inactive</source>
-        <translation type="unfinished"></translation>
+        <translation> - Inactif</translation>
     </message>
     <message>
         <source>Berth &apos;%1&apos; has been deleted at another desk meanwhile. Nothing was saved, and the changes to it are dropped: press OK to save the other changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;anneau « %1 » a été supprimé entre-temps sur un autre poste. Rien n&apos;a été enregistré et ses modifications sont abandonnées : appuyez sur OK pour enregistrer les autres modifications.</translation>
     </message>
     <message>
         <source>Berth &apos;%1&apos; has been booked at another desk since you removed it (%2 new booking%3). Nothing was saved, and the berth is listed again: remove it again to delete it with its bookings, or press OK to save the other changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;anneau « %1 » a été réservé sur un autre poste depuis que vous l&apos;avez retiré (%2 réservation%3 de plus). Rien n&apos;a été enregistré et l&apos;anneau figure de nouveau dans la liste : retirez-le encore pour le supprimer avec ses réservations, ou appuyez sur OK pour enregistrer les autres modifications.</translation>
     </message>
 </context>
 <context>
     <name>BerthEntry</name>
     <message>
         <source>Takes &amp;multihulls</source>
-        <translation type="unfinished"></translation>
+        <translation>Accepte les &amp;multicoques</translation>
     </message>
     <message>
         <source>Owner:</source>
-        <translation type="unfinished"></translation>
+        <translation>Propriétaire :</translation>
     </message>
     <message>
         <source>Power:</source>
-        <translation type="unfinished"></translation>
+        <translation>Électricité :</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <source>Berth:</source>
-        <translation type="unfinished"></translation>
+        <translation>Anneau :</translation>
     </message>
     <message>
         <source>Length:</source>
-        <translation type="unfinished"></translation>
+        <translation>Longueur :</translation>
     </message>
     <message>
         <source>Width:</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur :</translation>
     </message>
     <message>
         <source>Max. draft:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tirant d&apos;eau max. :</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Type :</translation>
     </message>
     <message>
         <source>Hire charges</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarifs de location</translation>
     </message>
     <message>
         <source>Daily:</source>
-        <translation type="unfinished"></translation>
+        <translation>Par jour :</translation>
     </message>
     <message>
         <source>Weekly:</source>
-        <translation type="unfinished"></translation>
+        <translation>Par semaine :</translation>
     </message>
     <message>
         <source>Monthly:</source>
-        <translation type="unfinished"></translation>
+        <translation>Par mois :</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes :</translation>
     </message>
     <message>
         <source>Available berths:</source>
-        <translation type="unfinished"></translation>
+        <translation>Anneaux disponibles :</translation>
     </message>
     <message>
         <source>The berths could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les anneaux n&apos;ont pas pu être lus.</translation>
     </message>
     <message>
         <source>The berths could not be read again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les anneaux n&apos;ont pas pu être relus.</translation>
     </message>
     <message>
         <source>The berth&apos;s bookings could not be counted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les réservations de l&apos;anneau n&apos;ont pas pu être comptées.</translation>
     </message>
 </context>
 <context>
     <name>BerthFit</name>
     <message>
         <source>length</source>
-        <translation type="unfinished"></translation>
+        <translation>longueur</translation>
     </message>
     <message>
         <source>beam</source>
-        <translation type="unfinished"></translation>
+        <translation>largeur</translation>
     </message>
     <message>
         <source>draft</source>
-        <translation type="unfinished"></translation>
+        <translation>tirant d&apos;eau</translation>
     </message>
     <message>
         <source>multihull</source>
-        <translation type="unfinished"></translation>
+        <translation>multicoque</translation>
     </message>
 </context>
 <context>
     <name>BerthGridModel</name>
     <message>
         <source>%1 (holder&apos;s, back %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (du titulaire, retour le %2)</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
     <message>
         <source>A holder&apos;s berth: %1 is away from %2 and back on %3; a stay here must leave by noon that day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anneau d&apos;un titulaire : %1 est absent du %2 et revient le %3 ; un séjour ici doit partir avant midi ce jour-là.</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Longueur</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur</translation>
     </message>
     <message>
         <source>HasPower</source>
-        <translation type="unfinished"></translation>
+        <translation>Électricité</translation>
     </message>
     <message>
         <source>DailyHireCharge</source>
-        <translation type="unfinished"></translation>
+        <translation>Location/jour</translation>
     </message>
     <message>
         <source>Fits</source>
-        <translation type="unfinished"></translation>
+        <translation>Convient</translation>
     </message>
 </context>
 <context>
     <name>BerthInput</name>
     <message>
         <source>No berth name has been entered. Please enter a berth name (or number) to continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun nom d&apos;anneau n&apos;a été saisi. Saisissez un nom (ou un numéro) d&apos;anneau pour continuer.</translation>
     </message>
     <message>
         <source>Please select owner from the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir le propriétaire dans la liste</translation>
     </message>
     <message>
         <source>Please select berth type from the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir le type d&apos;anneau dans la liste</translation>
     </message>
 </context>
 <context>
     <name>BerthNotes</name>
     <message>
         <source>Berth &apos;%1&apos; was deleted at another desk meanwhile, so nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;anneau « %1 » a été supprimé entre-temps sur un autre poste ; rien n&apos;a donc été enregistré.</translation>
     </message>
 </context>
 <context>
     <name>BerthNotesDialog</name>
     <message>
         <source>Berth  Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes des anneaux</translation>
     </message>
     <message>
         <source>Add notes to berths.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoutez des notes aux anneaux.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>Available berths:</source>
-        <translation type="unfinished"></translation>
+        <translation>Anneaux disponibles :</translation>
     </message>
     <message>
         <source>The berths could not be read.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les anneaux n&apos;ont pas pu être lus.
+
+%1</translation>
     </message>
     <message>
         <source>berth&apos;s notes</source>
-        <translation type="unfinished"></translation>
+        <translation>notes de l&apos;anneau</translation>
     </message>
     <message>
         <source>The notes could not be saved; nothing was changed.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les notes n&apos;ont pas pu être enregistrées ; rien n&apos;a été modifié.
+
+%1</translation>
     </message>
 </context>
 <context>
     <name>BerthRegister</name>
     <message>
         <source>Configure Berths </source>
-        <translation type="unfinished"></translation>
+        <translation>Configurer les anneaux </translation>
     </message>
     <message>
         <source>Configure the berths that should be available for booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurez les anneaux qui doivent être proposés à la réservation</translation>
     </message>
     <message>
         <source>Ac&amp;tivate</source>
-        <translation type="unfinished"></translation>
+        <translation>Ac&amp;tiver</translation>
     </message>
     <message>
         <source>&amp;Block Berth...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bloquer l&apos;anneau...</translation>
     </message>
     <message>
         <source>&amp;Edit Berths</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier les anneaux</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Inac&amp;tivate</source>
-        <translation type="unfinished"></translation>
+        <translation>Désac&amp;tiver</translation>
     </message>
     <message>
         <source>The changes to the berths could not be saved; nothing was changed. Press OK to try again or Cancel to drop the changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les modifications des anneaux n&apos;ont pas pu être enregistrées ; rien n&apos;a été modifié. Appuyez sur OK pour réessayer ou sur Annuler pour abandonner les modifications.</translation>
     </message>
 </context>
 <context>
     <name>BerthRemoval</name>
     <message>
         <source>Deleting this customer will also remove any reservations that have been made with it. Are you sure you want to delete the berth?</source>
-        <translation type="unfinished"></translation>
+        <translation>La suppression supprimera aussi toutes les réservations faites sur cet anneau. Voulez-vous vraiment supprimer l&apos;anneau ?</translation>
     </message>
     <message>
         <source>berth</source>
-        <translation type="unfinished"></translation>
+        <translation>anneau</translation>
     </message>
 </context>
 <context>
     <name>BerthRowCheck</name>
     <message>
         <source>This berth was deleted at another desk while you were editing it. Nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet anneau a été supprimé sur un autre poste pendant que vous le modifiiez. Rien n&apos;a été enregistré.</translation>
     </message>
 </context>
 <context>
     <name>BerthSetupWizard</name>
     <message>
         <source>Post Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code postal</translation>
     </message>
     <message>
         <source>Zip Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code ZIP</translation>
     </message>
     <message>
         <source>Configuration Wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>Assistant de configuration</translation>
     </message>
     <message>
         <source>Enter Your Regional Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez vos paramètres régionaux</translation>
     </message>
     <message>
         <source>Enter Your Room Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez vos anneaux</translation>
     </message>
     <message>
         <source>Finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé</translation>
     </message>
     <message>
         <source>Usin this wizard you can configure your reservation information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet assistant vous permet de configurer vos données de réservation.</translation>
     </message>
     <message>
         <source>Enter your regional information</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez vos paramètres régionaux</translation>
     </message>
     <message>
         <source>Post Code / Zip Code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Code postal / code ZIP :</translation>
     </message>
     <message>
         <source>Enter your Berth information. For each berth / slip enter it`s details and then click Add.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez vos anneaux. Pour chaque anneau, saisissez ses caractéristiques puis cliquez sur Ajouter.</translation>
     </message>
     <message>
         <source>Click Finish to complete your configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur Terminer pour achever la configuration</translation>
     </message>
     <message>
         <source>Please select Post Code or Zip Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir Code postal ou Code ZIP</translation>
     </message>
     <message>
         <source>The berths could not be saved; nothing was changed. Press Finish to try again or Cancel to drop the changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les anneaux n&apos;ont pas pu être enregistrés ; rien n&apos;a été modifié. Appuyez sur Terminer pour réessayer ou sur Annuler pour abandonner les modifications.</translation>
     </message>
 </context>
 <context>
     <name>BerthTableEditor</name>
     <message>
         <source>Edit Berths</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier les anneaux</translation>
     </message>
     <message>
         <source>ID:</source>
-        <translation type="unfinished"></translation>
+        <translation>ID :</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom :</translation>
     </message>
     <message>
         <source>Length:</source>
-        <translation type="unfinished"></translation>
+        <translation>Longueur :</translation>
     </message>
     <message>
         <source>Width:</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur :</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes :</translation>
     </message>
     <message>
         <source>DailyHireCharge:</source>
-        <translation type="unfinished"></translation>
+        <translation>Location/jour :</translation>
     </message>
     <message>
         <source>MonthlyHireCharge:</source>
-        <translation type="unfinished"></translation>
+        <translation>Location/mois :</translation>
     </message>
     <message>
         <source>WeeklyHireCharge:</source>
-        <translation type="unfinished"></translation>
+        <translation>Location/semaine :</translation>
     </message>
     <message>
         <source>Maximum draft (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>Tirant d&apos;eau max. (m) :</translation>
     </message>
     <message>
         <source>HasPower:</source>
-        <translation type="unfinished"></translation>
+        <translation>Électricité :</translation>
     </message>
     <message>
         <source>Active:</source>
-        <translation type="unfinished"></translation>
+        <translation>Actif :</translation>
     </message>
     <message>
         <source>Multihulls:</source>
-        <translation type="unfinished"></translation>
+        <translation>Multicoques :</translation>
     </message>
     <message>
         <source>TypeID:</source>
-        <translation type="unfinished"></translation>
+        <translation>ID type :</translation>
     </message>
     <message>
         <source>OwnerID:</source>
-        <translation type="unfinished"></translation>
+        <translation>ID propriétaire :</translation>
     </message>
     <message>
         <source>&amp;Update</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mettre à jour</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Actualiser</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>Record: </source>
-        <translation type="unfinished"></translation>
+        <translation>Fiche : </translation>
     </message>
     <message>
         <source>Data error event hit err:%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de données : %1</translation>
     </message>
     <message>
         <source>berth</source>
-        <translation type="unfinished"></translation>
+        <translation>anneau</translation>
     </message>
 </context>
 <context>
     <name>BerthTitles</name>
     <message>
         <source>Add berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un anneau</translation>
     </message>
     <message>
         <source>Berth length</source>
-        <translation type="unfinished"></translation>
+        <translation>Longueur de l&apos;anneau</translation>
     </message>
     <message>
         <source>Berth width</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur de l&apos;anneau</translation>
     </message>
     <message>
         <source>Daily Hire Charge</source>
-        <translation type="unfinished"></translation>
+        <translation>Location par jour</translation>
     </message>
     <message>
         <source>Weekly Hire Charge</source>
-        <translation type="unfinished"></translation>
+        <translation>Location par semaine</translation>
     </message>
     <message>
         <source>Monthly Hire Charge</source>
-        <translation type="unfinished"></translation>
+        <translation>Location par mois</translation>
     </message>
     <message>
         <source>Maximum draft</source>
-        <translation type="unfinished"></translation>
+        <translation>Tirant d&apos;eau max.</translation>
     </message>
 </context>
 <context>
     <name>BlockBerthDialog</name>
     <message>
         <source>Block Berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloquer l&apos;anneau</translation>
     </message>
     <message>
         <source>&amp;Berth:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anneau :</translation>
     </message>
     <message>
         <source>&amp;From:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Du :</translation>
     </message>
     <message>
         <source>&amp;To (the last day blocked):</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;u (dernier jour bloqué) :</translation>
     </message>
     <message>
         <source>&amp;Reason:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Motif :</translation>
     </message>
     <message>
         <source>Re&amp;move Block</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lever le blocage</translation>
     </message>
     <message>
         <source>The berths cannot be read.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les anneaux ne peuvent pas être lus.
+%1</translation>
     </message>
     <message>
         <source>Booking %1: %2, %3 to %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Réservation %1 : %2, du %3 au %4</translation>
     </message>
     <message>
         <source>These bookings hold %1 over the period:
 %2
 
 Block the berth all the same? The bookings keep it and are marked on the booking chart to be moved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces réservations occupent %1 pendant la période :
+%2
+
+Bloquer quand même l&apos;anneau ? Les réservations le conservent et sont signalées à déplacer sur le planning.</translation>
     </message>
     <message>
         <source>block</source>
-        <translation type="unfinished"></translation>
+        <translation>blocage</translation>
     </message>
     <message>
         <source>The block was not saved.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le blocage n&apos;a pas été enregistré.
+%1</translation>
     </message>
     <message>
         <source>Remove the block of %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Lever le blocage de %1 ?</translation>
     </message>
     <message>
         <source>The block was not removed.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le blocage n&apos;a pas été levé.
+%1</translation>
     </message>
 </context>
 <context>
     <name>BoatDialog</name>
     <message>
         <source>Edit Boat or Vehicle</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le bateau ou le véhicule</translation>
     </message>
     <message>
         <source>Add Boat or Vehicle</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un bateau ou un véhicule</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nom :</translation>
     </message>
     <message>
         <source>&amp;Kind:</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;ype :</translation>
     </message>
     <message>
         <source>&amp;Length overall (ft):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Longueur hors tout (ft) :</translation>
     </message>
     <message>
         <source>&amp;Length overall (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Longueur hors tout (m) :</translation>
     </message>
     <message>
         <source>&amp;Beam (ft):</source>
-        <translation type="unfinished"></translation>
+        <translation>Lar&amp;geur (ft) :</translation>
     </message>
     <message>
         <source>&amp;Beam (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>Lar&amp;geur (m) :</translation>
     </message>
     <message>
         <source>&amp;Draft (ft):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tirant d&apos;eau (ft) :</translation>
     </message>
     <message>
         <source>&amp;Draft (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tirant d&apos;eau (m) :</translation>
     </message>
     <message>
         <source>&amp;Height (ft):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hauteur (ft) :</translation>
     </message>
     <message>
         <source>&amp;Height (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hauteur (m) :</translation>
     </message>
     <message>
         <source>&amp;Registration or sail number:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Immatriculation ou n° de voile :</translation>
     </message>
     <message>
         <source>&amp;Insurance company:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Assureur :</translation>
     </message>
     <message>
         <source>&amp;Policy number:</source>
-        <translation type="unfinished"></translation>
+        <translation>N° de &amp;police :</translation>
     </message>
     <message>
         <source>Insurance &amp;expires:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Expiration de l&apos;assurance :</translation>
     </message>
     <message>
         <source>No&amp;tes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Note&amp;s :</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Type a size in feet, more than 0 and at most 656.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez une dimension en pieds, supérieure à 0 et au plus 656.</translation>
     </message>
     <message>
         <source>Type a size in metres, more than 0 and at most 200.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez une dimension en mètres, supérieure à 0 et au plus 200.</translation>
     </message>
     <message>
         <source>boat</source>
-        <translation type="unfinished"></translation>
+        <translation>bateau</translation>
     </message>
 </context>
 <context>
     <name>BoatFitting</name>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <source>No: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Non : %1</translation>
     </message>
     <message>
         <source>%1 does not fit %2. Book it there all the same?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne convient pas à %2. Le réserver là quand même ?</translation>
     </message>
     <message>
         <source>The insurance of %1 runs out on %2, before the departure.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;assurance de %1 expire le %2, avant le départ.</translation>
     </message>
 </context>
 <context>
     <name>Boats</name>
     <message>
         <source>The boat &quot;%1&quot; was removed at another desk meanwhile, so nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le bateau « %1 » a été supprimé entre-temps sur un autre poste ; rien n&apos;a donc été enregistré.</translation>
     </message>
     <message>
         <source>The boat &quot;%1&quot; was changed at another desk meanwhile, so nothing was saved. Open it again to see the change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le bateau « %1 » a été modifié entre-temps sur un autre poste ; rien n&apos;a donc été enregistré. Rouvrez-le pour voir la modification.</translation>
     </message>
     <message>
         <source>Sail monohull</source>
-        <translation type="unfinished"></translation>
+        <translation>Voilier monocoque</translation>
     </message>
     <message>
         <source>Sail multihull</source>
-        <translation type="unfinished"></translation>
+        <translation>Voilier multicoque</translation>
     </message>
     <message>
         <source>Motor boat</source>
-        <translation type="unfinished"></translation>
+        <translation>Bateau à moteur</translation>
     </message>
     <message>
         <source>Other boat</source>
-        <translation type="unfinished"></translation>
+        <translation>Autre bateau</translation>
     </message>
     <message>
         <source>Caravan</source>
-        <translation type="unfinished"></translation>
+        <translation>Caravane</translation>
     </message>
     <message>
         <source>Motorhome</source>
-        <translation type="unfinished"></translation>
+        <translation>Camping-car</translation>
     </message>
     <message>
         <source>Tent</source>
-        <translation type="unfinished"></translation>
+        <translation>Tente</translation>
     </message>
     <message>
         <source>Other vehicle</source>
-        <translation type="unfinished"></translation>
+        <translation>Autre véhicule</translation>
     </message>
     <message>
         <source>A boat or vehicle needs a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un bateau ou un véhicule doit avoir un nom.</translation>
     </message>
     <message>
         <source>A name may have 100 characters at the most.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nom peut compter 100 caractères au plus.</translation>
     </message>
     <message>
         <source>A size must be more than 0 and at most 200 m.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une dimension doit être supérieure à 0 et au plus 200 m.</translation>
     </message>
     <message>
         <source>The boat no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le bateau n&apos;existe plus.</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom :</translation>
     </message>
     <message>
         <source>Kind:</source>
-        <translation type="unfinished"></translation>
+        <translation>Type :</translation>
     </message>
     <message>
         <source>Length overall:</source>
-        <translation type="unfinished"></translation>
+        <translation>Longueur hors tout :</translation>
     </message>
     <message>
         <source>Beam:</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur :</translation>
     </message>
     <message>
         <source>Draft:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tirant d&apos;eau :</translation>
     </message>
     <message>
         <source>Height:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur :</translation>
     </message>
     <message>
         <source>Registration or sail number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Immatriculation ou n° de voile :</translation>
     </message>
     <message>
         <source>Insurance company:</source>
-        <translation type="unfinished"></translation>
+        <translation>Assureur :</translation>
     </message>
     <message>
         <source>Policy number:</source>
-        <translation type="unfinished"></translation>
+        <translation>N° de police :</translation>
     </message>
     <message>
         <source>Insurance expires:</source>
-        <translation type="unfinished"></translation>
+        <translation>Expiration de l&apos;assurance :</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes :</translation>
     </message>
     <message>
         <source>Customer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Client :</translation>
     </message>
 </context>
 <context>
     <name>BookingBerthsPage</name>
     <message>
         <source>Berth / slips  available:</source>
-        <translation type="unfinished"></translation>
+        <translation>Anneaux disponibles :</translation>
     </message>
     <message>
         <source>Select the Berth to use. (Items selected will appear in blue)</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez l&apos;anneau à utiliser. (Les éléments choisis apparaissent en bleu)</translation>
     </message>
     <message>
         <source>New Boa&amp;t...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau ba&amp;teau...</translation>
     </message>
     <message>
         <source>&amp;Only berths that fit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Uniquement les anneaux qui conviennent</translation>
     </message>
     <message>
         <source>Bo&amp;at:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bateau :</translation>
     </message>
     <message>
         <source>Select the unit for this booking. (Items highlighted in blue have been booked)</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez l&apos;emplacement de cette réservation. (Les éléments en bleu sont déjà réservés)</translation>
     </message>
     <message>
         <source>(no boat)</source>
-        <translation type="unfinished"></translation>
+        <translation>(aucun bateau)</translation>
     </message>
     <message>
         <source>%1 (new)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (nouveau)</translation>
     </message>
     <message>
         <source>Please select one or more units</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir un ou plusieurs emplacements</translation>
     </message>
 </context>
 <context>
     <name>BookingChargesPage</name>
     <message>
         <source>No Adults</source>
-        <translation type="unfinished"></translation>
+        <translation>Nb adultes</translation>
     </message>
     <message>
         <source>No Kids</source>
-        <translation type="unfinished"></translation>
+        <translation>Nb enfants</translation>
     </message>
     <message>
         <source>Berth Confirmation No.</source>
-        <translation type="unfinished"></translation>
+        <translation>N° de confirmation</translation>
     </message>
     <message>
         <source>Cost of Hire</source>
-        <translation type="unfinished"></translation>
+        <translation>Coût de la location</translation>
     </message>
     <message>
         <source>Other Charges</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres frais</translation>
     </message>
     <message>
         <source>VAT</source>
-        <translation type="unfinished"></translation>
+        <translation>TVA</translation>
     </message>
     <message>
         <source>Total Payable</source>
-        <translation type="unfinished"></translation>
+        <translation>Total à payer</translation>
     </message>
     <message>
         <source>Amount Payed</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant payé</translation>
     </message>
     <message>
         <source>Enter your customer&apos;s details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez les coordonnées de votre client.</translation>
     </message>
     <message>
         <source>No Adults:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nb adultes :</translation>
     </message>
     <message>
         <source>No Kids:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nb enfants :</translation>
     </message>
     <message>
         <source>Club Member</source>
-        <translation type="unfinished"></translation>
+        <translation>Membre du club</translation>
     </message>
     <message>
         <source>Power requirements:</source>
-        <translation type="unfinished"></translation>
+        <translation>Besoins électriques :</translation>
     </message>
     <message>
         <source>Confirmation No.:</source>
-        <translation type="unfinished"></translation>
+        <translation>N° de confirmation :</translation>
     </message>
     <message>
         <source>Guest Confirmation No.:</source>
-        <translation type="unfinished"></translation>
+        <translation>N° de confirmation client :</translation>
     </message>
     <message>
         <source>Berth Hire:</source>
-        <translation type="unfinished"></translation>
+        <translation>Location de l&apos;anneau :</translation>
     </message>
     <message>
         <source>Other Charges:</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres frais :</translation>
     </message>
     <message>
         <source>VAT:</source>
-        <translation type="unfinished"></translation>
+        <translation>TVA :</translation>
     </message>
     <message>
         <source>Total Payable:</source>
-        <translation type="unfinished"></translation>
+        <translation>Total à payer :</translation>
     </message>
     <message>
         <source>Amount Payed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant payé :</translation>
     </message>
     <message>
         <source>The rates could not be read, so the hire cannot be worked out.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les tarifs n&apos;ont pas pu être lus ; la location ne peut donc pas être calculée.
+%1</translation>
     </message>
     <message>
         <source>The period or the berths changed, so the hire has been worked out again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La période ou les anneaux ont changé ; la location a donc été recalculée.</translation>
     </message>
     <message>
         <source>The period or the berths of this booking have changed.
@@ -1130,2763 +1143,2786 @@ Agreed price: hire %1, total payable %2.
 With today&apos;s rates: hire %3, total payable %4.
 
 Keep the agreed price?</source>
-        <translation type="unfinished"></translation>
+        <translation>La période ou les anneaux de cette réservation ont changé.
+Prix convenu : location %1, total à payer %2.
+Aux tarifs actuels : location %3, total à payer %4.
+
+Conserver le prix convenu ?</translation>
     </message>
     <message>
         <source>&amp;Keep %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Garder %1</translation>
     </message>
     <message>
         <source>&amp;Reprice to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Recalculer à %1</translation>
     </message>
     <message>
         <source>The agreed price is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le prix convenu est conservé.</translation>
     </message>
 </context>
 <context>
     <name>BookingChart</name>
     <message>
         <source>No berth type</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans type d&apos;anneau</translation>
     </message>
     <message>
         <source>Contract %1: %2 holds %3 from %4 to %5</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrat %1 : %2 occupe %3 du %4 au %5</translation>
     </message>
     <message>
         <source>Booking %1: %2
 %3 to %4
 Total %5, paid %6</source>
-        <translation type="unfinished"></translation>
+        <translation>Réservation %1 : %2
+du %3 au %4
+Total %5, payé %6</translation>
     </message>
     <message>
         <source>
 To be moved: the berth is blocked.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+À déplacer : l&apos;anneau est bloqué.</translation>
     </message>
     <message>
         <source>Not a berth.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n&apos;est pas un anneau.</translation>
     </message>
     <message>
         <source>%1 is not in use.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas en service.</translation>
     </message>
     <message>
         <source>%1 is blocked.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est bloqué.</translation>
     </message>
     <message>
         <source>%1 is blocked: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est bloqué : %2.</translation>
     </message>
     <message>
         <source>%1 is taken by booking %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est occupé par la réservation %2.</translation>
     </message>
     <message>
         <source>%1 is taken by %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est occupé par %2.</translation>
     </message>
     <message>
         <source>The departure must come after the arrival.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le départ doit suivre l&apos;arrivée.</translation>
     </message>
     <message>
         <source>The booking already holds %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La réservation occupe déjà %1.</translation>
     </message>
     <message>
         <source>%1 away, back %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 absent, retour le %2</translation>
     </message>
     <message>
         <source>Contract %1: %2 is away from %3 and back on %4. Free to let to visitors until noon that day; the berth stays the holder&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrat %1 : %2 est absent du %3 et revient le %4. Peut être loué aux visiteurs jusqu&apos;à midi ce jour-là ; l&apos;anneau reste au titulaire.</translation>
     </message>
 </context>
 <context>
     <name>BookingChartPrint</name>
     <message>
         <source>Berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Anneau</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>du %1 au %2</translation>
     </message>
     <message>
         <source>Page %p of %P</source>
-        <translation type="unfinished"></translation>
+        <translation>Page %p sur %P</translation>
     </message>
 </context>
 <context>
     <name>BookingChartView</name>
     <message>
         <source>Taken of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Occupés sur %1</translation>
     </message>
     <message>
         <source>%1 (%2 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 %)</translation>
     </message>
     <message>
         <source>No berth above this one is free for these days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun anneau au-dessus de celui-ci n&apos;est libre pour ces jours.</translation>
     </message>
     <message>
         <source>No berth below this one is free for these days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun anneau au-dessous de celui-ci n&apos;est libre pour ces jours.</translation>
     </message>
     <message>
         <source>Drop it on a berth and days of the chart.</source>
-        <translation type="unfinished"></translation>
+        <translation>Déposez-la sur un anneau et des jours du planning.</translation>
     </message>
 </context>
 <context>
     <name>BookingChartWindow</name>
     <message>
         <source>Booking Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Planning des réservations</translation>
     </message>
     <message>
         <source>%1 days</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 jours</translation>
     </message>
     <message>
         <source>T&amp;oday</source>
-        <translation type="unfinished"></translation>
+        <translation>Au&amp;jourd&apos;hui</translation>
     </message>
     <message>
         <source>&amp;Block Berth...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bloquer l&apos;anneau...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer...</translation>
     </message>
     <message>
         <source>&amp;Guest</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Client</translation>
     </message>
     <message>
         <source>&amp;Arrive</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arrivée</translation>
     </message>
     <message>
         <source>&amp;Depart...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dé&amp;part...</translation>
     </message>
     <message>
         <source>&amp;Undo check-in or out...</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nnuler l&apos;arrivée ou le départ...</translation>
     </message>
     <message>
         <source>&amp;From:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Du :</translation>
     </message>
     <message>
         <source>&amp;Show:</source>
-        <translation type="unfinished"></translation>
+        <translation>Affic&amp;her :</translation>
     </message>
     <message>
         <source>Berth t&amp;ype:</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;ype d&apos;anneau :</translation>
     </message>
     <message>
         <source>The booking was not moved.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La réservation n&apos;a pas été déplacée.
+%1</translation>
     </message>
     <message>
         <source>All berth types</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les types d&apos;anneau</translation>
     </message>
     <message>
         <source>Choose a booking&apos;s bar first: its guest is the one checked in or out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez d&apos;abord la barre d&apos;une réservation : c&apos;est son client qui arrive ou qui part.</translation>
     </message>
     <message>
         <source>The booking could not be moved. Nothing was changed.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La réservation n&apos;a pas pu être déplacée. Rien n&apos;a été modifié.
+%1</translation>
     </message>
     <message>
         <source>Agreed price: total payable %1.
 With today&apos;s rates for the new days and berths: total payable %2.
 
 Keep the agreed price?</source>
-        <translation type="unfinished"></translation>
+        <translation>Prix convenu : total à payer %1.
+Aux tarifs actuels pour les nouveaux jours et anneaux : total à payer %2.
+
+Conserver le prix convenu ?</translation>
     </message>
     <message>
         <source>&amp;Keep %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Garder %1</translation>
     </message>
     <message>
         <source>&amp;Reprice to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Recalculer à %1</translation>
     </message>
     <message>
         <source>No booking can be made there.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune réservation n&apos;est possible à cet endroit.
+%1</translation>
     </message>
     <message>
         <source>The booking was changed at another desk meanwhile.</source>
-        <translation type="unfinished"></translation>
+        <translation>La réservation a été modifiée entre-temps sur un autre poste.</translation>
     </message>
     <message>
         <source>Cancel booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler la réservation</translation>
     </message>
     <message>
         <source>Another desk removed this block meanwhile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre poste a levé ce blocage entre-temps.</translation>
     </message>
     <message>
         <source>The block was not moved. Nothing was changed.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le blocage n&apos;a pas été déplacé. Rien n&apos;a été modifié.
+%1</translation>
     </message>
     <message>
         <source>Not a berth.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n&apos;est pas un anneau.</translation>
     </message>
     <message>
         <source>Another desk changed this block meanwhile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre poste a modifié ce blocage entre-temps.</translation>
     </message>
 </context>
 <context>
     <name>BookingConfirmationPage</name>
     <message>
         <source>Booking confirmation details:</source>
-        <translation type="unfinished"></translation>
+        <translation>Détails de la confirmation :</translation>
     </message>
     <message>
         <source>ph:</source>
-        <translation type="unfinished"></translation>
+        <translation>tél. :</translation>
     </message>
     <message>
         <source>Show the booking con&amp;firmation when saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la con&amp;firmation à l&apos;enregistrement</translation>
     </message>
     <message>
         <source>Send confirmation by e-ma&amp;il</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer la confirmation par e-ma&amp;il</translation>
     </message>
     <message>
         <source>Boat: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bateau : %1</translation>
     </message>
     <message>
         <source>Confirmation number %1 was given to a booking made at another desk meanwhile. This booking has been saved with number %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le numéro de confirmation %1 a été attribué entre-temps à une réservation faite sur un autre poste. Cette réservation a été enregistrée sous le numéro %2.</translation>
     </message>
     <message>
         <source>The booking has been saved with confirmation number %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La réservation a été enregistrée sous le numéro de confirmation %1.</translation>
     </message>
     <message>
         <source>The booking has been saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>La réservation a été enregistrée.</translation>
     </message>
     <message>
         <source>Show its summary?</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher son récapitulatif ?</translation>
     </message>
 </context>
 <context>
     <name>BookingCustomerPanel</name>
     <message>
         <source>Ne&amp;w...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nou&amp;veau...</translation>
     </message>
     <message>
         <source>Select customer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le client :</translation>
     </message>
     <message>
         <source>Please select customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir le client</translation>
     </message>
     <message>
         <source>%1 is not a boat of %2. Choose its owner as the customer, or no boat on the berths page.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un bateau de %2. Choisissez son propriétaire comme client, ou aucun bateau sur la page des anneaux.</translation>
     </message>
 </context>
 <context>
     <name>BookingDatesPage</name>
     <message>
         <source>Set Arrival date and Arrival time, then set Departure date and Departure time</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez la date et l&apos;heure d&apos;arrivée, puis la date et l&apos;heure de départ</translation>
     </message>
     <message>
         <source>Arrival Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date d&apos;arrivée :</translation>
     </message>
     <message>
         <source>Departure Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de départ :</translation>
     </message>
     <message>
         <source>Booked by (your name):</source>
-        <translation type="unfinished"></translation>
+        <translation>Réservé par (votre nom) :</translation>
     </message>
     <message>
         <source>Departure date must be after the Arrival date. Please change the Departure date and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La date de départ doit suivre la date d&apos;arrivée. Modifiez la date de départ et réessayez.</translation>
     </message>
     <message>
         <source>Booking interval is invalid</source>
-        <translation type="unfinished"></translation>
+        <translation>La période de réservation n&apos;est pas valable</translation>
     </message>
 </context>
 <context>
     <name>BookingDepositPanel</name>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Acompte</translation>
     </message>
     <message>
         <source>&amp;Deposit:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acompte :</translation>
     </message>
     <message>
         <source>Deposit d&amp;ue by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Acompte &amp;dû le :</translation>
     </message>
     <message>
         <source>Balanc&amp;e due by:</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;olde dû le :</translation>
     </message>
     <message>
         <source>The deposit typed was more than the total payable, so it is now %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;acompte saisi dépassait le total à payer ; il est donc ramené à %1.</translation>
     </message>
     <message>
         <source>Total payable %1 due by %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Total à payer %1, dû le %2</translation>
     </message>
     <message>
         <source>Deposit %1 due by %2, balance %3 due by %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Acompte %1 dû le %2, solde %3 dû le %4</translation>
     </message>
 </context>
 <context>
     <name>BookingDetailsPanel</name>
     <message>
         <source>Email</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>Adults and</source>
-        <translation type="unfinished"></translation>
+        <translation>Adultes et</translation>
     </message>
     <message>
         <source>Children</source>
-        <translation type="unfinished"></translation>
+        <translation>Enfants</translation>
     </message>
     <message>
         <source>Booking from</source>
-        <translation type="unfinished"></translation>
+        <translation>Réservation du</translation>
     </message>
 </context>
 <context>
     <name>BookingDocuments</name>
     <message>
         <source>Telephone No:</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléphone :</translation>
     </message>
     <message>
         <source>VAT No:</source>
-        <translation type="unfinished"></translation>
+        <translation>N° TVA :</translation>
     </message>
     <message>
         <source>There is no booking to print.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a aucune réservation à imprimer.</translation>
     </message>
     <message>
         <source>The booking no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>La réservation n&apos;existe plus.</translation>
     </message>
     <message>
         <source>Signature: %1 Date: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Signature : %1 Date : %2</translation>
     </message>
     <message>
         <source>INVOICE</source>
-        <translation type="unfinished"></translation>
+        <translation>FACTURE</translation>
     </message>
     <message>
         <source>Invoice Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>N° de facture :</translation>
     </message>
     <message>
         <source>Booking Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de réservation :</translation>
     </message>
     <message>
         <source>Departure Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de départ :</translation>
     </message>
     <message>
         <source>Berth(s):</source>
-        <translation type="unfinished"></translation>
+        <translation>Anneau(x) :</translation>
     </message>
     <message>
         <source>Booked By:</source>
-        <translation type="unfinished"></translation>
+        <translation>Réservé par :</translation>
     </message>
     <message>
         <source>Boat:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bateau :</translation>
     </message>
     <message>
         <source>Booking charges,</source>
-        <translation type="unfinished"></translation>
+        <translation>Frais de réservation,</translation>
     </message>
     <message>
         <source>Cost Of Hire:</source>
-        <translation type="unfinished"></translation>
+        <translation>Coût de la location :</translation>
     </message>
     <message>
         <source>Other Charges:</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres frais :</translation>
     </message>
     <message>
         <source>VAT:</source>
-        <translation type="unfinished"></translation>
+        <translation>TVA :</translation>
     </message>
     <message>
         <source>Total Payable:</source>
-        <translation type="unfinished"></translation>
+        <translation>Total à payer :</translation>
     </message>
     <message>
         <source>Amount Payed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant payé :</translation>
     </message>
     <message>
         <source>In Credit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Crédit :</translation>
     </message>
     <message>
         <source>Balance Due:</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde dû :</translation>
     </message>
     <message>
         <source>Credit notes,</source>
-        <translation type="unfinished"></translation>
+        <translation>Avoirs,</translation>
     </message>
     <message>
         <source>    Credit note %1  %2</source>
-        <translation type="unfinished"></translation>
+        <translation>    Avoir %1  %2</translation>
     </message>
     <message>
         <source>Net after credit notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Net après avoirs :</translation>
     </message>
     <message>
         <source>Berth Confirmation Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>N° de confirmation :</translation>
     </message>
     <message>
         <source>Guest Confirmation Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>N° de confirmation client :</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes :</translation>
     </message>
     <message>
         <source>Reservation Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Bon de réservation</translation>
     </message>
     <message>
         <source>Reservation Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>N° de réservation :</translation>
     </message>
     <message>
         <source>From Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Du :</translation>
     </message>
     <message>
         <source>To Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Au :</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom :</translation>
     </message>
     <message>
         <source>HouseName:</source>
-        <translation type="unfinished"></translation>
+        <translation>Résidence :</translation>
     </message>
     <message>
         <source>Street:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rue :</translation>
     </message>
     <message>
         <source>Area:</source>
-        <translation type="unfinished"></translation>
+        <translation>Quartier :</translation>
     </message>
     <message>
         <source>Town:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ville :</translation>
     </message>
     <message>
         <source>Postcode:</source>
-        <translation type="unfinished"></translation>
+        <translation>Code postal :</translation>
     </message>
     <message>
         <source>TelNo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tél. :</translation>
     </message>
     <message>
         <source>MobileNo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Portable :</translation>
     </message>
     <message>
         <source>EmailAddress:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse e-mail :</translation>
     </message>
     <message>
         <source>Client Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes client :</translation>
     </message>
     <message>
         <source>ClubMember:</source>
-        <translation type="unfinished"></translation>
+        <translation>Membre du club :</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
     <message>
         <source>MembershipNo:</source>
-        <translation type="unfinished"></translation>
+        <translation>N° de membre :</translation>
     </message>
     <message>
         <source>Reservation Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes de réservation :</translation>
     </message>
     <message>
         <source>Reservation Terms and Conditions:</source>
-        <translation type="unfinished"></translation>
+        <translation>Conditions générales de réservation :</translation>
     </message>
     <message>
         <source>BOOKING CONFIRMATION</source>
-        <translation type="unfinished"></translation>
+        <translation>CONFIRMATION DE RÉSERVATION</translation>
     </message>
     <message>
         <source>Booking Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>N° de réservation :</translation>
     </message>
     <message>
         <source>Confirmation Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>N° de confirmation :</translation>
     </message>
     <message>
         <source>Arrival:</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrivée :</translation>
     </message>
     <message>
         <source>Departure:</source>
-        <translation type="unfinished"></translation>
+        <translation>Départ :</translation>
     </message>
     <message>
         <source>Price</source>
-        <translation type="unfinished"></translation>
+        <translation>Prix</translation>
     </message>
     <message>
         <source>Paid to date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Déjà payé :</translation>
     </message>
     <message>
         <source>Deposit due:</source>
-        <translation type="unfinished"></translation>
+        <translation>Acompte dû :</translation>
     </message>
     <message>
         <source>by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le %1</translation>
     </message>
     <message>
         <source>deposit of %1 paid</source>
-        <translation type="unfinished"></translation>
+        <translation>acompte de %1 payé</translation>
     </message>
     <message>
         <source>Balance due:</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde dû :</translation>
     </message>
     <message>
         <source>paid in full</source>
-        <translation type="unfinished"></translation>
+        <translation>payé intégralement</translation>
     </message>
     <message>
         <source>Terms and Conditions:</source>
-        <translation type="unfinished"></translation>
+        <translation>Conditions générales :</translation>
     </message>
     <message>
         <source>CREDIT NOTE</source>
-        <translation type="unfinished"></translation>
+        <translation>AVOIR</translation>
     </message>
     <message>
         <source>Credit Note Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>N° d&apos;avoir :</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date :</translation>
     </message>
     <message>
         <source>Against Invoice Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sur la facture n° :</translation>
     </message>
     <message>
         <source>Period:</source>
-        <translation type="unfinished"></translation>
+        <translation>Période :</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>du %1 au %2</translation>
     </message>
     <message>
         <source>Amount Credited:</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant crédité :</translation>
     </message>
 </context>
 <context>
     <name>BookingHistory</name>
     <message>
         <source>Customer number</source>
-        <translation type="unfinished"></translation>
+        <translation>N° de client</translation>
     </message>
     <message>
         <source>Arrival</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrivée</translation>
     </message>
     <message>
         <source>Departure</source>
-        <translation type="unfinished"></translation>
+        <translation>Départ</translation>
     </message>
     <message>
         <source>Booked by</source>
-        <translation type="unfinished"></translation>
+        <translation>Réservé par</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes</translation>
     </message>
     <message>
         <source>Adults</source>
-        <translation type="unfinished"></translation>
+        <translation>Adultes</translation>
     </message>
     <message>
         <source>Children</source>
-        <translation type="unfinished"></translation>
+        <translation>Enfants</translation>
     </message>
     <message>
         <source>Cost of hire</source>
-        <translation type="unfinished"></translation>
+        <translation>Coût de la location</translation>
     </message>
     <message>
         <source>Other charges</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres frais</translation>
     </message>
     <message>
         <source>VAT</source>
-        <translation type="unfinished"></translation>
+        <translation>TVA</translation>
     </message>
     <message>
         <source>Total payable</source>
-        <translation type="unfinished"></translation>
+        <translation>Total à payer</translation>
     </message>
     <message>
         <source>Payment method number</source>
-        <translation type="unfinished"></translation>
+        <translation>N° du mode de paiement</translation>
     </message>
     <message>
         <source>Card type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de carte</translation>
     </message>
     <message>
         <source>Confirmation number</source>
-        <translation type="unfinished"></translation>
+        <translation>N° de confirmation</translation>
     </message>
     <message>
         <source>Guest&apos;s confirmation number</source>
-        <translation type="unfinished"></translation>
+        <translation>N° de confirmation du client</translation>
     </message>
     <message>
         <source>Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Électricité</translation>
     </message>
     <message>
         <source>Club member</source>
-        <translation type="unfinished"></translation>
+        <translation>Membre du club</translation>
     </message>
     <message>
         <source>Tax rate (hundredths of a per cent)</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux de taxe (centièmes de pour cent)</translation>
     </message>
     <message>
         <source>Boat number</source>
-        <translation type="unfinished"></translation>
+        <translation>N° du bateau</translation>
     </message>
     <message>
         <source>Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulée</translation>
     </message>
     <message>
         <source>Berths when cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Anneaux à l&apos;annulation</translation>
     </message>
     <message>
         <source>Invoice number</source>
-        <translation type="unfinished"></translation>
+        <translation>N° de facture</translation>
     </message>
     <message>
         <source>Stay</source>
-        <translation type="unfinished"></translation>
+        <translation>Séjour</translation>
     </message>
     <message>
         <source>Checked in</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrivé</translation>
     </message>
     <message>
         <source>Checked in at</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrivé à</translation>
     </message>
     <message>
         <source>Checked out</source>
-        <translation type="unfinished"></translation>
+        <translation>Parti</translation>
     </message>
     <message>
         <source>Checked out at</source>
-        <translation type="unfinished"></translation>
+        <translation>Parti à</translation>
     </message>
     <message>
         <source>Deposit agreed</source>
-        <translation type="unfinished"></translation>
+        <translation>Acompte convenu</translation>
     </message>
     <message>
         <source>Deposit due by</source>
-        <translation type="unfinished"></translation>
+        <translation>Acompte dû le</translation>
     </message>
     <message>
         <source>Balance due by</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde dû le</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>du %1 au %2</translation>
     </message>
     <message>
         <source>daily charge</source>
-        <translation type="unfinished"></translation>
+        <translation>tarif journalier</translation>
     </message>
     <message>
         <source>%1, %2: %3 x %4 = %5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 : %3 x %4 = %5</translation>
     </message>
     <message>
         <source>Booking made</source>
-        <translation type="unfinished"></translation>
+        <translation>Réservation créée</translation>
     </message>
     <message>
         <source>Booking deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Réservation supprimée</translation>
     </message>
     <message>
         <source>Berth added</source>
-        <translation type="unfinished"></translation>
+        <translation>Anneau ajouté</translation>
     </message>
     <message>
         <source>Berth removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Anneau retiré</translation>
     </message>
     <message>
         <source>Berth changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Anneau modifié</translation>
     </message>
     <message>
         <source>Charge line added</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne de frais ajoutée</translation>
     </message>
     <message>
         <source>Charge line removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne de frais retirée</translation>
     </message>
     <message>
         <source>Ledger line</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne du grand livre</translation>
     </message>
     <message>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>Quand</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Modification</translation>
     </message>
     <message>
         <source>Before</source>
-        <translation type="unfinished"></translation>
+        <translation>Avant</translation>
     </message>
     <message>
         <source>After</source>
-        <translation type="unfinished"></translation>
+        <translation>Après</translation>
     </message>
     <message>
         <source>Who</source>
-        <translation type="unfinished"></translation>
+        <translation>Qui</translation>
     </message>
     <message>
         <source>Desk</source>
-        <translation type="unfinished"></translation>
+        <translation>Poste</translation>
     </message>
     <message>
         <source>Page %p of %P</source>
-        <translation type="unfinished"></translation>
+        <translation>Page %p sur %P</translation>
     </message>
     <message>
         <source>No changes are recorded for this booking.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune modification n&apos;est enregistrée pour cette réservation.</translation>
     </message>
 </context>
 <context>
     <name>BookingHistoryDialog</name>
     <message>
         <source>Booking history</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique de la réservation</translation>
     </message>
     <message>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>Quand</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Modification</translation>
     </message>
     <message>
         <source>Before</source>
-        <translation type="unfinished"></translation>
+        <translation>Avant</translation>
     </message>
     <message>
         <source>After</source>
-        <translation type="unfinished"></translation>
+        <translation>Après</translation>
     </message>
     <message>
         <source>Who</source>
-        <translation type="unfinished"></translation>
+        <translation>Qui</translation>
     </message>
     <message>
         <source>Desk</source>
-        <translation type="unfinished"></translation>
+        <translation>Poste</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer</translation>
     </message>
     <message>
         <source>Save as P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en P&amp;DF...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Booking %1 history.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique réservation %1.pdf</translation>
     </message>
     <message>
         <source>The booking&apos;s history could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;historique de la réservation n&apos;a pas pu être lu : %1</translation>
     </message>
 </context>
 <context>
     <name>BookingImport</name>
     <message>
         <source>booking %1</source>
-        <translation type="unfinished"></translation>
+        <translation>réservation %1</translation>
     </message>
 </context>
 <context>
     <name>BookingMail</name>
     <message>
         <source>The booking has been cancelled: no message is sent about it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La réservation a été annulée : aucun message n&apos;est envoyé à son sujet.</translation>
     </message>
     <message>
         <source>%1 has no usable e-mail address: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas d&apos;adresse e-mail utilisable : %2</translation>
     </message>
     <message>
         <source>Reminder days must be from 0 to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les jours de relance doivent aller de 0 à %1.</translation>
     </message>
     <message>
         <source>Booking %1 no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>La réservation %1 n&apos;existe plus.</translation>
     </message>
 </context>
 <context>
     <name>BookingMailMenu</name>
     <message>
         <source>Send confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer la confirmation</translation>
     </message>
     <message>
         <source>The confirmation was not queued: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La confirmation n&apos;a pas été mise en file d&apos;envoi : %1</translation>
     </message>
     <message>
         <source>Confirmation of booking %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmation de la réservation %1</translation>
     </message>
     <message>
         <source>E-mail invoice</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer la facture par e-mail</translation>
     </message>
     <message>
         <source>The invoice was not queued: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La facture n&apos;a pas été mise en file d&apos;envoi : %1</translation>
     </message>
     <message>
         <source>Invoice %1 for booking %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Facture %1 de la réservation %2</translation>
     </message>
     <message>
         <source>Invoice %1 for booking %2 by e-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Facture %1 de la réservation %2 par e-mail</translation>
     </message>
     <message>
         <source>Invoice %1 is in the outbox and goes out in the background.</source>
-        <translation type="unfinished"></translation>
+        <translation>La facture %1 est dans la boîte d&apos;envoi et part en arrière-plan.</translation>
     </message>
     <message>
         <source>E-mail Invoice</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer la facture par e-mail</translation>
     </message>
 </context>
 <context>
     <name>BookingMessagesPanel</name>
     <message>
         <source>Messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Messages</translation>
     </message>
     <message>
         <source>Queued</source>
-        <translation type="unfinished"></translation>
+        <translation>En file</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Message</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>À</translation>
     </message>
     <message>
         <source>Subject</source>
-        <translation type="unfinished"></translation>
+        <translation>Objet</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>Tries</source>
-        <translation type="unfinished"></translation>
+        <translation>Essais</translation>
     </message>
     <message>
         <source>Server&apos;s answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponse du serveur</translation>
     </message>
     <message>
         <source>Re&amp;send now</source>
-        <translation type="unfinished"></translation>
+        <translation>Ren&amp;voyer maintenant</translation>
     </message>
     <message>
         <source>Edit messa&amp;ge...</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le messa&amp;ge...</translation>
     </message>
     <message>
         <source>E-mail sent about this booking:</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mails envoyés pour cette réservation :</translation>
     </message>
     <message>
         <source>The messages could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les messages n&apos;ont pas pu être lus : %1</translation>
     </message>
     <message>
         <source>Sent %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyé le %1</translation>
     </message>
     <message>
         <source>Edit Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le message</translation>
     </message>
     <message>
         <source>&amp;Queue again</source>
-        <translation type="unfinished"></translation>
+        <translation>Remettre en &amp;file</translation>
     </message>
     <message>
         <source>&amp;To:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Destinataire :</translation>
     </message>
     <message>
         <source>&amp;Subject:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Objet :</translation>
     </message>
     <message>
         <source>&amp;Message:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Message :</translation>
     </message>
 </context>
 <context>
     <name>BookingMove</name>
     <message>
         <source>The booking stays where it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>La réservation reste où elle était.</translation>
     </message>
     <message>
         <source>The booking was cancelled at another desk meanwhile. Nothing was moved.</source>
-        <translation type="unfinished"></translation>
+        <translation>La réservation a été annulée entre-temps sur un autre poste. Rien n&apos;a été déplacé.</translation>
     </message>
     <message>
         <source>The booking was changed at another desk meanwhile. Nothing was moved; the chart shows it as it is now.</source>
-        <translation type="unfinished"></translation>
+        <translation>La réservation a été modifiée entre-temps sur un autre poste. Rien n&apos;a été déplacé ; le planning l&apos;affiche telle qu&apos;elle est maintenant.</translation>
     </message>
     <message>
         <source>The departure must come after the arrival.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le départ doit suivre l&apos;arrivée.</translation>
     </message>
     <message>
         <source>Bookings can only be made from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les réservations ne sont possibles que du %1 au %2.</translation>
     </message>
     <message>
         <source>The booking already holds that berth.</source>
-        <translation type="unfinished"></translation>
+        <translation>La réservation occupe déjà cet anneau.</translation>
     </message>
     <message>
         <source>That berth is not in use: a booking cannot be moved onto it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet anneau n&apos;est pas en service : on ne peut pas y déplacer une réservation.</translation>
     </message>
     <message>
         <source>The booking was changed at another desk since it was moved. Nothing was undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>La réservation a été modifiée sur un autre poste depuis son déplacement. Rien n&apos;a été annulé.</translation>
     </message>
 </context>
 <context>
     <name>BookingPaymentPanel</name>
     <message>
         <source>Record Pa&amp;yment...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer un paie&amp;ment...</translation>
     </message>
     <message>
         <source>Payment Method:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode de paiement :</translation>
     </message>
     <message>
         <source>Credit Card No.:</source>
-        <translation type="unfinished"></translation>
+        <translation>N° de carte :</translation>
     </message>
     <message>
         <source>Credit Card Expiry:</source>
-        <translation type="unfinished"></translation>
+        <translation>Expiration de la carte :</translation>
     </message>
     <message>
         <source>Credit Card Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de carte :</translation>
     </message>
 </context>
 <context>
     <name>BookingPricing</name>
     <message>
         <source>daily charge</source>
-        <translation type="unfinished"></translation>
+        <translation>tarif journalier</translation>
     </message>
     <message>
         <source>%1, %2: %3 at %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 : %3 à %4</translation>
     </message>
     <message>
         <source>%1 = %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 = %2</translation>
     </message>
     <message>
         <source>No rate prices %1: counted at %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun tarif ne fixe le prix de %1 : compté à %2.</translation>
     </message>
 </context>
 <context>
     <name>BookingReports</name>
     <message>
         <source>From: %1 to: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Du : %1 au : %2</translation>
     </message>
     <message>
         <source>From: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Du : %1</translation>
     </message>
     <message>
         <source>To: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Au : %1</translation>
     </message>
 </context>
 <context>
     <name>BookingRules</name>
     <message>
         <source>Berth(s): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Anneau(x) : %1</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>du %1 au %2</translation>
     </message>
 </context>
 <context>
     <name>BookingStore</name>
     <message>
         <source>Bookings can be made from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les réservations sont possibles du %1 au %2.</translation>
     </message>
     <message>
         <source>An amount is above %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un montant dépasse %1.</translation>
     </message>
     <message>
         <source>A deposit runs from %1 to the total payable, %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un acompte va de %1 au total à payer, %2.</translation>
     </message>
     <message>
         <source>The tax rate runs from 0 to 100 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le taux de taxe va de 0 à 100 %.</translation>
     </message>
     <message>
         <source>The numbers of adults and children run from 0 to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nombre d&apos;adultes et d&apos;enfants va de 0 à %1.</translation>
     </message>
     <message>
         <source>arrival</source>
-        <translation type="unfinished"></translation>
+        <translation>arrivée</translation>
     </message>
     <message>
         <source>departure</source>
-        <translation type="unfinished"></translation>
+        <translation>départ</translation>
     </message>
     <message>
         <source>booked by</source>
-        <translation type="unfinished"></translation>
+        <translation>réservé par</translation>
     </message>
     <message>
         <source>customer</source>
-        <translation type="unfinished"></translation>
+        <translation>client</translation>
     </message>
     <message>
         <source>notes</source>
-        <translation type="unfinished"></translation>
+        <translation>notes</translation>
     </message>
     <message>
         <source>adults</source>
-        <translation type="unfinished"></translation>
+        <translation>adultes</translation>
     </message>
     <message>
         <source>children</source>
-        <translation type="unfinished"></translation>
+        <translation>enfants</translation>
     </message>
     <message>
         <source>other charges</source>
-        <translation type="unfinished"></translation>
+        <translation>autres frais</translation>
     </message>
     <message>
         <source>tax</source>
-        <translation type="unfinished"></translation>
+        <translation>taxe</translation>
     </message>
     <message>
         <source>total payable</source>
-        <translation type="unfinished"></translation>
+        <translation>total à payer</translation>
     </message>
     <message>
         <source>payment method</source>
-        <translation type="unfinished"></translation>
+        <translation>mode de paiement</translation>
     </message>
     <message>
         <source>card number</source>
-        <translation type="unfinished"></translation>
+        <translation>numéro de carte</translation>
     </message>
     <message>
         <source>card expiry</source>
-        <translation type="unfinished"></translation>
+        <translation>expiration de la carte</translation>
     </message>
     <message>
         <source>card type</source>
-        <translation type="unfinished"></translation>
+        <translation>type de carte</translation>
     </message>
     <message>
         <source>security code</source>
-        <translation type="unfinished"></translation>
+        <translation>code de sécurité</translation>
     </message>
     <message>
         <source>cost of hire</source>
-        <translation type="unfinished"></translation>
+        <translation>coût de la location</translation>
     </message>
     <message>
         <source>confirmation number</source>
-        <translation type="unfinished"></translation>
+        <translation>numéro de confirmation</translation>
     </message>
     <message>
         <source>guest confirmation number</source>
-        <translation type="unfinished"></translation>
+        <translation>numéro de confirmation client</translation>
     </message>
     <message>
         <source>power requirements</source>
-        <translation type="unfinished"></translation>
+        <translation>besoins électriques</translation>
     </message>
     <message>
         <source>club member</source>
-        <translation type="unfinished"></translation>
+        <translation>membre du club</translation>
     </message>
     <message>
         <source>tax rate</source>
-        <translation type="unfinished"></translation>
+        <translation>taux de taxe</translation>
     </message>
     <message>
         <source>boat</source>
-        <translation type="unfinished"></translation>
+        <translation>bateau</translation>
     </message>
     <message>
         <source>deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>acompte</translation>
     </message>
     <message>
         <source>deposit due by</source>
-        <translation type="unfinished"></translation>
+        <translation>acompte dû le</translation>
     </message>
     <message>
         <source>balance due by</source>
-        <translation type="unfinished"></translation>
+        <translation>solde dû le</translation>
     </message>
     <message>
         <source>cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>annulée</translation>
     </message>
     <message>
         <source>berths</source>
-        <translation type="unfinished"></translation>
+        <translation>anneaux</translation>
     </message>
     <message>
         <source>The booking no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>La réservation n&apos;existe plus.</translation>
     </message>
     <message>
         <source>%1 has been blocked for this period since the list was shown. Nothing was saved: please choose the units again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a été bloqué pour cette période depuis l&apos;affichage de la liste. Rien n&apos;a été enregistré : choisissez de nouveau les emplacements.</translation>
     </message>
     <message>
         <source>%1 has been booked for this period since the list was shown. Nothing was saved: please choose the units again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a été réservé pour cette période depuis l&apos;affichage de la liste. Rien n&apos;a été enregistré : choisissez de nouveau les emplacements.</translation>
     </message>
     <message>
         <source>This booking has been changed or cancelled at another desk since you opened it (changed: %1). Nothing was saved: cancel and open it again to see the changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette réservation a été modifiée ou annulée sur un autre poste depuis que vous l&apos;avez ouverte (modifié : %1). Rien n&apos;a été enregistré : annulez et rouvrez-la pour voir les modifications.</translation>
     </message>
     <message>
         <source>The boat has been removed or given to another customer since the list was shown. Nothing was saved: please choose the boat again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le bateau a été supprimé ou attribué à un autre client depuis l&apos;affichage de la liste. Rien n&apos;a été enregistré : choisissez de nouveau le bateau.</translation>
     </message>
     <message>
         <source>The customer has been deleted since the list was shown. Nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le client a été supprimé depuis l&apos;affichage de la liste. Rien n&apos;a été enregistré.</translation>
     </message>
     <message>
         <source>A cancelled booking cannot be changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une réservation annulée ne peut pas être modifiée.</translation>
     </message>
     <message>
         <source>deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>supprimée</translation>
     </message>
     <message>
         <source>This booking has been changed or cancelled at another desk since you opened it. Nothing was deleted: close it and open it again to see the changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette réservation a été modifiée ou annulée sur un autre poste depuis que vous l&apos;avez ouverte. Rien n&apos;a été supprimé : fermez-la et rouvrez-la pour voir les modifications.</translation>
     </message>
     <message>
         <source>Money has been taken on this booking: it is cancelled from its summary, which keeps its payments.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette réservation a déjà été encaissée : elle s&apos;annule depuis son récapitulatif, qui conserve ses paiements.</translation>
     </message>
     <message>
         <source>This booking has been changed or cancelled at another desk since you opened it. Nothing was cancelled: close it and open it again to see the changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette réservation a été modifiée ou annulée sur un autre poste depuis que vous l&apos;avez ouverte. Rien n&apos;a été annulé : fermez-la et rouvrez-la pour voir les modifications.</translation>
     </message>
     <message>
         <source>The booking has already been cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>La réservation a déjà été annulée.</translation>
     </message>
     <message>
         <source>Booking cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Réservation annulée</translation>
     </message>
 </context>
 <context>
     <name>BookingSummaryData</name>
     <message>
         <source>The booking no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>La réservation n&apos;existe plus.</translation>
     </message>
 </context>
 <context>
     <name>BookingSummaryWindow</name>
     <message>
         <source>Reservation summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Récapitulatif de la réservation</translation>
     </message>
     <message>
         <source>Ph:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tél. :</translation>
     </message>
     <message>
         <source>Berth  Charges</source>
-        <translation type="unfinished"></translation>
+        <translation>Frais d&apos;anneau</translation>
     </message>
     <message>
         <source>Other Charges</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres frais</translation>
     </message>
     <message>
         <source>VAT</source>
-        <translation type="unfinished"></translation>
+        <translation>TVA</translation>
     </message>
     <message>
         <source>Total Payable</source>
-        <translation type="unfinished"></translation>
+        <translation>Total à payer</translation>
     </message>
     <message>
         <source>Amount Payed</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant payé</translation>
     </message>
     <message>
         <source>Reservation notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes de réservation :</translation>
     </message>
     <message>
         <source>Customer Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes client</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Method</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant</translation>
     </message>
     <message>
         <source>Reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Référence</translation>
     </message>
     <message>
         <source>Desk</source>
-        <translation type="unfinished"></translation>
+        <translation>Poste</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
     <message>
         <source>Record Pa&amp;yment...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer un &amp;paiement...</translation>
     </message>
     <message>
         <source>Re&amp;fund...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rembourser...</translation>
     </message>
     <message>
         <source>&amp;Arrive</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arrivée</translation>
     </message>
     <message>
         <source>Depar&amp;t...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépar&amp;t...</translation>
     </message>
     <message>
         <source>&amp;Undo check-in or out...</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nnuler l&apos;arrivée ou le départ...</translation>
     </message>
     <message>
         <source>To amend financial details press the Edit Booking Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour modifier les données financières, appuyez sur le bouton Modifier</translation>
     </message>
     <message>
         <source>&amp;Edit booking</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier</translation>
     </message>
     <message>
         <source>&amp;Cancel booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Annu&amp;ler la réservation</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>&amp;Print Receipt</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer le reçu</translation>
     </message>
     <message>
         <source>&amp;Booking Form</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bon de réservation</translation>
     </message>
     <message>
         <source>Save as P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;DF...</translation>
     </message>
     <message>
         <source>Receipt</source>
-        <translation type="unfinished"></translation>
+        <translation>Reçu</translation>
     </message>
     <message>
         <source>Booking Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Bon de réservation</translation>
     </message>
     <message>
         <source>Confir&amp;mation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Confirmation</translation>
     </message>
     <message>
         <source>Credit N&amp;otes</source>
-        <translation type="unfinished"></translation>
+        <translation>Av&amp;oirs</translation>
     </message>
     <message>
         <source>&amp;History...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Historique...</translation>
     </message>
     <message>
         <source>Booking %1: history</source>
-        <translation type="unfinished"></translation>
+        <translation>Réservation %1 : historique</translation>
     </message>
     <message>
         <source>The booking could not be shown: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La réservation n&apos;a pas pu être affichée : %1</translation>
     </message>
     <message>
         <source>Boat: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bateau : %1</translation>
     </message>
     <message>
         <source>Cancelled. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulée. %1</translation>
     </message>
     <message>
         <source>The guest&apos;s stay could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le séjour du client n&apos;a pas pu être lu : %1</translation>
     </message>
     <message>
         <source>Arrived %1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrivé le %1 à %2</translation>
     </message>
     <message>
         <source>Departed %1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Parti le %1 à %2</translation>
     </message>
     <message>
         <source>Guest: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Client : %1</translation>
     </message>
     <message>
         <source>The payments could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paiements n&apos;ont pas pu être lus : %1</translation>
     </message>
     <message>
         <source>Cancelled: paid %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulée : payé %1</translation>
     </message>
     <message>
         <source>Paid %1 of %2: in credit %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Payé %1 sur %2 : crédit %3</translation>
     </message>
     <message>
         <source>Paid %1 of %2: balance due %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Payé %1 sur %2 : solde dû %3</translation>
     </message>
     <message>
         <source>The customer holds %1 of credit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le client dispose d&apos;un crédit de %1.</translation>
     </message>
     <message>
         <source>Credit note %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Avoir %1 : %2</translation>
     </message>
     <message>
         <source>Cancel booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler la réservation</translation>
     </message>
     <message>
         <source>The invoice could not be numbered: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La facture n&apos;a pas pu être numérotée : %1</translation>
     </message>
     <message>
         <source>Invoice %1 for booking %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Facture %1 de la réservation %2</translation>
     </message>
     <message>
         <source>The booking shown could not be printed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La réservation affichée n&apos;a pas pu être imprimée : %1</translation>
     </message>
     <message>
         <source>The document could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le document n&apos;a pas pu être lu : %1</translation>
     </message>
 </context>
 <context>
     <name>BookingWizard</name>
     <message>
         <source>Berth / Caravan Reservation</source>
-        <translation type="unfinished"></translation>
+        <translation>Réservation d&apos;anneau / d&apos;emplacement</translation>
     </message>
     <message>
         <source>Booking Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Avancement de la réservation</translation>
     </message>
     <message>
         <source>Step 1 - Dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Étape 1 - Dates</translation>
     </message>
     <message>
         <source>Step 2 - Select Berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Étape 2 - Choix de l&apos;anneau</translation>
     </message>
     <message>
         <source>Step 3 - Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Étape 3 - Client</translation>
     </message>
     <message>
         <source>Step 4 - Confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>Étape 4 - Confirmation</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Précédent</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suivant</translation>
     </message>
     <message>
         <source>Cancel Booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler la réservation</translation>
     </message>
     <message>
         <source>C&amp;lose</source>
-        <translation type="unfinished"></translation>
+        <translation>F&amp;ermer</translation>
     </message>
     <message>
         <source>Booking Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes de réservation</translation>
     </message>
     <message>
         <source>The booking wizard holds a booking that has not been saved. Confirm or cancel it first.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;assistant de réservation contient une réservation non enregistrée. Confirmez-la ou annulez-la d&apos;abord.</translation>
     </message>
     <message>
         <source>The booking has not been saved. Close the wizard and lose it?</source>
-        <translation type="unfinished"></translation>
+        <translation>La réservation n&apos;a pas été enregistrée. Fermer l&apos;assistant et la perdre ?</translation>
     </message>
     <message>
         <source>&amp;Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Confirmer</translation>
     </message>
     <message>
         <source>The customer %1 has been deleted since the list was shown. Nothing was saved: please choose the customer again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le client %1 a été supprimé depuis l&apos;affichage de la liste. Rien n&apos;a été enregistré : choisissez de nouveau le client.</translation>
     </message>
     <message>
         <source>The booking could not be saved. Nothing was changed.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La réservation n&apos;a pas pu être enregistrée. Rien n&apos;a été modifié.
+%1</translation>
     </message>
     <message>
         <source>Do you want to delete existing reservation?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous supprimer la réservation existante ?</translation>
     </message>
     <message>
         <source>Booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Réservation</translation>
     </message>
 </context>
 <context>
     <name>CalendarWindow</name>
     <message>
         <source>Simple Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendrier simple</translation>
     </message>
     <message>
         <source>Add Reservation</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une réservation</translation>
     </message>
     <message>
         <source>Edit Reservation</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la réservation</translation>
     </message>
     <message>
         <source>Show Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le récapitulatif</translation>
     </message>
     <message>
         <source>Cancel Reservation</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler la réservation</translation>
     </message>
     <message>
         <source>The bookings could not be read.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les réservations n&apos;ont pas pu être lues.
+%1</translation>
     </message>
     <message>
         <source>Cancel booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler la réservation</translation>
     </message>
 </context>
 <context>
     <name>CalendarsDialog</name>
     <message>
         <source>Calendars</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendriers</translation>
     </message>
     <message>
         <source>Berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Anneau</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse</translation>
     </message>
     <message>
         <source>Last read</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière lecture</translation>
     </message>
     <message>
         <source>Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Événements</translation>
     </message>
     <message>
         <source>Problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Problème</translation>
     </message>
     <message>
         <source>https://... or webcal://... (the other site&apos;s calendar of this berth)</source>
-        <translation type="unfinished"></translation>
+        <translation>https://... ou webcal://... (le calendrier de cet anneau sur l&apos;autre site)</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter</translation>
     </message>
     <message>
         <source>Re&amp;move</source>
-        <translation type="unfinished"></translation>
+        <translation>Supp&amp;rimer</translation>
     </message>
     <message>
         <source>Read &amp;now</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lire maintenant</translation>
     </message>
     <message>
         <source>&amp;Berth:</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nneau :</translation>
     </message>
     <message>
         <source>Add&amp;ress:</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;dresse :</translation>
     </message>
     <message>
         <source>&amp;Feeds</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Flux</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Du</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>À</translation>
     </message>
     <message>
         <source>Booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Réservation</translation>
     </message>
     <message>
         <source>Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Client</translation>
     </message>
     <message>
         <source>Stays here that another site&apos;s calendar also holds: move each stay to another berth, or ask the other site to free its dates.</source>
-        <translation type="unfinished"></translation>
+        <translation>Séjours d&apos;ici que le calendrier d&apos;un autre site contient aussi : déplacez chaque séjour sur un autre anneau, ou demandez à l&apos;autre site de libérer ses dates.</translation>
     </message>
     <message>
         <source>C&amp;onflicts</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;onflits</translation>
     </message>
     <message>
         <source>empty: this desk publishes no calendars</source>
-        <translation type="unfinished"></translation>
+        <translation>vide : ce poste ne publie aucun calendrier</translation>
     </message>
     <message>
         <source>Bro&amp;wse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcour&amp;ir...</translation>
     </message>
     <message>
         <source>This desk is the &amp;gateway: it reads the feeds of other sites</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce poste est la &amp;passerelle : il lit les flux des autres sites</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>&amp;Publish calendars into:</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;ublier les calendriers dans :</translation>
     </message>
     <message>
         <source>Each berth&apos;s calendar is berth-&lt;number&gt;.ics and each berth type&apos;s type-&lt;number&gt;.ics in that folder; put the folder on the office&apos;s web site.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans ce dossier, le calendrier de chaque anneau est berth-&lt;numéro&gt;.ics et celui de chaque type d&apos;anneau type-&lt;numéro&gt;.ics ; placez le dossier sur le site web du bureau.</translation>
     </message>
     <message>
         <source>This &amp;desk</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce pos&amp;te</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Only the gateway desk reads the feeds: set it on the &quot;This desk&quot; page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seul le poste passerelle lit les flux : réglez-le sur la page « Ce poste ».</translation>
     </message>
     <message>
         <source>Publish calendars into</source>
-        <translation type="unfinished"></translation>
+        <translation>Publier les calendriers dans</translation>
     </message>
     <message>
         <source>Calendars (*.ics)</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendriers (*.ics)</translation>
     </message>
     <message>
         <source>The calendars could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les calendriers n&apos;ont pas pu être lus : %1</translation>
     </message>
     <message>
         <source>not yet</source>
-        <translation type="unfinished"></translation>
+        <translation>pas encore</translation>
     </message>
     <message>
         <source>Stop reading %1? The berth&apos;s blocks from this calendar are released.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter de lire %1 ? Les blocages de l&apos;anneau issus de ce calendrier sont levés.</translation>
     </message>
     <message>
         <source>The feed was not removed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le flux n&apos;a pas été supprimé : %1</translation>
     </message>
     <message>
         <source>The folder %1 could not be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier %1 n&apos;a pas pu être créé.</translation>
     </message>
     <message>
         <source>Calendars: publish folder &quot;%1&quot;, gateway %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendriers : dossier de publication « %1 », passerelle %2</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>oui</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>non</translation>
     </message>
 </context>
 <context>
     <name>CancelPaidDialog</name>
     <message>
         <source>Cancel booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler la réservation</translation>
     </message>
     <message>
         <source>%1 has been paid on this booking. Cancel it and:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a été payé sur cette réservation. L&apos;annuler et :</translation>
     </message>
     <message>
         <source>This booking has payments on record. Cancel it and keep them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette réservation a des paiements enregistrés. L&apos;annuler et les conserver ?</translation>
     </message>
     <message>
         <source>&amp;Refund what was paid</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rembourser ce qui a été payé</translation>
     </message>
     <message>
         <source>&amp;Keep it as a cancellation fee</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Garder comme frais d&apos;annulation</translation>
     </message>
     <message>
         <source>Keep it as the customer&apos;s c&amp;redit</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder comme &amp;crédit du client</translation>
     </message>
     <message>
         <source>Cancel &amp;Booking</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nnuler la réservation</translation>
     </message>
     <message>
         <source>&amp;Go Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;venir</translation>
     </message>
     <message>
         <source>The booking could not be cancelled: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La réservation n&apos;a pas pu être annulée : %1</translation>
     </message>
 </context>
 <context>
     <name>CashUpReport</name>
     <message>
         <source>Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Lignes</translation>
     </message>
     <message>
         <source>Received</source>
-        <translation type="unfinished"></translation>
+        <translation>Reçu</translation>
     </message>
     <message>
         <source>Refunded</source>
-        <translation type="unfinished"></translation>
+        <translation>Remboursé</translation>
     </message>
     <message>
         <source>Corrections</source>
-        <translation type="unfinished"></translation>
+        <translation>Corrections</translation>
     </message>
     <message>
         <source>Credit</source>
-        <translation type="unfinished"></translation>
+        <translation>Crédit</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Cash-up</source>
-        <translation type="unfinished"></translation>
+        <translation>Clôture de caisse</translation>
     </message>
     <message>
         <source>Cash-up: page %p of %P</source>
-        <translation type="unfinished"></translation>
+        <translation>Clôture de caisse : page %p sur %P</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>du %1 au %2</translation>
     </message>
     <message>
         <source>Payments, refunds and corrections recorded in the period; printed %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Paiements, remboursements et corrections enregistrés sur la période ; imprimé le %1.</translation>
     </message>
     <message>
         <source>Nothing was recorded in this period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a été enregistré sur cette période.</translation>
     </message>
     <message>
         <source>By method</source>
-        <translation type="unfinished"></translation>
+        <translation>Par mode</translation>
     </message>
     <message>
         <source>Method</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode</translation>
     </message>
     <message>
         <source>By desk</source>
-        <translation type="unfinished"></translation>
+        <translation>Par poste</translation>
     </message>
     <message>
         <source>Desk</source>
-        <translation type="unfinished"></translation>
+        <translation>Poste</translation>
     </message>
 </context>
 <context>
     <name>CheckIn</name>
     <message>
         <source>The booking has been cancelled: its guest cannot be checked in or out.</source>
-        <translation type="unfinished"></translation>
+        <translation>La réservation a été annulée : son client ne peut ni arriver ni partir.</translation>
     </message>
     <message>
         <source>The guest was already checked in at %1 on %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le client est déjà arrivé à %1 le %2.</translation>
     </message>
     <message>
         <source>The guest has already left (checked out at %1 on %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le client est déjà parti (départ à %1 le %2).</translation>
     </message>
     <message>
         <source>Another desk changed the guest&apos;s stay meanwhile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre poste a modifié le séjour du client entre-temps.</translation>
     </message>
     <message>
         <source>Expected</source>
-        <translation type="unfinished"></translation>
+        <translation>Attendu</translation>
     </message>
     <message>
         <source>Arrived</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrivé</translation>
     </message>
     <message>
         <source>Departed</source>
-        <translation type="unfinished"></translation>
+        <translation>Parti</translation>
     </message>
     <message>
         <source>No-show</source>
-        <translation type="unfinished"></translation>
+        <translation>Non présenté</translation>
     </message>
     <message>
         <source>The booking no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>La réservation n&apos;existe plus.</translation>
     </message>
     <message>
         <source>The stay ended on %1: change the booking&apos;s dates before checking the guest in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le séjour s&apos;est terminé le %1 : modifiez les dates de la réservation avant d&apos;enregistrer l&apos;arrivée du client.</translation>
     </message>
     <message>
         <source>%1 is booked to arrive on %2, later than today.
 Check the guest in early? The booking&apos;s dates stay as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 doit arriver le %2, après aujourd&apos;hui.
+Enregistrer l&apos;arrivée en avance ? Les dates de la réservation restent inchangées.</translation>
     </message>
     <message>
         <source>%1 was booked to arrive on %2, earlier than today.
 Check the guest in late? The booking&apos;s dates stay as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 devait arriver le %2, avant aujourd&apos;hui.
+Enregistrer l&apos;arrivée en retard ? Les dates de la réservation restent inchangées.</translation>
     </message>
     <message>
         <source>
 The guest was not checked in: confirm the other day first.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+L&apos;arrivée du client n&apos;a pas été enregistrée : confirmez d&apos;abord l&apos;autre jour.</translation>
     </message>
     <message>
         <source>The guest was already checked out at %1 on %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le client est déjà parti à %1 le %2.</translation>
     </message>
     <message>
         <source>The guest has not been checked in: check the guest in before checking out.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;arrivée du client n&apos;a pas été enregistrée : enregistrez son arrivée avant son départ.</translation>
     </message>
     <message>
         <source>Only a guest still expected can be marked as a no-show; this one is %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seul un client encore attendu peut être marqué non présenté ; celui-ci est %1.</translation>
     </message>
     <message>
         <source>Another desk changed the guest&apos;s stay meanwhile: it is now %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre poste a modifié le séjour du client entre-temps : il est maintenant %1.</translation>
     </message>
     <message>
         <source>The guest is expected: there is nothing to put back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le client est attendu : il n&apos;y a rien à rétablir.</translation>
     </message>
 </context>
 <context>
     <name>CheckInMenu</name>
     <message>
         <source>Check-in and check-out</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrivées et départs</translation>
     </message>
     <message>
         <source>The guest&apos;s stay could not be changed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le séjour du client n&apos;a pas pu être modifié : %1</translation>
     </message>
     <message>
         <source>Read the meters of %1&apos;s berths before checking the guest in:</source>
-        <translation type="unfinished"></translation>
+        <translation>Relevez les compteurs des anneaux de %1 avant d&apos;enregistrer l&apos;arrivée du client :</translation>
     </message>
     <message>
         <source>Read the meters of %1&apos;s berths before checking the guest out:</source>
-        <translation type="unfinished"></translation>
+        <translation>Relevez les compteurs des anneaux de %1 avant d&apos;enregistrer le départ du client :</translation>
     </message>
     <message>
         <source>%1 still owes %2 (paid %3 of %4).
 
 Yes takes the payment now, No checks the guest out with the balance owing, Cancel goes back without checking out.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 doit encore %2 (payé %3 sur %4).
+
+Oui encaisse le paiement maintenant, Non enregistre le départ avec le solde dû, Annuler revient sans enregistrer le départ.</translation>
     </message>
     <message>
         <source>The meters&apos; use, %1 before tax, was added to the booking&apos;s other charges. The balance is now %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La consommation des compteurs, %1 HT, a été ajoutée aux autres frais de la réservation. Le solde est maintenant de %2.</translation>
     </message>
     <message>
         <source>%1 is expected: there is no arrival, departure or no-show to undo.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est attendu : il n&apos;y a aucune arrivée, aucun départ ni aucune non-présentation à annuler.</translation>
     </message>
     <message>
         <source>%1 is %2. Put the stay back to %3?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est %2. Remettre le séjour à l&apos;état %3 ?</translation>
     </message>
     <message>
         <source>Every guest due today has been checked in or marked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les clients attendus aujourd&apos;hui sont arrivés ou ont été marqués.</translation>
     </message>
     <message>
         <source>Some were not marked:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Certains n&apos;ont pas été marqués :
+%1</translation>
     </message>
 </context>
 <context>
     <name>ClosedBookings</name>
     <message>
         <source>%1 is closed: its ledger takes no more lines. Date the correction today.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est clôturé : son grand livre n&apos;accepte plus de lignes. Datez la correction d&apos;aujourd&apos;hui.</translation>
     </message>
 </context>
 <context>
     <name>ClosedPeriodDialog</name>
     <message>
         <source>Closed Months</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois clôturés</translation>
     </message>
     <message>
         <source>&amp;Month:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mois :</translation>
     </message>
     <message>
         <source>Close the mon&amp;th</source>
-        <translation type="unfinished"></translation>
+        <translation>Clô&amp;turer le mois</translation>
     </message>
     <message>
         <source>&amp;Reopen the month</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rouvrir le mois</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fait</translation>
     </message>
     <message>
         <source>Who</source>
-        <translation type="unfinished"></translation>
+        <translation>Qui</translation>
     </message>
     <message>
         <source>Desk</source>
-        <translation type="unfinished"></translation>
+        <translation>Poste</translation>
     </message>
     <message>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>Quand</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>A closed month&apos;s bookings (by their departure) and ledger lines can no longer be changed: they are put right by lines dated today.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les réservations d&apos;un mois clôturé (selon leur départ) et ses lignes du grand livre ne peuvent plus être modifiées : on les rectifie par des lignes datées d&apos;aujourd&apos;hui.</translation>
     </message>
     <message>
         <source>The closed months could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les mois clôturés n&apos;ont pas pu être lus : %1</translation>
     </message>
     <message>
         <source>Closed</source>
-        <translation type="unfinished"></translation>
+        <translation>Clôturé</translation>
     </message>
     <message>
         <source>Reopened</source>
-        <translation type="unfinished"></translation>
+        <translation>Rouvert</translation>
     </message>
     <message>
         <source>Close %1? Its bookings and ledger lines can then only be put right by lines dated today.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clôturer %1 ? Ses réservations et ses lignes du grand livre ne pourront alors être rectifiées que par des lignes datées d&apos;aujourd&apos;hui.</translation>
     </message>
     <message>
         <source>Reopen %1? Its bookings and ledger lines can then be changed again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rouvrir %1 ? Ses réservations et ses lignes du grand livre pourront alors de nouveau être modifiées.</translation>
     </message>
 </context>
 <context>
     <name>ClosedPeriods</name>
     <message>
         <source>%1 is already closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est déjà clôturé.</translation>
     </message>
     <message>
         <source>%1 is not closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas clôturé.</translation>
     </message>
     <message>
         <source>Only a manager may close a month.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seul un responsable peut clôturer un mois.</translation>
     </message>
     <message>
         <source>Only an administrator may reopen a month.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seul un administrateur peut rouvrir un mois.</translation>
     </message>
     <message>
         <source>Choose a month from 2000 to 2100.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez un mois de 2000 à 2100.</translation>
     </message>
     <message>
         <source>%1 is not over yet: a month is closed once it has ended.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas encore terminé : un mois se clôture une fois fini.</translation>
     </message>
     <message>
         <source>Choose a month to reopen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez un mois à rouvrir.</translation>
     </message>
     <message>
         <source>%1 is closed: its bookings and ledger lines are kept as they are. Put it right with a correction dated today.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est clôturé : ses réservations et ses lignes du grand livre restent telles quelles. Rectifiez par une correction datée d&apos;aujourd&apos;hui.</translation>
     </message>
 </context>
 <context>
     <name>CompactWindow</name>
     <message>
         <source>Operation in progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Opération en cours</translation>
     </message>
     <message>
         <source>Compacting &amp; repairing database ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Compactage &amp; réparation de la base de données...</translation>
     </message>
 </context>
 <context>
     <name>CompanyDialog</name>
     <message>
         <source>Setup Company Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations sur l&apos;entreprise</translation>
     </message>
     <message>
         <source>Copy  and paste or type your reservation terms and conditions below. These will appear on the booking form.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiez-collez ou saisissez ci-dessous vos conditions générales de réservation. Elles figureront sur le bon de réservation.</translation>
     </message>
     <message>
         <source>Taxes</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxes</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Rate %</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux %</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Du</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter</translation>
     </message>
     <message>
         <source>Remo&amp;ve</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprim&amp;er</translation>
     </message>
     <message>
         <source>Deposits and due dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Acomptes et échéances</translation>
     </message>
     <message>
         <source>No deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans acompte</translation>
     </message>
     <message>
         <source>A fixed amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Un montant fixe</translation>
     </message>
     <message>
         <source>A percentage of the total</source>
-        <translation type="unfinished"></translation>
+        <translation>Un pourcentage du total</translation>
     </message>
     <message>
         <source>D&amp;eposit at booking:</source>
-        <translation type="unfinished"></translation>
+        <translation>Acom&amp;pte à la réservation :</translation>
     </message>
     <message>
         <source>Fixed a&amp;mount:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Montant fixe :</translation>
     </message>
     <message>
         <source>Percen&amp;tage (%):</source>
-        <translation type="unfinished"></translation>
+        <translation>Pource&amp;ntage (%) :</translation>
     </message>
     <message>
         <source>Mi&amp;nimum deposit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Acompte m&amp;inimum :</translation>
     </message>
     <message>
         <source>Balance due (days &amp;before arrival):</source>
-        <translation type="unfinished"></translation>
+        <translation>Sol&amp;de dû (jours avant l&apos;arrivée) :</translation>
     </message>
     <message>
         <source>&amp;Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre à &amp;jour</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Ac&amp;tualiser</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>E-ma&amp;il server...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Serveur e-mail...</translation>
     </message>
     <message>
         <source>company information</source>
-        <translation type="unfinished"></translation>
+        <translation>informations sur l&apos;entreprise</translation>
     </message>
     <message>
         <source>Type the deposit as an amount, for example %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez l&apos;acompte sous forme de montant, par exemple %1.</translation>
     </message>
     <message>
         <source>Type the minimum deposit as an amount, for example %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez l&apos;acompte minimum sous forme de montant, par exemple %1.</translation>
     </message>
     <message>
         <source>Type the deposit&apos;s percentage, for example 25.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le pourcentage de l&apos;acompte, par exemple 25.</translation>
     </message>
     <message>
         <source>Type the number of days before arrival the balance falls due.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le nombre de jours avant l&apos;arrivée où le solde est dû.</translation>
     </message>
     <message>
         <source>Data error event hit err:%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de données : %1</translation>
     </message>
     <message>
         <source>Company Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Raison sociale :</translation>
     </message>
     <message>
         <source>Trading Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom commercial :</translation>
     </message>
     <message>
         <source>Street:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rue :</translation>
     </message>
     <message>
         <source>Area:</source>
-        <translation type="unfinished"></translation>
+        <translation>Quartier :</translation>
     </message>
     <message>
         <source>Town:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ville :</translation>
     </message>
     <message>
         <source>County:</source>
-        <translation type="unfinished"></translation>
+        <translation>Département :</translation>
     </message>
     <message>
         <source>Postcode:</source>
-        <translation type="unfinished"></translation>
+        <translation>Code postal :</translation>
     </message>
     <message>
         <source>Telephone No:</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléphone :</translation>
     </message>
     <message>
         <source>VAT No:</source>
-        <translation type="unfinished"></translation>
+        <translation>N° TVA :</translation>
     </message>
     <message>
         <source>Receipt Footer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pied de reçu :</translation>
     </message>
     <message>
         <source>Terms and Conditions:</source>
-        <translation type="unfinished"></translation>
+        <translation>Conditions générales :</translation>
     </message>
 </context>
 <context>
     <name>CompanyMailPanel</name>
     <message>
         <source>smtp.example.com; empty: no mail is sent from here</source>
-        <translation type="unfinished"></translation>
+        <translation>smtp.example.com ; vide : aucun e-mail n&apos;est envoyé d&apos;ici</translation>
     </message>
     <message>
         <source>None (a server inside the office only)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune (serveur interne au bureau uniquement)</translation>
     </message>
     <message>
         <source>STARTTLS (usually port 587)</source>
-        <translation type="unfinished"></translation>
+        <translation>STARTTLS (en général port 587)</translation>
     </message>
     <message>
         <source>TLS (usually port 465)</source>
-        <translation type="unfinished"></translation>
+        <translation>TLS (en général port 465)</translation>
     </message>
     <message>
         <source>empty: the certificates this computer trusts</source>
-        <translation type="unfinished"></translation>
+        <translation>vide : les certificats de confiance de cet ordinateur</translation>
     </message>
     <message>
         <source>&amp;Accept the server&apos;s own certificate without a check</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Accepter le certificat du serveur sans vérification</translation>
     </message>
     <message>
         <source>&amp;Server:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Serveur :</translation>
     </message>
     <message>
         <source>&amp;Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Port :</translation>
     </message>
     <message>
         <source>Se&amp;curity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sé&amp;curité :</translation>
     </message>
     <message>
         <source>&amp;User:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Utilisateur :</translation>
     </message>
     <message>
         <source>Pass&amp;word:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mot de passe :</translation>
     </message>
     <message>
         <source>Sender &amp;name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nom de l&apos;expéditeur :</translation>
     </message>
     <message>
         <source>Sender a&amp;ddress:</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;dresse de l&apos;expéditeur :</translation>
     </message>
     <message>
         <source>CA certificate &amp;file:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier du certificat CA :</translation>
     </message>
     <message>
         <source>(unchanged unless typed here)</source>
-        <translation type="unfinished"></translation>
+        <translation>(inchangé sauf saisie ici)</translation>
     </message>
     <message>
         <source>The port must be a number from 1 to 65535.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le port doit être un nombre de 1 à 65535.</translation>
     </message>
     <message>
         <source>E-mail Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveur e-mail</translation>
     </message>
     <message>
         <source>Messages wait in the outbox and go in the background. The password is kept in this computer&apos;s secret store, or else in a file only you can read; never in the database.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les messages attendent dans la boîte d&apos;envoi et partent en arrière-plan. Le mot de passe est conservé dans le coffre secret de cet ordinateur, ou à défaut dans un fichier que vous seul pouvez lire ; jamais dans la base de données.</translation>
     </message>
     <message>
         <source>Sa&amp;ve</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
 </context>
 <context>
     <name>CompanyStore</name>
     <message>
         <source>%1 %2 % from %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 % à partir du %3</translation>
     </message>
     <message>
         <source>Deposit at booking:</source>
-        <translation type="unfinished"></translation>
+        <translation>Acompte à la réservation :</translation>
     </message>
     <message>
         <source>Fixed amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant fixe :</translation>
     </message>
     <message>
         <source>Percentage (%):</source>
-        <translation type="unfinished"></translation>
+        <translation>Pourcentage (%) :</translation>
     </message>
     <message>
         <source>Minimum deposit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Acompte minimum :</translation>
     </message>
     <message>
         <source>Balance due (days before arrival):</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde dû (jours avant l&apos;arrivée) :</translation>
     </message>
     <message>
         <source>These company details were deleted at another desk meanwhile, so nothing was saved. Refresh shows what is left; what you typed is still in the boxes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces informations sur l&apos;entreprise ont été supprimées entre-temps sur un autre poste ; rien n&apos;a donc été enregistré. Actualiser montre ce qui reste ; ce que vous avez saisi est toujours dans les champs.</translation>
     </message>
     <message>
         <source>Taxes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxes :</translation>
     </message>
 </context>
 <context>
     <name>ContractActionsPanel</name>
     <message>
         <source>E&amp;dit...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier...</translation>
     </message>
     <message>
         <source>Print contr&amp;act...</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer le contr&amp;at...</translation>
     </message>
     <message>
         <source>In&amp;voice...</source>
-        <translation type="unfinished"></translation>
+        <translation>Fact&amp;urer...</translation>
     </message>
     <message>
         <source>Rene&amp;w contracts...</source>
-        <translation type="unfinished"></translation>
+        <translation>Renou&amp;veler les contrats...</translation>
     </message>
     <message>
         <source>Li&amp;sts...</source>
-        <translation type="unfinished"></translation>
+        <translation>Li&amp;stes...</translation>
     </message>
     <message>
         <source>Contract %1 ended on %2 unrenewed</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrat %1 terminé le %2 sans renouvellement</translation>
     </message>
     <message>
         <source>Contracts</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrats</translation>
     </message>
     <message>
         <source>Contract %1.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrat %1.pdf</translation>
     </message>
     <message>
         <source>No instalment of this contract has been invoiced yet: use Invoice next instalment first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune échéance de ce contrat n&apos;a encore été facturée : utilisez d&apos;abord Facturer l&apos;échéance.</translation>
     </message>
     <message>
         <source>Invoice %1.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>Facture %1.pdf</translation>
     </message>
 </context>
 <context>
     <name>ContractDialog</name>
     <message>
         <source>New Contract</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau contrat</translation>
     </message>
     <message>
         <source>In full</source>
-        <translation type="unfinished"></translation>
+        <translation>En une fois</translation>
     </message>
     <message>
         <source>Two instalments</source>
-        <translation type="unfinished"></translation>
+        <translation>Deux échéances</translation>
     </message>
     <message>
         <source>Four instalments</source>
-        <translation type="unfinished"></translation>
+        <translation>Quatre échéances</translation>
     </message>
     <message>
         <source>Twelve instalments</source>
-        <translation type="unfinished"></translation>
+        <translation>Douze échéances</translation>
     </message>
     <message>
         <source>Dates and amounts as typed</source>
-        <translation type="unfinished"></translation>
+        <translation>Dates et montants saisis</translation>
     </message>
     <message>
         <source>Due</source>
-        <translation type="unfinished"></translation>
+        <translation>Échéance</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant</translation>
     </message>
     <message>
         <source>P&amp;ropose price</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;roposer un prix</translation>
     </message>
     <message>
         <source>Add a ro&amp;w</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une li&amp;gne</translation>
     </message>
     <message>
         <source>&amp;Holder:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Titulaire :</translation>
     </message>
     <message>
         <source>&amp;Boat:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bateau :</translation>
     </message>
     <message>
         <source>B&amp;erth:</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nneau :</translation>
     </message>
     <message>
         <source>&amp;Term:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Durée :</translation>
     </message>
     <message>
         <source>&amp;First day:</source>
-        <translation type="unfinished"></translation>
+        <translation>Premier &amp;jour :</translation>
     </message>
     <message>
         <source>&amp;Last day:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernier jo&amp;ur :</translation>
     </message>
     <message>
         <source>Pr&amp;ice before tax:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pr&amp;ix HT :</translation>
     </message>
     <message>
         <source>&amp;Plan:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Plan :</translation>
     </message>
     <message>
         <source>&amp;Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Note&amp;s :</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>(the days as typed)</source>
-        <translation type="unfinished"></translation>
+        <translation>(les jours saisis)</translation>
     </message>
     <message>
         <source>(no boat)</source>
-        <translation type="unfinished"></translation>
+        <translation>(aucun bateau)</translation>
     </message>
     <message>
         <source>The holder&apos;s boats could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les bateaux du titulaire n&apos;ont pas pu être lus : %1</translation>
     </message>
     <message>
         <source>The terms could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les durées n&apos;ont pas pu être lues : %1</translation>
     </message>
     <message>
         <source>No term prices some of these days: type the price.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune durée ne fixe le prix de certains de ces jours : saisissez le prix.</translation>
     </message>
     <message>
         <source>Type the price as an amount, such as 1200.00.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le prix sous forme de montant, par exemple 1200.00.</translation>
     </message>
     <message>
         <source>Tax %1, total %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxe %1, total %2</translation>
     </message>
     <message>
         <source>Please choose the holder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir le titulaire.</translation>
     </message>
     <message>
         <source>Instalment %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Échéance %1 : %2</translation>
     </message>
     <message>
         <source>Instalment %1: type the amount, such as 300.00.</source>
-        <translation type="unfinished"></translation>
+        <translation>Échéance %1 : saisissez le montant, par exemple 300.00.</translation>
     </message>
     <message>
         <source>The contract has been cancelled: it can no longer be changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le contrat a été résilié : il ne peut plus être modifié.</translation>
     </message>
     <message>
         <source>Contract %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrat %1</translation>
     </message>
     <message>
         <source>%1. due %2: %3, invoice %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. échéance %2 : %3, facture %4</translation>
     </message>
     <message>
         <source>Invoiced, and kept as they are:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Facturées, et conservées telles quelles :
+%1</translation>
     </message>
     <message>
         <source>contract</source>
-        <translation type="unfinished"></translation>
+        <translation>contrat</translation>
     </message>
 </context>
 <context>
     <name>ContractImport</name>
     <message>
         <source>contract %1</source>
-        <translation type="unfinished"></translation>
+        <translation>contrat %1</translation>
     </message>
 </context>
 <context>
     <name>ContractListsWindow</name>
     <message>
         <source>Contract lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Listes de contrats</translation>
     </message>
     <message>
         <source>Contracts by berth type</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrats par type d&apos;anneau</translation>
     </message>
     <message>
         <source>Renewals due</source>
-        <translation type="unfinished"></translation>
+        <translation>Renouvellements à faire</translation>
     </message>
     <message>
         <source>Instalments due and overdue</source>
-        <translation type="unfinished"></translation>
+        <translation>Échéances dues et en retard</translation>
     </message>
     <message>
         <source>&amp;Show</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afficher</translation>
     </message>
     <message>
         <source>&amp;List:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Liste :</translation>
     </message>
     <message>
         <source>&amp;From:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Du :</translation>
     </message>
     <message>
         <source>&amp;To (renewals and instalments):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jusqu&apos;au (renouvellements et échéances) :</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer...</translation>
     </message>
     <message>
         <source>&amp;Export CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exporter en CSV...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
 </context>
 <context>
     <name>ContractMetersDialog</name>
     <message>
         <source>Bill contracts&apos; meters</source>
-        <translation type="unfinished"></translation>
+        <translation>Facturer les compteurs des contrats</translation>
     </message>
     <message>
         <source>&amp;Dry run</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Essai à blanc</translation>
     </message>
     <message>
         <source>Contract</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrat</translation>
     </message>
     <message>
         <source>Holder</source>
-        <translation type="unfinished"></translation>
+        <translation>Titulaire</translation>
     </message>
     <message>
         <source>Berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Anneau</translation>
     </message>
     <message>
         <source>Meter</source>
-        <translation type="unfinished"></translation>
+        <translation>Compteur</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Du</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Au</translation>
     </message>
     <message>
         <source>Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Consommation</translation>
     </message>
     <message>
         <source>Before tax</source>
-        <translation type="unfinished"></translation>
+        <translation>HT</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
     <message>
         <source>Run the period dry first: nothing is billed until you choose Bill.</source>
-        <translation type="unfinished"></translation>
+        <translation>Faites d&apos;abord un essai à blanc de la période : rien n&apos;est facturé avant que vous choisissiez Facturer.</translation>
     </message>
     <message>
         <source>&amp;From:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Du :</translation>
     </message>
     <message>
         <source>&amp;To:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Au :</translation>
     </message>
     <message>
         <source>&amp;Bill...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Facturer...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fer&amp;mer</translation>
     </message>
     <message>
         <source>&amp;Bill meters...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Facturer compteurs...</translation>
     </message>
     <message numerus="yes">
         <source>Bill the meters of %n contract(s) from %1 to %2, %3 with tax? Each contract gets an invoice of its own.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Facturer les compteurs de %n contrat du %1 au %2, %3 TTC ? Chaque contrat reçoit sa propre facture.</numerusform>
+            <numerusform>Facturer les compteurs de %n contrats du %1 au %2, %3 TTC ? Chaque contrat reçoit sa propre facture.</numerusform>
         </translation>
     </message>
     <message>
         <source>&amp;Go back without billing</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Revenir sans facturer</translation>
     </message>
     <message>
         <source>&amp;Bill %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Facturer %1</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message numerus="yes">
         <source>Billed: %n invoice(s) (%1), %2 before tax, %3 with tax.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Facturé : %n facture (%1), %2 HT, %3 TTC.</numerusform>
+            <numerusform>Facturé : %n factures (%1), %2 HT, %3 TTC.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Dry run, nothing billed: %n invoice(s) would be issued, %1 before tax, %2 with tax.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Essai à blanc, rien n&apos;est facturé : %n facture serait émise, %1 HT, %2 TTC.</numerusform>
+            <numerusform>Essai à blanc, rien n&apos;est facturé : %n factures seraient émises, %1 HT, %2 TTC.</numerusform>
         </translation>
     </message>
 </context>
@@ -3894,680 +3930,684 @@ Yes takes the payment now, No checks the guest out with the balance owing, Cance
     <name>ContractPaymentDialog</name>
     <message>
         <source>Contract %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrat %1 : %2</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Paiement</translation>
     </message>
     <message>
         <source>Refund</source>
-        <translation type="unfinished"></translation>
+        <translation>Remboursement</translation>
     </message>
     <message>
         <source>Correction</source>
-        <translation type="unfinished"></translation>
+        <translation>Correction</translation>
     </message>
     <message>
         <source>&amp;Kind:</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;ype :</translation>
     </message>
     <message>
         <source>&amp;Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Montant :</translation>
     </message>
     <message>
         <source>&amp;Method:</source>
-        <translation type="unfinished"></translation>
+        <translation>M&amp;ode :</translation>
     </message>
     <message>
         <source>&amp;Reference:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Référence :</translation>
     </message>
     <message>
         <source>Recor&amp;d</source>
-        <translation type="unfinished"></translation>
+        <translation>Enre&amp;gistrer</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>Type the amount, such as 300.00.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le montant, par exemple 300.00.</translation>
     </message>
 </context>
 <context>
     <name>ContractTermsPanel</name>
     <message>
         <source>Contract &amp;terms, printed on every contract above the signatures:</source>
-        <translation type="unfinished"></translation>
+        <translation>Conditions du con&amp;trat, imprimées sur chaque contrat au-dessus des signatures :</translation>
     </message>
     <message>
         <source>Contract terms</source>
-        <translation type="unfinished"></translation>
+        <translation>Conditions du contrat</translation>
     </message>
     <message>
         <source>contract terms</source>
-        <translation type="unfinished"></translation>
+        <translation>conditions du contrat</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>C&amp;ontract terms...</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;onditions du contrat...</translation>
     </message>
 </context>
 <context>
     <name>ContractsWindow</name>
     <message>
         <source>Contracts</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrats</translation>
     </message>
     <message>
         <source>Show ca&amp;ncelled contracts</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les contrats rési&amp;liés</translation>
     </message>
     <message>
         <source>N&amp;ew contract...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveau contrat...</translation>
     </message>
     <message>
         <source>&amp;Payment...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Paiement...</translation>
     </message>
     <message>
         <source>&amp;Invoice next instalment</source>
-        <translation type="unfinished"></translation>
+        <translation>Facturer l&apos;é&amp;chéance</translation>
     </message>
     <message>
         <source>Cance&amp;l contract...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Résilier...</translation>
     </message>
     <message>
         <source>&amp;Terms and prices...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Durées et prix...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferm&amp;er</translation>
     </message>
     <message>
         <source>Contract %1, instalment %2 of %3: invoice %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrat %1, échéance %2 sur %3 : facture %4</translation>
     </message>
     <message>
         <source>Berth type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type d&apos;anneau</translation>
     </message>
     <message>
         <source>Holder</source>
-        <translation type="unfinished"></translation>
+        <translation>Titulaire</translation>
     </message>
     <message>
         <source>Berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Anneau</translation>
     </message>
     <message>
         <source>Term</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Du</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Au</translation>
     </message>
     <message>
         <source>Price</source>
-        <translation type="unfinished"></translation>
+        <translation>Prix</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde</translation>
     </message>
     <message>
         <source>%1 (cancelled)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (résilié)</translation>
     </message>
     <message>
         <source>No contract chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun contrat choisi.</translation>
     </message>
     <message>
         <source>Contract %1 of %2, boat %3: %4 before tax, tax %5, paid %6</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrat %1 de %2, bateau %3 : %4 HT, taxe %5, payé %6</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun</translation>
     </message>
     <message>
         <source>%1. due %2: %3, invoice %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. échéance %2 : %3, facture %4</translation>
     </message>
     <message>
         <source>%1. due %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. échéance %2 : %3</translation>
     </message>
     <message>
         <source>Contract %1: %2 %3, paid now %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrat %1 : %2 %3, payé maintenant %4</translation>
     </message>
     <message>
         <source>Every instalment of this contract has its invoice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque échéance de ce contrat a sa facture.</translation>
     </message>
     <message>
         <source>Cancel contract %1 of %2?
 
 Yes frees %3 from %4 to %5; the %6 paid stays on the contract&apos;s ledger, to be refunded with Payment if it is due back.
 No keeps the contract.</source>
-        <translation type="unfinished"></translation>
+        <translation>Résilier le contrat %1 de %2 ?
+
+Oui libère %3 du %4 au %5 ; les %6 payés restent au grand livre du contrat, à rembourser par Paiement s&apos;ils sont dus.
+Non conserve le contrat.</translation>
     </message>
 </context>
 <context>
     <name>CreditNotes</name>
     <message>
         <source>Enter the company&apos;s details before issuing a credit note.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez les informations sur l&apos;entreprise avant d&apos;émettre un avoir.</translation>
     </message>
     <message>
         <source>Credit note %1 of %2 against invoice %3 for booking %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Avoir %1 du %2 sur la facture %3 de la réservation %4</translation>
     </message>
 </context>
 <context>
     <name>CsvExport</name>
     <message>
         <source>There is no data to export</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a aucune donnée à exporter</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers CSV (*.csv)</translation>
     </message>
     <message>
         <source>All Files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers (*.*)</translation>
     </message>
     <message>
         <source>Text Files (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers texte (*.txt)</translation>
     </message>
     <message>
         <source>Export Customers</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les clients</translation>
     </message>
     <message>
         <source>Export Reservations</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les réservations</translation>
     </message>
     <message>
         <source>Export Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les paiements</translation>
     </message>
     <message>
         <source>Export Today&apos;s Reservations</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les réservations du jour</translation>
     </message>
 </context>
 <context>
     <name>CsvRead</name>
     <message>
         <source>line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1</translation>
     </message>
     <message>
         <source>The file has a field longer than a million characters (%1): it does not look like a list of records.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier contient un champ de plus d&apos;un million de caractères (%1) : ce ne semble pas être une liste d&apos;enregistrements.</translation>
     </message>
     <message>
         <source>The file holds binary data (a NUL byte near %1): it is not a CSV file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier contient des données binaires (un octet NUL vers %1) : ce n&apos;est pas un fichier CSV.</translation>
     </message>
 </context>
 <context>
     <name>CustomerDialog</name>
     <message>
         <source>, %1 m</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1 m</translation>
     </message>
     <message>
         <source>Add customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un client</translation>
     </message>
     <message>
         <source>Edit Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le client</translation>
     </message>
     <message>
         <source>Club Member</source>
-        <translation type="unfinished"></translation>
+        <translation>Membre du club</translation>
     </message>
     <message>
         <source>Boats and vehicles</source>
-        <translation type="unfinished"></translation>
+        <translation>Bateaux et véhicules</translation>
     </message>
     <message>
         <source>Add &amp;Boat...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un &amp;bateau...</translation>
     </message>
     <message>
         <source>Edi&amp;t Boat...</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le ba&amp;teau...</translation>
     </message>
     <message>
         <source>Remo&amp;ve Boat</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le bat&amp;eau</translation>
     </message>
     <message>
         <source>Save the customer first, then open it again to add boats.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrez d&apos;abord le client, puis rouvrez-le pour ajouter des bateaux.</translation>
     </message>
     <message>
         <source>Remove the boat &quot;%1&quot; from this customer?</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer le bateau « %1 » de ce client ?</translation>
     </message>
 </context>
 <context>
     <name>CustomerListWindow</name>
     <message>
         <source>Customers</source>
-        <translation type="unfinished"></translation>
+        <translation>Clients</translation>
     </message>
     <message>
         <source>&amp;Add Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter un client</translation>
     </message>
     <message>
         <source>View/&amp;Edit Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher/&amp;modifier le client</translation>
     </message>
     <message>
         <source>&amp;Delete Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer le client</translation>
     </message>
 </context>
 <context>
     <name>CustomerSearchModel</name>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>House Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Résidence</translation>
     </message>
     <message>
         <source>Street</source>
-        <translation type="unfinished"></translation>
+        <translation>Rue</translation>
     </message>
     <message>
         <source>Area</source>
-        <translation type="unfinished"></translation>
+        <translation>Quartier</translation>
     </message>
     <message>
         <source>Town</source>
-        <translation type="unfinished"></translation>
+        <translation>Ville</translation>
     </message>
     <message>
         <source>Post Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code postal</translation>
     </message>
     <message>
         <source>Tel. No.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tél.</translation>
     </message>
     <message>
         <source>Mobile No.</source>
-        <translation type="unfinished"></translation>
+        <translation>Portable</translation>
     </message>
     <message>
         <source>Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse e-mail</translation>
     </message>
     <message>
         <source>Club Member</source>
-        <translation type="unfinished"></translation>
+        <translation>Membre du club</translation>
     </message>
     <message>
         <source>Membership No.</source>
-        <translation type="unfinished"></translation>
+        <translation>N° de membre</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes</translation>
     </message>
 </context>
 <context>
     <name>CustomerStore</name>
     <message>
         <source>Deleting this customer will also remove all past reservations. This would affect historic reports. Are you sure you want to delete this customer?</source>
-        <translation type="unfinished"></translation>
+        <translation>La suppression de ce client supprimera aussi toutes ses réservations passées, ce qui faussera les rapports historiques. Voulez-vous vraiment supprimer ce client ?</translation>
     </message>
 </context>
 <context>
     <name>DataControl</name>
     <message>
         <source>The database is not open.</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de données n&apos;est pas ouverte.</translation>
     </message>
     <message>
         <source>Record: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fiche : %1</translation>
     </message>
 </context>
 <context>
     <name>Database</name>
     <message>
         <source>The schema is missing from the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le schéma manque dans le programme.</translation>
     </message>
     <message>
         <source>The tables cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les tables ne peuvent pas être lues.</translation>
     </message>
     <message>
         <source>table %1</source>
-        <translation type="unfinished"></translation>
+        <translation>table %1</translation>
     </message>
     <message>
         <source>column %1.%2</source>
-        <translation type="unfinished"></translation>
+        <translation>colonne %1.%2</translation>
     </message>
     <message>
         <source>missing %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 manquant</translation>
     </message>
     <message>
         <source>The PostgreSQL driver of Qt is not installed (Debian: libqt6sql6-psql).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le pilote PostgreSQL de Qt n&apos;est pas installé (Debian : libqt6sql6-psql).</translation>
     </message>
     <message>
         <source>%1 is not a Zem Harbour database.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas une base de données Zem Harbour.</translation>
     </message>
     <message>
         <source>%1 was written by a newer release.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a été écrit par une version plus récente.</translation>
     </message>
     <message>
         <source>%1 could not be upgraded from version %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas pu être mis à niveau depuis la version %2 : %3</translation>
     </message>
     <message>
         <source>%1 is not a Zem Harbour database: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas une base de données Zem Harbour : %2.</translation>
     </message>
     <message>
         <source>The database %1 already holds tables; it was left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de données %1 contient déjà des tables ; elle a été laissée telle quelle.</translation>
     </message>
     <message>
         <source>%1 already exists; it was left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existe déjà ; il a été laissé tel quel.</translation>
     </message>
     <message>
         <source>The folder %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier %1 n&apos;existe pas.</translation>
     </message>
     <message>
         <source>Cannot write %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire %1.</translation>
     </message>
     <message>
         <source>%1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;existe pas.</translation>
     </message>
 </context>
 <context>
     <name>DateBox</name>
     <message>
         <source>The date must lie between %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La date doit être comprise entre le %1 et le %2.</translation>
     </message>
 </context>
 <context>
     <name>DateTimes</name>
     <message>
         <source>&quot;%1&quot; is not a date. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas une date. %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not written as dates are written here (%2). %3</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas écrit comme les dates le sont ici (%2). %3</translation>
     </message>
     <message>
         <source>There is no %1: %2 %3 has %4 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le %1 n&apos;existe pas : %2 %3 compte %4 jours.</translation>
     </message>
     <message>
         <source>Type a date as %1, for example %2 or %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez une date sous la forme %1, par exemple %2 ou %3</translation>
     </message>
 </context>
 <context>
     <name>DayList</name>
     <message>
         <source>n/a</source>
-        <translation type="unfinished"></translation>
+        <translation>s.o.</translation>
     </message>
 </context>
 <context>
     <name>DayListModel</name>
     <message>
         <source>No reservations exist for this date</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune réservation à cette date</translation>
     </message>
     <message>
         <source>Paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Payé</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Berth(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Anneau(x)</translation>
     </message>
     <message>
         <source>Arrival</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrivée</translation>
     </message>
     <message>
         <source>Departure</source>
-        <translation type="unfinished"></translation>
+        <translation>Départ</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde</translation>
     </message>
 </context>
 <context>
     <name>DependentBookings</name>
     <message>
         <source>booking</source>
-        <translation type="unfinished"></translation>
+        <translation>réservation</translation>
     </message>
     <message>
         <source>Payments have been recorded on this customer&apos;s bookings. They are kept for the accounts, so the customer cannot be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Des paiements ont été enregistrés sur les réservations de ce client. Ils sont conservés pour la comptabilité ; le client ne peut donc pas être supprimé.</translation>
     </message>
     <message>
         <source>Payments have been recorded on bookings of this berth. They are kept for the accounts: cancel those bookings first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Des paiements ont été enregistrés sur des réservations de cet anneau. Ils sont conservés pour la comptabilité : annulez d&apos;abord ces réservations.</translation>
     </message>
 </context>
 <context>
     <name>Dialect</name>
     <message>
         <source>No schema version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune version de schéma.</translation>
     </message>
 </context>
 <context>
     <name>DocumentRenderer</name>
     <message>
         <source>The document could not be laid out.</source>
-        <translation type="unfinished"></translation>
+        <translation>La mise en page du document a échoué.</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>Print on the default printer (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer sur l&apos;imprimante par défaut (%1)</translation>
     </message>
     <message>
         <source>Save as PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en PDF…</translation>
     </message>
     <message>
         <source>Save as a PDF file (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en fichier PDF (%1)</translation>
     </message>
     <message>
         <source>The document could not be printed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le document n&apos;a pas pu être imprimé : %1</translation>
     </message>
     <message>
         <source>No printer is installed. Do you want to save the document as a PDF file instead?</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune imprimante n&apos;est installée. Voulez-vous plutôt enregistrer le document en fichier PDF ?</translation>
     </message>
     <message>
         <source>Save as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en PDF</translation>
     </message>
     <message>
         <source>PDF Files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers PDF (*.pdf)</translation>
     </message>
     <message>
         <source>The PDF file %1 could not be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier PDF %1 n&apos;a pas pu être écrit : %2</translation>
     </message>
 </context>
 <context>
     <name>DocumentsMenu</name>
     <message>
         <source>The booking could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La réservation n&apos;a pas pu être lue : %1</translation>
     </message>
     <message>
         <source>Booking Confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmation de réservation</translation>
     </message>
     <message>
         <source>The booking has been cancelled: it cannot be confirmed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La réservation a été annulée : elle ne peut pas être confirmée.</translation>
     </message>
     <message>
         <source>Credit Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Avoir</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer</translation>
     </message>
     <message>
         <source>Pre&amp;view...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aperçu...</translation>
     </message>
     <message>
         <source>Save as P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en P&amp;DF...</translation>
     </message>
     <message>
         <source>Choose a booking in one of the lists first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez d&apos;abord une réservation dans l&apos;une des listes.</translation>
     </message>
 </context>
 <context>
     <name>EventLog</name>
     <message>
         <source>Do you want to delete traces older than 7 days?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous supprimer les traces de plus de 7 jours ?</translation>
     </message>
     <message>
         <source>End of workday</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin de journée</translation>
     </message>
     <message>
         <source>These trace folders could not be deleted:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces dossiers de traces n&apos;ont pas pu être supprimés :
+%1</translation>
     </message>
     <message>
         <source>Cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire %1 : %2</translation>
     </message>
 </context>
 <context>
     <name>EventLogViewer</name>
     <message>
         <source>View Event Log File</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le journal des événements</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>The file is too large to show whole: only its beginning is shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est trop volumineux pour être affiché en entier : seul son début est affiché.</translation>
     </message>
     <message>
         <source>Open Trace Log File</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un journal de traces</translation>
     </message>
     <message>
         <source>All Files (*);;Log Files (*.log *.Log)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers (*);;Journaux (*.log *.Log)</translation>
     </message>
     <message>
         <source>Log Files (*.log *.Log)</source>
-        <translation type="unfinished"></translation>
+        <translation>Journaux (*.log *.Log)</translation>
     </message>
 </context>
 <context>
     <name>ExportMenu</name>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter</translation>
     </message>
 </context>
 <context>
     <name>FieldChanges</name>
     <message>
         <source>Another desk changed the same fields while you were editing, so nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre poste a modifié les mêmes champs pendant votre saisie ; rien n&apos;a donc été enregistré.</translation>
     </message>
     <message>
         <source>(empty)</source>
-        <translation type="unfinished"></translation>
+        <translation>(vide)</translation>
     </message>
     <message>
         <source>%1 theirs %2, yours %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : l&apos;autre poste %2, vous %3</translation>
     </message>
     <message>
         <source>Another desk changed this %1 while you were editing it:
@@ -4575,452 +4615,456 @@ No keeps the contract.</source>
 %2
 
 Yes keeps theirs, No saves yours over theirs, Cancel goes back to editing. Your other changes are saved either way.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre poste a modifié cet élément (%1) pendant votre saisie :
+
+%2
+
+Oui garde leur version, Non enregistre la vôtre par-dessus, Annuler revient à la saisie. Vos autres modifications sont enregistrées dans tous les cas.</translation>
     </message>
 </context>
 <context>
     <name>FigureWindow</name>
     <message>
         <source>Print Pre&amp;view...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aperçu avant impression...</translation>
     </message>
     <message>
         <source>Save as &amp;PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en &amp;PDF...</translation>
     </message>
     <message>
         <source>&amp;Export CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exporter en CSV...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>Export %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter %1</translation>
     </message>
 </context>
 <context>
     <name>FileConnection</name>
     <message>
         <source>The SQLite connection is not open.</source>
-        <translation type="unfinished"></translation>
+        <translation>La connexion SQLite n&apos;est pas ouverte.</translation>
     </message>
 </context>
 <context>
     <name>FileSecurity</name>
     <message>
         <source>Cannot restrict %1 to its owner: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de réserver %1 à son seul propriétaire : %2</translation>
     </message>
 </context>
 <context>
     <name>FindBookingModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Arriving on</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrivée le</translation>
     </message>
     <message>
         <source>Depating on</source>
-        <translation type="unfinished"></translation>
+        <translation>Départ le</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde</translation>
     </message>
     <message>
         <source>Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulée</translation>
     </message>
     <message>
         <source>Paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Payé</translation>
     </message>
 </context>
 <context>
     <name>FindBookingWindow</name>
     <message>
         <source>Find Booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher une réservation</translation>
     </message>
     <message>
         <source>Arriving on:</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrivée le :</translation>
     </message>
     <message>
         <source>Departing on:</source>
-        <translation type="unfinished"></translation>
+        <translation>Départ le :</translation>
     </message>
     <message>
         <source>Show ca&amp;ncelled bookings</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les réservations a&amp;nnulées</translation>
     </message>
     <message>
         <source>Part of the customer&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie du nom du client</translation>
     </message>
     <message>
         <source>Na&amp;me:</source>
-        <translation type="unfinished"></translation>
+        <translation>No&amp;m :</translation>
     </message>
     <message>
         <source>&amp;Start Search</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lancer la recherche</translation>
     </message>
     <message>
         <source>&amp;View/Edit Booking</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afficher/modifier la réservation</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>Total matches:</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultats :</translation>
     </message>
     <message>
         <source>The bookings could not be searched: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La recherche des réservations a échoué : %1</translation>
     </message>
 </context>
 <context>
     <name>FindCustomerDialog</name>
     <message>
         <source>Find Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher un client</translation>
     </message>
     <message>
         <source>any part of the name, house name, town, post code, phone or e-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>toute partie du nom, de la résidence, de la ville, du code postal, du téléphone ou de l&apos;e-mail</translation>
     </message>
     <message>
         <source>&amp;Any part:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Recherche :</translation>
     </message>
     <message>
         <source>Club Member</source>
-        <translation type="unfinished"></translation>
+        <translation>Membre du club</translation>
     </message>
     <message>
         <source>&amp;Start Search</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lancer la recherche</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>Add Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un client</translation>
     </message>
     <message>
         <source>View/Edit Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher/modifier le client</translation>
     </message>
     <message>
         <source>Delete Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le client</translation>
     </message>
     <message>
         <source>Total customer matches:</source>
-        <translation type="unfinished"></translation>
+        <translation>Clients trouvés :</translation>
     </message>
     <message>
         <source>The customer could not be deleted: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le client n&apos;a pas pu être supprimé : %1</translation>
     </message>
 </context>
 <context>
     <name>HarbourFigures</name>
     <message>
         <source>no berths</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun anneau</translation>
     </message>
     <message>
         <source>by day</source>
-        <translation type="unfinished"></translation>
+        <translation>par jour</translation>
     </message>
     <message>
         <source>by week</source>
-        <translation type="unfinished"></translation>
+        <translation>par semaine</translation>
     </message>
     <message>
         <source>by month</source>
-        <translation type="unfinished"></translation>
+        <translation>par mois</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>du %1 au %2</translation>
     </message>
     <message>
         <source>by month read</source>
-        <translation type="unfinished"></translation>
+        <translation>par mois de relevé</translation>
     </message>
     <message>
         <source>by month of arrival</source>
-        <translation type="unfinished"></translation>
+        <translation>par mois d&apos;arrivée</translation>
     </message>
     <message>
         <source>No type</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans type</translation>
     </message>
     <message>
         <source>Type %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Type %1</translation>
     </message>
     <message>
         <source>Occupancy</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux d&apos;occupation</translation>
     </message>
     <message>
         <source>Nights sold on the berths active now, of the nights they had; %1 berths active.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuits vendues sur les anneaux actuellement actifs, par rapport à leurs nuits disponibles ; %1 anneaux actifs.</translation>
     </message>
     <message>
         <source>Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Période</translation>
     </message>
     <message>
         <source>Nights sold</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuits vendues</translation>
     </message>
     <message>
         <source>Nights available</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuits disponibles</translation>
     </message>
     <message>
         <source>All berths</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les anneaux</translation>
     </message>
     <message>
         <source>No berths are active, so there is no occupancy to show (no berths).</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun anneau n&apos;est actif ; il n&apos;y a donc aucune occupation à afficher (aucun anneau).</translation>
     </message>
     <message>
         <source>Revenue by month</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiffre d&apos;affaires par mois</translation>
     </message>
     <message>
         <source>The agreed prices of the bookings, cancelled ones left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les prix convenus des réservations, hors réservations annulées.</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois</translation>
     </message>
     <message>
         <source>Bookings</source>
-        <translation type="unfinished"></translation>
+        <translation>Réservations</translation>
     </message>
     <message>
         <source>Hire</source>
-        <translation type="unfinished"></translation>
+        <translation>Location</translation>
     </message>
     <message>
         <source>Other charges</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres frais</translation>
     </message>
     <message>
         <source>Tax</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxe</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>No booking arrives in this period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune réservation n&apos;arrive sur cette période.</translation>
     </message>
     <message>
         <source>Meter use by month</source>
-        <translation type="unfinished"></translation>
+        <translation>Consommation des compteurs par mois</translation>
     </message>
     <message>
         <source>units</source>
-        <translation type="unfinished"></translation>
+        <translation>unités</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>No meter counted any use in this period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun compteur n&apos;a relevé de consommation sur cette période.</translation>
     </message>
     <message>
         <source>Length of stay and lead time</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée de séjour et délai de réservation</translation>
     </message>
     <message>
         <source>Lead time: the days from taking the booking to the arrival.</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai de réservation : les jours entre la prise de la réservation et l&apos;arrivée.</translation>
     </message>
     <message>
         <source>days</source>
-        <translation type="unfinished"></translation>
+        <translation>jours</translation>
     </message>
     <message>
         <source>Average stay (nights)</source>
-        <translation type="unfinished"></translation>
+        <translation>Séjour moyen (nuits)</translation>
     </message>
     <message>
         <source>Average lead time (days)</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai moyen (jours)</translation>
     </message>
     <message>
         <source>The busiest berths</source>
-        <translation type="unfinished"></translation>
+        <translation>Les anneaux les plus occupés</translation>
     </message>
     <message>
         <source>The %1 berths with the most nights sold.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les %1 anneaux qui ont vendu le plus de nuits.</translation>
     </message>
     <message>
         <source>nights</source>
-        <translation type="unfinished"></translation>
+        <translation>nuits</translation>
     </message>
     <message>
         <source>Berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Anneau</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>No night is sold in this period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune nuit n&apos;est vendue sur cette période.</translation>
     </message>
     <message>
         <source>Enter the first and the last day of the period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le premier et le dernier jour de la période.</translation>
     </message>
     <message>
         <source>The period ends before it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>La période se termine avant de commencer.</translation>
     </message>
     <message>
         <source>A period of more than %1 years cannot be shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une période de plus de %1 ans ne peut pas être affichée.</translation>
     </message>
     <message>
         <source>The chart would have %1 bars, more than %2: choose weeks or months for a period this long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le graphique aurait %1 barres, plus de %2 : choisissez les semaines ou les mois pour une période aussi longue.</translation>
     </message>
     <message>
         <source>No such figure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce chiffre n&apos;existe pas.</translation>
     </message>
     <message>
         <source>The next 14 nights</source>
-        <translation type="unfinished"></translation>
+        <translation>Les 14 prochaines nuits</translation>
     </message>
     <message>
         <source>Berths taken for the night, of %1 active</source>
-        <translation type="unfinished"></translation>
+        <translation>Anneaux occupés pour la nuit, sur %1 actifs</translation>
     </message>
     <message>
         <source>berths</source>
-        <translation type="unfinished"></translation>
+        <translation>anneaux</translation>
     </message>
     <message>
         <source>Night</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuit</translation>
     </message>
     <message>
         <source>Berths taken</source>
-        <translation type="unfinished"></translation>
+        <translation>Anneaux occupés</translation>
     </message>
     <message>
         <source>No berths are active (no berths).</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun anneau n&apos;est actif (aucun anneau).</translation>
     </message>
     <message>
         <source>%1: page %p of %P</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : page %p sur %P</translation>
     </message>
 </context>
 <context>
     <name>HelpPages</name>
     <message>
         <source>The help page %1 cannot be found.</source>
-        <translation type="unfinished"></translation>
+        <translation>La page d&apos;aide %1 est introuvable.</translation>
     </message>
     <message>
         <source>The help page %1 could not be opened: no web browser answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>La page d&apos;aide %1 n&apos;a pas pu être ouverte : aucun navigateur web n&apos;a répondu.</translation>
     </message>
     <message>
         <source>%1 could not be opened: no web browser answered. Type the address into a browser.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas pu être ouvert : aucun navigateur web n&apos;a répondu. Saisissez l&apos;adresse dans un navigateur.</translation>
     </message>
 </context>
 <context>
     <name>HolderCreditsDialog</name>
     <message>
         <source>Credits earned by holders away</source>
-        <translation type="unfinished"></translation>
+        <translation>Crédits acquis par les titulaires absents</translation>
     </message>
     <message>
         <source>&amp;Show</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afficher</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Contract</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrat</translation>
     </message>
     <message>
         <source>Holder</source>
-        <translation type="unfinished"></translation>
+        <translation>Titulaire</translation>
     </message>
     <message>
         <source>Visitor&apos;s booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Réservation du visiteur</translation>
     </message>
     <message>
         <source>Credit</source>
-        <translation type="unfinished"></translation>
+        <translation>Crédit</translation>
     </message>
     <message>
         <source>&amp;From:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Du :</translation>
     </message>
     <message>
         <source>&amp;To:</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;u :</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>C&amp;redits...</source>
-        <translation type="unfinished"></translation>
+        <translation>Crédi&amp;ts...</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message numerus="yes">
         <source>%n credit(s), %1 in all</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n crédit, %1 au total</numerusform>
+            <numerusform>%n crédits, %1 au total</numerusform>
         </translation>
     </message>
 </context>
@@ -5028,981 +5072,985 @@ Yes keeps theirs, No saves yours over theirs, Cancel goes back to editing. Your 
     <name>HolderShareDialog</name>
     <message>
         <source>Holders&apos; share</source>
-        <translation type="unfinished"></translation>
+        <translation>Part des titulaires</translation>
     </message>
     <message>
         <source>A holder away is credited this share of the hire a visitor pays for the berth.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un titulaire absent est crédité de cette part de la location payée par un visiteur pour l&apos;anneau.</translation>
     </message>
     <message>
         <source>&amp;Share of the visitor&apos;s hire:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Part de la location du visiteur :</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>&amp;Holders&apos; share...</source>
-        <translation type="unfinished"></translation>
+        <translation>Part des titulai&amp;res...</translation>
     </message>
     <message>
         <source>%1 % of a visitor&apos;s hire</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 % de la location d&apos;un visiteur</translation>
     </message>
 </context>
 <context>
     <name>ImportFields</name>
     <message>
         <source>Berths and berth types</source>
-        <translation type="unfinished"></translation>
+        <translation>Anneaux et types d&apos;anneau</translation>
     </message>
     <message>
         <source>Bookings</source>
-        <translation type="unfinished"></translation>
+        <translation>Réservations</translation>
     </message>
     <message>
         <source>Opening balances</source>
-        <translation type="unfinished"></translation>
+        <translation>Soldes d&apos;ouverture</translation>
     </message>
     <message>
         <source>Contracts</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrats</translation>
     </message>
     <message>
         <source>Customers with boats</source>
-        <translation type="unfinished"></translation>
+        <translation>Clients avec bateaux</translation>
     </message>
     <message>
         <source>Old reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancienne référence</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>House name</source>
-        <translation type="unfinished"></translation>
+        <translation>Résidence</translation>
     </message>
     <message>
         <source>Street</source>
-        <translation type="unfinished"></translation>
+        <translation>Rue</translation>
     </message>
     <message>
         <source>Area</source>
-        <translation type="unfinished"></translation>
+        <translation>Quartier</translation>
     </message>
     <message>
         <source>Town</source>
-        <translation type="unfinished"></translation>
+        <translation>Ville</translation>
     </message>
     <message>
         <source>Post code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code postal</translation>
     </message>
     <message>
         <source>Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléphone</translation>
     </message>
     <message>
         <source>Mobile</source>
-        <translation type="unfinished"></translation>
+        <translation>Portable</translation>
     </message>
     <message>
         <source>E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes</translation>
     </message>
     <message>
         <source>Boat reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Référence du bateau</translation>
     </message>
     <message>
         <source>Boat name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du bateau</translation>
     </message>
     <message>
         <source>Registration</source>
-        <translation type="unfinished"></translation>
+        <translation>Immatriculation</translation>
     </message>
     <message>
         <source>Length (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Longueur (m)</translation>
     </message>
     <message>
         <source>Beam (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur (m)</translation>
     </message>
     <message>
         <source>Draft (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tirant d&apos;eau (m)</translation>
     </message>
     <message>
         <source>Berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Anneau</translation>
     </message>
     <message>
         <source>Berth type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type d&apos;anneau</translation>
     </message>
     <message>
         <source>Width (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur (m)</translation>
     </message>
     <message>
         <source>Maximum draft (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tirant d&apos;eau max. (m)</translation>
     </message>
     <message>
         <source>Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Électricité</translation>
     </message>
     <message>
         <source>Daily charge</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarif journalier</translation>
     </message>
     <message>
         <source>Customer reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Référence client</translation>
     </message>
     <message>
         <source>Arrival</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrivée</translation>
     </message>
     <message>
         <source>Departure</source>
-        <translation type="unfinished"></translation>
+        <translation>Départ</translation>
     </message>
     <message>
         <source>Boat registration</source>
-        <translation type="unfinished"></translation>
+        <translation>Immatriculation du bateau</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Adults</source>
-        <translation type="unfinished"></translation>
+        <translation>Adultes</translation>
     </message>
     <message>
         <source>Booking reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Référence de réservation</translation>
     </message>
     <message>
         <source>Amount paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant payé</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Term</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée</translation>
     </message>
     <message>
         <source>First day</source>
-        <translation type="unfinished"></translation>
+        <translation>Premier jour</translation>
     </message>
     <message>
         <source>Last day</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernier jour</translation>
     </message>
     <message>
         <source>Price</source>
-        <translation type="unfinished"></translation>
+        <translation>Prix</translation>
     </message>
     <message>
         <source>Instalments</source>
-        <translation type="unfinished"></translation>
+        <translation>Échéances</translation>
     </message>
     <message>
         <source>The date is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>La date manque.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not an amount of money (written as %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas un montant (écrit sous la forme %2).</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a size in metres above 0 and up to %2 m.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas une dimension en mètres supérieure à 0 et au plus %2 m.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number from 0 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas un nombre de 0 à %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is neither yes nor no.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est ni oui ni non.</translation>
     </message>
     <message>
         <source>Please give the mapping a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez nommer la correspondance.</translation>
     </message>
     <message>
         <source>There is no mapping called %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;existe aucune correspondance nommée %1.</translation>
     </message>
 </context>
 <context>
     <name>ImportRun</name>
     <message>
         <source>No customer has the reference &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun client n&apos;a la référence « %1 ».</translation>
     </message>
     <message>
         <source>The berth &quot;%1&quot; is unknown.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;anneau « %1 » est inconnu.</translation>
     </message>
     <message>
         <source>The departure is not after the arrival.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le départ ne suit pas l&apos;arrivée.</translation>
     </message>
     <message>
         <source>No boat has the registration &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun bateau n&apos;a l&apos;immatriculation « %1 ».</translation>
     </message>
     <message>
         <source>The boat &quot;%1&quot; is another customer&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le bateau « %1 » appartient à un autre client.</translation>
     </message>
     <message>
         <source>The boat is too big for berth %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le bateau est trop grand pour l&apos;anneau %1 (%2).</translation>
     </message>
     <message>
         <source>old reference</source>
-        <translation type="unfinished"></translation>
+        <translation>ancienne référence</translation>
     </message>
     <message>
         <source>On record (same old reference): skipped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Déjà enregistré (même ancienne référence) : ignoré.</translation>
     </message>
     <message>
         <source>Berth %1 is blocked over these dates.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;anneau %1 est bloqué à ces dates.</translation>
     </message>
     <message>
         <source>Berth %1 is booked over these dates.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;anneau %1 est réservé à ces dates.</translation>
     </message>
     <message>
         <source>Another row of the file books berth %1 over these dates.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une autre ligne du fichier réserve l&apos;anneau %1 à ces dates.</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer</translation>
     </message>
     <message>
         <source>On record (same old reference): updated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Déjà enregistré (même ancienne référence) : mis à jour.</translation>
     </message>
     <message>
         <source>The booking on record is cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>La réservation enregistrée est annulée.</translation>
     </message>
     <message>
         <source>No term is called &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune durée ne s&apos;appelle « %1 ».</translation>
     </message>
     <message>
         <source>The row needs its first and last days, or a term.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ligne doit avoir son premier et son dernier jour, ou une durée.</translation>
     </message>
     <message>
         <source>The row has no price and the rates do not price berth %1 over its days.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ligne n&apos;a pas de prix et les tarifs ne fixent pas le prix de l&apos;anneau %1 sur ses jours.</translation>
     </message>
     <message>
         <source>Another row of the file holds berth %1 on these days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une autre ligne du fichier occupe l&apos;anneau %1 ces jours-là.</translation>
     </message>
     <message>
         <source>The contract on record is cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le contrat enregistré est résilié.</translation>
     </message>
     <message>
         <source>The row has %1 columns where the headings have %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ligne a %1 colonnes alors que les en-têtes en ont %2.</translation>
     </message>
     <message>
         <source>Line %1 of the file has the same %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ligne %1 du fichier a la même valeur (%2).</translation>
     </message>
     <message>
         <source>The name is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom est vide.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not an e-mail address.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas une adresse e-mail.</translation>
     </message>
     <message>
         <source>%1 is longer than %2 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dépasse %2 caractères.</translation>
     </message>
     <message>
         <source>e-mail address</source>
-        <translation type="unfinished"></translation>
+        <translation>adresse e-mail</translation>
     </message>
     <message>
         <source>boat registration</source>
-        <translation type="unfinished"></translation>
+        <translation>immatriculation du bateau</translation>
     </message>
     <message>
         <source>On record (same %1): updated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Déjà enregistré (même %1) : mis à jour.</translation>
     </message>
     <message>
         <source>On record (same %1): skipped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Déjà enregistré (même %1) : ignoré.</translation>
     </message>
     <message>
         <source>The berth&apos;s name is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom de l&apos;anneau est vide.</translation>
     </message>
     <message>
         <source>berth name</source>
-        <translation type="unfinished"></translation>
+        <translation>nom de l&apos;anneau</translation>
     </message>
     <message>
         <source>On record: updated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Déjà enregistré : mis à jour.</translation>
     </message>
     <message>
         <source>On record: skipped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Déjà enregistré : ignoré.</translation>
     </message>
     <message>
         <source>No booking has the reference &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune réservation n&apos;a la référence « %1 ».</translation>
     </message>
     <message>
         <source>Import %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Import %1</translation>
     </message>
     <message>
         <source>The amount is nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le montant est nul.</translation>
     </message>
     <message>
         <source>booking reference</source>
-        <translation type="unfinished"></translation>
+        <translation>référence de réservation</translation>
     </message>
     <message>
         <source>The booking has its opening balance already: skipped (a ledger line is put right with a correction).</source>
-        <translation type="unfinished"></translation>
+        <translation>La réservation a déjà son solde d&apos;ouverture : ignoré (une ligne du grand livre se rectifie par une correction).</translation>
     </message>
     <message>
         <source>The booking is cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>La réservation est annulée.</translation>
     </message>
     <message>
         <source>The file %1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 ne peut pas être lu : %2</translation>
     </message>
     <message>
         <source>Every required field needs a column: %1 has none.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque champ obligatoire doit avoir une colonne : %1 n&apos;en a aucune.</translation>
     </message>
     <message>
         <source>The file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est vide.</translation>
     </message>
     <message>
         <source>The file holds its headings and no row.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier contient ses en-têtes et aucune ligne.</translation>
     </message>
     <message>
         <source>Column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne %1</translation>
     </message>
     <message>
         <source>Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Doublon</translation>
     </message>
     <message>
         <source>Refused</source>
-        <translation type="unfinished"></translation>
+        <translation>Refusé</translation>
     </message>
     <message>
         <source>Accepted</source>
-        <translation type="unfinished"></translation>
+        <translation>Accepté</translation>
     </message>
     <message>
         <source>Another desk booked a berth over a booking of this file while it was imported. Nothing was imported: run the dry run and the import again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre poste a réservé un anneau sur une réservation de ce fichier pendant l&apos;import. Rien n&apos;a été importé : relancez l&apos;essai à blanc puis l&apos;import.</translation>
     </message>
     <message>
         <source>Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne</translation>
     </message>
     <message>
         <source>Verdict</source>
-        <translation type="unfinished"></translation>
+        <translation>Verdict</translation>
     </message>
     <message>
         <source>Row</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne</translation>
     </message>
     <message>
         <source>Reason</source>
-        <translation type="unfinished"></translation>
+        <translation>Motif</translation>
     </message>
     <message>
         <source>This import is no longer on record.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet import n&apos;est plus enregistré.</translation>
     </message>
     <message>
         <source>This import has been undone already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet import a déjà été annulé.</translation>
     </message>
     <message>
         <source>Opening balances are ledger lines, which are never removed: put a balance right with a correction on its booking.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les soldes d&apos;ouverture sont des lignes du grand livre, qui ne sont jamais supprimées : rectifiez un solde par une correction sur sa réservation.</translation>
     </message>
     <message>
         <source>customer %1</source>
-        <translation type="unfinished"></translation>
+        <translation>client %1</translation>
     </message>
     <message>
         <source>boat %1</source>
-        <translation type="unfinished"></translation>
+        <translation>bateau %1</translation>
     </message>
     <message>
         <source>berth %1</source>
-        <translation type="unfinished"></translation>
+        <translation>anneau %1</translation>
     </message>
     <message>
         <source>booking %1</source>
-        <translation type="unfinished"></translation>
+        <translation>réservation %1</translation>
     </message>
     <message>
         <source>contract %1</source>
-        <translation type="unfinished"></translation>
+        <translation>contrat %1</translation>
     </message>
     <message>
         <source>boat %1 (added since)</source>
-        <translation type="unfinished"></translation>
+        <translation>bateau %1 (ajouté depuis)</translation>
     </message>
     <message>
         <source>booking %1 (made or paid since)</source>
-        <translation type="unfinished"></translation>
+        <translation>réservation %1 (faite ou payée depuis)</translation>
     </message>
     <message>
         <source>%1 (invoiced or paid since)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (facturé ou payé depuis)</translation>
     </message>
     <message>
         <source> and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation> et %1 de plus</translation>
     </message>
     <message>
         <source>This import cannot be undone: what it brought in has been changed since (%1). Nothing was removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet import ne peut pas être annulé : ce qu&apos;il a apporté a été modifié depuis (%1). Rien n&apos;a été supprimé.</translation>
     </message>
 </context>
 <context>
     <name>ImportWizard</name>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Précédent</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suivant</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>B&amp;rowse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Pa&amp;rcourir...</translation>
     </message>
     <message>
         <source>UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>UTF-8</translation>
     </message>
     <message>
         <source>Windows-1252 (Western European)</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows-1252 (Europe occidentale)</translation>
     </message>
     <message>
         <source>Comma (,)</source>
-        <translation type="unfinished"></translation>
+        <translation>Virgule (,)</translation>
     </message>
     <message>
         <source>Semicolon (;)</source>
-        <translation type="unfinished"></translation>
+        <translation>Point-virgule (;)</translation>
     </message>
     <message>
         <source>Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabulation</translation>
     </message>
     <message>
         <source>The first row holds &amp;headings</source>
-        <translation type="unfinished"></translation>
+        <translation>La première ligne contient les &amp;en-têtes</translation>
     </message>
     <message>
         <source>Imported</source>
-        <translation type="unfinished"></translation>
+        <translation>Importé</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier</translation>
     </message>
     <message>
         <source>Added</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoutés</translation>
     </message>
     <message>
         <source>Updated</source>
-        <translation type="unfinished"></translation>
+        <translation>Mis à jour</translation>
     </message>
     <message>
         <source>Skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorés</translation>
     </message>
     <message>
         <source>Refused</source>
-        <translation type="unfinished"></translation>
+        <translation>Refusé</translation>
     </message>
     <message>
         <source>By</source>
-        <translation type="unfinished"></translation>
+        <translation>Par</translation>
     </message>
     <message>
         <source>Undone</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulé</translation>
     </message>
     <message>
         <source>&amp;Undo this import</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nnuler cet import</translation>
     </message>
     <message>
         <source>&amp;Kind of records:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Type d&apos;enregistrements :</translation>
     </message>
     <message>
         <source>&amp;File:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier :</translation>
     </message>
     <message>
         <source>&amp;Encoding:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Codage :</translation>
     </message>
     <message>
         <source>&amp;Delimiter:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Délimiteur :</translation>
     </message>
     <message>
         <source>&amp;Past imports:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imports passés :</translation>
     </message>
     <message>
         <source>Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Champ</translation>
     </message>
     <message>
         <source>Column of the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne du fichier</translation>
     </message>
     <message>
         <source>&amp;Skip rows already on record</source>
-        <translation type="unfinished"></translation>
+        <translation>I&amp;gnorer les lignes déjà enregistrées</translation>
     </message>
     <message>
         <source>&amp;Update rows already on record from the file</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mettre à jour les lignes déjà enregistrées depuis le fichier</translation>
     </message>
     <message>
         <source>&amp;Load</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;harger</translation>
     </message>
     <message>
         <source>Sa&amp;ve</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>Saved &amp;mappings:</source>
-        <translation type="unfinished"></translation>
+        <translation>Correspondances enregis&amp;trées :</translation>
     </message>
     <message>
         <source>&amp;Dates written as:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dates écrites sous la forme :</translation>
     </message>
     <message>
         <source>&amp;Amounts written as:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mont&amp;ants écrits sous la forme :</translation>
     </message>
     <message>
         <source>Rows already on record:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lignes déjà enregistrées :</translation>
     </message>
     <message>
         <source>&amp;Columns (fields marked * are needed):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Colonnes (les champs marqués * sont obligatoires) :</translation>
     </message>
     <message>
         <source>&amp;Save list...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la &amp;liste...</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importer</translation>
     </message>
     <message>
         <source>S&amp;top</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;rrêter</translation>
     </message>
     <message>
         <source>&amp;Verdicts (nothing has been written yet):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verdicts (rien n&apos;a encore été écrit) :</translation>
     </message>
     <message>
         <source>Import: the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Import : le fichier</translation>
     </message>
     <message>
         <source>Import: the columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Import : les colonnes</translation>
     </message>
     <message>
         <source>Import: the dry run</source>
-        <translation type="unfinished"></translation>
+        <translation>Import : l&apos;essai à blanc</translation>
     </message>
     <message>
         <source>Please choose the file to import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir le fichier à importer.</translation>
     </message>
     <message>
         <source>Please choose a column for: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir une colonne pour : %1.</translation>
     </message>
     <message>
         <source>Choose the file to import</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le fichier à importer</translation>
     </message>
     <message>
         <source>CSV Files (*.csv *.txt);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers CSV (*.csv *.txt);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(aucun)</translation>
     </message>
     <message>
         <source>Reading the file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture du fichier...</translation>
     </message>
     <message>
         <source>The dry run was stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;essai à blanc a été arrêté.</translation>
     </message>
     <message>
         <source>%1 rows to add, %2 already on record, %3 refused.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lignes à ajouter, %2 déjà enregistrées, %3 refusées.</translation>
     </message>
     <message>
         <source>The backup before the import failed, so nothing was imported.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La sauvegarde avant l&apos;import a échoué ; rien n&apos;a donc été importé.
+
+%1</translation>
     </message>
     <message>
         <source>The import was stopped: nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;import a été arrêté : rien n&apos;a été importé.</translation>
     </message>
     <message>
         <source>%1 rows added, %2 already on record, %3 refused.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lignes ajoutées, %2 déjà enregistrées, %3 refusées.</translation>
     </message>
     <message>
         <source>The file has been imported: %1
 
 A backup of the database as it was is in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier a été importé : %1
+
+Une sauvegarde de la base de données telle qu&apos;elle était se trouve dans %2.</translation>
     </message>
     <message>
         <source>Save the dry run&apos;s list</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la liste de l&apos;essai à blanc</translation>
     </message>
     <message>
         <source> - dry run.csv</source>
-        <translation type="unfinished"></translation>
+        <translation> - essai à blanc.csv</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers CSV (*.csv)</translation>
     </message>
     <message>
         <source>Remove everything the import of %1 added?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer tout ce que l&apos;import du %1 a ajouté ?</translation>
     </message>
     <message>
         <source>Undo this import</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler cet import</translation>
     </message>
     <message>
         <source>The import of %1 has been undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;import du %1 a été annulé.</translation>
     </message>
 </context>
 <context>
     <name>InputChecks</name>
     <message>
         <source>Please enter a valid number to continue</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir un nombre valable pour continuer</translation>
     </message>
     <message>
         <source>Amounts are in pounds and pence: type at most two decimals, for example %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les montants sont en unités et centimes : saisissez au plus deux décimales, par exemple %1.</translation>
     </message>
     <message>
         <source>An amount cannot be more than %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un montant ne peut pas dépasser %1.</translation>
     </message>
 </context>
 <context>
     <name>Ledger</name>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Acompte</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Paiement</translation>
     </message>
     <message>
         <source>Refund</source>
-        <translation type="unfinished"></translation>
+        <translation>Remboursement</translation>
     </message>
     <message>
         <source>Correction</source>
-        <translation type="unfinished"></translation>
+        <translation>Correction</translation>
     </message>
     <message>
         <source>Kept as credit</source>
-        <translation type="unfinished"></translation>
+        <translation>Gardé en crédit</translation>
     </message>
     <message>
         <source>Credit used</source>
-        <translation type="unfinished"></translation>
+        <translation>Crédit utilisé</translation>
     </message>
     <message>
         <source>A contract is paid, refunded or corrected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un contrat est payé, remboursé ou corrigé.</translation>
     </message>
     <message>
         <source>The refund is more than the %1 paid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le remboursement dépasse les %1 payés.</translation>
     </message>
     <message>
         <source>The booking no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>La réservation n&apos;existe plus.</translation>
     </message>
     <message>
         <source>Enter an amount other than %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez un montant différent de %1.</translation>
     </message>
     <message>
         <source>Enter the amount without a minus sign: money given back is recorded as a refund, a mistake as a correction.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le montant sans signe moins : l&apos;argent rendu s&apos;enregistre comme remboursement, une erreur comme correction.</translation>
     </message>
     <message>
         <source>The reference runs to 100 characters and the note to 250.</source>
-        <translation type="unfinished"></translation>
+        <translation>La référence compte au plus 100 caractères et la note 250.</translation>
     </message>
     <message>
         <source>The booking has been cancelled: no payment can be recorded on it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La réservation a été annulée : aucun paiement ne peut y être enregistré.</translation>
     </message>
     <message>
         <source>A refund cannot be more than what was paid (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Un remboursement ne peut pas dépasser ce qui a été payé (%1).</translation>
     </message>
     <message>
         <source>A correction cannot take what was paid below %1 (%2 was paid).</source>
-        <translation type="unfinished"></translation>
+        <translation>Une correction ne peut pas ramener le montant payé sous %1 (%2 payés).</translation>
     </message>
     <message>
         <source>An amount is above %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un montant dépasse %1.</translation>
     </message>
     <message>
         <source>The customer holds %1 of credit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le client dispose d&apos;un crédit de %1.</translation>
     </message>
     <message>
         <source>Enter the company&apos;s details before issuing an invoice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez les informations sur l&apos;entreprise avant d&apos;émettre une facture.</translation>
     </message>
     <message>
         <source>Enter the first and the last day of the period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le premier et le dernier jour de la période.</translation>
     </message>
     <message>
         <source>The period ends before it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>La période se termine avant de commencer.</translation>
     </message>
     <message>
         <source>No method</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans mode</translation>
     </message>
     <message>
         <source>Method %1 (removed)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode %1 (supprimé)</translation>
     </message>
     <message>
         <source>No desk</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans poste</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
 </context>
 <context>
     <name>Lengths</name>
     <message>
         <source>m</source>
-        <translation type="unfinished"></translation>
+        <translation>m</translation>
     </message>
     <message>
         <source>ft</source>
-        <translation type="unfinished"></translation>
+        <translation>ft</translation>
     </message>
 </context>
 <context>
     <name>LockDialog</name>
     <message>
         <source>Locked</source>
-        <translation type="unfinished"></translation>
+        <translation>Verrouillé</translation>
     </message>
     <message>
         <source>This desk is locked. %1, type your PIN or password to go on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce poste est verrouillé. %1, saisissez votre code PIN ou votre mot de passe pour continuer.</translation>
     </message>
     <message>
         <source>&amp;PIN or password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Code &amp;PIN ou mot de passe :</translation>
     </message>
     <message>
         <source>&amp;Unlock</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Déverrouiller</translation>
     </message>
     <message>
         <source>S&amp;witch User...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Changer d&apos;utilisateur...</translation>
     </message>
 </context>
 <context>
     <name>MailMessage</name>
     <message>
         <source>There is no e-mail address to send to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a aucune adresse e-mail à laquelle envoyer.</translation>
     </message>
     <message>
         <source>The e-mail address %1 holds a line break.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;adresse e-mail %1 contient un saut de ligne.</translation>
     </message>
     <message>
         <source>%1 is not an e-mail address (name@example.com).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas une adresse e-mail (nom@exemple.fr).</translation>
     </message>
     <message>
         <source>The sender&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom de l&apos;expéditeur</translation>
     </message>
     <message>
         <source>The recipient&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom du destinataire</translation>
     </message>
     <message>
         <source>The subject</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;objet</translation>
     </message>
     <message>
         <source>The attachment&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom de la pièce jointe</translation>
     </message>
     <message>
         <source>%1 holds a line break, which an e-mail header may not: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contient un saut de ligne, ce qu&apos;un en-tête d&apos;e-mail n&apos;admet pas : %2</translation>
     </message>
 </context>
 <context>
     <name>MailSettings</name>
     <message>
         <source>The sender&apos;s address: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;adresse de l&apos;expéditeur : %1</translation>
     </message>
     <message>
         <source>The sender&apos;s name must be one line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom de l&apos;expéditeur doit tenir sur une ligne.</translation>
     </message>
     <message>
         <source>The certificate file %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de certificat %1 ne peut pas être lu.</translation>
     </message>
     <message>
         <source>No mail server is set up: enter it in Setup Company Information first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun serveur e-mail n&apos;est configuré : saisissez-le d&apos;abord dans Informations sur l&apos;entreprise.</translation>
     </message>
     <message>
         <source>The password file %1 could not be removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de mot de passe %1 n&apos;a pas pu être supprimé.</translation>
     </message>
 </context>
 <context>
     <name>MailTemplates</name>
     <message>
         <source>Booking confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmation de réservation</translation>
     </message>
     <message>
         <source>Invoice</source>
-        <translation type="unfinished"></translation>
+        <translation>Facture</translation>
     </message>
     <message>
         <source>Deposit reminder</source>
-        <translation type="unfinished"></translation>
+        <translation>Relance d&apos;acompte</translation>
     </message>
     <message>
         <source>Balance reminder</source>
-        <translation type="unfinished"></translation>
+        <translation>Relance de solde</translation>
     </message>
     <message>
         <source>Waiting-list offer</source>
-        <translation type="unfinished"></translation>
+        <translation>Offre de la liste d&apos;attente</translation>
     </message>
     <message>
         <source>Contract renewal letter</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettre de renouvellement de contrat</translation>
     </message>
     <message>
         <source>Your booking {ConfirmationNo} at {Company}</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre réservation {ConfirmationNo} chez {Company}</translation>
     </message>
     <message>
         <source>Dear {CustomerName},
@@ -6015,11 +6063,20 @@ If anything is not as you expected, just reply to this message or call us on {Co
 
 Kind regards,
 {Company}</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonjour {CustomerName},
+
+Merci pour votre réservation. Nous nous réjouissons de vous accueillir du {Arrival} au {Departure} sur l&apos;anneau {Berths}.
+
+Vous trouverez ci-joint la confirmation de votre réservation. Le total s&apos;élève à {Total} ; {DepositDue} sont à régler avant le {DueBy}.
+
+Si quelque chose ne correspond pas à vos attentes, répondez simplement à ce message ou appelez-nous au {CompanyPhone}.
+
+Cordialement,
+{Company}</translation>
     </message>
     <message>
         <source>Your invoice from {Company}</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre facture de {Company}</translation>
     </message>
     <message>
         <source>Dear {CustomerName},
@@ -6028,11 +6085,16 @@ Please find attached the invoice for your stay from {Arrival} to {Departure} (bo
 
 Kind regards,
 {Company}</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonjour {CustomerName},
+
+Veuillez trouver ci-jointe la facture de votre séjour du {Arrival} au {Departure} (réservation {ConfirmationNo}). Le total s&apos;élève à {Total}, dont {Paid} déjà payés ; il reste {Balance}.
+
+Cordialement,
+{Company}</translation>
     </message>
     <message>
         <source>Deposit for your booking {ConfirmationNo}</source>
-        <translation type="unfinished"></translation>
+        <translation>Acompte de votre réservation {ConfirmationNo}</translation>
     </message>
     <message>
         <source>Dear {CustomerName},
@@ -6042,11 +6104,17 @@ A friendly reminder that the deposit of {AmountDue} for your stay from {Arrival}
 Kind regards,
 {Company}
 {CompanyPhone}</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonjour {CustomerName},
+
+Nous vous rappelons que l&apos;acompte de {AmountDue} pour votre séjour du {Arrival} au {Departure} est à régler avant le {DueBy}. Si vous l&apos;avez déjà réglé, merci, et veuillez ne pas tenir compte de ce message.
+
+Cordialement,
+{Company}
+{CompanyPhone}</translation>
     </message>
     <message>
         <source>Balance for your stay from {Arrival}</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde de votre séjour à partir du {Arrival}</translation>
     </message>
     <message>
         <source>Dear {CustomerName},
@@ -6058,11 +6126,19 @@ We look forward to seeing you.
 Kind regards,
 {Company}
 {CompanyPhone}</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonjour {CustomerName},
+
+Votre séjour chez nous du {Arrival} au {Departure} approche. Le solde de {AmountDue} est à régler avant le {DueBy}. Si vous l&apos;avez déjà réglé, merci, et veuillez ne pas tenir compte de ce message.
+
+Au plaisir de vous accueillir.
+
+Cordialement,
+{Company}
+{CompanyPhone}</translation>
     </message>
     <message>
         <source>A berth has come free at {Company}</source>
-        <translation type="unfinished"></translation>
+        <translation>Un anneau s&apos;est libéré chez {Company}</translation>
     </message>
     <message>
         <source>Dear {CustomerName},
@@ -6071,11 +6147,16 @@ Good news: a berth has come free for the dates you asked about, {Arrival} to {De
 
 Kind regards,
 {Company}</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonjour {CustomerName},
+
+Bonne nouvelle : un anneau s&apos;est libéré pour les dates demandées, du {Arrival} au {Departure}. Si vous le souhaitez, appelez-nous rapidement au {CompanyPhone} ou répondez à ce message ; à défaut, nous le proposerons au suivant sur notre liste.
+
+Cordialement,
+{Company}</translation>
     </message>
     <message>
         <source>Renewal of your contract for {Berths}</source>
-        <translation type="unfinished"></translation>
+        <translation>Renouvellement de votre contrat pour {Berths}</translation>
     </message>
     <message>
         <source>Dear {CustomerName},
@@ -6086,552 +6167,564 @@ If you have any questions, just reply to this message or call us on {CompanyPhon
 
 Kind regards,
 {Company}</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonjour {CustomerName},
+
+Votre contrat pour l&apos;anneau {Berths} est renouvelé du {Arrival} au {Departure} pour {Total}. La lettre ci-jointe en donne le détail et les échéances.
+
+Pour toute question, répondez simplement à ce message ou appelez-nous au {CompanyPhone}.
+
+Cordialement,
+{Company}</translation>
     </message>
     <message>
         <source>There is no kind of message called %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;existe aucun genre de message nommé %1.</translation>
     </message>
     <message>
         <source>The subject may not be empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;objet ne peut pas être vide.</translation>
     </message>
     <message>
         <source>The subject must be one line.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;objet doit tenir sur une ligne.</translation>
     </message>
     <message>
         <source>The template holds what is not a placeholder: %1.
 The placeholders are: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le modèle contient ce qui n&apos;est pas un champ de fusion : %1.
+Les champs de fusion sont : %2</translation>
     </message>
 </context>
 <context>
     <name>MailTemplatesDialog</name>
     <message>
         <source>E-mail Templates</source>
-        <translation type="unfinished"></translation>
+        <translation>Modèles d&apos;e-mail</translation>
     </message>
     <message>
         <source>Placeholders: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Champs de fusion : %1</translation>
     </message>
     <message>
         <source>Reminders proposed each morning (0: none)</source>
-        <translation type="unfinished"></translation>
+        <translation>Relances proposées chaque matin (0 : aucune)</translation>
     </message>
     <message>
         <source>&amp;Deposit reminder, days before it falls due:</source>
-        <translation type="unfinished"></translation>
+        <translation>Relance d&apos;&amp;acompte, jours avant l&apos;échéance :</translation>
     </message>
     <message>
         <source>&amp;Balance reminder, days before it falls due:</source>
-        <translation type="unfinished"></translation>
+        <translation>Relance de &amp;solde, jours avant l&apos;échéance :</translation>
     </message>
     <message>
         <source>&amp;Overdue reminder, days after it fell due:</source>
-        <translation type="unfinished"></translation>
+        <translation>Relance de &amp;retard, jours après l&apos;échéance :</translation>
     </message>
     <message>
         <source>Sa&amp;ve</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>&amp;Reset to the program&apos;s wording</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir le te&amp;xte du programme</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>&amp;Message:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Message :</translation>
     </message>
     <message>
         <source>&amp;Subject:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Objet :</translation>
     </message>
     <message>
         <source>&amp;Text:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Texte :</translation>
     </message>
     <message>
         <source>The template could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le modèle n&apos;a pas pu être lu : %1</translation>
     </message>
     <message>
         <source>Save the changes to &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les modifications de « %1 » ?</translation>
     </message>
     <message>
         <source>The template was not saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le modèle n&apos;a pas été enregistré : %1</translation>
     </message>
     <message>
         <source>E-mail template: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modèle d&apos;e-mail : %1</translation>
     </message>
 </context>
 <context>
     <name>MailingListWizard</name>
     <message>
         <source>Mailing list</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste de diffusion</translation>
     </message>
     <message>
         <source>Email Mailing List Wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>Assistant de liste de diffusion e-mail</translation>
     </message>
     <message>
         <source>Enter the Mailing List filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le nom du fichier de la liste de diffusion</translation>
     </message>
     <message>
         <source>Finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé</translation>
     </message>
     <message>
         <source>Using this wizard you can create a mailing list of your customers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet assistant vous permet de créer une liste de diffusion de vos clients.</translation>
     </message>
     <message>
         <source>Enter the filename you would like to populate with your email list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le nom du fichier dans lequel écrire votre liste d&apos;adresses e-mail.</translation>
     </message>
     <message>
         <source>Mailing list filename:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de la liste de diffusion :</translation>
     </message>
     <message>
         <source>B&amp;rowse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Pa&amp;rcourir...</translation>
     </message>
     <message>
         <source>Click Finish to complete your configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur Terminer pour achever la configuration</translation>
     </message>
     <message>
         <source>Please enter a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir un nom de fichier</translation>
     </message>
     <message>
         <source>Mailing list file</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de la liste de diffusion</translation>
     </message>
     <message>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>The customers&apos; email addresses could not be read; no file was written.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les adresses e-mail des clients n&apos;ont pas pu être lues ; aucun fichier n&apos;a été écrit.
+
+%1</translation>
     </message>
     <message>
         <source>Invalid filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de fichier non valable</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>Export C&amp;ustomers...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les &amp;clients...</translation>
     </message>
     <message>
         <source>Export Reser&amp;vations</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les &amp;réservations</translation>
     </message>
     <message>
         <source>Export T&amp;oday&apos;s Reservations</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les réservations du &amp;jour</translation>
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importer...</translation>
     </message>
     <message>
         <source>&amp;Compact &amp;&amp; repair database</source>
-        <translation type="unfinished"></translation>
+        <translation>Com&amp;pacter &amp;&amp; réparer la base de données</translation>
     </message>
     <message>
         <source>&amp;Backup database ...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sauvegarder la base de données...</translation>
     </message>
     <message>
         <source>&amp;Restore database ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Res&amp;taurer la base de données...</translation>
     </message>
     <message>
         <source>End of &amp;workday</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fin de journée</translation>
     </message>
     <message>
         <source>View &amp;trace log</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le journal de tr&amp;aces</translation>
     </message>
     <message>
         <source>&amp;Switch User...</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer d&apos;&amp;utilisateur...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;dition</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;uper</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;oller</translation>
     </message>
     <message>
         <source>C&amp;lear</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Effacer</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tout sélectionner</translation>
     </message>
     <message>
         <source>&amp;Web Bookings</source>
-        <translation type="unfinished"></translation>
+        <translation>Réservations &amp;web</translation>
     </message>
     <message>
         <source>&amp;Configure Web Bookings...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Configurer les réservations web...</translation>
     </message>
     <message>
         <source>C&amp;reate Web Booking Page...</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;réer la page de réservation web...</translation>
     </message>
     <message>
         <source>&amp;Bookings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Réservations</translation>
     </message>
     <message>
         <source>&amp;Add Booking</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter une réservation</translation>
     </message>
     <message>
         <source>&amp;Find Booking...</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;chercher une réservation...</translation>
     </message>
     <message>
         <source>View &amp;Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rapports</translation>
     </message>
     <message>
         <source>&amp;Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Au&amp;jourd&apos;hui</translation>
     </message>
     <message>
         <source>Today&apos;s &amp;cash-up...</source>
-        <translation type="unfinished"></translation>
+        <translation>Clôture de caisse du j&amp;our...</translation>
     </message>
     <message>
         <source>C&amp;ontracts...</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;ntrats...</translation>
     </message>
     <message>
         <source>Rene&amp;w Contracts...</source>
-        <translation type="unfinished"></translation>
+        <translation>Renou&amp;veler les contrats...</translation>
     </message>
     <message>
         <source>Contract L&amp;ists...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Listes de contrats...</translation>
     </message>
     <message>
         <source>Re&amp;minders...</source>
-        <translation type="unfinished"></translation>
+        <translation>R&amp;elances...</translation>
     </message>
     <message>
         <source>Close&amp;d Months...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mois clôturés...</translation>
     </message>
     <message>
         <source>View Ad&amp;vanced Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Calen&amp;drier avancé</translation>
     </message>
     <message>
         <source>View &amp;Simple Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendrier &amp;simple</translation>
     </message>
     <message>
         <source>Booking C&amp;hart</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Planning des réservations</translation>
     </message>
     <message>
         <source>Berth / Rentals  &amp;Notes...</source>
-        <translation type="unfinished"></translation>
+        <translation>No&amp;tes des anneaux / locations...</translation>
     </message>
     <message>
         <source>&amp;Customers</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Clients</translation>
     </message>
     <message>
         <source>&amp;View Customers</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afficher les clients</translation>
     </message>
     <message>
         <source>&amp;Find Customer...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rechercher un client...</translation>
     </message>
     <message>
         <source>&amp;Waiting List...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Liste d&apos;attente...</translation>
     </message>
     <message>
         <source>&amp;Email Mailing List Wizard...</source>
-        <translation type="unfinished"></translation>
+        <translation>Assistant de liste de diffusion &amp;e-mail...</translation>
     </message>
     <message>
         <source>C&amp;onfigure</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;onfiguration</translation>
     </message>
     <message>
         <source>Configuration &amp;Wizard...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Assistant de configuration...</translation>
     </message>
     <message>
         <source>&amp;Company...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entreprise...</translation>
     </message>
     <message>
         <source>Re&amp;gional Settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres ré&amp;gionaux...</translation>
     </message>
     <message>
         <source>&amp;Berths...</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nneaux...</translation>
     </message>
     <message>
         <source>Berth &amp;Owners...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Propriétaires d&apos;anneaux...</translation>
     </message>
     <message>
         <source>&amp;Rates...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tarifs...</translation>
     </message>
     <message>
         <source>&amp;Meters...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Compteurs...</translation>
     </message>
     <message>
         <source>Ca&amp;lendars...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ca&amp;lendriers...</translation>
     </message>
     <message>
         <source>E-mail &amp;Templates...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modèles d&apos;e-mail...</translation>
     </message>
     <message>
         <source>&amp;Users...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Utilisateurs...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>&amp;Contents...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sommaire...</translation>
     </message>
     <message>
         <source>&amp;Index...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Index...</translation>
     </message>
     <message>
         <source>&amp;Tip of the Day...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Astuce du jour...</translation>
     </message>
     <message>
         <source>Online &amp;Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Assistance en &amp;ligne</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos...</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre d&apos;outils</translation>
     </message>
     <message>
         <source>Add Reservation</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une réservation</translation>
     </message>
     <message>
         <source>Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendrier</translation>
     </message>
     <message>
         <source>Advanced Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendrier avancé</translation>
     </message>
     <message>
         <source>View Customers</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les clients</translation>
     </message>
     <message>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapports</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Aujourd&apos;hui</translation>
     </message>
     <message>
         <source>Booking Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Planning des réservations</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <source>Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Client</translation>
     </message>
     <message>
         <source>Reservation</source>
-        <translation type="unfinished"></translation>
+        <translation>Réservation</translation>
     </message>
     <message>
         <source>Web Bookings</source>
-        <translation type="unfinished"></translation>
+        <translation>Réservations web</translation>
     </message>
     <message>
         <source>Zem Harbour and Campsite Reservation</source>
-        <translation type="unfinished"></translation>
+        <translation>Zem Harbour – réservations de ports et de campings</translation>
     </message>
 </context>
 <context>
     <name>MaintenanceMenu</name>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>Error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur !</translation>
     </message>
     <message>
         <source>Backup archives (*.SPA)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archives de sauvegarde (*.SPA)</translation>
     </message>
     <message>
         <source>The folder %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier %1 n&apos;existe pas.</translation>
     </message>
     <message>
         <source>The file %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 n&apos;existe pas.</translation>
     </message>
     <message>
         <source>Bad file name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de fichier incorrect</translation>
     </message>
     <message>
         <source>Select your database backup file ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le fichier de sauvegarde de la base de données...</translation>
     </message>
     <message>
         <source>Error detected when make database backup!</source>
-        <translation type="unfinished"></translation>
+        <translation>Une erreur s&apos;est produite lors de la sauvegarde de la base de données !</translation>
     </message>
     <message>
         <source>Database backuped</source>
-        <translation type="unfinished"></translation>
+        <translation>Base de données sauvegardée</translation>
     </message>
     <message>
         <source>Select your backuped database ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez la base de données sauvegardée...</translation>
     </message>
     <message>
         <source>Replace the database with the backup %1 of %2 (%3)?
 
 The database as it is now is kept as %4, and can be restored from there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacer la base de données par la sauvegarde %1 du %2 (%3) ?
+
+La base de données actuelle est conservée sous %4 et peut être restaurée à partir de là.</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurer</translation>
     </message>
     <message>
         <source>Error detected when restoring database backup!</source>
-        <translation type="unfinished"></translation>
+        <translation>Une erreur s&apos;est produite lors de la restauration de la sauvegarde !</translation>
     </message>
     <message>
         <source>Database restored</source>
-        <translation type="unfinished"></translation>
+        <translation>Base de données restaurée</translation>
     </message>
     <message>
         <source>Database compacted</source>
-        <translation type="unfinished"></translation>
+        <translation>Base de données compactée</translation>
     </message>
 </context>
 <context>
     <name>MeterImport</name>
     <message>
         <source>accepted</source>
-        <translation type="unfinished"></translation>
+        <translation>accepté</translation>
     </message>
     <message>
         <source>rolled over</source>
-        <translation type="unfinished"></translation>
+        <translation>remis à zéro</translation>
     </message>
     <message>
         <source>unknown meter</source>
-        <translation type="unfinished"></translation>
+        <translation>compteur inconnu</translation>
     </message>
     <message>
         <source>earlier than the last</source>
-        <translation type="unfinished"></translation>
+        <translation>antérieur au dernier</translation>
     </message>
     <message>
         <source>refused</source>
-        <translation type="unfinished"></translation>
+        <translation>refusé</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a date and time.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas une date et une heure.</translation>
     </message>
     <message>
         <source>Meter %1 was last read on %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le compteur %1 a été relevé pour la dernière fois le %2.</translation>
     </message>
     <message>
         <source>Line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1 : %2</translation>
     </message>
 </context>
 <context>
     <name>MeterLists</name>
     <message numerus="yes">
         <source>Meters not read for more than %n day(s), on %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Compteurs non relevés depuis plus de %n jour, au %1</numerusform>
+            <numerusform>Compteurs non relevés depuis plus de %n jours, au %1</numerusform>
         </translation>
     </message>
 </context>
@@ -6639,600 +6732,607 @@ The database as it is now is kept as %4, and can be restored from there.</source
     <name>MeterListsWindow</name>
     <message>
         <source>Meter lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Listes de compteurs</translation>
     </message>
     <message>
         <source>Use by berth and month</source>
-        <translation type="unfinished"></translation>
+        <translation>Consommation par anneau et par mois</translation>
     </message>
     <message>
         <source>Meters not read</source>
-        <translation type="unfinished"></translation>
+        <translation>Compteurs non relevés</translation>
     </message>
     <message>
         <source>Readings flagged</source>
-        <translation type="unfinished"></translation>
+        <translation>Relevés signalés</translation>
     </message>
     <message>
         <source>&amp;Show</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afficher</translation>
     </message>
     <message>
         <source>&amp;List:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Liste :</translation>
     </message>
     <message>
         <source>&amp;Kind (use):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Type (consommation) :</translation>
     </message>
     <message>
         <source>&amp;From:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Du :</translation>
     </message>
     <message>
         <source>&amp;To:</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;u :</translation>
     </message>
     <message>
         <source>Not read for more than (&amp;days):</source>
-        <translation type="unfinished"></translation>
+        <translation>Non relevés depuis plus de (&amp;jours) :</translation>
     </message>
     <message>
         <source>The period ends before it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>La période se termine avant de commencer.</translation>
     </message>
 </context>
 <context>
     <name>MeterStore</name>
     <message>
         <source>Contract %1 has been billed for this meter&apos;s period already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le contrat %1 a déjà été facturé pour la période de ce compteur.</translation>
     </message>
     <message>
         <source>Another meter has the serial number %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre compteur porte le numéro de série %1.</translation>
     </message>
     <message>
         <source>Berth %1 already has %2 meter %3: swap it, or remove it first.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;anneau %1 a déjà le compteur %2 %3 : remplacez-le, ou retirez-le d&apos;abord.</translation>
     </message>
     <message>
         <source>The meter no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le compteur n&apos;existe plus.</translation>
     </message>
     <message>
         <source>%1 is below the last reading of meter %2 (%3): if the meter rolled over, say so; otherwise type the reading again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est inférieur au dernier relevé du compteur %2 (%3) : si le compteur est repassé par zéro, indiquez-le ; sinon, saisissez de nouveau le relevé.</translation>
     </message>
     <message>
         <source>The reading no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le relevé n&apos;existe plus.</translation>
     </message>
     <message>
         <source>The reading has more digits than the meter&apos;s %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le relevé a plus de chiffres que les %1 du compteur.</translation>
     </message>
     <message>
         <source>%1 is below the reading before it (%2): if the meter rolled over, say so.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est inférieur au relevé précédent (%2) : si le compteur est repassé par zéro, indiquez-le.</translation>
     </message>
     <message>
         <source>%1 is above the reading after it (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est supérieur au relevé suivant (%2).</translation>
     </message>
     <message>
         <source>Meter %1 was already removed on %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le compteur %1 a déjà été retiré le %2.</translation>
     </message>
 </context>
 <context>
     <name>MeterWalk</name>
     <message>
         <source>Meter Walk</source>
-        <translation type="unfinished"></translation>
+        <translation>Tournée de relevés</translation>
     </message>
     <message>
         <source>Printed %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimé le %1</translation>
     </message>
     <message>
         <source>Berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Anneau</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Meter</source>
-        <translation type="unfinished"></translation>
+        <translation>Compteur</translation>
     </message>
     <message>
         <source>Last reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernier relevé</translation>
     </message>
     <message>
         <source>Read on</source>
-        <translation type="unfinished"></translation>
+        <translation>Relevé le</translation>
     </message>
     <message>
         <source>New reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau relevé</translation>
     </message>
     <message>
         <source>Page %p of %P</source>
-        <translation type="unfinished"></translation>
+        <translation>Page %p sur %P</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun</translation>
     </message>
     <message>
         <source>(no berth)</source>
-        <translation type="unfinished"></translation>
+        <translation>(aucun anneau)</translation>
     </message>
     <message>
         <source>No meters are in service.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun compteur n&apos;est en service.</translation>
     </message>
 </context>
 <context>
     <name>Meters</name>
     <message>
         <source>Water</source>
-        <translation type="unfinished"></translation>
+        <translation>Eau</translation>
     </message>
     <message>
         <source>Electricity</source>
-        <translation type="unfinished"></translation>
+        <translation>Électricité</translation>
     </message>
     <message>
         <source>Type the meter&apos;s serial number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le numéro de série du compteur.</translation>
     </message>
     <message>
         <source>A serial number has at most 40 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un numéro de série compte au plus 40 caractères.</translation>
     </message>
     <message>
         <source>Type the unit the meter counts in (kWh, m³).</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez l&apos;unité du compteur (kWh, m³).</translation>
     </message>
     <message>
         <source>A meter&apos;s counter has from %1 to %2 whole digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le totalisateur d&apos;un compteur a de %1 à %2 chiffres entiers.</translation>
     </message>
     <message>
         <source>Type the day the meter was fitted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le jour de pose du compteur.</translation>
     </message>
     <message>
         <source>The meter cannot be removed before it was fitted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le compteur ne peut pas être retiré avant sa pose.</translation>
     </message>
     <message>
         <source>Type the reading.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le relevé.</translation>
     </message>
     <message>
         <source>A reading is never below zero: &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un relevé n&apos;est jamais négatif : « %1 ».</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a reading: type the digits the meter shows.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas un relevé : saisissez les chiffres affichés par le compteur.</translation>
     </message>
     <message>
         <source>A reading has at most three decimals: &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un relevé a au plus trois décimales : « %1 ».</translation>
     </message>
     <message>
         <source>&quot;%1&quot; has more digits than the meter&apos;s %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » a plus de chiffres que les %2 du compteur.</translation>
     </message>
     <message>
         <source>Type the day and time of the reading.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le jour et l&apos;heure du relevé.</translation>
     </message>
     <message>
         <source>A reading cannot be dated in the future (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Un relevé ne peut pas être daté dans le futur (%1).</translation>
     </message>
     <message>
         <source>Meter %1 was fitted on %2: a reading cannot be dated before that.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le compteur %1 a été posé le %2 : un relevé ne peut pas être antérieur.</translation>
     </message>
     <message>
         <source>Meter %1 was removed on %2: a reading cannot be dated after that.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le compteur %1 a été retiré le %2 : un relevé ne peut pas être postérieur.</translation>
     </message>
     <message>
         <source>The reading has more digits than the meter&apos;s %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le relevé a plus de chiffres que les %1 du compteur.</translation>
     </message>
     <message>
         <source>The last reading of meter %1 was taken on %2: a new one cannot be dated before it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dernier relevé du compteur %1 date du %2 : un nouveau relevé ne peut pas être antérieur.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a band: type the units, &quot;at&quot; and the price, as &quot;10 at 0.10&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas une tranche : saisissez les unités, « at » et le prix, comme « 10 at 0.10 ».</translation>
     </message>
     <message>
         <source>%1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 à %2</translation>
     </message>
     <message>
         <source>Type the day the tariff takes effect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le jour d&apos;entrée en vigueur du tarif.</translation>
     </message>
     <message>
         <source>A price per unit or per day is from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un prix par unité ou par jour va de %1 à %2.</translation>
     </message>
     <message>
         <source>Band %1: a price is from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tranche %1 : un prix va de %2 à %3.</translation>
     </message>
     <message>
         <source>Band %1 must end above %2 units: the bands run upwards in order.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tranche %1 doit finir au-delà de %2 unités : les tranches vont en ordre croissant.</translation>
     </message>
     <message>
         <source>Two %1 tariffs take effect on %2: keep one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deux tarifs %1 entrent en vigueur le %2 : gardez-en un.</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>du %1 au %2</translation>
     </message>
     <message>
         <source>1 day at %1 a day, %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>1 jour à %1 par jour, %2 : %3</translation>
     </message>
     <message>
         <source>%1 days at %2 a day, %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 jours à %2 par jour, %3 : %4</translation>
     </message>
     <message>
         <source>%1 %2 at %3, %4: %5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 à %3, %4 : %5</translation>
     </message>
 </context>
 <context>
     <name>MetersDialog</name>
     <message>
         <source>Berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Anneau</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Serial</source>
-        <translation type="unfinished"></translation>
+        <translation>N° de série</translation>
     </message>
     <message>
         <source>Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unité</translation>
     </message>
     <message>
         <source>Digits</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiffres</translation>
     </message>
     <message>
         <source>Fitted</source>
-        <translation type="unfinished"></translation>
+        <translation>Posé</translation>
     </message>
     <message>
         <source>Removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Retiré</translation>
     </message>
     <message>
         <source>Read at</source>
-        <translation type="unfinished"></translation>
+        <translation>Relevé à</translation>
     </message>
     <message>
         <source>Reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Relevé</translation>
     </message>
     <message>
         <source>Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Consommation</translation>
     </message>
     <message>
         <source>Marks</source>
-        <translation type="unfinished"></translation>
+        <translation>Remarques</translation>
     </message>
     <message>
         <source>Who</source>
-        <translation type="unfinished"></translation>
+        <translation>Qui</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
     <message>
         <source>Meters</source>
-        <translation type="unfinished"></translation>
+        <translation>Compteurs</translation>
     </message>
     <message>
         <source>&amp;Meters:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Compteurs :</translation>
     </message>
     <message>
         <source>R&amp;eadings of the chosen meter:</source>
-        <translation type="unfinished"></translation>
+        <translation>R&amp;elevés du compteur choisi :</translation>
     </message>
     <message>
         <source>&amp;Add Meter...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter un compteur...</translation>
     </message>
     <message>
         <source>E&amp;dit Meter...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mo&amp;difier le compteur...</translation>
     </message>
     <message>
         <source>S&amp;wap Meter...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rem&amp;placer le compteur...</translation>
     </message>
     <message>
         <source>Add &amp;Reading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un &amp;relevé...</translation>
     </message>
     <message>
         <source>C&amp;orrect Reading...</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;orriger le relevé...</translation>
     </message>
     <message>
         <source>&amp;Tariffs...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tarifs...</translation>
     </message>
     <message>
         <source>&amp;Print Walk List...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer la tournée...</translation>
     </message>
     <message>
         <source>&amp;Import Readings...</source>
-        <translation type="unfinished"></translation>
+        <translation>I&amp;mporter des relevés...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>rolled over</source>
-        <translation type="unfinished"></translation>
+        <translation>remis à zéro</translation>
     </message>
     <message>
         <source>over three times usual</source>
-        <translation type="unfinished"></translation>
+        <translation>plus du triple de l&apos;habituel</translation>
     </message>
     <message>
         <source>corrected from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>corrigé, était %1</translation>
     </message>
     <message>
         <source>Add Meter</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un compteur</translation>
     </message>
     <message>
         <source>Edit Meter</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le compteur</translation>
     </message>
     <message>
         <source>&amp;Serial number:</source>
-        <translation type="unfinished"></translation>
+        <translation>N° de &amp;série :</translation>
     </message>
     <message>
         <source>&amp;Kind:</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;ype :</translation>
     </message>
     <message>
         <source>&amp;Unit:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unité :</translation>
     </message>
     <message>
         <source>&amp;Digits:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Chiffres :</translation>
     </message>
     <message>
         <source>&amp;Berth:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anneau :</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(aucun)</translation>
     </message>
     <message>
         <source>&amp;Fitted:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Posé le :</translation>
     </message>
     <message>
         <source>&amp;Removed:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Retiré :</translation>
     </message>
     <message>
         <source>Removed &amp;on:</source>
-        <translation type="unfinished"></translation>
+        <translation>Retiré &amp;le :</translation>
     </message>
     <message>
         <source>&amp;Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>No&amp;tes :</translation>
     </message>
     <message>
         <source>Swap Meter %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacer le compteur %1</translation>
     </message>
     <message>
         <source>&amp;Swapped at:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Remplacé à :</translation>
     </message>
     <message>
         <source>&amp;Closing reading of %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Relevé &amp;final de %1 :</translation>
     </message>
     <message>
         <source>&amp;New meter&apos;s serial:</source>
-        <translation type="unfinished"></translation>
+        <translation>N° de série du &amp;nouveau compteur :</translation>
     </message>
     <message>
         <source>&amp;Opening reading:</source>
-        <translation type="unfinished"></translation>
+        <translation>Relevé d&apos;&amp;ouverture :</translation>
     </message>
     <message>
         <source>Reading of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Relevé de %1</translation>
     </message>
     <message>
         <source>&amp;Read at:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Relevé à :</translation>
     </message>
     <message>
         <source>R&amp;eading (%1):</source>
-        <translation type="unfinished"></translation>
+        <translation>R&amp;elevé (%1) :</translation>
     </message>
     <message>
         <source>&amp;Note:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Note :</translation>
     </message>
     <message>
         <source>%1 is below the last reading (%2).
 
 Yes: the meter rolled over and started again from zero. No: go back and correct the reading.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est inférieur au dernier relevé (%2).
+
+Oui : le compteur est repassé par zéro. Non : revenir corriger le relevé.</translation>
     </message>
     <message>
         <source>The use since the last reading is more than three times the berth&apos;s usual: the reading is kept and marked.</source>
-        <translation type="unfinished"></translation>
+        <translation>La consommation depuis le dernier relevé dépasse le triple de l&apos;habituel pour l&apos;anneau : le relevé est conservé et marqué.</translation>
     </message>
     <message>
         <source>Correct the reading of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Corriger le relevé de %1</translation>
     </message>
     <message>
         <source>&amp;Reading (%1):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Relevé (%1) :</translation>
     </message>
     <message>
         <source>Rolled &amp;over:</source>
-        <translation type="unfinished"></translation>
+        <translation>Repassé par &amp;zéro :</translation>
     </message>
     <message>
         <source>&amp;Why:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Motif :</translation>
     </message>
     <message>
         <source>Meter Tariffs</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarifs des compteurs</translation>
     </message>
     <message>
         <source>One tariff a line, in force from its date until the next of its kind. Bands: &quot;10 at 0.10; 30 at 0.20&quot;, the first units of a bill at those prices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un tarif par ligne, en vigueur de sa date jusqu&apos;au suivant du même genre. Tranches : « 10 at 0.10; 30 at 0.20 », les premières unités d&apos;une facture à ces prix.</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Du</translation>
     </message>
     <message>
         <source>Per unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Par unité</translation>
     </message>
     <message>
         <source>Per day</source>
-        <translation type="unfinished"></translation>
+        <translation>Par jour</translation>
     </message>
     <message>
         <source>Bands</source>
-        <translation type="unfinished"></translation>
+        <translation>Tranches</translation>
     </message>
     <message>
         <source>&amp;Add a Line</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter une ligne</translation>
     </message>
     <message>
         <source>&amp;Remove the Line</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer la ligne</translation>
     </message>
     <message>
         <source>Line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1 : %2</translation>
     </message>
     <message>
         <source>type a price in pounds and pence, as 0.32.</source>
-        <translation type="unfinished"></translation>
+        <translation>saisissez un prix en unités et centimes, comme 0.32.</translation>
     </message>
     <message>
         <source>Import Readings</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer des relevés</translation>
     </message>
     <message>
         <source>CSV Files (*.csv *.txt);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers CSV (*.csv *.txt);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>%1 could not be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas pu être lu : %2</translation>
     </message>
     <message>
         <source>Line %1: %2 %3 %4: %5%6</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1 : %2 %3 %4 : %5%6</translation>
     </message>
     <message>
         <source>... and %1 more.</source>
-        <translation type="unfinished"></translation>
+        <translation>... et %1 de plus.</translation>
     </message>
     <message>
         <source>No reading in the file can be added:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun relevé du fichier ne peut être ajouté :
+%1</translation>
     </message>
     <message>
         <source>%1 of %2 readings can be added:
 %3
 
 Yes adds those %1 now; No adds nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 relevés sur %2 peuvent être ajoutés :
+%3
+
+Oui ajoute ces %1 maintenant ; Non n&apos;ajoute rien.</translation>
     </message>
 </context>
 <context>
     <name>NamePicker</name>
     <message>
         <source>Type part of a name</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez une partie d&apos;un nom</translation>
     </message>
 </context>
 <context>
     <name>NoShowDialog</name>
     <message>
         <source>No-shows</source>
-        <translation type="unfinished"></translation>
+        <translation>Non-présentations</translation>
     </message>
     <message>
         <source>These guests were due today and have not been checked in.
 Tick those who will not come, then mark them:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces clients étaient attendus aujourd&apos;hui et ne sont pas arrivés.
+Cochez ceux qui ne viendront pas, puis marquez-les :</translation>
     </message>
     <message>
         <source>%1  %2  (booking %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  %2  (réservation %3)</translation>
     </message>
     <message>
         <source>Tick &amp;all</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tout cocher</translation>
     </message>
     <message>
         <source>Tick &amp;none</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rien cocher</translation>
     </message>
     <message>
         <source>&amp;Mark as no-shows</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Marquer non présentés</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
 </context>
 <context>
@@ -7240,1047 +7340,1048 @@ Tick those who will not come, then mark them:</source>
     <message>
         <source>%1
 %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+du %2 au %3</translation>
     </message>
 </context>
 <context>
     <name>OffersDialog</name>
     <message>
         <source>Berths came free</source>
-        <translation type="unfinished"></translation>
+        <translation>Des anneaux se sont libérés</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>du %1 au %2</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Rang</translation>
     </message>
     <message>
         <source>Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Client</translation>
     </message>
     <message>
         <source>Boat</source>
-        <translation type="unfinished"></translation>
+        <translation>Bateau</translation>
     </message>
     <message>
         <source>Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Période</translation>
     </message>
     <message>
         <source>Berths that fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Anneaux qui conviennent</translation>
     </message>
     <message>
         <source>A booking was cancelled or changed. These entries on the waiting list can take the berths that came free:</source>
-        <translation type="unfinished"></translation>
+        <translation>Une réservation a été annulée ou modifiée. Ces inscriptions de la liste d&apos;attente peuvent prendre les anneaux libérés :</translation>
     </message>
     <message>
         <source>&amp;Book...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Réserver...</translation>
     </message>
     <message>
         <source>&amp;E-mail Offer</source>
-        <translation type="unfinished"></translation>
+        <translation>Offre par &amp;e-mail</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>The offer was not queued: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;offre n&apos;a pas été mise en file d&apos;envoi : %1</translation>
     </message>
     <message>
         <source>Waiting-list offer to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Offre de la liste d&apos;attente à %1</translation>
     </message>
     <message>
         <source>The offer to %1 is in the outbox and goes out in the background; the entry is marked offered.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;offre à %1 est dans la boîte d&apos;envoi et part en arrière-plan ; l&apos;inscription est marquée comme proposée.</translation>
     </message>
 </context>
 <context>
     <name>OldReference</name>
     <message>
         <source>Old reference:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancienne référence :</translation>
     </message>
 </context>
 <context>
     <name>Outbox</name>
     <message>
         <source>A name or subject holds a line break, which an e-mail header may not: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nom ou un objet contient un saut de ligne, ce qu&apos;un en-tête d&apos;e-mail n&apos;admet pas : %1</translation>
     </message>
     <message>
         <source>The message has no subject.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le message n&apos;a pas d&apos;objet.</translation>
     </message>
     <message>
         <source>Sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyé</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec</translation>
     </message>
     <message>
         <source>Queued</source>
-        <translation type="unfinished"></translation>
+        <translation>En file</translation>
     </message>
     <message>
         <source>The database did not add every message.</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de données n&apos;a pas ajouté tous les messages.</translation>
     </message>
     <message>
         <source>The message is no longer in the outbox.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le message n&apos;est plus dans la boîte d&apos;envoi.</translation>
     </message>
     <message>
         <source>The message has been sent meanwhile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le message a été envoyé entre-temps.</translation>
     </message>
     <message>
         <source>The message is being sent right now; try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le message est en cours d&apos;envoi ; réessayez dans un instant.</translation>
     </message>
 </context>
 <context>
     <name>OwnerDialog</name>
     <message>
         <source>Add Owner</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un propriétaire</translation>
     </message>
     <message>
         <source>Edit Owner</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le propriétaire</translation>
     </message>
 </context>
 <context>
     <name>OwnerListWindow</name>
     <message>
         <source>Owners</source>
-        <translation type="unfinished"></translation>
+        <translation>Propriétaires</translation>
     </message>
     <message>
         <source>&amp;Add Owner</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter un propriétaire</translation>
     </message>
     <message>
         <source>View/&amp;Edit Owner</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher/&amp;modifier le propriétaire</translation>
     </message>
     <message>
         <source>&amp;Delete Owner</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer le propriétaire</translation>
     </message>
 </context>
 <context>
     <name>OwnerStore</name>
     <message>
         <source>Deleting this owner will also remove all owners berth. This would affect historic reports. Are you sure you want to delete this owner?</source>
-        <translation type="unfinished"></translation>
+        <translation>La suppression de ce propriétaire supprimera aussi tous ses anneaux, ce qui faussera les rapports historiques. Voulez-vous vraiment supprimer ce propriétaire ?</translation>
     </message>
 </context>
 <context>
     <name>Passwords</name>
     <message>
         <source>A password needs at least %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un mot de passe doit compter au moins %1 caractères.</translation>
     </message>
     <message>
         <source>A password may have at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un mot de passe peut compter au plus %1 caractères.</translation>
     </message>
     <message>
         <source>A PIN is %1 to %2 digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un code PIN compte de %1 à %2 chiffres.</translation>
     </message>
     <message>
         <source>The password library could not start.</source>
-        <translation type="unfinished"></translation>
+        <translation>La bibliothèque des mots de passe n&apos;a pas pu démarrer.</translation>
     </message>
     <message>
         <source>There is not enough memory to protect the password.</source>
-        <translation type="unfinished"></translation>
+        <translation>La mémoire ne suffit pas pour protéger le mot de passe.</translation>
     </message>
 </context>
 <context>
     <name>PaymentDialog</name>
     <message>
         <source>Refund</source>
-        <translation type="unfinished"></translation>
+        <translation>Remboursement</translation>
     </message>
     <message>
         <source>Record Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer un paiement</translation>
     </message>
     <message>
         <source>&amp;Kind:</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;ype :</translation>
     </message>
     <message>
         <source>&amp;Method:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mo&amp;de :</translation>
     </message>
     <message>
         <source>&amp;Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Montant :</translation>
     </message>
     <message>
         <source>&amp;Reference (card slip, transfer):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Référence (ticket de carte, virement) :</translation>
     </message>
     <message>
         <source>&amp;Note:</source>
-        <translation type="unfinished"></translation>
+        <translation>No&amp;te :</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Total payable: %1    Paid so far: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Total à payer : %1    Déjà payé : %2</translation>
     </message>
     <message>
         <source>Type the amount, for example %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le montant, par exemple %1.</translation>
     </message>
     <message>
         <source>The payment could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le paiement n&apos;a pas pu être enregistré : %1</translation>
     </message>
     <message>
         <source>%1 of %2 on booking %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 sur la réservation %3</translation>
     </message>
     <message>
         <source>%1 was issued. It prints from the booking&apos;s summary, under Credit Notes.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a été émis. Il s&apos;imprime depuis le récapitulatif de la réservation, sous Avoirs.</translation>
     </message>
     <message>
         <source>No credit note was issued: the refund gives back money paid beyond what invoice %1 still asks after its credit notes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun avoir n&apos;a été émis : le remboursement rend un trop-perçu au-delà de ce que la facture %1 réclame encore après ses avoirs.</translation>
     </message>
 </context>
 <context>
     <name>PaymentTerms</name>
     <message>
         <source>Deposit %1 due by %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Acompte %1 dû le %2</translation>
     </message>
     <message>
         <source>%1 still owed, all due by %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 encore dû, le tout avant le %2</translation>
     </message>
     <message>
         <source>%1 overdue</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en retard</translation>
     </message>
     <message>
         <source>%1 overdue since %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en retard depuis le %2</translation>
     </message>
     <message>
         <source>%1 due by %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dû le %2</translation>
     </message>
     <message>
         <source>A deposit runs from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un acompte va de %1 à %2.</translation>
     </message>
     <message>
         <source>A deposit&apos;s percentage runs from 0 to 100 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le pourcentage d&apos;un acompte va de 0 à 100 %.</translation>
     </message>
     <message>
         <source>The balance falls due from 0 to %1 days before arrival.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le solde est dû de 0 à %1 jours avant l&apos;arrivée.</translation>
     </message>
     <message>
         <source>Enter the deposit&apos;s amount, or choose no deposit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le montant de l&apos;acompte, ou choisissez Sans acompte.</translation>
     </message>
     <message>
         <source>Enter the deposit&apos;s percentage, or choose no deposit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le pourcentage de l&apos;acompte, ou choisissez Sans acompte.</translation>
     </message>
     <message>
         <source>The deposit and due dates have been changed at another desk since you opened this window. Nothing was saved: press Refresh to see them.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;acompte et les échéances ont été modifiés sur un autre poste depuis l&apos;ouverture de cette fenêtre. Rien n&apos;a été enregistré : appuyez sur Actualiser pour les voir.</translation>
     </message>
 </context>
 <context>
     <name>PeopleFields</name>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom :</translation>
     </message>
     <message>
         <source>House Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Résidence :</translation>
     </message>
     <message>
         <source>Street:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rue :</translation>
     </message>
     <message>
         <source>Area:</source>
-        <translation type="unfinished"></translation>
+        <translation>Quartier :</translation>
     </message>
     <message>
         <source>Town:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ville :</translation>
     </message>
     <message>
         <source>Post Code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Code postal :</translation>
     </message>
     <message>
         <source>Mobile Phone:</source>
-        <translation type="unfinished"></translation>
+        <translation>Portable :</translation>
     </message>
     <message>
         <source>Email Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse e-mail :</translation>
     </message>
     <message>
         <source>Phone:</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléphone :</translation>
     </message>
     <message>
         <source>Membership No:</source>
-        <translation type="unfinished"></translation>
+        <translation>N° de membre :</translation>
     </message>
 </context>
 <context>
     <name>PeopleListModel</name>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
 </context>
 <context>
     <name>PeopleListWindow</name>
     <message>
         <source>The record could not be deleted: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La fiche n&apos;a pas pu être supprimée : %1</translation>
     </message>
 </context>
 <context>
     <name>PeopleLists</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>House Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Résidence</translation>
     </message>
     <message>
         <source>Street</source>
-        <translation type="unfinished"></translation>
+        <translation>Rue</translation>
     </message>
     <message>
         <source>Area</source>
-        <translation type="unfinished"></translation>
+        <translation>Quartier</translation>
     </message>
     <message>
         <source>Town</source>
-        <translation type="unfinished"></translation>
+        <translation>Ville</translation>
     </message>
     <message>
         <source>Post Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code postal</translation>
     </message>
     <message>
         <source>Tel No</source>
-        <translation type="unfinished"></translation>
+        <translation>Tél.</translation>
     </message>
     <message>
         <source>Mobile No</source>
-        <translation type="unfinished"></translation>
+        <translation>Portable</translation>
     </message>
     <message>
         <source>Email</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes</translation>
     </message>
     <message>
         <source>Club Member</source>
-        <translation type="unfinished"></translation>
+        <translation>Membre du club</translation>
     </message>
     <message>
         <source>Membership No</source>
-        <translation type="unfinished"></translation>
+        <translation>N° de membre</translation>
     </message>
     <message>
         <source>Boats</source>
-        <translation type="unfinished"></translation>
+        <translation>Bateaux</translation>
     </message>
     <message>
         <source>Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse e-mail</translation>
     </message>
 </context>
 <context>
     <name>PeopleRecords</name>
     <message>
         <source>There is no record with the ID %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a aucune fiche avec l&apos;ID %1.</translation>
     </message>
     <message>
         <source>It was deleted at another desk while you were editing it. What you typed is still in the boxes; nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elle a été supprimée sur un autre poste pendant votre saisie. Ce que vous avez saisi est toujours dans les champs ; rien n&apos;a été enregistré.</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes :</translation>
     </message>
     <message>
         <source>The record with the ID %1 no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fiche avec l&apos;ID %1 n&apos;existe plus.</translation>
     </message>
     <message>
         <source>Club member:</source>
-        <translation type="unfinished"></translation>
+        <translation>Membre du club :</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>oui</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>non</translation>
     </message>
 </context>
 <context>
     <name>PeopleWidgets</name>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes :</translation>
     </message>
     <message>
         <source>Email</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
 </context>
 <context>
     <name>Permission</name>
     <message>
         <source>&amp;Ask a manager...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Demander à un responsable...</translation>
     </message>
 </context>
 <context>
     <name>Permissions</name>
     <message>
         <source>An administrator always manages users and permissions, so they can be given back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un administrateur gère toujours les utilisateurs et les droits, pour qu&apos;ils puissent être rendus.</translation>
     </message>
     <message>
         <source>No role may %1 at present; an administrator can allow it in Users.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun rôle ne peut actuellement %1 ; un administrateur peut l&apos;autoriser dans Utilisateurs.</translation>
     </message>
     <message>
         <source>%1 or %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ou %2</translation>
     </message>
     <message>
         <source>Only %1 may %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seul %1 peut %2.</translation>
     </message>
     <message>
         <source>The server no longer lets your user in: an administrator has removed or deactivated it at another desk. Please sign in again as another user (File, Switch User).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur n&apos;accepte plus votre utilisateur : un administrateur l&apos;a supprimé ou désactivé sur un autre poste. Veuillez vous reconnecter sous un autre utilisateur (Fichier, Changer d&apos;utilisateur).</translation>
     </message>
     <message>
         <source>Nobody has signed in at this desk.</source>
-        <translation type="unfinished"></translation>
+        <translation>Personne ne s&apos;est connecté sur ce poste.</translation>
     </message>
     <message>
         <source>Your user has been removed by an administrator: please sign in again as another user (File, Switch User).</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre utilisateur a été supprimé par un administrateur : veuillez vous reconnecter sous un autre utilisateur (Fichier, Changer d&apos;utilisateur).</translation>
     </message>
     <message>
         <source>Your user has been deactivated by an administrator: please sign in again as another user (File, Switch User).</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre utilisateur a été désactivé par un administrateur : veuillez vous reconnecter sous un autre utilisateur (Fichier, Changer d&apos;utilisateur).</translation>
     </message>
     <message>
         <source>On a server only an administrator&apos;s own login may make users: please sign in as an administrator (File, Switch User).</source>
-        <translation type="unfinished"></translation>
+        <translation>Sur un serveur, seule la connexion propre d&apos;un administrateur peut créer des utilisateurs : veuillez vous connecter en administrateur (Fichier, Changer d&apos;utilisateur).</translation>
     </message>
     <message>
         <source>The server did not accept the approval: the PIN or password is wrong, or %1 is locked or no longer active.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur n&apos;a pas accepté l&apos;autorisation : le code PIN ou le mot de passe est faux, ou %1 est verrouillé ou n&apos;est plus actif.</translation>
     </message>
     <message>
         <source>The server does not let %1 approve this.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur ne permet pas à %1 d&apos;autoriser ceci.</translation>
     </message>
     <message>
         <source>%1 may not approve this. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas autoriser ceci. %2</translation>
     </message>
 </context>
 <context>
     <name>PersonDialog</name>
     <message>
         <source>customer</source>
-        <translation type="unfinished"></translation>
+        <translation>client</translation>
     </message>
     <message>
         <source>owner</source>
-        <translation type="unfinished"></translation>
+        <translation>propriétaire</translation>
     </message>
     <message>
         <source>What you typed has not been saved. Close and lose it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre saisie n&apos;a pas été enregistrée. Fermer et la perdre ?</translation>
     </message>
 </context>
 <context>
     <name>Pricing</name>
     <message>
         <source>%1 night</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nuit</translation>
     </message>
     <message>
         <source>%1 nights</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nuits</translation>
     </message>
     <message>
         <source>%1 weekend night</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nuit de week-end</translation>
     </message>
     <message>
         <source>%1 weekend nights</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nuits de week-end</translation>
     </message>
     <message>
         <source>%1 week</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 semaine</translation>
     </message>
     <message>
         <source>%1 weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 semaines</translation>
     </message>
     <message>
         <source>%1 month</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mois</translation>
     </message>
     <message>
         <source>%1 months</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mois</translation>
     </message>
     <message>
         <source>A season needs a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une saison doit avoir un nom.</translation>
     </message>
     <message>
         <source>The season &quot;%1&quot; needs its first and last nights.</source>
-        <translation type="unfinished"></translation>
+        <translation>La saison « %1 » doit avoir sa première et sa dernière nuit.</translation>
     </message>
     <message>
         <source>The season &quot;%1&quot; ends before it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>La saison « %1 » se termine avant de commencer.</translation>
     </message>
     <message>
         <source>The season &quot;%1&quot; comes every year, so it cannot be longer than a year.</source>
-        <translation type="unfinished"></translation>
+        <translation>La saison « %1 » revient chaque année ; elle ne peut donc pas durer plus d&apos;un an.</translation>
     </message>
     <message>
         <source>The priority of the season &quot;%1&quot; must be from 0 to 999.</source>
-        <translation type="unfinished"></translation>
+        <translation>La priorité de la saison « %1 » doit aller de 0 à 999.</translation>
     </message>
     <message>
         <source>A rate must be from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un tarif doit aller de %1 à %2.</translation>
     </message>
     <message>
         <source>The seasons &quot;%1&quot; and &quot;%2&quot; have the same priority and share the night of %3: give one of them a higher priority.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les saisons « %1 » et « %2 » ont la même priorité et partagent la nuit du %3 : donnez à l&apos;une d&apos;elles une priorité plus haute.</translation>
     </message>
     <message>
         <source>A tax needs a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une taxe doit avoir un nom.</translation>
     </message>
     <message>
         <source>A tax rate must be from 0 % to 100 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un taux de taxe doit aller de 0 % à 100 %.</translation>
     </message>
     <message>
         <source>A tax rate needs the date it takes effect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un taux de taxe doit avoir sa date d&apos;entrée en vigueur.</translation>
     </message>
     <message>
         <source>Tax row %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne de taxe %1 : %2</translation>
     </message>
     <message>
         <source>type the rate as a percent with at most two decimals, as 17.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>saisissez le taux en pourcentage avec au plus deux décimales, comme 17.5.</translation>
     </message>
     <message>
         <source>it takes effect on %1, as row %2 does: keep one.</source>
-        <translation type="unfinished"></translation>
+        <translation>il entre en vigueur le %1, comme la ligne %2 : gardez-en un.</translation>
     </message>
 </context>
 <context>
     <name>ProgressBar</name>
     <message>
         <source>Illegal property value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur de propriété non autorisée</translation>
     </message>
 </context>
 <context>
     <name>QtPrinter</name>
     <message>
         <source>No default printer is installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune imprimante par défaut n&apos;est installée.</translation>
     </message>
     <message>
         <source>The printer %1 did not accept the document.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;imprimante %1 n&apos;a pas accepté le document.</translation>
     </message>
 </context>
 <context>
     <name>QuickSearch</name>
     <message>
         <source>Booking %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Réservation %1</translation>
     </message>
     <message>
         <source>No. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>N° %1</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>du %1 au %2</translation>
     </message>
     <message>
         <source>(cancelled)</source>
-        <translation type="unfinished"></translation>
+        <translation>(annulée)</translation>
     </message>
     <message>
         <source>Customer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Client : %1</translation>
     </message>
 </context>
 <context>
     <name>QuickSearchBox</name>
     <message>
         <source>Search (Ctrl+K)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher (Ctrl+K)</translation>
     </message>
     <message>
         <source>Part of a name, a confirmation number, a boat&apos;s name or a berth: finds bookings and customers. Enter opens the booking&apos;s summary or the customer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie d&apos;un nom, numéro de confirmation, nom de bateau ou anneau : trouve les réservations et les clients. Entrée ouvre le récapitulatif de la réservation ou le client.</translation>
     </message>
     <message>
         <source>Nothing found</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun résultat</translation>
     </message>
 </context>
 <context>
     <name>RateStore</name>
     <message>
         <source>A minimum length must be from 0 to 1,000 metres.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une longueur minimale doit aller de 0 à 1 000 mètres.</translation>
     </message>
     <message>
         <source>A rate belongs to a season that is not in the table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un tarif appartient à une saison absente du tableau.</translation>
     </message>
     <message>
         <source>A rate is either a berth type&apos;s or one berth&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un tarif est soit celui d&apos;un type d&apos;anneau, soit celui d&apos;un anneau.</translation>
     </message>
     <message>
         <source>A season has two rates for the same berth or berth type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une saison a deux tarifs pour le même anneau ou type d&apos;anneau.</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(aucun)</translation>
     </message>
     <message>
         <source>%1 to %2, priority %3%4</source>
-        <translation type="unfinished"></translation>
+        <translation>du %1 au %2, priorité %3%4</translation>
     </message>
     <message>
         <source>, every year</source>
-        <translation type="unfinished"></translation>
+        <translation>, chaque année</translation>
     </message>
     <message>
         <source>nightly %1</source>
-        <translation type="unfinished"></translation>
+        <translation>par nuit %1</translation>
     </message>
     <message>
         <source>weekend night %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nuit de week-end %1</translation>
     </message>
     <message>
         <source>weekly %1</source>
-        <translation type="unfinished"></translation>
+        <translation>par semaine %1</translation>
     </message>
     <message>
         <source>monthly %1</source>
-        <translation type="unfinished"></translation>
+        <translation>par mois %1</translation>
     </message>
     <message>
         <source>per metre</source>
-        <translation type="unfinished"></translation>
+        <translation>par mètre</translation>
     </message>
     <message>
         <source>Season %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Saison %1 :</translation>
     </message>
     <message>
         <source>Rate of %1 in %2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarif de %1 en %2 :</translation>
     </message>
     <message>
         <source>Least length of %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Longueur minimale de %1 :</translation>
     </message>
     <message>
         <source>Two tax rates take effect on %1: keep one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deux taux de taxe entrent en vigueur le %1 : gardez-en un.</translation>
     </message>
     <message>
         <source>Another desk changed the tax rates since this window read them, so nothing was saved. Close the window and open it again to see their changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre poste a modifié les taux de taxe depuis que cette fenêtre les a lus ; rien n&apos;a donc été enregistré. Fermez la fenêtre et rouvrez-la pour voir ses modifications.</translation>
     </message>
 </context>
 <context>
     <name>RatesDialog</name>
     <message>
         <source>Rates</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarifs</translation>
     </message>
     <message>
         <source>Season</source>
-        <translation type="unfinished"></translation>
+        <translation>Saison</translation>
     </message>
     <message>
         <source>First night</source>
-        <translation type="unfinished"></translation>
+        <translation>Première nuit</translation>
     </message>
     <message>
         <source>Last night</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière nuit</translation>
     </message>
     <message>
         <source>Every year</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque année</translation>
     </message>
     <message>
         <source>Priority</source>
-        <translation type="unfinished"></translation>
+        <translation>Priorité</translation>
     </message>
     <message>
         <source>Berth type or berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Type d&apos;anneau ou anneau</translation>
     </message>
     <message>
         <source>Per metre</source>
-        <translation type="unfinished"></translation>
+        <translation>Par mètre</translation>
     </message>
     <message>
         <source>Nightly</source>
-        <translation type="unfinished"></translation>
+        <translation>Par nuit</translation>
     </message>
     <message>
         <source>Weekend night</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuit de week-end</translation>
     </message>
     <message>
         <source>Weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Par semaine</translation>
     </message>
     <message>
         <source>Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Par mois</translation>
     </message>
     <message>
         <source>Berth type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type d&apos;anneau</translation>
     </message>
     <message>
         <source>Minimum length (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Longueur min. (m)</translation>
     </message>
     <message>
         <source>&amp;Seasons (a night takes the highest priority that covers it; nights outside every season take the berth&apos;s daily charge):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Saisons (une nuit prend la plus haute priorité qui la couvre ; les nuits hors saison prennent le tarif journalier de l&apos;anneau) :</translation>
     </message>
     <message>
         <source>Ra&amp;tes in the chosen season (leave Nightly empty for no rate):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tarifs de la saison choisie (laissez Par nuit vide pour aucun tarif) :</translation>
     </message>
     <message>
         <source>Per-metre rates count at &amp;least:</source>
-        <translation type="unfinished"></translation>
+        <translation>Les tarifs au mètre comptent au &amp;moins :</translation>
     </message>
     <message>
         <source>&amp;Add Season</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;jouter une saison</translation>
     </message>
     <message>
         <source>&amp;Remove Season</source>
-        <translation type="unfinished"></translation>
+        <translation>Supp&amp;rimer la saison</translation>
     </message>
     <message>
         <source>Add &amp;Berth&apos;s Own Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un tarif propre à l&apos;a&amp;nneau</translation>
     </message>
     <message>
         <source>Remove Berth&apos;s O&amp;wn Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le tarif propre à l&apos;ann&amp;eau</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>Berth %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Anneau %1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not an amount.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas un montant.</translation>
     </message>
     <message>
         <source>Give %1 a nightly rate, or leave its other rates empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Donnez à %1 un tarif par nuit, ou laissez ses autres tarifs vides.</translation>
     </message>
     <message>
         <source>The priority is a whole number from 0 to 999.</source>
-        <translation type="unfinished"></translation>
+        <translation>La priorité est un nombre entier de 0 à 999.</translation>
     </message>
     <message>
         <source>The minimum length is a number of metres from 0 to 1,000.</source>
-        <translation type="unfinished"></translation>
+        <translation>La longueur minimale est un nombre de mètres de 0 à 1 000.</translation>
     </message>
     <message>
         <source>New season</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle saison</translation>
     </message>
     <message>
         <source>The berth register holds weekly or monthly charges for %1 berth(s). Make them those berths&apos; own rates in the new season?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le registre des anneaux contient des tarifs à la semaine ou au mois pour %1 anneau(x). En faire les tarifs propres de ces anneaux dans la nouvelle saison ?</translation>
     </message>
     <message>
         <source>Berth %1 has its own rate in this season already.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;anneau %1 a déjà son propre tarif dans cette saison.</translation>
     </message>
     <message>
         <source>rate table</source>
-        <translation type="unfinished"></translation>
+        <translation>grille tarifaire</translation>
     </message>
     <message>
         <source>Close without saving the changes to the rates?</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer sans enregistrer les modifications des tarifs ?</translation>
     </message>
 </context>
 <context>
     <name>ReadErrorLine</name>
     <message>
         <source>The rows could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les lignes n&apos;ont pas pu être lues : %1</translation>
     </message>
 </context>
 <context>
     <name>RegionalSettingsDialog</name>
     <message>
         <source>Regional Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres régionaux</translation>
     </message>
     <message>
         <source>Configure the system to show your regional settings and preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurez le système selon vos paramètres régionaux et vos préférences</translation>
     </message>
     <message>
         <source>Post Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code postal</translation>
     </message>
     <message>
         <source>Zip Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code ZIP</translation>
     </message>
     <message>
         <source>Metres</source>
-        <translation type="unfinished"></translation>
+        <translation>Mètres</translation>
     </message>
     <message>
         <source>Feet</source>
-        <translation type="unfinished"></translation>
+        <translation>Pieds</translation>
     </message>
     <message>
         <source>day/month/year</source>
-        <translation type="unfinished"></translation>
+        <translation>jour/mois/année</translation>
     </message>
     <message>
         <source>month/day/year</source>
-        <translation type="unfinished"></translation>
+        <translation>mois/jour/année</translation>
     </message>
     <message>
         <source>day.month.year</source>
-        <translation type="unfinished"></translation>
+        <translation>jour.mois.année</translation>
     </message>
     <message>
         <source>year-month-day</source>
-        <translation type="unfinished"></translation>
+        <translation>année-mois-jour</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>No Adults and No Kids</source>
-        <translation type="unfinished"></translation>
+        <translation>Nb d&apos;adultes et d&apos;enfants</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>Post Code / Zip Code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Code postal / code ZIP :</translation>
     </message>
     <message>
         <source>Currency Symbol:</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbole monétaire :</translation>
     </message>
     <message>
         <source>Check-in time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure d&apos;arrivée :</translation>
     </message>
     <message>
         <source>Check out time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure de départ :</translation>
     </message>
     <message>
         <source>Office closing &amp;time:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Heure de fermeture du bureau :</translation>
     </message>
     <message>
         <source>Boat sizes in:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensions des bateaux en :</translation>
     </message>
     <message>
         <source>Dates:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dates :</translation>
     </message>
 </context>
 <context>
     <name>RemindersWindow</name>
     <message>
         <source>Reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>Relances</translation>
     </message>
     <message>
         <source>Booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Réservation</translation>
     </message>
     <message>
         <source>Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Client</translation>
     </message>
     <message>
         <source>E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>Reminder</source>
-        <translation type="unfinished"></translation>
+        <translation>Relance</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant</translation>
     </message>
     <message>
         <source>Due by</source>
-        <translation type="unfinished"></translation>
+        <translation>Dû le</translation>
     </message>
     <message>
         <source>&amp;Send the ticked reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Envoyer les relances cochées</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>The reminders could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les relances n&apos;ont pas pu être lues : %1</translation>
     </message>
     <message>
         <source>%1 (overdue)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (en retard)</translation>
     </message>
     <message>
         <source>(no address)</source>
-        <translation type="unfinished"></translation>
+        <translation>(aucune adresse)</translation>
     </message>
     <message numerus="yes">
         <source>%n reminder(s) due today; untick any that should not go.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n relance due aujourd&apos;hui ; décochez celle qui ne doit pas partir.</numerusform>
+            <numerusform>%n relances dues aujourd&apos;hui ; décochez celles qui ne doivent pas partir.</numerusform>
         </translation>
     </message>
     <message>
         <source>The bookings chosen owe nothing that has not been reminded already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les réservations choisies ne doivent rien qui n&apos;ait déjà été relancé.</translation>
     </message>
     <message>
         <source>No reminders are due today.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune relance n&apos;est due aujourd&apos;hui.</translation>
     </message>
     <message>
         <source>No reminder was queued: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune relance n&apos;a été mise en file d&apos;envoi : %1</translation>
     </message>
     <message numerus="yes">
         <source>%n reminder(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n relance</numerusform>
+            <numerusform>%n relances</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n reminder(s) are in the outbox and go out in the background.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n relance est dans la boîte d&apos;envoi et part en arrière-plan.</numerusform>
+            <numerusform>%n relances sont dans la boîte d&apos;envoi et partent en arrière-plan.</numerusform>
         </translation>
     </message>
 </context>
@@ -8288,1980 +8389,1996 @@ Tick those who will not come, then mark them:</source>
     <name>Removal</name>
     <message>
         <source>Are you sure to delete this item?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment supprimer cet élément ?</translation>
     </message>
     <message>
         <source> was</source>
-        <translation type="unfinished"></translation>
+        <translation> de plus</translation>
     </message>
     <message>
         <source>s were</source>
-        <translation type="unfinished"></translation>
+        <translation>(s) de plus</translation>
     </message>
     <message>
         <source>%1 %2%3 made at another desk since you were asked. Nothing was deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Depuis la question, un autre poste a ajouté %1 %2%3. Rien n&apos;a été supprimé.</translation>
     </message>
 </context>
 <context>
     <name>RenewalsDialog</name>
     <message>
         <source>Renew contracts</source>
-        <translation type="unfinished"></translation>
+        <translation>Renouveler les contrats</translation>
     </message>
     <message>
         <source>&amp;List</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lister</translation>
     </message>
     <message>
         <source>Renew</source>
-        <translation type="unfinished"></translation>
+        <translation>Renouveler</translation>
     </message>
     <message>
         <source>Contract</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrat</translation>
     </message>
     <message>
         <source>Holder</source>
-        <translation type="unfinished"></translation>
+        <translation>Titulaire</translation>
     </message>
     <message>
         <source>Boat</source>
-        <translation type="unfinished"></translation>
+        <translation>Bateau</translation>
     </message>
     <message>
         <source>Berths</source>
-        <translation type="unfinished"></translation>
+        <translation>Anneaux</translation>
     </message>
     <message>
         <source>Ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <source>This term</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée actuelle</translation>
     </message>
     <message>
         <source>Next term</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée suivante</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde</translation>
     </message>
     <message>
         <source>Renewal price</source>
-        <translation type="unfinished"></translation>
+        <translation>Prix de renouvellement</translation>
     </message>
     <message>
         <source>Select &amp;all</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tout sélectionner</translation>
     </message>
     <message>
         <source>Re&amp;new chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;nouveler la sélection</translation>
     </message>
     <message>
         <source>&amp;Send renewal letters</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Envoyer les lettres de renouvellement</translation>
     </message>
     <message>
         <source>&amp;Print renewal letters</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer les lettres de renouvellement</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>Ending &amp;from:</source>
-        <translation type="unfinished"></translation>
+        <translation>Se terminant &amp;du :</translation>
     </message>
     <message>
         <source>&amp;to:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;au :</translation>
     </message>
     <message>
         <source>The period ends before it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>La période se termine avant de commencer.</translation>
     </message>
     <message>
         <source>no rate</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun tarif</translation>
     </message>
     <message>
         <source>No contract in force ends in this period unrenewed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun contrat en vigueur ne se termine sans renouvellement sur cette période.</translation>
     </message>
     <message numerus="yes">
         <source>%n contract(s) have no rate for next term: type their price.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n contrat n&apos;a pas de tarif pour la durée suivante : saisissez son prix.</numerusform>
+            <numerusform>%n contrats n&apos;ont pas de tarif pour la durée suivante : saisissez leur prix.</numerusform>
         </translation>
     </message>
     <message>
         <source>Contract %1: type the renewal price as an amount, such as 1200.00.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrat %1 : saisissez le prix de renouvellement sous forme de montant, par exemple 1200.00.</translation>
     </message>
     <message>
         <source>Tick the contracts to renew first, or Select all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cochez d&apos;abord les contrats à renouveler, ou Tout sélectionner.</translation>
     </message>
     <message numerus="yes">
         <source>Renew %n contract(s) at %1 before tax in all?
 
 Yes makes each renewal a new contract with its plan and keeps its renewal letter; nothing is renewed if one cannot be.
 No goes back to the list.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Renouveler %n contrat pour %1 HT au total ?
+
+Oui fait de chaque renouvellement un nouveau contrat avec son plan et conserve sa lettre de renouvellement ; rien n&apos;est renouvelé si l&apos;un d&apos;eux ne peut pas l&apos;être.
+Non revient à la liste.</numerusform>
+            <numerusform>Renouveler %n contrats pour %1 HT au total ?
+
+Oui fait de chaque renouvellement un nouveau contrat avec son plan et conserve sa lettre de renouvellement ; rien n&apos;est renouvelé si l&apos;un d&apos;eux ne peut pas l&apos;être.
+Non revient à la liste.</numerusform>
         </translation>
     </message>
     <message>
         <source>Contract %1 renewed as contract %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrat %1 renouvelé en contrat %2, %3</translation>
     </message>
     <message numerus="yes">
         <source>%n contract(s) renewed. Send renewal letters queues their letters by e-mail.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n contrat renouvelé. Envoyer les lettres de renouvellement met sa lettre en file d&apos;envoi par e-mail.</numerusform>
+            <numerusform>%n contrats renouvelés. Envoyer les lettres de renouvellement met leurs lettres en file d&apos;envoi par e-mail.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n contract(s) renewed. Print renewal letters prints their letters.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n contrat renouvelé. Imprimer les lettres de renouvellement imprime sa lettre.</numerusform>
+            <numerusform>%n contrats renouvelés. Imprimer les lettres de renouvellement imprime leurs lettres.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n renewal letter(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n lettre de renouvellement</numerusform>
+            <numerusform>%n lettres de renouvellement</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n renewal letter(s) queued.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n lettre de renouvellement mise en file d&apos;envoi.</numerusform>
+            <numerusform>%n lettres de renouvellement mises en file d&apos;envoi.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n renewal letter(s) queued. These contracts&apos; holders have no e-mail address, so their letters are to be printed: %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n lettre de renouvellement mise en file d&apos;envoi. Les titulaires de ces contrats n&apos;ont pas d&apos;adresse e-mail ; leurs lettres sont donc à imprimer : %1.</numerusform>
+            <numerusform>%n lettres de renouvellement mises en file d&apos;envoi. Les titulaires de ces contrats n&apos;ont pas d&apos;adresse e-mail ; leurs lettres sont donc à imprimer : %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>Contract Renewal %1.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>Renouvellement de contrat %1.pdf</translation>
     </message>
 </context>
 <context>
     <name>ReportLayouts</name>
     <message>
         <source>Booking added:</source>
-        <translation type="unfinished"></translation>
+        <translation>Réservation ajoutée :</translation>
     </message>
     <message>
         <source>From:</source>
-        <translation type="unfinished"></translation>
+        <translation>Du :</translation>
     </message>
     <message>
         <source>To:</source>
-        <translation type="unfinished"></translation>
+        <translation>Au :</translation>
     </message>
     <message>
         <source>Customer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Client :</translation>
     </message>
     <message>
         <source>Berth(s):</source>
-        <translation type="unfinished"></translation>
+        <translation>Anneau(x) :</translation>
     </message>
     <message>
         <source>Report of Booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport de réservation</translation>
     </message>
     <message>
         <source>List of all up comming bookings</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste de toutes les réservations à venir</translation>
     </message>
     <message>
         <source>List of today bookings</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des réservations du jour</translation>
     </message>
     <message>
         <source>List of todays checkouts left to be completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des départs du jour restant à effectuer</translation>
     </message>
     <message>
         <source>Arrivals today</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrivées du jour</translation>
     </message>
     <message>
         <source>Departures today</source>
-        <translation type="unfinished"></translation>
+        <translation>Départs du jour</translation>
     </message>
     <message>
         <source>Period Sales</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventes de la période</translation>
     </message>
     <message>
         <source>List: %p of %P</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste : %p sur %P</translation>
     </message>
     <message>
         <source>Client:</source>
-        <translation type="unfinished"></translation>
+        <translation>Client :</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date :</translation>
     </message>
     <message>
         <source>Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unité</translation>
     </message>
     <message>
         <source>Hire </source>
-        <translation type="unfinished"></translation>
+        <translation>Location </translation>
     </message>
     <message>
         <source>Other </source>
-        <translation type="unfinished"></translation>
+        <translation>Autres </translation>
     </message>
     <message>
         <source>VAT </source>
-        <translation type="unfinished"></translation>
+        <translation>TVA </translation>
     </message>
     <message>
         <source>Total </source>
-        <translation type="unfinished"></translation>
+        <translation>Total </translation>
     </message>
     <message>
         <source>Reservations With Balance Due</source>
-        <translation type="unfinished"></translation>
+        <translation>Réservations avec solde dû</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom :</translation>
     </message>
     <message>
         <source>Reservation:</source>
-        <translation type="unfinished"></translation>
+        <translation>Réservation :</translation>
     </message>
     <message>
         <source>Other Charges:</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres frais :</translation>
     </message>
     <message>
         <source>VAT:</source>
-        <translation type="unfinished"></translation>
+        <translation>TVA :</translation>
     </message>
     <message>
         <source>Payable:</source>
-        <translation type="unfinished"></translation>
+        <translation>À payer :</translation>
     </message>
     <message>
         <source>Payed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Payé :</translation>
     </message>
     <message>
         <source>Payments due</source>
-        <translation type="unfinished"></translation>
+        <translation>Paiements dus</translation>
     </message>
     <message>
         <source>Conf. No:</source>
-        <translation type="unfinished"></translation>
+        <translation>N° conf. :</translation>
     </message>
     <message>
         <source>Arrival:</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrivée :</translation>
     </message>
     <message>
         <source>Due by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dû le :</translation>
     </message>
     <message>
         <source>Paid:</source>
-        <translation type="unfinished"></translation>
+        <translation>Payé :</translation>
     </message>
     <message>
         <source>Owed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dû :</translation>
     </message>
     <message>
         <source>Due now:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dû maintenant :</translation>
     </message>
     <message>
         <source>Overdue</source>
-        <translation type="unfinished"></translation>
+        <translation>En retard</translation>
     </message>
     <message>
         <source>Due within 7 days</source>
-        <translation type="unfinished"></translation>
+        <translation>Dû sous 7 jours</translation>
     </message>
     <message>
         <source>Due later</source>
-        <translation type="unfinished"></translation>
+        <translation>Dû plus tard</translation>
     </message>
     <message>
         <source>Total %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Total %1</translation>
     </message>
 </context>
 <context>
     <name>ReportManager</name>
     <message>
         <source>From:</source>
-        <translation type="unfinished"></translation>
+        <translation>Du :</translation>
     </message>
     <message>
         <source>To:</source>
-        <translation type="unfinished"></translation>
+        <translation>Au :</translation>
     </message>
     <message>
         <source>Report Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestionnaire de rapports</translation>
     </message>
     <message>
         <source>&amp;List of all up comming bookings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Liste de toutes les réservations à venir</translation>
     </message>
     <message>
         <source>List of bookings &amp;taken today</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des réservations &amp;prises aujourd&apos;hui</translation>
     </message>
     <message>
         <source>List of todays &amp;checkouts left to be completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des &amp;départs du jour restant à effectuer</translation>
     </message>
     <message>
         <source>&amp;Arrivals today</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arrivées du jour</translation>
     </message>
     <message>
         <source>&amp;Departures today</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépa&amp;rts du jour</translation>
     </message>
     <message>
         <source>Outstanding &amp;Balance A/Cs</source>
-        <translation type="unfinished"></translation>
+        <translation>Comptes avec &amp;solde dû</translation>
     </message>
     <message>
         <source>&amp;Payments due</source>
-        <translation type="unfinished"></translation>
+        <translation>Paiemen&amp;ts dus</translation>
     </message>
     <message>
         <source>Send reminders for pa&amp;yments due...</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer des relances pour les paiements d&amp;us...</translation>
     </message>
     <message>
         <source>Period sales summa&amp;ry</source>
-        <translation type="unfinished"></translation>
+        <translation>Récapitulatif des &amp;ventes de la période</translation>
     </message>
     <message>
         <source>Takings</source>
-        <translation type="unfinished"></translation>
+        <translation>Recettes</translation>
     </message>
     <message>
         <source>Cash-&amp;up...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Clôture de caisse...</translation>
     </message>
     <message>
         <source>E&amp;xport cash-up (CSV)...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xporter la clôture de caisse (CSV)...</translation>
     </message>
     <message>
         <source>Export payme&amp;nts (CSV)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les paieme&amp;nts (CSV)...</translation>
     </message>
     <message>
         <source>Figures</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiffres</translation>
     </message>
     <message>
         <source>Occupancy</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux d&apos;occupation</translation>
     </message>
     <message>
         <source>Revenue by month</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiffre d&apos;affaires par mois</translation>
     </message>
     <message>
         <source>Length of stay and lead time</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée de séjour et délai de réservation</translation>
     </message>
     <message>
         <source>The busiest berths</source>
-        <translation type="unfinished"></translation>
+        <translation>Les anneaux les plus occupés</translation>
     </message>
     <message>
         <source>Meter use by month</source>
-        <translation type="unfinished"></translation>
+        <translation>Consommation des compteurs par mois</translation>
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour</translation>
     </message>
     <message>
         <source>Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Semaine</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois</translation>
     </message>
     <message>
         <source>Show fi&amp;gure</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le &amp;graphique</translation>
     </message>
     <message>
         <source>F&amp;igure:</source>
-        <translation type="unfinished"></translation>
+        <translation>Chi&amp;ffre :</translation>
     </message>
     <message>
         <source>Fro&amp;m:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dé&amp;but :</translation>
     </message>
     <message>
         <source>T&amp;o:</source>
-        <translation type="unfinished"></translation>
+        <translation>F&amp;in :</translation>
     </message>
     <message>
         <source>&amp;Step:</source>
-        <translation type="unfinished"></translation>
+        <translation>Regroupe&amp;ment :</translation>
     </message>
     <message>
         <source>** If you have the need for a specific report, please contact our support team and we will endevour to create the report that you are looking for **</source>
-        <translation type="unfinished"></translation>
+        <translation>** Si vous avez besoin d&apos;un rapport particulier, contactez notre assistance : nous nous efforcerons de créer le rapport que vous recherchez **</translation>
     </message>
     <message>
         <source>Clos&amp;e</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferm&amp;er</translation>
     </message>
     <message>
         <source>&amp;View meter lists...</source>
-        <translation type="unfinished"></translation>
+        <translation>Listes de c&amp;ompteurs...</translation>
     </message>
     <message>
         <source>The list could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste n&apos;a pas pu être lue : %1</translation>
     </message>
     <message>
         <source>Nothing to print!</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien à imprimer !</translation>
     </message>
     <message>
         <source>No booking has money owing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune réservation n&apos;a de montant dû.</translation>
     </message>
     <message>
         <source>Payments due</source>
-        <translation type="unfinished"></translation>
+        <translation>Paiements dus</translation>
     </message>
     <message>
         <source>The period ends before it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>La période se termine avant de commencer.</translation>
     </message>
     <message>
         <source>The cash-up could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La clôture de caisse n&apos;a pas pu être lue : %1</translation>
     </message>
     <message>
         <source>Export Cash-up</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter la clôture de caisse</translation>
     </message>
     <message>
         <source>The figures could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les chiffres n&apos;ont pas pu être lus : %1</translation>
     </message>
 </context>
 <context>
     <name>RestoreScript</name>
     <message>
         <source>%1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2</translation>
     </message>
     <message>
         <source>a table %1</source>
-        <translation type="unfinished"></translation>
+        <translation>une table %1</translation>
     </message>
     <message>
         <source>the rows of a table %1</source>
-        <translation type="unfinished"></translation>
+        <translation>les lignes d&apos;une table %1</translation>
     </message>
     <message>
         <source>a function %1</source>
-        <translation type="unfinished"></translation>
+        <translation>une fonction %1</translation>
     </message>
     <message>
         <source>a procedure %1</source>
-        <translation type="unfinished"></translation>
+        <translation>une procédure %1</translation>
     </message>
     <message>
         <source>a trigger %1</source>
-        <translation type="unfinished"></translation>
+        <translation>un déclencheur %1</translation>
     </message>
     <message>
         <source>an index %1</source>
-        <translation type="unfinished"></translation>
+        <translation>un index %1</translation>
     </message>
     <message>
         <source>a view %1</source>
-        <translation type="unfinished"></translation>
+        <translation>une vue %1</translation>
     </message>
     <message>
         <source>a rule %1</source>
-        <translation type="unfinished"></translation>
+        <translation>une règle %1</translation>
     </message>
     <message>
         <source>a policy %1</source>
-        <translation type="unfinished"></translation>
+        <translation>une politique %1</translation>
     </message>
     <message>
         <source>a sequence %1</source>
-        <translation type="unfinished"></translation>
+        <translation>une séquence %1</translation>
     </message>
     <message>
         <source>a column default %1</source>
-        <translation type="unfinished"></translation>
+        <translation>une valeur par défaut de colonne %1</translation>
     </message>
     <message>
         <source>a constraint %1</source>
-        <translation type="unfinished"></translation>
+        <translation>une contrainte %1</translation>
     </message>
     <message>
         <source>a %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>un(e) %1 %2</translation>
     </message>
     <message>
         <source>%1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de plus</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2</translation>
     </message>
     <message>
         <source>a statement &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>une instruction « %1 »</translation>
     </message>
     <message>
         <source>it holds %1 that is not part of a harbour database.</source>
-        <translation type="unfinished"></translation>
+        <translation>elle contient %1 qui ne fait pas partie d&apos;une base de données de port.</translation>
     </message>
     <message>
         <source>it holds %1 that are not part of a harbour database.</source>
-        <translation type="unfinished"></translation>
+        <translation>elle contient %1 qui ne font pas partie d&apos;une base de données de port.</translation>
     </message>
     <message>
         <source>it holds %1 with a definition that is not ours.</source>
-        <translation type="unfinished"></translation>
+        <translation>elle contient %1 dont la définition n&apos;est pas la nôtre.</translation>
     </message>
     <message>
         <source>it holds %1 with definitions that are not ours.</source>
-        <translation type="unfinished"></translation>
+        <translation>elle contient %1 dont les définitions ne sont pas les nôtres.</translation>
     </message>
     <message>
         <source>it lacks %1 of a harbour database.</source>
-        <translation type="unfinished"></translation>
+        <translation>il lui manque %1 d&apos;une base de données de port.</translation>
     </message>
 </context>
 <context>
     <name>Roles</name>
     <message>
         <source>Refunds and corrections</source>
-        <translation type="unfinished"></translation>
+        <translation>Remboursements et corrections</translation>
     </message>
     <message>
         <source>give refunds or corrections</source>
-        <translation type="unfinished"></translation>
+        <translation>faire des remboursements ou des corrections</translation>
     </message>
     <message>
         <source>Prices typed over the rates</source>
-        <translation type="unfinished"></translation>
+        <translation>Prix saisis par-dessus les tarifs</translation>
     </message>
     <message>
         <source>type a price over the rates or keep it after a change</source>
-        <translation type="unfinished"></translation>
+        <translation>saisir un prix par-dessus les tarifs ou le garder après une modification</translation>
     </message>
     <message>
         <source>Cancelling a paid booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulation d&apos;une réservation payée</translation>
     </message>
     <message>
         <source>cancel a paid booking</source>
-        <translation type="unfinished"></translation>
+        <translation>annuler une réservation payée</translation>
     </message>
     <message>
         <source>Deleting customers, berths and owners</source>
-        <translation type="unfinished"></translation>
+        <translation>Suppression de clients, d&apos;anneaux et de propriétaires</translation>
     </message>
     <message>
         <source>delete customers, berths or owners</source>
-        <translation type="unfinished"></translation>
+        <translation>supprimer des clients, des anneaux ou des propriétaires</translation>
     </message>
     <message>
         <source>Rates and taxes</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarifs et taxes</translation>
     </message>
     <message>
         <source>change rates and taxes</source>
-        <translation type="unfinished"></translation>
+        <translation>modifier les tarifs et les taxes</translation>
     </message>
     <message>
         <source>Company details</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations sur l&apos;entreprise</translation>
     </message>
     <message>
         <source>change the company&apos;s details</source>
-        <translation type="unfinished"></translation>
+        <translation>modifier les informations sur l&apos;entreprise</translation>
     </message>
     <message>
         <source>Restoring and compacting the database</source>
-        <translation type="unfinished"></translation>
+        <translation>Restauration et compactage de la base de données</translation>
     </message>
     <message>
         <source>restore or compact the database</source>
-        <translation type="unfinished"></translation>
+        <translation>restaurer ou compacter la base de données</translation>
     </message>
     <message>
         <source>Exports of personal data</source>
-        <translation type="unfinished"></translation>
+        <translation>Exports de données personnelles</translation>
     </message>
     <message>
         <source>export personal data</source>
-        <translation type="unfinished"></translation>
+        <translation>exporter des données personnelles</translation>
     </message>
     <message>
         <source>Users and permissions</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisateurs et droits</translation>
     </message>
     <message>
         <source>manage users and permissions</source>
-        <translation type="unfinished"></translation>
+        <translation>gérer les utilisateurs et les droits</translation>
     </message>
     <message>
         <source>Clerk</source>
-        <translation type="unfinished"></translation>
+        <translation>Employé</translation>
     </message>
     <message>
         <source>Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Responsable</translation>
     </message>
     <message>
         <source>Administrator</source>
-        <translation type="unfinished"></translation>
+        <translation>Administrateur</translation>
     </message>
     <message>
         <source>a clerk</source>
-        <translation type="unfinished"></translation>
+        <translation>un employé</translation>
     </message>
     <message>
         <source>a manager</source>
-        <translation type="unfinished"></translation>
+        <translation>un responsable</translation>
     </message>
     <message>
         <source>an administrator</source>
-        <translation type="unfinished"></translation>
+        <translation>un administrateur</translation>
     </message>
 </context>
 <context>
     <name>SafeFiles</name>
     <message>
         <source>Cannot rename %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de renommer %1 en %2.</translation>
     </message>
     <message>
         <source>Cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire %1 : %2</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire %1 : %2</translation>
     </message>
     <message>
         <source>Cannot link %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lier %1 à %2.</translation>
     </message>
 </context>
 <context>
     <name>SendEmail</name>
     <message>
         <source>No e-mail program could be started for this address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun logiciel de messagerie n&apos;a pu être lancé pour cette adresse.</translation>
     </message>
 </context>
 <context>
     <name>ServerArchive</name>
     <message>
         <source>%1 could not be started: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas pu être lancé : %2</translation>
     </message>
     <message>
         <source>%1 did not finish: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne s&apos;est pas terminé : %2</translation>
     </message>
     <message>
         <source>%1 is not installed (Debian: postgresql-client).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas installé (Debian : postgresql-client).</translation>
     </message>
     <message>
         <source>pg_dump is not installed (Debian: postgresql-client).</source>
-        <translation type="unfinished"></translation>
+        <translation>pg_dump n&apos;est pas installé (Debian : postgresql-client).</translation>
     </message>
     <message>
         <source>Cannot write %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire %1.</translation>
     </message>
     <message>
         <source>pg_restore is not installed (Debian: postgresql-client).</source>
-        <translation type="unfinished"></translation>
+        <translation>pg_restore n&apos;est pas installé (Debian : postgresql-client).</translation>
     </message>
     <message>
         <source>it is the backup of a database file, and this desk works on a server; it restores at a desk that works on a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est la sauvegarde d&apos;un fichier de base de données, et ce poste travaille sur un serveur ; elle se restaure sur un poste qui travaille sur un fichier.</translation>
     </message>
     <message>
         <source>it is not a backup archive of Zem Harbour.</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas une archive de sauvegarde de Zem Harbour.</translation>
     </message>
     <message>
         <source>it holds no table %1: it is not a backup of a harbour database.</source>
-        <translation type="unfinished"></translation>
+        <translation>elle ne contient aucune table %1 : ce n&apos;est pas la sauvegarde d&apos;une base de données de port.</translation>
     </message>
     <message>
         <source>it holds schema version %1; this program understands 1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>elle contient la version de schéma %1 ; ce programme comprend les versions 1 à %2.</translation>
     </message>
 </context>
 <context>
     <name>ServerLogin</name>
     <message>
         <source>the login was removed or deactivated, or its password changed, at another desk (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>la connexion a été supprimée ou désactivée, ou son mot de passe changé, sur un autre poste (%1)</translation>
     </message>
     <message>
         <source>the server cannot be reached (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>le serveur est injoignable (%1)</translation>
     </message>
     <message>
         <source>The server did not let %1 in, so this desk stays connected as before: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur n&apos;a pas accepté %1 ; ce poste reste donc connecté comme avant : %2</translation>
     </message>
 </context>
 <context>
     <name>ServerRoles</name>
     <message>
         <source>Logins are kept by a database server; a file has none.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les connexions sont gérées par un serveur de base de données ; un fichier n&apos;en a pas.</translation>
     </message>
     <message>
         <source>A login is 1 to 63 lower-case letters, digits and _, starting with a letter, and not one the server or the program keeps for itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une connexion compte de 1 à 63 minuscules, chiffres et _, commence par une lettre et n&apos;est pas un nom que le serveur ou le programme se réserve.</translation>
     </message>
     <message>
         <source>A login needs a password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une connexion doit avoir un mot de passe.</translation>
     </message>
     <message>
         <source>A password is at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un mot de passe compte au plus %1 caractères.</translation>
     </message>
     <message>
         <source>%1 is not a login of Zem Harbour&apos;s roles.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas une connexion des rôles de Zem Harbour.</translation>
     </message>
     <message>
         <source>The login %1 exists already.</source>
-        <translation type="unfinished"></translation>
+        <translation>La connexion %1 existe déjà.</translation>
     </message>
 </context>
 <context>
     <name>SignInDialog</name>
     <message>
         <source>Sign In</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion</translation>
     </message>
     <message>
         <source>Please sign in with your sign-in name and password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez vous connecter avec votre identifiant et votre mot de passe.</translation>
     </message>
     <message>
         <source>&amp;Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mot de passe :</translation>
     </message>
     <message>
         <source>Switch User</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer d&apos;utilisateur</translation>
     </message>
     <message>
         <source>Type the sign-in name and password of the user who takes over this desk.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez l&apos;identifiant et le mot de passe de l&apos;utilisateur qui prend ce poste.</translation>
     </message>
     <message>
         <source>Type the sign-in name and PIN of the user who takes over this desk.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez l&apos;identifiant et le code PIN de l&apos;utilisateur qui prend ce poste.</translation>
     </message>
     <message>
         <source>&amp;PIN:</source>
-        <translation type="unfinished"></translation>
+        <translation>Code &amp;PIN :</translation>
     </message>
     <message>
         <source>Ask a Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Demander à un responsable</translation>
     </message>
     <message>
         <source>A manager or an administrator approves this once: to %1.
 Type your sign-in name and PIN or password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un responsable ou un administrateur autorise ceci une fois : %1.
+Saisissez votre identifiant et votre code PIN ou mot de passe.</translation>
     </message>
     <message>
         <source>&amp;PIN or password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Code &amp;PIN ou mot de passe :</translation>
     </message>
     <message>
         <source>&amp;Sign-in name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Identifiant :</translation>
     </message>
     <message>
         <source>(not a user&apos;s sign-in name)</source>
-        <translation type="unfinished"></translation>
+        <translation>(pas l&apos;identifiant d&apos;un utilisateur)</translation>
     </message>
     <message>
         <source>%1 approved for %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a autorisé pour %2 : %3</translation>
     </message>
 </context>
 <context>
     <name>SmtpSender</name>
     <message>
         <source>No mail server is set up: enter it in Setup Company Information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun serveur e-mail n&apos;est configuré : saisissez-le dans Informations sur l&apos;entreprise.</translation>
     </message>
     <message>
         <source>%1 is not a server name.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un nom de serveur.</translation>
     </message>
     <message>
         <source>The mail server&apos;s port must be from 1 to 65535.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le port du serveur e-mail doit aller de 1 à 65535.</translation>
     </message>
     <message>
         <source>The mail library could not start.</source>
-        <translation type="unfinished"></translation>
+        <translation>La bibliothèque de messagerie n&apos;a pas pu démarrer.</translation>
     </message>
     <message>
         <source>The mail server %1 could not be found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur e-mail %1 est introuvable.</translation>
     </message>
     <message>
         <source>The mail server %1 did not answer on port %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur e-mail %1 n&apos;a pas répondu sur le port %2.</translation>
     </message>
     <message>
         <source>The mail server refused the user name or password: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur e-mail a refusé le nom d&apos;utilisateur ou le mot de passe : %1</translation>
     </message>
     <message>
         <source>The mail server does not offer a secure connection (STARTTLS): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur e-mail ne propose pas de connexion sécurisée (STARTTLS) : %1</translation>
     </message>
 </context>
 <context>
     <name>SplashWindow</name>
     <message>
         <source>Harbour, marina and campsite reservations</source>
-        <translation type="unfinished"></translation>
+        <translation>Réservations de ports et de campings</translation>
     </message>
     <message>
         <source>Version:  1.0.1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version :  1.0.1</translation>
     </message>
 </context>
 <context>
     <name>Sql</name>
     <message>
         <source>The database has been restored or compacted at another desk since this desk opened it. Nothing was read or saved from the old copy: the program works on the new one from your next action. Enter again what you were saving.</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de données a été restaurée ou compactée sur un autre poste depuis que ce poste l&apos;a ouverte. Rien n&apos;a été lu ni enregistré dans l&apos;ancienne copie : le programme travaille sur la nouvelle dès votre prochaine action. Saisissez de nouveau ce que vous enregistriez.</translation>
     </message>
     <message>
         <source>The connection to the database server was lost. What you were saving may not have been saved: look it up before you enter it again. The program connects again with your next action.</source>
-        <translation type="unfinished"></translation>
+        <translation>La connexion au serveur de base de données a été perdue. Ce que vous enregistriez ne l&apos;a peut-être pas été : vérifiez avant de le saisir de nouveau. Le programme se reconnecte à votre prochaine action.</translation>
     </message>
     <message>
         <source>The statement returned no row.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;instruction n&apos;a renvoyé aucune ligne.</translation>
     </message>
     <message>
         <source>The database gave the new record no ID.</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de données n&apos;a donné aucun ID au nouvel enregistrement.</translation>
     </message>
     <message>
         <source>No transaction is open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune transaction n&apos;est ouverte.</translation>
     </message>
 </context>
 <context>
     <name>StaffStore</name>
     <message>
         <source>This user has been removed at another desk.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet utilisateur a été supprimé sur un autre poste.</translation>
     </message>
     <message>
         <source>%1 is the last active administrator: someone must be able to manage the users, so this user cannot be removed, deactivated or given another role.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est le dernier administrateur actif : quelqu&apos;un doit pouvoir gérer les utilisateurs ; cet utilisateur ne peut donc être ni supprimé, ni désactivé, ni changer de rôle.</translation>
     </message>
     <message>
         <source>The sign-in name &quot;%1&quot; is already in use.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;identifiant « %1 » est déjà utilisé.</translation>
     </message>
     <message>
         <source>The sign-in name or the password is wrong.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;identifiant ou le mot de passe est faux.</translation>
     </message>
     <message>
         <source>The sign-in name or the PIN is wrong.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;identifiant ou le code PIN est faux.</translation>
     </message>
     <message>
         <source>The sign-in name, or the PIN or password, is wrong.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;identifiant, ou le code PIN ou mot de passe, est faux.</translation>
     </message>
     <message>
         <source>%1 is locked after %2 wrong tries in a row; try again after %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est verrouillé après %2 essais erronés de suite ; réessayez après %3.</translation>
     </message>
     <message>
         <source>%1 is no longer an active user; an administrator can make the user active again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est plus un utilisateur actif ; un administrateur peut le réactiver.</translation>
     </message>
     <message>
         <source>This user has been removed by an administrator.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet utilisateur a été supprimé par un administrateur.</translation>
     </message>
     <message>
         <source>Please type the user&apos;s name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir le nom de l&apos;utilisateur.</translation>
     </message>
     <message>
         <source>Please type a sign-in name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir un identifiant.</translation>
     </message>
     <message>
         <source>A name or sign-in name may have at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nom ou un identifiant compte au plus %1 caractères.</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Sign-in name</source>
-        <translation type="unfinished"></translation>
+        <translation>Identifiant</translation>
     </message>
     <message>
         <source>Role</source>
-        <translation type="unfinished"></translation>
+        <translation>Rôle</translation>
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Actif</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
     <message>
         <source>That is longer than any password may be.</source>
-        <translation type="unfinished"></translation>
+        <translation>C&apos;est plus long que ne peut l&apos;être un mot de passe.</translation>
     </message>
     <message>
         <source>Please type your PIN or password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir votre code PIN ou votre mot de passe.</translation>
     </message>
 </context>
 <context>
     <name>StaffWidgets</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>Startup</name>
     <message>
         <source>DB Connection Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de connexion à la base</translation>
     </message>
     <message>
         <source>Database opened read-only: changes cannot be saved.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Base de données ouverte en lecture seule : les modifications ne peuvent pas être enregistrées.
+
+%1</translation>
     </message>
 </context>
 <context>
     <name>StayMeters</name>
     <message>
         <source>Meter %1 of berth %2 has not been read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le compteur %1 de l&apos;anneau %2 n&apos;a pas été relevé.</translation>
     </message>
     <message>
         <source>The booking no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>La réservation n&apos;existe plus.</translation>
     </message>
     <message>
         <source>The booking&apos;s total would pass %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le total de la réservation dépasserait %1.</translation>
     </message>
     <message>
         <source>%1, berth %2:
 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, anneau %2 :
+%3</translation>
     </message>
 </context>
 <context>
     <name>StayReadingsDialog</name>
     <message>
         <source>Meter readings</source>
-        <translation type="unfinished"></translation>
+        <translation>Relevés de compteurs</translation>
     </message>
     <message>
         <source>Berth and meter</source>
-        <translation type="unfinished"></translation>
+        <translation>Anneau et compteur</translation>
     </message>
     <message>
         <source>Last reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernier relevé</translation>
     </message>
     <message>
         <source>Reading now</source>
-        <translation type="unfinished"></translation>
+        <translation>Relevé actuel</translation>
     </message>
     <message>
         <source>%1  %2 %3 (%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  %2 %3 (%4)</translation>
     </message>
     <message>
         <source>%1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2</translation>
     </message>
     <message>
         <source>none yet</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun pour l&apos;instant</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>%1 is below the last reading of meter %2 (%3).
 
 Yes: the meter rolled over past %4 and started again from zero. No: the reading was mistyped, go back to correct it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est inférieur au dernier relevé du compteur %2 (%3).
+
+Oui : le compteur a dépassé %4 et est repassé par zéro. Non : le relevé a été mal saisi, revenir le corriger.</translation>
     </message>
 </context>
 <context>
     <name>StepWizard</name>
     <message>
         <source>Welcome to the %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenue dans l&apos;%1</translation>
     </message>
     <message>
         <source>To contionue, click Next.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour continuer, cliquez sur Suivant.</translation>
     </message>
     <message>
         <source>Display this welcome screen at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher cet écran d&apos;accueil au démarrage</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Précédent</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suivant</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>&amp;Finish</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Terminer</translation>
     </message>
 </context>
 <context>
     <name>TermRates</name>
     <message>
         <source>A price names a term that is not in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un prix désigne une durée absente de la liste.</translation>
     </message>
     <message>
         <source>Another desk changed the terms meanwhile: close the list and open it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre poste a modifié les durées entre-temps : fermez la liste et rouvrez-la.</translation>
     </message>
 </context>
 <context>
     <name>TermsDialog</name>
     <message>
         <source>Terms and prices</source>
-        <translation type="unfinished"></translation>
+        <translation>Durées et prix</translation>
     </message>
     <message>
         <source>Term</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée</translation>
     </message>
     <message>
         <source>First day</source>
-        <translation type="unfinished"></translation>
+        <translation>Premier jour</translation>
     </message>
     <message>
         <source>Last day</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernier jour</translation>
     </message>
     <message>
         <source>Every year</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque année</translation>
     </message>
     <message>
         <source>Berth type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type d&apos;anneau</translation>
     </message>
     <message>
         <source>Basis</source>
-        <translation type="unfinished"></translation>
+        <translation>Base</translation>
     </message>
     <message>
         <source>Price</source>
-        <translation type="unfinished"></translation>
+        <translation>Prix</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Du</translation>
     </message>
     <message>
         <source>T&amp;erms:</source>
-        <translation type="unfinished"></translation>
+        <translation>Du&amp;rées :</translation>
     </message>
     <message>
         <source>&amp;Prices:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Prix :</translation>
     </message>
     <message>
         <source>&amp;Add term</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;jouter une durée</translation>
     </message>
     <message>
         <source>&amp;Remove term</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer la durée</translation>
     </message>
     <message>
         <source>A&amp;dd price</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un pri&amp;x</translation>
     </message>
     <message>
         <source>Re&amp;move price</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le pr&amp;ix</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <source>Per berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Par anneau</translation>
     </message>
     <message>
         <source>Per metre</source>
-        <translation type="unfinished"></translation>
+        <translation>Par mètre</translation>
     </message>
     <message>
         <source>Row %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1 : %2</translation>
     </message>
     <message>
         <source>type the name of a term in the list above.</source>
-        <translation type="unfinished"></translation>
+        <translation>saisissez le nom d&apos;une durée de la liste ci-dessus.</translation>
     </message>
     <message>
         <source>type the term&apos;s price, such as 1200.00.</source>
-        <translation type="unfinished"></translation>
+        <translation>saisissez le prix de la durée, par exemple 1200.00.</translation>
     </message>
 </context>
 <context>
     <name>Texts</name>
     <message>
         <source>Zem Harbour</source>
-        <translation type="unfinished"></translation>
+        <translation>Zem Harbour</translation>
     </message>
     <message>
         <source>v %1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>v %1.%2.%3</translation>
     </message>
 </context>
 <context>
     <name>TipOfTheDayDialog</name>
     <message>
         <source>Tip of the Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Astuce du jour</translation>
     </message>
     <message>
         <source>Did you know ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Le saviez-vous...</translation>
     </message>
     <message>
         <source>&amp;Show Tips at Startup</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afficher les astuces au démarrage</translation>
     </message>
     <message>
         <source>&amp;Next Tip</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;stuce suivante</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TodayWindow</name>
     <message>
         <source>Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Client</translation>
     </message>
     <message>
         <source>Berth</source>
-        <translation type="unfinished"></translation>
+        <translation>Anneau</translation>
     </message>
     <message>
         <source>Boat</source>
-        <translation type="unfinished"></translation>
+        <translation>Bateau</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde</translation>
     </message>
     <message>
         <source>%1, arrived %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, arrivé à %2</translation>
     </message>
     <message>
         <source>%1, left %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, parti à %2</translation>
     </message>
     <message>
         <source>%1, no-show</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, non présenté</translation>
     </message>
     <message>
         <source>Arrives</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrive</translation>
     </message>
     <message>
         <source>Leaves</source>
-        <translation type="unfinished"></translation>
+        <translation>Part</translation>
     </message>
     <message>
         <source>&amp;Show this window when the program starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher au démarra&amp;ge</translation>
     </message>
     <message>
         <source>Due</source>
-        <translation type="unfinished"></translation>
+        <translation>Échéance</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Aujourd&apos;hui</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Act&amp;ualiser</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fe&amp;rmer</translation>
     </message>
     <message>
         <source>Con&amp;firmation</source>
-        <translation type="unfinished"></translation>
+        <translation>Con&amp;firmation</translation>
     </message>
     <message>
         <source>&amp;Arrivals today</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arrivées du jour</translation>
     </message>
     <message>
         <source>&amp;Departures today</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Départs du jour</translation>
     </message>
     <message>
         <source>&amp;In the harbour now</source>
-        <translation type="unfinished"></translation>
+        <translation>Actuellement au &amp;port</translation>
     </message>
     <message>
         <source>&amp;Money owing, arriving within 7 days</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Montants dus, arrivées sous 7 jours</translation>
     </message>
     <message>
         <source>R&amp;eminders...</source>
-        <translation type="unfinished"></translation>
+        <translation>R&amp;elances...</translation>
     </message>
     <message>
         <source>Arri&amp;ve</source>
-        <translation type="unfinished"></translation>
+        <translation>Arri&amp;vée</translation>
     </message>
     <message>
         <source>Depar&amp;t...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépar&amp;t...</translation>
     </message>
     <message>
         <source>&amp;No-shows...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Non présentés...</translation>
     </message>
     <message>
         <source>Today&apos;s bookings could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les réservations du jour n&apos;ont pas pu être lues : %1</translation>
     </message>
     <message>
         <source>Choose the arrival to check in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez l&apos;arrivée à enregistrer.</translation>
     </message>
     <message>
         <source>Choose the guest to check out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le client qui part.</translation>
     </message>
 </context>
 <context>
     <name>UserDialog</name>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nom :</translation>
     </message>
     <message>
         <source>&amp;Sign-in name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Identifiant :</translation>
     </message>
     <message>
         <source>&amp;Role:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rôle :</translation>
     </message>
     <message>
         <source>&amp;Active (may sign in)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Actif (peut se connecter)</translation>
     </message>
     <message>
         <source>&amp;Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mot de passe :</translation>
     </message>
     <message>
         <source>Password a&amp;gain:</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmer le mot de &amp;passe :</translation>
     </message>
     <message>
         <source>P&amp;IN (4 to 8 digits):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Code PIN (4 à 8 chiffres) :</translation>
     </message>
     <message>
         <source>PIN a&amp;gain:</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmer le c&amp;ode PIN :</translation>
     </message>
     <message>
         <source>First Administrator</source>
-        <translation type="unfinished"></translation>
+        <translation>Premier administrateur</translation>
     </message>
     <message>
         <source>Nobody has been signed up yet. Please make the first administrator: the one who adds the other users and says what each role may do. There is no default password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Personne n&apos;est encore inscrit. Veuillez créer le premier administrateur : celui qui ajoute les autres utilisateurs et fixe ce que chaque rôle peut faire. Il n&apos;y a pas de mot de passe par défaut.</translation>
     </message>
     <message>
         <source>New User</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvel utilisateur</translation>
     </message>
     <message>
         <source>User</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisateur</translation>
     </message>
     <message>
         <source>New Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau mot de passe</translation>
     </message>
     <message>
         <source>A new password for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nouveau mot de passe pour %1.</translation>
     </message>
     <message>
         <source>New PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau code PIN</translation>
     </message>
     <message>
         <source>A new PIN for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nouveau code PIN pour %1.</translation>
     </message>
     <message>
         <source>The two passwords differ: please type the same password twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les deux mots de passe diffèrent : veuillez saisir deux fois le même mot de passe.</translation>
     </message>
     <message>
         <source>The two PINs differ: please type the same PIN twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les deux codes PIN diffèrent : veuillez saisir deux fois le même code PIN.</translation>
     </message>
     <message>
         <source>this user</source>
-        <translation type="unfinished"></translation>
+        <translation>cet utilisateur</translation>
     </message>
     <message>
         <source>%1: new password</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : nouveau mot de passe</translation>
     </message>
     <message>
         <source>%1: new PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : nouveau code PIN</translation>
     </message>
 </context>
 <context>
     <name>UsersWindow</name>
     <message>
         <source>Users</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisateurs</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Sign-in name</source>
-        <translation type="unfinished"></translation>
+        <translation>Identifiant</translation>
     </message>
     <message>
         <source>Role</source>
-        <translation type="unfinished"></translation>
+        <translation>Rôle</translation>
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Actif</translation>
     </message>
     <message>
         <source>U&amp;sers:</source>
-        <translation type="unfinished"></translation>
+        <translation>U&amp;tilisateurs :</translation>
     </message>
     <message>
         <source>&amp;Add...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter...</translation>
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier...</translation>
     </message>
     <message>
         <source>New &amp;Password...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau mot de &amp;passe...</translation>
     </message>
     <message>
         <source>New P&amp;IN...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau code P&amp;IN...</translation>
     </message>
     <message>
         <source>Re&amp;move</source>
-        <translation type="unfinished"></translation>
+        <translation>Supp&amp;rimer</translation>
     </message>
     <message>
         <source>What each role ma&amp;y do:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce que chaque rôle pe&amp;ut faire :</translation>
     </message>
     <message>
         <source>never</source>
-        <translation type="unfinished"></translation>
+        <translation>jamais</translation>
     </message>
     <message>
         <source> minutes</source>
-        <translation type="unfinished"></translation>
+        <translation> minutes</translation>
     </message>
     <message>
         <source>&amp;Lock after idle:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verrouiller après inactivité :</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
     <message>
         <source>%1: %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 %3</translation>
     </message>
     <message>
         <source>allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>autorisé</translation>
     </message>
     <message>
         <source>not allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>non autorisé</translation>
     </message>
     <message>
         <source>Remove %1? The user can no longer sign in; what the user did keeps their name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer %1 ? L&apos;utilisateur ne pourra plus se connecter ; ce qu&apos;il a fait garde son nom.</translation>
     </message>
     <message>
         <source>%1 removed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 supprimé</translation>
     </message>
 </context>
 <context>
     <name>WaitingEntryDialog</name>
     <message>
         <source>Edit Waiting Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier l&apos;inscription en attente</translation>
     </message>
     <message>
         <source>Add Waiting Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une inscription en attente</translation>
     </message>
     <message>
         <source>&amp;Any length of stay</source>
-        <translation type="unfinished"></translation>
+        <translation>Toute durée de &amp;séjour</translation>
     </message>
     <message>
         <source>C&amp;ustomer:</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;lient :</translation>
     </message>
     <message>
         <source>&amp;Boat:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bateau :</translation>
     </message>
     <message>
         <source>&amp;From:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Du :</translation>
     </message>
     <message>
         <source>&amp;To:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Au :</translation>
     </message>
     <message>
         <source>Berth t&amp;ype:</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;ype d&apos;anneau :</translation>
     </message>
     <message>
         <source>&amp;Minimum length (ft):</source>
-        <translation type="unfinished"></translation>
+        <translation>Longueur &amp;minimale (ft) :</translation>
     </message>
     <message>
         <source>&amp;Minimum length (m):</source>
-        <translation type="unfinished"></translation>
+        <translation>Longueur &amp;minimale (m) :</translation>
     </message>
     <message>
         <source>&amp;Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>No&amp;tes :</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Any type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout type</translation>
     </message>
     <message>
         <source>(no boat)</source>
-        <translation type="unfinished"></translation>
+        <translation>(aucun bateau)</translation>
     </message>
     <message>
         <source>The customer&apos;s boats could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les bateaux du client n&apos;ont pas pu être lus : %1</translation>
     </message>
     <message>
         <source>Type the minimum length in feet, such as 38.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez la longueur minimale en pieds, par exemple 38.</translation>
     </message>
     <message>
         <source>Type the minimum length in metres, such as 11.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez la longueur minimale en mètres, par exemple 11.5.</translation>
     </message>
     <message>
         <source>waiting entry</source>
-        <translation type="unfinished"></translation>
+        <translation>inscription en attente</translation>
     </message>
 </context>
 <context>
     <name>WaitingList</name>
     <message>
         <source>Waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>En attente</translation>
     </message>
     <message>
         <source>Offered</source>
-        <translation type="unfinished"></translation>
+        <translation>Proposé</translation>
     </message>
     <message>
         <source>Booked</source>
-        <translation type="unfinished"></translation>
+        <translation>Réservé</translation>
     </message>
     <message>
         <source>Withdrawn</source>
-        <translation type="unfinished"></translation>
+        <translation>Retiré</translation>
     </message>
     <message>
         <source>Choose the customer who is waiting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le client en attente.</translation>
     </message>
     <message>
         <source>Give the first night wanted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez la première nuit souhaitée.</translation>
     </message>
     <message>
         <source>The period wanted has started already: a waiting entry is for nights to come.</source>
-        <translation type="unfinished"></translation>
+        <translation>La période souhaitée a déjà commencé : une inscription en attente porte sur des nuits à venir.</translation>
     </message>
     <message>
         <source>The period wanted ends before it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>La période souhaitée se termine avant de commencer.</translation>
     </message>
     <message>
         <source>A period wanted may last five years at the most.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une période souhaitée dure au plus cinq ans.</translation>
     </message>
     <message>
         <source>A minimum length must be more than 0 and at most 200 m.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une longueur minimale doit être supérieure à 0 et au plus 200 m.</translation>
     </message>
     <message>
         <source>The entry was removed at another desk meanwhile, so nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;inscription a été supprimée entre-temps sur un autre poste ; rien n&apos;a donc été enregistré.</translation>
     </message>
     <message>
         <source>Customer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Client :</translation>
     </message>
     <message>
         <source>Boat:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bateau :</translation>
     </message>
     <message>
         <source>From:</source>
-        <translation type="unfinished"></translation>
+        <translation>Du :</translation>
     </message>
     <message>
         <source>To:</source>
-        <translation type="unfinished"></translation>
+        <translation>Au :</translation>
     </message>
     <message>
         <source>Berth type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Type d&apos;anneau :</translation>
     </message>
     <message>
         <source>Minimum length:</source>
-        <translation type="unfinished"></translation>
+        <translation>Longueur minimale :</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes :</translation>
     </message>
     <message>
         <source>Status:</source>
-        <translation type="unfinished"></translation>
+        <translation>Statut :</translation>
     </message>
 </context>
 <context>
     <name>WaitingListRows</name>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Rang</translation>
     </message>
     <message>
         <source>Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Client</translation>
     </message>
     <message>
         <source>Boat</source>
-        <translation type="unfinished"></translation>
+        <translation>Bateau</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Du</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Au</translation>
     </message>
     <message>
         <source>Berth type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type d&apos;anneau</translation>
     </message>
     <message>
         <source>Minimum length</source>
-        <translation type="unfinished"></translation>
+        <translation>Longueur minimale</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Statut</translation>
     </message>
     <message>
         <source>Added</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoutés</translation>
     </message>
     <message>
         <source>Offered on</source>
-        <translation type="unfinished"></translation>
+        <translation>Proposé le</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes</translation>
     </message>
     <message>
         <source>any length</source>
-        <translation type="unfinished"></translation>
+        <translation>toute longueur</translation>
     </message>
     <message>
         <source>Waiting List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste d&apos;attente</translation>
     </message>
     <message>
         <source>Printed %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimé le %1</translation>
     </message>
     <message>
         <source>Page %p of %P</source>
-        <translation type="unfinished"></translation>
+        <translation>Page %p sur %P</translation>
     </message>
     <message>
         <source>No entries.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune inscription.</translation>
     </message>
 </context>
 <context>
     <name>WaitingListWindow</name>
     <message>
         <source>Waiting List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste d&apos;attente</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous</translation>
     </message>
     <message>
         <source>&amp;Status:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Statut :</translation>
     </message>
     <message>
         <source>Berth &amp;type:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Type d&apos;anneau :</translation>
     </message>
     <message>
         <source>&amp;Add...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter...</translation>
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier...</translation>
     </message>
     <message>
         <source>&amp;Withdraw</source>
-        <translation type="unfinished"></translation>
+        <translation>Retir&amp;er</translation>
     </message>
     <message>
         <source>Mark &amp;Offered</source>
-        <translation type="unfinished"></translation>
+        <translation>Marquer &amp;proposé</translation>
     </message>
     <message>
         <source>Mark Boo&amp;ked</source>
-        <translation type="unfinished"></translation>
+        <translation>Marquer réser&amp;vé</translation>
     </message>
     <message>
         <source>&amp;Book...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Réserver...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>The waiting list could not be read for the berths that came free: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste d&apos;attente n&apos;a pas pu être lue pour les anneaux libérés : %1</translation>
     </message>
     <message>
         <source>All types</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les types</translation>
     </message>
     <message>
         <source>The lists for the entry could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les listes de l&apos;inscription n&apos;ont pas pu être lues : %1</translation>
     </message>
 </context>
 <context>
     <name>WaitingOfferMail</name>
     <message>
         <source>%1 has no usable e-mail address: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas d&apos;adresse e-mail utilisable : %2</translation>
     </message>
 </context>
 <context>
     <name>WebBookMenu</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
 </context>
 <context>
     <name>WebBookPage</name>
     <message>
         <source>Invalid HTML resource</source>
-        <translation type="unfinished"></translation>
+        <translation>Ressource HTML non valable</translation>
     </message>
     <message>
         <source>Can&apos;t generate Webbook:<byte value="xd"/>
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de générer la page de réservation web :<byte value="xd"/>
+%1</translation>
     </message>
     <message>
         <source>The booking form would be sent to &quot;%1&quot;, which is not a web address. Enter one that starts with http:// or https:// in the web booking settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le formulaire de réservation serait envoyé à « %1 », qui n&apos;est pas une adresse web. Saisissez-en une qui commence par http:// ou https:// dans les paramètres des réservations web.</translation>
     </message>
     <message>
         <source>No value is stored for %1. Configure the web bookings first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune valeur n&apos;est enregistrée pour %1. Configurez d&apos;abord les réservations web.</translation>
     </message>
     <message>
         <source>Save Web Book as...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la page de réservation web sous...</translation>
     </message>
     <message>
         <source>HTML files (*.HTML)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers HTML (*.HTML)</translation>
     </message>
     <message>
         <source>Can&apos;t save HTML file:<byte value="xd"/>
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer le fichier HTML :<byte value="xd"/>
+%1</translation>
     </message>
 </context>
 <context>
     <name>WebBookSettings</name>
     <message>
         <source>Response-o-Matic (default)</source>
-        <translation type="unfinished"></translation>
+        <translation>Response-o-Matic (par défaut)</translation>
     </message>
     <message>
         <source>Custom...</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnalisé...</translation>
     </message>
 </context>
 <context>
     <name>WebBookStore</name>
     <message>
         <source>The web booking settings have been created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres des réservations web ont été créés.</translation>
     </message>
     <message>
         <source>The web booking settings have been removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres des réservations web ont été supprimés.</translation>
     </message>
     <message>
         <source>Booking email address: now %1, was %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse e-mail des réservations : maintenant %1, avant %2</translation>
     </message>
     <message>
         <source>Email provider: now %1, was %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Fournisseur e-mail : maintenant %1, avant %2</translation>
     </message>
     <message>
         <source>Custom provider: now %1, was %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Fournisseur personnalisé : maintenant %1, avant %2</translation>
     </message>
 </context>
 <context>
     <name>WebBookWizard</name>
     <message>
         <source>Web Booking Configuration Wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>Assistant de configuration des réservations web</translation>
     </message>
     <message>
         <source>Enter your email booking address</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez votre adresse e-mail de réservation</translation>
     </message>
     <message>
         <source>Choose your email provider</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez votre fournisseur e-mail</translation>
     </message>
     <message>
         <source>Enter Your Room Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez vos informations</translation>
     </message>
     <message>
         <source>Usin this wizard you can configure your website to accept online bookings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet assistant vous permet de configurer votre site web pour accepter les réservations en ligne.</translation>
     </message>
     <message>
         <source>Enter the email address that should receive the bookings made from the website.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez l&apos;adresse e-mail qui doit recevoir les réservations faites sur le site web.</translation>
     </message>
     <message>
         <source>Booking email address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse e-mail des réservations :</translation>
     </message>
     <message>
         <source>Select the email provider to use to send your email confirmations. If you are not sure, then leave the default setting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le fournisseur e-mail qui enverra vos confirmations. En cas de doute, gardez le réglage par défaut.</translation>
     </message>
     <message>
         <source>Email provider:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fournisseur e-mail :</translation>
     </message>
     <message>
         <source>Custom provider:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fournisseur personnalisé :</translation>
     </message>
     <message>
         <source>Click Finish to complete your configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur Terminer pour achever la configuration</translation>
     </message>
     <message>
         <source>The web booking settings could not be read.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres des réservations web n&apos;ont pas pu être lus.
+
+%1</translation>
     </message>
     <message>
         <source>The web booking settings were changed elsewhere while this wizard was open:
@@ -10269,48 +10386,54 @@ Yes: the meter rolled over past %4 and started again from zero. No: the reading 
 %1
 
 Nothing was saved. Click Finish again to store your entries instead, or Cancel to keep the stored ones.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres des réservations web ont été modifiés ailleurs pendant que cet assistant était ouvert :
+
+%1
+
+Rien n&apos;a été enregistré. Cliquez de nouveau sur Terminer pour enregistrer plutôt vos saisies, ou sur Annuler pour garder celles enregistrées.</translation>
     </message>
     <message>
         <source>The web booking settings could not be saved; nothing was changed.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres des réservations web n&apos;ont pas pu être enregistrés ; rien n&apos;a été modifié.
+
+%1</translation>
     </message>
     <message>
         <source>Would you like to create a booking web page now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous créer une page web de réservation maintenant ?</translation>
     </message>
 </context>
 <context>
     <name>ttsgz</name>
     <message>
         <source>No error</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune erreur</translation>
     </message>
     <message>
         <source>Bad file name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de fichier incorrect</translation>
     </message>
     <message>
         <source>User abort</source>
-        <translation type="unfinished"></translation>
+        <translation>Interrompu par l&apos;utilisateur</translation>
     </message>
     <message>
         <source>Read error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de lecture</translation>
     </message>
     <message>
         <source>Write error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d&apos;écriture</translation>
     </message>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoire insuffisante</translation>
     </message>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur inconnue</translation>
     </message>
 </context>
 </TS>
