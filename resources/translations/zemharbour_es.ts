@@ -837,11 +837,11 @@ Block the berth all the same? The bookings keep it and are marked on the booking
     </message>
     <message>
         <source>&amp;Height (ft):</source>
-        <translation>&amp;Altura (ft):</translation>
+        <translation>A&amp;ltura (ft):</translation>
     </message>
     <message>
         <source>&amp;Height (m):</source>
-        <translation>&amp;Altura (m):</translation>
+        <translation>A&amp;ltura (m):</translation>
     </message>
     <message>
         <source>&amp;Registration or sail number:</source>
@@ -861,7 +861,7 @@ Block the berth all the same? The bookings keep it and are marked on the booking
     </message>
     <message>
         <source>No&amp;tes:</source>
-        <translation>No&amp;tas:</translation>
+        <translation>N&amp;otas:</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -1022,7 +1022,7 @@ Block the berth all the same? The bookings keep it and are marked on the booking
     </message>
     <message>
         <source>&amp;Only berths that fit</source>
-        <translation>&amp;Solo amarres en los que cabe</translation>
+        <translation>Solo amarres en los &amp;que cabe</translation>
     </message>
     <message>
         <source>Bo&amp;at:</source>
@@ -1289,7 +1289,7 @@ Por cambiar de amarre: el amarre está bloqueado.</translation>
     </message>
     <message>
         <source>&amp;Guest</source>
-        <translation>&amp;Huésped</translation>
+        <translation>H&amp;uésped</translation>
     </message>
     <message>
         <source>&amp;Arrive</source>
@@ -1483,11 +1483,11 @@ Con las tarifas de hoy para los nuevos días y amarres: total a pagar %2.
     </message>
     <message>
         <source>Deposit d&amp;ue by:</source>
-        <translation>Vencimiento del dep&amp;ósito:</translation>
+        <translation>Vencim&amp;iento del depósito:</translation>
     </message>
     <message>
         <source>Balanc&amp;e due by:</source>
-        <translation>Vencimiento del sald&amp;o:</translation>
+        <translation>Vencimiento del sa&amp;ldo:</translation>
     </message>
     <message>
         <source>The deposit typed was more than the total payable, so it is now %1.</source>
@@ -2147,11 +2147,11 @@ Con las tarifas de hoy para los nuevos días y amarres: total a pagar %2.
     </message>
     <message>
         <source>Re&amp;send now</source>
-        <translation>Reen&amp;viar ahora</translation>
+        <translation>Reenviar &amp;ahora</translation>
     </message>
     <message>
         <source>Edit messa&amp;ge...</source>
-        <translation>Editar &amp;mensaje...</translation>
+        <translation>Editar me&amp;nsaje...</translation>
     </message>
     <message>
         <source>E-mail sent about this booking:</source>
@@ -2559,11 +2559,11 @@ Con las tarifas de hoy para los nuevos días y amarres: total a pagar %2.
     </message>
     <message>
         <source>Depar&amp;t...</source>
-        <translation>Sa&amp;lida...</translation>
+        <translation>&amp;Salida...</translation>
     </message>
     <message>
         <source>&amp;Undo check-in or out...</source>
-        <translation>Deshacer &amp;entrada o salida...</translation>
+        <translation>Deshacer entrada o sal&amp;ida...</translation>
     </message>
     <message>
         <source>To amend financial details press the Edit Booking Button</source>
@@ -2571,7 +2571,7 @@ Con las tarifas de hoy para los nuevos días y amarres: total a pagar %2.
     </message>
     <message>
         <source>&amp;Edit booking</source>
-        <translation>E&amp;ditar reserva</translation>
+        <translation>&amp;Editar reserva</translation>
     </message>
     <message>
         <source>&amp;Cancel booking</source>
@@ -2844,7 +2844,7 @@ Con las tarifas de hoy para los nuevos días y amarres: total a pagar %2.
     </message>
     <message>
         <source>&amp;Berth:</source>
-        <translation>&amp;Amarre:</translation>
+        <translation>A&amp;marre:</translation>
     </message>
     <message>
         <source>Add&amp;ress:</source>
@@ -3206,7 +3206,7 @@ Sí cobra el pago ahora, No registra la salida del huésped con el saldo pendien
     </message>
     <message>
         <source>Close the mon&amp;th</source>
-        <translation>Cerrar el mes</translation>
+        <translation>&amp;Cerrar el mes</translation>
     </message>
     <message>
         <source>&amp;Reopen the month</source>
@@ -3375,11 +3375,11 @@ Sí cobra el pago ahora, No registra la salida del huésped con el saldo pendien
     </message>
     <message>
         <source>Balance due (days &amp;before arrival):</source>
-        <translation>Vencimiento del saldo (días &amp;antes de la llegada):</translation>
+        <translation>Vencimiento del saldo (&amp;días antes de la llegada):</translation>
     </message>
     <message>
         <source>&amp;Update</source>
-        <translation>Ac&amp;tualizar</translation>
+        <translation>Act&amp;ualizar</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
@@ -3391,7 +3391,7 @@ Sí cobra el pago ahora, No registra la salida del huésped con el saldo pendien
     </message>
     <message>
         <source>E-ma&amp;il server...</source>
-        <translation>Servidor de &amp;correo...</translation>
+        <translation>Servidor de c&amp;orreo...</translation>
     </message>
     <message>
         <source>company information</source>
@@ -3498,7 +3498,7 @@ Sí cobra el pago ahora, No registra la salida del huésped con el saldo pendien
     </message>
     <message>
         <source>Se&amp;curity:</source>
-        <translation>Se&amp;guridad:</translation>
+        <translation>S&amp;eguridad:</translation>
     </message>
     <message>
         <source>&amp;User:</source>
@@ -3506,7 +3506,7 @@ Sí cobra el pago ahora, No registra la salida del huésped con el saldo pendien
     </message>
     <message>
         <source>Pass&amp;word:</source>
-        <translation>Contra&amp;seña:</translation>
+        <translation>C&amp;ontraseña:</translation>
     </message>
     <message>
         <source>Sender &amp;name:</source>
@@ -3518,7 +3518,7 @@ Sí cobra el pago ahora, No registra la salida del huésped con el saldo pendien
     </message>
     <message>
         <source>CA certificate &amp;file:</source>
-        <translation>&amp;Archivo de certificado de CA:</translation>
+        <translation>Archivo de certi&amp;ficado de CA:</translation>
     </message>
     <message>
         <source>(unchanged unless typed here)</source>
@@ -3538,7 +3538,7 @@ Sí cobra el pago ahora, No registra la salida del huésped con el saldo pendien
     </message>
     <message>
         <source>Sa&amp;ve</source>
-        <translation>G&amp;uardar</translation>
+        <translation>&amp;Guardar</translation>
     </message>
 </context>
 <context>
@@ -3675,7 +3675,7 @@ Sí cobra el pago ahora, No registra la salida del huésped con el saldo pendien
     </message>
     <message>
         <source>&amp;Term:</source>
-        <translation>&amp;Modalidad:</translation>
+        <translation>Mo&amp;dalidad:</translation>
     </message>
     <message>
         <source>&amp;First day:</source>
@@ -3962,7 +3962,7 @@ Sí cobra el pago ahora, No registra la salida del huésped con el saldo pendien
     </message>
     <message>
         <source>Recor&amp;d</source>
-        <translation>Regis&amp;trar</translation>
+        <translation>Re&amp;gistrar</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
@@ -3977,7 +3977,7 @@ Sí cobra el pago ahora, No registra la salida del huésped con el saldo pendien
     <name>ContractTermsPanel</name>
     <message>
         <source>Contract &amp;terms, printed on every contract above the signatures:</source>
-        <translation>&amp;Condiciones del contrato, impresas en cada contrato encima de las firmas:</translation>
+        <translation>Con&amp;diciones del contrato, impresas en cada contrato encima de las firmas:</translation>
     </message>
     <message>
         <source>Contract terms</source>
@@ -5577,7 +5577,7 @@ Sí conserva lo del otro puesto, No guarda lo suyo encima, Cancelar vuelve a la 
     </message>
     <message>
         <source>B&amp;rowse...</source>
-        <translation>&amp;Examinar...</translation>
+        <translation>E&amp;xaminar...</translation>
     </message>
     <message>
         <source>UTF-8</source>
@@ -5641,7 +5641,7 @@ Sí conserva lo del otro puesto, No guarda lo suyo encima, Cancelar vuelve a la 
     </message>
     <message>
         <source>&amp;Undo this import</source>
-        <translation>&amp;Deshacer esta importación</translation>
+        <translation>Deshacer esta im&amp;portación</translation>
     </message>
     <message>
         <source>&amp;Kind of records:</source>
@@ -5649,7 +5649,7 @@ Sí conserva lo del otro puesto, No guarda lo suyo encima, Cancelar vuelve a la 
     </message>
     <message>
         <source>&amp;File:</source>
-        <translation>&amp;Archivo:</translation>
+        <translation>Arc&amp;hivo:</translation>
     </message>
     <message>
         <source>&amp;Encoding:</source>
@@ -5677,7 +5677,7 @@ Sí conserva lo del otro puesto, No guarda lo suyo encima, Cancelar vuelve a la 
     </message>
     <message>
         <source>&amp;Update rows already on record from the file</source>
-        <translation>&amp;Actualizar desde el archivo las filas ya registradas</translation>
+        <translation>Act&amp;ualizar desde el archivo las filas ya registradas</translation>
     </message>
     <message>
         <source>&amp;Load</source>
@@ -5689,7 +5689,7 @@ Sí conserva lo del otro puesto, No guarda lo suyo encima, Cancelar vuelve a la 
     </message>
     <message>
         <source>Saved &amp;mappings:</source>
-        <translation>Asignaciones &amp;guardadas:</translation>
+        <translation>Asig&amp;naciones guardadas:</translation>
     </message>
     <message>
         <source>&amp;Dates written as:</source>
@@ -5705,7 +5705,7 @@ Sí conserva lo del otro puesto, No guarda lo suyo encima, Cancelar vuelve a la 
     </message>
     <message>
         <source>&amp;Columns (fields marked * are needed):</source>
-        <translation>&amp;Columnas (los campos marcados con * son obligatorios):</translation>
+        <translation>Co&amp;lumnas (los campos marcados con * son obligatorios):</translation>
     </message>
     <message>
         <source>&amp;Save list...</source>
@@ -6553,7 +6553,7 @@ Los marcadores son: %2</translation>
     </message>
     <message>
         <source>&amp;Tip of the Day...</source>
-        <translation>&amp;Truco del día...</translation>
+        <translation>Consejo &amp;del día...</translation>
     </message>
     <message>
         <source>Online &amp;Support</source>
@@ -6768,7 +6768,7 @@ La base de datos tal como está ahora se conserva como %4 y se puede restaurar d
     </message>
     <message>
         <source>Not read for more than (&amp;days):</source>
-        <translation>Sin leer desde hace más de (&amp;días):</translation>
+        <translation>Sin leer desde hace más de (d&amp;ías):</translation>
     </message>
     <message>
         <source>The period ends before it starts.</source>
@@ -8156,7 +8156,7 @@ Marque los que no vendrán y luego márquelos como no presentados:</translation>
     </message>
     <message>
         <source>Remove Berth&apos;s O&amp;wn Rate</source>
-        <translation>Quitar tarifa propia del a&amp;marre</translation>
+        <translation>Quitar tarifa propia &amp;del amarre</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -8752,7 +8752,7 @@ No vuelve a la lista.</numerusform>
     </message>
     <message>
         <source>&amp;Arrivals today</source>
-        <translation>&amp;Llegadas de hoy</translation>
+        <translation>Llegadas de ho&amp;y</translation>
     </message>
     <message>
         <source>&amp;Departures today</source>
@@ -8844,7 +8844,7 @@ No vuelve a la lista.</numerusform>
     </message>
     <message>
         <source>&amp;Step:</source>
-        <translation>&amp;Intervalo:</translation>
+        <translation>I&amp;ntervalo:</translation>
     </message>
     <message>
         <source>** If you have the need for a specific report, please contact our support team and we will endevour to create the report that you are looking for **</source>
@@ -9750,7 +9750,7 @@ Sí: el contador ha pasado de %4 y ha empezado de nuevo desde cero. No: la lectu
     </message>
     <message>
         <source>R&amp;eminders...</source>
-        <translation>Recor&amp;datorios...</translation>
+        <translation>Rec&amp;ordatorios...</translation>
     </message>
     <message>
         <source>Arri&amp;ve</source>
@@ -9809,7 +9809,7 @@ Sí: el contador ha pasado de %4 y ha empezado de nuevo desde cero. No: la lectu
     </message>
     <message>
         <source>PIN a&amp;gain:</source>
-        <translation>Repetir PI&amp;N:</translation>
+        <translation>Re&amp;petir PIN:</translation>
     </message>
     <message>
         <source>First Administrator</source>
@@ -10220,7 +10220,7 @@ Sí: el contador ha pasado de %4 y ha empezado de nuevo desde cero. No: la lectu
     </message>
     <message>
         <source>&amp;Book...</source>
-        <translation>Rese&amp;rvar...</translation>
+        <translation>Reser&amp;var...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
