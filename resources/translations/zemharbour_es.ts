@@ -3127,11 +3127,11 @@ No se ha registrado la entrada del huésped: confirme primero el otro día.</tra
     </message>
     <message>
         <source>Only a guest still expected can be marked as a no-show; this one is %1.</source>
-        <translation>Solo un huésped todavía previsto se puede marcar como no presentado; este está %1.</translation>
+        <translation>Solo un huésped todavía previsto se puede marcar como no presentado; el estado de este es: %1.</translation>
     </message>
     <message>
         <source>Another desk changed the guest&apos;s stay meanwhile: it is now %1.</source>
-        <translation>Otro puesto ha cambiado mientras tanto la estancia del huésped: ahora está %1.</translation>
+        <translation>Otro puesto ha cambiado mientras tanto la estancia del huésped: ahora su estado es %1.</translation>
     </message>
     <message>
         <source>The guest is expected: there is nothing to put back.</source>
@@ -3174,7 +3174,7 @@ Sí cobra el pago ahora, No registra la salida del huésped con el saldo pendien
     </message>
     <message>
         <source>%1 is %2. Put the stay back to %3?</source>
-        <translation>%1 está %2. ¿Devolver la estancia a %3?</translation>
+        <translation>Estado de %1: %2. ¿Devolver la estancia al estado %3?</translation>
     </message>
     <message>
         <source>Every guest due today has been checked in or marked.</source>
@@ -4607,7 +4607,7 @@ No conserva el contrato.</translation>
     </message>
     <message>
         <source>%1 theirs %2, yours %3</source>
-        <translation>%1: el suyo %2, el de usted %3</translation>
+        <translation>%1: en el otro puesto %2, el suyo %3</translation>
     </message>
     <message>
         <source>Another desk changed this %1 while you were editing it:
@@ -4615,7 +4615,7 @@ No conserva el contrato.</translation>
 %2
 
 Yes keeps theirs, No saves yours over theirs, Cancel goes back to editing. Your other changes are saved either way.</source>
-        <translation>Otro puesto ha cambiado este %1 mientras usted lo editaba:
+        <translation>Otro puesto ha cambiado los mismos datos (%1) mientras usted los editaba:
 
 %2
 
@@ -5287,7 +5287,7 @@ Sí conserva lo del otro puesto, No guarda lo suyo encima, Cancelar vuelve a la 
     </message>
     <message>
         <source>&quot;%1&quot; is neither yes nor no.</source>
-        <translation>&quot;%1&quot; no es ni sí ni no.</translation>
+        <translation>&quot;%1&quot; no es ni yes ni no.</translation>
     </message>
     <message>
         <source>Please give the mapping a name.</source>
@@ -6953,7 +6953,7 @@ La base de datos tal como está ahora se conserva como %4 y se puede restaurar d
     </message>
     <message>
         <source>%1 at %2</source>
-        <translation>%1 a %2</translation>
+        <translation>%1 at %2</translation>
     </message>
     <message>
         <source>Type the day the tariff takes effect.</source>
