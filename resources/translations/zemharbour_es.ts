@@ -302,7 +302,7 @@ Error:%1</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation>&amp;Añadir</translation>
+        <translation>Añadi&amp;r</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
@@ -935,7 +935,7 @@ Block the berth all the same? The bookings keep it and are marked on the booking
     </message>
     <message>
         <source>Tent</source>
-        <translation>Tienda de campaña</translation>
+        <translation>Tienda</translation>
     </message>
     <message>
         <source>Other vehicle</source>
@@ -1506,7 +1506,7 @@ Con las tarifas de hoy para los nuevos días y amarres: total a pagar %2.
     <name>BookingDetailsPanel</name>
     <message>
         <source>Email</source>
-        <translation>Correo electrónico</translation>
+        <translation>Correo</translation>
     </message>
     <message>
         <source>Adults and</source>
@@ -1888,7 +1888,7 @@ Con las tarifas de hoy para los nuevos días y amarres: total a pagar %2.
     </message>
     <message>
         <source>Checked in at</source>
-        <translation>Entrada registrada a las</translation>
+        <translation>Hora de entrada</translation>
     </message>
     <message>
         <source>Checked out</source>
@@ -1896,7 +1896,7 @@ Con las tarifas de hoy para los nuevos días y amarres: total a pagar %2.
     </message>
     <message>
         <source>Checked out at</source>
-        <translation>Salida registrada a las</translation>
+        <translation>Hora de salida</translation>
     </message>
     <message>
         <source>Deposit agreed</source>
@@ -3391,7 +3391,7 @@ Sí cobra el pago ahora, No registra la salida del huésped con el saldo pendien
     </message>
     <message>
         <source>E-ma&amp;il server...</source>
-        <translation>Servidor de c&amp;orreo...</translation>
+        <translation>&amp;Servidor de correo...</translation>
     </message>
     <message>
         <source>company information</source>
@@ -3886,7 +3886,7 @@ Sí cobra el pago ahora, No registra la salida del huésped con el saldo pendien
     </message>
     <message>
         <source>&amp;Bill meters...</source>
-        <translation>&amp;Facturar contadores...</translation>
+        <translation>Facturar c&amp;ontadores...</translation>
     </message>
     <message numerus="yes">
         <source>Bill the meters of %n contract(s) from %1 to %2, %3 with tax? Each contract gets an invoice of its own.</source>
@@ -4024,7 +4024,7 @@ Sí cobra el pago ahora, No registra la salida del huésped con el saldo pendien
     </message>
     <message>
         <source>Cance&amp;l contract...</source>
-        <translation>Cance&amp;lar contrato...</translation>
+        <translation>Cancelar contra&amp;to...</translation>
     </message>
     <message>
         <source>&amp;Terms and prices...</source>
@@ -5092,7 +5092,7 @@ Sí conserva lo del otro puesto, No guarda lo suyo encima, Cancelar vuelve a la 
     </message>
     <message>
         <source>&amp;Holders&apos; share...</source>
-        <translation>Participación de los &amp;titulares...</translation>
+        <translation>&amp;Participación de los titulares...</translation>
     </message>
     <message>
         <source>%1 % of a visitor&apos;s hire</source>
@@ -7712,7 +7712,7 @@ Marque los que no vendrán y luego márquelos como no presentados:</translation>
     </message>
     <message>
         <source>Email</source>
-        <translation>Correo electrónico</translation>
+        <translation>Correo</translation>
     </message>
     <message>
         <source>Notes</source>
@@ -7774,7 +7774,7 @@ Marque los que no vendrán y luego márquelos como no presentados:</translation>
     </message>
     <message>
         <source>Email</source>
-        <translation>Correo electrónico</translation>
+        <translation>Correo</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -8317,7 +8317,7 @@ Marque los que no vendrán y luego márquelos como no presentados:</translation>
     </message>
     <message>
         <source>E-mail</source>
-        <translation>Correo electrónico</translation>
+        <translation>Correo</translation>
     </message>
     <message>
         <source>Reminder</source>
@@ -9511,7 +9511,7 @@ Sí: el contador ha pasado de %4 y ha empezado de nuevo desde cero. No: la lectu
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation>&amp;Atrás</translation>
+        <translation>A&amp;trás</translation>
     </message>
     <message>
         <source>&amp;Next</source>
