@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Bookings, berths, customers and calendars for marinas, harbours and caravan and camping parks.</source>
-        <translation>Reservas, amarres, clientes y calendarios para puertos deportivos, puertos y campings y parques de caravanas.</translation>
+        <translation>Reservas, amarres, clientes y calendarios para puertos deportivos, puertos, campings y parques de caravanas.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1246,7 +1246,7 @@ Por cambiar de amarre: el amarre está bloqueado.</translation>
     <name>BookingChartView</name>
     <message>
         <source>Taken of %1</source>
-        <translation>Ocupado de %1</translation>
+        <translation>Ocupados de %1</translation>
     </message>
     <message>
         <source>%1 (%2 %)</source>
