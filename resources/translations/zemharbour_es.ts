@@ -9499,7 +9499,7 @@ Sí: el contador ha pasado de %4 y ha empezado de nuevo desde cero. No: la lectu
     <name>StepWizard</name>
     <message>
         <source>Welcome to the %1</source>
-        <translation>Bienvenido a %1</translation>
+        <translation>Bienvenido al %1</translation>
     </message>
     <message>
         <source>To contionue, click Next.</source>
