@@ -415,7 +415,10 @@ private slots:
                  QDate(2026, 1, 1).addDays(199 * 2).toString(u"yyyy-MM-dd"_s) + u" 12:00:00 B1"_s);
         // Each in the index (a desk booking over one is refused) and in the history.
         QCOMPARE(m_install->scalarInt(u"SELECT COUNT(*) FROM BookingPeriod"_s), 600);
-        QCOMPARE(m_install->scalarInt(u"SELECT COUNT(DISTINCT BookingID) FROM BookingHistory"_s), 600);
+        // Two lines each (the booking and its berth), and none for the stamps written after them.
+        QCOMPARE(rows(u"SELECT COUNT(DISTINCT BookingID), COUNT(*), SUM(CASE WHEN Action = 'insert' THEN 1 ELSE 0 "
+                      u"END) FROM BookingHistory"_s),
+                 u"600|1200|1200"_s);
         // The figures written for the batch at once: two nights each, A1 held every night of January, and the
         // batch no longer passed by the triggers.
         QCOMPARE(rows(u"SELECT SUM(Bookings), SUM(Nights), SUM(Hire) FROM BookingMonth"_s), u"600|1200|1798500000"_s);
@@ -479,6 +482,64 @@ private slots:
                                      u"END FROM Customer C JOIN Boat B ON B.CustomerID = C.ID AND B.Name = 'Boat ' || "
                                      u"substr(C.Name, 6) WHERE C.Name LIKE 'Bulk %'"_s.arg(*gone));
         QCOMPARE(written, u"%1|%1|1"_s.arg(count));
+    }
+
+    // Rows added many to a statement, as an import writes them, keep the rules of rows added one at a time: each
+    // its history line in the order written, the counter above the IDs given, the index and figures written, and a
+    // row departing in a closed month refusing the statement whole.
+    void rowsAddedTogether_data()
+    {
+        QTest::addColumn<QString>("closedMonth");
+        QTest::newRow("open months") << QString();
+        QTest::newRow("one departs in a closed month") << u"2026-08"_s;
+    }
+    void rowsAddedTogether()
+    {
+        QFETCH(QString, closedMonth);
+        if (!closedMonth.isEmpty())
+            QVERIFY(exec(u"INSERT INTO ClosedPeriod (Month, Closed, ChangedAt) VALUES ('%1', 1, '2026-09-01 "
+                         u"09:00:00')"_s.arg(closedMonth)));
+        Sql::Transaction tx(m_install->db(), true);
+        QVERIFY(tx.started());
+        QString error;
+        const bool saved =
+            Sql::exec(m_install->db(),
+                      u"INSERT INTO Booking (ID, CustomerID, FromDate, ToDate, CostOfHire) VALUES (701, 1, "
+                      u"'2026-07-01 14:00:00', '2026-07-04 11:00:00', 100), (702, 1, '2026-07-20 14:00:00', "
+                      u"'2026-08-02 11:00:00', 200)"_s,
+                      {}, &error) &&
+            Sql::exec(m_install->db(), u"INSERT INTO BookingBerth (BookingID, BerthID) VALUES (702, 2), (701, 1)"_s, {},
+                      &error);
+        QCOMPARE(saved, closedMonth.isEmpty());
+        if (!saved) {
+            QVERIFY2(error.contains(u"closed month"_s), qPrintable(error));
+            return; // the transaction rolls back: nothing of either row stays
+        }
+        QVERIFY(tx.commit());
+        QCOMPARE(
+            rows(
+                u"SELECT BookingID, TableName, Action, NewValue FROM BookingHistory WHERE BookingID > 700 ORDER BY ID"_s),
+            u"701|booking|insert|2026-07-01 14:00:00|2026-07-04 11:00:00\n"
+            u"702|booking|insert|2026-07-20 14:00:00|2026-08-02 11:00:00\n"
+            u"702|bookingberth|insert|A2\n701|bookingberth|insert|A1"_s);
+        QCOMPARE(rows(u"SELECT ID / 2147483648, ID % 2147483648 FROM BookingPeriod ORDER BY ID"_s), u"701|1\n702|2"_s);
+        // July: 3 nights on A1 and 12 on A2; August: one on A2.
+        QCOMPARE(rows(u"SELECT Month, BerthID, Nights FROM BerthMonth WHERE Nights <> 0 ORDER BY Month, BerthID"_s),
+                 u"24318|1|3\n24318|2|12\n24319|2|1"_s);
+        QCOMPARE(rows(u"SELECT Month, Bookings, Hire, Nights FROM BookingMonth ORDER BY Month"_s),
+                 u"2026-07|2|300|16"_s);
+        // A change of a column the history does not record (an import's stamp) writes no history line; a change of
+        // one it records does.
+        QVERIFY(exec(u"UPDATE Booking SET ImportStamp = 'x' WHERE ID = 701"_s));
+        QVERIFY(exec(u"UPDATE Booking SET Notes = 'n', ImportStamp = 'y' WHERE ID = 702"_s));
+        QCOMPARE(rows(u"SELECT BookingID, Field FROM BookingHistory WHERE Action = 'update'"_s), u"702|notes"_s);
+        const auto next = Sql::insertReturningId(
+            m_install->db(),
+            u"INSERT INTO Booking (CustomerID, FromDate, ToDate) VALUES (1, '2026-10-01 12:00:00', "
+            u"'2026-10-02 12:00:00')"_s,
+            {});
+        QVERIFY(next);
+        QCOMPARE(*next, 703);
     }
 
     // A record brought in shows its old reference, read-only; one typed at the desk shows no such box.
