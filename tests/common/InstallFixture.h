@@ -281,6 +281,9 @@ inline QString dropImportSpeedSql(bool server)
     for (const auto& [trigger, table] : triggers)
         sql += u"DROP TRIGGER IF EXISTS %1 ON %2; "_s.arg(QLatin1String(trigger), QLatin1String(table)) +
                earliestForm(true, u"CREATE TRIGGER "_s + QLatin1String(trigger) + u' ', u";"_s);
+    for (const char* table : {"Customer", "Boat", "Berth", "Booking", "Contract"})
+        sql += u"DROP INDEX IX_%1_ImportBatch; "_s.arg(QLatin1String(table)) +
+               earliestForm(true, u"CREATE INDEX IF NOT EXISTS IX_%1_ImportBatch "_s.arg(QLatin1String(table)), u";"_s);
     return sql;
 }
 
