@@ -1866,27 +1866,6 @@ CREATE INDEX IX_Booking_ImportBatch ON Booking (ImportBatchID, ID) WHERE ImportB
 DROP INDEX IF EXISTS IX_Contract_ImportBatch;
 CREATE INDEX IX_Contract_ImportBatch ON Contract (ImportBatchID, ID) WHERE ImportBatchID IS NOT NULL;
 
--- A stored date-time read as before, without entering a subtransaction for the usual case (the index, the nights and
--- the figures read two to four a booking): a day every month has and a time of day in range always cast; any other
--- text is cast where a failure reads as nothing.
-CREATE OR REPLACE FUNCTION zem_wall_time(t TEXT) RETURNS TIMESTAMP LANGUAGE plpgsql IMMUTABLE AS $$
-BEGIN
-    IF t IS NULL OR t !~ '^\d{4}-\d{2}-\d{2}( \d{2}:\d{2}(:\d{2})?)?$' THEN
-        RETURN NULL;
-    END IF;
-    IF substr(t, 1, 4)::INTEGER >= 1 AND substr(t, 6, 2)::INTEGER BETWEEN 1 AND 12
-       AND substr(t, 9, 2)::INTEGER BETWEEN 1 AND 28
-       AND (length(t) = 10 OR (substr(t, 12, 2)::INTEGER <= 23 AND substr(t, 15, 2)::INTEGER <= 59
-                               AND (length(t) = 16 OR substr(t, 18, 2)::INTEGER <= 59))) THEN
-        RETURN t::TIMESTAMP;
-    END IF;
-    BEGIN
-        RETURN t::TIMESTAMP;
-    EXCEPTION WHEN others THEN
-        RETURN NULL;
-    END;
-END $$;
-
 -- A filling import's bookings had their monthly figures written with each statement; their index entries and the
 -- nights they sell are written here, once for the batch.
 CREATE OR REPLACE FUNCTION zem_fill_import(batch INTEGER) RETURNS void LANGUAGE plpgsql AS $$

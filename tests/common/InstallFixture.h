@@ -265,9 +265,7 @@ inline QString dropImportSpeedSql(bool server)
         return u"DROP TRIGGER Booking_History_Update; "_s +
                earliestForm(false, u"CREATE TRIGGER IF NOT EXISTS Booking_History_Update "_s, u"\nEND;"_s);
     QString sql = u"DROP FUNCTION zem_bookings_added() CASCADE; DROP FUNCTION zem_booking_berths_added() CASCADE; "
-                  u"DROP FUNCTION zem_keep_counters() CASCADE; DROP FUNCTION zem_write_periods(BIGINT[]); CREATE OR "
-                  u"REPLACE "_s +
-                  earliestForm(true, u"FUNCTION zem_wall_time("_s, u"END $$;"_s);
+                  u"DROP FUNCTION zem_keep_counters() CASCADE; DROP FUNCTION zem_write_periods(BIGINT[]); "_s;
     const std::pair<const char*, const char*> triggers[] = {{"Customer_Counter", "Customer"},
                                                             {"Owner_Counter", "Owner"},
                                                             {"Berth_Counter", "Berth"},
