@@ -18,12 +18,17 @@ Who& signedIn()
     static Who who;
     return who;
 }
+// Read once a run: the database's history functions ask who acts for every row written, thousands in an import.
 QString systemUser()
 {
-    QString user = qEnvironmentVariable("USER");
-    if (user.isEmpty())
-        user = qEnvironmentVariable("USERNAME");
+    static const QString user =
+        qEnvironmentVariableIsEmpty("USER") ? qEnvironmentVariable("USERNAME") : qEnvironmentVariable("USER");
     return user;
+}
+QString machineName()
+{
+    static const QString machine = QSysInfo::machineHostName();
+    return machine;
 }
 std::vector<std::function<void()>>& listeners()
 {
@@ -43,7 +48,7 @@ Who current()
     Who who = signedIn();
     if (who.userId == 0)
         who.user = systemUser();
-    who.machine = QSysInfo::machineHostName();
+    who.machine = machineName();
     return who;
 }
 

@@ -3,6 +3,7 @@
 #include "core/SqlHelpers.h"
 
 #include <QCryptographicHash>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 
@@ -80,6 +81,18 @@ Status tag(const QSqlDatabase& db, const QString& table, const QList<Added>& row
     return stampBatch(db, table, batchId);
 }
 
+namespace {
+// Writes the stamps of rows IDs (each ID followed by its stamp in binds) through one join with the rows' values: a
+// statement of a full chunk is prepared once and run again; a CASE over every ID would compare each row with them all.
+QString stampStatement(const QString& table, qsizetype rows)
+{
+    QStringList tuples;
+    tuples.fill(QStringLiteral("(CAST(? AS INTEGER), ?)"), rows);
+    return QStringLiteral("UPDATE %1 SET ImportStamp = V.column2 FROM (VALUES %2) AS V WHERE %1.ID = V.column1")
+        .arg(table, tuples.join(u','));
+}
+} // namespace
+
 Status stampBatch(const QSqlDatabase& db, const QString& table, int batchId)
 {
     if (!taggable(table))
@@ -87,6 +100,8 @@ Status stampBatch(const QSqlDatabase& db, const QString& table, int batchId)
     // Read and written a chunk at a time by ID, so the memory does not grow with the batch.
     QSqlQuery q(db);
     q.setForwardOnly(true);
+    QSqlQuery full(db);
+    bool fullPrepared = false;
     QString error;
     for (qint64 last = 0;;) {
         if (!Sql::exec(q,
@@ -95,26 +110,26 @@ Status stampBatch(const QSqlDatabase& db, const QString& table, int batchId)
                            .arg(Chunk),
                        {batchId, last}, &error))
             return databaseFailure(error);
-        QVariantList cases;
-        QVariantList ids;
+        QVariantList binds;
         const QList<int> columns = stampedColumns(q);
         const int idColumn = q.record().indexOf(QStringLiteral("ID"));
         while (q.next()) {
             last = q.value(idColumn).toLongLong();
-            cases << last << stampOf(q, columns);
-            ids << last;
+            binds << last << stampOf(q, columns);
         }
-        if (ids.isEmpty())
+        const qsizetype rows = binds.size() / 2;
+        if (rows == 0)
             return Done{};
-        QStringList whens;
-        whens.fill(QStringLiteral("WHEN ? THEN ?"), ids.size());
-        QStringList marks;
-        marks.fill(QStringLiteral("?"), ids.size());
-        if (!Sql::exec(db,
-                       QStringLiteral("UPDATE %1 SET ImportStamp = CASE ID %2 END WHERE ID IN (%3)")
-                           .arg(table, whens.join(u' '), marks.join(u',')),
-                       cases + ids, &error))
-            return databaseFailure(error);
+        QSqlQuery shorter(db);
+        QSqlQuery* update = rows == Chunk ? &full : &shorter;
+        if ((rows != Chunk || !fullPrepared) && !update->prepare(stampStatement(table, rows)))
+            return databaseFailure(update->lastError().text());
+        fullPrepared = fullPrepared || rows == Chunk;
+        for (qsizetype i = 0; i < binds.size(); ++i)
+            update->bindValue(int(i), binds.at(i));
+        if (!update->exec())
+            return databaseFailure(update->lastError().text());
+        update->finish();
     }
 }
 

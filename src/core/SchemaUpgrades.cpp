@@ -259,6 +259,10 @@ QString upgradeToBulkImport(Engine engine)
 {
     return schemaSection(engine, QStringLiteral("bulk import"));
 }
+QString upgradeToImportSpeed(Engine engine)
+{
+    return schemaSection(engine, QStringLiteral("import speed"));
+}
 Status writeAllCustomerWords(const QSqlDatabase& db)
 {
     return SearchText::rewriteCustomers(db);
@@ -290,7 +294,8 @@ const Upgrade Upgrades[] = {{upgradeTo2},
                             {upgradeToBerthOrder},
                             {upgradeToIcal},
                             {upgradeToContractMeters},
-                            {upgradeToBulkImport}};
+                            {upgradeToBulkImport},
+                            {upgradeToImportSpeed}};
 static_assert(std::size(Upgrades) == Database::CurrentSchemaVersion - 1, "one upgrade per version");
 } // namespace
 

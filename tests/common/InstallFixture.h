@@ -247,7 +247,46 @@ inline QString dropIcalSql(bool server)
                   : u"DROP TRIGGER Berth_Delete_Feeds; "_s + common;
 }
 
-/// Takes away meters, their readings, tariffs and charges: the step back from version 22.
+/// The first statement of the script from start to end (both included): a trigger or function in the form the
+/// schema first gave it, before a later section replaced it.
+inline QString earliestForm(bool server, const QString& start, const QString& end)
+{
+    const QString script = Dialect::forEngine(server ? Engine::PostgreSQL : Engine::SQLite).schemaScript();
+    const qsizetype from = script.indexOf(start);
+    const qsizetype to = script.indexOf(end, from) + end.size();
+    return script.mid(from, to - from) + u' ';
+}
+
+/// Takes away the statement-level insert triggers and gives the row triggers they replaced their earlier form: the
+/// step back from version 28.
+inline QString dropImportSpeedSql(bool server)
+{
+    if (!server)
+        return u"DROP TRIGGER Booking_History_Update; "_s +
+               earliestForm(false, u"CREATE TRIGGER IF NOT EXISTS Booking_History_Update "_s, u"\nEND;"_s);
+    QString sql = u"DROP FUNCTION zem_bookings_added() CASCADE; DROP FUNCTION zem_booking_berths_added() CASCADE; "
+                  u"DROP FUNCTION zem_keep_counters() CASCADE; DROP FUNCTION zem_write_periods(BIGINT[]); "_s;
+    const std::pair<const char*, const char*> triggers[] = {{"Customer_Counter", "Customer"},
+                                                            {"Owner_Counter", "Owner"},
+                                                            {"Berth_Counter", "Berth"},
+                                                            {"Booking_Counter", "Booking"},
+                                                            {"BookingHistory_By_Trigger", "BookingHistory"},
+                                                            {"Booking_Closed", "Booking"},
+                                                            {"Booking_Period", "Booking"},
+                                                            {"Booking_Month", "Booking"},
+                                                            {"Booking_History", "Booking"},
+                                                            {"BookingBerth_Closed", "BookingBerth"},
+                                                            {"BookingBerth_Period", "BookingBerth"},
+                                                            {"BookingBerth_History", "BookingBerth"}};
+    for (const auto& [trigger, table] : triggers)
+        sql += u"DROP TRIGGER IF EXISTS %1 ON %2; "_s.arg(QLatin1String(trigger), QLatin1String(table)) +
+               earliestForm(true, u"CREATE TRIGGER "_s + QLatin1String(trigger) + u' ', u";"_s);
+    for (const char* table : {"Customer", "Boat", "Berth", "Booking", "Contract"})
+        sql += u"DROP INDEX IX_%1_ImportBatch; "_s.arg(QLatin1String(table)) +
+               earliestForm(true, u"CREATE INDEX IF NOT EXISTS IX_%1_ImportBatch "_s.arg(QLatin1String(table)), u";"_s);
+    return sql;
+}
+
 /// Takes away the import's Filling flag and the contracts' import columns, and gives the three insert triggers
 /// that pass a filling batch by their earlier form: the step back from version 27.
 inline QString dropBulkImportSql(bool server)
@@ -257,24 +296,20 @@ inline QString dropBulkImportSql(bool server)
         u"ALTER TABLE Contract DROP COLUMN ImportBatchID; ALTER TABLE Contract DROP COLUMN ImportStamp; ALTER TABLE "
         u"ImportBatch DROP COLUMN Filling; "_s;
     // The earlier forms are the first of their names in the script: the later section replaces them.
-    const QString script = Dialect::forEngine(server ? Engine::PostgreSQL : Engine::SQLite).schemaScript();
-    const auto earliest = [&](const QString& start, const QString& end) {
-        const qsizetype from = script.indexOf(start);
-        const qsizetype to = script.indexOf(end, from) + end.size();
-        return script.mid(from, to - from) + u' ';
-    };
     QString sql;
     if (server) {
         for (const char* function : {"zem_booking_changed", "zem_booking_berth_changed", "zem_booking_month"})
-            sql += u"CREATE OR REPLACE "_s + earliest(u"FUNCTION %1() "_s.arg(QLatin1String(function)), u"END $$;"_s);
+            sql += u"CREATE OR REPLACE "_s +
+                   earliestForm(true, u"FUNCTION %1() "_s.arg(QLatin1String(function)), u"END $$;"_s);
         return sql + u"DROP FUNCTION zem_import_filling(INTEGER); DROP FUNCTION zem_fill_import(INTEGER); "_s + columns;
     }
     for (const char* trigger : {"Booking_Period_Insert", "BookingBerth_Period_Insert", "Booking_Month_Insert"})
         sql += u"DROP TRIGGER %1; "_s.arg(QLatin1String(trigger)) +
-               earliest(u"CREATE TRIGGER "_s + QLatin1String(trigger) + u' ', u"\nEND;"_s);
+               earliestForm(false, u"CREATE TRIGGER "_s + QLatin1String(trigger) + u' ', u"\nEND;"_s);
     return sql + columns;
 }
 
+/// Takes away meters, their readings, tariffs and charges: the step back from version 22.
 inline QString dropMetersSql(bool server)
 {
     const QString tables = u"DROP TABLE MeterCharge; DROP TABLE MeterTariffBand; DROP TABLE MeterTariff; DROP TABLE "
@@ -321,18 +356,18 @@ inline QString dropLoginsSql(bool server)
 inline QString dropHistorySql(bool server)
 {
     if (server)
-        return dropBulkImportSql(true) + dropContractMetersSql() + dropIcalSql(true) + dropBerthOrderSql(true) +
-               dropApprovalsSql(true) + dropMetersSql(true) + dropRenewalsSql(true) + dropAwaySql(true) +
-               dropLoginsSql(true) +
+        return dropImportSpeedSql(true) + dropBulkImportSql(true) + dropContractMetersSql() + dropIcalSql(true) +
+               dropBerthOrderSql(true) + dropApprovalsSql(true) + dropMetersSql(true) + dropRenewalsSql(true) +
+               dropAwaySql(true) + dropLoginsSql(true) +
                u"DROP FUNCTION zem_booking_history() CASCADE; DROP FUNCTION zem_closed_guard() CASCADE; DROP FUNCTION "
                u"zem_history_row(BIGINT, TEXT, TEXT, TEXT, TEXT, TEXT);"
                u" DROP FUNCTION zem_berth_name(BIGINT); DROP FUNCTION zem_month_closed(TEXT); DROP TABLE "
                u"BookingHistory; DROP TABLE ClosedPeriod; DROP FUNCTION zem_history_append_only(); DROP FUNCTION "
                u"zem_history_by_trigger(); DROP FUNCTION "
                u"zem_actor(); DROP FUNCTION zem_desk(); "_s;
-    QString sql = dropBulkImportSql(false) + dropContractMetersSql() + dropIcalSql(false) + dropBerthOrderSql(false) +
-                  dropApprovalsSql(false) + dropMetersSql(false) + dropRenewalsSql(false) + dropAwaySql(false) +
-                  dropLoginsSql(false) +
+    QString sql = dropImportSpeedSql(false) + dropBulkImportSql(false) + dropContractMetersSql() + dropIcalSql(false) +
+                  dropBerthOrderSql(false) + dropApprovalsSql(false) + dropMetersSql(false) + dropRenewalsSql(false) +
+                  dropAwaySql(false) + dropLoginsSql(false) +
                   u"DROP VIEW ClosedMonth; DROP TABLE BookingHistory; DROP TABLE ClosedPeriod; "_s;
     for (const char* trigger :
          {"Booking_History_Insert", "Booking_History_Update", "Booking_History_Delete", "BookingBerth_History_Insert",
