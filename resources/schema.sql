@@ -1266,4 +1266,9 @@ BEGIN
 END;
 -- bulk import: end
 
-PRAGMA user_version = 27;
+-- approvals2: begin
+-- Users and permissions approved on the spot: on a file the program checks the approval, as every role there. A
+-- server also lets the users' logins be made through one function of its own (its schema's section of this name).
+-- approvals2: end
+
+PRAGMA user_version = 28;

@@ -5,7 +5,6 @@
 #include "core/Dialect.h"
 #include "core/ServerLogin.h"
 #include "core/SqlHelpers.h"
-#include "staff/StaffLogins.h"
 
 #include <QCoreApplication>
 #include <QSqlQuery>
@@ -144,11 +143,6 @@ namespace {
 Status holdOnServer(const QSqlDatabase& db, const QDateTime& now, Action action, const StaffUser& approver,
                     const SecretHashes& hashes)
 {
-    // Users are made as server logins, which only an administrator's own login may make.
-    if (action == Action::UsersAndPermissions && StaffLogins::inUse(db).valueOr(false))
-        return refused(QCoreApplication::translate("Permissions",
-                                                   "On a server only an administrator's own login may make users: "
-                                                   "please sign in as an administrator (File, Switch User)."));
     const auto orNull = [](const QString& hash) { return hash.isEmpty() ? QVariant() : QVariant(hash); };
     const Actor::Who who = Actor::current();
     QString error;

@@ -7,6 +7,7 @@
 #include "staff/ApprovalDialog.h"
 #include "staff/IdleLock.h"
 #include "staff/Permissions.h"
+#include "staff/StaffLogins.h"
 #include "staff/UserDialog.h"
 
 #include <QFormLayout>
@@ -54,6 +55,11 @@ UsersWindow::UsersWindow(Services& services, QWidget* parent) : QDialog(parent),
         button(QStringLiteral("cmdPassword"), tr("New &Password..."), [this] { newSecret(true); });
     QPushButton* cmdPin = button(QStringLiteral("cmdPin"), tr("New P&IN..."), [this] { newSecret(false); });
     QPushButton* cmdRemove = button(QStringLiteral("cmdRemove"), tr("Re&move"), &UsersWindow::removeUser);
+    // On a server only: the role desks may start with, whose password only an administrator sets.
+    QPushButton* cmdSignInRole = button(QStringLiteral("cmdSignInRole"), tr("Si&gn-in Role..."),
+                                        [this] { UserDialog::run(m_services, this, UserDialog::Purpose::SignInRole); });
+    cmdSignInRole->setVisible(StaffLogins::inUse(m_services.db()).valueOr(false));
+    cmdSignInRole->setEnabled(Actor::current().role == Roles::key(Role::Administrator));
     connect(m_grdUsers, &QTableWidget::cellDoubleClicked, this, &UsersWindow::editUser);
 
     m_grdPermissions = new QTableWidget(0, int(Roles::all().size()), this);
@@ -85,7 +91,7 @@ UsersWindow::UsersWindow(Services& services, QWidget* parent) : QDialog(parent),
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* userButtons = new QVBoxLayout;
-    for (QPushButton* b : {cmdAdd, cmdEdit, cmdPassword, cmdPin, cmdRemove})
+    for (QPushButton* b : {cmdAdd, cmdEdit, cmdPassword, cmdPin, cmdRemove, cmdSignInRole})
         userButtons->addWidget(b);
     userButtons->addStretch();
     auto* usersRow = new QHBoxLayout;
